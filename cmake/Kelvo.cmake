@@ -1,0 +1,68 @@
+# Helpers every folder uses, so compile flags, sanitizers and test isolation are
+# decided in one place.
+
+add_library(kelvo_flags INTERFACE)
+target_compile_options(kelvo_flags INTERFACE -Wall -Wextra)
+if(KELVO_SANITIZE)
+    target_compile_options(kelvo_flags INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -O1)
+    target_link_options(kelvo_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# kelvo_add_library(<name> <sources...>): a static library of the project.
+function(kelvo_add_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_link_libraries(${name} PRIVATE kelvo_flags)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# kelvo_add_executable(<name> <sources...>): a program built with the project's flags.
+function(kelvo_add_executable name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE kelvo_flags)
+endfunction()
+
+set(KELVO_RUN_ISOLATED ${CMAKE_SOURCE_DIR}/cmake/run-isolated.sh)
+
+# kelvo_add_test(<name> SOURCES ... [LIBS ...] [GUI] [NO_LSAN] [TIMEOUT s] [RESOURCE_LOCK l])
+# Each test runs in its own temporary working directory, HOME and XDG_RUNTIME_DIR,
+# so tests can run in parallel. GUI tests and tests that load X/GL code run
+# without LeakSanitizer: the X and GL libraries keep allocations until exit.
+function(kelvo_add_test name)
+    cmake_parse_arguments(T "GUI;NO_LSAN" "TIMEOUT;RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE kelvo_flags Qt5::Test ${T_LIBS})
+    target_compile_definitions(${name} PRIVATE
+        KELVO_TEST_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        KELVO_TEST_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    add_test(NAME ${name} COMMAND ${KELVO_RUN_ISOLATED} $<TARGET_FILE:${name}>)
+    set(leaks 1)
+    if(T_GUI OR T_NO_LSAN)
+        set(leaks 0)
+    endif()
+    set(env
+        "QT_QPA_PLATFORM=offscreen"
+        "ASAN_OPTIONS=detect_leaks=${leaks}:abort_on_error=0:strict_string_checks=1"
+        "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp"
+        "KELVO_SHARED_DIR=${CMAKE_SOURCE_DIR}/../shared")
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+    if(T_RESOURCE_LOCK)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${T_RESOURCE_LOCK})
+    endif()
+endfunction()
+
+# Adds every direct sub-folder of the current folder that has a CMakeLists.txt,
+# in name order, so folders can arrive one at a time.
+function(kelvo_add_subfolders)
+    file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    list(SORT children)
+    foreach(child ${children})
+        if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+            add_subdirectory(${child})
+        endif()
+    endforeach()
+endfunction()

@@ -66,3 +66,26 @@ function(kelvo_add_subfolders)
         endif()
     endforeach()
 endfunction()
+
+option(KELVO_FUZZ "Build fuzz harnesses for libFuzzer (clang only)" OFF)
+
+# kelvo_add_fuzzer(<name> SOURCES ... [LIBS ...] CORPUS <dir>)
+# The sources define LLVMFuzzerTestOneInput. Normally the harness is linked with
+# a small driver that replays every file of the seed corpus, and runs as a test
+# under the sanitizers; with KELVO_FUZZ (clang) it is a real libFuzzer binary.
+function(kelvo_add_fuzzer name)
+    cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+    if(KELVO_FUZZ)
+        add_executable(${name} ${F_SOURCES})
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_libraries(${name} PRIVATE ${F_LIBS})
+    else()
+        add_executable(${name} ${F_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz_replay_main.cpp)
+        target_link_libraries(${name} PRIVATE kelvo_flags ${F_LIBS})
+        add_test(NAME ${name} COMMAND ${KELVO_RUN_ISOLATED} $<TARGET_FILE:${name}> ${F_CORPUS})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+            TIMEOUT 300)
+    endif()
+endfunction()

@@ -1,0 +1,287 @@
+#include "LogHandler.h"
+
+#include "CommonHelper.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+std::atomic<LogHandler *> g_instance {nullptr};
+
+struct InstanceHolder
+{
+    LogHandler handler;
+    InstanceHolder() { g_instance.store(&handler); }
+    ~InstanceHolder() { g_instance.store(nullptr); }
+};
+
+void writeToStderr(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+LogHandler::LogHandler(QObject *parent)
+    : QThread(parent)
+{
+}
+
+LogHandler::~LogHandler()
+{
+    stop();
+}
+
+LogHandler *LogHandler::instance()
+{
+    static InstanceHolder holder;
+    (void)holder;
+    return g_instance.load();
+}
+
+QString LogHandler::levelText(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg: return QStringLiteral("Debug");
+    case QtWarningMsg: return QStringLiteral("Warn ");
+    case QtCriticalMsg: return QStringLiteral("Error");
+    case QtFatalMsg: return QStringLiteral("Fatal");
+    case QtInfoMsg: return QStringLiteral("Info ");
+    }
+    return QString();
+}
+
+QString LogHandler::functionName(const char *function)
+{
+    const QString f = function ? QString::fromUtf8(function) : QString();
+    const int p = f.indexOf(QLatin1Char('('));
+    const int blank = f.lastIndexOf(QLatin1Char(' '), p);
+    return f.mid(blank + 1, p - blank - 1);
+}
+
+QString LogHandler::formatLine(QtMsgType type, const QMessageLogContext &context, const QString &msg,
+                               const QDateTime &time, quintptr threadId)
+{
+    return QStringLiteral("%1 %2 [thread-%3] %4:%5 - %6 \n")
+        .arg(levelText(type), time.toString(QStringLiteral("hh:mm:ss.zzz")),
+             QString::number(threadId, 16), functionName(context.function),
+             QString::number(context.line), msg);
+}
+
+void LogHandler::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    const QString line = formatLine(type, context, msg, QDateTime::currentDateTime(),
+                                    reinterpret_cast<quintptr>(QThread::currentThreadId()));
+    LogHandler *handler = instance();
+    if (!handler) {
+        // Process exit: the writer is gone, stderr is all that is left.
+        writeToStderr(line);
+        return;
+    }
+    handler->enqueue(line);
+    if (type == QtFatalMsg) {
+        // Qt aborts as soon as the handler returns: write everything now.
+        writeToStderr(line);
+        handler->flushNow();
+    }
+}
+
+void LogHandler::enqueue(const QString &line)
+{
+    QMutexLocker lock(&m_queueMutex);
+    m_queue.append(line);
+}
+
+QDate LogHandler::today() const
+{
+    return m_clock ? m_clock().date() : QDate::currentDate();
+}
+
+void LogHandler::createLogFile()
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    m_currentDay = today();
+    resolveLogDir();
+    const QString dir = m_logDirOverride;
+    m_logDir = QDir(dir);
+    if (!m_logDir.exists() && !m_logDir.mkpath(QStringLiteral(".")))
+        qDebug("create log dir fail.");
+    const QString name = m_logDir.absoluteFilePath(m_currentDay.toString(QStringLiteral("yyyyMMdd"))
+                                                   + QStringLiteral(".txt"));
+    if (m_file) {
+        if (m_file->isOpen()) {
+            m_file->flush();
+            m_file->close();
+        }
+        m_file.reset();
+    }
+    m_file = std::make_unique<QFile>(name);
+}
+
+void LogHandler::removeOldLogs()
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    const int days = m_logClearDays.load();
+    if (days < 0)
+        return; // retention not known (no settings row): no purge
+    m_purgePending = false;
+    static const QRegularExpression dayName(QStringLiteral("^[0-9]{8}$"));
+    const QDate now = today();
+    const QFileInfoList entries = m_logDir.entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (!entry.isFile())
+            continue;
+        const QString base = entry.fileName().section(QLatin1Char('.'), 0, 0);
+        if (!dayName.match(base).hasMatch())
+            continue;
+        const QDate day = QDate::fromString(base, QStringLiteral("yyyyMMdd"));
+        if (!day.isValid() || day.addDays(days) < now)
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
+void LogHandler::waitForWork(unsigned long ms)
+{
+    QMutexLocker lock(&m_waitMutex);
+    if (!m_stop.load())
+        m_waitCondition.wait(&m_waitMutex, ms);
+}
+
+void LogHandler::stop()
+{
+    {
+        QMutexLocker lock(&m_queueMutex);
+        m_stop.store(true);
+    }
+    {
+        // Under the wait mutex, so the wake cannot fall between check and wait.
+        QMutexLocker lock(&m_waitMutex);
+        m_waitCondition.wakeAll();
+    }
+    if (QThread::currentThread() == this)
+        return;
+    wait();
+    // Lines the writer did not take (stopped before its first pass, or logged
+    // after it ended) are written here, so nothing queued is lost.
+    if (m_ran.load() && queuedLineCount() > 0)
+        flushNow();
+}
+
+void LogHandler::resolveLogDir()
+{
+    // Decided once, early: a later roll-over or flush may run during process exit.
+    QMutexLocker fileLock(&m_fileMutex);
+    if (m_logDirOverride.isEmpty())
+        m_logDirOverride = CommonHelper::appWritableDir() + QStringLiteral("/log");
+}
+
+void LogHandler::run()
+{
+    m_ran.store(true);
+    resolveLogDir();
+    if (m_stop.load())
+        return;
+    for (;;) {
+        waitForWork(static_cast<unsigned long>(qMax(0, m_intervalMs.load())));
+        pass();
+        if (m_stop.load())
+            return;
+    }
+}
+
+void LogHandler::pass()
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    if (today() != m_currentDay) {
+        createLogFile();
+        m_purgePending = true;
+    }
+    if (m_purgePending)
+        removeOldLogs();
+    drain();
+}
+
+void LogHandler::flushNow()
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    if (!m_file || today() != m_currentDay)
+        createLogFile();
+    drain();
+}
+
+void LogHandler::drain()
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    {
+        QMutexLocker lock(&m_queueMutex);
+        if (m_queue.isEmpty() || !m_file)
+            return;
+    }
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return; // the lines stay queued for the next pass
+    QStringList lines;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        lines.swap(m_queue);
+    }
+    QTextStream out(m_file.get());
+    out.setCodec("UTF-8");
+    for (const QString &line : qAsConst(lines))
+        out << line;
+    out.flush();
+    m_file->close();
+}
+
+void LogHandler::setLogClearDays(int days)
+{
+    m_logClearDays.store(days);
+}
+
+int LogHandler::logClearDays() const
+{
+    return m_logClearDays.load();
+}
+
+void LogHandler::setLogDir(const QString &dir)
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    m_logDirOverride = dir;
+}
+
+QString LogHandler::logDirPath() const
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    return m_logDir.absolutePath();
+}
+
+void LogHandler::setIntervalMs(int ms)
+{
+    m_intervalMs.store(ms);
+}
+
+void LogHandler::setClock(std::function<QDateTime()> clock)
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    m_clock = std::move(clock);
+}
+
+QString LogHandler::currentLogFilePath() const
+{
+    QMutexLocker fileLock(&m_fileMutex);
+    return m_file ? m_file->fileName() : QString();
+}
+
+int LogHandler::queuedLineCount() const
+{
+    QMutexLocker lock(&m_queueMutex);
+    return m_queue.size();
+}

@@ -1,0 +1,109 @@
+#include "Platform.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace Platform {
+
+namespace {
+
+struct Hooks
+{
+    QMutex mutex;
+    PingProbe ping;
+    UrlLauncher launcher;
+};
+
+Hooks &hooks()
+{
+    static Hooks h;
+    return h;
+}
+
+} // namespace
+
+void setPingProbe(PingProbe probe)
+{
+    QMutexLocker lock(&hooks().mutex);
+    hooks().ping = std::move(probe);
+}
+
+void setUrlLauncher(UrlLauncher launcher)
+{
+    QMutexLocker lock(&hooks().mutex);
+    hooks().launcher = std::move(launcher);
+}
+
+bool runPingProbe(const QString &ip)
+{
+    PingProbe probe;
+    {
+        QMutexLocker lock(&hooks().mutex);
+        probe = hooks().ping;
+    }
+    return probe ? probe(ip) : systemPing(ip);
+}
+
+bool launchUrl(const QUrl &url)
+{
+    UrlLauncher launcher;
+    {
+        QMutexLocker lock(&hooks().mutex);
+        launcher = hooks().launcher;
+    }
+    return launcher ? launcher(url) : systemOpenUrl(url);
+}
+
+QString pingProgram()
+{
+    return QStringLiteral("ping");
+}
+
+QStringList pingArguments(const QString &ip)
+{
+    // "--" keeps an address typed as "-f..." from being read as an option.
+    return {QStringLiteral("-n"), QStringLiteral("-c"), QStringLiteral("1"),
+            QStringLiteral("-W"), QStringLiteral("0.5"), QStringLiteral("--"), ip};
+}
+
+bool pingOutputAnswered(const QString &output)
+{
+    static const QRegularExpression marker(QStringLiteral("TTL ?="),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return marker.match(output).hasMatch();
+}
+
+bool systemPing(const QString &ip, int startLimitMs, int finishLimitMs)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(pingProgram(), pingArguments(ip));
+    if (!process.waitForStarted(startLimitMs)) {
+        qWarning() << "Ping process failed to start for IP:" << ip;
+        process.kill();
+        process.waitForFinished(500);
+        return false;
+    }
+    if (!process.waitForFinished(finishLimitMs)) {
+        qWarning() << "Ping timeout for IP:" << ip;
+        process.kill();
+        process.waitForFinished(500);
+        return false;
+    }
+    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (pingOutputAnswered(output))
+        return true;
+    qWarning() << "Ping failed for IP:" << ip << "Response:" << output.trimmed();
+    return false;
+}
+
+bool systemOpenUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace Platform

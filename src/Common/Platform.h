@@ -1,0 +1,41 @@
+#pragma once
+
+// The few places where the client reaches the operating system directly. Each
+// goes through a replaceable function, so tests never ping a real address or
+// open a window.
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace Platform {
+
+// One echo request to ip; true when the host answered.
+using PingProbe = std::function<bool(const QString &ip)>;
+// Opens a URL with the desktop (a folder URL shows the folder).
+using UrlLauncher = std::function<bool(const QUrl &url)>;
+
+// An empty function restores the system one.
+void setPingProbe(PingProbe probe);
+void setUrlLauncher(UrlLauncher launcher);
+
+bool runPingProbe(const QString &ip);
+bool launchUrl(const QUrl &url);
+
+// The system probe: the system "ping" with one request and a 500 ms reply
+// timeout, started within startLimitMs and finished within finishLimitMs, or
+// it is killed. An answer is an output line with a TTL marker (any case).
+bool systemPing(const QString &ip, int startLimitMs = 1000, int finishLimitMs = 1500);
+
+// The ping program and its arguments for ip (exposed for tests).
+QString pingProgram();
+QStringList pingArguments(const QString &ip);
+
+// True when the ping output holds a TTL marker ("TTL=", "TTL =", "ttl=").
+bool pingOutputAnswered(const QString &output);
+
+// The system launcher: QDesktopServices::openUrl.
+bool systemOpenUrl(const QUrl &url);
+
+} // namespace Platform

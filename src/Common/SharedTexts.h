@@ -1,0 +1,40 @@
+#pragma once
+
+// Message texts that several dialogs share, each in one function so it is
+// translated once. A confirmation is areYouSureText() followed by an ending
+// such as deleteDeviceText(). The owning dialogs forward to these.
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class SharedTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(SharedTexts)
+
+public:
+    static QString deviceFilterPlaceholderText();
+    static QString incompleteInfoText();
+    static QString areYouSureText();
+    static QString deleteUserText();
+    static QString deleteDeviceText();
+    static QString tipDeleteGroup();
+    static QString rebootText();
+    static QString restoreText();
+    static QString configFailedText();
+    static QString configSuccessText();
+    static QString invalidFormatText();
+    static QString passwordMismatchText();
+    static QString ipAvailableText();
+    static QString ipInUseText();
+    static QString subnetMismatchText();
+    static QString selectDeviceFirstText();
+    static QString tipDefaultUndeletable();
+
+    // Monday first, built at each call so it follows the language.
+    static QStringList weekDayList();
+
+};
+
+// Free function form used by the device filter fields.
+QString deviceFilterPlaceholderText();

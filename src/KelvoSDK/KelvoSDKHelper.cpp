@@ -1,0 +1,197 @@
+#include "KelvoSDKHelper.h"
+
+#include <QDebug>
+
+KelvoSDKHelper *KelvoSDKHelper::instance()
+{
+    static KelvoSDKHelper helper;
+    return &helper;
+}
+
+KelvoSDKHelper::KelvoSDKHelper(QObject *parent)
+    : QObject(parent)
+{
+    registerKelvoMetaTypes();
+    qRegisterMetaType<RecordQuery>("RecordQuery");
+    qRegisterMetaType<RecordStreamRequest>("RecordStreamRequest");
+    m_broad = new BroadService(this);
+}
+
+KelvoSDKHelper::~KelvoSDKHelper()
+{
+    // The facade dies at process exit, possibly after the application object:
+    // delete the sessions right away so their worker threads are stopped.
+    const auto sessions = m_sessions.values();
+    m_sessions.clear();
+    for (TcpClient *client : sessions) {
+        disconnect(client, nullptr, this, nullptr);
+        delete client;
+    }
+    delete m_broad;
+    m_broad = nullptr;
+}
+
+void KelvoSDKHelper::setTimings(const SdkTimings &timings)
+{
+    TcpClient::setDefaultTimings(timings);
+}
+
+SdkTimings KelvoSDKHelper::timings() const
+{
+    return TcpClient::defaultTimings();
+}
+
+void KelvoSDKHelper::connectDev(const loginDev &dev)
+{
+    if (m_sessions.contains(dev))
+        return;
+    auto *client = new TcpClient(this);
+    client->connectDev(dev);
+    m_sessions.insert(dev, client);
+    connect(client, &TcpClient::recvCommonInfo, this, &KelvoSDKHelper::signalCommonInfo, Qt::QueuedConnection);
+    connect(client, &TcpClient::devDisconnected, this, &KelvoSDKHelper::disconnectDev, Qt::QueuedConnection);
+    connect(client, &TcpClient::recvConnectDev, this, &KelvoSDKHelper::recvConnectDev, Qt::QueuedConnection);
+}
+
+void KelvoSDKHelper::logoutDev(const loginDev &dev)
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    if (!client)
+        return;
+    disconnect(client, nullptr, this, nullptr);
+    disconnect(this, nullptr, client, nullptr);
+    m_sessions.remove(dev);
+    client->disconnectDev();
+    client->deleteLater();
+}
+
+void KelvoSDKHelper::update(const loginDev &dev)
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    if (!client)
+        return;
+    if (client->isConnected()) {
+        qDebug() << "[KelvoSDKHelper::update] send heartbeat to " << dev.ip << ", channel:" << dev.channel;
+        client->sendHeartbeat();
+    } else {
+        client->resetTryCount();
+        client->connectDev(dev);
+    }
+}
+
+bool KelvoSDKHelper::isConnected(const loginDev &dev) const
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    return client && client->isConnected();
+}
+
+void KelvoSDKHelper::sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->sendData(cmd, body, channel);
+}
+
+void KelvoSDKHelper::sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->sendData(cmd, QString(), channel);
+}
+
+void KelvoSDKHelper::startHeartbeat(const loginDev &dev)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->startHeartbeat();
+}
+
+void KelvoSDKHelper::stopHeartbeat(const loginDev &dev)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->stopHeartbeat();
+}
+
+void KelvoSDKHelper::queryRecord(const loginDev &dev, const RecordQuery &query)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->queryRecord(query);
+}
+
+void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamRequest &request)
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    if (!client)
+        return;
+    client->startHeartbeat();
+    qInfo() << "[NVR-FIX] startHeartbeat for replay channel" << dev.ip << "channel:" << dev.channel;
+    client->downloadOrRecord(request);
+}
+
+void KelvoSDKHelper::stopDownload(const loginDev &dev, const RecordStreamRequest &request)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->stopDownload(request);
+}
+
+void KelvoSDKHelper::seekPlay(const loginDev &dev, const QString &time)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->seekPlay(dev.channel, time);
+}
+
+void KelvoSDKHelper::setPlaySpeed(const loginDev &dev, unsigned char speed, bool flag)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->setPlaySpeed(dev.channel, speed, flag);
+}
+
+void KelvoSDKHelper::pausePlay(const loginDev &dev)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->pausePlay(dev.channel);
+}
+
+void KelvoSDKHelper::resumePlay(const loginDev &dev)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->resumePlay(dev.channel);
+}
+
+void KelvoSDKHelper::uploadFile(const loginDev &dev, const QString &path)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->uploadFileDev(path);
+}
+
+void KelvoSDKHelper::uploadNext(const loginDev &dev)
+{
+    if (TcpClient *client = m_sessions.value(dev, nullptr))
+        client->uploadStep();
+}
+
+BroadService *KelvoSDKHelper::broadService()
+{
+    if (!m_broad)
+        m_broad = new BroadService(this);
+    return m_broad;
+}
+
+void KelvoSDKHelper::searchDevices()
+{
+    broadService()->searchDevices();
+}
+
+QHash<QString, SearchDevInfo> KelvoSDKHelper::getSearchDevices() const
+{
+    return m_broad ? m_broad->getSearchDevices() : QHash<QString, SearchDevInfo>();
+}
+
+void KelvoSDKHelper::modifyNetwork(const SearchDevInfo &dev)
+{
+    if (m_broad)
+        m_broad->modifyNetwork(dev);
+}
+
+void KelvoSDKHelper::sendCredentialCmd(const SearchDevInfo &dev)
+{
+    if (m_broad)
+        m_broad->sendCredentialCmd(dev);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The one entry point of the device protocol: one TCP session per device or
+// recorder channel, keyed by IP address and channel, every command forwarded
+// to its session, everything received relayed as application-wide signals,
+// and the LAN search service.
+
+#include "BroadService.h"
+#include "KelvoCommon.h"
+#include "RecordRequests.h"
+#include "TcpClient.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class KelvoSDKHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    static KelvoSDKHelper *instance();
+
+    // Timings for sessions created afterwards (tests shrink them).
+    void setTimings(const SdkTimings &timings);
+    SdkTimings timings() const;
+
+    void connectDev(const loginDev &dev);
+    void logoutDev(const loginDev &dev);
+    void update(const loginDev &dev);
+    void sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);
+    void sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel);
+    void startHeartbeat(const loginDev &dev);
+    void stopHeartbeat(const loginDev &dev);
+
+    void queryRecord(const loginDev &dev, const RecordQuery &query);
+    void downloadOrRecord(const loginDev &dev, const RecordStreamRequest &request);
+    void stopDownload(const loginDev &dev, const RecordStreamRequest &request);
+    void seekPlay(const loginDev &dev, const QString &time);
+    void setPlaySpeed(const loginDev &dev, unsigned char speed, bool flag);
+    void pausePlay(const loginDev &dev);
+    void resumePlay(const loginDev &dev);
+
+    void uploadFile(const loginDev &dev, const QString &path);
+    void uploadNext(const loginDev &dev);
+
+    void searchDevices();
+    QHash<QString, SearchDevInfo> getSearchDevices() const;
+    void modifyNetwork(const SearchDevInfo &dev);
+    void sendCredentialCmd(const SearchDevInfo &dev);
+
+    // The search service (created on first use); lets callers point the
+    // broadcast target and the local addresses elsewhere.
+    BroadService *broadService();
+
+    // Inspection.
+    bool hasSession(const loginDev &dev) const { return m_sessions.contains(dev); }
+    bool isConnected(const loginDev &dev) const;
+    int sessionCount() const { return m_sessions.size(); }
+    TcpClient *session(const loginDev &dev) const { return m_sessions.value(dev, nullptr); }
+
+signals:
+    void signalCommonInfo(devXmlInfo info);
+    void disconnectDev(loginDev dev);
+    void recvConnectDev(loginDev dev);
+
+private:
+    explicit KelvoSDKHelper(QObject *parent = nullptr);
+    ~KelvoSDKHelper() override;
+
+    BroadService *m_broad = nullptr;
+    QHash<loginDev, TcpClient *> m_sessions;
+};

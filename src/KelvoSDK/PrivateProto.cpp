@@ -1,0 +1,352 @@
+#include "PrivateProto.h"
+
+#include <QDebug>
+#include <QDomDocument>
+#include <QXmlStreamWriter>
+
+#include <cstring>
+
+namespace PrivateProto {
+
+static const char kMagic[4] = { 0x07, 0x03, 0x18, 0x20 };
+static const char kOpenTag[] = "<PrivateProto>";
+static const char kCloseTag[] = "</PrivateProto>";
+constexpr int kOpenLen = sizeof(kOpenTag) - 1;
+constexpr int kCloseLen = sizeof(kCloseTag) - 1;
+
+QByteArray magicBytes()
+{
+    return QByteArray(kMagic, 4);
+}
+
+QByteArray frameHeader(uint32_t length)
+{
+    QByteArray h(kMagic, 4);
+    for (int i = 0; i < 4; ++i)
+        h.append(char((length >> (8 * i)) & 0xff));
+    return h;
+}
+
+QByteArray frame(const QByteArray &payload)
+{
+    QByteArray f;
+    f.reserve(FrameHeaderSize + payload.size());
+    f.append(frameHeader(uint32_t(payload.size())));
+    f.append(payload);
+    return f;
+}
+
+unsigned int commandType(unsigned int cmd)
+{
+    return cmd / 10000 * 10000;
+}
+
+QString escapeText(const QString &text)
+{
+    if (!text.contains(QLatin1Char('&')) && !text.contains(QLatin1Char('<')))
+        return text;
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('&'))
+            out += QLatin1String("&amp;");
+        else if (c == QLatin1Char('<'))
+            out += QLatin1String("&lt;");
+        else
+            out += c;
+    }
+    return out;
+}
+
+static const char *findBytes(const char *hay, int hayLen, const char *needle, int needleLen)
+{
+    if (needleLen <= 0 || hayLen < needleLen)
+        return nullptr;
+    const char *end = hay + hayLen - needleLen + 1;
+    const char first = needle[0];
+    for (const char *p = hay; p < end;) {
+        p = static_cast<const char *>(std::memchr(p, first, size_t(end - p)));
+        if (!p)
+            return nullptr;
+        if (std::memcmp(p, needle, size_t(needleLen)) == 0)
+            return p;
+        ++p;
+    }
+    return nullptr;
+}
+
+QByteArray childText(const char *data, int size, const char *parent, const char *child)
+{
+    if (!data || size <= 0)
+        return QByteArray();
+    const QByteArray pOpen = QByteArray("<") + parent + '>';
+    const QByteArray pClose = QByteArray("</") + parent + '>';
+    const QByteArray cOpen = QByteArray("<") + child + '>';
+    const QByteArray cClose = QByteArray("</") + child + '>';
+    const char *ps = findBytes(data, size, pOpen.constData(), pOpen.size());
+    if (!ps)
+        return QByteArray();
+    ps += pOpen.size();
+    const char *pe = findBytes(ps, int(data + size - ps), pClose.constData(), pClose.size());
+    if (!pe)
+        return QByteArray();
+    const char *cs = findBytes(ps, int(pe - ps), cOpen.constData(), cOpen.size());
+    if (!cs)
+        return QByteArray();
+    cs += cOpen.size();
+    const char *ce = findBytes(cs, int(pe - cs), cClose.constData(), cClose.size());
+    if (!ce)
+        return QByteArray();
+    return QByteArray(cs, int(ce - cs));
+}
+
+static int toNumber(const QByteArray &text, bool *ok)
+{
+    const QByteArray t = text.trimmed();
+    return t.toInt(ok, 10);
+}
+
+int headCommand(const char *data, int size)
+{
+    const QByteArray text = childText(data, size, "head", "cmd");
+    if (text.isNull())
+        return -1;
+    bool ok = false;
+    const int cmd = toNumber(text, &ok);
+    return ok ? cmd : -1;
+}
+
+int headCommand(const QByteArray &element)
+{
+    return headCommand(element.constData(), element.size());
+}
+
+int headCommand(const QString &element)
+{
+    return headCommand(element.toUtf8());
+}
+
+} // namespace PrivateProto
+
+using namespace PrivateProto;
+
+bool isSafeXmlFragment(const QString &body)
+{
+    if (body.size() > MaxBodyLength) {
+        qDebug() << "xml too big" << body.left(256);
+        return false;
+    }
+    QDomDocument doc;
+    return doc.setContent(QStringLiteral("<root>%1</root>").arg(body), false);
+}
+
+QString getSafeXml(unsigned int cmd, const QString &body, unsigned char channel)
+{
+    if (!isSafeXmlFragment(body)) {
+        qDebug() << "body data error" << cmd << body.left(1024);
+        return QString();
+    }
+    QString skeleton;
+    QXmlStreamWriter writer(&skeleton);
+    writer.setAutoFormatting(false);
+    writer.writeStartDocument(QStringLiteral("1.0"));
+    writer.writeStartElement(QStringLiteral("PrivateProto"));
+    writer.writeStartElement(QStringLiteral("head"));
+    writer.writeTextElement(QStringLiteral("type"), QString::number(commandType(cmd)));
+    writer.writeTextElement(QStringLiteral("cmd"), QString::number(cmd));
+    if (channel != 0)
+        writer.writeTextElement(QStringLiteral("channel"), QString::number(channel));
+    writer.writeTextElement(QStringLiteral("result"), QStringLiteral("0"));
+    writer.writeEndElement();
+    writer.writeTextElement(QStringLiteral("body"), QStringLiteral("%1"));
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return skeleton.arg(body);
+}
+
+// ---- FrameSplitter ------------------------------------------------------------
+
+void FrameSplitter::clear()
+{
+    m_buffer.clear();
+    m_pos = 0;
+}
+
+void FrameSplitter::compact()
+{
+    if (m_pos == 0)
+        return;
+    if (m_pos >= m_buffer.size())
+        m_buffer.clear();
+    else
+        m_buffer.remove(0, m_pos);
+    m_pos = 0;
+}
+
+void FrameSplitter::feed(const QByteArray &bytes, QList<QByteArray> &out)
+{
+    if (m_buffer.size() == m_pos && m_pos == 0 && !bytes.isEmpty()) {
+        m_buffer = bytes; // shares the caller's bytes; nothing copied yet
+    } else {
+        compact();
+        m_buffer.append(bytes);
+    }
+    feed(nullptr, 0, out);
+}
+
+void FrameSplitter::feed(const char *data, int size, QList<QByteArray> &out)
+{
+    if (data && size > 0) {
+        compact();
+        m_buffer.append(data, size);
+    }
+    while (m_pos < m_buffer.size()) {
+        const char *base = m_buffer.constData();
+        const int avail = m_buffer.size() - m_pos;
+        const char *magic = findBytes(base + m_pos, avail, kMagic, 4);
+        if (!magic) {
+            // Keep only what could still be the start of a magic.
+            if (avail > 3)
+                m_pos = m_buffer.size() - 3;
+            break;
+        }
+        const int at = int(magic - base);
+        if (m_buffer.size() - at < FrameHeaderSize)
+            break;
+        const auto *p = reinterpret_cast<const uint8_t *>(base + at + 4);
+        const uint32_t length = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16)
+            | (uint32_t(p[3]) << 24);
+        if (length > MaxFrameLength) {
+            m_pos = at + FrameHeaderSize;
+            continue;
+        }
+        if (qint64(m_buffer.size()) - at < qint64(FrameHeaderSize) + length)
+            break;
+        out.append(m_buffer.mid(at + FrameHeaderSize, int(length)));
+        m_pos = at + FrameHeaderSize + int(length);
+    }
+    if (m_pos >= m_buffer.size()) {
+        m_buffer.clear();
+        m_pos = 0;
+    } else if (m_pos > 0 && m_pos >= m_buffer.size() / 2) {
+        compact();
+    }
+}
+
+// ---- envelopes ----------------------------------------------------------------
+
+QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload)
+{
+    QList<EnvelopeSpan> spans;
+    const char *base = payload.constData();
+    const int size = payload.size();
+    int from = 0;
+    while (from < size) {
+        const char *open = findBytes(base + from, size - from, kOpenTag, kOpenLen);
+        if (!open)
+            break;
+        const int begin = int(open - base);
+        const char *close = findBytes(open + kOpenLen, size - begin - kOpenLen, kCloseTag, kCloseLen);
+        if (!close)
+            break;
+        EnvelopeSpan span;
+        span.begin = begin;
+        span.end = int(close - base) + kCloseLen;
+        spans.append(span);
+        from = span.end;
+        const int cmd = headCommand(base + span.begin, span.end - span.begin);
+        if (isStreamCommand(cmd)) {
+            bool ok = false;
+            const qint64 dataLen = childText(base + span.begin, span.end - span.begin, "body", "dataLen")
+                                       .trimmed()
+                                       .toLongLong(&ok);
+            if (ok && dataLen > 0)
+                from = int(qMin<qint64>(size, qint64(span.end) + 4 + dataLen));
+        }
+    }
+    return spans;
+}
+
+// ---- StreamReassembler ----------------------------------------------------------
+
+void StreamReassembler::parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info,
+                                           bool fragmented)
+{
+    const int at = packet.indexOf(xml);
+    if (at < 0 || xml.isEmpty())
+        return;
+    EnvelopeSpan span;
+    span.begin = at;
+    span.end = at + xml.size();
+    parseStream(packet, span, info, fragmented);
+}
+
+void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info,
+                                    bool fragmented)
+{
+    info.data.clear();
+    const char *element = packet.constData() + span.begin;
+    const int elementSize = span.end - span.begin;
+    bool ok = false;
+    qint64 dataLen = childText(element, elementSize, "body", "dataLen").trimmed().toLongLong(&ok);
+    if (!ok || dataLen <= 0)
+        return;
+    const qint64 dataStart = qint64(span.end) + 4;
+    if (dataStart >= packet.size())
+        return;
+    dataLen = qMin<qint64>(dataLen, packet.size() - dataStart);
+    const char *data = packet.constData() + dataStart;
+    const int size = int(dataLen);
+
+    if (!fragmented) {
+        info.data = QByteArray(data, size);
+        return;
+    }
+
+    const StreamFragmentHeader header = StreamFragmentHeader::fromBytes(data, size);
+    if (header.skipFlag() != 0)
+        return;
+    info.mediaHeader = header;
+    const int fragStart = qMin(size, StreamFragmentHeader::Size);
+    const int fragSize = qMin<int>(size - fragStart, header.fragmentLength());
+    const char *frag = data + fragStart;
+
+    const QString key = QStringLiteral("%1_%2").arg(info.ip).arg(info.channel);
+    State &st = m_states[key];
+    const auto follows = [&st, &header]() {
+        return st.collecting && header.frameId() == st.last.frameId()
+            && uint16_t(header.sequence()) == uint16_t(uint16_t(st.last.sequence()) + 1);
+    };
+
+    switch (header.fragmentType()) {
+    case FragmentWhole:
+        st.partial.clear();
+        st.collecting = false;
+        info.data = QByteArray(frag, fragSize);
+        break;
+    case FragmentFirst:
+        st.partial = QByteArray(frag, fragSize);
+        st.first = header;
+        st.last = header;
+        st.collecting = true;
+        break;
+    case FragmentMiddle:
+        if (follows()) {
+            st.partial.append(frag, fragSize);
+            st.last = header;
+        }
+        break;
+    case FragmentLast:
+        if (follows()) {
+            st.partial.append(frag, fragSize);
+            info.data = std::move(st.partial);
+            // The frame travels with its first fragment's header: that one
+            // carries the frame time and the key-frame flag.
+            info.mediaHeader = st.first;
+            m_states.remove(key);
+        }
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+// The private device protocol on the wire: the XML envelope the client builds,
+// the TCP frame around it, and the pieces of the receive path that cut frames
+// and messages apart again. Everything here is free of sockets and threads so
+// the receive path can be driven from memory (tests, fuzzing, benchmarks).
+
+#include "KelvoCommon.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace PrivateProto {
+
+constexpr uint32_t FrameMagic = 0x20180307;    // on the wire: 07 03 18 20
+constexpr int FrameHeaderSize = 8;             // magic + 32-bit little-endian length
+constexpr uint32_t MaxFrameLength = 0x800000;  // longest payload a reader accepts
+constexpr int MaxBodyLength = 0x100000;        // longest body (UTF-16 units) an envelope takes
+constexpr int FirmwareChunkSize = 0x28000;     // bytes per firmware chunk message
+
+// Fragment types of a stream fragment header.
+constexpr uint8_t FragmentWhole = 0x11;
+constexpr uint8_t FragmentFirst = 0x01;
+constexpr uint8_t FragmentMiddle = 0x00;
+constexpr uint8_t FragmentLast = 0x10;
+
+// The 4 magic bytes in wire order.
+QByteArray magicBytes();
+// The 8-byte frame header for a payload of `length` bytes.
+QByteArray frameHeader(uint32_t length);
+// Header and payload in one array (the session writes the parts separately).
+QByteArray frame(const QByteArray &payload);
+
+// "type" of a command: its last four decimal digits set to zero.
+unsigned int commandType(unsigned int cmd);
+
+// Escapes "&" and "<" of an operator-typed text placed in a body, the two
+// characters that would make the body fail isSafeXmlFragment.
+QString escapeText(const QString &text);
+
+// Command number of a message: the "cmd" child of its "head", -1 when absent.
+// Reads the raw bytes (UTF-8) of one "PrivateProto" element.
+int headCommand(const char *data, int size);
+int headCommand(const QByteArray &element);
+int headCommand(const QString &element);
+
+// Text of <child> inside the first <parent> of one element, as raw bytes;
+// a null array when absent.
+QByteArray childText(const char *data, int size, const char *parent, const char *child);
+
+} // namespace PrivateProto
+
+// True when the body may be placed in an envelope: at most 0x100000 characters
+// and well-formed inside a root element.
+bool isSafeXmlFragment(const QString &body);
+
+// The envelope text for a command, or an empty text when the body is refused
+// ("body data error" is logged then). Callers encode it as UTF-8 themselves.
+QString getSafeXml(unsigned int cmd, const QString &body, unsigned char channel);
+
+// Turns a byte stream into frame payloads. Bytes before a magic are dropped
+// with the frame that follows them; while no magic is present only the last
+// 3 bytes are kept (a magic may start in them), so noise cannot grow memory.
+class FrameSplitter
+{
+public:
+    // Appends bytes and moves every complete payload to `out` in order.
+    void feed(const QByteArray &bytes, QList<QByteArray> &out);
+    void feed(const char *data, int size, QList<QByteArray> &out);
+    int buffered() const { return m_buffer.size() - m_pos; }
+    void clear();
+
+private:
+    void compact();
+
+    QByteArray m_buffer;
+    int m_pos = 0; // start of the unconsumed bytes in m_buffer
+};
+
+// One "PrivateProto" element found inside a frame payload.
+struct EnvelopeSpan
+{
+    int begin = 0; // offset of "<PrivateProto>"
+    int end = 0;   // offset just after "</PrivateProto>"
+};
+
+// Cuts a payload into its complete "PrivateProto" elements in order. The
+// binary tail after a stream element (4 bytes + "dataLen" bytes) is skipped,
+// so media bytes that happen to look like an envelope are never taken for one.
+QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload);
+
+namespace PrivateProto {
+// True for the commands that carry stream data (90001 playback, 90002 download).
+inline bool isStreamCommand(int cmd)
+{
+    return cmd == 90001 || cmd == 90002;
+}
+} // namespace PrivateProto
+
+// Fragment reassembly of stream messages, per reassembly key ("%1_%2": IP
+// address and channel). One instance per receive worker.
+class StreamReassembler
+{
+public:
+    // Finds the data of the stream element `xml` inside `packet` and applies the
+    // fragment rules (fragmented) or takes the data whole without header. The
+    // element is looked up in the packet by its text.
+    void parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info, bool fragmented);
+    // The same with the element's place in the packet already known.
+    void parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented);
+
+    void clear() { m_states.clear(); }
+
+private:
+    struct State
+    {
+        QByteArray partial;
+        StreamFragmentHeader first; // header of the frame's first fragment
+        StreamFragmentHeader last;  // header of the last fragment accepted
+        bool collecting = false;
+    };
+    QHash<QString, State> m_states;
+};

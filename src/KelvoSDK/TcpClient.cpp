@@ -1,0 +1,425 @@
+#include "TcpClient.h"
+
+#include "DataProcessor.h"
+#include "PrivateProto.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QMetaObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+QMutex g_timingsMutex;
+SdkTimings g_defaultTimings;
+const QByteArray kCloseTag("</PrivateProto>");
+} // namespace
+
+void TcpClient::setDefaultTimings(const SdkTimings &timings)
+{
+    QMutexLocker lock(&g_timingsMutex);
+    g_defaultTimings = timings;
+}
+
+SdkTimings TcpClient::defaultTimings()
+{
+    QMutexLocker lock(&g_timingsMutex);
+    return g_defaultTimings;
+}
+
+TcpClient::TcpClient(QObject *parent)
+    : QObject(parent)
+    , m_timings(defaultTimings())
+{
+    registerKelvoMetaTypes();
+
+    m_socket = new QTcpSocket(this);
+    m_socket->setReadBufferSize(SocketReadBuffer);
+    // Devices sit on the LAN; never tunnel them through a configured proxy.
+    m_socket->setProxy(QNetworkProxy::NoProxy);
+    connect(m_socket, &QTcpSocket::connected, this, &TcpClient::onConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &TcpClient::onDataReceived);
+    connect(m_socket, &QAbstractSocket::errorOccurred, this, &TcpClient::onConnectionError);
+
+    m_replyTimer = new QTimer(this);
+    connect(m_replyTimer, &QTimer::timeout, this, &TcpClient::onConnectTimeout);
+
+    m_heartbeatTimer = new QTimer(this);
+    connect(m_heartbeatTimer, &QTimer::timeout, this, &TcpClient::sendHeartbeat);
+
+    m_reconnectTimer = new QTimer(this);
+    m_reconnectTimer->setSingleShot(true);
+    connect(m_reconnectTimer, &QTimer::timeout, this, [this]() { connectDev(m_dev); });
+
+    m_connected = false;
+
+    m_thread = new QThread(this);
+    m_worker = new DataProcessor();
+    m_worker->moveToThread(m_thread);
+    connect(m_worker, &DataProcessor::recvCommonInfo, this, &TcpClient::recvCommonInfo, Qt::QueuedConnection);
+    connect(
+        m_worker, &DataProcessor::setTimerInterval, this,
+        [this](int interval) {
+            if (m_pacingTimer && m_pacingTimer->interval() != interval)
+                m_pacingTimer->setInterval(interval);
+        },
+        Qt::QueuedConnection);
+    m_thread->start(QThread::InheritPriority);
+
+    m_pacingTimer = new QTimer(this);
+    connect(m_pacingTimer, &QTimer::timeout, m_worker, &DataProcessor::sendStream, Qt::QueuedConnection);
+    m_pacingTimer->setInterval(m_timings.pacingStartMs);
+    m_pacingTimer->start();
+}
+
+TcpClient::~TcpClient()
+{
+    if (m_thread->isRunning()) {
+        m_pacingTimer->stop();
+        disconnect(m_pacingTimer, nullptr, m_worker, nullptr);
+        m_thread->requestInterruption();
+        m_thread->quit();
+        m_thread->wait();
+        if (m_thread->isRunning()) {
+            m_thread->terminate();
+            m_thread->wait();
+        }
+    }
+    delete m_worker;
+    m_worker = nullptr;
+    delete m_thread;
+    m_thread = nullptr;
+}
+
+void TcpClient::setTimings(const SdkTimings &timings)
+{
+    m_timings = timings;
+    if (m_heartbeatTimer->isActive())
+        m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
+}
+
+void TcpClient::connectDev(const loginDev &dev)
+{
+    if (m_connected)
+        return;
+    m_dev = dev;
+    m_identity.ip = dev.ip;
+    m_identity.channel = dev.channel;
+    qInfo() << "Try to connect " << dev.ip << ":" << dev.port << " by " << dev.user << "/" << PASSWORD_MASK;
+
+    m_reconnectTimer->stop();
+    m_socket->setProxy(QNetworkProxy::NoProxy);
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        m_socket->abort();
+    m_tagTail.clear();
+    m_socket->connectToHost(dev.ip, dev.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+
+    armReplyTimer(false);
+    m_manualDisconnect = false;
+    m_worker->setDevInfo(m_identity);
+}
+
+void TcpClient::armReplyTimer(bool heartbeat)
+{
+    m_waitingHeartbeatReply = heartbeat;
+    m_replyTimer->start(m_timings.replyTimeoutMs);
+}
+
+void TcpClient::stopReplyTimer()
+{
+    m_replyTimer->stop();
+    m_waitingHeartbeatReply = false;
+}
+
+void TcpClient::onConnectTimeout()
+{
+    const bool heartbeat = m_waitingHeartbeatReply;
+    m_replyTimer->stop();
+    if (m_socket->state() != QAbstractSocket::ConnectedState) {
+        m_waitingHeartbeatReply = false;
+        m_socket->abort();
+        onConnectionError(QAbstractSocket::SocketTimeoutError);
+    } else if (heartbeat) {
+        onWriteTimeout();
+    }
+}
+
+void TcpClient::onConnected()
+{
+    stopReplyTimer();
+    qInfo() << "Succeed to connect to " << m_dev.ip << m_dev.channel;
+    emit recvConnectDev(m_dev);
+    m_connected = true;
+    m_tryCount = 0;
+}
+
+void TcpClient::onDisconnected()
+{
+    qInfo() << " ip " << m_dev.ip << " channel " << m_dev.channel << " Port " << m_dev.port;
+}
+
+void TcpClient::onConnectionError(QAbstractSocket::SocketError error)
+{
+    qWarning() << error << "; ip:" << m_dev.ip << " channelno:" << m_dev.channel;
+    m_connected = false;
+    m_heartbeatTimer->stop();
+    // A timer left running would abort the next attempt.
+    stopReplyTimer();
+    emit devDisconnected(m_dev);
+    if (!m_manualDisconnect) {
+        ++m_tryCount;
+        tryReconnet();
+    }
+}
+
+void TcpClient::tryReconnet()
+{
+    if (m_tryCount > RetryCap)
+        m_tryCount = RetryCap;
+    const int n = m_tryCount;
+    const qint64 delayMs = qint64(2) * n * n * m_timings.reconnectUnitMs;
+    qInfo() << m_dev.ip << " channelId:" << m_dev.channel << " tryConnect:" << n
+            << " next login after(s):" << double(delayMs) / 1000.0;
+    // One pending reconnect per session: a later failure replaces it.
+    m_reconnectTimer->start(int(delayMs));
+}
+
+bool TcpClient::reconnectPending() const
+{
+    return m_reconnectTimer->isActive();
+}
+
+bool TcpClient::heartbeatActive() const
+{
+    return m_heartbeatTimer->isActive();
+}
+
+int TcpClient::pacingInterval() const
+{
+    return m_pacingTimer->interval();
+}
+
+void TcpClient::disconnectDev()
+{
+    qInfo() << m_dev.ip << " channelId:" << m_dev.channel;
+    m_manualDisconnect = true;
+    m_reconnectTimer->stop();
+    m_heartbeatTimer->stop();
+    stopReplyTimer();
+    // Cleared so that a later connectDev really connects again.
+    m_connected = false;
+    m_socket->disconnectFromHost();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TcpClient::sendData(unsigned int cmd, const QString &body, unsigned char channel)
+{
+    if (!m_connected) {
+        qDebug() << "sendData Unconnected " << m_dev.ip << m_dev.channel << cmd;
+        return;
+    }
+    if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+        qDebug() << "m_socket Unconnected " << m_dev.ip << m_dev.channel << cmd;
+        return;
+    }
+    if (channel != 0)
+        qDebug() << "send data cmd " << cmd;
+    const QString xml = getSafeXml(cmd, body, channel);
+    if (xml.isEmpty())
+        return; // refused body: already logged, nothing goes out
+    sendByteData(xml.toUtf8());
+}
+
+void TcpClient::sendByteData(const QByteArray &payload)
+{
+    if (!m_socket)
+        return;
+    const QByteArray magic = PrivateProto::magicBytes();
+    if (m_socket->write(magic) != magic.size()) {
+        qWarning() << "Failed to send flag to " << m_dev.ip << " Error:" << m_socket->errorString();
+        return;
+    }
+    const QByteArray length = PrivateProto::frameHeader(uint32_t(payload.size())).mid(4);
+    if (m_socket->write(length) != length.size()) {
+        qWarning() << "Failed to send length to " << m_dev.ip << " Error:" << m_socket->errorString();
+        return;
+    }
+    const qint64 written = m_socket->write(payload);
+    if (written != payload.size())
+        qWarning() << "Partial data sent to " << m_dev.ip << " Expected:" << payload.size() << " Actual:" << written;
+}
+
+void TcpClient::onDataReceived()
+{
+    QByteArray bytes = m_socket->readAll();
+    if (bytes.isEmpty())
+        return;
+    // A closing tag marks a complete message and answers a pending heartbeat.
+    bool closed;
+    if (m_tagTail.isEmpty()) {
+        closed = bytes.contains(kCloseTag);
+    } else {
+        QByteArray probe = m_tagTail + bytes.left(kCloseTag.size());
+        closed = probe.contains(kCloseTag) || bytes.contains(kCloseTag);
+    }
+    m_tagTail = bytes.right(kCloseTag.size() - 1);
+    if (closed)
+        stopReplyTimer();
+    // Every read goes to the worker at once: holding bytes back until the next
+    // closing tag would stall the binary tail of the last message of a burst.
+    QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
+}
+
+void TcpClient::startHeartbeat()
+{
+    m_heartbeatTimer->start(m_timings.heartbeatIntervalMs);
+}
+
+void TcpClient::stopHeartbeat()
+{
+    m_heartbeatTimer->stop();
+}
+
+void TcpClient::sendHeartbeat()
+{
+    m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
+    sendData(35001, QString(), 0);
+    if (m_connected)
+        armReplyTimer(true);
+}
+
+void TcpClient::onWriteTimeout()
+{
+    qWarning() << "Write timeout occurred ip:" << m_dev.ip << " channelId:" << m_dev.channel;
+    stopReplyTimer();
+    m_socket->abort();
+    onConnectionError(QAbstractSocket::SocketTimeoutError);
+}
+
+// ---- playback and download ------------------------------------------------------
+
+void TcpClient::queryRecord(const RecordQuery &query)
+{
+    sendData(14300,
+             QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><ByMonth>%3</ByMonth>")
+                 .arg(QString::number(query.channel), query.time, QString::number(query.byMonth)),
+             0);
+}
+
+void TcpClient::downloadOrRecord(const RecordStreamRequest &request)
+{
+    sendData(14301,
+             QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><TimeEnd>%3</TimeEnd>"
+                            "<DownloadRecord>%4</DownloadRecord>")
+                 .arg(QString::number(request.channel), request.startTime, request.endTime,
+                      QString::number(request.download)),
+             0);
+}
+
+void TcpClient::stopDownload(const RecordStreamRequest &request)
+{
+    sendData(14302,
+             QStringLiteral("<ChannelId>%1</ChannelId><DownloadRecord>%2</DownloadRecord>")
+                 .arg(QString::number(request.channel), QString::number(request.download)),
+             0);
+}
+
+void TcpClient::seekPlay(unsigned char channel, const QString &time)
+{
+    sendData(14304, QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time>").arg(QString::number(channel), time), 0);
+}
+
+void TcpClient::setPlaySpeed(unsigned char channel, unsigned char speed, bool flag)
+{
+    sendData(flag ? 14306 : 14307,
+             QStringLiteral("<ChannelId>%1</ChannelId><Speed>%2</Speed>")
+                 .arg(QString::number(channel), QString::number(speed)),
+             0);
+}
+
+void TcpClient::pausePlay(unsigned char channel)
+{
+    sendData(14309, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+}
+
+void TcpClient::resumePlay(unsigned char channel)
+{
+    sendData(14310, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+}
+
+// ---- firmware upload ----------------------------------------------------------------
+
+void TcpClient::uploadFileDev(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning() << m_dev.ip << " failed to open file " << path;
+        return;
+    }
+    m_upload.chunks.clear();
+    m_upload.path = path;
+    m_upload.totalSize = 0;
+    m_upload.startPos = 0;
+    m_upload.uploading = true;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(PrivateProto::FirmwareChunkSize);
+        if (piece.isEmpty()) {
+            qWarning() << m_dev.ip << " Read zero-size data block, which is unexpected.";
+            m_upload.uploading = false;
+            m_upload.chunks.clear();
+            return;
+        }
+        m_upload.totalSize += uint32_t(piece.size());
+        m_upload.chunks.append(piece);
+    }
+    file.close();
+    qInfo() << m_dev.ip << " upgrade file path:" << path << "; file size:" << m_upload.totalSize;
+    if (m_upload.chunks.isEmpty()) {
+        qWarning() << m_dev.ip << " No data blocks to upload.";
+        m_upload.uploading = false;
+        return;
+    }
+    sendData(20001, QStringLiteral("<firmwareLength>%1</firmwareLength>").arg(m_upload.totalSize), 0);
+    m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
+}
+
+void TcpClient::uploadStep()
+{
+    for (int i = 0; i < UploadBurst; ++i) {
+        if (m_upload.uploading && !m_upload.chunks.isEmpty()) {
+            uploadXml(false);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    if (!m_upload.uploading)
+        return; // no upload running (or it already ended): no stray closing message
+    if (m_upload.chunks.isEmpty())
+        uploadXml(true);
+    else
+        QTimer::singleShot(m_timings.uploadBurstGapMs, this, &TcpClient::uploadStep);
+}
+
+void TcpClient::uploadXml(bool last)
+{
+    const QByteArray chunk = last || m_upload.chunks.isEmpty() ? QByteArray() : m_upload.chunks.first();
+    const QString body = QStringLiteral("<startPos>%1</startPos><dataLength>%2</dataLength>")
+                             .arg(m_upload.startPos)
+                             .arg(chunk.size());
+    QByteArray payload = getSafeXml(20002, body, 0).toUtf8();
+    payload.append(4, '\0');
+    payload.append(chunk);
+    sendByteData(payload);
+    m_upload.startPos += uint32_t(chunk.size());
+    if (!last) {
+        if (!m_upload.chunks.isEmpty())
+            m_upload.chunks.removeFirst();
+    } else {
+        qInfo() << m_dev.ip << " send last upgrade file data";
+        m_upload.uploading = false;
+    }
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+// One TCP session with one device or one recorder channel: frames out, bytes
+// to the receive worker, heartbeat, reconnect with a growing delay, and the
+// commands that need per-session state (playback, firmware upload). Created
+// and owned by KelvoSDKHelper only.
+
+#include "KelvoCommon.h"
+#include "RecordRequests.h"
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QTcpSocket;
+class QThread;
+class QTimer;
+class DataProcessor;
+
+// Timer values of a session. The defaults are the protocol's; tests shrink
+// them so a reconnect sequence runs in seconds.
+struct SdkTimings
+{
+    int heartbeatIntervalMs = 30000;
+    int replyTimeoutMs = 3000;   // connect timeout and heartbeat reply timeout
+    int reconnectUnitMs = 1000;  // reconnect delay n is 2·n²·unit (n capped at 5)
+    int uploadBurstGapMs = 100;  // pause between bursts of firmware chunks
+    int pacingStartMs = 38;      // first period of the playback pacing timer
+};
+
+class TcpClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int UploadBurst = 5;
+    static constexpr uint8_t RetryCap = 5;
+    static constexpr int SocketReadBuffer = 0x100000;
+
+    explicit TcpClient(QObject *parent = nullptr);
+    ~TcpClient() override;
+
+    // Timings applied to sessions created afterwards.
+    static void setDefaultTimings(const SdkTimings &timings);
+    static SdkTimings defaultTimings();
+    void setTimings(const SdkTimings &timings);
+    SdkTimings timings() const { return m_timings; }
+
+    void connectDev(const loginDev &dev);
+    void disconnectDev();
+    void sendData(unsigned int cmd, const QString &body, unsigned char channel);
+    void sendByteData(const QByteArray &payload);
+    void startHeartbeat();
+    void stopHeartbeat();
+    void sendHeartbeat();
+    bool isConnected() const { return m_connected; }
+    void resetTryCount() { m_tryCount = 0; }
+
+    void queryRecord(const RecordQuery &query);
+    void downloadOrRecord(const RecordStreamRequest &request);
+    void stopDownload(const RecordStreamRequest &request);
+    void seekPlay(unsigned char channel, const QString &time);
+    void setPlaySpeed(unsigned char channel, unsigned char speed, bool flag);
+    void pausePlay(unsigned char channel);
+    void resumePlay(unsigned char channel);
+
+    void uploadFileDev(const QString &path);
+    void uploadStep();
+    void uploadXml(bool last);
+
+    // Inspection (tests, diagnostics).
+    loginDev loginData() const { return m_dev; }
+    uint8_t tryCount() const { return m_tryCount; }
+    bool reconnectPending() const;
+    bool heartbeatActive() const;
+    int pacingInterval() const;
+    bool isUploading() const { return m_upload.uploading; }
+    DataProcessor *worker() const { return m_worker; }
+
+signals:
+    void recvCommonInfo(devXmlInfo info);
+    void devDisconnected(loginDev dev);
+    void recvConnectDev(loginDev dev);
+
+public slots:
+    void onConnected();
+    void onDisconnected();
+    void onDataReceived();
+    void onWriteTimeout();
+
+private slots:
+    void onConnectionError(QAbstractSocket::SocketError error);
+    void onConnectTimeout();
+
+private:
+    void tryReconnet();
+    void armReplyTimer(bool heartbeat);
+    void stopReplyTimer();
+
+    struct UploadState
+    {
+        QString path;
+        bool uploading = false;
+        uint32_t totalSize = 0;
+        uint32_t startPos = 0;
+        QList<QByteArray> chunks;
+    };
+
+    SdkTimings m_timings;
+    UploadState m_upload;
+    QTcpSocket *m_socket = nullptr;
+    QTimer *m_heartbeatTimer = nullptr;
+    DataProcessor *m_worker = nullptr;
+    QThread *m_thread = nullptr;
+    QTimer *m_pacingTimer = nullptr;
+    QTimer *m_replyTimer = nullptr;
+    QTimer *m_reconnectTimer = nullptr;
+    bool m_connected = false;
+    bool m_manualDisconnect = true;
+    bool m_waitingHeartbeatReply = false;
+    loginDev m_dev;
+    RecvInfo m_identity;
+    QByteArray m_tagTail; // end of the previous read, for a closing tag split across reads
+    uint8_t m_tryCount = 0;
+};

@@ -1,0 +1,174 @@
+#include "AddClientDevDlg.h"
+
+#include "CommonHelper.h"
+#include "DeviceFormRules.h"
+#include "DeviceInfoManager.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "OnvifService.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QListView>
+
+AddClientDevDlg::AddClientDevDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+{
+    m_ui.setupUi(this);
+
+    connect(m_ui.m_btnClose, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCloseclicked);
+    connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCancleClicked);
+    connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnOkClicked);
+
+    for (QComboBox *box : findChildren<QComboBox *>())
+        box->setView(new QListView(box));
+
+    initWidget();
+    CommonHelper::elideChildTexts(this);
+}
+
+AddClientDevDlg::~AddClientDevDlg() = default;
+
+void AddClientDevDlg::initWidget()
+{
+    m_ui.m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
+
+    m_ui.comboBoxProtocol->clear();
+    m_ui.comboBoxProtocol->addItems({tr("Private"), tr("ONVIF")});
+    m_ui.lineEditPort->setText(QStringLiteral("2028"));
+    fillDevTypes();
+
+    // Every type change, also the one caused by refilling, puts the default
+    // device port back.
+    connect(m_ui.m_DevTypeCmbBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int) { m_ui.lineEditPort->setText(QStringLiteral("2028")); });
+    connect(m_ui.comboBoxProtocol, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int) { fillDevTypes(); });
+
+    m_ui.comboBoxProtocol->setCurrentIndex(0);
+    m_ui.lineEditRTSP->setText(QStringLiteral("554"));
+    m_ui.m_DevTypeCmbBox->setCurrentIndex(0);
+
+    m_ui.m_GroupCmbBox->clear();
+    for (const auto &group : OrmHelper::getAllOrganizations()) {
+        if (group)
+            m_ui.m_GroupCmbBox->addItem(group->Name);
+    }
+    m_ui.m_GroupCmbBox->setCurrentIndex(0);
+
+    m_ui.m_IPlineEdit->setValidator(DeviceFormRules::ipv4Validator(this));
+    m_ui.m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui.m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui.m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    m_ui.m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    CommonHelper::addPasswordViewAction(m_ui.m_PassWdlineEdit, false);
+    m_ui.m_IPlineEdit->setFocus();
+}
+
+void AddClientDevDlg::fillDevTypes()
+{
+    m_ui.m_DevTypeCmbBox->clear();
+    if (m_ui.comboBoxProtocol->currentIndex() > 0)
+        m_ui.m_DevTypeCmbBox->addItem(QStringLiteral("IPC"));
+    else
+        m_ui.m_DevTypeCmbBox->addItems({QStringLiteral("IPC"), QStringLiteral("NVR")});
+}
+
+void AddClientDevDlg::onbtnCloseclicked()
+{
+    reject();
+}
+
+void AddClientDevDlg::onbtnOkClicked()
+{
+    addDevtoClient();
+}
+
+void AddClientDevDlg::onbtnCancleClicked()
+{
+    reject();
+}
+
+void AddClientDevDlg::onEnterPressed()
+{
+    addDevtoClient();
+}
+
+void AddClientDevDlg::showError(const QString &text, bool toast)
+{
+    m_ui.m_lblTextInfo->setText(text);
+    if (toast)
+        MsgTipInfoDlg::showTip(text, 2000);
+}
+
+void AddClientDevDlg::addDevtoClient()
+{
+    const QString name = m_ui.m_DevNamelineEdit->text().trimmed();
+    const QString typedIp = m_ui.m_IPlineEdit->text().trimmed();
+    const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
+    const QString password = m_ui.m_PassWdlineEdit->text().trimmed();
+    const QString typeText = m_ui.m_DevTypeCmbBox->currentText().trimmed();
+    const QString group = m_ui.m_GroupCmbBox->currentText().trimmed();
+    const QString rtspText = m_ui.lineEditRTSP->text().trimmed();
+    const QString portText = m_ui.lineEditPort->text().trimmed();
+
+    if (CommonHelper::hasEmptyString({typedIp, password, user, rtspText, portText})) {
+        showError(SharedTexts::incompleteInfoText(), true);
+        return;
+    }
+    quint16 rtspPort = 0;
+    quint16 devPort = 0;
+    if (!DeviceFormRules::isIpv4(typedIp) || !DeviceFormRules::parsePort(rtspText, &rtspPort)
+        || !DeviceFormRules::parsePort(portText, &devPort)) {
+        showError(SharedTexts::invalidFormatText(), false);
+        return;
+    }
+    const QString ip = DeviceFormRules::canonicalIpv4(typedIp);
+    FUN_DEV_INFO *known = DeviceInfoManager::instance() ? DeviceInfoManager::instance()->findDevInfo(ip) : nullptr;
+    if (known && known->ip == ip) {
+        showError(SharedTexts::ipInUseText(), true);
+        return;
+    }
+
+    auto *dev = new FUN_DEV_INFO;
+    dev->dbId = 0;
+    dev->name = name.isEmpty() ? ip : name;
+    dev->ip = ip;
+    dev->sn = ip;
+    dev->userName = user;
+    dev->password = password;
+    if (m_ui.comboBoxProtocol->currentIndex() > 0)
+        dev->devType = 2;
+    else
+        dev->devType = typeText == QLatin1String("NVR") ? 1 : 0;
+    dev->bOnvif = dev->devType == 2 ? 1 : 0;
+    dev->group = group;
+    dev->rtspPort = rtspPort;
+    dev->devPort = devPort;
+
+    emit SignalsHelper::instance()->signalAddDevs({dev});
+    qInfo() << "add device" << dev->name << "onvif:" << dev->bOnvif;
+
+    if (dev->devType == 2) {
+        qDebug() << "begin search";
+        CommonHelper::saveDevInfo(dev);
+        if (ONVIF::Service *service = ONVIF::Service::instance())
+            service->searchDevices();
+    }
+    accept();
+}
+
+void AddClientDevDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const int protocol = m_ui.comboBoxProtocol->currentIndex();
+        m_ui.retranslateUi(this);
+        m_ui.comboBoxProtocol->setItemText(0, tr("Private"));
+        m_ui.comboBoxProtocol->setItemText(1, tr("ONVIF"));
+        m_ui.comboBoxProtocol->setCurrentIndex(protocol);
+        CommonHelper::elideChildTexts(this);
+    }
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+#include "ui_AddClientDevDlg.h"
+
+// Adds one device by hand: checks the form, builds one new record and hands it
+// to the rest of the client on the signal bus (the receiver takes it over).
+class AddClientDevDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AddClientDevDlg(QWidget *parent = nullptr);
+    ~AddClientDevDlg() override;
+
+signals:
+    void addDev(FUN_DEV_INFO *devinfo);
+
+public slots:
+    void onbtnCloseclicked();
+    void onbtnOkClicked();
+    void onbtnCancleClicked();
+    void onEnterPressed() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void initWidget();
+    void fillDevTypes();
+    void addDevtoClient();
+    void showError(const QString &text, bool toast);
+
+    Ui::AddClientDevDlg m_ui;
+};

@@ -1,0 +1,278 @@
+#include "DeviceGroupManage.h"
+#include "ui_DeviceGroupManage.h"
+
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "DeviceInfoManager.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "SharedTexts.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QSet>
+#include <QStandardItemModel>
+
+DeviceGroupManage::DeviceGroupManage(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::DeviceGroupManage)
+    , m_model(new QStandardItemModel(this))
+{
+    ui->setupUi(this);
+    ui->treeViewGroup->setModel(m_model);
+    connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
+    refreshGroups();
+    on_pushButtonAddGroup_clicked();
+    CommonHelper::elideChildTexts(this);
+}
+
+DeviceGroupManage::~DeviceGroupManage()
+{
+    delete ui;
+}
+
+QString DeviceGroupManage::tipDeleteGroup()
+{
+    return SharedTexts::tipDeleteGroup();
+}
+
+QString DeviceGroupManage::tipDefaultUndeletable()
+{
+    return SharedTexts::tipDefaultUndeletable();
+}
+
+void DeviceGroupManage::refreshGroups()
+{
+    const auto groups = OrmHelper::getAllOrganizations();
+    const int parentChoice = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
+
+    m_parents.clear();
+    for (const auto &g : groups) {
+        if (g)
+            m_parents.insert(static_cast<int>(g->id), g->ParentId);
+    }
+
+    m_model->clear();
+    ui->comboBoxParent->clear();
+    QHash<int, QStandardItem *> items;
+    for (const auto &g : groups) {
+        if (!g)
+            continue;
+        auto *item = new QStandardItem(g->Name);
+        item->setData(static_cast<int>(g->id), IdRole);
+        item->setEditable(false);
+        items.insert(static_cast<int>(g->id), item);
+        ui->comboBoxParent->addItem(g->Name, static_cast<int>(g->id));
+    }
+    // A group hangs below its parent unless it is a root (its own parent, or a
+    // parent that does not exist) or the parent chain loops back to it.
+    for (const auto &g : groups) {
+        if (!g)
+            continue;
+        const int id = static_cast<int>(g->id);
+        QStandardItem *item = items.value(id);
+        if (!item || item->parent() || item->model())
+            continue;
+        const int parentId = g->ParentId;
+        if (!isRootGroup(id) && !subtreeOf(id).contains(parentId) && items.contains(parentId))
+            items.value(parentId)->appendRow(item);
+    }
+    for (const auto &g : groups) {
+        if (g && !items.value(static_cast<int>(g->id))->parent())
+            m_model->appendRow(items.value(static_cast<int>(g->id)));
+    }
+    ui->treeViewGroup->expandAll();
+
+    const int idx = ui->comboBoxParent->findData(parentChoice, Qt::UserRole);
+    ui->comboBoxParent->setCurrentIndex(idx >= 0 ? idx : 0);
+    if (m_shownId && !m_parents.contains(m_shownId))
+        m_shownId = 0;
+    if (m_editId && !m_parents.contains(m_editId))
+        m_editId = 0;
+}
+
+bool DeviceGroupManage::isRootGroup(int id) const
+{
+    const int parentId = m_parents.value(id, 0);
+    return parentId == id || !m_parents.contains(parentId);
+}
+
+QSet<int> DeviceGroupManage::subtreeOf(int id) const
+{
+    QSet<int> found{id};
+    QList<int> pending{id};
+    while (!pending.isEmpty()) {
+        const int current = pending.takeFirst();
+        for (auto it = m_parents.cbegin(); it != m_parents.cend(); ++it) {
+            if (it.value() == current && it.key() != current && !found.contains(it.key())) {
+                found.insert(it.key());
+                pending.append(it.key());
+            }
+        }
+    }
+    return found;
+}
+
+void DeviceGroupManage::setParentChoicesEnabled(const QSet<int> &disabled)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(ui->comboBoxParent->model());
+    if (!model)
+        return;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStandardItem *item = model->item(row);
+        if (item)
+            item->setEnabled(!disabled.contains(item->data(Qt::UserRole).toInt()));
+    }
+}
+
+void DeviceGroupManage::on_pushButtonAddGroup_clicked()
+{
+    m_editId = 0;
+    ui->lineEditName->clear();
+    ui->lineEditRemark->clear();
+    setParentChoicesEnabled({});
+    ui->comboBoxParent->setEnabled(true);
+    ui->groupBoxInfo->setEnabled(true);
+}
+
+void DeviceGroupManage::on_pushButtonEditGroup_clicked()
+{
+    if (m_shownId && m_parents.contains(m_shownId)) {
+        m_editId = m_shownId;
+        if (isRootGroup(m_editId)) {
+            // A root keeps its place; only its name and remark change.
+            ui->comboBoxParent->setEnabled(false);
+        } else {
+            setParentChoicesEnabled(subtreeOf(m_editId));
+            const int idx = ui->comboBoxParent->findData(m_parents.value(m_editId), Qt::UserRole);
+            if (idx >= 0)
+                ui->comboBoxParent->setCurrentIndex(idx);
+            ui->comboBoxParent->setEnabled(true);
+        }
+    }
+    ui->groupBoxInfo->setEnabled(true);
+}
+
+void DeviceGroupManage::on_pushButtonDel_clicked()
+{
+    const QModelIndex index = ui->treeViewGroup->currentIndex();
+    if (index.row() < 0 || index.column() < 0) {
+        qDebug() << "no dev " << index.column() << index.row() << index.data().toString();
+        return;
+    }
+    const int id = index.data(IdRole).toInt();
+    if (id == 1) {
+        MsgTipInfoDlg::showTip(tipDefaultUndeletable(), 2000);
+        return;
+    }
+    const QString ending = index.parent().isValid() ? SharedTexts::deleteUserText() : tipDeleteGroup();
+    if (CustomDialog::showMessage(SharedTexts::areYouSureText() + ending, true, true, 0) != 1)
+        return;
+
+    auto group = QSharedPointer<CMS_Organization>::create();
+    group->id = id;
+    if (!OrmHelper::DelOrganization(group))
+        qWarning() << "group delete failed, id" << id;
+    if (m_shownId == id || subtreeOf(id).contains(m_shownId))
+        m_shownId = 0;
+    refreshGroups();
+    if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+        registry->getGroupsFromDatabase();
+}
+
+void DeviceGroupManage::on_pushButtonClose_clicked()
+{
+    close();
+}
+
+void DeviceGroupManage::on_pushButtonOK_clicked()
+{
+    const QString name = ui->lineEditName->text().trimmed();
+    const QString remark = ui->lineEditRemark->text().trimmed();
+    if (name.isEmpty())
+        return;
+
+    QSharedPointer<CMS_Organization> group;
+    if (m_editId) {
+        group = QSharedPointer<CMS_Organization>::create();
+        group->id = m_editId;
+        if (!orm::dao::fetch_by_id(*group).text().isEmpty()) {
+            qWarning() << "group to change is gone, id" << m_editId;
+            refreshGroups();
+            return;
+        }
+        group->Name = name;
+        group->Remark = remark;
+        if (ui->comboBoxParent->isEnabled()) {
+            const int parentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
+            // Never its own parent, never below itself.
+            if (subtreeOf(m_editId).contains(parentId)) {
+                MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+                return;
+            }
+            group->ParentId = parentId;
+        }
+    } else {
+        group = QSharedPointer<CMS_Organization>::create();
+        group->id = 0;
+        group->Name = name;
+        group->Remark = remark;
+        group->ParentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
+    }
+    if (!OrmHelper::saveOrganization(group))
+        qWarning() << "group save failed" << name;
+
+    const int savedId = static_cast<int>(group->id);
+    refreshGroups();
+    if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+        registry->getGroupsFromDatabase();
+    if (savedId > 0) {
+        selectTreeItem(savedId);
+        showGroup(savedId);
+    }
+}
+
+void DeviceGroupManage::on_pushButtonCancel_clicked()
+{
+    on_pushButtonAddGroup_clicked();
+}
+
+void DeviceGroupManage::selectTreeItem(int id)
+{
+    const QModelIndexList found =
+        m_model->match(m_model->index(0, 0), IdRole, id, 1, Qt::MatchExactly | Qt::MatchRecursive);
+    if (!found.isEmpty())
+        ui->treeViewGroup->setCurrentIndex(found.first());
+}
+
+void DeviceGroupManage::onDeviceItemClicked(QModelIndex index)
+{
+    if (index.row() < 0 || index.column() < 0) {
+        qDebug() << index.column() << index.row() << index.data().toString();
+        return;
+    }
+    showGroup(index.data(IdRole).toInt());
+}
+
+void DeviceGroupManage::showGroup(int id)
+{
+    CMS_Organization group;
+    group.id = id;
+    if (!orm::dao::fetch_by_id(group).text().isEmpty())
+        return;
+    on_pushButtonAddGroup_clicked();
+    m_shownId = id;
+    ui->lineEditName->setText(group.Name);
+    ui->lineEditRemark->setText(group.Remark);
+    ui->comboBoxParent->setCurrentIndex(ui->comboBoxParent->findData(id, Qt::UserRole, Qt::MatchExactly));
+    ui->groupBoxInfo->setEnabled(false);
+}
+
+void DeviceGroupManage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+    DropShadowWidget::changeEvent(event);
+}

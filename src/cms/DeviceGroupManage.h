@@ -1,0 +1,59 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+
+#include <QModelIndex>
+
+class QStandardItem;
+class QStandardItemModel;
+
+namespace Ui {
+class DeviceGroupManage;
+}
+
+// Editor of the device groups: a tree of the groups, the shown group's name,
+// parent and remark; adds, changes and deletes groups in the database.
+class DeviceGroupManage : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceGroupManage(QWidget *parent = nullptr);
+    ~DeviceGroupManage() override;
+
+    void showGroup(int id);
+    // Rebuilds the tree and the parent choices from the database.
+    void refreshGroups();
+
+    // Shared texts of the group editor.
+    static QString tipDeleteGroup();
+    static QString tipDefaultUndeletable();
+
+    static constexpr int IdRole = Qt::UserRole + 1;
+
+public slots:
+    void on_pushButtonAddGroup_clicked();
+    void on_pushButtonEditGroup_clicked();
+    void on_pushButtonDel_clicked();
+    void on_pushButtonClose_clicked();
+    void on_pushButtonOK_clicked();
+    void on_pushButtonCancel_clicked();
+    void onDeviceItemClicked(QModelIndex index);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Ids of the group and every group below it.
+    QSet<int> subtreeOf(int id) const;
+    bool isRootGroup(int id) const;
+    void setParentChoicesEnabled(const QSet<int> &disabled);
+    void selectTreeItem(int id);
+
+    Ui::DeviceGroupManage *ui;
+    QStandardItemModel *m_model;
+    // Group rows as last read: id -> parent id.
+    QHash<int, int> m_parents;
+    int m_shownId = 0;
+    int m_editId = 0; // group being changed by OK; 0 = OK inserts a new group
+};

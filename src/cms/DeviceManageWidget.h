@@ -1,0 +1,106 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QModelIndex>
+#include <QSet>
+#include <QStringList>
+#include <QWidget>
+
+class HeaderViewPrivate;
+class QStandardItemModel;
+
+namespace Ui {
+class DeviceManageWidget;
+}
+
+// The page of the client's device list: a table of every device with its state,
+// the dialogs to search, add, edit, delete and batch-change devices, connection
+// refresh and firmware upgrade. Changes leave on the signal bus; the shell
+// stores them and calls back to add, remove or refresh rows.
+class DeviceManageWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceManageWidget(QWidget *parent = nullptr);
+    ~DeviceManageWidget() override;
+
+    enum Column {
+        ColName,
+        ColIp,
+        ColType,
+        ColState,
+        ColSn,
+        ColVersion,
+        ColModel,
+        ColMac,
+        ColOperation,
+        ColumnCount
+    };
+
+    // Called by the shell.
+    void getDevFormDBToAddTableView();
+    void addDevToAddTableView(const QList<FUN_DEV_INFO *> &devs);
+    void delAddTableView(const QList<FUN_DEV_INFO *> &devs);
+    void updateDevStatus(FUN_DEV_INFO *dev);
+    void updateDevRow(FUN_DEV_INFO *dev);
+
+    QStringList getCheckedKeys() const;
+    QStringList allKeys() const;
+    int getRowIndexByIp(const QString &ip) const;
+    QStandardItemModel *model() const { return m_model; }
+    HeaderViewPrivate *header() const { return m_header; }
+    // Addresses whose firmware upload runs and has not reached 100 %.
+    QSet<QString> upgradingDevices() const { return m_upgradeSet; }
+
+signals:
+    void sigNetChanged();
+
+public slots:
+    void onSearchDevBtnClicked();
+    void onDelDevBtnClicked();
+    void onAddDevBtnClicked();
+    void onEditDevBtnClicked();
+    void onBatchModifyBtnClicked();
+    void addAllChkBoxStateChanged();
+    void addViewTableItemClicked(QModelIndex IndexSel);
+    void onOneUpgradeFileBtnClicked();
+    void onOneUpgradeBtnClicked();
+    void on_pushButtonGroup_clicked();
+    void on_pushButtonUpdate_clicked();
+
+    void recvEditInfo(const QString &key);
+    void recvDelInfo(const QString &key);
+    void recvSetInfo(const QString &key);
+    void recvUserInfo(const QString &key);
+    void recvChannelInfo(const QString &key);
+    void recvCommonInfo(const RecvInfo &info);
+    void onDisconnectDev(const loginDev &dev);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void initTableView();
+    void setHeaderTexts();
+    void showDevInfo(FUN_DEV_INFO *dev);
+    void setDevStatusText(const QString &ip, const QString &text);
+    bool checkDevOK(FUN_DEV_INFO *dev);
+    static bool isUpgradable(const FUN_DEV_INFO *dev);
+    FUN_DEV_INFO *withValidDevice(const QString &key);
+    QList<FUN_DEV_INFO *> checkedRecords() const;
+    void deleteRecords(const QList<FUN_DEV_INFO *> &records);
+    void upgradeDevice(const QString &key, const QString &path);
+    void handleUploadFailure(const QString &ip, const QString &xml);
+    void handleUploadProgress(const QString &ip, int progress);
+    void handleUploadCompletion();
+    void markUploadFailed(const QString &ip);
+
+    Ui::DeviceManageWidget *ui;
+    QStandardItemModel *m_model = nullptr;
+    HeaderViewPrivate *m_header = nullptr;
+    QSet<QString> m_upgradeSet;
+    QSet<QString> m_upgradeFailed;
+};

@@ -1,0 +1,188 @@
+#include "DeviceTree.h"
+
+#include "DeviceInfoManager.h"
+#include "TreeIcons.h"
+
+#include <QSortFilterProxyModel>
+#include <QStandardItem>
+#include <QStandardItemModel>
+
+namespace {
+
+// Loaded once and kept for the process, like the other tree icons.
+QIcon wrongPasswordNvrIcon()
+{
+    static const QIcon *icon =
+        new QIcon(TreeIcons::load(QStringLiteral(":/Resources/Skin/Default/MainWindow/icnErrPwNvrDev.png")));
+    return *icon;
+}
+
+QIcon deviceIcon(int loginStatus)
+{
+    return loginStatus == 1 ? TreeIcons::iconDeviceHighlight() : TreeIcons::iconDeviceNormal();
+}
+
+void setNvrIcon(QStandardItem *item, int loginStatus)
+{
+    switch (loginStatus) {
+    case 0:
+        item->setIcon(TreeIcons::iconNvrNormal());
+        break;
+    case 1:
+        item->setIcon(TreeIcons::iconNvrHighlight());
+        break;
+    case 2:
+        item->setIcon(wrongPasswordNvrIcon());
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+DeviceTree::DeviceTree(QWidget *parent)
+    : QTreeView(parent)
+    , m_model(new QStandardItemModel(this))
+    , m_proxy(new QSortFilterProxyModel(this))
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus);
+    m_model->setSortRole(Qt::DisplayRole);
+    m_proxy->setSortRole(Qt::DisplayRole);
+    m_proxy->setFilterRole(Qt::DisplayRole);
+    m_proxy->setRecursiveFilteringEnabled(true);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setSourceModel(m_model);
+    setModel(m_proxy);
+}
+
+QStandardItem *DeviceTree::groupItem(const QString &name)
+{
+    QStandardItem *item = m_items.value(name, nullptr);
+    if (item)
+        return item;
+    item = new QStandardItem(TreeIcons::iconGroup(), name);
+    m_model->appendRow(item);
+    m_items.insert(name, item);
+    return item;
+}
+
+void DeviceTree::reload()
+{
+    m_items.clear();
+    m_model->clear();
+
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    const QMap<QString, FUN_DEV_INFO *> all = registry ? registry->getAllDevInfo() : QMap<QString, FUN_DEV_INFO *>();
+    for (const FUN_DEV_INFO *dev : all) {
+        if (!dev)
+            continue;
+        QStandardItem *group = groupItem(dev->group);
+        if (dev->devType == 1) {
+            if (m_nvrHidden)
+                continue;
+            QStandardItem *nvr = m_items.value(dev->ip, nullptr);
+            if (!nvr) {
+                nvr = new QStandardItem(dev->name);
+                setNvrIcon(nvr, dev->loginStatus);
+                group->appendRow(nvr);
+                m_items.insert(dev->ip, nvr);
+            }
+            const QString key = devKey(dev);
+            if (dev->channelIdx > 0 && !m_items.contains(key)) {
+                auto *channel = new QStandardItem(deviceIcon(dev->loginStatus), DeviceInfoManager::channelName(dev->channelIdx));
+                channel->setData(key, KeyRole);
+                nvr->appendRow(channel);
+                m_items.insert(key, channel);
+            }
+        } else {
+            if (m_nonNvrHidden || m_items.contains(dev->ip))
+                continue;
+            auto *item = new QStandardItem(deviceIcon(dev->loginStatus), dev->name);
+            item->setData(dev->ip, KeyRole);
+            group->appendRow(item);
+            m_items.insert(dev->ip, item);
+        }
+    }
+    m_proxy->sort(0, Qt::AscendingOrder);
+    expandAll();
+}
+
+void DeviceTree::setFilterText(const QString &text)
+{
+    m_proxy->setFilterFixedString(text);
+    expandAll();
+}
+
+QVariant DeviceTree::itemData(const QModelIndex &index) const
+{
+    const QStandardItem *item = m_model->itemFromIndex(m_proxy->mapToSource(index));
+    return item ? item->data(KeyRole) : QVariant();
+}
+
+QString DeviceTree::itemText(const QModelIndex &index) const
+{
+    const QStandardItem *item = m_model->itemFromIndex(m_proxy->mapToSource(index));
+    return item ? item->text() : QString();
+}
+
+void DeviceTree::selectItem(const QString &key)
+{
+    QStandardItem *item = m_items.value(key, nullptr);
+    if (!item)
+        return;
+    setCurrentIndex(m_proxy->mapFromSource(item->index()));
+}
+
+void DeviceTree::setItemState(const QString &key, int state)
+{
+    QStandardItem *item = m_items.value(key, nullptr);
+    if (!item)
+        return;
+    if (state == 3)
+        item->setIcon(TreeIcons::iconDevicePlay());
+    else
+        item->setIcon(deviceIcon(state));
+    setCurrentIndex(m_proxy->mapFromSource(item->index()));
+}
+
+void DeviceTree::forgetItem(QStandardItem *item)
+{
+    for (auto it = m_items.begin(); it != m_items.end();) {
+        const QStandardItem *p = it.value();
+        while (p && p != item)
+            p = p->parent();
+        if (p == item)
+            it = m_items.erase(it);
+        else
+            ++it;
+    }
+}
+
+void DeviceTree::onRemoveItem(QString key)
+{
+    QStandardItem *item = m_items.value(key, nullptr);
+    if (!item)
+        return;
+    forgetItem(item);
+    if (QStandardItem *parent = item->parent())
+        parent->removeRow(item->row());
+    else
+        m_model->removeRow(item->row());
+}
+
+void DeviceTree::onAddGroupItem(QString str)
+{
+    if (m_items.contains(str))
+        return;
+    auto *item = new QStandardItem(TreeIcons::iconGroup(), str);
+    m_model->appendRow(item);
+    m_items.insert(str, item);
+    expand(m_proxy->mapFromSource(item->index()));
+}
+
+void DeviceTree::onDelGroupItem(QString key)
+{
+    onRemoveItem(key);
+}

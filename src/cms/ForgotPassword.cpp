@@ -1,0 +1,213 @@
+#include "ForgotPassword.h"
+#include "ui_ForgotPassword.h"
+
+#include "CommonHelper.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "PrivateProto.h"
+#include "QrPixmap.h"
+#include "SharedTexts.h"
+
+#include <QDebug>
+#include <QEvent>
+
+const QString ForgotPassword::ResetPageUrl = QStringLiteral("https://password-reset.kelvo.invalid:8443/reset/index.html");
+
+ForgotPassword::ForgotPassword(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::ForgotPassword)
+{
+    ui->setupUi(this);
+    retranslateTexts();
+    ui->m_labelResetPass->setPixmap(createQrPixmap(ResetPageUrl, ui->m_labelResetPass->width()));
+    const QString frame = QStringLiteral("border: 1px solid rgb(63,63,70);");
+    ui->m_labelResetPass->setStyleSheet(frame);
+    ui->m_labelSafe->setStyleSheet(frame);
+    ui->labelSafePrivate->setStyleSheet(frame);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &ForgotPassword::parseXml);
+    ui->stackedWidget->setCurrentWidget(ui->pagePrivate);
+}
+
+ForgotPassword::~ForgotPassword()
+{
+    delete ui;
+}
+
+void ForgotPassword::retranslateTexts()
+{
+    ui->labelStepInfo->setText(
+        tr("Dear user,please follow the steps below to reset your password:") + QStringLiteral("\n\n")
+        + tr("1. Scan the \"Reset Password\" QR code with a mobile browser, or open %1 in a browser.")
+              .arg(ResetPageUrl)
+        + QStringLiteral("\n\n")
+        + tr("2. Use the QR scanner of that web page on the \"Security Code\" QR code on the left.")
+        + QStringLiteral("\n\n")
+        + tr("3. The security code is sent to the contact below; enter it with a new password to finish."));
+}
+
+void ForgotPassword::setDevInfo(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_dev = dev;
+    m_page = dev->sdkPlatform == QLatin1String("BRELON");
+    ui->stackedWidget->setCurrentWidget(m_page ? ui->pagePrivate : ui->pageMid);
+    const loginDev key = toLoginDev(dev);
+    KelvoSDKHelper::instance()->sendCmd(key, 14017, 0);
+    qDebug() << "forgot password for" << key.ip << "channel" << key.channel << "port" << key.port;
+}
+
+QString ForgotPassword::getCodeStr(const QString &xml)
+{
+    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+    qDebug() << "QR code reply body" << body;
+    return body.value(QStringLiteral("QRCodeInfo"));
+}
+
+QString ForgotPassword::parseContactXml(const QString &xml)
+{
+    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+    qDebug() << "contact reply body" << body;
+    return body.value(QStringLiteral("contactAddress"));
+}
+
+QString ForgotPassword::resultText(int result)
+{
+    switch (static_cast<qint8>(result & 0xFF)) {
+    case -1:
+        return tr("Operation failed");
+    case 5:
+        return tr("Password is empty");
+    case 6:
+        return tr("Security code error");
+    case 7:
+        return tr("Security code timeout");
+    case 8:
+        return tr("ContactInfo is empty");
+    case 9:
+        return tr("Password is default password");
+    default:
+        return QString();
+    }
+}
+
+void ForgotPassword::setErrorText(const QString &text)
+{
+    (m_page ? ui->labelErrorInfoPrivate : ui->labelErrorInfo)->setText(text);
+}
+
+void ForgotPassword::parseXml(const RecvInfo &info)
+{
+    if (!isVisible() || !m_dev)
+        return;
+    // Only the device being reset may answer for it.
+    if (info.ip != m_dev->ip || info.channel != 0)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
+    if (!m_handledCmds.contains(static_cast<quint16>(cmd)))
+        return;
+    bool ok = false;
+    const int result = head.value(QStringLiteral("result")).toInt(&ok, 10);
+    if (!ok || result != 0) {
+        setErrorText(resultText(ok ? result : -1));
+        return;
+    }
+    switch (static_cast<quint16>(cmd)) {
+    case 14017: {
+        const QString contact = parseContactXml(info.xml);
+        if (contact.isEmpty()) {
+            MsgTipInfoDlg::showTip(tr("No contact info,  defalut password 402917"), 2000);
+            return;
+        }
+        (m_page ? ui->labelContactValuePrivate : ui->labelContactValue)->setText(CommonHelper::maskAccount(contact));
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_dev), 14019, 0);
+        break;
+    }
+    case 14019: {
+        const QString code = getCodeStr(info.xml);
+        if (code.isEmpty()) {
+            qDebug() << "code info empty";
+            return;
+        }
+        QLabel *label = m_page ? ui->labelSafePrivate : ui->m_labelSafe;
+        label->setPixmap(createQrPixmap(code, label->width()));
+        break;
+    }
+    case 14020:
+        m_dev->password = m_newPassword;
+        emit resetPassword(m_dev->ip, m_newPassword);
+        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void ForgotPassword::submit(const QString &code, const QString &password, const QString &confirm)
+{
+    if (password != confirm) {
+        setErrorText(SharedTexts::passwordMismatchText());
+        if (m_page)
+            qDebug() << "password not same password";
+        return;
+    }
+    if (CommonHelper::hasEmptyString({code, password, confirm})) {
+        setErrorText(SharedTexts::incompleteInfoText());
+        if (m_page)
+            qDebug() << "some info is empty";
+        return;
+    }
+    sendResetRequest(code, password);
+}
+
+void ForgotPassword::sendResetRequest(const QString &code, const QString &password)
+{
+    if (!m_dev)
+        return;
+    const QString body = QStringLiteral("<securityCodeCheck>%1</securityCodeCheck><password>%2</password>")
+                             .arg(PrivateProto::escapeText(code), PrivateProto::escapeText(password));
+    m_newPassword = password;
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), 14020, body, 0);
+}
+
+void ForgotPassword::on_pushButtonOK_clicked()
+{
+    submit(ui->lineEditSafe->text().trimmed(), ui->lineEditPassword->text().trimmed(),
+           ui->lineEditConfirmPassword->text().trimmed());
+}
+
+void ForgotPassword::on_pushButtonOKPrivate_clicked()
+{
+    submit(ui->lineEditSafePrivate->text().trimmed(), ui->lineEditPasswordPrivate->text().trimmed(),
+           ui->lineEditConfirmPasswordPrivate->text().trimmed());
+}
+
+void ForgotPassword::on_pushButtonCancelPrivate_clicked()
+{
+    ui->lineEditSafePrivate->clear();
+    ui->lineEditPasswordPrivate->clear();
+    ui->lineEditConfirmPasswordPrivate->clear();
+    ui->labelErrorInfoPrivate->clear();
+    close();
+}
+
+void ForgotPassword::on_pushButtonCancel_clicked()
+{
+    ui->lineEditSafe->clear();
+    ui->lineEditPassword->clear();
+    ui->lineEditConfirmPassword->clear();
+    ui->labelErrorInfo->clear();
+    close();
+}
+
+void ForgotPassword::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateTexts();
+        CommonHelper::elideChildTexts(this);
+    }
+    DropShadowWidget::changeEvent(event);
+}

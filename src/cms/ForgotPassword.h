@@ -1,0 +1,59 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QSet>
+
+namespace Ui {
+class ForgotPassword;
+}
+
+// Resets a device's lost login password: shows the device's contact (masked)
+// and the security-code QR that the device supplies, then sends the code typed
+// by the user with the new password (14017 -> 14019 -> 14020).
+class ForgotPassword : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ForgotPassword(QWidget *parent = nullptr);
+    ~ForgotPassword() override;
+
+    // The record is not owned; a successful reset writes the new password into it.
+    void setDevInfo(FUN_DEV_INFO *dev);
+
+    // Address of the vendor's password-reset web page (not provided by this project).
+    static const QString ResetPageUrl;
+
+    // The security-code text and the contact address of a reply.
+    static QString getCodeStr(const QString &xml);
+    static QString parseContactXml(const QString &xml);
+    // Text of a device result code, after narrowing to a signed byte.
+    static QString resultText(int result);
+
+signals:
+    void resetPassword(QString ip, QString password);
+
+public slots:
+    void on_pushButtonOK_clicked();
+    void on_pushButtonOKPrivate_clicked();
+    void on_pushButtonCancelPrivate_clicked();
+    void on_pushButtonCancel_clicked();
+    void parseXml(const RecvInfo &info);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslateTexts();
+    void setErrorText(const QString &text);
+    void submit(const QString &code, const QString &password, const QString &confirm);
+    void sendResetRequest(const QString &code, const QString &password);
+
+    Ui::ForgotPassword *ui;
+    FUN_DEV_INFO *m_dev = nullptr;
+    bool m_page = true; // the private-protocol page is shown
+    const QSet<quint16> m_handledCmds{14017, 14019, 14020};
+    QString m_newPassword;
+};

@@ -1,0 +1,186 @@
+#include "ModifyAllIPDlg.h"
+
+#include "CommonHelper.h"
+#include "DeviceFormRules.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "ModifyNetInfoDlg.h"
+#include "SharedTexts.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QSet>
+
+ModifyAllIPDlg::ModifyAllIPDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+{
+    m_ui.setupUi(this);
+    connect(m_ui.m_btnClose, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCloseclicked);
+    connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCancleClicked);
+    connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnOkClicked);
+    CommonHelper::elideChildTexts(this);
+}
+
+ModifyAllIPDlg::~ModifyAllIPDlg()
+{
+    qDeleteAll(m_devices);
+}
+
+void ModifyAllIPDlg::setDevices(const QList<SearchDevInfo *> &devices)
+{
+    if (devices.isEmpty())
+        return;
+    qDeleteAll(m_devices);
+    m_devices = devices;
+    const SearchDevInfo *first = m_devices.first();
+    m_ui.m_StartIPAddrlineEdit->clear();
+    m_ui.m_NetmasklineEdit->setText(first ? first->netmask : QString());
+    m_ui.m_GatewaylineEdit->setText(first ? first->gateway : QString());
+    m_ui.m_DNS1lineEdit->clear();
+    m_ui.m_DNS2lineEdit->clear();
+    m_ui.m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    m_ui.m_UserPasslineEdit->setText(DEFAULT_DEV_PASSWORD);
+    m_ui.m_UserPasslineEdit->setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(m_ui.m_UserPasslineEdit, false);
+}
+
+void ModifyAllIPDlg::setFoundDevices(const FoundDeviceTable *table)
+{
+    m_found = table;
+}
+
+void ModifyAllIPDlg::onbtnCloseclicked()
+{
+    m_ui.m_lblTextInfo->clear();
+    m_closed = true;
+    reject();
+}
+
+void ModifyAllIPDlg::onbtnCancleClicked()
+{
+    onbtnCloseclicked();
+}
+
+void ModifyAllIPDlg::onEnterPressed()
+{
+    onbtnOkClicked();
+}
+
+void ModifyAllIPDlg::onbtnOkClicked()
+{
+    const QString start = m_ui.m_StartIPAddrlineEdit->text().trimmed();
+    const QString mask = m_ui.m_NetmasklineEdit->text().trimmed();
+    const QString gateway = m_ui.m_GatewaylineEdit->text().trimmed();
+    const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
+    const QString password = m_ui.m_UserPasslineEdit->text().trimmed();
+
+    if (CommonHelper::hasEmptyString({start, mask, gateway, user, password})) {
+        m_ui.m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        return;
+    }
+    for (const QString &text : {start, mask, gateway}) {
+        if (!DeviceFormRules::isIpv4(text)) {
+            m_ui.m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+            return;
+        }
+    }
+    const int check = CommonHelper::checkIpAddress(DeviceFormRules::canonicalIpv4(start),
+                                                   DeviceFormRules::canonicalIpv4(mask),
+                                                   DeviceFormRules::canonicalIpv4(gateway), true);
+    if (check == 1) {
+        m_ui.m_lblTextInfo->setText(SharedTexts::ipInUseText());
+        return;
+    }
+    if (check == 2) {
+        m_ui.m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
+        return;
+    }
+    modifyIP();
+}
+
+QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int count)
+{
+    Q_UNUSED(startIp)
+    QList<QString> result;
+    quint32 start = 0;
+    quint32 mask = 0;
+    quint32 gateway = 0;
+    if (count <= 0 || !DeviceFormRules::ipv4ToNumber(m_ui.m_StartIPAddrlineEdit->text().trimmed(), &start)
+        || !DeviceFormRules::ipv4ToNumber(m_ui.m_NetmasklineEdit->text().trimmed(), &mask)
+        || !DeviceFormRules::ipv4ToNumber(m_ui.m_GatewaylineEdit->text().trimmed(), &gateway))
+        return result;
+
+    const QString maskText = DeviceFormRules::numberToIpv4(mask);
+    const QString gatewayText = DeviceFormRules::numberToIpv4(gateway);
+    const quint32 network = start & mask;
+    const quint32 broadcast = network | ~mask;
+
+    // Addresses that are taken whether or not they answer a ping: registered
+    // devices and found devices other than the ones being changed.
+    QSet<QString> changing;
+    for (const SearchDevInfo *dev : qAsConst(m_devices)) {
+        if (dev)
+            changing.insert(DeviceFormRules::canonicalIpv4(dev->ip));
+    }
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+
+    // Only the last part counts up, as far as .255 of the start address.
+    const quint32 last = start | 0xFFu;
+    for (quint64 n = start; n <= last && result.size() < count; ++n) {
+        const quint32 candidate = static_cast<quint32>(n);
+        const QString text = DeviceFormRules::numberToIpv4(candidate);
+        if (n != start)
+            qDebug() << "  check  ip" << text;
+        if ((candidate & mask) != network || candidate == network || candidate == broadcast || candidate == gateway)
+            continue;
+        if (registry && registry->findDevInfo(text))
+            continue;
+        if (m_found && !changing.contains(text) && m_found->isExisted(text))
+            continue;
+        if (CommonHelper::checkIpAddress(text, maskText, gatewayText, true) == 0) {
+            qDebug() << " add free  ip" << text;
+            result.append(text);
+        }
+    }
+    return result;
+}
+
+void ModifyAllIPDlg::modifyIP()
+{
+    if (m_closed)
+        return;
+    const int n = m_devices.size();
+    const QList<QString> freeAddresses = getAllFreeIPAddr(m_ui.m_StartIPAddrlineEdit->text().trimmed(), n);
+    if (freeAddresses.size() < n) {
+        m_ui.m_lblTextInfo->setText(tr("Not enough free IP addresses for the selected devices."));
+        return;
+    }
+    const QString mask = DeviceFormRules::canonicalIpv4(m_ui.m_NetmasklineEdit->text().trimmed());
+    const QString gateway = DeviceFormRules::canonicalIpv4(m_ui.m_GatewaylineEdit->text().trimmed());
+    const QString dns1 = DeviceFormRules::canonicalIpv4(m_ui.m_DNS1lineEdit->text().trimmed());
+    const QString dns2 = DeviceFormRules::canonicalIpv4(m_ui.m_DNS2lineEdit->text().trimmed());
+    for (int i = 0; i < n; ++i) {
+        if (!m_devices.at(i))
+            continue;
+        SearchDevInfo dev = *m_devices.at(i);
+        qDebug() << "old " + dev.ip + "new" + freeAddresses.at(i);
+        dev.ip = freeAddresses.at(i);
+        dev.netmask = mask;
+        dev.gateway = gateway;
+        dev.preferredDns = dns1;
+        dev.standbyDns = dns2;
+        dev.userName = m_ui.m_UserNamelineEdit->text().trimmed();
+        dev.password = m_ui.m_UserPasslineEdit->text().trimmed();
+        KelvoSDKHelper::instance()->modifyNetwork(dev);
+    }
+    accept();
+}
+
+void ModifyAllIPDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui.retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+    DropShadowWidget::changeEvent(event);
+}

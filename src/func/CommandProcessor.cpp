@@ -1,0 +1,228 @@
+#include "CommandProcessor.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+
+#include <QDebug>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The text of the first child element of `tag` that has text, in document
+// order; the element's own text when it has no such child.
+QString firstChildText(const QString &xml, const QString &tag)
+{
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd() && !reader.hasError()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != tag)
+            continue;
+        QString ownText;
+        int depth = 0;
+        while (!reader.atEnd() && !reader.hasError()) {
+            const auto token = reader.readNext();
+            if (token == QXmlStreamReader::StartElement) {
+                ++depth;
+                if (depth == 1) {
+                    const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+                    --depth;
+                    if (!text.isEmpty())
+                        return text;
+                }
+            } else if (token == QXmlStreamReader::EndElement) {
+                if (depth == 0)
+                    return ownText.trimmed();
+                --depth;
+            } else if (token == QXmlStreamReader::Characters && depth == 0) {
+                ownText += reader.text();
+            }
+        }
+        return ownText.trimmed();
+    }
+    return QString();
+}
+
+} // namespace
+
+CommandProcessor::CommandProcessor(QObject *parent)
+    : QObject(parent)
+{
+    m_handlers[35001] = [this](const RecvInfo &info) { cmdHeartBeat(info); };
+    m_handlers[14012] = [this](const RecvInfo &info) { cmdLogin(info); };
+    m_handlers[14002] = [this](const RecvInfo &info) { cmdVersionInfo(info); };
+    m_handlers[13002] = [this](const RecvInfo &info) { cmdTcpInfo(info); };
+    m_handlers[15003] = [this](const RecvInfo &info) { cmdCapacitySet(info); };
+    const auto ptz = [this](const RecvInfo &info) { emit ptzConfigReceived(info); };
+    m_handlers[40001] = ptz;
+    m_handlers[41003] = ptz;
+    m_handlers[35003] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
+
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CommandProcessor::processCommand);
+}
+
+void CommandProcessor::processCommand(const RecvInfo &info)
+{
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    if (info.channel > 0 && cmd != 14012)
+        return;
+    const auto it = m_handlers.find(cmd);
+    if (it != m_handlers.end()) {
+        it->second(info);
+        return;
+    }
+    const int result = head.value(QStringLiteral("result")).toInt();
+    if (result != 0)
+        qWarning().noquote() << "Cmd Error:" << cmd << "from" << info.ip << "result:" << result;
+}
+
+void CommandProcessor::cmdLogin(const RecvInfo &info)
+{
+    emit loginReceived(info);
+    if (info.channel != 0)
+        return;
+
+    // A reply without a readable result is not taken for a successful login.
+    bool numeric = false;
+    const int result = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt(&numeric);
+    const int state = (numeric && result == 0) ? 1 : 2;
+
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev)
+        return;
+    dev->loginStatus = state;
+
+    if (info.xml.contains(QLatin1String("MAXChannels"))) {
+        const int count = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")).toInt();
+        qInfo().noquote() << "nvr " << info.ip << " channel nums:" << count;
+        dev->channelNum = uint8_t(count & 0xff);
+        emit setNVRLogin(dev);
+    }
+    qInfo().noquote() << info.ip << " login status:" << state;
+
+    if (dev->devType != 2) {
+        const loginDev key = toLoginDev(dev);
+        if (state == 1)
+            KelvoSDKHelper::instance()->startHeartbeat(key);
+        else
+            KelvoSDKHelper::instance()->stopHeartbeat(key);
+    }
+    emit updateDevInfo(dev);
+    requestDeviceInfo(dev);
+}
+
+void CommandProcessor::requestDeviceInfo(FUN_DEV_INFO *dev)
+{
+    if (!dev || dev->loginStatus != 1)
+        return;
+    const loginDev key = toLoginDev(dev);
+    KelvoSDKHelper::instance()->sendCmd(key, 15003, 0);
+    QTimer::singleShot(VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 14002, 0); });
+    QTimer::singleShot(NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 13002, 0); });
+}
+
+void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
+{
+    if (!info.xml.contains(QLatin1String("Ipcs_stat")))
+        return;
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev || dev->loginStatus != 1)
+        return;
+    const QString status = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
+    if (status == dev->ipcsStat)
+        return;
+    qInfo().noquote() << "nvr " << info.ip << " status:" << status;
+    dev->ipcsStat = status;
+    emit setNVRStatus(dev);
+}
+
+void CommandProcessor::cmdVersionInfo(const RecvInfo &info)
+{
+    if (info.xml.isEmpty()) {
+        qWarning() << "Empty XML received for device:" << info.ip;
+        return;
+    }
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev) {
+        qWarning() << "Device not found for IP:" << info.ip;
+        return;
+    }
+    const QHash<QString, QString> body = findValuesInXml(info.xml, QStringLiteral("body"));
+    const QString oldSn = dev->sn;
+    dev->cpu = body.value(QStringLiteral("CPU"));
+    dev->sn = body.value(QStringLiteral("UID"));
+    dev->sdkPlatform = body.value(QStringLiteral("sdkPlatform"));
+    readDeviceModel(dev, body);
+    readFirmwareVersion(dev, body);
+    if (dev->sn != oldSn && oldSn == dev->ip)
+        emit updateDevSN(dev);
+    if (CommonHelper::isMultiChannelIpcMain(dev))
+        emit recvIPCChannel(dev);
+    emit updateDevInfo(dev);
+}
+
+void CommandProcessor::readDeviceModel(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
+{
+    static const char *const keys[] = {"productModelExt", "product_model_ext", "deviceType", "productModel",
+                                       "product_model"};
+    for (const char *key : keys) {
+        const QString value = body.value(QLatin1String(key));
+        if (!value.isEmpty()) {
+            dev->model = value;
+            return;
+        }
+    }
+}
+
+void CommandProcessor::readFirmwareVersion(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
+{
+    for (const QString &key : {QStringLiteral("firmwareVersion"), QStringLiteral("firmwaveVersion")}) {
+        const auto it = body.constFind(key);
+        if (it != body.constEnd()) {
+            dev->version = it.value();
+            return;
+        }
+    }
+}
+
+void CommandProcessor::cmdTcpInfo(const RecvInfo &info)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev)
+        return;
+    dev->mac = findValuesInXml(info.xml, QStringLiteral("TCPIP")).value(QStringLiteral("MAC"));
+    emit updateDevInfo(dev);
+}
+
+void CommandProcessor::cmdCapacitySet(const RecvInfo &info)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev)
+        return;
+    const QHash<QString, QString> body = findValuesInXml(info.xml, QStringLiteral("body"));
+    if (body.isEmpty())
+        return;
+    dev->capList = body.value(QStringLiteral("CapList"));
+    readCapabilities(dev);
+    qInfo().noquote() << "ip " << info.ip << " capSet " << dev->capList;
+    if (info.xml.contains(QLatin1String("doubleLightCfg"))) {
+        const QString modes = firstChildText(info.xml, QStringLiteral("doubleLightCfg"));
+        if (!modes.isEmpty())
+            dev->doubleLightCfg = modes;
+    }
+}
+
+void CommandProcessor::readCapabilities(FUN_DEV_INFO *dev)
+{
+    // An NVR's channel count comes from its login reply, not from these tokens.
+    if (dev->devType != 0)
+        return;
+    dev->channelNum = 0;
+    for (const char *token : {"channel1", "image1", "OSD1", "MD1", "PD1"}) {
+        if (dev->capList.contains(QLatin1String(token))) {
+            dev->channelNum = 2;
+            return;
+        }
+    }
+}

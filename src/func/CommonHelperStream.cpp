@@ -1,0 +1,103 @@
+// The stream-address and ONVIF write-back members of CommonHelper.
+
+#include "CommonHelper.h"
+
+#include "OnvifService.h"
+
+#include <QDebug>
+
+QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
+{
+    if (!dev)
+        return QString();
+    if (dev->devType == 2)
+        return getOnvifUrl(dev, stream);
+
+    const auto build = [dev, stream](const QString &password) {
+        QString url = QStringLiteral("rtsp://%1:%2@%3:%4/stream%5")
+                          .arg(dev->userName, password, dev->ip)
+                          .arg(dev->rtspPort)
+                          .arg(int(stream) + 1);
+        if (dev->devType == 1 && dev->channelIdx > 0) {
+            url += QStringLiteral("-%1").arg(dev->channelIdx);
+        } else if (dev->devType == 0 && dev->channelIdx > 1) {
+            const int at = url.lastIndexOf(QLatin1String("/stream"));
+            if (at >= 0)
+                url.insert(at, QStringLiteral("/%1").arg(dev->channelIdx - 1));
+        }
+        return url;
+    };
+    const QString url = build(dev->password);
+    qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx << "; url=" << build(PASSWORD_MASK);
+    return url;
+}
+
+QString CommonHelper::getOnvifUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
+{
+    if (!dev)
+        return QString();
+    ONVIF::Service *onvif = ONVIF::Service::instance();
+    QString url = onvif ? onvif->getUriInfo(dev->ip, int(stream)) : QString();
+    if (url.isEmpty()) {
+        qWarning() << "Failed to get ONVIF URL for device:" << dev->ip;
+        return QString();
+    }
+    const QLatin1String scheme("rtsp://");
+    if (!url.contains(QLatin1Char('@')) && url.startsWith(scheme)) {
+        const QString credentials = QStringLiteral("%1:%2@").arg(
+            QString::fromLatin1(dev->userName.toLocal8Bit().toPercentEncoding()),
+            QString::fromLatin1(dev->password.toLocal8Bit().toPercentEncoding()));
+        url.insert(scheme.size(), credentials);
+    }
+    return url;
+}
+
+void CommonHelper::saveDevInfo(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    ONVIF::Service *onvif = ONVIF::Service::instance();
+    if (!onvif)
+        return;
+    ONVIF::Service::ONVIF_DEV_INFO entry = onvif->getDevices().value(dev->ip);
+    entry.user = dev->userName;
+    entry.password = dev->password;
+    entry.ip = dev->ip;
+    entry.uuid = dev->sn;
+    if (!dev->onvifUrl.isEmpty())
+        entry.xaddr = dev->onvifUrl;
+    entry.authMode = dev->onvifAuth;
+    onvif->modiflyDev(entry);
+}
+
+template<class OnvifDevInfo>
+void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const OnvifDevInfo &entry)
+{
+    if (!dev)
+        return;
+    dev->devType = 2;
+    dev->onvifUrl = entry.xaddr;
+    dev->ip = entry.ip;
+    dev->name = entry.devName.isEmpty() ? QStringLiteral("onvif_") + entry.ip : entry.devName;
+    dev->userName = entry.user;
+    dev->password = entry.password;
+    dev->loginStatus = entry.status;
+    dev->onvifAuth = entry.authMode;
+    if (entry.status == 1) {
+        dev->model = entry.hardware.isEmpty() ? entry.manufacturer : entry.hardware;
+        dev->version = entry.firmwareVersion;
+        dev->sn = entry.uuid.toUpper();
+    }
+    dev->devPort = 554;
+    for (const QString &piece : dev->onvifUrl.split(QLatin1Char('/'))) {
+        if (!dev->ip.isEmpty() && piece.contains(dev->ip)) {
+            bool ok = false;
+            const uint port = piece.split(QLatin1Char(':')).last().toUInt(&ok);
+            dev->devPort = ok && port <= 0xffff ? uint16_t(port) : 0;
+            break;
+        }
+    }
+}
+
+template void CommonHelper::onvifToDevInfo<ONVIF::Service::ONVIF_DEV_INFO>(FUN_DEV_INFO *,
+                                                                        const ONVIF::Service::ONVIF_DEV_INFO &);

@@ -1,0 +1,329 @@
+#include "DeviceController.h"
+
+#include "CommandProcessor.h"
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "OrmHelper.h"
+#include "PrivateProto.h"
+#include "SignalsHelper.h"
+
+#include <QDebug>
+#include <QSet>
+#include <QTimer>
+
+DeviceController::DeviceController(QObject *parent)
+    : QObject(parent)
+{
+    registerKelvoMetaTypes();
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    registry->loadFromDatabase();
+
+    m_processor = new CommandProcessor(this);
+    connect(m_processor, &CommandProcessor::recvIPCChannel, this, [this](FUN_DEV_INFO *dev) {
+        DeviceInfoManager::instance()->addIPCChannels(dev);
+        emit ipcChannelsAdded(dev);
+    });
+    connect(m_processor, &CommandProcessor::setNVRLogin, this, [this](FUN_DEV_INFO *dev) {
+        if (!dev || dev->devType != 1)
+            return;
+        DeviceInfoManager::instance()->addNVRChannels(dev);
+        emit liveTreeUpdate(dev);
+        refreshNvrChannelStatus(dev);
+    });
+    connect(m_processor, &CommandProcessor::setNVRStatus, this, &DeviceController::refreshNvrChannelStatus);
+    connect(m_processor, &CommandProcessor::updateDevInfo, this, [this](FUN_DEV_INFO *dev) {
+        emit liveTreeUpdate(dev);
+        emit devStatusChanged(dev);
+    });
+    connect(m_processor, &CommandProcessor::updateDevSN, this, [](FUN_DEV_INFO *dev) { OrmHelper::ModifyDev(dev); });
+    connect(m_processor, &CommandProcessor::loginReceived, this,
+            [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
+    connect(m_processor, &CommandProcessor::ptzConfigReceived, this, &DeviceController::ptzConfigReceived);
+    connect(m_processor, &CommandProcessor::alarmEventReceived, this, [this](const RecvInfo &info) {
+        if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0))
+            emit alarmReceived(dev, info.xml);
+    });
+
+    KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+    m_sessionConnections << connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &DeviceController::recvConnectDev);
+    m_sessionConnections << connect(sdk, &KelvoSDKHelper::disconnectDev, this, &DeviceController::disconnectDev);
+
+    if (ONVIF::Service *onvif = ONVIF::Service::instance())
+        connect(onvif, &ONVIF::Service::updateDevInfo, this, &DeviceController::slotUpdateOnvifDevice);
+
+    SignalsHelper *bus = SignalsHelper::instance();
+    connect(bus, &SignalsHelper::signalAddDevs, this, &DeviceController::dealAddDevices);
+    connect(bus, &SignalsHelper::signalDelDevs, this, &DeviceController::dealDelDevices);
+    connect(bus, &SignalsHelper::signalModifyDev, this, &DeviceController::dealModifyDevice);
+    connect(bus, &SignalsHelper::signalDevConfig, this, &DeviceController::showDevConfigManage);
+    connect(bus, &SignalsHelper::signalDevUser, this, &DeviceController::showDevUser);
+    connect(bus, &SignalsHelper::signalNVRChannels, this, &DeviceController::showNVRChannels);
+}
+
+DeviceController::~DeviceController() = default;
+
+QString DeviceController::loginBody(const FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return QString();
+    return QStringLiteral("<userName>%1</userName><password>%2</password>")
+        .arg(PrivateProto::escapeText(dev->userName), PrivateProto::escapeText(dev->password));
+}
+
+bool DeviceController::isRegistered(FUN_DEV_INFO *dev) const
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return dev && registry && registry->findDevInfo(devKey(dev)) == dev;
+}
+
+void DeviceController::onTimeoutLoginDevice()
+{
+    const QMap<QString, FUN_DEV_INFO *> all = DeviceInfoManager::instance()->getAllDevInfo();
+    int delay = 0;
+    for (FUN_DEV_INFO *dev : all) {
+        if (!dev)
+            continue;
+        if (dev->devType == 2) {
+            slotUpdateOnvifDevice(dev->ip);
+            continue;
+        }
+        if (dev->channelIdx != 0 || (dev->devType != 0 && dev->devType != 1))
+            continue;
+        QTimer::singleShot(delay, this, [this, dev] {
+            // A device deleted while waiting for its turn stays logged out.
+            if (!m_closing && isRegistered(dev))
+                DeviceInfoManager::instance()->loginDevice(dev);
+        });
+        delay += m_loginSpacingMs;
+    }
+    qInfo() << "Initiating device login sequence";
+}
+
+void DeviceController::sendLogin(const loginDev &key)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
+    if (!dev)
+        return;
+    KelvoSDKHelper::instance()->sendData(key, 14012, loginBody(dev), key.channel);
+}
+
+void DeviceController::recvConnectDev(loginDev key)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
+    if (!dev)
+        return;
+    dev->loginStatus = 1;
+    qInfo().noquote() << "ip:" << key.ip << " channel:" << key.channel;
+    sendLogin(key);
+
+    const QString pendingKey = devKey(key.ip, key.channel);
+    const quint64 connection = ++m_connectCount;
+    m_pending.insert(pendingKey, connection);
+    QTimer::singleShot(m_loginRetryDelayMs, this, [this, key, pendingKey, connection] {
+        if (m_closing || m_pending.value(pendingKey) != connection)
+            return;
+        sendLogin(key);
+    });
+}
+
+void DeviceController::disconnectDev(loginDev key)
+{
+    if (m_closing)
+        return;
+    m_pending.remove(devKey(key.ip, key.channel));
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
+    if (!dev || dev->loginStatus == 0)
+        return;
+    dev->loginStatus = 0;
+    emit devStatusChanged(dev);
+    if (CommonHelper::isNvrMain(dev))
+        refreshNvrChannelStatus(dev);
+}
+
+void DeviceController::refreshNvrChannelStatus(FUN_DEV_INFO *nvr)
+{
+    if (!nvr || nvr->devType != 1 || nvr->channelIdx != 0)
+        return;
+    for (FUN_DEV_INFO *channel : DeviceInfoManager::instance()->channelsOf(nvr->ip)) {
+        const int i = channel->channelIdx - 1;
+        int state = 0;
+        if (nvr->loginStatus == 1) {
+            // Until the first heartbeat reports the channels they follow the NVR.
+            state = i < nvr->ipcsStat.size() ? (nvr->ipcsStat.at(i) == QLatin1Char('1') ? 1 : 0) : 1;
+        }
+        channel->loginStatus = state;
+    }
+    emit nvrChannelStatusChanged(nvr);
+}
+
+void DeviceController::dealAddDevices(QList<FUN_DEV_INFO *> devs)
+{
+    if (devs.isEmpty())
+        return;
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    // An address that is already registered is neither stored again nor
+    // registered; the registry still keeps the record alive.
+    QList<FUN_DEV_INFO *> fresh;
+    QSet<QString> keys;
+    for (FUN_DEV_INFO *dev : qAsConst(devs)) {
+        if (!dev)
+            continue;
+        const QString key = devKey(dev);
+        if (dev->ip.isEmpty() || keys.contains(key) || registry->findDevInfo(key)) {
+            qWarning() << "Device not added, address empty or already registered:" << key;
+            registry->keepAlive(dev);
+            continue;
+        }
+        keys.insert(key);
+        fresh.append(dev);
+    }
+    if (fresh.isEmpty())
+        return;
+    OrmHelper::AddDevs(fresh);
+    for (FUN_DEV_INFO *dev : qAsConst(fresh)) {
+        if (!registry->addDevInfo(dev))
+            continue;
+        if (dev->devType != 2)
+            registry->loginDevice(dev);
+        emit deviceAdded(dev);
+    }
+}
+
+void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
+{
+    qInfo() << "Starting device deletion process";
+    devs.removeAll(nullptr);
+    emit removeFromRecordSchedules(devs);
+    emit devicesDeleting(devs);
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    for (FUN_DEV_INFO *dev : qAsConst(devs)) {
+        if (dev->channelIdx == 0) {
+            for (FUN_DEV_INFO *channel : registry->channelsOf(dev->ip))
+                emit deviceRemoving(channel);
+        }
+        emit deviceRemoving(dev);
+    }
+    QList<FUN_DEV_INFO *> stored;
+    for (FUN_DEV_INFO *dev : qAsConst(devs)) {
+        const QString key = devKey(dev);
+        m_pending.remove(key);
+        registry->deleteDevice(key);
+        // A channel record has no row of its own: deleting by its address would
+        // delete its device's row.
+        if (dev->channelIdx == 0)
+            stored.append(dev);
+    }
+    OrmHelper::DelDevs(stored);
+    qInfo() << "Device deletion process completed";
+}
+
+void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
+{
+    if (!copy)
+        return;
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(copy->ip);
+    if (!dev) {
+        delete copy;
+        return;
+    }
+    if (dev == copy) {
+        OrmHelper::ModifyDev(dev);
+        return;
+    }
+
+    bool edited = false;
+    if (dev->name != copy->name) {
+        dev->name = copy->name;
+        edited = true;
+    }
+    const bool relogin = dev->userName != copy->userName || dev->password != copy->password
+                         || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
+    if (relogin) {
+        if (edited)
+            emit deviceEdited(dev);
+        dealDelDevices({dev});
+        // A new session: the old one's state does not carry over.
+        copy->loginStatus = 0;
+        copy->ipcsStat.clear();
+        dealAddDevices({copy});
+        OrmHelper::ModifyDev(copy);
+        return;
+    }
+    if (dev->group != copy->group) {
+        dev->group = copy->group;
+        edited = true;
+    }
+    dev->onvifAuth = copy->onvifAuth;
+    if (edited)
+        emit deviceEdited(dev);
+    OrmHelper::ModifyDev(copy);
+    delete copy;
+}
+
+void DeviceController::showDevConfigManage(FUN_DEV_INFO *dev)
+{
+    if (dev)
+        emit devConfigRequested(dev);
+}
+
+void DeviceController::showDevUser(FUN_DEV_INFO *dev)
+{
+    if (dev)
+        emit devUserRequested(dev);
+}
+
+void DeviceController::showNVRChannels(FUN_DEV_INFO *dev)
+{
+    if (dev)
+        emit nvrChannelsRequested(dev);
+}
+
+void DeviceController::refreshFromOnvif(FUN_DEV_INFO *dev, const ONVIF::Service::ONVIF_DEV_INFO &entry)
+{
+    if (!dev)
+        return;
+    FUN_DEV_INFO reported = *dev;
+    CommonHelper::onvifToDevInfo(&reported, entry);
+    dev->loginStatus = reported.loginStatus;
+    if (entry.status == 1) {
+        dev->model = reported.model;
+        dev->version = reported.version;
+        // The serial number the camera reported, else the discovery identity.
+        const QString sn = entry.serialNumber.isEmpty() ? reported.sn : entry.serialNumber;
+        if (!sn.isEmpty())
+            dev->sn = sn;
+    }
+    if (!reported.onvifUrl.isEmpty())
+        dev->onvifUrl = reported.onvifUrl;
+}
+
+void DeviceController::slotUpdateOnvifDevice(QString ip)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip);
+    if (!dev || dev->devType != 2) {
+        qWarning() << "Invalid ONVIF device info for IP:" << ip;
+        return;
+    }
+    ONVIF::Service *onvif = ONVIF::Service::instance();
+    const auto devices = onvif ? onvif->getDevices() : QHash<QString, ONVIF::Service::ONVIF_DEV_INFO>();
+    const auto it = devices.constFind(ip);
+    if (it == devices.constEnd()) {
+        qWarning() << "No ONVIF device found for IP:" << ip;
+        return;
+    }
+    refreshFromOnvif(dev, it.value());
+    emit liveTreeUpdate(dev);
+    emit devStatusChanged(dev);
+}
+
+void DeviceController::closeApp()
+{
+    m_closing = true;
+    for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
+        disconnect(c);
+    m_sessionConnections.clear();
+    m_pending.clear();
+    if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+        registry->releaseDevices();
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+// The device side of the main window: loads the registry, runs the device
+// login sequence, keeps the records up to date from the devices' replies and
+// stores every device-list change that the pages announce on the signal bus.
+// The main window owns one and forwards its slots; the pages plug into the
+// hook signals below.
+
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include "OnvifService.h"
+
+class CommandProcessor;
+
+class DeviceController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Loads the registry from the database, creates the command processor and
+    // connects the facade, the ONVIF service and the signal bus.
+    explicit DeviceController(QObject *parent = nullptr);
+    ~DeviceController() override;
+
+    CommandProcessor *commandProcessor() const { return m_processor; }
+
+    // Spacing of the start-up logins and the delay of the repeated login
+    // request; 20 ms and 1000 ms unless changed.
+    void setLoginSpacingMs(int ms) { m_loginSpacingMs = ms; }
+    int loginSpacingMs() const { return m_loginSpacingMs; }
+    void setLoginRetryDelayMs(int ms) { m_loginRetryDelayMs = ms; }
+
+    bool isClosing() const { return m_closing; }
+    // Registry keys of the sessions whose login reply has not come yet.
+    QList<QString> pendingLogins() const { return m_pending.keys(); }
+
+    // The login request body for a record (user name and password escaped).
+    static QString loginBody(const FUN_DEV_INFO *dev);
+
+    // Refreshes a registered ONVIF record from its entry of the ONVIF table:
+    // state, and when the camera answered, model, firmware, serial number and
+    // service address. The operator's name, credentials, ports, group and
+    // authentication mode stay.
+    static void refreshFromOnvif(FUN_DEV_INFO *dev, const ONVIF::Service::ONVIF_DEV_INFO &entry);
+
+public slots:
+    // After the operator has logged in: every device is logged in, spaced apart.
+    void onTimeoutLoginDevice();
+    void recvConnectDev(loginDev dev);
+    void disconnectDev(loginDev dev);
+
+    void dealAddDevices(QList<FUN_DEV_INFO *> devs);
+    void dealDelDevices(QList<FUN_DEV_INFO *> devs);
+    // Takes ownership of the copy.
+    void dealModifyDevice(FUN_DEV_INFO *dev);
+
+    void showDevConfigManage(FUN_DEV_INFO *dev);
+    void showDevUser(FUN_DEV_INFO *dev);
+    void showNVRChannels(FUN_DEV_INFO *dev);
+
+    void slotUpdateOnvifDevice(QString ip);
+
+    // Derives the state of an NVR's channel records from its channel status
+    // text, then announces it with nvrChannelStatusChanged.
+    void refreshNvrChannelStatus(FUN_DEV_INFO *nvr);
+
+    // Shutdown: stops reacting to broken connections and logs every device out.
+    void closeApp();
+
+signals:
+    // ---- hooks for the pages (all emitted on the GUI thread) ----
+    // A record's state or data changed: device management row
+    // (DeviceManageWidget::updateDevStatus) and the live-view item state.
+    void devStatusChanged(FUN_DEV_INFO *dev);
+    // The live-view device tree should show the record as it is now.
+    void liveTreeUpdate(FUN_DEV_INFO *dev);
+    // Channel records of a multi-channel IPC were made: add their tree items.
+    void ipcChannelsAdded(FUN_DEV_INFO *dev);
+    // The channel states of an NVR changed (also right after its channels were made).
+    void nvrChannelStatusChanged(FUN_DEV_INFO *nvr);
+    // A new device is registered: its group and device items in the live-view
+    // tree and its row in the device management table (addDevToAddTableView).
+    void deviceAdded(FUN_DEV_INFO *dev);
+    // Deletion, in this order: the record schedules drop the devices, the
+    // device management table drops their rows (delAddTableView), then for
+    // each device and each of its channel records deviceRemoving (close its
+    // live-view panes, remove its tree item); then the registry and the
+    // database forget them.
+    void removeFromRecordSchedules(QList<FUN_DEV_INFO *> devs);
+    void devicesDeleting(QList<FUN_DEV_INFO *> devs);
+    void deviceRemoving(FUN_DEV_INFO *dev);
+    // A registered record was renamed or moved to another group: tree items
+    // and the management row (DeviceManageWidget::updateDevRow).
+    void deviceEdited(FUN_DEV_INFO *dev);
+    // PTZ reply (40001, 41003) for the PTZ panel, which takes it when visible.
+    void ptzConfigReceived(devXmlInfo info);
+    // Alarm event (35003) of a registered device, with the message text.
+    void alarmReceived(FUN_DEV_INFO *dev, QString xml);
+    // Dialogs the main window opens for a record.
+    void devConfigRequested(FUN_DEV_INFO *dev);
+    void devUserRequested(FUN_DEV_INFO *dev);
+    void nvrChannelsRequested(FUN_DEV_INFO *dev);
+
+private:
+    void sendLogin(const loginDev &key);
+    bool isRegistered(FUN_DEV_INFO *dev) const;
+
+    CommandProcessor *m_processor = nullptr;
+    int m_loginSpacingMs = 20;
+    int m_loginRetryDelayMs = 1000;
+    bool m_closing = false;
+    // key of a session -> number of its connection, so a late retry of an
+    // earlier connection does nothing.
+    QHash<QString, quint64> m_pending;
+    quint64 m_connectCount = 0;
+    QList<QMetaObject::Connection> m_sessionConnections;
+};

@@ -1,0 +1,260 @@
+#include "DeviceInfoManager.h"
+
+#include "KelvoSDKHelper.h"
+#include "OrmHelper.h"
+
+#include <QDebug>
+#include <QMutexLocker>
+
+#include <atomic>
+
+namespace {
+std::atomic<bool> g_registryGone {false};
+}
+
+struct DeviceInfoManagerHolder
+{
+    DeviceInfoManager manager;
+};
+
+DeviceInfoManager *DeviceInfoManager::instance()
+{
+    if (g_registryGone.load())
+        return nullptr;
+    static DeviceInfoManagerHolder holder;
+    return g_registryGone.load() ? nullptr : &holder.manager;
+}
+
+DeviceInfoManager::DeviceInfoManager()
+    : QObject(nullptr)
+{
+}
+
+DeviceInfoManager::~DeviceInfoManager()
+{
+    g_registryGone = true;
+    QMutexLocker locker(&m_ownedMutex);
+    qDeleteAll(m_owned);
+    m_owned.clear();
+}
+
+QString DeviceInfoManager::channelName(int channel)
+{
+    return QStringLiteral("CH_%1").arg(channel, 2, 10, QLatin1Char('0'));
+}
+
+void DeviceInfoManager::keepAlive(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    QMutexLocker locker(&m_ownedMutex);
+    m_owned.insert(dev);
+}
+
+bool DeviceInfoManager::addDevInfo(FUN_DEV_INFO *dev)
+{
+    if (!dev) {
+        qWarning() << "add failed  dev is nullptr";
+        return false;
+    }
+    keepAlive(dev);
+    const QString key = devKey(dev);
+    QMutexLocker locker(&m_devMutex);
+    if (m_devices.contains(key))
+        return m_devices.value(key) == dev;
+    m_devices.insert(key, dev);
+    return true;
+}
+
+void DeviceInfoManager::addChannels(FUN_DEV_INFO *dev, bool logEach)
+{
+    const int count = dev->channelNum;
+    for (int n = 1; n <= count; ++n) {
+        const QString key = devKey(dev->ip, n);
+        {
+            QMutexLocker locker(&m_devMutex);
+            if (m_devices.contains(key))
+                continue;
+        }
+        auto *channel = new FUN_DEV_INFO(*dev);
+        channel->parent = dev;
+        if (channel->group.isEmpty())
+            channel->group = DEFAULT_GROUP;
+        channel->channelIdx = uint8_t(n);
+        channel->name = channelName(n);
+        channel->loginStatus = dev->loginStatus;
+        if (logEach)
+            qInfo() << "add ipc channels" << channel->name;
+        addDevInfo(channel);
+    }
+}
+
+void DeviceInfoManager::addIPCChannels(FUN_DEV_INFO *dev)
+{
+    if (!dev || dev->devType != 0 || dev->channelNum <= 1)
+        return;
+    addChannels(dev, true);
+}
+
+void DeviceInfoManager::addNVRChannels(FUN_DEV_INFO *dev)
+{
+    if (!dev || dev->devType != 1)
+        return;
+    qInfo() << dev->ip << dev->channelNum << dev->sn;
+    addChannels(dev, false);
+}
+
+void DeviceInfoManager::deleteDevice(const QString &key)
+{
+    QList<FUN_DEV_INFO *> removed;
+    FUN_DEV_INFO *dev = nullptr;
+    {
+        QMutexLocker locker(&m_devMutex);
+        dev = m_devices.value(key);
+        if (!dev)
+            return;
+        // Channel records of an NVR and of a multi-channel IPC go with their
+        // device, so a device added again at the same address starts clean.
+        if (dev->channelIdx == 0 && (dev->devType == 1 || dev->devType == 0)) {
+            const QString prefix = dev->ip + QLatin1Char('_');
+            for (auto it = m_devices.lowerBound(prefix); it != m_devices.end() && it.key().startsWith(prefix);) {
+                removed.append(it.value());
+                it = m_devices.erase(it);
+            }
+        }
+        m_devices.remove(key);
+    }
+    for (FUN_DEV_INFO *channel : qAsConst(removed)) {
+        // An IPC's channels share its session, which the device's own logout ends.
+        if (channel->devType == 1)
+            logoutDevice(channel);
+        qInfo() << "deleteDevice channel" << devKey(channel);
+    }
+    logoutDevice(dev);
+    qInfo() << "deleteDevice" << key;
+}
+
+void DeviceInfoManager::releaseDevices()
+{
+    const QMap<QString, FUN_DEV_INFO *> all = getAllDevInfo();
+    for (FUN_DEV_INFO *dev : all) {
+        if (dev && dev->loginStatus == 1)
+            logoutDevice(dev);
+    }
+    QMutexLocker locker(&m_devMutex);
+    m_devices.clear();
+}
+
+QMap<QString, FUN_DEV_INFO *> DeviceInfoManager::getAllDevInfo()
+{
+    QMutexLocker locker(&m_devMutex);
+    return m_devices;
+}
+
+FUN_DEV_INFO *DeviceInfoManager::findDevInfo(const QString &key)
+{
+    QMutexLocker locker(&m_devMutex);
+    return m_devices.value(key, nullptr);
+}
+
+FUN_DEV_INFO *DeviceInfoManager::getChannelInfo(const QString &ip, uchar channel)
+{
+    return findDevInfo(devKey(ip, channel));
+}
+
+FUN_DEV_INFO *DeviceInfoManager::findChannel(const QString &sn, uchar channel)
+{
+    QMutexLocker locker(&m_devMutex);
+    for (FUN_DEV_INFO *dev : qAsConst(m_devices)) {
+        if (dev && dev->sn == sn && dev->channelIdx == channel)
+            return dev;
+    }
+    return nullptr;
+}
+
+QList<FUN_DEV_INFO *> DeviceInfoManager::channelsOf(const QString &ip)
+{
+    QList<FUN_DEV_INFO *> list;
+    if (ip.isEmpty())
+        return list;
+    const QString prefix = ip + QLatin1Char('_');
+    QMutexLocker locker(&m_devMutex);
+    for (auto it = m_devices.lowerBound(prefix); it != m_devices.end() && it.key().startsWith(prefix); ++it)
+        list.append(it.value());
+    return list;
+}
+
+QList<DEV_GROUP_INFO> DeviceInfoManager::getAllGroups()
+{
+    QMutexLocker locker(&m_groupMutex);
+    return m_groups;
+}
+
+void DeviceInfoManager::addGroup(const DEV_GROUP_INFO &group)
+{
+    QMutexLocker locker(&m_groupMutex);
+    for (const DEV_GROUP_INFO &g : qAsConst(m_groups)) {
+        if (g.name == group.name)
+            return;
+    }
+    m_groups.append(group);
+}
+
+void DeviceInfoManager::loadFromDatabase()
+{
+    getDevFromDatabase();
+    getGroupsFromDatabase();
+}
+
+void DeviceInfoManager::getDevFromDatabase()
+{
+    qInfo() << "begin";
+    const auto groups = OrmHelper::getAllOrganizations();
+    for (const auto &row : OrmHelper::getAllDevices()) {
+        if (!row)
+            continue;
+        auto *dev = new FUN_DEV_INFO;
+        OrmHelper::devFromRow(*row, dev, groups);
+        if (dev->group.isEmpty())
+            dev->group = DEFAULT_GROUP;
+        addDevInfo(dev);
+    }
+    qInfo() << "end ";
+}
+
+void DeviceInfoManager::getGroupsFromDatabase()
+{
+    const auto orgs = OrmHelper::getAllOrganizations();
+    {
+        QMutexLocker locker(&m_groupMutex);
+        m_groups.clear();
+    }
+    for (const auto &org : orgs) {
+        if (!org)
+            continue;
+        DEV_GROUP_INFO group;
+        group.id = int(org->id);
+        group.name = org->Name;
+        group.bRecord = org->bRecord ? 1 : 0;
+        group.bPlay = org->bPlay ? 1 : 0;
+        addGroup(group);
+    }
+}
+
+void DeviceInfoManager::loginDevice(FUN_DEV_INFO *dev)
+{
+    const loginDev key = toLoginDev(dev);
+    if (key.ip.isEmpty()) {
+        qWarning() << "to login failed dev is nullptr";
+        return;
+    }
+    KelvoSDKHelper::instance()->connectDev(key);
+}
+
+void DeviceInfoManager::logoutDevice(FUN_DEV_INFO *dev)
+{
+    const loginDev key = toLoginDev(dev);
+    if (key.ip.isEmpty())
+        return;
+    KelvoSDKHelper::instance()->logoutDev(key);
+}

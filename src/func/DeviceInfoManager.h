@@ -1,0 +1,82 @@
+#pragma once
+
+// The process-wide registry of devices, their channel records and the device
+// groups. Every page finds a device here and may keep the record pointer for
+// the rest of the process: records are never freed while the client runs.
+
+#include "KelvoCommon.h"
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+struct DEV_GROUP_INFO
+{
+    int id = 0;
+    QString name;
+    int bRecord = 0;
+    int bPlay = 0;
+};
+
+class DeviceInfoManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Null once the registry has been destroyed at program exit.
+    static DeviceInfoManager *instance();
+
+    // The registry takes ownership of every non-null record handed to it,
+    // stored or not: never delete a record after passing it here. A record
+    // whose key is already registered is not stored; returns whether it was.
+    bool addDevInfo(FUN_DEV_INFO *dev);
+    // Takes ownership of a record without registering it (a record that was
+    // handed over but not stored), so pointers to it stay valid.
+    void keepAlive(FUN_DEV_INFO *dev);
+    void addIPCChannels(FUN_DEV_INFO *dev);
+    void addNVRChannels(FUN_DEV_INFO *dev);
+    // Removes a device and its channel records (NVR and multi-channel IPC) and
+    // logs them out. The records themselves stay valid.
+    void deleteDevice(const QString &key);
+    // Shutdown: logs out every online record and empties the map.
+    void releaseDevices();
+
+    QMap<QString, FUN_DEV_INFO *> getAllDevInfo();
+    FUN_DEV_INFO *findDevInfo(const QString &key);
+    FUN_DEV_INFO *getChannelInfo(const QString &ip, uchar channel);
+    FUN_DEV_INFO *findChannel(const QString &sn, uchar channel);
+    // The channel records of a device, in key order.
+    QList<FUN_DEV_INFO *> channelsOf(const QString &ip);
+
+    QList<DEV_GROUP_INFO> getAllGroups();
+    void addGroup(const DEV_GROUP_INFO &group);
+
+    void loadFromDatabase();
+    void getDevFromDatabase();
+    void getGroupsFromDatabase();
+
+    void loginDevice(FUN_DEV_INFO *dev);
+    void logoutDevice(FUN_DEV_INFO *dev);
+
+    // "CH_%1" with at least two digits.
+    static QString channelName(int channel);
+
+private:
+    DeviceInfoManager();
+    ~DeviceInfoManager() override;
+
+    void addChannels(FUN_DEV_INFO *dev, bool logEach);
+
+    QMap<QString, FUN_DEV_INFO *> m_devices;
+    QList<DEV_GROUP_INFO> m_groups;
+    QMutex m_devMutex;
+    QMutex m_groupMutex;
+    // Every record the registry was given, freed only when the registry ends.
+    QSet<FUN_DEV_INFO *> m_owned;
+    QMutex m_ownedMutex;
+
+    friend struct DeviceInfoManagerHolder;
+};

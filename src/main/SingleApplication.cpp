@@ -1,0 +1,84 @@
+#include "SingleApplication.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+QString runtimeSocketPath(const QString &instanceName)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return QDir(dir).filePath(instanceName + QStringLiteral(".instance"));
+}
+} // namespace
+
+SingleApplication::SingleApplication(int &argc, char **argv, const QString &instanceName)
+    : QApplication(argc, argv)
+    , m_serverName(runtimeSocketPath(instanceName))
+{
+    m_running = notifyRunningInstance();
+    if (!m_running)
+        startServer();
+}
+
+SingleApplication::~SingleApplication()
+{
+    if (m_server)
+        m_server->close();
+}
+
+bool SingleApplication::notifyRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(500))
+        return false;
+    socket.write(activateMessage());
+    socket.flush();
+    socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return true;
+}
+
+void SingleApplication::startServer()
+{
+    // Nobody answered: whatever socket file is there was left by a crash.
+    QLocalServer::removeServer(m_serverName);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_serverName)) {
+        qWarning() << "Single-instance server failed:" << m_server->errorString();
+        return;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &SingleApplication::onNewConnection);
+}
+
+void SingleApplication::onNewConnection()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            const QByteArray message = socket->readAll();
+            if (message.contains(activateMessage())) {
+                activateWindow();
+                emit activateRequested();
+            }
+        });
+    }
+}
+
+void SingleApplication::activateWindow()
+{
+    if (!m_window)
+        return;
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}

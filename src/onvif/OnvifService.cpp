@@ -1,0 +1,496 @@
+#include "OnvifService.h"
+
+#include "CommonHelper.h"
+#include "KelvoCommon.h"
+#include "OnvifClient.h"
+#include "OnvifMessage.h"
+#include "OnvifNamespaces.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QGlobalStatic>
+#include <QMutexLocker>
+#include <QNetworkInterface>
+#include <QRegularExpression>
+#include <QSemaphore>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QUrl>
+#include <QXmlQuery>
+
+#include <memory>
+
+namespace ONVIF {
+
+namespace {
+
+Q_GLOBAL_STATIC(Service, g_service)
+
+// Set on the road thread while a road runs: a road never starts inside another.
+thread_local bool t_inRoad = false;
+
+QNetworkInterface interfaceOf(const QHostAddress &address)
+{
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &iface : interfaces) {
+        const auto entries = iface.addressEntries();
+        for (const QNetworkAddressEntry &entry : entries) {
+            if (entry.ip() == address)
+                return iface;
+        }
+    }
+    return QNetworkInterface();
+}
+
+QString readProbeTemplate(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
+Service *Service::instance()
+{
+    return g_service.isDestroyed() ? nullptr : g_service();
+}
+
+Service::Service(QObject *parent)
+    : Service(CommonHelper::getValidIpv4(), parent)
+{
+}
+
+Service::Service(const QList<QHostAddress> &localAddresses, QObject *parent)
+    : QObject(parent)
+    , m_probeAddress(QStringLiteral("239.255.255.250"))
+{
+    qRegisterMetaType<ONVIF_DEV_INFO>("ONVIF_DEV_INFO");
+    m_client = new Client(this);
+    m_roadPool.setMaxThreadCount(1);
+    setLocalAddresses(localAddresses);
+    m_namespaces = defaultNamespaces();
+}
+
+Service::~Service()
+{
+    m_roadPool.waitForDone();
+}
+
+void Service::setLocalAddresses(const QList<QHostAddress> &addresses)
+{
+    qDeleteAll(m_sockets);
+    m_sockets.clear();
+    m_localAddresses = addresses;
+    for (const QHostAddress &address : addresses) {
+        auto *socket = new QUdpSocket(this);
+        if (socket->bind(address, 0, QAbstractSocket::ShareAddress)) {
+            // Binding does not pick the outgoing interface of multicast on Linux.
+            const QNetworkInterface iface = interfaceOf(address);
+            if (iface.isValid())
+                socket->setMulticastInterface(iface);
+        } else {
+            qDebug() << "onvif probe socket bind failed" << address.toString() << socket->errorString();
+        }
+        connect(socket, &QUdpSocket::readyRead, this, &Service::readPendingDatagrams);
+        m_sockets.append(socket);
+    }
+}
+
+QList<QHostAddress> Service::localAddresses() const
+{
+    return m_localAddresses;
+}
+
+void Service::setProbeTarget(const QHostAddress &address, quint16 port)
+{
+    m_probeAddress = address;
+    m_probePort = port;
+}
+
+void Service::setIgnoreList(const QStringList &ignoreList)
+{
+    QMutexLocker lock(&m_mutex);
+    m_ignoreList = ignoreList;
+}
+
+QHash<QString, Service::ONVIF_DEV_INFO> Service::getDevices() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_devices;
+}
+
+void Service::setRegistered(const QString &ip, bool registered)
+{
+    QMutexLocker lock(&m_mutex);
+    if (registered)
+        m_registered.insert(ip);
+    else
+        m_registered.remove(ip);
+}
+
+bool Service::isRegistered(const QString &ip) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_registered.contains(ip);
+}
+
+QStringList Service::registeredDevices() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_registered.values();
+}
+
+bool Service::entry(const QString &ip, ONVIF_DEV_INFO *out) const
+{
+    QMutexLocker lock(&m_mutex);
+    auto it = m_devices.constFind(ip);
+    if (it == m_devices.constEnd())
+        return false;
+    if (out)
+        *out = it.value();
+    return true;
+}
+
+void Service::store(const ONVIF_DEV_INFO &info)
+{
+    QMutexLocker lock(&m_mutex);
+    m_devices.insert(info.ip, info);
+}
+
+// ---- discovery -------------------------------------------------------------------
+
+void Service::writeProbe(const QByteArray &probe)
+{
+    for (QUdpSocket *socket : qAsConst(m_sockets)) {
+        if (socket->state() == QAbstractSocket::BoundState)
+            socket->writeDatagram(probe, m_probeAddress, m_probePort);
+    }
+}
+
+void Service::searchDevices()
+{
+    {
+        // Only discovered-only entries go: registered devices keep theirs.
+        QMutexLocker lock(&m_mutex);
+        for (auto it = m_devices.begin(); it != m_devices.end();) {
+            if (m_registered.contains(it.key()))
+                ++it;
+            else
+                it = m_devices.erase(it);
+        }
+    }
+    const QString first = readProbeTemplate(QStringLiteral(":/Resources/xml/search.xml"));
+    if (first.isEmpty())
+        return;
+    writeProbe(QString(first).replace(QLatin1String("%1"), makeUuidString()).toUtf8());
+
+    const QString second = readProbeTemplate(QStringLiteral(":/Resources/xml/search2.xml"));
+    if (second.isEmpty())
+        return;
+    const QByteArray probe2 = QString(second).replace(QLatin1String("%1"), makeUuidString()).toUtf8();
+    QTimer::singleShot(200, this, [this, probe2] { writeProbe(probe2); });
+    qDebug() << "begin searchDevices";
+}
+
+void Service::readPendingDatagrams()
+{
+    auto *socket = qobject_cast<QUdpSocket *>(sender());
+    if (!socket)
+        return;
+    while (socket->hasPendingDatagrams()) {
+        const qint64 size = socket->pendingDatagramSize();
+        QByteArray datagram(int(qMax<qint64>(size, 0)), Qt::Uninitialized);
+        const qint64 read = socket->readDatagram(datagram.data(), datagram.size());
+        if (read < 0)
+            break;
+        datagram.truncate(int(read));
+        handleProbeMatch(decodeReply(datagram));
+    }
+}
+
+bool Service::handleProbeMatch(const QString &datagram)
+{
+    MessageParser parser(datagram, m_namespaces);
+    if (!parser.isWellFormed()) {
+        qDebug() << "onvif datagram skipped: not XML";
+        return false;
+    }
+    ONVIF_DEV_INFO info;
+    info.status = 1;
+    const QString xaddrs = parser.getValue(QStringLiteral("//d:ProbeMatches/d:ProbeMatch/d:XAddrs"));
+    const QString address = parser.getValue(
+        QStringLiteral("//d:ProbeMatches/d:ProbeMatch/wsa:EndpointReference/wsa:Address"));
+    const QString scopes = parser.getValue(QStringLiteral("//d:ProbeMatches/d:ProbeMatch/d:Scopes"));
+
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    info.uuid = address.split(QLatin1Char(':')).last();
+    info.xaddr = xaddrs.split(spaces, Qt::SkipEmptyParts).value(0);
+    qDebug().noquote() << "onvif info " << xaddrs << address << scopes << "/n/r";
+
+    const QUrl xaddrUrl(info.xaddr, QUrl::TolerantMode);
+    const QString ip = xaddrUrl.host();
+    if (ip.isEmpty()) {
+        qDebug() << "onvif datagram skipped: no ProbeMatch with a device address";
+        return false;
+    }
+    info.ip = ip;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_devices.contains(ip) || m_ignoreList.contains(ip))
+            return false;
+    }
+
+    const QStringList scopeList = scopes.split(spaces, Qt::SkipEmptyParts);
+    for (const QString &scope : scopeList) {
+        const QStringList segments = scope.split(QLatin1Char('/'));
+        if (segments.contains(QLatin1String("name")))
+            info.devName = QUrl::fromPercentEncoding(segments.last().toUtf8());
+        else if (segments.contains(QLatin1String("location")))
+            info.location = segments.last();
+        else if (segments.contains(QLatin1String("hardware")))
+            info.hardware = segments.last();
+    }
+    info.user = DEFAULT_DEV_USER;
+    info.password = DEFAULT_DEV_PASSWORD;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_devices.contains(ip)) // filled meanwhile by another thread
+            return false;
+        m_devices.insert(ip, info);
+    }
+    qDebug() << "Device recv:" << address;
+    QTimer::singleShot(30, this, [this, ip] { getDeviceInformation(ip); });
+    return true;
+}
+
+QString Service::getUriInfo(const QString &ip, int stream) const
+{
+    ONVIF_DEV_INFO info;
+    entry(ip, &info);
+    if (info.streamUris.isEmpty()) {
+        qDebug() << ip << "onvif rtsp no data";
+        return QString();
+    }
+    return stream >= 1 ? info.streamUris.last() : info.streamUris.first();
+}
+
+bool Service::modiflyDev(const ONVIF_DEV_INFO &record)
+{
+    qDebug() << " modiflyDev " << record.ip;
+    if (record.ip.isEmpty())
+        return false;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_devices.insert(record.ip, record);
+        m_registered.insert(record.ip);
+    }
+    Client::clearAuthCache(record.ip);
+    return getDeviceInformation(record.ip);
+}
+
+// ---- requests ------------------------------------------------------------------------
+
+QStringList Service::requestParams(const ONVIF_DEV_INFO &info)
+{
+    return {info.ip, info.user, info.password, QString::number(info.authMode)};
+}
+
+MessageParser *Service::sendRequest(Message *message, const QString &url, const QStringList &params)
+{
+    if (!message)
+        return nullptr;
+    const QString reply = m_client->sendData(url, message->toXmlStr(), params);
+    if (reply.isEmpty())
+        return nullptr;
+    auto *parser = new MessageParser(reply, m_namespaces);
+    if (!parser->isWellFormed()) {
+        qDebug() << "malformed reply from" << Client::maskUrl(url)
+                 << (parser->isTooLarge() ? "(too large)" : "");
+        delete parser;
+        return nullptr;
+    }
+    if (parser->isFault()) {
+        qDebug() << "fault reply from" << Client::maskUrl(url);
+        delete parser;
+        return nullptr;
+    }
+    return parser;
+}
+
+Message *Service::newRequest(const ONVIF_DEV_INFO &info) const
+{
+    return Message::getMessageWithUserInfo(QHash<QString, QString>(), info.user, info.password);
+}
+
+// ---- device-information road ---------------------------------------------------------
+
+bool Service::getDeviceInformation(const QString &ip)
+{
+    if (!entry(ip, nullptr))
+        return false;
+    if (t_inRoad) {
+        qWarning() << "road for" << ip << "not started inside another road";
+        return false;
+    }
+    QMutexLocker roadLock(&m_roadMutex);
+    // Read under the road lock: a road that just ended may have changed the entry.
+    ONVIF_DEV_INFO info;
+    if (!entry(ip, &info))
+        return false;
+    if (info.xaddr.isEmpty())
+        qDebug() << "not get ovfser" << ip;
+    qDebug() << "begin get devinfo ip: " << ip;
+
+    m_roadComplete = true;
+    QSemaphore done;
+    // A semaphore, not a future: a future's wait may run the task in this thread.
+    m_roadPool.start([this, ip, &info, &done] {
+        t_inRoad = true;
+        runRoad(ip, &info);
+        t_inRoad = false;
+        done.release();
+    });
+    done.acquire();
+    const bool complete = m_roadComplete && info.status == 1;
+    roadLock.unlock();
+
+    qDebug() << "get devinfo to update " << ip << "; status: " << info.status
+             << "; version: " << info.firmwareVersion;
+    emit updateDevInfo(ip);
+    return complete;
+}
+
+void Service::runRoad(const QString &ip, ONVIF_DEV_INFO *info)
+{
+    std::unique_ptr<Message> message(newRequest(*info));
+    QDomElement request = Message::newElement(QStringLiteral("GetDeviceInformation"));
+    request.setAttribute(QStringLiteral("xmlns"), NS::Tds);
+    message->appendToBody(request);
+    std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info->xaddr, requestParams(*info)));
+    message.reset();
+
+    if (parser && parser->find(QStringLiteral("//tds:GetDeviceInformationResponse"))) {
+        info->firmwareVersion = parser->getValue(QStringLiteral("//tds:FirmwareVersion"));
+        info->manufacturer = parser->getValue(QStringLiteral("//tds:Manufacturer"));
+        info->model = parser->getValue(QStringLiteral("//tds:Model"));
+        info->serialNumber = parser->getValue(QStringLiteral("//tds:SerialNumber"));
+        info->hardware = info->model;
+        info->status = 1;
+        parser.reset();
+        store(*info);
+        getCapabilitiesMedia(ip);
+    } else {
+        qDebug() << "get devinfo error from " << ip;
+        info->status = 2;
+        store(*info);
+        m_roadComplete = false;
+    }
+}
+
+void Service::getCapabilitiesMedia(const QString &ip)
+{
+    ONVIF_DEV_INFO info;
+    if (!entry(ip, &info))
+        return;
+    qDebug() << "get cap info" << ip;
+    std::unique_ptr<Message> message(newRequest(info));
+    QDomElement request = Message::newElement(QStringLiteral("GetCapabilities"));
+    request.setAttribute(QStringLiteral("xmlns"), NS::Tds);
+    request.appendChild(Message::newElement(QStringLiteral("Category"), QStringLiteral("All")));
+    message->appendToBody(request);
+    std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info.xaddr, requestParams(info)));
+    if (!parser) {
+        m_roadComplete = false;
+        return;
+    }
+    const QString media = parser->getValue(QStringLiteral("//tt:Media/tt:XAddr"));
+    if (media.isEmpty()) {
+        // Keep what an earlier road learned rather than forget the address.
+        qDebug() << "no media service address from" << ip;
+        m_roadComplete = false;
+    } else {
+        info.mediaXaddr = media;
+    }
+    store(info);
+    parser.reset();
+    getProfiles(ip);
+}
+
+void Service::getProfiles(const QString &ip)
+{
+    ONVIF_DEV_INFO info;
+    if (!entry(ip, &info))
+        return;
+    qDebug() << "get getProfiles" << ip;
+    std::unique_ptr<Message> message(newRequest(info));
+    QDomElement request = Message::newElement(QStringLiteral("GetProfiles"));
+    request.setAttribute(QStringLiteral("xmlns"), NS::Trt);
+    message->appendToBody(request);
+    std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info.mediaXaddr, requestParams(info)));
+    if (parser) {
+        // Matched by namespace, whatever prefix the camera chose.
+        QXmlQuery *query = parser->query();
+        query->setQuery(parser->nameSpace()
+                        + QStringLiteral("doc($inputDocument)//trt:Profiles/string(@token)"));
+        QStringList tokens;
+        if (query->isValid())
+            query->evaluateTo(&tokens);
+        for (const QString &token : qAsConst(tokens)) {
+            qDebug() << "gettoken" << ip << token;
+            if (!token.isEmpty())
+                info.profileTokens.insert(token);
+        }
+    } else {
+        m_roadComplete = false;
+    }
+    store(info);
+    parser.reset();
+    getStreamUri(ip);
+}
+
+void Service::getStreamUri(const QString &ip)
+{
+    ONVIF_DEV_INFO info;
+    if (!entry(ip, &info))
+        return;
+    qDebug() << "get StreamUri" << ip;
+    QStringList tokens = info.profileTokens.values();
+    tokens.sort();
+    for (const QString &token : qAsConst(tokens)) {
+        std::unique_ptr<Message> message(newRequest(info));
+        QDomElement request = Message::newElement(QStringLiteral("GetStreamUri"));
+        request.setAttribute(QStringLiteral("xmlns"), NS::Trt);
+        QDomElement setup = Message::newElement(QStringLiteral("StreamSetup"));
+        QDomElement stream = Message::newElement(QStringLiteral("Stream"), QStringLiteral("RTP-Unicast"));
+        stream.setAttribute(QStringLiteral("xmlns"), NS::Tt);
+        QDomElement transport = Message::newElement(QStringLiteral("Transport"));
+        transport.setAttribute(QStringLiteral("xmlns"), NS::Tt);
+        transport.appendChild(Message::newElement(QStringLiteral("Protocol"), QStringLiteral("UDP")));
+        setup.appendChild(stream);
+        setup.appendChild(transport);
+        request.appendChild(setup);
+        request.appendChild(Message::newElement(QStringLiteral("ProfileToken"), token));
+        message->appendToBody(request);
+
+        std::unique_ptr<MessageParser> parser(
+            sendRequest(message.get(), info.mediaXaddr, requestParams(info)));
+        if (!parser) {
+            m_roadComplete = false;
+            continue;
+        }
+        QString uri = parser->getValue(QStringLiteral("//tt:Uri"));
+        if (uri.isEmpty())
+            uri = parser->getValue(QStringLiteral("//tr2:Uri"));
+        qDebug() << "send  token url" << token << Client::maskUrl(uri);
+        info.streamUris.insert(token, uri);
+    }
+    store(info);
+    qDebug() << "get StreamUri end";
+}
+
+} // namespace ONVIF

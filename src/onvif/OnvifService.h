@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+class QUdpSocket;
+
+namespace ONVIF {
+
+class Client;
+class Message;
+class MessageParser;
+
+// The process-wide ONVIF service: WS-Discovery of cameras, the table of found
+// devices and the device-information road that fills an entry.
+class Service : public QObject
+{
+    Q_OBJECT
+public:
+    struct ONVIF_DEV_INFO
+    {
+        QString user;
+        QString password;
+        QString ip;
+        QString uuid;
+        QString firmwareVersion;
+        QString manufacturer;
+        int status = 1; // 1 reachable, 2 device information could not be read
+        QString xaddr;  // device service URL
+        QString devName;
+        QString hardware;
+        QString location;
+        QString mediaXaddr; // media service URL
+        QString model;
+        QSet<QString> profileTokens;
+        QMap<QString, QString> streamUris; // profile token -> RTSP URI
+        int authMode = 2; // 0 none, 1 WS-UsernameToken, 2 HTTP Digest
+        QString serialNumber;
+    };
+
+    static Service *instance();
+
+    // Probe sockets on the local IPv4 addresses of this machine.
+    explicit Service(QObject *parent = nullptr);
+    // Probe sockets on the given addresses only.
+    explicit Service(const QList<QHostAddress> &localAddresses, QObject *parent = nullptr);
+    ~Service() override;
+
+    void searchDevices();
+    void setIgnoreList(const QStringList &ignoreList);
+    QHash<QString, ONVIF_DEV_INFO> getDevices() const;
+    // Stores the record under its ip (credentials entered by the operator, so the
+    // address counts as registered), forgets cached Digest headers of the address
+    // and runs the road. Returns the road's result.
+    bool modiflyDev(const ONVIF_DEV_INFO &record);
+    // RTSP URI: stream 0 the first profile in token order, 1 the last one.
+    QString getUriInfo(const QString &ip, int stream) const;
+
+    // Registered devices keep their entries across searches; a ProbeMatch never
+    // replaces them.
+    void setRegistered(const QString &ip, bool registered);
+    bool isRegistered(const QString &ip) const;
+    QStringList registeredDevices() const;
+
+    // Where probes go (default 239.255.255.250:3702) and from which addresses.
+    void setProbeTarget(const QHostAddress &address, quint16 port);
+    QHostAddress probeAddress() const { return m_probeAddress; }
+    quint16 probePort() const { return m_probePort; }
+    void setLocalAddresses(const QList<QHostAddress> &addresses);
+    QList<QHostAddress> localAddresses() const;
+
+    // Reads one ProbeMatch datagram into the table; false when it was skipped.
+    bool handleProbeMatch(const QString &datagram);
+
+    static QStringList requestParams(const ONVIF_DEV_INFO &info);
+    // The reply of one request as a parser owned by the caller; null when there
+    // was no reply, or it was not well-formed XML, or it was a SOAP fault.
+    MessageParser *sendRequest(Message *message, const QString &url, const QStringList &params);
+
+    // The device-information road. getDeviceInformation blocks until the road
+    // has finished on the road thread, emits updateDevInfo and returns true when
+    // every request of the road got a usable reply.
+    bool getDeviceInformation(const QString &ip);
+    void getCapabilitiesMedia(const QString &ip);
+    void getProfiles(const QString &ip);
+    void getStreamUri(const QString &ip);
+
+    QHash<QString, QString> namespaces() const { return m_namespaces; }
+
+signals:
+    void updateDevInfo(QString ip);
+
+public slots:
+    void readPendingDatagrams();
+
+private:
+    bool entry(const QString &ip, ONVIF_DEV_INFO *out) const;
+    void store(const ONVIF_DEV_INFO &info);
+    void runRoad(const QString &ip, ONVIF_DEV_INFO *info);
+    Message *newRequest(const ONVIF_DEV_INFO &info) const;
+    void writeProbe(const QByteArray &probe);
+
+    QList<QUdpSocket *> m_sockets;
+    Client *m_client = nullptr;
+    QHash<QString, ONVIF_DEV_INFO> m_devices;
+    QHash<QString, QString> m_namespaces;
+    QStringList m_ignoreList;
+
+    QSet<QString> m_registered;
+    QList<QHostAddress> m_localAddresses;
+    QHostAddress m_probeAddress;
+    quint16 m_probePort = 3702;
+    mutable QMutex m_mutex; // the table, the registered set and the ignore list
+    QMutex m_roadMutex;     // one road at a time
+    QThreadPool m_roadPool; // the road thread; never borrowed by the waiting thread
+    bool m_roadComplete = true;
+};
+
+} // namespace ONVIF
+
+Q_DECLARE_METATYPE(ONVIF::Service::ONVIF_DEV_INFO)

@@ -1,0 +1,602 @@
+#include "OrmHelper.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QGlobalStatic>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QQueue>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <atomic>
+
+Q_GLOBAL_STATIC(OrmHelper, g_ormHelper)
+
+namespace {
+
+QMutex g_initMutex;
+std::atomic<bool> g_initialized { false };
+
+inline bool ok(const QSqlError &err)
+{
+    return err.text().isEmpty();
+}
+
+template<class T>
+QList<QSharedPointer<T>> fetchAll()
+{
+    QList<QSharedPointer<T>> list;
+    const QSqlError err = orm::dao::fetch_all(list);
+    if (!ok(err)) {
+        qWarning() << "fetch_all failed:" << OrmClass<T>::get().info().table << err.text();
+        list.clear();
+    }
+    return list;
+}
+
+// Lookup rows: Name = text, Remark = "<position>:<text>", inserted together.
+template<class T>
+QSqlError insertLookup(const QStringList &names)
+{
+    QList<QSharedPointer<T>> rows;
+    for (int i = 0; i < names.size(); ++i) {
+        QSharedPointer<T> row(new T());
+        row->Name = names.at(i);
+        row->Remark = QStringLiteral("%1:%2").arg(i).arg(names.at(i));
+        rows.append(row);
+    }
+    return orm::dao::insert(rows);
+}
+
+} // namespace
+
+OrmHelper::OrmHelper(QObject *parent) : QObject(parent) {}
+
+OrmHelper *OrmHelper::instance()
+{
+    return g_ormHelper.isDestroyed() ? nullptr : g_ormHelper();
+}
+
+bool OrmHelper::isInitialized()
+{
+    return g_initialized.load();
+}
+
+bool OrmHelper::init(QString *error) const
+{
+    QMutexLocker lock(&g_initMutex);
+    if (g_initialized.load())
+        return true;
+
+    QSqlError err;
+    {
+        OrmDatabase::InitScope scope;
+        err = runInit();
+    }
+    if (!ok(err)) {
+        qCritical() << "Database initialization failed!" << err.text();
+        if (error)
+            *error = err.text();
+        return false;
+    }
+    OrmDatabase::setReady(true);
+    g_initialized.store(true);
+    qInfo() << "Database ready:" << OrmDatabase::databaseName() << "schema version" << SchemaVersion;
+    return true;
+}
+
+QSqlError OrmHelper::runInit()
+{
+    OrmTransaction tx;
+    if (!ok(tx.error()))
+        return tx.error();
+
+    QStringList tables;
+    QSqlError err = orm::dao::table_names(tables);
+    if (!ok(err))
+        return err;
+
+    const QString versionTable = OrmClass<DatabaseVersion>::get().info().table;
+    if (tables.contains(versionTable)) {
+        QList<QSharedPointer<DatabaseVersion>> rows;
+        err = orm::dao::fetch_all(rows);
+        if (!ok(err))
+            return err;
+        if (rows.isEmpty()) {
+            // Only the program of schema version 2 could leave this table empty.
+            qWarning() << "Empty schema version table; upgrading from version 2";
+            err = upgradeDatabase(2);
+            if (!ok(err))
+                return err;
+            DatabaseVersion v;
+            v.version = SchemaVersion;
+            err = orm::dao::insert(v);
+        } else {
+            QSharedPointer<DatabaseVersion> v = rows.first();
+            if (v->version < SchemaVersion) {
+                qInfo() << "Upgrading database from schema version" << v->version << "to" << SchemaVersion;
+                err = upgradeDatabase(v->version);
+                if (!ok(err))
+                    return err;
+                v->version = SchemaVersion;
+                err = orm::dao::update(v);
+            } else if (v->version > SchemaVersion) {
+                qWarning() << "Database schema version" << v->version << "is newer than" << SchemaVersion;
+            }
+        }
+        if (!ok(err))
+            return err;
+    } else {
+        qInfo() << "Creating database" << OrmDatabase::databaseName();
+        err = orm::dao::create_table<DatabaseVersion>();
+        if (!ok(err))
+            return err;
+        DatabaseVersion v;
+        v.version = SchemaVersion;
+        err = orm::dao::insert(v);
+        if (!ok(err))
+            return err;
+        err = createAllTables();
+        if (!ok(err))
+            return err;
+        err = insertDefaultData();
+        if (!ok(err))
+            return err;
+    }
+    return tx.commit();
+}
+
+QSqlError OrmHelper::upgradeDatabase(int oldVersion)
+{
+    QSqlError err;
+    if (oldVersion <= 1) {
+        err = orm::dao::create_table<CMS_Config_V2>();
+        if (!ok(err))
+            return err;
+    }
+    if (oldVersion <= 2) {
+        const OrmTableInfo &devices = OrmClass<CMS_Devices>::get().info();
+        QStringList columns;
+        err = orm::dao::column_names(devices.table, columns);
+        if (!ok(err))
+            return err;
+        if (columns.isEmpty())
+            err = orm::dao::create_table<CMS_Devices>();
+        else if (!columns.contains(QStringLiteral("onvifAuth")))
+            err = orm::dao::add_column<CMS_Devices>(QStringLiteral("onvifAuth"));
+    }
+    return err;
+}
+
+QSqlError OrmHelper::createAllTables()
+{
+    const QList<QSqlError (*)()> steps = {
+        &orm::dao::create_table<CMS_Roles>,       &orm::dao::create_table<CMS_AlarmType>,
+        &orm::dao::create_table<CMS_DevType>,     &orm::dao::create_table<CMS_User>,
+        &orm::dao::create_table<CMS_Organization>, &orm::dao::create_table<CMS_Permissions>,
+        &orm::dao::create_table<CMS_Stream>,      &orm::dao::create_table<CMS_Config_V2>,
+        &orm::dao::create_table<cms_DealAlarmType>, &orm::dao::create_table<CustomAlarmInfo>,
+        &orm::dao::create_table<cms_DealAlarmLink>, &orm::dao::create_table<cms_DealAlarmTime>,
+        &orm::dao::create_table<CMS_Action>,      &orm::dao::create_table<CMS_Alarm>,
+        &orm::dao::create_table<CMS_Devices>,     &orm::dao::create_table<PlanRecord>,
+    };
+    for (auto step : steps) {
+        const QSqlError err = step();
+        if (!ok(err))
+            return err;
+    }
+    return QSqlError();
+}
+
+QSqlError OrmHelper::insertDefaultData()
+{
+    const QList<QSqlError (*)()> steps = { &initRoles,   &initUsers,        &initDevTypes, &initAlarmTypes,
+                                           &initStreams, &initOrganization, &initConfig,   &initPlanRecord };
+    for (auto step : steps) {
+        const QSqlError err = step();
+        if (!ok(err))
+            return err;
+    }
+    return QSqlError();
+}
+
+QSqlError OrmHelper::initRoles()
+{
+    CMS_Roles role;
+    role.Name = DEFAULT_LOCAL_USER;
+    role.Rights = DEFAULT_RIGHTS;
+    role.Remark = tr("Admin is the default role and has all permissions ");
+    return orm::dao::insert(role);
+}
+
+QSqlError OrmHelper::initUsers()
+{
+    CMS_User user;
+    user.Name = DEFAULT_LOCAL_USER;
+    user.password = DEFAULT_LOCAL_PASSWORD;
+    user.RoleId = 1;
+    user.IsDefault = true;
+    user.Rights = DEFAULT_RIGHTS;
+    user.Remark = QStringLiteral("default user");
+    return orm::dao::insert(user);
+}
+
+QSqlError OrmHelper::initDevTypes()
+{
+    return insertLookup<CMS_DevType>({ QStringLiteral("IPC"), QStringLiteral("NVR"), QStringLiteral("onvif") });
+}
+
+QSqlError OrmHelper::initAlarmTypes()
+{
+    return insertLookup<CMS_AlarmType>({ QStringLiteral("Motion detection alarm"), QStringLiteral("Face event"),
+                                         QStringLiteral("Humanoid event"),
+                                         QStringLiteral("Human body high temperature alarm"),
+                                         QStringLiteral("Human body low temperature alarm"),
+                                         QStringLiteral("Sound detection alarm") });
+}
+
+QSqlError OrmHelper::initStreams()
+{
+    return insertLookup<CMS_Stream>(
+        { QStringLiteral("Main stream"), QStringLiteral("Substream"), QStringLiteral("Adaptive stream") });
+}
+
+QSqlError OrmHelper::initOrganization()
+{
+    const QStringList names = { DEFAULT_GROUP };
+    QList<QSharedPointer<CMS_Organization>> rows;
+    for (int i = 0; i < names.size(); ++i) {
+        QSharedPointer<CMS_Organization> group(new CMS_Organization());
+        group->Name = names.at(i);
+        group->ParentId = 1;
+        group->IsDefault = 1;
+        group->bRecord = false;
+        group->bPlay = false;
+        group->Remark = QStringLiteral("%1:%2").arg(i).arg(names.at(i));
+        rows.append(group);
+    }
+    return orm::dao::insert(rows);
+}
+
+QSqlError OrmHelper::initConfig()
+{
+    CMS_Config_V2 config;
+    config.Name = DEFAULT_LOCAL_USER;
+    config.password = DEFAULT_LOCAL_PASSWORD;
+    config.Language = -1;
+    config.bAutoLogin = true;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    config.SnapPath = documents + QStringLiteral("/Tavik/Snap");
+    config.RecordPath = documents + QStringLiteral("/Tavik/Record");
+    config.BackupPath = documents + QStringLiteral("/Tavik/Backup");
+    for (const QString &path : { config.SnapPath, config.RecordPath, config.BackupPath }) {
+        if (!QDir().mkpath(path))
+            qWarning() << "Cannot create folder" << path;
+    }
+    return orm::dao::insert(config);
+}
+
+QSqlError OrmHelper::initPlanRecord()
+{
+    PlanRecord plan;
+    plan.Name = QStringLiteral("default");
+    plan.iDefult = 1;
+    plan.iTurnOn = 0;
+    plan.iTimeFile = 30;
+    plan.iAudioRecord = 0;
+    plan.iFileType = 0;
+    plan.iworkType = 0;
+    return orm::dao::insert(plan);
+}
+
+// ---- devices -------------------------------------------------------------------------
+
+void OrmHelper::AddDevs(const QList<FUN_DEV_INFO *> &devs)
+{
+    const QList<QSharedPointer<CMS_Organization>> groups = getAllOrganizations();
+    OrmTransaction tx;
+    for (FUN_DEV_INFO *dev : devs) {
+        if (!dev)
+            continue;
+        qInfo() << "add devs " << dev->ip << dev->onvifUrl << dev->devType;
+        if (dev->ip.isEmpty()) {
+            qWarning() << "add dev errors ip is empty " << dev->sn << dev->ip;
+            continue;
+        }
+        QSharedPointer<CMS_Devices> row = devToRow(dev, groups);
+        row->id = 0;
+        const QSqlError err = orm::dao::insert(row);
+        if (ok(err))
+            dev->dbId = int32_t(row->id);
+        else
+            qWarning() << "add dev failed" << dev->ip << err.text();
+    }
+    const QSqlError err = tx.commit();
+    if (!ok(err))
+        qWarning() << "add devs commit failed" << err.text();
+}
+
+void OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
+{
+    for (FUN_DEV_INFO *dev : devs) {
+        if (!dev)
+            continue;
+        qInfo() << "del devs " << dev->ip;
+        const QSqlError err =
+            orm::dao::delete_by_query<CMS_Devices>(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), dev->ip));
+        if (!ok(err))
+            qWarning() << "del devs failed" << dev->ip << err.text();
+    }
+}
+
+void OrmHelper::ModifyDev(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    const QSharedPointer<CMS_Devices> row = devChange(dev);
+    const QSqlError err = orm::dao::update(row);
+    if (!ok(err))
+        qWarning() << "modiy err " << err.text();
+}
+
+QSharedPointer<CMS_Devices> OrmHelper::devChange(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return QSharedPointer<CMS_Devices>(new CMS_Devices());
+    return devToRow(dev, getAllOrganizations());
+}
+
+QSharedPointer<CMS_Devices> OrmHelper::devToRow(const FUN_DEV_INFO *dev,
+                                                const QList<QSharedPointer<CMS_Organization>> &groups)
+{
+    QSharedPointer<CMS_Devices> row(new CMS_Devices());
+    if (!dev)
+        return row;
+    row->id = dev->dbId;
+    row->DevIP = dev->ip;
+    row->DevSN = dev->sn;
+    row->DevType = dev->devType;
+    row->DevName = dev->name;
+    row->DevGroup = groupIdForName(dev->group, groups);
+    row->LoginName = dev->userName;
+    row->LoginPassword = dev->password;
+    row->VideoPort = QString::number(dev->rtspPort);
+    row->PTZPort = QString::number(dev->devPort);
+    row->Version = dev->version;
+    row->Model = dev->model;
+    row->DevTypeName = dev->devType == 1 ? QStringLiteral("NVR") : QStringLiteral("IPC");
+    row->onvifSer = dev->onvifUrl;
+    row->onvifAuth = dev->onvifAuth;
+    qDebug() << "devChange " << dev->ip << row->id;
+    return row;
+}
+
+QList<QSharedPointer<CMS_Devices>> OrmHelper::getAllDevices()
+{
+    return fetchAll<CMS_Devices>();
+}
+
+void OrmHelper::devFromRow(const CMS_Devices &row, FUN_DEV_INFO *dev,
+                           const QList<QSharedPointer<CMS_Organization>> &groups)
+{
+    if (!dev)
+        return;
+    dev->dbId = int32_t(row.id);
+    dev->ip = row.DevIP;
+    dev->sn = row.DevSN;
+    dev->devType = row.DevType;
+    dev->name = row.DevName;
+    dev->userName = row.LoginName;
+    dev->password = row.LoginPassword;
+    dev->rtspPort = uint16_t(row.VideoPort.toUInt());
+    dev->devPort = uint16_t(row.PTZPort.toUInt());
+    dev->version = row.Version;
+    dev->model = row.Model;
+    if (row.DevType == 2)
+        dev->onvifUrl = row.onvifSer;
+    dev->group = groupNameForId(row.DevGroup, groups);
+    dev->onvifAuth = row.onvifAuth;
+}
+
+int OrmHelper::groupIdForName(const QString &name, const QList<QSharedPointer<CMS_Organization>> &groups)
+{
+    if (name.isEmpty())
+        return 0;
+    for (const auto &group : groups) {
+        if (group && group->Name == name)
+            return int(group->id);
+    }
+    return 0;
+}
+
+QString OrmHelper::groupNameForId(int id, const QList<QSharedPointer<CMS_Organization>> &groups)
+{
+    if (id != 0) {
+        for (const auto &group : groups) {
+            if (group && group->id == id)
+                return group->Name.isEmpty() ? DEFAULT_GROUP : group->Name;
+        }
+    }
+    return DEFAULT_GROUP;
+}
+
+// ---- groups ---------------------------------------------------------------------------
+
+QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations()
+{
+    return fetchAll<CMS_Organization>();
+}
+
+bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group)
+{
+    return ok(orm::dao::save(group));
+}
+
+bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
+{
+    if (!group)
+        return false;
+    if (group->id <= 1) {
+        qWarning() << "Group" << group->id << "cannot be deleted";
+        return false;
+    }
+
+    OrmTransaction tx;
+    if (!ok(tx.error()))
+        return false;
+
+    // Breadth-first over ParentId links; the visited set stops on cycles
+    // (the default group is its own parent).
+    QList<long> subtree;
+    QSet<long> visited { group->id };
+    QQueue<long> pending;
+    pending.enqueue(group->id);
+    while (!pending.isEmpty()) {
+        const long id = pending.dequeue();
+        subtree.append(id);
+        QList<QSharedPointer<CMS_Organization>> children;
+        const QSqlError err = orm::dao::fetch_by_query(
+            OrmQuery(QStringLiteral("WHERE ParentId = :id")).bind(QStringLiteral(":id"), qlonglong(id)), children);
+        if (!ok(err)) {
+            qWarning() << "DelOrganization failed:" << err.text();
+            return false;
+        }
+        for (const auto &child : children) {
+            if (child->id == 1 || visited.contains(child->id))
+                continue;
+            visited.insert(child->id);
+            pending.enqueue(child->id);
+        }
+    }
+
+    for (const long id : qAsConst(subtree)) {
+        QList<QSharedPointer<CMS_Devices>> devices;
+        QSqlError err = orm::dao::fetch_by_query(
+            OrmQuery(QStringLiteral("WHERE DevGroup = :group")).bind(QStringLiteral(":group"), qlonglong(id)),
+            devices);
+        for (int i = 0; ok(err) && i < devices.size(); ++i) {
+            devices[i]->DevGroup = 0;
+            err = orm::dao::update(devices[i]);
+        }
+        if (ok(err)) {
+            CMS_Organization doomed;
+            doomed.id = id;
+            err = orm::dao::delete_by_id(doomed);
+        }
+        if (!ok(err)) {
+            qWarning() << "DelOrganization failed:" << err.text();
+            return false;
+        }
+    }
+    const QSqlError err = tx.commit();
+    if (!ok(err))
+        qWarning() << "DelOrganization failed:" << err.text();
+    return ok(err);
+}
+
+// ---- accounts and roles -------------------------------------------------------------------
+
+QList<QSharedPointer<CMS_User>> OrmHelper::getAllUsers()
+{
+    return fetchAll<CMS_User>();
+}
+
+QList<QSharedPointer<CMS_Roles>> OrmHelper::getAllRoles()
+{
+    return fetchAll<CMS_Roles>();
+}
+
+bool OrmHelper::saveUser(QSharedPointer<CMS_User> user)
+{
+    return ok(orm::dao::save(user));
+}
+
+bool OrmHelper::saveRole(QSharedPointer<CMS_Roles> role)
+{
+    return ok(orm::dao::save(role));
+}
+
+bool OrmHelper::DelUser(QSharedPointer<CMS_User> user)
+{
+    return ok(orm::dao::delete_by_id(user));
+}
+
+bool OrmHelper::DelRole(QSharedPointer<CMS_Roles> role)
+{
+    if (!role)
+        return false;
+    OrmTransaction tx;
+    QSqlError err = orm::dao::delete_by_query<CMS_User>(
+        OrmQuery(QStringLiteral("WHERE RoleId = :id")).bind(QStringLiteral(":id"), qlonglong(role->id)));
+    if (!ok(err))
+        qWarning() << "DelRole: deleting the users failed:" << err.text();
+    err = orm::dao::delete_by_id(role);
+    if (!ok(err))
+        return false;
+    return ok(tx.commit());
+}
+
+bool OrmHelper::checkUser(const QString &name, const QString &password)
+{
+    QList<QSharedPointer<CMS_User>> users;
+    const QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password"))
+            .bind(QStringLiteral(":Name"), name)
+            .bind(QStringLiteral(":password"), password),
+        users);
+    return ok(err) && !users.isEmpty();
+}
+
+QString OrmHelper::getUser(const QString &name, const QString &password)
+{
+    QList<QSharedPointer<CMS_User>> users;
+    const QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password LIMIT 1"))
+            .bind(QStringLiteral(":Name"), name)
+            .bind(QStringLiteral(":password"), password),
+        users);
+    if (!ok(err) || users.isEmpty())
+        return QString();
+    return users.first()->Rights;
+}
+
+// ---- settings and record strategy ------------------------------------------------------
+
+QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
+{
+    QSharedPointer<CMS_Config_V2> config(new CMS_Config_V2());
+    config->id = 1;
+    const QSqlError err = orm::dao::fetch_by_id(config);
+    if (!ok(err))
+        qDebug() << "Settings row missing, using defaults:" << err.text();
+    return config;
+}
+
+bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
+{
+    return ok(orm::dao::save(config));
+}
+
+QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()
+{
+    QSharedPointer<PlanRecord> plan(new PlanRecord());
+    plan->id = 1;
+    const QSqlError err = orm::dao::fetch_by_id(plan);
+    if (!ok(err))
+        qDebug() << "Record strategy row missing, using defaults:" << err.text();
+    return plan;
+}
+
+bool OrmHelper::savePlanRecord(QSharedPointer<PlanRecord> plan)
+{
+    return ok(orm::dao::save(plan));
+}
+
+void OrmHelper::resetForTesting()
+{
+    QMutexLocker lock(&g_initMutex);
+    g_initialized.store(false);
+    OrmDatabase::setReady(false);
+    OrmDatabase::closeAllConnections();
+}

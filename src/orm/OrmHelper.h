@@ -1,0 +1,112 @@
+#pragma once
+
+#include "KelvoCommon.h"
+#include "OrmDao.h"
+#include "OrmEntities.h"
+
+#include <QList>
+#include <QObject>
+#include <QSharedPointer>
+#include <QSqlError>
+
+// The process-wide database service: opens "./Kelvo.sqlite", checks and
+// upgrades its schema or creates and seeds a new file, and offers the queries
+// the rest of the client uses.
+//
+// Start-up: call OrmHelper::instance()->init() once before anything reads the
+// database. Every statement of the start-up is checked and the whole start-up
+// runs in one transaction. On any failure it is rolled back, the critical log
+// line "Database initialization failed!" is written, init() returns false and
+// puts the error text into *error; the database stays closed to every caller
+// and a later init() runs the whole start-up again. init() never throws. After
+// a successful init() further calls return true at once.
+//
+// The queries may be called from any thread once init() has succeeded; each
+// thread uses its own connection. Save and delete operations return true when
+// the reported error text is empty; fetches return empty lists or default
+// objects on error; AddDevs, DelDevs and ModifyDev only log.
+//
+// A device's group is stored in CMS_Devices.DevGroup as the id of its
+// CMS_Organization row (0 = the default group); its ONVIF authentication mode
+// in CMS_Devices.onvifAuth (-1 = not set).
+class OrmHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SchemaVersion = DatabaseVersion::Current;
+
+    explicit OrmHelper(QObject *parent = nullptr);
+
+    // The global instance; null once it has been destroyed at program exit.
+    static OrmHelper *instance();
+
+    bool init(QString *error = nullptr) const;
+    static bool isInitialized();
+
+    // Start-up steps; each returns the first failing statement's error.
+    static QSqlError createAllTables();
+    static QSqlError insertDefaultData();
+    static QSqlError upgradeDatabase(int oldVersion);
+    static QSqlError initRoles();
+    static QSqlError initUsers();
+    static QSqlError initDevTypes();
+    static QSqlError initAlarmTypes();
+    static QSqlError initStreams();
+    static QSqlError initOrganization();
+    static QSqlError initConfig();
+    static QSqlError initPlanRecord();
+
+    // ---- devices ----
+    // Stores each record with a non-empty IP as a new row and gives the record
+    // the id of its own row.
+    static void AddDevs(const QList<FUN_DEV_INFO *> &devs);
+    // Deletes every row with the IP of each record.
+    static void DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    // Writes every column of the row with the record's dbId.
+    static void ModifyDev(FUN_DEV_INFO *dev);
+    // A row filled from the record (default row for null); never null.
+    static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
+    static QList<QSharedPointer<CMS_Devices>> getAllDevices();
+    // Fills a record from a row as the registry loads it: the stored fields,
+    // the group name (from groups) and the ONVIF authentication mode.
+    static void devFromRow(const CMS_Devices &row, FUN_DEV_INFO *dev,
+                           const QList<QSharedPointer<CMS_Organization>> &groups);
+    // Group name -> id of the first group of that name; 0 (default group) when none.
+    static int groupIdForName(const QString &name, const QList<QSharedPointer<CMS_Organization>> &groups);
+    // Group id -> its name; DEFAULT_GROUP for 0 and for an unknown id.
+    static QString groupNameForId(int id, const QList<QSharedPointer<CMS_Organization>> &groups);
+
+    // ---- groups ----
+    static QList<QSharedPointer<CMS_Organization>> getAllOrganizations();
+    static bool saveOrganization(QSharedPointer<CMS_Organization> group);
+    // Deletes the group and every group below it; the devices of the deleted
+    // groups move to the default group. Group 1 is never deleted.
+    static bool DelOrganization(QSharedPointer<CMS_Organization> group);
+
+    // ---- accounts and roles ----
+    static QList<QSharedPointer<CMS_User>> getAllUsers();
+    static QList<QSharedPointer<CMS_Roles>> getAllRoles();
+    static bool saveUser(QSharedPointer<CMS_User> user);
+    static bool saveRole(QSharedPointer<CMS_Roles> role);
+    static bool DelUser(QSharedPointer<CMS_User> user);
+    // Deletes the users of the role, then the role.
+    static bool DelRole(QSharedPointer<CMS_Roles> role);
+    static bool checkUser(const QString &name, const QString &password);
+    // Rights of the user with this name and password; empty when none matches.
+    static QString getUser(const QString &name, const QString &password);
+
+    // ---- settings and record strategy (row 1 each; defaults when missing) ----
+    static QSharedPointer<CMS_Config_V2> getConfig();
+    static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
+    static QSharedPointer<PlanRecord> getPlanRecord();
+    static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
+
+    // For tests: forget a successful start-up and close every connection.
+    static void resetForTesting();
+
+private:
+    static QSqlError runInit();
+    static QSharedPointer<CMS_Devices> devToRow(const FUN_DEV_INFO *dev,
+                                                const QList<QSharedPointer<CMS_Organization>> &groups);
+};

@@ -1,0 +1,247 @@
+#include "FFmpegRecordPlan.h"
+
+#include "Mp4Writer.h"
+#include "PlayerCommon.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace {
+const char *kTimeFormat = "hhmmsszzz";
+QMutex g_indexMutex;
+
+QJsonArray readIndex(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
+    return doc.isArray() ? doc.array() : QJsonArray();
+}
+
+bool writeIndex(const QString &path, const QJsonArray &array)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    return f.commit();
+}
+
+qint64 fileDurationMs(const QString &path)
+{
+    AVFormatContext *fmt = nullptr;
+    if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return -1;
+    qint64 ms = -1;
+    if (avformat_find_stream_info(fmt, nullptr) >= 0 && fmt->duration > 0)
+        ms = fmt->duration / 1000;
+    avformat_close_input(&fmt);
+    return ms;
+}
+}  // namespace
+
+FFmpegRecordPlan::FFmpegRecordPlan() : QThread(nullptr) {}
+
+FFmpegRecordPlan::~FFmpegRecordPlan()
+{
+    requestStop();
+    wait();
+}
+
+void FFmpegRecordPlan::setFileLength(int seconds)
+{
+    if (seconds > 0)
+        m_fileLength = seconds;
+}
+
+void FFmpegRecordPlan::setParams(const QString &url, const QString &folder)
+{
+    m_url = url;
+    m_folder = folder;
+}
+
+void FFmpegRecordPlan::requestStop()
+{
+    m_stop = true;
+}
+
+void FFmpegRecordPlan::setClock(std::function<QDateTime()> clock)
+{
+    m_clock = std::move(clock);
+}
+
+QDateTime FFmpegRecordPlan::now() const
+{
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
+                                      const QString &endTime)
+{
+    QMutexLocker lock(&g_indexMutex);
+    const QString path = dayDir + QStringLiteral("/record.json");
+    QJsonArray array = readIndex(path);
+    QJsonObject entry{{QStringLiteral("fileName"), fileName},
+                      {QStringLiteral("startTime"), startTime},
+                      {QStringLiteral("endTime"), endTime}};
+    bool found = false;
+    for (int i = 0; i < array.size(); ++i) {
+        if (array.at(i).toObject().value(QStringLiteral("fileName")).toString() == fileName) {
+            array[i] = entry;
+            found = true;
+            break;
+        }
+    }
+    if (!found)
+        array.append(entry);
+    return writeIndex(path, array);
+}
+
+int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
+{
+    QMutexLocker lock(&g_indexMutex);
+    const QString path = dayDir + QStringLiteral("/record.json");
+    QJsonArray array = readIndex(path);
+    int repaired = 0;
+    for (int i = 0; i < array.size(); ++i) {
+        QJsonObject o = array.at(i).toObject();
+        if (!o.value(QStringLiteral("endTime")).toString().isEmpty())
+            continue;
+        const QTime start = QTime::fromString(o.value(QStringLiteral("startTime")).toString(), kTimeFormat);
+        const qint64 ms = fileDurationMs(dayDir + QLatin1Char('/') + o.value(QStringLiteral("fileName")).toString());
+        if (!start.isValid() || ms < 0)
+            continue;
+        QTime end = start.addMSecs(int(ms));
+        if (end < start)
+            end = QTime(23, 59, 59, 999);  // a day index never spans two days
+        o.insert(QStringLiteral("endTime"), end.toString(kTimeFormat));
+        array[i] = o;
+        ++repaired;
+    }
+    if (repaired > 0)
+        writeIndex(path, array);
+    return repaired;
+}
+
+void FFmpegRecordPlan::run()
+{
+    player::IoInterrupt irq;
+    irq.stop = &m_stop;
+    const QString dayName = now().date().toString(QStringLiteral("yyyyMMdd"));
+    const int fixed = repairDayIndex(m_folder + QLatin1Char('/') + dayName);
+    if (fixed > 0)
+        qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
+
+    AVFormatContext *fmt = nullptr;
+    int ret = player::openInput(&fmt, m_url, &irq, 5000, true);
+    if (ret < 0) {
+        qWarning() << "record plan cannot open" << player::maskUrl(m_url) << player::ffErrorText(ret);
+        if (!m_stop)
+            emit recordError(m_url, player::ErrOpenFailed);
+        return;
+    }
+    const int vIdx = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (vIdx < 0) {
+        avformat_close_input(&fmt);
+        emit recordError(m_url, player::ErrNoStream);
+        return;
+    }
+    AVStream *st = fmt->streams[vIdx];
+
+    Mp4Writer writer;
+    QDateTime segStart;
+    QDateTime lastPacketTime;
+    QString segDir, segName;
+    std::vector<player::PacketPtr> gop;  // packets since the last key frame
+
+    auto closeSegment = [&]() {
+        if (!writer.isOpen())
+            return;
+        writer.close();
+        QDateTime end = lastPacketTime.isValid() ? lastPacketTime : now();
+        if (end.date() != segStart.date())
+            end = QDateTime(segStart.date(), QTime(23, 59, 59, 999));
+        updateDayIndex(segDir, segName, segStart.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
+        emit segmentClosed(segDir + QLatin1Char('/') + segName);
+    };
+    auto openSegment = [&](const QDateTime &at) -> bool {
+        segStart = at;
+        segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
+        QDir().mkpath(segDir);
+        QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
+        segName = base + QStringLiteral(".mp4");
+        for (int n = 1; QFile::exists(segDir + QLatin1Char('/') + segName); ++n)
+            segName = base + QStringLiteral("_%1.mp4").arg(n);
+        const QString path = segDir + QLatin1Char('/') + segName;
+        if (!writer.open(path, st->codecpar, st->time_base, true))
+            return false;
+        updateDayIndex(segDir, segName, at.time().toString(kTimeFormat), QString());
+        emit segmentOpened(path);
+        for (const player::PacketPtr &p : gop)
+            writer.write(p.get());
+        return true;
+    };
+
+    AVPacket *pkt = av_packet_alloc();
+    qint64 lastVideo = player::nowMs();
+    while (!m_stop) {
+        irq.arm(5000);
+        ret = av_read_frame(fmt, pkt);
+        irq.disarm();
+        if (ret == AVERROR(EAGAIN))
+            continue;
+        if (ret < 0) {
+            if (!m_stop) {
+                qWarning() << "record plan stream ended" << player::maskUrl(m_url) << player::ffErrorText(ret);
+                emit recordError(m_url, player::ErrStreamBroken);
+            }
+            break;
+        }
+        if (pkt->stream_index != vIdx) {
+            av_packet_unref(pkt);
+            if (player::nowMs() - lastVideo > 5000) {
+                emit recordError(m_url, player::ErrNoFrames);
+                break;
+            }
+            continue;
+        }
+        lastVideo = player::nowMs();
+        const bool key = pkt->flags & AV_PKT_FLAG_KEY;
+        const QDateTime t = now();
+        if (key)
+            gop.clear();
+        if (!gop.empty() || key)
+            gop.push_back(player::clonePacket(pkt));
+        if (!writer.isOpen()) {
+            if (key && !openSegment(t)) {
+                emit recordError(m_url, player::ErrOpenFailed);
+                av_packet_unref(pkt);
+                break;
+            }
+        } else if (t.date() != segStart.date()
+                   || (key && segStart.msecsTo(t) >= qint64(m_fileLength) * 1000)) {
+            closeSegment();
+            if (!openSegment(t)) {
+                emit recordError(m_url, player::ErrOpenFailed);
+                av_packet_unref(pkt);
+                break;
+            }
+        } else {
+            writer.write(pkt);
+        }
+        lastPacketTime = t;
+        av_packet_unref(pkt);
+    }
+    closeSegment();
+    av_packet_free(&pkt);
+    avformat_close_input(&fmt);
+}

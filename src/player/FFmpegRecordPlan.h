@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDateTime>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+
+// Scheduled recording of one RTSP stream into MP4 segments below a channel
+// folder: one folder per day ("yyyyMMdd") with the segments and the day index
+// "record.json". A segment is listed when it opens (empty endTime) and
+// completed when it closes; segments are cut at the first key frame after the
+// segment length and at midnight. The thread ends by itself when the stream
+// fails.
+class FFmpegRecordPlan : public QThread
+{
+    Q_OBJECT
+public:
+    FFmpegRecordPlan();
+    // Stops the loop and waits for the thread to end.
+    ~FFmpegRecordPlan() override;
+
+    void setFileLength(int seconds);
+    int fileLength() const { return m_fileLength; }
+    void setParams(const QString &url, const QString &folder);
+    void requestStop();
+    // Replaces the wall clock (tests).
+    void setClock(std::function<QDateTime()> clock);
+
+    // Day index maintenance; the index is always replaced atomically.
+    static bool updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
+                               const QString &endTime);
+    // Completes entries left open by a recorder that died, from the files'
+    // own durations.
+    static int repairDayIndex(const QString &dayDir);
+
+signals:
+    void segmentOpened(QString path);
+    void segmentClosed(QString path);
+    void recordError(QString url, int code);
+
+protected:
+    void run() override;
+
+private:
+    QDateTime now() const;
+    std::function<QDateTime()> m_clock;
+    QString m_url;
+    QString m_folder;
+    int m_fileLength = 30;
+    std::atomic_bool m_stop{false};
+};

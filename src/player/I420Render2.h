@@ -1,0 +1,60 @@
+#pragma once
+
+#include "PlayerCommon.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class YuvGLView;
+struct SwsContext;
+
+// Shows decoded YUV 4:2:0 pictures. With OpenGL the planes go to the GPU as
+// three textures and a shader turns them into colour; without an OpenGL
+// context (no GL driver, plain offscreen platform) it converts on the CPU and
+// paints with QPainter. Lives and paints on the GUI thread only.
+class I420Render2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit I420Render2(QWidget *parent = nullptr);
+    ~I420Render2() override;
+
+    // Off: incoming pictures are ignored and the pane goes black.
+    void setRenderEnabled(bool on);
+    bool renderEnabled() const { return m_enabled; }
+    std::shared_ptr<AVFrame> currentFrame() const { return m_frame; }
+    QSize frameSize() const;
+    bool usesOpenGL() const { return m_gl != nullptr; }
+    qint64 framesReceived() const { return m_received; }
+    qint64 framesPainted() const;
+    // Time spent painting (upload and draw, or conversion and draw), in ms.
+    double paintTimeMs() const;
+    // Centered text over the picture (empty hides it).
+    void setOverlayText(const QString &text);
+    QString overlayText() const;
+
+    // Whether an OpenGL context can be made on this display; decided once.
+    static bool openGLAvailable();
+
+public slots:
+    void onFrame(std::shared_ptr<AVFrame> frame);
+    void clear();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    YuvGLView *m_gl = nullptr;
+    QLabel *m_overlay = nullptr;
+    std::shared_ptr<AVFrame> m_frame;
+    bool m_enabled = true;
+    qint64 m_received = 0;
+    // QPainter path.
+    SwsContext *m_sws = nullptr;
+    QImage m_image;
+    bool m_imageStale = false;
+    qint64 m_painted = 0;
+    double m_paintMs = 0;
+};

@@ -1,0 +1,120 @@
+#include "Mp4Writer.h"
+
+#include "PlayerCommon.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+
+Mp4Writer::~Mp4Writer()
+{
+    close();
+}
+
+bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRational inTimeBase, bool fragmented)
+{
+    close();
+    if (!par || path.isEmpty())
+        return false;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    m_path = path;
+    m_inTb = inTimeBase;
+    m_first = AV_NOPTS_VALUE;
+    m_lastDts = AV_NOPTS_VALUE;
+    m_packets = 0;
+    const QByteArray file = path.toUtf8();
+    int ret = avformat_alloc_output_context2(&m_ctx, nullptr, "mp4", file.constData());
+    if (ret < 0 || !m_ctx) {
+        qWarning() << "mp4 writer: no muxer" << player::ffErrorText(ret);
+        m_ctx = nullptr;
+        return false;
+    }
+    m_stream = avformat_new_stream(m_ctx, nullptr);
+    if (!m_stream || avcodec_parameters_copy(m_stream->codecpar, par) < 0) {
+        close();
+        return false;
+    }
+    m_stream->codecpar->codec_tag = 0;
+    m_stream->time_base = AVRational{1, 90000};
+    ret = avio_open(&m_ctx->pb, file.constData(), AVIO_FLAG_WRITE);
+    if (ret < 0) {
+        qWarning() << "mp4 writer: cannot create" << path << player::ffErrorText(ret);
+        close();
+        return false;
+    }
+    AVDictionary *opts = nullptr;
+    if (fragmented)
+        av_dict_set(&opts, "movflags", "+frag_keyframe+empty_moov+default_base_moof", 0);
+    ret = avformat_write_header(m_ctx, &opts);
+    av_dict_free(&opts);
+    if (ret < 0) {
+        qWarning() << "mp4 writer: header failed" << path << player::ffErrorText(ret);
+        close();
+        return false;
+    }
+    m_headerWritten = true;
+    return true;
+}
+
+bool Mp4Writer::write(const AVPacket *pkt)
+{
+    if (!m_ctx || !pkt || pkt->size <= 0)
+        return false;
+    AVPacket *out = av_packet_clone(pkt);
+    if (!out)
+        return false;
+    int64_t pts = out->pts, dts = out->dts;
+    if (dts == AV_NOPTS_VALUE)
+        dts = pts;
+    if (pts == AV_NOPTS_VALUE)
+        pts = dts;
+    if (dts == AV_NOPTS_VALUE) {
+        // No time at all: one tick after the previous packet.
+        dts = pts = 0;
+    }
+    if (m_first == AV_NOPTS_VALUE)
+        m_first = dts;
+    dts = av_rescale_q(dts - m_first, m_inTb, m_stream->time_base);
+    pts = av_rescale_q(pts - m_first, m_inTb, m_stream->time_base);
+    if (m_lastDts != AV_NOPTS_VALUE && dts <= m_lastDts)
+        dts = m_lastDts + 1;
+    if (pts < dts)
+        pts = dts;
+    out->dts = dts;
+    out->pts = pts;
+    out->duration = av_rescale_q(out->duration, m_inTb, m_stream->time_base);
+    out->stream_index = m_stream->index;
+    out->pos = -1;
+    m_lastDts = dts;
+    const int ret = av_write_frame(m_ctx, out);
+    av_packet_free(&out);
+    if (ret < 0) {
+        qWarning() << "mp4 writer: write failed" << m_path << player::ffErrorText(ret);
+        return false;
+    }
+    ++m_packets;
+    return true;
+}
+
+qint64 Mp4Writer::lastMs() const
+{
+    if (!m_stream || m_lastDts == AV_NOPTS_VALUE)
+        return 0;
+    return av_rescale_q(m_lastDts, m_stream->time_base, AVRational{1, 1000});
+}
+
+bool Mp4Writer::close()
+{
+    if (!m_ctx)
+        return false;
+    bool ok = true;
+    if (m_headerWritten)
+        ok = av_write_trailer(m_ctx) >= 0;
+    if (m_ctx->pb)
+        avio_closep(&m_ctx->pb);
+    avformat_free_context(m_ctx);
+    m_ctx = nullptr;
+    m_stream = nullptr;
+    m_headerWritten = false;
+    return ok;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "PlayerCommon.h"
+#include "SignalsHelper.h"
+
+#include <QMutex>
+#include <QThread>
+
+struct SwsContext;
+
+// Preview player of the camera configuration window: plays one RTSP address
+// and publishes each picture through emitRecvImg.
+//
+// The frame handed out by emitRecvImg stays valid until the receiving GUI
+// thread has delivered every queued copy of that emission: its release is
+// queued behind them on the application object. Receivers that keep the
+// picture take their own reference (av_frame_clone). Receivers living in a
+// thread other than the GUI thread must use a direct connection.
+class SimplePlayer : public QThread
+{
+    Q_OBJECT
+public:
+    explicit SimplePlayer(QObject *parent = nullptr);
+    ~SimplePlayer() override;
+
+    void setPlayUrl(const QString &url);
+    QString playUrl() const;
+    bool play();
+    // Sets the stop flag and sleeps 200 ms; returns true.
+    bool stop();
+    void setStallTimeout(int ms) { m_stallMs = ms; }
+    qint64 framesDecoded() const { return m_decoded.load(); }
+
+signals:
+    void emitPlayerError(QString url, int code);
+    void emitRecvImg(QString key, AVFrame *frame, int streamId);
+
+protected:
+    void run() override;
+
+private:
+    void publish(AVFrame *decoded);
+
+    mutable QMutex m_mutex;
+    QString m_url;
+    std::atomic_bool m_stop{false};
+    int m_stallMs = 5000;
+    player::IoInterrupt m_irq;
+    AVCodecContext *m_ctx = nullptr;
+    SwsContext *m_sws = nullptr;
+    std::atomic<qint64> m_decoded{0};
+    std::shared_ptr<std::atomic_int> m_inFlight = std::make_shared<std::atomic_int>(0);
+};

@@ -1,0 +1,272 @@
+#include "VideoDecode.h"
+
+#include <QDebug>
+#include <QMutexLocker>
+
+extern "C" {
+#include <libavutil/hwcontext.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+bool SnapshotRequest::request(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QMutexLocker lock(&m_mutex);
+    if (m_pending)
+        return false;
+    m_path = path;
+    m_pending = true;
+    return true;
+}
+
+bool SnapshotRequest::take(QString &path)
+{
+    if (!m_pending.load())
+        return false;
+    QMutexLocker lock(&m_mutex);
+    if (!m_pending)
+        return false;
+    path = m_path;
+    m_path.clear();
+    m_pending = false;
+    return true;
+}
+
+QString SnapshotRequest::cancel()
+{
+    QString path;
+    take(path);
+    return path;
+}
+
+namespace {
+enum AVPixelFormat pickVaapi(AVCodecContext *, const enum AVPixelFormat *fmts)
+{
+    for (const enum AVPixelFormat *p = fmts; *p != AV_PIX_FMT_NONE; ++p)
+        if (*p == AV_PIX_FMT_VAAPI)
+            return *p;
+    // The stream is not supported by the device: take the first software format.
+    for (const enum AVPixelFormat *p = fmts; *p != AV_PIX_FMT_NONE; ++p) {
+        const AVPixFmtDescriptor *d = av_pix_fmt_desc_get(*p);
+        if (d && !(d->flags & AV_PIX_FMT_FLAG_HWACCEL))
+            return *p;
+    }
+    return AV_PIX_FMT_NONE;
+}
+}  // namespace
+
+VideoDecode::VideoDecode(QObject *parent) : QThread(parent) {}
+
+VideoDecode::~VideoDecode()
+{
+    requestStop();
+    wait();
+    closeCodec();
+}
+
+void VideoDecode::closeCodec()
+{
+    avcodec_free_context(&m_ctx);
+    av_buffer_unref(&m_hwDevice);
+    if (m_sws) {
+        sws_freeContext(m_sws);
+        m_sws = nullptr;
+    }
+}
+
+bool VideoDecode::openCodec(AVCodecID id, bool hardware, bool live)
+{
+    AVCodecParameters *par = avcodec_parameters_alloc();
+    par->codec_type = AVMEDIA_TYPE_VIDEO;
+    par->codec_id = id;
+    const bool ok = open(par, AVRational{1, 1000}, hardware, 0, live);
+    avcodec_parameters_free(&par);
+    return ok;
+}
+
+bool VideoDecode::open(const AVCodecParameters *par, AVRational timeBase, bool hardware, int threads, bool live)
+{
+    closeCodec();
+    const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+    if (!codec)
+        return false;
+    m_ctx = avcodec_alloc_context3(codec);
+    if (!m_ctx || avcodec_parameters_to_context(m_ctx, par) < 0) {
+        closeCodec();
+        return false;
+    }
+    m_tb = timeBase;
+    m_ctx->pkt_timebase = timeBase;
+    m_hwActive = false;
+    if (hardware) {
+        // Software decoding stays the silent fallback on machines without a device.
+        if (av_hwdevice_ctx_create(&m_hwDevice, AV_HWDEVICE_TYPE_VAAPI, nullptr, nullptr, 0) >= 0) {
+            m_ctx->hw_device_ctx = av_buffer_ref(m_hwDevice);
+            m_ctx->get_format = pickVaapi;
+            m_hwActive = true;
+        } else {
+            qInfo() << "no VAAPI device, decoding in software";
+        }
+    }
+    m_ctx->thread_count = threads;
+    if (live) {
+        m_ctx->flags |= AV_CODEC_FLAG_LOW_DELAY;
+        m_ctx->thread_type = FF_THREAD_SLICE;
+    } else {
+        m_ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    }
+    if (avcodec_open2(m_ctx, codec, nullptr) < 0) {
+        if (m_hwActive) {
+            av_buffer_unref(&m_hwDevice);
+            m_hwActive = false;
+            avcodec_free_context(&m_ctx);
+            return open(par, timeBase, false, threads, live);
+        }
+        closeCodec();
+        return false;
+    }
+    return true;
+}
+
+void VideoDecode::requestStop()
+{
+    m_stop = true;
+    m_interrupt = true;
+    m_queue.abort();
+}
+
+bool VideoDecode::waitUntilDue(qint64 ptsMs)
+{
+    if (!m_paced || !m_clock)
+        return true;
+    for (;;) {
+        if (m_stop || m_interrupt)
+            return false;
+        const qint64 d = m_clock->delayFor(ptsMs);
+        if (d <= 0)
+            return true;
+        QThread::msleep(ulong(qMin<qint64>(d, 10)));
+    }
+}
+
+AVFrame *VideoDecode::toYuv420(AVFrame *frame)
+{
+    if (frame->format == AV_PIX_FMT_YUV420P || frame->format == AV_PIX_FMT_YUVJ420P)
+        return av_frame_clone(frame);
+    AVFrame *out = av_frame_alloc();
+    out->format = AV_PIX_FMT_YUV420P;
+    out->width = frame->width;
+    out->height = frame->height;
+    if (av_frame_get_buffer(out, 0) < 0) {
+        av_frame_free(&out);
+        return nullptr;
+    }
+    m_sws = sws_getCachedContext(m_sws, frame->width, frame->height, AVPixelFormat(frame->format), out->width,
+                                 out->height, AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (!m_sws) {
+        av_frame_free(&out);
+        return nullptr;
+    }
+    sws_scale(m_sws, frame->data, frame->linesize, 0, frame->height, out->data, out->linesize);
+    av_frame_copy_props(out, frame);
+    return out;
+}
+
+void VideoDecode::handleFrame(AVFrame *frame)
+{
+    ++m_decoded;
+    AVFrame *sw = frame;
+    AVFrame *transferred = nullptr;
+    if (frame->format == AV_PIX_FMT_VAAPI) {
+        transferred = av_frame_alloc();
+        if (av_hwframe_transfer_data(transferred, frame, 0) < 0) {
+            av_frame_free(&transferred);
+            return;
+        }
+        av_frame_copy_props(transferred, frame);
+        sw = transferred;
+    }
+    int64_t ts = frame->best_effort_timestamp;
+    if (ts == AV_NOPTS_VALUE)
+        ts = frame->pts;
+    const qint64 ptsMs = ts == AV_NOPTS_VALUE ? 0 : av_rescale_q(ts, m_tb, AVRational{1, 1000});
+    const qint64 posMs = ptsMs - m_startMs;
+
+    if (m_dropUntilMs >= 0) {
+        if (posMs + 1 < m_dropUntilMs) {
+            av_frame_free(&transferred);
+            return;
+        }
+        m_dropUntilMs = -1;
+    }
+    if (!waitUntilDue(ptsMs)) {
+        av_frame_free(&transferred);
+        return;
+    }
+    QString snapPath;
+    const bool snap = m_snapshot && m_snapshot->take(snapPath);
+    if (snap) {
+        const bool ok = player::saveFrameAsJpeg(sw, snapPath);
+        emit snapshotDone(ok, snapPath);
+    }
+    if (m_render && m_inFlight->load() < m_maxInFlight) {
+        AVFrame *out = toYuv420(sw);
+        if (out) {
+            auto counter = m_inFlight;
+            counter->fetch_add(1);
+            AVFramePtr ptr(out, [counter](AVFrame *f) {
+                av_frame_free(&f);
+                counter->fetch_sub(1);
+            });
+            ++m_shown;
+            emit frameReady(ptr, posMs);
+        }
+    } else if (!m_render) {
+        ++m_shown;
+        emit frameReady(AVFramePtr(), posMs);
+    }
+    av_frame_free(&transferred);
+}
+
+void VideoDecode::run()
+{
+    if (!m_ctx)
+        return;
+    AVFrame *frame = av_frame_alloc();
+    bool atEof = false;
+    m_drained = false;
+    while (!m_stop) {
+        player::QueueItem item;
+        if (!m_queue.pop(item, 50))
+            continue;
+        if (item.kind == player::QueueItem::Flush) {
+            avcodec_flush_buffers(m_ctx);
+            m_dropUntilMs = item.seekTargetMs;
+            m_interrupt = false;
+            atEof = false;
+            m_drained = false;
+            continue;
+        }
+        if (atEof)
+            continue;  // nothing is decoded after the end until a flush
+        const AVPacket *pkt = item.kind == player::QueueItem::Eof ? nullptr : item.pkt.get();
+        int ret = avcodec_send_packet(m_ctx, pkt);
+        if (ret < 0 && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
+            continue;  // a damaged packet: the next key frame recovers
+        while (!m_stop) {
+            ret = avcodec_receive_frame(m_ctx, frame);
+            if (ret < 0)
+                break;
+            handleFrame(frame);
+            av_frame_unref(frame);
+        }
+        if (!pkt) {
+            atEof = true;
+            m_drained = true;
+            emit endOfStream();
+        }
+    }
+    av_frame_free(&frame);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "PlayerCommon.h"
+
+#include <QMutex>
+#include <QThread>
+
+struct SwsContext;
+
+// Pending snapshot request shared by a player and its video decoder.
+class SnapshotRequest
+{
+public:
+    // False while another request is pending or the path is empty.
+    bool request(const QString &path);
+    bool take(QString &path);
+    bool pending() const { return m_pending.load(); }
+    QString cancel();
+
+private:
+    std::atomic_bool m_pending{false};
+    QMutex m_mutex;
+    QString m_path;
+};
+
+// Video decode thread: packets in, YUV 4:2:0 frames out, paced by the shared
+// clock when playing files.
+class VideoDecode : public QThread
+{
+    Q_OBJECT
+public:
+    explicit VideoDecode(QObject *parent = nullptr);
+    ~VideoDecode() override;
+
+    // Called before start(). threads: 0 lets FFmpeg choose. live selects
+    // low-delay decoding (no frame threading delay).
+    bool open(const AVCodecParameters *par, AVRational timeBase, bool hardware, int threads, bool live);
+    bool openCodec(AVCodecID id, bool hardware, bool live);
+
+    PacketQueue &queue() { return m_queue; }
+    void setClock(PlayClock *clock, bool paced) { m_clock = clock; m_paced = paced; }
+    void setSnapshot(SnapshotRequest *req) { m_snapshot = req; }
+    void setStartOffsetMs(qint64 ms) { m_startMs = ms; }
+    void setRenderEnabled(bool on) { m_render = on; }
+    // Frames not yet released by their receivers above this count are dropped
+    // instead of queued, so a slow GUI never piles up pictures.
+    void setMaxFramesInFlight(int n) { m_maxInFlight = n; }
+    void requestStop();
+    // Breaks a pacing wait at once (seek, stop).
+    void interruptWait() { m_interrupt = true; }
+
+    bool hardwareActive() const { return m_hwActive; }
+    qint64 framesDecoded() const { return m_decoded.load(); }
+    qint64 framesShown() const { return m_shown.load(); }
+    bool drained() const { return m_drained.load(); }
+
+signals:
+    // ptsMs: media time from the start of the source.
+    void frameReady(std::shared_ptr<AVFrame> frame, qint64 ptsMs);
+    void snapshotDone(bool ok, QString path);
+    void endOfStream();
+
+protected:
+    void run() override;
+
+private:
+    void handleFrame(AVFrame *frame);
+    AVFrame *toYuv420(AVFrame *frame);
+    bool waitUntilDue(qint64 ptsMs);
+    void closeCodec();
+
+    PacketQueue m_queue{120};
+    AVCodecContext *m_ctx = nullptr;
+    AVBufferRef *m_hwDevice = nullptr;
+    SwsContext *m_sws = nullptr;
+    AVRational m_tb{1, 1000};
+    PlayClock *m_clock = nullptr;
+    SnapshotRequest *m_snapshot = nullptr;
+    bool m_paced = false;
+    bool m_render = true;
+    bool m_hwActive = false;
+    int m_maxInFlight = 4;
+    qint64 m_startMs = 0;
+    qint64 m_dropUntilMs = -1;
+    std::atomic_bool m_stop{false};
+    std::atomic_bool m_interrupt{false};
+    std::atomic_bool m_drained{false};
+    std::atomic<qint64> m_decoded{0};
+    std::atomic<qint64> m_shown{0};
+    std::shared_ptr<std::atomic_int> m_inFlight = std::make_shared<std::atomic_int>(0);
+};

@@ -1,0 +1,68 @@
+#include "Authentication.h"
+
+#include "ui_Authentication.h"
+
+#include "CommonHelper.h"
+#include "OrmHelper.h"
+
+Authentication::Authentication(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::Authentication)
+{
+    ui->setupUi(this);
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &Authentication::onbtnCloseclicked);
+    connect(ui->m_OKBtn, &QPushButton::clicked, this, &Authentication::onbtnOkClicked);
+    connect(ui->m_CancelBtn, &QPushButton::clicked, this, &Authentication::onbtnCancleClicked);
+
+    ui->m_ConfirmUserPasswordlineEdit->setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(ui->m_ConfirmUserPasswordlineEdit, false);
+
+    ui->m_UserNamelineEdit->setText(OrmHelper::getConfig()->Name);
+    ui->m_UserNamelineEdit->setReadOnly(true);
+}
+
+Authentication::~Authentication()
+{
+    delete ui;
+}
+
+void Authentication::onEnterPressed()
+{
+    onbtnOkClicked();
+}
+
+// The account shown is the one saved in the settings, but the password is
+// checked against that account's user row: the remembered password of the
+// settings row may be empty or stale, which must not unlock anything.
+void Authentication::onbtnOkClicked()
+{
+    const QString user = ui->m_UserNamelineEdit->text().trimmed();
+    const QString password = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    const QString savedUser = OrmHelper::getConfig()->Name;
+    if (!password.isEmpty() && !user.isEmpty() && user == savedUser
+        && OrmHelper::checkUser(user, password)) {
+        ui->m_lblTextInfo->clear();
+        accept();
+        return;
+    }
+    ui->m_lblTextInfo->setText(CommonHelper::incorrectLoginText());
+}
+
+void Authentication::onbtnCancleClicked()
+{
+    ui->m_lblTextInfo->clear();
+    reject();
+}
+
+void Authentication::onbtnCloseclicked()
+{
+    ui->m_lblTextInfo->clear();
+    reject();
+}
+
+void Authentication::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    DropShadowWidget::changeEvent(event);
+}

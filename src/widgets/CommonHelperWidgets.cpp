@@ -1,0 +1,264 @@
+#include "CommonHelper.h"
+
+#include "Authentication.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// The text to elide: the full text kept in the tool tip when the widget already
+// shows its elided form, so a second call does not lose the full text.
+QString fullText(const QString &shown, const QString &toolTip, const QFontMetrics &fm, int width)
+{
+    const QString tip = toolTip.trimmed();
+    if (!tip.isEmpty() && tip != shown.trimmed()
+        && fm.elidedText(tip, Qt::ElideRight, width) == shown)
+        return tip;
+    return shown.trimmed();
+}
+
+} // namespace
+
+void CommonHelper::setElidedButtonText(QAbstractButton *button)
+{
+    if (!button)
+        return;
+    const QFontMetrics fm(button->font());
+    const QString text = fullText(button->text(), button->toolTip(), fm, button->width());
+    button->setToolTip(text);
+    button->setText(fm.elidedText(text, Qt::ElideRight, button->width()));
+}
+
+void CommonHelper::setElidedLabelText(QLabel *label)
+{
+    if (!label)
+        return;
+    const QFontMetrics fm(label->font());
+    const QString text = fullText(label->text(), label->toolTip(), fm, label->width());
+    label->setToolTip(text);
+    label->setText(fm.elidedText(text, Qt::ElideRight, label->width()));
+}
+
+void CommonHelper::elideChildTexts(QWidget *widget)
+{
+    if (!widget)
+        return;
+    for (QPushButton *button : widget->findChildren<QPushButton *>())
+        setElidedButtonText(button);
+    for (QLabel *label : widget->findChildren<QLabel *>())
+        setElidedLabelText(label);
+}
+
+void CommonHelper::addCopyAction(QLineEdit *edit, QWidget *owner)
+{
+    if (!edit)
+        return;
+    if (edit->property("contextMenuBound").toBool())
+        return;
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *action = new QAction(tr("Copy"), owner ? static_cast<QObject *>(owner) : edit);
+    action->setShortcut(QKeySequence::Copy);
+    QPointer<QLineEdit> target(edit);
+    QObject::connect(action, &QAction::triggered, edit, [target] {
+        if (target)
+            target->copy();
+    });
+    QPointer<QAction> menuAction(action);
+    QObject::connect(edit, &QLineEdit::customContextMenuRequested, edit, [menuAction](const QPoint &) {
+        if (!menuAction)
+            return;
+        QMenu menu;
+        menu.addAction(menuAction);
+        menu.exec(QCursor::pos());
+    });
+    edit->setProperty("contextMenuBound", true);
+    edit->setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommonHelper::addCopyMenu(QWidget *widget)
+{
+    if (!widget)
+        return;
+    for (QLineEdit *edit : widget->findChildren<QLineEdit *>())
+        addCopyAction(edit, widget);
+}
+
+void CommonHelper::setButtonImages(QPushButton *button, int folder, const QString &normal,
+                                   const QString &hover, bool skinned)
+{
+    if (!button)
+        return;
+    static const QMap<int, QString> folders {
+        {0, QStringLiteral(":/Resources/Skin/Default/Login/")},
+        {1, QStringLiteral(":/Resources/Skin/Default/MainWindow/")},
+        {2, QStringLiteral(":/Resources/Skin/Default/Playback/")},
+    };
+    QString dir = folders.value(folder);
+    if (skinned)
+        dir.replace(QStringLiteral("Default"), getSkinName());
+    button->setStyleSheet(QStringLiteral(
+                              "QPushButton {border-image:url(%1); font-size:12px;}"
+                              "QPushButton:hover:pressed {border-image:url(%2);font-size:12px;}"
+                              "QPushButton:hover:!pressed {border-image:url(%2);font-size:12px;}")
+                              .arg(dir + normal, dir + hover));
+}
+
+void CommonHelper::setSpriteButton(QPushButton *button, const QString &image, int states)
+{
+    if (!button || states <= 0)
+        return;
+    const QImage sprite(image);
+    if (sprite.isNull())
+        return;
+    const int w = sprite.width() / states;
+    button->setFixedSize(w, sprite.height());
+    button->setStyleSheet(QStringLiteral(
+                              "QPushButton{ border-image: url(%1) 0 0 0 %2 repeat repeat;}"
+                              "QPushButton::hover{ border-image: url(%1) 0 0 0 %3 repeat repeat;}"
+                              "QPushButton::pressed, QPushButton::checked{ border-image: url(%1) 0 0 0 %4 repeat repeat;}"
+                              "QPushButton::disabled{ border-image: url(%1) 0 0 0 %5 repeat repeat;}")
+                              .arg(image)
+                              .arg(0)
+                              .arg(w)
+                              .arg(2 * w)
+                              .arg(3 * w));
+}
+
+void CommonHelper::setWidgetsLocale(QWidget *widget, int languageIndex)
+{
+    if (!widget)
+        return;
+    const QLocale::Language language = languageLocaleMap().value(languageIndex, QLocale::English);
+    widget->setLocale(QLocale(language, QLocale::AnyCountry));
+}
+
+QRect CommonHelper::screenGeometryOf(QWidget *widget)
+{
+    QScreen *screen = nullptr;
+    if (widget) {
+        QPoint centre = widget->geometry().center();
+        if (widget->parentWidget())
+            centre = widget->parentWidget()->mapToGlobal(centre);
+        screen = QGuiApplication::screenAt(centre);
+    }
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint CommonHelper::adjustRectToScreen(QWidget *widget, const QPoint &offset)
+{
+    if (!widget)
+        return offset;
+    QRect all;
+    for (QScreen *screen : QGuiApplication::screens())
+        all = all.united(screen->geometry());
+    QRect r = widget->geometry().translated(offset);
+    r.moveLeft(std::max(all.left(), std::min(all.right() - r.width(), r.left())));
+    r.moveTop(std::max(all.top(), std::min(all.bottom() - r.height(), r.top())));
+    return r.topLeft();
+}
+
+QPoint CommonHelper::centerOnParent(const QRect &area, QWidget *widget)
+{
+    if (!widget)
+        return QPoint(0, 0);
+    return area.center() - QPoint(widget->width() / 2, widget->height() / 2);
+}
+
+QRect CommonHelper::percentRectToWidget(const QSize &size, const QPointF &topLeft,
+                                        const QPointF &bottomRight, bool toPixels)
+{
+    const double w = size.width();
+    const double h = size.height();
+    auto convert = [&](const QPointF &p) {
+        if (toPixels)
+            return QPoint(int(p.x() * w / 100.0), int(p.y() * h / 100.0));
+        // An empty widget has no percent scale; keep the corner at 0 rather than
+        // turning a division by zero into an undefined integer.
+        return QPoint(w > 0 ? int(p.x() / w * 100.0) : 0, h > 0 ? int(p.y() / h * 100.0) : 0);
+    };
+    return QRect(convert(topLeft), convert(bottomRight));
+}
+
+void CommonHelper::waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QList<int> CommonHelper::getTimeScaleParams(double zoomPercent)
+{
+    struct Row
+    {
+        double limit;
+        QList<int> params;
+    };
+    static const QList<Row> rows {
+        {0.5, {1, 2, 0, -1, 4, 240}},
+        {1.5, {2, 4, 2, 0, 4, 120}},
+        {4.0, {6, 6, 3, 0, 6, 60}},
+        {8.0, {12, 6, 3, 0, 6, 30}},
+        {30.0, {60, 10, 5, 0, 10, 10}},
+        {75.0, {120, 10, 2, 0, 10, 5}},
+        {86400.0, {360, 6, 3, 0, 6, 1}},
+    };
+    for (const Row &row : rows) {
+        if (row.limit > zoomPercent)
+            return row.params;
+    }
+    return rows.last().params;
+}
+
+QList<QPair<QString, int>> CommonHelper::alarmAudioList()
+{
+    return {
+        {tr("Siren"), 5},
+        {tr("Doorbell"), 8},
+        {tr("Bark"), 9},
+    };
+}
+
+void CommonHelper::addPasswordViewAction(QLineEdit *edit, bool needAuth)
+{
+    if (!edit)
+        return;
+    static const QIcon icon(QStringLiteral(":Resources/Skin/Default/icon/view_icon.png"));
+    QAction *action = edit->addAction(icon, QLineEdit::TrailingPosition);
+    action->setObjectName(QStringLiteral("passwordViewAction"));
+    QPointer<QLineEdit> target(edit);
+    QObject::connect(action, &QAction::triggered, edit, [target, needAuth] {
+        if (target)
+            togglePasswordVisible(target, needAuth);
+    });
+}
+
+void CommonHelper::togglePasswordVisible(QLineEdit *edit, bool needAuth)
+{
+    if (!edit)
+        return;
+    QPointer<QLineEdit> target(edit);
+    if (needAuth) {
+        Authentication auth(edit->window());
+        if (auth.exec() != QDialog::Accepted)
+            return;
+    }
+    if (!target)
+        return;
+    target->setEchoMode(target->echoMode() == QLineEdit::Password ? QLineEdit::Normal
+                                                                   : QLineEdit::Password);
+}

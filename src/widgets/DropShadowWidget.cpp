@@ -1,0 +1,90 @@
+#include "DropShadowWidget.h"
+
+#include "CommonHelper.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRect>
+
+namespace {
+const QColor kBandColor(19, 22, 27);
+const QColor kBodyColor(40, 43, 48);
+} // namespace
+
+DropShadowWidget::DropShadowWidget(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setModal(true);
+}
+
+void DropShadowWidget::onEnterPressed()
+{
+}
+
+void DropShadowWidget::onEscPressed()
+{
+}
+
+void DropShadowWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_pressPoint = event->pos();
+    }
+}
+
+void DropShadowWidget::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragging = false;
+}
+
+void DropShadowWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging)
+        return;
+    move(CommonHelper::adjustRectToScreen(this, event->pos() - m_pressPoint));
+}
+
+void DropShadowWidget::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        onEscPressed();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        onEnterPressed();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void DropShadowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(QRect(0, 0, width(), TitleHeight), kBandColor);
+    painter.fillRect(QRect(0, TitleHeight, width(), height() - TitleHeight), kBodyColor);
+    painter.setPen(QPen(kBandColor, 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    const int r = width() - 1;
+    const int b = height() - 1;
+    painter.drawLine(0, 0, r, 0);
+    painter.drawLine(0, 0, 0, b);
+    painter.drawLine(r, 0, r, b);
+    painter.drawLine(0, b, r, b);
+}
+
+void DropShadowWidget::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+}
+
+void DropShadowWidget::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    CommonHelper::addCopyMenu(this);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+
+class QLabel;
+class QPushButton;
+class QPropertyAnimation;
+class QTimer;
+
+// Title bar of the toast: an empty label and the close button.
+class MsgTitleWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MsgTitleWidget(QWidget *parent = nullptr);
+
+signals:
+    void myClose();
+
+private:
+    QLabel *m_label;
+    QPushButton *m_btnClose;
+};
+
+// The toast: slides up at the bottom right of the screen under the pointer,
+// stays for its duration (held while the pointer rests on it), then closes and
+// deletes itself. A variant carries a link that shows a file in its folder.
+class MsgTipInfoDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MsgTipInfoDlg(QWidget *parent = nullptr);
+
+    static MsgTipInfoDlg *showTip(const QString &text, int ms);
+    static MsgTipInfoDlg *showTipWithLink(const QString &text, const QString &link, int ms);
+
+    void setTimeout(int ms);
+    void showMessage(const QString &text, const QString &link);
+
+    int timeout() const { return m_duration; }
+    QString linkPath() const { return m_linkPath; }
+    QPoint endPosition() const { return QPoint(m_endX, m_endY); }
+    bool isWaiting() const;
+
+    static constexpr int SlideMs = 500;
+
+public slots:
+    void onHideTimerTimeout();
+    void onLinkActivated(const QString &link);
+
+protected:
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void onSlideFinished();
+
+    int m_duration = 5000;
+    QTimer *m_hideTimer;
+    QString m_linkPath;
+    int m_endX = 0;
+    int m_endY = 0;
+    QPropertyAnimation *m_animation = nullptr;
+    QLabel *m_textLabel;
+    MsgTitleWidget *m_title;
+};

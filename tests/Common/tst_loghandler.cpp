@@ -1,0 +1,269 @@
+#include "LogHandler.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+
+namespace {
+
+QString readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x\n");
+}
+
+// A clock the test moves by hand.
+struct FakeClock
+{
+    std::atomic<qint64> msecs;
+    explicit FakeClock(const QDateTime &start) : msecs(start.toMSecsSinceEpoch()) {}
+    void set(const QDateTime &t) { msecs.store(t.toMSecsSinceEpoch()); }
+    std::function<QDateTime()> fn()
+    {
+        return [this] { return QDateTime::fromMSecsSinceEpoch(msecs.load()); };
+    }
+};
+
+} // namespace
+
+class tst_LogHandler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineFormat_data();
+    void lineFormat();
+    void functionName_data();
+    void functionName();
+    void rollOverAndPurge();
+    void purgeWaitsForRetention();
+    void stopWritesQueuedLines();
+    void unwritableFolderKeepsLines();
+    void installedHandlerWritesLines();
+    void fatalLineIsWritten();
+};
+
+void tst_LogHandler::lineFormat_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("expected");
+    const QString rest = QStringLiteral("03:04:05.067 [thread-abc] LogHandler::createLogFile:105 - 50%1 done \n");
+    QTest::newRow("debug") << int(QtDebugMsg) << QStringLiteral("Debug ") + rest;
+    QTest::newRow("warning") << int(QtWarningMsg) << QStringLiteral("Warn  ") + rest;
+    QTest::newRow("critical") << int(QtCriticalMsg) << QStringLiteral("Error ") + rest;
+    QTest::newRow("fatal") << int(QtFatalMsg) << QStringLiteral("Fatal ") + rest;
+    QTest::newRow("info") << int(QtInfoMsg) << QStringLiteral("Info  ") + rest;
+    QTest::newRow("unknown") << 42 << QStringLiteral(" ") + rest;
+}
+
+void tst_LogHandler::lineFormat()
+{
+    QFETCH(int, type);
+    QFETCH(QString, expected);
+    const QMessageLogContext context("LogHandler.cpp", 105, "void __thiscall LogHandler::createLogFile(void)",
+                                     "default");
+    const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5, 67));
+    QCOMPARE(LogHandler::formatLine(QtMsgType(type), context, QStringLiteral("50%1 done"), time, 0xabc),
+             expected);
+}
+
+void tst_LogHandler::functionName_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("windows") << "void __thiscall LogHandler::createLogFile(void)" << "LogHandler::createLogFile";
+    QTest::newRow("gcc") << "static bool CommonHelper::ping(const QString&)" << "CommonHelper::ping";
+    QTest::newRow("no blank") << "main(int, char**)" << "main";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_LogHandler::functionName()
+{
+    QFETCH(QString, function);
+    QFETCH(QString, name);
+    const QByteArray utf8 = function.toUtf8();
+    QCOMPARE(LogHandler::functionName(utf8.constData()), name);
+    QCOMPARE(LogHandler::functionName(nullptr), QString());
+}
+
+void tst_LogHandler::rollOverAndPurge()
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.path() + "/log";
+    QVERIFY(QDir().mkpath(dir));
+    for (const char *name : {"20260301.txt", "20260303.txt", "20261399.txt", "2026030.txt", "notes.txt",
+                             "20260301.txt.old", "abcdefgh.txt"})
+        touch(dir + "/" + name);
+
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), QTime(23, 59, 59)));
+    LogHandler log;
+    log.setLogDir(dir);
+    log.setIntervalMs(10);
+    log.setClock(clock.fn());
+    log.setLogClearDays(7);
+    log.enqueue("before first pass\n");
+    log.start();
+
+    const QString day1 = dir + "/20260310.txt";
+    QTRY_COMPARE(readAll(day1), QStringLiteral("before first pass\n"));
+    QVERIFY(!QFile::exists(dir + "/20260301.txt"));     // 1 + 7 < 10
+    QVERIFY(QFile::exists(dir + "/20260303.txt"));      // 3 + 7 == 10 stays
+    QVERIFY(!QFile::exists(dir + "/20261399.txt"));     // no valid date
+    QVERIFY(!QFile::exists(dir + "/20260301.txt.old")); // same base name
+    QVERIFY(QFile::exists(dir + "/2026030.txt"));
+    QVERIFY(QFile::exists(dir + "/notes.txt"));
+    QVERIFY(QFile::exists(dir + "/abcdefgh.txt"));
+
+    log.enqueue("second\n");
+    QTRY_COMPARE(readAll(day1), QStringLiteral("before first pass\nsecond\n"));
+
+    // Past midnight: queued lines go to the new day's file and the purge runs again.
+    clock.set(QDateTime(QDate(2026, 3, 11), QTime(0, 0, 1)));
+    log.enqueue("after midnight\n");
+    const QString day2 = dir + "/20260311.txt";
+    QTRY_COMPARE(readAll(day2), QStringLiteral("after midnight\n"));
+    QVERIFY(!QFile::exists(dir + "/20260303.txt"));
+    QVERIFY(QFile::exists(day1));
+    QCOMPARE(log.currentLogFilePath(), QFileInfo(day2).absoluteFilePath());
+    log.stop();
+    log.stop(); // a second stop returns at once
+    QVERIFY(log.isFinished());
+}
+
+void tst_LogHandler::purgeWaitsForRetention()
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.path() + "/log";
+    QVERIFY(QDir().mkpath(dir));
+    touch(dir + "/20260309.txt");
+
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), QTime(12, 0)));
+    LogHandler log;
+    log.setLogDir(dir);
+    log.setIntervalMs(10);
+    log.setClock(clock.fn());
+    log.enqueue("line\n");
+    log.start();
+    QTRY_VERIFY(QFile::exists(dir + "/20260310.txt"));
+    QTest::qWait(50);
+    QVERIFY(QFile::exists(dir + "/20260309.txt")); // retention not known yet
+
+    // Retention arrives once the database is open; 0 keeps only today.
+    log.setLogClearDays(0);
+    QTRY_VERIFY(!QFile::exists(dir + "/20260309.txt"));
+    QVERIFY(QFile::exists(dir + "/20260310.txt"));
+    log.stop();
+}
+
+void tst_LogHandler::stopWritesQueuedLines()
+{
+    QTemporaryDir tmp;
+    LogHandler log;
+    log.setLogDir(tmp.path());
+    log.setIntervalMs(60000);
+    log.start();
+    for (int i = 0; i < 1000; ++i)
+        log.enqueue(QStringLiteral("line %1\n").arg(i));
+    log.stop();
+    const QString text = readAll(tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt");
+    QCOMPARE(text.count('\n'), 1000);
+    QVERIFY(text.startsWith("line 0\n"));
+    QVERIFY(text.endsWith("line 999\n"));
+    QCOMPARE(log.queuedLineCount(), 0);
+}
+
+void tst_LogHandler::unwritableFolderKeepsLines()
+{
+    QTemporaryDir tmp;
+    touch(tmp.path() + "/file");
+    LogHandler log;
+    log.setLogDir(tmp.path() + "/file/log"); // below a plain file: cannot exist
+    log.setIntervalMs(10);
+    log.enqueue("kept\n");
+    log.start();
+    QTRY_VERIFY(!log.currentLogFilePath().isEmpty());
+    QTest::qWait(50);
+    log.stop();
+    QCOMPARE(log.queuedLineCount(), 1);
+}
+
+void tst_LogHandler::installedHandlerWritesLines()
+{
+    QTemporaryDir tmp;
+    LogHandler *log = LogHandler::instance();
+    QVERIFY(log);
+    QCOMPARE(LogHandler::instance(), log);
+    log->setLogDir(tmp.path());
+    log->setIntervalMs(10);
+    log->start();
+    const QtMessageHandler previous = qInstallMessageHandler(LogHandler::messageHandler);
+    const int line = __LINE__ + 1;
+    qWarning("written by the thread %s", "ok");
+    qInstallMessageHandler(previous);
+
+    const QString path = tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+    QTRY_VERIFY(readAll(path).contains("written by the thread ok"));
+    const QString text = readAll(path);
+    const QRegularExpression re(QStringLiteral(
+        "^Warn  \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d \\[thread-[0-9a-f]+\\] "
+        "tst_LogHandler::installedHandlerWritesLines:%1 - written by the thread ok \\n$").arg(line));
+    QVERIFY2(re.match(text).hasMatch(), qPrintable(text));
+    log->stop();
+}
+
+// Runs in a child process: Qt aborts after a fatal message.
+static int fatalChild(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    LogHandler *log = LogHandler::instance();
+    log->setLogDir(qEnvironmentVariable("KELVO_LOG_FATAL_DIR"));
+    log->setIntervalMs(600000);
+    qInstallMessageHandler(LogHandler::messageHandler);
+    log->start();
+    qDebug("queued before fatal");
+    qFatal("fatal line");
+    return 0;
+}
+
+void tst_LogHandler::fatalLineIsWritten()
+{
+    QTemporaryDir tmp;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KELVO_LOG_FATAL_DIR", tmp.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(30000));
+    QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+
+    const QString path = tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+    const QString text = readAll(path);
+    QVERIFY2(text.contains("queued before fatal \n"), qPrintable(text));
+    QVERIFY2(text.contains(QRegularExpression("^Fatal .* - fatal line \\n", QRegularExpression::MultilineOption)),
+             qPrintable(text));
+    QVERIFY(text.indexOf("queued before fatal") < text.indexOf("fatal line"));
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet("KELVO_LOG_FATAL_DIR"))
+        return fatalChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    tst_LogHandler test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_loghandler.moc"

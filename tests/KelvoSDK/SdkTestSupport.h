@@ -1,0 +1,112 @@
+#pragma once
+
+// Shared pieces of the protocol tests: scaled timings, loopback addresses
+// owned by the test, and a recorder of what the facade relays.
+
+#include "KelvoSDKHelper.h"
+#include "PrivateProto.h"
+#include "SimDevice.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+
+// Each simulated device gets an address of its own, so sessions of one test
+// process never share a key.
+inline QHostAddress nextLoopback()
+{
+    static quint32 counter = 0;
+    ++counter;
+    const quint32 base = (127u << 24) | (42u << 16);
+    return QHostAddress(base + ((counter / 250) << 8) + (counter % 250) + 1);
+}
+
+struct Received
+{
+    RecvInfo info;
+    int cmd = -1;
+    qint64 atMs = 0;
+};
+
+class FacadeRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    FacadeRecorder()
+    {
+        m_clock.start();
+        auto *sdk = KelvoSDKHelper::instance();
+        connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, [this](const RecvInfo &info) {
+            Received r;
+            r.info = info;
+            r.cmd = PrivateProto::headCommand(info.xml);
+            r.atMs = m_clock.elapsed();
+            messages.append(r);
+        });
+        connect(sdk, &KelvoSDKHelper::recvConnectDev, this,
+                [this](const loginDev &dev) { connects.append(qMakePair(dev, m_clock.elapsed())); });
+        connect(sdk, &KelvoSDKHelper::disconnectDev, this,
+                [this](const loginDev &dev) { disconnects.append(qMakePair(dev, m_clock.elapsed())); });
+    }
+
+    QList<Received> of(const QString &ip, int cmd = -1, int channel = -1) const
+    {
+        QList<Received> out;
+        for (const Received &r : messages)
+            if (r.info.ip == ip && (cmd < 0 || r.cmd == cmd) && (channel < 0 || r.info.channel == channel))
+                out.append(r);
+        return out;
+    }
+    int count(const QString &ip, int cmd) const { return of(ip, cmd).size(); }
+    int connectCount(const QString &ip) const
+    {
+        int n = 0;
+        for (const auto &c : connects)
+            n += c.first.ip == ip ? 1 : 0;
+        return n;
+    }
+    QList<qint64> disconnectTimes(const QString &ip) const
+    {
+        QList<qint64> out;
+        for (const auto &c : disconnects)
+            if (c.first.ip == ip)
+                out.append(c.second);
+        return out;
+    }
+    qint64 now() const { return m_clock.elapsed(); }
+
+    QList<Received> messages;
+    QList<QPair<loginDev, qint64>> connects;
+    QList<QPair<loginDev, qint64>> disconnects;
+
+private:
+    QElapsedTimer m_clock;
+};
+
+inline SdkTimings fastTimings()
+{
+    SdkTimings t;
+    t.heartbeatIntervalMs = 300;
+    t.replyTimeoutMs = 300;
+    t.reconnectUnitMs = 25;
+    t.uploadBurstGapMs = 100;
+    return t;
+}
+
+inline QString loginBody(const QString &user, const QString &password)
+{
+    return QStringLiteral("<userName>%1</userName><password>%2</password>")
+        .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
+}
+
+// Lets deleteLater and queued signals run.
+inline void settle(int ms = 50)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}

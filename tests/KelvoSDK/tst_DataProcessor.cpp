@@ -1,0 +1,188 @@
+// The receive worker driven from memory: sorting by head command, the stream
+// queue with its key-frame gate and seek flush, and the adaptive pacing.
+
+#include "DataProcessor.h"
+#include "PrivateProto.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QByteArray reply(unsigned int cmd, const QString &body = QString())
+{
+    return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>%1</type><cmd>%2</cmd><result>0</result>"
+                          "</head><body>%3</body></PrivateProto>\n")
+        .arg(cmd / 10000 * 10000)
+        .arg(cmd)
+        .arg(body)
+        .toUtf8();
+}
+
+QByteArray wholeFrame(unsigned int cmd, int mediaSize, uint32_t frameId = 1)
+{
+    StreamFragmentHeader h;
+    h.setWord(0, frameId * 40);
+    h.setFragmentLength(uint16_t(qMin(mediaSize, 65535)));
+    h.bytes[12] = PrivateProto::FragmentWhole;
+    h.setWord(4, frameId);
+    QByteArray data = h.toByteArray() + QByteArray(mediaSize, char(frameId));
+    QByteArray p = QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>90000</type><cmd>%1</cmd>"
+                                  "<result>0</result></head><body><dataLen>%2</dataLen></body></PrivateProto>")
+                       .arg(cmd)
+                       .arg(data.size())
+                       .toUtf8();
+    p.append(4, '\0');
+    return p + data;
+}
+
+QByteArray framed(const QByteArray &payload)
+{
+    return PrivateProto::frame(payload);
+}
+
+int cmdOf(const QList<QVariant> &args)
+{
+    return PrivateProto::headCommand(args.at(0).value<RecvInfo>().xml);
+}
+
+} // namespace
+
+class TestDataProcessor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerKelvoMetaTypes(); }
+    void replyAndStreamInOneFrame();
+    void replyMentioningStreamNumbers();
+    void seekFlushesAndGates();
+    void downloadIsImmediateAndUngated();
+    void pacingFollowsBacklog();
+    void identityStamped();
+};
+
+void TestDataProcessor::replyAndStreamInOneFrame()
+{
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    // Frame split in two reads, cut inside the stream element.
+    const QByteArray bytes = framed(reply(14002, "<UID>A</UID>") + wholeFrame(90001, 20000));
+    w.processPacket(bytes.left(150));
+    QCOMPARE(spy.count(), 0);
+    w.processPacket(bytes.mid(150));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(cmdOf(spy.at(0)), 14002);
+    QVERIFY(spy.at(0).at(0).value<RecvInfo>().data.isEmpty());
+    QCOMPARE(w.streamQueueLength(), 1);
+    w.sendStream();
+    QCOMPARE(spy.count(), 2);
+    const RecvInfo frame = spy.at(1).at(0).value<RecvInfo>();
+    QCOMPARE(frame.data.size(), 20000);
+    QCOMPARE(frame.mediaHeader.frameId(), 1u);
+    QCOMPARE(w.streamQueueLength(), 0);
+}
+
+void TestDataProcessor::replyMentioningStreamNumbers()
+{
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    w.processPacket(framed(wholeFrame(90001, 12000)));
+    QCOMPARE(w.streamQueueLength(), 1);
+    // A reply whose values contain the stream and seek numbers stays a reply
+    // and leaves the playback queue alone.
+    w.processPacket(framed(reply(14002, "<UID>90001</UID><serial>14304</serial><t>90002</t>")));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(cmdOf(spy.at(0)), 14002);
+    QCOMPARE(w.streamQueueLength(), 1);
+    QVERIFY(!w.waitingForKeyFrame());
+}
+
+void TestDataProcessor::seekFlushesAndGates()
+{
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    QVERIFY(w.waitingForKeyFrame());
+    w.processPacket(framed(wholeFrame(90001, 500, 1)));
+    QCOMPARE(w.streamQueueLength(), 0); // small frame before any key frame
+    w.processPacket(framed(wholeFrame(90001, 20000, 2)));
+    for (int i = 3; i < 8; ++i)
+        w.processPacket(framed(wholeFrame(90001, 500, uint32_t(i))));
+    QCOMPARE(w.streamQueueLength(), 6);
+
+    w.processPacket(framed(reply(14304)));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(cmdOf(spy.at(0)), 14304);
+    QCOMPARE(w.streamQueueLength(), 0);
+    QVERIFY(w.waitingForKeyFrame());
+
+    // The gate counts the media bytes of the frame.
+    w.processPacket(framed(wholeFrame(90001, 10000, 11)));
+    QCOMPARE(w.streamQueueLength(), 0);
+    w.processPacket(framed(wholeFrame(90001, 10001, 12)));
+    QCOMPARE(w.streamQueueLength(), 1);
+    w.processPacket(framed(wholeFrame(90001, 100, 13)));
+    QCOMPARE(w.streamQueueLength(), 2);
+    w.sendStream();
+    QCOMPARE(spy.last().at(0).value<RecvInfo>().mediaHeader.frameId(), 12u);
+}
+
+void TestDataProcessor::downloadIsImmediateAndUngated()
+{
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    w.processPacket(framed(wholeFrame(90002, 100, 1)) + framed(wholeFrame(90002, 100, 2)));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(w.streamQueueLength(), 0);
+    QCOMPARE(spy.at(1).at(0).value<RecvInfo>().mediaHeader.frameId(), 2u);
+}
+
+void TestDataProcessor::pacingFollowsBacklog()
+{
+    DataProcessor w;
+    QSignalSpy intervals(&w, &DataProcessor::setTimerInterval);
+    QByteArray burst;
+    burst += framed(wholeFrame(90001, 20000, 1));
+    for (int i = 2; i <= 70; ++i)
+        burst += framed(wholeFrame(90001, 50, uint32_t(i)));
+    w.processPacket(burst);
+    QCOMPARE(w.streamQueueLength(), 70);
+    // 70 queued: above 50 for 19 ticks, then nothing changes until below 15.
+    for (int i = 0; i < 19; ++i)
+        w.sendStream();
+    QCOMPARE(intervals.count(), 19);
+    QCOMPARE(intervals.last().at(0).toInt(), 25); // 40 down by one per tick, floored at 25
+    QCOMPARE(int(w.currentInterval()), 25);
+    const int before = intervals.count();
+    for (int i = 0; i < 20; ++i) // lengths 50..31: no change
+        w.sendStream();
+    QCOMPARE(intervals.count(), before);
+    while (w.streamQueueLength() > 0)
+        w.sendStream();
+    QCOMPARE(int(w.currentInterval()), 40);
+    QCOMPARE(intervals.last().at(0).toInt(), 40);
+    const int atEnd = intervals.count();
+    w.sendStream(); // empty queue: nothing
+    QCOMPARE(intervals.count(), atEnd);
+}
+
+void TestDataProcessor::identityStamped()
+{
+    DataProcessor w;
+    RecvInfo id;
+    id.ip = "127.9.9.9";
+    id.channel = 7;
+    w.setDevInfo(id);
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    w.processPacket(framed(reply(35001)));
+    QCOMPARE(spy.count(), 1);
+    const RecvInfo got = spy.at(0).at(0).value<RecvInfo>();
+    QCOMPARE(got.ip, QStringLiteral("127.9.9.9"));
+    QCOMPARE(int(got.channel), 7);
+    // The message is the element itself, from its start tag to its end tag.
+    QVERIFY(got.xml.startsWith(QStringLiteral("<PrivateProto><head>")));
+    QVERIFY(got.xml.endsWith(QStringLiteral("</PrivateProto>")));
+}
+
+QTEST_GUILESS_MAIN(TestDataProcessor)
+#include "tst_DataProcessor.moc"

@@ -1,0 +1,257 @@
+// Recorder playback and download through the facade against a simulated NVR:
+// request bodies, the stream answer, fragment reassembly with the first
+// fragment's header, pacing, seek flushing and lost or wrapping fragments.
+
+#include "SdkTestSupport.h"
+
+#include <QtTest>
+
+#include <memory>
+
+class TestPlayback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void requestBodies();
+    void playbackReassembledAndPaced();
+    void downloadImmediate();
+    void seekFlushesQueue();
+    void lostAndWrappingFragments();
+
+private:
+    std::unique_ptr<SimDevice> startNvr(FacadeRecorder &rec, loginDev *key, uint8_t channel = 1);
+    QList<loginDev> m_keys;
+};
+
+void TestPlayback::initTestCase()
+{
+    registerKelvoMetaTypes();
+    KelvoSDKHelper::instance()->setTimings(fastTimings());
+}
+
+void TestPlayback::cleanup()
+{
+    for (const loginDev &k : qAsConst(m_keys))
+        KelvoSDKHelper::instance()->logoutDev(k);
+    m_keys.clear();
+    settle(30);
+}
+
+std::unique_ptr<SimDevice> TestPlayback::startNvr(FacadeRecorder &rec, loginDev *key, uint8_t channel)
+{
+    auto dev = std::make_unique<SimDevice>(SimDevice::Nvr);
+    if (!dev->listen(nextLoopback()))
+        return nullptr;
+    *key = dev->loginKey(channel);
+    m_keys.append(*key);
+    KelvoSDKHelper::instance()->connectDev(*key);
+    QElapsedTimer t;
+    t.start();
+    while (rec.connectCount(key->ip) == 0 && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (rec.connectCount(key->ip) == 0)
+        return nullptr;
+    return dev;
+}
+
+void TestPlayback::requestBodies()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key, 3);
+    QVERIFY(dev);
+    auto *sdk = KelvoSDKHelper::instance();
+    RecordQuery q;
+    q.channel = 3;
+    q.time = "20261207";
+    q.byMonth = 1;
+    sdk->queryRecord(key, q);
+    RecordStreamRequest stop;
+    stop.channel = 3;
+    stop.download = 1;
+    sdk->stopDownload(key, stop);
+    sdk->seekPlay(key, "20261207101500");
+    sdk->setPlaySpeed(key, 2, false);
+    sdk->setPlaySpeed(key, 4, true);
+    sdk->pausePlay(key);
+    sdk->resumePlay(key);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(14310) == 1, 3000);
+    const QList<QPair<int, QString>> expected {
+        { 14300, "<ChannelId>3</ChannelId><Time>20261207</Time><ByMonth>1</ByMonth>" },
+        { 14302, "<ChannelId>3</ChannelId><DownloadRecord>1</DownloadRecord>" },
+        { 14304, "<ChannelId>3</ChannelId><Time>20261207101500</Time>" },
+        { 14307, "<ChannelId>3</ChannelId><Speed>2</Speed>" },
+        { 14306, "<ChannelId>3</ChannelId><Speed>4</Speed>" },
+        { 14309, "<ChannelId>3</ChannelId>" },
+        { 14310, "<ChannelId>3</ChannelId>" },
+    };
+    const QList<SimRequest> got = dev->requests();
+    QCOMPARE(got.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(int(got.at(i).cmd), expected.at(i).first);
+        QCOMPARE(got.at(i).bodyText, expected.at(i).second);
+        QCOMPARE(got.at(i).channel, 0); // the envelope carries channel 0
+    }
+    // The month answer lists the recorded days.
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14300) == 1, 2000);
+}
+
+void TestPlayback::playbackReassembledAndPaced()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.frameCount = 30;
+    opt.frameIntervalMs = 1; // a burst: the client sets the pace
+    opt.keyInterval = 10;
+    opt.fragmentSize = 7000; // key frames in 5 fragments, others whole
+    auto *sdk = KelvoSDKHelper::instance();
+    RecordStreamRequest req;
+    req.channel = 1;
+    req.startTime = "20261207080000";
+    req.endTime = "20261207235959";
+    sdk->downloadOrRecord(key, req);
+    QVERIFY(sdk->session(key)->heartbeatActive());
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 30, 10000);
+
+    QCOMPARE(dev->requests(14301).first().bodyText,
+             QStringLiteral("<ChannelId>1</ChannelId><Time>20261207080000</Time><TimeEnd>20261207235959</TimeEnd>"
+                            "<DownloadRecord>0</DownloadRecord>"));
+    // The stream answer carries the codec block.
+    QCOMPARE(rec.count(key.ip, 90000), 1);
+    const QByteArray block = QByteArray::fromBase64(
+        findValuesInXml(rec.of(key.ip, 90000).first().info.xml, "body").value("VideoParam").trimmed().toLatin1());
+    QCOMPARE(block.size(), 536);
+    QCOMPARE(QByteArray(block.constData()), QByteArray("H264"));
+
+    const QList<SimConnection *> conns = dev->connections();
+    QCOMPARE(conns.size(), 1);
+    const QList<SimStreamFrame> sent = conns.first()->sentFrames();
+    const QList<Received> frames = rec.of(key.ip, 90001);
+    QCOMPARE(frames.size(), sent.size());
+    for (int i = 0; i < frames.size(); ++i) {
+        const RecvInfo &info = frames.at(i).info;
+        QCOMPARE(info.mediaHeader.frameId(), sent.at(i).frameId);
+        QCOMPARE(info.data, sent.at(i).media);
+        // Time and key flag of the frame's first fragment.
+        QCOMPARE(info.mediaHeader.frameTimeMs(), sent.at(i).timeMs);
+        QCOMPARE(info.mediaHeader.isKeyFrame(), sent.at(i).key);
+        QCOMPARE(int(info.channel), 1);
+    }
+    // Sent in about 30 ms, released one per 25..40 ms tick.
+    const qint64 span = frames.last().atMs - frames.first().atMs;
+    QVERIFY2(span >= 29 * 24, qPrintable(QString::number(span)));
+    for (int i = 1; i < frames.size(); ++i)
+        QVERIFY2(frames.at(i).atMs - frames.at(i - 1).atMs >= 15,
+                 qPrintable(QStringLiteral("gap %1 at %2").arg(frames.at(i).atMs - frames.at(i - 1).atMs).arg(i)));
+}
+
+void TestPlayback::downloadImmediate()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key, 2);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.frameCount = 60;
+    opt.keyInterval = 20;
+    opt.fragmentSize = 4096;
+    opt.deltaFrameSize = 9000; // every frame in several fragments
+    RecordStreamRequest req;
+    req.channel = 2;
+    req.startTime = "20261207080000";
+    req.endTime = "20261207081000";
+    req.download = 1;
+    const qint64 start = rec.now();
+    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90002) == 60, 5000);
+    const QList<Received> frames = rec.of(key.ip, 90002);
+    // Not paced: far quicker than 60 ticks.
+    QVERIFY2(frames.last().atMs - start < 60 * 25, qPrintable(QString::number(frames.last().atMs - start)));
+    const QList<SimStreamFrame> sent = dev->connections().first()->sentFrames();
+    for (int i = 0; i < frames.size(); ++i) {
+        QCOMPARE(frames.at(i).info.data, sent.at(i).media);
+        QCOMPARE(frames.at(i).info.mediaHeader.frameTimeMs(), sent.at(i).timeMs);
+    }
+    QCOMPARE(rec.count(key.ip, 90001), 0);
+}
+
+void TestPlayback::seekFlushesQueue()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.frameCount = 200;
+    opt.frameIntervalMs = 2; // the backlog grows: the client releases at most one per 25 ms
+    opt.keyInterval = 50;
+    auto *sdk = KelvoSDKHelper::instance();
+    RecordStreamRequest req;
+    req.channel = 1;
+    sdk->downloadOrRecord(key, req);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) >= 3, 3000);
+    // Wait until the device has sent past the second key frame.
+    QTRY_VERIFY_WITH_TIMEOUT(dev->connections().first()->sentFrames().size() >= 60, 3000);
+    sdk->seekPlay(key, "20261207090000");
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14304) == 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dev->connections().first()->streaming(), 5000);
+    settle(400);
+    QList<Received> before, after;
+    bool seen = false;
+    for (const Received &r : qAsConst(rec.messages)) {
+        if (r.info.ip != key.ip)
+            continue;
+        if (r.cmd == 14304)
+            seen = true;
+        else if (r.cmd == 90001)
+            (seen ? after : before).append(r);
+    }
+    QVERIFY(!before.isEmpty());
+    QVERIFY(!after.isEmpty());
+    // The backlog is gone and the stream resumes with a key frame.
+    QVERIFY(after.first().info.mediaHeader.isKeyFrame());
+    QVERIFY(after.first().info.data.size() > 10000);
+    QVERIFY2(after.first().info.mediaHeader.frameId() > before.last().info.mediaHeader.frameId() + 1,
+             qPrintable(QStringLiteral("%1 -> %2")
+                            .arg(before.last().info.mediaHeader.frameId())
+                            .arg(after.first().info.mediaHeader.frameId())));
+    for (int i = 1; i < after.size(); ++i)
+        QCOMPARE(after.at(i).info.mediaHeader.frameId(), after.at(i - 1).info.mediaHeader.frameId() + 1);
+}
+
+void TestPlayback::lostAndWrappingFragments()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.frameCount = 6;
+    opt.frameIntervalMs = 5;
+    opt.keyInterval = 1; // every frame a key frame of 30000 bytes in 4 fragments
+    opt.startSequence = -2; // 65534, 65535, 0, 1, ...
+    opt.dropMiddleOfFrame = 2;
+    RecordStreamRequest req;
+    req.channel = 1;
+    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 5, 5000);
+    settle(300);
+    const QList<Received> frames = rec.of(key.ip, 90001);
+    QCOMPARE(frames.size(), 5);
+    QList<uint32_t> ids;
+    for (const Received &r : frames) {
+        ids.append(r.info.mediaHeader.frameId());
+        QCOMPARE(r.info.data, SimDevice::mediaFrame(int(r.info.mediaHeader.frameId() - 1), 30000));
+    }
+    QCOMPARE(ids, (QList<uint32_t> { 1, 2, 4, 5, 6 }));
+}
+
+QTEST_GUILESS_MAIN(TestPlayback)
+#include "tst_Playback.moc"

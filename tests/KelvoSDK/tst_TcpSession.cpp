@@ -1,0 +1,513 @@
+// Sessions through the facade against simulated devices on loopback:
+// connect, login, heartbeat, timeouts, reconnect back-off, manual logout,
+// recorder channels, firmware upload and the faults of a noisy peer.
+
+#include "SdkTestSupport.h"
+
+#include <QNetworkProxy>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestTcpSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void connectLoginHeartbeat();
+    void loginRefusedAndNvrReplies();
+    void heartbeatTimeoutAfterSilence();
+    void reconnectBackoff();
+    void noReconnectAfterLogout();
+    void manualDisconnectStopsReconnect();
+    void channelsAreSessions();
+    void updateReconnectsWithNewLogin();
+    void firmwareUploadInBursts();
+    void firmwareEmptyFile();
+    void refusedBodyIsNotSent();
+    void faultsOfTheWire_data();
+    void faultsOfTheWire();
+    void pushedMessagesAndStore();
+    void ignoresApplicationProxy();
+
+private:
+    std::unique_ptr<SimDevice> startDevice(SimDevice::Kind kind = SimDevice::Ipc);
+    bool connectAndLogin(SimDevice &dev, FacadeRecorder &rec, uint8_t channel = 0);
+
+    QList<loginDev> m_keys;
+};
+
+void TestTcpSession::initTestCase()
+{
+    registerKelvoMetaTypes();
+    KelvoSDKHelper::instance()->setTimings(fastTimings());
+}
+
+void TestTcpSession::cleanup()
+{
+    for (const loginDev &k : qAsConst(m_keys))
+        KelvoSDKHelper::instance()->logoutDev(k);
+    m_keys.clear();
+    settle(30);
+    QCOMPARE(KelvoSDKHelper::instance()->sessionCount(), 0);
+}
+
+std::unique_ptr<SimDevice> TestTcpSession::startDevice(SimDevice::Kind kind)
+{
+    auto dev = std::make_unique<SimDevice>(kind);
+    if (!dev->listen(nextLoopback()))
+        return nullptr;
+    return dev;
+}
+
+bool TestTcpSession::connectAndLogin(SimDevice &dev, FacadeRecorder &rec, uint8_t channel)
+{
+    const loginDev key = dev.loginKey(channel);
+    m_keys.append(key);
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->connectDev(key);
+    const int connects = rec.connectCount(key.ip);
+    QElapsedTimer t;
+    t.start();
+    while (rec.connectCount(key.ip) == connects && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!sdk->isConnected(key))
+        return false;
+    const int replies = rec.of(key.ip, 14012, channel).size();
+    sdk->sendData(key, 14012, loginBody(dev.state().user, dev.state().password), channel);
+    while (rec.of(key.ip, 14012, channel).size() == replies && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return rec.of(key.ip, 14012, channel).size() > replies;
+}
+
+void TestTcpSession::connectLoginHeartbeat()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    const Received login = rec.of(key.ip, 14012).last();
+    QCOMPARE(findValuesInXml(login.info.xml, "head").value("result"), QStringLiteral("0"));
+    QCOMPARE(login.info.ip, key.ip);
+    QCOMPARE(int(login.info.channel), 0);
+    QVERIFY(!login.info.xml.contains(QStringLiteral("MAXChannels")));
+
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->startHeartbeat(key);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(35001) >= 3, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 35001) >= 3, 1000);
+    QVERIFY(sdk->isConnected(key));
+    QCOMPARE(dev->acceptedCount(), 1);
+    QVERIFY(rec.disconnectTimes(key.ip).isEmpty());
+    // The heartbeat envelope is the protocol's, byte for byte.
+    QCOMPARE(dev->requests(35001).first().xml,
+             QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>30000</type><cmd>35001</cmd>"
+                            "<result>0</result></head><body></body></PrivateProto>"));
+
+    // A heartbeat on demand.
+    const int before = dev->requestCount(35001);
+    sdk->update(key);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(35001) > before, 1000);
+    sdk->stopHeartbeat(key);
+    settle(100);
+    const int stopped = dev->requestCount(35001);
+    settle(700);
+    QCOMPARE(dev->requestCount(35001), stopped);
+    QVERIFY(sdk->isConnected(key));
+}
+
+void TestTcpSession::loginRefusedAndNvrReplies()
+{
+    FacadeRecorder rec;
+    auto nvr = startDevice(SimDevice::Nvr);
+    QVERIFY(nvr);
+    nvr->state().maxChannels = 16;
+    nvr->state().channelStates = QStringLiteral("1011");
+    nvr->state().password = QStringLiteral("p&ss<1");
+    QVERIFY(connectAndLogin(*nvr, rec));
+    const loginDev key = nvr->loginKey();
+    const Received ok = rec.of(key.ip, 14012).last();
+    QCOMPARE(findValuesInXml(ok.info.xml, "head").value("result"), QStringLiteral("0"));
+    QCOMPARE(findValuesInXml(ok.info.xml, "body").value("MAXChannels"), QStringLiteral("16"));
+    KelvoSDKHelper::instance()->update(key);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 35001) == 1, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 35001).first().info.xml, "body").value("Ipcs_stat"),
+             QStringLiteral("1011"));
+
+    KelvoSDKHelper::instance()->sendData(key, 14012, loginBody("admin", "wrong"), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14012) == 2, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 14012).last().info.xml, "head").value("result"), QStringLiteral("5"));
+}
+
+void TestTcpSession::heartbeatTimeoutAfterSilence()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->startHeartbeat(key);
+    qDebug() << "DBG logged in" << rec.now() << sdk->session(key)->timings().heartbeatIntervalMs << sdk->session(key)->heartbeatActive();
+    dev->setSilent(true);
+    const qint64 silentAt = rec.now();
+    QTRY_VERIFY_WITH_TIMEOUT(!rec.disconnectTimes(key.ip).isEmpty(), 3000);
+    const qint64 lost = rec.disconnectTimes(key.ip).first() - silentAt;
+    // One heartbeat period plus the reply timeout, not less.
+    QVERIFY2(lost >= 550, qPrintable(QString::number(lost)));
+    QVERIFY(!sdk->isConnected(key));
+    QCOMPARE(dev->requestCount(35001), 1);
+    // The session comes back by itself after 2 units.
+    dev->setSilent(false);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->acceptedCount() == 2, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 2000);
+    QCOMPARE(sdk->session(key)->tryCount(), uint8_t(0));
+}
+
+void TestTcpSession::reconnectBackoff()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    m_keys.append(key);
+    dev->setRefuseConnections(true);
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->connectDev(key);
+    // Failures at 0, then after 2, 8, 18, 32, 50, 50 units (25 ms each).
+    const QList<int> units { 2, 8, 18, 32, 50, 50 };
+    QTRY_VERIFY_WITH_TIMEOUT(rec.disconnectTimes(key.ip).size() >= units.size() + 1, 10000);
+    const QList<qint64> times = rec.disconnectTimes(key.ip);
+    for (int i = 0; i < units.size(); ++i) {
+        const qint64 gap = times.at(i + 1) - times.at(i);
+        const qint64 expected = units.at(i) * 25;
+        QVERIFY2(gap >= expected - 5 && gap <= expected + 250,
+                 qPrintable(QStringLiteral("gap %1: %2 ms, expected %3").arg(i).arg(gap).arg(expected)));
+    }
+    QCOMPARE(sdk->session(key)->tryCount(), uint8_t(5));
+    QVERIFY(sdk->session(key)->reconnectPending());
+
+    // A success resets the back-off: the next failure waits 2 units again.
+    dev->setRefuseConnections(false);
+    sdk->update(key);
+    QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 2000);
+    QCOMPARE(sdk->session(key)->tryCount(), uint8_t(0));
+    const int failures = rec.disconnectTimes(key.ip).size();
+    dev->dropConnections();
+    QTRY_VERIFY_WITH_TIMEOUT(rec.disconnectTimes(key.ip).size() == failures + 1, 2000);
+    QCOMPARE(sdk->session(key)->tryCount(), uint8_t(1));
+    const qint64 droppedAt = rec.disconnectTimes(key.ip).last();
+    QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 2000);
+    const qint64 back = rec.connects.last().second - droppedAt;
+    QVERIFY2(back >= 45 && back < 400, qPrintable(QString::number(back)));
+    // A stale timer of the refused attempts never aborts the live session.
+    settle(700);
+    QVERIFY(sdk->isConnected(key));
+    QCOMPARE(rec.disconnectTimes(key.ip).size(), failures + 1);
+}
+
+void TestTcpSession::noReconnectAfterLogout()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    QSignalSpy gone(dev.get(), &SimDevice::clientDisconnected);
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->logoutDev(key);
+    m_keys.clear();
+    QVERIFY(!sdk->hasSession(key));
+    QTRY_VERIFY_WITH_TIMEOUT(gone.count() == 1, 2000);
+    settle(600);
+    QCOMPARE(dev->acceptedCount(), 1);
+    // No disconnect report for a logout, and nothing goes to the old key.
+    QVERIFY(rec.disconnectTimes(key.ip).isEmpty());
+    sdk->sendData(key, 14002, QString(), 0);
+    sdk->logoutDev(key); // unknown key: nothing
+    settle(100);
+    QCOMPARE(dev->requestCount(14002), 0);
+}
+
+void TestTcpSession::manualDisconnectStopsReconnect()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    TcpClient *session = KelvoSDKHelper::instance()->session(key);
+    QVERIFY(session);
+    session->disconnectDev();
+    dev->dropConnections();
+    settle(500);
+    QVERIFY(!session->reconnectPending());
+    QCOMPARE(dev->acceptedCount(), 1);
+    // A later connect really connects again.
+    session->connectDev(key);
+    QTRY_VERIFY_WITH_TIMEOUT(session->isConnected(), 2000);
+    QCOMPARE(dev->acceptedCount(), 2);
+}
+
+void TestTcpSession::channelsAreSessions()
+{
+    FacadeRecorder rec;
+    auto nvr = startDevice(SimDevice::Nvr);
+    QVERIFY(nvr);
+    auto *sdk = KelvoSDKHelper::instance();
+    for (uint8_t ch : { 1, 2, 0 })
+        QVERIFY(connectAndLogin(*nvr, rec, ch));
+    QCOMPARE(sdk->sessionCount(), 3);
+    QCOMPARE(nvr->acceptedCount(), 3);
+    // The same key with another password and port is the same session.
+    loginDev other = nvr->loginKey(2);
+    other.password = QStringLiteral("changed");
+    other.port = 1;
+    sdk->connectDev(other);
+    QCOMPARE(sdk->sessionCount(), 3);
+    QCOMPARE(sdk->session(other)->loginData().password, nvr->state().password);
+
+    // Each channel's replies carry its channel.
+    const QString ip = nvr->address().toString();
+    for (uint8_t ch : { 1, 2 }) {
+        loginDev k = nvr->loginKey(ch);
+        sdk->sendCmd(k, 15003, 0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(rec.of(ip, 15003).size() == 2, 2000);
+    QSet<int> channels;
+    for (const Received &r : rec.of(ip, 15003))
+        channels.insert(r.info.channel);
+    QCOMPARE(channels, (QSet<int> { 1, 2 }));
+
+    // Logging one channel out leaves the others.
+    sdk->logoutDev(nvr->loginKey(1));
+    QCOMPARE(sdk->sessionCount(), 2);
+    QVERIFY(sdk->isConnected(nvr->loginKey(2)));
+    QVERIFY(sdk->isConnected(nvr->loginKey(0)));
+}
+
+void TestTcpSession::updateReconnectsWithNewLogin()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    loginDev key = dev->loginKey();
+    m_keys.append(key);
+    auto *sdk = KelvoSDKHelper::instance();
+    dev->setRefuseConnections(true);
+    sdk->connectDev(key);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.disconnectTimes(key.ip).size() >= 3, 3000);
+    dev->setRefuseConnections(false);
+    loginDev changed = key;
+    changed.password = QStringLiteral("second");
+    sdk->update(changed);
+    QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 2000);
+    QCOMPARE(sdk->session(key)->loginData().password, QStringLiteral("second"));
+    QCOMPARE(sdk->session(key)->tryCount(), uint8_t(0));
+}
+
+void TestTcpSession::firmwareUploadInBursts()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fw.bin");
+    QByteArray image;
+    const int chunk = PrivateProto::FirmwareChunkSize;
+    for (int i = 0; i < 10 * chunk + 1234; ++i)
+        image.append(char((i * 31 + i / 7) & 0xff));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(image);
+    }
+    auto *sdk = KelvoSDKHelper::instance();
+    QList<qint64> chunkTimes;
+    QElapsedTimer clock;
+    clock.start();
+    connect(dev.get(), &SimDevice::requestReceived, this, [&](const SimRequest &r) {
+        if (r.cmd == 20002)
+            chunkTimes.append(clock.elapsed());
+    });
+    // The caller goes on when the device answers 20001.
+    QMetaObject::Connection next =
+        connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, [&](const RecvInfo &info) {
+            if (info.ip == key.ip && PrivateProto::headCommand(info.xml) == 20001)
+                sdk->uploadNext(key);
+        });
+    sdk->uploadFile(key, path);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->firmwareComplete(), 10000);
+    disconnect(next);
+    QCOMPARE(dev->firmwareAnnounced(), uint32_t(image.size()));
+    QVERIFY(!dev->firmwareOrderError());
+    QCOMPARE(dev->firmware(), image);
+    const auto chunks = dev->firmwareChunks();
+    QCOMPARE(chunks.size(), 12);
+    for (int i = 0; i < 11; ++i)
+        QCOMPARE(chunks.at(i).first, uint32_t(i * chunk));
+    QCOMPARE(chunks.at(10).second, 1234u);
+    QCOMPARE(chunks.last(), qMakePair(uint32_t(image.size()), 0u));
+    // Bursts of five with a pause between them.
+    QCOMPARE(chunkTimes.size(), 12);
+    QVERIFY2(chunkTimes.at(5) - chunkTimes.at(4) >= 80, qPrintable(QString::number(chunkTimes.at(5) - chunkTimes.at(4))));
+    QVERIFY(chunkTimes.at(10) - chunkTimes.at(9) >= 80);
+    QVERIFY(chunkTimes.at(11) - chunkTimes.at(10) < 80);
+    // Progress reports reach the caller, the last one 100.
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 20003) == 12, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 20003).last().info.xml, "body").value("updateProgress"),
+             QStringLiteral("100"));
+    // A stray second step sends nothing more.
+    sdk->uploadNext(key);
+    settle(200);
+    QCOMPARE(dev->requestCount(20002), 12);
+}
+
+void TestTcpSession::firmwareEmptyFile()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    QTemporaryDir dir;
+    QFile f(dir.filePath("empty.bin"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    KelvoSDKHelper::instance()->uploadFile(key, f.fileName());
+    KelvoSDKHelper::instance()->uploadFile(key, dir.filePath("missing.bin"));
+    KelvoSDKHelper::instance()->uploadNext(key);
+    settle(300);
+    QCOMPARE(dev->requestCount(20001), 0);
+    QCOMPARE(dev->requestCount(20002), 0);
+}
+
+void TestTcpSession::refusedBodyIsNotSent()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->sendData(key, 14018, QStringLiteral("<contactInfo>unclosed"), 0);
+    sdk->sendData(key, 14018, QString(PrivateProto::MaxBodyLength + 1, QLatin1Char('x')), 0);
+    sdk->sendCmd(key, 14002, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(14002) == 1, 2000);
+    QCOMPARE(dev->requestCount(14018), 0);
+    QCOMPARE(dev->emptyFrames(), 0);
+}
+
+void TestTcpSession::faultsOfTheWire_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("split at every byte") << "split";
+    QTest::newRow("garbage before magic") << "garbage";
+    QTest::newRow("oversized length header") << "oversized";
+    QTest::newRow("reply and stream in one frame") << "bundle";
+    QTest::newRow("stream and reply in one frame") << "bundleStreamFirst";
+    QTest::newRow("reply body holding 90001") << "body90001";
+    QTest::newRow("delayed reply") << "delay";
+}
+
+void TestTcpSession::faultsOfTheWire()
+{
+    QFETCH(QString, fault);
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    if (fault == "split")
+        dev->setSplitWrites(1, 0);
+    else if (fault == "garbage")
+        dev->injectGarbageBeforeNextFrame(QByteArray("\x07\x03\x18garbage<PrivateProto>", 24));
+    else if (fault == "oversized")
+        dev->injectOversizedHeaderBeforeNextFrame();
+    else if (fault == "bundle")
+        dev->bundleNextReplyWithStream(false);
+    else if (fault == "bundleStreamFirst")
+        dev->bundleNextReplyWithStream(true);
+    else if (fault == "body90001")
+        dev->setExtraReplyBody(QStringLiteral("<serial>90001</serial><time>14304</time>"));
+    else if (fault == "delay")
+        dev->setReplyDelay(150);
+
+    auto *sdk = KelvoSDKHelper::instance();
+    const qint64 sentAt = rec.now();
+    sdk->sendCmd(key, 14002, 0);
+    sdk->sendCmd(key, 13002, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 13002) == 1, 5000);
+    QCOMPARE(rec.count(key.ip, 14002), 1);
+    const Received version = rec.of(key.ip, 14002).first();
+    QCOMPARE(findValuesInXml(version.info.xml, "body").value("UID"), dev->uid());
+    QVERIFY(version.info.data.isEmpty());
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 13002).first().info.xml, "TCPIP").value("IP"), key.ip);
+    if (fault.startsWith("bundle")) {
+        // The stream message of the same frame follows on a pacing tick.
+        QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 1, 2000);
+        QCOMPARE(rec.of(key.ip, 90001).first().info.data, SimDevice::mediaFrame(0, dev->playback().keyFrameSize));
+    }
+    if (fault == "delay")
+        QVERIFY(version.atMs - sentAt >= 140);
+    QVERIFY(sdk->isConnected(key));
+    QCOMPARE(dev->acceptedCount(), 1);
+}
+
+void TestTcpSession::pushedMessagesAndStore()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    auto *sdk = KelvoSDKHelper::instance();
+
+    dev->pushAlarm(QStringLiteral("<alarmType>MD</alarmType><time>20261207101010</time>"));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 35003) == 1, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 35003).first().info.xml, "body").value("alarmType"), QStringLiteral("MD"));
+
+    // A set changes what the next get returns.
+    sdk->sendData(key, 14018,
+                  QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>")
+                      .arg(PrivateProto::escapeText("a&b@example.com")),
+                  0);
+    sdk->sendCmd(key, 14017, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14017) == 1, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 14017).first().info.xml, "contactInfo").value("contactAddress"),
+             QStringLiteral("a&b@example.com"));
+    QCOMPARE(rec.count(key.ip, 14018), 1);
+
+    // Password reset with the security code.
+    sdk->sendData(key, 14020, "<securityCodeCheck>000000</securityCodeCheck><password>x</password>", 0);
+    sdk->sendData(key, 14020, "<securityCodeCheck>123456</securityCodeCheck><password>new1</password>", 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14020) == 2, 2000);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 14020).first().info.xml, "head").value("result"), QStringLiteral("6"));
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 14020).last().info.xml, "head").value("result"), QStringLiteral("0"));
+    QCOMPARE(dev->state().password, QStringLiteral("new1"));
+}
+
+void TestTcpSession::ignoresApplicationProxy()
+{
+    // A proxy configured for the process must not carry device connections.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", 9));
+    FacadeRecorder rec;
+    auto dev = startDevice();
+    QVERIFY(dev);
+    const bool ok = connectAndLogin(*dev, rec);
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    QVERIFY(ok);
+    QCOMPARE(dev->acceptedCount(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestTcpSession)
+#include "tst_TcpSession.moc"

@@ -1,0 +1,610 @@
+// The device dialogs driven as an operator would: typed input, clicks and keys,
+// against simulated devices over loopback and a real database file. The ping
+// probe is a fake, so no address typed here is ever pinged.
+
+#include "AddClientDevDlg.h"
+#include "CustomDialog.h"
+#include "DeviceBatchModify.h"
+#include "DeviceFormRules.h"
+#include "DeviceGroupManage.h"
+#include "DeviceInfoManager.h"
+#include "DevicePagesTestUtil.h"
+#include "EditClientDevDlg.h"
+#include "ForgotPassword.h"
+#include "KelvoSDKHelper.h"
+#include "ModifyAllIPDlg.h"
+#include "ModifyNetInfoDlg.h"
+#include "OrmHelper.h"
+#include "SimDevice.h"
+#include "SignalsHelper.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+template<class T>
+T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qWarning() << "missing child" << name;
+    return w;
+}
+
+void typeInto(QWidget *dialog, const char *name, const QString &text)
+{
+    auto *edit = child<QLineEdit>(dialog, name);
+    edit->clear();
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(edit, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+class FakeFoundTable : public FoundDeviceTable
+{
+public:
+    QStringList ips;
+    bool isExisted(const QString &ip) const override { return ips.contains(ip); }
+};
+
+} // namespace
+
+class TestDeviceDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakePing m_ping;
+    QList<FUN_DEV_INFO *> m_received; // records handed over on the bus
+    QMetaObject::Connection m_addConn;
+
+    FUN_DEV_INFO *registerDevice(const QString &ip, int type = 0)
+    {
+        auto *dev = new FUN_DEV_INFO;
+        dev->ip = ip;
+        dev->name = ip;
+        dev->devType = type;
+        DeviceInfoManager::instance()->addDevInfo(dev);
+        return dev;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        m_ping.install();
+        DeviceInfoManager::instance()->getGroupsFromDatabase();
+        // The bus's receiver takes the records over, as the shell does.
+        m_addConn = connect(SignalsHelper::instance(), &SignalsHelper::signalAddDevs, this,
+                            [this](QList<FUN_DEV_INFO *> devs) { m_received += devs; });
+        SdkTimings t = KelvoSDKHelper::instance()->timings();
+        t.replyTimeoutMs = 2000;
+        KelvoSDKHelper::instance()->setTimings(t);
+    }
+
+    void cleanup()
+    {
+        closeToasts();
+        qDeleteAll(m_received);
+        m_received.clear();
+        m_ping.answering.clear();
+        m_ping.asked.clear();
+        DeviceInfoManager::instance()->releaseDevices();
+    }
+
+    void cleanupTestCase() { Platform::setPingProbe(nullptr); }
+
+    // ---------------------------------------------------------------- add
+
+    void addDialogRefuses_data()
+    {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("rtsp");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("toast");
+
+        QTest::newRow("empty address") << "" << "admin" << "2028" << "554" << "Incomplete information" << true;
+        QTest::newRow("blank user") << "10.1.2.4" << "   " << "2028" << "554" << "Incomplete information" << true;
+        QTest::newRow("empty port") << "10.1.2.4" << "admin" << "" << "554" << "Incomplete information" << true;
+        QTest::newRow("three parts") << "192.168.1" << "admin" << "2028" << "554" << "Invalid format" << false;
+        QTest::newRow("port zero") << "10.1.2.4" << "admin" << "0" << "554" << "Invalid format" << false;
+        QTest::newRow("port too big") << "10.1.2.4" << "admin" << "70000" << "554" << "Invalid format" << false;
+        QTest::newRow("rtsp not a number") << "10.1.2.4" << "admin" << "2028" << "55x" << "Invalid format" << false;
+        QTest::newRow("registered") << "10.1.2.3" << "admin" << "2028" << "554"
+                                    << "The IP address is already in use." << true;
+        QTest::newRow("registered, typed with zeros")
+            << "010.001.002.003" << "admin" << "2028" << "554" << "The IP address is already in use." << true;
+    }
+
+    void addDialogRefuses()
+    {
+        QFETCH(QString, ip);
+        QFETCH(QString, user);
+        QFETCH(QString, port);
+        QFETCH(QString, rtsp);
+        QFETCH(QString, message);
+        QFETCH(bool, toast);
+        registerDevice(QStringLiteral("10.1.2.3"));
+        registerDevice(QStringLiteral("10.1.2.3_1"));
+
+        AddClientDevDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+        typeInto(&dialog, "m_IPlineEdit", ip);
+        typeInto(&dialog, "m_UserNamelineEdit", user);
+        typeInto(&dialog, "lineEditPort", port);
+        typeInto(&dialog, "lineEditRTSP", rtsp);
+        QTest::mouseClick(child<QPushButton>(&dialog, "m_OKBtn"), Qt::LeftButton);
+
+        QCOMPARE(child<QLabel>(&dialog, "m_lblTextInfo")->text(), message);
+        QCOMPARE(toastTexts().contains(message), toast);
+        QCOMPARE(added.count(), 0);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void addDialogValidatorKeepsAddressShape()
+    {
+        AddClientDevDlg dialog;
+        dialog.show();
+        typeInto(&dialog, "m_IPlineEdit", QStringLiteral("192.168.1.256"));
+        QCOMPARE(child<QLineEdit>(&dialog, "m_IPlineEdit")->text(), QStringLiteral("192.168.1.25"));
+        typeInto(&dialog, "m_UserNamelineEdit", QString::fromUtf8("ad\xe4\xb8\xadmin\xd0\x96"));
+        QCOMPARE(child<QLineEdit>(&dialog, "m_UserNamelineEdit")->text(), QString::fromUtf8("admin\xd0\x96"));
+    }
+
+    void addDialogProtocolAndType()
+    {
+        AddClientDevDlg dialog;
+        dialog.show();
+        auto *protocol = child<QComboBox>(&dialog, "comboBoxProtocol");
+        auto *type = child<QComboBox>(&dialog, "m_DevTypeCmbBox");
+        auto *port = child<QLineEdit>(&dialog, "lineEditPort");
+        QCOMPARE(type->count(), 2);
+        QCOMPARE(child<QLineEdit>(&dialog, "m_UserNamelineEdit")->text(), DEFAULT_DEV_USER);
+        QCOMPARE(child<QLineEdit>(&dialog, "lineEditRTSP")->text(), QStringLiteral("554"));
+        QCOMPARE(child<QComboBox>(&dialog, "m_GroupCmbBox")->currentText(), QStringLiteral("Default"));
+
+        typeInto(&dialog, "lineEditPort", QStringLiteral("3000"));
+        protocol->setCurrentIndex(1);
+        QCOMPARE(type->count(), 1);
+        QCOMPARE(type->itemText(0), QStringLiteral("IPC"));
+        QCOMPARE(port->text(), QStringLiteral("2028"));
+        typeInto(&dialog, "lineEditPort", QStringLiteral("3000"));
+        protocol->setCurrentIndex(0);
+        QCOMPARE(type->count(), 2);
+        QCOMPARE(type->currentText(), QStringLiteral("IPC"));
+        QCOMPARE(port->text(), QStringLiteral("2028"));
+    }
+
+    void addDialogAddsOneRecord()
+    {
+        AddClientDevDlg dialog;
+        dialog.setObjectName(QStringLiteral("addClientDev"));
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+        onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
+            typeInto(d, "m_IPlineEdit", QStringLiteral("192.168.001.010"));
+            typeInto(d, "lineEditPort", QStringLiteral("2029"));
+            child<QComboBox>(d, "m_DevTypeCmbBox")->setCurrentIndex(1); // NVR puts the port back
+            typeInto(d, "lineEditPort", QStringLiteral("2030"));
+            typeInto(d, "m_PassWdlineEdit", QStringLiteral("  secret  "));
+            QTest::keyClick(d, Qt::Key_Escape); // does nothing
+            QVERIFY(d->isVisible());
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(m_received.size(), 1);
+        const FUN_DEV_INFO *dev = m_received.first();
+        QCOMPARE(dev->ip, QStringLiteral("192.168.1.10"));
+        QCOMPARE(dev->name, QStringLiteral("192.168.1.10"));
+        QCOMPARE(dev->sn, QStringLiteral("192.168.1.10"));
+        QCOMPARE(dev->devType, 1);
+        QCOMPARE(dev->bOnvif, uint8_t(0));
+        QCOMPARE(dev->password, QStringLiteral("secret"));
+        QCOMPARE(dev->userName, DEFAULT_DEV_USER);
+        QCOMPARE(int(dev->devPort), 2030);
+        QCOMPARE(int(dev->rtspPort), 554);
+        QCOMPARE(dev->group, QStringLiteral("Default"));
+        QCOMPARE(dev->dbId, 0);
+        QCOMPARE(dev->onvifAuth, -1);
+    }
+
+    void addDialogCancelEmitsNothing()
+    {
+        AddClientDevDlg dialog;
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+        onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
+            typeInto(d, "m_IPlineEdit", QStringLiteral("10.9.9.9"));
+            QTest::mouseClick(child<QPushButton>(d, "m_CancelBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QCOMPARE(added.count(), 0);
+    }
+
+    // ---------------------------------------------------------------- edit
+
+    void editDialogWritesTheCopy()
+    {
+        FUN_DEV_INFO copy;
+        copy.ip = QStringLiteral("10.0.0.7");
+        copy.name = QStringLiteral("gate");
+        copy.devType = 2;
+        copy.onvifAuth = 1;
+        EditClientDevDlg dialog;
+        dialog.setDevInfo(&copy);
+        onModal<EditClientDevDlg>([](EditClientDevDlg *d) {
+            QCOMPARE(child<QLabel>(d, "m_lblTextTitle")->text(), QStringLiteral("Edit Device---10.0.0.7"));
+            QVERIFY(child<QComboBox>(d, "comboBoxAuth")->isVisible());
+            QVERIFY(!child<QPushButton>(d, "pushButtonForgot")->isVisible());
+            QCOMPARE(child<QComboBox>(d, "comboBoxAuth")->currentIndex(), 1);
+            typeInto(d, "m_UserNamelineEdit", QStringLiteral(" "));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(child<QLabel>(d, "m_lblTextInfo")->text(), QStringLiteral("Incomplete information"));
+            typeInto(d, "m_UserNamelineEdit", QStringLiteral("op"));
+            typeInto(d, "m_PrivatePortlineEdit", QStringLiteral("0"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(child<QLabel>(d, "m_lblTextInfo")->text(), QStringLiteral("Invalid format"));
+            typeInto(d, "m_PrivatePortlineEdit", QStringLiteral("8000"));
+            typeInto(d, "m_DevNamelineEdit", QString());
+            child<QComboBox>(d, "comboBoxAuth")->setCurrentIndex(0);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(copy.name, QString());
+        QCOMPARE(copy.userName, QStringLiteral("op"));
+        QCOMPARE(int(copy.devPort), 8000);
+        QCOMPARE(copy.onvifAuth, 0);
+        QCOMPARE(copy.group, QStringLiteral("Default"));
+    }
+
+    // The forgotten-password road against a simulated camera: 14019 on open,
+    // 14017 -> 14019 -> QR, a wrong code refused, then 14020 really changes the
+    // device's password and the record's.
+    void editDialogForgottenPasswordRoad()
+    {
+        SimDevice device(SimDevice::Ipc);
+        QVERIFY(device.listen(QHostAddress(QStringLiteral("127.61.0.5"))));
+        SimDevice other(SimDevice::Ipc);
+        QVERIFY(other.listen(QHostAddress(QStringLiteral("127.61.0.6"))));
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+        sdk->connectDev(device.loginKey());
+        sdk->connectDev(other.loginKey());
+        QVERIFY(waitFor([&] { return sdk->isConnected(device.loginKey()) && sdk->isConnected(other.loginKey()); }));
+
+        FUN_DEV_INFO copy;
+        copy.ip = device.address().toString();
+        copy.devPort = device.port();
+        copy.loginStatus = 1;
+        copy.password = QStringLiteral("forgotten");
+
+        EditClientDevDlg dialog;
+        dialog.setObjectName(QStringLiteral("editClientDev"));
+        dialog.setDevInfo(&copy);
+        bool sawForgot = false;
+        onModal<EditClientDevDlg>([&](EditClientDevDlg *d) {
+            QVERIFY(child<QPushButton>(d, "pushButtonForgot")->isVisible());
+            QVERIFY(!child<QComboBox>(d, "comboBoxAuth")->isVisible());
+            QVERIFY(waitFor([&] { return device.requestCount(14019) == 1; }));
+            QTest::qWait(100); // the answer arrives
+            onModal<ForgotPassword>([&](ForgotPassword *f) {
+                sawForgot = true;
+                QVERIFY(waitFor([&] { return device.requestCount(14019) == 2; }));
+                auto *stack = child<QStackedWidget>(f, "stackedWidget");
+                QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("pageMid"));
+                QVERIFY(waitFor([&] { return !child<QLabel>(f, "m_labelSafe")->pixmap(Qt::ReturnByValue).isNull(); }));
+                QCOMPARE(child<QLabel>(f, "labelContactValue")->text(), QStringLiteral("ow***@example.com"));
+                QVERIFY(!child<QLabel>(f, "m_labelResetPass")->pixmap(Qt::ReturnByValue).isNull());
+
+                typeInto(f, "lineEditSafe", QStringLiteral("123456"));
+                typeInto(f, "lineEditPassword", QStringLiteral("new<&pw"));
+                typeInto(f, "lineEditConfirmPassword", QStringLiteral("other"));
+                QTest::mouseClick(child<QPushButton>(f, "pushButtonOK"), Qt::LeftButton);
+                QCOMPARE(child<QLabel>(f, "labelErrorInfo")->text(),
+                         QStringLiteral("New password and confirmation password do not match"));
+
+                typeInto(f, "lineEditSafe", QStringLiteral("999999"));
+                typeInto(f, "lineEditConfirmPassword", QStringLiteral("new<&pw"));
+                QTest::mouseClick(child<QPushButton>(f, "pushButtonOK"), Qt::LeftButton);
+                QVERIFY(waitFor([&] {
+                    return child<QLabel>(f, "labelErrorInfo")->text() == QStringLiteral("Security code error");
+                }));
+                QVERIFY(f->isVisible());
+
+                // Another device's success must not stand for this one's.
+                other.pushMessage(14020, QString(), 0);
+                QTest::qWait(200);
+                QVERIFY(f->isVisible());
+                QCOMPARE(copy.password, QStringLiteral("forgotten"));
+
+                typeInto(f, "lineEditSafe", device.state().securityCode);
+                QTest::mouseClick(child<QPushButton>(f, "pushButtonOK"), Qt::LeftButton);
+            });
+            QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
+        });
+        QSignalSpy reset(&dialog, &EditClientDevDlg::resetPassword);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(sawForgot);
+        QCOMPARE(device.state().password, QStringLiteral("new<&pw"));
+        QCOMPARE(copy.password, QStringLiteral("new<&pw"));
+        QCOMPARE(device.requestCount(14017), 1);
+        sdk->logoutDev(device.loginKey());
+        sdk->logoutDev(other.loginKey());
+    }
+
+    void editDialogForgetOfflineOrDefault()
+    {
+        FUN_DEV_INFO copy;
+        copy.ip = QStringLiteral("127.61.0.99"); // no session: the request is dropped
+        copy.loginStatus = 0;
+        EditClientDevDlg dialog;
+        dialog.setDevInfo(&copy);
+        onModal<EditClientDevDlg>([&](EditClientDevDlg *d) {
+            QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
+            QVERIFY(toastTexts().contains(QStringLiteral("Connection failed")));
+            copy.loginStatus = 1;
+            QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
+            QVERIFY(toastTexts().contains(QStringLiteral("The password is the default.")));
+            QTest::mouseClick(child<QPushButton>(d, "m_btnClose"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    }
+
+    void forgotPasswordResultTexts()
+    {
+        QCOMPARE(ForgotPassword::resultText(255), QStringLiteral("Operation failed"));
+        QCOMPARE(ForgotPassword::resultText(6), QStringLiteral("Security code error"));
+        QCOMPARE(ForgotPassword::resultText(9), QStringLiteral("Password is default password"));
+        QCOMPARE(ForgotPassword::resultText(4), QString());
+        QVERIFY(ForgotPassword::ResetPageUrl.contains(QStringLiteral(".invalid:")));
+    }
+
+    // ---------------------------------------------------------------- batch
+
+    void batchDialog()
+    {
+        DeviceBatchModify dialog;
+        dialog.setUserPassword(QStringLiteral("admin"), QStringLiteral("402917"));
+        onModal<DeviceBatchModify>([](DeviceBatchModify *d) {
+            typeInto(d, "m_PassWdlineEdit", QStringLiteral("   "));
+            QTest::keyClick(d, Qt::Key_Enter);
+            QCOMPARE(child<QLabel>(d, "m_lblTextInfo")->text(), QStringLiteral("Incomplete information"));
+            typeInto(d, "m_UserNamelineEdit", QStringLiteral(" op "));
+            typeInto(d, "m_PassWdlineEdit", QStringLiteral(" pw "));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QString user, password;
+        dialog.getUserPassword(user, password);
+        QCOMPARE(user, QStringLiteral("op"));
+        QCOMPARE(password, QStringLiteral("pw"));
+    }
+
+    // ---------------------------------------------------------------- network
+
+    void formRules()
+    {
+        QCOMPARE(DeviceFormRules::canonicalIpv4(QStringLiteral("192.168.001.010")), QStringLiteral("192.168.1.10"));
+        QVERIFY(!DeviceFormRules::isIpv4(QStringLiteral("192.168.1.256")));
+        quint16 port = 0;
+        QVERIFY(DeviceFormRules::parsePort(QStringLiteral("65535"), &port));
+        QVERIFY(!DeviceFormRules::parsePort(QStringLiteral("65536"), &port));
+        QVERIFY(!DeviceFormRules::parsePort(QStringLiteral("-1"), &port));
+    }
+
+    void modifyNetworkOfOneDevice()
+    {
+        SimDevice device(SimDevice::Ipc);
+        device.setUid(QStringLiteral("SIM-UID-NET-1"));
+        SimSearchResponder responder;
+        QVERIFY(responder.bind(QHostAddress(QStringLiteral("127.62.0.1"))));
+        responder.addDevice(&device);
+        BroadService *broad = KelvoSDKHelper::instance()->broadService();
+        broad->setBroadcastTarget(responder.address(), responder.port());
+        broad->setLocalAddresses({QHostAddress(QStringLiteral("127.62.0.2"))});
+        KelvoSDKHelper::instance()->searchDevices();
+        QVERIFY(waitFor([] { return KelvoSDKHelper::instance()->getSearchDevices().size() == 1; }));
+        const SearchDevInfo found = KelvoSDKHelper::instance()->getSearchDevices().value(device.uid());
+        QCOMPARE(found.ip, QStringLiteral("127.0.0.1"));
+
+        FakeFoundTable table;
+        table.ips << found.ip << QStringLiteral("192.168.1.30");
+        registerDevice(QStringLiteral("192.168.1.31"));
+        m_ping.answering << QStringLiteral("192.168.1.32");
+
+        ModifyNetInfoDlg dialog;
+        dialog.setFoundDevices(&table);
+        dialog.setDevInfo(found);
+        onModal<ModifyNetInfoDlg>([&](ModifyNetInfoDlg *d) {
+            QCOMPARE(child<QLabel>(d, "m_lblTextTitle")->text(), QStringLiteral("Modify IP-127.0.0.1"));
+            auto *info = child<QLabel>(d, "m_lblTextInfo");
+            typeInto(d, "m_GatewaylineEdit", QStringLiteral("192.168.1.1"));
+            typeInto(d, "m_NetmasklineEdit", QStringLiteral("255.255.255.0"));
+            typeInto(d, "m_DNS2lineEdit", QString());
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("Incomplete information"));
+            typeInto(d, "m_DNS2lineEdit", QStringLiteral("0.0.0.0"));
+
+            // Unchanged address: no ping, only the subnet counts.
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("The IP and gateway are not in the same subnet."));
+            QVERIFY(m_ping.asked.isEmpty());
+
+            typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.1.30"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("The IP address is already in use."));
+            typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.1.31"));
+            info->clear();
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("The IP address is already in use."));
+            QVERIFY(m_ping.asked.isEmpty());
+            typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.1.32"));
+            info->clear();
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("The IP address is already in use."));
+            typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.001.020"));
+            typeInto(d, "m_GatewaylineEdit", QStringLiteral("192.168.2.1"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("The IP and gateway are not in the same subnet."));
+            typeInto(d, "m_GatewaylineEdit", QStringLiteral("192.168.1.1"));
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(waitFor([&] { return responder.requestCount(30003) == 1; }));
+        QTRY_COMPARE(device.storedValue(13002, QStringLiteral("IP")), QStringLiteral("192.168.1.20"));
+        QCOMPARE(device.storedValue(13002, QStringLiteral("gateway")), QStringLiteral("192.168.1.1"));
+        QCOMPARE(device.storedValue(13002, QStringLiteral("standbyDNS")), QStringLiteral("0.0.0.0"));
+        QCOMPARE(device.storedValue(13002, QStringLiteral("MAC")), found.mac);
+    }
+
+    void batchAddressesSkipTakenOnes()
+    {
+        SimSearchResponder responder;
+        QVERIFY(responder.bind(QHostAddress(QStringLiteral("127.63.0.1"))));
+        BroadService *broad = KelvoSDKHelper::instance()->broadService();
+        broad->setBroadcastTarget(responder.address(), responder.port());
+        broad->setLocalAddresses({QHostAddress(QStringLiteral("127.63.0.2"))});
+        KelvoSDKHelper::instance()->searchDevices(); // binds the sockets
+
+        QList<SearchDevInfo *> devices;
+        for (int i = 0; i < 3; ++i) {
+            auto *dev = new SearchDevInfo;
+            dev->uid = QStringLiteral("UID-%1").arg(i);
+            dev->ip = QStringLiteral("192.168.1.%1").arg(201 + i);
+            dev->netmask = QStringLiteral("255.255.255.0");
+            dev->gateway = QStringLiteral("192.168.1.1");
+            devices << dev;
+        }
+        FakeFoundTable table;
+        table.ips << QStringLiteral("192.168.1.103") << devices.at(0)->ip;
+        registerDevice(QStringLiteral("192.168.1.105"));
+        m_ping.answering << QStringLiteral("192.168.1.101");
+
+        ModifyAllIPDlg dialog;
+        dialog.setFoundDevices(&table);
+        dialog.setDevices(devices);
+        onModal<ModifyAllIPDlg>([&](ModifyAllIPDlg *d) {
+            QCOMPARE(child<QLineEdit>(d, "m_NetmasklineEdit")->text(), QStringLiteral("255.255.255.0"));
+            typeInto(d, "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.254"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QVERIFY(!child<QLabel>(d, "m_lblTextInfo")->text().isEmpty());
+            QVERIFY(d->isVisible());
+            typeInto(d, "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.101"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(child<QLabel>(d, "m_lblTextInfo")->text(), QStringLiteral("The IP address is already in use."));
+            m_ping.answering.clear();
+            m_ping.answering << QStringLiteral("192.168.1.102");
+            typeInto(d, "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.100"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(waitFor([&] { return responder.requestCount(30003) == 3; }));
+        QStringList given;
+        for (const SimRequest &r : responder.requests()) {
+            if (r.cmd == 30003)
+                given << r.body.value(QStringLiteral("UID")) + QLatin1Char('=') + r.body.value(QStringLiteral("IP"));
+        }
+        // .102 answers a ping and .103 is another found device.
+        QCOMPARE(given, QStringList({QStringLiteral("UID-0=192.168.1.100"), QStringLiteral("UID-1=192.168.1.101"),
+                                     QStringLiteral("UID-2=192.168.1.104")}));
+    }
+
+    void batchAddressesNeverNetworkBroadcastOrGateway()
+    {
+        auto *dev = new SearchDevInfo;
+        dev->netmask = QStringLiteral("255.255.255.252");
+        dev->gateway = QStringLiteral("10.0.0.1");
+        ModifyAllIPDlg dialog;
+        dialog.setDevices({dev});
+        dialog.show();
+        typeInto(&dialog, "m_StartIPAddrlineEdit", QStringLiteral("10.0.0.0"));
+        QCOMPARE(dialog.getAllFreeIPAddr(QString(), 5), QList<QString>({QStringLiteral("10.0.0.2")}));
+    }
+
+    // ---------------------------------------------------------------- groups
+
+    void groupEditor()
+    {
+        DeviceGroupManage dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *tree = child<QTreeView>(&dialog, "treeViewGroup");
+        auto *model = qobject_cast<QStandardItemModel *>(tree->model());
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->item(0)->text(), QStringLiteral("Default"));
+
+        // A sub-group of the shown group.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model->index(0, 0)).center());
+        QCOMPARE(child<QLineEdit>(&dialog, "lineEditName")->text(), QStringLiteral("Default"));
+        QVERIFY(!child<QWidget>(&dialog, "groupBoxInfo")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
+        typeInto(&dialog, "lineEditName", QStringLiteral("Lobby"));
+        typeInto(&dialog, "lineEditRemark", QStringLiteral("ground floor"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        QCOMPARE(model->item(0)->rowCount(), 1);
+        QStandardItem *lobby = model->item(0)->child(0);
+        QCOMPARE(lobby->text(), QStringLiteral("Lobby"));
+        const int lobbyId = lobby->data(DeviceGroupManage::IdRole).toInt();
+
+        // Another level, then edit Lobby: renamed in place, its parent stays,
+        // and it cannot move below itself.
+        dialog.showGroup(lobbyId);
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
+        typeInto(&dialog, "lineEditName", QStringLiteral("Door"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        dialog.showGroup(lobbyId);
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonEditGroup"), Qt::LeftButton);
+        auto *parent = child<QComboBox>(&dialog, "comboBoxParent");
+        QCOMPARE(parent->currentText(), QStringLiteral("Default"));
+        auto *parentModel = qobject_cast<QStandardItemModel *>(parent->model());
+        QVERIFY(!parentModel->item(parent->findText(QStringLiteral("Lobby")))->isEnabled());
+        QVERIFY(!parentModel->item(parent->findText(QStringLiteral("Door")))->isEnabled());
+        typeInto(&dialog, "lineEditName", QStringLiteral("Hall"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+
+        QStringList names;
+        for (const auto &g : OrmHelper::getAllOrganizations())
+            names << g->Name;
+        QCOMPARE(names, QStringList({QStringLiteral("Default"), QStringLiteral("Hall"), QStringLiteral("Door")}));
+        QStringList registryNames;
+        for (const DEV_GROUP_INFO &g : DeviceInfoManager::instance()->getAllGroups())
+            registryNames << g.name;
+        QCOMPARE(registryNames, names);
+
+        // The default group stays; Hall goes with everything below it.
+        tree->setCurrentIndex(model->index(0, 0));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonDel"), Qt::LeftButton);
+        QVERIFY(toastTexts().contains(QStringLiteral("Default users or roles cannot be deleted.")));
+        tree->setCurrentIndex(model->item(0)->child(0)->index());
+        onModal<CustomDialog>([](CustomDialog *question) {
+            QCOMPARE(child<QLabel>(question, "labelInfo")->text(),
+                     QStringLiteral("Are you sure you want to delete this user?"));
+            QTest::mouseClick(child<QPushButton>(question, "pushButtonCancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonDel"), Qt::LeftButton);
+        QCOMPARE(OrmHelper::getAllOrganizations().size(), 3);
+        onModal<CustomDialog>([](CustomDialog *question) { QTest::keyClick(question, Qt::Key_Return); });
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonDel"), Qt::LeftButton);
+        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
+        QCOMPARE(DeviceInfoManager::instance()->getAllGroups().size(), 1);
+        QCOMPARE(model->item(0)->rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestDeviceDialogs)
+#include "tst_devicedialogs.moc"

@@ -1,0 +1,458 @@
+// The device management page and the search dialog, wired to the device side
+// of the shell (DeviceController) as the main window wires them, over a real
+// database file, simulated devices on loopback, a loopback ONVIF camera with
+// its discovery responder, and a fake ping probe.
+
+#include "../onvif/OnvifFixtures.h"
+
+#include "CSearchManageWidget.h"
+#include "CustomDialog.h"
+#include "DeviceBatchModify.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DeviceManageWidget.h"
+#include "DevicePagesTestUtil.h"
+#include "HeaderViewPrivate.h"
+#include "KelvoSDKHelper.h"
+#include "ManageWidget.h"
+#include "OnvifCameraServer.h"
+#include "OnvifService.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+template<class T>
+T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qWarning() << "missing child" << name;
+    return w;
+}
+
+const QHostAddress kLocal(QStringLiteral("127.66.0.2"));
+
+} // namespace
+
+class TestDeviceManagePage : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakePing m_ping;
+    std::unique_ptr<SimDevice> m_ipc;
+    std::unique_ptr<SimDevice> m_nvr;
+    std::unique_ptr<SimDevice> m_fresh; // on the LAN, not registered
+    std::unique_ptr<SimSearchResponder> m_responder;
+    std::unique_ptr<DeviceController> m_controller;
+    std::unique_ptr<DeviceManageWidget> m_page;
+
+    QStandardItemModel *model() const { return m_page->model(); }
+
+    QString cell(const QString &ip, int column) const
+    {
+        const int row = m_page->getRowIndexByIp(ip);
+        return row < 0 ? QString() : model()->item(row, column)->text();
+    }
+
+    void checkRow(const QString &ip, bool on)
+    {
+        const int row = m_page->getRowIndexByIp(ip);
+        QVERIFY(row >= 0);
+        model()->item(row, 0)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+
+    void uncheckAll()
+    {
+        for (int row = 0; row < model()->rowCount(); ++row)
+            model()->item(row, 0)->setCheckState(Qt::Unchecked);
+    }
+
+    static QStringList storedAddresses()
+    {
+        QStringList ips;
+        for (const auto &row : OrmHelper::getAllDevices())
+            ips << row->DevIP;
+        return ips;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        m_ping.install();
+
+        m_ipc.reset(new SimDevice(SimDevice::Ipc));
+        m_nvr.reset(new SimDevice(SimDevice::Nvr));
+        m_fresh.reset(new SimDevice(SimDevice::Ipc));
+        QVERIFY(m_ipc->listen(QHostAddress(QStringLiteral("127.66.0.5"))));
+        QVERIFY(m_nvr->listen(QHostAddress(QStringLiteral("127.66.0.6"))));
+        QVERIFY(m_fresh->listen(QHostAddress(QStringLiteral("127.66.0.7"))));
+        int n = 1;
+        for (SimDevice *dev : {m_ipc.get(), m_nvr.get(), m_fresh.get()}) {
+            dev->setUid(QStringLiteral("SIMUID%1").arg(n++));
+            dev->setStoredValue(13002, QStringLiteral("IP"), dev->address().toString());
+        }
+        m_responder.reset(new SimSearchResponder);
+        QVERIFY(m_responder->bind(QHostAddress(QStringLiteral("127.66.0.1"))));
+        for (SimDevice *dev : {m_ipc.get(), m_nvr.get(), m_fresh.get()})
+            m_responder->addDevice(dev);
+        BroadService *broad = KelvoSDKHelper::instance()->broadService();
+        broad->setBroadcastTarget(m_responder->address(), m_responder->port());
+        broad->setLocalAddresses({kLocal});
+        ONVIF::Service::instance()->setLocalAddresses({kLocal});
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.reconnectUnitMs = 20;
+        timings.replyTimeoutMs = 1000;
+        timings.uploadBurstGapMs = 5;
+        KelvoSDKHelper::instance()->setTimings(timings);
+
+        // The database the registry starts from: a camera, a recorder and two
+        // ONVIF cameras, one with its mode still unset.
+        FUN_DEV_INFO ipc, nvr, onvifUnset, onvifSet;
+        ipc.ip = m_ipc->address().toString();
+        ipc.devPort = m_ipc->port();
+        ipc.name = QStringLiteral("Gate");
+        ipc.sn = QStringLiteral("SN-GATE");
+        nvr.ip = m_nvr->address().toString();
+        nvr.devPort = m_nvr->port();
+        nvr.devType = 1;
+        nvr.name = QStringLiteral("Recorder");
+        onvifUnset.ip = QStringLiteral("127.66.0.20");
+        onvifUnset.devType = 2;
+        onvifUnset.name = QStringLiteral("Yard");
+        onvifSet = onvifUnset;
+        onvifSet.ip = QStringLiteral("127.66.0.21");
+        onvifSet.onvifAuth = 1;
+        OrmHelper::AddDevs({&ipc, &nvr, &onvifUnset, &onvifSet});
+
+        m_controller.reset(new DeviceController);
+        m_controller->setLoginSpacingMs(1);
+        m_page.reset(new DeviceManageWidget);
+        DeviceManageWidget *page = m_page.get();
+        connect(m_controller.get(), &DeviceController::devStatusChanged, page, &DeviceManageWidget::updateDevStatus);
+        connect(m_controller.get(), &DeviceController::deviceAdded, page,
+                [page](FUN_DEV_INFO *dev) { page->addDevToAddTableView({dev}); });
+        connect(m_controller.get(), &DeviceController::devicesDeleting, page, &DeviceManageWidget::delAddTableView);
+        connect(m_controller.get(), &DeviceController::deviceEdited, page, &DeviceManageWidget::updateDevRow);
+        page->resize(1400, 600);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+    }
+
+    void cleanup() { closeToasts(); }
+
+    void cleanupTestCase()
+    {
+        m_page.reset();
+        m_controller.reset();
+        Platform::setPingProbe(nullptr);
+    }
+
+    void fillsFromTheRegistry()
+    {
+        m_page->getDevFormDBToAddTableView();
+        QCOMPARE(model()->rowCount(), 4);
+        const QString ipc = m_ipc->address().toString();
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColName), QStringLiteral("Gate"));
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColType), QStringLiteral("IPC"));
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection failed"));
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColSn), QStringLiteral("SN-GATE"));
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColModel), QStringLiteral("IPC")); // no model yet
+        QCOMPARE(cell(QStringLiteral("127.66.0.20"), DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
+
+        // The stored mode wins; only an unset one becomes Digest.
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        QCOMPARE(registry->findDevInfo(QStringLiteral("127.66.0.20"))->onvifAuth, 2);
+        QCOMPARE(registry->findDevInfo(QStringLiteral("127.66.0.21"))->onvifAuth, 1);
+
+        auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
+        auto buttons = [&](const QString &ip) {
+            auto *manage = qobject_cast<ManageWidget *>(
+                view->indexWidget(model()->index(m_page->getRowIndexByIp(ip), DeviceManageWidget::ColOperation)));
+            QStringList visible;
+            for (QPushButton *b : manage->findChildren<QPushButton *>()) {
+                if (b->isVisibleTo(manage))
+                    visible << b->objectName();
+            }
+            visible.sort();
+            return visible;
+        };
+        QCOMPARE(buttons(ipc), QStringList({"pushButtonDelete", "pushButtonEdit", "pushButtonSet", "pushButtonUser"}));
+        QCOMPARE(buttons(m_nvr->address().toString()),
+                 QStringList({"pushButtonChannel", "pushButtonDelete", "pushButtonEdit", "pushButtonSet",
+                              "pushButtonUser"}));
+        QCOMPARE(buttons(QStringLiteral("127.66.0.20")), QStringList({"pushButtonDelete", "pushButtonEdit"}));
+        QVERIFY(child<QPushButton>(m_page.get(), "pushButtonGroup")->isVisible());
+    }
+
+    void rowsFollowTheConnections()
+    {
+        m_controller->onTimeoutLoginDevice();
+        const QString ipc = m_ipc->address().toString();
+        const QString nvr = m_nvr->address().toString();
+        QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColVersion), QStringLiteral("V1.2.3.20261201"), 10000);
+
+        m_nvr->setRefuseConnections(true);
+        m_nvr->dropConnections();
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection failed"), 10000);
+        m_nvr->setRefuseConnections(false);
+        child<QPushButton>(m_page.get(), "pushButtonUpdate")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+    }
+
+    void selectionCount()
+    {
+        uncheckAll();
+        auto *count = child<QLabel>(m_page.get(), "m_selectdnum");
+        m_page->header()->onHeaderClicked(0);
+        QCOMPARE(count->text(), QStringLiteral("4"));
+        QCOMPARE(m_page->getCheckedKeys().size(), 4);
+        m_page->header()->onHeaderClicked(0);
+        QCOMPARE(count->text(), QStringLiteral("0"));
+        QVERIFY(m_page->getCheckedKeys().isEmpty());
+    }
+
+    void upgradeReportsProgressAndSuccess()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fw.bin"));
+        QByteArray firmware;
+        for (int i = 0; i < 700000; ++i)
+            firmware.append(char(i * 7 + i / 256));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(firmware);
+        file.close();
+
+        const QString ipc = m_ipc->address().toString();
+        uncheckAll();
+        auto *upgrade = child<QPushButton>(m_page.get(), "m_OneUpgradeBtn");
+        upgrade->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Please select file to be upgraded!")));
+        child<QLineEdit>(m_page.get(), "m_OneUpgradeFilelineEdit")->setText(path);
+
+        // An ONVIF row among the checked ones stops the whole run.
+        checkRow(ipc, true);
+        checkRow(QStringLiteral("127.66.0.20"), true);
+        upgrade->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("The device type does not support upgrade")));
+        QTest::qWait(100);
+        QCOMPARE(m_ipc->firmwareAnnounced(), 0u);
+        checkRow(QStringLiteral("127.66.0.20"), false);
+
+        QStringList states;
+        connect(model(), &QStandardItemModel::itemChanged, this, [&](QStandardItem *item) {
+            if (item->column() == DeviceManageWidget::ColState && item->row() == m_page->getRowIndexByIp(ipc))
+                states << item->text();
+        });
+        upgrade->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Begin upgrade, Please wait")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            toastTexts().contains(QStringLiteral("Upgrade success,The device will restart")), 15000);
+        disconnect(model(), &QStandardItemModel::itemChanged, this, nullptr);
+        QCOMPARE(m_ipc->firmware(), firmware);
+        QVERIFY(m_ipc->firmwareComplete());
+        QCOMPARE(states.first(), QStringLiteral("Uploading..."));
+        QVERIFY(states.contains(QStringLiteral("Upgrade Progress 23%")));
+        QCOMPARE(states.last(), QStringLiteral("Upgrade success,The device will restart"));
+        QVERIFY(m_page->upgradingDevices().isEmpty());
+    }
+
+    void upgradeFailureIsReported()
+    {
+        const QString ipc = m_ipc->address().toString();
+        const QString nvr = m_nvr->address().toString();
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        m_nvr->setHandler(20001, [](SimConnection *c, const SimRequest &) { c->reply(20001, 1); });
+        uncheckAll();
+        checkRow(ipc, true);
+        checkRow(nvr, true);
+        child<QPushButton>(m_page.get(), "m_OneUpgradeBtn")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Upgrade fail")), 15000);
+        QVERIFY(!toastTexts().contains(QStringLiteral("Upgrade success,The device will restart")));
+        QCOMPARE(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Upgrade fail"));
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Upgrade success,The device will restart"));
+        m_nvr->removeHandler(20001);
+        uncheckAll();
+    }
+
+    void batchCredentialsReachEveryCheckedDevice()
+    {
+        uncheckAll();
+        auto *batch = child<QPushButton>(m_page.get(), "pushButtonBatchModify");
+        batch->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Please select a device before making any changes.")));
+
+        checkRow(QStringLiteral("127.66.0.20"), true);
+        checkRow(QStringLiteral("127.66.0.21"), true);
+        QList<QPair<QString, QString>> changed;
+        auto conn = connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this,
+                            [&](FUN_DEV_INFO *dev) { changed << qMakePair(dev->ip, dev->userName + "/" + dev->password); });
+        onModal<DeviceBatchModify>([](DeviceBatchModify *d) {
+            QCOMPARE(child<QLineEdit>(d, "m_UserNamelineEdit")->text(), DEFAULT_DEV_USER);
+            child<QLineEdit>(d, "m_UserNamelineEdit")->setText(QStringLiteral(" op "));
+            child<QLineEdit>(d, "m_PassWdlineEdit")->setText(QStringLiteral("pw2"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        batch->click();
+        disconnect(conn);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed.at(0), qMakePair(QStringLiteral("127.66.0.20"), QStringLiteral("op/pw2")));
+        QCOMPARE(changed.at(1), qMakePair(QStringLiteral("127.66.0.21"), QStringLiteral("op/pw2")));
+        QTRY_COMPARE(DeviceInfoManager::instance()->findDevInfo(QStringLiteral("127.66.0.21"))->userName,
+                     QStringLiteral("op"));
+        uncheckAll();
+    }
+
+    void deleteAsksFirst()
+    {
+        uncheckAll();
+        checkRow(QStringLiteral("127.66.0.21"), true);
+        auto *del = child<QPushButton>(m_page.get(), "m_DelDevBtn");
+        onModal<CustomDialog>([](CustomDialog *q) {
+            QCOMPARE(child<QLabel>(q, "labelInfo")->text(),
+                     QStringLiteral("Are you sure you want to delete this device?"));
+            QTest::mouseClick(child<QPushButton>(q, "pushButtonCancel"), Qt::LeftButton);
+        });
+        del->click();
+        QCOMPARE(model()->rowCount(), 4);
+        onModal<CustomDialog>([](CustomDialog *q) {
+            QTest::mouseClick(child<QPushButton>(q, "pushButtonOK"), Qt::LeftButton);
+        });
+        del->click();
+        QCOMPARE(model()->rowCount(), 3);
+        QCOMPARE(m_page->getRowIndexByIp(QStringLiteral("127.66.0.21")), -1);
+        QVERIFY(!storedAddresses().contains(QStringLiteral("127.66.0.21")));
+        QVERIFY(!DeviceInfoManager::instance()->findDevInfo(QStringLiteral("127.66.0.21")));
+    }
+
+    // The LAN search lists only the device the client does not know, and adding
+    // it puts it on the page and into the database.
+    void lanSearchAddsADevice()
+    {
+        const QString fresh = m_fresh->address().toString();
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+        onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
+            QCOMPARE(search->objectName(), QStringLiteral("SearchManage"));
+            auto *button = child<QPushButton>(search, "m_SearchDevBtn");
+            QCOMPARE(button->text(), QStringLiteral("Searching..."));
+            auto *view = child<QTableView>(search, "m_SearchDevTableView");
+            auto *results = qobject_cast<QStandardItemModel *>(view->model());
+            QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Search"), 5000);
+            QCOMPARE(results->rowCount(), 1);
+            QCOMPARE(results->item(0, 0)->text(), fresh);
+            QCOMPARE(results->item(0, 1)->text(), QStringLiteral("IPC"));
+            QCOMPARE(results->item(0, 2)->text(), m_fresh->uid());
+            QCOMPARE(results->item(0, 4)->text(), QStringLiteral("Search ok"));
+            QVERIFY(search->isExisted(fresh));
+
+            child<QPushButton>(search, "m_ModifyIPBtn")->click();
+            QVERIFY(toastTexts().contains(QStringLiteral("Please check one item to modify.")));
+            results->item(0, 0)->setCheckState(Qt::Checked);
+            child<QPushButton>(search, "m_AddDevToClientBtn")->click();
+            QCOMPARE(results->rowCount(), 0);
+            QTest::mouseClick(child<QPushButton>(search, "m_CancelBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();
+        QCOMPARE(added.count(), 1);
+        QVERIFY(m_page->getRowIndexByIp(fresh) >= 0);
+        QVERIFY(storedAddresses().contains(fresh));
+        const FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(fresh);
+        QVERIFY(dev);
+        QCOMPARE(dev->sn, m_fresh->uid());
+        QCOMPARE(dev->group, QStringLiteral("Default"));
+        QTRY_COMPARE_WITH_TIMEOUT(cell(fresh, DeviceManageWidget::ColState), QStringLiteral("Connection failed"), 5000);
+    }
+
+    void restoreFactoryAsksFirst()
+    {
+        // The registered ones are not listed; put the fresh one back on the LAN
+        // under another address so the search lists it again.
+        m_fresh->setStoredValue(13002, QStringLiteral("IP"), QStringLiteral("127.66.0.8"));
+        onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
+            auto *results = qobject_cast<QStandardItemModel *>(
+                child<QTableView>(search, "m_SearchDevTableView")->model());
+            QTRY_COMPARE_WITH_TIMEOUT(results->rowCount(), 1, 5000);
+            results->item(0, 0)->setCheckState(Qt::Checked);
+            onModal<CustomDialog>([](CustomDialog *q) {
+                QCOMPARE(child<QLabel>(q, "labelInfo")->text(),
+                         QStringLiteral("Are you sure you want to restore this device?"));
+                QTest::mouseClick(child<QPushButton>(q, "pushButtonCancel"), Qt::LeftButton);
+            });
+            child<QPushButton>(search, "m_RestoreBtn")->click();
+            QCOMPARE(m_responder->requestCount(30005), 0);
+            onModal<CustomDialog>([](CustomDialog *q) { QTest::keyClick(q, Qt::Key_Return); });
+            child<QPushButton>(search, "m_RestoreBtn")->click();
+            QTRY_COMPARE(m_responder->requestCount(30005), 1);
+            QVERIFY(toastTexts().contains(QStringLiteral("The device is being modifiedPlease search again later.")));
+            search->reject();
+        });
+        child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();
+    }
+
+    void onvifSearchAddsACamera()
+    {
+        OnvifCam::CameraServer camera;
+        QVERIFY(camera.listen(QHostAddress(QStringLiteral("127.66.0.30"))));
+        camera.loadCameraDir(cameraDir(QStringLiteral("happytimesoft")));
+        OnvifCam::ProbeResponder probes;
+        QVERIFY(probes.bind(QHostAddress(QStringLiteral("127.66.0.31"))));
+        probes.setProbeMatches({OnvifCam::ProbeResponder::fromServiceUriTemplate(
+            readFixture(QStringLiteral("onvif/test/serverMockup/Probe.xml")), camera.deviceServiceUrl())});
+        ONVIF::Service::instance()->setProbeTarget(probes.address(), probes.port());
+
+        const QString ip = camera.address().toString();
+        onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
+            auto *onvifBox = child<QCheckBox>(search, "m_OnvifchkBox");
+            QTest::mouseClick(onvifBox, Qt::LeftButton, {}, QPoint(5, onvifBox->height() / 2));
+            QVERIFY(!child<QCheckBox>(search, "m_KelvochkBox")->isChecked());
+            QVERIFY(!child<QPushButton>(search, "m_RestoreBtn")->isVisible());
+            QVERIFY(!child<QPushButton>(search, "m_ModifyAllIPBtn")->isVisible());
+            auto *view = child<QTableView>(search, "m_SearchDevTableView");
+            auto *results = qobject_cast<QStandardItemModel *>(view->model());
+            QTRY_VERIFY_WITH_TIMEOUT(CSearchManageWidget::findRowByText(ip, results, 0) >= 0, 10000);
+            const int row = CSearchManageWidget::findRowByText(ip, results, 0);
+            QCOMPARE(results->item(row, 1)->text(), QStringLiteral("ONVIF"));
+            QCOMPARE(results->item(row, 4)->text(), QStringLiteral("Search ok"));
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                               view->visualRect(results->index(row, 2)).center());
+            QTRY_COMPARE(CSearchManageWidget::findRowByText(ip, results, 0), -1);
+            search->reject();
+        });
+        child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();
+        QVERIFY(probes.probeCount() >= 1);
+        QTRY_VERIFY(m_page->getRowIndexByIp(ip) >= 0);
+        QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
+        QVERIFY(storedAddresses().contains(ip));
+        QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ip)->devType, 2);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(onvif);
+    TestDeviceManagePage test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_devicemanagepage.moc"

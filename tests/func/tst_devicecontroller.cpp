@@ -1,0 +1,371 @@
+// The device side of the main window against simulated devices on loopback:
+// login sequence, follow-up requests, heartbeat, channel records, reconnect,
+// and the add / delete / modify handlers with a real database file.
+
+#include "CommandProcessor.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A simulated device with the arrival time of every request.
+struct Peer
+{
+    explicit Peer(SimDevice::Kind kind) : dev(kind)
+    {
+        clock.start();
+        QObject::connect(&dev, &SimDevice::requestReceived, &dev,
+                         [this](const SimRequest &r) { times.append({r.cmd, clock.elapsed()}); });
+    }
+    bool listen(const QString &ip) { return dev.listen(QHostAddress(ip), 0); }
+    QString ip() const { return dev.address().toString(); }
+    // Arrival time of the n-th request of cmd (from 0), -1 when absent.
+    qint64 timeOf(unsigned cmd, int n = 0) const
+    {
+        for (const auto &t : times) {
+            if (t.first == cmd && n-- == 0)
+                return t.second;
+        }
+        return -1;
+    }
+    FUN_DEV_INFO *record(const QString &name) const
+    {
+        auto *rec = new FUN_DEV_INFO;
+        rec->ip = ip();
+        rec->sn = ip();
+        rec->devPort = dev.port();
+        rec->devType = dev.kind() == SimDevice::Nvr ? 1 : 0;
+        rec->name = name;
+        return rec;
+    }
+
+    SimDevice dev;
+    QElapsedTimer clock;
+    QList<QPair<unsigned, qint64>> times;
+};
+
+QSharedPointer<CMS_Devices> rowOf(const QString &ip)
+{
+    for (const auto &row : OrmHelper::getAllDevices()) {
+        if (row->DevIP == ip)
+            return row;
+    }
+    return {};
+}
+
+} // namespace
+
+class TestDeviceController : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Peer> m_ipc;
+    std::unique_ptr<Peer> m_nvr;
+    std::unique_ptr<DeviceController> m_ctl;
+
+private slots:
+    void initTestCase()
+    {
+        registerKelvoMetaTypes();
+        SdkTimings t;
+        t.heartbeatIntervalMs = 300;
+        t.replyTimeoutMs = 1500;
+        t.reconnectUnitMs = 50;
+        KelvoSDKHelper::instance()->setTimings(t);
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+
+        m_ipc = std::make_unique<Peer>(SimDevice::Ipc);
+        m_ipc->dev.setStoredBody(15003, "<CapList>+audio+PD1+OSD1</CapList>");
+        QVERIFY(m_ipc->listen("127.61.0.1"));
+        m_nvr = std::make_unique<Peer>(SimDevice::Nvr);
+        m_nvr->dev.state().maxChannels = 4;
+        m_nvr->dev.state().channelStates = "1100";
+        QVERIFY(m_nvr->listen("127.61.0.2"));
+
+        FUN_DEV_INFO ipc = *std::unique_ptr<FUN_DEV_INFO>(m_ipc->record("cam"));
+        FUN_DEV_INFO nvr = *std::unique_ptr<FUN_DEV_INFO>(m_nvr->record("recorder"));
+        OrmHelper::AddDevs({&ipc, &nvr});
+
+        m_ctl = std::make_unique<DeviceController>();
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_ctl)
+            m_ctl->closeApp();
+        m_ctl.reset();
+        QTest::qWait(50);
+    }
+
+    void loginSequence()
+    {
+        auto *reg = DeviceInfoManager::instance();
+        FUN_DEV_INFO *ipc = reg->findDevInfo(m_ipc->ip());
+        FUN_DEV_INFO *nvr = reg->findDevInfo(m_nvr->ip());
+        QVERIFY(ipc && nvr);
+        QCOMPARE(ipc->name, QString("cam"));
+        QCOMPARE(ipc->loginStatus, 0);
+
+        m_ctl->onTimeoutLoginDevice();
+
+        QTRY_COMPARE(ipc->loginStatus, 1);
+        QTRY_COMPARE(nvr->loginStatus, 1);
+
+        // The login body, with the record's credentials.
+        const QList<SimRequest> logins = m_ipc->dev.requests(14012);
+        QVERIFY(!logins.isEmpty());
+        QCOMPARE(logins.first().bodyText, QString("<userName>admin</userName><password>402917</password>"));
+
+        // Follow-ups: capabilities at once, version after 50 ms, network after 100 ms.
+        QTRY_VERIFY(!ipc->mac.isEmpty());
+        QTRY_VERIFY(!nvr->mac.isEmpty());
+        for (Peer *peer : {m_ipc.get(), m_nvr.get()}) {
+            const qint64 login = peer->timeOf(14012);
+            const qint64 caps = peer->timeOf(15003);
+            const qint64 version = peer->timeOf(14002);
+            const qint64 network = peer->timeOf(13002);
+            QVERIFY(login >= 0 && caps >= login);
+            // One millisecond of slack for the clock granularity of the two ends.
+            QVERIFY2(version - caps >= 49, qPrintable(QString::number(version - caps)));
+            QVERIFY2(network - caps >= 99, qPrintable(QString::number(network - caps)));
+            QVERIFY(network > version);
+            QVERIFY2(network - caps < 1500, qPrintable(QString::number(network - caps)));
+        }
+
+        // The multi-channel IPC: capabilities, identity and its channel records.
+        QCOMPARE(ipc->channelNum, uint8_t(2));
+        QCOMPARE(ipc->capList, QString("+audio+PD1+OSD1"));
+        QCOMPARE(ipc->version, QString("V1.2.3.20261201"));
+        QCOMPARE(ipc->model, QString("IPC"));
+        QCOMPARE(ipc->sdkPlatform, QString("SIGMASTAR"));
+        QCOMPARE(ipc->sn, m_ipc->dev.uid());
+        QCOMPARE(ipc->mac, m_ipc->dev.storedValue(13002, "MAC"));
+        QTRY_VERIFY(reg->findDevInfo(m_ipc->ip() + "_2"));
+        QCOMPARE(reg->findDevInfo(m_ipc->ip() + "_1")->name, QString("CH_01"));
+        QCOMPARE(reg->findDevInfo(m_ipc->ip() + "_2")->name, QString("CH_02"));
+        QVERIFY(!reg->findDevInfo(m_ipc->ip() + "_3"));
+        // The serial number that replaced the address is stored.
+        QTRY_COMPARE(rowOf(m_ipc->ip())->DevSN, m_ipc->dev.uid());
+
+        // The NVR keeps its own channel count and gets four channel records.
+        QCOMPARE(nvr->channelNum, uint8_t(4));
+        const QList<FUN_DEV_INFO *> channels = reg->channelsOf(m_nvr->ip());
+        QCOMPARE(channels.size(), 4);
+        QCOMPARE(channels.at(3)->name, QString("CH_04"));
+        QCOMPARE(channels.at(0)->devType, 1);
+        QVERIFY(m_ctl->pendingLogins().isEmpty());
+    }
+
+    void heartbeatDrivesNvrChannels()
+    {
+        auto *reg = DeviceInfoManager::instance();
+        FUN_DEV_INFO *nvr = reg->findDevInfo(m_nvr->ip());
+        QTRY_COMPARE(nvr->ipcsStat, QString("1100"));
+        QList<FUN_DEV_INFO *> channels = reg->channelsOf(m_nvr->ip());
+        QTRY_COMPARE(channels.at(0)->loginStatus, 1);
+        QCOMPARE(channels.at(1)->loginStatus, 1);
+        QCOMPARE(channels.at(2)->loginStatus, 0);
+        QCOMPARE(channels.at(3)->loginStatus, 0);
+
+        QSignalSpy changed(m_ctl.get(), &DeviceController::nvrChannelStatusChanged);
+        m_nvr->dev.state().channelStates = "0011";
+        QTRY_COMPARE(nvr->ipcsStat, QString("0011"));
+        QCOMPARE(channels.at(0)->loginStatus, 0);
+        QCOMPARE(channels.at(3)->loginStatus, 1);
+        QVERIFY(changed.size() >= 1);
+
+        // Heartbeats keep coming while the device answers.
+        const int before = m_ipc->dev.requestCount(35001);
+        QTRY_VERIFY(m_ipc->dev.requestCount(35001) >= before + 2);
+    }
+
+    void reconnectAfterDrop()
+    {
+        FUN_DEV_INFO *ipc = DeviceInfoManager::instance()->findDevInfo(m_ipc->ip());
+        const int logins = m_ipc->dev.requestCount(14012);
+        QSignalSpy status(m_ctl.get(), &DeviceController::devStatusChanged);
+        m_ipc->dev.dropConnections();
+        QTRY_COMPARE(ipc->loginStatus, 0);
+        QVERIFY(!status.isEmpty());
+        QTRY_VERIFY(m_ipc->dev.requestCount(14012) > logins);
+        QTRY_COMPARE(ipc->loginStatus, 1);
+        QTRY_VERIFY(m_ipc->dev.requestCount(15003) >= 2);
+    }
+
+    void silentDeviceGoesOffline()
+    {
+        FUN_DEV_INFO *nvr = DeviceInfoManager::instance()->findDevInfo(m_nvr->ip());
+        const QList<FUN_DEV_INFO *> channels = DeviceInfoManager::instance()->channelsOf(m_nvr->ip());
+        // The session reconnects at once (the device still accepts), so catch
+        // the offline state when it is announced.
+        bool sawOffline = false;
+        bool channelsOffline = false;
+        auto c = connect(m_ctl.get(), &DeviceController::nvrChannelStatusChanged, this, [&](FUN_DEV_INFO *d) {
+            if (d != nvr || d->loginStatus != 0)
+                return;
+            sawOffline = true;
+            channelsOffline = std::all_of(channels.begin(), channels.end(),
+                                          [](FUN_DEV_INFO *ch) { return ch->loginStatus == 0; });
+        });
+        const int logins = m_nvr->dev.requestCount(14012);
+        m_nvr->dev.setSilent(true);
+        QTRY_VERIFY_WITH_TIMEOUT(sawOffline, 8000);
+        QVERIFY(channelsOffline);
+        m_nvr->dev.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(m_nvr->dev.requestCount(14012) > logins, 8000);
+        QTRY_COMPARE(nvr->loginStatus, 1);
+        QTRY_COMPARE(channels.at(3)->loginStatus, 1);
+        disconnect(c);
+    }
+
+    void loginRepeatedWhilePending()
+    {
+        Peer slow(SimDevice::Ipc);
+        QVERIFY(slow.listen("127.61.0.3"));
+        slow.dev.setHandler(14012, [](SimConnection *, const SimRequest &) {});
+        FUN_DEV_INFO *rec = slow.record("slow");
+        emit SignalsHelper::instance()->signalAddDevs({rec});
+        QTRY_COMPARE(slow.dev.requestCount(14012), 1);
+        QCOMPARE(m_ctl->pendingLogins(), QList<QString>({slow.ip()}));
+        QTRY_COMPARE_WITH_TIMEOUT(slow.dev.requestCount(14012), 2, 3000);
+        const qint64 gap = slow.timeOf(14012, 1) - slow.timeOf(14012, 0);
+        QVERIFY2(gap >= 990 && gap < 2500, qPrintable(QString::number(gap)));
+        QTest::qWait(1300);
+        QCOMPARE(slow.dev.requestCount(14012), 2);
+        // Connected but not logged in: no follow-up requests.
+        QCOMPARE(slow.dev.requestCount(15003), 0);
+        emit SignalsHelper::instance()->signalDelDevs({rec});
+        QVERIFY(m_ctl->pendingLogins().isEmpty());
+    }
+
+    void refusedLogin()
+    {
+        Peer peer(SimDevice::Ipc);
+        QVERIFY(peer.listen("127.61.0.4"));
+        FUN_DEV_INFO *rec = peer.record("wrong");
+        rec->password = "nope";
+        QSignalSpy added(m_ctl.get(), &DeviceController::deviceAdded);
+        emit SignalsHelper::instance()->signalAddDevs({rec});
+        QCOMPARE(added.size(), 1);
+        QVERIFY(rec->dbId > 0);
+        QTRY_COMPARE(rec->loginStatus, 2);
+        QTest::qWait(700);
+        QCOMPARE(peer.dev.requestCount(15003), 0);
+        QCOMPARE(peer.dev.requestCount(35001), 0);
+        QCOMPARE(rec->loginStatus, 2);
+
+        // New credentials: the record is replaced by the copy and logged in again;
+        // the password goes out escaped and arrives intact.
+        peer.dev.state().password = "p&ss<1>";
+        auto *copy = new FUN_DEV_INFO(*rec);
+        copy->password = "p&ss<1>";
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        auto *reg = DeviceInfoManager::instance();
+        QCOMPARE(reg->findDevInfo(peer.ip()), copy);
+        QTRY_COMPARE(copy->loginStatus, 1);
+        QCOMPARE(peer.dev.requests(14012).last().body.value("password"), QString("p&ss<1>"));
+        QCOMPARE(rowOf(peer.ip())->LoginPassword, QString("p&ss<1>"));
+        QCOMPARE(rowOf(peer.ip())->id, long(copy->dbId));
+        emit SignalsHelper::instance()->signalDelDevs({copy});
+    }
+
+    void modifyNameAndGroup()
+    {
+        auto group = QSharedPointer<CMS_Organization>::create();
+        group->Name = "Yard";
+        group->ParentId = 1;
+        QVERIFY(OrmHelper::saveOrganization(group));
+
+        auto *reg = DeviceInfoManager::instance();
+        FUN_DEV_INFO *ipc = reg->findDevInfo(m_ipc->ip());
+        QSignalSpy edited(m_ctl.get(), &DeviceController::deviceEdited);
+        const int logins = m_ipc->dev.requestCount(14012);
+
+        auto *copy = new FUN_DEV_INFO(*ipc);
+        copy->name = "front door";
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        QCOMPARE(reg->findDevInfo(m_ipc->ip()), ipc);
+        QCOMPARE(ipc->name, QString("front door"));
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(rowOf(m_ipc->ip())->DevName, QString("front door"));
+
+        copy = new FUN_DEV_INFO(*ipc);
+        copy->group = "Yard";
+        copy->onvifAuth = 1;
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        QCOMPARE(ipc->group, QString("Yard"));
+        QCOMPARE(edited.size(), 2);
+        QCOMPARE(rowOf(m_ipc->ip())->DevGroup, int(group->id));
+        QCOMPARE(ipc->loginStatus, 1);
+        QCOMPARE(m_ipc->dev.requestCount(14012), logins);
+
+        // Unknown address: nothing changes (and the copy is freed).
+        copy = new FUN_DEV_INFO(*ipc);
+        copy->ip = "127.61.9.9";
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        emit SignalsHelper::instance()->signalModifyDev(nullptr);
+        QCOMPARE(edited.size(), 2);
+    }
+
+    void deleteNvr()
+    {
+        auto *reg = DeviceInfoManager::instance();
+        FUN_DEV_INFO *nvr = reg->findDevInfo(m_nvr->ip());
+        QVERIFY(nvr);
+        QStringList order;
+        connect(m_ctl.get(), &DeviceController::removeFromRecordSchedules, this, [&] { order << "schedules"; });
+        connect(m_ctl.get(), &DeviceController::devicesDeleting, this, [&] { order << "table"; });
+        connect(m_ctl.get(), &DeviceController::deviceRemoving, this,
+                [&](FUN_DEV_INFO *d) { order << devKey(d) + (reg->findDevInfo(devKey(d)) ? "" : " gone"); });
+        emit SignalsHelper::instance()->signalDelDevs({nvr});
+        const QString ip = m_nvr->ip();
+        QCOMPARE(order, QStringList({"schedules", "table", ip + "_1", ip + "_2", ip + "_3", ip + "_4", ip}));
+        QVERIFY(!reg->findDevInfo(ip));
+        QVERIFY(reg->channelsOf(ip).isEmpty());
+        QVERIFY(!rowOf(ip));
+        QVERIFY(rowOf(m_ipc->ip()));
+        QVERIFY(!KelvoSDKHelper::instance()->hasSession(m_nvr->dev.loginKey()));
+        QTRY_COMPARE(m_nvr->dev.connectionCount(), 0);
+        QCOMPARE(nvr->ip, ip);
+    }
+
+    void alarmAndPtzHooks()
+    {
+        QSignalSpy alarm(m_ctl.get(), &DeviceController::alarmReceived);
+        QSignalSpy ptz(m_ctl.get(), &DeviceController::ptzConfigReceived);
+        m_ipc->dev.pushAlarm("<alarmType>1</alarmType>");
+        m_ipc->dev.pushMessage(40001, "<ptz>1</ptz>");
+        QTRY_COMPARE(alarm.size(), 1);
+        QTRY_COMPARE(ptz.size(), 1);
+        QCOMPARE(alarm.first().first().value<FUN_DEV_INFO *>(), DeviceInfoManager::instance()->findDevInfo(m_ipc->ip()));
+        QVERIFY(alarm.first().at(1).toString().contains("alarmType"));
+    }
+
+    void closeAppReleasesConnections()
+    {
+        FUN_DEV_INFO *ipc = DeviceInfoManager::instance()->findDevInfo(m_ipc->ip());
+        QCOMPARE(ipc->loginStatus, 1);
+        m_ctl->closeApp();
+        QVERIFY(m_ctl->isClosing());
+        QVERIFY(DeviceInfoManager::instance()->getAllDevInfo().isEmpty());
+        QCOMPARE(KelvoSDKHelper::instance()->sessionCount(), 0);
+        QTRY_COMPARE(m_ipc->dev.connectionCount(), 0);
+        QTest::qWait(100);
+        // Broken connections are no longer reported into the records.
+        QCOMPARE(ipc->loginStatus, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeviceController)
+#include "tst_devicecontroller.moc"

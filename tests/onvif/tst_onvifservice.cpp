@@ -1,0 +1,473 @@
+// The device-information road against the loopback camera (recorded replies of
+// real cameras, see OnvifFixtures.h) and WS-Discovery against the loopback responder.
+
+#include "OnvifCameraServer.h"
+#include "OnvifClient.h"
+#include "OnvifFixtures.h"
+#include "OnvifNamespaces.h"
+#include "OnvifService.h"
+#include "KelvoCommon.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace ONVIF;
+using OnvifCam::CameraServer;
+using OnvifCam::ProbeResponder;
+using DevInfo = Service::ONVIF_DEV_INFO;
+
+Q_DECLARE_METATYPE(CameraServer::Auth)
+
+namespace {
+
+QStringList logLines;
+QtMessageHandler previousHandler = nullptr;
+
+void captureLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    logLines << message;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+QString mediaPath(const QString &url)
+{
+    return QUrl(url).path();
+}
+
+} // namespace
+
+class TestOnvifService : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CameraServer> server;
+
+    DevInfo record(int authMode, const QString &password = QStringLiteral("s3cret")) const
+    {
+        DevInfo info;
+        info.ip = server->address().toString();
+        info.xaddr = server->deviceServiceUrl();
+        info.user = QStringLiteral("admin");
+        info.password = password;
+        info.authMode = authMode;
+        return info;
+    }
+
+    void startCamera(const QString &model, CameraServer::Auth auth)
+    {
+        server.reset(new CameraServer);
+        QVERIFY(server->listen());
+        server->loadCameraDir(cameraDir(model));
+        server->setAuth(auth);
+        server->setCredentials(QStringLiteral("admin"), QStringLiteral("s3cret"));
+        Client::clearAuthCache(server->address().toString());
+    }
+
+private slots:
+    void cleanup() { server.reset(); }
+
+    void fullCameras_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<CameraServer::Auth>("auth");
+        QTest::addColumn<QString>("manufacturer");
+        QTest::addColumn<QString>("modelName");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<QStringList>("tokens");
+        QTest::addColumn<QString>("uri");
+
+        struct Camera { const char *dir, *manufacturer, *model, *firmware, *serial, *media; QStringList tokens; const char *uri; };
+        const QList<Camera> cameras = {
+            {"ENP1A14-IR_25X", "ONVIF", "ENP1A14-IR/25X", "V5.5.3 build 180822", "ENP1A14-IR/25X20190430AAWRD14878498W",
+             "/onvif/Media", {"Profile_1", "Profile_2", "Profile_3"},
+             "rtsp://192.168.1.182:554/Streaming/Channels/101?transportmode=mcast&profile=Profile_1"},
+            {"IPD-H4K8M05-BS", "", "IPD-H4K8M05-BS", "V1.04.10-190309", "071D3E36963F", "/onvif/media_service",
+             {"MainStream", "SubStream"}, "rtsp://192.168.15.40:554/1/h264major"},
+            {"IPG-8150PSS", "ONVIF_IPNC", "IPG-8150PSS", "1.3.0-20210203CN-PT", "I207215E7840DFDA9877E8B",
+             "/onvif/media_service", {"PROFILE_000", "PROFILE_001"}, "rtsp://10.200.1.2/live/0/MAIN"},
+            {"SUNBA", "SUNBA", "Performance-Series", "QIPC-B2202.3.73.C06290.NB.230628", "210231T2H63235000045",
+             "/onvif/media", {"media_profile1", "media_profile2", "media_profile3"}, "rtsp://162.191.54.181/media/video1"},
+            {"happytimesoft", "Happytimesoft", "IPCamera", "2.4", "123456", "/onvif/media_service",
+             {"ProfileToken_1", "ProfileToken_2"},
+             "rtsp://192.168.2.119/test.mp4&t=unicast&p=rtsp&ve=H264&w=1280&h=720&ae=PCMU&sr=8000"},
+        };
+        for (const Camera &c : cameras) {
+            for (auto auth : {CameraServer::Auth::Digest, CameraServer::Auth::UsernameToken}) {
+                const char *authName = auth == CameraServer::Auth::Digest ? "digest" : "token";
+                QTest::addRow("%s %s", c.dir, authName) << c.dir << auth << c.manufacturer << c.model << c.firmware
+                                                        << c.serial << c.media << c.tokens << c.uri;
+            }
+        }
+    }
+
+    void fullCameras()
+    {
+        QFETCH(QString, model);
+        QFETCH(CameraServer::Auth, auth);
+        startCamera(model, auth);
+        Service service(QList<QHostAddress>{});
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        const DevInfo in = record(auth == CameraServer::Auth::Digest ? 2 : 1);
+        QVERIFY(service.modiflyDev(in));
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(updated.at(0).at(0).toString(), in.ip);
+
+        const DevInfo out = service.getDevices().value(in.ip);
+        QCOMPARE(out.status, 1);
+        QTEST(out.manufacturer, "manufacturer");
+        QTEST(out.model, "modelName");
+        QCOMPARE(out.hardware, out.model);
+        QTEST(out.firmwareVersion, "firmware");
+        QTEST(out.serialNumber, "serial");
+        QCOMPARE(out.user, in.user);
+        QCOMPARE(out.password, in.password);
+        QCOMPARE(out.authMode, in.authMode);
+        QVERIFY(out.mediaXaddr.startsWith(server->baseUrl()));
+        QTEST(mediaPath(out.mediaXaddr), "media");
+        QFETCH(QStringList, tokens);
+        QCOMPARE(out.profileTokens, QSet<QString>(tokens.begin(), tokens.end()));
+        QCOMPARE(out.streamUris.keys(), tokens);
+        QFETCH(QString, uri);
+        for (const QString &u : out.streamUris)
+            QCOMPARE(u, uri);
+        QCOMPARE(service.getUriInfo(in.ip, 0), uri);
+        QCOMPARE(service.getUriInfo(in.ip, 1), uri);
+
+        // The media requests went to the media address the camera named.
+        int mediaRequests = 0;
+        for (const auto &r : server->requests()) {
+            if (r.operation == OnvifCam::GetProfiles || r.operation == OnvifCam::GetStreamUri) {
+                QCOMPARE(r.target, mediaPath(out.mediaXaddr));
+                ++mediaRequests;
+            }
+        }
+        QVERIFY(mediaRequests >= 1 + tokens.size());
+    }
+
+    void partialCameras_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("hasMedia");
+        QTest::addColumn<int>("tokenCount");
+        QTest::newRow("DCS-6511: no GetStreamUri") << "DCS-6511" << 1 << true << 2;
+        QTest::newRow("GX728MF-IR28: no GetStreamUri") << "GX728MF-IR28" << 1 << true << 3;
+        QTest::newRow("SUNBA.405: malformed GetProfiles") << "SUNBA.405" << 1 << true << 0;
+        QTest::newRow("unknown: only a malformed GetCapabilities") << "unknown" << 2 << false << 0;
+    }
+
+    void partialCameras()
+    {
+        QFETCH(QString, model);
+        startCamera(model, CameraServer::Auth::Digest);
+        Service service(QList<QHostAddress>{});
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        const DevInfo in = record(2);
+        QVERIFY(!service.modiflyDev(in)); // never reported as a complete road
+        QCOMPARE(updated.count(), 1);
+        const DevInfo out = service.getDevices().value(in.ip);
+        QTEST(out.status, "status");
+        QFETCH(bool, hasMedia);
+        QCOMPARE(!out.mediaXaddr.isEmpty(), hasMedia);
+        QTEST(out.profileTokens.size(), "tokenCount");
+        QVERIFY(out.streamUris.isEmpty());
+        QCOMPARE(service.getUriInfo(in.ip, 0), QString());
+    }
+
+    void malformedDeviceInformation()
+    {
+        startCamera("SUNBA", CameraServer::Auth::None);
+        server->setReply(OnvifCam::GetDeviceInformation, readCameraFile("SUNBA.405", "ptz/GetPresetsResponse.xml")
+                                                             + readFixture("onvif/test/serverMockup/Error.xml"));
+        Service service(QList<QHostAddress>{});
+        QVERIFY(!service.modiflyDev(record(0)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.status, 2);
+        QVERIFY(out.model.isEmpty());
+        QCOMPARE(server->requestCount(), 1);
+    }
+
+    void wrongCredentialsFail_data()
+    {
+        QTest::addColumn<CameraServer::Auth>("auth");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("digest") << CameraServer::Auth::Digest << 2;
+        QTest::newRow("token") << CameraServer::Auth::UsernameToken << 1;
+        QTest::newRow("digest camera, no auth") << CameraServer::Auth::Digest << 0;
+    }
+
+    void wrongCredentialsFail()
+    {
+        QFETCH(CameraServer::Auth, auth);
+        QFETCH(int, mode);
+        startCamera("SUNBA", auth);
+        Service service(QList<QHostAddress>{});
+        QVERIFY(!service.modiflyDev(record(mode, QStringLiteral("wrong"))));
+        QCOMPARE(service.getDevices().value(server->address().toString()).status, 2);
+    }
+
+    void hangingCameraCostsTheTimeout()
+    {
+        startCamera("SUNBA", CameraServer::Auth::None);
+        server->setHangOperations({"*"});
+        Service service(QList<QHostAddress>{});
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!service.modiflyDev(record(0)));
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500, qPrintable(QString::number(elapsed)));
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(service.getDevices().value(server->address().toString()).status, 2);
+    }
+
+    void laterFailureKeepsEarlierValues()
+    {
+        startCamera("IPG-8150PSS", CameraServer::Auth::None);
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.modiflyDev(record(0)));
+        const QString ip = server->address().toString();
+        const DevInfo first = service.getDevices().value(ip);
+
+        // A fault where GetCapabilities was, and a dead GetStreamUri: nothing learned is lost.
+        server->setReply(OnvifCam::GetCapabilities, readCameraFile("ENP1A14-IR_25X", "device_management/Fault.xml"));
+        QVERIFY(!service.getDeviceInformation(ip));
+        DevInfo after = service.getDevices().value(ip);
+        QCOMPARE(after.status, 1);
+        QCOMPARE(after.mediaXaddr, first.mediaXaddr);
+        QCOMPARE(after.streamUris, first.streamUris);
+
+        server->clearReply(OnvifCam::GetDeviceInformation);
+        QVERIFY(!service.getDeviceInformation(ip));
+        after = service.getDevices().value(ip);
+        QCOMPARE(after.status, 2);
+        QCOMPARE(after.model, first.model);
+        QCOMPARE(after.streamUris, first.streamUris);
+    }
+
+    void otherPrefixesEverywhere()
+    {
+        // Replies written with prefixes no camera of the fixtures uses.
+        startCamera("happytimesoft", CameraServer::Auth::None);
+        const QString env = QStringLiteral("<?xml version=\"1.0\"?><E:Envelope xmlns:E=\"%1\" xmlns:D=\"%2\" xmlns:M=\"%3\" xmlns:S=\"%4\"><E:Body>%5</E:Body></E:Envelope>");
+        auto wrap = [&](const QString &body) { return env.arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt, body).toUtf8(); };
+        server->setReply(OnvifCam::GetDeviceInformation, wrap("<D:GetDeviceInformationResponse><D:Manufacturer>Acme</D:Manufacturer><D:Model>X1</D:Model><D:FirmwareVersion>9</D:FirmwareVersion></D:GetDeviceInformationResponse>"));
+        server->setReply(OnvifCam::GetCapabilities, wrap("<D:GetCapabilitiesResponse><D:Capabilities><S:Media><S:XAddr>http://10.1.1.1/m</S:XAddr></S:Media></D:Capabilities></D:GetCapabilitiesResponse>"));
+        server->setReply(OnvifCam::GetProfiles, wrap("<M:GetProfilesResponse><M:Profiles token=\"b\"/><Profiles xmlns=\"" + NS::Trt + "\" token=\"a\"/></M:GetProfilesResponse>"));
+        server->setReply(OnvifCam::GetStreamUri, wrap("<M:GetStreamUriResponse><M:MediaUri><S:Uri> rtsp://10.1.1.1/s?a=1&amp;b=2 </S:Uri></M:MediaUri></M:GetStreamUriResponse>"));
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.modiflyDev(record(0)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.model, QStringLiteral("X1"));
+        QCOMPARE(out.serialNumber, QString()); // optional, absent
+        QCOMPARE(out.mediaXaddr, server->baseUrl() + "/m");
+        QCOMPARE(out.streamUris.keys(), QStringList({"a", "b"}));
+        QCOMPARE(out.streamUris.value("a"), QStringLiteral("rtsp://10.1.1.1/s?a=1&b=2"));
+    }
+
+    void mainAndSubStreamByTokenOrder()
+    {
+        Service service(QList<QHostAddress>{});
+        QCOMPARE(service.getUriInfo("192.0.2.7", 0), QString());
+        startCamera("SUNBA", CameraServer::Auth::None);
+        QVERIFY(service.modiflyDev(record(0)));
+        // Per-token URIs: the test camera answers one file, so check the order rule on the map itself.
+        DevInfo info = service.getDevices().value(server->address().toString());
+        QCOMPARE(info.streamUris.firstKey(), QStringLiteral("media_profile1"));
+        QCOMPARE(info.streamUris.lastKey(), QStringLiteral("media_profile3"));
+    }
+
+    void singleton()
+    {
+        Service *service = Service::instance();
+        QVERIFY(service);
+        QCOMPARE(Service::instance(), service);
+        QCOMPARE(service->probeAddress(), QHostAddress(QStringLiteral("239.255.255.250")));
+        QCOMPARE(service->probePort(), quint16(3702));
+        QVERIFY(service->getDevices().isEmpty());
+    }
+
+    void unknownAddressStartsNoRoad()
+    {
+        Service service(QList<QHostAddress>{});
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        QVERIFY(!service.getDeviceInformation("192.0.2.1"));
+        QCOMPARE(updated.count(), 0);
+    }
+
+    void passwordsNeverLogged()
+    {
+        startCamera("SUNBA", CameraServer::Auth::Digest);
+        logLines.clear();
+        previousHandler = qInstallMessageHandler(captureLog);
+        Service service(QList<QHostAddress>{});
+        DevInfo in = record(2);
+        in.password = QStringLiteral("s3cret");
+        service.modiflyDev(in);
+        server->setAuth(CameraServer::Auth::UsernameToken);
+        in.authMode = 1;
+        in.password = QStringLiteral("wrongPassw0rd");
+        service.modiflyDev(in);
+        qInstallMessageHandler(previousHandler);
+        QVERIFY(!logLines.isEmpty());
+        for (const QString &line : qAsConst(logLines)) {
+            QVERIFY2(!line.contains("s3cret") && !line.contains("wrongPassw0rd"), qPrintable(line));
+        }
+    }
+
+    // ---- discovery ----------------------------------------------------------------
+
+    void discoveryFindsTheResponderDevice()
+    {
+        startCamera("IPG-8150PSS", CameraServer::Auth::None);
+        server->setCredentials(DEFAULT_DEV_USER, DEFAULT_DEV_PASSWORD);
+        ProbeResponder responder;
+        QVERIFY(responder.bind());
+        responder.setProbeMatches({ProbeResponder::fromServiceUriTemplate(
+            readFixture("onvif/test/serverMockup/Probe.xml"), server->deviceServiceUrl() + " http://127.0.0.9:1/onvif/device_service")});
+
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(responder.address(), responder.port());
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        service.searchDevices();
+        QVERIFY(updated.wait(5000));
+        const QString ip = server->address().toString();
+        QCOMPARE(updated.at(0).at(0).toString(), ip);
+
+        const auto devices = service.getDevices();
+        QCOMPARE(devices.size(), 1);
+        const DevInfo d = devices.value(ip);
+        QCOMPARE(d.xaddr, server->deviceServiceUrl()); // the first XAddr, port kept
+        QCOMPARE(d.uuid, QStringLiteral("c9790c3a-701b-464d-a189-0060351c8ada"));
+        QCOMPARE(d.devName, QStringLiteral("PREDATOR"));
+        QCOMPARE(d.user, DEFAULT_DEV_USER);
+        QCOMPARE(d.password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(d.authMode, 2);
+        QCOMPARE(d.model, QStringLiteral("IPG-8150PSS"));
+        QCOMPARE(d.streamUris.size(), 2);
+
+        // Both probes went out; the answer to the second found the device stored already.
+        QTRY_COMPARE(responder.probeCount(), 2);
+        QTest::qWait(100);
+        QCOMPARE(updated.count(), 1);
+        const QList<QByteArray> probes = responder.probes();
+        QVERIFY(probes.at(0).contains("tds:Device"));
+        QVERIFY(probes.at(1).contains("dn:NetworkVideoTransmitter"));
+        QVERIFY(probes.at(0).contains("<wsa:MessageID xmlns:wsa=\"http://schemas.xmlsoap.org/ws/2004/08/addressing\">uuid:{"));
+        QVERIFY(!probes.at(0).contains("%1"));
+    }
+
+    void secondSearchKeepsRegisteredDevice()
+    {
+        startCamera("happytimesoft", CameraServer::Auth::Digest);
+        ProbeResponder responder;
+        QVERIFY(responder.bind());
+        // The device answers with its address, and a second, discovered-only device too.
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt");
+        responder.setProbeMatches({
+            ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "11111111-2222", "HW", "Cam", server->address().toString() + ":" + QString::number(server->port())}),
+            ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "33333333-4444", "HW2", "Other", "127.0.0.77:1"}),
+        });
+
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(responder.address(), responder.port());
+        DevInfo registered = record(2);
+        registered.uuid = QStringLiteral("SERIAL-1");
+        QVERIFY(service.modiflyDev(registered));
+        QVERIFY(service.isRegistered(registered.ip));
+
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        service.searchDevices();
+        QTRY_VERIFY_WITH_TIMEOUT(service.getDevices().contains("127.0.0.77"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, 5000); // the new device's road (it fails)
+        QTest::qWait(300);
+
+        DevInfo kept = service.getDevices().value(registered.ip);
+        QCOMPARE(kept.password, QStringLiteral("s3cret"));
+        QCOMPARE(kept.authMode, 2);
+        QCOMPARE(kept.uuid, QStringLiteral("SERIAL-1"));
+        QCOMPARE(kept.streamUris.size(), 2);
+
+        // Another search: the discovered-only entry is dropped, the registered one stays.
+        responder.setProbeMatches({});
+        service.searchDevices();
+        const auto devices = service.getDevices();
+        QVERIFY(!devices.contains("127.0.0.77"));
+        QCOMPARE(devices.value(registered.ip).password, QStringLiteral("s3cret"));
+
+        service.setRegistered(registered.ip, false);
+        service.searchDevices();
+        QVERIFY(service.getDevices().isEmpty());
+        QTest::qWait(300);
+    }
+
+    void probeMatchReading_data()
+    {
+        QTest::addColumn<QByteArray>("datagram");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("ip");
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
+        QTest::newRow("port in xaddr") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.5:1"}) << true << "127.0.0.5";
+        QTest::newRow("not xml") << QByteArray("\x01\x02garbage") << false << "";
+        QTest::newRow("not a probe match") << readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml") << false << "";
+        QTest::newRow("no xaddrs") << QByteArray(tmpl).replace("<wsdd:XAddrs>http://{3}/onvif/device_service</wsdd:XAddrs>", "") << false << "";
+        QTest::newRow("xaddr without host") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", ""}) << false << "";
+        QTest::newRow("ignored") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.66"}) << false << "127.0.0.66";
+    }
+
+    void probeMatchReading()
+    {
+        QFETCH(QByteArray, datagram);
+        QFETCH(bool, stored);
+        QFETCH(QString, ip);
+        Service service(QList<QHostAddress>{});
+        service.setIgnoreList({"127.0.0.66"});
+        QCOMPARE(service.handleProbeMatch(decodeReply(datagram)), stored);
+        QCOMPARE(service.getDevices().size(), stored ? 1 : 0);
+        if (stored) {
+            QVERIFY(service.getDevices().contains(ip));
+            QCOMPARE(service.getDevices().value(ip).uuid, QStringLiteral("u1"));
+        }
+        QTest::qWait(60); // the road timer fires for a stored device and fails at once
+    }
+
+    void scopes()
+    {
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
+        QByteArray datagram = ProbeResponder::fromSlotTemplate(tmpl, {"u1", "MSTAR_IPNC", "My%20Cam", "127.0.0.5:1"});
+        datagram.replace("onvif://www.onvif.org/location/Default",
+                         "onvif://www.onvif.org/location/country/China onvif://www.onvif.org/location/city/Shenzhen");
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.handleProbeMatch(QString::fromUtf8(datagram)));
+        const DevInfo d = service.getDevices().value("127.0.0.5");
+        QCOMPARE(d.hardware, QStringLiteral("MSTAR_IPNC"));
+        QCOMPARE(d.location, QStringLiteral("Shenzhen"));
+        QCOMPARE(d.devName, QStringLiteral("My Cam"));
+        // The same address again is skipped.
+        QVERIFY(!service.handleProbeMatch(QString::fromUtf8(datagram)));
+        // A registered entry is never replaced by a ProbeMatch.
+        DevInfo mine = d;
+        mine.password = QStringLiteral("operator");
+        mine.authMode = 1;
+        mine.xaddr.clear(); // no road traffic
+        service.modiflyDev(mine);
+        service.searchDevices();
+        QVERIFY(!service.handleProbeMatch(QString::fromUtf8(datagram)));
+        QCOMPARE(service.getDevices().value("127.0.0.5").password, QStringLiteral("operator"));
+        QCOMPARE(service.getDevices().value("127.0.0.5").authMode, 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Q_INIT_RESOURCE(onvif);
+    QCoreApplication app(argc, argv);
+    TestOnvifService test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_onvifservice.moc"

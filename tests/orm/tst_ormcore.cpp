@@ -1,0 +1,336 @@
+#include "OrmDao.h"
+#include "OrmEntities.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+using namespace orm;
+
+class TestOrmCore : public QObject
+{
+    Q_OBJECT
+
+private:
+    int m_file = 0;
+
+    static QStringList tableColumns(const QString &table)
+    {
+        QStringList names;
+        dao::column_names(table, names);
+        return names;
+    }
+
+private slots:
+    void init()
+    {
+        OrmDatabase::setFailingStatementForTesting(QString());
+        OrmDatabase::closeAllConnections();
+        OrmDatabase::setDatabaseName(QDir::current().filePath(QStringLiteral("core%1.sqlite").arg(++m_file)));
+        OrmDatabase::setReady(true);
+    }
+
+    void cleanupTestCase()
+    {
+        OrmDatabase::setReady(false);
+        OrmDatabase::closeAllConnections();
+    }
+
+    void closedUntilReady()
+    {
+        OrmDatabase::setReady(false);
+        QList<QSharedPointer<CMS_User>> users;
+        const QSqlError err = dao::fetch_all(users);
+        QVERIFY(!err.text().isEmpty());
+        QVERIFY(err.text().contains(QStringLiteral("not initialised")));
+        QVERIFY(!QFile::exists(OrmDatabase::databaseName()));
+        {
+            OrmDatabase::InitScope scope;
+            QCOMPARE(dao::create_table<CMS_User>().text(), QString());
+        }
+        QVERIFY(!dao::create_table<CMS_Roles>().text().isEmpty());
+    }
+
+    void insertWritesIdBack()
+    {
+        QCOMPARE(dao::create_table<CMS_Devices>().text(), QString());
+        CMS_Devices a;
+        a.id = 42; // an id carried before insertion is not stored
+        a.DevIP = QStringLiteral("10.0.0.1");
+        QCOMPARE(dao::insert(a).text(), QString());
+        QCOMPARE(a.id, 1L);
+        QSharedPointer<CMS_Devices> b(new CMS_Devices());
+        b->DevIP = QStringLiteral("10.0.0.2");
+        QCOMPARE(dao::insert(b).text(), QString());
+        QCOMPARE(b->id, 2L);
+
+        CMS_Devices back;
+        back.id = 2;
+        QCOMPARE(dao::fetch_by_id(back).text(), QString());
+        QCOMPARE(back.DevIP, QStringLiteral("10.0.0.2"));
+        QCOMPARE(back.onvifAuth, -1);
+
+        back.id = 99;
+        QVERIFY(!dao::fetch_by_id(back).text().isEmpty());
+        QVERIFY(!dao::insert(QSharedPointer<CMS_Devices>()).text().isEmpty());
+    }
+
+    void valuesAreBoundNotPasted()
+    {
+        QCOMPARE(dao::create_table<CMS_Devices>().text(), QString());
+        const QString evil = QStringLiteral("x'); DROP TABLE CMS_Devices; --");
+        CMS_Devices d;
+        d.DevIP = evil;
+        d.DevName = QStringLiteral("quote ' and \" and :name and ?");
+        QCOMPARE(dao::insert(d).text(), QString());
+
+        QList<QSharedPointer<CMS_Devices>> rows;
+        QCOMPARE(dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), evil), rows)
+                     .text(),
+                 QString());
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first()->DevName, d.DevName);
+        QVERIFY(tableColumns(QStringLiteral("CMS_Devices")).contains(QStringLiteral("DevIP")));
+    }
+
+    void updateSaveExistCountDelete()
+    {
+        QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
+        QList<QSharedPointer<CMS_Organization>> groups;
+        for (int i = 0; i < 4; ++i) {
+            QSharedPointer<CMS_Organization> g(new CMS_Organization());
+            g->Name = QStringLiteral("g%1").arg(i);
+            g->ParentId = i % 2;
+            groups.append(g);
+        }
+        QCOMPARE(dao::insert(groups).text(), QString());
+        QCOMPARE(groups.at(3)->id, 4L);
+
+        long n = -1;
+        QCOMPARE(dao::count<CMS_Organization>(n).text(), QString());
+        QCOMPARE(n, 4L);
+        QCOMPARE(dao::count<CMS_Organization>(n, OrmQuery(QStringLiteral("WHERE ParentId = :p")).bind(QStringLiteral(":p"), 1))
+                     .text(),
+                 QString());
+        QCOMPARE(n, 2L);
+
+        groups[1]->Name = QStringLiteral("renamed");
+        groups[1]->bPlay = true;
+        QCOMPARE(dao::update(groups[1]).text(), QString());
+        CMS_Organization back;
+        back.id = 2;
+        QCOMPARE(dao::fetch_by_id(back).text(), QString());
+        QCOMPARE(back.Name, QStringLiteral("renamed"));
+        QCOMPARE(back.bPlay, true);
+        QCOMPARE(back.bRecord, false);
+
+        // save: update by id, insert without id, insert with a free id keeps it
+        back.Remark = QStringLiteral("saved");
+        QCOMPARE(dao::save(back).text(), QString());
+        QCOMPARE(back.id, 2L);
+        CMS_Organization fresh;
+        fresh.Name = QStringLiteral("fresh");
+        QCOMPARE(dao::save(fresh).text(), QString());
+        QCOMPARE(fresh.id, 5L);
+        CMS_Organization fixed;
+        fixed.id = 40;
+        fixed.Name = QStringLiteral("fixed");
+        QVERIFY(!dao::exist(fixed));
+        QCOMPARE(dao::save(fixed).text(), QString());
+        QVERIFY(dao::exist(fixed));
+        QCOMPARE(dao::count<CMS_Organization>(n).text(), QString());
+        QCOMPARE(n, 6L);
+
+        QCOMPARE(dao::delete_by_id(fixed).text(), QString());
+        QVERIFY(!dao::exist(fixed));
+        QCOMPARE(dao::delete_by_query<CMS_Organization>(
+                     OrmQuery(QStringLiteral("WHERE ParentId = :p")).bind(QStringLiteral(":p"), 0))
+                     .text(),
+                 QString());
+        QList<QSharedPointer<CMS_Organization>> left;
+        QCOMPARE(dao::fetch_all(left).text(), QString());
+        QCOMPARE(left.size(), 2);
+        for (const auto &g : left)
+            QCOMPARE(g->ParentId, 1);
+        QCOMPARE(dao::delete_all<CMS_Organization>().text(), QString());
+        QCOMPARE(dao::count<CMS_Organization>(n).text(), QString());
+        QCOMPARE(n, 0L);
+    }
+
+    void typesRoundTrip()
+    {
+        QCOMPARE(dao::create_table<CustomAlarmInfo>().text(), QString());
+        CustomAlarmInfo a;
+        a.alarmType = 5;
+        a.alarmContent = QStringLiteral("Sound ✓ 音");
+        a.processingTime = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7, 89));
+        QCOMPARE(dao::insert(a).text(), QString());
+        CustomAlarmInfo b;
+        QCOMPARE(dao::insert(b).text(), QString());
+
+        QList<QSharedPointer<CustomAlarmInfo>> rows;
+        QCOMPARE(dao::fetch_all(rows).text(), QString());
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0]->alarmContent, a.alarmContent);
+        QCOMPARE(rows[0]->processingTime, a.processingTime);
+        QVERIFY(!rows[1]->processingTime.isValid());
+        QVERIFY(rows[1]->alarmContent.isEmpty());
+
+        // empty texts are stored as '' so equality finds them
+        long n = 0;
+        QCOMPARE(dao::count<CustomAlarmInfo>(n, OrmQuery(QStringLiteral("WHERE alarmContent = :c")).bind(QStringLiteral(":c"), QString()))
+                     .text(),
+                 QString());
+        QCOMPARE(n, 1L);
+    }
+
+    void columnOrder_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("columns");
+        QTest::newRow("CMS_Config_V2") << "CMS_Config_V2"
+                                       << QStringList { "id", "bAutoRun", "bAutoLogin", "SnapPath", "RecordPath",
+                                                        "BackupPath", "ScreenNum", "Language", "SynchroTime",
+                                                        "SynchroInterva", "Name", "password", "bHardwareDecode",
+                                                        "hardwareDecodeType", "bAspectRatio", "bAutoStart",
+                                                        "bRestoreVideo", "iLogClear" };
+        QTest::newRow("cms_DealAlarmTime")
+            << "cms_DealAlarmTime"
+            << QStringList { "id",      "devip",   "devsn",   "remark",  "bALL",    "bMon",    "bTue",
+                             "bWed",    "bThu",    "bFri",    "bSat",    "bSun",    "timeALL", "timeMon",
+                             "timeTue", "timeWed", "timeThu", "timeFri", "timeSat", "timeSun" };
+        QTest::newRow("CMS_User") << "CMS_User"
+                                  << QStringList { "id",        "Name",      "password", "RoleId", "Telephone",
+                                                   "IsDefault", "IsRemeber", "Rights",   "Remark" };
+        QTest::newRow("PlanRecord") << "PlanRecord"
+                                    << QStringList { "id",          "Name",         "iDefult",   "iTurnOn",
+                                                     "iStorageType", "szStoragePath", "iTimeFile", "iAudioRecord",
+                                                     "iFileType",   "iworkType",    "scheduleTime", "devInfo" };
+    }
+
+    void columnOrder()
+    {
+        QFETCH(QString, table);
+        QFETCH(QStringList, columns);
+        QCOMPARE(dao::create_table<CMS_Config_V2>().text(), QString());
+        QCOMPARE(dao::create_table<cms_DealAlarmTime>().text(), QString());
+        QCOMPARE(dao::create_table<CMS_User>().text(), QString());
+        QCOMPARE(dao::create_table<PlanRecord>().text(), QString());
+        QCOMPARE(tableColumns(table), columns);
+    }
+
+    void entityDefaults()
+    {
+        cms_DealAlarmLink link;
+        QCOMPARE(link.popupTime, QStringLiteral("10"));
+        QCOMPARE(link.audioTime, QStringLiteral("5"));
+        QCOMPARE(link.recordingTime, QStringLiteral("10"));
+        CMS_Config_V2 config;
+        QCOMPARE(config.Language, -1);
+        QCOMPARE(config.iLogClear, 30);
+        QCOMPARE(PlanRecord().iTimeFile, 30);
+
+        QSharedPointer<CMS_Config> old(new CMS_Config());
+        old->id = 7;
+        old->Name = QStringLiteral("op");
+        old->bAspectRatio = true;
+        config.iLogClear = 9;
+        config.bRestoreVideo = true;
+        config.update(old);
+        QCOMPARE(config.id, 7L);
+        QCOMPARE(config.Name, QStringLiteral("op"));
+        QCOMPARE(config.bAspectRatio, true);
+        QCOMPARE(config.iLogClear, 9);
+        QCOMPARE(config.bRestoreVideo, true);
+    }
+
+    void executeQuery()
+    {
+        QCOMPARE(dao::create_table<CMS_User>().text(), QString());
+        CMS_User u;
+        u.Name = QStringLiteral("a");
+        u.RoleId = 3;
+        QCOMPARE(dao::insert(u).text(), QString());
+        QList<QSharedPointer<CMS_User>> users;
+        QCOMPARE(dao::execute_query(OrmQuery(QStringLiteral("SELECT id, Name AS name, 1 AS unknown FROM CMS_User "
+                                                            "WHERE RoleId = :r"))
+                                        .bind(QStringLiteral(":r"), 3),
+                                    users)
+                     .text(),
+                 QString());
+        QCOMPARE(users.size(), 1);
+        QCOMPARE(users.first()->id, 1L);
+        QCOMPARE(users.first()->Name, QStringLiteral("a"));
+        QVERIFY(!dao::execute_query(OrmQuery(QStringLiteral("SELECT * FROM missing"))).text().isEmpty());
+    }
+
+    void transactionRollsBack()
+    {
+        QCOMPARE(dao::create_table<CMS_Roles>().text(), QString());
+        {
+            OrmTransaction tx;
+            QCOMPARE(tx.error().text(), QString());
+            CMS_Roles r;
+            QCOMPARE(dao::insert(r).text(), QString());
+            {
+                OrmTransaction inner; // joins the outer one
+                QCOMPARE(inner.commit().text(), QString());
+            }
+        } // destroyed without commit
+        long n = -1;
+        QCOMPARE(dao::count<CMS_Roles>(n).text(), QString());
+        QCOMPARE(n, 0L);
+
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("INSERT INTO CMS_Roles"));
+        CMS_Roles r;
+        QCOMPARE(dao::insert(r).text(), QStringLiteral("Injected failure"));
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QCOMPARE(dao::insert(r).text(), QString());
+    }
+
+    // Every thread has its own connection; concurrent writers wait on the
+    // busy timeout instead of failing.
+    void threadsUseOwnConnections()
+    {
+        QCOMPARE(dao::create_table<CMS_Alarm>().text(), QString());
+        const int threads = 4, perThread = 40;
+        std::atomic<int> failures { 0 };
+        std::vector<std::unique_ptr<QThread>> workers;
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back(QThread::create([t, &failures] {
+                for (int i = 0; i < perThread; ++i) {
+                    CMS_Alarm a;
+                    a.DevIP = QStringLiteral("10.0.%1.%2").arg(t).arg(i);
+                    if (!dao::insert(a).text().isEmpty())
+                        ++failures;
+                    QList<QSharedPointer<CMS_Alarm>> rows;
+                    if (!dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), a.DevIP), rows)
+                             .text()
+                             .isEmpty()
+                        || rows.size() != 1)
+                        ++failures;
+                }
+            }));
+            workers.back()->start();
+        }
+        for (auto &w : workers)
+            QVERIFY(w->wait(60000));
+        QCOMPARE(failures.load(), 0);
+        long n = 0;
+        QCOMPARE(dao::count<CMS_Alarm>(n).text(), QString());
+        QCOMPARE(n, long(threads * perThread));
+        // connections of finished threads are gone
+        int own = 0;
+        for (const QString &name : QSqlDatabase::connectionNames())
+            own += name.startsWith(QStringLiteral("kelvo_orm_")) ? 1 : 0;
+        QCOMPARE(own, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrmCore)
+#include "tst_ormcore.moc"

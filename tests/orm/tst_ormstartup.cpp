@@ -1,0 +1,280 @@
+#include "OrmHelper.h"
+#include "OrmTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+#include <QtTest>
+
+class TestOrmStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    int m_file = 0;
+
+    QString useNewFile()
+    {
+        OrmHelper::resetForTesting();
+        const QString file = QDir::current().filePath(QStringLiteral("startup%1.sqlite").arg(++m_file));
+        OrmDatabase::setDatabaseName(file);
+        return file;
+    }
+
+    static void expectFailureLog()
+    {
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Database initialization failed!")));
+    }
+
+    // An old file with a few rows in the tables every version had.
+    static QString buildOldFile(const QString &file, int version, bool withVersionRow = true)
+    {
+        RawDb raw(file);
+        if (!raw.isOpen())
+            return QStringLiteral("cannot open");
+        QStringList sql = oldSchema(version);
+        if (withVersionRow)
+            sql << QStringLiteral("INSERT INTO DatabaseVersion (version) VALUES (%1)").arg(version);
+        sql << "INSERT INTO CMS_Roles (Name, Rights, Remark) VALUES ('admin', '1111111', 'r')"
+            << "INSERT INTO CMS_User (Name, password, RoleId, IsDefault, IsRemeber, Rights, Remark) "
+               "VALUES ('admin', 'vemqa', 1, 1, 0, '1111111', 'default user')"
+            << "INSERT INTO CMS_Organization (Name, ParentId, IsDefault, bRecord, bPlay, Remark) "
+               "VALUES ('Default', 1, 1, 0, 0, '0:Default')"
+            << "INSERT INTO CMS_Organization (Name, ParentId, IsDefault, bRecord, bPlay, Remark) "
+               "VALUES ('Floor 2', 1, 0, 1, 0, '')"
+            << "INSERT INTO CMS_Devices (DevIP, DevSN, DevType, DevName, DevGroup, LoginName, LoginPassword, "
+               "DevStatus, VideoPort, PTZPort, Broadcast, Version, Model, DevTypeName, onvifSer, loadId, channelId) "
+               "VALUES ('192.168.1.10', 'SN1', 0, 'Gate', 0, 'admin', 'pw', 0, '554', '2028', 0, 'v1', 'M1', 'IPC', '', 0, 0)"
+            << "INSERT INTO CMS_Devices (DevIP, DevSN, DevType, DevName, DevGroup, LoginName, LoginPassword, "
+               "DevStatus, VideoPort, PTZPort, Broadcast, Version, Model, DevTypeName, onvifSer, loadId, channelId) "
+               "VALUES ('192.168.1.11', 'SN2', 2, 'Hall', 0, 'root', 'pw2', 0, '80', '2028', 0, '', '', 'IPC', "
+               "'http://192.168.1.11/onvif/device_service', 0, 0)"
+            << "INSERT INTO CustomAlarmInfo (alarmType, alarmContent, alarmTime, devName, status, records, handler) "
+               "VALUES (0, 'motion', '2024-01-02 03:04:05', 'Gate', 2, 'done', 'SN1')"
+            << "INSERT INTO PlanRecord (Name, iDefult, iTurnOn, iStorageType, szStoragePath, iTimeFile, iAudioRecord, "
+               "iFileType, iworkType, scheduleTime, devInfo) VALUES ('default', 1, 1, 0, '', 15, 0, 0, 0, '', '[]')";
+        if (version >= 2)
+            sql << "INSERT INTO CMS_Config_V2 (bAutoRun, bAutoLogin, SnapPath, RecordPath, BackupPath, ScreenNum, "
+                   "Language, SynchroTime, SynchroInterva, Name, password, bHardwareDecode, hardwareDecodeType, "
+                   "bAspectRatio, bAutoStart, bRestoreVideo, iLogClear) "
+                   "VALUES (0, 1, '/s', '/r', '/b', 4, 2, 0, 0, 'admin', 'vemqa', 1, 0, 0, 0, 1, 7)";
+        return raw.exec(sql);
+    }
+
+private slots:
+    void freshStartCreatesAndSeeds()
+    {
+        QCOMPARE(OrmDatabase::databaseName(), QStringLiteral("./Kelvo.sqlite"));
+        QVERIFY(!OrmHelper::isInitialized());
+        QVERIFY(OrmHelper::getAllUsers().isEmpty()); // closed before init
+        QVERIFY(!QFile::exists(QStringLiteral("Kelvo.sqlite")));
+
+        QString error;
+        QVERIFY(OrmHelper::instance());
+        QVERIFY(OrmHelper::instance()->init(&error));
+        QVERIFY(error.isEmpty());
+        QVERIFY(OrmHelper::isInitialized());
+        QVERIFY(QFile::exists(QDir::current().filePath(QStringLiteral("Kelvo.sqlite"))));
+
+        RawDb raw(QStringLiteral("Kelvo.sqlite"));
+        QStringList expected = { "CMS_Roles",         "CMS_AlarmType",     "CMS_DevType",       "CMS_User",
+                                 "CMS_Organization",  "CMS_Permissions",   "CMS_Stream",        "CMS_Config_V2",
+                                 "cms_DealAlarmType", "CustomAlarmInfo",   "cms_DealAlarmLink", "cms_DealAlarmTime",
+                                 "CMS_Action",        "CMS_Alarm",         "CMS_Devices",       "PlanRecord",
+                                 "DatabaseVersion" };
+        expected.sort();
+        QStringList tables = raw.tables();
+        tables.sort();
+        QCOMPARE(tables, expected);
+        QVERIFY(!tables.contains(QStringLiteral("CMS_Config")));
+
+        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList> { { 1, 3 } }));
+        QCOMPARE(raw.rows("SELECT id, Name, Rights, Remark FROM CMS_Roles"),
+                 (QList<QVariantList> { { 1, "admin", "1111111", "Admin is the default role and has all permissions " } }));
+        QCOMPARE(raw.rows("SELECT id, Name, password, RoleId, IsDefault, Rights, Remark FROM CMS_User"),
+                 (QList<QVariantList> { { 1, "admin", "vemqa", 1, 1, "1111111", "default user" } }));
+        QCOMPARE(raw.rows("SELECT id, Name, Remark FROM CMS_DevType"),
+                 (QList<QVariantList> { { 1, "IPC", "0:IPC" }, { 2, "NVR", "1:NVR" }, { 3, "onvif", "2:onvif" } }));
+        QCOMPARE(raw.rows("SELECT id, Name, Remark FROM CMS_Stream"),
+                 (QList<QVariantList> { { 1, "Main stream", "0:Main stream" },
+                                        { 2, "Substream", "1:Substream" },
+                                        { 3, "Adaptive stream", "2:Adaptive stream" } }));
+        const QList<QVariantList> alarmTypes = raw.rows("SELECT id, Name, Remark FROM CMS_AlarmType");
+        QCOMPARE(alarmTypes.size(), 6);
+        QCOMPARE(alarmTypes.first(), (QVariantList { 1, "Motion detection alarm", "0:Motion detection alarm" }));
+        QCOMPARE(alarmTypes.last(), (QVariantList { 6, "Sound detection alarm", "5:Sound detection alarm" }));
+        QCOMPARE(raw.rows("SELECT id, Name, ParentId, IsDefault, bRecord, bPlay, Remark FROM CMS_Organization"),
+                 (QList<QVariantList> { { 1, "Default", 1, 1, 0, 0, "0:Default" } }));
+        QCOMPARE(raw.rows("SELECT id, Name, iDefult, iTurnOn, iTimeFile, iAudioRecord, iFileType, iworkType FROM PlanRecord"),
+                 (QList<QVariantList> { { 1, "default", 1, 0, 30, 0, 0, 0 } }));
+        QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_Devices").toInt(), 0);
+        QVERIFY(raw.columns("CMS_Devices").endsWith(QStringLiteral("onvifAuth")));
+
+        const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        QCOMPARE(config->id, 1L);
+        QCOMPARE(config->bAutoLogin, true);
+        QCOMPARE(config->Language, -1);
+        QCOMPARE(config->Name, QStringLiteral("admin"));
+        QCOMPARE(config->iLogClear, 30);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(config->SnapPath, documents + "/Tavik/Snap");
+        QCOMPARE(config->RecordPath, documents + "/Tavik/Record");
+        QCOMPARE(config->BackupPath, documents + "/Tavik/Backup");
+        QVERIFY(QDir(config->SnapPath).exists());
+        QVERIFY(QDir(config->BackupPath).exists());
+        QCOMPARE(OrmHelper::getUser(QStringLiteral("admin"), QStringLiteral("vemqa")), QStringLiteral("1111111"));
+
+        // Again in this process, then as a new start on the same file.
+        const QMap<QString, QStringList> before = raw.dump();
+        QVERIFY(OrmHelper::instance()->init());
+        OrmHelper::resetForTesting();
+        QVERIFY(OrmHelper::instance()->init());
+        QCOMPARE(raw.dump(), before);
+    }
+
+    void upgradeKeepsRows_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::newRow("version 1") << 1;
+        QTest::newRow("version 2") << 2;
+    }
+
+    void upgradeKeepsRows()
+    {
+        QFETCH(int, version);
+        const QString file = useNewFile();
+        QCOMPARE(buildOldFile(file, version), QString());
+        RawDb raw(file);
+        const QMap<QString, QStringList> before = raw.dump();
+
+        QVERIFY(OrmHelper::instance()->init());
+        const QMap<QString, QStringList> after = raw.dump();
+
+        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList> { { 1, 3 } }));
+        for (auto it = before.begin(); it != before.end(); ++it) {
+            if (it.key() == "DatabaseVersion" || it.key() == "sqlite_sequence")
+                continue;
+            QStringList expected = it.value();
+            if (it.key() == "CMS_Devices") {
+                for (QString &row : expected)
+                    row += "|-1";
+            }
+            QCOMPARE(after.value(it.key()), expected);
+        }
+        QVERIFY(after.contains("CMS_Config_V2"));
+        if (version == 1)
+            QVERIFY(after.value("CMS_Config_V2").isEmpty()); // created empty, nothing seeded
+        QCOMPARE(raw.columns("CMS_Devices").last(), QStringLiteral("onvifAuth"));
+
+        const auto devices = OrmHelper::getAllDevices();
+        QCOMPARE(devices.size(), 2);
+        FUN_DEV_INFO dev;
+        OrmHelper::devFromRow(*devices.at(1), &dev, OrmHelper::getAllOrganizations());
+        QCOMPARE(dev.onvifAuth, -1);
+        QCOMPARE(dev.group, DEFAULT_GROUP);
+        QCOMPARE(dev.onvifUrl, QStringLiteral("http://192.168.1.11/onvif/device_service"));
+        QCOMPARE(dev.rtspPort, uint16_t(80));
+
+        // a new column takes values
+        dev.onvifAuth = 2;
+        OrmHelper::ModifyDev(&dev);
+        QCOMPARE(raw.value("SELECT onvifAuth FROM CMS_Devices WHERE DevIP = '192.168.1.11'").toInt(), 2);
+    }
+
+    void emptyVersionTableIsUpgraded()
+    {
+        const QString file = useNewFile();
+        QCOMPARE(buildOldFile(file, 2, false), QString());
+        QVERIFY(OrmHelper::instance()->init());
+        RawDb raw(file);
+        QCOMPARE(raw.value("SELECT version FROM DatabaseVersion").toInt(), 3);
+        QVERIFY(raw.columns("CMS_Devices").contains("onvifAuth"));
+        QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_User").toInt(), 1);
+    }
+
+    void failingStatementRollsBack_data()
+    {
+        QTest::addColumn<int>("version"); // 0 = new file
+        QTest::addColumn<QString>("failing");
+        QTest::newRow("new file, last seed") << 0 << "INSERT INTO PlanRecord";
+        QTest::newRow("new file, a table") << 0 << "CREATE TABLE IF NOT EXISTS CMS_Stream";
+        QTest::newRow("new file, version row") << 0 << "INSERT INTO DatabaseVersion";
+        QTest::newRow("version 2, new column") << 2 << "ALTER TABLE CMS_Devices";
+        QTest::newRow("version 1, version row") << 1 << "UPDATE DatabaseVersion";
+        QTest::newRow("version 1, settings table") << 1 << "CREATE TABLE IF NOT EXISTS CMS_Config_V2";
+    }
+
+    void failingStatementRollsBack()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, failing);
+        const QString file = useNewFile();
+        if (version > 0)
+            QCOMPARE(buildOldFile(file, version), QString());
+        QMap<QString, QStringList> before;
+        {
+            RawDb raw(file);
+            before = raw.dump();
+        }
+
+        OrmDatabase::setFailingStatementForTesting(failing);
+        expectFailureLog();
+        QString error;
+        const bool result = OrmHelper::instance()->init(&error);
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QVERIFY(!result);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!OrmHelper::isInitialized());
+        QVERIFY(!OrmHelper::saveUser(QSharedPointer<CMS_User>(new CMS_User())));
+        QVERIFY(OrmHelper::getAllUsers().isEmpty());
+        {
+            RawDb raw(file);
+            QCOMPARE(raw.dump(), before);
+        }
+
+        // The next start runs the whole start-up again.
+        QVERIFY(OrmHelper::instance()->init());
+        RawDb raw(file);
+        QCOMPARE(raw.value("SELECT version FROM DatabaseVersion").toInt(), 3);
+        QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_User").toInt(), 1);
+    }
+
+    void unopenableFileFails()
+    {
+        OrmHelper::resetForTesting();
+        OrmDatabase::setDatabaseName(QDir::current().filePath(QStringLiteral("missing/dir/Kelvo.sqlite")));
+        expectFailureLog();
+        QString error;
+        QVERIFY(!OrmHelper::instance()->init(&error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void concurrentInitRunsOnce()
+    {
+        const QString file = useNewFile();
+        QAtomicInt failures;
+        QList<QThread *> threads;
+        for (int i = 0; i < 4; ++i) {
+            threads.append(QThread::create([&failures] {
+                if (!OrmHelper::instance()->init() || OrmHelper::getAllUsers().size() != 1)
+                    failures.ref();
+            }));
+            threads.last()->start();
+        }
+        for (QThread *t : threads) {
+            QVERIFY(t->wait(60000));
+            delete t;
+        }
+        QCOMPARE(failures.loadRelaxed(), 0);
+        RawDb raw(file);
+        QCOMPARE(raw.value("SELECT COUNT(*) FROM DatabaseVersion").toInt(), 1);
+        QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_Organization").toInt(), 1);
+    }
+
+    void cleanupTestCase() { OrmHelper::resetForTesting(); }
+};
+
+QTEST_GUILESS_MAIN(TestOrmStartup)
+#include "tst_ormstartup.moc"

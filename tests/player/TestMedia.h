@@ -1,0 +1,116 @@
+#pragma once
+
+// Test media: MP4 files made with the ffmpeg tool and the loopback RTSP server.
+
+#include <QByteArray>
+#include <QDir>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace testmedia {
+
+// testsrc2 clip; codec "h264" or "h265". Returns the path or "" on failure.
+inline QString makeClip(const QString &name, const QString &codec, int seconds, int w = 320, int h = 240,
+                        int fps = 25, const QString &dir = QDir::currentPath())
+{
+    const QString path = QDir(dir).filePath(name);
+    if (QFile::exists(path))
+        return path;
+    QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                     QStringLiteral("testsrc2=size=%1x%2:rate=%3").arg(w).arg(h).arg(fps), "-t",
+                     QString::number(seconds), "-pix_fmt", "yuv420p", "-bf", "0", "-g", QString::number(fps)};
+    if (codec == QLatin1String("h265"))
+        args << "-c:v" << "libx265" << "-x265-params" << "log-level=error" << "-tag:v" << "hvc1";
+    else
+        args << "-c:v" << "libx264";
+    args << path;
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), args);
+    if (!p.waitForFinished(120000) || p.exitCode() != 0)
+        return QString();
+    return path;
+}
+
+// Probes a file with ffprobe; returns the number of decodable video frames
+// (-1 when ffprobe rejects the file).
+inline int probeFrames(const QString &path, double *duration = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                         "stream=nb_read_frames:format=duration", "-of", "default=nw=1", path});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return -1;
+    int frames = -1;
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("nb_read_frames="))
+            frames = line.mid(15).toInt();
+        else if (line.startsWith("duration=") && duration)
+            *duration = line.mid(9).toDouble();
+    }
+    return frames;
+}
+
+class RtspServer
+{
+public:
+    ~RtspServer() { quit(); }
+    // mounts: "/name=/path/file.mp4[:h265]"
+    bool start(const QStringList &mounts, const QString &user = QString(), const QString &pass = QString(),
+               bool digest = false)
+    {
+        QStringList args;
+        for (const QString &m : mounts)
+            args << "--mount" << m;
+        if (!user.isEmpty())
+            args << "--user" << user << "--pass" << pass;
+        if (digest)
+            args << "--digest";
+        m_proc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_proc.start(QStringLiteral(KELVO_RTSP_SERVER), args);
+        if (!m_proc.waitForStarted(5000))
+            return false;
+        QByteArray out;
+        while (!out.contains('\n')) {
+            if (!m_proc.waitForReadyRead(10000))
+                return false;
+            out += m_proc.readAllStandardOutput();
+        }
+        const int at = out.indexOf("PORT ");
+        if (at < 0)
+            return false;
+        m_port = out.mid(at + 5, out.indexOf('\n', at) - at - 5).trimmed().toInt();
+        return m_port > 0;
+    }
+    QString url(const QString &mount, const QString &cred = QString()) const
+    {
+        return QStringLiteral("rtsp://%1127.0.0.1:%2%3")
+            .arg(cred.isEmpty() ? QString() : cred + "@")
+            .arg(m_port)
+            .arg(mount);
+    }
+    void stopStreams()
+    {
+        m_proc.write("stop\n");
+        m_proc.waitForBytesWritten(1000);
+    }
+    void quit()
+    {
+        if (m_proc.state() == QProcess::NotRunning)
+            return;
+        m_proc.write("quit\n");
+        m_proc.closeWriteChannel();
+        if (!m_proc.waitForFinished(3000)) {
+            m_proc.kill();
+            m_proc.waitForFinished(3000);
+        }
+    }
+    int port() const { return m_port; }
+
+private:
+    QProcess m_proc;
+    int m_port = 0;
+};
+
+}  // namespace testmedia

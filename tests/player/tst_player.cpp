@@ -1,0 +1,298 @@
+#include "FFmpegPlayer.h"
+#include "I420Render2.h"
+#include "OpenGLRender.h"
+#include "SignalsHelper.h"
+#include "SimplePlayer.h"
+#include "TestMedia.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QtTest>
+
+using testmedia::RtspServer;
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_h264, m_h265, m_long;
+    RtspServer m_server;
+
+    // Stops the player the way its owners do and checks it is prompt.
+    void stopPrompt(FFmpegPlayer &p)
+    {
+        QElapsedTimer t;
+        t.start();
+        p.stop();
+        QVERIFY(p.wait(1500));
+        QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        player::registerMetaTypes();
+        m_h264 = testmedia::makeClip("h264.mp4", "h264", 4);
+        m_h265 = testmedia::makeClip("h265.mp4", "h265", 4);
+        m_long = testmedia::makeClip("long.mp4", "h264", 20);
+        QVERIFY(!m_h264.isEmpty() && !m_h265.isEmpty() && !m_long.isEmpty());
+        QVERIFY(m_server.start({"/h264=" + m_h264, "/h265=" + m_h265 + ":h265", "/long=" + m_long}));
+    }
+
+    void livePlay_data()
+    {
+        QTest::addColumn<QString>("mount");
+        QTest::addColumn<bool>("hardware");
+        QTest::newRow("h264") << "/h264" << false;
+        QTest::newRow("h265") << "/h265" << false;
+        // No GPU here: asking for hardware decoding must fall back silently.
+        QTest::newRow("h264-hw-request") << "/h264" << true;
+    }
+    void livePlay()
+    {
+        QFETCH(QString, mount);
+        QFETCH(bool, hardware);
+        FFmpegPlayer p;
+        p.setHardwareDecode(hardware);
+        p.setPlayUrl(m_server.url(mount));
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(p.play());
+        QVERIFY(!p.play());
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 10, 8000);
+        qInfo() << "first frames after" << t.elapsed() << "ms";
+        QCOMPARE(errors.count(), 0);
+        auto f = frames.first().first().value<std::shared_ptr<AVFrame>>();
+        QVERIFY(f);
+        QCOMPARE(f->width, 320);
+        QCOMPARE(f->height, 240);
+        QVERIFY(f->format == AV_PIX_FMT_YUV420P || f->format == AV_PIX_FMT_YUVJ420P);
+        stopPrompt(p);
+    }
+
+    void rendererShowsFrames()
+    {
+        FFmpegPlayer p;
+        I420Render2 render;
+        render.resize(320, 240);
+        render.show();
+        connect(&p, &FFmpegPlayer::emitFrame, &render, &I420Render2::onFrame);
+        p.setPlayUrl(m_server.url("/h264"));
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(render.framesReceived() >= 5, 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(render.framesPainted() >= 1, 3000);
+        QCOMPARE(render.frameSize(), QSize(320, 240));
+        qInfo() << "renderer uses OpenGL:" << render.usesOpenGL();
+        render.setRenderEnabled(false);
+        QVERIFY(!render.currentFrame());
+        stopPrompt(p);
+    }
+
+    void snapshot()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(m_server.url("/h264"));
+        QSignalSpy capture(&p, &FFmpegPlayer::emitCaptureResult);
+        const QString path = QDir::current().filePath("snap/shot.jpg");
+        p.play();
+        p.setKey(path);
+        p.setKey(QDir::current().filePath("ignored.jpg"));  // one request at a time
+        QTRY_COMPARE_WITH_TIMEOUT(capture.count(), 1, 8000);
+        QCOMPARE(capture.first().at(0).toBool(), true);
+        QCOMPARE(capture.first().at(1).toString(), path);
+        QImage img(path);
+        QCOMPARE(img.size(), QSize(320, 240));
+        QVERIFY(!QFile::exists(QDir::current().filePath("ignored.jpg")));
+        stopPrompt(p);
+    }
+
+    void wrongCredentials_data()
+    {
+        QTest::addColumn<bool>("digest");
+        QTest::newRow("basic") << false;
+        QTest::newRow("digest") << true;
+    }
+    void wrongCredentials()
+    {
+        QFETCH(bool, digest);
+        RtspServer secured;
+        QVERIFY(secured.start({"/s=" + m_h264}, "admin", "secret", digest));
+        {
+            FFmpegPlayer good;
+            good.setPlayUrl(secured.url("/s", "admin:secret"));
+            QSignalSpy frames(&good, &FFmpegPlayer::emitFrame);
+            good.play();
+            QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 8000);
+            stopPrompt(good);
+        }
+        FFmpegPlayer bad;
+        bad.setPlayUrl(secured.url("/s", "admin:wrong"));
+        QSignalSpy errors(&bad, &FFmpegPlayer::emitPlayerError);
+        QSignalSpy frames(&bad, &FFmpegPlayer::emitFrame);
+        bad.play();
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 6000);
+        QCOMPARE(errors.first().at(1).toInt(), int(player::ErrOpenFailed));
+        // The address travels with the error, the logs only see it masked.
+        QVERIFY(!player::maskUrl(errors.first().at(0).toString()).contains("wrong"));
+        QCOMPARE(frames.count(), 0);
+        QVERIFY(bad.wait(2000));
+    }
+
+    void serverStopsMidStream()
+    {
+        RtspServer server;
+        QVERIFY(server.start({"/long=" + m_long}));
+        FFmpegPlayer p;
+        p.setPlayUrl(server.url("/long"));
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        QElapsedTimer t;
+        t.start();
+        server.stopStreams();
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 6000);
+        QVERIFY2(t.elapsed() <= 5500, qPrintable(QString::number(t.elapsed())));
+        stopPrompt(p);
+    }
+
+    void stalledServerReported()
+    {
+        // A server that accepts but never answers: the open must give up and
+        // stop() must not wait for it.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        FFmpegPlayer p;
+        p.setPlayUrl(QStringLiteral("rtsp://127.0.0.1:%1/x").arg(silent.serverPort()));
+        p.play();
+        QTest::qWait(300);
+        stopPrompt(p);
+    }
+
+    void filePlaysToEnd()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(m_h264);
+        QSignalSpy opened(&p, &FFmpegPlayer::emitOpened);
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+        QElapsedTimer t;
+        t.start();
+        p.setSpeed(2.0f);
+        p.play();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 8000);
+        // Paced by the timestamps at twice the speed: about 2 s for 4 s.
+        QVERIFY2(t.elapsed() > 1500 && t.elapsed() < 4000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(opened.count(), 1);
+        QVERIFY(qAbs(opened.first().at(2).toLongLong() - 4000) < 100);
+        QCOMPARE(frames.count(), 100);
+        QCOMPARE(finished.first().first().toString(), m_h264);
+        stopPrompt(p);
+    }
+
+    void pauseHoldsAndSeekLands()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(m_long);
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 5000);
+        p.pause();
+        QVERIFY(p.isPaused());
+        QTest::qWait(200);
+        const int held = frames.count();
+        QTest::qWait(500);
+        QCOMPARE(frames.count(), held);
+        p.resume();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > held, 2000);
+        frames.clear();
+        p.seek(12000);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 3000);
+        // Stale frames before the seek may still arrive; the first after must be at the target.
+        QTRY_VERIFY_WITH_TIMEOUT(frames.last().at(1).toLongLong() >= 12000, 3000);
+        for (const auto &args : frames)
+            if (args.at(1).toLongLong() >= 12000) {
+                QVERIFY(args.at(1).toLongLong() < 12300);
+                break;
+            }
+        stopPrompt(p);
+    }
+
+    void audioOnlyFilePlays()
+    {
+        // The audio prompt of the alarm linkage: no video, maybe no sound device.
+        const QString wav = QDir::current().filePath("prompt.wav");
+        QProcess gen;
+        gen.start("ffmpeg", {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=800:duration=1", wav});
+        QVERIFY(gen.waitForFinished(30000) && gen.exitCode() == 0);
+        FFmpegPlayer p;
+        p.setHardwareDecode(false);
+        p.setPlayUrl(wav);
+        QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+        QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
+        p.play();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
+        QCOMPARE(errors.count(), 0);
+        stopPrompt(p);
+    }
+
+    void missingFileIsAnError()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(QDir::current().filePath("nope.mp4"));
+        QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
+        p.play();
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 3000);
+        QVERIFY(p.wait(2000));
+    }
+
+    void simplePlayerFeedsPreview()
+    {
+        SimplePlayer sp;
+        const QString url = m_server.url("/h264");
+        OpenGLRender match, other;
+        match.setStreamKey(url);
+        other.setStreamKey(url + "x");
+        QCOMPARE(match.property("streamKey").toString(), url);
+        connect(&sp, &SimplePlayer::emitRecvImg, SignalsHelper::instance(), &SignalsHelper::signalRecvImage);
+        QSignalSpy errors(&sp, &SimplePlayer::emitPlayerError);
+        sp.setPlayUrl(url);
+        QVERIFY(sp.play());
+        QTRY_VERIFY_WITH_TIMEOUT(match.framesReceived() >= 5, 8000);
+        QCOMPARE(other.framesReceived(), qint64(0));
+        QCOMPARE(match.frameSize(), QSize(320, 240));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(sp.stop());
+        QVERIFY(sp.wait(1000));
+        QVERIFY(t.elapsed() < 1200);
+        QCOMPARE(errors.count(), 0);
+        // Frames still queued when the player is gone stay valid.
+        QTest::qWait(100);
+        match.clear();
+        QVERIFY(match.streamKey().isEmpty());
+        QVERIFY(!match.currentFrame());
+    }
+
+    void simplePlayerReportsBreak()
+    {
+        RtspServer server;
+        QVERIFY(server.start({"/long=" + m_long}));
+        SimplePlayer sp;
+        QSignalSpy errors(&sp, &SimplePlayer::emitPlayerError);
+        QSignalSpy frames(&sp, &SimplePlayer::emitRecvImg);
+        sp.setPlayUrl(server.url("/long"));
+        sp.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 8000);
+        server.stopStreams();
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 6000);
+        QCOMPARE(errors.first().at(0).toString(), server.url("/long"));
+    }
+};
+
+QTEST_MAIN(TestPlayer)
+#include "tst_player.moc"

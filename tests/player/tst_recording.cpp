@@ -1,0 +1,346 @@
+#include "FFmpegPlayer.h"
+#include "FFmpegRecordPlan.h"
+#include "PlayerParam.h"
+#include "TestMedia.h"
+#include "VideoRecord.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+
+extern "C" {
+#include <libavcodec/bsf.h>
+}
+
+using testmedia::RtspServer;
+
+namespace {
+QJsonArray readIndex(const QString &dayDir)
+{
+    QFile f(dayDir + "/record.json");
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(f.readAll()).array();
+}
+
+struct AnnexBFrame
+{
+    QByteArray data;
+    qint64 ms;
+    bool key;
+};
+
+// The frames of an MP4 file as a device would push them: Annex B with ms times.
+QVector<AnnexBFrame> annexBFrames(const QString &path)
+{
+    QVector<AnnexBFrame> out;
+    AVFormatContext *fmt = nullptr;
+    if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return out;
+    avformat_find_stream_info(fmt, nullptr);
+    AVStream *st = fmt->streams[0];
+    const AVBitStreamFilter *f =
+        av_bsf_get_by_name(st->codecpar->codec_id == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : "h264_mp4toannexb");
+    AVBSFContext *bsf = nullptr;
+    av_bsf_alloc(f, &bsf);
+    avcodec_parameters_copy(bsf->par_in, st->codecpar);
+    bsf->time_base_in = st->time_base;
+    av_bsf_init(bsf);
+    AVPacket *pkt = av_packet_alloc();
+    while (av_read_frame(fmt, pkt) >= 0) {
+        if (av_bsf_send_packet(bsf, pkt) < 0) {
+            av_packet_unref(pkt);
+            continue;
+        }
+        while (av_bsf_receive_packet(bsf, pkt) == 0) {
+            out.push_back({QByteArray(reinterpret_cast<const char *>(pkt->data), pkt->size),
+                           av_rescale_q(pkt->pts, st->time_base, AVRational{1, 1000}),
+                           bool(pkt->flags & AV_PKT_FLAG_KEY)});
+            av_packet_unref(pkt);
+        }
+    }
+    av_packet_free(&pkt);
+    av_bsf_free(&bsf);
+    avformat_close_input(&fmt);
+    return out;
+}
+
+// Frames our own player decodes from a file, and its duration.
+int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs = -1, qint64 *firstAfterSeek = nullptr)
+{
+    FFmpegPlayer p;
+    p.setRealtime(false);
+    p.setPlayUrl(path);
+    QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+    QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+    QSignalSpy opened(&p, &FFmpegPlayer::emitOpened);
+    p.play();
+    if (!QTest::qWaitFor([&] { return finished.count() > 0 || p.isFinished(); }, 20000))
+        return -1;
+    if (durationMs && opened.count())
+        *durationMs = opened.first().at(2).toLongLong();
+    const int n = frames.count();
+    if (seekMs >= 0 && firstAfterSeek) {
+        frames.clear();
+        finished.clear();
+        p.seek(seekMs);
+        (void)QTest::qWaitFor([&] { return finished.count() > 0; }, 10000);
+        *firstAfterSeek = frames.isEmpty() ? -1 : frames.first().at(1).toLongLong();
+    }
+    p.stop();
+    p.wait();
+    return n;
+}
+}  // namespace
+
+class TestRecording : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_clip, m_clip265;
+    RtspServer m_server;
+
+private slots:
+    void initTestCase()
+    {
+        player::registerMetaTypes();
+        m_clip = testmedia::makeClip("rec.mp4", "h264", 12);
+        m_clip265 = testmedia::makeClip("rec265.mp4", "h265", 3);
+        QVERIFY(!m_clip.isEmpty() && !m_clip265.isEmpty());
+        QVERIFY(m_server.start({"/cam=" + m_clip}));
+    }
+
+    void playerRecording()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(m_server.url("/cam"));
+        QSignalSpy done(&p, &FFmpegPlayer::emitRecordFinished);
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        p.play();
+        // Asked before the stream is open, as the alarm linkage does.
+        const QString path = QDir::current().filePath("alarm/rec.mp4");
+        QVERIFY(p.startRecord(path, false));
+        QVERIFY(!p.startRecord(QString(), false));
+        QVERIFY(p.isRecording());
+        QTest::qWait(3000);
+        p.stopRecord();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QVERIFY(done.first().at(0).toBool());
+        QVERIFY(frames.count() > 0);
+        p.stop();
+        p.wait();
+        double duration = 0;
+        const int n = testmedia::probeFrames(path, &duration);
+        QVERIFY2(n >= 40, qPrintable(QString::number(n)));
+        QVERIFY(duration > 1.5);
+    }
+
+    void recordOnlyConsumer()
+    {
+        FFmpegPlayer p;
+        p.setPlayUrl(m_server.url("/cam"));
+        QSignalSpy done(&p, &FFmpegPlayer::emitRecordFinished);
+        QSignalSpy frames(&p, &FFmpegPlayer::emitFrame);
+        p.play();
+        const QString path = QDir::current().filePath("only.mp4");
+        QVERIFY(p.startRecord(path, true));
+        QTest::qWait(2500);
+        p.stop();  // ends the recording too
+        QVERIFY(p.wait(2000));
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QCOMPARE(frames.count(), 0);  // nothing decoded while only recording
+        QVERIFY(testmedia::probeFrames(path) >= 25);
+    }
+
+    // The fragmented file is kept at a clean close only because the players
+    // read its duration and seek in it; this proves it.
+    void fragmentedFileSeeksAndHasDuration()
+    {
+        const QString frag = QDir::current().filePath("frag.mp4");
+        QProcess p;
+        p.start("ffmpeg", {"-loglevel", "error", "-y", "-i", m_clip, "-c", "copy", "-movflags",
+                           "+frag_keyframe+empty_moov+default_base_moof", frag});
+        QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+        qint64 dur = 0, first = -1;
+        QCOMPARE(playFrames(frag, &dur, 6000, &first), 300);
+        QVERIFY2(qAbs(dur - 12000) < 100, qPrintable(QString::number(dur)));
+        QVERIFY2(first >= 6000 && first < 6100, qPrintable(QString::number(first)));
+        // Cut in the middle as a crash would leave it: still plays up to the cut.
+        QFile in(frag);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray half = in.read(in.size() / 2);
+        QFile out(QDir::current().filePath("cut.mp4"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(half);
+        out.close();
+        const int n = playFrames(out.fileName());
+        QVERIFY2(n > 100 && n < 300, qPrintable(QString::number(n)));
+    }
+
+    void scheduledSegments()
+    {
+        const QString folder = QDir::current().filePath("plan");
+        {
+            FFmpegRecordPlan plan;
+            QCOMPARE(plan.fileLength(), 30);
+            plan.setFileLength(3);
+            plan.setParams(m_server.url("/cam"), folder);
+            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            plan.start();
+            QTRY_VERIFY_WITH_TIMEOUT(opened.count() >= 1, 8000);
+            QTest::qWait(7000);
+            plan.requestStop();
+            QVERIFY(plan.wait(3000));
+        }
+        const QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
+        const QJsonArray index = readIndex(day);
+        QCOMPARE(index.size(), 3);
+        for (const QJsonValue &v : index) {
+            const QJsonObject o = v.toObject();
+            const QTime start = QTime::fromString(o["startTime"].toString(), "hhmmsszzz");
+            const QTime end = QTime::fromString(o["endTime"].toString(), "hhmmsszzz");
+            QVERIFY(start.isValid() && end.isValid() && start < end);
+            const QString file = day + "/" + o["fileName"].toString();
+            double duration = 0;
+            QVERIFY(testmedia::probeFrames(file, &duration) > 0);
+            QVERIFY(duration > 0.5 && duration < 4.5);
+        }
+    }
+
+    void midnightCut()
+    {
+        const QString folder = QDir::current().filePath("midnight");
+        const QDateTime base(QDate(2026, 3, 14), QTime(23, 59, 58, 500));
+        QElapsedTimer t;
+        {
+            FFmpegRecordPlan plan;
+            plan.setFileLength(60);
+            plan.setParams(m_server.url("/cam"), folder);
+            plan.setClock([&] { return base.addMSecs(t.isValid() ? t.elapsed() : 0); });
+            t.start();
+            plan.start();
+            QTest::qWait(4500);
+            plan.requestStop();
+            QVERIFY(plan.wait(3000));
+        }
+        const QJsonArray before = readIndex(folder + "/20260314");
+        const QJsonArray after = readIndex(folder + "/20260315");
+        QCOMPARE(before.size(), 1);
+        QCOMPARE(after.size(), 1);
+        QVERIFY(before[0].toObject()["endTime"].toString() <= "235959999");
+        QVERIFY(before[0].toObject()["endTime"].toString() >= "235959000");
+        QVERIFY(after[0].toObject()["startTime"].toString().startsWith("0000"));
+        QVERIFY(testmedia::probeFrames(folder + "/20260315/" + after[0].toObject()["fileName"].toString()) > 0);
+    }
+
+    void killedRecorderLeavesPlayableFile()
+    {
+        const QString folder = QDir::current().filePath("killed");
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {"--record-child", m_server.url("/cam"), folder});
+        QVERIFY(child.waitForStarted());
+        const QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
+        QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
+        QTest::qWait(3500);
+        child.kill();
+        QVERIFY(child.waitForFinished(5000));
+        QJsonArray index = readIndex(day);
+        QCOMPARE(index.size(), 1);
+        const QJsonObject o = index[0].toObject();
+        QVERIFY(o["endTime"].toString().isEmpty());
+        const QString file = day + "/" + o["fileName"].toString();
+        QVERIFY(testmedia::probeFrames(file) >= 25);
+        QVERIFY(playFrames(file) >= 25);
+        // The next recorder of the channel completes the entry from the file.
+        QCOMPARE(FFmpegRecordPlan::repairDayIndex(day), 1);
+        const QJsonObject fixed = readIndex(day)[0].toObject();
+        QVERIFY(QTime::fromString(fixed["endTime"].toString(), "hhmmsszzz") >
+                QTime::fromString(fixed["startTime"].toString(), "hhmmsszzz"));
+    }
+
+    void planEndsWhenStreamFails()
+    {
+        FFmpegRecordPlan plan;
+        plan.setParams(QStringLiteral("rtsp://127.0.0.1:1/none"), QDir::current().filePath("fail"));
+        QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+        plan.start();
+        QVERIFY(plan.wait(7000));
+        QCOMPARE(errors.count(), 1);
+    }
+
+    void pushedDownloads_data()
+    {
+        QTest::addColumn<bool>("h265");
+        QTest::newRow("h264") << false;
+        QTest::newRow("h265") << true;
+    }
+    void pushedDownloads()
+    {
+        QFETCH(bool, h265);
+        const QVector<AnnexBFrame> frames = annexBFrames(h265 ? m_clip265 : m_clip);
+        QVERIFY(frames.size() > 50);
+        PlayerParam param;
+        VideoRecord rec(&param);
+        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        rec.setCustomIo(true);
+        rec.setVideoCodec(h265);
+        // Two downloads in a row on one object; the second starts mid-GOP.
+        for (int run = 0; run < 2; ++run) {
+            const QString path = QDir::current().filePath(QString("dl%1_%2.mp4").arg(h265).arg(run));
+            rec.startRecord(path, true);
+            rec.start();
+            const int from = run == 0 ? 0 : 10;
+            for (int i = from; i < frames.size(); ++i)
+                rec.appendVideo(frames[i].data.constData(), frames[i].data.size(), 1700000000000LL + frames[i].ms,
+                                frames[i].key);
+            QVERIFY(rec.stopRecord());
+            QVERIFY(rec.wait(10000));
+            QCOMPARE(done.count(), run + 1);
+            QVERIFY(done.last().at(0).toBool());
+            QCOMPARE(rec.queueSize(), 0);
+            const int expected = run == 0 ? frames.size() : frames.size() - 25;  // from the next key frame
+            double duration = 0;
+            QCOMPARE(testmedia::probeFrames(path, &duration), expected);
+            QCOMPARE(param.width, 320);
+            QCOMPARE(param.height, 240);
+        }
+    }
+
+    void folderTargetGetsFileName()
+    {
+        PlayerParam param;
+        VideoRecord rec(&param);
+        rec.startRecord(QDir::current().filePath("dlfolder"), false);
+        QVERIFY(rec.filePath().startsWith(QDir::current().filePath("dlfolder") + "/"));
+        QVERIFY(rec.filePath().endsWith(".mp4"));
+        // Nothing pushed: the download fails instead of leaving a broken file.
+        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        rec.start();
+        rec.stopRecord();
+        QVERIFY(rec.wait(3000));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(done.first().at(0).toBool(), false);
+        QVERIFY(!QFile::exists(rec.filePath()));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--record-child") {
+        // Recorder process that the test kills mid-segment.
+        QCoreApplication app(argc, argv);
+        FFmpegRecordPlan plan;
+        plan.setFileLength(60);
+        plan.setParams(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
+        plan.start();
+        plan.wait();
+        return 0;
+    }
+    QApplication app(argc, argv);
+    TestRecording t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_recording.moc"

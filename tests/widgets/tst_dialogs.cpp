@@ -1,0 +1,582 @@
+#include "Authentication.h"
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "MaskWidget.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "Platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Runs `action` on the dialog once it is the active modal widget.
+void whenModal(std::function<void(QWidget *)> action)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start();
+}
+
+template<class T>
+T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TstDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void tipsDialogResults_data();
+    void tipsDialogResults();
+    void tipsDialogEscKeepsItOpen();
+    void showMessageShowsOnlyAskedButtonsAndIcon();
+    void showMessageUnknownIconShowsEmptyPlaces();
+    void baseDialogDragStopsAtScreenEdge();
+    void baseDialogHooksAndLook();
+
+    void toastSlidesAndCloses();
+    void toastHoverHoldsIt();
+    void toastTextIsLiteral();
+    void toastLinkOpensFolder();
+    void toastBecomesChildOfModalDialog();
+
+    void maskFollowsNestedDialogs();
+    void maskIgnoresUnlistedAndUnshown();
+    void maskSameNameDialogsAreTrackedApart();
+    void maskSurvivesDeletedDialog();
+
+    void authenticationPasswords_data();
+    void authenticationPasswords();
+    void authenticationIgnoresRememberedPassword();
+    void authenticationCancelAndEnter();
+    void passwordViewAsksForAuthentication();
+
+private:
+    QTemporaryDir m_dir;
+    QList<QUrl> m_launched;
+};
+
+void TstDialogs::initTestCase()
+{
+    Q_INIT_RESOURCE(Resources);
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QString error;
+    QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+    Platform::setUrlLauncher([this](const QUrl &url) {
+        m_launched.append(url);
+        return true;
+    });
+    MaskWidget::instance()->setDialogNames();
+}
+
+void TstDialogs::tipsDialogResults_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("result");
+    QTest::newRow("OK") << "ok" << 1;
+    QTest::newRow("Return") << "return" << 1;
+    QTest::newRow("Enter") << "enter" << 1;
+    QTest::newRow("Cancel") << "cancel" << 0;
+    QTest::newRow("close button") << "close" << 0;
+    QTest::newRow("window closed") << "closeWindow" << 0;
+}
+
+void TstDialogs::tipsDialogResults()
+{
+    QFETCH(QString, action);
+    QFETCH(int, result);
+    whenModal([action](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("TipsWidget"));
+        if (action == QLatin1String("ok"))
+            QTest::mouseClick(child<QPushButton>(dialog, "pushButtonOK"), Qt::LeftButton);
+        else if (action == QLatin1String("return"))
+            QTest::keyClick(dialog, Qt::Key_Return);
+        else if (action == QLatin1String("enter"))
+            QTest::keyClick(dialog, Qt::Key_Enter);
+        else if (action == QLatin1String("cancel"))
+            QTest::mouseClick(child<QPushButton>(dialog, "pushButtonCancel"), Qt::LeftButton);
+        else if (action == QLatin1String("close"))
+            QTest::mouseClick(child<QPushButton>(dialog, "pushButtonClose"), Qt::LeftButton);
+        else
+            dialog->close();
+    });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Are you sure?"), true, true, 0), result);
+}
+
+void TstDialogs::tipsDialogEscKeepsItOpen()
+{
+    bool stillOpenAfterEsc = false;
+    whenModal([&stillOpenAfterEsc](QWidget *dialog) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTest::qWait(20);
+        stillOpenAfterEsc = dialog->isVisible();
+        // Return still confirms with OK hidden.
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Esc stays"), false, false, 1), 1);
+    QVERIFY(stillOpenAfterEsc);
+}
+
+void TstDialogs::showMessageShowsOnlyAskedButtonsAndIcon()
+{
+    bool checked = false;
+    whenModal([&checked](QWidget *dialog) {
+        QVERIFY(child<QPushButton>(dialog, "pushButtonOK")->isVisible());
+        QVERIFY(!child<QPushButton>(dialog, "pushButtonCancel")->isVisible());
+        QVERIFY(child<QPushButton>(dialog, "pushButtonIcon")->isVisible());
+        QVERIFY(child<QPushButton>(dialog, "pushButtonIcon")->styleSheet().contains(QStringLiteral("icon/info.png")));
+        auto *icon = child<QLabel>(dialog, "labelInfoIcon");
+        QVERIFY(icon->isVisible());
+        QVERIFY(!icon->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
+        QCOMPARE(child<QLabel>(dialog, "labelInfo")->text(), QStringLiteral("Saved"));
+        QCOMPARE(child<QLabel>(dialog, "labelTitle")->text(), QStringLiteral("Tips"));
+        checked = true;
+        QTest::mouseClick(child<QPushButton>(dialog, "pushButtonClose"), Qt::LeftButton);
+    });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Saved"), false, true, 1), 0);
+    QVERIFY(checked);
+}
+
+void TstDialogs::showMessageUnknownIconShowsEmptyPlaces()
+{
+    bool checked = false;
+    whenModal([&checked](QWidget *dialog) {
+        auto *icon = child<QLabel>(dialog, "labelInfoIcon");
+        QVERIFY(icon->pixmap(Qt::ReturnByValue).isNull());
+        checked = true;
+        QTest::mouseClick(child<QPushButton>(dialog, "pushButtonOK"), Qt::LeftButton);
+    });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("No icon"), true, true, 7), 1);
+    QVERIFY(checked);
+    QVERIFY(CustomDialog::iconPath(7).isEmpty());
+}
+
+void TstDialogs::baseDialogDragStopsAtScreenEdge()
+{
+    QRect all;
+    for (QScreen *s : QGuiApplication::screens())
+        all = all.united(s->geometry());
+
+    DropShadowWidget dialog;
+    dialog.setModal(false);
+    dialog.resize(300, 200);
+    dialog.move(100, 100);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // A right-button press does not start a drag.
+    QTest::mousePress(&dialog, Qt::RightButton, {}, QPoint(10, 10));
+    QMouseEvent rightMove(QEvent::MouseMove, QPoint(60, 60), Qt::RightButton, Qt::RightButton, {});
+    QApplication::sendEvent(&dialog, &rightMove);
+    QCOMPARE(dialog.pos(), QPoint(100, 100));
+    QTest::mouseRelease(&dialog, Qt::RightButton, {}, QPoint(60, 60));
+
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent move(QEvent::MouseMove, QPoint(40, 30), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&dialog, &move);
+    QCOMPARE(dialog.pos(), QPoint(130, 120));
+    QMouseEvent far(QEvent::MouseMove, QPoint(-5000, -5000), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&dialog, &far);
+    QCOMPARE(dialog.pos(), all.topLeft());
+    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(0, 0));
+    QMouseEvent after(QEvent::MouseMove, QPoint(50, 50), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&dialog, &after);
+    QCOMPARE(dialog.pos(), all.topLeft());
+
+    // The tips dialog drags without the clamp.
+    CustomDialog tips;
+    tips.setModal(false);
+    tips.move(100, 100);
+    tips.show();
+    QTest::mousePress(&tips, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent off(QEvent::MouseMove, QPoint(-4990, 10), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&tips, &off);
+    QCOMPARE(tips.pos(), QPoint(100 - 5000, 100));
+    QTest::mouseRelease(&tips, Qt::LeftButton, {}, QPoint(0, 0));
+}
+
+void TstDialogs::baseDialogHooksAndLook()
+{
+    DropShadowWidget dialog;
+    QCOMPARE(dialog.windowFlags(), Qt::Dialog | Qt::FramelessWindowHint);
+    QVERIFY(dialog.isModal());
+    dialog.resize(200, 120);
+    auto *edit = new QLineEdit(&dialog);
+    edit->setGeometry(20, 80, 60, 24);
+    dialog.setModal(false);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(edit->property("contextMenuBound").toBool());
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+
+    const QImage shot = dialog.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(100, 10)), QColor(19, 22, 27));
+    QCOMPARE(QColor(shot.pixel(100, 60)), QColor(40, 43, 48));
+    QCOMPARE(QColor(shot.pixel(0, 60)), QColor(19, 22, 27));
+    QCOMPARE(QColor(shot.pixel(199, 119)), QColor(19, 22, 27));
+
+    CustomDialog tips;
+    QCOMPARE(tips.objectName(), QStringLiteral("TipsWidget"));
+    QCOMPARE(tips.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(tips.windowFlags() & Qt::FramelessWindowHint);
+}
+
+void TstDialogs::toastSlidesAndCloses()
+{
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTip(QStringLiteral("Configuration successful"), 300);
+    QVERIFY(tip);
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->size(), QSize(300, 150));
+    QVERIFY(tip->testAttribute(Qt::WA_DeleteOnClose));
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    const QPoint end(area.right() - 300 - 10, area.bottom() - 150);
+    QCOMPARE(tip->endPosition(), end);
+    QVERIFY(tip->pos().y() > end.y()); // still sliding up
+    QCOMPARE(tip->pos().x(), end.x());
+    QVERIFY(!tip->isWaiting());
+
+    QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), end, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(tip->isWaiting(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 2000);
+}
+
+void TstDialogs::toastHoverHoldsIt()
+{
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTip(QStringLiteral("Hold me"), 200);
+    QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+    QTRY_VERIFY(tip->isWaiting());
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(tip, &enter);
+    QVERIFY(!tip->isWaiting());
+    QTest::qWait(400);
+    QVERIFY(tip); // the pointer rests on it: it stays
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(tip, &leave);
+    QVERIFY(tip->isWaiting());
+    QTest::qWait(100);
+    QVERIFY(tip); // the full duration again
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 1000);
+
+    // The close button closes it at once.
+    QPointer<MsgTipInfoDlg> other = MsgTipInfoDlg::showTip(QStringLiteral("Close me"), 5000);
+    QTest::mouseClick(other->findChild<QPushButton *>(QStringLiteral("m_btnClose")), Qt::LeftButton);
+    QTRY_VERIFY(other.isNull());
+}
+
+void TstDialogs::toastTextIsLiteral()
+{
+    QPointer<MsgTipInfoDlg> plain = MsgTipInfoDlg::showTip(QStringLiteral("a < b & <b>c</b>"), 5000);
+    auto *label = plain->findChild<QLabel *>(QStringLiteral("labelText"));
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->text(), QStringLiteral("a < b & <b>c</b>"));
+    plain->close();
+
+    QPointer<MsgTipInfoDlg> linked =
+        MsgTipInfoDlg::showTipWithLink(QStringLiteral("Saved <1> & done"), QStringLiteral("/tmp/a&b.mp4"), 5000);
+    label = linked->findChild<QLabel *>(QStringLiteral("labelText"));
+    QCOMPARE(label->textFormat(), Qt::RichText);
+    QVERIFY(label->text().startsWith(QStringLiteral("Saved &lt;1&gt; &amp; done <a href=\"/tmp/a&amp;b.mp4\"")));
+    QTextDocument doc;
+    doc.setHtml(label->text());
+    QCOMPARE(doc.toPlainText(), QStringLiteral("Saved <1> & done /tmp/a&b.mp4"));
+    linked->close();
+    QTRY_VERIFY(plain.isNull() && linked.isNull());
+}
+
+void TstDialogs::toastLinkOpensFolder()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("clip.mp4"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+
+    m_launched.clear();
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Recorded"), file, 5000);
+    auto *label = tip->findChild<QLabel *>(QStringLiteral("labelText"));
+    emit label->linkActivated(file);
+    QCOMPARE(m_launched.size(), 1);
+    QCOMPARE(m_launched.at(0), QUrl::fromLocalFile(dir.path()));
+    tip->close();
+
+    m_launched.clear();
+    tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Folder"), dir.path(), 5000);
+    tip->onLinkActivated(QString());
+    QCOMPARE(m_launched.size(), 1);
+    QCOMPARE(m_launched.at(0), QUrl::fromLocalFile(dir.path()));
+    tip->close();
+
+    m_launched.clear();
+    tip = MsgTipInfoDlg::showTip(QStringLiteral("No link"), 5000);
+    tip->onLinkActivated(QStringLiteral("whatever"));
+    QVERIFY(m_launched.isEmpty());
+    tip->close();
+}
+
+void TstDialogs::toastBecomesChildOfModalDialog()
+{
+    QPointer<MsgTipInfoDlg> tip;
+    whenModal([&tip](QWidget *dialog) {
+        tip = MsgTipInfoDlg::showTip(QStringLiteral("Inside"), 5000);
+        QCOMPARE(tip->parentWidget(), dialog);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Parent"), true, true, 2), 1);
+    QTRY_VERIFY(tip.isNull()); // closed with its dialog
+}
+
+void TstDialogs::maskFollowsNestedDialogs()
+{
+    MaskWidget *mask = MaskWidget::instance();
+    QMainWindow main;
+    main.setObjectName(QStringLiteral("MainWindow"));
+    main.setGeometry(50, 60, 640, 480);
+    mask->setMainWidget(&main);
+    main.show();
+    QVERIFY(!mask->isVisible());
+
+    QDialog search;
+    search.setObjectName(QStringLiteral("SearchManage"));
+    search.show();
+    QVERIFY(mask->isVisible());
+    QCOMPARE(mask->geometry(), main.geometry());
+
+    CustomDialog tips; // "TipsWidget" over the search dialog
+    tips.setModal(false);
+    tips.show();
+    QVERIFY(mask->isVisible());
+    tips.hide();
+    QVERIFY(mask->isVisible());
+    search.hide();
+    QVERIFY(!mask->isVisible());
+    mask->setMainWidget(nullptr);
+}
+
+void TstDialogs::maskIgnoresUnlistedAndUnshown()
+{
+    MaskWidget *mask = MaskWidget::instance();
+    QDialog auth;
+    auth.setObjectName(QStringLiteral("Authentication"));
+    auth.show();
+    QVERIFY(!mask->isVisible());
+    auth.hide();
+
+    QDialog never;
+    never.setObjectName(QStringLiteral("addClientDev"));
+    QDialog shown;
+    shown.setObjectName(QStringLiteral("editClientDev"));
+    shown.show();
+    QVERIFY(mask->isVisible());
+    QHideEvent hide;
+    QApplication::sendEvent(&never, &hide); // hidden without having been shown
+    QVERIFY(mask->isVisible());
+    shown.hide();
+    QVERIFY(!mask->isVisible());
+
+    QDialog lower;
+    lower.setObjectName(QStringLiteral("tipswidget")); // names match exactly
+    lower.show();
+    QVERIFY(!mask->isVisible());
+}
+
+void TstDialogs::maskSameNameDialogsAreTrackedApart()
+{
+    MaskWidget *mask = MaskWidget::instance();
+    QDialog first;
+    QDialog second;
+    first.setObjectName(QStringLiteral("IPCUser"));
+    second.setObjectName(QStringLiteral("IPCUser"));
+    first.show();
+    second.show();
+    QCOMPARE(mask->shownDialogCount(), 2);
+    first.hide();
+    QVERIFY(mask->isVisible()); // the other one is still open
+    second.hide();
+    QVERIFY(!mask->isVisible());
+}
+
+void TstDialogs::maskSurvivesDeletedDialog()
+{
+    MaskWidget *mask = MaskWidget::instance();
+    QDialog keep;
+    keep.setObjectName(QStringLiteral("NVRConfig"));
+    auto *gone = new QDialog;
+    gone->setObjectName(QStringLiteral("ChannelManage"));
+    keep.show();
+    gone->show();
+    gone->setObjectName(QStringLiteral("renamed while shown"));
+    delete gone;
+    QCOMPARE(mask->shownDialogCount(), 1);
+    QVERIFY(mask->isVisible());
+    keep.hide();
+    QVERIFY(!mask->isVisible());
+    QCOMPARE(mask->shownDialogCount(), 0);
+}
+
+void TstDialogs::authenticationPasswords_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("right") << DEFAULT_LOCAL_PASSWORD << true;
+    QTest::newRow("right with blanks") << (QStringLiteral("  ") + DEFAULT_LOCAL_PASSWORD + QStringLiteral(" ")) << true;
+    QTest::newRow("wrong") << QStringLiteral("wrong") << false;
+    QTest::newRow("wrong case") << DEFAULT_LOCAL_PASSWORD.toUpper() << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("blanks only") << QStringLiteral("   ") << false;
+}
+
+void TstDialogs::authenticationPasswords()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    Authentication auth(nullptr);
+    auth.setModal(false);
+    auth.show();
+    auto *user = child<QLineEdit>(&auth, "m_UserNamelineEdit");
+    auto *password = child<QLineEdit>(&auth, "m_ConfirmUserPasswordlineEdit");
+    auto *info = child<QLabel>(&auth, "m_lblTextInfo");
+    QCOMPARE(user->text(), DEFAULT_LOCAL_USER);
+    QVERIFY(user->isReadOnly());
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QVERIFY(info->text().isEmpty());
+
+    QSignalSpy finished(&auth, &QDialog::finished);
+    password->setText(typed);
+    QTest::mouseClick(child<QPushButton>(&auth, "m_OKBtn"), Qt::LeftButton);
+    if (accepted) {
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(auth.result(), int(QDialog::Accepted));
+        QVERIFY(info->text().isEmpty());
+    } else {
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(auth.isVisible());
+        QCOMPARE(info->text(), CommonHelper::incorrectLoginText());
+        // Another try is allowed.
+        password->setText(DEFAULT_LOCAL_PASSWORD);
+        QTest::keyClick(&auth, Qt::Key_Return);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(auth.result(), int(QDialog::Accepted));
+    }
+}
+
+void TstDialogs::authenticationIgnoresRememberedPassword()
+{
+    // The settings row remembers an empty (or stale) password: it unlocks nothing.
+    auto config = OrmHelper::getConfig();
+    const QString saved = config->password;
+    config->password.clear();
+    QVERIFY(OrmHelper::saveConfig(config));
+
+    Authentication auth(nullptr);
+    auth.setModal(false);
+    auth.show();
+    QSignalSpy finished(&auth, &QDialog::finished);
+    QTest::mouseClick(child<QPushButton>(&auth, "m_OKBtn"), Qt::LeftButton);
+    QCOMPARE(finished.size(), 0);
+
+    config->password = QStringLiteral("stale");
+    QVERIFY(OrmHelper::saveConfig(config));
+    child<QLineEdit>(&auth, "m_ConfirmUserPasswordlineEdit")->setText(QStringLiteral("stale"));
+    QTest::mouseClick(child<QPushButton>(&auth, "m_OKBtn"), Qt::LeftButton);
+    QCOMPARE(finished.size(), 0);
+
+    child<QLineEdit>(&auth, "m_ConfirmUserPasswordlineEdit")->setText(DEFAULT_LOCAL_PASSWORD);
+    QTest::mouseClick(child<QPushButton>(&auth, "m_OKBtn"), Qt::LeftButton);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(auth.result(), int(QDialog::Accepted));
+
+    config->password = saved;
+    QVERIFY(OrmHelper::saveConfig(config));
+}
+
+void TstDialogs::authenticationCancelAndEnter()
+{
+    Authentication auth(nullptr);
+    QCOMPARE(auth.objectName(), QStringLiteral("Authentication"));
+    auth.setModal(false);
+    auth.show();
+    auto *password = child<QLineEdit>(&auth, "m_ConfirmUserPasswordlineEdit");
+    password->setText(QStringLiteral("bad"));
+    QTest::keyClick(&auth, Qt::Key_Enter);
+    QVERIFY(!child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
+    QTest::keyClick(&auth, Qt::Key_Escape); // nothing
+    QVERIFY(auth.isVisible());
+    QTest::mouseClick(child<QPushButton>(&auth, "m_CancelBtn"), Qt::LeftButton);
+    QVERIFY(!auth.isVisible());
+    QCOMPARE(auth.result(), int(QDialog::Rejected));
+    QVERIFY(child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
+
+    // The view button of the password field does not ask again.
+    QAction *view = password->findChild<QAction *>(QStringLiteral("passwordViewAction"));
+    QVERIFY(view);
+    view->trigger();
+    QCOMPARE(password->echoMode(), QLineEdit::Normal);
+}
+
+void TstDialogs::passwordViewAsksForAuthentication()
+{
+    QLineEdit edit;
+    edit.setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(&edit, true);
+    QAction *view = edit.findChild<QAction *>(QStringLiteral("passwordViewAction"));
+
+    whenModal([](QWidget *dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("Authentication"));
+        QTest::mouseClick(child<QPushButton>(dialog, "m_CancelBtn"), Qt::LeftButton);
+    });
+    view->trigger();
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+
+    whenModal([](QWidget *dialog) {
+        child<QLineEdit>(dialog, "m_ConfirmUserPasswordlineEdit")->setText(QStringLiteral("nope"));
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTest::mouseClick(child<QPushButton>(dialog, "m_btnClose"), Qt::LeftButton);
+    });
+    view->trigger();
+    QCOMPARE(edit.echoMode(), QLineEdit::Password);
+
+    whenModal([](QWidget *dialog) {
+        child<QLineEdit>(dialog, "m_ConfirmUserPasswordlineEdit")->setText(DEFAULT_LOCAL_PASSWORD);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    view->trigger();
+    QCOMPARE(edit.echoMode(), QLineEdit::Normal);
+}
+
+QTEST_MAIN(TstDialogs)
+#include "tst_dialogs.moc"

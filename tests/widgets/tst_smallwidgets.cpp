@@ -1,0 +1,296 @@
+#include "HeaderViewPrivate.h"
+#include "ManageWidget.h"
+#include "PageWidget.h"
+#include "SwitchControl.h"
+#include "VideoLabel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QtTest>
+
+class TstSmallWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void pagerWithoutRecords();
+    void pagerMoves();
+    void pagerNewTotalReturnsToFirstPage();
+    void pagerPageSizeChange();
+    void pagerCountsBeyondSixteenBits();
+
+    void switchToggles();
+    void switchIgnoresDisabledAndRightButton();
+    void switchPaintsState();
+
+    void headerCheckBox();
+
+    void manageWidgetButtons();
+
+    void videoLabelFrame();
+
+private:
+    static QLabel *label(PageWidget &p, const char *name) { return p.findChild<QLabel *>(QLatin1String(name)); }
+    static QPushButton *button(QWidget &w, const char *name)
+    {
+        return w.findChild<QPushButton *>(QLatin1String(name));
+    }
+};
+
+void TstSmallWidgets::initTestCase()
+{
+    Q_INIT_RESOURCE(Resources);
+}
+
+void TstSmallWidgets::pagerWithoutRecords()
+{
+    PageWidget pager;
+    pager.show();
+    pager.setTotalRecords(0);
+    QCOMPARE(label(pager, "labelTotalRecords")->text(), QStringLiteral("0"));
+    QCOMPARE(label(pager, "pageCurrent")->text(), QStringLiteral("1"));
+    QCOMPARE(label(pager, "pageTotal")->text(), QStringLiteral("0"));
+    for (const char *name : {"pushButtonFirst", "pushButtonPrevious", "pushButtonNext", "pushButtonLast"})
+        QVERIFY2(!button(pager, name)->isEnabled(), name);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 0,30;"));
+}
+
+void TstSmallWidgets::pagerMoves()
+{
+    PageWidget pager;
+    pager.show();
+    QSignalSpy pages(&pager, &PageWidget::changedPage);
+    pager.setTotalRecords(61);
+    QCOMPARE(label(pager, "pageTotal")->text(), QStringLiteral("3"));
+    QVERIFY(!button(pager, "pushButtonFirst")->isEnabled());
+    QVERIFY(!button(pager, "pushButtonPrevious")->isEnabled());
+    QVERIFY(button(pager, "pushButtonNext")->isEnabled());
+    QCOMPARE(pages.size(), 0);
+
+    QTest::mouseClick(button(pager, "pushButtonLast"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 60,30;"));
+    QCOMPARE(label(pager, "pageCurrent")->text(), QStringLiteral("3"));
+    QVERIFY(!button(pager, "pushButtonNext")->isEnabled());
+    QVERIFY(!button(pager, "pushButtonLast")->isEnabled());
+    QVERIFY(button(pager, "pushButtonFirst")->isEnabled());
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages.at(0).at(0).toLongLong(), 60);
+    QCOMPARE(pages.at(0).at(1).toInt(), 30);
+
+    QTest::mouseClick(button(pager, "pushButtonPrevious"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 30,30;"));
+    QCOMPARE(label(pager, "pageCurrent")->text(), QStringLiteral("2"));
+    QVERIFY(button(pager, "pushButtonNext")->isEnabled());
+
+    QTest::mouseClick(button(pager, "pushButtonFirst"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 0,30;"));
+    QTest::mouseClick(button(pager, "pushButtonNext"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 30,30;"));
+    QCOMPARE(pages.size(), 4);
+
+    // Disabled buttons and out-of-range clicks do nothing.
+    QTest::mouseClick(button(pager, "pushButtonNext"), Qt::LeftButton);
+    QTest::mouseClick(button(pager, "pushButtonNext"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 60,30;"));
+    QCOMPARE(pages.size(), 5);
+}
+
+void TstSmallWidgets::pagerNewTotalReturnsToFirstPage()
+{
+    PageWidget pager;
+    pager.show();
+    pager.setTotalRecords(100);
+    QTest::mouseClick(button(pager, "pushButtonLast"), Qt::LeftButton);
+    QCOMPARE(pager.currentPage(), 4);
+    pager.setTotalRecords(90);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 0,30;"));
+    QCOMPARE(label(pager, "pageCurrent")->text(), QStringLiteral("1"));
+    QCOMPARE(label(pager, "pageTotal")->text(), QStringLiteral("3"));
+}
+
+void TstSmallWidgets::pagerPageSizeChange()
+{
+    PageWidget pager;
+    pager.show();
+    QSignalSpy sizes(&pager, &PageWidget::changedPageSize);
+    QSignalSpy pages(&pager, &PageWidget::changedPage);
+    pager.setTotalRecords(200);
+    QTest::mouseClick(button(pager, "pushButtonNext"), Qt::LeftButton);
+    QTest::mouseClick(button(pager, "pushButtonNext"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 60,30;"));
+
+    auto *combo = pager.findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"));
+    QCOMPARE(combo->count(), 6);
+    QCOMPARE(combo->itemText(5), QStringLiteral("1000"));
+    combo->setCurrentText(QStringLiteral("50"));
+    QCOMPARE(sizes.size(), 1);
+    QCOMPARE(sizes.at(0).at(0).toInt(), 50);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 0,50;"));
+    // Clicks before the owner's new count stay in range.
+    QTest::mouseClick(button(pager, "pushButtonLast"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 150,50;"));
+    QCOMPARE(pages.size(), 3);
+}
+
+void TstSmallWidgets::pagerCountsBeyondSixteenBits()
+{
+    PageWidget pager;
+    pager.show();
+    pager.setTotalRecords(70000);
+    QCOMPARE(label(pager, "labelTotalRecords")->text(), QStringLiteral("70000"));
+    QCOMPARE(label(pager, "pageTotal")->text(), QStringLiteral("2334"));
+    QTest::mouseClick(button(pager, "pushButtonLast"), Qt::LeftButton);
+    QCOMPARE(pager.getLimitSql(), QStringLiteral(" limit 69990,30;"));
+    QCOMPARE(label(pager, "pageCurrent")->text(), QStringLiteral("2334"));
+}
+
+void TstSmallWidgets::switchToggles()
+{
+    SwitchControl sw;
+    QCOMPARE(sw.size(), QSize(60, 28));
+    QVERIFY(!sw.isChecked());
+    QSignalSpy toggled(&sw, &SwitchControl::toggled);
+    sw.show();
+    QTest::mouseClick(&sw, Qt::LeftButton);
+    QVERIFY(sw.isChecked());
+    QCOMPARE(toggled.size(), 1);
+    QCOMPARE(toggled.at(0).at(0).toBool(), true);
+    QTest::mouseClick(&sw, Qt::LeftButton);
+    QVERIFY(!sw.isChecked());
+    QCOMPARE(toggled.at(1).at(0).toBool(), false);
+
+    sw.setChecked(true);
+    QVERIFY(sw.isChecked());
+    QCOMPARE(toggled.size(), 2);
+}
+
+void TstSmallWidgets::switchIgnoresDisabledAndRightButton()
+{
+    SwitchControl sw;
+    sw.show();
+    QSignalSpy toggled(&sw, &SwitchControl::toggled);
+    QTest::mouseClick(&sw, Qt::RightButton);
+    QVERIFY(!sw.isChecked());
+    sw.setEnabled(false);
+    QTest::mouseClick(&sw, Qt::LeftButton);
+    QVERIFY(!sw.isChecked());
+    QCOMPARE(toggled.size(), 0);
+}
+
+void TstSmallWidgets::switchPaintsState()
+{
+    SwitchControl sw;
+    sw.setChecked(true);
+    QImage on = sw.grab().toImage();
+    // Track green, knob at the right end (x 34..54).
+    QVERIFY(QColor(on.pixel(20, 14)).green() > 240 && QColor(on.pixel(20, 14)).red() < 20);
+    QCOMPARE(QColor(on.pixel(44, 15)), QColor(Qt::white));
+    sw.setChecked(false);
+    QImage off = sw.grab().toImage();
+    QCOMPARE(QColor(off.pixel(15, 15)), QColor(Qt::white));
+    QVERIFY(QColor(off.pixel(44, 14)).green() < 200); // grey track
+    sw.setEnabled(false);
+    sw.setChecked(true);
+    QImage disabled = sw.grab().toImage();
+    QVERIFY(QColor(disabled.pixel(20, 14)).green() < 200);
+}
+
+void TstSmallWidgets::headerCheckBox()
+{
+    QStandardItemModel model(2, 3);
+    QTableView view;
+    auto *header = new HeaderViewPrivate(&view, 0);
+    view.setHorizontalHeader(header);
+    view.setModel(&model);
+    view.resize(400, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy checks(header, &HeaderViewPrivate::columnCheck);
+
+    const QPoint col0(header->sectionViewportPosition(0) + 10, header->height() / 2);
+    const QPoint col1(header->sectionViewportPosition(1) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, col0);
+    QCOMPARE(checks.size(), 1);
+    QCOMPARE(checks.at(0).at(0).toInt(), 0);
+    QCOMPARE(checks.at(0).at(1).toBool(), true);
+    QVERIFY(header->isChecked());
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, col1);
+    QCOMPARE(checks.size(), 1);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, col0);
+    QCOMPARE(checks.size(), 2);
+    QCOMPARE(checks.at(1).at(1).toBool(), false);
+
+    header->setCheckedHeader(true);
+    QVERIFY(header->isChecked());
+    QCOMPARE(checks.size(), 2);
+    QVERIFY(!header->grab().isNull());
+}
+
+void TstSmallWidgets::manageWidgetButtons()
+{
+    ManageWidget row;
+    row.show();
+    QVERIFY(button(row, "pushButtonEdit")->isVisible());
+    QVERIFY(button(row, "pushButtonDelete")->isVisible());
+    for (const char *name : {"pushButtonPassword", "pushButtonUser", "pushButtonAuth", "pushButtonSet",
+                             "pushButtonChannel"})
+        QVERIFY2(!button(row, name)->isVisible(), name);
+    QCOMPARE(button(row, "pushButtonSet")->toolTip(), QStringLiteral("Remote Configuration"));
+    QCOMPARE(button(row, "pushButtonEdit")->size(), QSize(24, 24));
+
+    QSignalSpy edit(&row, &ManageWidget::signalEdit);
+    QTest::mouseClick(button(row, "pushButtonEdit"), Qt::LeftButton);
+    QCOMPARE(edit.size(), 1);
+    QCOMPARE(edit.at(0).at(0).toString(), QString());
+
+    row.setKey(QStringLiteral("192.168.1.64"));
+    row.setSetVisible(true);
+    row.setChannelVisible(true);
+    row.setDeleteVisible(false);
+    QVERIFY(button(row, "pushButtonSet")->isVisible());
+    QVERIFY(!button(row, "pushButtonDelete")->isVisible());
+
+    QSignalSpy set(&row, &ManageWidget::signalSet);
+    QSignalSpy channel(&row, &ManageWidget::signalChannel);
+    QTest::mouseClick(button(row, "pushButtonSet"), Qt::LeftButton);
+    QTest::mouseClick(button(row, "pushButtonChannel"), Qt::LeftButton);
+    QCOMPARE(set.at(0).at(0).toString(), QStringLiteral("192.168.1.64"));
+    QCOMPARE(channel.at(0).at(0).toString(), QStringLiteral("192.168.1.64"));
+
+    row.setPasswordVisible(true);
+    row.setUserVisible(true);
+    row.setAuthVisible(true);
+    QSignalSpy password(&row, &ManageWidget::signalPassword);
+    QSignalSpy user(&row, &ManageWidget::signalUser);
+    QSignalSpy auth(&row, &ManageWidget::signalAuth);
+    QTest::mouseClick(button(row, "pushButtonPassword"), Qt::LeftButton);
+    QTest::mouseClick(button(row, "pushButtonUser"), Qt::LeftButton);
+    QTest::mouseClick(button(row, "pushButtonAuth"), Qt::LeftButton);
+    QCOMPARE(password.size() + user.size() + auth.size(), 3);
+}
+
+void TstSmallWidgets::videoLabelFrame()
+{
+    QWidget video;
+    video.resize(200, 100);
+    auto *overlay = new VideoLabel(&video);
+    QVERIFY(overlay->testAttribute(Qt::WA_TransparentForMouseEvents));
+    overlay->setGeometry(0, 0, 100, 50);
+    QVERIFY(overlay->showFrame());
+    QImage framed = overlay->grab().toImage();
+    QCOMPARE(QColor(framed.pixel(0, 0)), QColor(Qt::red));
+    QCOMPARE(QColor(framed.pixel(99, 49)), QColor(Qt::red));
+    overlay->setShowFrame(false);
+    QImage plain = overlay->grab().toImage();
+    QVERIFY(QColor(plain.pixel(0, 0)) != QColor(Qt::red));
+}
+
+QTEST_MAIN(TstSmallWidgets)
+#include "tst_smallwidgets.moc"

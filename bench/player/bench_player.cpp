@@ -10,6 +10,7 @@
 #include "I420Render2.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -21,6 +22,7 @@
 #include <sys/times.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -106,14 +108,14 @@ double playerFps(const QString &file, int threads, int *frames, double *cpu)
     p.setAudioEnabled(false);
     p.setDecodeThreads(threads);
     p.setPlayUrl(file);
-    bool done = false;
-    QObject::connect(&p, &FFmpegPlayer::emitPlayFinished, [&] { done = true; });
+    QEventLoop loop;
+    QObject::connect(&p, &FFmpegPlayer::emitPlayFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&p, &QThread::finished, &loop, &QEventLoop::quit);
     const double before = cpuSecondsSelf();
     QElapsedTimer t;
     t.start();
     p.play();
-    while (!done && !p.isFinished())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    loop.exec();
     const double secs = t.elapsed() / 1000.0;
     *frames = int(p.framesDecoded());
     p.stop();
@@ -154,10 +156,9 @@ struct Server
 
 void pumpFor(int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 }  // namespace
 
@@ -211,9 +212,9 @@ int main(int argc, char **argv)
     const int liveMs = (o.seconds - 1) * 1000;
     for (bool render : {false, true}) {
         const long rss0 = rssKb();
-        std::vector<std::unique_ptr<FFmpegPlayer>> players;
-        std::vector<std::unique_ptr<I420Render2>> panes;
         QWidget window;
+        std::vector<std::unique_ptr<FFmpegPlayer>> players;
+        std::vector<I420Render2 *> panes;  // children of window
         if (render) {
             window.resize(1280, 720);
             window.show();
@@ -225,11 +226,11 @@ int main(int argc, char **argv)
             p->setAudioEnabled(false);
             p->setRenderEnabled(render);
             if (render) {
-                auto pane = std::make_unique<I420Render2>(&window);
+                auto *pane = new I420Render2(&window);
                 pane->setGeometry((i % cols) * 1280 / cols, (i / cols) * 720 / cols, 1280 / cols, 720 / cols);
                 pane->show();
-                QObject::connect(p.get(), &FFmpegPlayer::emitFrame, pane.get(), &I420Render2::onFrame);
-                panes.push_back(std::move(pane));
+                QObject::connect(p.get(), &FFmpegPlayer::emitFrame, pane, &I420Render2::onFrame);
+                panes.push_back(pane);
             }
             players.push_back(std::move(p));
         }
@@ -303,11 +304,50 @@ int main(int argc, char **argv)
             });
             t.start();
             p.play();
-            while (first < 0 && t.elapsed() < 10000)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            while (first < 0 && t.elapsed() < 10000) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+                QThread::msleep(1);
+            }
             std::printf("latency play() to first painted frame: %lld ms (GOP 1000 ms)\n", first);
             p.stop();
             p.wait();
+        }
+    }
+    // 4. Glass to glass: the server stamps the wall clock into each picture
+    // at capture; the stamp is read back from the painted frame.
+    {
+        Server clock;
+        if (clock.start({"/clock=clock:1280x720"})) {
+            I420Render2 pane;
+            pane.resize(640, 360);
+            pane.show();
+            FFmpegPlayer p;
+            p.setPlayUrl(QStringLiteral("rtsp://127.0.0.1:%1/clock").arg(clock.port));
+            p.setAudioEnabled(false);
+            std::vector<qint64> lat;
+            QObject::connect(&p, &FFmpegPlayer::emitFrame, &pane, [&](std::shared_ptr<AVFrame> f) {
+                pane.onFrame(f);
+                pane.repaint();
+                if (!f || f->width < 512)
+                    return;
+                quint32 stamp = 0;
+                for (int bit = 0; bit < 32; ++bit)
+                    stamp = (stamp << 1) | (f->data[0][8 * f->linesize[0] + bit * 16 + 8] > 128 ? 1u : 0u);
+                const quint32 now = quint32(QDateTime::currentMSecsSinceEpoch());
+                lat.push_back(qint64(quint32(now - stamp)));
+            });
+            p.play();
+            pumpFor(o.quick ? 3000 : 8000);
+            p.stop();
+            p.wait();
+            if (lat.size() > 10) {
+                std::sort(lat.begin(), lat.end());
+                std::printf("glass to glass (capture stamp to paint) over %zu frames: median %lld ms, p95 %lld ms, "
+                            "max %lld ms\n",
+                            lat.size(), lat[lat.size() / 2], lat[lat.size() * 95 / 100], lat.back());
+            } else {
+                std::printf("glass to glass: too few frames (%zu)\n", lat.size());
+            }
         }
     }
     std::printf("peak rss %.0f MB\n", peakRssKb() / 1024.0);

@@ -11,6 +11,9 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 std::atomic<LogHandler *> g_instance {nullptr};
@@ -39,6 +42,9 @@ LogHandler::LogHandler(QObject *parent)
 LogHandler::~LogHandler()
 {
     stop();
+    const int fd = m_emergencyFd.exchange(-1);
+    if (fd >= 0)
+        ::close(fd);
 }
 
 LogHandler *LogHandler::instance()
@@ -284,4 +290,90 @@ int LogHandler::queuedLineCount() const
 {
     QMutexLocker lock(&m_queueMutex);
     return m_queue.size();
+}
+
+bool LogHandler::prepareEmergencyFlush()
+{
+    QString path;
+    {
+        QMutexLocker fileLock(&m_fileMutex);
+        resolveLogDir();
+        QDir dir(m_logDirOverride);
+        if (!dir.exists() && !dir.mkpath(QStringLiteral(".")))
+            return false;
+        path = dir.absoluteFilePath(today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const int old = m_emergencyFd.exchange(fd);
+    if (old >= 0)
+        ::close(old);
+    return true;
+}
+
+void LogHandler::emergencyFlush() noexcept
+{
+    const int fd = m_emergencyFd.load();
+    if (fd < 0)
+        return;
+    // The crashing thread may hold the lock itself, or another thread may be in
+    // the middle of changing the queue: then the queue is left alone.
+    if (!m_queueMutex.tryLock())
+        return;
+    char buffer[4096];
+    size_t used = 0;
+    auto flush = [&] {
+        size_t done = 0;
+        while (done < used) {
+            const ssize_t n = ::write(fd, buffer + done, used - done);
+            if (n <= 0)
+                break;
+            done += size_t(n);
+        }
+        used = 0;
+    };
+    auto put = [&](const char *bytes, size_t n) {
+        if (used + n > sizeof(buffer))
+            flush();
+        for (size_t i = 0; i < n; ++i)
+            buffer[used++] = bytes[i];
+    };
+    const QStringList &queue = m_queue;
+    for (auto line = queue.constBegin(); line != queue.constEnd(); ++line) {
+        const QChar *p = line->constData();
+        const QChar *end = p + line->size();
+        while (p < end) {
+            uint code = p->unicode();
+            ++p;
+            if (QChar::isHighSurrogate(code) && p < end && p->isLowSurrogate()) {
+                code = QChar::surrogateToUcs4(ushort(code), p->unicode());
+                ++p;
+            }
+            char out[4];
+            size_t n;
+            if (code < 0x80) {
+                out[0] = char(code);
+                n = 1;
+            } else if (code < 0x800) {
+                out[0] = char(0xC0 | (code >> 6));
+                out[1] = char(0x80 | (code & 0x3F));
+                n = 2;
+            } else if (code < 0x10000) {
+                out[0] = char(0xE0 | (code >> 12));
+                out[1] = char(0x80 | ((code >> 6) & 0x3F));
+                out[2] = char(0x80 | (code & 0x3F));
+                n = 3;
+            } else {
+                out[0] = char(0xF0 | (code >> 18));
+                out[1] = char(0x80 | ((code >> 12) & 0x3F));
+                out[2] = char(0x80 | ((code >> 6) & 0x3F));
+                out[3] = char(0x80 | (code & 0x3F));
+                n = 4;
+            }
+            put(out, n);
+        }
+    }
+    flush();
+    m_queueMutex.unlock();
 }

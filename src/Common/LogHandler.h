@@ -49,6 +49,13 @@ public:
     // Writes the queue now on the calling thread (used for fatal messages).
     void flushNow();
 
+    // Crash path. prepareEmergencyFlush opens today's file in advance and keeps
+    // its descriptor; emergencyFlush may then run inside a fatal-signal
+    // handler: no allocation, the queue's lock taken only if it is free, the
+    // lines written as UTF-8 straight to the descriptor.
+    bool prepareEmergencyFlush();
+    void emergencyFlush() noexcept;
+
     // Retention in days (the settings' iLogClear). Until it is set, a purge
     // that falls due is held back and runs at the next pass after the setter.
     void setLogClearDays(int days);
@@ -90,4 +97,5 @@ private:
     std::atomic<int> m_logClearDays {-1};
     bool m_purgePending = false;
     std::function<QDateTime()> m_clock;
+    std::atomic<int> m_emergencyFd {-1};
 };

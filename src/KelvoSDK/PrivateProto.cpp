@@ -58,6 +58,31 @@ QString escapeText(const QString &text)
     return out;
 }
 
+QString maskSecrets(const QString &text)
+{
+    QString out = text;
+    int from = 0;
+    while (true) {
+        const int open = out.indexOf(QLatin1Char('<'), from);
+        if (open < 0)
+            break;
+        const int close = out.indexOf(QLatin1Char('>'), open + 1);
+        if (close < 0)
+            break;
+        const QString tag = out.mid(open + 1, close - open - 1);
+        from = close + 1;
+        if (tag.startsWith(QLatin1Char('/')) || tag.endsWith(QLatin1Char('/'))
+            || !tag.contains(QLatin1String("pass"), Qt::CaseInsensitive))
+            continue;
+        const QString name = tag.section(QLatin1Char(' '), 0, 0);
+        const int end = out.indexOf(QStringLiteral("</%1>").arg(name), from);
+        const int stop = end < 0 ? out.size() : end;
+        out.replace(from, stop - from, PASSWORD_MASK);
+        from += PASSWORD_MASK.size();
+    }
+    return out;
+}
+
 static const char *findBytes(const char *hay, int hayLen, const char *needle, int needleLen)
 {
     if (needleLen <= 0 || hayLen < needleLen)
@@ -133,7 +158,7 @@ using namespace PrivateProto;
 bool isSafeXmlFragment(const QString &body)
 {
     if (body.size() > MaxBodyLength) {
-        qDebug() << "xml too big" << body.left(256);
+        qDebug() << "xml too big" << maskSecrets(body.left(256));
         return false;
     }
     QDomDocument doc;
@@ -143,7 +168,7 @@ bool isSafeXmlFragment(const QString &body)
 QString getSafeXml(unsigned int cmd, const QString &body, unsigned char channel)
 {
     if (!isSafeXmlFragment(body)) {
-        qDebug() << "body data error" << cmd << body.left(1024);
+        qDebug() << "body data error" << cmd << maskSecrets(body.left(1024));
         return QString();
     }
     QString skeleton;

@@ -42,6 +42,10 @@ unsigned int commandType(unsigned int cmd);
 // characters that would make the body fail isSafeXmlFragment.
 QString escapeText(const QString &text);
 
+// The text with the content of every element whose name contains "pass"
+// (password, oldPassword, ...) replaced by PASSWORD_MASK, for log lines.
+QString maskSecrets(const QString &text);
+
 // Command number of a message: the "cmd" child of its "head", -1 when absent.
 // Reads the raw bytes (UTF-8) of one "PrivateProto" element.
 int headCommand(const char *data, int size);

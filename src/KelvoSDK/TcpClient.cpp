@@ -54,6 +54,7 @@ TcpClient::TcpClient(QObject *parent)
 
     m_reconnectTimer = new QTimer(this);
     m_reconnectTimer->setSingleShot(true);
+    m_reconnectTimer->setTimerType(Qt::PreciseTimer);
     connect(m_reconnectTimer, &QTimer::timeout, this, [this]() { connectDev(m_dev); });
 
     m_connected = false;
@@ -117,11 +118,12 @@ void TcpClient::connectDev(const loginDev &dev)
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
     m_tagTail.clear();
-    m_socket->connectToHost(dev.ip, dev.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-
+    m_worker->setDevInfo(m_identity);
+    // Armed before connecting: an error reported from inside connectToHost
+    // then finds the session in its connecting state.
     armReplyTimer(false);
     m_manualDisconnect = false;
-    m_worker->setDevInfo(m_identity);
+    m_socket->connectToHost(dev.ip, dev.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
 }
 
 void TcpClient::armReplyTimer(bool heartbeat)

@@ -505,6 +505,11 @@ void DeviceManageWidget::onOneUpgradeBtnClicked()
         MsgTipInfoDlg::showTip(tr("Please select file to be upgraded!"), 2000);
         return;
     }
+    // A file that went away since it was chosen would leave the rows waiting.
+    if (!QFile(path).open(QIODevice::ReadOnly)) {
+        CustomDialog::showMessage(tr("The file cannot be accessed!"), false, true, 1);
+        return;
+    }
     const QStringList keys = getCheckedKeys();
     if (keys.isEmpty()) {
         MsgTipInfoDlg::showTip(tr("Please check only one item."), 2000);

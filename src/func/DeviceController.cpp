@@ -222,9 +222,22 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
 {
     if (!copy)
         return;
-    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(copy->ip);
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    // Frees the copy unless it is (or was) a registry record itself.
+    const auto dropCopy = [registry, copy] {
+        if (!registry->owns(copy))
+            delete copy;
+    };
+    // Channel records have no row of their own and take their credentials from
+    // their device: comparing one with its device would rename the device.
+    if (copy->channelIdx != 0) {
+        qWarning() << "Channel records are not modified:" << devKey(copy);
+        dropCopy();
+        return;
+    }
+    FUN_DEV_INFO *dev = registry->findDevInfo(copy->ip);
     if (!dev) {
-        delete copy;
+        dropCopy();
         return;
     }
     if (dev == copy) {
@@ -258,7 +271,7 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
     if (edited)
         emit deviceEdited(dev);
     OrmHelper::ModifyDev(copy);
-    delete copy;
+    dropCopy();
 }
 
 void DeviceController::showDevConfigManage(FUN_DEV_INFO *dev)

@@ -51,6 +51,12 @@ void DeviceInfoManager::keepAlive(FUN_DEV_INFO *dev)
     m_owned.insert(dev);
 }
 
+bool DeviceInfoManager::owns(const FUN_DEV_INFO *dev)
+{
+    QMutexLocker locker(&m_ownedMutex);
+    return dev && m_owned.contains(const_cast<FUN_DEV_INFO *>(dev));
+}
+
 bool DeviceInfoManager::addDevInfo(FUN_DEV_INFO *dev)
 {
     if (!dev) {

@@ -36,6 +36,8 @@ public:
     // Takes ownership of a record without registering it (a record that was
     // handed over but not stored), so pointers to it stay valid.
     void keepAlive(FUN_DEV_INFO *dev);
+    // True for a record the registry owns (registered now or before).
+    bool owns(const FUN_DEV_INFO *dev);
     void addIPCChannels(FUN_DEV_INFO *dev);
     void addNVRChannels(FUN_DEV_INFO *dev);
     // Removes a device and its channel records (NVR and multi-channel IPC) and

@@ -3,7 +3,9 @@
 #include <QDir>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -58,6 +60,10 @@ void onFatalSignal(int sig, siginfo_t *info, void *)
             writeNumber(fd, static_cast<unsigned long long>(sig), 10);
             writeText(fd, ")\nAddress: 0x");
             writeNumber(fd, reinterpret_cast<unsigned long long>(info ? info->si_addr : nullptr), 16);
+            writeText(fd, "\nProcess: ");
+            writeNumber(fd, static_cast<unsigned long long>(::getpid()), 10);
+            writeText(fd, "\nTime: ");
+            writeNumber(fd, static_cast<unsigned long long>(::time(nullptr)), 10);
             writeText(fd, "\nBacktrace:\n");
             void *frames[64];
             const int count = backtrace(frames, 64);
@@ -90,10 +96,28 @@ void install(const QString &dumpDir, EmergencyFlush flush)
     void *warm[1];
     backtrace(warm, 1);
 
+    // A stack overflow leaves no stack to run the handler on: give it its own.
+    // Allocated once and kept for the process.
+    static void *altStack = nullptr;
+    if (!altStack) {
+        const size_t size = 64 * 1024;
+        altStack = std::malloc(size);
+        if (altStack) {
+            stack_t stack;
+            std::memset(&stack, 0, sizeof(stack));
+            stack.ss_sp = altStack;
+            stack.ss_size = size;
+            if (sigaltstack(&stack, nullptr) != 0) {
+                std::free(altStack);
+                altStack = nullptr;
+            }
+        }
+    }
+
     struct sigaction action;
     std::memset(&action, 0, sizeof(action));
     action.sa_sigaction = onFatalSignal;
-    action.sa_flags = SA_SIGINFO | SA_RESETHAND;
+    action.sa_flags = SA_SIGINFO | SA_RESETHAND | (altStack ? SA_ONSTACK : 0);
     sigemptyset(&action.sa_mask);
     for (int sig : kSignals)
         sigaction(sig, &action, nullptr);

@@ -74,11 +74,15 @@ void SingleApplication::onNewConnection()
 
 void SingleApplication::activateWindow()
 {
-    if (!m_window)
-        return;
-    if (m_window->isMinimized())
-        m_window->showNormal();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    qInfo() << "Another start asked this instance to come to the front";
+    // Before the main window is up (login dialog, splash) the dialog in front
+    // is what the operator is looking for.
+    QWidget *window = m_window && m_window->isVisible() ? m_window.data() : QApplication::activeModalWidget();
+    if (!window)
+        return; // the main window is still hidden: nothing to show yet
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -1,38 +1,159 @@
+#include "CommonHelper.h"
+#include "CrashHandler.h"
 #include "KelvoCommon.h"
+#include "LogHandler.h"
+#include "LoginDialog.h"
+#include "MainWindow.h"
 #include "OrmHelper.h"
+#include "PlayerCommon.h"
+#include "SingleApplication.h"
+#include "SplashScreen.h"
 
-#include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMainWindow>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
+#include <QTextCodec>
+#include <QTranslator>
+
+namespace {
+
+LogHandler *g_log = nullptr;
+
+// Runs inside the fatal-signal handler.
+void flushLogForCrash()
+{
+    if (g_log)
+        g_log->emergencyFlush();
+}
+
+QFont applicationFont()
+{
+    QFont font;
+    const QString arial = QStringLiteral("Arial");
+    if (QFontDatabase().families().contains(arial, Qt::CaseInsensitive))
+        font.setFamily(arial);
+    else
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(14);
+    return font;
+}
+
+// The translation of the settings row's language index; -1 (a new database)
+// and unknown indexes take English.
+QString translationFile(int language)
+{
+    switch (language) {
+    case 0: return QStringLiteral(":/language/Resources/language/Quorel_zh.qm");
+    case 2: return QStringLiteral(":/language/Resources/language/quorel_ru.qm");
+    case 3: return QStringLiteral(":/language/Resources/language/quorel_ida.qm");
+    case 4: return QStringLiteral(":/language/Resources/language/quorel_cz.qm");
+    default: return QStringLiteral(":/language/Resources/language/quorel_en.qm");
+    }
+}
+
+void loadStyleSheet(QApplication &app)
+{
+    QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+    if (css.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(css.readAll()));
+    else
+        qWarning() << "Style sheet missing";
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KelvoClient"));
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    player::registerMetaTypes();
+
+    const QString appName = QStringLiteral("KelvoClient");
+    // Parallel test runs give every client its own instance name.
+    const QString instanceName = qEnvironmentVariableIsEmpty("KELVO_INSTANCE_NAME")
+                                     ? appName
+                                     : qEnvironmentVariable("KELVO_INSTANCE_NAME");
+    QApplication::setApplicationName(appName);
+    SingleApplication app(argc, argv, instanceName);
+    if (app.isRunning())
+        return 0;
+
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    Q_INIT_RESOURCE(Resources);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/Skin/Default/Login/logo.png")));
+    QApplication::setFont(applicationFont());
+
+    CrashHandler::install(CommonHelper::appWritableDir(), &flushLogForCrash);
+
+    qInstallMessageHandler(LogHandler::messageHandler);
+    g_log = LogHandler::instance();
+    g_log->start();
+    g_log->prepareEmergencyFlush();
+    qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
 
     registerKelvoMetaTypes();
-    qInfo() << "Starting" << QApplication::applicationName() << "in" << QDir::currentPath();
-
     QString error;
     OrmHelper *orm = OrmHelper::instance();
     if (!orm || !orm->init(&error)) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(),
-                              QObject::tr("The database could not be opened:\n%1").arg(error));
+        qCritical().noquote() << "Database start-up failed:" << error;
+        QMessageBox::critical(nullptr, appName, QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error);
+        g_log->stop();
         return 1;
     }
-    qInfo() << "Database" << QFileInfo(OrmDatabase::databaseName()).absoluteFilePath() << "opened,"
-            << OrmHelper::getAllDevices().size() << "devices," << OrmHelper::getAllOrganizations().size()
-            << "groups," << OrmHelper::getAllUsers().size() << "users";
+    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    g_log->setLogClearDays(config->iLogClear);
+    CommonHelper::setStoragePathsProvider([] {
+        const QSharedPointer<CMS_Config_V2> c = OrmHelper::getConfig();
+        return StoragePaths {c->RecordPath, c->BackupPath, c->SnapPath};
+    });
 
-    QMainWindow window;
-    window.setWindowTitle(QApplication::applicationName());
-    window.resize(1280, 800);
+    QTranslator translator;
+    if (translator.load(translationFile(config->Language)))
+        QApplication::installTranslator(&translator);
+    else
+        qWarning() << "Translation missing for language" << config->Language;
+    loadStyleSheet(app);
+
+    MainWindow window;
+    app.setActivationWindow(&window);
+
+    QString userName;
+    QString rights;
+    if (LoginDialog::tryAutoLogin(&userName, &rights)) {
+        qInfo() << "Automatic login:" << userName;
+    } else {
+        LoginDialog login;
+        if (login.exec() != QDialog::Accepted) {
+            qInfo() << "Login cancelled";
+            window.closeApp();
+            g_log->stop();
+            return 0;
+        }
+        userName = login.userName();
+        rights = login.rights();
+    }
+
+    SplashScreen splash;
+    splash.show();
+    splash.setProgress(30, QObject::tr("Init app..."));
+    window.setUserName(userName);
+    window.setRights(rights);
+    splash.setProgress(50, QObject::tr("Init main page ..."));
+    splash.setProgress(80, QObject::tr("Load page ..."));
+    splash.setProgress(100, QObject::tr("Finished！"));
     window.show();
+    window.raise();
+    window.activateWindow();
+    splash.close();
 
     const int rc = app.exec();
-    OrmDatabase::closeAllConnections();
+    window.closeApp();
+    qInfo() << "Client ended with" << rc;
     return rc;
 }

@@ -229,7 +229,16 @@ bool Service::handleProbeMatch(const QString &datagram)
 
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     info.uuid = address.split(QLatin1Char(':')).last();
-    info.xaddr = xaddrs.split(spaces, Qt::SkipEmptyParts).value(0);
+    // The table is keyed by IPv4 address: take the first IPv4 XAddr, else the first one.
+    const QStringList xaddrList = xaddrs.split(spaces, Qt::SkipEmptyParts);
+    info.xaddr = xaddrList.value(0);
+    for (const QString &candidate : xaddrList) {
+        const QHostAddress host(QUrl(candidate, QUrl::TolerantMode).host());
+        if (host.protocol() == QAbstractSocket::IPv4Protocol) {
+            info.xaddr = candidate;
+            break;
+        }
+    }
     qDebug().noquote() << "onvif info " << xaddrs << address << scopes << "/n/r";
 
     const QUrl xaddrUrl(info.xaddr, QUrl::TolerantMode);
@@ -322,6 +331,12 @@ MessageParser *Service::sendRequest(Message *message, const QString &url, const 
     return parser;
 }
 
+// Media is optional in the capabilities; such cameras serve it at the device address.
+static QString mediaUrl(const Service::ONVIF_DEV_INFO &info)
+{
+    return info.mediaXaddr.isEmpty() ? info.xaddr : info.mediaXaddr;
+}
+
 Message *Service::newRequest(const ONVIF_DEV_INFO &info) const
 {
     return Message::getMessageWithUserInfo(QHash<QString, QString>(), info.user, info.password);
@@ -412,7 +427,6 @@ void Service::getCapabilitiesMedia(const QString &ip)
     if (media.isEmpty()) {
         // Keep what an earlier road learned rather than forget the address.
         qDebug() << "no media service address from" << ip;
-        m_roadComplete = false;
     } else {
         info.mediaXaddr = media;
     }
@@ -431,7 +445,7 @@ void Service::getProfiles(const QString &ip)
     QDomElement request = Message::newElement(QStringLiteral("GetProfiles"));
     request.setAttribute(QStringLiteral("xmlns"), NS::Trt);
     message->appendToBody(request);
-    std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info.mediaXaddr, requestParams(info)));
+    std::unique_ptr<MessageParser> parser(sendRequest(message.get(), mediaUrl(info), requestParams(info)));
     if (parser) {
         // Matched by namespace, whatever prefix the camera chose.
         QXmlQuery *query = parser->query();
@@ -478,7 +492,7 @@ void Service::getStreamUri(const QString &ip)
         message->appendToBody(request);
 
         std::unique_ptr<MessageParser> parser(
-            sendRequest(message.get(), info.mediaXaddr, requestParams(info)));
+            sendRequest(message.get(), mediaUrl(info), requestParams(info)));
         if (!parser) {
             m_roadComplete = false;
             continue;

@@ -403,11 +403,12 @@ int OrmHelper::groupIdForName(const QString &name, const QList<QSharedPointer<CM
 {
     if (name.isEmpty())
         return 0;
+    long first = 0;
     for (const auto &group : groups) {
-        if (group && group->Name == name)
-            return int(group->id);
+        if (group && group->Name == name && (first == 0 || group->id < first))
+            first = group->id;
     }
-    return 0;
+    return int(first);
 }
 
 QString OrmHelper::groupNameForId(int id, const QList<QSharedPointer<CMS_Organization>> &groups)
@@ -568,7 +569,7 @@ QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
     QSharedPointer<CMS_Config_V2> config(new CMS_Config_V2());
     config->id = 1;
     const QSqlError err = orm::dao::fetch_by_id(config);
-    if (!ok(err))
+    if (!ok(err) && OrmDatabase::isReady())
         qDebug() << "Settings row missing, using defaults:" << err.text();
     return config;
 }
@@ -583,7 +584,7 @@ QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()
     QSharedPointer<PlanRecord> plan(new PlanRecord());
     plan->id = 1;
     const QSqlError err = orm::dao::fetch_by_id(plan);
-    if (!ok(err))
+    if (!ok(err) && OrmDatabase::isReady())
         qDebug() << "Record strategy row missing, using defaults:" << err.text();
     return plan;
 }

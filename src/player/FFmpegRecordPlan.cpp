@@ -142,7 +142,7 @@ void FFmpegRecordPlan::run()
         qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
 
     AVFormatContext *fmt = nullptr;
-    int ret = player::openInput(&fmt, m_url, &irq, 5000, true);
+    int ret = player::openInput(&fmt, m_url, &irq, 5000, false);
     if (ret < 0) {
         qWarning() << "record plan cannot open" << player::maskUrl(m_url) << player::ffErrorText(ret);
         if (!m_stop)
@@ -159,6 +159,7 @@ void FFmpegRecordPlan::run()
 
     Mp4Writer writer;
     QDateTime segStart;
+    qint64 segStartMedia = 0;  // media time (ms) of the segment's first packet
     QDateTime lastPacketTime;
     QString segDir, segName;
     std::vector<player::PacketPtr> gop;  // packets since the last key frame
@@ -217,19 +218,25 @@ void FFmpegRecordPlan::run()
         lastVideo = player::nowMs();
         const bool key = pkt->flags & AV_PKT_FLAG_KEY;
         const QDateTime t = now();
+        const int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
+        const qint64 mediaMs = ts == AV_NOPTS_VALUE ? player::nowMs() : av_rescale_q(ts, st->time_base, AVRational{1, 1000});
         if (key)
             gop.clear();
         if (!gop.empty() || key)
             gop.push_back(player::clonePacket(pkt));
         if (!writer.isOpen()) {
+            segStartMedia = mediaMs;
             if (key && !openSegment(t)) {
                 emit recordError(m_url, player::ErrOpenFailed);
                 av_packet_unref(pkt);
                 break;
             }
         } else if (t.date() != segStart.date()
-                   || (key && segStart.msecsTo(t) >= qint64(m_fileLength) * 1000)) {
+                   || (key && mediaMs - segStartMedia >= qint64(m_fileLength) * 1000)) {
+            // The length is measured in stream time: arrival jitter must not
+            // stretch a segment by a whole GOP.
             closeSegment();
+            segStartMedia = mediaMs;
             if (!openSegment(t)) {
                 emit recordError(m_url, player::ErrOpenFailed);
                 av_packet_unref(pkt);

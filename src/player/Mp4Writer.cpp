@@ -43,6 +43,10 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
         return false;
     }
     AVDictionary *opts = nullptr;
+    // Each finished fragment goes to disk at once, so a crash loses at most
+    // the fragment being built.
+    if (fragmented)
+        m_ctx->flush_packets = 1;
     if (fragmented)
         av_dict_set(&opts, "movflags", "+frag_keyframe+empty_moov+default_base_moof", 0);
     ret = avformat_write_header(m_ctx, &opts);

@@ -95,9 +95,14 @@ int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int o
         // Socket I/O limit in microseconds.
         av_dict_set(&opts, "timeout", QByteArray::number(qint64(openTimeoutMs) * 1000).constData(), 0);
         if (smallProbe) {
-            av_dict_set(&opts, "probesize", "200000", 0);
-            av_dict_set(&opts, "analyzeduration", "400000", 0);
+            // The session description already carries the parameter sets;
+            // probing further only delays the first picture.
+            av_dict_set(&opts, "probesize", "32", 0);
+            av_dict_set(&opts, "analyzeduration", "0", 0);
             av_dict_set(&opts, "fflags", "nobuffer", 0);
+        } else {
+            av_dict_set(&opts, "probesize", "500000", 0);
+            av_dict_set(&opts, "analyzeduration", "1000000", 0);
         }
     }
     if (irq)

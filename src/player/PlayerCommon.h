@@ -60,7 +60,7 @@ struct IoInterrupt
 // live sources (TCP transport, socket timeout, small probe). Returns an
 // FFmpeg error code (0 on success).
 int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int openTimeoutMs,
-              bool smallProbe = true);
+              bool smallProbe = true);  // smallProbe: fastest start of live streams
 
 // Monotonic milliseconds.
 qint64 nowMs();

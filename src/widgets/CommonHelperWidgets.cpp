@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The text to elide: the full text kept in the tool tip when the widget already

@@ -77,6 +77,7 @@ bool MaskWidget::eventFilter(QObject *watched, QEvent *event)
                 connect(watched, &QObject::destroyed, this, &MaskWidget::forget, Qt::UniqueConnection);
             }
             show();
+            dialog->window()->raise();
             dialog->window()->activateWindow();
         }
         break;

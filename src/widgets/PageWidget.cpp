@@ -4,6 +4,8 @@
 
 #include <QListView>
 
+#include <algorithm>
+
 PageWidget::PageWidget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::PageWidget)

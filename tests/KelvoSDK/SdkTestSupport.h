@@ -89,8 +89,8 @@ private:
 inline SdkTimings fastTimings()
 {
     SdkTimings t;
-    t.heartbeatIntervalMs = 300;
-    t.replyTimeoutMs = 300;
+    t.heartbeatIntervalMs = 400;
+    t.replyTimeoutMs = 150;
     t.reconnectUnitMs = 25;
     t.uploadBurstGapMs = 100;
     return t;

@@ -68,6 +68,8 @@ private slots:
     void envelopeBodyLimit();
     void envelopeBodyWithPlaceholders();
     void escapeText();
+    void maskSecrets_data();
+    void maskSecrets();
 
     void splitterWholeAndEmpty();
     void splitterEveryCut();
@@ -157,6 +159,26 @@ void TestPrivateProto::escapeText()
     const QString body = QStringLiteral("<password>%1</password>").arg(PrivateProto::escapeText("a<&b"));
     QVERIFY(isSafeXmlFragment(body));
     QCOMPARE(findValuesInXml(getSafeXml(14012, body, 0), "body").value("password"), QStringLiteral("a<&b"));
+}
+
+void TestPrivateProto::maskSecrets_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("masked");
+    QTest::newRow("login") << "<userName>u</userName><password>s3cret</password>"
+                           << "<userName>u</userName><password>********</password>";
+    QTest::newRow("unclosed") << "<userName>u</userName><password>ab<cd" << "<userName>u</userName><password>********";
+    QTest::newRow("bare lt inside") << "<password>a<b</password><x>1</x>" << "<password>********</password><x>1</x>";
+    QTest::newRow("others") << "<oldPassword>1</oldPassword><newPassWord>2</newPassWord>"
+                            << "<oldPassword>********</oldPassword><newPassWord>********</newPassWord>";
+    QTest::newRow("none") << "<ChannelId>1</ChannelId>" << "<ChannelId>1</ChannelId>";
+}
+
+void TestPrivateProto::maskSecrets()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, masked);
+    QCOMPARE(PrivateProto::maskSecrets(text), masked);
 }
 
 void TestPrivateProto::splitterWholeAndEmpty()

@@ -61,6 +61,7 @@ private:
     std::unique_ptr<SimSearchResponder> m_responder;
     std::unique_ptr<DeviceController> m_controller;
     std::unique_ptr<DeviceManageWidget> m_page;
+    QTemporaryDir m_firmwareDir;
 
     QStandardItemModel *model() const { return m_page->model(); }
 
@@ -233,8 +234,7 @@ private slots:
 
     void upgradeReportsProgressAndSuccess()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("fw.bin"));
+        const QString path = m_firmwareDir.filePath(QStringLiteral("fw.bin"));
         QByteArray firmware;
         for (int i = 0; i < 700000; ++i)
             firmware.append(char(i * 7 + i / 256));
@@ -433,8 +433,10 @@ private slots:
             const int row = CSearchManageWidget::findRowByText(ip, results, 0);
             QCOMPARE(results->item(row, 1)->text(), QStringLiteral("ONVIF"));
             QCOMPARE(results->item(row, 4)->text(), QStringLiteral("Search ok"));
+            QSignalSpy dbl(view, &QTableView::doubleClicked);
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
                                view->visualRect(results->index(row, 2)).center());
+            qWarning() << "DBL" << dbl.count() << view->visualRect(results->index(row, 2)) << results->rowCount();
             QTRY_COMPARE(CSearchManageWidget::findRowByText(ip, results, 0), -1);
             search->reject();
         });

@@ -78,8 +78,8 @@ private slots:
     {
         registerKelvoMetaTypes();
         SdkTimings t;
-        t.heartbeatIntervalMs = 300;
-        t.replyTimeoutMs = 1500;
+        t.heartbeatIntervalMs = 400;
+        t.replyTimeoutMs = 250;
         t.reconnectUnitMs = 50;
         KelvoSDKHelper::instance()->setTimings(t);
         QString error;
@@ -316,6 +316,14 @@ private slots:
         emit SignalsHelper::instance()->signalModifyDev(copy);
         emit SignalsHelper::instance()->signalModifyDev(nullptr);
         QCOMPARE(edited.size(), 2);
+
+        // A copy of a channel record leaves its device alone.
+        copy = new FUN_DEV_INFO(*reg->findDevInfo(m_ipc->ip() + "_1"));
+        copy->password = "other";
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        QCOMPARE(ipc->name, QString("front door"));
+        QCOMPARE(reg->findDevInfo(m_ipc->ip()), ipc);
+        QCOMPARE(m_ipc->dev.requestCount(14012), logins);
     }
 
     void deleteNvr()
@@ -338,6 +346,11 @@ private slots:
         QVERIFY(!KelvoSDKHelper::instance()->hasSession(m_nvr->dev.loginKey()));
         QTRY_COMPARE(m_nvr->dev.connectionCount(), 0);
         QCOMPARE(nvr->ip, ip);
+        // A page that still holds the removed record and announces it changed
+        // does not get it freed under the registry.
+        emit SignalsHelper::instance()->signalModifyDev(nvr);
+        QCOMPARE(nvr->ip, ip);
+        QVERIFY(!reg->findDevInfo(ip));
     }
 
     void alarmAndPtzHooks()

@@ -4,6 +4,7 @@
 #include "OnvifCameraServer.h"
 #include "OnvifClient.h"
 #include "OnvifFixtures.h"
+#include "OnvifMessage.h"
 #include "OnvifNamespaces.h"
 #include "OnvifService.h"
 #include "KelvoCommon.h"
@@ -269,6 +270,69 @@ private slots:
         QCOMPARE(out.streamUris.value("a"), QStringLiteral("rtsp://10.1.1.1/s?a=1&b=2"));
     }
 
+    void mockServerReplies_data()
+    {
+        QTest::addColumn<QByteArray>("capabilities");
+        QTest::addColumn<QString>("mediaPath");
+        QTest::newRow("utf-8") << readFixture("onvif/test/serverMockup/GetCapabilities.xml") << "/onvif/services";
+        // Declares utf-16, written in UTF-8.
+        QTest::newRow("declared utf-16") << readFixture("onvif/test/serverMockup/GetCapabilitiesEncoder.xml")
+                                         << "/onvif/device_service";
+    }
+
+    void mockServerReplies()
+    {
+        // The replies of another ONVIF implementation's mock server, none of the five cameras.
+        QFETCH(QByteArray, capabilities);
+        startCamera("SUNBA", CameraServer::Auth::UsernameToken);
+        server->clearReplies();
+        server->setReply(OnvifCam::GetDeviceInformation, readFixture("onvif/test/serverMockup/GetDeviceInformation.xml"));
+        server->setReply(OnvifCam::GetCapabilities, capabilities);
+        server->setReply(OnvifCam::GetProfiles, readFixture("onvif/test/serverMockup/GetProfiles.xml"));
+        server->setReply(OnvifCam::GetStreamUri, readFixture("onvif/test/serverMockup/GetStreamUri.xml"));
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.modiflyDev(record(1)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.model, QStringLiteral("Mockup Model"));
+        QCOMPARE(out.firmwareVersion, QStringLiteral("Mockup_15_14_13"));
+        QCOMPARE(out.serialNumber, QStringLiteral("00000000"));
+        QFETCH(QString, mediaPath);
+        QCOMPARE(out.mediaXaddr, server->baseUrl() + mediaPath);
+        QCOMPARE(out.streamUris.value("main"), QStringLiteral("rtsp://192.168.68.111/h264main"));
+    }
+
+    void capabilitiesWithoutMedia()
+    {
+        startCamera("IPG-8150PSS", CameraServer::Auth::None);
+        QByteArray caps = readCameraFile("IPG-8150PSS", "device_management/GetCapabilitiesResponse.xml");
+        const int start = caps.indexOf("<tt:Media>");
+        const int end = caps.indexOf("</tt:Media>");
+        QVERIFY(start > 0 && end > start);
+        caps.remove(start, end + int(strlen("</tt:Media>")) - start);
+        server->setReply(OnvifCam::GetCapabilities, caps);
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.modiflyDev(record(0)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QVERIFY(out.mediaXaddr.isEmpty());
+        QCOMPARE(out.streamUris.size(), 2); // asked at the device address
+        for (const auto &r : server->requests())
+            QCOMPARE(r.target, QStringLiteral("/onvif/device_service"));
+    }
+
+    void oversizedReplyThroughTheRoad()
+    {
+        startCamera("SUNBA", CameraServer::Auth::None);
+        QByteArray profiles = readCameraFile("SUNBA", "media1/GetProfilesResponse.xml");
+        profiles.insert(profiles.lastIndexOf("</"), QByteArray(MaxReplyBytes, ' '));
+        server->setReply(OnvifCam::GetProfiles, profiles);
+        Service service(QList<QHostAddress>{});
+        QVERIFY(!service.modiflyDev(record(0)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.status, 1);
+        QVERIFY(out.profileTokens.isEmpty());
+        QVERIFY(out.streamUris.isEmpty());
+    }
+
     void mainAndSubStreamByTokenOrder()
     {
         Service service(QList<QHostAddress>{});
@@ -412,6 +476,8 @@ private slots:
         QTest::addColumn<QString>("ip");
         const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
         QTest::newRow("port in xaddr") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.5:1"}) << true << "127.0.0.5";
+        QTest::newRow("ipv6 xaddr first") << QByteArray(tmpl).replace("http://{3}/onvif/device_service",
+            "http://[fe80::1]/onvif/device_service http://127.0.0.8:1/onvif/device_service").replace("{0}", "u1") << true << "127.0.0.8";
         QTest::newRow("not xml") << QByteArray("\x01\x02garbage") << false << "";
         QTest::newRow("not a probe match") << readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml") << false << "";
         QTest::newRow("no xaddrs") << QByteArray(tmpl).replace("<wsdd:XAddrs>http://{3}/onvif/device_service</wsdd:XAddrs>", "") << false << "";

@@ -8,6 +8,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QObject>
+#include <QSize>
+
+#include <memory>
+
+struct AVFrame;
 
 namespace testmedia {
 
@@ -52,6 +58,28 @@ inline int probeFrames(const QString &path, double *duration = nullptr)
     return frames;
 }
 
+// Counts the pictures a player hands out without keeping them (a spy would
+// hold every frame and trip the player's in-flight limit).
+class FrameLog : public QObject
+{
+public:
+    template <class Player> explicit FrameLog(Player *p)
+    {
+        QObject::connect(p, &Player::emitFrame, this, [this](std::shared_ptr<AVFrame> f, qint64 ms) {
+            if (f) {
+                size = QSize(f->width, f->height);
+                format = f->format;
+            }
+            pts.append(ms);
+        });
+    }
+    int count() const { return pts.size(); }
+    void clear() { pts.clear(); }
+    QVector<qint64> pts;
+    QSize size;
+    int format = -1;
+};
+
 class RtspServer
 {
 public:
@@ -85,10 +113,8 @@ public:
     }
     QString url(const QString &mount, const QString &cred = QString()) const
     {
-        return QStringLiteral("rtsp://%1127.0.0.1:%2%3")
-            .arg(cred.isEmpty() ? QString() : cred + "@")
-            .arg(m_port)
-            .arg(mount);
+        return QStringLiteral("rtsp://") + (cred.isEmpty() ? QString() : cred + "@") + QStringLiteral("127.0.0.1:")
+               + QString::number(m_port) + mount;
     }
     void stopStreams()
     {

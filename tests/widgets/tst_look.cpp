@@ -6,6 +6,7 @@
 #include "CMoveDetectTimeline.h"
 #include "CustomDialog.h"
 #include "ManageWidget.h"
+#include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "PageWidget.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -72,6 +74,7 @@ private slots:
     void timeline();
     void authenticationAndPager();
     void everySkinImageLoads();
+    void maskDimsMainWindowBehindDialog();
 
 private:
     void save(const QPixmap &pixmap, const QString &name);
@@ -182,6 +185,16 @@ void TstLook::timeline()
     add(bar, 8, 12, 0);
     add(bar, 18, 22, 0xFF4EA1F3);
     add(hours, 9, 17, 0);
+    // An operator in the middle of drawing 13:00 to 16:30 on the first bar.
+    const auto mouse = [bar](QEvent::Type type, int64_t secondsOfDay) {
+        QMouseEvent event(type, QPointF(bar->xOf(bar->dayStart() + secondsOfDay), 30),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &event);
+    };
+    mouse(QEvent::MouseMove, 13 * 3600);
+    mouse(QEvent::MouseButtonPress, 13 * 3600);
+    mouse(QEvent::MouseMove, 16 * 3600 + 1800);
     QTest::qWait(50);
 
     const QImage image = page.grab().toImage();
@@ -191,6 +204,8 @@ void TstLook::timeline()
     const auto ruler = extremes(barImage, QRect(0, 0, bar->width(), 26));
     QVERIFY(contrast(ruler.first, QColor(40, 43, 48)) > 4.5);
     saveScreen(QStringLiteral("screen_timeline"));
+    mouse(QEvent::MouseButtonRelease, 16 * 3600 + 1800);
+    QCOMPARE(bar->getSegments().size(), size_t(4));
 }
 
 void TstLook::authenticationAndPager()
@@ -262,6 +277,41 @@ void TstLook::everySkinImageLoads()
     }
     painter.end();
     save(QPixmap::fromImage(sheet), QStringLiteral("skin_sheet"));
+}
+
+void TstLook::maskDimsMainWindowBehindDialog()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a real X server to see the stacking of windows");
+    QMainWindow main;
+    main.setObjectName(QStringLiteral("MainWindow"));
+    auto *surface = new QWidget(&main);
+    surface->setStyleSheet(QStringLiteral("background: #3a7bd5;"));
+    main.setCentralWidget(surface);
+    main.setGeometry(20, 20, 900, 600);
+    MaskWidget::instance()->setMainWidget(&main);
+    MaskWidget::instance()->setDialogNames();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+    CustomDialog dialog;
+    dialog.setModal(false);
+    dialog.setTitle(CustomDialog::tr("Tips"));
+    dialog.setText(QStringLiteral("Delete the selected devices?"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.move(250, 200);
+    QTest::qWait(200);
+
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    save(QPixmap::fromImage(screen), QStringLiteral("screen_mask"));
+    const QColor behind(screen.pixel(60, 500));
+    QVERIFY2(behind.blue() < 0xd5 * 0.6, "the main window is not dimmed");
+    const QColor body(screen.pixel(dialog.x() + 20, dialog.y() + 120));
+    QCOMPARE(body, QColor(40, 43, 48)); // the dialog is above the mask
+    dialog.hide();
+    QTRY_VERIFY(!MaskWidget::instance()->isVisible());
+    MaskWidget::instance()->setMainWidget(nullptr);
 }
 
 QTEST_MAIN(TstLook)

@@ -276,6 +276,12 @@ QByteArray SimConnection::streamMessage(unsigned int cmd, int frameIndex)
     return msgs.isEmpty() ? QByteArray() : msgs.first();
 }
 
+void SimConnection::sendStreamFrame(unsigned int cmd, int frameIndex)
+{
+    for (const QByteArray &m : streamMessages(cmd, frameIndex))
+        sendFrame(m);
+}
+
 void SimConnection::startStream(bool download, int channel)
 {
     const PlaybackOptions &opt = m_device->playback();
@@ -576,6 +582,12 @@ void SimDevice::pushRaw(const QByteArray &bytes)
 {
     for (SimConnection *c : connections())
         c->sendRaw(bytes);
+}
+
+void SimDevice::pushStreamFrame(unsigned int cmd, int frameIndex)
+{
+    for (SimConnection *c : connections())
+        c->sendStreamFrame(cmd, frameIndex);
 }
 
 void SimDevice::setRefuseConnections(bool refuse)

@@ -49,6 +49,9 @@
 //                          one chunk per interval
 //   injectGarbageBeforeNextFrame, injectOversizedHeaderBeforeNextFrame
 //   bundleNextReplyWithStream   next reply and a 90001 message in one frame
+//   pushMessage / pushAlarm / pushStreamFrame / pushFrame / pushRaw
+//                          unsolicited messages (alarms, PTZ replies, stream
+//                          data, raw bytes) to every connection
 //   setExtraReplyBody      text appended to every reply body (e.g. a value
 //                          "90001" in an element)
 //   PlaybackOptions        dropMiddleOfFrame, startSequence (65534 wraps), ...
@@ -145,6 +148,8 @@ public:
     void abort();
 
     // Playback stream of this connection.
+    // Sends the fragments of one synthetic frame (playback options apply).
+    void sendStreamFrame(unsigned int cmd, int frameIndex);
     void startStream(bool download, int channel);
     void stopStream();
     void pauseStream(bool paused);
@@ -255,6 +260,8 @@ public:
     void pushAlarm(const QString &body);
     void pushFrame(const QByteArray &payload);
     void pushRaw(const QByteArray &bytes);
+    // One synthetic stream frame (90001 or 90002) in fragments, to every connection.
+    void pushStreamFrame(unsigned int cmd, int frameIndex);
 
     // Faults.
     void setRefuseConnections(bool refuse);

@@ -1,0 +1,59 @@
+#pragma once
+
+// The local login: an account of CMS_User with its password. A checked
+// "Automatic login" remembers the account in the settings row, so the next
+// start logs in without the dialog.
+
+#include "DropShadowWidget.h"
+
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class LoginDialog : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LoginDialog(QWidget *parent = nullptr);
+
+    // The remembered automatic login of the settings row, checked against the
+    // accounts; true and the account's name and rights when it holds.
+    static bool tryAutoLogin(QString *userName, QString *rights);
+
+    QString userName() const { return m_userName; }
+    QString rights() const { return m_rights; }
+    QString message() const;
+
+    QComboBox *userBox() const { return m_user; }
+    QLineEdit *passwordEdit() const { return m_password; }
+    QCheckBox *autoLoginBox() const { return m_autoLogin; }
+
+public slots:
+    void onBtnLoginClicked();
+    void onEnterPressed() override;
+    void onEscPressed() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+    void showMessage(const QString &text);
+
+    QLabel *m_title = nullptr;
+    QLabel *m_logo = nullptr;
+    QComboBox *m_user = nullptr;
+    QLineEdit *m_password = nullptr;
+    QCheckBox *m_autoLogin = nullptr;
+    QLabel *m_message = nullptr;
+    QPushButton *m_login = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_close = nullptr;
+    QString m_userName;
+    QString m_rights;
+};

@@ -1,0 +1,387 @@
+#include "MainWindow.h"
+
+#include "CommonHelper.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DeviceManageWidget.h"
+#include "MainViewVideoPreview.h"
+#include "MaskWidget.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmCore.h"
+#include "TreeIcons.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kCardIcons[MainWindow::PageCount] = {
+    ":/Resources/Skin/Default/icon/view_icon.png",
+    ":/Resources/Skin/Default/MainWindow/icnPlayRecord.png",
+    ":/Resources/Skin/Default/MainWindow/icnRecord.png",
+    ":/Resources/Skin/Default/MainWindow/icon_device_normal.png",
+    ":/Resources/Skin/Default/icon/setting_icon.png",
+    ":/Resources/Skin/Default/icon/permission_icon.png",
+    ":/Resources/Skin/Default/icon/warn.png",
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setMinimumSize(1024, 640);
+    resize(1366, 800);
+    // Loads the registry, makes the command processor and connects the
+    // facade, the ONVIF service and the signal bus.
+    m_controller = new DeviceController(this);
+    createUI();
+    wireDevices();
+    retranslate();
+}
+
+MainWindow::~MainWindow()
+{
+    closeApp();
+}
+
+void MainWindow::createUI()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("mainCentral"));
+
+    auto *titleBar = new QWidget(central);
+    titleBar->setObjectName(QStringLiteral("mainTitleBar"));
+    titleBar->setAttribute(Qt::WA_StyledBackground);
+    titleBar->setStyleSheet(QStringLiteral("#mainTitleBar { background-color: #13161b; }"));
+    titleBar->setFixedHeight(48);
+    auto *logo = new QLabel(titleBar);
+    logo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
+                        .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_appName = new QLabel(QApplication::applicationName(), titleBar);
+    m_appName->setStyleSheet(QStringLiteral("color: #ffffff; font-size: 16px; font-weight: bold;"));
+    m_homeButton = new QPushButton(titleBar);
+    m_homeButton->setObjectName(QStringLiteral("pushButtonHome"));
+    m_homeButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_homeButton, &QPushButton::clicked, this, &MainWindow::showHome);
+    m_pageName = new QLabel(titleBar);
+    m_pageName->setObjectName(QStringLiteral("labelPageName"));
+    m_pageName->setStyleSheet(QStringLiteral("color: #c9cdd4; font-size: 15px;"));
+    m_user = new QLabel(titleBar);
+    m_user->setObjectName(QStringLiteral("labelUserName"));
+    m_user->setStyleSheet(QStringLiteral("color: #8a9099;"));
+    auto *titleLayout = new QHBoxLayout(titleBar);
+    titleLayout->setContentsMargins(12, 0, 12, 0);
+    titleLayout->setSpacing(10);
+    titleLayout->addWidget(logo);
+    titleLayout->addWidget(m_appName);
+    titleLayout->addSpacing(24);
+    titleLayout->addWidget(m_homeButton);
+    titleLayout->addWidget(m_pageName);
+    titleLayout->addStretch(1);
+    titleLayout->addWidget(m_user);
+
+    m_stack = new QStackedWidget(central);
+    m_stack->setObjectName(QStringLiteral("mainStack"));
+    m_home = createHomePage();
+    m_stack->addWidget(m_home);
+
+    for (int i = 0; i < PageCount; ++i)
+        m_pages.append(nullptr);
+    m_livePage = new MainViewVideoPreview(m_stack);
+    m_pages[LiveVideo] = m_livePage;
+    m_devicePage = new DeviceManageWidget(m_stack);
+    m_pages[DeviceManagement] = m_devicePage;
+    for (QWidget *page : qAsConst(m_pages)) {
+        if (page)
+            m_stack->addWidget(page);
+    }
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(titleBar);
+    layout->addWidget(m_stack, 1);
+    setCentralWidget(central);
+
+    MaskWidget *mask = MaskWidget::instance();
+    mask->setMainWidget(this);
+    mask->setDialogNames();
+    showHome();
+}
+
+QWidget *MainWindow::createHomePage()
+{
+    auto *home = new QWidget(this);
+    home->setObjectName(QStringLiteral("homePage"));
+    m_cardGrid = new QGridLayout;
+    m_cardGrid->setSpacing(24);
+    for (int i = 0; i < PageCount; ++i) {
+        auto *card = new QToolButton(home);
+        card->setObjectName(QStringLiteral("homeCard%1").arg(i));
+        card->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        // The skin images are small; every card shows its image at one size.
+        const QIcon source = TreeIcons::load(QString::fromLatin1(kCardIcons[i]));
+        const QList<QSize> sizes = source.availableSizes();
+        const QPixmap pixmap = source.pixmap(sizes.isEmpty() ? QSize(64, 64) : sizes.last());
+        card->setIcon(QIcon(pixmap.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        card->setIconSize(QSize(64, 64));
+        card->setFixedSize(220, 160);
+        card->setFocusPolicy(Qt::NoFocus);
+        card->setStyleSheet(QStringLiteral(
+            "QToolButton { background-color: #2f3338; border: 1px solid #454a52; border-radius: 8px;"
+            " color: #d6d9de; font-size: 16px; padding: 12px; }"
+            "QToolButton:hover { border-color: #4ea1f3; background-color: #353a40; }"
+            "QToolButton:disabled { color: #6b717a; background-color: #262a2f; }"));
+        card->hide();
+        connect(card, &QToolButton::clicked, this, [this, i] { showPage(i); });
+        m_cards.append(card);
+    }
+    auto *outer = new QVBoxLayout(home);
+    outer->addStretch(1);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addLayout(m_cardGrid);
+    row->addStretch(1);
+    outer->addLayout(row);
+    outer->addStretch(1);
+    return home;
+}
+
+void MainWindow::wireDevices()
+{
+    DeviceController *c = m_controller;
+    connect(c, &DeviceController::devStatusChanged, this, &MainWindow::onDevStatusChanged);
+    connect(c, &DeviceController::liveTreeUpdate, m_livePage, &MainViewVideoPreview::updateChannelStates);
+    connect(c, &DeviceController::ipcChannelsAdded, m_livePage, [this](FUN_DEV_INFO *) { m_livePage->reloadTree(); });
+    connect(c, &DeviceController::nvrChannelStatusChanged, this, [this](FUN_DEV_INFO *nvr) {
+        m_livePage->updateChannelStates(nvr);
+        m_devicePage->updateDevStatus(nvr);
+    });
+    connect(c, &DeviceController::deviceAdded, this, [this](FUN_DEV_INFO *dev) {
+        m_livePage->reloadTree();
+        m_devicePage->addDevToAddTableView({dev});
+    });
+    connect(c, &DeviceController::devicesDeleting, this,
+            [this](const QList<FUN_DEV_INFO *> &devs) { m_devicePage->delAddTableView(devs); });
+    connect(c, &DeviceController::deviceRemoving, m_livePage, &MainViewVideoPreview::removeDevice);
+    connect(c, &DeviceController::deviceEdited, this, [this](FUN_DEV_INFO *dev) {
+        m_livePage->renameDevice(dev);
+        m_devicePage->updateDevRow(dev);
+    });
+    connect(c, &DeviceController::alarmReceived, this, [](FUN_DEV_INFO *dev, const QString &) {
+        qInfo() << "Alarm event from" << (dev ? dev->ip : QString());
+    });
+    connect(c, &DeviceController::devConfigRequested, this, &MainWindow::showDevConfigManage);
+    connect(c, &DeviceController::devUserRequested, this, &MainWindow::showDevUser);
+    connect(c, &DeviceController::nvrChannelsRequested, this, &MainWindow::showNVRChannels);
+}
+
+void MainWindow::onDevStatusChanged(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_devicePage->updateDevStatus(dev);
+    m_livePage->updateDeviceState(dev);
+    qInfo().noquote() << "Device" << devKey(dev) << "state:" << CommonHelper::getDevStatusText(dev);
+}
+
+bool MainWindow::rightAllows(const QString &rights, int page)
+{
+    return page >= 0 && page < rights.size() && rights.at(page) > QLatin1Char('0');
+}
+
+QString MainWindow::pageTitle(int page)
+{
+    switch (page) {
+    case LiveVideo: return tr("Live Video");
+    case Playback: return tr("Playback");
+    case StorageSchedule: return tr("Storage Schedule");
+    case DeviceManagement: return tr("Device Management");
+    case Settings: return tr("Settings");
+    case Access: return tr("Access");
+    case Events: return tr("Events");
+    default: return QString();
+    }
+}
+
+void MainWindow::setRights(const QString &rights)
+{
+    m_rights = rights;
+    layoutCards();
+    QStringList shown;
+    for (int i = 0; i < PageCount; ++i) {
+        if (isCardVisible(i))
+            shown << QString::fromLatin1(QMetaEnum::fromType<Page>().valueToKey(i));
+    }
+    qInfo().noquote() << "Rights" << rights << "home cards:" << shown.join(QLatin1Char(','));
+
+    m_devicePage->getDevFormDBToAddTableView();
+    m_livePage->reloadTree();
+    onTimeoutLoginDevice();
+}
+
+void MainWindow::setUserName(const QString &name)
+{
+    m_userName = name;
+    m_user->setText(name);
+}
+
+void MainWindow::layoutCards()
+{
+    for (QToolButton *card : qAsConst(m_cards)) {
+        m_cardGrid->removeWidget(card);
+        card->hide();
+    }
+    int slot = 0;
+    for (int i = 0; i < PageCount; ++i) {
+        if (!rightAllows(m_rights, i))
+            continue;
+        QToolButton *card = m_cards.at(i);
+        card->setEnabled(hasPage(i));
+        card->setToolTip(hasPage(i) ? QString() : tr("Not available in this version"));
+        m_cardGrid->addWidget(card, slot / 4, slot % 4);
+        card->show();
+        ++slot;
+    }
+}
+
+bool MainWindow::isCardVisible(int page) const
+{
+    QToolButton *c = card(page);
+    return c && !c->isHidden();
+}
+
+bool MainWindow::hasPage(int page) const
+{
+    return page >= 0 && page < m_pages.size() && m_pages.at(page);
+}
+
+int MainWindow::currentPage() const
+{
+    return m_pages.indexOf(m_stack->currentWidget());
+}
+
+void MainWindow::showPage(int page)
+{
+    if (!hasPage(page) || !rightAllows(m_rights, page))
+        return;
+    m_stack->setCurrentWidget(m_pages.at(page));
+    m_pageName->setText(pageTitle(page));
+    m_homeButton->setEnabled(true);
+}
+
+void MainWindow::showHome()
+{
+    m_stack->setCurrentWidget(m_home);
+    m_pageName->clear();
+    m_homeButton->setEnabled(false);
+}
+
+void MainWindow::onTimeoutLoginDevice()
+{
+    m_controller->onTimeoutLoginDevice();
+}
+
+void MainWindow::recvConnectDev(loginDev dev)
+{
+    m_controller->recvConnectDev(dev);
+}
+
+void MainWindow::disconnectDev(loginDev dev)
+{
+    m_controller->disconnectDev(dev);
+}
+
+void MainWindow::dealAddDevices(QList<FUN_DEV_INFO *> devs)
+{
+    m_controller->dealAddDevices(devs);
+}
+
+void MainWindow::dealDelDevices(QList<FUN_DEV_INFO *> devs)
+{
+    m_controller->dealDelDevices(devs);
+}
+
+void MainWindow::dealModifyDevice(FUN_DEV_INFO *dev)
+{
+    m_controller->dealModifyDevice(dev);
+}
+
+void MainWindow::slotUpdateOnvifDevice(QString ip)
+{
+    m_controller->slotUpdateOnvifDevice(ip);
+}
+
+void MainWindow::notAvailable(FUN_DEV_INFO *dev, const char *what)
+{
+    if (!dev)
+        return;
+    qInfo() << what << "asked for" << devKey(dev) << "- not available in this version";
+    MsgTipInfoDlg::showTip(tr("Not available in this version"), 2000);
+}
+
+void MainWindow::showDevConfigManage(FUN_DEV_INFO *dev)
+{
+    notAvailable(dev, "Remote configuration");
+}
+
+void MainWindow::showDevUser(FUN_DEV_INFO *dev)
+{
+    notAvailable(dev, "Device users");
+}
+
+void MainWindow::showNVRChannels(FUN_DEV_INFO *dev)
+{
+    notAvailable(dev, "NVR channels");
+}
+
+void MainWindow::closeApp()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    qInfo() << "Closing the client";
+    if (m_livePage)
+        m_livePage->stopAll();
+    if (m_controller)
+        m_controller->closeApp();
+    OrmDatabase::closeAllConnections();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    closeApp();
+    event->accept();
+    QApplication::quit();
+}
+
+void MainWindow::retranslate()
+{
+    setWindowTitle(QApplication::applicationName());
+    m_homeButton->setText(tr("Home"));
+    for (int i = 0; i < m_cards.size(); ++i)
+        m_cards.at(i)->setText(pageTitle(i));
+    const int page = currentPage();
+    if (page >= 0)
+        m_pageName->setText(pageTitle(page));
+    layoutCards();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+// The main window: the home cards of the seven pages (shown as the operator's
+// rights allow), the pages built so far, and the device side of the client
+// through its DeviceController.
+
+#include "KelvoCommon.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+class DeviceController;
+class DeviceManageWidget;
+class MainViewVideoPreview;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Order of the cards and of the characters of a rights string.
+    enum Page { LiveVideo, Playback, StorageSchedule, DeviceManagement, Settings, Access, Events, PageCount };
+    Q_ENUM(Page)
+
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The logged-in operator: cards follow the rights; the device page is
+    // filled and the device login sequence starts.
+    void setRights(const QString &rights);
+    QString rights() const { return m_rights; }
+    void setUserName(const QString &name);
+
+    // Card i is shown when character i of the rights is greater than '0'.
+    static bool rightAllows(const QString &rights, int page);
+    static QString pageTitle(int page);
+    bool isCardVisible(int page) const;
+    QToolButton *card(int page) const { return m_cards.value(page); }
+    bool hasPage(int page) const;
+    // -1 for the home cards.
+    int currentPage() const;
+    void showPage(int page);
+    void showHome();
+
+    DeviceController *deviceController() const { return m_controller; }
+    DeviceManageWidget *devicePage() const { return m_devicePage; }
+    MainViewVideoPreview *livePage() const { return m_livePage; }
+    bool isClosing() const { return m_closing; }
+
+public slots:
+    void onTimeoutLoginDevice();
+    void recvConnectDev(loginDev dev);
+    void disconnectDev(loginDev dev);
+    void dealAddDevices(QList<FUN_DEV_INFO *> devs);
+    void dealDelDevices(QList<FUN_DEV_INFO *> devs);
+    void dealModifyDevice(FUN_DEV_INFO *dev);
+    void slotUpdateOnvifDevice(QString ip);
+    // Dialogs of a record; they open here as they are built.
+    void showDevConfigManage(FUN_DEV_INFO *dev);
+    void showDevUser(FUN_DEV_INFO *dev);
+    void showNVRChannels(FUN_DEV_INFO *dev);
+    // Shutdown: live panes stopped, device connections released, database
+    // connections closed. Runs once.
+    void closeApp();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createUI();
+    QWidget *createHomePage();
+    void wireDevices();
+    void layoutCards();
+    void onDevStatusChanged(FUN_DEV_INFO *dev);
+    void notAvailable(FUN_DEV_INFO *dev, const char *what);
+    void retranslate();
+
+    DeviceController *m_controller = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    QWidget *m_home = nullptr;
+    QGridLayout *m_cardGrid = nullptr;
+    QList<QToolButton *> m_cards;
+    QList<QWidget *> m_pages;
+    DeviceManageWidget *m_devicePage = nullptr;
+    MainViewVideoPreview *m_livePage = nullptr;
+    QLabel *m_appName = nullptr;
+    QLabel *m_pageName = nullptr;
+    QLabel *m_user = nullptr;
+    QPushButton *m_homeButton = nullptr;
+    QString m_rights;
+    QString m_userName;
+    bool m_closing = false;
+};

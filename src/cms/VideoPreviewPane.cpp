@@ -1,0 +1,271 @@
+#include "VideoPreviewPane.h"
+
+#include "FFmpegPlayer.h"
+#include "I420Render2.h"
+#include "PlayerCommon.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+VideoPreviewPane::VideoPreviewPane(int index, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
+{
+    player::registerMetaTypes();
+    setObjectName(QStringLiteral("videoPreviewPane%1").arg(index));
+    setMinimumSize(80, 60);
+
+    m_titleBar = new QWidget(this);
+    m_titleBar->setObjectName(QStringLiteral("paneTitleBar"));
+    m_titleBar->setFixedHeight(22);
+    m_titleBar->setStyleSheet(QStringLiteral("#paneTitleBar { background-color: #13161b; }"));
+    m_titleLabel = new QLabel(m_titleBar);
+    m_titleLabel->setObjectName(QStringLiteral("paneTitle"));
+    m_titleLabel->setStyleSheet(QStringLiteral("color: #c9cdd4; font-size: 12px;"));
+    m_closeButton = new QPushButton(QStringLiteral("\u00d7"), m_titleBar);
+    m_closeButton->setObjectName(QStringLiteral("paneClose"));
+    m_closeButton->setFixedSize(20, 18);
+    m_closeButton->setFocusPolicy(Qt::NoFocus);
+    m_closeButton->setStyleSheet(QStringLiteral(
+        "QPushButton { border: none; background: transparent; color: #c9cdd4; padding: 0; min-height: 0; }"
+        "QPushButton:hover { color: #e04b4b; }"));
+    m_closeButton->setVisible(false);
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { emit closeRequested(this); });
+
+    auto *titleLayout = new QHBoxLayout(m_titleBar);
+    titleLayout->setContentsMargins(6, 0, 2, 0);
+    titleLayout->addWidget(m_titleLabel, 1);
+    titleLayout->addWidget(m_closeButton);
+
+    m_render = new I420Render2(this);
+    m_render->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
+    layout->addWidget(m_titleBar);
+    layout->addWidget(m_render, 1);
+
+    m_watchdog = new QTimer(this);
+    m_watchdog->setInterval(1000);
+    connect(m_watchdog, &QTimer::timeout, this, &VideoPreviewPane::onWatchdog);
+    updateTexts();
+}
+
+VideoPreviewPane::~VideoPreviewPane()
+{
+    releasePlayer();
+}
+
+QString VideoPreviewPane::title() const
+{
+    return m_title;
+}
+
+QString VideoPreviewPane::statusText() const
+{
+    return m_render->overlayText();
+}
+
+void VideoPreviewPane::setSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
+void VideoPreviewPane::setStallTimeoutMs(int ms)
+{
+    m_stallMs = qMax(1000, ms);
+}
+
+void VideoPreviewPane::startPlay(const QString &url, const QString &key, const QString &title)
+{
+    releasePlayer();
+    m_url = url;
+    m_key = key;
+    m_title = title;
+    m_failure.clear();
+    m_frames = 0;
+    m_render->clear();
+
+    const quint64 generation = ++m_generation;
+    m_player = new FFmpegPlayer(this);
+    m_player->setPlayUrl(url);
+    m_player->setStallTimeout(qMax(1000, m_stallMs - 1000));
+    connect(m_player, &FFmpegPlayer::emitFrame, this,
+            [this, generation](std::shared_ptr<AVFrame> frame, qint64) { onFrame(generation, std::move(frame)); });
+    connect(m_player, &FFmpegPlayer::emitPlayerError, this,
+            [this, generation](const QString &, int code) { onPlayerError(generation, code); });
+    connect(m_player, &FFmpegPlayer::emitPlayFinished, this,
+            [this, generation](const QString &) { onPlayFinished(generation); });
+    qInfo().noquote() << "Pane" << m_index << "plays" << player::maskUrl(url);
+    m_lastPicture.start();
+    m_watchdog->start();
+    setState(State::Starting);
+    m_player->play();
+}
+
+void VideoPreviewPane::stopPlay()
+{
+    const bool wasBusy = m_state != State::Idle;
+    releasePlayer();
+    m_url.clear();
+    m_key.clear();
+    m_title.clear();
+    m_failure.clear();
+    m_frames = 0;
+    m_render->clear();
+    if (wasBusy)
+        qInfo() << "Pane" << m_index << "closed";
+    setState(State::Idle);
+}
+
+void VideoPreviewPane::setTitle(const QString &title)
+{
+    m_title = title;
+    updateTexts();
+}
+
+void VideoPreviewPane::releasePlayer()
+{
+    ++m_generation;
+    m_watchdog->stop();
+    FFmpegPlayer *old = m_player;
+    m_player = nullptr;
+    if (!old)
+        return;
+    disconnect(old, nullptr, this, nullptr);
+    old->stop();
+    // The thread ends on its own once it sees the stop flag; the pane does not
+    // wait for it on the GUI thread (its destructor does, at the latest).
+    connect(old, &QThread::finished, old, &QObject::deleteLater);
+    if (!old->isRunning())
+        old->deleteLater();
+}
+
+void VideoPreviewPane::onFrame(quint64 generation, std::shared_ptr<AVFrame> frame)
+{
+    if (generation != m_generation || !frame)
+        return;
+    ++m_frames;
+    m_lastPicture.restart();
+    m_render->onFrame(std::move(frame));
+    if (m_state != State::Playing)
+        setState(State::Playing);
+}
+
+void VideoPreviewPane::onPlayerError(quint64 generation, int code)
+{
+    if (generation != m_generation)
+        return;
+    qWarning().noquote() << "Pane" << m_index << "stream failed, code" << code << player::maskUrl(m_url);
+    switch (code) {
+    case player::ErrNoFrames:
+        fail(tr("No video"));
+        break;
+    case player::ErrStreamBroken:
+        fail(tr("Video interrupted"));
+        break;
+    default:
+        fail(tr("Play failed"));
+        break;
+    }
+}
+
+void VideoPreviewPane::onPlayFinished(quint64 generation)
+{
+    if (generation != m_generation)
+        return;
+    fail(tr("Video interrupted"));
+}
+
+void VideoPreviewPane::onWatchdog()
+{
+    if (m_state != State::Starting && m_state != State::Playing)
+        return;
+    if (m_lastPicture.elapsed() < m_stallMs)
+        return;
+    qWarning().noquote() << "Pane" << m_index << "got no picture for" << m_lastPicture.elapsed() << "ms";
+    fail(m_state == State::Starting ? tr("Play failed") : tr("No video"));
+}
+
+void VideoPreviewPane::fail(const QString &reason)
+{
+    // The address and device stay, so the operator sees what failed and a new
+    // request for the same device starts it again.
+    const QString url = m_url;
+    const QString key = m_key;
+    const QString title = m_title;
+    releasePlayer();
+    m_url = url;
+    m_key = key;
+    m_title = title;
+    m_failure = reason;
+    m_render->clear();
+    setState(State::Failed);
+}
+
+void VideoPreviewPane::setState(State state)
+{
+    m_state = state;
+    updateTexts();
+    emit stateChanged(this);
+}
+
+void VideoPreviewPane::updateTexts()
+{
+    m_titleLabel->setText(m_title);
+    m_closeButton->setVisible(m_state != State::Idle);
+    switch (m_state) {
+    case State::Idle:
+        m_render->setOverlayText(QString());
+        break;
+    case State::Starting:
+        m_render->setOverlayText(tr("Connecting..."));
+        break;
+    case State::Playing:
+        m_render->setOverlayText(QString());
+        break;
+    case State::Failed:
+        m_render->setOverlayText(m_failure);
+        break;
+    }
+}
+
+void VideoPreviewPane::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit clicked(this);
+    QWidget::mousePressEvent(event);
+}
+
+void VideoPreviewPane::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(this);
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void VideoPreviewPane::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x13, 0x16, 0x1b));
+    painter.setPen(QPen(m_selected ? QColor(0x4e, 0xa1, 0xf3) : QColor(0x45, 0x4a, 0x52), m_selected ? 2 : 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void VideoPreviewPane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateTexts();
+    QWidget::changeEvent(event);
+}

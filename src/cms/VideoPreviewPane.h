@@ -1,0 +1,101 @@
+#pragma once
+
+// One pane of the live grid: a title strip with the device name and a close
+// button over the picture. The pane owns the player of its stream; a stream
+// that fails, ends or stops delivering pictures leaves a black pane with the
+// reason instead of its last picture.
+
+#include "KelvoCommon.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class FFmpegPlayer;
+class I420Render2;
+class QLabel;
+class QPushButton;
+class QTimer;
+struct AVFrame;
+
+class VideoPreviewPane : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class State { Idle, Starting, Playing, Failed };
+
+    explicit VideoPreviewPane(int index, QWidget *parent = nullptr);
+    ~VideoPreviewPane() override;
+
+    int index() const { return m_index; }
+    State state() const { return m_state; }
+    bool isBusy() const { return m_state != State::Idle; }
+    // The address the pane plays or tries to play (empty when idle).
+    QString url() const { return m_url; }
+    // Registry key of the record shown ("" for an address played directly).
+    QString deviceKey() const { return m_key; }
+    QString title() const;
+    QString statusText() const;
+
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+    // A pane without pictures for this long shows that the stream stalled.
+    void setStallTimeoutMs(int ms);
+
+    // Starts the address now; any earlier stream is stopped first.
+    void startPlay(const QString &url, const QString &key, const QString &title);
+    // Stops the stream and empties the pane.
+    void stopPlay();
+    void setTitle(const QString &title);
+
+    I420Render2 *renderer() const { return m_render; }
+    FFmpegPlayer *player() const { return m_player; }
+    qint64 framesShown() const { return m_frames; }
+
+signals:
+    void clicked(VideoPreviewPane *pane);
+    void doubleClicked(VideoPreviewPane *pane);
+    void closeRequested(VideoPreviewPane *pane);
+    // Idle -> busy and back, and failures, for the device tree's play marks.
+    void stateChanged(VideoPreviewPane *pane);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onFrame(quint64 generation, std::shared_ptr<AVFrame> frame);
+    void onPlayerError(quint64 generation, int code);
+    void onPlayFinished(quint64 generation);
+    void onWatchdog();
+    void fail(const QString &reason);
+    void releasePlayer();
+    void setState(State state);
+    void updateTexts();
+
+    int m_index;
+    State m_state = State::Idle;
+    QString m_url;
+    QString m_key;
+    QString m_title;
+    QString m_failure;
+    bool m_selected = false;
+    quint64 m_generation = 0;
+    qint64 m_frames = 0;
+    int m_stallMs = 8000;
+    QElapsedTimer m_lastPicture;
+
+    QWidget *m_titleBar = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    I420Render2 *m_render = nullptr;
+    FFmpegPlayer *m_player = nullptr;
+    QTimer *m_watchdog = nullptr;
+};

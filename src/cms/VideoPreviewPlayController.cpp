@@ -1,0 +1,95 @@
+#include "VideoPreviewPlayController.h"
+
+#include "CommonHelper.h"
+#include "PlayerCommon.h"
+#include "VideoPreviewPane.h"
+
+#include <QDebug>
+#include <QTimer>
+
+VideoPreviewPlayController::VideoPreviewPlayController(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString VideoPreviewPlayController::paneTitle(const FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return QString();
+    if (dev->channelIdx > 0 && dev->parent)
+        return QStringLiteral("%1 - %2").arg(dev->parent->name, dev->name);
+    return dev->name;
+}
+
+bool VideoPreviewPlayController::playLocalDevice(VideoPreviewPane *pane, FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
+{
+    if (!pane || !dev) {
+        qWarning() << "Live play: no pane or no device";
+        return false;
+    }
+    if (!CommonHelper::checkDevOnline(dev)) {
+        qWarning() << "Live play refused, device offline:" << devKey(dev);
+        emit playRefused(dev, CommonHelper::getDevStatusText(dev));
+        return false;
+    }
+    const QString url = CommonHelper::getDevUrl(dev, stream);
+    if (url.isEmpty()) {
+        qWarning() << "Live play refused, no stream address:" << devKey(dev);
+        emit playRefused(dev, tr("No stream address"));
+        return false;
+    }
+    play(pane, url, devKey(dev), paneTitle(dev));
+    return true;
+}
+
+void VideoPreviewPlayController::play(VideoPreviewPane *pane, const QString &url, const QString &key,
+                                      const QString &title)
+{
+    if (!pane || url.isEmpty())
+        return;
+    const bool running = pane->state() == VideoPreviewPane::State::Starting
+                         || pane->state() == VideoPreviewPane::State::Playing;
+    if ((running && pane->url() == url) || pendingUrl(pane) == url) {
+        if (pane->deviceKey() != key || pane->title() != title)
+            pane->setTitle(title);
+        return;
+    }
+    pane->stopPlay();
+    pane->setTitle(title);
+    Pending &pending = m_pending[pane];
+    pending.token = ++m_nextToken;
+    pending.url = url;
+    pending.key = key;
+    const quint64 token = pending.token;
+    QPointer<VideoPreviewPane> guard(pane);
+    QTimer::singleShot(m_restartDelayMs, this, [this, guard, token, url, key, title] {
+        VideoPreviewPane *target = guard.data();
+        if (!target)
+            return;
+        auto it = m_pending.find(target);
+        if (it == m_pending.end() || it->token != token)
+            return; // stopped or given another address meanwhile
+        m_pending.erase(it);
+        target->startPlay(url, key, title);
+    });
+}
+
+void VideoPreviewPlayController::stop(VideoPreviewPane *pane)
+{
+    if (!pane)
+        return;
+    m_pending.remove(pane);
+    pane->stopPlay();
+}
+
+QString VideoPreviewPlayController::pendingUrl(VideoPreviewPane *pane) const
+{
+    const auto it = m_pending.constFind(pane);
+    return it == m_pending.constEnd() ? QString() : it->url;
+}
+
+QString VideoPreviewPlayController::pendingKey(VideoPreviewPane *pane) const
+{
+    const auto it = m_pending.constFind(pane);
+    return it == m_pending.constEnd() ? QString() : it->key;
+}

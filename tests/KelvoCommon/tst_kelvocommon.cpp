@@ -1,0 +1,284 @@
+#include "KelvoCommon.h"
+
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QStringList g_xmlWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("XML parsing error:"))) {
+        g_xmlWarnings.append(message);
+        return;
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+using Values = QHash<QString, QString>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Values)
+
+class TestKelvoCommon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { g_previousHandler = qInstallMessageHandler(captureHandler); }
+    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
+    void init() { g_xmlWarnings.clear(); }
+
+    void findValues_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<Values>("expected");
+        QTest::addColumn<bool>("warns");
+
+        QTest::newRow("repeated name, first wins") << "<a><b>1</b><b>2</b></a>" << "a" << Values { { "b", "1" } } << false;
+        QTest::newRow("first non-empty wins") << "<a><b></b><b>  </b><b>2</b></a>" << "a" << Values { { "b", "2" } } << false;
+        QTest::newRow("tag missing") << "<root><x>1</x></root>" << "a" << Values {} << false;
+        QTest::newRow("grandchild flattened") << "<a><x><b>1</b></x><c>2</c></a>" << "a"
+                                              << Values { { "b", "1" }, { "c", "2" } } << false;
+        QTest::newRow("empty elements give no entry") << "<a><b></b><c/><d>  \n </d><e>0</e></a>" << "a"
+                                                      << Values { { "e", "0" } } << false;
+        QTest::newRow("mixed content ignored") << "<a>lead<b>1</b>tail</a>" << "a" << Values { { "b", "1" } } << false;
+        QTest::newRow("nested same tag") << "<a><a><b>1</b></a><c>2</c></a><c>3</c>" << "a"
+                                         << Values { { "b", "1" }, { "c", "2" } } << false;
+        QTest::newRow("only below the first match") << "<r><a><b>1</b></a><a><b>2</b><c>3</c></a><c>4</c></r>" << "a"
+                                                    << Values { { "b", "1" } } << false;
+        QTest::newRow("entities and CDATA") << "<a><b>x &amp; y &lt;z&gt;</b><c><![CDATA[<raw> & ]]></c></a>" << "a"
+                                            << Values { { "b", "x & y <z>" }, { "c", "<raw> & " } } << false;
+        QTest::newRow("namespaced local name") << "<s:a xmlns:s=\"urn:x\"><s:b>1</s:b></s:a>" << "a"
+                                               << Values { { "b", "1" } } << false;
+        QTest::newRow("case-sensitive tag") << "<A><b>1</b></A>" << "a" << Values {} << false;
+        QTest::newRow("envelope head")
+            << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>14000</type><cmd>14012</cmd>"
+               "<result>0</result></head><body><result>7</result><MAXChannels>8</MAXChannels></body></PrivateProto>"
+            << "head" << Values { { "type", "14000" }, { "cmd", "14012" }, { "result", "0" } } << false;
+        QTest::newRow("envelope body")
+            << "<PrivateProto><head><cmd>14012</cmd></head><body><MAXChannels>8</MAXChannels><name>门口</name></body>"
+               "</PrivateProto>"
+            << "body" << Values { { "MAXChannels", "8" }, { "name", "门口" } } << false;
+        QTest::newRow("declared legacy encoding") << "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>"
+                                                  << "a" << Values { { "b", "中文" } } << false;
+
+        // truncated and malformed replies
+        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a"
+                                                   << Values { { "b", "1" }, { "c", "2" } } << true;
+        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values { { "b", "1" } } << true;
+        QTest::newRow("breaks off before the tag") << "<r><x>1</x><a" << "a" << Values {} << true;
+        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a"
+                                            << Values { { "b", "1" }, { "c", "2" } } << true;
+        QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>" << "a" << Values {} << true;
+        QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n" << "a" << Values {} << true;
+        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values { { "b", "1" } } << true;
+        QTest::newRow("empty text") << "" << "a" << Values {} << true;
+    }
+
+    void findValues()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, tag);
+        QFETCH(Values, expected);
+        QFETCH(bool, warns);
+        QCOMPARE(findValuesInXml(xml, tag), expected);
+        QCOMPARE(g_xmlWarnings.size(), warns ? 1 : 0);
+    }
+
+    void findAll_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("unclosed last left out") << "<l><i>1</i><i><n>2</n></i><i>3" << "i"
+                                                << QStringList { "<i>1</i>", "<i><n>2</n></i>" };
+        QTest::newRow("empty text") << "" << "i" << QStringList {};
+        QTest::newRow("no match") << "<l><j>1</j></l>" << "i" << QStringList {};
+        QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>" << "i" << QStringList { "<i>y</i>" };
+        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>" << "i" << QStringList { "<i><i>1</i>" };
+        QTest::newRow("truncated close tag") << "<i>1</i" << "i" << QStringList {};
+        QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>" << "i" << QStringList { "<i>门口 ✓</i>", "<i></i>" };
+        QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>" << "i" << QStringList { "<i>2</i>" };
+    }
+
+    void findAll()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, tag);
+        QFETCH(QStringList, expected);
+        QCOMPARE(findAllXmlElements(xml, tag), expected);
+        QCOMPARE(findAllXmlElements(xml.toUtf8(), tag), expected);
+    }
+
+    void findAllCutUtf8()
+    {
+        // A multi-byte character cut by the end of the data stays outside the pieces.
+        QByteArray data = QStringLiteral("<i>门</i><i>口").toUtf8();
+        data.chop(1);
+        QCOMPARE(findAllXmlElements(data, QStringLiteral("i")), QStringList { QStringLiteral("<i>门</i>") });
+    }
+
+    void toLoginDev_data()
+    {
+        QTest::addColumn<int>("devType");
+        QTest::addColumn<int>("channelNum");
+        QTest::addColumn<int>("channelIdx");
+        QTest::addColumn<int>("onvifAuth");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("authMode");
+        QTest::addColumn<int>("ipcChannels");
+
+        QTest::newRow("IPC without channels") << 0 << 0 << 0 << -1 << 0 << 255 << 255;
+        QTest::newRow("IPC with two channels") << 0 << 2 << 0 << -1 << 0 << 255 << 1;
+        QTest::newRow("IPC channel record") << 0 << 2 << 1 << -1 << 0 << 255 << 1;
+        QTest::newRow("NVR channel record") << 1 << 16 << 5 << -1 << 5 << 255 << 0;
+        QTest::newRow("NVR itself") << 1 << 16 << 0 << 0 << 0 << 0 << 0;
+        QTest::newRow("ONVIF digest") << 2 << 0 << 0 << 2 << 0 << 2 << 0;
+    }
+
+    void toLoginDev()
+    {
+        QFETCH(int, devType);
+        QFETCH(int, channelNum);
+        QFETCH(int, channelIdx);
+        QFETCH(int, onvifAuth);
+        FUN_DEV_INFO dev;
+        dev.devType = devType;
+        dev.channelNum = uint8_t(channelNum);
+        dev.channelIdx = uint8_t(channelIdx);
+        dev.onvifAuth = onvifAuth;
+        dev.ip = QStringLiteral("192.168.7.20");
+        dev.devPort = 3000;
+        dev.userName = QStringLiteral("u");
+        dev.password = QStringLiteral("p");
+
+        const loginDev key = ::toLoginDev(&dev);
+        QCOMPARE(key.ip, dev.ip);
+        QCOMPARE(key.port, uint16_t(3000));
+        QCOMPARE(key.user, QStringLiteral("u"));
+        QCOMPARE(key.password, QStringLiteral("p"));
+        QTEST(int(key.channel), "channel");
+        QTEST(int(key.authMode), "authMode");
+        QTEST(int(key.ipcChannels), "ipcChannels");
+        QCOMPARE(key.reserved, 0);
+    }
+
+    void toLoginDevNull()
+    {
+        const loginDev key = ::toLoginDev(nullptr);
+        QVERIFY(key.ip.isEmpty());
+        QCOMPARE(key.port, uint16_t(2028));
+        QCOMPARE(key.user, DEFAULT_DEV_USER);
+        QCOMPARE(key.password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(int(key.channel), 0);
+        QCOMPARE(int(key.authMode), 255);
+        QCOMPARE(int(key.ipcChannels), 0);
+    }
+
+    void loginDevKeyIsAddressAndChannel()
+    {
+        loginDev a;
+        a.ip = QStringLiteral("10.0.0.1");
+        loginDev b = a;
+        b.password = QStringLiteral("other");
+        b.port = 1;
+        b.authMode = 2;
+        QVERIFY(a == b);
+        QCOMPARE(qHash(a), qHash(b));
+        b.channel = 3;
+        QVERIFY(a != b);
+        loginDev c = a;
+        c.ip = QStringLiteral("10.0.0.10");
+        QVERIFY(a != c);
+        const QSet<loginDev> set { a, b, c, a };
+        QCOMPARE(set.size(), 3);
+    }
+
+    void recordDefaultsAndCopies()
+    {
+        FUN_DEV_INFO dev;
+        QCOMPARE(dev.group, QStringLiteral("Default"));
+        QCOMPARE(dev.rtspPort, uint16_t(554));
+        QCOMPARE(dev.devPort, uint16_t(2028));
+        QCOMPARE(dev.onvifAuth, -1);
+        QCOMPARE(dev.userName, QStringLiteral("admin"));
+        QCOMPARE(dev.password, QStringLiteral("402917"));
+        QVERIFY(!dev.parent);
+
+        dev.ip = QStringLiteral("10.0.0.2");
+        dev.sn = QStringLiteral("SN");
+        FUN_DEV_INFO channel;
+        channel = dev;
+        channel.parent = &dev;
+        channel.channelIdx = 3;
+        FUN_DEV_INFO copy;
+        copy = channel;
+        QCOMPARE(copy.parent, &dev);
+        QCOMPARE(copy.sn, QStringLiteral("SN"));
+        QCOMPARE(devKey(&copy), QStringLiteral("10.0.0.2_3"));
+        QCOMPARE(devKey(&dev), QStringLiteral("10.0.0.2"));
+        QCOMPARE(devKey(nullptr), QString());
+
+        RecvInfo info;
+        QVERIFY(info.mediaHeader == StreamFragmentHeader());
+        QCOMPARE(info.mediaHeader.toByteArray(), QByteArray(20, '\0'));
+    }
+
+    void constants()
+    {
+        QCOMPARE(DEFAULT_LOCAL_USER, QStringLiteral("admin"));
+        QCOMPARE(DEFAULT_LOCAL_PASSWORD, QStringLiteral("vemqa"));
+        QCOMPARE(DEFAULT_RIGHTS, QStringLiteral("1111111"));
+        QCOMPARE(CHIP_PLATFORMS, (QStringList { "SIGMASTAR", "GUOKE", "DUOFANG" }));
+        QCOMPARE(PASSWORD_MASK, QStringLiteral("********"));
+        QCOMPARE(DATE_FORMAT, QStringLiteral("yyyyMMdd"));
+        QCOMPARE(DATETIME_FORMAT, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        QCOMPARE(TIME_FORMAT, QStringLiteral("hhmmsszzz"));
+        QCOMPARE(skinForOem(0), QStringLiteral("Default"));
+        QCOMPARE(skinForOem(4), QStringLiteral("brennic"));
+        QCOMPARE(skinForOem(7), QStringLiteral("Default"));
+        QCOMPARE(COLOR_DARK_BLUE, QColor(Qt::darkBlue));
+    }
+
+    void fragmentHeader()
+    {
+        const char raw[] = "\x01\x02\x03\x04\x00\x00\x00\x00\xfe\xff\x10\x00\x02\x01\x00\x00\x78\x56\x34\x12";
+        const StreamFragmentHeader h = StreamFragmentHeader::fromBytes(raw, 20);
+        QCOMPARE(h.frameTimeMs(), 0x04030201u);
+        QCOMPARE(h.sequence(), int16_t(-2));
+        QCOMPARE(h.fragmentLength(), uint16_t(16));
+        QCOMPARE(h.fragmentType(), uint8_t(2));
+        QVERIFY(h.isKeyFrame());
+        QCOMPARE(h.frameId(), 0x12345678u);
+        QCOMPARE(h.toByteArray(), QByteArray(raw, 20));
+        const StreamFragmentHeader shortOne = StreamFragmentHeader::fromBytes(raw, 4);
+        QCOMPARE(shortOne.frameTimeMs(), 0x04030201u);
+        QCOMPARE(shortOne.frameId(), 0u);
+        QCOMPARE(StreamFragmentHeader::fromBytes(nullptr, 20).toByteArray(), QByteArray(20, '\0'));
+    }
+
+    void metaTypes()
+    {
+        registerKelvoMetaTypes();
+        registerKelvoMetaTypes();
+        QVERIFY(QMetaType::type("devXmlInfo") != QMetaType::UnknownType);
+        QCOMPARE(QMetaType::type("devXmlInfo"), qMetaTypeId<RecvInfo>());
+        QVERIFY(QMetaType::type("loginDev") != QMetaType::UnknownType);
+        RecvInfo info;
+        info.ip = QStringLiteral("1.2.3.4");
+        info.data = QByteArray("xyz");
+        const QVariant v = QVariant::fromValue(info);
+        QCOMPARE(v.value<RecvInfo>().ip, info.ip);
+        QCOMPARE(v.value<RecvInfo>().data, info.data);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKelvoCommon)
+#include "tst_kelvocommon.moc"

@@ -1,0 +1,107 @@
+#pragma once
+
+// Runs the real client program for a test: its own folder (working directory
+// and program folder, so database, day logs and crash dump land there), its
+// own instance name, and the display of the test run.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTest>
+
+#include <unistd.h>
+
+class ClientProcess
+{
+public:
+    ClientProcess(const QString &folder, const QString &instance)
+        : m_dir(QDir::current().absoluteFilePath(folder))
+        , m_instance(instance)
+    {
+        QDir().mkpath(m_dir);
+        // The program folder decides where logs and dumps go: a hard link
+        // gives this run a folder of its own without copying the program.
+        const QString program = programPath();
+        if (!QFile::exists(program)) {
+            if (::link(KELVO_CLIENT_PROGRAM, QFile::encodeName(program).constData()) != 0)
+                QFile::copy(QStringLiteral(KELVO_CLIENT_PROGRAM), program);
+        }
+        m_process.setWorkingDirectory(m_dir);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KELVO_INSTANCE_NAME"), instance);
+        if (!env.value(QStringLiteral("DISPLAY")).isEmpty()) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            // libxkbcommon's strndup reads whole buffers, which the strict
+            // string checks report; the X libraries also keep their memory.
+            env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:strict_string_checks=0"));
+        }
+        m_process.setProcessEnvironment(env);
+    }
+
+    ~ClientProcess() { kill(); }
+
+    QString dir() const { return m_dir; }
+    QString programPath() const { return QDir(m_dir).filePath(QStringLiteral("KelvoClient")); }
+    QProcess &process() { return m_process; }
+
+    void setEnv(const QString &name, const QString &value)
+    {
+        QProcessEnvironment env = m_process.processEnvironment();
+        env.insert(name, value);
+        m_process.setProcessEnvironment(env);
+    }
+
+    bool start()
+    {
+        m_process.start(programPath(), QStringList());
+        return m_process.waitForStarted(10000);
+    }
+
+    void kill()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+
+    qint64 pid() const { return m_process.processId(); }
+
+    // Everything the day logs hold.
+    QString log() const
+    {
+        QString text;
+        const QDir logDir(QDir(m_dir).filePath(QStringLiteral("log")));
+        for (const QString &name : logDir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+            QFile file(logDir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                text += QString::fromUtf8(file.readAll());
+        }
+        return text;
+    }
+
+    // The log writer passes every five seconds: allow a few passes.
+    bool waitForLog(const QString &text, int timeoutMs = 30000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!log().contains(text)) {
+            if (clock.elapsed() > timeoutMs || m_process.state() == QProcess::NotRunning)
+                return log().contains(text);
+            QTest::qWait(200);
+        }
+        return true;
+    }
+
+    QString output() { return QString::fromLocal8Bit(m_process.readAll()); }
+
+private:
+    QString m_dir;
+    QString m_instance;
+    QProcess m_process;
+};

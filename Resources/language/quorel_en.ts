@@ -800,4 +800,93 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>forget</source>
+        <translation>Forgot password</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Authentication</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Current IP Address</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>User Name</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Modify IP Address</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>UserName</source>
+        <translation>User Name</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Device Search</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Selected:</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Choose Update File</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Upgrade succeeded, the device will restart</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Upgrade started, please wait</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>No contact information; the default password is 402917</translation>
+    </message>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Dear user, please follow the steps below to reset your password:</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Contact information is empty</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Device Group Management</translation>
+    </message>
+</context>
 </TS>

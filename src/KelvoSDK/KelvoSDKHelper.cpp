@@ -46,11 +46,12 @@ void KelvoSDKHelper::connectDev(const loginDev &dev)
     if (m_sessions.contains(dev))
         return;
     auto *client = new TcpClient(this);
-    client->connectDev(dev);
     m_sessions.insert(dev, client);
+    // Relays first: a failure reported from inside the first attempt is not lost.
     connect(client, &TcpClient::recvCommonInfo, this, &KelvoSDKHelper::signalCommonInfo, Qt::QueuedConnection);
     connect(client, &TcpClient::devDisconnected, this, &KelvoSDKHelper::disconnectDev, Qt::QueuedConnection);
     connect(client, &TcpClient::recvConnectDev, this, &KelvoSDKHelper::recvConnectDev, Qt::QueuedConnection);
+    client->connectDev(dev);
 }
 
 void KelvoSDKHelper::logoutDev(const loginDev &dev)
@@ -94,7 +95,7 @@ void KelvoSDKHelper::sendData(const loginDev &dev, unsigned int cmd, const QStri
 void KelvoSDKHelper::sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel)
 {
     if (TcpClient *client = m_sessions.value(dev, nullptr))
-        client->sendData(cmd, QString(), channel);
+        client->sendCmd(cmd, channel);
 }
 
 void KelvoSDKHelper::startHeartbeat(const loginDev &dev)

@@ -375,3 +375,9 @@ void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan
         break;
     }
 }
+
+void parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info, bool fragmented)
+{
+    thread_local StreamReassembler reassembler;
+    reassembler.parseStreamRawInfo(xml, packet, info, fragmented);
+}

@@ -129,3 +129,8 @@ private:
     };
     QHash<QString, State> m_states;
 };
+
+// The same rules as a free function. Its reassembly state belongs to the
+// calling thread: every session's receive worker runs in a thread of its own,
+// so sessions never share partial frames.
+void parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info, bool fragmented);

@@ -266,10 +266,15 @@ void TcpClient::onDataReceived()
     if (m_tagTail.isEmpty()) {
         closed = bytes.contains(kCloseTag);
     } else {
-        QByteArray probe = m_tagTail + bytes.left(kCloseTag.size());
+        const QByteArray probe = m_tagTail + bytes.left(kCloseTag.size() - 1);
         closed = probe.contains(kCloseTag) || bytes.contains(kCloseTag);
     }
-    m_tagTail = bytes.right(kCloseTag.size() - 1);
+    // Reads shorter than the tag must not lose the bytes before them: the tag
+    // may be cut across many small reads.
+    if (bytes.size() >= kCloseTag.size() - 1)
+        m_tagTail = bytes.right(kCloseTag.size() - 1);
+    else
+        m_tagTail = (m_tagTail + bytes).right(kCloseTag.size() - 1);
     if (closed)
         stopReplyTimer();
     // Every read goes to the worker at once: holding bytes back until the next

@@ -51,6 +51,7 @@ public:
     void connectDev(const loginDev &dev);
     void disconnectDev();
     void sendData(unsigned int cmd, const QString &body, unsigned char channel);
+    void sendCmd(unsigned int cmd, unsigned char channel) { sendData(cmd, QString(), channel); }
     void sendByteData(const QByteArray &payload);
     void startHeartbeat();
     void stopHeartbeat();

@@ -26,6 +26,8 @@ AddClientDevDlg::AddClientDevDlg(QWidget *parent)
         box->setView(new QListView(box));
 
     initWidget();
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

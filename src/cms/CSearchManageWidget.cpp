@@ -47,6 +47,8 @@ CSearchManageWidget::CSearchManageWidget(QWidget *parent)
     connect(ui->m_SearchDevTableView, &QTableView::clicked, this, &CSearchManageWidget::onTableClicked);
     connect(ui->m_SearchDevTableView, &QTableView::doubleClicked, this, &CSearchManageWidget::onTableDoubleClicked);
 
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

@@ -15,6 +15,8 @@ DeviceBatchModify::DeviceBatchModify(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &DeviceBatchModify::onbtnCloseClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &DeviceBatchModify::onbtnCancleClicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &DeviceBatchModify::onbtnOkClicked);
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

@@ -23,6 +23,8 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

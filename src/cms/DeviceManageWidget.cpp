@@ -46,6 +46,8 @@ DeviceManageWidget::DeviceManageWidget(QWidget *parent)
     connect(SignalsHelper::instance(), &SignalsHelper::signalCommonInfo, this, &DeviceManageWidget::recvCommonInfo);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &DeviceManageWidget::onDisconnectDev);
 
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
     CommonHelper::addCopyMenu(this);
 }

@@ -34,6 +34,8 @@ EditClientDevDlg::EditClientDevDlg(QWidget *parent)
         for (const DEV_GROUP_INFO &group : registry->getAllGroups())
             m_ui.m_GroupCmbBox->addItem(group.name);
     }
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

@@ -207,7 +207,6 @@ void ForgotPassword::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         retranslateTexts();
-        CommonHelper::elideChildTexts(this);
     }
     DropShadowWidget::changeEvent(event);
 }

@@ -277,7 +277,7 @@ void MainViewVideoPreview::applyItemIcon(const QString &key)
     }
     if (playing)
         item->setIcon(TreeIcons::iconDevicePlay());
-    else if (CommonHelper::checkDevOnline(dev))
+    else if (VideoPreviewPlayController::isReadyToPlay(dev))
         item->setIcon(TreeIcons::iconDeviceHighlight());
     else
         item->setIcon(TreeIcons::iconDeviceNormal());

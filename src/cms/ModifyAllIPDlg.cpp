@@ -18,6 +18,8 @@ ModifyAllIPDlg::ModifyAllIPDlg(QWidget *parent)
     connect(m_ui.m_btnClose, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCloseclicked);
     connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCancleClicked);
     connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnOkClicked);
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

@@ -21,6 +21,8 @@ ModifyNetInfoDlg::ModifyNetInfoDlg(QWidget *parent)
     connect(m_ui.m_btnClose, &QPushButton::clicked, this, &ModifyNetInfoDlg::onbtnCloseclicked);
     connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &ModifyNetInfoDlg::onbtnCancleClicked);
     connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &ModifyNetInfoDlg::onbtnOkClicked);
+    // Elide against the laid-out widths, not the default ones.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 

@@ -21,13 +21,22 @@ QString VideoPreviewPlayController::paneTitle(const FUN_DEV_INFO *dev)
     return dev->name;
 }
 
+bool VideoPreviewPlayController::isReadyToPlay(const FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return false;
+    if (dev->devType == 1 && dev->channelIdx > 0)
+        return dev->parent && dev->parent->loginStatus == 1 && dev->loginStatus == 1;
+    return CommonHelper::checkDevOnline(dev);
+}
+
 bool VideoPreviewPlayController::playLocalDevice(VideoPreviewPane *pane, FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
 {
     if (!pane || !dev) {
         qWarning() << "Live play: no pane or no device";
         return false;
     }
-    if (!CommonHelper::checkDevOnline(dev)) {
+    if (!isReadyToPlay(dev)) {
         qWarning() << "Live play refused, device offline:" << devKey(dev);
         emit playRefused(dev, CommonHelper::getDevStatusText(dev));
         return false;

@@ -34,6 +34,11 @@ public:
     QString pendingUrl(VideoPreviewPane *pane) const;
     QString pendingKey(VideoPreviewPane *pane) const;
 
+    // Online and playable. A recorder's channel follows the state the shell
+    // derives for it (from the recorder until its first heartbeat reports the
+    // channels).
+    static bool isReadyToPlay(const FUN_DEV_INFO *dev);
+
     // "name" of a device, "device name - CH_nn" of a channel record.
     static QString paneTitle(const FUN_DEV_INFO *dev);
 

@@ -25,7 +25,8 @@ QString firstChildText(const QString &xml, const QString &tag)
             if (token == QXmlStreamReader::StartElement) {
                 ++depth;
                 if (depth == 1) {
-                    const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+                    const QString text
+                        = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                     --depth;
                     if (!text.isEmpty())
                         return text;
@@ -58,7 +59,8 @@ CommandProcessor::CommandProcessor(QObject *parent)
     m_handlers[41003] = ptz;
     m_handlers[35003] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
 
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CommandProcessor::processCommand);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
+        &CommandProcessor::processCommand);
 }
 
 void CommandProcessor::processCommand(const RecvInfo &info)
@@ -85,7 +87,8 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
 
     // A reply without a readable result is not taken for a successful login.
     bool numeric = false;
-    const int result = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt(&numeric);
+    const int result
+        = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt(&numeric);
     const int state = (numeric && result == 0) ? 1 : 2;
 
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
@@ -94,7 +97,8 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
     dev->loginStatus = state;
 
     if (info.xml.contains(QLatin1String("MAXChannels"))) {
-        const int count = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")).toInt();
+        const int count
+            = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")).toInt();
         qInfo().noquote() << "nvr " << info.ip << " channel nums:" << count;
         dev->channelNum = uint8_t(count & 0xff);
         emit setNVRLogin(dev);
@@ -118,8 +122,10 @@ void CommandProcessor::requestDeviceInfo(FUN_DEV_INFO *dev)
         return;
     const loginDev key = toLoginDev(dev);
     KelvoSDKHelper::instance()->sendCmd(key, 15003, 0);
-    QTimer::singleShot(VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 14002, 0); });
-    QTimer::singleShot(NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 13002, 0); });
+    QTimer::singleShot(
+        VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 14002, 0); });
+    QTimer::singleShot(
+        NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 13002, 0); });
 }
 
 void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
@@ -129,7 +135,8 @@ void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev || dev->loginStatus != 1)
         return;
-    const QString status = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
+    const QString status
+        = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
     if (status == dev->ipcsStat)
         return;
     qInfo().noquote() << "nvr " << info.ip << " status:" << status;
@@ -164,8 +171,8 @@ void CommandProcessor::cmdVersionInfo(const RecvInfo &info)
 
 void CommandProcessor::readDeviceModel(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
 {
-    static const char *const keys[] = {"productModelExt", "product_model_ext", "deviceType", "productModel",
-                                       "product_model"};
+    static const char *const keys[]
+        = { "productModelExt", "product_model_ext", "deviceType", "productModel", "product_model" };
     for (const char *key : keys) {
         const QString value = body.value(QLatin1String(key));
         if (!value.isEmpty()) {
@@ -177,7 +184,7 @@ void CommandProcessor::readDeviceModel(FUN_DEV_INFO *dev, const QHash<QString, Q
 
 void CommandProcessor::readFirmwareVersion(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
 {
-    for (const QString &key : {QStringLiteral("firmwareVersion"), QStringLiteral("firmwaveVersion")}) {
+    for (const QString &key : { QStringLiteral("firmwareVersion"), QStringLiteral("firmwaveVersion") }) {
         const auto it = body.constFind(key);
         if (it != body.constEnd()) {
             dev->version = it.value();
@@ -219,7 +226,7 @@ void CommandProcessor::readCapabilities(FUN_DEV_INFO *dev)
     if (dev->devType != 0)
         return;
     dev->channelNum = 0;
-    for (const char *token : {"channel1", "image1", "OSD1", "MD1", "PD1"}) {
+    for (const char *token : { "channel1", "image1", "OSD1", "MD1", "PD1" }) {
         if (dev->capList.contains(QLatin1String(token))) {
             dev->channelNum = 2;
             return;

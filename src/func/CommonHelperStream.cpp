@@ -14,10 +14,10 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
         return getOnvifUrl(dev, stream);
 
     const auto build = [dev, stream](const QString &password) {
+        // One pass, so a '%' in the credentials is never taken for a placeholder.
         QString url = QStringLiteral("rtsp://%1:%2@%3:%4/stream%5")
-                          .arg(dev->userName, password, dev->ip)
-                          .arg(dev->rtspPort)
-                          .arg(int(stream) + 1);
+                          .arg(dev->userName, password, dev->ip, QString::number(dev->rtspPort),
+                              QString::number(int(stream) + 1));
         if (dev->devType == 1 && dev->channelIdx > 0) {
             url += QStringLiteral("-%1").arg(dev->channelIdx);
         } else if (dev->devType == 0 && dev->channelIdx > 1) {
@@ -28,7 +28,8 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
         return url;
     };
     const QString url = build(dev->password);
-    qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx << "; url=" << build(PASSWORD_MASK);
+    qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx
+                       << "; url=" << build(PASSWORD_MASK);
     return url;
 }
 
@@ -70,8 +71,7 @@ void CommonHelper::saveDevInfo(FUN_DEV_INFO *dev)
     onvif->modiflyDev(entry);
 }
 
-template<class OnvifDevInfo>
-void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const OnvifDevInfo &entry)
+template <class OnvifDevInfo> void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const OnvifDevInfo &entry)
 {
     if (!dev)
         return;
@@ -99,5 +99,5 @@ void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const OnvifDevInfo &entry)
     }
 }
 
-template void CommonHelper::onvifToDevInfo<ONVIF::Service::ONVIF_DEV_INFO>(FUN_DEV_INFO *,
-                                                                        const ONVIF::Service::ONVIF_DEV_INFO &);
+template void CommonHelper::onvifToDevInfo<ONVIF::Service::ONVIF_DEV_INFO>(
+    FUN_DEV_INFO *, const ONVIF::Service::ONVIF_DEV_INFO &);

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTimer>
 
+#include <utility>
+
 DeviceController::DeviceController(QObject *parent)
     : QObject(parent)
 {
@@ -36,9 +38,20 @@ DeviceController::DeviceController(QObject *parent)
         emit liveTreeUpdate(dev);
         emit devStatusChanged(dev);
     });
-    connect(m_processor, &CommandProcessor::updateDevSN, this, [](FUN_DEV_INFO *dev) { OrmHelper::ModifyDev(dev); });
+    // Serial numbers reported at first login are stored in batches: one
+    // transaction for a burst of logins instead of one disk sync per device.
+    m_serialTimer.setSingleShot(true);
+    m_serialTimer.setInterval(SerialWriteDelayMs);
+    connect(&m_serialTimer, &QTimer::timeout, this, &DeviceController::flushSerialWrites);
+    connect(m_processor, &CommandProcessor::updateDevSN, this, [this](FUN_DEV_INFO *dev) {
+        if (!dev)
+            return;
+        m_serialWrites.insert(dev);
+        if (!m_serialTimer.isActive())
+            m_serialTimer.start();
+    });
     connect(m_processor, &CommandProcessor::loginReceived, this,
-            [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
+        [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
     connect(m_processor, &CommandProcessor::ptzConfigReceived, this, &DeviceController::ptzConfigReceived);
     connect(m_processor, &CommandProcessor::alarmEventReceived, this, [this](const RecvInfo &info) {
         if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0))
@@ -46,8 +59,10 @@ DeviceController::DeviceController(QObject *parent)
     });
 
     KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-    m_sessionConnections << connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &DeviceController::recvConnectDev);
-    m_sessionConnections << connect(sdk, &KelvoSDKHelper::disconnectDev, this, &DeviceController::disconnectDev);
+    m_sessionConnections << connect(
+        sdk, &KelvoSDKHelper::recvConnectDev, this, &DeviceController::recvConnectDev);
+    m_sessionConnections << connect(
+        sdk, &KelvoSDKHelper::disconnectDev, this, &DeviceController::disconnectDev);
 
     if (ONVIF::Service *onvif = ONVIF::Service::instance())
         connect(onvif, &ONVIF::Service::updateDevInfo, this, &DeviceController::slotUpdateOnvifDevice);
@@ -61,7 +76,29 @@ DeviceController::DeviceController(QObject *parent)
     connect(bus, &SignalsHelper::signalNVRChannels, this, &DeviceController::showNVRChannels);
 }
 
-DeviceController::~DeviceController() = default;
+DeviceController::~DeviceController()
+{
+    flushSerialWrites();
+}
+
+void DeviceController::flushSerialWrites()
+{
+    m_serialTimer.stop();
+    if (m_serialWrites.isEmpty())
+        return;
+    const QSet<FUN_DEV_INFO *> records = std::exchange(m_serialWrites, {});
+    OrmTransaction tx;
+    for (FUN_DEV_INFO *dev : records) {
+        // A record deleted meanwhile has no row left to update.
+        if (isRegistered(dev))
+            OrmHelper::ModifyDev(dev);
+    }
+    if (!tx.error().text().isEmpty())
+        return;
+    const QSqlError err = tx.commit();
+    if (!err.text().isEmpty())
+        qWarning() << "Storing serial numbers failed:" << err.text();
+}
 
 QString DeviceController::loginBody(const FUN_DEV_INFO *dev)
 {
@@ -90,7 +127,7 @@ void DeviceController::onTimeoutLoginDevice()
         }
         if (dev->channelIdx != 0 || (dev->devType != 0 && dev->devType != 1))
             continue;
-        QTimer::singleShot(delay, this, [this, dev] {
+        QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, dev] {
             // A device deleted while waiting for its turn stays logged out.
             if (!m_closing && isRegistered(dev))
                 DeviceInfoManager::instance()->loginDevice(dev);
@@ -251,15 +288,15 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
         edited = true;
     }
     const bool relogin = dev->userName != copy->userName || dev->password != copy->password
-                         || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
+        || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
     if (relogin) {
         if (edited)
             emit deviceEdited(dev);
-        dealDelDevices({dev});
+        dealDelDevices({ dev });
         // A new session: the old one's state does not carry over.
         copy->loginStatus = 0;
         copy->ipcsStat.clear();
-        dealAddDevices({copy});
+        dealAddDevices({ copy });
         OrmHelper::ModifyDev(copy);
         return;
     }
@@ -333,6 +370,7 @@ void DeviceController::slotUpdateOnvifDevice(QString ip)
 void DeviceController::closeApp()
 {
     m_closing = true;
+    flushSerialWrites();
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);
     m_sessionConnections.clear();

@@ -7,13 +7,14 @@
 // hook signals below.
 
 #include "KelvoCommon.h"
+#include "OnvifService.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
-
-#include "OnvifService.h"
+#include <QTimer>
 
 class CommandProcessor;
 
@@ -23,7 +24,10 @@ class DeviceController : public QObject
 
 public:
     // Loads the registry from the database, creates the command processor and
-    // connects the facade, the ONVIF service and the signal bus.
+    // connects the facade (recvConnectDev, disconnectDev), the ONVIF service
+    // (updateDevInfo) and the signal bus (signals 1 to 6) to the slots below
+    // itself: the main window must not connect them a second time. Needs the
+    // database to be open.
     explicit DeviceController(QObject *parent = nullptr);
     ~DeviceController() override;
 
@@ -34,6 +38,9 @@ public:
     void setLoginSpacingMs(int ms) { m_loginSpacingMs = ms; }
     int loginSpacingMs() const { return m_loginSpacingMs; }
     void setLoginRetryDelayMs(int ms) { m_loginRetryDelayMs = ms; }
+
+    // Delay of the batched store of serial numbers reported at first login.
+    static constexpr int SerialWriteDelayMs = 500;
 
     bool isClosing() const { return m_closing; }
     // Registry keys of the sessions whose login reply has not come yet.
@@ -68,6 +75,9 @@ public slots:
     // Derives the state of an NVR's channel records from its channel status
     // text, then announces it with nvrChannelStatusChanged.
     void refreshNvrChannelStatus(FUN_DEV_INFO *nvr);
+
+    // Stores the serial numbers waiting for their batch now.
+    void flushSerialWrites();
 
     // Shutdown: stops reacting to broken connections and logs every device out.
     void closeApp();
@@ -119,4 +129,6 @@ private:
     QHash<QString, quint64> m_pending;
     quint64 m_connectCount = 0;
     QList<QMetaObject::Connection> m_sessionConnections;
+    QSet<FUN_DEV_INFO *> m_serialWrites;
+    QTimer m_serialTimer;
 };

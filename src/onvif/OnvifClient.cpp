@@ -114,10 +114,19 @@ QHash<QString, QString> parseAuthHeader(const QString &header)
             ++i; // stray character
         }
     }
+    // Cameras may offer Digest once per algorithm (SHA-256 first); we answer with MD5.
+    const Challenge *digest = nullptr;
     for (const Challenge &c : qAsConst(challenges)) {
-        if (c.scheme.compare(QLatin1String("Digest"), Qt::CaseInsensitive) == 0 && !c.params.isEmpty())
+        if (c.scheme.compare(QLatin1String("Digest"), Qt::CaseInsensitive) != 0 || c.params.isEmpty())
+            continue;
+        const QString algorithm = c.params.value(QStringLiteral("algorithm"));
+        if (algorithm.isEmpty() || algorithm.compare(QLatin1String("MD5"), Qt::CaseInsensitive) == 0)
             return c.params;
+        if (!digest)
+            digest = &c;
     }
+    if (digest)
+        return digest->params;
     for (const Challenge &c : qAsConst(challenges)) {
         if (c.scheme.isEmpty() && !c.params.isEmpty())
             return c.params;

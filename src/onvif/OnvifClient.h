@@ -10,7 +10,8 @@ namespace ONVIF {
 
 // Parameters of a Digest challenge (WWW-Authenticate). Keys are lower case.
 // Values may be quoted strings holding commas and "="; when the header holds
-// several challenges, those of the Digest one are returned.
+// several challenges, those of the Digest one are returned (the MD5 one when
+// Digest is offered with several algorithms).
 QHash<QString, QString> parseAuthHeader(const QString &headerValue);
 
 // 32 random characters from [0-9a-zA-Z].

@@ -145,6 +145,12 @@ QStringList Service::registeredDevices() const
     return m_registered.values();
 }
 
+// Caller holds m_mutex.
+bool Service::needsServiceAddress(const ONVIF_DEV_INFO &stored) const
+{
+    return stored.xaddr.isEmpty() && m_registered.contains(stored.ip);
+}
+
 bool Service::entry(const QString &ip, ONVIF_DEV_INFO *out) const
 {
     QMutexLocker lock(&m_mutex);
@@ -250,27 +256,50 @@ bool Service::handleProbeMatch(const QString &datagram)
     info.ip = ip;
     {
         QMutexLocker lock(&m_mutex);
-        if (m_devices.contains(ip) || m_ignoreList.contains(ip))
+        const auto it = m_devices.constFind(ip);
+        if (it != m_devices.constEnd()) {
+            if (!needsServiceAddress(it.value()))
+                return false;
+        } else if (m_ignoreList.contains(ip)) {
             return false;
+        }
     }
 
+    // Scope values are URI segments: spaces, slashes and colons arrive encoded.
+    auto decoded = [](const QString &segment) { return QUrl::fromPercentEncoding(segment.toUtf8()); };
     const QStringList scopeList = scopes.split(spaces, Qt::SkipEmptyParts);
     for (const QString &scope : scopeList) {
         const QStringList segments = scope.split(QLatin1Char('/'));
         if (segments.contains(QLatin1String("name")))
-            info.devName = QUrl::fromPercentEncoding(segments.last().toUtf8());
+            info.devName = decoded(segments.last());
         else if (segments.contains(QLatin1String("location")))
-            info.location = segments.last();
+            info.location = decoded(segments.last());
         else if (segments.contains(QLatin1String("hardware")))
-            info.hardware = segments.last();
+            info.hardware = decoded(segments.last());
     }
     info.user = DEFAULT_DEV_USER;
     info.password = DEFAULT_DEV_PASSWORD;
     {
         QMutexLocker lock(&m_mutex);
-        if (m_devices.contains(ip)) // filled meanwhile by another thread
-            return false;
-        m_devices.insert(ip, info);
+        const auto it = m_devices.find(ip);
+        if (it == m_devices.end()) {
+            m_devices.insert(ip, info);
+        } else if (needsServiceAddress(it.value())) {
+            // Registered by address alone: discovery supplies what the operator
+            // could not know, never the credentials, mode or stream addresses.
+            ONVIF_DEV_INFO &kept = it.value();
+            kept.xaddr = info.xaddr;
+            if (kept.uuid.isEmpty())
+                kept.uuid = info.uuid;
+            if (kept.devName.isEmpty())
+                kept.devName = info.devName;
+            if (kept.location.isEmpty())
+                kept.location = info.location;
+            if (kept.hardware.isEmpty())
+                kept.hardware = info.hardware;
+        } else {
+            return false; // filled meanwhile by another thread
+        }
     }
     qDebug() << "Device recv:" << address;
     QTimer::singleShot(30, this, [this, ip] { getDeviceInformation(ip); });

@@ -78,6 +78,8 @@ public:
     QList<QHostAddress> localAddresses() const;
 
     // Reads one ProbeMatch datagram into the table; false when it was skipped.
+    // A registered entry without a device service address takes the one found
+    // (and the discovery fields it lacks) and keeps everything else.
     bool handleProbeMatch(const QString &datagram);
 
     static QStringList requestParams(const ONVIF_DEV_INFO &info);
@@ -103,6 +105,7 @@ public slots:
 
 private:
     bool entry(const QString &ip, ONVIF_DEV_INFO *out) const;
+    bool needsServiceAddress(const ONVIF_DEV_INFO &stored) const;
     void store(const ONVIF_DEV_INFO &info);
     void runRoad(const QString &ip, ONVIF_DEV_INFO *info);
     Message *newRequest(const ONVIF_DEV_INFO &info) const;

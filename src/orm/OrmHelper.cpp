@@ -8,6 +8,7 @@
 #include <QQueue>
 #include <QSet>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <atomic>
 
@@ -33,6 +34,16 @@ QList<QSharedPointer<T>> fetchAll()
         list.clear();
     }
     return list;
+}
+
+// An address typed by the operator may carry credentials; the log never shows them.
+QString maskedUrl(const QString &text)
+{
+    QUrl url(text);
+    if (!url.isValid() || url.password().isEmpty())
+        return text;
+    url.setPassword(PASSWORD_MASK);
+    return url.toString();
 }
 
 // Lookup rows: Name = text, Remark = "<position>:<text>", inserted together.
@@ -75,7 +86,8 @@ bool OrmHelper::init(QString *error) const
         err = runInit();
     }
     if (!ok(err)) {
-        qCritical() << "Database initialization failed!" << err.text();
+        qCritical("Database initialization failed!");
+        qWarning().noquote() << "Database error:" << err.text();
         if (error)
             *error = err.text();
         return false;
@@ -299,7 +311,7 @@ void OrmHelper::AddDevs(const QList<FUN_DEV_INFO *> &devs)
     for (FUN_DEV_INFO *dev : devs) {
         if (!dev)
             continue;
-        qInfo() << "add devs " << dev->ip << dev->onvifUrl << dev->devType;
+        qInfo() << "add devs " << dev->ip << maskedUrl(dev->onvifUrl) << dev->devType;
         if (dev->ip.isEmpty()) {
             qWarning() << "add dev errors ip is empty " << dev->sn << dev->ip;
             continue;

@@ -134,6 +134,12 @@ bool FFmpegPlayer::isRecording() const
 
 void FFmpegPlayer::stop()
 {
+    requestStop();
+    QThread::msleep(100);
+}
+
+void FFmpegPlayer::requestStop()
+{
     m_stop = true;
     stopRecord();
     {
@@ -146,7 +152,6 @@ void FFmpegPlayer::stop()
     const QString pending = m_snapshot.cancel();
     if (!pending.isEmpty())
         emit emitCaptureResult(false, pending);
-    QThread::msleep(100);
 }
 
 void FFmpegPlayer::setSpeed(float speed)

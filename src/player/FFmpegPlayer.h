@@ -37,6 +37,9 @@ public:
     // Sets the stop flag, ends a recording and sleeps 100 ms; the owner then
     // waits for the thread.
     void stop();
+    // The same without the sleep, for owners that must not block (the thread
+    // ends on its own within the interrupt's reaction time).
+    void requestStop();
     bool isStopping() const { return m_stop.load(); }
 
     // Playback control of files and pushed streams.

@@ -159,7 +159,9 @@ void FFmpegRecordPlan::run()
 
     Mp4Writer writer;
     QDateTime segStart;
-    qint64 segStartMedia = 0;  // media time (ms) of the segment's first packet
+    qint64 segElapsed = 0;  // stream time (ms) since the segment's first packet
+    qint64 prevMedia = -1, lastStep = 40;
+    bool havePrev = false;
     QDateTime lastPacketTime;
     QString segDir, segName;
     std::vector<player::PacketPtr> gop;  // packets since the last key frame
@@ -219,24 +221,38 @@ void FFmpegRecordPlan::run()
         const bool key = pkt->flags & AV_PKT_FLAG_KEY;
         const QDateTime t = now();
         const int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
-        const qint64 mediaMs = ts == AV_NOPTS_VALUE ? player::nowMs() : av_rescale_q(ts, st->time_base, AVRational{1, 1000});
+        // The segment length is counted in stream time, from packet to packet,
+        // so arrival jitter cannot stretch a segment by a GOP; steps that are
+        // not plausible (no time, the jump when RTCP sync arrives) count as
+        // the last plausible step.
+        const qint64 mediaMs = ts == AV_NOPTS_VALUE ? -1 : av_rescale_q(ts, st->time_base, AVRational{1, 1000});
+        if (prevMedia >= 0 && mediaMs >= 0 && mediaMs >= prevMedia && mediaMs - prevMedia <= 1000) {
+            if (mediaMs > prevMedia)
+                lastStep = mediaMs - prevMedia;
+            segElapsed += mediaMs - prevMedia;
+        } else if (havePrev) {
+            segElapsed += lastStep;
+        }
+        prevMedia = mediaMs;
+        havePrev = true;
+        const bool lengthReached = segElapsed + lastStep / 2 >= qint64(m_fileLength) * 1000;
         if (key)
             gop.clear();
         if (!gop.empty() || key)
             gop.push_back(player::clonePacket(pkt));
         if (!writer.isOpen()) {
-            segStartMedia = mediaMs;
+            segElapsed = 0;
             if (key && !openSegment(t)) {
                 emit recordError(m_url, player::ErrOpenFailed);
                 av_packet_unref(pkt);
                 break;
             }
         } else if (t.date() != segStart.date()
-                   || (key && mediaMs - segStartMedia >= qint64(m_fileLength) * 1000)) {
+                   || (key && lengthReached)) {
             // The length is measured in stream time: arrival jitter must not
             // stretch a segment by a whole GOP.
             closeSegment();
-            segStartMedia = mediaMs;
+            segElapsed = 0;
             if (!openSegment(t)) {
                 emit recordError(m_url, player::ErrOpenFailed);
                 av_packet_unref(pkt);

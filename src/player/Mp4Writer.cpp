@@ -21,6 +21,8 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
     m_inTb = inTimeBase;
     m_first = AV_NOPTS_VALUE;
     m_lastDts = AV_NOPTS_VALUE;
+    m_prevIn = AV_NOPTS_VALUE;
+    m_lastStep = av_rescale_q(40, AVRational{1, 1000}, inTimeBase);
     m_packets = 0;
     const QByteArray file = path.toUtf8();
     int ret = avformat_alloc_output_context2(&m_ctx, nullptr, "mp4", file.constData());
@@ -78,6 +80,18 @@ bool Mp4Writer::write(const AVPacket *pkt)
     }
     if (m_first == AV_NOPTS_VALUE)
         m_first = dts;
+    // A jump in the source's clock (RTCP sync of a live session, a device
+    // restarting its counter) would leave a hole or a step back in the file:
+    // continue at the usual frame spacing instead.
+    if (m_prevIn != AV_NOPTS_VALUE) {
+        const int64_t step = dts - m_prevIn;
+        const int64_t limit = av_rescale_q(2000, AVRational{1, 1000}, m_inTb);
+        if (step < 0 || step > limit)
+            m_first += step - m_lastStep;
+        else if (step > 0)
+            m_lastStep = step;
+    }
+    m_prevIn = dts;
     dts = av_rescale_q(dts - m_first, m_inTb, m_stream->time_base);
     pts = av_rescale_q(pts - m_first, m_inTb, m_stream->time_base);
     if (m_lastDts != AV_NOPTS_VALUE && dts <= m_lastDts)

@@ -34,6 +34,8 @@ private:
     AVRational m_inTb{1, 1000};
     int64_t m_first = AV_NOPTS_VALUE;
     int64_t m_lastDts = AV_NOPTS_VALUE;
+    int64_t m_prevIn = AV_NOPTS_VALUE;
+    int64_t m_lastStep = 0;
     qint64 m_packets = 0;
     bool m_headerWritten = false;
     QString m_path;

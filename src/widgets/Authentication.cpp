@@ -19,6 +19,8 @@ Authentication::Authentication(QWidget *parent)
 
     ui->m_UserNamelineEdit->setText(OrmHelper::getConfig()->Name);
     ui->m_UserNamelineEdit->setReadOnly(true);
+    // The name is fixed: the operator types the password straight away.
+    ui->m_ConfirmUserPasswordlineEdit->setFocus();
 }
 
 Authentication::~Authentication()

@@ -11,6 +11,19 @@
 namespace {
 const QColor kBarBackground(40, 43, 48);
 const QColor kRulerColour(200, 204, 210);
+const QColor kHaloColour(19, 22, 27);
+
+// Labels sit on the bar and on segments of any colour: a thin dark halo keeps
+// them legible on both.
+void drawHaloText(QPainter &painter, const QPointF &at, const QString &text)
+{
+    const QPen pen = painter.pen();
+    painter.setPen(kHaloColour);
+    for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
+        painter.drawText(at + offset, text);
+    painter.setPen(pen);
+    painter.drawText(at, text);
+}
 } // namespace
 
 CMoveDetectTimeline::CMoveDetectTimeline(QWidget *parent)
@@ -321,7 +334,7 @@ void CMoveDetectTimeline::paintEvent(QPaintEvent *)
             // Centred on the tick, but never cut off at the bar's ends.
             const double textWidth = fm.horizontalAdvance(text);
             const double textX = std::clamp(x - textWidth / 2.0, 0.0, std::max(0.0, width() - textWidth));
-            painter.drawText(QPointF(textX, int(24 * m_scale)), text);
+            drawHaloText(painter, QPointF(textX, int(24 * m_scale)), text);
         }
     }
 
@@ -329,6 +342,6 @@ void CMoveDetectTimeline::paintEvent(QPaintEvent *)
     if (active) {
         const int64_t end = active->end > active->start ? active->end : active->start;
         const QString text = timeLabel(active->start) + QStringLiteral("--") + timeLabel(end);
-        painter.drawText(QPointF(width() / 12.0 - fm.horizontalAdvance(text) / 2.0, height() - 10), text);
+        drawHaloText(painter, QPointF(width() / 12.0 - fm.horizontalAdvance(text) / 2.0, height() - 10), text);
     }
 }

@@ -22,6 +22,8 @@ CaptureScreen::CaptureScreen(QWidget *parent)
     if (!desktop.isNull()) {
         m_shadeRect = QRect(0, 0, desktop.width(), desktop.height());
     } else {
+        qWarning() << "Failed to allocate memory for screen capture:"
+                   << QStringLiteral("no desktop grab on platform %1").arg(QGuiApplication::platformName());
         // No grab (offscreen, Wayland): the screens still tell the size to dim.
         QRect all;
         for (QScreen *screen : QGuiApplication::screens())

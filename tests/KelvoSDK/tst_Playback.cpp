@@ -19,6 +19,7 @@ private slots:
     void requestBodies();
     void playbackReassembledAndPaced();
     void downloadImmediate();
+    void downloadSplitAcrossReads();
     void seekFlushesQueue();
     void lostAndWrappingFragments();
 
@@ -180,6 +181,33 @@ void TestPlayback::downloadImmediate()
         QCOMPARE(frames.at(i).info.mediaHeader.frameTimeMs(), sent.at(i).timeMs);
     }
     QCOMPARE(rec.count(key.ip, 90001), 0);
+}
+
+void TestPlayback::downloadSplitAcrossReads()
+{
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key, 1);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.frameCount = 12;
+    opt.keyInterval = 4;
+    opt.fragmentSize = 5000;
+    opt.startSequence = -3;
+    // Reads end anywhere: inside headers, envelopes and binary tails.
+    dev->setSplitWrites(997, 0);
+    RecordStreamRequest req;
+    req.channel = 1;
+    req.download = 1;
+    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90002) == 12, 10000);
+    const QList<SimStreamFrame> sent = dev->connections().first()->sentFrames();
+    const QList<Received> frames = rec.of(key.ip, 90002);
+    for (int i = 0; i < frames.size(); ++i) {
+        QCOMPARE(frames.at(i).info.data, sent.at(i).media);
+        QCOMPARE(frames.at(i).info.mediaHeader.isKeyFrame(), sent.at(i).key);
+    }
+    QCOMPARE(rec.count(key.ip, 90000), 1);
 }
 
 void TestPlayback::seekFlushesQueue()

@@ -3,6 +3,7 @@
 
 #include "PrivateProto.h"
 
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -366,6 +367,25 @@ void TestPrivateProto::parseByElementText()
     QCOMPARE(info.data, QByteArray("data"));
     r.parseStreamRawInfo(element, payload, info, false);
     QCOMPARE(info.data, fragment(0x11, 1, 1, "data"));
+
+    // The free function keeps the partial frame of the calling thread only.
+    const auto run = [](const QByteArray &p, RecvInfo &target) {
+        const QByteArray text = p.left(p.indexOf("</PrivateProto>") + int(qstrlen("</PrivateProto>")));
+        parseStreamRawInfo(text, p, target, true);
+        return target.data;
+    };
+    RecvInfo here;
+    here.ip = "127.0.0.1";
+    QVERIFY(run(streamPayload(90001, fragment(0x01, 1, 3, "ab", 777, 1)), here).isEmpty());
+    RecvInfo there = here;
+    QByteArray elsewhere;
+    QThread *other = QThread::create([&]() { elsewhere = run(streamPayload(90001, fragment(0x10, 2, 3, "c")), there); });
+    other->start();
+    QVERIFY(other->wait(5000));
+    delete other;
+    QVERIFY(elsewhere.isEmpty());
+    QCOMPARE(run(streamPayload(90001, fragment(0x10, 2, 3, "c")), here), QByteArray("abc"));
+    QCOMPARE(here.mediaHeader.frameTimeMs(), 777u);
 }
 
 QTEST_GUILESS_MAIN(TestPrivateProto)

@@ -22,6 +22,7 @@ private slots:
     void connectLoginHeartbeat();
     void loginRefusedAndNvrReplies();
     void heartbeatTimeoutAfterSilence();
+    void heartbeatReplySplitAtEveryByte();
     void reconnectBackoff();
     void noReconnectAfterLogout();
     void manualDisconnectStopsReconnect();
@@ -176,6 +177,31 @@ void TestTcpSession::heartbeatTimeoutAfterSilence()
     QTRY_VERIFY_WITH_TIMEOUT(dev->acceptedCount() == 2, 2000);
     QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 2000);
     QCOMPARE(sdk->session(key)->tryCount(), uint8_t(0));
+}
+
+void TestTcpSession::heartbeatReplySplitAtEveryByte()
+{
+    FacadeRecorder rec;
+    auto dev = startDevice(SimDevice::Nvr);
+    QVERIFY(dev);
+    const loginDev key = dev->loginKey();
+    QVERIFY(connectAndLogin(*dev, rec));
+    // Every reply arrives one byte per read, so its closing tag is cut across
+    // reads; it must still count as the heartbeat's answer.
+    dev->setSplitWrites(1, 0);
+    auto *sdk = KelvoSDKHelper::instance();
+    // Room for a slow byte-by-byte reply; a tag that is never recognised
+    // still ends the session within the test.
+    SdkTimings timings = fastTimings();
+    timings.replyTimeoutMs = 2000;
+    sdk->session(key)->setTimings(timings);
+    sdk->startHeartbeat(key);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 35001) >= 3, 8000);
+    QVERIFY(sdk->isConnected(key));
+    QVERIFY(rec.disconnectTimes(key.ip).isEmpty());
+    QCOMPARE(dev->acceptedCount(), 1);
+    QCOMPARE(findValuesInXml(rec.of(key.ip, 35001).last().info.xml, "body").value("Ipcs_stat"),
+             dev->state().channelStates);
 }
 
 void TestTcpSession::reconnectBackoff()

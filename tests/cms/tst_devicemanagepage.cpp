@@ -5,6 +5,7 @@
 
 #include "../onvif/OnvifFixtures.h"
 
+#include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
@@ -22,6 +23,7 @@
 #include "SimDevice.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -295,6 +297,23 @@ private slots:
         uncheckAll();
     }
 
+    // A connection that breaks before 100 % ends that device's upload as failed.
+    void upgradeDisconnectCountsAsFailure()
+    {
+        const QString ipc = m_ipc->address().toString();
+        FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ipc);
+        QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 10000);
+        m_ipc->setHandler(20001, [](SimConnection *c, const SimRequest &) { c->abort(); });
+        uncheckAll();
+        checkRow(ipc, true);
+        child<QPushButton>(m_page.get(), "m_OneUpgradeBtn")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Upgrade fail")), 15000);
+        QVERIFY(m_page->upgradingDevices().isEmpty());
+        m_ipc->removeHandler(20001);
+        uncheckAll();
+        QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 10000);
+    }
+
     void batchCredentialsReachEveryCheckedDevice()
     {
         uncheckAll();
@@ -433,10 +452,10 @@ private slots:
             const int row = CSearchManageWidget::findRowByText(ip, results, 0);
             QCOMPARE(results->item(row, 1)->text(), QStringLiteral("ONVIF"));
             QCOMPARE(results->item(row, 4)->text(), QStringLiteral("Search ok"));
-            QSignalSpy dbl(view, &QTableView::doubleClicked);
-            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
-                               view->visualRect(results->index(row, 2)).center());
-            qWarning() << "DBL" << dbl.count() << view->visualRect(results->index(row, 2)) << results->rowCount();
+            // A real double click: press and release, then the double-click press.
+            const QPoint at = view->visualRect(results->index(row, 2)).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
             QTRY_COMPARE(CSearchManageWidget::findRowByText(ip, results, 0), -1);
             search->reject();
         });
@@ -446,6 +465,52 @@ private slots:
         QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
         QVERIFY(storedAddresses().contains(ip));
         QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ip)->devType, 2);
+    }
+
+    // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF
+    // table and sends one discovery search; a private-protocol add sends none.
+    void addDialogOnvifRoad()
+    {
+        OnvifCam::CameraServer camera;
+        QVERIFY(camera.listen(QHostAddress(QStringLiteral("127.66.0.40"))));
+        camera.loadCameraDir(cameraDir(QStringLiteral("SUNBA")));
+        OnvifCam::ProbeResponder probes;
+        QVERIFY(probes.bind(QHostAddress(QStringLiteral("127.66.0.41"))));
+        probes.setProbeMatches({OnvifCam::ProbeResponder::fromServiceUriTemplate(
+            readFixture(QStringLiteral("onvif/test/serverMockup/Probe.xml")), camera.deviceServiceUrl())});
+        ONVIF::Service::instance()->setProbeTarget(probes.address(), probes.port());
+        const QString ip = camera.address().toString();
+
+        onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
+            QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), QStringLiteral("127.66.0.42"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
+        QTest::qWait(300);
+        QCOMPARE(probes.probeCount(), 0);
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
+        QTRY_VERIFY(m_page->getRowIndexByIp(QStringLiteral("127.66.0.42")) >= 0);
+
+        onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
+            child<QComboBox>(d, "comboBoxProtocol")->setCurrentIndex(1);
+            QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
+            child<QLineEdit>(d, "m_UserNamelineEdit")->setText(QStringLiteral("viewer"));
+            child<QLineEdit>(d, "m_PassWdlineEdit")->setText(QStringLiteral("s3cret"));
+            child<QLineEdit>(d, "m_DevNamelineEdit")->setText(QStringLiteral("Porch"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(probes.probeCount(), 2, 5000);
+        const FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip);
+        QVERIFY(dev);
+        QCOMPARE(dev->devType, 2);
+        QCOMPARE(dev->bOnvif, uint8_t(1));
+        QCOMPARE(dev->name, QStringLiteral("Porch"));
+        QVERIFY(storedAddresses().contains(ip));
+        QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
+        const auto entry = ONVIF::Service::instance()->getDevices().value(ip);
+        QCOMPARE(entry.user, QStringLiteral("viewer"));
+        QCOMPARE(entry.password, QStringLiteral("s3cret"));
     }
 };
 

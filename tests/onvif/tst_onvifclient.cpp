@@ -71,6 +71,13 @@ private slots:
             << "dig" << "n2" << "auth-int" << "auth-int";
         QTest::newRow("scheme in other case, odd spacing")
             << "  digest   REALM = \"r\" ,NONCE=\"x=y=\"  ,  QOP=\"auth\"" << "r" << "x=y=" << "auth" << "auth";
+        QTest::newRow("sha-256 offered before md5")
+            << "Digest realm=\"r\", qop=\"auth\", algorithm=SHA-256, nonce=\"s256\", "
+               "Digest realm=\"r\", qop=\"auth\", algorithm=MD5, nonce=\"bTU=\""
+            << "r" << "bTU=" << "auth" << "auth";
+        QTest::newRow("md5 without algorithm after sha-256")
+            << "Digest realm=\"r\", nonce=\"s256\", algorithm=\"SHA-256\", qop=\"auth\", Digest realm=\"r\", nonce=\"plain\", qop=\"auth-int\""
+            << "r" << "plain" << "auth-int" << "auth-int";
     }
 
     void parseChallenge()

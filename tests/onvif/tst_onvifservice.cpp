@@ -10,6 +10,9 @@
 #include "KelvoCommon.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -501,6 +504,133 @@ private slots:
         QTest::qWait(60); // the road timer fires for a stored device and fails at once
     }
 
+    void registeredByAddressLearnsItsServiceAddress()
+    {
+        // The add dialog registers a camera by IP alone (no service address), then searches.
+        startCamera("SUNBA", CameraServer::Auth::Digest);
+        ProbeResponder responder;
+        QVERIFY(responder.bind());
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
+        const QString hostPort = server->address().toString() + ":" + QString::number(server->port());
+        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"probe-uuid", "HW", "Lobby", hostPort})});
+
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(responder.address(), responder.port());
+        DevInfo registered = record(2);
+        registered.xaddr.clear();
+        registered.uuid = QStringLiteral("SERIAL-9");
+        QVERIFY(!service.modiflyDev(registered));
+        QCOMPARE(service.getDevices().value(registered.ip).status, 2);
+
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        service.setIgnoreList({registered.ip}); // the search page hides known devices
+        service.searchDevices();
+        QVERIFY(updated.wait(5000));
+        QTRY_COMPARE(responder.probeCount(), 2);
+        QTest::qWait(100);
+        QCOMPARE(updated.count(), 1); // the second probe's answer changes nothing
+
+        const DevInfo d = service.getDevices().value(registered.ip);
+        QCOMPARE(d.xaddr, server->deviceServiceUrl());
+        QCOMPARE(d.user, QStringLiteral("admin"));
+        QCOMPARE(d.password, QStringLiteral("s3cret"));
+        QCOMPARE(d.authMode, 2);
+        QCOMPARE(d.uuid, QStringLiteral("SERIAL-9"));
+        QCOMPARE(d.devName, QStringLiteral("Lobby"));
+        QCOMPARE(d.status, 1);
+        QCOMPARE(d.model, QStringLiteral("Performance-Series"));
+        QCOMPARE(d.streamUris.size(), 3);
+
+        // Known now: a later ProbeMatch leaves the entry alone.
+        QVERIFY(!service.handleProbeMatch(QString::fromUtf8(
+            ProbeResponder::fromSlotTemplate(tmpl, {"other", "HW", "N", "127.0.0.1:1"}))));
+        QCOMPARE(service.getDevices().value(registered.ip).xaddr, server->deviceServiceUrl());
+    }
+
+    void scopesOfRealDevices_data()
+    {
+        // Scope lists that eight real cameras announced (onvif-discovery, MIT).
+        QTest::addColumn<QStringList>("scopes");
+        QTest::addColumn<QString>("hardware");
+        QFile file(fixturePath("onvif-discovery/OnvifDiscovery.Tests/Resources/ScopesTestData.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray json = file.readAll();
+        if (json.startsWith("\xEF\xBB\xBF"))
+            json.remove(0, 3);
+        const QJsonArray devices = QJsonDocument::fromJson(json).object().value("Devices").toArray();
+        QCOMPARE(devices.size(), 8);
+        int i = 0;
+        for (const QJsonValue &device : devices) {
+            QStringList scopes;
+            for (const QJsonValue &scope : device.toObject().value("Scopes").toArray())
+                scopes << scope.toString();
+            QTest::addRow("device %d", ++i) << scopes << device.toObject().value("ExpectedModel").toString();
+        }
+    }
+
+    void scopesOfRealDevices()
+    {
+        QFETCH(QStringList, scopes);
+        QByteArray datagram = ProbeResponder::fromSlotTemplate(
+            readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt"),
+            {"u1", "H", "N", "127.0.0.5:1"});
+        const int open = datagram.indexOf("<wsdd:Scopes>") + int(strlen("<wsdd:Scopes>"));
+        const int close = datagram.indexOf("</wsdd:Scopes>");
+        QVERIFY(open > 20 && close > open);
+        QString escaped = scopes.join(' ').toHtmlEscaped();
+        datagram.replace(open, close - open, escaped.toUtf8());
+        Service service(QList<QHostAddress>{});
+        QVERIFY(service.handleProbeMatch(QString::fromUtf8(datagram)));
+        const DevInfo d = service.getDevices().value("127.0.0.5");
+        QTEST(d.hardware, "hardware");
+        QVERIFY(!d.location.contains('%'));
+        QVERIFY(!d.devName.contains('%'));
+        QTest::qWait(60);
+    }
+
+    void malformedReplyAtEachStep_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("GetCapabilities: broken attribute")
+            << OnvifCam::GetCapabilities << readCameraFile("unknown", "device_management/GetCapabilitiesResponse.xml");
+        QTest::newRow("GetCapabilities: undeclared prefixes")
+            << OnvifCam::GetCapabilities << readFixture("onvif/test/serverMockup/device.GetDNS.xml");
+        QTest::newRow("GetProfiles: log lines after the envelope")
+            << OnvifCam::GetProfiles << readCameraFile("SUNBA.405", "media2/GetProfilesResponse.xml");
+        QTest::newRow("GetProfiles: unclosed element")
+            << OnvifCam::GetProfiles << readCameraFile("SUNBA.405", "ptz/GetPresetsResponse.xml");
+        QTest::newRow("GetStreamUri: typographic quotes")
+            << OnvifCam::GetStreamUri << readFixture("onvif/test/serverMockup/Error.xml");
+        QTest::newRow("GetStreamUri: truncated")
+            << OnvifCam::GetStreamUri << readCameraFile("SUNBA", "media2/GetStreamUriResponse.xml").left(300);
+    }
+
+    void malformedReplyAtEachStep()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QByteArray, reply);
+        QVERIFY(!reply.isEmpty());
+        startCamera("SUNBA", CameraServer::Auth::None);
+        server->setReply(operation, reply);
+        Service service(QList<QHostAddress>{});
+        QSignalSpy updated(&service, &Service::updateDevInfo);
+        QVERIFY(!service.modiflyDev(record(0)));
+        QCOMPARE(updated.count(), 1);
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.status, 1); // the device answered who it is
+        QCOMPARE(out.model, QStringLiteral("Performance-Series"));
+        if (operation == OnvifCam::GetCapabilities)
+            QVERIFY(out.mediaXaddr.isEmpty());
+        if (operation != OnvifCam::GetStreamUri)
+            QVERIFY(out.profileTokens.isEmpty());
+        else
+            QCOMPARE(out.profileTokens.size(), 3);
+        // Nothing half-read is stored as an address.
+        QVERIFY(out.streamUris.isEmpty());
+        QCOMPARE(service.getUriInfo(out.ip, 0), QString());
+    }
+
     void scopes()
     {
         const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
@@ -519,8 +649,7 @@ private slots:
         DevInfo mine = d;
         mine.password = QStringLiteral("operator");
         mine.authMode = 1;
-        mine.xaddr.clear(); // no road traffic
-        service.modiflyDev(mine);
+        service.modiflyDev(mine); // its road is refused at once (nothing listens on port 1)
         service.searchDevices();
         QVERIFY(!service.handleProbeMatch(QString::fromUtf8(datagram)));
         QCOMPARE(service.getDevices().value("127.0.0.5").password, QStringLiteral("operator"));

@@ -15,6 +15,11 @@
 
 struct AVFrame;
 
+extern "C" {
+#include <libavcodec/bsf.h>
+#include <libavformat/avformat.h>
+}
+
 namespace testmedia {
 
 // testsrc2 clip; codec "h264" or "h265". Returns the path or "" on failure.
@@ -79,6 +84,48 @@ public:
     QSize size;
     int format = -1;
 };
+
+struct AnnexBFrame
+{
+    QByteArray data;
+    qint64 ms;
+    bool key;
+};
+
+// The frames of an MP4 file as a device would push them: Annex B with ms times.
+inline QVector<AnnexBFrame> annexBFrames(const QString &path)
+{
+    QVector<AnnexBFrame> out;
+    AVFormatContext *fmt = nullptr;
+    if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return out;
+    avformat_find_stream_info(fmt, nullptr);
+    AVStream *st = fmt->streams[0];
+    const AVBitStreamFilter *f =
+        av_bsf_get_by_name(st->codecpar->codec_id == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : "h264_mp4toannexb");
+    AVBSFContext *bsf = nullptr;
+    av_bsf_alloc(f, &bsf);
+    avcodec_parameters_copy(bsf->par_in, st->codecpar);
+    bsf->time_base_in = st->time_base;
+    av_bsf_init(bsf);
+    AVPacket *pkt = av_packet_alloc();
+    while (av_read_frame(fmt, pkt) >= 0) {
+        if (av_bsf_send_packet(bsf, pkt) < 0) {
+            av_packet_unref(pkt);
+            continue;
+        }
+        while (av_bsf_receive_packet(bsf, pkt) == 0) {
+            out.push_back({QByteArray(reinterpret_cast<const char *>(pkt->data), pkt->size),
+                           av_rescale_q(pkt->pts, st->time_base, AVRational{1, 1000}),
+                           bool(pkt->flags & AV_PKT_FLAG_KEY)});
+            av_packet_unref(pkt);
+        }
+    }
+    av_packet_free(&pkt);
+    av_bsf_free(&bsf);
+    avformat_close_input(&fmt);
+    return out;
+}
 
 class RtspServer
 {

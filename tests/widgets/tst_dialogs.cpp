@@ -570,8 +570,11 @@ void TstDialogs::passwordViewAsksForAuthentication()
     view->trigger();
     QCOMPARE(edit.echoMode(), QLineEdit::Password);
 
+    // The operator just types: the password field has the focus.
     whenModal([](QWidget *dialog) {
-        child<QLineEdit>(dialog, "m_ConfirmUserPasswordlineEdit")->setText(DEFAULT_LOCAL_PASSWORD);
+        auto *password = child<QLineEdit>(dialog, "m_ConfirmUserPasswordlineEdit");
+        QTRY_COMPARE(dialog->focusWidget(), static_cast<QWidget *>(password));
+        QTest::keyClicks(dialog->focusWidget(), DEFAULT_LOCAL_PASSWORD);
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     view->trigger();

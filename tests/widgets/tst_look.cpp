@@ -161,12 +161,13 @@ void TstLook::toast()
 
 void TstLook::timeline()
 {
-    QWidget page;
+    QMainWindow page; // the bars sit on a page of the main window
     page.setWindowTitle(QStringLiteral("Arming schedule"));
-    auto *layout = new QVBoxLayout(&page);
-    auto *bar = new CMoveDetectTimeline(&page);
+    page.setCentralWidget(new QWidget(&page));
+    auto *layout = new QVBoxLayout(page.centralWidget());
+    auto *bar = new CMoveDetectTimeline(page.centralWidget());
     bar->setMinimumSize(760, 50);
-    auto *hours = new CMoveDetectTimeline(&page);
+    auto *hours = new CMoveDetectTimeline(page.centralWidget());
     hours->setMinimumSize(760, 50);
     hours->setHourOnlyLabels(true);
     layout->addWidget(bar);

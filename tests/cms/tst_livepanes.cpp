@@ -1,0 +1,175 @@
+// The live panes and their play controller against the loopback RTSP server:
+// the restart rule, cancelled starts, failing and stalling streams, and which
+// pane a new stream takes.
+
+#include "I420Render2.h"
+#include "MainViewVideoPreview.h"
+#include "PlayerCommon.h"
+#include "TestMedia.h"
+#include "VideoPreviewPane.h"
+#include "VideoPreviewPlayController.h"
+
+#include <QTcpServer>
+#include <QtTest>
+
+namespace {
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs = 15000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+bool playing(VideoPreviewPane *pane)
+{
+    return pane->state() == VideoPreviewPane::State::Playing && pane->framesShown() > 2;
+}
+
+} // namespace
+
+class TestLivePanes : public QObject
+{
+    Q_OBJECT
+
+    testmedia::RtspServer m_rtsp;
+    QString m_urlA;
+    QString m_urlB;
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        player::registerMetaTypes();
+        const QString clip = testmedia::makeClip(QStringLiteral("clip.mp4"), QStringLiteral("h264"), 60);
+        QVERIFY(!clip.isEmpty());
+        QVERIFY(m_rtsp.start({QStringLiteral("/a=") + clip, QStringLiteral("/b=") + clip}));
+        m_urlA = m_rtsp.url(QStringLiteral("/a"));
+        m_urlB = m_rtsp.url(QStringLiteral("/b"));
+    }
+
+    void restartOnlyForANewAddress()
+    {
+        VideoPreviewPane pane(0);
+        pane.resize(320, 240);
+        pane.show();
+        VideoPreviewPlayController controller;
+
+        controller.play(&pane, m_urlA, QStringLiteral("a"), QStringLiteral("A"));
+        // Stopped at once, started after the pause.
+        QCOMPARE(pane.state(), VideoPreviewPane::State::Idle);
+        QCOMPARE(controller.pendingUrl(&pane), m_urlA);
+        QVERIFY(waitFor([&] { return playing(&pane); }));
+        QCOMPARE(pane.url(), m_urlA);
+        QCOMPARE(pane.title(), QStringLiteral("A"));
+
+        FFmpegPlayer *player = pane.player();
+        controller.play(&pane, m_urlA, QStringLiteral("a"), QStringLiteral("A"));
+        QVERIFY(controller.pendingUrl(&pane).isEmpty());
+        QCOMPARE(pane.player(), player);
+        QCOMPARE(pane.state(), VideoPreviewPane::State::Playing);
+
+        QElapsedTimer clock;
+        clock.start();
+        controller.play(&pane, m_urlB, QStringLiteral("b"), QStringLiteral("B"));
+        QCOMPARE(pane.state(), VideoPreviewPane::State::Idle);
+        QVERIFY(!pane.renderer()->currentFrame());
+        // A second request for the address being started changes nothing.
+        controller.play(&pane, m_urlB, QStringLiteral("b"), QStringLiteral("B"));
+        QVERIFY(waitFor([&] { return pane.state() != VideoPreviewPane::State::Idle; }));
+        QVERIFY2(clock.elapsed() >= 190, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(waitFor([&] { return playing(&pane); }));
+        QCOMPARE(pane.url(), m_urlB);
+        QCOMPARE(pane.deviceKey(), QStringLiteral("b"));
+    }
+
+    void stopDuringThePauseCancelsTheStart()
+    {
+        VideoPreviewPane pane(0);
+        VideoPreviewPlayController controller;
+        controller.play(&pane, m_urlA, QStringLiteral("a"), QStringLiteral("A"));
+        QTest::qWait(50);
+        controller.stop(&pane);
+        QTest::qWait(400);
+        QCOMPARE(pane.state(), VideoPreviewPane::State::Idle);
+        QVERIFY(!pane.player());
+    }
+
+    void unreachableAddressShowsFailure()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+
+        VideoPreviewPane pane(0);
+        VideoPreviewPlayController controller;
+        controller.setRestartDelayMs(0);
+        controller.play(&pane, QStringLiteral("rtsp://127.0.0.1:%1/none").arg(port), QString(), QStringLiteral("X"));
+        QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }));
+        QCOMPARE(pane.statusText(), VideoPreviewPane::tr("Play failed"));
+        QCOMPARE(pane.title(), QStringLiteral("X"));
+    }
+
+    void stalledStreamShowsFailureNotItsLastPicture()
+    {
+        testmedia::RtspServer server;
+        const QString clip = testmedia::makeClip(QStringLiteral("clip.mp4"), QStringLiteral("h264"), 60);
+        QVERIFY(server.start({QStringLiteral("/s=") + clip}));
+        VideoPreviewPane pane(0);
+        pane.resize(320, 240);
+        pane.show();
+        pane.setStallTimeoutMs(2500);
+        VideoPreviewPlayController controller;
+        controller.play(&pane, server.url(QStringLiteral("/s")), QString(), QStringLiteral("S"));
+        QVERIFY(waitFor([&] { return playing(&pane); }));
+
+        server.stopStreams();
+        QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }, 20000));
+        QVERIFY(!pane.statusText().isEmpty());
+        QVERIFY(!pane.renderer()->currentFrame());
+        QVERIFY(!pane.player());
+
+        // The same address asked for again starts anew.
+        server.quit();
+        controller.play(&pane, server.url(QStringLiteral("/s")), QString(), QStringLiteral("S"));
+        QCOMPARE(controller.pendingUrl(&pane), server.url(QStringLiteral("/s")));
+        controller.stop(&pane);
+    }
+
+    void choosingAPane()
+    {
+        MainViewVideoPreview page;
+        page.resize(800, 600);
+        page.show();
+        VideoPreviewPlayController *controller = page.controller();
+        controller->setRestartDelayMs(0);
+
+        page.selectPane(page.pane(2));
+        QCOMPARE(page.choosePane(QStringLiteral("x")), page.pane(2));
+        controller->play(page.pane(2), m_urlA, QStringLiteral("a"), QStringLiteral("A"));
+        // A key already on screen goes to its pane; the selected pane is busy,
+        // so another key takes the first free one.
+        QCOMPARE(page.choosePane(QStringLiteral("a")), page.pane(2));
+        QCOMPARE(page.choosePane(QStringLiteral("x")), page.pane(0));
+        QCOMPARE(page.panesOf(QStringLiteral("a")), QList<VideoPreviewPane *> {page.pane(2)});
+
+        // Leaving the 4-pane layout for one pane ends the streams left off screen.
+        page.setLayoutCount(1);
+        QCOMPARE(page.selectedPane(), page.pane(0));
+        QTest::qWait(50);
+        QCOMPARE(page.pane(2)->state(), VideoPreviewPane::State::Idle);
+        QVERIFY(page.panesOf(QStringLiteral("a")).isEmpty());
+        page.setLayoutCount(3);
+        QCOMPARE(page.layoutCount(), 1);
+        page.stopAll();
+    }
+};
+
+QTEST_MAIN(TestLivePanes)
+#include "tst_livepanes.moc"

@@ -1,0 +1,147 @@
+// The local login against a real database: refused and accepted accounts,
+// the remembered automatic login, and the cards a rights string shows.
+
+#include "LoginDialog.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "SplashScreen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+
+class TestShellLogin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        auto user = QSharedPointer<CMS_User>::create();
+        user->Name = QStringLiteral("viewer");
+        user->password = QStringLiteral("pw-viewer");
+        user->RoleId = 1;
+        user->Rights = QStringLiteral("1001000");
+        QVERIFY(OrmHelper::saveUser(user));
+    }
+
+    void seededAccountLogsInAutomatically()
+    {
+        QString name;
+        QString rights;
+        QVERIFY(LoginDialog::tryAutoLogin(&name, &rights));
+        QCOMPARE(name, DEFAULT_LOCAL_USER);
+        QCOMPARE(rights, DEFAULT_RIGHTS);
+    }
+
+    void wrongPasswordIsRefused()
+    {
+        LoginDialog dialog;
+        dialog.userBox()->setCurrentText(QStringLiteral("viewer"));
+        dialog.passwordEdit()->setText(QStringLiteral("nope"));
+        dialog.onBtnLoginClicked();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.message(), LoginDialog::tr("Incorrect user name or password"));
+        QVERIFY(dialog.passwordEdit()->text().isEmpty());
+        QVERIFY(dialog.rights().isEmpty());
+
+        dialog.userBox()->setCurrentText(QString());
+        dialog.onBtnLoginClicked();
+        QCOMPARE(dialog.message(), LoginDialog::tr("Please enter the user name and password"));
+    }
+
+    void acceptedLoginRemembersOrForgets()
+    {
+        {
+            LoginDialog dialog;
+            dialog.userBox()->setCurrentText(QStringLiteral("viewer"));
+            dialog.passwordEdit()->setText(QStringLiteral("pw-viewer"));
+            dialog.autoLoginBox()->setChecked(true);
+            dialog.onBtnLoginClicked();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.rights(), QStringLiteral("1001000"));
+        }
+        QString name;
+        QString rights;
+        QVERIFY(LoginDialog::tryAutoLogin(&name, &rights));
+        QCOMPARE(name, QStringLiteral("viewer"));
+        QCOMPARE(rights, QStringLiteral("1001000"));
+
+        {
+            LoginDialog dialog;
+            QCOMPARE(dialog.userBox()->currentText(), QStringLiteral("viewer"));
+            QVERIFY(dialog.autoLoginBox()->isChecked());
+            dialog.passwordEdit()->setText(QStringLiteral("pw-viewer"));
+            dialog.autoLoginBox()->setChecked(false);
+            dialog.onBtnLoginClicked();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(!LoginDialog::tryAutoLogin(&name, &rights));
+        QVERIFY(OrmHelper::getConfig()->password.isEmpty());
+
+        // A remembered password that no longer matches does not log in.
+        auto config = OrmHelper::getConfig();
+        config->bAutoLogin = true;
+        config->password = QStringLiteral("stale");
+        QVERIFY(OrmHelper::saveConfig(config));
+        QVERIFY(!LoginDialog::tryAutoLogin(&name, &rights));
+    }
+
+    void rightsDecideTheCards_data()
+    {
+        QTest::addColumn<QString>("rights");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("all") << QStringLiteral("1111111") << QList<int> {0, 1, 2, 3, 4, 5, 6};
+        QTest::newRow("live and devices") << QStringLiteral("1001000") << QList<int> {0, 3};
+        QTest::newRow("none") << QStringLiteral("0000000") << QList<int> {};
+        QTest::newRow("short string") << QStringLiteral("01") << QList<int> {1};
+        QTest::newRow("greater than zero") << QStringLiteral("2a0:000") << QList<int> {0, 1, 3};
+    }
+
+    void rightsDecideTheCards()
+    {
+        QFETCH(QString, rights);
+        QFETCH(QList<int>, shown);
+        QList<int> allowed;
+        for (int page = 0; page < MainWindow::PageCount; ++page) {
+            if (MainWindow::rightAllows(rights, page))
+                allowed << page;
+        }
+        QCOMPARE(allowed, shown);
+    }
+
+    void windowShowsOnlyAllowedCards()
+    {
+        MainWindow window;
+        window.setRights(QStringLiteral("1001000"));
+        for (int page = 0; page < MainWindow::PageCount; ++page)
+            QCOMPARE(window.isCardVisible(page), page == 0 || page == 3);
+        // A page the rights do not allow cannot be opened.
+        window.setRights(QStringLiteral("0001000"));
+        window.showPage(MainWindow::LiveVideo);
+        QCOMPARE(window.currentPage(), -1);
+        window.showPage(MainWindow::DeviceManagement);
+        QCOMPARE(window.currentPage(), int(MainWindow::DeviceManagement));
+        window.closeApp();
+    }
+
+    void splashSteps()
+    {
+        SplashScreen splash;
+        splash.show();
+        splash.setProgress(30, QStringLiteral("Init app..."));
+        QCOMPARE(splash.progress(), 30);
+        splash.setProgress(140, QStringLiteral("Finished！"));
+        QCOMPARE(splash.progress(), 100);
+        QCOMPARE(splash.text(), QStringLiteral("Finished！"));
+    }
+};
+
+QTEST_MAIN(TestShellLogin)
+#include "tst_shelllogin.moc"

@@ -1,0 +1,302 @@
+#include "FFmpegReplayWidget.h"
+#include "I420Render2.h"
+#include "TestMedia.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+class TestReplay : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_clip[4];
+    QString m_short, m_265;
+
+    static qint64 shown(FFmpegReplayWidget &w, int i) { return w.paneRender(i)->framesReceived(); }
+
+    // Seconds reported for the focused pane.
+    static QList<qlonglong> seconds(const QSignalSpy &spy, int index)
+    {
+        QList<qlonglong> out;
+        for (const auto &args : spy)
+            if (args.at(0).toInt() == index)
+                out << args.at(1).toLongLong();
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        player::registerMetaTypes();
+        for (int i = 0; i < 4; ++i) {
+            m_clip[i] = testmedia::makeClip(QString("pane%1.mp4").arg(i), "h264", 10);
+            QVERIFY(!m_clip[i].isEmpty());
+        }
+        m_short = testmedia::makeClip("short.mp4", "h264", 3);
+        m_265 = testmedia::makeClip("short265.mp4", "h265", 3);
+        QVERIFY(!m_short.isEmpty() && !m_265.isEmpty());
+    }
+
+    void fourPanesSpeedAndPause()
+    {
+        FFmpegReplayWidget w;
+        w.resize(800, 600);
+        w.show();
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(w.playFile(i, m_clip[i]));
+        w.setSpeed(1, 2.0f);
+        QCOMPARE(w.speed(1), 2.0f);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) > 0, 5000);
+        QVERIFY(w.pause(2));
+        QVERIFY(w.isPaused(2));
+        QTest::qWait(200);
+        const qint64 base[4] = {shown(w, 0), shown(w, 1), shown(w, 2), shown(w, 3)};
+        QTest::qWait(2000);
+        const qint64 d0 = shown(w, 0) - base[0], d1 = shown(w, 1) - base[1], d2 = shown(w, 2) - base[2],
+                     d3 = shown(w, 3) - base[3];
+        qInfo() << "frames in 2 s:" << d0 << d1 << d2 << d3;
+        QVERIFY(d0 >= 40 && d0 <= 60);
+        QVERIFY(d3 >= 40 && d3 <= 60);
+        QVERIFY2(d1 >= 85 && d1 <= 110, qPrintable(QString::number(d1)));
+        QCOMPARE(d2, qint64(0));
+        QVERIFY(w.resume(2));
+        QVERIFY(!w.isPaused(2));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) > base[2], 2000);
+        w.stopAll();
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(w.isStopped(i));
+            QVERIFY(!w.isPlaying(i));
+            QCOMPARE(w.speed(i), 1.0f);
+            QVERIFY(!w.paneRender(i)->currentFrame());
+        }
+    }
+
+    void seekIntoTheMiddle()
+    {
+        FFmpegReplayWidget w;
+        w.show();
+        w.setFocusIndex(1);
+        QSignalSpy sec(&w, &FFmpegReplayWidget::emitReplayTimestampS);
+        QVERIFY(w.playFile(1, m_clip[1]));
+        QTRY_VERIFY_WITH_TIMEOUT(sec.count() > 0, 5000);
+        QCOMPARE(seconds(sec, 1).first(), 0LL);
+        w.seek(1, 5000);
+        sec.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(sec.count() >= 2, 4000);
+        const QList<qlonglong> after = seconds(sec, 1);
+        QVERIFY2(after.first() >= 5 && after.first() <= 6, qPrintable(QString::number(after.first())));
+        // Only the focused pane reports its time.
+        QVERIFY(w.playFile(2, m_clip[2]));
+        QTest::qWait(500);
+        QCOMPARE(seconds(sec, 2).size(), 0);
+    }
+
+    void endOfFile()
+    {
+        FFmpegReplayWidget w;
+        QSignalSpy done(&w, &FFmpegReplayWidget::emitPlayFinished);
+        QSignalSpy errors(&w, &FFmpegReplayWidget::emitPlayError);
+        w.setSpeed(3, 4.0f);
+        QVERIFY(w.playFile(3, m_short));
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QCOMPARE(done.first().at(0).toInt(), 3);
+        QCOMPARE(done.first().at(1).toString(), m_short);
+        QCOMPARE(w.playUrl(3), m_short);
+        QCOMPARE(errors.count(), 0);
+        w.setPlayUrl(0, QDir::current().filePath("missing.mp4"));
+        w.play(0);
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 5000);
+        QCOMPARE(errors.first().at(0).toInt(), 0);
+    }
+
+    void snapshot()
+    {
+        FFmpegReplayWidget w;
+        QSignalSpy cap(&w, &FFmpegReplayWidget::emitCaptureResult);
+        const QString none = QDir::current().filePath("none.jpg");
+        w.setKey(2, none);  // nothing plays there
+        QCOMPARE(cap.count(), 1);
+        QCOMPARE(cap.first().at(0).toBool(), false);
+        cap.clear();
+        QVERIFY(w.playFile(2, m_clip[2]));
+        const QString path = QDir::current().filePath("cap/replay.jpg");
+        w.setKey(2, path);
+        QTRY_COMPARE_WITH_TIMEOUT(cap.count(), 1, 5000);
+        QVERIFY(cap.first().at(0).toBool());
+        QCOMPARE(cap.first().at(1).toString(), path);
+        QCOMPARE(QImage(path).size(), QSize(320, 240));
+    }
+
+    void pushedStreams_data()
+    {
+        QTest::addColumn<bool>("h265");
+        QTest::newRow("h264") << false;
+        QTest::newRow("h265") << true;
+    }
+    void pushedStreams()
+    {
+        QFETCH(bool, h265);
+        const auto frames = testmedia::annexBFrames(h265 ? m_265 : m_short);
+        QVERIFY(frames.size() >= 70);
+        FFmpegReplayWidget w;
+        w.show();
+        w.setCustomIo(true);
+        w.setFocusIndex(2);
+        QSignalSpy sec(&w, &FFmpegReplayWidget::emitReplayTimestampS);
+        QSignalSpy ms(&w, &FFmpegReplayWidget::emitReplayTimestampMS);
+        const qint64 dayMs = 10 * 3600 * 1000LL;  // the device's time: 10:00:00 into the day
+        const QString key = "192.168.1.10_1";
+        w.initStream(key, 2, h265, true);
+        QVERIFY(w.isInitialized(2));
+        // Data that comes before play() waits for the pane.
+        std::atomic_bool go{false};
+        std::thread worker([&] {
+            for (int i = 0; i < frames.size(); ++i) {
+                if (i == 10)
+                    go = true;
+                w.appendData(key, frames[i].data.constData(), frames[i].data.size(), dayMs + frames[i].ms, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(go.load(), 3000);
+        w.play(2);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) >= 50, 8000);
+        worker.join();
+        QCOMPARE(w.paneRender(2)->frameSize(), QSize(320, 240));
+        const QList<qlonglong> s = seconds(sec, 2);
+        QVERIFY(!s.isEmpty());
+        QCOMPARE(s.first(), 36000LL);
+        QVERIFY(s.last() >= 36001 && s.last() <= 36003);
+        QVERIFY(!ms.isEmpty());
+        const qulonglong first = ms.first().at(0).toULongLong();
+        QVERIFY2(first >= qulonglong(dayMs) && first < qulonglong(dayMs + 100), qPrintable(QString::number(first)));
+        // Data for a key no pane has is dropped.
+        w.appendData("other", frames[0].data.constData(), frames[0].data.size(), 0, 0);
+        // Seek of a pushed stream empties the queues; stop ends the pane.
+        w.seek(2, 0);
+        w.stop(2);
+        QVERIFY(w.isStopped(2));
+        QVERIFY(!w.isInitialized(2));
+    }
+
+    void foreignThreadsWhileStopping()
+    {
+        // The cloud window's receiver: initStream/play/appendData from the
+        // library's thread while the GUI stops and restarts the panes.
+        const auto frames = testmedia::annexBFrames(m_short);
+        auto *w = new FFmpegReplayWidget;
+        w->show();
+        w->setCustomIo(true);
+        std::atomic_bool quit{false};
+        std::vector<std::thread> workers;
+        for (int t = 0; t < 2; ++t) {
+            workers.emplace_back([&, t] {
+                const QString key = QString::number(t);
+                int i = 0;
+                while (!quit) {
+                    if (!w->isInitialized(t) && !w->isStopped(t)) {
+                        w->initStream(key, t, false, true);
+                        w->play(t);
+                    }
+                    const auto &f = frames[i % frames.size()];
+                    w->appendData(key, f.data.constData(), f.data.size(), f.ms + 3000 * (i / frames.size()), 0);
+                    ++i;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                }
+            });
+        }
+        for (int round = 0; round < 6; ++round) {
+            QTest::qWait(300);
+            w->stop(round % 2);
+            QTest::qWait(50);
+            w->resetParams(round % 2);  // lets the receiver set the pane up again
+            if (round == 3)
+                w->stopAll();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(shown(*w, 0) + shown(*w, 1) > 0, 5000);
+        w->stopAll();  // while the data still comes
+        QTest::qWait(200);
+        // The receiver is unregistered before its widget goes, as the cloud
+        // window does; the players are still running when it is deleted.
+        w->resetParams(0);
+        QTest::qWait(200);
+        quit = true;
+        for (auto &t : workers)
+            t.join();
+        delete w;
+    }
+
+    void paneBookkeeping()
+    {
+        FFmpegReplayWidget w;
+        QSignalSpy focus(&w, &FFmpegReplayWidget::emitFocusViewChanged);
+        QCOMPARE(w.focusIndex(), 0);
+        w.setFocusIndex(3);
+        QCOMPARE(w.focusIndex(), 3);
+        QCOMPARE(focus.count(), 1);
+        w.setFocusIndex(-1);
+        w.setFocusIndex(7);
+        QCOMPARE(w.focusIndex(), 3);
+        QCOMPARE(w.playUrl(5), QString());
+        QCOMPARE(w.speed(5), 0.0f);
+        QVERIFY(!w.isPaused(5));
+        QVERIFY(!w.pause(1));  // nothing plays
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("index  invalied"));
+        w.resetParams(4);
+        w.setOverlayText(1, "Cam A");
+        QCOMPARE(w.paneRender(1)->overlayText(), QString("Connecting to [Cam A]"));
+        w.setPlayUrl(1, "/x.mp4");
+        QCOMPARE(w.playUrl(1), QString("/x.mp4"));
+    }
+
+    void fullScreenAndEsc()
+    {
+        QWidget host;
+        auto *layout = new QVBoxLayout(&host);
+        auto *w = new FFmpegReplayWidget(&host);
+        layout->addWidget(w);
+        host.show();
+        QSignalSpy changed(w, &FFmpegReplayWidget::sigFullScreenChanged);
+        QSignalSpy moved(w, &FFmpegReplayWidget::sigFullScreenMouseMove);
+        w->setFullScreen();
+        QVERIFY(w->isFullScreenMode());
+        QVERIFY(w->isWindow());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.last().at(0).toBool(), true);
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w->paneRender(0)->parentWidget(), &move);
+        QCOMPARE(moved.count(), 1);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->isFullScreenMode());
+        QVERIFY(!w->isWindow());
+        QCOMPARE(changed.last().at(0).toBool(), false);
+    }
+
+    void contextMenuActions()
+    {
+        FFmpegReplayWidget w;
+        w.show();
+        QVERIFY(w.playFile(0, m_clip[0]));
+        QSignalSpy cap(&w, &FFmpegReplayWidget::emitSigCapture);
+        QSignalSpy stop(&w, &FFmpegReplayWidget::emitSigStop);
+        w.slotContextMenu(0, w.mapToGlobal(QPoint(10, 10)));
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = w.findChild<QMenu *>()) != nullptr);
+        const auto actions = menu->actions();
+        QCOMPARE(actions.size(), 4);
+        actions[0]->trigger();
+        actions[3]->trigger();
+        QCOMPARE(cap.count(), 1);
+        QCOMPARE(stop.count(), 1);
+        QCOMPARE(cap.first().at(0).toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TestReplay)
+#include "tst_replay.moc"

@@ -71,6 +71,8 @@ QString makeClip(const QString &dir, const QString &name, const QString &codec, 
                  bool timestamp = false)
 {
     const QString path = QDir(dir).filePath(name);
+    if (QFile::exists(path))
+        return path;  // kept from an earlier run (BENCH_CLIP_DIR)
     QString filter = QStringLiteral("testsrc2=size=%1x%2:rate=25").arg(o.w).arg(o.h);
     QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i", filter, "-t", QString::number(seconds),
                      "-pix_fmt", "yuv420p", "-bf", "0", "-g", "25", "-b:v", "4M"};
@@ -181,9 +183,14 @@ int main(int argc, char **argv)
         grid = 4;
     }
     std::printf("cores: %ld, size %dx%d, %d s\n", sysconf(_SC_NPROCESSORS_ONLN), o.w, o.h, o.seconds);
-    QTemporaryDir dir;
-    const QString h264 = makeClip(dir.path(), "a264.mp4", "h264", o, o.seconds);
-    const QString h265 = makeClip(dir.path(), "a265.mp4", "h265", o, o.quick ? 2 : 10);
+    QTemporaryDir tmp;
+    // BENCH_CLIP_DIR keeps the generated clips between runs.
+    const QString clipDir = qEnvironmentVariableIsSet("BENCH_CLIP_DIR")
+                                ? qEnvironmentVariable("BENCH_CLIP_DIR") + QStringLiteral("/%1x%2_%3").arg(o.w).arg(o.h).arg(o.seconds)
+                                : tmp.path();
+    QDir().mkpath(clipDir);
+    const QString h264 = makeClip(clipDir, "a264.mp4", "h264", o, o.seconds);
+    const QString h265 = makeClip(clipDir, "a265.mp4", "h265", o, o.quick ? 2 : 10);
     if (h264.isEmpty() || h265.isEmpty()) {
         std::printf("cannot make the test clips\n");
         return 1;
@@ -196,9 +203,10 @@ int main(int argc, char **argv)
             double cpuP = 0, cpuF = 0;
             const double pf = playerFps(file, threads, &frames, &cpuP);
             const double ff = ffmpegFps(file, threads, frames, &cpuF);
-            std::printf("decode %s threads=%s: player %.1f fps (cpu %.2f s), ffmpeg %.1f fps (cpu %.2f s), ratio %.2f\n",
-                        file.endsWith("a264.mp4") ? "H.264" : "H.265", threads ? "1" : "auto", pf, cpuP, ff, cpuF,
-                        pf / ff);
+            std::printf("decode %s threads=%s, %d frames: player %.1f fps (cpu %.2f s), ffmpeg %.1f fps (cpu %.2f s), "
+                        "ratio %.2f\n",
+                        file.endsWith("a264.mp4") ? "H.264" : "H.265", threads ? "1" : "auto", frames, pf, cpuP, ff,
+                        cpuF, pf / ff);
         }
     }
 
@@ -210,6 +218,8 @@ int main(int argc, char **argv)
     }
     const QString url = QStringLiteral("rtsp://127.0.0.1:%1/g").arg(server.port);
     const int liveMs = (o.seconds - 1) * 1000;
+    if (qEnvironmentVariableIsSet("BENCH_DECODE_ONLY"))
+        return 0;
     for (bool render : {false, true}) {
         const long rss0 = rssKb();
         QWidget window;

@@ -349,6 +349,8 @@ void LogHandler::emergencyFlush() noexcept
             if (QChar::isHighSurrogate(code) && p < end && p->isLowSurrogate()) {
                 code = QChar::surrogateToUcs4(ushort(code), p->unicode());
                 ++p;
+            } else if (QChar::isSurrogate(code)) {
+                code = 0xFFFD; // a lone half of a pair stays valid UTF-8
             }
             char out[4];
             size_t n;

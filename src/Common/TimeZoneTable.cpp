@@ -314,17 +314,16 @@ QString TimeZoneTable::zoneIndexText(const QString &display, bool asOffset)
 {
     init();
     const Tables &t = tables();
-    int p = -1;
+    QString key;
+    int p = 0;
     for (int i = t.zones.size() - 1; i >= 0; --i) {
         if (t.zones.at(i).second == display) {
+            key = t.zones.at(i).first;
             p = i;
             break;
         }
     }
-    // An unknown display text has no key and no offset.
-    if (p < 0)
-        return QString();
-    const QString key = t.zones.at(p).first;
+    // An unknown display text has no key; as an offset it takes the first group's.
     if (!asOffset)
         return key;
 

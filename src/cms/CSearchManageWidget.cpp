@@ -191,7 +191,7 @@ void CSearchManageWidget::addOnvifDev()
         }
         const QString state = entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password.");
         appendRow({entry.ip, QStringLiteral("ONVIF"), entry.uuid.toUpper(), entry.firmwareVersion, state,
-                   entry.hardware, QString()},
+                   entry.hardware.isEmpty() ? entry.model : entry.hardware, QString()},
                   QString());
     }
     stopSearch();

@@ -171,10 +171,26 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
     if (CustomDialog::showMessage(SharedTexts::areYouSureText() + ending, true, true, 0) != 1)
         return;
 
+    QStringList goneNames;
+    for (const auto &g : OrmHelper::getAllOrganizations()) {
+        if (g && subtreeOf(id).contains(static_cast<int>(g->id)))
+            goneNames << g->Name;
+    }
     auto group = QSharedPointer<CMS_Organization>::create();
     group->id = id;
-    if (!OrmHelper::DelOrganization(group))
+    if (OrmHelper::DelOrganization(group)) {
+        // The database moved their devices to the default group; keep the
+        // registered records in step so a later change does not lose it.
+        QString defaultName = DEFAULT_GROUP;
+        for (const auto &g : OrmHelper::getAllOrganizations()) {
+            if (g && g->id == 1)
+                defaultName = g->Name;
+        }
+        for (const QString &name : qAsConst(goneNames))
+            moveDevicesToGroup(name, defaultName);
+    } else {
         qWarning() << "group delete failed, id" << id;
+    }
     if (m_shownId == id || subtreeOf(id).contains(m_shownId))
         m_shownId = 0;
     refreshGroups();
@@ -195,6 +211,7 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
         return;
 
     QSharedPointer<CMS_Organization> group;
+    QString oldName;
     if (m_editId) {
         group = QSharedPointer<CMS_Organization>::create();
         group->id = m_editId;
@@ -203,6 +220,7 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
             refreshGroups();
             return;
         }
+        oldName = group->Name;
         group->Name = name;
         group->Remark = remark;
         if (ui->comboBoxParent->isEnabled()) {
@@ -223,6 +241,8 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
     }
     if (!OrmHelper::saveOrganization(group))
         qWarning() << "group save failed" << name;
+    else if (!oldName.isEmpty() && oldName != name)
+        moveDevicesToGroup(oldName, name);
 
     const int savedId = static_cast<int>(group->id);
     refreshGroups();
@@ -231,6 +251,18 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
     if (savedId > 0) {
         selectTreeItem(savedId);
         showGroup(savedId);
+    }
+}
+
+void DeviceGroupManage::moveDevicesToGroup(const QString &from, const QString &to)
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    if (!registry)
+        return;
+    // Stored rows refer to groups by id; only the names held in memory follow.
+    for (FUN_DEV_INFO *dev : registry->getAllDevInfo()) {
+        if (dev && dev->group == from)
+            dev->group = to;
     }
 }
 

@@ -49,6 +49,7 @@ private:
     bool isRootGroup(int id) const;
     void setParentChoicesEnabled(const QSet<int> &disabled);
     void selectTreeItem(int id);
+    void moveDevicesToGroup(const QString &from, const QString &to);
 
     Ui::DeviceGroupManage *ui;
     QStandardItemModel *m_model;

@@ -47,6 +47,7 @@ DeviceManageWidget::DeviceManageWidget(QWidget *parent)
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &DeviceManageWidget::onDisconnectDev);
 
     // Elide against the laid-out widths, not the default ones.
+    resize(size().expandedTo(minimumSizeHint()));
     layout()->activate();
     CommonHelper::elideChildTexts(this);
     CommonHelper::addCopyMenu(this);

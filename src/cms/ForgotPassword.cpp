@@ -137,8 +137,9 @@ void ForgotPassword::parseXml(const RecvInfo &info)
     case 14020:
         m_dev->password = m_newPassword;
         emit resetPassword(m_dev->ip, m_newPassword);
-        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
+        // Closed first: a toast shown over this dialog would close with it.
         close();
+        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
         break;
     default:
         break;

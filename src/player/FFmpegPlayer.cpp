@@ -326,7 +326,8 @@ void FFmpegPlayer::run()
 void FFmpegPlayer::runPushed()
 {
     auto *video = new VideoDecode;
-    if (!video->openCodec(m_h265 ? AV_CODEC_ID_HEVC : AV_CODEC_ID_H264, m_hardware, false)) {
+    // Pushed frames come paced by their sender: decode without frame-thread delay.
+    if (!video->openCodec(m_h265 ? AV_CODEC_ID_HEVC : AV_CODEC_ID_H264, m_hardware, true)) {
         delete video;
         fail(player::ErrDecoderFailed);
         return;

@@ -139,6 +139,7 @@ void FFmpegReplayWidget::initStream(const QString &key, int index, bool h265, bo
 {
     if (!valid(index))
         return;
+    FFmpegPlayer *running = nullptr;
     {
         QMutexLocker lock(&m_mutex);
         Pane &p = m_panes[index];
@@ -154,16 +155,15 @@ void FFmpegReplayWidget::initStream(const QString &key, int index, bool h265, bo
         p.customIo = customIo;
         p.initialized = true;
         p.stopped = false;
+        p.paused = false;
+        // From here on, data for the key waits for the next play().
+        running = p.player;
+        p.player = nullptr;
     }
-    runOnGui([this, index] {
-        bool running = false;
-        {
-            QMutexLocker lock(&m_mutex);
-            running = m_panes[index].player != nullptr;
-        }
-        if (running)
-            doStop(index, false);
-    });
+    if (running) {
+        running->requestStop();  // thread-safe; the GUI thread disposes of it
+        runOnGui([this, running] { retirePlayer(running); });
+    }
 }
 
 void FFmpegReplayWidget::setPlayUrl(int index, const QString &url)

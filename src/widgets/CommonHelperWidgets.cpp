@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -47,6 +48,11 @@ void CommonHelper::setElidedButtonText(QAbstractButton *button)
 void CommonHelper::setElidedLabelText(QLabel *label)
 {
     if (!label)
+        return;
+    // Eliding would wipe a picture label's pixmap, cut a wrapped message down
+    // to one line, or break the markup of a link; those labels are left alone.
+    if (label->text().isEmpty() || label->wordWrap() || label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
         return;
     const QFontMetrics fm(label->font());
     const QString text = fullText(label->text(), label->toolTip(), fm, label->width());

@@ -4,4 +4,3 @@ kelvo_add_test(tst_devicedialogs SOURCES tst_devicedialogs.cpp DevicePagesTestUt
     LIBS cms simdevice GUI TIMEOUT 180)
 kelvo_add_test(tst_devicemanagepage SOURCES tst_devicemanagepage.cpp DevicePagesTestUtil.h
     LIBS cms simdevice onvifcam GUI TIMEOUT 240)
-kelvo_add_test(tst_zz_shots SOURCES tst_zz_shots.cpp LIBS cms GUI)

@@ -343,12 +343,18 @@ private slots:
         QCOMPARE(device.state().password, QStringLiteral("new<&pw"));
         QCOMPARE(copy.password, QStringLiteral("new<&pw"));
         QCOMPARE(device.requestCount(14017), 1);
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
         sdk->logoutDev(device.loginKey());
         sdk->logoutDev(other.loginKey());
     }
 
     void editDialogForgetOfflineOrDefault()
     {
+        SimDevice other(SimDevice::Ipc);
+        QVERIFY(other.listen(QHostAddress(QStringLiteral("127.61.0.7"))));
+        KelvoSDKHelper::instance()->connectDev(other.loginKey());
+        QVERIFY(waitFor([&] { return KelvoSDKHelper::instance()->isConnected(other.loginKey()); }));
+
         FUN_DEV_INFO copy;
         copy.ip = QStringLiteral("127.61.0.99"); // no session: the request is dropped
         copy.loginStatus = 0;
@@ -358,11 +364,15 @@ private slots:
             QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
             QVERIFY(toastTexts().contains(QStringLiteral("Connection failed")));
             copy.loginStatus = 1;
+            // Another device's reset information is not this device's.
+            other.pushMessage(14019, QStringLiteral("<QRCodeInfo>OTHER-QR</QRCodeInfo>"));
+            QTest::qWait(200);
             QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
             QVERIFY(toastTexts().contains(QStringLiteral("The password is the default.")));
             QTest::mouseClick(child<QPushButton>(d, "m_btnClose"), Qt::LeftButton);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        KelvoSDKHelper::instance()->logoutDev(other.loginKey());
     }
 
     void forgotPasswordResultTexts()
@@ -561,6 +571,9 @@ private slots:
         QCOMPARE(lobby->text(), QStringLiteral("Lobby"));
         const int lobbyId = lobby->data(DeviceGroupManage::IdRole).toInt();
 
+        FUN_DEV_INFO *member = registerDevice(QStringLiteral("10.3.3.3"));
+        member->group = QStringLiteral("Lobby");
+
         // Another level, then edit Lobby: renamed in place, its parent stays,
         // and it cannot move below itself.
         dialog.showGroup(lobbyId);
@@ -585,6 +598,7 @@ private slots:
         for (const DEV_GROUP_INFO &g : DeviceInfoManager::instance()->getAllGroups())
             registryNames << g.name;
         QCOMPARE(registryNames, names);
+        QCOMPARE(member->group, QStringLiteral("Hall"));
 
         // The default group stays; Hall goes with everything below it.
         tree->setCurrentIndex(model->index(0, 0));
@@ -603,6 +617,7 @@ private slots:
         QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
         QCOMPARE(DeviceInfoManager::instance()->getAllGroups().size(), 1);
         QCOMPARE(model->item(0)->rowCount(), 0);
+        QCOMPARE(member->group, QStringLiteral("Default"));
     }
 };
 

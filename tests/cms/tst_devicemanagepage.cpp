@@ -12,6 +12,7 @@
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
+#include "EditClientDevDlg.h"
 #include "DevicePagesTestUtil.h"
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
@@ -220,6 +221,42 @@ private slots:
         m_nvr->setRefuseConnections(false);
         child<QPushButton>(m_page.get(), "pushButtonUpdate")->click();
         QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+    }
+
+    void rowButtons()
+    {
+        const QString ipc = m_ipc->address().toString();
+        auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
+        auto rowButton = [&](const QString &ip, const char *name) {
+            QWidget *manage =
+                view->indexWidget(model()->index(m_page->getRowIndexByIp(ip), DeviceManageWidget::ColOperation));
+            return child<QPushButton>(manage, name);
+        };
+
+        QSignalSpy config(SignalsHelper::instance(), &SignalsHelper::signalDevConfig);
+        QSignalSpy users(SignalsHelper::instance(), &SignalsHelper::signalDevUser);
+        QSignalSpy channels(SignalsHelper::instance(), &SignalsHelper::signalNVRChannels);
+        QTest::mouseClick(rowButton(ipc, "pushButtonSet"), Qt::LeftButton);
+        QTest::mouseClick(rowButton(ipc, "pushButtonUser"), Qt::LeftButton);
+        QTest::mouseClick(rowButton(m_nvr->address().toString(), "pushButtonChannel"), Qt::LeftButton);
+        QCOMPARE(config.count(), 1);
+        QCOMPARE(users.count(), 1);
+        QCOMPARE(channels.count(), 1);
+        QCOMPARE(config.at(0).at(0).value<FUN_DEV_INFO *>(), DeviceInfoManager::instance()->findDevInfo(ipc));
+
+        // The edit button works on a copy; the shell applies it and the row follows.
+        onModal<EditClientDevDlg>([](EditClientDevDlg *d) {
+            QCOMPARE(d->objectName(), QStringLiteral("editClientDev"));
+            child<QLineEdit>(d, "m_DevNamelineEdit")->setText(QStringLiteral("Front Gate"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QTest::mouseClick(rowButton(ipc, "pushButtonEdit"), Qt::LeftButton);
+        QTRY_COMPARE(cell(ipc, DeviceManageWidget::ColName), QStringLiteral("Front Gate"));
+        QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ipc)->name, QStringLiteral("Front Gate"));
+
+        uncheckAll();
+        child<QPushButton>(m_page.get(), "m_EditDevBtn")->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Please select a device before making any changes.")));
     }
 
     void selectionCount()

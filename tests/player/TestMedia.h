@@ -13,6 +13,9 @@
 
 #include <memory>
 
+#include <signal.h>
+#include <sys/types.h>
+
 struct AVFrame;
 
 extern "C" {
@@ -168,10 +171,14 @@ public:
         m_proc.write("stop\n");
         m_proc.waitForBytesWritten(1000);
     }
+    // Freezes the server process: connections stay open, nothing is sent.
+    void freeze() { ::kill(pid_t(m_proc.processId()), SIGSTOP); }
+    void thaw() { ::kill(pid_t(m_proc.processId()), SIGCONT); }
     void quit()
     {
         if (m_proc.state() == QProcess::NotRunning)
             return;
+        thaw();
         m_proc.write("quit\n");
         m_proc.closeWriteChannel();
         if (!m_proc.waitForFinished(3000)) {

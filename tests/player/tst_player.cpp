@@ -157,6 +157,43 @@ private slots:
         stopPrompt(p);
     }
 
+    void frozenStreamReported()
+    {
+        // The connection stays up but nothing arrives: reported after 5 s
+        // instead of freezing on the last picture.
+        RtspServer server;
+        QVERIFY(server.start({"/long=" + m_long}));
+        FFmpegPlayer p;
+        p.setPlayUrl(server.url("/long"));
+        testmedia::FrameLog frames(&p);
+        QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        QElapsedTimer t;
+        t.start();
+        server.freeze();
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 8000);
+        server.thaw();
+        QVERIFY2(t.elapsed() >= 4500 && t.elapsed() <= 6500, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(errors.first().at(1).toInt(), int(player::ErrNoFrames));
+        stopPrompt(p);
+    }
+
+    void stopWhileFrozen()
+    {
+        RtspServer server;
+        QVERIFY(server.start({"/long=" + m_long}));
+        FFmpegPlayer p;
+        p.setPlayUrl(server.url("/long"));
+        testmedia::FrameLog frames(&p);
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        server.freeze();
+        QTest::qWait(500);
+        stopPrompt(p);  // the blocked read gives way to the stop flag
+        server.thaw();
+    }
+
     void stalledServerReported()
     {
         // A server that accepts but never answers: the open must give up and

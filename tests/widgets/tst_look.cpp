@@ -4,13 +4,16 @@
 
 #include "Authentication.h"
 #include "CMoveDetectTimeline.h"
+#include "CaptureScreen.h"
 #include "CustomDialog.h"
+#include "HeaderViewPrivate.h"
 #include "ManageWidget.h"
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "PageWidget.h"
 #include "SwitchControl.h"
+#include "WidgetHelpers.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -21,6 +24,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -73,6 +78,7 @@ private slots:
     void toast();
     void timeline();
     void authenticationAndPager();
+    void tableHeaderAndSelection();
     void everySkinImageLoads();
     void maskDimsMainWindowBehindDialog();
 
@@ -245,6 +251,50 @@ void TstLook::authenticationAndPager()
     QVERIFY(QTest::qWaitForWindowExposed(&auth));
     QCOMPARE(auth.findChild<QLabel *>(QStringLiteral("m_lblUserName"))->text(), QStringLiteral("Username"));
     save(auth.grab(), QStringLiteral("authentication"));
+}
+
+void TstLook::tableHeaderAndSelection()
+{
+    QMainWindow window;
+    auto *page = new QWidget(&window);
+    window.setCentralWidget(page);
+    auto *layout = new QVBoxLayout(page);
+    auto *table = new QTableView(page);
+    auto *header = new HeaderViewPrivate(table, 0);
+    table->setHorizontalHeader(header);
+    QStandardItemModel model(3, 3);
+    model.setHorizontalHeaderLabels({QString(), QStringLiteral("Device Name"), QStringLiteral("IP Address")});
+    for (int row = 0; row < 3; ++row) {
+        auto *check = new QStandardItem;
+        check->setCheckable(true);
+        check->setCheckState(row == 1 ? Qt::Checked : Qt::Unchecked);
+        model.setItem(row, 0, check);
+        model.setItem(row, 1, new QStandardItem(QStringLiteral("Camera %1").arg(row + 1)));
+        model.setItem(row, 2, new QStandardItem(QStringLiteral("192.168.1.%1").arg(10 + row)));
+    }
+    table->setModel(&model);
+    setTableViewStyle(table, false);
+    table->setColumnWidth(0, 40);
+    table->setColumnWidth(1, 160);
+    table->setColumnWidth(2, 160);
+    auto *selection = new CaptureScreen(page);
+    selection->setSelectRect(QRect(60, 50, 200, 140));
+    layout->addWidget(table);
+    layout->addWidget(selection);
+    window.resize(420, 480);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QRect box = HeaderViewPrivate::indicatorRect(QRect(0, 0, header->sectionSize(0), header->height()));
+    const QImage unchecked = header->grab().toImage().copy(box);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, header->height() / 2));
+    QVERIFY(header->isChecked());
+    QTest::qWait(20);
+    const QImage image = window.grab().toImage();
+    save(QPixmap::fromImage(image), QStringLiteral("table_header_selection"));
+    // The box is drawn, and looks different once checked.
+    QVERIFY(header->grab().toImage().copy(box) != unchecked);
+    QCOMPARE(selection->getSelectRect(), QRect(60, 50, 200, 140));
 }
 
 void TstLook::everySkinImageLoads()

@@ -88,9 +88,26 @@ void TstWidgetHelpers::elideChildTextsCoversButtonsAndLabels()
     auto *button = new QPushButton(QStringLiteral("Nested button with a long text"), inner);
     label->resize(40, 20);
     button->resize(40, 20);
+    // Labels that eliding would damage: a picture, a wrapped message, a link.
+    auto *picture = new QLabel(inner);
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    picture->setPixmap(pixmap);
+    const QString message = QStringLiteral("A long message that wraps over several lines of its label");
+    auto *wrapped = new QLabel(message, inner);
+    wrapped->setWordWrap(true);
+    wrapped->resize(60, 80);
+    const QString link = QStringLiteral("Saved <a href=\"/tmp/x\">/tmp/x</a> in the folder of recordings");
+    auto *linked = new QLabel(link, inner);
+    linked->resize(40, 20);
+
     CommonHelper::elideChildTexts(&page);
     QCOMPARE(label->toolTip(), QStringLiteral("Nested label with a long text"));
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
     QCOMPARE(button->toolTip(), QStringLiteral("Nested button with a long text"));
+    QVERIFY(!picture->pixmap(Qt::ReturnByValue).isNull());
+    QCOMPARE(wrapped->text(), message);
+    QCOMPARE(linked->text(), link);
     CommonHelper::elideChildTexts(nullptr);
 }
 

@@ -112,10 +112,10 @@ int main(int argc, char **argv)
         } else if (!strcmp(argv[i], "--digest")) {
             digest = TRUE;
         } else if (!strcmp(argv[i], "--mount") && i + 1 < argc) {
-            gchar *spec = g_strdup(argv[++i]);
-            gchar *eq = strchr(spec, '=');
-            if (!eq || spec[0] != '/') {
-                fprintf(stderr, "bad mount: %s\n", spec);
+            gchar *mount = g_strdup(argv[++i]);
+            gchar *eq = strchr(mount, '=');
+            if (!eq || mount[0] != '/') {
+                fprintf(stderr, "bad mount: %s\n", mount);
                 return 2;
             }
             *eq = 0;
@@ -130,10 +130,10 @@ int main(int argc, char **argv)
                 gst_rtsp_media_factory_set_launch(f, launch);
                 g_signal_connect(f, "media-configure", G_CALLBACK(onMediaConfigure), GINT_TO_POINTER(cw));
                 g_free(launch);
-                gst_rtsp_mount_points_add_factory(mounts, spec, f);
+                gst_rtsp_mount_points_add_factory(mounts, mount, f);
                 g_ptr_array_add(factories, f);
-                g_ptr_array_add(mountPaths, g_strdup(spec));
-                g_free(spec);
+                g_ptr_array_add(mountPaths, g_strdup(mount));
+                g_free(mount);
                 continue;
             }
             gboolean h265 = FALSE;
@@ -148,10 +148,10 @@ int main(int argc, char **argv)
             GstRTSPMediaFactory *f = gst_rtsp_media_factory_new();
             gst_rtsp_media_factory_set_launch(f, launch);
             g_free(launch);
-            gst_rtsp_mount_points_add_factory(mounts, spec, f);
+            gst_rtsp_mount_points_add_factory(mounts, mount, f);
             g_ptr_array_add(factories, f);
-            g_ptr_array_add(mountPaths, g_strdup(spec));
-            g_free(spec);
+            g_ptr_array_add(mountPaths, g_strdup(mount));
+            g_free(mount);
         } else {
             fprintf(stderr, "unknown argument: %s\n", argv[i]);
             return 2;

@@ -1,6 +1,5 @@
 #include "MainViewVideoPreview.h"
 
-#include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "MsgTipInfoDlg.h"
@@ -13,10 +12,8 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QStandardItem>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -343,7 +340,7 @@ void MainViewVideoPreview::renameDevice(FUN_DEV_INFO *dev)
     }
     for (FUN_DEV_INFO *record : qAsConst(records)) {
         for (VideoPreviewPane *p : panesOf(devKey(record)))
-            p->setTitle(VideoPreviewPlayController::paneTitle(record));
+            m_controller->retitle(p, VideoPreviewPlayController::paneTitle(record));
     }
     // A renamed or regrouped device may belong under another group item.
     if (QStandardItem *item = m_tree->itemForKey(key)) {

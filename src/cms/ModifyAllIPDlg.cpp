@@ -32,7 +32,10 @@ void ModifyAllIPDlg::setDevices(const QList<SearchDevInfo *> &devices)
 {
     if (devices.isEmpty())
         return;
-    qDeleteAll(m_devices);
+    for (SearchDevInfo *dev : qAsConst(m_devices)) {
+        if (!devices.contains(dev))
+            delete dev;
+    }
     m_devices = devices;
     const SearchDevInfo *first = m_devices.first();
     m_ui.m_StartIPAddrlineEdit->clear();

@@ -8,7 +8,6 @@
 #include "KelvoCommon.h"
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 

@@ -69,17 +69,19 @@ void VideoPreviewPlayController::play(VideoPreviewPane *pane, const QString &url
     pending.token = ++m_nextToken;
     pending.url = url;
     pending.key = key;
+    pending.title = title;
     const quint64 token = pending.token;
     QPointer<VideoPreviewPane> guard(pane);
-    QTimer::singleShot(m_restartDelayMs, this, [this, guard, token, url, key, title] {
+    QTimer::singleShot(m_restartDelayMs, this, [this, guard, token] {
         VideoPreviewPane *target = guard.data();
         if (!target)
             return;
         auto it = m_pending.find(target);
         if (it == m_pending.end() || it->token != token)
             return; // stopped or given another address meanwhile
+        const Pending start = *it;
         m_pending.erase(it);
-        target->startPlay(url, key, title);
+        target->startPlay(start.url, start.key, start.title);
     });
 }
 
@@ -101,4 +103,14 @@ QString VideoPreviewPlayController::pendingKey(VideoPreviewPane *pane) const
 {
     const auto it = m_pending.constFind(pane);
     return it == m_pending.constEnd() ? QString() : it->key;
+}
+
+void VideoPreviewPlayController::retitle(VideoPreviewPane *pane, const QString &title)
+{
+    if (!pane)
+        return;
+    auto it = m_pending.find(pane);
+    if (it != m_pending.end())
+        it->title = title;
+    pane->setTitle(title);
 }

@@ -33,6 +33,8 @@ public:
     // The address a pane is waiting to start, if any.
     QString pendingUrl(VideoPreviewPane *pane) const;
     QString pendingKey(VideoPreviewPane *pane) const;
+    // A renamed device: the pane shows the new title now and once it starts.
+    void retitle(VideoPreviewPane *pane, const QString &title);
 
     // Online and playable. A recorder's channel follows the state the shell
     // derives for it (from the recorder until its first heartbeat reports the
@@ -51,6 +53,7 @@ private:
         quint64 token = 0;
         QString url;
         QString key;
+        QString title;
     };
     QHash<VideoPreviewPane *, Pending> m_pending;
     quint64 m_nextToken = 0;

@@ -17,18 +17,25 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTextCodec>
 #include <QTranslator>
 
+#include <atomic>
+
 namespace {
 
-LogHandler *g_log = nullptr;
+// Set once the log writer exists, so the handler never creates it.
+std::atomic<bool> g_logReady {false};
 
-// Runs inside the fatal-signal handler.
+// Runs inside the fatal-signal handler; the writer may already be gone when
+// the crash happens during process exit.
 void flushLogForCrash()
 {
-    if (g_log)
-        g_log->emergencyFlush();
+    if (!g_logReady.load())
+        return;
+    if (LogHandler *log = LogHandler::instance())
+        log->emergencyFlush();
 }
 
 QFont applicationFont()
@@ -92,9 +99,10 @@ int main(int argc, char *argv[])
     CrashHandler::install(CommonHelper::appWritableDir(), &flushLogForCrash);
 
     qInstallMessageHandler(LogHandler::messageHandler);
-    g_log = LogHandler::instance();
-    g_log->start();
-    g_log->prepareEmergencyFlush();
+    LogHandler *log = LogHandler::instance();
+    log->start();
+    log->prepareEmergencyFlush();
+    g_logReady.store(true);
     qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
 
     registerKelvoMetaTypes();
@@ -103,11 +111,11 @@ int main(int argc, char *argv[])
     if (!orm || !orm->init(&error)) {
         qCritical().noquote() << "Database start-up failed:" << error;
         QMessageBox::critical(nullptr, appName, QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error);
-        g_log->stop();
+        log->stop();
         return 1;
     }
     const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    g_log->setLogClearDays(config->iLogClear);
+    log->setLogClearDays(config->iLogClear);
     CommonHelper::setStoragePathsProvider([] {
         const QSharedPointer<CMS_Config_V2> c = OrmHelper::getConfig();
         return StoragePaths {c->RecordPath, c->BackupPath, c->SnapPath};
@@ -132,7 +140,7 @@ int main(int argc, char *argv[])
         if (login.exec() != QDialog::Accepted) {
             qInfo() << "Login cancelled";
             window.closeApp();
-            g_log->stop();
+            log->stop();
             return 0;
         }
         userName = login.userName();
@@ -147,6 +155,8 @@ int main(int argc, char *argv[])
     splash.setProgress(50, QObject::tr("Init main page ..."));
     splash.setProgress(80, QObject::tr("Load page ..."));
     splash.setProgress(100, QObject::tr("Finished！"));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     window.raise();
     window.activateWindow();

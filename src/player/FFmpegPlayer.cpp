@@ -514,9 +514,21 @@ void FFmpegPlayer::runDemux()
             QThread::msleep(10);
             continue;
         }
-        m_irq.arm(live ? m_stallMs : 10000);
+        // A live read may not outlast the stall limit counted from the last
+        // picture: the demuxer retries internally on its own timeouts.
+        if (live)
+            m_irq.armAt(lastProgress + m_stallMs);
+        else
+            m_irq.arm(10000);
         ret = av_read_frame(fmt, pkt);
         m_irq.disarm();
+        // On an interrupt the demuxer may still hand out what it held back;
+        // that is no sign of life.
+        if (live && m_irq.expired && !m_stop) {
+            av_packet_unref(pkt);
+            fail(player::ErrNoFrames);
+            break;
+        }
         if (ret == AVERROR(EAGAIN))
             continue;
         if (ret < 0) {

@@ -200,6 +200,12 @@ void FFmpegRecordPlan::run()
         irq.arm(5000);
         ret = av_read_frame(fmt, pkt);
         irq.disarm();
+        if (irq.expired && !m_stop) {
+            av_packet_unref(pkt);
+            qWarning() << "record plan stream stalled" << player::maskUrl(m_url);
+            emit recordError(m_url, player::ErrNoFrames);
+            break;
+        }
         if (ret == AVERROR(EAGAIN))
             continue;
         if (ret < 0) {

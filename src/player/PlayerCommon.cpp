@@ -67,7 +67,7 @@ qint64 nowMs()
 
 void IoInterrupt::arm(int ms)
 {
-    deadlineMs = nowMs() + ms;
+    armAt(nowMs() + ms);
 }
 
 int IoInterrupt::callback(void *opaque)
@@ -78,7 +78,11 @@ int IoInterrupt::callback(void *opaque)
     if (self->stop && self->stop->load())
         return 1;
     const qint64 deadline = self->deadlineMs.load();
-    return (deadline > 0 && nowMs() > deadline) ? 1 : 0;
+    if (deadline > 0 && nowMs() > deadline) {
+        self->expired = true;
+        return 1;
+    }
+    return 0;
 }
 
 int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int openTimeoutMs, bool smallProbe)

@@ -51,7 +51,13 @@ struct IoInterrupt
 {
     const std::atomic_bool *stop = nullptr;
     std::atomic<qint64> deadlineMs{0};  // monotonic ms; 0 = no deadline
+    std::atomic_bool expired{false};     // the last armed call ran out of time
     void arm(int ms);
+    void armAt(qint64 monotonicMs)
+    {
+        expired = false;
+        deadlineMs = monotonicMs;
+    }
     void disarm() { deadlineMs = 0; }
     static int callback(void *opaque);
 };

@@ -130,9 +130,14 @@ void SimplePlayer::run()
     AVFrame *frame = av_frame_alloc();
     qint64 lastFrame = player::nowMs();
     while (!m_stop) {
-        m_irq.arm(m_stallMs);
+        m_irq.armAt(lastFrame + m_stallMs);
         ret = av_read_frame(fmt, pkt);
         m_irq.disarm();
+        if (m_irq.expired && !m_stop) {
+            av_packet_unref(pkt);
+            emit emitPlayerError(url, player::ErrNoFrames);
+            break;
+        }
         if (ret == AVERROR(EAGAIN))
             continue;
         if (ret < 0) {

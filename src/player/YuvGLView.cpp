@@ -2,6 +2,8 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QSet>
+#include <QTimer>
 
 namespace {
 const char *kVertex =
@@ -32,6 +34,43 @@ const GLfloat kQuad[] = {
 };
 }  // namespace
 
+namespace {
+// Every OpenGL pane of a window is composed together on each repaint, so
+// pictures arriving at different moments are gathered into one repaint per
+// tick instead of one per picture.
+class UpdateCoalescer : public QObject
+{
+public:
+    static UpdateCoalescer &instance()
+    {
+        static UpdateCoalescer self;
+        return self;
+    }
+    void request(QWidget *w)
+    {
+        m_pending.insert(w);
+        if (!m_timer.isActive())
+            m_timer.start();
+    }
+    void forget(QWidget *w) { m_pending.remove(w); }
+
+private:
+    UpdateCoalescer()
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(12);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            const QSet<QWidget *> pending = std::move(m_pending);
+            m_pending.clear();
+            for (QWidget *w : pending)
+                w->update();
+        });
+    }
+    QSet<QWidget *> m_pending;
+    QTimer m_timer;
+};
+}  // namespace
+
 YuvGLView::YuvGLView(QWidget *parent) : QOpenGLWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -39,6 +78,7 @@ YuvGLView::YuvGLView(QWidget *parent) : QOpenGLWidget(parent)
 
 YuvGLView::~YuvGLView()
 {
+    UpdateCoalescer::instance().forget(this);
     if (m_ready && context()) {
         makeCurrent();
         glDeleteTextures(3, m_tex);
@@ -46,11 +86,12 @@ YuvGLView::~YuvGLView()
     }
 }
 
+
 void YuvGLView::setFrame(std::shared_ptr<AVFrame> frame)
 {
     m_frame = std::move(frame);
     m_dirty = true;
-    update();
+    UpdateCoalescer::instance().request(this);
 }
 
 void YuvGLView::initializeGL()

@@ -11,6 +11,11 @@
 
 #include <memory>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 class TestTcpSession : public QObject
 {
     Q_OBJECT
@@ -24,6 +29,7 @@ private slots:
     void heartbeatTimeoutAfterSilence();
     void heartbeatReplySplitAtEveryByte();
     void reconnectBackoff();
+    void connectTimeoutOnFullListener();
     void noReconnectAfterLogout();
     void manualDisconnectStopsReconnect();
     void channelsAreSessions();
@@ -244,6 +250,43 @@ void TestTcpSession::reconnectBackoff()
     settle(700);
     QVERIFY(sdk->isConnected(key));
     QCOMPARE(rec.disconnectTimes(key.ip).size(), failures + 1);
+}
+
+void TestTcpSession::connectTimeoutOnFullListener()
+{
+    // A listener that never accepts and whose queue is full drops the SYN:
+    // the attempt neither succeeds nor fails until the connect timeout.
+    const QHostAddress address = nextLoopback();
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_in sa {};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(address.toIPv4Address());
+    QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&sa), sizeof sa) == 0);
+    QVERIFY(::listen(fd, 0) == 0);
+    socklen_t len = sizeof sa;
+    QVERIFY(::getsockname(fd, reinterpret_cast<sockaddr *>(&sa), &len) == 0);
+    const quint16 port = ntohs(sa.sin_port);
+    QTcpSocket filler;
+    filler.connectToHost(address, port);
+    QVERIFY(filler.waitForConnected(2000));
+
+    FacadeRecorder rec;
+    loginDev key;
+    key.ip = address.toString();
+    key.port = port;
+    m_keys.append(key);
+    auto *sdk = KelvoSDKHelper::instance();
+    const qint64 start = rec.now();
+    sdk->connectDev(key);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.disconnectTimes(key.ip).size() >= 2, 3000);
+    const QList<qint64> times = rec.disconnectTimes(key.ip);
+    // 150 ms connect timeout, then 2 units of back-off and another 150 ms.
+    QVERIFY2(times.at(0) - start >= 140 && times.at(0) - start < 600, qPrintable(QString::number(times.at(0) - start)));
+    QVERIFY2(times.at(1) - times.at(0) >= 190, qPrintable(QString::number(times.at(1) - times.at(0))));
+    QVERIFY(rec.connects.isEmpty());
+    QVERIFY(!sdk->isConnected(key));
+    ::close(fd);
 }
 
 void TestTcpSession::noReconnectAfterLogout()

@@ -100,6 +100,18 @@ private slots:
         QVERIFY(!pane.player());
     }
 
+    void renameWhileWaitingKeepsTheNewTitle()
+    {
+        VideoPreviewPane pane(0);
+        VideoPreviewPlayController controller;
+        controller.play(&pane, m_urlA, QStringLiteral("a"), QStringLiteral("Old"));
+        controller.retitle(&pane, QStringLiteral("New"));
+        QCOMPARE(pane.title(), QStringLiteral("New"));
+        QVERIFY(waitFor([&] { return pane.state() != VideoPreviewPane::State::Idle; }));
+        QCOMPARE(pane.title(), QStringLiteral("New"));
+        controller.stop(&pane);
+    }
+
     void unreachableAddressShowsFailure()
     {
         QTcpServer closed;

@@ -72,6 +72,17 @@ class TestMainWindow : public QObject
     std::unique_ptr<SimDevice> m_ipc;
     std::unique_ptr<SimDevice> m_nvr;
     std::unique_ptr<MainWindow> m_window;
+    QElapsedTimer m_clock;
+    QList<QPair<unsigned, qint64>> m_arrivals;
+
+    qint64 arrival(unsigned cmd) const
+    {
+        for (const auto &a : m_arrivals) {
+            if (a.first == cmd)
+                return a.second;
+        }
+        return -1;
+    }
 
     MainViewVideoPreview *live() const { return m_window->livePage(); }
     FUN_DEV_INFO *record(const QString &key) const { return DeviceInfoManager::instance()->findDevInfo(key); }
@@ -129,6 +140,9 @@ private slots:
 
         m_ipc = std::make_unique<SimDevice>(SimDevice::Ipc);
         QVERIFY(m_ipc->listen(QHostAddress(QStringLiteral("127.0.0.1"))));
+        m_clock.start();
+        connect(m_ipc.get(), &SimDevice::requestReceived, this,
+                [this](const SimRequest &r) { m_arrivals.append({r.cmd, m_clock.elapsed()}); });
 
         // Stored before the window exists: it loads the registry from the database.
         auto *cam = new FUN_DEV_INFO;
@@ -163,8 +177,18 @@ private slots:
 
     void cleanupTestCase()
     {
-        if (m_window)
-            m_window->closeApp();
+        if (!m_window)
+            return;
+        // Closing the window is the shutdown: panes stopped, devices released.
+        VideoPreviewPane *pane = live()->pane(0);
+        live()->controller()->play(pane, m_rtsp.url(QStringLiteral("/stream1"), QStringLiteral("admin:402917")),
+                                   QStringLiteral("direct"), QStringLiteral("direct"));
+        QVERIFY(waitFor([pane] { return pane->state() != VideoPreviewPane::State::Idle; }));
+        m_window->close();
+        QVERIFY(m_window->isClosing());
+        for (VideoPreviewPane *pane : live()->visiblePanes())
+            QCOMPARE(pane->state(), VideoPreviewPane::State::Idle);
+        QVERIFY(DeviceInfoManager::instance()->getAllDevInfo().isEmpty());
         m_window.reset();
     }
 
@@ -197,9 +221,23 @@ private slots:
         QCOMPARE(logins.first().body.value(QStringLiteral("password")), DEFAULT_DEV_PASSWORD);
         // After the login reply: capabilities, version and network information.
         QVERIFY(waitFor([this] { return m_ipc->requestCount(13002) > 0; }));
-        QVERIFY(m_ipc->requestCount(15003) > 0);
-        QVERIFY(m_ipc->requestCount(14002) > 0);
+        // Capabilities at once, version after 50 ms, network after 100 ms.
+        const qint64 caps = arrival(15003);
+        QVERIFY(caps >= arrival(14012));
+        QVERIFY2(arrival(14002) - caps >= 40, qPrintable(QString::number(arrival(14002) - caps)));
+        QVERIFY2(arrival(13002) - caps >= 90, qPrintable(QString::number(arrival(13002) - caps)));
         saveShot(m_window.get(), QStringLiteral("shell_device_page.png"));
+    }
+
+    void droppedConnectionComesBack()
+    {
+        const int logins = m_ipc->requestCount(14012);
+        const int accepted = m_ipc->acceptedCount();
+        m_ipc->dropConnections();
+        QVERIFY(waitFor([this] { return stateText(QStringLiteral("127.0.0.1")) == CommonHelper::connectionFailedText(); }));
+        QVERIFY(waitFor([&] { return m_ipc->acceptedCount() > accepted && m_ipc->requestCount(14012) > logins; },
+                        20000));
+        QVERIFY(waitFor([this] { return stateText(QStringLiteral("127.0.0.1")) == CommonHelper::connectionSuccessText(); }));
     }
 
     void doubleClickPlaysMovingVideo()

@@ -304,7 +304,7 @@ int main(int argc, char **argv)
         plan.wait();
         return 0;
     }
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     TestRecording t;
     return QTest::qExec(&t, argc, argv);
 }

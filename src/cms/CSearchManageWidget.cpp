@@ -262,8 +262,14 @@ QStringList CSearchManageWidget::checkedIds() const
 QList<SearchDevInfo> CSearchManageWidget::checkedDevices() const
 {
     QList<SearchDevInfo> devices;
-    for (const QString &uid : checkedIds())
-        devices.append(m_foundDevs.value(uid));
+    // A row without a found entry (its identifier is an address, not a UID)
+    // must not become an empty device: a broadcast for it would address no one
+    // or anyone.
+    for (const QString &uid : checkedIds()) {
+        const auto it = m_foundDevs.constFind(uid);
+        if (it != m_foundDevs.constEnd())
+            devices.append(it.value());
+    }
     return devices;
 }
 

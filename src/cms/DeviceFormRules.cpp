@@ -67,12 +67,4 @@ QValidator *noIdeographValidator(QObject *parent)
     return new QRegExpValidator(QRegExp(QStringLiteral("[^\\x4E00-\\x9FA5]*")), parent);
 }
 
-QString escapeBodyText(const QString &text)
-{
-    QString out = text;
-    out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    out.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-    return out;
-}
-
 } // namespace DeviceFormRules

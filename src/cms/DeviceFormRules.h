@@ -1,8 +1,7 @@
 #pragma once
 
-// Input rules shared by the device dialogs: the dotted IPv4 form, port numbers,
-// the character rule of device credentials and the escaping of typed texts that
-// travel inside a device message body.
+// Input rules shared by the device dialogs: the dotted IPv4 form, port numbers
+// and the character rule of device credentials.
 
 #include <QString>
 
@@ -32,8 +31,5 @@ bool parsePort(const QString &text, quint16 *port);
 QValidator *ipv4Validator(QObject *parent);
 // Any text, the empty one too, without CJK unified ideographs (U+4E00..U+9FA5).
 QValidator *noIdeographValidator(QObject *parent);
-
-// "&" and "<" make a device body malformed; everything else goes out unchanged.
-QString escapeBodyText(const QString &text);
 
 } // namespace DeviceFormRules

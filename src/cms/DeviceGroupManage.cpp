@@ -43,6 +43,11 @@ QString DeviceGroupManage::tipDefaultUndeletable()
     return SharedTexts::tipDefaultUndeletable();
 }
 
+QString DeviceGroupManage::tipNameInUse()
+{
+    return tr("A group with this name already exists.");
+}
+
 void DeviceGroupManage::refreshGroups()
 {
     const auto groups = OrmHelper::getAllOrganizations();
@@ -205,10 +210,23 @@ void DeviceGroupManage::on_pushButtonClose_clicked()
 
 void DeviceGroupManage::on_pushButtonOK_clicked()
 {
+    // A group only shown, not being entered, would otherwise be saved again as
+    // a copy of itself below itself.
+    if (!ui->groupBoxInfo->isEnabled())
+        return;
     const QString name = ui->lineEditName->text().trimmed();
     const QString remark = ui->lineEditRemark->text().trimmed();
     if (name.isEmpty())
         return;
+    // Devices name their group, and the stored rows resolve that name to the
+    // first group carrying it: a second group of the same name would take
+    // over the other's devices on their next save.
+    for (const auto &g : OrmHelper::getAllOrganizations()) {
+        if (g && g->Name == name && static_cast<int>(g->id) != m_editId) {
+            MsgTipInfoDlg::showTip(tipNameInUse(), 2000);
+            return;
+        }
+    }
 
     QSharedPointer<CMS_Organization> group;
     QString oldName;

@@ -28,6 +28,7 @@ public:
     // Shared texts of the group editor.
     static QString tipDeleteGroup();
     static QString tipDefaultUndeletable();
+    static QString tipNameInUse();
 
     static constexpr int IdRole = Qt::UserRole + 1;
 

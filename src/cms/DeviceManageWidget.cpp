@@ -181,12 +181,15 @@ void DeviceManageWidget::delAddTableView(const QList<FUN_DEV_INFO *> &devs)
         const int row = getRowIndexByIp(dev->ip);
         if (row >= 0)
             m_model->removeRow(row);
+        // Its session is closed without a word: the run must not wait for it.
+        markUploadFailed(dev->ip);
     }
 }
 
 void DeviceManageWidget::updateDevStatus(FUN_DEV_INFO *dev)
 {
-    if (!dev || getRowIndexByIp(dev->ip) < 0)
+    // A channel shares its device's address but must not overwrite its row.
+    if (!dev || dev->channelIdx > 0 || getRowIndexByIp(dev->ip) < 0)
         return;
     setDevStatusText(dev->ip, CommonHelper::getDevStatusText(dev));
     if (CommonHelper::checkDevOnline(dev))
@@ -196,7 +199,7 @@ void DeviceManageWidget::updateDevStatus(FUN_DEV_INFO *dev)
 
 void DeviceManageWidget::updateDevRow(FUN_DEV_INFO *dev)
 {
-    if (!dev)
+    if (!dev || dev->channelIdx > 0)
         return;
     const int row = getRowIndexByIp(dev->ip);
     if (row < 0)
@@ -508,8 +511,10 @@ void DeviceManageWidget::onOneUpgradeBtnClicked()
         MsgTipInfoDlg::showTip(tr("Please select file to be upgraded!"), 2000);
         return;
     }
-    // A file that went away since it was chosen would leave the rows waiting.
-    if (!QFile(path).open(QIODevice::ReadOnly)) {
+    // A file that went away since it was chosen, or an empty one, is never
+    // sent and would leave the rows waiting for progress.
+    QFile firmware(path);
+    if (!firmware.open(QIODevice::ReadOnly) || firmware.size() == 0) {
         CustomDialog::showMessage(tr("The file cannot be accessed!"), false, true, 1);
         return;
     }

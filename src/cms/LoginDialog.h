@@ -10,9 +10,11 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
+
+namespace Ui {
+class LoginDialog;
+}
 
 class LoginDialog : public DropShadowWidget
 {
@@ -20,6 +22,7 @@ class LoginDialog : public DropShadowWidget
 
 public:
     explicit LoginDialog(QWidget *parent = nullptr);
+    ~LoginDialog() override;
 
     // The remembered automatic login of the settings row, checked against the
     // accounts; true and the account's name and rights when it holds.
@@ -29,9 +32,9 @@ public:
     QString rights() const { return m_rights; }
     QString message() const;
 
-    QComboBox *userBox() const { return m_user; }
-    QLineEdit *passwordEdit() const { return m_password; }
-    QCheckBox *autoLoginBox() const { return m_autoLogin; }
+    QComboBox *userBox() const;
+    QLineEdit *passwordEdit() const;
+    QCheckBox *autoLoginBox() const;
 
 public slots:
     void onBtnLoginClicked();
@@ -45,15 +48,7 @@ private:
     void retranslate();
     void showMessage(const QString &text);
 
-    QLabel *m_title = nullptr;
-    QLabel *m_logo = nullptr;
-    QComboBox *m_user = nullptr;
-    QLineEdit *m_password = nullptr;
-    QCheckBox *m_autoLogin = nullptr;
-    QLabel *m_message = nullptr;
-    QPushButton *m_login = nullptr;
-    QPushButton *m_cancel = nullptr;
-    QPushButton *m_close = nullptr;
+    Ui::LoginDialog *ui;
     QString m_userName;
     QString m_rights;
 };

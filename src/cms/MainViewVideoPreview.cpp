@@ -1,4 +1,5 @@
 #include "MainViewVideoPreview.h"
+#include "ui_MainViewVideoPreview.h"
 
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
@@ -10,45 +11,24 @@
 #include <QButtonGroup>
 #include <QDebug>
 #include <QEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItem>
-#include <QVBoxLayout>
 #include <QtMath>
 
 MainViewVideoPreview::MainViewVideoPreview(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::MainViewVideoPreview)
     , m_controller(new VideoPreviewPlayController(this))
 {
-    setObjectName(QStringLiteral("MainViewVideoPreview"));
-
-    auto *side = new QWidget(this);
-    side->setObjectName(QStringLiteral("liveDevicePanel"));
-    side->setMinimumWidth(200);
-    side->setMaximumWidth(360);
-    m_filter = new QLineEdit(side);
-    m_filter->setObjectName(QStringLiteral("liveDeviceFilter"));
-    m_filter->setClearButtonEnabled(true);
-    m_tree = new DeviceTree(side);
-    m_tree->setObjectName(QStringLiteral("liveDeviceTree"));
-    m_tree->setHeaderHidden(true);
-    auto *sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(6, 6, 6, 6);
-    sideLayout->setSpacing(6);
-    sideLayout->addWidget(m_filter);
-    sideLayout->addWidget(m_tree, 1);
-    connect(m_filter, &QLineEdit::textChanged, m_tree, &DeviceTree::setFilterText);
+    ui->setupUi(this);
+    m_tree = ui->liveDeviceTree;
+    connect(ui->liveDeviceFilter, &QLineEdit::textChanged, m_tree, &DeviceTree::setFilterText);
     connect(m_tree, &QTreeView::doubleClicked, this, &MainViewVideoPreview::onTreeDoubleClicked);
 
-    auto *gridHost = new QWidget(this);
-    gridHost->setObjectName(QStringLiteral("liveGrid"));
-    m_grid = new QGridLayout(gridHost);
-    m_grid->setContentsMargins(0, 0, 0, 0);
-    m_grid->setSpacing(2);
+    // Sixteen panes always exist; the layout decides how many are on screen.
     for (int i = 0; i < MaxPanes; ++i) {
-        auto *pane = new VideoPreviewPane(i, gridHost);
+        auto *pane = new VideoPreviewPane(i, ui->liveGrid);
         pane->hide();
         connect(pane, &VideoPreviewPane::clicked, this, &MainViewVideoPreview::selectPane);
         connect(pane, &VideoPreviewPane::closeRequested, this, &MainViewVideoPreview::closePane);
@@ -56,36 +36,13 @@ MainViewVideoPreview::MainViewVideoPreview(QWidget *parent)
         m_panes.append(pane);
     }
 
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("liveLayoutBar"));
-    auto *barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(6, 4, 6, 4);
-    barLayout->addStretch(1);
     m_layoutButtons = new QButtonGroup(this);
     m_layoutButtons->setExclusive(true);
     for (int n : layoutCounts()) {
-        auto *button = new QPushButton(QString::number(n), bar);
-        button->setObjectName(QStringLiteral("layoutButton%1").arg(n));
-        button->setCheckable(true);
-        button->setFixedWidth(44);
-        m_layoutButtons->addButton(button, n);
-        barLayout->addWidget(button);
+        if (auto *button = findChild<QPushButton *>(QStringLiteral("layoutButton%1").arg(n)))
+            m_layoutButtons->addButton(button, n);
     }
-    connect(m_layoutButtons, &QButtonGroup::idClicked, this,
-            &MainViewVideoPreview::setLayoutCount);
-
-    auto *right = new QWidget(this);
-    auto *rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
-    rightLayout->addWidget(gridHost, 1);
-    rightLayout->addWidget(bar);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(side);
-    layout->addWidget(right, 1);
+    connect(m_layoutButtons, &QButtonGroup::idClicked, this, &MainViewVideoPreview::setLayoutCount);
 
     connect(m_controller, &VideoPreviewPlayController::playRefused, this, [](FUN_DEV_INFO *, const QString &reason) {
         MsgTipInfoDlg::showTip(reason, 2000);
@@ -97,11 +54,14 @@ MainViewVideoPreview::MainViewVideoPreview(QWidget *parent)
     retranslate();
 }
 
-MainViewVideoPreview::~MainViewVideoPreview() = default;
+MainViewVideoPreview::~MainViewVideoPreview()
+{
+    delete ui;
+}
 
 void MainViewVideoPreview::retranslate()
 {
-    m_filter->setPlaceholderText(tr("Search device"));
+    ui->retranslateUi(this);
     for (QAbstractButton *button : m_layoutButtons->buttons())
         button->setToolTip(tr("%1 screens").arg(m_layoutButtons->id(button)));
 }
@@ -148,7 +108,7 @@ void MainViewVideoPreview::setLayoutCount(int n)
     if (n == m_layoutCount)
         return;
     for (VideoPreviewPane *p : qAsConst(m_panes))
-        m_grid->removeWidget(p);
+        ui->gridLayoutPanes->removeWidget(p);
     // Streams of panes that leave the screen end with them.
     for (int i = n; i < m_panes.size(); ++i) {
         m_controller->stop(m_panes.at(i));
@@ -156,12 +116,12 @@ void MainViewVideoPreview::setLayoutCount(int n)
     }
     const int side = qRound(qSqrt(n));
     for (int i = 0; i < n; ++i) {
-        m_grid->addWidget(m_panes.at(i), i / side, i % side);
+        ui->gridLayoutPanes->addWidget(m_panes.at(i), i / side, i % side);
         m_panes.at(i)->show();
     }
     for (int i = 0; i < MaxPanes; ++i) {
-        m_grid->setRowStretch(i, i < side ? 1 : 0);
-        m_grid->setColumnStretch(i, i < side ? 1 : 0);
+        ui->gridLayoutPanes->setRowStretch(i, i < side ? 1 : 0);
+        ui->gridLayoutPanes->setColumnStretch(i, i < side ? 1 : 0);
     }
     m_layoutCount = n;
     if (!m_selected || m_selected->index() >= n)

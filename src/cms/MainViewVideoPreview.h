@@ -12,11 +12,13 @@
 
 class DeviceTree;
 class QButtonGroup;
-class QGridLayout;
-class QLineEdit;
 class QModelIndex;
 class VideoPreviewPane;
 class VideoPreviewPlayController;
+
+namespace Ui {
+class MainViewVideoPreview;
+}
 
 class MainViewVideoPreview : public QWidget
 {
@@ -74,9 +76,8 @@ private:
     void applyItemIcon(const QString &key);
     void retranslate();
 
+    Ui::MainViewVideoPreview *ui = nullptr;
     DeviceTree *m_tree = nullptr;
-    QLineEdit *m_filter = nullptr;
-    QGridLayout *m_grid = nullptr;
     QButtonGroup *m_layoutButtons = nullptr;
     VideoPreviewPlayController *m_controller = nullptr;
     QList<VideoPreviewPane *> m_panes;

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "ui_MainWindow.h"
 
 #include "CommonHelper.h"
 #include "DeviceController.h"
@@ -13,15 +14,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -39,10 +35,8 @@ const char *const kCardIcons[MainWindow::PageCount] = {
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
 {
-    setObjectName(QStringLiteral("MainWindow"));
-    setMinimumSize(1024, 640);
-    resize(1366, 800);
     // Loads the registry, makes the command processor and connects the
     // facade, the ONVIF service and the signal bus.
     m_controller = new DeviceController(this);
@@ -54,109 +48,45 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     closeApp();
+    delete ui;
 }
 
 void MainWindow::createUI()
 {
-    auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("mainCentral"));
+    ui->setupUi(this);
+    ui->mainTitleBar->setAttribute(Qt::WA_StyledBackground);
+    ui->labelLogo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
+                                 .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    connect(ui->pushButtonHome, &QPushButton::clicked, this, &MainWindow::showHome);
 
-    auto *titleBar = new QWidget(central);
-    titleBar->setObjectName(QStringLiteral("mainTitleBar"));
-    titleBar->setAttribute(Qt::WA_StyledBackground);
-    titleBar->setStyleSheet(QStringLiteral("#mainTitleBar { background-color: #13161b; }"));
-    titleBar->setFixedHeight(48);
-    auto *logo = new QLabel(titleBar);
-    logo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
-                        .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    m_appName = new QLabel(QApplication::applicationName(), titleBar);
-    m_appName->setStyleSheet(QStringLiteral("color: #ffffff; font-size: 16px; font-weight: bold;"));
-    m_homeButton = new QPushButton(titleBar);
-    m_homeButton->setObjectName(QStringLiteral("pushButtonHome"));
-    m_homeButton->setFocusPolicy(Qt::NoFocus);
-    connect(m_homeButton, &QPushButton::clicked, this, &MainWindow::showHome);
-    m_pageName = new QLabel(titleBar);
-    m_pageName->setObjectName(QStringLiteral("labelPageName"));
-    m_pageName->setStyleSheet(QStringLiteral("color: #c9cdd4; font-size: 15px;"));
-    m_user = new QLabel(titleBar);
-    m_user->setObjectName(QStringLiteral("labelUserName"));
-    m_user->setStyleSheet(QStringLiteral("color: #8a9099;"));
-    auto *titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(12, 0, 12, 0);
-    titleLayout->setSpacing(10);
-    titleLayout->addWidget(logo);
-    titleLayout->addWidget(m_appName);
-    titleLayout->addSpacing(24);
-    titleLayout->addWidget(m_homeButton);
-    titleLayout->addWidget(m_pageName);
-    titleLayout->addStretch(1);
-    titleLayout->addWidget(m_user);
-
-    m_stack = new QStackedWidget(central);
-    m_stack->setObjectName(QStringLiteral("mainStack"));
-    m_home = createHomePage();
-    m_stack->addWidget(m_home);
-
-    for (int i = 0; i < PageCount; ++i)
-        m_pages.append(nullptr);
-    m_livePage = new MainViewVideoPreview(m_stack);
-    m_pages[LiveVideo] = m_livePage;
-    m_devicePage = new DeviceManageWidget(m_stack);
-    m_pages[DeviceManagement] = m_devicePage;
-    for (QWidget *page : qAsConst(m_pages)) {
-        if (page)
-            m_stack->addWidget(page);
-    }
-
-    auto *layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(titleBar);
-    layout->addWidget(m_stack, 1);
-    setCentralWidget(central);
-
-    MaskWidget *mask = MaskWidget::instance();
-    mask->setMainWidget(this);
-    mask->setDialogNames();
-    showHome();
-}
-
-QWidget *MainWindow::createHomePage()
-{
-    auto *home = new QWidget(this);
-    home->setObjectName(QStringLiteral("homePage"));
-    m_cardGrid = new QGridLayout;
-    m_cardGrid->setSpacing(24);
+    m_cards = {ui->homeCard0, ui->homeCard1, ui->homeCard2, ui->homeCard3,
+               ui->homeCard4, ui->homeCard5, ui->homeCard6};
     for (int i = 0; i < PageCount; ++i) {
-        auto *card = new QToolButton(home);
-        card->setObjectName(QStringLiteral("homeCard%1").arg(i));
-        card->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        QToolButton *card = m_cards.at(i);
         // The skin images are small; every card shows its image at one size.
         const QIcon source = TreeIcons::load(QString::fromLatin1(kCardIcons[i]));
         const QList<QSize> sizes = source.availableSizes();
         const QPixmap pixmap = source.pixmap(sizes.isEmpty() ? QSize(64, 64) : sizes.last());
         card->setIcon(QIcon(pixmap.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-        card->setIconSize(QSize(64, 64));
-        card->setFixedSize(220, 160);
-        card->setFocusPolicy(Qt::NoFocus);
-        card->setStyleSheet(QStringLiteral(
-            "QToolButton { background-color: #2f3338; border: 1px solid #454a52; border-radius: 8px;"
-            " color: #d6d9de; font-size: 16px; padding: 12px; }"
-            "QToolButton:hover { border-color: #4ea1f3; background-color: #353a40; }"
-            "QToolButton:disabled { color: #6b717a; background-color: #262a2f; }"));
         card->hide();
         connect(card, &QToolButton::clicked, this, [this, i] { showPage(i); });
-        m_cards.append(card);
     }
-    auto *outer = new QVBoxLayout(home);
-    outer->addStretch(1);
-    auto *row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addLayout(m_cardGrid);
-    row->addStretch(1);
-    outer->addLayout(row);
-    outer->addStretch(1);
-    return home;
+
+    for (int i = 0; i < PageCount; ++i)
+        m_pages.append(nullptr);
+    m_livePage = new MainViewVideoPreview(ui->mainStack);
+    m_pages[LiveVideo] = m_livePage;
+    m_devicePage = new DeviceManageWidget(ui->mainStack);
+    m_pages[DeviceManagement] = m_devicePage;
+    for (QWidget *page : qAsConst(m_pages)) {
+        if (page)
+            ui->mainStack->addWidget(page);
+    }
+
+    MaskWidget *mask = MaskWidget::instance();
+    mask->setMainWidget(this);
+    mask->setDialogNames();
+    showHome();
 }
 
 void MainWindow::wireDevices()
@@ -235,13 +165,13 @@ void MainWindow::setRights(const QString &rights)
 void MainWindow::setUserName(const QString &name)
 {
     m_userName = name;
-    m_user->setText(name);
+    ui->labelUserName->setText(name);
 }
 
 void MainWindow::layoutCards()
 {
     for (QToolButton *card : qAsConst(m_cards)) {
-        m_cardGrid->removeWidget(card);
+        ui->homeCardGrid->removeWidget(card);
         card->hide();
     }
     int slot = 0;
@@ -251,7 +181,7 @@ void MainWindow::layoutCards()
         QToolButton *card = m_cards.at(i);
         card->setEnabled(hasPage(i));
         card->setToolTip(hasPage(i) ? QString() : tr("Not available in this version"));
-        m_cardGrid->addWidget(card, slot / 4, slot % 4);
+        ui->homeCardGrid->addWidget(card, slot / 4, slot % 4);
         card->show();
         ++slot;
     }
@@ -270,23 +200,23 @@ bool MainWindow::hasPage(int page) const
 
 int MainWindow::currentPage() const
 {
-    return m_pages.indexOf(m_stack->currentWidget());
+    return m_pages.indexOf(ui->mainStack->currentWidget());
 }
 
 void MainWindow::showPage(int page)
 {
     if (!hasPage(page) || !rightAllows(m_rights, page))
         return;
-    m_stack->setCurrentWidget(m_pages.at(page));
-    m_pageName->setText(pageTitle(page));
-    m_homeButton->setEnabled(true);
+    ui->mainStack->setCurrentWidget(m_pages.at(page));
+    ui->labelPageName->setText(pageTitle(page));
+    ui->pushButtonHome->setEnabled(true);
 }
 
 void MainWindow::showHome()
 {
-    m_stack->setCurrentWidget(m_home);
-    m_pageName->clear();
-    m_homeButton->setEnabled(false);
+    ui->mainStack->setCurrentWidget(ui->homePage);
+    ui->labelPageName->clear();
+    ui->pushButtonHome->setEnabled(false);
 }
 
 void MainWindow::onTimeoutLoginDevice()
@@ -369,13 +299,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::retranslate()
 {
+    ui->retranslateUi(this);
     setWindowTitle(QApplication::applicationName());
-    m_homeButton->setText(tr("Home"));
+    ui->labelAppName->setText(QApplication::applicationName());
     for (int i = 0; i < m_cards.size(); ++i)
         m_cards.at(i)->setText(pageTitle(i));
     const int page = currentPage();
     if (page >= 0)
-        m_pageName->setText(pageTitle(page));
+        ui->labelPageName->setText(pageTitle(page));
     layoutCards();
 }
 

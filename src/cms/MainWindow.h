@@ -13,11 +13,11 @@
 class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
-class QGridLayout;
-class QLabel;
-class QPushButton;
-class QStackedWidget;
 class QToolButton;
+
+namespace Ui {
+class MainWindow;
+}
 
 class MainWindow : public QMainWindow
 {
@@ -75,25 +75,18 @@ protected:
 
 private:
     void createUI();
-    QWidget *createHomePage();
     void wireDevices();
     void layoutCards();
     void onDevStatusChanged(FUN_DEV_INFO *dev);
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
     void retranslate();
 
+    Ui::MainWindow *ui = nullptr;
     DeviceController *m_controller = nullptr;
-    QStackedWidget *m_stack = nullptr;
-    QWidget *m_home = nullptr;
-    QGridLayout *m_cardGrid = nullptr;
     QList<QToolButton *> m_cards;
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;
     MainViewVideoPreview *m_livePage = nullptr;
-    QLabel *m_appName = nullptr;
-    QLabel *m_pageName = nullptr;
-    QLabel *m_user = nullptr;
-    QPushButton *m_homeButton = nullptr;
     QString m_rights;
     QString m_userName;
     bool m_closing = false;

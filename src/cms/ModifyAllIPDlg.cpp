@@ -130,7 +130,8 @@ QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int coun
     DeviceInfoManager *registry = DeviceInfoManager::instance();
 
     // Only the last part counts up, as far as .255 of the start address.
-    const quint32 last = start | 0xFFu;
+    // Nothing above the subnet's broadcast address can be a host of it.
+    const quint32 last = qMin<quint32>(start | 0xFFu, broadcast);
     for (quint64 n = start; n <= last && result.size() < count; ++n) {
         const quint32 candidate = static_cast<quint32>(n);
         const QString text = DeviceFormRules::numberToIpv4(candidate);

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-class QLabel;
-class QProgressBar;
+namespace Ui {
+class SplashScreen;
+}
 
 class SplashScreen : public QWidget
 {
@@ -13,6 +14,7 @@ class SplashScreen : public QWidget
 
 public:
     explicit SplashScreen(QWidget *parent = nullptr);
+    ~SplashScreen() override;
 
     // Shows the step and lets the screen paint it.
     void setProgress(int percent, const QString &text);
@@ -20,8 +22,5 @@ public:
     QString text() const;
 
 private:
-    QLabel *m_logo = nullptr;
-    QLabel *m_name = nullptr;
-    QLabel *m_text = nullptr;
-    QProgressBar *m_bar = nullptr;
+    Ui::SplashScreen *ui;
 };

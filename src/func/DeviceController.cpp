@@ -244,6 +244,12 @@ void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
     QList<FUN_DEV_INFO *> stored;
     for (FUN_DEV_INFO *dev : qAsConst(devs)) {
         const QString key = devKey(dev);
+        // A record that is no longer the registered one (deleted or replaced
+        // earlier) must not take the record now at its address, nor its row.
+        if (registry->findDevInfo(key) != dev) {
+            qWarning() << "Device not deleted, not the registered record:" << key;
+            continue;
+        }
         m_pending.remove(key);
         registry->deleteDevice(key);
         // A channel record has no row of its own: deleting by its address would
@@ -302,6 +308,10 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
     }
     if (dev->group != copy->group) {
         dev->group = copy->group;
+        // The channel records move along, or the tree would keep showing the
+        // old group for them.
+        for (FUN_DEV_INFO *channel : registry->channelsOf(dev->ip))
+            channel->group = dev->group.isEmpty() ? QString(DEFAULT_GROUP) : dev->group;
         edited = true;
     }
     dev->onvifAuth = copy->onvifAuth;

@@ -62,12 +62,17 @@ void SingleApplication::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // The message may arrive in pieces: collect it on the socket until it is whole.
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            const QByteArray message = socket->readAll();
+            QByteArray message = socket->property("received").toByteArray() + socket->readAll();
             if (message.contains(activateMessage())) {
+                message.clear();
                 activateWindow();
                 emit activateRequested();
+            } else if (message.size() > 64) {
+                message.clear(); // not one of ours
             }
+            socket->setProperty("received", message);
         });
     }
 }

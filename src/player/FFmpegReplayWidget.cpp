@@ -162,7 +162,10 @@ void FFmpegReplayWidget::initStream(const QString &key, int index, bool h265, bo
     }
     if (running) {
         running->requestStop();  // thread-safe; the GUI thread disposes of it
-        runOnGui([this, running] { retirePlayer(running); });
+        runOnGui([this, running, index] {
+            retirePlayer(running);
+            dropQueuedFrames(index);
+        });
     }
 }
 
@@ -190,8 +193,10 @@ void FFmpegReplayWidget::doPlay(int index)
         old = pane.player;
         pane.player = nullptr;
     }
-    if (old)
+    if (old) {
         retirePlayer(old);
+        dropQueuedFrames(index);
+    }
     auto *player = new FFmpegPlayer;
     player->setHardwareDecode(g_hardwareDecode);
     QString url;
@@ -271,6 +276,8 @@ void FFmpegReplayWidget::seek(int index, qint64 ms)
         p.pending.clear();
     if (p.player)
         p.player->seek(ms);  // a pushed stream empties its queues and decoder
+    if (QThread::currentThread() == thread())
+        dropQueuedFrames(index);
 }
 
 bool FFmpegReplayWidget::pause(int index)
@@ -353,8 +360,10 @@ void FFmpegReplayWidget::doStop(int index, bool renderOff)
         pane.paused = false;
         pane.lastSecond = -1;
     }
-    if (old)
+    if (old) {
         retirePlayer(old);
+        dropQueuedFrames(index);
+    }
     if (renderOff)
         pane.widget->render()->setRenderEnabled(false);
 }
@@ -532,9 +541,20 @@ I420Render2 *FFmpegReplayWidget::paneRender(int index) const
     return valid(index) ? m_panes[index].widget->render() : nullptr;
 }
 
+void FFmpegReplayWidget::dropQueuedFrames(int index)
+{
+    // Pictures already queued for the GUI thread belong to the old position
+    // (or the old player): a barrier queued behind them marks their end.
+    ++m_panes[index].staleFrames;
+    QMetaObject::invokeMethod(
+        this, [this, index] { --m_panes[index].staleFrames; }, Qt::QueuedConnection);
+}
+
 void FFmpegReplayWidget::onFrame(int index, std::shared_ptr<AVFrame> frame, qint64 ptsMs)
 {
     Pane &p = m_panes[index];
+    if (p.staleFrames > 0)
+        return;
     if (frame)
         p.widget->render()->onFrame(frame);
     if (index != m_focus)

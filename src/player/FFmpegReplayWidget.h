@@ -125,6 +125,7 @@ private:
         bool paused = false;
         float speed = 1.0f;
         qint64 lastSecond = -1;
+        int staleFrames = 0;  // queued-frame barriers still on their way
         std::deque<Pushed> pending;  // pushed before the pane is set up
     };
 
@@ -135,6 +136,7 @@ private:
     void retirePlayer(FFmpegPlayer *player);
     void onFrame(int index, std::shared_ptr<AVFrame> frame, qint64 ptsMs);
     void updateFocusFrames();
+    void dropQueuedFrames(int index);
 
     mutable QMutex m_mutex;  // pane fields read or written off the GUI thread
     Pane m_panes[kPaneCount];

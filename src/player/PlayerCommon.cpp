@@ -100,10 +100,10 @@ int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int o
         av_dict_set(&opts, "timeout", QByteArray::number(qint64(openTimeoutMs) * 1000).constData(), 0);
         if (smallProbe) {
             // The session description already carries the parameter sets;
-            // probing further only delays the first picture.
+            // probing further only delays the first picture. ("nobuffer"
+            // would make the probe throw away what it read: a second more.)
             av_dict_set(&opts, "probesize", "32", 0);
             av_dict_set(&opts, "analyzeduration", "0", 0);
-            av_dict_set(&opts, "fflags", "nobuffer", 0);
         } else {
             av_dict_set(&opts, "probesize", "500000", 0);
             av_dict_set(&opts, "analyzeduration", "1000000", 0);

@@ -384,6 +384,66 @@ private slots:
         QVERIFY(ForgotPassword::ResetPageUrl.contains(QStringLiteral(".invalid:")));
     }
 
+    // A contact request that fails or finds no contact asks for no security code.
+    void forgotPasswordWithoutContact_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("contactBody");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("toast");
+
+        QTest::newRow("refused, app page") << "BRELON" << 8 << QString() << "pagePrivate" << "ContactInfo is empty"
+                                           << QString();
+        QTest::newRow("refused 255, web page")
+            << "" << 255 << QString() << "pageMid" << "Operation failed" << QString();
+        QTest::newRow("no contact") << "GUOKE" << 0 << "<contactInfo><contactAddress></contactAddress></contactInfo>"
+                                    << "pageMid" << QString() << "No contact info,  defalut password 402917";
+    }
+
+    void forgotPasswordWithoutContact()
+    {
+        QFETCH(QString, platform);
+        QFETCH(int, result);
+        QFETCH(QString, contactBody);
+        QFETCH(QString, page);
+        QFETCH(QString, error);
+        QFETCH(QString, toast);
+
+        SimDevice device(SimDevice::Ipc);
+        QVERIFY(device.listen(QHostAddress(QStringLiteral("127.61.0.8"))));
+        device.setHandler(14017, [&](SimConnection *c, const SimRequest &) { c->reply(14017, result, contactBody); });
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+        sdk->connectDev(device.loginKey());
+        QVERIFY(waitFor([&] { return sdk->isConnected(device.loginKey()); }));
+
+        FUN_DEV_INFO dev;
+        dev.ip = device.address().toString();
+        dev.devPort = device.port();
+        dev.sdkPlatform = platform;
+        ForgotPassword dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.setDevInfo(&dev);
+        QCOMPARE(child<QStackedWidget>(&dialog, "stackedWidget")->currentWidget()->objectName(), page);
+        const bool appPage = page == QLatin1String("pagePrivate");
+        auto *errorLabel = child<QLabel>(&dialog, appPage ? "labelErrorInfoPrivate" : "labelErrorInfo");
+        if (toast.isEmpty())
+            QVERIFY(waitFor([&] { return errorLabel->text() == error; }));
+        else
+            QVERIFY(waitFor([&] { return toastTexts().contains(toast); }));
+        // Other commands of this device leave the dialog as it is.
+        device.pushMessage(14018, QString(), 6);
+        QTest::qWait(200);
+        QCOMPARE(errorLabel->text(), error);
+        QCOMPARE(device.requestCount(14017), 1);
+        QCOMPARE(device.requestCount(14019), 0);
+        QVERIFY(child<QLabel>(&dialog, appPage ? "labelSafePrivate" : "m_labelSafe")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(dialog.isVisible());
+        sdk->logoutDev(device.loginKey());
+    }
+
     // ---------------------------------------------------------------- batch
 
     void batchDialog()
@@ -562,6 +622,14 @@ private slots:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model->index(0, 0)).center());
         QCOMPARE(child<QLineEdit>(&dialog, "lineEditName")->text(), QStringLiteral("Default"));
         QVERIFY(!child<QWidget>(&dialog, "groupBoxInfo")->isEnabled());
+        // Only shown, not entered: OK saves no copy of it.
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
+        typeInto(&dialog, "lineEditName", QStringLiteral(" Default "));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        QVERIFY(toastTexts().contains(QStringLiteral("A group with this name already exists.")));
+        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
         typeInto(&dialog, "lineEditName", QStringLiteral("Lobby"));
         typeInto(&dialog, "lineEditRemark", QStringLiteral("ground floor"));

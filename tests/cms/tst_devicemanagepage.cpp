@@ -204,6 +204,7 @@ private slots:
                               "pushButtonUser"}));
         QCOMPARE(buttons(QStringLiteral("127.66.0.20")), QStringList({"pushButtonDelete", "pushButtonEdit"}));
         QVERIFY(child<QPushButton>(m_page.get(), "pushButtonGroup")->isVisible());
+        QTest::qWait(200); m_page->grab().save("/tmp/rev9_page.png");
     }
 
     void rowsFollowTheConnections()
@@ -214,6 +215,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColVersion), QStringLiteral("V1.2.3.20261201"), 10000);
+
+        // A channel record shares the device's address; its name and state stay off the row.
+        FUN_DEV_INFO channel(*DeviceInfoManager::instance()->findDevInfo(nvr));
+        channel.channelIdx = 1;
+        channel.name = QStringLiteral("CH_01");
+        channel.loginStatus = 0;
+        m_page->updateDevStatus(&channel);
+        m_page->updateDevRow(&channel);
+        QCOMPARE(cell(nvr, DeviceManageWidget::ColName), QStringLiteral("Recorder"));
+        QCOMPARE(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"));
 
         m_nvr->setRefuseConnections(true);
         m_nvr->dropConnections();
@@ -289,6 +300,24 @@ private slots:
         QVERIFY(toastTexts().contains(QStringLiteral("Please select file to be upgraded!")));
         child<QLineEdit>(m_page.get(), "m_OneUpgradeFilelineEdit")->setText(path);
 
+        // An empty file would never be sent and the row would wait for ever.
+        const QString empty = m_firmwareDir.filePath(QStringLiteral("empty.bin"));
+        QFile emptyFile(empty);
+        QVERIFY(emptyFile.open(QIODevice::WriteOnly));
+        emptyFile.close();
+        child<QLineEdit>(m_page.get(), "m_OneUpgradeFilelineEdit")->setText(empty);
+        checkRow(ipc, true);
+        bool refused = false;
+        onModal<CustomDialog>([&](CustomDialog *q) {
+            refused = child<QLabel>(q, "labelInfo")->text() == QStringLiteral("The file cannot be accessed!");
+            QTest::mouseClick(child<QPushButton>(q, "pushButtonOK"), Qt::LeftButton);
+        });
+        upgrade->click();
+        QVERIFY(refused);
+        QCOMPARE(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection successful"));
+        QVERIFY(m_page->upgradingDevices().isEmpty());
+        child<QLineEdit>(m_page.get(), "m_OneUpgradeFilelineEdit")->setText(path);
+
         // An ONVIF row among the checked ones stops the whole run.
         checkRow(ipc, true);
         checkRow(QStringLiteral("127.66.0.20"), true);
@@ -349,6 +378,25 @@ private slots:
         m_ipc->removeHandler(20001);
         uncheckAll();
         QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 10000);
+    }
+
+    // Deleting a device closes its session silently; the run ends without it.
+    void upgradeOfARemovedDeviceEndsTheRun()
+    {
+        const QString ipc = m_ipc->address().toString();
+        FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ipc);
+        m_ipc->setHandler(20001, [](SimConnection *, const SimRequest &) {});
+        uncheckAll();
+        checkRow(ipc, true);
+        child<QPushButton>(m_page.get(), "m_OneUpgradeBtn")->click();
+        QCOMPARE(m_page->upgradingDevices(), QSet<QString>({ipc}));
+        m_page->delAddTableView({dev});
+        QVERIFY(m_page->upgradingDevices().isEmpty());
+        QVERIFY(toastTexts().contains(QStringLiteral("Upgrade fail")));
+        QVERIFY(!toastTexts().contains(QStringLiteral("Upgrade success,The device will restart")));
+        m_ipc->removeHandler(20001);
+        m_page->addDevToAddTableView({dev});
+        QVERIFY(m_page->getRowIndexByIp(ipc) >= 0);
     }
 
     void batchCredentialsReachEveryCheckedDevice()
@@ -415,6 +463,7 @@ private slots:
             auto *results = qobject_cast<QStandardItemModel *>(view->model());
             QTRY_COMPARE_WITH_TIMEOUT(button->text(), QStringLiteral("Search"), 5000);
             QCOMPARE(results->rowCount(), 1);
+            search->grab().save("/tmp/rev9_search.png");
             QCOMPARE(results->item(0, 0)->text(), fresh);
             QCOMPARE(results->item(0, 1)->text(), QStringLiteral("IPC"));
             QCOMPARE(results->item(0, 2)->text(), m_fresh->uid());
@@ -460,6 +509,19 @@ private slots:
             child<QPushButton>(search, "m_RestoreBtn")->click();
             QTRY_COMPARE(m_responder->requestCount(30005), 1);
             QVERIFY(toastTexts().contains(QStringLiteral("The device is being modifiedPlease search again later.")));
+
+            // With both boxes clear a row's identifier is its address, which names
+            // no found device: nothing may be restored for it.
+            closeToasts();
+            auto *privateBox = child<QCheckBox>(search, "m_KelvochkBox");
+            QTest::mouseClick(privateBox, Qt::LeftButton, {}, QPoint(5, privateBox->height() / 2));
+            QVERIFY(!privateBox->isChecked());
+            QCOMPARE(results->item(0, 0)->checkState(), Qt::Checked);
+            onModal<CustomDialog>([](CustomDialog *q) { q->reject(); }, 500);
+            child<QPushButton>(search, "m_RestoreBtn")->click();
+            QVERIFY(toastTexts().contains(QStringLiteral("Please select a device before making any changes.")));
+            QTest::qWait(600);
+            QCOMPARE(m_responder->requestCount(30005), 1);
             search->reject();
         });
         child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();

@@ -200,6 +200,7 @@ private slots:
         QVERIFY(m_window->card(MainWindow::DeviceManagement)->isEnabled());
         QVERIFY(!m_window->card(MainWindow::Playback)->isEnabled());
         QCOMPARE(m_window->currentPage(), -1);
+        saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));
 
         QTest::mouseClick(m_window->card(MainWindow::DeviceManagement), Qt::LeftButton);
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));

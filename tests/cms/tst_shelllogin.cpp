@@ -43,6 +43,15 @@ private slots:
     void wrongPasswordIsRefused()
     {
         LoginDialog dialog;
+        const QString shots = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+            if (css.open(QIODevice::ReadOnly))
+                qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.grab().save(QDir(shots).filePath(QStringLiteral("shell_login.png")));
+        }
         dialog.userBox()->setCurrentText(QStringLiteral("viewer"));
         dialog.passwordEdit()->setText(QStringLiteral("nope"));
         dialog.onBtnLoginClicked();
@@ -54,6 +63,8 @@ private slots:
         dialog.userBox()->setCurrentText(QString());
         dialog.onBtnLoginClicked();
         QCOMPARE(dialog.message(), LoginDialog::tr("Please enter the user name and password"));
+        if (!shots.isEmpty())
+            dialog.grab().save(QDir(shots).filePath(QStringLiteral("shell_login_refused.png")));
     }
 
     void acceptedLoginRemembersOrForgets()
@@ -136,6 +147,9 @@ private slots:
         SplashScreen splash;
         splash.show();
         splash.setProgress(30, QStringLiteral("Init app..."));
+        const QString shots = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            splash.grab().save(QDir(shots).filePath(QStringLiteral("shell_splash.png")));
         QCOMPARE(splash.progress(), 30);
         splash.setProgress(140, QStringLiteral("Finished！"));
         QCOMPARE(splash.progress(), 100);

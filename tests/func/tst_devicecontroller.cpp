@@ -307,6 +307,7 @@ private slots:
         copy->onvifAuth = 1;
         emit SignalsHelper::instance()->signalModifyDev(copy);
         QCOMPARE(ipc->group, QString("Yard"));
+        QCOMPARE(reg->findDevInfo(m_ipc->ip() + "_2")->group, QString("Yard"));
         QCOMPARE(edited.size(), 2);
         QCOMPARE(rowOf(m_ipc->ip())->DevGroup, int(group->id));
         QCOMPARE(ipc->loginStatus, 1);
@@ -355,6 +356,14 @@ private slots:
         emit SignalsHelper::instance()->signalModifyDev(nvr);
         QCOMPARE(nvr->ip, ip);
         QVERIFY(!reg->findDevInfo(ip));
+        // Deleting the removed record again leaves a newer record of the address alone.
+        auto *fresh = new FUN_DEV_INFO;
+        fresh->ip = ip;
+        fresh->devType = 1;
+        QVERIFY(reg->addDevInfo(fresh));
+        emit SignalsHelper::instance()->signalDelDevs({ nvr });
+        QCOMPARE(reg->findDevInfo(ip), fresh);
+        reg->deleteDevice(ip);
     }
 
     void alarmAndPtzHooks()

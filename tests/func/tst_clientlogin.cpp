@@ -83,8 +83,10 @@ private slots:
         const qint64 version = timeOf(14002, 0);
         const qint64 network = timeOf(13002, 0);
         QVERIFY(login >= 0 && caps >= login);
-        QVERIFY2(version - caps >= 49, qPrintable(QString::number(version - caps)));
-        QVERIFY2(network - caps >= 99, qPrintable(QString::number(network - caps)));
+        // The peer stamps arrivals: the client flushes a request only when its event
+        // loop next runs, so a loaded machine shifts each stamp by a few ms.
+        QVERIFY2(version - caps >= 40, qPrintable(QString::number(version - caps)));
+        QVERIFY2(network - caps >= 90, qPrintable(QString::number(network - caps)));
         QVERIFY(network > version);
         QVERIFY2(network - caps < 2000, qPrintable(QString::number(network - caps)));
         // Logged in once: the reply arrived, so the 1000 ms repeat stays away.

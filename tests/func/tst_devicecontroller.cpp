@@ -138,9 +138,10 @@ private slots:
             const qint64 version = peer->timeOf(14002);
             const qint64 network = peer->timeOf(13002);
             QVERIFY(login >= 0 && caps >= login);
-            // One millisecond of slack for the clock granularity of the two ends.
-            QVERIFY2(version - caps >= 49, qPrintable(QString::number(version - caps)));
-            QVERIFY2(network - caps >= 99, qPrintable(QString::number(network - caps)));
+            // The peer stamps arrivals: the client flushes a request only when its event
+            // loop next runs, so a loaded machine shifts each stamp by a few ms.
+            QVERIFY2(version - caps >= 40, qPrintable(QString::number(version - caps)));
+            QVERIFY2(network - caps >= 90, qPrintable(QString::number(network - caps)));
             QVERIFY(network > version);
             QVERIFY2(network - caps < 1500, qPrintable(QString::number(network - caps)));
         }

@@ -262,9 +262,8 @@ QStringList CSearchManageWidget::checkedIds() const
 QList<SearchDevInfo> CSearchManageWidget::checkedDevices() const
 {
     QList<SearchDevInfo> devices;
-    // A row without a found entry (its identifier is an address, not a UID)
-    // must not become an empty device: a broadcast for it would address no one
-    // or anyone.
+    // A row without a found entry (with both boxes clear its identifier is an
+    // address, not a UID) must not turn into an empty device on a broadcast.
     for (const QString &uid : checkedIds()) {
         const auto it = m_foundDevs.constFind(uid);
         if (it != m_foundDevs.constEnd())

@@ -20,6 +20,13 @@
 
 #include <memory>
 
+// The probe templates live in this static library's resource file; a program
+// only links that file in when something names it.
+static void initOnvifResources()
+{
+    Q_INIT_RESOURCE(onvif);
+}
+
 namespace ONVIF {
 
 namespace {
@@ -69,6 +76,7 @@ Service::Service(const QList<QHostAddress> &localAddresses, QObject *parent)
     : QObject(parent)
     , m_probeAddress(QStringLiteral("239.255.255.250"))
 {
+    initOnvifResources();
     qRegisterMetaType<ONVIF_DEV_INFO>("ONVIF_DEV_INFO");
     m_client = new Client(this);
     m_roadPool.setMaxThreadCount(1);

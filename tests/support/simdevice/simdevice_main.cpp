@@ -23,7 +23,7 @@
 
 namespace {
 
-struct Spec
+struct DeviceArg
 {
     SimDevice::Kind kind = SimDevice::Ipc;
     QHostAddress address;
@@ -70,7 +70,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    QList<Spec> specs;
+    QList<DeviceArg> deviceArgs;
     int defaultPort = 2028;
     int count = 0;
     QHostAddress base;
@@ -91,11 +91,11 @@ int main(int argc, char **argv)
         if (a == QLatin1String("--ipc") || a == QLatin1String("--nvr")) {
             if (!value(&v))
                 return usage(a + QStringLiteral(" needs an address"));
-            Spec s;
+            DeviceArg s;
             s.kind = a == QLatin1String("--nvr") ? SimDevice::Nvr : SimDevice::Ipc;
             if (!parseAddress(v, &s.address, &s.port, &s.channels))
                 return usage(QStringLiteral("not a loopback address: ") + v);
-            specs.append(s);
+            deviceArgs.append(s);
         } else if (a == QLatin1String("--count")) {
             if (!value(&v) || (count = v.toInt()) <= 0 || count > 65000)
                 return usage(QStringLiteral("bad --count"));
@@ -129,20 +129,20 @@ int main(int argc, char **argv)
             return usage(QStringLiteral("--count needs --base"));
         const quint32 first = base.toIPv4Address();
         for (int i = 0; i < count; ++i) {
-            Spec s;
+            DeviceArg s;
             s.kind = countKind;
             s.address = QHostAddress(first + quint32(i));
             if (!s.address.isLoopback())
                 return usage(QStringLiteral("--count runs past 127.255.255.255"));
-            specs.append(s);
+            deviceArgs.append(s);
         }
     }
-    if (specs.isEmpty())
-        specs.append(Spec { SimDevice::Ipc, QHostAddress(QHostAddress::LocalHost), -1, 4 });
+    if (deviceArgs.isEmpty())
+        deviceArgs.append(DeviceArg { SimDevice::Ipc, QHostAddress(QHostAddress::LocalHost), -1, 4 });
 
     QTextStream out(stdout);
     QList<SimDevice *> devices;
-    for (const Spec &s : qAsConst(specs)) {
+    for (const DeviceArg &s : qAsConst(deviceArgs)) {
         auto *dev = new SimDevice(s.kind, &app);
         dev->state().user = user;
         dev->state().password = password;

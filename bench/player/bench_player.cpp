@@ -332,6 +332,8 @@ int main(int argc, char **argv)
             std::printf("latency play() to first painted frame: %lld ms (GOP 1000 ms)\n", first);
             p.stop();
             p.wait();
+            // Pictures still queued would land in the next run's counters.
+            QCoreApplication::sendPostedEvents(&pane, QEvent::MetaCall);
         }
     }
     // 4. Glass to glass: the server stamps the wall clock into each picture

@@ -186,12 +186,17 @@ void FFmpegPlayer::seek(qint64 ms)
         flushPushed();
         return;
     }
-    m_seekMs = qMax<qint64>(0, ms);
+    // Interrupt before publishing the target: the decoders clear the
+    // interrupt at the flush that the seek sends, and one set after that flush
+    // would drop every picture until the next seek.
     QMutexLocker lock(&m_mutex);
+    if (player::isLiveUrl(m_url))
+        return;  // nothing to seek in, and no flush would clear the interrupt
     if (m_video)
         m_video->interruptWait();
     if (m_audioDec)
         m_audioDec->interruptWait();
+    m_seekMs = qMax<qint64>(0, ms);
 }
 
 void FFmpegPlayer::setCustomIo(bool on)
@@ -264,9 +269,9 @@ void FFmpegPlayer::flushPushed()
     QMutexLocker lock(&m_mutex);
     m_pushed.clear();
     m_waitKey = true;
-    m_flushPushed = true;
     if (m_video)
-        m_video->interruptWait();
+        m_video->interruptWait();  // before the flag, as in seek()
+    m_flushPushed = true;
 }
 
 int FFmpegPlayer::pushedQueueSize() const
@@ -332,6 +337,10 @@ void FFmpegPlayer::runPushed()
         fail(player::ErrDecoderFailed);
         return;
     }
+    // Pushed frames already arrive at the sender's pace: a gap in their times
+    // (a hole in the recording, a lost burst) must not freeze the pane and
+    // leave it lagging by that much from then on.
+    m_clock.setMaxAheadMs(1000);
     video->setClock(&m_clock, true);
     video->setSnapshot(&m_snapshot);
     video->setRenderEnabled(m_render);
@@ -404,6 +413,7 @@ void FFmpegPlayer::runDemux()
         return;
     }
     const bool paced = !live && m_realtime;
+    m_clock.setMaxAheadMs(5000);
     const qint64 startMs = fmt->start_time != AV_NOPTS_VALUE ? fmt->start_time / 1000 : 0;
     VideoDecode *video = nullptr;
     AudioDecode *audio = nullptr;

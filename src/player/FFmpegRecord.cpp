@@ -28,11 +28,20 @@ void FFmpegRecord::pushPacket(player::PacketPtr pkt)
 {
     if (!pkt || m_stop)
         return;
+    // After a loss the frames that refer to the lost one would be written
+    // broken: skip to the next key frame.
+    const bool key = pkt->flags & AV_PKT_FLAG_KEY;
+    if (m_waitKey && !key)
+        return;
     player::QueueItem item;
     item.pkt = std::move(pkt);
     // Never hold up the reader: a full queue means the disk cannot keep up.
-    if (!m_queue.push(std::move(item), 0))
+    if (!m_queue.push(std::move(item), 0)) {
+        m_waitKey = true;
         qWarning() << "recording queue full, packet dropped";
+        return;
+    }
+    m_waitKey = false;
 }
 
 void FFmpegRecord::requestStop()

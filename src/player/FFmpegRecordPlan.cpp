@@ -136,10 +136,13 @@ void FFmpegRecordPlan::run()
 {
     player::IoInterrupt irq;
     irq.stop = &m_stop;
-    const QString dayName = now().date().toString(QStringLiteral("yyyyMMdd"));
-    const int fixed = repairDayIndex(m_folder + QLatin1Char('/') + dayName);
-    if (fixed > 0)
-        qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
+    // A recorder that died just before midnight left its entry in yesterday's index.
+    for (const QDate &day : {now().date().addDays(-1), now().date()}) {
+        const QString dayName = day.toString(QStringLiteral("yyyyMMdd"));
+        const int fixed = repairDayIndex(m_folder + QLatin1Char('/') + dayName);
+        if (fixed > 0)
+            qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
+    }
 
     AVFormatContext *fmt = nullptr;
     int ret = player::openInput(&fmt, m_url, &irq, 5000, false);
@@ -264,8 +267,13 @@ void FFmpegRecordPlan::run()
                 av_packet_unref(pkt);
                 break;
             }
-        } else {
-            writer.write(pkt);
+        } else if (pkt->size > 0 && !writer.write(pkt)) {
+            // Disk full or gone: close what was written (and list it) rather
+            // than go on producing a file that silently lacks its video.
+            qWarning() << "record plan cannot write" << writer.path();
+            emit recordError(m_url, player::ErrStreamBroken);
+            av_packet_unref(pkt);
+            break;
         }
         lastPacketTime = t;
         av_packet_unref(pkt);

@@ -2,6 +2,7 @@
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
+#include "OrmHelper.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -12,12 +13,14 @@
 #include <QMutexLocker>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QThread>
 
 #include <atomic>
 
 namespace {
-std::atomic_bool g_hardwareDecode{false};
+// -1: follow the client settings; 0/1: set by the owner.
+std::atomic_int g_hardwareDecode{-1};
 }
 
 ReplayPane::ReplayPane(int index, QWidget *parent) : QWidget(parent), m_index(index)
@@ -89,16 +92,35 @@ FFmpegReplayWidget::~FFmpegReplayWidget()
             delete p;
         }
     }
+    // Players still ending must not outlive the widget unwatched.
+    QVector<QPointer<FFmpegPlayer>> retired;
+    {
+        QMutexLocker lock(&m_mutex);
+        retired.swap(m_retired);
+    }
+    for (const QPointer<FFmpegPlayer> &p : retired) {
+        if (!p)
+            continue;
+        p->requestStop();
+        p->wait();
+        delete p.data();
+    }
 }
 
 void FFmpegReplayWidget::setHardwareDecodeEnabled(bool on)
 {
-    g_hardwareDecode = on;
+    g_hardwareDecode = on ? 1 : 0;
 }
 
 bool FFmpegReplayWidget::hardwareDecodeEnabled()
 {
-    return g_hardwareDecode;
+    const int forced = g_hardwareDecode.load();
+    if (forced >= 0)
+        return forced == 1;
+    if (!OrmHelper::isInitialized())
+        return false;
+    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    return config && config->bHardwareDecode;
 }
 
 void FFmpegReplayWidget::runOnGui(std::function<void()> fn)
@@ -159,6 +181,8 @@ void FFmpegReplayWidget::initStream(const QString &key, int index, bool h265, bo
         // From here on, data for the key waits for the next play().
         running = p.player;
         p.player = nullptr;
+        if (running)
+            m_retired.append(QPointer<FFmpegPlayer>(running));
     }
     if (running) {
         running->requestStop();  // thread-safe; the GUI thread disposes of it
@@ -198,7 +222,7 @@ void FFmpegReplayWidget::doPlay(int index)
         dropQueuedFrames(index);
     }
     auto *player = new FFmpegPlayer;
-    player->setHardwareDecode(g_hardwareDecode);
+    player->setHardwareDecode(hardwareDecodeEnabled());
     QString url;
     bool customIo;
     {
@@ -221,11 +245,11 @@ void FFmpegReplayWidget::doPlay(int index)
     connect(player, &FFmpegPlayer::emitFrame, this,
             [this, index](std::shared_ptr<AVFrame> f, qint64 ms) { onFrame(index, std::move(f), ms); });
     connect(player, &FFmpegPlayer::emitPlayFinished, this, [this, index, player](const QString &u) {
-        if (m_panes[index].player == player)
+        if (isCurrent(index, player))
             emit emitPlayFinished(index, u);
     });
     connect(player, &FFmpegPlayer::emitPlayerError, this, [this, index, player](const QString &, int code) {
-        if (m_panes[index].player != player)
+        if (!isCurrent(index, player))
             return;
         qWarning() << "pane" << index << "play error" << code;
         emit emitPlayError(index);
@@ -338,12 +362,25 @@ bool FFmpegReplayWidget::isPlaying(int index) const
     return m_panes[index].player != nullptr;
 }
 
+bool FFmpegReplayWidget::isCurrent(int index, const FFmpegPlayer *player) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_panes[index].player == player;
+}
+
 void FFmpegReplayWidget::retirePlayer(FFmpegPlayer *player)
 {
     // The GUI never waits for a player: it ends on its own and is deleted
     // when its thread has finished.
-    player->disconnect(this);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_retired.removeAll(QPointer<FFmpegPlayer>());
+        if (!m_retired.contains(player))
+            m_retired.append(QPointer<FFmpegPlayer>(player));
+    }
+    // Stopped first so a snapshot still pending reports its failure.
     player->requestStop();
+    player->disconnect(this);
     connect(player, &QThread::finished, player, &QObject::deleteLater);
     if (player->isFinished() || !player->isRunning())
         player->deleteLater();
@@ -447,8 +484,19 @@ void FFmpegReplayWidget::setFullScreen()
 {
     if (!m_fullScreen) {
         m_fullScreen = true;
+        // The screen the area is on now, not the primary one.
+        QScreen *screen = QGuiApplication::screenAt(mapToGlobal(rect().center()));
+        if (!screen && window()->windowHandle())
+            screen = window()->windowHandle()->screen();
         setWindowFlags(windowFlags() | Qt::Window);
+        if (screen) {
+            setGeometry(screen->geometry());
+            if (windowHandle())
+                windowHandle()->setScreen(screen);
+        }
         showFullScreen();
+        if (screen && windowHandle() && windowHandle()->screen() != screen)
+            windowHandle()->setScreen(screen);
         setFocus();
     } else {
         m_fullScreen = false;

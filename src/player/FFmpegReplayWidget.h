@@ -4,6 +4,7 @@
 
 #include <QMutex>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -51,7 +52,8 @@ public:
     explicit FFmpegReplayWidget(QWidget *parent = nullptr);
     ~FFmpegReplayWidget() override;
 
-    // Hardware decoding as the client settings say; the shell keeps it current.
+    // Hardware decoding follows the client settings (read at each play) unless
+    // set here, which then wins.
     static void setHardwareDecodeEnabled(bool on);
     static bool hardwareDecodeEnabled();
 
@@ -134,12 +136,15 @@ private:
     void doPlay(int index);
     void doStop(int index, bool renderOff);
     void retirePlayer(FFmpegPlayer *player);
+    bool isCurrent(int index, const FFmpegPlayer *player) const;
     void onFrame(int index, std::shared_ptr<AVFrame> frame, qint64 ptsMs);
     void updateFocusFrames();
     void dropQueuedFrames(int index);
 
     mutable QMutex m_mutex;  // pane fields read or written off the GUI thread
     Pane m_panes[kPaneCount];
+    // Players told to stop but maybe still running; waited for at destruction.
+    QVector<QPointer<FFmpegPlayer>> m_retired;
     bool m_customIo = false;
     int m_focus = 0;
     bool m_fullScreen = false;

@@ -244,7 +244,7 @@ qint64 PlayClock::delayFor(qint64 ptsMs)
     const qint64 due = m_baseWall + qint64((ptsMs - m_basePts) / m_speed);
     // A jump far ahead or behind (timestamp discontinuity) re-anchors instead
     // of stalling or racing.
-    if (due - now > 5000 || now - due > 5000) {
+    if (due - now > m_maxAhead || now - due > 5000) {
         m_basePts = ptsMs;
         m_baseWall = now;
         return 0;
@@ -284,6 +284,12 @@ void PlayClock::setPaused(bool paused)
         m_baseWall = now;
     }
     m_paused = paused;
+}
+
+void PlayClock::setMaxAheadMs(qint64 ms)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_maxAhead = qMax<qint64>(1, ms);
 }
 
 bool PlayClock::paused() const

@@ -125,6 +125,9 @@ public:
     void setPaused(bool paused);
     bool paused() const;
     qint64 positionMs() const;
+    // A frame due further ahead than this is a jump in the source's times,
+    // not a reason to wait: the clock re-anchors on it.
+    void setMaxAheadMs(qint64 ms);
 
 private:
     qint64 positionLocked(qint64 now) const;
@@ -135,6 +138,7 @@ private:
     double m_speed = 1.0;
     bool m_paused = false;
     qint64 m_pausedPos = 0;
+    qint64 m_maxAhead = 5000;
 };
 
 // Saves a picture as a JPEG file (any pixel format FFmpeg can convert).

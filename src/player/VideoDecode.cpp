@@ -147,8 +147,19 @@ bool VideoDecode::waitUntilDue(qint64 ptsMs)
         const qint64 d = m_clock->delayFor(ptsMs);
         if (d <= 0)
             return true;
+        if (m_clock->paused())
+            snapshotFromLast();
         QThread::msleep(ulong(qMin<qint64>(d, 10)));
     }
+}
+
+void VideoDecode::snapshotFromLast()
+{
+    QString path;
+    if (!m_lastFrame || !m_snapshot || !m_snapshot->pending() || !m_snapshot->take(path))
+        return;
+    const bool ok = player::saveFrameAsJpeg(m_lastFrame.get(), path);
+    emit snapshotDone(ok, path);
 }
 
 AVFrame *VideoDecode::toYuv420(AVFrame *frame)
@@ -205,6 +216,7 @@ void VideoDecode::handleFrame(AVFrame *frame)
         av_frame_free(&transferred);
         return;
     }
+    m_lastFrame = player::refFrame(sw);
     QString snapPath;
     const bool snap = m_snapshot && m_snapshot->take(snapPath);
     if (snap) {
@@ -239,10 +251,13 @@ void VideoDecode::run()
     m_drained = false;
     while (!m_stop) {
         player::QueueItem item;
-        if (!m_queue.pop(item, 50))
+        if (!m_queue.pop(item, 50)) {
+            snapshotFromLast();
             continue;
+        }
         if (item.kind == player::QueueItem::Flush) {
             avcodec_flush_buffers(m_ctx);
+            m_lastFrame.reset();
             m_dropUntilMs = item.seekTargetMs;
             m_interrupt = false;
             atEof = false;
@@ -269,4 +284,5 @@ void VideoDecode::run()
         }
     }
     av_frame_free(&frame);
+    m_lastFrame.reset();
 }

@@ -67,12 +67,16 @@ private:
     void handleFrame(AVFrame *frame);
     AVFrame *toYuv420(AVFrame *frame);
     bool waitUntilDue(qint64 ptsMs);
+    // A snapshot asked while no new picture comes (paused, at the end, a
+    // silent stream) is served from the picture last shown.
+    void snapshotFromLast();
     void closeCodec();
 
     PacketQueue m_queue{120};
     AVCodecContext *m_ctx = nullptr;
     AVBufferRef *m_hwDevice = nullptr;
     SwsContext *m_sws = nullptr;
+    AVFramePtr m_lastFrame;
     AVRational m_tb{1, 1000};
     PlayClock *m_clock = nullptr;
     SnapshotRequest *m_snapshot = nullptr;

@@ -20,14 +20,16 @@ private:
     QString m_h264, m_h265, m_long;
     RtspServer m_server;
 
-    // Stops the player the way its owners do and checks it is prompt.
+    // Stops the player the way its owners do: the thread has ended within the
+    // 100 ms of stop() (some slack for loaded CI machines), whatever it was
+    // blocked on.
     void stopPrompt(FFmpegPlayer &p)
     {
         QElapsedTimer t;
         t.start();
         p.stop();
-        QVERIFY(p.wait(1500));
-        QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(p.wait(500));
+        QVERIFY2(t.elapsed() < 600, qPrintable(QString::number(t.elapsed())));
     }
 
 private slots:
@@ -302,14 +304,33 @@ private slots:
         QElapsedTimer t;
         t.start();
         QVERIFY(sp.stop());
-        QVERIFY(sp.wait(1000));
-        QVERIFY(t.elapsed() < 1200);
+        QVERIFY(sp.wait(500));
+        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(errors.count(), 0);
         // Frames still queued when the player is gone stay valid.
         QTest::qWait(100);
         match.clear();
         QVERIFY(match.streamKey().isEmpty());
         QVERIFY(!match.currentFrame());
+    }
+
+    void simplePlayerStopsWhileFrozen()
+    {
+        RtspServer server;
+        QVERIFY(server.start({"/long=" + m_long}));
+        SimplePlayer sp;
+        QSignalSpy frames(&sp, &SimplePlayer::emitRecvImg);
+        sp.setPlayUrl(server.url("/long"));
+        sp.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 8000);
+        server.freeze();
+        QTest::qWait(300);
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(sp.stop());
+        QVERIFY(sp.wait(500));
+        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
+        server.thaw();
     }
 
     void simplePlayerReportsBreak()

@@ -172,6 +172,13 @@ private slots:
             const bool fits = i < 2 ? qAbs(duration - 3.0) < 0.1 : duration > 0.0 && duration < 3.5;
             QVERIFY2(fits, qPrintable(o["fileName"].toString() + " " + QString::number(duration)));
         }
+        // Segments stay fragmented after a clean close: the players must read
+        // their duration and seek in them.
+        const QString first = day + "/" + index[0].toObject()["fileName"].toString();
+        qint64 dur = 0, landed = -1;
+        QVERIFY(playFrames(first, &dur, 1500, &landed) >= 70);
+        QVERIFY2(qAbs(dur - 3000) < 100, qPrintable(QString::number(dur)));
+        QVERIFY2(landed >= 1500 && landed < 1600, qPrintable(QString::number(landed)));
     }
 
     void midnightCut()

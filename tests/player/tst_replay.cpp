@@ -1,5 +1,6 @@
 #include "FFmpegReplayWidget.h"
 #include "I420Render2.h"
+#include "OrmHelper.h"
 #include "TestMedia.h"
 
 #include <QImage>
@@ -131,17 +132,42 @@ private slots:
         QVERIFY(cap.first().at(0).toBool());
         QCOMPARE(cap.first().at(1).toString(), path);
         QCOMPARE(QImage(path).size(), QSize(320, 240));
+        // A paused pane shows no new picture: the one on screen is saved.
+        QVERIFY(w.pause(2));
+        QTest::qWait(150);
+        cap.clear();
+        const QString paused = QDir::current().filePath("cap/paused.jpg");
+        w.setKey(2, paused);
+        QTRY_COMPARE_WITH_TIMEOUT(cap.count(), 1, 2000);
+        QVERIFY(cap.first().at(0).toBool());
+        QCOMPARE(QImage(paused).size(), QSize(320, 240));
+        // A request that no picture answers fails when the pane stops.
+        w.initStream("k", 1, false, true);
+        w.play(1);
+        QTRY_VERIFY(w.isPlaying(1));
+        cap.clear();
+        w.setKey(1, QDir::current().filePath("cap/never.jpg"));
+        QTest::qWait(100);
+        QCOMPARE(cap.count(), 0);
+        w.stop(1);
+        QTRY_COMPARE_WITH_TIMEOUT(cap.count(), 1, 1000);
+        QCOMPARE(cap.first().at(0).toBool(), false);
     }
 
     void pushedStreams_data()
     {
         QTest::addColumn<bool>("h265");
-        QTest::newRow("h264") << false;
-        QTest::newRow("h265") << true;
+        QTest::addColumn<qint64>("gapMs");
+        QTest::newRow("h264") << false << qint64(0);
+        QTest::newRow("h265") << true << qint64(0);
+        // A hole in the device's times (a gap in the recording) is skipped,
+        // not waited out.
+        QTest::newRow("h264-gap") << false << qint64(3000);
     }
     void pushedStreams()
     {
         QFETCH(bool, h265);
+        QFETCH(qint64, gapMs);
         const auto frames = testmedia::annexBFrames(h265 ? m_265 : m_short);
         QVERIFY(frames.size() >= 70);
         FFmpegReplayWidget w;
@@ -160,19 +186,24 @@ private slots:
             for (int i = 0; i < frames.size(); ++i) {
                 if (i == 10)
                     go = true;
-                w.appendData(key, frames[i].data.constData(), frames[i].data.size(), dayMs + frames[i].ms, 0);
+                const qint64 t = dayMs + frames[i].ms + (i >= 40 ? gapMs : 0);
+                w.appendData(key, frames[i].data.constData(), frames[i].data.size(), t, 0);
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         });
         QTRY_VERIFY_WITH_TIMEOUT(go.load(), 3000);
+        QElapsedTimer played;
+        played.start();
         w.play(2);
-        QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) >= 50, 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) >= 70, 8000);
+        // 75 frames 40 ms apart take 3 s at 1x, with or without the hole.
+        QVERIFY2(played.elapsed() < 4800, qPrintable(QString::number(played.elapsed())));
         worker.join();
         QCOMPARE(w.paneRender(2)->frameSize(), QSize(320, 240));
         const QList<qlonglong> s = seconds(sec, 2);
         QVERIFY(!s.isEmpty());
         QCOMPARE(s.first(), 36000LL);
-        QVERIFY(s.last() >= 36001 && s.last() <= 36003);
+        QVERIFY(s.last() >= 36001 + gapMs / 1000 && s.last() <= 36003 + gapMs / 1000);
         QVERIFY(!ms.isEmpty());
         const qulonglong first = ms.first().at(0).toULongLong();
         QVERIFY2(first >= qulonglong(dayMs) && first < qulonglong(dayMs + 100), qPrintable(QString::number(first)));
@@ -253,6 +284,19 @@ private slots:
         QCOMPARE(w.paneRender(1)->overlayText(), QString("Connecting to [Cam A]"));
         w.setPlayUrl(1, "/x.mp4");
         QCOMPARE(w.playUrl(1), QString("/x.mp4"));
+    }
+
+    void hardwareDecodeFollowsSettings()
+    {
+        QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());  // no database yet
+        QVERIFY(OrmHelper::instance()->init());
+        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        QVERIFY(config);
+        config->bHardwareDecode = true;
+        QVERIFY(OrmHelper::saveConfig(config));
+        QVERIFY(FFmpegReplayWidget::hardwareDecodeEnabled());
+        FFmpegReplayWidget::setHardwareDecodeEnabled(false);  // the owner's choice wins
+        QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());
     }
 
     void fullScreenAndEsc()

@@ -1,6 +1,8 @@
 #include "DeviceManageWidget.h"
 #include "ui_DeviceManageWidget.h"
 
+#include <QShowEvent>
+
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
 #include "CommonHelper.h"
@@ -73,15 +75,32 @@ void DeviceManageWidget::initTableView()
     view->viewport()->installEventFilter(this);
     setHeaderTexts();
     m_header->setCheckedHeader(false);
+    setColumnWidths();
+    m_header->setStretchLastSection(true);
+    m_header->setHighlightSections(false);
+    connect(m_header, &HeaderViewPrivate::columnCheck, this, &DeviceManageWidget::addAllChkBoxStateChanged);
+}
+
+void DeviceManageWidget::setColumnWidths()
+{
+    QTableView *view = ui->m_AddDevTableView;
     const int w = width() / 8;
     for (int col = ColName; col <= ColType; ++col)
         view->setColumnWidth(col, w);
     for (int col = ColState; col <= ColMac; ++col)
         view->setColumnWidth(col, w + w / 2);
     view->setColumnWidth(ColOperation, 180);
-    m_header->setStretchLastSection(true);
-    m_header->setHighlightSections(false);
-    connect(m_header, &HeaderViewPrivate::columnCheck, this, &DeviceManageWidget::addAllChkBoxStateChanged);
+}
+
+void DeviceManageWidget::showEvent(QShowEvent *event)
+{
+    // The page only has its real width once it is shown; columns sized while it
+    // was being built cut the state texts short.
+    if (!m_columnsSized) {
+        m_columnsSized = true;
+        setColumnWidths();
+    }
+    QWidget::showEvent(event);
 }
 
 void DeviceManageWidget::setHeaderTexts()

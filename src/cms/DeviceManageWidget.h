@@ -81,9 +81,11 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void initTableView();
+    void setColumnWidths();
     void setHeaderTexts();
     void showDevInfo(FUN_DEV_INFO *dev);
     void setDevStatusText(const QString &ip, const QString &text);
@@ -91,6 +93,7 @@ private:
     static bool isUpgradable(const FUN_DEV_INFO *dev);
     FUN_DEV_INFO *withValidDevice(const QString &key);
     QList<FUN_DEV_INFO *> checkedRecords() const;
+    bool m_columnsSized = false;
     void deleteRecords(const QList<FUN_DEV_INFO *> &records);
     void upgradeDevice(const QString &key, const QString &path);
     void handleUploadFailure(const QString &ip, const QString &xml);

@@ -207,6 +207,10 @@ void MainWindow::showPage(int page)
 {
     if (!hasPage(page) || !rightAllows(m_rights, page))
         return;
+    // Groups renamed or deleted on the device page only change names held in
+    // memory; the tree is rebuilt so it does not keep showing the old groups.
+    if (page == LiveVideo && m_livePage)
+        m_livePage->reloadTree();
     ui->mainStack->setCurrentWidget(m_pages.at(page));
     ui->labelPageName->setText(pageTitle(page));
     ui->pushButtonHome->setEnabled(true);

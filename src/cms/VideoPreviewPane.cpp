@@ -144,7 +144,9 @@ void VideoPreviewPane::releasePlayer()
     if (!old)
         return;
     disconnect(old, nullptr, this, nullptr);
-    old->stop();
+    // requestStop, not stop: stop sleeps 100 ms on the GUI thread, which froze
+    // the window for over a second when a layout change closed many panes.
+    old->requestStop();
     // The thread ends on its own once it sees the stop flag; the pane does not
     // wait for it on the GUI thread (its destructor does, at the latest).
     connect(old, &QThread::finished, old, &QObject::deleteLater);

@@ -13,10 +13,15 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
     if (dev->devType == 2)
         return getOnvifUrl(dev, stream);
 
-    const auto build = [dev, stream](const QString &password) {
+    // Credentials are percent-encoded: a '/', '#', '?' or "%41" in a password
+    // would otherwise end or alter the address and the stream could not open.
+    const auto encoded = [](const QString &text) {
+        return QString::fromLatin1(text.toUtf8().toPercentEncoding());
+    };
+    const auto build = [dev, stream, &encoded](const QString &password) {
         // One pass, so a '%' in the credentials is never taken for a placeholder.
         QString url = QStringLiteral("rtsp://%1:%2@%3:%4/stream%5")
-                          .arg(dev->userName, password, dev->ip, QString::number(dev->rtspPort),
+                          .arg(encoded(dev->userName), password, dev->ip, QString::number(dev->rtspPort),
                               QString::number(int(stream) + 1));
         if (dev->devType == 1 && dev->channelIdx > 0) {
             url += QStringLiteral("-%1").arg(dev->channelIdx);
@@ -27,7 +32,7 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
         }
         return url;
     };
-    const QString url = build(dev->password);
+    const QString url = build(encoded(dev->password));
     qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx
                        << "; url=" << build(PASSWORD_MASK);
     return url;

@@ -46,10 +46,25 @@ bool isLiveUrl(const QString &url)
 
 QString maskUrl(const QString &url)
 {
-    static const QRegularExpression cred(QStringLiteral("^([a-zA-Z][a-zA-Z0-9+.-]*://)[^/@]*@"));
-    QString out = url;
-    out.replace(cred, QStringLiteral("\\1********@"));
-    return out;
+    // Credentials typed by an operator may hold a raw '/' or '@', so the user
+    // part ends at the last '@' that is followed by a host[:port] and a path;
+    // an '@' further along the path is no sign of credentials.
+    static const QRegularExpression scheme(QStringLiteral("^[a-zA-Z][a-zA-Z0-9+.-]*://"));
+    static const QRegularExpression host(QStringLiteral("^[A-Za-z0-9.\\-\\[\\]:]+$"));
+    const QRegularExpressionMatch m = scheme.match(url);
+    if (!m.hasMatch())
+        return url;
+    const int rest = m.capturedEnd();
+    for (int at = url.lastIndexOf(QLatin1Char('@')); at > rest; at = url.lastIndexOf(QLatin1Char('@'), at - 1)) {
+        const int slash = url.indexOf(QLatin1Char('/'), at + 1);
+        if (slash >= 0 && host.match(url.mid(at + 1, slash - at - 1)).hasMatch())
+            return url.left(rest) + QStringLiteral("********") + url.mid(at);
+    }
+    // An address without a path: only the plain user:password form.
+    const int at = url.indexOf(QLatin1Char('@'), rest);
+    if (at > rest && url.indexOf(QLatin1Char('/'), rest) < 0)
+        return url.left(rest) + QStringLiteral("********") + url.mid(at);
+    return url;
 }
 
 QString ffErrorText(int err)

@@ -306,6 +306,25 @@ private slots:
         QCOMPARE(live()->pane(0)->state(), VideoPreviewPane::State::Playing);
     }
 
+    void liveTreeShowsGroupsChangedOnTheDevicePage()
+    {
+        // The group editor renames or removes groups by changing the names held
+        // by the records; the live tree must not keep the old group.
+        FUN_DEV_INFO *dev = record(QStringLiteral("127.0.0.1"));
+        QVERIFY(dev);
+        const QString before = dev->group;
+        m_window->showPage(MainWindow::LiveVideo);
+        m_window->showPage(MainWindow::DeviceManagement);
+        dev->group = QStringLiteral("Renamed group");
+        m_window->showPage(MainWindow::LiveVideo);
+        QStandardItem *item = live()->deviceTree()->itemForKey(QStringLiteral("127.0.0.1"));
+        QVERIFY(item && item->parent());
+        QCOMPARE(item->parent()->text(), QStringLiteral("Renamed group"));
+        QCOMPARE(live()->pane(0)->state(), VideoPreviewPane::State::Playing);
+        dev->group = before;
+        m_window->showPage(MainWindow::LiveVideo);
+    }
+
     void closingAPane()
     {
         VideoPreviewPane *pane = live()->pane(0);

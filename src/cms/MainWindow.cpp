@@ -21,14 +21,15 @@
 
 namespace {
 
+// Drawn at the cards' icon size, so they are shown unscaled.
 const char *const kCardIcons[MainWindow::PageCount] = {
-    ":/Resources/Skin/Default/icon/view_icon.png",
-    ":/Resources/Skin/Default/MainWindow/icnPlayRecord.png",
-    ":/Resources/Skin/Default/MainWindow/icnRecord.png",
-    ":/Resources/Skin/Default/MainWindow/icon_device_normal.png",
-    ":/Resources/Skin/Default/icon/setting_icon.png",
-    ":/Resources/Skin/Default/icon/permission_icon.png",
-    ":/Resources/Skin/Default/icon/warn.png",
+    ":/Resources/Skin/Default/Home/home_live.png",
+    ":/Resources/Skin/Default/Home/home_playback.png",
+    ":/Resources/Skin/Default/Home/home_schedule.png",
+    ":/Resources/Skin/Default/Home/home_device.png",
+    ":/Resources/Skin/Default/Home/home_settings.png",
+    ":/Resources/Skin/Default/Home/home_access.png",
+    ":/Resources/Skin/Default/Home/home_events.png",
 };
 
 } // namespace
@@ -63,11 +64,7 @@ void MainWindow::createUI()
                ui->homeCard4, ui->homeCard5, ui->homeCard6};
     for (int i = 0; i < PageCount; ++i) {
         QToolButton *card = m_cards.at(i);
-        // The skin images are small; every card shows its image at one size.
-        const QIcon source = TreeIcons::load(QString::fromLatin1(kCardIcons[i]));
-        const QList<QSize> sizes = source.availableSizes();
-        const QPixmap pixmap = source.pixmap(sizes.isEmpty() ? QSize(64, 64) : sizes.last());
-        card->setIcon(QIcon(pixmap.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        card->setIcon(TreeIcons::load(QString::fromLatin1(kCardIcons[i])));
         card->hide();
         connect(card, &QToolButton::clicked, this, [this, i] { showPage(i); });
     }

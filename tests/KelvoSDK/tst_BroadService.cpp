@@ -8,6 +8,27 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+namespace {
+
+// A responder of the test's own that answers for both devices.
+bool respondFor(SimSearchResponder &responder, SimDevice &a, SimDevice &b)
+{
+    if (!responder.bind(nextLoopback()))
+        return false;
+    responder.addDevice(&a);
+    responder.addDevice(&b);
+    return true;
+}
+
+// Broadcasts of the service go to the responder only, from one local address.
+void aimAt(BroadService &service, const SimSearchResponder &responder)
+{
+    service.setBroadcastTarget(responder.address(), responder.port());
+    service.setLocalAddresses({ QHostAddress::LocalHost });
+}
+
+} // namespace
+
 class TestBroadService : public QObject
 {
     Q_OBJECT
@@ -37,9 +58,7 @@ void TestBroadService::searchCollectsAnswers()
     QVERIFY(ipc.listen(nextLoopback()));
     QVERIFY(nvr.listen(nextLoopback()));
     SimSearchResponder responder;
-    QVERIFY(responder.bind(nextLoopback()));
-    responder.addDevice(&ipc);
-    responder.addDevice(&nvr);
+    QVERIFY(respondFor(responder, ipc, nvr));
 
     BroadService service;
     service.setBroadcastTarget(responder.address(), responder.port());
@@ -77,12 +96,9 @@ void TestBroadService::modifyNetworkOnlyForUidAndCredentials()
     QVERIFY(b.listen(nextLoopback()));
     a.state().password = QStringLiteral("pa&ss<x%1");
     SimSearchResponder responder;
-    QVERIFY(responder.bind(nextLoopback()));
-    responder.addDevice(&a);
-    responder.addDevice(&b);
+    QVERIFY(respondFor(responder, a, b));
     BroadService service;
-    service.setBroadcastTarget(responder.address(), responder.port());
-    service.setLocalAddresses({ QHostAddress::LocalHost });
+    aimAt(service, responder);
     service.searchDevices();
     QTRY_VERIFY_WITH_TIMEOUT(service.getSearchDevices().size() == 2, 3000);
 
@@ -118,12 +134,9 @@ void TestBroadService::credentialResetOnlyForUid()
     a.state().user = b.state().user = QStringLiteral("operator");
     a.state().password = b.state().password = QStringLiteral("secret");
     SimSearchResponder responder;
-    QVERIFY(responder.bind(nextLoopback()));
-    responder.addDevice(&a);
-    responder.addDevice(&b);
+    QVERIFY(respondFor(responder, a, b));
     BroadService service;
-    service.setBroadcastTarget(responder.address(), responder.port());
-    service.setLocalAddresses({ QHostAddress::LocalHost });
+    aimAt(service, responder);
     SearchDevInfo target;
     target.uid = b.uid();
     target.userName = QStringLiteral("ignored");
@@ -162,8 +175,7 @@ void TestBroadService::bodies()
     SimSearchResponder responder;
     QVERIFY(responder.bind(nextLoopback()));
     BroadService service;
-    service.setBroadcastTarget(responder.address(), responder.port());
-    service.setLocalAddresses({ QHostAddress::LocalHost });
+    aimAt(service, responder);
     service.modifyNetwork(d);
     service.sendCredentialCmd(d);
     QTRY_COMPARE_WITH_TIMEOUT(responder.requests().size(), 2, 3000);
@@ -201,12 +213,9 @@ void TestBroadService::answerFields()
     b.setUid(a.uid());
     b.setStoredValue(14002, "productModel", "SECOND");
     SimSearchResponder responder;
-    QVERIFY(responder.bind(nextLoopback()));
-    responder.addDevice(&a);
-    responder.addDevice(&b);
+    QVERIFY(respondFor(responder, a, b));
     BroadService service;
-    service.setBroadcastTarget(responder.address(), responder.port());
-    service.setLocalAddresses({ QHostAddress::LocalHost });
+    aimAt(service, responder);
     service.searchDevices();
     QTRY_COMPARE_WITH_TIMEOUT(service.getSearchDevices().size(), 1, 3000);
     settle(200);

@@ -3,21 +3,12 @@
 
 #include "DataProcessor.h"
 #include "PrivateProto.h"
+#include "ReplyEnvelope.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-
-QByteArray reply(unsigned int cmd, const QString &body = QString())
-{
-    return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>%1</type><cmd>%2</cmd><result>0</result>"
-                          "</head><body>%3</body></PrivateProto>\n")
-        .arg(cmd / 10000 * 10000)
-        .arg(cmd)
-        .arg(body)
-        .toUtf8();
-}
 
 QByteArray wholeFrame(unsigned int cmd, int mediaSize, uint32_t frameId = 1)
 {

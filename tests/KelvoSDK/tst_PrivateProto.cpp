@@ -2,6 +2,7 @@
 // cutting and fragment reassembly, all from memory.
 
 #include "PrivateProto.h"
+#include "ReplyEnvelope.h"
 
 #include <QThread>
 #include <QtTest>
@@ -33,16 +34,6 @@ QByteArray fragment(uint8_t type, int16_t seq, uint32_t frameId, const QByteArra
     h.bytes[14] = skip;
     h.setWord(4, frameId);
     return h.toByteArray() + media;
-}
-
-QByteArray reply(unsigned int cmd, const QString &body = QString())
-{
-    return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>%1</type><cmd>%2</cmd><result>0</result>"
-                          "</head><body>%3</body></PrivateProto>\n")
-        .arg(cmd / 10000 * 10000)
-        .arg(cmd)
-        .arg(body)
-        .toUtf8();
 }
 
 // Runs one stream message through cutting and reassembly.

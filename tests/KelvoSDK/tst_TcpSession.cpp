@@ -45,6 +45,8 @@ private slots:
 private:
     std::unique_ptr<SimDevice> startDevice(SimDevice::Kind kind = SimDevice::Ipc);
     bool connectAndLogin(SimDevice &dev, FacadeRecorder &rec, uint8_t channel = 0);
+    std::unique_ptr<SimDevice> startLoggedIn(FacadeRecorder &rec, SimDevice::Kind kind = SimDevice::Ipc);
+    QMetaObject::Connection continueUploadOnReady(const loginDev &key);
 
     QList<loginDev> m_keys;
 };
@@ -92,13 +94,34 @@ bool TestTcpSession::connectAndLogin(SimDevice &dev, FacadeRecorder &rec, uint8_
     return rec.of(key.ip, 14012, channel).size() > replies;
 }
 
+std::unique_ptr<SimDevice> TestTcpSession::startLoggedIn(FacadeRecorder &rec, SimDevice::Kind kind)
+{
+    auto dev = startDevice(kind);
+    if (!dev)
+        return nullptr;
+    if (!connectAndLogin(*dev, rec)) {
+        qWarning() << "no login reply from" << dev->address().toString();
+        return nullptr;
+    }
+    return dev;
+}
+
+// The caller's part of an upload: each ready answer asks for the next burst.
+QMetaObject::Connection TestTcpSession::continueUploadOnReady(const loginDev &key)
+{
+    auto *sdk = KelvoSDKHelper::instance();
+    return connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, [sdk, key](const RecvInfo &info) {
+        if (info.ip == key.ip && PrivateProto::headCommand(info.xml) == 20001)
+            sdk->uploadNext(key);
+    });
+}
+
 void TestTcpSession::connectLoginHeartbeat()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     const Received login = rec.of(key.ip, 14012).last();
     QCOMPARE(findValuesInXml(login.info.xml, "head").value("result"), QStringLiteral("0"));
     QCOMPARE(login.info.ip, key.ip);
@@ -162,10 +185,9 @@ void TestTcpSession::loginRefusedAndNvrReplies()
 void TestTcpSession::heartbeatTimeoutAfterSilence()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     auto *sdk = KelvoSDKHelper::instance();
     sdk->startHeartbeat(key);
     dev->setSilent(true);
@@ -188,10 +210,9 @@ void TestTcpSession::heartbeatTimeoutAfterSilence()
 void TestTcpSession::heartbeatReplySplitAtEveryByte()
 {
     FacadeRecorder rec;
-    auto dev = startDevice(SimDevice::Nvr);
+    auto dev = startLoggedIn(rec, SimDevice::Nvr);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     // Every reply arrives one byte per read, so its closing tag is cut across
     // reads; it must still count as the heartbeat's answer.
     dev->setSplitWrites(1, 0);
@@ -292,10 +313,9 @@ void TestTcpSession::connectTimeoutOnFullListener()
 void TestTcpSession::noReconnectAfterLogout()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     QSignalSpy gone(dev.get(), &SimDevice::clientDisconnected);
     auto *sdk = KelvoSDKHelper::instance();
     sdk->logoutDev(key);
@@ -315,10 +335,9 @@ void TestTcpSession::noReconnectAfterLogout()
 void TestTcpSession::manualDisconnectStopsReconnect()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     TcpClient *session = KelvoSDKHelper::instance()->session(key);
     QVERIFY(session);
     session->disconnectDev();
@@ -392,10 +411,9 @@ void TestTcpSession::updateReconnectsWithNewLogin()
 void TestTcpSession::firmwareUploadInBursts()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("fw.bin");
@@ -416,12 +434,7 @@ void TestTcpSession::firmwareUploadInBursts()
         if (r.cmd == 20002)
             chunkTimes.append(clock.elapsed());
     });
-    // The caller goes on when the device answers 20001.
-    QMetaObject::Connection next =
-        connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, [&](const RecvInfo &info) {
-            if (info.ip == key.ip && PrivateProto::headCommand(info.xml) == 20001)
-                sdk->uploadNext(key);
-        });
+    const QMetaObject::Connection next = continueUploadOnReady(key);
     sdk->uploadFile(key, path);
     QTRY_VERIFY_WITH_TIMEOUT(dev->firmwareComplete(), 10000);
     disconnect(next);
@@ -452,10 +465,9 @@ void TestTcpSession::firmwareUploadInBursts()
 void TestTcpSession::firmwareEdgeFiles()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     QTemporaryDir dir;
     QFile f(dir.filePath("empty.bin"));
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -473,10 +485,7 @@ void TestTcpSession::firmwareEdgeFiles()
     one.write(QByteArray(PrivateProto::FirmwareChunkSize, 'f'));
     one.close();
     auto *sdk = KelvoSDKHelper::instance();
-    QMetaObject::Connection next = connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, [&](const RecvInfo &info) {
-        if (info.ip == key.ip && PrivateProto::headCommand(info.xml) == 20001)
-            sdk->uploadNext(key);
-    });
+    const QMetaObject::Connection next = continueUploadOnReady(key);
     sdk->uploadFile(key, one.fileName());
     QTRY_VERIFY_WITH_TIMEOUT(dev->firmwareComplete(), 5000);
     disconnect(next);
@@ -488,10 +497,9 @@ void TestTcpSession::firmwareEdgeFiles()
 void TestTcpSession::refusedBodyIsNotSent()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     auto *sdk = KelvoSDKHelper::instance();
     sdk->sendData(key, 14018, QStringLiteral("<contactInfo>unclosed"), 0);
     sdk->sendData(key, 14018, QString(PrivateProto::MaxBodyLength + 1, QLatin1Char('x')), 0);
@@ -517,10 +525,9 @@ void TestTcpSession::faultsOfTheWire()
 {
     QFETCH(QString, fault);
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     if (fault == "split")
         dev->setSplitWrites(1, 0);
     else if (fault == "garbage")
@@ -560,10 +567,9 @@ void TestTcpSession::faultsOfTheWire()
 void TestTcpSession::pushedMessagesAndStore()
 {
     FacadeRecorder rec;
-    auto dev = startDevice();
+    auto dev = startLoggedIn(rec);
     QVERIFY(dev);
     const loginDev key = dev->loginKey();
-    QVERIFY(connectAndLogin(*dev, rec));
     auto *sdk = KelvoSDKHelper::instance();
 
     dev->pushAlarm(QStringLiteral("<alarmType>MD</alarmType><time>20261207101010</time>"));

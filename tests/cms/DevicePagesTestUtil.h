@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -20,6 +21,16 @@
 #include <functional>
 
 namespace DevicePagesTest {
+
+// A named child of a page or dialog; a missing one is reported, not guessed.
+template<class T>
+T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qWarning() << "missing child" << name;
+    return w;
+}
 
 // Runs act on the first modal dialog of type T that shows up within timeoutMs.
 template<class T>

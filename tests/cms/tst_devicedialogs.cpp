@@ -31,15 +31,6 @@ using namespace DevicePagesTest;
 
 namespace {
 
-template<class T>
-T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qWarning() << "missing child" << name;
-    return w;
-}
-
 void typeInto(QWidget *dialog, const char *name, const QString &text)
 {
     auto *edit = child<QLineEdit>(dialog, name);

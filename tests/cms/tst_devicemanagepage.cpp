@@ -39,15 +39,6 @@ using namespace DevicePagesTest;
 
 namespace {
 
-template<class T>
-T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qWarning() << "missing child" << name;
-    return w;
-}
-
 const QHostAddress kLocal(QStringLiteral("127.66.0.2"));
 
 } // namespace

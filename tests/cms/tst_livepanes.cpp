@@ -2,6 +2,7 @@
 // the restart rule, cancelled starts, failing and stalling streams, and which
 // pane a new stream takes.
 
+#include "DevicePagesTestUtil.h"
 #include "I420Render2.h"
 #include "MainViewVideoPreview.h"
 #include "PlayerCommon.h"
@@ -14,16 +15,10 @@
 
 namespace {
 
+// Streams take longer to settle than dialogs.
 bool waitFor(const std::function<bool()> &condition, int timeoutMs = 15000)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return DevicePagesTest::waitFor(condition, timeoutMs);
 }
 
 bool playing(VideoPreviewPane *pane)

@@ -8,6 +8,7 @@
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
 #include "DeviceTree.h"
+#include "DevicePagesTestUtil.h"
 #include "I420Render2.h"
 #include "MainViewVideoPreview.h"
 #include "MainWindow.h"
@@ -29,16 +30,10 @@
 
 namespace {
 
+// Streams take longer to settle than dialogs.
 bool waitFor(const std::function<bool()> &condition, int timeoutMs = 15000)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return DevicePagesTest::waitFor(condition, timeoutMs);
 }
 
 // The luminance plane of the picture a pane shows now.

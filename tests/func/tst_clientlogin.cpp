@@ -36,24 +36,7 @@ private slots:
         peer.state().password = QStringLiteral("p<w>&9");
         QVERIFY(peer.listen(QHostAddress(QStringLiteral("127.62.0.1")), 0));
 
-        const QString folder = QDir::current().absoluteFilePath(QStringLiteral("client"));
-        QDir().mkpath(folder);
-        {
-            const QString back = QDir::currentPath();
-            QDir::setCurrent(folder);
-            QString error;
-            QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
-            auto user = QSharedPointer<CMS_User>::create();
-            user->Name = QStringLiteral("operator");
-            user->password = QStringLiteral("op-pass");
-            user->RoleId = 1;
-            user->Rights = QStringLiteral("1111111");
-            QVERIFY(OrmHelper::saveUser(user));
-            auto config = OrmHelper::getConfig();
-            config->Name = user->Name;
-            config->password = user->password;
-            config->bAutoLogin = true;
-            QVERIFY(OrmHelper::saveConfig(config));
+        const QString error = seedAutoLogin(QStringLiteral("client"), QStringLiteral("1111111"), [&peer]() {
             FUN_DEV_INFO dev;
             dev.ip = peer.address().toString();
             dev.sn = dev.ip;
@@ -63,9 +46,8 @@ private slots:
             dev.userName = peer.state().user;
             dev.password = peer.state().password;
             OrmHelper::AddDevs({ &dev });
-            OrmHelper::resetForTesting();
-            QDir::setCurrent(back);
-        }
+        });
+        QVERIFY2(error.isEmpty(), qPrintable(error));
 
         ClientProcess client(QStringLiteral("client"),
                              QStringLiteral("tst_clientlogin_%1").arg(QCoreApplication::applicationPid()));

@@ -2,7 +2,10 @@
 
 // Runs the real client program for a test: its own folder (working directory
 // and program folder, so database, day logs and crash dump land there), its
-// own instance name, and the display of the test run.
+// own instance name, and the display of the test run; and the database such a
+// folder starts with.
+
+#include "OrmHelper.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +15,8 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTest>
+
+#include <functional>
 
 #include <unistd.h>
 
@@ -105,3 +110,38 @@ private:
     QString m_instance;
     QProcess m_process;
 };
+
+// Leaves a database in the client folder as an earlier run would: an account
+// with the given rights that logs in automatically, plus whatever `more` stores
+// while the database is open. Returns an error text, empty on success.
+inline QString seedAutoLogin(const QString &folder, const QString &rights,
+                             const std::function<void()> &more = std::function<void()>())
+{
+    const QString dir = QDir::current().absoluteFilePath(folder);
+    QDir().mkpath(dir);
+    const QString back = QDir::currentPath();
+    QDir::setCurrent(dir);
+    QString error;
+    if (!OrmHelper::instance()->init(&error)) {
+        QDir::setCurrent(back);
+        return error.isEmpty() ? QStringLiteral("database init failed") : error;
+    }
+    auto user = QSharedPointer<CMS_User>::create();
+    user->Name = QStringLiteral("operator");
+    user->password = QStringLiteral("op-pass");
+    user->RoleId = 1;
+    user->Rights = rights;
+    if (!OrmHelper::saveUser(user))
+        error = QStringLiteral("saving the user failed");
+    auto config = OrmHelper::getConfig();
+    config->Name = user->Name;
+    config->password = user->password;
+    config->bAutoLogin = true;
+    if (error.isEmpty() && !OrmHelper::saveConfig(config))
+        error = QStringLiteral("saving the configuration failed");
+    if (error.isEmpty() && more)
+        more();
+    OrmHelper::resetForTesting();
+    QDir::setCurrent(back);
+    return error;
+}

@@ -3,7 +3,6 @@
 // and a crash leaving its dump and the queued log lines.
 
 #include "ClientProcess.h"
-#include "OrmHelper.h"
 
 #include <QLocalSocket>
 #include <QSqlDatabase>
@@ -93,27 +92,8 @@ private slots:
 
     void rightsLimitTheCards()
     {
-        const QString folder = QDir::current().absoluteFilePath(QStringLiteral("rights"));
-        QDir().mkpath(folder);
-        {
-            const QString back = QDir::currentPath();
-            QDir::setCurrent(folder);
-            QString error;
-            QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
-            auto user = QSharedPointer<CMS_User>::create();
-            user->Name = QStringLiteral("operator");
-            user->password = QStringLiteral("op-pass");
-            user->RoleId = 1;
-            user->Rights = QStringLiteral("1001000");
-            QVERIFY(OrmHelper::saveUser(user));
-            auto config = OrmHelper::getConfig();
-            config->Name = user->Name;
-            config->password = user->password;
-            config->bAutoLogin = true;
-            QVERIFY(OrmHelper::saveConfig(config));
-            OrmHelper::resetForTesting();
-            QDir::setCurrent(back);
-        }
+        const QString error = seedAutoLogin(QStringLiteral("rights"), QStringLiteral("1001000"));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
 
         ClientProcess client(QStringLiteral("rights"), uniqueInstance("rights"));
         QVERIFY(client.start());

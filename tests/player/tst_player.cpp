@@ -32,6 +32,27 @@ private:
         QVERIFY2(t.elapsed() < 600, qPrintable(QString::number(t.elapsed())));
     }
 
+    // The preview player's stop blocks its caller: it must come back quickly.
+    void stopPrompt(SimplePlayer &sp)
+    {
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(sp.stop());
+        QVERIFY(sp.wait(500));
+        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
+    }
+
+    // The long clip from a server of the test's own, which the test then
+    // stops or freezes under the playing player.
+    bool playOwnLong(RtspServer &server, FFmpegPlayer &p, const testmedia::FrameLog &frames)
+    {
+        if (!server.start({"/long=" + m_long}))
+            return false;
+        p.setPlayUrl(server.url("/long"));
+        p.play();
+        return QTest::qWaitFor([&frames]() { return frames.count() > 5; }, 8000);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -144,13 +165,10 @@ private slots:
     void serverStopsMidStream()
     {
         RtspServer server;
-        QVERIFY(server.start({"/long=" + m_long}));
         FFmpegPlayer p;
-        p.setPlayUrl(server.url("/long"));
         testmedia::FrameLog frames(&p);
         QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
-        p.play();
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        QVERIFY(playOwnLong(server, p, frames));
         QElapsedTimer t;
         t.start();
         server.stopStreams();
@@ -164,13 +182,10 @@ private slots:
         // The connection stays up but nothing arrives: reported after 5 s
         // instead of freezing on the last picture.
         RtspServer server;
-        QVERIFY(server.start({"/long=" + m_long}));
         FFmpegPlayer p;
-        p.setPlayUrl(server.url("/long"));
         testmedia::FrameLog frames(&p);
         QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
-        p.play();
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        QVERIFY(playOwnLong(server, p, frames));
         QElapsedTimer t;
         t.start();
         server.freeze();
@@ -184,12 +199,9 @@ private slots:
     void stopWhileFrozen()
     {
         RtspServer server;
-        QVERIFY(server.start({"/long=" + m_long}));
         FFmpegPlayer p;
-        p.setPlayUrl(server.url("/long"));
         testmedia::FrameLog frames(&p);
-        p.play();
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 5, 8000);
+        QVERIFY(playOwnLong(server, p, frames));
         server.freeze();
         QTest::qWait(500);
         stopPrompt(p);  // the blocked read gives way to the stop flag
@@ -301,11 +313,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(match.framesReceived() >= 5, 8000);
         QCOMPARE(other.framesReceived(), qint64(0));
         QCOMPARE(match.frameSize(), QSize(320, 240));
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(sp.stop());
-        QVERIFY(sp.wait(500));
-        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
+        stopPrompt(sp);
         QCOMPARE(errors.count(), 0);
         // Frames still queued when the player is gone stay valid.
         QTest::qWait(100);
@@ -325,11 +333,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 8000);
         server.freeze();
         QTest::qWait(300);
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(sp.stop());
-        QVERIFY(sp.wait(500));
-        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
+        stopPrompt(sp);
         server.thaw();
     }
 

@@ -476,3 +476,30 @@ bool CommonHelper::showFileInFolder(const QString &filePath)
     const QString folder = QFileInfo(QDir::fromNativeSeparators(filePath)).absolutePath();
     return Platform::launchUrl(QUrl::fromLocalFile(folder));
 }
+
+QString CommonHelper::fillTemplate(const QString &pattern, const QStringList &values)
+{
+    QString out;
+    out.reserve(pattern.size() + values.size() * 8);
+    const int n = pattern.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = pattern.at(i);
+        if (c != QLatin1Char('%') || i + 1 >= n || !pattern.at(i + 1).isDigit()) {
+            out.append(c);
+            continue;
+        }
+        int j = i + 1;
+        int number = 0;
+        while (j < n && pattern.at(j).isDigit() && number < 100000) {
+            number = number * 10 + pattern.at(j).digitValue();
+            ++j;
+        }
+        if (number >= 1 && number <= values.size()) {
+            out.append(values.at(number - 1));
+        } else {
+            out.append(pattern.midRef(i, j - i));
+        }
+        i = j - 1;
+    }
+    return out;
+}

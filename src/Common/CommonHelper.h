@@ -76,6 +76,11 @@ public:
     static QString hexToString(const QString &hex, const QString &platform);
     static QString xmlEscape(const QString &text);
 
+    // A message body from a template with %1 ... %N (any N), filled in one
+    // pass: an inserted value is never scanned again, so a typed "%3" reaches
+    // the device as "%3". A placeholder without a value stays as it is.
+    static QString fillTemplate(const QString &pattern, const QStringList &values);
+
     // Form checks.
     static bool hasEmptyString(const QStringList &texts);
     static bool isValidEmail(const QString &text);

@@ -49,6 +49,8 @@ private slots:
     void hexCodec();
     void hexCodecOtherPlatforms();
     void xmlEscape();
+    void fillTemplate_data();
+    void fillTemplate();
     void formChecks();
     void masks_data();
     void masks();
@@ -214,6 +216,29 @@ void tst_CommonHelper::xmlEscape()
 {
     QCOMPARE(CommonHelper::xmlEscape("a&b<c>d'e\"f"), QStringLiteral("a&amp;b&lt;c&gt;d&apos;e&quot;f"));
     QCOMPARE(CommonHelper::xmlEscape("&lt;"), QStringLiteral("&amp;lt;"));
+}
+
+void tst_CommonHelper::fillTemplate_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "<a>%1</a><b>%2</b>" << QStringList{"x", "y"} << "<a>x</a><b>y</b>";
+    QTest::newRow("value holds %3") << "%1|%2|%3" << QStringList{"%3", "%1", "z"} << "%3|%1|z";
+    QTest::newRow("ten and more") << "%10-%1-%11" << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}
+                                  << "j-a-k";
+    QTest::newRow("value holds %10") << "%1%2" << QStringList{"%10", "v"} << "%10v";
+    QTest::newRow("missing value kept") << "%1 %4 %" << QStringList{"a"} << "a %4 %";
+    QTest::newRow("percent not a placeholder") << "100% %a %0" << QStringList{"x"} << "100% %a %0";
+    QTest::newRow("huge number") << "%99999999999" << QStringList{"x"} << "%99999999999";
+}
+
+void tst_CommonHelper::fillTemplate()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, values);
+    QFETCH(QString, expected);
+    QCOMPARE(CommonHelper::fillTemplate(pattern, values), expected);
 }
 
 void tst_CommonHelper::formChecks()

@@ -377,6 +377,19 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
     m_store.insert(14017, QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
     m_store.insert(14019, QStringLiteral("<QRCodeInfo>SIM-SECURITY-QR</QRCodeInfo>"));
     installDefaultHandlers();
+    for (const Extension &extension : extensions())
+        extension(*this);
+}
+
+QList<SimDevice::Extension> &SimDevice::extensions()
+{
+    static QList<Extension> list;
+    return list;
+}
+
+void SimDevice::registerExtension(Extension extension)
+{
+    extensions().append(std::move(extension));
 }
 
 SimDevice::~SimDevice()

@@ -209,6 +209,14 @@ public:
         bool paused = false;
     };
 
+    // Page-specific behaviour (seeded bodies, set-to-get maps, handlers) lives
+    // in files of its own beside this one, each registering an extension that
+    // every new device runs at the end of its construction, so tests and the
+    // kelvo_simdevice program serve the same device. Register with a static
+    // SimDeviceExtension object in such a file.
+    using Extension = std::function<void(SimDevice &device)>;
+    static void registerExtension(Extension extension);
+
     explicit SimDevice(Kind kind = Ipc, QObject *parent = nullptr);
     ~SimDevice() override;
 
@@ -318,6 +326,7 @@ signals:
     void clientDisconnected(int connectionId);
 
 private:
+    static QList<Extension> &extensions();
     void onNewConnection();
     void installDefaultHandlers();
     void handleGeneric(SimConnection *conn, const SimRequest &request);
@@ -387,4 +396,10 @@ private:
     quint16 m_port = 0;
     QList<QPointer<SimDevice>> m_devices;
     QList<SimRequest> m_requests;
+};
+
+// Registers an extension at start-up: `static SimDeviceExtension ext([](SimDevice &d) { ... });`
+struct SimDeviceExtension
+{
+    explicit SimDeviceExtension(SimDevice::Extension extension) { SimDevice::registerExtension(std::move(extension)); }
 };

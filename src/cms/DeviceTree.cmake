@@ -1,1 +1,0 @@
-target_link_libraries(cms PUBLIC func widgets Common)

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <QTableWidget>
 #include <QWidget>
 
 void setBackgroundColor(QWidget *widget, const QColor &colour)
@@ -26,3 +27,60 @@ void setTableViewStyle(QTableView *view, bool showGrid)
     view->setShowGrid(showGrid);
     view->setFocusPolicy(Qt::NoFocus);
 }
+
+namespace TableChecks {
+
+bool isAllChecked(const QTableWidget *table)
+{
+    if (!table)
+        return false;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem *item = table->item(row, 0);
+        if (item && item->checkState() == Qt::Unchecked)
+            return false;
+    }
+    return true;
+}
+
+void setAllChecked(QTableWidget *table, bool checked)
+{
+    if (!table)
+        return;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (QTableWidgetItem *item = table->item(row, 0))
+            item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+QStringList getCheckedRows(const QTableWidget *table, int column, bool asRowIndex)
+{
+    QStringList rows;
+    if (!table)
+        return rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem *item = table->item(row, 0);
+        if (!item || item->checkState() != Qt::Checked)
+            continue;
+        if (asRowIndex) {
+            rows << QString::number(row);
+        } else {
+            const QTableWidgetItem *cell = table->item(row, column);
+            rows << (cell ? cell->text() : QString());
+        }
+    }
+    return rows;
+}
+
+int findRow(const QString &text, const QTableWidget *table, int column)
+{
+    if (!table)
+        return -1;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem *item = table->item(row, column);
+        if (item && item->text() == text)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace TableChecks

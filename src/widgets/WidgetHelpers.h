@@ -4,11 +4,27 @@
 // live here rather than with the model helpers of the Common library.
 
 #include <QColor>
+#include <QStringList>
 
 class QTableView;
+class QTableWidget;
 class QWidget;
 
 // A fresh palette whose Window brush (all colour groups) is the colour, filled.
 void setBackgroundColor(QWidget *widget, const QColor &colour);
 // Read-only, whole-row single selection, no vertical header, no focus.
 void setTableViewStyle(QTableView *view, bool showGrid);
+
+// Check-box tables of the user and channel dialogs: the check state lives in
+// each row's column-0 item; rows without one are passed over.
+namespace TableChecks {
+// False for a null table, true for one without rows, false as soon as a row's
+// column-0 item is unchecked.
+bool isAllChecked(const QTableWidget *table);
+void setAllChecked(QTableWidget *table, bool checked);
+// For each checked row in order: its number in decimal (asRowIndex), else the
+// text of its item in column (empty for a missing item).
+QStringList getCheckedRows(const QTableWidget *table, int column, bool asRowIndex);
+// The first row whose item in column has exactly text; -1 when none.
+int findRow(const QString &text, const QTableWidget *table, int column);
+} // namespace TableChecks

@@ -1,4 +1,5 @@
 #include "CommonHelper.h"
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@ class TstWidgetHelpers : public QObject
 
 private slots:
     void initTestCase();
+    void tableChecks();
     void elisionKeepsFullTextInToolTip();
     void elideChildTextsCoversButtonsAndLabels();
     void copyMenuIsBoundOnce();
@@ -385,6 +388,37 @@ void TstWidgetHelpers::styleSheetAndTranslations()
     QTranslator chinese;
     QVERIFY(chinese.load(files.at(0)));
     QCOMPARE(chinese.translate("CustomDialog", "Cancel"), QStringLiteral("取消"));
+}
+
+void TstWidgetHelpers::tableChecks()
+{
+    QVERIFY(!TableChecks::isAllChecked(nullptr));
+    QVERIFY(TableChecks::getCheckedRows(nullptr, 0, true).isEmpty());
+    QCOMPARE(TableChecks::findRow("a", nullptr, 0), -1);
+
+    QTableWidget table(4, 2);
+    QVERIFY(TableChecks::isAllChecked(&table)); // rows without a column-0 item are passed over
+    const QStringList names{"admin", "bob", "carol"};
+    for (int row = 0; row < names.size(); ++row) {
+        auto *item = new QTableWidgetItem(names.at(row));
+        item->setCheckState(Qt::Unchecked);
+        table.setItem(row, 0, item);
+        table.setItem(row, 1, new QTableWidgetItem(QStringLiteral("pw%1").arg(row)));
+    }
+    table.setItem(3, 1, new QTableWidgetItem("carol")); // row 3 has no column-0 item
+    QVERIFY(!TableChecks::isAllChecked(&table));
+    table.item(0, 0)->setCheckState(Qt::Checked);
+    table.item(2, 0)->setCheckState(Qt::Checked);
+    QCOMPARE(TableChecks::getCheckedRows(&table, 0, false), (QStringList{"admin", "carol"}));
+    QCOMPARE(TableChecks::getCheckedRows(&table, 1, false), (QStringList{"pw0", "pw2"}));
+    QCOMPARE(TableChecks::getCheckedRows(&table, 1, true), (QStringList{"0", "2"}));
+    TableChecks::setAllChecked(&table, true);
+    QVERIFY(TableChecks::isAllChecked(&table));
+    TableChecks::setAllChecked(&table, false);
+    QVERIFY(TableChecks::getCheckedRows(&table, 0, true).isEmpty());
+    QCOMPARE(TableChecks::findRow("carol", &table, 0), 2);
+    QCOMPARE(TableChecks::findRow("carol", &table, 1), 3);
+    QCOMPARE(TableChecks::findRow("Carol", &table, 0), -1);
 }
 
 QTEST_MAIN(TstWidgetHelpers)

@@ -800,4 +800,160 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>删除用户</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>编辑联系方式</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>请先设置联系方式。</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>设备用户数已达上限</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>修改admin账户密码前，请先填写联系方式。</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> 密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>编辑用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>旧密码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>旧密码错误</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>新密码不能与旧密码相同</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>手机号码</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>邮箱</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>联系方式为带国际电话区号的电话号码，例如 86-13xxxxxxxxx（中国）或 1-202xxxxxxxx（美国），或电子邮箱地址，例如 owner@example.com。用于找回管理员密码。</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>无效的电话号码！</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>无效的邮箱！</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,160 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Smazat uživatele</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Upravit kontakt</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Kontaktní údaje</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operace</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipy</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Nejprve nastavte kontakt.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Dosažen limit uživatelů zařízení</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Upravit uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Původní heslo</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Nesprávné původní heslo</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Nové heslo nesmí být stejné jako původní</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Kontaktní informace</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Mobilní telefon</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Kontaktní údaje jsou telefonní číslo s mezinárodní předvolbou, např. 86-13xxxxxxxxx (Čína) nebo 1-202xxxxxxxx (USA), nebo e-mailová adresa, např. owner@example.com. Slouží k obnovení hesla správce.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Neplatné telefonní číslo!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Neplatný e-mail!</translation>
+    </message>
+</context>
 </TS>

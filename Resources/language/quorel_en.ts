@@ -889,4 +889,40 @@
         <translation>Device Group Management</translation>
     </message>
 </context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Name</source>
+        <translation>Username</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>User Name</source>
+        <translation>Username</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>User Name</source>
+        <translation>Username</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,160 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Kelola Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Hapus Pengguna</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Ubah Kontak</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Info Kontak</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operasi</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Harap atur kontak terlebih dahulu.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Batas pengguna perangkat tercapai</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Kata sandi</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Ubah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Kata sandi lama</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Kata sandi lama salah</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Informasi Kontak</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Ponsel</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Surel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Informasi kontak adalah nomor telepon dengan kode area internasional, mis. 86-13xxxxxxxxx (Tiongkok) atau 1-202xxxxxxxx (AS), atau alamat surel, mis. owner@example.com. Digunakan untuk memulihkan kata sandi administrator.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Nomor telepon tidak valid!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Surel tidak valid!</translation>
+    </message>
+</context>
 </TS>

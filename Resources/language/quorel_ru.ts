@@ -800,4 +800,160 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Управление пользователями</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Изменить контакт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Контактные данные</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Сначала укажите контактные данные.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Достигнуто максимальное число пользователей устройства</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Изменить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Старый пароль</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Неверный старый пароль</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Новый пароль не может совпадать со старым</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Контактная информация</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контакт</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Мобильный телефон</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Контактные данные — номер телефона с международным кодом, например 86-13xxxxxxxxx (Китай) или 1-202xxxxxxxx (США), либо адрес эл. почты, например owner@example.com. Они нужны для восстановления пароля администратора.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Неверный номер телефона!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Неверный адрес эл. почты!</translation>
+    </message>
+</context>
 </TS>

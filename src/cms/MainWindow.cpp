@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CUserManageDlg.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -270,7 +271,19 @@ void MainWindow::showDevConfigManage(FUN_DEV_INFO *dev)
 
 void MainWindow::showDevUser(FUN_DEV_INFO *dev)
 {
-    notAvailable(dev, "Device users");
+    if (!dev)
+        return;
+    if (dev->devType == 1) {
+        notAvailable(dev, "NVR users");
+        return;
+    }
+    auto *users = new CUserManageDlg(nullptr);
+    users->setObjectName(QStringLiteral("IPCUser"));
+    users->updateDevice(dev);
+    users->getUsers();
+    users->resetHeaderCheckBox();
+    users->exec();
+    delete users;
 }
 
 void MainWindow::showNVRChannels(FUN_DEV_INFO *dev)

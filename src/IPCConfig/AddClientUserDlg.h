@@ -1,0 +1,35 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+namespace Ui {
+class AddClientUserDlg;
+}
+
+// Creates a login account on a camera (14014). Closes as soon as the request
+// is handed on; the user dialog's next list shows whether the camera took it.
+class AddClientUserDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AddClientUserDlg(QWidget *parent = nullptr);
+    ~AddClientUserDlg() override;
+
+    // Keeps the device's address; the record is looked up when OK sends.
+    void setDevInfo(FUN_DEV_INFO *dev);
+
+    static QString incompleteInfoText();
+
+    void onEnterPressed() override;
+
+public slots:
+    void onbtnCloseclicked();
+    void onbtnOkClicked();
+    void onbtnCancleClicked();
+
+private:
+    Ui::AddClientUserDlg *ui;
+    QString m_devIp;
+};

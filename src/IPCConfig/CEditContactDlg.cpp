@@ -1,0 +1,94 @@
+#include "CEditContactDlg.h"
+
+#include "ui_CEditContactDlg.h"
+
+#include "CUserManageDlg.h"
+#include "CommonHelper.h"
+
+#include <QEvent>
+#include <QListView>
+
+CEditContactDlg::CEditContactDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CEditContactDlg)
+{
+    ui->setupUi(this);
+    ui->m_cbContactType->setView(new QListView(ui->m_cbContactType));
+    applyStyle();
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CEditContactDlg::onbtnCloseclicked);
+    connect(ui->m_OKBtn, &QPushButton::clicked, this, &CEditContactDlg::onbtnOkClicked);
+    connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CEditContactDlg::onbtnCancleClicked);
+}
+
+CEditContactDlg::~CEditContactDlg()
+{
+    delete ui;
+}
+
+void CEditContactDlg::applyStyle()
+{
+    ui->m_lblTextInfo->setStyleSheet(QStringLiteral("QLabel{color:white;}"));
+}
+
+void CEditContactDlg::setContactInfo(FUN_DEV_INFO *dev, const QString &contact)
+{
+    clearInputs();
+    m_devIp = dev ? dev->ip : QString();
+    m_contact = contact;
+    ui->m_editContact->setText(contact);
+    ui->m_cbContactType->setCurrentIndex(CommonHelper::isValidEmail(contact) ? 1 : 0);
+}
+
+void CEditContactDlg::clearInputs()
+{
+    ui->m_editContact->clear();
+    ui->m_lblTips->clear();
+    ui->m_cbContactType->setCurrentIndex(0);
+}
+
+void CEditContactDlg::onEnterPressed()
+{
+    onbtnOkClicked();
+}
+
+void CEditContactDlg::onbtnCloseclicked()
+{
+    clearInputs();
+    reject();
+}
+
+void CEditContactDlg::onbtnCancleClicked()
+{
+    clearInputs();
+    reject();
+}
+
+void CEditContactDlg::onbtnOkClicked()
+{
+    const QString text = ui->m_editContact->text().trimmed();
+    if (ui->m_cbContactType->currentIndex() == 0) {
+        if (!CommonHelper::isValidPhone(text)) {
+            ui->m_lblTips->setText(tr("Invalid phone number!"));
+            return;
+        }
+    } else if (!CommonHelper::isValidEmail(text)) {
+        ui->m_lblTips->setText(tr("Invalid email!"));
+        return;
+    }
+    // Both patterns leave out the markup characters, so the body is well formed as it is.
+    const QString body =
+        QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(text);
+    CUserManageDlg::sendRequest(m_devIp, 14018, body);
+    m_contact = text;
+    clearInputs();
+    accept();
+}
+
+void CEditContactDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        applyStyle();
+    }
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,365 @@
+#include "CUserManageDlg.h"
+
+#include "ui_CUserManageDlg.h"
+
+#include "AddClientUserDlg.h"
+#include "Authentication.h"
+#include "CEditContactDlg.h"
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "DeviceInfoManager.h"
+#include "EditClientUserDlg.h"
+#include "KelvoSDKHelper.h"
+#include "ManageWidget.h"
+#include "MsgTipInfoDlg.h"
+#include "PrivateProto.h"
+#include "SharedTexts.h"
+#include "WidgetHelpers.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QEvent>
+#include <QHeaderView>
+#include <QTimer>
+
+int CUserManageDlg::s_headerDelayMs = 100;
+int CUserManageDlg::s_reloadDelayMs = 500;
+
+namespace {
+constexpr int TipMs = 2000;
+}
+
+CUserManageDlg::CUserManageDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CUserManageDlg)
+{
+    ui->setupUi(this);
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->setColumnCount(4);
+    for (int column = 0; column < 4; ++column)
+        table->setColumnWidth(column, 150);
+    table->horizontalHeader()->setStretchLastSection(true);
+    setTableViewStyle(table, false);
+    table->setMouseTracking(true);
+    updateText();
+
+    m_headerBox = new QCheckBox(this);
+    m_headerBox->setObjectName(QStringLiteral("headerCheckBox"));
+    m_editDlg = new EditClientUserDlg(this);
+
+    connect(m_headerBox, &QCheckBox::clicked, this, &CUserManageDlg::addWidgetAllChkBoxStateChanged);
+    connect(table->horizontalHeader(), &QHeaderView::sectionPressed, this,
+            &CUserManageDlg::addWidgetHeaderSectionPress);
+    connect(table, &QTableWidget::itemClicked, this, &CUserManageDlg::addWidgetTableItemClicked);
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CUserManageDlg::onbtnCloseClicked);
+    connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtAddUserClicked);
+    connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtDelectSelectUserClicked);
+    connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtEditContactClicked);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CUserManageDlg::recvCommonInfo);
+}
+
+CUserManageDlg::~CUserManageDlg()
+{
+    delete ui;
+}
+
+void CUserManageDlg::setDelays(int headerMs, int reloadMs)
+{
+    s_headerDelayMs = headerMs;
+    s_reloadDelayMs = reloadMs;
+}
+
+QString CUserManageDlg::configSuccessText() { return SharedTexts::configSuccessText(); }
+QString CUserManageDlg::configFailedText() { return SharedTexts::configFailedText(); }
+QString CUserManageDlg::areYouSureText() { return SharedTexts::areYouSureText(); }
+QString CUserManageDlg::deleteUserText() { return SharedTexts::deleteUserText(); }
+
+bool CUserManageDlg::isAllChecked(QTableWidget *table) { return TableChecks::isAllChecked(table); }
+void CUserManageDlg::setAllChecked(QTableWidget *table, bool checked) { TableChecks::setAllChecked(table, checked); }
+QStringList CUserManageDlg::getCheckedRows(QTableWidget *table, int column, bool asRowIndex)
+{
+    return TableChecks::getCheckedRows(table, column, asRowIndex);
+}
+int CUserManageDlg::findRow(const QString &text, QTableWidget *table, int column)
+{
+    return TableChecks::findRow(text, table, column);
+}
+
+FUN_DEV_INFO *CUserManageDlg::device() const
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return m_devIp.isEmpty() || !registry ? nullptr : registry->findDevInfo(m_devIp);
+}
+
+bool CUserManageDlg::sendRequest(const QString &ip, unsigned int cmd, const QString &body)
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    FUN_DEV_INFO *dev = ip.isEmpty() || !registry ? nullptr : registry->findDevInfo(ip);
+    if (!dev) {
+        qWarning() << "No device" << ip << "for command" << cmd;
+        return false;
+    }
+    if (body.isEmpty())
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), cmd, 0);
+    else
+        KelvoSDKHelper::instance()->sendData(toLoginDev(dev), cmd, body, 0);
+    return true;
+}
+
+bool CUserManageDlg::confirmDeleteUser(QWidget *parent)
+{
+    CustomDialog dialog(parent);
+    dialog.setTitle(tr("Tips"));
+    dialog.setText(areYouSureText() + deleteUserText());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_devIp = dev->ip;
+    sendRequest(m_devIp, 14017);
+}
+
+void CUserManageDlg::getUsers()
+{
+    if (!m_devIp.isEmpty())
+        sendRequest(m_devIp, 14013);
+}
+
+void CUserManageDlg::resetHeaderCheckBox()
+{
+    QTimer::singleShot(s_headerDelayMs, this, [this] {
+        if (!m_headerBox)
+            return;
+        const QPoint tableTop = ui->m_AddDevTableWidget->mapTo(this, QPoint(0, 0));
+        m_headerBox->move(tableTop.x(), tableTop.y());
+        m_headerBox->setCheckState(Qt::Unchecked);
+        m_headerBox->raise();
+    });
+}
+
+void CUserManageDlg::updateText()
+{
+    ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
+        {tr("User Name"), tr("Password"), tr("Contact Info"), tr("Operation")});
+}
+
+void CUserManageDlg::recvCommonInfo(devXmlInfo info)
+{
+    // Another camera's list carries its passwords in clear and its results
+    // would act on this camera's record: only this camera's replies count.
+    if (!isVisible() || m_devIp.isEmpty() || info.ip != m_devIp)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    const int result = head.value(QStringLiteral("result")).toInt();
+    switch (cmd) {
+    case 14013:
+        parseGetUserXml(info.xml);
+        break;
+    case 14016:
+        parseModifyPasswordResult(quint8(result));
+        break;
+    case 14017:
+        parseGetUserContactXml(info.xml);
+        break;
+    case 14018:
+        MsgTipInfoDlg::showTip(result == 0 ? configSuccessText() : configFailedText(), TipMs);
+        break;
+    default:
+        break;
+    }
+}
+
+bool CUserManageDlg::parseGetUserXml(const QString &xml)
+{
+    if (xml.isEmpty())
+        return false;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->clearContents();
+    // The rows follow the list: a shorter list leaves no blank rows behind
+    // to count against the account limit.
+    table->setRowCount(0);
+    m_users.clear();
+    m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
+    quint8 row = 0;
+    for (const QString &piece : findAllXmlElements(xml, QStringLiteral("user"))) {
+        const QHash<QString, QString> user = findValuesInXml(piece, QStringLiteral("user"));
+        if (user.isEmpty())
+            continue;
+        setUserInfo(user, row);
+        m_users.insert(user.value(QStringLiteral("userName")), user);
+        ++row;
+    }
+    return true;
+}
+
+void CUserManageDlg::setUserInfo(const QHash<QString, QString> &user, quint8 row)
+{
+    if (m_devIp.isEmpty())
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    const QString name = user.value(QStringLiteral("userName"));
+    const bool admin = name == DEFAULT_DEV_USER;
+    table->setRowCount(row + 1);
+
+    auto *nameItem = new QTableWidgetItem(name);
+    nameItem->setFlags(nameItem->flags() | Qt::ItemIsUserCheckable);
+    nameItem->setCheckState(Qt::Unchecked);
+    auto *passwordItem = new QTableWidgetItem(PASSWORD_MASK);
+    auto *contactItem = new QTableWidgetItem(admin ? m_contact : QString());
+    for (QTableWidgetItem *item : {nameItem, passwordItem, contactItem})
+        item->setTextAlignment(Qt::AlignCenter);
+    table->setItem(row, 0, nameItem);
+    table->setItem(row, 1, passwordItem);
+    table->setItem(row, 2, contactItem);
+
+    auto *manage = new ManageWidget(table);
+    manage->setKey(name);
+    manage->setPasswordVisible(true);
+    manage->setDeleteVisible(!admin);
+    // Queued: each slot runs a modal dialog, during which a new list may
+    // rebuild the table and delete the very widget whose click is still on
+    // the stack.
+    connect(manage, &ManageWidget::signalPassword, this, &CUserManageDlg::showUserPassword, Qt::QueuedConnection);
+    connect(manage, &ManageWidget::signalEdit, this, &CUserManageDlg::onEditBtnClicked, Qt::QueuedConnection);
+    connect(manage, &ManageWidget::signalDelete, this, &CUserManageDlg::onDelBtnClicked, Qt::QueuedConnection);
+    table->setCellWidget(row, 3, manage);
+}
+
+void CUserManageDlg::parseGetUserContactXml(const QString &xml)
+{
+    if (xml.isEmpty())
+        return;
+    m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
+}
+
+void CUserManageDlg::parseModifyPasswordResult(quint8 result)
+{
+    if (result == 8) {
+        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
+    } else if (result == 0) {
+        m_editDlg->modifyDevInfoEx();
+        MsgTipInfoDlg::showTip(configSuccessText(), TipMs);
+    } else {
+        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+    }
+}
+
+void CUserManageDlg::onbtAddUserClicked()
+{
+    if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {
+        MsgTipInfoDlg::showTip(tr("Device user limit reached"), TipMs);
+        return;
+    }
+    auto *add = new AddClientUserDlg(this);
+    add->setDevInfo(device());
+    if (add->exec() == QDialog::Accepted) {
+        qInfo() << "update new";
+        getUsers();
+    }
+    delete add;
+}
+
+void CUserManageDlg::onDelBtnClicked(const QString &key)
+{
+    if (!m_users.contains(key) || key == DEFAULT_DEV_USER)
+        return;
+    if (!confirmDeleteUser(this))
+        return;
+    sendRequest(m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
+    getUsers();
+}
+
+void CUserManageDlg::onbtDelectSelectUserClicked()
+{
+    const QStringList names = getCheckedRows(ui->m_AddDevTableWidget, 0, false);
+    if (names.isEmpty())
+        return;
+    if (!confirmDeleteUser(this))
+        return;
+    for (const QString &name : names) {
+        if (name == DEFAULT_DEV_USER)
+            continue;
+        sendRequest(m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(name)));
+    }
+    getUsers();
+}
+
+void CUserManageDlg::onEditBtnClicked(const QString &key)
+{
+    if (!m_users.contains(key))
+        return;
+    if (key == DEFAULT_DEV_USER && m_contact.isEmpty()) {
+        MsgTipInfoDlg::showTip(
+            tr("Please fill in the contact information first before changing the password of admin account."), TipMs);
+        return;
+    }
+    m_editDlg->setUserInfo(device(), m_users.value(key));
+    if (m_editDlg->exec() != QDialog::Accepted)
+        return;
+    // The record may be replaced by then (the login account's password
+    // changed); the address finds whatever is registered when it fires.
+    QTimer::singleShot(s_reloadDelayMs, this, [this] { getUsers(); });
+}
+
+void CUserManageDlg::onbtEditContactClicked()
+{
+    auto *contact = new CEditContactDlg(this);
+    contact->setContactInfo(device(), m_contact);
+    if (contact->exec() == QDialog::Accepted) {
+        m_contact = contact->contactAddress();
+        getUsers();
+    }
+    delete contact;
+}
+
+void CUserManageDlg::showUserPassword(const QString &key)
+{
+    Authentication auth(this);
+    if (auth.exec() != QDialog::Accepted || !m_users.contains(key))
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    const int row = findRow(key, table, 0);
+    if (row >= 0 && table->item(row, 1))
+        table->item(row, 1)->setText(m_users.value(key).value(QStringLiteral("password")));
+}
+
+void CUserManageDlg::addWidgetAllChkBoxStateChanged()
+{
+    setAllChecked(ui->m_AddDevTableWidget, m_headerBox->checkState() != Qt::Unchecked);
+}
+
+void CUserManageDlg::addWidgetHeaderSectionPress(int logicalIndex)
+{
+    if (logicalIndex != 0)
+        return;
+    m_headerBox->setCheckState(m_headerBox->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    setAllChecked(ui->m_AddDevTableWidget, m_headerBox->checkState() != Qt::Unchecked);
+}
+
+void CUserManageDlg::addWidgetTableItemClicked(QTableWidgetItem *item)
+{
+    if (!item || item->column() != 0)
+        return;
+    m_headerBox->setCheckState(isAllChecked(ui->m_AddDevTableWidget) ? Qt::Checked : Qt::Unchecked);
+}
+
+void CUserManageDlg::onbtnCloseClicked()
+{
+    ui->m_AddDevTableWidget->clearContents();
+    ui->m_AddDevTableWidget->setRowCount(0);
+    reject();
+}
+
+void CUserManageDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        updateText();
+        CommonHelper::elideChildTexts(this);
+    }
+    DropShadowWidget::changeEvent(event);
+}

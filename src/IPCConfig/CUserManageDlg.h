@@ -1,0 +1,98 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QMap>
+
+class EditClientUserDlg;
+class QCheckBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace Ui {
+class CUserManageDlg;
+}
+
+// The login accounts a camera keeps for itself: list (14013), add (14014),
+// delete (14015), password change (14016) and the contact the camera needs
+// before its "admin" password may change (14017/14018). Replies are read
+// from the SDK's common signal; only those of the dialog's own camera count.
+//
+// The dialog keeps the camera's address, not its record: a password change of
+// the account the client logs in with replaces the registry's record, so the
+// record is looked up at each use and nothing is sent once it is gone.
+class CUserManageDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CUserManageDlg(QWidget *parent = nullptr);
+    ~CUserManageDlg() override;
+
+    static constexpr int MaxUsers = 10;
+
+    void updateDevice(FUN_DEV_INFO *dev);
+    void getUsers();
+    void resetHeaderCheckBox();
+    QString deviceIp() const { return m_devIp; }
+
+    // Sends a command of the user dialogs on channel 0 to the device registered
+    // under ip (an empty body as a bare command); false, sending nothing, when
+    // no such device is registered. Shared with the recorder's user dialog.
+    static bool sendRequest(const QString &ip, unsigned int cmd, const QString &body = QString());
+    // "Are you sure you want to delete this user?" over parent.
+    static bool confirmDeleteUser(QWidget *parent);
+
+    static bool isAllChecked(QTableWidget *table);
+    static void setAllChecked(QTableWidget *table, bool checked);
+    static QStringList getCheckedRows(QTableWidget *table, int column, bool asRowIndex);
+    static int findRow(const QString &text, QTableWidget *table, int column);
+
+    static QString configSuccessText();
+    static QString configFailedText();
+    static QString areYouSureText();
+    static QString deleteUserText();
+
+    // Test seams: the header box placement (100 ms) and the re-read after an
+    // accepted password change (500 ms).
+    static void setDelays(int headerMs, int reloadMs);
+
+public slots:
+    void addWidgetHeaderSectionPress(int logicalIndex);
+    void addWidgetAllChkBoxStateChanged();
+    void addWidgetTableItemClicked(QTableWidgetItem *item);
+    void onbtnCloseClicked();
+    void onDelBtnClicked(const QString &key);
+    void onEditBtnClicked(const QString &key);
+    void onbtAddUserClicked();
+    void onbtDelectSelectUserClicked();
+    void onbtEditContactClicked();
+
+    void recvCommonInfo(devXmlInfo info);
+
+public:
+    bool parseGetUserXml(const QString &xml);
+    void parseGetUserContactXml(const QString &xml);
+    void parseModifyPasswordResult(quint8 result);
+    void setUserInfo(const QHash<QString, QString> &user, quint8 row);
+    void showUserPassword(const QString &key);
+    void updateText();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    FUN_DEV_INFO *device() const;
+
+    Ui::CUserManageDlg *ui;
+    QString m_devIp;
+    QCheckBox *m_headerBox = nullptr;
+    QMap<QString, QHash<QString, QString>> m_users;
+    EditClientUserDlg *m_editDlg = nullptr;
+    QString m_contact;
+
+    static int s_headerDelayMs;
+    static int s_reloadDelayMs;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+
+namespace Ui {
+class EditClientUserDlg;
+}
+
+// Changes the password of one camera account (14016). The user dialog keeps
+// one and reuses it; when the camera accepts, modifyDevInfoEx hands the new
+// password to the client's record if the account is the one it logs in with.
+class EditClientUserDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EditClientUserDlg(QWidget *parent = nullptr);
+    ~EditClientUserDlg() override;
+
+    // Empties the fields and keeps the device's address and the user's element
+    // map (userName, password, ...) of the last user list.
+    void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
+    void modifyDevInfoEx() const;
+    void clearInputs();
+
+    bool checkOldPassword(const QString &oldPassword);
+    bool checkNewPassword(const QString &newPassword, const QString &confirmPassword, const QString &oldPassword,
+                          bool isAdmin);
+
+    static QString invalidFormatText();
+    static QString passwordMismatchText();
+
+    void onEnterPressed() override;
+
+public slots:
+    void onbtnCloseclicked();
+    void onbtnOkClicked();
+    void onbtnCancleClicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::EditClientUserDlg *ui;
+    QString m_devIp;
+    QHash<QString, QString> m_user;
+    QString m_sentPassword;
+};

@@ -1,0 +1,541 @@
+// The camera user dialog with real parts: the main window over a database
+// file, each test with a simulated camera of its own on 127.77.26.x, the
+// dialogs driven with QTest, and what reaches the camera read from its log.
+
+#include "AddClientUserDlg.h"
+#include "Authentication.h"
+#include "CEditContactDlg.h"
+#include "CUserManageDlg.h"
+#include "CustomDialog.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DeviceManageWidget.h"
+#include "DevicePagesTestUtil.h"
+#include "EditClientUserDlg.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+// One camera per test, so each test also runs alone.
+enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, CamCount };
+
+QString camIp(int cam)
+{
+    return QStringLiteral("127.77.26.%1").arg(cam + 2);
+}
+
+QStringList column(QTableWidget *table, int col)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts << (table->item(row, col) ? table->item(row, col)->text() : QString());
+    return texts;
+}
+
+QStringList sentNames(SimDevice *cam, unsigned cmd)
+{
+    QStringList names;
+    for (const SimRequest &r : cam->requests(cmd))
+        names << r.body.value(QStringLiteral("userName"));
+    return names;
+}
+
+// Types into the named line edits of a dialog, then presses its OK button.
+void fillAndOk(QWidget *dialog, const QList<QPair<const char *, QString>> &fields)
+{
+    for (const auto &field : fields)
+        dialog->findChild<QLineEdit *>(QLatin1String(field.first))->setText(field.second);
+    dialog->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+}
+
+} // namespace
+
+class TestUserManage : public QObject
+{
+    Q_OBJECT
+
+    std::map<int, std::unique_ptr<SimDevice>> m_cams;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<CUserManageDlg> m_dlg;
+
+    FUN_DEV_INFO *record(int cam) const { return DeviceInfoManager::instance()->findDevInfo(camIp(cam)); }
+    QTableWidget *table() const { return child<QTableWidget>(m_dlg.get(), "m_AddDevTableWidget"); }
+
+    QPushButton *rowButton(const QString &user, const char *name)
+    {
+        const int row = CUserManageDlg::findRow(user, table(), 0);
+        return row < 0 ? nullptr : child<QPushButton>(table()->cellWidget(row, 3), name);
+    }
+
+    // The dialog as the shell opens it, shown without blocking the test.
+    void open(int cam)
+    {
+        m_dlg = std::make_unique<CUserManageDlg>();
+        m_dlg->setModal(false);
+        m_dlg->show();
+        m_dlg->updateDevice(record(cam));
+        m_dlg->getUsers();
+        m_dlg->resetHeaderCheckBox();
+        QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > 0, 10000);
+    }
+
+    // Accounts made on the camera directly, as another client would.
+    void addOnCamera(int cam, const QStringList &names)
+    {
+        for (const QString &name : names) {
+            CUserManageDlg::sendRequest(
+                camIp(cam), 14014,
+                QStringLiteral("<userName>%1</userName><password>pw-%1</password>").arg(name));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_cams[cam]->requestCount(14014), names.size(), 10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        CUserManageDlg::setDelays(10, 50);
+        for (int cam = 0; cam < CamCount; ++cam) {
+            m_cams[cam] = std::make_unique<SimDevice>(SimDevice::Ipc);
+            QVERIFY(m_cams[cam]->listen(QHostAddress(camIp(cam))));
+            FUN_DEV_INFO info;
+            info.ip = camIp(cam);
+            info.devPort = m_cams[cam]->port();
+            info.sn = QStringLiteral("SIM-USERS-%1").arg(cam);
+            info.name = QStringLiteral("Camera %1").arg(cam);
+            OrmHelper::AddDevs({&info});
+        }
+        m_window = std::make_unique<MainWindow>();
+        m_window->deviceController()->setLoginRetryDelayMs(300);
+        m_window->setUserName(QStringLiteral("admin"));
+        m_window->setRights(DEFAULT_RIGHTS);
+        for (int cam = 0; cam < CamCount; ++cam)
+            QTRY_VERIFY_WITH_TIMEOUT(record(cam) && record(cam)->loginStatus == 1, 20000);
+    }
+
+    void cleanup()
+    {
+        m_dlg.reset();
+        closeToasts();
+    }
+
+    void cleanupTestCase()
+    {
+        m_window.reset();
+    }
+
+    // The device page's user button opens the dialog on the camera's list.
+    void openedFromDevicePage()
+    {
+        addOnCamera(Road, {QStringLiteral("guard")});
+        DeviceManageWidget *page = m_window->devicePage();
+        auto *view = child<QTableView>(page, "m_AddDevTableView");
+        QWidget *manage = view->indexWidget(
+            page->model()->index(page->getRowIndexByIp(camIp(Road)), DeviceManageWidget::ColOperation));
+        QVERIFY(manage);
+
+        QString name;
+        QStringList users, contacts, masks;
+        bool adminDelete = true, guardDelete = false;
+        onModal<CUserManageDlg>([&](CUserManageDlg *d) {
+            auto *t = d->findChild<QTableWidget *>(QStringLiteral("m_AddDevTableWidget"));
+            waitFor([t] { return t->rowCount() == 2; });
+            name = d->objectName();
+            users = column(t, 0);
+            masks = column(t, 1);
+            contacts = column(t, 2);
+            auto deleteButton = [t](int row) {
+                return t->cellWidget(row, 3)->findChild<QPushButton *>(QStringLiteral("pushButtonDelete"));
+            };
+            adminDelete = !deleteButton(0)->isHidden();
+            guardDelete = !deleteButton(1)->isHidden();
+            d->findChild<QPushButton *>(QStringLiteral("m_btnClose"))->click();
+        });
+        QTest::mouseClick(child<QPushButton>(manage, "pushButtonUser"), Qt::LeftButton);
+
+        QCOMPARE(name, QStringLiteral("IPCUser"));
+        QCOMPARE(users, QStringList({QStringLiteral("admin"), QStringLiteral("guard")}));
+        QCOMPARE(masks, QStringList({PASSWORD_MASK, PASSWORD_MASK}));
+        QCOMPARE(contacts, QStringList({QStringLiteral("owner@example.com"), QString()}));
+        QVERIFY(!adminDelete);
+        QVERIFY(guardDelete);
+        QCOMPARE(m_cams[Road]->requests(14017).size(), 1);
+    }
+
+    void addChecks_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("sentUser"); // empty: refused, nothing sent
+        QTest::addColumn<QString>("sentPassword");
+        QTest::newRow("blank name") << "   " << "abc" << "abc" << "" << "";
+        QTest::newRow("empty password") << "ann" << "" << "" << "" << "";
+        QTest::newRow("mismatch") << "ann" << "abc" << "abd" << "" << "";
+        QTest::newRow("trimmed") << "  bob " << " p1 " << "p1" << "bob" << "p1";
+        QTest::newRow("markup kept as typed") << "c&d" << "a&b<c" << "a&b<c" << "c&d" << "a&b<c";
+    }
+
+    void addChecks()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, confirm);
+        QFETCH(QString, sentUser);
+        QFETCH(QString, sentPassword);
+        SimDevice *cam = m_cams[Other].get();
+        cam->clearRequests();
+        AddClientUserDlg add;
+        add.setModal(false);
+        add.show();
+        add.setDevInfo(record(Other));
+        fillAndOk(&add, {{"m_UserNamelineEdit", user},
+                         {"m_UserPasswordlineEdit", password},
+                         {"m_ConfirmUserPasswordlineEdit", confirm}});
+        if (sentUser.isEmpty()) {
+            QVERIFY(add.isVisible());
+            QCOMPARE(child<QLabel>(&add, "m_lblTextInfo")->text(), QStringLiteral("Incomplete information"));
+            QTest::qWait(200);
+            QCOMPARE(cam->requestCount(14014), 0);
+            return;
+        }
+        QCOMPARE(add.result(), int(QDialog::Accepted));
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14014), 1, 10000);
+        const SimRequest sent = cam->requests(14014).first();
+        QCOMPARE(sent.body.value(QStringLiteral("userName")), sentUser);
+        QCOMPARE(sent.body.value(QStringLiteral("password")), sentPassword);
+    }
+
+    // Nine accounts: the add dialog opens; ten: refused before any dialog.
+    void addUpToLimit()
+    {
+        QStringList names;
+        for (int i = 1; i < CUserManageDlg::MaxUsers - 1; ++i)
+            names << QStringLiteral("user%1").arg(i);
+        addOnCamera(Add, names);
+        open(Add);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), CUserManageDlg::MaxUsers - 1, 10000);
+        onModal<AddClientUserDlg>([](AddClientUserDlg *d) {
+            for (QLineEdit *edit : d->findChildren<QLineEdit *>())
+                edit->setText(QStringLiteral("last"));
+            d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+        });
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), CUserManageDlg::MaxUsers, 10000);
+
+        bool opened = false;
+        onModal<AddClientUserDlg>([&opened](AddClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Device user limit reached")));
+        QTest::qWait(1200);
+        QVERIFY(!opened);
+    }
+
+    void deleteUsers()
+    {
+        SimDevice *cam = m_cams[Delete].get();
+        addOnCamera(Delete, {QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4")});
+        open(Delete);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 5, 10000);
+
+        // Declined: nothing sent. Confirmed: one 14015, then a fresh list.
+        onModal<CustomDialog>([](CustomDialog *d) { d->reject(); });
+        QTest::mouseClick(rowButton(QStringLiteral("a1"), "pushButtonDelete"), Qt::LeftButton);
+        QTest::qWait(300);
+        QCOMPARE(cam->requestCount(14015), 0);
+        QString question;
+        onModal<CustomDialog>([&question](CustomDialog *d) {
+            for (QLabel *l : d->findChildren<QLabel *>())
+                question += l->text() + QLatin1Char('|');
+            d->accept();
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("a1"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 4, 10000);
+        QVERIFY2(question.contains(QStringLiteral("Are you sure you want to delete this user?")), qPrintable(question));
+        QCOMPARE(sentNames(cam, 14015), QStringList({QStringLiteral("a1")}));
+
+        // "admin" through its key is passed over without a question.
+        m_dlg->onDelBtnClicked(QStringLiteral("admin"));
+        QCOMPARE(cam->requestCount(14015), 1);
+
+        // Checked "admin", a2 and a4: one question, 14015 for a2 and a4, one list.
+        for (const QString &name : {QStringLiteral("admin"), QStringLiteral("a2"), QStringLiteral("a4")})
+            table()->item(CUserManageDlg::findRow(name, table(), 0), 0)->setCheckState(Qt::Checked);
+        int lists = cam->requestCount(14013);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        child<QPushButton>(m_dlg.get(), "m_DeleteUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("admin"), QStringLiteral("a3")}), 10000);
+        QCOMPARE(sentNames(cam, 14015),
+                 QStringList({QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a4")}));
+        QCOMPARE(cam->requestCount(14013), lists + 1);
+
+        // Only "admin" checked: nothing deleted, the list still asked for.
+        table()->item(0, 0)->setCheckState(Qt::Checked);
+        lists = cam->requestCount(14013);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        child<QPushButton>(m_dlg.get(), "m_DeleteUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14013), lists + 1, 10000);
+        QCOMPARE(cam->requestCount(14015), 3);
+    }
+
+    // Without a contact, "admin" cannot be edited; "Edit Contact" sets one.
+    void adminNeedsContact()
+    {
+        SimDevice *cam = m_cams[Contact].get();
+        cam->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
+        open(Contact);
+        bool editOpened = false;
+        onModal<EditClientUserDlg>([&editOpened](EditClientUserDlg *d) { editOpened = true; d->reject(); }, 1000);
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY(toastTexts().contains(QStringLiteral(
+            "Please fill in the contact information first before changing the password of admin account.")));
+        QTest::qWait(1200);
+        QVERIFY(!editOpened);
+
+        QString preselected;
+        onModal<CEditContactDlg>([&preselected](CEditContactDlg *d) {
+            preselected = d->findChild<QComboBox *>(QStringLiteral("m_cbContactType"))->currentText();
+            fillAndOk(d, {{"m_editContact", QStringLiteral(" 86-13900001111 ")}});
+        });
+        child<QPushButton>(m_dlg.get(), "m_EditContactBtn")->click();
+        QCOMPARE(preselected, QStringLiteral("Mobile Phone"));
+        QTRY_COMPARE_WITH_TIMEOUT(table()->item(0, 2)->text(), QStringLiteral("86-13900001111"), 10000);
+        QTRY_VERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
+
+        onModal<EditClientUserDlg>([&editOpened](EditClientUserDlg *d) { editOpened = true; d->reject(); });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY(editOpened);
+        QCOMPARE(cam->requestCount(14016), 0);
+    }
+
+    // The client's own login account: the camera takes the new password,
+    // exactly one record change follows and the client logs in with it.
+    void loginPasswordChange()
+    {
+        SimDevice *cam = m_cams[Login].get();
+        open(Login);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        const int lists = cam->requestCount(14013);
+        const QString fresh = QStringLiteral("n&w<pw");
+        onModal<EditClientUserDlg>([fresh](EditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", fresh},
+                          {"m_ConfirmUserPasswordlineEdit", fresh}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
+        QCOMPARE(cam->state().password, fresh);
+        QTRY_VERIFY_WITH_TIMEOUT(record(Login) && record(Login)->password == fresh && record(Login)->loginStatus == 1,
+                                 20000);
+        QCOMPARE(cam->requests(14012).last().body.value(QStringLiteral("password")), fresh);
+        // The list is read again after the change, over the new login.
+        QTRY_VERIFY_WITH_TIMEOUT(cam->requestCount(14013) > lists, 10000);
+        QTest::qWait(300);
+        QCOMPARE(modified.count(), 1);
+    }
+
+    void editChecks_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("oldPassword");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<QString>("sent");
+        // The camera's real password, so "admin" sending it back changes no record.
+        const QString known = DEFAULT_DEV_PASSWORD;
+        QTest::newRow("wrong old first") << "ann" << "x" << "a" << "b" << "Incorrect old password" << "";
+        QTest::newRow("mismatch") << "ann" << known << "a" << "b"
+                                  << "New password and confirmation password do not match" << "";
+        QTest::newRow("same as old") << "ann" << known << known << known
+                                     << "New password cannot be the same as the old password" << "";
+        QTest::newRow("empty for a user") << "ann" << known << "" << "" << "Incomplete information" << "";
+        QTest::newRow("empty for admin sends old") << "admin" << known << "" << "" << "" << known;
+        QTest::newRow("trimmed") << "ann" << " " + known + " " << " new1 " << "new1" << "" << "new1";
+    }
+
+    void editChecks()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, oldPassword);
+        QFETCH(QString, newPassword);
+        QFETCH(QString, confirm);
+        QFETCH(QString, message);
+        QFETCH(QString, sent);
+        SimDevice *cam = m_cams[Other].get();
+        cam->clearRequests();
+        EditClientUserDlg edit;
+        edit.setModal(false);
+        edit.show();
+        edit.setUserInfo(record(Other), {{QStringLiteral("userName"), user}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
+        QVERIFY(!child<QLineEdit>(&edit, "m_UserNamelineEdit")->isEnabled());
+        for (const char *name : {"lineEditOld", "m_NewUserPasswordlineEdit", "m_ConfirmUserPasswordlineEdit"})
+            QCOMPARE(child<QLineEdit>(&edit, name)->echoMode(), QLineEdit::Password);
+        child<QLineEdit>(&edit, "lineEditOld")->setText(oldPassword);
+        child<QLineEdit>(&edit, "m_NewUserPasswordlineEdit")->setText(newPassword);
+        child<QLineEdit>(&edit, "m_ConfirmUserPasswordlineEdit")->setText(confirm);
+        QTest::keyClick(&edit, Qt::Key_Enter); // acts as OK
+        if (!message.isEmpty()) {
+            QVERIFY(edit.isVisible());
+            QCOMPARE(child<QLabel>(&edit, "m_lblTextInfo")->text(), message);
+            QTest::qWait(200);
+            QCOMPARE(cam->requestCount(14016), 0);
+            return;
+        }
+        QCOMPARE(edit.result(), int(QDialog::Accepted));
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14016), 1, 10000);
+        QCOMPARE(cam->requests(14016).first().body.value(QStringLiteral("password")), sent);
+        // Not the client's login account (or its password unchanged): no record change.
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        edit.modifyDevInfoEx();
+        QCOMPARE(modified.count(), 0);
+    }
+
+    // Another camera's list never reaches this dialog; this camera's does.
+    void otherCameraIgnored()
+    {
+        open(Other);
+        const QStringList before = column(table(), 0);
+        const QString list = QStringLiteral(
+            "<contactAddress>x@example.com</contactAddress><user><userName>intruder</userName><password>p</password></user>");
+        m_cams[Road]->pushMessage(14013, list);
+        m_cams[Road]->pushMessage(14016, QString(), 0);
+        QTest::qWait(500);
+        QCOMPARE(column(table(), 0), before);
+        QVERIFY(!toastTexts().contains(QStringLiteral("Configuration successful")));
+
+        // A user element without children gives no row; the rows close up.
+        m_cams[Other]->pushMessage(14013, QStringLiteral("<user></user><user><userName>kept</userName></user>"));
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("kept")}), 10000);
+    }
+
+    void revealPassword()
+    {
+        addOnCamera(Reveal, {QStringLiteral("viewer")});
+        open(Reveal);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
+        const int row = CUserManageDlg::findRow(QStringLiteral("viewer"), table(), 0);
+        QString refusal;
+        bool stayedOpen = false;
+        onModal<Authentication>([&](Authentication *d) {
+            fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", QStringLiteral("wrong")}});
+            stayedOpen = d->isVisible();
+            refusal = d->findChild<QLabel *>(QStringLiteral("m_lblTextInfo"))->text();
+            d->reject();
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("viewer"), "pushButtonPassword"), Qt::LeftButton);
+        QTRY_VERIFY(stayedOpen);
+        QVERIFY(!refusal.isEmpty());
+        QCOMPARE(table()->item(row, 1)->text(), PASSWORD_MASK);
+
+        onModal<Authentication>(
+            [](Authentication *d) { fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}}); });
+        QTest::mouseClick(rowButton(QStringLiteral("viewer"), "pushButtonPassword"), Qt::LeftButton);
+        QTRY_COMPARE(table()->item(row, 1)->text(), QStringLiteral("pw-viewer"));
+    }
+
+    void headerBox()
+    {
+        addOnCamera(Header, {QStringLiteral("h1"), QStringLiteral("h2")});
+        open(Header);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 3, 10000);
+        auto *box = child<QCheckBox>(m_dlg.get(), "headerCheckBox");
+        QTRY_COMPARE(box->pos(), table()->mapTo(m_dlg.get(), QPoint(0, 0)));
+        QHeaderView *header = table()->horizontalHeader();
+        const QPoint section0(header->sectionViewportPosition(0) + 40, header->height() / 2);
+        const auto checks = [this] { return CUserManageDlg::getCheckedRows(table(), 0, true); };
+
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, section0);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, section0);
+        QCOMPARE(box->checkState(), Qt::Checked);
+        QCOMPARE(checks(), QStringList({"0", "1", "2"}));
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, section0);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, section0);
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+        QVERIFY(checks().isEmpty());
+
+        box->click();
+        QCOMPARE(checks().size(), 3);
+        QTableWidgetItem *item = table()->item(1, 0);
+        item->setCheckState(Qt::Unchecked);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualItemRect(item).center());
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+        // Return and Esc leave the dialog open.
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+        QVERIFY(m_dlg->isVisible());
+    }
+
+    void contactPatterns_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: sent
+        const QString phone = QStringLiteral("Invalid phone number!");
+        const QString mail = QStringLiteral("Invalid email!");
+        QTest::newRow("shortest phone") << 0 << "1-1234567" << "";
+        QTest::newRow("longest phone") << 0 << "1234-123456789012345" << "";
+        QTest::newRow("no hyphen") << 0 << "8613900001111" << phone;
+        QTest::newRow("five-digit code") << 0 << "12345-1234567" << phone;
+        QTest::newRow("six digits") << 0 << "86-123456" << phone;
+        QTest::newRow("sixteen digits") << 0 << "86-1234567890123456" << phone;
+        QTest::newRow("empty phone") << 0 << "" << phone;
+        QTest::newRow("mail") << 1 << " a.b_c%d+e-f@mail.example.com " << "";
+        QTest::newRow("one-letter ending") << 1 << "a@example.c" << mail;
+        QTest::newRow("markup") << 1 << "a<b@example.com" << mail;
+        QTest::newRow("empty mail") << 1 << "" << mail;
+    }
+
+    void contactPatterns()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        SimDevice *cam = m_cams[Other].get();
+        cam->clearRequests();
+        CEditContactDlg dlg;
+        dlg.setModal(false);
+        dlg.show();
+        dlg.setContactInfo(record(Other), QStringLiteral("given@example.com"));
+        auto *kind = child<QComboBox>(&dlg, "m_cbContactType");
+        QCOMPARE(kind->currentIndex(), 1);
+        kind->setCurrentIndex(type);
+        child<QLineEdit>(&dlg, "m_editContact")->setText(text);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        if (!message.isEmpty()) {
+            QCOMPARE(child<QLabel>(&dlg, "m_lblTips")->text(), message);
+            QCOMPARE(dlg.contactAddress(), QStringLiteral("given@example.com"));
+            QVERIFY(dlg.isVisible());
+            return;
+        }
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.contactAddress(), text.trimmed());
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14018), 1, 10000);
+        QCOMPARE(cam->requests(14018).first().body.value(QStringLiteral("contactAddress")), text.trimmed());
+    }
+};
+
+QTEST_MAIN(TestUserManage)
+#include "tst_usermanage.moc"

@@ -956,4 +956,165 @@
         <translation>无效的邮箱！</translation>
     </message>
 </context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>删除用户</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>编辑联系方式</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>启用状态</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>设备用户数已达上限</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>修改admin账户密码前，请先填写联系方式。</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>编辑用户</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>旧密码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>是否启用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>旧密码错误</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>新密码不能与旧密码相同</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>本地权限</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>远程权限</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>本地回放</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>本地预览</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>录像备份</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>关闭系统</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>远程回放</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>远程预览</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>远程升级</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

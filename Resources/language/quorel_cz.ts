@@ -956,4 +956,165 @@
         <translation>Neplatný e-mail!</translation>
     </message>
 </context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Smazat uživatele</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Upravit kontakt</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakty</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázáno</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povoleno</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Dosažen limit uživatelů zařízení</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Upravit uživatele</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Původní heslo</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázáno</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povoleno</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Nesprávné původní heslo</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Nové heslo nesmí být stejné jako původní</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Místní oprávnění</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Vzdálená oprávnění</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Nastavení systému</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Místní přehrávání</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Místní náhled</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Záloha videa</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Vypnutí systému</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Vzdálené přehrávání</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Vzdálený náhled</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Vzdálená aktualizace</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
 </TS>

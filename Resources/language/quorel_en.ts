@@ -925,4 +925,29 @@
         <translation>Confirm</translation>
     </message>
 </context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Name</source>
+        <translation>Username</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>User Name</source>
+        <translation>Username</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>OK</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
 </TS>

@@ -956,4 +956,165 @@
         <translation>Surel tidak valid!</translation>
     </message>
 </context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Kelola Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Hapus Pengguna</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Ubah Kontak</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Status Aktif</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Batas pengguna perangkat tercapai</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Ubah Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Kata sandi lama</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Kata sandi lama salah</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Hak Akses Lokal</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Hak Akses Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Pengaturan Sistem</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Pemutaran Lokal</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Pratinjau Lokal</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Cadangan Video</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Matikan Sistem</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Pemutaran Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Pratinjau Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Pembaruan Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
 </TS>

@@ -956,4 +956,165 @@
         <translation>Неверный адрес эл. почты!</translation>
     </message>
 </context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Управление пользователями</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Изменить контакт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Достигнуто максимальное число пользователей устройства</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Изменить пользователя</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Старый пароль</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Неверный старый пароль</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Новый пароль не может совпадать со старым</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Локальные права</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Удалённые права</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Настройка системы</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Локальное воспроизведение</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Локальный просмотр</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Резервное копирование видео</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Выключение системы</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Удалённое воспроизведение</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Удалённый просмотр</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Удалённое обновление</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
@@ -274,7 +275,13 @@ void MainWindow::showDevUser(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     if (dev->devType == 1) {
-        notAvailable(dev, "NVR users");
+        auto *users = new CNVRUserManageDlg(nullptr);
+        users->setObjectName(QStringLiteral("NVRUser"));
+        users->updateDevice(dev);
+        users->getUsers();
+        users->resetHeaderCheckBox();
+        users->exec();
+        delete users;
         return;
     }
     auto *users = new CUserManageDlg(nullptr);

@@ -1,0 +1,173 @@
+#include "CNVREditClientUserDlg.h"
+
+#include "ui_CNVREditClientUserDlg.h"
+
+#include "CUserManageDlg.h"
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "OrmHelper.h"
+#include "PrivateProto.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QListView>
+
+const QString CNVREditClientUserDlg::AccountTemplate = QStringLiteral(
+    "<userNum>%1</userNum><userAcount><operationType>%2</operationType><userName>%3</userName>"
+    "<passWord>%4</passWord><status>%5</status><email>%6</email></userAcount>");
+
+namespace {
+
+FUN_DEV_INFO *findRecord(const QString &ip)
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return ip.isEmpty() || !registry ? nullptr : registry->findDevInfo(ip);
+}
+
+} // namespace
+
+CNVREditClientUserDlg::CNVREditClientUserDlg(QWidget *parent, const QString &email)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVREditClientUserDlg)
+    , m_email(email)
+{
+    ui->setupUi(this);
+    ui->m_cbxWhetherOpen->setView(new QListView(ui->m_cbxWhetherOpen));
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCloseclicked);
+    connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnOkClicked);
+    connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCancleClicked);
+    updateText();
+    m_editMode = true;
+}
+
+CNVREditClientUserDlg::~CNVREditClientUserDlg()
+{
+    delete ui;
+}
+
+void CNVREditClientUserDlg::updateText()
+{
+    ui->m_cbxWhetherOpen->clear();
+    ui->m_cbxWhetherOpen->addItems({tr("Disable"), tr("Enable")});
+    ui->m_cbxWhetherOpen->setCurrentIndex(1);
+}
+
+void CNVREditClientUserDlg::initAccount(FUN_DEV_INFO *dev, const QString &userName)
+{
+    m_devIp = dev ? dev->ip : QString();
+    if (!userName.isEmpty()) {
+        ui->m_UserNamelineEdit->setText(userName);
+        ui->lineEditOld->setFocus();
+        ui->m_UserNamelineEdit->setEnabled(false);
+    } else {
+        ui->m_lblTextTitle->setText(tr("Add User"));
+        m_editMode = false;
+        ui->m_UserNamelineEdit->setFocus();
+        ui->labelOld->hide();
+        ui->lineEditOld->hide();
+    }
+    // Only the NVR's "admin" may switch accounts on and off.
+    ui->m_cbxWhetherOpen->setEnabled(dev && dev->userName == DEFAULT_DEV_USER);
+}
+
+void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user)
+{
+    const QString name = user.value(QStringLiteral("userName"));
+    if (name == DEFAULT_DEV_USER)
+        m_email = user.value(QStringLiteral("email"));
+    m_account = user;
+    initAccount(dev, name);
+    ui->m_cbxWhetherOpen->setCurrentIndex(user.value(QStringLiteral("status")).toInt());
+}
+
+void CNVREditClientUserDlg::onbtnOkClicked()
+{
+    const QString user = ui->m_UserNamelineEdit->text().trimmed();
+    const QString oldPassword = ui->lineEditOld->text().trimmed();
+    const QString newPassword = ui->m_NewUserPasswordlineEdit->text().trimmed();
+    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    const int operation = m_editMode ? 3 : 1;
+    if (m_editMode && oldPassword != m_account.value(QStringLiteral("passWord"))) {
+        ui->m_lblTextInfo->setText(tr("Incorrect old password"));
+        return;
+    }
+    const bool admin = user == DEFAULT_DEV_USER;
+    if (newPassword != confirm) {
+        ui->m_lblTextInfo->setText(SharedTexts::passwordMismatchText());
+        return;
+    }
+    if (newPassword == oldPassword) {
+        ui->m_lblTextInfo->setText(tr("New password cannot be the same as the old password"));
+        return;
+    }
+    if (newPassword.isEmpty() && !admin) {
+        ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        return;
+    }
+    const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
+    const QString body = CommonHelper::fillTemplate(
+        AccountTemplate, {QStringLiteral("1"), QString::number(operation), PrivateProto::escapeText(user),
+                          PrivateProto::escapeText(password), QString::number(ui->m_cbxWhetherOpen->currentIndex()),
+                          PrivateProto::escapeText(m_email)});
+    if (CUserManageDlg::sendRequest(m_devIp, 14014, body)) {
+        m_pendingUser = user;
+        m_pendingPassword = password;
+        m_pendingValid = true;
+        ui->m_lblTextInfo->clear();
+    }
+    accept();
+}
+
+void CNVREditClientUserDlg::onbtnCloseclicked()
+{
+    ui->m_lblTextInfo->clear();
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->clear();
+    reject();
+}
+
+void CNVREditClientUserDlg::onbtnCancleClicked()
+{
+    onbtnCloseclicked();
+}
+
+void CNVREditClientUserDlg::modifyDevInfoEx()
+{
+    if (!m_pendingValid)
+        return;
+    m_pendingValid = false;
+    FUN_DEV_INFO *dev = findRecord(m_devIp);
+    if (!dev || dev->userName != m_pendingUser || dev->password == m_pendingPassword)
+        return;
+    qInfo() << "change user pass" << PASSWORD_MASK;
+    auto *copy = new FUN_DEV_INFO(*dev);
+    copy->password = m_pendingPassword;
+    emit SignalsHelper::instance()->signalModifyDev(copy);
+}
+
+void CNVREditClientUserDlg::modifyDevInfo(QString username, QString userpass)
+{
+    FUN_DEV_INFO *dev = findRecord(m_devIp);
+    if (!dev)
+        return;
+    // The registry's own record changed in place would look unchanged to the
+    // receiver, which then never logs in anew: the bus gets a copy it owns.
+    auto *copy = new FUN_DEV_INFO(*dev);
+    copy->userName = username;
+    copy->password = userpass;
+    OrmHelper::ModifyDev(copy);
+    emit SignalsHelper::instance()->signalModifyDev(copy);
+}
+
+void CNVREditClientUserDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        if (!m_editMode)
+            ui->m_lblTextTitle->setText(tr("Add User"));
+        updateText();
+    }
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+
+namespace Ui {
+class CNVREditClientUserDlg;
+}
+
+// Adds an account to an NVR or changes an account's password and state
+// (14014, operation 1 or 3). The user dialog keeps one in edit mode and makes
+// a fresh one for each add.
+//
+// A sent change waits as pending (user name, password) until the NVR's next
+// 14014 answer: on success modifyDevInfoEx hands the password to the client's
+// record when the account is the one it logs in with; any answer forgets it.
+// The fields are not read then, since a later edit may have changed them.
+class CNVREditClientUserDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    CNVREditClientUserDlg(QWidget *parent, const QString &email);
+    ~CNVREditClientUserDlg() override;
+
+    void initAccount(FUN_DEV_INFO *dev, const QString &userName);
+    void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
+    void modifyDevInfoEx();
+    void clearPending() { m_pendingValid = false; }
+    bool hasPending() const { return m_pendingValid; }
+    void updateText();
+
+    static const QString AccountTemplate;
+
+public slots:
+    void onbtnCloseclicked();
+    void onbtnOkClicked();
+    void onbtnCancleClicked();
+    void modifyDevInfo(QString username, QString userpass);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::CNVREditClientUserDlg *ui;
+    QString m_devIp;
+    bool m_editMode = true;
+    QHash<QString, QString> m_account;
+    QString m_email;
+    QString m_pendingUser;
+    QString m_pendingPassword;
+    bool m_pendingValid = false;
+};

@@ -1,0 +1,351 @@
+#include "CNVRUserManageDlg.h"
+
+#include "ui_CNVRUserManageDlg.h"
+
+#include "Authentication.h"
+#include "CEditContactDlg.h"
+#include "CNVRAuthSetting.h"
+#include "CNVREditClientUserDlg.h"
+#include "CUserManageDlg.h"
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "ManageWidget.h"
+#include "MsgTipInfoDlg.h"
+#include "PrivateProto.h"
+#include "SharedTexts.h"
+#include "WidgetHelpers.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QTimer>
+
+int CNVRUserManageDlg::s_headerDelayMs = 100;
+int CNVRUserManageDlg::s_reloadDelayMs = 500;
+
+const QString CNVRUserManageDlg::DeleteTemplate = QStringLiteral(
+    "<userAcount><operationType>%1</operationType><userName>%2</userName><passWord>%3</passWord>"
+    "<status>%4</status><email>%5</email><localAuthority>%6</localAuthority>"
+    "<remoteAuthority>%7</remoteAuthority></userAcount>");
+
+CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVRUserManageDlg)
+{
+    ui->setupUi(this);
+    m_headerBox = new QCheckBox(this);
+    m_headerBox->setObjectName(QStringLiteral("headerCheckBox"));
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->setColumnCount(5);
+    for (int column = 0; column < 5; ++column)
+        table->setColumnWidth(column, 150);
+    table->horizontalHeader()->setStretchLastSection(true);
+    setTableViewStyle(table, false);
+    updateText();
+
+    connect(m_headerBox, &QCheckBox::clicked, this, &CNVRUserManageDlg::addWidgetAllChkBoxStateChanged);
+    connect(table->horizontalHeader(), &QHeaderView::sectionPressed, this,
+            &CNVRUserManageDlg::addWidgetHeaderSectionPress);
+    connect(table, &QTableWidget::itemClicked, this, &CNVRUserManageDlg::addWidgetTableItemClicked);
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtnCloseClicked);
+    connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtAddUserClicked);
+    connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtDelectSelectUserClicked);
+    connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtEditContactClicked);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
+            &CNVRUserManageDlg::recvCommonInfo);
+    m_editDlg = new CNVREditClientUserDlg(this, QString());
+}
+
+CNVRUserManageDlg::~CNVRUserManageDlg()
+{
+    delete m_editDlg;
+    delete ui;
+}
+
+void CNVRUserManageDlg::setDelays(int headerMs, int reloadMs)
+{
+    s_headerDelayMs = headerMs;
+    s_reloadDelayMs = reloadMs;
+}
+
+FUN_DEV_INFO *CNVRUserManageDlg::device() const
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return m_devIp.isEmpty() || !registry ? nullptr : registry->findDevInfo(m_devIp);
+}
+
+void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_devIp = dev->ip;
+    CUserManageDlg::sendRequest(m_devIp, 14017);
+}
+
+void CNVRUserManageDlg::getUsers()
+{
+    if (!m_devIp.isEmpty())
+        CUserManageDlg::sendRequest(m_devIp, 14013);
+}
+
+void CNVRUserManageDlg::resetHeaderCheckBox()
+{
+    QTimer::singleShot(s_headerDelayMs, this, [this] {
+        const QPoint tableTop = ui->m_AddDevTableWidget->mapTo(this, QPoint(0, 0));
+        m_headerBox->move(tableTop);
+        m_headerBox->setCheckState(Qt::Unchecked);
+        m_headerBox->raise();
+    });
+}
+
+void CNVRUserManageDlg::updateText()
+{
+    ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
+        {tr("User Name"), tr("Password"), tr("Enabled State"), tr("Contacts"), tr("Edit")});
+}
+
+QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const
+{
+    if (!m_users.contains(key))
+        return QString();
+    const QHash<QString, QString> user = m_users.value(key);
+    if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER)
+        return QString();
+    QStringList values {QStringLiteral("2")};
+    for (const char *field : {"userName", "passWord", "status", "email", "localAuthority", "remoteAuthority"})
+        values << PrivateProto::escapeText(user.value(QLatin1String(field)));
+    return CommonHelper::fillTemplate(DeleteTemplate, values);
+}
+
+bool CNVRUserManageDlg::isEditableUser(const QString &key) const
+{
+    return m_users.contains(key) && m_users.value(key).value(QStringLiteral("userName")) != DEFAULT_DEV_USER;
+}
+
+void CNVRUserManageDlg::recvCommonInfo(devXmlInfo info)
+{
+    // Another NVR's list carries its passwords in clear, and its 14014
+    // results would apply this dialog's pending password.
+    if (!isVisible() || m_devIp.isEmpty() || info.ip != m_devIp)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    const int result = head.value(QStringLiteral("result")).toInt();
+    switch (cmd) {
+    case 14013:
+        if (result == 0)
+            parseUserList(info.xml);
+        break;
+    case 14014:
+        MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(),
+                               2000);
+        if (result == 0)
+            m_editDlg->modifyDevInfoEx();
+        // Replies carry no request id: the first answer after a sent edit
+        // settles it either way.
+        m_editDlg->clearPending();
+        break;
+    case 14017:
+        parseGetUserContactXml(info.xml);
+        break;
+    case 14018:
+        MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(),
+                               2000);
+        break;
+    default:
+        break;
+    }
+}
+
+void CNVRUserManageDlg::parseUserList(const QString &xml)
+{
+    if (xml.isEmpty())
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->clearContents();
+    // The rows follow the list; blank rows would count against the limit.
+    table->setRowCount(0);
+    m_users.clear();
+    unsigned char row = 0;
+    for (const QString &piece : findAllXmlElements(xml, QStringLiteral("userAcount"))) {
+        const QHash<QString, QString> user = findValuesInXml(piece, QStringLiteral("userAcount"));
+        setUserInfo(user, row++);
+        m_users.insert(user.value(QStringLiteral("userName")).trimmed(), user);
+    }
+}
+
+void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, unsigned char row)
+{
+    if (m_devIp.isEmpty())
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    const QString name = user.value(QStringLiteral("userName")).trimmed();
+    const bool admin = name == DEFAULT_DEV_USER;
+    table->setRowCount(row + 1);
+    auto *nameItem = new QTableWidgetItem(name);
+    nameItem->setFlags(nameItem->flags() | Qt::ItemIsUserCheckable);
+    nameItem->setCheckState(Qt::Unchecked);
+    const bool disabled = user.value(QStringLiteral("status")).toInt() == 0;
+    auto *stateItem = new QTableWidgetItem(disabled ? tr("Disable") : tr("Enable"));
+    const QString email = user.value(QStringLiteral("email")).trimmed();
+    auto *contactItem = new QTableWidgetItem(admin ? email : QString());
+    QList<QTableWidgetItem *> items {nameItem, new QTableWidgetItem(PASSWORD_MASK), stateItem, contactItem};
+    for (int column = 0; column < items.size(); ++column) {
+        items[column]->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, items[column]);
+    }
+    if (admin)
+        m_contact = email;
+
+    auto *manage = new ManageWidget(table);
+    manage->setKey(name);
+    manage->setPasswordVisible(true);
+    manage->setAuthVisible(true);
+    manage->setDeleteVisible(!admin);
+    // Queued: each slot runs a modal dialog during which a new list may
+    // rebuild the table and delete the widget whose click is on the stack.
+    connect(manage, &ManageWidget::signalPassword, this, &CNVRUserManageDlg::showUserPassword, Qt::QueuedConnection);
+    connect(manage, &ManageWidget::signalEdit, this, &CNVRUserManageDlg::onEditBtnClicked, Qt::QueuedConnection);
+    connect(manage, &ManageWidget::signalDelete, this, &CNVRUserManageDlg::onDelBtnClicked, Qt::QueuedConnection);
+    connect(manage, &ManageWidget::signalAuth, this, &CNVRUserManageDlg::onEditAuthorityBtnClicked,
+            Qt::QueuedConnection);
+    table->setCellWidget(row, 4, manage);
+}
+
+void CNVRUserManageDlg::parseGetUserContactXml(const QString &xml)
+{
+    if (xml.isEmpty())
+        return;
+    m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
+}
+
+void CNVRUserManageDlg::onDelBtnClicked(QString key)
+{
+    if (!isEditableUser(key) || !CUserManageDlg::confirmDeleteUser(this))
+        return;
+    const QString record = buildUserAcountXml(key);
+    if (record.isEmpty())
+        return;
+    if (CUserManageDlg::sendRequest(m_devIp, 14014, QStringLiteral("<userNum>1</userNum>") + record))
+        getUsers();
+}
+
+void CNVRUserManageDlg::onbtDelectSelectUserClicked()
+{
+    const QStringList names = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, false);
+    if (names.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
+        return;
+    QStringList records;
+    for (const QString &name : names) {
+        const QString record = buildUserAcountXml(name);
+        if (!record.isEmpty())
+            records << record;
+    }
+    if (!records.isEmpty()) {
+        CUserManageDlg::sendRequest(
+            m_devIp, 14014, QStringLiteral("<userNum>%1</userNum>").arg(records.size()) + records.join(QString()));
+    }
+    getUsers();
+}
+
+void CNVRUserManageDlg::onbtAddUserClicked()
+{
+    if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {
+        MsgTipInfoDlg::showTip(tr("Device user limit reached"), 1000);
+        return;
+    }
+    auto *add = new CNVREditClientUserDlg(this, QString());
+    add->initAccount(device(), QString());
+    if (add->exec() == QDialog::Accepted)
+        getUsers();
+    delete add;
+}
+
+void CNVRUserManageDlg::onEditBtnClicked(QString key)
+{
+    const QHash<QString, QString> user = m_users.value(key);
+    if (key == DEFAULT_DEV_USER && m_contact.isEmpty()) {
+        MsgTipInfoDlg::showTip(
+            tr("Please fill in the contact information first before changing the password of admin account."), 2000);
+        return;
+    }
+    m_editDlg->setUserInfo(device(), user);
+    if (m_editDlg->exec() != QDialog::Accepted)
+        return;
+    QTimer::singleShot(s_reloadDelayMs, this, [this] { getUsers(); });
+}
+
+void CNVRUserManageDlg::onEditAuthorityBtnClicked(QString key)
+{
+    if (!isEditableUser(key))
+        return;
+    auto *rights = new CNVRAuthSetting(this);
+    rights->setAuthInfo(device(), m_users.value(key));
+    if (rights->exec() == QDialog::Accepted)
+        getUsers();
+    delete rights;
+}
+
+void CNVRUserManageDlg::onbtEditContactClicked()
+{
+    auto *contact = new CEditContactDlg(this);
+    contact->setContactInfo(device(), m_contact);
+    if (contact->exec() == QDialog::Accepted) {
+        m_contact = contact->contactAddress();
+        getUsers();
+    }
+    delete contact;
+}
+
+void CNVRUserManageDlg::showUserPassword(const QString &key)
+{
+    Authentication auth(this);
+    if (auth.exec() != QDialog::Accepted || !m_users.contains(key))
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    const int row = CUserManageDlg::findRow(key, table, 0);
+    if (row < 0)
+        return;
+    const QHash<QString, QString> user = m_users.value(key);
+    if (table->item(row, 1))
+        table->item(row, 1)->setText(user.value(QStringLiteral("passWord")));
+    if (table->item(row, 3))
+        table->item(row, 3)->setText(user.value(QStringLiteral("email")));
+}
+
+void CNVRUserManageDlg::addWidgetAllChkBoxStateChanged()
+{
+    CUserManageDlg::setAllChecked(ui->m_AddDevTableWidget, m_headerBox->checkState() != Qt::Unchecked);
+}
+
+void CNVRUserManageDlg::addWidgetHeaderSectionPress(int logicalIndex)
+{
+    if (logicalIndex != 0)
+        return;
+    m_headerBox->setCheckState(m_headerBox->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    addWidgetAllChkBoxStateChanged();
+}
+
+void CNVRUserManageDlg::addWidgetTableItemClicked(QTableWidgetItem *item)
+{
+    if (!item || item->column() != 0)
+        return;
+    m_headerBox->setCheckState(CUserManageDlg::isAllChecked(ui->m_AddDevTableWidget) ? Qt::Checked : Qt::Unchecked);
+}
+
+void CNVRUserManageDlg::onbtnCloseClicked()
+{
+    ui->m_AddDevTableWidget->clearContents();
+    ui->m_AddDevTableWidget->setRowCount(0);
+    reject();
+}
+
+void CNVRUserManageDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        updateText();
+    }
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QMap>
+
+class CNVREditClientUserDlg;
+class QCheckBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace Ui {
+class CNVRUserManageDlg;
+}
+
+// The user accounts an NVR keeps: list (14013), add, edit, rights and delete
+// (all 14014), password reveal and the contact (14017/14018). It shares the
+// camera user dialog's request function, delete question, table helpers and
+// contact dialog. Like it, it keeps the NVR's address rather than its record
+// and only reads replies from that address.
+class CNVRUserManageDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRUserManageDlg(QWidget *parent = nullptr);
+    ~CNVRUserManageDlg() override;
+
+    static constexpr int MaxUsers = 15;
+    static const QString DeleteTemplate;
+
+    void updateDevice(FUN_DEV_INFO *dev);
+    void getUsers();
+    void resetHeaderCheckBox();
+    QString contact() const { return m_contact; }
+
+    QString buildUserAcountXml(const QString &key) const;
+    bool isEditableUser(const QString &key) const;
+
+    // Test seams: the header box placement (100 ms) and the re-read after an
+    // accepted edit (500 ms).
+    static void setDelays(int headerMs, int reloadMs);
+
+public slots:
+    void addWidgetHeaderSectionPress(int logicalIndex);
+    void addWidgetAllChkBoxStateChanged();
+    void addWidgetTableItemClicked(QTableWidgetItem *item);
+    void onbtnCloseClicked();
+    void onDelBtnClicked(QString key);
+    void onEditBtnClicked(QString key);
+    void onEditAuthorityBtnClicked(QString key);
+    void onbtAddUserClicked();
+    void onbtDelectSelectUserClicked();
+    void onbtEditContactClicked();
+    void updateText();
+
+    void recvCommonInfo(devXmlInfo info);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void parseUserList(const QString &xml);
+    void parseGetUserContactXml(const QString &xml);
+    void setUserInfo(const QHash<QString, QString> &user, unsigned char row);
+    void showUserPassword(const QString &key);
+    FUN_DEV_INFO *device() const;
+
+    QString m_devIp;
+    QCheckBox *m_headerBox = nullptr;
+    QMap<QString, QHash<QString, QString>> m_users;
+    Ui::CNVRUserManageDlg *ui;
+    QString m_contact;
+    CNVREditClientUserDlg *m_editDlg = nullptr;
+
+    static int s_headerDelayMs;
+    static int s_reloadDelayMs;
+};

@@ -1,0 +1,431 @@
+// The NVR user dialog with real parts: the main window over a database file,
+// each test with a simulated NVR of its own on 127.78.36.x (logged in as
+// "admin"), the dialogs driven with QTest, and what reaches the NVR read from
+// its log.
+
+#include "Authentication.h"
+#include "CEditContactDlg.h"
+#include "CNVRAuthSetting.h"
+#include "CNVREditClientUserDlg.h"
+#include "CNVRUserManageDlg.h"
+#include "CUserManageDlg.h"
+#include "CustomDialog.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DeviceManageWidget.h"
+#include "DevicePagesTestUtil.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, NvrCount };
+
+QString nvrIp(int nvr)
+{
+    return QStringLiteral("127.78.36.%1").arg(nvr + 2);
+}
+
+QStringList column(QTableWidget *table, int col)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts << (table->item(row, col) ? table->item(row, col)->text() : QString());
+    return texts;
+}
+
+// The account records of the 14014 requests, as (operationType, userName) texts.
+QStringList sentRecords(SimDevice *nvr)
+{
+    QStringList records;
+    for (const SimRequest &r : nvr->requests(14014)) {
+        for (const QString &piece : findAllXmlElements(r.xml, QStringLiteral("userAcount"))) {
+            const auto fields = findValuesInXml(piece, QStringLiteral("userAcount"));
+            records << fields.value(QStringLiteral("operationType")) + QLatin1Char(':')
+                    + fields.value(QStringLiteral("userName"));
+        }
+    }
+    return records;
+}
+
+void fillAndOk(QWidget *dialog, const QList<QPair<const char *, QString>> &fields)
+{
+    for (const auto &field : fields)
+        dialog->findChild<QLineEdit *>(QLatin1String(field.first))->setText(field.second);
+    dialog->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+}
+
+} // namespace
+
+class TestNvrUsers : public QObject
+{
+    Q_OBJECT
+
+    std::map<int, std::unique_ptr<SimDevice>> m_nvrs;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<CNVRUserManageDlg> m_dlg;
+
+    FUN_DEV_INFO *record(int nvr) const { return DeviceInfoManager::instance()->findDevInfo(nvrIp(nvr)); }
+    QTableWidget *table() const { return child<QTableWidget>(m_dlg.get(), "m_AddDevTableWidget"); }
+
+    QPushButton *rowButton(const QString &user, const char *name)
+    {
+        const int row = CUserManageDlg::findRow(user, table(), 0);
+        return row < 0 ? nullptr : child<QPushButton>(table()->cellWidget(row, 4), name);
+    }
+
+    void open(int nvr, int rows)
+    {
+        m_dlg = std::make_unique<CNVRUserManageDlg>();
+        m_dlg->setModal(false);
+        m_dlg->show();
+        m_dlg->updateDevice(record(nvr));
+        m_dlg->getUsers();
+        m_dlg->resetHeaderCheckBox();
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), rows, 10000);
+    }
+
+    // Accounts made on the NVR directly, as another client would.
+    void addOnNvr(int nvr, const QStringList &names, const QString &status = QStringLiteral("1"),
+                  const QString &local = QStringLiteral("11111111"), const QString &remote = QStringLiteral("1111111111"))
+    {
+        const int before = m_nvrs[nvr]->requestCount(14014);
+        for (const QString &name : names) {
+            CUserManageDlg::sendRequest(
+                nvrIp(nvr), 14014,
+                QStringLiteral("<userNum>1</userNum><userAcount><operationType>1</operationType><userName>%1</userName>"
+                               "<passWord>pw-%1</passWord><status>%2</status><email>%1@example.com</email>"
+                               "<localAuthority>%3</localAuthority><remoteAuthority>%4</remoteAuthority></userAcount>")
+                    .arg(name, status, local, remote));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvrs[nvr]->requestCount(14014), before + names.size(), 10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        CNVRUserManageDlg::setDelays(10, 50);
+        for (int nvr = 0; nvr < NvrCount; ++nvr) {
+            m_nvrs[nvr] = std::make_unique<SimDevice>(SimDevice::Nvr);
+            QVERIFY(m_nvrs[nvr]->listen(QHostAddress(nvrIp(nvr))));
+            FUN_DEV_INFO info;
+            info.devType = 1;
+            info.ip = nvrIp(nvr);
+            info.devPort = m_nvrs[nvr]->port();
+            info.sn = QStringLiteral("SIM-NVRUSERS-%1").arg(nvr);
+            info.name = QStringLiteral("Recorder %1").arg(nvr);
+            OrmHelper::AddDevs({&info});
+        }
+        m_window = std::make_unique<MainWindow>();
+        m_window->deviceController()->setLoginRetryDelayMs(300);
+        m_window->setUserName(QStringLiteral("admin"));
+        m_window->setRights(DEFAULT_RIGHTS);
+        for (int nvr = 0; nvr < NvrCount; ++nvr)
+            QTRY_VERIFY_WITH_TIMEOUT(record(nvr) && record(nvr)->loginStatus == 1, 20000);
+    }
+
+    void cleanup()
+    {
+        m_dlg.reset();
+        closeToasts();
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    // The shell opens the dialog for an NVR: three accounts, "admin" without
+    // Delete and with an Auth button that does nothing.
+    void openedFromShell()
+    {
+        addOnNvr(Road, {QStringLiteral("ann"), QStringLiteral("bob")}, QStringLiteral("0"));
+        QString name;
+        QStringList users, masks, states, contacts;
+        bool adminDelete = true, rightsOpened = false;
+        onModal<CNVRUserManageDlg>([&](CNVRUserManageDlg *d) {
+            auto *t = d->findChild<QTableWidget *>(QStringLiteral("m_AddDevTableWidget"));
+            waitFor([t] { return t->rowCount() == 3; });
+            name = d->objectName();
+            users = column(t, 0);
+            masks = column(t, 1);
+            states = column(t, 2);
+            contacts = column(t, 3);
+            QWidget *adminRow = t->cellWidget(0, 4);
+            adminDelete = !adminRow->findChild<QPushButton *>(QStringLiteral("pushButtonDelete"))->isHidden();
+            adminRow->findChild<QPushButton *>(QStringLiteral("pushButtonAuth"))->click();
+            rightsOpened = waitFor([] { return qobject_cast<CNVRAuthSetting *>(QApplication::activeModalWidget()); }, 500);
+            if (rightsOpened)
+                QApplication::activeModalWidget()->close();
+            d->findChild<QPushButton *>(QStringLiteral("m_btnClose"))->click();
+        });
+        m_window->deviceController()->showDevUser(record(Road));
+
+        QCOMPARE(name, QStringLiteral("NVRUser"));
+        QCOMPARE(users, QStringList({"admin", "ann", "bob"}));
+        QCOMPARE(masks, QStringList({PASSWORD_MASK, PASSWORD_MASK, PASSWORD_MASK}));
+        QCOMPARE(states, QStringList({"Enable", "Disable", "Disable"}));
+        QCOMPARE(contacts, QStringList({"owner@example.com", "", ""}));
+        QVERIFY(!adminDelete);
+        QVERIFY(!rightsOpened);
+    }
+
+    void deleteChecked()
+    {
+        SimDevice *nvr = m_nvrs[Delete].get();
+        addOnNvr(Delete, {QStringLiteral("d1"), QStringLiteral("d2"), QStringLiteral("d3")});
+        open(Delete, 4);
+        nvr->clearRequests();
+        for (const char *user : {"admin", "d1", "d3"})
+            table()->item(CUserManageDlg::findRow(QLatin1String(user), table(), 0), 0)->setCheckState(Qt::Checked);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        child<QPushButton>(m_dlg.get(), "m_DeleteUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "d2"}), 10000);
+        QCOMPARE(nvr->requests(14014).size(), 1);
+        QCOMPARE(nvr->requests(14014).first().body.value(QStringLiteral("userNum")), QStringLiteral("2"));
+        QCOMPARE(sentRecords(nvr), QStringList({"2:d1", "2:d3"}));
+
+        // Only "admin": nothing sent, the list asked for all the same.
+        table()->item(0, 0)->setCheckState(Qt::Checked);
+        const int lists = nvr->requestCount(14013);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        child<QPushButton>(m_dlg.get(), "m_DeleteUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14013), lists + 1, 10000);
+        QCOMPARE(nvr->requestCount(14014), 1);
+    }
+
+    // Fourteen accounts: the add dialog opens; fifteen: the limit toast.
+    void addUpToLimit()
+    {
+        QStringList names;
+        for (int i = 1; i < CNVRUserManageDlg::MaxUsers - 1; ++i)
+            names << QStringLiteral("u%1").arg(i);
+        addOnNvr(Add, names);
+        open(Add, CNVRUserManageDlg::MaxUsers - 1);
+        QString title;
+        onModal<CNVREditClientUserDlg>([&title](CNVREditClientUserDlg *d) {
+            title = d->findChild<QLabel *>(QStringLiteral("m_lblTextTitle"))->text();
+            fillAndOk(d, {{"m_UserNamelineEdit", QStringLiteral("last")},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("pw")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("pw")}});
+        });
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), CNVRUserManageDlg::MaxUsers, 10000);
+        QCOMPARE(title, QStringLiteral("Add User"));
+        QCOMPARE(sentRecords(m_nvrs[Add].get()).last(), QStringLiteral("1:last"));
+
+        bool opened = false;
+        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Device user limit reached")));
+        QTest::qWait(1200);
+        QVERIFY(!opened);
+    }
+
+    void adminNeedsContact()
+    {
+        m_nvrs[Contact]->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
+        open(Contact, 1);
+        bool opened = false;
+        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY(toastTexts().contains(QStringLiteral(
+            "Please fill in the contact information first before changing the password of admin account.")));
+        QTest::qWait(1200);
+        QVERIFY(!opened);
+
+        onModal<CEditContactDlg>([](CEditContactDlg *d) { fillAndOk(d, {{"m_editContact", QStringLiteral("1-2025550123")}}); });
+        child<QPushButton>(m_dlg.get(), "m_EditContactBtn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(table()->item(0, 3)->text(), QStringLiteral("1-2025550123"), 10000);
+        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY(opened);
+    }
+
+    void editChecks_data()
+    {
+        QTest::addColumn<QString>("user"); // empty: add mode
+        QTest::addColumn<QString>("oldPassword");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("message"); // empty: sent
+        QTest::addColumn<QString>("sent");    // operationType:userName:passWord
+        const QString known = QStringLiteral("pw-ann");
+        QTest::newRow("wrong old first") << "ann" << "x" << "a" << "b" << "Incorrect old password" << "";
+        QTest::newRow("mismatch") << "ann" << known << "a" << "b"
+                                  << "New password and confirmation password do not match" << "";
+        QTest::newRow("same as old") << "ann" << known << known << known
+                                     << "New password cannot be the same as the old password" << "";
+        QTest::newRow("empty for a user") << "ann" << known << "" << "" << "Incomplete information" << "";
+        QTest::newRow("empty for admin sends old") << "admin" << DEFAULT_DEV_PASSWORD << "" << ""
+                                                   << "" << "3:admin:" + DEFAULT_DEV_PASSWORD;
+        QTest::newRow("add, empty password") << "" << "" << "" << ""
+                                             << "New password cannot be the same as the old password" << "";
+        QTest::newRow("add, markup") << "" << "" << "a%3&<b" << "a%3&<b" << "" << "1:new:a%3&<b";
+    }
+
+    void editChecks()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, oldPassword);
+        QFETCH(QString, newPassword);
+        QFETCH(QString, confirm);
+        QFETCH(QString, message);
+        QFETCH(QString, sent);
+        SimDevice *nvr = m_nvrs[Checks].get();
+        nvr->clearRequests();
+        CNVREditClientUserDlg edit(nullptr, QString());
+        edit.setModal(false);
+        edit.show();
+        if (user.isEmpty()) {
+            edit.initAccount(record(Checks), QString());
+            QVERIFY(edit.findChild<QLineEdit *>(QStringLiteral("lineEditOld"))->isHidden());
+            child<QLineEdit>(&edit, "m_UserNamelineEdit")->setText(QStringLiteral("new"));
+        } else {
+            edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), user},
+                                             {QStringLiteral("passWord"), user == "admin" ? DEFAULT_DEV_PASSWORD : "pw-ann"},
+                                             {QStringLiteral("status"), QStringLiteral("0")}});
+            QCOMPARE(child<QComboBox>(&edit, "m_cbxWhetherOpen")->currentIndex(), 0);
+        }
+        QVERIFY(child<QComboBox>(&edit, "m_cbxWhetherOpen")->isEnabled()); // logged in as "admin"
+        QCOMPARE(child<QLineEdit>(&edit, "m_NewUserPasswordlineEdit")->maxLength(), 16);
+        child<QLineEdit>(&edit, "lineEditOld")->setText(oldPassword);
+        fillAndOk(&edit, {{"m_NewUserPasswordlineEdit", newPassword}, {"m_ConfirmUserPasswordlineEdit", confirm}});
+        if (!message.isEmpty()) {
+            QCOMPARE(child<QLabel>(&edit, "m_lblTextInfo")->text(), message);
+            QVERIFY(edit.isVisible());
+            QTest::qWait(200);
+            QCOMPARE(nvr->requestCount(14014), 0);
+            return;
+        }
+        QCOMPARE(edit.result(), int(QDialog::Accepted));
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 1, 10000);
+        const SimRequest r = nvr->requests(14014).first();
+        const auto fields = findValuesInXml(r.xml, QStringLiteral("userAcount"));
+        QCOMPARE(QStringList({fields.value("operationType"), fields.value("userName"), fields.value("passWord")})
+                     .join(QLatin1Char(':')),
+                 sent);
+        // "admin" sending its own password back changes no record.
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        edit.modifyDevInfoEx();
+        QCOMPARE(modified.count(), 0);
+    }
+
+    // The login account's new password: one record change once the NVR
+    // confirms, and the shell logs in again with it.
+    void loginPasswordChange()
+    {
+        SimDevice *nvr = m_nvrs[Login].get();
+        open(Login, 1);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        const QString fresh = QStringLiteral("n&w<1");
+        onModal<CNVREditClientUserDlg>([fresh](CNVREditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", fresh},
+                          {"m_ConfirmUserPasswordlineEdit", fresh}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(record(Login) && record(Login)->password == fresh && record(Login)->loginStatus == 1,
+                                 20000);
+        QCOMPARE(nvr->state().password, fresh);
+        QCOMPARE(nvr->requests(14012).last().body.value(QStringLiteral("password")), fresh);
+        QCOMPARE(modified.count(), 1);
+    }
+
+    // A refused password edit, then a successful delete: the refused password
+    // never reaches the client's record.
+    void rejectedEditThenDelete()
+    {
+        SimDevice *nvr = m_nvrs[Reject].get();
+        addOnNvr(Reject, {QStringLiteral("gone")});
+        open(Reject, 2);
+        nvr->setStoredValue(14017, QStringLiteral("contactAddress"), QString()); // the NVR now refuses
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        onModal<CNVREditClientUserDlg>([](CNVREditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("never")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("never")}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("gone"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(record(Reject)->password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(nvr->state().password, DEFAULT_DEV_PASSWORD);
+    }
+
+    // A disabled account stays disabled and keeps the rights no box shows.
+    void rightsKeepUnseen()
+    {
+        SimDevice *nvr = m_nvrs[Rights].get();
+        addOnNvr(Rights, {QStringLiteral("off")}, QStringLiteral("0"), QStringLiteral("0110110"),
+                 QStringLiteral("1111111111"));
+        open(Rights, 2);
+        nvr->clearRequests();
+        QList<bool> local;
+        onModal<CNVRAuthSetting>([&local](CNVRAuthSetting *d) {
+            for (const char *box : {"m_ChkBoxSystemSetting", "m_ChkBoxLocalPlayBack", "m_ChkBoxLocalPreview"})
+                local << d->findChild<QCheckBox *>(QLatin1String(box))->isChecked();
+            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxSystemSetting"))->setChecked(true);
+            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxRemoteUpgrade"))->setChecked(false);
+            d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("off"), "pushButtonAuth"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 1, 10000);
+        // A listed local string of 7 characters sets no box; it is padded, not cleared.
+        QCOMPARE(local, QList<bool>({false, false, false}));
+        const auto fields = findValuesInXml(nvr->requests(14014).first().xml, QStringLiteral("userAcount"));
+        QCOMPARE(fields.value(QStringLiteral("status")), QStringLiteral("0"));
+        QCOMPARE(fields.value(QStringLiteral("localAuthority")), QStringLiteral("11001100"));
+        QCOMPARE(fields.value(QStringLiteral("remoteAuthority")), QStringLiteral("1111111101"));
+        QTRY_COMPARE_WITH_TIMEOUT(table()->item(1, 2)->text(), QStringLiteral("Disable"), 10000);
+    }
+
+    // Another NVR's list changes nothing; an empty list leaves no blank rows.
+    void otherNvrAndEmptyList()
+    {
+        addOnNvr(Other, {QStringLiteral("kept")});
+        open(Other, 2);
+        m_nvrs[Road]->pushMessage(14013, QStringLiteral("<userAcount><userName>intruder</userName></userAcount>"));
+        QTest::qWait(500);
+        QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
+        m_nvrs[Other]->pushMessage(14013, QString());
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 0, 10000);
+    }
+
+    void revealPassword()
+    {
+        addOnNvr(Reveal, {QStringLiteral("shown")});
+        open(Reveal, 2);
+        onModal<Authentication>(
+            [](Authentication *d) { fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}}); });
+        QTest::mouseClick(rowButton(QStringLiteral("shown"), "pushButtonPassword"), Qt::LeftButton);
+        QTRY_COMPARE(table()->item(1, 1)->text(), QStringLiteral("pw-shown"));
+        QCOMPARE(table()->item(1, 3)->text(), QStringLiteral("shown@example.com"));
+    }
+};
+
+QTEST_MAIN(TestNvrUsers)
+#include "tst_nvrusers.moc"

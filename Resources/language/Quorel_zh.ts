@@ -800,4 +800,134 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>远程配置</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>视频编码</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>OSD设置</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>音频设置</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>图像设置</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>移动侦测</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>人形检测</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>声音检测</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>人脸检测</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>哭声检测</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>平台接入</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>设备设置</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>设备维护</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>音视频</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>RTSP端口</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>HTTP端口</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>2028已被占用</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>RTSP端口范围(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>HTTP端口范围(80,1024-65535)</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,134 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Vzdálená konfigurace</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Kódování videa</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Nastavení OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Nastavení zvuku</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Nastavení obrazu</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Detekce pohybu</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Detekce postavy</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Detekce zvuku</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Detekce obličeje</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Detekce pláče</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Přístup k platformě</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Nastavení zařízení</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Údržba zařízení</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Informace o verzi</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Video a zvuk</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Port HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>Port 2028 je již obsazen</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Rozsah portu RTSP (554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Rozsah portu HTTP (80,1024-65535)</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,134 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Konfigurasi Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Enkode Video</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Pengaturan OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Pengaturan Audio</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Pengaturan Gambar</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Deteksi Gerakan</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Deteksi Sosok Manusia</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Deteksi Suara</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Deteksi Wajah</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Deteksi Tangisan</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Akses Platform</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Pengaturan Perangkat</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Pemeliharaan Perangkat</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Info Versi</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Video dan Audio</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Peristiwa</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Jaringan</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Port HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>2028 sudah digunakan</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Rentang Port RTSP(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Rentang Port HTTP(80,1024-65535)</translation>
+    </message>
+</context>
 </TS>

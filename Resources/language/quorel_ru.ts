@@ -800,4 +800,134 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Удалённая настройка</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Кодирование видео</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Настройки OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Настройки звука</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Настройки изображения</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Детекция движения</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Детекция человека</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Детекция звука</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Детекция лиц</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Детекция плача</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Доступ к платформе</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Настройки устройства</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Обслуживание устройства</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Информация о версии</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Видео и звук</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Порт RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Порт HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>Порт 2028 уже занят</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Диапазон порта RTSP (554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Диапазон порта HTTP (80,1024-65535)</translation>
+    </message>
+</context>
 </TS>

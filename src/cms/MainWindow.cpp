@@ -11,6 +11,7 @@
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
+#include "RemoteConfigSetting.h"
 #include "TreeIcons.h"
 
 #include <QApplication>
@@ -267,6 +268,15 @@ void MainWindow::notAvailable(FUN_DEV_INFO *dev, const char *what)
 
 void MainWindow::showDevConfigManage(FUN_DEV_INFO *dev)
 {
+    if (dev && dev->devType == 0) {
+        // Named for the mask, which covers the main window while it is open.
+        auto *window = new RemoteConfigSetting;
+        window->setObjectName(QStringLiteral("RemoteConfig"));
+        window->setDevInfo(dev);
+        window->exec();
+        delete window;
+        return;
+    }
     notAvailable(dev, "Remote configuration");
 }
 

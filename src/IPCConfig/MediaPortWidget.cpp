@@ -1,0 +1,104 @@
+#include "MediaPortWidget.h"
+#include "ui_MediaPortWidget.h"
+
+#include "CommonHelper.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "SignalsHelper.h"
+
+#include <QEvent>
+
+namespace {
+constexpr unsigned int CmdGetPorts = 13004;
+constexpr unsigned int CmdSetPorts = 13005;
+constexpr int DevicePort = 2028;
+
+bool inUserRange(int port)
+{
+    return port >= 1024 && port < 65536;
+}
+} // namespace
+
+MediaPortWidget::MediaPortWidget(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::MediaPortWidget)
+{
+    ui->setupUi(this);
+    CommonHelper::elideChildTexts(this);
+}
+
+MediaPortWidget::~MediaPortWidget()
+{
+    delete ui;
+}
+
+void MediaPortWidget::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_pDeviceInfo = dev;
+    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetPorts, 0);
+}
+
+void MediaPortWidget::parseXml(int cmd, const QString &xml)
+{
+    if (cmd != int(CmdGetPorts))
+        return;
+    const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("portConfig"));
+    ui->lineEdit_rtsp->setText(values.value(QStringLiteral("RTSPPort")).trimmed());
+    ui->lineEdit_http->setText(values.value(QStringLiteral("HTTPPort")).trimmed());
+}
+
+QString MediaPortWidget::checkPorts(const QString &rtspText, const QString &httpText)
+{
+    const int rtsp = rtspText.toInt();
+    const int http = httpText.toInt();
+    if (rtsp == DevicePort || http == DevicePort)
+        return tr("2028 has been occupied");
+    if (rtsp != 554 && !inUserRange(rtsp))
+        return tr("RTSP Port Range(554,1024-65535)");
+    if (http != 80 && !inUserRange(http))
+        return tr("HTTP Port Range(80,1024-65535)");
+    return QString();
+}
+
+void MediaPortWidget::on_pushButton_default_clicked()
+{
+    ui->lineEdit_rtsp->setText(QStringLiteral("554"));
+    ui->lineEdit_http->setText(QStringLiteral("80"));
+}
+
+void MediaPortWidget::on_pushButton_save_clicked()
+{
+    const QString refusal = checkPorts(ui->lineEdit_rtsp->text(), ui->lineEdit_http->text());
+    if (!refusal.isEmpty()) {
+        MsgTipInfoDlg::showTip(refusal, 2000);
+        return;
+    }
+    const int rtsp = ui->lineEdit_rtsp->text().toInt();
+    const int http = ui->lineEdit_http->text().toInt();
+    m_sentRtspPort = rtsp;
+    KelvoSDKHelper::instance()->sendData(
+        toLoginDev(m_pDeviceInfo), CmdSetPorts,
+        QStringLiteral("<portConfig><RTSPPort>%1</RTSPPort><HTTPPort>%2</HTTPPort></portConfig>").arg(rtsp).arg(http),
+        0);
+}
+
+void MediaPortWidget::onSaveResult(int cmd, bool ok)
+{
+    if (!m_pDeviceInfo || !ok || cmd != int(CmdSetPorts) || m_sentRtspPort < 0)
+        return;
+    m_pDeviceInfo->rtspPort = uint16_t(m_sentRtspPort);
+    // The receiver takes the copy over and stores it; the port already matches
+    // the record, so the device keeps its session.
+    emit SignalsHelper::instance()->signalModifyDev(new FUN_DEV_INFO(*m_pDeviceInfo));
+}
+
+void MediaPortWidget::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}

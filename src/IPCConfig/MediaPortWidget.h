@@ -1,0 +1,40 @@
+#pragma once
+
+// The "Port" page: the camera's RTSP and HTTP ports. A successful save also
+// moves the client's record to the new RTSP port, so live video and the stored
+// device list follow the camera.
+
+#include "RemoteCfg_Widget.h"
+
+namespace Ui {
+class MediaPortWidget;
+}
+
+class MediaPortWidget : public RemoteCfg_Widget
+{
+    Q_OBJECT
+
+public:
+    explicit MediaPortWidget(QWidget *parent = nullptr);
+    ~MediaPortWidget() override;
+
+    void updateDevice(FUN_DEV_INFO *dev) override;
+    void parseXml(int cmd, const QString &xml) override;
+    void onSaveResult(int cmd, bool ok) override;
+
+    // The refusal of a port pair, empty when it may be sent; checks in order.
+    static QString checkPorts(const QString &rtsp, const QString &http);
+
+private slots:
+    void on_pushButton_default_clicked();
+    void on_pushButton_save_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::MediaPortWidget *ui;
+    // The RTSP port of the last 13005 sent: its reply confirms that port, not
+    // whatever the field holds by the time the reply comes.
+    int m_sentRtspPort = -1;
+};

@@ -1,0 +1,435 @@
+#include "RemoteConfigSetting.h"
+#include "ui_RemoteConfigSetting.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "PlayerCommon.h"
+#include "RemoteCfg_Widget.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+#include "SimplePlayer.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QTimer>
+
+namespace {
+
+constexpr int PageIdRole = Qt::UserRole + 1;
+constexpr int DragStripHeight = 34;
+constexpr int PreviewStream = 1; // sub stream
+
+int g_restartDelayMs = 5000;
+int g_playerStallMs = -1; // the player's own default
+
+const QList<int> &setReplyIds()
+{
+    static const QList<int> ids {10003, 10005, 10009, 11003, 11005, 11007, 11009, 11011, 11013, 12003,
+                                 12005, 12007, 12009, 12011, 13003, 13005, 13009, 14005, 14007, 14018};
+    return ids;
+}
+
+} // namespace
+
+RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::RemoteConfigSetting)
+    , m_model(new QStandardItemModel(this))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setModal(true);
+
+    m_model->setHorizontalHeaderLabels({QString()});
+    ui->treeView->setHeaderHidden(true);
+    ui->pushButtonClose->setToolTip(tr("Close"));
+    ui->labelTitle->setText(tr("Remote Config"));
+    ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
+
+    connect(ui->treeView, &QTreeView::clicked, this, &RemoteConfigSetting::onTreeViewTreeClicked);
+    connect(ui->pushButtonClose, &QPushButton::clicked, this, &RemoteConfigSetting::onCloseBtnClick);
+
+    connect(this, &RemoteConfigSetting::emitMove, SignalsHelper::instance(), &SignalsHelper::signalMove);
+    collectPages();
+    assignTitles();
+
+    buildTree();
+    ui->treeView->setFocusPolicy(Qt::NoFocus);
+
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setView(new QListView(combo));
+
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
+            &RemoteConfigSetting::recvCommonInfo);
+    CommonHelper::elideChildTexts(this);
+}
+
+RemoteConfigSetting::~RemoteConfigSetting()
+{
+    // Each player stops its thread when deleted.
+    delete m_firstPlayer;
+    delete m_secondPlayer;
+    delete ui;
+}
+
+QTreeView *RemoteConfigSetting::treeView() const
+{
+    return ui->treeView;
+}
+
+QWidget *RemoteConfigSetting::slotWidget(int id) const
+{
+    return m_slots.value(id);
+}
+
+void RemoteConfigSetting::collectPages()
+{
+    const QList<QPair<int, QWidget *>> table {
+        {10002, ui->pageVideoCode},  {10004, ui->pageTimeTitle},   {10008, ui->pageAudioCode},
+        {11000, ui->pageVideoImage}, {12002, ui->pageMoveDetect},  {12004, ui->pagePeople},
+        {12006, ui->pageVoice},      {12008, ui->pageFace},        {12010, ui->pageBC},
+        {13002, ui->pageEthernet},   {13004, ui->pageMeida},       {13008, ui->pagePlatform},
+        {14001, ui->pageDevSetup},   {14008, ui->pageMaintenance}, {14093, ui->pageVersionInfo},
+    };
+    for (const auto &entry : table) {
+        m_slots.insert(entry.first, entry.second);
+        auto *page = qobject_cast<RemoteCfg_Widget *>(entry.second);
+        m_pages.insert(entry.first, page);
+        if (page)
+            connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+    }
+    // The contact page has no tree entry, but may end the window all the same.
+    if (auto *contact = qobject_cast<RemoteCfg_Widget *>(ui->pageDevContactInfo))
+        connect(contact, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+}
+
+void RemoteConfigSetting::assignTitles()
+{
+    m_pageTitles = QStringList {
+        tr("Video Encode"),     tr("OSD Settings"),           tr("Audio Settings"), tr("Image Settings"),
+        tr("Motion Detection"), tr("Human Figure Detection"), tr("Sound Detection"), tr("Face Detection"),
+        tr("Crying Detection"), tr("TCP/IP"),                 tr("Port"),           tr("Platform Access"),
+        tr("Device Settings"),  tr("Device Maintenance"),     tr("Version Info"),
+    };
+    if (m_pages.size() != m_pageTitles.size())
+        return;
+    int i = 0;
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it, ++i) {
+        if (it.value())
+            it.value()->title = m_pageTitles.at(i);
+        if (QStandardItem *item = m_pageItems.value(it.key()))
+            item->setText(m_pageTitles.at(i));
+    }
+}
+
+void RemoteConfigSetting::buildTree()
+{
+    static const QIcon groupIcon(QStringLiteral(":/Resources/Skin/Default/MainWindow/master.png"));
+    static const QIcon pageIcon(QStringLiteral(":/Resources/Skin/Default/MainWindow/sub.png"));
+
+    m_groupNames = QStringList {tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
+    m_groupItems.clear();
+    m_pageItems.clear();
+    m_model->clear();
+    m_model->setHorizontalHeaderLabels({QString()});
+
+    QList<int> groupIds;
+    for (int i = 0; i < m_groupNames.size(); ++i) {
+        auto *item = new QStandardItem(groupIcon, m_groupNames.at(i));
+        item->setEditable(false);
+        m_model->appendRow(item);
+        m_groupItems.append(item);
+        groupIds.append(10000 + 1000 * i);
+    }
+
+    QStandardItem *heldBack = nullptr; // OSD follows Audio, not Video Encode
+    for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+        if (!it.value())
+            continue;
+        auto *item = new QStandardItem(pageIcon, it.value()->pageTitle());
+        item->setEditable(false);
+        item->setData(it.key(), PageIdRole);
+        if (it.key() == 10004) {
+            heldBack = item;
+            continue;
+        }
+        int group = 0;
+        for (int g = 0; g < groupIds.size(); ++g) {
+            if (it.key() % groupIds.at(g) < 1000) {
+                group = g;
+                break;
+            }
+        }
+        m_groupItems.at(group)->appendRow(item);
+        m_pageItems.insert(it.key(), item);
+        if (it.key() == 10008 && heldBack) {
+            m_groupItems.at(group)->appendRow(heldBack);
+            m_pageItems.insert(10004, heldBack);
+            heldBack = nullptr;
+        }
+    }
+    // Without an audio page the OSD page still gets its entry.
+    if (heldBack) {
+        m_groupItems.at(0)->appendRow(heldBack);
+        m_pageItems.insert(10004, heldBack);
+    }
+    ui->treeView->setModel(m_model);
+}
+
+void RemoteConfigSetting::applyCapabilities()
+{
+    if (!m_dev)
+        return;
+    const QStringList tokens = m_dev->capList.split(QLatin1Char('+'));
+    const QList<QPair<int, QString>> optional {
+        {12004, QStringLiteral("PD")}, {12006, QStringLiteral("voice")},
+        {12008, QStringLiteral("FD")}, {12010, QStringLiteral("BCD")},
+    };
+    for (const auto &entry : optional) {
+        QStandardItem *item = m_pageItems.value(entry.first);
+        if (!item || !item->parent())
+            continue;
+        ui->treeView->setRowHidden(item->row(), item->parent()->index(), !tokens.contains(entry.second));
+    }
+}
+
+int RemoteConfigSetting::setDevInfo(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return -1;
+    m_dev = dev;
+    ui->labelTitle->setText(tr("Remote Config"));
+    ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
+    applyCapabilities();
+    ui->treeView->setCurrentIndex(QModelIndex());
+    ui->treeView->expandAll();
+    qInfo() << "RemoteConfigSetting::setDevice" << dev->ip;
+
+    startPreview(dev);
+    if (!m_reconnectTimer) {
+        m_reconnectTimer = new QTimer(this);
+        connect(m_reconnectTimer, &QTimer::timeout, this, &RemoteConfigSetting::onReconnect);
+    }
+    return 0;
+}
+
+void RemoteConfigSetting::startPreview(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    if (CommonHelper::isMultiChannelIpc(dev)) {
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        FUN_DEV_INFO *first = registry ? registry->getChannelInfo(dev->ip, 1) : nullptr;
+        FUN_DEV_INFO *second = registry ? registry->getChannelInfo(dev->ip, 2) : nullptr;
+        startPlayer(m_firstPlayer, m_firstUrl, CommonHelper::getDevUrl(first, ENUM_STREAM_TYPE(PreviewStream)));
+        startPlayer(m_secondPlayer, m_secondUrl, CommonHelper::getDevUrl(second, ENUM_STREAM_TYPE(PreviewStream)));
+        return;
+    }
+    startPlayer(m_firstPlayer, m_firstUrl, CommonHelper::getDevUrl(dev, ENUM_STREAM_TYPE(PreviewStream)));
+}
+
+void RemoteConfigSetting::startPlayer(SimplePlayer *&player, QString &url, const QString &address)
+{
+    delete player;
+    player = nullptr;
+    url = address;
+    // A channel record not registered (yet) has no address: playing nothing
+    // would only fail and restart forever.
+    if (address.isEmpty()) {
+        qWarning() << "RemoteConfigSetting: no preview address";
+        return;
+    }
+    player = new SimplePlayer;
+    if (g_playerStallMs > 0)
+        player->setStallTimeout(g_playerStallMs);
+    connect(player, &SimplePlayer::emitRecvImg, SignalsHelper::instance(), &SignalsHelper::signalRecvImage);
+    connect(player, &SimplePlayer::emitPlayerError, this, &RemoteConfigSetting::recvPlayError);
+    connect(player, &SimplePlayer::emitPlayerError, SignalsHelper::instance(), &SignalsHelper::signalrecvPlayError);
+    player->setPlayUrl(address);
+    player->play();
+}
+
+void RemoteConfigSetting::recvPlayError(const QString &url, int code)
+{
+    if (!m_reconnectTimer)
+        return;
+    qWarning().noquote() << " recvPlayError stop" << player::maskUrl(url) << code;
+    if (m_firstPlayer)
+        m_firstPlayer->stop();
+    if (m_secondPlayer)
+        m_secondPlayer->stop();
+    m_reconnectTimer->start(g_restartDelayMs);
+}
+
+void RemoteConfigSetting::onReconnect()
+{
+    qInfo() << "Reconnecting player...";
+    m_reconnectTimer->stop();
+    startPreview(m_dev);
+}
+
+void RemoteConfigSetting::onTreeViewTreeClicked(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const int id = index.data(PageIdRole).toInt();
+    RemoteCfg_Widget *page = m_pages.value(id);
+    if (!page)
+        return;
+    page->updateDevice(m_dev);
+    ui->stackedWidget->setCurrentWidget(page);
+    ui->labelTitle->setText(page->pageTitle());
+    ui->labelTitle->setToolTip(page->pageTitle());
+}
+
+void RemoteConfigSetting::onCloseBtnClick()
+{
+    if (m_firstPlayer)
+        m_firstPlayer->stop();
+    if (m_secondPlayer)
+        m_secondPlayer->stop();
+    close();
+}
+
+bool RemoteConfigSetting::isSetReply(int cmd)
+{
+    return setReplyIds().contains(cmd);
+}
+
+void RemoteConfigSetting::recvCommonInfo(const devXmlInfo &reply)
+{
+    if (!isVisible() || !m_dev || reply.ip != m_dev->ip)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(reply.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    if (cmd == 14203 || cmd == 35001)
+        return;
+    auto *page = qobject_cast<RemoteCfg_Widget *>(ui->stackedWidget->currentWidget());
+    if (!page)
+        return;
+    if (isSetReply(cmd)) {
+        const bool ok = head.value(QStringLiteral("result")).toInt() == 0;
+        MsgTipInfoDlg::showTip(ok ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
+        page->onSaveResult(cmd, ok);
+        return;
+    }
+    page->parseXml(cmd, reply.xml);
+}
+
+void RemoteConfigSetting::replacePage(int id, RemoteCfg_Widget *page)
+{
+    QWidget *old = m_slots.value(id);
+    if (!old || !page || old == page)
+        return;
+    const int at = ui->stackedWidget->indexOf(old);
+    const bool wasCurrent = ui->stackedWidget->currentWidget() == old;
+    page->setObjectName(old->objectName());
+    ui->stackedWidget->insertWidget(at, page);
+    if (wasCurrent)
+        ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
+    ui->stackedWidget->removeWidget(old);
+    delete old;
+    m_slots.insert(id, page);
+    m_pages.insert(id, page);
+    connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+    assignTitles();
+    buildTree();
+    applyCapabilities();
+    ui->treeView->expandAll();
+}
+
+bool RemoteConfigSetting::fitsScreens(const QRect &moved, const QList<QRect> &available)
+{
+    QRect bounds;
+    for (const QRect &r : available)
+        bounds = bounds.united(r);
+    return bounds.contains(moved);
+}
+
+void RemoteConfigSetting::setRestartDelayMs(int ms)
+{
+    g_restartDelayMs = ms;
+}
+
+int RemoteConfigSetting::restartDelayMs()
+{
+    return g_restartDelayMs;
+}
+
+void RemoteConfigSetting::setPlayerStallMs(int ms)
+{
+    g_playerStallMs = ms;
+}
+
+void RemoteConfigSetting::onEnterPressed()
+{
+}
+
+void RemoteConfigSetting::onEscPressed()
+{
+}
+
+void RemoteConfigSetting::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    assignTitles();
+    m_groupNames = QStringList {tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
+    for (int i = 0; i < m_groupNames.size() && i < m_groupItems.size(); ++i)
+        m_groupItems.at(i)->setText(m_groupNames.at(i));
+    CommonHelper::elideChildTexts(this);
+}
+
+void RemoteConfigSetting::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void RemoteConfigSetting::mousePressEvent(QMouseEvent *event)
+{
+    DropShadowWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && event->pos().y() < DragStripHeight) {
+        m_dragging = true;
+        m_pressPoint = event->pos();
+    }
+}
+
+void RemoteConfigSetting::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging) {
+        const QPoint offset = event->pos() - m_pressPoint;
+        QList<QRect> available;
+        for (QScreen *screen : QGuiApplication::screens())
+            available.append(screen->availableGeometry());
+        if (fitsScreens(geometry().translated(offset), available)) {
+            move(pos() + offset);
+            emit emitMove(offset);
+        }
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void RemoteConfigSetting::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+// The configuration window of one IP camera: a tree of pages on the left, the
+// selected page on the right. Selecting a page has it ask the camera again;
+// every reply of the camera that arrives while the window is visible goes to
+// the current page, and set replies get one shared result toast. The window
+// also plays the camera's sub stream (two for a two-channel camera) so pages
+// with a preview can draw it, restarting playback after an error.
+//
+// Pages are found through the form: a stack page that is a RemoteCfg_Widget is
+// in the page map, a placeholder (plain QWidget) is a null entry and gets no
+// tree entry until its class lands in the form.
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QModelIndex;
+class QStandardItem;
+class QStandardItemModel;
+class QTimer;
+class QTreeView;
+class RemoteCfg_Widget;
+class SimplePlayer;
+
+namespace Ui {
+class RemoteConfigSetting;
+}
+
+class RemoteConfigSetting : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RemoteConfigSetting(QWidget *parent = nullptr);
+    ~RemoteConfigSetting() override;
+
+    // -1 for a null record; otherwise prepares the window for that camera.
+    int setDevInfo(FUN_DEV_INFO *dev);
+
+    // Replies to these set commands get the result toast and onSaveResult.
+    static bool isSetReply(int cmd);
+    // Whether a window moved to `moved` stays inside the bounding rectangle of
+    // the screens' available areas.
+    static bool fitsScreens(const QRect &moved, const QList<QRect> &available);
+
+    // Test seams (no operator reaches them): the delay before the preview
+    // restarts after an error, and how long a silent stream counts as alive.
+    static void setRestartDelayMs(int ms);
+    static int restartDelayMs();
+    static void setPlayerStallMs(int ms);
+    // Puts a page in the slot of a page id (its placeholder or earlier page is
+    // deleted) and rebuilds the tree.
+    void replacePage(int id, RemoteCfg_Widget *page);
+    RemoteCfg_Widget *page(int id) const { return m_pages.value(id); }
+    QStandardItem *pageItem(int id) const { return m_pageItems.value(id); }
+    QTreeView *treeView() const;
+    QString previewUrl(int index) const { return index == 0 ? m_firstUrl : m_secondUrl; }
+    SimplePlayer *previewPlayer(int index) const { return index == 0 ? m_firstPlayer : m_secondPlayer; }
+
+signals:
+    void emitMove(QPoint point);
+
+public slots:
+    void onTreeViewTreeClicked(const QModelIndex &index);
+    void onCloseBtnClick();
+    void recvPlayError(const QString &url, int code);
+    void recvCommonInfo(const devXmlInfo &reply);
+    // Keys never close or accept the window.
+    void onEnterPressed() override;
+    void onEscPressed() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void collectPages();
+    void assignTitles();
+    void buildTree();
+    void applyCapabilities();
+    void startPreview(FUN_DEV_INFO *dev);
+    void startPlayer(SimplePlayer *&player, QString &url, const QString &address);
+    void onReconnect();
+    QWidget *slotWidget(int id) const;
+
+    Ui::RemoteConfigSetting *ui;
+    QStandardItemModel *m_model;
+    QMap<int, RemoteCfg_Widget *> m_pages;
+    bool m_dragging = false;
+    QPoint m_pressPoint;
+    FUN_DEV_INFO *m_dev = nullptr;
+    QStringList m_groupNames;
+    QStringList m_pageTitles;
+    QList<QStandardItem *> m_groupItems;
+    QMap<int, QStandardItem *> m_pageItems;
+    SimplePlayer *m_firstPlayer = nullptr;
+    SimplePlayer *m_secondPlayer = nullptr;
+    QString m_firstUrl;
+    QString m_secondUrl;
+    QTimer *m_reconnectTimer = nullptr;
+    QMap<int, QWidget *> m_slots;   // page id -> its widget in the stack
+};

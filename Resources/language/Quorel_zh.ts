@@ -1247,4 +1247,173 @@
             <translation>HTTP端口范围(80,1024-65535)</translation>
         </message>
     </context>
+<context>
+    <name>DeviceMaintenance</name>
+    <message>
+        <source>Reboot</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Simple Recovery</source>
+        <translation>简单恢复</translation>
+    </message>
+    <message>
+        <source>Full Recovery</source>
+        <translation>完全恢复</translation>
+    </message>
+    <message>
+        <source>In addition to network IP information, all other configurations will restrore to default.</source>
+        <translation>除网络IP信息外，其他所有配置都将恢复为默认值。</translation>
+    </message>
+    <message>
+        <source>Fully restore device configuration to factory default.</source>
+        <translation>将设备配置完全恢复为出厂默认值。</translation>
+    </message>
+    <message>
+        <source>Rebooting device...</source>
+        <translation>设备正在重启...</translation>
+    </message>
+    <message>
+        <source>Operation failed!</source>
+        <translation>操作失败！</translation>
+    </message>
+    <message>
+        <source>Device rebooted!</source>
+        <translation>设备已重启！</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?</source>
+        <translation>完全恢复默认配置后，设备将重启，设备IP将恢复为默认的%1或通过DHCP获取的新IP。确定要恢复吗？</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1. Are you sure to restore?</source>
+        <translation>完全恢复默认配置后，设备将重启，设备IP将恢复为默认的%1。确定要恢复吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingWidget</name>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Time Settings</source>
+        <translation>时间设置</translation>
+    </message>
+    <message>
+        <source>Time Mode</source>
+        <translation>校时方式</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Device Time</source>
+        <translation>设备时间</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>与本地时间同步</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>设置时间</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>时区</translation>
+    </message>
+    <message>
+        <source>NTP Server</source>
+        <translation>NTP服务器</translation>
+    </message>
+    <message>
+        <source>NTP Port</source>
+        <translation>NTP端口</translation>
+    </message>
+    <message>
+        <source>Calibration Interval</source>
+        <translation>校时间隔</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>静态</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Net Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Preferred DNS</source>
+        <translation>首选DNS</translation>
+    </message>
+    <message>
+        <source>Standby DNS</source>
+        <translation>备用DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC地址</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>检测IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

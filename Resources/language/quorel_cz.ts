@@ -1247,4 +1247,173 @@
             <translation>Rozsah portu HTTP (80,1024-65535)</translation>
         </message>
     </context>
+<context>
+    <name>DeviceMaintenance</name>
+    <message>
+        <source>Reboot</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Obnovit výchozí</translation>
+    </message>
+    <message>
+        <source>Simple Recovery</source>
+        <translation>Jednoduchá obnova</translation>
+    </message>
+    <message>
+        <source>Full Recovery</source>
+        <translation>Úplná obnova</translation>
+    </message>
+    <message>
+        <source>In addition to network IP information, all other configurations will restrore to default.</source>
+        <translation>Kromě síťových údajů IP budou všechna ostatní nastavení obnovena na výchozí.</translation>
+    </message>
+    <message>
+        <source>Fully restore device configuration to factory default.</source>
+        <translation>Úplně obnovit tovární nastavení zařízení.</translation>
+    </message>
+    <message>
+        <source>Rebooting device...</source>
+        <translation>Zařízení se restartuje...</translation>
+    </message>
+    <message>
+        <source>Operation failed!</source>
+        <translation>Operace se nezdařila!</translation>
+    </message>
+    <message>
+        <source>Device rebooted!</source>
+        <translation>Zařízení bylo restartováno!</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?</source>
+        <translation>Po úplné obnově výchozího nastavení se zařízení restartuje a jeho IP se vrátí na výchozí %1 nebo na novou adresu z DHCP. Opravdu obnovit?</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1. Are you sure to restore?</source>
+        <translation>Po úplné obnově výchozího nastavení se zařízení restartuje a jeho IP se vrátí na výchozí %1. Opravdu obnovit?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingWidget</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Čínština</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Angličtina</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Time Settings</source>
+        <translation>Nastavení času</translation>
+    </message>
+    <message>
+        <source>Time Mode</source>
+        <translation>Režim času</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ručně</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Device Time</source>
+        <translation>Čas zařízení</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Synchronizovat s místním časem</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Nastavit čas</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Časové pásmo</translation>
+    </message>
+    <message>
+        <source>NTP Server</source>
+        <translation>Server NTP</translation>
+    </message>
+    <message>
+        <source>NTP Port</source>
+        <translation>Port NTP</translation>
+    </message>
+    <message>
+        <source>Calibration Interval</source>
+        <translation>Interval synchronizace</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>minut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>Mode</source>
+        <translation>Režim</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statická</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Net Mask</source>
+        <translation>Maska sítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>Preferred DNS</source>
+        <translation>Upřednostňovaný DNS</translation>
+    </message>
+    <message>
+        <source>Standby DNS</source>
+        <translation>Záložní DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC adresa</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Ověřit IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -1247,4 +1247,173 @@
             <translation>Rentang Port HTTP(80,1024-65535)</translation>
         </message>
     </context>
+<context>
+    <name>DeviceMaintenance</name>
+    <message>
+        <source>Reboot</source>
+        <translation>Mulai Ulang</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Pulihkan Bawaan</translation>
+    </message>
+    <message>
+        <source>Simple Recovery</source>
+        <translation>Pemulihan Sederhana</translation>
+    </message>
+    <message>
+        <source>Full Recovery</source>
+        <translation>Pemulihan Penuh</translation>
+    </message>
+    <message>
+        <source>In addition to network IP information, all other configurations will restrore to default.</source>
+        <translation>Selain informasi IP jaringan, semua konfigurasi lain akan dipulihkan ke bawaan.</translation>
+    </message>
+    <message>
+        <source>Fully restore device configuration to factory default.</source>
+        <translation>Pulihkan sepenuhnya konfigurasi perangkat ke bawaan pabrik.</translation>
+    </message>
+    <message>
+        <source>Rebooting device...</source>
+        <translation>Perangkat sedang dimulai ulang...</translation>
+    </message>
+    <message>
+        <source>Operation failed!</source>
+        <translation>Operasi gagal!</translation>
+    </message>
+    <message>
+        <source>Device rebooted!</source>
+        <translation>Perangkat telah dimulai ulang!</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?</source>
+        <translation>Setelah konfigurasi bawaan dipulihkan sepenuhnya, perangkat akan dimulai ulang dan IP perangkat akan kembali ke bawaan %1 atau IP baru dari DHCP. Yakin ingin memulihkan?</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1. Are you sure to restore?</source>
+        <translation>Setelah konfigurasi bawaan dipulihkan sepenuhnya, perangkat akan dimulai ulang dan IP perangkat akan kembali ke bawaan %1. Yakin ingin memulihkan?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingWidget</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Bahasa Tionghoa</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Bahasa Inggris</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Umum</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nama Perangkat</translation>
+    </message>
+    <message>
+        <source>Time Settings</source>
+        <translation>Pengaturan Waktu</translation>
+    </message>
+    <message>
+        <source>Time Mode</source>
+        <translation>Mode Waktu</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Device Time</source>
+        <translation>Waktu Perangkat</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Sinkronkan dengan waktu lokal</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Atur Waktu</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zona Waktu</translation>
+    </message>
+    <message>
+        <source>NTP Server</source>
+        <translation>Server NTP</translation>
+    </message>
+    <message>
+        <source>NTP Port</source>
+        <translation>Port NTP</translation>
+    </message>
+    <message>
+        <source>Calibration Interval</source>
+        <translation>Interval Kalibrasi</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Menit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statis</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Net Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Preferred DNS</source>
+        <translation>DNS Utama</translation>
+    </message>
+    <message>
+        <source>Standby DNS</source>
+        <translation>DNS Cadangan</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Alamat MAC</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Periksa IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

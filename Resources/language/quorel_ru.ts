@@ -1247,4 +1247,173 @@
             <translation>Диапазон порта HTTP (80,1024-65535)</translation>
         </message>
     </context>
+<context>
+    <name>DeviceMaintenance</name>
+    <message>
+        <source>Reboot</source>
+        <translation>Перезагрузка</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Simple Recovery</source>
+        <translation>Простой сброс</translation>
+    </message>
+    <message>
+        <source>Full Recovery</source>
+        <translation>Полный сброс</translation>
+    </message>
+    <message>
+        <source>In addition to network IP information, all other configurations will restrore to default.</source>
+        <translation>Все настройки, кроме сетевых (IP), будут сброшены по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Fully restore device configuration to factory default.</source>
+        <translation>Полностью вернуть заводские настройки устройства.</translation>
+    </message>
+    <message>
+        <source>Rebooting device...</source>
+        <translation>Перезагрузка устройства...</translation>
+    </message>
+    <message>
+        <source>Operation failed!</source>
+        <translation>Операция не выполнена!</translation>
+    </message>
+    <message>
+        <source>Device rebooted!</source>
+        <translation>Устройство перезагружено!</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?</source>
+        <translation>После полного сброса устройство перезагрузится, а его IP станет адресом по умолчанию %1 или новым адресом от DHCP. Выполнить сброс?</translation>
+    </message>
+    <message>
+        <source>After the default configuration is completely restored, the device will restart, and the device IP will be restored to the default %1. Are you sure to restore?</source>
+        <translation>После полного сброса устройство перезагрузится, а его IP станет адресом по умолчанию %1. Выполнить сброс?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSettingWidget</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Time Settings</source>
+        <translation>Настройки времени</translation>
+    </message>
+    <message>
+        <source>Time Mode</source>
+        <translation>Режим времени</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>NTP</source>
+        <translation>NTP</translation>
+    </message>
+    <message>
+        <source>Device Time</source>
+        <translation>Время устройства</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Синхронизировать с локальным временем</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Установить время</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>NTP Server</source>
+        <translation>NTP-сервер</translation>
+    </message>
+    <message>
+        <source>NTP Port</source>
+        <translation>Порт NTP</translation>
+    </message>
+    <message>
+        <source>Calibration Interval</source>
+        <translation>Интервал синхронизации</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>минут</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статический</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Net Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Preferred DNS</source>
+        <translation>Предпочитаемый DNS</translation>
+    </message>
+    <message>
+        <source>Standby DNS</source>
+        <translation>Альтернативный DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Проверить IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

@@ -352,6 +352,33 @@ void OrmHelper::ModifyDev(FUN_DEV_INFO *dev)
         qWarning() << "modiy err " << err.text();
 }
 
+namespace {
+
+template<class T>
+void moveRowsOf(const QString &oldIp, const QString &newIp)
+{
+    QList<QSharedPointer<T>> rows;
+    QSqlError err = orm::dao::fetch_by_query<T>(
+        OrmQuery(QStringLiteral("WHERE devip = :ip")).bind(QStringLiteral(":ip"), oldIp), rows);
+    for (const QSharedPointer<T> &row : qAsConst(rows)) {
+        if (!err.text().isEmpty())
+            break;
+        row->devip = newIp;
+        err = orm::dao::update(row);
+    }
+    if (!err.text().isEmpty())
+        qWarning() << "Moving alarm rows failed" << oldIp << err.text();
+}
+
+} // namespace
+
+void OrmHelper::moveAlarmRows(const QString &oldIp, const QString &newIp)
+{
+    moveRowsOf<cms_DealAlarmType>(oldIp, newIp);
+    moveRowsOf<cms_DealAlarmLink>(oldIp, newIp);
+    moveRowsOf<cms_DealAlarmTime>(oldIp, newIp);
+}
+
 QSharedPointer<CMS_Devices> OrmHelper::devChange(FUN_DEV_INFO *dev)
 {
     if (!dev)

@@ -65,6 +65,8 @@ public:
     static void DelDevs(const QList<FUN_DEV_INFO *> &devs);
     // Writes every column of the row with the record's dbId.
     static void ModifyDev(FUN_DEV_INFO *dev);
+    // The alarm settings rows of a device follow it to a new address.
+    static void moveAlarmRows(const QString &oldIp, const QString &newIp);
     // A row filled from the record (default row for null); never null.
     static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
     static QList<QSharedPointer<CMS_Devices>> getAllDevices();

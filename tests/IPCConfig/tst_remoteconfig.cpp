@@ -359,8 +359,9 @@ private slots:
     void keysAndDragging()
     {
         m_w = std::make_unique<RemoteConfigSetting>();
-        // A narrow page in the port slot, so the window fits the offscreen screen.
-        m_w->replacePage(13004, new StubPage);
+        // Narrow pages in the built slots, so the window fits the offscreen screen.
+        for (int id : {13002, 13004, 14001, 14008})
+            m_w->replacePage(id, new StubPage);
         m_w->setDevInfo(record(kCamB));
         m_w->setGeometry(50, 50, 400, 300);
         m_w->show();

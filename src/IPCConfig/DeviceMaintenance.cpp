@@ -1,0 +1,131 @@
+#include "DeviceMaintenance.h"
+#include "ui_DeviceMaintenance.h"
+
+#include "CustomDialog.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
+
+#include <QDebug>
+#include <QEvent>
+
+namespace {
+constexpr unsigned int CmdGetNetwork = 13014;
+constexpr unsigned int CmdReboot = 14008;
+constexpr unsigned int CmdSimpleRecovery = 14010;
+constexpr unsigned int CmdFullRecovery = 14011;
+constexpr unsigned int CmdLogin = 14012;
+constexpr int TipMs = 2000;
+
+void sendTo(FUN_DEV_INFO *dev, unsigned int cmd)
+{
+    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), cmd, 0);
+}
+} // namespace
+
+DeviceMaintenance::DeviceMaintenance(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::DeviceMaintenance)
+{
+    ui->setupUi(this);
+    connect(ui->m_btnReboot, &QPushButton::clicked, this, &DeviceMaintenance::onRebootBtnClicked);
+    connect(ui->m_btnSimpleRecovery, &QPushButton::clicked, this, &DeviceMaintenance::onSimpleRecoveryBtnClicked);
+    connect(ui->m_btnFullRecovery, &QPushButton::clicked, this, &DeviceMaintenance::onFullRecoveryBtnClicked);
+}
+
+DeviceMaintenance::~DeviceMaintenance()
+{
+    delete ui;
+}
+
+QString DeviceMaintenance::rebootText() { return SharedTexts::rebootText(); }
+QString DeviceMaintenance::restoreText() { return SharedTexts::restoreText(); }
+
+void DeviceMaintenance::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_pDeviceInfo = dev;
+    sendTo(dev, CmdGetNetwork);
+}
+
+void DeviceMaintenance::parseXml(int cmd, const QString &xml)
+{
+    const int result = findValuesInXml(xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt();
+    qDebug().noquote() << "cmd=" << cmd << "; isOk=" << result << "; xml=" << xml;
+    switch (cmd) {
+    case CmdGetNetwork:
+        if (result == 0) {
+            tcpip = TCPIP();
+            parseTcpipXml(xml, tcpip);
+        }
+        break;
+    case CmdReboot:
+    case CmdSimpleRecovery:
+    case CmdFullRecovery:
+        MsgTipInfoDlg::showTip(result == 0 ? tr("Rebooting device...") : tr("Operation failed!"), TipMs);
+        break;
+    case CmdLogin:
+        MsgTipInfoDlg::showTip(result == 0 ? tr("Device rebooted!") : tr("Operation failed!"), TipMs);
+        break;
+    default:
+        break;
+    }
+}
+
+void DeviceMaintenance::parseTcpipXml(const QString &xml, DeviceMaintenance::TCPIP &block)
+{
+    qDebug().noquote() << "parse xml:" << xml;
+    const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("TCPIP"));
+    block.DHCPMode = uint8_t(values.value(QStringLiteral("DHCPMode")).toInt() & 0xff);
+    block.IP = values.value(QStringLiteral("IP"));
+    block.netmask = values.value(QStringLiteral("netmask"));
+    block.gateway = values.value(QStringLiteral("gateway"));
+    block.preferredDNS = values.value(QStringLiteral("preferredDNS"));
+    block.standbyDNS = values.value(QStringLiteral("standbyDNS"));
+    block.MAC = values.value(QStringLiteral("MAC"));
+}
+
+QString DeviceMaintenance::fullRecoveryText() const
+{
+    const QString text = tcpip.DHCPMode != 0
+        ? tr("After the default configuration is completely restored, the device will restart, and the device IP will "
+             "be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?")
+        : tr("After the default configuration is completely restored, the device will restart, and the device IP will "
+             "be restored to the default %1. Are you sure to restore?");
+    return text.arg(tcpip.IP);
+}
+
+void DeviceMaintenance::confirmAndRun(const QString &title, const QString &message,
+                                      const std::function<void(FUN_DEV_INFO *)> &action)
+{
+    CustomDialog dialog(parentWidget());
+    dialog.setTitle(title);
+    dialog.setText(message);
+    if (dialog.exec() == QDialog::Accepted && m_pDeviceInfo)
+        action(m_pDeviceInfo);
+}
+
+void DeviceMaintenance::onRebootBtnClicked()
+{
+    confirmAndRun(rebootText(), SharedTexts::areYouSureText() + rebootText(),
+                  [](FUN_DEV_INFO *dev) { sendTo(dev, CmdReboot); });
+}
+
+void DeviceMaintenance::onSimpleRecoveryBtnClicked()
+{
+    confirmAndRun(tr("Simple Recovery"), SharedTexts::areYouSureText() + restoreText(),
+                  [](FUN_DEV_INFO *dev) { sendTo(dev, CmdSimpleRecovery); });
+}
+
+void DeviceMaintenance::onFullRecoveryBtnClicked()
+{
+    confirmAndRun(tr("Full Recovery"), fullRecoveryText(), [](FUN_DEV_INFO *dev) { sendTo(dev, CmdFullRecovery); });
+}
+
+void DeviceMaintenance::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}

@@ -1,0 +1,264 @@
+#include "EthernetSettingWidget.h"
+#include "ui_EthernetSettingWidget.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "IpcBodyText.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QLineEdit>
+#include <QRegExpValidator>
+#include <QRegularExpression>
+#include <QTimer>
+
+int EthernetSettingWidget::s_moveWindowMs = 5000;
+int EthernetSettingWidget::s_deleteMs = 2000;
+int EthernetSettingWidget::s_addMs = 2100;
+
+namespace {
+constexpr unsigned int CmdGetNetwork = 13002;
+constexpr unsigned int CmdSetNetwork = 13003;
+constexpr int TipMs = 2000;
+const char *const kIpv4 =
+    "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$";
+
+FUN_DEV_INFO *findRecord(const QString &ip)
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return ip.isEmpty() || !registry ? nullptr : registry->findDevInfo(ip);
+}
+} // namespace
+
+EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::EthernetSettingWidget)
+    , m_moveWindow(new QTimer(this))
+{
+    ui->setupUi(this);
+    auto *validator = new QRegExpValidator(QRegExp(QLatin1String(kIpv4)), this);
+    for (QLineEdit *edit : {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1,
+                            ui->lineEdit_dns2})
+        edit->setValidator(validator);
+    ui->lineEdit_mac->setEnabled(false);
+    ui->lineEdit_mac->setReadOnly(true);
+    m_moveWindow->setSingleShot(true);
+    // No reply and no broken connection in time: the camera stayed where it was.
+    connect(m_moveWindow, &QTimer::timeout, this, [this] { m_pendingActive = false; });
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &EthernetSettingWidget::onReply);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &EthernetSettingWidget::onDisconnected);
+}
+
+EthernetSettingWidget::~EthernetSettingWidget()
+{
+    delete ui;
+}
+
+void EthernetSettingWidget::setTimings(int moveWindowMs, int deleteMs, int addMs)
+{
+    s_moveWindowMs = moveWindowMs;
+    s_deleteMs = deleteMs;
+    s_addMs = addMs;
+}
+
+const QRegularExpression &EthernetSettingWidget::ipv4Pattern()
+{
+    static const QRegularExpression pattern {QString::fromLatin1(kIpv4)};
+    return pattern;
+}
+
+QString EthernetSettingWidget::ipAvailableText() { return SharedTexts::ipAvailableText(); }
+QString EthernetSettingWidget::ipInUseText() { return SharedTexts::ipInUseText(); }
+QString EthernetSettingWidget::subnetMismatchText() { return SharedTexts::subnetMismatchText(); }
+
+void EthernetSettingWidget::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    m_pDeviceInfo = dev;
+    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetNetwork, 0);
+}
+
+void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
+{
+    if (cmd != int(CmdGetNetwork))
+        return;
+    const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("TCPIP"));
+    if (values.isEmpty())
+        return;
+    if (values.value(QStringLiteral("DHCPMode")).toInt() < 1)
+        ui->radioButton_static->setChecked(true);
+    else
+        ui->radioButton_dhcp->setChecked(true);
+    setFieldsEnabled(ui->radioButton_static->isChecked());
+    ui->lineEdit_ip->setText(values.value(QStringLiteral("IP")));
+    ui->lineEdit_netMask->setText(values.value(QStringLiteral("netmask")));
+    ui->lineEdit_gateway->setText(values.value(QStringLiteral("gateway")));
+    ui->lineEdit_dns1->setText(values.value(QStringLiteral("preferredDNS")));
+    ui->lineEdit_dns2->setText(values.value(QStringLiteral("standbyDNS")));
+    ui->lineEdit_mac->setText(values.value(QStringLiteral("MAC")));
+}
+
+void EthernetSettingWidget::setFieldsEnabled(bool enabled)
+{
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->setEnabled(enabled);
+    ui->lineEdit_mac->setEnabled(false);
+}
+
+void EthernetSettingWidget::on_radioButton_static_clicked()
+{
+    setFieldsEnabled(true);
+}
+
+void EthernetSettingWidget::on_radioButton_dhcp_clicked()
+{
+    setFieldsEnabled(false);
+}
+
+int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message)
+{
+    const bool ping = !m_pDeviceInfo || ip != m_pDeviceInfo->ip;
+    const int result = CommonHelper::checkIpAddress(ip, mask, gateway, ping);
+    if (result == 2)
+        message = subnetMismatchText();
+    else if (result == 1)
+        message = ipInUseText();
+    return result;
+}
+
+void EthernetSettingWidget::on_pushButton_checkIp_clicked()
+{
+    QString message;
+    const int result = checkIp(ui->lineEdit_ip->text(), ui->lineEdit_netMask->text(), ui->lineEdit_gateway->text(),
+                               message);
+    MsgTipInfoDlg::showTip(result != 0 ? message : ipAvailableText(), TipMs);
+}
+
+bool EthernetSettingWidget::checkInput(QString &message)
+{
+    if (!ui->radioButton_static->isChecked())
+        return true;
+    const QStringList texts {ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                             ui->lineEdit_gateway->text().trimmed(), ui->lineEdit_dns1->text().trimmed(),
+                             ui->lineEdit_dns2->text().trimmed()};
+    for (const QString &text : texts) {
+        if (!ipv4Pattern().match(text).hasMatch()) {
+            message = SharedTexts::invalidFormatText();
+            return false;
+        }
+    }
+    return checkIp(texts.at(0), texts.at(1), texts.at(2), message) == 0;
+}
+
+void EthernetSettingWidget::on_pushButton_save_clicked()
+{
+    if (!m_pDeviceInfo)
+        return;
+    // Before any 13002 answer no mode is chosen: sending static mode with
+    // whatever the fields hold would strand the camera.
+    if (!ui->radioButton_static->isChecked() && !ui->radioButton_dhcp->isChecked()) {
+        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), TipMs);
+        return;
+    }
+    QString message;
+    if (!checkInput(message)) {
+        MsgTipInfoDlg::showTip(message, TipMs);
+        return;
+    }
+    const QString body = CommonHelper::fillTemplate(
+        QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><IP>%2</IP><netmask>%3</netmask><gateway>%4</gateway>"
+                       "<preferredDNS>%5</preferredDNS><standbyDNS>%6</standbyDNS><MAC>%7</MAC></TCPIP>"),
+        {ui->radioButton_dhcp->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+         IpcBodyText::plain(ui->lineEdit_ip->text()), IpcBodyText::plain(ui->lineEdit_netMask->text()),
+         IpcBodyText::plain(ui->lineEdit_gateway->text()), IpcBodyText::plain(ui->lineEdit_dns1->text()),
+         IpcBodyText::plain(ui->lineEdit_dns2->text()), IpcBodyText::plain(ui->lineEdit_mac->text())});
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetNetwork, body, 0);
+    const QString newIp = ui->lineEdit_ip->text().trimmed();
+    if (newIp != m_pDeviceInfo->ip) {
+        m_pendingOldIp = m_pDeviceInfo->ip;
+        m_pendingNewIp = newIp;
+        m_pendingActive = true;
+        m_moveWindow->start(s_moveWindowMs);
+    }
+}
+
+// Read here rather than through the window's routing, which hands a result
+// only to whatever page is current when it arrives.
+void EthernetSettingWidget::onReply(const devXmlInfo &info)
+{
+    if (!m_pendingActive || info.ip != m_pendingOldIp)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    if (head.value(QStringLiteral("cmd")).toInt() != int(CmdSetNetwork))
+        return;
+    if (head.value(QStringLiteral("result")).toInt() == 0) {
+        followMove(false);
+    } else {
+        m_pendingActive = false;
+        m_moveWindow->stop();
+    }
+}
+
+void EthernetSettingWidget::onDisconnected(const loginDev &dev)
+{
+    if (m_pendingActive && dev.ip == m_pendingOldIp && dev.channel == 0)
+        followMove(true);
+}
+
+void EthernetSettingWidget::followMove(bool silent)
+{
+    m_pendingActive = false;
+    m_moveWindow->stop();
+    updateDeviceInfoAfterIpChange();
+    // The window's own toast covers an answered change.
+    if (silent)
+        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+    emit closeWindowRequested();
+}
+
+void EthernetSettingWidget::updateDeviceInfoAfterIpChange()
+{
+    qDebug() << "update info";
+    const QString oldIp = m_pendingOldIp;
+    const QString newIp = m_pendingNewIp;
+    FUN_DEV_INFO *old = findRecord(oldIp);
+    if (!old)
+        return;
+    // The camera keeps its ports, type, channels, credentials, group and
+    // identity; only what belongs to the old session starts afresh.
+    auto *fresh = new FUN_DEV_INFO(*old);
+    fresh->ip = newIp;
+    if (old->name == oldIp)
+        fresh->name = newIp;
+    fresh->loginStatus = 0;
+    fresh->dbId = 0;
+    fresh->parent = nullptr;
+    fresh->ipcsStat.clear();
+    fresh->bPlaying = 0;
+    fresh->bRecording = 0;
+    OrmHelper::moveAlarmRows(oldIp, newIp);
+    // The window closes now; the bus outlives it and the old record is
+    // looked up again when its removal is due.
+    QObject *keeper = SignalsHelper::instance();
+    QTimer::singleShot(s_deleteMs, keeper, [oldIp] {
+        if (FUN_DEV_INFO *dev = findRecord(oldIp))
+            emit SignalsHelper::instance()->signalDelDevs({dev});
+    });
+    QTimer::singleShot(s_addMs, keeper, [fresh] { emit SignalsHelper::instance()->signalAddDevs({fresh}); });
+    qDebug() << "update info finished";
+}
+
+void EthernetSettingWidget::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// The "TCP/IP" page: static address or DHCP, addresses, DNS and the MAC of
+// the camera, read with 13002 and written with 13003. A static address is
+// checked for format, subnet and (when new) a host already answering on it.
+//
+// When the address changes, the client's record follows the camera only once
+// the camera has moved: its 13003 answer with result 0, or, without answer,
+// its old connection breaking soon after the request. A refusal moves
+// nothing. The page then closes the window, whose record is about to go.
+
+#include "RemoteCfg_Widget.h"
+
+class QRegularExpression;
+class QTimer;
+
+namespace Ui {
+class EthernetSettingWidget;
+}
+
+class EthernetSettingWidget : public RemoteCfg_Widget
+{
+    Q_OBJECT
+
+public:
+    explicit EthernetSettingWidget(QWidget *parent = nullptr);
+    ~EthernetSettingWidget() override;
+
+    void updateDevice(FUN_DEV_INFO *dev) override;
+    void parseXml(int cmd, const QString &xml) override;
+
+    void setFieldsEnabled(bool enabled);
+    int checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message);
+    bool checkInput(QString &message);
+    void updateDeviceInfoAfterIpChange();
+
+    static const QRegularExpression &ipv4Pattern();
+    static QString ipAvailableText();
+    static QString ipInUseText();
+    static QString subnetMismatchText();
+
+    // Test seams: how long after a 13003 a broken connection still means the
+    // camera moved, and the delays of the record's removal and re-adding.
+    static void setTimings(int moveWindowMs, int deleteMs, int addMs);
+    bool movePending() const { return m_pendingActive; }
+
+public slots:
+    void on_radioButton_static_clicked();
+    void on_radioButton_dhcp_clicked();
+    void on_pushButton_checkIp_clicked();
+    void on_pushButton_save_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onReply(const devXmlInfo &info);
+    void onDisconnected(const loginDev &dev);
+    void followMove(bool silent);
+
+    Ui::EthernetSettingWidget *ui;
+    QTimer *m_moveWindow;
+    QString m_pendingOldIp;
+    QString m_pendingNewIp;
+    bool m_pendingActive = false;
+
+    static int s_moveWindowMs;
+    static int s_deleteMs;
+    static int s_addMs;
+};

@@ -1,0 +1,370 @@
+// The maintenance, device settings and TCP/IP pages through the real camera
+// window: the shell over a database file, each test with a simulated camera
+// of its own on 127.79.27.x, a fake ping, and what reaches the camera read
+// from its log.
+
+#include "CustomDialog.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DeviceMaintenance.h"
+#include "DevicePagesTestUtil.h"
+#include "DeviceSettingWidget.h"
+#include "EthernetSettingWidget.h"
+#include "KelvoSDKHelper.h"
+#include "MainWindow.h"
+#include "OrmDao.h"
+#include "OrmHelper.h"
+#include "RemoteConfigSetting.h"
+#include "SimDevice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItem>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+enum Cam { Maint, Settings, Checks, Early, Move, Refuse, Silent, CamCount };
+
+QString camIp(int cam)
+{
+    return QStringLiteral("127.79.27.%1").arg(cam + 2);
+}
+
+QString dialogText(QWidget *dialog)
+{
+    QString text;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        text += label->text() + QLatin1Char('|');
+    return text;
+}
+
+} // namespace
+
+class TestCameraSystem : public QObject
+{
+    Q_OBJECT
+
+    FakePing m_ping;
+    std::map<int, std::unique_ptr<SimDevice>> m_cams;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<RemoteConfigSetting> m_w;
+
+    static FUN_DEV_INFO *record(const QString &ip) { return DeviceInfoManager::instance()->findDevInfo(ip); }
+
+    // The camera's window with one page selected, after that page asked.
+    template<class Page>
+    Page *openPage(int cam, int id, unsigned int getCmd)
+    {
+        const int asked = m_cams[cam]->requestCount(getCmd);
+        if (!m_w) {
+            m_w = std::make_unique<RemoteConfigSetting>();
+            m_w->setDevInfo(record(camIp(cam)));
+            m_w->setModal(false);
+            m_w->show();
+        }
+        const QModelIndex index = m_w->pageItem(id)->index();
+        m_w->treeView()->scrollTo(index);
+        QTest::mouseClick(m_w->treeView()->viewport(), Qt::LeftButton, {}, m_w->treeView()->visualRect(index).center());
+        waitFor([&] { return m_cams[cam]->requestCount(getCmd) > asked; });
+        QTest::qWait(200);
+        return qobject_cast<Page *>(m_w->page(id));
+    }
+
+    // Presses a page button that asks a question; returns the question's text.
+    QString answer(QPushButton *button, bool accept)
+    {
+        QString text;
+        onModal<CustomDialog>([&text, accept](CustomDialog *d) {
+            text = dialogText(d);
+            accept ? d->accept() : d->reject();
+        });
+        button->click();
+        return text;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        m_ping.install();
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.reconnectUnitMs = 20;
+        KelvoSDKHelper::instance()->setTimings(timings);
+        EthernetSettingWidget::setTimings(3000, 200, 300);
+        for (int cam = 0; cam < CamCount; ++cam) {
+            m_cams[cam] = std::make_unique<SimDevice>(SimDevice::Ipc);
+            QVERIFY(m_cams[cam]->listen(QHostAddress(camIp(cam))));
+            m_cams[cam]->setProperty("simRebootMs", 300);
+            FUN_DEV_INFO info;
+            info.ip = camIp(cam);
+            info.devPort = m_cams[cam]->port();
+            info.rtspPort = 8554;
+            info.sn = QStringLiteral("SIM-SYS-%1").arg(cam);
+            info.name = QStringLiteral("Camera %1").arg(cam);
+            OrmHelper::AddDevs({&info});
+        }
+        m_window = std::make_unique<MainWindow>();
+        m_window->deviceController()->setLoginRetryDelayMs(200);
+        m_window->setUserName(QStringLiteral("admin"));
+        m_window->setRights(DEFAULT_RIGHTS);
+        for (int cam = 0; cam < CamCount; ++cam)
+            QTRY_VERIFY_WITH_TIMEOUT(record(camIp(cam)) && record(camIp(cam))->loginStatus == 1, 20000);
+    }
+
+    void cleanup()
+    {
+        if (m_w)
+            m_w->onCloseBtnClick();
+        m_w.reset();
+        closeToasts();
+        m_ping.answering.clear();
+        m_ping.asked.clear();
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    void maintenance()
+    {
+        SimDevice *cam = m_cams[Maint].get();
+        cam->setCommandSilent(13014, true);
+        auto *page = openPage<DeviceMaintenance>(Maint, 14008, 13014);
+        QVERIFY(page);
+        const QString before = answer(child<QPushButton>(page, "m_btnFullRecovery"), false);
+        QVERIFY2(before.contains(QStringLiteral("restored to the default 192.168.8.88 or a new IP obtained via DHCP")),
+                 qPrintable(before));
+        QCOMPARE(cam->requestCount(14011), 0);
+
+        cam->setCommandSilent(13014, false);
+        openPage<DeviceMaintenance>(Maint, 14008, 13014);
+        QTRY_COMPARE_WITH_TIMEOUT(page->networkBlock().IP, camIp(Maint), 10000);
+        const QString after = answer(child<QPushButton>(page, "m_btnFullRecovery"), false);
+        QVERIFY2(after.contains(QStringLiteral("restored to the default %1. Are you sure").arg(camIp(Maint))),
+                 qPrintable(after));
+
+        const QString reboot = answer(child<QPushButton>(page, "m_btnReboot"), true);
+        QVERIFY(reboot.startsWith(QStringLiteral("reboot this device?|")));
+        QVERIFY(reboot.contains(QStringLiteral("Are you sure you want to reboot this device?")));
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Rebooting device...")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Device rebooted!")), 20000);
+        QCOMPARE(cam->requestCount(14008), 1);
+    }
+
+    void deviceSettings()
+    {
+        SimDevice *cam = m_cams[Settings].get();
+        // A CPU outside the chip list: the name travels as text.
+        cam->setStoredValue(15004, QStringLiteral("languageCapList"), QStringLiteral("zh_cn+khm+"));
+        cam->setStoredBody(14003, QStringLiteral(
+            "<settingsConfig><deviceName>a&amp;b</deviceName><language>khm</language></settingsConfig>"
+            "<timingConfig><timingMode>1</timingMode><timeZone>Mars/Olympus</timeZone><year>2026</year><month>3</month>"
+            "<day>4</day><hour>5</hour><minute>6</minute><second>7</second><NTPServer>ntp.example.com</NTPServer>"
+            "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
+        auto *page = openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        QVERIFY(page);
+        auto *languages = child<QComboBox>(page, "comboBox_language");
+        QTRY_COMPARE_WITH_TIMEOUT(languages->count(), 2, 10000);
+        QCOMPARE(languages->itemText(0), QStringLiteral("Chinese"));
+        QCOMPARE(languages->itemData(1).toString(), QStringLiteral("khm"));
+        QCOMPARE(languages->currentText(), QStringLiteral("ភាសាខ្មែរ"));
+        // NTP mode shows the server fields only.
+        QVERIFY(child<QLineEdit>(page, "lineEdit_timingServer")->isVisible());
+        QVERIFY(!child<QDateTimeEdit>(page, "dateTimeEdit_device")->isVisible());
+        QCOMPARE(child<QDateTimeEdit>(page, "dateTimeEdit_device")->date(), QDate(2026, 3, 4));
+        QVERIFY(page->clockRunning());
+
+        // General: the language saved, the name back as it came.
+        auto *tabs = child<QTabWidget>(page, "tabWidget");
+        tabs->setCurrentIndex(0);
+        languages->setCurrentIndex(0);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14005), 1, 10000);
+        QCOMPARE(cam->requests(14005).first().body.value(QStringLiteral("deviceName")), QStringLiteral("a&b"));
+        QCOMPARE(cam->requestCount(14007), 0);
+
+        // Time: the exact body, the unknown zone sent back unchanged.
+        tabs->setCurrentIndex(1);
+        child<QComboBox>(page, "comboBox_timingMode")->setCurrentIndex(0);
+        child<QDateTimeEdit>(page, "dateTimeEdit_setTime")->setDateTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
+        child<QLineEdit>(page, "lineEdit_timingPort")->setText(QStringLiteral("abc"));
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), 1, 10000);
+        QCOMPARE(cam->requests(14007).first().bodyText,
+                 QStringLiteral("<timingConfig><timingMode>0</timingMode><timeZone>Mars/Olympus</timeZone>\n\t\t\t"
+                                "<timeOffset></timeOffset> <year>2026</year><month>01</month><day>02</day>\n<hour>03</hour>"
+                                "<minute>04</minute><second>05</second> <NTPServer>ntp.example.com</NTPServer>"
+                                "<NTPPort>0</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
+
+        // Read again: the saved language, the manual mode.
+        openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        QTRY_COMPARE_WITH_TIMEOUT(languages->currentText(), QStringLiteral("Chinese"), 10000);
+        QVERIFY(child<QDateTimeEdit>(page, "dateTimeEdit_device")->isVisible());
+
+        // The synchronise box runs the "Set Time" editor; hiding stops the clock only.
+        auto *sync = child<QCheckBox>(page, "checkBox_syncLocalTime");
+        sync->click();
+        QVERIFY(page->setTimeRunning());
+        sync->click();
+        QVERIFY(!page->setTimeRunning());
+        sync->click();
+        page->hide();
+        QVERIFY(!page->clockRunning());
+        QVERIFY(page->setTimeRunning());
+        page->show();
+
+        // No settingsConfig: General's Save would erase the name, so nothing goes.
+        cam->setStoredBody(14003, QStringLiteral("<timingConfig><timingMode>0</timingMode></timingConfig>"));
+        openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        tabs->setCurrentIndex(0);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
+        QTest::qWait(300);
+        QCOMPARE(cam->requestCount(14005), 1);
+    }
+
+    void tcpipChecks_data()
+    {
+        QTest::addColumn<bool>("dhcp");
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("standbyDns");
+        QTest::addColumn<bool>("pingAnswers");
+        QTest::addColumn<QString>("refusal"); // empty: sent
+        QTest::addColumn<bool>("pinged");
+        const QString own = camIp(Checks);
+        QTest::newRow("dhcp, no checks") << true << "" << "" << "" << false << "" << false;
+        QTest::newRow("empty standby dns") << false << own << "127.0.0.1" << "" << false << "Invalid format" << false;
+        QTest::newRow("unchanged, no ping") << false << own << "127.0.0.1" << "127.0.0.1" << true << "" << false;
+        QTest::newRow("new address in use") << false << "127.79.27.40" << "127.0.0.1" << "127.0.0.1" << true
+                                            << "The IP address is already in use." << true;
+        QTest::newRow("subnet mismatch") << false << own << "10.0.0.1" << "127.0.0.1" << false
+                                         << "The IP and gateway are not in the same subnet." << false;
+    }
+
+    void tcpipChecks()
+    {
+        QFETCH(bool, dhcp);
+        QFETCH(QString, ip);
+        QFETCH(QString, gateway);
+        QFETCH(QString, standbyDns);
+        QFETCH(bool, pingAnswers);
+        QFETCH(QString, refusal);
+        QFETCH(bool, pinged);
+        SimDevice *cam = m_cams[Checks].get();
+        cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
+        auto *page = openPage<EthernetSettingWidget>(Checks, 13002, 13002);
+        QVERIFY(page);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
+        const int sets = cam->requestCount(13003);
+        if (dhcp) {
+            child<QRadioButton>(page, "radioButton_dhcp")->click();
+            for (QLineEdit *edit : page->findChildren<QLineEdit *>())
+                QVERIFY(!edit->isEnabled());
+        } else {
+            child<QLineEdit>(page, "lineEdit_ip")->setText(ip);
+            child<QLineEdit>(page, "lineEdit_gateway")->setText(gateway);
+            child<QLineEdit>(page, "lineEdit_dns2")->setText(standbyDns);
+        }
+        if (pingAnswers)
+            m_ping.answering << ip;
+        child<QPushButton>(page, "pushButton_save")->click();
+        QCOMPARE(!m_ping.asked.isEmpty(), pinged);
+        if (!refusal.isEmpty()) {
+            QVERIFY(toastTexts().contains(refusal));
+            QTest::qWait(300);
+            QCOMPARE(cam->requestCount(13003), sets);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(13003), sets + 1, 10000);
+        const auto sent = findValuesInXml(cam->requests(13003).last().xml, QStringLiteral("TCPIP"));
+        QCOMPARE(sent.value(QStringLiteral("DHCPMode")), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(sent.value(QStringLiteral("IP")), camIp(Checks));
+        QVERIFY(!page->movePending());
+    }
+
+    // Before any 13002 answer no mode is chosen: Save is refused.
+    void saveBeforeAnswer()
+    {
+        SimDevice *cam = m_cams[Early].get();
+        cam->setCommandSilent(13002, true);
+        auto *page = openPage<EthernetSettingWidget>(Early, 13002, 13002);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
+        QTest::qWait(300);
+        QCOMPARE(cam->requestCount(13003), 0);
+        cam->setCommandSilent(13002, false);
+    }
+
+    void addressChange_data()
+    {
+        QTest::addColumn<int>("cam");
+        QTest::addColumn<QString>("newIp");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("confirmed") << int(Move) << "127.79.27.50" << true;
+        QTest::newRow("refused") << int(Refuse) << "127.79.27.51" << false;
+        QTest::newRow("silent move") << int(Silent) << "127.79.27.52" << true;
+    }
+
+    // The record follows a camera that moved, with its ports, name and alarm
+    // settings; a refused change moves nothing.
+    void addressChange()
+    {
+        QFETCH(int, cam);
+        QFETCH(QString, newIp);
+        QFETCH(bool, moves);
+        SimDevice *sim = m_cams[cam].get();
+        const QString oldIp = camIp(cam);
+        if (cam == Refuse)
+            sim->setForcedResult(13003, 1);
+        sim->setProperty("simSilentMove", cam == Silent);
+        cms_DealAlarmType alarm;
+        alarm.devip = oldIp;
+        alarm.bMotionDetection = true;
+        QVERIFY(orm::dao::insert(alarm).text().isEmpty());
+
+        auto *page = openPage<EthernetSettingWidget>(cam, 13002, 13002);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
+        child<QLineEdit>(page, "lineEdit_ip")->setText(newIp);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(13003), 1, 10000);
+        if (!moves) {
+            QTRY_VERIFY_WITH_TIMEOUT(!page->movePending(), 10000);
+            QTest::qWait(500);
+            QVERIFY(m_w->isVisible());
+            QVERIFY(record(oldIp));
+            QVERIFY(!record(newIp));
+            sim->clearForcedResult(13003);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!m_w->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
+        QVERIFY(!record(oldIp));
+        QCOMPARE(record(newIp)->name, QStringLiteral("Camera %1").arg(cam));
+        QCOMPARE(int(record(newIp)->rtspPort), 8554);
+        QCOMPARE(int(record(newIp)->devPort), int(sim->port()));
+        QList<QSharedPointer<cms_DealAlarmType>> rows;
+        QVERIFY(orm::dao::fetch_by_query<cms_DealAlarmType>(
+                    OrmQuery(QStringLiteral("WHERE devip = :ip")).bind(QStringLiteral(":ip"), newIp), rows)
+                    .text()
+                    .isEmpty());
+        QCOMPARE(rows.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestCameraSystem)
+#include "tst_camerasystem.moc"

@@ -13,8 +13,8 @@
 #include <QDebug>
 #include <QEvent>
 #include <QLineEdit>
-#include <QRegExpValidator>
 #include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QTimer>
 
 int EthernetSettingWidget::s_moveWindowMs = 5000;
@@ -41,7 +41,7 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     , m_moveWindow(new QTimer(this))
 {
     ui->setupUi(this);
-    auto *validator = new QRegExpValidator(QRegExp(QLatin1String(kIpv4)), this);
+    auto *validator = new QRegularExpressionValidator(ipv4Pattern(), this);
     for (QLineEdit *edit : {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1,
                             ui->lineEdit_dns2})
         edit->setValidator(validator);
@@ -216,10 +216,11 @@ void EthernetSettingWidget::followMove(bool silent)
     m_pendingActive = false;
     m_moveWindow->stop();
     updateDeviceInfoAfterIpChange();
-    // The window's own toast covers an answered change.
+    // The window's own toast covers an answered change; it reads the same
+    // answer after this page, so the window closes once that has run.
     if (silent)
         MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
-    emit closeWindowRequested();
+    QTimer::singleShot(0, this, [this] { emit closeWindowRequested(); });
 }
 
 void EthernetSettingWidget::updateDeviceInfoAfterIpChange()

@@ -210,9 +210,23 @@ private slots:
                                 "<minute>04</minute><second>05</second> <NTPServer>ntp.example.com</NTPServer>"
                                 "<NTPPort>0</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
 
-        // Read again: the saved language, the manual mode.
+        // A zone the operator picks goes by its key.
+        cam->setStoredValue(14003, QStringLiteral("timeZone"), QStringLiteral("Europe/London"));
+        openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        auto *zones = child<QComboBox>(page, "comboBox_timeZone");
+        QTRY_COMPARE_WITH_TIMEOUT(zones->currentText(), QStringLiteral("Dublin, Edinburgh, Lisbon, London"), 10000);
+        const int paris = zones->findText(QStringLiteral("Brussels, Copenhagen, Madrid, Paris"));
+        QVERIFY(paris >= 0);
+        zones->setCurrentIndex(paris);
+        emit zones->activated(paris);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), 2, 10000);
+
+        // Read again: the saved language and zone, the manual mode.
         openPage<DeviceSettingWidget>(Settings, 14001, 14003);
         QTRY_COMPARE_WITH_TIMEOUT(languages->currentText(), QStringLiteral("Chinese"), 10000);
+        QCOMPARE(zones->currentText(), QStringLiteral("Brussels, Copenhagen, Madrid, Paris"));
+        QCOMPARE(cam->storedValue(14003, QStringLiteral("timeZone")), QStringLiteral("Europe/Paris"));
         QVERIFY(child<QDateTimeEdit>(page, "dateTimeEdit_device")->isVisible());
 
         // The synchronise box runs the "Set Time" editor; hiding stops the clock only.
@@ -352,6 +366,7 @@ private slots:
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->isVisible(), 10000);
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));
         QCOMPARE(record(newIp)->name, QStringLiteral("Camera %1").arg(cam));

@@ -800,4 +800,302 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>远程配置</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>基本信息</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>录像计划</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>磁盘设置</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>锁屏</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>开机向导</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>即插即用</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>调试日志级别</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>不透明</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>半透明</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>锁屏-其他设置</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>其他设置：</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>锁定当前屏幕</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>检测IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>首选DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>备用DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC地址</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>MTU设置</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WIFI</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>POE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>APP绑定</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> 设备二维码</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>MTU的值必须是[500-1500]之间的整数</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>产品型号</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>软件版本</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>硬件版本</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>磁盘满时</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>无硬盘提示</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>格式化</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>覆盖</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>停止录像</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>已用空间</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>异常</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>格式化此磁盘吗？</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,302 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Vzdálená konfigurace</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Základní</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Úložiště</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Základní údaje</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Datum a čas</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Plán záznamu</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Nastavení disků</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Průhlednost</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Zámek obrazovky</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Průvodce při spuštění</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Úroveň ladicího protokolu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Neprůhledné</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Průsvitné</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Průhledné</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnuto</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Zámek obrazovky – další nastavení</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Další nastavení:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Odhlásit</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Zamknout aktuální obrazovku</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Ověřit IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>Primární DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>Sekundární DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Adresa MAC</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Nastavení MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>PoE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Propojení s aplikací</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> QR kód zařízení</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Hodnota MTU musí být celé číslo v rozsahu [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Model výrobku</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Verze softwaru</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Verze hardwaru</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Plný disk</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Upozornění na chybějící disk</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Formátovat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Přepisovat</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Zastavit záznam</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Zařízení</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Využité místo</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normální</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Probíhá zápis</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>naformátovat tento disk?</translation>
+    </message>
+</context>
 </TS>

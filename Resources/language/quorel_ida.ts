@@ -800,4 +800,302 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Konfigurasi Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Dasar</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Jaringan</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Penyimpanan</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Info Dasar</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Tanggal dan Waktu</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Jadwal Rekaman</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Pengaturan Disk</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparansi</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolusi</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Kunci Layar</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Detik</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Panduan Saat Mulai</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Level Log Debug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Buram</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Tembus Cahaya</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparan</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Kunci Layar - Pengaturan Lain</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Pengaturan lain:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Kunci layar saat ini</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Periksa IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>DNS Utama</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>DNS Sekunder</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Alamat MAC</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Pengaturan MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WIFI</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>POE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Pengikatan APP</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> Kode QR perangkat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Nilai MTU harus bilangan bulat dalam rentang [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Model Produk</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Versi Perangkat Lunak</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Versi Perangkat Keras</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Nomor Seri</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Disk Penuh</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Peringatan Tanpa Hard Disk</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Timpa</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Hentikan Rekaman</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Perangkat</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Ruang Terpakai</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasitas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Sedang Ditulis</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Tidak Normal</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>memformat disk ini?</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,302 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Удалённая настройка</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Основные</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Хранение</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Основные сведения</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>План записи</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Настройки дисков</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Прозрачность</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Блокировка экрана</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Мастер при запуске</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Уровень журнала отладки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Непрозрачный</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Полупрозрачный</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Прозрачный</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Блокировка экрана — другие настройки</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Другие настройки:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Выйти из системы</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Заблокировать текущий экран</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Проверить IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>Основной DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>Резервный DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Настройка MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>PoE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Привязка приложения</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> QR-код устройства</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Значение MTU должно быть целым числом в диапазоне [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Версия ПО</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Версия оборудования</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Диск заполнен</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Предупреждение об отсутствии диска</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Форматировать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Перезаписывать</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Занято</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ёмкость</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Идёт запись</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Неисправен</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>отформатировать этот диск?</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CNVRConfigSetting.h"
+
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -265,6 +267,14 @@ void MainWindow::notAvailable(FUN_DEV_INFO *dev, const char *what)
 
 void MainWindow::showDevConfigManage(FUN_DEV_INFO *dev)
 {
+    if (dev && dev->devType == 1) {
+        auto *window = new CNVRConfigSetting;
+        window->setObjectName(QStringLiteral("NVRConfig"));
+        window->setDevInfo(dev);
+        window->exec();
+        delete window;
+        return;
+    }
     notAvailable(dev, "Remote configuration");
 }
 

@@ -1098,4 +1098,268 @@
         <translation>格式化此磁盘吗？</translation>
     </message>
 </context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>通道管理</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>已添加设备</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>搜索到的设备</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>手动添加</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>修改IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>通道名称</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>镜头</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>键</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>双目</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>连接中</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>连接成功</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>连接失败</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>连接失败：网络受限</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>连接失败：通信错误</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>连接失败：其他错误</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>获取配置失败</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>网络已断开</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>IP冲突</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>资源不足</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>码流异常</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>密码错误</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>通道已满，请先删除再添加</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>无线IPC不支持修改IP地址！</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>正在修改设备IP，请稍后重新搜索。</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>正在刷新通道信息</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>添加通道</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>认证方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>镜头</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>修改IP-</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>修改通道设备</translation>
+    </message>
+</context>
 </TS>

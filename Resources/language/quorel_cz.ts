@@ -1098,4 +1098,268 @@
         <translation>naformátovat tento disk?</translation>
     </message>
 </context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Správa kanálů</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Přidaná zařízení</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Nalezená zařízení</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Přidat ručně</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Změnit IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Název kanálu</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>klíč</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Dvojitá kamera</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nepřipojeno</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Připojování</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Připojeno</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Připojení selhalo</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Připojení selhalo: omezení sítě</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Připojení selhalo: chyba komunikace</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Připojení selhalo: jiné chyby</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Načtení konfigurace selhalo</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Odpojeno od sítě</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Konflikt IP adres</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Nedostatek prostředků</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Chyba datového toku</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Chybné heslo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámý</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Kanály jsou plné, nejprve některý smažte a pak přidejte</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>Bezdrátová kamera nepodporuje změnu IP adresy!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP adresa zařízení se mění. Vyhledejte znovu později.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Informace o kanálech se obnovují</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Přidání kanálu</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Typ ověření</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Změna IP adresy</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Změna IP – </translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Úprava zařízení kanálu</translation>
+    </message>
+</context>
 </TS>

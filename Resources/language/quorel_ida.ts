@@ -1098,4 +1098,268 @@
         <translation>memformat disk ini?</translation>
     </message>
 </context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Kelola Kanal</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Perangkat ditambahkan</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Segarkan</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Perangkat ditemukan</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Cari Perangkat</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Tambah Manual</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Ubah IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Nama Kanal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Lensa</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Versi Firmware</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>kunci</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Kamera Ganda</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Tidak terhubung</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Menghubungkan</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Koneksi berhasil</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Koneksi gagal</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Koneksi gagal: batas jaringan</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Koneksi gagal: kesalahan komunikasi</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Koneksi gagal: kesalahan lain</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Telah terputus</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Gagal mengambil konfigurasi</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Terputus dari jaringan</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Konflik IP</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Sumber daya kurang</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Aliran bit tidak normal</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Kata sandi salah</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Kanal penuh, hapus lalu tambahkan</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>IPC nirkabel tidak mendukung perubahan alamat IP!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP perangkat sedang diubah. Silakan cari lagi nanti.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Informasi kanal sedang disegarkan</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Tambah Kanal</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Jenis Autentikasi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Lensa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Ubah IP-</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Ubah Perangkat Kanal</translation>
+    </message>
+</context>
 </TS>

@@ -1098,4 +1098,268 @@
         <translation>отформатировать этот диск?</translation>
     </message>
 </context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Управление каналами</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Добавленные устройства</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Найденные устройства</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Добавить вручную</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Изменить IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Кан.</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Имя канала</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Объектив</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>ключ</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Двойная камера</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Ошибка подключения</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Ошибка подключения: ограничение сети</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Ошибка подключения: ошибка связи</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Ошибка подключения: другие ошибки</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Не удалось получить настройки</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Нет связи с сетью</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Конфликт IP-адресов</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Недостаточно ресурсов</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Ошибка потока</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Все каналы заняты, удалите канал и добавьте снова</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>Беспроводная камера не поддерживает смену IP-адреса!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP-адрес устройства изменяется. Повторите поиск позже.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Сведения о каналах обновляются</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Добавление канала</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Тип проверки</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Объектив</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Изменение IP-адреса</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Изменение IP — </translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Изменение устройства канала</translation>
+    </message>
+</context>
 </TS>

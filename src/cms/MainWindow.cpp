@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CNVRChannelManageDlg.h"
 #include "CNVRConfigSetting.h"
 
 #include "CommonHelper.h"
@@ -285,7 +286,15 @@ void MainWindow::showDevUser(FUN_DEV_INFO *dev)
 
 void MainWindow::showNVRChannels(FUN_DEV_INFO *dev)
 {
-    notAvailable(dev, "NVR channels");
+    if (!dev)
+        return;
+    auto *dialog = new CNVRChannelManageDlg;
+    dialog->setObjectName(QStringLiteral("ChannelManage"));
+    dialog->setDevInfo(dev);
+    dialog->initChannelTable();
+    dialog->startSearch(false);
+    dialog->exec();
+    delete dialog;
 }
 
 void MainWindow::closeApp()

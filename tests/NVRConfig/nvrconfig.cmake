@@ -3,3 +3,7 @@
 kelvo_add_test(tst_nvrconfigwindow SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrconfigwindow.cpp
     LIBS cms NVRConfig simdevice GUI TIMEOUT 240)
 target_include_directories(tst_nvrconfigwindow PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)
+# The NVR channel dialogs against the simulated NVR's channels and camera search.
+kelvo_add_test(tst_nvrchannels SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrchannels.cpp
+    LIBS cms NVRConfig simdevice GUI TIMEOUT 240)
+target_include_directories(tst_nvrchannels PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)

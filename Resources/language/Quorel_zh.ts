@@ -1362,4 +1362,241 @@
         <translation>修改通道设备</translation>
     </message>
 </context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>设备时间</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>设置时间</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>与本地时间同步</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>时区设置</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>日期格式</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>时间格式</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24小时制</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12小时制</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>IPC校时</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>显示系统时间</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>显示通道</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>夏令时</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>夏令时设置</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>时:分</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>时钟调整</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>第一周</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>第二周</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>第三周</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>第四周</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>最后一周</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>推迟</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>提前</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP通道</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>不录像</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>普通录像</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>侦测录像</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>智能录像</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>复制此设置到</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

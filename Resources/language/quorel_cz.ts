@@ -1362,4 +1362,241 @@
         <translation>Úprava zařízení kanálu</translation>
     </message>
 </context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Čas zařízení</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Nastavit čas</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Synchronizovat s místním časem</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Časové pásmo</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Formát data</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Formát času</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24hodinový</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12hodinový</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Synchronizace času kamer</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Zobrazit systémový čas</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Zobrazit kanály</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Letní čas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Nastavení letního času</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Posun hodin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Leden</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Únor</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Březen</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Duben</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Květen</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Červen</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Červenec</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Srpen</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Září</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Říjen</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Prosinec</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>První</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Druhý</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Třetí</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Čtvrtý</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Poslední</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Zpozdit</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Předběhnout</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP kanál</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Neděle</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Pondělí</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Úterý</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Středa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Čtvrtek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Pátek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>vybrat vše</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Bez záznamu</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Běžný záznam</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Záznam při detekci</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Inteligentní</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Kopírovat toto nastavení do</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -1362,4 +1362,241 @@
         <translation>Ubah Perangkat Kanal</translation>
     </message>
 </context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Waktu Perangkat</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Atur Waktu</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Sinkronkan dengan waktu lokal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Atur</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Zona Waktu</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Format Tanggal</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Format Waktu</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 jam</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12 jam</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Sinkronisasi Waktu IPC</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Tampilkan Waktu Sistem</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Tampilkan Kanal</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Waktu musim panas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Pengaturan Waktu Musim Panas</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Waktu Mulai</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Waktu Selesai</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>JJ:MM</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Penyesuaian Jam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Maret</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Desember</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Pertama</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Kedua</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Ketiga</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Keempat</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Terakhir</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Mundur</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Maju</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>Kanal IP</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>pilih semua</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Tanpa Rekaman</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Rekaman Umum</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Rekaman Deteksi</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Cerdas</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Salin pengaturan ini ke</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

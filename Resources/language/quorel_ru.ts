@@ -1362,4 +1362,241 @@
         <translation>Изменение устройства канала</translation>
     </message>
 </context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Время устройства</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Установить время</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Синхронизировать с местным временем</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Формат даты</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Формат времени</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24-часовой</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12-часовой</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Синхронизация времени камер</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>интервал</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Показывать системное время</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Показывать номера каналов</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Настройка летнего времени</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Окончание</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>ЧЧ:ММ</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Сдвиг часов</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Январь</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Февраль</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Март</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Апрель</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Май</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Июнь</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Июль</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Август</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Сентябрь</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Октябрь</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Ноябрь</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Декабрь</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первая</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Вторая</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Третья</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Четвёртая</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Последняя</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Вперёд</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP-канал</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Воскресенье</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Понедельник</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Вторник</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Среда</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Четверг</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Пятница</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Суббота</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>выбрать все</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Без записи</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Обычная запись</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Запись по детекции</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Интеллектуальная</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Копировать настройку в</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

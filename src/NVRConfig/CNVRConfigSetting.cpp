@@ -3,8 +3,10 @@
 #include "ui_CNVRConfigSetting.h"
 
 #include "CNVRBasicSetting.h"
+#include "CNVRDateSetting.h"
 #include "CNVRDiskBrowse.h"
 #include "CNVREthernetSetting.h"
+#include "CNVRStoragePlan.h"
 #include "CNVRVersionInfo.h"
 #include "CommonHelper.h"
 #include "KelvoSDKHelper.h"
@@ -89,8 +91,10 @@ void CNVRConfigSetting::initWidget()
 void CNVRConfigSetting::initReplyParsers()
 {
     m_replyParsers.insert(14001, [this](const QString &xml) { ui->PageBasic->parseBasicInfo(xml); });
+    m_replyParsers.insert(14006, [this](const QString &xml) { ui->PageDatetime->parseTimeConfig(xml); });
     m_replyParsers.insert(13001, [this](const QString &xml) { ui->PageInternet->parseNetInfo(xml); });
     m_replyParsers.insert(14002, [this](const QString &xml) { ui->PageVersion->parseVersionInfo(xml); });
+    m_replyParsers.insert(14104, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
     m_replyParsers.insert(14100, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
     m_replyParsers.insert(14102, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
 }
@@ -144,7 +148,9 @@ void CNVRConfigSetting::setDevInfo(FUN_DEV_INFO *dev)
     m_dev = dev;
     if (dev) {
         ui->PageBasic->setDevInfo(dev);
+        ui->PageDatetime->setDevInfo(dev);
         ui->PageInternet->setDevInfo(dev);
+        ui->pagePlan->setDevInfo(dev);
         ui->pageDisk->setDevInfo(dev);
         ui->PageVersion->setDevInfo(dev);
     }

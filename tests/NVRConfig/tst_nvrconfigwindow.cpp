@@ -10,6 +10,7 @@
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DevicePagesTestUtil.h"
+#include "NvrWindowTestUtil.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
@@ -53,16 +54,10 @@ class TestNvrConfigWindow : public QObject
     // A fresh NVR on an address of its own, logged in.
     bool startNvr(std::unique_ptr<SimDevice> &nvr, FUN_DEV_INFO &record)
     {
-        nvr = std::make_unique<SimDevice>(SimDevice::Nvr);
-        if (!nvr->listen(QHostAddress(QStringLiteral("127.33.0.%1").arg(m_nextHost++))))
+        if (!NvrWindowTest::startNvr(nvr, record, QStringLiteral("127.33.0.%1").arg(m_nextHost++)))
             return false;
-        record = FUN_DEV_INFO();
-        record.devType = 1;
-        record.ip = nvr->address().toString();
-        record.devPort = nvr->port();
         record.mac = QStringLiteral("02:00:ab:cd:ef:0a");
-        KelvoSDKHelper::instance()->connectDev(toLoginDev(&record));
-        return waitFor([&] { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&record)); });
+        return true;
     }
 
     // Pages' commands received since the last clear.
@@ -75,11 +70,7 @@ class TestNvrConfigWindow : public QObject
         return out;
     }
 
-    QString lastBody(unsigned cmd) const
-    {
-        const QList<SimRequest> list = m_nvr->requests(cmd);
-        return list.isEmpty() ? QString() : list.last().bodyText;
-    }
+    QString lastBody(unsigned cmd) const { return NvrWindowTest::lastBody(*m_nvr, cmd); }
 
     template<class T>
     T *find(const char *name) const { return child<T>(m_window.get(), name); }
@@ -98,24 +89,7 @@ class TestNvrConfigWindow : public QObject
         return flush();
     }
 
-    // Replies of one connection arrive in order: once the answer to a later
-    // request has been relayed, everything the NVR sent before has reached
-    // the window.
-    static bool flush(SimDevice &nvr, const FUN_DEV_INFO &record)
-    {
-        bool seen = false;
-        nvr.setHandler(19999, [](SimConnection *c, const SimRequest &) { c->reply(19999, 0); });
-        const QMetaObject::Connection watch = QObject::connect(
-            KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, [&](const RecvInfo &info) {
-                if (info.ip == record.ip && PrivateProto::headCommand(info.xml) == 19999)
-                    seen = true;
-            });
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(&record), 19999, 0);
-        const bool ok = waitFor([&] { return seen; });
-        QObject::disconnect(watch);
-        nvr.removeHandler(19999);
-        return ok;
-    }
+    static bool flush(SimDevice &nvr, const FUN_DEV_INFO &record) { return NvrWindowTest::flush(nvr, record); }
     bool flush() { return flush(*m_nvr, m_record); }
 
     bool waitForToast(const QString &text)

@@ -163,7 +163,7 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
         const QByteArray stream = streamMessage(90001, 0);
         payload = streamFirst ? stream + text : text + stream;
     }
-    const int delay = m_device->replyDelay();
+    const int delay = m_device->replyDelayFor(cmd);
     if (delay <= 0) {
         sendFrame(payload);
         return;
@@ -456,29 +456,42 @@ void SimDevice::setUid(const QString &uid)
     setStoredValue(14002, QStringLiteral("UID"), uid);
 }
 
-void SimDevice::setStoredBody(unsigned int getCmd, const QString &body)
+void SimDevice::setStoredBody(unsigned int getCmd, const QString &body, int channel)
 {
-    m_store.insert(getCmd, body);
+    if (channel == 0)
+        m_store.insert(getCmd, body);
+    else
+        m_channelStore[channel].insert(getCmd, body);
 }
 
-QString SimDevice::storedBody(unsigned int getCmd) const
+QString SimDevice::storedBody(unsigned int getCmd, int channel) const
 {
+    if (channel != 0) {
+        const auto own = m_channelStore.constFind(channel);
+        if (own != m_channelStore.constEnd() && own->contains(getCmd))
+            return own->value(getCmd);
+    }
     return m_store.value(getCmd);
 }
 
-QString SimDevice::storedValue(unsigned int getCmd, const QString &element) const
+bool SimDevice::hasStoredBody(unsigned int getCmd, int channel) const
+{
+    return m_store.contains(getCmd) || (channel != 0 && m_channelStore.value(channel).contains(getCmd));
+}
+
+QString SimDevice::storedValue(unsigned int getCmd, const QString &element, int channel) const
 {
     QDomDocument doc;
-    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(m_store.value(getCmd))))
+    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(storedBody(getCmd, channel))))
         return QString();
     const QDomNodeList list = doc.elementsByTagName(element);
     return list.isEmpty() ? QString() : list.at(0).toElement().text();
 }
 
-void SimDevice::setStoredValue(unsigned int getCmd, const QString &element, const QString &value)
+void SimDevice::setStoredValue(unsigned int getCmd, const QString &element, const QString &value, int channel)
 {
     QDomDocument doc;
-    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(m_store.value(getCmd))))
+    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(storedBody(getCmd, channel))))
         return;
     const QDomNodeList list = doc.elementsByTagName(element);
     if (list.isEmpty()) {
@@ -491,7 +504,7 @@ void SimDevice::setStoredValue(unsigned int getCmd, const QString &element, cons
             e.removeChild(e.firstChild());
         e.appendChild(doc.createTextNode(value));
     }
-    m_store.insert(getCmd, domChildrenToString(doc.documentElement()));
+    setStoredBody(getCmd, domChildrenToString(doc.documentElement()), channel);
 }
 
 void SimDevice::mapSetToGet(unsigned int setCmd, unsigned int getCmd)
@@ -499,13 +512,13 @@ void SimDevice::mapSetToGet(unsigned int setCmd, unsigned int getCmd)
     m_setToGet.insert(setCmd, getCmd);
 }
 
-void SimDevice::mergeStoredBody(unsigned int getCmd, const QString &body)
+void SimDevice::mergeStoredBody(unsigned int getCmd, const QString &body, int channel)
 {
     QDomDocument stored;
     QDomDocument update;
     if (!update.setContent(QStringLiteral("<root>%1</root>").arg(body)))
         return;
-    if (!stored.setContent(QStringLiteral("<root>%1</root>").arg(m_store.value(getCmd))))
+    if (!stored.setContent(QStringLiteral("<root>%1</root>").arg(storedBody(getCmd, channel))))
         stored.setContent(QStringLiteral("<root/>"));
     QDomElement root = stored.documentElement();
     for (QDomElement e = update.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
@@ -516,7 +529,23 @@ void SimDevice::mergeStoredBody(unsigned int getCmd, const QString &body)
         else
             root.replaceChild(copy, existing);
     }
-    m_store.insert(getCmd, domChildrenToString(root));
+    setStoredBody(getCmd, domChildrenToString(root), channel);
+}
+
+void SimDevice::setCommandDelay(unsigned int cmd, int ms)
+{
+    if (ms < 0)
+        m_commandDelays.remove(cmd);
+    else
+        m_commandDelays.insert(cmd, ms);
+}
+
+void SimDevice::setCommandSilent(unsigned int cmd, bool silent)
+{
+    if (silent)
+        m_silentCommands.insert(cmd);
+    else
+        m_silentCommands.remove(cmd);
 }
 
 void SimDevice::setHandler(unsigned int cmd, Handler handler)
@@ -716,8 +745,13 @@ void SimDevice::dispatch(SimConnection *conn, const SimRequest &request)
 {
     m_requests.append(request);
     emit requestReceived(request);
-    if (m_silent)
+    if (m_silent || m_silentCommands.contains(request.cmd))
         return;
+    const auto forced = m_forcedResults.constFind(request.cmd);
+    if (forced != m_forcedResults.constEnd()) {
+        conn->reply(request.cmd, forced.value());
+        return;
+    }
     const auto it = m_handlers.constFind(request.cmd);
     if (it != m_handlers.constEnd())
         it.value()(conn, request);
@@ -727,13 +761,14 @@ void SimDevice::dispatch(SimConnection *conn, const SimRequest &request)
 
 void SimDevice::handleGeneric(SimConnection *conn, const SimRequest &request)
 {
-    if (m_store.contains(request.cmd)) {
-        conn->reply(request.cmd, 0, m_store.value(request.cmd));
+    const int channel = request.channel;
+    if (hasStoredBody(request.cmd, channel)) {
+        conn->reply(request.cmd, 0, storedBody(request.cmd, channel));
         return;
     }
     const unsigned int get = m_setToGet.value(request.cmd, request.cmd - 1);
-    if (m_store.contains(get)) {
-        mergeStoredBody(get, request.bodyText);
+    if (hasStoredBody(get, channel)) {
+        mergeStoredBody(get, request.bodyText, channel);
         conn->reply(request.cmd, 0);
         return;
     }

@@ -30,6 +30,11 @@
 //                       appended) and it is answered with result 0 and an empty
 //                       body. Any other command without a handler is answered
 //                       with result 0 and an empty body.
+//   Channels            each body lives per head channel: a get on channel n
+//                       reads channel n's own body when it has one, else
+//                       channel 0's; a set on channel n merges into channel
+//                       n's body (starting from channel 0's). Without a
+//                       channel argument the store calls mean channel 0.
 //   Preloaded gets      14002 version, 13002 network (<TCPIP>), 15003
 //                       capabilities (<CapList>), 14017 contact
 //                       (<contactInfo><contactAddress>), 14019 (<QRCodeInfo>).
@@ -52,6 +57,10 @@
 //   pushMessage / pushAlarm / pushStreamFrame / pushFrame / pushRaw
 //                          unsolicited messages (alarms, PTZ replies, stream
 //                          data, raw bytes) to every connection
+//   setForcedResult        one command answered with that result and an
+//                          empty body, ahead of any handler; nothing stored
+//   setCommandDelay        reply delay of one command (replaces setReplyDelay)
+//   setCommandSilent       one command read but never answered
 //   setExtraReplyBody      text appended to every reply body (e.g. a value
 //                          "90001" in an element)
 //   PlaybackOptions        dropMiddleOfFrame, startSequence (65534 wraps), ...
@@ -235,16 +244,16 @@ public:
     QString uid() const;
     void setUid(const QString &uid);
 
-    // Generic store of get replies.
-    void setStoredBody(unsigned int getCmd, const QString &body);
-    QString storedBody(unsigned int getCmd) const;
-    bool hasStoredBody(unsigned int getCmd) const { return m_store.contains(getCmd); }
+    // Generic store of get replies, per head channel (see Channels above).
+    void setStoredBody(unsigned int getCmd, const QString &body, int channel = 0);
+    QString storedBody(unsigned int getCmd, int channel = 0) const;
+    bool hasStoredBody(unsigned int getCmd, int channel = 0) const;
     // Text of the first element named `element` in a stored body.
-    QString storedValue(unsigned int getCmd, const QString &element) const;
-    void setStoredValue(unsigned int getCmd, const QString &element, const QString &value);
+    QString storedValue(unsigned int getCmd, const QString &element, int channel = 0) const;
+    void setStoredValue(unsigned int getCmd, const QString &element, const QString &value, int channel = 0);
     void mapSetToGet(unsigned int setCmd, unsigned int getCmd);
     // Merges the top-level elements of `body` into the stored body of getCmd.
-    void mergeStoredBody(unsigned int getCmd, const QString &body);
+    void mergeStoredBody(unsigned int getCmd, const QString &body, int channel = 0);
 
     // Handler table.
     void setHandler(unsigned int cmd, Handler handler);
@@ -285,6 +294,13 @@ public:
     void injectGarbageBeforeNextFrame(const QByteArray &garbage);
     void injectOversizedHeaderBeforeNextFrame();
     void bundleNextReplyWithStream(bool streamFirst = false);
+    // Per-command faults; clearForcedResult / a negative delay / false undo them.
+    void setForcedResult(unsigned int cmd, int result) { m_forcedResults.insert(cmd, result); }
+    void clearForcedResult(unsigned int cmd) { m_forcedResults.remove(cmd); }
+    void setCommandDelay(unsigned int cmd, int ms);
+    // The delay that applies to the reply of cmd.
+    int replyDelayFor(unsigned int cmd) const { return m_commandDelays.value(cmd, m_replyDelayMs); }
+    void setCommandSilent(unsigned int cmd, bool silent);
     void setExtraReplyBody(const QString &text) { m_extraReplyBody = text; }
     QString extraReplyBody() const { return m_extraReplyBody; }
 
@@ -348,7 +364,11 @@ private:
     QString m_extraReplyBody;
     PlaybackOptions m_playback;
 
-    QMap<unsigned int, QString> m_store;
+    QMap<unsigned int, QString> m_store;                      // channel 0
+    QMap<int, QMap<unsigned int, QString>> m_channelStore;    // other head channels
+    QHash<unsigned int, int> m_forcedResults;
+    QHash<unsigned int, int> m_commandDelays;
+    QSet<unsigned int> m_silentCommands;
     QHash<unsigned int, unsigned int> m_setToGet;
     QHash<unsigned int, Handler> m_handlers;
     QList<SimRequest> m_requests;
@@ -402,4 +422,12 @@ private:
 struct SimDeviceExtension
 {
     explicit SimDeviceExtension(SimDevice::Extension extension) { SimDevice::registerExtension(std::move(extension)); }
+    // Runs for devices of one kind only (the defaults of that kind).
+    SimDeviceExtension(SimDevice::Kind kind, SimDevice::Extension extension)
+    {
+        SimDevice::registerExtension([kind, extension](SimDevice &device) {
+            if (device.kind() == kind)
+                extension(device);
+        });
+    }
 };

@@ -268,7 +268,7 @@ private slots:
 
     void refusedDeleteIsReported()
     {
-        m_nvr->setHandler(14205, [](SimConnection *c, const SimRequest &) { c->reply(14205, -2); });
+        m_nvr->setForcedResult(14205, -2);
         open();
         table()->item(1, 0)->setCheckState(Qt::Checked);
         onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });

@@ -223,7 +223,7 @@ private slots:
     {
         auto *lock = find<QLineEdit>("m_lineLockScreen");
         QCOMPARE(lock->text(), QStringLiteral("60"));
-        m_nvr->setHandler(14001, [](SimConnection *c, const SimRequest &) { c->reply(14001, 5); });
+        m_nvr->setForcedResult(14001, 5);
         find<QPushButton>("pushButtonBasicInfo")->click();
         QVERIFY(waitForToast(CommonHelper::errorCodeToText(5)));
         QCOMPARE(lock->text(), QStringLiteral("60"));

@@ -81,8 +81,11 @@ void CNVRConfigSetting::initWidget()
     m_mainButtons = {ui->pushButtonBasic, ui->pushButtonInternet, ui->pushButtonVersion, ui->pushButtonStorage};
     m_subButtons = {ui->pushButtonBasicInfo, ui->pushButtonDatetime, ui->pushButtonPlan, ui->pushButtonDisk};
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &CNVRConfigSetting::reject);
-    for (QPushButton *b : m_mainButtons + m_subButtons)
+    for (QPushButton *b : m_mainButtons + m_subButtons) {
         connect(b, &QPushButton::clicked, this, &CNVRConfigSetting::onButtonsClicked);
+        // The shown page's buttons stand out in the accent colour.
+        b->setStyleSheet(QStringLiteral("QPushButton:checked { background-color: rgb(78, 161, 243); color: rgb(19, 22, 27); }"));
+    }
     ui->stackedWidget->setCurrentIndex(0);
     initReplyParsers();
     initPageSelectors();

@@ -15,6 +15,8 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
+    // Room for the hour scale painted above the grid.
+    ui->gridLayout->setRowMinimumHeight(1, 18);
     m_modes = new QButtonGroup(this);
     initModeButtons();
     m_recordMode = 4;

@@ -27,6 +27,12 @@ StoragePlanTableView::StoragePlanTableView(QWidget *parent)
     horizontalHeader()->setMaximumSectionSize(12);
     for (int c = 0; c < Columns; ++c)
         setColumnWidth(c, 12);
+    // 7 rows of 30 pixels fill the fixed 576 x 210 grid without scrolling.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(30);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::NoSelection);

@@ -8,6 +8,10 @@
 #include "PrivateProto.h"
 #include "SimDevice.h"
 
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
 #include <memory>
 
 namespace NvrWindowTest {
@@ -49,6 +53,21 @@ inline QString lastBody(const SimDevice &nvr, unsigned cmd)
 {
     const QList<SimRequest> list = nvr.requests(cmd);
     return list.isEmpty() ? QString() : list.last().bodyText;
+}
+
+// Pictures for people (KELVO_SCREENSHOT_DIR set): the client's own look.
+inline void saveShot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    if (qApp->styleSheet().isEmpty()) {
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        if (css.open(QIODevice::ReadOnly))
+            qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+    }
+    QTest::qWait(300);
+    widget->grab().save(QDir(dir).filePath(name));
 }
 
 } // namespace NvrWindowTest

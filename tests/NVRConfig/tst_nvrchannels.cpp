@@ -10,6 +10,7 @@
 #include "DevicePagesTestUtil.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
+#include "NvrWindowTestUtil.h"
 #include "OrmHelper.h"
 #include "SharedTexts.h"
 #include "SimDevice.h"
@@ -157,6 +158,7 @@ private slots:
 
         // The camera in channel 2 is not offered; the one answering in both
         // protocols keeps its private record; each lens is a row.
+        NvrWindowTest::saveShot(m_dlg.get(), QStringLiteral("nvr_channels.png"));
         QCOMPARE(searchColumn(6), (QStringList {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.13-0",
                                                 "127.77.0.15-0", "127.77.0.16-0"}));
         QCOMPARE(searchColumn(3), (QStringList {"Private", "Private", "Private", "Private", "ONVIF", "Private"}));

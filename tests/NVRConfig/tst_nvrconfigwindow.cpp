@@ -5,6 +5,7 @@
 #include "CNVRBasicSetting.h"
 #include "CNVRConfigSetting.h"
 #include "CNVRDiskBrowse.h"
+#include "CNVRDrawQRcode.h"
 #include "CNVREthernetSetting.h"
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelper.h"
@@ -20,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -203,7 +205,10 @@ private slots:
         QVERIFY(startNvr(other, otherRecord));
         other->pushMessage(14005, QString(), 7);
         QVERIFY(flush(*other, otherRecord));
-        m_nvr->pushMessage(cmd, QString(), result);
+        if (cmd == 35003)
+            m_nvr->pushAlarm(QString());
+        else
+            m_nvr->pushMessage(cmd, QString(), result);
         // A later accepted save: everything before it has been handled.
         m_nvr->pushMessage(14103, QString(), 0);
         QVERIFY(waitForToast(SharedTexts::configSuccessText()));
@@ -296,6 +301,7 @@ private slots:
         QCOMPARE(language->currentText(), QStringLiteral("Indonesia"));
         QCOMPARE(items(), (QStringList {"1280*1024", "1366*768", "1920*1080"}));
         QCOMPARE(resolution->currentText(), QStringLiteral("1920*1080"));
+        NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_basic.png"));
         language->setCurrentIndex(1);
         emit language->activated(1);
         QCOMPARE(items(), (QStringList {"1024*768", "1280*720", "1920*1080"}));
@@ -335,9 +341,9 @@ private slots:
             return;
         }
         QVERIFY(waitForToast(SharedTexts::configSuccessText()));
-        // The conflict mode goes back as the NVR reported it (1).
+        // The conflict mode goes back as the NVR reported it (2).
         QCOMPARE(lastBody(13003),
-                 QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><ipConflictMode>1</ipConflictMode><IP>127.0.0.1</IP>"
+                 QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><ipConflictMode>2</ipConflictMode><IP>127.0.0.1</IP>"
                                 "<netmask>255.0.0.0</netmask><gateway>127.0.0.254</gateway>"
                                 "<preferredDNS>127.0.0.1</preferredDNS><standbyDNS>127.0.0.2</standbyDNS>"
                                 "<MAC>02:00:00:00:00:0a</MAC><MTU>%2</MTU></TCPIP>"
@@ -368,9 +374,33 @@ private slots:
         Platform::setPingProbe(nullptr);
     }
 
+    // The binding code opens in its own dialog; without one the row is hidden.
+    void qrDialogShowsTheBindingCode()
+    {
+        QVERIFY(clickAndRead("pushButtonInternet", 13001));
+        NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_network.png"));
+        QSize shown;
+        bool closed = false;
+        onModal<CNVRDrawQRcode>([&](CNVRDrawQRcode *d) {
+            const QPixmap *code = d->findChild<QLabel *>(QStringLiteral("label"))->pixmap();
+            shown = code ? code->size() : QSize();
+            NvrWindowTest::saveShot(d, QStringLiteral("nvr_qr.png"));
+            QTest::keyClick(d, Qt::Key_Escape);
+            closed = !d->isVisible();
+        });
+        find<QPushButton>("m_btnPhoneMonitoring")->click();
+        QCOMPARE(shown, QSize(160, 160));
+        QVERIFY(closed);
+
+        m_nvr->setStoredValue(13001, QStringLiteral("qrCodeString"), QString());
+        QVERIFY(clickAndRead("pushButtonInternet", 13001));
+        QVERIFY(!find<QPushButton>("m_btnPhoneMonitoring")->isVisibleTo(m_window.get()));
+    }
+
     void versionPage()
     {
         QVERIFY(clickAndRead("pushButtonVersion", 14002));
+        NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_version.png"));
         QCOMPARE(find<QLineEdit>("m_lineEditProductModel")->text(), QStringLiteral("SIM-NVR8-PRO"));
         QCOMPARE(find<QLineEdit>("m_lineEditSoftVersion")->text(), QStringLiteral("V2.0.1.20261201"));
         QCOMPARE(find<QLineEdit>("m_lineEditHardVersion")->text(), QStringLiteral("V1.0.0"));
@@ -401,6 +431,7 @@ private slots:
     // is formatted by its own index and mark; cancelling sends nothing.
     void formatAndPolicy()
     {
+        QVERIFY(clickAndRead("pushButtonStorage", 14104));
         QVERIFY(clickAndRead("pushButtonDisk", 14102));
         auto *table = find<QTableWidget>("m_TableWidget");
         QCOMPARE(table->rowCount(), 2);
@@ -409,6 +440,7 @@ private slots:
         QCOMPARE(table->item(1, 1)->text(), QStringLiteral("2048MB"));
         QCOMPARE(table->item(1, 3)->text(), QStringLiteral("Being Written"));
         table->item(1, 0)->setCheckState(Qt::Checked);
+        NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_disks.png"));
 
         onModal<CustomDialog>([](CustomDialog *d) { d->reject(); });
         find<QPushButton>("m_btnFormat")->click();

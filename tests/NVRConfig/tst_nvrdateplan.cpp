@@ -262,6 +262,12 @@ private slots:
         if (!interval.isEmpty())
             find<QLineEdit>("m_lineIPCTiming")->setText(interval);
         auto *deviceTime = find<QDateTimeEdit>("m_dateTimeEditSystemTime");
+        if (summer) {
+            datePage()->onSummerTimeBtnClicked();
+            NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_date.png"));
+            NvrWindowTest::saveShot(datePage()->summerTimeDialog(), QStringLiteral("nvr_summertime.png"));
+            datePage()->summerTimeDialog()->reject();
+        }
         QCOMPARE(deviceTime->text().endsWith(QLatin1String("m")), timeFormat == 1); // am / pm shown
         const QString body = saveTime();
         const QRegularExpressionMatch time = kSysTime.match(body);
@@ -328,6 +334,7 @@ private slots:
         QString painted = before;
         painted.replace(0, 6, QString(6, '3'));
         QCOMPARE(gridText(), painted);
+        NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_plan.png"));
 
         planPage()->copyBoxes()[0]->setChecked(true);
         planPage()->copyBoxes()[1]->setChecked(true);

@@ -54,7 +54,7 @@ SimDeviceExtension nvrConfig([](SimDevice &d) {
         "<guideEnable>1</guideEnable><autoAddIpc>1</autoAddIpc><debugLogLevel>2</debugLogLevel>"));
     d.mapSetToGet(14005, 14001);
     d.setStoredBody(13001, QStringLiteral(
-        "<TCPIP><DHCPMode>0</DHCPMode><ipConflictMode>1</ipConflictMode><IP>127.0.0.1</IP>"
+        "<TCPIP><DHCPMode>0</DHCPMode><ipConflictMode>2</ipConflictMode><IP>127.0.0.1</IP>"
         "<netmask>255.0.0.0</netmask><gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS>"
         "<standbyDNS>127.0.0.2</standbyDNS><MAC>02:00:00:00:00:0a</MAC><MTU>1500</MTU></TCPIP>"
         "<wifiEnable>1</wifiEnable><wifiEnhance>0</wifiEnhance><poeEnable>1</poeEnable><poeLongCable>1</poeLongCable>"

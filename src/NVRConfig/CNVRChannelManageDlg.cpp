@@ -313,6 +313,10 @@ void CNVRChannelManageDlg::parseSearchInfo(const QString &xml)
     const QString key = deviceKey(record, QStringLiteral("IPAddress"));
     record.insert(QStringLiteral("key"), key);
     record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
+    // The NVR answers once per camera; a flood of answers must not grow the
+    // list without end.
+    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras)
+        return;
     // A camera answering in both protocols keeps its private-protocol record.
     if (record.value(QStringLiteral("Protocol")).contains(QLatin1String("BRELON"), Qt::CaseInsensitive)
         || !m_searchDevs.contains(key))

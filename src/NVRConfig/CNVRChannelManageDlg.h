@@ -28,6 +28,8 @@ class CNVRChannelManageDlg : public DropShadowWidget
 
 public:
     using Record = QHash<QString, QString>;
+    // Cameras one search lists at most.
+    static constexpr int MaxFoundCameras = 1024;
 
     explicit CNVRChannelManageDlg(QWidget *parent = nullptr);
     ~CNVRChannelManageDlg() override;

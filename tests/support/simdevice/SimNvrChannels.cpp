@@ -38,7 +38,7 @@ struct Channels
     QMap<int, Fields> channels;  // by ChannelId
     QList<Fields> cameras;       // what a search finds, in answer order
     int searchRun = 0;           // a new search cancels the answers of an older one
-    int answerSpacingMs = 30;
+    int answerSpacingMs = 10;
 };
 
 Fields channel(int id, const Fields &cam, const QString &name)

@@ -1,1252 +1,1252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
-    <context>
-        <name>Authentication</name>
-        <message>
-            <location filename="../../src/widgets/Authentication.ui" line="+29" />
-            <source>Tavik Authentication</source>
-            <translation>Tavik 身份验证</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <location line="+14" />
-            <source>Confirm Password</source>
-            <translation>密码</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <location line="+6" />
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-    </context>
-    <context>
-        <name>CaptureScreen</name>
-        <message>
-            <location filename="../../src/widgets/CaptureScreen.cpp" line="+264" />
-            <source>Rect:</source>
-            <translation>区域：</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommonHelper</name>
-        <message>
-            <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72" />
-            <source>Copy</source>
-            <translation>复制</translation>
-        </message>
-        <message>
-            <location line="+158" />
-            <source>Siren</source>
-            <translation>警笛</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Doorbell</source>
-            <translation>门铃</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bark</source>
-            <translation>犬吠</translation>
-        </message>
-        <message>
-            <location filename="../../src/Common/CommonHelper.cpp" line="+130" />
-            <source>Connection failed</source>
-            <translation>连接失败</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Connection successful</source>
-            <translation>连接成功</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Incorrect username or password.</source>
-            <translation>用户名或密码错误。</translation>
-        </message>
-        <message>
-            <location line="+7" />
-            <source>Invalid parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid channel id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid stream id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid xml parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Signaling connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Media connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of Preview is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of streams is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to get video config!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to start Preview!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>User does not have remote permission!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The total number of playback channels is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Unknown error code: %1!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CustomDialog</name>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.ui" line="+110" />
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <location line="+8" />
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.cpp" line="+72" />
-            <source>Tips</source>
-            <translation>提示</translation>
-        </message>
-    </context>
-    <context>
-        <name>ManageWidget</name>
-        <message>
-            <location filename="../../src/widgets/ManageWidget.ui" line="+21" />
-            <source>ShowPassword</source>
-            <translation>显示密码</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>edit</source>
-            <translation>编辑</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Delete</source>
-            <translation>删除</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>UserManage</source>
-            <translation>用户管理</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Auth</source>
-            <translation>权限</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Remote Configuration</source>
-            <translation>远程配置</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>ChannelManage</source>
-            <translation>通道管理</translation>
-        </message>
-    </context>
-    <context>
-        <name>PageWidget</name>
-        <message>
-            <location filename="../../src/widgets/PageWidget.ui" line="+21" />
-            <source>totalRecords</source>
-            <translation>总记录数</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>pageSize</source>
-            <translation>每页条数</translation>
-        </message>
-    </context>
-    <context>
-        <name>SharedTexts</name>
-        <message>
-            <location filename="../../src/Common/SharedTexts.cpp" line="+3" />
-            <source>Enter the device name to filter</source>
-            <translation>输入设备名称进行筛选</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Incomplete information</source>
-            <translation>信息不完整</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Are you sure you want to </source>
-            <translation>确定要</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this user?</source>
-            <translation>删除此用户吗？</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this device?</source>
-            <translation>删除此设备吗？</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this Group?</source>
-            <translation>删除此分组吗？</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>reboot this device?</source>
-            <translation>重启此设备吗？</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>restore this device?</source>
-            <translation>恢复此设备吗？</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration failed</source>
-            <translation>配置失败</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration successful</source>
-            <translation>配置成功</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid format</source>
-            <translation>格式无效</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>New password and confirmation password do not match</source>
-            <translation>新密码与确认密码不一致</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is available.</source>
-            <translation>该 IP 地址可用。</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is already in use.</source>
-            <translation>该 IP 地址已被占用。</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP and gateway are not in the same subnet.</source>
-            <translation>IP 地址与网关不在同一网段。</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Please select a device before making any changes.</source>
-            <translation>请先选择设备再进行修改。</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Default users or roles cannot be deleted.</source>
-            <translation>默认用户或角色不能删除。</translation>
-        </message>
-        <message>
-            <location line="+4" />
-            <source>Monday</source>
-            <translation>星期一</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Tuesday</source>
-            <translation>星期二</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Wednesday</source>
-            <translation>星期三</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Thursday</source>
-            <translation>星期四</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Friday</source>
-            <translation>星期五</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Saturday</source>
-            <translation>星期六</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Sunday</source>
-            <translation>星期日</translation>
-        </message>
-    </context>
-    <context>
-        <name>TimeZoneTable</name>
-        <message>
-            <location filename="../../src/Common/TimeZoneTable.cpp" line="+24" />
-            <source>Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Pacific Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Mountain Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Guadalajara, Mexico City, Monterrey</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Central Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Eastern Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bogota, Lima, Quito, Rio Branco</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Caracas</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Georgetown, La Paz, Manaus, San Juan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Santiago</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Sao Paulo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>City of Buenos Aires</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Montevideo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Greenland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Azores</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Cabo Verde Is.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dublin, Edinburgh, Lisbon, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Brussels, Copenhagen, Madrid, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Casablanca</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Athens, Bucharest</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Beirut</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tripoli</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Baghdad</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Moscow, St. Petersburg</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Abu Dhabi, Dubai, Muscat</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Islamabad, Karachi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ashgabat, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Rangoon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Bangkok, Hanoi, Jakarta</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ho Chi Minh City</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Taipei</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kuala Lumpur, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Perth</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Seoul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Osaka, Sapporo, Tokyo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Canberra, Melbourne, Sydney</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Guam, Port Moresby</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Magadan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Fiji</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+41" />
-            <source>(GMT+00:00)Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Rome</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Berlin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Amsterdam, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Jerusalem</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Athens</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:30)Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:30)Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:45)Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:00)Almaty, Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:30)Yangon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Adelaide</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+11:00)Magadan, Solomon Islands</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+12:00)Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+13:00)Nukualofa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-12:00)Date line west</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-11:00)Samoa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-10:00)Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-09:00)Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Edmonton</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-06:00)Central time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-04:00)Georgetown</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:30)Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-02:00)Central Atlantic</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>用户管理</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>添加用户</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>删除用户</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>编辑联系方式</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>密码</translation>
-        </message>
-        <message>
-            <source>Contact Info</source>
-            <translation>联系方式</translation>
-        </message>
-        <message>
-            <source>Operation</source>
-            <translation>操作</translation>
-        </message>
-        <message>
-            <source>Tips</source>
-            <translation>提示</translation>
-        </message>
-        <message>
-            <source>Please set contact first.</source>
-            <translation>请先设置联系方式。</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>设备用户数已达上限</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>修改admin账户密码前，请先填写联系方式。</translation>
-        </message>
-    </context>
-    <context>
-        <name>AddClientUserDlg</name>
-        <message>
-            <source>Add User</source>
-            <translation>添加用户</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <source> Password</source>
-            <translation> 密码</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>确认密码</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-    </context>
-    <context>
-        <name>EditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>编辑用户</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <source>Old  Password</source>
-            <translation>旧密码</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>新密码</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>确认密码</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>旧密码错误</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>新密码不能与旧密码相同</translation>
-        </message>
-    </context>
-    <context>
-        <name>CEditContactDlg</name>
-        <message>
-            <source>Contact Information</source>
-            <translation>联系方式</translation>
-        </message>
-        <message>
-            <source>Contact</source>
-            <translation>联系方式</translation>
-        </message>
-        <message>
-            <source>Mobile Phone</source>
-            <translation>手机号码</translation>
-        </message>
-        <message>
-            <source>Mailbox</source>
-            <translation>邮箱</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-        <message>
-            <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
-            <translation>联系方式为带国际电话区号的电话号码，例如 86-13xxxxxxxxx（中国）或 1-202xxxxxxxx（美国），或电子邮箱地址，例如 owner@example.com。用于找回管理员密码。</translation>
-        </message>
-        <message>
-            <source>Invalid phone number!</source>
-            <translation>无效的电话号码！</translation>
-        </message>
-        <message>
-            <source>Invalid email!</source>
-            <translation>无效的邮箱！</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>用户管理</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>添加用户</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>删除用户</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>编辑联系方式</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>密码</translation>
-        </message>
-        <message>
-            <source>Enabled State</source>
-            <translation>启用状态</translation>
-        </message>
-        <message>
-            <source>Contacts</source>
-            <translation>联系方式</translation>
-        </message>
-        <message>
-            <source>Edit</source>
-            <translation>编辑</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>禁用</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>启用</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>设备用户数已达上限</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>修改admin账户密码前，请先填写联系方式。</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVREditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>编辑用户</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>添加用户</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>用户名</translation>
-        </message>
-        <message>
-            <source>old Password</source>
-            <translation>旧密码</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>新密码</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>确认密码</translation>
-        </message>
-        <message>
-            <source>Whether Open</source>
-            <translation>是否启用</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>禁用</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>启用</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>旧密码错误</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>新密码不能与旧密码相同</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRAuthSetting</name>
-        <message>
-            <source>Local Authority</source>
-            <translation>本地权限</translation>
-        </message>
-        <message>
-            <source>Remote Authority</source>
-            <translation>远程权限</translation>
-        </message>
-        <message>
-            <source>System Set</source>
-            <translation>系统设置</translation>
-        </message>
-        <message>
-            <source>Local Playback</source>
-            <translation>本地回放</translation>
-        </message>
-        <message>
-            <source>Local Preview</source>
-            <translation>本地预览</translation>
-        </message>
-        <message>
-            <source>Video Backup</source>
-            <translation>录像备份</translation>
-        </message>
-        <message>
-            <source>Shutdown System</source>
-            <translation>关闭系统</translation>
-        </message>
-        <message>
-            <source>Remote Playback</source>
-            <translation>远程回放</translation>
-        </message>
-        <message>
-            <source>Remote Preview</source>
-            <translation>远程预览</translation>
-        </message>
-        <message>
-            <source>Remote Upgrade</source>
-            <translation>远程升级</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确认</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-    </context>
-    <context>
-        <name>RemoteConfigSetting</name>
-        <message>
-            <source>Close</source>
-            <translation>关闭</translation>
-        </message>
-        <message>
-            <source>Remote Config</source>
-            <translation>远程配置</translation>
-        </message>
-        <message>
-            <source>Video Encode</source>
-            <translation>视频编码</translation>
-        </message>
-        <message>
-            <source>OSD Settings</source>
-            <translation>OSD设置</translation>
-        </message>
-        <message>
-            <source>Audio Settings</source>
-            <translation>音频设置</translation>
-        </message>
-        <message>
-            <source>Image Settings</source>
-            <translation>图像设置</translation>
-        </message>
-        <message>
-            <source>Motion Detection</source>
-            <translation>移动侦测</translation>
-        </message>
-        <message>
-            <source>Human Figure Detection</source>
-            <translation>人形检测</translation>
-        </message>
-        <message>
-            <source>Sound Detection</source>
-            <translation>声音检测</translation>
-        </message>
-        <message>
-            <source>Face Detection</source>
-            <translation>人脸检测</translation>
-        </message>
-        <message>
-            <source>Crying Detection</source>
-            <translation>哭声检测</translation>
-        </message>
-        <message>
-            <source>TCP/IP</source>
-            <translation>TCP/IP</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>端口</translation>
-        </message>
-        <message>
-            <source>Platform Access</source>
-            <translation>平台接入</translation>
-        </message>
-        <message>
-            <source>Device Settings</source>
-            <translation>设备设置</translation>
-        </message>
-        <message>
-            <source>Device Maintenance</source>
-            <translation>设备维护</translation>
-        </message>
-        <message>
-            <source>Version Info</source>
-            <translation>版本信息</translation>
-        </message>
-        <message>
-            <source>Video and Audio</source>
-            <translation>音视频</translation>
-        </message>
-        <message>
-            <source>Image</source>
-            <translation>图像</translation>
-        </message>
-        <message>
-            <source>Event</source>
-            <translation>事件</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>网络</translation>
-        </message>
-        <message>
-            <source>System</source>
-            <translation>系统</translation>
-        </message>
-    </context>
-    <context>
-        <name>MediaPortWidget</name>
-        <message>
-            <source>RTSP Port</source>
-            <translation>RTSP端口</translation>
-        </message>
-        <message>
-            <source>(554,1024-65535)</source>
-            <translation>(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port</source>
-            <translation>HTTP端口</translation>
-        </message>
-        <message>
-            <source>(80,1024-65535)</source>
-            <translation>(80,1024-65535)</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>默认</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>保存</translation>
-        </message>
-        <message>
-            <source>2028 has been occupied</source>
-            <translation>2028已被占用</translation>
-        </message>
-        <message>
-            <source>RTSP Port Range(554,1024-65535)</source>
-            <translation>RTSP端口范围(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port Range(80,1024-65535)</source>
-            <translation>HTTP端口范围(80,1024-65535)</translation>
-        </message>
-    </context>
+<context>
+    <name>Authentication</name>
+    <message>
+        <location filename="../../src/widgets/Authentication.ui" line="+29"/>
+        <source>Tavik Authentication</source>
+        <translation>Tavik 身份验证</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Confirm Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureScreen</name>
+    <message>
+        <location filename="../../src/widgets/CaptureScreen.cpp" line="+264"/>
+        <source>Rect:</source>
+        <translation>区域：</translation>
+    </message>
+</context>
+<context>
+    <name>CommonHelper</name>
+    <message>
+        <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72"/>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <location line="+158"/>
+        <source>Siren</source>
+        <translation>警笛</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doorbell</source>
+        <translation>门铃</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bark</source>
+        <translation>犬吠</translation>
+    </message>
+    <message>
+        <location filename="../../src/Common/CommonHelper.cpp" line="+130"/>
+        <source>Connection failed</source>
+        <translation>连接失败</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connection successful</source>
+        <translation>连接成功</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Incorrect username or password.</source>
+        <translation>用户名或密码错误。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Invalid parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid channel id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid xml parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signaling connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Media connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of Preview is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of streams is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to get video config!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to start Preview!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User does not have remote permission!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The total number of playback channels is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unknown error code: %1!</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CustomDialog</name>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.ui" line="+110"/>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.cpp" line="+72"/>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>ManageWidget</name>
+    <message>
+        <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
+        <source>ShowPassword</source>
+        <translation>显示密码</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UserManage</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auth</source>
+        <translation>权限</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remote Configuration</source>
+        <translation>远程配置</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ChannelManage</source>
+        <translation>通道管理</translation>
+    </message>
+</context>
+<context>
+    <name>PageWidget</name>
+    <message>
+        <location filename="../../src/widgets/PageWidget.ui" line="+21"/>
+        <source>totalRecords</source>
+        <translation>总记录数</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pageSize</source>
+        <translation>每页条数</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <location filename="../../src/Common/SharedTexts.cpp" line="+3"/>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Incomplete information</source>
+        <translation>信息不完整</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to </source>
+        <translation>确定要</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this user?</source>
+        <translation>删除此用户吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this device?</source>
+        <translation>删除此设备吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this Group?</source>
+        <translation>删除此分组吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>reboot this device?</source>
+        <translation>重启此设备吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>restore this device?</source>
+        <translation>恢复此设备吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration failed</source>
+        <translation>配置失败</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration successful</source>
+        <translation>配置成功</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid format</source>
+        <translation>格式无效</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New password and confirmation password do not match</source>
+        <translation>新密码与确认密码不一致</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is available.</source>
+        <translation>该 IP 地址可用。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is already in use.</source>
+        <translation>该 IP 地址已被占用。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP and gateway are not in the same subnet.</source>
+        <translation>IP 地址与网关不在同一网段。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please select a device before making any changes.</source>
+        <translation>请先选择设备再进行修改。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default users or roles cannot be deleted.</source>
+        <translation>默认用户或角色不能删除。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneTable</name>
+    <message>
+        <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
+        <source>Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guadalajara, Mexico City, Monterrey</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bogota, Lima, Quito, Rio Branco</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Caracas</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgetown, La Paz, Manaus, San Juan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Santiago</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sao Paulo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>City of Buenos Aires</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Montevideo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Greenland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Azores</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cabo Verde Is.</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brussels, Copenhagen, Madrid, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Casablanca</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Athens, Bucharest</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beirut</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tripoli</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Baghdad</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moscow, St. Petersburg</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abu Dhabi, Dubai, Muscat</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Islamabad, Karachi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ashgabat, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chennai, Kolkata, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rangoon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bangkok, Hanoi, Jakarta</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ho Chi Minh City</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taipei</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kuala Lumpur, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perth</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seoul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osaka, Sapporo, Tokyo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Canberra, Melbourne, Sydney</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guam, Port Moresby</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Magadan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fiji</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>(GMT+00:00)Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+00:00)Dublin, Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Rome</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Berlin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Amsterdam, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Jerusalem</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Athens</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:30)Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:00)Caucasus standard time, Dubai</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:30)Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:45)Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:00)Almaty, Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:30)Yangon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Adelaide</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+11:00)Magadan, Solomon Islands</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+12:00)Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+13:00)Nukualofa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-12:00)Date line west</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-11:00)Samoa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-10:00)Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-09:00)Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-08:00)Pacific time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Edmonton</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Mountain time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-06:00)Central time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-05:00)Eastern time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-04:00)Georgetown</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:30)Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:00)Sao Paulo, Brasilia</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-02:00)Central Atlantic</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-01:00)Cape Verde Islands, Azores</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>删除用户</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>编辑联系方式</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>请先设置联系方式。</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>设备用户数已达上限</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>修改admin账户密码前，请先填写联系方式。</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> 密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>编辑用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>旧密码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>旧密码错误</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>新密码不能与旧密码相同</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>手机号码</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>邮箱</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>联系方式为带国际电话区号的电话号码，例如 86-13xxxxxxxxx（中国）或 1-202xxxxxxxx（美国），或电子邮箱地址，例如 owner@example.com。用于找回管理员密码。</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>无效的电话号码！</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>无效的邮箱！</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>删除用户</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>编辑联系方式</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>启用状态</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>设备用户数已达上限</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>修改admin账户密码前，请先填写联系方式。</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>编辑用户</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>添加用户</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>旧密码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>是否启用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>旧密码错误</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>新密码不能与旧密码相同</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>本地权限</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>远程权限</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>本地回放</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>本地预览</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>录像备份</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>关闭系统</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>远程回放</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>远程预览</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>远程升级</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>远程配置</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>视频编码</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>OSD设置</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>音频设置</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>图像设置</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>移动侦测</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>人形检测</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>声音检测</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>人脸检测</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>哭声检测</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>平台接入</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>设备设置</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>设备维护</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>音视频</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>RTSP端口</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>HTTP端口</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>2028已被占用</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>RTSP端口范围(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>HTTP端口范围(80,1024-65535)</translation>
+    </message>
+</context>
 <context>
     <name>DeviceMaintenance</name>
     <message>
@@ -1410,6 +1410,805 @@
     <message>
         <source>Check IP</source>
         <translation>检测IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>远程配置</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>基本信息</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>录像计划</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>磁盘设置</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>锁屏</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>开机向导</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>即插即用</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>调试日志级别</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>不透明</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>半透明</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>锁屏-其他设置</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>其他设置：</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>锁定当前屏幕</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>检测IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>首选DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>备用DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC地址</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>MTU设置</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WIFI</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>POE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>APP绑定</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> 设备二维码</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>MTU的值必须是[500-1500]之间的整数</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>产品型号</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>软件版本</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>硬件版本</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>磁盘满时</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>无硬盘提示</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>格式化</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>覆盖</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>停止录像</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>已用空间</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>正在写入</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>异常</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>格式化此磁盘吗？</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>通道管理</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>已添加设备</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>搜索到的设备</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>手动添加</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>修改IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>通道名称</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>镜头</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>键</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>双目</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>连接中</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>连接成功</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>连接失败</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>连接失败：网络受限</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>连接失败：通信错误</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>连接失败：其他错误</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>获取配置失败</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>网络已断开</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>IP冲突</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>资源不足</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>码流异常</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>密码错误</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>通道已满，请先删除再添加</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>无线IPC不支持修改IP地址！</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>正在修改设备IP，请稍后重新搜索。</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>正在刷新通道信息</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>添加通道</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>认证方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>镜头</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>修改IP-</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>修改通道设备</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>设备时间</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>设置时间</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>与本地时间同步</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>时区设置</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>日期格式</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>时间格式</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24小时制</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12小时制</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>IPC校时</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>显示系统时间</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>显示通道</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>夏令时</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>夏令时设置</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>时:分</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>时钟调整</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>第一周</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>第二周</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>第三周</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>第四周</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>最后一周</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>推迟</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>提前</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP通道</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>不录像</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>普通录像</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>侦测录像</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>智能录像</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>复制此设置到</translation>
     </message>
     <message>
         <source>Save</source>

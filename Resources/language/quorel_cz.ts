@@ -1,1252 +1,1252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
-    <context>
-        <name>Authentication</name>
-        <message>
-            <location filename="../../src/widgets/Authentication.ui" line="+29" />
-            <source>Tavik Authentication</source>
-            <translation>Ověření Tavik</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <location line="+14" />
-            <source>Confirm Password</source>
-            <translation>Heslo</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <location line="+6" />
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-    </context>
-    <context>
-        <name>CaptureScreen</name>
-        <message>
-            <location filename="../../src/widgets/CaptureScreen.cpp" line="+264" />
-            <source>Rect:</source>
-            <translation>Oblast:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommonHelper</name>
-        <message>
-            <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72" />
-            <source>Copy</source>
-            <translation>Kopírovat</translation>
-        </message>
-        <message>
-            <location line="+158" />
-            <source>Siren</source>
-            <translation>Siréna</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Doorbell</source>
-            <translation>Zvonek</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bark</source>
-            <translation>Štěkot</translation>
-        </message>
-        <message>
-            <location filename="../../src/Common/CommonHelper.cpp" line="+130" />
-            <source>Connection failed</source>
-            <translation>Připojení selhalo</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Connection successful</source>
-            <translation>Připojení úspěšné</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Incorrect username or password.</source>
-            <translation>Nesprávné uživatelské jméno nebo heslo.</translation>
-        </message>
-        <message>
-            <location line="+7" />
-            <source>Invalid parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid channel id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid stream id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid xml parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Signaling connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Media connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of Preview is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of streams is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to get video config!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to start Preview!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>User does not have remote permission!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The total number of playback channels is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Unknown error code: %1!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CustomDialog</name>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.ui" line="+110" />
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <location line="+8" />
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.cpp" line="+72" />
-            <source>Tips</source>
-            <translation>Upozornění</translation>
-        </message>
-    </context>
-    <context>
-        <name>ManageWidget</name>
-        <message>
-            <location filename="../../src/widgets/ManageWidget.ui" line="+21" />
-            <source>ShowPassword</source>
-            <translation>Zobrazit heslo</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>edit</source>
-            <translation>Upravit</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Delete</source>
-            <translation>Smazat</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>UserManage</source>
-            <translation>Správa uživatelů</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Auth</source>
-            <translation>Oprávnění</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Remote Configuration</source>
-            <translation>Vzdálená konfigurace</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>ChannelManage</source>
-            <translation>Správa kanálů</translation>
-        </message>
-    </context>
-    <context>
-        <name>PageWidget</name>
-        <message>
-            <location filename="../../src/widgets/PageWidget.ui" line="+21" />
-            <source>totalRecords</source>
-            <translation>Celkem záznamů</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>pageSize</source>
-            <translation>Velikost stránky</translation>
-        </message>
-    </context>
-    <context>
-        <name>SharedTexts</name>
-        <message>
-            <location filename="../../src/Common/SharedTexts.cpp" line="+3" />
-            <source>Enter the device name to filter</source>
-            <translation>Zadejte název zařízení pro filtr</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Incomplete information</source>
-            <translation>Neúplné údaje</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Are you sure you want to </source>
-            <translation>Opravdu chcete </translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this user?</source>
-            <translation>smazat tohoto uživatele?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this device?</source>
-            <translation>smazat toto zařízení?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this Group?</source>
-            <translation>smazat tuto skupinu?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>reboot this device?</source>
-            <translation>restartovat toto zařízení?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>restore this device?</source>
-            <translation>obnovit toto zařízení?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration failed</source>
-            <translation>Konfigurace selhala</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration successful</source>
-            <translation>Konfigurace úspěšná</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid format</source>
-            <translation>Neplatný formát</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>New password and confirmation password do not match</source>
-            <translation>Nové heslo a potvrzení se neshodují</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is available.</source>
-            <translation>IP adresa je volná.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is already in use.</source>
-            <translation>IP adresa je již používána.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP and gateway are not in the same subnet.</source>
-            <translation>IP adresa a brána nejsou ve stejné podsíti.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Please select a device before making any changes.</source>
-            <translation>Před změnami vyberte zařízení.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Default users or roles cannot be deleted.</source>
-            <translation>Výchozí uživatele ani role nelze smazat.</translation>
-        </message>
-        <message>
-            <location line="+4" />
-            <source>Monday</source>
-            <translation>Pondělí</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Tuesday</source>
-            <translation>Úterý</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Wednesday</source>
-            <translation>Středa</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Thursday</source>
-            <translation>Čtvrtek</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Friday</source>
-            <translation>Pátek</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Saturday</source>
-            <translation>Sobota</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Sunday</source>
-            <translation>Neděle</translation>
-        </message>
-    </context>
-    <context>
-        <name>TimeZoneTable</name>
-        <message>
-            <location filename="../../src/Common/TimeZoneTable.cpp" line="+24" />
-            <source>Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Pacific Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Mountain Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Guadalajara, Mexico City, Monterrey</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Central Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Eastern Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bogota, Lima, Quito, Rio Branco</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Caracas</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Georgetown, La Paz, Manaus, San Juan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Santiago</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Sao Paulo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>City of Buenos Aires</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Montevideo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Greenland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Azores</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Cabo Verde Is.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dublin, Edinburgh, Lisbon, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Brussels, Copenhagen, Madrid, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Casablanca</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Athens, Bucharest</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Beirut</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tripoli</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Baghdad</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Moscow, St. Petersburg</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Abu Dhabi, Dubai, Muscat</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Islamabad, Karachi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ashgabat, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Rangoon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Bangkok, Hanoi, Jakarta</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ho Chi Minh City</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Taipei</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kuala Lumpur, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Perth</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Seoul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Osaka, Sapporo, Tokyo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Canberra, Melbourne, Sydney</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Guam, Port Moresby</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Magadan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Fiji</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+41" />
-            <source>(GMT+00:00)Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Rome</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Berlin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Amsterdam, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Jerusalem</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Athens</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:30)Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:30)Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:45)Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:00)Almaty, Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:30)Yangon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Adelaide</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+11:00)Magadan, Solomon Islands</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+12:00)Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+13:00)Nukualofa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-12:00)Date line west</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-11:00)Samoa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-10:00)Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-09:00)Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Edmonton</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-06:00)Central time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-04:00)Georgetown</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:30)Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-02:00)Central Atlantic</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Správa uživatelů</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Přidat uživatele</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Smazat uživatele</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Upravit kontakt</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Heslo</translation>
-        </message>
-        <message>
-            <source>Contact Info</source>
-            <translation>Kontaktní údaje</translation>
-        </message>
-        <message>
-            <source>Operation</source>
-            <translation>Operace</translation>
-        </message>
-        <message>
-            <source>Tips</source>
-            <translation>Tipy</translation>
-        </message>
-        <message>
-            <source>Please set contact first.</source>
-            <translation>Nejprve nastavte kontakt.</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Dosažen limit uživatelů zařízení</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
-        </message>
-    </context>
-    <context>
-        <name>AddClientUserDlg</name>
-        <message>
-            <source>Add User</source>
-            <translation>Přidat uživatele</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <source> Password</source>
-            <translation> Heslo</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Potvrzení hesla</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-    </context>
-    <context>
-        <name>EditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Upravit uživatele</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <source>Old  Password</source>
-            <translation>Původní heslo</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Nové heslo</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Potvrzení hesla</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Nesprávné původní heslo</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Nové heslo nesmí být stejné jako původní</translation>
-        </message>
-    </context>
-    <context>
-        <name>CEditContactDlg</name>
-        <message>
-            <source>Contact Information</source>
-            <translation>Kontaktní informace</translation>
-        </message>
-        <message>
-            <source>Contact</source>
-            <translation>Kontakt</translation>
-        </message>
-        <message>
-            <source>Mobile Phone</source>
-            <translation>Mobilní telefon</translation>
-        </message>
-        <message>
-            <source>Mailbox</source>
-            <translation>E-mail</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-        <message>
-            <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
-            <translation>Kontaktní údaje jsou telefonní číslo s mezinárodní předvolbou, např. 86-13xxxxxxxxx (Čína) nebo 1-202xxxxxxxx (USA), nebo e-mailová adresa, např. owner@example.com. Slouží k obnovení hesla správce.</translation>
-        </message>
-        <message>
-            <source>Invalid phone number!</source>
-            <translation>Neplatné telefonní číslo!</translation>
-        </message>
-        <message>
-            <source>Invalid email!</source>
-            <translation>Neplatný e-mail!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Správa uživatelů</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Přidat uživatele</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Smazat uživatele</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Upravit kontakt</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Heslo</translation>
-        </message>
-        <message>
-            <source>Enabled State</source>
-            <translation>Stav</translation>
-        </message>
-        <message>
-            <source>Contacts</source>
-            <translation>Kontakty</translation>
-        </message>
-        <message>
-            <source>Edit</source>
-            <translation>Upravit</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Zakázáno</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Povoleno</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Dosažen limit uživatelů zařízení</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVREditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Upravit uživatele</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Přidat uživatele</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Uživatelské jméno</translation>
-        </message>
-        <message>
-            <source>old Password</source>
-            <translation>Původní heslo</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Nové heslo</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Potvrzení hesla</translation>
-        </message>
-        <message>
-            <source>Whether Open</source>
-            <translation>Povolit</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Zakázáno</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Povoleno</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Nesprávné původní heslo</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Nové heslo nesmí být stejné jako původní</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRAuthSetting</name>
-        <message>
-            <source>Local Authority</source>
-            <translation>Místní oprávnění</translation>
-        </message>
-        <message>
-            <source>Remote Authority</source>
-            <translation>Vzdálená oprávnění</translation>
-        </message>
-        <message>
-            <source>System Set</source>
-            <translation>Nastavení systému</translation>
-        </message>
-        <message>
-            <source>Local Playback</source>
-            <translation>Místní přehrávání</translation>
-        </message>
-        <message>
-            <source>Local Preview</source>
-            <translation>Místní náhled</translation>
-        </message>
-        <message>
-            <source>Video Backup</source>
-            <translation>Záloha videa</translation>
-        </message>
-        <message>
-            <source>Shutdown System</source>
-            <translation>Vypnutí systému</translation>
-        </message>
-        <message>
-            <source>Remote Playback</source>
-            <translation>Vzdálené přehrávání</translation>
-        </message>
-        <message>
-            <source>Remote Preview</source>
-            <translation>Vzdálený náhled</translation>
-        </message>
-        <message>
-            <source>Remote Upgrade</source>
-            <translation>Vzdálená aktualizace</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Potvrdit</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Zrušit</translation>
-        </message>
-    </context>
-    <context>
-        <name>RemoteConfigSetting</name>
-        <message>
-            <source>Close</source>
-            <translation>Zavřít</translation>
-        </message>
-        <message>
-            <source>Remote Config</source>
-            <translation>Vzdálená konfigurace</translation>
-        </message>
-        <message>
-            <source>Video Encode</source>
-            <translation>Kódování videa</translation>
-        </message>
-        <message>
-            <source>OSD Settings</source>
-            <translation>Nastavení OSD</translation>
-        </message>
-        <message>
-            <source>Audio Settings</source>
-            <translation>Nastavení zvuku</translation>
-        </message>
-        <message>
-            <source>Image Settings</source>
-            <translation>Nastavení obrazu</translation>
-        </message>
-        <message>
-            <source>Motion Detection</source>
-            <translation>Detekce pohybu</translation>
-        </message>
-        <message>
-            <source>Human Figure Detection</source>
-            <translation>Detekce postavy</translation>
-        </message>
-        <message>
-            <source>Sound Detection</source>
-            <translation>Detekce zvuku</translation>
-        </message>
-        <message>
-            <source>Face Detection</source>
-            <translation>Detekce obličeje</translation>
-        </message>
-        <message>
-            <source>Crying Detection</source>
-            <translation>Detekce pláče</translation>
-        </message>
-        <message>
-            <source>TCP/IP</source>
-            <translation>TCP/IP</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Port</translation>
-        </message>
-        <message>
-            <source>Platform Access</source>
-            <translation>Přístup k platformě</translation>
-        </message>
-        <message>
-            <source>Device Settings</source>
-            <translation>Nastavení zařízení</translation>
-        </message>
-        <message>
-            <source>Device Maintenance</source>
-            <translation>Údržba zařízení</translation>
-        </message>
-        <message>
-            <source>Version Info</source>
-            <translation>Informace o verzi</translation>
-        </message>
-        <message>
-            <source>Video and Audio</source>
-            <translation>Video a zvuk</translation>
-        </message>
-        <message>
-            <source>Image</source>
-            <translation>Obraz</translation>
-        </message>
-        <message>
-            <source>Event</source>
-            <translation>Události</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Síť</translation>
-        </message>
-        <message>
-            <source>System</source>
-            <translation>Systém</translation>
-        </message>
-    </context>
-    <context>
-        <name>MediaPortWidget</name>
-        <message>
-            <source>RTSP Port</source>
-            <translation>Port RTSP</translation>
-        </message>
-        <message>
-            <source>(554,1024-65535)</source>
-            <translation>(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port</source>
-            <translation>Port HTTP</translation>
-        </message>
-        <message>
-            <source>(80,1024-65535)</source>
-            <translation>(80,1024-65535)</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Výchozí</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Uložit</translation>
-        </message>
-        <message>
-            <source>2028 has been occupied</source>
-            <translation>Port 2028 je již obsazen</translation>
-        </message>
-        <message>
-            <source>RTSP Port Range(554,1024-65535)</source>
-            <translation>Rozsah portu RTSP (554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port Range(80,1024-65535)</source>
-            <translation>Rozsah portu HTTP (80,1024-65535)</translation>
-        </message>
-    </context>
+<context>
+    <name>Authentication</name>
+    <message>
+        <location filename="../../src/widgets/Authentication.ui" line="+29"/>
+        <source>Tavik Authentication</source>
+        <translation>Ověření Tavik</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Confirm Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureScreen</name>
+    <message>
+        <location filename="../../src/widgets/CaptureScreen.cpp" line="+264"/>
+        <source>Rect:</source>
+        <translation>Oblast:</translation>
+    </message>
+</context>
+<context>
+    <name>CommonHelper</name>
+    <message>
+        <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72"/>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <location line="+158"/>
+        <source>Siren</source>
+        <translation>Siréna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doorbell</source>
+        <translation>Zvonek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bark</source>
+        <translation>Štěkot</translation>
+    </message>
+    <message>
+        <location filename="../../src/Common/CommonHelper.cpp" line="+130"/>
+        <source>Connection failed</source>
+        <translation>Připojení selhalo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connection successful</source>
+        <translation>Připojení úspěšné</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Incorrect username or password.</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Invalid parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid channel id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid xml parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signaling connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Media connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of Preview is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of streams is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to get video config!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to start Preview!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User does not have remote permission!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The total number of playback channels is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unknown error code: %1!</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CustomDialog</name>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.ui" line="+110"/>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.cpp" line="+72"/>
+        <source>Tips</source>
+        <translation>Upozornění</translation>
+    </message>
+</context>
+<context>
+    <name>ManageWidget</name>
+    <message>
+        <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
+        <source>ShowPassword</source>
+        <translation>Zobrazit heslo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UserManage</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auth</source>
+        <translation>Oprávnění</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remote Configuration</source>
+        <translation>Vzdálená konfigurace</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ChannelManage</source>
+        <translation>Správa kanálů</translation>
+    </message>
+</context>
+<context>
+    <name>PageWidget</name>
+    <message>
+        <location filename="../../src/widgets/PageWidget.ui" line="+21"/>
+        <source>totalRecords</source>
+        <translation>Celkem záznamů</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pageSize</source>
+        <translation>Velikost stránky</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <location filename="../../src/Common/SharedTexts.cpp" line="+3"/>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Incomplete information</source>
+        <translation>Neúplné údaje</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to </source>
+        <translation>Opravdu chcete </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this user?</source>
+        <translation>smazat tohoto uživatele?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this device?</source>
+        <translation>smazat toto zařízení?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this Group?</source>
+        <translation>smazat tuto skupinu?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>reboot this device?</source>
+        <translation>restartovat toto zařízení?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>restore this device?</source>
+        <translation>obnovit toto zařízení?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration failed</source>
+        <translation>Konfigurace selhala</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration successful</source>
+        <translation>Konfigurace úspěšná</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid format</source>
+        <translation>Neplatný formát</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New password and confirmation password do not match</source>
+        <translation>Nové heslo a potvrzení se neshodují</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is available.</source>
+        <translation>IP adresa je volná.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is already in use.</source>
+        <translation>IP adresa je již používána.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP and gateway are not in the same subnet.</source>
+        <translation>IP adresa a brána nejsou ve stejné podsíti.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please select a device before making any changes.</source>
+        <translation>Před změnami vyberte zařízení.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default users or roles cannot be deleted.</source>
+        <translation>Výchozí uživatele ani role nelze smazat.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Monday</source>
+        <translation>Pondělí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tuesday</source>
+        <translation>Úterý</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Středa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Thursday</source>
+        <translation>Čtvrtek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Friday</source>
+        <translation>Pátek</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunday</source>
+        <translation>Neděle</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneTable</name>
+    <message>
+        <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
+        <source>Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guadalajara, Mexico City, Monterrey</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bogota, Lima, Quito, Rio Branco</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Caracas</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgetown, La Paz, Manaus, San Juan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Santiago</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sao Paulo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>City of Buenos Aires</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Montevideo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Greenland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Azores</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cabo Verde Is.</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brussels, Copenhagen, Madrid, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Casablanca</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Athens, Bucharest</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beirut</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tripoli</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Baghdad</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moscow, St. Petersburg</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abu Dhabi, Dubai, Muscat</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Islamabad, Karachi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ashgabat, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chennai, Kolkata, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rangoon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bangkok, Hanoi, Jakarta</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ho Chi Minh City</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taipei</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kuala Lumpur, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perth</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seoul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osaka, Sapporo, Tokyo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Canberra, Melbourne, Sydney</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guam, Port Moresby</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Magadan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fiji</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>(GMT+00:00)Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+00:00)Dublin, Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Rome</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Berlin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Amsterdam, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Jerusalem</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Athens</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:30)Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:00)Caucasus standard time, Dubai</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:30)Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:45)Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:00)Almaty, Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:30)Yangon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Adelaide</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+11:00)Magadan, Solomon Islands</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+12:00)Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+13:00)Nukualofa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-12:00)Date line west</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-11:00)Samoa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-10:00)Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-09:00)Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-08:00)Pacific time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Edmonton</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Mountain time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-06:00)Central time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-05:00)Eastern time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-04:00)Georgetown</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:30)Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:00)Sao Paulo, Brasilia</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-02:00)Central Atlantic</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-01:00)Cape Verde Islands, Azores</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Smazat uživatele</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Upravit kontakt</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Kontaktní údaje</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operace</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipy</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Nejprve nastavte kontakt.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Dosažen limit uživatelů zařízení</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Upravit uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Původní heslo</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Nesprávné původní heslo</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Nové heslo nesmí být stejné jako původní</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Kontaktní informace</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Mobilní telefon</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Kontaktní údaje jsou telefonní číslo s mezinárodní předvolbou, např. 86-13xxxxxxxxx (Čína) nebo 1-202xxxxxxxx (USA), nebo e-mailová adresa, např. owner@example.com. Slouží k obnovení hesla správce.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Neplatné telefonní číslo!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Neplatný e-mail!</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Správa uživatelů</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Smazat uživatele</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Upravit kontakt</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakty</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázáno</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povoleno</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Dosažen limit uživatelů zařízení</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Před změnou hesla účtu admin nejprve vyplňte kontaktní údaje.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Upravit uživatele</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Přidat uživatele</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Původní heslo</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázáno</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povoleno</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Nesprávné původní heslo</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Nové heslo nesmí být stejné jako původní</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Místní oprávnění</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Vzdálená oprávnění</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Nastavení systému</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Místní přehrávání</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Místní náhled</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Záloha videa</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Vypnutí systému</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Vzdálené přehrávání</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Vzdálený náhled</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Vzdálená aktualizace</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Potvrdit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Vzdálená konfigurace</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Kódování videa</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Nastavení OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Nastavení zvuku</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Nastavení obrazu</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Detekce pohybu</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Detekce postavy</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Detekce zvuku</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Detekce obličeje</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Detekce pláče</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Přístup k platformě</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Nastavení zařízení</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Údržba zařízení</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Informace o verzi</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Video a zvuk</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Port HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>Port 2028 je již obsazen</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Rozsah portu RTSP (554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Rozsah portu HTTP (80,1024-65535)</translation>
+    </message>
+</context>
 <context>
     <name>DeviceMaintenance</name>
     <message>
@@ -1410,6 +1410,805 @@
     <message>
         <source>Check IP</source>
         <translation>Ověřit IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Vzdálená konfigurace</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Základní</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Úložiště</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Základní údaje</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Datum a čas</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Plán záznamu</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Nastavení disků</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Průhlednost</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Zámek obrazovky</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Průvodce při spuštění</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Úroveň ladicího protokolu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Neprůhledné</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Průsvitné</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Průhledné</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnuto</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Zámek obrazovky – další nastavení</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Další nastavení:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Odhlásit</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Zamknout aktuální obrazovku</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Ověřit IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>Primární DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>Sekundární DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Adresa MAC</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Nastavení MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>PoE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Propojení s aplikací</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> QR kód zařízení</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Hodnota MTU musí být celé číslo v rozsahu [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Model výrobku</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Verze softwaru</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Verze hardwaru</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Plný disk</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Upozornění na chybějící disk</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Formátovat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Přepisovat</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Zastavit záznam</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Zařízení</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Využité místo</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapacita</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normální</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Probíhá zápis</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>naformátovat tento disk?</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Správa kanálů</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Přidaná zařízení</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Nalezená zařízení</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Přidat ručně</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Změnit IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Název kanálu</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>klíč</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Dvojitá kamera</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nepřipojeno</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Připojování</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Připojeno</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Připojení selhalo</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Připojení selhalo: omezení sítě</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Připojení selhalo: chyba komunikace</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Připojení selhalo: jiné chyby</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Odpojeno</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Načtení konfigurace selhalo</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Odpojeno od sítě</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Konflikt IP adres</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Nedostatek prostředků</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Chyba datového toku</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Chybné heslo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámý</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Kanály jsou plné, nejprve některý smažte a pak přidejte</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>Bezdrátová kamera nepodporuje změnu IP adresy!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP adresa zařízení se mění. Vyhledejte znovu později.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Informace o kanálech se obnovují</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Přidání kanálu</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Typ ověření</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Změna IP adresy</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Změna IP – </translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Úprava zařízení kanálu</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Čas zařízení</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Nastavit čas</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Synchronizovat s místním časem</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Časové pásmo</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Formát data</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Formát času</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24hodinový</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12hodinový</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Synchronizace času kamer</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Zobrazit systémový čas</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Zobrazit kanály</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Letní čas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Nastavení letního času</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Posun hodin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Leden</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Únor</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Březen</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Duben</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Květen</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Červen</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Červenec</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Srpen</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Září</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Říjen</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Prosinec</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>První</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Druhý</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Třetí</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Čtvrtý</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Poslední</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Zpozdit</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Předběhnout</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP kanál</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Neděle</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Pondělí</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Úterý</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Středa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Čtvrtek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Pátek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>vybrat vše</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Bez záznamu</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Běžný záznam</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Záznam při detekci</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Inteligentní</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Kopírovat toto nastavení do</translation>
     </message>
     <message>
         <source>Save</source>

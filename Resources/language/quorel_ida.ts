@@ -1,1252 +1,1252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
-    <context>
-        <name>Authentication</name>
-        <message>
-            <location filename="../../src/widgets/Authentication.ui" line="+29" />
-            <source>Tavik Authentication</source>
-            <translation>Autentikasi Tavik</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <location line="+14" />
-            <source>Confirm Password</source>
-            <translation>Kata sandi</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <location line="+6" />
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-    </context>
-    <context>
-        <name>CaptureScreen</name>
-        <message>
-            <location filename="../../src/widgets/CaptureScreen.cpp" line="+264" />
-            <source>Rect:</source>
-            <translation>Area:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommonHelper</name>
-        <message>
-            <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72" />
-            <source>Copy</source>
-            <translation>Salin</translation>
-        </message>
-        <message>
-            <location line="+158" />
-            <source>Siren</source>
-            <translation>Sirene</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Doorbell</source>
-            <translation>Bel pintu</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bark</source>
-            <translation>Gonggongan</translation>
-        </message>
-        <message>
-            <location filename="../../src/Common/CommonHelper.cpp" line="+130" />
-            <source>Connection failed</source>
-            <translation>Koneksi gagal</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Connection successful</source>
-            <translation>Koneksi berhasil</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Incorrect username or password.</source>
-            <translation>Nama pengguna atau kata sandi salah.</translation>
-        </message>
-        <message>
-            <location line="+7" />
-            <source>Invalid parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid channel id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid stream id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid xml parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Signaling connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Media connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of Preview is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of streams is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to get video config!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to start Preview!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>User does not have remote permission!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The total number of playback channels is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Unknown error code: %1!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CustomDialog</name>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.ui" line="+110" />
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <location line="+8" />
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.cpp" line="+72" />
-            <source>Tips</source>
-            <translation>Info</translation>
-        </message>
-    </context>
-    <context>
-        <name>ManageWidget</name>
-        <message>
-            <location filename="../../src/widgets/ManageWidget.ui" line="+21" />
-            <source>ShowPassword</source>
-            <translation>Tampilkan kata sandi</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>edit</source>
-            <translation>Ubah</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Delete</source>
-            <translation>Hapus</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>UserManage</source>
-            <translation>Manajemen pengguna</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Auth</source>
-            <translation>Hak akses</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Remote Configuration</source>
-            <translation>Konfigurasi jarak jauh</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>ChannelManage</source>
-            <translation>Manajemen kanal</translation>
-        </message>
-    </context>
-    <context>
-        <name>PageWidget</name>
-        <message>
-            <location filename="../../src/widgets/PageWidget.ui" line="+21" />
-            <source>totalRecords</source>
-            <translation>Total catatan</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>pageSize</source>
-            <translation>Ukuran halaman</translation>
-        </message>
-    </context>
-    <context>
-        <name>SharedTexts</name>
-        <message>
-            <location filename="../../src/Common/SharedTexts.cpp" line="+3" />
-            <source>Enter the device name to filter</source>
-            <translation>Masukkan nama perangkat untuk menyaring</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Incomplete information</source>
-            <translation>Informasi tidak lengkap</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Are you sure you want to </source>
-            <translation>Apakah Anda yakin ingin </translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this user?</source>
-            <translation>menghapus pengguna ini?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this device?</source>
-            <translation>menghapus perangkat ini?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this Group?</source>
-            <translation>menghapus grup ini?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>reboot this device?</source>
-            <translation>memulai ulang perangkat ini?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>restore this device?</source>
-            <translation>memulihkan perangkat ini?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration failed</source>
-            <translation>Konfigurasi gagal</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration successful</source>
-            <translation>Konfigurasi berhasil</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid format</source>
-            <translation>Format tidak valid</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>New password and confirmation password do not match</source>
-            <translation>Kata sandi baru dan konfirmasi tidak cocok</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is available.</source>
-            <translation>Alamat IP tersedia.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is already in use.</source>
-            <translation>Alamat IP sudah digunakan.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP and gateway are not in the same subnet.</source>
-            <translation>IP dan gateway tidak berada di subnet yang sama.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Please select a device before making any changes.</source>
-            <translation>Pilih perangkat sebelum melakukan perubahan.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Default users or roles cannot be deleted.</source>
-            <translation>Pengguna atau peran bawaan tidak dapat dihapus.</translation>
-        </message>
-        <message>
-            <location line="+4" />
-            <source>Monday</source>
-            <translation>Senin</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Tuesday</source>
-            <translation>Selasa</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Wednesday</source>
-            <translation>Rabu</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Thursday</source>
-            <translation>Kamis</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Friday</source>
-            <translation>Jumat</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Saturday</source>
-            <translation>Sabtu</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Sunday</source>
-            <translation>Minggu</translation>
-        </message>
-    </context>
-    <context>
-        <name>TimeZoneTable</name>
-        <message>
-            <location filename="../../src/Common/TimeZoneTable.cpp" line="+24" />
-            <source>Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Pacific Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Mountain Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Guadalajara, Mexico City, Monterrey</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Central Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Eastern Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bogota, Lima, Quito, Rio Branco</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Caracas</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Georgetown, La Paz, Manaus, San Juan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Santiago</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Sao Paulo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>City of Buenos Aires</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Montevideo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Greenland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Azores</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Cabo Verde Is.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dublin, Edinburgh, Lisbon, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Brussels, Copenhagen, Madrid, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Casablanca</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Athens, Bucharest</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Beirut</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tripoli</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Baghdad</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Moscow, St. Petersburg</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Abu Dhabi, Dubai, Muscat</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Islamabad, Karachi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ashgabat, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Rangoon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Bangkok, Hanoi, Jakarta</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ho Chi Minh City</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Taipei</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kuala Lumpur, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Perth</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Seoul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Osaka, Sapporo, Tokyo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Canberra, Melbourne, Sydney</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Guam, Port Moresby</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Magadan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Fiji</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+41" />
-            <source>(GMT+00:00)Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Rome</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Berlin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Amsterdam, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Jerusalem</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Athens</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:30)Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:30)Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:45)Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:00)Almaty, Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:30)Yangon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Adelaide</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+11:00)Magadan, Solomon Islands</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+12:00)Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+13:00)Nukualofa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-12:00)Date line west</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-11:00)Samoa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-10:00)Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-09:00)Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Edmonton</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-06:00)Central time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-04:00)Georgetown</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:30)Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-02:00)Central Atlantic</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Kelola Pengguna</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Tambah Pengguna</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Hapus Pengguna</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Ubah Kontak</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Kata sandi</translation>
-        </message>
-        <message>
-            <source>Contact Info</source>
-            <translation>Info Kontak</translation>
-        </message>
-        <message>
-            <source>Operation</source>
-            <translation>Operasi</translation>
-        </message>
-        <message>
-            <source>Tips</source>
-            <translation>Tips</translation>
-        </message>
-        <message>
-            <source>Please set contact first.</source>
-            <translation>Harap atur kontak terlebih dahulu.</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Batas pengguna perangkat tercapai</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
-        </message>
-    </context>
-    <context>
-        <name>AddClientUserDlg</name>
-        <message>
-            <source>Add User</source>
-            <translation>Tambah Pengguna</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <source> Password</source>
-            <translation> Kata sandi</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Konfirmasi kata sandi</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-    </context>
-    <context>
-        <name>EditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Ubah Pengguna</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <source>Old  Password</source>
-            <translation>Kata sandi lama</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Kata sandi baru</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Konfirmasi kata sandi</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Kata sandi lama salah</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
-        </message>
-    </context>
-    <context>
-        <name>CEditContactDlg</name>
-        <message>
-            <source>Contact Information</source>
-            <translation>Informasi Kontak</translation>
-        </message>
-        <message>
-            <source>Contact</source>
-            <translation>Kontak</translation>
-        </message>
-        <message>
-            <source>Mobile Phone</source>
-            <translation>Ponsel</translation>
-        </message>
-        <message>
-            <source>Mailbox</source>
-            <translation>Surel</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-        <message>
-            <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
-            <translation>Informasi kontak adalah nomor telepon dengan kode area internasional, mis. 86-13xxxxxxxxx (Tiongkok) atau 1-202xxxxxxxx (AS), atau alamat surel, mis. owner@example.com. Digunakan untuk memulihkan kata sandi administrator.</translation>
-        </message>
-        <message>
-            <source>Invalid phone number!</source>
-            <translation>Nomor telepon tidak valid!</translation>
-        </message>
-        <message>
-            <source>Invalid email!</source>
-            <translation>Surel tidak valid!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Kelola Pengguna</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Tambah Pengguna</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Hapus Pengguna</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Ubah Kontak</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Kata sandi</translation>
-        </message>
-        <message>
-            <source>Enabled State</source>
-            <translation>Status Aktif</translation>
-        </message>
-        <message>
-            <source>Contacts</source>
-            <translation>Kontak</translation>
-        </message>
-        <message>
-            <source>Edit</source>
-            <translation>Ubah</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Nonaktif</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Aktif</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Batas pengguna perangkat tercapai</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVREditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Ubah Pengguna</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Tambah Pengguna</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Nama pengguna</translation>
-        </message>
-        <message>
-            <source>old Password</source>
-            <translation>Kata sandi lama</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Kata sandi baru</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Konfirmasi kata sandi</translation>
-        </message>
-        <message>
-            <source>Whether Open</source>
-            <translation>Aktifkan</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Nonaktif</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Aktif</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Kata sandi lama salah</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRAuthSetting</name>
-        <message>
-            <source>Local Authority</source>
-            <translation>Hak Akses Lokal</translation>
-        </message>
-        <message>
-            <source>Remote Authority</source>
-            <translation>Hak Akses Jarak Jauh</translation>
-        </message>
-        <message>
-            <source>System Set</source>
-            <translation>Pengaturan Sistem</translation>
-        </message>
-        <message>
-            <source>Local Playback</source>
-            <translation>Pemutaran Lokal</translation>
-        </message>
-        <message>
-            <source>Local Preview</source>
-            <translation>Pratinjau Lokal</translation>
-        </message>
-        <message>
-            <source>Video Backup</source>
-            <translation>Cadangan Video</translation>
-        </message>
-        <message>
-            <source>Shutdown System</source>
-            <translation>Matikan Sistem</translation>
-        </message>
-        <message>
-            <source>Remote Playback</source>
-            <translation>Pemutaran Jarak Jauh</translation>
-        </message>
-        <message>
-            <source>Remote Preview</source>
-            <translation>Pratinjau Jarak Jauh</translation>
-        </message>
-        <message>
-            <source>Remote Upgrade</source>
-            <translation>Pembaruan Jarak Jauh</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Konfirmasi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Batal</translation>
-        </message>
-    </context>
-    <context>
-        <name>RemoteConfigSetting</name>
-        <message>
-            <source>Close</source>
-            <translation>Tutup</translation>
-        </message>
-        <message>
-            <source>Remote Config</source>
-            <translation>Konfigurasi Jarak Jauh</translation>
-        </message>
-        <message>
-            <source>Video Encode</source>
-            <translation>Enkode Video</translation>
-        </message>
-        <message>
-            <source>OSD Settings</source>
-            <translation>Pengaturan OSD</translation>
-        </message>
-        <message>
-            <source>Audio Settings</source>
-            <translation>Pengaturan Audio</translation>
-        </message>
-        <message>
-            <source>Image Settings</source>
-            <translation>Pengaturan Gambar</translation>
-        </message>
-        <message>
-            <source>Motion Detection</source>
-            <translation>Deteksi Gerakan</translation>
-        </message>
-        <message>
-            <source>Human Figure Detection</source>
-            <translation>Deteksi Sosok Manusia</translation>
-        </message>
-        <message>
-            <source>Sound Detection</source>
-            <translation>Deteksi Suara</translation>
-        </message>
-        <message>
-            <source>Face Detection</source>
-            <translation>Deteksi Wajah</translation>
-        </message>
-        <message>
-            <source>Crying Detection</source>
-            <translation>Deteksi Tangisan</translation>
-        </message>
-        <message>
-            <source>TCP/IP</source>
-            <translation>TCP/IP</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Port</translation>
-        </message>
-        <message>
-            <source>Platform Access</source>
-            <translation>Akses Platform</translation>
-        </message>
-        <message>
-            <source>Device Settings</source>
-            <translation>Pengaturan Perangkat</translation>
-        </message>
-        <message>
-            <source>Device Maintenance</source>
-            <translation>Pemeliharaan Perangkat</translation>
-        </message>
-        <message>
-            <source>Version Info</source>
-            <translation>Info Versi</translation>
-        </message>
-        <message>
-            <source>Video and Audio</source>
-            <translation>Video dan Audio</translation>
-        </message>
-        <message>
-            <source>Image</source>
-            <translation>Gambar</translation>
-        </message>
-        <message>
-            <source>Event</source>
-            <translation>Peristiwa</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Jaringan</translation>
-        </message>
-        <message>
-            <source>System</source>
-            <translation>Sistem</translation>
-        </message>
-    </context>
-    <context>
-        <name>MediaPortWidget</name>
-        <message>
-            <source>RTSP Port</source>
-            <translation>Port RTSP</translation>
-        </message>
-        <message>
-            <source>(554,1024-65535)</source>
-            <translation>(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port</source>
-            <translation>Port HTTP</translation>
-        </message>
-        <message>
-            <source>(80,1024-65535)</source>
-            <translation>(80,1024-65535)</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Bawaan</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Simpan</translation>
-        </message>
-        <message>
-            <source>2028 has been occupied</source>
-            <translation>2028 sudah digunakan</translation>
-        </message>
-        <message>
-            <source>RTSP Port Range(554,1024-65535)</source>
-            <translation>Rentang Port RTSP(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port Range(80,1024-65535)</source>
-            <translation>Rentang Port HTTP(80,1024-65535)</translation>
-        </message>
-    </context>
+<context>
+    <name>Authentication</name>
+    <message>
+        <location filename="../../src/widgets/Authentication.ui" line="+29"/>
+        <source>Tavik Authentication</source>
+        <translation>Autentikasi Tavik</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Confirm Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureScreen</name>
+    <message>
+        <location filename="../../src/widgets/CaptureScreen.cpp" line="+264"/>
+        <source>Rect:</source>
+        <translation>Area:</translation>
+    </message>
+</context>
+<context>
+    <name>CommonHelper</name>
+    <message>
+        <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72"/>
+        <source>Copy</source>
+        <translation>Salin</translation>
+    </message>
+    <message>
+        <location line="+158"/>
+        <source>Siren</source>
+        <translation>Sirene</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doorbell</source>
+        <translation>Bel pintu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bark</source>
+        <translation>Gonggongan</translation>
+    </message>
+    <message>
+        <location filename="../../src/Common/CommonHelper.cpp" line="+130"/>
+        <source>Connection failed</source>
+        <translation>Koneksi gagal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connection successful</source>
+        <translation>Koneksi berhasil</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Incorrect username or password.</source>
+        <translation>Nama pengguna atau kata sandi salah.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Invalid parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid channel id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid xml parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signaling connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Media connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of Preview is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of streams is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to get video config!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to start Preview!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User does not have remote permission!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The total number of playback channels is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unknown error code: %1!</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CustomDialog</name>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.ui" line="+110"/>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.cpp" line="+72"/>
+        <source>Tips</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>ManageWidget</name>
+    <message>
+        <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
+        <source>ShowPassword</source>
+        <translation>Tampilkan kata sandi</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UserManage</source>
+        <translation>Manajemen pengguna</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auth</source>
+        <translation>Hak akses</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remote Configuration</source>
+        <translation>Konfigurasi jarak jauh</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ChannelManage</source>
+        <translation>Manajemen kanal</translation>
+    </message>
+</context>
+<context>
+    <name>PageWidget</name>
+    <message>
+        <location filename="../../src/widgets/PageWidget.ui" line="+21"/>
+        <source>totalRecords</source>
+        <translation>Total catatan</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pageSize</source>
+        <translation>Ukuran halaman</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <location filename="../../src/Common/SharedTexts.cpp" line="+3"/>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk menyaring</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Incomplete information</source>
+        <translation>Informasi tidak lengkap</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to </source>
+        <translation>Apakah Anda yakin ingin </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this user?</source>
+        <translation>menghapus pengguna ini?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this device?</source>
+        <translation>menghapus perangkat ini?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this Group?</source>
+        <translation>menghapus grup ini?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>reboot this device?</source>
+        <translation>memulai ulang perangkat ini?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>restore this device?</source>
+        <translation>memulihkan perangkat ini?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration failed</source>
+        <translation>Konfigurasi gagal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration successful</source>
+        <translation>Konfigurasi berhasil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid format</source>
+        <translation>Format tidak valid</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New password and confirmation password do not match</source>
+        <translation>Kata sandi baru dan konfirmasi tidak cocok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is available.</source>
+        <translation>Alamat IP tersedia.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is already in use.</source>
+        <translation>Alamat IP sudah digunakan.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP and gateway are not in the same subnet.</source>
+        <translation>IP dan gateway tidak berada di subnet yang sama.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please select a device before making any changes.</source>
+        <translation>Pilih perangkat sebelum melakukan perubahan.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default users or roles cannot be deleted.</source>
+        <translation>Pengguna atau peran bawaan tidak dapat dihapus.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Monday</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Thursday</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Friday</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunday</source>
+        <translation>Minggu</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneTable</name>
+    <message>
+        <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
+        <source>Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guadalajara, Mexico City, Monterrey</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bogota, Lima, Quito, Rio Branco</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Caracas</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgetown, La Paz, Manaus, San Juan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Santiago</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sao Paulo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>City of Buenos Aires</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Montevideo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Greenland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Azores</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cabo Verde Is.</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brussels, Copenhagen, Madrid, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Casablanca</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Athens, Bucharest</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beirut</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tripoli</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Baghdad</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moscow, St. Petersburg</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abu Dhabi, Dubai, Muscat</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Islamabad, Karachi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ashgabat, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chennai, Kolkata, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rangoon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bangkok, Hanoi, Jakarta</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ho Chi Minh City</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taipei</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kuala Lumpur, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perth</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seoul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osaka, Sapporo, Tokyo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Canberra, Melbourne, Sydney</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guam, Port Moresby</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Magadan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fiji</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>(GMT+00:00)Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+00:00)Dublin, Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Rome</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Berlin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Amsterdam, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Jerusalem</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Athens</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:30)Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:00)Caucasus standard time, Dubai</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:30)Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:45)Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:00)Almaty, Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:30)Yangon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Adelaide</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+11:00)Magadan, Solomon Islands</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+12:00)Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+13:00)Nukualofa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-12:00)Date line west</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-11:00)Samoa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-10:00)Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-09:00)Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-08:00)Pacific time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Edmonton</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Mountain time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-06:00)Central time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-05:00)Eastern time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-04:00)Georgetown</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:30)Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:00)Sao Paulo, Brasilia</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-02:00)Central Atlantic</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-01:00)Cape Verde Islands, Azores</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Kelola Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Hapus Pengguna</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Ubah Kontak</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Info Kontak</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operasi</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Harap atur kontak terlebih dahulu.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Batas pengguna perangkat tercapai</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Kata sandi</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Ubah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Kata sandi lama</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Kata sandi lama salah</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Informasi Kontak</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Ponsel</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Surel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Informasi kontak adalah nomor telepon dengan kode area internasional, mis. 86-13xxxxxxxxx (Tiongkok) atau 1-202xxxxxxxx (AS), atau alamat surel, mis. owner@example.com. Digunakan untuk memulihkan kata sandi administrator.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Nomor telepon tidak valid!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Surel tidak valid!</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Kelola Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Hapus Pengguna</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Ubah Kontak</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Status Aktif</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Batas pengguna perangkat tercapai</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Harap isi informasi kontak terlebih dahulu sebelum mengubah kata sandi akun admin.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Ubah Pengguna</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Tambah Pengguna</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Kata sandi lama</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Kata sandi lama salah</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Kata sandi baru tidak boleh sama dengan kata sandi lama</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Hak Akses Lokal</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Hak Akses Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Pengaturan Sistem</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Pemutaran Lokal</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Pratinjau Lokal</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Cadangan Video</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Matikan Sistem</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Pemutaran Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Pratinjau Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Pembaruan Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Konfigurasi Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Enkode Video</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Pengaturan OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Pengaturan Audio</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Pengaturan Gambar</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Deteksi Gerakan</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Deteksi Sosok Manusia</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Deteksi Suara</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Deteksi Wajah</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Deteksi Tangisan</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Akses Platform</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Pengaturan Perangkat</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Pemeliharaan Perangkat</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Info Versi</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Video dan Audio</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Peristiwa</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Jaringan</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Port HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>2028 sudah digunakan</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Rentang Port RTSP(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Rentang Port HTTP(80,1024-65535)</translation>
+    </message>
+</context>
 <context>
     <name>DeviceMaintenance</name>
     <message>
@@ -1410,6 +1410,805 @@
     <message>
         <source>Check IP</source>
         <translation>Periksa IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Konfigurasi Jarak Jauh</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Dasar</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Jaringan</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Penyimpanan</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Info Dasar</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Tanggal dan Waktu</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>Jadwal Rekaman</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Pengaturan Disk</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparansi</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolusi</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Kunci Layar</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Detik</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Panduan Saat Mulai</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Level Log Debug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Buram</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Tembus Cahaya</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparan</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Kunci Layar - Pengaturan Lain</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Pengaturan lain:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Kunci layar saat ini</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Periksa IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>DNS Utama</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>DNS Sekunder</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Alamat MAC</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Pengaturan MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>WIFI</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>POE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Pengikatan APP</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> Kode QR perangkat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Nilai MTU harus bilangan bulat dalam rentang [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Model Produk</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Versi Perangkat Lunak</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Versi Perangkat Keras</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Nomor Seri</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Disk Penuh</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Peringatan Tanpa Hard Disk</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Timpa</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Hentikan Rekaman</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Perangkat</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Ruang Terpakai</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapasitas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Sedang Ditulis</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Tidak Normal</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>memformat disk ini?</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Kelola Kanal</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Perangkat ditambahkan</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Segarkan</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Perangkat ditemukan</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Cari Perangkat</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Tambah Manual</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Ubah IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Nama Kanal</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Lensa</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Versi Firmware</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>kunci</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Kamera Ganda</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Tidak terhubung</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Menghubungkan</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Koneksi berhasil</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Koneksi gagal</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Koneksi gagal: batas jaringan</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Koneksi gagal: kesalahan komunikasi</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Koneksi gagal: kesalahan lain</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Telah terputus</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Gagal mengambil konfigurasi</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Terputus dari jaringan</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Konflik IP</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Sumber daya kurang</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Aliran bit tidak normal</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Kata sandi salah</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Kanal penuh, hapus lalu tambahkan</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>IPC nirkabel tidak mendukung perubahan alamat IP!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP perangkat sedang diubah. Silakan cari lagi nanti.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Informasi kanal sedang disegarkan</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Tambah Kanal</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Jenis Autentikasi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Lensa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Ubah IP-</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Ubah Perangkat Kanal</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Waktu Perangkat</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Atur Waktu</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Sinkronkan dengan waktu lokal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Atur</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Zona Waktu</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Format Tanggal</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Format Waktu</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 jam</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12 jam</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Sinkronisasi Waktu IPC</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Jam</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Tampilkan Waktu Sistem</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Tampilkan Kanal</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Waktu musim panas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Pengaturan Waktu Musim Panas</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Waktu Mulai</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Waktu Selesai</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>JJ:MM</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Penyesuaian Jam</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Maret</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Desember</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Pertama</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Kedua</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Ketiga</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Keempat</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Terakhir</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Mundur</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Maju</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>Kanal IP</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>pilih semua</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Tanpa Rekaman</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Rekaman Umum</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Rekaman Deteksi</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Cerdas</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Salin pengaturan ini ke</translation>
     </message>
     <message>
         <source>Save</source>

@@ -1,1252 +1,1252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
-    <context>
-        <name>Authentication</name>
-        <message>
-            <location filename="../../src/widgets/Authentication.ui" line="+29" />
-            <source>Tavik Authentication</source>
-            <translation>Проверка подлинности Tavik</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <location line="+14" />
-            <source>Confirm Password</source>
-            <translation>Пароль</translation>
-        </message>
-        <message>
-            <location line="+33" />
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <location line="+6" />
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-    </context>
-    <context>
-        <name>CaptureScreen</name>
-        <message>
-            <location filename="../../src/widgets/CaptureScreen.cpp" line="+264" />
-            <source>Rect:</source>
-            <translation>Область:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommonHelper</name>
-        <message>
-            <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72" />
-            <source>Copy</source>
-            <translation>Копировать</translation>
-        </message>
-        <message>
-            <location line="+158" />
-            <source>Siren</source>
-            <translation>Сирена</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Doorbell</source>
-            <translation>Дверной звонок</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bark</source>
-            <translation>Лай</translation>
-        </message>
-        <message>
-            <location filename="../../src/Common/CommonHelper.cpp" line="+130" />
-            <source>Connection failed</source>
-            <translation>Ошибка подключения</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Connection successful</source>
-            <translation>Подключение выполнено</translation>
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Incorrect username or password.</source>
-            <translation>Неверное имя пользователя или пароль.</translation>
-        </message>
-        <message>
-            <location line="+7" />
-            <source>Invalid parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid channel id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid stream id!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid xml parameter!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Signaling connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Media connection with IPC is not established!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of Preview is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The number of streams is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to get video config!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Failed to start Preview!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>User does not have remote permission!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The total number of playback channels is full!</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+5" />
-            <source>Unknown error code: %1!</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CustomDialog</name>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.ui" line="+110" />
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <location line="+8" />
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <location filename="../../src/widgets/CustomDialog.cpp" line="+72" />
-            <source>Tips</source>
-            <translation>Подсказка</translation>
-        </message>
-    </context>
-    <context>
-        <name>ManageWidget</name>
-        <message>
-            <location filename="../../src/widgets/ManageWidget.ui" line="+21" />
-            <source>ShowPassword</source>
-            <translation>Показать пароль</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>edit</source>
-            <translation>Изменить</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Delete</source>
-            <translation>Удалить</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>UserManage</source>
-            <translation>Пользователи</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Auth</source>
-            <translation>Права</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>Remote Configuration</source>
-            <translation>Удалённая настройка</translation>
-        </message>
-        <message>
-            <location line="+13" />
-            <source>ChannelManage</source>
-            <translation>Каналы</translation>
-        </message>
-    </context>
-    <context>
-        <name>PageWidget</name>
-        <message>
-            <location filename="../../src/widgets/PageWidget.ui" line="+21" />
-            <source>totalRecords</source>
-            <translation>Всего записей</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>pageSize</source>
-            <translation>Размер страницы</translation>
-        </message>
-    </context>
-    <context>
-        <name>SharedTexts</name>
-        <message>
-            <location filename="../../src/Common/SharedTexts.cpp" line="+3" />
-            <source>Enter the device name to filter</source>
-            <translation>Введите имя устройства для фильтра</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Incomplete information</source>
-            <translation>Неполные данные</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Are you sure you want to </source>
-            <translation>Вы действительно хотите </translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this user?</source>
-            <translation>удалить этого пользователя?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this device?</source>
-            <translation>удалить это устройство?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>delete this Group?</source>
-            <translation>удалить эту группу?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>reboot this device?</source>
-            <translation>перезагрузить это устройство?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>restore this device?</source>
-            <translation>восстановить это устройство?</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration failed</source>
-            <translation>Ошибка настройки</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Configuration successful</source>
-            <translation>Настройка выполнена</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Invalid format</source>
-            <translation>Неверный формат</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>New password and confirmation password do not match</source>
-            <translation>Новый пароль и подтверждение не совпадают</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is available.</source>
-            <translation>IP-адрес свободен.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP address is already in use.</source>
-            <translation>IP-адрес уже используется.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The IP and gateway are not in the same subnet.</source>
-            <translation>IP-адрес и шлюз находятся в разных подсетях.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Please select a device before making any changes.</source>
-            <translation>Сначала выберите устройство.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Default users or roles cannot be deleted.</source>
-            <translation>Пользователя или роль по умолчанию удалить нельзя.</translation>
-        </message>
-        <message>
-            <location line="+4" />
-            <source>Monday</source>
-            <translation>Понедельник</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Tuesday</source>
-            <translation>Вторник</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Wednesday</source>
-            <translation>Среда</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Thursday</source>
-            <translation>Четверг</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Friday</source>
-            <translation>Пятница</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Saturday</source>
-            <translation>Суббота</translation>
-        </message>
-        <message>
-            <location line="+0" />
-            <source>Sunday</source>
-            <translation>Воскресенье</translation>
-        </message>
-    </context>
-    <context>
-        <name>TimeZoneTable</name>
-        <message>
-            <location filename="../../src/Common/TimeZoneTable.cpp" line="+24" />
-            <source>Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Pacific Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Mountain Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Guadalajara, Mexico City, Monterrey</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Central Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Eastern Time (US &amp; Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Bogota, Lima, Quito, Rio Branco</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Caracas</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Georgetown, La Paz, Manaus, San Juan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Santiago</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Sao Paulo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>City of Buenos Aires</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Montevideo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Greenland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Azores</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Cabo Verde Is.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dublin, Edinburgh, Lisbon, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Brussels, Copenhagen, Madrid, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Casablanca</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Athens, Bucharest</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Beirut</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tripoli</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Baghdad</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Moscow, St. Petersburg</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Abu Dhabi, Dubai, Muscat</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Islamabad, Karachi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ashgabat, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Rangoon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Bangkok, Hanoi, Jakarta</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Ho Chi Minh City</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Taipei</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Kuala Lumpur, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Perth</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Seoul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Osaka, Sapporo, Tokyo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Canberra, Melbourne, Sydney</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Guam, Port Moresby</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Magadan</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+2" />
-            <source>Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Fiji</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+41" />
-            <source>(GMT+00:00)Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Prague</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Rome</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Berlin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+01:00)Amsterdam, Paris</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Jerusalem</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+02:00)Athens</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+03:30)Tehran</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+04:30)Kabul</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+05:45)Kathmandu</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:00)Almaty, Dhaka</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+06:30)Yangon</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Darwin</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+09:30)Adelaide</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+11:00)Magadan, Solomon Islands</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+12:00)Auckland, Wellington</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT+13:00)Nukualofa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-12:00)Date line west</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-11:00)Samoa</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-10:00)Hawaii</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-09:00)Alaska</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Edmonton</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-06:00)Central time(USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-04:00)Georgetown</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:30)Newfoundland</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-02:00)Central Atlantic</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <location line="+1" />
-            <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>CUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Управление пользователями</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Добавить пользователя</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Удалить пользователя</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Изменить контакт</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Пароль</translation>
-        </message>
-        <message>
-            <source>Contact Info</source>
-            <translation>Контактные данные</translation>
-        </message>
-        <message>
-            <source>Operation</source>
-            <translation>Действия</translation>
-        </message>
-        <message>
-            <source>Tips</source>
-            <translation>Подсказка</translation>
-        </message>
-        <message>
-            <source>Please set contact first.</source>
-            <translation>Сначала укажите контактные данные.</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Достигнуто максимальное число пользователей устройства</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
-        </message>
-    </context>
-    <context>
-        <name>AddClientUserDlg</name>
-        <message>
-            <source>Add User</source>
-            <translation>Добавить пользователя</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source> Password</source>
-            <translation> Пароль</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Подтвердите пароль</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-    </context>
-    <context>
-        <name>EditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Изменить пользователя</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>Old  Password</source>
-            <translation>Старый пароль</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Новый пароль</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Подтвердите пароль</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Неверный старый пароль</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Новый пароль не может совпадать со старым</translation>
-        </message>
-    </context>
-    <context>
-        <name>CEditContactDlg</name>
-        <message>
-            <source>Contact Information</source>
-            <translation>Контактная информация</translation>
-        </message>
-        <message>
-            <source>Contact</source>
-            <translation>Контакт</translation>
-        </message>
-        <message>
-            <source>Mobile Phone</source>
-            <translation>Мобильный телефон</translation>
-        </message>
-        <message>
-            <source>Mailbox</source>
-            <translation>Эл. почта</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
-            <translation>Контактные данные — номер телефона с международным кодом, например 86-13xxxxxxxxx (Китай) или 1-202xxxxxxxx (США), либо адрес эл. почты, например owner@example.com. Они нужны для восстановления пароля администратора.</translation>
-        </message>
-        <message>
-            <source>Invalid phone number!</source>
-            <translation>Неверный номер телефона!</translation>
-        </message>
-        <message>
-            <source>Invalid email!</source>
-            <translation>Неверный адрес эл. почты!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRUserManageDlg</name>
-        <message>
-            <source>User Manage</source>
-            <translation>Управление пользователями</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Добавить пользователя</translation>
-        </message>
-        <message>
-            <source>Delete User</source>
-            <translation>Удалить пользователя</translation>
-        </message>
-        <message>
-            <source>Edit Contact</source>
-            <translation>Изменить контакт</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Пароль</translation>
-        </message>
-        <message>
-            <source>Enabled State</source>
-            <translation>Состояние</translation>
-        </message>
-        <message>
-            <source>Contacts</source>
-            <translation>Контакты</translation>
-        </message>
-        <message>
-            <source>Edit</source>
-            <translation>Изменить</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Отключено</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Включено</translation>
-        </message>
-        <message>
-            <source>Device user limit reached</source>
-            <translation>Достигнуто максимальное число пользователей устройства</translation>
-        </message>
-        <message>
-            <source>Please fill in the contact information first before changing the password of admin account.</source>
-            <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVREditClientUserDlg</name>
-        <message>
-            <source>Edit User</source>
-            <translation>Изменить пользователя</translation>
-        </message>
-        <message>
-            <source>Add User</source>
-            <translation>Добавить пользователя</translation>
-        </message>
-        <message>
-            <source>User Name</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>old Password</source>
-            <translation>Старый пароль</translation>
-        </message>
-        <message>
-            <source>New Password</source>
-            <translation>Новый пароль</translation>
-        </message>
-        <message>
-            <source>Confirm Password</source>
-            <translation>Подтвердите пароль</translation>
-        </message>
-        <message>
-            <source>Whether Open</source>
-            <translation>Включить</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Disable</source>
-            <translation>Отключено</translation>
-        </message>
-        <message>
-            <source>Enable</source>
-            <translation>Включено</translation>
-        </message>
-        <message>
-            <source>Incorrect old password</source>
-            <translation>Неверный старый пароль</translation>
-        </message>
-        <message>
-            <source>New password cannot be the same as the old password</source>
-            <translation>Новый пароль не может совпадать со старым</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNVRAuthSetting</name>
-        <message>
-            <source>Local Authority</source>
-            <translation>Локальные права</translation>
-        </message>
-        <message>
-            <source>Remote Authority</source>
-            <translation>Удалённые права</translation>
-        </message>
-        <message>
-            <source>System Set</source>
-            <translation>Настройка системы</translation>
-        </message>
-        <message>
-            <source>Local Playback</source>
-            <translation>Локальное воспроизведение</translation>
-        </message>
-        <message>
-            <source>Local Preview</source>
-            <translation>Локальный просмотр</translation>
-        </message>
-        <message>
-            <source>Video Backup</source>
-            <translation>Резервное копирование видео</translation>
-        </message>
-        <message>
-            <source>Shutdown System</source>
-            <translation>Выключение системы</translation>
-        </message>
-        <message>
-            <source>Remote Playback</source>
-            <translation>Удалённое воспроизведение</translation>
-        </message>
-        <message>
-            <source>Remote Preview</source>
-            <translation>Удалённый просмотр</translation>
-        </message>
-        <message>
-            <source>Remote Upgrade</source>
-            <translation>Удалённое обновление</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Подтвердить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-    </context>
-    <context>
-        <name>RemoteConfigSetting</name>
-        <message>
-            <source>Close</source>
-            <translation>Закрыть</translation>
-        </message>
-        <message>
-            <source>Remote Config</source>
-            <translation>Удалённая настройка</translation>
-        </message>
-        <message>
-            <source>Video Encode</source>
-            <translation>Кодирование видео</translation>
-        </message>
-        <message>
-            <source>OSD Settings</source>
-            <translation>Настройки OSD</translation>
-        </message>
-        <message>
-            <source>Audio Settings</source>
-            <translation>Настройки звука</translation>
-        </message>
-        <message>
-            <source>Image Settings</source>
-            <translation>Настройки изображения</translation>
-        </message>
-        <message>
-            <source>Motion Detection</source>
-            <translation>Детекция движения</translation>
-        </message>
-        <message>
-            <source>Human Figure Detection</source>
-            <translation>Детекция человека</translation>
-        </message>
-        <message>
-            <source>Sound Detection</source>
-            <translation>Детекция звука</translation>
-        </message>
-        <message>
-            <source>Face Detection</source>
-            <translation>Детекция лиц</translation>
-        </message>
-        <message>
-            <source>Crying Detection</source>
-            <translation>Детекция плача</translation>
-        </message>
-        <message>
-            <source>TCP/IP</source>
-            <translation>TCP/IP</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Порт</translation>
-        </message>
-        <message>
-            <source>Platform Access</source>
-            <translation>Доступ к платформе</translation>
-        </message>
-        <message>
-            <source>Device Settings</source>
-            <translation>Настройки устройства</translation>
-        </message>
-        <message>
-            <source>Device Maintenance</source>
-            <translation>Обслуживание устройства</translation>
-        </message>
-        <message>
-            <source>Version Info</source>
-            <translation>Информация о версии</translation>
-        </message>
-        <message>
-            <source>Video and Audio</source>
-            <translation>Видео и звук</translation>
-        </message>
-        <message>
-            <source>Image</source>
-            <translation>Изображение</translation>
-        </message>
-        <message>
-            <source>Event</source>
-            <translation>События</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Сеть</translation>
-        </message>
-        <message>
-            <source>System</source>
-            <translation>Система</translation>
-        </message>
-    </context>
-    <context>
-        <name>MediaPortWidget</name>
-        <message>
-            <source>RTSP Port</source>
-            <translation>Порт RTSP</translation>
-        </message>
-        <message>
-            <source>(554,1024-65535)</source>
-            <translation>(554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port</source>
-            <translation>Порт HTTP</translation>
-        </message>
-        <message>
-            <source>(80,1024-65535)</source>
-            <translation>(80,1024-65535)</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>По умолчанию</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Сохранить</translation>
-        </message>
-        <message>
-            <source>2028 has been occupied</source>
-            <translation>Порт 2028 уже занят</translation>
-        </message>
-        <message>
-            <source>RTSP Port Range(554,1024-65535)</source>
-            <translation>Диапазон порта RTSP (554,1024-65535)</translation>
-        </message>
-        <message>
-            <source>HTTP Port Range(80,1024-65535)</source>
-            <translation>Диапазон порта HTTP (80,1024-65535)</translation>
-        </message>
-    </context>
+<context>
+    <name>Authentication</name>
+    <message>
+        <location filename="../../src/widgets/Authentication.ui" line="+29"/>
+        <source>Tavik Authentication</source>
+        <translation>Проверка подлинности Tavik</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Confirm Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureScreen</name>
+    <message>
+        <location filename="../../src/widgets/CaptureScreen.cpp" line="+264"/>
+        <source>Rect:</source>
+        <translation>Область:</translation>
+    </message>
+</context>
+<context>
+    <name>CommonHelper</name>
+    <message>
+        <location filename="../../src/widgets/CommonHelperWidgets.cpp" line="+72"/>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <location line="+158"/>
+        <source>Siren</source>
+        <translation>Сирена</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doorbell</source>
+        <translation>Дверной звонок</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bark</source>
+        <translation>Лай</translation>
+    </message>
+    <message>
+        <location filename="../../src/Common/CommonHelper.cpp" line="+130"/>
+        <source>Connection failed</source>
+        <translation>Ошибка подключения</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connection successful</source>
+        <translation>Подключение выполнено</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Incorrect username or password.</source>
+        <translation>Неверное имя пользователя или пароль.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Invalid parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid channel id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream id!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid xml parameter!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signaling connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Media connection with IPC is not established!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of Preview is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The number of streams is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to get video config!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to start Preview!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User does not have remote permission!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The total number of playback channels is full!</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unknown error code: %1!</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CustomDialog</name>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.ui" line="+110"/>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../../src/widgets/CustomDialog.cpp" line="+72"/>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+</context>
+<context>
+    <name>ManageWidget</name>
+    <message>
+        <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
+        <source>ShowPassword</source>
+        <translation>Показать пароль</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UserManage</source>
+        <translation>Пользователи</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auth</source>
+        <translation>Права</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remote Configuration</source>
+        <translation>Удалённая настройка</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ChannelManage</source>
+        <translation>Каналы</translation>
+    </message>
+</context>
+<context>
+    <name>PageWidget</name>
+    <message>
+        <location filename="../../src/widgets/PageWidget.ui" line="+21"/>
+        <source>totalRecords</source>
+        <translation>Всего записей</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>pageSize</source>
+        <translation>Размер страницы</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <location filename="../../src/Common/SharedTexts.cpp" line="+3"/>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Incomplete information</source>
+        <translation>Неполные данные</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to </source>
+        <translation>Вы действительно хотите </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this user?</source>
+        <translation>удалить этого пользователя?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this device?</source>
+        <translation>удалить это устройство?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>delete this Group?</source>
+        <translation>удалить эту группу?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>reboot this device?</source>
+        <translation>перезагрузить это устройство?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>restore this device?</source>
+        <translation>восстановить это устройство?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration failed</source>
+        <translation>Ошибка настройки</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Configuration successful</source>
+        <translation>Настройка выполнена</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid format</source>
+        <translation>Неверный формат</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New password and confirmation password do not match</source>
+        <translation>Новый пароль и подтверждение не совпадают</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is available.</source>
+        <translation>IP-адрес свободен.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP address is already in use.</source>
+        <translation>IP-адрес уже используется.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The IP and gateway are not in the same subnet.</source>
+        <translation>IP-адрес и шлюз находятся в разных подсетях.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please select a device before making any changes.</source>
+        <translation>Сначала выберите устройство.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default users or roles cannot be deleted.</source>
+        <translation>Пользователя или роль по умолчанию удалить нельзя.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Monday</source>
+        <translation>Понедельник</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tuesday</source>
+        <translation>Вторник</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Среда</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Thursday</source>
+        <translation>Четверг</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Friday</source>
+        <translation>Пятница</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saturday</source>
+        <translation>Суббота</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sunday</source>
+        <translation>Воскресенье</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneTable</name>
+    <message>
+        <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
+        <source>Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guadalajara, Mexico City, Monterrey</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bogota, Lima, Quito, Rio Branco</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Caracas</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Georgetown, La Paz, Manaus, San Juan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Santiago</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sao Paulo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>City of Buenos Aires</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Montevideo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Greenland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Azores</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cabo Verde Is.</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brussels, Copenhagen, Madrid, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Casablanca</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Athens, Bucharest</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beirut</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tripoli</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Baghdad</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moscow, St. Petersburg</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abu Dhabi, Dubai, Muscat</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Islamabad, Karachi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ashgabat, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chennai, Kolkata, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rangoon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bangkok, Hanoi, Jakarta</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ho Chi Minh City</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taipei</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kuala Lumpur, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perth</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seoul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Osaka, Sapporo, Tokyo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Canberra, Melbourne, Sydney</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Guam, Port Moresby</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Magadan</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fiji</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>(GMT+00:00)Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+00:00)Dublin, Edinburgh, London</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Prague</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Rome</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Berlin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+01:00)Amsterdam, Paris</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Jerusalem</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+02:00)Athens</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+03:30)Tehran</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:00)Caucasus standard time, Dubai</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+04:30)Kabul</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+05:45)Kathmandu</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:00)Almaty, Dhaka</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+06:30)Yangon</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Darwin</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+09:30)Adelaide</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+11:00)Magadan, Solomon Islands</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+12:00)Auckland, Wellington</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT+13:00)Nukualofa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-12:00)Date line west</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-11:00)Samoa</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-10:00)Hawaii</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-09:00)Alaska</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-08:00)Pacific time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Edmonton</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-07:00)Mountain time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-06:00)Central time(USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-05:00)Eastern time (USA and Canada)</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-04:00)Georgetown</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:30)Newfoundland</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-03:00)Sao Paulo, Brasilia</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-02:00)Central Atlantic</source>
+        <translation type="unfinished"/>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(GMT-01:00)Cape Verde Islands, Azores</source>
+        <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>CUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Управление пользователями</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Изменить контакт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Contact Info</source>
+        <translation>Контактные данные</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Please set contact first.</source>
+        <translation>Сначала укажите контактные данные.</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Достигнуто максимальное число пользователей устройства</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientUserDlg</name>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source> Password</source>
+        <translation> Пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Изменить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Old  Password</source>
+        <translation>Старый пароль</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Неверный старый пароль</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Новый пароль не может совпадать со старым</translation>
+    </message>
+</context>
+<context>
+    <name>CEditContactDlg</name>
+    <message>
+        <source>Contact Information</source>
+        <translation>Контактная информация</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контакт</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Мобильный телефон</translation>
+    </message>
+    <message>
+        <source>Mailbox</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Contact information is a telephone number with its international area code, e.g. 86-13xxxxxxxxx (China) or 1-202xxxxxxxx (USA), or an e-mail address, e.g. owner@example.com. It is used to retrieve the administrator password.</source>
+        <translation>Контактные данные — номер телефона с международным кодом, например 86-13xxxxxxxxx (Китай) или 1-202xxxxxxxx (США), либо адрес эл. почты, например owner@example.com. Они нужны для восстановления пароля администратора.</translation>
+    </message>
+    <message>
+        <source>Invalid phone number!</source>
+        <translation>Неверный номер телефона!</translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation>Неверный адрес эл. почты!</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRUserManageDlg</name>
+    <message>
+        <source>User Manage</source>
+        <translation>Управление пользователями</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>Delete User</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Изменить контакт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Enabled State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Device user limit reached</source>
+        <translation>Достигнуто максимальное число пользователей устройства</translation>
+    </message>
+    <message>
+        <source>Please fill in the contact information first before changing the password of admin account.</source>
+        <translation>Перед сменой пароля учётной записи admin заполните контактные данные.</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREditClientUserDlg</name>
+    <message>
+        <source>Edit User</source>
+        <translation>Изменить пользователя</translation>
+    </message>
+    <message>
+        <source>Add User</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>old Password</source>
+        <translation>Старый пароль</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>Whether Open</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Incorrect old password</source>
+        <translation>Неверный старый пароль</translation>
+    </message>
+    <message>
+        <source>New password cannot be the same as the old password</source>
+        <translation>Новый пароль не может совпадать со старым</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRAuthSetting</name>
+    <message>
+        <source>Local Authority</source>
+        <translation>Локальные права</translation>
+    </message>
+    <message>
+        <source>Remote Authority</source>
+        <translation>Удалённые права</translation>
+    </message>
+    <message>
+        <source>System Set</source>
+        <translation>Настройка системы</translation>
+    </message>
+    <message>
+        <source>Local Playback</source>
+        <translation>Локальное воспроизведение</translation>
+    </message>
+    <message>
+        <source>Local Preview</source>
+        <translation>Локальный просмотр</translation>
+    </message>
+    <message>
+        <source>Video Backup</source>
+        <translation>Резервное копирование видео</translation>
+    </message>
+    <message>
+        <source>Shutdown System</source>
+        <translation>Выключение системы</translation>
+    </message>
+    <message>
+        <source>Remote Playback</source>
+        <translation>Удалённое воспроизведение</translation>
+    </message>
+    <message>
+        <source>Remote Preview</source>
+        <translation>Удалённый просмотр</translation>
+    </message>
+    <message>
+        <source>Remote Upgrade</source>
+        <translation>Удалённое обновление</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfigSetting</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Remote Config</source>
+        <translation>Удалённая настройка</translation>
+    </message>
+    <message>
+        <source>Video Encode</source>
+        <translation>Кодирование видео</translation>
+    </message>
+    <message>
+        <source>OSD Settings</source>
+        <translation>Настройки OSD</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Настройки звука</translation>
+    </message>
+    <message>
+        <source>Image Settings</source>
+        <translation>Настройки изображения</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Детекция движения</translation>
+    </message>
+    <message>
+        <source>Human Figure Detection</source>
+        <translation>Детекция человека</translation>
+    </message>
+    <message>
+        <source>Sound Detection</source>
+        <translation>Детекция звука</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Детекция лиц</translation>
+    </message>
+    <message>
+        <source>Crying Detection</source>
+        <translation>Детекция плача</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Platform Access</source>
+        <translation>Доступ к платформе</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Настройки устройства</translation>
+    </message>
+    <message>
+        <source>Device Maintenance</source>
+        <translation>Обслуживание устройства</translation>
+    </message>
+    <message>
+        <source>Version Info</source>
+        <translation>Информация о версии</translation>
+    </message>
+    <message>
+        <source>Video and Audio</source>
+        <translation>Видео и звук</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPortWidget</name>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Порт RTSP</translation>
+    </message>
+    <message>
+        <source>(554,1024-65535)</source>
+        <translation>(554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>Порт HTTP</translation>
+    </message>
+    <message>
+        <source>(80,1024-65535)</source>
+        <translation>(80,1024-65535)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>2028 has been occupied</source>
+        <translation>Порт 2028 уже занят</translation>
+    </message>
+    <message>
+        <source>RTSP Port Range(554,1024-65535)</source>
+        <translation>Диапазон порта RTSP (554,1024-65535)</translation>
+    </message>
+    <message>
+        <source>HTTP Port Range(80,1024-65535)</source>
+        <translation>Диапазон порта HTTP (80,1024-65535)</translation>
+    </message>
+</context>
 <context>
     <name>DeviceMaintenance</name>
     <message>
@@ -1410,6 +1410,805 @@
     <message>
         <source>Check IP</source>
         <translation>Проверить IP</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRConfigSetting</name>
+    <message>
+        <source>Remote Config</source>
+        <translation>Удалённая настройка</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Основные</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Хранение</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Основные сведения</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Storage plan</source>
+        <translation>План записи</translation>
+    </message>
+    <message>
+        <source>Disk settings</source>
+        <translation>Настройки дисков</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRBasicSetting</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Прозрачность</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Lock Screen</source>
+        <translation>Блокировка экрана</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>Wizard For Startup</source>
+        <translation>Мастер при запуске</translation>
+    </message>
+    <message>
+        <source>Plug and Play</source>
+        <translation>Plug and Play</translation>
+    </message>
+    <message>
+        <source>Debug Log Level</source>
+        <translation>Уровень журнала отладки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Opaque</source>
+        <translation>Непрозрачный</translation>
+    </message>
+    <message>
+        <source>Translucent</source>
+        <translation>Полупрозрачный</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Прозрачный</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRLockScreenDlg</name>
+    <message>
+        <source>Lock Screen-Other settings</source>
+        <translation>Блокировка экрана — другие настройки</translation>
+    </message>
+    <message>
+        <source>Other settings:</source>
+        <translation>Другие настройки:</translation>
+    </message>
+    <message>
+        <source>LogOut</source>
+        <translation>Выйти из системы</translation>
+    </message>
+    <message>
+        <source>Lock the current screen</source>
+        <translation>Заблокировать текущий экран</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CNVREthernetSetting</name>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Check IP</source>
+        <translation>Проверить IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation>Основной DNS</translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation>Резервный DNS</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>MTU Setting</source>
+        <translation>Настройка MTU</translation>
+    </message>
+    <message>
+        <source>[500~1500]</source>
+        <translation>[500~1500]</translation>
+    </message>
+    <message>
+        <source>WIFI</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>POE</source>
+        <translation>PoE</translation>
+    </message>
+    <message>
+        <source>APP Binding</source>
+        <translation>Привязка приложения</translation>
+    </message>
+    <message>
+        <source> Device QR code</source>
+        <translation> QR-код устройства</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>The value of the mtu must be between the integers of the [500-1500]</source>
+        <translation>Значение MTU должно быть целым числом в диапазоне [500-1500]</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRVersionInfo</name>
+    <message>
+        <source>Product Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Sofware Version</source>
+        <translation>Версия ПО</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>Версия оборудования</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Disk Full</source>
+        <translation>Диск заполнен</translation>
+    </message>
+    <message>
+        <source>No hard disk Tips</source>
+        <translation>Предупреждение об отсутствии диска</translation>
+    </message>
+    <message>
+        <source>Formatting</source>
+        <translation>Форматировать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Перезаписывать</translation>
+    </message>
+    <message>
+        <source>Stop Record</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Used Space</source>
+        <translation>Занято</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Ёмкость</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>HDD</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Being Written</source>
+        <translation>Идёт запись</translation>
+    </message>
+    <message>
+        <source>Abnormal</source>
+        <translation>Неисправен</translation>
+    </message>
+    <message>
+        <source>Caveat</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>format this disk?</source>
+        <translation>отформатировать этот диск?</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>ChannelManage</source>
+        <translation>Управление каналами</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Добавленные устройства</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Searched device</source>
+        <translation>Найденные устройства</translation>
+    </message>
+    <message>
+        <source>Search Dev</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>Manual Add</source>
+        <translation>Добавить вручную</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Изменить IP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Кан.</translation>
+    </message>
+    <message>
+        <source>Channel Names</source>
+        <translation>Имя канала</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>DoubleCamName</source>
+        <translation>Объектив</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>File System Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>ключ</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Двойная камера</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Connection succeed</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Ошибка подключения</translation>
+    </message>
+    <message>
+        <source>Connection failure: network limit</source>
+        <translation>Ошибка подключения: ограничение сети</translation>
+    </message>
+    <message>
+        <source>Connection failed: communication error</source>
+        <translation>Ошибка подключения: ошибка связи</translation>
+    </message>
+    <message>
+        <source>Connection failed: other errors</source>
+        <translation>Ошибка подключения: другие ошибки</translation>
+    </message>
+    <message>
+        <source>Has been disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Get configuration failed</source>
+        <translation>Не удалось получить настройки</translation>
+    </message>
+    <message>
+        <source>Disconnected from the network</source>
+        <translation>Нет связи с сетью</translation>
+    </message>
+    <message>
+        <source>IP conflict</source>
+        <translation>Конфликт IP-адресов</translation>
+    </message>
+    <message>
+        <source>Lack of resources</source>
+        <translation>Недостаточно ресурсов</translation>
+    </message>
+    <message>
+        <source>Bit stream exception</source>
+        <translation>Ошибка потока</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Channel is full, Please delete it and then add</source>
+        <translation>Все каналы заняты, удалите канал и добавьте снова</translation>
+    </message>
+    <message>
+        <source>Wireless IPC does not support modifying IP address!</source>
+        <translation>Беспроводная камера не поддерживает смену IP-адреса!</translation>
+    </message>
+    <message>
+        <source>The device IP is being modified. Please search again later.</source>
+        <translation>IP-адрес устройства изменяется. Повторите поиск позже.</translation>
+    </message>
+    <message>
+        <source>The channel information is being refreshed</source>
+        <translation>Сведения о каналах обновляются</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelAddDevDlg</name>
+    <message>
+        <source>NVRChannelAdd</source>
+        <translation>Добавление канала</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Auth Type</source>
+        <translation>Тип проверки</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>DoubleCam</source>
+        <translation>Объектив</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRChannelModifyIPDlg</name>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Изменение IP-адреса</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Изменение IP — </translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Modify Channel Dev</source>
+        <translation>Изменение устройства канала</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDateSetting</name>
+    <message>
+        <source>Device Time</source>
+        <translation>Время устройства</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Установить время</translation>
+    </message>
+    <message>
+        <source>Synchronize with the local time</source>
+        <translation>Синхронизировать с местным временем</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Time Zone Set</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Формат даты</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Формат времени</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24-часовой</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12-часовой</translation>
+    </message>
+    <message>
+        <source>IPC Timing</source>
+        <translation>Синхронизация времени камер</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>интервал</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Show System Time</source>
+        <translation>Показывать системное время</translation>
+    </message>
+    <message>
+        <source>Show Channal</source>
+        <translation>Показывать номера каналов</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRSummerTimeDlg</name>
+    <message>
+        <source>Setting SummerTime</source>
+        <translation>Настройка летнего времени</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Окончание</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation>ЧЧ:ММ</translation>
+    </message>
+    <message>
+        <source>Clock Adjust</source>
+        <translation>Сдвиг часов</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Январь</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Февраль</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Март</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Апрель</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Май</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Июнь</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Июль</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Август</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Сентябрь</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Октябрь</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Ноябрь</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Декабрь</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первая</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Вторая</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Третья</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Четвёртая</translation>
+    </message>
+    <message>
+        <source>Finally</source>
+        <translation>Последняя</translation>
+    </message>
+    <message>
+        <source>Delayed</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Вперёд</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>IP Channel</source>
+        <translation>IP-канал</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Воскресенье</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Понедельник</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Вторник</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Среда</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Четверг</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Пятница</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Суббота</translation>
+    </message>
+    <message>
+        <source>select all</source>
+        <translation>выбрать все</translation>
+    </message>
+    <message>
+        <source>No Record</source>
+        <translation>Без записи</translation>
+    </message>
+    <message>
+        <source>General Record</source>
+        <translation>Обычная запись</translation>
+    </message>
+    <message>
+        <source>Detection Record</source>
+        <translation>Запись по детекции</translation>
+    </message>
+    <message>
+        <source>Intelligence</source>
+        <translation>Интеллектуальная</translation>
+    </message>
+    <message>
+        <source>Copy this setting to</source>
+        <translation>Копировать настройку в</translation>
     </message>
     <message>
         <source>Save</source>

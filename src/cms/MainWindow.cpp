@@ -3,6 +3,8 @@
 
 #include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
+#include "CNVRChannelManageDlg.h"
+#include "CNVRConfigSetting.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -277,6 +279,14 @@ void MainWindow::showDevConfigManage(FUN_DEV_INFO *dev)
         delete window;
         return;
     }
+    if (dev && dev->devType == 1) {
+        auto *window = new CNVRConfigSetting;
+        window->setObjectName(QStringLiteral("NVRConfig"));
+        window->setDevInfo(dev);
+        window->exec();
+        delete window;
+        return;
+    }
     notAvailable(dev, "Remote configuration");
 }
 
@@ -305,7 +315,15 @@ void MainWindow::showDevUser(FUN_DEV_INFO *dev)
 
 void MainWindow::showNVRChannels(FUN_DEV_INFO *dev)
 {
-    notAvailable(dev, "NVR channels");
+    if (!dev)
+        return;
+    auto *dialog = new CNVRChannelManageDlg;
+    dialog->setObjectName(QStringLiteral("ChannelManage"));
+    dialog->setDevInfo(dev);
+    dialog->initChannelTable();
+    dialog->startSearch(false);
+    dialog->exec();
+    delete dialog;
 }
 
 void MainWindow::closeApp()

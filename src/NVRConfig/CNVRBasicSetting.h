@@ -1,0 +1,58 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QWidget>
+
+class CNVRLockScreenDlg;
+
+namespace Ui {
+class CNVRBasicSetting;
+}
+
+// The NVR's own display settings (menu language, transparency, output
+// resolution, screen lock, start-up wizard, plug and play, debug log level):
+// read from a 14001 reply, saved with 14005.
+class CNVRBasicSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRBasicSetting(QWidget *parent = nullptr);
+    ~CNVRBasicSetting() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseBasicInfo(const QString &xml);
+    void updateLanguageList(const QString &language, const QString &languageList);
+    void updateResolutionList(const QString &language, const QString &resolutionList);
+    void initComboItems();
+
+    CNVRLockScreenDlg *lockScreenDialog() const { return m_lockDlg; }
+
+public slots:
+    void onSaveBtnClicked();
+    void onSettingBtnClicked();
+    void onLanguageChanged(int index);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    int languageCode(const QString &name) const;
+    void fillResolutions(int languageCode);
+
+    Ui::CNVRBasicSetting *ui;
+    FUN_DEV_INFO *m_dev = nullptr;
+    CNVRLockScreenDlg *m_lockDlg = nullptr;
+    QStringList m_devResolutions;
+    QStringList m_fixedResolutions;
+    QStringList m_devLanguages;
+    QHash<int, QString> m_languages;
+    // Values as the NVR sent them: a value outside a combo's items goes back
+    // unchanged instead of as "no selection".
+    QString m_rawTransparency;
+    QString m_rawGuide;
+    int m_rawLogLevel = -1;
+};

@@ -1,0 +1,149 @@
+#include "CNVRChannelAddDevDlg.h"
+
+#include "ui_CNVRChannelAddDevDlg.h"
+
+#include "ChannelInputRules.h"
+#include "CommonHelper.h"
+#include "KelvoCommon.h"
+#include "SharedTexts.h"
+
+#include <QEvent>
+#include <QListView>
+#include <QRegularExpressionValidator>
+
+CNVRChannelAddDevDlg::CNVRChannelAddDevDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVRChannelAddDevDlg)
+{
+    ui->setupUi(this);
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRChannelAddDevDlg::onbtnCloseclicked);
+    connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRChannelAddDevDlg::onbtnOkClicked);
+    connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRChannelAddDevDlg::onbtnCancleClicked);
+    ui->m_ProtocolCmbBox->setCurrentIndex(0);
+    ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    ui->m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(ui->m_PassWdlineEdit, false);
+    ui->m_PortlineEdit->setText(QStringLiteral("2028"));
+    connect(ui->m_ProtocolCmbBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &CNVRChannelAddDevDlg::protocolCmbBoxValueChanged);
+    ChannelInputRules::setIpv4Validator(ui->m_IPAddrlineEdit);
+    ui->m_PortlineEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), ui->m_PortlineEdit));
+    ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
+    ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setView(new QListView(combo));
+    setOnvifMode(false);
+}
+
+CNVRChannelAddDevDlg::~CNVRChannelAddDevDlg()
+{
+    delete ui;
+}
+
+void CNVRChannelAddDevDlg::setChannelId(int row)
+{
+    m_channelIndex = row;
+    // An add that follows a change must not keep the change's title.
+    ui->m_lblTextTitle->setText(tr("NVRChannelAdd"));
+}
+
+void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
+{
+    auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
+    ui->m_lblTextTitle->setText(QObject::tr("Modify Channel Dev"));
+    ui->m_IPAddrlineEdit->setText(value("IpAddr"));
+    ui->m_UserNamelineEdit->setText(value("Username"));
+    ui->m_PassWdlineEdit->setText(value("Password"));
+    ui->m_ProtocolCmbBox->setCurrentIndex(value("Protocol") == QLatin1String("ONVIF") ? 1 : 0);
+    ui->comboBoxType->setCurrentIndex(value("AuthType").toInt());
+    m_modify = true;
+    const QString port = value("CtrlPort");
+    ui->m_PortlineEdit->setText(port.isEmpty() ? value("VideoPort") : port);
+    ui->m_doubleCamCbBox->setCurrentIndex(value("DoubleCam").toInt());
+}
+
+void CNVRChannelAddDevDlg::onEnterPressed()
+{
+    onbtnOkClicked();
+}
+
+void CNVRChannelAddDevDlg::onbtnOkClicked()
+{
+    const QString ip = ui->m_IPAddrlineEdit->text().trimmed();
+    const QString user = ui->m_UserNamelineEdit->text().trimmed();
+    const QString password = ui->m_PassWdlineEdit->text().trimmed();
+    const QString port = ui->m_PortlineEdit->text().trimmed();
+    if (CommonHelper::hasEmptyString({ip, user, password, port})) {
+        ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        return;
+    }
+    if (!ChannelInputRules::isIpv4(ip)) {
+        ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+        return;
+    }
+    QHash<QString, QString> record;
+    record.insert(QStringLiteral("IpAddr"), ip);
+    record.insert(QStringLiteral("Protocol"),
+                  ui->m_ProtocolCmbBox->currentIndex() == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF"));
+    record.insert(QStringLiteral("Username"), user);
+    record.insert(QStringLiteral("Password"), password);
+    record.insert(QStringLiteral("CtrlPort"), port);
+    record.insert(QStringLiteral("VideoPort"), QStringLiteral("554"));
+    record.insert(QStringLiteral("AuthType"), QString::number(ui->comboBoxType->currentIndex()));
+    record.insert(QStringLiteral("DoubleCam"), QString::number(ui->m_doubleCamCbBox->currentIndex()));
+    accept();
+    if (m_modify)
+        emit siganlModifyChannel({record}, {m_channelIndex});
+    else
+        emit siganlAddChannel({record}, {m_channelIndex});
+}
+
+void CNVRChannelAddDevDlg::onbtnCloseclicked()
+{
+    ui->m_IPAddrlineEdit->clear();
+    ui->m_IPAddrlineEdit->setVisible(true);
+    ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    ui->m_PortlineEdit->setText(QStringLiteral("2028"));
+    ui->m_ProtocolCmbBox->setCurrentIndex(0);
+    protocolCmbBoxValueChanged(0);
+    ui->m_lblTextInfo->clear();
+    m_modify = false;
+    reject();
+}
+
+void CNVRChannelAddDevDlg::onbtnCancleClicked()
+{
+    onbtnCloseclicked();
+}
+
+void CNVRChannelAddDevDlg::protocolCmbBoxValueChanged(int index)
+{
+    if (index == 0) {
+        ui->m_PortlineEdit->setText(QStringLiteral("2028"));
+        setOnvifMode(false);
+    } else if (index == 1) {
+        ui->m_PortlineEdit->setText(QStringLiteral("80"));
+        setOnvifMode(true);
+    } else {
+        ui->m_PortlineEdit->clear();
+        setOnvifMode(false);
+    }
+}
+
+void CNVRChannelAddDevDlg::setOnvifMode(bool onvif)
+{
+    ui->labelType->setVisible(onvif);
+    ui->comboBoxType->setVisible(onvif);
+    ui->m_lblDoubleCam->setVisible(!onvif);
+    ui->m_doubleCamCbBox->setVisible(!onvif);
+}
+
+void CNVRChannelAddDevDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,567 @@
+#include "CNVRChannelManageDlg.h"
+
+#include "ui_CNVRChannelManageDlg.h"
+
+#include "CNVRChannelAddDevDlg.h"
+#include "CNVRChannelModifyIPDlg.h"
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "HeaderViewPrivate.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "PrivateProto.h"
+#include "SharedTexts.h"
+#include "TableHelpers.h"
+#include "WidgetHelpers.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTimer>
+
+namespace {
+
+int g_listMs = 500;
+int g_searchMs = 3000;
+int g_refreshMs = 2000;
+
+enum ChannelColumn { ColChannel, ColName, ColState, ColIp, ColPort, ColLens, ColProtocol, ColVersion, ColMac };
+enum SearchColumn { SColIp, SColPort, SColLens, SColProtocol, SColMac, SColVersion, SColKey, SColDoubleCam };
+
+QString lensName(const QString &doubleCam)
+{
+    return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
+}
+
+} // namespace
+
+CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVRChannelManageDlg)
+{
+    ui->setupUi(this);
+    setFixedSize(1024, 640);
+    m_modifyIpDlg = new CNVRChannelModifyIPDlg(this);
+    m_addDevDlg = new CNVRChannelAddDevDlg(this);
+    m_searchModel = new QStandardItemModel(this);
+    m_searchTimer = new QTimer(this);
+    m_listTimer = new QTimer(this);
+    m_addHeader = new HeaderViewPrivate(this, 0);
+    m_searchHeader = new HeaderViewPrivate(this, 0);
+
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->setHorizontalHeader(m_addHeader);
+    table->setColumnCount(9);
+    ::setTableViewStyle(table, false);
+    const int widths[] = {90, 110, 150, 120, 80, 80, 80, 200};
+    for (int c = 0; c < 8; ++c)
+        table->setColumnWidth(c, widths[c]);
+    m_addHeader->setStretchLastSection(true);
+
+    m_searchModel->setColumnCount(8);
+    ui->m_SearchDevTableView->setModel(m_searchModel);
+    ui->m_SearchDevTableView->setHorizontalHeader(m_searchHeader);
+    ::setTableViewStyle(ui->m_SearchDevTableView, false);
+    const int searchWidths[] = {150, 100, 120, 100, 180};
+    for (int c = 0; c < 5; ++c)
+        ui->m_SearchDevTableView->setColumnWidth(c, searchWidths[c]);
+    m_searchHeader->setStretchLastSection(false);
+    ui->m_SearchDevTableView->setColumnHidden(SColKey, true);
+    ui->m_SearchDevTableView->setColumnHidden(SColDoubleCam, true);
+    ui->m_SearchDevTableView->horizontalHeader()->setSectionResizeMode(SColVersion, QHeaderView::Stretch);
+    updateTableHead();
+
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnCloseClicked);
+    connect(ui->m_SearchDevBtn, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnSearchDevClicked);
+    connect(ui->m_AddDevBtn, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnAddDevClicked);
+    connect(ui->m_ManualAddDevBtn, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnManualAddDevClicked);
+    connect(ui->m_ModifyIPBtn, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnModifyIPClicked);
+    connect(ui->m_DelDevBtn, &QPushButton::clicked, this, &CNVRChannelManageDlg::onbtnDelDevClicked);
+    connect(m_addDevDlg, &CNVRChannelAddDevDlg::siganlAddChannel, this, &CNVRChannelManageDlg::slotNVRChannelAdd);
+    connect(m_addDevDlg, &CNVRChannelAddDevDlg::siganlModifyChannel, this, &CNVRChannelManageDlg::slotNVRChannelModify);
+    connect(m_searchTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onNVRDevSearchTimer);
+    connect(m_listTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onGetNVRListTimer);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CNVRChannelManageDlg::recvCommonInfo);
+    connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
+    connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
+    connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);
+    connect(m_searchHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::searchViewAllChkBoxStateChanged);
+    connect(ui->m_SearchDevTableView, &QTableView::clicked, this, &CNVRChannelManageDlg::searchViewTableItemClicked);
+    CommonHelper::elideChildTexts(this);
+}
+
+CNVRChannelManageDlg::~CNVRChannelManageDlg()
+{
+    delete ui;
+}
+
+void CNVRChannelManageDlg::setTimerLengths(int listMs, int searchMs, int refreshMs)
+{
+    g_listMs = listMs;
+    g_searchMs = searchMs;
+    g_refreshMs = refreshMs;
+}
+
+QString CNVRChannelManageDlg::deleteDeviceText()
+{
+    return SharedTexts::deleteDeviceText();
+}
+
+QString CNVRChannelManageDlg::selectDeviceFirstText()
+{
+    return SharedTexts::selectDeviceFirstText();
+}
+
+QString CNVRChannelManageDlg::deviceKey(const Record &record, const QString &ipElement)
+{
+    QString lens = record.value(QStringLiteral("DoubleCam")).trimmed();
+    if (lens.isEmpty())
+        lens = QStringLiteral("0");
+    return record.value(ipElement) + QLatin1Char('-') + lens;
+}
+
+QString CNVRChannelManageDlg::protocolText(const QString &protocol)
+{
+    return protocol.contains(QLatin1String("BRELON"), Qt::CaseInsensitive) ? QStringLiteral("Private") : protocol;
+}
+
+QString CNVRChannelManageDlg::channelStatusText(const QString &status)
+{
+    static const char *const texts[] = {
+        QT_TR_NOOP("Not connected"),
+        QT_TR_NOOP("Connecting"),
+        QT_TR_NOOP("Connection succeed"),
+        QT_TR_NOOP("Connection failed"),
+        QT_TR_NOOP("Connection failure: network limit"),
+        QT_TR_NOOP("Connection failed: communication error"),
+        QT_TR_NOOP("Connection failed: other errors"),
+        QT_TR_NOOP("Has been disconnected"),
+        QT_TR_NOOP("Get configuration failed"),
+        QT_TR_NOOP("Disconnected from the network"),
+        QT_TR_NOOP("IP conflict"),
+        QT_TR_NOOP("Lack of resources"),
+        QT_TR_NOOP("Bit stream exception"),
+        QT_TR_NOOP("Password error"),
+    };
+    const int code = status.trimmed().toInt();
+    if (code < 0 || code >= int(sizeof(texts) / sizeof(texts[0])))
+        return tr("Unknown") + QLatin1Char(' ') + QString::number(code);
+    return tr(texts[code]);
+}
+
+bool CNVRChannelManageDlg::isSearching() const
+{
+    return m_searchTimer->isActive();
+}
+
+void CNVRChannelManageDlg::setDevInfo(FUN_DEV_INFO *nvr)
+{
+    if (nvr)
+        m_nvr = nvr;
+}
+
+void CNVRChannelManageDlg::initChannelTable()
+{
+    if (!m_nvr)
+        return;
+    m_listTimer->start(g_listMs);
+    ui->m_AddDevTableWidget->setRowCount(m_nvr->channelNum);
+}
+
+void CNVRChannelManageDlg::updateTableHead()
+{
+    ui->m_AddDevTableWidget->setHorizontalHeaderLabels({tr("CH"), tr("Channel Names"), tr("State"), tr("IP"),
+                                                        tr("Port"), tr("DoubleCamName"), tr("Protocol"),
+                                                        tr("File System Version"), tr("MAC")});
+    m_searchModel->setHorizontalHeaderLabels({tr("IP"), tr("Port"), tr("DoubleCamName"), tr("Protocol"), tr("MAC"),
+                                              tr("File System Version"), tr("key"), tr("DoubleCam")});
+}
+
+void CNVRChannelManageDlg::searchIpc(int start)
+{
+    if (!m_nvr)
+        return;
+    const loginDev key = toLoginDev(m_nvr);
+    if (start == 1) {
+        KelvoSDKHelper::instance()->sendCmd(key, 14200, 0);
+        return;
+    }
+    KelvoSDKHelper::instance()->sendCmd(key, 14201, 0);
+    m_searchTimer->stop();
+}
+
+void CNVRChannelManageDlg::setSearchControlsEnabled(bool on)
+{
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->m_SearchDevTableView, ui->m_SearchDevBtn, ui->m_ModifyIPBtn,
+                                                        ui->m_AddDevBtn, ui->m_DelDevBtn, ui->m_AddDevTableWidget,
+                                                        ui->m_ManualAddDevBtn})
+        w->setEnabled(on);
+}
+
+void CNVRChannelManageDlg::startSearch(bool longWait)
+{
+    m_searchModel->removeRows(0, m_searchModel->rowCount());
+    m_searchDevs.clear();
+    searchIpc(1);
+    m_searchTimer->start(longWait ? g_searchMs * 5 / 3 : g_searchMs);
+    setSearchControlsEnabled(false);
+}
+
+void CNVRChannelManageDlg::onbtnSearchDevClicked()
+{
+    startSearch(false);
+}
+
+void CNVRChannelManageDlg::onNVRDevSearchTimer()
+{
+    m_searchTimer->stop();
+    searchIpc(0);
+    addSearchIpcToTableWidget();
+    setSearchControlsEnabled(true);
+}
+
+void CNVRChannelManageDlg::onGetNVRListTimer()
+{
+    m_listTimer->stop();
+    on_pushButtonRefresh_clicked();
+}
+
+void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
+{
+    if (m_nvr)
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_nvr), 14203, 0);
+}
+
+void CNVRChannelManageDlg::recvCommonInfo(const RecvInfo &info)
+{
+    if (!isVisible() || !m_nvr || info.channel > 0 || info.ip != m_nvr->ip)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    if (cmd == 14203) {
+        getNVRChannelList(info.xml);
+    } else if (cmd == 14202) {
+        parseSearchInfo(info.xml);
+    } else if (cmd == 14204 || cmd == 14205 || cmd == 14206) {
+        // A refused change must not pass for a done one.
+        const int result = head.value(QStringLiteral("result")).toInt();
+        if (result != 0)
+            MsgTipInfoDlg::showTip(CommonHelper::errorCodeToText(result), 2000);
+    }
+}
+
+bool CNVRChannelManageDlg::parseNVRChannelList(const QString &xml)
+{
+    QHash<QString, Record> fresh;
+    for (const QString &element : findAllXmlElements(xml, QStringLiteral("ChannelInfo"))) {
+        Record record = findValuesInXml(element, QStringLiteral("ChannelInfo"));
+        record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
+        if (record.value(QStringLiteral("IpAddr")).isEmpty())
+            continue;
+        fresh.insert(deviceKey(record, QStringLiteral("IpAddr")), record);
+    }
+    // Any difference counts, removed channels included: a channel deleted
+    // on the NVR must leave the table.
+    if (fresh == m_channels)
+        return false;
+    m_channels = fresh;
+    return true;
+}
+
+void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
+{
+    if (!parseNVRChannelList(xml))
+        return;
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    table->clearContents();
+    const QString cpu = m_nvr ? m_nvr->cpu : QString();
+    for (const Record &record : qAsConst(m_channels)) {
+        auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
+        const int row = value("ChannelId").toInt() - 1;
+        if (row < 0 || row >= table->rowCount())
+            continue;
+        QString lens = value("DoubleCamName");
+        if (lens.isEmpty())
+            lens = QStringLiteral("1");
+        const QStringList cells {value("ChannelId"),
+                                 CommonHelper::hexToString(value("ChannnelName"), cpu).trimmed(),
+                                 channelStatusText(value("Status")),
+                                 value("IpAddr"),
+                                 value("CtrlPort"),
+                                 lens,
+                                 protocolText(value("Protocol")),
+                                 value("IpcVersion"),
+                                 value("MacAddress").toUpper()};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (c == ColChannel) {
+                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(Qt::Unchecked);
+            }
+            table->setItem(row, c, item);
+        }
+    }
+}
+
+void CNVRChannelManageDlg::parseSearchInfo(const QString &xml)
+{
+    if (xml.isEmpty())
+        return;
+    Record record = findValuesInXml(xml, QStringLiteral("body"));
+    const QString key = deviceKey(record, QStringLiteral("IPAddress"));
+    record.insert(QStringLiteral("key"), key);
+    record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
+    // The NVR answers once per camera; a flood of answers must not grow the
+    // list without end.
+    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras)
+        return;
+    // A camera answering in both protocols keeps its private-protocol record.
+    if (record.value(QStringLiteral("Protocol")).contains(QLatin1String("BRELON"), Qt::CaseInsensitive)
+        || !m_searchDevs.contains(key))
+        m_searchDevs.insert(key, record);
+}
+
+void CNVRChannelManageDlg::addSearchIpcToTableWidget()
+{
+    for (auto it = m_searchDevs.begin(); it != m_searchDevs.end();) {
+        if (m_channels.contains(it.key()))
+            it = m_searchDevs.erase(it);
+        else
+            ++it;
+    }
+    for (const Record &record : qAsConst(m_searchDevs)) {
+        auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
+        QString doubleCam = value("DoubleCam");
+        if (doubleCam.isEmpty())
+            doubleCam = QStringLiteral("0");
+        QString lens = value("DoubleCamName");
+        if (lens.isEmpty())
+            lens = QStringLiteral("1");
+        auto *ip = new QStandardItem(value("IPAddress"));
+        ip->setCheckable(true);
+        ip->setData(value("IPAddress"), Qt::UserRole);
+        QList<QStandardItem *> row {ip,
+                                    new QStandardItem(value("CtrlPort")),
+                                    new QStandardItem(lens),
+                                    new QStandardItem(protocolText(value("Protocol"))),
+                                    new QStandardItem(value("MacAddress").toUpper()),
+                                    new QStandardItem(value("IpcVer")),
+                                    new QStandardItem(record.value(QStringLiteral("key"))),
+                                    new QStandardItem(doubleCam)};
+        m_searchModel->appendRow(row);
+    }
+    setModelTextAlignment(m_searchModel, Qt::AlignCenter);
+}
+
+QList<int> CNVRChannelManageDlg::freeRows() const
+{
+    QList<int> rows;
+    const QTableWidget *table = ui->m_AddDevTableWidget;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QTableWidgetItem *ip = table->item(r, ColIp);
+        if (!ip || ip->text().isEmpty())
+            rows << r;
+    }
+    return rows;
+}
+
+void CNVRChannelManageDlg::onbtnAddDevClicked()
+{
+    const QStringList keys = getCheckedItems(m_searchModel, SColKey, false);
+    if (keys.isEmpty())
+        return;
+    const QList<int> free = freeRows();
+    if (free.isEmpty())
+        return;
+    QList<Record> addList;
+    for (int i = 0; i < qMin(keys.size(), free.size()); ++i)
+        addList << m_searchDevs.value(keys[i]);
+    if (addList.isEmpty())
+        return;
+    m_searchHeader->setCheckedHeader(false);
+    NVRChannelAdd(addList, free);
+    refreshAfterOperation();
+}
+
+void CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList) const
+{
+    if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
+        return;
+    const QString tabs(9, QLatin1Char('\t'));
+    const QString pattern = QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr>"
+                                           "<Protocol>%3</Protocol><CtrlPort>%4</CtrlPort><VideoPort>%5</VideoPort>")
+        + QLatin1Char('\n') + tabs
+        + QStringLiteral("<Username>%6</Username><Password>%7</Password><AuthType>%8</AuthType>") + QLatin1Char('\n')
+        + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
+    QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(addList.size());
+    for (int i = 0; i < addList.size() && i < indexList.size(); ++i) {
+        const Record &record = addList[i];
+        auto value = [&record](const char *key) {
+            return PrivateProto::escapeText(record.value(QLatin1String(key)).trimmed());
+        };
+        QString ip = value("IpAddr");
+        if (ip.isEmpty())
+            ip = value("IPAddress");
+        body += CommonHelper::fillTemplate(pattern, {QString::number(indexList[i] + 1), ip, value("Protocol"),
+                                                     value("CtrlPort"), value("VideoPort"), value("Username"),
+                                                     value("Password"), value("AuthType"), value("DoubleCam")});
+    }
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_nvr), 14204, body, 0);
+}
+
+void CNVRChannelManageDlg::delNVRChannel(int channel)
+{
+    if (!m_nvr)
+        return;
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_nvr), 14205,
+                                         QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+}
+
+void CNVRChannelManageDlg::onbtnManualAddDevClicked()
+{
+    const QList<int> free = freeRows();
+    if (free.isEmpty()) {
+        MsgTipInfoDlg::showTip(tr("Channel is full, Please delete it and then add"), 2000);
+        return;
+    }
+    m_addDevDlg->setChannelId(free.first());
+    m_addDevDlg->show();
+}
+
+void CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked(int row, int column)
+{
+    Q_UNUSED(column)
+    const QTableWidgetItem *ip = ui->m_AddDevTableWidget->item(row, ColIp);
+    if (ip && !ip->text().isEmpty())
+        return;
+    m_addDevDlg->setChannelId(row);
+    m_addDevDlg->show();
+}
+
+void CNVRChannelManageDlg::on_pushButtonModify_clicked()
+{
+    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
+    if (rows.size() != 1) {
+        MsgTipInfoDlg::showTip(selectDeviceFirstText(), 2000);
+        return;
+    }
+    const int row = rows.first().toInt();
+    for (const Record &record : qAsConst(m_channels)) {
+        if (record.value(QStringLiteral("ChannelId")).trimmed().toInt() != row + 1)
+            continue;
+        m_addDevDlg->setChannelId(row);
+        m_addDevDlg->setChannelInfo(record);
+        m_addDevDlg->show();
+        return;
+    }
+}
+
+void CNVRChannelManageDlg::slotNVRChannelAdd(QList<QHash<QString, QString>> addList, QList<int> indexList)
+{
+    if (addList.isEmpty())
+        return;
+    NVRChannelAdd(addList, indexList);
+    refreshAfterOperation();
+}
+
+void CNVRChannelManageDlg::slotNVRChannelModify(QList<QHash<QString, QString>> addList, QList<int> indexList)
+{
+    slotNVRChannelAdd(addList, indexList);
+}
+
+void CNVRChannelManageDlg::onbtnDelDevClicked()
+{
+    CustomDialog ask(this);
+    ask.setTitle(QCoreApplication::translate("CustomDialog", "Tips"));
+    ask.setText(SharedTexts::areYouSureText() + deleteDeviceText());
+    if (ask.exec() != 1)
+        return;
+    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
+    if (rows.isEmpty())
+        return;
+    for (const QString &row : rows)
+        delNVRChannel(row.toInt() + 1);
+    m_addHeader->setCheckedHeader(false);
+    refreshAfterOperation();
+}
+
+void CNVRChannelManageDlg::onbtnModifyIPClicked()
+{
+    const QStringList keys = getCheckedItems(m_searchModel, SColKey, false);
+    if (keys.isEmpty()) {
+        MsgTipInfoDlg::showTip(selectDeviceFirstText(), 2000);
+        return;
+    }
+    const auto found = m_searchDevs.constFind(keys.first());
+    if (found == m_searchDevs.constEnd())
+        return;
+    if (found->value(QStringLiteral("NetType")).contains(QLatin1Char('1'))) {
+        MsgTipInfoDlg::showTip(tr("Wireless IPC does not support modifying IP address!"), 2000);
+        return;
+    }
+    m_modifyIpDlg->setDevInfo(*found, m_nvr);
+    if (m_modifyIpDlg->exec() == QDialog::Accepted)
+        MsgTipInfoDlg::showTip(tr("The device IP is being modified. Please search again later."), 2000);
+}
+
+void CNVRChannelManageDlg::refreshAfterOperation()
+{
+    ui->m_AddDevTableWidget->clearContents();
+    m_searchModel->removeRows(0, m_searchModel->rowCount());
+    QTimer::singleShot(g_refreshMs, this, &CNVRChannelManageDlg::reloadAll);
+    // The NVR has not answered yet: say what happens, not that it worked.
+    MsgTipInfoDlg::showTip(tr("The channel information is being refreshed"), 2000);
+}
+
+void CNVRChannelManageDlg::reloadAll()
+{
+    m_channels.clear();
+    m_searchDevs.clear();
+    on_pushButtonRefresh_clicked();
+    startSearch(false);
+}
+
+void CNVRChannelManageDlg::onbtnCloseClicked()
+{
+    m_listTimer->stop();
+    ui->m_AddDevTableWidget->clearContents();
+    ui->m_AddDevTableWidget->setRowCount(0);
+    close();
+    reject();
+}
+
+void CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged(int logicalIndex, bool checked)
+{
+    Q_UNUSED(logicalIndex)
+    TableChecks::setAllChecked(ui->m_AddDevTableWidget, checked);
+}
+
+void CNVRChannelManageDlg::addWidgetTableItemClicked(QTableWidgetItem *item)
+{
+    if (item && item->column() == ColChannel)
+        m_addHeader->setCheckedHeader(TableChecks::isAllChecked(ui->m_AddDevTableWidget));
+}
+
+void CNVRChannelManageDlg::searchViewAllChkBoxStateChanged(int logicalIndex, bool checked)
+{
+    Q_UNUSED(logicalIndex)
+    setAllRowsChecked(m_searchModel, checked);
+}
+
+void CNVRChannelManageDlg::searchViewTableItemClicked(const QModelIndex &index)
+{
+    m_searchHeader->setCheckedHeader(isAllRowsChecked(m_searchModel));
+    ui->m_SearchDevTableView->selectRow(index.row());
+}
+
+void CNVRChannelManageDlg::changeEvent(QEvent *event)
+{
+    DropShadowWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    updateTableHead();
+    CommonHelper::elideChildTexts(this);
+}

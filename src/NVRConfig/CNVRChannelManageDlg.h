@@ -1,0 +1,108 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QModelIndex>
+
+class CNVRChannelAddDevDlg;
+class CNVRChannelModifyIPDlg;
+class HeaderViewPrivate;
+class QStandardItemModel;
+class QTableWidgetItem;
+class QTimer;
+
+namespace Ui {
+class CNVRChannelManageDlg;
+}
+
+// The cameras an NVR records as its channels: the channel list, a camera
+// search run by the NVR, and adding, changing, deleting and re-addressing
+// channel cameras. The NVR does the work; the dialog reads back the list.
+class CNVRChannelManageDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    using Record = QHash<QString, QString>;
+    // Cameras one search lists at most.
+    static constexpr int MaxFoundCameras = 1024;
+
+    explicit CNVRChannelManageDlg(QWidget *parent = nullptr);
+    ~CNVRChannelManageDlg() override;
+
+    void setDevInfo(FUN_DEV_INFO *nvr);
+    void initChannelTable();
+    void startSearch(bool longWait);
+
+    void NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList) const;
+    void delNVRChannel(int channel);
+    void searchIpc(int start);
+    void recvCommonInfo(const RecvInfo &info);
+
+    // "<ip>-<DoubleCam>": each lens of a dual-lens camera is a device.
+    static QString deviceKey(const Record &record, const QString &ipElement);
+    // "Private" for the private protocol in any letter case.
+    static QString protocolText(const QString &protocol);
+    static QString channelStatusText(const QString &status);
+
+    static QString deleteDeviceText();
+    static QString selectDeviceFirstText();
+
+    // Timer lengths (list request, search, refresh after a change); tests
+    // shorten them. Dialogs created afterwards use them.
+    static void setTimerLengths(int listMs, int searchMs, int refreshMs);
+
+    CNVRChannelAddDevDlg *deviceDialog() const { return m_addDevDlg; }
+    CNVRChannelModifyIPDlg *ipDialog() const { return m_modifyIpDlg; }
+    QStandardItemModel *searchModel() const { return m_searchModel; }
+    bool isSearching() const;
+
+public slots:
+    void onbtnCloseClicked();
+    void onbtnSearchDevClicked();
+    void onbtnAddDevClicked();
+    void onbtnManualAddDevClicked();
+    void onbtnModifyIPClicked();
+    void onbtnDelDevClicked();
+    void slotNVRChannelAdd(QList<QHash<QString, QString>> addList, QList<int> indexList);
+    void slotNVRChannelModify(QList<QHash<QString, QString>> addList, QList<int> indexList);
+    void onNVRDevSearchTimer();
+    void onGetNVRListTimer();
+    void addWidgetAllChkBoxStateChanged(int logicalIndex, bool checked);
+    void addWidgetTableItemClicked(QTableWidgetItem *item);
+    void onAddDevTableWidgetDoubleClicked(int row, int column);
+    void searchViewAllChkBoxStateChanged(int logicalIndex, bool checked);
+    void searchViewTableItemClicked(const QModelIndex &index);
+    void on_pushButtonRefresh_clicked();
+    void on_pushButtonModify_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool parseNVRChannelList(const QString &xml);
+    void getNVRChannelList(const QString &xml);
+    void parseSearchInfo(const QString &xml);
+    void addSearchIpcToTableWidget();
+    void refreshAfterOperation();
+    void reloadAll();
+    void updateTableHead();
+    QList<int> freeRows() const;
+    void setSearchControlsEnabled(bool on);
+
+    FUN_DEV_INFO *m_nvr = nullptr;
+    QMap<QString, Record> m_searchDevs;
+    QHash<QString, Record> m_channels;
+    Ui::CNVRChannelManageDlg *ui;
+    CNVRChannelModifyIPDlg *m_modifyIpDlg;
+    CNVRChannelAddDevDlg *m_addDevDlg;
+    QStandardItemModel *m_searchModel;
+    QTimer *m_searchTimer;
+    QTimer *m_listTimer;
+    HeaderViewPrivate *m_addHeader;
+    HeaderViewPrivate *m_searchHeader;
+};

@@ -1,0 +1,119 @@
+#include "CNVRChannelModifyIPDlg.h"
+
+#include "ui_CNVRChannelModifyIPDlg.h"
+
+#include "ChannelInputRules.h"
+#include "CommonHelper.h"
+#include "KelvoSDKHelper.h"
+#include "PrivateProto.h"
+#include "SharedTexts.h"
+
+#include <QEvent>
+
+CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVRChannelModifyIPDlg)
+{
+    ui->setupUi(this);
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnCloseclicked);
+    connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnCloseclicked);
+    connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnOkClicked);
+    ChannelInputRules::setIpv4Validator(ui->m_IPAddrlineEdit);
+    ChannelInputRules::setIpv4Validator(ui->m_NetmasklineEdit);
+    ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
+    ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
+    ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+}
+
+CNVRChannelModifyIPDlg::~CNVRChannelModifyIPDlg()
+{
+    delete ui;
+}
+
+void CNVRChannelModifyIPDlg::setDevInfo(const QHash<QString, QString> &record, FUN_DEV_INFO *nvr)
+{
+    if (!nvr)
+        return;
+    m_nvr = nvr;
+    m_record = record;
+    auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
+    ui->m_lblTextTitle->setText(tr("Modify IP-") + value("IPAddress"));
+    ui->m_IPAddrlineEdit->setText(value("IPAddress"));
+    ui->m_NetmasklineEdit->setText(value("Netmask"));
+    ui->m_GatewaylineEdit->setText(value("Gateway"));
+    ui->m_UserNamelineEdit->setText(value("Username"));
+    ui->m_PassWdlineEdit->setText(value("Password"));
+    // The NVR cannot re-address an ONVIF camera; only its login can change.
+    const bool onvif = value("Protocol") == QLatin1String("ONVIF");
+    ui->m_IPAddrlineEdit->setReadOnly(onvif);
+    ui->m_NetmasklineEdit->setReadOnly(onvif);
+    ui->m_GatewaylineEdit->setReadOnly(onvif);
+}
+
+void CNVRChannelModifyIPDlg::onEnterPressed()
+{
+    onbtnOkClicked();
+}
+
+void CNVRChannelModifyIPDlg::onbtnOkClicked()
+{
+    const QString ip = ui->m_IPAddrlineEdit->text().trimmed();
+    const QString mask = ui->m_NetmasklineEdit->text().trimmed();
+    const QString gateway = ui->m_GatewaylineEdit->text().trimmed();
+    const QString user = ui->m_UserNamelineEdit->text().trimmed();
+    const QString password = ui->m_PassWdlineEdit->text().trimmed();
+    if (CommonHelper::hasEmptyString({ip, mask, gateway, user, password})) {
+        ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        return;
+    }
+    if (!ChannelInputRules::isIpv4(ip) || !ChannelInputRules::isIpv4(mask) || !ChannelInputRules::isIpv4(gateway)) {
+        ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+        return;
+    }
+    auto value = [this](const char *key) { return m_record.value(QLatin1String(key)).trimmed(); };
+    const bool ipChanged = ip != value("IPAddress");
+    if (ipChanged || mask != value("Netmask") || gateway != value("Gateway")) {
+        const int check = CommonHelper::checkIpAddress(ip, mask, gateway, ipChanged);
+        if (check == 1) {
+            ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
+            return;
+        }
+        if (check != 0) {
+            ui->m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
+            return;
+        }
+    }
+    ui->m_lblTextInfo->clear();
+    const QString body = CommonHelper::fillTemplate(
+        QStringLiteral("<Protocol>%1</Protocol><IPAddressOld>%2</IPAddressOld><IPAddressNew>%3</IPAddressNew>"
+                       "<Username>%4</Username><Password>%5</Password><CtrlPort>%6</CtrlPort><UID>%7</UID>"
+                       "<MacAddress>%8</MacAddress><Netmask>%9</Netmask><Gateway>%10</Gateway>"),
+        {PrivateProto::escapeText(value("Protocol")), PrivateProto::escapeText(value("IPAddress")),
+         PrivateProto::escapeText(ip), PrivateProto::escapeText(user), PrivateProto::escapeText(password),
+         PrivateProto::escapeText(value("CtrlPort")), PrivateProto::escapeText(value("UID")),
+         PrivateProto::escapeText(value("MacAddress")), PrivateProto::escapeText(mask),
+         PrivateProto::escapeText(gateway)});
+    const loginDev key = toLoginDev(m_nvr);
+    if (key.ip.isEmpty())
+        return;
+    KelvoSDKHelper::instance()->sendData(key, 14206, body, 0);
+    accept();
+}
+
+void CNVRChannelModifyIPDlg::onbtnCloseclicked()
+{
+    ui->m_lblTextInfo->clear();
+    reject();
+}
+
+void CNVRChannelModifyIPDlg::onbtnCancleClicked()
+{
+    onbtnCloseclicked();
+}
+
+void CNVRChannelModifyIPDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    DropShadowWidget::changeEvent(event);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DropShadowWidget.h"
+#include "KelvoCommon.h"
+
+#include <QHash>
+
+namespace Ui {
+class CNVRChannelModifyIPDlg;
+}
+
+// New address of a wired camera the NVR found: the NVR re-addresses the
+// camera (14206); the client never talks to the camera itself.
+class CNVRChannelModifyIPDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRChannelModifyIPDlg(QWidget *parent = nullptr);
+    ~CNVRChannelModifyIPDlg() override;
+
+    void setDevInfo(const QHash<QString, QString> &record, FUN_DEV_INFO *nvr);
+
+    void onEnterPressed() override;
+
+public slots:
+    void onbtnOkClicked();
+    void onbtnCloseclicked();
+    void onbtnCancleClicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    FUN_DEV_INFO *m_nvr = nullptr;
+    QHash<QString, QString> m_record;
+    Ui::CNVRChannelModifyIPDlg *ui;
+};

@@ -1,0 +1,263 @@
+#include "CNVRConfigSetting.h"
+
+#include "ui_CNVRConfigSetting.h"
+
+#include "CNVRBasicSetting.h"
+#include "CNVRDateSetting.h"
+#include "CNVRDiskBrowse.h"
+#include "CNVREthernetSetting.h"
+#include "CNVRStoragePlan.h"
+#include "CNVRVersionInfo.h"
+#include "CommonHelper.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QListView>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+// Elided texts are computed once per process, on the first window shown:
+// later windows start from the same form and widths.
+bool g_firstShow = true;
+
+// Answers to the pages' saves: the only replies the operator is told about.
+// Anything else the NVR sends (alarms, logins, channel lists) is not a result.
+bool isSaveReply(int cmd)
+{
+    switch (cmd) {
+    case 14005: case 14007: case 14009: case 13003: case 14105: case 14101: case 14103:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Reads whose failure must not reach the pages: parsing an error reply would
+// blank fields that the next Save writes back to the NVR.
+bool isPageRead(int cmd)
+{
+    switch (cmd) {
+    case 14001: case 14006: case 13001: case 14002: case 14104: case 14100: case 14102:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::CNVRConfigSetting)
+{
+    ui->setupUi(this);
+    setModal(true);
+    setFixedSize(950, 600);
+    initWidget();
+    // The style sheet styles popup items only through a real item view.
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setView(new QListView(combo));
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CNVRConfigSetting::recvCommonInfo);
+}
+
+CNVRConfigSetting::~CNVRConfigSetting()
+{
+    delete ui;
+}
+
+void CNVRConfigSetting::initWidget()
+{
+    QFont f(QStringLiteral("Microsoft YaHei"), 10, QFont::Normal);
+    f.setPixelSize(14);
+    setFont(f);
+    ui->labelTitle->setText(tr("Remote Config"));
+    // The style sheet addresses the close button by this name.
+    ui->pushButtonClose->setObjectName(QStringLiteral("m_closeBtn"));
+    m_mainButtons = {ui->pushButtonBasic, ui->pushButtonInternet, ui->pushButtonVersion, ui->pushButtonStorage};
+    m_subButtons = {ui->pushButtonBasicInfo, ui->pushButtonDatetime, ui->pushButtonPlan, ui->pushButtonDisk};
+    connect(ui->pushButtonClose, &QPushButton::clicked, this, &CNVRConfigSetting::reject);
+    for (QPushButton *b : m_mainButtons + m_subButtons) {
+        connect(b, &QPushButton::clicked, this, &CNVRConfigSetting::onButtonsClicked);
+        // The shown page's buttons stand out in the accent colour.
+        b->setStyleSheet(QStringLiteral("QPushButton:checked { background-color: rgb(78, 161, 243); color: rgb(19, 22, 27); }"));
+    }
+    ui->stackedWidget->setCurrentIndex(0);
+    initReplyParsers();
+    initPageSelectors();
+}
+
+void CNVRConfigSetting::initReplyParsers()
+{
+    m_replyParsers.insert(14001, [this](const QString &xml) { ui->PageBasic->parseBasicInfo(xml); });
+    m_replyParsers.insert(14006, [this](const QString &xml) { ui->PageDatetime->parseTimeConfig(xml); });
+    m_replyParsers.insert(13001, [this](const QString &xml) { ui->PageInternet->parseNetInfo(xml); });
+    m_replyParsers.insert(14002, [this](const QString &xml) { ui->PageVersion->parseVersionInfo(xml); });
+    m_replyParsers.insert(14104, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
+    m_replyParsers.insert(14100, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
+    m_replyParsers.insert(14102, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
+}
+
+void CNVRConfigSetting::initPageSelectors()
+{
+    m_pageSelectors.insert(ui->pushButtonBasic, [this](unsigned short &cmd) {
+        ui->stackedWidget->setCurrentIndex(0);
+        const int sub = ui->stackedWidgetBasic->currentIndex();
+        if (sub == 0)
+            cmd = 14001;
+        else if (sub == 1)
+            cmd = 14006;
+    });
+    m_pageSelectors.insert(ui->pushButtonInternet, [this](unsigned short &cmd) {
+        ui->stackedWidget->setCurrentIndex(1);
+        cmd = 13001;
+    });
+    m_pageSelectors.insert(ui->pushButtonVersion, [this](unsigned short &cmd) {
+        ui->stackedWidget->setCurrentIndex(2);
+        cmd = 14002;
+    });
+    m_pageSelectors.insert(ui->pushButtonStorage, [this](unsigned short &cmd) {
+        ui->stackedWidget->setCurrentIndex(3);
+        const int sub = ui->stackedWidgetStorage->currentIndex();
+        if (sub == 0)
+            cmd = 14104;
+        else if (sub == 1)
+            cmd = 14100;
+    });
+    m_pageSelectors.insert(ui->pushButtonBasicInfo, [this](unsigned short &cmd) {
+        ui->stackedWidgetBasic->setCurrentIndex(0);
+        cmd = 14001;
+    });
+    m_pageSelectors.insert(ui->pushButtonDatetime, [this](unsigned short &cmd) {
+        ui->stackedWidgetBasic->setCurrentIndex(1);
+        cmd = 14006;
+    });
+    m_pageSelectors.insert(ui->pushButtonPlan, [this](unsigned short &cmd) {
+        ui->stackedWidgetStorage->setCurrentIndex(0);
+        cmd = 14104;
+    });
+    m_pageSelectors.insert(ui->pushButtonDisk, [this](unsigned short &cmd) {
+        ui->stackedWidgetStorage->setCurrentIndex(1);
+        cmd = 14100;
+    });
+}
+
+void CNVRConfigSetting::setDevInfo(FUN_DEV_INFO *dev)
+{
+    m_dev = dev;
+    if (dev) {
+        ui->PageBasic->setDevInfo(dev);
+        ui->PageDatetime->setDevInfo(dev);
+        ui->PageInternet->setDevInfo(dev);
+        ui->pagePlan->setDevInfo(dev);
+        ui->pageDisk->setDevInfo(dev);
+        ui->PageVersion->setDevInfo(dev);
+    }
+    changePage(m_currentButton ? m_currentButton : ui->pushButtonBasicInfo);
+}
+
+void CNVRConfigSetting::onCloseBtnClicked()
+{
+    reject();
+}
+
+void CNVRConfigSetting::onButtonsClicked()
+{
+    changePage(qobject_cast<QPushButton *>(sender()));
+}
+
+void CNVRConfigSetting::changePage(QPushButton *btn)
+{
+    m_currentButton = btn;
+    if (!btn)
+        return;
+    unsigned short cmd = 14001;
+    const auto selector = m_pageSelectors.constFind(btn);
+    if (selector != m_pageSelectors.constEnd())
+        (*selector)(cmd);
+    updateButtonState(cmd);
+    const loginDev key = toLoginDev(m_dev);
+    if (key.ip.isEmpty())
+        return;
+    KelvoSDKHelper::instance()->sendCmd(key, cmd, 0);
+    if (cmd == 14100)
+        KelvoSDKHelper::instance()->sendCmd(key, 14102, 0);
+}
+
+void CNVRConfigSetting::updateButtonState(unsigned short cmd)
+{
+    int main = 0;
+    int sub = 0;
+    switch (cmd) {
+    case 14006: sub = 1; break;
+    case 13001: main = 1; break;
+    case 14002: main = 2; break;
+    case 14104: main = 3; sub = 2; break;
+    case 14100: main = 3; sub = 3; break;
+    default: break;
+    }
+    auto mark = [this](const QList<QPushButton *> &buttons, int chosen) {
+        for (int i = 0; i < buttons.size(); ++i) {
+            buttons[i]->setChecked(i == chosen);
+            style()->unpolish(buttons[i]);
+            style()->polish(buttons[i]);
+        }
+    };
+    mark(m_mainButtons, main);
+    mark(m_subButtons, sub);
+    update();
+}
+
+void CNVRConfigSetting::recvCommonInfo(const RecvInfo &info)
+{
+    if (!isVisible() || !m_dev || info.ip != m_dev->ip)
+        return;
+    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
+    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    const int result = head.value(QStringLiteral("result")).toInt();
+    if (cmd == 14203 || cmd == 35001)
+        return;
+    if (result != 0 && isPageRead(cmd)) {
+        MsgTipInfoDlg::showTip(CommonHelper::errorCodeToText(result), 2000);
+        return;
+    }
+    const auto parser = m_replyParsers.constFind(cmd);
+    if (parser != m_replyParsers.constEnd()) {
+        (*parser)(info.xml);
+        return;
+    }
+    if (!isSaveReply(cmd))
+        return;
+    MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : CommonHelper::errorCodeToText(result), 2000);
+}
+
+void CNVRConfigSetting::showEvent(QShowEvent *event)
+{
+    DropShadowWidget::showEvent(event);
+    if (g_firstShow) {
+        g_firstShow = false;
+        CommonHelper::elideChildTexts(this);
+    }
+    CommonHelper::addCopyMenu(this);
+}
+
+void CNVRConfigSetting::changeEvent(QEvent *event)
+{
+    DropShadowWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->pushButtonBasic->setText(tr("Basic"));
+    ui->pushButtonInternet->setText(tr("Internet"));
+    ui->pushButtonVersion->setText(tr("Version"));
+    ui->pushButtonStorage->setText(tr("Storage"));
+    ui->pushButtonBasicInfo->setText(tr("BasicInfo"));
+    ui->pushButtonDatetime->setText(tr("DateTime"));
+    ui->pushButtonPlan->setText(tr("Storage plan"));
+    ui->pushButtonDisk->setText(tr("Disk settings"));
+    CommonHelper::elideChildTexts(this);
+    CommonHelper::addCopyMenu(this);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QWidget>
+
+class CNVRSummerTimeDlg;
+class QTimer;
+
+namespace Ui {
+class CNVRDateSetting;
+}
+
+// The NVR's clock: device time (kept running), a time to set, time zone,
+// display formats, camera time sync and the daylight-saving rule. Read from
+// a 14006 reply; saved with 14007; the clock set with 14009.
+class CNVRDateSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRDateSetting(QWidget *parent = nullptr);
+    ~CNVRDateSetting() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseTimeConfig(const QString &xml);
+    void parseSummerTime(const QString &xml);
+
+    CNVRSummerTimeDlg *summerTimeDialog() const { return m_summerDlg; }
+    bool hasSummerTime() const { return m_summerTime; }
+    QTimer *clockTimer() const { return m_clock; }
+
+public slots:
+    void onSaveBtnClicked();
+    void onSummerTimeBtnClicked();
+    void onNtpUpdateTimeBtnClicked();
+    void on_m_btnSettingTime_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void onClockTick();
+    void onTimeFormatChanged();
+    void send(unsigned cmd, const QString &body);
+
+    Ui::CNVRDateSetting *ui;
+    CNVRSummerTimeDlg *m_summerDlg;
+    FUN_DEV_INFO *m_dev = nullptr;
+    bool m_summerTime = false;
+    QTimer *m_clock;
+    // The list the combo was filled from, by this page's own lookup: the
+    // process-wide lookup mode changes with any other page's lookup.
+    int m_zoneMode = 0;
+};

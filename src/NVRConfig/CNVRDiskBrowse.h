@@ -1,0 +1,60 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QMap>
+#include <QWidget>
+
+namespace Ui {
+class CNVRDiskBrowse;
+}
+
+// One disk as the NVR lists it (a <DeviceInfo> item of the 14100 reply).
+struct NVR_DISK_INFO
+{
+    // Kept wide: the NVR's index goes back in a format request, and a
+    // narrowed index would format another disk.
+    int DevIndex = 0;
+    int VerifyMark = 0;
+    QString DevName;
+    int Mounted = 0;
+    int Total = 0; // MB
+    int Used = 0;  // MB
+    int Status = 0;
+};
+
+// The NVR's disks (format the checked ones) and its storage policy.
+class CNVRDiskBrowse : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRDiskBrowse(QWidget *parent = nullptr);
+    ~CNVRDiskBrowse() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseDeviceInfo(const QString &xml);
+    void parseStoragePolicy(const QString &xml);
+    void deviceInfo(const QHash<QString, QString> &item);
+
+    // The number after "HDD": 1 unless the name has a "-" after its first
+    // character; then the text after the last "-" (0 when not a number).
+    static int diskNumber(const QString &devName);
+
+public slots:
+    void onFormatBtnClicked();
+    void on_pushButtonSave_clicked();
+    void updateText();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::CNVRDiskBrowse *ui;
+    FUN_DEV_INFO *m_dev = nullptr;
+    QMap<int, NVR_DISK_INFO> m_disks;
+    // The policy as the NVR sent it, for values no combo item stands for.
+    QString m_rawPolicy;
+    QString m_rawPrompt;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QWidget>
+
+namespace Ui {
+class CNVREthernetSetting;
+}
+
+// The NVR's wired network: DHCP, addresses, MTU, the optional Wi-Fi and PoE
+// switches, an address check and the app-binding QR code. Read from a 13001
+// reply, saved with 13003.
+class CNVREthernetSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVREthernetSetting(QWidget *parent = nullptr);
+    ~CNVREthernetSetting() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseNetInfo(const QString &xml);
+    void setIpFieldsEnabled(bool on);
+
+    // The MTU the NVR accepts; text that is no number counts as 0.
+    static bool isMtuInRange(const QString &text);
+
+public slots:
+    void onSaveBtnClicked();
+    void onDhcpChangeCheck(int state);
+    void onPingBtnClicked();
+    void onPhoneMonitorBtnClicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::CNVREthernetSetting *ui;
+    QString m_qrText;
+    FUN_DEV_INFO *m_dev = nullptr;
+    QString m_currentIp;
+    // Sent back as read, so a save does not change how the NVR handles an
+    // address conflict.
+    int m_ipConflictMode = 0;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QList>
+#include <QMap>
+#include <QSharedPointer>
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+
+namespace Ui {
+class CNVRStoragePlan;
+}
+
+// Weekly record schedule of each NVR channel, painted on the grid and
+// copied to other channels in the same save. Read from a 14104 reply, saved
+// with 14105 and read back at once.
+class CNVRStoragePlan : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRStoragePlan(QWidget *parent = nullptr);
+    ~CNVRStoragePlan() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseRecordPlan(const QString &xml);
+    int recordMode() const { return m_recordMode; }
+    QList<QCheckBox *> copyBoxes() const;
+
+public slots:
+    void on_comboBox_channel_activated(int index);
+    void on_checkBox_noRecord_stateChanged(int arg1);
+    void on_checkBox_general_stateChanged(int arg1);
+    void on_checkBox_detection_stateChanged(int arg1);
+    void on_checkBox_intelligence_stateChanged(int arg1);
+    void on_checkBox_all_stateChanged(int arg1);
+    void on_pushButton_save_clicked();
+    void on_pushButton_all_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void initModeButtons();
+    void modeChecked(int arg1, QChar brush);
+
+    Ui::CNVRStoragePlan *ui;
+    QButtonGroup *m_modes;
+    FUN_DEV_INFO *m_dev = nullptr;
+    QMap<int, QString> m_schedules;
+    quint8 m_recordMode = 4;
+    QList<QSharedPointer<QCheckBox>> m_copyBoxes;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "KelvoCommon.h"
+
+#include <QWidget>
+
+namespace Ui {
+class CNVRVersionInfo;
+}
+
+// Read-only model, versions, serial number and MAC of the NVR (14002 reply
+// and the device record).
+class CNVRVersionInfo : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CNVRVersionInfo(QWidget *parent = nullptr);
+    ~CNVRVersionInfo() override;
+
+    void setDevInfo(FUN_DEV_INFO *dev);
+    void parseVersionInfo(const QString &xml);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui::CNVRVersionInfo *ui;
+    FUN_DEV_INFO *m_dev = nullptr;
+};

@@ -1,0 +1,415 @@
+// The NVR channel dialog against a simulated NVR logged in over loopback:
+// the channel list, the NVR's camera search, and adding, changing, deleting
+// and re-addressing channel cameras, each seen in the next list or search.
+
+#include "CNVRChannelAddDevDlg.h"
+#include "CNVRChannelManageDlg.h"
+#include "CNVRChannelModifyIPDlg.h"
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "DevicePagesTestUtil.h"
+#include "KelvoSDKHelper.h"
+#include "MainWindow.h"
+#include "NvrWindowTestUtil.h"
+#include "OrmHelper.h"
+#include "SharedTexts.h"
+#include "SimDevice.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DevicePagesTest;
+
+class TestNvrChannels : public QObject
+{
+    Q_OBJECT
+
+    int m_nextHost = 1;
+    std::unique_ptr<SimDevice> m_nvr;
+    FUN_DEV_INFO m_record;
+    std::unique_ptr<CNVRChannelManageDlg> m_dlg;
+
+    QTableWidget *table() const { return child<QTableWidget>(m_dlg.get(), "m_AddDevTableWidget"); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(m_dlg.get(), name); }
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = table()->item(row, column);
+        return item ? item->text() : QString();
+    }
+    QStringList searchColumn(int column) const
+    {
+        QStringList out;
+        for (int r = 0; r < m_dlg->searchModel()->rowCount(); ++r)
+            out << m_dlg->searchModel()->item(r, column)->text();
+        return out;
+    }
+    void checkSearchRow(const QString &key)
+    {
+        const QStringList keys = searchColumn(6);
+        QVERIFY2(keys.contains(key), qPrintable(key));
+        m_dlg->searchModel()->item(keys.indexOf(key), 0)->setCheckState(Qt::Checked);
+    }
+    QString lastBody(unsigned cmd) const
+    {
+        const QList<SimRequest> list = m_nvr->requests(cmd);
+        return list.isEmpty() ? QString() : list.last().bodyText;
+    }
+    // The search has ended and the channel list of this round is shown.
+    bool settled(int row, const QString &ip)
+    {
+        return waitFor([&] { return !m_dlg->isSearching() && cell(row, 3) == ip; });
+    }
+    // Sends a command to the NVR as another client would.
+    void behindTheBack(unsigned cmd, const QString &body)
+    {
+        const int before = m_nvr->requestCount(cmd);
+        KelvoSDKHelper::instance()->sendData(toLoginDev(&m_record), cmd, body, 0);
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(cmd) > before; }));
+    }
+
+    // Opens the dialog as the shell does, without blocking the test.
+    void open(int channels = 8)
+    {
+        m_record.channelNum = uint8_t(channels);
+        m_dlg = std::make_unique<CNVRChannelManageDlg>();
+        m_dlg->setDevInfo(&m_record);
+        m_dlg->initChannelTable();
+        m_dlg->show();
+        m_dlg->startSearch(false);
+        QVERIFY(settled(0, QStringLiteral("127.77.0.20")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        qRegisterMetaType<QList<QHash<QString, QString>>>();
+        CNVRChannelManageDlg::setTimerLengths(50, 2500, 200);
+    }
+
+    void init()
+    {
+        m_nvr = std::make_unique<SimDevice>(SimDevice::Nvr);
+        m_nvr->state().maxChannels = 8;
+        QVERIFY(m_nvr->listen(QHostAddress(QStringLiteral("127.35.0.%1").arg(m_nextHost++))));
+        m_record = FUN_DEV_INFO();
+        m_record.devType = 1;
+        m_record.channelNum = 8;
+        m_record.cpu = QStringLiteral("HI3536");
+        m_record.ip = m_nvr->address().toString();
+        m_record.devPort = m_nvr->port();
+        KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_record));
+        QVERIFY(waitFor([&] { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_record)); }));
+    }
+
+    void cleanup()
+    {
+        m_dlg.reset();
+        closeToasts();
+        Platform::setPingProbe(nullptr);
+        KelvoSDKHelper::instance()->logoutDev(toLoginDev(&m_record));
+        m_nvr.reset();
+    }
+
+    void shellOpensTheDialog()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        MainWindow shell;
+        QString name;
+        QStringList keys;
+        onModal<CNVRChannelManageDlg>([&](CNVRChannelManageDlg *d) {
+            name = d->objectName();
+            waitFor([&] { return m_nvr->requestCount(14201) > 0 && !d->isSearching(); });
+            for (int r = 0; r < d->searchModel()->rowCount(); ++r)
+                keys << d->searchModel()->item(r, 6)->text();
+            d->reject();
+        });
+        shell.showNVRChannels(&m_record);
+        QCOMPARE(name, QStringLiteral("ChannelManage"));
+        QCOMPARE(m_nvr->requestCount(14200), 1);
+        QCOMPARE(keys.size(), 6);
+    }
+
+    void searchListsFoundCameras()
+    {
+        m_record.channelNum = 8;
+        m_dlg = std::make_unique<CNVRChannelManageDlg>();
+        m_dlg->setDevInfo(&m_record);
+        m_dlg->initChannelTable();
+        m_dlg->show();
+        m_dlg->startSearch(false);
+        // While the NVR searches only Refresh and Modify stay usable.
+        QVERIFY(!button("m_AddDevBtn")->isEnabled());
+        QVERIFY(!table()->isEnabled());
+        QVERIFY(button("pushButtonRefresh")->isEnabled() && button("pushButtonModify")->isEnabled());
+        QVERIFY(settled(0, QStringLiteral("127.77.0.20")));
+        QVERIFY(button("m_AddDevBtn")->isEnabled());
+
+        // The camera in channel 2 is not offered; the one answering in both
+        // protocols keeps its private record; each lens is a row.
+        NvrWindowTest::saveShot(m_dlg.get(), QStringLiteral("nvr_channels.png"));
+        QCOMPARE(searchColumn(6), (QStringList {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.13-0",
+                                                "127.77.0.15-0", "127.77.0.16-0"}));
+        QCOMPARE(searchColumn(3), (QStringList {"Private", "Private", "Private", "Private", "ONVIF", "Private"}));
+        QCOMPARE(searchColumn(2), (QStringList {"1", "1", "2", "1", "1", "1"}));
+        QCOMPARE(searchColumn(4).first(), QStringLiteral("AA:BB:CC:00:00:11"));
+        QCOMPARE(cell(1, 1), QStringLiteral("Yard"));
+        QCOMPARE(cell(1, 2), CNVRChannelManageDlg::tr("Connection succeed"));
+        QCOMPARE(cell(1, 6), QStringLiteral("Private"));
+        QCOMPARE(cell(2, 3), QString());
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14201) == 1; }));
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing") << "" << "Not connected";
+        QTest::newRow("not a number") << "x" << "Not connected";
+        QTest::newRow("last") << "13" << "Password error";
+        QTest::newRow("past the table") << "14" << "Unknown 14";
+        QTest::newRow("negative") << "-1" << "Unknown -1";
+    }
+
+    void statusTexts()
+    {
+        QFETCH(QString, status);
+        QFETCH(QString, text);
+        QCOMPARE(CNVRChannelManageDlg::channelStatusText(status), text);
+    }
+
+    // Five checked, two free: the first two go to channels 3 and 4.
+    void addFoundCameras()
+    {
+        open(4);
+        for (const char *key : {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.15-0", "127.77.0.16-0"})
+            checkSearchRow(QLatin1String(key));
+        button("m_AddDevBtn")->click();
+        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("The channel information is being refreshed")));
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 1; }));
+        const QString tabs(9, QLatin1Char('\t'));
+        auto info = [&](int ch, const char *ip, const char *dc) {
+            return QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr><Protocol>BRELON</Protocol>"
+                                  "<CtrlPort>2028</CtrlPort><VideoPort>554</VideoPort>\n%3<Username>admin</Username>"
+                                  "<Password>402917</Password><AuthType>0</AuthType>\n%3<DoubleCam>%4</DoubleCam>"
+                                  "</ChannelInfo>")
+                .arg(ch).arg(QLatin1String(ip), tabs, QLatin1String(dc));
+        };
+        QCOMPARE(lastBody(14204), QStringLiteral("<ChannelCount>2</ChannelCount>") + info(3, "127.77.0.11", "0")
+                                      + info(4, "127.77.0.12", "0"));
+        QVERIFY(settled(3, QStringLiteral("127.77.0.12")));
+        QCOMPARE(cell(2, 3), QStringLiteral("127.77.0.11"));
+        QCOMPARE(cell(2, 1), QStringLiteral("IPC3"));
+        QVERIFY(!searchColumn(6).contains(QStringLiteral("127.77.0.11-0")));
+    }
+
+    void manualAddNeedsAFreeChannel()
+    {
+        open(2);
+        button("m_ManualAddDevBtn")->click();
+        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("Channel is full, Please delete it and then add")));
+        QVERIFY(!m_dlg->deviceDialog()->isVisible());
+        m_dlg.reset();
+
+        open(8);
+        const QRect rect = table()->visualRect(table()->model()->index(5, 2));
+        // The view takes a double click only after a first click.
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+        QVERIFY(waitFor([&] { return m_dlg->deviceDialog()->isVisible(); }));
+        QCOMPARE(m_dlg->deviceDialog()->channelId(), 5);
+    }
+
+    void modifyChannel()
+    {
+        behindTheBack(14204, QStringLiteral("<ChannelCount>1</ChannelCount><ChannelInfo><ChannelId>3</ChannelId>"
+                                            "<IpAddr>127.77.0.33</IpAddr><Protocol>BRELON</Protocol><CtrlPort>2028"
+                                            "</CtrlPort><Username>admin</Username><Password>402917</Password>"
+                                            "<DoubleCam>0</DoubleCam></ChannelInfo>"));
+        open();
+        QVERIFY(settled(2, QStringLiteral("127.77.0.33")));
+        table()->item(2, 0)->setCheckState(Qt::Checked);
+        button("pushButtonModify")->click();
+        CNVRChannelAddDevDlg *dev = m_dlg->deviceDialog();
+        QVERIFY(dev->isVisible() && dev->isModify());
+        child<QComboBox>(dev, "m_ProtocolCmbBox")->setCurrentIndex(1);
+        child<QLineEdit>(dev, "m_PortlineEdit")->setText(QStringLiteral("8080"));
+        child<QPushButton>(dev, "m_OKBtn")->click();
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 2; }));
+        QVERIFY(lastBody(14204).contains(QStringLiteral("<ChannelId>3</ChannelId><IpAddr>127.77.0.33</IpAddr>"
+                                                        "<Protocol>ONVIF</Protocol><CtrlPort>8080</CtrlPort>")));
+        QVERIFY(waitFor([&] { return !m_dlg->isSearching() && cell(2, 6) == QLatin1String("ONVIF"); }));
+        QCOMPARE(cell(2, 4), QStringLiteral("8080"));
+    }
+
+    void deleteAsksFirst()
+    {
+        open();
+        table()->item(0, 0)->setCheckState(Qt::Checked);
+        onModal<CustomDialog>([](CustomDialog *d) { d->reject(); });
+        button("m_DelDevBtn")->click();
+        QCOMPARE(m_nvr->requestCount(14205), 0);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        button("m_DelDevBtn")->click();
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14205) == 1; }));
+        QCOMPARE(lastBody(14205), QStringLiteral("<ChannelId>1</ChannelId>"));
+        QVERIFY(waitFor([&] { return !m_dlg->isSearching() && cell(1, 3) == QLatin1String("127.77.0.21"); }));
+        QCOMPARE(cell(0, 3), QString());
+    }
+
+    void refusedDeleteIsReported()
+    {
+        m_nvr->setForcedResult(14205, -2);
+        open();
+        table()->item(1, 0)->setCheckState(Qt::Checked);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        button("m_DelDevBtn")->click();
+        QVERIFY(waitFor([&] { return toastTexts().contains(CommonHelper::errorCodeToText(-2)); }));
+    }
+
+    void refreshDropsChannelsDeletedElsewhere()
+    {
+        open();
+        behindTheBack(14205, QStringLiteral("<ChannelId>2</ChannelId>"));
+        button("pushButtonRefresh")->click();
+        QVERIFY(waitFor([&] { return cell(1, 3).isEmpty(); }));
+        QCOMPARE(cell(0, 3), QStringLiteral("127.77.0.20"));
+    }
+
+    // Unchanged values go out without a ping; a new address is pinged first
+    // and shows in the next search.
+    void modifyIpOfFoundCamera()
+    {
+        FakePing ping;
+        ping.install();
+        open();
+        checkSearchRow(QStringLiteral("127.77.0.16-0"));
+        QStringList asked[2];
+        for (int round = 0; round < 2; ++round) {
+            onModal<CNVRChannelModifyIPDlg>([&, round](CNVRChannelModifyIPDlg *d) {
+                if (round == 1)
+                    d->findChild<QLineEdit *>(QStringLiteral("m_IPAddrlineEdit"))->setText(QStringLiteral("127.77.0.30"));
+                d->onbtnOkClicked();
+                asked[round] = ping.asked;
+                if (d->isVisible())
+                    d->reject();
+            });
+            button("m_ModifyIPBtn")->click();
+        }
+        QVERIFY(asked[0].isEmpty());
+        QCOMPARE(asked[1], QStringList {"127.77.0.30"});
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14206) == 2; }));
+        QVERIFY(m_nvr->requests(14206).first().bodyText.contains(
+            QStringLiteral("<IPAddressOld>127.77.0.16</IPAddressOld><IPAddressNew>127.77.0.16</IPAddressNew>")));
+        QCOMPARE(m_nvr->requests(14206).last().body.value(QStringLiteral("IPAddressNew")), QStringLiteral("127.77.0.30"));
+        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("The device IP is being modified. Please search again later.")));
+        button("m_SearchDevBtn")->click();
+        QVERIFY(waitFor([&] { return !m_dlg->isSearching() && searchColumn(6).contains(QStringLiteral("127.77.0.30-0")); }));
+    }
+
+    void wirelessCameraIsRefused()
+    {
+        open();
+        checkSearchRow(QStringLiteral("127.77.0.13-0"));
+        button("m_ModifyIPBtn")->click();
+        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("Wireless IPC does not support modifying IP address!")));
+        QCOMPARE(m_nvr->requestCount(14206), 0);
+    }
+
+    void deviceDialogInput_data()
+    {
+        QTest::addColumn<QVariantHash>("record"); // empty: an add
+        QTest::addColumn<int>("protocol");        // -1 leave
+        QTest::addColumn<QString>("typedPassword"); // typed after clearing; empty: leave
+        QTest::addColumn<QString>("ip");          // empty: leave
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("info");        // empty: accepted
+        const QVariantHash onvif {{"IpAddr", "127.77.0.40"}, {"Protocol", "ONVIF"}, {"CtrlPort", "8080"},
+                                  {"Username", "admin"}, {"Password", "pw"}, {"AuthType", "2"}};
+        QVariantHash videoOnly = onvif;
+        videoOnly.remove("CtrlPort");
+        videoOnly.insert("Protocol", "BRELON");
+        videoOnly.insert("VideoPort", "554");
+        QTest::newRow("switch to onvif") << QVariantHash() << 1 << "" << "127.77.0.40" << "80" << "402917" << "";
+        QTest::newRow("back to private") << QVariantHash() << 0 << "" << "127.77.0.40" << "2028" << "402917" << "";
+        QTest::newRow("record port") << onvif << -1 << "" << "" << "8080" << "pw" << "";
+        QTest::newRow("video port only") << videoOnly << -1 << "" << "" << "554" << "pw" << "";
+        QTest::newRow("32nd character") << QVariantHash() << -1 << QString(32, 'a') << "127.77.0.40" << "2028"
+                                        << QString(31, 'a') << "";
+        QTest::newRow("chinese character") << QVariantHash() << -1 << QString::fromUtf8("ab密c") << "127.77.0.40"
+                                           << "2028" << "abc" << "";
+        QTest::newRow("part above 255") << QVariantHash() << -1 << "" << "127.0.0.256" << "2028" << "402917"
+                                        << SharedTexts::invalidFormatText();
+        QTest::newRow("empty ip") << QVariantHash() << -1 << "" << "" << "2028" << "402917"
+                                  << SharedTexts::incompleteInfoText();
+    }
+
+    void deviceDialogInput()
+    {
+        QFETCH(QVariantHash, record);
+        QFETCH(int, protocol);
+        QFETCH(QString, typedPassword);
+        QFETCH(QString, ip);
+        QFETCH(QString, port);
+        QFETCH(QString, password);
+        QFETCH(QString, info);
+        CNVRChannelAddDevDlg dlg;
+        dlg.setChannelId(4);
+        if (!record.isEmpty()) {
+            QHash<QString, QString> r;
+            for (auto it = record.constBegin(); it != record.constEnd(); ++it)
+                r.insert(it.key(), it.value().toString());
+            dlg.setChannelInfo(r);
+        }
+        dlg.show();
+        if (protocol == 0)
+            child<QComboBox>(&dlg, "m_ProtocolCmbBox")->setCurrentIndex(1);
+        if (protocol >= 0)
+            child<QComboBox>(&dlg, "m_ProtocolCmbBox")->setCurrentIndex(protocol);
+        if (!typedPassword.isEmpty()) {
+            auto *edit = child<QLineEdit>(&dlg, "m_PassWdlineEdit");
+            edit->clear();
+            // Typed one key at a time, as a keyboard would (keyClicks knows ASCII only).
+            for (const QChar ch : typedPassword) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+                QApplication::sendEvent(edit, &press);
+            }
+        }
+        if (!ip.isEmpty() || record.isEmpty())
+            child<QLineEdit>(&dlg, "m_IPAddrlineEdit")->setText(ip);
+        QCOMPARE(child<QLineEdit>(&dlg, "m_PortlineEdit")->text(), port);
+        QCOMPARE(child<QLineEdit>(&dlg, "m_PassWdlineEdit")->text(), password);
+        const bool onvifShown = child<QComboBox>(&dlg, "m_ProtocolCmbBox")->currentIndex() == 1;
+        QCOMPARE(child<QComboBox>(&dlg, "comboBoxType")->isVisibleTo(&dlg), onvifShown);
+        QCOMPARE(child<QComboBox>(&dlg, "m_doubleCamCbBox")->isVisibleTo(&dlg), !onvifShown);
+
+        QSignalSpy added(&dlg, &CNVRChannelAddDevDlg::siganlAddChannel);
+        QSignalSpy modified(&dlg, &CNVRChannelAddDevDlg::siganlModifyChannel);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(child<QLabel>(&dlg, "m_lblTextInfo")->text(), info);
+        QCOMPARE(added.count() + modified.count(), info.isEmpty() ? 1 : 0);
+        QCOMPARE(modified.count(), info.isEmpty() && !record.isEmpty() ? 1 : 0);
+        if (!info.isEmpty())
+            return;
+        const QList<QVariant> args = (record.isEmpty() ? added : modified).first();
+        const auto sent = args.at(0).value<QList<QHash<QString, QString>>>().first();
+        QCOMPARE(sent.value("VideoPort"), QStringLiteral("554"));
+        QCOMPARE(sent.value("CtrlPort"), port);
+        QCOMPARE(args.at(1).value<QList<int>>(), QList<int> {4});
+    }
+};
+
+QTEST_MAIN(TestNvrChannels)
+#include "tst_nvrchannels.moc"

@@ -800,4 +800,66 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>倍速</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快放</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢放</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>抓图</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>单帧</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>录像回放</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>本地</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>云端</translation>
+    </message>
+</context>
 </TS>

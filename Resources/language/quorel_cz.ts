@@ -800,4 +800,66 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rychleji</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Pomaleji</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Snímek</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Snímek po snímku</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Místní</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+</context>
 </TS>

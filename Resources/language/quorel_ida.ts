@@ -800,4 +800,66 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Cepat</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lambat</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Tangkap</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Layar penuh</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bingkai</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Pemutaran</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+</context>
 </TS>

@@ -800,4 +800,66 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстрее</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленнее</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Локально</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Облако</translation>
+    </message>
+</context>
 </TS>

@@ -862,4 +862,47 @@
         <translation>云端</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>该日期没有录像。</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>已达到最大连接数！</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>按ESC键退出全屏。</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>，保存至</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>创建文件目录失败！</translation>
+    </message>
+</context>
 </TS>

@@ -862,4 +862,47 @@
         <translation>Cloud</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otevřít...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtrování</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>V tento den není žádný záznam.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Bylo dosaženo maximálního počtu připojení!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Snímek pořízen</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, uložen do </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Snímek se nepodařilo pořídit</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Složku se nepodařilo vytvořit!</translation>
+    </message>
+</context>
 </TS>

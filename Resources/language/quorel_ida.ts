@@ -862,4 +862,47 @@
         <translation>Cloud</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Buka...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>Tidak ada video pada hari ini.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Jumlah koneksi maksimum telah tercapai!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Tangkapan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, disimpan di </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Tangkapan gagal</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Gagal membuat direktori berkas!</translation>
+    </message>
+</context>
 </TS>

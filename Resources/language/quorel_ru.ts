@@ -862,4 +862,47 @@
         <translation>Облако</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>За этот день нет записей.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Достигнуто максимальное число подключений!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Снимок сделан</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, сохранён в </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Не удалось сделать снимок</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Не удалось создать папку!</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CVideoPlayback.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -73,6 +74,8 @@ void MainWindow::createUI()
         m_pages.append(nullptr);
     m_livePage = new MainViewVideoPreview(ui->mainStack);
     m_pages[LiveVideo] = m_livePage;
+    m_playbackPage = new CVideoPlayback(ui->mainStack);
+    m_pages[Playback] = m_playbackPage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
     for (QWidget *page : qAsConst(m_pages)) {
@@ -284,6 +287,8 @@ void MainWindow::closeApp()
         return;
     m_closing = true;
     qInfo() << "Closing the client";
+    if (m_playbackPage)
+        m_playbackPage->stopAll();
     if (m_livePage)
         m_livePage->stopAll();
     if (m_controller)

@@ -180,25 +180,47 @@ void TimeLine::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgba(m_backgroundColor));
 
+    // Day bounds once per paint: each one is a local-time conversion.
+    const int64_t start = dayStart();
+    const double span = double(dayEnd() - start);
+    const double axisLeft = left(), axisSpan = right() - left();
+    auto xOf = [&](int64_t ms) { return double(ms - start) / span * axisSpan + axisLeft; };
+
     // Far-off segments would overflow the int rectangle; only the visible part
-    // matters, so clamp to just outside the view.
+    // matters, so clamp to just outside the view. Neighbouring segments that
+    // touch on screen are filled as one run (a day has thousands).
     const double lo = -2.0, hi = double(m_viewWidth) + 2.0;
+    const QColor segmentColor = QColor::fromRgba(m_segmentColor);
+    int runLeft = 0, runRight = -1;  // pixels [runLeft, runRight)
     const std::vector<ArchiveRecordPtr> records = m_records;
     for (const ArchiveRecordPtr &record : records) {
         if (!record)
             continue;
-        const double x1 = xForTime(record->startTime());
-        const double x2 = xForTime(record->endTime());
+        const double x1 = xOf(record->startTime());
+        const double x2 = xOf(record->endTime());
         const bool visible = (x1 >= 0 && x1 < m_viewWidth) || (x2 > 0 && x2 <= m_viewWidth)
                              || (x1 <= 0 && x2 >= m_viewWidth);
         if (!visible)
             continue;
         const double a = std::clamp(x1, lo, hi), b = std::clamp(x2, lo, hi);
-        painter.fillRect(QRect(int(a), 0, int(b - a + 1), m_viewHeight), QColor::fromRgba(m_segmentColor));
+        const int rectLeft = int(a), rectRight = int(a) + int(b - a + 1);
+        if (rectRight <= rectLeft)
+            continue;
+        if (runRight >= runLeft && rectLeft <= runRight && rectRight >= runLeft) {
+            runLeft = std::min(runLeft, rectLeft);
+            runRight = std::max(runRight, rectRight);
+            continue;
+        }
+        if (runRight > runLeft)
+            painter.fillRect(QRect(runLeft, 0, runRight - runLeft, m_viewHeight), segmentColor);
+        runLeft = rectLeft;
+        runRight = rectRight;
     }
+    if (runRight > runLeft)
+        painter.fillRect(QRect(runLeft, 0, runRight - runLeft, m_viewHeight), segmentColor);
 
-    if (m_cursorTime >= dayStart() && m_cursorTime <= dayEnd()) {
-        const double x = xForTime(m_cursorTime);
+    if (m_cursorTime >= start && m_cursorTime <= dayEnd()) {
+        const double x = xOf(m_cursorTime);
         if (x >= 0 && x <= m_viewWidth)
             painter.fillRect(QRect(int(x), 0, 1, m_viewHeight), QColor::fromRgba(m_cursorColor));
     }

@@ -905,4 +905,103 @@
         <translation>Gagal membuat direktori berkas!</translation>
     </message>
 </context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Record Backup</source>
+        <translation>Cadangan rekaman</translation>
+    </message>
+    <message>
+        <source>StartTime</source>
+        <translation>Waktu mulai</translation>
+    </message>
+    <message>
+        <source>EndTime</source>
+        <translation>Waktu selesai</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Kemajuan</translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Mulai unduh</translation>
+    </message>
+    <message>
+        <source>End Download</source>
+        <translation>Akhiri unduhan</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Buka...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>Start Replay</source>
+        <translation>Mulai pemutaran</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>tidak ada rekaman</translation>
+    </message>
+    <message>
+        <source>Starting stream retrieval, please wait...</source>
+        <translation>Memulai pengambilan aliran, harap tunggu...</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Pemutaran selesai</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Tangkapan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, disimpan di </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Tangkapan gagal</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+    <message>
+        <source>Please select the device to operate.</source>
+        <translation>Silakan pilih perangkat yang akan dioperasikan.</translation>
+    </message>
+    <message>
+        <source>The current channel is playing back, please stop playback and try again.</source>
+        <translation>Kanal ini sedang diputar, hentikan pemutaran lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>Video is downloading, please wait for the download to finish.</source>
+        <translation>Video sedang diunduh, harap tunggu hingga selesai.</translation>
+    </message>
+    <message>
+        <source>Only videos from the same day can be downloaded.</source>
+        <translation>Hanya video dari hari yang sama yang dapat diunduh.</translation>
+    </message>
+    <message>
+        <source>Start time can not be greater than the end time.</source>
+        <translation>Waktu mulai tidak boleh melebihi waktu selesai.</translation>
+    </message>
+    <message>
+        <source>Download successful</source>
+        <translation>Unduhan berhasil</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Unduhan gagal</translation>
+    </message>
+</context>
 </TS>

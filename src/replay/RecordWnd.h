@@ -75,6 +75,7 @@ public:
     QSet<QString> monthDays(const QString &ip) const { return m_monthDays.value(ip); }
     QString downloadKey() const { return m_downloadKey; }
     QString downloadPath() const { return m_downloadPath; }
+    VideoRecord *downloadWriter() const { return m_recorder; }
     void setWatchdogTimings(int tickMs, int idleLimitMs);
     void setProgressInterval(int ms);
     void setRefreshInterval(int ms) { m_refreshIntervalMs = ms; }

@@ -172,21 +172,6 @@ private slots:
                                  5000);
     }
 
-    void timeLineCursorMovesBySecond()
-    {
-        TimeLine line;
-        const int64_t t = line.dayStart() + 3600 * 1000;
-        line.setCurrentTime(t);
-        line.setCurrentTime(t + 999);
-        QCOMPARE(line.currentTime(), t);
-        line.setCurrentTime(t + 1000);
-        QCOMPARE(line.currentTime(), t + 1000);
-        line.setPlayPosition(1500.7);
-        QCOMPARE(line.currentTime(), line.dayStart() + 1500);
-        line.clear();
-        QCOMPARE(line.currentTime(), int64_t(0));
-    }
-
     void controlStartsWithSpeedTextAndOneXChecked()
     {
         ReplayControl bar;

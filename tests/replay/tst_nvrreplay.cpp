@@ -9,6 +9,7 @@
 #include "MyCalendar.h"
 #include "PlayerCommon.h"
 #include "RecordWnd.h"
+#include "ReplayControl.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
 #include "TestMedia.h"
@@ -16,6 +17,7 @@
 
 #include <QDateTimeEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QSortFilterProxyModel>
 #include <QStandardItem>
 #include <QTemporaryDir>
@@ -384,6 +386,33 @@ private slots:
         const SimRequest request = requestsOf(sim, 14301, 3).value(0);
         QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
         QCOMPARE(request.body.value("DownloadRecord"), QStringLiteral("1"));
+    }
+
+    // Full screen carries time line and control bar in a 40 px bar at the
+    // bottom; leaving it puts both back under the panes.
+    void fullScreenBarComesAndGoes()
+    {
+        openWindow();
+        FFmpegReplayWidget *replay = m_wnd->replayWidget();
+        QWidget *bar = m_wnd->control();
+        QWidget *line = m_wnd->timeLine();
+        QWidget *home = line->parentWidget();
+        QMetaObject::invokeMethod(m_wnd->control(), "signalFull");
+        QVERIFY(replay->isFullScreenMode());
+        QCOMPARE(line->parentWidget(), bar->parentWidget());
+        QWidget *holder = line->parentWidget();
+        QCOMPARE(holder->parentWidget(), static_cast<QWidget *>(replay));
+        QCOMPARE(holder->geometry(), QRect(0, replay->height() - 40, replay->width(), 40));
+        QCOMPARE(line->height(), 30);
+        QTest::keyClick(replay, Qt::Key_Escape);
+        QVERIFY(!replay->isFullScreenMode());
+        QCOMPARE(line->parentWidget(), home);
+        QCOMPARE(bar->parentWidget(), home);
+        QCOMPARE(line->height(), 60);
+        auto *layout = m_wnd->findChild<QVBoxLayout *>("verticalLayout_2");
+        QVERIFY(layout);
+        QCOMPARE(layout->indexOf(bar), 1);
+        QCOMPARE(layout->indexOf(line), 2);
     }
 
     // A device deleted mid-download leaves the box usable.

@@ -338,6 +338,7 @@ private slots:
         QTest::addColumn<bool>("fileKept");
         // The clip is 6 s of footage from 08:00:00.
         QTest::newRow("range past the last recording") << "" << "480-481" << true << true;
+        QTest::newRow("H.265") << "h265" << "480-481" << true << true;
         QTest::newRow("silent mid-range") << "" << "480-490" << false << true;
         QTest::newRow("stream request unanswered") << "noanswer" << "480-481" << false << false;
         QTest::newRow("no download data") << "nodata" << "480-481" << false << false;
@@ -354,6 +355,10 @@ private slots:
         SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
         s.answerStreamRequest = fault != "noanswer";
         s.sendDownloadData = fault != "nodata";
+        if (fault == "h265") {
+            s.frames = m_h265;
+            s.codec = "H265";
+        }
         const QStringList minutes = recorded.split('-');
         s.dayRecords[3] = dayText(minutes[0].toInt(), minutes[1].toInt());
         openWindow();
@@ -379,7 +384,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QFile::exists(path), fileKept, 10000);
         if (fileKept) {
             QTRY_VERIFY_WITH_TIMEOUT(testmedia::probeFrames(path) > 100, 10000);
-            QCOMPARE(probeCodec(path), QStringLiteral("h264"));
+            QCOMPARE(probeCodec(path), fault == "h265" ? QStringLiteral("hevc") : QStringLiteral("h264"));
         }
         if (fault.isEmpty())
             QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);

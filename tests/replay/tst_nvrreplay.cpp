@@ -247,6 +247,28 @@ private slots:
             QCOMPARE(r.body.value("Speed"), QStringLiteral("2"));
     }
 
+    // Played past the last known minute, the day is asked again once (not on
+    // every position tick), and an answer that reaches no further sends no seek.
+    void refreshPastTheEndIsThrottled()
+    {
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::setup(*sim).dayRecords[1] = dayText(480, 481);
+        openWindow();
+        const QString key = sim->address().toString() + "_1";
+        click(key);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
+        sim->clearRequests();
+        const qint64 midnight = QDateTime(kToday, QTime(0, 0)).toMSecsSinceEpoch();
+        m_wnd->startPlaybackAt(key, midnight + 480 * 60000LL + 57000);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 100, 15000);
+        int days = 0;
+        for (const SimRequest &r : requestsOf(sim, 14300, 1))
+            days += r.body.value("ByMonth").trimmed() == "0";
+        QCOMPARE(days, 1);
+        QVERIFY(sim->requests(14304).isEmpty());
+    }
+
     // A stream that falls silent ends with "Playback ended" and a stop.
     void silentStreamEnds()
     {

@@ -2215,4 +2215,208 @@
         <translation>保存</translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>倍速</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快放</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢放</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>抓图</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>单帧</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>录像回放</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>本地</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>云端</translation>
+    </message>
+</context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>该日期没有录像。</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>已达到最大连接数！</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>按ESC键退出全屏。</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>，保存至</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>创建文件目录失败！</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Record Backup</source>
+        <translation>录像备份</translation>
+    </message>
+    <message>
+        <source>StartTime</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>EndTime</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>开始下载</translation>
+    </message>
+    <message>
+        <source>End Download</source>
+        <translation>结束下载</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>Start Replay</source>
+        <translation>开始回放</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>无录像记录</translation>
+    </message>
+    <message>
+        <source>Starting stream retrieval, please wait...</source>
+        <translation>正在获取码流，请稍候...</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>回放结束</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>，保存至</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>按ESC键退出全屏。</translation>
+    </message>
+    <message>
+        <source>Please select the device to operate.</source>
+        <translation>请选择要操作的设备。</translation>
+    </message>
+    <message>
+        <source>The current channel is playing back, please stop playback and try again.</source>
+        <translation>当前通道正在回放，请停止回放后重试。</translation>
+    </message>
+    <message>
+        <source>Video is downloading, please wait for the download to finish.</source>
+        <translation>录像正在下载，请等待下载完成。</translation>
+    </message>
+    <message>
+        <source>Only videos from the same day can be downloaded.</source>
+        <translation>只能下载同一天的录像。</translation>
+    </message>
+    <message>
+        <source>Start time can not be greater than the end time.</source>
+        <translation>开始时间不能大于结束时间。</translation>
+    </message>
+    <message>
+        <source>Download successful</source>
+        <translation>下载成功</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+</context>
 </TS>

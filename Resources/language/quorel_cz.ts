@@ -2215,4 +2215,208 @@
         <translation>Uložit</translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rychleji</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Pomaleji</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Snímek</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Snímek po snímku</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Místní</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+</context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otevřít...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtrování</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>V tento den není žádný záznam.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Bylo dosaženo maximálního počtu připojení!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Snímek pořízen</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, uložen do </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Snímek se nepodařilo pořídit</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Složku se nepodařilo vytvořit!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Record Backup</source>
+        <translation>Záloha záznamu</translation>
+    </message>
+    <message>
+        <source>StartTime</source>
+        <translation>Čas začátku</translation>
+    </message>
+    <message>
+        <source>EndTime</source>
+        <translation>Čas konce</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Průběh</translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Zahájit stahování</translation>
+    </message>
+    <message>
+        <source>End Download</source>
+        <translation>Ukončit stahování</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otevřít...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtrování</translation>
+    </message>
+    <message>
+        <source>Start Replay</source>
+        <translation>Spustit přehrávání</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>žádné záznamy</translation>
+    </message>
+    <message>
+        <source>Starting stream retrieval, please wait...</source>
+        <translation>Načítání streamu, čekejte prosím...</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Přehrávání skončilo</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Snímek pořízen</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, uložen do </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Snímek se nepodařilo pořídit</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
+    </message>
+    <message>
+        <source>Please select the device to operate.</source>
+        <translation>Vyberte zařízení, se kterým chcete pracovat.</translation>
+    </message>
+    <message>
+        <source>The current channel is playing back, please stop playback and try again.</source>
+        <translation>Kanál se právě přehrává, zastavte přehrávání a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Video is downloading, please wait for the download to finish.</source>
+        <translation>Záznam se stahuje, počkejte na dokončení stahování.</translation>
+    </message>
+    <message>
+        <source>Only videos from the same day can be downloaded.</source>
+        <translation>Stáhnout lze pouze záznamy ze stejného dne.</translation>
+    </message>
+    <message>
+        <source>Start time can not be greater than the end time.</source>
+        <translation>Čas začátku nemůže být pozdější než čas konce.</translation>
+    </message>
+    <message>
+        <source>Download successful</source>
+        <translation>Stahování dokončeno</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Stahování se nezdařilo</translation>
+    </message>
+</context>
 </TS>

@@ -2215,4 +2215,208 @@
         <translation>Simpan</translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Cepat</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lambat</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Tangkap</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Layar penuh</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bingkai</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisukan</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Pemutaran</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Lokal</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+</context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Buka...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>Tidak ada video pada hari ini.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Jumlah koneksi maksimum telah tercapai!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Tangkapan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, disimpan di </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Tangkapan gagal</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Gagal membuat direktori berkas!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Record Backup</source>
+        <translation>Cadangan rekaman</translation>
+    </message>
+    <message>
+        <source>StartTime</source>
+        <translation>Waktu mulai</translation>
+    </message>
+    <message>
+        <source>EndTime</source>
+        <translation>Waktu selesai</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Kemajuan</translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Mulai unduh</translation>
+    </message>
+    <message>
+        <source>End Download</source>
+        <translation>Akhiri unduhan</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Buka...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>Start Replay</source>
+        <translation>Mulai pemutaran</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>tidak ada rekaman</translation>
+    </message>
+    <message>
+        <source>Starting stream retrieval, please wait...</source>
+        <translation>Memulai pengambilan aliran, harap tunggu...</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Pemutaran selesai</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Tangkapan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, disimpan di </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Tangkapan gagal</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+    <message>
+        <source>Please select the device to operate.</source>
+        <translation>Silakan pilih perangkat yang akan dioperasikan.</translation>
+    </message>
+    <message>
+        <source>The current channel is playing back, please stop playback and try again.</source>
+        <translation>Kanal ini sedang diputar, hentikan pemutaran lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>Video is downloading, please wait for the download to finish.</source>
+        <translation>Video sedang diunduh, harap tunggu hingga selesai.</translation>
+    </message>
+    <message>
+        <source>Only videos from the same day can be downloaded.</source>
+        <translation>Hanya video dari hari yang sama yang dapat diunduh.</translation>
+    </message>
+    <message>
+        <source>Start time can not be greater than the end time.</source>
+        <translation>Waktu mulai tidak boleh melebihi waktu selesai.</translation>
+    </message>
+    <message>
+        <source>Download successful</source>
+        <translation>Unduhan berhasil</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Unduhan gagal</translation>
+    </message>
+</context>
 </TS>

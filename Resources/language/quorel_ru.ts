@@ -2215,4 +2215,208 @@
         <translation>Сохранить</translation>
     </message>
 </context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстрее</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Медленнее</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoPlayback</name>
+    <message>
+        <source>CVideoPlayback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Локально</translation>
+    </message>
+    <message>
+        <source>NVR</source>
+        <translation>NVR</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Облако</translation>
+    </message>
+</context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>За этот день нет записей.</translation>
+    </message>
+    <message>
+        <source>The maximum number of connections has been reached!</source>
+        <translation>Достигнуто максимальное число подключений!</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Снимок сделан</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, сохранён в </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Не удалось сделать снимок</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Не удалось создать папку!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Record Backup</source>
+        <translation>Резервная копия записи</translation>
+    </message>
+    <message>
+        <source>StartTime</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>EndTime</source>
+        <translation>Время окончания</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Start Download</source>
+        <translation>Начать загрузку</translation>
+    </message>
+    <message>
+        <source>End Download</source>
+        <translation>Завершить загрузку</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>Start Replay</source>
+        <translation>Начать воспроизведение</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>нет записей</translation>
+    </message>
+    <message>
+        <source>Starting stream retrieval, please wait...</source>
+        <translation>Запрос потока, подождите...</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Воспроизведение завершено</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Снимок сделан</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>, сохранён в </translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Не удалось сделать снимок</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
+    </message>
+    <message>
+        <source>Please select the device to operate.</source>
+        <translation>Выберите устройство.</translation>
+    </message>
+    <message>
+        <source>The current channel is playing back, please stop playback and try again.</source>
+        <translation>Канал воспроизводится, остановите воспроизведение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Video is downloading, please wait for the download to finish.</source>
+        <translation>Идёт загрузка записи, дождитесь её завершения.</translation>
+    </message>
+    <message>
+        <source>Only videos from the same day can be downloaded.</source>
+        <translation>Можно загрузить записи только за один день.</translation>
+    </message>
+    <message>
+        <source>Start time can not be greater than the end time.</source>
+        <translation>Время начала не может быть позже времени окончания.</translation>
+    </message>
+    <message>
+        <source>Download successful</source>
+        <translation>Загрузка завершена</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+</context>
 </TS>

@@ -5,6 +5,7 @@
 #include "CUserManageDlg.h"
 #include "CNVRChannelManageDlg.h"
 #include "CNVRConfigSetting.h"
+#include "CVideoPlayback.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -78,6 +79,8 @@ void MainWindow::createUI()
         m_pages.append(nullptr);
     m_livePage = new MainViewVideoPreview(ui->mainStack);
     m_pages[LiveVideo] = m_livePage;
+    m_playbackPage = new CVideoPlayback(ui->mainStack);
+    m_pages[Playback] = m_playbackPage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
     for (QWidget *page : qAsConst(m_pages)) {
@@ -332,6 +335,8 @@ void MainWindow::closeApp()
         return;
     m_closing = true;
     qInfo() << "Closing the client";
+    if (m_playbackPage)
+        m_playbackPage->stopAll();
     if (m_livePage)
         m_livePage->stopAll();
     if (m_controller)

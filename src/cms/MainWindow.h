@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class CVideoPlayback;
 class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
@@ -51,6 +52,7 @@ public:
     DeviceController *deviceController() const { return m_controller; }
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
+    CVideoPlayback *playbackPage() const { return m_playbackPage; }
     bool isClosing() const { return m_closing; }
 
 public slots:
@@ -87,6 +89,7 @@ private:
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;
     MainViewVideoPreview *m_livePage = nullptr;
+    CVideoPlayback *m_playbackPage = nullptr;
     QString m_rights;
     QString m_userName;
     bool m_closing = false;

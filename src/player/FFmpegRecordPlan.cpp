@@ -36,7 +36,9 @@ bool writeIndex(const QString &path, const QJsonArray &array)
     return f.commit();
 }
 
-qint64 fileDurationMs(const QString &path)
+}  // namespace
+
+qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
 {
     AVFormatContext *fmt = nullptr;
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
@@ -47,7 +49,6 @@ qint64 fileDurationMs(const QString &path)
     avformat_close_input(&fmt);
     return ms;
 }
-}  // namespace
 
 FFmpegRecordPlan::FFmpegRecordPlan() : QThread(nullptr) {}
 

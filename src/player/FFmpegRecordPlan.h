@@ -33,6 +33,9 @@ public:
     // Completes entries left open by a recorder that died, from the files'
     // own durations.
     static int repairDayIndex(const QString &dayDir);
+    // Length of a segment as far as it is written (a segment is fragmented,
+    // so it reads while it grows); -1 when it cannot be read.
+    static qint64 fileDurationMs(const QString &path);
 
 signals:
     void segmentOpened(QString path);

@@ -1,0 +1,602 @@
+#include "LocalVideoReplayWnd.h"
+#include "ui_LocalVideoReplayWnd.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "DeviceTree.h"
+#include "FFmpegRecordPlan.h"
+#include "FFmpegReplayWidget.h"
+#include "MsgTipInfoDlg.h"
+#include "MyCalendar.h"
+#include "ReplayControl.h"
+#include "TimeLine.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+#include <QStandardItem>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+const QString kTimeFormat = QStringLiteral("hhmmsszzz");
+const QString kIndexName = QStringLiteral("record.json");
+const QString kLegacyName = QStringLiteral("recordIdx.txt");
+// A day of 30-second segments is about 200 kB; anything far beyond is not ours.
+constexpr qint64 kMaxIndexBytes = 32 * 1024 * 1024;
+constexpr int kPlayingState = 3;
+constexpr int kOnlineState = 1;
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+}  // namespace
+
+LocalVideoReplayWnd::LocalVideoReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::LocalVideoReplayWnd)
+{
+    ui->setupUi(this);
+    registerReplayMetaTypes();
+
+    ui->calendarWidget->setObjectName(QStringLiteral("remote_calendar"));
+    ui->calendarWidget->setFixedSize(310, 220);
+    connect(ui->calendarWidget, &QCalendarWidget::clicked, this, &LocalVideoReplayWnd::onCalendarClicked);
+    connect(ui->lineEdit, &QLineEdit::textChanged, this, &LocalVideoReplayWnd::onTxtFilterChanged);
+    ui->treeView->setHeaderHidden(true);
+    connect(ui->treeView, &QTreeView::clicked, this, &LocalVideoReplayWnd::onDeviceItemClicked);
+    connect(ui->treeView, &QTreeView::doubleClicked, this, &LocalVideoReplayWnd::onDeviceItemDoubleClicked);
+
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    replay->setCustomIo(false);
+    connect(replay, &FFmpegReplayWidget::emitFocusViewChanged, this, &LocalVideoReplayWnd::slotFocusViewChanged);
+    connect(replay, &FFmpegReplayWidget::emitPlayFinished, this, &LocalVideoReplayWnd::slotPlayFinished);
+    connect(replay, &FFmpegReplayWidget::emitReplayTimestampS, this, &LocalVideoReplayWnd::slotTimestampSecond);
+    connect(replay, &FFmpegReplayWidget::emitCaptureResult, this, &LocalVideoReplayWnd::slotCaptureResult);
+
+    ReplayControl *bar = ui->widgetReplayControl;
+    connect(bar, &ReplayControl::signalFull, this, &LocalVideoReplayWnd::onBtnFullScreenClicked);
+    connect(bar, &ReplayControl::signalCapture, this, &LocalVideoReplayWnd::onBtnCaptureClicked);
+    connect(bar, &ReplayControl::signalStop, this, &LocalVideoReplayWnd::onBtnStopClicked);
+    connect(bar, &ReplayControl::signalPause, this, &LocalVideoReplayWnd::onBtnPlayClicked);
+    connect(bar, &ReplayControl::signalSpeed, this, &LocalVideoReplayWnd::onBtnSpeed);
+
+    ui->widgetTimeLine->setCursorColor(qRgb(255, 0, 0));
+    connect(ui->widgetTimeLine, &TimeLine::recordSelected, this, &LocalVideoReplayWnd::onTimeLineRecordSelected);
+    onUpdatePlayButtons();
+    connect(ui->m_btnLeftShow, &QPushButton::clicked, this, &LocalVideoReplayWnd::toggleLeftPanel);
+
+    ui->lineEdit->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_pressed.png")),
+                            QLineEdit::TrailingPosition)
+        ->setText(tr("&Open..."));
+    ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
+}
+
+LocalVideoReplayWnd::~LocalVideoReplayWnd()
+{
+    delete ui;
+}
+
+DeviceTree *LocalVideoReplayWnd::tree() const { return ui->treeView; }
+MyCalendar *LocalVideoReplayWnd::calendar() const { return ui->calendarWidget; }
+FFmpegReplayWidget *LocalVideoReplayWnd::replayWidget() const { return ui->widgetVideoReplay; }
+ReplayControl *LocalVideoReplayWnd::control() const { return ui->widgetReplayControl; }
+TimeLine *LocalVideoReplayWnd::timeLine() const { return ui->widgetTimeLine; }
+
+QString LocalVideoReplayWnd::storageRoot()
+{
+    // The scheduled recorder's rule: BackupPath, else "Video" beside the client.
+    const QString base = CommonHelper::storagePaths().backupPath;
+    return base.isEmpty() ? CommonHelper::appWritableDir() + QStringLiteral("/Video") : base;
+}
+
+QString LocalVideoReplayWnd::deviceFolder(const QString &key) const
+{
+    const int underscore = key.indexOf(QLatin1Char('_'));
+    if (underscore < 0)
+        return storageRoot() + QLatin1Char('/') + CommonHelper::safePathSegment(key);
+    QString channel;
+    if (QStandardItem *item = ui->treeView->itemForKey(key))
+        channel = item->text();
+    if (channel.isEmpty())
+        channel = QStringLiteral("CH_%1").arg(key.mid(underscore + 1).toInt(), 2, 10, QLatin1Char('0'));
+    return storageRoot() + QLatin1Char('/') + CommonHelper::safePathSegment(key.left(underscore)) + QLatin1Char('/')
+           + CommonHelper::safePathSegment(channel);
+}
+
+int LocalVideoReplayWnd::focusIndex() const
+{
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    if (!replay || !replay->isVisible())
+        return -1;
+    return replay->focusIndex();
+}
+
+FUN_DEV_INFO *LocalVideoReplayWnd::paneDevice(int index) const
+{
+    const QString key = m_paneKeys.value(index);
+    return key.isEmpty() ? nullptr : DeviceInfoManager::instance()->findDevInfo(key);
+}
+
+qint64 LocalVideoReplayWnd::recordStartOfFile(const std::vector<ArchiveRecordPtr> &records, const QString &file)
+{
+    const QString wanted = nativePath(file);
+    for (const ArchiveRecordPtr &record : records)
+        if (record && nativePath(record->file()) == wanted)
+            return record->startTime();
+    return 0;
+}
+
+void LocalVideoReplayWnd::onDeviceItemClicked(QModelIndex index)
+{
+    if (index.row() < 0 || index.column() < 0) {
+        qDebug() << "device item clicked: invalid index" << index;
+        return;
+    }
+    const QString key = ui->treeView->itemData(index).toString();
+    if (key.isEmpty())
+        return;
+    for (auto it = m_paneKeys.cbegin(); it != m_paneKeys.cend(); ++it) {
+        if (it.value() == key) {
+            ui->widgetVideoReplay->setFocusIndex(it.key());
+            return;
+        }
+    }
+    if (key != m_currentKey) {
+        const QDate selected = ui->calendarWidget->selectedDate();
+        ui->calendarWidget->setCurrentPage(selected.year(), selected.month());
+        m_currentKey = key;
+    }
+}
+
+void LocalVideoReplayWnd::onDeviceItemDoubleClicked(QModelIndex index)
+{
+    if (index.row() < 0 || index.column() < 0) {
+        qDebug() << "device item double-clicked: invalid index" << index;
+        return;
+    }
+    if (m_currentKey.isEmpty())
+        return;
+    const QString folder = deviceFolder(m_currentKey);
+    markRecordDays(folder);
+
+    const QDate date = ui->calendarWidget->selectedDate();
+    const QString dayFolder = folder + QLatin1Char('/') + date.toString(QStringLiteral("yyyyMMdd"));
+    const QString indexPath = dayFolder + QLatin1Char('/') + kIndexName;
+    const QString legacyPath = dayFolder + QLatin1Char('/') + kLegacyName;
+    if (QFile::exists(legacyPath) && convertLegacyIndex(legacyPath, indexPath)) {
+        if (!QFile::remove(legacyPath))
+            qWarning() << "cannot remove the converted index" << legacyPath;
+    }
+
+    const std::vector<ArchiveRecordPtr> records = getDeviceRecordInfo(indexPath);
+    if (records.empty()) {
+        MsgTipInfoDlg::showTip(tr("There is no video in this day."), ToastMs);
+        return;
+    }
+
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    int paneIndex = -1;
+    for (auto it = m_paneKeys.cbegin(); it != m_paneKeys.cend(); ++it)
+        if (it.value() == m_currentKey)
+            paneIndex = it.key();
+    if (paneIndex < 0) {
+        paneIndex = getFreeIndex();
+        if (paneIndex < 0)
+            return;
+        replay->resetParams(paneIndex);
+        replay->initStream(QString(), paneIndex, false, false);
+        replay->setPlayUrl(paneIndex, records.front()->file());
+        replay->setFocusIndex(paneIndex);
+        replay->play(paneIndex);
+    } else {
+        if (date == m_shownDate)
+            return;
+        replay->playFile(paneIndex, records.front()->file());
+    }
+
+    m_shownDate = date;
+    m_paneKeys.insert(paneIndex, m_currentKey);
+    if (DeviceInfoManager::instance()->findDevInfo(m_currentKey))
+        ui->treeView->setItemState(m_currentKey, kPlayingState);
+    m_paneRecords.insert(paneIndex, records);
+    ui->widgetTimeLine->setRecords(records);
+    onUpdatePlayButtons();
+}
+
+void LocalVideoReplayWnd::markRecordDays(const QString &deviceFolder)
+{
+    QStringList days;
+    const QDir dir(deviceFolder);
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        // One segment is enough to mark the day.
+        QDirIterator it(dir.filePath(name), {QStringLiteral("*.mp4")}, QDir::Files);
+        if (it.hasNext())
+            days << name;
+    }
+    ui->calendarWidget->setMarkedDays(days);
+}
+
+std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::getDeviceRecordInfo(const QString &indexPath) const
+{
+    std::vector<ArchiveRecordPtr> records;
+    const QString base = QFileInfo(indexPath).path() + QLatin1Char('/');
+    QFile file(indexPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "file open error." << indexPath << file.errorString();
+        return records;
+    }
+    if (file.size() > kMaxIndexBytes) {
+        qWarning() << "day index too large, ignored:" << indexPath << file.size();
+        return records;
+    }
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError) {
+        qDebug() << "from json error." << error.errorString();
+        return records;
+    }
+    const QDate day = ui->calendarWidget->selectedDate();
+    const QJsonArray entries = doc.array();
+    records.reserve(size_t(entries.size()));
+    for (const QJsonValue &value : entries) {
+        if (!value.isObject())
+            continue;
+        const QJsonObject o = value.toObject();
+        const QString name = o.value(QStringLiteral("fileName")).toString();
+        const QString startText = o.value(QStringLiteral("startTime")).toString();
+        const QString endText = o.value(QStringLiteral("endTime")).toString();
+        if (startText.isEmpty())
+            continue;
+        const QTime start = QTime::fromString(startText, kTimeFormat);
+        if (!start.isValid())
+            continue;
+        const qint64 startMs = QDateTime(day, start).toMSecsSinceEpoch();
+        qint64 endMs = -1;
+        if (!endText.isEmpty()) {
+            const QTime end = QTime::fromString(endText, kTimeFormat);
+            if (!end.isValid())
+                continue;
+            endMs = QDateTime(day, end).toMSecsSinceEpoch();
+        } else {
+            // The segment being written, or one a killed recorder left open:
+            // it ends where the file ends so far. Not written back; the
+            // channel's next recorder completes the index.
+            const qint64 length = FFmpegRecordPlan::fileDurationMs(base + name);
+            if (length < 0)
+                continue;
+            endMs = startMs + length;
+        }
+        records.push_back(std::make_shared<ArchiveRecord>(startMs, endMs, base + name));
+    }
+    return records;
+}
+
+bool LocalVideoReplayWnd::parseLegacyItems(QJsonObject &out, const QStringList &items)
+{
+    static const char *const keys[] = {"fileName", "startTime", "endTime"};
+    for (int i = 0; i < 3 && i < items.size(); ++i) {
+        const QStringList parts = items.at(i).split(QLatin1Char(':'), Qt::KeepEmptyParts);
+        if (parts.size() == 2)
+            out.insert(QLatin1String(keys[i]), parts.at(1).trimmed());
+    }
+    for (const char *key : keys)
+        if (out.value(QLatin1String(key)).toString().isEmpty())
+            return false;
+    return true;
+}
+
+bool LocalVideoReplayWnd::convertLegacyIndex(const QString &legacyPath, const QString &indexPath)
+{
+    QFile legacy(legacyPath);
+    if (!legacy.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning() << "cannot read the old day index" << legacyPath << legacy.errorString();
+        return false;
+    }
+    if (legacy.size() > kMaxIndexBytes) {
+        qWarning() << "old day index too large, left alone:" << legacyPath;
+        return false;
+    }
+
+    // Entries the recorder already wrote stay; the old list only adds files
+    // the day index does not name yet.
+    QList<QJsonObject> entries;
+    QSet<QString> names;
+    QFile current(indexPath);
+    if (current.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QJsonDocument doc = QJsonDocument::fromJson(current.read(kMaxIndexBytes));
+        for (const QJsonValue &value : doc.array()) {
+            if (!value.isObject())
+                continue;
+            entries << value.toObject();
+            names.insert(entries.last().value(QStringLiteral("fileName")).toString());
+        }
+        current.close();
+    }
+
+    QTextStream in(&legacy);
+    while (!in.atEnd()) {
+        const QStringList items = in.readLine().split(QLatin1Char(','), Qt::KeepEmptyParts);
+        QJsonObject o;
+        if (!parseLegacyItems(o, items))
+            continue;
+        const QString name = o.value(QStringLiteral("fileName")).toString();
+        if (names.contains(name))
+            continue;
+        names.insert(name);
+        entries << o;
+    }
+    // "hhmmsszzz" sorts as the time of day.
+    std::stable_sort(entries.begin(), entries.end(), [](const QJsonObject &a, const QJsonObject &b) {
+        return a.value(QStringLiteral("startTime")).toString() < b.value(QStringLiteral("startTime")).toString();
+    });
+
+    QJsonArray array;
+    for (const QJsonObject &o : qAsConst(entries))
+        array.append(o);
+    QSaveFile out(indexPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qWarning() << "cannot write the day index" << indexPath << out.errorString();
+        return false;
+    }
+    out.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    if (!out.commit()) {
+        qWarning() << "cannot write the day index" << indexPath << out.errorString();
+        return false;
+    }
+    return true;
+}
+
+int LocalVideoReplayWnd::getFreeIndex()
+{
+    for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
+        if (!m_paneKeys.contains(i))
+            return i;
+    MsgTipInfoDlg::showTip(tr("The maximum number of connections has been reached!"), ToastMs);
+    return -1;
+}
+
+void LocalVideoReplayWnd::onTimeLineRecordSelected(ArchiveRecordPtr record, int64_t time)
+{
+    if (!record)
+        return;
+    const int index = focusIndex();
+    if (index < 0)
+        return;
+    const QString file = nativePath(record->file());
+    const qint64 offset = time - record->startTime();
+    qDebug() << " index " << index << " time " << time << " file " << file;
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    if (nativePath(replay->playUrl(index)) != file)
+        replay->playFile(index, file);
+    replay->seek(index, offset);
+    ui->widgetTimeLine->setCurrentTime(time);
+}
+
+void LocalVideoReplayWnd::slotPlayFinished(int index, QString file)
+{
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    if (!replay || !replay->isVisible() || !m_paneKeys.contains(index))
+        return;
+    const std::vector<ArchiveRecordPtr> records = m_paneRecords.value(index);
+    const QString finished = nativePath(file);
+    size_t next = records.size();
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i] && nativePath(records[i]->file()) == finished) {
+            next = i + 1;
+            break;
+        }
+    }
+    if (next < records.size()) {
+        replay->stop(index);
+        replay->setCustomIo(false);
+        replay->setPlayUrl(index, records[next]->file());
+        replay->play(index);
+        return;
+    }
+    // The day is over: the pane goes free whether or not the device is still
+    // registered (a deleted device would otherwise hold it for good).
+    const QString key = m_paneKeys.value(index);
+    if (DeviceInfoManager::instance()->findDevInfo(key))
+        ui->treeView->setItemState(key, kOnlineState);
+    releasePane(index);
+}
+
+void LocalVideoReplayWnd::releasePane(int index)
+{
+    m_paneKeys.remove(index);
+    m_paneRecords.remove(index);
+}
+
+void LocalVideoReplayWnd::slotTimestampSecond(int index, qlonglong second)
+{
+    if (!m_paneRecords.contains(index))
+        return;
+    const qint64 start = recordStartOfFile(m_paneRecords.value(index), ui->widgetVideoReplay->playUrl(index));
+    ui->widgetTimeLine->setCurrentTime(start + second * 1000);
+}
+
+void LocalVideoReplayWnd::slotFocusViewChanged(int index)
+{
+    qDebug() << "focus pane" << index;
+    const QString key = m_paneKeys.value(index);
+    if (!key.isEmpty()) {
+        ui->treeView->selectItem(key);
+        m_currentKey = key;
+    }
+    slotUpdateTimeline();
+    onUpdatePlayButtons();
+}
+
+void LocalVideoReplayWnd::slotUpdateTimeline()
+{
+    const int index = focusIndex();
+    if (!m_paneRecords.contains(index)) {
+        ui->widgetTimeLine->clear();
+        return;
+    }
+    const std::vector<ArchiveRecordPtr> records = m_paneRecords.value(index);
+    ui->widgetTimeLine->setRecords(records);
+    const qint64 start = recordStartOfFile(records, ui->widgetVideoReplay->playUrl(index));
+    if (start > 0)
+        ui->widgetTimeLine->setDateTime(start);
+}
+
+void LocalVideoReplayWnd::onBtnPlayClicked(bool checked)
+{
+    const int index = focusIndex();
+    if (index < 0)
+        return;
+    if (checked)
+        ui->widgetVideoReplay->resume(index);
+    else
+        ui->widgetVideoReplay->pause(index);
+}
+
+void LocalVideoReplayWnd::onBtnStopClicked()
+{
+    const int index = focusIndex();
+    if (index < 0)
+        return;
+    ui->widgetVideoReplay->stop(index);
+    const QString key = m_paneKeys.value(index);
+    if (!key.isEmpty()) {
+        ui->treeView->setItemState(key, kOnlineState);
+        releasePane(index);
+    }
+    ui->widgetTimeLine->clear();
+    onUpdatePlayButtons();
+}
+
+void LocalVideoReplayWnd::onBtnSpeed(float speed)
+{
+    const int index = focusIndex();
+    if (!paneDevice(index))
+        return;
+    qDebug() << "index " << index << "speed" << speed;
+    ui->widgetVideoReplay->setSpeed(index, speed);
+}
+
+void LocalVideoReplayWnd::onBtnCaptureClicked()
+{
+    const int index = focusIndex();
+    FUN_DEV_INFO *dev = paneDevice(index);
+    if (!dev)
+        return;
+    const QString path = makeCapturePath(dev);
+    if (!path.isEmpty())
+        ui->widgetVideoReplay->setKey(index, path);
+}
+
+void LocalVideoReplayWnd::onBtnFullScreenClicked()
+{
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    if (!replay || !replay->isVisible())
+        return;
+    replay->setFullScreen();
+    MsgTipInfoDlg::showTip(tr("Press ESC to exit the full screen."), ToastMs);
+}
+
+void LocalVideoReplayWnd::onUpdatePlayButtons()
+{
+    const int index = focusIndex();
+    ui->widgetReplayControl->setEnabled(m_paneKeys.contains(index));
+    ui->widgetReplayControl->setPauseState(!ui->widgetVideoReplay->isPaused(index));
+}
+
+void LocalVideoReplayWnd::slotCaptureResult(bool result, QString path)
+{
+    if (result)
+        MsgTipInfoDlg::showTip(tr("Snapshot successful") + tr("Saved to") + path, ToastMs);
+    else
+        MsgTipInfoDlg::showTip(tr("Snapshot failed"), ToastMs);
+}
+
+QString LocalVideoReplayWnd::makeCapturePath(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return QString();
+    QString base = CommonHelper::storagePaths().snapPath;
+    if (base.isEmpty())
+        base = CommonHelper::appWritableDir() + QStringLiteral("/Picture");
+    QString folder = base + QLatin1Char('/') + CommonHelper::safePathSegment(dev->ip);
+    if (dev->channelIdx != 0)
+        folder += QStringLiteral("/CH_%1").arg(int(dev->channelIdx), 2, 10, QLatin1Char('0'));
+    if (!QDir().mkpath(folder)) {
+        MsgTipInfoDlg::showTip(tr("Failed to create file directory!"), ToastMs);
+        return QString();
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    return nativePath(folder + QLatin1Char('/') + now.toString(QStringLiteral("yyyyMMdd"))
+                      + now.toString(kTimeFormat) + QStringLiteral(".jpg"));
+}
+
+void LocalVideoReplayWnd::onCalendarClicked(QDate dt)
+{
+    if (dt == m_shownDate)
+        return;
+    onDeviceItemDoubleClicked(ui->treeView->currentIndex());
+}
+
+void LocalVideoReplayWnd::onTxtFilterChanged(QString text)
+{
+    ui->treeView->setFilterText(text);
+}
+
+void LocalVideoReplayWnd::toggleLeftPanel()
+{
+    const bool hide = ui->widgetLeft->isVisible();
+    ui->widgetLeft->setVisible(!hide);
+    ui->m_btnLeftShow->setStyleSheet(
+        QStringLiteral("border-image: url(:/Resources/Skin/Default/MainWindow/mv_left%1.png);")
+            .arg(hide ? QStringLiteral("Hide") : QStringLiteral("Show")));
+}
+
+void LocalVideoReplayWnd::resetReplay()
+{
+    ui->widgetVideoReplay->stopAll();
+    for (const QString &key : qAsConst(m_paneKeys))
+        if (DeviceInfoManager::instance()->findDevInfo(key))
+            ui->treeView->setItemState(key, kOnlineState);
+    m_paneKeys.clear();
+    m_paneRecords.clear();
+    m_currentKey.clear();
+    ui->widgetTimeLine->setCurrentTime(0);
+    ui->widgetTimeLine->clear();
+    ui->calendarWidget->clearMarkedDays();
+}
+
+void LocalVideoReplayWnd::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ui->treeView->reload();
+    update();
+    m_shown = true;
+    CommonHelper::elideChildTexts(this);
+}
+
+void LocalVideoReplayWnd::hideEvent(QHideEvent *event)
+{
+    if (m_shown) {
+        resetReplay();
+        m_shown = false;
+    }
+    QWidget::hideEvent(event);
+}
+
+void LocalVideoReplayWnd::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
+        CommonHelper::elideChildTexts(this);
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+// The "Local" tab of the playback page: plays the segments the client
+// recorded on its schedule. A device or channel and a day pick a day folder
+// (BackupPath/<IP>[/CH_NN]/yyyyMMdd); its index "record.json" (or the older
+// "recordIdx.txt", converted on the way) gives the segments, which play one
+// after another in one of four panes. Nothing here talks to a device.
+
+#include "ArchiveRecord.h"
+#include "KelvoCommon.h"
+
+#include <QDate>
+#include <QHash>
+#include <QMap>
+#include <QModelIndex>
+#include <QWidget>
+
+class DeviceTree;
+class FFmpegReplayWidget;
+class MyCalendar;
+class QJsonObject;
+class ReplayControl;
+class TimeLine;
+
+namespace Ui {
+class LocalVideoReplayWnd;
+}
+
+class LocalVideoReplayWnd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ToastMs = 2000;
+
+    explicit LocalVideoReplayWnd(QWidget *parent = nullptr);
+    ~LocalVideoReplayWnd() override;
+
+    std::vector<ArchiveRecordPtr> getDeviceRecordInfo(const QString &indexPath) const;
+    // Writes the legacy entries into the day index; true when it was written
+    // and the legacy file may go.
+    static bool convertLegacyIndex(const QString &legacyPath, const QString &indexPath);
+    static bool parseLegacyItems(QJsonObject &out, const QStringList &items);
+    int getFreeIndex();
+    QString makeCapturePath(FUN_DEV_INFO *dev);
+    void markRecordDays(const QString &deviceFolder);
+    FUN_DEV_INFO *paneDevice(int index) const;
+    static qint64 recordStartOfFile(const std::vector<ArchiveRecordPtr> &records, const QString &file);
+    int focusIndex() const;
+    // BackupPath/<IP>, or BackupPath/<IP>/<channel item text> for a channel key.
+    QString deviceFolder(const QString &key) const;
+
+    // Inspection (tests).
+    DeviceTree *tree() const;
+    MyCalendar *calendar() const;
+    FFmpegReplayWidget *replayWidget() const;
+    ReplayControl *control() const;
+    TimeLine *timeLine() const;
+    QString currentKey() const { return m_currentKey; }
+    QHash<int, QString> paneKeys() const { return m_paneKeys; }
+    std::vector<ArchiveRecordPtr> paneRecords(int index) const { return m_paneRecords.value(index); }
+
+public slots:
+    void resetReplay();
+
+    void onDeviceItemClicked(QModelIndex index);
+    void onDeviceItemDoubleClicked(QModelIndex index);
+    void slotFocusViewChanged(int index);
+    void slotPlayFinished(int index, QString file);
+    void slotTimestampSecond(int index, qlonglong second);
+    void slotUpdateTimeline();
+    void slotCaptureResult(bool result, QString path);
+    void onTxtFilterChanged(QString text);
+    void onTimeLineRecordSelected(ArchiveRecordPtr record, int64_t time);
+    void onBtnPlayClicked(bool checked);
+    void onBtnStopClicked();
+    void onBtnCaptureClicked();
+    void onBtnFullScreenClicked();
+    void onUpdatePlayButtons();
+    void onCalendarClicked(QDate dt);
+    void onBtnSpeed(float speed);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void toggleLeftPanel();
+    void releasePane(int index);
+    static QString storageRoot();
+
+    Ui::LocalVideoReplayWnd *ui = nullptr;
+    QString m_currentKey;
+    QHash<int, QString> m_paneKeys;
+    QMap<int, std::vector<ArchiveRecordPtr>> m_paneRecords;
+    QDate m_shownDate;
+    bool m_shown = false;
+};

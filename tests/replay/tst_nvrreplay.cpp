@@ -1,0 +1,469 @@
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "DevicePagesTestUtil.h"
+#include "DeviceTree.h"
+#include "FFmpegReplayWidget.h"
+#include "I420Render2.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+#include "MyCalendar.h"
+#include "PlayerCommon.h"
+#include "RecordWnd.h"
+#include "ReplayControl.h"
+#include "SimDevice.h"
+#include "SimRecordStreams.h"
+#include "TestMedia.h"
+#include "TimeLine.h"
+
+#include <QDateTimeEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QSortFilterProxyModel>
+#include <QStandardItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using DevicePagesTest::toastTexts;
+
+namespace {
+
+const QDate kToday = QDate::currentDate();
+const QString kTodayText = kToday.toString("yyyyMMdd");
+
+// Minutes [from, to) recorded, the rest 'C'.
+QString dayText(int from, int to)
+{
+    return QString(from, 'C') + QString(to - from, '0') + QString(1440 - to, 'C');
+}
+
+bool toastContains(const QString &text)
+{
+    for (const QString &t : toastTexts())
+        if (t.contains(text))
+            return true;
+    return false;
+}
+
+QString probeCodec(const QString &path)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=codec_name", "-of",
+                        "default=nw=1:nk=1", path});
+    p.waitForFinished(60000);
+    return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class TstNvrReplay : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    QVector<SimRecordStreams::Frame> m_h264, m_h265;
+    std::vector<std::unique_ptr<SimDevice>> m_sims;
+    QList<FUN_DEV_INFO *> m_nvrs;
+    std::unique_ptr<RecordWnd> m_wnd;
+    int m_block = 0;
+
+    static QVector<SimRecordStreams::Frame> frames(const QString &clip)
+    {
+        QVector<SimRecordStreams::Frame> out;
+        for (const testmedia::AnnexBFrame &f : testmedia::annexBFrames(clip))
+            out.append({f.data, f.ms, f.key});
+        return out;
+    }
+
+    // A simulated NVR on its own loopback address, in the registry and
+    // logged in, with each channel's connection already open.
+    SimDevice *addNvr(int channels = 4)
+    {
+        auto sim = std::make_unique<SimDevice>(SimDevice::Nvr);
+        sim->state().maxChannels = channels;
+        const QString ip = QStringLiteral("127.41.%1.1").arg(++m_block);
+        if (!sim->listen(QHostAddress(ip)))
+            return nullptr;
+        SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
+        s.frames = m_h264;
+        s.monthDays[0] = QStringList{kTodayText};
+        for (int ch = 1; ch <= channels; ++ch) {
+            s.dayRecords[ch] = dayText(480 + ch, 482 + ch);
+            s.monthDays[ch] = QStringList{kTodayText, kToday.addDays(-ch).toString("yyyyMMdd")};
+        }
+        auto *nvr = new FUN_DEV_INFO;
+        nvr->ip = ip;
+        nvr->name = "nvr " + ip;
+        nvr->devType = 1;
+        nvr->devPort = sim->port();
+        nvr->channelNum = uint8_t(channels);
+        nvr->loginStatus = 1;
+        DeviceInfoManager::instance()->addDevInfo(nvr);
+        DeviceInfoManager::instance()->addNVRChannels(nvr);
+        for (int ch = 0; ch <= channels; ++ch) {
+            FUN_DEV_INFO *rec = DeviceInfoManager::instance()->getChannelInfo(ip, uint8_t(ch));
+            DeviceInfoManager::instance()->loginDevice(rec);
+            const loginDev key = toLoginDev(rec);
+            if (!DevicePagesTest::waitFor([&] { return KelvoSDKHelper::instance()->isConnected(key); }))
+                return nullptr;
+        }
+        m_nvrs << nvr;
+        m_sims.push_back(std::move(sim));
+        return m_sims.back().get();
+    }
+
+    void openWindow()
+    {
+        m_wnd = std::make_unique<RecordWnd>();
+        m_wnd->resize(1300, 900);
+        m_wnd->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_wnd.get()));
+        m_wnd->setWatchdogTimings(100, 1500);
+        m_wnd->setProgressInterval(200);
+        m_wnd->setRefreshInterval(10000);
+    }
+
+    QModelIndex treeIndex(const QString &key) const
+    {
+        QStandardItem *item = m_wnd->tree()->itemForKey(key);
+        return item ? m_wnd->tree()->proxyModel()->mapFromSource(item->index()) : QModelIndex();
+    }
+
+    void click(const QString &key) { m_wnd->onDeviceItemClicked(treeIndex(key)); }
+    void doubleClick(const QString &key)
+    {
+        const QModelIndex index = treeIndex(key);
+        m_wnd->tree()->scrollTo(index);
+        const QPoint at = m_wnd->tree()->visualRect(index).center();
+        QTest::mouseClick(m_wnd->tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(m_wnd->tree()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    static QList<SimRequest> requestsOf(SimDevice *sim, unsigned cmd, int channel)
+    {
+        QList<SimRequest> out;
+        for (const SimRequest &r : sim->requests(cmd))
+            if (r.body.value("ChannelId").trimmed().toInt() == channel)
+                out << r;
+        return out;
+    }
+
+    static QList<unsigned> commandsOf(SimDevice *sim, int channel, const QSet<unsigned> &wanted)
+    {
+        QList<unsigned> out;
+        for (const SimRequest &r : sim->requests())
+            if (wanted.contains(r.cmd) && r.body.value("ChannelId").trimmed().toInt() == channel)
+                out << r.cmd;
+        return out;
+    }
+
+    qint64 shown(int pane) const { return m_wnd->replayWidget()->paneRender(pane)->framesReceived(); }
+
+    void setRange(const QTime &from, const QTime &to)
+    {
+        m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart")->setDateTime(QDateTime(kToday, from));
+        m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd")->setDateTime(QDateTime(kToday, to));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        player::registerMetaTypes();
+        registerKelvoMetaTypes();
+        QVERIFY(m_root.isValid());
+        const QString records = m_root.filePath("records");
+        CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
+        const QString h264 = testmedia::makeClip("nvr264.mp4", "h264", 6, 1280, 720);
+        const QString h265 = testmedia::makeClip("nvr265.mp4", "h265", 6, 1280, 720);
+        QVERIFY(!h264.isEmpty() && !h265.isEmpty());
+        m_h264 = frames(h264);
+        m_h265 = frames(h265);
+        QVERIFY(m_h264.size() > 100 && m_h265.size() > 100);
+    }
+
+    void cleanup()
+    {
+        m_wnd.reset();
+        for (FUN_DEV_INFO *nvr : qAsConst(m_nvrs)) {
+            for (int ch = 0; ch <= nvr->channelNum; ++ch)
+                if (FUN_DEV_INFO *rec = DeviceInfoManager::instance()->getChannelInfo(nvr->ip, uint8_t(ch)))
+                    DeviceInfoManager::instance()->logoutDevice(rec);
+            DeviceInfoManager::instance()->deleteDevice(nvr->ip);
+        }
+        m_nvrs.clear();
+        m_sims.clear();
+        DevicePagesTest::closeToasts();
+    }
+
+    // Month dots and day segments, then channel 3 played, sought, paused,
+    // slowed and resumed; a paused pane outlives the watchdog limit.
+    void playsAChannelAndControlsIt()
+    {
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        openWindow();
+        const QString ip = sim->address().toString(), key = ip + "_3";
+        click(key);
+        const QSet<QString> month{kTodayText, kToday.addDays(-3).toString("yyyyMMdd")};
+        QTRY_COMPARE_WITH_TIMEOUT(m_wnd->monthDays(ip), month, 5000);
+        QCOMPARE(QSet<QString>(m_wnd->calendar()->markedDays().cbegin(), m_wnd->calendar()->markedDays().cend()), month);
+        QTRY_COMPARE_WITH_TIMEOUT(m_wnd->dayRecords(key).size(), size_t(1), 5000);
+        const ArchiveRecordPtr segment = m_wnd->dayRecords(key).front();
+        const qint64 midnight = QDateTime(kToday, QTime(0, 0)).toMSecsSinceEpoch();
+        QCOMPARE(segment->startTime(), midnight + 483 * 60000LL);
+        QCOMPARE(segment->endTime(), midnight + 485 * 60000LL);
+        QCOMPARE(m_wnd->timeLine()->records().size(), size_t(1));
+        // The month is asked on the NVR's connection, this month and the one before.
+        const QList<SimRequest> months = requestsOf(sim, 14300, 3);
+        QVERIFY(months.size() >= 3);
+        QCOMPARE(months.at(0).body.value("Time"), kTodayText);
+
+        doubleClick(key);
+        QCOMPARE(m_wnd->paneKeys().value(0), key);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);
+        const SimRequest start = requestsOf(sim, 14301, 3).first();
+        QCOMPARE(start.body.value("Time"), kTodayText + "080300");
+        QCOMPARE(start.body.value("TimeEnd"), kTodayText + "235959");
+        QCOMPARE(start.body.value("DownloadRecord"), QStringLiteral("0"));
+
+        sim->clearRequests();
+        m_wnd->onTimeLineRecordSelected(segment, segment->startTime() + 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requests(14304).size(), 1, 5000);
+        QCOMPARE(sim->requests(14304).first().body.value("Time"), kTodayText + "080400");
+        m_wnd->onTimeLineRecordSelected(segment, segment->startTime() + 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(commandsOf(sim, 3, {14301, 14302}), (QList<unsigned>{14302, 14301}), 5000);
+        QCOMPARE(requestsOf(sim, 14301, 3).last().body.value("Time"), kTodayText + "080330");
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->replayWidget()->isPlaying(0), 10000);
+
+        sim->clearRequests();
+        m_wnd->onBtnSpeed(0.5f);
+        m_wnd->onBtnPlayClicked(false);
+        // Paused for three times the watchdog limit: the pane stays.
+        QTest::qWait(4500);
+        QCOMPARE(m_wnd->paneKeys().value(0), key);
+        m_wnd->onBtnPlayClicked(true);
+        const QSet<unsigned> controls{14306, 14307, 14309, 14310};
+        QTRY_COMPARE_WITH_TIMEOUT(commandsOf(sim, 3, controls), (QList<unsigned>{14307, 14309, 14310, 14307}), 5000);
+        for (const SimRequest &r : sim->requests(14307))
+            QCOMPARE(r.body.value("Speed"), QStringLiteral("2"));
+    }
+
+    // Played past the last known minute, the day is asked again once (not on
+    // every position tick), and an answer that reaches no further sends no seek.
+    void refreshPastTheEndIsThrottled()
+    {
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::setup(*sim).dayRecords[1] = dayText(480, 481);
+        openWindow();
+        const QString key = sim->address().toString() + "_1";
+        click(key);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
+        sim->clearRequests();
+        const qint64 midnight = QDateTime(kToday, QTime(0, 0)).toMSecsSinceEpoch();
+        m_wnd->startPlaybackAt(key, midnight + 480 * 60000LL + 57000);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 100, 15000);
+        int days = 0;
+        for (const SimRequest &r : requestsOf(sim, 14300, 1))
+            days += r.body.value("ByMonth").trimmed() == "0";
+        QCOMPARE(days, 1);
+        QVERIFY(sim->requests(14304).isEmpty());
+    }
+
+    // A stream that falls silent ends with "Playback ended" and a stop.
+    void silentStreamEnds()
+    {
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::setup(*sim).silentAfterFrames = 30;
+        openWindow();
+        const QString key = sim->address().toString() + "_2";
+        click(key);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
+        doubleClick(key);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
+        QVERIFY(toastContains(RecordWnd::tr("Playback ended")));
+        QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
+    }
+
+    // Four channels play; the fifth gets no pane and no stream request.
+    void fifthChannelDoesNotStart()
+    {
+        SimDevice *sim = addNvr(5);
+        QVERIFY(sim);
+        openWindow();
+        const QString ip = sim->address().toString();
+        for (int ch = 1; ch <= 5; ++ch) {
+            m_wnd->playDevice(QStringLiteral("%1_%2").arg(ip).arg(ch));
+            QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(QStringLiteral("%1_%2").arg(ip).arg(ch)).empty(), 5000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requests(14301).size(), 4, 5000);
+        QCOMPARE(m_wnd->paneKeys().size(), 4);
+        QVERIFY(!m_wnd->paneKeys().values().contains(ip + "_5"));
+        QTest::qWait(500);
+        QVERIFY(requestsOf(sim, 14301, 5).isEmpty());
+    }
+
+    // A late day reply lands on its own channel and day; a late month reply
+    // on its own NVR.
+    void lateRepliesLandOnTheirOwnKeys()
+    {
+        SimDevice *first = addNvr();
+        SimDevice *second = addNvr();
+        QVERIFY(first && second);
+        SimRecordStreams::setup(*first).dayReplyDelayMs = 800;
+        SimRecordStreams::setup(*first).monthDays[1] = QStringList{"20200101"};
+        SimRecordStreams::setup(*second).monthDays[2] = QStringList{"20200202"};
+        openWindow();
+        const QString a = first->address().toString(), b = second->address().toString();
+        click(a + "_1");
+        click(b + "_2");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(a + "_1").empty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(b + "_2").empty(), 5000);
+        const qint64 midnight = QDateTime(kToday, QTime(0, 0)).toMSecsSinceEpoch();
+        QCOMPARE(m_wnd->dayRecords(a + "_1").front()->startTime(), midnight + 481 * 60000LL);
+        QCOMPARE(m_wnd->dayRecords(b + "_2").front()->startTime(), midnight + 482 * 60000LL);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->monthDays(a).contains("20200101"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->monthDays(b).contains("20200202"), 5000);
+        QVERIFY(!m_wnd->monthDays(b).contains("20200101"));
+        // The time line stays on the channel chosen last.
+        QCOMPARE(m_wnd->timeLine()->records().front()->startTime(), midnight + 482 * 60000LL);
+    }
+
+    void bothCodecsPlay_data()
+    {
+        QTest::addColumn<bool>("h265");
+        QTest::newRow("H.264") << false;
+        QTest::newRow("H.265") << true;
+    }
+
+    void bothCodecsPlay()
+    {
+        QFETCH(bool, h265);
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        if (h265) {
+            SimRecordStreams::setup(*sim).frames = m_h265;
+            SimRecordStreams::setup(*sim).codec = "H265";
+        }
+        openWindow();
+        const QString key = sim->address().toString() + "_1";
+        m_wnd->playDevice(key);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 15000);
+    }
+
+    void downloads_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("recorded");  // minutes "from-to" of the channel's day
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<bool>("fileKept");
+        // The clip is 6 s of footage from 08:00:00.
+        QTest::newRow("range past the last recording") << "" << "480-481" << true << true;
+        QTest::newRow("H.265") << "h265" << "480-481" << true << true;
+        QTest::newRow("silent mid-range") << "" << "480-490" << false << true;
+        QTest::newRow("stream request unanswered") << "noanswer" << "480-481" << false << false;
+        QTest::newRow("no download data") << "nodata" << "480-481" << false << false;
+    }
+
+    void downloads()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, recorded);
+        QFETCH(bool, success);
+        QFETCH(bool, fileKept);
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
+        s.answerStreamRequest = fault != "noanswer";
+        s.sendDownloadData = fault != "nodata";
+        if (fault == "h265") {
+            s.frames = m_h265;
+            s.codec = "H265";
+        }
+        const QStringList minutes = recorded.split('-');
+        s.dayRecords[3] = dayText(minutes[0].toInt(), minutes[1].toInt());
+        openWindow();
+        const QString ip = sim->address().toString(), key = ip + "_3";
+        click(key);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
+        setRange(QTime(8, 0), QTime(8, 30));
+        auto *startButton = m_wnd->findChild<QPushButton *>("pushButtonStart");
+        QTest::mouseClick(startButton, Qt::LeftButton);
+        QCOMPARE(m_wnd->downloadKey(), key);
+        const QString path = m_wnd->downloadPath();
+        QCOMPARE(path, QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip + "/CH_03/" + kTodayText
+                                                + "080000000.mp4"));
+        QVERIFY(!startButton->isEnabled());
+        // Another channel plays meanwhile; its frames stay in its pane.
+        if (fault.isEmpty())
+            m_wnd->playDevice(ip + "_2");
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
+        QVERIFY(startButton->isEnabled());
+        const QString text = key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
+        QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
+        QTRY_COMPARE_WITH_TIMEOUT(QFile::exists(path), fileKept, 10000);
+        if (fileKept) {
+            QTRY_VERIFY_WITH_TIMEOUT(testmedia::probeFrames(path) > 100, 10000);
+            QCOMPARE(probeCodec(path), fault == "h265" ? QStringLiteral("hevc") : QStringLiteral("h264"));
+        }
+        if (fault.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);
+        const SimRequest request = requestsOf(sim, 14301, 3).value(0);
+        QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
+        QCOMPARE(request.body.value("DownloadRecord"), QStringLiteral("1"));
+    }
+
+    // Full screen carries time line and control bar in a 40 px bar at the
+    // bottom; leaving it puts both back under the panes.
+    void fullScreenBarComesAndGoes()
+    {
+        openWindow();
+        FFmpegReplayWidget *replay = m_wnd->replayWidget();
+        QWidget *bar = m_wnd->control();
+        QWidget *line = m_wnd->timeLine();
+        QWidget *home = line->parentWidget();
+        QMetaObject::invokeMethod(m_wnd->control(), "signalFull");
+        QVERIFY(replay->isFullScreenMode());
+        QCOMPARE(line->parentWidget(), bar->parentWidget());
+        QWidget *holder = line->parentWidget();
+        QCOMPARE(holder->parentWidget(), static_cast<QWidget *>(replay));
+        QCOMPARE(holder->geometry(), QRect(0, replay->height() - 40, replay->width(), 40));
+        QCOMPARE(line->height(), 30);
+        QTest::keyClick(replay, Qt::Key_Escape);
+        QVERIFY(!replay->isFullScreenMode());
+        QCOMPARE(line->parentWidget(), home);
+        QCOMPARE(bar->parentWidget(), home);
+        QCOMPARE(line->height(), 60);
+        auto *layout = m_wnd->findChild<QVBoxLayout *>("verticalLayout_2");
+        QVERIFY(layout);
+        QCOMPARE(layout->indexOf(bar), 1);
+        QCOMPARE(layout->indexOf(line), 2);
+    }
+
+    // A device deleted mid-download leaves the box usable.
+    void deviceDeletedDuringDownload()
+    {
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::setup(*sim).answerStreamRequest = false;
+        openWindow();
+        const QString ip = sim->address().toString(), key = ip + "_3";
+        click(key);
+        setRange(QTime(8, 0), QTime(8, 30));
+        m_wnd->onBtnStartDownoadClicked();
+        QCOMPARE(m_wnd->downloadKey(), key);
+        DeviceInfoManager::instance()->deleteDevice(ip);
+        m_nvrs.clear();
+        m_wnd->onBtnEndDownoadClicked();
+        QVERIFY(m_wnd->downloadKey().isEmpty());
+        QVERIFY(m_wnd->findChild<QPushButton *>("pushButtonStart")->isEnabled());
+        DevicePagesTest::closeToasts();
+        m_wnd->onBtnStartDownoadClicked();
+        QVERIFY(!toastContains(RecordWnd::tr("Video is downloading, please wait for the download to finish.")));
+    }
+};
+
+QTEST_MAIN(TstNvrReplay)
+#include "tst_nvrreplay.moc"

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "AlarmManageWidget.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -75,6 +76,7 @@ void MainWindow::createUI()
     m_pages[LiveVideo] = m_livePage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
+    m_pages[Events] = new AlarmManageWidget(ui->mainStack);
     for (QWidget *page : qAsConst(m_pages)) {
         if (page)
             ui->mainStack->addWidget(page);

@@ -193,6 +193,7 @@ private slots:
             QVERIFY2(m_window->isCardVisible(page), qPrintable(MainWindow::pageTitle(page)));
         QVERIFY(m_window->card(MainWindow::LiveVideo)->isEnabled());
         QVERIFY(m_window->card(MainWindow::DeviceManagement)->isEnabled());
+        QVERIFY(m_window->card(MainWindow::Events)->isEnabled());
         QVERIFY(!m_window->card(MainWindow::Playback)->isEnabled());
         QCOMPARE(m_window->currentPage(), -1);
         saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));

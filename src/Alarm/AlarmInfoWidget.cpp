@@ -73,6 +73,8 @@ void AlarmInfoWidget::initTable()
 {
     ui->tableView->setModel(m_model);
     setTableViewStyle(ui->tableView, true);
+    // One line per record: a wrapped time or type would show only its first word.
+    ui->tableView->setWordWrap(false);
     m_header = new HeaderViewPrivate(ui->tableView, 0);
     ui->tableView->setHorizontalHeader(m_header);
     initTableHeader();

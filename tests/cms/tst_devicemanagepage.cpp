@@ -7,6 +7,7 @@
 
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
+#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceController.h"
@@ -553,6 +554,47 @@ private slots:
         QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
         QVERIFY(storedAddresses().contains(ip));
         QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ip)->devType, 2);
+    }
+
+    // A camera added by hand is reached at the standard service path on the
+    // typed port, with no discovery; one that never answers is offline.
+    void addDialogOnvifWithoutDiscovery_data()
+    {
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("answers") << true;
+        QTest::newRow("never answers") << false;
+    }
+
+    void addDialogOnvifWithoutDiscovery()
+    {
+        QFETCH(bool, answers);
+        auto camera = std::make_unique<OnvifCam::CameraServer>();
+        QVERIFY(camera->listen(QHostAddress(answers ? QStringLiteral("127.66.0.50") : QStringLiteral("127.66.0.51"))));
+        camera->loadCameraDir(cameraDir(QStringLiteral("SUNBA")));
+        const QString ip = camera->address().toString();
+        const QString port = QString::number(camera->port());
+        ONVIF::Service::instance()->setProbeTarget(QHostAddress(QStringLiteral("127.66.0.52")), 9);
+        if (!answers)
+            camera.reset(); // nothing listens on the port any more
+        onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
+            child<QComboBox>(d, "comboBoxProtocol")->setCurrentIndex(1);
+            QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
+            child<QLineEdit>(d, "lineEditPort")->setText(port);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
+        QTRY_VERIFY(DeviceInfoManager::instance()->findDevInfo(ip));
+        FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip);
+        QCOMPARE(dev->onvifUrl, QStringLiteral("http://%1:%2/onvif/device_service").arg(ip, port));
+        if (answers) {
+            QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 15000);
+            QVERIFY(CommonHelper::getDevUrl(dev, STREAM_MAIN).startsWith(QStringLiteral("rtsp://")));
+            QVERIFY(!camera->requests().isEmpty());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(ONVIF::Service::instance()->getDevices().value(ip).status, 0, 15000);
+            QTRY_COMPARE(cell(ip, DeviceManageWidget::ColState), CommonHelper::connectionFailedText());
+        }
+        QTest::qWait(300); // the search's second probe goes out 200 ms after the first
     }
 
     // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF

@@ -26,8 +26,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -554,6 +556,59 @@ private slots:
         QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
         QVERIFY(storedAddresses().contains(ip));
         QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ip)->devType, 2);
+    }
+
+    // Rows by group, then address as numbers, also after an edit; the counter
+    // follows each ticked row; at 1280x720 the operation buttons need no
+    // sideways scrolling.
+    void rowsOrderCounterAndWidth()
+    {
+        m_page->getDevFormDBToAddTableView();
+        QList<FUN_DEV_INFO *> added;
+        for (const auto &ipGroup : {qMakePair(QStringLiteral("127.66.1.10"), QStringLiteral("Default")),
+                                    qMakePair(QStringLiteral("127.66.1.2"), QStringLiteral("Default")),
+                                    qMakePair(QStringLiteral("127.66.1.3"), QStringLiteral("Attic"))}) {
+            auto *dev = new FUN_DEV_INFO;
+            dev->ip = ipGroup.first;
+            dev->name = ipGroup.first;
+            dev->group = ipGroup.second;
+            added << dev;
+        }
+        emit SignalsHelper::instance()->signalAddDevs(added);
+        auto order = [this] {
+            QStringList ips;
+            for (int row = 0; row < model()->rowCount(); ++row) {
+                if (model()->item(row, DeviceManageWidget::ColIp)->text().startsWith(QLatin1String("127.66.1.")))
+                    ips << model()->item(row, DeviceManageWidget::ColIp)->text();
+            }
+            return ips;
+        };
+        QTRY_COMPARE(order(), QStringList({"127.66.1.3", "127.66.1.2", "127.66.1.10"}));
+
+        auto *counter = child<QLabel>(m_page.get(), "m_selectdnum");
+        uncheckAll();
+        checkRow(QStringLiteral("127.66.1.2"), true);
+        QCOMPARE(counter->text(), QStringLiteral("1"));
+        checkRow(QStringLiteral("127.66.1.10"), true);
+        QCOMPARE(counter->text(), QStringLiteral("2"));
+
+        auto *moved = new FUN_DEV_INFO(*DeviceInfoManager::instance()->findDevInfo(QStringLiteral("127.66.1.2")));
+        moved->group = QStringLiteral("Zone");
+        emit SignalsHelper::instance()->signalModifyDev(moved);
+        QTRY_COMPARE(order(), QStringList({"127.66.1.3", "127.66.1.10", "127.66.1.2"}));
+        QCOMPARE(counter->text(), QStringLiteral("2"));
+        checkRow(QStringLiteral("127.66.1.2"), false);
+        QCOMPARE(counter->text(), QStringLiteral("1"));
+
+        m_page->resize(1280, 720);
+        auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
+        QTRY_COMPARE(view->horizontalScrollBar()->maximum(), 0);
+        const int row = m_page->getRowIndexByIp(QStringLiteral("127.66.1.3"));
+        QWidget *buttons = view->indexWidget(model()->index(row, DeviceManageWidget::ColOperation));
+        QVERIFY(buttons);
+        QVERIFY(view->viewport()->rect().contains(buttons->geometry()));
+        m_page->resize(1400, 600);
+        uncheckAll();
     }
 
     // A camera added by hand is reached at the standard service path on the

@@ -669,6 +669,10 @@ private slots:
         QStandardItem *lobby = model->item(0)->child(0);
         QCOMPARE(lobby->text(), QStringLiteral("Lobby"));
         const int lobbyId = lobby->data(DeviceGroupManage::IdRole).toInt();
+        // Shown with its stored parent, not as its own parent.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(lobby->index()).center());
+        QCOMPARE(child<QLineEdit>(&dialog, "lineEditName")->text(), QStringLiteral("Lobby"));
+        QCOMPARE(child<QComboBox>(&dialog, "comboBoxParent")->currentText(), QStringLiteral("Default"));
 
         FUN_DEV_INFO *member = registerDevice(QStringLiteral("10.3.3.3"));
         member->group = QStringLiteral("Lobby");

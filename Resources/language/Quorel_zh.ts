@@ -1151,4 +1151,11 @@
         <translation>报警信息</translation>
     </message>
 </context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>正在重新连接...</translation>
+    </message>
+</context>
 </TS>

@@ -1151,4 +1151,11 @@
         <translation>Informace o poplaších</translation>
     </message>
 </context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Znovu se připojuje...</translation>
+    </message>
+</context>
 </TS>

@@ -1151,4 +1151,11 @@
         <translation>Info alarm</translation>
     </message>
 </context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Menyambung ulang...</translation>
+    </message>
+</context>
 </TS>

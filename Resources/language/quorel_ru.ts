@@ -1151,4 +1151,11 @@
         <translation>Журнал тревог</translation>
     </message>
 </context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Повторное подключение...</translation>
+    </message>
+</context>
 </TS>

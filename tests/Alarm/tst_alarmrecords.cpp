@@ -122,10 +122,10 @@ private slots:
     {
         QString error;
         QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
-        addDevice(QStringLiteral("127.41.0.5"), 0, QStringLiteral("Gate"), QStringLiteral("Outdoor"));
-        addDevice(QStringLiteral("127.41.0.6"), 0, QStringLiteral("Yard"), QStringLiteral("Outdoor"));
-        addDevice(QStringLiteral("127.41.0.7"), 1, QStringLiteral("Recorder"), QStringLiteral("Indoor"), 2);
-        addDevice(QStringLiteral("127.41.0.8"), 0, QStringLiteral("Bulk"), QStringLiteral("Indoor"));
+        addDevice(QStringLiteral("127.143.0.5"), 0, QStringLiteral("Gate"), QStringLiteral("Outdoor"));
+        addDevice(QStringLiteral("127.143.0.6"), 0, QStringLiteral("Yard"), QStringLiteral("Outdoor"));
+        addDevice(QStringLiteral("127.143.0.7"), 1, QStringLiteral("Recorder"), QStringLiteral("Indoor"), 2);
+        addDevice(QStringLiteral("127.143.0.8"), 0, QStringLiteral("Bulk"), QStringLiteral("Indoor"));
         m_ids = {{"g1", addRecord("Gate", 0, "2026-01-10 08:00:00")},
                  {"g2", addRecord("Gate", 5, "2026-01-10 09:00:00")},
                  {"y1", addRecord("Yard", 0, "2026-01-11 10:00:00")},
@@ -157,10 +157,10 @@ private slots:
         QTest::newRow("motion is code 0") << 1 << jan6 << "" << "" << QStringList{"g1", "y1", "grp", "ch"};
         QTest::newRow("sound is code 5") << 6 << jan6 << "" << "" << QStringList{"g2"};
         QTest::newRow("strictly later") << 1 << "2026-01-10 08:00:00" << "" << "" << QStringList{"y1", "grp", "ch"};
-        QTest::newRow("device") << 0 << jan6 << "127.41.0.5" << "" << QStringList{"g1", "g2", "g3"};
-        QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.41.0.6" << "Gate" << QStringList{"y1", "y2"};
+        QTest::newRow("device") << 0 << jan6 << "127.143.0.5" << "" << QStringList{"g1", "g2", "g3"};
+        QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.143.0.6" << "Gate" << QStringList{"y1", "y2"};
         QTest::newRow("group") << 0 << jan6 << "Outdoor" << "" << QStringList{};
-        QTest::newRow("channel") << 0 << jan6 << "127.41.0.7_1" << "" << QStringList{};
+        QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1" << "" << QStringList{};
     }
 
     void searches()
@@ -187,7 +187,7 @@ private slots:
     void paging()
     {
         tree()->reload();
-        tree()->selectItem(QStringLiteral("127.41.0.8"));
+        tree()->selectItem(QStringLiteral("127.143.0.8"));
         search(0, QStringLiteral("2025-01-01 00:00:00"));
         auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
         QCOMPARE(pager->totalRecords(), qint64(65));
@@ -218,7 +218,7 @@ private slots:
         QFETCH(bool, stored);
         orm::dao::execute_query(OrmQuery("UPDATE CustomAlarmInfo SET status = 0, records = ''"));
         tree()->reload();
-        tree()->selectItem(QStringLiteral("127.41.0.5"));
+        tree()->selectItem(QStringLiteral("127.143.0.5"));
         search(0, QStringLiteral("2026-01-01 00:00:00"));
         QCOMPARE(shownIds(), QStringList({"g1", "g2", "old", "g3"}));
         m_page->model()->item(0, 0)->setCheckState(Qt::Checked);
@@ -253,10 +253,10 @@ private slots:
         QTest::addColumn<QString>("itemKey");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written"); // "" when the save must fail
-        QTest::newRow("rows") << "127.41.0.6" << "out/a.xlsx" << "out/a.xlsx";
-        QTest::newRow("suffix added") << "127.41.0.6" << "out/b" << "out/b.xlsx";
+        QTest::newRow("rows") << "127.143.0.6" << "out/a.xlsx" << "out/a.xlsx";
+        QTest::newRow("suffix added") << "127.143.0.6" << "out/b" << "out/b.xlsx";
         QTest::newRow("header only") << "Outdoor" << "out/c.xlsx" << "out/c.xlsx";
-        QTest::newRow("unwritable") << "127.41.0.6" << "missing/dir/d.xlsx" << "";
+        QTest::newRow("unwritable") << "127.143.0.6" << "missing/dir/d.xlsx" << "";
     }
 
     void exportWorkbook()

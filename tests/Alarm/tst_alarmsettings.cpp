@@ -26,9 +26,9 @@ using Ranges = QVector<AlarmSettingsStore::DayRange>;
 
 namespace {
 
-const QString kGate = QStringLiteral("127.42.0.5");
-const QString kYard = QStringLiteral("127.42.0.6");
-const QString kShed = QStringLiteral("127.42.0.7");
+const QString kGate = QStringLiteral("127.144.0.5");
+const QString kYard = QStringLiteral("127.144.0.6");
+const QString kShed = QStringLiteral("127.144.0.7");
 
 void addDevice(const QString &ip, const QString &name)
 {

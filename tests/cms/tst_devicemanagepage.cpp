@@ -628,7 +628,10 @@ private slots:
         camera->loadCameraDir(cameraDir(QStringLiteral("SUNBA")));
         const QString ip = camera->address().toString();
         const QString port = QString::number(camera->port());
-        ONVIF::Service::instance()->setProbeTarget(QHostAddress(QStringLiteral("127.66.0.52")), 9);
+        // Probes go to a responder that answers nothing: no discovery.
+        OnvifCam::ProbeResponder silent;
+        QVERIFY(silent.bind(QHostAddress(QStringLiteral("127.66.0.52"))));
+        ONVIF::Service::instance()->setProbeTarget(silent.address(), silent.port());
         if (!answers)
             camera.reset(); // nothing listens on the port any more
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
@@ -649,7 +652,8 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(ONVIF::Service::instance()->getDevices().value(ip).status, 0, 15000);
             QTRY_COMPARE(cell(ip, DeviceManageWidget::ColState), CommonHelper::connectionFailedText());
         }
-        QTest::qWait(300); // the search's second probe goes out 200 ms after the first
+        // Both probes of the add dialog's search are out before the next test.
+        QTRY_COMPARE(silent.probeCount(), 2);
     }
 
     // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF

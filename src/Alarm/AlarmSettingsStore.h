@@ -28,19 +28,17 @@ bool isDeviceKey(const QString &key);
 // The registered device's name, empty when the key is not registered.
 QString deviceName(const QString &key);
 
-template<class T>
-QSharedPointer<T> firstRowUnder(const QString &devip)
+template <class T> QSharedPointer<T> firstRowUnder(const QString &devip)
 {
     QList<QSharedPointer<T>> rows;
-    orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1")).bind(QStringLiteral(":devip"), devip),
+    orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1"))
+                                 .bind(QStringLiteral(":devip"), devip),
         rows);
     return rows.isEmpty() ? QSharedPointer<T>() : rows.first();
 }
 
 // The device's stored row, or null when it has none.
-template<class T>
-QSharedPointer<T> storedRow(const QString &key)
+template <class T> QSharedPointer<T> storedRow(const QString &key)
 {
     if (key.isEmpty())
         return {};
@@ -53,8 +51,7 @@ QSharedPointer<T> storedRow(const QString &key)
 }
 
 // Insert or update by id; true when the statement succeeded.
-template<class T>
-bool saveRow(const QSharedPointer<T> &row)
+template <class T> bool saveRow(const QSharedPointer<T> &row)
 {
     return row && orm::dao::save(*row).text().isEmpty();
 }

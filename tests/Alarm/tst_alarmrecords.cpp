@@ -59,7 +59,7 @@ QVector<QStringList> readSheet(const QString &path)
 {
     auto part = [&](const char *name) {
         QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QLatin1String(name)});
+        unzip.start(QStringLiteral("unzip"), { QStringLiteral("-p"), path, QLatin1String(name) });
         unzip.waitForFinished(30000);
         return QString::fromUtf8(unzip.readAllStandardOutput());
     };
@@ -98,7 +98,8 @@ class TestAlarmRecords : public QObject
         m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(typeIndex);
         m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
             ->setDateTime(QDateTime::fromString(after, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+        QTest::mouseClick(
+            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
     }
 
     QStringList column(int c) const
@@ -126,18 +127,21 @@ private slots:
         addDevice(QStringLiteral("127.143.0.6"), 0, QStringLiteral("Yard"), QStringLiteral("Outdoor"));
         addDevice(QStringLiteral("127.143.0.7"), 1, QStringLiteral("Recorder"), QStringLiteral("Indoor"), 2);
         addDevice(QStringLiteral("127.143.0.8"), 0, QStringLiteral("Bulk"), QStringLiteral("Indoor"));
-        m_ids = {{"g1", addRecord("Gate", 0, "2026-01-10 08:00:00")},
-                 {"g2", addRecord("Gate", 5, "2026-01-10 09:00:00")},
-                 {"y1", addRecord("Yard", 0, "2026-01-11 10:00:00")},
-                 {"y2", addRecord("Yard", 1, "2026-01-12 11:00:00")},
-                 {"old", addRecord("Gate", 0, "2026-01-05 00:00:00")},
-                 {"g3", addRecord("Gate", 3, "2026-01-13 12:00:00")},
-                 // Named like a group and like a channel: a group or channel
-                 // item must not find them.
-                 {"grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00")},
-                 {"ch", addRecord("CH_01", 0, "2026-01-14 13:00:00")}};
+        m_ids = { { "g1", addRecord("Gate", 0, "2026-01-10 08:00:00") },
+            { "g2", addRecord("Gate", 5, "2026-01-10 09:00:00") },
+            { "y1", addRecord("Yard", 0, "2026-01-11 10:00:00") },
+            { "y2", addRecord("Yard", 1, "2026-01-12 11:00:00") },
+            { "old", addRecord("Gate", 0, "2026-01-05 00:00:00") },
+            { "g3", addRecord("Gate", 3, "2026-01-13 12:00:00") },
+            // Named like a group and like a channel: a group or channel
+            // item must not find them.
+            { "grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00") },
+            { "ch", addRecord("CH_01", 0, "2026-01-14 13:00:00") } };
         for (int i = 0; i < 65; ++i)
-            addRecord("Bulk", 2, QDateTime(QDate(2025, 12, 1), QTime(0, 0)).addSecs(60 * (64 - i)).toString("yyyy-MM-dd hh:mm:ss"));
+            addRecord("Bulk", 2,
+                QDateTime(QDate(2025, 12, 1), QTime(0, 0))
+                    .addSecs(60 * (64 - i))
+                    .toString("yyyy-MM-dd hh:mm:ss"));
         m_page.reset(new AlarmInfoWidget);
         m_page->resize(1024, 720);
         m_page->show();
@@ -150,17 +154,26 @@ private slots:
         QTest::addColumn<int>("typeIndex");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("itemKey"); // tree item made current; "" none
-        QTest::addColumn<QString>("filter");  // tree filter text typed afterwards
+        QTest::addColumn<QString>("filter"); // tree filter text typed afterwards
         QTest::addColumn<QStringList>("found");
         const QString jan6 = "2026-01-06 00:00:00";
-        QTest::newRow("all") << 0 << jan6 << "" << "" << QStringList{"g1", "g2", "y1", "y2", "g3", "grp", "ch"};
-        QTest::newRow("motion is code 0") << 1 << jan6 << "" << "" << QStringList{"g1", "y1", "grp", "ch"};
-        QTest::newRow("sound is code 5") << 6 << jan6 << "" << "" << QStringList{"g2"};
-        QTest::newRow("strictly later") << 1 << "2026-01-10 08:00:00" << "" << "" << QStringList{"y1", "grp", "ch"};
-        QTest::newRow("device") << 0 << jan6 << "127.143.0.5" << "" << QStringList{"g1", "g2", "g3"};
-        QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.143.0.6" << "Gate" << QStringList{"y1", "y2"};
-        QTest::newRow("group") << 0 << jan6 << "Outdoor" << "" << QStringList{};
-        QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1" << "" << QStringList{};
+        QTest::newRow("all") << 0 << jan6 << ""
+                             << "" << QStringList { "g1", "g2", "y1", "y2", "g3", "grp", "ch" };
+        QTest::newRow("motion is code 0") << 1 << jan6 << ""
+                                          << "" << QStringList { "g1", "y1", "grp", "ch" };
+        QTest::newRow("sound is code 5") << 6 << jan6 << ""
+                                         << "" << QStringList { "g2" };
+        QTest::newRow("strictly later") << 1 << "2026-01-10 08:00:00"
+                                        << ""
+                                        << "" << QStringList { "y1", "grp", "ch" };
+        QTest::newRow("device") << 0 << jan6 << "127.143.0.5"
+                                << "" << QStringList { "g1", "g2", "g3" };
+        QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.143.0.6"
+                                                     << "Gate" << QStringList { "y1", "y2" };
+        QTest::newRow("group") << 0 << jan6 << "Outdoor"
+                               << "" << QStringList {};
+        QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1"
+                                 << "" << QStringList {};
     }
 
     void searches()
@@ -177,7 +190,8 @@ private slots:
         search(typeIndex, after);
         m_page->findChild<QLineEdit *>(QStringLiteral("lineEditDevice"))->clear();
         QCOMPARE(shownIds(), found);
-        const QString typeText = QStringList{"", "Motion detection", "", "", "", "", "Sound detection"}.value(typeIndex);
+        const QString typeText
+            = QStringList { "", "Motion detection", "", "", "", "", "Sound detection" }.value(typeIndex);
         for (const QString &shown : column(2)) {
             if (!typeText.isEmpty())
                 QCOMPARE(shown, typeText);
@@ -196,9 +210,11 @@ private slots:
         QCOMPARE(first.size(), 30);
         QCOMPARE(first.first(), QStringLiteral("2025-12-01 01:04:00"));
         QTest::mouseClick(pager->findChild<QPushButton *>(QStringLiteral("pushButtonLast")), Qt::LeftButton);
-        QCOMPARE(column(3), QStringList({"2025-12-01 00:04:00", "2025-12-01 00:03:00", "2025-12-01 00:02:00",
-                                         "2025-12-01 00:01:00", "2025-12-01 00:00:00"}));
-        pager->findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"))->setCurrentText(QStringLiteral("50"));
+        QCOMPARE(column(3),
+            QStringList({ "2025-12-01 00:04:00", "2025-12-01 00:03:00", "2025-12-01 00:02:00",
+                "2025-12-01 00:01:00", "2025-12-01 00:00:00" }));
+        pager->findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"))
+            ->setCurrentText(QStringLiteral("50"));
         QCOMPARE(pager->currentPage(), qint64(1));
         QCOMPARE(column(3).size(), 50);
     }
@@ -220,12 +236,13 @@ private slots:
         tree()->reload();
         tree()->selectItem(QStringLiteral("127.143.0.5"));
         search(0, QStringLiteral("2026-01-01 00:00:00"));
-        QCOMPARE(shownIds(), QStringList({"g1", "g2", "old", "g3"}));
+        QCOMPARE(shownIds(), QStringList({ "g1", "g2", "old", "g3" }));
         m_page->model()->item(0, 0)->setCheckState(Qt::Checked);
         m_page->model()->item(3, 0)->setCheckState(Qt::Checked);
         onModal<AlarmInfoProcessing>([note](AlarmInfoProcessing *dlg) {
             dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(note);
-            QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
+            QTest::mouseClick(
+                dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
         });
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
         QCOMPARE(m_page->processingDialog()->objectName(), QStringLiteral("AlarmProcess"));
@@ -237,14 +254,14 @@ private slots:
             solved << m_ids.key(row->id);
             QCOMPARE(row->records, note);
         }
-        QCOMPARE(solved, stored ? QStringList({"g1", "g3"}) : QStringList());
+        QCOMPARE(solved, stored ? QStringList({ "g1", "g3" }) : QStringList());
         if (!stored)
             return;
         // Unchecked at once, shown as before until the next search.
         QCOMPARE(m_page->model()->item(0, 0)->checkState(), Qt::Unchecked);
-        QCOMPARE(column(4), QStringList({"pending", "pending", "pending", "pending"}));
+        QCOMPARE(column(4), QStringList({ "pending", "pending", "pending", "pending" }));
         search(0, QStringLiteral("2026-01-01 00:00:00"));
-        QCOMPARE(column(4), QStringList({"solved", "pending", "pending", "solved"}));
+        QCOMPARE(column(4), QStringList({ "solved", "pending", "pending", "solved" }));
         QCOMPARE(column(5).at(3), note);
     }
 
@@ -253,10 +270,18 @@ private slots:
         QTest::addColumn<QString>("itemKey");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written"); // "" when the save must fail
-        QTest::newRow("rows") << "127.143.0.6" << "out/a.xlsx" << "out/a.xlsx";
-        QTest::newRow("suffix added") << "127.143.0.6" << "out/b" << "out/b.xlsx";
-        QTest::newRow("header only") << "Outdoor" << "out/c.xlsx" << "out/c.xlsx";
-        QTest::newRow("unwritable") << "127.143.0.6" << "missing/dir/d.xlsx" << "";
+        QTest::newRow("rows") << "127.143.0.6"
+                              << "out/a.xlsx"
+                              << "out/a.xlsx";
+        QTest::newRow("suffix added") << "127.143.0.6"
+                                      << "out/b"
+                                      << "out/b.xlsx";
+        QTest::newRow("header only") << "Outdoor"
+                                     << "out/c.xlsx"
+                                     << "out/c.xlsx";
+        QTest::newRow("unwritable") << "127.143.0.6"
+                                    << "missing/dir/d.xlsx"
+                                    << "";
     }
 
     void exportWorkbook()
@@ -267,15 +292,17 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("out"));
         QString proposed;
-        FileChooser::setSaveFileQuestion([&](QWidget *, const QString &, const QString &start, const QString &) {
-            proposed = start;
-            return dir.filePath(chosen);
-        });
+        FileChooser::setSaveFileQuestion(
+            [&](QWidget *, const QString &, const QString &start, const QString &) {
+                proposed = start;
+                return dir.filePath(chosen);
+            });
         closeToasts();
         tree()->reload();
         tree()->selectItem(itemKey);
         search(0, QStringLiteral("2026-01-06 00:00:00"));
-        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
+        QTest::mouseClick(
+            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
         FileChooser::setSaveFileQuestion({});
         QCOMPARE(proposed, QDir::homePath() + "/alarmExcel.xlsx");
         if (written.isEmpty()) {
@@ -283,7 +310,7 @@ private slots:
             return;
         }
         const QVector<QStringList> sheet = readSheet(dir.filePath(written));
-        QVector<QStringList> expected{{"IP", "Names", "Type", "Time", "Status", "Remark"}};
+        QVector<QStringList> expected { { "IP", "Names", "Type", "Time", "Status", "Remark" } };
         for (int r = 0; r < m_page->model()->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < 6; ++c)

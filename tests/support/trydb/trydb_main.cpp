@@ -20,7 +20,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 3 || args.size() % 2 == 0) {
-        std::fprintf(stderr, "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT | --nvr NAME@ADDR:PORT/N)...\n");
+        std::fprintf(
+            stderr, "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT | --nvr NAME@ADDR:PORT/N)...\n");
         return 2;
     }
     const QString path = args.first();
@@ -31,13 +32,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
         return 1;
     }
-    static const QRegularExpression spec(QStringLiteral("^([^@]+)@(127\\.[0-9.]+):([0-9]+)(?::([0-9]+))?(?:/([0-9]+))?$"));
+    static const QRegularExpression spec(
+        QStringLiteral("^([^@]+)@(127\\.[0-9.]+):([0-9]+)(?::([0-9]+))?(?:/([0-9]+))?$"));
     std::vector<std::unique_ptr<FUN_DEV_INFO>> devices;
     QList<FUN_DEV_INFO *> list;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const auto m = spec.match(args.at(i + 1));
         if ((args.at(i) != QLatin1String("--ipc") && args.at(i) != QLatin1String("--nvr")) || !m.hasMatch()) {
-            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)), qPrintable(args.at(i + 1)));
+            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)),
+                qPrintable(args.at(i + 1)));
             return 2;
         }
         devices.emplace_back(new FUN_DEV_INFO);

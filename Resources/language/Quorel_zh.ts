@@ -2419,4 +2419,362 @@
         <translation>下载失败</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>Monitoring points</source>
+        <translation>监控点</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>事件类型</translation>
+    </message>
+    <message>
+        <source>Basic Event</source>
+        <translation>基础事件</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>移动侦测</translation>
+    </message>
+    <message>
+        <source>Video is missing</source>
+        <translation>视频丢失</translation>
+    </message>
+    <message>
+        <source>Smart Event</source>
+        <translation>智能事件</translation>
+    </message>
+    <message>
+        <source>Human detection</source>
+        <translation>人形检测</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>人脸检测</translation>
+    </message>
+    <message>
+        <source>Audio noise</source>
+        <translation>声音异常</translation>
+    </message>
+    <message>
+        <source>Other Event</source>
+        <translation>其他事件</translation>
+    </message>
+    <message>
+        <source>Device is offline</source>
+        <translation>设备离线</translation>
+    </message>
+    <message>
+        <source>Illegal access</source>
+        <translation>非法访问</translation>
+    </message>
+    <message>
+        <source>Disk failure</source>
+        <translation>硬盘故障</translation>
+    </message>
+    <message>
+        <source>I/O Event</source>
+        <translation>I/O 事件</translation>
+    </message>
+    <message>
+        <source>Alarm input</source>
+        <translation>报警输入</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>事件联动</translation>
+    </message>
+    <message>
+        <source>Video popup</source>
+        <translation>视频弹窗</translation>
+    </message>
+    <message>
+        <source>Pop-up window duration</source>
+        <translation>弹窗时长</translation>
+    </message>
+    <message>
+        <source>Linkage recording</source>
+        <translation>联动录像</translation>
+    </message>
+    <message>
+        <source>Recording duration</source>
+        <translation>录像时长</translation>
+    </message>
+    <message>
+        <source>Snapshot pictures</source>
+        <translation>抓拍图片</translation>
+    </message>
+    <message>
+        <source>Linkage monitoring point</source>
+        <translation>联动监控点</translation>
+    </message>
+    <message>
+        <source>Monitoring point selection</source>
+        <translation>监控点选择</translation>
+    </message>
+    <message>
+        <source>Perform preset</source>
+        <translation>执行预置位</translation>
+    </message>
+    <message>
+        <source>send email</source>
+        <translation>发送邮件</translation>
+    </message>
+    <message>
+        <source>Audio prompt</source>
+        <translation>声音提示</translation>
+    </message>
+    <message>
+        <source>Custom audio</source>
+        <translation>自定义声音</translation>
+    </message>
+    <message>
+        <source>Audio duration</source>
+        <translation>声音时长</translation>
+    </message>
+    <message>
+        <source>Map flashes</source>
+        <translation>地图闪烁</translation>
+    </message>
+    <message>
+        <source>Linked IO output</source>
+        <translation>联动 IO 输出</translation>
+    </message>
+    <message>
+        <source>IO output selection</source>
+        <translation>IO 输出选择</translation>
+    </message>
+    <message>
+        <source>Output duration</source>
+        <translation>输出时长</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>All week</source>
+        <translation>全周</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CopyAlarmEvent</name>
+    <message>
+        <source>copy to</source>
+        <translation>复制到</translation>
+    </message>
+    <message>
+        <source>  Device / channel</source>
+        <translation>  设备 / 通道</translation>
+    </message>
+    <message>
+        <source>Copy content</source>
+        <translation>复制内容</translation>
+    </message>
+    <message>
+        <source>  Event type</source>
+        <translation>  事件类型</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>事件联动</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Event Query</source>
+        <translation>事件查询</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Device / Channel</source>
+        <translation>设备 / 通道</translation>
+    </message>
+    <message>
+        <source>Processing status</source>
+        <translation>处理状态</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>待处理</translation>
+    </message>
+    <message>
+        <source>processing</source>
+        <translation>处理中</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>已处理</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>事件类型</translation>
+    </message>
+    <message>
+        <source>Motion detection</source>
+        <translation>移动侦测</translation>
+    </message>
+    <message>
+        <source>Face event</source>
+        <translation>人脸事件</translation>
+    </message>
+    <message>
+        <source>Human event</source>
+        <translation>人形事件</translation>
+    </message>
+    <message>
+        <source>high temperature</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>low temperature</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>Sound detection</source>
+        <translation>声音检测</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>批量处理</translation>
+    </message>
+    <message>
+        <source>Export record</source>
+        <translation>导出记录</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>excel (*.xlsx *.xls )</source>
+        <translation>Excel 文件 (*.xlsx *.xls )</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>导出失败</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoProcessing</name>
+    <message>
+        <source>Processing records</source>
+        <translation>处理记录</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmManageWidget</name>
+    <message>
+        <source>Alarm Event </source>
+        <translation>报警事件 </translation>
+    </message>
+    <message>
+        <source>Alarm Info</source>
+        <translation>报警信息</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>正在重新连接...</translation>
+    </message>
+</context>
 </TS>

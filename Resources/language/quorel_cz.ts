@@ -2419,4 +2419,362 @@
         <translation>Stahování se nezdařilo</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>Monitoring points</source>
+        <translation>Monitorovací body</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Typ události</translation>
+    </message>
+    <message>
+        <source>Basic Event</source>
+        <translation>Základní události</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Detekce pohybu</translation>
+    </message>
+    <message>
+        <source>Video is missing</source>
+        <translation>Ztráta videa</translation>
+    </message>
+    <message>
+        <source>Smart Event</source>
+        <translation>Chytré události</translation>
+    </message>
+    <message>
+        <source>Human detection</source>
+        <translation>Detekce osob</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Detekce obličeje</translation>
+    </message>
+    <message>
+        <source>Audio noise</source>
+        <translation>Zvukový šum</translation>
+    </message>
+    <message>
+        <source>Other Event</source>
+        <translation>Ostatní události</translation>
+    </message>
+    <message>
+        <source>Device is offline</source>
+        <translation>Zařízení je offline</translation>
+    </message>
+    <message>
+        <source>Illegal access</source>
+        <translation>Neoprávněný přístup</translation>
+    </message>
+    <message>
+        <source>Disk failure</source>
+        <translation>Porucha disku</translation>
+    </message>
+    <message>
+        <source>I/O Event</source>
+        <translation>Události I/O</translation>
+    </message>
+    <message>
+        <source>Alarm input</source>
+        <translation>Poplachový vstup</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Propojení událostí</translation>
+    </message>
+    <message>
+        <source>Video popup</source>
+        <translation>Vyskakovací video</translation>
+    </message>
+    <message>
+        <source>Pop-up window duration</source>
+        <translation>Doba zobrazení okna</translation>
+    </message>
+    <message>
+        <source>Linkage recording</source>
+        <translation>Propojený záznam</translation>
+    </message>
+    <message>
+        <source>Recording duration</source>
+        <translation>Délka záznamu</translation>
+    </message>
+    <message>
+        <source>Snapshot pictures</source>
+        <translation>Snímky</translation>
+    </message>
+    <message>
+        <source>Linkage monitoring point</source>
+        <translation>Propojený monitorovací bod</translation>
+    </message>
+    <message>
+        <source>Monitoring point selection</source>
+        <translation>Výběr monitorovacího bodu</translation>
+    </message>
+    <message>
+        <source>Perform preset</source>
+        <translation>Provést předvolbu</translation>
+    </message>
+    <message>
+        <source>send email</source>
+        <translation>odeslat e-mail</translation>
+    </message>
+    <message>
+        <source>Audio prompt</source>
+        <translation>Zvuková výzva</translation>
+    </message>
+    <message>
+        <source>Custom audio</source>
+        <translation>Vlastní zvuk</translation>
+    </message>
+    <message>
+        <source>Audio duration</source>
+        <translation>Délka zvuku</translation>
+    </message>
+    <message>
+        <source>Map flashes</source>
+        <translation>Blikání na mapě</translation>
+    </message>
+    <message>
+        <source>Linked IO output</source>
+        <translation>Propojený výstup IO</translation>
+    </message>
+    <message>
+        <source>IO output selection</source>
+        <translation>Výběr výstupu IO</translation>
+    </message>
+    <message>
+        <source>Output duration</source>
+        <translation>Délka výstupu</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Doba zajištění</translation>
+    </message>
+    <message>
+        <source>All week</source>
+        <translation>Celý týden</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Pondělí</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Úterý</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Středa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Čtvrtek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Pátek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Neděle</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>CopyAlarmEvent</name>
+    <message>
+        <source>copy to</source>
+        <translation>kopírovat do</translation>
+    </message>
+    <message>
+        <source>  Device / channel</source>
+        <translation>  Zařízení / kanál</translation>
+    </message>
+    <message>
+        <source>Copy content</source>
+        <translation>Obsah kopie</translation>
+    </message>
+    <message>
+        <source>  Event type</source>
+        <translation>  Typ události</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Propojení událostí</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Doba zajištění</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Event Query</source>
+        <translation>Vyhledání událostí</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Datum a čas</translation>
+    </message>
+    <message>
+        <source>Device / Channel</source>
+        <translation>Zařízení / kanál</translation>
+    </message>
+    <message>
+        <source>Processing status</source>
+        <translation>Stav zpracování</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Vše</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>čeká</translation>
+    </message>
+    <message>
+        <source>processing</source>
+        <translation>zpracovává se</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>vyřešeno</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Typ události</translation>
+    </message>
+    <message>
+        <source>Motion detection</source>
+        <translation>Detekce pohybu</translation>
+    </message>
+    <message>
+        <source>Face event</source>
+        <translation>Událost obličeje</translation>
+    </message>
+    <message>
+        <source>Human event</source>
+        <translation>Událost osoby</translation>
+    </message>
+    <message>
+        <source>high temperature</source>
+        <translation>vysoká teplota</translation>
+    </message>
+    <message>
+        <source>low temperature</source>
+        <translation>nízká teplota</translation>
+    </message>
+    <message>
+        <source>Sound detection</source>
+        <translation>Detekce zvuku</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>Hromadné zpracování</translation>
+    </message>
+    <message>
+        <source>Export record</source>
+        <translation>Exportovat záznamy</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otevřít...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtr</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Uložit soubor</translation>
+    </message>
+    <message>
+        <source>excel (*.xlsx *.xls )</source>
+        <translation>Excel (*.xlsx *.xls )</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export se nezdařil</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoProcessing</name>
+    <message>
+        <source>Processing records</source>
+        <translation>Záznam zpracování</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Odeslat</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmManageWidget</name>
+    <message>
+        <source>Alarm Event </source>
+        <translation>Poplachové události </translation>
+    </message>
+    <message>
+        <source>Alarm Info</source>
+        <translation>Informace o poplaších</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Znovu se připojuje...</translation>
+    </message>
+</context>
 </TS>

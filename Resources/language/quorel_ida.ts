@@ -2419,4 +2419,362 @@
         <translation>Unduhan gagal</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>Monitoring points</source>
+        <translation>Titik pemantauan</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Jenis peristiwa</translation>
+    </message>
+    <message>
+        <source>Basic Event</source>
+        <translation>Peristiwa dasar</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Deteksi gerakan</translation>
+    </message>
+    <message>
+        <source>Video is missing</source>
+        <translation>Video hilang</translation>
+    </message>
+    <message>
+        <source>Smart Event</source>
+        <translation>Peristiwa cerdas</translation>
+    </message>
+    <message>
+        <source>Human detection</source>
+        <translation>Deteksi manusia</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Deteksi wajah</translation>
+    </message>
+    <message>
+        <source>Audio noise</source>
+        <translation>Kebisingan audio</translation>
+    </message>
+    <message>
+        <source>Other Event</source>
+        <translation>Peristiwa lain</translation>
+    </message>
+    <message>
+        <source>Device is offline</source>
+        <translation>Perangkat offline</translation>
+    </message>
+    <message>
+        <source>Illegal access</source>
+        <translation>Akses ilegal</translation>
+    </message>
+    <message>
+        <source>Disk failure</source>
+        <translation>Kegagalan disk</translation>
+    </message>
+    <message>
+        <source>I/O Event</source>
+        <translation>Peristiwa I/O</translation>
+    </message>
+    <message>
+        <source>Alarm input</source>
+        <translation>Input alarm</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Tautan peristiwa</translation>
+    </message>
+    <message>
+        <source>Video popup</source>
+        <translation>Video munculan</translation>
+    </message>
+    <message>
+        <source>Pop-up window duration</source>
+        <translation>Durasi jendela munculan</translation>
+    </message>
+    <message>
+        <source>Linkage recording</source>
+        <translation>Perekaman tertaut</translation>
+    </message>
+    <message>
+        <source>Recording duration</source>
+        <translation>Durasi perekaman</translation>
+    </message>
+    <message>
+        <source>Snapshot pictures</source>
+        <translation>Ambil gambar</translation>
+    </message>
+    <message>
+        <source>Linkage monitoring point</source>
+        <translation>Titik pemantauan tertaut</translation>
+    </message>
+    <message>
+        <source>Monitoring point selection</source>
+        <translation>Pilihan titik pemantauan</translation>
+    </message>
+    <message>
+        <source>Perform preset</source>
+        <translation>Jalankan preset</translation>
+    </message>
+    <message>
+        <source>send email</source>
+        <translation>kirim email</translation>
+    </message>
+    <message>
+        <source>Audio prompt</source>
+        <translation>Peringatan suara</translation>
+    </message>
+    <message>
+        <source>Custom audio</source>
+        <translation>Audio khusus</translation>
+    </message>
+    <message>
+        <source>Audio duration</source>
+        <translation>Durasi audio</translation>
+    </message>
+    <message>
+        <source>Map flashes</source>
+        <translation>Peta berkedip</translation>
+    </message>
+    <message>
+        <source>Linked IO output</source>
+        <translation>Output IO tertaut</translation>
+    </message>
+    <message>
+        <source>IO output selection</source>
+        <translation>Pilihan output IO</translation>
+    </message>
+    <message>
+        <source>Output duration</source>
+        <translation>Durasi output</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Waktu siaga</translation>
+    </message>
+    <message>
+        <source>All week</source>
+        <translation>Sepanjang minggu</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Salin</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>CopyAlarmEvent</name>
+    <message>
+        <source>copy to</source>
+        <translation>salin ke</translation>
+    </message>
+    <message>
+        <source>  Device / channel</source>
+        <translation>  Perangkat / saluran</translation>
+    </message>
+    <message>
+        <source>Copy content</source>
+        <translation>Konten yang disalin</translation>
+    </message>
+    <message>
+        <source>  Event type</source>
+        <translation>  Jenis peristiwa</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Tautan peristiwa</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Waktu siaga</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Event Query</source>
+        <translation>Kueri peristiwa</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Tanggal dan waktu</translation>
+    </message>
+    <message>
+        <source>Device / Channel</source>
+        <translation>Perangkat / Saluran</translation>
+    </message>
+    <message>
+        <source>Processing status</source>
+        <translation>Status pemrosesan</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Semua</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>tertunda</translation>
+    </message>
+    <message>
+        <source>processing</source>
+        <translation>diproses</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>selesai</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Jenis peristiwa</translation>
+    </message>
+    <message>
+        <source>Motion detection</source>
+        <translation>Deteksi gerakan</translation>
+    </message>
+    <message>
+        <source>Face event</source>
+        <translation>Peristiwa wajah</translation>
+    </message>
+    <message>
+        <source>Human event</source>
+        <translation>Peristiwa manusia</translation>
+    </message>
+    <message>
+        <source>high temperature</source>
+        <translation>suhu tinggi</translation>
+    </message>
+    <message>
+        <source>low temperature</source>
+        <translation>suhu rendah</translation>
+    </message>
+    <message>
+        <source>Sound detection</source>
+        <translation>Deteksi suara</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>Proses massal</translation>
+    </message>
+    <message>
+        <source>Export record</source>
+        <translation>Ekspor catatan</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Buka...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk menyaring</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Simpan berkas</translation>
+    </message>
+    <message>
+        <source>excel (*.xlsx *.xls )</source>
+        <translation>Excel (*.xlsx *.xls )</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Ekspor gagal</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoProcessing</name>
+    <message>
+        <source>Processing records</source>
+        <translation>Catatan pemrosesan</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Kirim</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmManageWidget</name>
+    <message>
+        <source>Alarm Event </source>
+        <translation>Peristiwa alarm </translation>
+    </message>
+    <message>
+        <source>Alarm Info</source>
+        <translation>Info alarm</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Menyambung ulang...</translation>
+    </message>
+</context>
 </TS>

@@ -2419,4 +2419,362 @@
         <translation>Ошибка загрузки</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>Monitoring points</source>
+        <translation>Точки наблюдения</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Тип события</translation>
+    </message>
+    <message>
+        <source>Basic Event</source>
+        <translation>Основные события</translation>
+    </message>
+    <message>
+        <source>Motion Detection</source>
+        <translation>Обнаружение движения</translation>
+    </message>
+    <message>
+        <source>Video is missing</source>
+        <translation>Потеря видео</translation>
+    </message>
+    <message>
+        <source>Smart Event</source>
+        <translation>Интеллектуальные события</translation>
+    </message>
+    <message>
+        <source>Human detection</source>
+        <translation>Обнаружение людей</translation>
+    </message>
+    <message>
+        <source>Face Detection</source>
+        <translation>Обнаружение лиц</translation>
+    </message>
+    <message>
+        <source>Audio noise</source>
+        <translation>Звуковой шум</translation>
+    </message>
+    <message>
+        <source>Other Event</source>
+        <translation>Прочие события</translation>
+    </message>
+    <message>
+        <source>Device is offline</source>
+        <translation>Устройство не в сети</translation>
+    </message>
+    <message>
+        <source>Illegal access</source>
+        <translation>Несанкционированный доступ</translation>
+    </message>
+    <message>
+        <source>Disk failure</source>
+        <translation>Сбой диска</translation>
+    </message>
+    <message>
+        <source>I/O Event</source>
+        <translation>События ввода-вывода</translation>
+    </message>
+    <message>
+        <source>Alarm input</source>
+        <translation>Тревожный вход</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Связанные действия</translation>
+    </message>
+    <message>
+        <source>Video popup</source>
+        <translation>Всплывающее видео</translation>
+    </message>
+    <message>
+        <source>Pop-up window duration</source>
+        <translation>Длительность всплывающего окна</translation>
+    </message>
+    <message>
+        <source>Linkage recording</source>
+        <translation>Связанная запись</translation>
+    </message>
+    <message>
+        <source>Recording duration</source>
+        <translation>Длительность записи</translation>
+    </message>
+    <message>
+        <source>Snapshot pictures</source>
+        <translation>Снимки</translation>
+    </message>
+    <message>
+        <source>Linkage monitoring point</source>
+        <translation>Связанная точка наблюдения</translation>
+    </message>
+    <message>
+        <source>Monitoring point selection</source>
+        <translation>Выбор точки наблюдения</translation>
+    </message>
+    <message>
+        <source>Perform preset</source>
+        <translation>Перейти к предустановке</translation>
+    </message>
+    <message>
+        <source>send email</source>
+        <translation>отправить письмо</translation>
+    </message>
+    <message>
+        <source>Audio prompt</source>
+        <translation>Звуковой сигнал</translation>
+    </message>
+    <message>
+        <source>Custom audio</source>
+        <translation>Свой звук</translation>
+    </message>
+    <message>
+        <source>Audio duration</source>
+        <translation>Длительность звука</translation>
+    </message>
+    <message>
+        <source>Map flashes</source>
+        <translation>Мигание на карте</translation>
+    </message>
+    <message>
+        <source>Linked IO output</source>
+        <translation>Связанный выход IO</translation>
+    </message>
+    <message>
+        <source>IO output selection</source>
+        <translation>Выбор выхода IO</translation>
+    </message>
+    <message>
+        <source>Output duration</source>
+        <translation>Длительность выхода</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>All week</source>
+        <translation>Вся неделя</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Понедельник</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Вторник</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Среда</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Четверг</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Пятница</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Суббота</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Воскресенье</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>CopyAlarmEvent</name>
+    <message>
+        <source>copy to</source>
+        <translation>копировать в</translation>
+    </message>
+    <message>
+        <source>  Device / channel</source>
+        <translation>  Устройство / канал</translation>
+    </message>
+    <message>
+        <source>Copy content</source>
+        <translation>Что копировать</translation>
+    </message>
+    <message>
+        <source>  Event type</source>
+        <translation>  Тип события</translation>
+    </message>
+    <message>
+        <source>Event linkage</source>
+        <translation>Связанные действия</translation>
+    </message>
+    <message>
+        <source>Arming time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Event Query</source>
+        <translation>Поиск событий</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Device / Channel</source>
+        <translation>Устройство / канал</translation>
+    </message>
+    <message>
+        <source>Processing status</source>
+        <translation>Статус обработки</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>pending</source>
+        <translation>ожидает</translation>
+    </message>
+    <message>
+        <source>processing</source>
+        <translation>в обработке</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>решено</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Тип события</translation>
+    </message>
+    <message>
+        <source>Motion detection</source>
+        <translation>Обнаружение движения</translation>
+    </message>
+    <message>
+        <source>Face event</source>
+        <translation>Событие лица</translation>
+    </message>
+    <message>
+        <source>Human event</source>
+        <translation>Событие человека</translation>
+    </message>
+    <message>
+        <source>high temperature</source>
+        <translation>высокая температура</translation>
+    </message>
+    <message>
+        <source>low temperature</source>
+        <translation>низкая температура</translation>
+    </message>
+    <message>
+        <source>Sound detection</source>
+        <translation>Обнаружение звука</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>Пакетная обработка</translation>
+    </message>
+    <message>
+        <source>Export record</source>
+        <translation>Экспорт записей</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>excel (*.xlsx *.xls )</source>
+        <translation>Excel (*.xlsx *.xls )</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Ошибка экспорта</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoProcessing</name>
+    <message>
+        <source>Processing records</source>
+        <translation>Обработка записей</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmManageWidget</name>
+    <message>
+        <source>Alarm Event </source>
+        <translation>Тревожные события </translation>
+    </message>
+    <message>
+        <source>Alarm Info</source>
+        <translation>Журнал тревог</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>Reconnecting...</source>
+        <translation>Повторное подключение...</translation>
+    </message>
+</context>
 </TS>

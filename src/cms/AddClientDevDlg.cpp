@@ -26,6 +26,9 @@ AddClientDevDlg::AddClientDevDlg(QWidget *parent)
         box->setView(new QListView(box));
 
     initWidget();
+    // The tip line keeps its room while empty: a dialog that grew when a tip
+    // appeared was placed anew by the window manager, at the screen's corner.
+    m_ui.m_lblTextInfo->setMinimumHeight(2 * m_ui.m_lblTextInfo->fontMetrics().lineSpacing());
     // Elide against the laid-out widths, not the default ones.
     layout()->activate();
     CommonHelper::elideChildTexts(this);
@@ -122,9 +125,13 @@ void AddClientDevDlg::addDevtoClient()
     }
     quint16 rtspPort = 0;
     quint16 devPort = 0;
-    if (!DeviceFormRules::isIpv4(typedIp) || !DeviceFormRules::parsePort(rtspText, &rtspPort)
-        || !DeviceFormRules::parsePort(portText, &devPort)) {
+    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                 ? m_ui.m_IPlineEdit
+                         : !DeviceFormRules::parsePort(rtspText, &rtspPort) ? m_ui.lineEditRTSP
+                         : !DeviceFormRules::parsePort(portText, &devPort)  ? m_ui.lineEditPort
+                                                                            : nullptr;
+    if (atFault) {
         showError(SharedTexts::invalidFormatText(), false);
+        atFault->setFocus();
         return;
     }
     const QString ip = DeviceFormRules::canonicalIpv4(typedIp);

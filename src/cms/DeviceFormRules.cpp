@@ -57,9 +57,27 @@ bool parsePort(const QString &text, quint16 *port)
     return true;
 }
 
+namespace {
+
+// Marks a dotted IPv4 address as acceptable and everything else as still being
+// typed. It never refuses a key: dropping one changed what the operator typed
+// ("999.1.1.1" became "99.1.1.1", a valid address that was then used). The
+// dialogs' OK check refuses what is not an address.
+class Ipv4Validator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return isIpv4(input) ? Acceptable : Intermediate;
+    }
+};
+
+} // namespace
+
 QValidator *ipv4Validator(QObject *parent)
 {
-    return new QRegExpValidator(QRegExp(Ipv4Pattern, Qt::CaseSensitive), parent);
+    return new Ipv4Validator(parent);
 }
 
 QValidator *noIdeographValidator(QObject *parent)

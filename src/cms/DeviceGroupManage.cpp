@@ -138,6 +138,12 @@ void DeviceGroupManage::on_pushButtonAddGroup_clicked()
     ui->lineEditName->clear();
     ui->lineEditRemark->clear();
     setParentChoicesEnabled({});
+    // A new group goes below the group shown, unless the operator picks another.
+    if (m_shownId) {
+        const int idx = ui->comboBoxParent->findData(m_shownId, Qt::UserRole, Qt::MatchExactly);
+        if (idx >= 0)
+            ui->comboBoxParent->setCurrentIndex(idx);
+    }
     ui->comboBoxParent->setEnabled(true);
     ui->groupBoxInfo->setEnabled(true);
 }
@@ -316,7 +322,9 @@ void DeviceGroupManage::showGroup(int id)
     m_shownId = id;
     ui->lineEditName->setText(group.Name);
     ui->lineEditRemark->setText(group.Remark);
-    ui->comboBoxParent->setCurrentIndex(ui->comboBoxParent->findData(id, Qt::UserRole, Qt::MatchExactly));
+    // The stored parent, not the group itself.
+    ui->comboBoxParent->setCurrentIndex(
+        ui->comboBoxParent->findData(static_cast<int>(group.ParentId), Qt::UserRole, Qt::MatchExactly));
     ui->groupBoxInfo->setEnabled(false);
 }
 

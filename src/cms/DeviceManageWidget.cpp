@@ -1,4 +1,5 @@
 #include "DeviceManageWidget.h"
+#include "DeviceFormRules.h"
 #include "ui_DeviceManageWidget.h"
 
 #include <QShowEvent>
@@ -79,17 +80,36 @@ void DeviceManageWidget::initTableView()
     m_header->setStretchLastSection(true);
     m_header->setHighlightSections(false);
     connect(m_header, &HeaderViewPrivate::columnCheck, this, &DeviceManageWidget::addAllChkBoxStateChanged);
+    // The counter follows every ticked row, not only the select-all box.
+    auto countChecked = [this] {
+        int checked = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QStandardItem *item = m_model->item(row, ColName);
+            checked += item && item->checkState() == Qt::Checked ? 1 : 0;
+        }
+        ui->m_selectdnum->setText(QString::number(checked));
+    };
+    connect(m_model, &QStandardItemModel::itemChanged, this, [countChecked](QStandardItem *item) {
+        if (item && item->column() == ColName)
+            countChecked();
+    });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, countChecked);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, countChecked);
 }
 
 void DeviceManageWidget::setColumnWidths()
 {
+    // The columns share the table's own width, so the operation buttons of the
+    // last column are on screen without sideways scrolling.
     QTableView *view = ui->m_AddDevTableView;
-    const int w = width() / 8;
+    const int operation = 180;
+    const int available = (view->isVisible() ? view->viewport()->width() : width()) - operation;
+    const int w = qMax(40, int(available / 10.5));
     for (int col = ColName; col <= ColType; ++col)
         view->setColumnWidth(col, w);
     for (int col = ColState; col <= ColMac; ++col)
         view->setColumnWidth(col, w + w / 2);
-    view->setColumnWidth(ColOperation, 180);
+    view->setColumnWidth(ColOperation, operation);
 }
 
 void DeviceManageWidget::showEvent(QShowEvent *event)
@@ -175,19 +195,40 @@ void DeviceManageWidget::showDevInfo(FUN_DEV_INFO *dev)
     }
     row.first()->setCheckable(true);
     row.first()->setCheckState(Qt::Unchecked);
-    m_model->appendRow(row);
+    row.first()->setData(dev->group, GroupRole);
+    // Rows stay in one order across restarts and edits: by group, then by
+    // address as numbers (127.0.1.2 before 127.0.1.10).
+    int at = 0;
+    while (at < m_model->rowCount() && !rowGoesBefore(dev->group, dev->ip, at))
+        ++at;
+    m_model->insertRow(at, row);
 
     auto *manage = new ManageWidget(nullptr);
     manage->setKey(dev->ip);
     manage->setSetVisible(dev->devType != 2);
     manage->setUserVisible(dev->devType != 2);
     manage->setChannelVisible(dev->devType == 1);
-    ui->m_AddDevTableView->setIndexWidget(m_model->index(m_model->rowCount() - 1, ColOperation), manage);
+    ui->m_AddDevTableView->setIndexWidget(m_model->index(at, ColOperation), manage);
     connect(manage, &ManageWidget::signalEdit, this, &DeviceManageWidget::recvEditInfo);
     connect(manage, &ManageWidget::signalDelete, this, &DeviceManageWidget::recvDelInfo);
     connect(manage, &ManageWidget::signalSet, this, &DeviceManageWidget::recvSetInfo);
     connect(manage, &ManageWidget::signalUser, this, &DeviceManageWidget::recvUserInfo);
     connect(manage, &ManageWidget::signalChannel, this, &DeviceManageWidget::recvChannelInfo);
+}
+
+bool DeviceManageWidget::rowGoesBefore(const QString &group, const QString &ip, int row) const
+{
+    const QStandardItem *name = m_model->item(row, ColName);
+    const QStandardItem *address = m_model->item(row, ColIp);
+    const QString rowGroup = name ? name->data(GroupRole).toString() : QString();
+    if (group != rowGroup)
+        return group < rowGroup;
+    quint32 mine = 0;
+    quint32 theirs = 0;
+    const QString rowIp = address ? address->text() : QString();
+    if (DeviceFormRules::ipv4ToNumber(ip, &mine) && DeviceFormRules::ipv4ToNumber(rowIp, &theirs))
+        return mine < theirs;
+    return ip < rowIp;
 }
 
 void DeviceManageWidget::delAddTableView(const QList<FUN_DEV_INFO *> &devs)
@@ -223,6 +264,15 @@ void DeviceManageWidget::updateDevRow(FUN_DEV_INFO *dev)
     const int row = getRowIndexByIp(dev->ip);
     if (row < 0)
         return;
+    if (QStandardItem *name = m_model->item(row, ColName); name && name->data(GroupRole).toString() != dev->group) {
+        // Another group: the row moves to its place, ticked as it was.
+        const Qt::CheckState checked = name->checkState();
+        m_model->removeRow(row);
+        showDevInfo(dev);
+        if (QStandardItem *moved = m_model->item(getRowIndexByIp(dev->ip), ColName))
+            moved->setCheckState(checked);
+        return;
+    }
     const QStringList texts = {dev->name,
                                dev->ip,
                                CommonHelper::getDevTypeName(dev),
@@ -298,6 +348,8 @@ void DeviceManageWidget::addViewTableItemClicked(QModelIndex IndexSel)
 bool DeviceManageWidget::eventFilter(QObject *watched, QEvent *event)
 {
     QTableView *view = ui->m_AddDevTableView;
+    if (watched == view->viewport() && event->type() == QEvent::Resize && m_columnsSized)
+        setColumnWidths();
     if (watched == view->viewport() && event->type() == QEvent::MouseButtonPress && view->currentIndex().isValid()) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (!view->indexAt(mouse->pos()).isValid())

@@ -84,6 +84,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    static constexpr int GroupRole = Qt::UserRole + 2;
+    // Whether a device of this group and address belongs above the row.
+    bool rowGoesBefore(const QString &group, const QString &ip, int row) const;
     void initTableView();
     void setColumnWidths();
     void setHeaderTexts();

@@ -109,15 +109,27 @@ void MainViewVideoPreview::setLayoutCount(int n)
         return;
     for (VideoPreviewPane *p : qAsConst(m_panes))
         ui->gridLayoutPanes->removeWidget(p);
-    // Streams of panes that leave the screen end with them.
+    // Streams of panes that leave the screen end with them, but each pane
+    // keeps what it showed for the layout that shows it again.
     for (int i = n; i < m_panes.size(); ++i) {
-        m_controller->stop(m_panes.at(i));
-        m_panes.at(i)->hide();
+        VideoPreviewPane *pane = m_panes.at(i);
+        const QString pending = m_controller->pendingUrl(pane);
+        if (!pending.isEmpty())
+            m_parked.insert(i, {pending, m_controller->pendingKey(pane), pane->title()});
+        else if (pane->isBusy() && !pane->url().isEmpty())
+            m_parked.insert(i, {pane->url(), pane->deviceKey(), pane->title()});
+        m_controller->stop(pane);
+        pane->hide();
     }
     const int side = qRound(qSqrt(n));
     for (int i = 0; i < n; ++i) {
-        ui->gridLayoutPanes->addWidget(m_panes.at(i), i / side, i % side);
-        m_panes.at(i)->show();
+        VideoPreviewPane *pane = m_panes.at(i);
+        ui->gridLayoutPanes->addWidget(pane, i / side, i % side);
+        pane->show();
+        if (m_parked.contains(i)) {
+            const Parked parked = m_parked.take(i);
+            m_controller->play(pane, parked.url, parked.key, parked.title);
+        }
     }
     for (int i = 0; i < MaxPanes; ++i) {
         ui->gridLayoutPanes->setRowStretch(i, i < side ? 1 : 0);
@@ -186,6 +198,7 @@ void MainViewVideoPreview::closePane(VideoPreviewPane *pane)
 
 void MainViewVideoPreview::stopAll()
 {
+    m_parked.clear();
     for (VideoPreviewPane *p : qAsConst(m_panes))
         m_controller->stop(p);
 }
@@ -282,6 +295,12 @@ void MainViewVideoPreview::removeDevice(FUN_DEV_INFO *dev)
     const QString key = devKey(dev);
     for (VideoPreviewPane *p : panesOf(key))
         m_controller->stop(p);
+    for (auto it = m_parked.begin(); it != m_parked.end();) {
+        if (it->key == key || it->key.startsWith(key + QLatin1Char('_')))
+            it = m_parked.erase(it);
+        else
+            ++it;
+    }
     m_tree->onRemoveItem(key);
     qInfo() << "Live view dropped" << key;
 }
@@ -301,6 +320,10 @@ void MainViewVideoPreview::renameDevice(FUN_DEV_INFO *dev)
     for (FUN_DEV_INFO *record : qAsConst(records)) {
         for (VideoPreviewPane *p : panesOf(devKey(record)))
             m_controller->retitle(p, VideoPreviewPlayController::paneTitle(record));
+        for (Parked &parked : m_parked) {
+            if (parked.key == devKey(record))
+                parked.title = VideoPreviewPlayController::paneTitle(record);
+        }
     }
     // A renamed or regrouped device may belong under another group item.
     if (QStandardItem *item = m_tree->itemForKey(key)) {

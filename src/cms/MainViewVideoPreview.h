@@ -6,6 +6,7 @@
 
 #include "KelvoCommon.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -31,8 +32,12 @@ public:
     ~MainViewVideoPreview() override;
 
     static QList<int> layoutCounts() { return {1, 4, 9, 16}; }
-    // n must be one of layoutCounts(); panes beyond the layout are stopped.
+    // n must be one of layoutCounts(). Panes beyond the layout are stopped to
+    // save decoding; they start again with their device and stream when a
+    // larger layout shows them again.
     void setLayoutCount(int n);
+    // The address a pane off screen plays again when it is shown ("" none).
+    QString parkedUrl(int index) const { return m_parked.value(index).url; }
     int layoutCount() const { return m_layoutCount; }
 
     DeviceTree *deviceTree() const { return m_tree; }
@@ -75,6 +80,14 @@ private:
     void onPaneStateChanged(VideoPreviewPane *pane);
     void applyItemIcon(const QString &key);
     void retranslate();
+
+    struct Parked
+    {
+        QString url;
+        QString key;
+        QString title;
+    };
+    QHash<int, Parked> m_parked;
 
     Ui::MainViewVideoPreview *ui = nullptr;
     DeviceTree *m_tree = nullptr;

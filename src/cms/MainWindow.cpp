@@ -6,6 +6,7 @@
 #include "CNVRChannelManageDlg.h"
 #include "CNVRConfigSetting.h"
 #include "CVideoPlayback.h"
+#include "AlarmManageWidget.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -83,6 +84,7 @@ void MainWindow::createUI()
     m_pages[Playback] = m_playbackPage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
+    m_pages[Events] = new AlarmManageWidget(ui->mainStack);
     for (QWidget *page : qAsConst(m_pages)) {
         if (page)
             ui->mainStack->addWidget(page);

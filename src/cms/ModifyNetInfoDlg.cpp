@@ -84,9 +84,11 @@ void ModifyNetInfoDlg::onbtnOkClicked()
         m_ui.m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    for (const QString &text : {ipText, maskText, gatewayText, dns1Text, dns2Text}) {
-        if (!DeviceFormRules::isIpv4(text)) {
+    for (QLineEdit *edit : {m_ui.m_IPAddrlineEdit, m_ui.m_NetmasklineEdit, m_ui.m_GatewaylineEdit,
+                            m_ui.m_DNS1lineEdit, m_ui.m_DNS2lineEdit}) {
+        if (!DeviceFormRules::isIpv4(edit->text())) {
             m_ui.m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+            edit->setFocus();
             return;
         }
     }

@@ -56,6 +56,9 @@ VideoPreviewPane::VideoPreviewPane(int index, QWidget *parent)
     m_watchdog = new QTimer(this);
     m_watchdog->setInterval(1000);
     connect(m_watchdog, &QTimer::timeout, this, &VideoPreviewPane::onWatchdog);
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &VideoPreviewPane::onRetry);
     updateTexts();
 }
 
@@ -87,6 +90,20 @@ void VideoPreviewPane::setStallTimeoutMs(int ms)
     m_stallMs = qMax(1000, ms);
 }
 
+void VideoPreviewPane::setRetryDelaysMs(const QList<int> &delays)
+{
+    m_retryDelays.clear();
+    for (int ms : delays)
+        m_retryDelays << qMax(0, ms);
+    if (m_retryDelays.isEmpty())
+        m_retryDelays = defaultRetryDelaysMs();
+}
+
+bool VideoPreviewPane::isRetryPending() const
+{
+    return m_retryTimer->isActive();
+}
+
 void VideoPreviewPane::startPlay(const QString &url, const QString &key, const QString &title)
 {
     releasePlayer();
@@ -95,11 +112,28 @@ void VideoPreviewPane::startPlay(const QString &url, const QString &key, const Q
     m_title = title;
     m_failure.clear();
     m_frames = 0;
+    m_retries = 0;
     m_render->clear();
+    startPlayer();
+}
 
+void VideoPreviewPane::onRetry()
+{
+    if (m_state != State::Failed || m_url.isEmpty())
+        return;
+    ++m_retries;
+    qInfo().noquote() << "Pane" << m_index << "retries" << player::maskUrl(m_url) << "attempt" << m_retries;
+    // The last picture stays under "Reconnecting..." until a new one comes.
+    m_failure.clear();
+    startPlayer();
+}
+
+void VideoPreviewPane::startPlayer()
+{
+    releasePlayer();
     const quint64 generation = ++m_generation;
     m_player = new FFmpegPlayer(this);
-    m_player->setPlayUrl(url);
+    m_player->setPlayUrl(m_url);
     m_player->setStallTimeout(qMax(1000, m_stallMs - 1000));
     connect(m_player, &FFmpegPlayer::emitFrame, this,
             [this, generation](std::shared_ptr<AVFrame> frame, qint64) { onFrame(generation, std::move(frame)); });
@@ -107,7 +141,7 @@ void VideoPreviewPane::startPlay(const QString &url, const QString &key, const Q
             [this, generation](const QString &, int code) { onPlayerError(generation, code); });
     connect(m_player, &FFmpegPlayer::emitPlayFinished, this,
             [this, generation](const QString &) { onPlayFinished(generation); });
-    qInfo().noquote() << "Pane" << m_index << "plays" << player::maskUrl(url);
+    qInfo().noquote() << "Pane" << m_index << "plays" << player::maskUrl(m_url);
     m_lastPicture.start();
     m_watchdog->start();
     setState(State::Starting);
@@ -123,6 +157,7 @@ void VideoPreviewPane::stopPlay()
     m_title.clear();
     m_failure.clear();
     m_frames = 0;
+    m_retries = 0;
     m_render->clear();
     if (wasBusy)
         qInfo() << "Pane" << m_index << "closed";
@@ -139,6 +174,7 @@ void VideoPreviewPane::releasePlayer()
 {
     ++m_generation;
     m_watchdog->stop();
+    m_retryTimer->stop();
     FFmpegPlayer *old = m_player;
     m_player = nullptr;
     if (!old)
@@ -161,8 +197,10 @@ void VideoPreviewPane::onFrame(quint64 generation, std::shared_ptr<AVFrame> fram
     ++m_frames;
     m_lastPicture.restart();
     m_render->onFrame(std::move(frame));
-    if (m_state != State::Playing)
+    if (m_state != State::Playing) {
+        m_retries = 0;
         setState(State::Playing);
+    }
 }
 
 void VideoPreviewPane::onPlayerError(quint64 generation, int code)
@@ -202,8 +240,8 @@ void VideoPreviewPane::onWatchdog()
 
 void VideoPreviewPane::fail(const QString &reason)
 {
-    // The address and device stay, so the operator sees what failed and a new
-    // request for the same device starts it again.
+    // The address and device stay: the operator sees what failed over the last
+    // picture, and the pane tries the same address again by itself.
     const QString url = m_url;
     const QString key = m_key;
     const QString title = m_title;
@@ -212,8 +250,9 @@ void VideoPreviewPane::fail(const QString &reason)
     m_key = key;
     m_title = title;
     m_failure = reason;
-    m_render->clear();
     setState(State::Failed);
+    if (!m_url.isEmpty())
+        m_retryTimer->start(m_retryDelays.at(qMin(m_retries, m_retryDelays.size() - 1)));
 }
 
 void VideoPreviewPane::setState(State state)
@@ -232,7 +271,7 @@ void VideoPreviewPane::updateTexts()
         m_render->setOverlayText(QString());
         break;
     case State::Starting:
-        m_render->setOverlayText(tr("Connecting..."));
+        m_render->setOverlayText(m_retries > 0 ? tr("Reconnecting...") : tr("Connecting..."));
         break;
     case State::Playing:
         m_render->setOverlayText(QString());

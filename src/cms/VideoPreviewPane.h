@@ -2,12 +2,14 @@
 
 // One pane of the live grid: a title strip with the device name and a close
 // button over the picture. The pane owns the player of its stream; a stream
-// that fails, ends or stops delivering pictures leaves a black pane with the
-// reason instead of its last picture.
+// that fails, ends or stops delivering pictures shows the reason over its last
+// picture, and the pane tries the same address again (after 1, 2, 4, 8, 16 s,
+// then every 30 s) until it plays, is closed or is given another address.
 
 #include "KelvoCommon.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -45,6 +47,12 @@ public:
 
     // A pane without pictures for this long shows that the stream stalled.
     void setStallTimeoutMs(int ms);
+    // Pauses before the retries of a failed stream; the last one repeats.
+    void setRetryDelaysMs(const QList<int> &delays);
+    static QList<int> defaultRetryDelaysMs() { return {1000, 2000, 4000, 8000, 16000, 30000}; }
+    // Retries since the stream last played.
+    int retries() const { return m_retries; }
+    bool isRetryPending() const;
 
     // Starts the address now; any earlier stream is stopped first.
     void startPlay(const QString &url, const QString &key, const QString &title);
@@ -74,6 +82,8 @@ private:
     void onPlayerError(quint64 generation, int code);
     void onPlayFinished(quint64 generation);
     void onWatchdog();
+    void onRetry();
+    void startPlayer();
     void fail(const QString &reason);
     void releasePlayer();
     void setState(State state);
@@ -90,6 +100,8 @@ private:
     qint64 m_frames = 0;
     int m_stallMs = 8000;
     QElapsedTimer m_lastPicture;
+    QList<int> m_retryDelays = defaultRetryDelaysMs();
+    int m_retries = 0;
 
     QWidget *m_titleBar = nullptr;
     QLabel *m_titleLabel = nullptr;
@@ -97,4 +109,5 @@ private:
     I420Render2 *m_render = nullptr;
     FFmpegPlayer *m_player = nullptr;
     QTimer *m_watchdog = nullptr;
+    QTimer *m_retryTimer = nullptr;
 };

@@ -70,6 +70,10 @@ void CommonHelper::saveDevInfo(FUN_DEV_INFO *dev)
     entry.password = dev->password;
     entry.ip = dev->ip;
     entry.uuid = dev->sn;
+    // A camera added by hand was never discovered: its device service is at
+    // the standard path on the port the operator typed.
+    if (dev->onvifUrl.isEmpty() && entry.xaddr.isEmpty() && !dev->ip.isEmpty() && dev->devPort > 0)
+        dev->onvifUrl = QStringLiteral("http://%1:%2/onvif/device_service").arg(dev->ip).arg(dev->devPort);
     if (!dev->onvifUrl.isEmpty())
         entry.xaddr = dev->onvifUrl;
     entry.authMode = dev->onvifAuth;

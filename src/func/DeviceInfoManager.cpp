@@ -242,6 +242,7 @@ void DeviceInfoManager::getGroupsFromDatabase()
         DEV_GROUP_INFO group;
         group.id = int(org->id);
         group.name = org->Name;
+        group.parentId = org->ParentId;
         group.bRecord = org->bRecord ? 1 : 0;
         group.bPlay = org->bPlay ? 1 : 0;
         addGroup(group);

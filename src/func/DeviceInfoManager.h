@@ -17,6 +17,7 @@ struct DEV_GROUP_INFO
 {
     int id = 0;
     QString name;
+    int parentId = 0; // a root group is its own parent (or has none)
     int bRecord = 0;
     int bPlay = 0;
 };

@@ -286,9 +286,19 @@ QString Client::cachedAuthorization(const QString &url)
     return cache.entries.value(url);
 }
 
+namespace {
+thread_local int t_lastHttpCode = 0;
+} // namespace
+
+int Client::lastHttpCode()
+{
+    return t_lastHttpCode;
+}
+
 Client::Result Client::post(const QString &url, const QByteArray &body, const QByteArray &authorization)
 {
     Result result;
+    t_lastHttpCode = 0;
     const QUrl requestUrl(url, QUrl::TolerantMode);
     const QString scheme = requestUrl.scheme().toLower();
     if (!requestUrl.isValid() || requestUrl.host().isEmpty()
@@ -333,6 +343,7 @@ Client::Result Client::post(const QString &url, const QByteArray &body, const QB
     QObject::disconnect(reply, nullptr, &loop, nullptr);
 
     result.httpCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    t_lastHttpCode = result.httpCode;
     if (timedOut && !reply->isFinished()) {
         // A partial reply is never a reply.
         reply->abort();

@@ -59,6 +59,10 @@ public:
 
     // URL and request body made fit for a log line (no credentials).
     static QString maskUrl(const QString &url);
+    // The HTTP status of this thread's last request, 0 when nothing answered
+    // (refused, unreachable, timed out): a camera that never answered is
+    // offline, not refusing its credentials.
+    static int lastHttpCode();
     static QString maskSoap(const QString &soap);
 
 private:

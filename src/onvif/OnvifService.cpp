@@ -437,8 +437,10 @@ void Service::runRoad(const QString &ip, ONVIF_DEV_INFO *info)
         store(*info);
         getCapabilitiesMedia(ip);
     } else {
-        qDebug() << "get devinfo error from " << ip;
-        info->status = 2;
+        // 2 (credentials refused) only for a camera that answered over HTTP.
+        const bool answered = Client::lastHttpCode() != 0;
+        qDebug() << "get devinfo error from " << ip << (answered ? "" : "(no answer)");
+        info->status = answered ? 2 : 0;
         store(*info);
         m_roadComplete = false;
     }

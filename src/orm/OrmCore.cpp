@@ -372,6 +372,17 @@ QString deleteById(const OrmTableInfo &t)
     return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(t.table, t.key);
 }
 
+QString createIndex(const OrmTableInfo &t, const QString &name, const QStringList &columns)
+{
+    for (const QString &column : columns) {
+        if (t.rowIndexOf(column) < 0)
+            return QString();
+    }
+    if (columns.isEmpty())
+        return QString();
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(name, t.table, columns.join(QStringLiteral(", ")));
+}
+
 QString tableNames()
 {
     return QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
@@ -479,6 +490,14 @@ QSqlError addColumn(const OrmTableInfo &t, const QString &column)
     const QString sql = OrmSql::addColumn(t, column);
     if (sql.isEmpty())
         return makeError(QStringLiteral("No column %1 in %2").arg(column, t.table));
+    return OrmDatabase::exec(sql, {}, {});
+}
+
+QSqlError createIndex(const OrmTableInfo &t, const QString &name, const QStringList &columns)
+{
+    const QString sql = OrmSql::createIndex(t, name, columns);
+    if (sql.isEmpty())
+        return makeError(QStringLiteral("Cannot index %1 (%2)").arg(t.table, columns.join(QStringLiteral(", "))));
     return OrmDatabase::exec(sql, {}, {});
 }
 

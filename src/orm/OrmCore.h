@@ -275,6 +275,8 @@ private:
 namespace OrmSql {
 QString createTable(const OrmTableInfo &t);
 QString addColumn(const OrmTableInfo &t, const QString &column);
+// Empty when a column is not registered.
+QString createIndex(const OrmTableInfo &t, const QString &name, const QStringList &columns);
 QString insert(const OrmTableInfo &t, bool withKey);
 QString update(const OrmTableInfo &t);
 QString selectAll(const OrmTableInfo &t, const QString &condition);

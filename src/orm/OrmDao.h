@@ -18,6 +18,7 @@ QSqlError deleteRows(const OrmTableInfo &t, const OrmQuery &query);
 QSqlError deleteById(const OrmTableInfo &t, long id);
 QSqlError executeQuery(const OrmQuery &query, OrmResult *result);
 QSqlError addColumn(const OrmTableInfo &t, const QString &column);
+QSqlError createIndex(const OrmTableInfo &t, const QString &name, const QStringList &columns);
 QSqlError nullObjectError();
 QSqlError noRowError(const OrmTableInfo &t, long id);
 } // namespace detail
@@ -44,6 +45,13 @@ template<class T>
 QSqlError add_column(const QString &column)
 {
     return detail::addColumn(OrmClass<T>::get().info(), column);
+}
+
+// An index over registered columns, made once (IF NOT EXISTS).
+template<class T>
+QSqlError create_index(const QString &name, const QStringList &columns)
+{
+    return detail::createIndex(OrmClass<T>::get().info(), name, columns);
 }
 
 // Names of the tables in the file, and of the columns of one table.

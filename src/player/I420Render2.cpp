@@ -7,10 +7,24 @@
 #include <QLabel>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QDebug>
 #include <QPainter>
 
 extern "C" {
 #include <libswscale/swscale.h>
+}
+
+bool I420Render2::isSoftwareRenderer(const QString &glRenderer)
+{
+    static const char *const software[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer",
+                                           "lavapipe", "gdi generic", "basic render driver"};
+    const QString text = glRenderer.toLower();
+    for (const char *name : software) {
+        if (text.contains(QLatin1String(name)))
+            return true;
+    }
+    return false;
 }
 
 bool I420Render2::openGLAvailable()
@@ -26,7 +40,11 @@ bool I420Render2::openGLAvailable()
             surface.setFormat(ctx.format());
             surface.create();
             if (surface.isValid() && ctx.makeCurrent(&surface)) {
-                available = 1;
+                const auto *name = ctx.functions()->glGetString(GL_RENDERER);
+                const QString renderer = name ? QString::fromLatin1(reinterpret_cast<const char *>(name)) : QString();
+                available = isSoftwareRenderer(renderer) ? 0 : 1;
+                qInfo().noquote() << "OpenGL renderer" << renderer << (available ? "paints the panes"
+                                                                               : "is a software rasteriser: panes paint with QPainter");
                 ctx.doneCurrent();
             }
         }

@@ -6,6 +6,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItem>
 #include <QStandardItemModel>
+#include <QStringList>
 
 namespace {
 
@@ -59,13 +60,25 @@ DeviceTree::DeviceTree(QWidget *parent)
 
 QStandardItem *DeviceTree::groupItem(const QString &name)
 {
-    QStandardItem *item = m_items.value(name, nullptr);
-    if (item)
-        return item;
-    item = new QStandardItem(TreeIcons::iconGroup(), name);
-    m_model->appendRow(item);
-    m_items.insert(name, item);
-    return item;
+    // The chain of groups up to one that has an item (or the top), made from
+    // the top down. A loop in the stored parents ends where it closes.
+    QStringList chain;
+    QStandardItem *above = nullptr;
+    for (QString n = name; !n.isEmpty() && !chain.contains(n); n = m_parentGroup.value(n)) {
+        if ((above = m_items.value(n, nullptr)))
+            break;
+        chain << n;
+    }
+    for (int i = chain.size() - 1; i >= 0; --i) {
+        auto *item = new QStandardItem(TreeIcons::iconGroup(), chain.at(i));
+        if (above)
+            above->appendRow(item);
+        else
+            m_model->appendRow(item);
+        m_items.insert(chain.at(i), item);
+        above = item;
+    }
+    return m_items.value(name, nullptr);
 }
 
 void DeviceTree::reload()
@@ -74,6 +87,17 @@ void DeviceTree::reload()
     m_model->clear();
 
     DeviceInfoManager *registry = DeviceInfoManager::instance();
+    m_parentGroup.clear();
+    if (registry) {
+        const QList<DEV_GROUP_INFO> groups = registry->getAllGroups();
+        QHash<int, QString> names;
+        for (const DEV_GROUP_INFO &g : groups)
+            names.insert(g.id, g.name);
+        for (const DEV_GROUP_INFO &g : groups) {
+            if (g.parentId != g.id && names.contains(g.parentId) && names.value(g.parentId) != g.name)
+                m_parentGroup.insert(g.name, names.value(g.parentId));
+        }
+    }
     const QMap<QString, FUN_DEV_INFO *> all
         = registry ? registry->getAllDevInfo() : QMap<QString, FUN_DEV_INFO *>();
     for (const FUN_DEV_INFO *dev : all) {

@@ -45,12 +45,14 @@ public slots:
     void onDelGroupItem(QString key);
 
 private:
+    // The item of a group, made below its stored parent group when needed.
     QStandardItem *groupItem(const QString &name);
     void forgetItem(QStandardItem *item);
 
     QStandardItemModel *m_model = nullptr;
     QSortFilterProxyModel *m_proxy = nullptr;
     QHash<QString, QStandardItem *> m_items;
+    QHash<QString, QString> m_parentGroup; // group name -> parent group name, from the registry
     bool m_nonNvrHidden = false;
     bool m_nvrHidden = false;
 };

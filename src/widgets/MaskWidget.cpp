@@ -4,7 +4,106 @@
 #include <QEvent>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPainter>
 #include <QScreen>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+// The shade painted by the main window itself: needs no compositor.
+class MaskOverlay : public QWidget
+{
+public:
+    explicit MaskOverlay(QWidget *parent) : QWidget(parent) { setObjectName(QStringLiteral("MaskOverlay")); }
+    QColor colour;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), colour);
+    }
+};
+
+std::function<bool()> &compositingProbe()
+{
+    static std::function<bool()> probe;
+    return probe;
+}
+
+// A compositing manager owns the selection _NET_WM_CM_S<screen> (EWMH).
+bool xcbCompositorRunning()
+{
+    int screen = 0;
+    xcb_connection_t *connection = xcb_connect(nullptr, &screen);
+    if (!connection || xcb_connection_has_error(connection)) {
+        if (connection)
+            xcb_disconnect(connection);
+        return true; // unknown: keep the usual window
+    }
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    bool running = false;
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
+    if (atom) {
+        xcb_get_selection_owner_reply_t *owner
+            = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        running = owner && owner->owner != XCB_NONE;
+        free(owner);
+        free(atom);
+    }
+    xcb_disconnect(connection);
+    return running;
+}
+
+} // namespace
+
+void MaskWidget::setCompositingProbe(std::function<bool()> probe)
+{
+    compositingProbe() = std::move(probe);
+}
+
+bool MaskWidget::compositingRunning()
+{
+    if (compositingProbe())
+        return compositingProbe()();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    return xcbCompositorRunning();
+}
+
+bool MaskWidget::isShading() const
+{
+    return isVisible() || (m_overlay && m_overlay->isVisible());
+}
+
+void MaskWidget::shade()
+{
+    if (!m_mainWidget || compositingRunning()) {
+        show();
+        return;
+    }
+    auto *overlay = static_cast<MaskOverlay *>(m_overlay.data());
+    if (!overlay || overlay->parentWidget() != m_mainWidget) {
+        delete overlay;
+        overlay = new MaskOverlay(m_mainWidget);
+        m_overlay = overlay;
+    }
+    QColor colour = m_colour;
+    colour.setAlphaF(qBound(0.0, m_opacity, 1.0));
+    overlay->colour = colour;
+    overlay->setGeometry(m_mainWidget->rect());
+    overlay->raise();
+    overlay->show();
+}
+
+void MaskWidget::unshade()
+{
+    hide();
+    if (m_overlay)
+        m_overlay->hide();
+}
 
 MaskWidget *MaskWidget::instance()
 {
@@ -47,6 +146,7 @@ void MaskWidget::setDialogNames()
 
 void MaskWidget::setBgColor(QColor bgColor)
 {
+    m_colour = bgColor;
     QPalette pal = palette();
     for (int group = 0; group < QPalette::NColorGroups; ++group)
         pal.setBrush(QPalette::ColorGroup(group), QPalette::Window, QBrush(bgColor));
@@ -55,6 +155,7 @@ void MaskWidget::setBgColor(QColor bgColor)
 
 void MaskWidget::setOpacity(double opacity)
 {
+    m_opacity = opacity;
     setWindowOpacity(opacity);
 }
 
@@ -63,7 +164,7 @@ void MaskWidget::forget(QObject *dialog)
     if (!m_shownDialogs.remove(dialog))
         return;
     if (m_shownDialogs.isEmpty())
-        hide();
+        unshade();
 }
 
 bool MaskWidget::eventFilter(QObject *watched, QEvent *event)
@@ -76,7 +177,7 @@ bool MaskWidget::eventFilter(QObject *watched, QEvent *event)
                 m_shownDialogs.insert(watched);
                 connect(watched, &QObject::destroyed, this, &MaskWidget::forget, Qt::UniqueConnection);
             }
-            show();
+            shade();
             dialog->window()->raise();
             dialog->window()->activateWindow();
         }
@@ -84,6 +185,10 @@ bool MaskWidget::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
         if (m_shownDialogs.contains(watched))
             forget(watched);
+        break;
+    case QEvent::Resize:
+        if (watched == m_mainWidget && m_overlay && m_overlay->isVisible())
+            m_overlay->setGeometry(m_mainWidget->rect());
         break;
     case QEvent::WindowActivate:
         if (m_mainWidget && isVisible()

@@ -149,14 +149,54 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
-    void addDialogValidatorKeepsAddressShape()
+    // What the operator types is what is checked: the validator drops no key,
+    // the OK check refuses a wrong address with the focus on it, in place.
+    void addDialogTypedAddress_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("rtsp");
+        QTest::addColumn<QString>("stored"); // "" refused
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("999 refused, not cut") << "999.1.1.1" << "554" << "" << "m_IPlineEdit";
+        QTest::newRow("256 refused") << "192.168.1.256" << "554" << "" << "m_IPlineEdit";
+        QTest::newRow("five parts refused") << "1.2.3.4.5" << "554" << "" << "m_IPlineEdit";
+        QTest::newRow("port at fault") << "10.9.0.1" << "5x4" << "" << "lineEditRTSP";
+        QTest::newRow("plain") << "10.9.0.2" << "554" << "10.9.0.2" << "";
+        QTest::newRow("zeros") << "010.009.000.003" << "554" << "10.9.0.3" << "";
+    }
+
+    void addDialogTypedAddress()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, rtsp);
+        QFETCH(QString, stored);
+        QFETCH(QString, focus);
         AddClientDevDlg dialog;
         dialog.show();
-        typeInto(&dialog, "m_IPlineEdit", QStringLiteral("192.168.1.256"));
-        QCOMPARE(child<QLineEdit>(&dialog, "m_IPlineEdit")->text(), QStringLiteral("192.168.1.25"));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(200, 150);
+        const QPoint where = dialog.pos();
+        const QSize size = dialog.size();
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+        typeInto(&dialog, "m_IPlineEdit", typed);
+        typeInto(&dialog, "lineEditRTSP", rtsp);
+        QCOMPARE(child<QLineEdit>(&dialog, "m_IPlineEdit")->text(), typed);
+        // Ideographs are the one thing the credential fields leave out.
         typeInto(&dialog, "m_UserNamelineEdit", QString::fromUtf8("ad\xe4\xb8\xadmin\xd0\x96"));
         QCOMPARE(child<QLineEdit>(&dialog, "m_UserNamelineEdit")->text(), QString::fromUtf8("admin\xd0\x96"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "m_OKBtn"), Qt::LeftButton);
+        if (stored.isEmpty()) {
+            QCOMPARE(child<QLabel>(&dialog, "m_lblTextInfo")->text(), QStringLiteral("Invalid format"));
+            QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(&dialog, focus.toLatin1().constData()));
+            // The tip takes no new room, so no window manager moves the dialog.
+            QApplication::processEvents();
+            QCOMPARE(dialog.size(), size);
+            QCOMPARE(dialog.pos(), where);
+            QCOMPARE(added.count(), 0);
+        } else {
+            QCOMPARE(added.count(), 1);
+            QCOMPARE(m_received.last()->ip, stored);
+        }
     }
 
     void addDialogProtocolAndType()
@@ -629,6 +669,10 @@ private slots:
         QStandardItem *lobby = model->item(0)->child(0);
         QCOMPARE(lobby->text(), QStringLiteral("Lobby"));
         const int lobbyId = lobby->data(DeviceGroupManage::IdRole).toInt();
+        // Shown with its stored parent, not as its own parent.
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(lobby->index()).center());
+        QCOMPARE(child<QLineEdit>(&dialog, "lineEditName")->text(), QStringLiteral("Lobby"));
+        QCOMPARE(child<QComboBox>(&dialog, "comboBoxParent")->currentText(), QStringLiteral("Default"));
 
         FUN_DEV_INFO *member = registerDevice(QStringLiteral("10.3.3.3"));
         member->group = QStringLiteral("Lobby");

@@ -7,6 +7,7 @@
 
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
+#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceController.h"
@@ -25,8 +26,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -553,6 +556,104 @@ private slots:
         QCOMPARE(cell(ip, DeviceManageWidget::ColType), QStringLiteral("ONVIF"));
         QVERIFY(storedAddresses().contains(ip));
         QCOMPARE(DeviceInfoManager::instance()->findDevInfo(ip)->devType, 2);
+    }
+
+    // Rows by group, then address as numbers, also after an edit; the counter
+    // follows each ticked row; at 1280x720 the operation buttons need no
+    // sideways scrolling.
+    void rowsOrderCounterAndWidth()
+    {
+        m_page->getDevFormDBToAddTableView();
+        QList<FUN_DEV_INFO *> added;
+        for (const auto &ipGroup : {qMakePair(QStringLiteral("127.66.1.10"), QStringLiteral("Default")),
+                                    qMakePair(QStringLiteral("127.66.1.2"), QStringLiteral("Default")),
+                                    qMakePair(QStringLiteral("127.66.1.3"), QStringLiteral("Attic"))}) {
+            auto *dev = new FUN_DEV_INFO;
+            dev->ip = ipGroup.first;
+            dev->name = ipGroup.first;
+            dev->group = ipGroup.second;
+            added << dev;
+        }
+        emit SignalsHelper::instance()->signalAddDevs(added);
+        auto order = [this] {
+            QStringList ips;
+            for (int row = 0; row < model()->rowCount(); ++row) {
+                if (model()->item(row, DeviceManageWidget::ColIp)->text().startsWith(QLatin1String("127.66.1.")))
+                    ips << model()->item(row, DeviceManageWidget::ColIp)->text();
+            }
+            return ips;
+        };
+        QTRY_COMPARE(order(), QStringList({"127.66.1.3", "127.66.1.2", "127.66.1.10"}));
+
+        auto *counter = child<QLabel>(m_page.get(), "m_selectdnum");
+        uncheckAll();
+        checkRow(QStringLiteral("127.66.1.2"), true);
+        QCOMPARE(counter->text(), QStringLiteral("1"));
+        checkRow(QStringLiteral("127.66.1.10"), true);
+        QCOMPARE(counter->text(), QStringLiteral("2"));
+
+        auto *moved = new FUN_DEV_INFO(*DeviceInfoManager::instance()->findDevInfo(QStringLiteral("127.66.1.2")));
+        moved->group = QStringLiteral("Zone");
+        emit SignalsHelper::instance()->signalModifyDev(moved);
+        QTRY_COMPARE(order(), QStringList({"127.66.1.3", "127.66.1.10", "127.66.1.2"}));
+        QCOMPARE(counter->text(), QStringLiteral("2"));
+        checkRow(QStringLiteral("127.66.1.2"), false);
+        QCOMPARE(counter->text(), QStringLiteral("1"));
+
+        m_page->resize(1280, 720);
+        auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
+        QTRY_COMPARE(view->horizontalScrollBar()->maximum(), 0);
+        const int row = m_page->getRowIndexByIp(QStringLiteral("127.66.1.3"));
+        QWidget *buttons = view->indexWidget(model()->index(row, DeviceManageWidget::ColOperation));
+        QVERIFY(buttons);
+        QVERIFY(view->viewport()->rect().contains(buttons->geometry()));
+        m_page->resize(1400, 600);
+        uncheckAll();
+    }
+
+    // A camera added by hand is reached at the standard service path on the
+    // typed port, with no discovery; one that never answers is offline.
+    void addDialogOnvifWithoutDiscovery_data()
+    {
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("answers") << true;
+        QTest::newRow("never answers") << false;
+    }
+
+    void addDialogOnvifWithoutDiscovery()
+    {
+        QFETCH(bool, answers);
+        auto camera = std::make_unique<OnvifCam::CameraServer>();
+        QVERIFY(camera->listen(QHostAddress(answers ? QStringLiteral("127.66.0.50") : QStringLiteral("127.66.0.51"))));
+        camera->loadCameraDir(cameraDir(QStringLiteral("SUNBA")));
+        const QString ip = camera->address().toString();
+        const QString port = QString::number(camera->port());
+        // Probes go to a responder that answers nothing: no discovery.
+        OnvifCam::ProbeResponder silent;
+        QVERIFY(silent.bind(QHostAddress(QStringLiteral("127.66.0.52"))));
+        ONVIF::Service::instance()->setProbeTarget(silent.address(), silent.port());
+        if (!answers)
+            camera.reset(); // nothing listens on the port any more
+        onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
+            child<QComboBox>(d, "comboBoxProtocol")->setCurrentIndex(1);
+            QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
+            child<QLineEdit>(d, "lineEditPort")->setText(port);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
+        QTRY_VERIFY(DeviceInfoManager::instance()->findDevInfo(ip));
+        FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip);
+        QCOMPARE(dev->onvifUrl, QStringLiteral("http://%1:%2/onvif/device_service").arg(ip, port));
+        if (answers) {
+            QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 15000);
+            QVERIFY(CommonHelper::getDevUrl(dev, STREAM_MAIN).startsWith(QStringLiteral("rtsp://")));
+            QVERIFY(!camera->requests().isEmpty());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(ONVIF::Service::instance()->getDevices().value(ip).status, 0, 15000);
+            QTRY_COMPARE(cell(ip, DeviceManageWidget::ColState), CommonHelper::connectionFailedText());
+        }
+        // Both probes of the add dialog's search are out before the next test.
+        QTRY_COMPARE(silent.probeCount(), 2);
     }
 
     // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF

@@ -123,30 +123,79 @@ private slots:
         QCOMPARE(pane.title(), QStringLiteral("X"));
     }
 
-    void stalledStreamShowsFailureNotItsLastPicture()
+    // A stream that stalls or ends shows the reason over its last picture and
+    // comes back by itself: after a freeze, and from a new server on the port.
+    void stalledStreamShowsTheReasonAndComesBack()
     {
-        testmedia::RtspServer server;
         const QString clip = testmedia::makeClip(QStringLiteral("clip.mp4"), QStringLiteral("h264"), 60);
-        QVERIFY(server.start({QStringLiteral("/s=") + clip}));
+        auto server = std::make_unique<testmedia::RtspServer>();
+        QVERIFY(server->start({QStringLiteral("/s=") + clip}));
+        const QString url = server->url(QStringLiteral("/s"));
         VideoPreviewPane pane(0);
         pane.resize(320, 240);
         pane.show();
         pane.setStallTimeoutMs(2500);
+        pane.setRetryDelaysMs({300, 600});
         VideoPreviewPlayController controller;
-        controller.play(&pane, server.url(QStringLiteral("/s")), QString(), QStringLiteral("S"));
+        controller.setRestartDelayMs(0);
+        controller.play(&pane, url, QString(), QStringLiteral("S"));
         QVERIFY(waitFor([&] { return playing(&pane); }));
 
-        server.stopStreams();
-        QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }, 20000));
-        QVERIFY(!pane.statusText().isEmpty());
-        QVERIFY(!pane.renderer()->currentFrame());
-        QVERIFY(!pane.player());
-
-        // The same address asked for again starts anew.
-        server.quit();
-        controller.play(&pane, server.url(QStringLiteral("/s")), QString(), QStringLiteral("S"));
-        QCOMPARE(controller.pendingUrl(&pane), server.url(QStringLiteral("/s")));
+        for (int outage = 0; outage < 2; ++outage) {
+            if (outage == 0) {
+                server->freeze();
+            } else {
+                const int port = server->port();
+                server.reset(new testmedia::RtspServer);
+                server->setPort(port);
+            }
+            QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }, 20000));
+            QVERIFY(!pane.statusText().isEmpty());
+            QVERIFY(pane.renderer()->currentFrame());
+            QVERIFY(waitFor([&] { return pane.statusText() == VideoPreviewPane::tr("Reconnecting..."); }));
+            if (outage == 0)
+                server->thaw();
+            else
+                QVERIFY(server->start({QStringLiteral("/s=") + clip}));
+            const qint64 before = pane.framesShown();
+            QVERIFY(waitFor([&] { return playing(&pane) && pane.framesShown() != before; }, 30000));
+            QCOMPARE(pane.url(), url);
+            QCOMPARE(pane.retries(), 0);
+        }
+        server->quit();
+        QVERIFY(waitFor([&] { return pane.isRetryPending(); }, 20000));
         controller.stop(&pane);
+        QVERIFY(!pane.isRetryPending());
+        QVERIFY(!pane.player());
+    }
+
+    // 4 panes, then 1, then 4 again: the three hidden panes play again.
+    void layoutsKeepTheirCameras()
+    {
+        MainViewVideoPreview page;
+        page.resize(800, 600);
+        page.show();
+        page.controller()->setRestartDelayMs(0);
+        for (int i = 0; i < 4; ++i)
+            page.controller()->play(page.pane(i), i % 2 ? m_urlB : m_urlA, QStringLiteral("k%1").arg(i),
+                                    QStringLiteral("T%1").arg(i));
+        QVERIFY(waitFor([&] {
+            return playing(page.pane(0)) && playing(page.pane(1)) && playing(page.pane(2)) && playing(page.pane(3));
+        }));
+        page.setLayoutCount(1);
+        for (int i = 1; i < 4; ++i) {
+            QCOMPARE(page.pane(i)->state(), VideoPreviewPane::State::Idle);
+            QCOMPARE(page.parkedUrl(i), i % 2 ? m_urlB : m_urlA);
+        }
+        QCOMPARE(page.pane(0)->url(), m_urlA); // the pane on screen keeps playing
+        page.setLayoutCount(4);
+        for (int i = 1; i < 4; ++i) {
+            VideoPreviewPane *pane = page.pane(i);
+            QVERIFY2(waitFor([&] { return playing(pane); }), qPrintable(QString::number(i)));
+            QCOMPARE(pane->deviceKey(), QStringLiteral("k%1").arg(i));
+            QCOMPARE(pane->title(), QStringLiteral("T%1").arg(i));
+        }
+        page.stopAll();
     }
 
     void choosingAPane()

@@ -195,6 +195,8 @@ private slots:
         QVERIFY(m_window->card(MainWindow::DeviceManagement)->isEnabled());
         QVERIFY(m_window->card(MainWindow::Playback)->isEnabled());
         QVERIFY(!m_window->card(MainWindow::Settings)->isEnabled());
+        QVERIFY(m_window->card(MainWindow::Events)->isEnabled());
+        QVERIFY(!m_window->card(MainWindow::Playback)->isEnabled());
         QCOMPARE(m_window->currentPage(), -1);
         saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));
 

@@ -226,7 +226,8 @@ private slots:
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500, qPrintable(QString::number(elapsed)));
         QCOMPARE(updated.count(), 1);
-        QCOMPARE(service.getDevices().value(server->address().toString()).status, 2);
+        // No answer is offline, not a refusal of the credentials.
+        QCOMPARE(service.getDevices().value(server->address().toString()).status, 0);
     }
 
     void laterFailureKeepsEarlierValues()
@@ -520,7 +521,7 @@ private slots:
         registered.xaddr.clear();
         registered.uuid = QStringLiteral("SERIAL-9");
         QVERIFY(!service.modiflyDev(registered));
-        QCOMPARE(service.getDevices().value(registered.ip).status, 2);
+        QCOMPARE(service.getDevices().value(registered.ip).status, 0); // asked nothing: offline
 
         QSignalSpy updated(&service, &Service::updateDevInfo);
         service.setIgnoreList({registered.ip}); // the search page hides known devices

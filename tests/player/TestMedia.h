@@ -139,6 +139,8 @@ public:
                bool digest = false)
     {
         QStringList args;
+        if (m_fixedPort > 0)
+            args << "--port" << QString::number(m_fixedPort);
         for (const QString &m : mounts)
             args << "--mount" << m;
         if (!user.isEmpty())
@@ -187,10 +189,13 @@ public:
         }
     }
     int port() const { return m_port; }
+    // The next start listens on this port (a server that comes back).
+    void setPort(int port) { m_fixedPort = port; }
 
 private:
     QProcess m_proc;
     int m_port = 0;
+    int m_fixedPort = 0;
 };
 
 }  // namespace testmedia

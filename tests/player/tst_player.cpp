@@ -94,6 +94,26 @@ private slots:
         stopPrompt(p);
     }
 
+    void softwareRendererChoosesQPainter_data()
+    {
+        QTest::addColumn<QString>("renderer");
+        QTest::addColumn<bool>("software");
+        QTest::newRow("llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)" << true;
+        QTest::newRow("softpipe") << "Softpipe" << true;
+        QTest::newRow("swrast") << "Mesa DRI swrast" << true;
+        QTest::newRow("windows") << "GDI Generic" << true;
+        QTest::newRow("intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)" << false;
+        QTest::newRow("nvidia") << "NVIDIA GeForce GTX 1060/PCIe/SSE2" << false;
+        QTest::newRow("unknown") << "" << false;
+    }
+
+    void softwareRendererChoosesQPainter()
+    {
+        QFETCH(QString, renderer);
+        QFETCH(bool, software);
+        QCOMPARE(I420Render2::isSoftwareRenderer(renderer), software);
+    }
+
     void rendererShowsFrames()
     {
         FFmpegPlayer p;

@@ -57,6 +57,24 @@ private slots:
         reg->addIPCChannels(multi);
     }
 
+    // A sub-group sits below its stored parent; a loop of parents ends at the top.
+    void subGroups()
+    {
+        auto *reg = DeviceInfoManager::instance();
+        reg->addGroup({101, "North", 101});
+        reg->addGroup({102, "Hall", 101});
+        reg->addGroup({103, "Loop A", 104});
+        reg->addGroup({104, "Loop B", 103});
+        addDev("10.0.0.20", 0, "Porter", "Hall");
+        addDev("10.0.0.21", 0, "Loopy", "Loop A");
+        DeviceTree tree;
+        tree.reload();
+        QCOMPARE(visibleTexts(tree), QStringList({"Indoor", "Loop B", "North", "Outdoor"}));
+        QCOMPARE(tree.itemForKey("Hall")->parent(), tree.itemForKey("North"));
+        QCOMPARE(tree.itemForKey("10.0.0.20")->parent(), tree.itemForKey("Hall"));
+        QCOMPARE(tree.itemForKey("Loop A")->parent(), tree.itemForKey("Loop B"));
+    }
+
     void grouping()
     {
         DeviceTree tree;

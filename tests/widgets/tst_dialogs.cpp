@@ -70,6 +70,7 @@ private slots:
     void maskIgnoresUnlistedAndUnshown();
     void maskSameNameDialogsAreTrackedApart();
     void maskSurvivesDeletedDialog();
+    void maskWithoutCompositorIsPaintedInside();
 
     void authenticationPasswords_data();
     void authenticationPasswords();
@@ -446,6 +447,37 @@ void TstDialogs::maskSurvivesDeletedDialog()
     keep.hide();
     QVERIFY(!mask->isVisible());
     QCOMPARE(mask->shownDialogCount(), 0);
+}
+
+// Without a compositing manager the shade is painted by the main window: a
+// translucent window of its own would show solid black there.
+void TstDialogs::maskWithoutCompositorIsPaintedInside()
+{
+    MaskWidget *mask = MaskWidget::instance();
+    MaskWidget::setCompositingProbe([] { return false; });
+    QMainWindow main;
+    auto *surface = new QWidget(&main);
+    surface->setStyleSheet(QStringLiteral("background: #ffffff;"));
+    main.setCentralWidget(surface);
+    main.resize(640, 480);
+    mask->setMainWidget(&main);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("addClientDev"));
+    dialog.show();
+    QVERIFY(!mask->isVisible());
+    QVERIFY(mask->isShading());
+    QCOMPARE(mask->overlay()->parentWidget(), &main);
+    main.resize(700, 500);
+    QTRY_COMPARE(mask->overlay()->geometry(), main.rect());
+    const QColor shaded = main.grab().toImage().pixelColor(300, 300);
+    QCOMPARE(shaded.red(), qRound(255 * 0.4)); // 60 % black over white, not solid black
+    dialog.hide();
+    QVERIFY(!mask->isShading());
+    MaskWidget::setCompositingProbe({});
+    mask->setMainWidget(nullptr);
 }
 
 void TstDialogs::authenticationPasswords_data()

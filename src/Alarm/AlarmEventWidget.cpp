@@ -1,0 +1,424 @@
+#include "AlarmEventWidget.h"
+#include "ui_AlarmEventWidget.h"
+
+#include "AlarmSettingsStore.h"
+#include "CMoveDetectTimeline.h"
+#include "CommonHelper.h"
+#include "DeviceTree.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QTime>
+
+using AlarmSettingsStore::DayRange;
+
+namespace {
+
+constexpr int kToastMs = 2000;
+
+QString trimmed(const QLineEdit *edit)
+{
+    return edit->text().trimmed();
+}
+
+// 00:00:00 of the local day a moment lies on.
+qint64 dayStartOf(qint64 secs)
+{
+    return QDateTime(QDateTime::fromSecsSinceEpoch(secs).date(), QTime(0, 0, 0)).toSecsSinceEpoch();
+}
+
+} // namespace
+
+AlarmEventWidget::AlarmEventWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::AlarmEventWidget)
+{
+    ui->setupUi(this);
+    // Made after the form: the form binds the page's on_..._clicked slots by
+    // object name over all children, and the dialog has a pushButtonSave too.
+    m_copyDialog = new CopyAlarmEvent(this);
+
+    for (QPushButton *button :
+        { ui->pushButtonBasic, ui->pushButtonSmart, ui->pushButtonOther, ui->pushButtonIO })
+        button->setStyleSheet(m_expandedStyle);
+    ui->treeView->setHeaderHidden(true);
+    ui->treeView->setNvrHidden(true);
+    connect(ui->treeView, &QAbstractItemView::clicked, this, &AlarmEventWidget::onDeviceItemClicked);
+
+    m_dayButtons = { ui->pushButtonMonday, ui->pushButtonTuesday, ui->pushButtonWednesday,
+        ui->pushButtonThursday, ui->pushButtonFriday, ui->pushButtonSaturday, ui->pushButtonSunday };
+    m_timelines = { ui->widgetTimeMon, ui->widgetTimeTue, ui->widgetTimeWed, ui->widgetTimeThu,
+        ui->widgetTimeFri, ui->widgetTimeSat, ui->widgetTimeSun };
+    for (int i = 0; i < m_timelines.size(); ++i) {
+        CMoveDetectTimeline *timeline = m_timelines.at(i);
+        timeline->setHourOnlyLabels(true);
+        connect(m_dayButtons.at(i), &QPushButton::clicked, timeline, &CMoveDetectTimeline::clearSegments);
+    }
+    resetArmingTime();
+
+    connect(m_copyDialog, &CopyAlarmEvent::signalsCopyAlarm, this, &AlarmEventWidget::dealWithCopy);
+    hideUnusedControls();
+    CommonHelper::elideChildTexts(this);
+}
+
+AlarmEventWidget::~AlarmEventWidget()
+{
+    delete m_copyDialog;
+    delete ui;
+}
+
+void AlarmEventWidget::hideUnusedControls()
+{
+    const QList<QWidget *> hidden = {
+        ui->label_8,
+        ui->pushButtonIO,
+        ui->widgetIO,
+        ui->widgetAccess,
+        ui->labelAccess,
+        ui->widgetDisk,
+        ui->labelDisk,
+        ui->labelRecordingStream,
+        ui->comboBoxRecodingSream,
+        ui->labelLinkMotion,
+        ui->widgetLinkMotion,
+        ui->labelMotionPoint,
+        ui->comboBoxMotionPoint,
+        ui->labelPreset,
+        ui->comboBoxPreset,
+        ui->labelSendEmail,
+        ui->widgetSendEmai,
+        ui->labelAudioPrompt,
+        ui->widgetAudioPrompt,
+        ui->labelCustomAudio,
+        ui->lineEditAudio,
+        ui->pushButtonAudio,
+        ui->labelAudioTime,
+        ui->lineEditAudioTime,
+        ui->labelMapFlash,
+        ui->widgetMapFlash,
+        ui->labelIOoutput,
+        ui->widgetIOoutput,
+        ui->labelIOSelect,
+        ui->comboBoxIO,
+        ui->labelOutputTime,
+        ui->lineEditOutputTime,
+    };
+    for (QWidget *w : hidden)
+        w->hide();
+}
+
+QString AlarmEventWidget::currentKey() const
+{
+    return AlarmSettingsStore::deviceKeyOf(ui->treeView, ui->treeView->currentIndex());
+}
+
+void AlarmEventWidget::resetEventTypes()
+{
+    for (SwitchControl *s : { ui->widgetMotion, ui->widgetMiss, ui->widgetDeviceOff, ui->widgetAccess,
+             ui->widgetDisk, ui->widgetHuman, ui->widgetFace, ui->widgetAudio, ui->controlAlarmInput })
+        s->setChecked(false);
+}
+
+void AlarmEventWidget::resetLinkage()
+{
+    for (SwitchControl *s :
+        { ui->widgetLinkMotion, ui->widgetVideoPopup, ui->widgetSendEmai, ui->widgetAudioPrompt,
+            ui->widgetMapFlash, ui->widgetSnapshot, ui->widgetRecoding, ui->widgetIOoutput })
+        s->setChecked(false);
+    ui->lineEditPopupTime->setText(QStringLiteral("10"));
+    ui->lineEditAudio->clear();
+    ui->lineEditAudioTime->setText(QStringLiteral("5"));
+    ui->lineEditRecordingTime->setText(QStringLiteral("10"));
+    ui->lineEditOutputTime->clear();
+}
+
+void AlarmEventWidget::resetArmingTime()
+{
+    for (QCheckBox *box :
+        { ui->checkBoxAllWeek, ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday,
+            ui->checkBoxThursday, ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday })
+        box->setChecked(true);
+    for (CMoveDetectTimeline *timeline : qAsConst(m_timelines)) {
+        timeline->clearSegments();
+        timeline->addWholeDaySegment(0, 0);
+    }
+}
+
+void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
+{
+    resetEventTypes();
+    resetLinkage();
+    resetArmingTime();
+    const QString key = currentKey();
+    if (key.isEmpty())
+        return;
+    setAlarmTypeInfo(key);
+    setAlarmLinkInfo(key);
+    setAlarmTimeInfo(key);
+}
+
+void AlarmEventWidget::setAlarmTypeInfo(const QString &devip)
+{
+    qDebug() << "begin";
+    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmType>(devip);
+    if (!row)
+        return;
+    ui->widgetMotion->setChecked(row->bMotionDetection);
+    ui->widgetMiss->setChecked(row->bVideoMissing);
+    ui->widgetDeviceOff->setChecked(row->bDeviceOffline);
+    ui->widgetAccess->setChecked(row->bIllegalAccess);
+    ui->widgetDisk->setChecked(row->bDiskFailure);
+    ui->widgetHuman->setChecked(row->bHumanDetection);
+    ui->widgetFace->setChecked(row->bFaceDetection);
+    ui->widgetAudio->setChecked(row->bAudioNoise);
+    ui->controlAlarmInput->setChecked(row->bAlarmInput);
+    qDebug() << "end";
+}
+
+void AlarmEventWidget::setAlarmLinkInfo(const QString &devip)
+{
+    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(devip);
+    if (!row)
+        return;
+    ui->widgetVideoPopup->setChecked(row->bVideoPopup);
+    ui->widgetRecoding->setChecked(row->bLinkageRecording);
+    ui->widgetSnapshot->setChecked(row->bSnapshotPictures);
+    ui->widgetLinkMotion->setChecked(row->bLinkageMonitoring);
+    ui->widgetSendEmai->setChecked(row->bSendEmail);
+    ui->widgetAudioPrompt->setChecked(row->bAudioPrompt);
+    ui->widgetMapFlash->setChecked(row->bMapFlashes);
+    ui->widgetIOoutput->setChecked(row->bIOOutput);
+    ui->lineEditPopupTime->setText(row->popupTime);
+    ui->lineEditAudio->setText(row->customAudio);
+    ui->lineEditAudioTime->setText(row->audioTime);
+    ui->lineEditRecordingTime->setText(row->recordingTime);
+    ui->lineEditOutputTime->setText(row->outputTime);
+    ui->comboBoxMotionPoint->setCurrentText(row->monitoringPoint);
+    ui->comboBoxPreset->setCurrentText(row->performPreset);
+    ui->comboBoxRecodingSream->setCurrentText(row->recordingStream);
+    ui->comboBoxIO->setCurrentText(row->outputSelect);
+}
+
+void AlarmEventWidget::setAlarmTimeInfo(const QString &devip)
+{
+    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
+    if (!row)
+        return;
+    const QStringList days = { row->timeMon, row->timeTue, row->timeWed, row->timeThu, row->timeFri,
+        row->timeSat, row->timeSun };
+    for (int i = 0; i < qMin(7, m_timelines.size()); ++i) {
+        CMoveDetectTimeline *timeline = m_timelines.at(i);
+        timeline->clearSegments();
+        for (const DayRange &range : AlarmSettingsStore::parseDayText(days.at(i))) {
+            auto segment = std::make_shared<TimelineDetect>();
+            segment->start = timeline->dayStart() + range.first;
+            segment->end = timeline->dayStart() + range.second;
+            timeline->addSegment(segment);
+        }
+    }
+    ui->checkBoxAllWeek->setChecked(row->bALL);
+    ui->checkBoxMonday->setChecked(row->bMon);
+    ui->checkBoxTuesday->setChecked(row->bTue);
+    ui->checkBoxWednesday->setChecked(row->bWed);
+    ui->checkBoxThursday->setChecked(row->bThu);
+    ui->checkBoxFriday->setChecked(row->bFri);
+    ui->checkBoxSaturday->setChecked(row->bSat);
+    ui->checkBoxSunday->setChecked(row->bSun);
+}
+
+QSharedPointer<cms_DealAlarmType> AlarmEventWidget::getAlarmTypeInfo(const QString &devip) const
+{
+    qDebug() << "begin";
+    QSharedPointer<cms_DealAlarmType> row = AlarmSettingsStore::storedRow<cms_DealAlarmType>(devip);
+    if (!row)
+        row.reset(new cms_DealAlarmType);
+    row->bMotionDetection = ui->widgetMotion->isChecked();
+    row->bVideoMissing = ui->widgetMiss->isChecked();
+    row->bDeviceOffline = ui->widgetDeviceOff->isChecked();
+    row->bIllegalAccess = ui->widgetAccess->isChecked();
+    row->bDiskFailure = ui->widgetDisk->isChecked();
+    row->bHumanDetection = ui->widgetHuman->isChecked();
+    row->bFaceDetection = ui->widgetFace->isChecked();
+    row->bAudioNoise = ui->widgetAudio->isChecked();
+    row->bAlarmInput = ui->controlAlarmInput->isChecked();
+    qDebug() << "end";
+    return row;
+}
+
+QSharedPointer<cms_DealAlarmLink> AlarmEventWidget::getAlarmLinkInfo(const QString &devip) const
+{
+    QSharedPointer<cms_DealAlarmLink> row = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(devip);
+    if (!row)
+        row.reset(new cms_DealAlarmLink);
+    row->bVideoPopup = ui->widgetVideoPopup->isChecked();
+    row->popupTime = trimmed(ui->lineEditPopupTime);
+    row->bLinkageRecording = ui->widgetRecoding->isChecked();
+    row->recordingTime = trimmed(ui->lineEditRecordingTime);
+    row->recordingStream = ui->comboBoxRecodingSream->currentText();
+    row->bSnapshotPictures = ui->widgetSnapshot->isChecked();
+    row->bLinkageMonitoring = ui->widgetLinkMotion->isChecked();
+    row->monitoringPoint = ui->comboBoxMotionPoint->currentText();
+    row->performPreset = ui->comboBoxPreset->currentText();
+    row->bSendEmail = ui->widgetSendEmai->isChecked();
+    row->bAudioPrompt = ui->widgetAudioPrompt->isChecked();
+    row->customAudio = trimmed(ui->lineEditAudio);
+    row->audioTime = trimmed(ui->lineEditAudioTime);
+    row->bMapFlashes = ui->widgetMapFlash->isChecked();
+    row->bIOOutput = ui->widgetIOoutput->isChecked();
+    row->outputSelect = ui->comboBoxIO->currentText();
+    row->outputTime = trimmed(ui->lineEditOutputTime);
+    return row;
+}
+
+QSharedPointer<cms_DealAlarmTime> AlarmEventWidget::getAlarmTimeInfo(const QString &devip) const
+{
+    QSharedPointer<cms_DealAlarmTime> row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
+    if (!row)
+        row.reset(new cms_DealAlarmTime);
+    QString *texts[] = { &row->timeMon, &row->timeTue, &row->timeWed, &row->timeThu, &row->timeFri,
+        &row->timeSat, &row->timeSun };
+    for (int i = 0; i < qMin(7, m_timelines.size()); ++i)
+        *texts[i] = changeAlarmTime(m_timelines.at(i)->getSegments());
+    row->bALL = ui->checkBoxAllWeek->isChecked();
+    row->bMon = ui->checkBoxMonday->isChecked();
+    row->bTue = ui->checkBoxTuesday->isChecked();
+    row->bWed = ui->checkBoxWednesday->isChecked();
+    row->bThu = ui->checkBoxThursday->isChecked();
+    row->bFri = ui->checkBoxFriday->isChecked();
+    row->bSat = ui->checkBoxSaturday->isChecked();
+    row->bSun = ui->checkBoxSunday->isChecked();
+    return row;
+}
+
+QString AlarmEventWidget::changeAlarmTime(const std::vector<std::shared_ptr<TimelineDetect>> &segments)
+{
+    QVector<DayRange> ranges;
+    for (const auto &segment : segments) {
+        if (!segment)
+            continue;
+        const qint64 base = dayStartOf(segment->start);
+        const int from = int(qBound<qint64>(0, segment->start - base, 86399));
+        // The last second of the day, not the next midnight, which would read
+        // back as 00:00:00 and lose the range.
+        const int to = int(qBound<qint64>(0, segment->end - base, 86399));
+        ranges.append(qMakePair(from, to));
+        qDebug() << "alarm time" << from * 1000LL << to * 1000LL
+                 << AlarmSettingsStore::dayText({ ranges.last() });
+    }
+    return AlarmSettingsStore::dayText(ranges);
+}
+
+void AlarmEventWidget::on_pushButtonSave_clicked()
+{
+    const QString key = currentKey();
+    if (key.isEmpty())
+        return;
+    const auto link = getAlarmLinkInfo(key);
+    const auto type = getAlarmTypeInfo(key);
+    const auto time = getAlarmTimeInfo(key);
+    link->devip = key;
+    type->devip = key;
+    time->devip = key;
+    bool saved = AlarmSettingsStore::saveRow(link);
+    saved = AlarmSettingsStore::saveRow(type) && saved;
+    saved = AlarmSettingsStore::saveRow(time) && saved;
+    MsgTipInfoDlg::showTip(
+        saved ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), kToastMs);
+    emit SignalsHelper::instance()->signalUpdateAlarm();
+}
+
+void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
+{
+    if (info.devList.isEmpty())
+        return;
+    if (!info.bType && !info.bLinkage && !info.bArming)
+        return;
+    for (const QString &key : qAsConst(info.devList)) {
+        if (key.isEmpty())
+            continue;
+        if (info.bType) {
+            const auto row = getAlarmTypeInfo(key);
+            row->devip = key;
+            AlarmSettingsStore::saveRow(row);
+        }
+        if (info.bLinkage) {
+            const auto row = getAlarmLinkInfo(key);
+            row->devip = key;
+            AlarmSettingsStore::saveRow(row);
+        }
+        if (info.bArming) {
+            const auto row = getAlarmTimeInfo(key);
+            row->devip = key;
+            AlarmSettingsStore::saveRow(row);
+        }
+    }
+    emit SignalsHelper::instance()->signalUpdateAlarm();
+}
+
+void AlarmEventWidget::toggleGroup(bool &shown, QPushButton *button, QWidget *body)
+{
+    shown = !shown;
+    button->setStyleSheet(shown ? m_expandedStyle : m_collapsedStyle);
+    body->setVisible(shown);
+}
+
+void AlarmEventWidget::on_pushButtonBasic_clicked()
+{
+    toggleGroup(m_basicShown, ui->pushButtonBasic, ui->widgetBasic);
+}
+
+void AlarmEventWidget::on_pushButtonSmart_clicked()
+{
+    toggleGroup(m_smartShown, ui->pushButtonSmart, ui->widgetSmart);
+}
+
+void AlarmEventWidget::on_pushButtonOther_clicked()
+{
+    toggleGroup(m_otherShown, ui->pushButtonOther, ui->widgetOther);
+}
+
+void AlarmEventWidget::on_pushButtonIO_clicked()
+{
+    toggleGroup(m_ioShown, ui->pushButtonIO, ui->widgetIO);
+}
+
+void AlarmEventWidget::on_pushButtonDefault_clicked()
+{
+    // Only the page changes: nothing is stored until Save.
+    resetEventTypes();
+    resetLinkage();
+    resetArmingTime();
+}
+
+void AlarmEventWidget::on_pushButtonCopy_clicked()
+{
+    m_copyDialog->reloadDevices();
+    m_copyDialog->exec();
+}
+
+void AlarmEventWidget::on_checkBoxAllWeek_clicked()
+{
+    const bool checked = ui->checkBoxAllWeek->isChecked();
+    for (QCheckBox *box : { ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday,
+             ui->checkBoxThursday, ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday })
+        box->setChecked(checked);
+}
+
+void AlarmEventWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}
+
+void AlarmEventWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ui->treeView->reload();
+}

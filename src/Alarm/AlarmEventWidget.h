@@ -1,0 +1,87 @@
+#pragma once
+
+// Alarm settings of one device at a time: which event types are handled,
+// which linkage actions an accepted alarm starts, and when each weekday is
+// armed. The page edits the device's three settings rows and tells the alarm
+// reception to reload after every save or applied copy.
+
+#include "CopyAlarmEvent.h"
+#include "OrmEntities.h"
+#include "TimelineDetect.h"
+
+#include <QList>
+#include <QSharedPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class AlarmEventWidget;
+}
+
+class CMoveDetectTimeline;
+class QModelIndex;
+class QPushButton;
+
+class AlarmEventWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AlarmEventWidget(QWidget *parent = nullptr);
+    ~AlarmEventWidget() override;
+
+    // The device's stored row (or a new one) overwritten with what the page shows.
+    QSharedPointer<cms_DealAlarmType> getAlarmTypeInfo(const QString &devip) const;
+    QSharedPointer<cms_DealAlarmLink> getAlarmLinkInfo(const QString &devip) const;
+    QSharedPointer<cms_DealAlarmTime> getAlarmTimeInfo(const QString &devip) const;
+    // Show the device's stored row; with none the widgets keep what they show.
+    void setAlarmTypeInfo(const QString &devip);
+    void setAlarmLinkInfo(const QString &devip);
+    void setAlarmTimeInfo(const QString &devip);
+
+    static QString changeAlarmTime(const std::vector<std::shared_ptr<TimelineDetect>> &segments);
+
+    void resetEventTypes();
+    void resetLinkage();
+    void resetArmingTime();
+
+    // The key of the tree's current item; empty when it is no device.
+    QString currentKey() const;
+    CopyAlarmEvent *copyDialog() const { return m_copyDialog; }
+
+public slots:
+    void onDeviceItemClicked(const QModelIndex &index);
+    void on_pushButtonBasic_clicked();
+    void on_pushButtonSmart_clicked();
+    void on_pushButtonOther_clicked();
+    void on_pushButtonIO_clicked();
+    void on_pushButtonDefault_clicked();
+    void on_pushButtonCopy_clicked();
+    void on_pushButtonSave_clicked();
+    void on_checkBoxAllWeek_clicked();
+    void dealWithCopy(CopyAlarmEvent::CopyInfo info);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
+    void hideUnusedControls();
+
+    Ui::AlarmEventWidget *ui;
+    const QString m_expandedStyle
+        = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/expand.png);");
+    const QString m_collapsedStyle
+        = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/PREVIOUS.png);");
+    bool m_basicShown = true;
+    bool m_smartShown = true;
+    bool m_otherShown = true;
+    bool m_ioShown = true;
+    QList<CMoveDetectTimeline *> m_timelines;
+    QList<QPushButton *> m_dayButtons;
+    CopyAlarmEvent *m_copyDialog = nullptr;
+};

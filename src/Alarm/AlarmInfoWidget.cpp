@@ -1,0 +1,248 @@
+#include "AlarmInfoWidget.h"
+#include "ui_AlarmInfoWidget.h"
+
+#include "AlarmInfoProcessing.h"
+#include "AlarmSettingsStore.h"
+#include "CommonHelper.h"
+#include "DeviceTree.h"
+#include "FileChooser.h"
+#include "HeaderViewPrivate.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "TableHelpers.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+
+namespace {
+
+constexpr int kToastMs = 2000;
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+} // namespace
+
+AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::AlarmInfoWidget)
+    , m_model(new QStandardItemModel(this))
+    , m_processing(new AlarmInfoProcessing(nullptr))
+{
+    ui->setupUi(this);
+    ui->treeView->setHeaderHidden(true);
+    ui->comboBoxStatus->setView(new QListView(ui->comboBoxStatus));
+    ui->comboBoxType->setView(new QListView(ui->comboBoxType));
+
+    ui->dateTimeEdit->setDateTime(QDateTime::currentDateTime().addMonths(-1));
+    ui->dateTimeEdit->setCalendarPopup(true);
+
+    initTable();
+    connect(m_processing, &AlarmInfoProcessing::signalsDealWithAlarm, this, &AlarmInfoWidget::dealWithAlarm);
+    connect(ui->lineEditDevice, &QLineEdit::textChanged, this, &AlarmInfoWidget::onTxtFilterChanged);
+    connect(
+        ui->widgetPage, &PageWidget::changedPageSize, this, &AlarmInfoWidget::on_pushButtonSearch_clicked);
+    connect(ui->widgetPage, &PageWidget::changedPage, this, &AlarmInfoWidget::setQuery);
+    connect(m_header, &HeaderViewPrivate::columnCheck, this, &AlarmInfoWidget::viewAllChkBoxStateChanged);
+    connect(ui->tableView, &QTableView::clicked, this, &AlarmInfoWidget::viewTableItemClicked);
+    connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
+
+    ui->lineEditDevice
+        ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
+            QLineEdit::TrailingPosition)
+        ->setText(tr("&Open..."));
+    ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
+
+    // The status filter is not offered: it stays at "All".
+    ui->label_4->hide();
+    ui->comboBoxStatus->hide();
+    CommonHelper::elideChildTexts(this);
+}
+
+AlarmInfoWidget::~AlarmInfoWidget()
+{
+    delete m_processing;
+    delete ui;
+}
+
+void AlarmInfoWidget::initTable()
+{
+    ui->tableView->setModel(m_model);
+    setTableViewStyle(ui->tableView, true);
+    // One line per record: a wrapped time or type would show only its first word.
+    ui->tableView->setWordWrap(false);
+    m_header = new HeaderViewPrivate(ui->tableView, 0);
+    ui->tableView->setHorizontalHeader(m_header);
+    initTableHeader();
+}
+
+void AlarmInfoWidget::initTableHeader()
+{
+    m_headerLabels
+        = QStringList { tr("IP"), tr("Names"), tr("Type"), tr("Time"), tr("Status"), tr("Remark") };
+    m_model->setHorizontalHeaderLabels(m_headerLabels);
+    ui->tableView->horizontalHeader()->setStretchLastSection(true);
+    const int width = qMax(150, ui->tableView->width() / 7);
+    for (int column = 0; column < 5; ++column)
+        ui->tableView->setColumnWidth(column, width);
+}
+
+void AlarmInfoWidget::onTreeCurrentChanged(const QModelIndex &current)
+{
+    // The filter moves the view's current item when it hides it; the
+    // operator's choice stays what it was.
+    if (m_filtering)
+        return;
+    m_deviceItem = ui->treeView->proxyModel()->mapToSource(current);
+}
+
+void AlarmInfoWidget::onTxtFilterChanged(const QString &text)
+{
+    m_filtering = true;
+    ui->treeView->setFilterText(text);
+    m_filtering = false;
+    const QModelIndex shown = ui->treeView->proxyModel()->mapFromSource(m_deviceItem);
+    if (shown.isValid() && shown != ui->treeView->currentIndex()) {
+        m_filtering = true;
+        ui->treeView->setCurrentIndex(shown);
+        m_filtering = false;
+    }
+}
+
+void AlarmInfoWidget::on_pushButtonSearch_clicked()
+{
+    AlarmRecordStore::Filter filter;
+    filter.status = ui->comboBoxStatus->currentIndex() - 1;
+    filter.alarmType = ui->comboBoxType->currentIndex() - 1;
+    filter.after = ui->dateTimeEdit->dateTime().toString(kTimeFormat);
+    if (m_deviceItem.isValid()) {
+        filter.byDevice = true;
+        const QString key = m_deviceItem.data(DeviceTree::KeyRole).toString();
+        filter.deviceMatches = AlarmSettingsStore::isDeviceKey(key);
+        filter.deviceName = m_deviceItem.data(Qt::DisplayRole).toString();
+    }
+    m_where = AlarmRecordStore::condition(filter);
+    QString error;
+    const qint64 total = AlarmRecordStore::count(m_where, &error);
+    qDebug() << " get data 0" << total << error;
+    ui->widgetPage->setTotalRecords(qMax<qint64>(0, total));
+    setQuery();
+}
+
+void AlarmInfoWidget::setQuery()
+{
+    if (m_where.text().isEmpty())
+        return;
+    QString error;
+    const auto rows = AlarmRecordStore::fetchPage(
+        m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
+    qDebug() << " get data 1" << m_where.text() << ui->widgetPage->startIndex() << ui->widgetPage->pageSize()
+             << rows.size() << error;
+    fillTable(rows);
+}
+
+void AlarmInfoWidget::fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows)
+{
+    m_model->clear();
+    initTableHeader();
+    for (const auto &record : rows) {
+        auto *ip = new QStandardItem(record->handler);
+        ip->setCheckable(true);
+        ip->setData(QString::number(record->id), IdRole);
+        const int type = record->alarmType + 1;
+        const int status = record->status + 1;
+        const QString typeText
+            = type >= 1 && type < ui->comboBoxType->count() ? ui->comboBoxType->itemText(type) : QString();
+        const QString statusText = status >= 1 && status < ui->comboBoxStatus->count()
+            ? ui->comboBoxStatus->itemText(status)
+            : QString();
+        m_model->appendRow({ ip, new QStandardItem(record->devName), new QStandardItem(typeText),
+            new QStandardItem(record->alarmTime), new QStandardItem(statusText),
+            new QStandardItem(record->records) });
+    }
+    setModelTextAlignment(m_model, Qt::AlignCenter);
+    m_header->setCheckedHeader(false);
+}
+
+void AlarmInfoWidget::viewAllChkBoxStateChanged()
+{
+    setAllRowsChecked(m_model, m_header->isChecked());
+}
+
+void AlarmInfoWidget::viewTableItemClicked(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    ui->tableView->selectRow(index.row());
+    if (index.column() == 0)
+        m_header->setCheckedHeader(m_model->rowCount() > 0 && isAllRowsChecked(m_model));
+}
+
+void AlarmInfoWidget::on_pushButtonBat_clicked()
+{
+    m_processing->exec();
+}
+
+void AlarmInfoWidget::dealWithAlarm(const QString &info)
+{
+    QList<qint64> ids;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStandardItem *item = m_model->item(row, 0);
+        if (!item || item->checkState() != Qt::Checked)
+            continue;
+        ids << item->data(IdRole).toString().toLongLong();
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_header->setCheckedHeader(false);
+    if (ids.isEmpty())
+        return;
+    const QString error = AlarmRecordStore::markSolved(ids, info);
+    qDebug() << "batch" << ids << info << error;
+}
+
+void AlarmInfoWidget::on_pushButtonExport_clicked()
+{
+    const QString chosen = FileChooser::saveFileName(this, tr("Save File"),
+        QDir::homePath() + QStringLiteral("/alarmExcel.xlsx"), tr("excel (*.xlsx *.xls )"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = AlarmRecordStore::workbookPath(chosen);
+    QVector<QStringList> rows;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m_model->columnCount(); ++c) {
+            const QStandardItem *item = m_model->item(r, c);
+            cells << (item ? item->text() : QString());
+        }
+        rows << cells;
+    }
+    const QString error = AlarmRecordStore::writeWorkbook(path, m_headerLabels, rows);
+    qDebug() << "export" << path << (error.isEmpty() ? QStringLiteral("saved") : error);
+    if (!error.isEmpty())
+        MsgTipInfoDlg::showTip(tr("Export failed"), kToastMs);
+}
+
+void AlarmInfoWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    CommonHelper::setWidgetsLocale(this, OrmHelper::getConfig()->Language);
+    initTableHeader();
+    ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
+    CommonHelper::elideChildTexts(this);
+}
+
+void AlarmInfoWidget::showEvent(QShowEvent *event)
+{
+    setAttribute(Qt::WA_Mapped);
+    QWidget::showEvent(event);
+    ui->treeView->reload();
+}

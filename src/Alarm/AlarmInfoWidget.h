@@ -1,0 +1,66 @@
+#pragma once
+
+// "Alarm Info": the stored alarm records, filtered by time, event type and
+// device, one page at a time; the checked records can be marked solved with a
+// handling note, and the page shown exported to a workbook.
+
+#include "AlarmRecordStore.h"
+
+#include <QPersistentModelIndex>
+#include <QStringList>
+#include <QWidget>
+
+namespace Ui {
+class AlarmInfoWidget;
+}
+
+class AlarmInfoProcessing;
+class HeaderViewPrivate;
+class QModelIndex;
+class QStandardItemModel;
+
+class AlarmInfoWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int IdRole = Qt::UserRole + 1;
+
+    explicit AlarmInfoWidget(QWidget *parent = nullptr);
+    ~AlarmInfoWidget() override;
+
+    QStandardItemModel *model() const { return m_model; }
+    HeaderViewPrivate *header() const { return m_header; }
+    AlarmInfoProcessing *processingDialog() const { return m_processing; }
+
+public slots:
+    void on_pushButtonSearch_clicked();
+    void on_pushButtonBat_clicked();
+    void on_pushButtonExport_clicked();
+    void viewAllChkBoxStateChanged();
+    void viewTableItemClicked(const QModelIndex &index);
+    void onTxtFilterChanged(const QString &text);
+    void setQuery();
+    void dealWithAlarm(const QString &info);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);
+    void initTable();
+    void initTableHeader();
+    void onTreeCurrentChanged(const QModelIndex &current);
+
+    Ui::AlarmInfoWidget *ui;
+    HeaderViewPrivate *m_header = nullptr;
+    QStandardItemModel *m_model = nullptr;
+    AlarmInfoProcessing *m_processing = nullptr;
+    QStringList m_headerLabels;
+    OrmQuery m_where;
+    // The operator's tree item in the source model: it still filters when
+    // the text filter hides it.
+    QPersistentModelIndex m_deviceItem;
+    bool m_filtering = false;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+// The three per-device alarm settings rows (event types, linkage, arming
+// time) as the settings page and its copy dialog read and write them.
+//
+// A device's rows are kept under its key, the IP address. Rows written before
+// the address became the key sit under the device's name: they are found
+// there until the next save moves them (same id) under the address.
+
+#include "OrmDao.h"
+#include "OrmEntities.h"
+
+#include <QPair>
+#include <QSharedPointer>
+#include <QString>
+#include <QVector>
+
+class DeviceTree;
+class QModelIndex;
+
+namespace AlarmSettingsStore {
+
+// The key of a tree item: the IP address when the item is a registered device
+// record of channel 0; empty for a group, a channel or an unknown item.
+QString deviceKeyOf(const DeviceTree *tree, const QModelIndex &index);
+// True for the key of a registered device record of channel 0.
+bool isDeviceKey(const QString &key);
+// The registered device's name, empty when the key is not registered.
+QString deviceName(const QString &key);
+
+template <class T> QSharedPointer<T> firstRowUnder(const QString &devip)
+{
+    QList<QSharedPointer<T>> rows;
+    orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1"))
+                                 .bind(QStringLiteral(":devip"), devip),
+        rows);
+    return rows.isEmpty() ? QSharedPointer<T>() : rows.first();
+}
+
+// The device's stored row, or null when it has none.
+template <class T> QSharedPointer<T> storedRow(const QString &key)
+{
+    if (key.isEmpty())
+        return {};
+    if (QSharedPointer<T> row = firstRowUnder<T>(key))
+        return row;
+    const QString name = deviceName(key);
+    if (name.isEmpty() || name == key)
+        return {};
+    return firstRowUnder<T>(name);
+}
+
+// Insert or update by id; true when the statement succeeded.
+template <class T> bool saveRow(const QSharedPointer<T> &row)
+{
+    return row && orm::dao::save(*row).text().isEmpty();
+}
+
+// Seconds of the day, from and to.
+using DayRange = QPair<int, int>;
+
+// "hh:mm:ss-hh:mm:ss" ranges joined by ";"; no ranges give "".
+QString dayText(const QVector<DayRange> &ranges);
+// The ranges of a stored day text: a piece that is not a time counts as
+// 00:00:00, a part without exactly one "-" is skipped, and a range is kept
+// only when it starts before it ends.
+QVector<DayRange> parseDayText(const QString &text);
+
+} // namespace AlarmSettingsStore

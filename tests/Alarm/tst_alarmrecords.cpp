@@ -1,0 +1,330 @@
+// The alarm record browser over a real database file: searching and paging,
+// batch handling, and the exported workbook read back from its XML parts.
+
+#include "../cms/DevicePagesTestUtil.h"
+
+#include "AlarmInfoProcessing.h"
+#include "AlarmInfoWidget.h"
+#include "DeviceInfoManager.h"
+#include "DeviceTree.h"
+#include "FileChooser.h"
+#include "HeaderViewPrivate.h"
+#include "OrmCore.h"
+#include "OrmDao.h"
+#include "OrmHelper.h"
+#include "PageWidget.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+void addDevice(const QString &ip, int type, const QString &name, const QString &group, int channels = 0)
+{
+    auto *dev = new FUN_DEV_INFO;
+    dev->ip = ip;
+    dev->devType = type;
+    dev->name = name;
+    dev->group = group;
+    dev->channelNum = uint8_t(channels);
+    DeviceInfoManager::instance()->addDevInfo(dev);
+    if (type == 1)
+        DeviceInfoManager::instance()->addNVRChannels(dev);
+}
+
+long addRecord(const QString &devName, int type, const QString &time)
+{
+    CustomAlarmInfo r;
+    r.devName = devName;
+    r.alarmType = type;
+    r.alarmTime = time;
+    r.handler = QStringLiteral("SN-") + devName;
+    orm::dao::insert(r);
+    return r.id;
+}
+
+// The worksheet's cells as rows of texts, through the shared strings.
+QVector<QStringList> readSheet(const QString &path)
+{
+    auto part = [&](const char *name) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), { QStringLiteral("-p"), path, QLatin1String(name) });
+        unzip.waitForFinished(30000);
+        return QString::fromUtf8(unzip.readAllStandardOutput());
+    };
+    QStringList strings;
+    QRegularExpression text(QStringLiteral("<t[^>]*>([^<]*)</t>"));
+    for (auto it = text.globalMatch(part("xl/sharedStrings.xml")); it.hasNext();)
+        strings << it.next().captured(1).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    QVector<QStringList> rows;
+    QRegularExpression cell(QStringLiteral("<c r=\"([A-Z]+)(\\d+)\"[^>]*><v>(\\d+)</v></c>"));
+    for (auto it = cell.globalMatch(part("xl/worksheets/sheet1.xml")); it.hasNext();) {
+        const auto m = it.next();
+        const int row = m.captured(2).toInt() - 1;
+        const int column = m.captured(1).at(0).unicode() - 'A';
+        while (rows.size() <= row)
+            rows.append(QStringList());
+        while (rows[row].size() <= column)
+            rows[row].append(QString());
+        rows[row][column] = strings.value(m.captured(3).toInt());
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestAlarmRecords : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AlarmInfoWidget> m_page;
+    QMap<QString, long> m_ids;
+
+    DeviceTree *tree() const { return m_page->findChild<DeviceTree *>(QStringLiteral("treeView")); }
+
+    void search(int typeIndex, const QString &after)
+    {
+        m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(typeIndex);
+        m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
+            ->setDateTime(QDateTime::fromString(after, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        QTest::mouseClick(
+            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+    }
+
+    QStringList column(int c) const
+    {
+        QStringList texts;
+        for (int r = 0; r < m_page->model()->rowCount(); ++r)
+            texts << m_page->model()->item(r, c)->text();
+        return texts;
+    }
+
+    QStringList shownIds() const
+    {
+        QStringList ids;
+        for (int r = 0; r < m_page->model()->rowCount(); ++r)
+            ids << m_ids.key(m_page->model()->item(r, 0)->data(AlarmInfoWidget::IdRole).toString().toLong());
+        return ids;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        addDevice(QStringLiteral("127.143.0.5"), 0, QStringLiteral("Gate"), QStringLiteral("Outdoor"));
+        addDevice(QStringLiteral("127.143.0.6"), 0, QStringLiteral("Yard"), QStringLiteral("Outdoor"));
+        addDevice(QStringLiteral("127.143.0.7"), 1, QStringLiteral("Recorder"), QStringLiteral("Indoor"), 2);
+        addDevice(QStringLiteral("127.143.0.8"), 0, QStringLiteral("Bulk"), QStringLiteral("Indoor"));
+        m_ids = { { "g1", addRecord("Gate", 0, "2026-01-10 08:00:00") },
+            { "g2", addRecord("Gate", 5, "2026-01-10 09:00:00") },
+            { "y1", addRecord("Yard", 0, "2026-01-11 10:00:00") },
+            { "y2", addRecord("Yard", 1, "2026-01-12 11:00:00") },
+            { "old", addRecord("Gate", 0, "2026-01-05 00:00:00") },
+            { "g3", addRecord("Gate", 3, "2026-01-13 12:00:00") },
+            // Named like a group and like a channel: a group or channel
+            // item must not find them.
+            { "grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00") },
+            { "ch", addRecord("CH_01", 0, "2026-01-14 13:00:00") } };
+        for (int i = 0; i < 65; ++i)
+            addRecord("Bulk", 2,
+                QDateTime(QDate(2025, 12, 1), QTime(0, 0))
+                    .addSecs(60 * (64 - i))
+                    .toString("yyyy-MM-dd hh:mm:ss"));
+        m_page.reset(new AlarmInfoWidget);
+        m_page->resize(1024, 720);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        QCOMPARE(m_page->model()->rowCount(), 0); // no search on construction or showing
+    }
+
+    void searches_data()
+    {
+        QTest::addColumn<int>("typeIndex");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("itemKey"); // tree item made current; "" none
+        QTest::addColumn<QString>("filter"); // tree filter text typed afterwards
+        QTest::addColumn<QStringList>("found");
+        const QString jan6 = "2026-01-06 00:00:00";
+        QTest::newRow("all") << 0 << jan6 << ""
+                             << "" << QStringList { "g1", "g2", "y1", "y2", "g3", "grp", "ch" };
+        QTest::newRow("motion is code 0") << 1 << jan6 << ""
+                                          << "" << QStringList { "g1", "y1", "grp", "ch" };
+        QTest::newRow("sound is code 5") << 6 << jan6 << ""
+                                         << "" << QStringList { "g2" };
+        QTest::newRow("strictly later") << 1 << "2026-01-10 08:00:00"
+                                        << ""
+                                        << "" << QStringList { "y1", "grp", "ch" };
+        QTest::newRow("device") << 0 << jan6 << "127.143.0.5"
+                                << "" << QStringList { "g1", "g2", "g3" };
+        QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.143.0.6"
+                                                     << "Gate" << QStringList { "y1", "y2" };
+        QTest::newRow("group") << 0 << jan6 << "Outdoor"
+                               << "" << QStringList {};
+        QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1"
+                                 << "" << QStringList {};
+    }
+
+    void searches()
+    {
+        QFETCH(int, typeIndex);
+        QFETCH(QString, after);
+        QFETCH(QString, itemKey);
+        QFETCH(QString, filter);
+        QFETCH(QStringList, found);
+        tree()->reload();
+        if (!itemKey.isEmpty())
+            tree()->selectItem(itemKey);
+        m_page->findChild<QLineEdit *>(QStringLiteral("lineEditDevice"))->setText(filter);
+        search(typeIndex, after);
+        m_page->findChild<QLineEdit *>(QStringLiteral("lineEditDevice"))->clear();
+        QCOMPARE(shownIds(), found);
+        const QString typeText
+            = QStringList { "", "Motion detection", "", "", "", "", "Sound detection" }.value(typeIndex);
+        for (const QString &shown : column(2)) {
+            if (!typeText.isEmpty())
+                QCOMPARE(shown, typeText);
+        }
+    }
+
+    void paging()
+    {
+        tree()->reload();
+        tree()->selectItem(QStringLiteral("127.143.0.8"));
+        search(0, QStringLiteral("2025-01-01 00:00:00"));
+        auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
+        QCOMPARE(pager->totalRecords(), qint64(65));
+        // Pages come in insertion (id) order, not in time order.
+        const QStringList first = column(3);
+        QCOMPARE(first.size(), 30);
+        QCOMPARE(first.first(), QStringLiteral("2025-12-01 01:04:00"));
+        QTest::mouseClick(pager->findChild<QPushButton *>(QStringLiteral("pushButtonLast")), Qt::LeftButton);
+        QCOMPARE(column(3),
+            QStringList({ "2025-12-01 00:04:00", "2025-12-01 00:03:00", "2025-12-01 00:02:00",
+                "2025-12-01 00:01:00", "2025-12-01 00:00:00" }));
+        pager->findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"))
+            ->setCurrentText(QStringLiteral("50"));
+        QCOMPARE(pager->currentPage(), qint64(1));
+        QCOMPARE(column(3).size(), 50);
+    }
+
+    void batch_data()
+    {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("quote kept as typed") << "it's done; \"ok\") --" << true;
+        QTest::newRow("blanks are a note") << "   " << true;
+        QTest::newRow("empty note") << "" << false;
+    }
+
+    void batch()
+    {
+        QFETCH(QString, note);
+        QFETCH(bool, stored);
+        orm::dao::execute_query(OrmQuery("UPDATE CustomAlarmInfo SET status = 0, records = ''"));
+        tree()->reload();
+        tree()->selectItem(QStringLiteral("127.143.0.5"));
+        search(0, QStringLiteral("2026-01-01 00:00:00"));
+        QCOMPARE(shownIds(), QStringList({ "g1", "g2", "old", "g3" }));
+        m_page->model()->item(0, 0)->setCheckState(Qt::Checked);
+        m_page->model()->item(3, 0)->setCheckState(Qt::Checked);
+        onModal<AlarmInfoProcessing>([note](AlarmInfoProcessing *dlg) {
+            dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(note);
+            QTest::mouseClick(
+                dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
+        QCOMPARE(m_page->processingDialog()->objectName(), QStringLiteral("AlarmProcess"));
+
+        QList<QSharedPointer<CustomAlarmInfo>> rows;
+        orm::dao::fetch_by_query(OrmQuery("WHERE status = 2 ORDER BY id"), rows);
+        QStringList solved;
+        for (const auto &row : rows) {
+            solved << m_ids.key(row->id);
+            QCOMPARE(row->records, note);
+        }
+        QCOMPARE(solved, stored ? QStringList({ "g1", "g3" }) : QStringList());
+        if (!stored)
+            return;
+        // Unchecked at once, shown as before until the next search.
+        QCOMPARE(m_page->model()->item(0, 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(column(4), QStringList({ "pending", "pending", "pending", "pending" }));
+        search(0, QStringLiteral("2026-01-01 00:00:00"));
+        QCOMPARE(column(4), QStringList({ "solved", "pending", "pending", "solved" }));
+        QCOMPARE(column(5).at(3), note);
+    }
+
+    void exportWorkbook_data()
+    {
+        QTest::addColumn<QString>("itemKey");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written"); // "" when the save must fail
+        QTest::newRow("rows") << "127.143.0.6"
+                              << "out/a.xlsx"
+                              << "out/a.xlsx";
+        QTest::newRow("suffix added") << "127.143.0.6"
+                                      << "out/b"
+                                      << "out/b.xlsx";
+        QTest::newRow("header only") << "Outdoor"
+                                     << "out/c.xlsx"
+                                     << "out/c.xlsx";
+        QTest::newRow("unwritable") << "127.143.0.6"
+                                    << "missing/dir/d.xlsx"
+                                    << "";
+    }
+
+    void exportWorkbook()
+    {
+        QFETCH(QString, itemKey);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("out"));
+        QString proposed;
+        FileChooser::setSaveFileQuestion(
+            [&](QWidget *, const QString &, const QString &start, const QString &) {
+                proposed = start;
+                return dir.filePath(chosen);
+            });
+        closeToasts();
+        tree()->reload();
+        tree()->selectItem(itemKey);
+        search(0, QStringLiteral("2026-01-06 00:00:00"));
+        QTest::mouseClick(
+            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
+        FileChooser::setSaveFileQuestion({});
+        QCOMPARE(proposed, QDir::homePath() + "/alarmExcel.xlsx");
+        if (written.isEmpty()) {
+            QTRY_VERIFY(toastTexts().contains("Export failed"));
+            return;
+        }
+        const QVector<QStringList> sheet = readSheet(dir.filePath(written));
+        QVector<QStringList> expected { { "IP", "Names", "Type", "Time", "Status", "Remark" } };
+        for (int r = 0; r < m_page->model()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 6; ++c)
+                cells << m_page->model()->item(r, c)->text();
+            // Trailing empty cells are not written.
+            while (!cells.isEmpty() && cells.last().isEmpty())
+                cells.removeLast();
+            expected << cells;
+        }
+        QCOMPARE(sheet, expected);
+        QCOMPARE(sheet.size(), itemKey == "Outdoor" ? 1 : 3);
+        QVERIFY(toastTexts().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAlarmRecords)
+#include "tst_alarmrecords.moc"

@@ -1,0 +1,261 @@
+// The alarm settings page and its copy dialog, offscreen over a real database
+// file, with devices registered in the registry (no network).
+
+#include "../cms/DevicePagesTestUtil.h"
+
+#include "AlarmEventWidget.h"
+#include "AlarmSettingsStore.h"
+#include "CMoveDetectTimeline.h"
+#include "DeviceInfoManager.h"
+#include "DeviceTree.h"
+#include "OrmCore.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SwitchControl.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QStandardItem>
+#include <QtTest>
+
+using namespace DevicePagesTest;
+using Ranges = QVector<AlarmSettingsStore::DayRange>;
+
+namespace {
+
+const QString kGate = QStringLiteral("127.144.0.5");
+const QString kYard = QStringLiteral("127.144.0.6");
+const QString kShed = QStringLiteral("127.144.0.7");
+
+void addDevice(const QString &ip, const QString &name)
+{
+    auto *dev = new FUN_DEV_INFO;
+    dev->ip = ip;
+    dev->name = name;
+    dev->group = QStringLiteral("Outdoor");
+    DeviceInfoManager::instance()->addDevInfo(dev);
+}
+
+template <class T> QList<QSharedPointer<T>> rowsUnder(const QString &devip)
+{
+    QList<QSharedPointer<T>> rows;
+    orm::dao::fetch_by_query(OrmQuery("WHERE devip = :d").bind(":d", devip), rows);
+    return rows;
+}
+
+void clickItem(DeviceTree *tree, const QString &key)
+{
+    const QModelIndex index = tree->proxyModel()->mapFromSource(tree->itemForKey(key)->index());
+    tree->scrollTo(index);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
+}
+
+} // namespace
+
+class TestAlarmSettings : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AlarmEventWidget> m_page;
+
+    template <class T> T *w(const char *name) const { return child<T>(m_page.get(), name); }
+    CMoveDetectTimeline *day(const char *name) const { return w<CMoveDetectTimeline>(name); }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+
+    static Ranges ranges(const CMoveDetectTimeline *timeline)
+    {
+        return AlarmSettingsStore::parseDayText(AlarmEventWidget::changeAlarmTime(timeline->getSegments()));
+    }
+    static void setRanges(CMoveDetectTimeline *timeline, const Ranges &list)
+    {
+        timeline->clearSegments();
+        for (const auto &r : list) {
+            auto s = std::make_shared<TimelineDetect>();
+            s->start = timeline->dayStart() + r.first;
+            s->end = timeline->dayStart() + r.second;
+            timeline->addSegment(s);
+        }
+    }
+    void expectReset()
+    {
+        for (const char *name :
+            { "widgetMotion", "widgetFace", "widgetAudio", "widgetVideoPopup", "widgetAudioPrompt" })
+            QVERIFY2(!w<SwitchControl>(name)->isChecked(), name);
+        QCOMPARE(w<QLineEdit>("lineEditPopupTime")->text(), QStringLiteral("10"));
+        QVERIFY(w<QCheckBox>("checkBoxAllWeek")->isChecked() && w<QCheckBox>("checkBoxSunday")->isChecked());
+        QCOMPARE(ranges(day("widgetTimeTue")), Ranges({ { 0, 86399 } }));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        addDevice(kGate, QStringLiteral("Gate"));
+        addDevice(kYard, QStringLiteral("Yard"));
+        addDevice(kShed, QStringLiteral("Shed"));
+        m_page.reset(new AlarmEventWidget);
+        m_page->resize(1104, 785);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    }
+
+    void init()
+    {
+        for (const char *table : { "cms_DealAlarmType", "cms_DealAlarmLink", "cms_DealAlarmTime" })
+            orm::dao::execute_query(OrmQuery(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
+        m_page->findChild<DeviceTree *>("treeView")->reload();
+        closeToasts();
+    }
+
+    void dayTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Ranges>("loaded");
+        QTest::newRow("two ranges") << "08:00:00-12:00:00;14:00:00-18:00:00"
+                                    << Ranges { { 28800, 43200 }, { 50400, 64800 } };
+        QTest::newRow("trailing ;") << "08:00:00-12:00:00;" << Ranges { { 28800, 43200 } };
+        QTest::newRow("reversed, no dash, two dashes skipped")
+            << "12:00:00-08:00:00;junk;1-2-3;09:00:00-10:00:00" << Ranges { { 32400, 36000 } };
+        QTest::newRow("unreadable piece is midnight") << "xx-01:00:00" << Ranges { { 0, 3600 } };
+        QTest::newRow("empty day") << "" << Ranges {};
+    }
+
+    void dayTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(Ranges, loaded);
+        QCOMPARE(AlarmSettingsStore::parseDayText(text), loaded);
+        QCOMPARE(AlarmSettingsStore::parseDayText(AlarmSettingsStore::dayText(loaded)), loaded);
+    }
+
+    void saveAndReload()
+    {
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        auto *tree = m_page->findChild<DeviceTree *>("treeView");
+        clickItem(tree, kGate);
+        expectReset();
+        click(w<SwitchControl>("widgetMotion"));
+        click(w<SwitchControl>("widgetAudio"));
+        w<QLineEdit>("lineEditPopupTime")->setText(QStringLiteral(" 30 "));
+        setRanges(day("widgetTimeMon"), { { 28800, 43200 }, { 50400, 64800 } });
+        click(w<QPushButton>("pushButtonTuesday"));
+        w<QCheckBox>("checkBoxAllWeek")->click();
+        w<QCheckBox>("checkBoxFriday")->click();
+        QVERIFY(
+            !w<QCheckBox>("checkBoxAllWeek")->isChecked() && !w<QCheckBox>("checkBoxMonday")->isChecked());
+        for (int round = 0; round < 2; ++round) // the second save updates the same rows
+            click(w<QPushButton>("pushButtonSave"));
+        QCOMPARE(updates.count(), 2);
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+
+        const auto type = rowsUnder<cms_DealAlarmType>(kGate);
+        const auto link = rowsUnder<cms_DealAlarmLink>(kGate);
+        const auto time = rowsUnder<cms_DealAlarmTime>(kGate);
+        QCOMPARE(type.size() + link.size() + time.size(), 3);
+        QVERIFY(type[0]->bMotionDetection && type[0]->bAudioNoise && !type[0]->bFaceDetection);
+        QCOMPARE(link[0]->popupTime, QStringLiteral("30"));
+        QCOMPARE(time[0]->timeMon, QStringLiteral("08:00:00-12:00:00;14:00:00-18:00:00"));
+        QCOMPARE(time[0]->timeTue, QString(""));
+        QCOMPARE(time[0]->timeWed, QStringLiteral("00:00:00-23:59:59"));
+        QVERIFY(!time[0]->bALL && !time[0]->bMon && time[0]->bFri);
+
+        clickItem(tree, kYard);
+        expectReset();
+        clickItem(tree, kGate);
+        QVERIFY(
+            w<SwitchControl>("widgetMotion")->isChecked() && w<SwitchControl>("widgetAudio")->isChecked());
+        QCOMPARE(w<QLineEdit>("lineEditPopupTime")->text(), QStringLiteral("30"));
+        QCOMPARE(ranges(day("widgetTimeMon")), Ranges({ { 28800, 43200 }, { 50400, 64800 } }));
+        QCOMPARE(ranges(day("widgetTimeTue")), Ranges());
+        QVERIFY(!w<QCheckBox>("checkBoxAllWeek")->isChecked() && w<QCheckBox>("checkBoxFriday")->isChecked());
+
+        // A group resets the page, and Save then writes and tells nothing.
+        clickItem(tree, QStringLiteral("Outdoor"));
+        expectReset();
+        click(w<QPushButton>("pushButtonSave"));
+        QCOMPARE(updates.count(), 2);
+        QVERIFY(rowsUnder<cms_DealAlarmType>(QStringLiteral("Outdoor")).isEmpty());
+    }
+
+    // Rows stored under the device's name load, keep what the page does not
+    // show, and move under the address with the next save.
+    void storedRowsKept()
+    {
+        cms_DealAlarmType type;
+        type.devip = "Yard";
+        type.devsn = "SN-Y";
+        type.remark = "kept";
+        type.bIllegalAccess = true;
+        type.bFaceDetection = true;
+        cms_DealAlarmLink link;
+        link.devip = "Yard";
+        link.bAudioPrompt = true;
+        link.customAudio = "/sounds/bell.wav";
+        orm::dao::insert(type);
+        orm::dao::insert(link);
+        auto *tree = m_page->findChild<DeviceTree *>("treeView");
+        clickItem(tree, kYard);
+        QVERIFY(w<SwitchControl>("widgetFace")->isChecked());
+        click(w<QPushButton>("pushButtonSave"));
+
+        const auto types = rowsUnder<cms_DealAlarmType>(kYard);
+        const auto links = rowsUnder<cms_DealAlarmLink>(kYard);
+        QCOMPARE(types.size(), 1);
+        QCOMPARE(types[0]->id, type.id);
+        QCOMPARE(types[0]->devsn + types[0]->remark, QStringLiteral("SN-Ykept"));
+        QVERIFY(types[0]->bIllegalAccess && types[0]->bFaceDetection);
+        QVERIFY(links[0]->bAudioPrompt);
+        QCOMPARE(links[0]->customAudio, QStringLiteral("/sounds/bell.wav"));
+        QVERIFY(rowsUnder<cms_DealAlarmType>("Yard").isEmpty());
+    }
+
+    void failedSaveIsShown()
+    {
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("cms_DealAlarmTime"));
+        click(w<QPushButton>("pushButtonSave"));
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QTRY_VERIFY(toastTexts().contains("Configuration failed"));
+        QCOMPARE(updates.count(), 1);
+    }
+
+    // A copy writes the page's current, unsaved values for the chosen parts.
+    void copy()
+    {
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        click(w<SwitchControl>("widgetFace"));
+        setRanges(day("widgetTimeSun"), { { 3600, 7200 } });
+        QStringList boxesOnOpening;
+        for (const QString &target : { kShed, QStringLiteral("Outdoor") }) {
+            onModal<CopyAlarmEvent>([&, target](CopyAlarmEvent *dlg) {
+                boxesOnOpening << QString::number(dlg->findChild<QCheckBox *>("checkBoxType")->isChecked());
+                dlg->tree()->selectItem(target);
+                if (target == kShed) {
+                    dlg->findChild<QCheckBox *>("checkBoxType")->setChecked(true);
+                    dlg->findChild<QCheckBox *>("checkBoxArming")->setChecked(true);
+                }
+                QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonSave"), Qt::LeftButton);
+            });
+            click(w<QPushButton>("pushButtonCopy"));
+        }
+        QCOMPARE(boxesOnOpening, QStringList({ "0", "1" }));
+        QCOMPARE(updates.count(), 1);
+        const auto types = rowsUnder<cms_DealAlarmType>(kShed);
+        const auto times = rowsUnder<cms_DealAlarmTime>(kShed);
+        QCOMPARE(types.size() + times.size(), 2);
+        QVERIFY(types[0]->bFaceDetection);
+        QCOMPARE(times[0]->timeSun, QStringLiteral("01:00:00-02:00:00"));
+        QVERIFY(rowsUnder<cms_DealAlarmLink>(kShed).isEmpty());
+        QVERIFY(rowsUnder<cms_DealAlarmType>(kGate).isEmpty()); // nothing saved for the page's own device
+        QVERIFY(rowsUnder<cms_DealAlarmType>(QStringLiteral("Outdoor")).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAlarmSettings)
+#include "tst_alarmsettings.moc"

@@ -930,4 +930,11 @@
         <translation>HTTP端口范围(80,1024-65535)</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>一天最多设置四个时间段！</translation>
+    </message>
+</context>
 </TS>

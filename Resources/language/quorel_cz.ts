@@ -930,4 +930,11 @@
         <translation>Rozsah portu HTTP (80,1024-65535)</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Nastavte nejvýše čtyři časová období za den!</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,11 @@
         <translation>Rentang Port HTTP(80,1024-65535)</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Atur maksimal empat periode waktu dalam sehari!</translation>
+    </message>
+</context>
 </TS>

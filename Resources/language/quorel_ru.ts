@@ -930,4 +930,11 @@
         <translation>Диапазон порта HTTP (80,1024-65535)</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Можно задать не более четырёх периодов в день!</translation>
+    </message>
+</context>
 </TS>

@@ -937,4 +937,65 @@
         <translation>一天最多设置四个时间段！</translation>
     </message>
 </context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>接入方式</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>未注册</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>注册中</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>已注册</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>已注销</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

@@ -937,4 +937,65 @@
         <translation>Nastavte nejvýše čtyři časová období za den!</translation>
     </message>
 </context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Režim přístupu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Neregistrováno</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Probíhá registrace</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registrováno</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Odregistrováno</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Kontaktní údaje</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -937,4 +937,65 @@
         <translation>Atur maksimal empat periode waktu dalam sehari!</translation>
     </message>
 </context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Mode akses</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Belum terdaftar</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Sedang mendaftar</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Terdaftar</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Dihapus</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versi Firmware</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Info Kontak</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

@@ -937,4 +937,65 @@
         <translation>Можно задать не более четырёх периодов в день!</translation>
     </message>
 </context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Режим доступа</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Не зарегистрировано</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Регистрация</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Зарегистрировано</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Снято с регистрации</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель устройства</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Контактные данные</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

@@ -998,4 +998,142 @@
         <translation>保存</translation>
     </message>
 </context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>码率控制</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>码率上限</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>I帧间隔</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>可变码率</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>固定码率</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>主码流码率超出范围</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>子码流码率超出范围</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>设备需要重启才能使修改生效</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>音频编码</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>启用编码</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>音频解码</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>启用解码</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>解码类型</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>位宽</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>声道模式</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>音量设置</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>扬声器音量</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

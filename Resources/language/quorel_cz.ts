@@ -998,4 +998,142 @@
         <translation>Uložit</translation>
     </message>
 </context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanály</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Hlavní stream</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Vedlejší stream</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Snímková frekvence</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Typ kódování</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Řízení datového toku</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Horní mez datového toku</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Interval I-snímků</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Proměnný</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstantní</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Datový tok hlavního streamu je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Datový tok vedlejšího streamu je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Aby se změna projevila, je nutné zařízení restartovat</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Kódování zvuku</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Povolit kódování</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Typ kódování</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Vzorkovací frekvence</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Dekódování zvuku</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Povolit dekódování</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Typ dekódování</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Bitová hloubka</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Režim zvuku</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Nastavení hlasitosti</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Hlasitost mikrofonu</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Hlasitost reproduktoru</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -889,4 +889,31 @@
         <translation>Device Group Management</translation>
     </message>
 </context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Audio Encode</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Audio Decode</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Enable Decode</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Decode Type</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Bit Width</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Sound Mode</translation>
+    </message>
+</context>
 </TS>

@@ -998,4 +998,142 @@
         <translation>Simpan</translation>
     </message>
 </context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Aliran Utama</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Sub Aliran</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolusi</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Jenis Enkode</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Kontrol Bitrate</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Batas Atas Bitrate</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Interval I-Frame</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstan</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Bitrate aliran utama di luar batas</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Bitrate sub aliran di luar batas</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Perangkat perlu dimulai ulang agar perubahan berlaku</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Enkode Audio</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Aktifkan Enkode</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Jenis Enkode</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Laju Sampel</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Dekode Audio</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Aktifkan dekode</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Jenis dekode</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Lebar bit</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Mode suara</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Pengaturan Volume</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Volume Mikrofon</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Volume Speaker</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisu</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

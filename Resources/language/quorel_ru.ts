@@ -998,4 +998,142 @@
         <translation>Сохранить</translation>
     </message>
 </context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Основной поток</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Дополнительный поток</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Тип кодирования</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Управление битрейтом</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Верхний предел битрейта</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Интервал I-кадров</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Переменный</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Постоянный</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Битрейт основного потока вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Битрейт дополнительного потока вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Чтобы изменения вступили в силу, устройство нужно перезапустить</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Кодирование звука</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Включить кодирование</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Тип кодирования</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Декодирование звука</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Включить декодирование</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Тип декодирования</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Разрядность</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Режим звука</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Настройки громкости</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Громкость микрофона</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Громкость динамика</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

@@ -916,4 +916,51 @@
         <translation>Sound Mode</translation>
     </message>
 </context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>WB</source>
+        <translation>White Balance</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>Picture Enhancement</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>Anti-flicker</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>Left and right</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>Up and down</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>Wide Dynamic Range</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>Strength Target</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>Denoise Mode</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>Denoise Strength</translation>
+    </message>
+</context>
 </TS>

@@ -1136,4 +1136,262 @@
         <translation>Simpan</translation>
     </message>
 </context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>Night Vision Mode</source>
+        <translation>Mode Penglihatan Malam</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Eksposur</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Lampu Latar</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>WB</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>Peningkatan Gambar</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Kecerahan</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontras</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturasi</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Ketajaman</translation>
+    </message>
+    <message>
+        <source>Video Format</source>
+        <translation>Format Video</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Cermin</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>Anti-kedip</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>Kiri-kanan</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>Atas-bawah</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>Tengah</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Rotate 90 degrees</source>
+        <translation>Putar 90 derajat</translation>
+    </message>
+    <message>
+        <source>Rotate 270 degrees</source>
+        <translation>Putar 270 derajat</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatis</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Paksa</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Exposure time</source>
+        <translation>Waktu eksposur</translation>
+    </message>
+    <message>
+        <source>Gain intensity</source>
+        <translation>Intensitas gain</translation>
+    </message>
+    <message>
+        <source>Strong light suppression</source>
+        <translation>Peredaman cahaya kuat</translation>
+    </message>
+    <message>
+        <source>Backlight compensation</source>
+        <translation>Kompensasi lampu latar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Mati</translation>
+    </message>
+    <message>
+        <source>Auto White Balance</source>
+        <translation>White Balance Otomatis</translation>
+    </message>
+    <message>
+        <source>Manual White Balance</source>
+        <translation>White Balance Manual</translation>
+    </message>
+    <message>
+        <source>Red Gain</source>
+        <translation>Gain Merah</translation>
+    </message>
+    <message>
+        <source>Blue Gain</source>
+        <translation>Gain Biru</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>Rentang Dinamis Lebar</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>Target Kekuatan</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>Mode Pengurangan Derau</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>Kekuatan Pengurangan Derau</translation>
+    </message>
+    <message>
+        <source>Smart Mode</source>
+        <translation>Mode Pintar</translation>
+    </message>
+    <message>
+        <source>Infrared Mode</source>
+        <translation>Mode Inframerah</translation>
+    </message>
+    <message>
+        <source>Full Color Mode</source>
+        <translation>Mode Warna Penuh</translation>
+    </message>
+    <message>
+        <source>Change the video format and IPC will restart.</source>
+        <translation>Mengubah format video akan memulai ulang IPC.</translation>
+    </message>
+</context>
+<context>
+    <name>MD_TimeTitle_Widget</name>
+    <message>
+        <source>Date/Time</source>
+        <translation>Tanggal/Waktu</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Format Tanggal</translation>
+    </message>
+    <message>
+        <source>Do not display</source>
+        <translation>Jangan tampilkan</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Before Date</source>
+        <translation>Sebelum Tanggal</translation>
+    </message>
+    <message>
+        <source>After Date</source>
+        <translation>Setelah Tanggal</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12 jam</translation>
+    </message>
+    <message>
+        <source>Show Name</source>
+        <translation>Tampilkan Nama</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Custom One</source>
+        <translation>Kustom Satu</translation>
+    </message>
+    <message>
+        <source>Custom Two</source>
+        <translation>Kustom Dua</translation>
+    </message>
+    <message>
+        <source>Custom Three</source>
+        <translation>Kustom Tiga</translation>
+    </message>
+    <message>
+        <source>OSD Frame</source>
+        <translation>Bingkai OSD</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktifkan</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

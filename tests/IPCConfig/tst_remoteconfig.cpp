@@ -19,6 +19,7 @@
 #include "SimDevice.h"
 #include "TestMedia.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItem>
@@ -404,6 +405,38 @@ private slots:
         const qint64 before = first.framesReceived();
         m_rtsp.thaw();
         QTRY_VERIFY_WITH_TIMEOUT(first.framesReceived() > before + 3, 30000);
+    }
+
+    // The image and OSD previews draw the window's sub stream and follow a
+    // channel change to the second channel's stream.
+    void pagePreviewsFollowChannel_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QString>("preview");
+        QTest::newRow("image") << 11000 << "+image1" << "widget_video";
+        QTest::newRow("osd") << 10004 << "+OSD1" << "widget";
+    }
+    void pagePreviewsFollowChannel()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, token);
+        QFETCH(QString, preview);
+        FUN_DEV_INFO *cam = record(kCamA);
+        const QString caps = cam->capList;
+        cam->capList += token;
+        m_w = std::make_unique<RemoteConfigSetting>();
+        m_w->setDevInfo(cam);
+        m_w->show();
+        clickItem(m_w->treeView(), m_w->pageItem(id));
+        auto *render = child<OpenGLRender>(m_w->page(id), qPrintable(preview));
+        QCOMPARE(render->streamKey(), m_w->previewUrl(0));
+        QTRY_VERIFY_WITH_TIMEOUT(render->framesReceived() > 3, 20000);
+        child<QComboBox>(m_w->page(id), "comboBoxChannel")->setCurrentIndex(1);
+        QCOMPARE(render->streamKey(), m_w->previewUrl(1));
+        const qint64 before = render->framesReceived();
+        QTRY_VERIFY_WITH_TIMEOUT(render->framesReceived() > before + 3, 20000);
+        cam->capList = caps;
     }
 };
 

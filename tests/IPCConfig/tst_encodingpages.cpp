@@ -277,7 +277,8 @@ private slots:
         QString text;
         if (offered)
             DevicePagesTest::onModal<CustomDialog>([&text](CustomDialog *d) {
-                text = d->findChild<QLabel *>(QStringLiteral("labelText"))->text();
+                if (auto *label = d->findChild<QLabel *>(QStringLiteral("labelInfo")))
+                    text = label->text();
                 d->accept();
             });
         save(page, 10003);
@@ -285,7 +286,8 @@ private slots:
         videoPage();
         QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(15001) > gets, 10000);
         QCOMPARE(m_cam->requestCount(14008), restarts + (offered ? 1 : 0));
-        QCOMPARE(!text.isEmpty(), offered);
+        QCOMPARE(text, offered ? QStringLiteral("The device needs to be restarted for the modification to take effect")
+                               : QString());
     }
 
     // A two-channel camera shows the channel row; a change asks again on channel 1.

@@ -2777,4 +2777,468 @@
         <translation>正在重新连接...</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>一天最多设置四个时间段！</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>接入方式</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>未注册</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>注册中</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>已注册</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>已注销</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>码率控制</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>码率上限</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>I帧间隔</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>可变码率</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>固定码率</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>主码流码率超出范围</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>子码流码率超出范围</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>设备需要重启才能使修改生效</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>音频编码</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>启用编码</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>音频解码</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>启用解码</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>解码类型</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>位宽</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>声道模式</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>音量设置</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>麦克风音量</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>扬声器音量</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Night Vision Mode</source>
+        <translation>夜视模式</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>背光</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>白平衡</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>图像增强</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>锐度</translation>
+    </message>
+    <message>
+        <source>Video Format</source>
+        <translation>视频制式</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>防闪烁</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>左右</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>上下</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Rotate 90 degrees</source>
+        <translation>旋转90度</translation>
+    </message>
+    <message>
+        <source>Rotate 270 degrees</source>
+        <translation>旋转270度</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>强制</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Exposure time</source>
+        <translation>曝光时间</translation>
+    </message>
+    <message>
+        <source>Gain intensity</source>
+        <translation>增益强度</translation>
+    </message>
+    <message>
+        <source>Strong light suppression</source>
+        <translation>强光抑制</translation>
+    </message>
+    <message>
+        <source>Backlight compensation</source>
+        <translation>背光补偿</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Auto White Balance</source>
+        <translation>自动白平衡</translation>
+    </message>
+    <message>
+        <source>Manual White Balance</source>
+        <translation>手动白平衡</translation>
+    </message>
+    <message>
+        <source>Red Gain</source>
+        <translation>红色增益</translation>
+    </message>
+    <message>
+        <source>Blue Gain</source>
+        <translation>蓝色增益</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>宽动态</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>强度目标</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>降噪模式</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>降噪强度</translation>
+    </message>
+    <message>
+        <source>Smart Mode</source>
+        <translation>智能模式</translation>
+    </message>
+    <message>
+        <source>Infrared Mode</source>
+        <translation>红外模式</translation>
+    </message>
+    <message>
+        <source>Full Color Mode</source>
+        <translation>全彩模式</translation>
+    </message>
+    <message>
+        <source>Change the video format and IPC will restart.</source>
+        <translation>更改视频制式后IPC将重启。</translation>
+    </message>
+</context>
+<context>
+    <name>MD_TimeTitle_Widget</name>
+    <message>
+        <source>Date/Time</source>
+        <translation>日期/时间</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>日期格式</translation>
+    </message>
+    <message>
+        <source>Do not display</source>
+        <translation>不显示</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Before Date</source>
+        <translation>日期前</translation>
+    </message>
+    <message>
+        <source>After Date</source>
+        <translation>日期后</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12小时制</translation>
+    </message>
+    <message>
+        <source>Show Name</source>
+        <translation>显示名称</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Custom One</source>
+        <translation>自定义一</translation>
+    </message>
+    <message>
+        <source>Custom Two</source>
+        <translation>自定义二</translation>
+    </message>
+    <message>
+        <source>Custom Three</source>
+        <translation>自定义三</translation>
+    </message>
+    <message>
+        <source>OSD Frame</source>
+        <translation>OSD边框</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

@@ -2777,4 +2777,468 @@
         <translation>Znovu se připojuje...</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Nastavte nejvýše čtyři časová období za den!</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Režim přístupu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Neregistrováno</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Probíhá registrace</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registrováno</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Odregistrováno</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Verze firmwaru</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Kontaktní údaje</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanály</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Hlavní stream</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Vedlejší stream</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Snímková frekvence</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Typ kódování</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Řízení datového toku</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Horní mez datového toku</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Interval I-snímků</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Proměnný</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstantní</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Datový tok hlavního streamu je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Datový tok vedlejšího streamu je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Aby se změna projevila, je nutné zařízení restartovat</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Kódování zvuku</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Povolit kódování</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Typ kódování</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Vzorkovací frekvence</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Dekódování zvuku</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Povolit dekódování</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Typ dekódování</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Bitová hloubka</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Režim zvuku</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Nastavení hlasitosti</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Hlasitost mikrofonu</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Hlasitost reproduktoru</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Ztlumit</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanály</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Night Vision Mode</source>
+        <translation>Režim nočního vidění</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Expozice</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Protisvětlo</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>Vyvážení bílé</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>Vylepšení obrazu</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sytost</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Ostrost</translation>
+    </message>
+    <message>
+        <source>Video Format</source>
+        <translation>Formát videa</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcadlení</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Otočení</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>Potlačení blikání</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>Vodorovně</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>Svisle</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>Středově</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Rotate 90 degrees</source>
+        <translation>Otočit o 90 stupňů</translation>
+    </message>
+    <message>
+        <source>Rotate 270 degrees</source>
+        <translation>Otočit o 270 stupňů</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automaticky</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Vynutit</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Režim</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ručně</translation>
+    </message>
+    <message>
+        <source>Exposure time</source>
+        <translation>Doba expozice</translation>
+    </message>
+    <message>
+        <source>Gain intensity</source>
+        <translation>Zesílení</translation>
+    </message>
+    <message>
+        <source>Strong light suppression</source>
+        <translation>Potlačení silného světla</translation>
+    </message>
+    <message>
+        <source>Backlight compensation</source>
+        <translation>Kompenzace protisvětla</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Auto White Balance</source>
+        <translation>Automatické vyvážení bílé</translation>
+    </message>
+    <message>
+        <source>Manual White Balance</source>
+        <translation>Ruční vyvážení bílé</translation>
+    </message>
+    <message>
+        <source>Red Gain</source>
+        <translation>Zesílení červené</translation>
+    </message>
+    <message>
+        <source>Blue Gain</source>
+        <translation>Zesílení modré</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>Široký dynamický rozsah</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>Cílová síla</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>Režim odšumění</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>Síla odšumění</translation>
+    </message>
+    <message>
+        <source>Smart Mode</source>
+        <translation>Chytrý režim</translation>
+    </message>
+    <message>
+        <source>Infrared Mode</source>
+        <translation>Infračervený režim</translation>
+    </message>
+    <message>
+        <source>Full Color Mode</source>
+        <translation>Plnobarevný režim</translation>
+    </message>
+    <message>
+        <source>Change the video format and IPC will restart.</source>
+        <translation>Po změně formátu videa se IPC restartuje.</translation>
+    </message>
+</context>
+<context>
+    <name>MD_TimeTitle_Widget</name>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/čas</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Formát data</translation>
+    </message>
+    <message>
+        <source>Do not display</source>
+        <translation>Nezobrazovat</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Before Date</source>
+        <translation>Před datem</translation>
+    </message>
+    <message>
+        <source>After Date</source>
+        <translation>Za datem</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Den v týdnu</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12hodinový formát</translation>
+    </message>
+    <message>
+        <source>Show Name</source>
+        <translation>Zobrazit název</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Custom One</source>
+        <translation>Vlastní 1</translation>
+    </message>
+    <message>
+        <source>Custom Two</source>
+        <translation>Vlastní 2</translation>
+    </message>
+    <message>
+        <source>Custom Three</source>
+        <translation>Vlastní 3</translation>
+    </message>
+    <message>
+        <source>OSD Frame</source>
+        <translation>Rámeček OSD</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Zakázat</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanály</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -2777,4 +2777,468 @@
         <translation>Menyambung ulang...</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Atur maksimal empat periode waktu dalam sehari!</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Mode akses</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Belum terdaftar</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Sedang mendaftar</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Terdaftar</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Dihapus</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versi Firmware</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Info Kontak</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Aliran Utama</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Sub Aliran</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolusi</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Jenis Enkode</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Kontrol Bitrate</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Batas Atas Bitrate</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Interval I-Frame</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstan</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Bitrate aliran utama di luar batas</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Bitrate sub aliran di luar batas</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Perangkat perlu dimulai ulang agar perubahan berlaku</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Enkode Audio</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Aktifkan Enkode</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Jenis Enkode</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Laju Sampel</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Dekode Audio</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Aktifkan dekode</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Jenis dekode</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Lebar bit</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Mode suara</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Pengaturan Volume</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Volume Mikrofon</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Volume Speaker</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Bisu</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Gambar</translation>
+    </message>
+    <message>
+        <source>Night Vision Mode</source>
+        <translation>Mode Penglihatan Malam</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Eksposur</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Lampu Latar</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>WB</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>Peningkatan Gambar</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Kecerahan</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontras</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturasi</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Ketajaman</translation>
+    </message>
+    <message>
+        <source>Video Format</source>
+        <translation>Format Video</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Cermin</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Putar</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>Anti-kedip</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>Kiri-kanan</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>Atas-bawah</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>Tengah</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Rotate 90 degrees</source>
+        <translation>Putar 90 derajat</translation>
+    </message>
+    <message>
+        <source>Rotate 270 degrees</source>
+        <translation>Putar 270 derajat</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatis</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Paksa</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Exposure time</source>
+        <translation>Waktu eksposur</translation>
+    </message>
+    <message>
+        <source>Gain intensity</source>
+        <translation>Intensitas gain</translation>
+    </message>
+    <message>
+        <source>Strong light suppression</source>
+        <translation>Peredaman cahaya kuat</translation>
+    </message>
+    <message>
+        <source>Backlight compensation</source>
+        <translation>Kompensasi lampu latar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Mati</translation>
+    </message>
+    <message>
+        <source>Auto White Balance</source>
+        <translation>White Balance Otomatis</translation>
+    </message>
+    <message>
+        <source>Manual White Balance</source>
+        <translation>White Balance Manual</translation>
+    </message>
+    <message>
+        <source>Red Gain</source>
+        <translation>Gain Merah</translation>
+    </message>
+    <message>
+        <source>Blue Gain</source>
+        <translation>Gain Biru</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>Rentang Dinamis Lebar</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>Target Kekuatan</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>Mode Pengurangan Derau</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>Kekuatan Pengurangan Derau</translation>
+    </message>
+    <message>
+        <source>Smart Mode</source>
+        <translation>Mode Pintar</translation>
+    </message>
+    <message>
+        <source>Infrared Mode</source>
+        <translation>Mode Inframerah</translation>
+    </message>
+    <message>
+        <source>Full Color Mode</source>
+        <translation>Mode Warna Penuh</translation>
+    </message>
+    <message>
+        <source>Change the video format and IPC will restart.</source>
+        <translation>Mengubah format video akan memulai ulang IPC.</translation>
+    </message>
+</context>
+<context>
+    <name>MD_TimeTitle_Widget</name>
+    <message>
+        <source>Date/Time</source>
+        <translation>Tanggal/Waktu</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Format Tanggal</translation>
+    </message>
+    <message>
+        <source>Do not display</source>
+        <translation>Jangan tampilkan</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Waktu</translation>
+    </message>
+    <message>
+        <source>Before Date</source>
+        <translation>Sebelum Tanggal</translation>
+    </message>
+    <message>
+        <source>After Date</source>
+        <translation>Setelah Tanggal</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12 jam</translation>
+    </message>
+    <message>
+        <source>Show Name</source>
+        <translation>Tampilkan Nama</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Custom One</source>
+        <translation>Kustom Satu</translation>
+    </message>
+    <message>
+        <source>Custom Two</source>
+        <translation>Kustom Dua</translation>
+    </message>
+    <message>
+        <source>Custom Three</source>
+        <translation>Kustom Tiga</translation>
+    </message>
+    <message>
+        <source>OSD Frame</source>
+        <translation>Bingkai OSD</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Nonaktifkan</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

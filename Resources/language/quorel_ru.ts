@@ -2777,4 +2777,468 @@
         <translation>Повторное подключение...</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCfg_Widget</name>
+    <message>
+        <source>Set up to four time periods in a day!</source>
+        <translation>Можно задать не более четырёх периодов в день!</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformSettingWidget</name>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Access mode</source>
+        <translation>Режим доступа</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Unregistered</source>
+        <translation>Не зарегистрировано</translation>
+    </message>
+    <message>
+        <source>In registration</source>
+        <translation>Регистрация</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Зарегистрировано</translation>
+    </message>
+    <message>
+        <source>Write off</source>
+        <translation>Снято с регистрации</translation>
+    </message>
+</context>
+<context>
+    <name>VersionInformation</name>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель устройства</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+</context>
+<context>
+    <name>BRN_DevContactInfo_Widget</name>
+    <message>
+        <source>Contact Info</source>
+        <translation>Контактные данные</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>VideoEncodeWidget</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Основной поток</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Дополнительный поток</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Тип кодирования</translation>
+    </message>
+    <message>
+        <source>Bitrate Control</source>
+        <translation>Управление битрейтом</translation>
+    </message>
+    <message>
+        <source>Bitrate Toplimit</source>
+        <translation>Верхний предел битрейта</translation>
+    </message>
+    <message>
+        <source>I Frame Interval</source>
+        <translation>Интервал I-кадров</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Переменный</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Постоянный</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>Main stream bitrate out of bounds</source>
+        <translation>Битрейт основного потока вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>Sub stream bitrate out of bounds</source>
+        <translation>Битрейт дополнительного потока вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>The device needs to be restarted for the modification to take effect</source>
+        <translation>Чтобы изменения вступили в силу, устройство нужно перезапустить</translation>
+    </message>
+</context>
+<context>
+    <name>MD_AudioCode_Widget</name>
+    <message>
+        <source>audioEncode</source>
+        <translation>Кодирование звука</translation>
+    </message>
+    <message>
+        <source>Enable Encode</source>
+        <translation>Включить кодирование</translation>
+    </message>
+    <message>
+        <source>Encode Type</source>
+        <translation>Тип кодирования</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>audioDecode</source>
+        <translation>Декодирование звука</translation>
+    </message>
+    <message>
+        <source>Enable decode</source>
+        <translation>Включить декодирование</translation>
+    </message>
+    <message>
+        <source>decode Type</source>
+        <translation>Тип декодирования</translation>
+    </message>
+    <message>
+        <source>bitWidth</source>
+        <translation>Разрядность</translation>
+    </message>
+    <message>
+        <source>soundmode</source>
+        <translation>Режим звука</translation>
+    </message>
+    <message>
+        <source>Volume Settings</source>
+        <translation>Настройки громкости</translation>
+    </message>
+    <message>
+        <source>MIC Volume</source>
+        <translation>Громкость микрофона</translation>
+    </message>
+    <message>
+        <source>Speaker Volume</source>
+        <translation>Громкость динамика</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>VideoImageSetting</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>Night Vision Mode</source>
+        <translation>Режим ночного видения</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Экспозиция</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Подсветка</translation>
+    </message>
+    <message>
+        <source>WB</source>
+        <translation>Баланс белого</translation>
+    </message>
+    <message>
+        <source>PE</source>
+        <translation>Улучшение изображения</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Резкость</translation>
+    </message>
+    <message>
+        <source>Video Format</source>
+        <translation>Видеоформат</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Зеркало</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>antiFlicker</source>
+        <translation>Антимерцание</translation>
+    </message>
+    <message>
+        <source>around</source>
+        <translation>По горизонтали</translation>
+    </message>
+    <message>
+        <source>up and down</source>
+        <translation>По вертикали</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation>По центру</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Rotate 90 degrees</source>
+        <translation>Поворот на 90 градусов</translation>
+    </message>
+    <message>
+        <source>Rotate 270 degrees</source>
+        <translation>Поворот на 270 градусов</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Exposure time</source>
+        <translation>Время экспозиции</translation>
+    </message>
+    <message>
+        <source>Gain intensity</source>
+        <translation>Усиление</translation>
+    </message>
+    <message>
+        <source>Strong light suppression</source>
+        <translation>Подавление яркого света</translation>
+    </message>
+    <message>
+        <source>Backlight compensation</source>
+        <translation>Компенсация подсветки</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Auto White Balance</source>
+        <translation>Автоматический баланс белого</translation>
+    </message>
+    <message>
+        <source>Manual White Balance</source>
+        <translation>Ручной баланс белого</translation>
+    </message>
+    <message>
+        <source>Red Gain</source>
+        <translation>Усиление красного</translation>
+    </message>
+    <message>
+        <source>Blue Gain</source>
+        <translation>Усиление синего</translation>
+    </message>
+    <message>
+        <source>WideDynamic</source>
+        <translation>Широкий динамический диапазон</translation>
+    </message>
+    <message>
+        <source>Strenth Target</source>
+        <translation>Целевая сила</translation>
+    </message>
+    <message>
+        <source>Denoise  Mode</source>
+        <translation>Режим шумоподавления</translation>
+    </message>
+    <message>
+        <source>Denoise Strenth</source>
+        <translation>Сила шумоподавления</translation>
+    </message>
+    <message>
+        <source>Smart Mode</source>
+        <translation>Интеллектуальный режим</translation>
+    </message>
+    <message>
+        <source>Infrared Mode</source>
+        <translation>Инфракрасный режим</translation>
+    </message>
+    <message>
+        <source>Full Color Mode</source>
+        <translation>Полноцветный режим</translation>
+    </message>
+    <message>
+        <source>Change the video format and IPC will restart.</source>
+        <translation>После смены видеоформата IPC перезапустится.</translation>
+    </message>
+</context>
+<context>
+    <name>MD_TimeTitle_Widget</name>
+    <message>
+        <source>Date/Time</source>
+        <translation>Дата/время</translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation>Формат даты</translation>
+    </message>
+    <message>
+        <source>Do not display</source>
+        <translation>Не показывать</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Before Date</source>
+        <translation>Перед датой</translation>
+    </message>
+    <message>
+        <source>After Date</source>
+        <translation>После даты</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>День недели</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12-часовой формат</translation>
+    </message>
+    <message>
+        <source>Show Name</source>
+        <translation>Показывать имя</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свой текст</translation>
+    </message>
+    <message>
+        <source>Custom One</source>
+        <translation>Свой текст 1</translation>
+    </message>
+    <message>
+        <source>Custom Two</source>
+        <translation>Свой текст 2</translation>
+    </message>
+    <message>
+        <source>Custom Three</source>
+        <translation>Свой текст 3</translation>
+    </message>
+    <message>
+        <source>OSD Frame</source>
+        <translation>Рамка OSD</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

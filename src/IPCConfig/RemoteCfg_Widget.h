@@ -8,6 +8,9 @@
 
 #include "KelvoCommon.h"
 
+#include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +21,28 @@ class RemoteCfg_Widget : public QWidget
     Q_OBJECT
 
 public:
+    // One day's periods, each (start, end) as "hh:mm:ss"; a week is seven of
+    // them, Sunday first.
+    using Periods = QList<QPair<QString, QString>>;
+    using Week = QList<Periods>;
+
+    // The common part of a detection reply, built afresh for every reply.
+    struct ipcCfgParams
+    {
+        QHash<QString, QString> bodyValues;
+        Week timeList;
+        bool hasWhiteLight = false;
+        bool hasVoiceAlarm = false;
+        int whiteLightEnable = 0;
+        int whiteLightStatus = 0;
+        int durationTime = 60;
+        int voiceAlarmEnable = 0;
+        int audioFile = 5;
+        int playCount = 3;
+        bool supportChannel = false; // filled by the page
+        int channel = 0;             // filled by the page
+    };
+
     explicit RemoteCfg_Widget(QWidget *parent = nullptr);
     ~RemoteCfg_Widget() override;
 
@@ -31,6 +56,20 @@ public:
     // Acts only on the ids the page asked for.
     virtual void parseXml(int cmd, const QString &xml) = 0;
     virtual void onSaveResult(int cmd, bool ok);
+
+    // Detection fragments. The readers take whole replies or one element of
+    // them; parseSupervisedTime always appends seven days, so a day missing
+    // from the reply never moves the next day's periods onto it.
+    void parseDetectionXml(const QString &xml, ipcCfgParams &params) const;
+    static void parseSupervisedTime(const QString &fragment, Week &days);
+    static void parseWhiteLight(const QString &fragment, int &enable, int &status, int &durationTime);
+    static void parseVoiceAlarm(const QString &fragment, int &enable, int &audioFile, int &playCount);
+    // The days of the schedule body: element form for an empty CPU text or a
+    // listed chip, else text form; seven days of six periods at most.
+    static QString buildScheduleXml(const Week &days, const QString &cpu);
+    static QString dayName(int index);
+    // The tip shown instead of saving a day of more than four periods.
+    static void showPeriodLimitTip();
 
 signals:
     // A page that must end the window's exec (a restart, a reset) asks for it.

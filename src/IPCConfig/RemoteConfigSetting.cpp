@@ -263,6 +263,11 @@ void RemoteConfigSetting::recvPlayError(const QString &url, int code)
     if (!m_reconnectTimer)
         return;
     qWarning().noquote() << " recvPlayError stop" << player::maskUrl(url) << code;
+    // Both players are already stopped and the restart is pending: stopping
+    // again would only block the GUI thread once more (each stop waits), and
+    // restarting the timer would put the restart off for as long as errors come.
+    if (m_reconnectTimer->isActive())
+        return;
     if (m_firstPlayer)
         m_firstPlayer->stop();
     if (m_secondPlayer)

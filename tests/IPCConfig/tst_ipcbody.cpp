@@ -103,13 +103,6 @@ private slots:
                  QStringLiteral("3"));
         QCOMPARE(m_cam->storedValue(19010, QStringLiteral("a")), QStringLiteral("1"));
 
-        m_cam->clearForcedResult(19011);
-        m_cam->setCommandDelay(19010, -1);
-        m_cam->setCommandSilent(19020, false);
-        sdk->sendData(m_key, 19011, QStringLiteral("<v><a>2</a></v>"), 0);
-        sdk->sendCmd(m_key, 19020, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(replies(19020).size(), 1, 10000);
-        QCOMPARE(m_cam->storedValue(19010, QStringLiteral("a")), QStringLiteral("2"));
     }
 
     // A channel reads its own body, else channel 0's; a set stays on its channel.

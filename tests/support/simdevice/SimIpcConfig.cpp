@@ -2,11 +2,126 @@
 
 #include "SimDevice.h"
 
+#include <QDomDocument>
+#include <QTextStream>
+
 namespace {
 
 SimDeviceExtension ipcPorts(SimDevice::Ipc, [](SimDevice &d) {
     // 13005 writes it back by the number-plus-one rule.
     d.setStoredBody(13004, QStringLiteral("<portConfig><RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
+});
+
+SimDeviceExtension ipcPlatform(SimDevice::Ipc, [](SimDevice &d) {
+    // 13009 replaces the whole PlatformAccess element by the number-plus-one rule.
+    d.setStoredBody(13008, QStringLiteral("<PlatformAccess><GB28181><Enable>1</Enable><SIPLocalPort>5060</SIPLocalPort>"
+                                          "<SIPServerID>34020000002000000001</SIPServerID>"
+                                          "<SIPServerDomain>3402000000</SIPServerDomain>"
+                                          "<SIPServerIP>127.0.0.1</SIPServerIP><SIPServerPort>5060</SIPServerPort>"
+                                          "<SIPClientAuthenticationID>34020000001320000001</SIPClientAuthenticationID>"
+                                          "<SIPClientAuthenticationPassword>12345678</SIPClientAuthenticationPassword>"
+                                          "<SIPRegisterExpires>3600</SIPRegisterExpires>"
+                                          "<SIPRegisterStatus>2</SIPRegisterStatus><SIPKeeplive>60</SIPKeeplive>"
+                                          "</GB28181></PlatformAccess>"));
+});
+
+SimDeviceExtension ipcEncoding(SimDevice::Ipc, [](SimDevice &d) {
+    // Entries: id,resolution,format,stream,bitRate,min,max,fps,fpsMin,fpsMax,extra,best,control,gop,subIds.
+    d.setStoredBody(15001, QStringLiteral(
+        "<videoCapList>0,1080P,H264,0,2048,256,8192,25,1,30,0,1,VBR,50,10+11;"
+        "1,1080P,H265,0,1536,256,8192,25,1,30,0,0,VBR,50,10+11;"
+        "2,5M,H264,0,4096,512,8192,20,1,25,0,0,CBR,40,10;"
+        "10,640X360,H264,1,512,128,1024,15,1,25,0,1,VBR,30,0;"
+        "11,VGA,H264,1,640,128,1024,15,1,25,0,0,VBR,30,0</videoCapList>"
+        "<videoBestParameter>0,H264,1080P,VBR,50,2048,25;1,H264,640X360,VBR,30,512,15</videoBestParameter>"));
+    // 10003 replaces the whole videoEncode element by the number-plus-one rule.
+    d.setStoredBody(10002, QStringLiteral(
+        "<videoEncode><encode0><stream>0</stream><resolution>1080P</resolution><frameRate>25</frameRate>"
+        "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>2048</bitRate>"
+        "<initQuant>50</initQuant></encode0><encode1><stream>1</stream><resolution>640X360</resolution>"
+        "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
+        "<bitRate>512</bitRate><initQuant>30</initQuant></encode1></videoEncode>"));
+    d.setStoredBody(15002, QStringLiteral("<audioCapList>G711A,8000,1,80;G711U,8000,0,80</audioCapList>"
+                                          "<audioDecodeCapLis>G711A,8000,1,60</audioDecodeCapLis>"));
+    d.setStoredBody(10008, QStringLiteral(
+        "<audio><audioEncode><enable>1</enable><encodeFormat>G711A</encodeFormat><samplingRate>8000</samplingRate>"
+        "<volume>50</volume></audioEncode><audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
+        "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth><soundmode>0</soundmode><volume>60</volume>"
+        "</audioDecode></audio>"));
+    // The restart after an encoding change: answered, the camera stays up.
+    d.setHandler(14008, [](SimConnection *c, const SimRequest &) { c->reply(14008, 0); });
+});
+
+const QString kImage = QStringLiteral(
+    "<imageAdjustment><brightness>50</brightness><contrast>50</contrast><saturation>50</saturation>"
+    "<sharpness>50</sharpness><tvStandard>1</tvStandard><mirrorMode>3</mirrorMode><rotateMode>0</rotateMode>"
+    "<antiFlicker>0</antiFlicker></imageAdjustment>"
+    "<dayNight><dayNightMode>2</dayNightMode><dayNightCompensateMode>1</dayNightCompensateMode>"
+    "<startTime></startTime><endTime></endTime></dayNight>"
+    "<exposure><exposureMode>1</exposureMode><exposureTime>5</exposureTime><SystemGain>40</SystemGain>"
+    "<tvStandard>1</tvStandard></exposure>"
+    "<backlight><backlightMode>2</backlightMode></backlight>"
+    "<whiteBalance><WBMode>1</WBMode><redGain>45</redGain><blueGain>55</blueGain></whiteBalance>"
+    "<imageEnhancement><DRCMode>1</DRCMode><DRCStrength>30</DRCStrength><denoiseMode>0</denoiseMode>"
+    "<denoiseStrength>50</denoiseStrength></imageEnhancement>");
+
+// The video standard of the image group also governs the exposure times.
+void mirrorStandard(SimDevice &d, int channel)
+{
+    QDomDocument doc;
+    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(11001, channel))))
+        return;
+    const QDomElement root = doc.documentElement();
+    const QString standard = root.firstChildElement(QStringLiteral("imageAdjustment"))
+                                 .firstChildElement(QStringLiteral("tvStandard")).text();
+    QDomElement exposure = root.firstChildElement(QStringLiteral("exposure"));
+    QDomElement target = exposure.firstChildElement(QStringLiteral("tvStandard"));
+    if (exposure.isNull() || standard.isEmpty())
+        return;
+    if (target.isNull()) {
+        target = doc.createElement(QStringLiteral("tvStandard"));
+        exposure.appendChild(target);
+    }
+    while (target.hasChildNodes())
+        target.removeChild(target.firstChild());
+    target.appendChild(doc.createTextNode(standard));
+    QString body;
+    QTextStream out(&body);
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        e.save(out, -1);
+    d.setStoredBody(11001, body, channel);
+}
+
+SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
+    d.setStoredBody(11001, kImage);
+    QString defaults = kImage;
+    defaults.replace(QStringLiteral("<brightness>50</brightness>"), QStringLiteral("<brightness>64</brightness>"))
+        .replace(QStringLiteral("<mirrorMode>3</mirrorMode>"), QStringLiteral("<mirrorMode>1</mirrorMode>"))
+        .replace(QStringLiteral("<backlightMode>2</backlightMode>"), QStringLiteral("<backlightMode>0</backlightMode>"));
+    d.setStoredBody(11014, defaults);
+    for (unsigned int set : {11003u, 11005u, 11007u, 11009u, 11011u, 11013u})
+        d.mapSetToGet(set, 11001);
+    d.setHandler(11003, [&d](SimConnection *c, const SimRequest &r) {
+        d.mergeStoredBody(11001, r.bodyText, r.channel);
+        mirrorStandard(d, r.channel);
+        c->reply(11003, 0);
+    });
+});
+
+SimDeviceExtension ipcOsd(SimDevice::Ipc, [](SimDevice &d) {
+    const QString osd = QStringLiteral(
+        "<OSD><posUnit>100</posUnit><timeConfig><dateDisplayEnable>1</dateDisplayEnable>"
+        "<dateTimeFormat>yyyy/MM/dd HH:mm:ss dddd</dateTimeFormat>"
+        "<displayPosition><PosX>5</PosX><PosY>5</PosY></displayPosition></timeConfig>"
+        "<channelConfig><channelDisplayEnable>1</channelDisplayEnable><channelContent>46726f6e74</channelContent>"
+        "<displayPosition><PosX>70</PosX><PosY>90</PosY></displayPosition></channelConfig>"
+        "<customerConfig><customer0Config><displayEnable>1</displayEnable><textContent>4761746531</textContent>"
+        "<displayPosition><PosX>10</PosX><PosY>40</PosY></displayPosition></customer0Config>"
+        "<customer1Config><displayEnable>0</displayEnable><textContent></textContent>"
+        "<displayPosition><PosX>0</PosX><PosY>0</PosY></displayPosition></customer1Config></customerConfig></OSD>");
+    d.setStoredBody(10004, osd);
+    d.setStoredBody(10012, osd);
+    d.setStoredBody(35008, QStringLiteral("<osdFrameStatus>0</osdFrameStatus>"));
 });
 
 } // namespace

@@ -1,0 +1,233 @@
+#include "MD_AudioCode_Widget.h"
+#include "ui_MD_AudioCode_Widget.h"
+
+#include "CommonHelper.h"
+#include "IpcBodyText.h"
+#include "KelvoSDKHelper.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+constexpr unsigned int CmdGetAudioCaps = 15002;
+constexpr unsigned int CmdGetAudio = 10008;
+constexpr unsigned int CmdSetAudio = 10009;
+constexpr int CapFields = 4;
+constexpr int VolumeSteps = 6;
+
+// Entries with at least four fields, in text order.
+QList<QStringList> capEntries(const QString &list)
+{
+    QList<QStringList> entries;
+    for (const QString &entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList fields = entry.split(QLatin1Char(','));
+        if (fields.size() >= CapFields)
+            entries.append(fields);
+    }
+    return entries;
+}
+
+const QStringList *defaultEntry(const QList<QStringList> &entries)
+{
+    for (const QStringList &fields : entries) {
+        if (fields.at(2).toInt() == 1)
+            return &fields;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MD_AudioCode_Widget::MD_AudioCode_Widget(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::MD_AudioCode_Widget)
+{
+    ui->setupUi(this);
+    for (QWidget *w : {static_cast<QWidget *>(ui->label), static_cast<QWidget *>(ui->comboBoxEnable),
+                       static_cast<QWidget *>(ui->label_14), static_cast<QWidget *>(ui->comboBoxDecodeEnable),
+                       static_cast<QWidget *>(ui->label_18), static_cast<QWidget *>(ui->comboBoxDecodeBit),
+                       static_cast<QWidget *>(ui->label_17), static_cast<QWidget *>(ui->comboBoxDecodeMode)})
+        w->hide();
+    connect(ui->slider_mic, &QSlider::valueChanged, ui->spinBox_mic, &QSpinBox::setValue);
+    connect(ui->spinBox_mic, QOverload<int>::of(&QSpinBox::valueChanged), ui->slider_mic, &QSlider::setValue);
+    connect(ui->slider_speaker, &QSlider::valueChanged, ui->spinBox_speaker, &QSpinBox::setValue);
+    connect(ui->spinBox_speaker, QOverload<int>::of(&QSpinBox::valueChanged), ui->slider_speaker, &QSlider::setValue);
+    CommonHelper::elideChildTexts(this);
+}
+
+MD_AudioCode_Widget::~MD_AudioCode_Widget()
+{
+    delete ui;
+}
+
+void MD_AudioCode_Widget::refreshLater(int msec, QObject *context, loginDev login)
+{
+    QTimer::singleShot(msec, context, [login]() { KelvoSDKHelper::instance()->sendCmd(login, CmdGetAudio, 0); });
+}
+
+QMultiMap<QString, QString> MD_AudioCode_Widget::parseCapList(const QString &list)
+{
+    QMultiMap<QString, QString> map;
+    for (const QStringList &fields : capEntries(list))
+        map.insert(fields.at(0), fields.at(1));
+    return map;
+}
+
+QList<QString> MD_AudioCode_Widget::uniqueTexts(const QList<QString> &texts)
+{
+    const QSet<QString> set(texts.cbegin(), texts.cend());
+    return QList<QString>(set.cbegin(), set.cend());
+}
+
+void MD_AudioCode_Widget::applyVolume(bool mic, int volume, bool fromReply)
+{
+    if (!volumeAsList) {
+        (mic ? ui->slider_mic : ui->slider_speaker)->setValue(volume);
+        return;
+    }
+    QComboBox *combo = mic ? ui->comboBoxMIC : ui->comboBoxSpeaker;
+    if (fromReply) {
+        if (volume >= 0 && volume < VolumeSteps)
+            combo->setCurrentIndex(volume);
+        else
+            qWarning() << "volume invailed" << volume;
+        return;
+    }
+    const int i = combo->findText(QString::number(volume));
+    if (i >= 0)
+        combo->setCurrentIndex(i);
+}
+
+void MD_AudioCode_Widget::applyDecodeDefault(const QString &list)
+{
+    const QList<QStringList> entries = capEntries(list);
+    const QStringList *fields = defaultEntry(entries);
+    if (!fields)
+        return;
+    decodeFormatText = fields->at(0);
+    decodeRateText = fields->at(1);
+    applyVolume(false, fields->at(3).toInt(), false);
+}
+
+void MD_AudioCode_Widget::applyEncodeDefault(const QString &list)
+{
+    const QList<QStringList> entries = capEntries(list);
+    const QStringList *fields = defaultEntry(entries);
+    if (!fields)
+        return;
+    encodeFormatText = fields->at(0);
+    encodeRateText = fields->at(1);
+    applyVolume(true, fields->at(3).toInt(), false);
+}
+
+void MD_AudioCode_Widget::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    noAudioWrapper = false;
+    decodeCapList.clear();
+    encodeCapList.clear();
+    m_pDeviceInfo = dev;
+    QString caps = dev->capList;
+    qDebug() << "recv audio cap " << caps;
+    capsHaveAudioDecode = caps.contains(QLatin1String("+audioDecode"), Qt::CaseInsensitive);
+    caps.remove(QStringLiteral("+audioDecode"));
+    capsHaveAudio = caps.contains(QLatin1String("+audio"), Qt::CaseInsensitive);
+    volumeAsList = dev->sdkPlatform == QLatin1String("BRELON");
+    ui->label_mic->setVisible(capsHaveAudio);
+    ui->slider_mic->setVisible(capsHaveAudio && !volumeAsList);
+    ui->spinBox_mic->setVisible(capsHaveAudio && !volumeAsList);
+    ui->comboBoxMIC->setVisible(capsHaveAudio && volumeAsList);
+    ui->label_speaker->setVisible(capsHaveAudioDecode);
+    ui->slider_speaker->setVisible(capsHaveAudioDecode && !volumeAsList);
+    ui->spinBox_speaker->setVisible(capsHaveAudioDecode && !volumeAsList);
+    ui->comboBoxSpeaker->setVisible(capsHaveAudioDecode && volumeAsList);
+    if (!capsHaveAudio && !capsHaveAudioDecode)
+        return;
+    const loginDev key = toLoginDev(dev);
+    KelvoSDKHelper::instance()->sendCmd(key, CmdGetAudioCaps, 0);
+    refreshLater(50, this, key);
+}
+
+void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
+{
+    qDebug() << "recv audio info " << cmd;
+    if (cmd == int(CmdGetAudioCaps)) {
+        const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+        encodeCapList = body.value(QStringLiteral("audioCapList")).trimmed();
+        decodeCapList = body.value(QStringLiteral("audioDecodeCapLis")).trimmed();
+        const QMultiMap<QString, QString> encode = parseCapList(encodeCapList);
+        const QMultiMap<QString, QString> decode = parseCapList(decodeCapList);
+        ui->comboBoxType->clear();
+        ui->comboBoxType->addItems(uniqueTexts(encode.keys()));
+        ui->comboBoxRate->clear();
+        ui->comboBoxRate->addItems(uniqueTexts(encode.values()));
+        ui->comboBoxDecodeType->clear();
+        ui->comboBoxDecodeType->addItems(uniqueTexts(decode.keys()));
+        ui->comboBoxDecodeRate->clear();
+        ui->comboBoxDecodeRate->addItems(uniqueTexts(decode.values()));
+        return;
+    }
+    if (cmd != int(CmdGetAudio))
+        return;
+    noAudioWrapper = !xml.contains(QLatin1String("<audio>"));
+    const QHash<QString, QString> encode = findValuesInXml(xml, QStringLiteral("audioEncode"));
+    const QHash<QString, QString> decode = findValuesInXml(xml, QStringLiteral("audioDecode"));
+    qDebug() << "encode hash " << encode << "decode hash " << decode;
+    encodeFormatText = encode.value(QStringLiteral("encodeFormat")).trimmed();
+    encodeRateText = encode.value(QStringLiteral("samplingRate")).trimmed();
+    ui->comboBoxType->setCurrentText(encodeFormatText);
+    ui->comboBoxRate->setCurrentText(encodeRateText);
+    applyVolume(true, encode.value(QStringLiteral("volume")).trimmed().toInt(), true);
+    decodeFormatText = decode.value(QStringLiteral("decodeFormat")).trimmed();
+    decodeRateText = decode.value(QStringLiteral("samplingRate")).trimmed();
+    ui->comboBoxDecodeType->setCurrentText(decodeFormatText);
+    ui->comboBoxDecodeRate->setCurrentText(decodeRateText);
+    bitWidthText = decode.value(QStringLiteral("bitWidth"));
+    soundModeText = decode.value(QStringLiteral("soundmode"));
+    applyVolume(false, decode.value(QStringLiteral("volume")).trimmed().toInt(), true);
+}
+
+void MD_AudioCode_Widget::on_pushButton_default_clicked()
+{
+    if (!decodeCapList.isEmpty())
+        applyDecodeDefault(decodeCapList);
+    if (!encodeCapList.isEmpty())
+        applyEncodeDefault(encodeCapList);
+}
+
+void MD_AudioCode_Widget::on_pushButton_save_clicked()
+{
+    if (!m_pDeviceInfo || (!capsHaveAudio && !capsHaveAudioDecode))
+        return;
+    using IpcBodyText::plain;
+    const QString mic = QString::number(volumeAsList ? ui->comboBoxMIC->currentIndex() : ui->spinBox_mic->value());
+    const QString speaker =
+        QString::number(volumeAsList ? ui->comboBoxSpeaker->currentIndex() : ui->slider_speaker->value());
+    QString body = CommonHelper::fillTemplate(
+        QStringLiteral("<audioEncode><enable>%1</enable><encodeFormat>%2</encodeFormat><samplingRate>%3</samplingRate>"
+                       "<volume>%4</volume></audioEncode>"),
+        {QStringLiteral("1"), plain(ui->comboBoxType->currentText()), plain(ui->comboBoxRate->currentText()), mic});
+    if (capsHaveAudioDecode)
+        body += CommonHelper::fillTemplate(
+            QStringLiteral("<audioDecode><enable>%1</enable><decodeFormat>%2</decodeFormat>"
+                           "<samplingRate>%3</samplingRate><bitWidth>%4</bitWidth><soundmode>%5</soundmode>"
+                           "<volume>%6</volume></audioDecode>"),
+            {QStringLiteral("1"), plain(ui->comboBoxDecodeType->currentText()),
+             plain(ui->comboBoxDecodeRate->currentText()), plain(bitWidthText), plain(soundModeText), speaker});
+    if (!noAudioWrapper)
+        body = QStringLiteral("<audio>") + body + QStringLiteral("</audio>");
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetAudio, body, 0);
+}
+
+void MD_AudioCode_Widget::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}

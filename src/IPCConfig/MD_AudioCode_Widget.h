@@ -1,0 +1,61 @@
+#pragma once
+
+// The audio page: the camera's microphone encoding and speaker decoding with
+// their volumes. The capability tokens decide which halves show; devices of
+// the "BRELON" platform take volume steps 0 to 5, the others 0 to 100.
+
+#include "RemoteCfg_Widget.h"
+
+#include <QList>
+#include <QMultiMap>
+
+namespace Ui {
+class MD_AudioCode_Widget;
+}
+
+class MD_AudioCode_Widget : public RemoteCfg_Widget
+{
+    Q_OBJECT
+
+public:
+    explicit MD_AudioCode_Widget(QWidget *parent = nullptr);
+    ~MD_AudioCode_Widget() override;
+
+    void updateDevice(FUN_DEV_INFO *dev) override;
+    void parseXml(int cmd, const QString &xml) override;
+
+    // 10008 on channel 0 after msec, dropped when context goes first.
+    static void refreshLater(int msec, QObject *context, loginDev login);
+    // Format -> sampling rates of the entries with at least four fields; a
+    // format keeps all its rates.
+    static QMultiMap<QString, QString> parseCapList(const QString &list);
+    static QList<QString> uniqueTexts(const QList<QString> &texts);
+    void applyDecodeDefault(const QString &list);
+    void applyEncodeDefault(const QString &list);
+
+private slots:
+    void on_pushButton_default_clicked();
+    void on_pushButton_save_clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyVolume(bool mic, int volume, bool fromReply);
+
+    Ui::MD_AudioCode_Widget *ui;
+    // The last 10008 reply had no <audio> around its parts: the save answers
+    // in the same form. False (wrapped) until such a reply comes.
+    bool noAudioWrapper = false;
+    bool capsHaveAudioDecode = false;
+    bool capsHaveAudio = false;
+    QString encodeFormatText;
+    QString encodeRateText;
+    QString decodeFormatText;
+    QString decodeRateText;
+    QString bitWidthText;
+    QString soundModeText;
+    QString decodeCapList;
+    QString encodeCapList;
+    bool volumeAsList = false;
+};

@@ -1,0 +1,558 @@
+#include "MD_TimeTitle_Widget.h"
+#include "ui_MD_TimeTitle_Widget.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "IpcBodyText.h"
+#include "KelvoSDKHelper.h"
+#include "OpenGLRender.h"
+#include "SignalsHelper.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr unsigned int CmdGetOsd = 10004;
+constexpr unsigned int CmdSetOsd = 10005;
+constexpr unsigned int CmdGetOsdDefaults = 10012;
+constexpr unsigned int CmdGetFrame = 35008;
+constexpr unsigned int CmdSetFrame = 35009;
+constexpr int DefaultUnit = 100;
+constexpr int CustomCount = 4;
+constexpr int PreviewStream = 1;
+const char *const kMoved = "moved";
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Bahnschrift SemiLight SemiConde"));
+    font.setPointSize(9);
+    return font;
+}
+
+int intOf(const QHash<QString, QString> &values, const char *key)
+{
+    return values.value(QLatin1String(key)).trimmed().toInt();
+}
+
+QPoint positionIn(const QString &xml)
+{
+    const QStringList pos = findAllXmlElements(xml, QStringLiteral("displayPosition"));
+    if (pos.isEmpty())
+        return QPoint();
+    const QHash<QString, QString> v = findValuesInXml(pos.first(), QStringLiteral("displayPosition"));
+    return QPoint(intOf(v, "PosX"), intOf(v, "PosY"));
+}
+
+} // namespace
+
+MD_TimeTitle_Widget::MD_TimeTitle_Widget(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::MD_TimeTitle_Widget)
+{
+    ui->setupUi(this);
+    m_labels = {ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo, ui->labelCustomThree, ui->labelMoveChannel};
+    m_checks = {ui->checkBoxCustom, ui->checkBoxCustomOne, ui->checkBoxCustomTwo, ui->checkBoxCustomThree,
+                ui->checkBoxShowName};
+    m_edits = {ui->lineEditCustom, ui->lineEditCustomOne, ui->lineEditCustomTwo, ui->lineEditCustomThree,
+               ui->lineEditChannelName};
+    m_defaultPositions = {QPoint(20, 20), QPoint(80, 20), QPoint(20, 80), QPoint(80, 80)};
+    ui->comboBoxDateFormat->setEditable(false);
+    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+        label->setFont(labelFont());
+    for (QLabel *label : QList<QLabel *> {ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo,
+                                          ui->labelCustomThree, ui->labelMoveTime})
+        label->hide();
+    connect(ui->pushButtonDefault, &QPushButton::clicked, this, &MD_TimeTitle_Widget::onDefaultParameterBtnClicked);
+    connect(ui->pushButtonSave, &QPushButton::clicked, this, &MD_TimeTitle_Widget::onSaveBtnClicked);
+    connect(ui->checkBoxShowOSD, &QCheckBox::clicked, this, &MD_TimeTitle_Widget::onCheckBoxShowDateClicked);
+    connect(ui->checkBoxHour, &QCheckBox::clicked, this, &MD_TimeTitle_Widget::onCheckBoxShowDateClicked);
+    for (QComboBox *combo : {ui->comboBoxDateFormat, ui->comboBoxWeek, ui->comboBoxTime})
+        connect(combo, &QComboBox::textActivated, this, &MD_TimeTitle_Widget::onCheckBoxShowDateClicked);
+    for (int i = 0; i < m_labels.size(); ++i) {
+        connect(m_checks.at(i), &QCheckBox::stateChanged, this, &MD_TimeTitle_Widget::slotStateChanged);
+        connect(m_edits.at(i), &QLineEdit::textChanged, m_labels.at(i), &QLabel::setText);
+        connect(m_edits.at(i), &QLineEdit::textChanged, this, &MD_TimeTitle_Widget::slotAdjustLabel);
+    }
+    connect(SignalsHelper::instance(), &SignalsHelper::signalMove, this, &MD_TimeTitle_Widget::slotMove);
+    CommonHelper::elideChildTexts(this);
+}
+
+MD_TimeTitle_Widget::~MD_TimeTitle_Widget()
+{
+    delete ui;
+}
+
+void MD_TimeTitle_Widget::resetRecords()
+{
+    m_info = OSD_INFO();
+    m_defaultInfo = OSD_INFO();
+    for (int i = 0; i < CustomCount; ++i)
+        m_defaultInfo.customs.append(CustomEntry());
+}
+
+void MD_TimeTitle_Widget::requestOsd()
+{
+    const loginDev key = toLoginDev(m_pDeviceInfo);
+    const uint8_t ch = getChannel();
+    auto *sdk = KelvoSDKHelper::instance();
+    sdk->sendCmd(key, CmdGetOsd, ch);
+    QTimer::singleShot(50, this, [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetOsdDefaults, ch); });
+    QTimer::singleShot(80, this, [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetFrame, ch); });
+}
+
+void MD_TimeTitle_Widget::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    resetRecords();
+    m_pDeviceInfo = dev;
+    supportChannel = dev->capList.contains(QLatin1String("OSD1"), Qt::CaseInsensitive);
+    if (dev->channelIdx > 0)
+        channel = dev->channelIdx - 1;
+    ui->comboBoxChannel->setCurrentIndex(channel);
+    ui->comboBoxChannel->setVisible(supportChannel);
+    ui->labelChannels->setVisible(supportChannel);
+    requestOsd();
+}
+
+void MD_TimeTitle_Widget::on_comboBoxChannel_currentIndexChanged(int index)
+{
+    if (!m_pDeviceInfo || !supportChannel || index == channel || index < 0)
+        return;
+    channel = index;
+    resetRecords();
+    requestOsd();
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    FUN_DEV_INFO *record = registry ? registry->getChannelInfo(m_pDeviceInfo->ip, uchar(index + 1)) : nullptr;
+    ui->widget->setStreamKey(CommonHelper::getDevUrl(record, ENUM_STREAM_TYPE(PreviewStream)));
+}
+
+void MD_TimeTitle_Widget::parseXml(int cmd, const QString &xml)
+{
+    if (xml.trimmed().isEmpty()) {
+        qWarning() << "Received empty XML for command:" << cmd << "from device:"
+                   << (m_pDeviceInfo ? m_pDeviceInfo->ip : QString());
+        return;
+    }
+    if (cmd == int(CmdGetOsd)) {
+        parseXml(m_info, xml);
+        applyOsdInfo(m_info);
+    } else if (cmd == int(CmdGetOsdDefaults)) {
+        m_defaultInfo = OSD_INFO();
+        for (int i = 0; i < CustomCount; ++i)
+            m_defaultInfo.customs.append(CustomEntry());
+        parseXml(m_defaultInfo, xml);
+    } else if (cmd == int(CmdGetFrame)) {
+        const int status = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("osdFrameStatus")).toInt();
+        ui->comboBoxOSD->setCurrentIndex(status >= 1 ? 1 : 0);
+    }
+}
+
+void MD_TimeTitle_Widget::parseXml(OSD_INFO &info, const QString &xml)
+{
+    qDebug() << "parse xml:" << xml;
+    const QHash<QString, QString> osd = findValuesInXml(xml, QStringLiteral("OSD"));
+    m_posUnit = DefaultUnit;
+    if (osd.contains(QStringLiteral("posUnit"))) {
+        bool ok = false;
+        const int unit = osd.value(QStringLiteral("posUnit")).trimmed().toInt(&ok);
+        // A unit of 0 would divide by zero when placing and measuring.
+        if (ok && unit > 0)
+            m_posUnit = unit;
+        else
+            qWarning() << "OSD posUnit not usable, read as 100:" << osd.value(QStringLiteral("posUnit"));
+    }
+    const QStringList time = findAllXmlElements(xml, QStringLiteral("timeConfig"));
+    if (!time.isEmpty())
+        parseTimeXml(info, time.first());
+    const QStringList channelConfig = findAllXmlElements(xml, QStringLiteral("channelConfig"));
+    if (!channelConfig.isEmpty()) {
+        const QHash<QString, QString> v = findValuesInXml(channelConfig.first(), QStringLiteral("channelConfig"));
+        info.channelDisplayEnable = uint8_t(intOf(v, "channelDisplayEnable"));
+        info.channelContent = v.value(QStringLiteral("channelContent"));
+        const QPoint p = positionIn(channelConfig.first());
+        info.channelX = p.x();
+        info.channelY = p.y();
+    }
+    const QStringList customer = findAllXmlElements(xml, QStringLiteral("customerConfig"));
+    if (!customer.isEmpty()) {
+        info.customs.clear();
+        for (int i = 0; i < CustomCount; ++i) {
+            const QString tag = QStringLiteral("customer%1Config").arg(i);
+            const QStringList entry = findAllXmlElements(customer.first(), tag);
+            if (entry.isEmpty())
+                continue;
+            const QHash<QString, QString> v = findValuesInXml(entry.first(), tag);
+            CustomEntry c;
+            c.displayEnable = intOf(v, "displayEnable") > 0;
+            c.text = v.value(QStringLiteral("textContent")).trimmed();
+            const QPoint p = positionIn(entry.first());
+            c.x = p.x();
+            c.y = p.y();
+            info.customs.append(c);
+        }
+    }
+}
+
+void MD_TimeTitle_Widget::parseTimeXml(OSD_INFO &info, const QString &xml)
+{
+    const QHash<QString, QString> v = findValuesInXml(xml, QStringLiteral("timeConfig"));
+    info.dateDisplayEnable = uint8_t(intOf(v, "dateDisplayEnable"));
+    if (v.contains(QStringLiteral("dateTimeFormat"))) {
+        info.dateTimeFormat = v.value(QStringLiteral("dateTimeFormat")).trimmed();
+        qDebug() << " recv " << info.dateTimeFormat;
+    } else {
+        info.weekDisplayEnable = uint8_t(intOf(v, "weekDisplayEnable"));
+        info.timeformat = v.value(QStringLiteral("timeformat"));
+        info.hourFormat = uint8_t(intOf(v, "hourFormat"));
+        qDebug() << " recv old " << info.timeformat << info.hourFormat;
+    }
+    const QPoint p = positionIn(xml);
+    info.timeX = p.x();
+    info.timeY = p.y();
+}
+
+// ---- geometry -------------------------------------------------------------------
+
+QRect MD_TimeTitle_Widget::previewRect() const
+{
+    return QRect(ui->widget->mapToGlobal(QPoint(0, 0)), ui->widget->size());
+}
+
+QPoint MD_TimeTitle_Widget::scalePos(const QRect &l, const QRect &r, int unit)
+{
+    if (r.width() <= 0 || r.height() <= 0 || unit <= 0)
+        return QPoint();
+    int x = std::clamp((l.left() - r.left()) * unit / r.width(), 0, unit);
+    int y = std::clamp((l.top() - r.top()) * unit / r.height(), 0, unit);
+    if (l.top() <= r.top())
+        y = unit / 100;
+    if (l.bottom() >= r.bottom())
+        y = unit - (unit / 100) * 3;
+    if (l.right() >= r.right())
+        x = unit - (unit / 100) * 5;
+    return QPoint(x, y);
+}
+
+QPoint MD_TimeTitle_Widget::placePos(QPoint device, const QSize &label, const QRect &r, int unit)
+{
+    const int px = std::clamp(r.width() * device.x() / unit, 0, std::max(0, r.width() - label.width()));
+    const int py = std::clamp(r.height() * device.y() / unit, 0, std::max(0, r.height() - label.height()));
+    return QPoint(r.left() + px, r.top() + py);
+}
+
+QPoint MD_TimeTitle_Widget::getScalePos(const QLabel *label) const
+{
+    if (!label) {
+        qDebug() << "getScalePos: no label";
+        return QPoint();
+    }
+    return scalePos(label->geometry(), previewRect(), m_posUnit);
+}
+
+QPoint MD_TimeTitle_Widget::defaultPosition(const QLabel *label) const
+{
+    const int i = m_labels.indexOf(const_cast<QLabel *>(label));
+    if (i < 0 || i >= m_defaultPositions.size())
+        return QPoint();
+    // The defaults are in percent of the picture.
+    return m_defaultPositions.at(i) * m_posUnit / 100;
+}
+
+void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
+{
+    const QRect r = previewRect();
+    // Without a laid-out preview there is nothing to place against.
+    if (r.width() > 0 && r.height() > 0) {
+        QPoint device(x, y);
+        if (x < 1 && y < 1)
+            device = defaultPosition(label);
+        label->setGeometry(QRect(placePos(device, label->size(), r, m_posUnit), label->size()));
+    }
+    label->setVisible(visible);
+    label->raise();
+}
+
+// ---- date and time pattern --------------------------------------------------------
+
+QString MD_TimeTitle_Widget::buildDateTimeFormat() const
+{
+    QString date = ui->comboBoxDateFormat->currentIndex() == 3 ? QString() : ui->comboBoxDateFormat->currentText();
+    date.replace(QLatin1Char('Y'), QLatin1Char('y')).replace(QLatin1Char('D'), QLatin1Char('d'));
+    const bool twelve = ui->checkBoxHour->isChecked();
+    const QString time = twelve ? QStringLiteral("hh:mm:ss") : QStringLiteral("HH:mm:ss");
+    const QString week = QStringLiteral("dddd");
+    QStringList parts;
+    if (ui->comboBoxTime->currentIndex() == 0)
+        parts << time;
+    if (ui->comboBoxWeek->currentIndex() == 0)
+        parts << week;
+    parts << date;
+    if (ui->comboBoxTime->currentIndex() == 1)
+        parts << time;
+    if (ui->comboBoxWeek->currentIndex() == 1)
+        parts << week;
+    if (twelve)
+        parts << QStringLiteral("tt");
+    return parts.join(QLatin1Char(' ')).trimmed();
+}
+
+QString MD_TimeTitle_Widget::formatCurrentDateTime(const QString &pattern)
+{
+    QString qtPattern = pattern;
+    qtPattern.replace(QLatin1String("tt"), QLatin1String("AP"));
+    return QLocale(QLocale::English).toString(QDateTime::currentDateTime(), qtPattern);
+}
+
+void MD_TimeTitle_Widget::applyDateTimeFormat(const QString &pattern, bool show)
+{
+    const QStringList pieces = pattern.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString datePiece;
+    int dateIndex = -1, timeIndex = -1, weekIndex = -1;
+    for (int i = 0; i < pieces.size(); ++i) {
+        if (pieces.at(i).contains(QLatin1String("MM"))) {
+            datePiece = pieces.at(i);
+            dateIndex = i;
+        } else if (pieces.at(i).contains(QLatin1String("mm"))) {
+            timeIndex = i;
+        } else if (pieces.at(i).contains(QLatin1String("ddd"))) {
+            weekIndex = i;
+        }
+    }
+    const auto place = [dateIndex](int index) { return index == -1 ? 2 : (index < dateIndex ? 0 : 1); };
+    ui->comboBoxTime->setCurrentIndex(place(timeIndex));
+    ui->comboBoxWeek->setCurrentIndex(place(weekIndex));
+    ui->checkBoxHour->setChecked(pattern.contains(QLatin1String("hh")));
+    datePiece.replace(QLatin1Char('y'), QLatin1Char('Y')).replace(QLatin1Char('d'), QLatin1Char('D'));
+    if (!datePiece.isEmpty()) {
+        const int i = ui->comboBoxDateFormat->findText(datePiece);
+        if (i >= 0)
+            ui->comboBoxDateFormat->setCurrentIndex(i);
+    } else {
+        ui->comboBoxDateFormat->setCurrentIndex(3);
+    }
+    if (show)
+        ui->labelMoveTime->setText(formatCurrentDateTime(pattern));
+}
+
+// ---- showing and collecting ---------------------------------------------------------
+
+void MD_TimeTitle_Widget::applyOsdInfo(const OSD_INFO &info)
+{
+    const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
+    ui->checkBoxShowName->setChecked(info.channelDisplayEnable > 0);
+    ui->lineEditChannelName->setEnabled(info.channelDisplayEnable > 0);
+    ui->checkBoxShowOSD->setChecked(info.dateDisplayEnable > 0);
+    ui->labelMoveTime->setFont(labelFont());
+    ui->labelMoveTime->setProperty(kMoved, false);
+    if (!info.dateTimeFormat.isEmpty())
+        applyDateTimeFormat(info.dateTimeFormat.trimmed(), info.dateDisplayEnable != 0);
+    const QString channelText = IpcBodyText::decoded(info.channelContent, cpu);
+    ui->lineEditChannelName->setText(channelText);
+    ui->labelMoveChannel->setFont(labelFont());
+    ui->labelMoveChannel->setProperty(kMoved, false);
+    ui->labelMoveChannel->setText(channelText);
+    ui->labelMoveTime->adjustSize();
+    placeLabel(ui->labelMoveTime, info.timeX, info.timeY, info.dateDisplayEnable > 0 || info.weekDisplayEnable > 0);
+    placeLabel(ui->labelMoveChannel, info.channelX, info.channelY, info.channelDisplayEnable > 0);
+    for (int i = 0; i < std::min(int(info.customs.size()), 5); ++i) {
+        const CustomEntry &entry = info.customs.at(i);
+        const QString text = IpcBodyText::decoded(entry.text, cpu);
+        m_checks.at(i)->setChecked(entry.displayEnable);
+        QLabel *label = m_labels.at(i);
+        label->setFont(labelFont());
+        label->setProperty(kMoved, false);
+        label->setText(text);
+        m_edits.at(i)->setText(text);
+        placeLabel(label, entry.x, entry.y, entry.displayEnable);
+    }
+}
+
+void MD_TimeTitle_Widget::collectOsdInfo()
+{
+    const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
+    const bool measurable = previewRect().width() > 0 && previewRect().height() > 0;
+    const auto moved = [measurable](const QLabel *label) { return measurable && label->property(kMoved).toBool(); };
+    m_info.dateDisplayEnable = ui->checkBoxShowOSD->isChecked() ? 1 : 0;
+    m_info.channelContent = IpcBodyText::encoded(ui->lineEditChannelName->text(), cpu);
+    m_info.channelDisplayEnable = ui->checkBoxShowName->isChecked() ? 1 : 0;
+    if (moved(ui->labelMoveChannel)) {
+        const QPoint p = getScalePos(ui->labelMoveChannel);
+        m_info.channelX = p.x();
+        m_info.channelY = p.y();
+    }
+    if (moved(ui->labelMoveTime)) {
+        const QPoint p = getScalePos(ui->labelMoveTime);
+        m_info.timeX = p.x();
+        m_info.timeY = p.y();
+    }
+    // Only the entries the camera sent: it knows no others.
+    for (int i = 0; i < std::min(int(m_info.customs.size()), CustomCount); ++i) {
+        CustomEntry &entry = m_info.customs[i];
+        entry.displayEnable = m_checks.at(i)->isChecked();
+        entry.text = IpcBodyText::encoded(m_edits.at(i)->text(), cpu);
+        if (moved(m_labels.at(i))) {
+            const QPoint p = getScalePos(m_labels.at(i));
+            entry.x = p.x();
+            entry.y = p.y();
+        }
+    }
+}
+
+void MD_TimeTitle_Widget::onSaveBtnClicked()
+{
+    collectOsdInfo();
+    using IpcBodyText::plain;
+    const QString time = m_info.dateTimeFormat.isEmpty()
+        ? CommonHelper::fillTemplate(QStringLiteral("<weekDisplayEnable>%1</weekDisplayEnable><timeformat>%2"
+                                                    "</timeformat><hourFormat>%3</hourFormat>"),
+                                     {QString::number(m_info.weekDisplayEnable), plain(m_info.timeformat),
+                                      QString::number(m_info.hourFormat)})
+        : QStringLiteral("<dateTimeFormat>%1</dateTimeFormat>").arg(plain(buildDateTimeFormat()));
+    QString customs;
+    for (int i = 0; i < std::min(int(m_info.customs.size()), CustomCount); ++i) {
+        const CustomEntry &c = m_info.customs.at(i);
+        // The text comes from stringToHex, already safe: never escaped again.
+        customs += CommonHelper::fillTemplate(
+            QStringLiteral("<customer%1Config><displayEnable>%2</displayEnable><textContent>%3</textContent>"
+                           "<displayPosition><PosX>%4</PosX><PosY>%5</PosY></displayPosition></customer%6Config>"),
+            {QString::number(i), c.displayEnable ? QStringLiteral("1") : QStringLiteral("0"), c.text,
+             QString::number(c.x), QString::number(c.y), QString::number(i)});
+    }
+    const QString body = CommonHelper::fillTemplate(
+        QStringLiteral("<OSD><posUnit>%10</posUnit><timeConfig><dateDisplayEnable>%1</dateDisplayEnable>%2"
+                       "<displayPosition><PosX>%3</PosX><PosY>%4</PosY></displayPosition></timeConfig>"
+                       "<channelConfig><channelDisplayEnable>%5</channelDisplayEnable><channelContent>%6"
+                       "</channelContent><displayPosition><PosX>%7</PosX><PosY>%8</PosY></displayPosition>"
+                       "</channelConfig><customerConfig>%9</customerConfig></OSD>"),
+        {QString::number(m_info.dateDisplayEnable ? 1 : 0), time, QString::number(m_info.timeX),
+         QString::number(m_info.timeY), QString::number(m_info.channelDisplayEnable ? 1 : 0), m_info.channelContent,
+         QString::number(m_info.channelX), QString::number(m_info.channelY), customs, QString::number(m_posUnit)});
+    qDebug() << "OSD XML:" << body;
+    const loginDev key = toLoginDev(m_pDeviceInfo);
+    const uint8_t ch = uint8_t(std::max(0, ui->comboBoxChannel->currentIndex()));
+    KelvoSDKHelper::instance()->sendData(key, CmdSetOsd, body, ch);
+    KelvoSDKHelper::instance()->sendData(
+        key, CmdSetFrame, QStringLiteral("<osdFrameStatus>%1</osdFrameStatus>").arg(ui->comboBoxOSD->currentIndex()),
+        ch);
+}
+
+void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()
+{
+    ui->pushButtonDefault->setEnabled(false);
+    QTimer::singleShot(200, this, [this]() { ui->pushButtonDefault->setEnabled(true); });
+    m_info = m_defaultInfo;
+    applyOsdInfo(m_defaultInfo);
+}
+
+void MD_TimeTitle_Widget::onCheckBoxShowDateClicked()
+{
+    QLabel *label = ui->labelMoveTime;
+    label->setVisible(ui->checkBoxShowOSD->isChecked());
+    label->setText(formatCurrentDateTime(buildDateTimeFormat()));
+    label->adjustSize();
+    const QPoint p = getScalePos(label);
+    placeLabel(label, p.x(), p.y(), label->isVisible());
+}
+
+void MD_TimeTitle_Widget::slotStateChanged(int state)
+{
+    const int i = m_checks.indexOf(qobject_cast<QCheckBox *>(sender()));
+    if (i < 0)
+        return;
+    m_labels.at(i)->setVisible(state > 0);
+    m_edits.at(i)->setEnabled(state > 0);
+}
+
+void MD_TimeTitle_Widget::slotAdjustLabel(const QString &)
+{
+    const int i = m_edits.indexOf(qobject_cast<QLineEdit *>(sender()));
+    if (i < 0)
+        return;
+    QLabel *label = m_labels.at(i);
+    label->adjustSize();
+    const QRect r = previewRect();
+    if (label->geometry().right() > r.right())
+        label->move(r.right() + 3 - label->width(), label->y());
+}
+
+void MD_TimeTitle_Widget::slotMove(QPoint point)
+{
+    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+        label->move(label->pos() + point);
+}
+
+void MD_TimeTitle_Widget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = event->globalPos();
+        for (QLabel *label : QList<QLabel *> {ui->labelMoveTime, ui->labelMoveChannel} + m_labels) {
+            if (label->isVisible() && label->geometry().contains(p)) {
+                m_dragging = true;
+                m_lastPos = p;
+                m_dragLabel = label;
+                setCursor(Qt::ClosedHandCursor);
+                return;
+            }
+        }
+    }
+    RemoteCfg_Widget::mousePressEvent(event);
+}
+
+void MD_TimeTitle_Widget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging || !m_dragLabel) {
+        RemoteCfg_Widget::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint p = event->globalPos();
+    const QRect b = previewRect();
+    const QRect l = m_dragLabel->geometry();
+    const int left = std::clamp(l.left() + p.x() - m_lastPos.x(), b.left(), std::max(b.left(), b.right() - l.width()));
+    const int top = std::clamp(l.top() + p.y() - m_lastPos.y(), b.top(), std::max(b.top(), b.bottom() - l.height()));
+    m_dragLabel->move(left, top);
+    m_dragLabel->setProperty(kMoved, true);
+    m_lastPos = p;
+}
+
+void MD_TimeTitle_Widget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_dragging) {
+        RemoteCfg_Widget::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragging = false;
+    setCursor(Qt::ArrowCursor);
+    if (m_dragLabel)
+        m_dragLabel->raise();
+    m_dragLabel = nullptr;
+}
+
+void MD_TimeTitle_Widget::showEvent(QShowEvent *event)
+{
+    // Replaces the base's handler: these line edits get no copy menu.
+    QWidget::showEvent(event);
+    ui->widget->setStreamKey(CommonHelper::getDevUrl(m_pDeviceInfo, ENUM_STREAM_TYPE(PreviewStream)));
+}
+
+void MD_TimeTitle_Widget::hideEvent(QHideEvent *event)
+{
+    RemoteCfg_Widget::hideEvent(event);
+    ui->widget->clear();
+    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+        label->hide();
+}
+
+void MD_TimeTitle_Widget::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}

@@ -1,0 +1,546 @@
+#include "VideoEncodeWidget.h"
+#include "ui_VideoEncodeWidget.h"
+
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "IpcBodyText.h"
+#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+constexpr unsigned int CmdGetCaps = 15001;
+constexpr unsigned int CmdGetEncode = 10002;
+constexpr unsigned int CmdSetEncode = 10003;
+constexpr unsigned int CmdRestart = 14008;
+constexpr int SecondGetDelayMs = 50;
+constexpr int CapFields = 15;
+constexpr int BestFields = 7;
+
+const QList<int> kMainPresets {8192, 6144, 5120, 4096, 3072, 2048, 1536, 1024, 512, 256};
+const QList<int> kSubPresets {1024, 640, 512, 256, 128};
+
+// The line break the camera's own bodies carry between element groups.
+const QString kBreak = QStringLiteral("\n\t\t\t\t\t\t\t ");
+
+void fillIntervals(QComboBox *combo)
+{
+    for (int s = 1; s <= 9; ++s)
+        combo->addItem(QString::number(s));
+}
+
+void fillRange(QComboBox *combo, int from, int to)
+{
+    for (int f = from; f <= to; ++f)
+        combo->addItem(QString::number(f));
+}
+
+void selectData(QComboBox *combo, const QString &data)
+{
+    const int i = combo->findData(data);
+    if (i >= 0)
+        combo->setCurrentIndex(i);
+}
+
+void selectText(QComboBox *combo, const QString &text)
+{
+    const int i = combo->findText(text);
+    if (i >= 0)
+        combo->setCurrentIndex(i);
+}
+
+} // namespace
+
+VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
+    : RemoteCfg_Widget(parent)
+    , ui(new Ui::VideoEncodeWidget)
+    , m_resolutionOrder {QStringLiteral("8K"),    QStringLiteral("4K"),    QStringLiteral("5MP"),
+                         QStringLiteral("5M"),    QStringLiteral("4MP"),   QStringLiteral("4M"),
+                         QStringLiteral("3MP"),   QStringLiteral("3M"),    QStringLiteral("1080P"),
+                         QStringLiteral("960P"),  QStringLiteral("720P"),  QStringLiteral("D1"),
+                         QStringLiteral("VGA"),   QStringLiteral("640X360"), QStringLiteral("CIF")}
+{
+    ui->setupUi(this);
+    for (QWidget *w : {static_cast<QWidget *>(ui->lineEdit_main_bitrate), static_cast<QWidget *>(ui->label_main_kbps),
+                       static_cast<QWidget *>(ui->lineEdit_sub_bitrate), static_cast<QWidget *>(ui->label_sub_kbps)})
+        w->hide();
+    CommonHelper::elideChildTexts(this);
+}
+
+VideoEncodeWidget::~VideoEncodeWidget()
+{
+    delete ui;
+}
+
+void VideoEncodeWidget::resetBest()
+{
+    m_bestParam.clear();
+    m_mainBest = VideoCapabilitySet();
+    m_subBest = VideoCapabilitySet();
+}
+
+void VideoEncodeWidget::requestCaps()
+{
+    const loginDev key = toLoginDev(m_pDeviceInfo);
+    const uint8_t ch = getChannel();
+    KelvoSDKHelper::instance()->sendCmd(key, CmdGetCaps, ch);
+    // Holds copies of the key and channel, not the page.
+    QTimer::singleShot(SecondGetDelayMs, KelvoSDKHelper::instance(),
+                       [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetEncode, ch); });
+}
+
+void VideoEncodeWidget::updateDevice(FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    resetBest();
+    m_pDeviceInfo = dev;
+    supportChannel = dev->capList.contains(QLatin1String("channel1"), Qt::CaseInsensitive);
+    if (dev->channelIdx != 0)
+        channel = dev->channelIdx - 1;
+    ui->comboBoxChannel->setCurrentIndex(channel);
+    ui->label_Channel->setVisible(supportChannel);
+    ui->comboBoxChannel->setVisible(supportChannel);
+    requestCaps();
+}
+
+void VideoEncodeWidget::parseXml(int cmd, const QString &xml)
+{
+    if (cmd == int(CmdGetCaps)) {
+        const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+        m_bestParam = body.value(QStringLiteral("videoBestParameter")).trimmed();
+        updateCaps(body.value(QStringLiteral("videoCapList")).trimmed());
+    } else if (cmd == int(CmdGetEncode)) {
+        applyEncodeParams(findValuesInXml(xml, QStringLiteral("encode0")),
+                          findValuesInXml(xml, QStringLiteral("encode1")));
+    }
+}
+
+bool VideoEncodeWidget::parseStrVideo(const QString &entry, VideoCapabilitySet &set)
+{
+    const QStringList f = entry.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (f.size() < CapFields) {
+        qWarning() << "Invalid video capability format: " << entry;
+        return false;
+    }
+    set.id = uint16_t(f.at(0).toInt());
+    set.resolution = f.at(1);
+    set.encodeFormat = f.at(2);
+    set.streamType = uint8_t(f.at(3).toInt());
+    set.bitRate = f.at(4).toInt();
+    set.bitRateMin = f.at(5).toInt();
+    set.bitRateMax = f.at(6).toInt();
+    set.frameRate = f.at(7).toInt();
+    set.frameRateMin = f.at(8).toInt();
+    set.frameRateMax = f.at(9).toInt();
+    set.extraFlag = uint8_t(f.at(10).toInt());
+    set.isBest = uint8_t(f.at(11).toInt());
+    set.bitRateControl = f.at(12);
+    set.initQuant = uint16_t(f.at(13).toInt());
+    set.subStreamIds.clear();
+    for (const QString &part : f.at(14).split(QLatin1Char('+'), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int id = part.toInt(&ok);
+        if (ok)
+            set.subStreamIds.append(id);
+    }
+    return true;
+}
+
+QString VideoEncodeWidget::resolutionDisplayName(const QString &name)
+{
+    if (!name.endsWith(QLatin1Char('M')))
+        return name;
+    QString shown = name;
+    return shown.replace(QLatin1String("M"), QLatin1String("MP"));
+}
+
+void VideoEncodeWidget::updateCaps(const QString &capList)
+{
+    m_mainCaps.clear();
+    m_subCaps.clear();
+    for (const QString &entry : capList.split(QLatin1Char(';'))) {
+        VideoCapabilitySet set;
+        if (!parseStrVideo(entry, set))
+            continue;
+        (set.streamType == 0 ? m_mainCaps : m_subCaps).insert(set.id, set);
+        if (set.isBest)
+            (set.streamType == 0 ? m_mainBest : m_subBest) = set;
+    }
+    qDebug() << "main key " << m_mainCaps.keys() << "sub key" << m_subCaps.keys();
+    initResolutionLists();
+    if (m_bestParam.isEmpty())
+        return;
+    for (const QString &part : m_bestParam.split(QLatin1Char(';'))) {
+        const QStringList f = part.split(QLatin1Char(','));
+        if (f.size() < BestFields)
+            continue;
+        VideoCapabilitySet best;
+        best.streamType = uint8_t(f.at(0).toInt());
+        best.encodeFormat = f.at(1);
+        best.resolution = f.at(2);
+        best.bitRateControl = f.at(3);
+        best.initQuant = uint16_t(f.at(4).toInt());
+        best.bitRate = f.at(5).toInt();
+        best.frameRate = f.at(6).toInt();
+        (best.streamType == 0 ? m_mainBest : m_subBest) = best;
+    }
+}
+
+void VideoEncodeWidget::initResolutionLists()
+{
+    for (QComboBox *combo : {ui->comboBox_main_resolution, ui->comboBox_sub_resolution, ui->comboBox_sub_encodeType,
+                             ui->comboBox_sub_bitControl, ui->comboBox_sub_bitRate, ui->comboBox_sub_framerate,
+                             ui->comboBox_sub_iFrame})
+        combo->clear();
+    QSet<QString> names;
+    for (const VideoCapabilitySet &set : qAsConst(m_mainCaps))
+        names.insert(set.resolution);
+    for (const QString &name : qAsConst(m_resolutionOrder)) {
+        if (names.contains(name))
+            ui->comboBox_main_resolution->addItem(resolutionDisplayName(name), name);
+    }
+}
+
+void VideoEncodeWidget::fillBitRates(QComboBox *combo, const VideoCapabilitySet &entry, const QList<int> &presets)
+{
+    const int low = std::min(entry.bitRateMin, entry.bitRateMax);
+    const int high = std::max(entry.bitRateMin, entry.bitRateMax);
+    for (int preset : presets) {
+        if (preset >= low && preset <= high)
+            combo->addItem(QString::number(preset));
+    }
+    // Fewer than two presets give no range to read off the list: the custom
+    // item carries the entry's own bounds.
+    combo->addItem(tr("Custom"), QPoint(low, high));
+}
+
+QPair<int, int> VideoEncodeWidget::customBounds(const QComboBox *combo)
+{
+    const int n = combo->count();
+    if (n - 1 >= 2) {
+        const int a = combo->itemText(n - 2).toInt();
+        const int b = combo->itemText(0).toInt();
+        return qMakePair(std::min(a, b), std::max(a, b));
+    }
+    const QPoint bounds = n > 0 ? combo->itemData(n - 1).toPoint() : QPoint();
+    return qMakePair(bounds.x(), bounds.y());
+}
+
+void VideoEncodeWidget::fillMainStreamOptions(const VideoCapabilitySet &entry)
+{
+    for (QComboBox *combo : {ui->comboBox_main_encodeType, ui->comboBox_main_bitControl, ui->comboBox_main_bitRate,
+                             ui->comboBox_main_framerate, ui->comboBox_main_iFrame})
+        combo->clear();
+    QStringList formats;
+    for (const VideoCapabilitySet &set : qAsConst(m_mainCaps)) {
+        if (set.resolution == entry.resolution && !formats.contains(set.encodeFormat))
+            formats << set.encodeFormat;
+    }
+    ui->comboBox_main_encodeType->addItems(formats);
+    fillRange(ui->comboBox_main_framerate, entry.frameRateMin, entry.frameRateMax);
+    ui->comboBox_main_bitControl->addItem(tr("Variable"), QStringLiteral("VBR"));
+    ui->comboBox_main_bitControl->addItem(tr("Constant"), QStringLiteral("CBR"));
+    fillBitRates(ui->comboBox_main_bitRate, entry, kMainPresets);
+    fillIntervals(ui->comboBox_main_iFrame);
+}
+
+void VideoEncodeWidget::updateSubStream(const VideoCapabilitySet &mainEntry, const QString &subResolution,
+                                        VideoCapabilitySet *chosen)
+{
+    for (QComboBox *combo : {ui->comboBox_sub_resolution, ui->comboBox_sub_encodeType, ui->comboBox_sub_bitControl,
+                             ui->comboBox_sub_bitRate, ui->comboBox_sub_framerate, ui->comboBox_sub_iFrame})
+        combo->clear();
+    if (mainEntry.subStreamIds.isEmpty()) {
+        qWarning() << "The main stream not has sub stream.";
+        return;
+    }
+    QSet<QString> resolutions;
+    QStringList formats;
+    VideoCapabilitySet pick;
+    bool matched = false;
+    for (int id : mainEntry.subStreamIds) {
+        if (!m_subCaps.contains(id))
+            continue;
+        const VideoCapabilitySet &set = m_subCaps[id];
+        resolutions.insert(set.resolution);
+        if (!formats.contains(set.encodeFormat))
+            formats << set.encodeFormat;
+        if (set.resolution == subResolution) {
+            pick = set;
+            matched = true;
+        }
+    }
+    if (!matched)
+        pick = m_subCaps.value(mainEntry.subStreamIds.first());
+    for (const QString &name : qAsConst(m_resolutionOrder)) {
+        if (resolutions.contains(name))
+            ui->comboBox_sub_resolution->addItem(resolutionDisplayName(name), name);
+    }
+    ui->comboBox_sub_encodeType->addItems(formats);
+    fillRange(ui->comboBox_sub_framerate, pick.frameRateMin, pick.frameRateMax);
+    ui->comboBox_sub_bitControl->addItem(tr("Variable"), QStringLiteral("VBR"));
+    ui->comboBox_sub_bitControl->addItem(tr("Constant"), QStringLiteral("CBR"));
+    fillBitRates(ui->comboBox_sub_bitRate, pick, kSubPresets);
+    fillIntervals(ui->comboBox_sub_iFrame);
+    if (chosen)
+        *chosen = pick;
+}
+
+void VideoEncodeWidget::updateMainStream(const VideoCapabilitySet &entry, const VideoEncodeParams &params)
+{
+    showStream(true, entry, params);
+}
+
+void VideoEncodeWidget::updateSubStream(const VideoCapabilitySet &entry, const VideoEncodeParams &params)
+{
+    showStream(false, entry, params);
+}
+
+void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, const VideoEncodeParams &params)
+{
+    QComboBox *resolution = main ? ui->comboBox_main_resolution : ui->comboBox_sub_resolution;
+    QComboBox *frameRate = main ? ui->comboBox_main_framerate : ui->comboBox_sub_framerate;
+    QComboBox *encodeType = main ? ui->comboBox_main_encodeType : ui->comboBox_sub_encodeType;
+    QComboBox *control = main ? ui->comboBox_main_bitControl : ui->comboBox_sub_bitControl;
+    QComboBox *bitRate = main ? ui->comboBox_main_bitRate : ui->comboBox_sub_bitRate;
+    QLineEdit *custom = main ? ui->lineEdit_main_bitrate : ui->lineEdit_sub_bitrate;
+    QComboBox *interval = main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame;
+
+    selectData(resolution, params.resolution);
+    const int f = params.frameRate.toInt();
+    if (frameRate->count() > 0) {
+        if (f > entry.frameRateMax)
+            frameRate->setCurrentIndex(frameRate->count() - 1);
+        else if (f < entry.frameRateMin)
+            frameRate->setCurrentIndex(0);
+        else
+            selectText(frameRate, QString::number(f));
+    }
+    selectText(encodeType, params.encodeFormat);
+    selectData(control, params.bitRateControl);
+    const int preset = bitRate->findText(params.bitRate);
+    if (preset >= 0) {
+        bitRate->setCurrentIndex(preset);
+    } else if (bitRate->count() > 0) {
+        bitRate->setCurrentIndex(bitRate->count() - 1);
+        custom->setText(params.bitRate);
+    }
+    applyCustomRule(main, bitRate->currentIndex());
+    if (f != 0)
+        selectText(interval, QString::number(params.initQuant.toInt() / f));
+    else
+        qWarning() << (main ? "main frame rate is zero" : "sub frame rate is zero");
+}
+
+VideoEncodeWidget::VideoEncodeParams VideoEncodeWidget::defaultsOf(const VideoCapabilitySet &entry,
+                                                                   const QString &encodeFormat)
+{
+    VideoEncodeParams p;
+    p.resolution = entry.resolution;
+    p.frameRate = QString::number(entry.frameRate);
+    p.encodeFormat = encodeFormat;
+    p.bitRateControl = entry.bitRateControl;
+    p.bitRate = QString::number(entry.bitRate);
+    p.initQuant = QString::number(entry.initQuant);
+    return p;
+}
+
+void VideoEncodeWidget::applyEncodeParams(const QHash<QString, QString> &main, const QHash<QString, QString> &sub)
+{
+    const auto params = [](const QHash<QString, QString> &v) {
+        VideoEncodeParams p;
+        p.resolution = v.value(QStringLiteral("resolution"));
+        p.frameRate = v.value(QStringLiteral("frameRate"));
+        p.encodeFormat = v.value(QStringLiteral("encodeFormat"));
+        p.bitRateControl = v.value(QStringLiteral("bitRateControl"));
+        p.bitRate = v.value(QStringLiteral("bitRate"));
+        p.initQuant = v.value(QStringLiteral("initQuant"));
+        return p;
+    };
+    const VideoEncodeParams mainParams = params(main);
+    for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
+        if (entry.resolution != mainParams.resolution || entry.encodeFormat != mainParams.encodeFormat)
+            continue;
+        fillMainStreamOptions(entry);
+        updateMainStream(entry, mainParams);
+        const VideoEncodeParams subParams = params(sub);
+        VideoCapabilitySet chosen;
+        updateSubStream(entry, subParams.resolution, &chosen);
+        updateSubStream(chosen, subParams);
+        return;
+    }
+}
+
+void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
+{
+    const QString resolution = ui->comboBox_main_resolution->currentData().toString();
+    const QString format = ui->comboBox_main_encodeType->currentText();
+    for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
+        if (entry.resolution != resolution || entry.encodeFormat != format)
+            continue;
+        fillMainStreamOptions(entry);
+        updateMainStream(entry, defaultsOf(entry, format));
+        VideoCapabilitySet chosen;
+        updateSubStream(entry, ui->comboBox_sub_resolution->currentData().toString(), &chosen);
+        updateSubStream(chosen, defaultsOf(chosen, chosen.encodeFormat));
+        return;
+    }
+}
+
+void VideoEncodeWidget::on_comboBox_main_encodeType_activated(int index)
+{
+    on_comboBox_main_resolution_activated(index);
+}
+
+void VideoEncodeWidget::on_comboBox_sub_resolution_activated(int)
+{
+    const QString resolution = ui->comboBox_sub_resolution->currentData().toString();
+    const QString format = ui->comboBox_sub_encodeType->currentText();
+    for (const VideoCapabilitySet &entry : qAsConst(m_subCaps)) {
+        if (entry.resolution == resolution && entry.encodeFormat == format)
+            updateSubStream(entry, defaultsOf(entry, format));
+    }
+}
+
+void VideoEncodeWidget::applyCustomRule(bool main, int index)
+{
+    QComboBox *combo = main ? ui->comboBox_main_bitRate : ui->comboBox_sub_bitRate;
+    QLineEdit *edit = main ? ui->lineEdit_main_bitrate : ui->lineEdit_sub_bitrate;
+    QLabel *label = main ? ui->label_main_kbps : ui->label_sub_kbps;
+    const bool custom = combo->count() > 0 && index == combo->count() - 1;
+    edit->setVisible(custom);
+    label->setVisible(custom);
+    if (custom) {
+        const QPair<int, int> bounds = customBounds(combo);
+        label->setText(QStringLiteral("(%1-%2)kbps").arg(bounds.first).arg(bounds.second));
+    }
+}
+
+void VideoEncodeWidget::on_comboBox_main_bitRate_activated(int index)
+{
+    applyCustomRule(true, index);
+}
+
+void VideoEncodeWidget::on_comboBox_sub_bitRate_activated(int index)
+{
+    applyCustomRule(false, index);
+}
+
+QString VideoEncodeWidget::getBitRate(const QComboBox *combo, const QLineEdit *edit) const
+{
+    if (!combo || !edit) {
+        qWarning() << "getBitRate fail widget is nullptr";
+        return QString();
+    }
+    if (combo->currentIndex() != combo->count() - 1)
+        return combo->currentText();
+    const QString text = edit->text().trimmed();
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    const QPair<int, int> bounds = customBounds(combo);
+    if (ok && v >= bounds.first && v <= bounds.second)
+        return text;
+    MsgTipInfoDlg::showTip(combo == ui->comboBox_main_bitRate ? tr("Main stream bitrate out of bounds")
+                                                              : tr("Sub stream bitrate out of bounds"),
+                           2000);
+    return QString();
+}
+
+void VideoEncodeWidget::on_pushButton_save_clicked()
+{
+    if (!m_pDeviceInfo)
+        return;
+    const QString mainRate = getBitRate(ui->comboBox_main_bitRate, ui->lineEdit_main_bitrate);
+    if (mainRate.isEmpty())
+        return;
+    const QString subRate = getBitRate(ui->comboBox_sub_bitRate, ui->lineEdit_sub_bitrate);
+    if (subRate.isEmpty())
+        return;
+    const auto quant = [](const QComboBox *frameRate, const QComboBox *interval) {
+        return QString::number(frameRate->currentText().toInt() * interval->currentText().toInt());
+    };
+    using IpcBodyText::plain;
+    // Fourteen values in one pass: placeholders %1..%7 for the main stream,
+    // %8..%14 for the sub stream.
+    const auto fragment = [](int first) {
+        const auto p = [first](int i) { return QLatin1Char('%') + QString::number(first + i); };
+        return QStringLiteral("<stream>") + p(0) + QStringLiteral("</stream><resolution>") + p(1)
+            + QStringLiteral("</resolution><frameRate>") + p(2) + QStringLiteral("</frameRate>") + kBreak
+            + QStringLiteral("<encodeFormat>") + p(3) + QStringLiteral("</encodeFormat><bitRateControl>") + p(4)
+            + QStringLiteral("</bitRateControl>") + kBreak + QStringLiteral("<bitRate>") + p(5)
+            + QStringLiteral("</bitRate><initQuant>") + p(6) + QStringLiteral("</initQuant>");
+    };
+    const QString pattern = QStringLiteral("<videoEncode><encode0>") + fragment(1)
+        + QStringLiteral("</encode0><encode1>") + fragment(8) + QStringLiteral("</encode1></videoEncode>");
+    const QString body = CommonHelper::fillTemplate(
+        pattern,
+        {QStringLiteral("0"), plain(ui->comboBox_main_resolution->currentData().toString()),
+         plain(ui->comboBox_main_framerate->currentText()), plain(ui->comboBox_main_encodeType->currentText()),
+         plain(ui->comboBox_main_bitControl->currentData().toString()), plain(mainRate),
+         quant(ui->comboBox_main_framerate, ui->comboBox_main_iFrame), QStringLiteral("1"),
+         plain(ui->comboBox_sub_resolution->currentData().toString()),
+         plain(ui->comboBox_sub_framerate->currentText()), plain(ui->comboBox_sub_encodeType->currentText()),
+         plain(ui->comboBox_sub_bitControl->currentData().toString()), plain(subRate),
+         quant(ui->comboBox_sub_framerate, ui->comboBox_sub_iFrame)});
+    const loginDev key = toLoginDev(m_pDeviceInfo);
+    KelvoSDKHelper::instance()->sendData(key, CmdSetEncode, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())));
+    if (m_pDeviceInfo->sdkPlatform.compare(QLatin1String("TUYA"), Qt::CaseInsensitive) == 0
+        && CustomDialog::showMessage(tr("The device needs to be restarted for the modification to take effect"), true,
+                                     true, 0)
+               == 1)
+        KelvoSDKHelper::instance()->sendCmd(key, CmdRestart, 0);
+}
+
+void VideoEncodeWidget::on_pushButton_default_clicked()
+{
+    const auto describe = [](const VideoCapabilitySet &s) {
+        return QStringLiteral("%1,%2,%3,%4,%5,%6")
+            .arg(s.resolution, s.encodeFormat, s.bitRateControl)
+            .arg(s.bitRate)
+            .arg(s.frameRate)
+            .arg(s.initQuant);
+    };
+    qDebug() << "best param: " << m_bestParam << describe(m_mainBest) << describe(m_subBest);
+    for (bool main : {true, false}) {
+        const VideoCapabilitySet &best = main ? m_mainBest : m_subBest;
+        QComboBox *bitRate = main ? ui->comboBox_main_bitRate : ui->comboBox_sub_bitRate;
+        selectData(main ? ui->comboBox_main_resolution : ui->comboBox_sub_resolution, best.resolution);
+        selectText(main ? ui->comboBox_main_framerate : ui->comboBox_sub_framerate, QString::number(best.frameRate));
+        selectText(main ? ui->comboBox_main_encodeType : ui->comboBox_sub_encodeType, best.encodeFormat);
+        selectData(main ? ui->comboBox_main_bitControl : ui->comboBox_sub_bitControl, best.bitRateControl);
+        const int preset = bitRate->findText(QString::number(best.bitRate));
+        if (preset >= 0) {
+            bitRate->setCurrentIndex(preset);
+        } else if (bitRate->count() > 0) {
+            bitRate->setCurrentIndex(bitRate->count() - 1);
+            (main ? ui->lineEdit_main_bitrate : ui->lineEdit_sub_bitrate)->setText(QString::number(best.bitRate));
+        }
+        applyCustomRule(main, bitRate->currentIndex());
+        selectText(main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame,
+                   best.frameRate != 0 ? QString::number(best.initQuant / best.frameRate) : QStringLiteral("4"));
+    }
+}
+
+void VideoEncodeWidget::on_comboBoxChannel_currentIndexChanged(int index)
+{
+    if (!m_pDeviceInfo || !supportChannel || index == channel || index < 0)
+        return;
+    channel = index;
+    resetBest();
+    requestCaps();
+}
+
+void VideoEncodeWidget::changeEvent(QEvent *event)
+{
+    RemoteCfg_Widget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        CommonHelper::elideChildTexts(this);
+    }
+}

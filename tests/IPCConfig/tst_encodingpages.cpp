@@ -127,6 +127,9 @@ private slots:
         Q_INIT_RESOURCE(Resources);
         registerKelvoMetaTypes();
         m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
+        // The restart is only answered here: the simulated reboot would take
+        // the camera away between the rows.
+        m_cam->setHandler(14008, [](SimConnection *c, const SimRequest &) { c->reply(14008, 0); });
         QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.30.0.1"))));
         for (unsigned cmd : {15001u, 10002u, 15002u, 10008u})
             m_defaults.insert(cmd, m_cam->storedBody(cmd));

@@ -48,8 +48,7 @@ SimDeviceExtension ipcEncoding(SimDevice::Ipc, [](SimDevice &d) {
         "<volume>50</volume></audioEncode><audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
         "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth><soundmode>0</soundmode><volume>60</volume>"
         "</audioDecode></audio>"));
-    // The restart after an encoding change: answered, the camera stays up.
-    d.setHandler(14008, [](SimConnection *c, const SimRequest &) { c->reply(14008, 0); });
+    // The restart after an encoding change is the reboot of SimCameraSystem.cpp.
 });
 
 const QString kImage = QStringLiteral(

@@ -889,4 +889,11 @@
         <translation>Device Group Management</translation>
     </message>
 </context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>Open Record Directory</translation>
+    </message>
+</context>
 </TS>

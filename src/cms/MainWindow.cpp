@@ -9,6 +9,7 @@
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
+#include "RecordSchedule.h"
 #include "TreeIcons.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -75,6 +77,8 @@ void MainWindow::createUI()
     m_pages[LiveVideo] = m_livePage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
+    m_schedulePage = new RecordSchedule(ui->mainStack);
+    m_pages[StorageSchedule] = m_schedulePage;
     for (QWidget *page : qAsConst(m_pages)) {
         if (page)
             ui->mainStack->addWidget(page);
@@ -103,6 +107,8 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::devicesDeleting, this,
             [this](const QList<FUN_DEV_INFO *> &devs) { m_devicePage->delAddTableView(devs); });
     connect(c, &DeviceController::deviceRemoving, m_livePage, &MainViewVideoPreview::removeDevice);
+    connect(c, &DeviceController::removeFromRecordSchedules, m_schedulePage, &RecordSchedule::deleteDevices);
+    connect(c, &DeviceController::deviceRelogged, m_schedulePage, &RecordSchedule::deviceRelogged);
     connect(c, &DeviceController::deviceEdited, this, [this](FUN_DEV_INFO *dev) {
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);
@@ -157,6 +163,7 @@ void MainWindow::setRights(const QString &rights)
     m_devicePage->getDevFormDBToAddTableView();
     m_livePage->reloadTree();
     onTimeoutLoginDevice();
+    QTimer::singleShot(PlanStartDelayMs, m_schedulePage, &RecordSchedule::initPlan);
 }
 
 void MainWindow::setUserName(const QString &name)
@@ -286,6 +293,8 @@ void MainWindow::closeApp()
     qInfo() << "Closing the client";
     if (m_livePage)
         m_livePage->stopAll();
+    if (m_schedulePage)
+        m_schedulePage->stopPlan();
     if (m_controller)
         m_controller->closeApp();
     OrmDatabase::closeAllConnections();

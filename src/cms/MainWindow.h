@@ -14,6 +14,7 @@ class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
 class QToolButton;
+class RecordSchedule;
 
 namespace Ui {
 class MainWindow;
@@ -51,6 +52,9 @@ public:
     DeviceController *deviceController() const { return m_controller; }
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
+    RecordSchedule *schedulePage() const { return m_schedulePage; }
+    // Delay from the rights to the restore of the record plan.
+    static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
 
 public slots:
@@ -87,6 +91,7 @@ private:
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;
     MainViewVideoPreview *m_livePage = nullptr;
+    RecordSchedule *m_schedulePage = nullptr;
     QString m_rights;
     QString m_userName;
     bool m_closing = false;

@@ -45,30 +45,21 @@ QString partsText(const RECORD_DAY_INFO &day)
     return parts.join(QLatin1Char(','));
 }
 
-// Entries of every day index below folder: (file path, end time).
-QList<QPair<QString, QString>> indexEntries(const QString &folder)
+// Segment files listed in the day indexes below folder, and how many of them
+// are closed (have an end time).
+QPair<QStringList, int> dayIndexes(const QString &folder)
 {
-    QList<QPair<QString, QString>> entries;
+    QPair<QStringList, int> found;
     QDirIterator it(folder, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
+        f.open(QIODevice::ReadOnly);
         for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array()) {
-            const QJsonObject o = v.toObject();
-            entries.append({QFileInfo(f).path() + QLatin1Char('/') + o.value("fileName").toString(),
-                            o.value("endTime").toString()});
+            found.first << QFileInfo(f).path() + QLatin1Char('/') + v.toObject().value("fileName").toString();
+            found.second += v.toObject().value("endTime").toString().isEmpty() ? 0 : 1;
         }
     }
-    return entries;
-}
-
-int closedEntries(const QString &folder)
-{
-    int n = 0;
-    for (const auto &e : indexEntries(folder))
-        n += e.second.isEmpty() ? 0 : 1;
-    return n;
+    return found;
 }
 
 } // namespace
@@ -79,8 +70,9 @@ class tst_RecordPlan : public QObject
 
     QTemporaryDir m_storage;
 
-    // An NVR at 127.0.0.1 with two channel records, its streams on the server.
-    FUN_DEV_INFO *registerNvr(const QString &sn, int rtspPort)
+    // An NVR at 127.0.0.1 with two channel records, its streams on the server,
+    // and a plan recording the channels all day.
+    RECORD_PLAN_INFO recordNvr(const QString &sn, int rtspPort, const QList<int> &channels)
     {
         DeviceInfoManager *registry = DeviceInfoManager::instance();
         registry->deleteDevice(QStringLiteral("127.0.0.1"));
@@ -92,24 +84,13 @@ class tst_RecordPlan : public QObject
         nvr->rtspPort = quint16(rtspPort);
         registry->addDevInfo(nvr);
         registry->addNVRChannels(nvr);
-        return nvr;
-    }
-
-    RECORD_PLAN_INFO wholeDayPlan(const QString &sn, QList<int> channels)
-    {
         RECORD_PLAN_INFO plan;
         plan.iTurnOn = 1;
         plan.iTimeFile = 1;
         plan.szStoragePath = m_storage.path();
         plan.days = week(QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440"));
-        for (int ch : channels) {
-            RECORD_DEVICE_INFO d;
-            d.szDevId = sn;
-            d.szDevIp = QStringLiteral("127.0.0.1");
-            d.eDevType = 1;
-            d.iChannelIdx = uint8_t(ch);
-            plan.devices.append(d);
-        }
+        for (int ch : channels)
+            plan.devices.append({sn, nvr->ip, 1, uint8_t(ch), 0});
         return plan;
     }
 
@@ -118,10 +99,16 @@ private slots:
     {
         QVERIFY(m_storage.isValid());
         CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_storage.path(), {}}; });
-        // Plenty of room unless a test says otherwise.
-        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         // Segments of two seconds per minute of the plan.
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
+        cleanup();
+    }
+
+    void cleanup()
+    {
+        // Plenty of room and the wall clock unless a test says otherwise.
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
+        ScheduleClock::setForTesting(QDateTime(), 1.0);
     }
 
     void readDevices_data()
@@ -305,7 +292,9 @@ private slots:
         QFETCH(bool, oldDay);
         QTemporaryDir tmp;
         const QString storage = tmp.path() + "/not/yet";
-        const QString old = storage + "/10.1.1.1/" + QDate::currentDate().addDays(-40).toString("yyyyMMdd");
+        // "Today" is the schedule's clock, whatever the wall clock says.
+        ScheduleClock::setForTesting(QDateTime(QDate(2026, 12, 7), QTime(12, 0)), 1.0);
+        const QString old = storage + "/10.1.1.1/20261107";
         if (oldDay)
             QVERIFY(QDir().mkpath(old));
         QStringList asked;
@@ -316,7 +305,6 @@ private slots:
         RecordScheduleThread thread;
         thread.setPlan(&plan);
         QTEST(thread.checkDisk(), "goOn");
-        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         QVERIFY(QFileInfo(storage).isDir());
         QCOMPARE(asked, QStringList{storage});
         QCOMPARE(QFileInfo::exists(old), oldDay && !(freeBytes == 0 && policy == 0));
@@ -353,23 +341,23 @@ private slots:
         QVERIFY(!clip.isEmpty());
         testmedia::RtspServer rtsp;
         QVERIFY(rtsp.start({"/stream1-1=" + clip, "/stream1-2=" + clip}));
-        registerNvr("SIM-REC-A", rtsp.port());
-        const RECORD_PLAN_INFO plan = wholeDayPlan("SIM-REC-A", {1, 2});
+        const RECORD_PLAN_INFO plan = recordNvr("SIM-REC-A", rtsp.port(), {1, 2});
         const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01", ch2 = m_storage.path() + "/127.0.0.1/CH_02";
-        const int before1 = indexEntries(ch1).size(), before2 = indexEntries(ch2).size();
+        const int before1 = dayIndexes(ch1).second, before2 = dayIndexes(ch2).second;
 
         RecordScheduleThread thread;
         thread.setPlan(&plan);
         thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(closedEntries(ch1) >= before1 + 2 && closedEntries(ch2) >= before2 + 2, 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= before1 + 2 && dayIndexes(ch2).second >= before2 + 2, 90000);
         thread.stop();
         QVERIFY(thread.isFinished());
-        const auto entries = indexEntries(ch1) + indexEntries(ch2);
-        for (const auto &e : entries) {
-            QVERIFY2(!e.second.isEmpty(), qPrintable(e.first));
-            QVERIFY2(testmedia::probeFrames(e.first) > 0, qPrintable(e.first));
+        for (const QString &folder : {ch1, ch2}) {
+            const auto index = dayIndexes(folder);
+            QCOMPARE(index.second, index.first.size());
+            for (const QString &file : index.first)
+                QVERIFY2(testmedia::probeFrames(file) > 0, qPrintable(file));
         }
-        QVERIFY(QRegularExpression("/CH_01/\\d{8}/\\d{14}(_\\d+)?\\.mp4$").match(entries.first().first).hasMatch());
+        QVERIFY(QRegularExpression("/CH_01/\\d{8}/\\d{14}(_\\d+)?\\.mp4$").match(dayIndexes(ch1).first.first()).hasMatch());
     }
 
     // A recorder whose stream ended is started again on the next pass.
@@ -379,17 +367,16 @@ private slots:
         QVERIFY(!clip.isEmpty());
         testmedia::RtspServer rtsp;
         QVERIFY(rtsp.start({"/stream1-1=" + clip}));
-        registerNvr("SIM-REC-B", rtsp.port());
-        const RECORD_PLAN_INFO plan = wholeDayPlan("SIM-REC-B", {1});
+        const RECORD_PLAN_INFO plan = recordNvr("SIM-REC-B", rtsp.port(), {1});
         const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01";
-        const int before = indexEntries(ch1).size();
+        const int before = dayIndexes(ch1).first.size();
 
         RecordScheduleThread thread;
         thread.setPlan(&plan);
         thread.start();
         // One run of the three-second clip gives two segments; more come only
         // from a recorder started again.
-        QTRY_VERIFY_WITH_TIMEOUT(closedEntries(ch1) >= before + 3, 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= before + 3, 90000);
         thread.stop();
     }
 };

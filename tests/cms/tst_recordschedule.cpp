@@ -44,18 +44,15 @@ FUN_DEV_INFO *record(const QString &key)
 // (segment files, of which still open) of the day indexes below folder.
 QPair<int, int> segments(const QString &folder)
 {
-    int all = 0, open = 0;
+    QPair<int, int> count;
     QDirIterator it(folder, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array()) {
-            ++all;
-            open += v.toObject().value("endTime").toString().isEmpty() ? 1 : 0;
-        }
+        f.open(QIODevice::ReadOnly);
+        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array())
+            count = {count.first + 1, count.second + (v.toObject().value("endTime").toString().isEmpty() ? 1 : 0)};
     }
-    return {all, open};
+    return count;
 }
 
 QStringList rowTexts(QTreeView *view)

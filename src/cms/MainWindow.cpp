@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CVideoPlayback.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -61,6 +62,7 @@ void MainWindow::createUI()
     ui->labelLogo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
                                  .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     connect(ui->pushButtonHome, &QPushButton::clicked, this, &MainWindow::showHome);
+    connect(ui->pushButtonCloud, &QPushButton::clicked, this, &MainWindow::onCloudButtonClicked);
 
     m_cards = {ui->homeCard0, ui->homeCard1, ui->homeCard2, ui->homeCard3,
                ui->homeCard4, ui->homeCard5, ui->homeCard6};
@@ -77,6 +79,8 @@ void MainWindow::createUI()
     m_pages[LiveVideo] = m_livePage;
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
+    m_playbackPage = new CVideoPlayback(ui->mainStack);
+    m_pages[Playback] = m_playbackPage;
     m_schedulePage = new RecordSchedule(ui->mainStack);
     m_pages[StorageSchedule] = m_schedulePage;
     for (QWidget *page : qAsConst(m_pages)) {
@@ -293,6 +297,8 @@ void MainWindow::closeApp()
     qInfo() << "Closing the client";
     if (m_livePage)
         m_livePage->stopAll();
+    if (m_playbackPage)
+        m_playbackPage->stopAll();
     if (m_schedulePage)
         m_schedulePage->stopPlan();
     if (m_controller)

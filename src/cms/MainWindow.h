@@ -13,6 +13,7 @@
 class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
+class CVideoPlayback;
 class QToolButton;
 class RecordSchedule;
 
@@ -53,6 +54,7 @@ public:
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
     RecordSchedule *schedulePage() const { return m_schedulePage; }
+    CVideoPlayback *playbackPage() const { return m_playbackPage; }
     // Delay from the rights to the restore of the record plan.
     static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
@@ -72,6 +74,8 @@ public slots:
     // Shutdown: live panes stopped, device connections released, database
     // connections closed. Runs once.
     void closeApp();
+    // The title bar's cloud button: the cloud login, or the confirmed logout.
+    void onCloudButtonClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -92,6 +96,7 @@ private:
     DeviceManageWidget *m_devicePage = nullptr;
     MainViewVideoPreview *m_livePage = nullptr;
     RecordSchedule *m_schedulePage = nullptr;
+    CVideoPlayback *m_playbackPage = nullptr;
     QString m_rights;
     QString m_userName;
     bool m_closing = false;

@@ -1024,4 +1024,81 @@
             <translation>云端</translation>
         </message>
     </context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>当天没有录像。</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>本月没有录像。</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>设备正在预览，无法回放录像。</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>录像播放失败。</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>保存至</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>按ESC键退出全屏。</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>云登录</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>账号</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>远程登录成功</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>云</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>退出登录？</translation>
+    </message>
+</context>
 </TS>

@@ -1024,4 +1024,81 @@
             <translation>Cloud</translation>
         </message>
     </context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtrování</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>V tento den není žádné video.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>V tomto měsíci není žádné video.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Zařízení je v živém náhledu a nelze přehrát záznam.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Přehrání záznamu se nezdařilo.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Snímek se nezdařil</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Snímek pořízen</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Uloženo do</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Přihlášení ke cloudu</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Účet</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Vzdálené přihlášení proběhlo úspěšně</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>odhlásit se?</translation>
+    </message>
+</context>
 </TS>

@@ -896,4 +896,11 @@
         <translation>Open Record Directory</translation>
     </message>
 </context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>The device is in live preview and cannot play recordings.</translation>
+    </message>
+</context>
 </TS>

@@ -1024,4 +1024,81 @@
             <translation>Cloud</translation>
         </message>
     </context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>Tidak ada video pada hari ini.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>Tidak ada video pada bulan ini.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Perangkat sedang pratinjau dan tidak dapat memutar rekaman.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Gagal memutar rekaman.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Gagal mengambil cuplikan</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Cuplikan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Disimpan ke</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Masuk Cloud</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Akun</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Masuk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Login jarak jauh berhasil</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>keluar?</translation>
+    </message>
+</context>
 </TS>

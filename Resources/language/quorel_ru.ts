@@ -1024,4 +1024,81 @@
             <translation>Облако</translation>
         </message>
     </context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>За этот день записей нет.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>За этот месяц записей нет.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Устройство в режиме просмотра, воспроизвести запись нельзя.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Не удалось воспроизвести запись.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Не удалось сделать снимок</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Снимок сделан</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Сохранено в</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Вход в облако</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Учётная запись</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Удалённый вход выполнен</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Облако</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>выйти из учётной записи?</translation>
+    </message>
+</context>
 </TS>

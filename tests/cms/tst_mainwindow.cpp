@@ -193,14 +193,16 @@ private slots:
             QVERIFY2(m_window->isCardVisible(page), qPrintable(MainWindow::pageTitle(page)));
         QVERIFY(m_window->card(MainWindow::LiveVideo)->isEnabled());
         QVERIFY(m_window->card(MainWindow::DeviceManagement)->isEnabled());
-        QVERIFY(!m_window->card(MainWindow::Playback)->isEnabled());
+        QVERIFY(m_window->card(MainWindow::Playback)->isEnabled());
+        QVERIFY(m_window->card(MainWindow::StorageSchedule)->isEnabled());
+        QVERIFY(!m_window->card(MainWindow::Settings)->isEnabled());
         QCOMPARE(m_window->currentPage(), -1);
         saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));
 
         QTest::mouseClick(m_window->card(MainWindow::DeviceManagement), Qt::LeftButton);
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));
         // A card without a page does nothing.
-        m_window->showPage(MainWindow::Playback);
+        m_window->showPage(MainWindow::Settings);
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));
     }
 

@@ -71,6 +71,21 @@ class tst_CloudPlayback : public QObject
         return accepted;
     }
 
+    // Logged in with the Cloud tab current (each test may run alone).
+    IotReplayWnd *cloudTabShown()
+    {
+        if (!RemoteCommon::instance()->isLoggedIn()) {
+            RemoteCommon::instance()->login(cloudstore::Account, cloudstore::Password);
+            m_window->playbackPage()->setCloudTabVisible(true);
+        }
+        tabs()->setCurrentIndex(CVideoPlayback::CloudTab);
+        IotReplayWnd *wnd = cloudWnd();
+        if (!QTest::qWaitFor([wnd] { return wnd->isVisible(); }, 5000))
+            qWarning() << "Cloud tab not shown";
+        wnd->calendar()->setSelectedDate(m_today);
+        return wnd;
+    }
+
     void doubleClick(const QString &key)
     {
         RemoteDevView *tree = cloudWnd()->deviceView();
@@ -172,12 +187,8 @@ private slots:
 
     void doubleClickPausePickAndDay()
     {
-        if (!RemoteCommon::instance()->isLoggedIn())
-            QVERIFY(RemoteCommon::instance()->login(cloudstore::Account, cloudstore::Password));
-        tabs()->setCurrentIndex(CVideoPlayback::CloudTab);
-        IotReplayWnd *wnd = cloudWnd();
-        QTRY_VERIFY(wnd->isVisible());
-        wnd->calendar()->setSelectedDate(m_today);
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
         QSignalSpy stamps(wnd->replayWidget(), &FFmpegReplayWidget::emitReplayTimestampMS);
         doubleClick(QStringLiteral("1,0"));
         QTRY_COMPARE(wnd->paneKeys().value(0), QStringLiteral("1,0"));
@@ -194,7 +205,7 @@ private slots:
 
         // Pause stops the frames, resume brings them back.
         wnd->onBtnPlayClicked(false);
-        QTest::qWait(500);
+        QTest::qWait(1000); // what was decoded before the pause drains
         const int paused = stamps.count();
         QTest::qWait(1000);
         QCOMPARE(stamps.count(), paused);
@@ -215,10 +226,8 @@ private slots:
 
     void fourPanesAtMostAndPreviewingRefused()
     {
-        IotReplayWnd *wnd = cloudWnd();
-        tabs()->setCurrentIndex(CVideoPlayback::CloudTab);
-        QTRY_VERIFY(wnd->isVisible());
-        wnd->calendar()->setSelectedDate(m_today);
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
         const QStringList keys{"1,0", "1,1", "2,0", "2,1"};
         for (const QString &key : keys) {
             if (!wnd->paneKeys().values().contains(key))
@@ -241,9 +250,8 @@ private slots:
     // Confirmed on the current Cloud tab: streams stop, the tab goes, NVR shows.
     void logoutHidesCloudTab()
     {
-        IotReplayWnd *wnd = cloudWnd();
-        tabs()->setCurrentIndex(CVideoPlayback::CloudTab);
-        QTRY_VERIFY(wnd->isVisible());
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
         if (wnd->paneKeys().isEmpty()) {
             doubleClick(QStringLiteral("2,0"));
             QTRY_VERIFY(!wnd->paneKeys().isEmpty());

@@ -44,6 +44,7 @@ class tst_CloudPlayback : public QObject
     Q_OBJECT
 
     QTemporaryDir m_store;
+    QTemporaryDir m_appDir; // snapshots land here, not beside the test program
     std::unique_ptr<MainWindow> m_window;
     const QDate m_today = QDate::currentDate();
     const QDate m_earlier = QDate::currentDate().addDays(-2);
@@ -106,6 +107,7 @@ private slots:
         QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
         QVERIFY2(cloudstore::makeStore(m_store.path(), {m_today, m_earlier}, 20, &error), qPrintable(error));
         RemoteCommon::setStoreRootForTesting(m_store.path());
+        CommonHelper::setAppWritableDir(m_appDir.path());
         m_window = std::make_unique<MainWindow>();
         m_window->setRights(DEFAULT_RIGHTS);
         m_window->show();
@@ -202,6 +204,14 @@ private slots:
         const auto last = [&] { return qint64(stamps.last().at(0).toULongLong()); };
         QVERIFY(last() >= day + 8 * 3600000 && last() < day + 86400000);
         QTRY_COMPARE(wnd->timeLine()->currentTime() / 1000, last() / 1000);
+
+        // A snapshot lands below the picture folder, in the device's own folder.
+        QSignalSpy shots(wnd->replayWidget(), &FFmpegReplayWidget::emitCaptureResult);
+        wnd->onBtnCaptureClicked();
+        QTRY_COMPARE_WITH_TIMEOUT(shots.count(), 1, 10000);
+        QVERIFY(shots.first().at(0).toBool());
+        QVERIFY(shots.first().at(1).toString().startsWith(CommonHelper::appWritableDir() + "/Picture/Porch/"));
+        QVERIFY(QFileInfo(shots.first().at(1).toString()).size() > 0);
 
         // Pause stops the frames, resume brings them back.
         wnd->onBtnPlayClicked(false);

@@ -3241,4 +3241,243 @@
         <translation>保存</translation>
     </message>
 </context>
+<context>
+    <name>RecordSchedule</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Add Strategy</source>
+        <translation>添加策略</translation>
+    </message>
+    <message>
+        <source>Delete Strategy</source>
+        <translation>删除策略</translation>
+    </message>
+    <message>
+        <source>Original Device</source>
+        <translation>原始设备</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Record Device</source>
+        <translation>录像设备</translation>
+    </message>
+    <message>
+        <source>Record time</source>
+        <translation>录像时间</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>全天</translation>
+    </message>
+    <message>
+        <source>Workday</source>
+        <translation>工作日</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Drag up the time period for removal</source>
+        <translation>向上拖动时间段可将其删除</translation>
+    </message>
+    <message>
+        <source>Record strategy</source>
+        <translation>录像策略</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Please add at least one device</source>
+        <translation>请至少添加一个设备</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>请至少添加一个录像保存路径</translation>
+    </message>
+    <message>
+        <source>Hard disk space is less than 5GB, video recording has stopped.</source>
+        <translation>硬盘空间不足5GB，录像已停止。</translation>
+    </message>
+</context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>高级配置</translation>
+    </message>
+    <message>
+        <source> File config</source>
+        <translation> 文件配置</translation>
+    </message>
+    <message>
+        <source>Single File time</source>
+        <translation>单个文件时长</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Stream type</source>
+        <translation>码流类型</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>录制音频</translation>
+    </message>
+    <message>
+        <source>Save Policy</source>
+        <translation>存储策略</translation>
+    </message>
+    <message>
+        <source>Delete the old video when it's full</source>
+        <translation>磁盘满时删除旧录像</translation>
+    </message>
+    <message>
+        <source>Stop the video when it's full</source>
+        <translation>磁盘满时停止录像</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>打开录像目录</translation>
+    </message>
+    <message>
+        <source>Disk remaining space is less than 5G, unable to save video!</source>
+        <translation>磁盘剩余空间不足5G，无法保存录像！</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>请至少添加一个录像保存路径</translation>
+    </message>
+</context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>输入设备名称进行筛选</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>当天没有录像。</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>本月没有录像。</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>设备正在预览，无法回放录像。</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>录像播放失败。</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>保存至</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>按ESC键退出全屏。</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>云登录</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>账号</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>远程登录成功</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>云</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>退出登录？</translation>
+    </message>
+</context>
 </TS>

@@ -3241,4 +3241,243 @@
         <translation>Uložit</translation>
     </message>
 </context>
+<context>
+    <name>RecordSchedule</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Add Strategy</source>
+        <translation>Přidat strategii</translation>
+    </message>
+    <message>
+        <source>Delete Strategy</source>
+        <translation>Smazat strategii</translation>
+    </message>
+    <message>
+        <source>Original Device</source>
+        <translation>Původní zařízení</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Record Device</source>
+        <translation>Nahrávaná zařízení</translation>
+    </message>
+    <message>
+        <source>Record time</source>
+        <translation>Čas nahrávání</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Celý den</translation>
+    </message>
+    <message>
+        <source>Workday</source>
+        <translation>Pracovní dny</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurace</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Drag up the time period for removal</source>
+        <translation>Přetažením časového úseku nahoru jej odstraníte</translation>
+    </message>
+    <message>
+        <source>Record strategy</source>
+        <translation>Strategie nahrávání</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Please add at least one device</source>
+        <translation>Přidejte alespoň jedno zařízení</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Přidejte alespoň jednu cestu pro ukládání videa</translation>
+    </message>
+    <message>
+        <source>Hard disk space is less than 5GB, video recording has stopped.</source>
+        <translation>Na disku je méně než 5 GB volného místa, nahrávání videa bylo zastaveno.</translation>
+    </message>
+</context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Pokročilá konfigurace</translation>
+    </message>
+    <message>
+        <source> File config</source>
+        <translation> Konfigurace souborů</translation>
+    </message>
+    <message>
+        <source>Single File time</source>
+        <translation>Délka jednoho souboru</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Stream type</source>
+        <translation>Typ streamu</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Nahrávat zvuk</translation>
+    </message>
+    <message>
+        <source>Save Policy</source>
+        <translation>Zásady ukládání</translation>
+    </message>
+    <message>
+        <source>Delete the old video when it's full</source>
+        <translation>Při zaplnění mazat stará videa</translation>
+    </message>
+    <message>
+        <source>Stop the video when it's full</source>
+        <translation>Při zaplnění zastavit nahrávání</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>Cesta pro ukládání</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Cesta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>Hlavní stream</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>Vedlejší stream</translation>
+    </message>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>Otevřít složku záznamů</translation>
+    </message>
+    <message>
+        <source>Disk remaining space is less than 5G, unable to save video!</source>
+        <translation>Na disku zbývá méně než 5 GB, video nelze uložit!</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Přidejte alespoň jednu cestu pro ukládání videa</translation>
+    </message>
+</context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Zadejte název zařízení pro filtrování</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>V tento den není žádné video.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>V tomto měsíci není žádné video.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Zařízení je v živém náhledu a nelze přehrát záznam.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Přehrání záznamu se nezdařilo.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Snímek se nezdařil</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Snímek pořízen</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Uloženo do</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Přihlášení ke cloudu</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Účet</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Vzdálené přihlášení proběhlo úspěšně</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>odhlásit se?</translation>
+    </message>
+</context>
 </TS>

@@ -1024,4 +1024,18 @@
         <translation>Denoise Strength</translation>
     </message>
 </context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>Open Record Directory</translation>
+    </message>
+</context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>The device is in live preview and cannot play recordings.</translation>
+    </message>
+</context>
 </TS>

@@ -3241,4 +3241,243 @@
         <translation>Simpan</translation>
     </message>
 </context>
+<context>
+    <name>RecordSchedule</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Add Strategy</source>
+        <translation>Tambah Strategi</translation>
+    </message>
+    <message>
+        <source>Delete Strategy</source>
+        <translation>Hapus Strategi</translation>
+    </message>
+    <message>
+        <source>Original Device</source>
+        <translation>Perangkat Asal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Record Device</source>
+        <translation>Perangkat Rekam</translation>
+    </message>
+    <message>
+        <source>Record time</source>
+        <translation>Waktu rekam</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Sepanjang hari</translation>
+    </message>
+    <message>
+        <source>Workday</source>
+        <translation>Hari kerja</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurasi</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Drag up the time period for removal</source>
+        <translation>Seret periode waktu ke atas untuk menghapusnya</translation>
+    </message>
+    <message>
+        <source>Record strategy</source>
+        <translation>Strategi rekam</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Please add at least one device</source>
+        <translation>Tambahkan setidaknya satu perangkat</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Tambahkan setidaknya satu jalur penyimpanan video</translation>
+    </message>
+    <message>
+        <source>Hard disk space is less than 5GB, video recording has stopped.</source>
+        <translation>Ruang hard disk kurang dari 5GB, perekaman video telah dihentikan.</translation>
+    </message>
+</context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Konfigurasi Lanjutan</translation>
+    </message>
+    <message>
+        <source> File config</source>
+        <translation> Konfigurasi berkas</translation>
+    </message>
+    <message>
+        <source>Single File time</source>
+        <translation>Durasi satu berkas</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Menit</translation>
+    </message>
+    <message>
+        <source>Stream type</source>
+        <translation>Jenis stream</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Rekam audio</translation>
+    </message>
+    <message>
+        <source>Save Policy</source>
+        <translation>Kebijakan penyimpanan</translation>
+    </message>
+    <message>
+        <source>Delete the old video when it's full</source>
+        <translation>Hapus video lama saat penyimpanan penuh</translation>
+    </message>
+    <message>
+        <source>Stop the video when it's full</source>
+        <translation>Hentikan perekaman saat penyimpanan penuh</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>Jalur penyimpanan</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Jalur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>Stream utama</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>Sub stream</translation>
+    </message>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>Buka Direktori Rekaman</translation>
+    </message>
+    <message>
+        <source>Disk remaining space is less than 5G, unable to save video!</source>
+        <translation>Sisa ruang disk kurang dari 5G, tidak dapat menyimpan video!</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Tambahkan setidaknya satu jalur penyimpanan video</translation>
+    </message>
+</context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Masukkan nama perangkat untuk memfilter</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>Tidak ada video pada hari ini.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>Tidak ada video pada bulan ini.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Perangkat sedang pratinjau dan tidak dapat memutar rekaman.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Gagal memutar rekaman.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Gagal mengambil cuplikan</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Cuplikan berhasil</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Disimpan ke</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Masuk Cloud</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Akun</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Masuk</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Login jarak jauh berhasil</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>keluar?</translation>
+    </message>
+</context>
 </TS>

@@ -3241,4 +3241,243 @@
         <translation>Сохранить</translation>
     </message>
 </context>
+<context>
+    <name>RecordSchedule</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Add Strategy</source>
+        <translation>Добавить стратегию</translation>
+    </message>
+    <message>
+        <source>Delete Strategy</source>
+        <translation>Удалить стратегию</translation>
+    </message>
+    <message>
+        <source>Original Device</source>
+        <translation>Исходные устройства</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Record Device</source>
+        <translation>Записываемые устройства</translation>
+    </message>
+    <message>
+        <source>Record time</source>
+        <translation>Время записи</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Весь день</translation>
+    </message>
+    <message>
+        <source>Workday</source>
+        <translation>Рабочие дни</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Настраиваемый</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Drag up the time period for removal</source>
+        <translation>Перетащите период вверх, чтобы удалить его</translation>
+    </message>
+    <message>
+        <source>Record strategy</source>
+        <translation>Стратегия записи</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Please add at least one device</source>
+        <translation>Добавьте хотя бы одно устройство</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Укажите хотя бы один путь сохранения видео</translation>
+    </message>
+    <message>
+        <source>Hard disk space is less than 5GB, video recording has stopped.</source>
+        <translation>На диске меньше 5 ГБ свободного места, запись видео остановлена.</translation>
+    </message>
+</context>
+<context>
+    <name>recordAdvanceConfigDlg</name>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Расширенная настройка</translation>
+    </message>
+    <message>
+        <source> File config</source>
+        <translation> Настройка файлов</translation>
+    </message>
+    <message>
+        <source>Single File time</source>
+        <translation>Длительность файла</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>Stream type</source>
+        <translation>Тип потока</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Записывать звук</translation>
+    </message>
+    <message>
+        <source>Save Policy</source>
+        <translation>Политика хранения</translation>
+    </message>
+    <message>
+        <source>Delete the old video when it's full</source>
+        <translation>Удалять старое видео при заполнении диска</translation>
+    </message>
+    <message>
+        <source>Stop the video when it's full</source>
+        <translation>Останавливать запись при заполнении диска</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>Путь сохранения</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>Основной поток</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>Дополнительный поток</translation>
+    </message>
+    <message>
+        <source>Open Recrod Directory</source>
+        <translation>Открыть папку записей</translation>
+    </message>
+    <message>
+        <source>Disk remaining space is less than 5G, unable to save video!</source>
+        <translation>На диске осталось меньше 5 ГБ, сохранить видео невозможно!</translation>
+    </message>
+    <message>
+        <source>Please add at least one video save path</source>
+        <translation>Укажите хотя бы один путь сохранения видео</translation>
+    </message>
+</context>
+<context>
+    <name>IotReplayWnd</name>
+    <message>
+        <source>Enter the device name to filter</source>
+        <translation>Введите имя устройства для фильтра</translation>
+    </message>
+    <message>
+        <source>There is no video in this day.</source>
+        <translation>За этот день записей нет.</translation>
+    </message>
+    <message>
+        <source>There is no video in this month.</source>
+        <translation>За этот месяц записей нет.</translation>
+    </message>
+    <message>
+        <source>The device is previewing and cannot be play record.</source>
+        <translation>Устройство в режиме просмотра, воспроизвести запись нельзя.</translation>
+    </message>
+    <message>
+        <source>Record play failed.</source>
+        <translation>Не удалось воспроизвести запись.</translation>
+    </message>
+    <message>
+        <source>Snapshot failed</source>
+        <translation>Не удалось сделать снимок</translation>
+    </message>
+    <message>
+        <source>Snapshot successful</source>
+        <translation>Снимок сделан</translation>
+    </message>
+    <message>
+        <source>Saved to</source>
+        <translation>Сохранено в</translation>
+    </message>
+    <message>
+        <source>Press ESC to exit the full screen.</source>
+        <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
+    </message>
+</context>
+<context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>Cloud Login</source>
+        <translation>Вход в облако</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Учётная запись</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Remote login successful</source>
+        <translation>Удалённый вход выполнен</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cloud</source>
+        <translation>Облако</translation>
+    </message>
+    <message>
+        <source>log out?</source>
+        <translation>выйти из учётной записи?</translation>
+    </message>
+</context>
 </TS>

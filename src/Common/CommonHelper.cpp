@@ -251,11 +251,12 @@ QString CommonHelper::getVideoRootDir(const FUN_DEV_INFO *dev)
     QString base = storagePaths().backupPath;
     if (base.isEmpty())
         base = appWritableDir() + QStringLiteral("/Video");
-    QDir dir(base);
-    dir.cd(safePathSegment(dev->ip));
-    if (hasNameLevel(dev))
-        dir.cd(safePathSegment(dev->name));
-    return QDir::toNativeSeparators(dir.path());
+    // The local playback looks for a channel's recordings under the same
+    // folders, whether or not they exist yet; the recorder makes them.
+    QString folder = QDir::cleanPath(base) + QLatin1Char('/') + safePathSegment(dev->ip);
+    if (dev->channelIdx > 0)
+        folder += QStringLiteral("/CH_%1").arg(int(dev->channelIdx), 2, 10, QLatin1Char('0'));
+    return QDir::toNativeSeparators(folder);
 }
 
 QString CommonHelper::getSnapshotPath(const FUN_DEV_INFO *dev)
@@ -279,10 +280,10 @@ QString CommonHelper::getSnapshotPath(const FUN_DEV_INFO *dev)
 
 bool CommonHelper::getDiskFreeSpace(const QString &path, quint64 &freeGiB)
 {
-    const QStorageInfo storage(path);
-    if (!storage.isValid())
+    const qint64 bytes = Platform::freeBytes(path);
+    if (bytes < 0)
         return false;
-    freeGiB = quint64(storage.bytesAvailable()) >> 30;
+    freeGiB = quint64(bytes) >> 30;
     qDebug() << "Disk space:" << path << freeGiB << "GB";
     return true;
 }

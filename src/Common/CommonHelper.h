@@ -66,6 +66,9 @@ public:
     // Local storage paths (native separators).
     static QString getRecordDir(const FUN_DEV_INFO *dev, bool backup);
     static QString getRecordFileName(const FUN_DEV_INFO *dev, bool backup);
+    // Scheduled recordings of a record: BackupPath/<ip> for a device,
+    // BackupPath/<ip>/CH_NN for a channel record; one rule for the recorder
+    // and the local playback. Creates nothing.
     static QString getVideoRootDir(const FUN_DEV_INFO *dev);
     static QString getSnapshotPath(const FUN_DEV_INFO *dev);
     static bool getDiskFreeSpace(const QString &path, quint64 &freeGiB);

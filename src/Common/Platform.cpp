@@ -6,6 +6,7 @@
 #include <QMutexLocker>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStorageInfo>
 
 namespace Platform {
 
@@ -16,6 +17,7 @@ struct Hooks
     QMutex mutex;
     PingProbe ping;
     UrlLauncher launcher;
+    FreeSpaceProbe freeSpace;
 };
 
 Hooks &hooks()
@@ -36,6 +38,12 @@ void setUrlLauncher(UrlLauncher launcher)
 {
     QMutexLocker lock(&hooks().mutex);
     hooks().launcher = std::move(launcher);
+}
+
+void setFreeSpaceProbe(FreeSpaceProbe probe)
+{
+    QMutexLocker lock(&hooks().mutex);
+    hooks().freeSpace = std::move(probe);
 }
 
 bool runPingProbe(const QString &ip)
@@ -104,6 +112,24 @@ bool systemPing(const QString &ip, int startLimitMs, int finishLimitMs)
 bool systemOpenUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+qint64 freeBytes(const QString &path)
+{
+    FreeSpaceProbe probe;
+    {
+        QMutexLocker lock(&hooks().mutex);
+        probe = hooks().freeSpace;
+    }
+    return probe ? probe(path) : systemFreeBytes(path);
+}
+
+qint64 systemFreeBytes(const QString &path)
+{
+    const QStorageInfo storage(path);
+    if (!storage.isValid())
+        return -1;
+    return storage.bytesAvailable();
 }
 
 } // namespace Platform

@@ -15,13 +15,18 @@ namespace Platform {
 using PingProbe = std::function<bool(const QString &ip)>;
 // Opens a URL with the desktop (a folder URL shows the folder).
 using UrlLauncher = std::function<bool(const QUrl &url)>;
+// Bytes available to the user on the volume that holds path; -1 when the
+// volume cannot be read.
+using FreeSpaceProbe = std::function<qint64(const QString &path)>;
 
 // An empty function restores the system one.
 void setPingProbe(PingProbe probe);
 void setUrlLauncher(UrlLauncher launcher);
+void setFreeSpaceProbe(FreeSpaceProbe probe);
 
 bool runPingProbe(const QString &ip);
 bool launchUrl(const QUrl &url);
+qint64 freeBytes(const QString &path);
 
 // The system probe: the system "ping" with one request and a 500 ms reply
 // timeout, started within startLimitMs and finished within finishLimitMs, or
@@ -37,5 +42,8 @@ bool pingOutputAnswered(const QString &output);
 
 // The system launcher: QDesktopServices::openUrl.
 bool systemOpenUrl(const QUrl &url);
+
+// The system probe: QStorageInfo of the path.
+qint64 systemFreeBytes(const QString &path);
 
 } // namespace Platform

@@ -16,6 +16,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
 #include "RemoteConfigSetting.h"
+#include "RecordSchedule.h"
 #include "TreeIcons.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -66,6 +68,7 @@ void MainWindow::createUI()
     ui->labelLogo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
                                  .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     connect(ui->pushButtonHome, &QPushButton::clicked, this, &MainWindow::showHome);
+    connect(ui->pushButtonCloud, &QPushButton::clicked, this, &MainWindow::onCloudButtonClicked);
 
     m_cards = {ui->homeCard0, ui->homeCard1, ui->homeCard2, ui->homeCard3,
                ui->homeCard4, ui->homeCard5, ui->homeCard6};
@@ -85,6 +88,8 @@ void MainWindow::createUI()
     m_devicePage = new DeviceManageWidget(ui->mainStack);
     m_pages[DeviceManagement] = m_devicePage;
     m_pages[Events] = new AlarmManageWidget(ui->mainStack);
+    m_schedulePage = new RecordSchedule(ui->mainStack);
+    m_pages[StorageSchedule] = m_schedulePage;
     for (QWidget *page : qAsConst(m_pages)) {
         if (page)
             ui->mainStack->addWidget(page);
@@ -113,6 +118,8 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::devicesDeleting, this,
             [this](const QList<FUN_DEV_INFO *> &devs) { m_devicePage->delAddTableView(devs); });
     connect(c, &DeviceController::deviceRemoving, m_livePage, &MainViewVideoPreview::removeDevice);
+    connect(c, &DeviceController::removeFromRecordSchedules, m_schedulePage, &RecordSchedule::deleteDevices);
+    connect(c, &DeviceController::deviceRelogged, m_schedulePage, &RecordSchedule::deviceRelogged);
     connect(c, &DeviceController::deviceEdited, this, [this](FUN_DEV_INFO *dev) {
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);
@@ -167,6 +174,7 @@ void MainWindow::setRights(const QString &rights)
     m_devicePage->getDevFormDBToAddTableView();
     m_livePage->reloadTree();
     onTimeoutLoginDevice();
+    QTimer::singleShot(PlanStartDelayMs, m_schedulePage, &RecordSchedule::initPlan);
 }
 
 void MainWindow::setUserName(const QString &name)
@@ -341,6 +349,8 @@ void MainWindow::closeApp()
         m_playbackPage->stopAll();
     if (m_livePage)
         m_livePage->stopAll();
+    if (m_schedulePage)
+        m_schedulePage->stopPlan();
     if (m_controller)
         m_controller->closeApp();
     OrmDatabase::closeAllConnections();

@@ -15,6 +15,7 @@ class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
 class QToolButton;
+class RecordSchedule;
 
 namespace Ui {
 class MainWindow;
@@ -53,6 +54,9 @@ public:
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
     CVideoPlayback *playbackPage() const { return m_playbackPage; }
+    RecordSchedule *schedulePage() const { return m_schedulePage; }
+    // Delay from the rights to the restore of the record plan.
+    static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
 
 public slots:
@@ -70,6 +74,8 @@ public slots:
     // Shutdown: live panes stopped, device connections released, database
     // connections closed. Runs once.
     void closeApp();
+    // The title bar's cloud button: the cloud login, or the confirmed logout.
+    void onCloudButtonClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -89,6 +95,7 @@ private:
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;
     MainViewVideoPreview *m_livePage = nullptr;
+    RecordSchedule *m_schedulePage = nullptr;
     CVideoPlayback *m_playbackPage = nullptr;
     QString m_rights;
     QString m_userName;

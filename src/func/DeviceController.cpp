@@ -229,9 +229,15 @@ void DeviceController::dealAddDevices(QList<FUN_DEV_INFO *> devs)
 
 void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
 {
+    removeDevices(devs, false);
+}
+
+void DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing)
+{
     qInfo() << "Starting device deletion process";
     devs.removeAll(nullptr);
-    emit removeFromRecordSchedules(devs);
+    if (!replacing)
+        emit removeFromRecordSchedules(devs);
     emit devicesDeleting(devs);
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (FUN_DEV_INFO *dev : qAsConst(devs)) {
@@ -298,12 +304,16 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
     if (relogin) {
         if (edited)
             emit deviceEdited(dev);
-        dealDelDevices({ dev });
+        removeDevices({ dev }, true);
         // A new session: the old one's state does not carry over.
         copy->loginStatus = 0;
         copy->ipcsStat.clear();
         dealAddDevices({ copy });
         OrmHelper::ModifyDev(copy);
+        if (registry->findDevInfo(copy->ip) == copy)
+            emit deviceRelogged(copy);
+        else
+            emit removeFromRecordSchedules({ dev }); // not back after all: a real deletion
         return;
     }
     if (dev->group != copy->group) {

@@ -102,6 +102,9 @@ signals:
     // live-view panes, remove its tree item); then the registry and the
     // database forget them.
     void removeFromRecordSchedules(QList<FUN_DEV_INFO *> devs);
+    // A device was logged in again with new credentials or ports (the old
+    // record removed, the new one registered): the same device, a new record.
+    void deviceRelogged(FUN_DEV_INFO *dev);
     void devicesDeleting(QList<FUN_DEV_INFO *> devs);
     void deviceRemoving(FUN_DEV_INFO *dev);
     // A registered record was renamed or moved to another group: tree items
@@ -118,6 +121,9 @@ signals:
 
 private:
     void sendLogin(const loginDev &key);
+    // replacing: the devices come back at once (a new login), so the record
+    // schedules keep them.
+    void removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing);
     bool isRegistered(FUN_DEV_INFO *dev) const;
 
     CommandProcessor *m_processor = nullptr;

@@ -366,17 +366,25 @@ void tst_CommonHelper::recordPaths()
 
     QTemporaryDir rec, backup, snap;
     CommonHelper::setStoragePathsProvider([&] { return StoragePaths{rec.path(), backup.path(), snap.path()}; });
-    // Video root: enters only folders that exist.
-    QCOMPARE(CommonHelper::getVideoRootDir(&nvrCh), backup.path());
+    // Video root: the address, and the channel for a channel record, whether
+    // the folders exist or not (the local playback reads the same folders);
+    // nothing is created.
+    QCOMPARE(CommonHelper::getVideoRootDir(&nvrCh), backup.path() + "/192.168.1.30/CH_03");
+    QVERIFY(!QFileInfo::exists(backup.path() + "/192.168.1.30"));
     QVERIFY(QDir().mkpath(backup.path() + "/192.168.1.30"));
-    QCOMPARE(CommonHelper::getVideoRootDir(&nvrCh), backup.path() + "/192.168.1.30");
+    QCOMPARE(CommonHelper::getVideoRootDir(&nvrCh), backup.path() + "/192.168.1.30/CH_03");
 
     QVERIFY(CommonHelper::getRecordDir(&nvrCh, false).startsWith(rec.path() + "/192.168.1.30/CH_03"));
     QVERIFY(CommonHelper::getRecordDir(&nvrCh, true).startsWith(backup.path() + "/192.168.1.30/CH_03"));
     QCOMPARE(CommonHelper::getVideoRootDir(&nvrCh), backup.path() + "/192.168.1.30/CH_03");
     FUN_DEV_INFO single = device(0, "192.168.1.50", 0, 1);
     single.name = "Door";
-    QCOMPARE(CommonHelper::getVideoRootDir(&single), backup.path());
+    QCOMPARE(CommonHelper::getVideoRootDir(&single), backup.path() + "/192.168.1.50");
+    // The NVR itself and a multi-channel camera's own record: the address only.
+    QCOMPARE(CommonHelper::getVideoRootDir(&ipcCh), backup.path() + "/192.168.1.40/CH_02");
+    FUN_DEV_INFO nvr = device(1, "192.168.1.30", 0, 4);
+    nvr.name = "Yard";
+    QCOMPARE(CommonHelper::getVideoRootDir(&nvr), backup.path() + "/192.168.1.30");
 
     // Snapshots: the address level only for NVRs and multi-channel cameras, and only if it exists.
     const QString shot = CommonHelper::getSnapshotPath(&single);

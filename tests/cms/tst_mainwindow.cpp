@@ -196,6 +196,7 @@ private slots:
         QVERIFY(m_window->card(MainWindow::Playback)->isEnabled());
         QVERIFY(!m_window->card(MainWindow::Settings)->isEnabled());
         QVERIFY(m_window->card(MainWindow::Events)->isEnabled());
+        QVERIFY(m_window->card(MainWindow::StorageSchedule)->isEnabled());
         QCOMPARE(m_window->currentPage(), -1);
         saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));
 

@@ -1,0 +1,560 @@
+#include "RecordSchedule.h"
+#include "ui_RecordSchedule.h"
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "MsgTipInfoDlg.h"
+#include "RecordScheduleThread.h"
+#include "SharedTexts.h"
+#include "TimeRangeCtrl.h"
+#include "WidgetHelpers.h"
+#include "recordAdvanceConfigDlg.h"
+
+#include <QAbstractButton>
+#include <QDebug>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardItemModel>
+
+namespace {
+
+constexpr int TipMs = 2000;
+constexpr QRgb SegmentColour = 0xFF3AAA24;
+const char *const StrategyName = "Default Strategy";
+
+QStringList checkedTexts(QStandardItemModel *model)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QStandardItem *item = model->item(row);
+        if (item && item->checkState() == Qt::Checked)
+            texts << item->text();
+    }
+    return texts;
+}
+
+void removeRowByText(QStandardItemModel *model, const QString &text)
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->item(row) && model->item(row)->text() == text) {
+            model->removeRow(row);
+            return;
+        }
+    }
+}
+
+QStandardItem *deviceItem(const QString &text)
+{
+    auto *item = new QStandardItem(text);
+    item->setCheckable(true);
+    item->setEditable(false);
+    return item;
+}
+
+// The plan entry of a record: by serial number, or by address for a record
+// without one (else every record without a serial number would be the same).
+bool sameChannel(const RECORD_DEVICE_INFO &d, const QString &sn, const QString &ip, uint8_t channel)
+{
+    if (d.iChannelIdx != channel)
+        return false;
+    return sn.isEmpty() ? (d.szDevId.isEmpty() && d.szDevIp == ip) : d.szDevId == sn;
+}
+
+} // namespace
+
+RecordSchedule::RecordSchedule(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::RecordSchedule)
+{
+    ui->setupUi(this);
+    ui->m_btnAddSchedule->hide();
+    ui->m_btnDelSchedule->hide();
+    ui->m_treeRecordSchedule->hide();
+
+    setBackgroundColor(this, QColor(40, 43, 48));
+    for (QLabel *label : {ui->m_lblSchTime, ui->m_lblOriginalDev, ui->m_lblRecordDev}) {
+        QFont f = label->font();
+        f.setPixelSize(14);
+        label->setFont(f);
+    }
+
+    m_sourceModel = new QStandardItemModel(this);
+    m_recordModel = new QStandardItemModel(this);
+    for (QTreeView *view : {ui->m_treeOriginalDevlist, ui->m_treeRecordDevlist}) {
+        view->setHeaderHidden(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        view->setAcceptDrops(false);
+        view->setFocusPolicy(Qt::NoFocus);
+    }
+    ui->m_treeOriginalDevlist->setModel(m_sourceModel);
+    ui->m_treeRecordDevlist->setModel(m_recordModel);
+
+    connect(ui->btn_every_day, &QRadioButton::clicked, this, &RecordSchedule::onBtnEveryDayClicked);
+    connect(ui->btn_work_day, &QRadioButton::clicked, this, &RecordSchedule::onBtnWorkDayClicked);
+    connect(ui->btn_custom, &QRadioButton::clicked, this, &RecordSchedule::onBtnCustomClicked);
+    m_modeButtons = {ui->btn_every_day, ui->btn_work_day, ui->btn_custom};
+
+    ui->m_tableTime->setStyleSheet(QStringLiteral("#m_tableTime{border:1px solid rgb(130,135,144)}"));
+    auto *grid = new QGridLayout(ui->m_tableTime);
+    const QStringList dayNames = SharedTexts::weekDayList();
+    for (int i = 0; i < dayNames.size(); ++i) {
+        auto *row = new TimeRangeCtrl(ui->m_tableTime);
+        row->setIdentify(i);
+        setBackgroundColor(row, Qt::gray);
+        row->setToolTip(tr("Drag up the time period for removal"));
+        row->setMaxSegments(TimeRangeCtrl::MaxSegments);
+        grid->addWidget(row, i, 1, 1, 20);
+        auto *label = new QLabel(dayNames.at(i), ui->m_tableTime);
+        grid->addWidget(label, i, 0);
+        m_rows << row;
+        m_dayLabels << label;
+    }
+
+    ui->m_treeRecordSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->m_treeRecordSchedule->setHeaderHidden(true);
+    m_strategyModel = new QStandardItemModel(this);
+    m_strategyModel->setHorizontalHeaderLabels({tr("Record strategy")});
+    m_strategyItem = new QStandardItem(tr("Record strategy"));
+    m_strategyModel->appendRow(m_strategyItem);
+    ui->m_treeRecordSchedule->setModel(m_strategyModel);
+    ui->m_treeRecordSchedule->expandAll();
+}
+
+RecordSchedule::~RecordSchedule()
+{
+    stopThread();
+    delete ui;
+}
+
+// ---- what the main window calls ------------------------------------------------
+
+void RecordSchedule::initPlan()
+{
+    if (m_initialised)
+        return;
+    showStrategyData(QString::fromLatin1(StrategyName));
+    record();
+    m_initialised = true;
+}
+
+void RecordSchedule::deleteDevices(QList<FUN_DEV_INFO *> devs)
+{
+    bool removed = false;
+    for (const FUN_DEV_INFO *dev : qAsConst(devs)) {
+        if (!dev)
+            continue;
+        for (int i = m_plan.devices.size() - 1; i >= 0; --i) {
+            const RECORD_DEVICE_INFO &d = m_plan.devices.at(i);
+            // Every channel of the device goes: by serial number, or by address.
+            if ((!dev->sn.isEmpty() && d.szDevId == dev->sn) || d.szDevIp == dev->ip) {
+                qInfo() << "Record device removed:" << dev->ip;
+                m_plan.devices.remove(i);
+                removed = true;
+            }
+        }
+    }
+    if (m_plan.devices.isEmpty())
+        m_plan.iTurnOn = 0;
+    savePlan();
+    // The recorders of the deleted channels must not run on until the next
+    // pass of the thread: it stops now, and a plan still on starts again with
+    // the devices left.
+    if (removed)
+        stopThread();
+    showStrategyData(QString::fromLatin1(StrategyName));
+    if (removed && m_plan.iTurnOn)
+        record();
+}
+
+void RecordSchedule::deviceRelogged(FUN_DEV_INFO *dev)
+{
+    if (!dev || !m_thread || !m_plan.iTurnOn)
+        return;
+    for (const RECORD_DEVICE_INFO &d : qAsConst(m_plan.devices)) {
+        if ((!dev->sn.isEmpty() && d.szDevId == dev->sn) || d.szDevIp == dev->ip) {
+            qInfo() << "Recording follows the new login of" << dev->ip;
+            record();
+            return;
+        }
+    }
+}
+
+void RecordSchedule::stopPlan()
+{
+    stopThread();
+}
+
+// ---- the plan --------------------------------------------------------------------
+
+int RecordSchedule::showStrategyData(const QString &name)
+{
+    Q_UNUSED(name)
+    const int storedMode = loadPlan(m_plan);
+    showPlan();
+    switch (storedMode) {
+    case 0:
+        onBtnEveryDayClicked(true);
+        ui->btn_every_day->setChecked(true);
+        break;
+    case 1:
+        onBtnWorkDayClicked(true);
+        ui->btn_work_day->setChecked(true);
+        break;
+    case 2:
+        onBtnCustomClicked(true);
+        ui->btn_custom->setChecked(true);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+bool RecordSchedule::savePlan()
+{
+    if (storePlan(m_plan))
+        return true;
+    // Unsaved, the plan would be lost at the next start.
+    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
+    return false;
+}
+
+void RecordSchedule::showOnText()
+{
+    ui->m_btnOn->setText(m_plan.iTurnOn ? tr("Stop") : tr("Start"));
+}
+
+void RecordSchedule::showPlan()
+{
+    showOnText();
+    for (int i = 0; i < m_plan.days.size() && i < m_rows.size(); ++i) {
+        TimeRangeCtrl *row = m_rows.at(i);
+        row->clearSegments();
+        for (const RECORD_TIME_PART &part : m_plan.days.at(i).timePart) {
+            const auto span = RecordPlanTime::segmentFromPart(row->dayStart(), part);
+            auto segment = std::make_shared<TimelineDetect>();
+            segment->start = span.first;
+            segment->end = std::min<int64_t>(span.second, row->dayEnd());
+            row->addSegment(segment);
+        }
+    }
+    QAbstractButton *current = m_modeButtons.value(m_plan.iworkType);
+    if (current)
+        current->setChecked(true);
+    for (QAbstractButton *button : qAsConst(m_modeButtons)) {
+        if (button != current)
+            button->setChecked(false);
+    }
+    for (TimeRangeCtrl *row : qAsConst(m_rows))
+        row->setEnabled(m_plan.iworkType == 2);
+    changeLockButton();
+    refreshRecordDevice();
+}
+
+void RecordSchedule::saveTime()
+{
+    QVector<RECORD_DAY_INFO> days;
+    for (TimeRangeCtrl *row : qAsConst(m_rows)) {
+        RECORD_DAY_INFO day;
+        for (const auto &segment : row->getSegments())
+            day.timePart.append(RecordPlanTime::partFromSegment(row->dayStart(), segment->start, segment->end));
+        day.iPartCount = uint8_t(day.timePart.size());
+        days.append(day);
+    }
+    m_plan.days = days;
+}
+
+void RecordSchedule::changeLockButton()
+{
+    const bool unlocked = m_plan.iTurnOn == 0;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->m_btnAddDevices, ui->m_btnDelDevices, ui->m_btnAdvance,
+                                                       ui->m_btnSave, ui->btn_custom, ui->btn_every_day,
+                                                       ui->btn_work_day})
+        w->setEnabled(unlocked);
+    qInfo() << "Record plan editing" << (unlocked ? "unlocked" : "locked");
+}
+
+bool RecordSchedule::isRecordDevice(const FUN_DEV_INFO *dev) const
+{
+    for (const RECORD_DEVICE_INFO &d : m_plan.devices) {
+        if (sameChannel(d, dev->sn, dev->ip, dev->channelIdx))
+            return true;
+    }
+    return false;
+}
+
+void RecordSchedule::refreshOriginalDevice()
+{
+    m_sourceModel->removeRows(0, m_sourceModel->rowCount());
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    if (!registry)
+        return;
+    const QMap<QString, FUN_DEV_INFO *> all = registry->getAllDevInfo();
+    for (FUN_DEV_INFO *dev : all) {
+        if (!dev || dev->ip.isEmpty() || CommonHelper::isNvrMain(dev))
+            continue;
+        if (!CommonHelper::checkDevOnline(dev))
+            continue;
+        if (isRecordDevice(dev))
+            continue;
+        const QString key = CommonHelper::getDevKey(dev);
+        QStandardItem *item = deviceItem(key);
+        item->setData(key, Qt::UserRole);
+        m_sourceModel->appendRow(item);
+    }
+}
+
+void RecordSchedule::refreshRecordDevice()
+{
+    m_recordModel->removeRows(0, m_recordModel->rowCount());
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    for (const RECORD_DEVICE_INFO &d : qAsConst(m_plan.devices)) {
+        FUN_DEV_INFO *dev = nullptr;
+        if (registry) {
+            dev = d.szDevId.isEmpty() ? registry->getChannelInfo(d.szDevIp, d.iChannelIdx)
+                                      : registry->findChannel(d.szDevId, d.iChannelIdx);
+        }
+        QString text;
+        if (dev) {
+            text = CommonHelper::getDevKey(dev);
+        } else {
+            qWarning() << "not found device by id  " << d.szDevId << d.szDevIp << d.iChannelIdx;
+            text = QStringLiteral("%1_%2").arg(d.szDevId).arg(int(d.iChannelIdx));
+        }
+        qInfo() << " add Record dev" << text;
+        QStandardItem *item = deviceItem(text);
+        item->setData(text, Qt::UserRole + 1);
+        m_recordModel->appendRow(item);
+    }
+}
+
+// ---- buttons ---------------------------------------------------------------------
+
+void RecordSchedule::on_m_btnAddDevices_clicked()
+{
+    const QStringList keys = checkedTexts(m_sourceModel);
+    if (keys.isEmpty())
+        return;
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    for (const QString &key : keys) {
+        FUN_DEV_INFO *dev = registry ? registry->findDevInfo(key) : nullptr;
+        if (!dev)
+            continue;
+        if (isRecordDevice(dev))
+            continue;
+        RECORD_DEVICE_INFO d;
+        d.szDevId = dev->sn;
+        d.szDevIp = dev->ip;
+        d.eDevType = dev->devType;
+        d.iChannelIdx = dev->channelIdx;
+        d.iStreamType = 0;
+        m_plan.devices.append(d);
+    }
+    for (const QString &key : keys)
+        removeRowByText(m_sourceModel, key);
+    savePlan();
+    refreshRecordDevice();
+}
+
+void RecordSchedule::on_m_btnDelDevices_clicked()
+{
+    const QStringList keys = checkedTexts(m_recordModel);
+    if (keys.isEmpty())
+        return;
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    for (const QString &key : keys) {
+        QString sn, ip;
+        int channel = -1;
+        if (FUN_DEV_INFO *dev = registry ? registry->findDevInfo(key) : nullptr) {
+            sn = dev->sn;
+            ip = dev->ip;
+            channel = dev->channelIdx;
+        } else if (key.contains(QLatin1Char('_'))) {
+            // "%1_%2" of a device the registry does not know; the serial
+            // number may hold "_" itself.
+            const int at = key.lastIndexOf(QLatin1Char('_'));
+            bool ok = false;
+            const int ch = key.mid(at + 1).toInt(&ok, 10);
+            if (ok && ch >= 0 && ch <= 255) {
+                sn = key.left(at);
+                channel = ch;
+            }
+        }
+        if (channel < 0)
+            continue;
+        for (int i = 0; i < m_plan.devices.size(); ++i) {
+            const RECORD_DEVICE_INFO &d = m_plan.devices.at(i);
+            const bool match = ip.isEmpty() ? (d.szDevId == sn && d.iChannelIdx == channel)
+                                            : sameChannel(d, sn, ip, uint8_t(channel));
+            if (match) {
+                m_plan.devices.remove(i);
+                break;
+            }
+        }
+    }
+    for (const QString &key : keys)
+        removeRowByText(m_recordModel, key);
+    savePlan();
+    refreshOriginalDevice();
+}
+
+void RecordSchedule::on_m_btnAdvance_clicked()
+{
+    recordAdvanceConfigDlg dlg(&m_plan, nullptr);
+    dlg.setObjectName(QStringLiteral("PlanSet"));
+    if (dlg.exec() == QDialog::Accepted)
+        on_m_btnSave_clicked();
+}
+
+void RecordSchedule::on_m_btnSave_clicked()
+{
+    saveTime();
+    savePlan();
+}
+
+void RecordSchedule::on_m_btnOn_clicked()
+{
+    if (m_plan.iTurnOn) {
+        qInfo() << "stop record plan.";
+        m_plan.iTurnOn = 0;
+    } else {
+        qInfo() << "start record plan.";
+        if (m_plan.devices.isEmpty()) {
+            MsgTipInfoDlg::showTip(tr("Please add at least one device"), TipMs);
+            return;
+        }
+        if (m_plan.szStoragePath.trimmed().isEmpty()) {
+            MsgTipInfoDlg::showTip(tr("Please add at least one video save path"), TipMs);
+            return;
+        }
+        m_plan.iTurnOn = 1;
+        saveTime();
+    }
+    savePlan();
+    showOnText();
+    changeLockButton();
+    record();
+}
+
+void RecordSchedule::onBtnEveryDayClicked(bool checked)
+{
+    if (!checked)
+        return;
+    for (TimeRangeCtrl *row : qAsConst(m_rows)) {
+        row->clearSegments();
+        row->addWholeDaySegment(0, SegmentColour);
+        row->setEnabled(false);
+    }
+    m_plan.iworkType = 0;
+}
+
+void RecordSchedule::onBtnWorkDayClicked(bool checked)
+{
+    if (!checked)
+        return;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        TimeRangeCtrl *row = m_rows.at(i);
+        row->clearSegments();
+        row->setEnabled(false);
+        if (i > 4)
+            continue;
+        auto segment = std::make_shared<TimelineDetect>();
+        segment->start = row->dayStart() + 8 * 3600;
+        segment->end = row->dayStart() + 17 * 3600 + 59 * 60 + 59;
+        segment->type = 0;
+        segment->colour = SegmentColour;
+        row->addSegment(segment);
+    }
+    m_plan.iworkType = 1;
+}
+
+void RecordSchedule::onBtnCustomClicked(bool checked)
+{
+    if (!checked)
+        return;
+    for (int i = 0; i < m_rows.size() && i < m_plan.days.size(); ++i) {
+        TimeRangeCtrl *row = m_rows.at(i);
+        row->clearSegments();
+        const RECORD_DAY_INFO &day = m_plan.days.at(i);
+        if (day.iPartCount == 0)
+            continue;
+        for (const RECORD_TIME_PART &part : day.timePart) {
+            const auto span = RecordPlanTime::segmentFromPart(row->dayStart(), part);
+            auto segment = std::make_shared<TimelineDetect>();
+            segment->start = span.first;
+            segment->end = std::min<int64_t>(span.second, row->dayEnd());
+            row->addSegment(segment);
+        }
+    }
+    if (auto *custom = findChild<QAbstractButton *>(QStringLiteral("btn_custom")))
+        custom->setChecked(true);
+    for (TimeRangeCtrl *row : qAsConst(m_rows))
+        row->setEnabled(true);
+    m_plan.iworkType = 2;
+}
+
+void RecordSchedule::record()
+{
+    stopThread();
+    if (!m_plan.iTurnOn)
+        return;
+    m_thread = new RecordScheduleThread;
+    // A stop reported by a thread that has been replaced since must not switch
+    // off the plan of its successor.
+    const quint64 generation = ++m_threadGeneration;
+    connect(
+        m_thread, &RecordScheduleThread::sig_recordStopped, this,
+        [this, generation](int storageType) {
+            if (generation == m_threadGeneration)
+                onRecordStopped(storageType);
+        },
+        Qt::QueuedConnection);
+    m_thread->setPlan(&m_plan);
+    m_thread->start(QThread::InheritPriority);
+}
+
+void RecordSchedule::stopThread()
+{
+    if (!m_thread)
+        return;
+    ++m_threadGeneration;
+    m_thread->stop();
+    delete m_thread;
+    m_thread = nullptr;
+}
+
+void RecordSchedule::onRecordStopped(int storageType)
+{
+    Q_UNUSED(storageType)
+    // Queued: the operator may have switched the plan off meanwhile, and the
+    // switch below would turn it on again.
+    if (!m_plan.iTurnOn)
+        return;
+    MsgTipInfoDlg::showTip(tr("Hard disk space is less than 5GB, video recording has stopped."), TipMs);
+    on_m_btnOn_clicked();
+}
+
+// ---- events ----------------------------------------------------------------------
+
+void RecordSchedule::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refreshOriginalDevice();
+    CommonHelper::elideChildTexts(this);
+}
+
+void RecordSchedule::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        const QStringList dayNames = SharedTexts::weekDayList();
+        for (int i = 0; i < m_dayLabels.size() && i < dayNames.size(); ++i)
+            m_dayLabels.at(i)->setText(dayNames.at(i));
+        for (TimeRangeCtrl *row : qAsConst(m_rows))
+            row->setToolTip(tr("Drag up the time period for removal"));
+        CommonHelper::elideChildTexts(this);
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+// The "Storage Schedule" page: which channels are recorded locally, on which
+// weekly time parts, and the switch of scheduled recording. It owns the record
+// plan and, while recording is on, the schedule thread.
+
+#include "KelvoCommon.h"
+#include "RecordPlan.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+class QLabel;
+class QStandardItem;
+class QStandardItemModel;
+class RecordScheduleThread;
+class TimeRangeCtrl;
+
+namespace Ui {
+class RecordSchedule;
+}
+
+class RecordSchedule : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RecordSchedule(QWidget *parent = nullptr);
+    ~RecordSchedule() override;
+
+    // The texts of the PlanRecord columns devInfo and scheduleTime: indented
+    // JSON arrays. Reading never fails: what does not parse reads as empty.
+    static QString writeRecordDevices(const QVector<RECORD_DEVICE_INFO> &devices);
+    static QVector<RECORD_DEVICE_INFO> readRecordDevices(const QString &text);
+    static QString writeTimePlan(const QVector<RECORD_DAY_INFO> &days);
+    static QVector<RECORD_DAY_INFO> readTimePlan(const QString &text);
+    // The stored row into a plan (the work mode is left to the page) and back.
+    // The storage folder in force is the settings' BackupPath; a plan without
+    // devices is off. storePlan logs a failure and returns false.
+    // Returns the stored work mode, which the page applies itself.
+    static int loadPlan(RECORD_PLAN_INFO &plan);
+    static bool storePlan(const RECORD_PLAN_INFO &plan);
+
+    // Once, after the operator's rights are set: the stored plan is shown and,
+    // when it is on, recording starts.
+    void initPlan();
+    // Devices leaving the registry (records still alive): their channels leave
+    // the plan and their recorders stop at once.
+    void deleteDevices(QList<FUN_DEV_INFO *> devs);
+    // A device logged in again with new credentials or ports: its recorders
+    // start again with the new address.
+    void deviceRelogged(FUN_DEV_INFO *dev);
+    // At close: the schedule thread and its recorders end.
+    void stopPlan();
+
+    // Loads the stored plan and shows it; the name does not select anything.
+    int showStrategyData(const QString &name);
+    // Shows "Configuration failed" when the row could not be stored.
+    bool savePlan();
+
+    const RECORD_PLAN_INFO &plan() const { return m_plan; }
+    bool isRecording() const { return m_thread != nullptr; }
+    QList<TimeRangeCtrl *> rows() const { return m_rows; }
+
+public slots:
+    void on_m_btnAddDevices_clicked();
+    void on_m_btnDelDevices_clicked();
+    void on_m_btnAdvance_clicked();
+    void on_m_btnSave_clicked();
+    void on_m_btnOn_clicked();
+    void onBtnEveryDayClicked(bool checked);
+    void onBtnWorkDayClicked(bool checked);
+    void onBtnCustomClicked(bool checked);
+    void saveTime();
+    void record();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void changeLockButton();
+    void refreshOriginalDevice();
+    void refreshRecordDevice();
+    bool isRecordDevice(const FUN_DEV_INFO *dev) const;
+    void showPlan();
+    void showOnText();
+    void onRecordStopped(int storageType);
+    void stopThread();
+
+    Ui::RecordSchedule *ui = nullptr;
+    QStandardItemModel *m_strategyModel = nullptr;
+    QStandardItem *m_strategyItem = nullptr;
+    QList<TimeRangeCtrl *> m_rows;
+    QList<QLabel *> m_dayLabels;
+    QList<QAbstractButton *> m_modeButtons;
+    RECORD_PLAN_INFO m_plan;
+    QStandardItemModel *m_sourceModel = nullptr;
+    QStandardItemModel *m_recordModel = nullptr;
+    RecordScheduleThread *m_thread = nullptr;
+    quint64 m_threadGeneration = 0;
+    bool m_initialised = false;
+};

@@ -1,0 +1,135 @@
+#include "recordAdvanceConfigDlg.h"
+#include "ui_recordAdvanceConfigDlg.h"
+
+#include "CommonHelper.h"
+#include "FileChooser.h"
+#include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
+#include "SharedTexts.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QListView>
+
+namespace {
+
+constexpr int TipMs = 2000;
+constexpr quint64 MinFreeGiB = 5;
+
+// The volume of a folder that does not exist yet is the one of its nearest
+// existing ancestor (the recorder creates the rest).
+QString existingAncestor(const QString &path)
+{
+    QString probe = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo::exists(probe)) {
+        const QString parent = QFileInfo(probe).path();
+        if (parent == probe)
+            break;
+        probe = parent;
+    }
+    return probe;
+}
+
+} // namespace
+
+recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *parent)
+    : DropShadowWidget(parent)
+    , ui(new Ui::recordAdvanceConfigDlg)
+    , m_plan(plan)
+{
+    ui->setupUi(this);
+    for (QComboBox *box : findChildren<QComboBox *>())
+        box->setView(new QListView(box));
+
+    ui->m_cbxFileLength->addItems({QStringLiteral("5"), QStringLiteral("15"), QStringLiteral("30"),
+                                   QStringLiteral("45"), QStringLiteral("60"), QStringLiteral("90"),
+                                   QStringLiteral("120")});
+    ui->m_cbxFileLength->setCurrentIndex(2);
+    ui->lineEdit->setReadOnly(true);
+
+    const bool hasPlan = m_plan != nullptr;
+    if (hasPlan && m_plan->iStorageType != 0)
+        ui->m_radioStop->setChecked(true);
+    else
+        ui->m_radioDelete->setChecked(true);
+    ui->lineEdit->setText(OrmHelper::getConfig()->BackupPath);
+    if (hasPlan) {
+        const int length = ui->m_cbxFileLength->findText(QString::number(m_plan->iTimeFile));
+        if (length >= 0)
+            ui->m_cbxFileLength->setCurrentIndex(length);
+        ui->m_chkAudio->setChecked(m_plan->iAudioRecord == 1);
+    }
+    ui->m_cbxStreamType->addItems({tr("Main stream"), tr("Sub stream")});
+    ui->m_cbxStreamType->setCurrentIndex(
+        hasPlan && !m_plan->devices.isEmpty() && m_plan->devices.first().iStreamType != 0 ? 1 : 0);
+
+    connect(ui->pushButtonPath, &QPushButton::clicked, this, &recordAdvanceConfigDlg::slotPath);
+    layout()->activate();
+    CommonHelper::elideChildTexts(this);
+}
+
+recordAdvanceConfigDlg::~recordAdvanceConfigDlg()
+{
+    delete ui;
+}
+
+void recordAdvanceConfigDlg::on_m_btnClose_clicked()
+{
+    reject();
+}
+
+void recordAdvanceConfigDlg::on_m_btnCancle_clicked()
+{
+    reject();
+}
+
+void recordAdvanceConfigDlg::onEnterPressed()
+{
+    on_m_btnOK_clicked();
+}
+
+void recordAdvanceConfigDlg::slotPath()
+{
+    const QString folder = FileChooser::existingFolder(this, tr("Open Recrod Directory"), QString());
+    if (!folder.isEmpty())
+        ui->lineEdit->setText(folder);
+}
+
+void recordAdvanceConfigDlg::on_m_btnOK_clicked()
+{
+    const QString path = ui->lineEdit->text().trimmed();
+    if (path.isEmpty()) {
+        MsgTipInfoDlg::showTip(tr("Please add at least one video save path"), TipMs);
+        return;
+    }
+    const QString root = existingAncestor(path);
+    quint64 freeGiB = 0;
+    const bool known = CommonHelper::getDiskFreeSpace(root, freeGiB);
+    qInfo("add record save path, path=%s, space=%lld", qPrintable(root), static_cast<long long>(freeGiB));
+    if (!known || freeGiB < MinFreeGiB) {
+        MsgTipInfoDlg::showTip(tr("Disk remaining space is less than 5G, unable to save video!"), TipMs);
+        return;
+    }
+
+    // The settings first: a folder that is not stored would be replaced by the
+    // old one at the next start, so nothing changes unless it is.
+    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    config->BackupPath = path;
+    const QSqlError err = orm::dao::save(config);
+    if (!err.text().isEmpty()) {
+        qWarning() << "Recording folder not saved:" << err.text();
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
+        return;
+    }
+    if (m_plan) {
+        m_plan->iStorageType = ui->m_radioDelete->isChecked() ? 0 : 1;
+        m_plan->iTimeFile = uint16_t(ui->m_cbxFileLength->currentText().toUInt());
+        m_plan->iAudioRecord = ui->m_chkAudio->isChecked() ? 1 : 0;
+        for (RECORD_DEVICE_INFO &d : m_plan->devices)
+            d.iStreamType = uint8_t(ui->m_cbxStreamType->currentIndex());
+        m_plan->szStoragePath = path;
+    }
+    accept();
+}

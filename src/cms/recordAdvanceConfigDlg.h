@@ -1,0 +1,33 @@
+#pragma once
+
+// "Advanced Configuration" of the storage schedule: segment length, recorded
+// stream, audio, full-disk policy and the recording folder, edited on the
+// page's plan. A folder on a volume with less than 5 GiB free is refused.
+
+#include "DropShadowWidget.h"
+#include "RecordPlan.h"
+
+namespace Ui {
+class recordAdvanceConfigDlg;
+}
+
+class recordAdvanceConfigDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    // plan: the page's plan, not owned; it outlives the dialog.
+    explicit recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *parent = nullptr);
+    ~recordAdvanceConfigDlg() override;
+
+public slots:
+    void on_m_btnClose_clicked();
+    void on_m_btnOK_clicked();
+    void on_m_btnCancle_clicked();
+    void slotPath();
+    void onEnterPressed() override;
+
+private:
+    Ui::recordAdvanceConfigDlg *ui = nullptr;
+    RECORD_PLAN_INFO *m_plan = nullptr;
+};

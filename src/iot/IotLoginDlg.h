@@ -1,0 +1,44 @@
+#pragma once
+
+// The cloud account login: account and password, checked by the cloud
+// library. Accepted once the account is logged in.
+
+#include "DropShadowWidget.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class IotLoginDlg : public DropShadowWidget
+{
+    Q_OBJECT
+
+public:
+    explicit IotLoginDlg(QWidget *parent = nullptr);
+
+    // Shown by the opener once the dialog has closed (a toast on the dialog
+    // would go with it).
+    static QString loginSuccessText();
+
+    QLineEdit *accountEdit() const { return m_account; }
+    QLineEdit *passwordEdit() const { return m_password; }
+
+public slots:
+    void onLoginClicked();
+    void onEnterPressed() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslate();
+
+    QLabel *m_title = nullptr;
+    QLabel *m_accountLabel = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QLineEdit *m_account = nullptr;
+    QLineEdit *m_password = nullptr;
+    QPushButton *m_login = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_close = nullptr;
+};

@@ -1,0 +1,385 @@
+// The record strategy without the page: its stored texts, the conversion of
+// drawn segments, the schedule decision, the disk rules and the schedule
+// thread recording from the loopback RTSP server.
+
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "Platform.h"
+#include "RecordSchedule.h"
+#include "RecordScheduleThread.h"
+#include "TestMedia.h"
+
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// "b-e,b-e|...|..." one day per '|', Monday first; a leading '#' stores the
+// day with part count 0.
+QVector<RECORD_DAY_INFO> week(const QString &text)
+{
+    QVector<RECORD_DAY_INFO> days;
+    for (QString day : text.split(QLatin1Char('|'))) {
+        RECORD_DAY_INFO d;
+        const bool countZero = day.startsWith(QLatin1Char('#'));
+        day.remove(QLatin1Char('#'));
+        for (const QString &part : day.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QStringList ends = part.split(QLatin1Char('-'));
+            d.timePart.append({uint16_t(ends.value(0).toUInt()), uint16_t(ends.value(1).toUInt())});
+        }
+        d.iPartCount = countZero ? 0 : uint8_t(d.timePart.size());
+        days.append(d);
+    }
+    return days;
+}
+
+QString partsText(const RECORD_DAY_INFO &day)
+{
+    QStringList parts;
+    for (const RECORD_TIME_PART &p : day.timePart)
+        parts << QStringLiteral("%1-%2").arg(p.sBeginTime).arg(p.sEndTime);
+    return parts.join(QLatin1Char(','));
+}
+
+// Segment files listed in the day indexes below folder, and how many of them
+// are closed (have an end time).
+QPair<QStringList, int> dayIndexes(const QString &folder)
+{
+    QPair<QStringList, int> found;
+    QDirIterator it(folder, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        f.open(QIODevice::ReadOnly);
+        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array()) {
+            found.first << QFileInfo(f).path() + QLatin1Char('/') + v.toObject().value("fileName").toString();
+            found.second += v.toObject().value("endTime").toString().isEmpty() ? 0 : 1;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_RecordPlan : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_storage;
+
+    // An NVR at 127.0.0.1 with two channel records, its streams on the server,
+    // and a plan recording the channels all day.
+    RECORD_PLAN_INFO recordNvr(const QString &sn, int rtspPort, const QList<int> &channels)
+    {
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        registry->deleteDevice(QStringLiteral("127.0.0.1"));
+        auto *nvr = new FUN_DEV_INFO;
+        nvr->devType = 1;
+        nvr->ip = QStringLiteral("127.0.0.1");
+        nvr->sn = sn;
+        nvr->channelNum = 2;
+        nvr->rtspPort = quint16(rtspPort);
+        registry->addDevInfo(nvr);
+        registry->addNVRChannels(nvr);
+        RECORD_PLAN_INFO plan;
+        plan.iTurnOn = 1;
+        plan.iTimeFile = 1;
+        plan.szStoragePath = m_storage.path();
+        plan.days = week(QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440"));
+        for (int ch : channels)
+            plan.devices.append({sn, nvr->ip, 1, uint8_t(ch), 0});
+        return plan;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_storage.isValid());
+        CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_storage.path(), {}}; });
+        // Segments of two seconds per minute of the plan.
+        RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
+        cleanup();
+    }
+
+    void cleanup()
+    {
+        // Plenty of room and the wall clock unless a test says otherwise.
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
+        ScheduleClock::setForTesting(QDateTime(), 1.0);
+    }
+
+    void readDevices_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("sn");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("stream");
+        QTest::newRow("empty") << "" << 0 << "" << 0 << 0 << 0;
+        QTest::newRow("not JSON") << "[{" << 0 << "" << 0 << 0 << 0;
+        QTest::newRow("not an array") << "{\"szDevId\":\"A\"}" << 0 << "" << 0 << 0 << 0;
+        QTest::newRow("channel low 8 bits") << "[{\"iChannelIdx\":258}]" << 1 << "" << 0 << 2 << 0;
+        QTest::newRow("element not an object") << "[5]" << 1 << "" << 0 << 0 << 0;
+        QTest::newRow("wrong member types") << "[{\"szDevId\":7,\"eDevType\":\"1\",\"iStreamType\":257}]" << 1 << ""
+                                            << 0 << 0 << 1;
+        QTest::newRow("full") << "[{\"szDevId\":\"SN9\",\"szDevIp\":\"10.0.0.9\",\"eDevType\":1,\"iChannelIdx\":3,"
+                                 "\"iStreamType\":1}]"
+                              << 1 << "SN9" << 1 << 3 << 1;
+    }
+
+    void readDevices()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        const QVector<RECORD_DEVICE_INFO> devices = RecordSchedule::readRecordDevices(text);
+        QCOMPARE(devices.size(), count);
+        if (count > 0) {
+            const RECORD_DEVICE_INFO &d = devices.first();
+            QTEST(d.szDevId, "sn");
+            QTEST(int(d.eDevType), "type");
+            QTEST(int(d.iChannelIdx), "channel");
+            QTEST(int(d.iStreamType), "stream");
+        }
+    }
+
+    void readDays_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("parts");
+        QTest::newRow("empty") << "" << 0 << 0 << "";
+        QTest::newRow("no timePart") << "[{\"iPartCount\":3}]" << 1 << 3 << "";
+        QTest::newRow("timePart not an array") << "[{\"iPartCount\":1,\"timePart\":{}}]" << 1 << 1 << "";
+        QTest::newRow("count kept, three parts read")
+            << "[{\"iPartCount\":2,\"timePart\":[{\"sBeginTime\":0,\"sEndTime\":60},{\"sBeginTime\":120,"
+               "\"sEndTime\":180},{\"sBeginTime\":240,\"sEndTime\":300}]}]"
+            << 1 << 2 << "0-60,120-180,240-300";
+        QTest::newRow("low 16 bits") << "[{\"iPartCount\":257,\"timePart\":[{\"sBeginTime\":65537,\"sEndTime\":1440}]}]"
+                                     << 1 << 1 << "1-1440";
+    }
+
+    void readDays()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, days);
+        const QVector<RECORD_DAY_INFO> read = RecordSchedule::readTimePlan(text);
+        QCOMPARE(read.size(), days);
+        if (days > 0) {
+            QTEST(int(read.first().iPartCount), "count");
+            QTEST(partsText(read.first()), "parts");
+        }
+    }
+
+    // The stored layout other versions read: indented, members sorted by key.
+    void writtenTextsReadBack()
+    {
+        RECORD_DEVICE_INFO d;
+        d.szDevId = QStringLiteral("SN1");
+        d.szDevIp = QStringLiteral("10.0.0.1");
+        d.eDevType = 1;
+        d.iChannelIdx = 2;
+        d.iStreamType = 1;
+        const QString devText = RecordSchedule::writeRecordDevices({d});
+        QCOMPARE(devText, QStringLiteral("[\n    {\n        \"eDevType\": 1,\n        \"iChannelIdx\": 2,\n"
+                                         "        \"iStreamType\": 1,\n        \"szDevId\": \"SN1\",\n"
+                                         "        \"szDevIp\": \"10.0.0.1\"\n    }\n]\n"));
+        QCOMPARE(RecordSchedule::readRecordDevices(devText), QVector<RECORD_DEVICE_INFO>{d});
+
+        const QVector<RECORD_DAY_INFO> days = week(QStringLiteral("0-1440|480-1080|#|0-1440|||0-1440"));
+        const QString dayText = RecordSchedule::writeTimePlan(days);
+        QVERIFY(dayText.indexOf("\"iPartCount\"") < dayText.indexOf("\"timePart\""));
+        QCOMPARE(RecordSchedule::readTimePlan(dayText), days);
+    }
+
+    void segmentConversion_data()
+    {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<int>("endSecs"); // seconds after midnight
+        QTest::addColumn<int>("begin");
+        QTest::addColumn<int>("end");
+        QTest::newRow("rounded outwards") << QTime(10, 0, 30) << (12 * 3600 + 30) << 600 << 721;
+        QTest::newRow("workday") << QTime(8, 0) << (17 * 3600 + 59 * 60 + 59) << 480 << 1080;
+        QTest::newRow("exact minute") << QTime(11, 0) << 12 * 3600 << 660 << 720;
+        QTest::newRow("whole day") << QTime(0, 0) << 86399 << 0 << 1440;
+        QTest::newRow("past midnight") << QTime(23, 0) << 90000 << 1380 << 1440;
+    }
+
+    void segmentConversion()
+    {
+        QFETCH(QTime, start);
+        QFETCH(int, endSecs);
+        QFETCH(int, begin);
+        QFETCH(int, end);
+        const int64_t day = QDateTime(QDate(2026, 3, 2), QTime(0, 0)).toSecsSinceEpoch();
+        const RECORD_TIME_PART part =
+            RecordPlanTime::partFromSegment(day, day + start.msecsSinceStartOfDay() / 1000, day + endSecs);
+        QCOMPARE(int(part.sBeginTime), begin);
+        QCOMPARE(int(part.sEndTime), end);
+        // Shown again and saved again without change, it keeps its minutes.
+        const auto shown = RecordPlanTime::segmentFromPart(day, part);
+        QCOMPARE(shown.first, day + begin * 60);
+        QCOMPARE(RecordPlanTime::partFromSegment(day, shown.first, shown.second), part);
+    }
+
+    void schedule_data()
+    {
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("inSchedule");
+        QTest::addColumn<qint64>("wait");
+        const QString workday = QStringLiteral("480-1080|480-1080|480-1080|480-1080|480-1080||");
+        const QDate monday(2026, 12, 7);
+        const auto at = [&](int dayOffset, int h, int m, int s = 0) {
+            return QDateTime(monday.addDays(dayOffset), QTime(h, m, s));
+        };
+        QTest::newRow("part start: one file length") << workday << true << at(0, 8, 0) << true << qint64(1800);
+        QTest::newRow("near the end: until the end") << workday << true << at(0, 17, 45) << true << qint64(900);
+        QTest::newRow("end is inclusive") << workday << true << at(0, 18, 0) << true << qint64(0);
+        QTest::newRow("after the end: next morning") << workday << true << at(0, 18, 0, 1) << false
+                                                     << qint64(14 * 3600 - 1);
+        QTest::newRow("friday evening: monday morning") << workday << true << at(4, 18, 30) << false
+                                                        << qint64(61 * 3600 + 1800);
+        QTest::newRow("later part today") << QStringLiteral("60-120,600-660||||||") << true << at(0, 5, 0) << false
+                                          << qint64(5 * 3600);
+        QTest::newRow("count 0 today: tomorrow") << QStringLiteral("#480-1080|480-1080|||||") << true << at(0, 9, 0)
+                                                 << false << qint64(23 * 3600);
+        QTest::newRow("same weekday next week") << QStringLiteral("480-1080||||||") << true << at(0, 19, 0) << false
+                                                << qint64(6 * 86400 + 13 * 3600);
+        QTest::newRow("whole day, last second") << QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440")
+                                                << true << at(0, 23, 59, 59) << true << qint64(1);
+        QTest::newRow("switched off") << workday << false << at(0, 9, 0) << false << qint64(-1);
+        QTest::newRow("six days") << QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440") << true
+                                  << at(0, 9, 0) << false << qint64(-1);
+        QTest::newRow("no parts at all") << QStringLiteral("||||||") << true << at(0, 9, 0) << false << qint64(-1);
+    }
+
+    void schedule()
+    {
+        QFETCH(QString, days);
+        QFETCH(bool, on);
+        QFETCH(QDateTime, now);
+        RECORD_PLAN_INFO plan;
+        plan.iTurnOn = on ? 1 : 0;
+        plan.days = week(days);
+        qint64 wait = 12345;
+        QTEST(RecordScheduleThread::isInSchedule(plan, now, 1800, wait), "inSchedule");
+        QTEST(wait, "wait");
+    }
+
+    void diskCheck_data()
+    {
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<int>("policy");
+        QTest::addColumn<bool>("oldDay");
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("5 GiB") << (qint64(5) << 30) << 1 << false << true;
+        QTest::newRow("one byte less, stop") << (qint64(5) << 30) - 1 << 1 << true << false;
+        QTest::newRow("unreadable volume") << qint64(-1) << 0 << true << false;
+        QTest::newRow("full, old day removed") << qint64(0) << 0 << true << true;
+        QTest::newRow("full, nothing old") << qint64(0) << 0 << false << false;
+    }
+
+    void diskCheck()
+    {
+        QFETCH(qint64, freeBytes);
+        QFETCH(int, policy);
+        QFETCH(bool, oldDay);
+        QTemporaryDir tmp;
+        const QString storage = tmp.path() + "/not/yet";
+        // "Today" is the schedule's clock, whatever the wall clock says.
+        ScheduleClock::setForTesting(QDateTime(QDate(2026, 12, 7), QTime(12, 0)), 1.0);
+        const QString old = storage + "/10.1.1.1/20261107";
+        if (oldDay)
+            QVERIFY(QDir().mkpath(old));
+        QStringList asked;
+        Platform::setFreeSpaceProbe([&](const QString &path) { asked << path; return freeBytes; });
+        RECORD_PLAN_INFO plan;
+        plan.iStorageType = uint8_t(policy);
+        plan.szStoragePath = storage;
+        RecordScheduleThread thread;
+        thread.setPlan(&plan);
+        QTEST(thread.checkDisk(), "goOn");
+        QVERIFY(QFileInfo(storage).isDir());
+        QCOMPARE(asked, QStringList{storage});
+        QCOMPARE(QFileInfo::exists(old), oldDay && !(freeBytes == 0 && policy == 0));
+    }
+
+    void expiredDaysRemoved()
+    {
+        QTemporaryDir tmp;
+        const QDate today(2026, 12, 7);
+        const auto day = [&](int age) { return today.addDays(-age).toString("yyyyMMdd"); };
+        const QString root = tmp.path();
+        const QStringList removed{root + "/10.1.1.2/" + day(30),               // depth 2
+                                  root + "/10.1.1.2/CH_01/" + day(31),         // depth 3
+                                  root + "/a/1234567/" + day(400)};            // seven digits: searched further
+        const QStringList kept{root + "/10.1.1.2/" + day(29),
+                               root + "/x/20261301",                           // month 13: a day folder, kept
+                               root + "/x/20261301/" + day(60),                // inside it: never searched
+                               root + "/10.1.1.2/" + today.addDays(3).toString("yyyyMMdd")};
+        for (const QString &dir : removed + kept)
+            QVERIFY(QDir().mkpath(dir));
+        QVERIFY(RecordScheduleThread::deleteOldRecord(root, today));
+        for (const QString &dir : removed)
+            QVERIFY2(!QFileInfo::exists(dir), qPrintable(dir));
+        for (const QString &dir : kept)
+            QVERIFY2(QFileInfo(dir).isDir(), qPrintable(dir));
+        QVERIFY(!RecordScheduleThread::deleteOldRecord(root, today));
+    }
+
+    // Both channels record into BackupPath/<ip>/CH_NN/yyyyMMdd; after stop
+    // every segment is closed in its index and plays.
+    void threadRecordsAndCloses()
+    {
+        const QString clip = testmedia::makeClip("rec30.mp4", "h264", 30);
+        QVERIFY(!clip.isEmpty());
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + clip, "/stream1-2=" + clip}));
+        const RECORD_PLAN_INFO plan = recordNvr("SIM-REC-A", rtsp.port(), {1, 2});
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01", ch2 = m_storage.path() + "/127.0.0.1/CH_02";
+        const int before1 = dayIndexes(ch1).second, before2 = dayIndexes(ch2).second;
+
+        RecordScheduleThread thread;
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= before1 + 2 && dayIndexes(ch2).second >= before2 + 2, 90000);
+        thread.stop();
+        QVERIFY(thread.isFinished());
+        for (const QString &folder : {ch1, ch2}) {
+            const auto index = dayIndexes(folder);
+            QCOMPARE(index.second, index.first.size());
+            for (const QString &file : index.first)
+                QVERIFY2(testmedia::probeFrames(file) > 0, qPrintable(file));
+        }
+        QVERIFY(QRegularExpression("/CH_01/\\d{8}/\\d{14}(_\\d+)?\\.mp4$").match(dayIndexes(ch1).first.first()).hasMatch());
+    }
+
+    // A recorder whose stream ended is started again on the next pass.
+    void threadRestartsEndedRecorder()
+    {
+        const QString clip = testmedia::makeClip("rec3.mp4", "h264", 3);
+        QVERIFY(!clip.isEmpty());
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + clip}));
+        const RECORD_PLAN_INFO plan = recordNvr("SIM-REC-B", rtsp.port(), {1});
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01";
+        const int before = dayIndexes(ch1).first.size();
+
+        RecordScheduleThread thread;
+        thread.setPlan(&plan);
+        thread.start();
+        // One run of the three-second clip gives two segments; more come only
+        // from a recorder started again.
+        QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= before + 3, 90000);
+        thread.stop();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_RecordPlan)
+#include "tst_recordplan.moc"

@@ -1,0 +1,318 @@
+// The storage schedule page and its advanced settings inside the main window:
+// a simulated NVR with two channels online, its streams on the loopback RTSP
+// server, a real SQLite file, an injected folder chooser and free-space probe.
+
+#include "CommonHelper.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "DevicePagesTestUtil.h"
+#include "FileChooser.h"
+#include "KelvoSDKHelper.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "PlayerCommon.h"
+#include "RecordSchedule.h"
+#include "RecordScheduleThread.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+#include "TestMedia.h"
+#include "TimeRangeCtrl.h"
+#include "recordAdvanceConfigDlg.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+using DevicePagesTest::child;
+
+namespace {
+
+const QString NvrIp = QStringLiteral("127.0.0.1");
+
+FUN_DEV_INFO *record(const QString &key)
+{
+    return DeviceInfoManager::instance()->findDevInfo(key);
+}
+
+// (segment files, of which still open) of the day indexes below folder.
+QPair<int, int> segments(const QString &folder)
+{
+    QPair<int, int> count;
+    QDirIterator it(folder, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        f.open(QIODevice::ReadOnly);
+        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array())
+            count = {count.first + 1, count.second + (v.toObject().value("endTime").toString().isEmpty() ? 1 : 0)};
+    }
+    return count;
+}
+
+QStringList rowTexts(QTreeView *view)
+{
+    QStringList texts;
+    auto *model = qobject_cast<QStandardItemModel *>(view->model());
+    for (int r = 0; model && r < model->rowCount(); ++r)
+        texts << model->item(r)->text();
+    return texts;
+}
+
+void checkAll(QTreeView *view)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(view->model());
+    for (int r = 0; model && r < model->rowCount(); ++r)
+        model->item(r)->setCheckState(Qt::Checked);
+}
+
+QVector<RECORD_DAY_INFO> storedDays()
+{
+    return RecordSchedule::readTimePlan(OrmHelper::getPlanRecord()->scheduleTime);
+}
+
+void setBackupPath(const QString &path)
+{
+    auto config = OrmHelper::getConfig();
+    config->BackupPath = path;
+    QVERIFY(OrmHelper::saveConfig(config));
+}
+
+} // namespace
+
+class tst_RecordSchedule : public QObject
+{
+    Q_OBJECT
+
+    testmedia::RtspServer m_rtsp;
+    std::unique_ptr<SimDevice> m_nvr;
+    std::unique_ptr<MainWindow> m_window;
+    QTemporaryDir m_storage;
+
+    RecordSchedule *page() const { return m_window->schedulePage(); }
+    QPushButton *onButton() const { return child<QPushButton>(page(), "m_btnOn"); }
+    void click(const char *name) { QTest::mouseClick(child<QAbstractButton>(page(), name), Qt::LeftButton); }
+
+    // The NVR registered and both channels online (added again after a test deleted it).
+    bool nvrOnline()
+    {
+        if (!record(NvrIp)) {
+            auto *nvr = new FUN_DEV_INFO;
+            nvr->ip = NvrIp;
+            nvr->sn = m_nvr->uid(); // the version reply sets it so
+            nvr->devType = 1;
+            nvr->devPort = m_nvr->port();
+            nvr->rtspPort = quint16(m_rtsp.port());
+            nvr->name = QStringLiteral("Yard NVR");
+            emit SignalsHelper::instance()->signalAddDevs({nvr});
+        }
+        return DevicePagesTest::waitFor([] {
+            return CommonHelper::checkDevOnline(record(NvrIp + "_1")) && CommonHelper::checkDevOnline(record(NvrIp + "_2"));
+        }, 20000);
+    }
+
+    // A stored plan recording both channels all day, switched on.
+    void storeRecordingPlan()
+    {
+        RECORD_PLAN_INFO plan;
+        plan.id = 1;
+        plan.iTurnOn = 1;
+        plan.iTimeFile = 1;
+        for (int i = 0; i < 7; ++i)
+            plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
+        for (uint8_t ch : {1, 2})
+            plan.devices.append({m_nvr->uid(), NvrIp, 1, ch, 0});
+        QVERIFY(RecordSchedule::storePlan(plan));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        player::registerMetaTypes();
+        // The NVR's channel states come with its heartbeat.
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.heartbeatIntervalMs = 500;
+        KelvoSDKHelper::instance()->setTimings(timings);
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        CommonHelper::setStoragePathsProvider([] {
+            const auto c = OrmHelper::getConfig();
+            return StoragePaths{c->RecordPath, c->BackupPath, c->SnapPath};
+        });
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
+        // A second of recording per minute of the plan.
+        RecordScheduleThread::setSecondsPerPlanMinuteForTesting(1);
+
+        const QString clip = testmedia::makeClip("sched.mp4", "h264", 60);
+        QVERIFY(!clip.isEmpty());
+        QStringList mounts;
+        for (const char *m : {"/stream1-1=", "/stream1-2=", "/stream2-1=", "/stream2-2="})
+            mounts << QLatin1String(m) + clip;
+        QVERIFY(m_rtsp.start(mounts));
+        m_nvr = std::make_unique<SimDevice>(SimDevice::Nvr);
+        m_nvr->state().maxChannels = 2;
+        m_nvr->state().channelStates = QStringLiteral("11");
+        QVERIFY(m_nvr->listen(QHostAddress(NvrIp)));
+
+        m_window = std::make_unique<MainWindow>();
+        m_window->deviceController()->setLoginRetryDelayMs(300);
+        m_window->setRights(DEFAULT_RIGHTS);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(nvrOnline());
+        // The plan is shown once, 2000 ms after the rights.
+        QTRY_COMPARE_WITH_TIMEOUT(onButton()->text(), QStringLiteral("Start"), 10000);
+        m_window->showPage(MainWindow::StorageSchedule);
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    void cleanup() { DevicePagesTest::closeToasts(); }
+
+    // Runs first: the database is fresh.
+    void freshDatabaseRecordsAllDay()
+    {
+        QVERIFY(child<QRadioButton>(page(), "btn_every_day")->isChecked());
+        QCOMPARE(page()->rows().size(), 7);
+        for (TimeRangeCtrl *row : page()->rows()) {
+            QCOMPARE(int(row->getSegments().size()), 1);
+            QCOMPARE(row->getSegments().front()->start, row->dayStart());
+            QVERIFY(!row->isEnabled());
+        }
+        QVERIFY(rowTexts(child<QTreeView>(page(), "m_treeRecordDevlist")).isEmpty());
+        QCOMPARE(onButton()->text(), QStringLiteral("Start"));
+    }
+
+    void modesAreSaved()
+    {
+        click("btn_work_day");
+        click("m_btnSave");
+        QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
+        workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
+        QCOMPARE(storedDays(), workday);
+        QCOMPARE(OrmHelper::getPlanRecord()->iworkType, 1);
+
+        // Custom parts come back row by row and are saved again unchanged.
+        RECORD_PLAN_INFO plan;
+        plan.id = 1;
+        plan.iworkType = 2;
+        plan.days = {{1, {{600, 721}}}, {0, {{60, 120}}}, {2, {{0, 60}, {120, 180}}}, {}, {}, {}, {1, {{1380, 1440}}}};
+        QVERIFY(RecordSchedule::storePlan(plan));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        QVERIFY(child<QRadioButton>(page(), "btn_custom")->isChecked());
+        TimeRangeCtrl *monday = page()->rows().at(0);
+        QVERIFY(monday->isEnabled());
+        QCOMPARE(monday->getSegments().front()->start, monday->dayStart() + 600 * 60);
+        QCOMPARE(monday->getSegments().front()->end, monday->dayStart() + 721 * 60);
+        QVERIFY(page()->rows().at(1)->getSegments().empty()); // part count 0 shows nothing
+        click("m_btnSave");
+        plan.days[1] = RECORD_DAY_INFO{};
+        QCOMPARE(storedDays(), plan.days);
+    }
+
+    // Refusals in order, the settings dialog, recording, a password edit and
+    // the deletion of the recorded NVR.
+    void switchOnRecordAndFollowDevices()
+    {
+        QVERIFY(nvrOnline());
+        setBackupPath(QString());
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
+        auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        QCOMPARE(rowTexts(source), (QStringList{NvrIp + "_1", NvrIp + "_2"})); // never the NVR itself
+
+        click("m_btnOn");
+        QTRY_VERIFY(DevicePagesTest::toastTexts().contains("Please add at least one device"));
+        checkAll(source);
+        click("m_btnAddDevices");
+        QCOMPARE(rowTexts(recorded), (QStringList{NvrIp + "_1", NvrIp + "_2"}));
+        QVERIFY(rowTexts(source).isEmpty());
+        click("m_btnOn");
+        QTRY_VERIFY(DevicePagesTest::toastTexts().contains("Please add at least one video save path"));
+        QCOMPARE(page()->plan().iTurnOn, uint8_t(0));
+
+        // The settings: a volume one byte short of 5 GiB is refused, 5 GiB taken.
+        qint64 freeBytes = (qint64(5) << 30) - 1;
+        Platform::setFreeSpaceProbe([&](const QString &) { return freeBytes; });
+        FileChooser::setFolderQuestion([this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
+        QString name;
+        bool refused = false;
+        DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](recordAdvanceConfigDlg *dlg) {
+            name = dlg->objectName();
+            QTest::mouseClick(child<QPushButton>(dlg, "pushButtonPath"), Qt::LeftButton);
+            child<QComboBox>(dlg, "m_cbxStreamType")->setCurrentIndex(1);
+            child<QComboBox>(dlg, "m_cbxFileLength")->setCurrentIndex(0); // "5"
+            QTest::keyClick(dlg, Qt::Key_Return);
+            refused = dlg->isVisible()
+                && DevicePagesTest::toastTexts().contains("Disk remaining space is less than 5G, unable to save video!");
+            freeBytes = qint64(5) << 30;
+            QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+        });
+        click("m_btnAdvance");
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
+        QCOMPARE(name, QStringLiteral("PlanSet"));
+        QVERIFY(refused);
+        QCOMPARE(OrmHelper::getConfig()->BackupPath, m_storage.path());
+        QCOMPARE(int(page()->plan().iTimeFile), 5);
+        for (const RECORD_DEVICE_INFO &d : page()->plan().devices)
+            QCOMPARE(int(d.iStreamType), 1);
+
+        click("m_btnOn");
+        QCOMPARE(onButton()->text(), QStringLiteral("Stop"));
+        QVERIFY(page()->isRecording());
+        QVERIFY(!child<QPushButton>(page(), "m_btnAddDevices")->isEnabled());
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01", ch2 = m_storage.path() + "/127.0.0.1/CH_02";
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= 2 && segments(ch2).first >= 2, 60000);
+
+        // New credentials log the NVR in again: it stays in the plan and records on.
+        m_nvr->state().password = QStringLiteral("n3w-pass");
+        auto *edited = new FUN_DEV_INFO(*record(NvrIp));
+        edited->password = QStringLiteral("n3w-pass");
+        emit SignalsHelper::instance()->signalModifyDev(edited);
+        QCOMPARE(page()->plan().devices.size(), 2);
+        QVERIFY(page()->isRecording());
+        const int before = segments(ch1).first;
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= before + 2, 60000);
+
+        // Deleting the NVR takes both channels out, switches the plan off and
+        // stops the recorders at once.
+        emit SignalsHelper::instance()->signalDelDevs({record(NvrIp)});
+        QVERIFY(page()->plan().devices.isEmpty());
+        QCOMPARE(page()->plan().iTurnOn, uint8_t(0));
+        QCOMPARE(onButton()->text(), QStringLiteral("Start"));
+        QVERIFY(!page()->isRecording());
+        QCOMPARE(segments(ch1).second + segments(ch2).second, 0);
+        m_nvr->state().password = QStringLiteral("402917");
+    }
+
+    // A plan stored on is shown as on and records again after a restart.
+    void restartRestoresRecording()
+    {
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan();
+        const QString ch2 = m_storage.path() + "/127.0.0.1/CH_02";
+        const int before = segments(ch2).first;
+        RecordSchedule restarted;
+        restarted.initPlan();
+        QCOMPARE(child<QPushButton>(&restarted, "m_btnOn")->text(), QStringLiteral("Stop"));
+        QVERIFY(restarted.isRecording());
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch2).first >= before + 2, 60000);
+        restarted.stopPlan();
+        QCOMPARE(segments(ch2).second, 0);
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+    }
+};
+
+QTEST_MAIN(tst_RecordSchedule)
+#include "tst_recordschedule.moc"

@@ -1,0 +1,295 @@
+// Cloud recording playback: the stand-in cloud library playing a store made
+// with the ffmpeg tool (two devices, H.264 and H.265, two days with a day
+// between them, two recordings a day with a gap), the login hook of the main
+// window and the Cloud tab.
+
+#include "CloudStore.h"
+#include "CommonHelper.h"
+#include "CustomDialog.h"
+#include "CVideoPlayback.h"
+#include "DevicePagesTestUtil.h"
+#include "FFmpegReplayWidget.h"
+#include "IotLoginDlg.h"
+#include "IotReplayWnd.h"
+#include "MainWindow.h"
+#include "MyCalendar.h"
+#include "OrmHelper.h"
+#include "PlayerCommon.h"
+#include "RemoteCommon.h"
+#include "RemoteDevView.h"
+#include "TimeLine.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItem>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+qint64 midnight(const QDate &d)
+{
+    return QDateTime(d, QTime(0, 0)).toMSecsSinceEpoch();
+}
+
+} // namespace
+
+class tst_CloudPlayback : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_store;
+    QTemporaryDir m_appDir; // snapshots land here, not beside the test program
+    std::unique_ptr<MainWindow> m_window;
+    const QDate m_today = QDate::currentDate();
+    const QDate m_earlier = QDate::currentDate().addDays(-2);
+
+    IotReplayWnd *cloudWnd() const
+    {
+        return qobject_cast<IotReplayWnd *>(m_window->playbackPage()->tabPage(CVideoPlayback::CloudTab));
+    }
+    QTabWidget *tabs() const { return m_window->playbackPage()->tabWidget(); }
+
+    // Through the title bar's button and the dialog; false with the dialog's refusal toast.
+    bool loginThroughDialog(const QString &password, QStringList *toasts)
+    {
+        bool accepted = false;
+        DevicePagesTest::onModal<IotLoginDlg>([&](IotLoginDlg *dlg) {
+            dlg->accountEdit()->setText(cloudstore::Account);
+            dlg->passwordEdit()->setText(password);
+            QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonLogin"), Qt::LeftButton);
+            *toasts = DevicePagesTest::toastTexts();
+            accepted = !dlg->isVisible();
+            if (!accepted)
+                dlg->reject();
+        });
+        QTest::mouseClick(m_window->findChild<QPushButton *>("pushButtonCloud"), Qt::LeftButton);
+        return accepted;
+    }
+
+    // Logged in with the Cloud tab current (each test may run alone).
+    IotReplayWnd *cloudTabShown()
+    {
+        if (!RemoteCommon::instance()->isLoggedIn()) {
+            RemoteCommon::instance()->login(cloudstore::Account, cloudstore::Password);
+            m_window->playbackPage()->setCloudTabVisible(true);
+        }
+        tabs()->setCurrentIndex(CVideoPlayback::CloudTab);
+        IotReplayWnd *wnd = cloudWnd();
+        if (!QTest::qWaitFor([wnd] { return wnd->isVisible(); }, 5000))
+            qWarning() << "Cloud tab not shown";
+        wnd->calendar()->setSelectedDate(m_today);
+        return wnd;
+    }
+
+    void doubleClick(const QString &key)
+    {
+        RemoteDevView *tree = cloudWnd()->deviceView();
+        QStandardItem *item = tree->itemForKey(key);
+        QVERIFY2(item, qPrintable(key));
+        const QPoint at = tree->visualRect(item->index()).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        player::registerMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        QVERIFY2(cloudstore::makeStore(m_store.path(), {m_today, m_earlier}, 20, &error), qPrintable(error));
+        RemoteCommon::setStoreRootForTesting(m_store.path());
+        CommonHelper::setAppWritableDir(m_appDir.path());
+        m_window = std::make_unique<MainWindow>();
+        m_window->setRights(DEFAULT_RIGHTS);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->showPage(MainWindow::Playback);
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    void cleanup() { DevicePagesTest::closeToasts(); }
+
+    void keysAndEntryLayout_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("parses");
+        QTest::addColumn<int>("connection");
+        QTest::addColumn<int>("channel");
+        QTest::newRow("channel 0") << "1,0" << true << 1 << 0;
+        QTest::newRow("no connection") << "0,0" << true << 0 << 0;
+        QTest::newRow("two digits") << "12,3" << true << 12 << 3;
+        QTest::newRow("empty") << "" << false << 0 << 0;
+        QTest::newRow("one part") << "1" << false << 0 << 0;
+        QTest::newRow("three parts") << "1,2,3" << false << 0 << 0;
+        QTest::newRow("not a number") << "a,1" << false << 0 << 0;
+        QTest::newRow("channel out of range") << "1,256" << false << 0 << 0;
+    }
+
+    void keysAndEntryLayout()
+    {
+        QFETCH(QString, key);
+        int connection = 0, channel = 0;
+        QTEST(RemoteCommon::parseStreamKey(key, connection, channel), "parses");
+        QTEST(connection, "connection");
+        QTEST(channel, "channel");
+        // The library's day list entry: 32 bytes, start at 0, length at 8, type at 12.
+        QCOMPARE(sizeof(record_info_t), size_t(32));
+        QCOMPARE(offsetof(record_info_t, length), size_t(8));
+        QCOMPARE(offsetof(record_info_t, type), size_t(12));
+    }
+
+    // Library streams under the sanitizers: stopped while frames flow, no
+    // callback once the stop has returned.
+    void streamsStopCleanly()
+    {
+        RemoteCommon *cloud = RemoteCommon::instance();
+        QVERIFY(cloud->login(cloudstore::Account, cloudstore::Password));
+        const QString key = QStringLiteral("2,1");
+        std::atomic<int> frames{0}, late{0};
+        std::atomic<bool> stopped{false};
+        for (int round = 0; round < 20; ++round) {
+            frames = 0;
+            stopped = false;
+            QVERIFY(cloud->startRecordStream(key, m_today.toString("yyyyMMdd"), 8 * 3600 + round % 15));
+            cloud->setMediaCallback(key, [&](const char *, qint64 size, int codec, quint64 ts) {
+                if (stopped)
+                    ++late;
+                if (size > 0 && codec == 1 && qint64(ts) >= midnight(m_today))
+                    ++frames;
+            });
+            QTRY_VERIFY_WITH_TIMEOUT(frames > 2, 20000);
+            cloud->stopConnectionByKey(key);
+            stopped = true;
+        }
+        QTest::qWait(100);
+        QCOMPARE(late.load(), 0);
+        cloud->logout();
+    }
+
+    void loginShowsCloudTab()
+    {
+        QStringList toasts;
+        QVERIFY(!loginThroughDialog(QStringLiteral("wrong"), &toasts));
+        QVERIFY2(toasts.contains(CommonHelper::incorrectLoginText()), qPrintable(toasts.join('|')));
+        QVERIFY(!tabs()->isTabVisible(CVideoPlayback::CloudTab));
+        QVERIFY(loginThroughDialog(cloudstore::Password, &toasts));
+        QVERIFY(tabs()->isTabVisible(CVideoPlayback::CloudTab));
+        QTRY_VERIFY(DevicePagesTest::toastTexts().contains("Remote login successful"));
+    }
+
+    void doubleClickPausePickAndDay()
+    {
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
+        QSignalSpy stamps(wnd->replayWidget(), &FFmpegReplayWidget::emitReplayTimestampMS);
+        doubleClick(QStringLiteral("1,0"));
+        QTRY_COMPARE(wnd->paneKeys().value(0), QStringLiteral("1,0"));
+        QStringList marked{m_today.toString("yyyyMMdd")};
+        if (m_earlier.month() == m_today.month())
+            marked.prepend(m_earlier.toString("yyyyMMdd"));
+        QCOMPARE(wnd->calendar()->markedDays(), marked);
+        QCOMPARE(int(wnd->timeLine()->records().size()), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 10, 30000);
+        const qint64 day = midnight(m_today);
+        const auto last = [&] { return qint64(stamps.last().at(0).toULongLong()); };
+        QVERIFY(last() >= day + 8 * 3600000 && last() < day + 86400000);
+        QTRY_COMPARE(wnd->timeLine()->currentTime() / 1000, last() / 1000);
+
+        // A snapshot lands below the picture folder, in the device's own folder.
+        QSignalSpy shots(wnd->replayWidget(), &FFmpegReplayWidget::emitCaptureResult);
+        wnd->onBtnCaptureClicked();
+        QTRY_COMPARE_WITH_TIMEOUT(shots.count(), 1, 10000);
+        QVERIFY(shots.first().at(0).toBool());
+        QVERIFY(shots.first().at(1).toString().startsWith(CommonHelper::appWritableDir() + "/Picture/Porch/"));
+        QVERIFY(QFileInfo(shots.first().at(1).toString()).size() > 0);
+
+        // Pause stops the frames, resume brings them back.
+        wnd->onBtnPlayClicked(false);
+        QTest::qWait(1000); // what was decoded before the pause drains
+        const int paused = stamps.count();
+        QTest::qWait(1000);
+        QCOMPARE(stamps.count(), paused);
+        wnd->onBtnPlayClicked(true);
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > paused + 5, 20000);
+
+        // A pick on the time line restarts at that second.
+        const qint64 pick = day + (8 * 3600 + 10 * 60 + 5) * 1000;
+        wnd->onTimeLineRecordSelected(wnd->timeLine()->records().back(), pick);
+        QTRY_VERIFY_WITH_TIMEOUT(last() >= pick - 1000 && last() < pick + 20000, 20000);
+
+        // Another day plays in the same pane.
+        wnd->onCalendarClicked(m_earlier);
+        QTRY_VERIFY_WITH_TIMEOUT(last() < midnight(m_earlier) + 86400000, 20000);
+        QVERIFY(last() >= midnight(m_earlier));
+        QCOMPARE(wnd->paneKeys(), (QMap<int, QString>{{0, "1,0"}}));
+    }
+
+    void fourPanesAtMostAndPreviewingRefused()
+    {
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
+        const QStringList keys{"1,0", "1,1", "2,0", "2,1"};
+        for (const QString &key : keys) {
+            if (!wnd->paneKeys().values().contains(key))
+                doubleClick(key);
+            QTRY_VERIFY(wnd->paneKeys().values().contains(key));
+        }
+        doubleClick(QStringLiteral("2,2"));
+        QTest::qWait(300);
+        QCOMPARE(wnd->paneKeys().size(), 4);
+        QVERIFY(!DevicePagesTest::toastTexts().contains("Record play failed."));
+
+        RemoteCommon::instance()->setModeForTesting(QStringLiteral("2,2"), 1);
+        wnd->stopPane(3);
+        doubleClick(QStringLiteral("2,2"));
+        QTRY_VERIFY(DevicePagesTest::toastTexts().contains("The device is previewing and cannot be play record."));
+        QCOMPARE(wnd->paneKeys().size(), 3);
+        RemoteCommon::instance()->setModeForTesting(QStringLiteral("2,2"), 0);
+    }
+
+    // Confirmed on the current Cloud tab: streams stop, the tab goes, NVR shows.
+    void logoutHidesCloudTab()
+    {
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
+        if (wnd->paneKeys().isEmpty()) {
+            doubleClick(QStringLiteral("2,0"));
+            QTRY_VERIFY(!wnd->paneKeys().isEmpty());
+        }
+        DevicePagesTest::onModal<CustomDialog>(
+            [](CustomDialog *dlg) { QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonOK"), Qt::LeftButton); });
+        QTest::mouseClick(m_window->findChild<QPushButton *>("pushButtonCloud"), Qt::LeftButton);
+        QVERIFY(!RemoteCommon::instance()->isLoggedIn());
+        QVERIFY(!tabs()->isTabVisible(CVideoPlayback::CloudTab));
+        QCOMPARE(tabs()->currentIndex(), int(CVideoPlayback::NvrTab));
+        QVERIFY(wnd->paneKeys().isEmpty());
+    }
+
+    // A window destroyed while it streams: its receivers are gone first.
+    void windowDestroyedWhileStreaming()
+    {
+        QVERIFY(RemoteCommon::instance()->login(cloudstore::Account, cloudstore::Password));
+        auto *wnd = new IotReplayWnd;
+        wnd->show();
+        wnd->calendar()->setSelectedDate(m_today);
+        QSignalSpy stamps(wnd->replayWidget(), &FFmpegReplayWidget::emitReplayTimestampMS);
+        wnd->onDeviceItemDoubleClicked(QStringLiteral("2,0"));
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 5, 30000);
+        delete wnd;
+        QTest::qWait(300);
+        RemoteCommon::instance()->logout();
+    }
+};
+
+QTEST_MAIN(tst_CloudPlayback)
+#include "tst_cloudplayback.moc"

@@ -40,6 +40,27 @@ QString mediaPath(const QString &url)
     return QUrl(url).path();
 }
 
+// Roads run off the calling thread: start one and wait for its end.
+template <class Start> bool awaitRoad(Service &service, Start start)
+{
+    QSignalSpy finished(&service, &Service::roadFinished);
+    if (!start())
+        return false;
+    if (finished.isEmpty() && !finished.wait(60000))
+        return false;
+    return finished.first().at(1).toBool();
+}
+
+bool modify(Service &service, const Service::ONVIF_DEV_INFO &record)
+{
+    return awaitRoad(service, [&] { return service.modiflyDev(record); });
+}
+
+bool readInfo(Service &service, const QString &ip)
+{
+    return awaitRoad(service, [&] { return service.getDeviceInformation(ip); });
+}
+
 } // namespace
 
 class TestOnvifService : public QObject
@@ -116,7 +137,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
         const DevInfo in = record(auth == CameraServer::Auth::Digest ? 2 : 1);
-        QVERIFY(service.modiflyDev(in));
+        QVERIFY(modify(service, in));
         QCOMPARE(updated.count(), 1);
         QCOMPARE(updated.at(0).at(0).toString(), in.ip);
 
@@ -171,7 +192,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
         const DevInfo in = record(2);
-        QVERIFY(!service.modiflyDev(in)); // never reported as a complete road
+        QVERIFY(!modify(service, in)); // never reported as a complete road
         QCOMPARE(updated.count(), 1);
         const DevInfo out = service.getDevices().value(in.ip);
         QTEST(out.status, "status");
@@ -188,7 +209,7 @@ private slots:
         server->setReply(OnvifCam::GetDeviceInformation, readCameraFile("SUNBA.405", "ptz/GetPresetsResponse.xml")
                                                              + readFixture("onvif/test/serverMockup/Error.xml"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 2);
         QVERIFY(out.model.isEmpty());
@@ -210,7 +231,7 @@ private slots:
         QFETCH(int, mode);
         startCamera("SUNBA", auth);
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(mode, QStringLiteral("wrong"))));
+        QVERIFY(!modify(service, record(mode, QStringLiteral("wrong"))));
         QCOMPARE(service.getDevices().value(server->address().toString()).status, 2);
     }
 
@@ -222,7 +243,7 @@ private slots:
         QSignalSpy updated(&service, &Service::updateDevInfo);
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500, qPrintable(QString::number(elapsed)));
         QCOMPARE(updated.count(), 1);
@@ -233,20 +254,20 @@ private slots:
     {
         startCamera("IPG-8150PSS", CameraServer::Auth::None);
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const QString ip = server->address().toString();
         const DevInfo first = service.getDevices().value(ip);
 
         // A fault where GetCapabilities was, and a dead GetStreamUri: nothing learned is lost.
         server->setReply(OnvifCam::GetCapabilities, readCameraFile("ENP1A14-IR_25X", "device_management/Fault.xml"));
-        QVERIFY(!service.getDeviceInformation(ip));
+        QVERIFY(!readInfo(service, ip));
         DevInfo after = service.getDevices().value(ip);
         QCOMPARE(after.status, 1);
         QCOMPARE(after.mediaXaddr, first.mediaXaddr);
         QCOMPARE(after.streamUris, first.streamUris);
 
         server->clearReply(OnvifCam::GetDeviceInformation);
-        QVERIFY(!service.getDeviceInformation(ip));
+        QVERIFY(!readInfo(service, ip));
         after = service.getDevices().value(ip);
         QCOMPARE(after.status, 2);
         QCOMPARE(after.model, first.model);
@@ -264,7 +285,7 @@ private slots:
         server->setReply(OnvifCam::GetProfiles, wrap("<M:GetProfilesResponse><M:Profiles token=\"b\"/><Profiles xmlns=\"" + NS::Trt + "\" token=\"a\"/></M:GetProfilesResponse>"));
         server->setReply(OnvifCam::GetStreamUri, wrap("<M:GetStreamUriResponse><M:MediaUri><S:Uri> rtsp://10.1.1.1/s?a=1&amp;b=2 </S:Uri></M:MediaUri></M:GetStreamUriResponse>"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.model, QStringLiteral("X1"));
         QCOMPARE(out.serialNumber, QString()); // optional, absent
@@ -294,7 +315,7 @@ private slots:
         server->setReply(OnvifCam::GetProfiles, readFixture("onvif/test/serverMockup/GetProfiles.xml"));
         server->setReply(OnvifCam::GetStreamUri, readFixture("onvif/test/serverMockup/GetStreamUri.xml"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(1)));
+        QVERIFY(modify(service, record(1)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.model, QStringLiteral("Mockup Model"));
         QCOMPARE(out.firmwareVersion, QStringLiteral("Mockup_15_14_13"));
@@ -314,7 +335,7 @@ private slots:
         caps.remove(start, end + int(strlen("</tt:Media>")) - start);
         server->setReply(OnvifCam::GetCapabilities, caps);
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QVERIFY(out.mediaXaddr.isEmpty());
         QCOMPARE(out.streamUris.size(), 2); // asked at the device address
@@ -329,7 +350,7 @@ private slots:
         profiles.insert(profiles.lastIndexOf("</"), QByteArray(MaxReplyBytes, ' '));
         server->setReply(OnvifCam::GetProfiles, profiles);
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 1);
         QVERIFY(out.profileTokens.isEmpty());
@@ -341,7 +362,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QCOMPARE(service.getUriInfo("192.0.2.7", 0), QString());
         startCamera("SUNBA", CameraServer::Auth::None);
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         // Per-token URIs: the test camera answers one file, so check the order rule on the map itself.
         DevInfo info = service.getDevices().value(server->address().toString());
         QCOMPARE(info.streamUris.firstKey(), QStringLiteral("media_profile1"));
@@ -362,7 +383,7 @@ private slots:
     {
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
-        QVERIFY(!service.getDeviceInformation("192.0.2.1"));
+        QVERIFY(!readInfo(service, "192.0.2.1"));
         QCOMPARE(updated.count(), 0);
     }
 
@@ -374,11 +395,11 @@ private slots:
         Service service(QList<QHostAddress>{});
         DevInfo in = record(2);
         in.password = QStringLiteral("s3cret");
-        service.modiflyDev(in);
+        modify(service, in);
         server->setAuth(CameraServer::Auth::UsernameToken);
         in.authMode = 1;
         in.password = QStringLiteral("wrongPassw0rd");
-        service.modiflyDev(in);
+        modify(service, in);
         qInstallMessageHandler(previousHandler);
         QVERIFY(!logLines.isEmpty());
         for (const QString &line : qAsConst(logLines)) {
@@ -444,7 +465,7 @@ private slots:
         service.setProbeTarget(responder.address(), responder.port());
         DevInfo registered = record(2);
         registered.uuid = QStringLiteral("SERIAL-1");
-        QVERIFY(service.modiflyDev(registered));
+        QVERIFY(modify(service, registered));
         QVERIFY(service.isRegistered(registered.ip));
 
         QSignalSpy updated(&service, &Service::updateDevInfo);
@@ -510,16 +531,17 @@ private slots:
         startCamera("SUNBA", CameraServer::Auth::Digest);
         ProbeResponder responder;
         QVERIFY(responder.bind());
-        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
+        // Answers name the probe they answer (RelatesTo): others are not taken.
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt");
         const QString hostPort = server->address().toString() + ":" + QString::number(server->port());
-        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"probe-uuid", "HW", "Lobby", hostPort})});
+        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "probe-uuid", "HW", "Lobby", hostPort})});
 
         Service service(QList<QHostAddress>{QHostAddress::LocalHost});
         service.setProbeTarget(responder.address(), responder.port());
         DevInfo registered = record(2);
         registered.xaddr.clear();
         registered.uuid = QStringLiteral("SERIAL-9");
-        QVERIFY(!service.modiflyDev(registered));
+        QVERIFY(!modify(service, registered));
         QCOMPARE(service.getDevices().value(registered.ip).status, 2);
 
         QSignalSpy updated(&service, &Service::updateDevInfo);
@@ -619,7 +641,7 @@ private slots:
         server->setReply(operation, reply);
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         QCOMPARE(updated.count(), 1);
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 1); // the device answered who it is
@@ -653,7 +675,7 @@ private slots:
         DevInfo mine = d;
         mine.password = QStringLiteral("operator");
         mine.authMode = 1;
-        service.modiflyDev(mine); // its road is refused at once (nothing listens on port 1)
+        modify(service, mine); // its road is refused at once (nothing listens on port 1)
         service.searchDevices();
         QVERIFY(!service.handleProbeMatch(QString::fromUtf8(datagram)));
         QCOMPARE(service.getDevices().value("127.0.0.5").password, QStringLiteral("operator"));

@@ -174,7 +174,11 @@ void DataProcessor::queueStream()
     const bool fits = m_streamQueue.size() < m_limits.queueMaxFrames
         && m_streamQueueBytes + cost <= m_limits.queueMaxBytes;
     if (m_dropUntilKey) {
-        if (!m_work.mediaHeader.isKeyFrame() || !fits) {
+        // Resumes only once the queue has room for a while again, so a peer that
+        // keeps sending too fast makes one burst, not one per key frame.
+        const bool drained = m_streamQueue.size() <= m_limits.queueMaxFrames / 2
+            && m_streamQueueBytes + cost <= m_limits.queueMaxBytes / 2;
+        if (!m_work.mediaHeader.isKeyFrame() || !drained) {
             ++m_droppedFrames;
             return;
         }

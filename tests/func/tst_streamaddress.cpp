@@ -260,6 +260,29 @@ private slots:
         ctl.slotUpdateOnvifDevice("127.0.0.77");
         ctl.closeApp();
     }
+
+    // A deleted camera leaves nothing in the ONVIF table: a search finds it
+    // anew, and its old login is gone.
+    void deletedCameraIsForgotten()
+    {
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        DeviceController ctl;
+        auto *dev = new FUN_DEV_INFO;
+        dev->devType = 2;
+        dev->ip = "127.0.0.1";
+        dev->userName = "op";
+        dev->password = "old";
+        dev->onvifUrl = m_camera->deviceServiceUrl();
+        QVERIFY(DeviceInfoManager::instance()->addDevInfo(dev));
+        saveAndWait(dev);
+        ONVIF::Service *onvif = ONVIF::Service::instance();
+        QVERIFY(onvif->isRegistered(dev->ip));
+        ctl.dealDelDevices({dev});
+        QVERIFY(!onvif->isRegistered("127.0.0.1"));
+        QVERIFY(!onvif->getDevices().contains("127.0.0.1"));
+        ctl.closeApp();
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStreamAddress)

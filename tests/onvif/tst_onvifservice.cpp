@@ -14,6 +14,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QUdpSocket>
 #include <QtTest>
 
 using namespace ONVIF;
@@ -60,6 +62,41 @@ bool readInfo(Service &service, const QString &ip)
 {
     return awaitRoad(service, [&] { return service.getDeviceInformation(ip); });
 }
+
+// A neighbour on the LAN: receives the probes (as their target) and sends
+// ProbeMatches of its own making to the probing socket.
+struct Forger
+{
+    QUdpSocket target;
+    quint16 probeFrom = 0;
+    QString probeId;
+
+    Forger()
+    {
+        target.bind(QHostAddress(QStringLiteral("127.44.0.1")), 0);
+        QObject::connect(&target, &QUdpSocket::readyRead, [this] {
+            while (target.hasPendingDatagrams()) {
+                QHostAddress from;
+                QByteArray probe(int(target.pendingDatagramSize()), '\0');
+                target.readDatagram(probe.data(), probe.size(), &from, &probeFrom);
+                const int at = probe.indexOf("uuid:{");
+                if (probeId.isEmpty() && at >= 0)
+                    probeId = QString::fromUtf8(probe.mid(at, probe.indexOf('}', at) - at + 1));
+            }
+        });
+    }
+
+    void send(const QString &relatesTo, const QString &hostPort)
+    {
+        QByteArray match = ProbeResponder::fromSlotTemplate(
+            readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt"),
+            {"RELATES_TO", "forged", "HW", "Forged", hostPort});
+        match.replace("uuid:RELATES_TO", relatesTo.toUtf8());
+        if (relatesTo.isEmpty())
+            match.replace("<wsa:RelatesTo></wsa:RelatesTo>", "");
+        target.writeDatagram(match, QHostAddress::LocalHost, probeFrom);
+    }
+};
 
 } // namespace
 
@@ -655,6 +692,99 @@ private slots:
         // Nothing half-read is stored as an address.
         QVERIFY(out.streamUris.isEmpty());
         QCOMPARE(service.getUriInfo(out.ip, 0), QString());
+    }
+
+    // ---- hostile neighbours ------------------------------------------------------
+
+    // Forged ProbeMatches: outside a search, or answering no probe of ours,
+    // they change nothing.
+    void forgedAnswersChangeNothing_data()
+    {
+        QTest::addColumn<QString>("relatesTo"); // PROBE: the id of the probe received
+        QTest::addColumn<bool>("afterSearch");
+        QTest::newRow("our probe, after the search") << "PROBE" << true;
+        QTest::newRow("a probe we never sent") << "uuid:{0e0e0e0e-0000-0000-0000-000000000000}" << false;
+        QTest::newRow("no RelatesTo") << "" << false;
+        QTest::newRow("our probe, during the search (taken)") << "PROBE" << false;
+    }
+
+    void forgedAnswersChangeNothing()
+    {
+        QFETCH(QString, relatesTo);
+        QFETCH(bool, afterSearch);
+        Forger forger;
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(forger.target.localAddress(), forger.target.localPort());
+        service.setSearchWindowMs(afterSearch ? 100 : 60000);
+        service.searchDevices();
+        QTRY_VERIFY(forger.probeFrom != 0);
+        if (afterSearch)
+            QTRY_VERIFY(!service.searchRunning());
+        forger.send(relatesTo == "PROBE" ? forger.probeId : relatesTo, QStringLiteral("127.44.0.9:1"));
+        const bool taken = relatesTo == "PROBE" && !afterSearch;
+        if (taken)
+            QTRY_VERIFY(service.getDevices().contains("127.44.0.9"));
+        QTest::qWait(100); // a datagram that would be stored is read by now
+        QCOMPARE(service.getDevices().size(), taken ? 1 : 0);
+    }
+
+    // Answers pointing at cameras that never reply: the window keeps running
+    // while their roads wait, and the table stays within its bound.
+    void silentCamerasNeverFreeze()
+    {
+        Forger forger;
+        std::vector<std::unique_ptr<QTcpServer>> silent;
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(forger.target.localAddress(), forger.target.localPort());
+        service.setMaxDevices(2);
+        QSignalSpy finished(&service, &Service::roadFinished);
+        service.searchDevices();
+        QTRY_VERIFY(forger.probeFrom != 0);
+        for (int i = 1; i <= 3; ++i) {
+            silent.emplace_back(new QTcpServer);
+            QVERIFY(silent.back()->listen(QHostAddress(QStringLiteral("127.44.1.%1").arg(i))));
+            forger.send(forger.probeId, QStringLiteral("127.44.1.%1:%2").arg(i).arg(silent.back()->serverPort()));
+        }
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTRY_VERIFY(ticks >= 30);
+        QCOMPARE(finished.count(), 0); // the first road still waits for its camera
+        QCOMPARE(service.deviceCount(), 2);
+    }
+
+    // A reply too deep for its values to be read counts as no reply at every step.
+    void deepReplyIsNoReply_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("GetDeviceInformation") << OnvifCam::GetDeviceInformation
+            << "<tds:GetDeviceInformationResponse><tds:Model>X</tds:Model></tds:GetDeviceInformationResponse>";
+        QTest::newRow("GetCapabilities") << OnvifCam::GetCapabilities
+            << "<tds:GetCapabilitiesResponse><tds:Capabilities><tt:Media><tt:XAddr>http://127.0.0.1:1/m</tt:XAddr>"
+               "</tt:Media></tds:Capabilities></tds:GetCapabilitiesResponse>";
+        QTest::newRow("GetStreamUri") << OnvifCam::GetStreamUri
+            << "<trt:GetStreamUriResponse><trt:MediaUri><tt:Uri>rtsp://127.0.0.1/s</tt:Uri></trt:MediaUri>"
+               "</trt:GetStreamUriResponse>";
+    }
+
+    void deepReplyIsNoReply()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, body);
+        startCamera("IPG-8150PSS", CameraServer::Auth::None);
+        server->setReply(operation,
+                         QStringLiteral("<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"%1\" xmlns:tds=\"%2\" "
+                                        "xmlns:trt=\"%3\" xmlns:tt=\"%4\"><s:Body>%5</s:Body></s:Envelope>")
+                             .arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt,
+                                  QString("<x>").repeated(130) + body + QString("</x>").repeated(130))
+                             .toUtf8());
+        Service service(QList<QHostAddress>{});
+        QVERIFY(!modify(service, record(0)));
+        const DevInfo out = service.getDevices().value(server->address().toString());
+        QCOMPARE(out.status, operation == OnvifCam::GetDeviceInformation ? 2 : 1);
+        QVERIFY(!out.streamUris.values().contains(QString()));
     }
 
     void scopes()

@@ -759,8 +759,6 @@ private slots:
     {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("body");
-        QTest::newRow("GetDeviceInformation") << OnvifCam::GetDeviceInformation
-            << "<tds:GetDeviceInformationResponse><tds:Model>X</tds:Model></tds:GetDeviceInformationResponse>";
         QTest::newRow("GetCapabilities") << OnvifCam::GetCapabilities
             << "<tds:GetCapabilitiesResponse><tds:Capabilities><tt:Media><tt:XAddr>http://127.0.0.1:1/m</tt:XAddr>"
                "</tt:Media></tds:Capabilities></tds:GetCapabilitiesResponse>";
@@ -782,9 +780,7 @@ private slots:
                              .toUtf8());
         Service service(QList<QHostAddress>{});
         QVERIFY(!modify(service, record(0)));
-        const DevInfo out = service.getDevices().value(server->address().toString());
-        QCOMPARE(out.status, operation == OnvifCam::GetDeviceInformation ? 2 : 1);
-        QVERIFY(!out.streamUris.values().contains(QString()));
+        QVERIFY(!service.getDevices().value(server->address().toString()).streamUris.values().contains(QString()));
     }
 
     void scopes()

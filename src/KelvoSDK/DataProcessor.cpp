@@ -77,9 +77,11 @@ void DataProcessor::processPacket(const QByteArray &packet)
     if (packet.size() < 4)
         qDebug() << "DataProcessor::processPacket recv data error, packet size=" << packet.size();
     m_splitter.feed(packet, m_payloads);
+    // From here the bytes count as what they become: messages on their way to
+    // the session (counted as they are emitted) or a partial frame (bounded).
+    m_backlog -= packet.size();
     while (!m_payloads.isEmpty())
         dispatchPayload(m_payloads.takeFirst());
-    m_backlog -= packet.size();
     checkStalledFrame();
 }
 

@@ -286,20 +286,24 @@ void TcpClient::onDataReceived()
 {
     if (m_readPaused)
         return;
-    if (m_worker->backlogBytes() > m_timings.workerBacklogMaxBytes) {
-        // Left in the socket, the bytes fill its read buffer and then the
-        // kernel's, and the peer is throttled instead of our memory growing.
-        m_readPaused = true;
-        m_resumeTimer->start(m_timings.resumePollMs);
-        return;
+    // Read in pieces and look at the worker's backlog before each: one read
+    // could otherwise take everything the socket and kernel hold at once.
+    while (m_socket->bytesAvailable() > 0) {
+        if (m_worker->backlogBytes() > m_timings.workerBacklogMaxBytes) {
+            // Left in the socket, the bytes fill its read buffer and then the
+            // kernel's, and the peer is throttled instead of our memory growing.
+            m_readPaused = true;
+            m_resumeTimer->start(m_timings.resumePollMs);
+            return;
+        }
+        const QByteArray bytes = m_socket->read(ReadChunk);
+        if (bytes.isEmpty())
+            return;
+        // Every read goes to the worker at once: holding bytes back until the next
+        // closing tag would stall the binary tail of the last message of a burst.
+        m_worker->addBacklog(bytes.size());
+        QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
     }
-    const QByteArray bytes = m_socket->readAll();
-    if (bytes.isEmpty())
-        return;
-    // Every read goes to the worker at once: holding bytes back until the next
-    // closing tag would stall the binary tail of the last message of a burst.
-    m_worker->addBacklog(bytes.size());
-    QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
 }
 
 void TcpClient::resumeReading()

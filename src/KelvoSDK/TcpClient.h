@@ -45,6 +45,7 @@ public:
     static constexpr int UploadBurst = 5;
     static constexpr uint8_t RetryCap = 5;
     static constexpr int SocketReadBuffer = 0x100000;
+    static constexpr int ReadChunk = 256 * 1024; // bytes handed to the worker at a time
 
     explicit TcpClient(QObject *parent = nullptr);
     ~TcpClient() override;

@@ -17,6 +17,41 @@ void DataProcessor::setDevInfo(const RecvInfo &info)
     qDebug() << "set dev info, dev ip:" << info.ip;
 }
 
+void DataProcessor::setLimits(const StreamLimits &limits)
+{
+    QMutexLocker lock(&m_mutex);
+    m_limits = limits;
+}
+
+StreamLimits DataProcessor::limits() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_limits;
+}
+
+qint64 DataProcessor::streamQueueBytes() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_streamQueueBytes;
+}
+
+qint64 DataProcessor::reassemblyBytes() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_reassembler.bufferedBytes();
+}
+
+qint64 DataProcessor::deliveryCost(const RecvInfo &info)
+{
+    return info.data.size() + 2 * qint64(info.xml.size());
+}
+
+void DataProcessor::emitNow(const RecvInfo &info)
+{
+    m_backlog += deliveryCost(info);
+    emit recvCommonInfo(info);
+}
+
 int DataProcessor::streamQueueLength() const
 {
     QMutexLocker lock(&m_mutex);
@@ -42,8 +77,57 @@ void DataProcessor::processPacket(const QByteArray &packet)
     if (packet.size() < 4)
         qDebug() << "DataProcessor::processPacket recv data error, packet size=" << packet.size();
     m_splitter.feed(packet, m_payloads);
+    // From here the bytes count as what they become: messages on their way to
+    // the session (counted as they are emitted) or a partial frame (bounded).
+    m_backlog -= packet.size();
     while (!m_payloads.isEmpty())
         dispatchPayload(m_payloads.takeFirst());
+    checkStalledFrame();
+}
+
+void DataProcessor::checkStalledFrame()
+{
+    const qint64 pending = m_splitter.pendingFrameStart();
+    if (pending != m_stallFrame) {
+        m_stallFrame = pending;
+        m_stallClock.start();
+    } else if (pending >= 0 && m_stallClock.elapsed() >= limits().stalledFrameMs) {
+        // A header whose payload never comes would swallow every later reply.
+        QString ip;
+        {
+            QMutexLocker lock(&m_mutex);
+            ip = m_work.ip;
+        }
+        qWarning() << "incomplete frame of" << ip << "given up after" << m_stallClock.elapsed()
+                   << "ms; resynchronising," << m_splitter.buffered() << "bytes buffered";
+        m_splitter.dropPendingFrame(m_payloads);
+        while (!m_payloads.isEmpty())
+            dispatchPayload(m_payloads.takeFirst());
+        m_stallFrame = m_splitter.pendingFrameStart();
+        m_stallClock.start();
+    }
+    m_splitterBytes = m_splitter.buffered();
+}
+
+void DataProcessor::resetConnection()
+{
+    m_splitter.clear();
+    m_payloads.clear();
+    m_stallFrame = -1;
+    m_splitterBytes = 0;
+    QMutexLocker lock(&m_mutex);
+    m_reassembler.clear();
+}
+
+void DataProcessor::resetStream()
+{
+    QMutexLocker lock(&m_mutex);
+    qDebug() << "playback restarted, clear streamqueue" << m_streamQueue.size() << m_work.ip;
+    m_streamQueue.clear();
+    m_streamQueueBytes = 0;
+    m_reassembler.clear();
+    m_waitKeyFrame = true;
+    m_dropUntilKey = false;
 }
 
 void DataProcessor::dispatchPayload(const QByteArray &payload)
@@ -56,6 +140,7 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
         // Messages are told apart by the command of their head only, so a reply
         // that merely mentions a stream command number stays a reply.
         const int cmd = PrivateProto::headCommand(element, elementSize);
+        ++m_messages;
         if (!PrivateProto::isStreamCommand(cmd)) {
             parserRecvData(QString::fromUtf8(element, elementSize));
         } else {
@@ -71,9 +156,9 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
                             m_waitKeyFrame = false;
                     }
                     if (keep)
-                        m_streamQueue.append(m_work);
+                        queueStream();
                 } else {
-                    emit recvCommonInfo(m_work);
+                    emitNow(m_work);
                 }
             }
         }
@@ -82,17 +167,50 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
     }
 }
 
+// Caller holds the lock. A peer sending faster than the pace would otherwise
+// fill memory; frames are dropped whole and only up to a key frame, so what is
+// played after the gap decodes.
+void DataProcessor::queueStream()
+{
+    const qint64 cost = m_work.data.size();
+    const bool fits = m_streamQueue.size() < m_limits.queueMaxFrames
+        && m_streamQueueBytes + cost <= m_limits.queueMaxBytes;
+    if (m_dropUntilKey) {
+        // Resumes only once the queue has room for a while again, so a peer that
+        // keeps sending too fast makes one burst, not one per key frame.
+        const bool drained = m_streamQueue.size() <= m_limits.queueMaxFrames / 2
+            && m_streamQueueBytes + cost <= m_limits.queueMaxBytes / 2;
+        if (!m_work.mediaHeader.isKeyFrame() || !drained) {
+            ++m_droppedFrames;
+            return;
+        }
+        qInfo() << "stream queue of" << m_work.ip << "resumes at a key frame;" << m_droppedFrames
+                << "frames dropped";
+        m_dropUntilKey = false;
+    } else if (!fits) {
+        qWarning() << "stream queue of" << m_work.ip << "full (" << m_streamQueue.size() << "frames,"
+                   << m_streamQueueBytes << "bytes): dropping up to the next key frame";
+        m_dropUntilKey = true;
+        m_droppedFrames = 1;
+        return;
+    }
+    m_streamQueue.append(m_work);
+    m_streamQueueBytes += cost;
+}
+
 void DataProcessor::parserRecvData(const QString &text)
 {
     m_work.xml = text;
     if (PrivateProto::headCommand(text) == 14304) {
         qDebug() << "begin  seek  clear streamqueue" << m_streamQueue.size();
         m_streamQueue.clear();
+        m_streamQueueBytes = 0;
+        m_dropUntilKey = false;
         m_waitKeyFrame = true;
     }
     const StreamFragmentHeader keep = m_work.mediaHeader;
     m_work.mediaHeader = StreamFragmentHeader();
-    emit recvCommonInfo(m_work);
+    emitNow(m_work);
     m_work.mediaHeader = keep;
     m_work.xml.clear();
     m_work.data.clear();
@@ -100,10 +218,15 @@ void DataProcessor::parserRecvData(const QString &text)
 
 void DataProcessor::sendStream()
 {
+    // The pacing tick is the worker's clock: a frame that stopped arriving is
+    // noticed even when no byte comes any more.
+    checkStalledFrame();
     QMutexLocker lock(&m_mutex);
     if (m_streamQueue.isEmpty())
         return;
-    emit recvCommonInfo(m_streamQueue.takeFirst());
+    const RecvInfo next = m_streamQueue.takeFirst();
+    m_streamQueueBytes -= next.data.size();
+    emitNow(next);
     const int length = m_streamQueue.size();
     if (length > QueueHigh) {
         if (m_interval > m_minInterval)

@@ -9,9 +9,20 @@
 #include "PrivateProto.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
+
+#include <atomic>
+
+// Bounds of what a peer can make one receive worker hold.
+struct StreamLimits
+{
+    qint64 queueMaxBytes = 48 * 1024 * 1024; // paced playback queue, media bytes
+    int queueMaxFrames = 1500;               // paced playback queue, frames
+    int stalledFrameMs = 3000;               // an incomplete frame is given up after this
+};
 
 class DataProcessor : public QObject
 {
@@ -29,9 +40,26 @@ public:
     // Identity stamped on every message; called from the session's thread.
     void setDevInfo(const RecvInfo &info);
 
+    void setLimits(const StreamLimits &limits);
+    StreamLimits limits() const;
+
     int streamQueueLength() const;
     uint16_t currentInterval() const;
     bool waitingForKeyFrame() const;
+
+    // What the worker holds, readable from any thread.
+    qint64 streamQueueBytes() const;
+    qint64 reassemblyBytes() const;
+    qint64 splitterBytes() const { return m_splitterBytes.load(); }
+
+    // Complete messages parsed so far: the session's sign of life.
+    quint64 messagesParsed() const { return m_messages.load(); }
+
+    // Bytes handed to the worker and not yet parsed, plus messages emitted and
+    // not yet taken by the session: the session stops reading above a bound.
+    qint64 backlogBytes() const { return m_backlog.load(); }
+    void addBacklog(qint64 bytes) { m_backlog += bytes; }
+    static qint64 deliveryCost(const RecvInfo &info);
 
 signals:
     void setTimerInterval(int interval);
@@ -40,6 +68,12 @@ signals:
 public slots:
     void processPacket(const QByteArray &packet);
     void sendStream();
+    // A playback stopped or restarted: what was queued or half collected for
+    // it must not come out ahead of the new stream.
+    void resetStream();
+    // A new connection is a new byte stream: nothing half read on the old one
+    // may be completed with the new one's bytes.
+    void resetConnection();
 
 public:
     // Passes one ordinary message on (called with the lock held).
@@ -47,6 +81,9 @@ public:
 
 private:
     void dispatchPayload(const QByteArray &payload);
+    void queueStream();
+    void emitNow(const RecvInfo &info);
+    void checkStalledFrame();
 
     mutable QMutex m_mutex;
     RecvInfo m_work;
@@ -58,4 +95,14 @@ private:
     uint16_t m_interval = MaxInterval;
     bool m_waitKeyFrame = true;
     StreamReassembler m_reassembler;
+
+    StreamLimits m_limits;
+    qint64 m_streamQueueBytes = 0;
+    bool m_dropUntilKey = false;
+    int m_droppedFrames = 0;
+    qint64 m_stallFrame = -1;
+    QElapsedTimer m_stallClock;
+    std::atomic<qint64> m_splitterBytes {0};
+    std::atomic<quint64> m_messages {0};
+    std::atomic<qint64> m_backlog {0};
 };

@@ -193,19 +193,39 @@ QString getSafeXml(unsigned int cmd, const QString &body, unsigned char channel)
 
 void FrameSplitter::clear()
 {
+    m_base += m_buffer.size();
     m_buffer.clear();
     m_pos = 0;
+    m_pendingAt = -1;
 }
 
 void FrameSplitter::compact()
 {
     if (m_pos == 0)
         return;
+    m_base += qMin(m_pos, m_buffer.size());
+    if (m_pendingAt >= 0)
+        m_pendingAt -= m_pos;
     if (m_pos >= m_buffer.size())
         m_buffer.clear();
     else
         m_buffer.remove(0, m_pos);
     m_pos = 0;
+}
+
+qint64 FrameSplitter::pendingFrameStart() const
+{
+    return m_pendingAt < 0 ? -1 : m_base + m_pendingAt;
+}
+
+bool FrameSplitter::dropPendingFrame(QList<QByteArray> &out)
+{
+    if (m_pendingAt < 0)
+        return false;
+    m_pos = m_pendingAt + FrameHeaderSize;
+    m_pendingAt = -1;
+    split(out);
+    return true;
 }
 
 void FrameSplitter::feed(const QByteArray &bytes, QList<QByteArray> &out)
@@ -225,6 +245,12 @@ void FrameSplitter::feed(const char *data, int size, QList<QByteArray> &out)
         compact();
         m_buffer.append(data, size);
     }
+    split(out);
+}
+
+void FrameSplitter::split(QList<QByteArray> &out)
+{
+    m_pendingAt = -1;
     while (m_pos < m_buffer.size()) {
         const char *base = m_buffer.constData();
         const int avail = m_buffer.size() - m_pos;
@@ -245,12 +271,15 @@ void FrameSplitter::feed(const char *data, int size, QList<QByteArray> &out)
             m_pos = at + FrameHeaderSize;
             continue;
         }
-        if (qint64(m_buffer.size()) - at < qint64(FrameHeaderSize) + length)
+        if (qint64(m_buffer.size()) - at < qint64(FrameHeaderSize) + length) {
+            m_pendingAt = at;
             break;
+        }
         out.append(m_buffer.mid(at + FrameHeaderSize, int(length)));
         m_pos = at + FrameHeaderSize + int(length);
     }
     if (m_pos >= m_buffer.size()) {
+        m_base += m_buffer.size();
         m_buffer.clear();
         m_pos = 0;
     } else if (m_pos > 0 && m_pos >= m_buffer.size() / 2) {
@@ -356,12 +385,22 @@ void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan
         st.collecting = true;
         break;
     case FragmentMiddle:
-        if (follows()) {
-            st.partial.append(frag, fragSize);
-            st.last = header;
-        }
-        break;
     case FragmentLast:
+        if (follows() && st.partial.size() + qint64(fragSize) > qint64(MaxFrameLength)) {
+            // No legal frame is longer than a frame payload may be: a peer that
+            // never ends one would otherwise grow this buffer without end.
+            qWarning() << "stream frame of" << key << "over" << MaxFrameLength
+                       << "bytes dropped; waiting for the next first fragment";
+            m_states.remove(key);
+            break;
+        }
+        if (header.fragmentType() == FragmentMiddle) {
+            if (follows()) {
+                st.partial.append(frag, fragSize);
+                st.last = header;
+            }
+            break;
+        }
         if (follows()) {
             st.partial.append(frag, fragSize);
             info.data = std::move(st.partial);
@@ -374,6 +413,14 @@ void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan
     default:
         break;
     }
+}
+
+qint64 StreamReassembler::bufferedBytes() const
+{
+    qint64 total = 0;
+    for (const State &st : m_states)
+        total += st.partial.size();
+    return total;
 }
 
 void parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info, bool fragmented)

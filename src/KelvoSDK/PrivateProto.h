@@ -78,11 +78,23 @@ public:
     int buffered() const { return m_buffer.size() - m_pos; }
     void clear();
 
+    // Stream offset of the header of a frame whose payload is still
+    // incomplete, or -1. Stays the same while that frame waits, so a caller
+    // can tell a frame that never completes from one that is being read.
+    qint64 pendingFrameStart() const;
+    // Gives up the incomplete frame: its header (and what precedes it) goes,
+    // and the scan resumes right after it, so frames that were swallowed as
+    // its payload are found again. False when no frame was pending.
+    bool dropPendingFrame(QList<QByteArray> &out);
+
 private:
     void compact();
+    void split(QList<QByteArray> &out);
 
     QByteArray m_buffer;
-    int m_pos = 0; // start of the unconsumed bytes in m_buffer
+    int m_pos = 0;        // start of the unconsumed bytes in m_buffer
+    int m_pendingAt = -1; // magic of the incomplete frame in m_buffer
+    qint64 m_base = 0;    // stream offset of m_buffer[0]
 };
 
 // One "PrivateProto" element found inside a frame payload.
@@ -118,6 +130,8 @@ public:
     void parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented);
 
     void clear() { m_states.clear(); }
+    // Media bytes held by frames still being collected.
+    qint64 bufferedBytes() const;
 
 private:
     struct State

@@ -17,7 +17,6 @@
 namespace {
 QMutex g_timingsMutex;
 SdkTimings g_defaultTimings;
-const QByteArray kCloseTag("</PrivateProto>");
 } // namespace
 
 void TcpClient::setDefaultTimings(const SdkTimings &timings)
@@ -57,12 +56,24 @@ TcpClient::TcpClient(QObject *parent)
     m_reconnectTimer->setTimerType(Qt::PreciseTimer);
     connect(m_reconnectTimer, &QTimer::timeout, this, [this]() { connectDev(m_dev); });
 
+    m_resumeTimer = new QTimer(this);
+    connect(m_resumeTimer, &QTimer::timeout, this, &TcpClient::resumeReading);
+
     m_connected = false;
 
     m_thread = new QThread(this);
     m_worker = new DataProcessor();
     m_worker->moveToThread(m_thread);
-    connect(m_worker, &DataProcessor::recvCommonInfo, this, &TcpClient::recvCommonInfo, Qt::QueuedConnection);
+    connect(
+        m_worker, &DataProcessor::recvCommonInfo, this,
+        [this](const devXmlInfo &info) {
+            m_worker->addBacklog(-DataProcessor::deliveryCost(info));
+            if (m_waitingHeartbeatReply && m_worker->messagesParsed() != m_messagesAtHeartbeat)
+                stopReplyTimer();
+            emit recvCommonInfo(info);
+        },
+        Qt::QueuedConnection);
+    applyWorkerLimits();
     connect(
         m_worker, &DataProcessor::setTimerInterval, this,
         [this](int interval) {
@@ -97,9 +108,19 @@ TcpClient::~TcpClient()
     m_thread = nullptr;
 }
 
+void TcpClient::applyWorkerLimits()
+{
+    StreamLimits limits;
+    limits.queueMaxBytes = m_timings.streamQueueMaxBytes;
+    limits.queueMaxFrames = m_timings.streamQueueMaxFrames;
+    limits.stalledFrameMs = m_timings.replyTimeoutMs;
+    m_worker->setLimits(limits);
+}
+
 void TcpClient::setTimings(const SdkTimings &timings)
 {
     m_timings = timings;
+    applyWorkerLimits();
     if (m_heartbeatTimer->isActive())
         m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
 }
@@ -117,7 +138,9 @@ void TcpClient::connectDev(const loginDev &dev)
     m_socket->setProxy(QNetworkProxy::NoProxy);
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
-    m_tagTail.clear();
+    m_resumeTimer->stop();
+    m_readPaused = false;
+    QMetaObject::invokeMethod(m_worker, "resetConnection", Qt::QueuedConnection);
     m_worker->setDevInfo(m_identity);
     // Armed before connecting: an error reported from inside connectToHost
     // then finds the session in its connecting state.
@@ -147,7 +170,10 @@ void TcpClient::onConnectTimeout()
         m_socket->abort();
         onConnectionError(QAbstractSocket::SocketTimeoutError);
     } else if (heartbeat) {
-        onWriteTimeout();
+        // Only a complete message is a sign of life: bytes of a frame that
+        // never completes are not.
+        if (m_worker->messagesParsed() == m_messagesAtHeartbeat)
+            onWriteTimeout();
     }
 }
 
@@ -258,28 +284,36 @@ void TcpClient::sendByteData(const QByteArray &payload)
 
 void TcpClient::onDataReceived()
 {
-    QByteArray bytes = m_socket->readAll();
-    if (bytes.isEmpty())
+    if (m_readPaused)
         return;
-    // A closing tag marks a complete message and answers a pending heartbeat.
-    bool closed;
-    if (m_tagTail.isEmpty()) {
-        closed = bytes.contains(kCloseTag);
-    } else {
-        const QByteArray probe = m_tagTail + bytes.left(kCloseTag.size() - 1);
-        closed = probe.contains(kCloseTag) || bytes.contains(kCloseTag);
+    // Read in pieces and look at the worker's backlog before each: one read
+    // could otherwise take everything the socket and kernel hold at once.
+    while (m_socket->bytesAvailable() > 0) {
+        if (m_worker->backlogBytes() > m_timings.workerBacklogMaxBytes) {
+            // Left in the socket, the bytes fill its read buffer and then the
+            // kernel's, and the peer is throttled instead of our memory growing.
+            m_readPaused = true;
+            m_resumeTimer->start(m_timings.resumePollMs);
+            return;
+        }
+        const QByteArray bytes = m_socket->read(ReadChunk);
+        if (bytes.isEmpty())
+            return;
+        // Every read goes to the worker at once: holding bytes back until the next
+        // closing tag would stall the binary tail of the last message of a burst.
+        m_worker->addBacklog(bytes.size());
+        QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
     }
-    // Reads shorter than the tag must not lose the bytes before them: the tag
-    // may be cut across many small reads.
-    if (bytes.size() >= kCloseTag.size() - 1)
-        m_tagTail = bytes.right(kCloseTag.size() - 1);
-    else
-        m_tagTail = (m_tagTail + bytes).right(kCloseTag.size() - 1);
-    if (closed)
-        stopReplyTimer();
-    // Every read goes to the worker at once: holding bytes back until the next
-    // closing tag would stall the binary tail of the last message of a burst.
-    QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
+}
+
+void TcpClient::resumeReading()
+{
+    if (m_worker->backlogBytes() > m_timings.workerBacklogMaxBytes / 2)
+        return;
+    m_resumeTimer->stop();
+    m_readPaused = false;
+    if (m_socket->bytesAvailable() > 0)
+        onDataReceived();
 }
 
 void TcpClient::startHeartbeat()
@@ -295,6 +329,7 @@ void TcpClient::stopHeartbeat()
 void TcpClient::sendHeartbeat()
 {
     m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
+    m_messagesAtHeartbeat = m_worker->messagesParsed();
     sendData(35001, QString(), 0);
     if (m_connected)
         armReplyTimer(true);
@@ -326,6 +361,9 @@ void TcpClient::downloadOrRecord(const RecordStreamRequest &request)
                  .arg(QString::number(request.channel), request.startTime, request.endTime,
                       QString::number(request.download)),
              0);
+    // Queued behind every read so far: frames of the previous playback that
+    // were already received are dropped, not played ahead of the new one.
+    QMetaObject::invokeMethod(m_worker, "resetStream", Qt::QueuedConnection);
 }
 
 void TcpClient::stopDownload(const RecordStreamRequest &request)
@@ -334,6 +372,7 @@ void TcpClient::stopDownload(const RecordStreamRequest &request)
              QStringLiteral("<ChannelId>%1</ChannelId><DownloadRecord>%2</DownloadRecord>")
                  .arg(QString::number(request.channel), QString::number(request.download)),
              0);
+    QMetaObject::invokeMethod(m_worker, "resetStream", Qt::QueuedConnection);
 }
 
 void TcpClient::seekPlay(unsigned char channel, const QString &time)

@@ -28,6 +28,13 @@ struct SdkTimings
     int reconnectUnitMs = 1000;  // reconnect delay n is 2·n²·unit (n capped at 5)
     int uploadBurstGapMs = 100;  // pause between bursts of firmware chunks
     int pacingStartMs = 38;      // first period of the playback pacing timer
+    // Bounds against a peer that sends faster than the client consumes: the
+    // paced playback queue (about 3 s of 1080p at 16x), and the bytes the
+    // receive worker may have pending before the session stops reading.
+    qint64 streamQueueMaxBytes = 48 * 1024 * 1024;
+    int streamQueueMaxFrames = 1500;
+    qint64 workerBacklogMaxBytes = 4 * 1024 * 1024;
+    int resumePollMs = 5;        // how often a paused session looks at the backlog again
 };
 
 class TcpClient : public QObject
@@ -38,6 +45,7 @@ public:
     static constexpr int UploadBurst = 5;
     static constexpr uint8_t RetryCap = 5;
     static constexpr int SocketReadBuffer = 0x100000;
+    static constexpr int ReadChunk = 256 * 1024; // bytes handed to the worker at a time
 
     explicit TcpClient(QObject *parent = nullptr);
     ~TcpClient() override;
@@ -78,6 +86,7 @@ public:
     bool heartbeatActive() const;
     int pacingInterval() const;
     bool isUploading() const { return m_upload.uploading; }
+    bool readingPaused() const { return m_readPaused; }
     DataProcessor *worker() const { return m_worker; }
 
 signals:
@@ -99,6 +108,8 @@ private:
     void tryReconnet();
     void armReplyTimer(bool heartbeat);
     void stopReplyTimer();
+    void applyWorkerLimits();
+    void resumeReading();
 
     struct UploadState
     {
@@ -118,11 +129,13 @@ private:
     QTimer *m_pacingTimer = nullptr;
     QTimer *m_replyTimer = nullptr;
     QTimer *m_reconnectTimer = nullptr;
+    QTimer *m_resumeTimer = nullptr;
+    bool m_readPaused = false;
+    quint64 m_messagesAtHeartbeat = 0;
     bool m_connected = false;
     bool m_manualDisconnect = true;
     bool m_waitingHeartbeatReply = false;
     loginDev m_dev;
     RecvInfo m_identity;
-    QByteArray m_tagTail; // end of the previous read, for a closing tag split across reads
     uint8_t m_tryCount = 0;
 };

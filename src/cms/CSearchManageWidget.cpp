@@ -43,6 +43,10 @@ CSearchManageWidget::CSearchManageWidget(QWidget *parent)
     connect(ui->m_AddDevToClientBtn, &QPushButton::clicked, this, &CSearchManageWidget::onAddDevToClientBtnClicked);
     connect(ui->m_RestoreBtn, &QPushButton::clicked, this, &CSearchManageWidget::onRestoreBtnClicked);
     connect(&m_searchTimer, &QTimer::timeout, this, &CSearchManageWidget::onDevSearchTimer);
+    // Device information is read after the list is shown: a row takes what
+    // its camera's road read when that road ends.
+    if (ONVIF::Service *service = ONVIF::Service::instance())
+        connect(service, &ONVIF::Service::updateDevInfo, this, &CSearchManageWidget::refreshOnvifRow);
     connect(m_header, &HeaderViewPrivate::columnCheck, this, &CSearchManageWidget::onColumnCheck);
     connect(ui->m_SearchDevTableView, &QTableView::clicked, this, &CSearchManageWidget::onTableClicked);
     connect(ui->m_SearchDevTableView, &QTableView::doubleClicked, this, &CSearchManageWidget::onTableDoubleClicked);
@@ -195,6 +199,22 @@ void CSearchManageWidget::addOnvifDev()
                   QString());
     }
     stopSearch();
+}
+
+void CSearchManageWidget::refreshOnvifRow(const QString &ip)
+{
+    const int row = isPrivateMode() ? -1 : findRowByText(ip, m_model, ColIp);
+    ONVIF::Service *service = ONVIF::Service::instance();
+    if (row < 0 || !service)
+        return;
+    const auto entry = service->getDevices().value(ip);
+    const QStringList texts = {entry.uuid.toUpper(), entry.firmwareVersion,
+                               entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password."),
+                               entry.hardware.isEmpty() ? entry.model : entry.hardware};
+    for (int col = ColSn; col <= ColModel; ++col) {
+        if (QStandardItem *item = m_model->item(row, col))
+            item->setText(texts.at(col - ColSn));
+    }
 }
 
 void CSearchManageWidget::switchMode(bool privateMode)

@@ -66,6 +66,7 @@ private:
     void switchMode(bool privateMode);
     void addPrivateDevs();
     void addOnvifDev();
+    void refreshOnvifRow(const QString &ip);
     void addDev(const SearchDevInfo &dev);
     void appendRow(const QStringList &texts, const QString &uid);
     QStringList checkedIds() const;

@@ -5,6 +5,7 @@
 #include "OnvifService.h"
 
 #include <QDebug>
+#include <QUrl>
 
 QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
 {
@@ -49,6 +50,18 @@ QString CommonHelper::getOnvifUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
         return QString();
     }
     const QLatin1String scheme("rtsp://");
+    // The camera names the address; the operator's credentials go only to the
+    // camera itself, never to a host it points elsewhere.
+    const QString host = QUrl(url, QUrl::TolerantMode).host();
+    const QString serviceHost = QUrl(dev->onvifUrl, QUrl::TolerantMode).host();
+    const bool ownHost = !host.isEmpty()
+        && (host.compare(dev->ip, Qt::CaseInsensitive) == 0
+            || (!serviceHost.isEmpty() && host.compare(serviceHost, Qt::CaseInsensitive) == 0));
+    if (!ownHost && url.startsWith(scheme)) {
+        qWarning() << "ONVIF stream address of" << dev->ip << "names another host, used without credentials:"
+                   << QUrl(url, QUrl::TolerantMode).toDisplayString(QUrl::RemoveUserInfo);
+        return url;
+    }
     if (!url.contains(QLatin1Char('@')) && url.startsWith(scheme)) {
         const QString credentials = QStringLiteral("%1:%2@").arg(
             QString::fromLatin1(dev->userName.toLocal8Bit().toPercentEncoding()),

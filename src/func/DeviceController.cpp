@@ -258,6 +258,12 @@ void DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing)
         }
         m_pending.remove(key);
         registry->deleteDevice(key);
+        // Its address and credentials must not outlive it in the ONVIF table,
+        // where searches would skip the camera and its old login would stay.
+        if (dev->devType == 2 && dev->channelIdx == 0) {
+            if (ONVIF::Service *onvif = ONVIF::Service::instance())
+                onvif->forgetDevice(dev->ip);
+        }
         // A channel record has no row of its own: deleting by its address would
         // delete its device's row.
         if (dev->channelIdx == 0)

@@ -169,11 +169,18 @@ bool MessageParser::isWellFormed() const
         } else {
             QXmlStreamReader reader(m_buffer.data());
             bool sawRoot = false;
-            while (!reader.atEnd()) {
-                if (reader.readNext() == QXmlStreamReader::StartElement)
+            int depth = 0;
+            bool tooDeep = false;
+            while (!reader.atEnd() && !tooDeep) {
+                const auto token = reader.readNext();
+                if (token == QXmlStreamReader::StartElement) {
                     sawRoot = true;
+                    tooDeep = ++depth > MaxReplyDepth;
+                } else if (token == QXmlStreamReader::EndElement) {
+                    --depth;
+                }
             }
-            m_wellFormed = (!reader.hasError() && sawRoot) ? 1 : 0;
+            m_wellFormed = (!reader.hasError() && sawRoot && !tooDeep) ? 1 : 0;
         }
     }
     return m_wellFormed == 1;
@@ -184,11 +191,16 @@ bool MessageParser::find(const QString &xpath)
     if (m_tooLarge)
         return false;
     m_query.setQuery(m_prologue + QStringLiteral("doc($inputDocument)") + xpath);
-    if (!m_query.isValid())
+    if (!m_query.isValid()) {
+        m_readFailed = true;
         return false;
+    }
     QXmlResultItems items;
     m_query.evaluateTo(&items);
-    return !items.next().isNull();
+    const bool found = !items.next().isNull();
+    if (items.hasError())
+        m_readFailed = true;
+    return found;
 }
 
 QString MessageParser::getValue(const QString &xpath)
@@ -197,11 +209,17 @@ QString MessageParser::getValue(const QString &xpath)
         return QString();
     m_query.setQuery(m_prologue + QStringLiteral("doc($inputDocument)") + xpath
                      + QStringLiteral("/string()"));
-    if (!m_query.isValid())
+    if (!m_query.isValid()) {
+        m_readFailed = true;
         return QString();
+    }
     // A string list keeps values unescaped ("&" stays "&"), unlike a serialised result.
     QStringList values;
-    if (!m_query.evaluateTo(&values) || values.isEmpty())
+    if (!m_query.evaluateTo(&values)) {
+        m_readFailed = true;
+        return QString();
+    }
+    if (values.isEmpty())
         return QString();
     return values.first().trimmed();
 }

@@ -12,6 +12,9 @@ namespace ONVIF {
 
 // Replies bigger than this are refused before any parsing.
 constexpr int MaxReplyBytes = 1024 * 1024;
+// Replies nested deeper than this are refused: the query engine reads such
+// documents as empty, and no camera reply comes near it.
+constexpr int MaxReplyDepth = 64;
 
 // A new random UUID in braced text form ("{8-4-4-4-12}").
 QString makeUuidString();
@@ -72,12 +75,15 @@ public:
     // True when the reply is a SOAP 1.1 or 1.2 fault.
     bool isFault();
     bool isTooLarge() const { return m_tooLarge; }
+    // True once a question could not be evaluated over this reply.
+    bool readFailed() const { return m_readFailed; }
 
 private:
     QXmlQuery m_query;
     QString m_prologue;
     QBuffer m_buffer;
     bool m_tooLarge = false;
+    bool m_readFailed = false;
     mutable int m_wellFormed = -1;
 };
 

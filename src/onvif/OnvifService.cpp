@@ -12,7 +12,6 @@
 #include <QMutexLocker>
 #include <QNetworkInterface>
 #include <QRegularExpression>
-#include <QSemaphore>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QUrl>
@@ -60,6 +59,25 @@ QString readProbeTemplate(const QString &path)
     return text;
 }
 
+// MessageIDs compared without the forms cameras vary in: "urn:" or "uuid:"
+// prefixes, braces and letter case.
+QString probeId(QString text)
+{
+    text = text.trimmed().toLower();
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const QLatin1String prefix : {QLatin1String("urn:"), QLatin1String("uuid:")}) {
+            if (text.startsWith(prefix)) {
+                text.remove(0, prefix.size());
+                cut = true;
+            }
+        }
+    }
+    text.remove(QLatin1Char('{'));
+    text.remove(QLatin1Char('}'));
+    return text;
+}
+
 } // namespace
 
 Service *Service::instance()
@@ -86,6 +104,13 @@ Service::Service(const QList<QHostAddress> &localAddresses, QObject *parent)
 
 Service::~Service()
 {
+    {
+        QMutexLocker lock(&m_mutex);
+        m_stopping = true;
+    }
+    // Roads not yet started never start; the running one ends within its
+    // request timeouts.
+    m_roadPool.clear();
     m_roadPool.waitForDone();
 }
 
@@ -173,7 +198,33 @@ bool Service::entry(const QString &ip, ONVIF_DEV_INFO *out) const
 void Service::store(const ONVIF_DEV_INFO &info)
 {
     QMutexLocker lock(&m_mutex);
-    m_devices.insert(info.ip, info);
+    // A road only updates: a device forgotten while its road ran stays gone.
+    auto it = m_devices.find(info.ip);
+    if (it != m_devices.end())
+        it.value() = info;
+}
+
+int Service::deviceCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_devices.size();
+}
+
+bool Service::searchRunning() const
+{
+    return m_searchClock.isValid() && m_searchClock.elapsed() < m_searchWindowMs;
+}
+
+void Service::forgetDevice(const QString &ip)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_devices.remove(ip);
+        m_registered.remove(ip);
+        m_roadsQueued.remove(ip);
+    }
+    Client::clearAuthCache(ip);
+    qDebug() << "onvif device forgotten" << ip;
 }
 
 // ---- discovery -------------------------------------------------------------------
@@ -198,15 +249,22 @@ void Service::searchDevices()
                 it = m_devices.erase(it);
         }
     }
+    m_probeIds.clear();
+    m_tableFullLogged = false;
+    m_searchClock.start();
     const QString first = readProbeTemplate(QStringLiteral(":/Resources/xml/search.xml"));
     if (first.isEmpty())
         return;
-    writeProbe(QString(first).replace(QLatin1String("%1"), makeUuidString()).toUtf8());
+    const QString id1 = makeUuidString();
+    m_probeIds.insert(probeId(QStringLiteral("uuid:") + id1));
+    writeProbe(QString(first).replace(QLatin1String("%1"), id1).toUtf8());
 
     const QString second = readProbeTemplate(QStringLiteral(":/Resources/xml/search2.xml"));
     if (second.isEmpty())
         return;
-    const QByteArray probe2 = QString(second).replace(QLatin1String("%1"), makeUuidString()).toUtf8();
+    const QString id2 = makeUuidString();
+    m_probeIds.insert(probeId(QStringLiteral("uuid:") + id2));
+    const QByteArray probe2 = QString(second).replace(QLatin1String("%1"), id2).toUtf8();
     QTimer::singleShot(200, this, [this, probe2] { writeProbe(probe2); });
     qDebug() << "begin searchDevices";
 }
@@ -223,8 +281,30 @@ void Service::readPendingDatagrams()
         if (read < 0)
             break;
         datagram.truncate(int(read));
-        handleProbeMatch(decodeReply(datagram));
+        acceptDatagram(decodeReply(datagram));
     }
+}
+
+bool Service::acceptDatagram(const QString &datagram)
+{
+    // Anyone on the LAN can send to a probe socket: outside a search, or not
+    // answering one of our probes, a datagram would plant an address of its
+    // choosing in the table and start a road to it.
+    if (!searchRunning()) {
+        qDebug() << "onvif datagram outside a search skipped";
+        return false;
+    }
+    MessageParser parser(datagram, m_namespaces);
+    if (!parser.isWellFormed()) {
+        qDebug() << "onvif datagram skipped: not XML";
+        return false;
+    }
+    const QString relatesTo = parser.getValue(QStringLiteral("//*[local-name()='RelatesTo']"));
+    if (!m_probeIds.contains(probeId(relatesTo))) {
+        qDebug() << "onvif datagram skipped: answers no probe of this search" << relatesTo.left(64);
+        return false;
+    }
+    return handleProbeMatch(datagram);
 }
 
 bool Service::handleProbeMatch(const QString &datagram)
@@ -290,6 +370,12 @@ bool Service::handleProbeMatch(const QString &datagram)
     {
         QMutexLocker lock(&m_mutex);
         const auto it = m_devices.find(ip);
+        if (it == m_devices.end() && m_devices.size() >= m_maxDevices) {
+            if (!m_tableFullLogged)
+                qWarning() << "onvif device table full at" << m_maxDevices << "entries; further answers skipped";
+            m_tableFullLogged = true;
+            return false;
+        }
         if (it == m_devices.end()) {
             m_devices.insert(ip, info);
         } else if (needsServiceAddress(it.value())) {
@@ -389,32 +475,56 @@ bool Service::getDeviceInformation(const QString &ip)
         qWarning() << "road for" << ip << "not started inside another road";
         return false;
     }
-    QMutexLocker roadLock(&m_roadMutex);
-    // Read under the road lock: a road that just ended may have changed the entry.
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_stopping)
+            return false;
+        // The queued road reads the entry when it starts, so it already uses
+        // whatever changed meanwhile.
+        if (m_roadsQueued.contains(ip))
+            return true;
+        m_roadsQueued.insert(ip);
+    }
+    m_roadPool.start([this, ip] { roadTask(ip); });
+    return true;
+}
+
+int Service::roadsQueued() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_roadsQueued.size();
+}
+
+void Service::roadTask(const QString &ip)
+{
     ONVIF_DEV_INFO info;
-    if (!entry(ip, &info))
-        return false;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_roadsQueued.remove(ip) || m_stopping)
+            return; // forgotten meanwhile
+        auto it = m_devices.constFind(ip);
+        if (it == m_devices.constEnd())
+            return;
+        info = it.value();
+    }
     if (info.xaddr.isEmpty())
         qDebug() << "not get ovfser" << ip;
     qDebug() << "begin get devinfo ip: " << ip;
-
+    t_inRoad = true;
     m_roadComplete = true;
-    QSemaphore done;
-    // A semaphore, not a future: a future's wait may run the task in this thread.
-    m_roadPool.start([this, ip, &info, &done] {
-        t_inRoad = true;
-        runRoad(ip, &info);
-        t_inRoad = false;
-        done.release();
-    });
-    done.acquire();
+    runRoad(ip, &info);
+    t_inRoad = false;
     const bool complete = m_roadComplete && info.status == 1;
-    roadLock.unlock();
-
     qDebug() << "get devinfo to update " << ip << "; status: " << info.status
              << "; version: " << info.firmwareVersion;
-    emit updateDevInfo(ip);
-    return complete;
+    // Listeners live in the service's thread (the GUI): the result goes there.
+    QMetaObject::invokeMethod(
+        this,
+        [this, ip, complete] {
+            emit updateDevInfo(ip);
+            emit roadFinished(ip, complete);
+        },
+        Qt::QueuedConnection);
 }
 
 void Service::runRoad(const QString &ip, ONVIF_DEV_INFO *info)
@@ -426,11 +536,19 @@ void Service::runRoad(const QString &ip, ONVIF_DEV_INFO *info)
     std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info->xaddr, requestParams(*info)));
     message.reset();
 
-    if (parser && parser->find(QStringLiteral("//tds:GetDeviceInformationResponse"))) {
-        info->firmwareVersion = parser->getValue(QStringLiteral("//tds:FirmwareVersion"));
-        info->manufacturer = parser->getValue(QStringLiteral("//tds:Manufacturer"));
-        info->model = parser->getValue(QStringLiteral("//tds:Model"));
-        info->serialNumber = parser->getValue(QStringLiteral("//tds:SerialNumber"));
+    ONVIF_DEV_INFO read = *info;
+    bool answered = parser && parser->find(QStringLiteral("//tds:GetDeviceInformationResponse"));
+    if (answered) {
+        read.firmwareVersion = parser->getValue(QStringLiteral("//tds:FirmwareVersion"));
+        read.manufacturer = parser->getValue(QStringLiteral("//tds:Manufacturer"));
+        read.model = parser->getValue(QStringLiteral("//tds:Model"));
+        read.serialNumber = parser->getValue(QStringLiteral("//tds:SerialNumber"));
+        // A reply whose values could not be read is no answer: an empty
+        // identity must not pass for a camera that was read.
+        answered = !parser->readFailed();
+    }
+    if (answered) {
+        *info = read;
         info->hardware = info->model;
         info->status = 1;
         parser.reset();
@@ -458,11 +576,11 @@ void Service::getCapabilitiesMedia(const QString &ip)
     request.appendChild(Message::newElement(QStringLiteral("Category"), QStringLiteral("All")));
     message->appendToBody(request);
     std::unique_ptr<MessageParser> parser(sendRequest(message.get(), info.xaddr, requestParams(info)));
-    if (!parser) {
+    const QString media = parser ? parser->getValue(QStringLiteral("//tt:Media/tt:XAddr")) : QString();
+    if (!parser || parser->readFailed()) {
         m_roadComplete = false;
         return;
     }
-    const QString media = parser->getValue(QStringLiteral("//tt:Media/tt:XAddr"));
     if (media.isEmpty()) {
         // Keep what an earlier road learned rather than forget the address.
         qDebug() << "no media service address from" << ip;
@@ -491,8 +609,8 @@ void Service::getProfiles(const QString &ip)
         query->setQuery(parser->nameSpace()
                         + QStringLiteral("doc($inputDocument)//trt:Profiles/string(@token)"));
         QStringList tokens;
-        if (query->isValid())
-            query->evaluateTo(&tokens);
+        if (!query->isValid() || !query->evaluateTo(&tokens))
+            m_roadComplete = false;
         for (const QString &token : qAsConst(tokens)) {
             qDebug() << "gettoken" << ip << token;
             if (!token.isEmpty())
@@ -532,13 +650,13 @@ void Service::getStreamUri(const QString &ip)
 
         std::unique_ptr<MessageParser> parser(
             sendRequest(message.get(), mediaUrl(info), requestParams(info)));
-        if (!parser) {
+        QString uri = parser ? parser->getValue(QStringLiteral("//tt:Uri")) : QString();
+        if (parser && uri.isEmpty())
+            uri = parser->getValue(QStringLiteral("//tr2:Uri"));
+        if (!parser || parser->readFailed()) {
             m_roadComplete = false;
             continue;
         }
-        QString uri = parser->getValue(QStringLiteral("//tt:Uri"));
-        if (uri.isEmpty())
-            uri = parser->getValue(QStringLiteral("//tr2:Uri"));
         qDebug() << "send  token url" << token << Client::maskUrl(uri);
         info.streamUris.insert(token, uri);
     }

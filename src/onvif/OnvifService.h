@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -59,8 +60,11 @@ public:
     QHash<QString, ONVIF_DEV_INFO> getDevices() const;
     // Stores the record under its ip (credentials entered by the operator, so the
     // address counts as registered), forgets cached Digest headers of the address
-    // and runs the road. Returns the road's result.
+    // and starts the road. Returns whether the road was started; its result comes
+    // with roadFinished.
     bool modiflyDev(const ONVIF_DEV_INFO &record);
+    // A deleted device: its entry, registration and cached Digest headers go.
+    void forgetDevice(const QString &ip);
     // RTSP URI: stream 0 the first profile in token order, 1 the last one.
     QString getUriInfo(const QString &ip, int stream) const;
 
@@ -81,16 +85,31 @@ public:
     // A registered entry without a device service address takes the one found
     // (and the discovery fields it lacks) and keeps everything else.
     bool handleProbeMatch(const QString &datagram);
+    // A datagram that reached a probe socket: taken only while a search runs
+    // and only when it answers one of that search's probes.
+    bool acceptDatagram(const QString &datagram);
+
+    // How long after searchDevices answers are taken, and how many devices
+    // the table holds at most (discovery stops adding beyond it).
+    void setSearchWindowMs(int ms) { m_searchWindowMs = ms; }
+    int searchWindowMs() const { return m_searchWindowMs; }
+    void setMaxDevices(int count) { m_maxDevices = count; }
+    int maxDevices() const { return m_maxDevices; }
+    bool searchRunning() const;
+    int deviceCount() const;
 
     static QStringList requestParams(const ONVIF_DEV_INFO &info);
     // The reply of one request as a parser owned by the caller; null when there
     // was no reply, or it was not well-formed XML, or it was a SOAP fault.
     MessageParser *sendRequest(Message *message, const QString &url, const QStringList &params);
 
-    // The device-information road. getDeviceInformation blocks until the road
-    // has finished on the road thread, emits updateDevInfo and returns true when
-    // every request of the road got a usable reply.
+    // The device-information road. getDeviceInformation queues the road on the
+    // road thread and returns at once (false when the address is not in the
+    // table); when the road ends, updateDevInfo and roadFinished are emitted in
+    // the service's thread. Roads run one after the other; a road already
+    // queued for the address is not queued twice.
     bool getDeviceInformation(const QString &ip);
+    int roadsQueued() const;
     void getCapabilitiesMedia(const QString &ip);
     void getProfiles(const QString &ip);
     void getStreamUri(const QString &ip);
@@ -99,6 +118,8 @@ public:
 
 signals:
     void updateDevInfo(QString ip);
+    // complete: every request of the road got a usable reply and the identity was read.
+    void roadFinished(QString ip, bool complete);
 
 public slots:
     void readPendingDatagrams();
@@ -108,6 +129,7 @@ private:
     bool needsServiceAddress(const ONVIF_DEV_INFO &stored) const;
     void store(const ONVIF_DEV_INFO &info);
     void runRoad(const QString &ip, ONVIF_DEV_INFO *info);
+    void roadTask(const QString &ip);
     Message *newRequest(const ONVIF_DEV_INFO &info) const;
     void writeProbe(const QByteArray &probe);
 
@@ -122,9 +144,16 @@ private:
     QHostAddress m_probeAddress;
     quint16 m_probePort = 3702;
     mutable QMutex m_mutex; // the table, the registered set and the ignore list
-    QMutex m_roadMutex;     // one road at a time
-    QThreadPool m_roadPool; // the road thread; never borrowed by the waiting thread
-    bool m_roadComplete = true;
+    QThreadPool m_roadPool; // the road thread: one road at a time
+    QSet<QString> m_roadsQueued; // under m_mutex
+    bool m_roadComplete = true;  // road thread only
+    bool m_stopping = false;     // under m_mutex
+
+    QSet<QString> m_probeIds; // MessageIDs of the running search's probes
+    QElapsedTimer m_searchClock; // valid once a search ran
+    int m_searchWindowMs = 10000;
+    int m_maxDevices = 4096;
+    bool m_tableFullLogged = false;
 };
 
 } // namespace ONVIF

@@ -14,6 +14,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QUdpSocket>
 #include <QtTest>
 
 using namespace ONVIF;
@@ -39,6 +41,62 @@ QString mediaPath(const QString &url)
 {
     return QUrl(url).path();
 }
+
+// Roads run off the calling thread: start one and wait for its end.
+template <class Start> bool awaitRoad(Service &service, Start start)
+{
+    QSignalSpy finished(&service, &Service::roadFinished);
+    if (!start())
+        return false;
+    if (finished.isEmpty() && !finished.wait(60000))
+        return false;
+    return finished.first().at(1).toBool();
+}
+
+bool modify(Service &service, const Service::ONVIF_DEV_INFO &record)
+{
+    return awaitRoad(service, [&] { return service.modiflyDev(record); });
+}
+
+bool readInfo(Service &service, const QString &ip)
+{
+    return awaitRoad(service, [&] { return service.getDeviceInformation(ip); });
+}
+
+// A neighbour on the LAN: receives the probes (as their target) and sends
+// ProbeMatches of its own making to the probing socket.
+struct Forger
+{
+    QUdpSocket target;
+    quint16 probeFrom = 0;
+    QString probeId;
+
+    Forger()
+    {
+        target.bind(QHostAddress(QStringLiteral("127.44.0.1")), 0);
+        QObject::connect(&target, &QUdpSocket::readyRead, [this] {
+            while (target.hasPendingDatagrams()) {
+                QHostAddress from;
+                QByteArray probe(int(target.pendingDatagramSize()), '\0');
+                target.readDatagram(probe.data(), probe.size(), &from, &probeFrom);
+                const int at = probe.indexOf("uuid:{");
+                if (probeId.isEmpty() && at >= 0)
+                    probeId = QString::fromUtf8(probe.mid(at, probe.indexOf('}', at) - at + 1));
+            }
+        });
+    }
+
+    void send(const QString &relatesTo, const QString &hostPort)
+    {
+        QByteArray match = ProbeResponder::fromSlotTemplate(
+            readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt"),
+            {"RELATES_TO", "forged", "HW", "Forged", hostPort});
+        match.replace("uuid:RELATES_TO", relatesTo.toUtf8());
+        if (relatesTo.isEmpty())
+            match.replace("<wsa:RelatesTo></wsa:RelatesTo>", "");
+        target.writeDatagram(match, QHostAddress::LocalHost, probeFrom);
+    }
+};
 
 } // namespace
 
@@ -116,7 +174,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
         const DevInfo in = record(auth == CameraServer::Auth::Digest ? 2 : 1);
-        QVERIFY(service.modiflyDev(in));
+        QVERIFY(modify(service, in));
         QCOMPARE(updated.count(), 1);
         QCOMPARE(updated.at(0).at(0).toString(), in.ip);
 
@@ -171,7 +229,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
         const DevInfo in = record(2);
-        QVERIFY(!service.modiflyDev(in)); // never reported as a complete road
+        QVERIFY(!modify(service, in)); // never reported as a complete road
         QCOMPARE(updated.count(), 1);
         const DevInfo out = service.getDevices().value(in.ip);
         QTEST(out.status, "status");
@@ -188,7 +246,7 @@ private slots:
         server->setReply(OnvifCam::GetDeviceInformation, readCameraFile("SUNBA.405", "ptz/GetPresetsResponse.xml")
                                                              + readFixture("onvif/test/serverMockup/Error.xml"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 2);
         QVERIFY(out.model.isEmpty());
@@ -210,7 +268,7 @@ private slots:
         QFETCH(int, mode);
         startCamera("SUNBA", auth);
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(mode, QStringLiteral("wrong"))));
+        QVERIFY(!modify(service, record(mode, QStringLiteral("wrong"))));
         QCOMPARE(service.getDevices().value(server->address().toString()).status, 2);
     }
 
@@ -222,7 +280,7 @@ private slots:
         QSignalSpy updated(&service, &Service::updateDevInfo);
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500, qPrintable(QString::number(elapsed)));
         QCOMPARE(updated.count(), 1);
@@ -234,20 +292,20 @@ private slots:
     {
         startCamera("IPG-8150PSS", CameraServer::Auth::None);
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const QString ip = server->address().toString();
         const DevInfo first = service.getDevices().value(ip);
 
         // A fault where GetCapabilities was, and a dead GetStreamUri: nothing learned is lost.
         server->setReply(OnvifCam::GetCapabilities, readCameraFile("ENP1A14-IR_25X", "device_management/Fault.xml"));
-        QVERIFY(!service.getDeviceInformation(ip));
+        QVERIFY(!readInfo(service, ip));
         DevInfo after = service.getDevices().value(ip);
         QCOMPARE(after.status, 1);
         QCOMPARE(after.mediaXaddr, first.mediaXaddr);
         QCOMPARE(after.streamUris, first.streamUris);
 
         server->clearReply(OnvifCam::GetDeviceInformation);
-        QVERIFY(!service.getDeviceInformation(ip));
+        QVERIFY(!readInfo(service, ip));
         after = service.getDevices().value(ip);
         QCOMPARE(after.status, 2);
         QCOMPARE(after.model, first.model);
@@ -265,7 +323,7 @@ private slots:
         server->setReply(OnvifCam::GetProfiles, wrap("<M:GetProfilesResponse><M:Profiles token=\"b\"/><Profiles xmlns=\"" + NS::Trt + "\" token=\"a\"/></M:GetProfilesResponse>"));
         server->setReply(OnvifCam::GetStreamUri, wrap("<M:GetStreamUriResponse><M:MediaUri><S:Uri> rtsp://10.1.1.1/s?a=1&amp;b=2 </S:Uri></M:MediaUri></M:GetStreamUriResponse>"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.model, QStringLiteral("X1"));
         QCOMPARE(out.serialNumber, QString()); // optional, absent
@@ -295,7 +353,7 @@ private slots:
         server->setReply(OnvifCam::GetProfiles, readFixture("onvif/test/serverMockup/GetProfiles.xml"));
         server->setReply(OnvifCam::GetStreamUri, readFixture("onvif/test/serverMockup/GetStreamUri.xml"));
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(1)));
+        QVERIFY(modify(service, record(1)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.model, QStringLiteral("Mockup Model"));
         QCOMPARE(out.firmwareVersion, QStringLiteral("Mockup_15_14_13"));
@@ -315,7 +373,7 @@ private slots:
         caps.remove(start, end + int(strlen("</tt:Media>")) - start);
         server->setReply(OnvifCam::GetCapabilities, caps);
         Service service(QList<QHostAddress>{});
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QVERIFY(out.mediaXaddr.isEmpty());
         QCOMPARE(out.streamUris.size(), 2); // asked at the device address
@@ -330,7 +388,7 @@ private slots:
         profiles.insert(profiles.lastIndexOf("</"), QByteArray(MaxReplyBytes, ' '));
         server->setReply(OnvifCam::GetProfiles, profiles);
         Service service(QList<QHostAddress>{});
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 1);
         QVERIFY(out.profileTokens.isEmpty());
@@ -342,7 +400,7 @@ private slots:
         Service service(QList<QHostAddress>{});
         QCOMPARE(service.getUriInfo("192.0.2.7", 0), QString());
         startCamera("SUNBA", CameraServer::Auth::None);
-        QVERIFY(service.modiflyDev(record(0)));
+        QVERIFY(modify(service, record(0)));
         // Per-token URIs: the test camera answers one file, so check the order rule on the map itself.
         DevInfo info = service.getDevices().value(server->address().toString());
         QCOMPARE(info.streamUris.firstKey(), QStringLiteral("media_profile1"));
@@ -363,7 +421,7 @@ private slots:
     {
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
-        QVERIFY(!service.getDeviceInformation("192.0.2.1"));
+        QVERIFY(!readInfo(service, "192.0.2.1"));
         QCOMPARE(updated.count(), 0);
     }
 
@@ -375,11 +433,11 @@ private slots:
         Service service(QList<QHostAddress>{});
         DevInfo in = record(2);
         in.password = QStringLiteral("s3cret");
-        service.modiflyDev(in);
+        modify(service, in);
         server->setAuth(CameraServer::Auth::UsernameToken);
         in.authMode = 1;
         in.password = QStringLiteral("wrongPassw0rd");
-        service.modiflyDev(in);
+        modify(service, in);
         qInstallMessageHandler(previousHandler);
         QVERIFY(!logLines.isEmpty());
         for (const QString &line : qAsConst(logLines)) {
@@ -445,7 +503,7 @@ private slots:
         service.setProbeTarget(responder.address(), responder.port());
         DevInfo registered = record(2);
         registered.uuid = QStringLiteral("SERIAL-1");
-        QVERIFY(service.modiflyDev(registered));
+        QVERIFY(modify(service, registered));
         QVERIFY(service.isRegistered(registered.ip));
 
         QSignalSpy updated(&service, &Service::updateDevInfo);
@@ -511,16 +569,17 @@ private slots:
         startCamera("SUNBA", CameraServer::Auth::Digest);
         ProbeResponder responder;
         QVERIFY(responder.bind());
-        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
+        // Answers name the probe they answer (RelatesTo): others are not taken.
+        const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt");
         const QString hostPort = server->address().toString() + ":" + QString::number(server->port());
-        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"probe-uuid", "HW", "Lobby", hostPort})});
+        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "probe-uuid", "HW", "Lobby", hostPort})});
 
         Service service(QList<QHostAddress>{QHostAddress::LocalHost});
         service.setProbeTarget(responder.address(), responder.port());
         DevInfo registered = record(2);
         registered.xaddr.clear();
         registered.uuid = QStringLiteral("SERIAL-9");
-        QVERIFY(!service.modiflyDev(registered));
+        QVERIFY(!modify(service, registered));
         QCOMPARE(service.getDevices().value(registered.ip).status, 0); // asked nothing: offline
 
         QSignalSpy updated(&service, &Service::updateDevInfo);
@@ -620,7 +679,7 @@ private slots:
         server->setReply(operation, reply);
         Service service(QList<QHostAddress>{});
         QSignalSpy updated(&service, &Service::updateDevInfo);
-        QVERIFY(!service.modiflyDev(record(0)));
+        QVERIFY(!modify(service, record(0)));
         QCOMPARE(updated.count(), 1);
         const DevInfo out = service.getDevices().value(server->address().toString());
         QCOMPARE(out.status, 1); // the device answered who it is
@@ -634,6 +693,95 @@ private slots:
         // Nothing half-read is stored as an address.
         QVERIFY(out.streamUris.isEmpty());
         QCOMPARE(service.getUriInfo(out.ip, 0), QString());
+    }
+
+    // ---- hostile neighbours ------------------------------------------------------
+
+    // Forged ProbeMatches: outside a search, or answering no probe of ours,
+    // they change nothing.
+    void forgedAnswersChangeNothing_data()
+    {
+        QTest::addColumn<QString>("relatesTo"); // PROBE: the id of the probe received
+        QTest::addColumn<bool>("afterSearch");
+        QTest::newRow("our probe, after the search") << "PROBE" << true;
+        QTest::newRow("a probe we never sent") << "uuid:{0e0e0e0e-0000-0000-0000-000000000000}" << false;
+        QTest::newRow("no RelatesTo") << "" << false;
+        QTest::newRow("our probe, during the search (taken)") << "PROBE" << false;
+    }
+
+    void forgedAnswersChangeNothing()
+    {
+        QFETCH(QString, relatesTo);
+        QFETCH(bool, afterSearch);
+        Forger forger;
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(forger.target.localAddress(), forger.target.localPort());
+        service.setSearchWindowMs(afterSearch ? 100 : 60000);
+        service.searchDevices();
+        QTRY_VERIFY(forger.probeFrom != 0);
+        if (afterSearch)
+            QTRY_VERIFY(!service.searchRunning());
+        forger.send(relatesTo == "PROBE" ? forger.probeId : relatesTo, QStringLiteral("127.44.0.9:1"));
+        const bool taken = relatesTo == "PROBE" && !afterSearch;
+        if (taken)
+            QTRY_VERIFY(service.getDevices().contains("127.44.0.9"));
+        QTest::qWait(100); // a datagram that would be stored is read by now
+        QCOMPARE(service.getDevices().size(), taken ? 1 : 0);
+    }
+
+    // Answers pointing at cameras that never reply: the window keeps running
+    // while their roads wait, and the table stays within its bound.
+    void silentCamerasNeverFreeze()
+    {
+        Forger forger;
+        std::vector<std::unique_ptr<QTcpServer>> silent;
+        Service service(QList<QHostAddress>{QHostAddress::LocalHost});
+        service.setProbeTarget(forger.target.localAddress(), forger.target.localPort());
+        service.setMaxDevices(2);
+        QSignalSpy finished(&service, &Service::roadFinished);
+        service.searchDevices();
+        QTRY_VERIFY(forger.probeFrom != 0);
+        for (int i = 1; i <= 3; ++i) {
+            silent.emplace_back(new QTcpServer);
+            QVERIFY(silent.back()->listen(QHostAddress(QStringLiteral("127.44.1.%1").arg(i))));
+            forger.send(forger.probeId, QStringLiteral("127.44.1.%1:%2").arg(i).arg(silent.back()->serverPort()));
+        }
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTRY_VERIFY(ticks >= 10);
+        QCOMPARE(finished.count(), 0); // the first road still waits for its camera
+        QCOMPARE(service.deviceCount(), 2);
+    }
+
+    // A reply too deep for its values to be read counts as no reply at every step.
+    void deepReplyIsNoReply_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("GetCapabilities") << OnvifCam::GetCapabilities
+            << "<tds:GetCapabilitiesResponse><tds:Capabilities><tt:Media><tt:XAddr>http://127.0.0.1:1/m</tt:XAddr>"
+               "</tt:Media></tds:Capabilities></tds:GetCapabilitiesResponse>";
+        QTest::newRow("GetStreamUri") << OnvifCam::GetStreamUri
+            << "<trt:GetStreamUriResponse><trt:MediaUri><tt:Uri>rtsp://127.0.0.1/s</tt:Uri></trt:MediaUri>"
+               "</trt:GetStreamUriResponse>";
+    }
+
+    void deepReplyIsNoReply()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, body);
+        startCamera("IPG-8150PSS", CameraServer::Auth::None);
+        server->setReply(operation,
+                         QStringLiteral("<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"%1\" xmlns:tds=\"%2\" "
+                                        "xmlns:trt=\"%3\" xmlns:tt=\"%4\"><s:Body>%5</s:Body></s:Envelope>")
+                             .arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt,
+                                  QString("<x>").repeated(130) + body + QString("</x>").repeated(130))
+                             .toUtf8());
+        Service service(QList<QHostAddress>{});
+        QVERIFY(!modify(service, record(0)));
+        QVERIFY(!service.getDevices().value(server->address().toString()).streamUris.values().contains(QString()));
     }
 
     void scopes()
@@ -654,7 +802,7 @@ private slots:
         DevInfo mine = d;
         mine.password = QStringLiteral("operator");
         mine.authMode = 1;
-        service.modiflyDev(mine); // its road is refused at once (nothing listens on port 1)
+        modify(service, mine); // its road is refused at once (nothing listens on port 1)
         service.searchDevices();
         QVERIFY(!service.handleProbeMatch(QString::fromUtf8(datagram)));
         QCOMPARE(service.getDevices().value("127.0.0.5").password, QStringLiteral("operator"));

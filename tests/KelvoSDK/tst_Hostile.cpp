@@ -1,0 +1,184 @@
+// Hostile peers against the facade: whatever a device sends, what the client
+// holds stays bounded, no data of a lossless stream is dropped, and the
+// session keeps delivering replies (or reconnects when it gets none).
+
+#include "DataProcessor.h"
+#include "SdkTestSupport.h"
+#include "SimHostile.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr qint64 QueueBytes = 2 * 1024 * 1024;
+constexpr int QueueFrames = 200;
+constexpr qint64 Backlog = 256 * 1024;
+
+QHostAddress ownLoopback()
+{
+    static quint32 n = 0;
+    return QHostAddress((127u << 24) | (43u << 16) + ++n);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(SimHostile::Mode)
+
+class TestHostile : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimDevice> m_dev;
+    loginDev m_key;
+
+    TcpClient *connectPeer(FacadeRecorder &rec)
+    {
+        m_dev = std::make_unique<SimDevice>(SimDevice::Nvr);
+        if (!m_dev->listen(ownLoopback()))
+            return nullptr;
+        m_key = m_dev->loginKey(1);
+        KelvoSDKHelper::instance()->connectDev(m_key);
+        QElapsedTimer t;
+        t.start();
+        while (rec.connectCount(m_key.ip) == 0 && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return KelvoSDKHelper::instance()->session(m_key);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        registerKelvoMetaTypes();
+        SdkTimings t = fastTimings();
+        t.heartbeatIntervalMs = 60000; // only the test that wants it starts one
+        t.streamQueueMaxBytes = QueueBytes;
+        t.streamQueueMaxFrames = QueueFrames;
+        t.workerBacklogMaxBytes = Backlog;
+        KelvoSDKHelper::instance()->setTimings(t);
+    }
+
+    void cleanup()
+    {
+        KelvoSDKHelper::instance()->logoutDev(m_key);
+        settle(30);
+        m_dev.reset();
+    }
+
+    void floodsStayBounded_data()
+    {
+        QTest::addColumn<SimHostile::Mode>("mode");
+        QTest::addColumn<qint64>("messages");
+        QTest::newRow("endless middle fragments") << SimHostile::EndlessMiddle << qint64(2000);
+        QTest::newRow("stuck 8 MB header") << SimHostile::StuckHeader << qint64(1);
+        QTest::newRow("small frames faster than the pace") << SimHostile::StreamFlood << qint64(20000);
+        QTest::newRow("big frames faster than the pace") << SimHostile::BigFrameFlood << qint64(400);
+        QTest::newRow("download, lossless under back-pressure") << SimHostile::DownloadFlood << qint64(5000);
+    }
+
+    void floodsStayBounded()
+    {
+        QFETCH(SimHostile::Mode, mode);
+        QFETCH(qint64, messages);
+        FacadeRecorder rec;
+        TcpClient *session = connectPeer(rec);
+        QVERIFY(session);
+        DataProcessor *worker = session->worker();
+
+        qint64 maxReassembly = 0, maxQueueBytes = 0, maxBacklog = 0, maxQueueFrames = 0;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            maxReassembly = qMax(maxReassembly, worker->reassemblyBytes());
+            maxQueueBytes = qMax(maxQueueBytes, worker->streamQueueBytes());
+            maxQueueFrames = qMax<qint64>(maxQueueFrames, worker->streamQueueLength());
+            maxBacklog = qMax(maxBacklog, worker->backlogBytes());
+        });
+        sampler.start(1);
+
+        // A consumer slower than the peer: only back-pressure keeps what waits for it bounded.
+        QMetaObject::Connection slow = connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
+                                               [](const RecvInfo &info) {
+                                                   QElapsedTimer spin;
+                                                   spin.start();
+                                                   while (!info.data.isEmpty() && spin.nsecsElapsed() < 100000) {
+                                                   }
+                                               });
+        SimHostile hostile(m_dev.get());
+        hostile.start(mode, messages);
+        QTRY_COMPARE_WITH_TIMEOUT(hostile.messagesSent(), messages, 120000);
+
+        // Replies still come through, in order, after the flood.
+        for (int i = 0; i < 5; ++i)
+            KelvoSDKHelper::instance()->sendCmd(m_key, 14002, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(rec.count(m_key.ip, 14002), 5, 30000);
+        if (mode == SimHostile::DownloadFlood)
+            QTRY_COMPARE_WITH_TIMEOUT(qint64(rec.count(m_key.ip, 90002)), messages, 30000);
+
+        disconnect(slow);
+        QVERIFY2(maxReassembly <= qint64(PrivateProto::MaxFrameLength), qPrintable(QString::number(maxReassembly)));
+        QVERIFY2(maxQueueBytes <= QueueBytes, qPrintable(QString::number(maxQueueBytes)));
+        QVERIFY(maxQueueFrames <= QueueFrames);
+        // Reads stop above the bound; what was read meanwhile lands on top of it.
+        QVERIFY2(maxBacklog <= Backlog + 3 * TcpClient::ReadChunk,
+                 qPrintable(QString::number(maxBacklog)));
+        QVERIFY(worker->splitterBytes() < 64 * 1024);
+    }
+
+    // Bytes that merely contain a closing tag are no sign of life.
+    void heartbeatWantsCompleteMessages()
+    {
+        FacadeRecorder rec;
+        QVERIFY(connectPeer(rec));
+        m_dev->setSilent(true);
+        QTimer noise;
+        connect(&noise, &QTimer::timeout, this, [this] { m_dev->pushRaw("<x></PrivateProto>"); });
+        noise.start(20);
+        KelvoSDKHelper::instance()->session(m_key)->sendHeartbeat();
+        QTRY_VERIFY_WITH_TIMEOUT(!rec.disconnectTimes(m_key.ip).isEmpty(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rec.connectCount(m_key.ip), 2, 10000);
+    }
+
+    // A stopped and restarted playback never plays frames of the old one
+    // after those of the new one, nor what was still queued for it.
+    void playbackRestartDropsOldFrames()
+    {
+        FacadeRecorder rec;
+        TcpClient *session = connectPeer(rec);
+        QVERIFY(session);
+        auto *sdk = KelvoSDKHelper::instance();
+        m_dev->playback().frameIntervalMs = 1;
+        m_dev->playback().frameCount = 120;
+        RecordStreamRequest request;
+        request.channel = 1;
+        sdk->downloadOrRecord(m_key, request);
+        QTRY_VERIFY_WITH_TIMEOUT(session->worker()->streamQueueLength() > 40, 20000);
+        // Everything of the old playback is sent and read before it stops.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dev->connections().value(0)->streaming(), 20000);
+        settle(50);
+        QTRY_VERIFY_WITH_TIMEOUT(session->worker()->backlogBytes() < 64 * 1024, 20000);
+        const int queuedAtStop = session->worker()->streamQueueLength();
+
+        const uint32_t newStart = 7200000;
+        m_dev->playback().firstFrameTimeMs = newStart;
+        sdk->stopDownload(m_key, request);
+        const int mark = rec.messages.size();
+        sdk->downloadOrRecord(m_key, request);
+        QTRY_VERIFY_WITH_TIMEOUT(rec.of(m_key.ip, 90001).last().info.mediaHeader.frameTimeMs() >= newStart, 20000);
+
+        int oldAfterRestart = 0;
+        bool sawNew = false;
+        for (int i = mark; i < rec.messages.size(); ++i) {
+            if (rec.messages.at(i).cmd != 90001)
+                continue;
+            const bool isNew = rec.messages.at(i).info.mediaHeader.frameTimeMs() >= newStart;
+            QVERIFY2(isNew || !sawNew, "an old frame after a new one");
+            sawNew = sawNew || isNew;
+            oldAfterRestart += isNew ? 0 : 1;
+        }
+        QVERIFY2(oldAfterRestart < queuedAtStop / 2, qPrintable(QString("%1 of %2").arg(oldAfterRestart).arg(queuedAtStop)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostile)
+#include "tst_Hostile.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+// A device that misbehaves on purpose, for the tests and benchmarks of the
+// receive path: floods of stream data, a frame that never ends, a header that
+// announces 8 MB and never delivers them.
+//
+// The floods write to every connection of the device, and only while the
+// connection's send buffer is short: the client's reading speed sets the
+// pace, so a client that stops reading throttles the peer through the kernel
+// buffers, and the peer's own memory stays flat.
+//
+// Tests drive it directly (SimHostile h(&device); h.start(...)). Every device
+// also answers the command ControlCmd ("<mode>NAME</mode>", optional
+// "<messages>N</messages>"; mode "stop" ends a flood), so a client in another
+// process (kelvo_simdevice) can switch the mode on.
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+
+class QTimer;
+class SimDevice;
+
+class SimHostile : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Mode {
+        EndlessMiddle, // one first fragment, then middle fragments in sequence, never a last one
+        StuckHeader,   // a frame header announcing 8 MB, a few bytes of it, then nothing more of it
+        StreamFlood,   // small whole 90001 frames, a key frame every 50
+        BigFrameFlood, // 60 KB whole 90001 frames, a key frame every 50
+        DownloadFlood, // 4 KB whole 90002 frames
+    };
+    static constexpr unsigned int ControlCmd = 99001;
+
+    explicit SimHostile(SimDevice *device, QObject *parent = nullptr);
+
+    // maxMessages < 0: until stop().
+    void start(Mode mode, qint64 maxMessages = -1);
+    void stop();
+    bool running() const;
+    qint64 messagesSent() const { return m_sent; }
+
+    static bool modeFromName(const QString &name, Mode *mode);
+
+    // One stream message (envelope, 4 bytes, 20-byte header, media) as a frame payload.
+    static QByteArray streamPayload(unsigned int cmd, uint32_t frameId, int16_t sequence, uint8_t type, bool key,
+                                    const QByteArray &media);
+
+private:
+    void pump();
+    QByteArray nextPayload();
+
+    QPointer<SimDevice> m_device;
+    QTimer *m_timer = nullptr;
+    Mode m_mode = StreamFlood;
+    qint64 m_max = -1;
+    qint64 m_sent = 0;
+    uint32_t m_frameId = 0;
+    int16_t m_sequence = 0;
+};

@@ -32,12 +32,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
         return 1;
     }
-    static const QRegularExpression spec(
+    static const QRegularExpression deviceArgument(
         QStringLiteral("^([^@]+)@(127\\.[0-9.]+):([0-9]+)(?::([0-9]+))?(?:/([0-9]+))?$"));
     std::vector<std::unique_ptr<FUN_DEV_INFO>> devices;
     QList<FUN_DEV_INFO *> list;
     for (int i = 1; i + 1 < args.size(); i += 2) {
-        const auto m = spec.match(args.at(i + 1));
+        const auto m = deviceArgument.match(args.at(i + 1));
         if ((args.at(i) != QLatin1String("--ipc") && args.at(i) != QLatin1String("--nvr")) || !m.hasMatch()) {
             std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)),
                 qPrintable(args.at(i + 1)));

@@ -1541,4 +1541,30 @@
         <translation>保存</translation>
     </message>
 </context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>人形追踪</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

@@ -1541,4 +1541,30 @@
         <translation>Uložit</translation>
     </message>
 </context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Sledování postavy</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

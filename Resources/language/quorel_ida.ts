@@ -1541,4 +1541,30 @@
         <translation>Simpan</translation>
     </message>
 </context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Pelacakan Sosok Manusia</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

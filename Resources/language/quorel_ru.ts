@@ -1541,4 +1541,30 @@
         <translation>Сохранить</translation>
     </message>
 </context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Отслеживание человека</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

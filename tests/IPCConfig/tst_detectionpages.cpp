@@ -14,8 +14,12 @@
 #include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
 #include "OverlayWidget.h"
+#include "PeopleDetection.h"
+#include "PlayerCommon.h"
 #include "RemoteConfigSetting.h"
 #include "SimDevice.h"
+#include "TestMedia.h"
+#include "VoiceDetection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +31,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using DevicePagesTest::child;
@@ -73,6 +78,7 @@ class TestDetectionPages : public QObject
 {
     Q_OBJECT
 
+    testmedia::RtspServer m_rtsp;
     std::unique_ptr<SimDevice> m_cam;
     FUN_DEV_INFO m_dev;
     std::unique_ptr<RemoteConfigSetting> m_w;
@@ -114,13 +120,14 @@ private slots:
     {
         Q_INIT_RESOURCE(Resources);
         registerKelvoMetaTypes();
+        player::registerMetaTypes();
         m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
         QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.67.0.1"))));
         m_dev.ip = m_cam->address().toString();
         m_dev.devPort = m_cam->port();
         m_dev.rtspPort = 1; // no stream: the key alone is checked
         m_dev.model = QStringLiteral("SIM-IPC1");
-        for (unsigned get : {12002u, 12008u, 12010u})
+        for (unsigned get : {12002u, 12004u, 12006u, 12008u, 12010u, 35010u})
             m_defaults.insert(get, m_cam->storedBody(get));
         KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)), 10000);
@@ -244,44 +251,58 @@ private slots:
     }
 
     // Sensitivity, links, area and hours changed, saved, shown again by a new window.
-    void motionSavedShownAgain()
+    void savedShownAgain_data()
     {
-        reopen("doubleLight+audioDecode");
-        QWidget *page = visit(12002);
-        QVERIFY(page);
-        auto *overlay = child<OverlayWidget>(page, "widgetOverlay");
-        QCOMPARE(overlay->preview()->streamKey(), CommonHelper::getDevUrl(&m_dev, ENUM_STREAM_TYPE(1)));
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("caps");
+        QTest::newRow("motion") << 12002 << "doubleLight+audioDecode";
+        QTest::newRow("people") << 12004 << "PD+doubleLight+audioDecode";
+        QTest::newRow("sound") << 12006 << "voice+doubleLight+audioDecode";
+    }
+    void savedShownAgain()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, caps);
+        reopen(caps);
+        QWidget *shown = visit(page);
+        QVERIFY(shown);
+        auto *overlay = shown->findChild<OverlayWidget *>("widgetOverlay");
+        if (overlay)
+            QCOMPARE(overlay->preview()->streamKey(), CommonHelper::getDevUrl(&m_dev, ENUM_STREAM_TYPE(1)));
 
-        auto *sensitivity = child<QSpinBox>(page, "spinBox");
+        auto *sensitivity = child<QSpinBox>(shown, "spinBox");
         sensitivity->setFocus();
         sensitivity->selectAll();
         QTest::keyClicks(sensitivity, "73");
-        QTest::mouseClick(child<QCheckBox>(page, "checkBoxLight"), Qt::LeftButton);
-        QTest::mouseClick(child<QCheckBox>(page, "checkBoxVoice"), Qt::LeftButton);
-        QTableWidget *cells = overlay->grid();
-        QTest::mouseClick(cells->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(cells, 0, 0));
-        QTest::mouseClick(cells->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(cells, 2, 3));
-        auto *grid = child<CMoveDetectTimeSetDlg>(page, "widgetTime")->table();
+        QTest::mouseClick(child<QCheckBox>(shown, "checkBoxLight"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(shown, "checkBoxVoice"), Qt::LeftButton);
+        QString blocks;
+        if (overlay) {
+            QTableWidget *cells = overlay->grid();
+            QTest::mouseClick(cells->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(cells, 0, 0));
+            QTest::mouseClick(cells->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(cells, 2, 3));
+            blocks = overlay->getBlockConfig();
+            QCOMPARE(blocks.at(2 * overlay->columns() + 3), QChar('1'));
+        }
+        auto *grid = child<CMoveDetectTimeSetDlg>(shown, "widgetTime")->table();
         QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, 2, 20));
         dragTo(grid->viewport(), cellCentre(grid, 2, 21));
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, 2, 21));
-        const SimRequest sent = save(page, 12003);
-        QCOMPARE(sent.channel, 0);
+        QVERIFY(save(shown, unsigned(page + 1)).cmd);
         QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains("Configuration successful"), 10000);
 
-        reopen("doubleLight+audioDecode");
-        page = visit(12002);
-        QVERIFY(page);
-        QCOMPARE(child<QSpinBox>(page, "spinBox")->value(), 73);
-        QVERIFY(child<QCheckBox>(page, "checkBoxLight")->isChecked());
-        QVERIFY(child<QCheckBox>(page, "checkBoxVoice")->isChecked());
-        overlay = child<OverlayWidget>(page, "widgetOverlay");
-        const QString blocks = overlay->getBlockConfig();
-        QCOMPARE(blocks.count('1'), 2);
-        QCOMPARE(blocks.at(0), QChar('1'));
-        QCOMPARE(blocks.at(2 * 20 + 3), QChar('1'));
-        QCOMPARE(child<CMoveDetectTimeSetDlg>(page, "widgetTime")->getTimes(),
+        reopen(caps);
+        shown = visit(page);
+        QVERIFY(shown);
+        QCOMPARE(child<QSpinBox>(shown, "spinBox")->value(), 73);
+        QVERIFY(child<QCheckBox>(shown, "checkBoxLight")->isChecked());
+        QVERIFY(child<QCheckBox>(shown, "checkBoxVoice")->isChecked());
+        QCOMPARE(child<CMoveDetectTimeSetDlg>(shown, "widgetTime")->getTimes(),
                  sevenDays(weekOf("1=08:00:00-18:00:00;2=20:00:00-22:00:00")));
+        if (!overlay)
+            return;
+        overlay = child<OverlayWidget>(shown, "widgetOverlay");
+        QCOMPARE(overlay->getBlockConfig(), blocks);
         // Leaving the page drops the picture and its key.
         QTest::mouseClick(m_w->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
                           m_w->treeView()->visualRect(m_w->pageItem(13004)->index()).center());
@@ -295,24 +316,40 @@ private slots:
         QTest::addColumn<QString>("caps");
         QTest::addColumn<QString>("cpu");
         QTest::addColumn<QString>("body"); // %S: the schedule
+        QTest::addColumn<QString>("seed"); // replaces the stored reply when given
         const QString motionArea = "<areaType>block</areaType><blockConfig>" + QString(300, '0') + "</blockConfig>";
         const QString light = "<whiteLight><enable>0</enable><status>0</status><durationTime>30</durationTime></whiteLight>";
         const QString voice = "<voiceAlarm><enable>0</enable><audioFile>5</audioFile><playCount>3</playCount></voiceAlarm>";
         QTest::newRow("motion, no links") << 12002 << "MD" << "" << "<motionDetection><enable>1</enable><sensitivity>50</sensitivity> "
-            + motionArea + "<supervisedTime>%S</supervisedTime> </motionDetection>";
+            + motionArea + "<supervisedTime>%S</supervisedTime> </motionDetection>" << QString();
         QTest::newRow("motion, both links, other CPU") << 12002 << "doubleLight+audioDecode" << "X"
             << "<motionDetection><enable>1</enable><sensitivity>50</sensitivity> " + motionArea
-                   + "<supervisedTime>%S</supervisedTime>" + light + " " + voice + "</motionDetection>";
+                   + "<supervisedTime>%S</supervisedTime>" + light + " " + voice + "</motionDetection>" << QString();
         QTest::newRow("face, light, listed CPU") << 12008 << "FD+DOUBLELIGHT" << "SIGMASTAR"
             << "<faceDetection><enable>0</enable><sensitivity>40</sensitivity> <areaType>point</areaType><startX>10</startX>"
-               "<startY>20</startY><endX>50</endX><endY>60</endY> <supervisedTime>%S</supervisedTime>" + light + " </faceDetection>";
+               "<startY>20</startY><endX>50</endX><endY>60</endY> <supervisedTime>%S</supervisedTime>" + light + " </faceDetection>" << QString();
         QTest::newRow("crying, voice offered") << 12010 << "BCD+audioDecode" << "sigmastar"
             << "<bcDetection><enable>0</enable><sensitivity>60</sensitivity><supervisedTime>%S</supervisedTime> "
-               "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>";
+               "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>" << QString();
         QTest::newRow("crying, summer night") << 12010 << "BCD+doubleLight" << ""
             << "<bcDetection><enable>0</enable><sensitivity>60</sensitivity><supervisedTime>%S</supervisedTime>"
                "<whiteLight><enable>0</enable><status>0</status><durationTime>60</durationTime></whiteLight> "
-               "<checkSource>0</checkSource><autoPlayFile>1</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>";
+               "<checkSource>0</checkSource><autoPlayFile>1</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>" << QString();
+        QString blocks(18 * 22, '0');
+        for (int i = 0; i < blocks.size(); i += 7)
+            blocks[i] = '1';
+        QTest::newRow("people, grid repeated") << 12004 << "PD+audioDecode" << ""
+            << "<peopleDetection><enable>1</enable><sensitivity>45</sensitivity> <areaType>block</areaType><blockConfig>"
+                   + blocks + "</blockConfig><supervisedTime>%S</supervisedTime> " + voice + " </peopleDetection>" << QString();
+        const QString corners = "<startX>12</startX><startY>25</startY><endX>87</endX><endY>90</endY>";
+        QTest::newRow("people, corners repeated") << 12004 << "PD" << "X"
+            << "<peopleDetection><enable>0</enable><sensitivity>20</sensitivity> <areaType>point</areaType>" + corners
+                   + "<supervisedTime>%S</supervisedTime>  </peopleDetection>"
+            << "<peopleDetection><enable>0</enable><sensitivity>20</sensitivity><areaType>point</areaType>" + corners
+                   + "<supervisedTime><Monday>08:00:00-18:00:00;</Monday></supervisedTime></peopleDetection>";
+        QTest::newRow("sound, text form") << 12006 << "voice+doubleLight" << "sigmastar"
+            << "<voiceDetection><enable>1</enable><sensitivity>35</sensitivity><supervisedTime>%S</supervisedTime>"
+                   + light + " </voiceDetection>" << QString();
     }
     void savedBodies()
     {
@@ -320,6 +357,9 @@ private slots:
         QFETCH(QString, caps);
         QFETCH(QString, cpu);
         QFETCH(QString, body);
+        QFETCH(QString, seed);
+        if (!seed.isEmpty())
+            m_cam->setStoredBody(unsigned(page), seed);
         reopen(caps, cpu);
         QWidget *shown = visit(page);
         QVERIFY(shown);
@@ -342,6 +382,9 @@ private slots:
         QTest::newRow("motion, four") << 12002 << "" << 4;
         QTest::newRow("face, five") << 12008 << "FD" << 5;
         QTest::newRow("crying, five") << 12010 << "BCD" << 5;
+        QTest::newRow("people, five") << 12004 << "PD+PTZ" << 5;
+        QTest::newRow("people, four") << 12004 << "PD" << 4;
+        QTest::newRow("sound, five") << 12006 << "voice" << 5;
     }
     void periodLimit()
     {
@@ -366,11 +409,13 @@ private slots:
                 d->accept();
             });
         const int sets = m_cam->requestCount(unsigned(page + 1));
+        const int tracks = m_cam->requestCount(35011);
         QTest::mouseClick(child<QPushButton>(shown, "pushButtonSave"), Qt::LeftButton);
         if (periods > 4) {
             QCOMPARE(tip, QStringLiteral("Set up to four time periods in a day!"));
             QTest::qWait(200);
             QCOMPARE(m_cam->requestCount(unsigned(page + 1)), sets);
+            QCOMPARE(m_cam->requestCount(35011), tracks);
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(unsigned(page + 1)), sets + 1, 10000);
             QVERIFY(m_cam->requests(unsigned(page + 1)).last().bodyText.contains(
@@ -399,41 +444,136 @@ private slots:
         QCOMPARE(save(page, 12003).channel, 0);
     }
 
-    // Face and crying pages given a device directly: the token in any case gates GET and the switch.
+    // Pages given a device directly: the token in any case gates GET, SET and the switch.
     void capabilityGates_data()
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("caps");
         QTest::addColumn<bool>("supported");
-        QTest::newRow("face without") << 12008 << "MD+BCD" << false;
-        QTest::newRow("face lower case") << 12008 << "md+fd" << true;
-        QTest::newRow("crying without") << 12010 << "FD" << false;
-        QTest::newRow("crying mixed case") << 12010 << "bCd" << true;
+        QTest::addColumn<bool>("reached"); // requests reach the camera
+        QTest::newRow("face without") << 12008 << "MD+BCD" << false << false;
+        QTest::newRow("face lower case") << 12008 << "md+fd" << true << true;
+        QTest::newRow("crying without") << 12010 << "FD" << false << false;
+        QTest::newRow("crying mixed case") << 12010 << "bCd" << true << true;
+        QTest::newRow("people without") << 12004 << "PTZ+FD+voice" << false << false;
+        QTest::newRow("people pd1") << 12004 << "pd1" << true << true;
+        QTest::newRow("sound without") << 12006 << "PD+BCD" << false << false;
+        QTest::newRow("sound upper case") << 12006 << "VOICE" << true << true;
+        QTest::newRow("sound, no address") << 12006 << "voice" << true << false;
     }
     void capabilityGates()
     {
         QFETCH(int, page);
         QFETCH(QString, caps);
         QFETCH(bool, supported);
-        std::unique_ptr<RemoteCfg_Widget> shown;
-        if (page == 12008)
-            shown = std::make_unique<FaceDetection>();
-        else
-            shown = std::make_unique<BCDetection>();
+        QFETCH(bool, reached);
+        const QHash<int, std::function<RemoteCfg_Widget *()>> make {
+            {12004, [] { return new PeopleDetection; }}, {12006, [] { return new VoiceDetection; }},
+            {12008, [] { return new FaceDetection; }},   {12010, [] { return new BCDetection; }}};
+        std::unique_ptr<RemoteCfg_Widget> shown(make.value(page)());
         FUN_DEV_INFO dev = m_dev;
         dev.capList = caps;
+        if (!reached && supported)
+            dev.ip.clear();
         const int gets = m_cam->requestCount(unsigned(page));
         const int sets = m_cam->requestCount(unsigned(page + 1));
         shown->updateDevice(&dev);
         QCOMPARE(child<QCheckBox>(shown.get(), "checkBoxEnable")->isEnabled(), supported);
         QTest::mouseClick(child<QPushButton>(shown.get(), "pushButtonSave"), Qt::LeftButton);
-        if (supported)
+        if (reached)
             QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(unsigned(page)) > gets
                                          && m_cam->requestCount(unsigned(page + 1)) > sets, 10000);
         else
             QTest::qWait(200);
-        QCOMPARE(m_cam->requestCount(unsigned(page)) > gets, supported);
-        QCOMPARE(m_cam->requestCount(unsigned(page + 1)) > sets, supported);
+        QCOMPARE(m_cam->requestCount(unsigned(page)) > gets, reached);
+        QCOMPARE(m_cam->requestCount(unsigned(page + 1)) > sets, reached);
+    }
+
+    // Every people command on the record's channel; the track switch collapsed
+    // without pan-tilt and still saved; "PD1" offers the channel list.
+    void peopleChannelAndTrack_data()
+    {
+        QTest::addColumn<QString>("caps");
+        QTest::addColumn<int>("record"); // channel index of the record the window is opened on
+        QTest::addColumn<int>("track");  // humanTrackStatus the camera holds
+        QTest::newRow("channel 2, no pan-tilt") << "PD" << 2 << 0;
+        QTest::newRow("pan-tilt, track on") << "PD+PTZ" << 0 << 1;
+        QTest::newRow("pan-tilt, channel list") << "PD+PTZ+pd1" << 0 << 0;
+    }
+    void peopleChannelAndTrack()
+    {
+        QFETCH(QString, caps);
+        QFETCH(int, record);
+        QFETCH(int, track);
+        const int channel = record > 0 ? record - 1 : 0;
+        m_cam->setStoredBody(35010, QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>")
+                                        .arg(track), channel);
+        reopen(caps);
+        FUN_DEV_INFO channelRecord = m_dev;
+        channelRecord.channelIdx = uint8_t(record);
+        m_w->setDevInfo(&channelRecord);
+        m_cam->clearRequests();
+        QWidget *page = visit(12004);
+        QVERIFY(page);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(35010), 1, 10000);
+        const bool ptz = caps.contains("PTZ");
+        auto *box = child<QCheckBox>(page, "checkBoxTrack");
+        QTRY_COMPARE_WITH_TIMEOUT(box->isChecked(), track > 0, 10000);
+        QCOMPARE(box->isVisible(), ptz);
+        if (!ptz)
+            QCOMPARE(box->height(), 0);
+        QCOMPARE(child<QComboBox>(page, "comboBoxChannel")->isVisibleTo(page), caps.contains("pd1"));
+        save(page, 12005);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(35011), 1, 10000);
+        QCOMPARE(m_cam->requests(35011).first().bodyText,
+                 QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>").arg(track));
+        QList<unsigned> order;
+        for (const SimRequest &r : m_cam->requests()) {
+            if (r.cmd == 12004 || r.cmd == 35010 || r.cmd == 12005 || r.cmd == 35011) {
+                order << r.cmd;
+                QCOMPARE(r.channel, channel);
+            }
+        }
+        QCOMPARE(order, (QList<unsigned> {12004, 35010, 12005, 35011}));
+    }
+
+    // The overlay draws the window's frames under the record's sub-stream key
+    // while its page is shown, none once it is hidden.
+    void previewWhileShown_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("motion") << 12002;
+        QTest::newRow("face") << 12008;
+        QTest::newRow("people") << 12004;
+    }
+    void previewWhileShown()
+    {
+        QFETCH(int, page);
+        if (m_rtsp.port() == 0) {
+            const QString clip = testmedia::makeClip(QStringLiteral("detect.mp4"), QStringLiteral("h264"), 60, 320, 240);
+            QVERIFY(!clip.isEmpty());
+            QVERIFY(m_rtsp.start({QStringLiteral("/stream2=") + clip}, DEFAULT_DEV_USER, DEFAULT_DEV_PASSWORD));
+        }
+        FUN_DEV_INFO cam; // where the RTSP server listens; no configuration connection
+        cam.ip = QStringLiteral("127.0.0.1");
+        cam.devPort = 1;
+        cam.rtspPort = quint16(m_rtsp.port());
+        cam.capList = QStringLiteral("PD+FD");
+        m_w = std::make_unique<RemoteConfigSetting>();
+        m_w->setDevInfo(&cam);
+        m_w->show();
+        QTreeView *tree = m_w->treeView();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          tree->visualRect(m_w->pageItem(page)->index()).center());
+        OpenGLRender *render = child<OverlayWidget>(m_w->page(page), "widgetOverlay")->preview();
+        QCOMPARE(render->streamKey(), CommonHelper::getDevUrl(&cam, ENUM_STREAM_TYPE(1)));
+        QTRY_VERIFY_WITH_TIMEOUT(render->framesReceived() > 3, 20000);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          tree->visualRect(m_w->pageItem(13004)->index()).center());
+        const qint64 frames = render->framesReceived();
+        QTest::qWait(500);
+        QCOMPARE(render->framesReceived(), frames);
+        QCOMPARE(render->streamKey(), QString());
     }
 
     // A white light listed before the body's own switch lends it nothing.

@@ -9,6 +9,7 @@
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeploymentTimeTableView.h"
+#include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
 #include "FaceDetection.h"
 #include "KelvoSDKHelper.h"
@@ -442,6 +443,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(12002), gets + 2, 10000);
         QCOMPARE(m_cam->requests(12002).last().channel, 0);
         QCOMPARE(save(page, 12003).channel, 0);
+    }
+
+    // Shown again, the motion preview follows the channel chosen in the list,
+    // not the device's own stream.
+    void motionPreviewFollowsChannel()
+    {
+        FUN_DEV_INFO twoChannels = m_dev;
+        twoChannels.channelNum = 2;
+        DeviceInfoManager::instance()->addIPCChannels(&twoChannels); // copies, owned by the registry
+        const QString second = CommonHelper::getDevUrl(DeviceInfoManager::instance()->getChannelInfo(m_dev.ip, 2),
+                                                       ENUM_STREAM_TYPE(1));
+        QVERIFY(!second.isEmpty() && second != CommonHelper::getDevUrl(&m_dev, ENUM_STREAM_TYPE(1)));
+        reopen("md1");
+        QWidget *page = visit(12002);
+        QVERIFY(page);
+        child<QComboBox>(page, "comboBoxChannel")->setCurrentIndex(1);
+        OpenGLRender *render = child<OverlayWidget>(page, "widgetOverlay")->preview();
+        QCOMPARE(render->streamKey(), second);
+        QTest::mouseClick(m_w->treeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          m_w->treeView()->visualRect(m_w->pageItem(13004)->index()).center());
+        QVERIFY(visit(12002));
+        QCOMPARE(m_cam->requests(12002).last().channel, 1);
+        QCOMPARE(render->streamKey(), second);
     }
 
     // Pages given a device directly: the token in any case gates GET, SET and the switch.

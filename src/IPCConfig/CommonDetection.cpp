@@ -82,7 +82,13 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
 
     ui->checkBoxLight->setChecked(params.whiteLightEnable > 0);
     ui->comboBoxLight->setCurrentIndex(params.whiteLightStatus);
-    ui->comboBoxTime->setCurrentText(QString::number(params.durationTime));
+    // A listed duration becomes the current item, so the list and the text
+    // agree; any other one is shown as the camera sent it.
+    const QString duration = QString::number(params.durationTime);
+    const int listed = ui->comboBoxTime->findText(duration);
+    if (listed >= 0)
+        ui->comboBoxTime->setCurrentIndex(listed);
+    ui->comboBoxTime->setEditText(duration);
     setLayoutVisible(ui->HLLight, params.hasWhiteLight);
 
     ui->checkBoxVoice->setChecked(params.voiceAlarmEnable > 0);

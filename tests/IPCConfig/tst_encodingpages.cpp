@@ -277,7 +277,10 @@ private slots:
         QString text;
         if (offered)
             DevicePagesTest::onModal<CustomDialog>([&text](CustomDialog *d) {
-                text = d->findChild<QLabel *>(QStringLiteral("labelText"))->text();
+                // The question's own text: the save toast may sit on the
+                // dialog too, with a label of its own.
+                if (auto *label = d->findChild<QLabel *>(QStringLiteral("labelInfo")))
+                    text = label->text();
                 d->accept();
             });
         save(page, 10003);

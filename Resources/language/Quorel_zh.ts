@@ -3480,4 +3480,177 @@
         <translation>退出登录？</translation>
     </message>
 </context>
+<context>
+    <name>CommonDetection</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>灵敏度</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>联动</translation>
+    </message>
+    <message>
+        <source>White Light</source>
+        <translation>白光灯</translation>
+    </message>
+    <message>
+        <source>Always bright</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>持续时间</translation>
+    </message>
+    <message>
+        <source>(5-60)s</source>
+        <translation>(5-60)秒</translation>
+    </message>
+    <message>
+        <source>Voice Alarm</source>
+        <translation>声音报警</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Check Source</source>
+        <translation>检测声源</translation>
+    </message>
+    <message>
+        <source>Auto Music</source>
+        <translation>自动播放音乐</translation>
+    </message>
+    <message>
+        <source>Summer Night</source>
+        <translation>夏夜</translation>
+    </message>
+    <message>
+        <source>Peace</source>
+        <translation>安宁</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>好运</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>灯塔</translation>
+    </message>
+    <message>
+        <source>Little Conch</source>
+        <translation>小海螺</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>不播放</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveDetectTimeSetDlg</name>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+</context>
+<context>
+    <name>AL_MoveDetect_Widget</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>BCDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>人形追踪</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>布防时间</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
 </TS>

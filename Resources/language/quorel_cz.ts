@@ -3480,4 +3480,177 @@
         <translation>odhlásit se?</translation>
     </message>
 </context>
+<context>
+    <name>CommonDetection</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulář</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanál</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Citlivost</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Propojení</translation>
+    </message>
+    <message>
+        <source>White Light</source>
+        <translation>Bílé světlo</translation>
+    </message>
+    <message>
+        <source>Always bright</source>
+        <translation>Stále svítí</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Blikání</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Doba trvání</translation>
+    </message>
+    <message>
+        <source>(5-60)s</source>
+        <translation>(5-60) s</translation>
+    </message>
+    <message>
+        <source>Voice Alarm</source>
+        <translation>Hlasový alarm</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Počet</translation>
+    </message>
+    <message>
+        <source>Check Source</source>
+        <translation>Kontrola zdroje</translation>
+    </message>
+    <message>
+        <source>Auto Music</source>
+        <translation>Automatická hudba</translation>
+    </message>
+    <message>
+        <source>Summer Night</source>
+        <translation>Letní noc</translation>
+    </message>
+    <message>
+        <source>Peace</source>
+        <translation>Klid</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Štěstí</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Maják</translation>
+    </message>
+    <message>
+        <source>Little Conch</source>
+        <translation>Malá mušle</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Nepřehrávat</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveDetectTimeSetDlg</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Neděle</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Pondělí</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Úterý</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Středa</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Čtvrtek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Pátek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+</context>
+<context>
+    <name>AL_MoveDetect_Widget</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>BCDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Sledování postavy</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Čas aktivace</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
 </TS>

@@ -3480,4 +3480,177 @@
         <translation>keluar?</translation>
     </message>
 </context>
+<context>
+    <name>CommonDetection</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Saluran</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensitivitas</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Tautan</translation>
+    </message>
+    <message>
+        <source>White Light</source>
+        <translation>Lampu Putih</translation>
+    </message>
+    <message>
+        <source>Always bright</source>
+        <translation>Selalu menyala</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Berkedip</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durasi</translation>
+    </message>
+    <message>
+        <source>(5-60)s</source>
+        <translation>(5-60) dtk</translation>
+    </message>
+    <message>
+        <source>Voice Alarm</source>
+        <translation>Alarm Suara</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Jumlah</translation>
+    </message>
+    <message>
+        <source>Check Source</source>
+        <translation>Periksa Sumber</translation>
+    </message>
+    <message>
+        <source>Auto Music</source>
+        <translation>Musik Otomatis</translation>
+    </message>
+    <message>
+        <source>Summer Night</source>
+        <translation>Malam Musim Panas</translation>
+    </message>
+    <message>
+        <source>Peace</source>
+        <translation>Damai</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Keberuntungan</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Mercusuar</translation>
+    </message>
+    <message>
+        <source>Little Conch</source>
+        <translation>Kerang Kecil</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Tidak Diputar</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveDetectTimeSetDlg</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Minggu</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Senin</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Kamis</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Jumat</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+</context>
+<context>
+    <name>AL_MoveDetect_Widget</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>BCDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Pelacakan Sosok Manusia</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Waktu Aktif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+</context>
 </TS>

@@ -3480,4 +3480,177 @@
         <translation>выйти из учётной записи?</translation>
     </message>
 </context>
+<context>
+    <name>CommonDetection</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Чувствительность</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Связь</translation>
+    </message>
+    <message>
+        <source>White Light</source>
+        <translation>Белый свет</translation>
+    </message>
+    <message>
+        <source>Always bright</source>
+        <translation>Постоянно</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Мигание</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>(5-60)s</source>
+        <translation>(5-60) с</translation>
+    </message>
+    <message>
+        <source>Voice Alarm</source>
+        <translation>Звуковая тревога</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Check Source</source>
+        <translation>Проверка источника</translation>
+    </message>
+    <message>
+        <source>Auto Music</source>
+        <translation>Автомузыка</translation>
+    </message>
+    <message>
+        <source>Summer Night</source>
+        <translation>Летняя ночь</translation>
+    </message>
+    <message>
+        <source>Peace</source>
+        <translation>Покой</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Удача</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Маяк</translation>
+    </message>
+    <message>
+        <source>Little Conch</source>
+        <translation>Ракушка</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Не воспроизводить</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveDetectTimeSetDlg</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Воскресенье</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Понедельник</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Вторник</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Среда</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Четверг</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Пятница</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Суббота</translation>
+    </message>
+</context>
+<context>
+    <name>AL_MoveDetect_Widget</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>BCDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>PeopleDetection</name>
+    <message>
+        <source>Human Figure Track</source>
+        <translation>Отслеживание человека</translation>
+    </message>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDetection</name>
+    <message>
+        <source>Arming Time</source>
+        <translation>Время охраны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
 </TS>

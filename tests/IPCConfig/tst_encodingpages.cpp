@@ -284,6 +284,8 @@ private slots:
         QString text;
         if (offered)
             DevicePagesTest::onModal<CustomDialog>([&text](CustomDialog *d) {
+                // The question's own text: the save toast may sit on the
+                // dialog too, with a label of its own.
                 if (auto *label = d->findChild<QLabel *>(QStringLiteral("labelInfo")))
                     text = label->text();
                 d->accept();

@@ -1,0 +1,49 @@
+#pragma once
+
+// The common options of every detection page: the detection switch and its
+// sensitivity, the linked white light and voice alarm and, for the crying page
+// (mode 1), the source check and the soothing music instead of the voice
+// alarm. Filled from one reply's ipcCfgParams; hands its state back as body
+// fragments. It holds no device and sends nothing.
+
+#include "RemoteCfg_Widget.h"
+
+#include <QWidget>
+
+class QLayout;
+
+namespace Ui {
+class CommonDetection;
+}
+
+class CommonDetection : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CommonDetection(QWidget *parent = nullptr);
+    ~CommonDetection() override;
+
+    void setUi(const RemoteCfg_Widget::ipcCfgParams &params);
+    // 0: voice alarm; 1: source check and music.
+    void setMode(int mode);
+    int mode() const { return m_mode; }
+    void setEnableEditable(bool editable);
+    static void setLayoutVisible(QLayout *layout, bool visible);
+
+    QString enableXml() const;
+    // Empty while the row is hidden within the panel (not on screen is not
+    // hidden: a page saved while another is shown still sends them).
+    QString whiteLightXml() const;
+    QString voiceAlarmXml() const;
+    QString checkSourceXml() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fillVoiceList();
+
+    Ui::CommonDetection *ui;
+    int m_mode = 0;
+};

@@ -243,6 +243,12 @@ private slots:
         auto *night = child<QComboBox>(page, "comboBox_nightVision");
         QCOMPARE(night->count(), 1);
         QCOMPARE(night->itemText(0), QStringLiteral("Infrared Mode"));
+        // That entry is the camera's infrared mode, 1, both ways.
+        QCOMPARE(night->currentIndex(), 0);
+        showSection(page, 1);
+        QVERIFY(click(page, "btn_save", 11005).bodyText.contains(
+            QStringLiteral("<dayNightCompensateMode>1</dayNightCompensateMode>")));
+        page = imagePage();
         auto *shutter = child<QComboBox>(page, "comboBox_exposureTime");
         QCOMPARE(shutter->itemText(3) + shutter->itemText(4) + shutter->itemText(5), QStringLiteral("1/251/501/100"));
 

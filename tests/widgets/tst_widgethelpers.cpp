@@ -122,8 +122,9 @@ void TstWidgetHelpers::elideChildTextsWaitsForTheLayout()
     QWidget page;
     auto *layout = new QHBoxLayout(&page);
     const QString text = QStringLiteral("Bitrate Control of the main stream");
-    auto *label = new QLabel(text);
-    auto *button = new QPushButton(text);
+    // Made as a form makes them: with their parent, at a fresh child's size.
+    auto *label = new QLabel(text, &page);
+    auto *button = new QPushButton(text, &page);
     label->setMinimumWidth(10);
     button->setMinimumWidth(10);
     layout->addWidget(label);

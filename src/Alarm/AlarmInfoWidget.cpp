@@ -91,6 +91,9 @@ void AlarmInfoWidget::initTableHeader()
     const int width = qMax(150, ui->tableView->width() / 7);
     for (int column = 0; column < 5; ++column)
         ui->tableView->setColumnWidth(column, width);
+    // The time is never wrapped: its column holds a whole time stamp.
+    const int timeWidth = ui->tableView->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 24;
+    ui->tableView->setColumnWidth(3, qMax(width, timeWidth));
 }
 
 void AlarmInfoWidget::onTreeCurrentChanged(const QModelIndex &current)

@@ -304,7 +304,14 @@ void VideoImageSetting::defaultImageAdjustment()
 
 QStringList VideoImageSetting::nightVisionModes() const
 {
-    return m_pDeviceInfo ? m_pDeviceInfo->doubleLightCfg.split(QLatin1Char('+'), Qt::SkipEmptyParts) : QStringList();
+    if (!m_pDeviceInfo)
+        return QStringList();
+    // Without dual light the camera only has infrared: its single entry,
+    // "Infrared Mode", is mode 1. Read by position it would show nothing for
+    // the camera's own 1 and save 0, smart mode, under the infrared name.
+    if (!m_pDeviceInfo->capList.contains(QLatin1String("doubleLight"), Qt::CaseInsensitive))
+        return QStringList {QStringLiteral("1")};
+    return m_pDeviceInfo->doubleLightCfg.split(QLatin1Char('+'), Qt::SkipEmptyParts);
 }
 
 void VideoImageSetting::updateNightVision(const Values &v)
@@ -356,7 +363,7 @@ void VideoImageSetting::saveNightVision()
 void VideoImageSetting::defaultNightVision()
 {
     if (m_defaults.isEmpty()) {
-        ui->comboBox_nightVision->setCurrentIndex(1);
+        ui->comboBox_nightVision->setCurrentIndex(ui->comboBox_nightVision->count() > 1 ? 1 : 0);
         return;
     }
     const QString mode = QString::number(m_defaults.value("dayNightCompensateMode"));

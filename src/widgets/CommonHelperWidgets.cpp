@@ -64,10 +64,18 @@ void CommonHelper::elideChildTexts(QWidget *widget)
 {
     if (!widget)
         return;
-    for (QPushButton *button : widget->findChildren<QPushButton *>())
-        setElidedButtonText(button);
-    for (QLabel *label : widget->findChildren<QLabel *>())
-        setElidedLabelText(label);
+    // A form is elided right after it is built, before its layout has given
+    // the children their widths: eliding then would cut every text longer than
+    // a fresh widget's default width for good, however much room the layout
+    // gives it later. Only widgets that already have a size are elided.
+    for (QPushButton *button : widget->findChildren<QPushButton *>()) {
+        if (button->testAttribute(Qt::WA_Resized))
+            setElidedButtonText(button);
+    }
+    for (QLabel *label : widget->findChildren<QLabel *>()) {
+        if (label->testAttribute(Qt::WA_Resized))
+            setElidedLabelText(label);
+    }
 }
 
 void CommonHelper::addCopyAction(QLineEdit *edit, QWidget *owner)

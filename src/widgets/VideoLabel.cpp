@@ -5,7 +5,12 @@
 VideoLabel::VideoLabel(QWidget *parent)
     : QLabel(parent)
 {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // The label is a window of its own over the video: the attribute below
+    // only keeps Qt from handling its events, while the window system would
+    // still hand the label's clicks to the label, where they end (events do
+    // not travel from a window to its parent). Input must reach the window
+    // below, whose page drags the labels.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -93,6 +93,13 @@ private slots:
         QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.31.0.1"))));
         for (unsigned cmd : {11001u, 11014u, 10004u, 10012u})
             m_defaults.insert(cmd, m_cam->storedBody(cmd));
+        // The record here names a chip that sends its texts in hex.
+        for (unsigned cmd : {10004u, 10012u}) {
+            QString osd = m_defaults.value(cmd);
+            osd.replace(QStringLiteral(">Front<"), QStringLiteral(">46726f6e74<"));
+            osd.replace(QStringLiteral(">Gate1<"), QStringLiteral(">4761746531<"));
+            m_defaults.insert(cmd, osd);
+        }
         m_dev.ip = m_cam->address().toString();
         m_dev.devPort = m_cam->port();
         m_dev.rtspPort = 1; // no preview here
@@ -236,6 +243,12 @@ private slots:
         auto *night = child<QComboBox>(page, "comboBox_nightVision");
         QCOMPARE(night->count(), 1);
         QCOMPARE(night->itemText(0), QStringLiteral("Infrared Mode"));
+        // That entry is the camera's infrared mode, 1, both ways.
+        QCOMPARE(night->currentIndex(), 0);
+        showSection(page, 1);
+        QVERIFY(click(page, "btn_save", 11005).bodyText.contains(
+            QStringLiteral("<dayNightCompensateMode>1</dayNightCompensateMode>")));
+        page = imagePage();
         auto *shutter = child<QComboBox>(page, "comboBox_exposureTime");
         QCOMPARE(shutter->itemText(3) + shutter->itemText(4) + shutter->itemText(5), QStringLiteral("1/251/501/100"));
 

@@ -27,6 +27,7 @@ private slots:
     void tableChecks();
     void elisionKeepsFullTextInToolTip();
     void elideChildTextsCoversButtonsAndLabels();
+    void elideChildTextsWaitsForTheLayout();
     void copyMenuIsBoundOnce();
     void spriteButtonFrames();
     void spriteButtonMissingImageChangesNothing();
@@ -112,6 +113,35 @@ void TstWidgetHelpers::elideChildTextsCoversButtonsAndLabels()
     QCOMPARE(wrapped->text(), message);
     QCOMPARE(linked->text(), link);
     CommonHelper::elideChildTexts(nullptr);
+}
+
+void TstWidgetHelpers::elideChildTextsWaitsForTheLayout()
+{
+    // A page elides right after building its form; the layout has not sized
+    // anything yet, and the texts must not be cut to a fresh widget's width.
+    QWidget page;
+    auto *layout = new QHBoxLayout(&page);
+    const QString text = QStringLiteral("Bitrate Control of the main stream");
+    // Made as a form makes them: with their parent, at a fresh child's size.
+    auto *label = new QLabel(text, &page);
+    auto *button = new QPushButton(text, &page);
+    label->setMinimumWidth(10);
+    button->setMinimumWidth(10);
+    layout->addWidget(label);
+    layout->addWidget(button);
+    CommonHelper::elideChildTexts(&page);
+    page.resize(900, 60);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QCOMPARE(label->text(), text);
+    QCOMPARE(button->text(), text);
+
+    // Once laid out, a re-translation elides to the widths the layout gave.
+    page.resize(120, 60);
+    QTRY_VERIFY(label->width() < label->fontMetrics().horizontalAdvance(text));
+    CommonHelper::elideChildTexts(&page);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QCOMPARE(label->toolTip(), text);
 }
 
 void TstWidgetHelpers::copyMenuIsBoundOnce()

@@ -107,14 +107,16 @@ SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
     });
 });
 
+// The camera's chip (SSC335) is not one of those that send texts in hex, so
+// its names are plain text, as its device name is.
 SimDeviceExtension ipcOsd(SimDevice::Ipc, [](SimDevice &d) {
     const QString osd = QStringLiteral(
         "<OSD><posUnit>100</posUnit><timeConfig><dateDisplayEnable>1</dateDisplayEnable>"
         "<dateTimeFormat>yyyy/MM/dd HH:mm:ss dddd</dateTimeFormat>"
         "<displayPosition><PosX>5</PosX><PosY>5</PosY></displayPosition></timeConfig>"
-        "<channelConfig><channelDisplayEnable>1</channelDisplayEnable><channelContent>46726f6e74</channelContent>"
+        "<channelConfig><channelDisplayEnable>1</channelDisplayEnable><channelContent>Front</channelContent>"
         "<displayPosition><PosX>70</PosX><PosY>90</PosY></displayPosition></channelConfig>"
-        "<customerConfig><customer0Config><displayEnable>1</displayEnable><textContent>4761746531</textContent>"
+        "<customerConfig><customer0Config><displayEnable>1</displayEnable><textContent>Gate1</textContent>"
         "<displayPosition><PosX>10</PosX><PosY>40</PosY></displayPosition></customer0Config>"
         "<customer1Config><displayEnable>0</displayEnable><textContent></textContent>"
         "<displayPosition><PosX>0</PosX><PosY>0</PosY></displayPosition></customer1Config></customerConfig></OSD>");

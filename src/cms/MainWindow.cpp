@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "CommonHelper.h"
+#include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Loads the registry, makes the command processor and connects the
     // facade, the ONVIF service and the signal bus.
     m_controller = new DeviceController(this);
+    m_alarmHandler = new DeviceAlarmHandler(this);
     createUI();
     wireDevices();
     retranslate();
@@ -107,9 +109,8 @@ void MainWindow::wireDevices()
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);
     });
-    connect(c, &DeviceController::alarmReceived, this, [](FUN_DEV_INFO *dev, const QString &) {
-        qInfo() << "Alarm event from" << (dev ? dev->ip : QString());
-    });
+    connect(c, &DeviceController::alarmReceived, this,
+            [this](FUN_DEV_INFO *dev, const QString &xml) { m_alarmHandler->handleDeviceAlarm(xml, dev); });
     connect(c, &DeviceController::devConfigRequested, this, &MainWindow::showDevConfigManage);
     connect(c, &DeviceController::devUserRequested, this, &MainWindow::showDevUser);
     connect(c, &DeviceController::nvrChannelsRequested, this, &MainWindow::showNVRChannels);
@@ -156,6 +157,7 @@ void MainWindow::setRights(const QString &rights)
 
     m_devicePage->getDevFormDBToAddTableView();
     m_livePage->reloadTree();
+    m_alarmHandler->updateAlarmDataBase();
     onTimeoutLoginDevice();
 }
 
@@ -286,6 +288,8 @@ void MainWindow::closeApp()
     qInfo() << "Closing the client";
     if (m_livePage)
         m_livePage->stopAll();
+    if (m_alarmHandler)
+        m_alarmHandler->stopLinkages();
     if (m_controller)
         m_controller->closeApp();
     OrmDatabase::closeAllConnections();

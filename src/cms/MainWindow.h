@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class DeviceAlarmHandler;
 class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
@@ -49,6 +50,7 @@ public:
     void showHome();
 
     DeviceController *deviceController() const { return m_controller; }
+    DeviceAlarmHandler *alarmHandler() const { return m_alarmHandler; }
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
     bool isClosing() const { return m_closing; }
@@ -83,6 +85,7 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     DeviceController *m_controller = nullptr;
+    DeviceAlarmHandler *m_alarmHandler = nullptr;
     QList<QToolButton *> m_cards;
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;

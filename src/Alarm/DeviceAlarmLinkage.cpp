@@ -21,8 +21,12 @@ DeviceAlarmLinkage::~DeviceAlarmLinkage()
 {
     release(m_player);
     release(m_audio);
-    if (m_popup)
+    if (m_popup) {
+        // Gone from the screen now, even when no later event-loop pass
+        // deletes it (the client closing).
+        m_popup->hide();
         m_popup->deleteLater();
+    }
     qDebug() << "end.";
 }
 

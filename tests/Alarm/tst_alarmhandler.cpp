@@ -163,6 +163,12 @@ private slots:
             QVERIFY(orm::dao::insert(arming).text().isEmpty());
         }
         QVERIFY(orm::dao::insert(gateType).text().isEmpty());
+        // A pop-up far longer than the test: closing the window must end it.
+        cms_DealAlarmLink popup;
+        popup.devip = QStringLiteral("127.19.0.1");
+        popup.bVideoPopup = true;
+        popup.popupTime = QStringLiteral("600");
+        QVERIFY(orm::dao::insert(popup).text().isEmpty());
         QVERIFY(orm::dao::insert(yardType).text().isEmpty());
 
         MainWindow window;
@@ -189,6 +195,7 @@ private slots:
         QCOMPARE(first->handler, QStringLiteral("SN-GATE"));
         QCOMPARE(first->status, 0);
         QCOMPARE(byTime.last()->devName, QStringLiteral("yard.cam"));
+        QCOMPARE(window.alarmHandler()->runningLinkages(), 1);
 
         // Motion off, face on: stored but not yet broadcast, the cached
         // settings still hold; after the broadcast the next motion alarm is
@@ -204,6 +211,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(storedAlarms().size(), 4, 15000);
         QCOMPARE(storedAlarms().last()->alarmTime, QStringLiteral("2026-12-07 11:00:02"));
         window.closeApp();
+        QCOMPARE(window.alarmHandler()->runningLinkages(), 0);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != QLatin1String("AlarmPopup") || !w->isVisible());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "DeviceAlarmHandler.h"
 
+#include "AlarmRecordWriter.h"
 #include "DeviceAlarmLinkage.h"
 #include "OrmDao.h"
 #include "SignalsHelper.h"
@@ -33,6 +34,7 @@ int msecs(const QString &text)
 
 DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
     : QObject(parent)
+    , m_writer(new AlarmRecordWriter(this))
 {
     connect(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm, this,
             &DeviceAlarmHandler::updateAlarmDataBase);
@@ -40,7 +42,7 @@ DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
 
 DeviceAlarmHandler::~DeviceAlarmHandler()
 {
-    stopLinkages();
+    shutdown();
 }
 
 void DeviceAlarmHandler::updateAlarmDataBase()
@@ -138,9 +140,7 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 
     // A row that cannot be stored does not hold the linkage back: the operator
     // still sees and records the alarm.
-    const QSqlError err = orm::dao::insert(record);
-    if (!err.text().isEmpty())
-        qWarning() << "Alarm of" << dev->ip << "not stored:" << err.text();
+    m_writer->append(record);
     startAlarmLinkage(record, dev);
 }
 
@@ -165,10 +165,11 @@ int DeviceAlarmHandler::runningLinkages()
     return m_linkages.size();
 }
 
-void DeviceAlarmHandler::stopLinkages()
+void DeviceAlarmHandler::shutdown()
 {
     const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)
         delete linkage.data();
+    m_writer->finish();
 }

@@ -3,8 +3,8 @@
 // Alarm reception: every alarm event a device sends passes here. An event is
 // kept when the device has its type enabled and its moment lies in the
 // device's arming time for that weekday; a kept event is stored as a
-// CustomAlarmInfo row and starts the device's linkage actions. A rejected
-// event leaves no trace.
+// CustomAlarmInfo row (written off the GUI thread, in arrival order) and
+// starts the device's linkage actions. A rejected event leaves no trace.
 //
 // The per-device settings (enabled types, arming time, linkage) are cached
 // from the database and reloaded on SignalsHelper::signalUpdateAlarm. Rows are
@@ -24,6 +24,7 @@
 #include <QString>
 #include <QTime>
 
+class AlarmRecordWriter;
 class DeviceAlarmLinkage;
 
 class DeviceAlarmHandler : public QObject
@@ -42,8 +43,8 @@ public:
     void handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev);
 
     // Shutdown: ends every linkage still running now (their players are
-    // stopped and waited for).
-    void stopLinkages();
+    // stopped and waited for) and writes every row still queued.
+    void shutdown();
     int runningLinkages();
     // More alarms than this at once still store their rows but start no
     // further linkage: each linkage opens a stream and may show a window, and
@@ -73,4 +74,5 @@ private:
     QHash<QString, QSharedPointer<cms_DealAlarmTime>> m_times;
     QHash<QString, QSharedPointer<cms_DealAlarmType>> m_types;
     QList<QPointer<DeviceAlarmLinkage>> m_linkages;
+    AlarmRecordWriter *m_writer = nullptr;
 };

@@ -289,7 +289,7 @@ void MainWindow::closeApp()
     if (m_livePage)
         m_livePage->stopAll();
     if (m_alarmHandler)
-        m_alarmHandler->stopLinkages();
+        m_alarmHandler->shutdown();
     if (m_controller)
         m_controller->closeApp();
     OrmDatabase::closeAllConnections();

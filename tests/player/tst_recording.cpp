@@ -302,6 +302,29 @@ private slots:
         }
     }
 
+    // A second download started while the first still drains: each lands
+    // whole in its own file.
+    void downloadsBackToBack()
+    {
+        const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
+        PlayerParam param;
+        VideoRecord rec(&param);
+        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        for (int run = 0; run < 2; ++run) {
+            rec.startRecord(QDir::current().filePath(QString("b2b_%1.mp4").arg(run)), true);
+            rec.start();
+            for (const auto &f : frames)
+                rec.appendVideo(f.data.constData(), f.data.size(), 1700000000000LL + f.ms, f.key);
+            rec.stopRecord();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
+        for (int run = 0; run < 2; ++run) {
+            QCOMPARE(done.at(run).at(0).toBool(), true);
+            QCOMPARE(done.at(run).at(1).toString(), QDir::current().filePath(QString("b2b_%1.mp4").arg(run)));
+            QCOMPARE(testmedia::probeFrames(done.at(run).at(1).toString()), frames.size());
+        }
+    }
+
     void folderTargetGetsFileName()
     {
         PlayerParam param;

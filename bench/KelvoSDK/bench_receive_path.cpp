@@ -1,6 +1,12 @@
 // Receive path fed from memory: frame splitting, envelope cutting and
 // fragment reassembly, beside a plain memcpy of the same bytes in the same
 // read sizes. Prints MB/s and messages/s.
+//
+// What the rows include: "parts" and "worker" read from memory: no socket and
+// no pacing (the paced case hands every queued frame on at once, without the
+// timer's 25-40 ms ticks). The socket rows add the real transport: the same
+// bytes written by another thread through a loopback TCP connection and read
+// in 64 KiB reads, alone and into the worker.
 
 #include "DataProcessor.h"
 #include "PrivateProto.h"
@@ -10,8 +16,14 @@
 #include <QElapsedTimer>
 #include <QList>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -128,6 +140,54 @@ Result runWorker(const QByteArray &stream, int readSize, int rounds, int message
     return { double(stream.size()) * rounds / s / 1e6, double(messages) * rounds / s, frames };
 }
 
+// The stream written through a loopback TCP connection by another thread and
+// read in readSize pieces: into nothing (withWorker false) or into the worker.
+double socketMBps(const QByteArray &stream, int readSize, int rounds, bool withWorker)
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr {};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    if (bind(listener, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 || listen(listener, 1) != 0
+        || getsockname(listener, reinterpret_cast<sockaddr *>(&addr), &len) != 0) {
+        close(listener);
+        return 0;
+    }
+    std::thread writer([&] {
+        const int out = socket(AF_INET, SOCK_STREAM, 0);
+        if (connect(out, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0) {
+            for (int r = 0; r < rounds; ++r)
+                for (qint64 pos = 0; pos < stream.size();) {
+                    const ssize_t n = send(out, stream.constData() + pos, size_t(stream.size() - pos), 0);
+                    if (n <= 0)
+                        break;
+                    pos += n;
+                }
+        }
+        close(out);
+    });
+    const int in = accept(listener, nullptr, nullptr);
+    QElapsedTimer t;
+    t.start();
+    DataProcessor worker;
+    QByteArray buffer(readSize, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t n = recv(in, buffer.data(), size_t(readSize), 0);
+        if (n <= 0)
+            break;
+        total += n;
+        if (withWorker)
+            worker.processPacket(QByteArray(buffer.constData(), int(n)));
+    }
+    const double s = t.nsecsElapsed() / 1e9;
+    writer.join();
+    close(in);
+    close(listener);
+    return double(total) / s / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -163,6 +223,18 @@ int main(int argc, char **argv)
         if (worker.frames != qint64(c.frames) * rounds && c.cmd == 90002)
             std::printf("  !! frames out: %lld, expected %lld\n", static_cast<long long>(worker.frames),
                         static_cast<long long>(c.frames) * rounds);
+    }
+    {
+        // The transport: the 64 KiB whole-fragment stream over loopback TCP.
+        int messages = 0;
+        const QByteArray stream = buildStream(90002, 400, 1, 65535, &messages);
+        const int rounds = qMax(3, int(400e6 / stream.size()));
+        const double mem = memcpyMBps(stream, readSize, rounds * 4);
+        const double sock = socketMBps(stream, readSize, rounds, false);
+        const double sockWorker = socketMBps(stream, readSize, rounds, true);
+        std::printf("loopback TCP, 64 KiB whole fragments: socket alone %.0f MB/s (%.2f of memcpy), "
+                    "socket into the worker %.0f MB/s (%.2f of memcpy, %.2f of the socket alone)\n",
+                    sock, sock / mem, sockWorker, sockWorker / mem, sock > 0 ? sockWorker / sock : 0.0);
     }
     std::printf("goal: worker at least 0.10 of memcpy for 64 KiB fragments\n");
     return 0;

@@ -5,9 +5,9 @@
 //    this client's player, the ffmpeg tool (-f null), and a plain libav
 //    decode loop (the physical reference: decoding with nothing around it).
 // 2. Live streams: N streams of the loopback RTSP server at once, rendering
-//    off, in three ways: the player (one process), N ffmpeg processes with the
-//    player's probe settings, and the libav loop (one process, one thread per
-//    stream). CPU is counted for every side over the same window after a
+//    off, in three ways: the player (one process), N ffmpeg processes, and the
+//    libav loop (one process, one thread per stream), all with the player's
+//    probe and live decoder settings. CPU is counted for every side over the same window after a
 //    warm-up, memory at its end.
 // 3. Mid-GOP join: a shared live source (one encoder, GOP 2 s); a player
 //    joins at a random point of the GOP; the time to its first painted
@@ -21,7 +21,8 @@
 //   bench_player [--quick] [--rounds N] [--streams N] [--window S]
 //
 // --quick is a smoke run (small clip, short window). BENCH_CLIP_DIR keeps the
-// generated clips between runs.
+// generated clips between runs; BENCH_DECODE_ONLY and BENCH_LIVE_ONLY run a
+// part.
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
@@ -187,11 +188,13 @@ void pumpFor(int ms)
 // ---- the sides, run as child processes of this program --------------------------
 
 // Plain libav decoding of one input: the reference. Live inputs get the
-// player's options (TCP, small probe).
+// player's options (TCP, small probe) and its live decoder settings (low
+// delay, slice threads).
 qint64 libavDecode(const QString &url, int threads, const std::atomic_bool *stop)
 {
     AVDictionary *opts = nullptr;
-    if (url.startsWith(QLatin1String("rtsp://"))) {
+    const bool live = url.startsWith(QLatin1String("rtsp://"));
+    if (live) {
         av_dict_set(&opts, "rtsp_transport", "tcp", 0);
         av_dict_set(&opts, "probesize", "32", 0);
         av_dict_set(&opts, "analyzeduration", "0", 0);
@@ -208,6 +211,10 @@ qint64 libavDecode(const QString &url, int threads, const std::atomic_bool *stop
     qint64 frames = 0;
     if (ctx && avcodec_parameters_to_context(ctx, fmt->streams[v]->codecpar) >= 0) {
         ctx->thread_count = threads;
+        if (live) {
+            ctx->flags |= AV_CODEC_FLAG_LOW_DELAY;
+            ctx->thread_type = FF_THREAD_SLICE;
+        }
         if (avcodec_open2(ctx, codec, nullptr) >= 0) {
             AVPacket *pkt = av_packet_alloc();
             AVFrame *frame = av_frame_alloc();
@@ -410,7 +417,7 @@ void benchLive(const QString &self, const QString &url, const Opts &o)
     };
     const QString n = QString::number(o.streams);
     const QStringList ff{"-loglevel", "error", "-rtsp_transport", "tcp", "-probesize", "32", "-analyzeduration", "0",
-                         "-i", url, "-an", "-f", "null", "-"};
+                         "-flags", "low_delay", "-thread_type", "slice", "-i", url, "-an", "-f", "null", "-"};
     const std::vector<Side> sides{
         {"player", one(self, [&](int) { return QStringList{"--child", "live-player", url, n}; }, 1, 0)},
         {"ffmpeg x" + n, one("ffmpeg", [&](int) { return ff; }, o.streams, 1)},
@@ -594,7 +601,7 @@ int main(int argc, char **argv)
         }
     }
     const QString self = QCoreApplication::applicationFilePath();
-    std::printf("cores %ld, load average %s; clips %dx%d25, %d s, GOP 50\n", sysconf(_SC_NPROCESSORS_ONLN),
+    std::printf("cores %ld, load average %s; clips %dx%d, 25 fps, %d s, GOP 50\n", sysconf(_SC_NPROCESSORS_ONLN),
                 qPrintable(loadAverage()), o.w, o.h, o.clipS);
     QTemporaryDir tmp;
     const QString clipDir = qEnvironmentVariableIsSet("BENCH_CLIP_DIR")
@@ -609,6 +616,8 @@ int main(int argc, char **argv)
         return 1;
     }
     for (int threads : {1, 0}) {
+        if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY"))
+            break;
         benchDecode(self, h264, "H.264", threads, o);
         benchDecode(self, h265, "H.265", threads, o);
     }

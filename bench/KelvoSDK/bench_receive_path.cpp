@@ -21,8 +21,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -210,31 +213,69 @@ int main(int argc, char **argv)
         { "64 KiB fragments x4 per frame, 90001 paced", 90001, 100, 4, 65535 },
         { "1400 B fragments x20 per frame, 90002", 90002, 400, 20, 1400 },
     };
-    std::printf("%-44s %10s %10s %12s %10s %8s\n", "case (64 KiB reads)", "memcpy", "parts", "worker", "msg/s", "ratio");
+    // Interleaved rounds: each round measures every side once, the order
+    // rotating; printed as median (range).
+    const int benchRounds = 5;
+    auto spread = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        const double median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+        char text[64];
+        std::snprintf(text, sizeof text, "%.0f (%.0f-%.0f)", median, v.front(), v.back());
+        return std::string(text);
+    };
+    auto ratioSpread = [](const std::vector<double> &a, const std::vector<double> &b) {
+        std::vector<double> r;
+        for (size_t i = 0; i < a.size(); ++i)
+            r.push_back(a[i] / b[i]);
+        std::sort(r.begin(), r.end());
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f (%.2f-%.2f)", r[r.size() / 2], r.front(), r.back());
+        return std::string(text);
+    };
+    auto interleave = [&](const std::vector<std::function<double()>> &sides) {
+        std::vector<std::vector<double>> out(sides.size());
+        for (int r = 0; r < benchRounds; ++r)
+            for (size_t k = 0; k < sides.size(); ++k) {
+                const size_t i = (k + size_t(r)) % sides.size();
+                out[i].push_back(sides[i]());
+            }
+        return out;
+    };
+    std::printf("MB/s, median (range) of %d interleaved rounds; 64 KiB reads; from memory: no socket, no pacing\n",
+                benchRounds);
     for (const Case &c : cases) {
         int messages = 0;
         const QByteArray stream = buildStream(c.cmd, c.frames, c.fragments, c.fragmentSize, &messages);
         const int rounds = qMax(3, int(400e6 / stream.size()));
-        const double mem = memcpyMBps(stream, readSize, rounds * 4);
-        const Result parts = runParts(stream, readSize, rounds, messages);
-        const Result worker = runWorker(stream, readSize, rounds, messages, c.cmd == 90001);
-        std::printf("%-44s %8.0f MB/s %6.0f MB/s %8.0f MB/s %10.0f %7.2f\n", c.name, mem, parts.mbps, worker.mbps,
-                    worker.msgps, worker.mbps / mem);
-        if (worker.frames != qint64(c.frames) * rounds && c.cmd == 90002)
-            std::printf("  !! frames out: %lld, expected %lld\n", static_cast<long long>(worker.frames),
-                        static_cast<long long>(c.frames) * rounds);
+        bool framesOk = true;
+        const auto f = interleave({
+            [&] { return memcpyMBps(stream, readSize, rounds * 4); },
+            [&] { return runParts(stream, readSize, rounds, messages).mbps; },
+            [&] {
+                const Result w = runWorker(stream, readSize, rounds, messages, c.cmd == 90001);
+                framesOk = framesOk && (c.cmd != 90002 || w.frames == qint64(c.frames) * rounds);
+                return w.mbps;
+            },
+        });
+        std::printf("%s: memcpy %s, parts %s, worker %s; worker/memcpy %s\n", c.name, spread(f[0]).c_str(),
+                    spread(f[1]).c_str(), spread(f[2]).c_str(), ratioSpread(f[2], f[0]).c_str());
+        if (!framesOk)
+            std::printf("  !! the worker lost frames\n");
     }
     {
         // The transport: the 64 KiB whole-fragment stream over loopback TCP.
         int messages = 0;
         const QByteArray stream = buildStream(90002, 400, 1, 65535, &messages);
         const int rounds = qMax(3, int(400e6 / stream.size()));
-        const double mem = memcpyMBps(stream, readSize, rounds * 4);
-        const double sock = socketMBps(stream, readSize, rounds, false);
-        const double sockWorker = socketMBps(stream, readSize, rounds, true);
-        std::printf("loopback TCP, 64 KiB whole fragments: socket alone %.0f MB/s (%.2f of memcpy), "
-                    "socket into the worker %.0f MB/s (%.2f of memcpy, %.2f of the socket alone)\n",
-                    sock, sock / mem, sockWorker, sockWorker / mem, sock > 0 ? sockWorker / sock : 0.0);
+        const auto f = interleave({
+            [&] { return memcpyMBps(stream, readSize, rounds * 4); },
+            [&] { return socketMBps(stream, readSize, rounds, false); },
+            [&] { return socketMBps(stream, readSize, rounds, true); },
+        });
+        std::printf("loopback TCP, 64 KiB whole fragments: memcpy %s, socket alone %s, socket into the worker %s; "
+                    "socket/memcpy %s, socket into the worker/memcpy %s\n",
+                    spread(f[0]).c_str(), spread(f[1]).c_str(), spread(f[2]).c_str(), ratioSpread(f[1], f[0]).c_str(),
+                    ratioSpread(f[2], f[0]).c_str());
     }
     std::printf("goal: worker at least 0.10 of memcpy for 64 KiB fragments\n");
     return 0;

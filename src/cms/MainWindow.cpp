@@ -8,6 +8,7 @@
 #include "AlarmManageWidget.h"
 #include "CVideoPlayback.h"
 #include "CommonHelper.h"
+#include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Loads the registry, makes the command processor and connects the
     // facade, the ONVIF service and the signal bus.
     m_controller = new DeviceController(this);
+    m_alarmHandler = new DeviceAlarmHandler(this);
     createUI();
     wireDevices();
     retranslate();
@@ -124,9 +126,8 @@ void MainWindow::wireDevices()
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);
     });
-    connect(c, &DeviceController::alarmReceived, this, [](FUN_DEV_INFO *dev, const QString &) {
-        qInfo() << "Alarm event from" << (dev ? dev->ip : QString());
-    });
+    connect(c, &DeviceController::alarmReceived, this,
+            [this](FUN_DEV_INFO *dev, const QString &xml) { m_alarmHandler->handleDeviceAlarm(xml, dev); });
     connect(c, &DeviceController::devConfigRequested, this, &MainWindow::showDevConfigManage);
     connect(c, &DeviceController::devUserRequested, this, &MainWindow::showDevUser);
     connect(c, &DeviceController::nvrChannelsRequested, this, &MainWindow::showNVRChannels);
@@ -173,6 +174,7 @@ void MainWindow::setRights(const QString &rights)
 
     m_devicePage->getDevFormDBToAddTableView();
     m_livePage->reloadTree();
+    m_alarmHandler->updateAlarmDataBase();
     onTimeoutLoginDevice();
     QTimer::singleShot(PlanStartDelayMs, m_schedulePage, &RecordSchedule::initPlan);
 }
@@ -351,6 +353,8 @@ void MainWindow::closeApp()
         m_livePage->stopAll();
     if (m_schedulePage)
         m_schedulePage->stopPlan();
+    if (m_alarmHandler)
+        m_alarmHandler->shutdown();
     if (m_controller)
         m_controller->closeApp();
     OrmDatabase::closeAllConnections();

@@ -11,6 +11,7 @@
 #include <QString>
 
 class CVideoPlayback;
+class DeviceAlarmHandler;
 class DeviceController;
 class DeviceManageWidget;
 class MainViewVideoPreview;
@@ -51,6 +52,7 @@ public:
     void showHome();
 
     DeviceController *deviceController() const { return m_controller; }
+    DeviceAlarmHandler *alarmHandler() const { return m_alarmHandler; }
     DeviceManageWidget *devicePage() const { return m_devicePage; }
     MainViewVideoPreview *livePage() const { return m_livePage; }
     CVideoPlayback *playbackPage() const { return m_playbackPage; }
@@ -91,6 +93,7 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     DeviceController *m_controller = nullptr;
+    DeviceAlarmHandler *m_alarmHandler = nullptr;
     QList<QToolButton *> m_cards;
     QList<QWidget *> m_pages;
     DeviceManageWidget *m_devicePage = nullptr;

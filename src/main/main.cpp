@@ -1,5 +1,6 @@
 #include "CommonHelper.h"
 #include "CrashHandler.h"
+#include "FFmpegRecordPlan.h"
 #include "KelvoCommon.h"
 #include "LogHandler.h"
 #include "LoginDialog.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QTextCodec>
 #include <QTranslator>
+#include <QtConcurrent>
 
 #include <atomic>
 
@@ -120,6 +122,12 @@ int main(int argc, char *argv[])
         const QSharedPointer<CMS_Config_V2> c = OrmHelper::getConfig();
         return StoragePaths {c->RecordPath, c->BackupPath, c->SnapPath};
     });
+    // Recordings a killed client left open are completed (or dropped when
+    // they hold no frame) before anyone lists them; off the GUI thread.
+    QString recordings = CommonHelper::storagePaths().backupPath;
+    if (recordings.isEmpty())
+        recordings = CommonHelper::appWritableDir() + QStringLiteral("/Video");
+    QFuture<int> repair = QtConcurrent::run([recordings] { return FFmpegRecordPlan::repairRecordings(recordings); });
 
     QTranslator translator;
     if (translator.load(translationFile(config->Language)))
@@ -140,6 +148,7 @@ int main(int argc, char *argv[])
         if (login.exec() != QDialog::Accepted) {
             qInfo() << "Login cancelled";
             window.closeApp();
+            repair.waitForFinished();
             log->stop();
             return 0;
         }
@@ -164,6 +173,7 @@ int main(int argc, char *argv[])
 
     const int rc = app.exec();
     window.closeApp();
+    repair.waitForFinished();
     qInfo() << "Client ended with" << rc;
     return rc;
 }

@@ -11,12 +11,15 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QSaveFile>
+#include <QDirIterator>
+#include <QSet>
 
 #include <vector>
 
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
+QSet<QString> g_openSegments;  // under g_indexMutex: files recorders of this process write now
 
 QJsonArray readIndex(const QString &path)
 {
@@ -38,14 +41,26 @@ bool writeIndex(const QString &path, const QJsonArray &array)
 
 }  // namespace
 
+// 0 when the file holds no video frame, -1 when it cannot be read (kept: the
+// file may be unreadable for another reason).
 qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
 {
     AVFormatContext *fmt = nullptr;
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
-        return -1;
-    qint64 ms = -1;
-    if (avformat_find_stream_info(fmt, nullptr) >= 0 && fmt->duration > 0)
-        ms = fmt->duration / 1000;
+        return QFile::exists(path) && QFileInfo(path).size() > 0 ? -1 : 0;
+    qint64 ms = 0;
+    if (avformat_find_stream_info(fmt, nullptr) >= 0) {
+        const int v = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+        AVPacket *pkt = av_packet_alloc();
+        bool frame = false;
+        while (v >= 0 && !frame && av_read_frame(fmt, pkt) >= 0) {
+            frame = pkt->stream_index == v;
+            av_packet_unref(pkt);
+        }
+        av_packet_free(&pkt);
+        if (frame)
+            ms = qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1);
+    }
     avformat_close_input(&fmt);
     return ms;
 }
@@ -111,25 +126,48 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 {
     QMutexLocker lock(&g_indexMutex);
     const QString path = dayDir + QStringLiteral("/record.json");
-    QJsonArray array = readIndex(path);
+    const QJsonArray array = readIndex(path);
+    QJsonArray kept;
     int repaired = 0;
-    for (int i = 0; i < array.size(); ++i) {
-        QJsonObject o = array.at(i).toObject();
-        if (!o.value(QStringLiteral("endTime")).toString().isEmpty())
+    for (const QJsonValue &value : array) {
+        QJsonObject o = value.toObject();
+        const QString file = dayDir + QLatin1Char('/') + o.value(QStringLiteral("fileName")).toString();
+        if (!o.value(QStringLiteral("endTime")).toString().isEmpty() || g_openSegments.contains(file)) {
+            kept.append(o);
             continue;
+        }
         const QTime start = QTime::fromString(o.value(QStringLiteral("startTime")).toString(), kTimeFormat);
-        const qint64 ms = fileDurationMs(dayDir + QLatin1Char('/') + o.value(QStringLiteral("fileName")).toString());
-        if (!start.isValid() || ms < 0)
+        const qint64 ms = fileDurationMs(file);
+        if (ms == 0) {
+            QFile::remove(file);
+            ++repaired;
             continue;
-        QTime end = start.addMSecs(int(ms));
-        if (end < start)
-            end = QTime(23, 59, 59, 999);  // a day index never spans two days
-        o.insert(QStringLiteral("endTime"), end.toString(kTimeFormat));
-        array[i] = o;
-        ++repaired;
+        }
+        if (start.isValid() && ms > 0) {
+            QTime end = start.addMSecs(int(qMin<qint64>(ms, 86400000)));
+            if (end < start)
+                end = QTime(23, 59, 59, 999);  // a day index never spans two days
+            o.insert(QStringLiteral("endTime"), end.toString(kTimeFormat));
+            ++repaired;
+        }
+        kept.append(o);
     }
     if (repaired > 0)
-        writeIndex(path, array);
+        writeIndex(path, kept);
+    return repaired;
+}
+
+int FFmpegRecordPlan::repairRecordings(const QString &root)
+{
+    int repaired = 0;
+    QDirIterator it(root, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString dayDir = QFileInfo(it.next()).path();
+        const int n = repairDayIndex(dayDir);
+        if (n > 0)
+            qInfo() << "repaired" << n << "recording entries left open in" << dayDir;
+        repaired += n;
+    }
     return repaired;
 }
 
@@ -164,6 +202,7 @@ void FFmpegRecordPlan::run()
     Mp4Writer writer;
     QDateTime segStart;
     qint64 segElapsed = 0;  // stream time (ms) since the segment's first packet
+    qint64 writtenElapsed = 0;  // the same at the segment's last written packet
     qint64 prevMedia = -1, lastStep = 40;
     bool havePrev = false;
     QDateTime lastPacketTime;
@@ -174,10 +213,21 @@ void FFmpegRecordPlan::run()
         if (!writer.isOpen())
             return;
         writer.close();
+        // The last packet's arrival, and the first packet's time taken back
+        // from it through the stream's own time: the first packets of a
+        // connection arrive in a burst, so the first one's arrival is late.
         QDateTime end = lastPacketTime.isValid() ? lastPacketTime : now();
+        QDateTime start = qMin(segStart, end.addMSecs(-writtenElapsed));
+        const QDateTime dayStart(segStart.date(), QTime(0, 0));
+        if (start < dayStart)
+            start = dayStart;
         if (end.date() != segStart.date())
             end = QDateTime(segStart.date(), QTime(23, 59, 59, 999));
-        updateDayIndex(segDir, segName, segStart.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
+        updateDayIndex(segDir, segName, start.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
+        {
+            QMutexLocker lock(&g_indexMutex);
+            g_openSegments.remove(segDir + QLatin1Char('/') + segName);
+        }
         emit segmentClosed(segDir + QLatin1Char('/') + segName);
     };
     auto openSegment = [&](const QDateTime &at) -> bool {
@@ -191,6 +241,10 @@ void FFmpegRecordPlan::run()
         const QString path = segDir + QLatin1Char('/') + segName;
         if (!writer.open(path, st->codecpar, st->time_base, true))
             return false;
+        {
+            QMutexLocker lock(&g_indexMutex);
+            g_openSegments.insert(path);
+        }
         updateDayIndex(segDir, segName, at.time().toString(kTimeFormat), QString());
         emit segmentOpened(path);
         for (const player::PacketPtr &p : gop)
@@ -277,6 +331,7 @@ void FFmpegRecordPlan::run()
             break;
         }
         lastPacketTime = t;
+        writtenElapsed = segElapsed;
         av_packet_unref(pkt);
     }
     closeSegment();

@@ -11,7 +11,9 @@
 // "record.json". A segment is listed when it opens (empty endTime) and
 // completed when it closes; segments are cut at the first key frame after the
 // segment length and at midnight. The thread ends by itself when the stream
-// fails.
+// fails. An entry's times are those of its first and last written packet,
+// the start taken back from the last one through the stream's own time, so
+// the listed length is the file's.
 class FFmpegRecordPlan : public QThread
 {
     Q_OBJECT
@@ -31,11 +33,17 @@ public:
     static bool updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
                                const QString &endTime);
     // Completes entries left open by a recorder that died, from the files'
-    // own durations.
+    // own durations; entries whose file holds not a single frame (a kill
+    // within the first GOP leaves only the header) are removed with their
+    // file. Segments being recorded by this process are left alone. Returns
+    // the entries completed or removed.
     static int repairDayIndex(const QString &dayDir);
     // Length of a segment as far as it is written (a segment is fragmented,
     // so it reads while it grows); -1 when it cannot be read.
     static qint64 fileDurationMs(const QString &path);
+    // The same for every day index below a recordings root (start-up, off
+    // the GUI thread).
+    static int repairRecordings(const QString &root);
 
 signals:
     void segmentOpened(QString path);

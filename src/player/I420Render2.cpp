@@ -1,5 +1,7 @@
 #include "I420Render2.h"
 
+#include "YuvColor.h"
+
 #include "YuvGLView.h"
 
 #include <QElapsedTimer>
@@ -174,6 +176,15 @@ void I420Render2::paintEvent(QPaintEvent *)
         m_sws = sws_getCachedContext(m_sws, w, h, AVPixelFormat(m_frame->format), w, h, AV_PIX_FMT_BGRA,
                                      SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (m_sws) {
+            // The same matrix and range as the OpenGL path, into full-range RGB.
+            const YuvColor color = YuvColor::forFrame(m_frame.get());
+            const int key = color.swsColorspace() * 2 + (color.fullRange ? 1 : 0);
+            if (m_sws != m_swsTagged || key != m_swsColor) {
+                sws_setColorspaceDetails(m_sws, sws_getCoefficients(color.swsColorspace()), color.fullRange ? 1 : 0,
+                                         sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
+                m_swsTagged = m_sws;
+                m_swsColor = key;
+            }
             uint8_t *dst[4] = {m_image.bits(), nullptr, nullptr, nullptr};
             int stride[4] = {int(m_image.bytesPerLine()), 0, 0, 0};
             sws_scale(m_sws, m_frame->data, m_frame->linesize, 0, h, dst, stride);

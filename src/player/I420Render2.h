@@ -57,6 +57,8 @@ private:
     qint64 m_received = 0;
     // QPainter path.
     SwsContext *m_sws = nullptr;
+    SwsContext *m_swsTagged = nullptr;  // the context the colour details were set on
+    int m_swsColor = -1;                 // and for which matrix and range
     QImage m_image;
     bool m_imageStale = false;
     qint64 m_painted = 0;

@@ -24,6 +24,8 @@ public slots:
     void clear();
 
 private:
-    // Kept as the first data member: the pages assign the address through it.
+    // Set by the pages through setStreamKey (property "streamKey"). Not the
+    // object's first data member: the members of QWidget and I420Render2
+    // come before it, so it cannot be reached through the object's address.
     QString m_streamKey;
 };

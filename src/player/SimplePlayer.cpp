@@ -77,24 +77,17 @@ void SimplePlayer::publish(AVFrame *decoded)
     }
     if (!out)
         return;
+    const std::shared_ptr<AVFrame> owner = player::makeFramePtr(out);
     m_inFlight->fetch_add(1);
-    emit emitRecvImg(playUrl(), out, 0);
+    emit emitRecvImg(playUrl(), owner.get(), 0, owner);
+    // The pictures in flight are counted until the GUI thread has handled the
+    // deliveries queued before this point; the memory itself goes with the
+    // last copy of the owner, wherever it is held.
     auto counter = m_inFlight;
-    QCoreApplication *app = QCoreApplication::instance();
-    if (app) {
-        // Posted after the queued deliveries of the emission above, so it runs
-        // once they have all been handled.
-        QMetaObject::invokeMethod(
-            app,
-            [out, counter]() mutable {
-                av_frame_free(&out);
-                counter->fetch_sub(1);
-            },
-            Qt::QueuedConnection);
-    } else {
-        av_frame_free(&out);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [counter] { counter->fetch_sub(1); }, Qt::QueuedConnection);
+    else
         counter->fetch_sub(1);
-    }
 }
 
 void SimplePlayer::run()

@@ -11,11 +11,11 @@ struct SwsContext;
 // Preview player of the camera configuration window: plays one RTSP address
 // and publishes each picture through emitRecvImg.
 //
-// The frame handed out by emitRecvImg stays valid until the receiving GUI
-// thread has delivered every queued copy of that emission: its release is
-// queued behind them on the application object. Receivers that keep the
-// picture take their own reference (av_frame_clone). Receivers living in a
-// thread other than the GUI thread must use a direct connection.
+// emitRecvImg carries the frame's owner beside the raw frame: every delivery,
+// direct or queued to any thread, holds a copy of it (Qt copies every
+// argument of a queued signal, also those the slot does not take), so the
+// raw frame is valid in every receiver for the whole call. Receivers that
+// keep the picture keep the owner (or their own reference).
 class SimplePlayer : public QThread
 {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
 
 signals:
     void emitPlayerError(QString url, int code);
-    void emitRecvImg(QString key, AVFrame *frame, int streamId);
+    void emitRecvImg(QString key, AVFrame *frame, int streamId, std::shared_ptr<AVFrame> owner);
 
 protected:
     void run() override;

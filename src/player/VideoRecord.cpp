@@ -24,15 +24,26 @@ void VideoRecord::setVideoCodec(bool h265)
 void VideoRecord::startRecord(const QString &path, bool flag)
 {
     Q_UNUSED(flag)
-    QMutexLocker lock(&m_mutex);
+    auto d = std::make_shared<Download>();
     if (path.contains(QLatin1String(".mp4"), Qt::CaseInsensitive))
-        m_path = path;
+        d->path = path;
     else
-        m_path = QDir(path).filePath(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"))
-                                     + QStringLiteral(".mp4"));
-    m_queue.clear();
-    m_stop = false;
-    m_written = 0;
+        d->path = QDir(path).filePath(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"))
+                                      + QStringLiteral(".mp4"));
+    bool exiting = false;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_downloads.empty())
+            m_downloads.back()->stop = true;
+        m_downloads.push_back(d);
+        exiting = m_exiting;
+        m_cond.notify_all();
+    }
+    // A thread that already found nothing to do is about to return; start()
+    // would take it for running and do nothing. It is past every lock, so
+    // this wait is short.
+    if (exiting)
+        wait();
     if (m_param)
         m_param->reset();
 }
@@ -40,7 +51,7 @@ void VideoRecord::startRecord(const QString &path, bool flag)
 QString VideoRecord::filePath() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_path;
+    return m_downloads.empty() ? QString() : m_downloads.back()->path;
 }
 
 void VideoRecord::appendVideo(const char *data, int size, qint64 timeMs, bool keyFrame)
@@ -48,19 +59,27 @@ void VideoRecord::appendVideo(const char *data, int size, qint64 timeMs, bool ke
     if (!data || size <= 0)
         return;
     QMutexLocker lock(&m_mutex);
-    m_queue.push_back(Item{QByteArray(data, size), timeMs, keyFrame});
+    // Frames after the end of a download belong to none.
+    if (m_downloads.empty() || m_downloads.back()->stop)
+        return;
+    m_downloads.back()->queue.push_back(Item{QByteArray(data, size), timeMs, keyFrame});
     m_cond.notify_all();
 }
 
 int VideoRecord::queueSize() const
 {
     QMutexLocker lock(&m_mutex);
-    return int(m_queue.size());
+    size_t n = 0;
+    for (const auto &d : m_downloads)
+        n += d->queue.size();
+    return int(n);
 }
 
 bool VideoRecord::stopRecord()
 {
-    m_stop = true;
+    QMutexLocker lock(&m_mutex);
+    if (!m_downloads.empty())
+        m_downloads.back()->stop = true;
     m_cond.notify_all();
     return true;
 }
@@ -118,7 +137,28 @@ bool VideoRecord::parseKeyFrame(const QByteArray &frame, bool h265, QByteArray &
 
 void VideoRecord::run()
 {
-    const QString path = filePath();
+    for (;;) {
+        std::shared_ptr<Download> d;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_exiting = m_downloads.empty();
+            if (m_exiting)
+                return;
+            d = m_downloads.front();
+        }
+        m_written = 0;
+        const bool ok = writeDownload(*d);
+        {
+            QMutexLocker lock(&m_mutex);
+            m_downloads.pop_front();
+        }
+        qInfo() << "download written" << d->path << (ok ? "ok" : "failed") << m_written.load() << "frames";
+        emit recordFinished(ok, d->path);
+    }
+}
+
+bool VideoRecord::writeDownload(Download &d)
+{
     Mp4Writer writer;
     bool ok = true;
     bool opened = false;
@@ -126,14 +166,14 @@ void VideoRecord::run()
         Item item;
         {
             QMutexLocker lock(&m_mutex);
-            if (m_queue.empty()) {
-                if (m_stop)
+            if (d.queue.empty()) {
+                if (d.stop)
                     break;
                 m_cond.wait_for(m_mutex, std::chrono::milliseconds(50));
                 continue;
             }
-            item = std::move(m_queue.front());
-            m_queue.pop_front();
+            item = std::move(d.queue.front());
+            d.queue.pop_front();
         }
         if (!opened) {
             QByteArray extra;
@@ -148,7 +188,7 @@ void VideoRecord::run()
             par->extradata = static_cast<uint8_t *>(av_mallocz(size_t(extra.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
             memcpy(par->extradata, extra.constData(), size_t(extra.size()));
             par->extradata_size = extra.size();
-            opened = writer.open(path, par, AVRational{1, 1000}, true);
+            opened = writer.open(d.path, par, AVRational{1, 1000}, true);
             avcodec_parameters_free(&par);
             if (!opened) {
                 ok = false;
@@ -172,14 +212,9 @@ void VideoRecord::run()
         }
         av_packet_free(&pkt);
     }
-    if (opened)
-        ok = writer.close() && ok;
-    else
-        ok = false;
     {
         QMutexLocker lock(&m_mutex);
-        m_queue.clear();
+        d.queue.clear();  // a file that could not be opened takes nothing more
     }
-    qInfo() << "download written" << path << (ok ? "ok" : "failed") << m_written.load() << "frames";
-    emit recordFinished(ok, path);
+    return opened ? writer.close() && ok : false;
 }

@@ -7,12 +7,16 @@
 #include <QThread>
 
 #include <deque>
+#include <memory>
 
 struct PlayerParam;
 
 // Writes a pushed H.264/H.265 stream (Annex-B frames with times in ms and
 // key-frame flags) into an MP4 file. One object serves several downloads in
-// a row: startRecord, start(), appendVideo..., stopRecord, then again.
+// a row: startRecord, start(), appendVideo..., stopRecord, then again. Each
+// startRecord opens a download of its own (ending the one before): a
+// download whose writer still drains keeps its queue and its file, and the
+// next one is written after it, into its own file.
 class VideoRecord : public QThread
 {
     Q_OBJECT
@@ -29,8 +33,10 @@ public:
     // Any thread.
     void appendVideo(const char *data, int size, qint64 timeMs, bool keyFrame);
     int queueSize() const;
-    // Sets the stop flag; what is queued is still written, then the file closes.
+    // Ends the current download; what is queued is still written, then the
+    // file closes.
     bool stopRecord();
+    // Frames written of the download being written.
     qint64 framesWritten() const { return m_written.load(); }
 
     // Parameter sets and picture size of an Annex-B key frame.
@@ -49,13 +55,21 @@ private:
         qint64 timeMs;
         bool key;
     };
+    struct Download
+    {
+        QString path;
+        std::deque<Item> queue;
+        bool stop = false;
+    };
+    bool writeDownload(Download &d);
+
     PlayerParam *m_param;
     bool m_customIo = true;
     bool m_h265 = false;
-    QString m_path;
     mutable QMutex m_mutex;
     std::condition_variable_any m_cond;
-    std::deque<Item> m_queue;
-    std::atomic_bool m_stop{false};
+    // Front: the download being written; back: the one being filled.
+    std::deque<std::shared_ptr<Download>> m_downloads;
+    bool m_exiting = false;  // run() found nothing left and is returning
     std::atomic<qint64> m_written{0};
 };

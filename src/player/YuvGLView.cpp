@@ -1,9 +1,13 @@
 #include "YuvGLView.h"
 
+#include "YuvColor.h"
+
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QTimer>
+#include <QVector3D>
+#include <QGenericMatrix>
 
 namespace {
 const char *kVertex =
@@ -11,20 +15,18 @@ const char *kVertex =
     "attribute vec2 uv;\n"
     "varying vec2 vUv;\n"
     "void main() { gl_Position = vec4(pos, 0.0, 1.0); vUv = uv; }\n";
-// BT.601 limited range, the usual camera output.
+// Matrix and range come from the picture's tags (YuvColor).
 const char *kFragment =
     "#ifdef GL_ES\nprecision mediump float;\n#endif\n"
     "varying vec2 vUv;\n"
     "uniform sampler2D texY;\n"
     "uniform sampler2D texU;\n"
     "uniform sampler2D texV;\n"
-    "uniform float fullRange;\n"
+    "uniform mat3 yuvToRgb;\n"
+    "uniform vec3 yuvOffset;\n"
     "void main() {\n"
-    "  float y = texture2D(texY, vUv).r;\n"
-    "  float u = texture2D(texU, vUv).r - 0.5;\n"
-    "  float v = texture2D(texV, vUv).r - 0.5;\n"
-    "  if (fullRange < 0.5) y = 1.1643 * (y - 0.0625);\n"
-    "  gl_FragColor = vec4(y + 1.5958 * v, y - 0.39173 * u - 0.81290 * v, y + 2.017 * u, 1.0);\n"
+    "  vec3 yuv = vec3(texture2D(texY, vUv).r, texture2D(texU, vUv).r, texture2D(texV, vUv).r);\n"
+    "  gl_FragColor = vec4(clamp(yuvToRgb * (yuv - yuvOffset), 0.0, 1.0), 1.0);\n"
     "}\n";
 const GLfloat kQuad[] = {
     -1.f, -1.f, 0.f, 1.f,  //
@@ -168,10 +170,12 @@ void YuvGLView::paintGL()
     m_program.setUniformValue("texY", 0);
     m_program.setUniformValue("texU", 1);
     m_program.setUniformValue("texV", 2);
-    m_program.setUniformValue("fullRange", m_frame->format == AV_PIX_FMT_YUVJ420P
-                                                   || m_frame->color_range == AVCOL_RANGE_JPEG
-                                               ? 1.0f
-                                               : 0.0f);
+    float matrix[9], offset[3];
+    YuvColor::forFrame(m_frame.get()).shaderTerms(matrix, offset);
+    // QMatrix3x3 takes rows; GLSL's mat3 upload is column-major, which
+    // setUniformValue handles.
+    m_program.setUniformValue("yuvToRgb", QMatrix3x3(matrix));
+    m_program.setUniformValue("yuvOffset", QVector3D(offset[0], offset[1], offset[2]));
     m_program.enableAttributeArray(0);
     m_program.enableAttributeArray(1);
     m_program.setAttributeArray(0, GL_FLOAT, kQuad, 2, 4 * sizeof(GLfloat));

@@ -342,6 +342,31 @@ private slots:
         QVERIFY(!match.currentFrame());
     }
 
+    // A receiver on another thread whose deliveries wait behind a busy event
+    // loop still reads valid pictures (the sanitizer build catches a freed one).
+    void previewFramesOutliveQueuedReceivers()
+    {
+        QThread worker;
+        QObject receiver;
+        receiver.moveToThread(&worker);
+        worker.start();
+        std::atomic_int valid{0};
+        SimplePlayer sp;
+        connect(&sp, &SimplePlayer::emitRecvImg, &receiver, [&valid](QString, AVFrame *f, int) {
+            int sum = 0;
+            for (int x = 0; x < f->width; ++x)
+                sum += f->data[0][x];
+            valid += f->width == 320 && sum > 0;
+        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&receiver, [] { QThread::msleep(1500); }, Qt::QueuedConnection);
+        sp.setPlayUrl(m_server.url("/h264"));
+        QVERIFY(sp.play());
+        QTRY_VERIFY_WITH_TIMEOUT(valid.load() >= 5, 10000);
+        stopPrompt(sp);
+        worker.quit();
+        QVERIFY(worker.wait(5000));
+    }
+
     void simplePlayerStopsWhileFrozen()
     {
         RtspServer server;

@@ -11,6 +11,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <signal.h>
+#include <unistd.h>
+
 
 using testmedia::RtspServer;
 
@@ -254,6 +257,54 @@ private slots:
                 QTime::fromString(fixed["startTime"].toString(), "hhmmsszzz"));
     }
 
+    // A recorder killed at a chosen moment, or stopped: after the start-up
+    // repair the index lists only playable files, each as long as its file.
+    void indexListsRealLengths_data()
+    {
+        // 0: the child kills itself as its first segment opens, before a frame is written.
+        QTest::addColumn<int>("killAfterMs");  // -1: stopped cleanly after 3 s
+        QTest::newRow("killed inside the first GOP") << 0;
+        QTest::newRow("killed later") << 2500;
+        QTest::newRow("stopped") << -1;
+    }
+    void indexListsRealLengths()
+    {
+        QFETCH(int, killAfterMs);
+        const QString folder = QDir::current().filePath(QString("lengths%1").arg(killAfterMs));
+        const QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
+        if (killAfterMs >= 0) {
+            QProcess child;
+            QStringList args {"--record-child", m_server.url("/cam"), folder};
+            if (killAfterMs == 0)
+                args << "kill-on-open";
+            child.start(QCoreApplication::applicationFilePath(), args);
+            QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
+            QTest::qWait(killAfterMs);
+            child.kill();  // SIGKILL
+            QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(5000));
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        } else {
+            FFmpegRecordPlan plan;
+            plan.setParams(m_server.url("/cam"), folder);
+            plan.start();
+            QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
+            QTest::qWait(3000);
+        }
+        FFmpegRecordPlan::repairRecordings(folder);
+        const QJsonArray index = readIndex(day);
+        QCOMPARE(QDir(day).entryList({"*.mp4"}).size(), index.size());
+        QCOMPARE(index.size(), killAfterMs == 0 ? 0 : 1);
+        if (index.isEmpty())
+            return;
+        const QJsonObject o = index[0].toObject();
+        const QTime start = QTime::fromString(o["startTime"].toString(), "hhmmsszzz");
+        const QTime end = QTime::fromString(o["endTime"].toString(), "hhmmsszzz");
+        double seconds = 0;
+        QVERIFY(testmedia::probeFrames(day + "/" + o["fileName"].toString(), &seconds) > 0);
+        QVERIFY2(qAbs(start.msecsTo(end) - seconds * 1000) <= 100,
+                 qPrintable(QString("%1 listed, %2 s in the file").arg(start.msecsTo(end)).arg(seconds)));
+    }
+
     void planEndsWhenStreamFails()
     {
         FFmpegRecordPlan plan;
@@ -302,6 +353,29 @@ private slots:
         }
     }
 
+    // A second download started while the first still drains: each lands
+    // whole in its own file.
+    void downloadsBackToBack()
+    {
+        const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
+        PlayerParam param;
+        VideoRecord rec(&param);
+        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        for (int run = 0; run < 2; ++run) {
+            rec.startRecord(QDir::current().filePath(QString("b2b_%1.mp4").arg(run)), true);
+            rec.start();
+            for (const auto &f : frames)
+                rec.appendVideo(f.data.constData(), f.data.size(), 1700000000000LL + f.ms, f.key);
+            rec.stopRecord();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 20000);
+        for (int run = 0; run < 2; ++run) {
+            QCOMPARE(done.at(run).at(0).toBool(), true);
+            QCOMPARE(done.at(run).at(1).toString(), QDir::current().filePath(QString("b2b_%1.mp4").arg(run)));
+            QCOMPARE(testmedia::probeFrames(done.at(run).at(1).toString()), frames.size());
+        }
+    }
+
     void folderTargetGetsFileName()
     {
         PlayerParam param;
@@ -322,12 +396,15 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && QByteArray(argv[1]) == "--record-child") {
-        // Recorder process that the test kills mid-segment.
+    if ((argc == 4 || argc == 5) && QByteArray(argv[1]) == "--record-child") {
+        // Recorder process that the test kills mid-segment, or that kills
+        // itself the moment its first segment is listed.
         QCoreApplication app(argc, argv);
         FFmpegRecordPlan plan;
         plan.setFileLength(60);
         plan.setParams(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
+        if (argc == 5)
+            QObject::connect(&plan, &FFmpegRecordPlan::segmentOpened, [] { ::kill(::getpid(), SIGKILL); });
         plan.start();
         plan.wait();
         return 0;

@@ -4,10 +4,15 @@
  *   kelvo_rtspserver [--port N] [--user U --pass P [--digest]]
  *                    --mount /name=/path/file.mp4[:h265] ...
  *                    --mount /name=clock:WIDTHxHEIGHT
+ *                    --mount /name=shared:WIDTHxHEIGHT
  *
  * A "clock" mount is a live H.264 source whose pictures carry the wall clock
  * at capture (ms, low 32 bits) as 32 black/white 16x16 blocks in the top rows,
- * bit 31 first, for glass-to-glass measurements.
+ * bit 31 first, for glass-to-glass measurements. A "shared" mount is that
+ * source as a camera has it: one encoder running from the start (key frame
+ * every 50 pictures, 2 s), which every client joins wherever it is. The
+ * encoder runs in a pipeline of its own and reaches the mount over loopback
+ * UDP, so a client's PLAY (a seek) never restarts it with a key frame.
  *
  * Prints "PORT <n>" once listening on 127.0.0.1. Reads commands on stdin:
  * "stop" drops every client and refuses new ones (a stream dying mid-way),
@@ -17,6 +22,10 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 static GMainLoop *loop;
 static GstRTSPServer *server;
@@ -58,6 +67,42 @@ static void onMediaConfigure(GstRTSPMediaFactory *f, GstRTSPMedia *media, gpoint
         gst_object_unref(src);
     }
     gst_object_unref(bin);
+}
+
+/* The camera of a "shared" mount: returns the UDP port it sends RTP to. */
+static int startCamera(int width, int height)
+{
+    /* A free loopback UDP port: bound once to learn it, then left to udpsrc. */
+    int udpPort = 0;
+    int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    struct sockaddr_in addr;
+    memset(&addr, 0, sizeof addr);
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    if (fd >= 0 && bind(fd, (struct sockaddr *)&addr, sizeof addr) == 0
+        && getsockname(fd, (struct sockaddr *)&addr, &len) == 0)
+        udpPort = ntohs(addr.sin_port);
+    if (fd >= 0)
+        close(fd);
+    if (udpPort <= 0)
+        return 0;
+    gchar *launch = g_strdup_printf(
+        "videotestsrc name=src is-live=true pattern=smpte ! video/x-raw,format=I420,width=%d,height=%d,framerate=25/1 "
+        "! x264enc tune=zerolatency speed-preset=ultrafast key-int-max=50 bitrate=4000 "
+        "! rtph264pay pt=96 config-interval=1 ! udpsink host=127.0.0.1 port=%d sync=false",
+        width, height, udpPort);
+    GstElement *camera = gst_parse_launch(launch, NULL);
+    g_free(launch);
+    if (!camera)
+        return 0;
+    GstElement *src = gst_bin_get_by_name(GST_BIN(camera), "src");
+    GstPad *pad = gst_element_get_static_pad(src, "src");
+    gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_BUFFER, stampProbe, GINT_TO_POINTER(width), NULL);
+    gst_object_unref(pad);
+    gst_object_unref(src);
+    gst_element_set_state(camera, GST_STATE_PLAYING);
+    return udpPort;
 }
 
 static GstRTSPFilterResult dropClient(GstRTSPServer *s, GstRTSPClient *c, gpointer d)
@@ -121,6 +166,26 @@ int main(int argc, char **argv)
             *eq = 0;
             gchar *file = eq + 1;
             int cw = 0, ch = 0;
+            if (sscanf(file, "shared:%dx%d", &cw, &ch) == 2 && cw >= 512 && ch > 16) {
+                const int udpPort = startCamera(cw, ch);
+                if (udpPort <= 0) {
+                    fprintf(stderr, "cannot start the camera of %s\n", mount);
+                    return 1;
+                }
+                gchar *launch = g_strdup_printf(
+                    "( udpsrc address=127.0.0.1 port=%d caps=\"application/x-rtp,media=video,clock-rate=90000,"
+                    "encoding-name=H264,payload=96\" ! rtph264depay ! rtph264pay name=pay0 pt=96 config-interval=1 )",
+                    udpPort);
+                GstRTSPMediaFactory *f = gst_rtsp_media_factory_new();
+                gst_rtsp_media_factory_set_launch(f, launch);
+                gst_rtsp_media_factory_set_shared(f, TRUE);
+                g_free(launch);
+                gst_rtsp_mount_points_add_factory(mounts, mount, f);
+                g_ptr_array_add(factories, f);
+                g_ptr_array_add(mountPaths, g_strdup(mount));
+                g_free(mount);
+                continue;
+            }
             if (sscanf(file, "clock:%dx%d", &cw, &ch) == 2 && cw >= 512 && ch > 16) {
                 gchar *launch = g_strdup_printf(
                     "( videotestsrc name=src is-live=true pattern=smpte ! video/x-raw,format=I420,width=%d,height=%d,framerate=25/1 "

@@ -1,0 +1,175 @@
+#include "DeviceAlarmHandler.h"
+
+#include "AlarmRecordWriter.h"
+#include "DeviceAlarmLinkage.h"
+#include "OrmDao.h"
+#include "SignalsHelper.h"
+
+#include <QDateTime>
+#include <QDebug>
+
+namespace {
+
+const QString kAlarmTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+const QString kRangeTimeFormat = QStringLiteral("hh:mm:ss");
+
+template<class T>
+void fill(QHash<QString, QSharedPointer<T>> &cache)
+{
+    QList<QSharedPointer<T>> rows;
+    const QSqlError err = orm::dao::fetch_all(rows);
+    if (!err.text().isEmpty())
+        qWarning() << "Alarm settings not readable:" << err.text();
+    for (const QSharedPointer<T> &row : qAsConst(rows))
+        cache.insert(row->devip, row);
+}
+
+int msecs(const QString &text)
+{
+    const QTime t = QTime::fromString(text, kRangeTimeFormat);
+    return t.isValid() ? t.msecsSinceStartOfDay() : -1;
+}
+
+} // namespace
+
+DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
+    : QObject(parent)
+    , m_writer(new AlarmRecordWriter(this))
+{
+    connect(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm, this,
+            &DeviceAlarmHandler::updateAlarmDataBase);
+}
+
+DeviceAlarmHandler::~DeviceAlarmHandler()
+{
+    shutdown();
+}
+
+void DeviceAlarmHandler::updateAlarmDataBase()
+{
+    qDebug() << "begin";
+    m_times.clear();
+    m_types.clear();
+    m_links.clear();
+    fill(m_links);
+    fill(m_times);
+    fill(m_types);
+    qDebug() << "end";
+}
+
+template<class T>
+QSharedPointer<T> DeviceAlarmHandler::lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev)
+{
+    QSharedPointer<T> row = cache.value(dev->ip);
+    if (!row && !dev->name.isEmpty())
+        row = cache.value(dev->name);
+    return row;
+}
+
+CustomAlarmInfo DeviceAlarmHandler::parseAlarmXml(const QString &xml)
+{
+    CustomAlarmInfo record;
+    record.alarmType = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("alarmType")).toInt(nullptr, 10);
+    const QHash<QString, QString> t = findValuesInXml(xml, QStringLiteral("alarmTime"));
+    auto value = [&t](const char *key) { return t.value(QLatin1String(key)).toInt(nullptr, 10); };
+    const QDateTime moment(QDate(value("year"), value("month"), value("day")),
+                           QTime(value("hour"), value("minute"), value("second"), 0));
+    if (moment.isValid())
+        record.alarmTime = moment.toString(kAlarmTimeFormat);
+    return record;
+}
+
+bool DeviceAlarmHandler::isAlarmTypeEnabled(const cms_DealAlarmType *row, int type)
+{
+    if (!row)
+        return false;
+    switch (type) {
+    case 0: return row->bMotionDetection;
+    case 1: return row->bFaceDetection;
+    case 2: return row->bHumanDetection;
+    case 5: return row->bAudioNoise;
+    default: return false;
+    }
+}
+
+bool DeviceAlarmHandler::isInArmingTime(const cms_DealAlarmTime *row, const QString &alarmTime)
+{
+    if (!row)
+        return false;
+    const QDateTime moment = QDateTime::fromString(alarmTime, kAlarmTimeFormat);
+    const struct
+    {
+        const QString &ranges;
+        bool armed;
+    } days[] = {
+        {row->timeMon, row->bMon}, {row->timeTue, row->bTue}, {row->timeWed, row->bWed}, {row->timeThu, row->bThu},
+        {row->timeFri, row->bFri}, {row->timeSat, row->bSat}, {row->timeSun, row->bSun},
+    };
+    const int day = moment.date().dayOfWeek();  // 0 for an invalid date
+    if (day < 1 || day > 7 || !days[day - 1].armed)
+        return false;
+    return isTimeInRanges(moment.time(), days[day - 1].ranges);
+}
+
+bool DeviceAlarmHandler::isTimeInRanges(const QTime &time, const QString &ranges)
+{
+    const int t = time.isValid() ? time.msecsSinceStartOfDay() : -1;
+    for (const QString &part : ranges.split(QLatin1Char(';'))) {
+        const QStringList bounds = part.split(QLatin1Char('-'));
+        if (bounds.size() != 2)
+            continue;
+        if (msecs(bounds.at(0)) <= t && t <= msecs(bounds.at(1)))
+            return true;
+    }
+    return false;
+}
+
+void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    CustomAlarmInfo record = parseAlarmXml(xml);
+    record.devName = dev->name;
+    record.status = 0;
+    record.handler = dev->sn;
+
+    if (!isAlarmTypeEnabled(lookup(m_types, dev).data(), record.alarmType))
+        return;
+    if (!isInArmingTime(lookup(m_times, dev).data(), record.alarmTime))
+        return;
+
+    // A row that cannot be stored does not hold the linkage back: the operator
+    // still sees and records the alarm.
+    m_writer->append(record);
+    startAlarmLinkage(record, dev);
+}
+
+void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev)
+{
+    Q_UNUSED(record)
+    const QSharedPointer<cms_DealAlarmLink> link = lookup(m_links, dev);
+    if (!link || !(link->bVideoPopup || link->bAudioPrompt || link->bSnapshotPictures || link->bLinkageRecording))
+        return;
+    if (runningLinkages() >= MaxLinkages) {
+        qWarning() << "Alarm of" << dev->ip << "stored without linkage:" << MaxLinkages << "linkages run already";
+        return;
+    }
+    auto *linkage = new DeviceAlarmLinkage(nullptr);
+    m_linkages.append(linkage);
+    linkage->start(link, dev);
+}
+
+int DeviceAlarmHandler::runningLinkages()
+{
+    m_linkages.removeAll(QPointer<DeviceAlarmLinkage>());
+    return m_linkages.size();
+}
+
+void DeviceAlarmHandler::shutdown()
+{
+    const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
+    m_linkages.clear();
+    for (const QPointer<DeviceAlarmLinkage> &linkage : running)
+        delete linkage.data();
+    m_writer->finish();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+// Alarm reception: every alarm event a device sends passes here. An event is
+// kept when the device has its type enabled and its moment lies in the
+// device's arming time for that weekday; a kept event is stored as a
+// CustomAlarmInfo row (written off the GUI thread, in arrival order) and
+// starts the device's linkage actions. A rejected event leaves no trace.
+//
+// The per-device settings (enabled types, arming time, linkage) are cached
+// from the database and reloaded on SignalsHelper::signalUpdateAlarm. Rows are
+// keyed by the device's IP address in devip; rows stored under the device's
+// name by older databases are still found.
+//
+// Everything runs on the GUI thread.
+
+#include "KelvoCommon.h"
+#include "OrmEntities.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSharedPointer>
+#include <QString>
+#include <QTime>
+
+class AlarmRecordWriter;
+class DeviceAlarmLinkage;
+
+class DeviceAlarmHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Loads nothing: the caches stay empty until updateAlarmDataBase.
+    explicit DeviceAlarmHandler(QObject *parent = nullptr);
+    ~DeviceAlarmHandler() override;
+
+    // Clears and refills the three caches from the database; a later row with
+    // the same key replaces an earlier one.
+    void updateAlarmDataBase();
+    // One alarm event message (command 35003) of a registered device.
+    void handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev);
+
+    // Shutdown: ends every linkage still running now (their players are
+    // stopped and waited for) and writes every row still queued.
+    void shutdown();
+    int runningLinkages();
+    // More alarms than this at once still store their rows but start no
+    // further linkage: each linkage opens a stream and may show a window, and
+    // a device must not be able to flood the client with them.
+    static constexpr int MaxLinkages = 16;
+
+    // The rules, without database or caches.
+    // Type (base-10, a missing element is 0) and moment ("yyyy-MM-dd
+    // hh:mm:ss", empty for an impossible date or time) of the message.
+    static CustomAlarmInfo parseAlarmXml(const QString &xml);
+    // Codes 0, 1, 2 and 5 have a flag; every other code is never enabled.
+    static bool isAlarmTypeEnabled(const cms_DealAlarmType *row, int type);
+    // The weekday's ranges (Monday = 1 ... Sunday = 7); a day whose flag is
+    // off is disarmed.
+    static bool isInArmingTime(const cms_DealAlarmTime *row, const QString &alarmTime);
+    // "hh:mm:ss-hh:mm:ss" ranges joined by ";", bounds included; a part that
+    // is not exactly two times joined by "-" is skipped; an unreadable time
+    // counts as -1.
+    static bool isTimeInRanges(const QTime &time, const QString &ranges);
+
+private:
+    void startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev);
+    template<class T>
+    static QSharedPointer<T> lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev);
+
+    QHash<QString, QSharedPointer<cms_DealAlarmLink>> m_links;
+    QHash<QString, QSharedPointer<cms_DealAlarmTime>> m_times;
+    QHash<QString, QSharedPointer<cms_DealAlarmType>> m_types;
+    QList<QPointer<DeviceAlarmLinkage>> m_linkages;
+    AlarmRecordWriter *m_writer = nullptr;
+};

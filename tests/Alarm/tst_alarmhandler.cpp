@@ -1,0 +1,197 @@
+// Alarm reception: which events are kept (type, weekday, arming ranges), and
+// the road from a simulated device's alarm through the main window into the
+// database file, with settings found by address or by name and reloaded on
+// the settings broadcast.
+
+#include "DeviceAlarmHandler.h"
+#include "DeviceInfoManager.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QtTest>
+
+namespace {
+
+// The body of an alarm event at "yyyy-MM-dd hh:mm:ss"; an empty type leaves the element out.
+QString alarmBody(const QString &type, const QString &moment)
+{
+    const QStringList v = moment.split(QRegularExpression(QStringLiteral("[- :]")));
+    return (type.isEmpty() ? QString() : QStringLiteral("<alarmType>%1</alarmType>").arg(type))
+           + QStringLiteral("<alarmTime><year>%1</year><month>%2</month><day>%3</day><hour>%4</hour>"
+                            "<minute>%5</minute><second>%6</second></alarmTime>")
+                 .arg(v.value(0), v.value(1), v.value(2), v.value(3), v.value(4), v.value(5));
+}
+
+// Days Monday .. Sunday: ranges and flags of an arming row.
+void setWeek(cms_DealAlarmTime &t, const QString &ranges, const QString &flags)
+{
+    QString *texts[] = {&t.timeMon, &t.timeTue, &t.timeWed, &t.timeThu, &t.timeFri, &t.timeSat, &t.timeSun};
+    bool *armed[] = {&t.bMon, &t.bTue, &t.bWed, &t.bThu, &t.bFri, &t.bSat, &t.bSun};
+    for (int i = 0; i < 7; ++i) {
+        *texts[i] = ranges.section(QLatin1Char('|'), i, i);
+        *armed[i] = flags.at(i) == QLatin1Char('1');
+    }
+}
+
+QList<QSharedPointer<CustomAlarmInfo>> storedAlarms()
+{
+    QList<QSharedPointer<CustomAlarmInfo>> rows;
+    orm::dao::fetch_all(rows);
+    return rows;
+}
+
+} // namespace
+
+class TestAlarmHandler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        registerKelvoMetaTypes();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+    }
+
+    // 2026-12-07 is a Monday, 12-05 a Saturday, 12-06 a Sunday. Ranges are
+    // Monday .. Sunday joined by "|".
+    void keepsEnabledTypesInsideArmingTime_data()
+    {
+        QTest::addColumn<QString>("type");  // alarmType text, empty: element missing
+        QTest::addColumn<QString>("flag");  // the one enabled type
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("week");
+        QTest::addColumn<QString>("dayFlags");
+        QTest::addColumn<bool>("kept");
+
+        const QString mon = "08:00:00-12:00:00||||||", all = "1111111", at10 = "2026-12-07 10:00:00";
+        QTest::newRow("motion inside") << "0" << "motion" << at10 << mon << all << true;
+        QTest::newRow("start second") << "0" << "motion" << "2026-12-07 08:00:00" << mon << all << true;
+        QTest::newRow("end second") << "0" << "motion" << "2026-12-07 12:00:00" << mon << all << true;
+        QTest::newRow("after end") << "0" << "motion" << "2026-12-07 12:00:01" << mon << all << false;
+        QTest::newRow("empty day") << "0" << "motion" << at10 << "|08:00:00-12:00:00|||||" << all << false;
+        QTest::newRow("broken parts skipped")
+            << "0" << "motion" << at10 << "10:00:00;08:00:00-09:00:00-11:00:00;09:30:00-10:30:00||||||" << all << true;
+        QTest::newRow("Sunday reads timeSun") << "0" << "motion" << "2026-12-06 10:00:00" << "||||||08:00:00-12:00:00" << all << true;
+        QTest::newRow("Sunday not timeSat") << "0" << "motion" << "2026-12-06 10:00:00" << "|||||08:00:00-12:00:00|" << all << false;
+        QTest::newRow("Monday unchecked") << "0" << "motion" << at10 << mon << "0111111" << false;
+        QTest::newRow("All week unchecked") << "0" << "motion" << at10 << mon << "0000000" << false;
+        const QString weekend = "|||||08:00:00-12:00:00|08:00:00-12:00:00";
+        QTest::newRow("Saturday off, Saturday") << "0" << "motion" << "2026-12-05 10:00:00" << weekend << "1111101" << false;
+        QTest::newRow("Saturday off, Sunday") << "0" << "motion" << "2026-12-06 10:00:00" << weekend << "1111101" << true;
+        QTest::newRow("face") << "1" << "face" << at10 << mon << all << true;
+        QTest::newRow("human") << "2" << "human" << at10 << mon << all << true;
+        QTest::newRow("sound") << "5" << "noise" << at10 << mon << all << true;
+        QTest::newRow("face flag is not human") << "2" << "face" << at10 << mon << all << false;
+        QTest::newRow("code 3") << "3" << "noise" << at10 << mon << all << false;
+        QTest::newRow("code 4") << "4" << "noise" << at10 << mon << all << false;
+        QTest::newRow("code 261") << "261" << "noise" << at10 << mon << all << false;
+        QTest::newRow("code -1") << "-1" << "motion" << at10 << mon << all << false;
+        QTest::newRow("missing type is motion") << "" << "motion" << at10 << mon << all << true;
+        QTest::newRow("month 13") << "0" << "motion" << "2026-13-07 10:00:00" << mon << all << false;
+    }
+
+    void keepsEnabledTypesInsideArmingTime()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, flag);
+        QFETCH(QString, moment);
+        QFETCH(QString, week);
+        QFETCH(QString, dayFlags);
+        QFETCH(bool, kept);
+        cms_DealAlarmType types;
+        types.bMotionDetection = flag == "motion";
+        types.bFaceDetection = flag == "face";
+        types.bHumanDetection = flag == "human";
+        types.bAudioNoise = flag == "noise";
+        cms_DealAlarmTime arming;
+        setWeek(arming, week, dayFlags);
+
+        const CustomAlarmInfo r = DeviceAlarmHandler::parseAlarmXml("<body>" + alarmBody(type, moment) + "</body>");
+        QCOMPARE(r.alarmType, type.toInt());
+        QCOMPARE(r.alarmTime, QDateTime::fromString(moment, "yyyy-MM-dd hh:mm:ss").toString("yyyy-MM-dd hh:mm:ss"));
+        QCOMPARE(DeviceAlarmHandler::isAlarmTypeEnabled(&types, r.alarmType)
+                     && DeviceAlarmHandler::isInArmingTime(&arming, r.alarmTime),
+                 kept);
+    }
+
+    // Settings found by address and, for rows of older databases, by name; a
+    // settings broadcast changes the next outcome; closing ends the linkages.
+    void alarmsFromDevicesReachTheDatabase()
+    {
+        SimDevice gate, yard;
+        QVERIFY(gate.listen(QHostAddress(QStringLiteral("127.19.0.1"))));
+        QVERIFY(yard.listen(QHostAddress(QStringLiteral("127.19.0.2"))));
+        FUN_DEV_INFO records[2];
+        const char *keys[2] = {"127.19.0.1", "yard.cam"};
+        QSharedPointer<cms_DealAlarmType> types[2];
+        for (int i = 0; i < 2; ++i) {
+            records[i].ip = QStringLiteral("127.19.0.%1").arg(i + 1);
+            records[i].devPort = (i ? yard : gate).port();
+            records[i].sn = QStringLiteral("SN-%1").arg(i);
+            records[i].name = i ? QStringLiteral("yard.cam") : QStringLiteral("Gate");
+            types[i] = QSharedPointer<cms_DealAlarmType>::create();
+            types[i]->devip = QLatin1String(keys[i]);
+            types[i]->bMotionDetection = true;
+            QVERIFY(orm::dao::insert(types[i]).text().isEmpty());
+            cms_DealAlarmTime arming;
+            arming.devip = QLatin1String(keys[i]);
+            setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
+            QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        }
+        OrmHelper::AddDevs({&records[0], &records[1]});
+        // A pop-up far longer than the test: closing the window must end it.
+        cms_DealAlarmLink popup;
+        popup.devip = QStringLiteral("127.19.0.1");
+        popup.bVideoPopup = true;
+        popup.popupTime = QStringLiteral("600");
+        QVERIFY(orm::dao::insert(popup).text().isEmpty());
+
+        MainWindow window;
+        window.setRights(DEFAULT_RIGHTS);
+        auto online = [](const char *ip) {
+            FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(QLatin1String(ip));
+            return dev && dev->loginStatus == 1;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(online("127.19.0.1") && online("127.19.0.2"), 15000);
+
+        // On one connection order holds: the rejected code 3 comes first.
+        gate.pushAlarm(alarmBody("3", "2026-12-07 10:00:00"));
+        gate.pushAlarm(alarmBody("0", "2026-12-07 10:00:01"));
+        yard.pushAlarm(alarmBody("0", "2026-12-07 10:00:02"));
+        QTRY_COMPARE_WITH_TIMEOUT(storedAlarms().size(), 2, 15000);
+        QMap<QString, QSharedPointer<CustomAlarmInfo>> byTime;
+        for (const auto &row : storedAlarms())
+            byTime.insert(row->alarmTime, row);
+        QCOMPARE(byTime.keys(), QStringList({"2026-12-07 10:00:01", "2026-12-07 10:00:02"}));
+        const CustomAlarmInfo &first = *byTime.first();
+        QCOMPARE(QVariantList({first.alarmType, first.devName, first.handler, first.status}),
+                 QVariantList({0, "Gate", "SN-0", 0}));
+        QCOMPARE(byTime.last()->devName, QStringLiteral("yard.cam"));
+        QCOMPARE(window.alarmHandler()->runningLinkages(), 1);
+
+        // Motion off, face on: saved but not yet broadcast, the cached
+        // settings still hold; after the broadcast motion is rejected.
+        types[0]->bMotionDetection = false;
+        types[0]->bFaceDetection = true;
+        QVERIFY(orm::dao::save(types[0]).text().isEmpty());
+        gate.pushAlarm(alarmBody("0", "2026-12-07 11:00:00"));
+        QTRY_COMPARE_WITH_TIMEOUT(storedAlarms().size(), 3, 15000);
+        emit SignalsHelper::instance()->signalUpdateAlarm();
+        gate.pushAlarm(alarmBody("0", "2026-12-07 11:00:01"));
+        gate.pushAlarm(alarmBody("1", "2026-12-07 11:00:02"));
+        QTRY_COMPARE_WITH_TIMEOUT(storedAlarms().size(), 4, 15000);
+        QCOMPARE(storedAlarms().last()->alarmTime, QStringLiteral("2026-12-07 11:00:02"));
+
+        window.closeApp();
+        QCOMPARE(window.alarmHandler()->runningLinkages(), 0);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != QLatin1String("AlarmPopup") || !w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestAlarmHandler)
+#include "tst_alarmhandler.moc"

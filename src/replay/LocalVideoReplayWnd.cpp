@@ -269,8 +269,9 @@ std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::getDeviceRecordInfo(const QSt
             // The segment being written, or one a killed recorder left open:
             // it ends where the file ends so far. Not written back; the
             // channel's next recorder completes the index.
+            // Nothing readable, or not a single frame yet: nothing to play.
             const qint64 length = FFmpegRecordPlan::fileDurationMs(base + name);
-            if (length < 0)
+            if (length <= 0)
                 continue;
             endMs = startMs + length;
         }

@@ -64,10 +64,17 @@ void CommonHelper::elideChildTexts(QWidget *widget)
 {
     if (!widget)
         return;
-    for (QPushButton *button : widget->findChildren<QPushButton *>())
-        setElidedButtonText(button);
-    for (QLabel *label : widget->findChildren<QLabel *>())
-        setElidedLabelText(label);
+    // A child dialog lays out only when it opens: before that its texts have
+    // the default width of an unshown widget and would be cut short for good.
+    const QWidget *window = widget->window();
+    for (QPushButton *button : widget->findChildren<QPushButton *>()) {
+        if (button->window() == window)
+            setElidedButtonText(button);
+    }
+    for (QLabel *label : widget->findChildren<QLabel *>()) {
+        if (label->window() == window)
+            setElidedLabelText(label);
+    }
 }
 
 void CommonHelper::addCopyAction(QLineEdit *edit, QWidget *owner)

@@ -163,6 +163,9 @@ int main(int argc, char **argv)
         const quint16 port = quint16(s.port >= 0 ? s.port : defaultPort);
         if (!dev->listen(s.address, port))
             return 1;
+        // A recorder tried by hand reports the address it listens on.
+        if (s.kind == SimDevice::Nvr)
+            dev->setStoredValue(13001, QStringLiteral("IP"), dev->address().toString());
         out << "READY " << (s.kind == SimDevice::Nvr ? "nvr " : "ipc ") << dev->address().toString() << ' '
             << dev->port() << ' ' << dev->uid() << Qt::endl;
         devices.append(dev);

@@ -81,6 +81,15 @@ void TstWidgetHelpers::elisionKeepsFullTextInToolTip()
     CommonHelper::setElidedButtonText(&button);
     QCOMPARE(button.toolTip(), QStringLiteral("Remote Configuration"));
     QVERIFY(button.text().endsWith(QChar(0x2026)));
+
+    // A style sheet's padding narrows the room for the text.
+    QPushButton padded(QStringLiteral("Remote Configuration"));
+    padded.setStyleSheet(QStringLiteral("QPushButton { padding: 0px 30px; }"));
+    padded.resize(padded.fontMetrics().horizontalAdvance(padded.text()) + 20, 28);
+    padded.show();
+    CommonHelper::setElidedButtonText(&padded);
+    QVERIFY(padded.text().endsWith(QChar(0x2026)));
+    QVERIFY(padded.fontMetrics().horizontalAdvance(padded.text()) <= padded.width() - 60);
 }
 
 void TstWidgetHelpers::elideChildTextsCoversButtonsAndLabels()

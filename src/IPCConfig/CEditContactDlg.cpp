@@ -6,6 +6,7 @@
 #include "CommonHelper.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QListView>
 
 CEditContactDlg::CEditContactDlg(QWidget *parent)
@@ -23,6 +24,19 @@ CEditContactDlg::CEditContactDlg(QWidget *parent)
 CEditContactDlg::~CEditContactDlg()
 {
     delete ui;
+}
+
+void CEditContactDlg::showEvent(QShowEvent *event)
+{
+    DropShadowWidget::showEvent(event);
+    // The layout sizes a word-wrapped label for its widest line; in the style
+    // sheet's font the help text then loses its last lines. Grow to show it.
+    QLabel *help = ui->m_lblTextInfo;
+    const int needed = help->heightForWidth(help->width());
+    if (needed > help->height()) {
+        help->setMinimumHeight(needed);
+        layout()->activate();
+    }
 }
 
 void CEditContactDlg::applyStyle()

@@ -11,12 +11,14 @@
 #include "SignalsHelper.h"
 #include "SimplePlayer.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDebug>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStandardItemModel>
@@ -302,6 +304,22 @@ void RemoteConfigSetting::onCloseBtnClick()
         m_firstPlayer->stop();
     if (m_secondPlayer)
         m_secondPlayer->stop();
+    // A toast shown while this window was modal belongs to it; the shell
+    // deletes the window once it closes, and the result of a change that
+    // closed it (a new address) would vanish unseen. The main window keeps it.
+    QWidget *host = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow *>(top)) {
+            host = top;
+            break;
+        }
+    }
+    for (MsgTipInfoDlg *tip : findChildren<MsgTipInfoDlg *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QPoint at = tip->pos();
+        tip->setParent(host, tip->windowFlags());
+        tip->move(at);
+        tip->show();
+    }
     close();
 }
 

@@ -34,6 +34,22 @@ QString lensName(const QString &doubleCam)
     return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
 }
 
+// The set widths are too narrow for some header texts ("DoubleCamName", and
+// longer ones in other languages): a column grows to its header, never shrinks.
+void widenToHeaderTexts(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->ensurePolished();
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
+            || (header->stretchLastSection() && c == header->count() - 1))
+            continue;
+        const int needed = header->sectionSizeHint(c);
+        if (needed > header->sectionSize(c))
+            header->resizeSection(c, needed);
+    }
+}
+
 } // namespace
 
 CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
@@ -176,6 +192,8 @@ void CNVRChannelManageDlg::updateTableHead()
                                                         tr("File System Version"), tr("MAC")});
     m_searchModel->setHorizontalHeaderLabels({tr("IP"), tr("Port"), tr("DoubleCamName"), tr("Protocol"), tr("MAC"),
                                               tr("File System Version"), tr("key"), tr("DoubleCam")});
+    widenToHeaderTexts(ui->m_AddDevTableWidget);
+    widenToHeaderTexts(ui->m_SearchDevTableView);
 }
 
 void CNVRChannelManageDlg::searchIpc(int start)

@@ -78,6 +78,12 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
     if (name == DEFAULT_DEV_USER)
         m_email = user.value(QStringLiteral("email"));
     m_account = user;
+    // One dialog serves every edit: the passwords typed for the previous
+    // account must not be offered for this one (the sent pair is kept apart).
+    ui->lineEditOld->clear();
+    ui->m_NewUserPasswordlineEdit->clear();
+    ui->m_ConfirmUserPasswordlineEdit->clear();
+    ui->m_lblTextInfo->clear();
     initAccount(dev, name);
     ui->m_cbxWhetherOpen->setCurrentIndex(user.value(QStringLiteral("status")).toInt());
 }

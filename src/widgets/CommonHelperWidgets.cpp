@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -40,9 +42,24 @@ void CommonHelper::setElidedButtonText(QAbstractButton *button)
     if (!button)
         return;
     const QFontMetrics fm(button->font());
-    const QString text = fullText(button->text(), button->toolTip(), fm, button->width());
+    // A shown button draws its text in its contents, inside the style sheet's
+    // padding and beside its icon; measured on the whole width the text stayed
+    // too long and was clipped at both ends. Before its window is laid out a
+    // button has no final width, and the whole one is the better guess.
+    int width = button->width();
+    if (qobject_cast<QPushButton *>(button) && button->window()->isVisible()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        // Two pixels of slack: a button laid out at its size hint has room
+        // for the rounded advance of its text, not its fractional one.
+        width = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() + 2;
+        if (!button->icon().isNull())
+            width -= button->iconSize().width() + 4;
+    }
+    width = std::max(width, 0);
+    const QString text = fullText(button->text(), button->toolTip(), fm, width);
     button->setToolTip(text);
-    button->setText(fm.elidedText(text, Qt::ElideRight, button->width()));
+    button->setText(fm.elidedText(text, Qt::ElideRight, width));
 }
 
 void CommonHelper::setElidedLabelText(QLabel *label)
@@ -67,13 +84,15 @@ void CommonHelper::elideChildTexts(QWidget *widget)
     // A form is elided right after it is built, before its layout has given
     // the children their widths: eliding then would cut every text longer than
     // a fresh widget's default width for good, however much room the layout
-    // gives it later. Only widgets that already have a size are elided.
+    // gives it later. Only widgets that already have a size are elided. A
+    // child dialog lays out only when it opens, so its texts are left alone.
+    const QWidget *window = widget->window();
     for (QPushButton *button : widget->findChildren<QPushButton *>()) {
-        if (button->testAttribute(Qt::WA_Resized))
+        if (button->window() == window && button->testAttribute(Qt::WA_Resized))
             setElidedButtonText(button);
     }
     for (QLabel *label : widget->findChildren<QLabel *>()) {
-        if (label->testAttribute(Qt::WA_Resized))
+        if (label->window() == window && label->testAttribute(Qt::WA_Resized))
             setElidedLabelText(label);
     }
 }

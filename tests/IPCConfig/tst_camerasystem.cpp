@@ -352,6 +352,10 @@ private slots:
         QVERIFY(orm::dao::insert(alarm).text().isEmpty());
 
         auto *page = openPage<EthernetSettingWidget>(cam, 13002, 13002);
+        // Modal, as the shell runs it: its toasts are its own children.
+        m_w->hide();
+        m_w->setModal(true);
+        m_w->show();
         QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
         child<QLineEdit>(page, "lineEdit_ip")->setText(newIp);
         child<QPushButton>(page, "pushButton_save")->click();
@@ -366,6 +370,7 @@ private slots:
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->isVisible(), 10000);
+        m_w.reset(); // as the shell deletes it: the result stays in sight
         QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -488,6 +489,22 @@ private slots:
         QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
         QTest::keyClick(m_dlg.get(), Qt::Key_Return);
         QVERIFY(m_dlg->isVisible());
+    }
+
+    // In the program's style sheet the help text shows all its lines.
+    void contactHelpShowsWhole()
+    {
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        CEditContactDlg dlg;
+        dlg.setModal(false);
+        dlg.show();
+        const QLabel *help = child<QLabel>(&dlg, "m_lblTextInfo");
+        const int needed = help->heightForWidth(help->width());
+        const int shown = help->height();
+        qApp->setStyleSheet(QString());
+        QVERIFY2(shown >= needed, qPrintable(QStringLiteral("%1 < %2").arg(shown).arg(needed)));
     }
 
     void contactPatterns_data()

@@ -16,6 +16,7 @@
 #include "SimDevice.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,6 +140,21 @@ private slots:
         QCOMPARE(name, QStringLiteral("ChannelManage"));
         QCOMPARE(m_nvr->requestCount(14200), 1);
         QCOMPARE(keys.size(), 6);
+    }
+
+    // Every header text shows whole, "DoubleCamName" included.
+    void headerTextsFit()
+    {
+        CNVRChannelManageDlg dlg;
+        dlg.show();
+        for (const char *name : {"m_AddDevTableWidget", "m_SearchDevTableView"}) {
+            const QHeaderView *header = child<QTableView>(&dlg, name)->horizontalHeader();
+            for (int c = 0; c < header->count(); ++c) {
+                if (!header->isSectionHidden(c))
+                    QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                             qPrintable(QStringLiteral("%1 column %2").arg(QLatin1String(name)).arg(c)));
+            }
+        }
     }
 
     void searchListsFoundCameras()

@@ -329,6 +329,26 @@ private slots:
         QCOMPARE(modified.count(), 0);
     }
 
+    // The one edit dialog opened for another account shows none of the
+    // passwords typed for the previous one.
+    void editForgetsPreviousAccount()
+    {
+        CNVREditClientUserDlg edit(nullptr, QString());
+        edit.setModal(false);
+        edit.show();
+        edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), QStringLiteral("ann")},
+                                         {QStringLiteral("passWord"), QStringLiteral("pw-ann")}});
+        fillAndOk(&edit, {{"lineEditOld", QStringLiteral("pw-ann")},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("pw-new")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("pw-other")}});
+        QVERIFY(!child<QLabel>(&edit, "m_lblTextInfo")->text().isEmpty());
+        edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), QStringLiteral("admin")},
+                                         {QStringLiteral("passWord"), DEFAULT_DEV_PASSWORD}});
+        for (const char *name : {"lineEditOld", "m_NewUserPasswordlineEdit", "m_ConfirmUserPasswordlineEdit"})
+            QVERIFY2(child<QLineEdit>(&edit, name)->text().isEmpty(), name);
+        QVERIFY(child<QLabel>(&edit, "m_lblTextInfo")->text().isEmpty());
+    }
+
     // The login account's new password: one record change once the NVR
     // confirms, and the shell logs in again with it.
     void loginPasswordChange()

@@ -82,6 +82,15 @@ void TstWidgetHelpers::elisionKeepsFullTextInToolTip()
     CommonHelper::setElidedButtonText(&button);
     QCOMPARE(button.toolTip(), QStringLiteral("Remote Configuration"));
     QVERIFY(button.text().endsWith(QChar(0x2026)));
+
+    // A style sheet's padding narrows the room for the text.
+    QPushButton padded(QStringLiteral("Remote Configuration"));
+    padded.setStyleSheet(QStringLiteral("QPushButton { padding: 0px 30px; }"));
+    padded.resize(padded.fontMetrics().horizontalAdvance(padded.text()) + 20, 28);
+    padded.show();
+    CommonHelper::setElidedButtonText(&padded);
+    QVERIFY(padded.text().endsWith(QChar(0x2026)));
+    QVERIFY(padded.fontMetrics().horizontalAdvance(padded.text()) <= padded.width() - 60);
 }
 
 void TstWidgetHelpers::elideChildTextsCoversButtonsAndLabels()
@@ -104,8 +113,13 @@ void TstWidgetHelpers::elideChildTextsCoversButtonsAndLabels()
     const QString link = QStringLiteral("Saved <a href=\"/tmp/x\">/tmp/x</a> in the folder of recordings");
     auto *linked = new QLabel(link, inner);
     linked->resize(40, 20);
+    // A dialog of the page, never opened yet, keeps its texts whole.
+    auto *dialog = new QDialog(inner);
+    auto *dialogLabel = new QLabel(QStringLiteral("Other settings of the dialog:"), dialog);
+    dialogLabel->resize(40, 20);
 
     CommonHelper::elideChildTexts(&page);
+    QCOMPARE(dialogLabel->text(), QStringLiteral("Other settings of the dialog:"));
     QCOMPARE(label->toolTip(), QStringLiteral("Nested label with a long text"));
     QVERIFY(label->text().endsWith(QChar(0x2026)));
     QCOMPARE(button->toolTip(), QStringLiteral("Nested button with a long text"));

@@ -10,6 +10,7 @@
 //   --port P                    default port (2028; 0 picks a free one)
 //   --user U --password P       credentials of every device
 //   --search [ADDR:]PORT        answer the UDP search there (loopback only)
+//   --summertime                recorders keep a daylight-saving rule
 // Every device prints "READY <kind> <ip> <port> <uid>" once it listens; the
 // search responder prints "SEARCH <ip> <port>". Only 127.0.0.0/8 is accepted.
 
@@ -60,7 +61,7 @@ int usage(const QString &why)
     std::fprintf(stderr, "kelvo_simdevice: %s\n", qPrintable(why));
     std::fprintf(stderr, "usage: kelvo_simdevice [--ipc ADDR[:PORT]]... [--nvr ADDR[:PORT][/N]]... "
                          "[--count N --base ADDR [--kind ipc|nvr]] [--port P] [--user U --password P] "
-                         "[--search [ADDR:]PORT]\n");
+                         "[--search [ADDR:]PORT] [--summertime]\n");
     return 2;
 }
 
@@ -78,6 +79,7 @@ int main(int argc, char **argv)
     QString user = QStringLiteral("admin");
     QString password = QStringLiteral("402917");
     QString search;
+    bool summertime = false;
 
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -117,6 +119,8 @@ int main(int argc, char **argv)
         } else if (a == QLatin1String("--password")) {
             if (!value(&password))
                 return usage(QStringLiteral("bad --password"));
+        } else if (a == QLatin1String("--summertime")) {
+            summertime = true;
         } else if (a == QLatin1String("--search")) {
             if (!value(&search))
                 return usage(QStringLiteral("bad --search"));
@@ -148,9 +152,20 @@ int main(int argc, char **argv)
         dev->state().password = password;
         dev->state().maxChannels = s.channels;
         dev->state().channelStates = QString(s.channels, QLatin1Char('1'));
+        if (summertime && s.kind == SimDevice::Nvr) {
+            QString body = dev->storedBody(14006);
+            body.replace(QStringLiteral("</timeConfig>"),
+                         QStringLiteral("<summertime><enable>1</enable><offset>60</offset><weekStartTime>3:0:0:02:00"
+                                        "</weekStartTime><weekEndTime>10:0:0:03:00</weekEndTime></summertime>"
+                                        "</timeConfig>"));
+            dev->setStoredBody(14006, body);
+        }
         const quint16 port = quint16(s.port >= 0 ? s.port : defaultPort);
         if (!dev->listen(s.address, port))
             return 1;
+        // A recorder tried by hand reports the address it listens on.
+        if (s.kind == SimDevice::Nvr)
+            dev->setStoredValue(13001, QStringLiteral("IP"), dev->address().toString());
         out << "READY " << (s.kind == SimDevice::Nvr ? "nvr " : "ipc ") << dev->address().toString() << ' '
             << dev->port() << ' ' << dev->uid() << Qt::endl;
         devices.append(dev);

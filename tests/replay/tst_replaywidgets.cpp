@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QActionGroup>
 #include <QSlider>
+#include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -57,7 +58,11 @@ class TstReplayWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { registerReplayMetaTypes(); }
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerReplayMetaTypes();
+    }
 
     // The three layers the operator sees: background, segment, cursor.
     void timeLinePaintsSegmentsAndCursor()
@@ -184,6 +189,54 @@ private slots:
                                             child(&bar, "pushButtonFrame"), child(&bar, "pushButtonVolume"),
                                             child(&bar, "horizontalSliderVolume")})
             QVERIFY(w->isHidden());
+    }
+
+    // The bar's icon buttons have no text: without their style sheet image the
+    // operator sees blank squares. Checked states show another image.
+    void controlIconButtonsShowAnImage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("checkedDiffers");
+        QTest::newRow("pause") << "pushButtonPause" << true;
+        QTest::newRow("stop") << "pushButtonStop" << false;
+        QTest::newRow("frame") << "pushButtonFrame" << false;
+        QTest::newRow("fast") << "pushButtonFast" << false;
+        QTest::newRow("slow") << "pushButtonSlow" << false;
+        QTest::newRow("capture") << "pushButtonCapture" << false;
+        QTest::newRow("full") << "pushButtonFull" << false;
+        QTest::newRow("volume") << "pushButtonVolume" << true;
+    }
+
+    void controlIconButtonsShowAnImage()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, checkedDiffers);
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        ReplayControl bar;
+        bar.setStyleSheet(QString::fromUtf8(css.readAll()));
+        auto *b = bar.findChild<QAbstractButton *>(name);
+        QVERIFY(b);
+        b->show();
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        const auto lightPixels = [](const QImage &image) {
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) > 150;
+            return n;
+        };
+        const bool checkable = b->isCheckable();
+        b->setChecked(false);
+        const QImage plain = b->grab().toImage();
+        QVERIFY2(lightPixels(plain) > 10, qPrintable(name));
+        if (checkable) {
+            b->setChecked(true);
+            const QImage checked = b->grab().toImage();
+            QVERIFY(lightPixels(checked) > 10);
+            QCOMPARE(checked != plain, checkedDiffers);
+        }
     }
 
     // The menu runs modally: it is driven from a timer and checked afterwards.

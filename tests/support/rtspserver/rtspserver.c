@@ -1,7 +1,7 @@
 /* Loopback RTSP server for the media tests: serves MP4 files (H.264 or H.265)
  * under mount points, optionally behind Basic or Digest credentials.
  *
- *   kelvo_rtspserver [--port N] [--user U --pass P [--digest]]
+ *   kelvo_rtspserver [--address 127.x.y.z] [--port N] [--user U --pass P [--digest]]
  *                    --mount /name=/path/file.mp4[:h265] ...
  *                    --mount /name=clock:WIDTHxHEIGHT
  *                    --mount /name=shared:WIDTHxHEIGHT
@@ -14,7 +14,8 @@
  * encoder runs in a pipeline of its own and reaches the mount over loopback
  * UDP, so a client's PLAY (a seek) never restarts it with a key frame.
  *
- * Prints "PORT <n>" once listening on 127.0.0.1. Reads commands on stdin:
+ * Prints "PORT <n>" once listening on 127.0.0.1 (or the given loopback address,
+ * so several simulated cameras each have a stream at their own address). Reads commands on stdin:
  * "stop" drops every client and refuses new ones (a stream dying mid-way),
  * "quit" exits. End of stdin exits too, so the server never outlives its test. */
 #include <gst/gst.h>
@@ -140,7 +141,7 @@ static gboolean onStdin(GIOChannel *ch, GIOCondition cond, gpointer data)
 int main(int argc, char **argv)
 {
     gst_init(&argc, &argv);
-    const char *port = "0", *user = NULL, *pass = NULL;
+    const char *port = "0", *user = NULL, *pass = NULL, *address = "127.0.0.1";
     gboolean digest = FALSE;
     server = gst_rtsp_server_new();
     mounts = gst_rtsp_server_get_mount_points(server);
@@ -148,7 +149,13 @@ int main(int argc, char **argv)
     GPtrArray *factories = g_ptr_array_new();
 
     for (int i = 1; i < argc; ++i) {
-        if (!strcmp(argv[i], "--port") && i + 1 < argc) {
+        if (!strcmp(argv[i], "--address") && i + 1 < argc) {
+            address = argv[++i];
+            if (strncmp(address, "127.", 4) != 0) {
+                fprintf(stderr, "only loopback addresses: %s\n", address);
+                return 2;
+            }
+        } else if (!strcmp(argv[i], "--port") && i + 1 < argc) {
             port = argv[++i];
         } else if (!strcmp(argv[i], "--user") && i + 1 < argc) {
             user = argv[++i];
@@ -244,7 +251,7 @@ int main(int argc, char **argv)
     }
     g_ptr_array_free(factories, TRUE);
 
-    gst_rtsp_server_set_address(server, "127.0.0.1");
+    gst_rtsp_server_set_address(server, address);
     gst_rtsp_server_set_service(server, port);
     loop = g_main_loop_new(NULL, FALSE);
     if (gst_rtsp_server_attach(server, NULL) == 0) {

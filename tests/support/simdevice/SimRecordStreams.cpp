@@ -55,6 +55,18 @@ public:
         m_done = true;
         m_timer.stop();
     }
+    // A recorder jumps to the asked time and sends from a key frame there.
+    void seek(uint32_t startMs)
+    {
+        if (m_download)
+            return;
+        m_startMs = startMs;
+        m_next = 0;
+        if (m_done) {
+            m_done = false;
+            m_timer.start(qMax(1, m_setup.frameIntervalMs));
+        }
+    }
 
 private:
     bool sendNext()
@@ -90,7 +102,7 @@ private:
     SimConnection *m_conn;
     const Setup m_setup;
     const bool m_download;
-    const uint32_t m_startMs;
+    uint32_t m_startMs;
     QTimer m_timer;
     int m_next = 0;
     uint16_t m_sequence = 0;
@@ -167,6 +179,13 @@ void install(SimDevice &device)
         if (Stream *s = streamOf(c))
             s->stop();
         c->reply(14302, 0);
+    });
+    dev->setHandler(14304, [](SimConnection *c, const SimRequest &r) {
+        c->reply(14304, 0);
+        if (Stream *s = streamOf(c))
+            s->seek(timeOfDayMs(r.body.value(QStringLiteral("Time"))));
+        else
+            c->seekStream();
     });
     dev->setHandler(14309, [dev](SimConnection *c, const SimRequest &) {
         dev->state().paused = true;

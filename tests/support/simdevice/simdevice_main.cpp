@@ -11,16 +11,26 @@
 //   --user U --password P       credentials of every device
 //   --search [ADDR:]PORT        answer the UDP search there (loopback only)
 //   --summertime                recorders keep a daylight-saving rule
+//   --clip FILE.mp4             recorders play back and download this clip (H.264
+//                               or H.265) and report recordings today and yesterday
 // Every device prints "READY <kind> <ip> <port> <uid>" once it listens; the
 // search responder prints "SEARCH <ip> <port>". Only 127.0.0.0/8 is accepted.
 
 #include "SimDevice.h"
+#include "SimRecordStreams.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
+#include <QDate>
+
 #include <cstdio>
+
+extern "C" {
+#include <libavcodec/bsf.h>
+#include <libavformat/avformat.h>
+}
 
 namespace {
 
@@ -56,12 +66,60 @@ bool parseAddress(const QString &text, QHostAddress *address, int *port, int *ch
     return address->isLoopback() && address->protocol() == QAbstractSocket::IPv4Protocol;
 }
 
+// The access units of a clip as a recorder sends them (Annex B, times from the
+// first frame), so playback by hand shows a real picture.
+QVector<SimRecordStreams::Frame> clipFrames(const QString &path)
+{
+    QVector<SimRecordStreams::Frame> out;
+    AVFormatContext *fmt = nullptr;
+    if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return out;
+    const int index = avformat_find_stream_info(fmt, nullptr) < 0
+        ? -1
+        : av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVCodecID codec = index < 0 ? AV_CODEC_ID_NONE : fmt->streams[index]->codecpar->codec_id;
+    if (codec != AV_CODEC_ID_H264 && codec != AV_CODEC_ID_HEVC) {
+        avformat_close_input(&fmt);
+        return out;
+    }
+    AVStream *st = fmt->streams[index];
+    AVBSFContext *bsf = nullptr;
+    if (av_bsf_alloc(av_bsf_get_by_name(codec == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : "h264_mp4toannexb"), &bsf) < 0) {
+        avformat_close_input(&fmt);
+        return out;
+    }
+    avcodec_parameters_copy(bsf->par_in, st->codecpar);
+    bsf->time_base_in = st->time_base;
+    AVPacket *pkt = av_packet_alloc();
+    qint64 first = AV_NOPTS_VALUE;
+    if (av_bsf_init(bsf) >= 0) {
+        while (av_read_frame(fmt, pkt) >= 0) {
+            if (pkt->stream_index != index || av_bsf_send_packet(bsf, pkt) < 0) {
+                av_packet_unref(pkt);
+                continue;
+            }
+            while (av_bsf_receive_packet(bsf, pkt) == 0) {
+                const qint64 ms = av_rescale_q(pkt->pts, st->time_base, AVRational{1, 1000});
+                if (first == AV_NOPTS_VALUE)
+                    first = ms;
+                out.push_back({QByteArray(reinterpret_cast<const char *>(pkt->data), pkt->size), ms - first,
+                               bool(pkt->flags & AV_PKT_FLAG_KEY)});
+                av_packet_unref(pkt);
+            }
+        }
+    }
+    av_packet_free(&pkt);
+    av_bsf_free(&bsf);
+    avformat_close_input(&fmt);
+    return out;
+}
+
 int usage(const QString &why)
 {
     std::fprintf(stderr, "kelvo_simdevice: %s\n", qPrintable(why));
     std::fprintf(stderr, "usage: kelvo_simdevice [--ipc ADDR[:PORT]]... [--nvr ADDR[:PORT][/N]]... "
                          "[--count N --base ADDR [--kind ipc|nvr]] [--port P] [--user U --password P] "
-                         "[--search [ADDR:]PORT] [--summertime]\n");
+                         "[--search [ADDR:]PORT] [--summertime] [--clip FILE.mp4]\n");
     return 2;
 }
 
@@ -80,6 +138,7 @@ int main(int argc, char **argv)
     QString password = QStringLiteral("402917");
     QString search;
     bool summertime = false;
+    QString clip;
 
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -121,6 +180,9 @@ int main(int argc, char **argv)
                 return usage(QStringLiteral("bad --password"));
         } else if (a == QLatin1String("--summertime")) {
             summertime = true;
+        } else if (a == QLatin1String("--clip")) {
+            if (!value(&clip))
+                return usage(QStringLiteral("bad --clip"));
         } else if (a == QLatin1String("--search")) {
             if (!value(&search))
                 return usage(QStringLiteral("bad --search"));
@@ -144,6 +206,12 @@ int main(int argc, char **argv)
     if (deviceArgs.isEmpty())
         deviceArgs.append(DeviceArg { SimDevice::Ipc, QHostAddress(QHostAddress::LocalHost), -1, 4 });
 
+    QVector<SimRecordStreams::Frame> frames;
+    if (!clip.isEmpty() && (frames = clipFrames(clip)).isEmpty()) {
+        std::fprintf(stderr, "kelvo_simdevice: no H.264 or H.265 video in %s\n", qPrintable(clip));
+        return 1;
+    }
+
     QTextStream out(stdout);
     QList<SimDevice *> devices;
     for (const DeviceArg &s : qAsConst(deviceArgs)) {
@@ -159,6 +227,15 @@ int main(int argc, char **argv)
                                         "</weekStartTime><weekEndTime>10:0:0:03:00</weekEndTime></summertime>"
                                         "</timeConfig>"));
             dev->setStoredBody(14006, body);
+        }
+        if (!frames.isEmpty() && s.kind == SimDevice::Nvr) {
+            SimRecordStreams::Setup &setup = SimRecordStreams::setup(*dev);
+            setup.frames = frames;
+            if (frames.size() > 1)
+                setup.frameIntervalMs = int(qBound<qint64>(1, frames.last().ms / (frames.size() - 1), 1000));
+            const QDate today = QDate::currentDate();
+            dev->state().recordDays = QStringList{today.addDays(-1).toString(QStringLiteral("yyyyMMdd")),
+                                                  today.toString(QStringLiteral("yyyyMMdd"))};
         }
         const quint16 port = quint16(s.port >= 0 ? s.port : defaultPort);
         if (!dev->listen(s.address, port))

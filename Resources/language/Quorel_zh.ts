@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>正在重新连接...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>无视频</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>视频中断</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3494,24 @@
     <message>
         <source>log out?</source>
         <translation>退出登录？</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>无码流地址</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 画面</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>搜索设备</translation>
     </message>
 </context>
 </TS>

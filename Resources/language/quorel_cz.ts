@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Znovu se připojuje...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Žádné video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video přerušeno</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Přehrávání selhalo</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Připojování...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3494,24 @@
     <message>
         <source>log out?</source>
         <translation>odhlásit se?</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Chybí adresa streamu</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>Počet obrazovek: %1</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Hledat zařízení</translation>
     </message>
 </context>
 </TS>

@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Menyambung ulang...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Tidak ada video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video terputus</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Gagal memutar</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Menghubungkan...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3494,24 @@
     <message>
         <source>log out?</source>
         <translation>keluar?</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Tidak ada alamat stream</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 layar</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Cari perangkat</translation>
     </message>
 </context>
 </TS>

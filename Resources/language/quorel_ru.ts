@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Повторное подключение...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Нет видео</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Видео прервано</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Ошибка воспроизведения</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Подключение...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3494,24 @@
     <message>
         <source>log out?</source>
         <translation>выйти из учётной записи?</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Нет адреса потока</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>Экранов: %1</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Поиск устройства</translation>
     </message>
 </context>
 </TS>

@@ -3514,4 +3514,362 @@
         <translation>搜索设备</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Live Video</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>存储计划</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>权限</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>此版本不支持</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>选择升级文件</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>无法访问该文件！</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>请选择升级文件！</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>该设备类型不支持升级</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>所选设备中有连接失败的设备，请重新选择</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>开始升级，请稍候</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>升级进度</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>升级成功，设备将重启</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>已添加设备</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>手动添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>设备分组</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>已选：</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>台</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>升级文件</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>文件升级</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>私有协议</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>RTSP端口</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>密码为默认密码。</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>视频端口</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>认证方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>已存在同名分组。</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>设备分组管理</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>分组信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>上级分组</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>批量修改用户名和密码</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

@@ -3514,4 +3514,362 @@
         <translation>Hledat zařízení</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Live Video</source>
+        <translation>Živé video</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Plán ukládání</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Správa zařízení</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Přístup</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>V této verzi není k dispozici</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domů</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Vyberte soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>K souboru nelze přistoupit!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Vyberte soubor pro aktualizaci!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte jen jednu položku.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Zařízení nenalezeno</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Tento typ zařízení nepodporuje aktualizaci</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Mezi vybranými jsou nepřipojená zařízení, vyberte znovu</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Aktualizace zahájena, čekejte prosím</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Nahrávání...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Aktualizace selhala</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Průběh aktualizace</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Aktualizace úspěšná, zařízení se restartuje</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Přidaná zařízení</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Přidat ručně</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Skupiny zařízení</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Vybráno:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>ks</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procházet</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Aktualizovat ze souboru</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Upravit zařízení</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Heslo je výchozí.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port videa</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Ověřování</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Skupina s tímto názvem již existuje.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Správa skupin zařízení</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Údaje o skupině</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Nadřazená skupina</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Hromadná změna jména a hesla</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
 </TS>

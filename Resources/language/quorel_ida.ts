@@ -3514,4 +3514,362 @@
         <translation>Cari perangkat</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Live Video</source>
+        <translation>Video Langsung</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Pemutaran Ulang</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Jadwal Penyimpanan</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Manajemen Perangkat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Akses</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Peristiwa</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Tidak tersedia di versi ini</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Beranda</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operasi</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Pilih berkas pembaruan</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>Berkas tidak dapat diakses!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Pilih berkas untuk pembaruan!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Perangkat tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Jenis perangkat ini tidak mendukung pembaruan</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Ada perangkat yang gagal terhubung dalam pilihan, pilih ulang</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Pembaruan dimulai, harap tunggu</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Mengunggah...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Pembaruan gagal</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Kemajuan Pembaruan</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Pembaruan berhasil, perangkat akan dimulai ulang</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Perangkat yang ditambahkan</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Perbarui</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Cari Perangkat</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Tambah Manual</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Dipilih:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Berkas Pembaruan</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Telusuri</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Perbarui dari Berkas</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Ubah Perangkat</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Kata sandi masih bawaan.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port Video</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Lupa kata sandi</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Autentikasi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Grup dengan nama ini sudah ada.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Manajemen Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Info Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Induk</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Ubah massal nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
 </TS>

@@ -3514,4 +3514,362 @@
         <translation>Поиск устройства</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Live Video</source>
+        <translation>Живое видео</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Расписание записи</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Управление устройствами</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Доступ</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Недоступно в этой версии</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Выберите файл обновления</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>Нет доступа к файлу!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Выберите файл для обновления!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Отметьте только одну строку.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Устройство не найдено</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Этот тип устройства не поддерживает обновление</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Среди выбранных есть устройства без подключения, выберите заново</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Обновление начато, подождите</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Ход обновления</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Обновление выполнено, устройство перезагрузится</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Добавленные устройства</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Добавить вручную</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Групповое изменение</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Группы устройств</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Выбрано:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>шт.</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Файл обновления</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Обновить из файла</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Собственный</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Порт RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Изменить устройство</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Используется пароль по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Порт видео</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Забыли пароль</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Аутентификация</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Группа с таким именем уже существует.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Управление группами устройств</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Сведения о группе</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Родительская группа</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Групповая смена имени пользователя и пароля</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

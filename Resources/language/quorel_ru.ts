@@ -3641,7 +3641,7 @@
     </message>
     <message>
         <source>Added device</source>
-        <translation>Добавленные устройства</translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <source>Update</source>
@@ -3649,11 +3649,11 @@
     </message>
     <message>
         <source>Search Device</source>
-        <translation>Поиск устройств</translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Manual Device</source>
-        <translation>Добавить вручную</translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -3665,7 +3665,7 @@
     </message>
     <message>
         <source>Batch Modify</source>
-        <translation>Групповое изменение</translation>
+        <translation>Массовая смена</translation>
     </message>
     <message>
         <source>Device Group</source>

@@ -3872,4 +3872,331 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜索...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>搜索完成</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>用户名或密码错误。</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>该IP地址已被占用。</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>设备正在修改中</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>请稍后重新搜索。</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>请勾选一项进行修改。</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>请先选择设备再进行修改。</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>设备搜索</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>开始搜索</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>修改IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>可用IP地址不足以分配给所选设备。</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>批量修改IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>起始IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>修改IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>当前IP地址</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>请输入用户名和密码</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>用户名或密码错误</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>用户登录</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>自动登录</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>尊敬的用户，请按以下步骤重置密码：</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. 用手机浏览器扫描“重置密码”二维码，或在浏览器中打开 %1。</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. 用该网页的扫码功能扫描左侧的“安全码”二维码。</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. 安全码将发送到下方的联系方式；输入安全码和新密码即可完成。</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>密码为空</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>安全码错误</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>安全码已过期</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>联系方式为空</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>密码为默认密码</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>无联系方式，默认密码为 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>重置密码</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>安全码</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>请输入安全码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>请确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>请使用APP扫描二维码，安全码将发送到联系方式。在下方输入安全码和新密码即可完成密码重置。</translation>
+    </message>
+</context>
 </TS>

@@ -3872,4 +3872,331 @@
         <translation>Zrušit</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Hledání...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Hledání dokončeno</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Tato IP adresa se již používá.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Zařízení se právě mění</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Hledejte prosím znovu později.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Zaškrtněte jednu položku ke změně.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte jen jednu položku.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Před změnou vyberte zařízení.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Hledání zařízení</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Začít hledat</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Změnit IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Tovární nastavení</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Pro vybraná zařízení není dost volných IP adres.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Hromadná změna IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>Počáteční IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Změnit IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Změnit IP adresu</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Současná IP adresa</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Zadejte uživatelské jméno a heslo</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Přihlášení uživatele</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Automatické přihlášení</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Vážený uživateli, heslo obnovíte podle následujících kroků:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Naskenujte QR kód „Obnovení hesla“ mobilním prohlížečem nebo otevřete %1 v prohlížeči.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Čtečkou QR kódů na té stránce naskenujte QR kód „Bezpečnostní kód“ vlevo.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Bezpečnostní kód přijde na kontakt níže; zadejte jej s novým heslem a dokončete.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operace selhala</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Heslo je prázdné</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Chybný bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Platnost bezpečnostního kódu vypršela</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Kontaktní údaje jsou prázdné</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Heslo je výchozí</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Chybí kontakt, výchozí heslo je 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Obnovení hesla</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Zadejte bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Zadejte nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Potvrďte heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Naskenujte QR kód aplikací. Bezpečnostní kód bude zaslán na kontakt. Zadejte jej níže spolu s novým heslem a dokončete obnovení hesla.</translation>
+    </message>
+</context>
 </TS>

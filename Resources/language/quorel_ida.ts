@@ -3872,4 +3872,331 @@
         <translation>Batal</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Mencari...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Pencarian selesai</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nama pengguna atau kata sandi salah.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Alamat IP ini sudah digunakan.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Perangkat sedang diubah</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Silakan cari lagi nanti.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Centang satu item untuk diubah.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Pilih perangkat sebelum melakukan perubahan.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Pencarian Perangkat</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Mulai Cari</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Ubah IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Pulihkan Pabrik</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Alamat IP bebas tidak cukup untuk perangkat yang dipilih.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Ubah IP Massal</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>IP Awal</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Ubah IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Alamat IP Saat Ini</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Masukkan nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nama pengguna atau kata sandi salah</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Login Pengguna</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Login otomatis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Masuk</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Pengguna yang terhormat, ikuti langkah berikut untuk mengatur ulang kata sandi:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Pindai kode QR "Atur Ulang Kata Sandi" dengan peramban ponsel, atau buka %1 di peramban.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Gunakan pemindai QR halaman web itu pada kode QR "Kode Keamanan" di sebelah kiri.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Kode keamanan dikirim ke kontak di bawah; masukkan bersama kata sandi baru untuk menyelesaikan.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operasi gagal</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Kata sandi kosong</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Kode keamanan salah</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Kode keamanan kedaluwarsa</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Informasi kontak kosong</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Kata sandi masih bawaan</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Tidak ada kontak, kata sandi bawaan 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Lupa Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Atur Ulang Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Kode Keamanan</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Masukkan kode keamanan</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata Sandi Baru</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Masukkan kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Pindai kode QR dengan aplikasi. Kode keamanan akan dikirim ke kontak. Masukkan kode keamanan di bawah dan kata sandi baru untuk menyelesaikan pengaturan ulang.</translation>
+    </message>
+</context>
 </TS>

@@ -3872,4 +3872,331 @@
         <translation>Отмена</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Поиск завершён</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Неверное имя пользователя или пароль.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Этот IP-адрес уже используется.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Устройство изменяется</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Повторите поиск позже.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Отметьте одну строку для изменения.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Отметьте только одну строку.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Сначала выберите устройство.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Начать поиск</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Изменить IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Сброс к заводским</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Массовая смена</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Недостаточно свободных IP-адресов для выбранных устройств.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Массовая смена IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>Начальный IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Изменить IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Изменить IP-адрес</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Текущий IP-адрес</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Введите имя пользователя и пароль</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Неверное имя пользователя или пароль</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Вход пользователя</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Автоматический вход</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Уважаемый пользователь, для сброса пароля выполните следующие шаги:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Отсканируйте QR-код «Сброс пароля» мобильным браузером или откройте %1 в браузере.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Сканером QR-кодов этой страницы отсканируйте QR-код «Код безопасности» слева.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Код безопасности будет отправлен на контакт ниже; введите его и новый пароль.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Операция не выполнена</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Пароль пуст</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Неверный код безопасности</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Срок действия кода безопасности истёк</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Контактные данные не заданы</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Используется пароль по умолчанию</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Контакт не задан, пароль по умолчанию 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Забыли пароль</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Сброс пароля</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Код безопасности</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контакт</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Введите код безопасности</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Введите новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтверждение пароля</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Отсканируйте QR-код в приложении. Код безопасности будет отправлен на контакт. Введите его ниже вместе с новым паролем, чтобы завершить сброс пароля.</translation>
+    </message>
+</context>
 </TS>

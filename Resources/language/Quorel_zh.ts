@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>正在重新连接...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>无视频</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>视频中断</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3479,6 +3495,42 @@
         <source>log out?</source>
         <translation>退出登录？</translation>
     </message>
+    <message>
+        <source>Live Video</source>
+        <translation>实时预览</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>存储计划</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>权限</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>此版本不支持</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
 </context>
 <context>
     <name>CommonDetection</name>
@@ -3651,6 +3703,670 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>无码流地址</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 画面</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>搜索设备</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>选择升级文件</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>无法访问该文件！</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>请选择升级文件！</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>该设备类型不支持升级</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>所选设备中有连接失败的设备，请重新选择</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>开始升级，请稍候</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>升级进度</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>升级成功，设备将重启</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>已添加设备</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>手动添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>设备分组</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>已选：</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>台</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>升级文件</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>文件升级</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>私有协议</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>RTSP端口</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>密码为默认密码。</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>视频端口</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>认证方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>已存在同名分组。</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>设备分组管理</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>分组信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>上级分组</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>批量修改用户名和密码</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜索...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>搜索完成</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>用户名或密码错误。</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>该IP地址已被占用。</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>设备正在修改中</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>请稍后重新搜索。</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>请勾选一项进行修改。</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>请先选择设备再进行修改。</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>设备搜索</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>开始搜索</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>修改IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>可用IP地址不足以分配给所选设备。</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>批量修改IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>起始IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>修改IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>当前IP地址</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>请输入用户名和密码</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>用户名或密码错误</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>用户登录</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>自动登录</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>尊敬的用户，请按以下步骤重置密码：</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. 用手机浏览器扫描“重置密码”二维码，或在浏览器中打开 %1。</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. 用该网页的扫码功能扫描左侧的“安全码”二维码。</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. 安全码将发送到下方的联系方式；输入安全码和新密码即可完成。</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>密码为空</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>安全码错误</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>安全码已过期</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>联系方式为空</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>密码为默认密码</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>无联系方式，默认密码为 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>重置密码</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>安全码</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>请输入安全码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>请确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>请使用APP扫描二维码，安全码将发送到联系方式。在下方输入安全码和新密码即可完成密码重置。</translation>
     </message>
 </context>
 </TS>

@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Znovu se připojuje...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Žádné video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video přerušeno</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Přehrávání selhalo</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Připojování...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3479,6 +3495,42 @@
         <source>log out?</source>
         <translation>odhlásit se?</translation>
     </message>
+    <message>
+        <source>Live Video</source>
+        <translation>Živé video</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Plán ukládání</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Správa zařízení</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Přístup</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>V této verzi není k dispozici</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domů</translation>
+    </message>
 </context>
 <context>
     <name>CommonDetection</name>
@@ -3651,6 +3703,670 @@
     <message>
         <source>Save</source>
         <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Chybí adresa streamu</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>Počet obrazovek: %1</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Akce</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Vyberte soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>K souboru nelze přistoupit!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Vyberte soubor pro aktualizaci!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte jen jednu položku.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Zařízení nenalezeno</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Tento typ zařízení nepodporuje aktualizaci</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Mezi vybranými jsou nepřipojená zařízení, vyberte znovu</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Aktualizace zahájena, čekejte prosím</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Nahrávání...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Aktualizace selhala</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Průběh aktualizace</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Aktualizace úspěšná, zařízení se restartuje</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Přidaná zařízení</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Přidat ručně</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Skupiny zařízení</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Vybráno:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>ks</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procházet</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Aktualizovat ze souboru</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Vlastní</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Upravit zařízení</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Heslo je výchozí.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port videa</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Ověřování</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Skupina s tímto názvem již existuje.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Správa skupin zařízení</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Údaje o skupině</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Nadřazená skupina</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Hromadná změna jména a hesla</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Hledání...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Hledání dokončeno</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Tato IP adresa se již používá.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Zařízení se právě mění</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Hledejte prosím znovu později.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Zaškrtněte jednu položku ke změně.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte jen jednu položku.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Před změnou vyberte zařízení.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Hledání zařízení</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Začít hledat</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Změnit IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Tovární nastavení</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Pro vybraná zařízení není dost volných IP adres.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Hromadná změna IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>Počáteční IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Změnit IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Změnit IP adresu</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Současná IP adresa</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Zadejte uživatelské jméno a heslo</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Přihlášení uživatele</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Automatické přihlášení</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Vážený uživateli, heslo obnovíte podle následujících kroků:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Naskenujte QR kód „Obnovení hesla“ mobilním prohlížečem nebo otevřete %1 v prohlížeči.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Čtečkou QR kódů na té stránce naskenujte QR kód „Bezpečnostní kód“ vlevo.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Bezpečnostní kód přijde na kontakt níže; zadejte jej s novým heslem a dokončete.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operace selhala</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Heslo je prázdné</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Chybný bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Platnost bezpečnostního kódu vypršela</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Kontaktní údaje jsou prázdné</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Heslo je výchozí</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Chybí kontakt, výchozí heslo je 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Obnovení hesla</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Zadejte bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Zadejte nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Potvrďte heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Naskenujte QR kód aplikací. Bezpečnostní kód bude zaslán na kontakt. Zadejte jej níže spolu s novým heslem a dokončete obnovení hesla.</translation>
     </message>
 </context>
 </TS>

@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Menyambung ulang...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Tidak ada video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video terputus</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Gagal memutar</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Menghubungkan...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3479,6 +3495,42 @@
         <source>log out?</source>
         <translation>keluar?</translation>
     </message>
+    <message>
+        <source>Live Video</source>
+        <translation>Video Langsung</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Pemutaran Ulang</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Jadwal Penyimpanan</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Manajemen Perangkat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Akses</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Peristiwa</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Tidak tersedia di versi ini</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Beranda</translation>
+    </message>
 </context>
 <context>
     <name>CommonDetection</name>
@@ -3651,6 +3703,670 @@
     <message>
         <source>Save</source>
         <translation>Simpan</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Tidak ada alamat stream</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 layar</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Cari perangkat</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operasi</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Pilih berkas pembaruan</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>Berkas tidak dapat diakses!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Pilih berkas untuk pembaruan!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Perangkat tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Jenis perangkat ini tidak mendukung pembaruan</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Ada perangkat yang gagal terhubung dalam pilihan, pilih ulang</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Pembaruan dimulai, harap tunggu</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Mengunggah...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Pembaruan gagal</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Kemajuan Pembaruan</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Pembaruan berhasil, perangkat akan dimulai ulang</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Perangkat yang ditambahkan</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Perbarui</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Cari Perangkat</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Tambah Manual</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Dipilih:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Berkas Pembaruan</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Telusuri</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Perbarui dari Berkas</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Ubah Perangkat</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Kata sandi masih bawaan.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port Video</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Lupa kata sandi</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Autentikasi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Grup dengan nama ini sudah ada.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Manajemen Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Info Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Induk</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Ubah massal nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Mencari...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Pencarian selesai</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nama pengguna atau kata sandi salah.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Alamat IP ini sudah digunakan.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Perangkat sedang diubah</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Silakan cari lagi nanti.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Centang satu item untuk diubah.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Pilih perangkat sebelum melakukan perubahan.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Pencarian Perangkat</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Mulai Cari</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Ubah IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Pulihkan Pabrik</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Alamat IP bebas tidak cukup untuk perangkat yang dipilih.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Ubah IP Massal</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>IP Awal</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Ubah IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Alamat IP Saat Ini</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Masukkan nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nama pengguna atau kata sandi salah</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Login Pengguna</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Login otomatis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Masuk</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Pengguna yang terhormat, ikuti langkah berikut untuk mengatur ulang kata sandi:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Pindai kode QR "Atur Ulang Kata Sandi" dengan peramban ponsel, atau buka %1 di peramban.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Gunakan pemindai QR halaman web itu pada kode QR "Kode Keamanan" di sebelah kiri.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Kode keamanan dikirim ke kontak di bawah; masukkan bersama kata sandi baru untuk menyelesaikan.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operasi gagal</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Kata sandi kosong</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Kode keamanan salah</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Kode keamanan kedaluwarsa</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Informasi kontak kosong</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Kata sandi masih bawaan</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Tidak ada kontak, kata sandi bawaan 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Lupa Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Atur Ulang Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Kode Keamanan</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Masukkan kode keamanan</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata Sandi Baru</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Masukkan kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Pindai kode QR dengan aplikasi. Kode keamanan akan dikirim ke kontak. Masukkan kode keamanan di bawah dan kata sandi baru untuk menyelesaikan pengaturan ulang.</translation>
     </message>
 </context>
 </TS>

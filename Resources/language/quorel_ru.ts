@@ -2776,6 +2776,22 @@
         <source>Reconnecting...</source>
         <translation>Повторное подключение...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Нет видео</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Видео прервано</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Ошибка воспроизведения</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Подключение...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3479,6 +3495,42 @@
         <source>log out?</source>
         <translation>выйти из учётной записи?</translation>
     </message>
+    <message>
+        <source>Live Video</source>
+        <translation>Живое видео</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Воспроизведение</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Расписание записи</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Управление устройствами</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Доступ</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Недоступно в этой версии</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
 </context>
 <context>
     <name>CommonDetection</name>
@@ -3651,6 +3703,670 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Нет адреса потока</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>%1 screens</source>
+        <translation>Экранов: %1</translation>
+    </message>
+    <message>
+        <source>Search device</source>
+        <translation>Поиск устройства</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>Names</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Выберите файл обновления</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>Нет доступа к файлу!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Выберите файл для обновления!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Отметьте только одну строку.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Устройство не найдено</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Этот тип устройства не поддерживает обновление</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Среди выбранных есть устройства без подключения, выберите заново</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Обновление начато, подождите</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Ход обновления</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Обновление выполнено, устройство перезагрузится</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Массовая смена</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Группы устройств</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Выбрано:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>шт.</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Файл обновления</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Обновить из файла</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>Private</source>
+        <translation>Собственный</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Добавить устройство</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Порт RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>Edit Device</source>
+        <translation>Изменить устройство</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Используется пароль по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Порт видео</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Забыли пароль</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Аутентификация</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Группа с таким именем уже существует.</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Управление группами устройств</translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Сведения о группе</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Родительская группа</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Групповая смена имени пользователя и пароля</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Поиск завершён</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Неверное имя пользователя или пароль.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Этот IP-адрес уже используется.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Устройство изменяется</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Повторите поиск позже.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Отметьте одну строку для изменения.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Отметьте только одну строку.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Сначала выберите устройство.</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Начать поиск</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Изменить IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Сброс к заводским</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Массовая смена</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Недостаточно свободных IP-адресов для выбранных устройств.</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Массовая смена IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>Начальный IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Изменить IP-</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Изменить IP-адрес</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Текущий IP-адрес</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Введите имя пользователя и пароль</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Неверное имя пользователя или пароль</translation>
+    </message>
+    <message>
+        <source>User login</source>
+        <translation>Вход пользователя</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Автоматический вход</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Войти</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Уважаемый пользователь, для сброса пароля выполните следующие шаги:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Отсканируйте QR-код «Сброс пароля» мобильным браузером или откройте %1 в браузере.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Сканером QR-кодов этой страницы отсканируйте QR-код «Код безопасности» слева.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Код безопасности будет отправлен на контакт ниже; введите его и новый пароль.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Операция не выполнена</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Пароль пуст</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Неверный код безопасности</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Срок действия кода безопасности истёк</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Контактные данные не заданы</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Используется пароль по умолчанию</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Контакт не задан, пароль по умолчанию 402917</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Забыли пароль</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Сброс пароля</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Код безопасности</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Контакт</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Введите код безопасности</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Новый пароль</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Введите новый пароль</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Подтверждение пароля</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Подтвердите пароль</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Отсканируйте QR-код в приложении. Код безопасности будет отправлен на контакт. Введите его ниже вместе с новым паролем, чтобы завершить сброс пароля.</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,17 @@ void CEditContactDlg::clearInputs()
     ui->m_cbContactType->setCurrentIndex(0);
 }
 
+void CEditContactDlg::showEvent(QShowEvent *event)
+{
+    // Under the program's style sheet, and in longer languages, the help text
+    // wraps to more lines than the form's height leaves room for; its end was
+    // cut off behind the buttons.
+    const int needed = heightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+    DropShadowWidget::showEvent(event);
+}
+
 void CEditContactDlg::onEnterPressed()
 {
     onbtnOkClicked();

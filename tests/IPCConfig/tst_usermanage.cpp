@@ -554,6 +554,28 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14018), 1, 10000);
         QCOMPARE(cam->requests(14018).first().body.value(QStringLiteral("contactAddress")), text.trimmed());
     }
+
+    // With the program's style sheet the help text under the contact field is
+    // shown whole (its last lines were hidden behind the buttons).
+    void contactHelpTextWhole()
+    {
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        int shown = 0;
+        int needed = 0;
+        {
+            CEditContactDlg dlg;
+            dlg.setModal(false);
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            auto *help = child<QLabel>(&dlg, "m_lblTextInfo");
+            shown = help->height();
+            needed = help->heightForWidth(help->width());
+        }
+        qApp->setStyleSheet(QString());
+        QVERIFY2(shown >= needed, qPrintable(QStringLiteral("%1 < %2").arg(shown).arg(needed)));
+    }
 };
 
 QTEST_MAIN(TestUserManage)

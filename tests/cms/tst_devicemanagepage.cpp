@@ -611,6 +611,38 @@ private slots:
         uncheckAll();
     }
 
+    // With the program's style sheet a fresh page keeps the whole text of the
+    // buttons above the table at 1280x720 (they showed "Search Devic" and,
+    // with narrower buttons, "Search De...").
+    void toolbarTextsWholeAt1280()
+    {
+        Q_INIT_RESOURCE(Resources);
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        QStringList cut;
+        {
+            DeviceManageWidget page;
+            page.resize(1280, 720);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            for (const auto &[name, text] :
+                 {std::pair("pushButtonUpdate", "Update"), std::pair("m_SearchDevBtn", "Search Device"),
+                  std::pair("m_AddDevBtn", "Manual Device"), std::pair("m_DelDevBtn", "Delete"),
+                  std::pair("m_EditDevBtn", "Edit"), std::pair("pushButtonBatchModify", "Batch Modify"),
+                  std::pair("pushButtonGroup", "Device Group")}) {
+                auto *button = child<QPushButton>(&page, name);
+                if (button->text() != QLatin1String(text) || button->width() < button->sizeHint().width())
+                    cut << QStringLiteral("%1 \"%2\" %3<%4")
+                               .arg(name, button->text())
+                               .arg(button->width())
+                               .arg(button->sizeHint().width());
+            }
+        }
+        qApp->setStyleSheet(QString());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
+    }
+
     // A camera added by hand is reached at the standard service path on the
     // typed port, with no discovery; one that never answers is offline.
     void addDialogOnvifWithoutDiscovery_data()

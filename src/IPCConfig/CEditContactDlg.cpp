@@ -26,19 +26,6 @@ CEditContactDlg::~CEditContactDlg()
     delete ui;
 }
 
-void CEditContactDlg::showEvent(QShowEvent *event)
-{
-    DropShadowWidget::showEvent(event);
-    // The layout sizes a word-wrapped label for its widest line; in the style
-    // sheet's font the help text then loses its last lines. Grow to show it.
-    QLabel *help = ui->m_lblTextInfo;
-    const int needed = help->heightForWidth(help->width());
-    if (needed > help->height()) {
-        help->setMinimumHeight(needed);
-        layout()->activate();
-    }
-}
-
 void CEditContactDlg::applyStyle()
 {
     ui->m_lblTextInfo->setStyleSheet(QStringLiteral("QLabel{color:white;}"));
@@ -63,9 +50,15 @@ void CEditContactDlg::clearInputs()
 void CEditContactDlg::showEvent(QShowEvent *event)
 {
     // Under the program's style sheet, and in longer languages, the help text
-    // wraps to more lines than the form's height leaves room for; its end was
-    // cut off behind the buttons.
-    const int needed = heightForWidth(width());
+    // wraps to more lines than the form leaves room for (the layout sizes a
+    // word-wrapped label for its widest line): its end was cut off behind the
+    // buttons. The label and the dialog grow to show it whole.
+    QLabel *help = ui->m_lblTextInfo;
+    const int neededLabel = help->heightForWidth(help->width());
+    if (neededLabel > help->height())
+        help->setMinimumHeight(neededLabel);
+    layout()->activate();
+    const int needed = qMax(heightForWidth(width()), minimumSizeHint().height());
     if (needed > height())
         resize(width(), needed);
     DropShadowWidget::showEvent(event);

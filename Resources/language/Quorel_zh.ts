@@ -3480,4 +3480,11 @@
         <translation>退出登录？</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>该设备已不在搜索结果中。</translation>
+    </message>
+</context>
 </TS>

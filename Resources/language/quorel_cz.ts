@@ -3480,4 +3480,11 @@
         <translation>odhlásit se?</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Zařízení již není ve výsledcích hledání.</translation>
+    </message>
+</context>
 </TS>

@@ -3480,4 +3480,11 @@
         <translation>keluar?</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Perangkat tidak lagi ada dalam hasil pencarian.</translation>
+    </message>
+</context>
 </TS>

@@ -3480,4 +3480,11 @@
         <translation>выйти из учётной записи?</translation>
     </message>
 </context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Устройство больше не найдено в результатах поиска.</translation>
+    </message>
+</context>
 </TS>

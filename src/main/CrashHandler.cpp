@@ -52,7 +52,7 @@ void onFatalSignal(int sig, siginfo_t *info, void *)
 {
     if (!g_inHandler) {
         g_inHandler = 1;
-        const int fd = ::open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int fd = ::open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (fd >= 0) {
             writeText(fd, "Fatal error: ");
             writeText(fd, signalName(sig));

@@ -1,6 +1,7 @@
 #include "LogHandler.h"
 
 #include "CommonHelper.h"
+#include "ThreadStack.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -205,6 +206,7 @@ void LogHandler::resolveLogDir()
 
 void LogHandler::run()
 {
+    ThreadStack::install();
     m_ran.store(true);
     resolveLogDir();
     if (m_stop.load())

@@ -2,6 +2,7 @@
 
 #include "Mp4Writer.h"
 #include "PlayerCommon.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QDir>
@@ -135,6 +136,7 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 
 void FFmpegRecordPlan::run()
 {
+    ThreadStack::install();
     player::IoInterrupt irq;
     irq.stop = &m_stop;
     // A recorder that died just before midnight left its entry in yesterday's index.

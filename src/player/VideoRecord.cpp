@@ -1,6 +1,7 @@
 #include "VideoRecord.h"
 
 #include "PlayerParam.h"
+#include "ThreadStack.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -118,6 +119,7 @@ bool VideoRecord::parseKeyFrame(const QByteArray &frame, bool h265, QByteArray &
 
 void VideoRecord::run()
 {
+    ThreadStack::install();
     const QString path = filePath();
     Mp4Writer writer;
     bool ok = true;

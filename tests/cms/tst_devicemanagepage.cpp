@@ -718,7 +718,7 @@ private slots:
 
         bool listed = false;
         int ipRow = -2, strayRow = -2;
-        QStringList tips, seen;
+        QStringList tips;
         onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
             auto *results = qobject_cast<QStandardItemModel *>(
                 child<QTableView>(search, "m_SearchDevTableView")->model());
@@ -728,8 +728,6 @@ private slots:
                 return button->text() == QStringLiteral("Search")
                        && CSearchManageWidget::findRowByText(ip, results, 0) >= 0;
             }, 5000);
-            for (int r = 0; r < results->rowCount(); ++r)
-                seen << results->item(r, 0)->text();
             QTest::mouseClick(privateBox, Qt::LeftButton, {}, QPoint(5, privateBox->height() / 2));
             // An ONVIF row whose camera the discovery table no longer holds.
             QList<QStandardItem *> row;
@@ -749,7 +747,7 @@ private slots:
             search->reject();
         });
         child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();
-        QVERIFY2(listed, qPrintable(seen.join(QLatin1Char('|'))));
+        QVERIFY(listed);
         QCOMPARE(ipRow, -1);
         QVERIFY(strayRow >= 0);
         QVERIFY2(tips.contains(QStringLiteral("The device is no longer in the search results.Please search again later.")),

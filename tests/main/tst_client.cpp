@@ -11,8 +11,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <memory>
-#include <vector>
 #include <cstring>
 #include <unistd.h>
 #include <sys/socket.h>
@@ -123,42 +121,6 @@ private slots:
         QVERIFY2(first.waitForLog(QStringLiteral("Another start asked this instance to come to the front")),
                  qPrintable(first.log()));
         QCOMPARE(first.process().state(), QProcess::Running);
-    }
-
-    // Simultaneous starts in one folder: exactly one client stays, every other
-    // hands over "activate" and ends.
-    void simultaneousStartsLeaveOne()
-    {
-        const QString instance = uniqueInstance("race");
-        const int count = 8;
-        std::vector<std::unique_ptr<ClientProcess>> clients;
-        for (int i = 0; i < count; ++i)
-            clients.emplace_back(new ClientProcess(QStringLiteral("race"), instance));
-        for (auto &client : clients)
-            client->process().start(client->programPath(), QStringList());
-        for (auto &client : clients)
-            QVERIFY(client->process().waitForStarted(10000));
-        auto finished = [&] {
-            int n = 0;
-            for (auto &client : clients)
-                n += client->process().state() == QProcess::NotRunning ? 1 : 0;
-            return n;
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(finished(), count - 1, 120000);
-        ClientProcess *survivor = nullptr;
-        for (auto &client : clients) {
-            if (client->process().state() != QProcess::NotRunning) {
-                survivor = client.get();
-                continue;
-            }
-            QCOMPARE(client->process().exitStatus(), QProcess::NormalExit);
-            QCOMPARE(client->process().exitCode(), 0);
-        }
-        QVERIFY(survivor);
-        QVERIFY2(survivor->waitForLog(kAllCards), qPrintable(survivor->log() + survivor->output()));
-        QVERIFY2(survivor->waitForLog(QStringLiteral("Another start asked this instance to come to the front")),
-                 qPrintable(survivor->log()));
-        QCOMPARE(finished(), count - 1);
     }
 
     void sigsegvLeavesDumpAndFlushedLog()

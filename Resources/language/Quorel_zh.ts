@@ -4140,6 +4140,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>该设备已不在搜索结果中。</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>

@@ -4140,6 +4140,10 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Zařízení již není ve výsledcích hledání.</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>

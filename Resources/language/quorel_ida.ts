@@ -4140,6 +4140,10 @@
         <source>Cancel</source>
         <translation>Batal</translation>
     </message>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Perangkat tidak lagi ada dalam hasil pencarian.</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>

@@ -4140,6 +4140,10 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>The device is no longer in the search results.</source>
+        <translation>Устройство больше не найдено в результатах поиска.</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>

@@ -10,6 +10,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "TableHelpers.h"
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QDateTime>

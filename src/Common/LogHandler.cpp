@@ -1,6 +1,7 @@
 #include "LogHandler.h"
 
 #include "CommonHelper.h"
+#include "ThreadStack.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -121,8 +123,20 @@ void LogHandler::createLogFile()
     m_logDir = QDir(dir);
     if (!m_logDir.exists() && !m_logDir.mkpath(QStringLiteral(".")))
         qDebug("create log dir fail.");
+    // The lines carry device passwords: the folder and the files are the user's only.
+    ::chmod(QFile::encodeName(m_logDir.absolutePath()).constData(), 0700);
     const QString name = m_logDir.absoluteFilePath(m_currentDay.toString(QStringLiteral("yyyyMMdd"))
                                                    + QStringLiteral(".txt"));
+    // A crash after midnight belongs in the new day's file too.
+    if (m_emergencyFd.load() >= 0) {
+        openEmergencyFile(name);
+    } else {
+        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::fchmod(fd, 0600);
+            ::close(fd);
+        }
+    }
     if (m_file) {
         if (m_file->isOpen()) {
             m_file->flush();
@@ -192,6 +206,7 @@ void LogHandler::resolveLogDir()
 
 void LogHandler::run()
 {
+    ThreadStack::install();
     m_ran.store(true);
     resolveLogDir();
     if (m_stop.load())
@@ -301,11 +316,18 @@ bool LogHandler::prepareEmergencyFlush()
         QDir dir(m_logDirOverride);
         if (!dir.exists() && !dir.mkpath(QStringLiteral(".")))
             return false;
+        ::chmod(QFile::encodeName(dir.absolutePath()).constData(), 0700);
         path = dir.absoluteFilePath(today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
     }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    return openEmergencyFile(path);
+}
+
+bool LogHandler::openEmergencyFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
+    ::fchmod(fd, 0600);
     const int old = m_emergencyFd.exchange(fd);
     if (old >= 0)
         ::close(old);

@@ -78,6 +78,8 @@ private:
     void drain();
     QDate today() const;
     void resolveLogDir();
+    // Opens (user-only) the file the crash path writes to, replacing the last one.
+    bool openEmergencyFile(const QString &path);
 
     std::unique_ptr<QFile> m_file;
     mutable QMutex m_queueMutex;

@@ -2,6 +2,7 @@
 
 #include "DataProcessor.h"
 #include "PrivateProto.h"
+#include "ThreadStack.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -64,6 +65,7 @@ TcpClient::TcpClient(QObject *parent)
     m_thread = new QThread(this);
     m_worker = new DataProcessor();
     m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::started, m_worker, [] { ThreadStack::install(); }, Qt::DirectConnection);
     connect(
         m_worker, &DataProcessor::recvCommonInfo, this,
         [this](const devXmlInfo &info) {

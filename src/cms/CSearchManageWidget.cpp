@@ -16,8 +16,11 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QPersistentModelIndex>
 #include <QStandardItemModel>
 #include <QTime>
+
+#include <memory>
 
 namespace {
 enum Column { ColIp, ColType, ColSn, ColVersion, ColState, ColModel, ColMac, ColumnCount };
@@ -292,19 +295,29 @@ QList<SearchDevInfo> CSearchManageWidget::checkedDevices() const
     return devices;
 }
 
-void CSearchManageWidget::addDevsToClient(const QString &id)
+// The row's own kind decides where its device is looked up, whatever the
+// boxes say now: a private row carries its UID, an ONVIF row only its address.
+// A row whose device is no longer known stays, and nothing is emitted for it.
+bool CSearchManageWidget::addRowToClient(int row)
 {
-    auto *dev = new FUN_DEV_INFO;
-    if (!isPrivateMode()) {
+    QStandardItem *ipItem = m_model->item(row, ColIp);
+    QStandardItem *typeItem = m_model->item(row, ColType);
+    if (!ipItem || !typeItem)
+        return false;
+    auto dev = std::make_unique<FUN_DEV_INFO>();
+    if (typeItem->text() == QLatin1String("ONVIF")) {
         ONVIF::Service *service = ONVIF::Service::instance();
-        const ONVIF::Service::ONVIF_DEV_INFO entry =
-            service ? service->getDevices().value(id) : ONVIF::Service::ONVIF_DEV_INFO();
-        CommonHelper::onvifToDevInfo(dev, entry);
-        const int row = findRowByText(id, m_model, ColIp);
-        if (row >= 0)
-            m_model->removeRow(row);
+        const QHash<QString, ONVIF::Service::ONVIF_DEV_INFO> entries =
+            service ? service->getDevices() : QHash<QString, ONVIF::Service::ONVIF_DEV_INFO>();
+        const auto it = entries.constFind(ipItem->text());
+        if (it == entries.constEnd())
+            return false;
+        CommonHelper::onvifToDevInfo(dev.get(), it.value());
     } else {
-        const SearchDevInfo found = m_foundDevs.value(id);
+        const auto it = m_foundDevs.constFind(ipItem->data(Qt::UserRole).toString());
+        if (it == m_foundDevs.constEnd())
+            return false;
+        const SearchDevInfo &found = it.value();
         dev->devType = found.hardwareType.contains(QLatin1String("NVR")) ? 1 : 0;
         dev->rtspPort = static_cast<uint16_t>(found.rtspPort.toUInt(nullptr, 10));
         dev->model = found.model;
@@ -313,20 +326,37 @@ void CSearchManageWidget::addDevsToClient(const QString &id)
         dev->sn = found.uid;
         dev->mac = found.mac;
         dev->version = found.firmwareVersion;
-        const int row = findRowByText(found.ip, m_model, ColIp);
-        if (row >= 0)
-            m_model->removeRow(row);
     }
-    emit SignalsHelper::instance()->signalAddDevs({dev});
+    if (dev->ip.isEmpty())
+        return false;
+    m_model->removeRow(row);
+    emit SignalsHelper::instance()->signalAddDevs({dev.release()});
+    return true;
+}
+
+void CSearchManageWidget::showNotAddedTip()
+{
+    MsgTipInfoDlg::showTip(tr("The device is no longer in the search results.") + tr("Please search again later."), 2000);
 }
 
 void CSearchManageWidget::onAddDevToClientBtnClicked()
 {
-    const QStringList ids = checkedIds();
-    qDebug() << "CSearchManageWidget::onAddDevToClientBtnClicked uid list " << ids;
-    for (const QString &id : ids)
-        addDevsToClient(id);
+    // Rows go as they are added: hold on to the checked ones by persistent index.
+    QList<QPersistentModelIndex> checked;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStandardItem *item = m_model->item(row, ColIp);
+        if (item && item->checkState() == Qt::Checked)
+            checked.append(QPersistentModelIndex(item->index()));
+    }
+    qDebug() << "CSearchManageWidget::onAddDevToClientBtnClicked rows" << checked.size();
+    bool refused = false;
+    for (const QPersistentModelIndex &index : qAsConst(checked)) {
+        if (index.isValid() && !addRowToClient(index.row()))
+            refused = true;
+    }
     m_header->setCheckedHeader(false);
+    if (refused)
+        showNotAddedTip();
 }
 
 void CSearchManageWidget::onTableDoubleClicked(const QModelIndex &index)
@@ -336,13 +366,14 @@ void CSearchManageWidget::onTableDoubleClicked(const QModelIndex &index)
     QStandardItem *item = m_model->item(index.row(), ColIp);
     if (!item)
         return;
-    const QString id = isPrivateMode() ? item->data(Qt::UserRole).toString() : item->text();
+    // The registry is keyed by address, for either kind of row.
     DeviceInfoManager *registry = DeviceInfoManager::instance();
-    if (registry && registry->findDevInfo(id)) {
+    if (registry && registry->findDevInfo(item->text())) {
         MsgTipInfoDlg::showTip(tr("The IP address is already in use."), 2000);
         return;
     }
-    addDevsToClient(id);
+    if (!addRowToClient(index.row()))
+        showNotAddedTip();
 }
 
 void CSearchManageWidget::onTableClicked(const QModelIndex &index)

@@ -71,7 +71,8 @@ private:
     void appendRow(const QStringList &texts, const QString &uid);
     QStringList checkedIds() const;
     QList<SearchDevInfo> checkedDevices() const;
-    void addDevsToClient(const QString &id);
+    bool addRowToClient(int row);
+    void showNotAddedTip();
     void showSearchAgainTip();
     void onColumnCheck(int column, bool checked);
     void onTableClicked(const QModelIndex &index);

@@ -113,7 +113,8 @@ void EditClientDevDlg::onbtnOkClicked()
 {
     const QString name = m_ui.m_DevNamelineEdit->text().trimmed();
     const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
-    const QString password = m_ui.m_PassWdlineEdit->text().trimmed();
+    // As typed: a rename must give back the stored password unchanged, blanks included.
+    const QString password = m_ui.m_PassWdlineEdit->text();
     const QString group = m_ui.m_GroupCmbBox->currentText().trimmed();
     const QString videoPort = m_ui.m_VideoPortlineEdit->text().trimmed();
     const QString privatePort = m_ui.m_PrivatePortlineEdit->text().trimmed();

@@ -3,6 +3,7 @@
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QDir>
@@ -141,6 +142,7 @@ bool RecordScheduleThread::waitMs(qint64 ms)
 
 void RecordScheduleThread::run()
 {
+    ThreadStack::install();
     if (stopRequested())
         return;
     for (;;) {

@@ -144,8 +144,10 @@ void DeviceInfoManager::deleteDevice(const QString &key)
 void DeviceInfoManager::releaseDevices()
 {
     const QMap<QString, FUN_DEV_INFO *> all = getAllDevInfo();
+    // Every session ends, not only the logged-in ones: one still reconnecting
+    // or refused would otherwise run on until static destruction.
     for (FUN_DEV_INFO *dev : all) {
-        if (dev && dev->loginStatus == 1)
+        if (dev)
             logoutDevice(dev);
     }
     QMutexLocker locker(&m_devMutex);

@@ -1,6 +1,7 @@
 #include "CloudLibrary.h"
 
 #include "CommonHelper.h"
+#include "ThreadStack.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -175,6 +176,7 @@ private:
 
     void run()
     {
+        ThreadStack::install();
         const qint64 dayMs = QDateTime(m_day, QTime(0, 0)).toMSecsSinceEpoch();
         for (const DayFile &file : qAsConst(m_files)) {
             if (!playFile(file, dayMs))

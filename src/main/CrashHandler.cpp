@@ -1,20 +1,25 @@
 #include "CrashHandler.h"
 
+#include "ThreadStack.h"
+
 #include <QDir>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 
 char g_dumpPath[4096];
 CrashHandler::EmergencyFlush g_flush = nullptr;
-volatile sig_atomic_t g_inHandler = 0;
+// The kernel id of the first crashing thread; lock-free, so usable in the handler.
+std::atomic<long> g_crashingThread {0};
 const int kSignals[] = { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT };
 
 void writeText(int fd, const char *text)
@@ -50,9 +55,16 @@ const char *signalName(int sig)
 
 void onFatalSignal(int sig, siginfo_t *info, void *)
 {
-    if (!g_inHandler) {
-        g_inHandler = 1;
-        const int fd = ::open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const long self = ::syscall(SYS_gettid);
+    long first = 0;
+    if (!g_crashingThread.compare_exchange_strong(first, self) && first != self) {
+        // Another thread is writing the dump and will end the process: wait
+        // for that rather than killing it half-way or writing a second dump.
+        for (;;)
+            ::pause();
+    }
+    if (first == 0) {
+        const int fd = ::open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (fd >= 0) {
             writeText(fd, "Fatal error: ");
             writeText(fd, signalName(sig));
@@ -97,27 +109,13 @@ void install(const QString &dumpDir, EmergencyFlush flush)
     backtrace(warm, 1);
 
     // A stack overflow leaves no stack to run the handler on: give it its own.
-    // Allocated once and kept for the process.
-    static void *altStack = nullptr;
-    if (!altStack) {
-        const size_t size = 64 * 1024;
-        altStack = std::malloc(size);
-        if (altStack) {
-            stack_t stack;
-            std::memset(&stack, 0, sizeof(stack));
-            stack.ss_sp = altStack;
-            stack.ss_size = size;
-            if (sigaltstack(&stack, nullptr) != 0) {
-                std::free(altStack);
-                altStack = nullptr;
-            }
-        }
-    }
+    // Worker threads install theirs when they start.
+    ThreadStack::install();
 
     struct sigaction action;
     std::memset(&action, 0, sizeof(action));
     action.sa_sigaction = onFatalSignal;
-    action.sa_flags = SA_SIGINFO | SA_RESETHAND | (altStack ? SA_ONSTACK : 0);
+    action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_ONSTACK;
     sigemptyset(&action.sa_mask);
     for (int sig : kSignals)
         sigaction(sig, &action, nullptr);

@@ -2,10 +2,18 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 QString runtimeSocketPath(const QString &instanceName)
@@ -21,9 +29,35 @@ SingleApplication::SingleApplication(int &argc, char **argv, const QString &inst
     : QApplication(argc, argv)
     , m_serverName(runtimeSocketPath(instanceName))
 {
+    // "Is one running?" and "then I am the one" must be a single step: without
+    // the lock two simultaneous starts both find no server, and both listen.
+    // The lock is the kernel's (flock): a dead holder's lock is gone with it.
+    const int lock = lockInstance();
     m_running = notifyRunningInstance();
     if (!m_running)
         startServer();
+    if (lock >= 0)
+        ::close(lock); // the server now answers the next start
+}
+
+int SingleApplication::lockInstance() const
+{
+    const QByteArray path = QFile::encodeName(m_serverName + QStringLiteral(".lock"));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        qWarning() << "Single-instance lock file cannot be opened:" << path << ::strerror(errno);
+        return -1;
+    }
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        qWarning() << "Single-instance lock failed:" << ::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 SingleApplication::~SingleApplication()

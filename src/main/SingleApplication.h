@@ -9,7 +9,8 @@ class QLocalServer;
 // The client runs once per user: a second start tells the running instance
 // "activate" over a local socket and exits. The socket lives in the user's
 // runtime folder, so a crashed instance's stale socket is removed on the next
-// start and separate runtime folders (tests) never meet.
+// start and separate runtime folders (tests) never meet. A lock file beside the
+// socket makes the check and the listen one step for simultaneous starts.
 class SingleApplication : public QApplication
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ signals:
     void activateRequested();
 
 private:
+    // Blocks until this start holds the instance lock; its descriptor, or -1.
+    int lockInstance() const;
     bool notifyRunningInstance();
     void startServer();
     void onNewConnection();

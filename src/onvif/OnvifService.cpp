@@ -5,6 +5,7 @@
 #include "OnvifClient.h"
 #include "OnvifMessage.h"
 #include "OnvifNamespaces.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QFile>
@@ -485,7 +486,10 @@ bool Service::getDeviceInformation(const QString &ip)
             return true;
         m_roadsQueued.insert(ip);
     }
-    m_roadPool.start([this, ip] { roadTask(ip); });
+    m_roadPool.start([this, ip] {
+        ThreadStack::install();
+        roadTask(ip);
+    });
     return true;
 }
 

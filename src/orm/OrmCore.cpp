@@ -237,9 +237,14 @@ OrmTransaction::OrmTransaction()
         QSqlDatabase db = OrmDatabase::connection(&m_error);
         if (!db.isValid())
             return;
-        if (!db.transaction()) {
-            m_error = db.lastError().text().isEmpty() ? makeError(QStringLiteral("Cannot begin a transaction"))
-                                                      : db.lastError();
+        // Every transaction here writes. A plain BEGIN takes the write lock only
+        // at the first write: a read-then-write then fails at once with
+        // "database is locked" when another connection writes, without waiting
+        // for the busy timeout. IMMEDIATE takes it up front, and waits.
+        QSqlQuery begin(db);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            m_error = begin.lastError().text().isEmpty() ? makeError(QStringLiteral("Cannot begin a transaction"))
+                                                         : begin.lastError();
             return;
         }
         m_outer = true;

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QGlobalStatic>
 #include <QMutex>
 #include <QMutexLocker>
@@ -11,6 +12,10 @@
 #include <QUrl>
 
 #include <atomic>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_GLOBAL_STATIC(OrmHelper, g_ormHelper)
 
@@ -79,6 +84,17 @@ bool OrmHelper::init(QString *error) const
     QMutexLocker lock(&g_initMutex);
     if (g_initialized.load())
         return true;
+
+    // The database holds device passwords: user-only, also when an older
+    // start left it readable by others.
+    const QString path = OrmDatabase::databaseName();
+    if (!path.isEmpty() && !path.startsWith(QLatin1Char(':'))) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0 || ::fchmod(fd, 0600) != 0)
+            qWarning() << "Cannot make the database user-only:" << path;
+        if (fd >= 0)
+            ::close(fd);
+    }
 
     QSqlError err;
     {

@@ -1,4 +1,5 @@
 #include "AudioDecode.h"
+#include "ThreadStack.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
@@ -172,6 +173,7 @@ void AudioDecode::handleFrame(AVFrame *frame)
 
 void AudioDecode::run()
 {
+    ThreadStack::install();
     if (!m_ctx)
         return;
     startOutput();

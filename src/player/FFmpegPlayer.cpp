@@ -2,6 +2,7 @@
 
 #include "AudioDecode.h"
 #include "FFmpegRecord.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QMutexLocker>
@@ -316,6 +317,7 @@ bool FFmpegPlayer::feed(PacketQueue &q, QueueItem item)
 
 void FFmpegPlayer::run()
 {
+    ThreadStack::install();
     if (m_customIo)
         runPushed();
     else

@@ -1,4 +1,5 @@
 #include "FFmpegRecord.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 
@@ -51,6 +52,7 @@ void FFmpegRecord::requestStop()
 
 void FFmpegRecord::run()
 {
+    ThreadStack::install();
     Mp4Writer writer;
     bool ok = true;
     bool opened = false;

@@ -2,6 +2,7 @@
 
 #include "Mp4Writer.h"
 #include "PlayerCommon.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QDir>
@@ -173,6 +174,7 @@ int FFmpegRecordPlan::repairRecordings(const QString &root)
 
 void FFmpegRecordPlan::run()
 {
+    ThreadStack::install();
     player::IoInterrupt irq;
     irq.stop = &m_stop;
     // A recorder that died just before midnight left its entry in yesterday's index.

@@ -1,4 +1,5 @@
 #include "SimplePlayer.h"
+#include "ThreadStack.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -92,6 +93,7 @@ void SimplePlayer::publish(AVFrame *decoded)
 
 void SimplePlayer::run()
 {
+    ThreadStack::install();
     const QString url = playUrl();
     AVFormatContext *fmt = nullptr;
     int ret = player::openInput(&fmt, url, &m_irq, 5000, true);

@@ -1,4 +1,5 @@
 #include "VideoDecode.h"
+#include "ThreadStack.h"
 
 #include <QDebug>
 #include <QMutexLocker>
@@ -244,6 +245,7 @@ void VideoDecode::handleFrame(AVFrame *frame)
 
 void VideoDecode::run()
 {
+    ThreadStack::install();
     if (!m_ctx)
         return;
     AVFrame *frame = av_frame_alloc();

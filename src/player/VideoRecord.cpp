@@ -1,6 +1,7 @@
 #include "VideoRecord.h"
 
 #include "PlayerParam.h"
+#include "ThreadStack.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -137,6 +138,7 @@ bool VideoRecord::parseKeyFrame(const QByteArray &frame, bool h265, QByteArray &
 
 void VideoRecord::run()
 {
+    ThreadStack::install();
     for (;;) {
         std::shared_ptr<Download> d;
         {

@@ -39,7 +39,8 @@ void Authentication::onEnterPressed()
 void Authentication::onbtnOkClicked()
 {
     const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString password = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    // Taken as typed, as the login takes it: a password may begin or end with a blank.
+    const QString password = ui->m_ConfirmUserPasswordlineEdit->text();
     const QString savedUser = OrmHelper::getConfig()->Name;
     if (!password.isEmpty() && !user.isEmpty() && user == savedUser
         && OrmHelper::checkUser(user, password)) {

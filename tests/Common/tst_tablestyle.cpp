@@ -1,4 +1,7 @@
-#include "TableHelpers.h"
+#include "WidgetHelpers.h"
+
+#include <QHeaderView>
+#include <QTableView>
 
 #include <QApplication>
 #include <QtTest>

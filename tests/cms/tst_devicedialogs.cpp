@@ -304,6 +304,31 @@ private slots:
         QCOMPARE(copy.group, QStringLiteral("Default"));
     }
 
+    // Long credentials (the add dialog has no limit) survive a rename-only OK.
+    void editDialogKeepsLongCredentials()
+    {
+        FUN_DEV_INFO copy;
+        copy.ip = QStringLiteral("10.0.0.8");
+        copy.devType = 2;
+        copy.devPort = 8000;
+        copy.rtspPort = 554;
+        copy.userName = QStringLiteral("operator-with-a-rather-long-account-name-x");
+        copy.password = QStringLiteral(" Pw-0123456789-0123456789-0123456789-ends ");
+        QCOMPARE(copy.password.size(), 42);
+        const FUN_DEV_INFO before = copy;
+        const QString name = QStringLiteral("north gate camera above the loading bay, 2");
+        EditClientDevDlg dialog;
+        dialog.setDevInfo(&copy);
+        onModal<EditClientDevDlg>([name](EditClientDevDlg *d) {
+            typeInto(d, "m_DevNamelineEdit", name);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(copy.name, name);
+        QCOMPARE(copy.userName, before.userName);
+        QCOMPARE(copy.password, before.password);
+    }
+
     // The forgotten-password road against a simulated camera: 14019 on open,
     // 14017 -> 14019 -> QR, a wrong code refused, then 14020 really changes the
     // device's password and the record's.

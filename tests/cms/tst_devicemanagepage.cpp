@@ -733,6 +733,65 @@ private slots:
         QCOMPARE(entry.user, QStringLiteral("viewer"));
         QCOMPARE(entry.password, QStringLiteral("s3cret"));
     }
+
+    // With both boxes cleared each row is added by its own kind; a row whose
+    // device is not known stays, and the operator is told why.
+    void searchAddsEachRowByItsOwnKind()
+    {
+        SimDevice lan(SimDevice::Ipc);
+        QVERIFY(lan.listen(QHostAddress(QStringLiteral("127.66.0.60"))));
+        lan.setUid(QStringLiteral("SIMUID60"));
+        lan.setStoredValue(13002, QStringLiteral("IP"), lan.address().toString());
+        m_responder->addDevice(&lan);
+        auto unlist = qScopeGuard([&] { m_responder->removeDevice(&lan); });
+        const QString ip = lan.address().toString();
+        const QString stray = QStringLiteral("127.66.0.61");
+        QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
+
+        bool listed = false;
+        int ipRow = -2, strayRow = -2;
+        QStringList tips;
+        onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
+            auto *results = qobject_cast<QStandardItemModel *>(
+                child<QTableView>(search, "m_SearchDevTableView")->model());
+            auto *button = child<QPushButton>(search, "m_SearchDevBtn");
+            auto *privateBox = child<QCheckBox>(search, "m_KelvochkBox");
+            listed = QTest::qWaitFor([&] {
+                return button->text() == QStringLiteral("Search")
+                       && CSearchManageWidget::findRowByText(ip, results, 0) >= 0;
+            }, 5000);
+            QTest::mouseClick(privateBox, Qt::LeftButton, {}, QPoint(5, privateBox->height() / 2));
+            // An ONVIF row whose camera the discovery table no longer holds.
+            QList<QStandardItem *> row;
+            for (const QString &text : {stray, QStringLiteral("ONVIF"), QString(), QString(), QString(), QString(), QString()})
+                row << new QStandardItem(text);
+            row.first()->setCheckable(true);
+            results->appendRow(row);
+            for (const QString &address : {ip, stray}) {
+                const int r = CSearchManageWidget::findRowByText(address, results, 0);
+                if (r >= 0)
+                    results->item(r, 0)->setCheckState(Qt::Checked);
+            }
+            child<QPushButton>(search, "m_AddDevToClientBtn")->click();
+            ipRow = CSearchManageWidget::findRowByText(ip, results, 0);
+            strayRow = CSearchManageWidget::findRowByText(stray, results, 0);
+            tips = toastTexts();
+            search->reject();
+        });
+        child<QPushButton>(m_page.get(), "m_SearchDevBtn")->click();
+        QVERIFY(listed);
+        QCOMPARE(ipRow, -1);
+        QVERIFY(strayRow >= 0);
+        QVERIFY2(tips.contains(QStringLiteral("The device is no longer in the search results.Please search again later.")),
+                 qPrintable(tips.join(QLatin1Char('|'))));
+        QCOMPARE(added.count(), 1);
+        const auto devs = added.first().first().value<QList<FUN_DEV_INFO *>>();
+        QCOMPARE(devs.size(), 1);
+        QCOMPARE(devs.first()->ip, ip);
+        QCOMPARE(devs.first()->sn, QStringLiteral("SIMUID60"));
+        QTRY_VERIFY(m_page->getRowIndexByIp(ip) >= 0);
+        QVERIFY(!storedAddresses().contains(stray));
+    }
 };
 
 int main(int argc, char **argv)

@@ -1,5 +1,8 @@
 #include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
 #include "OrmHelper.h"
+
+#include <QTcpServer>
 
 #include <QtTest>
 
@@ -164,6 +167,30 @@ private slots:
         reg->releaseDevices();
         QVERIFY(reg->getAllDevInfo().isEmpty());
         QCOMPARE(dev->ip, QString("10.0.4.1"));
+    }
+
+    // Whatever a session's state, releasing the devices ends it.
+    void releaseEndsEverySession()
+    {
+        QTcpServer closed; // a port nobody listens on: the sessions keep reconnecting
+        QVERIFY(closed.listen(QHostAddress(QStringLiteral("127.67.0.1")), 0));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        auto *reg = DeviceInfoManager::instance();
+        auto *sdk = KelvoSDKHelper::instance();
+        QList<loginDev> keys;
+        for (int status : {0, 1, 2}) {
+            FUN_DEV_INFO *dev = makeDev(QStringLiteral("127.67.0.%1").arg(status + 1), 0);
+            dev->devPort = port;
+            dev->loginStatus = status;
+            reg->addDevInfo(dev);
+            keys << toLoginDev(dev);
+            sdk->connectDev(keys.last());
+            QVERIFY(sdk->hasSession(keys.last()));
+        }
+        reg->releaseDevices();
+        for (const loginDev &key : qAsConst(keys))
+            QVERIFY2(!sdk->hasSession(key), qPrintable(key.ip));
     }
 
     void groups()

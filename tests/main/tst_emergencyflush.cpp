@@ -5,9 +5,17 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestEmergencyFlush : public QObject
 {
     Q_OBJECT
+
+    static int modeOf(const QString &path)
+    {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+    }
 
 private slots:
     void writesTheQueueAsUtf8()
@@ -32,6 +40,55 @@ private slots:
         QCOMPARE(file.readAll(), lines.join(QString()).toUtf8());
         // The queue is left as it was: the process is about to end.
         QCOMPARE(handler.queuedLineCount(), lines.size());
+    }
+
+    // The day files carry device passwords: folder 0700, files 0600, also
+    // when an older start left them open to others.
+    void logFilesAreUserOnly()
+    {
+        const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log4"));
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(::chmod(QFile::encodeName(dir).constData(), 0755) == 0);
+        const QDate day(2026, 3, 1);
+        const QString path = QDir(dir).filePath(QStringLiteral("20260301.txt"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+
+        LogHandler handler;
+        handler.setLogDir(dir);
+        handler.setClock([day] { return QDateTime(day, QTime(12, 0)); });
+        handler.createLogFile();
+        QCOMPARE(modeOf(dir), 0700);
+        QCOMPARE(modeOf(path), 0600);
+        // The next day's file is created user-only, by the writer and by the crash path.
+        handler.setClock([day] { return QDateTime(day.addDays(1), QTime(0, 1)); });
+        QVERIFY(handler.prepareEmergencyFlush());
+        QCOMPARE(modeOf(QDir(dir).filePath(QStringLiteral("20260302.txt"))), 0600);
+    }
+
+    // The crash path follows the writer's day change: a crash after midnight
+    // lands in the new day's file.
+    void emergencyFileFollowsTheDay()
+    {
+        const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log5"));
+        QDateTime now(QDate(2026, 3, 1), QTime(23, 59));
+        LogHandler handler;
+        handler.setLogDir(dir);
+        handler.setClock([&now] { return now; });
+        QVERIFY(handler.prepareEmergencyFlush());
+        handler.createLogFile();
+        now = now.addSecs(120);
+        handler.createLogFile(); // the writer's day change
+        handler.enqueue(QStringLiteral("after midnight \n"));
+        handler.emergencyFlush();
+        QFile file(QDir(dir).filePath(QStringLiteral("20260302.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("after midnight \n"));
+        QFile before(QDir(dir).filePath(QStringLiteral("20260301.txt")));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QVERIFY(before.readAll().isEmpty());
     }
 
     void loneSurrogateStaysValid()

@@ -293,6 +293,35 @@ private slots:
         QCOMPARE(dao::insert(r).text(), QString());
     }
 
+    // Read-then-write transactions on several connections at once wait for
+    // each other instead of failing with "database is locked".
+    void readThenWriteTransactionsWait()
+    {
+        QCOMPARE(dao::create_table<CMS_Roles>().text(), QString());
+        const int threads = 4, perThread = 15;
+        std::atomic<int> failures { 0 };
+        std::vector<std::unique_ptr<QThread>> workers;
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back(QThread::create([&failures] {
+                for (int i = 0; i < perThread; ++i) {
+                    OrmTransaction tx;
+                    long before = 0;
+                    CMS_Roles r;
+                    if (!tx.error().text().isEmpty() || !dao::count<CMS_Roles>(before).text().isEmpty()
+                        || !dao::insert(r).text().isEmpty() || !tx.commit().text().isEmpty())
+                        ++failures;
+                }
+            }));
+            workers.back()->start();
+        }
+        for (auto &w : workers)
+            QVERIFY(w->wait(120000));
+        QCOMPARE(failures.load(), 0);
+        long n = 0;
+        QCOMPARE(dao::count<CMS_Roles>(n).text(), QString());
+        QCOMPARE(n, long(threads * perThread));
+    }
+
     // Every thread has its own connection; concurrent writers wait on the
     // busy timeout instead of failing.
     void threadsUseOwnConnections()

@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestOrmStartup : public QObject
 {
     Q_OBJECT
@@ -181,6 +183,32 @@ private slots:
         dev.onvifAuth = 2;
         OrmHelper::ModifyDev(&dev);
         QCOMPARE(raw.value("SELECT onvifAuth FROM CMS_Devices WHERE DevIP = '192.168.1.11'").toInt(), 2);
+    }
+
+    // The database holds device passwords: created user-only, and an existing
+    // file readable by others is tightened.
+    void databaseIsUserOnly_data()
+    {
+        QTest::addColumn<int>("before"); // -1: no file yet
+        QTest::newRow("new") << -1;
+        QTest::newRow("world-readable") << 0644;
+        QTest::newRow("group-writable") << 0664;
+    }
+
+    void databaseIsUserOnly()
+    {
+        QFETCH(int, before);
+        const QString file = useNewFile();
+        if (before >= 0) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(before)) == 0);
+        }
+        QVERIFY(OrmHelper::instance()->init());
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
     }
 
     void emptyVersionTableIsUpgraded()

@@ -482,20 +482,36 @@ void TstDialogs::maskWithoutCompositorIsPaintedInside()
 
 void TstDialogs::authenticationPasswords_data()
 {
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("right") << DEFAULT_LOCAL_PASSWORD << true;
-    QTest::newRow("right with blanks") << (QStringLiteral("  ") + DEFAULT_LOCAL_PASSWORD + QStringLiteral(" ")) << true;
-    QTest::newRow("wrong") << QStringLiteral("wrong") << false;
-    QTest::newRow("wrong case") << DEFAULT_LOCAL_PASSWORD.toUpper() << false;
-    QTest::newRow("empty") << QString() << false;
-    QTest::newRow("blanks only") << QStringLiteral("   ") << false;
+    const QString pw = DEFAULT_LOCAL_PASSWORD;
+    QTest::newRow("right") << pw << pw << true;
+    // Taken as typed, as at login: the blanks are part of what was typed.
+    QTest::newRow("right with blanks") << pw << (QStringLiteral("  ") + pw + QStringLiteral(" ")) << false;
+    QTest::newRow("account password with blanks") << QStringLiteral(" edge pw ") << QStringLiteral(" edge pw ") << true;
+    QTest::newRow("wrong") << pw << QStringLiteral("wrong") << false;
+    QTest::newRow("wrong case") << pw << pw.toUpper() << false;
+    QTest::newRow("empty") << pw << QString() << false;
+    QTest::newRow("blanks only") << pw << QStringLiteral("   ") << false;
 }
 
 void TstDialogs::authenticationPasswords()
 {
+    QFETCH(QString, stored);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
+    QSharedPointer<CMS_User> account;
+    for (const QSharedPointer<CMS_User> &u : OrmHelper::getAllUsers())
+        if (u->Name == DEFAULT_LOCAL_USER)
+            account = u;
+    QVERIFY(account);
+    account->password = stored;
+    QVERIFY(OrmHelper::saveUser(account));
+    auto restore = qScopeGuard([account] {
+        account->password = DEFAULT_LOCAL_PASSWORD;
+        OrmHelper::saveUser(account);
+    });
     Authentication auth(nullptr);
     auth.setModal(false);
     auth.show();
@@ -519,7 +535,7 @@ void TstDialogs::authenticationPasswords()
         QVERIFY(auth.isVisible());
         QCOMPARE(info->text(), CommonHelper::incorrectLoginText());
         // Another try is allowed.
-        password->setText(DEFAULT_LOCAL_PASSWORD);
+        password->setText(stored);
         QTest::keyClick(&auth, Qt::Key_Return);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(auth.result(), int(QDialog::Accepted));

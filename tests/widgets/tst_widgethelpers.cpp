@@ -380,6 +380,7 @@ void TstWidgetHelpers::skinImagesExist_data()
         ":/Resources/Skin/Default/MainWindow/icon_device_normal.png",
         ":/Resources/Skin/Default/MainWindow/icon_device_highlight.png",
         ":/Resources/Skin/Default/MainWindow/icnErrPwCamera.png",
+        ":/Resources/Skin/Default/MainWindow/icnErrPwNvrDev.png",
         ":/Resources/Skin/Default/MainWindow/icon_device_play.png",
         ":/Resources/Skin/Default/MainWindow/icnPlayRecord.png",
         ":/Resources/Skin/Default/MainWindow/icnRecord.png",

@@ -1,4 +1,5 @@
 #include "AlarmRecordWriter.h"
+#include "ThreadStack.h"
 
 #include "OrmCore.h"
 #include "OrmDao.h"
@@ -49,6 +50,7 @@ void AlarmRecordWriter::finish()
 
 void AlarmRecordWriter::run()
 {
+    ThreadStack::install();
     for (;;) {
         std::vector<CustomAlarmInfo> batch;
         {

@@ -1,4 +1,5 @@
 #include "CommonHelper.h"
+#include "ThreadStack.h"
 #include "CrashHandler.h"
 #include "FFmpegRecordPlan.h"
 #include "KelvoCommon.h"
@@ -127,7 +128,10 @@ int main(int argc, char *argv[])
     QString recordings = CommonHelper::storagePaths().backupPath;
     if (recordings.isEmpty())
         recordings = CommonHelper::appWritableDir() + QStringLiteral("/Video");
-    QFuture<int> repair = QtConcurrent::run([recordings] { return FFmpegRecordPlan::repairRecordings(recordings); });
+    QFuture<int> repair = QtConcurrent::run([recordings] {
+        ThreadStack::install();
+        return FFmpegRecordPlan::repairRecordings(recordings);
+    });
 
     QTranslator translator;
     if (translator.load(translationFile(config->Language)))

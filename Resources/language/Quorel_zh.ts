@@ -77,67 +77,67 @@
     <message>
         <location line="+7"/>
         <source>Invalid parameter!</source>
-        <translation type="unfinished"/>
+        <translation>参数无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid channel id!</source>
-        <translation type="unfinished"/>
+        <translation>通道号无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid stream id!</source>
-        <translation type="unfinished"/>
+        <translation>码流号无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid xml parameter!</source>
-        <translation type="unfinished"/>
+        <translation>XML参数无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Signaling connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>与IPC的信令连接未建立！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>与IPC的媒体连接未建立！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of Preview is full!</source>
-        <translation type="unfinished"/>
+        <translation>预览数量已满！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of streams is full!</source>
-        <translation type="unfinished"/>
+        <translation>码流数量已满！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get video config!</source>
-        <translation type="unfinished"/>
+        <translation>获取视频配置失败！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to start Preview!</source>
-        <translation type="unfinished"/>
+        <translation>开启预览失败！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User does not have remote permission!</source>
-        <translation type="unfinished"/>
+        <translation>用户没有远程权限！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The total number of playback channels is full!</source>
-        <translation type="unfinished"/>
+        <translation>回放通道总数已满！</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown error code: %1!</source>
-        <translation type="unfinished"/>
+        <translation>未知错误码：%1！</translation>
     </message>
 </context>
 <context>
@@ -337,467 +337,467 @@
     <message>
         <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
         <source>Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>夏威夷</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alaska</source>
-        <translation type="unfinished"/>
+        <translation>阿拉斯加</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pacific Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>太平洋时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mountain Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>山地时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Guadalajara, Mexico City, Monterrey</source>
-        <translation type="unfinished"/>
+        <translation>瓜达拉哈拉，墨西哥城，蒙特雷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Central Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>中部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eastern Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>东部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bogota, Lima, Quito, Rio Branco</source>
-        <translation type="unfinished"/>
+        <translation>波哥大，利马，基多，里奥布朗库</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Caracas</source>
-        <translation type="unfinished"/>
+        <translation>加拉加斯</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Georgetown, La Paz, Manaus, San Juan</source>
-        <translation type="unfinished"/>
+        <translation>乔治敦，拉巴斯，马瑙斯，圣胡安</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santiago</source>
-        <translation type="unfinished"/>
+        <translation>圣地亚哥</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>纽芬兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sao Paulo</source>
-        <translation type="unfinished"/>
+        <translation>圣保罗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City of Buenos Aires</source>
-        <translation type="unfinished"/>
+        <translation>布宜诺斯艾利斯</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montevideo</source>
-        <translation type="unfinished"/>
+        <translation>蒙得维的亚</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Greenland</source>
-        <translation type="unfinished"/>
+        <translation>格陵兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Azores</source>
-        <translation type="unfinished"/>
+        <translation>亚速尔群岛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cabo Verde Is.</source>
-        <translation type="unfinished"/>
+        <translation>佛得角群岛</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dublin, Edinburgh, Lisbon, London</source>
-        <translation type="unfinished"/>
+        <translation>都柏林，爱丁堡，里斯本，伦敦</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-        <translation type="unfinished"/>
+        <translation>阿姆斯特丹，柏林，伯尔尼，罗马，斯德哥尔摩，维也纳</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brussels, Copenhagen, Madrid, Paris</source>
-        <translation type="unfinished"/>
+        <translation>布鲁塞尔，哥本哈根，马德里，巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-        <translation type="unfinished"/>
+        <translation>贝尔格莱德，布拉迪斯拉发，布达佩斯，卢布尔雅那，布拉格</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Casablanca</source>
-        <translation type="unfinished"/>
+        <translation>卡萨布兰卡</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Athens, Bucharest</source>
-        <translation type="unfinished"/>
+        <translation>雅典，布加勒斯特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beirut</source>
-        <translation type="unfinished"/>
+        <translation>贝鲁特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tripoli</source>
-        <translation type="unfinished"/>
+        <translation>的黎波里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-        <translation type="unfinished"/>
+        <translation>赫尔辛基，基辅，里加，索非亚，塔林，维尔纽斯</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Baghdad</source>
-        <translation type="unfinished"/>
+        <translation>巴格达</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moscow, St. Petersburg</source>
-        <translation type="unfinished"/>
+        <translation>莫斯科，圣彼得堡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tehran</source>
-        <translation type="unfinished"/>
+        <translation>德黑兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Abu Dhabi, Dubai, Muscat</source>
-        <translation type="unfinished"/>
+        <translation>阿布扎比，迪拜，马斯喀特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kabul</source>
-        <translation type="unfinished"/>
+        <translation>喀布尔</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Islamabad, Karachi</source>
-        <translation type="unfinished"/>
+        <translation>伊斯兰堡，卡拉奇</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ashgabat, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>阿什哈巴德，塔什干</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>金奈，加尔各答，孟买，新德里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>加德满都</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>达卡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rangoon</source>
-        <translation type="unfinished"/>
+        <translation>仰光</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bangkok, Hanoi, Jakarta</source>
-        <translation type="unfinished"/>
+        <translation>曼谷，河内，雅加达</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ho Chi Minh City</source>
-        <translation type="unfinished"/>
+        <translation>胡志明市</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-        <translation type="unfinished"/>
+        <translation>北京，重庆，香港，乌鲁木齐</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Taipei</source>
-        <translation type="unfinished"/>
+        <translation>台北</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kuala Lumpur, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>吉隆坡，新加坡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Perth</source>
-        <translation type="unfinished"/>
+        <translation>珀斯</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Seoul</source>
-        <translation type="unfinished"/>
+        <translation>首尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osaka, Sapporo, Tokyo</source>
-        <translation type="unfinished"/>
+        <translation>大阪，札幌，东京</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darwin</source>
-        <translation type="unfinished"/>
+        <translation>达尔文</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canberra, Melbourne, Sydney</source>
-        <translation type="unfinished"/>
+        <translation>堪培拉，墨尔本，悉尼</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guam, Port Moresby</source>
-        <translation type="unfinished"/>
+        <translation>关岛，莫尔兹比港</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Magadan</source>
-        <translation type="unfinished"/>
+        <translation>马加丹</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>奥克兰，惠灵顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fiji</source>
-        <translation type="unfinished"/>
+        <translation>斐济</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>(GMT+00:00)Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)爱丁堡，伦敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)都柏林，爱丁堡，伦敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Prague</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)布拉格</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Rome</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)罗马</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Berlin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)柏林</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Amsterdam, Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)阿姆斯特丹，巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Jerusalem</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)耶路撒冷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Athens</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)雅典</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:00)巴格达，科威特，莫斯科，伊斯坦布尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:30)Tehran</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:30)德黑兰</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:00)高加索标准时间，迪拜</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:30)Kabul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:30)喀布尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:00)伊斯兰堡，卡拉奇，塔什干</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:30)马德拉斯，孟买，新德里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:45)Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:45)加德满都</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:00)Almaty, Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:00)阿拉木图，达卡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:30)Yangon</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:30)仰光</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+07:00)曼谷，河内，雅加达，新西伯利亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+08:00)北京，乌鲁木齐，新加坡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:00)首尔，东京，大阪，札幌</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Darwin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)达尔文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Adelaide</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)阿德莱德</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+10:00)墨尔本，悉尼，堪培拉</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+11:00)Magadan, Solomon Islands</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+11:00)马加丹，所罗门群岛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+12:00)Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+12:00)奥克兰，惠灵顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+13:00)Nukualofa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+13:00)努库阿洛法</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-12:00)Date line west</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-12:00)国际日期变更线西</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-11:00)Samoa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-11:00)萨摩亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-10:00)Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-10:00)夏威夷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-09:00)Alaska</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-09:00)阿拉斯加</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-08:00)太平洋时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Edmonton</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)埃德蒙顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)山地时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-06:00)Central time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-06:00)中部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-05:00)东部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-04:00)Georgetown</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-04:00)乔治敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:30)Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:30)纽芬兰</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:00)圣保罗，巴西利亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-02:00)Central Atlantic</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-02:00)中大西洋</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-01:00)佛得角群岛，亚速尔群岛</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +1977,26 @@
         <source>Modify Channel Dev</source>
         <translation>修改通道设备</translation>
     </message>
+    <message>
+        <source>Database initialization failed!</source>
+        <translation>数据库初始化失败！</translation>
+    </message>
+    <message>
+        <source>Init app...</source>
+        <translation>正在初始化程序...</translation>
+    </message>
+    <message>
+        <source>Init main page ...</source>
+        <translation>正在初始化主页面 ...</translation>
+    </message>
+    <message>
+        <source>Load page ...</source>
+        <translation>正在加载页面 ...</translation>
+    </message>
+    <message>
+        <source>Finished！</source>
+        <translation>完成！</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -2776,6 +2796,22 @@
         <source>Reconnecting...</source>
         <translation>正在重新连接...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>无视频</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>视频中断</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>播放失败</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3514,772 @@
     <message>
         <source>log out?</source>
         <translation>退出登录？</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Live Video</source>
+        <translation>实时视频</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>录像计划</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>门禁</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>当前版本不支持</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>AddClientDevDlg</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>RTSP端口</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>私有协议</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>CSearchManageWidget</source>
+        <translation>设备搜索</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>设备搜索</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>开始搜索</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>修改IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜索...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>搜索成功</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>用户名或密码错误。</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>该 IP 地址已被占用。</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>设备正在修改中，</translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>请稍后重新搜索。</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>请勾选一项进行修改。</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>请先选择设备再进行修改。</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>DeviceBatchModify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>批量修改用户名和密码</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>DeviceGroupManage</source>
+        <translation>设备分组管理</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>设备分组管理 </translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>分组信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>上级分组</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>已存在同名分组。</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>DeviceManageWidget</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>已添加设备</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>手动添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>批量修改</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>设备分组</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>已选择：</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>台</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>升级文件</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>文件升级</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>设备序列号</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>版本信息</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>选择升级文件</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>无法访问该文件！</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>请选择升级文件！</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>请只勾选一项。</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>该设备类型不支持升级</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>所选列表中有连接失败的设备，请重新选择</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>开始升级，请稍候</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>升级进度</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>升级成功，设备将重启</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>EditClientDevDlg</source>
+        <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>视频端口</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>认证方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>当前为默认密码。</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegReplayWidget</name>
+    <message>
+        <source>Snapshot</source>
+        <translation>抓图</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Connecting to</source>
+        <translation>正在连接</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>ForgotPassword</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>重置密码</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>安全码</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>请输入安全码</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>请确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>请使用APP扫描二维码，安全码将发送至联系方式。在下方输入安全码和新密码即可完成密码重置。</translation>
+    </message>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>尊敬的用户，请按以下步骤重置密码：</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. 用手机浏览器扫描“重置密码”二维码，或在浏览器中打开 %1。</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. 使用该网页的二维码扫描功能扫描左侧的“安全码”二维码。</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. 安全码将发送至下方的联系方式；输入安全码和新密码即可完成。</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>密码为空</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>安全码错误</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>安全码已超时</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>联系方式为空</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>密码为默认密码</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>无联系方式，默认密码 402917</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>User login</source>
+        <translation>用户登录</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>自动登录</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>请输入用户名和密码</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>用户名或密码错误</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>Search device</source>
+        <translation>搜索设备</translation>
+    </message>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 画面</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>ModifyAllIPDlg</source>
+        <translation>批量修改IP</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>批量修改IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>起始IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>首选DNS</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>可用IP地址不足，无法分配给所选设备。</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>ModifyNetInfoDlg</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>修改IP地址</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>当前IP地址</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>首选DNS</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>备用DNS</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>修改IP-</translation>
+    </message>
+</context>
+<context>
+    <name>OrmHelper</name>
+    <message>
+        <source>Admin is the default role and has all permissions </source>
+        <translation>管理员为默认角色，拥有全部权限 </translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>无码流地址</translation>
     </message>
 </context>
 </TS>

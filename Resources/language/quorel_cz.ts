@@ -77,67 +77,67 @@
     <message>
         <location line="+7"/>
         <source>Invalid parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatný parametr!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid channel id!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatné číslo kanálu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid stream id!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatné číslo streamu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid xml parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatný parametr XML!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Signaling connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Signalizační spojení s IP kamerou není navázáno!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Mediální spojení s IP kamerou není navázáno!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of Preview is full!</source>
-        <translation type="unfinished"/>
+        <translation>Počet náhledů je vyčerpán!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of streams is full!</source>
-        <translation type="unfinished"/>
+        <translation>Počet streamů je vyčerpán!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get video config!</source>
-        <translation type="unfinished"/>
+        <translation>Nepodařilo se načíst nastavení videa!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to start Preview!</source>
-        <translation type="unfinished"/>
+        <translation>Nepodařilo se spustit náhled!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User does not have remote permission!</source>
-        <translation type="unfinished"/>
+        <translation>Uživatel nemá oprávnění ke vzdálenému přístupu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The total number of playback channels is full!</source>
-        <translation type="unfinished"/>
+        <translation>Celkový počet kanálů přehrávání je vyčerpán!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown error code: %1!</source>
-        <translation type="unfinished"/>
+        <translation>Neznámý kód chyby: %1!</translation>
     </message>
 </context>
 <context>
@@ -337,467 +337,467 @@
     <message>
         <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
         <source>Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>Havaj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alaska</source>
-        <translation type="unfinished"/>
+        <translation>Aljaška</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pacific Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Pacifický čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mountain Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Horský čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Guadalajara, Mexico City, Monterrey</source>
-        <translation type="unfinished"/>
+        <translation>Guadalajara, Mexico City, Monterrey</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Central Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Centrální čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eastern Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Východní čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bogota, Lima, Quito, Rio Branco</source>
-        <translation type="unfinished"/>
+        <translation>Bogota, Lima, Quito, Rio Branco</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Caracas</source>
-        <translation type="unfinished"/>
+        <translation>Caracas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Georgetown, La Paz, Manaus, San Juan</source>
-        <translation type="unfinished"/>
+        <translation>Georgetown, La Paz, Manaus, San Juan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santiago</source>
-        <translation type="unfinished"/>
+        <translation>Santiago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>Newfoundland</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sao Paulo</source>
-        <translation type="unfinished"/>
+        <translation>São Paulo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City of Buenos Aires</source>
-        <translation type="unfinished"/>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montevideo</source>
-        <translation type="unfinished"/>
+        <translation>Montevideo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Greenland</source>
-        <translation type="unfinished"/>
+        <translation>Grónsko</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Azores</source>
-        <translation type="unfinished"/>
+        <translation>Azorské ostrovy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cabo Verde Is.</source>
-        <translation type="unfinished"/>
+        <translation>Kapverdy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dublin, Edinburgh, Lisbon, London</source>
-        <translation type="unfinished"/>
+        <translation>Dublin, Edinburgh, Lisabon, Londýn</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-        <translation type="unfinished"/>
+        <translation>Amsterdam, Berlín, Bern, Řím, Stockholm, Vídeň</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brussels, Copenhagen, Madrid, Paris</source>
-        <translation type="unfinished"/>
+        <translation>Brusel, Kodaň, Madrid, Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-        <translation type="unfinished"/>
+        <translation>Bělehrad, Bratislava, Budapešť, Lublaň, Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Casablanca</source>
-        <translation type="unfinished"/>
+        <translation>Casablanca</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Athens, Bucharest</source>
-        <translation type="unfinished"/>
+        <translation>Atény, Bukurešť</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beirut</source>
-        <translation type="unfinished"/>
+        <translation>Bejrút</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tripoli</source>
-        <translation type="unfinished"/>
+        <translation>Tripolis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-        <translation type="unfinished"/>
+        <translation>Helsinky, Kyjev, Riga, Sofie, Tallinn, Vilnius</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Baghdad</source>
-        <translation type="unfinished"/>
+        <translation>Bagdád</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moscow, St. Petersburg</source>
-        <translation type="unfinished"/>
+        <translation>Moskva, Petrohrad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tehran</source>
-        <translation type="unfinished"/>
+        <translation>Teherán</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Abu Dhabi, Dubai, Muscat</source>
-        <translation type="unfinished"/>
+        <translation>Abú Zabí, Dubaj, Maskat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kabul</source>
-        <translation type="unfinished"/>
+        <translation>Kábul</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Islamabad, Karachi</source>
-        <translation type="unfinished"/>
+        <translation>Islámábád, Karáčí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ashgabat, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>Ašchabad, Taškent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>Čennaí, Kalkata, Bombaj, Nové Dillí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>Káthmándú</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>Dháka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rangoon</source>
-        <translation type="unfinished"/>
+        <translation>Rangún</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bangkok, Hanoi, Jakarta</source>
-        <translation type="unfinished"/>
+        <translation>Bangkok, Hanoj, Jakarta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ho Chi Minh City</source>
-        <translation type="unfinished"/>
+        <translation>Ho Či Minovo Město</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-        <translation type="unfinished"/>
+        <translation>Peking, Čchung-čching, Hongkong, Urumči</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Taipei</source>
-        <translation type="unfinished"/>
+        <translation>Tchaj-pej</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kuala Lumpur, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>Kuala Lumpur, Singapur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Perth</source>
-        <translation type="unfinished"/>
+        <translation>Perth</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Seoul</source>
-        <translation type="unfinished"/>
+        <translation>Soul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osaka, Sapporo, Tokyo</source>
-        <translation type="unfinished"/>
+        <translation>Ósaka, Sapporo, Tokio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darwin</source>
-        <translation type="unfinished"/>
+        <translation>Darwin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canberra, Melbourne, Sydney</source>
-        <translation type="unfinished"/>
+        <translation>Canberra, Melbourne, Sydney</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guam, Port Moresby</source>
-        <translation type="unfinished"/>
+        <translation>Guam, Port Moresby</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Magadan</source>
-        <translation type="unfinished"/>
+        <translation>Magadan</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fiji</source>
-        <translation type="unfinished"/>
+        <translation>Fidži</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>(GMT+00:00)Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Edinburgh, Londýn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Dublin, Edinburgh, Londýn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Prague</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Rome</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Řím</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Berlin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Berlín</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Amsterdam, Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Amsterdam, Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Jerusalem</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Jeruzalém</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Athens</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Atény</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:00)Bagdád, Kuvajt, Moskva, Istanbul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:30)Tehran</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:30)Teherán</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:00)Kavkazský standardní čas, Dubaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:30)Kabul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:30)Kábul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:00)Islámábád, Karáčí, Taškent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:30)Madrás, Bombaj, Nové Dillí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:45)Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:45)Káthmándú</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:00)Almaty, Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:00)Almaty, Dháka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:30)Yangon</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:30)Rangún</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+07:00)Bangkok, Hanoj, Jakarta, Novosibirsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+08:00)Peking, Urumči, Singapur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:00)Soul, Tokio, Ósaka, Sapporo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Darwin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Darwin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Adelaide</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Adelaide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+10:00)Melbourne, Sydney, Canberra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+11:00)Magadan, Solomon Islands</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+11:00)Magadan, Šalamounovy ostrovy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+12:00)Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+12:00)Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+13:00)Nukualofa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+13:00)Nukualofa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-12:00)Date line west</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-12:00)Západně od datové hranice</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-11:00)Samoa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-11:00)Samoa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-10:00)Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-10:00)Havaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-09:00)Alaska</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-09:00)Aljaška</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-08:00)Pacifický čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Edmonton</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Edmonton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Horský čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-06:00)Central time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-06:00)Centrální čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-05:00)Východní čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-04:00)Georgetown</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-04:00)Georgetown</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:30)Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:30)Newfoundland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:00)São Paulo, Brasília</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-02:00)Central Atlantic</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-02:00)Středoatlantský čas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-01:00)Kapverdy, Azorské ostrovy</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +1977,26 @@
         <source>Modify Channel Dev</source>
         <translation>Úprava zařízení kanálu</translation>
     </message>
+    <message>
+        <source>Database initialization failed!</source>
+        <translation>Inicializace databáze selhala!</translation>
+    </message>
+    <message>
+        <source>Init app...</source>
+        <translation>Spouštění aplikace...</translation>
+    </message>
+    <message>
+        <source>Init main page ...</source>
+        <translation>Příprava hlavní stránky ...</translation>
+    </message>
+    <message>
+        <source>Load page ...</source>
+        <translation>Načítání stránky ...</translation>
+    </message>
+    <message>
+        <source>Finished！</source>
+        <translation>Hotovo!</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -2776,6 +2796,22 @@
         <source>Reconnecting...</source>
         <translation>Znovu se připojuje...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Žádné video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video přerušeno</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Přehrávání selhalo</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Připojování...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3514,772 @@
     <message>
         <source>log out?</source>
         <translation>odhlásit se?</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domů</translation>
+    </message>
+    <message>
+        <source>Live Video</source>
+        <translation>Živé video</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Přehrávání</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Plán záznamu</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Správa zařízení</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Přístup</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>V této verzi není k dispozici</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>AddClientDevDlg</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Přidat zařízení</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Vlastní protokol</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>CSearchManageWidget</source>
+        <translation>Hledání zařízení</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Hledání zařízení</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Zahájit hledání</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Změnit IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Obnovit tovární nastavení</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo zařízení</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informace o verzi</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Hledání...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Nalezeno</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>IP adresa je již používána.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Zařízení se právě mění. </translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Hledejte prosím znovu později.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Zaškrtněte jednu položku ke změně.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte pouze jednu položku.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Před změnami vyberte zařízení.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>DeviceBatchModify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Hromadná změna uživatelského jména a hesla</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>DeviceGroupManage</source>
+        <translation>Správa skupin zařízení</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Správa skupin zařízení </translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Informace o skupině</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Nadřazená skupina</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Skupina s tímto názvem již existuje.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>DeviceManageWidget</source>
+        <translation>Správa zařízení</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Přidaná zařízení</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Přidat ručně</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Hromadná změna</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Skupiny zařízení</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Vybráno:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>ks</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procházet</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Aktualizovat ze souboru</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Typ zařízení</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>Sériové číslo zařízení</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informace o verzi</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model zařízení</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operace</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Vyberte soubor aktualizace</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>K souboru nelze přistoupit!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Vyberte soubor pro aktualizaci!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Zaškrtněte pouze jednu položku.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Zařízení neexistuje</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Tento typ zařízení nepodporuje aktualizaci</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Ve výběru jsou zařízení, která se nepřipojila, vyberte znovu</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Aktualizace zahájena, čekejte prosím</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Nahrávání...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Aktualizace selhala</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Průběh aktualizace</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Aktualizace proběhla, zařízení se restartuje</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>EditClientDevDlg</source>
+        <translation>Upravit zařízení</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>Upravit zařízení</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Název zařízení</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port videa</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Typ ověření</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Heslo je výchozí.</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegReplayWidget</name>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snímek</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Connecting to</source>
+        <translation>Připojování k</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>ForgotPassword</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Obnovení hesla</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Zadejte bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Nové heslo</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Zadejte nové heslo</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Potvrzení hesla</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Potvrďte heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Naskenujte QR kód aplikací. Bezpečnostní kód bude odeslán na kontakt. Zadejte níže bezpečnostní kód a nové heslo a dokončete tak obnovení hesla.</translation>
+    </message>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Vážený uživateli, při obnovení hesla postupujte takto:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Naskenujte QR kód „Obnovení hesla“ mobilním prohlížečem nebo otevřete %1 v prohlížeči.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Čtečkou QR kódů na té stránce naskenujte QR kód „Bezpečnostní kód“ vlevo.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Bezpečnostní kód bude odeslán na kontakt níže; zadejte jej s novým heslem a dokončete.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operace selhala</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Heslo je prázdné</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Chybný bezpečnostní kód</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Platnost bezpečnostního kódu vypršela</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Kontakt není zadán</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Heslo je výchozí heslo</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Kontakt není zadán, výchozí heslo 402917</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>User login</source>
+        <translation>Přihlášení uživatele</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Automatické přihlášení</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Zadejte uživatelské jméno a heslo</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nesprávné uživatelské jméno nebo heslo</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>Search device</source>
+        <translation>Hledat zařízení</translation>
+    </message>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 obrazovek</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>ModifyAllIPDlg</source>
+        <translation>Hromadná změna IP</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Hromadná změna IP</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>Počáteční IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Pro vybraná zařízení není dost volných IP adres.</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>ModifyNetInfoDlg</source>
+        <translation>Změna IP adresy</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Změna IP adresy</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Aktuální IP adresa</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Maska podsítě</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Brána</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS 2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Změna IP – </translation>
+    </message>
+</context>
+<context>
+    <name>OrmHelper</name>
+    <message>
+        <source>Admin is the default role and has all permissions </source>
+        <translation>Správce je výchozí role a má všechna oprávnění </translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Chybí adresa streamu</translation>
     </message>
 </context>
 </TS>

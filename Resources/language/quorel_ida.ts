@@ -77,67 +77,67 @@
     <message>
         <location line="+7"/>
         <source>Invalid parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Parameter tidak valid!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid channel id!</source>
-        <translation type="unfinished"/>
+        <translation>ID kanal tidak valid!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid stream id!</source>
-        <translation type="unfinished"/>
+        <translation>ID stream tidak valid!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid xml parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Parameter XML tidak valid!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Signaling connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Koneksi sinyal dengan IPC belum terbentuk!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Koneksi media dengan IPC belum terbentuk!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of Preview is full!</source>
-        <translation type="unfinished"/>
+        <translation>Jumlah pratinjau sudah penuh!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of streams is full!</source>
-        <translation type="unfinished"/>
+        <translation>Jumlah stream sudah penuh!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get video config!</source>
-        <translation type="unfinished"/>
+        <translation>Gagal mendapatkan konfigurasi video!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to start Preview!</source>
-        <translation type="unfinished"/>
+        <translation>Gagal memulai pratinjau!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User does not have remote permission!</source>
-        <translation type="unfinished"/>
+        <translation>Pengguna tidak memiliki izin jarak jauh!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The total number of playback channels is full!</source>
-        <translation type="unfinished"/>
+        <translation>Jumlah total kanal pemutaran sudah penuh!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown error code: %1!</source>
-        <translation type="unfinished"/>
+        <translation>Kode kesalahan tidak dikenal: %1!</translation>
     </message>
 </context>
 <context>
@@ -337,467 +337,467 @@
     <message>
         <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
         <source>Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>Hawaii</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alaska</source>
-        <translation type="unfinished"/>
+        <translation>Alaska</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pacific Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Waktu Pasifik (AS &amp; Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mountain Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Waktu Pegunungan (AS &amp; Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Guadalajara, Mexico City, Monterrey</source>
-        <translation type="unfinished"/>
+        <translation>Guadalajara, Kota Meksiko, Monterrey</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Central Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Waktu Tengah (AS &amp; Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eastern Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Waktu Timur (AS &amp; Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bogota, Lima, Quito, Rio Branco</source>
-        <translation type="unfinished"/>
+        <translation>Bogota, Lima, Quito, Rio Branco</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Caracas</source>
-        <translation type="unfinished"/>
+        <translation>Caracas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Georgetown, La Paz, Manaus, San Juan</source>
-        <translation type="unfinished"/>
+        <translation>Georgetown, La Paz, Manaus, San Juan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santiago</source>
-        <translation type="unfinished"/>
+        <translation>Santiago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>Newfoundland</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sao Paulo</source>
-        <translation type="unfinished"/>
+        <translation>Sao Paulo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City of Buenos Aires</source>
-        <translation type="unfinished"/>
+        <translation>Kota Buenos Aires</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montevideo</source>
-        <translation type="unfinished"/>
+        <translation>Montevideo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Greenland</source>
-        <translation type="unfinished"/>
+        <translation>Greenland</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Azores</source>
-        <translation type="unfinished"/>
+        <translation>Azores</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cabo Verde Is.</source>
-        <translation type="unfinished"/>
+        <translation>Kepulauan Tanjung Verde</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dublin, Edinburgh, Lisbon, London</source>
-        <translation type="unfinished"/>
+        <translation>Dublin, Edinburgh, Lisbon, London</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-        <translation type="unfinished"/>
+        <translation>Amsterdam, Berlin, Bern, Roma, Stockholm, Wina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brussels, Copenhagen, Madrid, Paris</source>
-        <translation type="unfinished"/>
+        <translation>Brussel, Kopenhagen, Madrid, Paris</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-        <translation type="unfinished"/>
+        <translation>Beograd, Bratislava, Budapest, Ljubljana, Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Casablanca</source>
-        <translation type="unfinished"/>
+        <translation>Casablanca</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Athens, Bucharest</source>
-        <translation type="unfinished"/>
+        <translation>Athena, Bukares</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beirut</source>
-        <translation type="unfinished"/>
+        <translation>Beirut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tripoli</source>
-        <translation type="unfinished"/>
+        <translation>Tripoli</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-        <translation type="unfinished"/>
+        <translation>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Baghdad</source>
-        <translation type="unfinished"/>
+        <translation>Baghdad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moscow, St. Petersburg</source>
-        <translation type="unfinished"/>
+        <translation>Moskow, St. Petersburg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tehran</source>
-        <translation type="unfinished"/>
+        <translation>Teheran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Abu Dhabi, Dubai, Muscat</source>
-        <translation type="unfinished"/>
+        <translation>Abu Dhabi, Dubai, Muskat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kabul</source>
-        <translation type="unfinished"/>
+        <translation>Kabul</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Islamabad, Karachi</source>
-        <translation type="unfinished"/>
+        <translation>Islamabad, Karachi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ashgabat, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>Ashgabat, Tashkent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>Chennai, Kolkata, Mumbai, New Delhi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>Kathmandu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>Dhaka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rangoon</source>
-        <translation type="unfinished"/>
+        <translation>Yangon</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bangkok, Hanoi, Jakarta</source>
-        <translation type="unfinished"/>
+        <translation>Bangkok, Hanoi, Jakarta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ho Chi Minh City</source>
-        <translation type="unfinished"/>
+        <translation>Kota Ho Chi Minh</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-        <translation type="unfinished"/>
+        <translation>Beijing, Chongqing, Hong Kong, Urumqi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Taipei</source>
-        <translation type="unfinished"/>
+        <translation>Taipei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kuala Lumpur, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>Kuala Lumpur, Singapura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Perth</source>
-        <translation type="unfinished"/>
+        <translation>Perth</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Seoul</source>
-        <translation type="unfinished"/>
+        <translation>Seoul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osaka, Sapporo, Tokyo</source>
-        <translation type="unfinished"/>
+        <translation>Osaka, Sapporo, Tokyo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darwin</source>
-        <translation type="unfinished"/>
+        <translation>Darwin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canberra, Melbourne, Sydney</source>
-        <translation type="unfinished"/>
+        <translation>Canberra, Melbourne, Sydney</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guam, Port Moresby</source>
-        <translation type="unfinished"/>
+        <translation>Guam, Port Moresby</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Magadan</source>
-        <translation type="unfinished"/>
+        <translation>Magadan</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fiji</source>
-        <translation type="unfinished"/>
+        <translation>Fiji</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>(GMT+00:00)Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Edinburgh, London</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Dublin, Edinburgh, London</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Prague</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Paris</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Rome</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Roma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Berlin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Berlin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Amsterdam, Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Amsterdam, Paris</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Jerusalem</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Yerusalem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Athens</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Athena</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:00)Baghdad, Kuwait, Moskow, Istanbul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:30)Tehran</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:30)Teheran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:00)Waktu standar Kaukasus, Dubai</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:30)Kabul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:30)Kabul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:00)Islamabad, Karachi, Tashkent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:30)Madras, Mumbai, New Delhi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:45)Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:45)Kathmandu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:00)Almaty, Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:00)Almaty, Dhaka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:30)Yangon</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:30)Yangon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+08:00)Beijing, Urumqi, Singapura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Darwin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Darwin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Adelaide</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Adelaide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+10:00)Melbourne, Sydney, Canberra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+11:00)Magadan, Solomon Islands</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+11:00)Magadan, Kepulauan Solomon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+12:00)Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+12:00)Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+13:00)Nukualofa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+13:00)Nuku'alofa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-12:00)Date line west</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-12:00)Garis tanggal barat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-11:00)Samoa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-11:00)Samoa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-10:00)Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-10:00)Hawaii</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-09:00)Alaska</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-09:00)Alaska</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-08:00)Waktu Pasifik (AS dan Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Edmonton</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Edmonton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Waktu Pegunungan (AS dan Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-06:00)Central time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-06:00)Waktu Tengah (AS dan Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-05:00)Waktu Timur (AS dan Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-04:00)Georgetown</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-04:00)Georgetown</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:30)Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:30)Newfoundland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:00)Sao Paulo, Brasilia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-02:00)Central Atlantic</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-02:00)Atlantik Tengah</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-01:00)Kepulauan Tanjung Verde, Azores</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +1977,26 @@
         <source>Modify Channel Dev</source>
         <translation>Ubah Perangkat Kanal</translation>
     </message>
+    <message>
+        <source>Database initialization failed!</source>
+        <translation>Inisialisasi basis data gagal!</translation>
+    </message>
+    <message>
+        <source>Init app...</source>
+        <translation>Memulai aplikasi...</translation>
+    </message>
+    <message>
+        <source>Init main page ...</source>
+        <translation>Menyiapkan halaman utama ...</translation>
+    </message>
+    <message>
+        <source>Load page ...</source>
+        <translation>Memuat halaman ...</translation>
+    </message>
+    <message>
+        <source>Finished！</source>
+        <translation>Selesai!</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -2776,6 +2796,22 @@
         <source>Reconnecting...</source>
         <translation>Menyambung ulang...</translation>
     </message>
+    <message>
+        <source>No video</source>
+        <translation>Tidak ada video</translation>
+    </message>
+    <message>
+        <source>Video interrupted</source>
+        <translation>Video terputus</translation>
+    </message>
+    <message>
+        <source>Play failed</source>
+        <translation>Gagal memutar</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Menghubungkan...</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCfg_Widget</name>
@@ -3478,6 +3514,772 @@
     <message>
         <source>log out?</source>
         <translation>keluar?</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Beranda</translation>
+    </message>
+    <message>
+        <source>Live Video</source>
+        <translation>Video Langsung</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Pemutaran</translation>
+    </message>
+    <message>
+        <source>Storage Schedule</source>
+        <translation>Jadwal Penyimpanan</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Kelola Perangkat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Pengaturan</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Akses</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Peristiwa</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Tidak tersedia di versi ini</translation>
+    </message>
+</context>
+<context>
+    <name>AddClientDevDlg</name>
+    <message>
+        <source>AddClientDevDlg</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Tambah Perangkat</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>RTSP Port</source>
+        <translation>Port RTSP</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>ONVIF</source>
+        <translation>ONVIF</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchManageWidget</name>
+    <message>
+        <source>CSearchManageWidget</source>
+        <translation>Pencarian Perangkat</translation>
+    </message>
+    <message>
+        <source>DeviceSearch</source>
+        <translation>Pencarian Perangkat</translation>
+    </message>
+    <message>
+        <source>Begin Search</source>
+        <translation>Mulai Cari</translation>
+    </message>
+    <message>
+        <source>Modify IP</source>
+        <translation>Ubah IP</translation>
+    </message>
+    <message>
+        <source>Restore Factory</source>
+        <translation>Kembalikan Pengaturan Pabrik</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Mencari...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cari</translation>
+    </message>
+    <message>
+        <source>Search ok</source>
+        <translation>Ditemukan</translation>
+    </message>
+    <message>
+        <source>Incorrect username or password.</source>
+        <translation>Nama pengguna atau kata sandi salah.</translation>
+    </message>
+    <message>
+        <source>The IP address is already in use.</source>
+        <translation>Alamat IP sudah digunakan.</translation>
+    </message>
+    <message>
+        <source>The device is being modified</source>
+        <translation>Perangkat sedang diubah. </translation>
+    </message>
+    <message>
+        <source>Please search again later.</source>
+        <translation>Silakan cari lagi nanti.</translation>
+    </message>
+    <message>
+        <source>Please check one item to modify.</source>
+        <translation>Centang satu item untuk diubah.</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Harap centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Please select a device before making any changes.</source>
+        <translation>Pilih perangkat sebelum melakukan perubahan.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBatchModify</name>
+    <message>
+        <source>DeviceBatchModify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Batch modify user name and password</source>
+        <translation>Ubah massal nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceGroupManage</name>
+    <message>
+        <source>DeviceGroupManage</source>
+        <translation>Kelola Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>Device Group Manage </source>
+        <translation>Kelola Grup Perangkat </translation>
+    </message>
+    <message>
+        <source>Group Info</source>
+        <translation>Info Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Induk</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>A group with this name already exists.</source>
+        <translation>Grup dengan nama ini sudah ada.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageWidget</name>
+    <message>
+        <source>DeviceManageWidget</source>
+        <translation>Kelola Perangkat</translation>
+    </message>
+    <message>
+        <source>Added device</source>
+        <translation>Perangkat ditambahkan</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Perbarui</translation>
+    </message>
+    <message>
+        <source>Search Device</source>
+        <translation>Cari Perangkat</translation>
+    </message>
+    <message>
+        <source>Manual Device</source>
+        <translation>Tambah Manual</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message>
+        <source>Batch Modify</source>
+        <translation>Ubah Massal</translation>
+    </message>
+    <message>
+        <source>Device Group</source>
+        <translation>Grup Perangkat</translation>
+    </message>
+    <message>
+        <source>selected:</source>
+        <translation>Dipilih:</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>Upgrade File</source>
+        <translation>Berkas Pembaruan</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Telusuri</translation>
+    </message>
+    <message>
+        <source>File Upgrade</source>
+        <translation>Perbarui dari Berkas</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Jenis Perangkat</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Device SN</source>
+        <translation>SN Perangkat</translation>
+    </message>
+    <message>
+        <source>Version information</source>
+        <translation>Informasi versi</translation>
+    </message>
+    <message>
+        <source>Device Model</source>
+        <translation>Model Perangkat</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operasi</translation>
+    </message>
+    <message>
+        <source>Choose update Files</source>
+        <translation>Pilih berkas pembaruan</translation>
+    </message>
+    <message>
+        <source>The file cannot be accessed!</source>
+        <translation>Berkas tidak dapat diakses!</translation>
+    </message>
+    <message>
+        <source>Please select file to be upgraded!</source>
+        <translation>Silakan pilih berkas pembaruan!</translation>
+    </message>
+    <message>
+        <source>Please check only one item.</source>
+        <translation>Harap centang satu item saja.</translation>
+    </message>
+    <message>
+        <source>Device is nullptr</source>
+        <translation>Perangkat tidak ada</translation>
+    </message>
+    <message>
+        <source>The device type does not support upgrade</source>
+        <translation>Jenis perangkat ini tidak mendukung pembaruan</translation>
+    </message>
+    <message>
+        <source>There are connection failed devices in the selected list, please re-select</source>
+        <translation>Ada perangkat yang gagal terhubung dalam daftar pilihan, silakan pilih ulang</translation>
+    </message>
+    <message>
+        <source>Begin upgrade, Please wait</source>
+        <translation>Pembaruan dimulai, harap tunggu</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Mengunggah...</translation>
+    </message>
+    <message>
+        <source>Upgrade fail</source>
+        <translation>Pembaruan gagal</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress</source>
+        <translation>Kemajuan Pembaruan</translation>
+    </message>
+    <message>
+        <source>Upgrade success,The device will restart</source>
+        <translation>Pembaruan berhasil, perangkat akan dimulai ulang</translation>
+    </message>
+</context>
+<context>
+    <name>EditClientDevDlg</name>
+    <message>
+        <source>EditClientDevDlg</source>
+        <translation>Ubah Perangkat</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>Ubah Perangkat</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation>Nama perangkat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Video Port</source>
+        <translation>Port Video</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>forget</source>
+        <translation>Lupa sandi</translation>
+    </message>
+    <message>
+        <source>authType</source>
+        <translation>Jenis autentikasi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>WS-Username token</source>
+        <translation>WS-Username token</translation>
+    </message>
+    <message>
+        <source>Digest</source>
+        <translation>Digest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>The password is the default.</source>
+        <translation>Kata sandi masih bawaan.</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegReplayWidget</name>
+    <message>
+        <source>Snapshot</source>
+        <translation>Cuplikan</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Lanjutkan</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Berhenti</translation>
+    </message>
+    <message>
+        <source>Connecting to</source>
+        <translation>Menghubungkan ke</translation>
+    </message>
+</context>
+<context>
+    <name>ForgotPassword</name>
+    <message>
+        <source>ForgotPassword</source>
+        <translation>Lupa Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Forgot Password</source>
+        <translation>Lupa Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Reset Password</source>
+        <translation>Atur Ulang Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation>Kode Keamanan</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontak</translation>
+    </message>
+    <message>
+        <source>Please input security code</source>
+        <translation>Masukkan kode keamanan</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Please input new password</source>
+        <translation>Masukkan kata sandi baru</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>Konfirmasi Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Please confirm password</source>
+        <translation>Konfirmasi kata sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
+        <translation>Pindai kode QR dengan APP. Kode keamanan akan dikirim ke kontak. Masukkan kode keamanan di bawah beserta kata sandi baru untuk menyelesaikan pengaturan ulang kata sandi.</translation>
+    </message>
+    <message>
+        <source>Dear user,please follow the steps below to reset your password:</source>
+        <translation>Pengguna yang terhormat, ikuti langkah berikut untuk mengatur ulang kata sandi:</translation>
+    </message>
+    <message>
+        <source>1. Scan the "Reset Password" QR code with a mobile browser, or open %1 in a browser.</source>
+        <translation>1. Pindai kode QR "Atur Ulang Kata Sandi" dengan browser ponsel, atau buka %1 di browser.</translation>
+    </message>
+    <message>
+        <source>2. Use the QR scanner of that web page on the "Security Code" QR code on the left.</source>
+        <translation>2. Gunakan pemindai QR di halaman web tersebut pada kode QR "Kode Keamanan" di sebelah kiri.</translation>
+    </message>
+    <message>
+        <source>3. The security code is sent to the contact below; enter it with a new password to finish.</source>
+        <translation>3. Kode keamanan dikirim ke kontak di bawah; masukkan kode tersebut beserta kata sandi baru untuk menyelesaikan.</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Operasi gagal</translation>
+    </message>
+    <message>
+        <source>Password is empty</source>
+        <translation>Kata sandi kosong</translation>
+    </message>
+    <message>
+        <source>Security code error</source>
+        <translation>Kode keamanan salah</translation>
+    </message>
+    <message>
+        <source>Security code timeout</source>
+        <translation>Kode keamanan kedaluwarsa</translation>
+    </message>
+    <message>
+        <source>ContactInfo is empty</source>
+        <translation>Info kontak kosong</translation>
+    </message>
+    <message>
+        <source>Password is default password</source>
+        <translation>Kata sandi adalah kata sandi bawaan</translation>
+    </message>
+    <message>
+        <source>No contact info,  defalut password 402917</source>
+        <translation>Tidak ada info kontak, kata sandi bawaan 402917</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>User login</source>
+        <translation>Login Pengguna</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>Automatic login</source>
+        <translation>Login otomatis</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Masuk</translation>
+    </message>
+    <message>
+        <source>Please enter the user name and password</source>
+        <translation>Masukkan nama pengguna dan kata sandi</translation>
+    </message>
+    <message>
+        <source>Incorrect user name or password</source>
+        <translation>Nama pengguna atau kata sandi salah</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewVideoPreview</name>
+    <message>
+        <source>Search device</source>
+        <translation>Cari perangkat</translation>
+    </message>
+    <message>
+        <source>%1 screens</source>
+        <translation>%1 layar</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyAllIPDlg</name>
+    <message>
+        <source>ModifyAllIPDlg</source>
+        <translation>Ubah IP Massal</translation>
+    </message>
+    <message>
+        <source>Batch Modify IP</source>
+        <translation>Ubah IP Massal</translation>
+    </message>
+    <message>
+        <source>Start IP</source>
+        <translation>IP Awal</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Not enough free IP addresses for the selected devices.</source>
+        <translation>Alamat IP bebas tidak cukup untuk perangkat yang dipilih.</translation>
+    </message>
+</context>
+<context>
+    <name>ModifyNetInfoDlg</name>
+    <message>
+        <source>ModifyNetInfoDlg</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>Modify IPAddress</source>
+        <translation>Ubah Alamat IP</translation>
+    </message>
+    <message>
+        <source>CurrentIPAddress</source>
+        <translation>Alamat IP Saat Ini</translation>
+    </message>
+    <message>
+        <source>IPAddress</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS 2</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>Nama Pengguna</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata Sandi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Modify IP-</source>
+        <translation>Ubah IP-</translation>
+    </message>
+</context>
+<context>
+    <name>OrmHelper</name>
+    <message>
+        <source>Admin is the default role and has all permissions </source>
+        <translation>Admin adalah peran bawaan dan memiliki semua izin </translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPlayController</name>
+    <message>
+        <source>No stream address</source>
+        <translation>Tidak ada alamat stream</translation>
     </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@ void CSearchManageWidget::addOnvifDev()
             qDebug() << "ip isExisted " << entry.ip << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz"));
             continue;
         }
-        const QString state = entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password.");
+        const QString state = entry.status == 1 ? tr("Search ok") : CommonHelper::incorrectLoginText();
         appendRow({entry.ip, QStringLiteral("ONVIF"), entry.uuid.toUpper(), entry.firmwareVersion, state,
                    entry.hardware.isEmpty() ? entry.model : entry.hardware, QString()},
                   QString());
@@ -209,7 +209,7 @@ void CSearchManageWidget::refreshOnvifRow(const QString &ip)
         return;
     const auto entry = service->getDevices().value(ip);
     const QStringList texts = {entry.uuid.toUpper(), entry.firmwareVersion,
-                               entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password."),
+                               entry.status == 1 ? tr("Search ok") : CommonHelper::incorrectLoginText(),
                                entry.hardware.isEmpty() ? entry.model : entry.hardware};
     for (int col = ColSn; col <= ColModel; ++col) {
         if (QStandardItem *item = m_model->item(row, col))
@@ -339,7 +339,7 @@ void CSearchManageWidget::onTableDoubleClicked(const QModelIndex &index)
     const QString id = isPrivateMode() ? item->data(Qt::UserRole).toString() : item->text();
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     if (registry && registry->findDevInfo(id)) {
-        MsgTipInfoDlg::showTip(tr("The IP address is already in use."), 2000);
+        MsgTipInfoDlg::showTip(SharedTexts::ipInUseText(), 2000);
         return;
     }
     addDevsToClient(id);

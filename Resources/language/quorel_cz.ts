@@ -3655,11 +3655,11 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Typ zařízení</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Device SN</source>
-        <translation>Sériové číslo zařízení</translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Version information</source>
@@ -3671,7 +3671,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model zařízení</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>
@@ -3792,7 +3792,7 @@
     </message>
     <message>
         <source>Added device</source>
-        <translation>Přidaná zařízení</translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>Update</source>
@@ -3800,11 +3800,11 @@
     </message>
     <message>
         <source>Search Device</source>
-        <translation>Hledat zařízení</translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Manual Device</source>
-        <translation>Přidat ručně</translation>
+        <translation>Ručně</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -3816,11 +3816,11 @@
     </message>
     <message>
         <source>Batch Modify</source>
-        <translation>Hromadná změna</translation>
+        <translation>Hromadně</translation>
     </message>
     <message>
         <source>Device Group</source>
-        <translation>Skupiny zařízení</translation>
+        <translation>Skupiny</translation>
     </message>
     <message>
         <source>selected:</source>
@@ -3852,7 +3852,7 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Typ zařízení</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>State</source>
@@ -3860,7 +3860,7 @@
     </message>
     <message>
         <source>Device SN</source>
-        <translation>Sériové číslo zařízení</translation>
+        <translation>Sériové číslo</translation>
     </message>
     <message>
         <source>Version information</source>
@@ -3868,7 +3868,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model zařízení</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>

@@ -3655,7 +3655,7 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Jenis Perangkat</translation>
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>Device SN</source>
@@ -3671,7 +3671,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model Perangkat</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>
@@ -3792,7 +3792,7 @@
     </message>
     <message>
         <source>Added device</source>
-        <translation>Perangkat ditambahkan</translation>
+        <translation>Perangkat</translation>
     </message>
     <message>
         <source>Update</source>
@@ -3800,11 +3800,11 @@
     </message>
     <message>
         <source>Search Device</source>
-        <translation>Cari Perangkat</translation>
+        <translation>Cari</translation>
     </message>
     <message>
         <source>Manual Device</source>
-        <translation>Tambah Manual</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -3820,7 +3820,7 @@
     </message>
     <message>
         <source>Device Group</source>
-        <translation>Grup Perangkat</translation>
+        <translation>Grup</translation>
     </message>
     <message>
         <source>selected:</source>
@@ -3852,7 +3852,7 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Jenis Perangkat</translation>
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>State</source>
@@ -3868,7 +3868,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model Perangkat</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>

@@ -3655,11 +3655,11 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Тип устройства</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Device SN</source>
-        <translation>Серийный номер устройства</translation>
+        <translation>Серийный №</translation>
     </message>
     <message>
         <source>Version information</source>
@@ -3671,7 +3671,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Модель устройства</translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>MAC</source>
@@ -3792,7 +3792,7 @@
     </message>
     <message>
         <source>Added device</source>
-        <translation>Добавленные устройства</translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <source>Update</source>
@@ -3800,11 +3800,11 @@
     </message>
     <message>
         <source>Search Device</source>
-        <translation>Поиск устройств</translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Manual Device</source>
-        <translation>Добавить вручную</translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -3816,11 +3816,11 @@
     </message>
     <message>
         <source>Batch Modify</source>
-        <translation>Пакетное изменение</translation>
+        <translation>Массово</translation>
     </message>
     <message>
         <source>Device Group</source>
-        <translation>Группы устройств</translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <source>selected:</source>
@@ -3852,7 +3852,7 @@
     </message>
     <message>
         <source>Device Type</source>
-        <translation>Тип устройства</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>State</source>
@@ -3860,7 +3860,7 @@
     </message>
     <message>
         <source>Device SN</source>
-        <translation>Серийный номер устройства</translation>
+        <translation>Серийный №</translation>
     </message>
     <message>
         <source>Version information</source>
@@ -3868,7 +3868,7 @@
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Модель устройства</translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>MAC</source>

@@ -5,6 +5,18 @@
 
 #include <QtTest>
 
+namespace {
+
+// The writer's own clock: a file name built from the wall clock would name
+// tomorrow's file for a test that runs across midnight.
+QDateTime fixedNoon()
+{
+    return QDateTime(QDate(2026, 3, 10), QTime(12, 0));
+}
+const QString kFixedDay = QStringLiteral("20260310");
+
+} // namespace
+
 class TestEmergencyFlush : public QObject
 {
     Q_OBJECT
@@ -15,6 +27,7 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         // Nothing prepared: nothing written, no crash.
         handler.emergencyFlush();
         QVERIFY(handler.prepareEmergencyFlush());
@@ -26,7 +39,7 @@ private slots:
             handler.enqueue(line);
         handler.emergencyFlush();
 
-        const QString path = QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt");
+        const QString path = QDir(dir).filePath(kFixedDay + ".txt");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), lines.join(QString()).toUtf8());
@@ -39,13 +52,14 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log3"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         QVERIFY(handler.prepareEmergencyFlush());
         QString line = QStringLiteral("half ");
         line += QChar(0xD83D);
         line += QStringLiteral(" pair \n");
         handler.enqueue(line);
         handler.emergencyFlush();
-        QFile file(QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt"));
+        QFile file(QDir(dir).filePath(kFixedDay + ".txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("half \xEF\xBF\xBD pair \n"));
     }
@@ -55,6 +69,7 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log2"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         QVERIFY(handler.prepareEmergencyFlush());
         QString expected;
         for (int i = 0; i < 500; ++i) {
@@ -63,7 +78,7 @@ private slots:
             expected += line;
         }
         handler.emergencyFlush();
-        QFile file(QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt"));
+        QFile file(QDir(dir).filePath(kFixedDay + ".txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected.toUtf8());
     }

@@ -1,7 +1,7 @@
 // Stream addresses of every kind of record, and the ONVIF write-back against a
 // loopback camera that answers with the replies recorded from a real camera
-// (IPG-8150PSS, from github.com/faithoflifedev/easy_onvif_workspace, MIT; see
-// $KELVO_SHARED_DIR/fixtures/onvif).
+// (IPG-8150PSS, from github.com/faithoflifedev/easy_onvif_workspace, MIT; the
+// copy and its LICENSE are under tests/onvif/fixtures).
 
 #include "CommonHelper.h"
 #include "DeviceController.h"
@@ -19,8 +19,8 @@ namespace {
 
 QString cameraDir()
 {
-    return qEnvironmentVariable("KELVO_SHARED_DIR")
-        + "/fixtures/onvif/easy_onvif_workspace/packages/easy_onvif/test/xml/IPG-8150PSS";
+    return QStringLiteral(KELVO_TEST_SOURCE_DIR
+                          "/tests/onvif/fixtures/easy_onvif_workspace/packages/easy_onvif/test/xml/IPG-8150PSS");
 }
 
 // Roads run off the test's thread: a test waits for the one it started, so

@@ -77,67 +77,67 @@
     <message>
         <location line="+7"/>
         <source>Invalid parameter!</source>
-        <translation type="unfinished"/>
+        <translation>参数无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid channel id!</source>
-        <translation type="unfinished"/>
+        <translation>通道号无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid stream id!</source>
-        <translation type="unfinished"/>
+        <translation>码流号无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid xml parameter!</source>
-        <translation type="unfinished"/>
+        <translation>XML参数无效！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Signaling connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>与IPC的信令连接未建立！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>与IPC的媒体连接未建立！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of Preview is full!</source>
-        <translation type="unfinished"/>
+        <translation>预览数量已满！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of streams is full!</source>
-        <translation type="unfinished"/>
+        <translation>码流数量已满！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get video config!</source>
-        <translation type="unfinished"/>
+        <translation>获取视频配置失败！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to start Preview!</source>
-        <translation type="unfinished"/>
+        <translation>开启预览失败！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User does not have remote permission!</source>
-        <translation type="unfinished"/>
+        <translation>用户没有远程权限！</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The total number of playback channels is full!</source>
-        <translation type="unfinished"/>
+        <translation>回放通道总数已满！</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown error code: %1!</source>
-        <translation type="unfinished"/>
+        <translation>未知错误码：%1！</translation>
     </message>
 </context>
 <context>
@@ -337,467 +337,467 @@
     <message>
         <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
         <source>Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>夏威夷</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alaska</source>
-        <translation type="unfinished"/>
+        <translation>阿拉斯加</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pacific Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>太平洋时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mountain Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>山地时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Guadalajara, Mexico City, Monterrey</source>
-        <translation type="unfinished"/>
+        <translation>瓜达拉哈拉，墨西哥城，蒙特雷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Central Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>中部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eastern Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>东部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bogota, Lima, Quito, Rio Branco</source>
-        <translation type="unfinished"/>
+        <translation>波哥大，利马，基多，里奥布朗库</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Caracas</source>
-        <translation type="unfinished"/>
+        <translation>加拉加斯</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Georgetown, La Paz, Manaus, San Juan</source>
-        <translation type="unfinished"/>
+        <translation>乔治敦，拉巴斯，马瑙斯，圣胡安</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santiago</source>
-        <translation type="unfinished"/>
+        <translation>圣地亚哥</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>纽芬兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sao Paulo</source>
-        <translation type="unfinished"/>
+        <translation>圣保罗</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City of Buenos Aires</source>
-        <translation type="unfinished"/>
+        <translation>布宜诺斯艾利斯</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montevideo</source>
-        <translation type="unfinished"/>
+        <translation>蒙得维的亚</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Greenland</source>
-        <translation type="unfinished"/>
+        <translation>格陵兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Azores</source>
-        <translation type="unfinished"/>
+        <translation>亚速尔群岛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cabo Verde Is.</source>
-        <translation type="unfinished"/>
+        <translation>佛得角群岛</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dublin, Edinburgh, Lisbon, London</source>
-        <translation type="unfinished"/>
+        <translation>都柏林，爱丁堡，里斯本，伦敦</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-        <translation type="unfinished"/>
+        <translation>阿姆斯特丹，柏林，伯尔尼，罗马，斯德哥尔摩，维也纳</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brussels, Copenhagen, Madrid, Paris</source>
-        <translation type="unfinished"/>
+        <translation>布鲁塞尔，哥本哈根，马德里，巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-        <translation type="unfinished"/>
+        <translation>贝尔格莱德，布拉迪斯拉发，布达佩斯，卢布尔雅那，布拉格</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Casablanca</source>
-        <translation type="unfinished"/>
+        <translation>卡萨布兰卡</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Athens, Bucharest</source>
-        <translation type="unfinished"/>
+        <translation>雅典，布加勒斯特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beirut</source>
-        <translation type="unfinished"/>
+        <translation>贝鲁特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tripoli</source>
-        <translation type="unfinished"/>
+        <translation>的黎波里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-        <translation type="unfinished"/>
+        <translation>赫尔辛基，基辅，里加，索非亚，塔林，维尔纽斯</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Baghdad</source>
-        <translation type="unfinished"/>
+        <translation>巴格达</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moscow, St. Petersburg</source>
-        <translation type="unfinished"/>
+        <translation>莫斯科，圣彼得堡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tehran</source>
-        <translation type="unfinished"/>
+        <translation>德黑兰</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Abu Dhabi, Dubai, Muscat</source>
-        <translation type="unfinished"/>
+        <translation>阿布扎比，迪拜，马斯喀特</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kabul</source>
-        <translation type="unfinished"/>
+        <translation>喀布尔</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Islamabad, Karachi</source>
-        <translation type="unfinished"/>
+        <translation>伊斯兰堡，卡拉奇</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ashgabat, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>阿什哈巴德，塔什干</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>金奈，加尔各答，孟买，新德里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>加德满都</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>达卡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rangoon</source>
-        <translation type="unfinished"/>
+        <translation>仰光</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bangkok, Hanoi, Jakarta</source>
-        <translation type="unfinished"/>
+        <translation>曼谷，河内，雅加达</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ho Chi Minh City</source>
-        <translation type="unfinished"/>
+        <translation>胡志明市</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-        <translation type="unfinished"/>
+        <translation>北京，重庆，香港，乌鲁木齐</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Taipei</source>
-        <translation type="unfinished"/>
+        <translation>台北</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kuala Lumpur, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>吉隆坡，新加坡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Perth</source>
-        <translation type="unfinished"/>
+        <translation>珀斯</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Seoul</source>
-        <translation type="unfinished"/>
+        <translation>首尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osaka, Sapporo, Tokyo</source>
-        <translation type="unfinished"/>
+        <translation>大阪，札幌，东京</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darwin</source>
-        <translation type="unfinished"/>
+        <translation>达尔文</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canberra, Melbourne, Sydney</source>
-        <translation type="unfinished"/>
+        <translation>堪培拉，墨尔本，悉尼</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guam, Port Moresby</source>
-        <translation type="unfinished"/>
+        <translation>关岛，莫尔兹比港</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Magadan</source>
-        <translation type="unfinished"/>
+        <translation>马加丹</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>奥克兰，惠灵顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fiji</source>
-        <translation type="unfinished"/>
+        <translation>斐济</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>(GMT+00:00)Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)爱丁堡，伦敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)都柏林，爱丁堡，伦敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Prague</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)布拉格</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Rome</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)罗马</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Berlin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)柏林</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Amsterdam, Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)阿姆斯特丹，巴黎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Jerusalem</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)耶路撒冷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Athens</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)雅典</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:00)巴格达，科威特，莫斯科，伊斯坦布尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:30)Tehran</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:30)德黑兰</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:00)高加索标准时间，迪拜</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:30)Kabul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:30)喀布尔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:00)伊斯兰堡，卡拉奇，塔什干</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:30)马德拉斯，孟买，新德里</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:45)Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:45)加德满都</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:00)Almaty, Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:00)阿拉木图，达卡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:30)Yangon</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:30)仰光</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+07:00)曼谷，河内，雅加达，新西伯利亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+08:00)北京，乌鲁木齐，新加坡</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:00)首尔，东京，大阪，札幌</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Darwin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)达尔文</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Adelaide</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)阿德莱德</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+10:00)墨尔本，悉尼，堪培拉</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+11:00)Magadan, Solomon Islands</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+11:00)马加丹，所罗门群岛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+12:00)Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+12:00)奥克兰，惠灵顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+13:00)Nukualofa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+13:00)努库阿洛法</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-12:00)Date line west</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-12:00)国际日期变更线西</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-11:00)Samoa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-11:00)萨摩亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-10:00)Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-10:00)夏威夷</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-09:00)Alaska</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-09:00)阿拉斯加</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-08:00)太平洋时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Edmonton</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)埃德蒙顿</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)山地时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-06:00)Central time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-06:00)中部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-05:00)东部时间（美国和加拿大）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-04:00)Georgetown</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-04:00)乔治敦</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:30)Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:30)纽芬兰</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:00)圣保罗，巴西利亚</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-02:00)Central Atlantic</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-02:00)中大西洋</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-01:00)佛得角群岛，亚速尔群岛</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +1976,26 @@
     <message>
         <source>Modify Channel Dev</source>
         <translation>修改通道设备</translation>
+    </message>
+    <message>
+        <source>Database initialization failed!</source>
+        <translation>数据库初始化失败！</translation>
+    </message>
+    <message>
+        <source>Init app...</source>
+        <translation>正在初始化程序...</translation>
+    </message>
+    <message>
+        <source>Init main page ...</source>
+        <translation>正在初始化主页面 ...</translation>
+    </message>
+    <message>
+        <source>Load page ...</source>
+        <translation>正在加载页面 ...</translation>
+    </message>
+    <message>
+        <source>Finished！</source>
+        <translation>完成！</translation>
     </message>
 </context>
 <context>
@@ -3861,6 +3881,10 @@
         <source>File Upgrade</source>
         <translation>文件升级</translation>
     </message>
+    <message>
+        <source>DeviceManageWidget</source>
+        <translation>设备管理</translation>
+    </message>
 </context>
 <context>
     <name>AddClientDevDlg</name>
@@ -3919,6 +3943,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>AddClientDevDlg</source>
+        <translation>添加设备</translation>
     </message>
 </context>
 <context>
@@ -3983,6 +4011,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>EditClientDevDlg</source>
+        <translation>编辑设备</translation>
+    </message>
 </context>
 <context>
     <name>DeviceGroupManage</name>
@@ -4018,6 +4050,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>DeviceGroupManage</source>
+        <translation>设备分组管理</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4040,6 +4076,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>DeviceBatchModify</source>
+        <translation>批量修改</translation>
     </message>
 </context>
 <context>
@@ -4144,6 +4184,10 @@
         <source>The device is no longer in the search results.</source>
         <translation>该设备已不在搜索结果中。</translation>
     </message>
+    <message>
+        <source>CSearchManageWidget</source>
+        <translation>设备搜索</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>
@@ -4190,6 +4234,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>ModifyAllIPDlg</source>
+        <translation>批量修改IP</translation>
     </message>
 </context>
 <context>
@@ -4241,6 +4289,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>ModifyNetInfoDlg</source>
+        <translation>修改IP地址</translation>
     </message>
 </context>
 <context>
@@ -4371,6 +4423,40 @@
     <message>
         <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
         <translation>请使用APP扫描二维码，安全码将发送到联系方式。在下方输入安全码和新密码即可完成密码重置。</translation>
+    </message>
+    <message>
+        <source>ForgotPassword</source>
+        <translation>忘记密码</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegReplayWidget</name>
+    <message>
+        <source>Snapshot</source>
+        <translation>抓图</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Connecting to</source>
+        <translation>正在连接</translation>
+    </message>
+</context>
+<context>
+    <name>OrmHelper</name>
+    <message>
+        <source>Admin is the default role and has all permissions </source>
+        <translation>管理员为默认角色，拥有全部权限 </translation>
     </message>
 </context>
 </TS>

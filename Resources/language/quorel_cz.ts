@@ -77,67 +77,67 @@
     <message>
         <location line="+7"/>
         <source>Invalid parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatný parametr!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid channel id!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatné číslo kanálu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid stream id!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatné číslo streamu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid xml parameter!</source>
-        <translation type="unfinished"/>
+        <translation>Neplatný parametr XML!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Signaling connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Signalizační spojení s IP kamerou není navázáno!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media connection with IPC is not established!</source>
-        <translation type="unfinished"/>
+        <translation>Mediální spojení s IP kamerou není navázáno!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of Preview is full!</source>
-        <translation type="unfinished"/>
+        <translation>Počet náhledů je vyčerpán!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The number of streams is full!</source>
-        <translation type="unfinished"/>
+        <translation>Počet streamů je vyčerpán!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get video config!</source>
-        <translation type="unfinished"/>
+        <translation>Nepodařilo se načíst nastavení videa!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to start Preview!</source>
-        <translation type="unfinished"/>
+        <translation>Nepodařilo se spustit náhled!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User does not have remote permission!</source>
-        <translation type="unfinished"/>
+        <translation>Uživatel nemá oprávnění ke vzdálenému přístupu!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The total number of playback channels is full!</source>
-        <translation type="unfinished"/>
+        <translation>Celkový počet kanálů přehrávání je vyčerpán!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown error code: %1!</source>
-        <translation type="unfinished"/>
+        <translation>Neznámý kód chyby: %1!</translation>
     </message>
 </context>
 <context>
@@ -337,467 +337,467 @@
     <message>
         <location filename="../../src/Common/TimeZoneTable.cpp" line="+24"/>
         <source>Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>Havaj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Alaska</source>
-        <translation type="unfinished"/>
+        <translation>Aljaška</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pacific Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Pacifický čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mountain Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Horský čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Guadalajara, Mexico City, Monterrey</source>
-        <translation type="unfinished"/>
+        <translation>Guadalajara, Mexico City, Monterrey</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Central Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Centrální čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eastern Time (US &amp; Canada)</source>
-        <translation type="unfinished"/>
+        <translation>Východní čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bogota, Lima, Quito, Rio Branco</source>
-        <translation type="unfinished"/>
+        <translation>Bogota, Lima, Quito, Rio Branco</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Caracas</source>
-        <translation type="unfinished"/>
+        <translation>Caracas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Georgetown, La Paz, Manaus, San Juan</source>
-        <translation type="unfinished"/>
+        <translation>Georgetown, La Paz, Manaus, San Juan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santiago</source>
-        <translation type="unfinished"/>
+        <translation>Santiago</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>Newfoundland</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sao Paulo</source>
-        <translation type="unfinished"/>
+        <translation>São Paulo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City of Buenos Aires</source>
-        <translation type="unfinished"/>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montevideo</source>
-        <translation type="unfinished"/>
+        <translation>Montevideo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Greenland</source>
-        <translation type="unfinished"/>
+        <translation>Grónsko</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Azores</source>
-        <translation type="unfinished"/>
+        <translation>Azorské ostrovy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cabo Verde Is.</source>
-        <translation type="unfinished"/>
+        <translation>Kapverdy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dublin, Edinburgh, Lisbon, London</source>
-        <translation type="unfinished"/>
+        <translation>Dublin, Edinburgh, Lisabon, Londýn</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
-        <translation type="unfinished"/>
+        <translation>Amsterdam, Berlín, Bern, Řím, Stockholm, Vídeň</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brussels, Copenhagen, Madrid, Paris</source>
-        <translation type="unfinished"/>
+        <translation>Brusel, Kodaň, Madrid, Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
-        <translation type="unfinished"/>
+        <translation>Bělehrad, Bratislava, Budapešť, Lublaň, Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Casablanca</source>
-        <translation type="unfinished"/>
+        <translation>Casablanca</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Athens, Bucharest</source>
-        <translation type="unfinished"/>
+        <translation>Atény, Bukurešť</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beirut</source>
-        <translation type="unfinished"/>
+        <translation>Bejrút</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tripoli</source>
-        <translation type="unfinished"/>
+        <translation>Tripolis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Helsinki, Kyiv, Riga, Sofia, Tallinn, Vilnius</source>
-        <translation type="unfinished"/>
+        <translation>Helsinky, Kyjev, Riga, Sofie, Tallinn, Vilnius</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Baghdad</source>
-        <translation type="unfinished"/>
+        <translation>Bagdád</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moscow, St. Petersburg</source>
-        <translation type="unfinished"/>
+        <translation>Moskva, Petrohrad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tehran</source>
-        <translation type="unfinished"/>
+        <translation>Teherán</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Abu Dhabi, Dubai, Muscat</source>
-        <translation type="unfinished"/>
+        <translation>Abú Zabí, Dubaj, Maskat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kabul</source>
-        <translation type="unfinished"/>
+        <translation>Kábul</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Islamabad, Karachi</source>
-        <translation type="unfinished"/>
+        <translation>Islámábád, Karáčí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ashgabat, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>Ašchabad, Taškent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chennai, Kolkata, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>Čennaí, Kalkata, Bombaj, Nové Dillí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>Káthmándú</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>Dháka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rangoon</source>
-        <translation type="unfinished"/>
+        <translation>Rangún</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bangkok, Hanoi, Jakarta</source>
-        <translation type="unfinished"/>
+        <translation>Bangkok, Hanoj, Jakarta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ho Chi Minh City</source>
-        <translation type="unfinished"/>
+        <translation>Ho Či Minovo Město</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Beijing, Chongqing, Hong Kong, Urumqi</source>
-        <translation type="unfinished"/>
+        <translation>Peking, Čchung-čching, Hongkong, Urumči</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Taipei</source>
-        <translation type="unfinished"/>
+        <translation>Tchaj-pej</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kuala Lumpur, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>Kuala Lumpur, Singapur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Perth</source>
-        <translation type="unfinished"/>
+        <translation>Perth</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Seoul</source>
-        <translation type="unfinished"/>
+        <translation>Soul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Osaka, Sapporo, Tokyo</source>
-        <translation type="unfinished"/>
+        <translation>Ósaka, Sapporo, Tokio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darwin</source>
-        <translation type="unfinished"/>
+        <translation>Darwin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canberra, Melbourne, Sydney</source>
-        <translation type="unfinished"/>
+        <translation>Canberra, Melbourne, Sydney</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guam, Port Moresby</source>
-        <translation type="unfinished"/>
+        <translation>Guam, Port Moresby</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Magadan</source>
-        <translation type="unfinished"/>
+        <translation>Magadan</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fiji</source>
-        <translation type="unfinished"/>
+        <translation>Fidži</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>(GMT+00:00)Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Edinburgh, Londýn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+00:00)Dublin, Edinburgh, London</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+00:00)Dublin, Edinburgh, Londýn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Prague</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Praha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Rome</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Řím</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Berlin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Berlín</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+01:00)Amsterdam, Paris</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+01:00)Amsterdam, Paříž</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Jerusalem</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Jeruzalém</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+02:00)Athens</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+02:00)Atény</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:00)Baghdad, Kuwait, Moscow, Istanbul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:00)Bagdád, Kuvajt, Moskva, Istanbul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+03:30)Tehran</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+03:30)Teherán</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:00)Caucasus standard time, Dubai</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:00)Kavkazský standardní čas, Dubaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+04:30)Kabul</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+04:30)Kábul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:00)Islamabad, Karachi, Tashkent</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:00)Islámábád, Karáčí, Taškent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:30)Madras, Mumbai, New Delhi</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:30)Madrás, Bombaj, Nové Dillí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+05:45)Kathmandu</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+05:45)Káthmándú</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:00)Almaty, Dhaka</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:00)Almaty, Dháka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+06:30)Yangon</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+06:30)Rangún</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+07:00)Bangkok, Hanoi, Jakarta, Novosibirsk</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+07:00)Bangkok, Hanoj, Jakarta, Novosibirsk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+08:00)Beijing, Urumqi, Singapore</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+08:00)Peking, Urumči, Singapur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:00)Seoul, Tokyo, Osaka, Sapporo</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:00)Soul, Tokio, Ósaka, Sapporo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Darwin</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Darwin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+09:30)Adelaide</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+09:30)Adelaide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+10:00)Melbourne, Sydney, Canberra</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+10:00)Melbourne, Sydney, Canberra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+11:00)Magadan, Solomon Islands</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+11:00)Magadan, Šalamounovy ostrovy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+12:00)Auckland, Wellington</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+12:00)Auckland, Wellington</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT+13:00)Nukualofa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT+13:00)Nukualofa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-12:00)Date line west</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-12:00)Západně od datové hranice</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-11:00)Samoa</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-11:00)Samoa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-10:00)Hawaii</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-10:00)Havaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-09:00)Alaska</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-09:00)Aljaška</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-08:00)Pacific time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-08:00)Pacifický čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Edmonton</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Edmonton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-07:00)Mountain time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-07:00)Horský čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-06:00)Central time(USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-06:00)Centrální čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-05:00)Eastern time (USA and Canada)</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-05:00)Východní čas (USA a Kanada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-04:00)Georgetown</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-04:00)Georgetown</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:30)Newfoundland</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:30)Newfoundland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-03:00)Sao Paulo, Brasilia</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-03:00)São Paulo, Brasília</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-02:00)Central Atlantic</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-02:00)Středoatlantský čas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(GMT-01:00)Cape Verde Islands, Azores</source>
-        <translation type="unfinished"/>
+        <translation>(GMT-01:00)Kapverdy, Azorské ostrovy</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +1976,26 @@
     <message>
         <source>Modify Channel Dev</source>
         <translation>Úprava zařízení kanálu</translation>
+    </message>
+    <message>
+        <source>Database initialization failed!</source>
+        <translation>Inicializace databáze selhala!</translation>
+    </message>
+    <message>
+        <source>Init app...</source>
+        <translation>Spouštění aplikace...</translation>
+    </message>
+    <message>
+        <source>Init main page ...</source>
+        <translation>Příprava hlavní stránky ...</translation>
+    </message>
+    <message>
+        <source>Load page ...</source>
+        <translation>Načítání stránky ...</translation>
+    </message>
+    <message>
+        <source>Finished！</source>
+        <translation>Hotovo!</translation>
     </message>
 </context>
 <context>
@@ -3861,6 +3881,10 @@
         <source>File Upgrade</source>
         <translation>Aktualizovat ze souboru</translation>
     </message>
+    <message>
+        <source>DeviceManageWidget</source>
+        <translation>Správa zařízení</translation>
+    </message>
 </context>
 <context>
     <name>AddClientDevDlg</name>
@@ -3919,6 +3943,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>AddClientDevDlg</source>
+        <translation>Přidat zařízení</translation>
     </message>
 </context>
 <context>
@@ -3983,6 +4011,10 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>EditClientDevDlg</source>
+        <translation>Upravit zařízení</translation>
+    </message>
 </context>
 <context>
     <name>DeviceGroupManage</name>
@@ -4018,6 +4050,10 @@
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>DeviceGroupManage</source>
+        <translation>Správa skupin zařízení</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4040,6 +4076,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>DeviceBatchModify</source>
+        <translation>Hromadná změna</translation>
     </message>
 </context>
 <context>
@@ -4144,6 +4184,10 @@
         <source>The device is no longer in the search results.</source>
         <translation>Zařízení již není ve výsledcích hledání.</translation>
     </message>
+    <message>
+        <source>CSearchManageWidget</source>
+        <translation>Hledání zařízení</translation>
+    </message>
 </context>
 <context>
     <name>ModifyAllIPDlg</name>
@@ -4190,6 +4234,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>ModifyAllIPDlg</source>
+        <translation>Hromadná změna IP</translation>
     </message>
 </context>
 <context>
@@ -4241,6 +4289,10 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>ModifyNetInfoDlg</source>
+        <translation>Změna IP adresy</translation>
     </message>
 </context>
 <context>
@@ -4371,6 +4423,40 @@
     <message>
         <source>Please scan the QR code with the APP. The security code will be sent to the contact. Enter the security code below and a new password to complete the password reset.</source>
         <translation>Naskenujte QR kód aplikací. Bezpečnostní kód bude zaslán na kontakt. Zadejte jej níže spolu s novým heslem a dokončete obnovení hesla.</translation>
+    </message>
+    <message>
+        <source>ForgotPassword</source>
+        <translation>Zapomenuté heslo</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegReplayWidget</name>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snímek</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Connecting to</source>
+        <translation>Připojování k</translation>
+    </message>
+</context>
+<context>
+    <name>OrmHelper</name>
+    <message>
+        <source>Admin is the default role and has all permissions </source>
+        <translation>Správce je výchozí role a má všechna oprávnění </translation>
     </message>
 </context>
 </TS>

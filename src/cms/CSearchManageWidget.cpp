@@ -196,7 +196,7 @@ void CSearchManageWidget::addOnvifDev()
             qDebug() << "ip isExisted " << entry.ip << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz"));
             continue;
         }
-        const QString state = entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password.");
+        const QString state = entry.status == 1 ? tr("Search ok") : CommonHelper::incorrectLoginText();
         appendRow({entry.ip, QStringLiteral("ONVIF"), entry.uuid.toUpper(), entry.firmwareVersion, state,
                    entry.hardware.isEmpty() ? entry.model : entry.hardware, QString()},
                   QString());
@@ -212,7 +212,7 @@ void CSearchManageWidget::refreshOnvifRow(const QString &ip)
         return;
     const auto entry = service->getDevices().value(ip);
     const QStringList texts = {entry.uuid.toUpper(), entry.firmwareVersion,
-                               entry.status == 1 ? tr("Search ok") : tr("Incorrect username or password."),
+                               entry.status == 1 ? tr("Search ok") : CommonHelper::incorrectLoginText(),
                                entry.hardware.isEmpty() ? entry.model : entry.hardware};
     for (int col = ColSn; col <= ColModel; ++col) {
         if (QStandardItem *item = m_model->item(row, col))
@@ -369,7 +369,7 @@ void CSearchManageWidget::onTableDoubleClicked(const QModelIndex &index)
     // The registry is keyed by address, for either kind of row.
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     if (registry && registry->findDevInfo(item->text())) {
-        MsgTipInfoDlg::showTip(tr("The IP address is already in use."), 2000);
+        MsgTipInfoDlg::showTip(SharedTexts::ipInUseText(), 2000);
         return;
     }
     if (!addRowToClient(index.row()))

@@ -10,6 +10,14 @@
 
 namespace {
 
+// The writer's own clock: a file name built from the wall clock would name
+// tomorrow's file for a test that runs across midnight.
+QDateTime fixedNoon()
+{
+    return QDateTime(QDate(2026, 3, 10), QTime(12, 0));
+}
+const QString kFixedDay = QStringLiteral("20260310");
+
 QString readAll(const QString &path)
 {
     QFile f(path);
@@ -174,11 +182,12 @@ void tst_LogHandler::stopWritesQueuedLines()
     LogHandler log;
     log.setLogDir(tmp.path());
     log.setIntervalMs(60000);
+    log.setClock(fixedNoon);
     log.start();
     for (int i = 0; i < 1000; ++i)
         log.enqueue(QStringLiteral("line %1\n").arg(i));
     log.stop();
-    const QString text = readAll(tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt");
+    const QString text = readAll(tmp.path() + "/" + kFixedDay + ".txt");
     QCOMPARE(text.count('\n'), 1000);
     QVERIFY(text.startsWith("line 0\n"));
     QVERIFY(text.endsWith("line 999\n"));
@@ -208,13 +217,14 @@ void tst_LogHandler::installedHandlerWritesLines()
     QCOMPARE(LogHandler::instance(), log);
     log->setLogDir(tmp.path());
     log->setIntervalMs(10);
+    log->setClock(fixedNoon);
     log->start();
     const QtMessageHandler previous = qInstallMessageHandler(LogHandler::messageHandler);
     const int line = __LINE__ + 1;
     qWarning("written by the thread %s", "ok");
     qInstallMessageHandler(previous);
 
-    const QString path = tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+    const QString path = tmp.path() + "/" + kFixedDay + ".txt";
     QTRY_VERIFY(readAll(path).contains("written by the thread ok"));
     const QString text = readAll(path);
     const QRegularExpression re(QStringLiteral(
@@ -231,6 +241,7 @@ static int fatalChild(int argc, char **argv)
     LogHandler *log = LogHandler::instance();
     log->setLogDir(qEnvironmentVariable("KELVO_LOG_FATAL_DIR"));
     log->setIntervalMs(600000);
+    log->setClock(fixedNoon);
     qInstallMessageHandler(LogHandler::messageHandler);
     log->start();
     qDebug("queued before fatal");
@@ -249,7 +260,7 @@ void tst_LogHandler::fatalLineIsWritten()
     QVERIFY(child.waitForFinished(30000));
     QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
 
-    const QString path = tmp.path() + "/" + QDate::currentDate().toString("yyyyMMdd") + ".txt";
+    const QString path = tmp.path() + "/" + kFixedDay + ".txt";
     const QString text = readAll(path);
     QVERIFY2(text.contains("queued before fatal \n"), qPrintable(text));
     QVERIFY2(text.contains(QRegularExpression("^Fatal .* - fatal line \\n", QRegularExpression::MultilineOption)),

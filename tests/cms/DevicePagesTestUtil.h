@@ -32,7 +32,54 @@ T *child(QWidget *parent, const char *name)
     return w;
 }
 
+// Name of the running test function and data row: guards armed by one test
+// must never act on the dialogs of the next.
+inline QByteArray currentTestKey()
+{
+    QByteArray key = QTest::currentTestFunction();
+    if (const char *tag = QTest::currentDataTag())
+        key += '/' + QByteArray(tag);
+    return key;
+}
+
+// onModal handlers armed and still waiting for their dialog.
+inline int &pendingModalHandlers()
+{
+    static int pending = 0;
+    return pending;
+}
+
+// A modal dialog nobody closes blocks exec() until the test times out. Until
+// the current test function ends, watch for such a dialog: once `expired`
+// says so, reject it and fail the test instead.
+template<class T>
+void rejectStrandedModal(std::function<T *()> find, std::function<bool()> expired, const char *why)
+{
+    const QByteArray test = currentTestKey();
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, test, find, expired, why]() {
+        if (currentTestKey() != test) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        T *dialog = find();
+        if (!dialog || !dialog->isVisible() || !expired())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QTest::qFail(why, __FILE__, __LINE__);
+        dialog->reject();
+    });
+    timer->start();
+}
+
 // Runs act on the first modal dialog of type T that shows up within timeoutMs.
+// Giving up is not a failure by itself (some tests use a short wait as a guard
+// against a dialog that must not come), but a T that shows up later with no
+// other handler waiting, or a dialog act leaves open for timeoutMs, is
+// rejected and fails the test, so exec() always returns.
 template<class T>
 void onModal(std::function<void(T *)> act, int timeoutMs = 10000)
 {
@@ -40,19 +87,34 @@ void onModal(std::function<void(T *)> act, int timeoutMs = 10000)
     auto *clock = new QElapsedTimer;
     clock->start();
     timer->setInterval(10);
+    ++pendingModalHandlers();
     QObject::connect(timer, &QTimer::timeout, [timer, clock, act, timeoutMs]() {
         T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
         if ((dialog && dialog->isVisible()) || clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
             delete clock;
-            if (!dialog)
+            --pendingModalHandlers();
+            if (!dialog) {
+                rejectStrandedModal<T>([] { return qobject_cast<T *>(QApplication::activeModalWidget()); },
+                                       [] { return pendingModalHandlers() == 0; },
+                                       "a modal dialog showed up after onModal gave up waiting for it");
                 return;
+            }
             QPointer<T> guard(dialog);
             act(dialog);
             // A failed check must not leave the test blocked in exec().
-            if (guard && guard->isVisible() && QTest::currentTestFailed())
+            if (guard && guard->isVisible() && QTest::currentTestFailed()) {
                 guard->reject();
+                return;
+            }
+            if (guard && guard->isVisible()) {
+                QElapsedTimer left;
+                left.start();
+                rejectStrandedModal<T>([guard] { return guard.data(); },
+                                       [left, timeoutMs] { return left.elapsed() > timeoutMs; },
+                                       "onModal's action left its dialog open");
+            }
         }
     });
     timer->start();

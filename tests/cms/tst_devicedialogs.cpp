@@ -353,11 +353,19 @@ private slots:
         dialog.setObjectName(QStringLiteral("editClientDev"));
         dialog.setDevInfo(&copy);
         bool sawForgot = false;
+        // Connected after the dialog's own slot: once this sees the camera's
+        // answer, the dialog has taken it too.
+        int answers = 0;
+        QObject seen;
+        connect(sdk, &KelvoSDKHelper::signalCommonInfo, &seen, [&](const devXmlInfo &info) {
+            if (info.ip == copy.ip && info.xml.contains(QStringLiteral("14019")))
+                ++answers;
+        });
         onModal<EditClientDevDlg>([&](EditClientDevDlg *d) {
             QVERIFY(child<QPushButton>(d, "pushButtonForgot")->isVisible());
             QVERIFY(!child<QComboBox>(d, "comboBoxAuth")->isVisible());
             QVERIFY(waitFor([&] { return device.requestCount(14019) == 1; }));
-            QTest::qWait(100); // the answer arrives
+            QVERIFY(waitFor([&] { return answers >= 1; }));
             onModal<ForgotPassword>([&](ForgotPassword *f) {
                 sawForgot = true;
                 QVERIFY(waitFor([&] { return device.requestCount(14019) == 2; }));

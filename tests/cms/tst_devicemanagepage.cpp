@@ -89,6 +89,42 @@ private:
         return ips;
     }
 
+    // Every function can run alone: it starts from the stored devices on the
+    // page and, where it needs them, the camera and the recorder logged in.
+    // Run in order these find it so already and change nothing.
+    bool pageReady(bool online)
+    {
+        if (model()->rowCount() == 0)
+            m_page->getDevFormDBToAddTableView();
+        if (!online)
+            return model()->rowCount() > 0;
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        const auto loggedIn = [registry](SimDevice *dev) {
+            FUN_DEV_INFO *info = registry->findDevInfo(dev->address().toString());
+            return info && info->loginStatus == 1;
+        };
+        if (!loggedIn(m_ipc.get()) || !loggedIn(m_nvr.get()))
+            m_controller->onTimeoutLoginDevice();
+        return waitFor([&] { return loggedIn(m_ipc.get()) && loggedIn(m_nvr.get()); }, 15000);
+    }
+
+    // The upgrade functions after the first one reuse its firmware file; run
+    // alone they choose one of their own.
+    bool firmwareChosen()
+    {
+        auto *field = child<QLineEdit>(m_page.get(), "m_OneUpgradeFilelineEdit");
+        if (!field->text().isEmpty())
+            return true;
+        const QString path = m_firmwareDir.filePath(QStringLiteral("fw-alone.bin"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(QByteArray(300000, 'k'));
+        file.close();
+        field->setText(path);
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -202,6 +238,7 @@ private slots:
 
     void rowsFollowTheConnections()
     {
+        QVERIFY(pageReady(false));
         m_controller->onTimeoutLoginDevice();
         const QString ipc = m_ipc->address().toString();
         const QString nvr = m_nvr->address().toString();
@@ -229,6 +266,7 @@ private slots:
 
     void rowButtons()
     {
+        QVERIFY(pageReady(true));
         const QString ipc = m_ipc->address().toString();
         auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
         auto rowButton = [&](const QString &ip, const char *name) {
@@ -265,6 +303,7 @@ private slots:
 
     void selectionCount()
     {
+        QVERIFY(pageReady(false));
         uncheckAll();
         auto *count = child<QLabel>(m_page.get(), "m_selectdnum");
         m_page->header()->onHeaderClicked(0);
@@ -277,6 +316,7 @@ private slots:
 
     void upgradeReportsProgressAndSuccess()
     {
+        QVERIFY(pageReady(true));
         const QString path = m_firmwareDir.filePath(QStringLiteral("fw.bin"));
         QByteArray firmware;
         for (int i = 0; i < 700000; ++i)
@@ -340,6 +380,8 @@ private slots:
 
     void upgradeFailureIsReported()
     {
+        QVERIFY(pageReady(true));
+        QVERIFY(firmwareChosen());
         const QString ipc = m_ipc->address().toString();
         const QString nvr = m_nvr->address().toString();
         QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
@@ -359,6 +401,8 @@ private slots:
     // A connection that breaks before 100 % ends that device's upload as failed.
     void upgradeDisconnectCountsAsFailure()
     {
+        QVERIFY(pageReady(true));
+        QVERIFY(firmwareChosen());
         const QString ipc = m_ipc->address().toString();
         FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ipc);
         QTRY_COMPARE_WITH_TIMEOUT(dev->loginStatus, 1, 10000);
@@ -376,6 +420,8 @@ private slots:
     // Deleting a device closes its session silently; the run ends without it.
     void upgradeOfARemovedDeviceEndsTheRun()
     {
+        QVERIFY(pageReady(true));
+        QVERIFY(firmwareChosen());
         const QString ipc = m_ipc->address().toString();
         FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ipc);
         m_ipc->setHandler(20001, [](SimConnection *, const SimRequest &) {});
@@ -394,6 +440,7 @@ private slots:
 
     void batchCredentialsReachEveryCheckedDevice()
     {
+        QVERIFY(pageReady(false));
         uncheckAll();
         auto *batch = child<QPushButton>(m_page.get(), "pushButtonBatchModify");
         batch->click();
@@ -422,6 +469,7 @@ private slots:
 
     void deleteAsksFirst()
     {
+        QVERIFY(pageReady(false));
         uncheckAll();
         checkRow(QStringLiteral("127.66.0.21"), true);
         auto *del = child<QPushButton>(m_page.get(), "m_DelDevBtn");

@@ -1,6 +1,9 @@
 #include "CommandProcessor.h"
 #include "DeviceInfoManager.h"
+#include "KelvoSDKHelper.h"
+#include "SimDevice.h"
 
+#include <QHostAddress>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -225,6 +228,50 @@ private slots:
         m_proc->processCommand(message("10.0.0.3", 14012, ""));
         QCOMPARE(m_onvif->loginStatus, 1);
         QCOMPARE(update.size(), 1);
+    }
+
+    // What a login answer does to a live session's heartbeat, seen on the
+    // session itself: a private-protocol device starts it on success and stops
+    // it on refusal; an ONVIF record leaves it as it was either way.
+    void loginAnswerAndHeartbeat_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("afterSuccess");
+        QTest::addColumn<bool>("afterRefusal");
+        QTest::newRow("camera") << 0 << "127.67.0.1" << true << false;
+        QTest::newRow("onvif") << 2 << "127.67.0.2" << false << true;
+    }
+    void loginAnswerAndHeartbeat()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, address);
+        QFETCH(bool, afterSuccess);
+        QFETCH(bool, afterRefusal);
+        SimDevice peer(SimDevice::Ipc);
+        QVERIFY(peer.listen(QHostAddress(address)));
+        auto *dev = new FUN_DEV_INFO;
+        dev->ip = address;
+        dev->sn = address;
+        dev->devType = type;
+        dev->devPort = peer.port();
+        DeviceInfoManager::instance()->addDevInfo(dev);
+        const loginDev key = toLoginDev(dev);
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+        sdk->connectDev(key);
+        QTRY_VERIFY_WITH_TIMEOUT(sdk->isConnected(key), 15000);
+        TcpClient *session = sdk->session(key);
+        QVERIFY(!session->heartbeatActive());
+
+        m_proc->processCommand(message(address, 14012, ""));
+        QCOMPARE(dev->loginStatus, 1);
+        const bool success = session->heartbeatActive();
+        sdk->startHeartbeat(key);
+        m_proc->processCommand(message(address, 14012, "", "5"));
+        const bool refusal = session->heartbeatActive();
+        sdk->logoutDev(key);
+        QCOMPARE(success, afterSuccess);
+        QCOMPARE(refusal, afterRefusal);
     }
 };
 

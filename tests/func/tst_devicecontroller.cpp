@@ -138,12 +138,13 @@ private slots:
             const qint64 version = peer->timeOf(14002);
             const qint64 network = peer->timeOf(13002);
             QVERIFY(login >= 0 && caps >= login);
-            // The peer stamps arrivals: the client flushes a request only when its event
-            // loop next runs, so a loaded machine shifts each stamp by a few ms.
-            QVERIFY2(version - caps >= 40, qPrintable(QString::number(version - caps)));
-            QVERIFY2(network - caps >= 90, qPrintable(QString::number(network - caps)));
-            QVERIFY(network > version);
-            QVERIFY2(network - caps < 1500, qPrintable(QString::number(network - caps)));
+            // The delays start when the client reads the login reply, which the peer
+            // sends after stamping the login: measured from that stamp they are lower
+            // bounds the client controls (a coarse timer may fire 5 % early). A busy
+            // event loop only delays the sends, so beyond that only the order counts.
+            QVERIFY2(version - login >= 45, qPrintable(QString::number(version - login)));
+            QVERIFY2(network - login >= 90, qPrintable(QString::number(network - login)));
+            QVERIFY(version >= caps && network >= version);
         }
 
         // The multi-channel IPC: capabilities, identity and its channel records.

@@ -7,6 +7,18 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+// The writer's own clock: a file name built from the wall clock would name
+// tomorrow's file for a test that runs across midnight.
+QDateTime fixedNoon()
+{
+    return QDateTime(QDate(2026, 3, 10), QTime(12, 0));
+}
+const QString kFixedDay = QStringLiteral("20260310");
+
+} // namespace
+
 class TestEmergencyFlush : public QObject
 {
     Q_OBJECT
@@ -23,6 +35,7 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         // Nothing prepared: nothing written, no crash.
         handler.emergencyFlush();
         QVERIFY(handler.prepareEmergencyFlush());
@@ -34,7 +47,7 @@ private slots:
             handler.enqueue(line);
         handler.emergencyFlush();
 
-        const QString path = QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt");
+        const QString path = QDir(dir).filePath(kFixedDay + ".txt");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), lines.join(QString()).toUtf8());
@@ -96,13 +109,14 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log3"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         QVERIFY(handler.prepareEmergencyFlush());
         QString line = QStringLiteral("half ");
         line += QChar(0xD83D);
         line += QStringLiteral(" pair \n");
         handler.enqueue(line);
         handler.emergencyFlush();
-        QFile file(QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt"));
+        QFile file(QDir(dir).filePath(kFixedDay + ".txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("half \xEF\xBF\xBD pair \n"));
     }
@@ -112,6 +126,7 @@ private slots:
         const QString dir = QDir::current().absoluteFilePath(QStringLiteral("log2"));
         LogHandler handler;
         handler.setLogDir(dir);
+        handler.setClock(fixedNoon);
         QVERIFY(handler.prepareEmergencyFlush());
         QString expected;
         for (int i = 0; i < 500; ++i) {
@@ -120,7 +135,7 @@ private slots:
             expected += line;
         }
         handler.emergencyFlush();
-        QFile file(QDir(dir).filePath(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + ".txt"));
+        QFile file(QDir(dir).filePath(kFixedDay + ".txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected.toUtf8());
     }

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -18,21 +19,54 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 // Runs `action` on the dialog once it is the active modal widget.
+void closeModal(QWidget *modal)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+// A dialog left open would block exec() until the test run times out: a
+// failed check inside `action` closes it at once, a dialog the action simply
+// leaves open is closed after 10 s and fails the test. Polling stops when the
+// test function that armed it ends.
 void whenModal(std::function<void(QWidget *)> action)
 {
+    const QByteArray test = QTest::currentTestFunction();
     auto *poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
+    QObject::connect(poll, &QTimer::timeout, [poll, action, test] {
+        if (test != QTest::currentTestFunction()) {
             poll->stop();
             poll->deleteLater();
-            action(modal);
+            return;
         }
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QPointer<QWidget> guard(modal);
+        action(modal);
+        if (!guard || !guard->isVisible())
+            return;
+        if (QTest::currentTestFailed()) {
+            closeModal(guard);
+            return;
+        }
+        QTimer::singleShot(10000, guard, [guard, test] {
+            if (guard && guard->isVisible() && test == QTest::currentTestFunction()) {
+                QTest::qFail("whenModal's action left its dialog open", __FILE__, __LINE__);
+                closeModal(guard);
+            }
+        });
     });
     poll->start();
 }
@@ -289,8 +323,13 @@ void TstDialogs::toastHoverHoldsIt()
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(tip, &leave);
     QVERIFY(tip->isWaiting());
-    QTest::qWait(100);
-    QVERIFY(tip); // the full duration again
+    // The full duration again, not what was left when the pointer came: the
+    // hide timer runs with the whole interval (no wall clock involved).
+    const QList<QTimer *> timers = tip->findChildren<QTimer *>();
+    const bool fullAgain = std::any_of(timers.cbegin(), timers.cend(), [](const QTimer *t) {
+        return t->isActive() && t->isSingleShot() && t->interval() == 200;
+    });
+    QVERIFY(fullAgain);
     QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 1000);
 
     // The close button closes it at once.

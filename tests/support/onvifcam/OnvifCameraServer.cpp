@@ -139,6 +139,7 @@ struct CameraServer::State
 {
     mutable QMutex mutex;
     QHash<QString, QByteArray> replies;
+    QHash<QString, QByteArray> streamUriByToken;
     Auth auth = Auth::None;
     QString user = QStringLiteral("admin");
     QString password = QStringLiteral("admin");
@@ -240,6 +241,17 @@ private:
             status = 400;
             body = soapFault(QStringLiteral("env:Sender"), QStringLiteral("ter:NotAuthorized"),
                              QStringLiteral("Sender not authorized"));
+        } else if (soap.operation == GetStreamUri && !s.streamUriByToken.isEmpty()) {
+            static const QRegularExpression tokenRe(
+                QStringLiteral("<(?:[\\w.-]+:)?ProfileToken>\\s*([^<\\s]+)\\s*<"));
+            const QString token = tokenRe.match(QString::fromUtf8(request.body)).captured(1);
+            if (s.streamUriByToken.contains(token)) {
+                body = s.streamUriByToken.value(token);
+            } else {
+                status = 500;
+                body = soapFault(QStringLiteral("env:Sender"), QStringLiteral("ter:InvalidArgVal"),
+                                 QStringLiteral("No such profile"));
+            }
         } else if (!s.replies.contains(soap.operation)) {
             status = 500;
             body = soapFault(QStringLiteral("env:Receiver"), QStringLiteral("ter:ActionNotSupported"),
@@ -379,6 +391,7 @@ void CameraServer::loadCameraDir(const QString &dir)
     };
     QMutexLocker lock(&m_state->mutex);
     m_state->replies.clear();
+    m_state->streamUriByToken.clear();
     const QHash<QString, QStringList> files = {
         {GetDeviceInformation, {QStringLiteral("device_management/GetDeviceInformationResponse.xml")}},
         {GetCapabilities, {QStringLiteral("device_management/GetCapabilitiesResponse.xml")}},
@@ -399,6 +412,12 @@ void CameraServer::setReply(const QString &operation, const QByteArray &body)
     m_state->replies.insert(operation, body);
 }
 
+void CameraServer::setStreamUriReply(const QString &profileToken, const QByteArray &body)
+{
+    QMutexLocker lock(&m_state->mutex);
+    m_state->streamUriByToken.insert(profileToken, body);
+}
+
 void CameraServer::clearReply(const QString &operation)
 {
     QMutexLocker lock(&m_state->mutex);
@@ -409,6 +428,7 @@ void CameraServer::clearReplies()
 {
     QMutexLocker lock(&m_state->mutex);
     m_state->replies.clear();
+    m_state->streamUriByToken.clear();
 }
 
 void CameraServer::setAuth(Auth auth)

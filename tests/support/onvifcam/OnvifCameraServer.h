@@ -57,6 +57,9 @@ public:
     // whose file is missing is answered with a SOAP fault.
     void loadCameraDir(const QString &dir);
     void setReply(const QString &operation, const QByteArray &body);
+    // GetStreamUri answered per profile token, as a real camera does; once any
+    // is set, a token without its own reply gets a SOAP fault.
+    void setStreamUriReply(const QString &profileToken, const QByteArray &body);
     void clearReply(const QString &operation);
     void clearReplies();
 

@@ -79,8 +79,33 @@ class TestCameraSystem : public QObject
         m_w->treeView()->scrollTo(index);
         QTest::mouseClick(m_w->treeView()->viewport(), Qt::LeftButton, {}, m_w->treeView()->visualRect(index).center());
         waitFor([&] { return m_cams[cam]->requestCount(getCmd) > asked; });
-        QTest::qWait(200);
+        roundTrip(cam);
         return qobject_cast<Page *>(m_w->page(id));
+    }
+
+    // A heartbeat over the client's own connection to the camera, answered:
+    // the connection keeps order, so whatever the page sent before has been
+    // read by the camera, and every answer before it has reached the page.
+    // Absence is asserted after this, never after a fixed sleep.
+    bool roundTrip(int cam)
+    {
+        SimDevice *sim = m_cams[cam].get();
+        FUN_DEV_INFO *dev = record(camIp(cam));
+        if (!dev)
+            return false;
+        QSignalSpy replies(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo);
+        const int beats = sim->requestCount(35001);
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), 35001, 0);
+        const bool answered = waitFor([&] {
+            for (const QList<QVariant> &args : qAsConst(replies)) {
+                const auto info = args.at(0).value<devXmlInfo>();
+                if (info.ip == dev->ip && info.xml.contains(QStringLiteral("<cmd>35001</cmd>")))
+                    return true;
+            }
+            return false;
+        });
+        QCoreApplication::processEvents();
+        return answered && sim->requestCount(35001) > beats;
     }
 
     // Presses a page button that asks a question; returns the question's text.
@@ -247,7 +272,7 @@ private slots:
         tabs->setCurrentIndex(0);
         child<QPushButton>(page, "pushButton_save")->click();
         QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
-        QTest::qWait(300);
+        QVERIFY(roundTrip(Settings));
         QCOMPARE(cam->requestCount(14005), 1);
     }
 
@@ -300,7 +325,7 @@ private slots:
         QCOMPARE(!m_ping.asked.isEmpty(), pinged);
         if (!refusal.isEmpty()) {
             QVERIFY(toastTexts().contains(refusal));
-            QTest::qWait(300);
+            QVERIFY(roundTrip(Checks));
             QCOMPARE(cam->requestCount(13003), sets);
             return;
         }
@@ -319,7 +344,7 @@ private slots:
         auto *page = openPage<EthernetSettingWidget>(Early, 13002, 13002);
         child<QPushButton>(page, "pushButton_save")->click();
         QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
-        QTest::qWait(300);
+        QVERIFY(roundTrip(Early));
         QCOMPARE(cam->requestCount(13003), 0);
         cam->setCommandSilent(13002, false);
     }
@@ -362,7 +387,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(13003), 1, 10000);
         if (!moves) {
             QTRY_VERIFY_WITH_TIMEOUT(!page->movePending(), 10000);
-            QTest::qWait(500);
+            QVERIFY(roundTrip(cam));
             QVERIFY(m_w->isVisible());
             QVERIFY(record(oldIp));
             QVERIFY(!record(newIp));

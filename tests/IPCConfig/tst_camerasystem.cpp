@@ -8,6 +8,7 @@
 #include "DeviceInfoManager.h"
 #include "DeviceMaintenance.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "DeviceSettingWidget.h"
 #include "EthernetSettingWidget.h"
 #include "KelvoSDKHelper.h"
@@ -83,30 +84,7 @@ class TestCameraSystem : public QObject
         return qobject_cast<Page *>(m_w->page(id));
     }
 
-    // A heartbeat over the client's own connection to the camera, answered:
-    // the connection keeps order, so whatever the page sent before has been
-    // read by the camera, and every answer before it has reached the page.
-    // Absence is asserted after this, never after a fixed sleep.
-    bool roundTrip(int cam)
-    {
-        SimDevice *sim = m_cams[cam].get();
-        FUN_DEV_INFO *dev = record(camIp(cam));
-        if (!dev)
-            return false;
-        QSignalSpy replies(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo);
-        const int beats = sim->requestCount(35001);
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), 35001, 0);
-        const bool answered = waitFor([&] {
-            for (const QList<QVariant> &args : qAsConst(replies)) {
-                const auto info = args.at(0).value<devXmlInfo>();
-                if (info.ip == dev->ip && info.xml.contains(QStringLiteral("<cmd>35001</cmd>")))
-                    return true;
-            }
-            return false;
-        });
-        QCoreApplication::processEvents();
-        return answered && sim->requestCount(35001) > beats;
-    }
+    bool roundTrip(int cam) { return DevicePagesTest::roundTrip(record(camIp(cam))); }
 
     // Presses a page button that asks a question; returns the question's text.
     QString answer(QPushButton *button, bool accept)

@@ -11,6 +11,7 @@
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "EditClientUserDlg.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
@@ -218,7 +219,7 @@ private slots:
         if (sentUser.isEmpty()) {
             QVERIFY(add.isVisible());
             QCOMPARE(child<QLabel>(&add, "m_lblTextInfo")->text(), QStringLiteral("Incomplete information"));
-            QTest::qWait(200);
+            QVERIFY(roundTrip(record(Other)));
             QCOMPARE(cam->requestCount(14014), 0);
             return;
         }
@@ -264,7 +265,7 @@ private slots:
         // Declined: nothing sent. Confirmed: one 14015, then a fresh list.
         onModal<CustomDialog>([](CustomDialog *d) { d->reject(); });
         QTest::mouseClick(rowButton(QStringLiteral("a1"), "pushButtonDelete"), Qt::LeftButton);
-        QTest::qWait(300);
+        QVERIFY(roundTrip(record(Delete)));
         QCOMPARE(cam->requestCount(14015), 0);
         QString question;
         onModal<CustomDialog>([&question](CustomDialog *d) {
@@ -403,7 +404,7 @@ private slots:
         if (!message.isEmpty()) {
             QVERIFY(edit.isVisible());
             QCOMPARE(child<QLabel>(&edit, "m_lblTextInfo")->text(), message);
-            QTest::qWait(200);
+            QVERIFY(roundTrip(record(Other)));
             QCOMPARE(cam->requestCount(14016), 0);
             return;
         }
@@ -425,7 +426,7 @@ private slots:
             "<contactAddress>x@example.com</contactAddress><user><userName>intruder</userName><password>p</password></user>");
         m_cams[Road]->pushMessage(14013, list);
         m_cams[Road]->pushMessage(14016, QString(), 8);
-        QTest::qWait(500);
+        QVERIFY(roundTrip(record(Road)));
         QCOMPARE(column(table(), 0), before);
         QVERIFY(!toastTexts().contains(QStringLiteral("Please set contact first.")));
 

@@ -14,6 +14,7 @@
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
 #include "SignalsHelper.h"
@@ -312,7 +313,7 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(child<QLabel>(&edit, "m_lblTextInfo")->text(), message);
             QVERIFY(edit.isVisible());
-            QTest::qWait(200);
+            QVERIFY(roundTrip(record(Checks)));
             QCOMPARE(nvr->requestCount(14014), 0);
             return;
         }
@@ -429,7 +430,7 @@ private slots:
         addOnNvr(Other, {QStringLiteral("kept")});
         open(Other, 2);
         m_nvrs[Road]->pushMessage(14013, QStringLiteral("<userAcount><userName>intruder</userName></userAcount>"));
-        QTest::qWait(500);
+        QVERIFY(roundTrip(record(Road)));
         QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
         m_nvrs[Other]->pushMessage(14013, QString());
         QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 0, 10000);

@@ -1,0 +1,46 @@
+#pragma once
+
+// Absence without a fixed sleep: a probe command sent over the client's own
+// connection to a device, waited for until the device's answer is back. A
+// connection keeps order, so whatever the client sent before the probe has
+// been read by the device, and whatever the device sent before its answer
+// (replies, pushes) has reached the client's receivers.
+
+#include "KelvoCommon.h"
+#include "KelvoSDKHelper.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace DevicePagesTest {
+
+// A command no page sends; the simulated device answers it with result 0.
+constexpr unsigned int RoundTripProbe = 39999;
+
+inline bool roundTrip(const FUN_DEV_INFO *dev, int timeoutMs = 10000)
+{
+    if (!dev)
+        return false;
+    QSignalSpy replies(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo);
+    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), RoundTripProbe, 0);
+    const QString probe = QStringLiteral("<cmd>%1</cmd>").arg(RoundTripProbe);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        for (const QList<QVariant> &args : qAsConst(replies)) {
+            const auto info = args.at(0).value<devXmlInfo>();
+            if (info.ip == dev->ip && info.xml.contains(probe)) {
+                // Receivers connected through queued calls run now.
+                QCoreApplication::processEvents();
+                return true;
+            }
+        }
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+}
+
+} // namespace DevicePagesTest

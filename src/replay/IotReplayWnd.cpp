@@ -58,6 +58,7 @@ IotReplayWnd::IotReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::IotRep
     connect(replay, &FFmpegReplayWidget::emitPlayError, this, &IotReplayWnd::stopPane);
     connect(cloud, &RemoteCommon::signalRecvRecord, this, &IotReplayWnd::slotRecvStream);
     connect(cloud, &RemoteCommon::signalCloseRecord, this, &IotReplayWnd::slotStopStream);
+    connect(cloud, &RemoteCommon::signalRecordEnded, this, &IotReplayWnd::slotRecordEnded, Qt::QueuedConnection);
     ReplayControl *bar = ui->widgetReplayControl;
     bar->setFastVisible(false);
     bar->setSlowVisible(false);
@@ -213,6 +214,33 @@ void IotReplayWnd::slotStopStream(QString key)
     ui->widgetRemoteDev->slotCloseData(key);
 }
 
+void IotReplayWnd::slotRecordEnded(QString key, qulonglong lastMs)
+{
+    const int pane = m_paneKeys.key(key, -1);
+    // Started again since (a pick, another day): that stream is not over.
+    if (pane < 0 || !RemoteCommon::instance()->recordEnded(key))
+        return;
+    // The next recording of the day after what was played, if the cloud has
+    // one the stream did not reach; otherwise playback is over.
+    const qint64 from = qMax<qint64>(qint64(lastMs), m_paneTimes.value(pane, 0));
+    const QDate day = m_paneDays.value(pane);
+    for (const ArchiveRecordPtr &record : m_dayRecords.value(key)) {
+        if (!record || record->startTime() <= from || !day.isValid())
+            continue;
+        qInfo() << key << "recording ended, going on with the one at" << record->startTime();
+        m_paneTimes[pane] = record->startTime();
+        ui->widgetVideoReplay->seek(pane, 0);
+        if (RemoteCommon::instance()->startRecordStream(key, dayText(day),
+                                                        (record->startTime() - midnightMs(day)) / 1000))
+            return;
+        break;
+    }
+    qInfo() << key << "playback ended";
+    MsgTipInfoDlg::showTip(tr("Playback ended"), TipMs);
+    stopPane(pane);
+    onUpdatePlayButtons();
+}
+
 void IotReplayWnd::slotReplayTimestamp(qulonglong timestamp)
 {
     ui->widgetTimeLine->setCurrentTime(int64_t(timestamp));
@@ -285,7 +313,7 @@ void IotReplayWnd::slotCaptureResult(bool result, QString path)
     if (!result)
         MsgTipInfoDlg::showTip(tr("Snapshot failed"), TipMs);
     else
-        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + tr("Saved to"), path, TipMs);
+        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to"), path, TipMs);
 }
 
 void IotReplayWnd::onBtnFullScreenClicked()

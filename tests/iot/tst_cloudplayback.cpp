@@ -17,10 +17,12 @@
 #include "PlayerCommon.h"
 #include "RemoteCommon.h"
 #include "RemoteDevView.h"
+#include "ReplayControl.h"
 #include "TimeLine.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItem>
 #include <QTabWidget>
@@ -273,6 +275,70 @@ private slots:
         QVERIFY(!tabs()->isTabVisible(CVideoPlayback::CloudTab));
         QCOMPARE(tabs()->currentIndex(), int(CVideoPlayback::NvrTab));
         QVERIFY(wnd->paneKeys().isEmpty());
+    }
+
+    // The last recording of the day played to its end: the operator is told,
+    // the pane is freed and the bar no longer shows it playing.
+    void endOfTheDaySaysPlaybackEnded()
+    {
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
+        for (int pane : wnd->paneKeys().keys())
+            wnd->stopPane(pane);
+        const QString key = QStringLiteral("1,1");
+        QSignalSpy stamps(wnd->replayWidget(), &FFmpegReplayWidget::emitReplayTimestampMS);
+        doubleClick(key);
+        QTRY_COMPARE(wnd->paneKeys().value(0), key);
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 3, 30000);
+        QVERIFY(wnd->controlBar()->isEnabled());
+        // Three seconds before the end of the day's second recording.
+        const ArchiveRecordPtr last = wnd->timeLine()->records().back();
+        wnd->onTimeLineRecordSelected(last, last->endTime() - 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(wnd->paneKeys().isEmpty(), 30000);
+        QVERIFY(DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
+        QVERIFY(qint64(stamps.last().at(0).toULongLong()) >= last->endTime() - 3000);
+        QVERIFY(!wnd->controlBar()->isEnabled());
+        QVERIFY(!wnd->replayWidget()->isPlaying(0));
+    }
+
+    // A store whose accounts cannot be read is reported as such, and logged,
+    // never as a wrong password.
+    void unreadableStoreIsNotAWrongPassword_data()
+    {
+        QTest::addColumn<QByteArray>("accounts"); // "-" no file
+        QTest::newRow("no accounts file") << QByteArray("-");
+        QTest::newRow("not JSON") << QByteArray("{\"accounts\": [ {\"account\": \"demo\", ");
+        QTest::newRow("not an object") << QByteArray("[1, 2, 3]");
+        QTest::newRow("accounts not a list") << QByteArray("{\"accounts\": \"demo\"}");
+        QTest::newRow("over the size bound")
+            << ("{\"accounts\": [], \"pad\": \"" + QByteArray(5 << 20, 'p') + "\"}");
+    }
+
+    void unreadableStoreIsNotAWrongPassword()
+    {
+        QFETCH(QByteArray, accounts);
+        if (RemoteCommon::instance()->isLoggedIn()) {
+            DevicePagesTest::onModal<CustomDialog>([](CustomDialog *dlg) {
+                QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonOK"), Qt::LeftButton);
+            });
+            QTest::mouseClick(m_window->findChild<QPushButton *>("pushButtonCloud"), Qt::LeftButton);
+        }
+        QVERIFY(!RemoteCommon::instance()->isLoggedIn());
+        QTemporaryDir store;
+        if (accounts != "-") {
+            QFile f(store.filePath("accounts.json"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(accounts);
+        }
+        RemoteCommon::setStoreRootForTesting(store.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cloud store unreadable"));
+        QStringList toasts;
+        const bool accepted = loginThroughDialog(cloudstore::Password, &toasts);
+        RemoteCommon::setStoreRootForTesting(m_store.path());
+        QVERIFY(!accepted);
+        QVERIFY2(toasts.contains(IotLoginDlg::storeUnreadableText()), qPrintable(toasts.join('|')));
+        QVERIFY(!toasts.contains(CommonHelper::incorrectLoginText()));
+        QVERIFY(!RemoteCommon::instance()->isLoggedIn());
     }
 
     // A window destroyed while it streams: its receivers are gone first.

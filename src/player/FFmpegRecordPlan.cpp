@@ -2,6 +2,7 @@
 
 #include "Mp4Writer.h"
 #include "PlayerCommon.h"
+#include "RecordIndex.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -22,13 +23,9 @@ const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
 QSet<QString> g_openSegments;  // under g_indexMutex: files recorders of this process write now
 
-QJsonArray readIndex(const QString &path)
+QJsonArray readIndex(const QString &dayDir)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
-    return doc.isArray() ? doc.array() : QJsonArray();
+    return RecordIndex::read(dayDir).raw;
 }
 
 bool writeIndex(const QString &path, const QJsonArray &array)
@@ -106,7 +103,7 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
 {
     QMutexLocker lock(&g_indexMutex);
     const QString path = dayDir + QStringLiteral("/record.json");
-    QJsonArray array = readIndex(path);
+    QJsonArray array = readIndex(dayDir);
     QJsonObject entry{{QStringLiteral("fileName"), fileName},
                       {QStringLiteral("startTime"), startTime},
                       {QStringLiteral("endTime"), endTime}};
@@ -126,21 +123,28 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
 int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 {
     QMutexLocker lock(&g_indexMutex);
-    const QString path = dayDir + QStringLiteral("/record.json");
-    const QJsonArray array = readIndex(path);
+    // Only the day folder's own files are ever looked at or removed: an
+    // entry that names anything else is left as it is (playback refuses it).
+    const RecordIndex::Day day = RecordIndex::read(dayDir);
+    if (day.status != RecordIndex::Status::Ok)
+        return 0;
     QJsonArray kept;
     int repaired = 0;
-    for (const QJsonValue &value : array) {
-        QJsonObject o = value.toObject();
-        const QString file = dayDir + QLatin1Char('/') + o.value(QStringLiteral("fileName")).toString();
-        if (!o.value(QStringLiteral("endTime")).toString().isEmpty() || g_openSegments.contains(file)) {
-            kept.append(o);
+    for (int i = 0; i < day.raw.size(); ++i) {
+        const RecordIndex::Entry &e = day.entries.at(i);
+        QJsonObject o = day.raw.at(i).toObject();
+        if (e.path.isEmpty() || !e.endTime.isEmpty() || g_openSegments.contains(e.path)) {
+            kept.append(day.raw.at(i));
             continue;
         }
-        const QTime start = QTime::fromString(o.value(QStringLiteral("startTime")).toString(), kTimeFormat);
-        const qint64 ms = fileDurationMs(file);
+        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
+        const qint64 ms = fileDurationMs(e.path);
         if (ms == 0) {
-            QFile::remove(file);
+            // A segment the recorder opened and never wrote a frame into; only
+            // its own kind of file is removed.
+            if (e.fileName.endsWith(QLatin1String(".mp4"), Qt::CaseInsensitive) && QFileInfo(e.path).isFile()
+                && !QFileInfo(e.path).isSymLink())
+                QFile::remove(e.path);
             ++repaired;
             continue;
         }
@@ -154,7 +158,7 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
         kept.append(o);
     }
     if (repaired > 0)
-        writeIndex(path, kept);
+        writeIndex(dayDir + QLatin1Char('/') + RecordIndex::fileName(), kept);
     return repaired;
 }
 

@@ -25,7 +25,7 @@ QSet<QString> g_openSegments;  // under g_indexMutex: files recorders of this pr
 
 QJsonArray readIndex(const QString &dayDir)
 {
-    return RecordIndex::read(dayDir).raw;
+    return RecordIndex::readArray(dayDir);
 }
 
 bool writeIndex(const QString &path, const QJsonArray &array)
@@ -125,16 +125,23 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
     QMutexLocker lock(&g_indexMutex);
     // Only the day folder's own files are ever looked at or removed: an
     // entry that names anything else is left as it is (playback refuses it).
-    const RecordIndex::Day day = RecordIndex::read(dayDir);
-    if (day.status != RecordIndex::Status::Ok)
+    RecordIndex::Status status = RecordIndex::Status::Missing;
+    const QJsonArray array = RecordIndex::readArray(dayDir, &status);
+    if (status != RecordIndex::Status::Ok)
         return 0;
     QJsonArray kept;
     int repaired = 0;
-    for (int i = 0; i < day.raw.size(); ++i) {
-        const RecordIndex::Entry &e = day.entries.at(i);
-        QJsonObject o = day.raw.at(i).toObject();
-        if (e.path.isEmpty() || !e.endTime.isEmpty() || g_openSegments.contains(e.path)) {
-            kept.append(day.raw.at(i));
+    for (const QJsonValue &value : array) {
+        // Complete entries are kept as they are without a look at their names.
+        const QJsonValue endValue = value.toObject().value(QStringLiteral("endTime"));
+        if (!value.isObject() || !endValue.isString() || !endValue.toString().isEmpty()) {
+            kept.append(value);
+            continue;
+        }
+        const RecordIndex::Entry e = RecordIndex::entryOf(dayDir, value);
+        QJsonObject o = value.toObject();
+        if (e.path.isEmpty() || g_openSegments.contains(e.path) || !RecordIndex::isOwnFile(dayDir, e.path)) {
+            kept.append(value);
             continue;
         }
         const QTime start = QTime::fromString(e.startTime, kTimeFormat);

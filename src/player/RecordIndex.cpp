@@ -34,7 +34,13 @@ QString resolve(const QString &dayDir, const QString &name)
         qWarning() << "record index entry refused, not a file of its day folder:" << name << "in" << dayDir;
         return QString();
     }
-    const QString path = dayDir + QLatin1Char('/') + name;
+    return dayDir + QLatin1Char('/') + name;
+}
+
+bool isOwnFile(const QString &dayDir, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
     const QFileInfo info(path);
     if (info.isSymLink()) {
         // A link may stay inside the folder (a file renamed by hand); one that
@@ -43,71 +49,79 @@ QString resolve(const QString &dayDir, const QString &name)
         if (!isInside(info.canonicalFilePath(), folder)) {
             qWarning() << "record index entry refused, a link out of its day folder:" << path << "->"
                        << info.symLinkTarget();
-            return QString();
+            return false;
         }
     }
     if (info.exists() && !info.isFile()) {
         qWarning() << "record index entry refused, not a file:" << path;
-        return QString();
+        return false;
     }
-    return path;
+    return true;
 }
 
-Day read(const QString &dayDir)
+QJsonArray readArray(const QString &dayDir, Status *status)
 {
-    Day day;
+    const auto result = [status](Status st) {
+        if (status)
+            *status = st;
+        return QJsonArray();
+    };
     const QString path = dayDir + QLatin1Char('/') + fileName();
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return day;
+        return result(Status::Missing);
     if (info.isSymLink() || !info.isFile()) {
         qWarning() << "record index refused, not a plain file:" << path;
-        day.status = Status::Refused;
-        return day;
+        return result(Status::Refused);
     }
     if (info.size() > MaxBytes) {
         qWarning() << "record index refused, larger than" << MaxBytes << "bytes:" << path << info.size();
-        day.status = Status::Refused;
-        return day;
+        return result(Status::Refused);
     }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         qWarning() << "record index cannot be read:" << path << f.errorString();
-        day.status = Status::Unreadable;
-        return day;
+        return result(Status::Unreadable);
     }
     // It may have grown since the size was taken.
     const QByteArray bytes = f.read(MaxBytes + 1);
     if (bytes.size() > MaxBytes) {
         qWarning() << "record index refused, larger than" << MaxBytes << "bytes:" << path;
-        day.status = Status::Refused;
-        return day;
+        return result(Status::Refused);
     }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
         qWarning() << "record index is no JSON array:" << path << error.errorString();
-        day.status = Status::BadJson;
-        return day;
+        return result(Status::BadJson);
     }
-    day.status = Status::Ok;
-    day.raw = doc.array();
+    if (status)
+        *status = Status::Ok;
+    return doc.array();
+}
+
+Entry entryOf(const QString &dayDir, const QJsonValue &value)
+{
+    Entry e;
+    if (!value.isObject())
+        return e;
+    const QJsonObject o = value.toObject();
+    e.fileName = text(o, "fileName");
+    e.startTime = text(o, "startTime");
+    e.endTime = text(o, "endTime");
+    e.path = resolve(dayDir, e.fileName);
+    return e;
+}
+
+Day read(const QString &dayDir)
+{
+    Day day;
+    day.raw = readArray(dayDir, &day.status);
     day.entries.reserve(day.raw.size());
     for (const QJsonValue &value : qAsConst(day.raw)) {
-        if (!value.isObject()) {
+        day.entries.append(entryOf(dayDir, value));
+        if (day.entries.last().path.isEmpty())
             ++day.refused;
-            day.entries.append(Entry());
-            continue;
-        }
-        const QJsonObject o = value.toObject();
-        Entry e;
-        e.fileName = text(o, "fileName");
-        e.startTime = text(o, "startTime");
-        e.endTime = text(o, "endTime");
-        e.path = resolve(dayDir, e.fileName);
-        if (e.path.isEmpty())
-            ++day.refused;
-        day.entries.append(e);
     }
     return day;
 }

@@ -32,7 +32,8 @@ struct Entry
     QString fileName;   // as listed
     QString startTime;  // "hhmmsszzz" as listed ("" when missing or not text)
     QString endTime;
-    QString path;       // the file inside the day folder; empty when refused
+    QString path;       // the file inside the day folder by its name; empty when refused
+                        // (what it is on disk: isOwnFile)
 };
 
 struct Day
@@ -44,10 +45,20 @@ struct Day
 };
 
 // The file that an entry's name stands for inside dayDir, or an empty string
-// (logged) when the name would lead anywhere else.
+// (logged) when the name would lead anywhere else. Looks at the name only.
 QString resolve(const QString &dayDir, const QString &name);
+
+// Whether a resolved path may be opened or removed: not a folder or other
+// non-file, not a link out of dayDir (logged). A file that does not exist
+// passes (there is nothing outside to reach). Looks at the disk.
+bool isOwnFile(const QString &dayDir, const QString &path);
 
 // Reads the index of a day folder (dayDir/record.json).
 Day read(const QString &dayDir);
+// The same without looking at the entries: the array as read (empty unless
+// the status is Ok).
+QJsonArray readArray(const QString &dayDir, Status *status = nullptr);
+// One entry of the array, its name resolved.
+Entry entryOf(const QString &dayDir, const QJsonValue &value);
 
 }  // namespace RecordIndex

@@ -290,7 +290,7 @@ std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::readDayRecords(const QString 
     }
     records.reserve(size_t(index.entries.size()));
     for (const RecordIndex::Entry &e : index.entries) {
-        if (e.path.isEmpty() || e.startTime.isEmpty())
+        if (e.path.isEmpty() || e.startTime.isEmpty() || !RecordIndex::isOwnFile(dayDir, e.path))
             continue;
         const QTime start = QTime::fromString(e.startTime, kTimeFormat);
         if (!start.isValid())

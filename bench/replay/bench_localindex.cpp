@@ -2,7 +2,9 @@
 // recordings root is read and checked, as the client does off the GUI thread
 // at each start. Side by side, in interleaved rounds on the same tree, the
 // bare work of reading and parsing every index whole (what the repair did
-// before it checked sizes and entries). A second figure takes one oversized
+// before it checked sizes and entries). Two trees: closed days only (the
+// usual year), and every day holding one entry with an empty text, which
+// makes the repair parse each index. A second figure takes one oversized
 // index (a file someone else wrote there): the repair refuses it unread;
 // the reference reads and parses it whole. Each figure is the median and
 // range of the rounds; the work done is counted on both sides; memory is the
@@ -116,30 +118,41 @@ int main(int argc, char **argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     QTemporaryDir tmp;
-    const QString root = tmp.filePath("backup");
-    std::printf("writing %d days x %d channels of %d entries ...\n", days, channels, entries);
-    const QByteArray index = dayIndex(entries, 86400 / qMax(1, entries));
     const QDate today = QDate::currentDate();
-    for (int ch = 1; ch <= channels; ++ch) {
-        for (int d = 0; d < days; ++d) {
-            const QString dir = QString("%1/127.0.0.1/CH_%2/%3").arg(root).arg(ch, 2, 10, QLatin1Char('0'))
-                                    .arg(today.addDays(-d).toString("yyyyMMdd"));
-            QDir().mkpath(dir);
-            QFile f(dir + "/record.json");
-            f.open(QIODevice::WriteOnly);
-            f.write(index);
+    const auto makeTree = [&](const QString &root, bool withEmptyText) {
+        QByteArray index = dayIndex(entries, 86400 / qMax(1, entries));
+        if (withEmptyText)
+            index.replace(index.lastIndexOf(']'), 1,
+                          ",{\"fileName\": \"extra.mp4\", \"startTime\": \"\", \"endTime\": \"235959999\"}]");
+        for (int ch = 1; ch <= channels; ++ch) {
+            for (int d = 0; d < days; ++d) {
+                const QString dir = QString("%1/127.0.0.1/CH_%2/%3").arg(root).arg(ch, 2, 10, QLatin1Char('0'))
+                                        .arg(today.addDays(-d).toString("yyyyMMdd"));
+                QDir().mkpath(dir);
+                QFile f(dir + "/record.json");
+                f.open(QIODevice::WriteOnly);
+                f.write(index);
+            }
         }
-    }
+    };
+    std::printf("writing 2 x %d days x %d channels of %d entries ...\n", days, channels, entries);
+    const QString root = tmp.filePath("backup");
+    const QString parsedRoot = tmp.filePath("parsed");
+    makeTree(root, false);
+    makeTree(parsedRoot, true);
     const qint64 expected = qint64(days) * channels * entries;
 
-    Figures repair, checked, reference;
+    Figures repair, repairParsed, checked, reference;
     qint64 checkedEntries = 0, referenceEntries = 0;
     int checkedFiles = 0, referenceFiles = 0;
     for (int r = 0; r < rounds; ++r) {
         QElapsedTimer t;
         t.start();
-        const int fixed = FFmpegRecordPlan::repairRecordings(root);
+        int fixed = FFmpegRecordPlan::repairRecordings(root);
         repair.ms << t.nsecsElapsed() / 1e6;
+        t.start();
+        fixed += FFmpegRecordPlan::repairRecordings(parsedRoot);
+        repairParsed.ms << t.nsecsElapsed() / 1e6;
         if (fixed != 0)
             std::fprintf(stderr, "repair changed %d entries of a complete year\n", fixed);
 
@@ -156,7 +169,8 @@ int main(int argc, char **argv)
         referenceEntries = n;
     }
     const QString work = QString("%1 indexes, %2 entries").arg(days * channels).arg(expected);
-    repair.print("start-up repair, a year of indexes", work);
+    repair.print("start-up repair, a year of closed days", work);
+    repairParsed.print("start-up repair, every index to be parsed", work);
     checked.print("checked read of every index (playback reader)", QString("%1 indexes, %2 entries").arg(checkedFiles).arg(checkedEntries));
     reference.print("reference: read and parse every index whole",
                     QString("%1 indexes, %2 entries").arg(referenceFiles).arg(referenceEntries));

@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QSet>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -126,15 +127,25 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
     // Only the day folder's own files are ever looked at or removed: an
     // entry that names anything else is left as it is (playback refuses it).
     RecordIndex::Status status = RecordIndex::Status::Missing;
-    const QJsonArray array = RecordIndex::readArray(dayDir, &status);
+    const QByteArray bytes = RecordIndex::readBytes(dayDir, &status);
+    // An open entry has an empty endTime, and JSON writes an empty text only
+    // as "": an index without it has nothing to repair (most days of a year).
+    if (status != RecordIndex::Status::Ok || !bytes.contains("\"\""))
+        return 0;
+    const QJsonArray array = RecordIndex::parse(bytes, dayDir, &status);
     if (status != RecordIndex::Status::Ok)
+        return 0;
+    // Complete entries are kept as they are without a look at their names.
+    const auto isOpen = [](const QJsonValue &value) {
+        const QJsonValue end = value.toObject().value(QStringLiteral("endTime"));
+        return value.isObject() && end.isString() && end.toString().isEmpty();
+    };
+    if (std::none_of(array.begin(), array.end(), isOpen))
         return 0;
     QJsonArray kept;
     int repaired = 0;
     for (const QJsonValue &value : array) {
-        // Complete entries are kept as they are without a look at their names.
-        const QJsonValue endValue = value.toObject().value(QStringLiteral("endTime"));
-        if (!value.isObject() || !endValue.isString() || !endValue.toString().isEmpty()) {
+        if (!isOpen(value)) {
             kept.append(value);
             continue;
         }

@@ -59,12 +59,12 @@ bool isOwnFile(const QString &dayDir, const QString &path)
     return true;
 }
 
-QJsonArray readArray(const QString &dayDir, Status *status)
+QByteArray readBytes(const QString &dayDir, Status *status)
 {
     const auto result = [status](Status st) {
         if (status)
             *status = st;
-        return QJsonArray();
+        return QByteArray();
     };
     const QString path = dayDir + QLatin1Char('/') + fileName();
     const QFileInfo info(path);
@@ -84,20 +84,42 @@ QJsonArray readArray(const QString &dayDir, Status *status)
         return result(Status::Unreadable);
     }
     // It may have grown since the size was taken.
-    const QByteArray bytes = f.read(MaxBytes + 1);
+    QByteArray bytes = f.read(MaxBytes + 1);
     if (bytes.size() > MaxBytes) {
         qWarning() << "record index refused, larger than" << MaxBytes << "bytes:" << path;
         return result(Status::Refused);
     }
+    if (status)
+        *status = Status::Ok;
+    return bytes;
+}
+
+QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status)
+{
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
-        qWarning() << "record index is no JSON array:" << path << error.errorString();
-        return result(Status::BadJson);
+        qWarning() << "record index is no JSON array:" << dayDir + QLatin1Char('/') + fileName()
+                   << error.errorString();
+        if (status)
+            *status = Status::BadJson;
+        return QJsonArray();
     }
     if (status)
         *status = Status::Ok;
     return doc.array();
+}
+
+QJsonArray readArray(const QString &dayDir, Status *status)
+{
+    Status st = Status::Missing;
+    const QByteArray bytes = readBytes(dayDir, &st);
+    if (st != Status::Ok) {
+        if (status)
+            *status = st;
+        return QJsonArray();
+    }
+    return parse(bytes, dayDir, status);
 }
 
 Entry entryOf(const QString &dayDir, const QJsonValue &value)

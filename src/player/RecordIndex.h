@@ -58,6 +58,10 @@ Day read(const QString &dayDir);
 // The same without looking at the entries: the array as read (empty unless
 // the status is Ok).
 QJsonArray readArray(const QString &dayDir, Status *status = nullptr);
+// The index's bytes, checked and bounded as above, not parsed (status Ok
+// means read, not yet valid JSON).
+QByteArray readBytes(const QString &dayDir, Status *status = nullptr);
+QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status = nullptr);
 // One entry of the array, its name resolved.
 Entry entryOf(const QString &dayDir, const QJsonValue &value);
 

@@ -221,19 +221,32 @@ void IotReplayWnd::slotRecordEnded(QString key, qulonglong lastMs)
     if (pane < 0 || !RemoteCommon::instance()->recordEnded(key))
         return;
     // The next recording of the day after what was played, if the cloud has
-    // one the stream did not reach; otherwise playback is over.
+    // one the stream did not reach (the day's list is asked again: today's
+    // may have grown); otherwise playback is over.
     const qint64 from = qMax<qint64>(qint64(lastMs), m_paneTimes.value(pane, 0));
     const QDate day = m_paneDays.value(pane);
-    for (const ArchiveRecordPtr &record : m_dayRecords.value(key)) {
-        if (!record || record->startTime() <= from || !day.isValid())
-            continue;
-        qInfo() << key << "recording ended, going on with the one at" << record->startTime();
-        m_paneTimes[pane] = record->startTime();
+    const auto nextOf = [from](const std::vector<ArchiveRecordPtr> &records) {
+        for (const ArchiveRecordPtr &record : records)
+            if (record && record->startTime() > from)
+                return record;
+        return ArchiveRecordPtr();
+    };
+    ArchiveRecordPtr next = nextOf(m_dayRecords.value(key));
+    if (!next && day.isValid()) {
+        const std::vector<ArchiveRecordPtr> fresh = getOneDayRecord(key, day);
+        if (!fresh.empty()) {
+            m_dayRecords[key] = fresh;
+            if (focusIndex() == pane)
+                ui->widgetTimeLine->setRecords(fresh);
+            next = nextOf(fresh);
+        }
+    }
+    if (next) {
+        qInfo() << key << "recording ended, going on with the one at" << next->startTime();
+        m_paneTimes[pane] = next->startTime();
         ui->widgetVideoReplay->seek(pane, 0);
-        if (RemoteCommon::instance()->startRecordStream(key, dayText(day),
-                                                        (record->startTime() - midnightMs(day)) / 1000))
+        if (RemoteCommon::instance()->startRecordStream(key, dayText(day), (next->startTime() - midnightMs(day)) / 1000))
             return;
-        break;
     }
     qInfo() << key << "playback ended";
     MsgTipInfoDlg::showTip(tr("Playback ended"), TipMs);

@@ -277,9 +277,10 @@ private slots:
         QVERIFY(wnd->paneKeys().isEmpty());
     }
 
-    // The last recording of the day played to its end: the operator is told,
+    // A stream that reaches the end of its recordings goes on with a
+    // recording made since; at the end of the last one the operator is told,
     // the pane is freed and the bar no longer shows it playing.
-    void endOfTheDaySaysPlaybackEnded()
+    void endOfRecordingsGoesOnOrSaysPlaybackEnded()
     {
         IotReplayWnd *wnd = cloudTabShown();
         QVERIFY(wnd->isVisible());
@@ -291,12 +292,29 @@ private slots:
         QTRY_COMPARE(wnd->paneKeys().value(0), key);
         QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 3, 30000);
         QVERIFY(wnd->controlBar()->isEnabled());
-        // Three seconds before the end of the day's second recording.
-        const ArchiveRecordPtr last = wnd->timeLine()->records().back();
-        wnd->onTimeLineRecordSelected(last, last->endTime() - 3000);
+        QCOMPARE(int(wnd->timeLine()->records().size()), 2);
+        const auto last = [&] { return qint64(stamps.last().at(0).toULongLong()); };
+        const qint64 day = midnight(m_today);
+
+        // Near the end of the day's second recording; once that stream runs, a
+        // recording is made after it.
+        const ArchiveRecordPtr second = wnd->timeLine()->records().back();
+        wnd->onTimeLineRecordSelected(second, second->endTime() - 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(last() >= second->endTime() - 10000 && last() < second->endTime(), 30000);
+        const QString folder = cloud::LocalCloudLibrary::dayFolder(
+            m_store.path(), RemoteCommon::instance()->getConnectionByKey(key)->device_id, 1, m_today);
+        const QString added = folder + "/082000.mp4";
+        QVERIFY(QFile::copy(folder + "/081000.mp4", added));
+        QTRY_VERIFY_WITH_TIMEOUT(last() >= day + (8 * 3600 + 20 * 60) * 1000, 30000);
+        QCOMPARE(wnd->paneKeys().value(0), key);
+        QCOMPARE(int(wnd->timeLine()->records().size()), 3);
+        QVERIFY(!DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
+
+        const ArchiveRecordPtr third = wnd->timeLine()->records().back();
+        wnd->onTimeLineRecordSelected(third, third->endTime() - 3000);
         QTRY_VERIFY_WITH_TIMEOUT(wnd->paneKeys().isEmpty(), 30000);
+        QFile::remove(added);
         QVERIFY(DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
-        QVERIFY(qint64(stamps.last().at(0).toULongLong()) >= last->endTime() - 3000);
         QVERIFY(!wnd->controlBar()->isEnabled());
         QVERIFY(!wnd->replayWidget()->isPlaying(0));
     }

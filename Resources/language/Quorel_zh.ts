@@ -3477,6 +3477,10 @@
         <source>Press ESC to exit the full screen.</source>
         <translation>按ESC键退出全屏。</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>回放结束</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -3503,6 +3507,10 @@
     <message>
         <source>Remote login successful</source>
         <translation>远程登录成功</translation>
+    </message>
+    <message>
+        <source>The cloud store cannot be read</source>
+        <translation>无法读取云端数据存储</translation>
     </message>
 </context>
 <context>

@@ -3477,6 +3477,10 @@
         <source>Press ESC to exit the full screen.</source>
         <translation>Stisknutím klávesy ESC ukončíte režim celé obrazovky.</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Přehrávání skončilo</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -3503,6 +3507,10 @@
     <message>
         <source>Remote login successful</source>
         <translation>Vzdálené přihlášení proběhlo úspěšně</translation>
+    </message>
+    <message>
+        <source>The cloud store cannot be read</source>
+        <translation>Cloudové úložiště nelze přečíst</translation>
     </message>
 </context>
 <context>

@@ -1032,10 +1032,21 @@
     </message>
 </context>
 <context>
+    <name>IotLoginDlg</name>
+    <message>
+        <source>The cloud store cannot be read</source>
+        <translation>The cloud store cannot be read</translation>
+    </message>
+</context>
+<context>
     <name>IotReplayWnd</name>
     <message>
         <source>The device is previewing and cannot be play record.</source>
         <translation>The device is in live preview and cannot play recordings.</translation>
+    </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Playback ended</translation>
     </message>
 </context>
 </TS>

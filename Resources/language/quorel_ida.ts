@@ -3477,6 +3477,10 @@
         <source>Press ESC to exit the full screen.</source>
         <translation>Tekan ESC untuk keluar dari layar penuh.</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Pemutaran selesai</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -3503,6 +3507,10 @@
     <message>
         <source>Remote login successful</source>
         <translation>Login jarak jauh berhasil</translation>
+    </message>
+    <message>
+        <source>The cloud store cannot be read</source>
+        <translation>Penyimpanan cloud tidak dapat dibaca</translation>
     </message>
 </context>
 <context>

@@ -3477,6 +3477,10 @@
         <source>Press ESC to exit the full screen.</source>
         <translation>Нажмите ESC для выхода из полноэкранного режима.</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Воспроизведение завершено</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -3503,6 +3507,10 @@
     <message>
         <source>Remote login successful</source>
         <translation>Удалённый вход выполнен</translation>
+    </message>
+    <message>
+        <source>The cloud store cannot be read</source>
+        <translation>Не удаётся прочитать облачное хранилище</translation>
     </message>
 </context>
 <context>

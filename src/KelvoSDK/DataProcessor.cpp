@@ -148,9 +148,13 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
             if (!m_work.data.isEmpty()) {
                 m_work.xml = QString::fromUtf8(element, elementSize);
                 if (cmd == 90001) {
+                    // After a start or a seek nothing decodes before a key
+                    // frame; the recorder marks them in the fragment header
+                    // (a low-bitrate key frame can be smaller than a busy
+                    // delta frame, so its size says nothing).
                     bool keep = true;
                     if (m_waitKeyFrame) {
-                        if (m_work.data.size() < KeyFrameMinBytes)
+                        if (!m_work.mediaHeader.isKeyFrame())
                             keep = false;
                         else
                             m_waitKeyFrame = false;

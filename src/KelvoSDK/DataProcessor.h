@@ -31,7 +31,6 @@ class DataProcessor : public QObject
 public:
     static constexpr uint16_t MinInterval = 25;
     static constexpr uint16_t MaxInterval = 40;
-    static constexpr int KeyFrameMinBytes = 10001;
     static constexpr int QueueHigh = 50;
     static constexpr int QueueLow = 15;
 

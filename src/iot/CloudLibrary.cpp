@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,10 +40,18 @@ QVector<DayFile> dayFiles(const QString &folder)
 {
     static const QRegularExpression name(QStringLiteral("^(\\d{2})(\\d{2})(\\d{2})\\.mp4$"));
     QVector<DayFile> files;
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     for (const QString &entry : QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files, QDir::Name)) {
         const QRegularExpressionMatch m = name.match(entry);
         if (!m.hasMatch())
             continue;
+        // A recording is a file of its day folder, not a link to elsewhere.
+        const QFileInfo info(folder + QLatin1Char('/') + entry);
+        if (info.isSymLink()
+            && !info.canonicalFilePath().startsWith(canonicalFolder + QLatin1Char('/'))) {
+            qWarning() << "cloud store: recording refused, a link out of its folder:" << info.filePath();
+            continue;
+        }
         const QTime t(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
         if (t.isValid())
             files.append({folder + QLatin1Char('/') + entry, t.msecsSinceStartOfDay() / 1000});
@@ -70,9 +79,9 @@ class RecordStream
 {
 public:
     RecordStream(QVector<DayFile> files, const QDate &day, qint64 startSecond, int connection, int channel,
-                 std::shared_ptr<MediaCallback> media)
+                 std::shared_ptr<MediaCallback> media, std::shared_ptr<EndCallback> end)
         : m_files(std::move(files)), m_day(day), m_start(startSecond), m_connection(connection), m_channel(channel),
-          m_media(std::move(media))
+          m_media(std::move(media)), m_end(std::move(end))
     {
     }
 
@@ -182,6 +191,13 @@ private:
             if (!playFile(file, dayMs))
                 return;
         }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_stop)
+                return;
+        }
+        if (m_end && *m_end)
+            (*m_end)(m_connection, m_channel);
     }
 
     const QVector<DayFile> m_files;
@@ -190,6 +206,7 @@ private:
     const int m_connection;
     const int m_channel;
     const std::shared_ptr<MediaCallback> m_media;
+    const std::shared_ptr<EndCallback> m_end;
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -216,14 +233,34 @@ QString LocalCloudLibrary::dayFolder(const QString &root, const QString &deviceI
         + QString::number(channel) + QLatin1Char('/') + day.toString(QStringLiteral("yyyyMMdd"));
 }
 
-bool LocalCloudLibrary::login(const QString &account, const QString &password, QList<Device> *devices)
+bool LocalCloudLibrary::login(const QString &account, const QString &password, QList<Device> *devices,
+                              LoginError *error)
 {
+    const auto fail = [error](LoginError why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    // A store that cannot be read is told apart from a wrong password: the
+    // operator must look at the store, not retype the password.
     QFile f(m_root + QStringLiteral("/accounts.json"));
     if (!f.open(QIODevice::ReadOnly)) {
-        qWarning() << "Cloud store without accounts:" << f.fileName();
-        return false;
+        qWarning() << "Cloud store unreadable:" << f.fileName() << f.errorString();
+        return fail(LoginError::StoreUnreadable);
     }
-    const QJsonArray accounts = QJsonDocument::fromJson(f.read(4 << 20)).object().value("accounts").toArray();
+    if (f.size() > MaxAccountsBytes) {
+        qWarning() << "Cloud store unreadable:" << f.fileName() << "is larger than" << MaxAccountsBytes << "bytes";
+        return fail(LoginError::StoreUnreadable);
+    }
+    QJsonParseError parse;
+    const QJsonDocument doc = QJsonDocument::fromJson(f.read(MaxAccountsBytes + 1), &parse);
+    if (parse.error != QJsonParseError::NoError || !doc.isObject() || !doc.object().value("accounts").isArray()) {
+        qWarning() << "Cloud store unreadable:" << f.fileName()
+                   << (parse.error != QJsonParseError::NoError ? parse.errorString()
+                                                                : QStringLiteral("no list of accounts"));
+        return fail(LoginError::StoreUnreadable);
+    }
+    const QJsonArray accounts = doc.object().value("accounts").toArray();
     for (const QJsonValue &a : accounts) {
         const QJsonObject o = a.toObject();
         if (account.isEmpty() || o.value("account").toString() != account
@@ -246,9 +283,11 @@ bool LocalCloudLibrary::login(const QString &account, const QString &password, Q
         m_loggedIn = true;
         if (devices)
             *devices = found;
+        if (error)
+            *error = LoginError::None;
         return true;
     }
-    return false;
+    return fail(LoginError::WrongCredentials);
 }
 
 void LocalCloudLibrary::logout()
@@ -371,7 +410,12 @@ bool LocalCloudLibrary::startRecord(int connection, int channel, const QDate &da
         return false;
     // Starting again replaces the running stream of the channel.
     stopRecord(connection, channel);
-    auto stream = std::make_shared<RecordStream>(files, day, startSecond, connection, channel, media);
+    std::shared_ptr<EndCallback> end;
+    {
+        QMutexLocker lock(&m_mutex);
+        end = m_end;
+    }
+    auto stream = std::make_shared<RecordStream>(files, day, startSecond, connection, channel, media, end);
     {
         QMutexLocker lock(&m_mutex);
         if (!m_connections.contains(connection))
@@ -409,6 +453,12 @@ void LocalCloudLibrary::setMediaCallback(MediaCallback callback)
 {
     QMutexLocker lock(&m_mutex);
     m_media = std::make_shared<MediaCallback>(std::move(callback));
+}
+
+void LocalCloudLibrary::setEndCallback(EndCallback callback)
+{
+    QMutexLocker lock(&m_mutex);
+    m_end = std::make_shared<EndCallback>(std::move(callback));
 }
 
 void LocalCloudLibrary::setStateCallback(StateCallback callback)

@@ -47,6 +47,15 @@ struct Record
 using MediaCallback = std::function<void(int, int, const char *, qint64, int, quint64)>;
 // (device id, connected)
 using StateCallback = std::function<void(const QString &, bool)>;
+// (connection, channel): a record stream played its last recording of the
+// day to the end (not called for a stream that was stopped or replaced).
+using EndCallback = std::function<void(int, int)>;
+
+enum class LoginError {
+    None,
+    WrongCredentials,  // the store was read and names no such account
+    StoreUnreadable,   // missing, unreadable or not what the store holds
+};
 
 enum RecordAction { Pause = 1, Resume = 2 };
 
@@ -55,7 +64,8 @@ class Library
 public:
     virtual ~Library() = default;
 
-    virtual bool login(const QString &account, const QString &password, QList<Device> *devices) = 0;
+    virtual bool login(const QString &account, const QString &password, QList<Device> *devices,
+                       LoginError *error = nullptr) = 0;
     virtual void logout() = 0;
     // A connection to a device of the account: its number (> 0), or 0.
     virtual int connect(const QString &deviceId) = 0;
@@ -73,6 +83,7 @@ public:
     // Set before the first stream starts.
     virtual void setMediaCallback(MediaCallback callback) = 0;
     virtual void setStateCallback(StateCallback callback) = 0;
+    virtual void setEndCallback(EndCallback callback) = 0;
 };
 
 class RecordStream;
@@ -85,7 +96,8 @@ public:
 
     QString root() const { return m_root; }
 
-    bool login(const QString &account, const QString &password, QList<Device> *devices) override;
+    bool login(const QString &account, const QString &password, QList<Device> *devices,
+               LoginError *error = nullptr) override;
     void logout() override;
     int connect(const QString &deviceId) override;
     void disconnect(int connection) override;
@@ -96,6 +108,10 @@ public:
     void stopRecord(int connection, int channel) override;
     void setMediaCallback(MediaCallback callback) override;
     void setStateCallback(StateCallback callback) override;
+    void setEndCallback(EndCallback callback) override;
+
+    // The accounts file is read whole: anything larger is not a store.
+    static constexpr qint64 MaxAccountsBytes = 4 << 20;
 
     // Folder of a channel's day (exposed for the store maker and tests).
     static QString dayFolder(const QString &root, const QString &deviceId, int channel, const QDate &day);
@@ -113,6 +129,7 @@ private:
     int m_nextConnection = 1;
     QMap<QPair<int, int>, std::shared_ptr<RecordStream>> m_streams;
     std::shared_ptr<MediaCallback> m_media;
+    std::shared_ptr<EndCallback> m_end;
     StateCallback m_state;
 };
 

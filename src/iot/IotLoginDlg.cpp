@@ -79,12 +79,20 @@ void IotLoginDlg::onLoginClicked()
 {
     const QString account = m_account->text().trimmed();
     // The password never reaches a log line; the cloud layer logs the account only.
+    cloud::LoginError error = cloud::LoginError::WrongCredentials;
     if (account.isEmpty() || m_password->text().isEmpty()
-        || !RemoteCommon::instance()->login(account, m_password->text())) {
-        MsgTipInfoDlg::showTip(CommonHelper::incorrectLoginText(), 2000);
+        || !RemoteCommon::instance()->login(account, m_password->text(), &error)) {
+        MsgTipInfoDlg::showTip(error == cloud::LoginError::StoreUnreadable ? storeUnreadableText()
+                                                                          : CommonHelper::incorrectLoginText(),
+                               2000);
         return;
     }
     accept();
+}
+
+QString IotLoginDlg::storeUnreadableText()
+{
+    return tr("The cloud store cannot be read");
 }
 
 QString IotLoginDlg::loginSuccessText()

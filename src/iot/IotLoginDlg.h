@@ -19,6 +19,8 @@ public:
     // Shown by the opener once the dialog has closed (a toast on the dialog
     // would go with it).
     static QString loginSuccessText();
+    // The refusal when the store itself cannot be read (not the password).
+    static QString storeUnreadableText();
 
     QLineEdit *accountEdit() const { return m_account; }
     QLineEdit *passwordEdit() const { return m_password; }

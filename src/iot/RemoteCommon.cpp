@@ -46,19 +46,28 @@ void RemoteCommon::setStoreRootForTesting(const QString &root)
     g_rootOverride = root;
 }
 
-bool RemoteCommon::login(const QString &account, const QString &password)
+bool RemoteCommon::login(const QString &account, const QString &password, cloud::LoginError *error)
 {
     logout();
     auto library = std::make_unique<cloud::LocalCloudLibrary>(storeRoot());
     QList<cloud::Device> devices;
-    if (!library->login(account, password, &devices)) {
-        qWarning() << "Cloud login refused for" << account;
+    cloud::LoginError why = cloud::LoginError::None;
+    if (!library->login(account, password, &devices, &why)) {
+        if (why == cloud::LoginError::StoreUnreadable)
+            qWarning() << "Cloud login of" << account << "failed: the store cannot be read";
+        else
+            qWarning() << "Cloud login refused for" << account;
+        if (error)
+            *error = why;
         return false;
     }
+    if (error)
+        *error = cloud::LoginError::None;
     library->setMediaCallback([this](int c, int ch, const char *d, qint64 n, int codec, quint64 ts) {
         onMedia(c, ch, d, n, codec, ts);
     });
     library->setStateCallback([this](const QString &id, bool on) { onState(id, on); });
+    library->setEndCallback([this](int c, int ch) { onEnded(c, ch); });
     QMutexLocker lock(&m_mutex);
     m_library = std::move(library);
     int number = 1;
@@ -226,6 +235,8 @@ bool RemoteCommon::startRecordStream(const QString &key, const QString &day, qin
         // A restart keeps the receiver; the first media are reported again.
         Stream &stream = m_streams[key];
         stream.firstMedia = true;
+        stream.ended = false;
+        stream.lastMs = 0;
     }
     if (!m_library->startRecord(lib, ch, date, start)) {
         QMutexLocker lock(&m_mutex);
@@ -327,23 +338,51 @@ void RemoteCommon::onMedia(int libConnection, int channel, const char *data, qin
     bool first = false;
     {
         QMutexLocker lock(&m_mutex);
-        for (const QSharedPointer<IotDeviceInfo> &record : qAsConst(m_records)) {
-            if (record->libConnection == libConnection) {
-                key = keyOf(record->connection, channel);
-                break;
-            }
-        }
+        key = keyOfLibStream(libConnection, channel);
         auto it = m_streams.find(key);
         if (key.isEmpty() || it == m_streams.end())
             return;
         first = it->firstMedia;
         it->firstMedia = false;
+        it->lastMs = ts;
         receiver = it->receiver;
     }
     if (first)
         emit signalRecvRecord(key);
     if (receiver)
         (*receiver)(data, size, codec, ts);
+}
+
+QString RemoteCommon::keyOfLibStream(int libConnection, int channel) const
+{
+    for (const QSharedPointer<IotDeviceInfo> &record : qAsConst(m_records)) {
+        if (record->libConnection == libConnection)
+            return keyOf(record->connection, channel);
+    }
+    return QString();
+}
+
+void RemoteCommon::onEnded(int libConnection, int channel)
+{
+    QString key;
+    quint64 last = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        key = keyOfLibStream(libConnection, channel);
+        auto it = m_streams.find(key);
+        if (key.isEmpty() || it == m_streams.end())
+            return;
+        it->ended = true;
+        last = it->lastMs;
+    }
+    qInfo() << "cloud record stream" << key << "reached the end of its recordings";
+    emit signalRecordEnded(key, last);
+}
+
+bool RemoteCommon::recordEnded(const QString &key) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_streams.value(key).ended;
 }
 
 void RemoteCommon::onState(const QString &deviceId, bool connected)

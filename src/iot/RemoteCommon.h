@@ -67,7 +67,7 @@ public:
     static QString storeRoot();
     static void setStoreRootForTesting(const QString &root);
 
-    bool login(const QString &account, const QString &password);
+    bool login(const QString &account, const QString &password, cloud::LoginError *error = nullptr);
     // Every stream stopped, every connection closed, the records gone.
     void logout();
     bool isLoggedIn() const;
@@ -83,6 +83,8 @@ public:
     void stopConnectionByKey(const QString &key);
     QString getPicturePath(const QString &key) const;
     void setMediaCallback(const QString &key, MediaReceiver receiver);
+    // The key's stream played to the end of its day and was not started again since.
+    bool recordEnded(const QString &key) const;
 
     // Tests only: the connection serves live preview (mode 1).
     void setModeForTesting(const QString &key, int mode);
@@ -92,6 +94,10 @@ public:
 signals:
     void signalRecvRecord(QString key);
     void signalCloseRecord(QString key);
+    // A record stream reached the end of its recordings; lastMs is the time of
+    // its last media packet (ms since the epoch, 0 when none came). Emitted
+    // on the library's thread.
+    void signalRecordEnded(QString key, qulonglong lastMs);
     void signalDeviceConnectStatus(QString device_id, bool bConnect);
 
 private:
@@ -100,6 +106,8 @@ private:
 
     void onMedia(int libConnection, int channel, const char *data, qint64 size, int codec, quint64 ts);
     void onState(const QString &deviceId, bool connected);
+    void onEnded(int libConnection, int channel);
+    QString keyOfLibStream(int libConnection, int channel) const;
     QSharedPointer<IotDeviceInfo> recordOf(int connection) const;
 
     mutable QMutex m_mutex;
@@ -109,6 +117,8 @@ private:
     {
         std::shared_ptr<MediaReceiver> receiver;
         bool firstMedia = true;
+        bool ended = false;
+        quint64 lastMs = 0;
     };
     QMap<QString, Stream> m_streams; // key -> running record stream
     bool m_loggedIn = false;

@@ -2,6 +2,7 @@
 
 #include "Mp4Writer.h"
 #include "PlayerCommon.h"
+#include "RecordIndex.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -15,6 +16,7 @@
 #include <QDirIterator>
 #include <QSet>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -22,13 +24,9 @@ const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
 QSet<QString> g_openSegments;  // under g_indexMutex: files recorders of this process write now
 
-QJsonArray readIndex(const QString &path)
+QJsonArray readIndex(const QString &dayDir)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
-    return doc.isArray() ? doc.array() : QJsonArray();
+    return RecordIndex::readArray(dayDir);
 }
 
 bool writeIndex(const QString &path, const QJsonArray &array)
@@ -106,7 +104,7 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
 {
     QMutexLocker lock(&g_indexMutex);
     const QString path = dayDir + QStringLiteral("/record.json");
-    QJsonArray array = readIndex(path);
+    QJsonArray array = readIndex(dayDir);
     QJsonObject entry{{QStringLiteral("fileName"), fileName},
                       {QStringLiteral("startTime"), startTime},
                       {QStringLiteral("endTime"), endTime}};
@@ -126,21 +124,45 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
 int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 {
     QMutexLocker lock(&g_indexMutex);
-    const QString path = dayDir + QStringLiteral("/record.json");
-    const QJsonArray array = readIndex(path);
+    // Only the day folder's own files are ever looked at or removed: an
+    // entry that names anything else is left as it is (playback refuses it).
+    RecordIndex::Status status = RecordIndex::Status::Missing;
+    const QByteArray bytes = RecordIndex::readBytes(dayDir, &status);
+    // An open entry has an empty endTime, and JSON writes an empty text only
+    // as "": an index without it has nothing to repair (most days of a year).
+    if (status != RecordIndex::Status::Ok || !bytes.contains("\"\""))
+        return 0;
+    const QJsonArray array = RecordIndex::parse(bytes, dayDir, &status);
+    if (status != RecordIndex::Status::Ok)
+        return 0;
+    // Complete entries are kept as they are without a look at their names.
+    const auto isOpen = [](const QJsonValue &value) {
+        const QJsonValue end = value.toObject().value(QStringLiteral("endTime"));
+        return value.isObject() && end.isString() && end.toString().isEmpty();
+    };
+    if (std::none_of(array.begin(), array.end(), isOpen))
+        return 0;
     QJsonArray kept;
     int repaired = 0;
     for (const QJsonValue &value : array) {
-        QJsonObject o = value.toObject();
-        const QString file = dayDir + QLatin1Char('/') + o.value(QStringLiteral("fileName")).toString();
-        if (!o.value(QStringLiteral("endTime")).toString().isEmpty() || g_openSegments.contains(file)) {
-            kept.append(o);
+        if (!isOpen(value)) {
+            kept.append(value);
             continue;
         }
-        const QTime start = QTime::fromString(o.value(QStringLiteral("startTime")).toString(), kTimeFormat);
-        const qint64 ms = fileDurationMs(file);
+        const RecordIndex::Entry e = RecordIndex::entryOf(dayDir, value);
+        QJsonObject o = value.toObject();
+        if (e.path.isEmpty() || g_openSegments.contains(e.path) || !RecordIndex::isOwnFile(dayDir, e.path)) {
+            kept.append(value);
+            continue;
+        }
+        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
+        const qint64 ms = fileDurationMs(e.path);
         if (ms == 0) {
-            QFile::remove(file);
+            // A segment the recorder opened and never wrote a frame into; only
+            // its own kind of file is removed.
+            if (e.fileName.endsWith(QLatin1String(".mp4"), Qt::CaseInsensitive) && QFileInfo(e.path).isFile()
+                && !QFileInfo(e.path).isSymLink())
+                QFile::remove(e.path);
             ++repaired;
             continue;
         }
@@ -154,7 +176,7 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
         kept.append(o);
     }
     if (repaired > 0)
-        writeIndex(path, kept);
+        writeIndex(dayDir + QLatin1Char('/') + RecordIndex::fileName(), kept);
     return repaired;
 }
 

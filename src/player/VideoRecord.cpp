@@ -7,6 +7,9 @@
 #include <QDebug>
 #include <QDir>
 
+#include <algorithm>
+#include <limits>
+
 VideoRecord::VideoRecord(PlayerParam *param, QObject *parent) : QThread(parent), m_param(param) {}
 
 VideoRecord::~VideoRecord()
@@ -34,6 +37,8 @@ void VideoRecord::startRecord(const QString &path, bool flag)
     bool exiting = false;
     {
         QMutexLocker lock(&m_mutex);
+        d->rangeStart = m_rangeStart;
+        d->rangeEnd = m_rangeEnd;
         if (!m_downloads.empty())
             m_downloads.back()->stop = true;
         m_downloads.push_back(d);
@@ -47,6 +52,13 @@ void VideoRecord::startRecord(const QString &path, bool flag)
         wait();
     if (m_param)
         m_param->reset();
+}
+
+void VideoRecord::setRange(qint64 startMs, qint64 endMs)
+{
+    QMutexLocker lock(&m_mutex);
+    m_rangeStart = startMs;
+    m_rangeEnd = endMs;
 }
 
 QString VideoRecord::filePath() const
@@ -164,6 +176,117 @@ bool VideoRecord::writeDownload(Download &d)
     Mp4Writer writer;
     bool ok = true;
     bool opened = false;
+    const bool bounded = d.rangeEnd > d.rangeStart;
+    // One group of pictures, from a key frame up to the next one, in the
+    // order it came (decode order).
+    std::vector<Item> group;
+    bool inGroup = false;  // a key frame was seen: what follows decodes
+    bool past = false;     // a group began at or after the range end
+    qint64 shift = 0;      // how far decode times run ahead of presentation
+    qint64 lastDts = std::numeric_limits<qint64>::min();
+    qint64 lastStep = 40;
+
+    const auto open = [&](const Item &key) -> bool {
+        QByteArray extra;
+        int w = 0, h = 0;
+        parseKeyFrame(key.data, m_h265, extra, w, h);
+        AVCodecParameters *par = avcodec_parameters_alloc();
+        par->codec_type = AVMEDIA_TYPE_VIDEO;
+        par->codec_id = m_h265 ? AV_CODEC_ID_HEVC : AV_CODEC_ID_H264;
+        par->width = w;
+        par->height = h;
+        par->extradata = static_cast<uint8_t *>(av_mallocz(size_t(extra.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
+        memcpy(par->extradata, extra.constData(), size_t(extra.size()));
+        par->extradata_size = extra.size();
+        opened = writer.open(d.path, par, AVRational{1, 1000}, true);
+        avcodec_parameters_free(&par);
+        if (opened && m_param) {
+            QMutexLocker lock(&m_param->mutex);
+            m_param->width = w;
+            m_param->height = h;
+            m_param->extradata = extra;
+        }
+        return opened;
+    };
+
+    // Writes the group held; nextKeyMs is the time of the key frame that
+    // follows it (-1: none known).
+    const auto writeGroup = [&](qint64 nextKeyMs) -> bool {
+        std::vector<Item> kept;
+        kept.swap(group);
+        // A whole group shown before the range start is not needed: the next
+        // key frame already lies at or before it.
+        if (bounded && nextKeyMs >= 0 && nextKeyMs <= d.rangeStart)
+            return true;
+        if (bounded) {
+            // Past the end only what an earlier-shown frame still needs to
+            // decode (it comes before that frame in decode order).
+            std::vector<Item> inRange;
+            qint64 laterMin = std::numeric_limits<qint64>::max();
+            std::vector<bool> keep(kept.size());
+            for (size_t i = kept.size(); i-- > 0;) {
+                keep[i] = kept[i].timeMs < d.rangeEnd || laterMin < qMin(kept[i].timeMs, d.rangeEnd);
+                if (keep[i])
+                    laterMin = qMin(laterMin, kept[i].timeMs);
+            }
+            for (size_t i = 0; i < kept.size(); ++i)
+                if (keep[i])
+                    inRange.push_back(std::move(kept[i]));
+            kept.swap(inRange);
+        }
+        if (kept.empty())
+            return true;
+        if (!opened) {
+            // Nothing decodes before a key frame that carries its parameter sets.
+            QByteArray extra;
+            int w = 0, h = 0;
+            if (!kept.front().key || !parseKeyFrame(kept.front().data, m_h265, extra, w, h))
+                return true;
+            if (!open(kept.front()))
+                return false;
+        }
+        // Decode times: the presentation times in ascending order, moved back
+        // until no frame is decoded after it is shown.
+        std::vector<qint64> sorted;
+        sorted.reserve(kept.size());
+        for (const Item &it : kept)
+            sorted.push_back(it.timeMs);
+        std::sort(sorted.begin(), sorted.end());
+        for (size_t i = 0; i < kept.size(); ++i)
+            shift = qMax(shift, sorted[i] - kept[i].timeMs);
+        for (size_t i = 0; i < kept.size(); ++i) {
+            const Item &it = kept[i];
+            qint64 dts = sorted[i] - shift;
+            if (dts <= lastDts)
+                dts = lastDts + 1;
+            lastDts = dts;
+            // Shown until the next picture in presentation order.
+            const auto next = std::upper_bound(sorted.begin(), sorted.end(), it.timeMs);
+            qint64 duration = lastStep;
+            if (next != sorted.end())
+                duration = *next - it.timeMs;
+            else if (nextKeyMs > it.timeMs)
+                duration = nextKeyMs - it.timeMs;
+            if (bounded && it.timeMs < d.rangeEnd && it.timeMs + duration > d.rangeEnd)
+                duration = d.rangeEnd - it.timeMs;
+            if (next != sorted.end() && duration > 0)
+                lastStep = duration;
+            AVPacket *pkt = av_packet_alloc();
+            if (av_new_packet(pkt, it.data.size()) == 0) {
+                memcpy(pkt->data, it.data.constData(), size_t(it.data.size()));
+                pkt->pts = it.timeMs;
+                pkt->dts = dts;
+                pkt->duration = qMax<qint64>(1, duration);
+                if (it.key)
+                    pkt->flags |= AV_PKT_FLAG_KEY;
+                if (writer.write(pkt))
+                    ++m_written;
+            }
+            av_packet_free(&pkt);
+        }
+        return true;
+    };
+
     for (;;) {
         Item item;
         {
@@ -177,43 +300,29 @@ bool VideoRecord::writeDownload(Download &d)
             item = std::move(d.queue.front());
             d.queue.pop_front();
         }
-        if (!opened) {
-            QByteArray extra;
-            int w = 0, h = 0;
-            if (!item.key || !parseKeyFrame(item.data, m_h265, extra, w, h))
-                continue;  // nothing before the first key frame can be decoded
-            AVCodecParameters *par = avcodec_parameters_alloc();
-            par->codec_type = AVMEDIA_TYPE_VIDEO;
-            par->codec_id = m_h265 ? AV_CODEC_ID_HEVC : AV_CODEC_ID_H264;
-            par->width = w;
-            par->height = h;
-            par->extradata = static_cast<uint8_t *>(av_mallocz(size_t(extra.size()) + AV_INPUT_BUFFER_PADDING_SIZE));
-            memcpy(par->extradata, extra.constData(), size_t(extra.size()));
-            par->extradata_size = extra.size();
-            opened = writer.open(d.path, par, AVRational{1, 1000}, true);
-            avcodec_parameters_free(&par);
-            if (!opened) {
+        if (past)
+            continue;  // drained: the recorder may send beyond the range
+        if (item.key) {
+            if (inGroup && !writeGroup(item.timeMs)) {
                 ok = false;
                 break;
             }
-            if (m_param) {
-                QMutexLocker lock(&m_param->mutex);
-                m_param->width = w;
-                m_param->height = h;
-                m_param->extradata = extra;
+            inGroup = true;
+            if (bounded && item.timeMs >= d.rangeEnd) {
+                past = true;
+                continue;
             }
+        } else if (!inGroup) {
+            continue;  // nothing before the first key frame can be decoded
         }
-        AVPacket *pkt = av_packet_alloc();
-        if (av_new_packet(pkt, item.data.size()) == 0) {
-            memcpy(pkt->data, item.data.constData(), size_t(item.data.size()));
-            pkt->pts = pkt->dts = item.timeMs;
-            if (item.key)
-                pkt->flags |= AV_PKT_FLAG_KEY;
-            if (writer.write(pkt))
-                ++m_written;
+        group.push_back(std::move(item));
+        if (group.size() >= MaxGroupFrames && !writeGroup(-1)) {
+            ok = false;
+            break;
         }
-        av_packet_free(&pkt);
     }
+    if (ok && !group.empty() && !writeGroup(-1))
+        ok = false;
     {
         QMutexLocker lock(&m_mutex);
         d.queue.clear();  // a file that could not be opened takes nothing more

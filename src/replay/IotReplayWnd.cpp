@@ -58,6 +58,7 @@ IotReplayWnd::IotReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::IotRep
     connect(replay, &FFmpegReplayWidget::emitPlayError, this, &IotReplayWnd::stopPane);
     connect(cloud, &RemoteCommon::signalRecvRecord, this, &IotReplayWnd::slotRecvStream);
     connect(cloud, &RemoteCommon::signalCloseRecord, this, &IotReplayWnd::slotStopStream);
+    connect(cloud, &RemoteCommon::signalRecordEnded, this, &IotReplayWnd::slotRecordEnded, Qt::QueuedConnection);
     ReplayControl *bar = ui->widgetReplayControl;
     bar->setFastVisible(false);
     bar->setSlowVisible(false);
@@ -213,6 +214,46 @@ void IotReplayWnd::slotStopStream(QString key)
     ui->widgetRemoteDev->slotCloseData(key);
 }
 
+void IotReplayWnd::slotRecordEnded(QString key, qulonglong lastMs)
+{
+    const int pane = m_paneKeys.key(key, -1);
+    // Started again since (a pick, another day): that stream is not over.
+    if (pane < 0 || !RemoteCommon::instance()->recordEnded(key))
+        return;
+    // The next recording of the day after what was played, if the cloud has
+    // one the stream did not reach (the day's list is asked again: today's
+    // may have grown); otherwise playback is over.
+    const qint64 from = qMax<qint64>(qint64(lastMs), m_paneTimes.value(pane, 0));
+    const QDate day = m_paneDays.value(pane);
+    const auto nextOf = [from](const std::vector<ArchiveRecordPtr> &records) {
+        for (const ArchiveRecordPtr &record : records)
+            if (record && record->startTime() > from)
+                return record;
+        return ArchiveRecordPtr();
+    };
+    ArchiveRecordPtr next = nextOf(m_dayRecords.value(key));
+    if (!next && day.isValid()) {
+        const std::vector<ArchiveRecordPtr> fresh = getOneDayRecord(key, day);
+        if (!fresh.empty()) {
+            m_dayRecords[key] = fresh;
+            if (focusIndex() == pane)
+                ui->widgetTimeLine->setRecords(fresh);
+            next = nextOf(fresh);
+        }
+    }
+    if (next) {
+        qInfo() << key << "recording ended, going on with the one at" << next->startTime();
+        m_paneTimes[pane] = next->startTime();
+        ui->widgetVideoReplay->seek(pane, 0);
+        if (RemoteCommon::instance()->startRecordStream(key, dayText(day), (next->startTime() - midnightMs(day)) / 1000))
+            return;
+    }
+    qInfo() << key << "playback ended";
+    MsgTipInfoDlg::showTip(tr("Playback ended"), TipMs);
+    stopPane(pane);
+    onUpdatePlayButtons();
+}
+
 void IotReplayWnd::slotReplayTimestamp(qulonglong timestamp)
 {
     ui->widgetTimeLine->setCurrentTime(int64_t(timestamp));
@@ -285,7 +326,7 @@ void IotReplayWnd::slotCaptureResult(bool result, QString path)
     if (!result)
         MsgTipInfoDlg::showTip(tr("Snapshot failed"), TipMs);
     else
-        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + tr("Saved to"), path, TipMs);
+        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to"), path, TipMs);
 }
 
 void IotReplayWnd::onBtnFullScreenClicked()

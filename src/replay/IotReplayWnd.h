@@ -66,6 +66,7 @@ public slots:
     void updateTimeLine(int index);
     void updatePlayControl(int index);
     void slotCaptureResult(bool result, QString path);
+    void slotRecordEnded(QString key, qulonglong lastMs);
     void resetReplay();
 
 protected:

@@ -6,15 +6,19 @@
 #include "DeviceTree.h"
 #include "FFmpegRecordPlan.h"
 #include "FFmpegReplayWidget.h"
+#include "RecordIndex.h"
 #include "MsgTipInfoDlg.h"
 #include "MyCalendar.h"
 #include "ReplayControl.h"
+#include "ThreadStack.h"
 #include "TimeLine.h"
 
 #include <QAction>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,6 +27,7 @@
 #include <QSet>
 #include <QStandardItem>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -30,8 +35,7 @@ namespace {
 const QString kTimeFormat = QStringLiteral("hhmmsszzz");
 const QString kIndexName = QStringLiteral("record.json");
 const QString kLegacyName = QStringLiteral("recordIdx.txt");
-// A day of 30-second segments is about 200 kB; anything far beyond is not ours.
-constexpr qint64 kMaxIndexBytes = 32 * 1024 * 1024;
+constexpr qint64 kMaxIndexBytes = RecordIndex::MaxBytes;
 constexpr int kPlayingState = 3;
 constexpr int kOnlineState = 1;
 
@@ -60,6 +64,7 @@ LocalVideoReplayWnd::LocalVideoReplayWnd(QWidget *parent) : QWidget(parent), ui(
     connect(replay, &FFmpegReplayWidget::emitPlayFinished, this, &LocalVideoReplayWnd::slotPlayFinished);
     connect(replay, &FFmpegReplayWidget::emitReplayTimestampS, this, &LocalVideoReplayWnd::slotTimestampSecond);
     connect(replay, &FFmpegReplayWidget::emitCaptureResult, this, &LocalVideoReplayWnd::slotCaptureResult);
+    connect(replay, &FFmpegReplayWidget::emitPlayError, this, &LocalVideoReplayWnd::slotPlayError);
 
     ReplayControl *bar = ui->widgetReplayControl;
     connect(bar, &ReplayControl::signalFull, this, &LocalVideoReplayWnd::onBtnFullScreenClicked);
@@ -164,54 +169,94 @@ void LocalVideoReplayWnd::onDeviceItemDoubleClicked(QModelIndex index)
     }
     if (m_currentKey.isEmpty())
         return;
-    const QString folder = deviceFolder(m_currentKey);
-    markRecordDays(folder);
-
+    // Folders and indexes are read off the GUI thread: an index may be large
+    // and a folder slow, and the window must answer meanwhile.
+    const QString key = m_currentKey;
+    const QString folder = deviceFolder(key);
     const QDate date = ui->calendarWidget->selectedDate();
-    const QString dayFolder = folder + QLatin1Char('/') + date.toString(QStringLiteral("yyyyMMdd"));
-    const QString indexPath = dayFolder + QLatin1Char('/') + kIndexName;
+    const quint64 ticket = ++m_loadTicket;
+    ++m_loading;
+    auto *watcher = new QFutureWatcher<LoadedDay>(this);
+    connect(watcher, &QFutureWatcher<LoadedDay>::finished, this, [this, watcher, ticket, key, date] {
+        watcher->deleteLater();
+        --m_loading;
+        if (ticket != m_loadTicket)
+            return;  // asked again since, or the window was reset
+        openDay(key, date, watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run([folder, date] {
+        ThreadStack::install();
+        return loadDay(folder, date);
+    }));
+}
+
+LocalVideoReplayWnd::LoadedDay LocalVideoReplayWnd::loadDay(const QString &deviceFolder, const QDate &day)
+{
+    LoadedDay loaded;
+    loaded.days = recordDays(deviceFolder);
+    const QString dayFolder = deviceFolder + QLatin1Char('/') + day.toString(QStringLiteral("yyyyMMdd"));
     const QString legacyPath = dayFolder + QLatin1Char('/') + kLegacyName;
-    if (QFile::exists(legacyPath) && convertLegacyIndex(legacyPath, indexPath)) {
+    const QFileInfo legacy(legacyPath);
+    if (legacy.isSymLink())
+        qWarning() << "old day index refused, a link:" << legacyPath;
+    else if (legacy.exists() && convertLegacyIndex(legacyPath, dayFolder + QLatin1Char('/') + kIndexName)) {
         if (!QFile::remove(legacyPath))
             qWarning() << "cannot remove the converted index" << legacyPath;
     }
+    loaded.records = readDayRecords(dayFolder, day, &loaded.openFiles);
+    return loaded;
+}
 
-    const std::vector<ArchiveRecordPtr> records = getDeviceRecordInfo(indexPath);
+void LocalVideoReplayWnd::openDay(const QString &key, const QDate &date, const LoadedDay &loaded)
+{
+    ui->calendarWidget->setMarkedDays(loaded.days);
+    const std::vector<ArchiveRecordPtr> &records = loaded.records;
     if (records.empty()) {
         MsgTipInfoDlg::showTip(tr("There is no video in this day."), ToastMs);
+        emit dayOpened(key, date, 0);
         return;
     }
 
     FFmpegReplayWidget *replay = ui->widgetVideoReplay;
     int paneIndex = -1;
     for (auto it = m_paneKeys.cbegin(); it != m_paneKeys.cend(); ++it)
-        if (it.value() == m_currentKey)
+        if (it.value() == key)
             paneIndex = it.key();
     if (paneIndex < 0) {
         paneIndex = getFreeIndex();
-        if (paneIndex < 0)
+        if (paneIndex < 0) {
+            emit dayOpened(key, date, 0);
             return;
+        }
         replay->resetParams(paneIndex);
         replay->initStream(QString(), paneIndex, false, false);
         replay->setPlayUrl(paneIndex, records.front()->file());
         replay->setFocusIndex(paneIndex);
         replay->play(paneIndex);
     } else {
-        if (date == m_shownDate)
+        if (date == m_shownDate) {
+            emit dayOpened(key, date, 0);
             return;
+        }
         replay->playFile(paneIndex, records.front()->file());
     }
 
     m_shownDate = date;
-    m_paneKeys.insert(paneIndex, m_currentKey);
-    if (DeviceInfoManager::instance()->findDevInfo(m_currentKey))
-        ui->treeView->setItemState(m_currentKey, kPlayingState);
+    PaneDay paneDay;
+    paneDay.folder = deviceFolder(key) + QLatin1Char('/') + date.toString(QStringLiteral("yyyyMMdd"));
+    paneDay.date = date;
+    paneDay.openFiles = loaded.openFiles;
+    m_paneDays.insert(paneIndex, paneDay);
+    m_paneKeys.insert(paneIndex, key);
+    if (DeviceInfoManager::instance()->findDevInfo(key))
+        ui->treeView->setItemState(key, kPlayingState);
     m_paneRecords.insert(paneIndex, records);
     ui->widgetTimeLine->setRecords(records);
     onUpdatePlayButtons();
+    emit dayOpened(key, date, int(records.size()));
 }
 
-void LocalVideoReplayWnd::markRecordDays(const QString &deviceFolder)
+QStringList LocalVideoReplayWnd::recordDays(const QString &deviceFolder)
 {
     QStringList days;
     const QDir dir(deviceFolder);
@@ -221,61 +266,61 @@ void LocalVideoReplayWnd::markRecordDays(const QString &deviceFolder)
         if (it.hasNext())
             days << name;
     }
-    ui->calendarWidget->setMarkedDays(days);
+    return days;
+}
+
+void LocalVideoReplayWnd::markRecordDays(const QString &deviceFolder)
+{
+    ui->calendarWidget->setMarkedDays(recordDays(deviceFolder));
 }
 
 std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::getDeviceRecordInfo(const QString &indexPath) const
 {
+    return readDayRecords(QFileInfo(indexPath).path(), ui->calendarWidget->selectedDate());
+}
+
+std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::readDayRecords(const QString &dayDir, const QDate &day,
+                                                                  QSet<QString> *openFiles)
+{
     std::vector<ArchiveRecordPtr> records;
-    const QString base = QFileInfo(indexPath).path() + QLatin1Char('/');
-    QFile file(indexPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "file open error." << indexPath << file.errorString();
+    const RecordIndex::Day index = RecordIndex::read(dayDir);
+    if (index.status != RecordIndex::Status::Ok) {
+        qDebug() << "no usable day index in" << dayDir;
         return records;
     }
-    if (file.size() > kMaxIndexBytes) {
-        qWarning() << "day index too large, ignored:" << indexPath << file.size();
-        return records;
-    }
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError) {
-        qDebug() << "from json error." << error.errorString();
-        return records;
-    }
-    const QDate day = ui->calendarWidget->selectedDate();
-    const QJsonArray entries = doc.array();
-    records.reserve(size_t(entries.size()));
-    for (const QJsonValue &value : entries) {
-        if (!value.isObject())
+    records.reserve(size_t(index.entries.size()));
+    for (const RecordIndex::Entry &e : index.entries) {
+        if (e.path.isEmpty() || e.startTime.isEmpty() || !RecordIndex::isOwnFile(dayDir, e.path))
             continue;
-        const QJsonObject o = value.toObject();
-        const QString name = o.value(QStringLiteral("fileName")).toString();
-        const QString startText = o.value(QStringLiteral("startTime")).toString();
-        const QString endText = o.value(QStringLiteral("endTime")).toString();
-        if (startText.isEmpty())
-            continue;
-        const QTime start = QTime::fromString(startText, kTimeFormat);
+        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
         if (!start.isValid())
             continue;
         const qint64 startMs = QDateTime(day, start).toMSecsSinceEpoch();
         qint64 endMs = -1;
-        if (!endText.isEmpty()) {
-            const QTime end = QTime::fromString(endText, kTimeFormat);
+        if (!e.endTime.isEmpty()) {
+            const QTime end = QTime::fromString(e.endTime, kTimeFormat);
             if (!end.isValid())
                 continue;
             endMs = QDateTime(day, end).toMSecsSinceEpoch();
+            // Gone or empty: nothing to play, as with an open entry below.
+            const QFileInfo file(e.path);
+            if (!file.isFile() || file.size() <= 0) {
+                qDebug() << "segment missing or empty, left out:" << e.path;
+                continue;
+            }
         } else {
             // The segment being written, or one a killed recorder left open:
             // it ends where the file ends so far. Not written back; the
             // channel's next recorder completes the index.
             // Nothing readable, or not a single frame yet: nothing to play.
-            const qint64 length = FFmpegRecordPlan::fileDurationMs(base + name);
+            const qint64 length = FFmpegRecordPlan::fileDurationMs(e.path);
             if (length <= 0)
                 continue;
             endMs = startMs + length;
+            if (openFiles)
+                openFiles->insert(e.path);
         }
-        records.push_back(std::make_shared<ArchiveRecord>(startMs, endMs, base + name));
+        records.push_back(std::make_shared<ArchiveRecord>(startMs, endMs, e.path));
     }
     return records;
 }
@@ -310,16 +355,16 @@ bool LocalVideoReplayWnd::convertLegacyIndex(const QString &legacyPath, const QS
     // the day index does not name yet.
     QList<QJsonObject> entries;
     QSet<QString> names;
-    QFile current(indexPath);
-    if (current.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QJsonDocument doc = QJsonDocument::fromJson(current.read(kMaxIndexBytes));
-        for (const QJsonValue &value : doc.array()) {
-            if (!value.isObject())
-                continue;
-            entries << value.toObject();
-            names.insert(entries.last().value(QStringLiteral("fileName")).toString());
-        }
-        current.close();
+    const RecordIndex::Day current = RecordIndex::read(QFileInfo(indexPath).path());
+    if (current.status == RecordIndex::Status::Refused) {
+        qWarning() << "day index refused, the old one is not merged into it:" << indexPath;
+        return false;
+    }
+    for (const QJsonValue &value : current.raw) {
+        if (!value.isObject())
+            continue;
+        entries << value.toObject();
+        names.insert(entries.last().value(QStringLiteral("fileName")).toString());
     }
 
     QTextStream in(&legacy);
@@ -378,6 +423,10 @@ void LocalVideoReplayWnd::onTimeLineRecordSelected(ArchiveRecordPtr record, int6
     if (nativePath(replay->playUrl(index)) != file)
         replay->playFile(index, file);
     replay->seek(index, offset);
+    if (m_paneDays.contains(index)) {
+        m_paneDays[index].playedMs = qMax<qint64>(0, offset);
+        m_paneDays[index].waitedMs = 0;
+    }
     ui->widgetTimeLine->setCurrentTime(time);
 }
 
@@ -386,6 +435,12 @@ void LocalVideoReplayWnd::slotPlayFinished(int index, QString file)
     FFmpegReplayWidget *replay = ui->widgetVideoReplay;
     if (!replay || !replay->isVisible() || !m_paneKeys.contains(index))
         return;
+    continueAfter(index, file);
+}
+
+void LocalVideoReplayWnd::continueAfter(int index, const QString &file)
+{
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
     const std::vector<ArchiveRecordPtr> records = m_paneRecords.value(index);
     const QString finished = nativePath(file);
     size_t next = records.size();
@@ -396,24 +451,124 @@ void LocalVideoReplayWnd::slotPlayFinished(int index, QString file)
         }
     }
     if (next < records.size()) {
+        m_paneDays[index].playedMs = 0;
+        m_paneDays[index].waitedMs = 0;
         replay->stop(index);
         replay->setCustomIo(false);
         replay->setPlayUrl(index, records[next]->file());
         replay->play(index);
         return;
     }
+    // The end of what was known when the day was opened. Today's recorder may
+    // have gone on since, in this file or a new one (played faster than real
+    // time, the end of a segment being written comes soon): look again
+    // before the day counts as over.
+    refreshDay(index, file);
+}
+
+void LocalVideoReplayWnd::refreshDay(int index, const QString &file)
+{
+    if (!m_paneDays.contains(index)) {
+        endOfDay(index);
+        return;
+    }
+    PaneDay &pane = m_paneDays[index];
+    const quint64 ticket = ++m_refreshTicket;
+    pane.ticket = ticket;
+    const QString folder = pane.folder;
+    const QDate date = pane.date;
+    const QString key = m_paneKeys.value(index);
+    auto *watcher = new QFutureWatcher<LoadedDay>(this);
+    connect(watcher, &QFutureWatcher<LoadedDay>::finished, this, [this, watcher, index, file, key] {
+        watcher->deleteLater();
+        if (!m_paneDays.contains(index) || m_paneDays.value(index).ticket != watcher->property("ticket").toULongLong()
+            || m_paneKeys.value(index) != key)
+            return;  // the pane was stopped, reset or given another day meanwhile
+        PaneDay &pane = m_paneDays[index];
+        const LoadedDay loaded = watcher->result();
+        const std::vector<ArchiveRecordPtr> before = m_paneRecords.value(index);
+        qint64 knownEnd = 0;
+        for (const ArchiveRecordPtr &r : before)
+            if (r && nativePath(r->file()) == nativePath(file))
+                knownEnd = r->endTime();
+        qint64 start = 0, grownEnd = 0;
+        bool later = false, found = false;
+        for (const ArchiveRecordPtr &r : loaded.records) {
+            if (found)
+                later = true;
+            if (r && nativePath(r->file()) == nativePath(file)) {
+                found = true;
+                start = r->startTime();
+                grownEnd = r->endTime();
+            }
+        }
+        pane.openFiles = loaded.openFiles;
+        if (found && (later || grownEnd > knownEnd)) {
+            m_paneRecords.insert(index, loaded.records);
+            if (focusIndex() == index)
+                ui->widgetTimeLine->setRecords(loaded.records);
+        }
+        if (found && later) {
+            continueAfter(index, file);
+            return;
+        }
+        // The same file has grown: on from where it was left.
+        const qint64 played = qMax(pane.playedMs, knownEnd - start);
+        if (found && grownEnd - start > played + 500) {
+            qDebug() << "segment still being written, playing on from" << played << "ms:" << file;
+            pane.waitedMs = 0;
+            FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+            replay->playFile(index, file);
+            replay->seek(index, played);
+            return;
+        }
+        if (found && pane.openFiles.contains(file) && pane.waitedMs < GrowthWaitMs) {
+            pane.waitedMs += GrowthPollMs;
+            QTimer::singleShot(GrowthPollMs, this, [this, index, file, key] {
+                if (m_paneKeys.value(index) == key)
+                    refreshDay(index, file);
+            });
+            return;
+        }
+        endOfDay(index);
+    });
+    watcher->setProperty("ticket", QVariant::fromValue(ticket));
+    watcher->setFuture(QtConcurrent::run([folder, date] {
+        ThreadStack::install();
+        LoadedDay loaded;
+        loaded.records = readDayRecords(folder, date, &loaded.openFiles);
+        return loaded;
+    }));
+}
+
+void LocalVideoReplayWnd::endOfDay(int index)
+{
     // The day is over: the pane goes free whether or not the device is still
-    // registered (a deleted device would otherwise hold it for good).
+    // registered (a deleted device would otherwise hold it for good), and the
+    // bar stops offering to control it.
     const QString key = m_paneKeys.value(index);
     if (DeviceInfoManager::instance()->findDevInfo(key))
         ui->treeView->setItemState(key, kOnlineState);
     releasePane(index);
+    onUpdatePlayButtons();
+}
+
+void LocalVideoReplayWnd::slotPlayError(int index)
+{
+    // A segment that cannot be played (damaged, not video at all) is passed
+    // over like one that has ended: the rest of the day still plays.
+    const QString file = ui->widgetVideoReplay->playUrl(index);
+    if (!m_paneKeys.contains(index))
+        return;
+    qWarning() << "segment cannot be played, going on with the next:" << file;
+    slotPlayFinished(index, file);
 }
 
 void LocalVideoReplayWnd::releasePane(int index)
 {
     m_paneKeys.remove(index);
     m_paneRecords.remove(index);
+    m_paneDays.remove(index);
 }
 
 void LocalVideoReplayWnd::slotTimestampSecond(int index, qlonglong second)
@@ -422,6 +577,8 @@ void LocalVideoReplayWnd::slotTimestampSecond(int index, qlonglong second)
         return;
     const qint64 start = recordStartOfFile(m_paneRecords.value(index), ui->widgetVideoReplay->playUrl(index));
     ui->widgetTimeLine->setCurrentTime(start + second * 1000);
+    if (m_paneDays.contains(index))
+        m_paneDays[index].playedMs = qMax<qint64>(m_paneDays[index].playedMs, second * 1000);
 }
 
 void LocalVideoReplayWnd::slotFocusViewChanged(int index)
@@ -515,7 +672,8 @@ void LocalVideoReplayWnd::onUpdatePlayButtons()
 void LocalVideoReplayWnd::slotCaptureResult(bool result, QString path)
 {
     if (result)
-        MsgTipInfoDlg::showTip(tr("Snapshot successful") + tr("Saved to") + path, ToastMs);
+        MsgTipInfoDlg::showTip(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to") + QLatin1Char(' ') + path,
+                               ToastMs);
     else
         MsgTipInfoDlg::showTip(tr("Snapshot failed"), ToastMs);
 }
@@ -562,12 +720,14 @@ void LocalVideoReplayWnd::toggleLeftPanel()
 
 void LocalVideoReplayWnd::resetReplay()
 {
+    ++m_loadTicket;  // a day still being read opens nothing now
     ui->widgetVideoReplay->stopAll();
     for (const QString &key : qAsConst(m_paneKeys))
         if (DeviceInfoManager::instance()->findDevInfo(key))
             ui->treeView->setItemState(key, kOnlineState);
     m_paneKeys.clear();
     m_paneRecords.clear();
+    m_paneDays.clear();
     m_currentKey.clear();
     ui->widgetTimeLine->setCurrentTime(0);
     ui->widgetTimeLine->clear();

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QMap>
 #include <QModelIndex>
+#include <QSet>
 #include <QWidget>
 
 class DeviceTree;
@@ -37,6 +38,13 @@ public:
     ~LocalVideoReplayWnd() override;
 
     std::vector<ArchiveRecordPtr> getDeviceRecordInfo(const QString &indexPath) const;
+    // The segments of a day folder's index as they play: entries that name a
+    // file outside the folder, or a missing, empty or unreadable one, are left
+    // out. Any thread.
+    static std::vector<ArchiveRecordPtr> readDayRecords(const QString &dayDir, const QDate &day,
+                                                        QSet<QString> *openFiles = nullptr);
+    // The day folders below a device folder that hold a segment. Any thread.
+    static QStringList recordDays(const QString &deviceFolder);
     // Writes the legacy entries into the day index; true when it was written
     // and the legacy file may go.
     static bool convertLegacyIndex(const QString &legacyPath, const QString &indexPath);
@@ -59,6 +67,13 @@ public:
     QString currentKey() const { return m_currentKey; }
     QHash<int, QString> paneKeys() const { return m_paneKeys; }
     std::vector<ArchiveRecordPtr> paneRecords(int index) const { return m_paneRecords.value(index); }
+    // A day is being read from disk (off the GUI thread).
+    bool isLoading() const { return m_loading > 0; }
+
+signals:
+    // The day a double click asked for has been read and, when it has
+    // segments, set playing.
+    void dayOpened(QString key, QDate day, int segments);
 
 public slots:
     void resetReplay();
@@ -79,6 +94,7 @@ public slots:
     void onUpdatePlayButtons();
     void onCalendarClicked(QDate dt);
     void onBtnSpeed(float speed);
+    void slotPlayError(int index);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -86,6 +102,36 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct LoadedDay
+    {
+        QStringList days;
+        std::vector<ArchiveRecordPtr> records;
+        QSet<QString> openFiles;  // segments still being written
+    };
+    // Where a pane's day comes from, and how its end is being waited for.
+    struct PaneDay
+    {
+        QString folder;     // the day folder
+        QDate date;
+        QSet<QString> openFiles;
+        qint64 playedMs = 0;    // into the current file, as far as shown
+        qint64 waitedMs = 0;    // at the end of the last file, without growth
+        quint64 ticket = 0;     // the refresh in flight
+    };
+    void continueAfter(int index, const QString &file);
+    void refreshDay(int index, const QString &file);
+    void endOfDay(int index);
+    static LoadedDay loadDay(const QString &deviceFolder, const QDate &day);
+
+public:
+    // The end of the last known segment: how long to wait for a segment still
+    // being written to grow before the day counts as played (ms), and how
+    // often to look.
+    static constexpr int GrowthWaitMs = 10000;
+    static constexpr int GrowthPollMs = 1000;
+
+private:
+    void openDay(const QString &key, const QDate &day, const LoadedDay &loaded);
     void toggleLeftPanel();
     void releasePane(int index);
     static QString storageRoot();
@@ -96,4 +142,8 @@ private:
     QMap<int, std::vector<ArchiveRecordPtr>> m_paneRecords;
     QDate m_shownDate;
     bool m_shown = false;
+    QMap<int, PaneDay> m_paneDays;
+    quint64 m_loadTicket = 0;  // the latest day asked for; older answers are dropped
+    quint64 m_refreshTicket = 0;
+    int m_loading = 0;
 };

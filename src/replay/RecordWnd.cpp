@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
@@ -589,6 +590,9 @@ void RecordWnd::dealReplayInfo(const RecvInfo &info)
         m_playerParam.reset();
         writer->setCustomIo(true);
         writer->setVideoCodec(h265);
+        // The recorder may send more than was asked (from an earlier key
+        // frame, or on to the end of its file): the file keeps the range.
+        writer->setRange(m_rangeStart, m_rangeEnd);
         writer->startRecord(m_downloadPath, true);
         writer->start(QThread::InheritPriority);
         qDebug() << "Starting video recording for:" << key << "Path:" << m_downloadPath;
@@ -846,7 +850,7 @@ void RecordWnd::captureFocused()
 void RecordWnd::onCaptureResult(bool result, const QString &path)
 {
     if (result)
-        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + tr("Saved to"), path, ToastMs);
+        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to"), path, ToastMs);
     else
         MsgTipInfoDlg::showTip(tr("Snapshot failed"), ToastMs);
 }
@@ -987,7 +991,13 @@ void RecordWnd::onBtnStartDownoadClicked(bool)
         return;
     }
     const QString timeFormat = QStringLiteral("yyyyMMddhhmmsszzz");
-    m_downloadPath = QDir::toNativeSeparators(QDir(folder).filePath(start.toString(timeFormat) + QStringLiteral(".mp4")));
+    // A download of the same start again gets a name of its own: the file
+    // before it is never replaced.
+    const QString base = QDir(folder).filePath(start.toString(timeFormat));
+    QString path = base + QStringLiteral(".mp4");
+    for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = base + QStringLiteral("_%1.mp4").arg(n);
+    m_downloadPath = QDir::toNativeSeparators(path);
     m_downloadKey = m_currentKey;
 
     RecordStreamRequest request;
@@ -1092,7 +1102,7 @@ void RecordWnd::finishDownload(bool success)
         onBtnEndDownoadClicked();
     });
     if (success) {
-        MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2%3").arg(key, tr("Download successful"), tr("Saved to")),
+        MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2 %3").arg(key, tr("Download successful"), tr("Saved to")),
                                        path, ToastMs);
     } else if (received) {
         // What arrived is kept: the operator may still want the part.

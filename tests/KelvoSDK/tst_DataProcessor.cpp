@@ -10,12 +10,13 @@
 
 namespace {
 
-QByteArray wholeFrame(unsigned int cmd, int mediaSize, uint32_t frameId = 1)
+QByteArray wholeFrame(unsigned int cmd, int mediaSize, uint32_t frameId = 1, bool key = false)
 {
     StreamFragmentHeader h;
     h.setWord(0, frameId * 40);
     h.setFragmentLength(uint16_t(qMin(mediaSize, 65535)));
     h.bytes[12] = PrivateProto::FragmentWhole;
+    h.bytes[13] = key ? 1 : 0;
     h.setWord(4, frameId);
     QByteArray data = h.toByteArray() + QByteArray(mediaSize, char(frameId));
     QByteArray p = QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>90000</type><cmd>%1</cmd>"
@@ -48,6 +49,8 @@ private slots:
     void replyAndStreamInOneFrame();
     void replyMentioningStreamNumbers();
     void seekFlushesAndGates();
+    void gateFollowsTheKeyFlag_data();
+    void gateFollowsTheKeyFlag();
     void downloadIsImmediateAndUngated();
     void pacingFollowsBacklog();
     void identityStamped();
@@ -58,7 +61,7 @@ void TestDataProcessor::replyAndStreamInOneFrame()
     DataProcessor w;
     QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
     // Frame split in two reads, cut inside the stream element.
-    const QByteArray bytes = framed(reply(14002, "<UID>A</UID>") + wholeFrame(90001, 20000));
+    const QByteArray bytes = framed(reply(14002, "<UID>A</UID>") + wholeFrame(90001, 20000, 1, true));
     w.processPacket(bytes.left(150));
     QCOMPARE(spy.count(), 0);
     w.processPacket(bytes.mid(150));
@@ -78,7 +81,7 @@ void TestDataProcessor::replyMentioningStreamNumbers()
 {
     DataProcessor w;
     QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
-    w.processPacket(framed(wholeFrame(90001, 12000)));
+    w.processPacket(framed(wholeFrame(90001, 12000, 1, true)));
     QCOMPARE(w.streamQueueLength(), 1);
     // A reply whose values contain the stream and seek numbers stays a reply
     // and leaves the playback queue alone.
@@ -95,8 +98,8 @@ void TestDataProcessor::seekFlushesAndGates()
     QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
     QVERIFY(w.waitingForKeyFrame());
     w.processPacket(framed(wholeFrame(90001, 500, 1)));
-    QCOMPARE(w.streamQueueLength(), 0); // small frame before any key frame
-    w.processPacket(framed(wholeFrame(90001, 20000, 2)));
+    QCOMPARE(w.streamQueueLength(), 0); // delta frame before any key frame
+    w.processPacket(framed(wholeFrame(90001, 20000, 2, true)));
     for (int i = 3; i < 8; ++i)
         w.processPacket(framed(wholeFrame(90001, 500, uint32_t(i))));
     QCOMPARE(w.streamQueueLength(), 6);
@@ -107,15 +110,77 @@ void TestDataProcessor::seekFlushesAndGates()
     QCOMPARE(w.streamQueueLength(), 0);
     QVERIFY(w.waitingForKeyFrame());
 
-    // The gate counts the media bytes of the frame.
-    w.processPacket(framed(wholeFrame(90001, 10000, 11)));
+    w.processPacket(framed(wholeFrame(90001, 30000, 11)));
     QCOMPARE(w.streamQueueLength(), 0);
-    w.processPacket(framed(wholeFrame(90001, 10001, 12)));
+    w.processPacket(framed(wholeFrame(90001, 3000, 12, true)));
     QCOMPARE(w.streamQueueLength(), 1);
     w.processPacket(framed(wholeFrame(90001, 100, 13)));
     QCOMPARE(w.streamQueueLength(), 2);
     w.sendStream();
     QCOMPARE(spy.last().at(0).value<RecvInfo>().mediaHeader.frameId(), 12u);
+}
+
+// The gate opens on the header's key flag whatever the frame's size, also for
+// a frame reassembled from fragments (the flag rides on its first fragment).
+void TestDataProcessor::gateFollowsTheKeyFlag_data()
+{
+    QTest::addColumn<QList<int>>("sizes");   // media bytes of each frame, in order
+    QTest::addColumn<QList<bool>>("keys");   // key flag of each frame
+    QTest::addColumn<int>("fragments");      // fragments per frame (1: whole)
+    QTest::addColumn<QList<int>>("queued");  // frame ids that reach the queue
+    QTest::newRow("small key frame of a quiet scene")
+        << QList<int>{900, 8500, 700} << QList<bool>{false, true, false} << 1 << QList<int>{2, 3};
+    QTest::newRow("large delta frames before the key")
+        << QList<int>{40000, 12000, 8500, 600} << QList<bool>{false, false, true, false} << 1 << QList<int>{3, 4};
+    QTest::newRow("key flag on the first of three fragments")
+        << QList<int>{24000, 9000, 24000} << QList<bool>{false, true, false} << 3 << QList<int>{2, 3};
+    QTest::newRow("no key frame at all") << QList<int>{50000, 50000} << QList<bool>{false, false} << 2 << QList<int>{};
+}
+
+void TestDataProcessor::gateFollowsTheKeyFlag()
+{
+    QFETCH(QList<int>, sizes);
+    QFETCH(QList<bool>, keys);
+    QFETCH(int, fragments);
+    QFETCH(QList<int>, queued);
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    int16_t sequence = 0;
+    for (int i = 0; i < sizes.size(); ++i) {
+        const uint32_t id = uint32_t(i + 1);
+        const QByteArray media(sizes.at(i), char(id));
+        const int part = (media.size() + fragments - 1) / fragments;
+        for (int f = 0; f < fragments; ++f) {
+            StreamFragmentHeader h;
+            h.setWord(0, id * 40);
+            const QByteArray piece = media.mid(f * part, part);
+            h.setSequence(sequence++);
+            h.setFragmentLength(uint16_t(piece.size()));
+            h.bytes[12] = fragments == 1 ? PrivateProto::FragmentWhole
+                : f == 0              ? PrivateProto::FragmentFirst
+                : f == fragments - 1  ? PrivateProto::FragmentLast
+                                      : PrivateProto::FragmentMiddle;
+            h.bytes[13] = f == 0 && keys.at(i) ? 1 : 0;
+            h.setWord(4, id);
+            const QByteArray data = h.toByteArray() + piece;
+            QByteArray p = QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>90000</type>"
+                                          "<cmd>90001</cmd><result>0</result></head><body><dataLen>%1</dataLen>"
+                                          "</body></PrivateProto>")
+                               .arg(data.size())
+                               .toUtf8();
+            p.append(4, '\0');
+            w.processPacket(framed(p + data));
+        }
+    }
+    QList<int> got;
+    while (w.streamQueueLength() > 0) {
+        w.sendStream();
+        const RecvInfo info = spy.last().at(0).value<RecvInfo>();
+        got << int(info.mediaHeader.frameId());
+        QCOMPARE(info.data.size(), sizes.at(got.last() - 1));
+    }
+    QCOMPARE(got, queued);
+    QCOMPARE(w.waitingForKeyFrame(), queued.isEmpty());
 }
 
 void TestDataProcessor::downloadIsImmediateAndUngated()
@@ -133,7 +198,7 @@ void TestDataProcessor::pacingFollowsBacklog()
     DataProcessor w;
     QSignalSpy intervals(&w, &DataProcessor::setTimerInterval);
     QByteArray burst;
-    burst += framed(wholeFrame(90001, 20000, 1));
+    burst += framed(wholeFrame(90001, 20000, 1, true));
     for (int i = 2; i <= 70; ++i)
         burst += framed(wholeFrame(90001, 50, uint32_t(i)));
     w.processPacket(burst);

@@ -17,10 +17,12 @@
 #include "PlayerCommon.h"
 #include "RemoteCommon.h"
 #include "RemoteDevView.h"
+#include "ReplayControl.h"
 #include "TimeLine.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItem>
 #include <QTabWidget>
@@ -273,6 +275,88 @@ private slots:
         QVERIFY(!tabs()->isTabVisible(CVideoPlayback::CloudTab));
         QCOMPARE(tabs()->currentIndex(), int(CVideoPlayback::NvrTab));
         QVERIFY(wnd->paneKeys().isEmpty());
+    }
+
+    // A stream that reaches the end of its recordings goes on with a
+    // recording made since; at the end of the last one the operator is told,
+    // the pane is freed and the bar no longer shows it playing.
+    void endOfRecordingsGoesOnOrSaysPlaybackEnded()
+    {
+        IotReplayWnd *wnd = cloudTabShown();
+        QVERIFY(wnd->isVisible());
+        for (int pane : wnd->paneKeys().keys())
+            wnd->stopPane(pane);
+        const QString key = QStringLiteral("1,1");
+        QSignalSpy stamps(wnd->replayWidget(), &FFmpegReplayWidget::emitReplayTimestampMS);
+        doubleClick(key);
+        QTRY_COMPARE(wnd->paneKeys().value(0), key);
+        QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 3, 30000);
+        QVERIFY(wnd->controlBar()->isEnabled());
+        QCOMPARE(int(wnd->timeLine()->records().size()), 2);
+        const auto last = [&] { return qint64(stamps.last().at(0).toULongLong()); };
+        const qint64 day = midnight(m_today);
+
+        // Near the end of the day's second recording; once that stream runs, a
+        // recording is made after it.
+        const ArchiveRecordPtr second = wnd->timeLine()->records().back();
+        wnd->onTimeLineRecordSelected(second, second->endTime() - 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(last() >= second->endTime() - 10000 && last() < second->endTime(), 30000);
+        const QString folder = cloud::LocalCloudLibrary::dayFolder(
+            m_store.path(), RemoteCommon::instance()->getConnectionByKey(key)->device_id, 1, m_today);
+        const QString added = folder + "/082000.mp4";
+        QVERIFY(QFile::copy(folder + "/081000.mp4", added));
+        QTRY_VERIFY_WITH_TIMEOUT(last() >= day + (8 * 3600 + 20 * 60) * 1000, 30000);
+        QCOMPARE(wnd->paneKeys().value(0), key);
+        QCOMPARE(int(wnd->timeLine()->records().size()), 3);
+        QVERIFY(!DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
+
+        const ArchiveRecordPtr third = wnd->timeLine()->records().back();
+        wnd->onTimeLineRecordSelected(third, third->endTime() - 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(wnd->paneKeys().isEmpty(), 30000);
+        QFile::remove(added);
+        QVERIFY(DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
+        QVERIFY(!wnd->controlBar()->isEnabled());
+        QVERIFY(!wnd->replayWidget()->isPlaying(0));
+    }
+
+    // A store whose accounts cannot be read is reported as such, and logged,
+    // never as a wrong password.
+    void unreadableStoreIsNotAWrongPassword_data()
+    {
+        QTest::addColumn<QByteArray>("accounts"); // "-" no file
+        QTest::newRow("no accounts file") << QByteArray("-");
+        QTest::newRow("not JSON") << QByteArray("{\"accounts\": [ {\"account\": \"demo\", ");
+        QTest::newRow("not an object") << QByteArray("[1, 2, 3]");
+        QTest::newRow("accounts not a list") << QByteArray("{\"accounts\": \"demo\"}");
+        QTest::newRow("over the size bound")
+            << ("{\"accounts\": [], \"pad\": \"" + QByteArray(5 << 20, 'p') + "\"}");
+    }
+
+    void unreadableStoreIsNotAWrongPassword()
+    {
+        QFETCH(QByteArray, accounts);
+        if (RemoteCommon::instance()->isLoggedIn()) {
+            DevicePagesTest::onModal<CustomDialog>([](CustomDialog *dlg) {
+                QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonOK"), Qt::LeftButton);
+            });
+            QTest::mouseClick(m_window->findChild<QPushButton *>("pushButtonCloud"), Qt::LeftButton);
+        }
+        QVERIFY(!RemoteCommon::instance()->isLoggedIn());
+        QTemporaryDir store;
+        if (accounts != "-") {
+            QFile f(store.filePath("accounts.json"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(accounts);
+        }
+        RemoteCommon::setStoreRootForTesting(store.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cloud store unreadable"));
+        QStringList toasts;
+        const bool accepted = loginThroughDialog(cloudstore::Password, &toasts);
+        RemoteCommon::setStoreRootForTesting(m_store.path());
+        QVERIFY(!accepted);
+        QVERIFY2(toasts.contains(IotLoginDlg::storeUnreadableText()), qPrintable(toasts.join('|')));
+        QVERIFY(!toasts.contains(CommonHelper::incorrectLoginText()));
+        QVERIFY(!RemoteCommon::instance()->isLoggedIn());
     }
 
     // A window destroyed while it streams: its receivers are gone first.

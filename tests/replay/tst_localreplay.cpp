@@ -11,7 +11,11 @@
 #include "ReplayControl.h"
 #include "TestMedia.h"
 #include "TimeLine.h"
+#include "I420Render2.h"
 
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,6 +56,28 @@ QStringList indexNames(const QString &dayDir)
     return names;
 }
 
+// Every file below a folder with its content's hash (links as their target).
+QMap<QString, QByteArray> fingerprint(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        out.insert(path, f.open(QIODevice::ReadOnly)
+                             ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1)
+                             : QByteArray("unreadable"));
+    }
+    return out;
+}
+
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
 } // namespace
 
 class TstLocalReplay : public QObject
@@ -65,13 +91,17 @@ class TstLocalReplay : public QObject
 
     QString backup() const { return m_root.filePath("backup"); }
 
-    // A day folder of the device holding links to the clips, named in order.
+    // A day folder of the device holding copies of the clips, named in order
+    // (a link out of the folder would be refused).
     QString makeDay(const QString &deviceDir, const QStringList &clips, const QString &day = kDay)
     {
         const QString dir = backup() + "/" + deviceDir + "/" + day;
         QDir().mkpath(dir);
-        for (int i = 0; i < clips.size(); ++i)
-            QFile::link(clips.at(i), dir + QStringLiteral("/seg%1.mp4").arg(i + 1));
+        for (int i = 0; i < clips.size(); ++i) {
+            const QString to = dir + QStringLiteral("/seg%1.mp4").arg(i + 1);
+            if (!QFileInfo::exists(to))
+                QFile::copy(clips.at(i), to);
+        }
         return dir;
     }
 
@@ -110,7 +140,10 @@ class TstLocalReplay : public QObject
         m_wnd->tree()->scrollTo(index);
         const QPoint at = m_wnd->tree()->visualRect(index).center();
         QTest::mouseClick(m_wnd->tree()->viewport(), Qt::LeftButton, {}, at);
+        QSignalSpy opened(m_wnd.get(), &LocalVideoReplayWnd::dayOpened);
         QTest::mouseDClick(m_wnd->tree()->viewport(), Qt::LeftButton, {}, at);
+        // The day is read off the GUI thread.
+        QTRY_VERIFY_WITH_TIMEOUT(!opened.isEmpty() && !m_wnd->isLoading(), 15000);
     }
 
     int paneOf(const QString &key) const { return m_wnd->paneKeys().key(key, -1); }
@@ -317,6 +350,178 @@ private slots:
         QVERIFY(f.readAll().contains("\"endTime\": \"\""));
     }
 
+    // Index files written by someone else: nothing outside the day folder is
+    // removed, opened or played, by the start-up repair or by playback; what
+    // is sound in the same index still plays.
+    void hostileIndexesTouchNothingOutside_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("legitPlays");
+        QTest::newRow("dot-dot") << "dotdot" << true;
+        QTest::newRow("absolute") << "absolute" << true;
+        QTest::newRow("link out of the folder") << "link" << true;
+        QTest::newRow("folder") << "folder" << true;
+        QTest::newRow("wrong types") << "types" << true;
+        QTest::newRow("over the size bound") << "huge" << false;
+        QTest::newRow("index is a link") << "indexlink" << false;
+    }
+
+    void hostileIndexesTouchNothingOutside()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, legitPlays);
+        static int block = 0;
+        const QString ip = QStringLiteral("127.0.7.%1").arg(++block);
+        const QString outside = m_root.filePath("outside-" + kind);
+        QDir().mkpath(outside + "/folder");
+        writeRaw(outside + "/song.wav", QByteArray(4096, 'w'));
+        writeRaw(outside + "/empty.mp4", QByteArray());
+        writeRaw(outside + "/folder/inner.mp4", QByteArray());
+        QFile::copy(m_clip3, outside + "/real.mp4");
+        QJsonArray otherIndex{QJsonObject{{"fileName", "real.mp4"}, {"startTime", "090000000"}, {"endTime", ""}}};
+        writeRaw(outside + "/record.json", QJsonDocument(otherIndex).toJson());
+        const QMap<QString, QByteArray> before = fingerprint(outside);
+
+        addDevice(ip);
+        const QString day = makeDay(ip, {m_clip3});
+        const QJsonObject legit{{"fileName", "seg1.mp4"}, {"startTime", "100000000"}, {"endTime", "100003000"}};
+        const auto openEntry = [](const QString &name) {
+            return QJsonObject{{"fileName", name}, {"startTime", "110000000"}, {"endTime", ""}};
+        };
+        QJsonArray index{legit};
+        const QString up = "../../../outside-" + kind;
+        QByteArray raw;
+        if (kind == "dotdot") {
+            index << openEntry(up + "/song.wav") << openEntry(up + "/empty.mp4") << openEntry("..") << openEntry(up + "/real.mp4");
+        } else if (kind == "absolute") {
+            index << openEntry(outside + "/song.wav") << openEntry(outside + "/empty.mp4") << openEntry(outside + "/real.mp4");
+        } else if (kind == "link") {
+            QVERIFY(QFile::link(outside + "/empty.mp4", day + "/link.mp4"));
+            QVERIFY(QFile::link(outside + "/real.mp4", day + "/real.mp4"));
+            index << openEntry("link.mp4") << QJsonObject{{"fileName", "real.mp4"}, {"startTime", "120000000"},
+                                                      {"endTime", "120003000"}};
+        } else if (kind == "folder") {
+            QDir().mkpath(day + "/sub");
+            index << openEntry("sub") << QJsonObject{{"fileName", "."}, {"startTime", "120000000"}, {"endTime", "120003000"}};
+        } else if (kind == "types") {
+            index << 42 << "seg1.mp4" << QJsonArray{legit}
+                  << QJsonObject{{"fileName", 7}, {"startTime", QJsonArray()}, {"endTime", QJsonObject()}}
+                  << QJsonObject{{"fileName", QJsonArray{up + "/song.wav"}}, {"startTime", "110000000"}, {"endTime", ""}}
+                  << QJsonObject{{"fileName", "seg1.mp4"}, {"startTime", 100000000}, {"endTime", 100003000}};
+        } else if (kind == "huge") {
+            index << openEntry(up + "/song.wav") << openEntry(up + "/empty.mp4");
+            raw = QJsonDocument(index).toJson();
+            raw.insert(raw.size() - 2, ",\"" + QByteArray(5 * 1024 * 1024, 'x') + "\"");
+        }
+        if (kind == "indexlink")
+            QVERIFY(QFile::link(outside + "/record.json", day + "/record.json"));
+        else
+            writeRaw(day + "/record.json", raw.isEmpty() ? QJsonDocument(index).toJson() : raw);
+        const QByteArray indexBefore = kind == "indexlink" ? QByteArray() : fingerprint(day).value(day + "/record.json");
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record index (entry )?refused"));
+        FFmpegRecordPlan::repairRecordings(backup() + "/" + ip);
+        QCOMPARE(fingerprint(outside), before);
+        QVERIFY(QFileInfo::exists(day + "/seg1.mp4"));
+        if (!legitPlays && kind != "indexlink")
+            QCOMPARE(fingerprint(day).value(day + "/record.json"), indexBefore);
+
+        openWindow();
+        open(ip);
+        QCOMPARE(fingerprint(outside), before);
+        if (legitPlays) {
+            QCOMPARE(paneOf(ip), 0);
+            const std::vector<ArchiveRecordPtr> records = m_wnd->paneRecords(0);
+            QStringList files;
+            for (const ArchiveRecordPtr &r : records)
+                files << r->file();
+            QCOMPARE(files, QStringList{day + "/seg1.mp4"});
+        } else {
+            QCOMPARE(paneOf(ip), -1);
+            QTRY_VERIFY(toastTexts().contains(LocalVideoReplayWnd::tr("There is no video in this day.")));
+        }
+    }
+
+    // A segment that cannot be played is passed over like one that ended: the
+    // rest of the day plays.
+    void unplayableSegmentsArePassedOver_data()
+    {
+        QTest::addColumn<QStringList>("segments");  // "clip" or "garbage" or "empty"
+        QTest::addColumn<int>("listed");
+        QTest::newRow("garbage first") << QStringList{"garbage", "clip"} << 2;
+        QTest::newRow("empty first") << QStringList{"empty", "clip"} << 1;
+        QTest::newRow("garbage between") << QStringList{"clip", "garbage", "clip"} << 3;
+    }
+
+    void unplayableSegmentsArePassedOver()
+    {
+        QFETCH(QStringList, segments);
+        QFETCH(int, listed);
+        static int block = 0;
+        const QString ip = QStringLiteral("127.0.8.%1").arg(++block);
+        addDevice(ip);
+        const QString day = backup() + "/" + ip + "/" + kDay;
+        QDir().mkpath(day);
+        QList<Entry> entries;
+        for (int i = 0; i < segments.size(); ++i) {
+            const QString name = QStringLiteral("s%1.mp4").arg(i + 1);
+            if (segments.at(i) == "clip")
+                QVERIFY(QFile::copy(m_clip3, day + "/" + name));
+            else
+                writeRaw(day + "/" + name, segments.at(i) == "empty" ? QByteArray() : QByteArray(20000, '\x5a'));
+            const QTime start = QTime(10, 0).addSecs(3 * i);
+            entries.append({name, start.toString("hhmmsszzz"), start.addSecs(3).toString("hhmmsszzz")});
+        }
+        writeIndex(day, entries);
+        openWindow();
+        open(ip);
+        QCOMPARE(paneOf(ip), 0);
+        QCOMPARE(int(m_wnd->paneRecords(0).size()), listed);
+        I420Render2 *render = m_wnd->replayWidget()->paneRender(0);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->replayWidget()->playUrl(0) == day + "/s" + QString::number(segments.size()) + ".mp4"
+                                     && render->framesReceived() > 10,
+                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 20000);
+    }
+
+    // Played faster than real time, the segment still being recorded is
+    // caught up with: playback goes on with what the recorder writes instead
+    // of freezing on a pane given up (picture and cursor still, snapshots and
+    // controls acting on nothing); once the recorder stops, the day ends and
+    // the bar no longer offers controls.
+    void fastPlaybackFollowsTheSegmentBeingRecorded()
+    {
+        const QString ip = QStringLiteral("127.0.9.1");
+        addDevice(ip);
+        testmedia::RtspServer server;
+        QVERIFY(server.start({"/cam=shared:640x360"}));
+        FFmpegRecordPlan plan;
+        plan.setFileLength(600);
+        plan.setParams(server.url("/cam"), backup() + "/" + ip);
+        QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+        plan.start();
+        QTRY_VERIFY_WITH_TIMEOUT(opened.count() == 1, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(FFmpegRecordPlan::fileDurationMs(opened.at(0).at(0).toString()) >= 4000, 20000);
+        openWindow();
+        open(ip);
+        QCOMPARE(paneOf(ip), 0);
+        const qint64 known = m_wnd->paneRecords(0).front()->endTime();
+        m_wnd->onBtnSpeed(4.0f);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->timeLine()->currentTime() > known + 3000, 30000);
+        QCOMPARE(paneOf(ip), 0);
+        QVERIFY(m_wnd->control()->isEnabled());
+        QSignalSpy shots(m_wnd->replayWidget(), &FFmpegReplayWidget::emitCaptureResult);
+        m_wnd->onBtnCaptureClicked();
+        QTRY_COMPARE_WITH_TIMEOUT(shots.count(), 1, 10000);
+        QVERIFY(shots.first().at(0).toBool());
+        QVERIFY(QFileInfo(shots.first().at(1).toString()).size() > 0);
+
+        plan.requestStop();
+        QVERIFY(plan.wait(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 30000);
+        QVERIFY(!m_wnd->control()->isEnabled());
+    }
+
     void folderOfAKey_data()
     {
         QTest::addColumn<QString>("key");
@@ -351,7 +556,7 @@ private slots:
         const QModelIndex index = local->tree()->proxyModel()->mapFromSource(item->index());
         local->onDeviceItemClicked(index);
         local->onDeviceItemDoubleClicked(index);
-        QCOMPARE(local->paneKeys().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(local->paneKeys().size(), 1, 15000);
         page.stopAll();
         QVERIFY(local->paneKeys().isEmpty());
         QVERIFY(local->calendar()->markedDays().isEmpty());
@@ -359,7 +564,7 @@ private slots:
         local->onDeviceItemDoubleClicked(index);
         local->onDeviceItemClicked(index);
         local->onDeviceItemDoubleClicked(index);
-        QCOMPARE(local->paneKeys().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(local->paneKeys().size(), 1, 15000);
         page.tabWidget()->setCurrentIndex(CVideoPlayback::NvrTab);
         QVERIFY(local->paneKeys().isEmpty());
     }

@@ -1038,4 +1038,11 @@
         <translation>The device is in live preview and cannot play recordings.</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 no longer exists: no alarm settings were saved for it</translation>
+    </message>
+</context>
 </TS>

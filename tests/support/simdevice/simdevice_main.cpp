@@ -13,9 +13,17 @@
 //   --summertime                recorders keep a daylight-saving rule
 //   --clip FILE.mp4             recorders play back and download this clip (H.264
 //                               or H.265) and report recordings today and yesterday
+//   --alarms N[:INTERVAL_MS[:TYPE]]
+//                               once a client has logged in, every device pushes N
+//                               alarm events (N "forever": without end, at least
+//                               100 ms apart) of TYPE (default 0, motion) at the
+//                               current time, INTERVAL_MS apart (default 1000);
+//                               the environment variable KELVO_SIM_ALARMS takes
+//                               the same text when the option is not given
 // Every device prints "READY <kind> <ip> <port> <uid>" once it listens; the
 // search responder prints "SEARCH <ip> <port>". Only 127.0.0.0/8 is accepted.
 
+#include "SimAlarm.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
 
@@ -119,7 +127,8 @@ int usage(const QString &why)
     std::fprintf(stderr, "kelvo_simdevice: %s\n", qPrintable(why));
     std::fprintf(stderr, "usage: kelvo_simdevice [--ipc ADDR[:PORT]]... [--nvr ADDR[:PORT][/N]]... "
                          "[--count N --base ADDR [--kind ipc|nvr]] [--port P] [--user U --password P] "
-                         "[--search [ADDR:]PORT] [--summertime] [--clip FILE.mp4]\n");
+                         "[--search [ADDR:]PORT] [--summertime] [--clip FILE.mp4] "
+                         "[--alarms N[:INTERVAL_MS[:TYPE]]]\n");
     return 2;
 }
 
@@ -183,6 +192,11 @@ int main(int argc, char **argv)
         } else if (a == QLatin1String("--clip")) {
             if (!value(&clip))
                 return usage(QStringLiteral("bad --clip"));
+        } else if (a == QLatin1String("--alarms")) {
+            SimAlarms::Plan plan;
+            if (!value(&v) || !SimAlarms::parsePlan(v, &plan))
+                return usage(QStringLiteral("bad --alarms"));
+            SimAlarms::setPlan(plan);
         } else if (a == QLatin1String("--search")) {
             if (!value(&search))
                 return usage(QStringLiteral("bad --search"));

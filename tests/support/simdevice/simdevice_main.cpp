@@ -22,12 +22,15 @@
 //                               the same text when the option is not given
 // Every device prints "READY <kind> <ip> <port> <uid>" once it listens; the
 // search responder prints "SEARCH <ip> <port>". Only 127.0.0.0/8 is accepted.
+// A device alone at its address keeps its UID (serial number) from one run to
+// the next whatever port it gets, as a real device does: SIMIPC-127-0-0-2.
 
 #include "SimAlarm.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 #include <QTextStream>
 
@@ -228,8 +231,15 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     QList<SimDevice *> devices;
+    QHash<quint32, int> perAddress;
+    for (const DeviceArg &s : qAsConst(deviceArgs))
+        ++perAddress[s.address.toIPv4Address()];
     for (const DeviceArg &s : qAsConst(deviceArgs)) {
         auto *dev = new SimDevice(s.kind, &app);
+        if (perAddress.value(s.address.toIPv4Address()) == 1) {
+            dev->setUid(QStringLiteral("SIM%1-%2").arg(s.kind == SimDevice::Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
+                                                      s.address.toString().replace(QLatin1Char('.'), QLatin1Char('-'))));
+        }
         dev->state().user = user;
         dev->state().password = password;
         dev->state().maxChannels = s.channels;

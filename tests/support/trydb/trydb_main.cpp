@@ -1,8 +1,9 @@
 // Writes the client database of scripts/try:
-//   kelvo_trydb DB --ipc NAME@ADDR:PORT:RTSPPORT --nvr NAME@ADDR:PORT[:RTSPPORT][/N] ...
-// A missing database is made with the given devices (default device login)
+//   kelvo_trydb DB --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL] ...
+// A missing database is made with the given devices (default device login;
+// the serial number the device reports, else its address)
 // and alarm settings for every camera (motion alarms armed all week, each
-// with a video pop-up), and keeps snapshots, downloads and scheduled
+// with a video pop-up of 5 seconds), and keeps snapshots, downloads and scheduled
 // recordings in Snap, Record and Backup beside it, so deleting the folder
 // starts the try over. A database that exists is kept with everything the
 // operator made in it; only the device and RTSP ports of the listed devices
@@ -35,7 +36,7 @@ struct DeviceArg
 bool parseDevices(const QStringList &args, std::vector<DeviceArg> *devices)
 {
     static const QRegularExpression deviceArgument(
-        QStringLiteral("^([^@]+)@(127\\.[0-9]{1,3}\\.[0-9]{1,3}\\.[0-9]{1,3}):([0-9]{1,5})(?::([0-9]{1,5}))?(?:/([0-9]{1,3}))?$"));
+        QStringLiteral("^([^@]+)@(127\\.[0-9]{1,3}\\.[0-9]{1,3}\\.[0-9]{1,3}):([0-9]{1,5})(?::([0-9]{1,5}))?(?:/([0-9]{1,3}))?(?:#([A-Za-z0-9._-]{1,64}))?$"));
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const auto m = deviceArgument.match(args.at(i + 1));
         const bool ipc = args.at(i) == QLatin1String("--ipc");
@@ -51,7 +52,9 @@ bool parseDevices(const QStringList &args, std::vector<DeviceArg> *devices)
         FUN_DEV_INFO &dev = d.info;
         dev.name = m.captured(1);
         dev.ip = m.captured(2);
-        dev.sn = dev.ip;
+        // The serial number is what a schedule knows a device by: it must be
+        // the one the device reports, or the schedule loses it next time.
+        dev.sn = m.captured(6).isEmpty() ? dev.ip : m.captured(6);
         dev.devPort = uint16_t(m.captured(3).toUInt());
         d.hasRtspPort = !m.captured(4).isEmpty();
         if (d.hasRtspPort)
@@ -75,6 +78,7 @@ bool seedAlarmSettings(const QString &ip)
     cms_DealAlarmLink link;
     link.devip = ip;
     link.bVideoPopup = true;
+    link.popupTime = QStringLiteral("5");
     cms_DealAlarmTime time;
     time.devip = ip;
     const QString wholeDay = QStringLiteral("00:00:00-23:59:59");
@@ -161,7 +165,7 @@ int main(int argc, char **argv)
     std::vector<DeviceArg> devices;
     if (args.size() < 3 || args.size() % 2 == 0 || !parseDevices(args, &devices)) {
         std::fprintf(stderr,
-            "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT | --nvr NAME@ADDR:PORT[:RTSPPORT][/N])...\n");
+            "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] | --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL])...\n");
         return 2;
     }
     const QString path = args.first();

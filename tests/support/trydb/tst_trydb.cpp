@@ -50,7 +50,7 @@ template <class T> QList<QSharedPointer<T>> settingsOf(const QString &ip)
 QStringList firstStart()
 {
     return { QStringLiteral("--ipc"), QStringLiteral("Try camera@127.0.0.1:40001:40002"), QStringLiteral("--nvr"),
-        QStringLiteral("Try recorder@127.0.0.2:40003:40004/4"), QStringLiteral("--ipc"),
+        QStringLiteral("Try recorder@127.0.0.2:40003:40004/4#SIMNVR-127-0-0-2"), QStringLiteral("--ipc"),
         QStringLiteral("Door@127.0.0.3:40005:40006") };
 }
 
@@ -107,6 +107,8 @@ private slots:
         }
         QVERIFY(settingsOf<cms_DealAlarmType>(kRecorder).isEmpty());
         QCOMPARE(deviceRow(kRecorder)->DevType, 1);
+        QCOMPARE(deviceRow(kRecorder)->DevSN, QStringLiteral("SIMNVR-127-0-0-2"));
+        QCOMPARE(deviceRow(kCamera)->DevSN, kCamera);
         // Files of the try stay beside its database.
         const QString beside = QFileInfo(db).absolutePath();
         QCOMPARE(OrmHelper::getConfig()->BackupPath, beside + QStringLiteral("/Backup"));

@@ -8,7 +8,6 @@
 #include "AlarmEventWidget.h"
 #include "AlarmManageWidget.h"
 #include "AlarmSettingsStore.h"
-#include "CMoveDetectTimeline.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "MainWindow.h"
@@ -24,7 +23,6 @@
 #include <QtTest>
 
 using namespace DevicePagesTest;
-using Ranges = QVector<AlarmSettingsStore::DayRange>;
 
 namespace {
 
@@ -119,12 +117,6 @@ private slots:
         click(w<SwitchControl>("widgetMotion"));
         click(w<SwitchControl>("widgetVideoPopup"));
         w<QLineEdit>("lineEditPopupTime")->setText(QStringLiteral("42"));
-        CMoveDetectTimeline *monday = w<CMoveDetectTimeline>("widgetTimeMon");
-        monday->clearSegments();
-        auto segment = std::make_shared<TimelineDetect>();
-        segment->start = monday->dayStart() + 8 * 3600;
-        segment->end = monday->dayStart() + 12 * 3600;
-        monday->addSegment(segment);
 
         m_window->showPage(MainWindow::LiveVideo);
         QTRY_VERIFY(!page()->isVisible());
@@ -137,7 +129,6 @@ private slots:
 
         const bool motion = w<SwitchControl>("widgetMotion")->isChecked();
         const QString popupTime = w<QLineEdit>("lineEditPopupTime")->text();
-        const QString mondayText = AlarmEventWidget::changeAlarmTime(monday->getSegments());
         const QStringList toastsOnReturn = toastTexts();
         closeToasts();
         click(w<QPushButton>("pushButtonSave"));
@@ -147,8 +138,6 @@ private slots:
         QCOMPARE(page()->currentKey(), deletedMeanwhile ? QString() : ip);
         QCOMPARE(motion, !deletedMeanwhile);
         QCOMPARE(popupTime, deletedMeanwhile ? QStringLiteral("10") : QStringLiteral("42"));
-        QCOMPARE(mondayText,
-            deletedMeanwhile ? QStringLiteral("00:00:00-23:59:59") : QStringLiteral("08:00:00-12:00:00"));
         QCOMPARE(toastsOnReturn, shownOnReturn.isEmpty() ? QStringList() : QStringList { shownOnReturn });
         QCOMPARE(toastsOnSave, QStringList { saveToast });
 
@@ -160,11 +149,8 @@ private slots:
         if (!deletedMeanwhile) {
             const auto type = AlarmSettingsStore::storedRow<cms_DealAlarmType>(ip);
             const auto link = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(ip);
-            const auto time = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(ip);
             QVERIFY(type->bMotionDetection && link->bVideoPopup);
             QCOMPARE(link->popupTime, QStringLiteral("42"));
-            QCOMPARE(time->timeMon, QStringLiteral("08:00:00-12:00:00"));
-            QCOMPARE(time->timeTue, QStringLiteral("00:00:00-23:59:59"));
         }
     }
 };

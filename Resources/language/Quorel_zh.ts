@@ -2617,6 +2617,10 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 已不存在：未为其保存任何报警设置</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

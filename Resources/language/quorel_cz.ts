@@ -2617,6 +2617,10 @@
         <source>Save</source>
         <translation>Uložit</translation>
     </message>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 již neexistuje: žádná nastavení alarmů pro něj nebyla uložena</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

@@ -1049,4 +1049,11 @@
         <translation>Playback ended</translation>
     </message>
 </context>
+<context>
+    <name>AlarmEventWidget</name>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 no longer exists: no alarm settings were saved for it</translation>
+    </message>
+</context>
 </TS>

@@ -2617,6 +2617,10 @@
         <source>Save</source>
         <translation>Simpan</translation>
     </message>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 sudah tidak ada: tidak ada pengaturan alarm yang disimpan untuknya</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

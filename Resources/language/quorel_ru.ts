@@ -2617,6 +2617,10 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>%1 no longer exists: no alarm settings were saved for it</source>
+        <translation>%1 больше не существует: настройки тревог для него не сохранены</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

@@ -148,12 +148,19 @@ void AlarmEventWidget::resetArmingTime()
     }
 }
 
-void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
+void AlarmEventWidget::resetAll()
 {
     resetEventTypes();
     resetLinkage();
     resetArmingTime();
+}
+
+void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
+{
+    resetAll();
     const QString key = currentKey();
+    m_shownKey = key;
+    m_shownName = AlarmSettingsStore::deviceName(key);
     if (key.isEmpty())
         return;
     setAlarmTypeInfo(key);
@@ -315,8 +322,12 @@ QString AlarmEventWidget::changeAlarmTime(const std::vector<std::shared_ptr<Time
 void AlarmEventWidget::on_pushButtonSave_clicked()
 {
     const QString key = currentKey();
-    if (key.isEmpty())
+    if (key.isEmpty()) {
+        // Nothing to store the page's values under: the operator must not
+        // take the silence for a save.
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), kToastMs);
         return;
+    }
     const auto link = getAlarmLinkInfo(key);
     const auto type = getAlarmTypeInfo(key);
     const auto time = getAlarmTimeInfo(key);
@@ -389,9 +400,7 @@ void AlarmEventWidget::on_pushButtonIO_clicked()
 void AlarmEventWidget::on_pushButtonDefault_clicked()
 {
     // Only the page changes: nothing is stored until Save.
-    resetEventTypes();
-    resetLinkage();
-    resetArmingTime();
+    resetAll();
 }
 
 void AlarmEventWidget::on_pushButtonCopy_clicked()
@@ -420,5 +429,15 @@ void AlarmEventWidget::changeEvent(QEvent *event)
 void AlarmEventWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    ui->treeView->reload();
+    // The registry may have changed while the page was away; what the
+    // operator typed for the shown device stays for the next Save.
+    ui->treeView->reload(DeviceTree::KeepCurrent);
+    if (m_shownKey.isEmpty() || currentKey() == m_shownKey)
+        return;
+    const QString name = m_shownName.isEmpty() ? m_shownKey : m_shownName;
+    ui->treeView->setCurrentIndex(QModelIndex());
+    resetAll();
+    m_shownKey.clear();
+    m_shownName.clear();
+    MsgTipInfoDlg::showTip(tr("%1 no longer exists: no alarm settings were saved for it").arg(name), kToastMs);
 }

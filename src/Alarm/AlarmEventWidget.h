@@ -70,6 +70,7 @@ protected:
 
 private:
     void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
+    void resetAll();
     void hideUnusedControls();
 
     Ui::AlarmEventWidget *ui;
@@ -81,6 +82,10 @@ private:
     bool m_smartShown = true;
     bool m_otherShown = true;
     bool m_ioShown = true;
+    // The device whose settings the page shows (empty: none), and its name
+    // for telling the operator when it is gone.
+    QString m_shownKey;
+    QString m_shownName;
     QList<CMoveDetectTimeline *> m_timelines;
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -53,6 +54,18 @@ VideoPreviewPane::VideoPreviewPane(int index, QWidget *parent)
     layout->addWidget(m_titleBar);
     layout->addWidget(m_render, 1);
 
+    // Above the picture, not in the layout: placed over its centre.
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("paneStatus"));
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setWordWrap(true);
+    m_status->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_status->setContentsMargins(10, 4, 10, 4);
+    m_status->setStyleSheet(QStringLiteral(
+        "#paneStatus { color: #ffffff; background-color: rgba(0, 0, 0, 176); border-radius: 4px; font-size: 13px; }"));
+    m_status->hide();
+    m_render->installEventFilter(this);
+
     m_watchdog = new QTimer(this);
     m_watchdog->setInterval(1000);
     connect(m_watchdog, &QTimer::timeout, this, &VideoPreviewPane::onWatchdog);
@@ -74,7 +87,7 @@ QString VideoPreviewPane::title() const
 
 QString VideoPreviewPane::statusText() const
 {
-    return m_render->overlayText();
+    return m_status->text();
 }
 
 void VideoPreviewPane::setSelected(bool selected)
@@ -266,20 +279,44 @@ void VideoPreviewPane::updateTexts()
 {
     m_titleLabel->setText(m_title);
     m_closeButton->setVisible(m_state != State::Idle);
+    QString status;
     switch (m_state) {
     case State::Idle:
-        m_render->setOverlayText(QString());
+    case State::Playing:
         break;
     case State::Starting:
-        m_render->setOverlayText(m_retries > 0 ? tr("Reconnecting...") : tr("Connecting..."));
-        break;
-    case State::Playing:
-        m_render->setOverlayText(QString());
+        status = m_retries > 0 ? tr("Reconnecting...") : tr("Connecting...");
         break;
     case State::Failed:
-        m_render->setOverlayText(m_failure);
+        status = m_failure;
         break;
     }
+    m_status->setText(status);
+    m_status->setVisible(!status.isEmpty());
+    placeStatus();
+}
+
+void VideoPreviewPane::placeStatus()
+{
+    if (m_status->text().isEmpty())
+        return;
+    // The backing hugs the text, wrapped to the picture's width when narrower.
+    m_status->ensurePolished();
+    const QRect area = m_render->geometry().adjusted(4, 4, -4, -4);
+    const QMargins margins = m_status->contentsMargins();
+    const int oneLine
+        = m_status->fontMetrics().horizontalAdvance(m_status->text()) + margins.left() + margins.right() + 2;
+    const int width = qMax(1, qMin(oneLine, area.width()));
+    const int height = qMax(1, qMin(m_status->heightForWidth(width), area.height()));
+    m_status->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), area));
+    m_status->raise();
+}
+
+bool VideoPreviewPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_render && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeStatus();
+    return QWidget::eventFilter(watched, event);
 }
 
 void VideoPreviewPane::mousePressEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 // that fails, ends or stops delivering pictures shows the reason over its last
 // picture, and the pane tries the same address again (after 1, 2, 4, 8, 16 s,
 // then every 30 s) until it plays, is closed or is given another address.
+// The state texts sit on a shaded backing, readable over any picture.
 
 #include "KelvoCommon.h"
 
@@ -76,6 +77,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onFrame(quint64 generation, std::shared_ptr<AVFrame> frame);
@@ -88,6 +90,7 @@ private:
     void releasePlayer();
     void setState(State state);
     void updateTexts();
+    void placeStatus();
 
     int m_index;
     State m_state = State::Idle;
@@ -107,6 +110,7 @@ private:
     QLabel *m_titleLabel = nullptr;
     QPushButton *m_closeButton = nullptr;
     I420Render2 *m_render = nullptr;
+    QLabel *m_status = nullptr;
     FFmpegPlayer *m_player = nullptr;
     QTimer *m_watchdog = nullptr;
     QTimer *m_retryTimer = nullptr;

@@ -43,8 +43,17 @@ IotReplayWnd::IotReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::IotRep
     ui->calendarWidget->setFixedSize(310, 220);
     connect(ui->calendarWidget, &QCalendarWidget::clicked, this, &IotReplayWnd::onCalendarClicked);
     connect(ui->calendarWidget, &QCalendarWidget::currentPageChanged, this, &IotReplayWnd::onCalendarPageChanged);
-    connect(ui->m_btnLeftShow, &QPushButton::clicked, this,
-            [this] { ui->widgetLeft->setVisible(!ui->widgetLeft->isVisible()); });
+    // The toggle's image tells which way a click moves the panel, as on the other tabs.
+    const auto showToggleImage = [this] {
+        ui->m_btnLeftShow->setStyleSheet(
+            QStringLiteral("border-image: url(:/Resources/Skin/Default/MainWindow/mv_left%1.png);")
+                .arg(ui->widgetLeft->isHidden() ? QStringLiteral("Hide") : QStringLiteral("Show")));
+    };
+    showToggleImage();
+    connect(ui->m_btnLeftShow, &QPushButton::clicked, this, [this, showToggleImage] {
+        ui->widgetLeft->setVisible(ui->widgetLeft->isHidden());
+        showToggleImage();
+    });
     connect(ui->widgetRemoteDev, &RemoteDevView::sigRemoteDeviceSelected, this, &IotReplayWnd::onDeviceItemClicked);
     connect(ui->widgetRemoteDev, &RemoteDevView::sigDoubleClickedTree, this, &IotReplayWnd::onDeviceItemDoubleClicked,
             Qt::QueuedConnection);

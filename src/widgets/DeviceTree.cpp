@@ -81,8 +81,21 @@ QStandardItem *DeviceTree::groupItem(const QString &name)
     return m_items.value(name, nullptr);
 }
 
-void DeviceTree::reload()
+QString DeviceTree::keyOf(const QModelIndex &index) const
 {
+    const QStandardItem *item = m_model->itemFromIndex(m_proxy->mapToSource(index));
+    if (!item)
+        return QString();
+    for (auto it = m_items.cbegin(); it != m_items.cend(); ++it) {
+        if (it.value() == item)
+            return it.key();
+    }
+    return QString();
+}
+
+void DeviceTree::reload(ReloadMode mode)
+{
+    const QString current = mode == KeepCurrent ? keyOf(currentIndex()) : QString();
     m_items.clear();
     m_model->clear();
 
@@ -133,6 +146,11 @@ void DeviceTree::reload()
     }
     m_proxy->sort(0, Qt::AscendingOrder);
     expandAll();
+    if (QStandardItem *item = current.isEmpty() ? nullptr : m_items.value(current, nullptr)) {
+        const QModelIndex index = m_proxy->mapFromSource(item->index());
+        setCurrentIndex(index);
+        scrollTo(index);
+    }
 }
 
 void DeviceTree::setFilterText(const QString &text)

@@ -20,9 +20,17 @@ class DeviceTree : public QTreeView
 public:
     static constexpr int KeyRole = Qt::UserRole + 1;
 
+    enum ReloadMode { DropCurrent, KeepCurrent };
+
     explicit DeviceTree(QWidget *parent = nullptr);
 
-    void reload();
+    // Rebuilds the tree from the registry. KeepCurrent makes the item that
+    // was current current again when the registry still has its record
+    // (found by key, a group by name); otherwise no item is current.
+    void reload(ReloadMode mode = DropCurrent);
+    // The key under which an item is kept (device or channel key, a
+    // recorder's address, a group's name); empty for no item.
+    QString keyOf(const QModelIndex &index) const;
     void setFilterText(const QString &text);
     QVariant itemData(const QModelIndex &index) const;
     QString itemText(const QModelIndex &index) const;

@@ -10,8 +10,16 @@
 #include "VideoPreviewPane.h"
 #include "VideoPreviewPlayController.h"
 
+#include <QLabel>
 #include <QTcpServer>
 #include <QtTest>
+
+#include <cmath>
+#include <cstring>
+
+extern "C" {
+#include <libavutil/frame.h>
+}
 
 namespace {
 
@@ -24,6 +32,38 @@ bool waitFor(const std::function<bool()> &condition, int timeoutMs = 15000)
 bool playing(VideoPreviewPane *pane)
 {
     return pane->state() == VideoPreviewPane::State::Playing && pane->framesShown() > 2;
+}
+
+// A flat grey picture (video range: 16 black, 235 white).
+std::shared_ptr<AVFrame> flatPicture(int luma)
+{
+    AVFrame *frame = av_frame_alloc();
+    frame->format = AV_PIX_FMT_YUV420P;
+    frame->width = 320;
+    frame->height = 240;
+    if (av_frame_get_buffer(frame, 0) < 0) {
+        av_frame_free(&frame);
+        return nullptr;
+    }
+    for (int plane = 0; plane < 3; ++plane) {
+        const int rows = plane ? frame->height / 2 : frame->height;
+        memset(frame->data[plane], plane ? 128 : luma, size_t(frame->linesize[plane]) * size_t(rows));
+    }
+    return player::makeFramePtr(frame);
+}
+
+// WCAG contrast ratio of two colours.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 } // namespace
@@ -121,6 +161,59 @@ private slots:
         QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }));
         QCOMPARE(pane.statusText(), VideoPreviewPane::tr("Play failed"));
         QCOMPARE(pane.title(), QStringLiteral("X"));
+    }
+
+    // The reason of a failure stays readable whatever picture lies under it:
+    // a dark backing around white text, inside the picture, the picture
+    // itself still seen beside it.
+    void stateReadableOverAnyPicture_data()
+    {
+        QTest::addColumn<int>("luma");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("white picture") << 235 << QSize(320, 240);
+        QTest::newRow("grey picture") << 126 << QSize(320, 240);
+        QTest::newRow("black picture") << 16 << QSize(320, 240);
+        QTest::newRow("white picture, narrowest pane") << 235 << QSize(80, 60);
+    }
+
+    void stateReadableOverAnyPicture()
+    {
+        QFETCH(int, luma);
+        QFETCH(QSize, size);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+
+        VideoPreviewPane pane(0);
+        pane.setRetryDelaysMs({600000});
+        pane.resize(size);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        pane.startPlay(QStringLiteral("rtsp://127.0.0.1:%1/none").arg(port), QString(), QStringLiteral("X"));
+        QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }));
+        pane.renderer()->onFrame(flatPicture(luma));
+        QVERIFY(pane.renderer()->currentFrame());
+
+        auto *status = pane.findChild<QLabel *>(QStringLiteral("paneStatus"));
+        QVERIFY(status && status->isVisible());
+        QCOMPARE(status->text(), VideoPreviewPane::tr("Play failed"));
+        const QRect picture = pane.renderer()->geometry();
+        QVERIFY2(picture.contains(status->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                     .arg(status->x()).arg(status->y()).arg(status->width()).arg(status->height())));
+
+        const QImage shot = pane.grab().toImage();
+        const QRgb beside = shot.pixel(picture.left() + 1, picture.bottom() - 1);
+        const QRgb backing = shot.pixel(status->x() + 2, status->geometry().center().y());
+        QRgb brightest = backing;
+        for (int y = status->y(); y <= status->geometry().bottom(); ++y)
+            for (int x = status->x(); x <= status->geometry().right(); ++x)
+                if (qGray(shot.pixel(x, y)) > qGray(brightest))
+                    brightest = shot.pixel(x, y);
+        QVERIFY2(qAbs(qGray(beside) - (luma - 16) * 255 / 219) < 24, qPrintable(QString::number(qGray(beside))));
+        QVERIFY2(contrast(brightest, backing) >= 4.5,
+                 qPrintable(QStringLiteral("text %1, backing %2").arg(qGray(brightest)).arg(qGray(backing))));
+        QVERIFY(qGray(brightest) > 200);
     }
 
     // A stream that stalls or ends shows the reason over its last picture and

@@ -1,36 +1,34 @@
 // Alarm events from every device, for trying the alarm road by hand and for
-// the alarm burst bench. Off unless the environment asks for it:
-//   KELVO_SIM_ALARMS="N[:INTERVAL_MS[:TYPE]]"
-// Once a client has sent its login, the device pushes N alarm events (35003)
-// of type TYPE (default 0, motion) at the current time, INTERVAL_MS apart
-// (default 1000).
+// the alarm burst bench. Off unless the environment or the program asks:
+//   KELVO_SIM_ALARMS="N[:INTERVAL_MS[:TYPE]]"   (see SimAlarm.h)
+
+#include "SimAlarm.h"
 
 #include "SimDevice.h"
 
 #include <QDateTime>
-#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
+namespace SimAlarms {
 namespace {
 
-struct AlarmPlan
+std::optional<Plan> &chosenPlan()
 {
-    int count = 0;
-    int intervalMs = 1000;
-    int type = 0;
-};
+    static std::optional<Plan> plan;
+    return plan;
+}
 
-AlarmPlan plan()
+Plan currentPlan()
 {
-    AlarmPlan p;
-    const QStringList parts = qEnvironmentVariable("KELVO_SIM_ALARMS").split(QLatin1Char(':'));
-    p.count = qBound(0, parts.value(0).toInt(), 1000000);
-    if (parts.size() > 1)
-        p.intervalMs = qBound(0, parts.at(1).toInt(), 3600000);
-    if (parts.size() > 2)
-        p.type = parts.at(2).toInt();
+    if (chosenPlan())
+        return *chosenPlan();
+    Plan p;
+    if (!parsePlan(qEnvironmentVariable("KELVO_SIM_ALARMS"), &p))
+        return Plan();
     return p;
 }
 
@@ -48,21 +46,51 @@ QString alarmBody(int type, const QDateTime &t)
 }
 
 const SimDeviceExtension alarms([](SimDevice &device) {
-    const AlarmPlan p = plan();
-    if (p.count <= 0)
+    const Plan p = currentPlan();
+    if (p.count == 0)
         return;
     auto *timer = new QTimer(&device);
     timer->setInterval(p.intervalMs);
     auto left = std::make_shared<int>(p.count);
     QObject::connect(timer, &QTimer::timeout, &device, [&device, timer, left, type = p.type] {
         device.pushAlarm(alarmBody(type, QDateTime::currentDateTime()));
-        if (--*left <= 0)
+        if (*left > 0 && --*left == 0)
             timer->stop();
     });
     QObject::connect(&device, &SimDevice::requestReceived, timer, [timer, left](const SimRequest &r) {
-        if (r.cmd == 14012 && !timer->isActive() && *left > 0)
+        if (r.cmd == 14012 && !timer->isActive() && *left != 0)
             timer->start();
     });
 });
 
 } // namespace
+
+bool parsePlan(const QString &text, Plan *plan)
+{
+    if (text.trimmed().isEmpty())
+        return false;
+    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
+    if (parts.size() > 3)
+        return false;
+    Plan p;
+    bool ok = true;
+    if (parts.at(0) == QLatin1String("forever"))
+        p.count = -1;
+    else if ((p.count = parts.at(0).toInt(&ok)), !ok || p.count < 0 || p.count > 1000000)
+        return false;
+    if (parts.size() > 1 && ((p.intervalMs = parts.at(1).toInt(&ok)), !ok || p.intervalMs < 0 || p.intervalMs > 3600000))
+        return false;
+    if (parts.size() > 2 && ((p.type = parts.at(2).toInt(&ok)), !ok))
+        return false;
+    if (p.count < 0 && p.intervalMs < 100)
+        return false;
+    *plan = p;
+    return true;
+}
+
+void setPlan(const Plan &plan)
+{
+    chosenPlan() = plan;
+}
+
+} // namespace SimAlarms

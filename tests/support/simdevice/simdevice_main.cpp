@@ -13,13 +13,24 @@
 //   --summertime                recorders keep a daylight-saving rule
 //   --clip FILE.mp4             recorders play back and download this clip (H.264
 //                               or H.265) and report recordings today and yesterday
+//   --alarms N[:INTERVAL_MS[:TYPE]]
+//                               once a client has logged in, every device pushes N
+//                               alarm events (N "forever": without end, at least
+//                               100 ms apart) of TYPE (default 0, motion) at the
+//                               current time, INTERVAL_MS apart (default 1000);
+//                               the environment variable KELVO_SIM_ALARMS takes
+//                               the same text when the option is not given
 // Every device prints "READY <kind> <ip> <port> <uid>" once it listens; the
 // search responder prints "SEARCH <ip> <port>". Only 127.0.0.0/8 is accepted.
+// A device alone at its address keeps its UID (serial number) from one run to
+// the next whatever port it gets, as a real device does: SIMIPC-127-0-0-2.
 
+#include "SimAlarm.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 #include <QTextStream>
 
@@ -119,7 +130,8 @@ int usage(const QString &why)
     std::fprintf(stderr, "kelvo_simdevice: %s\n", qPrintable(why));
     std::fprintf(stderr, "usage: kelvo_simdevice [--ipc ADDR[:PORT]]... [--nvr ADDR[:PORT][/N]]... "
                          "[--count N --base ADDR [--kind ipc|nvr]] [--port P] [--user U --password P] "
-                         "[--search [ADDR:]PORT] [--summertime] [--clip FILE.mp4]\n");
+                         "[--search [ADDR:]PORT] [--summertime] [--clip FILE.mp4] "
+                         "[--alarms N[:INTERVAL_MS[:TYPE]]]\n");
     return 2;
 }
 
@@ -183,6 +195,11 @@ int main(int argc, char **argv)
         } else if (a == QLatin1String("--clip")) {
             if (!value(&clip))
                 return usage(QStringLiteral("bad --clip"));
+        } else if (a == QLatin1String("--alarms")) {
+            SimAlarms::Plan plan;
+            if (!value(&v) || !SimAlarms::parsePlan(v, &plan))
+                return usage(QStringLiteral("bad --alarms"));
+            SimAlarms::setPlan(plan);
         } else if (a == QLatin1String("--search")) {
             if (!value(&search))
                 return usage(QStringLiteral("bad --search"));
@@ -214,8 +231,15 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     QList<SimDevice *> devices;
+    QHash<quint32, int> perAddress;
+    for (const DeviceArg &s : qAsConst(deviceArgs))
+        ++perAddress[s.address.toIPv4Address()];
     for (const DeviceArg &s : qAsConst(deviceArgs)) {
         auto *dev = new SimDevice(s.kind, &app);
+        if (perAddress.value(s.address.toIPv4Address()) == 1) {
+            dev->setUid(QStringLiteral("SIM%1-%2").arg(s.kind == SimDevice::Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
+                                                      s.address.toString().replace(QLatin1Char('.'), QLatin1Char('-'))));
+        }
         dev->state().user = user;
         dev->state().password = password;
         dev->state().maxChannels = s.channels;

@@ -1,13 +1,23 @@
-// Makes a client database holding the given devices, for scripts/try:
-//   kelvo_trydb DB --ipc NAME@ADDR:PORT:RTSPPORT --nvr NAME@ADDR:PORT/N ...
-// A database that exists is replaced. Devices use the default device login.
+// Writes the client database of scripts/try:
+//   kelvo_trydb DB --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL] ...
+// A missing database is made with the given devices (default device login;
+// the serial number the device reports, else its address)
+// and alarm settings for every camera (motion alarms armed all week, each
+// with a video pop-up of 5 seconds), and keeps snapshots, downloads and scheduled
+// recordings in Snap, Record and Backup beside it, so deleting the folder
+// starts the try over. A database that exists is kept with everything the
+// operator made in it; only the device and RTSP ports of the listed devices
+// that it still holds are updated, as the simulated devices listen on new
+// ports each time. A listed device the operator deleted stays deleted.
 
 #include "KelvoCommon.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -15,50 +25,175 @@
 #include <memory>
 #include <vector>
 
+namespace {
+
+struct DeviceArg
+{
+    FUN_DEV_INFO info;
+    bool hasRtspPort = false;
+};
+
+bool parseDevices(const QStringList &args, std::vector<DeviceArg> *devices)
+{
+    static const QRegularExpression deviceArgument(
+        QStringLiteral("^([^@]+)@(127\\.[0-9]{1,3}\\.[0-9]{1,3}\\.[0-9]{1,3}):([0-9]{1,5})(?::([0-9]{1,5}))?(?:/([0-9]{1,3}))?(?:#([A-Za-z0-9._-]{1,64}))?$"));
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        const auto m = deviceArgument.match(args.at(i + 1));
+        const bool ipc = args.at(i) == QLatin1String("--ipc");
+        const bool ok = m.hasMatch() && (ipc || args.at(i) == QLatin1String("--nvr"))
+            && m.captured(3).toUInt() <= 65535 && m.captured(4).toUInt() <= 65535
+            && (m.captured(5).isEmpty() || (m.captured(5).toUInt() >= 1 && m.captured(5).toUInt() <= 255));
+        if (!ok) {
+            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)),
+                qPrintable(args.at(i + 1)));
+            return false;
+        }
+        DeviceArg d;
+        FUN_DEV_INFO &dev = d.info;
+        dev.name = m.captured(1);
+        dev.ip = m.captured(2);
+        // The serial number is what a schedule knows a device by: it must be
+        // the one the device reports, or the schedule loses it next time.
+        dev.sn = m.captured(6).isEmpty() ? dev.ip : m.captured(6);
+        dev.devPort = uint16_t(m.captured(3).toUInt());
+        d.hasRtspPort = !m.captured(4).isEmpty();
+        if (d.hasRtspPort)
+            dev.rtspPort = uint16_t(m.captured(4).toUInt());
+        if (!ipc) {
+            dev.devType = 1;
+            dev.channelNum = uint8_t(m.captured(5).isEmpty() ? 4 : m.captured(5).toUInt());
+        }
+        devices->push_back(d);
+    }
+    return true;
+}
+
+// A camera of the try pushes motion alarms: each shows up with its pop-up,
+// whatever the day and hour.
+bool seedAlarmSettings(const QString &ip)
+{
+    cms_DealAlarmType type;
+    type.devip = ip;
+    type.bMotionDetection = true;
+    cms_DealAlarmLink link;
+    link.devip = ip;
+    link.bVideoPopup = true;
+    link.popupTime = QStringLiteral("5");
+    cms_DealAlarmTime time;
+    time.devip = ip;
+    const QString wholeDay = QStringLiteral("00:00:00-23:59:59");
+    for (QString *day : { &time.timeMon, &time.timeTue, &time.timeWed, &time.timeThu, &time.timeFri,
+             &time.timeSat, &time.timeSun })
+        *day = wholeDay;
+    time.bALL = time.bMon = time.bTue = time.bWed = time.bThu = time.bFri = time.bSat = time.bSun = true;
+    return orm::dao::insert(type).text().isEmpty() && orm::dao::insert(link).text().isEmpty()
+        && orm::dao::insert(time).text().isEmpty();
+}
+
+bool keepFilesBeside(const QString &db)
+{
+    const QDir dir = QFileInfo(db).absoluteDir();
+    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    config->SnapPath = dir.filePath(QStringLiteral("Snap"));
+    config->RecordPath = dir.filePath(QStringLiteral("Record"));
+    config->BackupPath = dir.filePath(QStringLiteral("Backup"));
+    for (const QString &path : { config->SnapPath, config->RecordPath, config->BackupPath }) {
+        if (!QDir().mkpath(path))
+            return false;
+    }
+    return OrmHelper::saveConfig(config);
+}
+
+bool makeDatabase(const QString &db, std::vector<DeviceArg> &devices)
+{
+    QList<FUN_DEV_INFO *> list;
+    for (DeviceArg &d : devices)
+        list << &d.info;
+    OrmTransaction tx;
+    if (!keepFilesBeside(db)) {
+        std::fprintf(stderr, "kelvo_trydb: cannot set the folders beside %s\n", qPrintable(db));
+        return false;
+    }
+    OrmHelper::AddDevs(list);
+    for (const DeviceArg &d : devices) {
+        if (d.info.dbId <= 0) {
+            std::fprintf(stderr, "kelvo_trydb: cannot add %s\n", qPrintable(d.info.ip));
+            return false;
+        }
+        if (d.info.devType == 0 && !seedAlarmSettings(d.info.ip)) {
+            std::fprintf(stderr, "kelvo_trydb: cannot write the alarm settings of %s\n", qPrintable(d.info.ip));
+            return false;
+        }
+    }
+    return tx.commit().text().isEmpty();
+}
+
+// The number of rows whose ports were updated, or -1 on a database error.
+int updatePorts(const std::vector<DeviceArg> &devices)
+{
+    OrmTransaction tx;
+    int updated = 0;
+    for (const DeviceArg &d : devices) {
+        QList<QSharedPointer<CMS_Devices>> rows;
+        const QSqlError fetched = orm::dao::fetch_by_query(
+            OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), d.info.ip), rows);
+        if (!fetched.text().isEmpty()) {
+            std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(fetched.text()));
+            return -1;
+        }
+        for (const QSharedPointer<CMS_Devices> &row : qAsConst(rows)) {
+            row->PTZPort = QString::number(d.info.devPort);
+            if (d.hasRtspPort)
+                row->VideoPort = QString::number(d.info.rtspPort);
+            const QSqlError err = orm::dao::update(row);
+            if (!err.text().isEmpty()) {
+                std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(err.text()));
+                return -1;
+            }
+            ++updated;
+        }
+    }
+    return tx.commit().text().isEmpty() ? updated : -1;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 3 || args.size() % 2 == 0) {
-        std::fprintf(
-            stderr, "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT | --nvr NAME@ADDR:PORT/N)...\n");
+    std::vector<DeviceArg> devices;
+    if (args.size() < 3 || args.size() % 2 == 0 || !parseDevices(args, &devices)) {
+        std::fprintf(stderr,
+            "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] | --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL])...\n");
         return 2;
     }
     const QString path = args.first();
-    QFile::remove(path);
+    const bool existed = QFileInfo::exists(path);
     OrmDatabase::setDatabaseName(path);
     QString error;
     if (!OrmHelper::instance()->init(&error)) {
         std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
+        OrmDatabase::closeAllConnections();
+        if (!existed)
+            QFile::remove(path);
         return 1;
     }
-    static const QRegularExpression deviceArgument(
-        QStringLiteral("^([^@]+)@(127\\.[0-9.]+):([0-9]+)(?::([0-9]+))?(?:/([0-9]+))?$"));
-    std::vector<std::unique_ptr<FUN_DEV_INFO>> devices;
-    QList<FUN_DEV_INFO *> list;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        const auto m = deviceArgument.match(args.at(i + 1));
-        if ((args.at(i) != QLatin1String("--ipc") && args.at(i) != QLatin1String("--nvr")) || !m.hasMatch()) {
-            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)),
-                qPrintable(args.at(i + 1)));
-            return 2;
-        }
-        devices.emplace_back(new FUN_DEV_INFO);
-        FUN_DEV_INFO *dev = devices.back().get();
-        dev->name = m.captured(1);
-        dev->ip = m.captured(2);
-        dev->sn = dev->ip;
-        dev->devPort = uint16_t(m.captured(3).toUInt());
-        if (!m.captured(4).isEmpty())
-            dev->rtspPort = uint16_t(m.captured(4).toUInt());
-        if (args.at(i) == QLatin1String("--nvr")) {
-            dev->devType = 1;
-            dev->channelNum = uint8_t(m.captured(5).isEmpty() ? 4 : m.captured(5).toUInt());
-        }
-        list << dev;
+    int result = 0;
+    if (existed) {
+        const int updated = updatePorts(devices);
+        if (updated < 0)
+            result = 1;
+        else
+            std::printf("DB %s kept, ports of %d devices updated\n", qPrintable(path), updated);
+    } else if (makeDatabase(path, devices)) {
+        std::printf("DB %s made with %d devices\n", qPrintable(path), int(devices.size()));
+    } else {
+        result = 1;
     }
-    OrmHelper::AddDevs(list);
     OrmDatabase::closeAllConnections();
-    std::printf("DB %s with %d devices\n", qPrintable(path), int(list.size()));
-    return 0;
+    // A half-made database would be kept by the next start.
+    if (result != 0 && !existed)
+        QFile::remove(path);
+    return result;
 }

@@ -1,0 +1,168 @@
+// The database tool of scripts/try, run as the script runs it: a first start
+// makes the database, a later start keeps what the operator made in it and
+// only moves the devices to their new ports.
+
+#include "OrmCore.h"
+#include "OrmHelper.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+const QString kCamera = QStringLiteral("127.0.0.1");
+const QString kRecorder = QStringLiteral("127.0.0.2");
+const QString kDoorCamera = QStringLiteral("127.0.0.3");
+
+int runTool(const QString &db, const QStringList &devices)
+{
+    // The tool writes the file; this process must not hold it open meanwhile.
+    OrmHelper::resetForTesting();
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(QStringLiteral(KELVO_TRYDB), QStringList { db } + devices);
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return tool.exitCode();
+}
+
+bool openDatabase(const QString &db)
+{
+    OrmHelper::resetForTesting();
+    OrmDatabase::setDatabaseName(db);
+    return OrmHelper::instance()->init();
+}
+
+QSharedPointer<CMS_Devices> deviceRow(const QString &ip)
+{
+    QList<QSharedPointer<CMS_Devices>> rows;
+    orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), ip), rows);
+    return rows.size() == 1 ? rows.first() : QSharedPointer<CMS_Devices>();
+}
+
+template <class T> QList<QSharedPointer<T>> settingsOf(const QString &ip)
+{
+    QList<QSharedPointer<T>> rows;
+    orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE devip = :ip")).bind(QStringLiteral(":ip"), ip), rows);
+    return rows;
+}
+
+QStringList firstStart()
+{
+    return { QStringLiteral("--ipc"), QStringLiteral("Try camera@127.0.0.1:40001:40002"), QStringLiteral("--nvr"),
+        QStringLiteral("Try recorder@127.0.0.2:40003:40004/4#SIMNVR-127-0-0-2"), QStringLiteral("--ipc"),
+        QStringLiteral("Door@127.0.0.3:40005:40006") };
+}
+
+} // namespace
+
+class TestTryDb : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { OrmHelper::resetForTesting(); }
+
+    void startsKeepTheOperatorsRows_data()
+    {
+        QTest::addColumn<QStringList>("second");   // empty: no second start
+        QTest::addColumn<int>("secondExit");
+        QTest::addColumn<QStringList>("ports");    // camera device, camera RTSP, recorder device, recorder RTSP
+
+        QTest::newRow("first start") << QStringList() << 0 << QStringList { "40001", "40002", "40003", "40004" };
+        QTest::newRow("second start moves the ports")
+            << QStringList { "--ipc", "Try camera@127.0.0.1:41001:41002", "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
+                   "--ipc", "Door@127.0.0.3:41005:41006" }
+            << 0 << QStringList { "41001", "41002", "41003", "41004" };
+        QTest::newRow("recorder without an RTSP port keeps its own")
+            << QStringList { "--ipc", "Try camera@127.0.0.1:42001:42002", "--nvr", "Try recorder@127.0.0.2:42003/4" } << 0
+            << QStringList { "42001", "42002", "42003", "40004" };
+        QTest::newRow("an address off loopback changes nothing")
+            << QStringList { "--ipc", "Try camera@127.0.0.1:43001:43002", "--nvr", "Try recorder@10.0.0.2:43003/4" } << 2
+            << QStringList { "40001", "40002", "40003", "40004" };
+        QTest::newRow("a port out of range changes nothing")
+            << QStringList { "--ipc", "Try camera@127.0.0.1:70000:43002" } << 2
+            << QStringList { "40001", "40002", "40003", "40004" };
+    }
+
+    void startsKeepTheOperatorsRows()
+    {
+        QFETCH(QStringList, second);
+        QFETCH(int, secondExit);
+        QFETCH(QStringList, ports);
+        const QString db = QDir::current().filePath(QStringLiteral("try-%1.sqlite").arg(QTest::currentDataTag()));
+        QFile::remove(db);
+
+        QCOMPARE(runTool(db, firstStart()), 0);
+        QVERIFY(openDatabase(db));
+        // Every camera is set to pop up on motion, at any time; the recorder has no alarm page.
+        for (const QString &ip : { kCamera, kDoorCamera }) {
+            const auto types = settingsOf<cms_DealAlarmType>(ip);
+            const auto links = settingsOf<cms_DealAlarmLink>(ip);
+            const auto times = settingsOf<cms_DealAlarmTime>(ip);
+            QCOMPARE(types.size() + links.size() + times.size(), 3);
+            QVERIFY(types[0]->bMotionDetection && links[0]->bVideoPopup);
+            QVERIFY(times[0]->bALL && times[0]->bMon && times[0]->bSun);
+            QCOMPARE(times[0]->timeWed, QStringLiteral("00:00:00-23:59:59"));
+        }
+        QVERIFY(settingsOf<cms_DealAlarmType>(kRecorder).isEmpty());
+        QCOMPARE(deviceRow(kRecorder)->DevType, 1);
+        QCOMPARE(deviceRow(kRecorder)->DevSN, QStringLiteral("SIMNVR-127-0-0-2"));
+        QCOMPARE(deviceRow(kCamera)->DevSN, kCamera);
+        // Files of the try stay beside its database.
+        const QString beside = QFileInfo(db).absolutePath();
+        QCOMPARE(OrmHelper::getConfig()->BackupPath, beside + QStringLiteral("/Backup"));
+        QCOMPARE(OrmHelper::getConfig()->SnapPath, beside + QStringLiteral("/Snap"));
+        QVERIFY(QFileInfo(beside + QStringLiteral("/Record")).isDir());
+
+        // What the operator does in the first try.
+        QSharedPointer<CMS_Devices> camera = deviceRow(kCamera);
+        camera->DevName = QStringLiteral("Front door");
+        QVERIFY(orm::dao::update(camera).text().isEmpty());
+        QSharedPointer<PlanRecord> plan = OrmHelper::getPlanRecord();
+        plan->scheduleTime = QStringLiteral("1:08:00-12:00");
+        plan->iTurnOn = 1;
+        QVERIFY(OrmHelper::savePlanRecord(plan));
+        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        config->BackupPath = QStringLiteral("/srv/recordings");
+        QVERIFY(OrmHelper::saveConfig(config));
+        auto link = settingsOf<cms_DealAlarmLink>(kCamera).first();
+        link->popupTime = QStringLiteral("25");
+        QVERIFY(orm::dao::update(link).text().isEmpty());
+        CustomAlarmInfo alarm;
+        alarm.alarmTime = QStringLiteral("2024-05-06 07:08:09");
+        alarm.handler = kCamera;
+        QVERIFY(orm::dao::insert(alarm).text().isEmpty());
+        QVERIFY(orm::dao::delete_by_query<CMS_Devices>(
+            OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), kDoorCamera))
+                    .text()
+                    .isEmpty());
+
+        if (!second.isEmpty())
+            QCOMPARE(runTool(db, second), secondExit);
+        QVERIFY(openDatabase(db));
+
+        camera = deviceRow(kCamera);
+        const auto recorder = deviceRow(kRecorder);
+        QVERIFY(camera && recorder);
+        QCOMPARE(QStringList({ camera->PTZPort, camera->VideoPort, recorder->PTZPort, recorder->VideoPort }), ports);
+        QCOMPARE(camera->DevName, QStringLiteral("Front door"));
+        QCOMPARE(recorder->DevName, QStringLiteral("Try recorder"));
+        QVERIFY(!deviceRow(kDoorCamera));
+        QCOMPARE(OrmHelper::getAllDevices().size(), 2);
+        QCOMPARE(OrmHelper::getPlanRecord()->scheduleTime, QStringLiteral("1:08:00-12:00"));
+        QCOMPARE(OrmHelper::getPlanRecord()->iTurnOn, 1);
+        QCOMPARE(OrmHelper::getConfig()->BackupPath, QStringLiteral("/srv/recordings"));
+        const auto links = settingsOf<cms_DealAlarmLink>(kCamera);
+        QCOMPARE(links.size(), 1);
+        QCOMPARE(links[0]->popupTime, QStringLiteral("25"));
+        QCOMPARE(settingsOf<cms_DealAlarmType>(kCamera).size(), 1);
+        QList<QSharedPointer<CustomAlarmInfo>> alarms;
+        orm::dao::fetch_all(alarms);
+        QCOMPARE(alarms.size(), 1);
+        QCOMPARE(alarms[0]->alarmTime, QStringLiteral("2024-05-06 07:08:09"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTryDb)
+#include "tst_trydb.moc"

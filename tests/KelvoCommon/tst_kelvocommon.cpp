@@ -1,7 +1,10 @@
 #include "KelvoCommon.h"
 
+#include <QDomDocument>
 #include <QSet>
 #include <QtTest>
+
+#include <climits>
 
 namespace {
 
@@ -19,6 +22,15 @@ void captureHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 }
 
 using Values = QHash<QString, QString>;
+
+// depth elements "n" one inside the other, the first holding "x", around inner.
+QString nested(int depth, const QString &inner)
+{
+    if (depth <= 0)
+        return inner;
+    return QStringLiteral("<n>x") + QStringLiteral("<n>").repeated(depth - 1) + inner
+        + QStringLiteral("</n>").repeated(depth);
+}
 
 } // namespace
 
@@ -68,17 +80,22 @@ private slots:
         QTest::newRow("declared legacy encoding") << "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>"
                                                   << "a" << Values { { "b", "中文" } } << false;
 
-        // truncated and malformed replies
-        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a"
-                                                   << Values { { "b", "1" }, { "c", "2" } } << true;
-        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values { { "b", "1" } } << true;
+        // truncated, malformed and too deep: nothing at all, never the part before the fault
+        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a" << Values {} << true;
+        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values {} << true;
         QTest::newRow("breaks off before the tag") << "<r><x>1</x><a" << "a" << Values {} << true;
-        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a"
-                                            << Values { { "b", "1" }, { "c", "2" } } << true;
+        QTest::newRow("breaks off after the tag") << "<r><a><b>1</b></a><x>" << "a" << Values {} << true;
+        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a" << Values {} << true;
         QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>" << "a" << Values {} << true;
         QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n" << "a" << Values {} << true;
-        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values { { "b", "1" } } << true;
+        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values {} << true;
         QTest::newRow("empty text") << "" << "a" << Values {} << true;
+        QTest::newRow("64 levels are read") << "<a>" + nested(62, "<b>1</b>") + "</a>" << "a"
+                                            << Values { { "n", "x" }, { "b", "1" } } << false;
+        QTest::newRow("65 levels") << "<a>" + nested(63, "<b>1</b>") + "</a>" << "a" << Values {} << true;
+        QTest::newRow("70 levels after the values") << "<r><a><b>1</b></a>" + nested(70, "") + "</r>" << "a"
+                                                    << Values {} << true;
+        QTest::newRow("40,000 levels") << "<a><b>1</b>" + nested(40000, "") + "</a>" << "a" << Values {} << true;
     }
 
     void findValues()
@@ -89,6 +106,108 @@ private slots:
         QFETCH(bool, warns);
         QCOMPARE(findValuesInXml(xml, tag), expected);
         QCOMPARE(g_xmlWarnings.size(), warns ? 1 : 0);
+    }
+
+    // The tree reader gets nothing past the bound; a refused text is reported
+    // once however many readers look at it, its passwords masked.
+    void boundedTree()
+    {
+        const QString deep = "<a>" + nested(80, "<password>hunter2</password>") + "</a>";
+        QDomDocument doc;
+        QVERIFY(!DeviceXml::parse(deep, doc));
+        QVERIFY(doc.isNull());
+        QVERIFY(!DeviceXml::usable(deep));
+        QCOMPARE(findValuesInXml(deep, "a"), Values {});
+        QCOMPARE(g_xmlWarnings.size(), 1);
+        QVERIFY(!g_xmlWarnings.first().contains("hunter2"));
+        QVERIFY(g_xmlWarnings.first().contains("nesting deeper than 64"));
+        QVERIFY(DeviceXml::parse("<a><b>1</b></a>\n\x01tail", doc));
+        QCOMPARE(doc.documentElement().firstChildElement("b").text(), QStringLiteral("1"));
+    }
+
+    void replyResult_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("cmd");
+        const auto reply = [](const QString &result) {
+            return "<PrivateProto><head><cmd>13005</cmd>" + result + "</head><body><result>0</result></body></PrivateProto>";
+        };
+        QTest::newRow("0") << reply("<result>0</result>") << int(ReplyResult::Success) << 0 << 13005;
+        QTest::newRow("blanks around 0") << reply("<result> 0\n</result>") << int(ReplyResult::Success) << 0 << 13005;
+        QTest::newRow("5") << reply("<result>5</result>") << int(ReplyResult::Failure) << 5 << 13005;
+        QTest::newRow("negative") << reply("<result>-12</result>") << int(ReplyResult::Failure) << -12 << 13005;
+        QTest::newRow("most negative") << reply("<result>-2147483648</result>") << int(ReplyResult::Failure)
+                                       << int(INT_MIN) << 13005;
+        QTest::newRow("0x5") << reply("<result>0x5</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("fail") << reply("<result>fail</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("empty") << reply("<result></result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("absent, 0 in the body") << reply("") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("past int") << reply("<result>4294967296</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("0.0") << reply("<result>0.0</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("cut off after a 0") << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0
+                                           << 13005;
+        QTest::newRow("too deep after a 0")
+            << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>" + nested(70, "") + "</body></PrivateProto>"
+            << int(ReplyResult::Unreadable) << 0 << 12002;
+        QTest::newRow("no head") << "<PrivateProto><body/></PrivateProto>" << int(ReplyResult::Unreadable) << 0 << -1;
+    }
+
+    void replyResult()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, kind);
+        QFETCH(int, code);
+        QFETCH(int, cmd);
+        const ReplyResult r = ReplyResult::of(xml);
+        QCOMPARE(int(r.kind), kind);
+        if (kind == ReplyResult::Failure)
+            QCOMPARE(r.code, code);
+        QCOMPARE(r.ok(), kind == ReplyResult::Success);
+        const ReplyHead head = ReplyHead::read(xml);
+        QCOMPARE(int(head.result.kind), kind);
+        // The command of an unusable reply is still told, never its values.
+        QCOMPARE(head.cmd, cmd);
+    }
+
+    void deviceValues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number"); // toInt with fallback -7
+        QTest::addColumn<int>("minusOne");
+        QTest::addColumn<int>("inPercent");
+        QTest::newRow("plain") << " 42 " << 42 << 41 << 42;
+        QTest::newRow("most negative") << "-2147483648" << int(INT_MIN) << int(INT_MIN) << 0;
+        QTest::newRow("largest") << "2147483647" << int(INT_MAX) << int(INT_MAX) - 1 << 100;
+        QTest::newRow("past int") << "99999999999" << -7 << -8 << 0;
+        QTest::newRow("hex") << "0x5" << -7 << -8 << 0;
+        QTest::newRow("empty") << "" << -7 << -8 << 0;
+    }
+
+    void deviceValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QFETCH(int, minusOne);
+        QFETCH(int, inPercent);
+        QCOMPARE(DeviceValue::toInt(text, -7), number);
+        QCOMPARE(DeviceValue::add(DeviceValue::toInt(text, -7), -1), minusOne);
+        QCOMPARE(DeviceValue::bounded(text, 0, 100, 0), inPercent);
+        QCOMPARE(DeviceValue::multiply(number, number) >= 0, true);
+        QCOMPARE(DeviceValue::divide(number, -1), number == INT_MIN ? INT_MAX : -number);
+    }
+
+    void listBounds()
+    {
+        QList<int> list;
+        for (int i = 0; i < 300; ++i)
+            list << i;
+        DeviceValue::boundList(list, 256, "entries");
+        QCOMPARE(list.size(), 256);
+        QCOMPARE(list.last(), 255);
+        QCOMPARE(DeviceValue::boundedCount(300, 255, "channels"), 255);
+        QCOMPARE(DeviceValue::boundedCount(-1, 255, "channels"), 0);
     }
 
     void findAll_data()

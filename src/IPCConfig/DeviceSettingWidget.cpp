@@ -17,6 +17,8 @@ constexpr unsigned int CmdGetSettings = 14003;
 constexpr unsigned int CmdSetSettings = 14005;
 constexpr unsigned int CmdSetTiming = 14007;
 constexpr int SecondRequestMs = 50;
+// Languages a camera may offer at most; a longer list is cut with a log line.
+constexpr int MaxLanguages = 64;
 
 const QList<int> &handledCommands()
 {
@@ -91,6 +93,7 @@ void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
         const QString caps =
             findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("languageCapList")).trimmed();
         languageCaps = caps.split(QLatin1Char('+'), Qt::SkipEmptyParts);
+        DeviceValue::boundList(languageCaps, MaxLanguages, "languages");
         qDebug() << "Language caps: " << languageCaps;
         return;
     }

@@ -9,6 +9,11 @@
 #include <QDebug>
 #include <QEvent>
 
+namespace {
+// Entries of the NVR's language and resolution lists shown at most.
+constexpr int MaxListed = 64;
+} // namespace
+
 CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::CNVRBasicSetting)
@@ -69,6 +74,7 @@ void CNVRBasicSetting::updateLanguageList(const QString &language, const QString
 {
     ui->m_cbxLanguage->clear();
     m_devLanguages = languageList.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    DeviceValue::boundList(m_devLanguages, MaxListed, "languages");
     if (m_devLanguages.isEmpty()) {
         qDebug() << "split fail." << languageList;
         return;
@@ -87,6 +93,7 @@ void CNVRBasicSetting::updateResolutionList(const QString &language, const QStri
 {
     ui->m_cbxResolution->clear();
     m_devResolutions = resolutionList.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    DeviceValue::boundList(m_devResolutions, MaxListed, "resolutions");
     if (m_devResolutions.isEmpty()) {
         qDebug() << "split fail." << resolutionList;
         return;

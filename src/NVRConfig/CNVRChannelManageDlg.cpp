@@ -226,6 +226,7 @@ void CNVRChannelManageDlg::startSearch(bool longWait)
 {
     m_searchModel->removeRows(0, m_searchModel->rowCount());
     m_searchDevs.clear();
+    m_searchCut = false;
     searchIpc(1);
     m_searchTimer->start(longWait ? g_searchMs * 5 / 3 : g_searchMs);
     setSearchControlsEnabled(false);
@@ -344,8 +345,12 @@ void CNVRChannelManageDlg::parseSearchInfo(const QString &xml)
     record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
     // The NVR answers once per camera; a flood of answers must not grow the
     // list without end.
-    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras)
+    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras) {
+        if (!m_searchCut)
+            DeviceValue::logCut(m_searchDevs.size() + 1, MaxFoundCameras, "found cameras");
+        m_searchCut = true;
         return;
+    }
     // A camera answering in both protocols keeps its private-protocol record.
     if (record.value(QStringLiteral("Protocol")).contains(QLatin1String("BRELON"), Qt::CaseInsensitive)
         || !m_searchDevs.contains(key))

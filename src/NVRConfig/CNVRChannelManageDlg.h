@@ -104,6 +104,7 @@ private:
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
     QMap<QString, Record> m_searchDevs;
+    bool m_searchCut = false; // the cut of this search is logged
     QHash<QString, Record> m_channels;
     Ui::CNVRChannelManageDlg *ui;
     CNVRChannelModifyIPDlg *m_modifyIpDlg;

@@ -150,64 +150,46 @@ class TestHostileReplies : public QObject
             return true;
         m_open.reset();
         m_openSurface = s.name;
-        if (s.button == QLatin1String("users") && !s.nvr) {
-            auto *d = new CUserManageDlg;
+        if (s.button == QLatin1String("users")) {
+            auto *d = s.nvr ? static_cast<QDialog *>(new CNVRUserManageDlg) : new CUserManageDlg;
             m_open.reset(d);
-            d->setModal(false);
-            d->show();
-            d->updateDevice(m_camRecord);
-            m_conversation = d->conversation();
-            m_root = d;
-        } else if (s.button == QLatin1String("users")) {
-            auto *d = new CNVRUserManageDlg;
-            m_open.reset(d);
-            d->setModal(false);
-            d->show();
-            d->updateDevice(m_nvrRecord);
-            m_conversation = d->findChild<ConfigConversation *>();
-            m_root = d;
+            if (s.nvr)
+                static_cast<CNVRUserManageDlg *>(d)->updateDevice(m_nvrRecord);
+            else
+                static_cast<CUserManageDlg *>(d)->updateDevice(m_camRecord);
         } else if (s.button == QLatin1String("channels")) {
-            auto *d = new CNVRChannelManageDlg;
-            m_open.reset(d);
-            d->setModal(false);
-            d->setDevInfo(m_nvrRecord);
-            d->show();
-            m_conversation = d->conversation();
-            m_root = d;
+            m_open.reset(new CNVRChannelManageDlg);
+            static_cast<CNVRChannelManageDlg *>(m_open.get())->setDevInfo(m_nvrRecord);
         } else if (s.nvr) {
-            auto *w = new CNVRConfigSetting;
-            m_open.reset(w);
-            w->setModal(false);
-            w->setDevInfo(m_nvrRecord);
-            w->show();
-            m_conversation = w->conversation();
-            m_root = w->findChild<QWidget *>(QStringLiteral("stackedWidget"));
+            m_open.reset(new CNVRConfigSetting);
+            static_cast<CNVRConfigSetting *>(m_open.get())->setDevInfo(m_nvrRecord);
         } else {
-            auto *w = new RemoteConfigSetting;
-            m_open.reset(w);
-            w->setModal(false);
-            w->setDevInfo(m_camRecord);
-            w->show();
-            m_conversation = w->conversation();
-            m_root = w->page(s.page);
+            m_open.reset(new RemoteConfigSetting);
+            static_cast<RemoteConfigSetting *>(m_open.get())->setDevInfo(m_camRecord);
         }
+        static_cast<QDialog *>(m_open.get())->setModal(false);
+        m_open->show();
+        m_conversation = m_open->findChild<ConfigConversation *>();
+        m_root = s.page ? static_cast<RemoteConfigSetting *>(m_open.get())->page(s.page)
+                        : s.nvr && s.button.startsWith(QLatin1String("pushButton"))
+                            ? m_open->findChild<QWidget *>(QStringLiteral("stackedWidget"))
+                            : m_open.get();
         return m_conversation && m_root && waitFor([this] { return m_conversation->waiting() == 0; });
     }
 
     void ask(const Surface &s)
     {
-        if (s.button == QLatin1String("users") && !s.nvr) {
+        if (s.button == QLatin1String("users") && !s.nvr)
             static_cast<CUserManageDlg *>(m_open.get())->getUsers();
-        } else if (s.button == QLatin1String("users")) {
+        else if (s.button == QLatin1String("users"))
             static_cast<CNVRUserManageDlg *>(m_open.get())->getUsers();
-        } else if (s.button == QLatin1String("channels")) {
+        else if (s.button == QLatin1String("channels"))
             static_cast<CNVRChannelManageDlg *>(m_open.get())->on_pushButtonRefresh_clicked();
-        } else if (s.nvr) {
+        else if (s.nvr)
             m_open->findChild<QPushButton *>(s.button)->click();
-        } else {
-            auto *w = static_cast<RemoteConfigSetting *>(m_open.get());
-            w->onTreeViewTreeClicked(w->pageItem(s.page)->index());
-        }
+        else
+            static_cast<RemoteConfigSetting *>(m_open.get())->onTreeViewTreeClicked(
+                static_cast<RemoteConfigSetting *>(m_open.get())->pageItem(s.page)->index());
     }
 
     // Asks the surface's reads once and waits until every request is

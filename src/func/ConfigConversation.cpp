@@ -201,9 +201,8 @@ void ConfigConversation::onMessage(const RecvInfo &info)
             m_waiters.removeAt(i);
         reply.kind = w.kind;
         reply.sentCmd = w.sentCmd;
-        if (!reply.usable)
-            qWarning() << "reply" << reply.cmd << "of" << m_key.ip << "not usable";
-        else if (!reply.result.ok())
+        // An unusable text was logged by the reader already.
+        if (reply.usable && !reply.result.ok())
             qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();
         emit replied(w.requester, reply);
         return;

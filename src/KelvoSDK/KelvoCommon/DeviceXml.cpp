@@ -142,9 +142,10 @@ void reportUnusable(const QString &text, const QString &reason)
         while (r.recent.size() > RememberedReports)
             r.recent.removeFirst();
     }
-    // Masked before it is cut: a cut could leave a password without its end tag.
-    QString shown = masked(text);
-    if (shown.size() > LoggedChars)
+    // Masked before the last cut (a password cut off from its end tag is
+    // masked to the end), and only the beginning: a huge text costs nothing.
+    QString shown = masked(text.left(LoggedChars * 2));
+    if (text.size() > LoggedChars)
         shown = shown.left(LoggedChars) + QStringLiteral("... (%1 characters)").arg(text.size());
     qWarning().noquote() << "XML parsing error:" << reason << "-" << shown;
 }

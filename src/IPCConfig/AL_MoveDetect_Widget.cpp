@@ -6,7 +6,6 @@
 #include "CommonHelper.h"
 #include "DetectionPageSupport.h"
 #include "DeviceInfoManager.h"
-#include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
 #include "OverlayWidget.h"
 
@@ -42,7 +41,7 @@ void AL_MoveDetect_Widget::updateDevice(FUN_DEV_INFO *dev)
     // Opened on a channel record: that channel, as the device numbers it.
     if (dev->channelIdx != 0)
         channel = dev->channelIdx - 1;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGet, getChannel());
+    request(CmdGet, QString(), getChannel());
 }
 
 void AL_MoveDetect_Widget::parseXml(int cmd, const QString &xml)
@@ -80,7 +79,7 @@ void AL_MoveDetect_Widget::onSaveBtnClicked()
         QStringLiteral("<motionDetection>%1 %2<supervisedTime>%3</supervisedTime>%4 %5</motionDetection>"),
         {ui->widget->enableXml(), ui->widgetOverlay->getAreaSelect(),
          buildScheduleXml(times, m_pDeviceInfo->cpu), ui->widget->whiteLightXml(), ui->widget->voiceAlarmXml()});
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSet, body, getChannel());
+    request(CmdSet, body, getChannel(), RequestKind::Save);
 }
 
 QString AL_MoveDetect_Widget::previewKey() const
@@ -101,7 +100,7 @@ void AL_MoveDetect_Widget::on_comboBoxChannel_currentIndexChanged(int index)
     if (!m_pDeviceInfo || !supportChannel || index == channel || index < 0)
         return;
     channel = index;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_pDeviceInfo), CmdGet, getChannel());
+    request(CmdGet, QString(), getChannel());
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     FUN_DEV_INFO *record = registry ? registry->getChannelInfo(m_pDeviceInfo->ip, uchar(index + 1)) : nullptr;
     ui->widgetOverlay->preview()->setStreamKey(CommonHelper::getDevUrl(record, ENUM_STREAM_TYPE(SubStream)));

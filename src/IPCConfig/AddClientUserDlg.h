@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 namespace Ui {
 class AddClientUserDlg;
@@ -14,6 +15,8 @@ class AddClientUserDlg : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Where OK sends; the user dialog that opens this one sets it.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
     explicit AddClientUserDlg(QWidget *parent = nullptr);
     ~AddClientUserDlg() override;
 
@@ -32,4 +35,5 @@ public slots:
 private:
     Ui::AddClientUserDlg *ui;
     QString m_devIp;
+    UserRequestRoute m_route;
 };

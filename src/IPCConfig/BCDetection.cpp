@@ -5,7 +5,6 @@
 #include "CommonDetection.h"
 #include "CommonHelper.h"
 #include "DetectionPageSupport.h"
-#include "KelvoSDKHelper.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -37,7 +36,7 @@ void BCDetection::updateDevice(FUN_DEV_INFO *dev)
     m_pDeviceInfo = dev;
     const bool supported = DetectionPage::hasCapability(dev, kToken);
     if (supported)
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGet, 0);
+        request(CmdGet);
     ui->widget->setEnableEditable(supported);
 }
 
@@ -75,7 +74,7 @@ void BCDetection::onSaveBtnClicked()
         QStringLiteral("<bcDetection>%1<supervisedTime>%2</supervisedTime>%3 %4</bcDetection>"),
         {ui->widget->enableXml(), buildScheduleXml(times, m_pDeviceInfo->cpu), ui->widget->whiteLightXml(),
          ui->widget->checkSourceXml()});
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSet, body, 0);
+    request(CmdSet, body, 0, RequestKind::Save);
 }
 
 void BCDetection::changeEvent(QEvent *event)

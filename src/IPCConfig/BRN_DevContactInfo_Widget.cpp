@@ -2,7 +2,6 @@
 #include "ui_BRN_DevContactInfo_Widget.h"
 
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
@@ -39,7 +38,7 @@ void BRN_DevContactInfo_Widget::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetContact, 0);
+    request(CmdGetContact);
 }
 
 void BRN_DevContactInfo_Widget::parseXml(int cmd, const QString &xml)
@@ -65,9 +64,8 @@ void BRN_DevContactInfo_Widget::onSave()
         return;
     }
     // Both patterns exclude markup: the text goes in as it is.
-    KelvoSDKHelper::instance()->sendData(
-        toLoginDev(m_pDeviceInfo), CmdSetContact,
-        QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(contact), 0);
+    request(CmdSetContact, QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(contact),
+            0, RequestKind::Save);
 }
 
 void BRN_DevContactInfo_Widget::changeEvent(QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 namespace Ui {
 class CEditContactDlg;
@@ -16,6 +17,8 @@ class CEditContactDlg : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Where OK sends; the user dialog that opens this one sets it.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
     explicit CEditContactDlg(QWidget *parent = nullptr);
     ~CEditContactDlg() override;
 
@@ -42,4 +45,5 @@ private:
     Ui::CEditContactDlg *ui;
     QString m_devIp;
     QString m_contact;
+    UserRequestRoute m_route;
 };

@@ -32,6 +32,7 @@ constexpr int TipMs = 2000;
 CUserManageDlg::CUserManageDlg(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::CUserManageDlg)
+    , m_conversation(new ConfigConversation(this))
 {
     ui->setupUi(this);
     QTableWidget *table = ui->m_AddDevTableWidget;
@@ -55,7 +56,7 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtAddUserClicked);
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtEditContactClicked);
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CUserManageDlg::recvCommonInfo);
+    connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::onReply);
 }
 
 CUserManageDlg::~CUserManageDlg()
@@ -106,6 +107,23 @@ bool CUserManageDlg::sendRequest(const QString &ip, unsigned int cmd, const QStr
     return true;
 }
 
+bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
+                                 const QString &body, RequestKind kind)
+{
+    if (!route.conversation)
+        return sendRequest(ip, cmd, body);
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    FUN_DEV_INFO *dev = ip.isEmpty() || !registry ? nullptr : registry->findDevInfo(ip);
+    if (!dev) {
+        qWarning() << "No device" << ip << "for command" << cmd;
+        return false;
+    }
+    // The record may have been replaced since (a new password): the
+    // conversation follows the registered one.
+    route.conversation->setDevice(dev);
+    return route.conversation->send(route.requester, cmd, body, 0, kind);
+}
+
 bool CUserManageDlg::confirmDeleteUser(QWidget *parent)
 {
     CustomDialog dialog(parent);
@@ -119,13 +137,14 @@ void CUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_devIp = dev->ip;
-    sendRequest(m_devIp, 14017);
+    m_conversation->setDevice(dev);
+    sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read);
 }
 
 void CUserManageDlg::getUsers()
 {
     if (!m_devIp.isEmpty())
-        sendRequest(m_devIp, 14013);
+        sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read);
 }
 
 void CUserManageDlg::resetHeaderCheckBox()
@@ -146,27 +165,27 @@ void CUserManageDlg::updateText()
         {tr("User Name"), tr("Password"), tr("Contact Info"), tr("Operation")});
 }
 
-void CUserManageDlg::recvCommonInfo(devXmlInfo info)
+void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 {
-    // Another camera's list carries its passwords in clear and its results
-    // would act on this camera's record: only this camera's replies count.
-    if (!isVisible() || m_devIp.isEmpty() || info.ip != m_devIp)
+    // Only answers to what this dialog sent, from its own camera: another
+    // camera's list carries that camera's passwords in clear.
+    if (requester != this || !isVisible())
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
-    const int result = head.value(QStringLiteral("result")).toInt();
-    switch (cmd) {
+    switch (reply.cmd) {
     case 14013:
-        parseGetUserXml(info.xml);
+        // A list that failed or cannot be read leaves the table as it was.
+        if (reply.ok())
+            parseGetUserXml(reply.xml);
         break;
     case 14016:
-        parseModifyPasswordResult(quint8(result));
+        parseModifyPasswordResult(reply.result);
         break;
     case 14017:
-        parseGetUserContactXml(info.xml);
+        if (reply.ok())
+            parseGetUserContactXml(reply.xml);
         break;
     case 14018:
-        MsgTipInfoDlg::showTip(result == 0 ? configSuccessText() : configFailedText(), TipMs);
+        MsgTipInfoDlg::showTip(reply.ok() ? configSuccessText() : configFailedText(), TipMs);
         break;
     default:
         break;
@@ -184,8 +203,10 @@ bool CUserManageDlg::parseGetUserXml(const QString &xml)
     table->setRowCount(0);
     m_users.clear();
     m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
-    quint8 row = 0;
-    for (const QString &piece : findAllXmlElements(xml, QStringLiteral("user"))) {
+    QStringList pieces = findAllXmlElements(xml, QStringLiteral("user"));
+    DeviceValue::boundList(pieces, MaxListedUsers, "user accounts");
+    int row = 0;
+    for (const QString &piece : qAsConst(pieces)) {
         const QHash<QString, QString> user = findValuesInXml(piece, QStringLiteral("user"));
         if (user.isEmpty())
             continue;
@@ -196,7 +217,7 @@ bool CUserManageDlg::parseGetUserXml(const QString &xml)
     return true;
 }
 
-void CUserManageDlg::setUserInfo(const QHash<QString, QString> &user, quint8 row)
+void CUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row)
 {
     if (m_devIp.isEmpty())
         return;
@@ -236,11 +257,11 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
     m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
 }
 
-void CUserManageDlg::parseModifyPasswordResult(quint8 result)
+void CUserManageDlg::parseModifyPasswordResult(const ReplyResult &result)
 {
-    if (result == 8) {
+    if (result.kind == ReplyResult::Failure && result.code == 8) {
         MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
-    } else if (result == 0) {
+    } else if (result.ok()) {
         m_editDlg->modifyDevInfoEx();
         MsgTipInfoDlg::showTip(configSuccessText(), TipMs);
     } else {
@@ -256,6 +277,7 @@ void CUserManageDlg::onbtAddUserClicked()
     }
     auto *add = new AddClientUserDlg(this);
     add->setDevInfo(device());
+    add->setRoute(route());
     if (add->exec() == QDialog::Accepted) {
         qInfo() << "update new";
         getUsers();
@@ -269,7 +291,7 @@ void CUserManageDlg::onDelBtnClicked(const QString &key)
         return;
     if (!confirmDeleteUser(this))
         return;
-    sendRequest(m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
+    sendRequest(route(), m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
     getUsers();
 }
 
@@ -283,7 +305,8 @@ void CUserManageDlg::onbtDelectSelectUserClicked()
     for (const QString &name : names) {
         if (name == DEFAULT_DEV_USER)
             continue;
-        sendRequest(m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(name)));
+        sendRequest(route(), m_devIp, 14015,
+                    QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(name)));
     }
     getUsers();
 }
@@ -298,6 +321,7 @@ void CUserManageDlg::onEditBtnClicked(const QString &key)
         return;
     }
     m_editDlg->setUserInfo(device(), m_users.value(key));
+    m_editDlg->setRoute(route());
     if (m_editDlg->exec() != QDialog::Accepted)
         return;
     // The record may be replaced by then (the login account's password
@@ -309,6 +333,7 @@ void CUserManageDlg::onbtEditContactClicked()
 {
     auto *contact = new CEditContactDlg(this);
     contact->setContactInfo(device(), m_contact);
+    contact->setRoute(route());
     if (contact->exec() == QDialog::Accepted) {
         m_contact = contact->contactAddress();
         getUsers();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 #include <QMap>
@@ -17,8 +19,9 @@ class CUserManageDlg;
 
 // The login accounts a camera keeps for itself: list (14013), add (14014),
 // delete (14015), password change (14016) and the contact the camera needs
-// before its "admin" password may change (14017/14018). Replies are read
-// from the SDK's common signal; only those of the dialog's own camera count.
+// before its "admin" password may change (14017/14018). The dialog's
+// conversation with its camera brings back the answers to what this dialog
+// and its add, edit and contact dialogs sent, and nothing else.
 //
 // The dialog keeps the camera's address, not its record: a password change of
 // the account the client logs in with replaces the registry's record, so the
@@ -32,6 +35,9 @@ public:
     ~CUserManageDlg() override;
 
     static constexpr int MaxUsers = 10;
+    // Accounts a list may show: far more than a camera keeps, a bound on
+    // what a device can make the table hold.
+    static constexpr int MaxListedUsers = 1024;
 
     void updateDevice(FUN_DEV_INFO *dev);
     void getUsers();
@@ -42,6 +48,11 @@ public:
     // under ip (an empty body as a bare command); false, sending nothing, when
     // no such device is registered. Shared with the recorder's user dialog.
     static bool sendRequest(const QString &ip, unsigned int cmd, const QString &body = QString());
+    // The same along a route; false when nothing was sent.
+    static bool sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
+                            const QString &body = QString(), RequestKind kind = RequestKind::Other);
+    UserRequestRoute route() { return UserRequestRoute {m_conversation, this}; }
+    ConfigConversation *conversation() const { return m_conversation; }
     // "Are you sure you want to delete this user?" over parent.
     static bool confirmDeleteUser(QWidget *parent);
 
@@ -70,13 +81,13 @@ public slots:
     void onbtDelectSelectUserClicked();
     void onbtEditContactClicked();
 
-    void recvCommonInfo(devXmlInfo info);
+    void onReply(QObject *requester, const ConfigReply &reply);
 
 public:
     bool parseGetUserXml(const QString &xml);
     void parseGetUserContactXml(const QString &xml);
-    void parseModifyPasswordResult(quint8 result);
-    void setUserInfo(const QHash<QString, QString> &user, quint8 row);
+    void parseModifyPasswordResult(const ReplyResult &result);
+    void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     void updateText();
 
@@ -87,6 +98,7 @@ private:
     FUN_DEV_INFO *device() const;
 
     Ui::CUserManageDlg *ui;
+    ConfigConversation *m_conversation;
     QString m_devIp;
     QCheckBox *m_headerBox = nullptr;
     QMap<QString, QHash<QString, QString>> m_users;

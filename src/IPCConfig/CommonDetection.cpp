@@ -11,7 +11,7 @@ namespace {
 
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
-    return values.value(QLatin1String(key)).trimmed().toInt();
+    return DeviceValue::toInt(values.value(QLatin1String(key)));
 }
 
 QString flag(bool on)
@@ -100,7 +100,7 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     ui->label->setVisible(params.hasWhiteLight || params.hasVoiceAlarm);
 
     ui->checkBoxSource->setChecked(intOf(params.bodyValues, "checkSource") > 0);
-    const int music = intOf(params.bodyValues, "autoPlayFile") - 1;
+    const int music = DeviceValue::add(intOf(params.bodyValues, "autoPlayFile"), -1);
     // Past the list (a file this client does not know) leaves no current item.
     ui->comboBoxPlay->setCurrentIndex(music < 0 ? ui->comboBoxPlay->count() - 1 : music);
     ui->spinBoxPlay->setValue(intOf(params.bodyValues, "autoPlayCount"));

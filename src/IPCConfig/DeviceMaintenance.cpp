@@ -2,7 +2,6 @@
 #include "ui_DeviceMaintenance.h"
 
 #include "CustomDialog.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
@@ -16,11 +15,6 @@ constexpr unsigned int CmdSimpleRecovery = 14010;
 constexpr unsigned int CmdFullRecovery = 14011;
 constexpr unsigned int CmdLogin = 14012;
 constexpr int TipMs = 2000;
-
-void sendTo(FUN_DEV_INFO *dev, unsigned int cmd)
-{
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), cmd, 0);
-}
 } // namespace
 
 DeviceMaintenance::DeviceMaintenance(QWidget *parent)
@@ -46,16 +40,16 @@ void DeviceMaintenance::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    sendTo(dev, CmdGetNetwork);
+    request(CmdGetNetwork);
 }
 
 void DeviceMaintenance::parseXml(int cmd, const QString &xml)
 {
-    const int result = findValuesInXml(xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt();
-    qDebug().noquote() << "cmd=" << cmd << "; isOk=" << result << "; xml=" << xml;
+    const ReplyResult result = ReplyResult::of(xml);
+    qDebug().noquote() << "cmd=" << cmd << "; result=" << result.describe() << "; xml=" << DeviceXml::masked(xml);
     switch (cmd) {
     case CmdGetNetwork:
-        if (result == 0) {
+        if (result.ok()) {
             tcpip = TCPIP();
             parseTcpipXml(xml, tcpip);
         }
@@ -63,10 +57,13 @@ void DeviceMaintenance::parseXml(int cmd, const QString &xml)
     case CmdReboot:
     case CmdSimpleRecovery:
     case CmdFullRecovery:
-        MsgTipInfoDlg::showTip(result == 0 ? tr("Rebooting device...") : tr("Operation failed!"), TipMs);
+        MsgTipInfoDlg::showTip(result.ok() ? tr("Rebooting device...") : tr("Operation failed!"), TipMs);
+        // The camera comes back with the next login, on a new connection.
+        if (result.ok() && conversation())
+            conversation()->expect(this, CmdLogin);
         break;
     case CmdLogin:
-        MsgTipInfoDlg::showTip(result == 0 ? tr("Device rebooted!") : tr("Operation failed!"), TipMs);
+        MsgTipInfoDlg::showTip(result.ok() ? tr("Device rebooted!") : tr("Operation failed!"), TipMs);
         break;
     default:
         break;
@@ -75,9 +72,8 @@ void DeviceMaintenance::parseXml(int cmd, const QString &xml)
 
 void DeviceMaintenance::parseTcpipXml(const QString &xml, DeviceMaintenance::TCPIP &block)
 {
-    qDebug().noquote() << "parse xml:" << xml;
     const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("TCPIP"));
-    block.DHCPMode = uint8_t(values.value(QStringLiteral("DHCPMode")).toInt() & 0xff);
+    block.DHCPMode = uint8_t(DeviceValue::bounded(values.value(QStringLiteral("DHCPMode")), 0, 0xff, 0));
     block.IP = values.value(QStringLiteral("IP"));
     block.netmask = values.value(QStringLiteral("netmask"));
     block.gateway = values.value(QStringLiteral("gateway"));
@@ -109,18 +105,19 @@ void DeviceMaintenance::confirmAndRun(const QString &title, const QString &messa
 void DeviceMaintenance::onRebootBtnClicked()
 {
     confirmAndRun(rebootText(), SharedTexts::areYouSureText() + rebootText(),
-                  [](FUN_DEV_INFO *dev) { sendTo(dev, CmdReboot); });
+                  [this](FUN_DEV_INFO *) { request(CmdReboot, QString(), 0, RequestKind::Other); });
 }
 
 void DeviceMaintenance::onSimpleRecoveryBtnClicked()
 {
     confirmAndRun(tr("Simple Recovery"), SharedTexts::areYouSureText() + restoreText(),
-                  [](FUN_DEV_INFO *dev) { sendTo(dev, CmdSimpleRecovery); });
+                  [this](FUN_DEV_INFO *) { request(CmdSimpleRecovery, QString(), 0, RequestKind::Other); });
 }
 
 void DeviceMaintenance::onFullRecoveryBtnClicked()
 {
-    confirmAndRun(tr("Full Recovery"), fullRecoveryText(), [](FUN_DEV_INFO *dev) { sendTo(dev, CmdFullRecovery); });
+    confirmAndRun(tr("Full Recovery"), fullRecoveryText(),
+                  [this](FUN_DEV_INFO *) { request(CmdFullRecovery, QString(), 0, RequestKind::Other); });
 }
 
 void DeviceMaintenance::changeEvent(QEvent *event)

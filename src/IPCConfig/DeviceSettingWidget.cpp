@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "IpcBodyText.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
@@ -18,6 +17,8 @@ constexpr unsigned int CmdGetSettings = 14003;
 constexpr unsigned int CmdSetSettings = 14005;
 constexpr unsigned int CmdSetTiming = 14007;
 constexpr int SecondRequestMs = 50;
+// Languages a camera may offer at most; a longer list is cut with a log line.
+constexpr int MaxLanguages = 64;
 
 const QList<int> &handledCommands()
 {
@@ -80,10 +81,8 @@ void DeviceSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     setTimeTimer->stop();
     languageCaps.clear();
     m_pDeviceInfo = dev;
-    const loginDev key = toLoginDev(dev);
-    KelvoSDKHelper::instance()->sendCmd(key, CmdGetLanguages, 0);
-    QTimer::singleShot(SecondRequestMs, this,
-                       [key] { KelvoSDKHelper::instance()->sendCmd(key, CmdGetSettings, 0); });
+    request(CmdGetLanguages);
+    QTimer::singleShot(SecondRequestMs, this, [this] { request(CmdGetSettings); });
 }
 
 void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
@@ -94,6 +93,7 @@ void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
         const QString caps =
             findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("languageCapList")).trimmed();
         languageCaps = caps.split(QLatin1Char('+'), Qt::SkipEmptyParts);
+        DeviceValue::boundList(languageCaps, MaxLanguages, "languages");
         qDebug() << "Language caps: " << languageCaps;
         return;
     }
@@ -133,16 +133,15 @@ void DeviceSettingWidget::fillTime(const QHash<QString, QString> &timing)
     ui->comboBox_timeZone->addItems(TimeZoneTable::list(zone.second));
     ui->comboBox_timeZone->setCurrentText(zone.first);
 
-    ui->comboBox_timingMode->setCurrentIndex(timing.value(QStringLiteral("timingMode")).toInt());
+    ui->comboBox_timingMode->setCurrentIndex(DeviceValue::toInt(timing.value(QStringLiteral("timingMode"))));
     on_comboBox_timingMode_activated(ui->comboBox_timingMode->currentIndex());
     ui->lineEdit_timingServer->setText(timing.value(QStringLiteral("NTPServer")));
     ui->lineEdit_timingPort->setText(timing.value(QStringLiteral("NTPPort")));
     ui->lineEdit_timingInterval->setText(timing.value(QStringLiteral("timingInterval")));
     ui->dateTimeEdit_setTime->setDateTime(QDateTime::currentDateTime());
-    const QDate date(timing.value(QStringLiteral("year")).toInt(), timing.value(QStringLiteral("month")).toInt(),
-                     timing.value(QStringLiteral("day")).toInt());
-    const QTime time(timing.value(QStringLiteral("hour")).toInt(), timing.value(QStringLiteral("minute")).toInt(),
-                     timing.value(QStringLiteral("second")).toInt(), 0);
+    const auto number = [&timing](const char *key) { return DeviceValue::toInt(timing.value(QLatin1String(key))); };
+    const QDate date(number("year"), number("month"), number("day"));
+    const QTime time(number("hour"), number("minute"), number("second"), 0);
     ui->dateTimeEdit_device->setDateTime(QDateTime(date, time, Qt::LocalTime));
     if (ui->checkBox_syncLocalTime->isChecked())
         setTimeTimer->start();
@@ -184,7 +183,7 @@ void DeviceSettingWidget::on_pushButton_save_clicked()
         settingsXml();
         return;
     }
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetTiming, timingXml(), 0);
+    request(CmdSetTiming, timingXml(), 0, RequestKind::Save);
 }
 
 void DeviceSettingWidget::settingsXml()
@@ -194,7 +193,7 @@ void DeviceSettingWidget::settingsXml()
     const QString body = QStringLiteral("<settingsConfig><deviceName>%1</deviceName><language>%2</language></settingsConfig>")
                              .arg(CommonHelper::stringToHex(ui->lineEdit_name->text().trimmed(), cpu),
                                   IpcBodyText::plain(ui->comboBox_language->currentData().toString()));
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetSettings, body, 0);
+    request(CmdSetSettings, body, 0, RequestKind::Save);
 }
 
 QString DeviceSettingWidget::timingXml() const

@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 
@@ -17,6 +18,8 @@ class EditClientUserDlg : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Where OK sends; the user dialog that opens this one sets it.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
     explicit EditClientUserDlg(QWidget *parent = nullptr);
     ~EditClientUserDlg() override;
 
@@ -48,4 +51,5 @@ private:
     QString m_devIp;
     QHash<QString, QString> m_user;
     QString m_sentPassword;
+    UserRequestRoute m_route;
 };

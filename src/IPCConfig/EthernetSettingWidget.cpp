@@ -50,7 +50,6 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     m_moveWindow->setSingleShot(true);
     // No reply and no broken connection in time: the camera stayed where it was.
     connect(m_moveWindow, &QTimer::timeout, this, [this] { m_pendingActive = false; });
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &EthernetSettingWidget::onReply);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &EthernetSettingWidget::onDisconnected);
 }
 
@@ -81,7 +80,7 @@ void EthernetSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetNetwork, 0);
+    request(CmdGetNetwork);
 }
 
 void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
@@ -91,7 +90,7 @@ void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
     const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("TCPIP"));
     if (values.isEmpty())
         return;
-    if (values.value(QStringLiteral("DHCPMode")).toInt() < 1)
+    if (DeviceValue::toInt(values.value(QStringLiteral("DHCPMode"))) < 1)
         ui->radioButton_static->setChecked(true);
     else
         ui->radioButton_dhcp->setChecked(true);
@@ -178,7 +177,8 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
          IpcBodyText::plain(ui->lineEdit_ip->text()), IpcBodyText::plain(ui->lineEdit_netMask->text()),
          IpcBodyText::plain(ui->lineEdit_gateway->text()), IpcBodyText::plain(ui->lineEdit_dns1->text()),
          IpcBodyText::plain(ui->lineEdit_dns2->text()), IpcBodyText::plain(ui->lineEdit_mac->text())});
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetNetwork, body, 0);
+    if (!request(CmdSetNetwork, body, 0, RequestKind::Save))
+        return;
     const QString newIp = ui->lineEdit_ip->text().trimmed();
     if (newIp != m_pDeviceInfo->ip) {
         m_pendingOldIp = m_pDeviceInfo->ip;
@@ -188,16 +188,13 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     }
 }
 
-// Read here rather than through the window's routing, which hands a result
-// only to whatever page is current when it arrives.
-void EthernetSettingWidget::onReply(const devXmlInfo &info)
+// The window hands this page the answer to its own 13003 even when another
+// page is current by then.
+void EthernetSettingWidget::onSaveResult(int cmd, bool ok)
 {
-    if (!m_pendingActive || info.ip != m_pendingOldIp)
+    if (!m_pendingActive || cmd != int(CmdSetNetwork))
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    if (head.value(QStringLiteral("cmd")).toInt() != int(CmdSetNetwork))
-        return;
-    if (head.value(QStringLiteral("result")).toInt() == 0) {
+    if (ok) {
         followMove(false);
     } else {
         m_pendingActive = false;

@@ -28,6 +28,8 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    // The camera's answer to a 13003, whatever page is current by then.
+    void onSaveResult(int cmd, bool ok) override;
 
     void setFieldsEnabled(bool enabled);
     int checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message);
@@ -54,7 +56,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void onReply(const devXmlInfo &info);
     void onDisconnected(const loginDev &dev);
     void followMove(bool silent);
 

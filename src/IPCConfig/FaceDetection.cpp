@@ -5,7 +5,6 @@
 #include "CommonDetection.h"
 #include "CommonHelper.h"
 #include "DetectionPageSupport.h"
-#include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
 #include "OverlayWidget.h"
 
@@ -40,7 +39,7 @@ void FaceDetection::updateDevice(FUN_DEV_INFO *dev)
     m_pDeviceInfo = dev;
     const bool supported = DetectionPage::hasCapability(dev, kToken);
     if (supported)
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGet, 0);
+        request(CmdGet);
     ui->widget->setEnableEditable(supported);
 }
 
@@ -73,7 +72,7 @@ void FaceDetection::onSaveBtnClicked()
         QStringLiteral("<faceDetection>%1 %2 <supervisedTime>%3</supervisedTime>%4 %5</faceDetection>"),
         {ui->widget->enableXml(), ui->widgetOverlay->getAreaSelect(),
          buildScheduleXml(times, m_pDeviceInfo->cpu), ui->widget->whiteLightXml(), ui->widget->voiceAlarmXml()});
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSet, body, 0);
+    request(CmdSet, body, 0, RequestKind::Save);
 }
 
 void FaceDetection::showEvent(QShowEvent *event)

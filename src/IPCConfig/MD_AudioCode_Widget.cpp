@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "IpcBodyText.h"
-#include "KelvoSDKHelper.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -17,12 +16,16 @@ constexpr unsigned int CmdGetAudio = 10008;
 constexpr unsigned int CmdSetAudio = 10009;
 constexpr int CapFields = 4;
 constexpr int VolumeSteps = 6;
+// More than any camera lists; a longer list is cut with a log line.
+constexpr int MaxCapEntries = 64;
 
 // Entries with at least four fields, in text order.
 QList<QStringList> capEntries(const QString &list)
 {
     QList<QStringList> entries;
-    for (const QString &entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    QStringList parts = list.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    DeviceValue::boundList(parts, MaxCapEntries, "audio capability entries");
+    for (const QString &entry : qAsConst(parts)) {
         const QStringList fields = entry.split(QLatin1Char(','));
         if (fields.size() >= CapFields)
             entries.append(fields);
@@ -63,9 +66,9 @@ MD_AudioCode_Widget::~MD_AudioCode_Widget()
     delete ui;
 }
 
-void MD_AudioCode_Widget::refreshLater(int msec, QObject *context, loginDev login)
+void MD_AudioCode_Widget::refreshLater(int msec)
 {
-    QTimer::singleShot(msec, context, [login]() { KelvoSDKHelper::instance()->sendCmd(login, CmdGetAudio, 0); });
+    QTimer::singleShot(msec, this, [this]() { request(CmdGetAudio); });
 }
 
 QMultiMap<QString, QString> MD_AudioCode_Widget::parseCapList(const QString &list)
@@ -147,9 +150,8 @@ void MD_AudioCode_Widget::updateDevice(FUN_DEV_INFO *dev)
     ui->comboBoxSpeaker->setVisible(capsHaveAudioDecode && volumeAsList);
     if (!capsHaveAudio && !capsHaveAudioDecode)
         return;
-    const loginDev key = toLoginDev(dev);
-    KelvoSDKHelper::instance()->sendCmd(key, CmdGetAudioCaps, 0);
-    refreshLater(50, this, key);
+    request(CmdGetAudioCaps);
+    refreshLater(50);
 }
 
 void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
@@ -220,7 +222,7 @@ void MD_AudioCode_Widget::on_pushButton_save_clicked()
              plain(ui->comboBoxDecodeRate->currentText()), plain(bitWidthText), plain(soundModeText), speaker});
     if (!noAudioWrapper)
         body = QStringLiteral("<audio>") + body + QStringLiteral("</audio>");
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetAudio, body, 0);
+    request(CmdSetAudio, body, 0, RequestKind::Save);
 }
 
 void MD_AudioCode_Widget::changeEvent(QEvent *event)

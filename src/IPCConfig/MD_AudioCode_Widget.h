@@ -25,7 +25,8 @@ public:
     void parseXml(int cmd, const QString &xml) override;
 
     // 10008 on channel 0 after msec, dropped when context goes first.
-    static void refreshLater(int msec, QObject *context, loginDev login);
+    // Asks for the audio settings again after msec; nothing once the page is gone.
+    void refreshLater(int msec);
     // Format -> sampling rates of the entries with at least four fields; a
     // format keeps all its rates.
     static QMultiMap<QString, QString> parseCapList(const QString &list);

@@ -4,7 +4,6 @@
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "IpcBodyText.h"
-#include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
 #include "SignalsHelper.h"
 
@@ -36,7 +35,7 @@ QFont labelFont()
 
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
-    return values.value(QLatin1String(key)).trimmed().toInt();
+    return DeviceValue::toInt(values.value(QLatin1String(key)));
 }
 
 QPoint positionIn(const QString &xml)
@@ -97,12 +96,10 @@ void MD_TimeTitle_Widget::resetRecords()
 
 void MD_TimeTitle_Widget::requestOsd()
 {
-    const loginDev key = toLoginDev(m_pDeviceInfo);
     const uint8_t ch = getChannel();
-    auto *sdk = KelvoSDKHelper::instance();
-    sdk->sendCmd(key, CmdGetOsd, ch);
-    QTimer::singleShot(50, this, [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetOsdDefaults, ch); });
-    QTimer::singleShot(80, this, [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetFrame, ch); });
+    request(CmdGetOsd, QString(), ch);
+    QTimer::singleShot(50, this, [this, ch]() { request(CmdGetOsdDefaults, QString(), ch); });
+    QTimer::singleShot(80, this, [this, ch]() { request(CmdGetFrame, QString(), ch); });
 }
 
 void MD_TimeTitle_Widget::updateDevice(FUN_DEV_INFO *dev)
@@ -148,7 +145,8 @@ void MD_TimeTitle_Widget::parseXml(int cmd, const QString &xml)
             m_defaultInfo.customs.append(CustomEntry());
         parseXml(m_defaultInfo, xml);
     } else if (cmd == int(CmdGetFrame)) {
-        const int status = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("osdFrameStatus")).toInt();
+        const int status =
+            DeviceValue::toInt(findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("osdFrameStatus")));
         ui->comboBoxOSD->setCurrentIndex(status >= 1 ? 1 : 0);
     }
 }
@@ -228,8 +226,8 @@ QPoint MD_TimeTitle_Widget::scalePos(const QRect &l, const QRect &r, int unit)
 {
     if (r.width() <= 0 || r.height() <= 0 || unit <= 0)
         return QPoint();
-    int x = std::clamp((l.left() - r.left()) * unit / r.width(), 0, unit);
-    int y = std::clamp((l.top() - r.top()) * unit / r.height(), 0, unit);
+    int x = int(std::clamp<qint64>(qint64(l.left() - r.left()) * unit / r.width(), 0, unit));
+    int y = int(std::clamp<qint64>(qint64(l.top() - r.top()) * unit / r.height(), 0, unit));
     if (l.top() <= r.top())
         y = unit / 100;
     if (l.bottom() >= r.bottom())
@@ -241,8 +239,11 @@ QPoint MD_TimeTitle_Widget::scalePos(const QRect &l, const QRect &r, int unit)
 
 QPoint MD_TimeTitle_Widget::placePos(QPoint device, const QSize &label, const QRect &r, int unit)
 {
-    const int px = std::clamp(r.width() * device.x() / unit, 0, std::max(0, r.width() - label.width()));
-    const int py = std::clamp(r.height() * device.y() / unit, 0, std::max(0, r.height() - label.height()));
+    // The camera's numbers may be anything: scaled in 64 bits, then kept on the picture.
+    const int px = int(std::clamp<qint64>(qint64(r.width()) * device.x() / unit, 0,
+                                          std::max(0, r.width() - label.width())));
+    const int py = int(std::clamp<qint64>(qint64(r.height()) * device.y() / unit, 0,
+                                          std::max(0, r.height() - label.height())));
     return QPoint(r.left() + px, r.top() + py);
 }
 
@@ -261,7 +262,8 @@ QPoint MD_TimeTitle_Widget::defaultPosition(const QLabel *label) const
     if (i < 0 || i >= m_defaultPositions.size())
         return QPoint();
     // The defaults are in percent of the picture.
-    return m_defaultPositions.at(i) * m_posUnit / 100;
+    const QPoint percent = m_defaultPositions.at(i);
+    return QPoint(int(qint64(percent.x()) * m_posUnit / 100), int(qint64(percent.y()) * m_posUnit / 100));
 }
 
 void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
@@ -434,12 +436,10 @@ void MD_TimeTitle_Widget::onSaveBtnClicked()
          QString::number(m_info.timeY), QString::number(m_info.channelDisplayEnable ? 1 : 0), m_info.channelContent,
          QString::number(m_info.channelX), QString::number(m_info.channelY), customs, QString::number(m_posUnit)});
     qDebug() << "OSD XML:" << body;
-    const loginDev key = toLoginDev(m_pDeviceInfo);
     const uint8_t ch = uint8_t(std::max(0, ui->comboBoxChannel->currentIndex()));
-    KelvoSDKHelper::instance()->sendData(key, CmdSetOsd, body, ch);
-    KelvoSDKHelper::instance()->sendData(
-        key, CmdSetFrame, QStringLiteral("<osdFrameStatus>%1</osdFrameStatus>").arg(ui->comboBoxOSD->currentIndex()),
-        ch);
+    request(CmdSetOsd, body, ch, RequestKind::Save);
+    request(CmdSetFrame, QStringLiteral("<osdFrameStatus>%1</osdFrameStatus>").arg(ui->comboBoxOSD->currentIndex()), ch,
+            RequestKind::Other);
 }
 
 void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()

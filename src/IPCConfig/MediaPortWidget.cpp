@@ -2,7 +2,6 @@
 #include "ui_MediaPortWidget.h"
 
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SignalsHelper.h"
 
@@ -37,7 +36,7 @@ void MediaPortWidget::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetPorts, 0);
+    request(CmdGetPorts);
 }
 
 void MediaPortWidget::parseXml(int cmd, const QString &xml)
@@ -78,10 +77,9 @@ void MediaPortWidget::on_pushButton_save_clicked()
     const int rtsp = ui->lineEdit_rtsp->text().toInt();
     const int http = ui->lineEdit_http->text().toInt();
     m_sentRtspPort = rtsp;
-    KelvoSDKHelper::instance()->sendData(
-        toLoginDev(m_pDeviceInfo), CmdSetPorts,
-        QStringLiteral("<portConfig><RTSPPort>%1</RTSPPort><HTTPPort>%2</HTTPPort></portConfig>").arg(rtsp).arg(http),
-        0);
+    request(CmdSetPorts,
+            QStringLiteral("<portConfig><RTSPPort>%1</RTSPPort><HTTPPort>%2</HTTPPort></portConfig>").arg(rtsp).arg(http),
+            0, RequestKind::Save);
 }
 
 void MediaPortWidget::onSaveResult(int cmd, bool ok)

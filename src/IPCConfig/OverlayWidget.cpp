@@ -116,7 +116,8 @@ void OverlayWidget::setBlockSelect(const QString &blockConfig)
 
 void OverlayWidget::setPointSelect(const QHash<QString, QString> &body)
 {
-    const auto value = [&body](const char *key) { return body.value(QLatin1String(key)).toInt(); };
+    // Percent of the picture; whatever else a camera sends is kept on it.
+    const auto value = [&body](const char *key) { return DeviceValue::bounded(body.value(QLatin1String(key)), 0, 100, 0); };
     m_selector->setGeometry(rect());
     const QRect selection = CommonHelper::percentRectToWidget(
         m_selector->size(), QPointF(value("startX"), value("startY")), QPointF(value("endX"), value("endY")), true);

@@ -5,7 +5,6 @@
 #include "CommonDetection.h"
 #include "CommonHelper.h"
 #include "DetectionPageSupport.h"
-#include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
 #include "OverlayWidget.h"
 
@@ -47,13 +46,11 @@ void PeopleDetection::updateDevice(FUN_DEV_INFO *dev)
     if (dev->channelIdx > 0)
         channel = dev->channelIdx - 1;
     if (supported) {
-        const loginDev key = toLoginDev(dev);
         const uint8_t ch = getChannel();
-        KelvoSDKHelper::instance()->sendCmd(key, CmdGet, ch);
+        request(CmdGet, QString(), ch);
         setTrackRowShown(DetectionPage::hasCapability(dev, "PTZ"));
         // The page owns the timer: a page gone before it fires sends nothing.
-        QTimer::singleShot(TrackQueryDelayMs, this,
-                           [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetTrack, ch); });
+        QTimer::singleShot(TrackQueryDelayMs, this, [this, ch]() { request(CmdGetTrack, QString(), ch); });
     }
     ui->widget->setEnableEditable(supported);
 }
@@ -100,8 +97,8 @@ void PeopleDetection::parseXml(int cmd, const QString &xml)
         params.channel = channel;
         applyDetectionParams(params);
     } else if (cmd == int(CmdGetTrack)) {
-        const int status = findValuesInXml(xml, QStringLiteral("body"))
-                               .value(QStringLiteral("humanTrackStatus")).trimmed().toInt();
+        const int status =
+            DeviceValue::toInt(findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("humanTrackStatus")));
         ui->checkBoxTrack->setChecked(status >= 1);
     }
 }
@@ -130,14 +127,12 @@ void PeopleDetection::onSaveBtnClicked()
         QStringLiteral("<peopleDetection>%1 %2<supervisedTime>%3</supervisedTime>%4 %5 </peopleDetection>"),
         {ui->widget->enableXml(), ui->widgetOverlay->getAreaSelect(),
          buildScheduleXml(times, m_pDeviceInfo->cpu), ui->widget->whiteLightXml(), ui->widget->voiceAlarmXml()});
-    const loginDev key = toLoginDev(m_pDeviceInfo);
-    KelvoSDKHelper::instance()->sendData(key, CmdSet, body, getChannel());
+    request(CmdSet, body, getChannel(), RequestKind::Save);
     // Sent even while the switch is hidden: the camera keeps what it had.
-    KelvoSDKHelper::instance()->sendData(
-        key, CmdSetTrack,
-        CommonHelper::fillTemplate(QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>"),
-                                   {ui->checkBoxTrack->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}),
-        getChannel());
+    request(CmdSetTrack,
+            CommonHelper::fillTemplate(QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>"),
+                                       {ui->checkBoxTrack->isChecked() ? QStringLiteral("1") : QStringLiteral("0")}),
+            getChannel(), RequestKind::Other);
 }
 
 void PeopleDetection::showEvent(QShowEvent *event)

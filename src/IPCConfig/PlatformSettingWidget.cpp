@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "IpcBodyText.h"
-#include "KelvoSDKHelper.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -32,12 +31,12 @@ void PlatformSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGetPlatform, 0);
+    request(CmdGetPlatform);
 }
 
 QString PlatformSettingWidget::registerStateText(const QString &value)
 {
-    switch (value.toInt()) {
+    switch (DeviceValue::toInt(value)) {
     case 1: return tr("In registration");
     case 2: return tr("Registered");
     case 3: return tr("Write off");
@@ -51,7 +50,7 @@ void PlatformSettingWidget::parseXml(int cmd, const QString &xml)
         return;
     const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("GB28181"));
     const auto value = [&values](const char *key) { return values.value(QLatin1String(key)); };
-    ui->checkBox_enable->setChecked(value("Enable").toInt() != 0);
+    ui->checkBox_enable->setChecked(DeviceValue::toInt(value("Enable")) != 0);
     ui->comboBox_mode->setCurrentIndex(0);
     // The camera's texts as they come: a blank may be part of a password.
     ui->lineEdit_SIPLocalPort->setText(value("SIPLocalPort"));
@@ -99,7 +98,7 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
                   text(ui->lineEdit_SIPClientAuthenticationPassword), text(ui->lineEdit_SIPRegisterExpires),
                   IpcBodyText::plain(ui->lineEdit_SIPRegisterStatus->property(kStatusProperty).toString()),
                   text(ui->lineEdit_SIPKeeplive)});
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), CmdSetPlatform, body, 0);
+    request(CmdSetPlatform, body, 0, RequestKind::Save);
 }
 
 void PlatformSettingWidget::changeEvent(QEvent *event)

@@ -20,6 +20,11 @@ void RemoteCfg_Widget::onSaveResult(int, bool)
 {
 }
 
+bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind)
+{
+    return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
+}
+
 void RemoteCfg_Widget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -42,7 +47,7 @@ const QString kEmptyTime = QStringLiteral("00:00:00");
 
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
-    return values.value(QLatin1String(key)).trimmed().toInt();
+    return DeviceValue::toInt(values.value(QLatin1String(key)));
 }
 
 bool usesElementForm(const QString &cpu)
@@ -58,7 +63,7 @@ QHash<QString, QString> detectionChildren(const QString &xml)
 {
     QHash<QString, QString> values;
     QDomDocument doc;
-    if (!doc.setContent(xml))
+    if (!DeviceXml::parse(xml, doc))
         return values;
     const QDomElement body = doc.documentElement().firstChildElement(QStringLiteral("body"));
     QDomElement owner = body;
@@ -131,7 +136,9 @@ void RemoteCfg_Widget::parseSupervisedTime(const QString &fragment, Week &days)
     const QHash<QString, QString> texts = findValuesInXml(fragment, QStringLiteral("supervisedTime"));
     for (int d = 0; d < DayCount; ++d) {
         Periods periods;
-        const QStringList parts = texts.value(dayName(d)).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QStringList parts = texts.value(dayName(d)).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // The camera keeps six periods a day, as the element form has slots.
+        DeviceValue::boundList(parts, PeriodSlots, "periods in a day");
         for (const QString &part : parts) {
             const QStringList times = part.split(QLatin1Char('-'), Qt::SkipEmptyParts);
             if (times.size() != 2)

@@ -2,15 +2,20 @@
 
 // Base of every page of the camera configuration window. The window knows a
 // page only through this class: it hands the page the camera on every
-// selection (updateDevice, which asks the camera again), the camera's replies
-// while the page is current (parseXml, with the whole reply text) and the
-// results of set commands after its own toast (onSaveResult).
+// selection (updateDevice, which asks the camera again), the replies to the
+// page's own requests (parseXml, with the whole reply text; only usable,
+// successful replies to reads), and the results of its saves after its own
+// toast (onSaveResult). A page asks through request(), which goes through the
+// window's conversation (ConfigConversation.h) so that the reply comes back
+// to the page that asked.
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -57,6 +62,10 @@ public:
     virtual void parseXml(int cmd, const QString &xml) = 0;
     virtual void onSaveResult(int cmd, bool ok);
 
+    // The window's conversation with the camera; none for a page on its own.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
+    ConfigConversation *conversation() const { return m_conversation; }
+
     // Detection fragments. The readers take whole replies or one element of
     // them; parseSupervisedTime always appends seven days, so a day missing
     // from the reply never moves the next day's periods onto it.
@@ -76,6 +85,12 @@ signals:
     void closeWindowRequested();
 
 protected:
+    // Sends to the page's camera: through the conversation, which brings the
+    // reply back to this page; without one straight to the device, and no
+    // reply comes back. False when nothing was sent.
+    bool request(unsigned int cmd, const QString &body = QString(), uint8_t channel = 0,
+                 RequestKind kind = RequestKind::Read);
+
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -85,4 +100,7 @@ protected:
     bool supportChannel = false;
     int channel = 0;
     FUN_DEV_INFO *m_pDeviceInfo = nullptr;
+
+private:
+    QPointer<ConfigConversation> m_conversation;
 };

@@ -2,6 +2,7 @@
 #include "ui_RemoteConfigSetting.h"
 
 #include "CommonHelper.h"
+#include "ConfigConversation.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
@@ -46,6 +47,7 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::RemoteConfigSetting)
     , m_model(new QStandardItemModel(this))
+    , m_conversation(new ConfigConversation(this))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -70,8 +72,7 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setView(new QListView(combo));
 
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
-            &RemoteConfigSetting::recvCommonInfo);
+    connect(m_conversation, &ConfigConversation::replied, this, &RemoteConfigSetting::onReply);
     CommonHelper::elideChildTexts(this);
 }
 
@@ -106,12 +107,16 @@ void RemoteConfigSetting::collectPages()
         m_slots.insert(entry.first, entry.second);
         auto *page = qobject_cast<RemoteCfg_Widget *>(entry.second);
         m_pages.insert(entry.first, page);
-        if (page)
+        if (page) {
+            page->setConversation(m_conversation);
             connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+        }
     }
     // The contact page has no tree entry, but may end the window all the same.
-    if (auto *contact = qobject_cast<RemoteCfg_Widget *>(ui->pageDevContactInfo))
+    if (auto *contact = qobject_cast<RemoteCfg_Widget *>(ui->pageDevContactInfo)) {
+        contact->setConversation(m_conversation);
         connect(contact, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+    }
 }
 
 void RemoteConfigSetting::assignTitles()
@@ -209,6 +214,7 @@ int RemoteConfigSetting::setDevInfo(FUN_DEV_INFO *dev)
     if (!dev)
         return -1;
     m_dev = dev;
+    m_conversation->setDevice(dev);
     ui->labelTitle->setText(tr("Remote Config"));
     ui->stackedWidget->setCurrentWidget(ui->pageEmpty);
     applyCapabilities();
@@ -328,24 +334,25 @@ bool RemoteConfigSetting::isSetReply(int cmd)
     return setReplyIds().contains(cmd);
 }
 
-void RemoteConfigSetting::recvCommonInfo(const devXmlInfo &reply)
+void RemoteConfigSetting::onReply(QObject *requester, const ConfigReply &reply)
 {
-    if (!isVisible() || !m_dev || reply.ip != m_dev->ip)
+    if (!isVisible() || !m_dev)
         return;
-    const QHash<QString, QString> head = findValuesInXml(reply.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
-    if (cmd == 14203 || cmd == 35001)
-        return;
-    auto *page = qobject_cast<RemoteCfg_Widget *>(ui->stackedWidget->currentWidget());
+    auto *page = qobject_cast<RemoteCfg_Widget *>(requester);
     if (!page)
         return;
-    if (isSetReply(cmd)) {
-        const bool ok = head.value(QStringLiteral("result")).toInt() == 0;
+    if (reply.kind == RequestKind::Save) {
+        const bool ok = reply.ok();
         MsgTipInfoDlg::showTip(ok ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
-        page->onSaveResult(cmd, ok);
+        page->onSaveResult(reply.cmd, ok);
         return;
     }
-    page->parseXml(cmd, reply.xml);
+    // A failed or unreadable read leaves the page as it was: its values are
+    // not the camera's settings. Other replies reach the page when they can
+    // be read; the page tells their result itself.
+    if (reply.kind == RequestKind::Read ? !reply.ok() : !reply.usable)
+        return;
+    page->parseXml(reply.cmd, reply.xml);
 }
 
 void RemoteConfigSetting::replacePage(int id, RemoteCfg_Widget *page)
@@ -363,6 +370,7 @@ void RemoteConfigSetting::replacePage(int id, RemoteCfg_Widget *page)
     delete old;
     m_slots.insert(id, page);
     m_pages.insert(id, page);
+    page->setConversation(m_conversation);
     connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
     assignTitles();
     buildTree();

@@ -1,11 +1,13 @@
 #pragma once
 
 // The configuration window of one IP camera: a tree of pages on the left, the
-// selected page on the right. Selecting a page has it ask the camera again;
-// every reply of the camera that arrives while the window is visible goes to
-// the current page, and set replies get one shared result toast. The window
-// also plays the camera's sub stream (two for a two-channel camera) so pages
-// with a preview can draw it, restarting playback after an error.
+// selected page on the right. Selecting a page has it ask the camera again.
+// The window's conversation with the camera brings each reply that arrives
+// while the window is visible to the page that asked for it; the replies to
+// saves get one shared result toast, success only for a usable reply whose
+// result is 0. A set reply nobody asked for changes nothing. The window also
+// plays the camera's sub stream (two for a two-channel camera) so pages with
+// a preview can draw it, restarting playback after an error.
 //
 // Pages are found through the form: a stack page that is a RemoteCfg_Widget is
 // in the page map, a placeholder (plain QWidget) is a null entry and gets no
@@ -26,7 +28,9 @@ class QStandardItem;
 class QStandardItemModel;
 class QTimer;
 class QTreeView;
+class ConfigConversation;
 class RemoteCfg_Widget;
+struct ConfigReply;
 class SimplePlayer;
 
 namespace Ui {
@@ -44,8 +48,10 @@ public:
     // -1 for a null record; otherwise prepares the window for that camera.
     int setDevInfo(FUN_DEV_INFO *dev);
 
-    // Replies to these set commands get the result toast and onSaveResult.
+    // The commands of the saves the pages send (RequestKind::Save): their
+    // replies get the result toast and onSaveResult.
     static bool isSetReply(int cmd);
+    ConfigConversation *conversation() const { return m_conversation; }
     // Whether a window moved to `moved` stays inside the bounding rectangle of
     // the screens' available areas.
     static bool fitsScreens(const QRect &moved, const QList<QRect> &available);
@@ -71,7 +77,7 @@ public slots:
     void onTreeViewTreeClicked(const QModelIndex &index);
     void onCloseBtnClick();
     void recvPlayError(const QString &url, int code);
-    void recvCommonInfo(const devXmlInfo &reply);
+    void onReply(QObject *requester, const ConfigReply &reply);
     // Keys never close or accept the window.
     void onEnterPressed() override;
     void onEscPressed() override;
@@ -109,4 +115,5 @@ private:
     QString m_secondUrl;
     QTimer *m_reconnectTimer = nullptr;
     QMap<int, QWidget *> m_slots;   // page id -> its widget in the stack
+    ConfigConversation *m_conversation;
 };

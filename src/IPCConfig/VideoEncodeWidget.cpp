@@ -4,7 +4,6 @@
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 
 #include <QDebug>
@@ -21,6 +20,10 @@ constexpr unsigned int CmdRestart = 14008;
 constexpr int SecondGetDelayMs = 50;
 constexpr int CapFields = 15;
 constexpr int BestFields = 7;
+// More than any camera offers; a longer list is cut with a log line.
+constexpr int MaxCapEntries = 256;
+// Frame rates listed at most: a range a camera sends may be any two numbers.
+constexpr int MaxFrameRates = 240;
 
 const QList<int> kMainPresets {8192, 6144, 5120, 4096, 3072, 2048, 1536, 1024, 512, 256};
 const QList<int> kSubPresets {1024, 640, 512, 256, 128};
@@ -36,7 +39,13 @@ void fillIntervals(QComboBox *combo)
 
 void fillRange(QComboBox *combo, int from, int to)
 {
-    for (int f = from; f <= to; ++f)
+    if (to < from)
+        return;
+    if (qint64(to) - from >= MaxFrameRates) {
+        DeviceValue::logCut(qint64(to) - from + 1, MaxFrameRates, "frame rates");
+        to = from + MaxFrameRates - 1;
+    }
+    for (qint64 f = from; f <= to; ++f)
         combo->addItem(QString::number(f));
 }
 
@@ -86,12 +95,10 @@ void VideoEncodeWidget::resetBest()
 
 void VideoEncodeWidget::requestCaps()
 {
-    const loginDev key = toLoginDev(m_pDeviceInfo);
     const uint8_t ch = getChannel();
-    KelvoSDKHelper::instance()->sendCmd(key, CmdGetCaps, ch);
-    // Holds copies of the key and channel, not the page.
-    QTimer::singleShot(SecondGetDelayMs, KelvoSDKHelper::instance(),
-                       [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetEncode, ch); });
+    request(CmdGetCaps, QString(), ch);
+    // The page owns the timer: a page gone before it fires asks nothing.
+    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetEncode, QString(), ch); });
 }
 
 void VideoEncodeWidget::updateDevice(FUN_DEV_INFO *dev)
@@ -128,20 +135,22 @@ bool VideoEncodeWidget::parseStrVideo(const QString &entry, VideoCapabilitySet &
         qWarning() << "Invalid video capability format: " << entry;
         return false;
     }
-    set.id = uint16_t(f.at(0).toInt());
+    using DeviceValue::bounded;
+    using DeviceValue::toInt;
+    set.id = uint16_t(bounded(f.at(0), 0, 0xffff, 0));
     set.resolution = f.at(1);
     set.encodeFormat = f.at(2);
-    set.streamType = uint8_t(f.at(3).toInt());
-    set.bitRate = f.at(4).toInt();
-    set.bitRateMin = f.at(5).toInt();
-    set.bitRateMax = f.at(6).toInt();
-    set.frameRate = f.at(7).toInt();
-    set.frameRateMin = f.at(8).toInt();
-    set.frameRateMax = f.at(9).toInt();
-    set.extraFlag = uint8_t(f.at(10).toInt());
-    set.isBest = uint8_t(f.at(11).toInt());
+    set.streamType = uint8_t(bounded(f.at(3), 0, 0xff, 0));
+    set.bitRate = toInt(f.at(4));
+    set.bitRateMin = toInt(f.at(5));
+    set.bitRateMax = toInt(f.at(6));
+    set.frameRate = toInt(f.at(7));
+    set.frameRateMin = toInt(f.at(8));
+    set.frameRateMax = toInt(f.at(9));
+    set.extraFlag = uint8_t(bounded(f.at(10), 0, 0xff, 0));
+    set.isBest = uint8_t(bounded(f.at(11), 0, 0xff, 0));
     set.bitRateControl = f.at(12);
-    set.initQuant = uint16_t(f.at(13).toInt());
+    set.initQuant = uint16_t(bounded(f.at(13), 0, 0xffff, 0));
     set.subStreamIds.clear();
     for (const QString &part : f.at(14).split(QLatin1Char('+'), Qt::SkipEmptyParts)) {
         bool ok = false;
@@ -164,7 +173,9 @@ void VideoEncodeWidget::updateCaps(const QString &capList)
 {
     m_mainCaps.clear();
     m_subCaps.clear();
-    for (const QString &entry : capList.split(QLatin1Char(';'))) {
+    QStringList entries = capList.split(QLatin1Char(';'));
+    DeviceValue::boundList(entries, MaxCapEntries, "video capability entries");
+    for (const QString &entry : qAsConst(entries)) {
         VideoCapabilitySet set;
         if (!parseStrVideo(entry, set))
             continue;
@@ -176,18 +187,20 @@ void VideoEncodeWidget::updateCaps(const QString &capList)
     initResolutionLists();
     if (m_bestParam.isEmpty())
         return;
-    for (const QString &part : m_bestParam.split(QLatin1Char(';'))) {
+    QStringList bestParts = m_bestParam.split(QLatin1Char(';'));
+    DeviceValue::boundList(bestParts, MaxCapEntries, "best parameter entries");
+    for (const QString &part : qAsConst(bestParts)) {
         const QStringList f = part.split(QLatin1Char(','));
         if (f.size() < BestFields)
             continue;
         VideoCapabilitySet best;
-        best.streamType = uint8_t(f.at(0).toInt());
+        best.streamType = uint8_t(DeviceValue::bounded(f.at(0), 0, 0xff, 0));
         best.encodeFormat = f.at(1);
         best.resolution = f.at(2);
         best.bitRateControl = f.at(3);
-        best.initQuant = uint16_t(f.at(4).toInt());
-        best.bitRate = f.at(5).toInt();
-        best.frameRate = f.at(6).toInt();
+        best.initQuant = uint16_t(DeviceValue::bounded(f.at(4), 0, 0xffff, 0));
+        best.bitRate = DeviceValue::toInt(f.at(5));
+        best.frameRate = DeviceValue::toInt(f.at(6));
         (best.streamType == 0 ? m_mainBest : m_subBest) = best;
     }
 }
@@ -313,7 +326,7 @@ void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, c
     QComboBox *interval = main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame;
 
     selectData(resolution, params.resolution);
-    const int f = params.frameRate.toInt();
+    const int f = DeviceValue::toInt(params.frameRate);
     if (frameRate->count() > 0) {
         if (f > entry.frameRateMax)
             frameRate->setCurrentIndex(frameRate->count() - 1);
@@ -333,7 +346,7 @@ void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, c
     }
     applyCustomRule(main, bitRate->currentIndex());
     if (f != 0)
-        selectText(interval, QString::number(params.initQuant.toInt() / f));
+        selectText(interval, QString::number(DeviceValue::divide(DeviceValue::toInt(params.initQuant), f)));
     else
         qWarning() << (main ? "main frame rate is zero" : "sub frame rate is zero");
 }
@@ -463,7 +476,8 @@ void VideoEncodeWidget::on_pushButton_save_clicked()
     if (subRate.isEmpty())
         return;
     const auto quant = [](const QComboBox *frameRate, const QComboBox *interval) {
-        return QString::number(frameRate->currentText().toInt() * interval->currentText().toInt());
+        return QString::number(DeviceValue::multiply(DeviceValue::toInt(frameRate->currentText()),
+                                                     DeviceValue::toInt(interval->currentText())));
     };
     using IpcBodyText::plain;
     // Fourteen values in one pass: placeholders %1..%7 for the main stream,
@@ -488,13 +502,12 @@ void VideoEncodeWidget::on_pushButton_save_clicked()
          plain(ui->comboBox_sub_framerate->currentText()), plain(ui->comboBox_sub_encodeType->currentText()),
          plain(ui->comboBox_sub_bitControl->currentData().toString()), plain(subRate),
          quant(ui->comboBox_sub_framerate, ui->comboBox_sub_iFrame)});
-    const loginDev key = toLoginDev(m_pDeviceInfo);
-    KelvoSDKHelper::instance()->sendData(key, CmdSetEncode, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())));
+    request(CmdSetEncode, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())), RequestKind::Save);
     if (m_pDeviceInfo->sdkPlatform.compare(QLatin1String("TUYA"), Qt::CaseInsensitive) == 0
         && CustomDialog::showMessage(tr("The device needs to be restarted for the modification to take effect"), true,
                                      true, 0)
                == 1)
-        KelvoSDKHelper::instance()->sendCmd(key, CmdRestart, 0);
+        request(CmdRestart, QString(), 0, RequestKind::Other);
 }
 
 void VideoEncodeWidget::on_pushButton_default_clicked()
@@ -523,7 +536,8 @@ void VideoEncodeWidget::on_pushButton_default_clicked()
         }
         applyCustomRule(main, bitRate->currentIndex());
         selectText(main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame,
-                   best.frameRate != 0 ? QString::number(best.initQuant / best.frameRate) : QStringLiteral("4"));
+                   best.frameRate != 0 ? QString::number(DeviceValue::divide(best.initQuant, best.frameRate))
+                                       : QStringLiteral("4"));
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "OpenGLRender.h"
 
@@ -80,11 +79,9 @@ const QStringList &VideoImageSetting::shutterList(int standard)
 
 void VideoImageSetting::requestSettings()
 {
-    const loginDev key = toLoginDev(m_pDeviceInfo);
     const uint8_t ch = getChannel();
-    KelvoSDKHelper::instance()->sendCmd(key, CmdGetImage, ch);
-    QTimer::singleShot(SecondGetDelayMs, this,
-                       [key, ch]() { KelvoSDKHelper::instance()->sendCmd(key, CmdGetDefaults, ch); });
+    request(CmdGetImage, QString(), ch);
+    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetDefaults, QString(), ch); });
 }
 
 void VideoImageSetting::updateDevice(FUN_DEV_INFO *dev)
@@ -221,8 +218,7 @@ void VideoImageSetting::send(unsigned int cmd, const QString &body)
         qWarning() << " device info is null ";
         return;
     }
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_pDeviceInfo), cmd, body,
-                                         uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())));
+    request(cmd, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())), RequestKind::Save);
 }
 
 void VideoImageSetting::on_comboBox_exposureMode_currentIndexChanged(int index)
@@ -328,7 +324,7 @@ void VideoImageSetting::updateNightVision(const Values &v)
             ui->comboBox_nightVision->addItem(tr(name));
     } else {
         for (const QString &part : modes) {
-            const int mode = part.toInt();
+            const int mode = DeviceValue::toInt(part, -1);
             if (mode >= 0 && mode <= 2)
                 ui->comboBox_nightVision->addItem(tr(names[mode]));
         }
@@ -349,7 +345,7 @@ void VideoImageSetting::saveNightVision()
     bool valid = true;
     if (!modes.isEmpty()) {
         valid = position >= 0 && position < modes.size();
-        mode = valid ? modes.at(position).toInt() : -1;
+        mode = valid ? DeviceValue::toInt(modes.at(position), -1) : -1;
     }
     if (!valid || mode < 0) {
         qWarning() << "Invalid night vision mode index:" << position << "in list:" << modes;

@@ -5,7 +5,6 @@
 #include "CommonDetection.h"
 #include "CommonHelper.h"
 #include "DetectionPageSupport.h"
-#include "KelvoSDKHelper.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -36,7 +35,7 @@ void VoiceDetection::updateDevice(FUN_DEV_INFO *dev)
     m_pDeviceInfo = dev;
     const bool supported = DetectionPage::hasCapability(dev, kToken);
     if (supported)
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), CmdGet, 0);
+        request(CmdGet);
     ui->widget->setEnableEditable(supported);
 }
 
@@ -69,9 +68,7 @@ void VoiceDetection::onSaveBtnClicked()
         QStringLiteral("<voiceDetection>%1<supervisedTime>%2</supervisedTime>%3 %4</voiceDetection>"),
         {ui->widget->enableXml(), buildScheduleXml(times, m_pDeviceInfo->cpu), ui->widget->whiteLightXml(),
          ui->widget->voiceAlarmXml()});
-    const loginDev key = toLoginDev(m_pDeviceInfo);
-    if (!key.ip.isEmpty())
-        KelvoSDKHelper::instance()->sendData(key, CmdSet, body, 0);
+    request(CmdSet, body, 0, RequestKind::Save);
 }
 
 void VoiceDetection::changeEvent(QEvent *event)

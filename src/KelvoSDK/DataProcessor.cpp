@@ -4,9 +4,16 @@
 #include <QMutexLocker>
 #include <QThread>
 
+namespace {
+// Reads remembered while a frame waits for its payload; a peer trickling
+// bytes one at a time must not grow the list without end.
+constexpr int MaxArrivals = 1024;
+} // namespace
+
 DataProcessor::DataProcessor(QObject *parent)
     : QObject(parent)
 {
+    m_clock.start();
 }
 
 void DataProcessor::setDevInfo(const RecvInfo &info)
@@ -77,6 +84,7 @@ void DataProcessor::processPacket(const QByteArray &packet)
     if (packet.size() < 4)
         qDebug() << "DataProcessor::processPacket recv data error, packet size=" << packet.size();
     m_splitter.feed(packet, m_payloads);
+    noteArrival();
     // From here the bytes count as what they become: messages on their way to
     // the session (counted as they are emitted) or a partial frame (bounded).
     m_backlog -= packet.size();
@@ -85,27 +93,52 @@ void DataProcessor::processPacket(const QByteArray &packet)
     checkStalledFrame();
 }
 
+void DataProcessor::noteArrival()
+{
+    const qint64 end = m_splitter.streamEnd();
+    if (!m_arrivals.isEmpty() && m_arrivals.last().first >= end)
+        return;
+    m_arrivals.append(qMakePair(end, m_clock.elapsed()));
+    if (m_arrivals.size() > MaxArrivals) {
+        // The two oldest reads count as one that came with the first.
+        m_arrivals[1].second = m_arrivals.at(0).second;
+        m_arrivals.removeFirst();
+    }
+}
+
+qint64 DataProcessor::arrivalMs(qint64 offset) const
+{
+    for (const auto &read : m_arrivals) {
+        if (read.first > offset)
+            return read.second;
+    }
+    return m_clock.elapsed();
+}
+
 void DataProcessor::checkStalledFrame()
 {
-    const qint64 pending = m_splitter.pendingFrameStart();
-    if (pending != m_stallFrame) {
-        m_stallFrame = pending;
-        m_stallClock.start();
-    } else if (pending >= 0 && m_stallClock.elapsed() >= limits().stalledFrameMs) {
-        // A header whose payload never comes would swallow every later reply.
+    const int bound = limits().stalledFrameMs;
+    // A header whose payload never comes would swallow every later reply:
+    // it is given up once it has waited as long as a reply may, and so is
+    // every header behind it that has waited as long by then.
+    for (qint64 pending = m_splitter.pendingFrameStart(); pending >= 0; pending = m_splitter.pendingFrameStart()) {
+        const qint64 waited = m_clock.elapsed() - arrivalMs(pending);
+        if (waited < bound)
+            break;
         QString ip;
         {
             QMutexLocker lock(&m_mutex);
             ip = m_work.ip;
         }
-        qWarning() << "incomplete frame of" << ip << "given up after" << m_stallClock.elapsed()
+        qWarning() << "incomplete frame of" << ip << "given up after" << waited
                    << "ms; resynchronising," << m_splitter.buffered() << "bytes buffered";
         m_splitter.dropPendingFrame(m_payloads);
         while (!m_payloads.isEmpty())
             dispatchPayload(m_payloads.takeFirst());
-        m_stallFrame = m_splitter.pendingFrameStart();
-        m_stallClock.start();
     }
+    const qint64 firstBuffered = m_splitter.streamEnd() - m_splitter.buffered();
+    while (!m_arrivals.isEmpty() && m_arrivals.first().first <= firstBuffered)
+        m_arrivals.removeFirst();
     m_splitterBytes = m_splitter.buffered();
 }
 
@@ -113,7 +146,7 @@ void DataProcessor::resetConnection()
 {
     m_splitter.clear();
     m_payloads.clear();
-    m_stallFrame = -1;
+    m_arrivals.clear();
     m_splitterBytes = 0;
     QMutexLocker lock(&m_mutex);
     m_reassembler.clear();

@@ -21,7 +21,7 @@ struct StreamLimits
 {
     qint64 queueMaxBytes = 48 * 1024 * 1024; // paced playback queue, media bytes
     int queueMaxFrames = 1500;               // paced playback queue, frames
-    int stalledFrameMs = 3000;               // an incomplete frame is given up after this
+    int stalledFrameMs = 3000;               // an incomplete frame is given up this long after its header came
 };
 
 class DataProcessor : public QObject
@@ -83,6 +83,8 @@ private:
     void queueStream();
     void emitNow(const RecvInfo &info);
     void checkStalledFrame();
+    void noteArrival();
+    qint64 arrivalMs(qint64 offset) const;
 
     mutable QMutex m_mutex;
     RecvInfo m_work;
@@ -99,8 +101,12 @@ private:
     qint64 m_streamQueueBytes = 0;
     bool m_dropUntilKey = false;
     int m_droppedFrames = 0;
-    qint64 m_stallFrame = -1;
-    QElapsedTimer m_stallClock;
+    // When the bytes still buffered came: (stream offset just past a read,
+    // ms on m_clock). A header is given up by when it came, not by when the
+    // frame before it was given up, so frames that lie one after another do
+    // not add up their waits.
+    QList<QPair<qint64, qint64>> m_arrivals;
+    QElapsedTimer m_clock;
     std::atomic<qint64> m_splitterBytes {0};
     std::atomic<quint64> m_messages {0};
     std::atomic<qint64> m_backlog {0};

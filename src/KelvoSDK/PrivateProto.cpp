@@ -60,27 +60,7 @@ QString escapeText(const QString &text)
 
 QString maskSecrets(const QString &text)
 {
-    QString out = text;
-    int from = 0;
-    while (true) {
-        const int open = out.indexOf(QLatin1Char('<'), from);
-        if (open < 0)
-            break;
-        const int close = out.indexOf(QLatin1Char('>'), open + 1);
-        if (close < 0)
-            break;
-        const QString tag = out.mid(open + 1, close - open - 1);
-        from = close + 1;
-        if (tag.startsWith(QLatin1Char('/')) || tag.endsWith(QLatin1Char('/'))
-            || !tag.contains(QLatin1String("pass"), Qt::CaseInsensitive))
-            continue;
-        const QString name = tag.section(QLatin1Char(' '), 0, 0);
-        const int end = out.indexOf(QStringLiteral("</%1>").arg(name), from);
-        const int stop = end < 0 ? out.size() : end;
-        out.replace(from, stop - from, PASSWORD_MASK);
-        from += PASSWORD_MASK.size();
-    }
-    return out;
+    return DeviceXml::masked(text);
 }
 
 static const char *findBytes(const char *hay, int hayLen, const char *needle, int needleLen)
@@ -161,8 +141,13 @@ bool isSafeXmlFragment(const QString &body)
         qDebug() << "xml too big" << maskSecrets(body.left(256));
         return false;
     }
+    // Bodies carry texts the device sent earlier: the nesting bound comes
+    // before the tree reader, which recurses once per level.
+    const QString wrapped = QStringLiteral("<root>%1</root>").arg(body);
+    if (!DeviceXml::check(wrapped).usable())
+        return false;
     QDomDocument doc;
-    return doc.setContent(QStringLiteral("<root>%1</root>").arg(body), false);
+    return doc.setContent(wrapped, false);
 }
 
 QString getSafeXml(unsigned int cmd, const QString &body, unsigned char channel)

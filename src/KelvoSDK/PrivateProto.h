@@ -76,6 +76,8 @@ public:
     void feed(const QByteArray &bytes, QList<QByteArray> &out);
     void feed(const char *data, int size, QList<QByteArray> &out);
     int buffered() const { return m_buffer.size() - m_pos; }
+    // Stream offset just past the last byte fed so far.
+    qint64 streamEnd() const { return m_base + m_buffer.size(); }
     void clear();
 
     // Stream offset of the header of a frame whose payload is still

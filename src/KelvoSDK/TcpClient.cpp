@@ -115,7 +115,10 @@ void TcpClient::applyWorkerLimits()
     StreamLimits limits;
     limits.queueMaxBytes = m_timings.streamQueueMaxBytes;
     limits.queueMaxFrames = m_timings.streamQueueMaxFrames;
-    limits.stalledFrameMs = m_timings.replyTimeoutMs;
+    // A reply behind a header that lies about its length reaches its page
+    // within one reply timeout, and a heartbeat reply swallowed by such a
+    // header is released before the heartbeat's own timeout ends the session.
+    limits.stalledFrameMs = m_timings.replyTimeoutMs * 3 / 4;
     m_worker->setLimits(limits);
 }
 

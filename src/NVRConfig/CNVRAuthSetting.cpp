@@ -96,7 +96,7 @@ void CNVRAuthSetting::onbtnOkClicked()
         RightsTemplate, {QStringLiteral("1"), QStringLiteral("3"), PrivateProto::escapeText(m_userName),
                          PrivateProto::escapeText(m_password), PrivateProto::escapeText(status),
                          PrivateProto::escapeText(local), PrivateProto::escapeText(remote)});
-    CUserManageDlg::sendRequest(m_devIp, 14014, body);
+    CUserManageDlg::sendRequest(m_route, m_devIp, 14014, body, RequestKind::Save);
     accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 
@@ -20,6 +21,8 @@ class CNVRAuthSetting : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Where OK sends; the user dialog that opens this one sets it.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
     explicit CNVRAuthSetting(QWidget *parent = nullptr);
     ~CNVRAuthSetting() override;
 
@@ -51,4 +54,5 @@ private:
     QString m_status;
     QString m_local;
     QString m_remote;
+    UserRequestRoute m_route;
 };

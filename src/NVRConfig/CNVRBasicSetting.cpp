@@ -4,11 +4,15 @@
 
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
 #include "PrivateProto.h"
 
 #include <QDebug>
 #include <QEvent>
+
+namespace {
+// Entries of the NVR's language and resolution lists shown at most.
+constexpr int MaxListed = 64;
+} // namespace
 
 CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     : QWidget(parent)
@@ -70,6 +74,7 @@ void CNVRBasicSetting::updateLanguageList(const QString &language, const QString
 {
     ui->m_cbxLanguage->clear();
     m_devLanguages = languageList.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    DeviceValue::boundList(m_devLanguages, MaxListed, "languages");
     if (m_devLanguages.isEmpty()) {
         qDebug() << "split fail." << languageList;
         return;
@@ -88,11 +93,12 @@ void CNVRBasicSetting::updateResolutionList(const QString &language, const QStri
 {
     ui->m_cbxResolution->clear();
     m_devResolutions = resolutionList.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    DeviceValue::boundList(m_devResolutions, MaxListed, "resolutions");
     if (m_devResolutions.isEmpty()) {
         qDebug() << "split fail." << resolutionList;
         return;
     }
-    fillResolutions(language.toInt());
+    fillResolutions(DeviceValue::toInt(language));
 }
 
 void CNVRBasicSetting::parseBasicInfo(const QString &xml)
@@ -105,23 +111,23 @@ void CNVRBasicSetting::parseBasicInfo(const QString &xml)
     const QString language = body.value(QStringLiteral("language"));
     updateLanguageList(language, body.value(QStringLiteral("languageList")));
     m_rawTransparency = body.value(QStringLiteral("transparency"));
-    ui->m_cbxTransparency->setCurrentIndex(m_rawTransparency.toInt());
+    ui->m_cbxTransparency->setCurrentIndex(DeviceValue::toInt(m_rawTransparency));
     updateResolutionList(language, body.value(QStringLiteral("resolutionList")));
     const int resolution = ui->m_cbxResolution->findText(body.value(QStringLiteral("resolution")), Qt::MatchExactly);
     if (resolution >= 0)
         ui->m_cbxResolution->setCurrentIndex(resolution);
     ui->m_lineLockScreen->setText(body.value(QStringLiteral("lockScreenTime")));
     m_rawGuide = body.value(QStringLiteral("guideEnable"));
-    ui->m_cbxBootWizard->setCurrentIndex(m_rawGuide.toInt());
-    m_lockDlg->setLockScreenOp(body.value(QStringLiteral("lockScreenOp")).toInt());
-    ui->checkBoxPNP->setChecked(body.value(QStringLiteral("autoAddIpc")).toInt() >= 1);
+    ui->m_cbxBootWizard->setCurrentIndex(DeviceValue::toInt(m_rawGuide));
+    m_lockDlg->setLockScreenOp(DeviceValue::toInt(body.value(QStringLiteral("lockScreenOp"))));
+    ui->checkBoxPNP->setChecked(DeviceValue::toInt(body.value(QStringLiteral("autoAddIpc"))) >= 1);
     const QString levelText = body.value(QStringLiteral("debugLogLevel"));
-    m_rawLogLevel = levelText.isEmpty() ? -1 : levelText.toInt();
+    m_rawLogLevel = levelText.isEmpty() ? -1 : DeviceValue::toInt(levelText);
     const bool showLevel = m_rawLogLevel > 0;
     ui->labelLogLevel->setVisible(showLevel);
     ui->comboBoxLogLevel->setVisible(showLevel);
     if (showLevel)
-        ui->comboBoxLogLevel->setCurrentIndex(m_rawLogLevel - 1);
+        ui->comboBoxLogLevel->setCurrentIndex(DeviceValue::add(m_rawLogLevel, -1));
 }
 
 void CNVRBasicSetting::onLanguageChanged(int index)
@@ -143,7 +149,8 @@ void CNVRBasicSetting::onSettingBtnClicked()
 void CNVRBasicSetting::onSaveBtnClicked()
 {
     auto comboValue = [](const QComboBox *combo, const QString &received) {
-        return combo->currentIndex() >= 0 ? QString::number(combo->currentIndex()) : QString::number(received.toInt());
+        return combo->currentIndex() >= 0 ? QString::number(combo->currentIndex())
+                                          : QString::number(DeviceValue::toInt(received));
     };
     QString body = CommonHelper::fillTemplate(
         QStringLiteral("<language>%1</language><transparency>%2</transparency><resolution>%3</resolution>"
@@ -163,10 +170,7 @@ void CNVRBasicSetting::onSaveBtnClicked()
         const int level = index >= 0 ? index + 1 : m_rawLogLevel;
         body += QStringLiteral("<debugLogLevel>%1</debugLogLevel>").arg(level);
     }
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
-        return;
-    KelvoSDKHelper::instance()->sendData(key, 14005, body, 0);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14005, body, 0, RequestKind::Save);
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

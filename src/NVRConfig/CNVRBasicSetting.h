@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
 #include <QHash>
 #include <QStringList>
+#include <QPointer>
 #include <QWidget>
 
 class CNVRLockScreenDlg;
@@ -24,6 +26,9 @@ public:
     ~CNVRBasicSetting() override;
 
     void setDevInfo(FUN_DEV_INFO *dev);
+    // The window's conversation: the NVR's answers to this page's requests
+    // reach the window through it. None: sent straight to the NVR.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
     void parseBasicInfo(const QString &xml);
     void updateLanguageList(const QString &language, const QString &languageList);
     void updateResolutionList(const QString &language, const QString &resolutionList);
@@ -45,6 +50,7 @@ private:
 
     Ui::CNVRBasicSetting *ui;
     FUN_DEV_INFO *m_dev = nullptr;
+    QPointer<ConfigConversation> m_conversation;
     CNVRLockScreenDlg *m_lockDlg = nullptr;
     QStringList m_devResolutions;
     QStringList m_fixedResolutions;

@@ -54,6 +54,7 @@ void widenToHeaderTexts(QTableView *view)
 
 CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     : DropShadowWidget(parent)
+    , m_conversation(new ConfigConversation(this))
     , ui(new Ui::CNVRChannelManageDlg)
 {
     ui->setupUi(this);
@@ -98,7 +99,7 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_addDevDlg, &CNVRChannelAddDevDlg::siganlModifyChannel, this, &CNVRChannelManageDlg::slotNVRChannelModify);
     connect(m_searchTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onNVRDevSearchTimer);
     connect(m_listTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onGetNVRListTimer);
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CNVRChannelManageDlg::recvCommonInfo);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::onReply);
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);
@@ -160,7 +161,7 @@ QString CNVRChannelManageDlg::channelStatusText(const QString &status)
         QT_TR_NOOP("Bit stream exception"),
         QT_TR_NOOP("Password error"),
     };
-    const int code = status.trimmed().toInt();
+    const int code = DeviceValue::toInt(status);
     if (code < 0 || code >= int(sizeof(texts) / sizeof(texts[0])))
         return tr("Unknown") + QLatin1Char(' ') + QString::number(code);
     return tr(texts[code]);
@@ -173,8 +174,10 @@ bool CNVRChannelManageDlg::isSearching() const
 
 void CNVRChannelManageDlg::setDevInfo(FUN_DEV_INFO *nvr)
 {
-    if (nvr)
-        m_nvr = nvr;
+    if (!nvr)
+        return;
+    m_nvr = nvr;
+    m_conversation->setDevice(nvr);
 }
 
 void CNVRChannelManageDlg::initChannelTable()
@@ -200,12 +203,14 @@ void CNVRChannelManageDlg::searchIpc(int start)
 {
     if (!m_nvr)
         return;
-    const loginDev key = toLoginDev(m_nvr);
     if (start == 1) {
-        KelvoSDKHelper::instance()->sendCmd(key, 14200, 0);
+        // The NVR answers with one 14202 per camera it finds, until the stop.
+        m_conversation->expect(this, 14202, RequestKind::Read, ConfigConversation::Expect::Every);
+        m_conversation->send(this, 14200, QString(), 0, RequestKind::Other);
         return;
     }
-    KelvoSDKHelper::instance()->sendCmd(key, 14201, 0);
+    m_conversation->send(this, 14201, QString(), 0, RequestKind::Other);
+    m_conversation->forget(this, 14202);
     m_searchTimer->stop();
 }
 
@@ -221,6 +226,7 @@ void CNVRChannelManageDlg::startSearch(bool longWait)
 {
     m_searchModel->removeRows(0, m_searchModel->rowCount());
     m_searchDevs.clear();
+    m_searchCut = false;
     searchIpc(1);
     m_searchTimer->start(longWait ? g_searchMs * 5 / 3 : g_searchMs);
     setSearchControlsEnabled(false);
@@ -248,31 +254,37 @@ void CNVRChannelManageDlg::onGetNVRListTimer()
 void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
 {
     if (m_nvr)
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_nvr), 14203, 0);
+        m_conversation->send(this, 14203);
 }
 
-void CNVRChannelManageDlg::recvCommonInfo(const RecvInfo &info)
+void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 {
-    if (!isVisible() || !m_nvr || info.channel > 0 || info.ip != m_nvr->ip)
+    if (requester != this || !isVisible() || !m_nvr)
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
-    if (cmd == 14203) {
-        getNVRChannelList(info.xml);
-    } else if (cmd == 14202) {
-        parseSearchInfo(info.xml);
-    } else if (cmd == 14204 || cmd == 14205 || cmd == 14206) {
+    if (reply.cmd == 14203) {
+        // A list that failed or cannot be read leaves the table as it was.
+        if (reply.ok())
+            getNVRChannelList(reply.xml);
+    } else if (reply.cmd == 14202) {
+        if (reply.ok())
+            parseSearchInfo(reply.xml);
+    } else if (reply.cmd == 14204 || reply.cmd == 14205 || reply.cmd == 14206) {
         // A refused change must not pass for a done one.
-        const int result = head.value(QStringLiteral("result")).toInt();
-        if (result != 0)
-            MsgTipInfoDlg::showTip(CommonHelper::errorCodeToText(result), 2000);
+        if (!reply.ok()) {
+            MsgTipInfoDlg::showTip(reply.result.kind == ReplyResult::Failure
+                                       ? CommonHelper::errorCodeToText(reply.result.code)
+                                       : SharedTexts::configFailedText(),
+                                   2000);
+        }
     }
 }
 
 bool CNVRChannelManageDlg::parseNVRChannelList(const QString &xml)
 {
     QHash<QString, Record> fresh;
-    for (const QString &element : findAllXmlElements(xml, QStringLiteral("ChannelInfo"))) {
+    QStringList elements = findAllXmlElements(xml, QStringLiteral("ChannelInfo"));
+    DeviceValue::boundList(elements, MaxListedChannels, "channels");
+    for (const QString &element : qAsConst(elements)) {
         Record record = findValuesInXml(element, QStringLiteral("ChannelInfo"));
         record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
         if (record.value(QStringLiteral("IpAddr")).isEmpty())
@@ -296,7 +308,7 @@ void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
     const QString cpu = m_nvr ? m_nvr->cpu : QString();
     for (const Record &record : qAsConst(m_channels)) {
         auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
-        const int row = value("ChannelId").toInt() - 1;
+        const int row = DeviceValue::add(DeviceValue::toInt(value("ChannelId")), -1);
         if (row < 0 || row >= table->rowCount())
             continue;
         QString lens = value("DoubleCamName");
@@ -333,8 +345,12 @@ void CNVRChannelManageDlg::parseSearchInfo(const QString &xml)
     record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
     // The NVR answers once per camera; a flood of answers must not grow the
     // list without end.
-    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras)
+    if (!m_searchDevs.contains(key) && m_searchDevs.size() >= MaxFoundCameras) {
+        if (!m_searchCut)
+            DeviceValue::logCut(m_searchDevs.size() + 1, MaxFoundCameras, "found cameras");
+        m_searchCut = true;
         return;
+    }
     // A camera answering in both protocols keeps its private-protocol record.
     if (record.value(QStringLiteral("Protocol")).contains(QLatin1String("BRELON"), Qt::CaseInsensitive)
         || !m_searchDevs.contains(key))
@@ -403,7 +419,7 @@ void CNVRChannelManageDlg::onbtnAddDevClicked()
     refreshAfterOperation();
 }
 
-void CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList) const
+void CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList)
 {
     if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
         return;
@@ -426,15 +442,14 @@ void CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QLi
                                                      value("CtrlPort"), value("VideoPort"), value("Username"),
                                                      value("Password"), value("AuthType"), value("DoubleCam")});
     }
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_nvr), 14204, body, 0);
+    m_conversation->send(this, 14204, body, 0, RequestKind::Save);
 }
 
 void CNVRChannelManageDlg::delNVRChannel(int channel)
 {
     if (!m_nvr)
         return;
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_nvr), 14205,
-                                         QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+    m_conversation->send(this, 14205, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0, RequestKind::Save);
 }
 
 void CNVRChannelManageDlg::onbtnManualAddDevClicked()
@@ -520,6 +535,7 @@ void CNVRChannelManageDlg::onbtnModifyIPClicked()
         return;
     }
     m_modifyIpDlg->setDevInfo(*found, m_nvr);
+    m_modifyIpDlg->setRoute(UserRequestRoute {m_conversation, this});
     if (m_modifyIpDlg->exec() == QDialog::Accepted)
         MsgTipInfoDlg::showTip(tr("The device IP is being modified. Please search again later."), 2000);
 }

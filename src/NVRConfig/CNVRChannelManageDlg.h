@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 
@@ -22,6 +23,8 @@ class CNVRChannelManageDlg;
 // The cameras an NVR records as its channels: the channel list, a camera
 // search run by the NVR, and adding, changing, deleting and re-addressing
 // channel cameras. The NVR does the work; the dialog reads back the list.
+// Its conversation with the NVR brings back only the answers to what the
+// dialog and its IP dialog sent.
 class CNVRChannelManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -30,6 +33,9 @@ public:
     using Record = QHash<QString, QString>;
     // Cameras one search lists at most.
     static constexpr int MaxFoundCameras = 1024;
+    // Channels a list may carry: more than an NVR has (its channels are
+    // numbered in one byte).
+    static constexpr int MaxListedChannels = 256;
 
     explicit CNVRChannelManageDlg(QWidget *parent = nullptr);
     ~CNVRChannelManageDlg() override;
@@ -38,10 +44,11 @@ public:
     void initChannelTable();
     void startSearch(bool longWait);
 
-    void NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList) const;
+    void NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList);
     void delNVRChannel(int channel);
     void searchIpc(int start);
-    void recvCommonInfo(const RecvInfo &info);
+    void onReply(QObject *requester, const ConfigReply &reply);
+    ConfigConversation *conversation() const { return m_conversation; }
 
     // "<ip>-<DoubleCam>": each lens of a dual-lens camera is a device.
     static QString deviceKey(const Record &record, const QString &ipElement);
@@ -95,7 +102,9 @@ private:
     void setSearchControlsEnabled(bool on);
 
     FUN_DEV_INFO *m_nvr = nullptr;
+    ConfigConversation *m_conversation;
     QMap<QString, Record> m_searchDevs;
+    bool m_searchCut = false; // the cut of this search is logged
     QHash<QString, Record> m_channels;
     Ui::CNVRChannelManageDlg *ui;
     CNVRChannelModifyIPDlg *m_modifyIpDlg;

@@ -96,7 +96,10 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const loginDev key = toLoginDev(m_nvr);
     if (key.ip.isEmpty())
         return;
-    KelvoSDKHelper::instance()->sendData(key, 14206, body, 0);
+    if (m_route.conversation)
+        m_route.conversation->send(m_route.requester, 14206, body, 0, RequestKind::Save);
+    else
+        KelvoSDKHelper::instance()->sendData(key, 14206, body, 0);
     accept();
 }
 

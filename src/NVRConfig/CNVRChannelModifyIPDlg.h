@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 
@@ -20,6 +21,9 @@ public:
     ~CNVRChannelModifyIPDlg() override;
 
     void setDevInfo(const QHash<QString, QString> &record, FUN_DEV_INFO *nvr);
+    // The channel dialog's conversation, which reads the NVR's answer; none:
+    // the request goes straight to the NVR.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
 
     void onEnterPressed() override;
 
@@ -34,5 +38,6 @@ protected:
 private:
     FUN_DEV_INFO *m_nvr = nullptr;
     QHash<QString, QString> m_record;
+    UserRequestRoute m_route;
     Ui::CNVRChannelModifyIPDlg *ui;
 };

@@ -25,28 +25,11 @@ namespace {
 // later windows start from the same form and widths.
 bool g_firstShow = true;
 
-// Answers to the pages' saves: the only replies the operator is told about.
-// Anything else the NVR sends (alarms, logins, channel lists) is not a result.
-bool isSaveReply(int cmd)
+// The device's words for a failed answer; a result that cannot be read has none.
+QString failureText(const ReplyResult &result)
 {
-    switch (cmd) {
-    case 14005: case 14007: case 14009: case 13003: case 14105: case 14101: case 14103:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Reads whose failure must not reach the pages: parsing an error reply would
-// blank fields that the next Save writes back to the NVR.
-bool isPageRead(int cmd)
-{
-    switch (cmd) {
-    case 14001: case 14006: case 13001: case 14002: case 14104: case 14100: case 14102:
-        return true;
-    default:
-        return false;
-    }
+    return result.kind == ReplyResult::Failure ? CommonHelper::errorCodeToText(result.code)
+                                               : SharedTexts::configFailedText();
 }
 
 } // namespace
@@ -54,6 +37,7 @@ bool isPageRead(int cmd)
 CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::CNVRConfigSetting)
+    , m_conversation(new ConfigConversation(this))
 {
     ui->setupUi(this);
     setModal(true);
@@ -62,7 +46,12 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     // The style sheet styles popup items only through a real item view.
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setView(new QListView(combo));
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CNVRConfigSetting::recvCommonInfo);
+    ui->PageBasic->setConversation(m_conversation);
+    ui->PageDatetime->setConversation(m_conversation);
+    ui->PageInternet->setConversation(m_conversation);
+    ui->pagePlan->setConversation(m_conversation);
+    ui->pageDisk->setConversation(m_conversation);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRConfigSetting::onReply);
 }
 
 CNVRConfigSetting::~CNVRConfigSetting()
@@ -149,6 +138,7 @@ void CNVRConfigSetting::initPageSelectors()
 void CNVRConfigSetting::setDevInfo(FUN_DEV_INFO *dev)
 {
     m_dev = dev;
+    m_conversation->setDevice(dev);
     if (dev) {
         ui->PageBasic->setDevInfo(dev);
         ui->PageDatetime->setDevInfo(dev);
@@ -180,12 +170,11 @@ void CNVRConfigSetting::changePage(QPushButton *btn)
     if (selector != m_pageSelectors.constEnd())
         (*selector)(cmd);
     updateButtonState(cmd);
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
+    if (!m_conversation->hasDevice())
         return;
-    KelvoSDKHelper::instance()->sendCmd(key, cmd, 0);
+    m_conversation->send(this, cmd);
     if (cmd == 14100)
-        KelvoSDKHelper::instance()->sendCmd(key, 14102, 0);
+        m_conversation->send(this, 14102);
 }
 
 void CNVRConfigSetting::updateButtonState(unsigned short cmd)
@@ -212,27 +201,26 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     update();
 }
 
-void CNVRConfigSetting::recvCommonInfo(const RecvInfo &info)
+void CNVRConfigSetting::onReply(QObject *, const ConfigReply &reply)
 {
-    if (!isVisible() || !m_dev || info.ip != m_dev->ip)
+    if (!isVisible() || !m_dev)
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
-    const int result = head.value(QStringLiteral("result")).toInt();
-    if (cmd == 14203 || cmd == 35001)
-        return;
-    if (result != 0 && isPageRead(cmd)) {
-        MsgTipInfoDlg::showTip(CommonHelper::errorCodeToText(result), 2000);
+    if (reply.kind == RequestKind::Save) {
+        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : failureText(reply.result), 2000);
         return;
     }
-    const auto parser = m_replyParsers.constFind(cmd);
-    if (parser != m_replyParsers.constEnd()) {
-        (*parser)(info.xml);
+    if (reply.kind != RequestKind::Read)
+        return;
+    const auto parser = m_replyParsers.constFind(reply.cmd);
+    if (parser == m_replyParsers.constEnd())
+        return;
+    // A failed read is reported and leaves the page as it was: parsing an
+    // error reply would blank fields that the next Save writes back.
+    if (!reply.ok()) {
+        MsgTipInfoDlg::showTip(failureText(reply.result), 2000);
         return;
     }
-    if (!isSaveReply(cmd))
-        return;
-    MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : CommonHelper::errorCodeToText(result), 2000);
+    (*parser)(reply.xml);
 }
 
 void CNVRConfigSetting::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 
@@ -15,10 +16,12 @@ class CNVRConfigSetting;
 }
 
 // Remote configuration of one NVR: four main buttons and two pairs of
-// sub-tabs select the pages; selecting a page asks the NVR for its settings,
-// and every reply of that NVR is routed by command id to the page that reads
-// it. The pages send their own saves; the window reports the NVR's answer to
-// them as a toast.
+// sub-tabs select the pages; selecting a page asks the NVR for its settings.
+// The window's conversation with the NVR brings back the answers to what the
+// window and its pages sent: a read answer goes by command id to the page
+// that reads it (a failed one is reported and reads nothing), the answer to
+// a save the pages sent becomes the result toast. Anything else the NVR
+// sends (a set reply out of the blue, alarms, logins) changes nothing.
 class CNVRConfigSetting : public DropShadowWidget
 {
     Q_OBJECT
@@ -28,7 +31,8 @@ public:
     ~CNVRConfigSetting() override;
 
     void setDevInfo(FUN_DEV_INFO *dev);
-    void recvCommonInfo(const RecvInfo &info);
+    void onReply(QObject *requester, const ConfigReply &reply);
+    ConfigConversation *conversation() const { return m_conversation; }
     void updateButtonState(unsigned short cmd);
 
 public slots:
@@ -46,6 +50,7 @@ private:
     void initPageSelectors();
 
     Ui::CNVRConfigSetting *ui;
+    ConfigConversation *m_conversation;
     FUN_DEV_INFO *m_dev = nullptr;
     QList<QPushButton *> m_mainButtons;
     QList<QPushButton *> m_subButtons;

@@ -4,7 +4,6 @@
 
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
 #include "PrivateProto.h"
 #include "TimeZoneTable.h"
 
@@ -64,13 +63,13 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     const int dateFormat = ui->m_cbxDateFormate->findText(value("dateFormat"), Qt::MatchExactly);
     if (dateFormat >= 0)
         ui->m_cbxDateFormate->setCurrentIndex(dateFormat);
-    ui->comboBoxTimeFormat->setCurrentIndex(value("timeFormat").toInt());
+    ui->comboBoxTimeFormat->setCurrentIndex(DeviceValue::toInt(value("timeFormat")));
     const QDateTime sysTime = QDateTime::fromString(value("sysTime"), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     if (sysTime.isValid())
         ui->m_dateTimeEditSystemTime->setDateTime(sysTime);
     ui->m_dateTimeEditSettingTime->setDateTime(QDateTime::currentDateTime());
     m_clock->start();
-    ui->m_ChkBoxTiming->setChecked(value("ipcSetTime").toInt() >= 1);
+    ui->m_ChkBoxTiming->setChecked(DeviceValue::toInt(value("ipcSetTime")) >= 1);
     ui->m_lineIPCTiming->setText(value("ipcSetTimeInterval"));
 
     ui->m_cbxTimezoneSet->clear();
@@ -85,29 +84,26 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     m_zoneMode = found.second;
     ui->m_cbxTimezoneSet->addItems(TimeZoneTable::list(m_zoneMode));
     if (m_zoneMode == TimeZoneTable::IndexMode)
-        ui->m_cbxTimezoneSet->setCurrentIndex(zone.toInt());
+        ui->m_cbxTimezoneSet->setCurrentIndex(DeviceValue::toInt(zone));
     else if (m_zoneMode == TimeZoneTable::ZoneMode)
         ui->m_cbxTimezoneSet->setCurrentText(found.first);
 
-    ui->checkBoxShowChannal->setChecked(value("chanNumberDisplay").toInt() >= 1);
-    ui->checkBoxShowTime->setChecked(value("desktopTimeDisplay").toInt() >= 1);
+    ui->checkBoxShowChannal->setChecked(DeviceValue::toInt(value("chanNumberDisplay")) >= 1);
+    ui->checkBoxShowTime->setChecked(DeviceValue::toInt(value("desktopTimeDisplay")) >= 1);
 }
 
 void CNVRDateSetting::parseSummerTime(const QString &xml)
 {
     const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("summertime"));
-    ui->m_ChkBoxSummerTime->setChecked(values.value(QStringLiteral("enable")).trimmed().toInt() != 0);
-    m_summerDlg->setOffset(values.value(QStringLiteral("offset")).trimmed().toInt());
+    ui->m_ChkBoxSummerTime->setChecked(DeviceValue::toInt(values.value(QStringLiteral("enable"))) != 0);
+    m_summerDlg->setOffset(DeviceValue::toInt(values.value(QStringLiteral("offset"))));
     m_summerDlg->setStartTime(values.value(QStringLiteral("weekStartTime")).trimmed());
     m_summerDlg->setEndTime(values.value(QStringLiteral("weekEndTime")).trimmed());
 }
 
 void CNVRDateSetting::send(unsigned cmd, const QString &body)
 {
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
-        return;
-    KelvoSDKHelper::instance()->sendData(key, cmd, body, 0);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save);
 }
 
 void CNVRDateSetting::onSaveBtnClicked()

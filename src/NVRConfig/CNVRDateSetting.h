@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class CNVRSummerTimeDlg;
@@ -23,6 +25,9 @@ public:
     ~CNVRDateSetting() override;
 
     void setDevInfo(FUN_DEV_INFO *dev);
+    // The window's conversation: the NVR's answers to this page's requests
+    // reach the window through it. None: sent straight to the NVR.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
     void parseTimeConfig(const QString &xml);
     void parseSummerTime(const QString &xml);
 
@@ -48,6 +53,7 @@ private:
     Ui::CNVRDateSetting *ui;
     CNVRSummerTimeDlg *m_summerDlg;
     FUN_DEV_INFO *m_dev = nullptr;
+    QPointer<ConfigConversation> m_conversation;
     bool m_summerTime = false;
     QTimer *m_clock;
     // The list the combo was filled from, by this page's own lookup: the

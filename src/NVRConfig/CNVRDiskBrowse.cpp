@@ -3,7 +3,6 @@
 #include "ui_CNVRDiskBrowse.h"
 
 #include "CustomDialog.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
@@ -55,7 +54,7 @@ int CNVRDiskBrowse::diskNumber(const QString &devName)
 {
     if (devName.indexOf(QLatin1Char('-'), 1) < 0)
         return 1;
-    return devName.mid(devName.lastIndexOf(QLatin1Char('-')) + 1).toInt();
+    return DeviceValue::toInt(devName.mid(devName.lastIndexOf(QLatin1Char('-')) + 1));
 }
 
 void CNVRDiskBrowse::parseDeviceInfo(const QString &xml)
@@ -63,7 +62,9 @@ void CNVRDiskBrowse::parseDeviceInfo(const QString &xml)
     ui->m_TableWidget->setRowCount(0);
     ui->m_TableWidget->clearContents();
     m_disks.clear();
-    for (const QString &element : findAllXmlElements(xml, QStringLiteral("DeviceInfo")))
+    QStringList elements = findAllXmlElements(xml, QStringLiteral("DeviceInfo"));
+    DeviceValue::boundList(elements, MaxListedDisks, "disks");
+    for (const QString &element : qAsConst(elements))
         deviceInfo(findValuesInXml(element, QStringLiteral("DeviceInfo")));
 }
 
@@ -71,7 +72,7 @@ void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
 {
     if (item.isEmpty())
         return;
-    auto number = [&item](const char *name) { return item.value(QLatin1String(name)).trimmed().toInt(); };
+    auto number = [&item](const char *name) { return DeviceValue::toInt(item.value(QLatin1String(name))); };
     NVR_DISK_INFO disk;
     disk.DevIndex = number("DevIndex");
     disk.VerifyMark = number("VerifyMark");
@@ -108,22 +109,19 @@ void CNVRDiskBrowse::parseStoragePolicy(const QString &xml)
     const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
     m_rawPolicy = body.value(QStringLiteral("StoragePolicy")).trimmed();
     m_rawPrompt = body.value(QStringLiteral("noHDDPrompt")).trimmed();
-    ui->m_cbxHardDiskFull->setCurrentIndex(m_rawPolicy.toInt());
-    ui->m_cbxTips->setCurrentIndex(m_rawPrompt.toInt());
+    ui->m_cbxHardDiskFull->setCurrentIndex(DeviceValue::toInt(m_rawPolicy));
+    ui->m_cbxTips->setCurrentIndex(DeviceValue::toInt(m_rawPrompt));
 }
 
 void CNVRDiskBrowse::on_pushButtonSave_clicked()
 {
     auto value = [](const QComboBox *combo, const QString &received) {
-        return combo->currentIndex() >= 0 ? combo->currentIndex() : received.toInt();
+        return combo->currentIndex() >= 0 ? combo->currentIndex() : DeviceValue::toInt(received);
     };
     const QString body = QStringLiteral("<StoragePolicy>%1</StoragePolicy><noHDDPrompt>%2</noHDDPrompt>")
                              .arg(value(ui->m_cbxHardDiskFull, m_rawPolicy))
                              .arg(value(ui->m_cbxTips, m_rawPrompt));
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
-        return;
-    KelvoSDKHelper::instance()->sendData(key, 14103, body, 0);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14103, body, 0, RequestKind::Save);
 }
 
 void CNVRDiskBrowse::onFormatBtnClicked()
@@ -140,15 +138,14 @@ void CNVRDiskBrowse::onFormatBtnClicked()
     }
     if (m_disks.isEmpty())
         return;
-    const loginDev key = toLoginDev(m_dev);
     for (const QString &row : rows) {
         const auto disk = m_disks.constFind(row.toInt());
         if (disk == m_disks.constEnd())
             continue;
-        KelvoSDKHelper::instance()->sendData(
-            key, 14101,
+        ConfigConversation::sendThrough(
+            m_conversation, this, m_dev, 14101,
             QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>").arg(disk->DevIndex).arg(disk->VerifyMark),
-            0);
+            0, RequestKind::Save);
     }
 }
 

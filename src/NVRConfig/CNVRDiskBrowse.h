@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
 #include <QHash>
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 
 namespace Ui {
@@ -33,7 +35,13 @@ public:
     explicit CNVRDiskBrowse(QWidget *parent = nullptr);
     ~CNVRDiskBrowse() override;
 
+    // Disks a list may carry: a bound on what a device can make the table hold.
+    static constexpr int MaxListedDisks = 64;
+
     void setDevInfo(FUN_DEV_INFO *dev);
+    // The window's conversation: the NVR's answers to this page's requests
+    // reach the window through it. None: sent straight to the NVR.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
     void parseDeviceInfo(const QString &xml);
     void parseStoragePolicy(const QString &xml);
     void deviceInfo(const QHash<QString, QString> &item);
@@ -53,6 +61,7 @@ protected:
 private:
     Ui::CNVRDiskBrowse *ui;
     FUN_DEV_INFO *m_dev = nullptr;
+    QPointer<ConfigConversation> m_conversation;
     QMap<int, NVR_DISK_INFO> m_disks;
     // The policy as the NVR sent it, for values no combo item stands for.
     QString m_rawPolicy;

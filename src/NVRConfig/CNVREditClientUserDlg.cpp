@@ -117,7 +117,7 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         AccountTemplate, {QStringLiteral("1"), QString::number(operation), PrivateProto::escapeText(user),
                           PrivateProto::escapeText(password), QString::number(ui->m_cbxWhetherOpen->currentIndex()),
                           PrivateProto::escapeText(m_email)});
-    if (CUserManageDlg::sendRequest(m_devIp, 14014, body)) {
+    if (CUserManageDlg::sendRequest(m_route, m_devIp, 14014, body, RequestKind::Save)) {
         m_pendingUser = user;
         m_pendingPassword = password;
         m_pendingValid = true;

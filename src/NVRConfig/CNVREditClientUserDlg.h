@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 
@@ -22,6 +23,8 @@ class CNVREditClientUserDlg : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Where OK sends; the user dialog that opens this one sets it.
+    void setRoute(const UserRequestRoute &route) { m_route = route; }
     CNVREditClientUserDlg(QWidget *parent, const QString &email);
     ~CNVREditClientUserDlg() override;
 
@@ -52,4 +55,5 @@ private:
     QString m_pendingUser;
     QString m_pendingPassword;
     bool m_pendingValid = false;
+    UserRequestRoute m_route;
 };

@@ -4,7 +4,6 @@
 
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
@@ -60,19 +59,20 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     ui->m_lineEditSecondDNS->setText(tcpip.value(QStringLiteral("standbyDNS")));
     ui->m_lineEditMacAddress->setText(tcpip.value(QStringLiteral("MAC")));
     ui->m_lineEditMTU->setText(tcpip.value(QStringLiteral("MTU")));
-    m_ipConflictMode = tcpip.value(QStringLiteral("ipConflictMode")).toInt();
+    m_ipConflictMode = DeviceValue::toInt(tcpip.value(QStringLiteral("ipConflictMode")));
 
-    ui->m_ChkBoxWiFi->setVisible(body.value(QStringLiteral("wifiEnable")).toInt() > 0);
-    ui->m_ChkBoxWiFi->setChecked(body.value(QStringLiteral("wifiEnhance")).toInt() >= 1);
-    ui->m_ChkBoxPOE->setVisible(body.value(QStringLiteral("poeEnable")).toInt() > 0);
-    ui->m_ChkBoxPOE->setChecked(body.value(QStringLiteral("poeLongCable")).toInt() >= 1);
+    const auto number = [&body](const char *key) { return DeviceValue::toInt(body.value(QLatin1String(key))); };
+    ui->m_ChkBoxWiFi->setVisible(number("wifiEnable") > 0);
+    ui->m_ChkBoxWiFi->setChecked(number("wifiEnhance") >= 1);
+    ui->m_ChkBoxPOE->setVisible(number("poeEnable") > 0);
+    ui->m_ChkBoxPOE->setChecked(number("poeLongCable") >= 1);
 
     m_qrText = body.value(QStringLiteral("qrCodeString"));
     // A binding code only makes sense when the NVR has one.
     ui->m_labelPhoneMonitoring->setVisible(!m_qrText.isEmpty());
     ui->m_btnPhoneMonitoring->setVisible(!m_qrText.isEmpty());
 
-    const int dhcp = tcpip.value(QStringLiteral("DHCPMode")).toInt();
+    const int dhcp = DeviceValue::toInt(tcpip.value(QStringLiteral("DHCPMode")));
     setIpFieldsEnabled(dhcp == 0);
     ui->m_ChkBoxDHCP->setChecked(dhcp != 0);
 }
@@ -105,10 +105,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
          PrivateProto::escapeText(ui->m_lineEditMTU->text()),
          ui->m_ChkBoxWiFi->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
          ui->m_ChkBoxPOE->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
-        return;
-    KelvoSDKHelper::instance()->sendData(key, 13003, body, 0);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, 13003, body, 0, RequestKind::Save);
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace Ui {
@@ -20,6 +22,9 @@ public:
     ~CNVREthernetSetting() override;
 
     void setDevInfo(FUN_DEV_INFO *dev);
+    // The window's conversation: the NVR's answers to this page's requests
+    // reach the window through it. None: sent straight to the NVR.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
     void parseNetInfo(const QString &xml);
     void setIpFieldsEnabled(bool on);
 
@@ -39,6 +44,7 @@ private:
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;
     FUN_DEV_INFO *m_dev = nullptr;
+    QPointer<ConfigConversation> m_conversation;
     QString m_currentIp;
     // Sent back as read, so a save does not change how the NVR handles an
     // address conflict.

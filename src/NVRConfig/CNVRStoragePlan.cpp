@@ -2,7 +2,6 @@
 
 #include "ui_CNVRStoragePlan.h"
 
-#include "KelvoSDKHelper.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -74,8 +73,10 @@ void CNVRStoragePlan::parseRecordPlan(const QString &xml)
     m_recordMode = 4;
     const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
     if (body.contains(QStringLiteral("RecordMode")))
-        m_recordMode = quint8(body.value(QStringLiteral("RecordMode")).trimmed().toInt());
-    for (const QString &element : findAllXmlElements(xml, QStringLiteral("ChannelDetail"))) {
+        m_recordMode = quint8(DeviceValue::bounded(body.value(QStringLiteral("RecordMode")), 0, 0xff, 0));
+    QStringList elements = findAllXmlElements(xml, QStringLiteral("ChannelDetail"));
+    DeviceValue::boundList(elements, MaxListedChannels, "channel schedules");
+    for (const QString &element : qAsConst(elements)) {
         const QHash<QString, QString> detail = findValuesInXml(element, QStringLiteral("ChannelDetail"));
         QString schedule = detail.value(QStringLiteral("Schedule")).trimmed();
         // A recorder in mode 2 records only in general mode.
@@ -83,7 +84,7 @@ void CNVRStoragePlan::parseRecordPlan(const QString &xml)
             schedule.replace(QLatin1Char('2'), QLatin1Char('1'));
             schedule.replace(QLatin1Char('3'), QLatin1Char('1'));
         }
-        m_schedules.insert(detail.value(QStringLiteral("ID")).trimmed().toInt(), schedule);
+        m_schedules.insert(DeviceValue::toInt(detail.value(QStringLiteral("ID"))), schedule);
     }
     ui->comboBox_channel->setCurrentIndex(0);
     on_comboBox_channel_activated(0);
@@ -164,12 +165,11 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         details += element.arg(i + 1).arg(schedule);
         ++copies;
     }
-    const loginDev key = toLoginDev(m_dev);
-    if (key.ip.isEmpty())
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14105,
+                                         QStringLiteral("<ChannelNum>%1</ChannelNum>").arg(1 + copies) + details, 0,
+                                         RequestKind::Save))
         return;
-    KelvoSDKHelper::instance()->sendData(key, 14105,
-                                         QStringLiteral("<ChannelNum>%1</ChannelNum>").arg(1 + copies) + details, 0);
-    KelvoSDKHelper::instance()->sendCmd(key, 14104, 0);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14104);
 }
 
 void CNVRStoragePlan::changeEvent(QEvent *event)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
 #include <QList>
 #include <QMap>
 #include <QSharedPointer>
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -25,7 +27,13 @@ public:
     explicit CNVRStoragePlan(QWidget *parent = nullptr);
     ~CNVRStoragePlan() override;
 
+    // Channel schedules a reply may carry (channels are numbered in one byte).
+    static constexpr int MaxListedChannels = 256;
+
     void setDevInfo(FUN_DEV_INFO *dev);
+    // The window's conversation: the NVR's answers to this page's requests
+    // reach the window through it. None: sent straight to the NVR.
+    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
     void parseRecordPlan(const QString &xml);
     int recordMode() const { return m_recordMode; }
     QList<QCheckBox *> copyBoxes() const;
@@ -51,6 +59,7 @@ private:
     Ui::CNVRStoragePlan *ui;
     QButtonGroup *m_modes;
     FUN_DEV_INFO *m_dev = nullptr;
+    QPointer<ConfigConversation> m_conversation;
     QMap<int, QString> m_schedules;
     quint8 m_recordMode = 4;
     QList<QSharedPointer<QCheckBox>> m_copyBoxes;

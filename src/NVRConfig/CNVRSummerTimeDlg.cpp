@@ -108,7 +108,8 @@ void CNVRSummerTimeDlg::getOffset(QString &out)
 void CNVRSummerTimeDlg::setOffset(int value)
 {
     ui->m_cbxClockAdjust->setCurrentIndex(value >= 1 ? 0 : 1);
-    ui->m_lineEditAdjust->setText(QString::number(qAbs(value)));
+    // In 64 bits: the NVR's number may be the most negative int.
+    ui->m_lineEditAdjust->setText(QString::number(qAbs(qint64(value))));
 }
 
 void CNVRSummerTimeDlg::onbtnCloseclicked()

@@ -31,6 +31,7 @@ const QString CNVRUserManageDlg::DeleteTemplate = QStringLiteral(
 
 CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     : DropShadowWidget(parent)
+    , m_conversation(new ConfigConversation(this))
     , ui(new Ui::CNVRUserManageDlg)
 {
     ui->setupUi(this);
@@ -52,8 +53,7 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtAddUserClicked);
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtEditContactClicked);
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
-            &CNVRUserManageDlg::recvCommonInfo);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::onReply);
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
 
@@ -80,13 +80,14 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_devIp = dev->ip;
-    CUserManageDlg::sendRequest(m_devIp, 14017);
+    m_conversation->setDevice(dev);
+    CUserManageDlg::sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read);
 }
 
 void CNVRUserManageDlg::getUsers()
 {
     if (!m_devIp.isEmpty())
-        CUserManageDlg::sendRequest(m_devIp, 14013);
+        CUserManageDlg::sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read);
 }
 
 void CNVRUserManageDlg::resetHeaderCheckBox()
@@ -123,35 +124,32 @@ bool CNVRUserManageDlg::isEditableUser(const QString &key) const
     return m_users.contains(key) && m_users.value(key).value(QStringLiteral("userName")) != DEFAULT_DEV_USER;
 }
 
-void CNVRUserManageDlg::recvCommonInfo(devXmlInfo info)
+void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 {
-    // Another NVR's list carries its passwords in clear, and its 14014
-    // results would apply this dialog's pending password.
-    if (!isVisible() || m_devIp.isEmpty() || info.ip != m_devIp)
+    // Only answers to what this dialog sent, from its own NVR: another NVR's
+    // list carries its passwords in clear, and its 14014 results would apply
+    // this dialog's pending password.
+    if (requester != this || !isVisible())
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
-    const int result = head.value(QStringLiteral("result")).toInt();
-    switch (cmd) {
+    switch (reply.cmd) {
     case 14013:
-        if (result == 0)
-            parseUserList(info.xml);
+        if (reply.ok())
+            parseUserList(reply.xml);
         break;
     case 14014:
-        MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(),
-                               2000);
-        if (result == 0)
+        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
+        if (reply.ok())
             m_editDlg->modifyDevInfoEx();
         // Replies carry no request id: the first answer after a sent edit
         // settles it either way.
         m_editDlg->clearPending();
         break;
     case 14017:
-        parseGetUserContactXml(info.xml);
+        if (reply.ok())
+            parseGetUserContactXml(reply.xml);
         break;
     case 14018:
-        MsgTipInfoDlg::showTip(result == 0 ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(),
-                               2000);
+        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
         break;
     default:
         break;
@@ -167,15 +165,17 @@ void CNVRUserManageDlg::parseUserList(const QString &xml)
     // The rows follow the list; blank rows would count against the limit.
     table->setRowCount(0);
     m_users.clear();
-    unsigned char row = 0;
-    for (const QString &piece : findAllXmlElements(xml, QStringLiteral("userAcount"))) {
+    QStringList pieces = findAllXmlElements(xml, QStringLiteral("userAcount"));
+    DeviceValue::boundList(pieces, MaxListedUsers, "user accounts");
+    int row = 0;
+    for (const QString &piece : qAsConst(pieces)) {
         const QHash<QString, QString> user = findValuesInXml(piece, QStringLiteral("userAcount"));
         setUserInfo(user, row++);
         m_users.insert(user.value(QStringLiteral("userName")).trimmed(), user);
     }
 }
 
-void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, unsigned char row)
+void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row)
 {
     if (m_devIp.isEmpty())
         return;
@@ -186,7 +186,7 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, unsigne
     auto *nameItem = new QTableWidgetItem(name);
     nameItem->setFlags(nameItem->flags() | Qt::ItemIsUserCheckable);
     nameItem->setCheckState(Qt::Unchecked);
-    const bool disabled = user.value(QStringLiteral("status")).toInt() == 0;
+    const bool disabled = DeviceValue::toInt(user.value(QStringLiteral("status"))) == 0;
     auto *stateItem = new QTableWidgetItem(disabled ? tr("Disable") : tr("Enable"));
     const QString email = user.value(QStringLiteral("email")).trimmed();
     auto *contactItem = new QTableWidgetItem(admin ? email : QString());
@@ -227,7 +227,8 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
     const QString record = buildUserAcountXml(key);
     if (record.isEmpty())
         return;
-    if (CUserManageDlg::sendRequest(m_devIp, 14014, QStringLiteral("<userNum>1</userNum>") + record))
+    if (CUserManageDlg::sendRequest(route(), m_devIp, 14014, QStringLiteral("<userNum>1</userNum>") + record,
+                                    RequestKind::Save))
         getUsers();
 }
 
@@ -243,8 +244,9 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
             records << record;
     }
     if (!records.isEmpty()) {
-        CUserManageDlg::sendRequest(
-            m_devIp, 14014, QStringLiteral("<userNum>%1</userNum>").arg(records.size()) + records.join(QString()));
+        CUserManageDlg::sendRequest(route(), m_devIp, 14014,
+                                    QStringLiteral("<userNum>%1</userNum>").arg(records.size()) + records.join(QString()),
+                                    RequestKind::Save);
     }
     getUsers();
 }
@@ -257,6 +259,7 @@ void CNVRUserManageDlg::onbtAddUserClicked()
     }
     auto *add = new CNVREditClientUserDlg(this, QString());
     add->initAccount(device(), QString());
+    add->setRoute(route());
     if (add->exec() == QDialog::Accepted)
         getUsers();
     delete add;
@@ -271,6 +274,7 @@ void CNVRUserManageDlg::onEditBtnClicked(QString key)
         return;
     }
     m_editDlg->setUserInfo(device(), user);
+    m_editDlg->setRoute(route());
     if (m_editDlg->exec() != QDialog::Accepted)
         return;
     QTimer::singleShot(s_reloadDelayMs, this, [this] { getUsers(); });
@@ -282,6 +286,7 @@ void CNVRUserManageDlg::onEditAuthorityBtnClicked(QString key)
         return;
     auto *rights = new CNVRAuthSetting(this);
     rights->setAuthInfo(device(), m_users.value(key));
+    rights->setRoute(route());
     if (rights->exec() == QDialog::Accepted)
         getUsers();
     delete rights;
@@ -291,6 +296,7 @@ void CNVRUserManageDlg::onbtEditContactClicked()
 {
     auto *contact = new CEditContactDlg(this);
     contact->setContactInfo(device(), m_contact);
+    contact->setRoute(route());
     if (contact->exec() == QDialog::Accepted) {
         m_contact = contact->contactAddress();
         getUsers();

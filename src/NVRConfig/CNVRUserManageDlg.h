@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "UserRequestRoute.h"
 
 #include <QHash>
 #include <QMap>
@@ -18,8 +20,9 @@ class CNVRUserManageDlg;
 // The user accounts an NVR keeps: list (14013), add, edit, rights and delete
 // (all 14014), password reveal and the contact (14017/14018). It shares the
 // camera user dialog's request function, delete question, table helpers and
-// contact dialog. Like it, it keeps the NVR's address rather than its record
-// and only reads replies from that address.
+// contact dialog. Like it, it keeps the NVR's address rather than its record,
+// and its conversation with the NVR brings back the answers to what this
+// dialog and its account, rights and contact dialogs sent, and nothing else.
 class CNVRUserManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -29,6 +32,8 @@ public:
     ~CNVRUserManageDlg() override;
 
     static constexpr int MaxUsers = 15;
+    // Accounts a list may show: a bound on what a device can make the table hold.
+    static constexpr int MaxListedUsers = 1024;
     static const QString DeleteTemplate;
 
     void updateDevice(FUN_DEV_INFO *dev);
@@ -56,7 +61,8 @@ public slots:
     void onbtEditContactClicked();
     void updateText();
 
-    void recvCommonInfo(devXmlInfo info);
+    void onReply(QObject *requester, const ConfigReply &reply);
+    UserRequestRoute route() { return UserRequestRoute {m_conversation, this}; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,11 +70,12 @@ protected:
 private:
     void parseUserList(const QString &xml);
     void parseGetUserContactXml(const QString &xml);
-    void setUserInfo(const QHash<QString, QString> &user, unsigned char row);
+    void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     FUN_DEV_INFO *device() const;
 
     QString m_devIp;
+    ConfigConversation *m_conversation;
     QCheckBox *m_headerBox = nullptr;
     QMap<QString, QHash<QString, QString>> m_users;
     Ui::CNVRUserManageDlg *ui;

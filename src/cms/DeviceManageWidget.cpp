@@ -638,9 +638,7 @@ void DeviceManageWidget::recvCommonInfo(const RecvInfo &info)
     const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
     if (cmd != 20001 && cmd != 20002 && cmd != 20003)
         return;
-    bool ok = false;
-    const int result = head.value(QStringLiteral("result")).toInt(&ok, 10);
-    if (!ok || result != 0) {
+    if (!ReplyResult::fromHead(head).ok()) {
         handleUploadFailure(info.ip, info.xml);
         return;
     }
@@ -660,7 +658,7 @@ void DeviceManageWidget::recvCommonInfo(const RecvInfo &info)
 
 void DeviceManageWidget::handleUploadFailure(const QString &ip, const QString &xml)
 {
-    qWarning() << "Failed to upgrade ip: " << ip << "; xml \n" << xml;
+    qWarning() << "Failed to upgrade ip: " << ip << "; xml \n" << DeviceXml::masked(xml.left(1024));
     setDevStatusText(ip, tr("Upgrade fail"));
     markUploadFailed(ip);
 }

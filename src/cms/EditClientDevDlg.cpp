@@ -83,9 +83,7 @@ void EditClientDevDlg::parseQRCodeInfo(const devXmlInfo &info)
     const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
     if (cmd != 14019)
         return;
-    bool ok = false;
-    const int result = head.value(QStringLiteral("result")).toInt(&ok, 10);
-    if (ok && result == 0)
+    if (ReplyResult::fromHead(head).ok())
         m_resetInfo = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("QRCodeInfo"));
     else
         m_refused = true;

@@ -107,10 +107,9 @@ void ForgotPassword::parseXml(const RecvInfo &info)
     const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
     if (!m_handledCmds.contains(static_cast<quint16>(cmd)))
         return;
-    bool ok = false;
-    const int result = head.value(QStringLiteral("result")).toInt(&ok, 10);
-    if (!ok || result != 0) {
-        setErrorText(resultText(ok ? result : -1));
+    const ReplyResult result = ReplyResult::fromHead(head);
+    if (!result.ok()) {
+        setErrorText(resultText(result.kind == ReplyResult::Failure ? result.code : -1));
         return;
     }
     switch (static_cast<quint16>(cmd)) {

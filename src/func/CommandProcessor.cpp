@@ -14,6 +14,9 @@ namespace {
 // order; the element's own text when it has no such child.
 QString firstChildText(const QString &xml, const QString &tag)
 {
+    // Checked whole first: what follows reads only a text within the bounds.
+    if (!DeviceXml::usable(xml))
+        return QString();
     QXmlStreamReader reader(xml);
     while (!reader.atEnd() && !reader.hasError()) {
         if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != tag)
@@ -65,8 +68,8 @@ CommandProcessor::CommandProcessor(QObject *parent)
 
 void CommandProcessor::processCommand(const RecvInfo &info)
 {
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt();
+    const ReplyHead head = ReplyHead::read(info.xml);
+    const int cmd = head.cmd;
     if (info.channel > 0 && cmd != 14012)
         return;
     const auto it = m_handlers.find(cmd);
@@ -74,9 +77,8 @@ void CommandProcessor::processCommand(const RecvInfo &info)
         it->second(info);
         return;
     }
-    const int result = head.value(QStringLiteral("result")).toInt();
-    if (result != 0)
-        qWarning().noquote() << "Cmd Error:" << cmd << "from" << info.ip << "result:" << result;
+    if (head.usable && !head.result.ok())
+        qWarning().noquote() << "Cmd Error:" << cmd << "from" << info.ip << "result:" << head.result.describe();
 }
 
 void CommandProcessor::cmdLogin(const RecvInfo &info)
@@ -86,10 +88,7 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
         return;
 
     // A reply without a readable result is not taken for a successful login.
-    bool numeric = false;
-    const int result
-        = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("result")).toInt(&numeric);
-    const int state = (numeric && result == 0) ? 1 : 2;
+    const int state = ReplyResult::of(info.xml).ok() ? 1 : 2;
 
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev)
@@ -98,9 +97,10 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
 
     if (info.xml.contains(QLatin1String("MAXChannels"))) {
         const int count
-            = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")).toInt();
+            = DeviceValue::toInt(findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")));
         qInfo().noquote() << "nvr " << info.ip << " channel nums:" << count;
-        dev->channelNum = uint8_t(count & 0xff);
+        // Channels are numbered in one byte: more is cut, not wrapped round.
+        dev->channelNum = uint8_t(DeviceValue::boundedCount(count, 255, "channels"));
         emit setNVRLogin(dev);
     }
     qInfo().noquote() << info.ip << " login status:" << state;

@@ -24,6 +24,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -430,8 +431,22 @@ private slots:
         QCOMPARE(column(table(), 0), before);
         QVERIFY(!toastTexts().contains(QStringLiteral("Please set contact first.")));
 
-        // A user element without children gives no row; the rows close up.
-        m_cams[Other]->pushMessage(14013, QStringLiteral("<user></user><user><userName>kept</userName></user>"));
+        // This camera's list unasked changes nothing either; asked for, a
+        // user element without children gives no row and the rows close up.
+        m_cams[Other]->pushMessage(14013, QStringLiteral("<user><userName>unasked</userName></user>"));
+        QVERIFY(roundTrip(record(Other)));
+        QCOMPARE(column(table(), 0), before);
+        m_cams[Other]->setReplyRewrite(
+            14013,
+            [](const QString &envelope) {
+                QString text = envelope;
+                return text
+                    .replace(QRegularExpression(QStringLiteral("<body>.*</body>")),
+                             QStringLiteral("<body><user></user><user><userName>kept</userName></user></body>"))
+                    .toUtf8();
+            },
+            1);
+        m_dlg->getUsers();
         QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("kept")}), 10000);
     }
 

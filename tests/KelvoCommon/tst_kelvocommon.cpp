@@ -1,7 +1,10 @@
 #include "KelvoCommon.h"
 
+#include <QDomDocument>
 #include <QSet>
 #include <QtTest>
+
+#include <climits>
 
 namespace {
 
@@ -19,6 +22,15 @@ void captureHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 }
 
 using Values = QHash<QString, QString>;
+
+// depth elements "n" one inside the other, the first holding "x", around inner.
+QString nested(int depth, const QString &inner)
+{
+    if (depth <= 0)
+        return inner;
+    return QStringLiteral("<n>x") + QStringLiteral("<n>").repeated(depth - 1) + inner
+        + QStringLiteral("</n>").repeated(depth);
+}
 
 } // namespace
 
@@ -68,17 +80,22 @@ private slots:
         QTest::newRow("declared legacy encoding") << "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>"
                                                   << "a" << Values { { "b", "中文" } } << false;
 
-        // truncated and malformed replies
-        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a"
-                                                   << Values { { "b", "1" }, { "c", "2" } } << true;
-        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values { { "b", "1" } } << true;
+        // truncated, malformed and too deep: nothing at all, never the part before the fault
+        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a" << Values {} << true;
+        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values {} << true;
         QTest::newRow("breaks off before the tag") << "<r><x>1</x><a" << "a" << Values {} << true;
-        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a"
-                                            << Values { { "b", "1" }, { "c", "2" } } << true;
+        QTest::newRow("breaks off after the tag") << "<r><a><b>1</b></a><x>" << "a" << Values {} << true;
+        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a" << Values {} << true;
         QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>" << "a" << Values {} << true;
         QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n" << "a" << Values {} << true;
-        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values { { "b", "1" } } << true;
+        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values {} << true;
         QTest::newRow("empty text") << "" << "a" << Values {} << true;
+        QTest::newRow("64 levels are read") << "<a>" + nested(62, "<b>1</b>") + "</a>" << "a"
+                                            << Values { { "n", "x" }, { "b", "1" } } << false;
+        QTest::newRow("65 levels") << "<a>" + nested(63, "<b>1</b>") + "</a>" << "a" << Values {} << true;
+        QTest::newRow("70 levels after the values") << "<r><a><b>1</b></a>" + nested(70, "") + "</r>" << "a"
+                                                    << Values {} << true;
+        QTest::newRow("40,000 levels") << "<a><b>1</b>" + nested(40000, "") + "</a>" << "a" << Values {} << true;
     }
 
     void findValues()
@@ -89,6 +106,90 @@ private slots:
         QFETCH(bool, warns);
         QCOMPARE(findValuesInXml(xml, tag), expected);
         QCOMPARE(g_xmlWarnings.size(), warns ? 1 : 0);
+    }
+
+    // The tree reader gets nothing past the bound; a refused text is reported
+    // once however many readers look at it, its passwords masked.
+    void boundedTree()
+    {
+        const QString deep = "<a>" + nested(80, "<password>hunter2</password>") + "</a>";
+        QDomDocument doc;
+        QVERIFY(!DeviceXml::parse(deep, doc));
+        QVERIFY(doc.isNull());
+        QVERIFY(!DeviceXml::usable(deep));
+        QCOMPARE(findValuesInXml(deep, "a"), Values {});
+        QCOMPARE(g_xmlWarnings.size(), 1);
+        QVERIFY(!g_xmlWarnings.first().contains("hunter2"));
+        QVERIFY(g_xmlWarnings.first().contains("nesting deeper than 64"));
+        QVERIFY(DeviceXml::parse("<a><b>1</b></a>\n\x01tail", doc));
+        QCOMPARE(doc.documentElement().firstChildElement("b").text(), QStringLiteral("1"));
+    }
+
+    void replyResult_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("cmd");
+        const auto reply = [](const QString &result) {
+            return "<PrivateProto><head><cmd>13005</cmd>" + result + "</head><body><result>0</result></body></PrivateProto>";
+        };
+        QTest::newRow("0") << reply("<result>0</result>") << int(ReplyResult::Success) << 0 << 13005;
+        QTest::newRow("blanks around 0") << reply("<result> 0\n</result>") << int(ReplyResult::Success) << 0 << 13005;
+        QTest::newRow("5") << reply("<result>5</result>") << int(ReplyResult::Failure) << 5 << 13005;
+        QTest::newRow("negative") << reply("<result>-12</result>") << int(ReplyResult::Failure) << -12 << 13005;
+        QTest::newRow("most negative") << reply("<result>-2147483648</result>") << int(ReplyResult::Failure)
+                                       << int(INT_MIN) << 13005;
+        QTest::newRow("0x5") << reply("<result>0x5</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("fail") << reply("<result>fail</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("empty") << reply("<result></result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("absent, 0 in the body") << reply("") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("past int") << reply("<result>4294967296</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("0.0") << reply("<result>0.0</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("cut off after a 0") << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0
+                                           << 13005;
+        QTest::newRow("too deep after a 0")
+            << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>" + nested(70, "") + "</body></PrivateProto>"
+            << int(ReplyResult::Unreadable) << 0 << 12002;
+        QTest::newRow("no head") << "<PrivateProto><body/></PrivateProto>" << int(ReplyResult::Unreadable) << 0 << -1;
+    }
+
+    void replyResult()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, kind);
+        QFETCH(int, code);
+        QFETCH(int, cmd);
+        const ReplyResult r = ReplyResult::of(xml);
+        QCOMPARE(int(r.kind), kind);
+        if (kind == ReplyResult::Failure)
+            QCOMPARE(r.code, code);
+        QCOMPARE(r.ok(), kind == ReplyResult::Success);
+        const ReplyHead head = ReplyHead::read(xml);
+        QCOMPARE(int(head.result.kind), kind);
+        // The command of an unusable reply is still told, never its values.
+        QCOMPARE(head.cmd, cmd);
+    }
+
+    // Arithmetic on a device's numbers saturates; lists a device fills are cut.
+    void deviceValues()
+    {
+        QCOMPARE(DeviceValue::toInt(" 42 ", -7), 42);
+        QCOMPARE(DeviceValue::toInt("99999999999", -7), -7);
+        QCOMPARE(DeviceValue::toInt("0x5", -7), -7);
+        QCOMPARE(DeviceValue::add(DeviceValue::toInt("-2147483648"), -1), INT_MIN);
+        QCOMPARE(DeviceValue::multiply(INT_MAX, 9), INT_MAX);
+        QCOMPARE(DeviceValue::divide(INT_MIN, -1), INT_MAX);
+        QCOMPARE(DeviceValue::divide(7, 0, -3), -3);
+        QCOMPARE(DeviceValue::bounded("-2147483648", 0, 100, 5), 0);
+        QCOMPARE(DeviceValue::bounded("fail", 0, 100, 5), 5);
+        QList<int> list;
+        for (int i = 0; i < 300; ++i)
+            list << i;
+        DeviceValue::boundList(list, 256, "entries");
+        QCOMPARE(list.size(), 256);
+        QCOMPARE(DeviceValue::boundedCount(300, 255, "channels"), 255);
+        QCOMPARE(DeviceValue::boundedCount(-1, 255, "channels"), 0);
     }
 
     void findAll_data()

@@ -54,6 +54,7 @@ private slots:
     void downloadIsImmediateAndUngated();
     void pacingFollowsBacklog();
     void identityStamped();
+    void lyingHeadersGivenUpTogether();
 };
 
 void TestDataProcessor::replyAndStreamInOneFrame()
@@ -238,6 +239,30 @@ void TestDataProcessor::identityStamped()
     // The message is the element itself, from its start tag to its end tag.
     QVERIFY(got.xml.startsWith(QStringLiteral("<PrivateProto><head>")));
     QVERIFY(got.xml.endsWith(QStringLiteral("</PrivateProto>")));
+}
+
+// Headers that announce more than ever follows, one behind the other, in
+// front of a reply: each is given up by when it came, so once they have all
+// waited the bound a single tick releases the reply, however many there are.
+void TestDataProcessor::lyingHeadersGivenUpTogether()
+{
+    DataProcessor w;
+    StreamLimits limits;
+    limits.stalledFrameMs = 100;
+    w.setLimits(limits);
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    QByteArray bytes;
+    for (int i = 0; i < 3; ++i)
+        bytes += PrivateProto::frameHeader(PrivateProto::MaxFrameLength) + QByteArray(50, 'x');
+    bytes += framed(reply(14001));
+    w.processPacket(bytes);
+    QCOMPARE(spy.count(), 0);
+    // Nothing to wait on but time itself passing the bound.
+    QTest::qWait(250);
+    w.sendStream();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(cmdOf(spy.at(0)), 14001);
+    QCOMPARE(w.splitterBytes(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestDataProcessor)

@@ -1,7 +1,6 @@
 #include "KelvoCommon.h"
 
 #include <QDebug>
-#include <QXmlStreamReader>
 
 #include <cstring>
 
@@ -131,48 +130,6 @@ QString devKey(const FUN_DEV_INFO *dev)
 }
 
 // ---- XML readers ---------------------------------------------------------------
-
-QHash<QString, QString> readXmlElements(QXmlStreamReader &reader, const QString &tag)
-{
-    QHash<QString, QString> values;
-    QString current;
-    int depth = 1;
-    while (!reader.atEnd() && !reader.hasError()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            if (reader.name() == tag)
-                ++depth;
-            current = reader.name().toString();
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (reader.name() == tag) {
-                --depth;
-                if (depth == 0)
-                    break;
-            }
-            current.clear();
-        } else if (token == QXmlStreamReader::Characters) {
-            if (reader.isWhitespace() || current.isEmpty() || values.contains(current))
-                continue;
-            values.insert(current, reader.text().toString());
-        }
-    }
-    return values;
-}
-
-QHash<QString, QString> findValuesInXml(const QString &xml, const QString &tag)
-{
-    QHash<QString, QString> result;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd() && !reader.hasError()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == tag) {
-            result = readXmlElements(reader, tag);
-            break;
-        }
-    }
-    if (reader.hasError())
-        qWarning() << "XML parsing error:" << reader.errorString();
-    return result;
-}
 
 QStringList findAllXmlElements(const QByteArray &data, const QString &tag)
 {

@@ -15,6 +15,9 @@
 #include <array>
 #include <cstdint>
 
+#include "DeviceValues.h"
+#include "DeviceXml.h"
+
 class QXmlStreamReader;
 
 // ---- shared constants --------------------------------------------------------
@@ -154,8 +157,12 @@ QString devKey(const FUN_DEV_INFO *dev);
 
 // Element name -> text for every element below the first element named tag,
 // at any depth; the first non-empty text of a name wins; empty elements give
-// no entry. Malformed XML logs "XML parsing error:" and returns what was read.
+// no entry. A text the bounded reader refuses (DeviceXml.h: cut off, not XML,
+// nested too deep) gives no entry at all and is logged once as
+// "XML parsing error:".
 QHash<QString, QString> findValuesInXml(const QString &xml, const QString &tag);
+// The same from a reader standing on the start of tag; no entry when the
+// element is not well-formed or nested too deep (the reader's error says why).
 QHash<QString, QString> readXmlElements(QXmlStreamReader &reader, const QString &tag);
 
 // Every "<tag>...</tag>" piece of the text, tags included; purely textual.

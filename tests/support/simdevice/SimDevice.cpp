@@ -155,7 +155,8 @@ void SimConnection::handlePayload(const QByteArray &payload)
 void SimConnection::reply(unsigned int cmd, int result, const QString &body, int channel)
 {
     const int ch = channel < 0 ? m_channel : channel;
-    const QByteArray text = SimDevice::envelope(cmd, result, body + m_device->extraReplyBody(), ch).toUtf8();
+    const QByteArray text =
+        m_device->replyPayload(cmd, SimDevice::envelope(cmd, result, body + m_device->extraReplyBody(), ch));
     QByteArray payload = text;
     bool streamFirst = false;
     if (m_device->takeBundleRequest(&streamFirst)) {
@@ -546,6 +547,22 @@ void SimDevice::setCommandSilent(unsigned int cmd, bool silent)
         m_silentCommands.insert(cmd);
     else
         m_silentCommands.remove(cmd);
+}
+
+void SimDevice::setReplyRewrite(unsigned int cmd, Rewrite rewrite, int times)
+{
+    m_rewrites.insert(cmd, qMakePair(std::move(rewrite), times));
+}
+
+QByteArray SimDevice::replyPayload(unsigned int cmd, const QString &envelope)
+{
+    const auto it = m_rewrites.find(cmd);
+    if (it == m_rewrites.end())
+        return envelope.toUtf8();
+    const Rewrite rewrite = it->first;
+    if (it->second > 0 && --it->second == 0)
+        m_rewrites.erase(it);
+    return rewrite(envelope);
 }
 
 void SimDevice::setHandler(unsigned int cmd, Handler handler)

@@ -63,6 +63,9 @@
 //   setCommandSilent       one command read but never answered
 //   setExtraReplyBody      text appended to every reply body (e.g. a value
 //                          "90001" in an element)
+//   setReplyRewrite        the reply to one command, as the handler made it,
+//                          rewritten into any bytes (hostile replies, see
+//                          SimHostile::rewrite), once or every time
 //   PlaybackOptions        dropMiddleOfFrame, startSequence (65534 wraps), ...
 
 #include "KelvoCommon.h"
@@ -303,6 +306,12 @@ public:
     void setCommandSilent(unsigned int cmd, bool silent);
     void setExtraReplyBody(const QString &text) { m_extraReplyBody = text; }
     QString extraReplyBody() const { return m_extraReplyBody; }
+    // The next `times` replies to cmd (-1: all) go out as rewrite(envelope text).
+    using Rewrite = std::function<QByteArray(const QString &envelope)>;
+    void setReplyRewrite(unsigned int cmd, Rewrite rewrite, int times = -1);
+    void clearReplyRewrites() { m_rewrites.clear(); }
+    // Internal: the payload of a reply to cmd, rewritten when a rewrite is due.
+    QByteArray replyPayload(unsigned int cmd, const QString &envelope);
 
     // Playback streams.
     PlaybackOptions &playback() { return m_playback; }
@@ -367,6 +376,7 @@ private:
     QMap<unsigned int, QString> m_store;                      // channel 0
     QMap<int, QMap<unsigned int, QString>> m_channelStore;    // other head channels
     QHash<unsigned int, int> m_forcedResults;
+    QHash<unsigned int, QPair<Rewrite, int>> m_rewrites;
     QHash<unsigned int, int> m_commandDelays;
     QSet<unsigned int> m_silentCommands;
     QHash<unsigned int, unsigned int> m_setToGet;

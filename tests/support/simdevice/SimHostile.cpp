@@ -3,6 +3,7 @@
 #include "KelvoCommon.h"
 #include "SimDevice.h"
 
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -32,6 +33,20 @@ static SimDeviceExtension ext([](SimDevice &d) {
     auto *hostile = new SimHostile(&d, &d);
     d.setHandler(SimHostile::ControlCmd, [hostile](SimConnection *c, const SimRequest &r) {
         const QString name = r.body.value(QStringLiteral("mode")).trimmed();
+        if (name == QLatin1String("reply")) {
+            SimHostile::ReplyFault fault;
+            bool cmdOk = false;
+            const unsigned int cmd = r.body.value(QStringLiteral("cmd")).trimmed().toUInt(&cmdOk);
+            if (!SimHostile::faultFromName(r.body.value(QStringLiteral("fault")).trimmed(), &fault) || !cmdOk) {
+                c->reply(SimHostile::ControlCmd, 1);
+                return;
+            }
+            bool timesOk = false;
+            const int times = r.body.value(QStringLiteral("times")).trimmed().toInt(&timesOk);
+            c->device()->setReplyRewrite(cmd, SimHostile::rewrite(fault), timesOk ? times : -1);
+            c->reply(SimHostile::ControlCmd, 0);
+            return;
+        }
         bool ok = false;
         const qint64 count = r.body.value(QStringLiteral("messages")).trimmed().toLongLong(&ok);
         SimHostile::Mode mode;
@@ -69,6 +84,94 @@ bool SimHostile::modeFromName(const QString &name, Mode *mode)
         return false;
     *mode = names.value(name);
     return true;
+}
+
+bool SimHostile::faultFromName(const QString &name, ReplyFault *fault)
+{
+    static const QHash<QString, ReplyFault> names = {
+        {QStringLiteral("nested-70"), Nested70},        {QStringLiteral("nested-40000"), Nested40000},
+        {QStringLiteral("cut-off"), CutOff},            {QStringLiteral("garbage"), Garbage},
+        {QStringLiteral("result-fail"), ResultFail},    {QStringLiteral("result-empty"), ResultEmpty},
+        {QStringLiteral("result-absent"), ResultAbsent}, {QStringLiteral("result-hex"), ResultHex},
+        {QStringLiteral("numbers-min"), NumbersMin},    {QStringLiteral("numbers-max"), NumbersMax},
+    };
+    if (!names.contains(name))
+        return false;
+    *fault = names.value(name);
+    return true;
+}
+
+QString SimHostile::replaceNumbers(const QString &envelope, const QString &number)
+{
+    const int body = envelope.indexOf(QLatin1String("<body>"));
+    if (body < 0)
+        return envelope;
+    static const QRegularExpression lone(QStringLiteral(">\\s*-?\\d+\\s*<"));
+    QString tail = envelope.mid(body);
+    tail.replace(lone, QStringLiteral(">%1<").arg(number));
+    return envelope.left(body) + tail;
+}
+
+SimDevice::Rewrite SimHostile::rewrite(ReplyFault fault)
+{
+    const auto nested = [](int depth) {
+        return [depth](const QString &envelope) {
+            QString text = envelope;
+            const int at = text.indexOf(QLatin1String("<body>"));
+            const QString deep = QStringLiteral("<n>").repeated(depth) + QStringLiteral("1")
+                + QStringLiteral("</n>").repeated(depth);
+            text.insert(at < 0 ? text.size() : at + 6, deep);
+            return text.toUtf8();
+        };
+    };
+    const auto result = [](const QString &element) {
+        return [element](const QString &envelope) {
+            static const QRegularExpression any(QStringLiteral("<result>[^<]*</result>"));
+            QString text = envelope;
+            return text.replace(any, element).toUtf8();
+        };
+    };
+    switch (fault) {
+    case Nested70:
+        return nested(70);
+    case Nested40000:
+        return nested(40000);
+    case CutOff:
+        // Cut inside the body, the closing tag still there: the message
+        // reaches the readers, its elements do not end.
+        return [](const QString &envelope) {
+            const int body = envelope.indexOf(QLatin1String("<body>"));
+            const int end = envelope.indexOf(QLatin1String("</body>"));
+            const int cut = body < 0 || end <= body ? envelope.size() / 2 : body + 6 + (end - body - 6) / 2;
+            return (envelope.left(cut) + QStringLiteral("</PrivateProto>\n")).toUtf8();
+        };
+    case Garbage:
+        // The head as the device wrote it (a reader that only looks for
+        // "<cmd>" and "<result>0" finds both), then bytes that are no XML.
+        return [](const QString &envelope) {
+            const int body = envelope.indexOf(QLatin1String("<body>"));
+            QByteArray bytes = envelope.left(body < 0 ? 0 : body).toUtf8();
+            static const char raw[] = "<body>\x01\xfe<<&&;]]>\x02 not a reply <a b='";
+            bytes.append(raw, int(sizeof(raw)) - 1);
+            for (int i = 0; i < 200; ++i)
+                bytes.append(char((i * 37 + 11) & 0xff));
+            bytes.append("</PrivateProto>\n");
+            return bytes;
+        };
+    case ResultFail:
+        return result(QStringLiteral("<result>fail</result>"));
+    case ResultEmpty:
+        return result(QStringLiteral("<result></result>"));
+    case ResultAbsent:
+        return result(QString());
+    case ResultHex:
+        return result(QStringLiteral("<result>0x5</result>"));
+    case NumbersMin:
+        return [](const QString &envelope) { return replaceNumbers(envelope, QStringLiteral("-2147483648")).toUtf8(); };
+    case NumbersMax:
+        return [](const QString &envelope) { return replaceNumbers(envelope, QStringLiteral("2147483647")).toUtf8(); };
+    }
+    return [](const QString &envelope) { return envelope.toUtf8(); };
 }
 
 void SimHostile::start(Mode mode, qint64 maxMessages)

@@ -2,7 +2,9 @@
 
 // A device that misbehaves on purpose, for the tests and benchmarks of the
 // receive path: floods of stream data, a frame that never ends, a header that
-// announces 8 MB and never delivers them.
+// announces 8 MB and never delivers them; and replies that lie (nested past
+// any reader's depth, cut off, garbage, results that are not 0, numbers at
+// the ends of int), as rewrites of what the device would have answered.
 //
 // The floods write to every connection of the device, and only while the
 // connection's send buffer is short: the client's reading speed sets the
@@ -12,7 +14,9 @@
 // Tests drive it directly (SimHostile h(&device); h.start(...)). Every device
 // also answers the command ControlCmd ("<mode>NAME</mode>", optional
 // "<messages>N</messages>"; mode "stop" ends a flood), so a client in another
-// process (kelvo_simdevice) can switch the mode on.
+// process (kelvo_simdevice) can switch the mode on. Mode "reply" with
+// "<fault>NAME</fault><cmd>N</cmd>" and an optional "<times>N</times>"
+// rewrites the device's next replies to command N.
 
 #include <QByteArray>
 #include <QObject>
@@ -21,8 +25,9 @@
 
 #include <cstdint>
 
+#include "SimDevice.h"
+
 class QTimer;
-class SimDevice;
 
 class SimHostile : public QObject
 {
@@ -47,6 +52,23 @@ public:
     qint64 messagesSent() const { return m_sent; }
 
     static bool modeFromName(const QString &name, Mode *mode);
+
+    enum ReplyFault {
+        Nested70,     // 70 elements deep inside the body
+        Nested40000,  // 40,000 elements deep (280 KB), far below the frame cap
+        CutOff,       // cut in the middle of the body, the closing tag kept
+        Garbage,      // bytes that are no XML at all
+        ResultFail,   // <result>fail</result>
+        ResultEmpty,  // <result></result>
+        ResultAbsent, // no result element
+        ResultHex,    // <result>0x5</result>
+        NumbersMin,   // every number of the body -2147483648
+        NumbersMax,   // every number of the body 2147483647
+    };
+    static SimDevice::Rewrite rewrite(ReplyFault fault);
+    static bool faultFromName(const QString &name, ReplyFault *fault);
+    // The body's elements that hold only a number get `number` instead.
+    static QString replaceNumbers(const QString &envelope, const QString &number);
 
     // One stream message (envelope, 4 bytes, 20-byte header, media) as a frame payload.
     static QByteArray streamPayload(unsigned int cmd, uint32_t frameId, int16_t sequence, uint8_t type, bool key,

@@ -1,0 +1,153 @@
+#pragma once
+
+// The conversation of one configuration window or dialog with its device.
+//
+// What a window, a dialog or a page may rely on:
+//
+// - One conversation per open window or dialog, owned by it. setDevice()
+//   points it at the device; it listens once to the facade's
+//   signalCommonInfo and hears only that device: the same IP address and the
+//   same session channel as toLoginDev(device). Stream data is not looked at.
+//
+// - Requests go out through send(): the conversation remembers who sent
+//   what, and which reply command it waits for (the command itself unless
+//   the request says otherwise). send() returns false, and remembers
+//   nothing, when the device has no connection or the body is refused; the
+//   caller can then say so instead of waiting.
+//
+// - Each message of the device is read once with the bounded reader
+//   (DeviceXml.h) and its head once (ReplyHead). It is handed, with its
+//   result (ReplyResult), to the requester that waits for its command, the
+//   oldest request first; one request takes one reply. A reply nobody waits
+//   for goes to unrequested() and nowhere else: a set reply out of the blue
+//   changes nothing and raises no toast.
+//
+// - An unusable message (cut off, not XML, nested too deep) is still handed
+//   to the requester when its command can be read from the text, with
+//   usable false and an Unreadable result; its text is never parsed further.
+//   Its values must not reach a page.
+//
+// - Replies come in the order the device sent them, synchronously inside the
+//   facade's signal: a page sees the reply to its first request before the
+//   reply to its second.
+//
+// - Requests sent on a connection that breaks are forgotten (their replies
+//   cannot come any more); what expect() registered stays.
+//
+// - A requester that is destroyed is forgotten with all it waited for.
+//
+// The windows decide what a reply means to the operator: a Save reply gets
+// the result toast, a Read reply fills the page only when ok(), and so on.
+// The conversation shows nothing and holds no widget.
+
+#include "KelvoCommon.h"
+
+#include <QHash>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+// What a request is for; the window reads it back from the reply.
+enum class RequestKind {
+    Read,  // a get: the reply fills its page
+    Save,  // a set whose result the window reports to the operator
+    Other, // anything else (actions, sets reported by the page itself)
+};
+
+struct ConfigRequest
+{
+    unsigned int cmd = 0;
+    QString body;
+    uint8_t channel = 0; // the head's channel (a camera lens, ...), not the session's
+    RequestKind kind = RequestKind::Read;
+    int replyCmd = -1;   // the command of the reply; -1: cmd itself
+};
+
+// One message of the device, as the conversation hands it on.
+struct ConfigReply
+{
+    bool usable = false;  // the whole text passed the bounded reader
+    int cmd = -1;         // the head's command; -1 when it cannot be read
+    int channel = 0;      // the head's channel
+    ReplyResult result;   // Unreadable whenever usable is false
+    QString xml;          // the text as received; parse it only when usable
+    RequestKind kind = RequestKind::Other; // what the request was for
+    unsigned int sentCmd = 0;              // the request's command; 0 for expect()
+
+    // Usable and the device's result is success.
+    bool ok() const { return usable && result.ok(); }
+};
+
+Q_DECLARE_METATYPE(ConfigReply)
+
+class ConfigConversation : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Replies waited for per command at most; older requests are forgotten
+    // first, so a device that never answers cannot make the list grow.
+    static constexpr int MaxWaiting = 16;
+
+    explicit ConfigConversation(QObject *parent = nullptr);
+    ~ConfigConversation() override;
+
+    // The device's address and session channel (toLoginDev); null: none.
+    // Changing the device forgets every request.
+    void setDevice(const FUN_DEV_INFO *dev);
+    void setDevice(const loginDev &key);
+    loginDev device() const { return m_key; }
+    bool hasDevice() const { return !m_key.ip.isEmpty(); }
+    bool isOnline() const;
+
+    // Sends the request and waits for its reply on behalf of requester.
+    bool send(QObject *requester, const ConfigRequest &request);
+    bool send(QObject *requester, unsigned int cmd, const QString &body = QString(), uint8_t channel = 0,
+              RequestKind kind = RequestKind::Read);
+
+    // Waits for messages of replyCmd that no request of this conversation
+    // asks for (the login reply after a reboot, the answers of a search):
+    // the next one only, or every one until forget().
+    enum class Expect { Next, Every };
+    void expect(QObject *requester, int replyCmd, RequestKind kind = RequestKind::Other, Expect how = Expect::Next);
+    // Stops waiting: for one command, or for everything (replyCmd -1).
+    void forget(QObject *requester, int replyCmd = -1);
+
+    // Replies waited for: by one requester (null: any), for one command (-1: any).
+    int waiting(const QObject *requester = nullptr, int replyCmd = -1) const;
+
+    // For pages and dialogs that also work on their own: through the
+    // conversation when there is one, otherwise straight to the device, and
+    // then no reply is read. False when nothing was sent.
+    static bool sendThrough(ConfigConversation *conversation, QObject *requester, const FUN_DEV_INFO *dev,
+                            const ConfigRequest &request);
+    static bool sendThrough(ConfigConversation *conversation, QObject *requester, const FUN_DEV_INFO *dev,
+                            unsigned int cmd, const QString &body = QString(), uint8_t channel = 0,
+                            RequestKind kind = RequestKind::Read);
+
+signals:
+    void replied(QObject *requester, const ConfigReply &reply);
+    void unrequested(const ConfigReply &reply);
+
+private:
+    struct Waiter
+    {
+        QObject *requester = nullptr;
+        int replyCmd = -1;
+        RequestKind kind = RequestKind::Other;
+        unsigned int sentCmd = 0;
+        bool request = true; // from send(): forgotten when the connection breaks
+        bool every = false;
+    };
+
+    void onMessage(const RecvInfo &info);
+    void onDisconnected(const loginDev &key);
+    void watch(QObject *requester);
+    void add(const Waiter &waiter);
+
+    loginDev m_key;
+    QList<Waiter> m_waiters; // in the order they were added
+    QSet<QObject *> m_watched;
+};

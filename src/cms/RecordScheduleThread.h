@@ -108,6 +108,8 @@ public:
     // How often a source whose port refuses connections is probed.
     static constexpr int ProbeIntervalMs = 1000;
     static constexpr int ProbeTimeoutMs = 800;
+    // Measurements only: without the probe a recorder waits out its steps.
+    static void setSourceProbeForTesting(bool enabled);
 
 signals:
     // The disk check ended the loop; the plan's full-disk policy.

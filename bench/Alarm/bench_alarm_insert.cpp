@@ -122,11 +122,13 @@ int main(int argc, char **argv)
             QElapsedTimer sinceBrowse;
             sinceBrowse.start();
             for (qint64 n = 0; n < rows;) {
-                if (writer.append(row(bound + n))) {
+                // As fast as the writer takes them, never beyond its queue.
+                if (writer.queued() < AlarmRecordWriter::Capacity - 1) {
+                    writer.append(row(bound + n));
                     ++n;
                     continue;
                 }
-                // Queue full: the writer is behind. Meanwhile the browser asks.
+                // The writer is behind. Meanwhile the browser asks.
                 if (sinceBrowse.elapsed() >= 50) {
                     QElapsedTimer b;
                     b.start();

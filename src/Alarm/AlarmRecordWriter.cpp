@@ -91,7 +91,13 @@ void AlarmRecordWriter::setRowLimit(qint64 rows)
 
 qint64 AlarmRecordWriter::cleanupTarget(qint64 limit)
 {
-    return limit - qMin(SliceRows, limit / 100);
+    return limit - qMin(MaxSlack, limit / 100);
+}
+
+size_t AlarmRecordWriter::queued()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_queue.size();
 }
 
 void AlarmRecordWriter::enforceLimit(qint64 inserted)

@@ -40,6 +40,8 @@ public:
     static constexpr size_t Capacity = 10000;
     static constexpr size_t BatchSize = 500;
     qint64 failedRows() const { return m_failed.load(); }
+    // Rows waiting to be written.
+    size_t queued();
 
     // Months of alarms of a normal site.
     static constexpr qint64 DefaultRowLimit = 1000000;
@@ -47,9 +49,11 @@ public:
     void setRowLimit(qint64 rows);
     qint64 rowLimit() const { return m_limit.load(); }
     // What a cleanup leaves: the limit less a hundredth of it (at most
-    // SliceRows), so the next cleanup comes that many rows later.
+    // MaxSlack rows), so the next cleanup comes that many rows later.
     static qint64 cleanupTarget(qint64 limit);
-    static constexpr qint64 SliceRows = 10000;
+    static constexpr qint64 MaxSlack = 10000;
+    // Rows removed by one statement, each its own transaction.
+    static constexpr qint64 SliceRows = 2000;
     // Cleanups run so far and rows they removed.
     qint64 cleanups() const { return m_cleanups.load(); }
     qint64 removedRows() const { return m_removed.load(); }

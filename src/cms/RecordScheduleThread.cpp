@@ -442,7 +442,7 @@ void RecordScheduleThread::startRecordThreads()
             Recorder r;
             r.url = url;
             r.folder = folder;
-            startRecorder(key, r);
+            startRecorder(r);
             qInfo() << "start record plan thread." << key;
             kept.insert(key, r);
         } else {
@@ -466,7 +466,7 @@ void RecordScheduleThread::startRecordThreads()
     }
 }
 
-void RecordScheduleThread::startRecorder(const QString &key, Recorder &r)
+void RecordScheduleThread::startRecorder(Recorder &r)
 {
     if (!r.plan) {
         r.plan = std::make_shared<FFmpegRecordPlan>();
@@ -487,9 +487,6 @@ void RecordScheduleThread::startRecorder(const QString &key, Recorder &r)
         connect(plan, &FFmpegRecordPlan::segmentOpened, plan, [this, recorded] {
             if (!recorded->exchange(true))
                 wake();
-        }, Qt::DirectConnection);
-        connect(plan, &FFmpegRecordPlan::recordError, plan, [key](const QString &, int code) {
-            qWarning() << "record plan stream of" << key << "failed, code" << code;
         }, Qt::DirectConnection);
     }
     *r.ended = false;
@@ -554,19 +551,22 @@ qint64 RecordScheduleThread::serviceRecorders()
             r.retryAt = steadyMs() + delay;
             r.sourceDown = g_sourceProbe.load() && !reachable(r.url);
             r.nextProbe = r.sourceDown ? steadyMs() + ProbeIntervalMs : -1;
-            qWarning().nospace() << "record plan stream of " << key << " ended (" << r.failures
-                                 << (r.failures == 1 ? " failure" : " failures") << "), next try in " << delay / 1000
-                                 << " s" << (r.sourceDown ? ", source refuses connections" : "");
+            // Each step once, then every tenth try: a source gone for a day
+            // must not fill the log.
+            if (r.failures <= 6 || r.failures % 10 == 0)
+                qWarning().nospace() << "record plan stream of " << key << " ended (" << r.failures
+                                     << (r.failures == 1 ? " failure" : " failures") << "), next try in "
+                                     << delay / 1000 << " s" << (r.sourceDown ? ", source refuses connections" : "");
         } else if (steadyMs() >= r.retryAt) {
             qInfo() << "restart record plan thread." << key;
-            startRecorder(key, r);
+            startRecorder(r);
         } else if (r.sourceDown && r.nextProbe >= 0 && steadyMs() >= r.nextProbe) {
             if (reachable(r.url)) {
                 // The source is back: no need to wait out the step; the
                 // steps start again from the first.
                 qInfo() << "record plan source of" << key << "is back, restart record plan thread.";
                 r.failures = 0;
-                startRecorder(key, r);
+                startRecorder(r);
             } else {
                 r.nextProbe = steadyMs() + ProbeIntervalMs;
             }

@@ -140,7 +140,7 @@ private:
 
     void takePendingPlan();
     void startRecordThreads();
-    void startRecorder(const QString &key, Recorder &r);
+    void startRecorder(Recorder &r);
     // Notes recorders that ended, starts those whose wait is over or whose
     // source came back, probes the sources that refuse. Returns the next
     // steady time it needs to run again, or -1.

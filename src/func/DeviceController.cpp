@@ -350,6 +350,9 @@ void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldS
     for (FUN_DEV_INFO *channel : DeviceInfoManager::instance()->channelsOf(dev->ip))
         channel->sn = dev->sn;
     qInfo() << "Device" << dev->ip << "reports the serial number" << dev->sn << "instead of" << oldSn;
+    // A reply without one does not make the device forget the one it had.
+    if (dev->sn.isEmpty())
+        return;
     // Stored, so the next start knows the device (and its channels) by it.
     if (isRegistered(dev)) {
         m_serialWrites.insert(dev);

@@ -1997,6 +1997,12 @@
         <source>Finished！</source>
         <translation>完成！</translation>
     </message>
+    <message>
+        <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</source>
+        <translation>数据库 %1 不是由本客户端或其已知版本创建的，已保持原样，未作任何更改。
+请将其移走，客户端将以新的数据库启动。</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -3366,6 +3372,14 @@
     <message>
         <source>Hard disk space is less than 5GB, video recording has stopped.</source>
         <translation>硬盘空间不足5GB，录像已停止。</translation>
+    </message>
+    <message>
+        <source>Not recording: the stream failed, trying again</source>
+        <translation>未在录像：视频流中断，正在重试</translation>
+    </message>
+    <message>
+        <source>Not recording: the device is not found</source>
+        <translation>未在录像：未找到设备</translation>
     </message>
 </context>
 <context>

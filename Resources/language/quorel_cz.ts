@@ -1997,6 +1997,12 @@
         <source>Finished！</source>
         <translation>Hotovo!</translation>
     </message>
+    <message>
+        <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</source>
+        <translation>Databáze %1 nebyla vytvořena tímto klientem ani jeho známou verzí a zůstala beze změny.
+Přesuňte ji jinam a klient začne s novou databází.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -3366,6 +3372,14 @@
     <message>
         <source>Hard disk space is less than 5GB, video recording has stopped.</source>
         <translation>Na disku je méně než 5 GB volného místa, nahrávání videa bylo zastaveno.</translation>
+    </message>
+    <message>
+        <source>Not recording: the stream failed, trying again</source>
+        <translation>Nenahrává se: přenos selhal, zkouší se znovu</translation>
+    </message>
+    <message>
+        <source>Not recording: the device is not found</source>
+        <translation>Nenahrává se: zařízení nebylo nalezeno</translation>
     </message>
 </context>
 <context>

@@ -1056,4 +1056,24 @@
         <translation>%1 no longer exists: no alarm settings were saved for it</translation>
     </message>
 </context>
+<context>
+    <name>RecordSchedule</name>
+    <message>
+        <source>Not recording: the stream failed, trying again</source>
+        <translation>Not recording: the stream failed, trying again</translation>
+    </message>
+    <message>
+        <source>Not recording: the device is not found</source>
+        <translation>Not recording: the device is not found</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</source>
+        <translation>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</translation>
+    </message>
+</context>
 </TS>

@@ -1997,6 +1997,12 @@
         <source>Finished！</source>
         <translation>Selesai!</translation>
     </message>
+    <message>
+        <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</source>
+        <translation>Basis data %1 tidak dibuat oleh klien ini atau oleh versi yang dikenalnya, dan dibiarkan tanpa perubahan.
+Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -3366,6 +3372,14 @@
     <message>
         <source>Hard disk space is less than 5GB, video recording has stopped.</source>
         <translation>Ruang hard disk kurang dari 5GB, perekaman video telah dihentikan.</translation>
+    </message>
+    <message>
+        <source>Not recording: the stream failed, trying again</source>
+        <translation>Tidak merekam: aliran terputus, mencoba lagi</translation>
+    </message>
+    <message>
+        <source>Not recording: the device is not found</source>
+        <translation>Tidak merekam: perangkat tidak ditemukan</translation>
     </message>
 </context>
 <context>

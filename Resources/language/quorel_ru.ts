@@ -1997,6 +1997,12 @@
         <source>Finished！</source>
         <translation>Готово!</translation>
     </message>
+    <message>
+        <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
+Move it away to start with a new database.</source>
+        <translation>База данных %1 создана не этим клиентом или неизвестной ему версией и оставлена без изменений.
+Переместите её, чтобы начать с новой базы данных.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDateSetting</name>
@@ -3366,6 +3372,14 @@
     <message>
         <source>Hard disk space is less than 5GB, video recording has stopped.</source>
         <translation>На диске меньше 5 ГБ свободного места, запись видео остановлена.</translation>
+    </message>
+    <message>
+        <source>Not recording: the stream failed, trying again</source>
+        <translation>Не записывается: поток прерван, повторная попытка</translation>
+    </message>
+    <message>
+        <source>Not recording: the device is not found</source>
+        <translation>Не записывается: устройство не найдено</translation>
     </message>
 </context>
 <context>

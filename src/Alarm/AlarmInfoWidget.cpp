@@ -9,6 +9,7 @@
 #include "HeaderViewPrivate.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "SharedTexts.h"
 #include "TableHelpers.h"
 #include "WidgetHelpers.h"
 
@@ -208,6 +209,11 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
         return;
     const QString error = AlarmRecordStore::markSolved(ids, info);
     qDebug() << "batch" << ids << info << error;
+    if (!error.isEmpty())
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), kToastMs);
+    // The page shows what is stored now, on the same page: handled rows read
+    // "solved" with their note (or, after a failure, still "pending").
+    setQuery();
 }
 
 void AlarmInfoWidget::on_pushButtonExport_clicked()

@@ -80,5 +80,91 @@ void AlarmRecordWriter::run()
             qWarning() << batch.size() << "alarms not stored:" << err.text();
         }
         m_failed += failed;
+        enforceLimit(qint64(batch.size()) - failed);
     }
+}
+
+void AlarmRecordWriter::setRowLimit(qint64 rows)
+{
+    m_limit = qMax<qint64>(0, rows);
+}
+
+qint64 AlarmRecordWriter::cleanupTarget(qint64 limit)
+{
+    return limit - qMin(MaxSlack, limit / 100);
+}
+
+size_t AlarmRecordWriter::queued()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_queue.size();
+}
+
+void AlarmRecordWriter::enforceLimit(qint64 inserted)
+{
+    const qint64 limit = m_limit.load();
+    if (limit <= 0)
+        return;
+    if (m_rows < 0) {
+        // Counted once; from then on the writer keeps the count itself.
+        long n = 0;
+        const QSqlError err = orm::dao::count<CustomAlarmInfo>(n);
+        if (!err.text().isEmpty()) {
+            qWarning() << "Alarm records not counted:" << err.text();
+            return;
+        }
+        m_rows = n;
+    } else {
+        m_rows += qMax<qint64>(0, inserted);
+    }
+    if (m_rows <= limit)
+        return;
+
+    const qint64 before = m_rows;
+    const qint64 target = cleanupTarget(limit);
+    qint64 removed = 0;
+    QString error;
+    while (m_rows > target) {
+        // The id below which a slice goes: the oldest rows by insertion.
+        const qint64 slice = qMin(SliceRows, m_rows - target);
+        OrmResult cut;
+        QSqlError err = orm::dao::execute_query(
+            OrmQuery(QStringLiteral("SELECT id FROM CustomAlarmInfo ORDER BY id LIMIT 1 OFFSET :skip"))
+                .bind(QStringLiteral(":skip"), slice - 1),
+            &cut);
+        if (err.text().isEmpty() && cut.rows.isEmpty()) {
+            // Fewer rows than counted (removed elsewhere): count again.
+            m_rows = -1;
+            break;
+        }
+        OrmResult gone;
+        if (err.text().isEmpty()) {
+            err = orm::dao::execute_query(
+                OrmQuery(QStringLiteral("DELETE FROM CustomAlarmInfo WHERE id <= :cut"))
+                    .bind(QStringLiteral(":cut"), cut.rows.first().value(0)),
+                &gone);
+        }
+        if (!err.text().isEmpty()) {
+            error = err.text();
+            break;
+        }
+        const qint64 n = qMax(0, gone.rowsAffected);
+        removed += n;
+        m_rows -= n;
+        if (n == 0)
+            break;
+        // Between slices the browser's reads and the next batch get the file.
+        if (m_rows > target)
+            QThread::msleep(5);
+    }
+    if (removed > 0) {
+        ++m_cleanups;
+        m_removed += removed;
+    }
+    if (!error.isEmpty())
+        qWarning().nospace() << "Alarm records above the limit of " << limit << ": " << removed << " of the "
+                             << before - target << " oldest removed, then: " << error;
+    else
+        qInfo().nospace() << "Alarm records above the limit of " << limit << ": the " << removed
+                          << " oldest removed, " << (m_rows >= 0 ? m_rows : before - removed) << " kept";
 }

@@ -159,6 +159,11 @@ void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DE
     linkage->start(link, dev);
 }
 
+void DeviceAlarmHandler::setRowLimit(qint64 rows)
+{
+    m_writer->setRowLimit(rows);
+}
+
 int DeviceAlarmHandler::runningLinkages()
 {
     m_linkages.removeAll(QPointer<DeviceAlarmLinkage>());

@@ -46,6 +46,10 @@ public:
     // stopped and waited for) and writes every row still queued.
     void shutdown();
     int runningLinkages();
+    // The stored alarm records are kept to this many rows (the oldest go
+    // first); AlarmRecordWriter::DefaultRowLimit unless set, 0 keeps all.
+    void setRowLimit(qint64 rows);
+    AlarmRecordWriter *recordWriter() const { return m_writer; }
     // More alarms than this at once still store their rows but start no
     // further linkage: each linkage opens a stream and may show a window, and
     // a device must not be able to flood the client with them.

@@ -232,7 +232,7 @@ QString CommonHelper::getRecordDir(const FUN_DEV_INFO *dev, bool backup)
         base = appWritableDir() + QStringLiteral("/Video");
     const QString folder = base + QLatin1Char('/') + safePathSegment(dev->ip) + QStringLiteral("/CH_")
                            + channelText(dev) + QLatin1Char('/');
-    QDir().mkpath(folder);
+    Platform::makePrivateDir(folder);
     return QDir::toNativeSeparators(folder);
 }
 
@@ -273,7 +273,7 @@ QString CommonHelper::getSnapshotPath(const FUN_DEV_INFO *dev)
             dir.cd(ip);
     }
     const QString name = safePathSegment(dev->name);
-    dir.mkpath(name);
+    Platform::makePrivateDir(dir.filePath(name));
     const QString folder = dir.filePath(name);
     return QDir::toNativeSeparators(folder + QLatin1Char('/') + timeStampName() + QStringLiteral(".jpg"));
 }

@@ -6,7 +6,18 @@
 #include <QMutexLocker>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -130,6 +141,57 @@ qint64 systemFreeBytes(const QString &path)
     if (!storage.isValid())
         return -1;
     return storage.bytesAvailable();
+}
+
+bool makePrivateDir(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QString dir = QDir::cleanPath(QDir(path).absolutePath());
+    QStringList missing;
+    while (!QFileInfo::exists(dir)) {
+        missing.prepend(dir);
+        const QString parent = QFileInfo(dir).path();
+        if (parent == dir)
+            break;
+        dir = parent;
+    }
+    for (const QString &d : qAsConst(missing)) {
+        const QByteArray name = QFile::encodeName(d);
+        // Another thread may make the same folder at the same moment.
+        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+            qWarning() << "Cannot create folder" << d << ::strerror(errno);
+            return false;
+        }
+        // Even under a umask that takes the owner's own bits.
+        ::chmod(name.constData(), 0700);
+    }
+    return QFileInfo(path).isDir();
+}
+
+bool makePrivateFile(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path))
+        return restrictToUser(path);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        qWarning() << "Cannot create file" << path << ::strerror(errno);
+        return false;
+    }
+    const bool ok = ::fchmod(fd, 0600) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool restrictToUser(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isSymLink())
+        return false;
+    return ::chmod(QFile::encodeName(path).constData(), info.isDir() ? 0700 : 0600) == 0;
 }
 
 } // namespace Platform

@@ -46,4 +46,19 @@ bool systemOpenUrl(const QUrl &url);
 // The system probe: QStorageInfo of the path.
 qint64 systemFreeBytes(const QString &path);
 
+// What the client stores for the operator (recordings, snapshots, downloads,
+// day indexes) is for that user alone, like the database and the logs:
+// folders 0700, files 0600, whatever the umask says.
+//
+// Creates the folder and every missing parent; each folder made here is
+// user-only, folders that exist already keep their mode (the operator may
+// have chosen a shared one). False when path is no folder afterwards.
+bool makePrivateDir(const QString &path);
+// A new empty user-only file when none is there, or an existing file made
+// user-only; its folder must exist. Writers that create the file themselves
+// (FFmpeg, QSaveFile) then keep that mode.
+bool makePrivateFile(const QString &path);
+// An existing file (0600) or folder (0700) made user-only.
+bool restrictToUser(const QString &path);
+
 } // namespace Platform

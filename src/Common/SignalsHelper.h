@@ -41,6 +41,9 @@ signals:
     void signalrecvPlayError(QString key, int code);
     void signalMove(QPoint point);
     void signalPlayer(bool bplayer);
+    // A device moved to a new address (its TCP/IP page): its new record, taken
+    // over by the receiver, replaces the one registered at oldIp.
+    void signalMoveDev(QString oldIp, FUN_DEV_INFO *dev);
 
 private:
     SignalsHelper();

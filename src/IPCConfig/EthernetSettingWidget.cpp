@@ -6,7 +6,6 @@
 #include "IpcBodyText.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
-#include "OrmHelper.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -18,8 +17,7 @@
 #include <QTimer>
 
 int EthernetSettingWidget::s_moveWindowMs = 5000;
-int EthernetSettingWidget::s_deleteMs = 2000;
-int EthernetSettingWidget::s_addMs = 2100;
+int EthernetSettingWidget::s_moveMs = 2000;
 
 namespace {
 constexpr unsigned int CmdGetNetwork = 13002;
@@ -58,11 +56,10 @@ EthernetSettingWidget::~EthernetSettingWidget()
     delete ui;
 }
 
-void EthernetSettingWidget::setTimings(int moveWindowMs, int deleteMs, int addMs)
+void EthernetSettingWidget::setTimings(int moveWindowMs, int moveMs)
 {
     s_moveWindowMs = moveWindowMs;
-    s_deleteMs = deleteMs;
-    s_addMs = addMs;
+    s_moveMs = moveMs;
 }
 
 const QRegularExpression &EthernetSettingWidget::ipv4Pattern()
@@ -240,15 +237,12 @@ void EthernetSettingWidget::updateDeviceInfoAfterIpChange()
     fresh->ipcsStat.clear();
     fresh->bPlaying = 0;
     fresh->bRecording = 0;
-    OrmHelper::moveAlarmRows(oldIp, newIp);
-    // The window closes now; the bus outlives it and the old record is
-    // looked up again when its removal is due.
+    // The window closes now; the bus outlives it. The device itself moves:
+    // its recording plan and alarm settings go with it.
     QObject *keeper = SignalsHelper::instance();
-    QTimer::singleShot(s_deleteMs, keeper, [oldIp] {
-        if (FUN_DEV_INFO *dev = findRecord(oldIp))
-            emit SignalsHelper::instance()->signalDelDevs({dev});
+    QTimer::singleShot(s_moveMs, keeper, [oldIp, fresh] {
+        emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh);
     });
-    QTimer::singleShot(s_addMs, keeper, [fresh] { emit SignalsHelper::instance()->signalAddDevs({fresh}); });
     qDebug() << "update info finished";
 }
 

@@ -42,8 +42,8 @@ public:
     static QString subnetMismatchText();
 
     // Test seams: how long after a 13003 a broken connection still means the
-    // camera moved, and the delays of the record's removal and re-adding.
-    static void setTimings(int moveWindowMs, int deleteMs, int addMs);
+    // camera moved, and the delay of the record's move to the new address.
+    static void setTimings(int moveWindowMs, int moveMs);
     bool movePending() const { return m_pendingActive; }
 
 public slots:
@@ -66,6 +66,5 @@ private:
     bool m_pendingActive = false;
 
     static int s_moveWindowMs;
-    static int s_deleteMs;
-    static int s_addMs;
+    static int s_moveMs;
 };

@@ -122,6 +122,8 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::deviceRemoving, m_livePage, &MainViewVideoPreview::removeDevice);
     connect(c, &DeviceController::removeFromRecordSchedules, m_schedulePage, &RecordSchedule::deleteDevices);
     connect(c, &DeviceController::deviceRelogged, m_schedulePage, &RecordSchedule::deviceRelogged);
+    connect(c, &DeviceController::deviceMoved, m_schedulePage, &RecordSchedule::deviceMoved);
+    connect(c, &DeviceController::serialNumberChanged, m_schedulePage, &RecordSchedule::deviceSerialChanged);
     connect(c, &DeviceController::deviceEdited, this, [this](FUN_DEV_INFO *dev) {
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);

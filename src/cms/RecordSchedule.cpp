@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QBrush>
 #include <QStandardItemModel>
 
 namespace {
@@ -53,13 +54,42 @@ QStandardItem *deviceItem(const QString &text)
     return item;
 }
 
-// The plan entry of a record: by serial number, or by address for a record
-// without one (else every record without a serial number would be the same).
+// Whether a plan entry is kept by address: it has no serial number, or its
+// address in its place (a device added by hand, before its real serial
+// number was known).
+bool keptByAddress(const RECORD_DEVICE_INFO &d)
+{
+    return d.szDevId.isEmpty() || d.szDevId == d.szDevIp;
+}
+
+// The plan entry of a record: by serial number, or by address for an entry
+// kept so (else every record without a serial number would be the same).
 bool sameChannel(const RECORD_DEVICE_INFO &d, const QString &sn, const QString &ip, uint8_t channel)
 {
     if (d.iChannelIdx != channel)
         return false;
-    return sn.isEmpty() ? (d.szDevId.isEmpty() && d.szDevIp == ip) : d.szDevId == sn;
+    if (keptByAddress(d))
+        return d.szDevIp == ip;
+    return !sn.isEmpty() && d.szDevId == sn;
+}
+
+QString entryId(const QString &sn, const QString &ip, int channel)
+{
+    return sn + QLatin1Char('|') + ip + QLatin1Char('|') + QString::number(channel);
+}
+
+// A channel that should record and does not is shown in the danger colour
+// with the reason as its tool tip.
+void showState(QStandardItem *item, int state)
+{
+    QString reason;
+    if (state == RecordScheduleThread::Retrying)
+        reason = RecordSchedule::tr("Not recording: the stream failed, trying again");
+    else if (state == RecordScheduleThread::Missing)
+        reason = RecordSchedule::tr("Not recording: the device is not found");
+    item->setData(state, RecordSchedule::StateRole);
+    item->setToolTip(reason);
+    item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
 }
 
 } // namespace
@@ -166,6 +196,50 @@ void RecordSchedule::deleteDevices(QList<FUN_DEV_INFO *> devs)
     showStrategyData(QString::fromLatin1(StrategyName));
     if (removed && m_plan.iTurnOn)
         record();
+}
+
+void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
+{
+    if (!dev || oldIp.isEmpty() || dev->ip == oldIp)
+        return;
+    bool moved = false;
+    for (RECORD_DEVICE_INFO &d : m_plan.devices) {
+        const bool bySerial = !keptByAddress(d) && !dev->sn.isEmpty() && d.szDevId == dev->sn;
+        if (!bySerial && d.szDevIp != oldIp)
+            continue;
+        // An entry kept by address stays kept by address, at the new one.
+        if (d.szDevId == oldIp)
+            d.szDevId = dev->ip;
+        d.szDevIp = dev->ip;
+        moved = true;
+    }
+    if (!moved)
+        return;
+    qInfo() << "Record devices follow" << oldIp << "to" << dev->ip;
+    savePlan();
+    refreshRecordDevice();
+    refreshOriginalDevice();
+    if (m_thread)
+        m_thread->updatePlan(m_plan);
+}
+
+void RecordSchedule::deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn)
+{
+    if (!dev || oldSn == dev->sn)
+        return;
+    bool changed = false;
+    for (RECORD_DEVICE_INFO &d : m_plan.devices) {
+        if (d.szDevIp != dev->ip || d.szDevId != oldSn || keptByAddress(d))
+            continue;
+        d.szDevId = dev->sn;
+        changed = true;
+    }
+    if (!changed)
+        return;
+    qInfo() << "Record devices of" << dev->ip << "follow the serial number" << dev->sn;
+    savePlan();
+    if (m_thread)
+        m_thread->updatePlan(m_plan);
 }
 
 void RecordSchedule::deviceRelogged(FUN_DEV_INFO *dev)
@@ -311,11 +385,7 @@ void RecordSchedule::refreshRecordDevice()
     m_recordModel->removeRows(0, m_recordModel->rowCount());
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const RECORD_DEVICE_INFO &d : qAsConst(m_plan.devices)) {
-        FUN_DEV_INFO *dev = nullptr;
-        if (registry) {
-            dev = d.szDevId.isEmpty() ? registry->getChannelInfo(d.szDevIp, d.iChannelIdx)
-                                      : registry->findChannel(d.szDevId, d.iChannelIdx);
-        }
+        FUN_DEV_INFO *dev = registry ? RecordScheduleThread::findRecord(d) : nullptr;
         QString text;
         if (dev) {
             text = CommonHelper::getDevKey(dev);
@@ -326,6 +396,7 @@ void RecordSchedule::refreshRecordDevice()
         qInfo() << " add Record dev" << text;
         QStandardItem *item = deviceItem(text);
         item->setData(text, Qt::UserRole + 1);
+        showState(item, m_states.value(entryId(d.szDevId, d.szDevIp, d.iChannelIdx), RecordScheduleThread::Idle));
         m_recordModel->appendRow(item);
     }
 }
@@ -511,6 +582,13 @@ void RecordSchedule::record()
                 onRecordStopped(storageType);
         },
         Qt::QueuedConnection);
+    connect(
+        m_thread, &RecordScheduleThread::deviceStateChanged, this,
+        [this, generation](const QString &sn, const QString &ip, int channel, int state) {
+            if (generation == m_threadGeneration)
+                onDeviceState(sn, ip, channel, state);
+        },
+        Qt::QueuedConnection);
     m_thread->setPlan(&m_plan);
     m_thread->start(QThread::InheritPriority);
 }
@@ -523,6 +601,26 @@ void RecordSchedule::stopThread()
     m_thread->stop();
     delete m_thread;
     m_thread = nullptr;
+    m_states.clear();
+    for (int row = 0; row < m_recordModel->rowCount(); ++row)
+        showState(m_recordModel->item(row), RecordScheduleThread::Idle);
+}
+
+void RecordSchedule::onDeviceState(const QString &sn, const QString &ip, int channel, int state)
+{
+    const QString id = entryId(sn, ip, channel);
+    m_states.insert(id, state);
+    for (int row = 0; row < m_plan.devices.size() && row < m_recordModel->rowCount(); ++row) {
+        const RECORD_DEVICE_INFO &d = m_plan.devices.at(row);
+        if (entryId(d.szDevId, d.szDevIp, d.iChannelIdx) == id)
+            showState(m_recordModel->item(row), state);
+    }
+}
+
+int RecordSchedule::deviceState(int row) const
+{
+    const QStandardItem *item = m_recordModel->item(row);
+    return item ? item->data(StateRole).toInt() : RecordScheduleThread::Idle;
 }
 
 void RecordSchedule::onRecordStopped(int storageType)

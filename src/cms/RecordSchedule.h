@@ -7,6 +7,7 @@
 #include "KelvoCommon.h"
 #include "RecordPlan.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -52,6 +53,12 @@ public:
     // A device logged in again with new credentials or ports: its recorders
     // start again with the new address.
     void deviceRelogged(FUN_DEV_INFO *dev);
+    // A device moved to a new address (its new record): its channels stay in
+    // the plan, at the new address.
+    void deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp);
+    // A device (and its channel records) reported a serial number other than
+    // the one it was known by: the plan entries made with the old one follow.
+    void deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn);
     // At close: the schedule thread and its recorders end.
     void stopPlan();
 
@@ -61,6 +68,9 @@ public:
     bool savePlan();
 
     const RECORD_PLAN_INFO &plan() const { return m_plan; }
+    // The record list's row of a plan entry holds its RecordScheduleThread::DeviceState here.
+    static constexpr int StateRole = Qt::UserRole + 2;
+    int deviceState(int row) const;
     bool isRecording() const { return m_thread != nullptr; }
     QList<TimeRangeCtrl *> rows() const { return m_rows; }
 
@@ -88,6 +98,7 @@ private:
     void showPlan();
     void showOnText();
     void onRecordStopped(int storageType);
+    void onDeviceState(const QString &sn, const QString &ip, int channel, int state);
     void stopThread();
 
     Ui::RecordSchedule *ui = nullptr;
@@ -101,5 +112,7 @@ private:
     QStandardItemModel *m_recordModel = nullptr;
     RecordScheduleThread *m_thread = nullptr;
     quint64 m_threadGeneration = 0;
+    // "sn|ip|channel" of a plan entry -> its last announced state.
+    QHash<QString, int> m_states;
     bool m_initialised = false;
 };

@@ -3,6 +3,7 @@
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
+#include "Platform.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -10,7 +11,10 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QNetworkProxy>
 #include <QRegularExpression>
+#include <QTcpSocket>
+#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -36,6 +40,24 @@ ClockState &clockState()
 }
 
 std::atomic<int> g_secondsPerPlanMinute{60};
+
+const qint64 kRetryDelaysMs[] = {1000, 2000, 4000, 8000, 16000, 30000};
+std::atomic<bool> g_sourceProbe{true};
+
+qint64 steadyMs()
+{
+    static QElapsedTimer clock;
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+QString entryId(const RECORD_DEVICE_INFO &d)
+{
+    return d.szDevId + QLatin1Char('|') + d.szDevIp + QLatin1Char('|') + QString::number(d.iChannelIdx);
+}
 
 int secondsOfDay(const QDateTime &now)
 {
@@ -97,6 +119,28 @@ void RecordScheduleThread::setPlan(const RECORD_PLAN_INFO *plan)
     m_plan = plan ? *plan : RECORD_PLAN_INFO();
 }
 
+void RecordScheduleThread::updatePlan(const RECORD_PLAN_INFO &plan)
+{
+    if (!isRunning()) {
+        setPlan(&plan);
+        return;
+    }
+    QMutexLocker lock(&m_lock);
+    m_pendingPlan = plan;
+    m_havePending = true;
+    m_wake.wakeAll();
+}
+
+void RecordScheduleThread::takePendingPlan()
+{
+    QMutexLocker lock(&m_lock);
+    if (!m_havePending)
+        return;
+    m_havePending = false;
+    m_plan = m_pendingPlan;
+    m_hasPlan = true;
+}
+
 int RecordScheduleThread::secondsPerPlanMinute()
 {
     return g_secondsPerPlanMinute.load();
@@ -105,6 +149,12 @@ int RecordScheduleThread::secondsPerPlanMinute()
 void RecordScheduleThread::setSecondsPerPlanMinuteForTesting(int seconds)
 {
     g_secondsPerPlanMinute = seconds > 0 ? seconds : 60;
+}
+
+qint64 RecordScheduleThread::retryDelayMs(int failures)
+{
+    const int last = int(sizeof kRetryDelaysMs / sizeof kRetryDelaysMs[0]) - 1;
+    return kRetryDelaysMs[qBound(0, failures - 1, last)];
 }
 
 int RecordScheduleThread::fileLengthSecs() const
@@ -130,13 +180,28 @@ bool RecordScheduleThread::stopRequested()
     return m_stop;
 }
 
+void RecordScheduleThread::wake()
+{
+    QMutexLocker lock(&m_lock);
+    m_event = true;
+    m_wake.wakeAll();
+}
+
 bool RecordScheduleThread::waitMs(qint64 ms)
+{
+    return waitRealMs(ScheduleClock::realMs(ms));
+}
+
+bool RecordScheduleThread::waitRealMs(qint64 ms)
 {
     QMutexLocker lock(&m_lock);
     if (m_stop)
         return false;
-    const qint64 real = std::min<qint64>(ScheduleClock::realMs(ms), qint64(UINT_MAX - 1));
-    m_wake.wait(&m_lock, static_cast<unsigned long>(std::max<qint64>(real, 0)));
+    if (!m_event && !m_havePending && ms > 0) {
+        const qint64 real = std::min<qint64>(ms, qint64(UINT_MAX - 1));
+        m_wake.wait(&m_lock, static_cast<unsigned long>(real));
+    }
+    m_event = false;
     return !m_stop;
 }
 
@@ -146,6 +211,7 @@ void RecordScheduleThread::run()
     if (stopRequested())
         return;
     for (;;) {
+        takePendingPlan();
         if (!checkDisk()) {
             emit sig_recordStopped(m_plan.iStorageType);
             return;
@@ -154,9 +220,17 @@ void RecordScheduleThread::run()
         const bool inSchedule = isInSchedule(m_plan, ScheduleClock::now(), fileLengthSecs(), wait);
         if (!inSchedule) {
             stopRecordThreads();
+            reportAll(Idle);
             if (wait > 1) {
-                if (!waitMs((wait - 1) * 1000))
-                    return;
+                // Until shortly before the next part; a new plan is looked at at once.
+                const qint64 until = steadyMs() + ScheduleClock::realMs((wait - 1) * 1000);
+                for (;;) {
+                    if (!waitRealMs(until - steadyMs()))
+                        return;
+                    QMutexLocker lock(&m_lock);
+                    if (m_havePending || steadyMs() >= until)
+                        break;
+                }
                 continue;
             }
             if (wait < 0) {
@@ -165,8 +239,29 @@ void RecordScheduleThread::run()
             }
         }
         startRecordThreads();
-        if (!waitMs(wait > 1 ? wait * 1000 : 500))
-            return;
+        // Until the part's end or one file length; meanwhile recorders that
+        // fail are started again and the missing channels looked for.
+        const qint64 passEnd = steadyMs() + ScheduleClock::realMs(wait > 1 ? wait * 1000 : 500);
+        for (;;) {
+            const qint64 now = steadyMs();
+            if (now >= passEnd)
+                break;
+            qint64 next = passEnd;
+            const qint64 due = serviceRecorders();
+            if (due >= 0)
+                next = std::min(next, due);
+            if (m_missingRetryAt >= 0)
+                next = std::min(next, m_missingRetryAt);
+            if (!waitRealMs(next - steadyMs()))
+                return;
+            {
+                QMutexLocker lock(&m_lock);
+                if (m_havePending)
+                    break;
+            }
+            if (m_missingRetryAt >= 0 && steadyMs() >= m_missingRetryAt)
+                startRecordThreads();
+        }
     }
 }
 
@@ -179,7 +274,7 @@ bool RecordScheduleThread::checkDisk()
         qWarning() << "Record plan without storage folder";
         return false;
     }
-    QDir().mkpath(path);
+    Platform::makePrivateDir(path);
     quint64 freeGiB = 0;
     if (!CommonHelper::getDiskFreeSpace(path, freeGiB))
         return false;
@@ -299,22 +394,40 @@ bool RecordScheduleThread::isInSchedule(const RECORD_PLAN_INFO &plan, const QDat
     return false;
 }
 
-void RecordScheduleThread::startRecordThreads()
+FUN_DEV_INFO *RecordScheduleThread::findRecord(const RECORD_DEVICE_INFO &device)
 {
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     if (!registry)
-        return;
+        return nullptr;
+    if (!device.szDevId.isEmpty() && device.szDevId != device.szDevIp) {
+        if (FUN_DEV_INFO *record = registry->findChannel(device.szDevId, device.iChannelIdx))
+            return record;
+        return nullptr;
+    }
+    // Without a serial number the record list finds a channel by its
+    // address; so does the thread.
+    return registry->getChannelInfo(device.szDevIp, device.iChannelIdx);
+}
+
+void RecordScheduleThread::startRecordThreads()
+{
+    QMap<QString, Recorder> kept;
+    m_entryKeys.clear();
+    bool missing = false;
     for (const RECORD_DEVICE_INFO &dev : qAsConst(m_plan.devices)) {
         const ENUM_STREAM_TYPE stream = dev.iStreamType > 0 ? STREAM_SUB : STREAM_MAIN;
-        // Without a serial number the record list finds a channel by its
-        // address; so does the thread.
-        FUN_DEV_INFO *record = dev.szDevId.isEmpty() ? registry->getChannelInfo(dev.szDevIp, dev.iChannelIdx)
-                                                     : registry->findChannel(dev.szDevId, dev.iChannelIdx);
+        FUN_DEV_INFO *record = findRecord(dev);
         if (!record) {
             qWarning() << "not found device: " << dev.szDevIp << dev.iChannelIdx;
+            m_entryKeys.append(QString());
+            report(dev, Missing);
+            missing = true;
             continue;
         }
         const QString key = CommonHelper::getDevKey(record);
+        m_entryKeys.append(key);
+        if (kept.contains(key))
+            continue;
         const QString url = CommonHelper::getDevUrl(record, stream);
         const QString folder = CommonHelper::getVideoRootDir(record);
         auto it = m_recorders.find(key);
@@ -329,18 +442,162 @@ void RecordScheduleThread::startRecordThreads()
             Recorder r;
             r.url = url;
             r.folder = folder;
-            r.plan = std::make_shared<FFmpegRecordPlan>();
-            r.plan->setFileLength(fileLengthSecs());
-            r.plan->setParams(url, folder);
-            r.plan->setClock(&ScheduleClock::now);
-            r.plan->start(QThread::InheritPriority);
-            m_recorders.insert(key, r);
+            startRecorder(r);
             qInfo() << "start record plan thread." << key;
-        } else if (!it->plan->isRunning()) {
-            it->plan->start(QThread::InheritPriority);
-            qInfo() << "restart record plan thread." << key;
+            kept.insert(key, r);
+        } else {
+            kept.insert(key, *it);
+            m_recorders.erase(it);
         }
+        report(dev, kept.value(key).state);
     }
+    // Channels that left the plan (or moved to another key) stop now.
+    for (const Recorder &r : qAsConst(m_recorders))
+        r.plan->requestStop();
+    m_recorders.clear();
+    m_recorders.swap(kept);
+
+    if (missing) {
+        ++m_missingFailures;
+        m_missingRetryAt = steadyMs() + retryDelayMs(m_missingFailures);
+    } else {
+        m_missingFailures = 0;
+        m_missingRetryAt = -1;
+    }
+}
+
+void RecordScheduleThread::startRecorder(Recorder &r)
+{
+    if (!r.plan) {
+        r.plan = std::make_shared<FFmpegRecordPlan>();
+        r.ended = std::make_shared<std::atomic_bool>(false);
+        r.recorded = std::make_shared<std::atomic_bool>(false);
+        r.plan->setFileLength(fileLengthSecs());
+        r.plan->setParams(r.url, r.folder);
+        r.plan->setClock(&ScheduleClock::now);
+        FFmpegRecordPlan *plan = r.plan.get();
+        const auto ended = r.ended;
+        const auto recorded = r.recorded;
+        // Emitted in the recorder's own thread: the schedule thread only
+        // learns that something happened and looks for itself.
+        connect(plan, &QThread::finished, plan, [this, ended] {
+            *ended = true;
+            wake();
+        }, Qt::DirectConnection);
+        connect(plan, &FFmpegRecordPlan::segmentOpened, plan, [this, recorded] {
+            if (!recorded->exchange(true))
+                wake();
+        }, Qt::DirectConnection);
+    }
+    *r.ended = false;
+    *r.recorded = false;
+    r.retryAt = -1;
+    r.nextProbe = -1;
+    r.sourceDown = false;
+    r.state = Starting;
+    r.plan->start(QThread::InheritPriority);
+}
+
+void RecordScheduleThread::setSourceProbeForTesting(bool enabled)
+{
+    g_sourceProbe = enabled;
+}
+
+bool RecordScheduleThread::sourceReachable(const QString &url)
+{
+    const QUrl u(url);
+    if (u.host().isEmpty())
+        return false;
+    QTcpSocket socket;
+    socket.setProxy(QNetworkProxy::NoProxy);
+    socket.connectToHost(u.host(), quint16(u.port(554)));
+    const bool up = socket.waitForConnected(ProbeTimeoutMs);
+    socket.abort();
+    return up;
+}
+
+qint64 RecordScheduleThread::serviceRecorders()
+{
+    qint64 next = -1;
+    const auto soonest = [&next](qint64 t) {
+        if (t >= 0 && (next < 0 || t < next))
+            next = t;
+    };
+    QHash<QString, bool> probed; // one probe per source and pass
+    const auto reachable = [&probed](const QString &url) {
+        const QUrl u(url);
+        const QString source = u.host() + QLatin1Char(':') + QString::number(u.port(554));
+        auto it = probed.find(source);
+        if (it == probed.end())
+            it = probed.insert(source, sourceReachable(url));
+        return it.value();
+    };
+    for (auto it = m_recorders.begin(); it != m_recorders.end(); ++it) {
+        Recorder &r = it.value();
+        const QString &key = it.key();
+        if (r.retryAt < 0) {
+            if (!*r.ended) {
+                if (*r.recorded && r.state != Recording) {
+                    r.state = Recording;
+                    r.failures = 0;
+                }
+                continue;
+            }
+            // It ended by itself: its stream failed (or never came).
+            r.plan->wait();
+            r.failures = *r.recorded ? 1 : r.failures + 1;
+            r.state = Retrying;
+            const qint64 delay = retryDelayMs(r.failures);
+            r.retryAt = steadyMs() + delay;
+            r.sourceDown = g_sourceProbe.load() && !reachable(r.url);
+            r.nextProbe = r.sourceDown ? steadyMs() + ProbeIntervalMs : -1;
+            // Each step once, then every tenth try: a source gone for a day
+            // must not fill the log.
+            if (r.failures <= 6 || r.failures % 10 == 0)
+                qWarning().nospace() << "record plan stream of " << key << " ended (" << r.failures
+                                     << (r.failures == 1 ? " failure" : " failures") << "), next try in "
+                                     << delay / 1000 << " s" << (r.sourceDown ? ", source refuses connections" : "");
+        } else if (steadyMs() >= r.retryAt) {
+            qInfo() << "restart record plan thread." << key;
+            startRecorder(r);
+        } else if (r.sourceDown && r.nextProbe >= 0 && steadyMs() >= r.nextProbe) {
+            if (reachable(r.url)) {
+                // The source is back: no need to wait out the step; the
+                // steps start again from the first.
+                qInfo() << "record plan source of" << key << "is back, restart record plan thread.";
+                r.failures = 0;
+                startRecorder(r);
+            } else {
+                r.nextProbe = steadyMs() + ProbeIntervalMs;
+            }
+        }
+        soonest(r.retryAt);
+        soonest(r.nextProbe);
+    }
+    for (int i = 0; i < m_plan.devices.size() && i < m_entryKeys.size(); ++i) {
+        if (!m_entryKeys.at(i).isEmpty())
+            report(m_plan.devices.at(i), m_recorders.value(m_entryKeys.at(i)).state);
+    }
+    return next;
+}
+
+void RecordScheduleThread::report(const RECORD_DEVICE_INFO &device, DeviceState state)
+{
+    const QString id = entryId(device);
+    const auto it = m_reported.constFind(id);
+    if (it != m_reported.constEnd() && it.value() == int(state))
+        return;
+    m_reported.insert(id, int(state));
+    emit deviceStateChanged(device.szDevId, device.szDevIp, device.iChannelIdx, int(state));
+}
+
+void RecordScheduleThread::reportAll(DeviceState state)
+{
+    for (const RECORD_DEVICE_INFO &dev : qAsConst(m_plan.devices))
+        report(dev, state);
+    m_entryKeys.clear();
+    m_missingFailures = 0;
+    m_missingRetryAt = -1;
 }
 
 void RecordScheduleThread::stopRecordThreads()

@@ -162,6 +162,8 @@ void CommandProcessor::cmdVersionInfo(const RecvInfo &info)
     dev->sdkPlatform = body.value(QStringLiteral("sdkPlatform"));
     readDeviceModel(dev, body);
     readFirmwareVersion(dev, body);
+    if (dev->sn != oldSn)
+        emit serialNumberChanged(dev, oldSn);
     if (dev->sn != oldSn && oldSn == dev->ip)
         emit updateDevSN(dev);
     if (CommonHelper::isMultiChannelIpcMain(dev))

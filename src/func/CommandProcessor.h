@@ -39,6 +39,8 @@ signals:
     void capabilitySetReceived(devXmlInfo info);
     void ptzConfigReceived(devXmlInfo info);
     void alarmEventReceived(devXmlInfo info);
+    // The version reply changed a device's serial number (from oldSn).
+    void serialNumberChanged(FUN_DEV_INFO *dev, QString oldSn);
 
 private:
     void cmdHeartBeat(const RecvInfo &info);

@@ -50,6 +50,7 @@ DeviceController::DeviceController(QObject *parent)
         if (!m_serialTimer.isActive())
             m_serialTimer.start();
     });
+    connect(m_processor, &CommandProcessor::serialNumberChanged, this, &DeviceController::followSerialNumber);
     connect(m_processor, &CommandProcessor::loginReceived, this,
         [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
     connect(m_processor, &CommandProcessor::ptzConfigReceived, this, &DeviceController::ptzConfigReceived);
@@ -71,6 +72,7 @@ DeviceController::DeviceController(QObject *parent)
     connect(bus, &SignalsHelper::signalAddDevs, this, &DeviceController::dealAddDevices);
     connect(bus, &SignalsHelper::signalDelDevs, this, &DeviceController::dealDelDevices);
     connect(bus, &SignalsHelper::signalModifyDev, this, &DeviceController::dealModifyDevice);
+    connect(bus, &SignalsHelper::signalMoveDev, this, &DeviceController::dealMoveDevice);
     connect(bus, &SignalsHelper::signalDevConfig, this, &DeviceController::showDevConfigManage);
     connect(bus, &SignalsHelper::signalDevUser, this, &DeviceController::showDevUser);
     connect(bus, &SignalsHelper::signalNVRChannels, this, &DeviceController::showNVRChannels);
@@ -335,6 +337,56 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
         emit deviceEdited(dev);
     OrmHelper::ModifyDev(copy);
     dropCopy();
+}
+
+void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)
+{
+    if (!dev || dev->channelIdx != 0)
+        return;
+    // A channel record is its device's copy from login time; the serial
+    // number only comes afterwards, with the version reply. Keyed by the old
+    // one, a record schedule made now would not find the channels after a
+    // restart, when they are copied with the new one.
+    for (FUN_DEV_INFO *channel : DeviceInfoManager::instance()->channelsOf(dev->ip))
+        channel->sn = dev->sn;
+    qInfo() << "Device" << dev->ip << "reports the serial number" << dev->sn << "instead of" << oldSn;
+    // A reply without one does not make the device forget the one it had.
+    if (dev->sn.isEmpty())
+        return;
+    // Stored, so the next start knows the device (and its channels) by it.
+    if (isRegistered(dev)) {
+        m_serialWrites.insert(dev);
+        if (!m_serialTimer.isActive())
+            m_serialTimer.start();
+    }
+    emit serialNumberChanged(dev, oldSn);
+}
+
+void DeviceController::dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return;
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    FUN_DEV_INFO *old = registry->findDevInfo(oldIp);
+    if (!old || old->channelIdx != 0 || dev->ip.isEmpty() || dev->ip == oldIp || registry->findDevInfo(dev->ip)) {
+        qWarning() << "Device not moved from" << oldIp << "to" << dev->ip;
+        registry->keepAlive(dev);
+        return;
+    }
+    qInfo() << "Device moves from" << oldIp << "to" << dev->ip;
+    // The old record goes as a replaced one: the record schedules keep the
+    // device and follow it below.
+    removeDevices({old}, true);
+    OrmHelper::moveAlarmRows(oldIp, dev->ip);
+    dev->loginStatus = 0;
+    dev->ipcsStat.clear();
+    dealAddDevices({dev});
+    if (registry->findDevInfo(dev->ip) == dev)
+        emit deviceMoved(dev, oldIp);
+    else
+        emit removeFromRecordSchedules({old}); // not back after all: a real deletion
+    // Its alarm settings are found under the new address from the next alarm on.
+    emit SignalsHelper::instance()->signalUpdateAlarm();
 }
 
 void DeviceController::showDevConfigManage(FUN_DEV_INFO *dev)

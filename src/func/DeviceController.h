@@ -65,6 +65,10 @@ public slots:
     void dealDelDevices(QList<FUN_DEV_INFO *> devs);
     // Takes ownership of the copy.
     void dealModifyDevice(FUN_DEV_INFO *dev);
+    // The device at oldIp moved: dev (taken over) replaces its record, with
+    // its alarm settings; the record schedules keep it (deviceMoved) and the
+    // alarm reception reloads its settings.
+    void dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev);
 
     void showDevConfigManage(FUN_DEV_INFO *dev);
     void showDevUser(FUN_DEV_INFO *dev);
@@ -105,6 +109,12 @@ signals:
     // A device was logged in again with new credentials or ports (the old
     // record removed, the new one registered): the same device, a new record.
     void deviceRelogged(FUN_DEV_INFO *dev);
+    // A device moved to a new address: the same device, a new record.
+    void deviceMoved(FUN_DEV_INFO *dev, QString oldIp);
+    // A device reported a serial number other than the one it was known by;
+    // its channel records (made at login, before the version reply) took it
+    // too.
+    void serialNumberChanged(FUN_DEV_INFO *dev, QString oldSn);
     void devicesDeleting(QList<FUN_DEV_INFO *> devs);
     void deviceRemoving(FUN_DEV_INFO *dev);
     // A registered record was renamed or moved to another group: tree items
@@ -125,6 +135,7 @@ private:
     // schedules keep them.
     void removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing);
     bool isRegistered(FUN_DEV_INFO *dev) const;
+    void followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn);
 
     CommandProcessor *m_processor = nullptr;
     int m_loginSpacingMs = 20;

@@ -1,6 +1,7 @@
 #include "RemoteCommon.h"
 
 #include "CommonHelper.h"
+#include "Platform.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -307,7 +308,7 @@ QString RemoteCommon::getPicturePath(const QString &key) const
     const QString folder = base + QLatin1Char('/') + CommonHelper::safePathSegment(record->device_name.isEmpty()
                                                                                      ? record->device_id
                                                                                      : record->device_name);
-    if (!QDir().mkpath(folder))
+    if (!Platform::makePrivateDir(folder))
         return QString();
     return folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz"))
         + QStringLiteral(".jpg");

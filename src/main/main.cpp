@@ -18,6 +18,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextCodec>
@@ -66,6 +67,19 @@ QString translationFile(int language)
     }
 }
 
+// The settings' language index of the system's language (English when the
+// client has no translation for it).
+int systemLanguage()
+{
+    switch (QLocale::system().language()) {
+    case QLocale::Chinese: return 0;
+    case QLocale::Russian: return 2;
+    case QLocale::Indonesian: return 3;
+    case QLocale::Czech: return 4;
+    default: return 1;
+    }
+}
+
 void loadStyleSheet(QApplication &app)
 {
     QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
@@ -110,10 +124,25 @@ int main(int argc, char *argv[])
 
     registerKelvoMetaTypes();
     QString error;
+    bool refused = false;
     OrmHelper *orm = OrmHelper::instance();
-    if (!orm || !orm->init(&error)) {
+    if (!orm || !orm->init(&error, &refused)) {
         qCritical().noquote() << "Database start-up failed:" << error;
-        QMessageBox::critical(nullptr, appName, QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error);
+        // The settings with the operator's language are in the database that
+        // failed: the system's language speaks instead.
+        QTranslator systemTranslator;
+        if (systemTranslator.load(translationFile(systemLanguage())))
+            QApplication::installTranslator(&systemTranslator);
+        QString text = QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error;
+        if (refused) {
+            // Never run empty on someone's data: the operator decides what to do with the file.
+            const QString file = QDir::toNativeSeparators(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath());
+            text = QObject::tr("The database %1 was not made by this client or by a version of it that it knows, "
+                               "and has been left unchanged.\nMove it away to start with a new database.")
+                       .arg(file)
+                + QLatin1String("\n\n") + error;
+        }
+        QMessageBox::critical(nullptr, appName, text);
         log->stop();
         return 1;
     }

@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGlobalStatic>
 #include <QMutex>
 #include <QMutexLocker>
@@ -11,7 +12,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,6 +68,23 @@ QSqlError insertLookup(const QStringList &names)
     return orm::dao::insert(rows);
 }
 
+// Snapshots, downloads and recordings go below these folders: user-only,
+// as the database is. Folders that exist already keep their mode.
+bool makeUserFolder(const QString &path)
+{
+    QString dir = QDir::cleanPath(QDir(path).absolutePath());
+    QStringList missing;
+    while (!QFileInfo::exists(dir) && QFileInfo(dir).path() != dir) {
+        missing.prepend(dir);
+        dir = QFileInfo(dir).path();
+    }
+    for (const QString &d : qAsConst(missing)) {
+        if (::mkdir(QFile::encodeName(d).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    return QFileInfo(path).isDir();
+}
+
 } // namespace
 
 OrmHelper::OrmHelper(QObject *parent) : QObject(parent) {}
@@ -79,60 +99,170 @@ bool OrmHelper::isInitialized()
     return g_initialized.load();
 }
 
-bool OrmHelper::init(QString *error) const
+bool OrmHelper::init(QString *error, bool *refused) const
 {
     QMutexLocker lock(&g_initMutex);
+    if (refused)
+        *refused = false;
     if (g_initialized.load())
         return true;
 
-    // The database holds device passwords: user-only, also when an older
-    // start left it readable by others.
+    // The database holds device passwords: a new file is user-only from the
+    // start. An existing one is tightened only once it is known to be ours: a
+    // file the client refuses is left exactly as it was.
     const QString path = OrmDatabase::databaseName();
-    if (!path.isEmpty() && !path.startsWith(QLatin1Char(':'))) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0 || ::fchmod(fd, 0600) != 0)
-            qWarning() << "Cannot make the database user-only:" << path;
+    const bool onDisk = !path.isEmpty() && !path.startsWith(QLatin1Char(':'));
+    if (onDisk && !QFileInfo::exists(path)) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0)
             ::close(fd);
     }
 
     QSqlError err;
+    bool foreign = false;
     {
         OrmDatabase::InitScope scope;
-        err = runInit();
+        err = runInit(&foreign);
     }
     if (!ok(err)) {
-        qCritical("Database initialization failed!");
-        qWarning().noquote() << "Database error:" << err.text();
+        if (foreign) {
+            qCritical().noquote() << "Database refused, left unchanged:" << path << "-" << err.text();
+            // Closed now, so nothing of this process holds the file any more.
+            OrmDatabase::closeAllConnections();
+        } else {
+            qCritical("Database initialization failed!");
+            qWarning().noquote() << "Database error:" << err.text();
+        }
         if (error)
             *error = err.text();
+        if (refused)
+            *refused = foreign;
         return false;
     }
+    if (onDisk && ::chmod(QFile::encodeName(path).constData(), 0600) != 0)
+        qWarning() << "Cannot make the database user-only:" << path;
     OrmDatabase::setReady(true);
     g_initialized.store(true);
     qInfo() << "Database ready:" << OrmDatabase::databaseName() << "schema version" << SchemaVersion;
     return true;
 }
 
-QSqlError OrmHelper::runInit()
+namespace {
+
+// The tables this client reads and writes, with the columns of each.
+template<class... T>
+QList<const OrmTableInfo *> tableInfos()
 {
+    return { &OrmClass<T>::get().info()... };
+}
+
+QList<const OrmTableInfo *> knownTables()
+{
+    return tableInfos<DatabaseVersion, CMS_Roles, CMS_AlarmType, CMS_DevType, CMS_User, CMS_Organization,
+                      CMS_Permissions, CMS_Stream, CMS_Config_V2, cms_DealAlarmType, CustomAlarmInfo,
+                      cms_DealAlarmLink, cms_DealAlarmTime, CMS_Action, CMS_Alarm, CMS_Devices, PlanRecord>();
+}
+
+bool containsName(const QStringList &names, const QString &name)
+{
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString OrmHelper::schemaMismatch(int version, const QStringList &tables,
+                                  const std::function<QStringList(const QString &)> &columnsOf)
+{
+    if (version > SchemaVersion)
+        return QStringLiteral("schema version %1 is newer than this client's %2").arg(version).arg(SchemaVersion);
+    if (version < 1)
+        return QStringLiteral("unknown schema version %1").arg(version);
+    for (const OrmTableInfo *info : knownTables()) {
+        // What the upgrade of an older file creates may be missing from it.
+        const bool upgradeCreates = (info->table == QLatin1String("CMS_Config_V2") && version <= 1)
+                                    || (info->table == QLatin1String("CMS_Devices") && version <= 2);
+        if (!containsName(tables, info->table)) {
+            if (upgradeCreates)
+                continue;
+            return QStringLiteral("table %1 is missing").arg(info->table);
+        }
+        const QStringList columns = columnsOf(info->table);
+        QStringList wanted{info->key};
+        for (const OrmColumnInfo &c : info->columns) {
+            if (info->table == QLatin1String("CMS_Devices") && c.name == QLatin1String("onvifAuth") && version <= 2)
+                continue;
+            wanted << c.name;
+        }
+        for (const QString &name : qAsConst(wanted)) {
+            if (!containsName(columns, name))
+                return QStringLiteral("table %1 has no column %2").arg(info->table, name);
+        }
+    }
+    return QString();
+}
+
+QSqlError OrmHelper::runInit(bool *foreign)
+{
+    *foreign = false;
     OrmTransaction tx;
-    if (!ok(tx.error()))
+    if (!ok(tx.error())) {
+        // SQLite opens any file and only finds at the first statement that it
+        // holds no database.
+        if (tx.error().nativeErrorCode() == QLatin1String("26")) {
+            *foreign = true;
+            return QSqlError(QString(), QStringLiteral("the file is not an SQLite database"),
+                             QSqlError::ConnectionError);
+        }
         return tx.error();
+    }
 
     QStringList tables;
     QSqlError err = orm::dao::table_names(tables);
     if (!ok(err))
         return err;
+    tables.erase(std::remove_if(tables.begin(), tables.end(),
+                                [](const QString &t) { return t.startsWith(QLatin1String("sqlite_")); }),
+                 tables.end());
 
+    // Nothing is written before the file is known to be this client's: a
+    // database of another program, or of a newer client, is refused as it is.
     const QString versionTable = OrmClass<DatabaseVersion>::get().info().table;
-    if (tables.contains(versionTable)) {
+    if (!tables.isEmpty()) {
+        if (!containsName(tables, versionTable)) {
+            *foreign = true;
+            return QSqlError(QString(), QStringLiteral("it holds tables but no %1 table").arg(versionTable),
+                             QSqlError::StatementError);
+        }
+        QStringList versionColumns;
+        err = orm::dao::column_names(versionTable, versionColumns);
+        if (!ok(err))
+            return err;
+        if (!containsName(versionColumns, QStringLiteral("version"))) {
+            *foreign = true;
+            return QSqlError(QString(), QStringLiteral("table %1 has no column version").arg(versionTable),
+                             QSqlError::StatementError);
+        }
         QList<QSharedPointer<DatabaseVersion>> rows;
         err = orm::dao::fetch_all(rows);
         if (!ok(err))
             return err;
+        // Only the program of schema version 2 could leave this table empty.
+        const int version = rows.isEmpty() ? 2 : rows.first()->version;
+        QSqlError columnsErr;
+        const QString mismatch = schemaMismatch(version, tables, [&columnsErr](const QString &table) {
+            QStringList names;
+            const QSqlError e = orm::dao::column_names(table, names);
+            if (!ok(e))
+                columnsErr = e;
+            return names;
+        });
+        if (!ok(columnsErr))
+            return columnsErr;
+        if (!mismatch.isEmpty()) {
+            *foreign = true;
+            return QSqlError(QString(), mismatch, QSqlError::StatementError);
+        }
         if (rows.isEmpty()) {
-            // Only the program of schema version 2 could leave this table empty.
             qWarning() << "Empty schema version table; upgrading from version 2";
             err = upgradeDatabase(2);
             if (!ok(err))
@@ -149,8 +279,6 @@ QSqlError OrmHelper::runInit()
                     return err;
                 v->version = SchemaVersion;
                 err = orm::dao::update(v);
-            } else if (v->version > SchemaVersion) {
-                qWarning() << "Database schema version" << v->version << "is newer than" << SchemaVersion;
             }
         }
         if (!ok(err))
@@ -310,7 +438,7 @@ QSqlError OrmHelper::initConfig()
     config.RecordPath = documents + QStringLiteral("/Tavik/Record");
     config.BackupPath = documents + QStringLiteral("/Tavik/Backup");
     for (const QString &path : { config.SnapPath, config.RecordPath, config.BackupPath }) {
-        if (!QDir().mkpath(path))
+        if (!makeUserFolder(path))
             qWarning() << "Cannot create folder" << path;
     }
     return orm::dao::insert(config);

@@ -8,6 +8,9 @@
 #include <QObject>
 #include <QSharedPointer>
 #include <QSqlError>
+#include <QStringList>
+
+#include <functional>
 
 // The process-wide database service: opens "./Kelvo.sqlite", checks and
 // upgrades its schema or creates and seeds a new file, and offers the queries
@@ -41,7 +44,16 @@ public:
     // The global instance; null once it has been destroyed at program exit.
     static OrmHelper *instance();
 
-    bool init(QString *error = nullptr) const;
+    // A file that is not this client's database (another program's, tables
+    // or columns it does not know, a newer schema version) is refused: init
+    // returns false, sets *refused, puts the reason into *error, writes
+    // nothing and leaves the file's bytes and mode as they were.
+    bool init(QString *error = nullptr, bool *refused = nullptr) const;
+    // Why a file of this schema version with these tables (columnsOf gives a
+    // table's columns) is not one this client can open or upgrade; empty when
+    // it is.
+    static QString schemaMismatch(int version, const QStringList &tables,
+                                  const std::function<QStringList(const QString &)> &columnsOf);
     static bool isInitialized();
 
     // Start-up steps; each returns the first failing statement's error.
@@ -108,7 +120,7 @@ public:
     static void resetForTesting();
 
 private:
-    static QSqlError runInit();
+    static QSqlError runInit(bool *foreign);
     static QSharedPointer<CMS_Devices> devToRow(const FUN_DEV_INFO *dev,
                                                 const QList<QSharedPointer<CMS_Organization>> &groups);
 };

@@ -1,6 +1,7 @@
 #include "FFmpegRecordPlan.h"
 
 #include "Mp4Writer.h"
+#include "Platform.h"
 #include "PlayerCommon.h"
 #include "RecordIndex.h"
 #include "ThreadStack.h"
@@ -34,6 +35,7 @@ bool writeIndex(const QString &path, const QJsonArray &array)
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     f.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
     return f.commit();
 }
@@ -257,7 +259,7 @@ void FFmpegRecordPlan::run()
     auto openSegment = [&](const QDateTime &at) -> bool {
         segStart = at;
         segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
-        QDir().mkpath(segDir);
+        Platform::makePrivateDir(segDir);
         QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
         segName = base + QStringLiteral(".mp4");
         for (int n = 1; QFile::exists(segDir + QLatin1Char('/') + segName); ++n)

@@ -1,6 +1,7 @@
 #include "Mp4Writer.h"
 
 #include "PlayerCommon.h"
+#include "Platform.h"
 
 #include <QDebug>
 #include <QDir>
@@ -16,7 +17,12 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
     close();
     if (!par || path.isEmpty())
         return false;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Footage is the operator's alone: the file exists user-only before
+    // FFmpeg opens it, and keeps that mode while it is written.
+    if (!Platform::makePrivateDir(QFileInfo(path).absolutePath()) || !Platform::makePrivateFile(path)) {
+        qWarning() << "mp4 writer: cannot create" << path;
+        return false;
+    }
     m_path = path;
     m_inTb = inTimeBase;
     m_first = AV_NOPTS_VALUE;

@@ -1,4 +1,5 @@
 #include "PlayerCommon.h"
+#include "Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -332,10 +333,12 @@ bool saveFrameAsJpeg(const AVFrame *frame, const QString &path)
     int dstStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstStride);
     sws_freeContext(sws);
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!Platform::makePrivateDir(QFileInfo(path).absolutePath()))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!image.save(&file, "JPG", 90))
         return false;
     return file.commit();

@@ -2,6 +2,7 @@
 #include "ui_LocalVideoReplayWnd.h"
 
 #include "CommonHelper.h"
+#include "Platform.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "FFmpegRecordPlan.h"
@@ -392,6 +393,7 @@ bool LocalVideoReplayWnd::convertLegacyIndex(const QString &legacyPath, const QS
         qWarning() << "cannot write the day index" << indexPath << out.errorString();
         return false;
     }
+    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     out.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
     if (!out.commit()) {
         qWarning() << "cannot write the day index" << indexPath << out.errorString();
@@ -688,7 +690,7 @@ QString LocalVideoReplayWnd::makeCapturePath(FUN_DEV_INFO *dev)
     QString folder = base + QLatin1Char('/') + CommonHelper::safePathSegment(dev->ip);
     if (dev->channelIdx != 0)
         folder += QStringLiteral("/CH_%1").arg(int(dev->channelIdx), 2, 10, QLatin1Char('0'));
-    if (!QDir().mkpath(folder)) {
+    if (!Platform::makePrivateDir(folder)) {
         MsgTipInfoDlg::showTip(tr("Failed to create file directory!"), ToastMs);
         return QString();
     }

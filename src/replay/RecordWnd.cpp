@@ -2,6 +2,7 @@
 #include "ui_RecordWnd.h"
 
 #include "CommonHelper.h"
+#include "Platform.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "FFmpegReplayWidget.h"
@@ -986,7 +987,7 @@ void RecordWnd::onBtnStartDownoadClicked(bool)
     if (!splitKey(m_currentKey, &ip, &channel))
         return;
     const QString folder = CommonHelper::getRecordDir(record, false);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    if (folder.isEmpty() || !Platform::makePrivateDir(folder)) {
         qWarning() << "Failed to create download directory:" << folder;
         return;
     }

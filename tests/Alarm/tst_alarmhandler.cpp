@@ -3,6 +3,8 @@
 // database file, with settings found by address or by name and reloaded on
 // the settings broadcast.
 
+#include "AlarmRecordStore.h"
+#include "AlarmRecordWriter.h"
 #include "DeviceAlarmHandler.h"
 #include "DeviceInfoManager.h"
 #include "MainWindow.h"
@@ -10,6 +12,7 @@
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -190,6 +193,95 @@ private slots:
         QCOMPARE(window.alarmHandler()->runningLinkages(), 0);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(w->objectName() != QLatin1String("AlarmPopup") || !w->isVisible());
+    }
+
+    // A device floods the client: the table stays at its bound, the oldest
+    // rows go first, each cleanup says so once in the log, and the record
+    // browser keeps answering meanwhile.
+    void floodKeepsTheTableAtItsBound()
+    {
+        constexpr int Limit = 1000;
+        constexpr int Flood = 3000;
+        constexpr int Older = 300;
+        for (int i = 0; i < Older; ++i) {
+            CustomAlarmInfo old;
+            old.devName = QStringLiteral("older");
+            old.alarmTime = QStringLiteral("2020-01-01 00:00:00");
+            QVERIFY(orm::dao::insert(old).text().isEmpty());
+        }
+        const auto value = [](const char *sql) {
+            OrmResult r;
+            orm::dao::execute_query(OrmQuery(QLatin1String(sql)), &r);
+            return r.rows.isEmpty() ? -1 : r.rows.first().value(0).toLongLong();
+        };
+        const qint64 lastBefore = value("SELECT MAX(id) FROM CustomAlarmInfo");
+        const qint64 rowsBefore = value("SELECT COUNT(*) FROM CustomAlarmInfo");
+
+        qputenv("KELVO_SIM_ALARMS", QByteArray::number(Flood) + ":0");
+        SimDevice cam;
+        qunsetenv("KELVO_SIM_ALARMS");
+        QVERIFY(cam.listen(QHostAddress(QStringLiteral("127.19.0.9"))));
+        FUN_DEV_INFO record;
+        record.ip = QStringLiteral("127.19.0.9");
+        record.devPort = cam.port();
+        record.sn = QStringLiteral("SN-FLOOD");
+        record.name = QStringLiteral("Flood");
+        cms_DealAlarmType type;
+        type.devip = record.ip;
+        type.bMotionDetection = true;
+        QVERIFY(orm::dao::insert(type).text().isEmpty());
+        cms_DealAlarmTime arming;
+        arming.devip = record.ip;
+        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
+        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        OrmHelper::AddDevs({&record});
+
+        static QAtomicInt cleanupLines;
+        cleanupLines = 0;
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext &c, const QString &m) {
+            if (m.startsWith(QLatin1String("Alarm records above the limit")))
+                cleanupLines.ref();
+            previous(t, c, m);
+        });
+
+        MainWindow window;
+        window.alarmHandler()->setRowLimit(Limit);
+        // The browser's own queries, on the GUI thread, while rows come and go.
+        const OrmQuery all = AlarmRecordStore::condition(AlarmRecordStore::Filter{});
+        QStringList browserErrors;
+        int browsed = 0;
+        QTimer browse;
+        browse.setInterval(5);
+        connect(&browse, &QTimer::timeout, this, [&] {
+            QString error;
+            if (AlarmRecordStore::count(all, &error) < 0 || !error.isEmpty())
+                browserErrors << error;
+            AlarmRecordStore::fetchPage(all, 0, 30, &error);
+            if (!error.isEmpty())
+                browserErrors << error;
+            ++browsed;
+        });
+        browse.start();
+        window.setRights(DEFAULT_RIGHTS);
+        QTRY_VERIFY_WITH_TIMEOUT(value("SELECT MAX(id) FROM CustomAlarmInfo") == lastBefore + Flood
+                                     && value("SELECT COUNT(*) FROM CustomAlarmInfo") <= Limit,
+                                 120000);
+        browse.stop();
+        qInstallMessageHandler(previous);
+
+        const qint64 kept = value("SELECT COUNT(*) FROM CustomAlarmInfo");
+        QVERIFY2(kept >= AlarmRecordWriter::cleanupTarget(Limit), qPrintable(QString::number(kept)));
+        // The newest rows, without a hole.
+        QCOMPARE(value("SELECT MIN(id) FROM CustomAlarmInfo"), lastBefore + Flood - kept + 1);
+        QCOMPARE(value("SELECT COUNT(*) FROM CustomAlarmInfo WHERE devName = 'older'"), qint64(0));
+        AlarmRecordWriter *writer = window.alarmHandler()->recordWriter();
+        QVERIFY(writer->cleanups() >= 2);
+        QCOMPARE(qint64(cleanupLines.loadRelaxed()), writer->cleanups());
+        QCOMPARE(writer->removedRows(), rowsBefore + Flood - kept);
+        QVERIFY(browsed > 0);
+        QCOMPARE(browserErrors, QStringList());
+        window.closeApp();
     }
 };
 

@@ -222,17 +222,23 @@ private slots:
     void batch_data()
     {
         QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("storeFails");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("quote kept as typed") << "it's done; \"ok\") --" << true;
-        QTest::newRow("blanks are a note") << "   " << true;
-        QTest::newRow("empty note") << "" << false;
+        QTest::newRow("quote kept as typed") << "it's done; \"ok\") --" << false << true;
+        QTest::newRow("blanks are a note") << "   " << false << true;
+        QTest::newRow("empty note") << "" << false << false;
+        QTest::newRow("store fails") << "done" << true << false;
     }
 
+    // The handled rows read "solved" with their note as soon as the note is
+    // submitted; a failed store is said and the rows stay "pending".
     void batch()
     {
         QFETCH(QString, note);
+        QFETCH(bool, storeFails);
         QFETCH(bool, stored);
         orm::dao::execute_query(OrmQuery("UPDATE CustomAlarmInfo SET status = 0, records = ''"));
+        closeToasts();
         tree()->reload();
         tree()->selectItem(QStringLiteral("127.143.0.5"));
         search(0, QStringLiteral("2026-01-01 00:00:00"));
@@ -244,7 +250,10 @@ private slots:
             QTest::mouseClick(
                 dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
         });
+        if (storeFails)
+            OrmDatabase::setFailingStatementForTesting(QStringLiteral("UPDATE CustomAlarmInfo"));
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
+        OrmDatabase::setFailingStatementForTesting(QString());
         QCOMPARE(m_page->processingDialog()->objectName(), QStringLiteral("AlarmProcess"));
 
         QList<QSharedPointer<CustomAlarmInfo>> rows;
@@ -255,14 +264,43 @@ private slots:
             QCOMPARE(row->records, note);
         }
         QCOMPARE(solved, stored ? QStringList({ "g1", "g3" }) : QStringList());
-        if (!stored)
-            return;
-        // Unchecked at once, shown as before until the next search.
-        QCOMPARE(m_page->model()->item(0, 0)->checkState(), Qt::Unchecked);
-        QCOMPARE(column(4), QStringList({ "pending", "pending", "pending", "pending" }));
-        search(0, QStringLiteral("2026-01-01 00:00:00"));
-        QCOMPARE(column(4), QStringList({ "solved", "pending", "pending", "solved" }));
-        QCOMPARE(column(5).at(3), note);
+        QCOMPARE(toastTexts().contains(QStringLiteral("Configuration failed")), storeFails);
+        // A submitted note unchecks the rows; without one nothing happened.
+        QCOMPARE(m_page->model()->item(0, 0)->checkState(), note.isEmpty() ? Qt::Checked : Qt::Unchecked);
+        QCOMPARE(shownIds(), QStringList({ "g1", "g2", "old", "g3" }));
+        if (stored) {
+            QCOMPARE(column(4), QStringList({ "solved", "pending", "pending", "solved" }));
+            QCOMPARE(column(5).at(3), note);
+        } else {
+            QCOMPARE(column(4), QStringList({ "pending", "pending", "pending", "pending" }));
+        }
+    }
+
+    // Handling rows on a later page shows them handled on that same page.
+    void batchKeepsThePage()
+    {
+        orm::dao::execute_query(OrmQuery("UPDATE CustomAlarmInfo SET status = 0, records = ''"));
+        tree()->reload();
+        tree()->selectItem(QStringLiteral("127.143.0.8"));
+        search(0, QStringLiteral("2025-01-01 00:00:00"));
+        auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
+        QTest::mouseClick(pager->findChild<QPushButton *>(QStringLiteral("pushButtonLast")), Qt::LeftButton);
+        const qint64 last = pager->currentPage();
+        QVERIFY(last > 1);
+        const QStringList times = column(3);
+        m_page->model()->item(1, 0)->setCheckState(Qt::Checked);
+        onModal<AlarmInfoProcessing>([](AlarmInfoProcessing *dlg) {
+            dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(QStringLiteral("checked"));
+            QTest::mouseClick(
+                dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
+        QCOMPARE(pager->currentPage(), last);
+        QCOMPARE(column(3), times);
+        QStringList states;
+        for (int i = 0; i < times.size(); ++i)
+            states << (i == 1 ? QStringLiteral("solved") : QStringLiteral("pending"));
+        QCOMPARE(column(4), states);
     }
 
     void exportWorkbook_data()

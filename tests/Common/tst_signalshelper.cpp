@@ -34,6 +34,8 @@ void tst_SignalsHelper::signalOrder()
         "signalrecvPlayError(QString,int)",
         "signalMove(QPoint)",
         "signalPlayer(bool)",
+        // Added after the others, so their indexes stay.
+        "signalMoveDev(QString,FUN_DEV_INFO*)",
     };
     const QMetaObject *mo = SignalsHelper::instance()->metaObject();
     QStringList signalList;

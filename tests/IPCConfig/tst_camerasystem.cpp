@@ -3,6 +3,7 @@
 // of its own on 127.79.27.x, a fake ping, and what reaches the camera read
 // from its log.
 
+#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -15,6 +16,11 @@
 #include "MainWindow.h"
 #include "OrmDao.h"
 #include "OrmHelper.h"
+#include "Platform.h"
+#include "RecordSchedule.h"
+#include "RecordScheduleThread.h"
+#include "SignalsHelper.h"
+#include "TestMedia.h"
 #include "RemoteConfigSetting.h"
 #include "SimDevice.h"
 
@@ -27,6 +33,7 @@
 #include <QRadioButton>
 #include <QStandardItem>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
 
@@ -37,7 +44,7 @@ using namespace DevicePagesTest;
 
 namespace {
 
-enum Cam { Maint, Settings, Checks, Early, Move, Refuse, Silent, CamCount };
+enum Cam { Maint, Settings, Checks, Early, Move, Refuse, Silent, Recorded, CamCount };
 
 QString camIp(int cam)
 {
@@ -109,7 +116,7 @@ private slots:
         SdkTimings timings = KelvoSDKHelper::instance()->timings();
         timings.reconnectUnitMs = 20;
         KelvoSDKHelper::instance()->setTimings(timings);
-        EthernetSettingWidget::setTimings(3000, 200, 300);
+        EthernetSettingWidget::setTimings(3000, 200);
         for (int cam = 0; cam < CamCount; ++cam) {
             m_cams[cam] = std::make_unique<SimDevice>(SimDevice::Ipc);
             QVERIFY(m_cams[cam]->listen(QHostAddress(camIp(cam))));
@@ -386,6 +393,103 @@ private slots:
                     .text()
                     .isEmpty());
         QCOMPARE(rows.size(), 1);
+    }
+
+    // A recorded camera moved on its TCP/IP page records on at its new
+    // address, and its alarms are kept there, without a settings Save or a
+    // restart.
+    void addressChangeKeepsRecordingAndAlarms()
+    {
+        SimDevice *sim = m_cams[Recorded].get();
+        const QString oldIp = camIp(Recorded);
+        const QString newIp = QStringLiteral("127.79.27.60");
+        // As the camera reported it.
+        QTRY_VERIFY_WITH_TIMEOUT(record(oldIp)->sn != QStringLiteral("SIM-SYS-%1").arg(int(Recorded)), 10000);
+        const QString sn = record(oldIp)->sn;
+        QVERIFY(!sn.isEmpty() && sn != oldIp);
+        QTemporaryDir storage;
+        CommonHelper::setStoragePathsProvider([&storage] { return StoragePaths{{}, storage.path(), {}}; });
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
+        RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
+
+        // The camera serves its stream wherever it is.
+        const QString clip = testmedia::makeClip("moved.mp4", "h264", 60);
+        QVERIFY(!clip.isEmpty());
+        testmedia::RtspServer atOld, atNew;
+        atOld.setAddress(oldIp);
+        QVERIFY(atOld.start({"/stream1=" + clip}));
+        atNew.setAddress(newIp);
+        atNew.setPort(atOld.port());
+        QVERIFY(atNew.start({"/stream1=" + clip}));
+        record(oldIp)->rtspPort = quint16(atOld.port());
+        OrmHelper::ModifyDev(record(oldIp));
+
+        cms_DealAlarmType type;
+        type.devip = oldIp;
+        type.bMotionDetection = true;
+        QVERIFY(orm::dao::insert(type).text().isEmpty());
+        cms_DealAlarmTime arming;
+        arming.devip = oldIp;
+        for (QString *t : {&arming.timeMon, &arming.timeTue, &arming.timeWed, &arming.timeThu, &arming.timeFri,
+                           &arming.timeSat, &arming.timeSun})
+            *t = QStringLiteral("00:00:00-23:59:59");
+        arming.bMon = arming.bTue = arming.bWed = arming.bThu = arming.bFri = arming.bSat = arming.bSun = true;
+        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        emit SignalsHelper::instance()->signalUpdateAlarm();
+        const auto alarms = [&sn] {
+            long n = 0;
+            orm::dao::count<CustomAlarmInfo>(n, OrmQuery(QStringLiteral("WHERE handler = :sn")).bind(":sn", sn));
+            return int(n);
+        };
+        const auto motion = [] {
+            const QDateTime t = QDateTime::currentDateTime();
+            return QStringLiteral("<alarmType>0</alarmType><alarmTime><year>%1</year><month>%2</month><day>%3</day>"
+                                  "<hour>%4</hour><minute>%5</minute><second>%6</second></alarmTime>")
+                .arg(t.date().year()).arg(t.date().month()).arg(t.date().day())
+                .arg(t.time().hour()).arg(t.time().minute()).arg(t.time().second());
+        };
+
+        RECORD_PLAN_INFO plan;
+        plan.id = 1;
+        plan.iTurnOn = 1;
+        plan.iTimeFile = 1;
+        for (int i = 0; i < 7; ++i)
+            plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
+        plan.devices.append({sn, oldIp, 0, 0, 0});
+        QVERIFY(RecordSchedule::storePlan(plan));
+        RecordSchedule *schedule = m_window->schedulePage();
+        schedule->showStrategyData(QStringLiteral("Default Strategy"));
+        schedule->record();
+        const auto segments = [&storage](const QString &ip) {
+            return QDir(storage.filePath(ip)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(schedule->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QCOMPARE(segments(oldIp), 1);
+        sim->pushAlarm(motion());
+        QTRY_COMPARE_WITH_TIMEOUT(alarms(), 1, 10000);
+
+        auto *page = openPage<EthernetSettingWidget>(Recorded, 13002, 13002);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
+        child<QLineEdit>(page, "lineEdit_ip")->setText(newIp);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
+        QVERIFY(!record(oldIp));
+
+        QCOMPARE(schedule->plan().devices.size(), 1);
+        QCOMPARE(schedule->plan().devices.first().szDevIp, newIp);
+        QCOMPARE(RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo).value(0).szDevIp, newIp);
+        QVERIFY(schedule->isRecording());
+        QTRY_COMPARE_WITH_TIMEOUT(segments(newIp), 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(schedule->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        sim->pushAlarm(motion());
+        QTRY_COMPARE_WITH_TIMEOUT(alarms(), 2, 10000);
+
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        schedule->showStrategyData(QStringLiteral("Default Strategy"));
+        schedule->record();
+        QVERIFY(!schedule->isRecording());
+        CommonHelper::setStoragePathsProvider({});
+        Platform::setFreeSpaceProbe({});
     }
 };
 

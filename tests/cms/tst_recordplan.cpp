@@ -10,11 +10,14 @@
 #include "TestMedia.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -378,6 +381,125 @@ private slots:
         // from a recorder started again.
         QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= before + 3, 90000);
         thread.stop();
+    }
+
+    // Which registry record a plan entry means: by serial number; an entry
+    // kept by address (no serial number, or its address in its place) by
+    // address, so an NVR added before its serial number was known still
+    // finds its channels once they carry the real one.
+    void planEntryFindsItsChannel_data()
+    {
+        QTest::addColumn<QString>("sn");
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("found"); // device key, "" for none
+        QTest::newRow("by serial number") << "UID-X" << "127.0.0.1" << 1 << "127.0.0.1_1";
+        QTest::newRow("serial number is the address") << "127.0.0.1" << "127.0.0.1" << 2 << "127.0.0.1_2";
+        QTest::newRow("no serial number") << "" << "127.0.0.1" << 1 << "127.0.0.1_1";
+        QTest::newRow("another device at the address") << "UID-Y" << "127.0.0.1" << 1 << "";
+        QTest::newRow("channel it does not have") << "UID-X" << "127.0.0.1" << 5 << "";
+        QTest::newRow("address of nobody") << "127.0.0.9" << "127.0.0.9" << 1 << "";
+    }
+    void planEntryFindsItsChannel()
+    {
+        QFETCH(QString, sn);
+        QFETCH(QString, ip);
+        QFETCH(int, channel);
+        QFETCH(QString, found);
+        recordNvr(QStringLiteral("UID-X"), 554, {});
+        FUN_DEV_INFO *record = RecordScheduleThread::findRecord({sn, ip, 1, uint8_t(channel), 0});
+        QCOMPARE(record ? CommonHelper::getDevKey(record) : QString(), found);
+    }
+
+    // A channel the registry does not know yet (its NVR has not answered
+    // the login) is looked for again within seconds, not at the next pass.
+    void missingChannelIsLookedForAgain()
+    {
+        const QString clip = testmedia::makeClip("rec30.mp4", "h264", 30);
+        QVERIFY(!clip.isEmpty());
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + clip}));
+        RECORD_PLAN_INFO plan = recordNvr("SIM-REC-M", rtsp.port(), {1});
+        plan.iTimeFile = 30; // a pass of a minute: longer than this test waits
+        DeviceInfoManager::instance()->deleteDevice(QStringLiteral("127.0.0.1"));
+        RecordScheduleThread thread;
+        QList<int> states;
+        connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
+                [&states](const QString &, const QString &, int, int state) { states << state; });
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(states, QList<int>{RecordScheduleThread::Missing}, 10000);
+        recordNvr("SIM-REC-M", rtsp.port(), {});
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);
+        thread.stop();
+        QCOMPARE(states.mid(0, 2), (QList<int>{RecordScheduleThread::Missing, RecordScheduleThread::Starting}));
+    }
+
+    // The source stops for a while and comes back: the recorder starts again
+    // as soon as it is back, so the gap between the recorded files is the
+    // outage and a few seconds; meanwhile the channel reads "retrying". A
+    // pass of the schedule lasts longer than the test: only the retries can
+    // bring the recorder back, and their steps alone (1, 2, 4, 8, 16, 30 s)
+    // would come 31 s after the failure.
+    void outageCostsLittleMoreThanItself()
+    {
+        constexpr qint64 OutageMs = 20000;
+        constexpr qint64 SlackMs = 6000;
+        QCOMPARE(QList<qint64>({RecordScheduleThread::retryDelayMs(1), RecordScheduleThread::retryDelayMs(5),
+                                RecordScheduleThread::retryDelayMs(6), RecordScheduleThread::retryDelayMs(9)}),
+                 QList<qint64>({1000, 16000, 30000, 30000}));
+        const QStringList mounts{"/stream1-1=clock:512x288"};
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start(mounts));
+        RECORD_PLAN_INFO plan = recordNvr("SIM-REC-OUT", rtsp.port(), {1});
+        plan.iTimeFile = 30;
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01";
+        const QStringList before = dayIndexes(ch1).first;
+
+        RecordScheduleThread thread;
+        QList<int> states;
+        connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
+                [&states](const QString &, const QString &, int, int state) { states << state; });
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(states.contains(RecordScheduleThread::Recording), 30000);
+        QTest::qWait(2000); // some footage before the outage
+
+        QElapsedTimer outage;
+        outage.start();
+        rtsp.quit();
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Retrying), 15000);
+        QTest::qWait(int(qMax<qint64>(0, OutageMs - outage.elapsed())));
+        rtsp.setPort(rtsp.port());
+        QVERIFY(rtsp.start(mounts));
+        const qint64 outageMs = outage.elapsed();
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
+        QTest::qWait(2000); // some footage after it
+        thread.stop();
+
+        // The files of this test, in time order; the largest hole between them.
+        QVector<QPair<QTime, QTime>> spans;
+        QDirIterator it(ch1, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array()) {
+                const QJsonObject o = v.toObject();
+                if (before.contains(QFileInfo(f).path() + QLatin1Char('/') + o.value("fileName").toString()))
+                    continue;
+                spans.append({QTime::fromString(o.value("startTime").toString(), "hhmmsszzz"),
+                              QTime::fromString(o.value("endTime").toString(), "hhmmsszzz")});
+            }
+        }
+        std::sort(spans.begin(), spans.end());
+        QVERIFY2(spans.size() >= 2, qPrintable(QString::number(spans.size())));
+        qint64 gap = 0;
+        for (int i = 1; i < spans.size(); ++i)
+            gap = qMax<qint64>(gap, spans.at(i - 1).second.msecsTo(spans.at(i).first));
+        QVERIFY2(gap >= outageMs - SlackMs && gap <= outageMs + SlackMs,
+                 qPrintable(QStringLiteral("outage %1 ms, gap in the files %2 ms").arg(outageMs).arg(gap)));
+        const int retrying = int(states.indexOf(RecordScheduleThread::Retrying));
+        QVERIFY(retrying > 0 && states.indexOf(RecordScheduleThread::Recording, retrying) > retrying);
     }
 };
 

@@ -312,6 +312,112 @@ private slots:
         QCOMPARE(segments(ch2).second, 0);
         QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
     }
+
+    // A channel that should record and does not is marked in the record
+    // list with the reason; switched off, the marks go.
+    void channelsNotRecordingAreShown()
+    {
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        RECORD_PLAN_INFO plan;
+        plan.id = 1;
+        plan.iTurnOn = 1;
+        plan.iTimeFile = 1;
+        for (int i = 0; i < 7; ++i)
+            plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
+        plan.devices.append({m_nvr->uid(), NvrIp, 1, 1, 0});
+        plan.devices.append({m_nvr->uid(), NvrIp, 1, 7, 0}); // a channel the NVR does not have
+        QVERIFY(RecordSchedule::storePlan(plan));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        page()->record();
+        auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        auto *model = qobject_cast<QStandardItemModel *>(recorded->model());
+        QCOMPARE(rowTexts(recorded), (QStringList{NvrIp + "_1", m_nvr->uid() + "_7"}));
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(1), int(RecordScheduleThread::Missing), 10000);
+        QCOMPARE(model->item(0)->toolTip(), QString());
+        QCOMPARE(model->item(1)->toolTip(), QStringLiteral("Not recording: the device is not found"));
+        QVERIFY(model->item(1)->foreground() != model->item(0)->foreground());
+
+        click("m_btnOn");
+        QVERIFY(!page()->isRecording());
+        QCOMPARE(model->item(1)->toolTip(), QString());
+        QCOMPARE(page()->deviceState(1), int(RecordScheduleThread::Idle));
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+    }
+
+    // The serial number comes with the version reply, after the NVR's
+    // channel records were made at login. The channels take it, the plan is
+    // made (or follows) with it, and after a restart (the NVR read from the
+    // database, its channels made again at login) the plan still finds them.
+    void nvrChannelsKeepTheirKeyAcrossARestart_data()
+    {
+        QTest::addColumn<QString>("knownSn"); // the serial number the NVR is added with
+        QTest::addColumn<bool>("planFirst");  // the plan exists before the NVR answers
+        QTest::newRow("added by address, plan made afterwards") << NvrIp << false;
+        QTest::newRow("known by an old serial number, plan made before") << "OLD-SN" << true;
+    }
+    void nvrChannelsKeepTheirKeyAcrossARestart()
+    {
+        QFETCH(QString, knownSn);
+        QFETCH(bool, planFirst);
+        QVERIFY(nvrOnline());
+        emit SignalsHelper::instance()->signalDelDevs({record(NvrIp)});
+        QVERIFY(!record(NvrIp));
+        RECORD_PLAN_INFO plan;
+        plan.id = 1;
+        if (planFirst) {
+            for (uint8_t ch : {1, 2})
+                plan.devices.append({knownSn, NvrIp, 1, ch, 0});
+        }
+        QVERIFY(RecordSchedule::storePlan(plan));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+
+        auto *nvr = new FUN_DEV_INFO;
+        nvr->ip = NvrIp;
+        nvr->sn = knownSn;
+        nvr->devType = 1;
+        nvr->devPort = m_nvr->port();
+        nvr->rtspPort = quint16(m_rtsp.port());
+        nvr->name = QStringLiteral("Yard NVR");
+        emit SignalsHelper::instance()->signalAddDevs({nvr});
+        QVERIFY(nvrOnline());
+        QTRY_COMPARE_WITH_TIMEOUT(record(NvrIp)->sn, m_nvr->uid(), 10000);
+        QCOMPARE(record(NvrIp + "_1")->sn, m_nvr->uid());
+        QCOMPARE(record(NvrIp + "_2")->sn, m_nvr->uid());
+
+        if (!planFirst) {
+            m_window->showHome();
+            m_window->showPage(MainWindow::StorageSchedule);
+            checkAll(child<QTreeView>(page(), "m_treeOriginalDevlist"));
+            click("m_btnAddDevices");
+        }
+        const QVector<RECORD_DEVICE_INFO> stored = RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo);
+        QCOMPARE(stored.size(), 2);
+        for (const RECORD_DEVICE_INFO &d : stored)
+            QCOMPARE(d.szDevId, m_nvr->uid());
+        QCOMPARE(page()->plan().devices, stored);
+
+        // The restart, as far as the registry goes.
+        m_window->deviceController()->flushSerialWrites();
+        DeviceInfoManager::instance()->deleteDevice(NvrIp);
+        QVERIFY(!record(NvrIp + "_1"));
+        DeviceInfoManager::instance()->getDevFromDatabase();
+        QVERIFY(record(NvrIp));
+        QCOMPARE(record(NvrIp)->sn, m_nvr->uid());
+        DeviceInfoManager::instance()->loginDevice(record(NvrIp));
+        QVERIFY(nvrOnline());
+        for (const RECORD_DEVICE_INFO &d : stored) {
+            FUN_DEV_INFO *channel = RecordScheduleThread::findRecord(d);
+            QVERIFY(channel);
+            QCOMPARE(CommonHelper::getDevKey(channel), NvrIp + QStringLiteral("_%1").arg(d.iChannelIdx));
+        }
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        QCOMPARE(rowTexts(child<QTreeView>(page(), "m_treeRecordDevlist")), (QStringList{NvrIp + "_1", NvrIp + "_2"}));
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+    }
 };
 
 QTEST_MAIN(tst_RecordSchedule)

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <cstring>
 #include <unistd.h>
 #include <sys/socket.h>
@@ -88,6 +89,42 @@ private slots:
         QLocalSocket probe;
         probe.connectToServer(socketPath(instance));
         QVERIFY(probe.waitForConnected(2000));
+    }
+
+    // Another program's database in the client's folder is refused with a
+    // message and left exactly as it was: the client never runs empty on it.
+    void foreignDatabaseIsRefused()
+    {
+        ClientProcess client(QStringLiteral("foreign"), uniqueInstance("foreign"));
+        const QString file = QDir(client.dir()).filePath(QStringLiteral("Kelvo.sqlite"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec(QStringLiteral("CREATE TABLE songs (id INTEGER PRIMARY KEY, title TEXT)")));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO songs (title) VALUES ('first')")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0644) == 0);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+
+        QVERIFY(client.start());
+        QVERIFY2(client.waitForLog(QStringLiteral("Database refused, left unchanged:")),
+                 qPrintable(client.log() + client.output()));
+        // The message waits for the operator; nothing else has started.
+        QCOMPARE(client.process().state(), QProcess::Running);
+        QVERIFY(!client.log().contains(QStringLiteral("Automatic login")));
+        QVERIFY(!client.log().contains(QStringLiteral("Rights ")));
+        client.kill();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), 0644);
     }
 
     void rightsLimitTheCards()

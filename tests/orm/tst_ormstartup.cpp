@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 class TestOrmStartup : public QObject
@@ -267,6 +269,83 @@ private slots:
         RawDb raw(file);
         QCOMPARE(raw.value("SELECT version FROM DatabaseVersion").toInt(), 3);
         QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_User").toInt(), 1);
+    }
+
+    // A file the client does not know is refused as it is: same bytes, same
+    // mode, no journal left beside it, nothing served from it.
+    void unknownFileIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("statements"); // empty: the bytes below
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QStringList current = oldSchema(2);
+        current.replaceInStrings(QStringLiteral("Model TEXT, DevTypeName TEXT, onvifSer TEXT, loadId INTEGER,"),
+                                 QStringLiteral("Model TEXT, DevTypeName TEXT, onvifSer TEXT, onvifAuth INTEGER, "
+                                                "loadId INTEGER,"));
+        const auto withVersion = [](QStringList schema, int version) {
+            return schema << QStringLiteral("INSERT INTO DatabaseVersion (version) VALUES (%1)").arg(version);
+        };
+        QTest::newRow("another program's") << QStringList{"CREATE TABLE songs (id INTEGER PRIMARY KEY, title TEXT)",
+                                                          "INSERT INTO songs (title) VALUES ('a')"}
+                                           << QByteArray() << "no DatabaseVersion table";
+        QTest::newRow("not a database") << QStringList() << QByteArray("just some notes\n").repeated(300)
+                                        << "not an SQLite database";
+        QTest::newRow("newer version") << withVersion(current, 99) << QByteArray() << "schema version 99 is newer";
+        QTest::newRow("version 0") << withVersion(current, 0) << QByteArray() << "unknown schema version 0";
+        QStringList wrongColumns = withVersion(current, 3);
+        wrongColumns.replaceInStrings(QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, DevIP"),
+                                      QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, Address"));
+        QTest::newRow("wrong columns") << wrongColumns << QByteArray() << "table CMS_Devices has no column DevIP";
+        QStringList missingTable = withVersion(current, 3);
+        missingTable.erase(std::remove_if(missingTable.begin(), missingTable.end(),
+                                          [](const QString &sql) { return sql.startsWith("CREATE TABLE PlanRecord"); }),
+                           missingTable.end());
+        QTest::newRow("missing table") << missingTable << QByteArray() << "table PlanRecord is missing";
+        QStringList noVersionColumn = withVersion(current, 3);
+        noVersionColumn.replaceInStrings(QStringLiteral("version INTEGER)"), QStringLiteral("level INTEGER)"));
+        noVersionColumn.replaceInStrings(QStringLiteral("DatabaseVersion (version)"),
+                                         QStringLiteral("DatabaseVersion (level)"));
+        QTest::newRow("version table of another kind") << noVersionColumn << QByteArray()
+                                                       << "DatabaseVersion has no column version";
+    }
+
+    void unknownFileIsRefused()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString file = useNewFile();
+        if (!statements.isEmpty()) {
+            RawDb raw(file);
+            QCOMPARE(raw.exec(statements), QString());
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0644) == 0);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Database refused, left unchanged:")));
+        QString error;
+        bool refused = false;
+        QVERIFY(!OrmHelper::instance()->init(&error, &refused));
+        QVERIFY(refused);
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY(!OrmHelper::isInitialized());
+        QVERIFY(OrmHelper::getAllUsers().isEmpty());
+        QVERIFY(!OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2>::create()));
+
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), 0644);
+        for (const char *suffix : {"-journal", "-wal", "-shm"})
+            QVERIFY2(!QFile::exists(file + QLatin1String(suffix)), suffix);
     }
 
     void unopenableFileFails()

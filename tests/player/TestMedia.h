@@ -141,6 +141,8 @@ public:
         QStringList args;
         if (m_fixedPort > 0)
             args << "--port" << QString::number(m_fixedPort);
+        if (!m_address.isEmpty())
+            args << "--address" << m_address;
         for (const QString &m : mounts)
             args << "--mount" << m;
         if (!user.isEmpty())
@@ -191,11 +193,14 @@ public:
     int port() const { return m_port; }
     // The next start listens on this port (a server that comes back).
     void setPort(int port) { m_fixedPort = port; }
+    // The next start listens on this loopback address (a camera's own).
+    void setAddress(const QString &address) { m_address = address; }
 
 private:
     QProcess m_proc;
     int m_port = 0;
     int m_fixedPort = 0;
+    QString m_address;
 };
 
 }  // namespace testmedia

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 
@@ -373,6 +374,79 @@ private slots:
             QCOMPARE(done.at(run).at(0).toBool(), true);
             QCOMPARE(done.at(run).at(1).toString(), QDir::current().filePath(QString("b2b_%1.mp4").arg(run)));
             QCOMPARE(testmedia::probeFrames(done.at(run).at(1).toString()), frames.size());
+        }
+    }
+
+    // Footage, snapshots, downloads and day indexes are the operator's alone
+    // whatever the umask: the folders the client makes 0700, the files 0600;
+    // a folder the operator already had keeps its mode.
+    void storedFilesAreUserOnly_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("scheduled recording") << "plan";
+        QTest::newRow("download") << "download";
+        QTest::newRow("snapshot") << "snapshot";
+    }
+    void storedFilesAreUserOnly()
+    {
+        QFETCH(QString, what);
+        const mode_t oldMask = ::umask(022);
+        const QString root = QDir::current().filePath("private_" + what);
+        QVERIFY(QDir().mkpath(root + "/shared"));
+        QVERIFY(::chmod(QFile::encodeName(root + "/shared").constData(), 0755) == 0);
+        const QString base = root + "/shared/new/deeper";
+        QMap<QString, int> expected{{root + "/shared", 0755}, {root + "/shared/new", 0700}, {base, 0700}};
+
+        if (what == "plan") {
+            FFmpegRecordPlan plan;
+            plan.setFileLength(2);
+            plan.setParams(m_server.url("/cam"), base);
+            QSignalSpy closed(&plan, &FFmpegRecordPlan::segmentClosed);
+            plan.start();
+            QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= 1, 15000);
+            plan.requestStop();
+            QVERIFY(plan.wait(5000));
+            const QString day = QFileInfo(closed.first().at(0).toString()).path();
+            expected.insert(day, 0700);
+            expected.insert(day + "/record.json", 0600);
+            for (const QJsonValue &v : readIndex(day))
+                expected.insert(day + "/" + v.toObject()["fileName"].toString(), 0600);
+            QVERIFY(expected.size() >= 6);
+        } else if (what == "download") {
+            const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
+            PlayerParam param;
+            VideoRecord rec(&param);
+            QSignalSpy done(&rec, &VideoRecord::recordFinished);
+            rec.setCustomIo(true);
+            rec.startRecord(base + "/dl.mp4", true);
+            rec.start();
+            for (int i = 0; i < 30 && i < frames.size(); ++i)
+                rec.appendVideo(frames[i].data.constData(), frames[i].data.size(), 1700000000000LL + frames[i].ms,
+                                frames[i].key);
+            rec.stopRecord();
+            QVERIFY(rec.wait(10000));
+            QCOMPARE(done.count(), 1);
+            QVERIFY(done.first().at(0).toBool());
+            expected.insert(done.first().at(1).toString(), 0600);
+        } else {
+            AVFrame *frame = av_frame_alloc();
+            frame->width = 64;
+            frame->height = 48;
+            frame->format = AV_PIX_FMT_YUV420P;
+            QCOMPARE(av_frame_get_buffer(frame, 0), 0);
+            QVERIFY(av_frame_make_writable(frame) >= 0);
+            for (int plane = 0; plane < 3; ++plane)
+                memset(frame->data[plane], 128, size_t(frame->linesize[plane]) * size_t(plane ? 24 : 48));
+            QVERIFY(player::saveFrameAsJpeg(frame, base + "/snap.jpg"));
+            av_frame_free(&frame);
+            expected.insert(base + "/snap.jpg", 0600);
+        }
+        ::umask(oldMask);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            struct stat st {};
+            QVERIFY2(::stat(QFile::encodeName(it.key()).constData(), &st) == 0, qPrintable(it.key()));
+            QVERIFY2(int(st.st_mode & 0777) == it.value(),
+                     qPrintable(QString("%1: %2").arg(it.key()).arg(st.st_mode & 0777, 0, 8)));
         }
     }
 

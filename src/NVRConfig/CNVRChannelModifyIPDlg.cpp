@@ -4,7 +4,7 @@
 
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
 
@@ -96,10 +96,14 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const loginDev key = toLoginDev(m_nvr);
     if (key.ip.isEmpty())
         return;
-    if (m_route.conversation)
-        m_route.conversation->send(m_route.requester, 14206, body, 0, RequestKind::Save);
-    else
-        KelvoSDKHelper::instance()->sendData(key, 14206, body, 0);
+    const bool sent = m_route.conversation
+        ? m_route.conversation->send(m_route.requester, 14206, body, 0, RequestKind::Save)
+        : ConfigConversation::sendThrough(nullptr, this, m_nvr, 14206, body, 0, RequestKind::Save);
+    // An NVR that cannot be reached is said; the dialog keeps what was typed.
+    if (!sent) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        return;
+    }
     accept();
 }
 

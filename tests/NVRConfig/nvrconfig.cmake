@@ -12,3 +12,9 @@ target_include_directories(tst_nvrchannels PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms
 kelvo_add_test(tst_nvrdateplan SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrdateplan.cpp ${CMAKE_CURRENT_LIST_DIR}/NvrWindowTestUtil.h
     LIBS NVRConfig simdevice GUI TIMEOUT 240)
 target_include_directories(tst_nvrdateplan PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)
+# Every NVR page and dialog saved untouched against a simulated NVR seeded with
+# values the client has no item for; failed reads, an NVR gone offline, a
+# language change before Save.
+kelvo_add_test(tst_nvrsaveuntouched SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrsaveuntouched.cpp ${CMAKE_CURRENT_LIST_DIR}/NvrWindowTestUtil.h
+    LIBS NVRConfig simdevice GUI TIMEOUT 300)
+target_include_directories(tst_nvrsaveuntouched PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)

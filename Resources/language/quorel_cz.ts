@@ -2064,6 +2064,10 @@
         <source>Save</source>
         <translation>Uložit</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámé</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

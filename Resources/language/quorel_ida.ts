@@ -2064,6 +2064,10 @@
         <source>Save</source>
         <translation>Simpan</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

@@ -2064,6 +2064,10 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

@@ -35,6 +35,8 @@ CNVRChannelAddDevDlg::CNVRChannelAddDevDlg(QWidget *parent)
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setView(new QListView(combo));
     setOnvifMode(false);
+    // As tall as its rows: the form's own size left a large empty area.
+    adjustSize();
 }
 
 CNVRChannelAddDevDlg::~CNVRChannelAddDevDlg()
@@ -167,7 +169,9 @@ void CNVRChannelAddDevDlg::setOnvifMode(bool onvif)
 
 void CNVRChannelAddDevDlg::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        adjustSize();
+    }
     DropShadowWidget::changeEvent(event);
 }

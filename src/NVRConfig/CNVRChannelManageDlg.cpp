@@ -36,22 +36,6 @@ QString lensName(const QString &doubleCam)
     return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
 }
 
-// The set widths are too narrow for some header texts ("DoubleCamName", and
-// longer ones in other languages): a column grows to its header, never shrinks.
-void widenToHeaderTexts(QTableView *view)
-{
-    QHeaderView *header = view->horizontalHeader();
-    header->ensurePolished();
-    for (int c = 0; c < header->count(); ++c) {
-        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
-            || (header->stretchLastSection() && c == header->count() - 1))
-            continue;
-        const int needed = header->sectionSizeHint(c);
-        if (needed > header->sectionSize(c))
-            header->resizeSection(c, needed);
-    }
-}
-
 } // namespace
 
 CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
@@ -120,6 +104,22 @@ void CNVRChannelManageDlg::setTimerLengths(int listMs, int searchMs, int refresh
     g_listMs = listMs;
     g_searchMs = searchMs;
     g_refreshMs = refreshMs;
+}
+
+// The set widths are too narrow for some header texts ("DoubleCamName", and
+// longer ones in other languages): a column grows to its header, never shrinks.
+void CNVRChannelManageDlg::widenToHeaderTexts(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->ensurePolished();
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
+            || (header->stretchLastSection() && c == header->count() - 1))
+            continue;
+        const int needed = header->sectionSizeHint(c);
+        if (needed > header->sectionSize(c))
+            header->resizeSection(c, needed);
+    }
 }
 
 QString CNVRChannelManageDlg::deleteDeviceText()

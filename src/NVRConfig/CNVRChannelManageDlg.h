@@ -15,6 +15,7 @@ class CNVRChannelModifyIPDlg;
 class HeaderViewPrivate;
 class MsgTipInfoDlg;
 class QStandardItemModel;
+class QTableView;
 class QTableWidgetItem;
 class QTimer;
 
@@ -61,6 +62,9 @@ public:
     // "Private" for the private protocol in any letter case.
     static QString protocolText(const QString &protocol);
     static QString channelStatusText(const QString &status);
+
+    // Columns of a table grow to their header texts, never shrink.
+    static void widenToHeaderTexts(QTableView *view);
 
     static QString deleteDeviceText();
     static QString selectDeviceFirstText();

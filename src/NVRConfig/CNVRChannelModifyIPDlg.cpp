@@ -23,6 +23,8 @@ CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
     ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+    // As tall as its rows, without an empty area below them.
+    adjustSize();
 }
 
 CNVRChannelModifyIPDlg::~CNVRChannelModifyIPDlg()
@@ -120,7 +122,9 @@ void CNVRChannelModifyIPDlg::onbtnCancleClicked()
 
 void CNVRChannelModifyIPDlg::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        adjustSize();
+    }
     DropShadowWidget::changeEvent(event);
 }

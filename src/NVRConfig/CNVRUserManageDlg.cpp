@@ -5,6 +5,7 @@
 #include "Authentication.h"
 #include "CEditContactDlg.h"
 #include "CNVRAuthSetting.h"
+#include "CNVRChannelManageDlg.h"
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
 #include "CommonHelper.h"
@@ -106,6 +107,7 @@ void CNVRUserManageDlg::updateText()
 {
     ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
         {tr("User Name"), tr("Password"), tr("Enabled State"), tr("Contacts"), tr("Edit")});
+    CNVRChannelManageDlg::widenToHeaderTexts(ui->m_AddDevTableWidget);
 }
 
 QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const

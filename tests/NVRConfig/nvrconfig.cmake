@@ -18,3 +18,8 @@ target_include_directories(tst_nvrdateplan PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms
 kelvo_add_test(tst_nvrsaveuntouched SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrsaveuntouched.cpp ${CMAKE_CURRENT_LIST_DIR}/NvrWindowTestUtil.h
     LIBS NVRConfig simdevice GUI TIMEOUT 300)
 target_include_directories(tst_nvrsaveuntouched PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)
+# The NVR pages and dialogs in every language of the client: nothing cut, and
+# pictures of them when KELVO_SCREENSHOT_DIR is set.
+kelvo_add_test(tst_nvrtexts SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_nvrtexts.cpp ${CMAKE_CURRENT_LIST_DIR}/NvrWindowTestUtil.h
+    LIBS NVRConfig simdevice GUI TIMEOUT 300)
+target_include_directories(tst_nvrtexts PRIVATE ${CMAKE_SOURCE_DIR}/tests/cms)

@@ -11,6 +11,7 @@
 #include "CNVRChannelAddDevDlg.h"
 #include "CNVRChannelManageDlg.h"
 #include "CNVRConfigSetting.h"
+#include "CNVRDateSetting.h"
 #include "CNVREditClientUserDlg.h"
 #include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
@@ -22,6 +23,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -124,6 +126,7 @@ QList<Surface> surfaces()
     return {
         {"basic", 14001, 14005, basic},
         {"date", 14006, 14007, time},
+        {"date, clock unreadable", 14006, 14007, time},
         {"network", 13001, 13003, network},
         {"schedule", 14104, 14105, {{"ChannelNum", "1"}, {"ID", "1"}, {"Schedule", kSchedule}}},
         {"storage policy", 14102, 14103, leaves(kPolicy)},
@@ -386,6 +389,12 @@ private slots:
         QFETCH(Surface, surface);
         QFETCH(int, condition);
         const bool window = surface.read != 14013 && surface.read != 14203;
+        const bool noClock = surface.name.endsWith(QLatin1String("unreadable"));
+        if (noClock) {
+            m_nvr->setReplyRewrite(14006, [](const QString &reply) {
+                return QString(reply).replace(QRegularExpression("<sysTime>[^<]*</sysTime>"), "<sysTime>24:61</sysTime>").toUtf8();
+            });
+        }
         if (condition == ReadFailed)
             m_nvr->setForcedResult(surface.read, 5);
         QVERIFY(open(surface));
@@ -424,7 +433,12 @@ private slots:
         }
         QVERIFY(waitFor([&] { return m_nvr->requestCount(surface.save) == 1; }));
         Leaves sent = leaves(NvrWindowTest::lastBody(*m_nvr, surface.save));
-        if (surface.read == 14006) {
+        if (noClock) {
+            // Said as unknown, and sent back as it came.
+            QCOMPARE(child<QDateTimeEdit>(m_open.get(), "m_dateTimeEditSystemTime")->text(),
+                     CNVRDateSetting::tr("Unknown"));
+            QCOMPARE(sent.take(QStringLiteral("sysTime")), QStringLiteral("24:61"));
+        } else if (surface.read == 14006) {
             // The NVR's clock runs five hours ahead of the host's.
             const QDateTime clock = QDateTime::fromString(sent.take(QStringLiteral("sysTime")), "yyyy-MM-dd HH:mm:ss");
             QVERIFY(qAbs(clock.secsTo(QDateTime::currentDateTime().addSecs(5 * 3600))) < 60);

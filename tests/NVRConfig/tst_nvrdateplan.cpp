@@ -226,6 +226,8 @@ private slots:
             TimeZoneTable::findByName(QStringLiteral("GMT+08:00"));
         const QString body = saveTime();
         QVERIFY2(body.contains(QStringLiteral("<timeZone>%1</timeZone>").arg(sent)), qPrintable(body));
+        // A changed zone leaves the NVR's clock as it runs.
+        QVERIFY2(kSysTime.match(body).hasMatch(), qPrintable(body));
     }
 
     void saveBody_data()

@@ -149,6 +149,7 @@ class TestNvrSaveUntouched : public QObject
     FUN_DEV_INFO *m_record = nullptr;
     std::unique_ptr<QWidget> m_open;
     QTranslator m_russian;
+    bool m_masked = true;
 
     template<class T>
     T *find(const char *name) const { return child<T>(m_open.get(), name); }
@@ -229,7 +230,10 @@ class TestNvrSaveUntouched : public QObject
                 return;
             const bool rights = s.name == QLatin1String("rights");
             bool acted = false;
-            onModal<QDialog>([&acted, check](QDialog *d) {
+            onModal<QDialog>([&acted, check, this](QDialog *d) {
+                // Passwords are masked while typed, with a view action.
+                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
+                    m_masked = m_masked && edit->echoMode() == QLineEdit::Password && !edit->actions().isEmpty();
                 for (auto field : {std::make_pair("lineEditOld", "pw-ann"), std::make_pair("m_NewUserPasswordlineEdit", "pw-new"),
                                    std::make_pair("m_ConfirmUserPasswordlineEdit", "pw-new")}) {
                     if (auto *edit = d->findChild<QLineEdit *>(QLatin1String(field.first)))
@@ -443,14 +447,23 @@ private slots:
             const QDateTime clock = QDateTime::fromString(sent.take(QStringLiteral("sysTime")), "yyyy-MM-dd HH:mm:ss");
             QVERIFY(qAbs(clock.secsTo(QDateTime::currentDateTime().addSecs(5 * 3600))) < 60);
         }
-        if (surface.name == QLatin1String("account"))
+        if (surface.name == QLatin1String("account")) {
             QCOMPARE(sent.take(QStringLiteral("passWord")), QStringLiteral("pw-new"));
+            QVERIFY(m_masked);
+        }
         QCOMPARE(sent, surface.expected);
         if (surface.read == 14203) {
             // Two channels on one camera are two rows.
             auto *table = find<QTableWidget>("m_AddDevTableWidget");
-            QVERIFY(waitFor([table] { return table->item(0, 3) && table->item(2, 3); }));
+            auto *channels = static_cast<CNVRChannelManageDlg *>(m_open.get());
+            QVERIFY(waitFor([=] { return table->item(0, 3) && table->item(2, 3) && !channels->isSearching(); }));
             QCOMPARE(table->item(2, 3)->text(), table->item(0, 3)->text());
+            // The next add starts from the defaults, not from the changed channel.
+            find<QPushButton>("m_ManualAddDevBtn")->click();
+            auto *add = channels->deviceDialog();
+            QVERIFY(add->isVisible() && !add->isModify());
+            QCOMPARE(child<QLineEdit>(add, "m_IPAddrlineEdit")->text(), QString());
+            QCOMPARE(child<QLineEdit>(add, "m_UserNamelineEdit")->text(), QStringLiteral("admin"));
         }
         if (surface.read == 14104) {
             // A channel without a schedule shows none and saves nothing.

@@ -76,11 +76,13 @@ void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
     ui->m_UserNamelineEdit->setText(value("Username"));
     ui->m_PassWdlineEdit->setText(value("Password"));
     ui->m_ProtocolCmbBox->setCurrentIndex(value("Protocol") == QLatin1String("ONVIF") ? 1 : 0);
-    ui->comboBoxType->setCurrentIndex(DeviceValue::toInt(value("AuthType"), -1));
+    // A missing value reads as the first item; one that is no item shows none.
+    auto index = [&value](const char *key) { return value(key).isEmpty() ? 0 : DeviceValue::toInt(value(key), -1); };
+    ui->comboBoxType->setCurrentIndex(index("AuthType"));
     m_modify = true;
     const QString port = value("CtrlPort");
     ui->m_PortlineEdit->setText(port.isEmpty() ? value("VideoPort") : port);
-    ui->m_doubleCamCbBox->setCurrentIndex(DeviceValue::toInt(value("DoubleCam"), -1));
+    ui->m_doubleCamCbBox->setCurrentIndex(index("DoubleCam"));
     m_record = record;
     m_shownProtocol = ui->m_ProtocolCmbBox->currentIndex();
     m_shownAuth = ui->comboBoxType->currentIndex();

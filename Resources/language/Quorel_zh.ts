@@ -2070,6 +2070,10 @@ Move it away to start with a new database.</source>
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

@@ -2070,6 +2070,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Save</source>
         <translation>Uložit</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámé</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

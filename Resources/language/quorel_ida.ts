@@ -2070,6 +2070,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Save</source>
         <translation>Simpan</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

@@ -2070,6 +2070,10 @@ Move it away to start with a new database.</source>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
 </context>
 <context>
     <name>CNVRSummerTimeDlg</name>

@@ -3,32 +3,22 @@
 #include "ui_CNVRAuthSetting.h"
 
 #include "CUserManageDlg.h"
-#include "CommonHelper.h"
-#include "PrivateProto.h"
+#include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
+#include "SharedTexts.h"
 
 #include <QEvent>
 
-const QString CNVRAuthSetting::RightsTemplate = QStringLiteral(
-    "<userNum>%1</userNum><userAcount><operationType>%2</operationType><userName>%3</userName>"
-    "<passWord>%4</passWord><status>%5</status><localAuthority>%6</localAuthority>"
-    "<remoteAuthority>%7</remoteAuthority></userAcount>");
-
 namespace {
 
-void setFromRights(const QString &rights, int length, const QList<QPair<int, QCheckBox *>> &boxes)
+// Each box shows the position it stands for; a listed string shorter than
+// its length shows the positions it has and leaves the others as they are.
+void setFromRights(const QString &rights, const QList<QPair<int, QCheckBox *>> &boxes)
 {
-    if (rights.size() < length)
-        return;
-    for (const auto &box : boxes)
-        box.second->setChecked(QString(rights.at(box.first)).toInt() >= 1);
-}
-
-QList<QPair<int, bool>> states(const QList<QPair<int, QCheckBox *>> &boxes)
-{
-    QList<QPair<int, bool>> result;
-    for (const auto &box : boxes)
-        result.append({box.first, box.second->isChecked()});
-    return result;
+    for (const auto &box : boxes) {
+        if (box.first < rights.size())
+            box.second->setChecked(DeviceValue::toInt(QString(rights.at(box.first))) >= 1);
+    }
 }
 
 } // namespace
@@ -38,6 +28,9 @@ CNVRAuthSetting::CNVRAuthSetting(QWidget *parent)
     , ui(new Ui::CNVRAuthSetting)
 {
     ui->setupUi(this);
+    // The dialog is named as the button that opens it.
+    ui->m_lblTextTitle->setText(QCoreApplication::translate("ManageWidget", "Auth"));
+    connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
 }
@@ -68,35 +61,46 @@ QList<QPair<int, QCheckBox *>> CNVRAuthSetting::remoteBoxes() const
 void CNVRAuthSetting::setAuthInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user)
 {
     m_devIp = dev ? dev->ip : QString();
-    m_userName = user.value(QStringLiteral("userName"));
-    m_password = user.value(QStringLiteral("passWord"));
-    m_status = user.value(QStringLiteral("status"));
+    m_account = user;
     m_local = user.value(QStringLiteral("localAuthority"));
     m_remote = user.value(QStringLiteral("remoteAuthority"));
-    setFromRights(m_local, LocalLength, localBoxes());
-    setFromRights(m_remote, RemoteLength, remoteBoxes());
+    setFromRights(m_local, localBoxes());
+    setFromRights(m_remote, remoteBoxes());
+    m_shown.clear();
+    for (const auto &box : localBoxes() + remoteBoxes())
+        m_shown.insert(box.second, box.second->isChecked());
 }
 
-QString CNVRAuthSetting::mergeRights(QString listed, int length, const QList<QPair<int, bool>> &boxes)
+QString CNVRAuthSetting::mergeRights(QString listed, int length, const QList<Box> &boxes)
 {
     listed = listed.leftJustified(length, QLatin1Char('0'));
-    for (const auto &box : boxes)
-        listed[box.first] = box.second ? QLatin1Char('1') : QLatin1Char('0');
+    // A box left as shown keeps the listed character, whatever it is.
+    for (const Box &box : boxes) {
+        if (box.checked != box.shown)
+            listed[box.position] = box.checked ? QLatin1Char('1') : QLatin1Char('0');
+    }
     return listed;
+}
+
+QList<CNVRAuthSetting::Box> CNVRAuthSetting::states(const QList<QPair<int, QCheckBox *>> &boxes) const
+{
+    QList<Box> out;
+    for (const auto &box : boxes)
+        out.append({box.first, box.second->isChecked(), m_shown.value(box.second, false)});
+    return out;
 }
 
 void CNVRAuthSetting::onbtnOkClicked()
 {
-    const QString local = mergeRights(m_local, LocalLength, states(localBoxes()));
-    const QString remote = mergeRights(m_remote, RemoteLength, states(remoteBoxes()));
+    NvrBodies::Values account = m_account;
+    account.insert(QStringLiteral("localAuthority"), mergeRights(m_local, LocalLength, states(localBoxes())));
+    account.insert(QStringLiteral("remoteAuthority"), mergeRights(m_remote, RemoteLength, states(remoteBoxes())));
     // The listed state goes back unchanged: a rights change must not enable
     // an account the administrator switched off.
-    const QString status = m_status.trimmed().isEmpty() ? QStringLiteral("1") : m_status.trimmed();
-    const QString body = CommonHelper::fillTemplate(
-        RightsTemplate, {QStringLiteral("1"), QStringLiteral("3"), PrivateProto::escapeText(m_userName),
-                         PrivateProto::escapeText(m_password), PrivateProto::escapeText(status),
-                         PrivateProto::escapeText(local), PrivateProto::escapeText(remote)});
-    CUserManageDlg::sendRequest(m_route, m_devIp, 14014, body, RequestKind::Save);
+    if (!CUserManageDlg::sendRequest(m_route, m_devIp, 14014, NvrBodies::rightsBody(account), RequestKind::Save)) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        return;
+    }
     accept();
 }
 
@@ -107,7 +111,9 @@ void CNVRAuthSetting::onbtnCancleClicked()
 
 void CNVRAuthSetting::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        ui->m_lblTextTitle->setText(QCoreApplication::translate("ManageWidget", "Auth"));
+    }
     DropShadowWidget::changeEvent(event);
 }

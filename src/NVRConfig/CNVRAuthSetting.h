@@ -14,8 +14,10 @@ class CNVRAuthSetting;
 
 // The rights of one NVR account: ten positions of its local (8) and remote
 // (10) right strings as check boxes, written back with 14014 operation 3.
-// Positions without a box and the account's state are sent back as listed,
-// so a rights change neither enables an account nor clears unseen rights.
+// Positions without a box, boxes left as shown and the account's state are
+// sent back as listed, so a rights change neither enables an account nor
+// clears unseen rights. When the NVR cannot be reached the dialog says so and
+// stays open.
 class CNVRAuthSetting : public DropShadowWidget
 {
     Q_OBJECT
@@ -30,11 +32,17 @@ public:
 
     static constexpr int LocalLength = 8;
     static constexpr int RemoteLength = 10;
-    static const QString RightsTemplate;
-
-    // The listed string padded with '0' to length, with the box positions
-    // overwritten by the boxes' states.
-    static QString mergeRights(QString listed, int length, const QList<QPair<int, bool>> &boxes);
+    // A box's position, whether it is ticked now, and whether it was ticked
+    // when the dialog showed the listed string.
+    struct Box
+    {
+        int position;
+        bool checked;
+        bool shown;
+    };
+    // The listed string padded with '0' to length, with the positions of the
+    // boxes the operator changed overwritten by their states.
+    static QString mergeRights(QString listed, int length, const QList<Box> &boxes);
 
 public slots:
     void onbtnOkClicked();
@@ -46,13 +54,13 @@ protected:
 private:
     QList<QPair<int, QCheckBox *>> localBoxes() const;
     QList<QPair<int, QCheckBox *>> remoteBoxes() const;
+    QList<Box> states(const QList<QPair<int, QCheckBox *>> &boxes) const;
 
     Ui::CNVRAuthSetting *ui;
     QString m_devIp;
-    QString m_userName;
-    QString m_password;
-    QString m_status;
+    QHash<QString, QString> m_account;
     QString m_local;
     QString m_remote;
+    QHash<QCheckBox *, bool> m_shown;
     UserRequestRoute m_route;
 };

@@ -4,10 +4,12 @@
 
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelper.h"
-#include "PrivateProto.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
 
 #include <QDebug>
 #include <QEvent>
+#include <QStandardItemModel>
 
 namespace {
 // Entries of the NVR's language and resolution lists shown at most.
@@ -30,12 +32,15 @@ CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
         m_languages.insert(code, QString::fromUtf8(names[code]));
     m_fixedResolutions = QStringList {QStringLiteral("1280*1024"), QStringLiteral("1366*768"), QStringLiteral("1920*1080")};
     initComboItems();
+    ui->m_cbxTransparency->setCurrentIndex(0);
+    ui->m_cbxBootWizard->setCurrentIndex(0);
     ui->labelLogLevel->hide();
     ui->comboBoxLogLevel->hide();
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVRBasicSetting::onSaveBtnClicked);
     connect(ui->m_btnSetting, &QPushButton::clicked, this, &CNVRBasicSetting::onSettingBtnClicked);
     connect(ui->m_cbxLanguage, QOverload<int>::of(&QComboBox::activated), this, &CNVRBasicSetting::onLanguageChanged);
     CommonHelper::elideChildTexts(this);
+    setReadOk(false);
 }
 
 CNVRBasicSetting::~CNVRBasicSetting()
@@ -50,10 +55,22 @@ void CNVRBasicSetting::setDevInfo(FUN_DEV_INFO *dev)
 
 void CNVRBasicSetting::initComboItems()
 {
+    // Refilled in the new language; the choices stay where they were, so a
+    // language change neither shows nor saves other values.
+    const int transparency = ui->m_cbxTransparency->currentIndex();
+    const int wizard = ui->m_cbxBootWizard->currentIndex();
     ui->m_cbxTransparency->clear();
     ui->m_cbxTransparency->addItems({tr("Opaque"), tr("Translucent"), tr("Transparent")});
+    ui->m_cbxTransparency->setCurrentIndex(transparency);
     ui->m_cbxBootWizard->clear();
     ui->m_cbxBootWizard->addItems({tr("Disable"), tr("Enable")});
+    ui->m_cbxBootWizard->setCurrentIndex(wizard);
+}
+
+void CNVRBasicSetting::setReadOk(bool ok)
+{
+    m_readOk = ok;
+    setEnabled(ok);
 }
 
 int CNVRBasicSetting::languageCode(const QString &name) const
@@ -62,12 +79,17 @@ int CNVRBasicSetting::languageCode(const QString &name) const
         if (m_languages.value(code) == name)
             return code;
     }
-    return 0;
+    return -1;
 }
 
 void CNVRBasicSetting::fillResolutions(int code)
 {
-    ui->m_cbxResolution->addItems(code == 0 || code == 1 ? m_devResolutions : m_fixedResolutions);
+    QStringList items = code == 0 || code == 1 ? m_devResolutions : m_fixedResolutions;
+    // The resolution the NVR runs at stays choosable whatever the list.
+    const QString current = m_reported.value(QStringLiteral("resolution"));
+    if (!current.isEmpty() && !items.contains(current))
+        items << current;
+    ui->m_cbxResolution->addItems(items);
 }
 
 void CNVRBasicSetting::updateLanguageList(const QString &language, const QString &languageList)
@@ -80,12 +102,18 @@ void CNVRBasicSetting::updateLanguageList(const QString &language, const QString
         return;
     }
     ui->m_cbxLanguage->addItems(m_devLanguages);
-    bool ok = false;
-    const int code = language.toInt(&ok);
-    if (ok && m_languages.contains(code)) {
-        const int index = ui->m_cbxLanguage->findText(m_languages.value(code), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0)
-            ui->m_cbxLanguage->setCurrentIndex(index);
+    // A name the client has no code for cannot be saved: it is shown, not offered.
+    if (auto *model = qobject_cast<QStandardItemModel *>(ui->m_cbxLanguage->model())) {
+        for (int i = 0; i < m_devLanguages.size(); ++i)
+            model->item(i)->setEnabled(languageCode(m_devLanguages.at(i)) >= 0);
+    }
+    // A code outside the table shows no language rather than a wrong one.
+    ui->m_cbxLanguage->setCurrentIndex(-1);
+    const std::optional<int> code = DeviceValue::number(language);
+    if (code && m_languages.contains(*code)) {
+        const int index =
+            ui->m_cbxLanguage->findText(m_languages.value(*code), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ui->m_cbxLanguage->setCurrentIndex(index);
     }
 }
 
@@ -105,29 +133,44 @@ void CNVRBasicSetting::parseBasicInfo(const QString &xml)
 {
     if (xml.isEmpty())
         return;
-    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+    const NvrBodies::Values body = NvrBodies::readBasic(xml);
     if (body.isEmpty())
         return;
-    const QString language = body.value(QStringLiteral("language"));
-    updateLanguageList(language, body.value(QStringLiteral("languageList")));
-    m_rawTransparency = body.value(QStringLiteral("transparency"));
-    ui->m_cbxTransparency->setCurrentIndex(DeviceValue::toInt(m_rawTransparency));
-    updateResolutionList(language, body.value(QStringLiteral("resolutionList")));
-    const int resolution = ui->m_cbxResolution->findText(body.value(QStringLiteral("resolution")), Qt::MatchExactly);
-    if (resolution >= 0)
-        ui->m_cbxResolution->setCurrentIndex(resolution);
-    ui->m_lineLockScreen->setText(body.value(QStringLiteral("lockScreenTime")));
-    m_rawGuide = body.value(QStringLiteral("guideEnable"));
-    ui->m_cbxBootWizard->setCurrentIndex(DeviceValue::toInt(m_rawGuide));
-    m_lockDlg->setLockScreenOp(DeviceValue::toInt(body.value(QStringLiteral("lockScreenOp"))));
-    ui->checkBoxPNP->setChecked(DeviceValue::toInt(body.value(QStringLiteral("autoAddIpc"))) >= 1);
-    const QString levelText = body.value(QStringLiteral("debugLogLevel"));
-    m_rawLogLevel = levelText.isEmpty() ? -1 : DeviceValue::toInt(levelText);
-    const bool showLevel = m_rawLogLevel > 0;
+    m_reported.reset(body);
+    auto value = [&body](const char *key) { return body.value(QLatin1String(key)); };
+    // A missing value reads as 0; one that is no item shows no selection.
+    auto index = [&body](const char *key) {
+        const QString text = body.value(QLatin1String(key));
+        return text.isEmpty() ? 0 : DeviceValue::toInt(text, -1);
+    };
+    const QString language = value("language");
+    updateLanguageList(language, value("languageList"));
+    ui->m_cbxTransparency->setCurrentIndex(index("transparency"));
+    updateResolutionList(language, value("resolutionList"));
+    ui->m_cbxResolution->setCurrentIndex(ui->m_cbxResolution->findText(value("resolution"), Qt::MatchExactly));
+    ui->m_lineLockScreen->setText(value("lockScreenTime"));
+    ui->m_cbxBootWizard->setCurrentIndex(index("guideEnable"));
+    m_lockDlg->setLockScreenOp(DeviceValue::toInt(value("lockScreenOp")));
+    ui->checkBoxPNP->setChecked(DeviceValue::toInt(value("autoAddIpc")) >= 1);
+    const int level = body.contains(QStringLiteral("debugLogLevel")) ? DeviceValue::toInt(value("debugLogLevel")) : -1;
+    const bool showLevel = level > 0;
     ui->labelLogLevel->setVisible(showLevel);
     ui->comboBoxLogLevel->setVisible(showLevel);
-    if (showLevel)
-        ui->comboBoxLogLevel->setCurrentIndex(DeviceValue::add(m_rawLogLevel, -1));
+    ui->comboBoxLogLevel->setCurrentIndex(showLevel && level <= ui->comboBoxLogLevel->count() ? level - 1 : -1);
+    rememberShown();
+    setReadOk(true);
+}
+
+void CNVRBasicSetting::rememberShown()
+{
+    m_reported.shown(QStringLiteral("language"), ui->m_cbxLanguage->currentIndex());
+    m_reported.shown(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex());
+    m_reported.shown(QStringLiteral("resolution"), ui->m_cbxResolution->currentText());
+    m_reported.shown(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text());
+    m_reported.shown(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp());
+    m_reported.shown(QStringLiteral("guideEnable"), ui->m_cbxBootWizard->currentIndex());
+    m_reported.shown(QStringLiteral("autoAddIpc"), ui->checkBoxPNP->isChecked());
+    m_reported.shown(QStringLiteral("debugLogLevel"), ui->comboBoxLogLevel->currentIndex());
 }
 
 void CNVRBasicSetting::onLanguageChanged(int index)
@@ -148,29 +191,38 @@ void CNVRBasicSetting::onSettingBtnClicked()
 
 void CNVRBasicSetting::onSaveBtnClicked()
 {
-    auto comboValue = [](const QComboBox *combo, const QString &received) {
-        return combo->currentIndex() >= 0 ? QString::number(combo->currentIndex())
-                                          : QString::number(DeviceValue::toInt(received));
+    if (!m_readOk)
+        return;
+    const NvrBodies::ReportedValues &r = m_reported;
+    auto index = [](const QComboBox *combo) { return QString::number(combo->currentIndex()); };
+    const QComboBox *language = ui->m_cbxLanguage;
+    const int level = ui->comboBoxLogLevel->currentIndex();
+    const NvrBodies::Values values {
+        {QStringLiteral("language"),
+         r.send(QStringLiteral("language"), language->currentIndex(),
+                languageCode(language->currentText()) >= 0 ? QString::number(languageCode(language->currentText()))
+                                                            : QString())},
+        {QStringLiteral("transparency"),
+         r.send(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex(), index(ui->m_cbxTransparency))},
+        {QStringLiteral("resolution"),
+         r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText(), ui->m_cbxResolution->currentText())},
+        {QStringLiteral("lockScreenTime"),
+         r.send(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text(), ui->m_lineLockScreen->text())},
+        {QStringLiteral("lockScreenOp"),
+         r.send(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp(),
+                QString::number(m_lockDlg->getLockScreenOp()))},
+        {QStringLiteral("guideEnable"),
+         r.send(QStringLiteral("guideEnable"), ui->m_cbxBootWizard->currentIndex(), index(ui->m_cbxBootWizard))},
+        {QStringLiteral("autoAddIpc"),
+         r.send(QStringLiteral("autoAddIpc"), ui->checkBoxPNP->isChecked(),
+                ui->checkBoxPNP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))},
+        {QStringLiteral("debugLogLevel"), r.send(QStringLiteral("debugLogLevel"), level, QString::number(level + 1))},
     };
-    QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<language>%1</language><transparency>%2</transparency><resolution>%3</resolution>"
-                       "<lockScreenTime>%4</lockScreenTime><lockScreenOp>%5</lockScreenOp>"
-                       "<guideEnable>%6</guideEnable><autoAddIpc>%7</autoAddIpc>"),
-        {QString::number(languageCode(ui->m_cbxLanguage->currentText())),
-         comboValue(ui->m_cbxTransparency, m_rawTransparency),
-         PrivateProto::escapeText(ui->m_cbxResolution->currentText()),
-         PrivateProto::escapeText(ui->m_lineLockScreen->text()),
-         QString::number(m_lockDlg->getLockScreenOp()),
-         comboValue(ui->m_cbxBootWizard, m_rawGuide),
-         ui->checkBoxPNP->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
     // isVisible() depends on the window being on screen; what counts is
     // whether the page shows the row.
-    if (ui->comboBoxLogLevel->isVisibleTo(this)) {
-        const int index = ui->comboBoxLogLevel->currentIndex();
-        const int level = index >= 0 ? index + 1 : m_rawLogLevel;
-        body += QStringLiteral("<debugLogLevel>%1</debugLogLevel>").arg(level);
-    }
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14005, body, 0, RequestKind::Save);
+    const QString body = NvrBodies::basicBody(values, ui->comboBoxLogLevel->isVisibleTo(this));
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14005, body, 0, RequestKind::Save))
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

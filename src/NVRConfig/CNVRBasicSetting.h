@@ -2,6 +2,7 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "NvrBodies.h"
 
 #include <QHash>
 #include <QStringList>
@@ -16,7 +17,10 @@ class CNVRBasicSetting;
 
 // The NVR's own display settings (menu language, transparency, output
 // resolution, screen lock, start-up wizard, plug and play, debug log level):
-// read from a 14001 reply, saved with 14005.
+// read from a 14001 reply, saved with 14005. A Save writes back what the
+// operator left alone as the NVR reported it, a language or resolution the
+// client has no entry for included; it sends nothing while the page holds no
+// read of the NVR.
 class CNVRBasicSetting : public QWidget
 {
     Q_OBJECT
@@ -36,6 +40,12 @@ public:
 
     CNVRLockScreenDlg *lockScreenDialog() const { return m_lockDlg; }
 
+    // Whether the page shows a read of the NVR; the window clears it when a
+    // read fails or cannot be sent. Without one the page is greyed and Save
+    // sends nothing.
+    void setReadOk(bool ok);
+    bool isReadOk() const { return m_readOk; }
+
 public slots:
     void onSaveBtnClicked();
     void onSettingBtnClicked();
@@ -47,6 +57,7 @@ protected:
 private:
     int languageCode(const QString &name) const;
     void fillResolutions(int languageCode);
+    void rememberShown();
 
     Ui::CNVRBasicSetting *ui;
     FUN_DEV_INFO *m_dev = nullptr;
@@ -56,9 +67,6 @@ private:
     QStringList m_fixedResolutions;
     QStringList m_devLanguages;
     QHash<int, QString> m_languages;
-    // Values as the NVR sent them: a value outside a combo's items goes back
-    // unchanged instead of as "no selection".
-    QString m_rawTransparency;
-    QString m_rawGuide;
-    int m_rawLogLevel = -1;
+    NvrBodies::ReportedValues m_reported;
+    bool m_readOk = false;
 };

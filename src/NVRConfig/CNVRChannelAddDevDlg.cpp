@@ -35,6 +35,8 @@ CNVRChannelAddDevDlg::CNVRChannelAddDevDlg(QWidget *parent)
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setView(new QListView(combo));
     setOnvifMode(false);
+    // As tall as its rows: the form's own size left a large empty area.
+    adjustSize();
 }
 
 CNVRChannelAddDevDlg::~CNVRChannelAddDevDlg()
@@ -44,9 +46,26 @@ CNVRChannelAddDevDlg::~CNVRChannelAddDevDlg()
 
 void CNVRChannelAddDevDlg::setChannelId(int row)
 {
+    // Each use starts as an add from the defaults: neither a change's title
+    // nor its fields are carried into it. A change fills them next.
+    resetToDefaults();
     m_channelIndex = row;
-    // An add that follows a change must not keep the change's title.
+}
+
+void CNVRChannelAddDevDlg::resetToDefaults()
+{
     ui->m_lblTextTitle->setText(tr("NVRChannelAdd"));
+    ui->m_IPAddrlineEdit->clear();
+    ui->m_IPAddrlineEdit->setVisible(true);
+    ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    ui->m_ProtocolCmbBox->setCurrentIndex(0);
+    protocolCmbBoxValueChanged(0);
+    ui->comboBoxType->setCurrentIndex(0);
+    ui->m_doubleCamCbBox->setCurrentIndex(0);
+    ui->m_lblTextInfo->clear();
+    m_modify = false;
+    m_record.clear();
 }
 
 void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
@@ -57,11 +76,17 @@ void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
     ui->m_UserNamelineEdit->setText(value("Username"));
     ui->m_PassWdlineEdit->setText(value("Password"));
     ui->m_ProtocolCmbBox->setCurrentIndex(value("Protocol") == QLatin1String("ONVIF") ? 1 : 0);
-    ui->comboBoxType->setCurrentIndex(value("AuthType").toInt());
+    // A missing value reads as the first item; one that is no item shows none.
+    auto index = [&value](const char *key) { return value(key).isEmpty() ? 0 : DeviceValue::toInt(value(key), -1); };
+    ui->comboBoxType->setCurrentIndex(index("AuthType"));
     m_modify = true;
     const QString port = value("CtrlPort");
     ui->m_PortlineEdit->setText(port.isEmpty() ? value("VideoPort") : port);
-    ui->m_doubleCamCbBox->setCurrentIndex(value("DoubleCam").toInt());
+    ui->m_doubleCamCbBox->setCurrentIndex(index("DoubleCam"));
+    m_record = record;
+    m_shownProtocol = ui->m_ProtocolCmbBox->currentIndex();
+    m_shownAuth = ui->comboBoxType->currentIndex();
+    m_shownLens = ui->m_doubleCamCbBox->currentIndex();
 }
 
 void CNVRChannelAddDevDlg::onEnterPressed()
@@ -83,34 +108,37 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
         ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
         return;
     }
+    // A change keeps what the operator left alone as the channel listed it.
+    auto listed = [this](const char *key, int shown, int now, const QString &edited) {
+        const QString text = m_record.value(QLatin1String(key)).trimmed();
+        return m_modify && now == shown && !text.isEmpty() ? text : edited;
+    };
+    const int protocol = ui->m_ProtocolCmbBox->currentIndex();
+    const int auth = ui->comboBoxType->currentIndex();
+    const int lens = ui->m_doubleCamCbBox->currentIndex();
+    const QString videoPort = m_modify ? m_record.value(QStringLiteral("VideoPort")).trimmed() : QString();
     QHash<QString, QString> record;
     record.insert(QStringLiteral("IpAddr"), ip);
-    record.insert(QStringLiteral("Protocol"),
-                  ui->m_ProtocolCmbBox->currentIndex() == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF"));
+    record.insert(QStringLiteral("Protocol"), listed("Protocol", m_shownProtocol, protocol,
+                                                     protocol == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF")));
     record.insert(QStringLiteral("Username"), user);
     record.insert(QStringLiteral("Password"), password);
     record.insert(QStringLiteral("CtrlPort"), port);
-    record.insert(QStringLiteral("VideoPort"), QStringLiteral("554"));
-    record.insert(QStringLiteral("AuthType"), QString::number(ui->comboBoxType->currentIndex()));
-    record.insert(QStringLiteral("DoubleCam"), QString::number(ui->m_doubleCamCbBox->currentIndex()));
-    accept();
+    record.insert(QStringLiteral("VideoPort"), videoPort.isEmpty() ? QStringLiteral("554") : videoPort);
+    record.insert(QStringLiteral("AuthType"), listed("AuthType", m_shownAuth, auth, QString::number(qMax(auth, 0))));
+    record.insert(QStringLiteral("DoubleCam"), listed("DoubleCam", m_shownLens, lens, QString::number(qMax(lens, 0))));
+    m_keepOpen = false;
     if (m_modify)
         emit siganlModifyChannel({record}, {m_channelIndex});
     else
         emit siganlAddChannel({record}, {m_channelIndex});
+    if (!m_keepOpen)
+        accept();
 }
 
 void CNVRChannelAddDevDlg::onbtnCloseclicked()
 {
-    ui->m_IPAddrlineEdit->clear();
-    ui->m_IPAddrlineEdit->setVisible(true);
-    ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
-    ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
-    ui->m_PortlineEdit->setText(QStringLiteral("2028"));
-    ui->m_ProtocolCmbBox->setCurrentIndex(0);
-    protocolCmbBoxValueChanged(0);
-    ui->m_lblTextInfo->clear();
-    m_modify = false;
+    resetToDefaults();
     reject();
 }
 
@@ -143,7 +171,9 @@ void CNVRChannelAddDevDlg::setOnvifMode(bool onvif)
 
 void CNVRChannelAddDevDlg::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        adjustSize();
+    }
     DropShadowWidget::changeEvent(event);
 }

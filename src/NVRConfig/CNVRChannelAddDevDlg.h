@@ -11,7 +11,11 @@ class CNVRChannelAddDevDlg;
 
 // The camera of one NVR channel typed by hand, for a free channel or to
 // change a used one. Sends nothing: OK hands one channel record and the
-// channel's row to the channel dialog.
+// channel's row to the channel dialog. Each add starts from the defaults; a
+// change starts from the channel's record and hands back every value of it
+// the operator left alone (protocol, authentication, lens, video port) as the
+// NVR listed it. When the channel dialog could not send, this one stays open
+// with what was typed.
 class CNVRChannelAddDevDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -26,6 +30,9 @@ public:
     bool isModify() const { return m_modify; }
 
     void onEnterPressed() override;
+    // Called by the receiver of the signals when it could not send: the
+    // dialog stays open.
+    void keepOpen() { m_keepOpen = true; }
 
 public slots:
     void onbtnOkClicked();
@@ -42,8 +49,15 @@ protected:
 
 private:
     void setOnvifMode(bool onvif);
+    void resetToDefaults();
 
     Ui::CNVRChannelAddDevDlg *ui;
     int m_channelIndex = 0;
     bool m_modify = false;
+    bool m_keepOpen = false;
+    // The channel's record as listed, and the combo choices shown for it.
+    QHash<QString, QString> m_record;
+    int m_shownProtocol = -1;
+    int m_shownAuth = -1;
+    int m_shownLens = -1;
 };

@@ -9,6 +9,7 @@
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
 #include "TableHelpers.h"
@@ -17,6 +18,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
+#include <QSet>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -32,22 +34,6 @@ enum SearchColumn { SColIp, SColPort, SColLens, SColProtocol, SColMac, SColVersi
 QString lensName(const QString &doubleCam)
 {
     return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
-}
-
-// The set widths are too narrow for some header texts ("DoubleCamName", and
-// longer ones in other languages): a column grows to its header, never shrinks.
-void widenToHeaderTexts(QTableView *view)
-{
-    QHeaderView *header = view->horizontalHeader();
-    header->ensurePolished();
-    for (int c = 0; c < header->count(); ++c) {
-        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
-            || (header->stretchLastSection() && c == header->count() - 1))
-            continue;
-        const int needed = header->sectionSizeHint(c);
-        if (needed > header->sectionSize(c))
-            header->resizeSection(c, needed);
-    }
 }
 
 } // namespace
@@ -118,6 +104,22 @@ void CNVRChannelManageDlg::setTimerLengths(int listMs, int searchMs, int refresh
     g_listMs = listMs;
     g_searchMs = searchMs;
     g_refreshMs = refreshMs;
+}
+
+// The set widths are too narrow for some header texts ("DoubleCamName", and
+// longer ones in other languages): a column grows to its header, never shrinks.
+void CNVRChannelManageDlg::widenToHeaderTexts(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->ensurePolished();
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
+            || (header->stretchLastSection() && c == header->count() - 1))
+            continue;
+        const int needed = header->sectionSizeHint(c);
+        if (needed > header->sectionSize(c))
+            header->resizeSection(c, needed);
+    }
 }
 
 QString CNVRChannelManageDlg::deleteDeviceText()
@@ -253,8 +255,14 @@ void CNVRChannelManageDlg::onGetNVRListTimer()
 
 void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
 {
-    if (m_nvr)
-        m_conversation->send(this, 14203);
+    if (m_nvr && !m_conversation->send(this, 14203))
+        sayFailed();
+}
+
+void CNVRChannelManageDlg::sayFailed()
+{
+    if (!m_failedTip)
+        m_failedTip = MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
@@ -262,9 +270,12 @@ void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
     if (requester != this || !isVisible() || !m_nvr)
         return;
     if (reply.cmd == 14203) {
-        // A list that failed or cannot be read leaves the table as it was.
+        // A list that failed or cannot be read is said and leaves the table
+        // as it was.
         if (reply.ok())
             getNVRChannelList(reply.xml);
+        else
+            sayFailed();
     } else if (reply.cmd == 14202) {
         if (reply.ok())
             parseSearchInfo(reply.xml);
@@ -281,15 +292,14 @@ void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 
 bool CNVRChannelManageDlg::parseNVRChannelList(const QString &xml)
 {
-    QHash<QString, Record> fresh;
-    QStringList elements = findAllXmlElements(xml, QStringLiteral("ChannelInfo"));
-    DeviceValue::boundList(elements, MaxListedChannels, "channels");
-    for (const QString &element : qAsConst(elements)) {
-        Record record = findValuesInXml(element, QStringLiteral("ChannelInfo"));
+    QMap<int, Record> fresh;
+    for (Record record : NvrBodies::readChannels(xml, MaxListedChannels)) {
         record.insert(QStringLiteral("DoubleCamName"), lensName(record.value(QStringLiteral("DoubleCam")).trimmed()));
-        if (record.value(QStringLiteral("IpAddr")).isEmpty())
+        const std::optional<int> id = DeviceValue::number(record.value(QStringLiteral("ChannelId")));
+        if (record.value(QStringLiteral("IpAddr")).isEmpty() || !id)
             continue;
-        fresh.insert(deviceKey(record, QStringLiteral("IpAddr")), record);
+        // By channel: two channels may hold the same camera.
+        fresh.insert(*id, record);
     }
     // Any difference counts, removed channels included: a channel deleted
     // on the NVR must leave the table.
@@ -306,9 +316,10 @@ void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
     QTableWidget *table = ui->m_AddDevTableWidget;
     table->clearContents();
     const QString cpu = m_nvr ? m_nvr->cpu : QString();
-    for (const Record &record : qAsConst(m_channels)) {
+    for (auto it = m_channels.constBegin(); it != m_channels.constEnd(); ++it) {
+        const Record &record = it.value();
         auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
-        const int row = DeviceValue::add(DeviceValue::toInt(value("ChannelId")), -1);
+        const int row = DeviceValue::add(it.key(), -1);
         if (row < 0 || row >= table->rowCount())
             continue;
         QString lens = value("DoubleCamName");
@@ -332,6 +343,16 @@ void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
             }
             table->setItem(row, c, item);
         }
+    }
+}
+
+void CNVRChannelManageDlg::updateStateTexts()
+{
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    for (auto it = m_channels.constBegin(); it != m_channels.constEnd(); ++it) {
+        const int row = DeviceValue::add(it.key(), -1);
+        if (row >= 0 && row < table->rowCount() && table->item(row, ColState))
+            table->item(row, ColState)->setText(channelStatusText(it.value().value(QStringLiteral("Status")).trimmed()));
     }
 }
 
@@ -359,8 +380,11 @@ void CNVRChannelManageDlg::parseSearchInfo(const QString &xml)
 
 void CNVRChannelManageDlg::addSearchIpcToTableWidget()
 {
+    QSet<QString> inChannels;
+    for (const Record &record : qAsConst(m_channels))
+        inChannels.insert(deviceKey(record, QStringLiteral("IpAddr")));
     for (auto it = m_searchDevs.begin(); it != m_searchDevs.end();) {
-        if (m_channels.contains(it.key()))
+        if (inChannels.contains(it.key()))
             it = m_searchDevs.erase(it);
         else
             ++it;
@@ -415,41 +439,26 @@ void CNVRChannelManageDlg::onbtnAddDevClicked()
     if (addList.isEmpty())
         return;
     m_searchHeader->setCheckedHeader(false);
-    NVRChannelAdd(addList, free);
+    if (!NVRChannelAdd(addList, free)) {
+        sayFailed();
+        return;
+    }
     refreshAfterOperation();
 }
 
-void CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList)
+bool CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList)
 {
     if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
-        return;
-    const QString tabs(9, QLatin1Char('\t'));
-    const QString pattern = QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr>"
-                                           "<Protocol>%3</Protocol><CtrlPort>%4</CtrlPort><VideoPort>%5</VideoPort>")
-        + QLatin1Char('\n') + tabs
-        + QStringLiteral("<Username>%6</Username><Password>%7</Password><AuthType>%8</AuthType>") + QLatin1Char('\n')
-        + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
-    QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(addList.size());
-    for (int i = 0; i < addList.size() && i < indexList.size(); ++i) {
-        const Record &record = addList[i];
-        auto value = [&record](const char *key) {
-            return PrivateProto::escapeText(record.value(QLatin1String(key)).trimmed());
-        };
-        QString ip = value("IpAddr");
-        if (ip.isEmpty())
-            ip = value("IPAddress");
-        body += CommonHelper::fillTemplate(pattern, {QString::number(indexList[i] + 1), ip, value("Protocol"),
-                                                     value("CtrlPort"), value("VideoPort"), value("Username"),
-                                                     value("Password"), value("AuthType"), value("DoubleCam")});
-    }
-    m_conversation->send(this, 14204, body, 0, RequestKind::Save);
+        return false;
+    return m_conversation->send(this, 14204, NvrBodies::channelAddBody(addList, indexList), 0, RequestKind::Save);
 }
 
-void CNVRChannelManageDlg::delNVRChannel(int channel)
+bool CNVRChannelManageDlg::delNVRChannel(int channel)
 {
     if (!m_nvr)
-        return;
-    m_conversation->send(this, 14205, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0, RequestKind::Save);
+        return false;
+    return m_conversation->send(this, 14205, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0,
+                                RequestKind::Save);
 }
 
 void CNVRChannelManageDlg::onbtnManualAddDevClicked()
@@ -481,21 +490,24 @@ void CNVRChannelManageDlg::on_pushButtonModify_clicked()
         return;
     }
     const int row = rows.first().toInt();
-    for (const Record &record : qAsConst(m_channels)) {
-        if (record.value(QStringLiteral("ChannelId")).trimmed().toInt() != row + 1)
-            continue;
-        m_addDevDlg->setChannelId(row);
-        m_addDevDlg->setChannelInfo(record);
-        m_addDevDlg->show();
+    const auto record = m_channels.constFind(row + 1);
+    if (record == m_channels.constEnd())
         return;
-    }
+    m_addDevDlg->setChannelId(row);
+    m_addDevDlg->setChannelInfo(*record);
+    m_addDevDlg->show();
 }
 
 void CNVRChannelManageDlg::slotNVRChannelAdd(QList<QHash<QString, QString>> addList, QList<int> indexList)
 {
     if (addList.isEmpty())
         return;
-    NVRChannelAdd(addList, indexList);
+    if (!NVRChannelAdd(addList, indexList)) {
+        // Nothing typed is lost: the device dialog stays open.
+        sayFailed();
+        m_addDevDlg->keepOpen();
+        return;
+    }
     refreshAfterOperation();
 }
 
@@ -514,8 +526,12 @@ void CNVRChannelManageDlg::onbtnDelDevClicked()
     const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     if (rows.isEmpty())
         return;
-    for (const QString &row : rows)
-        delNVRChannel(row.toInt() + 1);
+    for (const QString &row : rows) {
+        if (!delNVRChannel(row.toInt() + 1)) {
+            sayFailed();
+            return;
+        }
+    }
     m_addHeader->setCheckedHeader(false);
     refreshAfterOperation();
 }
@@ -597,5 +613,6 @@ void CNVRChannelManageDlg::changeEvent(QEvent *event)
         return;
     ui->retranslateUi(this);
     updateTableHead();
+    updateStateTexts();
     CommonHelper::elideChildTexts(this);
 }

@@ -8,11 +8,14 @@
 #include <QList>
 #include <QMap>
 #include <QModelIndex>
+#include <QPointer>
 
 class CNVRChannelAddDevDlg;
 class CNVRChannelModifyIPDlg;
 class HeaderViewPrivate;
+class MsgTipInfoDlg;
 class QStandardItemModel;
+class QTableView;
 class QTableWidgetItem;
 class QTimer;
 
@@ -24,7 +27,10 @@ class CNVRChannelManageDlg;
 // search run by the NVR, and adding, changing, deleting and re-addressing
 // channel cameras. The NVR does the work; the dialog reads back the list.
 // Its conversation with the NVR brings back only the answers to what the
-// dialog and its IP dialog sent.
+// dialog and its IP dialog sent. Each channel of the list is a row of its
+// own, also when two channels hold the same camera. A list that cannot be
+// read, and a request that cannot be sent while the NVR is offline, are said
+// with the failure toast.
 class CNVRChannelManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -44,8 +50,9 @@ public:
     void initChannelTable();
     void startSearch(bool longWait);
 
-    void NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList);
-    void delNVRChannel(int channel);
+    // False when nothing was sent.
+    bool NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList);
+    bool delNVRChannel(int channel);
     void searchIpc(int start);
     void onReply(QObject *requester, const ConfigReply &reply);
     ConfigConversation *conversation() const { return m_conversation; }
@@ -55,6 +62,9 @@ public:
     // "Private" for the private protocol in any letter case.
     static QString protocolText(const QString &protocol);
     static QString channelStatusText(const QString &status);
+
+    // Columns of a table grow to their header texts, never shrink.
+    static void widenToHeaderTexts(QTableView *view);
 
     static QString deleteDeviceText();
     static QString selectDeviceFirstText();
@@ -100,12 +110,15 @@ private:
     void updateTableHead();
     QList<int> freeRows() const;
     void setSearchControlsEnabled(bool on);
+    void sayFailed();
+    void updateStateTexts();
 
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
     QMap<QString, Record> m_searchDevs;
     bool m_searchCut = false; // the cut of this search is logged
-    QHash<QString, Record> m_channels;
+    QMap<int, Record> m_channels; // by channel number
+    QPointer<MsgTipInfoDlg> m_failedTip;
     Ui::CNVRChannelManageDlg *ui;
     CNVRChannelModifyIPDlg *m_modifyIpDlg;
     CNVRChannelAddDevDlg *m_addDevDlg;

@@ -4,7 +4,7 @@
 
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
-#include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
 
@@ -23,6 +23,8 @@ CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
     ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+    // As tall as its rows, without an empty area below them.
+    adjustSize();
 }
 
 CNVRChannelModifyIPDlg::~CNVRChannelModifyIPDlg()
@@ -96,10 +98,14 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const loginDev key = toLoginDev(m_nvr);
     if (key.ip.isEmpty())
         return;
-    if (m_route.conversation)
-        m_route.conversation->send(m_route.requester, 14206, body, 0, RequestKind::Save);
-    else
-        KelvoSDKHelper::instance()->sendData(key, 14206, body, 0);
+    const bool sent = m_route.conversation
+        ? m_route.conversation->send(m_route.requester, 14206, body, 0, RequestKind::Save)
+        : ConfigConversation::sendThrough(nullptr, this, m_nvr, 14206, body, 0, RequestKind::Save);
+    // An NVR that cannot be reached is said; the dialog keeps what was typed.
+    if (!sent) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        return;
+    }
     accept();
 }
 
@@ -116,7 +122,9 @@ void CNVRChannelModifyIPDlg::onbtnCancleClicked()
 
 void CNVRChannelModifyIPDlg::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        adjustSize();
+    }
     DropShadowWidget::changeEvent(event);
 }

@@ -89,6 +89,22 @@ void CNVRConfigSetting::initReplyParsers()
     m_replyParsers.insert(14104, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
     m_replyParsers.insert(14100, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
     m_replyParsers.insert(14102, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
+    m_readStates.insert(14001, [this](bool ok) { ui->PageBasic->setReadOk(ok); });
+    m_readStates.insert(14006, [this](bool ok) { ui->PageDatetime->setReadOk(ok); });
+    m_readStates.insert(13001, [this](bool ok) { ui->PageInternet->setReadOk(ok); });
+    m_readStates.insert(14002, [this](bool ok) { ui->PageVersion->setReadOk(ok); });
+    m_readStates.insert(14104, [this](bool ok) { ui->pagePlan->setReadOk(ok); });
+    m_readStates.insert(14100, [this](bool ok) { ui->pageDisk->setListReadOk(ok); });
+    m_readStates.insert(14102, [this](bool ok) { ui->pageDisk->setPolicyReadOk(ok); });
+}
+
+void CNVRConfigSetting::readFailed(int cmd, const QString &text)
+{
+    if (!text.isEmpty())
+        MsgTipInfoDlg::showTip(text, 2000);
+    const auto state = m_readStates.constFind(cmd);
+    if (state != m_readStates.constEnd())
+        (*state)(false);
 }
 
 void CNVRConfigSetting::initPageSelectors()
@@ -172,9 +188,16 @@ void CNVRConfigSetting::changePage(QPushButton *btn)
     updateButtonState(cmd);
     if (!m_conversation->hasDevice())
         return;
-    m_conversation->send(this, cmd);
-    if (cmd == 14100)
-        m_conversation->send(this, 14102);
+    // An NVR that cannot be asked is said to be so, and the page shows that
+    // it holds nothing of it.
+    if (!m_conversation->send(this, cmd)) {
+        readFailed(cmd, SharedTexts::configFailedText());
+        if (cmd == 14100)
+            readFailed(14102, QString());
+        return;
+    }
+    if (cmd == 14100 && !m_conversation->send(this, 14102))
+        readFailed(14102, SharedTexts::configFailedText());
 }
 
 void CNVRConfigSetting::updateButtonState(unsigned short cmd)
@@ -217,7 +240,7 @@ void CNVRConfigSetting::onReply(QObject *, const ConfigReply &reply)
     // A failed read is reported and leaves the page as it was: parsing an
     // error reply would blank fields that the next Save writes back.
     if (!reply.ok()) {
-        MsgTipInfoDlg::showTip(failureText(reply.result), 2000);
+        readFailed(reply.cmd, failureText(reply.result));
         return;
     }
     (*parser)(reply.xml);

@@ -19,9 +19,11 @@ class CNVRConfigSetting;
 // sub-tabs select the pages; selecting a page asks the NVR for its settings.
 // The window's conversation with the NVR brings back the answers to what the
 // window and its pages sent: a read answer goes by command id to the page
-// that reads it (a failed one is reported and reads nothing), the answer to
-// a save the pages sent becomes the result toast. Anything else the NVR
-// sends (a set reply out of the blue, alarms, logins) changes nothing.
+// that reads it, the answer to a save the pages sent becomes the result
+// toast. Anything else the NVR sends (a set reply out of the blue, alarms,
+// logins) changes nothing. A read that fails, or cannot be sent because the
+// NVR is offline, is reported and leaves its page greyed with what it
+// showed: a page saves only what a read of the NVR gave it.
 class CNVRConfigSetting : public DropShadowWidget
 {
     Q_OBJECT
@@ -57,4 +59,8 @@ private:
     QPushButton *m_currentButton = nullptr;
     QHash<int, std::function<void(const QString &)>> m_replyParsers;
     QHash<QPushButton *, std::function<void(unsigned short &)>> m_pageSelectors;
+    // Read command -> tells its page whether it holds a read of the NVR.
+    QHash<int, std::function<void(bool)>> m_readStates;
+    // Tells the page of a read that it holds none; text: the toast, if any.
+    void readFailed(int cmd, const QString &text);
 };

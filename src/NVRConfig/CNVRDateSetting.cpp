@@ -4,17 +4,21 @@
 
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelper.h"
-#include "PrivateProto.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
 #include "TimeZoneTable.h"
 
 #include <QEvent>
 #include <QLocale>
+#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace {
 
 // What the recorder reports and accepts, whatever the page displays.
 const QString kDeviceTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+// The date formats of the form; more items are formats only the NVR knows.
+constexpr int DateFormatItems = 5;
 
 } // namespace
 
@@ -30,7 +34,11 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     connect(ui->m_btnSummerTime, &QPushButton::clicked, this, &CNVRDateSetting::onSummerTimeBtnClicked);
     connect(m_clock, &QTimer::timeout, this, &CNVRDateSetting::onClockTick);
     connect(ui->comboBoxTimeFormat, &QComboBox::currentTextChanged, this, &CNVRDateSetting::onTimeFormatChanged);
+    ui->m_dateTimeEditSystemTime->setSpecialValueText(tr("Unknown"));
+    ui->m_lineIPCTiming->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")),
+                                                                      ui->m_lineIPCTiming));
     CommonHelper::elideChildTexts(this);
+    setReadOk(false);
 }
 
 CNVRDateSetting::~CNVRDateSetting()
@@ -43,15 +51,24 @@ void CNVRDateSetting::setDevInfo(FUN_DEV_INFO *dev)
     m_dev = dev;
 }
 
+void CNVRDateSetting::setReadOk(bool ok)
+{
+    m_readOk = ok;
+    setEnabled(ok);
+}
+
 void CNVRDateSetting::parseTimeConfig(const QString &xml)
 {
-    m_summerTime = xml.contains(QLatin1String("summertime"));
-    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
-    auto value = [&body](const char *key) { return body.value(QLatin1String(key)).trimmed(); };
-    if (m_summerTime) {
-        const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
-        if (!summer.isEmpty())
-            parseSummerTime(summer.first());
+    const NvrBodies::TimeConfig config = NvrBodies::readTimeConfig(xml);
+    m_reported.reset(config.values);
+    m_reportedSummer.reset(config.summer);
+    m_summerTime = config.hasSummer;
+    auto value = [&config](const char *key) { return config.values.value(QLatin1String(key)).trimmed(); };
+    if (m_summerTime && !config.summer.isEmpty()) {
+        ui->m_ChkBoxSummerTime->setChecked(DeviceValue::toInt(summerValue("enable")) != 0);
+        m_summerDlg->setOffset(DeviceValue::toInt(summerValue("offset")));
+        m_summerDlg->setStartTime(summerValue("weekStartTime"));
+        m_summerDlg->setEndTime(summerValue("weekEndTime"));
     }
     ui->m_ChkBoxSummerTime->setVisible(m_summerTime);
     ui->m_labelSummerTime->setVisible(m_summerTime);
@@ -60,19 +77,31 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
                                                         ui->comboBoxTimeFormat})
         w->setVisible(!m_summerTime);
 
-    const int dateFormat = ui->m_cbxDateFormate->findText(value("dateFormat"), Qt::MatchExactly);
-    if (dateFormat >= 0)
-        ui->m_cbxDateFormate->setCurrentIndex(dateFormat);
-    ui->comboBoxTimeFormat->setCurrentIndex(DeviceValue::toInt(value("timeFormat")));
-    const QDateTime sysTime = QDateTime::fromString(value("sysTime"), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (sysTime.isValid())
-        ui->m_dateTimeEditSystemTime->setDateTime(sysTime);
+    // A format the page has no item for is shown as it came, as an item of
+    // its own, so that it is neither hidden nor replaced by the first item.
+    QComboBox *dateFormat = ui->m_cbxDateFormate;
+    while (dateFormat->count() > DateFormatItems)
+        dateFormat->removeItem(DateFormatItems);
+    const QString reportedFormat = value("dateFormat");
+    if (!reportedFormat.isEmpty() && dateFormat->findText(reportedFormat, Qt::MatchExactly) < 0)
+        dateFormat->addItem(reportedFormat);
+    const int dateIndex = dateFormat->findText(reportedFormat, Qt::MatchExactly);
+    if (dateIndex >= 0)
+        dateFormat->setCurrentIndex(dateIndex);
+    const QString timeFormat = value("timeFormat");
+    ui->comboBoxTimeFormat->setCurrentIndex(timeFormat.isEmpty() ? 0 : DeviceValue::toInt(timeFormat, -1));
+
+    const QDateTime sysTime = QDateTime::fromString(value("sysTime"), kDeviceTimeFormat);
+    m_timeKnown = sysTime.isValid();
+    // Without a readable time the field says so instead of showing a time the
+    // NVR never reported.
+    ui->m_dateTimeEditSystemTime->setDateTime(m_timeKnown ? sysTime
+                                                          : ui->m_dateTimeEditSystemTime->minimumDateTime());
     ui->m_dateTimeEditSettingTime->setDateTime(QDateTime::currentDateTime());
     m_clock->start();
     ui->m_ChkBoxTiming->setChecked(DeviceValue::toInt(value("ipcSetTime")) >= 1);
     ui->m_lineIPCTiming->setText(value("ipcSetTimeInterval"));
 
-    ui->m_cbxTimezoneSet->clear();
     const QString zone = value("timeZone");
     // A short value must be an index: an empty or non-numeric one would read
     // as index 0 and a Save would move the recorder to the first zone.
@@ -82,7 +111,7 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     if (zone.size() >= 3 || numeric)
         found = TimeZoneTable::findByIndex(zone);
     m_zoneMode = found.second;
-    ui->m_cbxTimezoneSet->addItems(TimeZoneTable::list(m_zoneMode));
+    fillTimeZones();
     if (m_zoneMode == TimeZoneTable::IndexMode)
         ui->m_cbxTimezoneSet->setCurrentIndex(DeviceValue::toInt(zone));
     else if (m_zoneMode == TimeZoneTable::ZoneMode)
@@ -90,6 +119,40 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
 
     ui->checkBoxShowChannal->setChecked(DeviceValue::toInt(value("chanNumberDisplay")) >= 1);
     ui->checkBoxShowTime->setChecked(DeviceValue::toInt(value("desktopTimeDisplay")) >= 1);
+    rememberShown();
+    setReadOk(true);
+}
+
+QString CNVRDateSetting::summerValue(const char *key) const
+{
+    return m_reportedSummer.value(QLatin1String(key)).trimmed();
+}
+
+void CNVRDateSetting::fillTimeZones()
+{
+    ui->m_cbxTimezoneSet->clear();
+    ui->m_cbxTimezoneSet->addItems(TimeZoneTable::list(m_zoneMode));
+}
+
+void CNVRDateSetting::rememberShown()
+{
+    m_reported.shown(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentIndex());
+    m_reported.shown(QStringLiteral("timeFormat"), ui->comboBoxTimeFormat->currentIndex());
+    m_reported.shown(QStringLiteral("ipcSetTime"), ui->m_ChkBoxTiming->isChecked());
+    m_reported.shown(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text());
+    m_reported.shown(QStringLiteral("timeZone"), ui->m_cbxTimezoneSet->currentIndex());
+    m_reported.shown(QStringLiteral("chanNumberDisplay"), ui->checkBoxShowChannal->isChecked());
+    m_reported.shown(QStringLiteral("desktopTimeDisplay"), ui->checkBoxShowTime->isChecked());
+    QString offset;
+    QString start;
+    QString end;
+    m_summerDlg->getOffset(offset);
+    m_summerDlg->getStartTime(start);
+    m_summerDlg->getEndTime(end);
+    m_reportedSummer.shown(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked());
+    m_reportedSummer.shown(QStringLiteral("offset"), offset);
+    m_reportedSummer.shown(QStringLiteral("weekStartTime"), start);
+    m_reportedSummer.shown(QStringLiteral("weekEndTime"), end);
 }
 
 void CNVRDateSetting::parseSummerTime(const QString &xml)
@@ -101,23 +164,52 @@ void CNVRDateSetting::parseSummerTime(const QString &xml)
     m_summerDlg->setEndTime(values.value(QStringLiteral("weekEndTime")).trimmed());
 }
 
-void CNVRDateSetting::send(unsigned cmd, const QString &body)
+bool CNVRDateSetting::send(unsigned cmd, const QString &body)
 {
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save);
+    if (ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save))
+        return true;
+    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    return false;
 }
 
 void CNVRDateSetting::onSaveBtnClicked()
 {
+    if (!m_readOk)
+        return;
+    const NvrBodies::ReportedValues &r = m_reported;
+    const QString interval = ui->m_lineIPCTiming->text().trimmed();
+    const bool intervalChanged = r.changed(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text());
+    // A typed interval that is no number is refused, not sent as 0.
+    if (intervalChanged && !DeviceValue::number(interval)) {
+        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+        return;
+    }
     QString zone;
     if (m_zoneMode == TimeZoneTable::IndexMode)
         zone = QString::number(ui->m_cbxTimezoneSet->currentIndex());
     else if (m_zoneMode == TimeZoneTable::ZoneMode)
         zone = TimeZoneTable::zoneIndexText(ui->m_cbxTimezoneSet->currentText(), false);
-    else
-        return;
 
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    QString summer;
+    auto tick = [&r, &flag](const char *key, const QCheckBox *box) {
+        return r.send(QLatin1String(key), box->isChecked(), flag(box));
+    };
+    NvrBodies::Values values {
+        // The running clock when the NVR reported one, else its text as it came.
+        {QStringLiteral("sysTime"), m_timeKnown ? ui->m_dateTimeEditSystemTime->dateTime().toString(kDeviceTimeFormat)
+                                                : r.value(QStringLiteral("sysTime"))},
+        {QStringLiteral("dateFormat"), r.send(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentIndex(),
+                                              ui->m_cbxDateFormate->currentText())},
+        {QStringLiteral("timeFormat"), r.send(QStringLiteral("timeFormat"), ui->comboBoxTimeFormat->currentIndex(),
+                                              QString::number(ui->comboBoxTimeFormat->currentIndex()))},
+        {QStringLiteral("ipcSetTime"), tick("ipcSetTime", ui->m_ChkBoxTiming)},
+        {QStringLiteral("ipcSetTimeInterval"),
+         r.send(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text(), interval)},
+        {QStringLiteral("timeZone"), r.send(QStringLiteral("timeZone"), ui->m_cbxTimezoneSet->currentIndex(), zone)},
+        {QStringLiteral("chanNumberDisplay"), tick("chanNumberDisplay", ui->checkBoxShowChannal)},
+        {QStringLiteral("desktopTimeDisplay"), tick("desktopTimeDisplay", ui->checkBoxShowTime)},
+    };
+    NvrBodies::Values summer;
     if (m_summerTime) {
         QString offset;
         QString start;
@@ -125,23 +217,14 @@ void CNVRDateSetting::onSaveBtnClicked()
         m_summerDlg->getOffset(offset);
         m_summerDlg->getStartTime(start);
         m_summerDlg->getEndTime(end);
-        summer = CommonHelper::fillTemplate(
-            QStringLiteral("<summertime><enable>%1</enable><offset>%2</offset><weekStartTime>%3</weekStartTime>"
-                           "<weekEndTime>%4</weekEndTime></summertime>"),
-            {flag(ui->m_ChkBoxSummerTime), PrivateProto::escapeText(offset), PrivateProto::escapeText(start),
-             PrivateProto::escapeText(end)});
+        const NvrBodies::ReportedValues &s = m_reportedSummer;
+        summer = {{QStringLiteral("enable"), s.send(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked(),
+                                                    flag(ui->m_ChkBoxSummerTime))},
+                  {QStringLiteral("offset"), s.send(QStringLiteral("offset"), offset, offset)},
+                  {QStringLiteral("weekStartTime"), s.send(QStringLiteral("weekStartTime"), start, start)},
+                  {QStringLiteral("weekEndTime"), s.send(QStringLiteral("weekEndTime"), end, end)}};
     }
-    const QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<timeConfig><sysTime>%1</sysTime><dateFormat>%2</dateFormat><timeFormat>%3</timeFormat>"
-                       "<ipcSetTime>%4</ipcSetTime><ipcSetTimeInterval>%5</ipcSetTimeInterval><timeZone>%6</timeZone>"
-                       "<chanNumberDisplay>%7</chanNumberDisplay><desktopTimeDisplay>%8</desktopTimeDisplay>%9"
-                       "</timeConfig>"),
-        {ui->m_dateTimeEditSystemTime->dateTime().toString(kDeviceTimeFormat),
-         PrivateProto::escapeText(ui->m_cbxDateFormate->currentText()),
-         QString::number(ui->comboBoxTimeFormat->currentIndex()), flag(ui->m_ChkBoxTiming),
-         QString::number(ui->m_lineIPCTiming->text().toInt()), PrivateProto::escapeText(zone),
-         flag(ui->checkBoxShowChannal), flag(ui->checkBoxShowTime), summer});
-    send(14007, body);
+    send(14007, NvrBodies::timeConfigBody(values, m_summerTime ? &summer : nullptr));
 }
 
 void CNVRDateSetting::onSummerTimeBtnClicked()
@@ -162,7 +245,8 @@ void CNVRDateSetting::on_m_btnSettingTime_clicked()
 
 void CNVRDateSetting::onClockTick()
 {
-    ui->m_dateTimeEditSystemTime->setDateTime(ui->m_dateTimeEditSystemTime->dateTime().addSecs(1));
+    if (m_timeKnown)
+        ui->m_dateTimeEditSystemTime->setDateTime(ui->m_dateTimeEditSystemTime->dateTime().addSecs(1));
     if (ui->checkBox_syncLocalTime->isChecked())
         ui->m_dateTimeEditSettingTime->setDateTime(QDateTime::currentDateTime());
 }
@@ -179,9 +263,15 @@ void CNVRDateSetting::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
+    // The form's items are refilled in the new language; every choice stays
+    // where it was.
+    const int zone = ui->m_cbxTimezoneSet->currentIndex();
     ui->retranslateUi(this);
+    ui->m_dateTimeEditSystemTime->setSpecialValueText(tr("Unknown"));
     CommonHelper::elideChildTexts(this);
     TimeZoneTable::retranslate();
+    fillTimeZones();
+    ui->m_cbxTimezoneSet->setCurrentIndex(zone);
 }
 
 void CNVRDateSetting::hideEvent(QHideEvent *event)

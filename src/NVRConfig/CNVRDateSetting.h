@@ -2,6 +2,7 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "NvrBodies.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +16,11 @@ class CNVRDateSetting;
 
 // The NVR's clock: device time (kept running), a time to set, time zone,
 // display formats, camera time sync and the daylight-saving rule. Read from
-// a 14006 reply; saved with 14007; the clock set with 14009.
+// a 14006 reply; saved with 14007; the clock set with 14009. A Save writes
+// back what the operator left alone as the NVR reported it (a format, zone or
+// rule the page has no item for included) and the NVR's running clock; a
+// clock the reply did not hold readably shows as unknown and goes back as it
+// came. Nothing is sent while the page holds no read of the NVR.
 class CNVRDateSetting : public QWidget
 {
     Q_OBJECT
@@ -35,6 +40,12 @@ public:
     bool hasSummerTime() const { return m_summerTime; }
     QTimer *clockTimer() const { return m_clock; }
 
+    // Whether the page shows a read of the NVR (see CNVRBasicSetting).
+    void setReadOk(bool ok);
+    bool isReadOk() const { return m_readOk; }
+    // Whether the last reply held a device time the page could read.
+    bool isDeviceTimeKnown() const { return m_timeKnown; }
+
 public slots:
     void onSaveBtnClicked();
     void onSummerTimeBtnClicked();
@@ -48,7 +59,10 @@ protected:
 private:
     void onClockTick();
     void onTimeFormatChanged();
-    void send(unsigned cmd, const QString &body);
+    bool send(unsigned cmd, const QString &body);
+    void fillTimeZones();
+    void rememberShown();
+    QString summerValue(const char *key) const;
 
     Ui::CNVRDateSetting *ui;
     CNVRSummerTimeDlg *m_summerDlg;
@@ -59,4 +73,8 @@ private:
     // The list the combo was filled from, by this page's own lookup: the
     // process-wide lookup mode changes with any other page's lookup.
     int m_zoneMode = 0;
+    NvrBodies::ReportedValues m_reported;
+    NvrBodies::ReportedValues m_reportedSummer;
+    bool m_timeKnown = false;
+    bool m_readOk = false;
 };

@@ -4,6 +4,7 @@
 
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -28,7 +29,10 @@ CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
     ::setTableViewStyle(table, true);
     table->setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));
     updateText();
+    ui->m_cbxHardDiskFull->setCurrentIndex(0);
+    ui->m_cbxTips->setCurrentIndex(0);
     connect(ui->m_btnFormat, &QPushButton::clicked, this, &CNVRDiskBrowse::onFormatBtnClicked);
+    updateEnabled();
 }
 
 CNVRDiskBrowse::~CNVRDiskBrowse()
@@ -43,11 +47,40 @@ void CNVRDiskBrowse::setDevInfo(FUN_DEV_INFO *dev)
 
 void CNVRDiskBrowse::updateText()
 {
+    // Refilled in the new language; the choices and the disks stay as shown.
+    const int policy = ui->m_cbxHardDiskFull->currentIndex();
+    const int prompt = ui->m_cbxTips->currentIndex();
     ui->m_cbxHardDiskFull->clear();
     ui->m_cbxHardDiskFull->addItems({tr("Cover"), tr("Stop Record")});
+    ui->m_cbxHardDiskFull->setCurrentIndex(policy);
     ui->m_cbxTips->clear();
     ui->m_cbxTips->addItems({tr("Disable"), tr("Enable")});
+    ui->m_cbxTips->setCurrentIndex(prompt);
     ui->m_TableWidget->setHorizontalHeaderLabels({tr("Device"), tr("Used Space"), tr("Capacity"), tr("State")});
+    for (auto it = m_disks.constBegin(); it != m_disks.constEnd(); ++it)
+        setDiskTexts(it.key(), it.value());
+}
+
+void CNVRDiskBrowse::setListReadOk(bool ok)
+{
+    m_listReadOk = ok;
+    updateEnabled();
+}
+
+void CNVRDiskBrowse::setPolicyReadOk(bool ok)
+{
+    m_policyReadOk = ok;
+    updateEnabled();
+}
+
+void CNVRDiskBrowse::updateEnabled()
+{
+    setEnabled(m_listReadOk || m_policyReadOk);
+    ui->m_TableWidget->setEnabled(m_listReadOk);
+    ui->m_btnFormat->setEnabled(m_listReadOk);
+    ui->m_cbxHardDiskFull->setEnabled(m_policyReadOk);
+    ui->m_cbxTips->setEnabled(m_policyReadOk);
+    ui->pushButtonSave->setEnabled(m_policyReadOk);
 }
 
 int CNVRDiskBrowse::diskNumber(const QString &devName)
@@ -66,6 +99,7 @@ void CNVRDiskBrowse::parseDeviceInfo(const QString &xml)
     DeviceValue::boundList(elements, MaxListedDisks, "disks");
     for (const QString &element : qAsConst(elements))
         deviceInfo(findValuesInXml(element, QStringLiteral("DeviceInfo")));
+    setListReadOk(true);
 }
 
 void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
@@ -84,24 +118,31 @@ void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
     if (disk.Total == 0)
         return;
 
-    static const char *const states[] = {
-        QT_TR_NOOP("Normal"), QT_TR_NOOP("Being Written"), QT_TR_NOOP("Abnormal"), QT_TR_NOOP("Caveat")};
-    auto *name = new QTableWidgetItem(tr("HDD") + QString::number(diskNumber(disk.DevName)));
-    name->setFlags(name->flags() | Qt::ItemIsUserCheckable);
-    name->setCheckState(Qt::Unchecked);
-    auto *used = new QTableWidgetItem(QString::number(disk.Used) + QStringLiteral("MB"));
-    auto *total = new QTableWidgetItem(QString::number(disk.Total) + QStringLiteral("MB"));
-    auto *state = new QTableWidgetItem(disk.Status >= 0 && disk.Status <= 3 ? tr(states[disk.Status]) : QString());
-
     QTableWidget *table = ui->m_TableWidget;
     const int row = table->rowCount();
     table->insertRow(row);
-    int column = 0;
-    for (QTableWidgetItem *cell : {name, used, total, state}) {
+    for (int column = 0; column < 4; ++column) {
+        auto *cell = new QTableWidgetItem;
         cell->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column++, cell);
+        table->setItem(row, column, cell);
     }
+    table->item(row, 0)->setFlags(table->item(row, 0)->flags() | Qt::ItemIsUserCheckable);
+    table->item(row, 0)->setCheckState(Qt::Unchecked);
     m_disks.insert(row, disk);
+    setDiskTexts(row, disk);
+}
+
+void CNVRDiskBrowse::setDiskTexts(int row, const NVR_DISK_INFO &disk)
+{
+    static const char *const states[] = {
+        QT_TR_NOOP("Normal"), QT_TR_NOOP("Being Written"), QT_TR_NOOP("Abnormal"), QT_TR_NOOP("Caveat")};
+    QTableWidget *table = ui->m_TableWidget;
+    if (row >= table->rowCount() || !table->item(row, 0))
+        return;
+    table->item(row, 0)->setText(tr("HDD") + QString::number(diskNumber(disk.DevName)));
+    table->item(row, 1)->setText(QString::number(disk.Used) + QStringLiteral("MB"));
+    table->item(row, 2)->setText(QString::number(disk.Total) + QStringLiteral("MB"));
+    table->item(row, 3)->setText(disk.Status >= 0 && disk.Status <= 3 ? tr(states[disk.Status]) : QString());
 }
 
 void CNVRDiskBrowse::parseStoragePolicy(const QString &xml)
@@ -109,19 +150,27 @@ void CNVRDiskBrowse::parseStoragePolicy(const QString &xml)
     const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
     m_rawPolicy = body.value(QStringLiteral("StoragePolicy")).trimmed();
     m_rawPrompt = body.value(QStringLiteral("noHDDPrompt")).trimmed();
-    ui->m_cbxHardDiskFull->setCurrentIndex(DeviceValue::toInt(m_rawPolicy));
-    ui->m_cbxTips->setCurrentIndex(DeviceValue::toInt(m_rawPrompt));
+    // A missing value reads as 0; one that is no item shows no selection.
+    auto index = [](const QString &text) { return text.isEmpty() ? 0 : DeviceValue::toInt(text, -1); };
+    ui->m_cbxHardDiskFull->setCurrentIndex(index(m_rawPolicy));
+    ui->m_cbxTips->setCurrentIndex(index(m_rawPrompt));
+    m_shownPolicy = ui->m_cbxHardDiskFull->currentIndex();
+    m_shownPrompt = ui->m_cbxTips->currentIndex();
+    setPolicyReadOk(true);
 }
 
 void CNVRDiskBrowse::on_pushButtonSave_clicked()
 {
-    auto value = [](const QComboBox *combo, const QString &received) {
-        return combo->currentIndex() >= 0 ? combo->currentIndex() : DeviceValue::toInt(received);
+    if (!m_policyReadOk)
+        return;
+    // A choice left as shown goes back as the NVR reported it.
+    auto value = [](const QComboBox *combo, int shown, const QString &reported) {
+        return combo->currentIndex() == shown && !reported.isEmpty() ? reported : QString::number(combo->currentIndex());
     };
-    const QString body = QStringLiteral("<StoragePolicy>%1</StoragePolicy><noHDDPrompt>%2</noHDDPrompt>")
-                             .arg(value(ui->m_cbxHardDiskFull, m_rawPolicy))
-                             .arg(value(ui->m_cbxTips, m_rawPrompt));
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14103, body, 0, RequestKind::Save);
+    const QString body = NvrBodies::storagePolicyBody(value(ui->m_cbxHardDiskFull, m_shownPolicy, m_rawPolicy),
+                                                      value(ui->m_cbxTips, m_shownPrompt, m_rawPrompt));
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14103, body, 0, RequestKind::Save))
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRDiskBrowse::onFormatBtnClicked()
@@ -136,16 +185,20 @@ void CNVRDiskBrowse::onFormatBtnClicked()
         MsgTipInfoDlg::showTip(SharedTexts::selectDeviceFirstText(), 2000);
         return;
     }
-    if (m_disks.isEmpty())
+    if (m_disks.isEmpty() || !m_listReadOk)
         return;
     for (const QString &row : rows) {
         const auto disk = m_disks.constFind(row.toInt());
         if (disk == m_disks.constEnd())
             continue;
-        ConfigConversation::sendThrough(
-            m_conversation, this, m_dev, 14101,
-            QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>").arg(disk->DevIndex).arg(disk->VerifyMark),
-            0, RequestKind::Save);
+        if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14101,
+                                             QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>")
+                                                 .arg(disk->DevIndex)
+                                                 .arg(disk->VerifyMark),
+                                             0, RequestKind::Save)) {
+            MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+            return;
+        }
     }
 }
 

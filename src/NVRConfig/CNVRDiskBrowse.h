@@ -26,7 +26,10 @@ struct NVR_DISK_INFO
     int Status = 0;
 };
 
-// The NVR's disks (format the checked ones) and its storage policy.
+// The NVR's disks (format the checked ones) and its storage policy. A Save
+// writes back a policy the operator left alone as the NVR reported it;
+// nothing is formatted or saved while the page holds no read of the list or
+// of the policy.
 class CNVRDiskBrowse : public QWidget
 {
     Q_OBJECT
@@ -50,6 +53,11 @@ public:
     // character; then the text after the last "-" (0 when not a number).
     static int diskNumber(const QString &devName);
 
+    // Whether the page shows a read of the disk list and of the policy; the
+    // window clears one when its read fails or cannot be sent.
+    void setListReadOk(bool ok);
+    void setPolicyReadOk(bool ok);
+
 public slots:
     void onFormatBtnClicked();
     void on_pushButtonSave_clicked();
@@ -62,8 +70,15 @@ private:
     Ui::CNVRDiskBrowse *ui;
     FUN_DEV_INFO *m_dev = nullptr;
     QPointer<ConfigConversation> m_conversation;
+    void updateEnabled();
+    void setDiskTexts(int row, const NVR_DISK_INFO &disk);
+
     QMap<int, NVR_DISK_INFO> m_disks;
     // The policy as the NVR sent it, for values no combo item stands for.
     QString m_rawPolicy;
     QString m_rawPrompt;
+    int m_shownPolicy = -1;
+    int m_shownPrompt = -1;
+    bool m_listReadOk = false;
+    bool m_policyReadOk = false;
 };

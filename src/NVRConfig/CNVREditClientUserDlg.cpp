@@ -5,8 +5,9 @@
 #include "CUserManageDlg.h"
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
+#include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
 #include "OrmHelper.h"
-#include "PrivateProto.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -34,11 +35,18 @@ CNVREditClientUserDlg::CNVREditClientUserDlg(QWidget *parent, const QString &ema
     , m_email(email)
 {
     ui->setupUi(this);
+    // Passwords are never shown while they are typed; the operator may look
+    // at one with the field's view action.
+    for (QLineEdit *edit : {ui->lineEditOld, ui->m_NewUserPasswordlineEdit, ui->m_ConfirmUserPasswordlineEdit}) {
+        edit->setEchoMode(QLineEdit::Password);
+        CommonHelper::addPasswordViewAction(edit, false);
+    }
     ui->m_cbxWhetherOpen->setView(new QListView(ui->m_cbxWhetherOpen));
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCancleClicked);
     updateText();
+    ui->m_cbxWhetherOpen->setCurrentIndex(1);
     m_editMode = true;
 }
 
@@ -49,9 +57,11 @@ CNVREditClientUserDlg::~CNVREditClientUserDlg()
 
 void CNVREditClientUserDlg::updateText()
 {
+    // Refilled in the new language; the chosen state stays.
+    const int state = ui->m_cbxWhetherOpen->currentIndex();
     ui->m_cbxWhetherOpen->clear();
     ui->m_cbxWhetherOpen->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxWhetherOpen->setCurrentIndex(1);
+    ui->m_cbxWhetherOpen->setCurrentIndex(state);
 }
 
 void CNVREditClientUserDlg::initAccount(FUN_DEV_INFO *dev, const QString &userName)
@@ -75,8 +85,8 @@ void CNVREditClientUserDlg::initAccount(FUN_DEV_INFO *dev, const QString &userNa
 void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user)
 {
     const QString name = user.value(QStringLiteral("userName"));
-    if (name == DEFAULT_DEV_USER)
-        m_email = user.value(QStringLiteral("email"));
+    // Each account keeps its own e-mail: an edit never writes another's.
+    m_email = user.value(QStringLiteral("email"));
     m_account = user;
     // One dialog serves every edit: the passwords typed for the previous
     // account must not be offered for this one (the sent pair is kept apart).
@@ -85,7 +95,9 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
     ui->m_ConfirmUserPasswordlineEdit->clear();
     ui->m_lblTextInfo->clear();
     initAccount(dev, name);
-    ui->m_cbxWhetherOpen->setCurrentIndex(user.value(QStringLiteral("status")).toInt());
+    const QString status = user.value(QStringLiteral("status")).trimmed();
+    ui->m_cbxWhetherOpen->setCurrentIndex(status.isEmpty() ? 0 : DeviceValue::toInt(status, -1));
+    m_shownStatus = ui->m_cbxWhetherOpen->currentIndex();
 }
 
 void CNVREditClientUserDlg::onbtnOkClicked()
@@ -113,16 +125,26 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         return;
     }
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
-    const QString body = CommonHelper::fillTemplate(
-        AccountTemplate, {QStringLiteral("1"), QString::number(operation), PrivateProto::escapeText(user),
-                          PrivateProto::escapeText(password), QString::number(ui->m_cbxWhetherOpen->currentIndex()),
-                          PrivateProto::escapeText(m_email)});
-    if (CUserManageDlg::sendRequest(m_route, m_devIp, 14014, body, RequestKind::Save)) {
-        m_pendingUser = user;
-        m_pendingPassword = password;
-        m_pendingValid = true;
-        ui->m_lblTextInfo->clear();
+    const int state = ui->m_cbxWhetherOpen->currentIndex();
+    const QString listedState = m_account.value(QStringLiteral("status"));
+    NvrBodies::Values account {
+        // The account as the NVR listed it, not as the field trims it.
+        {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
+        {QStringLiteral("passWord"), password},
+        {QStringLiteral("status"), m_editMode && state == m_shownStatus && !listedState.isEmpty()
+                                       ? listedState
+                                       : QString::number(state)},
+        {QStringLiteral("email"), m_email},
+    };
+    if (!CUserManageDlg::sendRequest(m_route, m_devIp, 14014, NvrBodies::accountBody(operation, account),
+                                     RequestKind::Save)) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        return;
     }
+    m_pendingUser = account.value(QStringLiteral("userName"));
+    m_pendingPassword = password;
+    m_pendingValid = true;
+    ui->m_lblTextInfo->clear();
     accept();
 }
 

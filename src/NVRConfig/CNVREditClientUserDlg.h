@@ -14,6 +14,11 @@ class CNVREditClientUserDlg;
 // (14014, operation 1 or 3). The user dialog keeps one in edit mode and makes
 // a fresh one for each add.
 //
+// An edit sends back the account's own e-mail and, unless the operator
+// changed it, its state exactly as the NVR listed them; passwords are masked
+// while typed. When the NVR cannot be reached the dialog says so and stays
+// open with what was typed.
+//
 // A sent change waits as pending (user name, password) until the NVR's next
 // 14014 answer: on success modifyDevInfoEx hands the password to the client's
 // record when the account is the one it logs in with; any answer forgets it.
@@ -51,6 +56,7 @@ private:
     QString m_devIp;
     bool m_editMode = true;
     QHash<QString, QString> m_account;
+    int m_shownStatus = -1;
     QString m_email;
     QString m_pendingUser;
     QString m_pendingPassword;

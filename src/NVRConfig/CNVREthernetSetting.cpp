@@ -5,7 +5,6 @@
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
 #include "MsgTipInfoDlg.h"
-#include "PrivateProto.h"
 #include "SharedTexts.h"
 
 #include <QEvent>
@@ -25,6 +24,7 @@ CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
     connect(ui->m_ChkBoxDHCP, &QCheckBox::stateChanged, this, &CNVREthernetSetting::onDhcpChangeCheck);
     ui->m_lineEditMacAddress->setEnabled(false);
     CommonHelper::elideChildTexts(this);
+    setReadOk(false);
 }
 
 CNVREthernetSetting::~CNVREthernetSetting()
@@ -47,19 +47,23 @@ void CNVREthernetSetting::setIpFieldsEnabled(bool on)
     ui->m_btnPing->setEnabled(on);
 }
 
+void CNVREthernetSetting::setReadOk(bool ok)
+{
+    m_readOk = ok;
+    setEnabled(ok);
+}
+
 void CNVREthernetSetting::parseNetInfo(const QString &xml)
 {
-    const QHash<QString, QString> tcpip = findValuesInXml(xml, QStringLiteral("TCPIP"));
-    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+    const NvrBodies::NetConfig config = NvrBodies::readNetConfig(xml);
+    const NvrBodies::Values &tcpip = config.tcpip;
+    const NvrBodies::Values &body = config.body;
+    m_reportedTcpip.reset(tcpip);
+    m_reportedSwitches.reset(body);
     m_currentIp = tcpip.value(QStringLiteral("IP"));
-    ui->m_lineEditIPAddress->setText(m_currentIp);
-    ui->m_lineEditSubnetMask->setText(tcpip.value(QStringLiteral("netmask")));
-    ui->m_lineEditGateway->setText(tcpip.value(QStringLiteral("gateway")));
-    ui->m_lineEditFirstDNS->setText(tcpip.value(QStringLiteral("preferredDNS")));
-    ui->m_lineEditSecondDNS->setText(tcpip.value(QStringLiteral("standbyDNS")));
-    ui->m_lineEditMacAddress->setText(tcpip.value(QStringLiteral("MAC")));
-    ui->m_lineEditMTU->setText(tcpip.value(QStringLiteral("MTU")));
-    m_ipConflictMode = DeviceValue::toInt(tcpip.value(QStringLiteral("ipConflictMode")));
+    const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
+    for (const auto &field : fields)
+        field.second->setText(tcpip.value(QLatin1String(field.first)));
 
     const auto number = [&body](const char *key) { return DeviceValue::toInt(body.value(QLatin1String(key))); };
     ui->m_ChkBoxWiFi->setVisible(number("wifiEnable") > 0);
@@ -75,6 +79,21 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     const int dhcp = DeviceValue::toInt(tcpip.value(QStringLiteral("DHCPMode")));
     setIpFieldsEnabled(dhcp == 0);
     ui->m_ChkBoxDHCP->setChecked(dhcp != 0);
+
+    for (const auto &field : fields)
+        m_reportedTcpip.shown(QLatin1String(field.first), field.second->text());
+    m_reportedTcpip.shown(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked());
+    m_reportedSwitches.shown(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked());
+    m_reportedSwitches.shown(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked());
+    setReadOk(true);
+}
+
+QList<QPair<const char *, QLineEdit *>> CNVREthernetSetting::addressFields() const
+{
+    return {{"IP", ui->m_lineEditIPAddress},          {"netmask", ui->m_lineEditSubnetMask},
+            {"gateway", ui->m_lineEditGateway},       {"preferredDNS", ui->m_lineEditFirstDNS},
+            {"standbyDNS", ui->m_lineEditSecondDNS}, {"MAC", ui->m_lineEditMacAddress},
+            {"MTU", ui->m_lineEditMTU}};
 }
 
 bool CNVREthernetSetting::isMtuInRange(const QString &text)
@@ -85,27 +104,36 @@ bool CNVREthernetSetting::isMtuInRange(const QString &text)
 
 void CNVREthernetSetting::onSaveBtnClicked()
 {
-    if (!isMtuInRange(ui->m_lineEditMTU->text())) {
+    if (!m_readOk)
+        return;
+    // Only an MTU the operator typed is judged; the NVR's own goes back as it is.
+    if (m_reportedTcpip.changed(QStringLiteral("MTU"), ui->m_lineEditMTU->text())
+        && !isMtuInRange(ui->m_lineEditMTU->text())) {
         MsgTipInfoDlg::showTip(tr("The value of the mtu must be between the integers of the [500-1500]"), 1000);
         return;
     }
-    const QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><ipConflictMode>%2</ipConflictMode><IP>%3</IP>"
-                       "<netmask>%4</netmask><gateway>%5</gateway><preferredDNS>%6</preferredDNS>"
-                       "<standbyDNS>%7</standbyDNS><MAC>%8</MAC><MTU>%9</MTU></TCPIP>"
-                       "<wifiEnhance>%10</wifiEnhance><poeLongCable>%11</poeLongCable>"),
-        {ui->m_ChkBoxDHCP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-         QString::number(m_ipConflictMode),
-         PrivateProto::escapeText(ui->m_lineEditIPAddress->text()),
-         PrivateProto::escapeText(ui->m_lineEditSubnetMask->text()),
-         PrivateProto::escapeText(ui->m_lineEditGateway->text()),
-         PrivateProto::escapeText(ui->m_lineEditFirstDNS->text()),
-         PrivateProto::escapeText(ui->m_lineEditSecondDNS->text()),
-         PrivateProto::escapeText(ui->m_lineEditMacAddress->text()),
-         PrivateProto::escapeText(ui->m_lineEditMTU->text()),
-         ui->m_ChkBoxWiFi->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-         ui->m_ChkBoxPOE->isChecked() ? QStringLiteral("1") : QStringLiteral("0")});
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, 13003, body, 0, RequestKind::Save);
+    auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    NvrBodies::Values tcpip {
+        {QStringLiteral("DHCPMode"),
+         m_reportedTcpip.send(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked(), flag(ui->m_ChkBoxDHCP))},
+        // Never shown: how the NVR handles an address conflict goes back as read.
+        {QStringLiteral("ipConflictMode"), m_reportedTcpip.has(QStringLiteral("ipConflictMode"))
+                                               ? m_reportedTcpip.value(QStringLiteral("ipConflictMode"))
+                                               : QStringLiteral("0")},
+    };
+    for (const auto &field : addressFields()) {
+        const QString key = QLatin1String(field.first);
+        tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text()));
+    }
+    const NvrBodies::Values switches {
+        {QStringLiteral("wifiEnhance"),
+         m_reportedSwitches.send(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked(), flag(ui->m_ChkBoxWiFi))},
+        {QStringLiteral("poeLongCable"),
+         m_reportedSwitches.send(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked(), flag(ui->m_ChkBoxPOE))},
+    };
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 13003,
+                                         NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)

@@ -2,7 +2,10 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "NvrBodies.h"
 
+#include <QList>
+#include <QPair>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,9 +13,12 @@ namespace Ui {
 class CNVREthernetSetting;
 }
 
+class QLineEdit;
+
 // The NVR's wired network: DHCP, addresses, MTU, the optional Wi-Fi and PoE
 // switches, an address check and the app-binding QR code. Read from a 13001
-// reply, saved with 13003.
+// reply, saved with 13003. A Save writes back what the operator left alone as
+// the NVR reported it; nothing is sent while the page holds no read.
 class CNVREthernetSetting : public QWidget
 {
     Q_OBJECT
@@ -31,6 +37,10 @@ public:
     // The MTU the NVR accepts; text that is no number counts as 0.
     static bool isMtuInRange(const QString &text);
 
+    // Whether the page shows a read of the NVR (see CNVRBasicSetting).
+    void setReadOk(bool ok);
+    bool isReadOk() const { return m_readOk; }
+
 public slots:
     void onSaveBtnClicked();
     void onDhcpChangeCheck(int state);
@@ -41,12 +51,15 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The address fields with their elements, in the order of the body.
+    QList<QPair<const char *, QLineEdit *>> addressFields() const;
+
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;
     FUN_DEV_INFO *m_dev = nullptr;
     QPointer<ConfigConversation> m_conversation;
     QString m_currentIp;
-    // Sent back as read, so a save does not change how the NVR handles an
-    // address conflict.
-    int m_ipConflictMode = 0;
+    NvrBodies::ReportedValues m_reportedTcpip;
+    NvrBodies::ReportedValues m_reportedSwitches;
+    bool m_readOk = false;
 };

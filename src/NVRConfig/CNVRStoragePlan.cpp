@@ -2,6 +2,9 @@
 
 #include "ui_CNVRStoragePlan.h"
 
+#include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
+#include "SharedTexts.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -20,6 +23,13 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     initModeButtons();
     m_recordMode = 4;
     connect(ui->tableWidget, &StoragePlanTableView::sigHoverCellText, ui->label_hoverTime, &QLabel::setText);
+    connect(ui->tableWidget, &StoragePlanTableView::cellPainted, this, &CNVRStoragePlan::updateSaveEnabled);
+    // The grid always shows the chosen channel, however it was chosen.
+    connect(ui->comboBox_channel, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        if (index >= 0 && index != m_shownIndex)
+            on_comboBox_channel_activated(index);
+    });
+    setReadOk(false);
 }
 
 CNVRStoragePlan::~CNVRStoragePlan()
@@ -50,6 +60,9 @@ QList<QCheckBox *> CNVRStoragePlan::copyBoxes() const
 void CNVRStoragePlan::setDevInfo(FUN_DEV_INFO *dev)
 {
     m_dev = dev;
+    // Schedules of another NVR are no schedules of this one.
+    m_schedules.clear();
+    m_shownIndex = -1;
     ui->comboBox_channel->clear();
     m_copyBoxes.clear();
     ui->checkBox_all->setChecked(false);
@@ -65,40 +78,63 @@ void CNVRStoragePlan::setDevInfo(FUN_DEV_INFO *dev)
         grid->addWidget(box.data(), (i - 1) / 8, (i - 1) % 8);
     }
     ui->gridWidget->setLayout(grid);
+    setReadOk(false);
+}
+
+void CNVRStoragePlan::setReadOk(bool ok)
+{
+    m_readOk = ok;
+    setEnabled(ok);
+    updateSaveEnabled();
+}
+
+QString CNVRStoragePlan::gridText() const
+{
+    QString text;
+    ui->tableWidget->getRecordInfo(text);
+    return text;
+}
+
+void CNVRStoragePlan::updateSaveEnabled()
+{
+    ui->pushButton_save->setEnabled(m_readOk && (m_shownKnown || gridText() != m_shownText));
 }
 
 void CNVRStoragePlan::parseRecordPlan(const QString &xml)
 {
-    m_schedules.clear();
-    m_recordMode = 4;
-    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
-    if (body.contains(QStringLiteral("RecordMode")))
-        m_recordMode = quint8(DeviceValue::bounded(body.value(QStringLiteral("RecordMode")), 0, 0xff, 0));
-    QStringList elements = findAllXmlElements(xml, QStringLiteral("ChannelDetail"));
-    DeviceValue::boundList(elements, MaxListedChannels, "channel schedules");
-    for (const QString &element : qAsConst(elements)) {
-        const QHash<QString, QString> detail = findValuesInXml(element, QStringLiteral("ChannelDetail"));
-        QString schedule = detail.value(QStringLiteral("Schedule")).trimmed();
+    const NvrBodies::Schedules schedules = NvrBodies::readSchedules(xml, MaxListedChannels);
+    m_schedules = schedules.byChannel;
+    m_recordMode = quint8(schedules.recordMode);
+    ui->comboBox_channel->setCurrentIndex(0);
+    ui->checkBox_general->setChecked(true);
+    ui->checkBox_detection->setVisible(m_recordMode == 4);
+    ui->checkBox_intelligence->setVisible(m_recordMode == 4);
+    ui->tableWidget->setBrush(QLatin1Char('1'));
+    m_readOk = true;
+    on_comboBox_channel_activated(0);
+    setReadOk(true);
+}
+
+void CNVRStoragePlan::on_comboBox_channel_activated(int index)
+{
+    const auto stored = m_schedules.constFind(index + 1);
+    const int cells = StoragePlanTableView::Rows * StoragePlanTableView::Columns;
+    m_shownKnown = stored != m_schedules.constEnd() && stored->size() >= cells;
+    if (m_shownKnown) {
+        QString schedule = *stored;
         // A recorder in mode 2 records only in general mode.
         if (m_recordMode == 2) {
             schedule.replace(QLatin1Char('2'), QLatin1Char('1'));
             schedule.replace(QLatin1Char('3'), QLatin1Char('1'));
         }
-        m_schedules.insert(DeviceValue::toInt(detail.value(QStringLiteral("ID"))), schedule);
-    }
-    ui->comboBox_channel->setCurrentIndex(0);
-    on_comboBox_channel_activated(0);
-    ui->checkBox_general->setChecked(true);
-    ui->checkBox_detection->setVisible(m_recordMode == 4);
-    ui->checkBox_intelligence->setVisible(m_recordMode == 4);
-    ui->tableWidget->setBrush(QLatin1Char('1'));
-}
-
-void CNVRStoragePlan::on_comboBox_channel_activated(int index)
-{
-    const QString schedule = m_schedules.value(index + 1);
-    if (!schedule.isEmpty())
         ui->tableWidget->setRecordInfo(schedule);
+    } else {
+        // Never another channel's week: a channel without a schedule starts empty.
+        ui->tableWidget->setRecordInfo(QString(cells, QLatin1Char('0')));
+    }
+    m_shownText = gridText();
+    m_shownIndex = index;
+    updateSaveEnabled();
 }
 
 void CNVRStoragePlan::modeChecked(int arg1, QChar brush)
@@ -140,35 +176,37 @@ void CNVRStoragePlan::on_pushButton_all_clicked()
         id = 0;
     ui->tableWidget->setRecordInfo(QString(StoragePlanTableView::Rows * StoragePlanTableView::Columns,
                                            QString::number(id).at(0)));
+    updateSaveEnabled();
 }
 
 void CNVRStoragePlan::on_pushButton_save_clicked()
 {
     const int current = ui->comboBox_channel->currentIndex();
     // Without a channel there is nothing to address; ID 0 is no channel.
-    if (current < 0)
+    if (current < 0 || !m_readOk)
         return;
-    QString schedule;
-    ui->tableWidget->getRecordInfo(schedule);
+    const QString painted = gridText();
+    const bool untouched = painted == m_shownText;
+    // Nothing the NVR reported and nothing painted: nothing to write.
+    if (untouched && !m_shownKnown)
+        return;
+    const QString schedule = untouched ? m_schedules.value(current + 1) : painted;
     qDebug() << "record schedule" << schedule;
-    const QString element = QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>%2</Schedule></ChannelDetail>");
-    QString details = element.arg(current + 1).arg(schedule);
-    int copies = 0;
+    QList<QPair<int, QString>> channels {{current + 1, schedule}};
     const int count = m_dev ? m_dev->channelNum : 0;
     for (int i = 0; i < count; ++i) {
         if (i >= m_copyBoxes.size()) {
             qDebug() << "invalied idx" << i;
             continue;
         }
-        if (i == current || !m_copyBoxes[i]->isChecked())
-            continue;
-        details += element.arg(i + 1).arg(schedule);
-        ++copies;
+        if (i != current && m_copyBoxes[i]->isChecked())
+            channels.append({i + 1, schedule});
     }
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14105,
-                                         QStringLiteral("<ChannelNum>%1</ChannelNum>").arg(1 + copies) + details, 0,
-                                         RequestKind::Save))
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14105, NvrBodies::scheduleBody(channels), 0,
+                                         RequestKind::Save)) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
+    }
     ConfigConversation::sendThrough(m_conversation, this, m_dev, 14104);
 }
 

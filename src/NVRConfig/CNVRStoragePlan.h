@@ -18,7 +18,9 @@ class CNVRStoragePlan;
 
 // Weekly record schedule of each NVR channel, painted on the grid and
 // copied to other channels in the same save. Read from a 14104 reply, saved
-// with 14105 and read back at once.
+// with 14105 and read back at once. A channel shows its own schedule or, when
+// the NVR reported none, an empty grid that Save does not write until it is
+// painted; an untouched schedule goes back exactly as it came.
 class CNVRStoragePlan : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,12 @@ public:
     int recordMode() const { return m_recordMode; }
     QList<QCheckBox *> copyBoxes() const;
 
+    // Whether the page shows a read of the NVR (see CNVRBasicSetting).
+    void setReadOk(bool ok);
+    bool isReadOk() const { return m_readOk; }
+    // Whether the shown channel has a schedule the NVR reported.
+    bool shownChannelKnown() const { return m_shownKnown; }
+
 public slots:
     void on_comboBox_channel_activated(int index);
     void on_checkBox_noRecord_stateChanged(int arg1);
@@ -55,6 +63,8 @@ protected:
 private:
     void initModeButtons();
     void modeChecked(int arg1, QChar brush);
+    QString gridText() const;
+    void updateSaveEnabled();
 
     Ui::CNVRStoragePlan *ui;
     QButtonGroup *m_modes;
@@ -62,5 +72,11 @@ private:
     QPointer<ConfigConversation> m_conversation;
     QMap<int, QString> m_schedules;
     quint8 m_recordMode = 4;
+    // What the grid was loaded with for the shown channel: an untouched grid
+    // saves the NVR's own text.
+    QString m_shownText;
+    bool m_shownKnown = false;
+    int m_shownIndex = -1;
+    bool m_readOk = false;
     QList<QSharedPointer<QCheckBox>> m_copyBoxes;
 };

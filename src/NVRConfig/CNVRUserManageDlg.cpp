@@ -5,6 +5,7 @@
 #include "Authentication.h"
 #include "CEditContactDlg.h"
 #include "CNVRAuthSetting.h"
+#include "CNVRChannelManageDlg.h"
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
 #include "CommonHelper.h"
@@ -12,7 +13,7 @@
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"
 #include "MsgTipInfoDlg.h"
-#include "PrivateProto.h"
+#include "NvrBodies.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -23,11 +24,6 @@
 
 int CNVRUserManageDlg::s_headerDelayMs = 100;
 int CNVRUserManageDlg::s_reloadDelayMs = 500;
-
-const QString CNVRUserManageDlg::DeleteTemplate = QStringLiteral(
-    "<userAcount><operationType>%1</operationType><userName>%2</userName><passWord>%3</passWord>"
-    "<status>%4</status><email>%5</email><localAuthority>%6</localAuthority>"
-    "<remoteAuthority>%7</remoteAuthority></userAcount>");
 
 CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     : DropShadowWidget(parent)
@@ -81,13 +77,20 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
         return;
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
-    CUserManageDlg::sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read);
+    if (!CUserManageDlg::sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read))
+        sayFailed();
 }
 
 void CNVRUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty())
-        CUserManageDlg::sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read);
+    if (!m_devIp.isEmpty() && !CUserManageDlg::sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read))
+        sayFailed();
+}
+
+void CNVRUserManageDlg::sayFailed()
+{
+    if (!m_failedTip)
+        m_failedTip = MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRUserManageDlg::resetHeaderCheckBox()
@@ -104,6 +107,7 @@ void CNVRUserManageDlg::updateText()
 {
     ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
         {tr("User Name"), tr("Password"), tr("Enabled State"), tr("Contacts"), tr("Edit")});
+    CNVRChannelManageDlg::widenToHeaderTexts(ui->m_AddDevTableWidget);
 }
 
 QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const
@@ -113,10 +117,7 @@ QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const
     const QHash<QString, QString> user = m_users.value(key);
     if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER)
         return QString();
-    QStringList values {QStringLiteral("2")};
-    for (const char *field : {"userName", "passWord", "status", "email", "localAuthority", "remoteAuthority"})
-        values << PrivateProto::escapeText(user.value(QLatin1String(field)));
-    return CommonHelper::fillTemplate(DeleteTemplate, values);
+    return NvrBodies::deleteRecord(user);
 }
 
 bool CNVRUserManageDlg::isEditableUser(const QString &key) const
@@ -133,8 +134,11 @@ void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
         return;
     switch (reply.cmd) {
     case 14013:
+        // A list that failed or cannot be read is said; the table stays.
         if (reply.ok())
             parseUserList(reply.xml);
+        else
+            sayFailed();
         break;
     case 14014:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
@@ -147,6 +151,8 @@ void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
     case 14017:
         if (reply.ok())
             parseGetUserContactXml(reply.xml);
+        else
+            sayFailed();
         break;
     case 14018:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
@@ -165,14 +171,13 @@ void CNVRUserManageDlg::parseUserList(const QString &xml)
     // The rows follow the list; blank rows would count against the limit.
     table->setRowCount(0);
     m_users.clear();
-    QStringList pieces = findAllXmlElements(xml, QStringLiteral("userAcount"));
-    DeviceValue::boundList(pieces, MaxListedUsers, "user accounts");
+    m_rows = NvrBodies::readAccounts(xml, MaxListedUsers);
     int row = 0;
-    for (const QString &piece : qAsConst(pieces)) {
-        const QHash<QString, QString> user = findValuesInXml(piece, QStringLiteral("userAcount"));
+    for (const QHash<QString, QString> &user : qAsConst(m_rows)) {
         setUserInfo(user, row++);
         m_users.insert(user.value(QStringLiteral("userName")).trimmed(), user);
     }
+    updateStateTexts();
 }
 
 void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row)
@@ -186,8 +191,7 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row
     auto *nameItem = new QTableWidgetItem(name);
     nameItem->setFlags(nameItem->flags() | Qt::ItemIsUserCheckable);
     nameItem->setCheckState(Qt::Unchecked);
-    const bool disabled = DeviceValue::toInt(user.value(QStringLiteral("status"))) == 0;
-    auto *stateItem = new QTableWidgetItem(disabled ? tr("Disable") : tr("Enable"));
+    auto *stateItem = new QTableWidgetItem;
     const QString email = user.value(QStringLiteral("email")).trimmed();
     auto *contactItem = new QTableWidgetItem(admin ? email : QString());
     QList<QTableWidgetItem *> items {nameItem, new QTableWidgetItem(PASSWORD_MASK), stateItem, contactItem};
@@ -213,6 +217,17 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row
     table->setCellWidget(row, 4, manage);
 }
 
+void CNVRUserManageDlg::updateStateTexts()
+{
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    for (int row = 0; row < m_rows.size() && row < table->rowCount(); ++row) {
+        if (QTableWidgetItem *item = table->item(row, 2)) {
+            const bool disabled = DeviceValue::toInt(m_rows.at(row).value(QStringLiteral("status"))) == 0;
+            item->setText(disabled ? tr("Disable") : tr("Enable"));
+        }
+    }
+}
+
 void CNVRUserManageDlg::parseGetUserContactXml(const QString &xml)
 {
     if (xml.isEmpty())
@@ -230,6 +245,8 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
     if (CUserManageDlg::sendRequest(route(), m_devIp, 14014, QStringLiteral("<userNum>1</userNum>") + record,
                                     RequestKind::Save))
         getUsers();
+    else
+        sayFailed();
 }
 
 void CNVRUserManageDlg::onbtDelectSelectUserClicked()
@@ -243,10 +260,13 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
         if (!record.isEmpty())
             records << record;
     }
-    if (!records.isEmpty()) {
-        CUserManageDlg::sendRequest(route(), m_devIp, 14014,
-                                    QStringLiteral("<userNum>%1</userNum>").arg(records.size()) + records.join(QString()),
-                                    RequestKind::Save);
+    if (!records.isEmpty()
+        && !CUserManageDlg::sendRequest(route(), m_devIp, 14014,
+                                        QStringLiteral("<userNum>%1</userNum>").arg(records.size())
+                                            + records.join(QString()),
+                                        RequestKind::Save)) {
+        sayFailed();
+        return;
     }
     getUsers();
 }
@@ -352,6 +372,7 @@ void CNVRUserManageDlg::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         updateText();
+        updateStateTexts();
     }
     DropShadowWidget::changeEvent(event);
 }

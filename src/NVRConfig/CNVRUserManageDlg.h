@@ -7,8 +7,10 @@
 
 #include <QHash>
 #include <QMap>
+#include <QPointer>
 
 class CNVREditClientUserDlg;
+class MsgTipInfoDlg;
 class QCheckBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -23,6 +25,9 @@ class CNVRUserManageDlg;
 // contact dialog. Like it, it keeps the NVR's address rather than its record,
 // and its conversation with the NVR brings back the answers to what this
 // dialog and its account, rights and contact dialogs sent, and nothing else.
+// A list or contact that cannot be read, and a request the NVR cannot be sent
+// while it is offline, are said with the failure toast; the table keeps what
+// it showed.
 class CNVRUserManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -34,7 +39,6 @@ public:
     static constexpr int MaxUsers = 15;
     // Accounts a list may show: a bound on what a device can make the table hold.
     static constexpr int MaxListedUsers = 1024;
-    static const QString DeleteTemplate;
 
     void updateDevice(FUN_DEV_INFO *dev);
     void getUsers();
@@ -73,14 +77,19 @@ private:
     void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     FUN_DEV_INFO *device() const;
+    // The failure toast, once while it shows.
+    void sayFailed();
+    void updateStateTexts();
 
     QString m_devIp;
     ConfigConversation *m_conversation;
     QCheckBox *m_headerBox = nullptr;
     QMap<QString, QHash<QString, QString>> m_users;
+    QList<QHash<QString, QString>> m_rows; // the accounts in table order
     Ui::CNVRUserManageDlg *ui;
     QString m_contact;
     CNVREditClientUserDlg *m_editDlg = nullptr;
+    QPointer<MsgTipInfoDlg> m_failedTip;
 
     static int s_headerDelayMs;
     static int s_reloadDelayMs;

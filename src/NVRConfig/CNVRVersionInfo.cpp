@@ -15,6 +15,7 @@ CNVRVersionInfo::CNVRVersionInfo(QWidget *parent)
                             ui->m_lineEditProductSerialNum, ui->m_lineEditMac})
         edit->setReadOnly(true);
     CommonHelper::elideChildTexts(this);
+    setReadOk(false);
 }
 
 CNVRVersionInfo::~CNVRVersionInfo()
@@ -38,6 +39,7 @@ void CNVRVersionInfo::parseVersionInfo(const QString &xml)
     ui->m_lineEditSoftVersion->setText(info.value(QStringLiteral("firmwaveVersion")).trimmed());
     ui->m_lineEditProductSerialNum->setText(info.value(QStringLiteral("UID")).trimmed());
     ui->m_lineEditHardVersion->setText(QStringLiteral("V1.0.0"));
+    setReadOk(true);
 }
 
 void CNVRVersionInfo::changeEvent(QEvent *event)

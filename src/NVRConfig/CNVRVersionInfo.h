@@ -20,6 +20,8 @@ public:
 
     void setDevInfo(FUN_DEV_INFO *dev);
     void parseVersionInfo(const QString &xml);
+    // Greyed while the page shows no read of the NVR.
+    void setReadOk(bool ok) { setEnabled(ok); }
 
 protected:
     void changeEvent(QEvent *event) override;

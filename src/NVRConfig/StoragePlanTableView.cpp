@@ -75,8 +75,10 @@ void StoragePlanTableView::setBrush(QChar brush)
 
 void StoragePlanTableView::paintCell(const QModelIndex &index)
 {
-    if (index.isValid())
-        m_model->setData(index, m_brush, ModeRole);
+    if (!index.isValid())
+        return;
+    m_model->setData(index, m_brush, ModeRole);
+    emit cellPainted();
 }
 
 void StoragePlanTableView::mousePressEvent(QMouseEvent *event)

@@ -31,6 +31,8 @@ public:
 
 signals:
     void sigHoverCellText(QString text);
+    // The mouse painted a cell (loading a text does not count).
+    void cellPainted();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -7,6 +7,7 @@
 #include "CNVRStoragePlan.h"
 #include "CNVRSummerTimeDlg.h"
 #include "NvrWindowTestUtil.h"
+#include "SharedTexts.h"
 #include "StoragePlanTableView.h"
 #include "TimeZoneTable.h"
 
@@ -91,6 +92,7 @@ private slots:
         if (QByteArray(QTest::currentTestFunction()).startsWith("pure"))
             return;
         QVERIFY(NvrWindowTest::startNvr(m_nvr, m_record, QStringLiteral("127.36.0.%1").arg(m_nextHost++)));
+        m_nvr->state().maxChannels = 10;
         m_record.channelNum = 10;
         m_window = std::make_unique<CNVRConfigSetting>();
         m_window->setDevInfo(&m_record);
@@ -198,14 +200,15 @@ private slots:
         QTest::addColumn<QString>("zone");
         QTest::addColumn<bool>("otherLookup"); // another page looks a zone up before Save
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("sent");   // empty: nothing sent
+        QTest::addColumn<QString>("sent");
         TimeZoneTable::init();
         const QString pacific = TimeZoneTable::findByIndex(QStringLiteral("PST8PDT")).first;
         QTest::newRow("index 12") << "12" << false << TimeZoneTable::list(TimeZoneTable::IndexMode).at(12) << "12";
         QTest::newRow("named") << "PST8PDT" << false << pacific << "PST8PDT";
+        // A zone no list holds shows nothing and goes back as it came.
         QTest::newRow("empty") << "" << false << "" << "";
-        QTest::newRow("999") << "999" << false << "" << "";
-        QTest::newRow("beyond the index list") << "45" << false << "" << "";
+        QTest::newRow("999") << "999" << false << "" << "999";
+        QTest::newRow("beyond the index list") << "45" << false << "" << "45";
         QTest::newRow("index after another lookup") << "12" << true << TimeZoneTable::list(3).at(12) << "12";
         QTest::newRow("named after another lookup") << "PST8PDT" << true << pacific << "PST8PDT";
     }
@@ -222,10 +225,9 @@ private slots:
         if (otherLookup)
             TimeZoneTable::findByName(QStringLiteral("GMT+08:00"));
         const QString body = saveTime();
-        if (sent.isEmpty())
-            QVERIFY(body.isEmpty());
-        else
-            QVERIFY2(body.contains(QStringLiteral("<timeZone>%1</timeZone>").arg(sent)), qPrintable(body));
+        QVERIFY2(body.contains(QStringLiteral("<timeZone>%1</timeZone>").arg(sent)), qPrintable(body));
+        // A changed zone leaves the NVR's clock as it runs.
+        QVERIFY2(kSysTime.match(body).hasMatch(), qPrintable(body));
     }
 
     void saveBody_data()
@@ -233,7 +235,7 @@ private slots:
         QTest::addColumn<bool>("summer");
         QTest::addColumn<int>("timeFormat");
         QTest::addColumn<QString>("interval"); // typed; empty: as read
-        QTest::addColumn<QString>("tail");     // the body after sysTime
+        QTest::addColumn<QString>("tail");     // the body after sysTime; empty: refused
         const QString head = QStringLiteral("<dateFormat>MM/DD/YYYY</dateFormat><timeFormat>%1</timeFormat>"
                                             "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>%2</ipcSetTimeInterval>"
                                             "<timeZone>12</timeZone><chanNumberDisplay>1</chanNumberDisplay>"
@@ -242,9 +244,9 @@ private slots:
         QTest::newRow("summer time") << true << 0 << ""
                                      << head.arg(0).arg(24)
                 + "<summertime><enable>1</enable><offset>120</offset><weekStartTime>3:0:0:02:00</weekStartTime>"
-                  "<weekEndTime>10:0:0:03:00</weekEndTime></summertime></timeConfig>";
+                  "<weekEndTime>10:5:7:03:00</weekEndTime></summertime></timeConfig>"; // rules as they came
         QTest::newRow("12-hour") << false << 1 << "" << head.arg(1).arg(24) + "</timeConfig>";
-        QTest::newRow("interval not a number") << false << 0 << "abc" << head.arg(0).arg(0) + "</timeConfig>";
+        QTest::newRow("interval not a number") << false << 0 << "abc" << "";
     }
 
     void saveBody()
@@ -270,6 +272,11 @@ private slots:
         }
         QCOMPARE(deviceTime->text().endsWith(QLatin1String("m")), timeFormat == 1); // am / pm shown
         const QString body = saveTime();
+        if (tail.isEmpty()) {
+            QVERIFY2(body.isEmpty(), qPrintable(body));
+            QVERIFY(toastTexts().contains(SharedTexts::invalidFormatText()));
+            return;
+        }
         const QRegularExpressionMatch time = kSysTime.match(body);
         QVERIFY2(time.hasMatch() && body.startsWith(QLatin1String("<timeConfig>") + time.captured(0)), qPrintable(body));
         // Whatever the display, the recorder gets its own 24-hour form.

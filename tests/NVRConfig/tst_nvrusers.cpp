@@ -415,11 +415,12 @@ private slots:
         });
         QTest::mouseClick(rowButton(QStringLiteral("off"), "pushButtonAuth"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 1, 10000);
-        // A listed local string of 7 characters sets no box; it is padded, not cleared.
-        QCOMPARE(local, QList<bool>({false, false, false}));
+        // A listed local string of 7 characters shows the positions it has;
+        // it is padded, and boxes left alone keep what was listed.
+        QCOMPARE(local, QList<bool>({false, true, false}));
         const auto fields = findValuesInXml(nvr->requests(14014).first().xml, QStringLiteral("userAcount"));
         QCOMPARE(fields.value(QStringLiteral("status")), QStringLiteral("0"));
-        QCOMPARE(fields.value(QStringLiteral("localAuthority")), QStringLiteral("11001100"));
+        QCOMPARE(fields.value(QStringLiteral("localAuthority")), QStringLiteral("11101100"));
         QCOMPARE(fields.value(QStringLiteral("remoteAuthority")), QStringLiteral("1111111101"));
         QTRY_COMPARE_WITH_TIMEOUT(table()->item(1, 2)->text(), QStringLiteral("Disable"), 10000);
     }

@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QDomDocument>
 #include <QMap>
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -15,6 +14,8 @@
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+// Channels a recorder may have; each has a schedule from the start.
+constexpr int kMaxSeededChannels = 64;
 
 QString elementText(const QDomElement &e)
 {
@@ -83,12 +84,22 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>24</ipcSetTimeInterval><timeZone>12</timeZone>"
         "<chanNumberDisplay>1</chanNumberDisplay><desktopTimeDisplay>0</desktopTimeDisplay></timeConfig>"));
     SimDevice *device = &d;
+    // Every answer carries the running clock, whatever form the stored
+    // element took after a change (<sysTime/> included).
     d.setHandler(14006, [device, offsetMs](SimConnection *c, const SimRequest &) {
-        QString body = device->storedBody(14006);
-        const QString now = QDateTime::currentDateTime().addMSecs(*offsetMs).toString(kTimeFormat);
-        body.replace(QRegularExpression(QStringLiteral("<sysTime>[^<]*</sysTime>")),
-                     QStringLiteral("<sysTime>%1</sysTime>").arg(now));
-        c->reply(14006, 0, body);
+        QDomDocument doc;
+        if (!doc.setContent(device->storedBody(14006))) {
+            c->reply(14006, 0, device->storedBody(14006));
+            return;
+        }
+        QDomElement root = doc.documentElement();
+        QDomElement time = root.firstChildElement(QStringLiteral("sysTime"));
+        if (time.isNull())
+            time = root.insertBefore(doc.createElement(QStringLiteral("sysTime")), root.firstChild()).toElement();
+        while (time.hasChildNodes())
+            time.removeChild(time.firstChild());
+        time.appendChild(doc.createTextNode(QDateTime::currentDateTime().addMSecs(*offsetMs).toString(kTimeFormat)));
+        c->reply(14006, 0, elementText(root));
     });
     d.setHandler(14007, [device](SimConnection *c, const SimRequest &r) {
         storeTimeConfig(*device, r.bodyText);
@@ -106,22 +117,42 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         c->reply(14009, 0);
     });
 
+    // A schedule for every channel a recorder may have; it reports those of
+    // its own channels only (state().maxChannels at the time of asking).
     auto plans = std::make_shared<Plans>();
-    for (int ch = 1; ch <= 10; ++ch)
+    for (int ch = 1; ch <= kMaxSeededChannels; ++ch)
         plans->schedules.insert(ch, schedule(ch));
-    // Tests change the mode through the store: the reply is built from it.
+    // Tests change the mode and the schedules through the store: the reply
+    // is built from it.
     d.setStoredBody(14104, plans->body());
-    d.setHandler(14104, [device, plans](SimConnection *c, const SimRequest &) {
-        plans->recordMode = device->storedValue(14104, QStringLiteral("RecordMode"));
-        c->reply(14104, 0, device->storedBody(14104));
+    d.setHandler(14104, [device](SimConnection *c, const SimRequest &) {
+        QString body = QStringLiteral("<RecordMode>%1</RecordMode>")
+                           .arg(device->storedValue(14104, QStringLiteral("RecordMode")));
+        for (const QString &element : findAllXmlElements(device->storedBody(14104), QStringLiteral("ChannelDetail"))) {
+            const int id = findValuesInXml(element, QStringLiteral("ChannelDetail")).value(QStringLiteral("ID")).toInt();
+            if (id >= 1 && id <= device->state().maxChannels)
+                body += element;
+        }
+        c->reply(14104, 0, body);
     });
-    d.setHandler(14105, [device, plans](SimConnection *c, const SimRequest &r) {
-        plans->recordMode = device->storedValue(14104, QStringLiteral("RecordMode"));
+    // Schedules are taken whole or refused whole (-2, no such channel).
+    d.setHandler(14105, [device](SimConnection *c, const SimRequest &r) {
+        Plans next;
+        next.recordMode = device->storedValue(14104, QStringLiteral("RecordMode"));
+        for (const QString &element : findAllXmlElements(device->storedBody(14104), QStringLiteral("ChannelDetail"))) {
+            const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelDetail"));
+            next.schedules.insert(v.value(QStringLiteral("ID")).toInt(), v.value(QStringLiteral("Schedule")));
+        }
         for (const QString &element : findAllXmlElements(r.bodyText, QStringLiteral("ChannelDetail"))) {
             const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelDetail"));
-            plans->schedules.insert(v.value(QStringLiteral("ID")).toInt(), v.value(QStringLiteral("Schedule")));
+            const int id = v.value(QStringLiteral("ID")).toInt();
+            if (id < 1 || id > device->state().maxChannels) {
+                c->reply(14105, -2);
+                return;
+            }
+            next.schedules.insert(id, v.value(QStringLiteral("Schedule")));
         }
-        device->setStoredBody(14104, plans->body());
+        device->setStoredBody(14104, next.body());
         c->reply(14105, 0);
     });
 });

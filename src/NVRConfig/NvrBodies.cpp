@@ -1,0 +1,248 @@
+#include "NvrBodies.h"
+
+#include "CommonHelper.h"
+#include "KelvoCommon.h"
+#include "PrivateProto.h"
+
+namespace NvrBodies {
+
+namespace {
+
+// Each text escaped once, in the order the template names them.
+QStringList escaped(const Values &values, const QStringList &keys)
+{
+    QStringList out;
+    for (const QString &key : keys)
+        out << PrivateProto::escapeText(values.value(key));
+    return out;
+}
+
+QString fill(const QString &pattern, const Values &values, const QStringList &keys)
+{
+    return CommonHelper::fillTemplate(pattern, escaped(values, keys));
+}
+
+QList<Values> readAll(const QString &xml, const QString &element, int maxListed, const char *what)
+{
+    QStringList pieces = findAllXmlElements(xml, element);
+    DeviceValue::boundList(pieces, maxListed, what);
+    QList<Values> out;
+    for (const QString &piece : qAsConst(pieces))
+        out << findValuesInXml(piece, element);
+    return out;
+}
+
+} // namespace
+
+void ReportedValues::reset(const Values &reported)
+{
+    m_reported = reported;
+    m_shown.clear();
+}
+
+bool ReportedValues::changed(const QString &key, const QVariant &state) const
+{
+    const auto shown = m_shown.constFind(key);
+    return shown == m_shown.constEnd() || *shown != state;
+}
+
+QString ReportedValues::send(const QString &key, const QVariant &state, const QString &edited) const
+{
+    return has(key) && !changed(key, state) ? value(key) : edited;
+}
+
+// ---- basic settings ---------------------------------------------------------------
+
+Values readBasic(const QString &xml)
+{
+    return findValuesInXml(xml, QStringLiteral("body"));
+}
+
+QString basicBody(const Values &values, bool withLogLevel)
+{
+    QString body = fill(QStringLiteral("<language>%1</language><transparency>%2</transparency>"
+                                       "<resolution>%3</resolution><lockScreenTime>%4</lockScreenTime>"
+                                       "<lockScreenOp>%5</lockScreenOp><guideEnable>%6</guideEnable>"
+                                       "<autoAddIpc>%7</autoAddIpc>"),
+                        values,
+                        {QStringLiteral("language"), QStringLiteral("transparency"), QStringLiteral("resolution"),
+                         QStringLiteral("lockScreenTime"), QStringLiteral("lockScreenOp"),
+                         QStringLiteral("guideEnable"), QStringLiteral("autoAddIpc")});
+    if (withLogLevel)
+        body += fill(QStringLiteral("<debugLogLevel>%1</debugLogLevel>"), values, {QStringLiteral("debugLogLevel")});
+    return body;
+}
+
+// ---- time configuration ---------------------------------------------------------
+
+TimeConfig readTimeConfig(const QString &xml)
+{
+    TimeConfig config;
+    config.values = findValuesInXml(xml, QStringLiteral("body"));
+    config.hasSummer = xml.contains(QLatin1String("summertime"));
+    if (config.hasSummer) {
+        const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
+        if (!summer.isEmpty())
+            config.summer = findValuesInXml(summer.first(), QStringLiteral("summertime"));
+    }
+    return config;
+}
+
+QString timeConfigBody(const Values &values, const Values *summer)
+{
+    QString summerPart;
+    if (summer) {
+        summerPart = fill(QStringLiteral("<summertime><enable>%1</enable><offset>%2</offset>"
+                                         "<weekStartTime>%3</weekStartTime><weekEndTime>%4</weekEndTime>"
+                                         "</summertime>"),
+                          *summer,
+                          {QStringLiteral("enable"), QStringLiteral("offset"), QStringLiteral("weekStartTime"),
+                           QStringLiteral("weekEndTime")});
+    }
+    return fill(QStringLiteral("<timeConfig><sysTime>%1</sysTime><dateFormat>%2</dateFormat>"
+                               "<timeFormat>%3</timeFormat><ipcSetTime>%4</ipcSetTime>"
+                               "<ipcSetTimeInterval>%5</ipcSetTimeInterval><timeZone>%6</timeZone>"
+                               "<chanNumberDisplay>%7</chanNumberDisplay><desktopTimeDisplay>%8</desktopTimeDisplay>"),
+                values,
+                {QStringLiteral("sysTime"), QStringLiteral("dateFormat"), QStringLiteral("timeFormat"),
+                 QStringLiteral("ipcSetTime"), QStringLiteral("ipcSetTimeInterval"), QStringLiteral("timeZone"),
+                 QStringLiteral("chanNumberDisplay"), QStringLiteral("desktopTimeDisplay")})
+        + summerPart + QStringLiteral("</timeConfig>");
+}
+
+// ---- network ----------------------------------------------------------------------
+
+NetConfig readNetConfig(const QString &xml)
+{
+    NetConfig config;
+    config.tcpip = findValuesInXml(xml, QStringLiteral("TCPIP"));
+    config.body = findValuesInXml(xml, QStringLiteral("body"));
+    return config;
+}
+
+QString netConfigBody(const Values &tcpip, const Values &switches)
+{
+    return fill(QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><ipConflictMode>%2</ipConflictMode><IP>%3</IP>"
+                               "<netmask>%4</netmask><gateway>%5</gateway><preferredDNS>%6</preferredDNS>"
+                               "<standbyDNS>%7</standbyDNS><MAC>%8</MAC><MTU>%9</MTU></TCPIP>"),
+                tcpip,
+                {QStringLiteral("DHCPMode"), QStringLiteral("ipConflictMode"), QStringLiteral("IP"),
+                 QStringLiteral("netmask"), QStringLiteral("gateway"), QStringLiteral("preferredDNS"),
+                 QStringLiteral("standbyDNS"), QStringLiteral("MAC"), QStringLiteral("MTU")})
+        + fill(QStringLiteral("<wifiEnhance>%1</wifiEnhance><poeLongCable>%2</poeLongCable>"), switches,
+               {QStringLiteral("wifiEnhance"), QStringLiteral("poeLongCable")});
+}
+
+// ---- record schedules -----------------------------------------------------------
+
+Schedules readSchedules(const QString &xml, int maxListed)
+{
+    Schedules out;
+    const Values body = findValuesInXml(xml, QStringLiteral("body"));
+    if (body.contains(QStringLiteral("RecordMode")))
+        out.recordMode = DeviceValue::bounded(body.value(QStringLiteral("RecordMode")), 0, 0xff, 0);
+    for (const Values &detail : readAll(xml, QStringLiteral("ChannelDetail"), maxListed, "channel schedules")) {
+        const std::optional<int> id = DeviceValue::number(detail.value(QStringLiteral("ID")));
+        // A later element of the same channel replaces an earlier one.
+        if (id)
+            out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")).trimmed());
+    }
+    return out;
+}
+
+QString scheduleBody(const QList<QPair<int, QString>> &channels)
+{
+    QString body = QStringLiteral("<ChannelNum>%1</ChannelNum>").arg(channels.size());
+    for (const auto &channel : channels) {
+        body += QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>%2</Schedule></ChannelDetail>")
+                    .arg(channel.first)
+                    .arg(PrivateProto::escapeText(channel.second));
+    }
+    return body;
+}
+
+// ---- storage policy -------------------------------------------------------------
+
+QString storagePolicyBody(const QString &policy, const QString &prompt)
+{
+    return fill(QStringLiteral("<StoragePolicy>%1</StoragePolicy><noHDDPrompt>%2</noHDDPrompt>"),
+                {{QStringLiteral("p"), policy}, {QStringLiteral("n"), prompt}}, {QStringLiteral("p"), QStringLiteral("n")});
+}
+
+// ---- user accounts --------------------------------------------------------------
+
+QList<Values> readAccounts(const QString &xml, int maxListed)
+{
+    return readAll(xml, QStringLiteral("userAcount"), maxListed, "user accounts");
+}
+
+QString accountBody(int operation, const Values &account)
+{
+    return QStringLiteral("<userNum>1</userNum><userAcount><operationType>%1</operationType>").arg(operation)
+        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
+                              "<email>%4</email></userAcount>"),
+               account,
+               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                QStringLiteral("email")});
+}
+
+QString rightsBody(const Values &account)
+{
+    Values values = account;
+    // An account listed without a state is an enabled one.
+    if (values.value(QStringLiteral("status")).trimmed().isEmpty())
+        values.insert(QStringLiteral("status"), QStringLiteral("1"));
+    return QStringLiteral("<userNum>1</userNum><userAcount><operationType>3</operationType>")
+        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
+                              "<localAuthority>%4</localAuthority><remoteAuthority>%5</remoteAuthority>"
+                              "</userAcount>"),
+               values,
+               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
+}
+
+QString deleteRecord(const Values &account)
+{
+    return QStringLiteral("<userAcount><operationType>2</operationType>")
+        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status><email>%4</email>"
+                              "<localAuthority>%5</localAuthority><remoteAuthority>%6</remoteAuthority>"
+                              "</userAcount>"),
+               account,
+               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                QStringLiteral("email"), QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
+}
+
+// ---- channels ---------------------------------------------------------------------
+
+QList<Values> readChannels(const QString &xml, int maxListed)
+{
+    return readAll(xml, QStringLiteral("ChannelInfo"), maxListed, "channels");
+}
+
+QString channelAddBody(const QList<Values> &records, const QList<int> &rows)
+{
+    const int count = qMin(records.size(), rows.size());
+    const QString tabs(9, QLatin1Char('\t'));
+    const QString pattern = QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr>"
+                                           "<Protocol>%3</Protocol><CtrlPort>%4</CtrlPort><VideoPort>%5</VideoPort>")
+        + QLatin1Char('\n') + tabs
+        + QStringLiteral("<Username>%6</Username><Password>%7</Password><AuthType>%8</AuthType>") + QLatin1Char('\n')
+        + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
+    QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(count);
+    for (int i = 0; i < count; ++i) {
+        Values record;
+        for (auto it = records[i].constBegin(); it != records[i].constEnd(); ++it)
+            record.insert(it.key(), it.value().trimmed());
+        // A found camera carries its address as IPAddress.
+        if (record.value(QStringLiteral("IpAddr")).isEmpty())
+            record.insert(QStringLiteral("IpAddr"), record.value(QStringLiteral("IPAddress")));
+        record.insert(QStringLiteral("ChannelId"), QString::number(rows[i] + 1));
+        body += fill(pattern, record,
+                     {QStringLiteral("ChannelId"), QStringLiteral("IpAddr"), QStringLiteral("Protocol"),
+                      QStringLiteral("CtrlPort"), QStringLiteral("VideoPort"), QStringLiteral("Username"),
+                      QStringLiteral("Password"), QStringLiteral("AuthType"), QStringLiteral("DoubleCam")});
+    }
+    return body;
+}
+
+} // namespace NvrBodies

@@ -1,0 +1,106 @@
+#pragma once
+
+// The bodies the NVR pages and dialogs read and send, without widgets.
+//
+// A Save sends back every value the NVR reported that the operator did not
+// change, exactly as it came: a language, resolution, format or state the
+// client has no entry for goes back untouched instead of as "no selection" or
+// the first item. ReportedValues keeps what a read delivered and what the page
+// showed of it; the builders below only place texts, escaped once.
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+
+namespace NvrBodies {
+
+using Values = QHash<QString, QString>;
+
+// What one read of a page delivered, and the state each widget showed for
+// it right after (an index, a tick, a text). send() gives the text to write
+// for one element: the reported text while the widget still shows what it
+// showed then, the operator's value once it differs, or when the NVR did not
+// report the element at all.
+class ReportedValues
+{
+public:
+    void reset(const Values &reported = Values());
+    const Values &reported() const { return m_reported; }
+    bool has(const QString &key) const { return m_reported.contains(key); }
+    QString value(const QString &key) const { return m_reported.value(key); }
+
+    void shown(const QString &key, const QVariant &state) { m_shown.insert(key, state); }
+    bool changed(const QString &key, const QVariant &state) const;
+    QString send(const QString &key, const QVariant &state, const QString &edited) const;
+
+private:
+    Values m_reported;
+    QHash<QString, QVariant> m_shown;
+};
+
+// ---- basic settings (14001 / 14005) ----------------------------------------------
+
+Values readBasic(const QString &xml);
+// withLogLevel: the NVR reported a level above 0 (the row is shown).
+QString basicBody(const Values &values, bool withLogLevel);
+
+// ---- time configuration (14006 / 14007) -----------------------------------------
+
+struct TimeConfig
+{
+    Values values;          // children of body
+    bool hasSummer = false; // the reply mentions summertime
+    Values summer;          // children of the first summertime element
+};
+
+TimeConfig readTimeConfig(const QString &xml);
+// summer: null when no daylight-saving part is sent.
+QString timeConfigBody(const Values &values, const Values *summer);
+
+// ---- network (13001 / 13003) ------------------------------------------------------
+
+struct NetConfig
+{
+    Values tcpip; // children of TCPIP
+    Values body;  // children of body (switches, QR text)
+};
+
+NetConfig readNetConfig(const QString &xml);
+QString netConfigBody(const Values &tcpip, const Values &switches);
+
+// ---- record schedules (14104 / 14105) -------------------------------------------
+
+struct Schedules
+{
+    int recordMode = 4;           // 4 when the reply has none
+    QMap<int, QString> byChannel; // channel number -> schedule, as reported
+};
+
+Schedules readSchedules(const QString &xml, int maxListed);
+// (channel number, schedule) in the order they are written.
+QString scheduleBody(const QList<QPair<int, QString>> &channels);
+
+// ---- storage policy (14102 / 14103) ---------------------------------------------
+
+QString storagePolicyBody(const QString &policy, const QString &prompt);
+
+// ---- user accounts (14013 / 14014) ----------------------------------------------
+
+QList<Values> readAccounts(const QString &xml, int maxListed);
+// One account changed (3) or added (1): its name, password, state and e-mail.
+QString accountBody(int operation, const Values &account);
+// The rights of one account: the listed state and the two right strings.
+QString rightsBody(const Values &account);
+// One account record of a delete request (no userNum in front).
+QString deleteRecord(const Values &account);
+
+// ---- channels (14203 / 14204) ---------------------------------------------------
+
+QList<Values> readChannels(const QString &xml, int maxListed);
+// records[i] goes to channel rows[i] + 1.
+QString channelAddBody(const QList<Values> &records, const QList<int> &rows);
+
+} // namespace NvrBodies

@@ -1,0 +1,543 @@
+// Every page and dialog of the NVR configuration against a simulated NVR
+// seeded with values the client has no item for (a menu language and a
+// resolution outside its lists, time format 2, "YYYY-MM-DD", account state 2,
+// an e-mail per account, a channel without a schedule, two channels on one
+// camera address, an unreadable clock). Saved untouched, each sends back
+// exactly what was seeded, also after a language change; a failed read is
+// said and its Save sends nothing; an NVR gone offline is said on Save and on
+// the pages opened meanwhile. In every language of the client nothing is cut
+// (pictures in KELVO_SCREENSHOT_DIR when set). The bodies alone, without a
+// window, read and build back what came.
+
+#include "CNVRAuthSetting.h"
+#include "CNVRBasicSetting.h"
+#include "CNVRChannelAddDevDlg.h"
+#include "CNVRChannelManageDlg.h"
+#include "CNVRChannelModifyIPDlg.h"
+#include "CNVRConfigSetting.h"
+#include "CNVRDateSetting.h"
+#include "CNVRDrawQRcode.h"
+#include "CNVREditClientUserDlg.h"
+#include "CNVRLockScreenDlg.h"
+#include "CNVRSummerTimeDlg.h"
+#include "CNVRUserManageDlg.h"
+#include "CUserManageDlg.h"
+#include "DeviceInfoManager.h"
+#include "NvrBodies.h"
+#include "NvrWindowTestUtil.h"
+#include "SharedTexts.h"
+#include "StoragePlanTableView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionComboBox>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace DevicePagesTest;
+using Leaves = QMap<QString, QString>;
+
+namespace {
+
+enum Condition { Untouched, LanguageChanged, ReadFailed, Offline };
+
+// The text of every element without child elements, by name.
+Leaves leaves(const QString &body)
+{
+    Leaves out;
+    QXmlStreamReader reader(QStringLiteral("<r>%1</r>").arg(body));
+    QString name;
+    QString text;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            name = reader.name().toString();
+            text.clear();
+        } else if (reader.isCharacters()) {
+            text += reader.text();
+        } else if (reader.isEndElement() && reader.name() == name) {
+            out.insert(name, text.trimmed());
+            name.clear();
+        }
+    }
+    return out;
+}
+
+// Texts of a window that do not fit the room they are given.
+QStringList cutTexts(QWidget *root)
+{
+    QStringList cut;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(root) || w->window() != root->window())
+            continue;
+        const QFontMetrics fm(w->font());
+        QString text;
+        bool fits = true;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            text = label->wordWrap() || Qt::mightBeRichText(label->text()) ? QString() : label->text();
+            fits = fm.horizontalAdvance(text) <= label->contentsRect().width() + 1;
+        } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
+            text = box->text();
+            fits = box->sizeHint().width() <= box->width();
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            text = button->text();
+            fits = button->sizeHint().width() <= button->width() + 2;
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            text = combo->currentText();
+            fits = fm.horizontalAdvance(text)
+                <= combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() + 1;
+        } else if (auto *view = qobject_cast<QTableView *>(w)) {
+            const QHeaderView *header = view->horizontalHeader();
+            for (int c = 0; c < header->count(); ++c) {
+                if (!header->isSectionHidden(c) && header->sectionSize(c) < header->sectionSizeHint(c))
+                    cut << view->model()->headerData(c, Qt::Horizontal).toString();
+            }
+        }
+        if (!text.isEmpty() && (!fits || text.endsWith(QChar(0x2026))))
+            cut << QStringLiteral("%1 \"%2\" (%3 px)").arg(w->objectName(), text).arg(w->width());
+    }
+    return cut;
+}
+
+const QString kBasic = QString::fromUtf8(
+    "<language>18</language><languageList>(简体中文),English,Italiano</languageList><transparency>2</transparency>"
+    "<resolutionList>1024*768,1280*720</resolutionList><resolution>1280*720</resolution>"
+    "<lockScreenTime>300</lockScreenTime><lockScreenOp>2</lockScreenOp><guideEnable>0</guideEnable>"
+    "<autoAddIpc>1</autoAddIpc><debugLogLevel>4</debugLogLevel>");
+const QString kTime = QStringLiteral(
+    "<timeConfig><sysTime></sysTime><dateFormat>YYYY-MM-DD</dateFormat><timeFormat>2</timeFormat>"
+    "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>12</ipcSetTimeInterval><timeZone>PST8PDT</timeZone>"
+    "<chanNumberDisplay>0</chanNumberDisplay><desktopTimeDisplay>1</desktopTimeDisplay><summertime><enable>1</enable>"
+    "<offset>-30</offset><weekStartTime>3:5:7:02:00</weekStartTime><weekEndTime>13:0:0:03:00</weekEndTime>"
+    "</summertime></timeConfig>");
+const QString kNetwork = QStringLiteral(
+    "<TCPIP><DHCPMode>0</DHCPMode><ipConflictMode>2</ipConflictMode><IP>127.0.0.1</IP><netmask>255.0.0.0</netmask>"
+    "<gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS><standbyDNS>127.0.0.2</standbyDNS>"
+    "<MAC>02:00:00:00:00:0a</MAC><MTU>9000</MTU></TCPIP><wifiEnable>1</wifiEnable><wifiEnhance>2</wifiEnhance>"
+    "<poeEnable>0</poeEnable><poeLongCable>1</poeLongCable><qrCodeString>https://bind.invalid/SIM</qrCodeString>");
+const QString kPolicy = QStringLiteral("<StoragePolicy>2</StoragePolicy><noHDDPrompt>1</noHDDPrompt>");
+// Mode 2 shows detection and intelligence as general recording; untouched,
+// they go back as they are.
+const QString kSchedule = QString(48, '2') + QString(48, '3') + QString(240, '1');
+const QString kAnn = QStringLiteral("<userName>ann</userName><passWord>pw-ann</passWord><status>2</status>"
+                                    "<email>ann@example.com</email><localAuthority>01001011</localAuthority>"
+                                    "<remoteAuthority>1000110011</remoteAuthority>");
+const QString kBob = QStringLiteral("<userName>bob</userName><passWord>pw-bob</passWord><status>1</status>"
+                                    "<email>bob@example.com</email>");
+// Channel 3 holds the camera of channel 1.
+const QString kChannel3 = QStringLiteral(
+    "<ChannelId>3</ChannelId><IpAddr>127.77.0.20</IpAddr><Protocol>brelon</Protocol><CtrlPort>2028</CtrlPort>"
+    "<VideoPort>8554</VideoPort><Username>cam</Username><Password>cam-pw</Password><AuthType>2</AuthType>"
+    "<DoubleCam>0</DoubleCam>");
+
+struct Surface
+{
+    QString name;    // a page (its sub-tab button) or "users", "rights", "channels"
+    unsigned read = 0;
+    unsigned save = 0;
+    Leaves expected; // what an untouched Save sends (sysTime, passWord apart)
+};
+
+Leaves without(Leaves l, const QStringList &keys, const Leaves &extra = {})
+{
+    for (const QString &key : keys)
+        l.remove(key);
+    for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
+        l.insert(it.key(), it.value());
+    return l;
+}
+
+QList<Surface> surfaces()
+{
+    const Leaves time = without(leaves(kTime), {"sysTime"});
+    const Leaves ann = without(leaves(kAnn), {}, {{"userNum", "1"}, {"operationType", "3"}});
+    return {
+        {"pushButtonBasicInfo", 14001, 14005, without(leaves(kBasic), {"languageList", "resolutionList"})},
+        {"pushButtonDatetime", 14006, 14007, time},
+        {"pushButtonDatetime, clock unreadable", 14006, 14007, time},
+        {"pushButtonInternet", 13001, 13003, without(leaves(kNetwork), {"wifiEnable", "poeEnable", "qrCodeString"})},
+        {"pushButtonPlan", 14104, 14105, {{"ChannelNum", "1"}, {"ID", "1"}, {"Schedule", kSchedule}}},
+        {"pushButtonDisk", 14102, 14103, leaves(kPolicy)},
+        {"users", 14013, 14014, without(ann, {"localAuthority", "remoteAuthority", "passWord"})},
+        {"rights", 14013, 14014, without(ann, {"email"})},
+        {"channels", 14203, 14204, without(leaves(kChannel3), {}, {{"ChannelCount", "1"}})},
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Surface)
+
+class TestNvrSurfaces : public QObject
+{
+    Q_OBJECT
+
+    int m_nextHost = 1;
+    std::unique_ptr<SimDevice> m_nvr;
+    FUN_DEV_INFO *m_record = nullptr;
+    std::unique_ptr<QWidget> m_open;
+    QTranslator m_translator;
+    bool m_masked = true;
+
+    template<class T>
+    T *find(const char *name) const { return child<T>(m_open.get(), name); }
+    bool flush() { return NvrWindowTest::flush(*m_nvr, *m_record); }
+    void translate(const QString &language)
+    {
+        const QString file = language == QLatin1String("zh") ? QStringLiteral("Quorel_zh") : "quorel_" + language;
+        QVERIFY(m_translator.load(QStringLiteral(":/language/Resources/language/%1.qm").arg(file)));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    // The page a window button shows.
+    QWidget *page(const QString &button) const
+    {
+        static const QHash<QString, const char *> pages {{"pushButtonDatetime", "PageDatetime"},
+            {"pushButtonInternet", "PageInternet"}, {"pushButtonVersion", "PageVersion"}, {"pushButtonPlan", "pagePlan"},
+            {"pushButtonDisk", "pageDisk"}, {"pushButtonBasicInfo", "PageBasic"}};
+        return find<QWidget>(pages.value(button.section(',', 0, 0)));
+    }
+
+    // Opens the window on the page of a button, the user dialog or the
+    // channel dialog, as the shell does; true once the read was answered.
+    bool open(const QString &name, unsigned read)
+    {
+        if (name == QLatin1String("users") || name == QLatin1String("rights")) {
+            auto *users = new CNVRUserManageDlg;
+            m_open.reset(users);
+            users->updateDevice(m_record);
+            users->getUsers();
+            users->resetHeaderCheckBox();
+        } else if (name == QLatin1String("channels")) {
+            auto *channels = new CNVRChannelManageDlg;
+            m_open.reset(channels);
+            channels->setDevInfo(m_record);
+            channels->initChannelTable();
+        } else {
+            auto *window = new CNVRConfigSetting;
+            m_open.reset(window);
+            window->setDevInfo(m_record);
+            // The sub-tabs of the storage pages sit on the storage page.
+            if (name.startsWith(QLatin1String("pushButtonPlan")) || name.startsWith(QLatin1String("pushButtonDisk")))
+                find<QPushButton>("pushButtonStorage")->click();
+            find<QPushButton>(qPrintable(name.section(',', 0, 0)))->click();
+        }
+        static_cast<QDialog *>(m_open.get())->setModal(false);
+        m_open->show();
+        return waitFor([&] { return m_nvr->requestCount(read) > 0; }) && flush() && flush();
+    }
+
+    // Saves without touching anything (an account edit types its password);
+    // check sees the Save button, or the dialog of the save before it closes.
+    void save(const Surface &s, const std::function<void(QWidget *)> &check)
+    {
+        auto *table = s.name.startsWith(QLatin1String("pushButton")) ? nullptr : find<QTableWidget>("m_AddDevTableWidget");
+        if (s.read == 14013) {
+            const int row = CUserManageDlg::findRow(QStringLiteral("ann"), table, 0);
+            if (row < 0)
+                return;
+            bool acted = false;
+            onModal<QDialog>([&acted, check, this](QDialog *d) {
+                // Passwords are masked while typed, with a view action.
+                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
+                    m_masked = m_masked && edit->echoMode() == QLineEdit::Password && !edit->actions().isEmpty();
+                const QList<QPair<const char *, const char *>> typed {
+                    {"lineEditOld", "pw-ann"}, {"m_NewUserPasswordlineEdit", "pw-new"}, {"m_ConfirmUserPasswordlineEdit", "pw-new"}};
+                for (const auto &field : typed) {
+                    if (auto *edit = d->findChild<QLineEdit *>(QLatin1String(field.first)))
+                        edit->setText(QLatin1String(field.second));
+                }
+                d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+                check(d);
+                if (d->isVisible())
+                    d->reject();
+                acted = true;
+            });
+            QTest::mouseClick(child<QPushButton>(table->cellWidget(row, 4), s.name == "rights" ? "pushButtonAuth" : "pushButtonEdit"),
+                              Qt::LeftButton);
+            QVERIFY(waitFor([&acted] { return acted; }));
+        } else if (s.read == 14203) {
+            if (!table->item(2, 0))
+                return;
+            table->item(2, 0)->setCheckState(Qt::Checked);
+            find<QPushButton>("pushButtonModify")->click();
+            CNVRChannelAddDevDlg *dlg = static_cast<CNVRChannelManageDlg *>(m_open.get())->deviceDialog();
+            child<QPushButton>(dlg, "m_OKBtn")->click();
+            check(dlg);
+        } else {
+            for (auto *button : page(s.name)->findChildren<QPushButton *>(QRegularExpression("^(m_btnSave|pushButton_?[sS]ave)$"))) {
+                button->click();
+                check(button);
+            }
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        CNVRUserManageDlg::setDelays(10, 50);
+        CNVRChannelManageDlg::setTimerLengths(10, 100, 100);
+    }
+
+    void init()
+    {
+        if (QByteArray(QTest::currentTestFunction()).startsWith("pure"))
+            return;
+        FUN_DEV_INFO record;
+        QVERIFY(NvrWindowTest::startNvr(m_nvr, record, QStringLiteral("127.38.0.%1").arg(m_nextHost++)));
+        record.channelNum = 4;
+        record.cpu = QStringLiteral("HI3536");
+        m_record = new FUN_DEV_INFO(record);
+        DeviceInfoManager::instance()->addDevInfo(m_record);
+        m_nvr->setStoredBody(14001, kBasic);
+        m_nvr->setStoredBody(14006, kTime);
+        m_nvr->setStoredBody(13001, kNetwork);
+        m_nvr->setStoredBody(14102, kPolicy);
+        // Channel 2 has no schedule.
+        m_nvr->setStoredBody(14104, "<RecordMode>2</RecordMode><ChannelDetail><ID>1</ID><Schedule>" + kSchedule
+                                        + "</Schedule></ChannelDetail>");
+        const loginDev key = toLoginDev(m_record);
+        for (const QString &account : {kAnn, kBob})
+            KelvoSDKHelper::instance()->sendData(
+                key, 14014, "<userNum>1</userNum><userAcount><operationType>1</operationType>" + account + "</userAcount>", 0);
+        KelvoSDKHelper::instance()->sendData(key, 14204, "<ChannelCount>1</ChannelCount><ChannelInfo>" + kChannel3 + "</ChannelInfo>", 0);
+        QVERIFY(flush());
+    }
+
+    void cleanup()
+    {
+        if (!m_nvr)
+            return;
+        QCoreApplication::removeTranslator(&m_translator);
+        qApp->setStyleSheet(QString());
+        m_open.reset();
+        closeToasts();
+        DeviceInfoManager::instance()->deleteDevice(m_record->ip);
+        m_nvr.reset();
+    }
+
+    void untouchedSave_data()
+    {
+        QTest::addColumn<Surface>("surface");
+        QTest::addColumn<int>("condition");
+        for (const Surface &s : surfaces()) {
+            QTest::newRow(qPrintable(s.name + ", untouched")) << s << int(Untouched);
+            QTest::newRow(qPrintable(s.name + ", language changed")) << s << int(LanguageChanged);
+            QTest::newRow(qPrintable(s.name + ", read failed")) << s << int(ReadFailed);
+            QTest::newRow(qPrintable(s.name + ", offline")) << s << int(Offline);
+        }
+    }
+
+    void untouchedSave()
+    {
+        QFETCH(Surface, surface);
+        QFETCH(int, condition);
+        const bool noClock = surface.name.endsWith(QLatin1String("unreadable"));
+        if (noClock) {
+            m_nvr->setReplyRewrite(14006, [](const QString &reply) {
+                return QString(reply).replace(QRegularExpression("<sysTime>[^<]*</sysTime>"), "<sysTime>24:61</sysTime>").toUtf8();
+            });
+        }
+        if (condition == ReadFailed)
+            m_nvr->setForcedResult(surface.read, 5);
+        QVERIFY(open(surface.name, surface.read));
+        // A failed read is said.
+        QCOMPARE(toastTexts().isEmpty(), condition != ReadFailed);
+        if (condition == LanguageChanged)
+            translate(QStringLiteral("ru"));
+        if (condition == Offline) {
+            m_nvr->setRefuseConnections(true);
+            m_nvr->dropConnections();
+            QVERIFY(waitFor([this] { return !KelvoSDKHelper::instance()->isConnected(toLoginDev(m_record)); }));
+        }
+        closeToasts();
+        m_nvr->clearRequests();
+        bool usable = false; // the page's Save, or the dialog left open
+        bool said = false;   // the failure toast while it was open
+        save(surface, [&](QWidget *w) {
+            usable = w->isVisible() && w->isEnabled();
+            said = toastTexts().contains(SharedTexts::configFailedText());
+        });
+        if (condition == ReadFailed) {
+            QVERIFY(flush());
+            QCOMPARE(m_nvr->requestCount(surface.save), 0);
+            QVERIFY(!usable);
+            return;
+        }
+        if (condition == Offline) {
+            // Said on Save; a page keeps its values, a dialog what was typed.
+            QVERIFY(said && usable);
+            if (surface.name.startsWith(QLatin1String("pushButton"))) {
+                // A page asked for meanwhile says so and shows nothing as the NVR's.
+                closeToasts();
+                find<QPushButton>(qPrintable(surface.name.section(',', 0, 0)))->click();
+                QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+                QVERIFY(!page(surface.name)->isEnabled());
+            }
+            return;
+        }
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(surface.save) == 1; }));
+        Leaves sent = leaves(NvrWindowTest::lastBody(*m_nvr, surface.save));
+        if (noClock) {
+            // Said as unknown, and sent back as it came.
+            QCOMPARE(find<QDateTimeEdit>("m_dateTimeEditSystemTime")->text(), CNVRDateSetting::tr("Unknown"));
+            QCOMPARE(sent.take(QStringLiteral("sysTime")), QStringLiteral("24:61"));
+        } else if (surface.read == 14006) {
+            // The NVR's clock runs five hours ahead of the host's.
+            const QDateTime clock = QDateTime::fromString(sent.take(QStringLiteral("sysTime")), "yyyy-MM-dd HH:mm:ss");
+            QVERIFY(qAbs(clock.secsTo(QDateTime::currentDateTime().addSecs(5 * 3600))) < 60);
+        } else if (surface.name == QLatin1String("users")) {
+            QCOMPARE(sent.take(QStringLiteral("passWord")), QStringLiteral("pw-new"));
+            QVERIFY(m_masked);
+        }
+        QCOMPARE(sent, surface.expected);
+        if (surface.read == 14203) {
+            // Two channels on one camera are two rows; the next add starts
+            // from the defaults, not from the changed channel.
+            auto *table = find<QTableWidget>("m_AddDevTableWidget");
+            auto *channels = static_cast<CNVRChannelManageDlg *>(m_open.get());
+            QVERIFY(waitFor([=] { return table->item(0, 3) && table->item(2, 3) && !channels->isSearching(); }));
+            QCOMPARE(table->item(2, 3)->text(), table->item(0, 3)->text());
+            find<QPushButton>("m_ManualAddDevBtn")->click();
+            CNVRChannelAddDevDlg *add = channels->deviceDialog();
+            QVERIFY(add->isVisible() && !add->isModify());
+            QCOMPARE(child<QLineEdit>(add, "m_IPAddrlineEdit")->text(), QString());
+        }
+        if (surface.read == 14104) {
+            // A channel without a schedule shows none and saves nothing.
+            QVERIFY(flush());
+            find<QComboBox>("comboBox_channel")->setCurrentIndex(1);
+            QString grid;
+            find<StoragePlanTableView>("tableWidget")->getRecordInfo(grid);
+            QCOMPARE(grid, QString(336, '0'));
+            find<QPushButton>("pushButton_save")->click();
+            QVERIFY(flush());
+            QCOMPARE(m_nvr->requestCount(14105), 1);
+        }
+    }
+
+    void nothingCut_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("surface");
+        for (const char *language : {"en", "ru", "cz", "zh", "ida"}) {
+            for (const char *surface : {"pushButtonBasicInfo", "lock screen", "pushButtonDatetime", "summer time",
+                                        "pushButtonInternet", "qr code", "pushButtonVersion", "pushButtonPlan",
+                                        "pushButtonDisk", "users", "edit user", "add user", "rights", "channels",
+                                        "manual add", "channel address"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
+        }
+    }
+
+    // With the client's look: style sheet and font.
+    void nothingCut()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, surface);
+        QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setPixelSize(14);
+        QApplication::setFont(font);
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        translate(language);
+        const bool user = surface.contains(QLatin1String("user")) || surface == QLatin1String("rights");
+        const bool channel = surface.startsWith(QLatin1String("channel")) || surface == QLatin1String("manual add");
+        const QString opened = user ? QStringLiteral("users")
+            : channel               ? QStringLiteral("channels")
+            : surface == QLatin1String("lock screen") ? QStringLiteral("pushButtonBasicInfo")
+            : surface == QLatin1String("summer time") ? QStringLiteral("pushButtonDatetime")
+            : surface == QLatin1String("qr code")     ? QStringLiteral("pushButtonInternet")
+                                                      : surface;
+        QVERIFY(open(opened, user ? 14013 : channel ? 14203 : 14001));
+        NvrBodies::Values ann;
+        const Leaves listed = leaves(kAnn);
+        for (auto it = listed.constBegin(); it != listed.constEnd(); ++it)
+            ann.insert(it.key(), it.value());
+        QWidget *shown = m_open.get();
+        if (surface == QLatin1String("lock screen"))
+            shown = find<CNVRBasicSetting>("PageBasic")->lockScreenDialog();
+        else if (surface == QLatin1String("summer time"))
+            shown = find<CNVRDateSetting>("PageDatetime")->summerTimeDialog();
+        else if (surface == QLatin1String("qr code"))
+            shown = new CNVRDrawQRcode(m_open.get());
+        else if (surface == QLatin1String("rights"))
+            shown = new CNVRAuthSetting(m_open.get());
+        else if (surface.endsWith(QLatin1String(" user")))
+            shown = new CNVREditClientUserDlg(m_open.get(), QString());
+        else if (surface == QLatin1String("manual add"))
+            shown = static_cast<CNVRChannelManageDlg *>(m_open.get())->deviceDialog();
+        else if (surface == QLatin1String("channel address"))
+            shown = static_cast<CNVRChannelManageDlg *>(m_open.get())->ipDialog();
+        if (auto *qr = qobject_cast<CNVRDrawQRcode *>(shown))
+            qr->setQRcode(QStringLiteral("https://bind.invalid/SIM"));
+        if (auto *rights = qobject_cast<CNVRAuthSetting *>(shown))
+            rights->setAuthInfo(m_record, ann);
+        if (auto *edit = qobject_cast<CNVREditClientUserDlg *>(shown))
+            surface == QLatin1String("edit user") ? edit->setUserInfo(m_record, ann) : edit->initAccount(m_record, QString());
+        if (auto *add = qobject_cast<CNVRChannelAddDevDlg *>(shown))
+            add->setChannelId(1);
+        if (auto *address = qobject_cast<CNVRChannelModifyIPDlg *>(shown))
+            address->setDevInfo({{"IPAddress", "127.77.0.16"}, {"Netmask", "255.255.255.0"}, {"Gateway", "127.77.0.1"},
+                                 {"Username", "admin"}, {"Password", "402917"}, {"Protocol", "BRELON"}}, m_record);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QVERIFY(flush());
+        QVERIFY2(shown->width() <= 1280 && shown->height() <= 720, qPrintable(QString::number(shown->width())));
+        const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            shown->grab().save(QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(language, QString(surface).replace(' ', '_'))));
+        const QStringList cut = cutTexts(shown);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // Each body read from a reply and built again, without a window: the
+    // texts come back as they were, markup escaped once.
+    void pureBodies()
+    {
+        const auto reply = [](const QString &body) { return SimDevice::envelope(1, 0, body, 0); };
+        QString basic = kBasic;
+        basic.remove(QRegularExpression("<(languageList|resolutionList)>[^<]*</\\1>"));
+        QCOMPARE(NvrBodies::basicBody(NvrBodies::readBasic(reply(kBasic)), true), basic);
+        const NvrBodies::TimeConfig time = NvrBodies::readTimeConfig(reply(kTime));
+        QCOMPARE(NvrBodies::timeConfigBody(time.values, &time.summer), kTime);
+        const NvrBodies::NetConfig net = NvrBodies::readNetConfig(reply(kNetwork));
+        QCOMPARE(NvrBodies::netConfigBody(net.tcpip, net.body),
+                 QString(kNetwork).remove(QRegularExpression("<(wifiEnable|poeEnable|qrCodeString)>[^<]*</\\1>")));
+        const QString markup = QStringLiteral("<Username>a&amp;b&lt;c</Username>");
+        const QString added = NvrBodies::channelAddBody(
+            NvrBodies::readChannels(reply("<ChannelInfo>" + QString(kChannel3).replace("<Username>cam</Username>", markup)
+                                          + "</ChannelInfo>"), 8), {2});
+        QCOMPARE(QRegularExpression("<Username>.*</Username>").match(added).captured(), markup);
+        const QList<NvrBodies::Values> accounts = NvrBodies::readAccounts(reply("<userAcount>" + kAnn + "</userAcount>"), 8);
+        QCOMPARE(NvrBodies::deleteRecord(accounts.value(0)), "<userAcount><operationType>2</operationType>" + kAnn + "</userAcount>");
+        const QString detail = "<ChannelDetail><ID>7</ID><Schedule>" + kSchedule + "</Schedule></ChannelDetail>";
+        const NvrBodies::Schedules plans = NvrBodies::readSchedules(reply("<RecordMode>2</RecordMode>" + detail), 8);
+        QCOMPARE(NvrBodies::scheduleBody({{7, plans.byChannel.value(7)}}), "<ChannelNum>1</ChannelNum>" + detail);
+
+        // The reported text while the widget shows what it showed; the
+        // operator's once it differs, or when the NVR reported nothing.
+        NvrBodies::ReportedValues reported;
+        reported.reset({{QStringLiteral("timeFormat"), QStringLiteral("2")}});
+        reported.shown(QStringLiteral("timeFormat"), -1);
+        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("2"));
+        QCOMPARE(reported.send(QStringLiteral("timeFormat"), 1, QStringLiteral("1")), QStringLiteral("1"));
+        reported.reset();
+        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("-1"));
+    }
+};
+
+QTEST_MAIN(TestNvrSurfaces)
+#include "tst_nvrsurfaces.moc"

@@ -47,18 +47,19 @@ RecordWnd::RecordWnd(QWidget *parent) : QWidget(parent), ui(new Ui::RecordWnd)
     m_recorder = new VideoRecord(&m_playerParam, this);
 
     NvrPlaybackSession *session = m_session;
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
     connect(session, &NvrPlaybackSession::notice, this, &RecordWnd::onNotice);
     connect(session, &NvrPlaybackSession::markedDaysChanged, ui->calendarWidget, &MyCalendar::setMarkedDays);
     connect(session, &NvrPlaybackSession::dayRecordsChanged, this, &RecordWnd::onDayRecordsChanged);
     connect(session, &NvrPlaybackSession::dayGrewPast, this, &RecordWnd::onDayGrewPast);
     connect(session, &NvrPlaybackSession::paneStarted, this, &RecordWnd::onPaneStarted);
     connect(session, &NvrPlaybackSession::paneStreamReady, this, &RecordWnd::onPaneStreamReady);
-    connect(session, &NvrPlaybackSession::streamData, this,
-            [this](const QString &key, const QByteArray &data, qint64 timeMs) {
-                ui->widgetVideoReplay->appendData(key, data.constData(), data.size(), timeMs, 0);
+    connect(session, &NvrPlaybackSession::streamData, replay,
+            [replay](const QString &key, const QByteArray &data, qint64 timeMs) {
+                replay->appendData(key, data.constData(), data.size(), timeMs, 0);
             });
-    connect(session, &NvrPlaybackSession::paneSeeking, this, [this](int pane) { ui->widgetVideoReplay->seek(pane, 0); });
-    connect(session, &NvrPlaybackSession::paneRestarting, this, [this](int pane) { ui->widgetVideoReplay->stop(pane); });
+    connect(session, &NvrPlaybackSession::paneSeeking, replay, [replay](int pane) { replay->seek(pane, 0); });
+    connect(session, &NvrPlaybackSession::paneRestarting, replay, [replay](int pane) { replay->stop(pane); });
     connect(session, &NvrPlaybackSession::paneStopped, this, &RecordWnd::onPaneStopped);
     connect(session, &NvrPlaybackSession::downloadWriterWanted, this, &RecordWnd::onDownloadWriterWanted);
     connect(session, &NvrPlaybackSession::downloadData, this, [this](const QByteArray &data, qint64 stamp, bool key) {
@@ -82,7 +83,6 @@ RecordWnd::RecordWnd(QWidget *parent) : QWidget(parent), ui(new Ui::RecordWnd)
     ui->treeView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->treeView, &QWidget::customContextMenuRequested, this, &RecordWnd::showDeviceMenu);
 
-    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
     connect(replay, &FFmpegReplayWidget::emitFocusViewChanged, this, &RecordWnd::slotFocusViewChanged);
     connect(replay, &FFmpegReplayWidget::emitCaptureResult, this, &RecordWnd::onCaptureResult);
     connect(replay, &FFmpegReplayWidget::emitReplayTimestampS, this,

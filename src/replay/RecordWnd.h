@@ -1,19 +1,19 @@
 #pragma once
 
-// The "NVR" tab of the playback page: recordings kept on NVRs. A channel and
-// a day are asked for (14300 by month on the NVR's connection, by day on the
-// channel's own connection), the recorded minutes go onto the time line, and
-// a double click or a pick streams the channel (14301 -> 90000, 90001) into
-// one of four panes. Seek, speed, pause, resume and stop follow the focused
-// pane; a watchdog ends a stream that fell silent. The download box copies a
-// range of one channel into an MP4 file (90002 -> VideoRecord).
+// The "NVR" tab of the playback page: recordings kept on NVRs. The left panel
+// picks a channel and a day, the time line shows the recorded minutes, four
+// panes play channels, and the download box copies a range of one channel
+// into an MP4 file. What is asked of the NVR, which stream plays in which
+// pane, the watchdog and the download's books are the NvrPlaybackSession's;
+// this window forwards the operator's actions to it, shows what it reports,
+// and writes the downloaded frames into the file (VideoRecord).
 
 #include "ArchiveRecord.h"
 #include "KelvoCommon.h"
+#include "NvrPlaybackSession.h"
 #include "PlayerParam.h"
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QMap>
 #include <QModelIndex>
 #include <QSet>
@@ -60,25 +60,23 @@ public:
     int getFreeIndex(const QString &key) const;
     int calculateProgress(qint64 timeMs);
 
-    // Segments of a day text: one character per minute, 'C' not recorded.
-    static QList<QPair<int, int>> minuteRuns(const QString &stream);
-
     // Inspection and test seams (the timers the tests wait for).
     DeviceTree *tree() const;
     MyCalendar *calendar() const;
     FFmpegReplayWidget *replayWidget() const;
     ReplayControl *control() const;
     TimeLine *timeLine() const;
-    QString currentKey() const { return m_currentKey; }
-    QMap<int, QString> paneKeys() const { return m_paneKeys; }
-    std::vector<ArchiveRecordPtr> dayRecords(const QString &key) const { return m_dayRecords.value(key); }
-    QSet<QString> monthDays(const QString &ip) const { return m_monthDays.value(ip); }
-    QString downloadKey() const { return m_downloadKey; }
-    QString downloadPath() const { return m_downloadPath; }
+    NvrPlaybackSession *session() const { return m_session; }
+    QString currentKey() const { return m_session->currentKey(); }
+    QMap<int, QString> paneKeys() const { return m_session->paneKeys(); }
+    std::vector<ArchiveRecordPtr> dayRecords(const QString &key) const;
+    QSet<QString> monthDays(const QString &ip) const { return m_session->monthDays(ip); }
+    QString downloadKey() const { return m_session->downloadKey(); }
+    QString downloadPath() const { return m_session->downloadPath(); }
     VideoRecord *downloadWriter() const { return m_recorder; }
-    void setWatchdogTimings(int tickMs, int idleLimitMs);
-    void setProgressInterval(int ms);
-    void setRefreshInterval(int ms) { m_refreshIntervalMs = ms; }
+    void setWatchdogTimings(int tickMs, int idleLimitMs) { m_session->setWatchdogTimings(tickMs, idleLimitMs); }
+    void setProgressInterval(int ms) { m_session->setProgressInterval(ms); }
+    void setRefreshInterval(int ms) { m_session->setRefreshInterval(ms); }
 
 public slots:
     void resetReplay();
@@ -103,14 +101,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Refresh
-    {
-        bool outstanding = false;
-        qint64 position = 0;  // play position the refresh was asked for
-        QElapsedTimer since;
-    };
-
-    static bool splitKey(const QString &key, QString *ip, int *channel);
     void showDeviceMenu(const QPoint &pos);
     void captureFocused();
     void onCaptureResult(bool result, const QString &path);
@@ -118,48 +108,28 @@ private:
     void onFullScreenChanged(bool full);
     void pollFullScreenBar();
     void toggleLeftPanel();
-    void finishDownload(bool success);
-    void clearDownloadState();
-    int paneOf(const QString &key) const;
+    int paneOf(const QString &key) const { return m_session->paneOf(key); }
     VideoRecord *recorder();
-    qint64 recordedEndWithin(const QString &key, qint64 from, qint64 to) const;
+
+    // What the session reports.
+    void onNotice(NvrPlaybackSession::Notice what, const QString &key);
+    void onDayRecordsChanged(const QString &key);
+    void onDayGrewPast(int pane, qint64 position);
+    void onPaneStarted(int pane, const QString &key);
+    void onPaneStreamReady(int pane, const QString &key, bool h265);
+    void onPaneStopped(int pane, const QString &key);
+    void onDownloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
+    void onDownloadProgress(int percent);
+    void onDownloadFinished(const QString &key, const QString &path, bool success, bool received);
+    void onDownloadEnded(const QString &path, bool received);
 
     Ui::RecordWnd *ui = nullptr;
-    QDate m_shownDate;
-    QString m_currentKey;
-    QString m_pendingPlayKey;
-    QMap<int, QString> m_paneKeys;
-    QMap<int, QDate> m_paneDates;
-    QMap<int, qint64> m_panePositions;
-    QMap<QString, QSet<QString>> m_monthDays;
-    QMap<QString, std::vector<ArchiveRecordPtr>> m_dayRecords;
-    // The day each key's last day query asked for, and the day its list is of.
-    QMap<QString, QDate> m_dayAsked;
-    QMap<QString, QDate> m_dayRecordDates;
-    QMap<QString, Refresh> m_refresh;
+    NvrPlaybackSession *m_session = nullptr;
 
     PlayerParam m_playerParam;
     VideoRecord *m_recorder = nullptr;
-    bool m_downloading = false;
-    QTimer *m_progressTimer = nullptr;
-    qint64 m_lastTimeStamp = 0;
-    QString m_downloadKey;
-    QString m_downloadPath;
-    qint64 m_rangeStart = 0;
-    qint64 m_rangeEnd = 0;
-    QDate m_rangeDay;
-    qint64 m_footageEnd = 0;  // end of the recorded footage inside the range
-    qint64 m_recvCount = 0;
-    qint64 m_lastCount = 0;
-    qint64 m_countDelta = 0;
-    int m_stallCount = 0;
 
     QTimer *m_barHideTimer = nullptr;
     QWidget *m_fullScreenBar = nullptr;
     QTimer *m_barPollTimer = nullptr;
-    QTimer *m_watchdogTimer = nullptr;
-    QMap<QString, qint64> m_lastDataTime;
-    int m_idleLimitMs = 5000;
-    int m_refreshIntervalMs = 10000;
-    bool m_shown = false;
 };

@@ -1,0 +1,237 @@
+#pragma once
+
+// The device side of NVR playback, without widgets. It asks which days of a
+// month and which minutes of a day a channel has recorded (14300: the month
+// on the NVR's connection, the day on the channel's), streams a channel into
+// one of four panes (14301 -> 90000, 90001; seek 14304, pause 14309, resume
+// 14310, speed 14306/14307, stop 14302), ends a stream that fell silent, and
+// keeps the books of one download (14301 with DownloadRecord 1 -> 90002).
+// Every command goes through KelvoSDKHelper; a channel is named by its
+// registry key "ip_channel".
+//
+// The window hands operator actions in and shows what the signals report:
+// the session holds no widget, no text shown to the operator and no file
+// writer, so it runs and is tested without a display.
+
+#include "KelvoCommon.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPair>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+
+class QTimer;
+
+class NvrPlaybackSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PaneCount = 4;
+
+    // A recorded run of a day: start <= t < end, ms since the epoch.
+    struct Segment
+    {
+        qint64 start = 0;
+        qint64 end = 0;
+    };
+    using Segments = QVector<Segment>;
+
+    // What the operator is told; the window words it.
+    enum class Notice {
+        NoRecords,        // a day reply without a recorded minute
+        StartingStream,   // a stream was asked for
+        PlaybackEnded,    // the watchdog ended a silent stream
+        DownloadRunning,  // the channel's connection carries the download
+    };
+    Q_ENUM(Notice)
+
+    // Why a download did not start. The first five are told to the operator,
+    // the last two only logged.
+    enum class DownloadRefusal {
+        None,
+        NoChannel,
+        ChannelPlaying,
+        DownloadRunning,
+        NotSameDay,
+        EndNotAfterStart,
+        NoRecord,
+        NoFolder,
+    };
+    Q_ENUM(DownloadRefusal)
+
+    explicit NvrPlaybackSession(QObject *parent = nullptr);
+    ~NvrPlaybackSession() override;
+
+    // Device replies count only while active; leaving forgets the month days.
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+
+    // The day the operator looks at: streams start on it, and a day reply
+    // nobody asked for is filed under it.
+    void setDay(const QDate &day) { m_day = day; }
+    QDate day() const { return m_day; }
+
+    // ---- operator actions ------------------------------------------------
+    // A channel picked: it becomes current, its month and day are asked.
+    void select(const QString &key);
+    // A channel to play: from the first segment of the day when its list is
+    // known, else as soon as the list arrives.
+    void play(const QString &key);
+    // A day picked for the current channel: its pane stops, the day is asked.
+    void pickDay(const QDate &date);
+    // A pane took the focus: its channel and day become current. False for
+    // a free pane.
+    bool followPane(int pane);
+    // Starts a channel in a free pane at a time; returns the pane or -1.
+    int startAt(const QString &key, qint64 startMs);
+    // Moves a playing pane to a time: on by 14304, back by a new stream.
+    bool seek(int pane, qint64 ms);
+    bool pause(int pane);
+    // The speed goes to the device again: a resumed recorder plays at 1x.
+    bool resume(int pane, float speed);
+    bool setSpeed(int pane, float speed);
+    void stop(int pane);
+    // Play position of a pane (seconds of its day): past the known end of the
+    // day, the day is asked again.
+    void playedTo(int pane, double second);
+    // Every pane stopped, the download ended, the day lists and the selection
+    // forgotten (the month days stay until the session is left).
+    void reset();
+
+    DownloadRefusal startDownload(const QDateTime &start, const QDateTime &end);
+    // False when no download runs.
+    bool endDownload();
+
+    // ---- device messages and requests ------------------------------------
+    void recvCommonInfo(const RecvInfo &info);
+    void query(const QString &key, const QDate &date, bool byMonth);
+    void onRecordQueryReply(const QString &xml, const RecvInfo &info);
+    void takeMonthDays(const QString &stream, const QString &ip);
+    void takeDayRecords(const QString &stream, const QString &key, const QDate &date);
+    void onStreamAnswer(const RecvInfo &info);
+    void onStreamData(const RecvInfo &info);
+    void onDownloadData(const RecvInfo &info);
+    void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
+    bool sendStop(const QString &key, bool download);
+    void watchdogTick();
+    void progressTick();
+    int calculateProgress(qint64 timeMs);
+
+    // ---- state -------------------------------------------------------------
+    QString currentKey() const { return m_currentKey; }
+    QDate shownDate() const { return m_shownDate; }
+    QString paneKey(int pane) const;
+    QDate paneDay(int pane) const;
+    qint64 panePosition(int pane) const;
+    QMap<int, QString> paneKeys() const;
+    int paneOf(const QString &key) const;
+    int freePane(const QString &key) const;
+    FUN_DEV_INFO *paneRecord(int pane) const;
+    Segments dayRecords(const QString &key) const { return m_channels.value(key).segments; }
+    QSet<QString> monthDays(const QString &ip) const { return m_monthDays.value(ip); }
+    QString downloadKey() const { return m_download.key; }
+    QString downloadPath() const { return m_download.path; }
+
+    void setWatchdogTimings(int tickMs, int idleLimitMs);
+    void setProgressInterval(int ms);
+    void setRefreshInterval(int ms) { m_refreshIntervalMs = ms; }
+
+    // Runs of a day text, one character per minute, 'C' not recorded:
+    // [first minute, minute after the last).
+    static QList<QPair<int, int>> minuteRuns(const QString &stream);
+
+signals:
+    void markedDaysChanged(const QStringList &days);  // of the current channel's NVR
+    void dayRecordsChanged(const QString &key);
+    // The refreshed day of a playing pane now reaches past where it plays.
+    void dayGrewPast(int pane, qint64 position);
+    void notice(NvrPlaybackSession::Notice what, const QString &key);
+
+    void paneStarted(int pane, const QString &key);  // stream asked for
+    void paneStreamReady(int pane, const QString &key, bool h265);
+    void streamData(const QString &key, const QByteArray &data, qint64 timeMs);
+    void paneSeeking(int pane);     // frames queued before the seek are stale
+    void paneRestarting(int pane);  // a new stream from an earlier time follows
+    void paneStopped(int pane, const QString &key);
+
+    // The download's stream answered: the file is written from here on.
+    void downloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
+    void downloadData(const QByteArray &data, qint64 stampMs, bool keyFrame);
+    void downloadProgress(int percent);
+    // The verdict; the download ends a second later.
+    void downloadFinished(const QString &key, const QString &path, bool success, bool received);
+    void downloadEnded(const QString &path, bool received);
+
+private:
+    struct Refresh
+    {
+        bool outstanding = false;
+        qint64 position = 0;  // play position the refresh was asked for
+        QElapsedTimer since;
+    };
+
+    struct Pane
+    {
+        QString key;  // empty: free
+        QDate day;
+        qint64 position = 0;  // last requested play position
+        bool paused = false;
+        QElapsedTimer sinceData;  // invalid: not watched
+        Refresh refresh;
+    };
+
+    struct Channel
+    {
+        Segments segments;  // of the last day reply
+        QDate segmentsDay;
+        QDate asked;  // day of the last day query
+    };
+
+    struct Download
+    {
+        bool running = false;
+        QString key;
+        QString path;
+        qint64 rangeStart = 0;
+        qint64 rangeEnd = 0;
+        QDate rangeDay;
+        qint64 footageEnd = 0;  // end of the recorded footage inside the range
+        qint64 lastStamp = 0;
+        qint64 received = 0;
+        qint64 countAtTick = 0;
+        qint64 countDelta = 0;
+        int stalls = 0;
+    };
+
+    static bool splitKey(const QString &key, QString *ip, int *channel);
+    bool valid(int pane) const { return pane >= 0 && pane < PaneCount; }
+    QString currentIp() const;
+    void finishDownload(bool success);
+    qint64 recordedEndWithin(const QString &key, qint64 from, qint64 to) const;
+
+    bool m_active = false;
+    QDate m_day;
+    QDate m_shownDate;
+    QString m_currentKey;
+    QString m_pendingPlayKey;
+    std::array<Pane, PaneCount> m_panes;
+    QHash<QString, Channel> m_channels;
+    QHash<QString, QSet<QString>> m_monthDays;  // NVR address -> "yyyyMMdd"
+    Download m_download;
+
+    QTimer *m_watchdogTimer = nullptr;
+    QTimer *m_progressTimer = nullptr;
+    int m_idleLimitMs = 5000;
+    int m_refreshIntervalMs = 10000;
+};

@@ -67,6 +67,8 @@ public:
     void setRenderEnabled(bool on) { m_render = on; }
     void setAudioEnabled(bool on) { m_audio = on; }
     void setDecodeThreads(int n) { m_threads = n; }
+    // Packets the video decoder may hold back before the reader waits.
+    void setVideoQueueCapacity(int n) { m_queueCapacity = n; }
     // A live stream that yields no picture for this long is reported (ms).
     void setStallTimeout(int ms) { m_stallMs = ms; }
 
@@ -108,6 +110,7 @@ private:
     bool m_render = true;
     bool m_audio = true;
     int m_threads = 0;
+    int m_queueCapacity = 0;  // 0: the decoder's own
     int m_stallMs = 5000;
 
     std::atomic_bool m_stop{false};

@@ -153,7 +153,7 @@ PacketPtr clonePacket(const AVPacket *p)
     return PacketPtr(p ? av_packet_clone(p) : nullptr);
 }
 
-bool PacketQueue::push(QueueItem item, int timeoutMs)
+bool PacketQueue::push(QueueItem &&item, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     auto ready = [this] { return m_aborted || m_items.size() < m_capacity; };
@@ -226,6 +226,13 @@ bool PacketQueue::aborted() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_aborted;
+}
+
+void PacketQueue::setCapacity(size_t capacity)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_capacity = qMax<size_t>(1, capacity);
+    m_cond.notify_all();
 }
 
 void PlayClock::reset()

@@ -92,8 +92,10 @@ class PacketQueue
 {
 public:
     explicit PacketQueue(size_t capacity = 200) : m_capacity(capacity) {}
-    // Blocks while full; false when aborted or the timeout passed.
-    bool push(QueueItem item, int timeoutMs = -1);
+    // Blocks while full; false when aborted or the timeout passed. The item
+    // is taken only when it went in: after a timeout the caller still holds
+    // it and may try again.
+    bool push(QueueItem &&item, int timeoutMs = -1);
     // Never blocks: control markers and pushes the caller may not hold up.
     void pushForce(QueueItem item);
     // Waits up to timeoutMs; false when nothing came.
@@ -103,6 +105,7 @@ public:
     void reset();
     size_t size() const;
     bool aborted() const;
+    void setCapacity(size_t capacity);
 
 private:
     mutable std::mutex m_mutex;

@@ -269,16 +269,22 @@ void VideoDecode::run()
         if (atEof)
             continue;  // nothing is decoded after the end until a flush
         const AVPacket *pkt = item.kind == player::QueueItem::Eof ? nullptr : item.pkt.get();
+        auto receiveAll = [&] {
+            while (!m_stop && avcodec_receive_frame(m_ctx, frame) >= 0) {
+                handleFrame(frame);
+                av_frame_unref(frame);
+            }
+        };
         int ret = avcodec_send_packet(m_ctx, pkt);
-        if (ret < 0 && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
-            continue;  // a damaged packet: the next key frame recovers
-        while (!m_stop) {
-            ret = avcodec_receive_frame(m_ctx, frame);
-            if (ret < 0)
-                break;
-            handleFrame(frame);
-            av_frame_unref(frame);
+        // A decoder holding finished pictures refuses input until they are
+        // taken: take them and hand in the same packet again.
+        for (int tries = 0; ret == AVERROR(EAGAIN) && tries < 8 && !m_stop; ++tries) {
+            receiveAll();
+            ret = avcodec_send_packet(m_ctx, pkt);
         }
+        if (ret < 0 && ret != AVERROR_EOF && pkt)
+            continue;  // a damaged packet: the next key frame recovers
+        receiveAll();
         if (!pkt) {
             atEof = true;
             m_drained = true;

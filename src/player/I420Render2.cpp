@@ -81,8 +81,8 @@ struct PaneConversion
             }
             if (size.isEmpty())
                 continue;
-            if (image.size() != size || image.format() != QImage::Format_RGB32)
-                image = QImage(size, QImage::Format_RGB32);
+            if (image.size() != size || !YuvScaler::isPadded(image))
+                image = YuvScaler::makeImage(size);
             QElapsedTimer timer;
             timer.start();
             const bool ok = scaler.convert(frame.get(), image);

@@ -1,5 +1,7 @@
 #include "PlayerCommon.h"
 
+#include "YuvScaler.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -334,7 +336,12 @@ bool saveFrameAsJpeg(const AVFrame *frame, const QString &path)
                                      frame->height, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!sws)
         return false;
-    QImage image(frame->width, frame->height, QImage::Format_RGB888);
+    // Rows padded for swscale's vector code, which writes past a tight row.
+    QImage image = YuvScaler::makeImage(QSize(frame->width, frame->height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        sws_freeContext(sws);
+        return false;
+    }
     uint8_t *dst[4] = {image.bits(), nullptr, nullptr, nullptr};
     int dstStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstStride);

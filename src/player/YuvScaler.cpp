@@ -13,10 +13,27 @@ YuvScaler::~YuvScaler()
     av_frame_free(&m_small);
 }
 
+QImage YuvScaler::makeImage(const QSize &size, QImage::Format format)
+{
+    if (size.isEmpty())
+        return QImage();
+    const int depth = format == QImage::Format_RGB888 ? 3 : 4;
+    const qsizetype stride = (qsizetype(size.width()) * depth + 63) & ~qsizetype(63);
+    auto *data = static_cast<uchar *>(av_malloc(size_t(stride) * size_t(size.height()) + 64));
+    if (!data)
+        return QImage();
+    return QImage(data, size.width(), size.height(), stride, format, [](void *p) { av_free(p); }, data);
+}
+
+bool YuvScaler::isPadded(const QImage &image)
+{
+    return !image.isNull() && image.bytesPerLine() % 64 == 0;
+}
+
 bool YuvScaler::convert(const AVFrame *frame, QImage &out)
 {
-    if (!frame || frame->width <= 0 || frame->height <= 0 || !frame->data[0] || out.isNull()
-        || out.format() != QImage::Format_RGB32)
+    if (!frame || frame->width <= 0 || frame->height <= 0 || !frame->data[0] || out.format() != QImage::Format_RGB32
+        || !isPadded(out))
         return false;
     const int w = out.width(), h = out.height();
     const bool planar420 = frame->format == AV_PIX_FMT_YUV420P || frame->format == AV_PIX_FMT_YUVJ420P;

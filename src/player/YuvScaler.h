@@ -22,9 +22,16 @@ public:
     YuvScaler(const YuvScaler &) = delete;
     YuvScaler &operator=(const YuvScaler &) = delete;
 
-    // Fills out, which must be Format_RGB32 and sets the size. False when the
-    // picture cannot be converted.
+    // Fills out, which must come from makeImage (Format_RGB32) and sets the
+    // size. False when the picture cannot be converted.
     bool convert(const AVFrame *frame, QImage &out);
+
+    // An image swscale may write: its vector code rounds each row up to a
+    // multiple of 8 pixels and runs past the end of a buffer that holds the
+    // pixels and nothing more. Rows are 64-byte aligned and the buffer ends
+    // with 64 spare bytes.
+    static QImage makeImage(const QSize &size, QImage::Format format = QImage::Format_RGB32);
+    static bool isPadded(const QImage &image);
 
 private:
     SwsContext *m_scale = nullptr;   // picture -> 4:2:0 at the pane's size

@@ -33,7 +33,7 @@ void fill(AVFrame *f, int y, int u, int v)
 
 QImage scaled(YuvScaler &scaler, const AVFrame *f, QSize size)
 {
-    QImage out(size, QImage::Format_RGB32);
+    QImage out = YuvScaler::makeImage(size);
     out.fill(Qt::magenta);
     return scaler.convert(f, out) ? out : QImage();
 }

@@ -49,8 +49,8 @@ namespace {
 
 struct Counters
 {
-    qint64 liveDecoded = 0, livePainted = 0, playPainted = 0, alarms = 0;
-    int playing = 0;
+    qint64 liveDecoded = 0, livePainted = 0, liveConverted = 0, playPainted = 0, alarms = 0;
+    int playing = 0, retries = 0;
 };
 
 class Load : public QObject
@@ -85,6 +85,8 @@ public:
             if (pane->player())
                 c.liveDecoded += pane->player()->framesDecoded();
             c.livePainted += pane->renderer()->framesPainted();
+            c.liveConverted += pane->renderer()->framesConverted();
+            c.retries += pane->retries();
         }
         if (playback)
             for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
@@ -130,12 +132,13 @@ public:
         const qint64 worst = g.empty() ? 0 : g.back();
         const qint64 p99 = g.empty() ? 0 : g[g.size() * 99 / 100];
         std::printf("REPORT liveDecoded=%lld livePainted=%lld playPainted=%lld alarms=%lld latencyMax=%lld "
-                    "latencyP99=%lld clickMs=%.1f playing=%d\n",
+                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d\n",
                     static_cast<long long>(c.liveDecoded - base.liveDecoded),
                     static_cast<long long>(c.livePainted - base.livePainted),
                     static_cast<long long>(c.playPainted - base.playPainted),
                     static_cast<long long>(c.alarms - base.alarms), static_cast<long long>(worst),
-                    static_cast<long long>(p99), clickMs, c.playing);
+                    static_cast<long long>(p99), clickMs, c.playing,
+                    static_cast<long long>(c.liveConverted - base.liveConverted), c.retries);
         std::fflush(stdout);
     }
 };

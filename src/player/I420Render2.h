@@ -38,6 +38,8 @@ public:
     // Pictures turned into images off the GUI thread, and the time it took (ms).
     qint64 framesConverted() const;
     double convertTimeMs() const;
+    // Size in device pixels of the image on screen (QPainter path; empty when none).
+    QSize shownImageSize() const { return m_image.size(); }
     // Centered text over the picture (empty hides it).
     void setOverlayText(const QString &text);
     QString overlayText() const;

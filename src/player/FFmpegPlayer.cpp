@@ -350,6 +350,7 @@ void FFmpegPlayer::runPushed()
     video->setClock(&m_clock, true);
     video->setSnapshot(&m_snapshot);
     video->setRenderEnabled(m_render);
+    video->setViewSize(m_viewSize);
     connect(video, &VideoDecode::frameReady, this, &FFmpegPlayer::emitFrame, Qt::DirectConnection);
     connect(video, &VideoDecode::snapshotDone, this, &FFmpegPlayer::emitCaptureResult, Qt::DirectConnection);
     {
@@ -438,6 +439,7 @@ void FFmpegPlayer::runDemux()
         if (m_queueCapacity > 0)
             video->queue().setCapacity(size_t(m_queueCapacity));
         video->setRenderEnabled(m_render);
+        video->setViewSize(m_viewSize);
         connect(video, &VideoDecode::frameReady, this, &FFmpegPlayer::emitFrame, Qt::DirectConnection);
         connect(video, &VideoDecode::snapshotDone, this, &FFmpegPlayer::emitCaptureResult, Qt::DirectConnection);
         m_hwActive = video->hardwareActive();

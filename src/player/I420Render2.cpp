@@ -32,7 +32,6 @@ struct PaneConversion
     I420Render2 *owner = nullptr;  // cleared when the pane goes
     AVFramePtr pending;
     QSize target;  // device pixels
-    qreal ratio = 1;
     quint64 generation = 0;  // a cleared pane drops images converted before
     bool running = false;
     bool posted = false;
@@ -61,7 +60,6 @@ struct PaneConversion
         for (;;) {
             AVFramePtr frame;
             QSize size;
-            qreal dpr;
             quint64 gen;
             QImage image;
             {
@@ -73,7 +71,6 @@ struct PaneConversion
                     return;
                 }
                 size = target;
-                dpr = ratio;
                 gen = generation;
                 if (spare.size() == size)
                     image = std::move(spare);
@@ -92,7 +89,6 @@ struct PaneConversion
             ++converted;
             if (!ok)
                 continue;
-            image.setDevicePixelRatio(dpr);
             std::lock_guard<std::mutex> lock(mutex);
             if (!owner || gen != generation)
                 continue;
@@ -173,6 +169,7 @@ I420Render2::~I420Render2()
 void I420Render2::setRenderEnabled(bool on)
 {
     m_enabled = on;
+    publishViewSize();
     if (!on)
         clear();
 }
@@ -215,7 +212,6 @@ void I420Render2::convertLater(const std::shared_ptr<AVFrame> &frame)
         std::lock_guard<std::mutex> lock(c.mutex);
         c.pending = frame;
         c.target = targetSize();
-        c.ratio = devicePixelRatioF();
         if (c.running)
             return;  // the running job takes the newest picture next
         c.running = true;
@@ -235,13 +231,25 @@ void I420Render2::takeConverted()
     }
     if (image.isNull() || !m_enabled || !m_frame)
         return;
+    showImage(std::move(image));
+}
+
+void I420Render2::showImage(QImage image)
+{
     QImage old = std::exchange(m_image, std::move(image));
     if (!old.isNull() && old.isDetached()) {
-        std::lock_guard<std::mutex> lock(c.mutex);
-        if (c.spare.isNull())
-            c.spare = std::move(old);
+        std::lock_guard<std::mutex> lock(m_conversion->mutex);
+        if (m_conversion->spare.isNull())
+            m_conversion->spare = std::move(old);
     }
     update();
+}
+
+void I420Render2::publishViewSize()
+{
+    const bool wanted = !m_gl && m_enabled && isVisible();
+    const QSize size = wanted ? targetSize() : QSize();
+    m_viewSize->set(size.width(), size.height());
 }
 
 void I420Render2::setOverlayText(const QString &text)
@@ -266,8 +274,23 @@ void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)
     if (!m_gl) {
         m_frame = std::move(frame);
         // A hidden pane converts when it is shown again.
-        if (isVisible())
-            convertLater(m_frame);
+        if (!isVisible())
+            return;
+        QImage ready = YuvScaler::attached(m_frame.get());
+        if (!ready.isNull() && ready.size() == targetSize()) {
+            // Made by the decoder for this size: what the pool still has
+            // under way is older.
+            {
+                std::lock_guard<std::mutex> lock(m_conversion->mutex);
+                ++m_conversion->generation;
+                m_conversion->pending.reset();
+                m_conversion->ready = QImage();
+                ++m_conversion->converted;
+            }
+            showImage(std::move(ready));
+            return;
+        }
+        convertLater(m_frame);
         return;
     }
     if (frame->format != AV_PIX_FMT_YUV420P && frame->format != AV_PIX_FMT_YUVJ420P) {
@@ -311,6 +334,7 @@ void I420Render2::resizeEvent(QResizeEvent *event)
     if (m_gl)
         m_gl->setGeometry(rect());
     m_overlay->setGeometry(rect());
+    publishViewSize();
     // A paused or still picture is converted again for the new size.
     if (!m_gl && m_frame && isVisible())
         convertLater(m_frame);
@@ -319,8 +343,15 @@ void I420Render2::resizeEvent(QResizeEvent *event)
 void I420Render2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    publishViewSize();
     if (!m_gl && m_frame && (m_image.isNull() || m_image.size() != targetSize()))
         convertLater(m_frame);
+}
+
+void I420Render2::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    publishViewSize();
 }
 
 void I420Render2::paintEvent(QPaintEvent *)
@@ -334,10 +365,9 @@ void I420Render2::paintEvent(QPaintEvent *)
         p.fillRect(rect(), Qt::black);
         return;
     }
-    if (m_image.size() == targetSize())
-        p.drawImage(QPoint(0, 0), m_image);
-    else
-        p.drawImage(rect(), m_image);  // resized: until the pool has the new size
+    // At the pane's size in device pixels this is a plain copy; right after a
+    // resize the old image is stretched until the new one is made.
+    p.drawImage(rect(), m_image);
     ++m_painted;
     m_paintMs += timer.nsecsElapsed() / 1e6;
 }

@@ -40,6 +40,10 @@ public:
     double convertTimeMs() const;
     // Size in device pixels of the image on screen (QPainter path; empty when none).
     QSize shownImageSize() const { return m_image.size(); }
+    // The size the pane paints at, for the player feeding it
+    // (FFmpegPlayer::setViewSize): a picture that comes with its image at
+    // this size is drawn as it is. Empty while hidden, off or on OpenGL.
+    player::ViewSizePtr viewSize() const { return m_viewSize; }
     // Centered text over the picture (empty hides it).
     void setOverlayText(const QString &text);
     QString overlayText() const;
@@ -59,6 +63,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     friend struct player::PaneConversion;
@@ -67,6 +72,8 @@ private:
     void convertLater(const std::shared_ptr<AVFrame> &frame);
     // The pool's newest image, on the GUI thread.
     void takeConverted();
+    void showImage(QImage image);
+    void publishViewSize();
 
     YuvGLView *m_gl = nullptr;
     QLabel *m_overlay = nullptr;
@@ -75,6 +82,7 @@ private:
     qint64 m_received = 0;
     // QPainter path.
     std::shared_ptr<player::PaneConversion> m_conversion;
+    player::ViewSizePtr m_viewSize = std::make_shared<player::ViewSize>();
     QImage m_image;
     qint64 m_painted = 0;
     double m_paintMs = 0;

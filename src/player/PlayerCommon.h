@@ -144,6 +144,24 @@ private:
     qint64 m_maxAhead = 5000;
 };
 
+// The size, in device pixels, a view paints its pictures at: written by the
+// view on the GUI thread, read by the decoder that prepares pictures for it
+// (empty: the view is hidden or draws the planes itself).
+class ViewSize
+{
+public:
+    void set(int width, int height)
+    {
+        m_packed = (quint64(quint32(qMax(0, width))) << 32) | quint32(qMax(0, height));
+    }
+    int width() const { return int(m_packed.load() >> 32); }
+    int height() const { return int(m_packed.load() & 0xffffffffu); }
+
+private:
+    std::atomic<quint64> m_packed{0};
+};
+using ViewSizePtr = std::shared_ptr<ViewSize>;
+
 // Saves a picture as a JPEG file (any pixel format FFmpeg can convert).
 bool saveFrameAsJpeg(const AVFrame *frame, const QString &path);
 

@@ -4,12 +4,16 @@
 // in YUV to that size (nearest pixel, the look panes always had), then turned
 // into colour at the small size, with the matrix and range of YuvColor, the
 // same as the OpenGL shader. A 1080p picture in a 480x270 pane so costs what
-// the pane has pixels. One scaler keeps its swscale state between pictures;
-// it is not shared between threads.
+// the pane has pixels. 8-bit planar 4:2:0 is scaled here by a plain pixel
+// pick (less than half of what swscale's scaler takes for it), anything else
+// by swscale into 4:2:0 first; the colour step is this file's own. One
+// scaler keeps its state between pictures; it is not shared between threads.
 
 #include "YuvColor.h"
 
 #include <QImage>
+
+#include <vector>
 
 struct AVFrame;
 struct SwsContext;
@@ -33,10 +37,16 @@ public:
     static QImage makeImage(const QSize &size, QImage::Format format = QImage::Format_RGB32);
     static bool isPadded(const QImage &image);
 
+    // An image made for a frame travels with it (and with every reference to
+    // it), in the frame's user reference.
+    static void attach(AVFrame *frame, const QImage &image);
+    static QImage attached(const AVFrame *frame);
+
 private:
+    void pickPlanar420(const AVFrame *frame);
+
+    std::vector<int> m_lumaX, m_chromaX;  // source column of each output column
+    QSize m_mapFrom, m_mapTo;             // the sizes the columns are for
     SwsContext *m_scale = nullptr;   // picture -> 4:2:0 at the pane's size
-    SwsContext *m_colour = nullptr;  // 4:2:0 -> RGB32 at the pane's size
-    SwsContext *m_tagged = nullptr;  // the colour context the details were set on
-    int m_colourKey = -1;            // and for which matrix and range
     AVFrame *m_small = nullptr;
 };

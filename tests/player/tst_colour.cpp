@@ -164,21 +164,37 @@ private slots:
     }
 
     // Where things are: the left half of the picture lands in the left half
-    // of the pane and the top in the top.
+    // of the pane and the top in the top, for brightness and for colour
+    // (whose planes have half the picture's size).
     void scaledPicturesKeepTheirPlace()
     {
         const std::shared_ptr<AVFrame> f = player::makeFramePtr(makePicture(1920, 1080));
-        fill(f.get(), 16, 128, 128);
         for (int y = 0; y < 1080; ++y)
             for (int x = 0; x < 1920; ++x)
                 f->data[0][y * f->linesize[0] + x] = (x >= 960 || y >= 540) ? 235 : 16;  // black top left
+        for (int p = 1; p < 3; ++p)
+            memset(f->data[p], 128, size_t(f->linesize[p]) * 540);
         YuvScaler scaler;
-        const QImage out = scaled(scaler, f.get(), QSize(480, 270));
+        QImage out = scaled(scaler, f.get(), QSize(480, 270));
         QCOMPARE(qGray(out.pixel(0, 0)), 0);
         QCOMPARE(qGray(out.pixel(237, 132)), 0);
         QCOMPARE(qGray(out.pixel(242, 0)), 255);
         QCOMPARE(qGray(out.pixel(0, 137)), 255);
         QCOMPARE(qGray(out.pixel(479, 269)), 255);
+
+        fill(f.get(), 126, 128, 128);
+        for (int y = 0; y < 540; ++y)
+            for (int x = 0; x < 960; ++x) {
+                f->data[1][y * f->linesize[1] + x] = y < 270 ? 240 : 90;   // blue above,
+                f->data[2][y * f->linesize[2] + x] = y < 270 ? 110 : 240;  // red below
+            }
+        for (const QSize &size : {QSize(480, 270), QSize(1920, 1080), QSize(203, 77)}) {
+            out = scaled(scaler, f.get(), size);
+            const QRgb top = out.pixel(size.width() - 1, size.height() / 4);
+            const QRgb bottom = out.pixel(size.width() - 1, size.height() * 3 / 4);
+            QVERIFY2(qBlue(top) > qRed(top) + 100, qPrintable(QColor(top).name()));
+            QVERIFY2(qRed(bottom) > qBlue(bottom) + 100, qPrintable(QColor(bottom).name()));
+        }
     }
 };
 

@@ -3,7 +3,10 @@
 // cleared, hidden or destroyed while its picture is being converted shows
 // nothing stale and loses nothing but that picture.
 
+#include "FFmpegPlayer.h"
 #include "I420Render2.h"
+#include "TestMedia.h"
+#include "YuvScaler.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -116,6 +119,40 @@ private slots:
         QVERIFY(render.shownImageSize().isEmpty());
         QVERIFY(!render.currentFrame());
         QCOMPARE(qGray(render.grab().toImage().pixel(160, 90)), 0);
+    }
+
+    // A player told the pane's size hands out pictures with their image made
+    // on its decoder's thread at that size, following a resize; hidden, the
+    // pane asks for none.
+    void playerPreparesImagesAtThePaneSize()
+    {
+        const QString clip = testmedia::makeClip("render.mp4", "h264", 20, 640, 360);
+        QVERIFY(!clip.isEmpty());
+        I420Render2 render;
+        render.resize(320, 180);
+        render.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&render));
+        FFmpegPlayer p;
+        p.setViewSize(render.viewSize());
+        p.setPlayUrl(clip);
+        QSize attached;
+        connect(&p, &FFmpegPlayer::emitFrame, &render, [&](std::shared_ptr<AVFrame> f) {
+            attached = YuvScaler::attached(f.get()).size();
+            render.onFrame(f);
+        });
+        p.play();
+        const QSize first = QSize(320, 180) * render.devicePixelRatioF();
+        QTRY_COMPARE_WITH_TIMEOUT(attached, first, 10000);
+        QTRY_COMPARE(render.shownImageSize(), first);
+        render.resize(200, 100);
+        const QSize second = QSize(200, 100) * render.devicePixelRatioF();
+        QTRY_COMPARE_WITH_TIMEOUT(attached, second, 10000);
+        QTRY_COMPARE(render.shownImageSize(), second);
+        render.hide();
+        QCOMPARE(render.viewSize()->width(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(attached.isEmpty(), 10000);
+        p.requestStop();
+        QVERIFY(p.wait(5000));
     }
 
     // Panes destroyed with conversions under way (the sanitizers watch).

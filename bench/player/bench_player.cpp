@@ -358,7 +358,7 @@ int runChild(const QStringList &a)
             players.back()->setRenderEnabled(false);
             players.back()->play();
         }
-        // "mark" and "report" on standard input, as bench_client answers them.
+        // "mark" and "report" on standard input, as load_client answers them.
         auto decoded = [&players] {
             qint64 sum = 0;
             for (auto &p : players)
@@ -545,7 +545,7 @@ void benchDecode(const QString &self, const QString &file, const QString &codecN
 }
 
 // One process of a side. A reporting one answers "mark" and "report" on its
-// input (bench_client, the live-player child).
+// input (load_client, the live-player child).
 struct Proc
 {
     QString program;
@@ -655,7 +655,7 @@ void benchLive(const QString &self, const QString &url, const Opts &o)
     for (int i = 0; i < o.streams; ++i)
         groups[1].push_back({"ffmpeg", ff, false, {}});
     groups[2].push_back({self, {"--child", "live-libav", url, n}, false, {}});
-    groups[3].push_back({KELVO_BENCH_CLIENT, {"panes", url, n}, true, {"QT_QPA_PLATFORM=offscreen"}});
+    groups[3].push_back({KELVO_LOAD_CLIENT, {"panes", url, n}, true, {"QT_QPA_PLATFORM=offscreen"}});
     std::vector<SideFigures> figs(groups.size());
     std::vector<Side> sides;
     const QStringList names{"player, rendering off", "ffmpeg x" + n, "libav loop", "client, " + n + " painted panes"};
@@ -777,7 +777,7 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
                                           recordDir.filePath(QStringLiteral("client%1").arg(round)), peers.nvrIp,
                                           QString::number(peers.nvrPort)};
                          args += peers.alarmAddresses;
-                         const Window w = measureGroup({{KELVO_BENCH_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
+                         const Window w = measureGroup({{KELVO_LOAD_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
                                                        warmupS, o.windowS, "click\n");
                          client.rss.push_back(w.mem.rssMb);
                          client.pss.push_back(w.mem.pssMb);

@@ -2,9 +2,9 @@
 // starts it, measures it from outside like every other side and asks it for
 // its inner figures. Not meant to be run by hand.
 //
-//   bench_client panes URL N
+//   load_client panes URL N
 //       The live page (1920x1080, 16-pane layout), N panes playing URL.
-//   bench_client full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...
+//   load_client full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...
 //       The operator's full load: the live page as above; N scheduled
 //       recorders of URL into RECORD_DIR; the device playback window playing
 //       four channels of the simulated NVR; alarm reception (with its
@@ -161,7 +161,7 @@ bool startFull(Load &load, const QStringList &a)
     const int nvrPort = a.value(4).toInt();
     QString error;
     if (!OrmHelper::instance()->init(&error)) {
-        std::fprintf(stderr, "bench_client: database: %s\n", qPrintable(error));
+        std::fprintf(stderr, "load_client: database: %s\n", qPrintable(error));
         return false;
     }
     startLive(load, url, n);
@@ -268,7 +268,7 @@ int main(int argc, char **argv)
         if (!startFull(load, args.mid(1)))
             return 1;
     } else {
-        std::fprintf(stderr, "bench_client: panes URL N | full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...\n");
+        std::fprintf(stderr, "load_client: panes URL N | full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...\n");
         return 2;
     }
 

@@ -334,7 +334,8 @@ qint64 playerDecode(const QString &file, int threads)
     p.play();
     loop.exec();
     const qint64 frames = p.framesDecoded();
-    p.stop();
+    // Not stop(): its 100 ms pause is the owners' courtesy, not decoding time.
+    p.requestStop();
     p.wait();
     return frames;
 }
@@ -565,8 +566,8 @@ struct Window
 
 // Starts the processes, lets them warm up, counts CPU over the window, reads
 // memory and the report at its end and stops them. extraCommands go to the
-// reporting process after the figures are taken (a click, say) and before
-// the report.
+// reporting process after all that (a click, say); what it answers is added
+// to the report.
 Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, const QByteArray &extraCommands = {})
 {
     std::vector<std::unique_ptr<QProcess>> ps;
@@ -607,11 +608,13 @@ Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, co
     w.cpu -= before;
     if (reporter) {
         w.guiCpu = threadCpu(reporter->processId(), reporter->processId()) - guiBefore;
-        if (!extraCommands.isEmpty()) {
-            reporter->write(extraCommands);
-            reporter->waitForBytesWritten(2000);
-        }
         w.report = ask(*reporter, "report");
+        // After the window's report: a click may restart panes and their counts.
+        if (!extraCommands.isEmpty()) {
+            const QHash<QString, double> extra = ask(*reporter, extraCommands);
+            for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+                w.report.insert(it.key(), it.value());
+        }
         reporter->closeWriteChannel();
         if (!reporter->waitForFinished(10000))
             reporter->kill();
@@ -778,7 +781,7 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
                                           QString::number(peers.nvrPort)};
                          args += peers.alarmAddresses;
                          const Window w = measureGroup({{KELVO_LOAD_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
-                                                       warmupS, o.windowS, "click\n");
+                                                       warmupS, o.windowS, "click");
                          client.rss.push_back(w.mem.rssMb);
                          client.pss.push_back(w.mem.pssMb);
                          client.gui.push_back(w.guiCpu);

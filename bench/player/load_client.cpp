@@ -12,7 +12,8 @@
 //
 // Commands on standard input, one a line: "mark" starts the window (counters
 // from zero), "report" prints one line "REPORT key=value ..." about the
-// window; end of input quits. The line's figures: pictures decoded and painted
+// window, "click" clicks a layout button and back and reports the time; end
+// of input quits. The line's figures: pictures decoded and painted
 // by the live panes and by the playback panes, alarms received, the GUI
 // event loop's lateness (a 10 ms timer: largest and 99th percentile, ms) and
 // the time from a click on a layout button to the new layout painted (ms).
@@ -287,12 +288,15 @@ int main(int argc, char **argv)
         while ((nl = pending.indexOf('\n')) >= 0) {
             const QByteArray line = pending.left(nl).trimmed();
             pending.remove(0, nl + 1);
-            if (line == "mark")
+            if (line == "mark") {
                 load.mark();
-            else if (line == "click")
+            } else if (line == "click") {
                 load.clickLayout();
-            else if (line == "report")
+                std::printf("REPORT clickMs=%.1f\n", load.clickMs);
+                std::fflush(stdout);
+            } else if (line == "report") {
                 load.report();
+            }
         }
     });
     const int rc = app.exec();

@@ -275,7 +275,7 @@ void VideoDecode::prepareImage(AVFrame *frame)
     m_images.erase(std::remove_if(m_images.begin(), m_images.end(),
                                   [&size](const QImage &old) { return old.size() != size; }),
                    m_images.end());
-    if (m_images.size() < 6)
+    if (m_images.size() < 3)
         m_images.push_back(image);
 }
 

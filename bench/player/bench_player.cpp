@@ -4,15 +4,30 @@
 //    fast as possible by three whole processes with the same thread count:
 //    this client's player, the ffmpeg tool (-f null), and a plain libav
 //    decode loop (the physical reference: decoding with nothing around it).
-// 2. Live streams: N streams of the loopback RTSP server at once, rendering
-//    off, in three ways: the player (one process), N ffmpeg processes, and the
-//    libav loop (one process, one thread per stream), all with the player's
-//    probe and live decoder settings. CPU is counted for every side over the same window after a
-//    warm-up, memory at its end.
-// 3. Mid-GOP join: a shared live source (one encoder, GOP 2 s); a player
+//    Every run must decode every picture of the clip: a run that stops short
+//    is reported as an error and left out of the ratios, never counted as
+//    speed.
+// 2. Live streams: N streams of the loopback RTSP server at once in four
+//    ways: the player with rendering off (one process), N ffmpeg processes,
+//    the libav loop (one process, one thread per stream), all with the
+//    player's probe and live decoder settings, and the client itself: its
+//    live page with N painted panes (offscreen platform), the same streams.
+//    CPU is counted for every side over the same window after a warm-up;
+//    memory at its end as PSS (shared pages split between the processes that
+//    share them, so N processes do not count their libraries N times) beside
+//    RSS; the client's GUI thread on its own; pictures decoded (and painted)
+//    counted against what the streams sent.
+// 3. Full operator load in one client process (16 live panes, 16 scheduled
+//    recorders of the same streams, 4 panes playing a simulated NVR's 1080p
+//    recording, alarms at 100/s from simulated cameras) against the sum of
+//    its references: 16 ffmpeg decoders, 16 ffmpeg "-c copy" recorders and 4
+//    ffmpeg decoders of the recording paced at its rate. The peers (RTSP
+//    server, simulated devices) run for the client only and count for no
+//    side. Also the GUI event loop's lateness and a layout click.
+// 4. Mid-GOP join: a shared live source (one encoder, GOP 2 s); a player
 //    joins at a random point of the GOP; the time to its first painted
 //    picture against the rest of the GOP at the moment it joined.
-// 4. Rendering on, and glass to glass on a clock source (single runs).
+// 5. Rendering on, and glass to glass on a clock source (single runs).
 //
 // Comparisons run in interleaved rounds (the sides take turns, their order
 // rotating) and print median and range; never best-of. The core count and
@@ -21,8 +36,8 @@
 //   bench_player [--quick] [--rounds N] [--streams N] [--window S]
 //
 // --quick is a smoke run (small clip, short window). BENCH_CLIP_DIR keeps the
-// generated clips between runs; BENCH_DECODE_ONLY and BENCH_LIVE_ONLY run a
-// part.
+// generated clips between runs; BENCH_DECODE_ONLY, BENCH_LIVE_ONLY and
+// BENCH_FULL_ONLY run a part.
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
@@ -32,7 +47,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
@@ -89,15 +107,79 @@ double processCpu(qint64 pid)
     return (fields.at(11).toDouble() + fields.at(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
-double processRssMb(qint64 pid)
+struct Mem
 {
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    double rssMb = 0, pssMb = 0;
+    Mem &operator+=(const Mem &o)
+    {
+        rssMb += o.rssMb;
+        pssMb += o.pssMb;
+        return *this;
+    }
+};
+
+// Resident and proportional set sizes of a process (0 when gone).
+Mem processMem(qint64 pid)
+{
+    Mem m;
+    QFile f(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
     if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
+        return m;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith("Rss:"))
+            m.rssMb = line.mid(4).trimmed().split(' ').first().toDouble() / 1024.0;
+        else if (line.startsWith("Pss:"))
+            m.pssMb = line.mid(4).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return m;
+}
+
+// CPU seconds of one thread of a process (the GUI thread's id is the pid).
+double threadCpu(qint64 pid, qint64 tid)
+{
+    QFile f(QStringLiteral("/proc/%1/task/%2/stat").arg(pid).arg(tid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = f.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    return (fields.at(11).toDouble() + fields.at(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+// "REPORT a=1 b=2" -> {a: 1, b: 2}
+QHash<QString, double> parseReport(const QByteArray &out)
+{
+    QHash<QString, double> r;
+    const int at = out.lastIndexOf("REPORT ");
+    if (at < 0)
+        return r;
+    const QByteArray line = out.mid(at + 7, out.indexOf('\n', at) - at - 7);
+    for (const QByteArray &kv : line.split(' ')) {
+        const int eq = kv.indexOf('=');
+        if (eq > 0)
+            r.insert(QString::fromLatin1(kv.left(eq)), kv.mid(eq + 1).toDouble());
+    }
+    return r;
+}
+
+// Sends a command to a child and waits for its REPORT line.
+QHash<QString, double> ask(QProcess &p, const QByteArray &command)
+{
+    p.write(command + "\n");
+    p.waitForBytesWritten(2000);
+    QByteArray out;
+    QElapsedTimer t;
+    t.start();
+    while (!out.contains("REPORT ") || !out.mid(out.lastIndexOf("REPORT ")).contains('\n')) {
+        if (t.elapsed() > 15000 || !p.waitForReadyRead(1000)) {
+            if (t.elapsed() > 15000 || p.state() != QProcess::Running)
+                break;
+            continue;
+        }
+        out += p.readAllStandardOutput();
+    }
+    return parseReport(out);
 }
 
 QString loadAverage()
@@ -252,7 +334,8 @@ qint64 playerDecode(const QString &file, int threads)
     p.play();
     loop.exec();
     const qint64 frames = p.framesDecoded();
-    p.stop();
+    // Not stop(): its 100 ms pause is the owners' courtesy, not decoding time.
+    p.requestStop();
     p.wait();
     return frames;
 }
@@ -276,7 +359,32 @@ int runChild(const QStringList &a)
             players.back()->setRenderEnabled(false);
             players.back()->play();
         }
-        QCoreApplication::exec();  // until killed
+        // "mark" and "report" on standard input, as load_client answers them.
+        auto decoded = [&players] {
+            qint64 sum = 0;
+            for (auto &p : players)
+                sum += p->framesDecoded();
+            return sum;
+        };
+        qint64 base = 0;
+        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&input, &QSocketNotifier::activated, [&] {
+            char buf[256];
+            const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
+            if (got <= 0) {
+                input.setEnabled(false);
+                QCoreApplication::quit();
+                return;
+            }
+            const QByteArray text(buf, int(got));
+            if (text.contains("mark"))
+                base = decoded();
+            if (text.contains("report")) {
+                std::printf("REPORT liveDecoded=%lld\n", static_cast<long long>(decoded() - base));
+                std::fflush(stdout);
+            }
+        });
+        QCoreApplication::exec();  // until its input ends
         return 0;
     }
     if (mode == "live-libav") {
@@ -319,119 +427,415 @@ std::vector<double> ratios(const std::vector<double> &a, const std::vector<doubl
     return out;
 }
 
-// Runs a program to its end; returns the wall seconds, -1 on failure.
-double timedRun(const QString &program, const QStringList &args, QByteArray *out, double *cpu)
+// One run of a program to its end: wall seconds (-1 on failure), CPU
+// seconds, peak memory (sampled every 50 ms) and what it printed.
+struct Run
 {
+    double secs = -1, cpu = 0;
+    Mem peak;
+    QByteArray out;
+};
+
+Run timedRun(const QString &program, const QStringList &args)
+{
+    Run r;
     QProcess p;
     const double cpu0 = childrenCpu();
     QElapsedTimer t;
     t.start();
     p.start(program, args);
-    if (!p.waitForFinished(-1) || p.exitCode() != 0)
-        return -1;
+    if (!p.waitForStarted())
+        return r;
+    while (!p.waitForFinished(50)) {
+        const Mem m = processMem(p.processId());
+        r.peak.rssMb = qMax(r.peak.rssMb, m.rssMb);
+        r.peak.pssMb = qMax(r.peak.pssMb, m.pssMb);
+    }
     const double secs = t.nsecsElapsed() / 1e9;
-    if (cpu)
-        *cpu = childrenCpu() - cpu0;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return secs;
+    r.cpu = childrenCpu() - cpu0;
+    r.out = p.readAllStandardOutput();
+    if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        r.secs = secs;
+    return r;
+}
+
+// Pictures a decode run reports: "FRAMES n" from this program's children,
+// the last "frame=n" of ffmpeg's progress lines.
+qint64 picturesOf(const QByteArray &out)
+{
+    int at = out.lastIndexOf("FRAMES ");
+    if (at >= 0)
+        return out.mid(at + 7, out.indexOf('\n', at) - at - 7).trimmed().toLongLong();
+    at = out.lastIndexOf("frame=");
+    if (at >= 0)
+        return out.mid(at + 6, out.indexOf('\n', at) - at - 6).trimmed().toLongLong();
+    return -1;
 }
 
 void benchDecode(const QString &self, const QString &file, const QString &codecName, int threads, const Opts &o)
 {
-    QByteArray out;
-    if (timedRun(self, {"--child", "decode-libav", file, QString::number(threads)}, &out, nullptr) < 0) {
+    const Run ref = timedRun(self, {"--child", "decode-libav", file, QString::number(threads)});
+    const qint64 frames = picturesOf(ref.out);
+    if (ref.secs < 0 || frames <= 0) {
         std::printf("decode %s: the reference cannot decode the clip\n", qPrintable(codecName));
         return;
     }
-    const double frames = out.mid(out.indexOf("FRAMES ") + 7).trimmed().toDouble();
     const QString t = QString::number(threads);
-    std::vector<double> cpuPlayer, cpuFfmpeg, cpuLibav;
-    auto side = [&](const QString &program, const QStringList &args, std::vector<double> *cpu) {
-        return [&, program, args, cpu](int) {
-            double c = 0;
-            const double secs = timedRun(program, args, nullptr, &c);
-            cpu->push_back(c);
-            return secs > 0 ? frames / secs : 0.0;
+    struct Figures
+    {
+        std::vector<double> cpu, rss, pss;
+        int short_ = 0;
+        QStringList shortRuns;
+    };
+    Figures figs[3];
+    auto side = [&](const QString &program, const QStringList &args, Figures *f) {
+        return [&, program, args, f](int round) {
+            const Run r = timedRun(program, args);
+            const qint64 got = picturesOf(r.out);
+            f->cpu.push_back(r.cpu);
+            f->rss.push_back(r.peak.rssMb);
+            f->pss.push_back(r.peak.pssMb);
+            if (r.secs < 0 || got != frames) {
+                // A run that stops short decoded less: an error, not a speed.
+                ++f->short_;
+                f->shortRuns << QStringLiteral("round %1: %2 of %3 pictures%4")
+                                    .arg(round + 1)
+                                    .arg(got)
+                                    .arg(frames)
+                                    .arg(r.secs < 0 ? QStringLiteral(", failed") : QString());
+                return 0.0;
+            }
+            return double(frames) / r.secs;
         };
     };
     const std::vector<Side> sides{
-        {"player", side(self, {"--child", "decode-player", file, t}, &cpuPlayer)},
-        {"ffmpeg", side("ffmpeg", {"-loglevel", "error", "-threads", t, "-i", file, "-an", "-f", "null", "-"}, &cpuFfmpeg)},
-        {"libav loop", side(self, {"--child", "decode-libav", file, t}, &cpuLibav)},
+        {"player", side(self, {"--child", "decode-player", file, t}, &figs[0])},
+        {"ffmpeg", side("ffmpeg", {"-loglevel", "error", "-nostats", "-progress", "pipe:1", "-threads", t, "-i", file,
+                                   "-an", "-f", "null", "-"},
+                        &figs[1])},
+        {"libav loop", side(self, {"--child", "decode-libav", file, t}, &figs[2])},
     };
     const auto fps = interleave(sides, o.rounds);
-    std::printf("decode %s, threads %s, %.0f frames, whole process each, %d interleaved rounds (fps median (range), "
-                "cpu s):\n",
-                qPrintable(codecName), threads ? qPrintable(t) : "auto", frames, o.rounds);
-    const std::vector<double> *cpus[] = {&cpuPlayer, &cpuFfmpeg, &cpuLibav};
-    for (size_t i = 0; i < sides.size(); ++i)
-        std::printf("  %-10s %s fps, cpu %s s\n", qPrintable(sides[i].name), qPrintable(text(spread(fps[i]))),
-                    qPrintable(text(spread(*cpus[i]), 2)));
-    std::printf("  player/ffmpeg %s, player/libav %s (per-round ratios)\n",
-                qPrintable(text(spread(ratios(fps[0], fps[1])), 2)), qPrintable(text(spread(ratios(fps[0], fps[2])), 2)));
+    std::printf("decode %s, threads %s, %lld pictures, whole process each, %d interleaved rounds (median (range)):\n",
+                qPrintable(codecName), threads ? qPrintable(t) : "auto", static_cast<long long>(frames), o.rounds);
+    for (size_t i = 0; i < sides.size(); ++i) {
+        std::vector<double> ok;
+        for (double v : fps[i])
+            if (v > 0)
+                ok.push_back(v);
+        std::printf("  %-10s %s fps, cpu %s s, memory PSS %s MB (RSS %s MB)%s\n", qPrintable(sides[i].name),
+                    qPrintable(text(spread(ok))), qPrintable(text(spread(figs[i].cpu), 2)),
+                    qPrintable(text(spread(figs[i].pss), 0)), qPrintable(text(spread(figs[i].rss), 0)),
+                    figs[i].short_ ? "" : ", every picture in every round");
+        for (const QString &line : figs[i].shortRuns)
+            std::printf("  !! ERROR %s stopped short, %s\n", qPrintable(sides[i].name), qPrintable(line));
+    }
+    // Ratios of the rounds where both sides decoded every picture.
+    auto pairRatios = [](const std::vector<double> &a, const std::vector<double> &b) {
+        std::vector<double> out;
+        for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+            if (a[i] > 0 && b[i] > 0)
+                out.push_back(a[i] / b[i]);
+        return out;
+    };
+    std::printf("  player/ffmpeg %s, player/libav %s (per-round fps ratios of complete runs; goal: player/ffmpeg at "
+                "least 1.0)\n",
+                qPrintable(text(spread(pairRatios(fps[0], fps[1])), 2)),
+                qPrintable(text(spread(pairRatios(fps[0], fps[2])), 2)));
     std::fflush(stdout);
 }
 
-// CPU seconds and memory of one side's processes over the window after the warm-up.
-struct LiveFigure
+// One process of a side. A reporting one answers "mark" and "report" on its
+// input (load_client, the live-player child).
+struct Proc
 {
-    double cpu = 0, rssMb = 0;
+    QString program;
+    QStringList args;
+    bool reports = false;
+    QStringList env;  // NAME=value added to the environment
 };
 
-LiveFigure measureLive(std::vector<std::unique_ptr<QProcess>> &procs, const Opts &o)
+// What a side did over the window.
+struct Window
 {
-    LiveFigure f;
-    QThread::sleep(unsigned(o.warmupS));
-    double before = 0;
-    for (auto &p : procs)
-        before += qMax(0.0, processCpu(p->processId()));
-    QThread::sleep(unsigned(o.windowS));
-    for (auto &p : procs) {
-        f.cpu += qMax(0.0, processCpu(p->processId()));
-        f.rssMb += processRssMb(p->processId());
+    double cpu = 0;      // CPU seconds of all its processes
+    double guiCpu = -1;  // of the reporting process's main thread
+    Mem mem;             // at the end of the window, summed over its processes
+    QHash<QString, double> report;
+};
+
+// Starts the processes, lets them warm up, counts CPU over the window, reads
+// memory and the report at its end and stops them. extraCommands go to the
+// reporting process after all that (a click, say); what it answers is added
+// to the report.
+Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, const QByteArray &extraCommands = {})
+{
+    std::vector<std::unique_ptr<QProcess>> ps;
+    QProcess *reporter = nullptr;
+    for (const Proc &pr : procs) {
+        ps.push_back(std::make_unique<QProcess>());
+        QProcess &p = *ps.back();
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (!pr.reports)
+            p.setStandardOutputFile(QProcess::nullDevice());
+        if (!pr.env.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const QString &kv : pr.env)
+                env.insert(kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
+            p.setProcessEnvironment(env);
+        }
+        p.start(pr.program, pr.args);
+        p.waitForStarted();
+        if (pr.reports)
+            reporter = &p;
     }
-    f.cpu -= before;
-    for (auto &p : procs)
-        p->kill();
-    for (auto &p : procs)
+    Window w;
+    QThread::sleep(unsigned(warmupS));
+    if (reporter) {
+        reporter->write("mark\n");
+        reporter->waitForBytesWritten(2000);
+    }
+    double before = 0, guiBefore = 0;
+    for (auto &p : ps)
+        before += qMax(0.0, processCpu(p->processId()));
+    if (reporter)
+        guiBefore = threadCpu(reporter->processId(), reporter->processId());
+    QThread::sleep(unsigned(windowS));
+    for (auto &p : ps) {
+        w.cpu += qMax(0.0, processCpu(p->processId()));
+        w.mem += processMem(p->processId());
+    }
+    w.cpu -= before;
+    if (reporter) {
+        w.guiCpu = threadCpu(reporter->processId(), reporter->processId()) - guiBefore;
+        w.report = ask(*reporter, "report");
+        // After the window's report: a click may restart panes and their counts.
+        if (!extraCommands.isEmpty()) {
+            const QHash<QString, double> extra = ask(*reporter, extraCommands);
+            for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+                w.report.insert(it.key(), it.value());
+        }
+        reporter->closeWriteChannel();
+        if (!reporter->waitForFinished(10000))
+            reporter->kill();
+        else if (reporter->exitStatus() != QProcess::NormalExit || reporter->exitCode() != 0)
+            std::printf("  !! %s ended badly (exit %d%s)\n", qPrintable(QFileInfo(reporter->program()).fileName()),
+                        reporter->exitCode(), reporter->exitStatus() == QProcess::CrashExit ? ", crashed" : "");
+    }
+    for (auto &p : ps)
+        if (p->state() != QProcess::NotRunning)
+            p->kill();
+    for (auto &p : ps)
         p->waitForFinished(5000);
-    return f;
+    return w;
+}
+
+struct SideFigures
+{
+    std::vector<double> cpu, rss, pss, gui;
+    std::vector<QHash<QString, double>> reports;
+    std::vector<double> of(const QString &key) const
+    {
+        std::vector<double> v;
+        for (const auto &r : reports)
+            v.push_back(r.value(key, -1));
+        return v;
+    }
+};
+
+QString memText(const SideFigures &f)
+{
+    return QStringLiteral("PSS %1 MB (RSS %2 MB)").arg(text(spread(f.pss), 0), text(spread(f.rss), 0));
 }
 
 void benchLive(const QString &self, const QString &url, const Opts &o)
 {
-    std::vector<double> rss[3];
-    auto one = [&](const QString &program, const std::function<QStringList(int)> &args, int count, int slot) {
-        return [&, program, args, count, slot](int) {
-            std::vector<std::unique_ptr<QProcess>> procs;
-            for (int i = 0; i < count; ++i) {
-                procs.push_back(std::make_unique<QProcess>());
-                procs.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-                procs.back()->start(program, args(i));
-            }
-            const LiveFigure f = measureLive(procs, o);
-            rss[slot].push_back(f.rssMb);
-            return f.cpu;
-        };
-    };
     const QString n = QString::number(o.streams);
     const QStringList ff{"-loglevel", "error", "-rtsp_transport", "tcp", "-probesize", "32", "-analyzeduration", "0",
                          "-flags", "low_delay", "-thread_type", "slice", "-i", url, "-an", "-f", "null", "-"};
-    const std::vector<Side> sides{
-        {"player", one(self, [&](int) { return QStringList{"--child", "live-player", url, n}; }, 1, 0)},
-        {"ffmpeg x" + n, one("ffmpeg", [&](int) { return ff; }, o.streams, 1)},
-        {"libav loop", one(self, [&](int) { return QStringList{"--child", "live-libav", url, n}; }, 1, 2)},
-    };
+    std::vector<std::vector<Proc>> groups(4);
+    groups[0].push_back({self, {"--child", "live-player", url, n}, true, {}});
+    for (int i = 0; i < o.streams; ++i)
+        groups[1].push_back({"ffmpeg", ff, false, {}});
+    groups[2].push_back({self, {"--child", "live-libav", url, n}, false, {}});
+    groups[3].push_back({KELVO_LOAD_CLIENT, {"panes", url, n}, true, {"QT_QPA_PLATFORM=offscreen"}});
+    std::vector<SideFigures> figs(groups.size());
+    std::vector<Side> sides;
+    const QStringList names{"player, rendering off", "ffmpeg x" + n, "libav loop", "client, " + n + " painted panes"};
+    for (size_t i = 0; i < groups.size(); ++i)
+        sides.push_back({names.at(int(i)), [&, i](int) {
+                             const Window w = measureGroup(groups[i], o.warmupS, o.windowS);
+                             figs[i].rss.push_back(w.mem.rssMb);
+                             figs[i].pss.push_back(w.mem.pssMb);
+                             figs[i].gui.push_back(w.guiCpu);
+                             figs[i].reports.push_back(w.report);
+                             return w.cpu;
+                         }});
     const auto cpu = interleave(sides, o.rounds);
-    std::printf("%d live streams %dx%d, rendering off, cpu over the same %d s after %d s of warm-up, %d interleaved "
-                "rounds (median (range)):\n",
+    std::printf("%d live streams %dx%d, 25 fps, cpu over the same %d s after %d s of warm-up, %d interleaved rounds "
+                "(median (range)):\n",
                 o.streams, o.w, o.h, o.windowS, o.warmupS, o.rounds);
-    for (size_t i = 0; i < sides.size(); ++i)
-        std::printf("  %-10s cpu %s s, memory %s MB\n", qPrintable(sides[i].name), qPrintable(text(spread(cpu[i]), 2)),
-                    qPrintable(text(spread(rss[i]), 0)));
-    std::printf("  player/ffmpeg %s, player/libav %s (per-round ratios; goal: player/libav at most 1.05)\n",
-                qPrintable(text(spread(ratios(cpu[0], cpu[1])), 2)), qPrintable(text(spread(ratios(cpu[0], cpu[2])), 2)));
+    const double sent = 25.0 * o.windowS * o.streams;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        std::printf("  %-24s cpu %s s, memory %s", qPrintable(sides[i].name), qPrintable(text(spread(cpu[i]), 2)),
+                    qPrintable(memText(figs[i])));
+        if (figs[i].reports.front().contains("liveDecoded")) {
+            std::vector<double> dec, painted;
+            for (const auto &r : figs[i].reports) {
+                dec.push_back(r.value("liveDecoded") / o.windowS / o.streams);
+                painted.push_back(r.value("livePainted", -1) / o.windowS / o.streams);
+            }
+            std::printf(", decoded %s per stream per s", qPrintable(text(spread(dec))));
+            if (figs[i].reports.front().contains("livePainted"))
+                std::printf(", painted %s per pane per s", qPrintable(text(spread(painted))));
+            for (size_t r = 0; r < figs[i].reports.size(); ++r)
+                if (figs[i].reports[r].value("liveDecoded") < 0.98 * sent)
+                    std::printf("\n  !! ERROR round %zu decoded %.0f of the about %.0f pictures the streams sent",
+                                r + 1, figs[i].reports[r].value("liveDecoded"), sent);
+        }
+        if (figs[i].gui.front() >= 0 && figs[i].reports.front().contains("livePainted")) {
+            std::vector<double> pct;
+            for (double g : figs[i].gui)
+                pct.push_back(100.0 * g / o.windowS);
+            std::printf(", GUI thread %s %% of a core", qPrintable(text(spread(pct))));
+        }
+        std::printf("\n");
+    }
+    std::printf("  player/ffmpeg %s, player/libav %s, client painted/player decode-only %s (per-round cpu ratios; "
+                "goals: player/libav at most 1.05, painted/decode-only at most 1.10, GUI thread under 15 %%)\n",
+                qPrintable(text(spread(ratios(cpu[0], cpu[1])), 2)), qPrintable(text(spread(ratios(cpu[0], cpu[2])), 2)),
+                qPrintable(text(spread(ratios(cpu[3], cpu[0])), 2)));
+    std::fflush(stdout);
+}
+
+// The simulated devices of the full load: cameras pushing alarms and an NVR
+// playing the clip back; "READY kind ip port" lines name them.
+struct Peers
+{
+    QProcess alarms, nvr;
+    QStringList alarmAddresses;
+    QString nvrIp;
+    int nvrPort = 0;
+
+    static QList<QStringList> ready(QProcess &p, int count)
+    {
+        QList<QStringList> out;
+        QByteArray buf;
+        while (out.size() < count && p.waitForReadyRead(15000)) {
+            buf += p.readAllStandardOutput();
+            int nl;
+            while ((nl = buf.indexOf('\n')) >= 0) {
+                const QStringList parts = QString::fromLatin1(buf.left(nl).trimmed()).split(QLatin1Char(' '));
+                buf.remove(0, nl + 1);
+                if (parts.size() >= 4 && parts.at(0) == QLatin1String("READY"))
+                    out << parts;
+            }
+        }
+        return out;
+    }
+    bool start(const QString &clip, int alarmCameras, int alarmsPerCameraPerS, int seconds)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const int perCamera = alarmsPerCameraPerS * seconds;
+        env.insert("KELVO_SIM_ALARMS", QStringLiteral("%1:%2").arg(perCamera).arg(1000 / alarmsPerCameraPerS));
+        alarms.setProcessEnvironment(env);
+        alarms.setStandardErrorFile(QProcess::nullDevice());
+        alarms.start(KELVO_SIMDEVICE, {"--count", QString::number(alarmCameras), "--base", "127.67.0.1", "--port", "0"});
+        for (const QStringList &r : ready(alarms, alarmCameras))
+            alarmAddresses << r.at(2) + ":" + r.at(3);
+        nvr.setStandardErrorFile(QProcess::nullDevice());
+        nvr.start(KELVO_SIMDEVICE, {"--nvr", "127.68.0.1/4", "--port", "0", "--clip", clip});
+        const QList<QStringList> n = ready(nvr, 1);
+        if (!n.isEmpty()) {
+            nvrIp = n.first().at(2);
+            nvrPort = n.first().at(3).toInt();
+        }
+        return alarmAddresses.size() == alarmCameras && nvrPort > 0;
+    }
+    ~Peers()
+    {
+        for (QProcess *p : {&alarms, &nvr}) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+    }
+};
+
+void benchFull(const QString &url, const QString &clip, const Opts &o)
+{
+    const int n = o.streams;
+    const int warmupS = o.warmupS + 5;  // logins, the NVR's streams and the recorders' first segments
+    QTemporaryDir recordDir;
+    const QStringList ff{"-loglevel", "error", "-rtsp_transport", "tcp", "-probesize", "32", "-analyzeduration", "0",
+                         "-flags", "low_delay", "-thread_type", "slice", "-i", url, "-an", "-f", "null", "-"};
+    SideFigures client, refs;
+    std::vector<Side> sides;
+    sides.push_back({"client, full load", [&](int round) {
+                         Peers peers;
+                         if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
+                             std::printf("  !! the simulated devices did not start\n");
+                             return 0.0;
+                         }
+                         QStringList args{"full", url, QString::number(n),
+                                          recordDir.filePath(QStringLiteral("client%1").arg(round)), peers.nvrIp,
+                                          QString::number(peers.nvrPort)};
+                         args += peers.alarmAddresses;
+                         const Window w = measureGroup({{KELVO_LOAD_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
+                                                       warmupS, o.windowS, "click");
+                         client.rss.push_back(w.mem.rssMb);
+                         client.pss.push_back(w.mem.pssMb);
+                         client.gui.push_back(w.guiCpu);
+                         client.reports.push_back(w.report);
+                         return w.cpu;
+                     }});
+    sides.push_back({"references", [&](int round) {
+                         std::vector<Proc> procs;
+                         for (int i = 0; i < n; ++i)
+                             procs.push_back({"ffmpeg", ff, false, {}});
+                         const QString dir = recordDir.filePath(QStringLiteral("refs%1").arg(round));
+                         QDir().mkpath(dir);
+                         for (int i = 0; i < n; ++i)
+                             procs.push_back({"ffmpeg",
+                                              {"-loglevel", "error", "-rtsp_transport", "tcp", "-i", url, "-an", "-c",
+                                               "copy", "-f", "segment", "-segment_time", "30", "-reset_timestamps", "1",
+                                               QStringLiteral("%1/cam%2_%03d.mp4").arg(dir).arg(i)},
+                                              false,
+                                              {}});
+                         for (int i = 0; i < 4; ++i)
+                             procs.push_back({"ffmpeg", {"-loglevel", "error", "-re", "-i", clip, "-an", "-f", "null", "-"},
+                                              false, {}});
+                         const Window w = measureGroup(procs, warmupS, o.windowS);
+                         refs.rss.push_back(w.mem.rssMb);
+                         refs.pss.push_back(w.mem.pssMb);
+                         return w.cpu;
+                     }});
+    const auto cpu = interleave(sides, o.rounds);
+    std::printf("full load: %d live panes, %d scheduled recorders, 4 NVR playback panes (%dx%d), alarms at 100/s, "
+                "one client process, against %d ffmpeg decoders + %d ffmpeg -c copy recorders + 4 paced ffmpeg "
+                "decoders; cpu over the same %d s after %d s, %d interleaved rounds (median (range)):\n",
+                n, n, o.w, o.h, n, n, o.windowS, warmupS, o.rounds);
+    auto perSecond = [&](const QString &key, double per) {
+        std::vector<double> v;
+        for (double x : client.of(key))
+            v.push_back(x / o.windowS / per);
+        return text(spread(v));
+    };
+    std::vector<double> gui;
+    for (double g : client.gui)
+        gui.push_back(100.0 * g / o.windowS);
+    std::printf("  client      cpu %s s, memory %s; live decoded %s and painted %s per pane per s, playback painted "
+                "%s per pane per s, alarms %s per s; GUI thread %s %% of a core, event loop late by at most %s ms "
+                "(99th percentile %s ms), layout click to painted %s ms\n",
+                qPrintable(text(spread(cpu[0]), 2)), qPrintable(memText(client)), qPrintable(perSecond("liveDecoded", n)),
+                qPrintable(perSecond("livePainted", n)), qPrintable(perSecond("playPainted", 4)),
+                qPrintable(perSecond("alarms", 1)), qPrintable(text(spread(gui))),
+                qPrintable(text(spread(client.of("latencyMax")), 0)), qPrintable(text(spread(client.of("latencyP99")), 0)),
+                qPrintable(text(spread(client.of("clickMs")), 1)));
+    std::printf("  references  cpu %s s, memory %s\n", qPrintable(text(spread(cpu[1]), 2)), qPrintable(memText(refs)));
+    std::printf("  client/references cpu %s, memory (PSS) %s (per-round ratios; goals: cpu at most 1.0, memory under "
+                "0.5, event loop under 50 ms)\n",
+                qPrintable(text(spread(ratios(cpu[0], cpu[1])), 2)),
+                qPrintable(text(spread(ratios(client.pss, refs.pss)), 2)));
     std::fflush(stdout);
 }
 
@@ -576,6 +980,7 @@ int main(int argc, char **argv)
 {
     if (argc > 1 && QByteArray(argv[1]) == "--child") {
         QCoreApplication app(argc, argv);
+        av_log_set_level(AV_LOG_ERROR);  // as the ffmpeg side runs
         player::registerMetaTypes();
         return runChild(app.arguments().mid(2));
     }
@@ -616,7 +1021,7 @@ int main(int argc, char **argv)
         return 1;
     }
     for (int threads : {1, 0}) {
-        if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY"))
+        if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY") || qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
             break;
         benchDecode(self, h264, "H.264", threads, o);
         benchDecode(self, h265, "H.265", threads, o);
@@ -629,7 +1034,12 @@ int main(int argc, char **argv)
         std::printf("rtsp server failed\n");
         return 1;
     }
-    benchLive(self, server.url("/g"), o);
+    if (!qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
+        benchLive(self, server.url("/g"), o);
+    if (!qEnvironmentVariableIsSet("BENCH_LIVE_ONLY"))
+        benchFull(server.url("/g"), h264, o);
+    if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY") || qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
+        return 0;
     benchJoin(server, o);
     benchRendering(server.url("/g"), server, o);
     std::printf("cores %ld, load average %s at the end\n", sysconf(_SC_NPROCESSORS_ONLN), qPrintable(loadAverage()));

@@ -147,6 +147,7 @@ void VideoPreviewPane::startPlayer()
     const quint64 generation = ++m_generation;
     m_player = new FFmpegPlayer(this);
     m_player->setPlayUrl(m_url);
+    m_player->setViewSize(m_render->viewSize());
     m_player->setStallTimeout(qMax(1000, m_stallMs - 1000));
     connect(m_player, &FFmpegPlayer::emitFrame, this,
             [this, generation](std::shared_ptr<AVFrame> frame, qint64) { onFrame(generation, std::move(frame)); });

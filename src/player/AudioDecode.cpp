@@ -200,16 +200,22 @@ void AudioDecode::run()
         if (atEof)
             continue;
         const AVPacket *pkt = item.kind == player::QueueItem::Eof ? nullptr : item.pkt.get();
+        auto receiveAll = [&] {
+            while (!m_stop && avcodec_receive_frame(m_ctx, frame) >= 0) {
+                handleFrame(frame);
+                av_frame_unref(frame);
+            }
+        };
         int ret = avcodec_send_packet(m_ctx, pkt);
-        if (ret < 0 && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
-            continue;
-        while (!m_stop) {
-            ret = avcodec_receive_frame(m_ctx, frame);
-            if (ret < 0)
-                break;
-            handleFrame(frame);
-            av_frame_unref(frame);
+        // Refused until the finished frames are taken: take them, then the
+        // same packet goes in.
+        for (int tries = 0; ret == AVERROR(EAGAIN) && tries < 8 && !m_stop; ++tries) {
+            receiveAll();
+            ret = avcodec_send_packet(m_ctx, pkt);
         }
+        if (ret < 0 && ret != AVERROR_EOF && pkt)
+            continue;
+        receiveAll();
         if (!pkt) {
             atEof = true;
             m_drained = true;

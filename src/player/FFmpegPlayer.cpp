@@ -303,7 +303,11 @@ void FFmpegPlayer::fail(int code)
 
 bool FFmpegPlayer::feed(PacketQueue &q, QueueItem item)
 {
-    // Bounded wait so stop and seek stay prompt while a paced decoder is full.
+    // A full queue holds the reader back for as long as the decoder needs it,
+    // whatever the frame interval, pause or speed: the item is never dropped
+    // (a lost packet breaks the pictures after it, and an emptied item reads
+    // as the end of the file). The wait is sliced so that stop, a seek or a
+    // flush of pushed frames, which make the item obsolete, end it at once.
     while (!m_stop) {
         if (m_seekMs.load() >= 0 || m_flushPushed.load())
             return false;
@@ -346,6 +350,7 @@ void FFmpegPlayer::runPushed()
     video->setClock(&m_clock, true);
     video->setSnapshot(&m_snapshot);
     video->setRenderEnabled(m_render);
+    video->setViewSize(m_viewSize);
     connect(video, &VideoDecode::frameReady, this, &FFmpegPlayer::emitFrame, Qt::DirectConnection);
     connect(video, &VideoDecode::snapshotDone, this, &FFmpegPlayer::emitCaptureResult, Qt::DirectConnection);
     {
@@ -431,7 +436,10 @@ void FFmpegPlayer::runDemux()
         video->setClock(&m_clock, paced);
         video->setSnapshot(&m_snapshot);
         video->setStartOffsetMs(startMs);
+        if (m_queueCapacity > 0)
+            video->queue().setCapacity(size_t(m_queueCapacity));
         video->setRenderEnabled(m_render);
+        video->setViewSize(m_viewSize);
         connect(video, &VideoDecode::frameReady, this, &FFmpegPlayer::emitFrame, Qt::DirectConnection);
         connect(video, &VideoDecode::snapshotDone, this, &FFmpegPlayer::emitCaptureResult, Qt::DirectConnection);
         m_hwActive = video->hardwareActive();

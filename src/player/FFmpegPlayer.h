@@ -66,7 +66,13 @@ public:
     void setRealtime(bool on) { m_realtime = on; }
     void setRenderEnabled(bool on) { m_render = on; }
     void setAudioEnabled(bool on) { m_audio = on; }
+    // The view the pictures are painted in (I420Render2::viewSize): each
+    // picture then comes with its image at the view's size, made on the
+    // decoder's thread. Before play().
+    void setViewSize(player::ViewSizePtr size) { m_viewSize = std::move(size); }
     void setDecodeThreads(int n) { m_threads = n; }
+    // Packets the video decoder may hold back before the reader waits.
+    void setVideoQueueCapacity(int n) { m_queueCapacity = n; }
     // A live stream that yields no picture for this long is reported (ms).
     void setStallTimeout(int ms) { m_stallMs = ms; }
 
@@ -108,6 +114,8 @@ private:
     bool m_render = true;
     bool m_audio = true;
     int m_threads = 0;
+    int m_queueCapacity = 0;  // 0: the decoder's own
+    player::ViewSizePtr m_viewSize;
     int m_stallMs = 5000;
 
     std::atomic_bool m_stop{false};

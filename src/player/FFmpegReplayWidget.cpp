@@ -242,6 +242,7 @@ void FFmpegReplayWidget::doPlay(int index)
         return;
     }
     player->setPlayUrl(customIo ? QString() : url);
+    player->setViewSize(pane.widget->render()->viewSize());
     connect(player, &FFmpegPlayer::emitFrame, this,
             [this, index](std::shared_ptr<AVFrame> f, qint64 ms) { onFrame(index, std::move(f), ms); });
     connect(player, &FFmpegPlayer::emitPlayFinished, this, [this, index, player](const QString &u) {

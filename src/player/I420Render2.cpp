@@ -1,8 +1,8 @@
 #include "I420Render2.h"
 
 #include "YuvColor.h"
-
 #include "YuvGLView.h"
+#include "YuvScaler.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -12,10 +12,97 @@
 #include <QOpenGLFunctions>
 #include <QDebug>
 #include <QPainter>
+#include <QThread>
+#include <QThreadPool>
+
+#include <mutex>
 
 extern "C" {
 #include <libswscale/swscale.h>
 }
+
+namespace player {
+
+// What a pane and the conversion pool share: the newest picture still to be
+// converted, the size to convert it to and the newest finished image. Held by
+// the running job too, so a pane may go while its picture is being converted.
+struct PaneConversion
+{
+    std::mutex mutex;
+    I420Render2 *owner = nullptr;  // cleared when the pane goes
+    AVFramePtr pending;
+    QSize target;  // device pixels
+    quint64 generation = 0;  // a cleared pane drops images converted before
+    bool running = false;
+    bool posted = false;
+    QImage ready;
+    QImage spare;  // an image the pane no longer shows, to be filled again
+    YuvScaler scaler;  // used by the one running job only
+    std::atomic<qint64> converted{0};
+    std::atomic<qint64> convertNs{0};
+
+    // A few threads for all panes: a pane has at most one job at a time, and
+    // one conversion of a 1080p picture to a grid pane takes well under a
+    // millisecond.
+    static QThreadPool &pool()
+    {
+        static QThreadPool threads;
+        static std::once_flag once;
+        std::call_once(once, [] {
+            threads.setMaxThreadCount(qBound(2, QThread::idealThreadCount() / 2, 4));
+            threads.setExpiryTimeout(5000);
+        });
+        return threads;
+    }
+
+    void work()
+    {
+        for (;;) {
+            AVFramePtr frame;
+            QSize size;
+            quint64 gen;
+            QImage image;
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                frame = std::move(pending);
+                pending.reset();
+                if (!frame || !owner) {
+                    running = false;
+                    return;
+                }
+                size = target;
+                gen = generation;
+                if (spare.size() == size)
+                    image = std::move(spare);
+                spare = QImage();
+            }
+            if (size.isEmpty())
+                continue;
+            if (image.size() != size || !YuvScaler::isPadded(image))
+                image = YuvScaler::makeImage(size);
+            QElapsedTimer timer;
+            timer.start();
+            const bool ok = scaler.convert(frame.get(), image);
+            // The decoder counts the pictures still held: let this one go now.
+            frame.reset();
+            convertNs += timer.nsecsElapsed();
+            ++converted;
+            if (!ok)
+                continue;
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!owner || gen != generation)
+                continue;
+            ready = std::move(image);
+            if (!posted) {
+                posted = true;
+                I420Render2 *pane = owner;
+                QMetaObject::invokeMethod(pane, [pane] { pane->takeConverted(); }, Qt::QueuedConnection);
+            }
+        }
+    }
+};
+
+}  // namespace player
 
 bool I420Render2::isSoftwareRenderer(const QString &glRenderer)
 {
@@ -54,9 +141,10 @@ bool I420Render2::openGLAvailable()
     return available == 1;
 }
 
-I420Render2::I420Render2(QWidget *parent) : QWidget(parent)
+I420Render2::I420Render2(QWidget *parent) : QWidget(parent), m_conversion(std::make_shared<player::PaneConversion>())
 {
     player::registerMetaTypes();
+    m_conversion->owner = this;
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (openGLAvailable()) {
         m_gl = new YuvGLView(this);
@@ -71,13 +159,17 @@ I420Render2::I420Render2(QWidget *parent) : QWidget(parent)
 
 I420Render2::~I420Render2()
 {
-    if (m_sws)
-        sws_freeContext(m_sws);
+    std::lock_guard<std::mutex> lock(m_conversion->mutex);
+    m_conversion->owner = nullptr;
+    m_conversion->pending.reset();
+    m_conversion->ready = QImage();
+    m_conversion->spare = QImage();
 }
 
 void I420Render2::setRenderEnabled(bool on)
 {
     m_enabled = on;
+    publishViewSize();
     if (!on)
         clear();
 }
@@ -95,6 +187,69 @@ qint64 I420Render2::framesPainted() const
 double I420Render2::paintTimeMs() const
 {
     return m_gl ? m_gl->paintTimeMs() : m_paintMs;
+}
+
+qint64 I420Render2::framesConverted() const
+{
+    return m_conversion->converted.load();
+}
+
+double I420Render2::convertTimeMs() const
+{
+    return m_conversion->convertNs.load() / 1e6;
+}
+
+QSize I420Render2::targetSize() const
+{
+    const qreal dpr = devicePixelRatioF();
+    return QSize(qRound(width() * dpr), qRound(height() * dpr));
+}
+
+void I420Render2::convertLater(const std::shared_ptr<AVFrame> &frame)
+{
+    player::PaneConversion &c = *m_conversion;
+    {
+        std::lock_guard<std::mutex> lock(c.mutex);
+        c.pending = frame;
+        c.target = targetSize();
+        if (c.running)
+            return;  // the running job takes the newest picture next
+        c.running = true;
+    }
+    player::PaneConversion::pool().start([conversion = m_conversion] { conversion->work(); });
+}
+
+void I420Render2::takeConverted()
+{
+    player::PaneConversion &c = *m_conversion;
+    QImage image;
+    {
+        std::lock_guard<std::mutex> lock(c.mutex);
+        c.posted = false;
+        image = std::move(c.ready);
+        c.ready = QImage();
+    }
+    if (image.isNull() || !m_enabled || !m_frame)
+        return;
+    showImage(std::move(image));
+}
+
+void I420Render2::showImage(QImage image)
+{
+    QImage old = std::exchange(m_image, std::move(image));
+    if (!old.isNull() && old.isDetached()) {
+        std::lock_guard<std::mutex> lock(m_conversion->mutex);
+        if (m_conversion->spare.isNull())
+            m_conversion->spare = std::move(old);
+    }
+    update();
+}
+
+void I420Render2::publishViewSize()
+{
+    const bool wanted = !m_gl && m_enabled && isVisible();
+    const QSize size = wanted ? targetSize() : QSize();
+    m_viewSize->set(size.width(), size.height());
 }
 
 void I420Render2::setOverlayText(const QString &text)
@@ -116,6 +271,28 @@ void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)
     ++m_received;
     if (m_overlay->isVisible())
         m_overlay->hide();
+    if (!m_gl) {
+        m_frame = std::move(frame);
+        // A hidden pane converts when it is shown again.
+        if (!isVisible())
+            return;
+        QImage ready = YuvScaler::attached(m_frame.get());
+        if (!ready.isNull() && ready.size() == targetSize()) {
+            // Made by the decoder for this size: what the pool still has
+            // under way is older.
+            {
+                std::lock_guard<std::mutex> lock(m_conversion->mutex);
+                ++m_conversion->generation;
+                m_conversion->pending.reset();
+                m_conversion->ready = QImage();
+                ++m_conversion->converted;
+            }
+            showImage(std::move(ready));
+            return;
+        }
+        convertLater(m_frame);
+        return;
+    }
     if (frame->format != AV_PIX_FMT_YUV420P && frame->format != AV_PIX_FMT_YUVJ420P) {
         AVFrame *out = av_frame_alloc();
         out->format = AV_PIX_FMT_YUV420P;
@@ -133,18 +310,19 @@ void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)
         frame = player::makeFramePtr(out);
     }
     m_frame = frame;
-    if (m_gl) {
-        m_gl->setFrame(frame);
-    } else {
-        m_imageStale = true;
-        update();
-    }
+    m_gl->setFrame(frame);
 }
 
 void I420Render2::clear()
 {
     m_frame.reset();
     m_image = QImage();
+    {
+        std::lock_guard<std::mutex> lock(m_conversion->mutex);
+        ++m_conversion->generation;
+        m_conversion->pending.reset();
+        m_conversion->ready = QImage();
+    }
     if (m_gl)
         m_gl->setFrame(nullptr);
     update();
@@ -156,6 +334,24 @@ void I420Render2::resizeEvent(QResizeEvent *event)
     if (m_gl)
         m_gl->setGeometry(rect());
     m_overlay->setGeometry(rect());
+    publishViewSize();
+    // A paused or still picture is converted again for the new size.
+    if (!m_gl && m_frame && isVisible())
+        convertLater(m_frame);
+}
+
+void I420Render2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    publishViewSize();
+    if (!m_gl && m_frame && (m_image.isNull() || m_image.size() != targetSize()))
+        convertLater(m_frame);
+}
+
+void I420Render2::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    publishViewSize();
 }
 
 void I420Render2::paintEvent(QPaintEvent *)
@@ -165,32 +361,12 @@ void I420Render2::paintEvent(QPaintEvent *)
     QElapsedTimer timer;
     timer.start();
     QPainter p(this);
-    if (!m_frame) {
+    if (m_image.isNull()) {
         p.fillRect(rect(), Qt::black);
         return;
     }
-    if (m_imageStale || m_image.isNull()) {
-        const int w = m_frame->width, h = m_frame->height;
-        if (m_image.size() != QSize(w, h))
-            m_image = QImage(w, h, QImage::Format_RGB32);
-        m_sws = sws_getCachedContext(m_sws, w, h, AVPixelFormat(m_frame->format), w, h, AV_PIX_FMT_BGRA,
-                                     SWS_BILINEAR, nullptr, nullptr, nullptr);
-        if (m_sws) {
-            // The same matrix and range as the OpenGL path, into full-range RGB.
-            const YuvColor color = YuvColor::forFrame(m_frame.get());
-            const int key = color.swsColorspace() * 2 + (color.fullRange ? 1 : 0);
-            if (m_sws != m_swsTagged || key != m_swsColor) {
-                sws_setColorspaceDetails(m_sws, sws_getCoefficients(color.swsColorspace()), color.fullRange ? 1 : 0,
-                                         sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
-                m_swsTagged = m_sws;
-                m_swsColor = key;
-            }
-            uint8_t *dst[4] = {m_image.bits(), nullptr, nullptr, nullptr};
-            int stride[4] = {int(m_image.bytesPerLine()), 0, 0, 0};
-            sws_scale(m_sws, m_frame->data, m_frame->linesize, 0, h, dst, stride);
-        }
-        m_imageStale = false;
-    }
+    // At the pane's size in device pixels this is a plain copy; right after a
+    // resize the old image is stretched until the new one is made.
     p.drawImage(rect(), m_image);
     ++m_painted;
     m_paintMs += timer.nsecsElapsed() / 1e6;

@@ -7,12 +7,17 @@
 
 class QLabel;
 class YuvGLView;
-struct SwsContext;
+namespace player {
+struct PaneConversion;
+}
 
 // Shows decoded YUV 4:2:0 pictures. With OpenGL the planes go to the GPU as
 // three textures and a shader turns them into colour; without an OpenGL
-// context (no GL driver, plain offscreen platform) it converts on the CPU and
-// paints with QPainter. Lives and paints on the GUI thread only.
+// context (no GL driver, plain offscreen platform) the picture is turned into
+// colour and scaled to the pane's size on a small pool of worker threads
+// (YuvScaler), and the GUI thread only draws the finished image. A pane that
+// falls behind skips to the newest picture. The widget lives on the GUI
+// thread only.
 class I420Render2 : public QWidget
 {
     Q_OBJECT
@@ -28,8 +33,17 @@ public:
     bool usesOpenGL() const { return m_gl != nullptr; }
     qint64 framesReceived() const { return m_received; }
     qint64 framesPainted() const;
-    // Time spent painting (upload and draw, or conversion and draw), in ms.
+    // Time spent painting on the GUI thread (upload and draw, or draw), in ms.
     double paintTimeMs() const;
+    // Pictures turned into images off the GUI thread, and the time it took (ms).
+    qint64 framesConverted() const;
+    double convertTimeMs() const;
+    // Size in device pixels of the image on screen (QPainter path; empty when none).
+    QSize shownImageSize() const { return m_image.size(); }
+    // The size the pane paints at, for the player feeding it
+    // (FFmpegPlayer::setViewSize): a picture that comes with its image at
+    // this size is drawn as it is. Empty while hidden, off or on OpenGL.
+    player::ViewSizePtr viewSize() const { return m_viewSize; }
     // Centered text over the picture (empty hides it).
     void setOverlayText(const QString &text);
     QString overlayText() const;
@@ -48,19 +62,28 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    friend struct player::PaneConversion;
+    QSize targetSize() const;
+    // Hands the picture to the pool, to be drawn at the pane's current size.
+    void convertLater(const std::shared_ptr<AVFrame> &frame);
+    // The pool's newest image, on the GUI thread.
+    void takeConverted();
+    void showImage(QImage image);
+    void publishViewSize();
+
     YuvGLView *m_gl = nullptr;
     QLabel *m_overlay = nullptr;
     std::shared_ptr<AVFrame> m_frame;
     bool m_enabled = true;
     qint64 m_received = 0;
     // QPainter path.
-    SwsContext *m_sws = nullptr;
-    SwsContext *m_swsTagged = nullptr;  // the context the colour details were set on
-    int m_swsColor = -1;                 // and for which matrix and range
+    std::shared_ptr<player::PaneConversion> m_conversion;
+    player::ViewSizePtr m_viewSize = std::make_shared<player::ViewSize>();
     QImage m_image;
-    bool m_imageStale = false;
     qint64 m_painted = 0;
     double m_paintMs = 0;
 };

@@ -1,6 +1,8 @@
 #include "PlayerCommon.h"
 #include "Platform.h"
 
+#include "YuvScaler.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -154,7 +156,7 @@ PacketPtr clonePacket(const AVPacket *p)
     return PacketPtr(p ? av_packet_clone(p) : nullptr);
 }
 
-bool PacketQueue::push(QueueItem item, int timeoutMs)
+bool PacketQueue::push(QueueItem &&item, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     auto ready = [this] { return m_aborted || m_items.size() < m_capacity; };
@@ -227,6 +229,13 @@ bool PacketQueue::aborted() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_aborted;
+}
+
+void PacketQueue::setCapacity(size_t capacity)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_capacity = qMax<size_t>(1, capacity);
+    m_cond.notify_all();
 }
 
 void PlayClock::reset()
@@ -328,7 +337,12 @@ bool saveFrameAsJpeg(const AVFrame *frame, const QString &path)
                                      frame->height, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!sws)
         return false;
-    QImage image(frame->width, frame->height, QImage::Format_RGB888);
+    // Rows padded for swscale's vector code, which writes past a tight row.
+    QImage image = YuvScaler::makeImage(QSize(frame->width, frame->height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        sws_freeContext(sws);
+        return false;
+    }
     uint8_t *dst[4] = {image.bits(), nullptr, nullptr, nullptr};
     int dstStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, dstStride);

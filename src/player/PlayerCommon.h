@@ -92,8 +92,10 @@ class PacketQueue
 {
 public:
     explicit PacketQueue(size_t capacity = 200) : m_capacity(capacity) {}
-    // Blocks while full; false when aborted or the timeout passed.
-    bool push(QueueItem item, int timeoutMs = -1);
+    // Blocks while full; false when aborted or the timeout passed. The item
+    // is taken only when it went in: after a timeout the caller still holds
+    // it and may try again.
+    bool push(QueueItem &&item, int timeoutMs = -1);
     // Never blocks: control markers and pushes the caller may not hold up.
     void pushForce(QueueItem item);
     // Waits up to timeoutMs; false when nothing came.
@@ -103,6 +105,7 @@ public:
     void reset();
     size_t size() const;
     bool aborted() const;
+    void setCapacity(size_t capacity);
 
 private:
     mutable std::mutex m_mutex;
@@ -140,6 +143,24 @@ private:
     qint64 m_pausedPos = 0;
     qint64 m_maxAhead = 5000;
 };
+
+// The size, in device pixels, a view paints its pictures at: written by the
+// view on the GUI thread, read by the decoder that prepares pictures for it
+// (empty: the view is hidden or draws the planes itself).
+class ViewSize
+{
+public:
+    void set(int width, int height)
+    {
+        m_packed = (quint64(quint32(qMax(0, width))) << 32) | quint32(qMax(0, height));
+    }
+    int width() const { return int(m_packed.load() >> 32); }
+    int height() const { return int(m_packed.load() & 0xffffffffu); }
+
+private:
+    std::atomic<quint64> m_packed{0};
+};
+using ViewSizePtr = std::shared_ptr<ViewSize>;
 
 // Saves a picture as a JPEG file (any pixel format FFmpeg can convert).
 bool saveFrameAsJpeg(const AVFrame *frame, const QString &path);

@@ -4,6 +4,8 @@
 #include <QDebug>
 #include <QMutexLocker>
 
+#include <algorithm>
+
 extern "C" {
 #include <libavutil/hwcontext.h>
 #include <libavutil/imgutils.h>
@@ -213,7 +215,13 @@ void VideoDecode::handleFrame(AVFrame *frame)
         }
         m_dropUntilMs = -1;
     }
+    // Made ready while the picture waits for its time: a receiver that still
+    // holds too many pictures (a busy GUI) gets none instead of a pile.
+    AVFrame *out = m_render && m_inFlight->load() < m_maxInFlight ? toYuv420(sw) : nullptr;
+    if (out)
+        prepareImage(out);
     if (!waitUntilDue(ptsMs)) {
+        av_frame_free(&out);
         av_frame_free(&transferred);
         return;
     }
@@ -224,23 +232,51 @@ void VideoDecode::handleFrame(AVFrame *frame)
         const bool ok = player::saveFrameAsJpeg(sw, snapPath);
         emit snapshotDone(ok, snapPath);
     }
-    if (m_render && m_inFlight->load() < m_maxInFlight) {
-        AVFrame *out = toYuv420(sw);
-        if (out) {
-            auto counter = m_inFlight;
-            counter->fetch_add(1);
-            AVFramePtr ptr(out, [counter](AVFrame *f) {
-                av_frame_free(&f);
-                counter->fetch_sub(1);
-            });
-            ++m_shown;
-            emit frameReady(ptr, posMs);
-        }
+    if (out) {
+        auto counter = m_inFlight;
+        counter->fetch_add(1);
+        AVFramePtr ptr(out, [counter](AVFrame *f) {
+            av_frame_free(&f);
+            counter->fetch_sub(1);
+        });
+        ++m_shown;
+        emit frameReady(ptr, posMs);
     } else if (!m_render) {
         ++m_shown;
         emit frameReady(AVFramePtr(), posMs);
     }
     av_frame_free(&transferred);
+}
+
+void VideoDecode::prepareImage(AVFrame *frame)
+{
+    if (!m_viewSize)
+        return;
+    const QSize size(m_viewSize->width(), m_viewSize->height());
+    if (size.isEmpty())
+        return;
+    // An image no one holds any more (its picture was painted and let go) is
+    // filled again rather than a new one allocated for each picture. Taken
+    // out of the list while it is filled: a second holder would make the
+    // writes copy it.
+    QImage image;
+    const auto reusable = std::find_if(m_images.begin(), m_images.end(), [&size](const QImage &old) {
+        return old.size() == size && old.isDetached();
+    });
+    if (reusable != m_images.end()) {
+        image = std::move(*reusable);
+        m_images.erase(reusable);
+    } else {
+        image = YuvScaler::makeImage(size);
+    }
+    if (image.isNull() || !m_scaler.convert(frame, image))
+        return;
+    YuvScaler::attach(frame, image);
+    m_images.erase(std::remove_if(m_images.begin(), m_images.end(),
+                                  [&size](const QImage &old) { return old.size() != size; }),
+                   m_images.end());
+    if (m_images.size() < 3)
+        m_images.push_back(image);
 }
 
 void VideoDecode::run()
@@ -269,16 +305,22 @@ void VideoDecode::run()
         if (atEof)
             continue;  // nothing is decoded after the end until a flush
         const AVPacket *pkt = item.kind == player::QueueItem::Eof ? nullptr : item.pkt.get();
+        auto receiveAll = [&] {
+            while (!m_stop && avcodec_receive_frame(m_ctx, frame) >= 0) {
+                handleFrame(frame);
+                av_frame_unref(frame);
+            }
+        };
         int ret = avcodec_send_packet(m_ctx, pkt);
-        if (ret < 0 && ret != AVERROR(EAGAIN) && ret != AVERROR_EOF)
-            continue;  // a damaged packet: the next key frame recovers
-        while (!m_stop) {
-            ret = avcodec_receive_frame(m_ctx, frame);
-            if (ret < 0)
-                break;
-            handleFrame(frame);
-            av_frame_unref(frame);
+        // A decoder holding finished pictures refuses input until they are
+        // taken: take them and hand in the same packet again.
+        for (int tries = 0; ret == AVERROR(EAGAIN) && tries < 8 && !m_stop; ++tries) {
+            receiveAll();
+            ret = avcodec_send_packet(m_ctx, pkt);
         }
+        if (ret < 0 && ret != AVERROR_EOF && pkt)
+            continue;  // a damaged packet: the next key frame recovers
+        receiveAll();
         if (!pkt) {
             atEof = true;
             m_drained = true;

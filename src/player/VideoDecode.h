@@ -1,9 +1,12 @@
 #pragma once
 
 #include "PlayerCommon.h"
+#include "YuvScaler.h"
 
 #include <QMutex>
 #include <QThread>
+
+#include <vector>
 
 struct SwsContext;
 
@@ -42,6 +45,10 @@ public:
     void setSnapshot(SnapshotRequest *req) { m_snapshot = req; }
     void setStartOffsetMs(qint64 ms) { m_startMs = ms; }
     void setRenderEnabled(bool on) { m_render = on; }
+    // The view the pictures go to: while it has a size, each picture handed
+    // out carries its image at that size (YuvScaler::attached), made here,
+    // on this thread, where the picture is still in the cache.
+    void setViewSize(player::ViewSizePtr size) { m_viewSize = std::move(size); }
     // Frames not yet released by their receivers above this count are dropped
     // instead of queued, so a slow GUI never piles up pictures.
     void setMaxFramesInFlight(int n) { m_maxInFlight = n; }
@@ -66,6 +73,7 @@ protected:
 private:
     void handleFrame(AVFrame *frame);
     AVFrame *toYuv420(AVFrame *frame);
+    void prepareImage(AVFrame *frame);
     bool waitUntilDue(qint64 ptsMs);
     // A snapshot asked while no new picture comes (paused, at the end, a
     // silent stream) is served from the picture last shown.
@@ -76,6 +84,9 @@ private:
     AVCodecContext *m_ctx = nullptr;
     AVBufferRef *m_hwDevice = nullptr;
     SwsContext *m_sws = nullptr;
+    player::ViewSizePtr m_viewSize;
+    YuvScaler m_scaler;
+    std::vector<QImage> m_images;  // made here, filled again once let go
     AVFramePtr m_lastFrame;
     AVRational m_tb{1, 1000};
     PlayClock *m_clock = nullptr;

@@ -271,6 +271,96 @@ private slots:
         stopPrompt(p);
     }
 
+    // Slow frames, slow speeds and pauses hold the reader back on a full
+    // decoder queue (kept small here so that it is full nearly all the time):
+    // every picture of the file is still decoded and shown, in order, to the
+    // last one.
+    void filePlaysWhole_data()
+    {
+        QTest::addColumn<int>("fps");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<bool>("pause");
+        QTest::newRow("10 fps, 1x") << 10 << 3 << 1.0 << false;
+        QTest::newRow("10 fps, 0.5x") << 10 << 3 << 0.5 << false;
+        QTest::newRow("10 fps, paused") << 10 << 3 << 1.0 << true;
+        QTest::newRow("2 fps, 1x") << 2 << 5 << 1.0 << false;
+        QTest::newRow("2 fps, 0.5x") << 2 << 5 << 0.5 << false;
+        QTest::newRow("2 fps, paused") << 2 << 5 << 1.0 << true;
+    }
+    void filePlaysWhole()
+    {
+        QFETCH(int, fps);
+        QFETCH(int, seconds);
+        QFETCH(double, speed);
+        QFETCH(bool, pause);
+        const QString clip =
+            testmedia::makeClip(QStringLiteral("whole_%1fps.mp4").arg(fps), "h264", seconds, 160, 120, fps);
+        QVERIFY(!clip.isEmpty());
+        const int expected = testmedia::probeFrames(clip);
+        QCOMPARE(expected, fps * seconds);
+        FFmpegPlayer p;
+        // One decoding thread: frame threads would swallow a short file whole.
+        p.setDecodeThreads(1);
+        p.setVideoQueueCapacity(4);
+        p.setSpeed(float(speed));
+        p.setPlayUrl(clip);
+        testmedia::FrameLog frames(&p);
+        QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+        p.play();
+        if (pause) {
+            QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
+            p.pause();
+            QTest::qWait(100);  // a picture already due may still come
+            const int held = frames.count();
+            QTest::qWait(600);  // the pause itself: the reader waits all along
+            QCOMPARE(frames.count(), held);
+            p.resume();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, int(seconds / speed * 1000) + 30000);
+        QCOMPARE(p.framesDecoded(), qint64(expected));
+        QTRY_COMPARE(qint64(frames.count()), p.framesShown());
+        QCOMPARE(frames.count(), expected);
+        for (int i = 0; i < frames.count(); ++i)
+            QCOMPARE(frames.pts.at(i), qint64(i) * 1000 / fps);
+        stopPrompt(p);
+    }
+
+    // While the reader waits on a full queue of a paused pane, a seek and a
+    // stop still take effect at once.
+    void readerWaitGivesWayToSeekAndStop()
+    {
+        const QString clip = testmedia::makeClip(QStringLiteral("whole_10fps.mp4"), "h264", 3, 160, 120, 10);
+        QVERIFY(!clip.isEmpty());
+        FFmpegPlayer p;
+        p.setVideoQueueCapacity(4);
+        p.setPlayUrl(clip);
+        testmedia::FrameLog frames(&p);
+        QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+        p.play();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
+        p.pause();
+        QTest::qWait(300);
+        p.seek(2000);
+        QTest::qWait(100);
+        frames.clear();
+        p.resume();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        // From the target on, every picture to the last; none before it.
+        QCOMPARE(frames.pts, (QVector<qint64>{2000, 2100, 2200, 2300, 2400, 2500, 2600, 2700, 2800, 2900}));
+        stopPrompt(p);
+
+        FFmpegPlayer waiting;
+        waiting.setVideoQueueCapacity(4);
+        waiting.setPlayUrl(clip);
+        testmedia::FrameLog first(&waiting);
+        waiting.play();
+        QTRY_VERIFY_WITH_TIMEOUT(first.count() >= 1, 8000);
+        waiting.pause();
+        QTest::qWait(300);
+        stopPrompt(waiting);
+    }
+
     void pauseHoldsAndSeekLands()
     {
         FFmpegPlayer p;

@@ -1,0 +1,314 @@
+// The client's own pages as one process under load, for bench_player, which
+// starts it, measures it from outside like every other side and asks it for
+// its inner figures. Not meant to be run by hand.
+//
+//   load_client panes URL N
+//       The live page (1920x1080, 16-pane layout), N panes playing URL.
+//   load_client full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...
+//       The operator's full load: the live page as above; N scheduled
+//       recorders of URL into RECORD_DIR; the device playback window playing
+//       four channels of the simulated NVR; alarm reception (with its
+//       database) from the simulated cameras listed, which push the alarms.
+//
+// Commands on standard input, one a line: "mark" starts the window (counters
+// from zero), "report" prints one line "REPORT key=value ..." about the
+// window, "click" clicks a layout button and back and reports the time; end
+// of input quits. The line's figures: pictures decoded and painted
+// by the live panes and by the playback panes, alarms received, the GUI
+// event loop's lateness (a 10 ms timer: largest and 99th percentile, ms) and
+// the time from a click on a layout button to the new layout painted (ms).
+
+#include "DeviceAlarmHandler.h"
+#include "DeviceController.h"
+#include "DeviceInfoManager.h"
+#include "FFmpegPlayer.h"
+#include "FFmpegRecordPlan.h"
+#include "FFmpegReplayWidget.h"
+#include "I420Render2.h"
+#include "KelvoSDKHelper.h"
+#include "MainViewVideoPreview.h"
+#include "OrmHelper.h"
+#include "RecordWnd.h"
+#include "VideoPreviewPane.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Counters
+{
+    qint64 liveDecoded = 0, livePainted = 0, liveConverted = 0, playPainted = 0, alarms = 0;
+    int playing = 0, retries = 0;
+};
+
+class Load : public QObject
+{
+public:
+    MainViewVideoPreview live;
+    std::unique_ptr<RecordWnd> playback;
+    std::vector<std::unique_ptr<FFmpegRecordPlan>> recorders;
+    std::unique_ptr<DeviceController> controller;
+    std::unique_ptr<DeviceAlarmHandler> alarms;
+    qint64 alarmsReceived = 0;
+    Counters base;
+    std::vector<qint64> gaps;
+    QElapsedTimer tick;
+    QTimer probe;
+    double clickMs = -1;
+
+    Load()
+    {
+        probe.setTimerType(Qt::PreciseTimer);
+        probe.setInterval(10);
+        connect(&probe, &QTimer::timeout, this, [this] { gaps.push_back(qMax<qint64>(0, tick.restart() - 10)); });
+    }
+
+    Counters now() const
+    {
+        Counters c;
+        for (int i = 0; i < MainViewVideoPreview::MaxPanes; ++i) {
+            VideoPreviewPane *pane = live.pane(i);
+            if (!pane)
+                continue;
+            if (pane->player())
+                c.liveDecoded += pane->player()->framesDecoded();
+            c.livePainted += pane->renderer()->framesPainted();
+            c.liveConverted += pane->renderer()->framesConverted();
+            c.retries += pane->retries();
+        }
+        if (playback)
+            for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
+                c.playPainted += playback->replayWidget()->paneRender(i)->framesPainted();
+        c.alarms = alarmsReceived;
+        if (playback)
+            for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
+                c.playing += playback->replayWidget()->isPlaying(i) ? 1 : 0;
+        return c;
+    }
+
+    void mark()
+    {
+        base = now();
+        gaps.clear();
+        tick.restart();
+        if (!probe.isActive())
+            probe.start();
+    }
+
+    // A click on a layout button, timed to the new layout painted.
+    void clickLayout()
+    {
+        const int next = live.layoutCount() == 16 ? 9 : 16;
+        auto *button = live.findChild<QPushButton *>(QStringLiteral("layoutButton%1").arg(next));
+        if (!button)
+            return;
+        QElapsedTimer t;
+        t.start();
+        button->click();
+        live.repaint();
+        clickMs = t.nsecsElapsed() / 1e6;
+        // Back to sixteen at once: the figures are of sixteen panes.
+        if (auto *back = live.findChild<QPushButton *>(QStringLiteral("layoutButton%1").arg(16)))
+            back->click();
+    }
+
+    void report()
+    {
+        const Counters c = now();
+        std::vector<qint64> g = gaps;
+        std::sort(g.begin(), g.end());
+        const qint64 worst = g.empty() ? 0 : g.back();
+        const qint64 p99 = g.empty() ? 0 : g[g.size() * 99 / 100];
+        std::printf("REPORT liveDecoded=%lld livePainted=%lld playPainted=%lld alarms=%lld latencyMax=%lld "
+                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d\n",
+                    static_cast<long long>(c.liveDecoded - base.liveDecoded),
+                    static_cast<long long>(c.livePainted - base.livePainted),
+                    static_cast<long long>(c.playPainted - base.playPainted),
+                    static_cast<long long>(c.alarms - base.alarms), static_cast<long long>(worst),
+                    static_cast<long long>(p99), clickMs, c.playing,
+                    static_cast<long long>(c.liveConverted - base.liveConverted), c.retries);
+        std::fflush(stdout);
+    }
+};
+
+void startLive(Load &load, const QString &url, int panes)
+{
+    load.live.resize(1920, 1080);
+    load.live.show();
+    load.live.setLayoutCount(16);
+    for (int i = 0; i < panes && i < MainViewVideoPreview::MaxPanes; ++i)
+        load.live.pane(i)->startPlay(url, QString(), QStringLiteral("camera %1").arg(i + 1));
+}
+
+bool startFull(Load &load, const QStringList &a)
+{
+    const QString url = a.value(0);
+    const int n = a.value(1).toInt();
+    const QString recordDir = a.value(2);
+    const QString nvrIp = a.value(3);
+    const int nvrPort = a.value(4).toInt();
+    QString error;
+    if (!OrmHelper::instance()->init(&error)) {
+        std::fprintf(stderr, "load_client: database: %s\n", qPrintable(error));
+        return false;
+    }
+    startLive(load, url, n);
+    for (int i = 0; i < n; ++i) {
+        auto rec = std::make_unique<FFmpegRecordPlan>();
+        rec->setParams(url, QStringLiteral("%1/cam%2").arg(recordDir).arg(i + 1, 2, 10, QLatin1Char('0')));
+        rec->start();
+        load.recorders.push_back(std::move(rec));
+    }
+
+    // The alarm cameras, with motion alarms enabled all week.
+    std::vector<std::unique_ptr<FUN_DEV_INFO>> records;
+    QList<FUN_DEV_INFO *> list;
+    for (int i = 5; i < a.size(); ++i) {
+        auto r = std::make_unique<FUN_DEV_INFO>();
+        r->ip = a.at(i).section(QLatin1Char(':'), 0, 0);
+        r->devPort = a.at(i).section(QLatin1Char(':'), 1, 1).toInt();
+        r->sn = QStringLiteral("ALARM-%1").arg(i);
+        r->name = QStringLiteral("alarm camera %1").arg(i - 4);
+        cms_DealAlarmType type;
+        type.devip = r->ip;
+        type.bMotionDetection = true;
+        orm::dao::insert(type);
+        cms_DealAlarmTime arming;
+        arming.devip = r->ip;
+        for (QString *t : {&arming.timeMon, &arming.timeTue, &arming.timeWed, &arming.timeThu, &arming.timeFri,
+                           &arming.timeSat, &arming.timeSun})
+            *t = QStringLiteral("00:00:00-23:59:59");
+        arming.bMon = arming.bTue = arming.bWed = arming.bThu = arming.bFri = arming.bSat = arming.bSun = true;
+        orm::dao::insert(arming);
+        list.append(r.get());
+        records.push_back(std::move(r));
+    }
+    OrmHelper::AddDevs(list);
+    load.controller = std::make_unique<DeviceController>();
+    load.alarms = std::make_unique<DeviceAlarmHandler>();
+    load.alarms->updateAlarmDataBase();
+    QObject::connect(load.controller.get(), &DeviceController::alarmReceived, &load,
+                     [&load](FUN_DEV_INFO *dev, const QString &xml) {
+                         load.alarms->handleDeviceAlarm(xml, dev);
+                         ++load.alarmsReceived;
+                     });
+    load.controller->onTimeoutLoginDevice();
+
+    // The NVR and its four channels, logged in as the device page leaves them.
+    auto *nvr = new FUN_DEV_INFO;
+    nvr->ip = nvrIp;
+    nvr->name = QStringLiteral("bench nvr");
+    nvr->devType = 1;
+    nvr->devPort = nvrPort;
+    nvr->channelNum = 4;
+    nvr->loginStatus = 1;
+    DeviceInfoManager::instance()->addDevInfo(nvr);
+    DeviceInfoManager::instance()->addNVRChannels(nvr);
+    for (int ch = 0; ch <= 4; ++ch) {
+        FUN_DEV_INFO *rec = DeviceInfoManager::instance()->getChannelInfo(nvrIp, uint8_t(ch));
+        DeviceInfoManager::instance()->loginDevice(rec);
+        const loginDev key = toLoginDev(rec);
+        QElapsedTimer t;
+        t.start();
+        while (!KelvoSDKHelper::instance()->isConnected(key) && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    load.playback = std::make_unique<RecordWnd>();
+    load.playback->resize(1600, 900);
+    load.playback->move(0, 0);
+    load.playback->show();
+    // One channel after the other, as an operator opens them: each asks its
+    // day first.
+    for (int ch = 1; ch <= 4; ++ch) {
+        const QString key = QStringLiteral("%1_%2").arg(nvrIp).arg(ch);
+        load.playback->playDevice(key);
+        QElapsedTimer t;
+        t.start();
+        while (load.playback->dayRecords(key).empty() && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // Only what went wrong: the pages log every start and stop.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    av_log_set_level(AV_LOG_ERROR);  // as the ffmpeg sides run
+    player::registerMetaTypes();
+    registerKelvoMetaTypes();
+    const QStringList args = app.arguments().mid(1);
+    QTemporaryDir work;
+    if (!work.isValid() || !QDir::setCurrent(work.path()))
+        return 2;
+
+    Load load;
+    const QString mode = args.value(0);
+    if (mode == QLatin1String("panes")) {
+        startLive(load, args.value(1), args.value(2).toInt());
+    } else if (mode == QLatin1String("full")) {
+        if (!startFull(load, args.mid(1)))
+            return 1;
+    } else {
+        std::fprintf(stderr, "load_client: panes URL N | full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...\n");
+        return 2;
+    }
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char buf[256];
+        const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            input.setEnabled(false);
+            QCoreApplication::quit();
+            return;
+        }
+        pending.append(buf, int(n));
+        int nl;
+        while ((nl = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(nl).trimmed();
+            pending.remove(0, nl + 1);
+            if (line == "mark") {
+                load.mark();
+            } else if (line == "click") {
+                load.clickLayout();
+                std::printf("REPORT clickMs=%.1f\n", load.clickMs);
+                std::fflush(stdout);
+            } else if (line == "report") {
+                load.report();
+            }
+        }
+    });
+    const int rc = app.exec();
+    load.live.stopAll();
+    if (load.playback)
+        load.playback->resetReplay();
+    for (auto &r : load.recorders)
+        r->requestStop();
+    load.recorders.clear();
+    if (load.alarms)
+        load.alarms->shutdown();
+    if (load.controller)
+        load.controller->closeApp();
+    return rc;
+}

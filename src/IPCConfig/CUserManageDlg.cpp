@@ -177,6 +177,12 @@ void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
         if (reply.ok())
             parseGetUserXml(reply.xml);
         break;
+    case 14014:
+        // A name the camera refuses (one it has already) leaves the list as
+        // it was: said, as the list alone would not tell why.
+        if (!reply.ok())
+            MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        break;
     case 14016:
         parseModifyPasswordResult(reply.result);
         break;
@@ -259,14 +265,16 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CUserManageDlg::parseModifyPasswordResult(const ReplyResult &result)
 {
-    if (result.kind == ReplyResult::Failure && result.code == 8) {
-        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
-    } else if (result.ok()) {
+    if (result.ok()) {
         m_editDlg->modifyDevInfoEx();
         MsgTipInfoDlg::showTip(configSuccessText(), TipMs);
-    } else {
-        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        return;
     }
+    m_editDlg->forgetOldestChange();
+    if (result.kind == ReplyResult::Failure && result.code == 8)
+        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
+    else
+        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
 }
 
 void CUserManageDlg::onbtAddUserClicked()

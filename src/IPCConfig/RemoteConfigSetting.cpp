@@ -298,10 +298,31 @@ void RemoteConfigSetting::onTreeViewTreeClicked(const QModelIndex &index)
     RemoteCfg_Widget *page = m_pages.value(id);
     if (!page)
         return;
+    page->beginReading();
     page->updateDevice(m_dev);
     ui->stackedWidget->setCurrentWidget(page);
     ui->labelTitle->setText(page->pageTitle());
     ui->labelTitle->setToolTip(page->pageTitle());
+    page->endVisit();
+}
+
+void RemoteConfigSetting::showEvent(QShowEvent *event)
+{
+    DropShadowWidget::showEvent(event);
+    // The window opens on its first page rather than on an empty one; shown
+    // first, so that the page's replies find the window visible.
+    if (!m_dev || ui->stackedWidget->currentWidget() != ui->pageEmpty)
+        return;
+    for (QStandardItem *group : qAsConst(m_groupItems)) {
+        for (int row = 0; row < group->rowCount(); ++row) {
+            if (ui->treeView->isRowHidden(row, group->index()))
+                continue;
+            const QModelIndex index = group->child(row)->index();
+            ui->treeView->setCurrentIndex(index);
+            onTreeViewTreeClicked(index);
+            return;
+        }
+    }
 }
 
 void RemoteConfigSetting::onCloseBtnClick()
@@ -347,11 +368,16 @@ void RemoteConfigSetting::onReply(QObject *requester, const ConfigReply &reply)
         page->onSaveResult(reply.cmd, ok);
         return;
     }
-    // A failed or unreadable read leaves the page as it was: its values are
-    // not the camera's settings. Other replies reach the page when they can
-    // be read; the page tells their result itself.
-    if (reply.kind == RequestKind::Read ? !reply.ok() : !reply.usable)
+    // A failed or unreadable read leaves the page as it was (its values are
+    // not the camera's settings) and marks it. Other replies reach the page
+    // when they can be read; the page tells their result itself.
+    if (reply.kind == RequestKind::Read) {
+        page->readAnswered(reply.cmd, reply.ok());
+        if (!reply.ok())
+            return;
+    } else if (!reply.usable) {
         return;
+    }
     page->parseXml(reply.cmd, reply.xml);
 }
 

@@ -57,7 +57,11 @@ class TestImagePages : public QObject
     {
         QWidget *page = m_w->page(10004);
         child<QLineEdit>(page, "lineEditCustom")->clear();
-        return select(10004, 35008, [](QWidget *p) { return !child<QLineEdit>(p, "lineEditCustom")->text().isEmpty(); });
+        // Saved only once every read of the visit came, the frame switch's too.
+        return select(10004, 35008, [](QWidget *p) {
+            return !child<QLineEdit>(p, "lineEditCustom")->text().isEmpty()
+                && static_cast<RemoteCfg_Widget *>(p)->readState() == RemoteCfg_Widget::ReadState::Done;
+        });
     }
     void showSection(QWidget *page, int row)
     {

@@ -67,6 +67,16 @@ void RemoteCfg_Widget::beginReading()
     m_unsaid = false;
     m_roundFailed = false;
     m_deadline->stop();
+    // Replies come in the order asked: those owed to an earlier round (a
+    // page selected twice in a row) come first and are not this round's.
+    m_stale.clear();
+    if (m_conversation) {
+        for (unsigned int cmd : qAsConst(m_readCmds)) {
+            const int owed = m_conversation->waiting(this, int(cmd));
+            if (owed > 0)
+                m_stale.insert(cmd, owed);
+        }
+    }
 }
 
 void RemoteCfg_Widget::endVisit()
@@ -97,6 +107,8 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
     const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
     if (!m_conversation)
         return sent;
+    if (kind == RequestKind::Read)
+        m_readCmds.insert(cmd);
     if (kind == RequestKind::Save && !sent) {
         qInfo() << metaObject()->className() << "save" << cmd << "not sent";
         sayFailure();
@@ -113,12 +125,19 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
 
 bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
 {
+    m_readCmds.insert(cmd);
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, QString(), channel,
                                            RequestKind::Read);
 }
 
 void RemoteCfg_Widget::readAnswered(int cmd, bool ok)
 {
+    const auto owed = m_stale.find(unsigned(cmd));
+    if (owed != m_stale.end()) {
+        if (--owed.value() <= 0)
+            m_stale.erase(owed);
+        return;
+    }
     const int at = m_waitingReads.indexOf(unsigned(cmd));
     if (at < 0)
         return;

@@ -23,6 +23,7 @@
 #include <QList>
 #include <QPair>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -161,6 +162,8 @@ private:
     QPointer<ConfigConversation> m_conversation;
     ReadState m_readState = ReadState::Idle;
     QList<unsigned int> m_waitingReads; // required reads of the round not yet answered
+    QSet<unsigned int> m_readCmds;      // every read the page ever sent
+    QHash<unsigned int, int> m_stale;   // replies still due to reads of earlier rounds
     bool m_channelSet = false;          // m_readChannel taken from the round's first read
     uint8_t m_readChannel = 0;
     bool m_unsaid = false;              // a failure not yet said (the page was not shown)

@@ -254,6 +254,20 @@ private slots:
         QVERIFY(page->setTimeRunning());
         page->show();
 
+        // A camera naming its zone by minutes gets minutes for the zone picked.
+        cam->setStoredValue(14003, QStringLiteral("timeZone"), QStringLiteral("480"));
+        openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        QTRY_COMPARE_WITH_TIMEOUT(zones->currentText(), QStringLiteral("GMT+08:00"), 10000);
+        const int tokyo = zones->findText(QStringLiteral("GMT+09:00"));
+        zones->setCurrentIndex(tokyo);
+        emit zones->activated(tokyo);
+        tabs->setCurrentIndex(1);
+        const int times = cam->requestCount(14007);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), times + 1, 10000);
+        QCOMPARE(cam->requests(14007).last().body.value(QStringLiteral("timeZone")), QStringLiteral("540"));
+        QCOMPARE(cam->requests(14007).last().body.value(QStringLiteral("timeOffset")), QStringLiteral("540"));
+
         // No settingsConfig: General's Save would erase the name, so nothing goes.
         cam->setStoredBody(14003, QStringLiteral("<timingConfig><timingMode>0</timingMode></timingConfig>"));
         openPage<DeviceSettingWidget>(Settings, 14001, 14003);
@@ -385,6 +399,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->isVisible(), 10000);
         m_w.reset(); // as the shell deletes it: the result stays in sight
         QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
+        // Where the camera went is said before the window goes.
+        QVERIFY(toastTexts().contains(EthernetSettingWidget::movedText(newIp)));
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));
         QCOMPARE(record(newIp)->name, QStringLiteral("Camera %1").arg(cam));

@@ -175,6 +175,39 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
     }
 
+    // A port the operator types must be one; the camera's own goes back unchecked.
+    void typedPortsChecked_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("empty server port") << "lineEdit_SIPServerPort" << "" << false;
+        QTest::newRow("negative local port") << "lineEdit_SIPLocalPort" << "-1" << false;
+        QTest::newRow("beyond 65535") << "lineEdit_SIPServerPort" << "65536" << false;
+        QTest::newRow("a port") << "lineEdit_SIPLocalPort" << "5062" << true;
+    }
+    void typedPortsChecked()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, sent);
+        m_cam->setStoredValue(13008, QStringLiteral("SIPServerPort"), QStringLiteral("0"));
+        QWidget *page = platformPage();
+        QVERIFY(page);
+        child<QLineEdit>(page, qPrintable(field))->setText(typed);
+        const int sets = m_cam->requestCount(13009);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        if (!sent) {
+            QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
+            QVERIFY(DevicePagesTest::roundTrip(&m_dev));
+            QCOMPARE(m_cam->requestCount(13009), sets);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(13009), sets + 1, 10000);
+        QCOMPARE(m_cam->requests(13009).last().body.value(field.mid(9)), typed);
+        QCOMPARE(m_cam->requests(13009).last().body.value(QStringLiteral("SIPServerPort")), QStringLiteral("0"));
+    }
+
     // The version page shows the record and asks the camera nothing.
     void versionFromRecord()
     {

@@ -1056,4 +1056,11 @@
         <translation>%1 no longer exists: no alarm settings were saved for it</translation>
     </message>
 </context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>The camera now answers at %1. This window closes; the camera is listed under its new address.</translation>
+    </message>
+</context>
 </TS>

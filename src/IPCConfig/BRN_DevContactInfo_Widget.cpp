@@ -81,6 +81,6 @@ void BRN_DevContactInfo_Widget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

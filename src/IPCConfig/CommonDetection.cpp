@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int DurationBoxWidth = 72;
+
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
     return DeviceValue::toInt(values.value(QLatin1String(key)));
@@ -35,6 +37,11 @@ CommonDetection::CommonDetection(QWidget *parent)
     // the listed ones.
     ui->comboBoxTime->setEditable(true);
     ui->comboBoxTime->lineEdit()->setReadOnly(true);
+    // Wide enough for any entry in any language, and for two digits beside
+    // the arrow: a narrow box showed 60 with its first digit cut.
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->comboBoxTime->setMinimumWidth(DurationBoxWidth);
     fillVoiceList();
     ui->labelChannelsTitle->hide();
     ui->comboBoxChannel->hide();

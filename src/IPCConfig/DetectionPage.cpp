@@ -266,5 +266,5 @@ void DetectionPage::changeEvent(QEvent *event)
     if (event->type() != QEvent::LanguageChange)
         return;
     retranslateForm();
-    CommonHelper::elideChildTexts(this);
+    RemoteCfg_Widget::elideWhenLaidOut(this);
 }

@@ -340,6 +340,6 @@ void DeviceSettingWidget::changeEvent(QEvent *event)
                     ui->comboBox_timeZone->setItemText(i, display);
             }
         }
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -282,6 +282,6 @@ void EthernetSettingWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -129,6 +129,6 @@ void PlatformSettingWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         if (!ui->lineEdit_SIPRegisterStatus->text().isEmpty() || !status.isEmpty())
             ui->lineEdit_SIPRegisterStatus->setText(registerStateText(status));
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

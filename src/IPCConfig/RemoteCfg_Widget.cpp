@@ -9,7 +9,10 @@
 #include <QDebug>
 #include <QDomDocument>
 #include <QEvent>
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QStringList>
 #include <QTimer>
 
@@ -206,6 +209,8 @@ bool RemoteCfg_Widget::event(QEvent *event)
             sayFailure();
         }
         placeMarker();
+        // Texts of a language chosen while the page was hidden get their room now.
+        elideNow(this);
         break;
     case QEvent::Resize:
         placeMarker();
@@ -214,6 +219,32 @@ bool RemoteCfg_Widget::event(QEvent *event)
         break;
     }
     return QWidget::event(event);
+}
+
+void RemoteCfg_Widget::elideWhenLaidOut(QWidget *widget)
+{
+    QTimer::singleShot(0, widget, [widget] {
+        if (widget->isVisible())
+            elideNow(widget);
+    });
+}
+
+void RemoteCfg_Widget::elideNow(QWidget *widget)
+{
+    const auto whole = [](auto *w) {
+        const QString text = w->text();
+        const QString tip = w->toolTip();
+        if (text.endsWith(QChar(0x2026)) && tip.startsWith(text.chopped(1)) && tip != text)
+            w->setText(tip);
+    };
+    for (QLabel *label : widget->findChildren<QLabel *>())
+        whole(label);
+    for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
+        whole(button);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (QLayout *top = widget->window()->layout())
+        top->activate();
+    CommonHelper::elideChildTexts(widget);
 }
 
 void RemoteCfg_Widget::showEvent(QShowEvent *event)
@@ -226,7 +257,7 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
-        CommonHelper::elideChildTexts(this);
+        elideWhenLaidOut(this);
         if (m_marker) {
             m_marker->setText(failureText());
             placeMarker();

@@ -96,6 +96,13 @@ public:
     // What the page says when its camera does not do what it asked.
     virtual QString failureText() const;
 
+    // Elides the texts of a widget that do not fit, once its layout has
+    // given them the widths of the current language (never while hidden:
+    // then when shown). Texts elided before are whole again first, so a
+    // longer room gets the whole text back.
+    static void elideWhenLaidOut(QWidget *widget);
+    static void elideNow(QWidget *widget);
+
     // Test seam: how long a read may go unanswered.
     static void setReadTimeoutMs(int ms);
     static int readTimeoutMs();

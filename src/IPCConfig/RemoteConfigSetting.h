@@ -99,6 +99,8 @@ private:
     void startPlayer(SimplePlayer *&player, QString &url, const QString &address);
     void onReconnect();
     QWidget *slotWidget(int id) const;
+    void fitPageRoom();
+    void fitTreeWidth();
 
     Ui::RemoteConfigSetting *ui;
     QStandardItemModel *m_model;
@@ -117,4 +119,5 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QMap<int, QWidget *> m_slots;   // page id -> its widget in the stack
     ConfigConversation *m_conversation;
+    bool m_shownOnce = false;
 };

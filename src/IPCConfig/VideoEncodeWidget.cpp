@@ -71,6 +71,9 @@ VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
                          QStringLiteral("VGA"),   QStringLiteral("640X360"), QStringLiteral("CIF")}
 {
     ui->setupUi(this);
+    // The lists' texts ("Custom", "Constant" in every language) decide their width.
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QWidget *w : {static_cast<QWidget *>(ui->lineEdit_main_bitrate), static_cast<QWidget *>(ui->label_main_kbps),
                        static_cast<QWidget *>(ui->lineEdit_sub_bitrate), static_cast<QWidget *>(ui->label_sub_kbps)})
         w->hide();
@@ -593,6 +596,6 @@ void VideoEncodeWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -104,7 +104,11 @@ class TestDetectionPages : public QObject
         QTreeView *tree = m_w->treeView();
         const QModelIndex index = m_w->pageItem(id)->index();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
-        if (!DevicePagesTest::waitFor([&] { return sensitivity->value() != 1; }))
+        // Saved only once every read of the visit came (the track switch's too).
+        const auto *shown = static_cast<RemoteCfg_Widget *>(page);
+        if (!DevicePagesTest::waitFor([&] {
+                return sensitivity->value() != 1 && shown->readState() == RemoteCfg_Widget::ReadState::Done;
+            }))
             return nullptr;
         return page;
     }

@@ -214,6 +214,16 @@ bool RemoteCfg_Widget::event(QEvent *event)
         break;
     case QEvent::Resize:
         placeMarker();
+        // A page given more room (a window opened small, then enlarged)
+        // shows the texts it had to shorten whole again.
+        if (!m_elidePending && isVisible()) {
+            m_elidePending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_elidePending = false;
+                if (isVisible())
+                    elideNow(this);
+            });
+        }
         break;
     default:
         break;

@@ -175,6 +175,7 @@ private:
     uint8_t m_readChannel = 0;
     bool m_unsaid = false;              // a failure not yet said (the page was not shown)
     bool m_roundFailed = false;         // this round's failure was taken in
+    bool m_elidePending = false;
     QTimer *m_deadline = nullptr;
     QLabel *m_marker = nullptr;
 };

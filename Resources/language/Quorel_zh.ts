@@ -1415,6 +1415,10 @@
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>摄像机的地址已改为 %1。此窗口将关闭，摄像机将以新地址列在设备列表中。</translation>
+    </message>
 </context>
 <context>
     <name>CNVRConfigSetting</name>

@@ -1415,6 +1415,10 @@
         <source>Save</source>
         <translation>Uložit</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>Kamera je nyní dostupná na adrese %1. Toto okno se zavře; kamera je v seznamu pod novou adresou.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRConfigSetting</name>

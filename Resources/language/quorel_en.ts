@@ -1076,4 +1076,11 @@ Move it away to start with a new database.</source>
 Move it away to start with a new database.</translation>
     </message>
 </context>
+<context>
+    <name>EthernetSettingWidget</name>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>The camera now answers at %1. This window closes; the camera is listed under its new address.</translation>
+    </message>
+</context>
 </TS>

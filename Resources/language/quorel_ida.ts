@@ -1415,6 +1415,10 @@
         <source>Save</source>
         <translation>Simpan</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>Kamera kini dapat diakses di %1. Jendela ini ditutup; kamera tercantum dengan alamat barunya.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRConfigSetting</name>

@@ -1181,7 +1181,7 @@
     </message>
     <message>
         <source>Device Maintenance</source>
-        <translation>Обслуживание устройства</translation>
+        <translation>Обслуживание</translation>
     </message>
     <message>
         <source>Version Info</source>
@@ -1414,6 +1414,10 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
+        <translation>Камера теперь доступна по адресу %1. Это окно закроется; камера будет в списке под новым адресом.</translation>
     </message>
 </context>
 <context>

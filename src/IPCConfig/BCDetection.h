@@ -5,13 +5,13 @@
 // area and no preview. Channel 0, only for cameras listing "BCD" (12010,
 // saved with 12011).
 
-#include "RemoteCfg_Widget.h"
+#include "DetectionPage.h"
 
 namespace Ui {
 class BCDetection;
 }
 
-class BCDetection : public RemoteCfg_Widget
+class BCDetection : public DetectionPage
 {
     Q_OBJECT
 
@@ -19,15 +19,10 @@ public:
     explicit BCDetection(QWidget *parent = nullptr);
     ~BCDetection() override;
 
-    void updateDevice(FUN_DEV_INFO *dev) override;
-    void parseXml(int cmd, const QString &xml) override;
-    void applyParams(const ipcCfgParams &params);
-
-public slots:
-    void onSaveBtnClicked();
+    static Description describe();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslateForm() override;
 
 private:
     Ui::BCDetection *ui;

@@ -46,6 +46,9 @@ void BRN_DevContactInfo_Widget::parseXml(int cmd, const QString &xml)
     if (cmd != int(CmdGetContact))
         return;
     ui->lineEdit->setText(findValuesInXml(xml, QStringLiteral("contactInfo")).value(QStringLiteral("contactAddress")).trimmed());
+    m_received = IpcBody::children(xml, QStringLiteral("contactInfo"));
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("contactAddress"), ui->lineEdit);
 }
 
 bool BRN_DevContactInfo_Widget::isValidContact(const QString &text)
@@ -58,14 +61,19 @@ bool BRN_DevContactInfo_Widget::isValidContact(const QString &text)
 
 void BRN_DevContactInfo_Widget::onSave()
 {
-    const QString contact = ui->lineEdit->text().trimmed();
-    if (!isValidContact(contact)) {
-        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+    if (!canSave())
         return;
+    IpcBody::Values values = m_received;
+    if (!values.contains(QStringLiteral("contactAddress"))
+        || m_shown.changed(QStringLiteral("contactAddress"), ui->lineEdit)) {
+        const QString contact = ui->lineEdit->text().trimmed();
+        if (!isValidContact(contact)) {
+            MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+            return;
+        }
+        values.insert(QStringLiteral("contactAddress"), contact);
     }
-    // Both patterns exclude markup: the text goes in as it is.
-    request(CmdSetContact, QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(contact),
-            0, RequestKind::Save);
+    request(CmdSetContact, IpcBody::contactInfo(values), 0, RequestKind::Save);
 }
 
 void BRN_DevContactInfo_Widget::changeEvent(QEvent *event)
@@ -73,6 +81,6 @@ void BRN_DevContactInfo_Widget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 // The camera's contact address, a telephone number or an e-mail address. The
-// window holds the page in its stack but offers no entry for it.
+// window holds the page in its stack but offers no entry for it. The address
+// the camera reported goes back as it came; a typed one is checked.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 namespace Ui {
 class BRN_DevContactInfo_Widget;
@@ -32,4 +34,6 @@ protected:
 
 private:
     Ui::BRN_DevContactInfo_Widget *ui;
+    IpcBody::Values m_received;
+    ShownValues m_shown;
 };

@@ -97,5 +97,5 @@ void CMoveDetectTimeSetDlg::changeEvent(QEvent *event)
     if (event->type() != QEvent::LanguageChange)
         return;
     ui->retranslateUi(this);
-    CommonHelper::elideChildTexts(this);
+    RemoteCfg_Widget::elideWhenLaidOut(this);
 }

@@ -2,6 +2,8 @@
 
 #include "ui_CUserManageDlg.h"
 
+#include "RemoteCfg_Widget.h"
+
 #include "AddClientUserDlg.h"
 #include "Authentication.h"
 #include "CEditContactDlg.h"
@@ -27,6 +29,8 @@ int CUserManageDlg::s_reloadDelayMs = 500;
 
 namespace {
 constexpr int TipMs = 2000;
+constexpr int ColumnWidth = 150;
+constexpr int ColumnPadding = 12;
 }
 
 CUserManageDlg::CUserManageDlg(QWidget *parent)
@@ -38,7 +42,7 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     QTableWidget *table = ui->m_AddDevTableWidget;
     table->setColumnCount(4);
     for (int column = 0; column < 4; ++column)
-        table->setColumnWidth(column, 150);
+        table->setColumnWidth(column, ColumnWidth);
     table->horizontalHeader()->setStretchLastSection(true);
     setTableViewStyle(table, false);
     table->setMouseTracking(true);
@@ -163,6 +167,18 @@ void CUserManageDlg::updateText()
 {
     ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
         {tr("User Name"), tr("Password"), tr("Contact Info"), tr("Operation")});
+    fitColumns();
+}
+
+void CUserManageDlg::fitColumns()
+{
+    // 150 pixels each, wider where a heading or an entry (an e-mail address
+    // as contact) needs it; the operation column takes the rest.
+    QTableWidget *table = ui->m_AddDevTableWidget;
+    for (int column = 0; column < 3; ++column) {
+        table->resizeColumnToContents(column);
+        table->setColumnWidth(column, std::max(ColumnWidth, table->columnWidth(column) + ColumnPadding));
+    }
 }
 
 void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
@@ -176,6 +192,12 @@ void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
         // A list that failed or cannot be read leaves the table as it was.
         if (reply.ok())
             parseGetUserXml(reply.xml);
+        break;
+    case 14014:
+        // A name the camera refuses (one it has already) leaves the list as
+        // it was: said, as the list alone would not tell why.
+        if (!reply.ok())
+            MsgTipInfoDlg::showTip(configFailedText(), TipMs);
         break;
     case 14016:
         parseModifyPasswordResult(reply.result);
@@ -214,6 +236,7 @@ bool CUserManageDlg::parseGetUserXml(const QString &xml)
         m_users.insert(user.value(QStringLiteral("userName")), user);
         ++row;
     }
+    fitColumns();
     return true;
 }
 
@@ -259,14 +282,16 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CUserManageDlg::parseModifyPasswordResult(const ReplyResult &result)
 {
-    if (result.kind == ReplyResult::Failure && result.code == 8) {
-        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
-    } else if (result.ok()) {
+    if (result.ok()) {
         m_editDlg->modifyDevInfoEx();
         MsgTipInfoDlg::showTip(configSuccessText(), TipMs);
-    } else {
-        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        return;
     }
+    m_editDlg->forgetOldestChange();
+    if (result.kind == ReplyResult::Failure && result.code == 8)
+        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
+    else
+        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
 }
 
 void CUserManageDlg::onbtAddUserClicked()
@@ -350,6 +375,7 @@ void CUserManageDlg::showUserPassword(const QString &key)
     const int row = findRow(key, table, 0);
     if (row >= 0 && table->item(row, 1))
         table->item(row, 1)->setText(m_users.value(key).value(QStringLiteral("password")));
+    fitColumns();
 }
 
 void CUserManageDlg::addWidgetAllChkBoxStateChanged()
@@ -384,7 +410,7 @@ void CUserManageDlg::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         updateText();
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
     DropShadowWidget::changeEvent(event);
 }

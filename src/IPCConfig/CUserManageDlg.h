@@ -90,6 +90,7 @@ public:
     void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     void updateText();
+    void fitColumns();
 
 protected:
     void changeEvent(QEvent *event) override;

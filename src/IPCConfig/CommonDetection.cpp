@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int DurationBoxWidth = 72;
+
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
     return DeviceValue::toInt(values.value(QLatin1String(key)));
@@ -35,6 +37,11 @@ CommonDetection::CommonDetection(QWidget *parent)
     // the listed ones.
     ui->comboBoxTime->setEditable(true);
     ui->comboBoxTime->lineEdit()->setReadOnly(true);
+    // Wide enough for any entry in any language, and for two digits beside
+    // the arrow: a narrow box showed 60 with its first digit cut.
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui->comboBoxTime->setMinimumWidth(DurationBoxWidth);
     fillVoiceList();
     ui->labelChannelsTitle->hide();
     ui->comboBoxChannel->hide();
@@ -77,6 +84,18 @@ void CommonDetection::setLayoutVisible(QLayout *layout, bool visible)
 
 void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
 {
+    // Texts as received; a record filled without them (the numbers alone)
+    // has its body values.
+    m_own = params.received.own;
+    if (m_own.isEmpty()) {
+        for (const char *key : {"enable", "sensitivity", "checkSource", "autoPlayFile", "autoPlayCount"}) {
+            if (params.bodyValues.contains(QLatin1String(key)))
+                m_own.insert(QLatin1String(key), params.bodyValues.value(QLatin1String(key)));
+        }
+    }
+    m_light = params.received.hasWhiteLight ? params.received.whiteLight : IpcBody::Values();
+    m_voice = params.received.hasVoiceAlarm ? params.received.voiceAlarm : IpcBody::Values();
+
     ui->checkBoxEnable->setChecked(intOf(params.bodyValues, "enable") > 0);
     ui->horizontalSlider->setValue(intOf(params.bodyValues, "sensitivity"));
 
@@ -109,45 +128,66 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     ui->comboBoxChannel->setVisible(params.supportChannel);
     if (params.supportChannel)
         ui->comboBoxChannel->setCurrentIndex(params.channel);
+
+    m_shownOwn.clear();
+    m_shownOwn.shown(QStringLiteral("enable"), ui->checkBoxEnable);
+    m_shownOwn.shown(QStringLiteral("sensitivity"), ui->horizontalSlider);
+    m_shownOwn.shown(QStringLiteral("checkSource"), ui->checkBoxSource);
+    m_shownOwn.shown(QStringLiteral("autoPlayFile"), ui->comboBoxPlay);
+    m_shownOwn.shown(QStringLiteral("autoPlayCount"), ui->spinBoxPlay);
+    m_shownLight.clear();
+    m_shownLight.shown(QStringLiteral("enable"), ui->checkBoxLight);
+    m_shownLight.shown(QStringLiteral("status"), ui->comboBoxLight);
+    m_shownLight.shown(QStringLiteral("durationTime"), ui->comboBoxTime);
+    m_shownVoice.clear();
+    m_shownVoice.shown(QStringLiteral("enable"), ui->checkBoxVoice);
+    m_shownVoice.shown(QStringLiteral("audioFile"), ui->comboBoxVoice);
+    m_shownVoice.shown(QStringLiteral("playCount"), ui->spinBoxVoice);
 }
 
 QString CommonDetection::enableXml() const
 {
-    return CommonHelper::fillTemplate(QStringLiteral("<enable>%1</enable><sensitivity>%2</sensitivity>"),
-                                      {flag(ui->checkBoxEnable->isChecked()),
-                                       QString::number(ui->horizontalSlider->value())});
+    IpcBody::Values v = m_own;
+    m_shownOwn.take(v, QStringLiteral("enable"), ui->checkBoxEnable, flag(ui->checkBoxEnable->isChecked()));
+    m_shownOwn.take(v, QStringLiteral("sensitivity"), ui->horizontalSlider,
+                    QString::number(ui->horizontalSlider->value()));
+    return IpcBody::enableFragment(v);
 }
 
 QString CommonDetection::whiteLightXml() const
 {
     if (!ui->checkBoxLight->isVisibleTo(this))
         return QString();
-    // The duration is one of the listed numbers or the camera's own, shown
-    // read-only: digits only.
-    return CommonHelper::fillTemplate(
-        QStringLiteral("<whiteLight><enable>%1</enable><status>%2</status><durationTime>%3</durationTime></whiteLight>"),
-        {flag(ui->checkBoxLight->isChecked()), QString::number(ui->comboBoxLight->currentIndex()),
-         ui->comboBoxTime->currentText()});
+    IpcBody::Values v = m_light;
+    m_shownLight.take(v, QStringLiteral("enable"), ui->checkBoxLight, flag(ui->checkBoxLight->isChecked()));
+    m_shownLight.take(v, QStringLiteral("status"), ui->comboBoxLight,
+                      QString::number(std::max(0, ui->comboBoxLight->currentIndex())));
+    // One of the listed numbers or the camera's own, shown read-only.
+    m_shownLight.take(v, QStringLiteral("durationTime"), ui->comboBoxTime, ui->comboBoxTime->currentText());
+    return IpcBody::whiteLightFragment(v);
 }
 
 QString CommonDetection::voiceAlarmXml() const
 {
     if (!ui->checkBoxVoice->isVisibleTo(this))
         return QString();
-    return CommonHelper::fillTemplate(
-        QStringLiteral("<voiceAlarm><enable>%1</enable><audioFile>%2</audioFile><playCount>%3</playCount></voiceAlarm>"),
-        {flag(ui->checkBoxVoice->isChecked()), QString::number(ui->comboBoxVoice->currentData().toInt()),
-         QString::number(ui->spinBoxVoice->value())});
+    IpcBody::Values v = m_voice;
+    m_shownVoice.take(v, QStringLiteral("enable"), ui->checkBoxVoice, flag(ui->checkBoxVoice->isChecked()));
+    m_shownVoice.take(v, QStringLiteral("audioFile"), ui->comboBoxVoice,
+                      QString::number(ui->comboBoxVoice->currentData().toInt()));
+    m_shownVoice.take(v, QStringLiteral("playCount"), ui->spinBoxVoice, QString::number(ui->spinBoxVoice->value()));
+    return IpcBody::voiceAlarmFragment(v);
 }
 
 QString CommonDetection::checkSourceXml() const
 {
+    IpcBody::Values v = m_own;
     const int next = ui->comboBoxPlay->currentIndex() + 1;
-    return CommonHelper::fillTemplate(QStringLiteral("<checkSource>%1</checkSource><autoPlayFile>%2</autoPlayFile>"
-                                                     "<autoPlayCount>%3</autoPlayCount>"),
-                                      {flag(ui->checkBoxSource->isChecked()),
-                                       QString::number(next < ui->comboBoxPlay->count() ? next : 0),
-                                       QString::number(ui->spinBoxPlay->value())});
+    m_shownOwn.take(v, QStringLiteral("checkSource"), ui->checkBoxSource, flag(ui->checkBoxSource->isChecked()));
+    m_shownOwn.take(v, QStringLiteral("autoPlayFile"), ui->comboBoxPlay,
+                    QString::number(next > 0 && next < ui->comboBoxPlay->count() ? next : 0));
+    m_shownOwn.take(v, QStringLiteral("autoPlayCount"), ui->spinBoxPlay, QString::number(ui->spinBoxPlay->value()));
+    return IpcBody::checkSourceFragment(v);
 }
 
 void CommonDetection::changeEvent(QEvent *event)

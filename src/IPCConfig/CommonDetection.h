@@ -5,8 +5,13 @@
 // (mode 1), the source check and the soothing music instead of the voice
 // alarm. Filled from one reply's ipcCfgParams; hands its state back as body
 // fragments. It holds no device and sends nothing.
+//
+// The fragments carry the camera's own texts for every value whose control
+// the operator left as it was shown (a sensitivity of 0, a light status or
+// sound this client has no entry for), the control's value otherwise.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QWidget>
 
@@ -46,4 +51,11 @@ private:
 
     Ui::CommonDetection *ui;
     int m_mode = 0;
+    // What the last reply held, and how the controls showed it.
+    IpcBody::Values m_own;
+    IpcBody::Values m_light;
+    IpcBody::Values m_voice;
+    ShownValues m_shownOwn;
+    ShownValues m_shownLight;
+    ShownValues m_shownVoice;
 };

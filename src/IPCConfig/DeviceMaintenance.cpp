@@ -40,7 +40,19 @@ void DeviceMaintenance::updateDevice(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_pDeviceInfo = dev;
-    request(CmdGetNetwork);
+    // Only the full-recovery question needs it, and has a fallback.
+    requestOptional(CmdGetNetwork);
+}
+
+QString DeviceMaintenance::failureText() const
+{
+    return tr("Operation failed!");
+}
+
+void DeviceMaintenance::act(unsigned int cmd)
+{
+    if (!request(cmd, QString(), 0, RequestKind::Other))
+        sayFailure();
 }
 
 void DeviceMaintenance::parseXml(int cmd, const QString &xml)
@@ -105,19 +117,19 @@ void DeviceMaintenance::confirmAndRun(const QString &title, const QString &messa
 void DeviceMaintenance::onRebootBtnClicked()
 {
     confirmAndRun(rebootText(), SharedTexts::areYouSureText() + rebootText(),
-                  [this](FUN_DEV_INFO *) { request(CmdReboot, QString(), 0, RequestKind::Other); });
+                  [this](FUN_DEV_INFO *) { act(CmdReboot); });
 }
 
 void DeviceMaintenance::onSimpleRecoveryBtnClicked()
 {
     confirmAndRun(tr("Simple Recovery"), SharedTexts::areYouSureText() + restoreText(),
-                  [this](FUN_DEV_INFO *) { request(CmdSimpleRecovery, QString(), 0, RequestKind::Other); });
+                  [this](FUN_DEV_INFO *) { act(CmdSimpleRecovery); });
 }
 
 void DeviceMaintenance::onFullRecoveryBtnClicked()
 {
     confirmAndRun(tr("Full Recovery"), fullRecoveryText(),
-                  [this](FUN_DEV_INFO *) { request(CmdFullRecovery, QString(), 0, RequestKind::Other); });
+                  [this](FUN_DEV_INFO *) { act(CmdFullRecovery); });
 }
 
 void DeviceMaintenance::changeEvent(QEvent *event)

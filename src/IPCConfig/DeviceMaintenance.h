@@ -40,6 +40,8 @@ public:
 
     static QString rebootText();
     static QString restoreText();
+    // "Operation failed!": what this page says of a camera that did not do it.
+    QString failureText() const override;
 
 public slots:
     void onRebootBtnClicked();
@@ -52,6 +54,8 @@ protected:
 
 private:
     void confirmAndRun(const QString &title, const QString &message, const std::function<void(FUN_DEV_INFO *)> &action);
+    // Sends an action; a camera that is not connected is said at once.
+    void act(unsigned int cmd);
 
     Ui::DeviceMaintenance *ui;
     TCPIP tcpip;

@@ -2,7 +2,6 @@
 #include "ui_DeviceSettingWidget.h"
 
 #include "CommonHelper.h"
-#include "IpcBodyText.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
@@ -10,6 +9,8 @@
 #include <QDebug>
 #include <QEvent>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 constexpr unsigned int CmdGetLanguages = 15004;
@@ -32,6 +33,19 @@ bool isInteger(const QString &text)
     text.trimmed().toInt(&ok);
     return ok;
 }
+
+// "GMT+08:00" -> 480.
+int offsetMinutes(const QString &text)
+{
+    const QString t = text.mid(3);
+    if (t.size() < 6)
+        return 0;
+    const int minutes = t.mid(1, 2).toInt() * 60 + t.mid(4, 2).toInt();
+    return t.at(0) == QLatin1Char('-') ? -minutes : minutes;
+}
+
+const char *const kClock[] = {"year", "month", "day", "hour", "minute", "second"};
+const char *const kClockFormats[] = {"yyyy", "MM", "dd", "hh", "mm", "ss"};
 } // namespace
 
 DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
@@ -44,12 +58,19 @@ DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
     setTimeTimer->setInterval(1000);
     connect(clockTimer, &QTimer::timeout, this,
             [this] { ui->dateTimeEdit_device->setDateTime(ui->dateTimeEdit_device->dateTime().addSecs(1)); });
-    connect(setTimeTimer, &QTimer::timeout, this,
-            [this] { ui->dateTimeEdit_setTime->setDateTime(ui->dateTimeEdit_setTime->dateTime().addSecs(1)); });
-    languageNames.insert(QStringLiteral("zh_cn"), tr("Chinese"));
-    languageNames.insert(QStringLiteral("zh_en"), tr("English"));
-    languageNames.insert(QStringLiteral("khm"), QStringLiteral("ភាសាខ្មែរ"));
+    connect(setTimeTimer, &QTimer::timeout, this, [this] {
+        m_filling = true;
+        ui->dateTimeEdit_setTime->setDateTime(ui->dateTimeEdit_setTime->dateTime().addSecs(1));
+        m_filling = false;
+    });
+    fillLanguageNames();
     ui->setupUi(this);
+    // A time the operator sets, or the local clock he asks for, is sent; the
+    // "Set Time" proposal left alone is not.
+    connect(ui->dateTimeEdit_setTime, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (!m_filling)
+            m_setTimeTouched = true;
+    });
     ui->lineEdit_name->hide();
     ui->label_name->hide();
     ui->dateTimeEdit_device->setReadOnly(true);
@@ -73,6 +94,13 @@ bool DeviceSettingWidget::setTimeRunning() const
     return setTimeTimer->isActive();
 }
 
+void DeviceSettingWidget::fillLanguageNames()
+{
+    languageNames.insert(QStringLiteral("zh_cn"), tr("Chinese"));
+    languageNames.insert(QStringLiteral("zh_en"), tr("English"));
+    languageNames.insert(QStringLiteral("khm"), QStringLiteral("ភាសាខ្មែរ"));
+}
+
 void DeviceSettingWidget::updateDevice(FUN_DEV_INFO *dev)
 {
     if (!dev)
@@ -81,7 +109,9 @@ void DeviceSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     setTimeTimer->stop();
     languageCaps.clear();
     m_pDeviceInfo = dev;
-    request(CmdGetLanguages);
+    // Without the camera's language list the page offers the two it knows.
+    requestOptional(CmdGetLanguages);
+    expectReads({CmdGetSettings});
     QTimer::singleShot(SecondRequestMs, this, [this] { request(CmdGetSettings); });
 }
 
@@ -97,21 +127,36 @@ void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
         qDebug() << "Language caps: " << languageCaps;
         return;
     }
+    m_filling = true;
     const QHash<QString, QString> settings = findValuesInXml(xml, QStringLiteral("settingsConfig"));
     m_settingsRead = !settings.isEmpty();
+    m_receivedSettings = IpcBody::children(xml, QStringLiteral("settingsConfig"));
     fillGeneral(settings);
     const QHash<QString, QString> timing = findValuesInXml(xml, QStringLiteral("timingConfig"));
-    if (!timing.isEmpty())
+    if (!timing.isEmpty()) {
+        m_timingRead = true;
+        m_receivedTiming = IpcBody::children(xml, QStringLiteral("timingConfig"));
         fillTime(timing);
+    }
+    m_filling = false;
+    m_setTimeTouched = false;
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("language"), ui->comboBox_language);
+    m_shown.shown(QStringLiteral("timingMode"), ui->comboBox_timingMode);
+    m_shown.shown(QStringLiteral("NTPServer"), ui->lineEdit_timingServer);
+    m_shown.shown(QStringLiteral("NTPPort"), ui->lineEdit_timingPort);
+    m_shown.shown(QStringLiteral("timingInterval"), ui->lineEdit_timingInterval);
 }
 
 void DeviceSettingWidget::fillGeneral(const QHash<QString, QString> &settings)
 {
     QComboBox *languages = ui->comboBox_language;
     languages->clear();
+    // A code this client has no name for shows as the code itself.
+    const auto name = [this](const QString &code) { return languageNames.value(code, code); };
     if (!languageCaps.isEmpty()) {
         for (const QString &code : qAsConst(languageCaps))
-            languages->addItem(languageNames.value(code), code);
+            languages->addItem(name(code), code);
     } else {
         languages->addItem(tr("Chinese"), QStringLiteral("zh_cn"));
         languages->addItem(tr("English"), QStringLiteral("zh_en"));
@@ -119,7 +164,13 @@ void DeviceSettingWidget::fillGeneral(const QHash<QString, QString> &settings)
     const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
     ui->lineEdit_name->setText(
         CommonHelper::hexToString(settings.value(QStringLiteral("deviceName")).trimmed(), cpu));
-    const int index = languages->findText(languageNames.value(settings.value(QStringLiteral("language")).trimmed()));
+    // The camera's own language is shown even when its list lacks it.
+    const QString current = settings.value(QStringLiteral("language")).trimmed();
+    int index = languages->findData(current);
+    if (index < 0 && !current.isEmpty()) {
+        languages->addItem(name(current), current);
+        index = languages->count() - 1;
+    }
     if (index >= 0)
         languages->setCurrentIndex(index);
 }
@@ -130,7 +181,15 @@ void DeviceSettingWidget::fillTime(const QHash<QString, QString> &timing)
     m_readZone = timing.value(QStringLiteral("timeZone"));
     m_zonePicked = false;
     const TimeZoneTable::Result zone = TimeZoneTable::findByName(m_readZone);
-    ui->comboBox_timeZone->addItems(TimeZoneTable::list(zone.second));
+    m_zoneMode = zone.second;
+    // Each entry carries what the camera calls it: the zone key, or the
+    // minutes of a camera that names its zone by its offset.
+    for (const QString &display : TimeZoneTable::list(zone.second)) {
+        const QVariant key = zone.second == TimeZoneTable::OffsetMode
+            ? QVariant(QString::number(offsetMinutes(display)))
+            : QVariant(TimeZoneTable::zoneIndexText(display, false));
+        ui->comboBox_timeZone->addItem(display, key);
+    }
     ui->comboBox_timeZone->setCurrentText(zone.first);
 
     ui->comboBox_timingMode->setCurrentIndex(DeviceValue::toInt(timing.value(QStringLiteral("timingMode"))));
@@ -173,58 +232,88 @@ void DeviceSettingWidget::on_checkBox_syncLocalTime_clicked()
 
 void DeviceSettingWidget::on_pushButton_save_clicked()
 {
-    if (!m_pDeviceInfo)
+    if (!m_pDeviceInfo || !canSave())
         return;
-    if (ui->tabWidget->currentIndex() == 0) {
-        if (!m_settingsRead) {
-            MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
-            return;
-        }
+    const bool general = ui->tabWidget->currentIndex() == 0;
+    if (general ? !m_settingsRead : !m_timingRead) {
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        return;
+    }
+    if (general) {
         settingsXml();
         return;
     }
-    request(CmdSetTiming, timingXml(), 0, RequestKind::Save);
+    const QString body = timingXml();
+    if (!body.isEmpty())
+        request(CmdSetTiming, body, 0, RequestKind::Save);
 }
 
 void DeviceSettingWidget::settingsXml()
 {
-    const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
-    // stringToHex already escapes for a camera that takes the name as text.
-    const QString body = QStringLiteral("<settingsConfig><deviceName>%1</deviceName><language>%2</language></settingsConfig>")
-                             .arg(CommonHelper::stringToHex(ui->lineEdit_name->text().trimmed(), cpu),
-                                  IpcBodyText::plain(ui->comboBox_language->currentData().toString()));
-    request(CmdSetSettings, body, 0, RequestKind::Save);
+    IpcBody::Values values = m_receivedSettings;
+    // The name row is hidden: the camera's name goes back as it came.
+    if (!values.contains(QStringLiteral("deviceName")))
+        values.insert(QStringLiteral("deviceName"),
+                      IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu
+                                                                                                : QString()));
+    m_shown.take(values, QStringLiteral("language"), ui->comboBox_language,
+                 ui->comboBox_language->currentData().toString());
+    request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
+}
+
+bool DeviceSettingWidget::typedNumber(const QString &key, QLineEdit *edit, int low, int high,
+                                      IpcBody::Values &values) const
+{
+    if (values.contains(key) && !m_shown.changed(key, edit))
+        return true;
+    const std::optional<int> number = DeviceValue::number(edit->text());
+    if (!number || *number < low || *number > high) {
+        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+        return false;
+    }
+    values.insert(key, QString::number(*number));
+    return true;
 }
 
 QString DeviceSettingWidget::timingXml() const
 {
-    const QDateTime set = ui->dateTimeEdit_setTime->dateTime();
-    const QString time =
-        QStringLiteral(" <year>%1</year><month>%2</month><day>%3</day>\n<hour>%4</hour><minute>%5</minute><second>%6</second>")
-            .arg(set.toString(QStringLiteral("yyyy")), set.toString(QStringLiteral("MM")),
-                 set.toString(QStringLiteral("dd")), set.toString(QStringLiteral("hh")),
-                 set.toString(QStringLiteral("mm")), set.toString(QStringLiteral("ss")));
-    const QString ntp = QStringLiteral("<NTPServer>%1</NTPServer><NTPPort>%2</NTPPort>\n<timingInterval>%3</timingInterval>")
-                            .arg(IpcBodyText::plain(ui->lineEdit_timingServer->text()),
-                                 QString::number(ui->lineEdit_timingPort->text().toInt()),
-                                 QString::number(ui->lineEdit_timingInterval->text().toInt()));
-    QString zone;
-    QString offset;
-    if (!m_zonePicked && !m_readZone.isEmpty()) {
+    IpcBody::Values values = m_receivedTiming;
+    if (!typedNumber(QStringLiteral("NTPPort"), ui->lineEdit_timingPort, 1, 65535, values)
+        || !typedNumber(QStringLiteral("timingInterval"), ui->lineEdit_timingInterval, 0,
+                        std::numeric_limits<int>::max(), values))
+        return QString();
+    m_shown.take(values, QStringLiteral("timingMode"), ui->comboBox_timingMode,
+                 QString::number(ui->comboBox_timingMode->currentIndex()));
+    m_shown.take(values, QStringLiteral("NTPServer"), ui->lineEdit_timingServer, ui->lineEdit_timingServer->text());
+
+    if (m_zonePicked || !values.contains(QStringLiteral("timeZone"))) {
+        const QString key = ui->comboBox_timeZone->currentData().toString();
+        if (m_zoneMode == TimeZoneTable::OffsetMode) {
+            values.insert(QStringLiteral("timeZone"), key);
+            values.insert(QStringLiteral("timeOffset"), key);
+        } else {
+            // The offset by the key: the list's texts may be of another language by now.
+            const QString display = TimeZoneTable::findByName(key).first;
+            values.insert(QStringLiteral("timeZone"), key);
+            values.insert(QStringLiteral("timeOffset"), TimeZoneTable::zoneIndexText(display, true));
+        }
+    } else if (!values.contains(QStringLiteral("timeOffset"))) {
         const TimeZoneTable::Result found = TimeZoneTable::findByName(m_readZone);
         const bool known = found.second == TimeZoneTable::ZoneMode
             || (found.second == TimeZoneTable::OffsetMode && isInteger(m_readZone));
-        zone = IpcBodyText::plain(m_readZone);
-        if (known)
-            offset = TimeZoneTable::zoneIndexText(found.first, true);
-    } else {
-        const QString shown = ui->comboBox_timeZone->currentText();
-        zone = TimeZoneTable::zoneIndexText(shown, false);
-        offset = TimeZoneTable::zoneIndexText(shown, true);
+        values.insert(QStringLiteral("timeOffset"), known ? TimeZoneTable::zoneIndexText(found.first, true) : QString());
     }
-    return CommonHelper::fillTemplate(
-        QStringLiteral("<timingConfig><timingMode>%1</timingMode><timeZone>%2</timeZone>\n\t\t\t<timeOffset>%3</timeOffset>%4 %5</timingConfig>"),
-        {QString::number(ui->comboBox_timingMode->currentIndex()), zone, offset, time, ntp});
+
+    // The camera's clock as it runs, unless the operator set a time.
+    bool clockRead = true;
+    for (const char *key : kClock)
+        clockRead = clockRead && values.contains(QLatin1String(key));
+    const QDateTime time = m_setTimeTouched || !clockRead || ui->checkBox_syncLocalTime->isChecked()
+        ? ui->dateTimeEdit_setTime->dateTime()
+        : ui->dateTimeEdit_device->dateTime();
+    for (int i = 0; i < 6; ++i)
+        values.insert(QLatin1String(kClock[i]), time.toString(QLatin1String(kClockFormats[i])));
+    return IpcBody::timingConfig(values);
 }
 
 void DeviceSettingWidget::hideEvent(QHideEvent *event)
@@ -238,6 +327,19 @@ void DeviceSettingWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        // The lists built from the camera's codes and keys follow the language.
+        fillLanguageNames();
+        for (int i = 0; i < ui->comboBox_language->count(); ++i) {
+            const QString code = ui->comboBox_language->itemData(i).toString();
+            ui->comboBox_language->setItemText(i, languageNames.value(code, code));
+        }
+        if (m_zoneMode == TimeZoneTable::ZoneMode) {
+            for (int i = 0; i < ui->comboBox_timeZone->count(); ++i) {
+                const QString display = TimeZoneTable::findByName(ui->comboBox_timeZone->itemData(i).toString()).first;
+                if (!display.isEmpty())
+                    ui->comboBox_timeZone->setItemText(i, display);
+            }
+        }
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

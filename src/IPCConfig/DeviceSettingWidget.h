@@ -4,12 +4,20 @@
 // and its clock (tab "Time Settings", 14007), read with 15004 (language
 // capabilities) and 14003. The camera clock is shown running from the time it
 // reported.
+//
+// A Save sends every value the camera reported that the operator did not
+// change as it came: a language or zone this client has no name for, a
+// numeric zone, port or interval. The clock goes back running (the camera's
+// own time, not the "Set Time" proposal) unless the operator set a time. A
+// port or interval he types must be a number.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QMap>
 #include <QStringList>
 
+class QLineEdit;
 class QTimer;
 
 namespace Ui {
@@ -45,16 +53,28 @@ protected:
 private:
     void fillGeneral(const QHash<QString, QString> &settings);
     void fillTime(const QHash<QString, QString> &timing);
+    void fillLanguageNames();
+    // The typed value of a number field, or nothing after saying it is not one.
+    bool typedNumber(const QString &key, QLineEdit *edit, int low, int high, IpcBody::Values &values) const;
 
     Ui::DeviceSettingWidget *ui;
     QTimer *clockTimer;
     QTimer *setTimeTimer;
     QStringList languageCaps;
     QMap<QString, QString> languageNames;
-    // A 14003 without settingsConfig would have Save erase the camera's name.
+    // A 14003 without settingsConfig would have Save erase the camera's name,
+    // one without timingConfig its clock.
     bool m_settingsRead = false;
+    bool m_timingRead = false;
     // The zone text of the last 14003, sent back as it came while the operator
     // has not picked another zone (the table reads unknown zones as GMT+00:00).
     QString m_readZone;
     bool m_zonePicked = false;
+    int m_zoneMode = 0; // the table the zone list came from
+    // The texts of the last 14003, and how the controls showed them.
+    IpcBody::Values m_receivedSettings;
+    IpcBody::Values m_receivedTiming;
+    ShownValues m_shown;
+    bool m_setTimeTouched = false;
+    bool m_filling = false;
 };

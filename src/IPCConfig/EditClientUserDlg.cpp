@@ -113,22 +113,31 @@ void EditClientUserDlg::onbtnOkClicked()
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
     if (CUserManageDlg::sendRequest(m_route, m_devIp, 14016, body, RequestKind::Save))
-        m_sentPassword = password;
+        m_sent.append(qMakePair(user, password));
     accept();
 }
 
-void EditClientUserDlg::modifyDevInfoEx() const
+void EditClientUserDlg::forgetOldestChange()
 {
+    if (!m_sent.isEmpty())
+        m_sent.removeFirst();
+}
+
+void EditClientUserDlg::modifyDevInfoEx()
+{
+    if (m_sent.isEmpty())
+        return;
+    const QPair<QString, QString> change = m_sent.takeFirst();
     // Looked up now: a password change of the login account replaces the
     // registry's record, and the one this dialog was opened with is stale.
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     FUN_DEV_INFO *dev = registry && !m_devIp.isEmpty() ? registry->findDevInfo(m_devIp) : nullptr;
-    // Nothing sent yet: an empty password must never reach the record.
-    if (!dev || m_sentPassword.isEmpty() || dev->userName != m_user.value(QStringLiteral("userName")) || dev->password == m_sentPassword)
+    // An empty password must never reach the record.
+    if (!dev || change.second.isEmpty() || dev->userName != change.first || dev->password == change.second)
         return;
     qInfo() << "change user pass";
     auto *copy = new FUN_DEV_INFO(*dev);
-    copy->password = m_sentPassword;
+    copy->password = change.second;
     emit SignalsHelper::instance()->signalModifyDev(copy);
 }
 

@@ -11,8 +11,11 @@ class EditClientUserDlg;
 }
 
 // Changes the password of one camera account (14016). The user dialog keeps
-// one and reuses it; when the camera accepts, modifyDevInfoEx hands the new
-// password to the client's record if the account is the one it logs in with.
+// one and reuses it for every account; each change is remembered with the
+// account it was sent for until the camera answers it, so an answer never
+// lends one account's password to another. When the camera accepts,
+// modifyDevInfoEx hands the new password to the client's record if the
+// account is the one it logs in with.
 class EditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -26,7 +29,10 @@ public:
     // Empties the fields and keeps the device's address and the user's element
     // map (userName, password, ...) of the last user list.
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    void modifyDevInfoEx() const;
+    // The camera accepted the oldest change it had not answered yet.
+    void modifyDevInfoEx();
+    // The camera refused it.
+    void forgetOldestChange();
     void clearInputs();
 
     bool checkOldPassword(const QString &oldPassword);
@@ -50,6 +56,7 @@ private:
     Ui::EditClientUserDlg *ui;
     QString m_devIp;
     QHash<QString, QString> m_user;
-    QString m_sentPassword;
+    // (account, password) of each change sent and not answered yet, oldest first.
+    QList<QPair<QString, QString>> m_sent;
     UserRequestRoute m_route;
 };

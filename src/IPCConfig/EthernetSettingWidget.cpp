@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
-#include "IpcBodyText.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
@@ -23,6 +22,7 @@ namespace {
 constexpr unsigned int CmdGetNetwork = 13002;
 constexpr unsigned int CmdSetNetwork = 13003;
 constexpr int TipMs = 2000;
+constexpr int MovedTipMs = 5000;
 const char *const kIpv4 =
     "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$";
 
@@ -72,6 +72,12 @@ QString EthernetSettingWidget::ipAvailableText() { return SharedTexts::ipAvailab
 QString EthernetSettingWidget::ipInUseText() { return SharedTexts::ipInUseText(); }
 QString EthernetSettingWidget::subnetMismatchText() { return SharedTexts::subnetMismatchText(); }
 
+QString EthernetSettingWidget::movedText(const QString &ip)
+{
+    return tr("The camera now answers at %1. This window closes; the camera is listed under its new address.")
+        .arg(ip);
+}
+
 void EthernetSettingWidget::updateDevice(FUN_DEV_INFO *dev)
 {
     if (!dev)
@@ -98,6 +104,14 @@ void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
     ui->lineEdit_dns1->setText(values.value(QStringLiteral("preferredDNS")));
     ui->lineEdit_dns2->setText(values.value(QStringLiteral("standbyDNS")));
     ui->lineEdit_mac->setText(values.value(QStringLiteral("MAC")));
+    m_received = IpcBody::children(xml, QStringLiteral("TCPIP"));
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("DHCPMode"), ui->radioButton_dhcp);
+    m_shown.shown(QStringLiteral("IP"), ui->lineEdit_ip);
+    m_shown.shown(QStringLiteral("netmask"), ui->lineEdit_netMask);
+    m_shown.shown(QStringLiteral("gateway"), ui->lineEdit_gateway);
+    m_shown.shown(QStringLiteral("preferredDNS"), ui->lineEdit_dns1);
+    m_shown.shown(QStringLiteral("standbyDNS"), ui->lineEdit_dns2);
 }
 
 void EthernetSettingWidget::setFieldsEnabled(bool enabled)
@@ -154,7 +168,7 @@ bool EthernetSettingWidget::checkInput(QString &message)
 
 void EthernetSettingWidget::on_pushButton_save_clicked()
 {
-    if (!m_pDeviceInfo)
+    if (!m_pDeviceInfo || !canSave())
         return;
     // Before any 13002 answer no mode is chosen: sending static mode with
     // whatever the fields hold would strand the camera.
@@ -162,21 +176,30 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), TipMs);
         return;
     }
+    const QList<QPair<QString, QWidget *>> controls {
+        {QStringLiteral("DHCPMode"), ui->radioButton_dhcp}, {QStringLiteral("IP"), ui->lineEdit_ip},
+        {QStringLiteral("netmask"), ui->lineEdit_netMask},  {QStringLiteral("gateway"), ui->lineEdit_gateway},
+        {QStringLiteral("preferredDNS"), ui->lineEdit_dns1}, {QStringLiteral("standbyDNS"), ui->lineEdit_dns2},
+    };
+    bool changed = false;
+    for (const auto &control : controls)
+        changed = changed || !m_received.contains(control.first) || m_shown.changed(control.first, control.second);
     QString message;
-    if (!checkInput(message)) {
+    if (changed && !checkInput(message)) {
         MsgTipInfoDlg::showTip(message, TipMs);
         return;
     }
-    const QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<TCPIP><DHCPMode>%1</DHCPMode><IP>%2</IP><netmask>%3</netmask><gateway>%4</gateway>"
-                       "<preferredDNS>%5</preferredDNS><standbyDNS>%6</standbyDNS><MAC>%7</MAC></TCPIP>"),
-        {ui->radioButton_dhcp->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-         IpcBodyText::plain(ui->lineEdit_ip->text()), IpcBodyText::plain(ui->lineEdit_netMask->text()),
-         IpcBodyText::plain(ui->lineEdit_gateway->text()), IpcBodyText::plain(ui->lineEdit_dns1->text()),
-         IpcBodyText::plain(ui->lineEdit_dns2->text()), IpcBodyText::plain(ui->lineEdit_mac->text())});
-    if (!request(CmdSetNetwork, body, 0, RequestKind::Save))
+    IpcBody::Values values = m_received;
+    m_shown.take(values, QStringLiteral("DHCPMode"), ui->radioButton_dhcp,
+                 ui->radioButton_dhcp->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int i = 1; i < controls.size(); ++i)
+        m_shown.take(values, controls.at(i).first, controls.at(i).second,
+                     static_cast<QLineEdit *>(controls.at(i).second)->text());
+    if (!values.contains(QStringLiteral("MAC")))
+        values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
+    if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))
         return;
-    const QString newIp = ui->lineEdit_ip->text().trimmed();
+    const QString newIp = values.value(QStringLiteral("IP")).trimmed();
     if (newIp != m_pDeviceInfo->ip) {
         m_pendingOldIp = m_pDeviceInfo->ip;
         m_pendingNewIp = newIp;
@@ -211,9 +234,11 @@ void EthernetSettingWidget::followMove(bool silent)
     m_moveWindow->stop();
     updateDeviceInfoAfterIpChange();
     // The window's own toast covers an answered change; it reads the same
-    // answer after this page, so the window closes once that has run.
+    // answer after this page, so the window closes once that has run. Where
+    // the camera went is said before: the window and its page simply vanish.
     if (silent)
         MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+    MsgTipInfoDlg::showTip(movedText(m_pendingNewIp), MovedTipMs);
     QTimer::singleShot(0, this, [this] { emit closeWindowRequested(); });
 }
 
@@ -251,6 +276,6 @@ void EthernetSettingWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

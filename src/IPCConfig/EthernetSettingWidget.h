@@ -7,9 +7,14 @@
 // When the address changes, the client's record follows the camera only once
 // the camera has moved: its 13003 answer with result 0, or, without answer,
 // its old connection breaking soon after the request. A refusal moves
-// nothing. The page then closes the window, whose record is about to go.
+// nothing. The page then says where the camera went and closes the window,
+// whose record is about to go.
+//
+// An untouched Save sends the camera's settings back as they came, without
+// the checks (they are the camera's own); a changed one is checked whole.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 class QRegularExpression;
 class QTimer;
@@ -40,6 +45,8 @@ public:
     static QString ipAvailableText();
     static QString ipInUseText();
     static QString subnetMismatchText();
+    // Said before the window closes after the camera moved.
+    static QString movedText(const QString &ip);
 
     // Test seams: how long after a 13003 a broken connection still means the
     // camera moved, and the delay of the record's move to the new address.
@@ -64,6 +71,8 @@ private:
     QString m_pendingOldIp;
     QString m_pendingNewIp;
     bool m_pendingActive = false;
+    IpcBody::Values m_received;
+    ShownValues m_shown;
 
     static int s_moveWindowMs;
     static int s_moveMs;

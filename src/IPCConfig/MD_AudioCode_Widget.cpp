@@ -2,7 +2,6 @@
 #include "ui_MD_AudioCode_Widget.h"
 
 #include "CommonHelper.h"
-#include "IpcBodyText.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -148,8 +147,12 @@ void MD_AudioCode_Widget::updateDevice(FUN_DEV_INFO *dev)
     ui->slider_speaker->setVisible(capsHaveAudioDecode && !volumeAsList);
     ui->spinBox_speaker->setVisible(capsHaveAudioDecode && !volumeAsList);
     ui->comboBoxSpeaker->setVisible(capsHaveAudioDecode && volumeAsList);
+    m_receivedEncode.clear();
+    m_receivedDecode.clear();
+    m_shown.clear();
     if (!capsHaveAudio && !capsHaveAudioDecode)
         return;
+    expectReads({CmdGetAudioCaps, CmdGetAudio});
     request(CmdGetAudioCaps);
     refreshLater(50);
 }
@@ -191,6 +194,33 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
     bitWidthText = decode.value(QStringLiteral("bitWidth"));
     soundModeText = decode.value(QStringLiteral("soundmode"));
     applyVolume(false, decode.value(QStringLiteral("volume")).trimmed().toInt(), true);
+
+    const IpcBody::Element reply = IpcBody::read(xml);
+    const IpcBody::Element *encodePart = reply.find(QStringLiteral("audioEncode"));
+    const IpcBody::Element *decodePart = reply.find(QStringLiteral("audioDecode"));
+    m_receivedEncode = encodePart ? encodePart->values() : IpcBody::Values();
+    m_receivedDecode = decodePart ? decodePart->values() : IpcBody::Values();
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("encode.encodeFormat"), ui->comboBoxType);
+    m_shown.shown(QStringLiteral("encode.samplingRate"), ui->comboBoxRate);
+    m_shown.shown(QStringLiteral("encode.volume"), volumeControl(true));
+    m_shown.shown(QStringLiteral("decode.decodeFormat"), ui->comboBoxDecodeType);
+    m_shown.shown(QStringLiteral("decode.samplingRate"), ui->comboBoxDecodeRate);
+    m_shown.shown(QStringLiteral("decode.volume"), volumeControl(false));
+}
+
+QWidget *MD_AudioCode_Widget::volumeControl(bool mic) const
+{
+    if (volumeAsList)
+        return mic ? ui->comboBoxMIC : ui->comboBoxSpeaker;
+    return mic ? static_cast<QWidget *>(ui->spinBox_mic) : ui->slider_speaker;
+}
+
+QString MD_AudioCode_Widget::volumeValue(bool mic) const
+{
+    if (volumeAsList)
+        return QString::number((mic ? ui->comboBoxMIC : ui->comboBoxSpeaker)->currentIndex());
+    return QString::number(mic ? ui->spinBox_mic->value() : ui->slider_speaker->value());
 }
 
 void MD_AudioCode_Widget::on_pushButton_default_clicked()
@@ -203,26 +233,38 @@ void MD_AudioCode_Widget::on_pushButton_default_clicked()
 
 void MD_AudioCode_Widget::on_pushButton_save_clicked()
 {
-    if (!m_pDeviceInfo || (!capsHaveAudio && !capsHaveAudioDecode))
+    if (!m_pDeviceInfo || (!capsHaveAudio && !capsHaveAudioDecode) || !canSave())
         return;
-    using IpcBodyText::plain;
-    const QString mic = QString::number(volumeAsList ? ui->comboBoxMIC->currentIndex() : ui->spinBox_mic->value());
-    const QString speaker =
-        QString::number(volumeAsList ? ui->comboBoxSpeaker->currentIndex() : ui->slider_speaker->value());
-    QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<audioEncode><enable>%1</enable><encodeFormat>%2</encodeFormat><samplingRate>%3</samplingRate>"
-                       "<volume>%4</volume></audioEncode>"),
-        {QStringLiteral("1"), plain(ui->comboBoxType->currentText()), plain(ui->comboBoxRate->currentText()), mic});
-    if (capsHaveAudioDecode)
-        body += CommonHelper::fillTemplate(
-            QStringLiteral("<audioDecode><enable>%1</enable><decodeFormat>%2</decodeFormat>"
-                           "<samplingRate>%3</samplingRate><bitWidth>%4</bitWidth><soundmode>%5</soundmode>"
-                           "<volume>%6</volume></audioDecode>"),
-            {QStringLiteral("1"), plain(ui->comboBoxDecodeType->currentText()),
-             plain(ui->comboBoxDecodeRate->currentText()), plain(bitWidthText), plain(soundModeText), speaker});
-    if (!noAudioWrapper)
-        body = QStringLiteral("<audio>") + body + QStringLiteral("</audio>");
-    request(CmdSetAudio, body, 0, RequestKind::Save);
+    const auto put = [this](IpcBody::Values &values, const QString &side, const char *key, const QWidget *control,
+                            const QString &fromControl) {
+        if (!values.contains(QLatin1String(key)) || m_shown.changed(side + QLatin1String(key), control))
+            values.insert(QLatin1String(key), fromControl);
+    };
+    // The page offers no switch for the halves: a camera's own state goes
+    // back, otherwise they are on.
+    IpcBody::Values encode = m_receivedEncode;
+    if (!encode.contains(QStringLiteral("enable")))
+        encode.insert(QStringLiteral("enable"), QStringLiteral("1"));
+    put(encode, QStringLiteral("encode."), "encodeFormat", ui->comboBoxType, ui->comboBoxType->currentText());
+    put(encode, QStringLiteral("encode."), "samplingRate", ui->comboBoxRate, ui->comboBoxRate->currentText());
+    put(encode, QStringLiteral("encode."), "volume", volumeControl(true), volumeValue(true));
+    QString parts = IpcBody::audioEncode(encode);
+    if (capsHaveAudioDecode) {
+        IpcBody::Values decode = m_receivedDecode;
+        if (!decode.contains(QStringLiteral("enable")))
+            decode.insert(QStringLiteral("enable"), QStringLiteral("1"));
+        put(decode, QStringLiteral("decode."), "decodeFormat", ui->comboBoxDecodeType,
+            ui->comboBoxDecodeType->currentText());
+        put(decode, QStringLiteral("decode."), "samplingRate", ui->comboBoxDecodeRate,
+            ui->comboBoxDecodeRate->currentText());
+        if (!decode.contains(QStringLiteral("bitWidth")))
+            decode.insert(QStringLiteral("bitWidth"), bitWidthText);
+        if (!decode.contains(QStringLiteral("soundmode")))
+            decode.insert(QStringLiteral("soundmode"), soundModeText);
+        put(decode, QStringLiteral("decode."), "volume", volumeControl(false), volumeValue(false));
+        parts += IpcBody::audioDecode(decode);
+    }
+    request(CmdSetAudio, IpcBody::audio(parts, !noAudioWrapper), 0, RequestKind::Save);
 }
 
 void MD_AudioCode_Widget::changeEvent(QEvent *event)
@@ -230,6 +272,6 @@ void MD_AudioCode_Widget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -2,9 +2,12 @@
 
 // The audio page: the camera's microphone encoding and speaker decoding with
 // their volumes. The capability tokens decide which halves show; devices of
-// the "BRELON" platform take volume steps 0 to 5, the others 0 to 100.
+// the "BRELON" platform take volume steps 0 to 5, the others 0 to 100. A Save
+// sends each value as the camera reported it unless the operator changed its
+// control (a format outside the capability lists, a volume beyond the scale).
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QList>
 #include <QMultiMap>
@@ -43,6 +46,8 @@ protected:
 
 private:
     void applyVolume(bool mic, int volume, bool fromReply);
+    QWidget *volumeControl(bool mic) const;
+    QString volumeValue(bool mic) const;
 
     Ui::MD_AudioCode_Widget *ui;
     // The last 10008 reply had no <audio> around its parts: the save answers
@@ -59,4 +64,8 @@ private:
     QString decodeCapList;
     QString encodeCapList;
     bool volumeAsList = false;
+    // The last 10008 as received, and how the controls showed it.
+    IpcBody::Values m_receivedEncode;
+    IpcBody::Values m_receivedDecode;
+    ShownValues m_shown;
 };

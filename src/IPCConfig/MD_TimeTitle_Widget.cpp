@@ -92,13 +92,20 @@ void MD_TimeTitle_Widget::resetRecords()
     m_defaultInfo = OSD_INFO();
     for (int i = 0; i < CustomCount; ++i)
         m_defaultInfo.customs.append(CustomEntry());
+    m_received = IpcBody::Osd();
+    m_receivedDefaults = IpcBody::Osd();
+    m_receivedFrame.clear();
+    m_shown.clear();
+    m_shownFrame.clear();
 }
 
 void MD_TimeTitle_Widget::requestOsd()
 {
     const uint8_t ch = getChannel();
+    // The frame switch is saved with the rest: it must be the camera's too.
+    expectReads({CmdGetOsd, CmdGetFrame});
     request(CmdGetOsd, QString(), ch);
-    QTimer::singleShot(50, this, [this, ch]() { request(CmdGetOsdDefaults, QString(), ch); });
+    QTimer::singleShot(50, this, [this, ch]() { requestOptional(CmdGetOsdDefaults, ch); });
     QTimer::singleShot(80, this, [this, ch]() { request(CmdGetFrame, QString(), ch); });
 }
 
@@ -123,6 +130,7 @@ void MD_TimeTitle_Widget::on_comboBoxChannel_currentIndexChanged(int index)
         return;
     channel = index;
     resetRecords();
+    beginReading();
     requestOsd();
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     FUN_DEV_INFO *record = registry ? registry->getChannelInfo(m_pDeviceInfo->ip, uchar(index + 1)) : nullptr;
@@ -138,16 +146,24 @@ void MD_TimeTitle_Widget::parseXml(int cmd, const QString &xml)
     }
     if (cmd == int(CmdGetOsd)) {
         parseXml(m_info, xml);
+        m_received = IpcBody::parseOsd(xml);
         applyOsdInfo(m_info);
+        rememberShown();
     } else if (cmd == int(CmdGetOsdDefaults)) {
         m_defaultInfo = OSD_INFO();
         for (int i = 0; i < CustomCount; ++i)
             m_defaultInfo.customs.append(CustomEntry());
         parseXml(m_defaultInfo, xml);
+        m_receivedDefaults = IpcBody::parseOsd(xml);
     } else if (cmd == int(CmdGetFrame)) {
-        const int status =
-            DeviceValue::toInt(findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("osdFrameStatus")));
-        ui->comboBoxOSD->setCurrentIndex(status >= 1 ? 1 : 0);
+        const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+        const QString status = body.value(QStringLiteral("osdFrameStatus"));
+        m_receivedFrame.clear();
+        if (body.contains(QStringLiteral("osdFrameStatus")))
+            m_receivedFrame.insert(QStringLiteral("osdFrameStatus"), status);
+        ui->comboBoxOSD->setCurrentIndex(DeviceValue::toInt(status) >= 1 ? 1 : 0);
+        m_shownFrame.clear();
+        m_shownFrame.shown(QStringLiteral("osdFrameStatus"), ui->comboBoxOSD);
     }
 }
 
@@ -155,13 +171,13 @@ void MD_TimeTitle_Widget::parseXml(OSD_INFO &info, const QString &xml)
 {
     qDebug() << "parse xml:" << xml;
     const QHash<QString, QString> osd = findValuesInXml(xml, QStringLiteral("OSD"));
-    m_posUnit = DefaultUnit;
+    info.posUnit = DefaultUnit;
     if (osd.contains(QStringLiteral("posUnit"))) {
         bool ok = false;
         const int unit = osd.value(QStringLiteral("posUnit")).trimmed().toInt(&ok);
         // A unit of 0 would divide by zero when placing and measuring.
         if (ok && unit > 0)
-            m_posUnit = unit;
+            info.posUnit = unit;
         else
             qWarning() << "OSD posUnit not usable, read as 100:" << osd.value(QStringLiteral("posUnit"));
     }
@@ -180,6 +196,9 @@ void MD_TimeTitle_Widget::parseXml(OSD_INFO &info, const QString &xml)
     const QStringList customer = findAllXmlElements(xml, QStringLiteral("customerConfig"));
     if (!customer.isEmpty()) {
         info.customs.clear();
+        // Entry n belongs to control n: a number the camera skipped keeps its
+        // place as an empty entry, so a later one is not shown (and saved)
+        // under the wrong number.
         for (int i = 0; i < CustomCount; ++i) {
             const QString tag = QStringLiteral("customer%1Config").arg(i);
             const QStringList entry = findAllXmlElements(customer.first(), tag);
@@ -192,6 +211,8 @@ void MD_TimeTitle_Widget::parseXml(OSD_INFO &info, const QString &xml)
             const QPoint p = positionIn(entry.first());
             c.x = p.x();
             c.y = p.y();
+            while (info.customs.size() < i)
+                info.customs.append(CustomEntry());
             info.customs.append(c);
         }
     }
@@ -253,7 +274,7 @@ QPoint MD_TimeTitle_Widget::getScalePos(const QLabel *label) const
         qDebug() << "getScalePos: no label";
         return QPoint();
     }
-    return scalePos(label->geometry(), previewRect(), m_posUnit);
+    return scalePos(label->geometry(), previewRect(), m_info.posUnit);
 }
 
 QPoint MD_TimeTitle_Widget::defaultPosition(const QLabel *label) const
@@ -263,7 +284,7 @@ QPoint MD_TimeTitle_Widget::defaultPosition(const QLabel *label) const
         return QPoint();
     // The defaults are in percent of the picture.
     const QPoint percent = m_defaultPositions.at(i);
-    return QPoint(int(qint64(percent.x()) * m_posUnit / 100), int(qint64(percent.y()) * m_posUnit / 100));
+    return QPoint(int(qint64(percent.x()) * m_info.posUnit / 100), int(qint64(percent.y()) * m_info.posUnit / 100));
 }
 
 void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
@@ -274,7 +295,8 @@ void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
         QPoint device(x, y);
         if (x < 1 && y < 1)
             device = defaultPosition(label);
-        label->setGeometry(QRect(placePos(device, label->size(), r, m_posUnit), label->size()));
+        label->setGeometry(QRect(placePos(device, label->size(), r, m_info.posUnit), label->size()));
+        label->setProperty("placed", true);
     }
     label->setVisible(visible);
     label->raise();
@@ -375,71 +397,172 @@ void MD_TimeTitle_Widget::applyOsdInfo(const OSD_INFO &info)
     }
 }
 
+void MD_TimeTitle_Widget::rememberShown()
+{
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD);
+    m_shown.shown(QStringLiteral("pattern.date"), ui->comboBoxDateFormat);
+    m_shown.shown(QStringLiteral("pattern.time"), ui->comboBoxTime);
+    m_shown.shown(QStringLiteral("pattern.week"), ui->comboBoxWeek);
+    m_shown.shown(QStringLiteral("pattern.hour"), ui->checkBoxHour);
+    m_shown.shown(QStringLiteral("channelDisplayEnable"), ui->checkBoxShowName);
+    m_shown.shown(QStringLiteral("channelContent"), ui->lineEditChannelName);
+    for (int i = 0; i < CustomCount; ++i) {
+        m_shown.shown(QStringLiteral("custom%1.enable").arg(i), m_checks.at(i));
+        m_shown.shown(QStringLiteral("custom%1.text").arg(i), m_edits.at(i));
+    }
+}
+
+bool MD_TimeTitle_Widget::patternChanged() const
+{
+    return m_shown.changed(QStringLiteral("pattern.date"), ui->comboBoxDateFormat)
+        || m_shown.changed(QStringLiteral("pattern.time"), ui->comboBoxTime)
+        || m_shown.changed(QStringLiteral("pattern.week"), ui->comboBoxWeek)
+        || m_shown.changed(QStringLiteral("pattern.hour"), ui->checkBoxHour);
+}
+
+// Only a label the operator dragged is measured again; the others keep the
+// camera's own numbers (a label shows them rounded to pixels and clamped).
+QPoint MD_TimeTitle_Widget::positionToSend(const QLabel *label, const QPoint &received) const
+{
+    const bool measurable = previewRect().width() > 0 && previewRect().height() > 0;
+    return measurable && label->property(kMoved).toBool() ? getScalePos(label) : received;
+}
+
 void MD_TimeTitle_Widget::collectOsdInfo()
 {
     const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
-    const bool measurable = previewRect().width() > 0 && previewRect().height() > 0;
-    const auto moved = [measurable](const QLabel *label) { return measurable && label->property(kMoved).toBool(); };
     m_info.dateDisplayEnable = ui->checkBoxShowOSD->isChecked() ? 1 : 0;
-    m_info.channelContent = IpcBodyText::encoded(ui->lineEditChannelName->text(), cpu);
+    m_info.channelContent = IpcBody::encodeText(ui->lineEditChannelName->text(), cpu);
     m_info.channelDisplayEnable = ui->checkBoxShowName->isChecked() ? 1 : 0;
-    if (moved(ui->labelMoveChannel)) {
-        const QPoint p = getScalePos(ui->labelMoveChannel);
-        m_info.channelX = p.x();
-        m_info.channelY = p.y();
-    }
-    if (moved(ui->labelMoveTime)) {
-        const QPoint p = getScalePos(ui->labelMoveTime);
-        m_info.timeX = p.x();
-        m_info.timeY = p.y();
-    }
-    // Only the entries the camera sent: it knows no others.
-    for (int i = 0; i < std::min(int(m_info.customs.size()), CustomCount); ++i) {
+    const QPoint channelPos = positionToSend(ui->labelMoveChannel, QPoint(m_info.channelX, m_info.channelY));
+    m_info.channelX = channelPos.x();
+    m_info.channelY = channelPos.y();
+    const QPoint timePos = positionToSend(ui->labelMoveTime, QPoint(m_info.timeX, m_info.timeY));
+    m_info.timeX = timePos.x();
+    m_info.timeY = timePos.y();
+    // An entry the camera did not report exists once the operator fills it in.
+    for (int i = 0; i < CustomCount; ++i) {
+        const bool used = m_checks.at(i)->isChecked() || !m_edits.at(i)->text().isEmpty();
+        while (used && m_info.customs.size() <= i) {
+            CustomEntry fresh;
+            const QPoint p = defaultPosition(m_labels.at(m_info.customs.size()));
+            fresh.x = p.x();
+            fresh.y = p.y();
+            m_info.customs.append(fresh);
+        }
+        if (i >= m_info.customs.size())
+            continue;
         CustomEntry &entry = m_info.customs[i];
         entry.displayEnable = m_checks.at(i)->isChecked();
-        entry.text = IpcBodyText::encoded(m_edits.at(i)->text(), cpu);
-        if (moved(m_labels.at(i))) {
-            const QPoint p = getScalePos(m_labels.at(i));
-            entry.x = p.x();
-            entry.y = p.y();
-        }
+        entry.text = IpcBody::encodeText(m_edits.at(i)->text(), cpu);
+        const QPoint p = positionToSend(m_labels.at(i), QPoint(entry.x, entry.y));
+        entry.x = p.x();
+        entry.y = p.y();
     }
+}
+
+QString MD_TimeTitle_Widget::saveBody() const
+{
+    const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    const auto moved = [](const QLabel *label) { return label->property(kMoved).toBool(); };
+    IpcBody::Osd out = m_received;
+    IpcBody::Values &v = out.values;
+
+    bool anyMoved = moved(ui->labelMoveTime) || moved(ui->labelMoveChannel);
+    for (QLabel *label : m_labels)
+        anyMoved = anyMoved || moved(label);
+    // Positions measured in a unit the camera never named go with that unit.
+    if (!v.contains(QStringLiteral("posUnit")) || (anyMoved && DeviceValue::toInt(v.value(QStringLiteral("posUnit"))) <= 0))
+        v.insert(QStringLiteral("posUnit"), QString::number(m_info.posUnit));
+
+    m_shown.take(v, QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD, flag(ui->checkBoxShowOSD->isChecked()));
+    if (out.newFormat()) {
+        if (patternChanged())
+            v.insert(QStringLiteral("dateTimeFormat"), buildDateTimeFormat());
+    } else {
+        // Never changed by the controls: as received, or the record's own.
+        if (!v.contains(QStringLiteral("weekDisplayEnable")))
+            v.insert(QStringLiteral("weekDisplayEnable"), QString::number(m_info.weekDisplayEnable));
+        if (!v.contains(QStringLiteral("timeformat")))
+            v.insert(QStringLiteral("timeformat"), m_info.timeformat);
+        if (!v.contains(QStringLiteral("hourFormat")))
+            v.insert(QStringLiteral("hourFormat"), QString::number(m_info.hourFormat));
+    }
+    const auto position = [&](const char *x, const char *y, const QLabel *label, const QPoint &record) {
+        const QLatin1String xKey(x), yKey(y);
+        if (moved(label) && previewRect().width() > 0 && previewRect().height() > 0) {
+            const QPoint p = getScalePos(label);
+            v.insert(xKey, QString::number(p.x()));
+            v.insert(yKey, QString::number(p.y()));
+            return;
+        }
+        if (!v.contains(xKey))
+            v.insert(xKey, QString::number(record.x()));
+        if (!v.contains(yKey))
+            v.insert(yKey, QString::number(record.y()));
+    };
+    position("timeX", "timeY", ui->labelMoveTime, QPoint(m_info.timeX, m_info.timeY));
+    m_shown.take(v, QStringLiteral("channelDisplayEnable"), ui->checkBoxShowName,
+                 flag(ui->checkBoxShowName->isChecked()));
+    m_shown.take(v, QStringLiteral("channelContent"), ui->lineEditChannelName,
+                 IpcBody::encodeText(ui->lineEditChannelName->text(), cpu));
+    position("channelX", "channelY", ui->labelMoveChannel, QPoint(m_info.channelX, m_info.channelY));
+
+    QList<IpcBody::OsdCustom> customs;
+    for (int i = 0; i < CustomCount; ++i) {
+        IpcBody::OsdCustom entry;
+        bool known = false;
+        for (const IpcBody::OsdCustom &c : qAsConst(out.customs)) {
+            if (c.index == i) {
+                entry = c;
+                known = true;
+            }
+        }
+        const bool used = m_checks.at(i)->isChecked() || !m_edits.at(i)->text().isEmpty();
+        if (!known && !used)
+            continue;
+        entry.index = i;
+        IpcBody::Values &c = entry.values;
+        const QString enableKey = QStringLiteral("custom%1.enable").arg(i);
+        const QString textKey = QStringLiteral("custom%1.text").arg(i);
+        if (!c.contains(QStringLiteral("displayEnable")) || m_shown.changed(enableKey, m_checks.at(i)))
+            c.insert(QStringLiteral("displayEnable"), flag(m_checks.at(i)->isChecked()));
+        if (!c.contains(QStringLiteral("textContent")) || m_shown.changed(textKey, m_edits.at(i)))
+            c.insert(QStringLiteral("textContent"), IpcBody::encodeText(m_edits.at(i)->text(), cpu));
+        QPoint record = defaultPosition(m_labels.at(i));
+        if (i < m_info.customs.size())
+            record = QPoint(m_info.customs.at(i).x, m_info.customs.at(i).y);
+        if (moved(m_labels.at(i)) && previewRect().width() > 0 && previewRect().height() > 0) {
+            const QPoint p = getScalePos(m_labels.at(i));
+            c.insert(QStringLiteral("PosX"), QString::number(p.x()));
+            c.insert(QStringLiteral("PosY"), QString::number(p.y()));
+        } else {
+            if (!c.contains(QStringLiteral("PosX")))
+                c.insert(QStringLiteral("PosX"), QString::number(record.x()));
+            if (!c.contains(QStringLiteral("PosY")))
+                c.insert(QStringLiteral("PosY"), QString::number(record.y()));
+        }
+        customs.append(entry);
+    }
+    out.customs = customs;
+    return IpcBody::osd(out);
 }
 
 void MD_TimeTitle_Widget::onSaveBtnClicked()
 {
+    if (!canSave())
+        return;
+    const QString body = saveBody();
     collectOsdInfo();
-    using IpcBodyText::plain;
-    const QString time = m_info.dateTimeFormat.isEmpty()
-        ? CommonHelper::fillTemplate(QStringLiteral("<weekDisplayEnable>%1</weekDisplayEnable><timeformat>%2"
-                                                    "</timeformat><hourFormat>%3</hourFormat>"),
-                                     {QString::number(m_info.weekDisplayEnable), plain(m_info.timeformat),
-                                      QString::number(m_info.hourFormat)})
-        : QStringLiteral("<dateTimeFormat>%1</dateTimeFormat>").arg(plain(buildDateTimeFormat()));
-    QString customs;
-    for (int i = 0; i < std::min(int(m_info.customs.size()), CustomCount); ++i) {
-        const CustomEntry &c = m_info.customs.at(i);
-        // The text comes from stringToHex, already safe: never escaped again.
-        customs += CommonHelper::fillTemplate(
-            QStringLiteral("<customer%1Config><displayEnable>%2</displayEnable><textContent>%3</textContent>"
-                           "<displayPosition><PosX>%4</PosX><PosY>%5</PosY></displayPosition></customer%6Config>"),
-            {QString::number(i), c.displayEnable ? QStringLiteral("1") : QStringLiteral("0"), c.text,
-             QString::number(c.x), QString::number(c.y), QString::number(i)});
-    }
-    const QString body = CommonHelper::fillTemplate(
-        QStringLiteral("<OSD><posUnit>%10</posUnit><timeConfig><dateDisplayEnable>%1</dateDisplayEnable>%2"
-                       "<displayPosition><PosX>%3</PosX><PosY>%4</PosY></displayPosition></timeConfig>"
-                       "<channelConfig><channelDisplayEnable>%5</channelDisplayEnable><channelContent>%6"
-                       "</channelContent><displayPosition><PosX>%7</PosX><PosY>%8</PosY></displayPosition>"
-                       "</channelConfig><customerConfig>%9</customerConfig></OSD>"),
-        {QString::number(m_info.dateDisplayEnable ? 1 : 0), time, QString::number(m_info.timeX),
-         QString::number(m_info.timeY), QString::number(m_info.channelDisplayEnable ? 1 : 0), m_info.channelContent,
-         QString::number(m_info.channelX), QString::number(m_info.channelY), customs, QString::number(m_posUnit)});
     qDebug() << "OSD XML:" << body;
-    const uint8_t ch = uint8_t(std::max(0, ui->comboBoxChannel->currentIndex()));
+    IpcBody::Values frame = m_receivedFrame;
+    m_shownFrame.take(frame, QStringLiteral("osdFrameStatus"), ui->comboBoxOSD,
+                      QString::number(std::max(0, ui->comboBoxOSD->currentIndex())));
+    const uint8_t ch = readChannel();
     request(CmdSetOsd, body, ch, RequestKind::Save);
-    request(CmdSetFrame, QStringLiteral("<osdFrameStatus>%1</osdFrameStatus>").arg(ui->comboBoxOSD->currentIndex()), ch,
-            RequestKind::Other);
+    request(CmdSetFrame, IpcBody::osdFrameStatus(frame), ch, RequestKind::Other);
 }
 
 void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()
@@ -447,7 +570,11 @@ void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()
     ui->pushButtonDefault->setEnabled(false);
     QTimer::singleShot(200, this, [this]() { ui->pushButtonDefault->setEnabled(true); });
     m_info = m_defaultInfo;
+    // What "Default" shows is what a Save writes: the camera's defaults as
+    // they came, the controls' values where it sent none.
+    m_received = m_receivedDefaults;
     applyOsdInfo(m_defaultInfo);
+    rememberShown();
 }
 
 void MD_TimeTitle_Widget::onCheckBoxShowDateClicked()
@@ -465,7 +592,12 @@ void MD_TimeTitle_Widget::slotStateChanged(int state)
     const int i = m_checks.indexOf(qobject_cast<QCheckBox *>(sender()));
     if (i < 0)
         return;
-    m_labels.at(i)->setVisible(state > 0);
+    QLabel *label = m_labels.at(i);
+    // A label never placed (an entry the camera did not report) would show
+    // where a new window goes, outside the preview.
+    if (state > 0 && !label->property("placed").toBool())
+        placeLabel(label, 0, 0, true);
+    label->setVisible(state > 0);
     m_edits.at(i)->setEnabled(state > 0);
 }
 
@@ -553,6 +685,6 @@ void MD_TimeTitle_Widget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

@@ -3,9 +3,17 @@
 // What the camera writes into its own picture: date and time with their
 // format, the channel name and up to four custom texts, each placed by
 // dragging a floating label over the live preview, and the OSD frame switch.
-// Positions travel in the camera's unit (posUnit) across width and height.
+// Positions travel in the camera's unit (posUnit) across width and height;
+// each record (the camera's settings, its defaults) keeps its own unit.
+//
+// A Save sends what the camera reported for everything the operator left
+// alone: the date pattern as received (whatever its pieces), positions of
+// labels not dragged, names not edited, custom entries with their own
+// numbers. A custom entry the camera did not report is added once the
+// operator fills it in.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QList>
 #include <QPoint>
@@ -46,6 +54,9 @@ public:
         int channelX = 0;
         int channelY = 0;
         QList<CustomEntry> customs;
+        // Positions of this record are in this unit (100 when the camera
+        // sent none, or none usable).
+        int posUnit = 100;
     };
 
     explicit MD_TimeTitle_Widget(QWidget *parent = nullptr);
@@ -65,7 +76,9 @@ public:
     void applyDateTimeFormat(const QString &pattern, bool show);
     static QString formatCurrentDateTime(const QString &pattern);
 
-    int posUnit() const { return m_posUnit; }
+    int posUnit() const { return m_info.posUnit; }
+    // The 10005 body from what was read and what the operator changed.
+    QString saveBody() const;
     const OSD_INFO &currentInfo() const { return m_info; }
     QPoint getScalePos(const QLabel *label) const;
 
@@ -95,11 +108,19 @@ private:
     void placeLabel(QLabel *label, int x, int y, bool visible);
     QRect previewRect() const;
     QPoint defaultPosition(const QLabel *label) const;
+    void rememberShown();
+    bool patternChanged() const;
+    QPoint positionToSend(const QLabel *label, const QPoint &received) const;
 
     Ui::MD_TimeTitle_Widget *ui;
     OSD_INFO m_info;
     OSD_INFO m_defaultInfo;
-    int m_posUnit = 100;
+    // The texts of the camera's settings and defaults, and of the frame switch.
+    IpcBody::Osd m_received;
+    IpcBody::Osd m_receivedDefaults;
+    IpcBody::Values m_receivedFrame;
+    ShownValues m_shown;
+    ShownValues m_shownFrame;
     bool m_dragging = false;
     QPoint m_lastPos;
     QPointer<QLabel> m_dragLabel;

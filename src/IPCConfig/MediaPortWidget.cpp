@@ -46,6 +46,10 @@ void MediaPortWidget::parseXml(int cmd, const QString &xml)
     const QHash<QString, QString> values = findValuesInXml(xml, QStringLiteral("portConfig"));
     ui->lineEdit_rtsp->setText(values.value(QStringLiteral("RTSPPort")).trimmed());
     ui->lineEdit_http->setText(values.value(QStringLiteral("HTTPPort")).trimmed());
+    m_received = IpcBody::children(xml, QStringLiteral("portConfig"));
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
+    m_shown.shown(QStringLiteral("HTTPPort"), ui->lineEdit_http);
 }
 
 QString MediaPortWidget::checkPorts(const QString &rtspText, const QString &httpText)
@@ -69,17 +73,27 @@ void MediaPortWidget::on_pushButton_default_clicked()
 
 void MediaPortWidget::on_pushButton_save_clicked()
 {
-    const QString refusal = checkPorts(ui->lineEdit_rtsp->text(), ui->lineEdit_http->text());
+    if (!canSave())
+        return;
+    const bool rtspTyped = !m_received.contains(QStringLiteral("RTSPPort"))
+        || m_shown.changed(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
+    const bool httpTyped = !m_received.contains(QStringLiteral("HTTPPort"))
+        || m_shown.changed(QStringLiteral("HTTPPort"), ui->lineEdit_http);
+    // Only what the operator typed is checked: the camera's own ports go
+    // back as they are.
+    const QString refusal = checkPorts(rtspTyped ? ui->lineEdit_rtsp->text() : QStringLiteral("554"),
+                                       httpTyped ? ui->lineEdit_http->text() : QStringLiteral("80"));
     if (!refusal.isEmpty()) {
         MsgTipInfoDlg::showTip(refusal, 2000);
         return;
     }
-    const int rtsp = ui->lineEdit_rtsp->text().toInt();
-    const int http = ui->lineEdit_http->text().toInt();
-    m_sentRtspPort = rtsp;
-    request(CmdSetPorts,
-            QStringLiteral("<portConfig><RTSPPort>%1</RTSPPort><HTTPPort>%2</HTTPPort></portConfig>").arg(rtsp).arg(http),
-            0, RequestKind::Save);
+    IpcBody::Values values = m_received;
+    if (rtspTyped)
+        values.insert(QStringLiteral("RTSPPort"), QString::number(ui->lineEdit_rtsp->text().toInt()));
+    if (httpTyped)
+        values.insert(QStringLiteral("HTTPPort"), QString::number(ui->lineEdit_http->text().toInt()));
+    m_sentRtspPort = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
+    request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save);
 }
 
 void MediaPortWidget::onSaveResult(int cmd, bool ok)
@@ -97,6 +111,6 @@ void MediaPortWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

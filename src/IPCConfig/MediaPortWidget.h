@@ -2,9 +2,11 @@
 
 // The "Port" page: the camera's RTSP and HTTP ports. A successful save also
 // moves the client's record to the new RTSP port, so live video and the stored
-// device list follow the camera.
+// device list follow the camera. A port the operator did not change goes
+// back as the camera reported it, unchecked; a typed one is checked.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 namespace Ui {
 class MediaPortWidget;
@@ -37,4 +39,6 @@ private:
     // The RTSP port of the last 13005 sent: its reply confirms that port, not
     // whatever the field holds by the time the reply comes.
     int m_sentRtspPort = -1;
+    IpcBody::Values m_received;
+    ShownValues m_shown;
 };

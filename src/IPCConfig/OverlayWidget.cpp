@@ -3,6 +3,7 @@
 
 #include "CaptureScreen.h"
 #include "CommonHelper.h"
+#include "IpcBodies.h"
 #include "OpenGLRender.h"
 
 #include <QDebug>
@@ -104,6 +105,23 @@ void OverlayWidget::setAreaSelect(const QHash<QString, QString> &body)
         setBlockSelect(body.value(QStringLiteral("blockConfig")));
     else
         setPointSelect(body);
+    m_received.clear();
+    const QStringList keys = m_gridMode ? QStringList {QStringLiteral("areaType"), QStringLiteral("blockConfig")}
+                                        : QStringList {QStringLiteral("areaType"), QStringLiteral("startX"),
+                                                       QStringLiteral("startY"), QStringLiteral("endX"),
+                                                       QStringLiteral("endY")};
+    // Only a whole area goes back as received; a part of one would mix it
+    // with what the controls made of the rest.
+    for (const QString &key : keys) {
+        if (!body.contains(key)) {
+            m_received.clear();
+            break;
+        }
+        m_received.insert(key, body.value(key));
+    }
+    m_receivedGridMode = m_gridMode;
+    m_shownBlocks = getBlockConfig();
+    m_shownRect = m_selector->getSelectRect();
 }
 
 void OverlayWidget::setBlockSelect(const QString &blockConfig)
@@ -137,6 +155,14 @@ QString OverlayWidget::getBlockConfig() const
 
 QString OverlayWidget::getAreaSelect() const
 {
+    const bool kept = !m_received.isEmpty() && m_gridMode == m_receivedGridMode
+        && (m_gridMode ? getBlockConfig() == m_shownBlocks : m_selector->getSelectRect() == m_shownRect);
+    if (kept) {
+        IpcBody::Values received;
+        for (auto it = m_received.cbegin(); it != m_received.cend(); ++it)
+            received.insert(it.key(), it.value());
+        return IpcBody::areaFragment(received);
+    }
     if (m_gridMode)
         return QStringLiteral("<areaType>%1</areaType><blockConfig>%2</blockConfig>")
             .arg(QStringLiteral("block"), getBlockConfig());

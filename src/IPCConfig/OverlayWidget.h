@@ -3,10 +3,14 @@
 // The detection area of a detection page over the camera's live picture: a
 // grid of blocks (rows x columns, each on or off) or one rectangle with its
 // corners in percent of the picture, as the camera's `areaType` says. It reads
-// the area part of a detection reply and builds the area part of a set body.
+// the area part of a detection reply and builds the area part of a set body:
+// the area as the camera sent it while the operator has not changed it (a
+// grid shows digits above 1 as on, corners round to pixels), the area as
+// drawn once he has.
 
 #include <QHash>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -58,6 +62,11 @@ private:
     QTableWidget *m_grid;
     QList<QTableWidgetItem *> m_cells;
     CaptureScreen *m_selector;
+    // The area of the last reply, and what the grid or selector showed of it.
+    QHash<QString, QString> m_received;
+    bool m_receivedGridMode = true;
+    QString m_shownBlocks;
+    QRect m_shownRect;
     bool m_gridMode = true;
     int m_rows = DefaultRows;
     int m_columns = DefaultColumns;

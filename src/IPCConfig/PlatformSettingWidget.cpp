@@ -2,7 +2,8 @@
 #include "ui_PlatformSettingWidget.h"
 
 #include "CommonHelper.h"
-#include "IpcBodyText.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -65,6 +66,14 @@ void PlatformSettingWidget::parseXml(int cmd, const QString &xml)
     ui->lineEdit_SIPRegisterStatus->setProperty(kStatusProperty, value("SIPRegisterStatus"));
     ui->lineEdit_SIPKeeplive->setText(value("SIPKeeplive"));
     on_checkBox_enable_stateChanged(ui->checkBox_enable->isChecked() ? 1 : 0);
+    m_received = IpcBody::children(xml, QStringLiteral("GB28181"));
+    m_shown.clear();
+    m_shown.shown(QStringLiteral("Enable"), ui->checkBox_enable);
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        const QString element = edit->objectName().mid(int(qstrlen("lineEdit_")));
+        if (element != QLatin1String("SIPRegisterStatus"))
+            m_shown.shown(element, edit);
+    }
 }
 
 void PlatformSettingWidget::on_checkBox_enable_stateChanged(int arg1)
@@ -81,24 +90,35 @@ void PlatformSettingWidget::on_comboBox_mode_activated(int)
 
 void PlatformSettingWidget::on_pushButton_save_clicked()
 {
-    static const QString pattern = QStringLiteral(
-        "<PlatformAccess><GB28181><Enable>%1</Enable><SIPLocalPort>%2</SIPLocalPort><SIPServerID>%3</SIPServerID>"
-        "<SIPServerDomain>%4</SIPServerDomain><SIPServerIP>%5</SIPServerIP><SIPServerPort>%6</SIPServerPort>"
-        "<SIPClientAuthenticationID>%7</SIPClientAuthenticationID>"
-        "<SIPClientAuthenticationPassword>%8</SIPClientAuthenticationPassword>"
-        "<SIPRegisterExpires>%9</SIPRegisterExpires><SIPRegisterStatus>%10</SIPRegisterStatus>"
-        "<SIPKeeplive>%11</SIPKeeplive></GB28181></PlatformAccess>");
-    const auto text = [](const QLineEdit *edit) { return IpcBodyText::plain(edit->text()); };
-    // One pass: a typed "%3" reaches the camera as "%3".
-    const QString body = CommonHelper::fillTemplate(
-        pattern, {ui->checkBox_enable->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                  text(ui->lineEdit_SIPLocalPort), text(ui->lineEdit_SIPServerID),
-                  text(ui->lineEdit_SIPServerDomain), text(ui->lineEdit_SIPServerIP),
-                  text(ui->lineEdit_SIPServerPort), text(ui->lineEdit_SIPClientAuthenticationID),
-                  text(ui->lineEdit_SIPClientAuthenticationPassword), text(ui->lineEdit_SIPRegisterExpires),
-                  IpcBodyText::plain(ui->lineEdit_SIPRegisterStatus->property(kStatusProperty).toString()),
-                  text(ui->lineEdit_SIPKeeplive)});
-    request(CmdSetPlatform, body, 0, RequestKind::Save);
+    if (!canSave())
+        return;
+    IpcBody::Values values = m_received;
+    m_shown.take(values, QStringLiteral("Enable"), ui->checkBox_enable,
+                 ui->checkBox_enable->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        const QString element = edit->objectName().mid(int(qstrlen("lineEdit_")));
+        // The state is the camera's to say: the value it last sent goes back.
+        if (element == QLatin1String("SIPRegisterStatus")) {
+            if (!values.contains(element))
+                values.insert(element, edit->property(kStatusProperty).toString());
+            continue;
+        }
+        const bool typed = !values.contains(element) || m_shown.changed(element, edit);
+        if (!typed)
+            continue;
+        // A port the operator types is a port: empty, negative or beyond
+        // 65535 would be stored by the camera and leave it unreachable.
+        if (element.endsWith(QLatin1String("Port"))) {
+            const int port = DeviceValue::toInt(edit->text(), -1);
+            if (port < 1 || port > 65535) {
+                MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+                edit->setFocus();
+                return;
+            }
+        }
+        values.insert(element, edit->text());
+    }
+    request(CmdSetPlatform, IpcBody::platformAccess(values), 0, RequestKind::Save);
 }
 
 void PlatformSettingWidget::changeEvent(QEvent *event)
@@ -109,6 +129,6 @@ void PlatformSettingWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         if (!ui->lineEdit_SIPRegisterStatus->text().isEmpty() || !status.isEmpty())
             ui->lineEdit_SIPRegisterStatus->setText(registerStateText(status));
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

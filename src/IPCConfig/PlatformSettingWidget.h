@@ -2,9 +2,11 @@
 
 // The "Platform Access" page: the camera's registration with a video platform
 // over GB28181 (the only access mode offered), and the registration state the
-// camera reports.
+// camera reports. A Save sends every field as the camera reported it unless
+// the operator changed it; a port he types must be one (1 to 65535).
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 namespace Ui {
 class PlatformSettingWidget;
@@ -35,4 +37,6 @@ protected:
 
 private:
     Ui::PlatformSettingWidget *ui;
+    IpcBody::Values m_received;
+    ShownValues m_shown;
 };

@@ -3,14 +3,34 @@
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
+#include "MsgTipInfoDlg.h"
+#include "SharedTexts.h"
 
+#include <QDebug>
 #include <QDomDocument>
 #include <QEvent>
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QStringList>
+#include <QTimer>
+
+namespace {
+// Twice what the connection waits for any reply: a read this late will not come.
+int g_readTimeoutMs = 6000;
+constexpr int TipMs = 2000;
+} // namespace
 
 RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
     : QWidget(parent)
+    , m_deadline(new QTimer(this))
 {
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (!m_waitingReads.isEmpty())
+            failRound("no reply");
+    });
     CommonHelper::elideChildTexts(this);
 }
 
@@ -20,9 +40,221 @@ void RemoteCfg_Widget::onSaveResult(int, bool)
 {
 }
 
+void RemoteCfg_Widget::setReadTimeoutMs(int ms)
+{
+    g_readTimeoutMs = ms;
+}
+
+int RemoteCfg_Widget::readTimeoutMs()
+{
+    return g_readTimeoutMs;
+}
+
+QString RemoteCfg_Widget::failureText() const
+{
+    return SharedTexts::configFailedText();
+}
+
+void RemoteCfg_Widget::sayFailure() const
+{
+    MsgTipInfoDlg::showTip(failureText(), TipMs);
+}
+
+void RemoteCfg_Widget::beginReading()
+{
+    // A failed round stays marked until a later one reads the camera whole.
+    if (m_readState != ReadState::Failed)
+        m_readState = ReadState::Idle;
+    m_waitingReads.clear();
+    m_channelSet = false;
+    m_unsaid = false;
+    m_roundFailed = false;
+    m_deadline->stop();
+    // Replies come in the order asked: those owed to an earlier round (a
+    // page selected twice in a row) come first and are not this round's.
+    m_stale.clear();
+    if (m_conversation) {
+        for (unsigned int cmd : qAsConst(m_readCmds)) {
+            const int owed = m_conversation->waiting(this, int(cmd));
+            if (owed > 0)
+                m_stale.insert(cmd, owed);
+        }
+    }
+}
+
+void RemoteCfg_Widget::endVisit()
+{
+    if (m_conversation && !m_conversation->isOnline() && !m_roundFailed)
+        sayFailure();
+}
+
+void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds)
+{
+    if (!m_conversation)
+        return;
+    for (unsigned int cmd : cmds) {
+        if (!m_waitingReads.contains(cmd))
+            m_waitingReads.append(cmd);
+    }
+    if (m_readState != ReadState::Failed)
+        m_readState = ReadState::Pending;
+    m_deadline->start(g_readTimeoutMs);
+}
+
 bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind)
 {
-    return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
+    if (kind == RequestKind::Read && !m_channelSet) {
+        m_readChannel = channel;
+        m_channelSet = true;
+    }
+    const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
+    if (!m_conversation)
+        return sent;
+    if (kind == RequestKind::Read)
+        m_readCmds.insert(cmd);
+    if (kind == RequestKind::Save && !sent) {
+        qInfo() << metaObject()->className() << "save" << cmd << "not sent";
+        sayFailure();
+    }
+    if (kind != RequestKind::Read)
+        return sent;
+    if (!sent) {
+        failRound("not sent");
+        return false;
+    }
+    expectReads({cmd});
+    return true;
+}
+
+bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
+{
+    m_readCmds.insert(cmd);
+    return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, QString(), channel,
+                                           RequestKind::Read);
+}
+
+void RemoteCfg_Widget::readAnswered(int cmd, bool ok)
+{
+    const auto owed = m_stale.find(unsigned(cmd));
+    if (owed != m_stale.end()) {
+        if (--owed.value() <= 0)
+            m_stale.erase(owed);
+        return;
+    }
+    const int at = m_waitingReads.indexOf(unsigned(cmd));
+    if (at < 0)
+        return;
+    if (!ok) {
+        failRound("failed reply");
+        return;
+    }
+    m_waitingReads.removeAt(at);
+    if (!m_waitingReads.isEmpty())
+        return;
+    m_deadline->stop();
+    m_readState = ReadState::Done;
+    if (m_marker)
+        m_marker->hide();
+}
+
+void RemoteCfg_Widget::failRound(const char *why)
+{
+    m_waitingReads.clear();
+    m_deadline->stop();
+    if (m_roundFailed)
+        return;
+    m_roundFailed = true;
+    qWarning() << metaObject()->className() << "could not read the camera:" << why;
+    m_readState = ReadState::Failed;
+    if (!m_marker) {
+        m_marker = new QLabel(this);
+        m_marker->setObjectName(QStringLiteral("labelReadFailed"));
+        m_marker->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
+        m_marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_marker->setText(failureText());
+    placeMarker();
+    m_marker->show();
+    m_marker->raise();
+    // Said when the operator sees the page: a page left meanwhile keeps quiet.
+    if (isVisible())
+        sayFailure();
+    else
+        m_unsaid = true;
+}
+
+bool RemoteCfg_Widget::canSave()
+{
+    if (!m_conversation || m_readState == ReadState::Done || m_readState == ReadState::Idle)
+        return true;
+    qInfo() << metaObject()->className() << "not saved: the camera's settings were not read";
+    sayFailure();
+    return false;
+}
+
+void RemoteCfg_Widget::placeMarker()
+{
+    if (!m_marker)
+        return;
+    m_marker->adjustSize();
+    m_marker->move(std::max(0, width() - m_marker->width() - 12), 4);
+}
+
+bool RemoteCfg_Widget::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        if (m_unsaid) {
+            m_unsaid = false;
+            sayFailure();
+        }
+        placeMarker();
+        // Texts of a language chosen while the page was hidden get their room now.
+        elideNow(this);
+        break;
+    case QEvent::Resize:
+        placeMarker();
+        // A page given more room (a window opened small, then enlarged)
+        // shows the texts it had to shorten whole again.
+        if (!m_elidePending && isVisible()) {
+            m_elidePending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_elidePending = false;
+                if (isVisible())
+                    elideNow(this);
+            });
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void RemoteCfg_Widget::elideWhenLaidOut(QWidget *widget)
+{
+    QTimer::singleShot(0, widget, [widget] {
+        if (widget->isVisible())
+            elideNow(widget);
+    });
+}
+
+void RemoteCfg_Widget::elideNow(QWidget *widget)
+{
+    const auto whole = [](auto *w) {
+        const QString text = w->text();
+        const QString tip = w->toolTip();
+        if (text.endsWith(QChar(0x2026)) && tip.startsWith(text.chopped(1)) && tip != text)
+            w->setText(tip);
+    };
+    for (QLabel *label : widget->findChildren<QLabel *>())
+        whole(label);
+    for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
+        whole(button);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (QLayout *top = widget->window()->layout())
+        top->activate();
+    CommonHelper::elideChildTexts(widget);
 }
 
 void RemoteCfg_Widget::showEvent(QShowEvent *event)
@@ -34,8 +266,13 @@ void RemoteCfg_Widget::showEvent(QShowEvent *event)
 void RemoteCfg_Widget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        CommonHelper::elideChildTexts(this);
+    if (event->type() == QEvent::LanguageChange) {
+        elideWhenLaidOut(this);
+        if (m_marker) {
+            m_marker->setText(failureText());
+            placeMarker();
+        }
+    }
 }
 
 namespace {
@@ -90,6 +327,7 @@ QString RemoteCfg_Widget::dayName(int index)
 void RemoteCfg_Widget::parseDetectionXml(const QString &xml, ipcCfgParams &params) const
 {
     params.bodyValues = findValuesInXml(xml, QStringLiteral("body"));
+    params.received = IpcBody::parseDetection(xml);
     const QHash<QString, QString> own = detectionChildren(xml);
     for (const char *key : {"enable", "sensitivity"}) {
         const QString name = QLatin1String(key);

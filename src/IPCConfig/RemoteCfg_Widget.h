@@ -8,24 +8,42 @@
 // toast (onSaveResult). A page asks through request(), which goes through the
 // window's conversation (ConfigConversation.h) so that the reply comes back
 // to the page that asked.
+//
+// The reads of one visit are a round. A page whose round failed (a reply
+// with a result other than 0, one that cannot be read, none in time, or a
+// camera that is not connected) says so, stays marked and saves nothing: its
+// controls do not show the camera's settings, and a Save would write them.
+// A page saves only once every read of its round came whole and successful.
 
 #include "ConfigConversation.h"
+#include "IpcBodies.h"
 #include "KelvoCommon.h"
 
 #include <QHash>
 #include <QList>
 #include <QPair>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+
+class QLabel;
+class QTimer;
 
 class RemoteCfg_Widget : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum class ReadState {
+        Idle,    // nothing asked yet (or a page that reads nothing)
+        Pending, // reads out
+        Done,    // every read came whole and successful
+        Failed,  // a read failed, never came, or could not be sent
+    };
+
     // One day's periods, each (start, end) as "hh:mm:ss"; a week is seven of
     // them, Sunday first.
     using Periods = QList<QPair<QString, QString>>;
@@ -46,6 +64,9 @@ public:
         int playCount = 3;
         bool supportChannel = false; // filled by the page
         int channel = 0;             // filled by the page
+        // The texts as the camera sent them: what a Save sends back for
+        // every value the operator did not change.
+        IpcBody::Detection received;
     };
 
     explicit RemoteCfg_Widget(QWidget *parent = nullptr);
@@ -61,6 +82,30 @@ public:
     // Acts only on the ids the page asked for.
     virtual void parseXml(int cmd, const QString &xml) = 0;
     virtual void onSaveResult(int cmd, bool ok);
+
+    // A new round: the window calls it on every selection, before
+    // updateDevice; a page calls it before asking again (another channel).
+    void beginReading();
+    // The window after updateDevice: a camera that is not connected is said
+    // also on a page that asks it nothing.
+    void endVisit();
+    // The window hands each reply to a read of this page here, before
+    // parseXml (which gets only the successful ones).
+    void readAnswered(int cmd, bool ok);
+    ReadState readState() const { return m_readState; }
+    // What the page says when its camera does not do what it asked.
+    virtual QString failureText() const;
+
+    // Elides the texts of a widget that do not fit, once its layout has
+    // given them the widths of the current language (never while hidden:
+    // then when shown). Texts elided before are whole again first, so a
+    // longer room gets the whole text back.
+    static void elideWhenLaidOut(QWidget *widget);
+    static void elideNow(QWidget *widget);
+
+    // Test seam: how long a read may go unanswered.
+    static void setReadTimeoutMs(int ms);
+    static int readTimeoutMs();
 
     // The window's conversation with the camera; none for a page on its own.
     void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
@@ -88,8 +133,24 @@ protected:
     // Sends to the page's camera: through the conversation, which brings the
     // reply back to this page; without one straight to the device, and no
     // reply comes back. False when nothing was sent.
+    // A Read belongs to the round; a Save that cannot be sent is said.
     bool request(unsigned int cmd, const QString &body = QString(), uint8_t channel = 0,
                  RequestKind kind = RequestKind::Read);
+    // A read the page can do without (defaults for the "Default" button, a
+    // list that has a fallback): not part of the round.
+    bool requestOptional(unsigned int cmd, uint8_t channel = 0);
+    // Reads the page sends later in this round (after a delay): the round is
+    // not done before they came.
+    void expectReads(const QList<unsigned int> &cmds);
+    // Whether a Save may go out now; when not, says so. Always true for a
+    // page on its own (no conversation, no replies).
+    bool canSave();
+    // The channel the round's reads went to: where a Save belongs.
+    uint8_t readChannel() const { return m_readChannel; }
+    // Says the failure text (a toast).
+    void sayFailure() const;
+
+    bool event(QEvent *event) override;
 
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -102,5 +163,19 @@ protected:
     FUN_DEV_INFO *m_pDeviceInfo = nullptr;
 
 private:
+    void failRound(const char *why);
+    void placeMarker();
+
     QPointer<ConfigConversation> m_conversation;
+    ReadState m_readState = ReadState::Idle;
+    QList<unsigned int> m_waitingReads; // required reads of the round not yet answered
+    QSet<unsigned int> m_readCmds;      // every read the page ever sent
+    QHash<unsigned int, int> m_stale;   // replies still due to reads of earlier rounds
+    bool m_channelSet = false;          // m_readChannel taken from the round's first read
+    uint8_t m_readChannel = 0;
+    bool m_unsaid = false;              // a failure not yet said (the page was not shown)
+    bool m_roundFailed = false;         // this round's failure was taken in
+    bool m_elidePending = false;
+    QTimer *m_deadline = nullptr;
+    QLabel *m_marker = nullptr;
 };

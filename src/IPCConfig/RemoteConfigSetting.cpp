@@ -22,12 +22,18 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTimer>
 
 namespace {
 
 constexpr int PageIdRole = Qt::UserRole + 1;
+constexpr int TreeWidth = 240;
+// Branch arrow, icon and the item's padding beside a group's name (a page's
+// is indented once more).
+constexpr int TreeTextRoom = 60;
 constexpr int DragStripHeight = 34;
 constexpr int PreviewStream = 1; // sub stream
 
@@ -52,6 +58,15 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
+    // A page taller than the room left on a small screen scrolls rather than
+    // being cut; only the page on show counts for the room it needs.
+    auto *room = new QScrollArea(this);
+    room->setObjectName(QStringLiteral("scrollAreaPages"));
+    room->setFrameShape(QFrame::NoFrame);
+    room->setWidgetResizable(true);
+    ui->horizontalLayoutBody->replaceWidget(ui->stackedWidget, room);
+    room->setWidget(ui->stackedWidget);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &RemoteConfigSetting::fitPageRoom);
 
     m_model->setHorizontalHeaderLabels({QString()});
     ui->treeView->setHeaderHidden(true);
@@ -73,7 +88,35 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
         combo->setView(new QListView(combo));
 
     connect(m_conversation, &ConfigConversation::replied, this, &RemoteConfigSetting::onReply);
+    fitTreeWidth();
+    fitPageRoom();
     CommonHelper::elideChildTexts(this);
+}
+
+void RemoteConfigSetting::fitPageRoom()
+{
+    QWidget *current = ui->stackedWidget->currentWidget();
+    for (int i = 0; i < ui->stackedWidget->count(); ++i) {
+        QWidget *page = ui->stackedWidget->widget(i);
+        const QSizePolicy::Policy policy = page == current ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        page->setSizePolicy(policy, policy);
+    }
+    ui->stackedWidget->updateGeometry();
+}
+
+void RemoteConfigSetting::fitTreeWidth()
+{
+    // The names of every language fit: the tree takes what its longest
+    // entry needs, never less than its usual width.
+    const QFontMetrics metrics = ui->treeView->fontMetrics();
+    int need = TreeWidth;
+    for (QStandardItem *group : qAsConst(m_groupItems)) {
+        need = std::max(need, metrics.horizontalAdvance(group->text()) + TreeTextRoom);
+        for (int row = 0; row < group->rowCount(); ++row)
+            need = std::max(need, metrics.horizontalAdvance(group->child(row)->text()) + TreeTextRoom
+                                      + ui->treeView->indentation());
+    }
+    ui->treeView->setFixedWidth(need);
 }
 
 RemoteConfigSetting::~RemoteConfigSetting()
@@ -298,10 +341,42 @@ void RemoteConfigSetting::onTreeViewTreeClicked(const QModelIndex &index)
     RemoteCfg_Widget *page = m_pages.value(id);
     if (!page)
         return;
+    page->beginReading();
     page->updateDevice(m_dev);
     ui->stackedWidget->setCurrentWidget(page);
     ui->labelTitle->setText(page->pageTitle());
     ui->labelTitle->setToolTip(page->pageTitle());
+    page->endVisit();
+}
+
+void RemoteConfigSetting::showEvent(QShowEvent *event)
+{
+    // Never larger than the screen it opens on: what does not fit scrolls.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        if (QScreen *screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            if (width() > room.width() || height() > room.height()) {
+                resize(std::min(width(), room.width()), std::min(height(), room.height()));
+                move(room.topLeft() + QPoint((room.width() - width()) / 2, (room.height() - height()) / 2));
+            }
+        }
+    }
+    DropShadowWidget::showEvent(event);
+    // The window opens on its first page rather than on an empty one; shown
+    // first, so that the page's replies find the window visible.
+    if (!m_dev || ui->stackedWidget->currentWidget() != ui->pageEmpty)
+        return;
+    for (QStandardItem *group : qAsConst(m_groupItems)) {
+        for (int row = 0; row < group->rowCount(); ++row) {
+            if (ui->treeView->isRowHidden(row, group->index()))
+                continue;
+            const QModelIndex index = group->child(row)->index();
+            ui->treeView->setCurrentIndex(index);
+            onTreeViewTreeClicked(index);
+            return;
+        }
+    }
 }
 
 void RemoteConfigSetting::onCloseBtnClick()
@@ -347,11 +422,16 @@ void RemoteConfigSetting::onReply(QObject *requester, const ConfigReply &reply)
         page->onSaveResult(reply.cmd, ok);
         return;
     }
-    // A failed or unreadable read leaves the page as it was: its values are
-    // not the camera's settings. Other replies reach the page when they can
-    // be read; the page tells their result itself.
-    if (reply.kind == RequestKind::Read ? !reply.ok() : !reply.usable)
+    // A failed or unreadable read leaves the page as it was (its values are
+    // not the camera's settings) and marks it. Other replies reach the page
+    // when they can be read; the page tells their result itself.
+    if (reply.kind == RequestKind::Read) {
+        page->readAnswered(reply.cmd, reply.ok());
+        if (!reply.ok())
+            return;
+    } else if (!reply.usable) {
         return;
+    }
     page->parseXml(reply.cmd, reply.xml);
 }
 
@@ -374,6 +454,7 @@ void RemoteConfigSetting::replacePage(int id, RemoteCfg_Widget *page)
     connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
     assignTitles();
     buildTree();
+    fitTreeWidth();
     applyCapabilities();
     ui->treeView->expandAll();
 }
@@ -419,7 +500,10 @@ void RemoteConfigSetting::changeEvent(QEvent *event)
     m_groupNames = QStringList {tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
     for (int i = 0; i < m_groupNames.size() && i < m_groupItems.size(); ++i)
         m_groupItems.at(i)->setText(m_groupNames.at(i));
-    CommonHelper::elideChildTexts(this);
+    fitTreeWidth();
+    // The texts of the new language change the layout's widths only once it
+    // has run: elided then, with the room they have.
+    RemoteCfg_Widget::elideWhenLaidOut(this);
 }
 
 void RemoteConfigSetting::keyPressEvent(QKeyEvent *event)

@@ -83,6 +83,7 @@ public slots:
     void onEscPressed() override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -98,6 +99,8 @@ private:
     void startPlayer(SimplePlayer *&player, QString &url, const QString &address);
     void onReconnect();
     QWidget *slotWidget(int id) const;
+    void fitPageRoom();
+    void fitTreeWidth();
 
     Ui::RemoteConfigSetting *ui;
     QStandardItemModel *m_model;
@@ -116,4 +119,5 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QMap<int, QWidget *> m_slots;   // page id -> its widget in the stack
     ConfigConversation *m_conversation;
+    bool m_shownOnce = false;
 };

@@ -3,7 +3,6 @@
 
 #include "CommonHelper.h"
 #include "CustomDialog.h"
-#include "IpcBodyText.h"
 #include "MsgTipInfoDlg.h"
 
 #include <QDebug>
@@ -27,9 +26,6 @@ constexpr int MaxFrameRates = 240;
 
 const QList<int> kMainPresets {8192, 6144, 5120, 4096, 3072, 2048, 1536, 1024, 512, 256};
 const QList<int> kSubPresets {1024, 640, 512, 256, 128};
-
-// The line break the camera's own bodies carry between element groups.
-const QString kBreak = QStringLiteral("\n\t\t\t\t\t\t\t ");
 
 void fillIntervals(QComboBox *combo)
 {
@@ -75,6 +71,9 @@ VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
                          QStringLiteral("VGA"),   QStringLiteral("640X360"), QStringLiteral("CIF")}
 {
     ui->setupUi(this);
+    // The lists' texts ("Custom", "Constant" in every language) decide their width.
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QWidget *w : {static_cast<QWidget *>(ui->lineEdit_main_bitrate), static_cast<QWidget *>(ui->label_main_kbps),
                        static_cast<QWidget *>(ui->lineEdit_sub_bitrate), static_cast<QWidget *>(ui->label_sub_kbps)})
         w->hide();
@@ -96,6 +95,7 @@ void VideoEncodeWidget::resetBest()
 void VideoEncodeWidget::requestCaps()
 {
     const uint8_t ch = getChannel();
+    expectReads({CmdGetCaps, CmdGetEncode});
     request(CmdGetCaps, QString(), ch);
     // The page owns the timer: a page gone before it fires asks nothing.
     QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetEncode, QString(), ch); });
@@ -123,8 +123,14 @@ void VideoEncodeWidget::parseXml(int cmd, const QString &xml)
         m_bestParam = body.value(QStringLiteral("videoBestParameter")).trimmed();
         updateCaps(body.value(QStringLiteral("videoCapList")).trimmed());
     } else if (cmd == int(CmdGetEncode)) {
+        const IpcBody::Element reply = IpcBody::read(xml);
+        const IpcBody::Element *main = reply.find(QStringLiteral("encode0"));
+        const IpcBody::Element *sub = reply.find(QStringLiteral("encode1"));
+        m_receivedMain = main ? main->values() : IpcBody::Values();
+        m_receivedSub = sub ? sub->values() : IpcBody::Values();
         applyEncodeParams(findValuesInXml(xml, QStringLiteral("encode0")),
                           findValuesInXml(xml, QStringLiteral("encode1")));
+        rememberShown();
     }
 }
 
@@ -392,6 +398,8 @@ void VideoEncodeWidget::applyEncodeParams(const QHash<QString, QString> &main, c
 
 void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
 {
+    m_mainRebuilt = true;
+    m_subRebuilt = true;
     const QString resolution = ui->comboBox_main_resolution->currentData().toString();
     const QString format = ui->comboBox_main_encodeType->currentText();
     for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
@@ -413,6 +421,7 @@ void VideoEncodeWidget::on_comboBox_main_encodeType_activated(int index)
 
 void VideoEncodeWidget::on_comboBox_sub_resolution_activated(int)
 {
+    m_subRebuilt = true;
     const QString resolution = ui->comboBox_sub_resolution->currentData().toString();
     const QString format = ui->comboBox_sub_encodeType->currentText();
     for (const VideoCapabilitySet &entry : qAsConst(m_subCaps)) {
@@ -465,44 +474,73 @@ QString VideoEncodeWidget::getBitRate(const QComboBox *combo, const QLineEdit *e
     return QString();
 }
 
+void VideoEncodeWidget::rememberShown()
+{
+    m_mainRebuilt = false;
+    m_subRebuilt = false;
+    m_shown.clear();
+    const QList<QPair<QString, QWidget *>> controls {
+        {"main.resolution", ui->comboBox_main_resolution}, {"main.frameRate", ui->comboBox_main_framerate},
+        {"main.encodeFormat", ui->comboBox_main_encodeType}, {"main.bitRateControl", ui->comboBox_main_bitControl},
+        {"main.bitRate", ui->comboBox_main_bitRate},       {"main.custom", ui->lineEdit_main_bitrate},
+        {"main.interval", ui->comboBox_main_iFrame},       {"sub.resolution", ui->comboBox_sub_resolution},
+        {"sub.frameRate", ui->comboBox_sub_framerate},     {"sub.encodeFormat", ui->comboBox_sub_encodeType},
+        {"sub.bitRateControl", ui->comboBox_sub_bitControl}, {"sub.bitRate", ui->comboBox_sub_bitRate},
+        {"sub.custom", ui->lineEdit_sub_bitrate},          {"sub.interval", ui->comboBox_sub_iFrame},
+    };
+    for (const auto &control : controls)
+        m_shown.shown(control.first, control.second);
+}
+
+bool VideoEncodeWidget::streamToSend(bool main, IpcBody::Values &values) const
+{
+    const QString side = main ? QStringLiteral("main.") : QStringLiteral("sub.");
+    const bool rebuilt = main ? m_mainRebuilt : m_subRebuilt;
+    const auto changed = [&](const char *key, const QWidget *control) {
+        return rebuilt || m_shown.changed(side + QLatin1String(key), control);
+    };
+    const auto put = [&](const char *key, const QWidget *control, const QString &fromControl) {
+        if (!values.contains(QLatin1String(key)) || changed(key, control))
+            values.insert(QLatin1String(key), fromControl);
+    };
+    QComboBox *resolution = main ? ui->comboBox_main_resolution : ui->comboBox_sub_resolution;
+    QComboBox *frameRate = main ? ui->comboBox_main_framerate : ui->comboBox_sub_framerate;
+    QComboBox *encodeType = main ? ui->comboBox_main_encodeType : ui->comboBox_sub_encodeType;
+    QComboBox *control = main ? ui->comboBox_main_bitControl : ui->comboBox_sub_bitControl;
+    QComboBox *bitRate = main ? ui->comboBox_main_bitRate : ui->comboBox_sub_bitRate;
+    QLineEdit *custom = main ? ui->lineEdit_main_bitrate : ui->lineEdit_sub_bitrate;
+    QComboBox *interval = main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame;
+
+    if (!values.contains(QStringLiteral("stream")))
+        values.insert(QStringLiteral("stream"), main ? QStringLiteral("0") : QStringLiteral("1"));
+    put("resolution", resolution, resolution->currentData().toString());
+    put("frameRate", frameRate, frameRate->currentText());
+    put("encodeFormat", encodeType, encodeType->currentText());
+    put("bitRateControl", control, control->currentData().toString());
+    // A bitrate the camera sent goes back unchecked; one typed is checked.
+    if (!values.contains(QStringLiteral("bitRate")) || changed("bitRate", bitRate) || changed("custom", custom)) {
+        const QString rate = getBitRate(bitRate, custom);
+        if (rate.isEmpty())
+            return false;
+        values.insert(QStringLiteral("bitRate"), rate);
+    }
+    if (!values.contains(QStringLiteral("initQuant")) || changed("frameRate", frameRate) || changed("interval", interval))
+        values.insert(QStringLiteral("initQuant"),
+                      QString::number(DeviceValue::multiply(DeviceValue::toInt(frameRate->currentText()),
+                                                            DeviceValue::toInt(interval->currentText()))));
+    return true;
+}
+
 void VideoEncodeWidget::on_pushButton_save_clicked()
 {
-    if (!m_pDeviceInfo)
+    if (!m_pDeviceInfo || !canSave())
         return;
-    const QString mainRate = getBitRate(ui->comboBox_main_bitRate, ui->lineEdit_main_bitrate);
-    if (mainRate.isEmpty())
+    IpcBody::Values main = m_receivedMain;
+    IpcBody::Values sub = m_receivedSub;
+    if (!streamToSend(true, main) || !streamToSend(false, sub))
         return;
-    const QString subRate = getBitRate(ui->comboBox_sub_bitRate, ui->lineEdit_sub_bitrate);
-    if (subRate.isEmpty())
+    if (!request(CmdSetEncode, IpcBody::videoEncode(main, sub), readChannel(), RequestKind::Save))
         return;
-    const auto quant = [](const QComboBox *frameRate, const QComboBox *interval) {
-        return QString::number(DeviceValue::multiply(DeviceValue::toInt(frameRate->currentText()),
-                                                     DeviceValue::toInt(interval->currentText())));
-    };
-    using IpcBodyText::plain;
-    // Fourteen values in one pass: placeholders %1..%7 for the main stream,
-    // %8..%14 for the sub stream.
-    const auto fragment = [](int first) {
-        const auto p = [first](int i) { return QLatin1Char('%') + QString::number(first + i); };
-        return QStringLiteral("<stream>") + p(0) + QStringLiteral("</stream><resolution>") + p(1)
-            + QStringLiteral("</resolution><frameRate>") + p(2) + QStringLiteral("</frameRate>") + kBreak
-            + QStringLiteral("<encodeFormat>") + p(3) + QStringLiteral("</encodeFormat><bitRateControl>") + p(4)
-            + QStringLiteral("</bitRateControl>") + kBreak + QStringLiteral("<bitRate>") + p(5)
-            + QStringLiteral("</bitRate><initQuant>") + p(6) + QStringLiteral("</initQuant>");
-    };
-    const QString pattern = QStringLiteral("<videoEncode><encode0>") + fragment(1)
-        + QStringLiteral("</encode0><encode1>") + fragment(8) + QStringLiteral("</encode1></videoEncode>");
-    const QString body = CommonHelper::fillTemplate(
-        pattern,
-        {QStringLiteral("0"), plain(ui->comboBox_main_resolution->currentData().toString()),
-         plain(ui->comboBox_main_framerate->currentText()), plain(ui->comboBox_main_encodeType->currentText()),
-         plain(ui->comboBox_main_bitControl->currentData().toString()), plain(mainRate),
-         quant(ui->comboBox_main_framerate, ui->comboBox_main_iFrame), QStringLiteral("1"),
-         plain(ui->comboBox_sub_resolution->currentData().toString()),
-         plain(ui->comboBox_sub_framerate->currentText()), plain(ui->comboBox_sub_encodeType->currentText()),
-         plain(ui->comboBox_sub_bitControl->currentData().toString()), plain(subRate),
-         quant(ui->comboBox_sub_framerate, ui->comboBox_sub_iFrame)});
-    request(CmdSetEncode, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())), RequestKind::Save);
     if (m_pDeviceInfo->sdkPlatform.compare(QLatin1String("TUYA"), Qt::CaseInsensitive) == 0
         && CustomDialog::showMessage(tr("The device needs to be restarted for the modification to take effect"), true,
                                      true, 0)
@@ -520,6 +558,8 @@ void VideoEncodeWidget::on_pushButton_default_clicked()
             .arg(s.initQuant);
     };
     qDebug() << "best param: " << m_bestParam << describe(m_mainBest) << describe(m_subBest);
+    m_mainRebuilt = true;
+    m_subRebuilt = true;
     for (bool main : {true, false}) {
         const VideoCapabilitySet &best = main ? m_mainBest : m_subBest;
         QComboBox *bitRate = main ? ui->comboBox_main_bitRate : ui->comboBox_sub_bitRate;
@@ -547,6 +587,7 @@ void VideoEncodeWidget::on_comboBoxChannel_currentIndexChanged(int index)
         return;
     channel = index;
     resetBest();
+    beginReading();
     requestCaps();
 }
 
@@ -555,6 +596,6 @@ void VideoEncodeWidget::changeEvent(QEvent *event)
     RemoteCfg_Widget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

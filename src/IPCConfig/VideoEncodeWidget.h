@@ -4,9 +4,12 @@
 // the camera's capability report (15001): which resolutions and encode types
 // each stream offers, with frame-rate and bitrate ranges and defaults, and
 // which sub-stream entries go with each main-stream entry. "Default" applies
-// the camera's recommended parameters; "Save" sends both streams at once.
+// the camera's recommended parameters; "Save" sends both streams at once,
+// each value as the camera reported it unless the operator changed it (a
+// resolution or bitrate outside the lists included).
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QList>
 #include <QMap>
@@ -100,6 +103,10 @@ private:
     void applyCustomRule(bool main, int index);
     void requestCaps();
     void resetBest();
+    void rememberShown();
+    // The stream's values to send: as received where the controls were left
+    // alone. False (after the toast) when a changed custom bitrate is refused.
+    bool streamToSend(bool main, IpcBody::Values &values) const;
     static VideoEncodeParams defaultsOf(const VideoCapabilitySet &entry, const QString &encodeFormat);
     static void fillBitRates(QComboBox *combo, const VideoCapabilitySet &entry, const QList<int> &presets);
     // (smallest, largest) value a custom bitrate may take in this combo.
@@ -112,4 +119,11 @@ private:
     QStringList m_resolutionOrder;
     QMap<int, VideoCapabilitySet> m_mainCaps;
     QMap<int, VideoCapabilitySet> m_subCaps;
+    // The last 10002 as received, how the controls showed it, and whether the
+    // operator rebuilt a stream's lists since (another resolution, Default).
+    IpcBody::Values m_receivedMain;
+    IpcBody::Values m_receivedSub;
+    ShownValues m_shown;
+    bool m_mainRebuilt = false;
+    bool m_subRebuilt = false;
 };

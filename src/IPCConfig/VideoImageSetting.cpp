@@ -36,6 +36,9 @@ VideoImageSetting::VideoImageSetting(QWidget *parent)
     : RemoteCfg_Widget(parent)
     , ui(new Ui::VideoImageSetting)
     , m_sectionModel(new QStringListModel(this))
+    , m_received(6)
+    , m_present(6, false)
+    , m_shown(6)
 {
     ui->setupUi(this);
     const QList<QPair<QSlider *, QSpinBox *>> pairs {
@@ -65,7 +68,12 @@ void VideoImageSetting::initSectionList()
 {
     m_sectionNames = QStringList {tr("Image"), tr("Night Vision Mode"), tr("Exposure"),
                                   tr("Backlight"), tr("WB"), tr("PE")};
+    // Setting the names empties the list's current row: the sub-page shown
+    // stays the current one.
+    const int shown = ui->listView->currentIndex().isValid() ? ui->stackedWidget->currentIndex() : -1;
     m_sectionModel->setStringList(m_sectionNames);
+    if (shown >= 0)
+        ui->listView->setCurrentIndex(m_sectionModel->index(shown));
 }
 
 const QStringList &VideoImageSetting::shutterList(int standard)
@@ -81,7 +89,8 @@ void VideoImageSetting::requestSettings()
 {
     const uint8_t ch = getChannel();
     request(CmdGetImage, QString(), ch);
-    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetDefaults, QString(), ch); });
+    // Without the camera's defaults "Default" takes fixed values.
+    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { requestOptional(CmdGetDefaults, ch); });
 }
 
 void VideoImageSetting::updateDevice(FUN_DEV_INFO *dev)
@@ -106,6 +115,7 @@ void VideoImageSetting::on_comboBoxChannel_currentIndexChanged(int index)
     channel = index;
     m_rememberedPage = ui->stackedWidget->currentIndex();
     m_defaults.clear();
+    beginReading();
     requestSettings();
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     FUN_DEV_INFO *record = registry ? registry->getChannelInfo(m_pDeviceInfo->ip, uchar(index + 1)) : nullptr;
@@ -137,6 +147,12 @@ void VideoImageSetting::parseXml(int cmd, const QString &xml)
     for (const char *group : kGroups)
         groups.append(intValues(xml, QLatin1String(group)));
     if (cmd == int(CmdGetImage)) {
+        const IpcBody::Element reply = IpcBody::read(xml);
+        for (int i = 0; i < 6; ++i) {
+            const IpcBody::Element *group = reply.find(QLatin1String(kGroups[i]));
+            m_present[i] = group != nullptr;
+            m_received[i] = group ? group->values() : IpcBody::Values();
+        }
         ui->stackedWidget->setCurrentIndex(m_rememberedPage);
         ui->listView->setCurrentIndex(m_sectionModel->index(m_rememberedPage));
         updateImageAdjustment(groups.at(0));
@@ -145,6 +161,8 @@ void VideoImageSetting::parseXml(int cmd, const QString &xml)
         updateBacklight(groups.at(3));
         updateWhiteBalance(groups.at(4));
         updateImageEnhancement(groups.at(5));
+        for (int i = 0; i < 6; ++i)
+            rememberShown(i);
         return;
     }
     Values merged;
@@ -164,8 +182,10 @@ void VideoImageSetting::on_listView_clicked(const QModelIndex &index)
 
 int VideoImageSetting::currentSection() const
 {
+    // The sub-page on screen: the list's row follows it, but its text is
+    // the name of another language once the operator switched.
     const QModelIndex current = ui->listView->currentIndex();
-    return current.isValid() ? m_sectionNames.indexOf(current.data().toString()) : -1;
+    return current.isValid() ? ui->stackedWidget->currentIndex() : -1;
 }
 
 void VideoImageSetting::on_btn_save_clicked()
@@ -200,25 +220,81 @@ void VideoImageSetting::on_comboBox_videoFormat_activated(int index)
 
 // ---- groups ---------------------------------------------------------------------
 
-void VideoImageSetting::selectReceived(QComboBox *combo, const QString &element, int position)
+QList<VideoImageSetting::Control> VideoImageSetting::controlsOf(int position) const
 {
-    m_received.insert(element, position);
-    combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
+    switch (position) {
+    case 0:
+        return {{"brightness", ui->slider_brightness}, {"contrast", ui->slider_contrast},
+                {"saturation", ui->slider_saturation}, {"sharpness", ui->slider_sharpness},
+                {"tvStandard", ui->comboBox_videoFormat}, {"mirrorMode", ui->comboBox_mirror},
+                {"rotateMode", ui->comboBox_rotate}, {"antiFlicker", ui->comboBoxAntiFlicker}};
+    case 1:
+        return {{"dayNightCompensateMode", ui->comboBox_nightVision}};
+    case 2:
+        return {{"exposureMode", ui->comboBox_exposureMode}, {"exposureTime", ui->comboBox_exposureTime},
+                {"SystemGain", ui->slider_exposure}};
+    case 3:
+        return {{"backlightMode", ui->comboBox_backlight}};
+    case 4:
+        return {{"WBMode", ui->comboBox_whiteBalance}, {"redGain", ui->slider_redGain},
+                {"blueGain", ui->slider_blueGain}};
+    case 5:
+        return {{"DRCMode", ui->comboBox_DRCMode}, {"DRCStrength", ui->slider_DRCStrength},
+                {"denoiseMode", ui->comboBox_denoiseMode}, {"denoiseStrength", ui->slider_denoiseStrength}};
+    default:
+        return {};
+    }
 }
 
-int VideoImageSetting::positionToSend(const QComboBox *combo, const QString &element) const
+void VideoImageSetting::rememberShown(int position)
 {
-    const int position = combo->currentIndex();
-    return position >= 0 ? position : m_received.value(element, 0);
+    m_shown[position].clear();
+    for (const Control &c : controlsOf(position))
+        m_shown[position].shown(QLatin1String(c.element), c.control);
 }
 
-void VideoImageSetting::send(unsigned int cmd, const QString &body)
+QString VideoImageSetting::controlValue(const QWidget *control)
+{
+    if (const auto *slider = qobject_cast<const QSlider *>(control))
+        return QString::number(slider->value());
+    const auto *combo = qobject_cast<const QComboBox *>(control);
+    // The night-vision entries carry their mode; the others are positions.
+    if (combo && combo->currentData().isValid())
+        return QString::number(combo->currentData().toInt());
+    return combo ? QString::number(combo->currentIndex()) : QString();
+}
+
+IpcBody::Values VideoImageSetting::valuesToSend(int position) const
+{
+    IpcBody::Values values = m_received.value(position);
+    for (const Control &c : controlsOf(position))
+        m_shown.at(position).take(values, QLatin1String(c.element), c.control, controlValue(c.control));
+    if (position == 1) {
+        // The page has no control for these: as received, or what the camera expects.
+        if (!values.contains(QStringLiteral("dayNightMode")))
+            values.insert(QStringLiteral("dayNightMode"), QStringLiteral("2"));
+    }
+    return values;
+}
+
+void VideoImageSetting::send(int position, const IpcBody::Values &values)
 {
     if (!m_pDeviceInfo) {
         qWarning() << " device info is null ";
         return;
     }
-    request(cmd, body, uint8_t(std::max(0, ui->comboBoxChannel->currentIndex())), RequestKind::Save);
+    if (!canSave())
+        return;
+    // A group the camera did not report would be written with what the
+    // controls happened to hold.
+    if (!m_present.value(position) && (readState() != ReadState::Idle)) {
+        qInfo() << "image group not read, not saved:" << IpcBody::imageGroupElement(position);
+        sayFailure();
+        return;
+    }
+    const bool antiFlicker = m_pDeviceInfo->capList.contains(QLatin1String("antiFlicker"));
+    request(11003 + 2 * unsigned(position), IpcBody::imageGroup(position, values, antiFlicker), readChannel(),
+            RequestKind::Save);
 }
 
 void VideoImageSetting::on_comboBox_exposureMode_currentIndexChanged(int index)
@@ -245,37 +321,32 @@ void VideoImageSetting::on_comboBox_denoiseMode_currentIndexChanged(int index)
     setShown({ui->label_denoiseStrength, ui->slider_denoiseStrength, ui->spinBox_denoiseStrength}, index == 1);
 }
 
+namespace {
+// A position outside the list leaves the list without a selection.
+void selectPosition(QComboBox *combo, int position)
+{
+    combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
+}
+} // namespace
+
 void VideoImageSetting::updateImageAdjustment(const Values &v)
 {
     ui->slider_brightness->setValue(v.value("brightness"));
     ui->slider_contrast->setValue(v.value("contrast"));
     ui->slider_saturation->setValue(v.value("saturation"));
     ui->slider_sharpness->setValue(v.value("sharpness"));
-    selectReceived(ui->comboBox_videoFormat, "tvStandard", v.value("tvStandard"));
-    selectReceived(ui->comboBox_mirror, "mirrorMode", v.value("mirrorMode"));
-    selectReceived(ui->comboBox_rotate, "rotateMode", v.value("rotateMode"));
+    selectPosition(ui->comboBox_videoFormat, v.value("tvStandard"));
+    selectPosition(ui->comboBox_mirror, v.value("mirrorMode"));
+    selectPosition(ui->comboBox_rotate, v.value("rotateMode"));
     const QString caps = m_pDeviceInfo ? m_pDeviceInfo->capList : QString();
     setShown({ui->label_7, ui->comboBox_rotate}, caps.contains(QLatin1String("rotate")));
     setShown({ui->label_8, ui->comboBoxAntiFlicker}, caps.contains(QLatin1String("antiFlicker")));
-    selectReceived(ui->comboBoxAntiFlicker, "antiFlicker", v.value("antiFlicker"));
+    selectPosition(ui->comboBoxAntiFlicker, v.value("antiFlicker"));
 }
 
 void VideoImageSetting::saveImageAdjustment()
 {
-    const bool antiFlicker = m_pDeviceInfo && m_pDeviceInfo->capList.contains(QLatin1String("antiFlicker"));
-    const QString flicker =
-        antiFlicker ? QStringLiteral("<antiFlicker>%1</antiFlicker>")
-                          .arg(positionToSend(ui->comboBoxAntiFlicker, QStringLiteral("antiFlicker")))
-                    : QString();
-    send(11003, CommonHelper::fillTemplate(
-                    QStringLiteral("<imageAdjustment><brightness>%1</brightness><contrast>%2</contrast>"
-                                   "<saturation>%3</saturation><sharpness>%4</sharpness><tvStandard>%5</tvStandard>"
-                                   "<mirrorMode>%6</mirrorMode><rotateMode>%7</rotateMode>%8</imageAdjustment>"),
-                    {QString::number(ui->slider_brightness->value()), QString::number(ui->slider_contrast->value()),
-                     QString::number(ui->slider_saturation->value()), QString::number(ui->slider_sharpness->value()),
-                     QString::number(positionToSend(ui->comboBox_videoFormat, QStringLiteral("tvStandard"))),
-                     QString::number(positionToSend(ui->comboBox_mirror, QStringLiteral("mirrorMode"))),
-                     QString::number(positionToSend(ui->comboBox_rotate, QStringLiteral("rotateMode"))), flicker}));
+    send(0, valuesToSend(0));
 }
 
 void VideoImageSetting::defaultImageAdjustment()
@@ -286,16 +357,20 @@ void VideoImageSetting::defaultImageAdjustment()
         ui->comboBox_videoFormat->setCurrentIndex(1);
         ui->comboBox_mirror->setCurrentIndex(3);
         ui->comboBox_rotate->setCurrentIndex(0);
-        return;
+    } else {
+        const Values &d = m_defaults;
+        ui->slider_brightness->setValue(d.value("brightness"));
+        ui->slider_contrast->setValue(d.value("contrast"));
+        ui->slider_saturation->setValue(d.value("saturation"));
+        ui->slider_sharpness->setValue(d.value("sharpness"));
+        selectPosition(ui->comboBox_videoFormat, d.value("tvStandard"));
+        selectPosition(ui->comboBox_mirror, d.value("mirrorMode"));
+        selectPosition(ui->comboBox_rotate, d.value("rotateMode"));
     }
-    const Values &d = m_defaults;
-    ui->slider_brightness->setValue(d.value("brightness"));
-    ui->slider_contrast->setValue(d.value("contrast"));
-    ui->slider_saturation->setValue(d.value("saturation"));
-    ui->slider_sharpness->setValue(d.value("sharpness"));
-    selectReceived(ui->comboBox_videoFormat, "tvStandard", d.value("tvStandard"));
-    selectReceived(ui->comboBox_mirror, "mirrorMode", d.value("mirrorMode"));
-    selectReceived(ui->comboBox_rotate, "rotateMode", d.value("rotateMode"));
+    // What "Default" put there is what a Save writes; anti-flicker is left.
+    for (const char *element : {"brightness", "contrast", "saturation", "sharpness", "tvStandard", "mirrorMode",
+                                "rotateMode"})
+        m_shown[0].markChanged(QLatin1String(element));
 }
 
 QStringList VideoImageSetting::nightVisionModes() const
@@ -315,22 +390,20 @@ void VideoImageSetting::updateNightVision(const Values &v)
     static const char *const names[] = {QT_TR_NOOP("Smart Mode"), QT_TR_NOOP("Infrared Mode"),
                                         QT_TR_NOOP("Full Color Mode")};
     ui->comboBox_nightVision->clear();
+    // Each entry carries its mode: a list with modes this client has no name
+    // for ("0+3+2") would otherwise put the names and the numbers out of step.
     const QStringList modes = nightVisionModes();
-    const bool dual = m_pDeviceInfo && m_pDeviceInfo->capList.contains(QLatin1String("doubleLight"), Qt::CaseInsensitive);
-    if (!dual) {
-        ui->comboBox_nightVision->addItem(tr(names[1]));
-    } else if (modes.isEmpty()) {
-        for (const char *name : names)
-            ui->comboBox_nightVision->addItem(tr(name));
+    if (modes.isEmpty()) {
+        for (int mode = 0; mode < 3; ++mode)
+            ui->comboBox_nightVision->addItem(tr(names[mode]), mode);
     } else {
         for (const QString &part : modes) {
             const int mode = DeviceValue::toInt(part, -1);
-            if (mode >= 0 && mode <= 2)
-                ui->comboBox_nightVision->addItem(tr(names[mode]));
+            if (mode >= 0 && mode <= 2 && ui->comboBox_nightVision->findData(mode) < 0)
+                ui->comboBox_nightVision->addItem(tr(names[mode]), mode);
         }
     }
-    const int mode = v.value("dayNightCompensateMode");
-    ui->comboBox_nightVision->setCurrentIndex(modes.isEmpty() ? mode : modes.indexOf(QString::number(mode)));
+    ui->comboBox_nightVision->setCurrentIndex(ui->comboBox_nightVision->findData(v.value("dayNightCompensateMode", -1)));
 }
 
 void VideoImageSetting::saveNightVision()
@@ -339,35 +412,32 @@ void VideoImageSetting::saveNightVision()
         qWarning() << "Device info  is null";
         return;
     }
-    const int position = ui->comboBox_nightVision->currentIndex();
-    const QStringList modes = nightVisionModes();
-    int mode = position;
-    bool valid = true;
-    if (!modes.isEmpty()) {
-        valid = position >= 0 && position < modes.size();
-        mode = valid ? DeviceValue::toInt(modes.at(position), -1) : -1;
-    }
-    if (!valid || mode < 0) {
-        qWarning() << "Invalid night vision mode index:" << position << "in list:" << modes;
+    IpcBody::Values values = valuesToSend(1);
+    const int mode = DeviceValue::toInt(values.value(QStringLiteral("dayNightCompensateMode")), -1);
+    // Only what the camera sent may go back unread by this client.
+    const bool asReceived = m_received.at(1).contains(QStringLiteral("dayNightCompensateMode"))
+        && !m_shown.at(1).changed(QStringLiteral("dayNightCompensateMode"), ui->comboBox_nightVision);
+    if (!asReceived && mode < 0) {
+        qWarning() << "Invalid night vision mode index:" << ui->comboBox_nightVision->currentIndex()
+                   << "in list:" << nightVisionModes();
         return;
     }
-    send(11005, QStringLiteral("<dayNight><dayNightMode>2</dayNightMode><dayNightCompensateMode>%1"
-                               "</dayNightCompensateMode><startTime></startTime><endTime></endTime></dayNight>")
-                    .arg(mode));
+    send(1, values);
 }
 
 void VideoImageSetting::defaultNightVision()
 {
     if (m_defaults.isEmpty()) {
         ui->comboBox_nightVision->setCurrentIndex(ui->comboBox_nightVision->count() > 1 ? 1 : 0);
-        return;
+    } else {
+        const int mode = m_defaults.value("dayNightCompensateMode");
+        const int at = ui->comboBox_nightVision->findData(mode);
+        if (at >= 0)
+            ui->comboBox_nightVision->setCurrentIndex(at);
+        else
+            qDebug() << "defaultNightVision data err " << mode << nightVisionModes();
     }
-    const QString mode = QString::number(m_defaults.value("dayNightCompensateMode"));
-    const QStringList modes = nightVisionModes();
-    if (modes.contains(mode))
-        ui->comboBox_nightVision->setCurrentIndex(modes.indexOf(mode));
-    else
-        qDebug() << "defaultNightVision data err " << mode << modes;
+    m_shown[1].markChanged(QStringLiteral("dayNightCompensateMode"));
 }
 
 void VideoImageSetting::updateExposure(const Values &v)
@@ -377,97 +447,86 @@ void VideoImageSetting::updateExposure(const Values &v)
     if (standard == 0 || standard == 1)
         ui->comboBox_exposureTime->addItems(shutterList(standard));
     on_comboBox_exposureMode_currentIndexChanged(v.value("exposureMode"));
-    selectReceived(ui->comboBox_exposureMode, "exposureMode", v.value("exposureMode"));
-    selectReceived(ui->comboBox_exposureTime, "exposureTime", v.value("exposureTime"));
+    selectPosition(ui->comboBox_exposureMode, v.value("exposureMode"));
+    selectPosition(ui->comboBox_exposureTime, v.value("exposureTime"));
     ui->slider_exposure->setValue(v.value("SystemGain"));
 }
 
 void VideoImageSetting::saveExposure()
 {
-    send(11007, QStringLiteral("<exposure><exposureMode>%1</exposureMode><exposureTime>%2</exposureTime>"
-                               "<SystemGain>%3</SystemGain> </exposure>")
-                    .arg(positionToSend(ui->comboBox_exposureMode, QStringLiteral("exposureMode")))
-                    .arg(positionToSend(ui->comboBox_exposureTime, QStringLiteral("exposureTime")))
-                    .arg(ui->slider_exposure->value()));
+    send(2, valuesToSend(2));
 }
 
 void VideoImageSetting::defaultExposure()
 {
     const bool table = !m_defaults.isEmpty();
-    selectReceived(ui->comboBox_exposureMode, "exposureMode", table ? m_defaults.value("exposureMode") : 0);
-    selectReceived(ui->comboBox_exposureTime, "exposureTime", table ? m_defaults.value("exposureTime") : 0);
+    selectPosition(ui->comboBox_exposureMode, table ? m_defaults.value("exposureMode") : 0);
+    selectPosition(ui->comboBox_exposureTime, table ? m_defaults.value("exposureTime") : 0);
     ui->slider_exposure->setValue(table ? m_defaults.value("SystemGain") : 50);
+    m_shown[2].clear();
 }
 
 void VideoImageSetting::updateBacklight(const Values &v)
 {
-    selectReceived(ui->comboBox_backlight, "backlightMode", v.value("backlightMode"));
+    selectPosition(ui->comboBox_backlight, v.value("backlightMode"));
 }
 
 void VideoImageSetting::saveBacklight()
 {
-    send(11009, QStringLiteral("<backlight><backlightMode>%1</backlightMode></backlight>")
-                    .arg(positionToSend(ui->comboBox_backlight, QStringLiteral("backlightMode"))));
+    send(3, valuesToSend(3));
 }
 
 void VideoImageSetting::defaultBacklight()
 {
-    selectReceived(ui->comboBox_backlight, "backlightMode",
-                   m_defaults.isEmpty() ? 2 : m_defaults.value("backlightMode"));
+    selectPosition(ui->comboBox_backlight, m_defaults.isEmpty() ? 2 : m_defaults.value("backlightMode"));
+    m_shown[3].clear();
 }
 
 void VideoImageSetting::updateWhiteBalance(const Values &v)
 {
     on_comboBox_whiteBalance_currentIndexChanged(v.value("WBMode"));
-    selectReceived(ui->comboBox_whiteBalance, "WBMode", v.value("WBMode"));
+    selectPosition(ui->comboBox_whiteBalance, v.value("WBMode"));
     ui->slider_redGain->setValue(v.value("redGain"));
     ui->slider_blueGain->setValue(v.value("blueGain"));
 }
 
 void VideoImageSetting::saveWhiteBalance()
 {
-    send(11011, QStringLiteral("<whiteBalance><WBMode>%1</WBMode><redGain>%2</redGain><blueGain>%3</blueGain>"
-                               "</whiteBalance>")
-                    .arg(positionToSend(ui->comboBox_whiteBalance, QStringLiteral("WBMode")))
-                    .arg(ui->slider_redGain->value())
-                    .arg(ui->slider_blueGain->value()));
+    send(4, valuesToSend(4));
 }
 
 void VideoImageSetting::defaultWhiteBalance()
 {
     const bool table = !m_defaults.isEmpty();
-    selectReceived(ui->comboBox_whiteBalance, "WBMode", table ? m_defaults.value("WBMode") : 0);
+    selectPosition(ui->comboBox_whiteBalance, table ? m_defaults.value("WBMode") : 0);
     ui->slider_redGain->setValue(table ? m_defaults.value("redGain") : 50);
     ui->slider_blueGain->setValue(table ? m_defaults.value("blueGain") : 50);
+    m_shown[4].clear();
 }
 
 void VideoImageSetting::updateImageEnhancement(const Values &v)
 {
-    selectReceived(ui->comboBox_DRCMode, "DRCMode", v.value("DRCMode"));
+    selectPosition(ui->comboBox_DRCMode, v.value("DRCMode"));
     ui->slider_DRCStrength->setValue(v.value("DRCStrength"));
     on_comboBox_DRCMode_currentIndexChanged(v.value("DRCMode"));
-    selectReceived(ui->comboBox_denoiseMode, "denoiseMode", v.value("denoiseMode"));
+    selectPosition(ui->comboBox_denoiseMode, v.value("denoiseMode"));
     ui->slider_denoiseStrength->setValue(v.value("denoiseStrength"));
     on_comboBox_denoiseMode_currentIndexChanged(v.value("denoiseMode"));
 }
 
 void VideoImageSetting::saveImageEnhancement()
 {
-    send(11013, QStringLiteral("<imageEnhancement><DRCMode>%1</DRCMode><DRCStrength>%2</DRCStrength>"
-                               "<denoiseMode>%3</denoiseMode><denoiseStrength>%4</denoiseStrength></imageEnhancement>")
-                    .arg(positionToSend(ui->comboBox_DRCMode, QStringLiteral("DRCMode")))
-                    .arg(ui->slider_DRCStrength->value())
-                    .arg(positionToSend(ui->comboBox_denoiseMode, QStringLiteral("denoiseMode")))
-                    .arg(ui->slider_denoiseStrength->value()));
+    send(5, valuesToSend(5));
 }
 
 void VideoImageSetting::defaultImageEnhancement()
 {
     const bool table = !m_defaults.isEmpty();
-    selectReceived(ui->comboBox_DRCMode, "DRCMode", table ? m_defaults.value("DRCMode") : 0);
+    selectPosition(ui->comboBox_DRCMode, table ? m_defaults.value("DRCMode") : 0);
     ui->slider_DRCStrength->setValue(table ? m_defaults.value("DRCStrength") : 50);
-    selectReceived(ui->comboBox_denoiseMode, "denoiseMode", table ? m_defaults.value("denoiseMode") : 0);
+    selectPosition(ui->comboBox_denoiseMode, table ? m_defaults.value("denoiseMode") : 0);
     ui->slider_denoiseStrength->setValue(table ? m_defaults.value("denoiseStrength") : 50);
+    m_shown[5].clear();
 }
 
 void VideoImageSetting::showEvent(QShowEvent *event)
@@ -489,6 +548,6 @@ void VideoImageSetting::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         initSectionList();
-        CommonHelper::elideChildTexts(this);
+        RemoteCfg_Widget::elideWhenLaidOut(this);
     }
 }

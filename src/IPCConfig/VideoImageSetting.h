@@ -3,13 +3,16 @@
 // The picture of the camera in six groups (image, night vision, exposure,
 // backlight, white balance, enhancement), one sub-page each beside a live
 // preview. One get (11001) reads all six, another (11014) their defaults;
-// "Save" writes the shown group with its own set command, "Default" fills the
-// shown group's controls without sending.
+// "Save" writes the shown group with its own set command, on the channel the
+// group was read from, with every value the operator did not change as the
+// camera sent it; "Default" fills the shown group's controls without sending.
 
 #include "RemoteCfg_Widget.h"
+#include "ShownValues.h"
 
 #include <QHash>
 #include <QStringList>
+#include <QVector>
 
 class QComboBox;
 class QModelIndex;
@@ -73,20 +76,32 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct Control
+    {
+        const char *element;
+        QWidget *control;
+    };
     void initSectionList();
     void requestSettings();
     int currentSection() const;
     QStringList nightVisionModes() const;
-    // Selects a received position; remembers it so a position the combo does
-    // not hold is sent back as received rather than as -1.
-    void selectReceived(QComboBox *combo, const QString &element, int position);
-    int positionToSend(const QComboBox *combo, const QString &element) const;
-    void send(unsigned int cmd, const QString &body);
+    // The controls of a group, by element.
+    QList<Control> controlsOf(int position) const;
+    // What the group's controls show of the camera's values now.
+    void rememberShown(int position);
+    // The group's values as received, with the changed controls' values.
+    IpcBody::Values valuesToSend(int position) const;
+    static QString controlValue(const QWidget *control);
+    void send(int position, const IpcBody::Values &values);
 
     Ui::VideoImageSetting *ui;
     QStringListModel *m_sectionModel;
     QStringList m_sectionNames;
     Values m_defaults;
     int m_rememberedPage = 0;
-    Values m_received;
+    // Per group: the texts of the last 11001, whether it had the group, and
+    // how the controls showed them.
+    QVector<IpcBody::Values> m_received;
+    QVector<bool> m_present;
+    QVector<ShownValues> m_shown;
 };

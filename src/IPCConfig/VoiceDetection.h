@@ -3,13 +3,13 @@
 // The "Sound Detection" page: the common detection options and the weekly
 // arming time of cameras listing "voice" (12006, saved with 12007), channel 0.
 
-#include "RemoteCfg_Widget.h"
+#include "DetectionPage.h"
 
 namespace Ui {
 class VoiceDetection;
 }
 
-class VoiceDetection : public RemoteCfg_Widget
+class VoiceDetection : public DetectionPage
 {
     Q_OBJECT
 
@@ -17,14 +17,10 @@ public:
     explicit VoiceDetection(QWidget *parent = nullptr);
     ~VoiceDetection() override;
 
-    void updateDevice(FUN_DEV_INFO *dev) override;
-    void parseXml(int cmd, const QString &xml) override;
-
-public slots:
-    void onSaveBtnClicked();
+    static Description describe();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void retranslateForm() override;
 
 private:
     Ui::VoiceDetection *ui;

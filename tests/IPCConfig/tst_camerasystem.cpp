@@ -211,14 +211,24 @@ private slots:
         tabs->setCurrentIndex(1);
         child<QComboBox>(page, "comboBox_timingMode")->setCurrentIndex(0);
         child<QDateTimeEdit>(page, "dateTimeEdit_setTime")->setDateTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
-        child<QLineEdit>(page, "lineEdit_timingPort")->setText(QStringLiteral("abc"));
+        // A port or interval that is no number is refused, not sent as 0.
+        for (const char *field : {"lineEdit_timingPort", "lineEdit_timingInterval"}) {
+            auto *edit = child<QLineEdit>(page, field);
+            const QString kept = edit->text();
+            edit->setText(field == QByteArray("lineEdit_timingPort") ? QStringLiteral("abc") : QStringLiteral("99999999999"));
+            child<QPushButton>(page, "pushButton_save")->click();
+            QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
+            edit->setText(kept);
+        }
+        QVERIFY(roundTrip(Settings));
+        QCOMPARE(cam->requestCount(14007), 0);
         child<QPushButton>(page, "pushButton_save")->click();
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), 1, 10000);
         QCOMPARE(cam->requests(14007).first().bodyText,
                  QStringLiteral("<timingConfig><timingMode>0</timingMode><timeZone>Mars/Olympus</timeZone>\n\t\t\t"
                                 "<timeOffset></timeOffset> <year>2026</year><month>01</month><day>02</day>\n<hour>03</hour>"
                                 "<minute>04</minute><second>05</second> <NTPServer>ntp.example.com</NTPServer>"
-                                "<NTPPort>0</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
+                                "<NTPPort>123</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
 
         // A zone the operator picks goes by its key.
         cam->setStoredValue(14003, QStringLiteral("timeZone"), QStringLiteral("Europe/London"));
@@ -250,6 +260,20 @@ private slots:
         QVERIFY(!page->clockRunning());
         QVERIFY(page->setTimeRunning());
         page->show();
+
+        // A camera naming its zone by minutes gets minutes for the zone picked.
+        cam->setStoredValue(14003, QStringLiteral("timeZone"), QStringLiteral("480"));
+        openPage<DeviceSettingWidget>(Settings, 14001, 14003);
+        QTRY_COMPARE_WITH_TIMEOUT(zones->currentText(), QStringLiteral("GMT+08:00"), 10000);
+        const int tokyo = zones->findText(QStringLiteral("GMT+09:00"));
+        zones->setCurrentIndex(tokyo);
+        emit zones->activated(tokyo);
+        tabs->setCurrentIndex(1);
+        const int times = cam->requestCount(14007);
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), times + 1, 10000);
+        QCOMPARE(cam->requests(14007).last().body.value(QStringLiteral("timeZone")), QStringLiteral("540"));
+        QCOMPARE(cam->requests(14007).last().body.value(QStringLiteral("timeOffset")), QStringLiteral("540"));
 
         // No settingsConfig: General's Save would erase the name, so nothing goes.
         cam->setStoredBody(14003, QStringLiteral("<timingConfig><timingMode>0</timingMode></timingConfig>"));
@@ -321,14 +345,14 @@ private slots:
         QVERIFY(!page->movePending());
     }
 
-    // Before any 13002 answer no mode is chosen: Save is refused.
+    // Before any 13002 answer the fields are not the camera's: Save is refused.
     void saveBeforeAnswer()
     {
         SimDevice *cam = m_cams[Early].get();
         cam->setCommandSilent(13002, true);
         auto *page = openPage<EthernetSettingWidget>(Early, 13002, 13002);
         child<QPushButton>(page, "pushButton_save")->click();
-        QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
+        QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
         QVERIFY(roundTrip(Early));
         QCOMPARE(cam->requestCount(13003), 0);
         cam->setCommandSilent(13002, false);
@@ -382,6 +406,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->isVisible(), 10000);
         m_w.reset(); // as the shell deletes it: the result stays in sight
         QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
+        // Where the camera went is said before the window goes.
+        QVERIFY(toastTexts().contains(EthernetSettingWidget::movedText(newIp)));
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));
         QCOMPARE(record(newIp)->name, QStringLiteral("Camera %1").arg(cam));

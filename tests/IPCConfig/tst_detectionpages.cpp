@@ -104,7 +104,11 @@ class TestDetectionPages : public QObject
         QTreeView *tree = m_w->treeView();
         const QModelIndex index = m_w->pageItem(id)->index();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
-        if (!DevicePagesTest::waitFor([&] { return sensitivity->value() != 1; }))
+        // Saved only once every read of the visit came (the track switch's too).
+        const auto *shown = static_cast<RemoteCfg_Widget *>(page);
+        if (!DevicePagesTest::waitFor([&] {
+                return sensitivity->value() != 1 && shown->readState() == RemoteCfg_Widget::ReadState::Done;
+            }))
             return nullptr;
         return page;
     }
@@ -170,7 +174,8 @@ private slots:
         QTest::newRow("unknown sound is Siren") << 0 << "sound=7" << "LV" << w.arg(1).arg(1).arg(60) << v.arg(1).arg(5).arg(2) << s.arg(0).arg(0);
         QTest::newRow("no link capabilities") << 0 << "sound=8" << "" << "" << "" << s.arg(0).arg(0);
         QTest::newRow("crying: no voice alarm") << 1 << "autoPlayFile=3,checkSource=1" << "LV" << w.arg(1).arg(1).arg(60) << "" << s.arg(1).arg(3);
-        QTest::newRow("crying: file 9 unknown") << 1 << "autoPlayFile=9" << "V" << "" << "" << s.arg(0).arg(0);
+        // A file this client has no entry for goes back as the camera sent it.
+        QTest::newRow("crying: file 9 unknown") << 1 << "autoPlayFile=9" << "V" << "" << "" << s.arg(0).arg(9);
         QTest::newRow("crying: not playing") << 1 << "autoPlayFile=0" << "L" << w.arg(1).arg(1).arg(60) << "" << s.arg(0).arg(0);
     }
     void panelFragments()
@@ -198,8 +203,9 @@ private slots:
         QTEST(panel.whiteLightXml(), "light");
         QTEST(panel.voiceAlarmXml(), "voice");
         QTEST(panel.checkSourceXml(), "source");
+        // Shown as 1 (the slider's least), sent back as the camera's 0.
         if (reply.contains("sensitivity=0"))
-            QCOMPARE(panel.enableXml(), QStringLiteral("<enable>0</enable><sensitivity>1</sensitivity>"));
+            QCOMPARE(panel.enableXml(), QStringLiteral("<enable>0</enable><sensitivity>0</sensitivity>"));
     }
 
     // Periods written into the grid and read back as whole hours.
@@ -310,7 +316,8 @@ private slots:
         QCOMPARE(overlay->preview()->streamKey(), QString());
     }
 
-    // Exact bodies: blanks of each template, fragments by capability, schedule form by CPU.
+    // Exact bodies: blanks of each template, fragments by capability; the
+    // arming time as received while untouched, in the CPU's form once drawn.
     void savedBodies_data()
     {
         QTest::addColumn<int>("page");
@@ -366,14 +373,23 @@ private slots:
         QVERIFY(shown);
         if (QString(QTest::currentDataTag()).contains("summer"))
             child<QComboBox>(shown, "comboBoxPlay")->setCurrentIndex(0);
-        const Week week = sevenDays(weekOf("1=08:00:00-18:00:00"));
+        const QString stored = m_cam->storedBody(unsigned(page));
+        const int from = stored.indexOf("<supervisedTime>") + int(qstrlen("<supervisedTime>"));
+        const QString received = stored.mid(from, stored.indexOf("</supervisedTime>") - from);
+        QCOMPARE(save(shown, unsigned(page + 1)).bodyText, QString(body).replace("%S", received));
+
+        // One hour more on Tuesday: the whole week in the form the CPU asks for.
+        auto *grid = child<CMoveDetectTimeSetDlg>(shown, "widgetTime")->table();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, 2, 20));
+        const Week week = sevenDays(weekOf("1=08:00:00-18:00:00;2=20:00:00-21:00:00"));
         const SimRequest sent = save(shown, unsigned(page + 1));
         QCOMPARE(sent.bodyText, QString(body).replace("%S", RemoteCfg_Widget::buildScheduleXml(week, cpu)));
         // Text form for a CPU outside the list, element form otherwise.
         QCOMPARE(sent.bodyText.contains("08:00:00-18:00:00;"), cpu == "X" || cpu == "sigmastar");
     }
 
-    // Five periods on a day: the tip and nothing sent; four are sent.
+    // Five periods on a day once the operator drew the week: the tip and
+    // nothing sent; four are sent. The camera's own five go back untouched.
     void periodLimit_data()
     {
         QTest::addColumn<int>("page");
@@ -411,6 +427,8 @@ private slots:
             });
         const int sets = m_cam->requestCount(unsigned(page + 1));
         const int tracks = m_cam->requestCount(35011);
+        auto *grid = child<CMoveDetectTimeSetDlg>(shown, "widgetTime")->table();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, 5, 20));
         QTest::mouseClick(child<QPushButton>(shown, "pushButtonSave"), Qt::LeftButton);
         if (periods > 4) {
             QCOMPARE(tip, QStringLiteral("Set up to four time periods in a day!"));

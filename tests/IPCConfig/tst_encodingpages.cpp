@@ -240,6 +240,18 @@ private slots:
         QTEST(child<QComboBox>(&page, "comboBox_main_iFrame")->currentText(), "interval");
     }
 
+    // A frame-rate range of any size is listed in bounded time and length.
+    void frameRatesBounded()
+    {
+        VideoEncodeWidget page;
+        page.parseXml(15001, envelope(15001, QStringLiteral("<videoCapList>0,1080P,H264,0,1024,256,8192,25,1,%1,0,1,"
+                                                            "VBR,50,0</videoCapList>").arg(INT_MAX)));
+        page.parseXml(10002, envelope(10002, encodeReply("1080P", 25, 1024, 50)));
+        auto *rates = child<QComboBox>(&page, "comboBox_main_framerate");
+        QVERIFY(rates->count() > 0 && rates->count() <= 240);
+        QCOMPARE(rates->currentText(), QStringLiteral("25"));
+    }
+
     // The 10003 bytes as the camera expects them, and read back by the next get.
     void videoSaveRoundTrip()
     {

@@ -57,7 +57,11 @@ class TestImagePages : public QObject
     {
         QWidget *page = m_w->page(10004);
         child<QLineEdit>(page, "lineEditCustom")->clear();
-        return select(10004, 35008, [](QWidget *p) { return !child<QLineEdit>(p, "lineEditCustom")->text().isEmpty(); });
+        // Saved only once every read of the visit came, the frame switch's too.
+        return select(10004, 35008, [](QWidget *p) {
+            return !child<QLineEdit>(p, "lineEditCustom")->text().isEmpty()
+                && static_cast<RemoteCfg_Widget *>(p)->readState() == RemoteCfg_Widget::ReadState::Done;
+        });
     }
     void showSection(QWidget *page, int row)
     {
@@ -262,6 +266,24 @@ private slots:
         QVERIFY(click(page, "btn_save", 11007).bodyText.contains(QStringLiteral("<exposureTime>5</exposureTime>")));
     }
 
+    // A mode list with a mode the client has no name for keeps names and
+    // modes in step: mode 2 shows and saves as "Full Color Mode".
+    void nightVisionModesInStep()
+    {
+        m_cam->setStoredValue(11001, QStringLiteral("dayNightCompensateMode"), QStringLiteral("2"));
+        reopen(QStringLiteral("+doubleLight"), QStringLiteral("SIGMASTAR"), QStringLiteral("0+3+2"));
+        QWidget *page = imagePage();
+        QVERIFY(page);
+        auto *night = child<QComboBox>(page, "comboBox_nightVision");
+        QCOMPARE(night->count(), 2);
+        QCOMPARE(night->currentText(), QStringLiteral("Full Color Mode"));
+        showSection(page, 1);
+        night->setCurrentIndex(0);
+        QVERIFY(click(page, "btn_save", 11005).bodyText.contains("<dayNightCompensateMode>0</dayNightCompensateMode>"));
+        night->setCurrentIndex(1);
+        QVERIFY(click(page, "btn_save", 11005).bodyText.contains("<dayNightCompensateMode>2</dayNightCompensateMode>"));
+    }
+
     // Default from the camera's table, or fixed values without it.
     void imageDefaults_data()
     {
@@ -353,6 +375,27 @@ private slots:
         page = osdPage();
         QVERIFY(page);
         QCOMPARE(child<QLineEdit>(page, "lineEditCustom")->text(), custom);
+    }
+
+    // A custom text the camera did not report is added once filled in, at
+    // its label's default place inside the preview.
+    void osdNewCustomEntry()
+    {
+        reopen(QStringLiteral("+MD"));
+        QWidget *page = osdPage();
+        QVERIFY(page);
+        child<QCheckBox>(page, "checkBoxCustomTwo")->setChecked(true);
+        child<QLineEdit>(page, "lineEditCustomTwo")->setText(QStringLiteral("Gate2"));
+        auto *preview = child<QWidget>(page, "widget");
+        const QRect area(preview->mapToGlobal(QPoint(0, 0)), preview->size());
+        QVERIFY(area.contains(child<QLabel>(page, "labelCustomTwo")->geometry().topLeft()));
+        const QString body = click(page, "pushButtonSave", 10005).bodyText;
+        QVERIFY2(body.contains(QStringLiteral("</customer1Config><customer2Config><displayEnable>1</displayEnable>"
+                                              "<textContent>4761746532</textContent><displayPosition><PosX>20</PosX>"
+                                              "<PosY>80</PosY></displayPosition></customer2Config></customerConfig>")),
+                 qPrintable(body));
+        page = osdPage();
+        QCOMPARE(child<QLineEdit>(page, "lineEditCustomTwo")->text(), QStringLiteral("Gate2"));
     }
 
     // Only the dragged label is measured again.

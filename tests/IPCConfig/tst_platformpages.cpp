@@ -3,6 +3,7 @@
 
 #include "BRN_DevContactInfo_Widget.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "KelvoSDKHelper.h"
 #include "PrivateProto.h"
 #include "RemoteConfigSetting.h"
@@ -115,6 +116,15 @@ private slots:
             QVERIFY(page);
         }
         QCOMPARE(child<QLineEdit>(page, "lineEdit_SIPRegisterStatus")->text(), shown);
+        if (state.isNull()) {
+            // Nothing read yet: the fields are not the camera's, nothing is written.
+            const int sets = m_cam->requestCount(13009);
+            QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+            QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
+            QVERIFY(DevicePagesTest::roundTrip(&m_dev));
+            QCOMPARE(m_cam->requestCount(13009), sets);
+            return;
+        }
         const SimRequest sent = save(page, 13009, "pushButton_save");
         QVERIFY(sent.bodyText.contains(QStringLiteral("<SIPRegisterStatus>%1</SIPRegisterStatus>").arg(state)));
     }
@@ -165,9 +175,45 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
     }
 
+    // A port the operator types must be one; the camera's own goes back unchecked.
+    void typedPortsChecked_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("empty server port") << "lineEdit_SIPServerPort" << "" << false;
+        QTest::newRow("negative local port") << "lineEdit_SIPLocalPort" << "-1" << false;
+        QTest::newRow("beyond 65535") << "lineEdit_SIPServerPort" << "65536" << false;
+        QTest::newRow("a port") << "lineEdit_SIPLocalPort" << "5062" << true;
+    }
+    void typedPortsChecked()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, sent);
+        m_cam->setStoredValue(13008, QStringLiteral("SIPServerPort"), QStringLiteral("0"));
+        QWidget *page = platformPage();
+        QVERIFY(page);
+        child<QLineEdit>(page, qPrintable(field))->setText(typed);
+        const int sets = m_cam->requestCount(13009);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        if (!sent) {
+            QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
+            QVERIFY(DevicePagesTest::roundTrip(&m_dev));
+            QCOMPARE(m_cam->requestCount(13009), sets);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(13009), sets + 1, 10000);
+        QCOMPARE(m_cam->requests(13009).last().body.value(field.mid(9)), typed);
+        QCOMPARE(m_cam->requests(13009).last().body.value(QStringLiteral("SIPServerPort")), QStringLiteral("0"));
+    }
+
     // The version page shows the record and asks the camera nothing.
     void versionFromRecord()
     {
+        // The window opened on its first page; what that asked is answered.
+        auto *first = qobject_cast<RemoteCfg_Widget *>(m_w->page(10002));
+        QTRY_VERIFY_WITH_TIMEOUT(first->readState() == RemoteCfg_Widget::ReadState::Done, 10000);
         const int before = m_cam->requests().size();
         QWidget *page = select(14093);
         QCOMPARE(child<QLineEdit>(page, "lineEdit_mac")->text(), QStringLiteral("02:AB:CD:00:0E:F1"));

@@ -240,6 +240,17 @@ private slots:
         addOnCamera(Add, names);
         open(Add);
         QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), CUserManageDlg::MaxUsers - 1, 10000);
+        // A name the camera has already: refused by the camera, and said.
+        onModal<AddClientUserDlg>([](AddClientUserDlg *d) {
+            fillAndOk(d, {{"m_UserNamelineEdit", QStringLiteral("admin")},
+                          {"m_UserPasswordlineEdit", QStringLiteral("again")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("again")}});
+        });
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
+        QVERIFY(!toastTexts().contains(QStringLiteral("Configuration successful")));
+        QCOMPARE(table()->rowCount(), CUserManageDlg::MaxUsers - 1);
+        closeToasts();
         onModal<AddClientUserDlg>([](AddClientUserDlg *d) {
             for (QLineEdit *edit : d->findChildren<QLineEdit *>())
                 edit->setText(QStringLiteral("last"));
@@ -416,6 +427,30 @@ private slots:
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         edit.modifyDevInfoEx();
         QCOMPARE(modified.count(), 0);
+    }
+
+    // A change is answered for the account it was sent for: the dialog
+    // opened meanwhile for the login account lends it nothing.
+    void changeBelongsToItsAccount()
+    {
+        EditClientUserDlg edit;
+        edit.setModal(false);
+        edit.show();
+        const QString login = record(Other)->userName;
+        const QString password = record(Other)->password;
+        edit.setUserInfo(record(Other), {{QStringLiteral("userName"), QStringLiteral("ann")},
+                                         {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
+        fillAndOk(&edit, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("ann-new")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("ann-new")}});
+        QCOMPARE(edit.result(), int(QDialog::Accepted));
+        edit.setUserInfo(record(Other), {{QStringLiteral("userName"), login},
+                                         {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
+        edit.reject();
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        edit.modifyDevInfoEx(); // the camera accepts ann's change
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(record(Other)->password, password);
     }
 
     // Another camera's list never reaches this dialog; this camera's does.

@@ -3,9 +3,10 @@
 // reads with hostile replies: nested past the reader's bound, cut off,
 // garbage, results that are not 0, numbers at the ends of int, a set reply
 // nobody asked for, a header that lies about its length. Nothing crashes
-// (sanitizer build), a page keeps what it showed, only the NVR window and
-// dialogs say a read failed, and the next read is delivered and shows the
-// device again.
+// (sanitizer build), a page keeps what it showed, the NVR window and dialogs
+// and the camera window say a read failed (the camera window marks the page),
+// the camera's user dialog keeps quiet, and the next read is delivered and
+// shows the device again.
 
 #include "CNVRChannelManageDlg.h"
 #include "CNVRConfigSetting.h"
@@ -311,16 +312,27 @@ private slots:
             QCOMPARE(snapshot(m_root), shown);
         QStringList toasts = toastTexts();
         toasts.removeDuplicates();
-        // The NVR window and the NVR dialogs tell of a failed read; the camera
-        // window and its user dialog keep quiet. Every one keeps the page.
-        const bool toldFailed = surface.nvr && kind == Rewrite && !numbers;
+        // The NVR window and the NVR dialogs tell of a failed read, and so does
+        // the camera window, which also marks the page, as its Save would write
+        // what it shows (its maintenance page reads only for a question, and
+        // keeps quiet); the camera's user dialog keeps quiet. Every one keeps
+        // what it showed.
+        const bool camWindow = !surface.nvr && surface.page != 0 && surface.page != 14008;
+        const bool toldFailed = (surface.nvr || camWindow) && kind == Rewrite && !numbers;
         QCOMPARE(toasts, toldFailed ? QStringList {SharedTexts::configFailedText()} : QStringList {});
+        const auto marked = [this] {
+            auto *marker = m_root->findChild<QWidget *>(QStringLiteral("labelReadFailed"));
+            return marker && marker->isVisibleTo(m_root);
+        };
+        if (!surface.nvr && surface.page)
+            QCOMPARE(marked(), toldFailed);
 
         // The next read is delivered whole and shows the device as before.
         closeToasts();
         QVERIFY(readRound(surface, &ok));
         QVERIFY(ok);
         QCOMPARE(snapshot(m_root), shown);
+        QVERIFY(!marked());
     }
 
     // Hundreds of accounts all show, in both user dialogs.

@@ -374,7 +374,7 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
                                          "<standbyDNS>127.0.0.1</standbyDNS><MAC>02:00:00:00:00:01</MAC></TCPIP>"
                                          "<RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort>"));
     m_store.insert(15003, nvr ? QStringLiteral("<CapList>+NVR+playback+download</CapList>")
-                              : QStringLiteral("<CapList>+audio+audioDecode+MD+OSD+PTZ</CapList>"));
+                              : QStringLiteral("<CapList>+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD</CapList>"));
     m_store.insert(14017, QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
     m_store.insert(14019, QStringLiteral("<QRCodeInfo>SIM-SECURITY-QR</QRCodeInfo>"));
     installDefaultHandlers();

@@ -91,6 +91,39 @@ void mirrorStandard(SimDevice &d, int channel)
     d.setStoredBody(11001, body, channel);
 }
 
+// A group's set names the values it changes: the camera keeps the others
+// of that group (the exposure's own video standard, which no set carries).
+void mergeGroup(SimDevice &d, const QString &setBody, int channel)
+{
+    QDomDocument stored;
+    QDomDocument update;
+    if (!update.setContent(QStringLiteral("<root>%1</root>").arg(setBody))
+        || !stored.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(11001, channel))))
+        return;
+    QDomElement root = stored.documentElement();
+    for (QDomElement group = update.documentElement().firstChildElement(); !group.isNull();
+         group = group.nextSiblingElement()) {
+        QDomElement target = root.firstChildElement(group.tagName());
+        if (target.isNull()) {
+            root.appendChild(stored.importNode(group, true));
+            continue;
+        }
+        for (QDomElement value = group.firstChildElement(); !value.isNull(); value = value.nextSiblingElement()) {
+            const QDomNode copy = stored.importNode(value, true);
+            const QDomElement existing = target.firstChildElement(value.tagName());
+            if (existing.isNull())
+                target.appendChild(copy);
+            else
+                target.replaceChild(copy, existing);
+        }
+    }
+    QString body;
+    QTextStream out(&body);
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        e.save(out, -1);
+    d.setStoredBody(11001, body, channel);
+}
+
 SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
     d.setStoredBody(11001, kImage);
     QString defaults = kImage;
@@ -98,13 +131,14 @@ SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
         .replace(QStringLiteral("<mirrorMode>3</mirrorMode>"), QStringLiteral("<mirrorMode>1</mirrorMode>"))
         .replace(QStringLiteral("<backlightMode>2</backlightMode>"), QStringLiteral("<backlightMode>0</backlightMode>"));
     d.setStoredBody(11014, defaults);
-    for (unsigned int set : {11003u, 11005u, 11007u, 11009u, 11011u, 11013u})
-        d.mapSetToGet(set, 11001);
-    d.setHandler(11003, [&d](SimConnection *c, const SimRequest &r) {
-        d.mergeStoredBody(11001, r.bodyText, r.channel);
-        mirrorStandard(d, r.channel);
-        c->reply(11003, 0);
-    });
+    for (unsigned int set : {11003u, 11005u, 11007u, 11009u, 11011u, 11013u}) {
+        d.setHandler(set, [&d, set](SimConnection *c, const SimRequest &r) {
+            mergeGroup(d, r.bodyText, r.channel);
+            if (set == 11003)
+                mirrorStandard(d, r.channel);
+            c->reply(set, 0);
+        });
+    }
 });
 
 // The camera's chip (SSC335) is not one of those that send texts in hex, so

@@ -1,0 +1,270 @@
+// The camera window and the camera user dialogs in every language of the
+// client, with its own style sheet and font, in a 1280x720 window against a
+// simulated camera offering every page (127.86.0.2): no label, button, box,
+// list or column shows its text cut, and every page fits the window's width
+// (taller pages scroll). With KELVO_SCREENSHOT_DIR set, every page and dialog
+// is saved there as <language>_<name>.png.
+
+#include "AddClientUserDlg.h"
+#include "CEditContactDlg.h"
+#include "CUserManageDlg.h"
+#include "DevicePagesTestUtil.h"
+#include "DeviceInfoManager.h"
+#include "EditClientUserDlg.h"
+#include "KelvoSDKHelper.h"
+#include "RemoteCfg_Widget.h"
+#include "RemoteConfigSetting.h"
+#include "SimDevice.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStandardItem>
+#include <QTableWidget>
+#include <QTranslator>
+#include <QStyleOptionComboBox>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DevicePagesTest;
+
+namespace {
+
+// Where a text shows less than itself: the widget's own hint wants more room
+// than it has, or the text was elided (its whole form kept in the tool tip).
+QStringList cutTexts(QWidget *root)
+{
+    QStringList cut;
+    const auto report = [&cut](QWidget *w, const QString &text, int need, int have) {
+        cut << QStringLiteral("%1 '%2' (%3 of %4 px)").arg(w->objectName(), text).arg(have).arg(need);
+    };
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (label->text().isEmpty() || label->wordWrap() || !label->pixmap(Qt::ReturnByValue).isNull())
+                continue;
+            const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
+            if (need > label->contentsRect().width() + 1)
+                report(w, label->text(), need, label->contentsRect().width());
+            else if (!label->toolTip().isEmpty() && label->toolTip() != label->text() && label->text().endsWith(QChar(0x2026)))
+                report(w, label->toolTip(), need, label->width());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            if (button->text().isEmpty())
+                continue;
+            if (button->text().endsWith(QChar(0x2026)) && button->toolTip() != button->text())
+                report(w, button->toolTip(), button->sizeHint().width(), button->width());
+            else if (button->sizeHint().width() > button->width() + 1)
+                report(w, button->text(), button->sizeHint().width(), button->width());
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            // Each entry shows whole once chosen: the room the style gives
+            // a box for that text.
+            for (int i = 0; i < combo->count(); ++i) {
+                QStyleOptionComboBox option;
+                option.initFrom(combo);
+                option.editable = combo->isEditable();
+                option.currentText = combo->itemText(i);
+                const QSize text(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), combo->height());
+                const int need = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
+                if (need > combo->width() + 2)
+                    report(w, combo->itemText(i), need, combo->width());
+            }
+        } else if (auto *tree = qobject_cast<QTreeView *>(w)) {
+            const QAbstractItemModel *model = tree->model();
+            for (int g = 0; model && g < model->rowCount(); ++g) {
+                const QModelIndex group = model->index(g, 0);
+                QList<QModelIndex> items {group};
+                for (int r = 0; r < model->rowCount(group); ++r)
+                    items << model->index(r, 0, group);
+                for (const QModelIndex &index : items) {
+                    const QRect rect = tree->visualRect(index);
+                    if (rect.isEmpty())
+                        continue;
+                    const int need = rect.left() + tree->iconSize().width() + 8
+                        + tree->fontMetrics().horizontalAdvance(index.data().toString());
+                    if (need > tree->viewport()->width())
+                        report(w, index.data().toString(), need, tree->viewport()->width());
+                }
+            }
+        } else if (auto *table = qobject_cast<QTableWidget *>(w)) {
+            QHeaderView *header = table->horizontalHeader();
+            for (int c = 0; c < table->columnCount() && header->isVisible(); ++c) {
+                const QString text = table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString();
+                const int need = header->fontMetrics().horizontalAdvance(text) + 12;
+                if (!text.isEmpty() && need > header->sectionSize(c))
+                    report(w, text, need, header->sectionSize(c));
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    const QTableWidgetItem *item = table->item(r, c);
+                    const int cell = item ? table->fontMetrics().horizontalAdvance(item->text()) + 8 : 0;
+                    if (item && !item->text().isEmpty() && cell > header->sectionSize(c))
+                        report(w, item->text(), cell, header->sectionSize(c));
+                }
+            }
+        }
+    }
+    return cut;
+}
+
+void shoot(QWidget *w, const QString &language, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QString file = name;
+    file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    w->grab().save(QDir(dir).filePath(language + QLatin1Char('_') + file + QStringLiteral(".png")));
+}
+
+} // namespace
+
+class TestCameraTexts : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimDevice> m_cam;
+    FUN_DEV_INFO *m_dev = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        RemoteConfigSetting::setRestartDelayMs(600000);
+        // As the client starts: its style sheet, Arial (or the system font) at 14 px.
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
+            ? QFont(QStringLiteral("Arial"))
+            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setPixelSize(14);
+        QApplication::setFont(font);
+        m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
+        QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.86.0.2"))));
+        m_dev = new FUN_DEV_INFO;
+        m_dev->ip = m_cam->address().toString();
+        m_dev->sn = m_dev->ip;
+        m_dev->devPort = m_cam->port();
+        m_dev->rtspPort = 1; // no preview here
+        m_dev->loginStatus = 1;
+        m_dev->model = QStringLiteral("SIM-IPC1");
+        m_dev->version = QStringLiteral("V1.0.0 build 20261201");
+        m_dev->mac = QStringLiteral("02:00:00:00:00:87");
+        m_dev->cpu = QStringLiteral("SSC335");
+        m_dev->capList = QStringLiteral("+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD+doubleLight+antiFlicker+rotate"
+                                        "+image1+channel1+OSD1+md1");
+        DeviceInfoManager::instance()->addDevInfo(m_dev);
+        KelvoSDKHelper::instance()->connectDev(toLoginDev(m_dev));
+        QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(m_dev)), 10000);
+    }
+
+    void cleanupTestCase() { KelvoSDKHelper::instance()->logoutDev(toLoginDev(m_dev)); }
+
+    void textsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("English") << "en" << "quorel_en.qm";
+        QTest::newRow("Russian") << "ru" << "quorel_ru.qm";
+        QTest::newRow("Czech") << "cz" << "quorel_cz.qm";
+        QTest::newRow("Chinese") << "zh" << "Quorel_zh.qm";
+        QTest::newRow("Indonesian") << "ida" << "quorel_ida.qm";
+    }
+
+    void textsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/language/Resources/language/") + file));
+        QStringList cut;
+
+        // Opened in English, then switched: every text of the window is
+        // translated again in place.
+        RemoteConfigSetting window;
+        window.setModal(false);
+        window.setDevInfo(m_dev);
+        window.show();
+        // A 1280x720 screen (the offscreen one is smaller, and the window
+        // takes no more than its screen when it opens).
+        window.resize(1280, 720);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::processEvents();
+        QTreeView *tree = window.treeView();
+        for (int id : {10002, 10008, 10004, 11000, 12002, 12004, 12006, 12008, 12010, 13002, 13004, 13008, 14001, 14008,
+                       14093}) {
+            const QModelIndex index = window.pageItem(id)->index();
+            tree->scrollTo(index);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+            RemoteCfg_Widget *page = window.page(id);
+            waitFor([page] { return page->readState() != RemoteCfg_Widget::ReadState::Pending; });
+            QCoreApplication::processEvents();
+            for (const QString &c : cutTexts(&window))
+                cut << page->pageTitle() + ": " + c;
+            // A page wider than the window's room would be cut at its right.
+            auto *room = window.findChild<QScrollArea *>();
+            if (room && page->minimumSizeHint().width() > room->viewport()->width())
+                cut << page->pageTitle() + QStringLiteral(": needs %1 px, has %2")
+                                              .arg(page->minimumSizeHint().width())
+                                              .arg(room->viewport()->width());
+            shoot(&window, language, page->objectName());
+        }
+        window.close();
+
+        CUserManageDlg users;
+        users.setModal(false);
+        users.updateDevice(m_dev);
+        users.getUsers();
+        users.show();
+        users.resetHeaderCheckBox();
+        QVERIFY(QTest::qWaitForWindowExposed(&users));
+        waitFor([&users] { return users.findChild<QTableWidget *>()->rowCount() > 0; });
+        for (const QString &c : cutTexts(&users))
+            cut << "users: " + c;
+        shoot(&users, language, QStringLiteral("users"));
+        users.close();
+
+        AddClientUserDlg add;
+        add.setModal(false);
+        add.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&add));
+        for (const QString &c : cutTexts(&add))
+            cut << "add user: " + c;
+        shoot(&add, language, QStringLiteral("adduser"));
+        EditClientUserDlg edit;
+        edit.setModal(false);
+        edit.setUserInfo(m_dev, {{QStringLiteral("userName"), QStringLiteral("admin")}});
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        for (const QString &c : cutTexts(&edit))
+            cut << "edit user: " + c;
+        shoot(&edit, language, QStringLiteral("edituser"));
+        CEditContactDlg contact;
+        contact.setModal(false);
+        contact.setContactInfo(m_dev, QStringLiteral("86-13800000000"));
+        contact.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&contact));
+        for (const QString &c : cutTexts(&contact))
+            cut << "contact: " + c;
+        shoot(&contact, language, QStringLiteral("contact"));
+
+        QCoreApplication::removeTranslator(&translator);
+        closeToasts();
+        for (const QString &c : qAsConst(cut))
+            qWarning().noquote() << "cut:" << c;
+        QVERIFY2(cut.isEmpty(), qPrintable(QString::number(cut.size()) + QStringLiteral(" texts cut")));
+    }
+};
+
+QTEST_MAIN(TestCameraTexts)
+#include "tst_cameratexts.moc"

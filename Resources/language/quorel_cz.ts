@@ -1491,7 +1491,7 @@
     </message>
     <message>
         <source>Plug and Play</source>
-        <translation>Plug and Play</translation>
+        <translation>Připoj a používej</translation>
     </message>
     <message>
         <source>Debug Log Level</source>

@@ -1491,7 +1491,7 @@
     </message>
     <message>
         <source>Plug and Play</source>
-        <translation>Plug and Play</translation>
+        <translation>Pasang dan Pakai</translation>
     </message>
     <message>
         <source>Debug Log Level</source>

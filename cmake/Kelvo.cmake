@@ -44,8 +44,7 @@ function(kelvo_add_test name)
         "QT_QPA_PLATFORM=offscreen"
         "ASAN_OPTIONS=detect_leaks=${leaks}:abort_on_error=0:strict_string_checks=1"
         "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
-        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp"
-        "KELVO_SHARED_DIR=${CMAKE_SOURCE_DIR}/../shared")
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp")
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()

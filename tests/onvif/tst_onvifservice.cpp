@@ -612,12 +612,8 @@ private slots:
         // Scope lists that eight real cameras announced (onvif-discovery, MIT).
         QTest::addColumn<QStringList>("scopes");
         QTest::addColumn<QString>("hardware");
-        // Read in place from the shared fixtures: the file is kept out of the tree.
-        const QString shared = qEnvironmentVariable("KELVO_SHARED_DIR");
-        QFile file(shared + "/fixtures/onvif/onvif-discovery/OnvifDiscovery.Tests/Resources/ScopesTestData.json");
-        if (shared.isEmpty() || !file.exists())
-            QSKIP("shared ONVIF fixtures not present");
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QFile file(fixturePath("onvif-discovery/OnvifDiscovery.Tests/Resources/ScopesTestData.json"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QByteArray json = file.readAll();
         if (json.startsWith("\xEF\xBB\xBF"))
             json.remove(0, 3);

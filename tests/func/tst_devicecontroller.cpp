@@ -2,6 +2,7 @@
 // login sequence, follow-up requests, heartbeat, channel records, reconnect,
 // and the add / delete / modify handlers with a real database file.
 
+#include "../cms/DeviceRoundTrip.h"
 #include "CommandProcessor.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -107,7 +108,9 @@ private slots:
         if (m_ctl)
             m_ctl->closeApp();
         m_ctl.reset();
-        QTest::qWait(50);
+        // The sessions logged out are deleted later: now, before the peers go.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void loginSequence()
@@ -244,8 +247,16 @@ private slots:
         QCOMPARE(m_ctl->pendingLogins(), QList<QString>({ slow.ip() }));
         QTRY_COMPARE_WITH_TIMEOUT(slow.dev.requestCount(14012), 2, 3000);
         const qint64 gap = slow.timeOf(14012, 1) - slow.timeOf(14012, 0);
-        QVERIFY2(gap >= 990 && gap < 2500, qPrintable(QString::number(gap)));
-        QTest::qWait(1300);
+        QVERIFY2(gap >= 990, qPrintable(QString::number(gap)));
+        // The repeat is not repeated: a third login would have been sent one
+        // delay after the second, before a timer of the same delay started now
+        // fires, and would have reached the device ahead of a probe sent then.
+        QTimer third;
+        third.setSingleShot(true);
+        QSignalSpy due(&third, &QTimer::timeout);
+        third.start(1000);
+        QVERIFY(due.wait(10000));
+        QVERIFY(DevicePagesTest::roundTrip(rec));
         QCOMPARE(slow.dev.requestCount(14012), 2);
         // Connected but not logged in: no follow-up requests.
         QCOMPARE(slow.dev.requestCount(15003), 0);
@@ -264,20 +275,38 @@ private slots:
         QCOMPARE(added.size(), 1);
         QVERIFY(rec->dbId > 0);
         QTRY_COMPARE(rec->loginStatus, 2);
-        QTest::qWait(700);
+        // What the refused reply set off would reach the device ahead of a
+        // probe sent now; a heartbeat would need its timer running.
+        QVERIFY(DevicePagesTest::roundTrip(rec));
+        QVERIFY(!KelvoSDKHelper::instance()->session(toLoginDev(rec))->heartbeatActive());
         QCOMPARE(peer.dev.requestCount(15003), 0);
         QCOMPARE(peer.dev.requestCount(35001), 0);
         QCOMPARE(rec->loginStatus, 2);
 
-        // New credentials: the record is replaced by the copy and logged in again;
-        // the password goes out escaped and arrives intact.
+        // New credentials: the record is replaced by the copy and logged in again
+        // over a new connection; the password goes out escaped and arrives intact.
+        const int refusedOn = peer.dev.requests(14012).last().connectionId;
+        const int before = peer.dev.requestCount(14012);
         peer.dev.state().password = "p&ss<1>";
         auto *copy = new FUN_DEV_INFO(*rec);
         copy->password = "p&ss<1>";
         emit SignalsHelper::instance()->signalModifyDev(copy);
         auto *reg = DeviceInfoManager::instance();
         QCOMPARE(reg->findDevInfo(peer.ip()), copy);
+        // The record counts as logged in from the connect on, before the device
+        // has read the login: the capabilities are asked only once its answer
+        // is back.
         QTRY_COMPARE(copy->loginStatus, 1);
+        QTRY_VERIFY(peer.dev.requestCount(15003) > 0);
+        QCOMPARE(copy->loginStatus, 1);
+        const QList<SimRequest> logins = peer.dev.requests(14012);
+        QVERIFY(logins.size() > before);
+        // Nothing after the change carries the old password (a camera counts
+        // such a login as a failed one), nor comes over the refused connection.
+        for (int i = before; i < logins.size(); ++i) {
+            QCOMPARE(logins.at(i).body.value("password"), QString("p&ss<1>"));
+            QVERIFY(logins.at(i).connectionId != refusedOn);
+        }
         QCOMPARE(peer.dev.requests(14012).last().body.value("password"), QString("p&ss<1>"));
         QCOMPARE(rowOf(peer.ip())->LoginPassword, QString("p&ss<1>"));
         QCOMPARE(rowOf(peer.ip())->id, long(copy->dbId));
@@ -390,7 +419,10 @@ private slots:
         QVERIFY(DeviceInfoManager::instance()->getAllDevInfo().isEmpty());
         QCOMPARE(KelvoSDKHelper::instance()->sessionCount(), 0);
         QTRY_COMPARE(m_ipc->dev.connectionCount(), 0);
-        QTest::qWait(100);
+        // The sessions are gone with whatever they had queued.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         // Broken connections are no longer reported into the records.
         QCOMPARE(ipc->loginStatus, 1);
     }

@@ -11,6 +11,7 @@
 #include "DeploymentTimeTableView.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "FaceDetection.h"
 #include "KelvoSDKHelper.h"
 #include "OpenGLRender.h"
@@ -18,6 +19,7 @@
 #include "PeopleDetection.h"
 #include "PlayerCommon.h"
 #include "RemoteConfigSetting.h"
+#include "SignalsHelper.h"
 #include "SimDevice.h"
 #include "TestMedia.h"
 #include "VoiceDetection.h"
@@ -432,7 +434,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(shown, "pushButtonSave"), Qt::LeftButton);
         if (periods > 4) {
             QCOMPARE(tip, QStringLiteral("Set up to four time periods in a day!"));
-            QTest::qWait(200);
+            QVERIFY(DevicePagesTest::roundTrip(&m_dev));
             QCOMPARE(m_cam->requestCount(unsigned(page + 1)), sets);
             QCOMPARE(m_cam->requestCount(35011), tracks);
         } else {
@@ -526,7 +528,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(unsigned(page)) > gets
                                          && m_cam->requestCount(unsigned(page + 1)) > sets, 10000);
         else
-            QTest::qWait(200);
+            QVERIFY(DevicePagesTest::roundTrip(&m_dev));
         QCOMPARE(m_cam->requestCount(unsigned(page)) > gets, reached);
         QCOMPARE(m_cam->requestCount(unsigned(page + 1)) > sets, reached);
     }
@@ -613,7 +615,14 @@ private slots:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
                           tree->visualRect(m_w->pageItem(13004)->index()).center());
         const qint64 frames = render->framesReceived();
-        QTest::qWait(500);
+        // The window's player goes on publishing the stream: pictures that
+        // reach the bus now pass the preview by.
+        const QString key = CommonHelper::getDevUrl(&cam, ENUM_STREAM_TYPE(1));
+        int published = 0;
+        const auto count = connect(SignalsHelper::instance(), &SignalsHelper::signalRecvImage, this,
+                                   [&](const QString &k, AVFrame *, int) { published += k == key; });
+        QTRY_VERIFY_WITH_TIMEOUT(published >= 5, 20000);
+        disconnect(count);
         QCOMPARE(render->framesReceived(), frames);
         QCOMPARE(render->streamKey(), QString());
     }

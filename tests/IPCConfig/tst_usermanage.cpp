@@ -260,10 +260,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), CUserManageDlg::MaxUsers, 10000);
 
         bool opened = false;
-        onModal<AddClientUserDlg>([&opened](AddClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        const ModalWait guard = onModal<AddClientUserDlg>(
+            [&opened](AddClientUserDlg *d) {
+                opened = true;
+                d->reject();
+            },
+            1000);
         child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
         QVERIFY(toastTexts().contains(QStringLiteral("Device user limit reached")));
-        QTest::qWait(1200);
+        // The dialog would have opened inside the click.
+        guard.giveUp();
         QVERIFY(!opened);
     }
 
@@ -321,11 +327,17 @@ private slots:
         cam->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
         open(Contact);
         bool editOpened = false;
-        onModal<EditClientUserDlg>([&editOpened](EditClientUserDlg *d) { editOpened = true; d->reject(); }, 1000);
+        const ModalWait guard = onModal<EditClientUserDlg>(
+            [&editOpened](EditClientUserDlg *d) {
+                editOpened = true;
+                d->reject();
+            },
+            1000);
         QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
         QTRY_VERIFY(toastTexts().contains(QStringLiteral(
             "Please fill in the contact information first before changing the password of admin account.")));
-        QTest::qWait(1200);
+        // The dialog would have opened inside the click.
+        guard.giveUp();
         QVERIFY(!editOpened);
 
         QString preselected;
@@ -368,7 +380,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cam->requests(14012).last().body.value(QStringLiteral("password")), fresh, 10000);
         // The list is read again after the change, over the new login.
         QTRY_VERIFY_WITH_TIMEOUT(cam->requestCount(14013) > lists, 10000);
-        QTest::qWait(300);
+        QVERIFY(roundTrip(record(Login)));
         QCOMPARE(modified.count(), 1);
     }
 

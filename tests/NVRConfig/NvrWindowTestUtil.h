@@ -66,7 +66,9 @@ inline void saveShot(QWidget *widget, const QString &name)
         if (css.open(QIODevice::ReadOnly))
             qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
     }
-    QTest::qWait(300);
+    // The style sheet and the layouts it changes arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     widget->grab().save(QDir(dir).filePath(name));
 }
 

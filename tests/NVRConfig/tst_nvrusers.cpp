@@ -234,10 +234,16 @@ private slots:
         QCOMPARE(sentRecords(m_nvrs[Add].get()).last(), QStringLiteral("1:last"));
 
         bool opened = false;
-        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        const ModalWait guard = onModal<CNVREditClientUserDlg>(
+            [&opened](CNVREditClientUserDlg *d) {
+                opened = true;
+                d->reject();
+            },
+            1000);
         child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
         QVERIFY(toastTexts().contains(QStringLiteral("Device user limit reached")));
-        QTest::qWait(1200);
+        // The dialog would have opened inside the click.
+        guard.giveUp();
         QVERIFY(!opened);
     }
 
@@ -246,11 +252,17 @@ private slots:
         m_nvrs[Contact]->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
         open(Contact, 1);
         bool opened = false;
-        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); }, 1000);
+        const ModalWait guard = onModal<CNVREditClientUserDlg>(
+            [&opened](CNVREditClientUserDlg *d) {
+                opened = true;
+                d->reject();
+            },
+            1000);
         QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
         QTRY_VERIFY(toastTexts().contains(QStringLiteral(
             "Please fill in the contact information first before changing the password of admin account.")));
-        QTest::qWait(1200);
+        // The dialog would have opened inside the click.
+        guard.giveUp();
         QVERIFY(!opened);
 
         onModal<CEditContactDlg>([](CEditContactDlg *d) { fillAndOk(d, {{"m_editContact", QStringLiteral("1-2025550123")}}); });

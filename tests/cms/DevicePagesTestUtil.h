@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace DevicePagesTest {
 
@@ -75,49 +76,69 @@ void rejectStrandedModal(std::function<T *()> find, std::function<bool()> expire
     timer->start();
 }
 
+// What onModal returns: giveUp() ends the wait at once, as if its time were
+// up, for a test that knows the dialog would have shown up by now (inside the
+// click that would open it) and wants no guard left behind.
+struct ModalWait
+{
+    std::function<void()> giveUp = [] {};
+};
+
 // Runs act on the first modal dialog of type T that shows up within timeoutMs.
 // Giving up is not a failure by itself (some tests use a short wait as a guard
 // against a dialog that must not come), but a T that shows up later with no
 // other handler waiting, or a dialog act leaves open for timeoutMs, is
 // rejected and fails the test, so exec() always returns.
 template<class T>
-void onModal(std::function<void(T *)> act, int timeoutMs = 10000)
+ModalWait onModal(std::function<void(T *)> act, int timeoutMs = 10000)
 {
     auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    auto done = std::make_shared<bool>(false);
     clock->start();
     timer->setInterval(10);
     ++pendingModalHandlers();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, timeoutMs]() {
+    const auto finish = [timer, done]() {
+        *done = true;
+        timer->stop();
+        timer->deleteLater();
+        --pendingModalHandlers();
+    };
+    const auto giveUp = [done, finish]() {
+        if (*done)
+            return;
+        finish();
+        rejectStrandedModal<T>([] { return qobject_cast<T *>(QApplication::activeModalWidget()); },
+                               [] { return pendingModalHandlers() == 0; },
+                               "a modal dialog showed up after onModal gave up waiting for it");
+    };
+    QObject::connect(timer, &QTimer::timeout, [clock, done, finish, giveUp, act, timeoutMs]() {
+        if (*done)
+            return;
         T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if ((dialog && dialog->isVisible()) || clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            --pendingModalHandlers();
-            if (!dialog) {
-                rejectStrandedModal<T>([] { return qobject_cast<T *>(QApplication::activeModalWidget()); },
-                                       [] { return pendingModalHandlers() == 0; },
-                                       "a modal dialog showed up after onModal gave up waiting for it");
-                return;
-            }
-            QPointer<T> guard(dialog);
-            act(dialog);
-            // A failed check must not leave the test blocked in exec().
-            if (guard && guard->isVisible() && QTest::currentTestFailed()) {
-                guard->reject();
-                return;
-            }
-            if (guard && guard->isVisible()) {
-                QElapsedTimer left;
-                left.start();
-                rejectStrandedModal<T>([guard] { return guard.data(); },
-                                       [left, timeoutMs] { return left.elapsed() > timeoutMs; },
-                                       "onModal's action left its dialog open");
-            }
+        if (!dialog || !dialog->isVisible()) {
+            if (clock->elapsed() > timeoutMs)
+                giveUp();
+            return;
+        }
+        finish();
+        QPointer<T> guard(dialog);
+        act(dialog);
+        // A failed check must not leave the test blocked in exec().
+        if (guard && guard->isVisible() && QTest::currentTestFailed()) {
+            guard->reject();
+            return;
+        }
+        if (guard && guard->isVisible()) {
+            QElapsedTimer left;
+            left.start();
+            rejectStrandedModal<T>([guard] { return guard.data(); },
+                                   [left, timeoutMs] { return left.elapsed() > timeoutMs; },
+                                   "onModal's action left its dialog open");
         }
     });
     timer->start();
+    return ModalWait{giveUp};
 }
 
 inline QStringList toastTexts()
@@ -161,14 +182,7 @@ struct FakePing
 
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs = 10000)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return QTest::qWaitFor(condition, timeoutMs);
 }
 
 } // namespace DevicePagesTest

@@ -10,7 +10,6 @@
 #include "KelvoSDKHelper.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,28 +18,30 @@ namespace DevicePagesTest {
 // A command no page sends; the simulated device answers it with result 0.
 constexpr unsigned int RoundTripProbe = 39999;
 
+inline bool roundTrip(const loginDev &key, int timeoutMs = 10000)
+{
+    QSignalSpy replies(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo);
+    KelvoSDKHelper::instance()->sendCmd(key, RoundTripProbe, 0);
+    const QString probe = QStringLiteral("<cmd>%1</cmd>").arg(RoundTripProbe);
+    const bool answered = QTest::qWaitFor(
+        [&] {
+            for (const QList<QVariant> &args : qAsConst(replies)) {
+                const auto info = args.at(0).value<devXmlInfo>();
+                if (info.ip == key.ip && info.xml.contains(probe))
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    // Receivers connected through queued calls run now.
+    if (answered)
+        QCoreApplication::processEvents();
+    return answered;
+}
+
 inline bool roundTrip(const FUN_DEV_INFO *dev, int timeoutMs = 10000)
 {
-    if (!dev)
-        return false;
-    QSignalSpy replies(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo);
-    KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), RoundTripProbe, 0);
-    const QString probe = QStringLiteral("<cmd>%1</cmd>").arg(RoundTripProbe);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        for (const QList<QVariant> &args : qAsConst(replies)) {
-            const auto info = args.at(0).value<devXmlInfo>();
-            if (info.ip == dev->ip && info.xml.contains(probe)) {
-                // Receivers connected through queued calls run now.
-                QCoreApplication::processEvents();
-                return true;
-            }
-        }
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
+    return dev && roundTrip(toLoginDev(dev), timeoutMs);
 }
 
 } // namespace DevicePagesTest

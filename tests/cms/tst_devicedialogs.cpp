@@ -9,6 +9,7 @@
 #include "DeviceGroupManage.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "EditClientDevDlg.h"
 #include "ForgotPassword.h"
 #include "KelvoSDKHelper.h"
@@ -392,7 +393,7 @@ private slots:
 
                 // Another device's success must not stand for this one's.
                 other.pushMessage(14020, QString(), 0);
-                QTest::qWait(200);
+                QVERIFY(roundTrip(other.loginKey()));
                 QVERIFY(f->isVisible());
                 QCOMPARE(copy.password, QStringLiteral("forgotten"));
 
@@ -430,7 +431,7 @@ private slots:
             copy.loginStatus = 1;
             // Another device's reset information is not this device's.
             other.pushMessage(14019, QStringLiteral("<QRCodeInfo>OTHER-QR</QRCodeInfo>"));
-            QTest::qWait(200);
+            QVERIFY(roundTrip(other.loginKey()));
             QTest::mouseClick(child<QPushButton>(d, "pushButtonForgot"), Qt::LeftButton);
             QVERIFY(toastTexts().contains(QStringLiteral("The password is the default.")));
             QTest::mouseClick(child<QPushButton>(d, "m_btnClose"), Qt::LeftButton);
@@ -499,7 +500,7 @@ private slots:
             QVERIFY(waitFor([&] { return toastTexts().contains(toast); }));
         // Other commands of this device leave the dialog as it is.
         device.pushMessage(14018, QString(), 6);
-        QTest::qWait(200);
+        QVERIFY(roundTrip(device.loginKey()));
         QCOMPARE(errorLabel->text(), error);
         QCOMPARE(device.requestCount(14017), 1);
         QCOMPARE(device.requestCount(14019), 0);

@@ -15,6 +15,7 @@
 #include "DeviceManageWidget.h"
 #include "EditClientDevDlg.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"
@@ -34,6 +35,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 #include <QtTest>
 
 #include <memory>
@@ -356,7 +358,7 @@ private slots:
         checkRow(QStringLiteral("127.66.0.20"), true);
         upgrade->click();
         QVERIFY(toastTexts().contains(QStringLiteral("The device type does not support upgrade")));
-        QTest::qWait(100);
+        QVERIFY(roundTrip(m_ipc->loginKey()));
         QCOMPARE(m_ipc->firmwareAnnounced(), 0u);
         checkRow(QStringLiteral("127.66.0.20"), false);
 
@@ -557,10 +559,15 @@ private slots:
             QTest::mouseClick(privateBox, Qt::LeftButton, {}, QPoint(5, privateBox->height() / 2));
             QVERIFY(!privateBox->isChecked());
             QCOMPARE(results->item(0, 0)->checkState(), Qt::Checked);
-            onModal<CustomDialog>([](CustomDialog *q) { q->reject(); }, 500);
+            const ModalWait question = onModal<CustomDialog>([](CustomDialog *q) { q->reject(); }, 500);
             child<QPushButton>(search, "m_RestoreBtn")->click();
             QVERIFY(toastTexts().contains(QStringLiteral("Please select a device before making any changes.")));
-            QTest::qWait(600);
+            // The question would have come inside the click, and a restore
+            // would have reached the responder ahead of a search sent now.
+            question.giveUp();
+            const int searches = m_responder->requestCount(30001);
+            KelvoSDKHelper::instance()->searchDevices();
+            QTRY_VERIFY(m_responder->requestCount(30001) > searches);
             QCOMPARE(m_responder->requestCount(30005), 1);
             search->reject();
         });
@@ -755,10 +762,16 @@ private slots:
             QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
         });
         child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
-        QTest::qWait(300);
-        QCOMPARE(probes.probeCount(), 0);
         QVERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
         QTRY_VERIFY(m_page->getRowIndexByIp(QStringLiteral("127.66.0.42")) >= 0);
+        // A probe of a search would reach the responder ahead of a datagram sent now.
+        const QByteArray marker("no probe before this");
+        QUdpSocket neighbour;
+        QVERIFY(neighbour.bind(QHostAddress(QStringLiteral("127.66.0.43")), 0));
+        neighbour.writeDatagram(marker, probes.address(), probes.port());
+        QTRY_VERIFY(probes.probes().contains(marker));
+        QCOMPARE(probes.probes().indexOf(marker), 0); // no probe came before it
+        probes.clearProbes();
 
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
             child<QComboBox>(d, "comboBoxProtocol")->setCurrentIndex(1);

@@ -9,6 +9,7 @@
 #include "DeviceManageWidget.h"
 #include "DeviceTree.h"
 #include "DevicePagesTestUtil.h"
+#include "FFmpegPlayer.h"
 #include "I420Render2.h"
 #include "MainViewVideoPreview.h"
 #include "MainWindow.h"
@@ -53,7 +54,9 @@ void saveShot(QWidget *widget, const QString &name)
     const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
     if (dir.isEmpty())
         return;
-    QTest::qWait(300);
+    // Pending layouts and pictures arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     widget->grab().save(QDir(dir).filePath(name));
 }
 
@@ -263,7 +266,9 @@ private slots:
         // Asking again for what the pane plays changes nothing.
         FFmpegPlayer *player = pane->player();
         doubleClickTree(QStringLiteral("127.0.0.1"));
-        QTest::qWait(400);
+        // Pictures keep coming afterwards: a restart would have come first.
+        const qint64 frames = pane->framesShown();
+        QVERIFY(waitFor([&] { return pane->framesShown() > frames + 5; }));
         QCOMPARE(pane->player(), player);
         QCOMPARE(pane->state(), VideoPreviewPane::State::Playing);
         QVERIFY(live()->pane(1)->state() == VideoPreviewPane::State::Idle);
@@ -346,6 +351,7 @@ private slots:
     {
         FUN_DEV_INFO *dev = record(QStringLiteral("127.0.0.1"));
         QVERIFY(dev);
+        const QPointer<FFmpegPlayer> player = live()->pane(0)->player();
         emit SignalsHelper::instance()->signalDelDevs({dev});
 
         VideoPreviewPane *pane = live()->pane(0);
@@ -356,8 +362,9 @@ private slots:
         QVERIFY(!record(QStringLiteral("127.0.0.1")));
         for (const auto &row : OrmHelper::getAllDevices())
             QVERIFY(row->DevIP != QStringLiteral("127.0.0.1"));
-        // No late picture brings the pane back.
-        QTest::qWait(500);
+        // No late picture brings the pane back: the player's thread has ended
+        // and every picture it sent before has been delivered.
+        QVERIFY(waitFor([&] { return player.isNull(); }));
         QCOMPARE(pane->state(), VideoPreviewPane::State::Idle);
         QVERIFY(!pane->renderer()->currentFrame());
     }

@@ -1,6 +1,7 @@
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "DeviceTree.h"
 #include "FFmpegReplayWidget.h"
 #include "I420Render2.h"
@@ -250,9 +251,24 @@ private slots:
         sim->clearRequests();
         m_wnd->onBtnSpeed(0.5f);
         m_wnd->onBtnPlayClicked(false);
-        // Paused for three times the watchdog limit: the pane stays.
-        QTest::qWait(4500);
+        // Paused for three times the watchdog limit: the pane stays. The limit
+        // is made short while paused, and the watchdog's own tick after three
+        // of them is waited for.
+        constexpr int TickMs = 50, LimitMs = 300;
+        m_wnd->setWatchdogTimings(TickMs, LimitMs);
+        QTimer *watchdog = nullptr;
+        for (QTimer *timer : m_wnd->session()->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+            if (timer->interval() == TickMs && timer->isActive())
+                watchdog = timer;
+        QVERIFY(watchdog);
+        QElapsedTimer paused;
+        paused.start();
+        bool looked = false;
+        const auto tick = connect(watchdog, &QTimer::timeout, this, [&] { looked = paused.elapsed() > 3 * LimitMs; });
+        QTRY_VERIFY_WITH_TIMEOUT(looked, 10000);
+        disconnect(tick);
         QCOMPARE(m_wnd->paneKeys().value(0), key);
+        m_wnd->setWatchdogTimings(100, 1500);
         m_wnd->onBtnPlayClicked(true);
         const QSet<unsigned> controls{14306, 14307, 14309, 14310};
         QTRY_COMPARE_WITH_TIMEOUT(commandsOf(sim, 3, controls), (QList<unsigned>{14307, 14309, 14310, 14307}), 5000);
@@ -313,7 +329,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(sim->requests(14301).size(), 4, 5000);
         QCOMPARE(m_wnd->paneKeys().size(), 4);
         QVERIFY(!m_wnd->paneKeys().values().contains(ip + "_5"));
-        QTest::qWait(500);
+        QVERIFY(DevicePagesTest::roundTrip(DeviceInfoManager::instance()->getChannelInfo(ip, 5)));
         QVERIFY(requestsOf(sim, 14301, 5).isEmpty());
     }
 

@@ -63,6 +63,18 @@ bool readInfo(Service &service, const QString &ip)
     return awaitRoad(service, [&] { return service.getDeviceInformation(ip); });
 }
 
+// Loopback hands a datagram to the receiving socket within the send: once
+// the service's probe sockets hold none, it has read and handled every
+// datagram sent to it so far (one slot reads them all, on this thread).
+bool datagramsRead(const Service &service)
+{
+    for (QUdpSocket *socket : service.findChildren<QUdpSocket *>()) {
+        if (socket->hasPendingDatagrams())
+            return false;
+    }
+    return true;
+}
+
 // A neighbour on the LAN: receives the probes (as their target) and sends
 // ProbeMatches of its own making to the probing socket.
 struct Forger
@@ -478,7 +490,8 @@ private slots:
 
         // Both probes went out; the answer to the second found the device stored already.
         QTRY_COMPARE(responder.probeCount(), 2);
-        QTest::qWait(100);
+        QTRY_COMPARE(responder.answerCount(), 2);
+        QTRY_VERIFY(datagramsRead(service));
         QCOMPARE(updated.count(), 1);
         const QList<QByteArray> probes = responder.probes();
         QVERIFY(probes.at(0).contains("tds:Device"));
@@ -510,7 +523,9 @@ private slots:
         service.searchDevices();
         QTRY_VERIFY_WITH_TIMEOUT(service.getDevices().contains("127.0.0.77"), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(updated.count(), 1, 5000); // the new device's road (it fails)
-        QTest::qWait(300);
+        // Both probes answered by both devices, and all of it read.
+        QTRY_COMPARE(responder.answerCount(), 4);
+        QTRY_VERIFY(datagramsRead(service));
 
         DevInfo kept = service.getDevices().value(registered.ip);
         QCOMPARE(kept.password, QStringLiteral("s3cret"));
@@ -528,7 +543,10 @@ private slots:
         service.setRegistered(registered.ip, false);
         service.searchDevices();
         QVERIFY(service.getDevices().isEmpty());
-        QTest::qWait(300);
+        // The delayed second probes of the last two searches go out and get no answer.
+        QTRY_COMPARE(responder.probeCount(), 6);
+        QTRY_VERIFY(datagramsRead(service));
+        QVERIFY(service.getDevices().isEmpty());
     }
 
     void probeMatchReading_data()
@@ -554,13 +572,15 @@ private slots:
         QFETCH(QString, ip);
         Service service(QList<QHostAddress>{});
         service.setIgnoreList({"127.0.0.66"});
+        QSignalSpy finished(&service, &Service::roadFinished);
         QCOMPARE(service.handleProbeMatch(decodeReply(datagram)), stored);
         QCOMPARE(service.getDevices().size(), stored ? 1 : 0);
         if (stored) {
             QVERIFY(service.getDevices().contains(ip));
             QCOMPARE(service.getDevices().value(ip).uuid, QStringLiteral("u1"));
+            // The road of a stored device starts and fails at once (nobody listens).
+            QVERIFY(finished.wait(10000));
         }
-        QTest::qWait(60); // the road timer fires for a stored device and fails at once
     }
 
     void registeredByAddressLearnsItsServiceAddress()
@@ -587,7 +607,8 @@ private slots:
         service.searchDevices();
         QVERIFY(updated.wait(5000));
         QTRY_COMPARE(responder.probeCount(), 2);
-        QTest::qWait(100);
+        QTRY_COMPARE(responder.answerCount(), 2);
+        QTRY_VERIFY(datagramsRead(service));
         QCOMPARE(updated.count(), 1); // the second probe's answer changes nothing
 
         const DevInfo d = service.getDevices().value(registered.ip);
@@ -640,12 +661,13 @@ private slots:
         QString escaped = scopes.join(' ').toHtmlEscaped();
         datagram.replace(open, close - open, escaped.toUtf8());
         Service service(QList<QHostAddress>{});
+        QSignalSpy finished(&service, &Service::roadFinished);
         QVERIFY(service.handleProbeMatch(QString::fromUtf8(datagram)));
         const DevInfo d = service.getDevices().value("127.0.0.5");
         QTEST(d.hardware, "hardware");
         QVERIFY(!d.location.contains('%'));
         QVERIFY(!d.devName.contains('%'));
-        QTest::qWait(60);
+        QVERIFY(finished.wait(10000)); // the road to the stored device fails at once
     }
 
     void malformedReplyAtEachStep_data()
@@ -721,7 +743,7 @@ private slots:
         const bool taken = relatesTo == "PROBE" && !afterSearch;
         if (taken)
             QTRY_VERIFY(service.getDevices().contains("127.44.0.9"));
-        QTest::qWait(100); // a datagram that would be stored is read by now
+        QTRY_VERIFY(datagramsRead(service));
         QCOMPARE(service.getDevices().size(), taken ? 1 : 0);
     }
 

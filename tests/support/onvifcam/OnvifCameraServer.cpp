@@ -505,6 +505,7 @@ struct ProbeResponder::State
     mutable QMutex mutex;
     QList<QByteArray> matches;
     QList<QByteArray> probes;
+    int answers = 0;
     QHostAddress address;
     quint16 port = 0;
 };
@@ -554,6 +555,8 @@ private:
             for (QByteArray match : qAsConst(matches)) {
                 match.replace("RELATES_TO", id.toUtf8());
                 m_socket->writeDatagram(match, from, fromPort);
+                QMutexLocker lock(&m_state->mutex);
+                ++m_state->answers;
             }
         }
     }
@@ -634,6 +637,18 @@ int ProbeResponder::probeCount() const
 {
     QMutexLocker lock(&m_state->mutex);
     return m_state->probes.size();
+}
+
+void ProbeResponder::clearProbes()
+{
+    QMutexLocker lock(&m_state->mutex);
+    m_state->probes.clear();
+}
+
+int ProbeResponder::answerCount() const
+{
+    QMutexLocker lock(&m_state->mutex);
+    return m_state->answers;
 }
 
 } // namespace OnvifCam

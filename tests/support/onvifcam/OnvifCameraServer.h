@@ -106,6 +106,10 @@ public:
 
     QList<QByteArray> probes() const;
     int probeCount() const;
+    void clearProbes();
+    // Datagrams written back so far (each answer of each probe): once a test
+    // has seen them all go out, they are in the prober's socket.
+    int answerCount() const;
 
     struct State;
 private:

@@ -33,15 +33,26 @@ void touch(const QString &path)
     f.write("x\n");
 }
 
-// A clock the test moves by hand.
+// A clock the test moves by hand. The writer reads it on every pass: the
+// reads tell the test that passes went by.
 struct FakeClock
 {
     std::atomic<qint64> msecs;
+    std::atomic<int> reads{0};
     explicit FakeClock(const QDateTime &start) : msecs(start.toMSecsSinceEpoch()) {}
     void set(const QDateTime &t) { msecs.store(t.toMSecsSinceEpoch()); }
     std::function<QDateTime()> fn()
     {
-        return [this] { return QDateTime::fromMSecsSinceEpoch(msecs.load()); };
+        return [this] {
+            ++reads;
+            return QDateTime::fromMSecsSinceEpoch(msecs.load());
+        };
+    }
+    // Waits for a few more passes of the writer.
+    bool passes(int count = 3)
+    {
+        const int from = reads.load();
+        return QTest::qWaitFor([&] { return reads.load() >= from + count; }, 5000);
     }
 };
 
@@ -166,7 +177,7 @@ void tst_LogHandler::purgeWaitsForRetention()
     log.enqueue("line\n");
     log.start();
     QTRY_VERIFY(QFile::exists(dir + "/20260310.txt"));
-    QTest::qWait(50);
+    QVERIFY(clock.passes());
     QVERIFY(QFile::exists(dir + "/20260309.txt")); // retention not known yet
 
     // Retention arrives once the database is open; 0 keeps only today.
@@ -199,12 +210,14 @@ void tst_LogHandler::unwritableFolderKeepsLines()
     QTemporaryDir tmp;
     touch(tmp.path() + "/file");
     LogHandler log;
+    FakeClock clock(fixedNoon());
     log.setLogDir(tmp.path() + "/file/log"); // below a plain file: cannot exist
     log.setIntervalMs(10);
+    log.setClock(clock.fn());
     log.enqueue("kept\n");
     log.start();
     QTRY_VERIFY(!log.currentLogFilePath().isEmpty());
-    QTest::qWait(50);
+    QVERIFY(clock.passes());
     log.stop();
     QCOMPARE(log.queuedLineCount(), 1);
 }

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -93,14 +92,9 @@ public:
     // The log writer passes every five seconds: allow a few passes.
     bool waitForLog(const QString &text, int timeoutMs = 30000)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (!log().contains(text)) {
-            if (clock.elapsed() > timeoutMs || m_process.state() == QProcess::NotRunning)
-                return log().contains(text);
-            QTest::qWait(200);
-        }
-        return true;
+        (void)QTest::qWaitFor(
+            [&] { return m_process.state() == QProcess::NotRunning || log().contains(text); }, timeoutMs);
+        return log().contains(text);
     }
 
     QString output() { return QString::fromLocal8Bit(m_process.readAll()); }

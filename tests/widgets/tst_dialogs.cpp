@@ -169,7 +169,9 @@ void TstDialogs::tipsDialogEscKeepsItOpen()
     bool stillOpenAfterEsc = false;
     whenModal([&stillOpenAfterEsc](QWidget *dialog) {
         QTest::keyClick(dialog, Qt::Key_Escape);
-        QTest::qWait(20);
+        // A close the key would have posted is handled by now.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         stillOpenAfterEsc = dialog->isVisible();
         // Return still confirms with OK hidden.
         QTest::keyClick(dialog, Qt::Key_Return);
@@ -317,7 +319,10 @@ void TstDialogs::toastHoverHoldsIt()
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(tip, &enter);
     QVERIFY(!tip->isWaiting());
-    QTest::qWait(400);
+    // A toast of the same duration shown now comes, waits and goes: had the
+    // pointer not held the first one, it would have gone before.
+    const QPointer<MsgTipInfoDlg> witness = MsgTipInfoDlg::showTip(QStringLiteral("Witness"), 200);
+    QTRY_VERIFY_WITH_TIMEOUT(witness.isNull(), 5000);
     QVERIFY(tip); // the pointer rests on it: it stays
 
     QEvent leave(QEvent::Leave);

@@ -131,7 +131,9 @@ void TstLook::tipsDialog()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.move(60, 60);
-    QTest::qWait(50);
+    // Layouts and polish still pending arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 
     auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("pushButtonOK"));
     QCOMPARE(ok->text(), QStringLiteral("Confirm"));
@@ -202,7 +204,9 @@ void TstLook::timeline()
     mouse(QEvent::MouseMove, 13 * 3600);
     mouse(QEvent::MouseButtonPress, 13 * 3600);
     mouse(QEvent::MouseMove, 16 * 3600 + 1800);
-    QTest::qWait(50);
+    // Layouts and polish still pending arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 
     const QImage image = page.grab().toImage();
     save(QPixmap::fromImage(image), QStringLiteral("timeline"));
@@ -236,7 +240,9 @@ void TstLook::authenticationAndPager()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(pager->findChild<QLabel *>(QStringLiteral("label"))->text(), QStringLiteral("Total Records"));
     QCOMPARE(pager->findChild<QLabel *>(QStringLiteral("labelTotalRecords"))->text(), QStringLiteral("1234"));
-    QTest::qWait(300);
+    // Layouts and polish still pending arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const QImage image = window.grab().toImage();
     save(QPixmap::fromImage(image), QStringLiteral("pager_manage_switch"));
     auto *total = pager->findChild<QLabel *>(QStringLiteral("labelTotalRecords"));
@@ -289,7 +295,9 @@ void TstLook::tableHeaderAndSelection()
     const QImage unchecked = header->grab().toImage().copy(box);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(20, header->height() / 2));
     QVERIFY(header->isChecked());
-    QTest::qWait(20);
+    // Layouts and polish still pending arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const QImage image = window.grab().toImage();
     save(QPixmap::fromImage(image), QStringLiteral("table_header_selection"));
     // The box is drawn, and looks different once checked.
@@ -352,7 +360,12 @@ void TstLook::maskDimsMainWindowBehindDialog()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.move(250, 200);
-    QTest::qWait(200);
+    // Reading the screen is a round trip to the X server: once it is back the
+    // move is done and what it uncovered has been asked to be painted again.
+    QGuiApplication::primaryScreen()->grabWindow(0);
+    // Layouts and polish still pending arrive as posted events.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     save(QPixmap::fromImage(screen), QStringLiteral("screen_mask"));

@@ -4,6 +4,7 @@
 
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
+#include "FFmpegRecordPlan.h"
 #include "Platform.h"
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
@@ -63,6 +64,18 @@ QPair<QStringList, int> dayIndexes(const QString &folder)
         }
     }
     return found;
+}
+
+// Footage on disk in the newest file of a folder's indexes not listed in
+// `known`, in ms (a file being written reads as far as it is written).
+qint64 newestFootage(const QString &folder, const QStringList &known)
+{
+    const QStringList files = dayIndexes(folder).first;
+    for (int i = files.size() - 1; i >= 0; --i) {
+        if (!known.contains(files.at(i)))
+            return FFmpegRecordPlan::fileDurationMs(files.at(i));
+    }
+    return 0;
 }
 
 } // namespace
@@ -463,18 +476,20 @@ private slots:
         thread.setPlan(&plan);
         thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(states.contains(RecordScheduleThread::Recording), 30000);
-        QTest::qWait(2000); // some footage before the outage
+        QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 2000, 30000); // some footage before the outage
 
         QElapsedTimer outage;
         outage.start();
         rtsp.quit();
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Retrying), 15000);
+        const QStringList beforeReturn = dayIndexes(ch1).first;
+        // Nothing to wait on: the length of the outage is what the test sets.
         QTest::qWait(int(qMax<qint64>(0, OutageMs - outage.elapsed())));
         rtsp.setPort(rtsp.port());
         QVERIFY(rtsp.start(mounts));
         const qint64 outageMs = outage.elapsed();
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
-        QTest::qWait(2000); // some footage after it
+        QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, beforeReturn) >= 2000, 30000); // some footage after it
         thread.stop();
 
         // The files of this test, in time order; the largest hole between them.

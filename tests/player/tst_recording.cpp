@@ -27,6 +27,20 @@ QJsonArray readIndex(const QString &dayDir)
     return QJsonDocument::fromJson(f.readAll()).array();
 }
 
+// Footage a recording holds on disk so far, in ms: its fragments go to disk
+// as they close (one a second here), so it reads while it grows.
+qint64 recorded(const QString &path)
+{
+    return FFmpegRecordPlan::fileDurationMs(path);
+}
+
+// The file of the first entry of a day index.
+QString firstFile(const QString &dayDir)
+{
+    const QJsonArray index = readIndex(dayDir);
+    return index.isEmpty() ? QString() : dayDir + "/" + index[0].toObject()["fileName"].toString();
+}
+
 // Frames our own player decodes from a file, and its duration.
 int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs = -1, qint64 *firstAfterSeek = nullptr)
 {
@@ -40,7 +54,9 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
     p.play();
     if (!QTest::qWaitFor([&] { return finished.count() > 0 || p.isFinished(); }, 20000))
         return -1;
-    QTest::qWait(200);  // frames still queued behind the end signal
+    // Frames still queued behind the end signal: every one handed out arrives.
+    if (!QTest::qWaitFor([&] { return frames.count() == p.framesShown(); }, 10000))
+        return -1;
     if (durationMs && opened.count())
         *durationMs = opened.first().at(2).toLongLong();
     const int n = frames.count();
@@ -49,7 +65,7 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
         finished.clear();
         p.seek(seekMs);
         (void)QTest::qWaitFor([&] { return finished.count() > 0; }, 10000);
-        QTest::qWait(200);
+        (void)QTest::qWaitFor([&] { return frames.pts.size() + n == p.framesShown(); }, 10000);
         *firstAfterSeek = frames.pts.isEmpty() ? -1 : frames.pts.first();
     }
     p.stop();
@@ -107,7 +123,7 @@ private slots:
         QVERIFY(p.startRecord(path, false));
         QVERIFY(!p.startRecord(QString(), false));
         QVERIFY(p.isRecording());
-        QTest::qWait(3000);
+        QTRY_VERIFY_WITH_TIMEOUT(recorded(path) >= 2000, 20000);
         p.stopRecord();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
         QVERIFY(done.first().at(0).toBool());
@@ -129,7 +145,7 @@ private slots:
         p.play();
         const QString path = QDir::current().filePath("only.mp4");
         QVERIFY(p.startRecord(path, true));
-        QTest::qWait(2500);
+        QTRY_VERIFY_WITH_TIMEOUT(recorded(path) >= 2000, 20000);
         p.stop();  // ends the recording too
         QVERIFY(p.wait(2000));
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
@@ -177,7 +193,9 @@ private slots:
             t.start();
             QTRY_VERIFY_WITH_TIMEOUT(opened.count() >= 3, 9000);
             QVERIFY2(t.elapsed() > 4000, qPrintable(QString::number(t.elapsed())));
-            QTest::qWait(1000);
+            // Some footage in the third segment before the stop.
+            const QString third = opened.at(2).at(0).toString();
+            QTRY_VERIFY_WITH_TIMEOUT(recorded(third) > 0, 10000);
             plan.requestStop();
             QVERIFY(plan.wait(3000));
         }
@@ -216,9 +234,12 @@ private slots:
             plan.setFileLength(60);
             plan.setParams(m_server.url("/cam"), folder);
             plan.setClock([&] { return base.addMSecs(t.isValid() ? t.elapsed() : 0); });
+            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
             t.start();
             plan.start();
-            QTest::qWait(4500);
+            // Past midnight: the next day's segment is open and holds footage.
+            QTRY_VERIFY_WITH_TIMEOUT(opened.count() >= 2, 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(recorded(opened.at(1).at(0).toString()) > 0, 10000);
             plan.requestStop();
             QVERIFY(plan.wait(3000));
         }
@@ -241,7 +262,7 @@ private slots:
         QVERIFY(child.waitForStarted());
         const QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
         QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
-        QTest::qWait(3500);
+        QTRY_VERIFY_WITH_TIMEOUT(recorded(firstFile(day)) >= 2000, 20000);
         child.kill();
         QVERIFY(child.waitForFinished(5000));
         QJsonArray index = readIndex(day);
@@ -263,6 +284,7 @@ private slots:
     void indexListsRealLengths_data()
     {
         // 0: the child kills itself as its first segment opens, before a frame is written.
+        // Otherwise killed once its file holds that much footage.
         QTest::addColumn<int>("killAfterMs");  // -1: stopped cleanly after 3 s
         QTest::newRow("killed inside the first GOP") << 0;
         QTest::newRow("killed later") << 2500;
@@ -280,7 +302,8 @@ private slots:
                 args << "kill-on-open";
             child.start(QCoreApplication::applicationFilePath(), args);
             QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
-            QTest::qWait(killAfterMs);
+            if (killAfterMs > 0)
+                QTRY_VERIFY_WITH_TIMEOUT(recorded(firstFile(day)) >= killAfterMs, 20000);
             child.kill();  // SIGKILL
             QVERIFY(child.state() == QProcess::NotRunning || child.waitForFinished(5000));
             QCOMPARE(child.exitStatus(), QProcess::CrashExit);
@@ -289,7 +312,7 @@ private slots:
             plan.setParams(m_server.url("/cam"), folder);
             plan.start();
             QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
-            QTest::qWait(3000);
+            QTRY_VERIFY_WITH_TIMEOUT(recorded(firstFile(day)) >= 3000, 20000);
         }
         FFmpegRecordPlan::repairRecordings(folder);
         const QJsonArray index = readIndex(day);

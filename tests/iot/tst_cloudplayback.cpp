@@ -39,6 +39,33 @@ qint64 midnight(const QDate &d)
     return QDateTime(d, QTime(0, 0)).toMSecsSinceEpoch();
 }
 
+// A clock made of pictures, for checks that nothing comes: a stream of the
+// library's own, paced as recorded and shown nowhere. A fixed sleep is too
+// short or too long on a loaded machine; the witness slows down with it.
+class Witness
+{
+public:
+    Witness(const QString &key, const QDate &day)
+        : m_key(key)
+    {
+        RemoteCommon *cloud = RemoteCommon::instance();
+        m_started = cloud->startRecordStream(key, day.toString("yyyyMMdd"), 8 * 3600);
+        cloud->setMediaCallback(key, [this](const char *, qint64 size, int, quint64) { m_pictures += size > 0; });
+    }
+    ~Witness() { RemoteCommon::instance()->stopConnectionByKey(m_key); }
+    // Waits for `count` more pictures of the witness.
+    bool pictures(int count)
+    {
+        const int target = m_pictures + count;
+        return m_started && QTest::qWaitFor([&] { return m_pictures >= target; }, 30000);
+    }
+
+private:
+    QString m_key;
+    bool m_started = false;
+    std::atomic<int> m_pictures{0};
+};
+
 } // namespace
 
 class tst_CloudPlayback : public QObject
@@ -173,7 +200,7 @@ private slots:
             cloud->stopConnectionByKey(key);
             stopped = true;
         }
-        QTest::qWait(100);
+        QVERIFY(Witness(QStringLiteral("1,0"), m_today).pictures(5));
         QCOMPARE(late.load(), 0);
         cloud->logout();
     }
@@ -217,10 +244,14 @@ private slots:
 
         // Pause stops the frames, resume brings them back.
         wnd->onBtnPlayClicked(false);
-        QTest::qWait(1000); // what was decoded before the pause drains
+        {
+            Witness witness(QStringLiteral("2,1"), m_today);
+            QVERIFY(witness.pictures(25)); // what was decoded before the pause drains
+            const int paused = stamps.count();
+            QVERIFY(witness.pictures(25));
+            QCOMPARE(stamps.count(), paused);
+        }
         const int paused = stamps.count();
-        QTest::qWait(1000);
-        QCOMPARE(stamps.count(), paused);
         wnd->onBtnPlayClicked(true);
         QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > paused + 5, 20000);
 
@@ -247,7 +278,7 @@ private slots:
             QTRY_VERIFY(wnd->paneKeys().values().contains(key));
         }
         doubleClick(QStringLiteral("2,2"));
-        QTest::qWait(300);
+        QCoreApplication::sendPostedEvents(); // the tree's double click reaches the window queued
         QCOMPARE(wnd->paneKeys().size(), 4);
         QVERIFY(!DevicePagesTest::toastTexts().contains("Record play failed."));
 
@@ -370,7 +401,8 @@ private slots:
         wnd->onDeviceItemDoubleClicked(QStringLiteral("2,0"));
         QTRY_VERIFY_WITH_TIMEOUT(stamps.count() > 5, 30000);
         delete wnd;
-        QTest::qWait(300);
+        // A stream the window left running would call back before the witness has gone on.
+        QVERIFY(Witness(QStringLiteral("2,1"), m_today).pictures(8));
         RemoteCommon::instance()->logout();
     }
 };

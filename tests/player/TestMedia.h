@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QObject>
 #include <QSize>
+#include <QTest>
 
 #include <memory>
 
@@ -86,6 +87,38 @@ public:
     QVector<qint64> pts;
     QSize size;
     int format = -1;
+};
+
+// A clock made of pictures, for checks that nothing comes: a second player
+// of a long clip, unpaused and shown nowhere. What the witness shows in a
+// while, a player that had not held would have shown too; on a loaded
+// machine both slow down together, where a fixed sleep is too short or too
+// long. Player is FFmpegPlayer (kept a parameter so that this header does
+// not need the player library).
+template <class Player> class Witness
+{
+public:
+    explicit Witness(const QString &url)
+        : m_log(&m_player)
+    {
+        m_player.setPlayUrl(url);
+        m_player.play();
+    }
+    ~Witness()
+    {
+        m_player.requestStop();
+        m_player.wait();
+    }
+    // Waits for `count` more pictures of the witness.
+    bool pictures(int count, int timeoutMs = 30000)
+    {
+        const int target = m_log.count() + count;
+        return QTest::qWaitFor([&] { return m_log.count() >= target; }, timeoutMs);
+    }
+
+private:
+    Player m_player;
+    FrameLog m_log;
 };
 
 struct AnnexBFrame

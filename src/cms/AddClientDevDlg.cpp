@@ -1,6 +1,8 @@
 #include "AddClientDevDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"

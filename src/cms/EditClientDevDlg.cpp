@@ -1,6 +1,7 @@
 #include "EditClientDevDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "ForgotPassword.h"

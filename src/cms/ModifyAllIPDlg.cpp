@@ -1,6 +1,7 @@
 #include "ModifyAllIPDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"

@@ -1,6 +1,7 @@
 #include "ModifyNetInfoDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"

@@ -54,18 +54,6 @@ function(kelvo_add_test name)
     endif()
 endfunction()
 
-# Adds every direct sub-folder of the current folder that has a CMakeLists.txt,
-# in name order, so folders can arrive one at a time.
-function(kelvo_add_subfolders)
-    file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
-    list(SORT children)
-    foreach(child ${children})
-        if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
-            add_subdirectory(${child})
-        endif()
-    endforeach()
-endfunction()
-
 option(KELVO_FUZZ "Build fuzz harnesses for libFuzzer (clang only)" OFF)
 
 # kelvo_add_fuzzer(<name> SOURCES ... [LIBS ...] CORPUS <dir>)

@@ -3,7 +3,7 @@
 
 #include "AlarmSettingsStore.h"
 #include "CMoveDetectTimeline.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceTree.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"

@@ -3,7 +3,7 @@
 
 #include "AlarmInfoProcessing.h"
 #include "AlarmSettingsStore.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceTree.h"
 #include "FileChooser.h"
 #include "HeaderViewPrivate.h"

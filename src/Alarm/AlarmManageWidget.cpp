@@ -1,7 +1,7 @@
 #include "AlarmManageWidget.h"
 #include "ui_AlarmManageWidget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "WidgetHelpers.h"
 
 #include <QEvent>

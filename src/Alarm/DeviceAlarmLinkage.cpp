@@ -1,6 +1,7 @@
 #include "DeviceAlarmLinkage.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "DropShadowWidget.h"
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"

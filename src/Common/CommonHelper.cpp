@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -127,40 +128,40 @@ QString CommonHelper::getDevStatusText(const FUN_DEV_INFO *dev)
 
 QString CommonHelper::connectionFailedText()
 {
-    return tr("Connection failed");
+    return QCoreApplication::translate("CommonHelper", "Connection failed");
 }
 
 QString CommonHelper::connectionSuccessText()
 {
-    return tr("Connection successful");
+    return QCoreApplication::translate("CommonHelper", "Connection successful");
 }
 
 QString CommonHelper::incorrectLoginText()
 {
-    return tr("Incorrect username or password.");
+    return QCoreApplication::translate("CommonHelper", "Incorrect username or password.");
 }
 
 QString CommonHelper::errorCodeToText(int code)
 {
     // Source texts only: translated at each call so a language change applies.
     static const QHash<int, const char *> table = {
-        {-1, QT_TR_NOOP("Invalid parameter!")},
-        {-2, QT_TR_NOOP("Invalid channel id!")},
-        {-3, QT_TR_NOOP("Invalid stream id!")},
-        {-4, QT_TR_NOOP("Invalid xml parameter!")},
-        {-5, QT_TR_NOOP("Signaling connection with IPC is not established!")},
-        {-6, QT_TR_NOOP("Media connection with IPC is not established!")},
-        {-7, QT_TR_NOOP("The number of Preview is full!")},
-        {-8, QT_TR_NOOP("The number of streams is full!")},
-        {-9, QT_TR_NOOP("Failed to get video config!")},
-        {-10, QT_TR_NOOP("Failed to start Preview!")},
-        {-12, QT_TR_NOOP("User does not have remote permission!")},
-        {-14, QT_TR_NOOP("The total number of playback channels is full!")},
+        {-1, QT_TRANSLATE_NOOP("CommonHelper", "Invalid parameter!")},
+        {-2, QT_TRANSLATE_NOOP("CommonHelper", "Invalid channel id!")},
+        {-3, QT_TRANSLATE_NOOP("CommonHelper", "Invalid stream id!")},
+        {-4, QT_TRANSLATE_NOOP("CommonHelper", "Invalid xml parameter!")},
+        {-5, QT_TRANSLATE_NOOP("CommonHelper", "Signaling connection with IPC is not established!")},
+        {-6, QT_TRANSLATE_NOOP("CommonHelper", "Media connection with IPC is not established!")},
+        {-7, QT_TRANSLATE_NOOP("CommonHelper", "The number of Preview is full!")},
+        {-8, QT_TRANSLATE_NOOP("CommonHelper", "The number of streams is full!")},
+        {-9, QT_TRANSLATE_NOOP("CommonHelper", "Failed to get video config!")},
+        {-10, QT_TRANSLATE_NOOP("CommonHelper", "Failed to start Preview!")},
+        {-12, QT_TRANSLATE_NOOP("CommonHelper", "User does not have remote permission!")},
+        {-14, QT_TRANSLATE_NOOP("CommonHelper", "The total number of playback channels is full!")},
     };
     const auto it = table.constFind(code);
     if (it != table.constEnd())
-        return tr(it.value());
-    return tr("Unknown error code: %1!").arg(code);
+        return QCoreApplication::translate("CommonHelper", it.value());
+    return QCoreApplication::translate("CommonHelper", "Unknown error code: %1!").arg(code);
 }
 
 // ---- paths ---------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "CUserManageDlg.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
 

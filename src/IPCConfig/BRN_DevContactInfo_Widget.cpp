@@ -1,7 +1,7 @@
 #include "BRN_DevContactInfo_Widget.h"
 #include "ui_BRN_DevContactInfo_Widget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 

@@ -1,7 +1,6 @@
 #include "CMoveDetectTimeSetDlg.h"
 #include "ui_CMoveDetectTimeSetDlg.h"
 
-#include "CommonHelper.h"
 #include "DeploymentTimeTableView.h"
 
 #include <QButtonGroup>

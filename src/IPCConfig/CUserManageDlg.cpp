@@ -7,7 +7,6 @@
 #include "AddClientUserDlg.h"
 #include "Authentication.h"
 #include "CEditContactDlg.h"
-#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "EditClientUserDlg.h"

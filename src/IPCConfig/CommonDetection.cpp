@@ -1,7 +1,7 @@
 #include "CommonDetection.h"
 #include "ui_CommonDetection.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QDebug>
 #include <QEvent>

@@ -2,7 +2,7 @@
 
 #include "CMoveDetectTimeSetDlg.h"
 #include "CommonDetection.h"
-#include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "DeviceInfoManager.h"
 #include "OpenGLRender.h"
 #include "OverlayWidget.h"

@@ -3,7 +3,7 @@
 #include "ui_EditClientUserDlg.h"
 
 #include "CUserManageDlg.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"

@@ -1,7 +1,7 @@
 #include "MD_AudioCode_Widget.h"
 #include "ui_MD_AudioCode_Widget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QDebug>
 #include <QEvent>

@@ -1,7 +1,8 @@
 #include "MD_TimeTitle_Widget.h"
 #include "ui_MD_TimeTitle_Widget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "IpcBodyText.h"
 #include "OpenGLRender.h"

@@ -1,7 +1,7 @@
 #include "MediaPortWidget.h"
 #include "ui_MediaPortWidget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SignalsHelper.h"
 

@@ -2,7 +2,8 @@
 #include "ui_OverlayWidget.h"
 
 #include "CaptureScreen.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
+#include "DeviceValues.h"
 #include "IpcBodies.h"
 #include "OpenGLRender.h"
 

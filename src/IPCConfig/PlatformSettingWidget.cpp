@@ -1,7 +1,7 @@
 #include "PlatformSettingWidget.h"
 #include "ui_PlatformSettingWidget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 

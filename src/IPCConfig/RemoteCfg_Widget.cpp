@@ -1,6 +1,7 @@
 #include "RemoteCfg_Widget.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
 #include "MsgTipInfoDlg.h"

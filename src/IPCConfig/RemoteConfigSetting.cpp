@@ -2,6 +2,8 @@
 #include "ui_RemoteConfigSetting.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "ConfigConversation.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"

@@ -1,7 +1,7 @@
 #include "VersionInformation.h"
 #include "ui_VersionInformation.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QEvent>
 #include <QLineEdit>

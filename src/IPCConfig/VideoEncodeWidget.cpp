@@ -1,7 +1,7 @@
 #include "VideoEncodeWidget.h"
 #include "ui_VideoEncodeWidget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
 

@@ -1,7 +1,8 @@
 #include "VideoImageSetting.h"
 #include "ui_VideoImageSetting.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OpenGLRender.h"

@@ -3,7 +3,7 @@
 #include "ui_CNVRBasicSetting.h"
 
 #include "CNVRLockScreenDlg.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 

@@ -4,6 +4,7 @@
 
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "KelvoCommon.h"
 #include "SharedTexts.h"
 

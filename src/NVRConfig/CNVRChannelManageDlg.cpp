@@ -5,6 +5,7 @@
 #include "CNVRChannelAddDevDlg.h"
 #include "CNVRChannelModifyIPDlg.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"

@@ -9,6 +9,7 @@
 #include "CNVRStoragePlan.h"
 #include "CNVRVersionInfo.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"

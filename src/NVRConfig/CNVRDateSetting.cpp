@@ -3,7 +3,7 @@
 #include "ui_CNVRDateSetting.h"
 
 #include "CNVRSummerTimeDlg.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"

@@ -3,7 +3,7 @@
 #include "ui_CNVREditClientUserDlg.h"
 
 #include "CUserManageDlg.h"
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"

@@ -4,6 +4,7 @@
 
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 

@@ -8,7 +8,6 @@
 #include "CNVRChannelManageDlg.h"
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
-#include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"

@@ -2,7 +2,7 @@
 
 #include "ui_CNVRVersionInfo.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QEvent>
 

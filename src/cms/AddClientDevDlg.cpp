@@ -1,6 +1,9 @@
 #include "AddClientDevDlg.h"
+#include "ui_AddClientDevDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
@@ -15,12 +18,13 @@
 
 AddClientDevDlg::AddClientDevDlg(QWidget *parent)
     : DropShadowWidget(parent)
+    , m_ui(new Ui::AddClientDevDlg)
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
 
-    connect(m_ui.m_btnClose, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCloseclicked);
-    connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCancleClicked);
-    connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnOkClicked);
+    connect(m_ui->m_btnClose, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCloseclicked);
+    connect(m_ui->m_CancelBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCancleClicked);
+    connect(m_ui->m_OKBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnOkClicked);
 
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setView(new QListView(box));
@@ -28,7 +32,7 @@ AddClientDevDlg::AddClientDevDlg(QWidget *parent)
     initWidget();
     // The tip line keeps its room while empty: a dialog that grew when a tip
     // appeared was placed anew by the window manager, at the screen's corner.
-    m_ui.m_lblTextInfo->setMinimumHeight(2 * m_ui.m_lblTextInfo->fontMetrics().lineSpacing());
+    m_ui->m_lblTextInfo->setMinimumHeight(2 * m_ui->m_lblTextInfo->fontMetrics().lineSpacing());
     // Elide against the laid-out widths, not the default ones.
     layout()->activate();
     CommonHelper::elideChildTexts(this);
@@ -38,47 +42,47 @@ AddClientDevDlg::~AddClientDevDlg() = default;
 
 void AddClientDevDlg::initWidget()
 {
-    m_ui.m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
+    m_ui->m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
 
-    m_ui.comboBoxProtocol->clear();
-    m_ui.comboBoxProtocol->addItems({tr("Private"), tr("ONVIF")});
-    m_ui.lineEditPort->setText(QStringLiteral("2028"));
+    m_ui->comboBoxProtocol->clear();
+    m_ui->comboBoxProtocol->addItems({tr("Private"), tr("ONVIF")});
+    m_ui->lineEditPort->setText(QStringLiteral("2028"));
     fillDevTypes();
 
     // Every type change, also the one caused by refilling, puts the default
     // device port back.
-    connect(m_ui.m_DevTypeCmbBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this](int) { m_ui.lineEditPort->setText(QStringLiteral("2028")); });
-    connect(m_ui.comboBoxProtocol, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+    connect(m_ui->m_DevTypeCmbBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int) { m_ui->lineEditPort->setText(QStringLiteral("2028")); });
+    connect(m_ui->comboBoxProtocol, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int) { fillDevTypes(); });
 
-    m_ui.comboBoxProtocol->setCurrentIndex(0);
-    m_ui.lineEditRTSP->setText(QStringLiteral("554"));
-    m_ui.m_DevTypeCmbBox->setCurrentIndex(0);
+    m_ui->comboBoxProtocol->setCurrentIndex(0);
+    m_ui->lineEditRTSP->setText(QStringLiteral("554"));
+    m_ui->m_DevTypeCmbBox->setCurrentIndex(0);
 
-    m_ui.m_GroupCmbBox->clear();
+    m_ui->m_GroupCmbBox->clear();
     for (const auto &group : OrmHelper::getAllOrganizations()) {
         if (group)
-            m_ui.m_GroupCmbBox->addItem(group->Name);
+            m_ui->m_GroupCmbBox->addItem(group->Name);
     }
-    m_ui.m_GroupCmbBox->setCurrentIndex(0);
+    m_ui->m_GroupCmbBox->setCurrentIndex(0);
 
-    m_ui.m_IPlineEdit->setValidator(DeviceFormRules::ipv4Validator(this));
-    m_ui.m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
-    m_ui.m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
-    m_ui.m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
-    m_ui.m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
-    CommonHelper::addPasswordViewAction(m_ui.m_PassWdlineEdit, false);
-    m_ui.m_IPlineEdit->setFocus();
+    m_ui->m_IPlineEdit->setValidator(DeviceFormRules::ipv4Validator(this));
+    m_ui->m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui->m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    m_ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    CommonHelper::addPasswordViewAction(m_ui->m_PassWdlineEdit, false);
+    m_ui->m_IPlineEdit->setFocus();
 }
 
 void AddClientDevDlg::fillDevTypes()
 {
-    m_ui.m_DevTypeCmbBox->clear();
-    if (m_ui.comboBoxProtocol->currentIndex() > 0)
-        m_ui.m_DevTypeCmbBox->addItem(QStringLiteral("IPC"));
+    m_ui->m_DevTypeCmbBox->clear();
+    if (m_ui->comboBoxProtocol->currentIndex() > 0)
+        m_ui->m_DevTypeCmbBox->addItem(QStringLiteral("IPC"));
     else
-        m_ui.m_DevTypeCmbBox->addItems({QStringLiteral("IPC"), QStringLiteral("NVR")});
+        m_ui->m_DevTypeCmbBox->addItems({QStringLiteral("IPC"), QStringLiteral("NVR")});
 }
 
 void AddClientDevDlg::onbtnCloseclicked()
@@ -103,21 +107,21 @@ void AddClientDevDlg::onEnterPressed()
 
 void AddClientDevDlg::showError(const QString &text, bool toast)
 {
-    m_ui.m_lblTextInfo->setText(text);
+    m_ui->m_lblTextInfo->setText(text);
     if (toast)
         MsgTipInfoDlg::showTip(text, 2000);
 }
 
 void AddClientDevDlg::addDevtoClient()
 {
-    const QString name = m_ui.m_DevNamelineEdit->text().trimmed();
-    const QString typedIp = m_ui.m_IPlineEdit->text().trimmed();
-    const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
-    const QString password = m_ui.m_PassWdlineEdit->text().trimmed();
-    const QString typeText = m_ui.m_DevTypeCmbBox->currentText().trimmed();
-    const QString group = m_ui.m_GroupCmbBox->currentText().trimmed();
-    const QString rtspText = m_ui.lineEditRTSP->text().trimmed();
-    const QString portText = m_ui.lineEditPort->text().trimmed();
+    const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
+    const QString typedIp = m_ui->m_IPlineEdit->text().trimmed();
+    const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
+    const QString password = m_ui->m_PassWdlineEdit->text().trimmed();
+    const QString typeText = m_ui->m_DevTypeCmbBox->currentText().trimmed();
+    const QString group = m_ui->m_GroupCmbBox->currentText().trimmed();
+    const QString rtspText = m_ui->lineEditRTSP->text().trimmed();
+    const QString portText = m_ui->lineEditPort->text().trimmed();
 
     if (CommonHelper::hasEmptyString({typedIp, password, user, rtspText, portText})) {
         showError(SharedTexts::incompleteInfoText(), true);
@@ -125,9 +129,9 @@ void AddClientDevDlg::addDevtoClient()
     }
     quint16 rtspPort = 0;
     quint16 devPort = 0;
-    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                 ? m_ui.m_IPlineEdit
-                         : !DeviceFormRules::parsePort(rtspText, &rtspPort) ? m_ui.lineEditRTSP
-                         : !DeviceFormRules::parsePort(portText, &devPort)  ? m_ui.lineEditPort
+    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                 ? m_ui->m_IPlineEdit
+                         : !DeviceFormRules::parsePort(rtspText, &rtspPort) ? m_ui->lineEditRTSP
+                         : !DeviceFormRules::parsePort(portText, &devPort)  ? m_ui->lineEditPort
                                                                             : nullptr;
     if (atFault) {
         showError(SharedTexts::invalidFormatText(), false);
@@ -148,7 +152,7 @@ void AddClientDevDlg::addDevtoClient()
     dev->sn = ip;
     dev->userName = user;
     dev->password = password;
-    if (m_ui.comboBoxProtocol->currentIndex() > 0)
+    if (m_ui->comboBoxProtocol->currentIndex() > 0)
         dev->devType = 2;
     else
         dev->devType = typeText == QLatin1String("NVR") ? 1 : 0;
@@ -172,11 +176,11 @@ void AddClientDevDlg::addDevtoClient()
 void AddClientDevDlg::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        const int protocol = m_ui.comboBoxProtocol->currentIndex();
-        m_ui.retranslateUi(this);
-        m_ui.comboBoxProtocol->setItemText(0, tr("Private"));
-        m_ui.comboBoxProtocol->setItemText(1, tr("ONVIF"));
-        m_ui.comboBoxProtocol->setCurrentIndex(protocol);
+        const int protocol = m_ui->comboBoxProtocol->currentIndex();
+        m_ui->retranslateUi(this);
+        m_ui->comboBoxProtocol->setItemText(0, tr("Private"));
+        m_ui->comboBoxProtocol->setItemText(1, tr("ONVIF"));
+        m_ui->comboBoxProtocol->setCurrentIndex(protocol);
         CommonHelper::elideChildTexts(this);
     }
     DropShadowWidget::changeEvent(event);

@@ -2,7 +2,12 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
-#include "ui_AddClientDevDlg.h"
+
+#include <memory>
+
+namespace Ui {
+class AddClientDevDlg;
+}
 
 // Adds one device by hand: checks the form, builds one new record and hands it
 // to the rest of the client on the signal bus (the receiver takes it over).
@@ -32,5 +37,5 @@ private:
     void addDevtoClient();
     void showError(const QString &text, bool toast);
 
-    Ui::AddClientDevDlg m_ui;
+    const std::unique_ptr<Ui::AddClientDevDlg> m_ui;
 };

@@ -2,6 +2,8 @@
 #include "ui_CSearchManageWidget.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "HeaderViewPrivate.h"

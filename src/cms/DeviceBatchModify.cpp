@@ -1,7 +1,7 @@
 #include "DeviceBatchModify.h"
 #include "ui_DeviceBatchModify.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "SharedTexts.h"
 
 #include <QEvent>

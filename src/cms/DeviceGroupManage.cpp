@@ -1,7 +1,7 @@
 #include "DeviceGroupManage.h"
 #include "ui_DeviceGroupManage.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"

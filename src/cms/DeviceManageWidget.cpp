@@ -7,6 +7,8 @@
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceGroupManage.h"

@@ -1,6 +1,8 @@
 #include "EditClientDevDlg.h"
+#include "ui_EditClientDevDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "ForgotPassword.h"
@@ -14,25 +16,26 @@
 
 EditClientDevDlg::EditClientDevDlg(QWidget *parent)
     : DropShadowWidget(parent)
+    , m_ui(new Ui::EditClientDevDlg)
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
 
-    connect(m_ui.m_btnClose, &QPushButton::clicked, this, &EditClientDevDlg::onbtnCloseclicked);
-    connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &EditClientDevDlg::onbtnOkClicked);
-    connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &EditClientDevDlg::onbtnCancleClicked);
+    connect(m_ui->m_btnClose, &QPushButton::clicked, this, &EditClientDevDlg::onbtnCloseclicked);
+    connect(m_ui->m_OKBtn, &QPushButton::clicked, this, &EditClientDevDlg::onbtnOkClicked);
+    connect(m_ui->m_CancelBtn, &QPushButton::clicked, this, &EditClientDevDlg::onbtnCancleClicked);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &EditClientDevDlg::parseQRCodeInfo);
 
-    m_ui.m_VideoPortlineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]+$")), this));
-    m_ui.m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
-    m_ui.m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
-    m_ui.m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
-    CommonHelper::addPasswordViewAction(m_ui.m_PassWdlineEdit, true);
-    m_ui.m_GroupCmbBox->setView(new QListView(m_ui.m_GroupCmbBox));
-    m_ui.comboBoxAuth->setView(new QListView(m_ui.comboBoxAuth));
+    m_ui->m_VideoPortlineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9]+$")), this));
+    m_ui->m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui->m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
+    m_ui->m_PassWdlineEdit->setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(m_ui->m_PassWdlineEdit, true);
+    m_ui->m_GroupCmbBox->setView(new QListView(m_ui->m_GroupCmbBox));
+    m_ui->comboBoxAuth->setView(new QListView(m_ui->comboBoxAuth));
 
     if (DeviceInfoManager *registry = DeviceInfoManager::instance()) {
         for (const DEV_GROUP_INFO &group : registry->getAllGroups())
-            m_ui.m_GroupCmbBox->addItem(group.name);
+            m_ui->m_GroupCmbBox->addItem(group.name);
     }
     // Elide against the laid-out widths, not the default ones.
     layout()->activate();
@@ -46,22 +49,22 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_dev = dev;
-    m_ui.m_DevNamelineEdit->setText(dev->name);
-    m_ui.m_PrivatePortlineEdit->setText(QString::number(dev->devPort));
-    m_ui.m_VideoPortlineEdit->setText(QString::number(dev->rtspPort));
-    m_ui.m_GroupCmbBox->setCurrentText(dev->group);
-    m_ui.m_UserNamelineEdit->setText(dev->userName);
-    m_ui.m_PassWdlineEdit->setText(dev->password);
+    m_ui->m_DevNamelineEdit->setText(dev->name);
+    m_ui->m_PrivatePortlineEdit->setText(QString::number(dev->devPort));
+    m_ui->m_VideoPortlineEdit->setText(QString::number(dev->rtspPort));
+    m_ui->m_GroupCmbBox->setCurrentText(dev->group);
+    m_ui->m_UserNamelineEdit->setText(dev->userName);
+    m_ui->m_PassWdlineEdit->setText(dev->password);
     updateTitle();
 
     const bool onvif = dev->devType == 2;
-    m_ui.label->setVisible(onvif);
-    m_ui.comboBoxAuth->setVisible(onvif);
+    m_ui->label->setVisible(onvif);
+    m_ui->comboBoxAuth->setVisible(onvif);
     if (onvif) {
-        m_ui.comboBoxAuth->setCurrentIndex(dev->onvifAuth);
-        m_ui.pushButtonForgot->hide();
+        m_ui->comboBoxAuth->setCurrentIndex(dev->onvifAuth);
+        m_ui->pushButtonForgot->hide();
     } else {
-        m_ui.pushButtonForgot->show();
+        m_ui->pushButtonForgot->show();
         KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), 14019, 0);
     }
 }
@@ -69,7 +72,7 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
 void EditClientDevDlg::updateTitle()
 {
     if (m_dev)
-        m_ui.m_lblTextTitle->setText(tr("Edit Device") + QStringLiteral("---") + m_dev->ip);
+        m_ui->m_lblTextTitle->setText(tr("Edit Device") + QStringLiteral("---") + m_dev->ip);
 }
 
 void EditClientDevDlg::parseQRCodeInfo(const devXmlInfo &info)
@@ -91,14 +94,14 @@ void EditClientDevDlg::parseQRCodeInfo(const devXmlInfo &info)
 
 void EditClientDevDlg::onbtnCloseclicked()
 {
-    m_ui.m_lblTextInfo->clear();
+    m_ui->m_lblTextInfo->clear();
     close();
     reject();
 }
 
 void EditClientDevDlg::onbtnCancleClicked()
 {
-    m_ui.m_lblTextInfo->clear();
+    m_ui->m_lblTextInfo->clear();
     reject();
 }
 
@@ -109,23 +112,23 @@ void EditClientDevDlg::onEnterPressed()
 
 void EditClientDevDlg::onbtnOkClicked()
 {
-    const QString name = m_ui.m_DevNamelineEdit->text().trimmed();
-    const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
+    const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
+    const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
     // As typed: a rename must give back the stored password unchanged, blanks included.
-    const QString password = m_ui.m_PassWdlineEdit->text();
-    const QString group = m_ui.m_GroupCmbBox->currentText().trimmed();
-    const QString videoPort = m_ui.m_VideoPortlineEdit->text().trimmed();
-    const QString privatePort = m_ui.m_PrivatePortlineEdit->text().trimmed();
+    const QString password = m_ui->m_PassWdlineEdit->text();
+    const QString group = m_ui->m_GroupCmbBox->currentText().trimmed();
+    const QString videoPort = m_ui->m_VideoPortlineEdit->text().trimmed();
+    const QString privatePort = m_ui->m_PrivatePortlineEdit->text().trimmed();
 
     if (CommonHelper::hasEmptyString({user, group, videoPort, privatePort})) {
-        m_ui.m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
     quint16 rtsp = 0;
     quint16 port = 0;
     if (!DeviceFormRules::parsePort(videoPort, &rtsp) || !DeviceFormRules::parsePort(privatePort, &port)) {
-        m_ui.m_lblTextInfo->setText(SharedTexts::invalidFormatText());
-        (DeviceFormRules::parsePort(videoPort, &rtsp) ? m_ui.m_PrivatePortlineEdit : m_ui.m_VideoPortlineEdit)->setFocus();
+        m_ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+        (DeviceFormRules::parsePort(videoPort, &rtsp) ? m_ui->m_PrivatePortlineEdit : m_ui->m_VideoPortlineEdit)->setFocus();
         return;
     }
     if (m_dev) {
@@ -136,7 +139,7 @@ void EditClientDevDlg::onbtnOkClicked()
         m_dev->rtspPort = rtsp;
         m_dev->devPort = port;
         if (m_dev->devType == 2)
-            m_dev->onvifAuth = m_ui.comboBoxAuth->currentIndex();
+            m_dev->onvifAuth = m_ui->comboBoxAuth->currentIndex();
     }
     accept();
 }
@@ -166,7 +169,7 @@ void EditClientDevDlg::on_pushButtonForgot_clicked()
 void EditClientDevDlg::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        m_ui.retranslateUi(this);
+        m_ui->retranslateUi(this);
         updateTitle();
         CommonHelper::elideChildTexts(this);
     }

@@ -2,7 +2,12 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
-#include "ui_EditClientDevDlg.h"
+
+#include <memory>
+
+namespace Ui {
+class EditClientDevDlg;
+}
 
 // Edits a copy of one registered device record: name, ports, group, credentials
 // and, for an ONVIF camera, the authentication mode. For a device of the private
@@ -35,7 +40,7 @@ protected:
 private:
     void updateTitle();
 
-    Ui::EditClientDevDlg m_ui;
+    const std::unique_ptr<Ui::EditClientDevDlg> m_ui;
     FUN_DEV_INFO *m_dev = nullptr;
     bool m_refused = false;
     QString m_resetInfo;

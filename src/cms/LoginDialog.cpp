@@ -1,7 +1,7 @@
 #include "LoginDialog.h"
 #include "ui_LoginDialog.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
 
 #include <QCheckBox>

@@ -1,6 +1,8 @@
 #include "ModifyAllIPDlg.h"
+#include "ui_ModifyAllIPDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
@@ -13,11 +15,12 @@
 
 ModifyAllIPDlg::ModifyAllIPDlg(QWidget *parent)
     : DropShadowWidget(parent)
+    , m_ui(new Ui::ModifyAllIPDlg)
 {
-    m_ui.setupUi(this);
-    connect(m_ui.m_btnClose, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCloseclicked);
-    connect(m_ui.m_CancelBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCancleClicked);
-    connect(m_ui.m_OKBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnOkClicked);
+    m_ui->setupUi(this);
+    connect(m_ui->m_btnClose, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCloseclicked);
+    connect(m_ui->m_CancelBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnCancleClicked);
+    connect(m_ui->m_OKBtn, &QPushButton::clicked, this, &ModifyAllIPDlg::onbtnOkClicked);
     // Elide against the laid-out widths, not the default ones.
     layout()->activate();
     CommonHelper::elideChildTexts(this);
@@ -38,15 +41,15 @@ void ModifyAllIPDlg::setDevices(const QList<SearchDevInfo *> &devices)
     }
     m_devices = devices;
     const SearchDevInfo *first = m_devices.first();
-    m_ui.m_StartIPAddrlineEdit->clear();
-    m_ui.m_NetmasklineEdit->setText(first ? first->netmask : QString());
-    m_ui.m_GatewaylineEdit->setText(first ? first->gateway : QString());
-    m_ui.m_DNS1lineEdit->clear();
-    m_ui.m_DNS2lineEdit->clear();
-    m_ui.m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
-    m_ui.m_UserPasslineEdit->setText(DEFAULT_DEV_PASSWORD);
-    m_ui.m_UserPasslineEdit->setEchoMode(QLineEdit::Password);
-    CommonHelper::addPasswordViewAction(m_ui.m_UserPasslineEdit, false);
+    m_ui->m_StartIPAddrlineEdit->clear();
+    m_ui->m_NetmasklineEdit->setText(first ? first->netmask : QString());
+    m_ui->m_GatewaylineEdit->setText(first ? first->gateway : QString());
+    m_ui->m_DNS1lineEdit->clear();
+    m_ui->m_DNS2lineEdit->clear();
+    m_ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
+    m_ui->m_UserPasslineEdit->setText(DEFAULT_DEV_PASSWORD);
+    m_ui->m_UserPasslineEdit->setEchoMode(QLineEdit::Password);
+    CommonHelper::addPasswordViewAction(m_ui->m_UserPasslineEdit, false);
 }
 
 void ModifyAllIPDlg::setFoundDevices(const FoundDeviceTable *table)
@@ -56,7 +59,7 @@ void ModifyAllIPDlg::setFoundDevices(const FoundDeviceTable *table)
 
 void ModifyAllIPDlg::onbtnCloseclicked()
 {
-    m_ui.m_lblTextInfo->clear();
+    m_ui->m_lblTextInfo->clear();
     m_closed = true;
     reject();
 }
@@ -73,19 +76,19 @@ void ModifyAllIPDlg::onEnterPressed()
 
 void ModifyAllIPDlg::onbtnOkClicked()
 {
-    const QString start = m_ui.m_StartIPAddrlineEdit->text().trimmed();
-    const QString mask = m_ui.m_NetmasklineEdit->text().trimmed();
-    const QString gateway = m_ui.m_GatewaylineEdit->text().trimmed();
-    const QString user = m_ui.m_UserNamelineEdit->text().trimmed();
-    const QString password = m_ui.m_UserPasslineEdit->text().trimmed();
+    const QString start = m_ui->m_StartIPAddrlineEdit->text().trimmed();
+    const QString mask = m_ui->m_NetmasklineEdit->text().trimmed();
+    const QString gateway = m_ui->m_GatewaylineEdit->text().trimmed();
+    const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
+    const QString password = m_ui->m_UserPasslineEdit->text().trimmed();
 
     if (CommonHelper::hasEmptyString({start, mask, gateway, user, password})) {
-        m_ui.m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+        m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
     for (const QString &text : {start, mask, gateway}) {
         if (!DeviceFormRules::isIpv4(text)) {
-            m_ui.m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+            m_ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
             return;
         }
     }
@@ -93,11 +96,11 @@ void ModifyAllIPDlg::onbtnOkClicked()
                                                    DeviceFormRules::canonicalIpv4(mask),
                                                    DeviceFormRules::canonicalIpv4(gateway), true);
     if (check == 1) {
-        m_ui.m_lblTextInfo->setText(SharedTexts::ipInUseText());
+        m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
         return;
     }
     if (check == 2) {
-        m_ui.m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
+        m_ui->m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
         return;
     }
     modifyIP();
@@ -110,9 +113,9 @@ QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int coun
     quint32 start = 0;
     quint32 mask = 0;
     quint32 gateway = 0;
-    if (count <= 0 || !DeviceFormRules::ipv4ToNumber(m_ui.m_StartIPAddrlineEdit->text().trimmed(), &start)
-        || !DeviceFormRules::ipv4ToNumber(m_ui.m_NetmasklineEdit->text().trimmed(), &mask)
-        || !DeviceFormRules::ipv4ToNumber(m_ui.m_GatewaylineEdit->text().trimmed(), &gateway))
+    if (count <= 0 || !DeviceFormRules::ipv4ToNumber(m_ui->m_StartIPAddrlineEdit->text().trimmed(), &start)
+        || !DeviceFormRules::ipv4ToNumber(m_ui->m_NetmasklineEdit->text().trimmed(), &mask)
+        || !DeviceFormRules::ipv4ToNumber(m_ui->m_GatewaylineEdit->text().trimmed(), &gateway))
         return result;
 
     const QString maskText = DeviceFormRules::numberToIpv4(mask);
@@ -156,15 +159,15 @@ void ModifyAllIPDlg::modifyIP()
     if (m_closed)
         return;
     const int n = m_devices.size();
-    const QList<QString> freeAddresses = getAllFreeIPAddr(m_ui.m_StartIPAddrlineEdit->text().trimmed(), n);
+    const QList<QString> freeAddresses = getAllFreeIPAddr(m_ui->m_StartIPAddrlineEdit->text().trimmed(), n);
     if (freeAddresses.size() < n) {
-        m_ui.m_lblTextInfo->setText(tr("Not enough free IP addresses for the selected devices."));
+        m_ui->m_lblTextInfo->setText(tr("Not enough free IP addresses for the selected devices."));
         return;
     }
-    const QString mask = DeviceFormRules::canonicalIpv4(m_ui.m_NetmasklineEdit->text().trimmed());
-    const QString gateway = DeviceFormRules::canonicalIpv4(m_ui.m_GatewaylineEdit->text().trimmed());
-    const QString dns1 = DeviceFormRules::canonicalIpv4(m_ui.m_DNS1lineEdit->text().trimmed());
-    const QString dns2 = DeviceFormRules::canonicalIpv4(m_ui.m_DNS2lineEdit->text().trimmed());
+    const QString mask = DeviceFormRules::canonicalIpv4(m_ui->m_NetmasklineEdit->text().trimmed());
+    const QString gateway = DeviceFormRules::canonicalIpv4(m_ui->m_GatewaylineEdit->text().trimmed());
+    const QString dns1 = DeviceFormRules::canonicalIpv4(m_ui->m_DNS1lineEdit->text().trimmed());
+    const QString dns2 = DeviceFormRules::canonicalIpv4(m_ui->m_DNS2lineEdit->text().trimmed());
     for (int i = 0; i < n; ++i) {
         if (!m_devices.at(i))
             continue;
@@ -175,8 +178,8 @@ void ModifyAllIPDlg::modifyIP()
         dev.gateway = gateway;
         dev.preferredDns = dns1;
         dev.standbyDns = dns2;
-        dev.userName = m_ui.m_UserNamelineEdit->text().trimmed();
-        dev.password = m_ui.m_UserPasslineEdit->text().trimmed();
+        dev.userName = m_ui->m_UserNamelineEdit->text().trimmed();
+        dev.password = m_ui->m_UserPasslineEdit->text().trimmed();
         KelvoSDKHelper::instance()->modifyNetwork(dev);
     }
     accept();
@@ -185,7 +188,7 @@ void ModifyAllIPDlg::modifyIP()
 void ModifyAllIPDlg::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        m_ui.retranslateUi(this);
+        m_ui->retranslateUi(this);
         CommonHelper::elideChildTexts(this);
     }
     DropShadowWidget::changeEvent(event);

@@ -2,11 +2,16 @@
 
 #include "BroadService.h"
 #include "DropShadowWidget.h"
-#include "ui_ModifyAllIPDlg.h"
 
 #include <QList>
 
+#include <memory>
+
 class FoundDeviceTable;
+
+namespace Ui {
+class ModifyAllIPDlg;
+}
 
 // Gives several devices found by the LAN search consecutive free addresses of
 // one subnet and re-addresses each by broadcast (30003).
@@ -38,7 +43,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    Ui::ModifyAllIPDlg m_ui;
+    const std::unique_ptr<Ui::ModifyAllIPDlg> m_ui;
     QList<SearchDevInfo *> m_devices;
     const FoundDeviceTable *m_found = nullptr;
     bool m_closed = false;

@@ -2,9 +2,10 @@
 
 #include "BroadService.h"
 #include "DropShadowWidget.h"
-#include "ui_ModifyNetInfoDlg.h"
 
 #include <QStringList>
+
+#include <memory>
 
 // What the network dialogs need to know of the search results they were opened
 // from: whether an address is already listed there.
@@ -14,6 +15,10 @@ public:
     virtual ~FoundDeviceTable() = default;
     virtual bool isExisted(const QString &ip) const = 0;
 };
+
+namespace Ui {
+class ModifyNetInfoDlg;
+}
 
 // Changes the network settings of one device found by the LAN search and
 // re-addresses it by broadcast (30003, addressed by its UID).
@@ -42,7 +47,7 @@ protected:
 private:
     void updateTitle();
 
-    Ui::ModifyNetInfoDlg m_ui;
+    const std::unique_ptr<Ui::ModifyNetInfoDlg> m_ui;
     SearchDevInfo m_dev;
     const FoundDeviceTable *m_found = nullptr;
 };

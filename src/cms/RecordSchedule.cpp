@@ -2,6 +2,7 @@
 #include "ui_RecordSchedule.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "RecordScheduleThread.h"

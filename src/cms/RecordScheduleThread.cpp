@@ -1,6 +1,7 @@
 #include "RecordScheduleThread.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "Platform.h"

@@ -1,6 +1,7 @@
 #include "VideoPreviewPlayController.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "PlayerCommon.h"
 #include "VideoPreviewPane.h"
 

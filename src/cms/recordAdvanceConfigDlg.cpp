@@ -2,6 +2,7 @@
 #include "ui_recordAdvanceConfigDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "FileChooser.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"

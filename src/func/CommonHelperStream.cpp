@@ -1,8 +1,4 @@
-// The stream-address and ONVIF write-back members of CommonHelper.
-
-#include "CommonHelper.h"
-
-#include "OnvifService.h"
+#include "CommonHelperStream.h"
 
 #include <QDebug>
 #include <QUrl>
@@ -93,7 +89,7 @@ void CommonHelper::saveDevInfo(FUN_DEV_INFO *dev)
     onvif->modiflyDev(entry);
 }
 
-template <class OnvifDevInfo> void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const OnvifDevInfo &entry)
+void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *dev, const ONVIF::Service::ONVIF_DEV_INFO &entry)
 {
     if (!dev)
         return;
@@ -120,6 +116,3 @@ template <class OnvifDevInfo> void CommonHelper::onvifToDevInfo(FUN_DEV_INFO *de
         }
     }
 }
-
-template void CommonHelper::onvifToDevInfo<ONVIF::Service::ONVIF_DEV_INFO>(
-    FUN_DEV_INFO *, const ONVIF::Service::ONVIF_DEV_INFO &);

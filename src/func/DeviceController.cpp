@@ -2,6 +2,7 @@
 
 #include "CommandProcessor.h"
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "OrmHelper.h"

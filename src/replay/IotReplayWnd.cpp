@@ -2,6 +2,7 @@
 #include "ui_IotReplayWnd.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "RemoteCommon.h"
 

@@ -2,6 +2,7 @@
 #include "ui_LocalVideoReplayWnd.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "Platform.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"

@@ -1,6 +1,6 @@
 #include "MyCalendar.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
 
 #include <QPainter>

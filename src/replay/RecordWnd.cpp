@@ -2,6 +2,7 @@
 #include "ui_RecordWnd.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "FFmpegReplayWidget.h"

@@ -1,6 +1,6 @@
 #include "TimeLine.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QDebug>
 #include <QMouseEvent>

@@ -3,6 +3,7 @@
 #include "ui_Authentication.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
 
 Authentication::Authentication(QWidget *parent)

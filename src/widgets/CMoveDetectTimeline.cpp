@@ -1,6 +1,6 @@
 #include "CMoveDetectTimeline.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "WidgetHelpers.h"
 
 #include <QMouseEvent>

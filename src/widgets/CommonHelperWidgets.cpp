@@ -1,9 +1,12 @@
+#include "CommonHelperWidgets.h"
+
 #include "CommonHelper.h"
 
 #include "Authentication.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -104,7 +107,7 @@ void CommonHelper::addCopyAction(QLineEdit *edit, QWidget *owner)
     if (edit->property("contextMenuBound").toBool())
         return;
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto *action = new QAction(tr("Copy"), owner ? static_cast<QObject *>(owner) : edit);
+    auto *action = new QAction(QCoreApplication::translate("CommonHelper", "Copy"), owner ? static_cast<QObject *>(owner) : edit);
     action->setShortcut(QKeySequence::Copy);
     QPointer<QLineEdit> target(edit);
     QObject::connect(action, &QAction::triggered, edit, [target] {
@@ -262,9 +265,9 @@ QList<int> CommonHelper::getTimeScaleParams(double zoomPercent)
 QList<QPair<QString, int>> CommonHelper::alarmAudioList()
 {
     return {
-        {tr("Siren"), 5},
-        {tr("Doorbell"), 8},
-        {tr("Bark"), 9},
+        {QCoreApplication::translate("CommonHelper", "Siren"), 5},
+        {QCoreApplication::translate("CommonHelper", "Doorbell"), 8},
+        {QCoreApplication::translate("CommonHelper", "Bark"), 9},
     };
 }
 

@@ -1,6 +1,6 @@
 #include "DropShadowWidget.h"
 
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

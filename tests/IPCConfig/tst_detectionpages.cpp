@@ -6,7 +6,7 @@
 #include "BCDetection.h"
 #include "CMoveDetectTimeSetDlg.h"
 #include "CommonDetection.h"
-#include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "CustomDialog.h"
 #include "DeploymentTimeTableView.h"
 #include "DeviceInfoManager.h"

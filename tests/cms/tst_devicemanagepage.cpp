@@ -8,6 +8,7 @@
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
 #include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceController.h"

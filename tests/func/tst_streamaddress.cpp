@@ -3,7 +3,7 @@
 // (IPG-8150PSS, from github.com/faithoflifedev/easy_onvif_workspace, MIT; the
 // copy and its LICENSE are under tests/onvif/fixtures).
 
-#include "CommonHelper.h"
+#include "CommonHelperStream.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "OnvifCameraServer.h"

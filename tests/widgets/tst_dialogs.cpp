@@ -1,5 +1,6 @@
 #include "Authentication.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"

@@ -1,4 +1,4 @@
-#include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "WidgetHelpers.h"
 
 #include <QAction>

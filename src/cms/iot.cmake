@@ -1,2 +1,0 @@
-# The shell reaches the iot pages once the library exists.
-target_link_libraries(cms PUBLIC $<TARGET_NAME_IF_EXISTS:iot>)

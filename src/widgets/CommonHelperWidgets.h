@@ -1,0 +1,54 @@
+#pragma once
+
+// The widget helpers of CommonHelper, defined in the widgets library (the
+// general ones are in Common's CommonHelper.h).
+
+#include <QList>
+#include <QPair>
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace CommonHelper {
+
+// Tool tip := trimmed text; text := that text elided on the right to the width.
+void setElidedButtonText(QAbstractButton *button);
+void setElidedLabelText(QLabel *label);
+// Buttons first, then labels, of every descendant.
+void elideChildTexts(QWidget *widget);
+// A "Copy" context menu, bound once per edit however often it is called.
+void addCopyAction(QLineEdit *edit, QWidget *owner);
+void addCopyMenu(QWidget *widget);
+// folder: 0 Login, 1 MainWindow, 2 Playback; skinned picks the current skin.
+void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover,
+                     bool skinned);
+// image holds `states` frames side by side: normal, hover, pressed/checked, disabled.
+void setSpriteButton(QPushButton *button, const QString &image, int states);
+void setWidgetsLocale(QWidget *widget, int languageIndex);
+QRect screenGeometryOf(QWidget *widget);
+// Top-left of the widget moved by offset, kept inside the union of all screens.
+QPoint adjustRectToScreen(QWidget *widget, const QPoint &offset);
+QPoint centerOnParent(const QRect &area, QWidget *widget);
+// Percent (0..100) <-> pixels of a widget of `size`.
+QRect percentRectToWidget(const QSize &size, const QPointF &topLeft, const QPointF &bottomRight,
+                          bool toPixels);
+// Waits while events keep being processed.
+void waitMs(int ms);
+// Six numbers: four tick-pattern values, ticks per label, minutes per label.
+QList<int> getTimeScaleParams(double zoomPercent);
+// (translated name, sound id) of the voice-alarm sounds.
+QList<QPair<QString, int>> alarmAudioList();
+// Trailing "view" button on a password field; needAuth asks for the local
+// account's password (re-authentication dialog) before showing the text.
+void addPasswordViewAction(QLineEdit *edit, bool needAuth);
+void togglePasswordVisible(QLineEdit *edit, bool needAuth);
+
+} // namespace CommonHelper

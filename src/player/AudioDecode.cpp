@@ -193,6 +193,7 @@ void AudioDecode::run()
             m_interrupt = false;
             atEof = false;
             m_drained = false;
+            m_flushTaken = item.flushId;  // after m_drained: see drained()
             if (m_output)
                 m_output->reset(), m_io = m_output->start();
             continue;

@@ -24,7 +24,12 @@ public:
     void requestStop();
     void interruptWait() { m_interrupt = true; }
     void setStartOffsetMs(qint64 ms) { m_startMs = ms; }
-    bool drained() const { return m_drained.load(); }
+    // The reader numbers each flush it queues. An end the decoder reached
+    // before it took the latest flush belongs to the run before a seek: the
+    // reader, already at the end again, would otherwise report the end of
+    // the new run before a picture of it was decoded.
+    void flushQueued(quint64 id) { m_flushQueued = id; }
+    bool drained() const { return m_flushTaken.load() == m_flushQueued.load() && m_drained.load(); }
     bool outputActive() const { return m_outputActive.load(); }
 
 signals:
@@ -54,5 +59,6 @@ private:
     std::atomic_bool m_stop{false};
     std::atomic_bool m_interrupt{false};
     std::atomic_bool m_drained{false};
+    std::atomic<quint64> m_flushQueued{0}, m_flushTaken{0};
     std::atomic_bool m_outputActive{false};
 };

@@ -360,12 +360,15 @@ void FFmpegPlayer::runPushed()
     m_hwActive = video->hardwareActive();
     m_inputOpen = true;
     video->start();
+    quint64 flushes = 0;
     while (!m_stop) {
         if (m_flushPushed.exchange(false)) {
             video->queue().clear();
             m_clock.reset();
             QueueItem flush;
             flush.kind = QueueItem::Flush;
+            flush.flushId = ++flushes;
+            video->flushQueued(flushes);
             video->queue().pushForce(std::move(flush));
             continue;
         }
@@ -489,6 +492,7 @@ void FFmpegPlayer::runDemux()
 
     bool eof = false;
     bool finishedSent = false;
+    quint64 flushes = 0;
     qint64 lastProgress = player::nowMs();
     qint64 lastDecoded = 0;
     AVPacket *pkt = av_packet_alloc();
@@ -502,6 +506,11 @@ void FFmpegPlayer::runDemux()
                 ret = av_seek_frame(fmt, -1, ts, AVSEEK_FLAG_BACKWARD);
             m_irq.disarm();
             m_clock.reset();
+            ++flushes;
+            if (video)
+                video->flushQueued(flushes);
+            if (audio)
+                audio->flushQueued(flushes);
             for (PacketQueue *q : {video ? &video->queue() : nullptr, audio ? &audio->queue() : nullptr}) {
                 if (!q)
                     continue;
@@ -509,6 +518,7 @@ void FFmpegPlayer::runDemux()
                 QueueItem flush;
                 flush.kind = QueueItem::Flush;
                 flush.seekTargetMs = seekTo;
+                flush.flushId = flushes;
                 q->pushForce(std::move(flush));
             }
             eof = false;

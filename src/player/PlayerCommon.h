@@ -85,6 +85,7 @@ struct QueueItem
     Kind kind = Packet;
     PacketPtr pkt;
     qint64 seekTargetMs = -1;  // Flush: frames before it are decoded but not shown
+    quint64 flushId = 0;       // Flush: its number, see VideoDecode::flushQueued
 };
 
 // Bounded blocking FIFO between the demux thread and a decode thread.

@@ -300,6 +300,7 @@ void VideoDecode::run()
             m_interrupt = false;
             atEof = false;
             m_drained = false;
+            m_flushTaken = item.flushId;  // after m_drained: see drained()
             continue;
         }
         if (atEof)

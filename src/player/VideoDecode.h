@@ -59,7 +59,12 @@ public:
     bool hardwareActive() const { return m_hwActive; }
     qint64 framesDecoded() const { return m_decoded.load(); }
     qint64 framesShown() const { return m_shown.load(); }
-    bool drained() const { return m_drained.load(); }
+    // The reader numbers each flush it queues. An end the decoder reached
+    // before it took the latest flush belongs to the run before a seek: the
+    // reader, already at the end again, would otherwise report the end of
+    // the new run before a picture of it was decoded.
+    void flushQueued(quint64 id) { m_flushQueued = id; }
+    bool drained() const { return m_flushTaken.load() == m_flushQueued.load() && m_drained.load(); }
 
 signals:
     // ptsMs: media time from the start of the source.
@@ -100,6 +105,7 @@ private:
     std::atomic_bool m_stop{false};
     std::atomic_bool m_interrupt{false};
     std::atomic_bool m_drained{false};
+    std::atomic<quint64> m_flushQueued{0}, m_flushTaken{0};
     std::atomic<qint64> m_decoded{0};
     std::atomic<qint64> m_shown{0};
     std::shared_ptr<std::atomic_int> m_inFlight = std::make_shared<std::atomic_int>(0);

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 
+#include "DeviceCommands.h"
 #include "DeviceValues.h"
 #include "DeviceXml.h"
 

@@ -180,7 +180,7 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
             m_reassembler.parseStream(payload, span, m_work, true);
             if (!m_work.data.isEmpty()) {
                 m_work.xml = QString::fromUtf8(element, elementSize);
-                if (cmd == 90001) {
+                if (cmd == Cmd::PlaybackData) {
                     // After a start or a seek nothing decodes before a key
                     // frame; the recorder marks them in the fragment header
                     // (a low-bitrate key frame can be smaller than a busy
@@ -238,7 +238,7 @@ void DataProcessor::queueStream()
 void DataProcessor::parserRecvData(const QString &text)
 {
     m_work.xml = text;
-    if (PrivateProto::headCommand(text) == 14304) {
+    if (PrivateProto::headCommand(text) == Cmd::SeekRecordStream) {
         qDebug() << "begin  seek  clear streamqueue" << m_streamQueue.size();
         m_streamQueue.clear();
         m_streamQueueBytes = 0;

@@ -62,7 +62,7 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
         m_ui.pushButtonForgot->hide();
     } else {
         m_ui.pushButtonForgot->show();
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), 14019, 0);
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), Cmd::GetSecurityCode, 0);
     }
 }
 
@@ -81,7 +81,7 @@ void EditClientDevDlg::parseQRCodeInfo(const devXmlInfo &info)
         return;
     const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
     const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
-    if (cmd != 14019)
+    if (cmd != Cmd::GetSecurityCode)
         return;
     if (ReplyResult::fromHead(head).ok())
         m_resetInfo = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("QRCodeInfo"));

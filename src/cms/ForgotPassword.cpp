@@ -53,7 +53,7 @@ void ForgotPassword::setDevInfo(FUN_DEV_INFO *dev)
     m_page = dev->sdkPlatform == QLatin1String("BRELON");
     ui->stackedWidget->setCurrentWidget(m_page ? ui->pagePrivate : ui->pageMid);
     const loginDev key = toLoginDev(dev);
-    KelvoSDKHelper::instance()->sendCmd(key, 14017, 0);
+    KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetContact, 0);
     qDebug() << "forgot password for" << key.ip << "channel" << key.channel << "port" << key.port;
 }
 
@@ -113,17 +113,17 @@ void ForgotPassword::parseXml(const RecvInfo &info)
         return;
     }
     switch (static_cast<quint16>(cmd)) {
-    case 14017: {
+    case Cmd::GetContact: {
         const QString contact = parseContactXml(info.xml);
         if (contact.isEmpty()) {
             MsgTipInfoDlg::showTip(tr("No contact info,  defalut password 402917"), 2000);
             return;
         }
         (m_page ? ui->labelContactValuePrivate : ui->labelContactValue)->setText(CommonHelper::maskAccount(contact));
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_dev), 14019, 0);
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_dev), Cmd::GetSecurityCode, 0);
         break;
     }
-    case 14019: {
+    case Cmd::GetSecurityCode: {
         const QString code = getCodeStr(info.xml);
         if (code.isEmpty()) {
             qDebug() << "code info empty";
@@ -133,7 +133,7 @@ void ForgotPassword::parseXml(const RecvInfo &info)
         label->setPixmap(createQrPixmap(code, label->width()));
         break;
     }
-    case 14020:
+    case Cmd::ResetPassword:
         m_dev->password = m_newPassword;
         emit resetPassword(m_dev->ip, m_newPassword);
         // Closed first: a toast shown over this dialog would close with it.
@@ -169,7 +169,7 @@ void ForgotPassword::sendResetRequest(const QString &code, const QString &passwo
     const QString body = QStringLiteral("<securityCodeCheck>%1</securityCodeCheck><password>%2</password>")
                              .arg(PrivateProto::escapeText(code), PrivateProto::escapeText(password));
     m_newPassword = password;
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), 14020, body, 0);
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), Cmd::ResetPassword, body, 0);
 }
 
 void ForgotPassword::on_pushButtonOK_clicked()

@@ -253,10 +253,10 @@ void NvrPlaybackSession::recvCommonInfo(const RecvInfo &info)
         return;
     const int cmd = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("cmd")).trimmed().toInt();
     switch (cmd) {
-    case 14300: onRecordQueryReply(info.xml, info); break;
-    case 90000: onStreamAnswer(info); break;
-    case 90001: onStreamData(info); break;
-    case 90002: onDownloadData(info); break;
+    case Cmd::QueryRecords: onRecordQueryReply(info.xml, info); break;
+    case Cmd::StreamAnswer: onStreamAnswer(info); break;
+    case Cmd::PlaybackData: onStreamData(info); break;
+    case Cmd::DownloadData: onDownloadData(info); break;
     default: break;
     }
 }

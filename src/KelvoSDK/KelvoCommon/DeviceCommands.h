@@ -162,6 +162,7 @@ constexpr int typeOf(int cmd)
 }
 
 // The areas of the 1xxxx ids, by their thousands.
+constexpr int AreaSpan = 1000;
 constexpr int AreaVideoAudio = 10000;
 constexpr int AreaImage = 11000;
 constexpr int AreaDetection = 12000;

@@ -68,7 +68,10 @@ CommandProcessor::CommandProcessor(QObject *parent)
 
 void CommandProcessor::processCommand(const RecvInfo &info)
 {
-    const ReplyHead head = ReplyHead::read(info.xml);
+    // Stream frames are the players' business, not a command's.
+    if (!info.data.isEmpty())
+        return;
+    const ReplyHead &head = info.head;
     const int cmd = head.cmd;
     if (info.channel > 0 && cmd != Cmd::Login)
         return;
@@ -88,7 +91,7 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
         return;
 
     // A reply without a readable result is not taken for a successful login.
-    const int state = ReplyResult::of(info.xml).ok() ? 1 : 2;
+    const int state = info.head.result.ok() ? 1 : 2;
 
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev)

@@ -72,6 +72,7 @@ TcpClient::TcpClient(QObject *parent)
             m_worker->addBacklog(-DataProcessor::deliveryCost(info));
             if (m_waitingHeartbeatReply && m_worker->messagesParsed() != m_messagesAtHeartbeat)
                 stopReplyTimer();
+            // Last: the facade relays at once, and a listener may end this session.
             emit recvCommonInfo(info);
         },
         Qt::QueuedConnection);

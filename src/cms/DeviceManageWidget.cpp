@@ -634,11 +634,14 @@ void DeviceManageWidget::upgradeDevice(const QString &key, const QString &path)
 
 void DeviceManageWidget::recvCommonInfo(const RecvInfo &info)
 {
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
+    // Every message of every device passes here, stream frames too: only the
+    // head the receive worker read decides, and a text it refused is no one's.
+    if (!info.data.isEmpty() || !info.head.usable)
+        return;
+    const int cmd = info.head.cmd;
     if (cmd != Cmd::UpgradeBegin && cmd != Cmd::UpgradeChunk && cmd != Cmd::UpgradeProgress)
         return;
-    if (!ReplyResult::fromHead(head).ok()) {
+    if (!info.head.result.ok()) {
         handleUploadFailure(info.ip, info.xml);
         return;
     }

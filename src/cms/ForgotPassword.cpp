@@ -101,13 +101,12 @@ void ForgotPassword::parseXml(const RecvInfo &info)
     if (!isVisible() || !m_dev)
         return;
     // Only the device being reset may answer for it.
-    if (info.ip != m_dev->ip || info.channel != 0)
+    if (info.ip != m_dev->ip || info.channel != 0 || !info.data.isEmpty() || !info.head.usable)
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
+    const int cmd = info.head.cmd;
     if (!m_handledCmds.contains(static_cast<quint16>(cmd)))
         return;
-    const ReplyResult result = ReplyResult::fromHead(head);
+    const ReplyResult &result = info.head.result;
     if (!result.ok()) {
         setErrorText(resultText(result.kind == ReplyResult::Failure ? result.code : -1));
         return;

@@ -251,8 +251,12 @@ void NvrPlaybackSession::recvCommonInfo(const RecvInfo &info)
 {
     if (!m_active || info.xml.isEmpty())
         return;
-    const int cmd = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("cmd")).trimmed().toInt();
-    switch (cmd) {
+    // Frames come here 25 times a second per channel: they are told by the
+    // head the receive worker read, never by reading their text. A text the
+    // worker refused belongs to no case.
+    if (!info.head.usable)
+        return;
+    switch (info.head.cmd) {
     case Cmd::QueryRecords: onRecordQueryReply(info.xml, info); break;
     case Cmd::StreamAnswer: onStreamAnswer(info); break;
     case Cmd::PlaybackData: onStreamData(info); break;

@@ -55,7 +55,6 @@ private slots:
     void pacingFollowsBacklog();
     void identityStamped();
     void lyingHeadersGivenUpTogether();
-    void headReadOnceOnTheWay_data();
     void headReadOnceOnTheWay();
 };
 
@@ -268,79 +267,36 @@ void TestDataProcessor::lyingHeadersGivenUpTogether()
 }
 
 // Each message leaves the worker with its head read, from one pass of the
-// reader over its text: listeners take the head from there.
-void TestDataProcessor::headReadOnceOnTheWay_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<bool>("usable");
-    QTest::addColumn<int>("cmd");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<int>("kind"); // ReplyResult::Kind
-    QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("frame");
-
-    const auto text = [](const QString &head, const QString &body = QString()) {
-        return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head>%1</head><body>%2</body></PrivateProto>\n")
-            .arg(head, body)
-            .toUtf8();
-    };
-    QTest::newRow("success") << reply(14002, "<UID>A</UID>") << true << 14002 << 0 << int(ReplyResult::Success) << 0
-                             << false;
-    QTest::newRow("failure with its code and channel")
-        << text("<type>10000</type><cmd>10004</cmd><channel>3</channel><result>5</result>") << true << 10004 << 3
-        << int(ReplyResult::Failure) << 5 << false;
-    QTest::newRow("no result") << text("<type>30000</type><cmd>35001</cmd>", "<Ipcs_stat>1</Ipcs_stat>") << true
-                               << 35001 << 0 << int(ReplyResult::Unreadable) << 0 << false;
-    QTest::newRow("result not a number") << text("<cmd>14019</cmd><result>0x0</result>") << true << 14019 << 0
-                                         << int(ReplyResult::Unreadable) << 0 << false;
-    // Refused: its command is told, its result never taken for success.
-    QTest::newRow("refused text") << text("<cmd>14020</cmd><result>0</result>", "<a><b></a></b>") << false << 14020
-                                  << 0 << int(ReplyResult::Unreadable) << 0 << false;
-    QTest::newRow("playback frame") << wholeFrame(90001, 800, 1, true) << true << 90001 << 0
-                                    << int(ReplyResult::Success) << 0 << true;
-    QTest::newRow("download frame") << wholeFrame(90002, 800, 1) << true << 90002 << 0 << int(ReplyResult::Success)
-                                    << 0 << true;
-}
-
+// reader over its text, and nothing of one head stays on the next message.
 void TestDataProcessor::headReadOnceOnTheWay()
 {
-    QFETCH(QByteArray, payload);
-    QFETCH(bool, usable);
-    QFETCH(int, cmd);
-    QFETCH(int, channel);
-    QFETCH(int, kind);
-    QFETCH(int, code);
-    QFETCH(bool, frame);
-
     DataProcessor w;
     QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    const QByteArray failed = "<?xml version=\"1.0\"?><PrivateProto><head><type>10000</type><cmd>10004</cmd>"
+                              "<channel>3</channel><result>5</result></head><body/></PrivateProto>\n";
+    const QByteArray refused = "<PrivateProto><head><cmd>14020</cmd><result>0</result></head><a><b></a></b>"
+                               "</PrivateProto>\n";
     const quint64 before = DeviceXml::passes();
-    w.processPacket(framed(payload));
-    w.sendStream();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(DeviceXml::passes() - before, quint64(1));
+    w.processPacket(framed(failed) + framed(wholeFrame(90002, 800, 1)) + framed(refused) + framed(reply(14017)));
+    QCOMPARE(spy.count(), 4);
+    QCOMPARE(DeviceXml::passes() - before, quint64(4));
 
-    const RecvInfo got = spy.at(0).at(0).value<RecvInfo>();
-    QCOMPARE(got.data.isEmpty(), !frame);
-    QCOMPARE(got.head.usable, usable);
-    QCOMPARE(got.head.cmd, cmd);
-    QCOMPARE(got.head.channel, channel);
-    QCOMPARE(int(got.head.result.kind), kind);
-    QCOMPARE(got.head.result.code, code);
-    // The head handed on is the one the text has.
-    const ReplyHead again = ReplyHead::read(got.xml);
-    QCOMPARE(got.head.usable, again.usable);
-    QCOMPARE(got.head.cmd, again.cmd);
-    QCOMPARE(int(got.head.result.kind), int(again.result.kind));
-
-    // Nothing of this message stays on the next one.
-    w.processPacket(framed(reply(14017)));
-    QCOMPARE(spy.count(), 2);
-    const RecvInfo next = spy.at(1).at(0).value<RecvInfo>();
-    QCOMPARE(next.head.cmd, 14017);
-    QCOMPARE(next.head.channel, 0);
-    QVERIFY(next.head.result.ok());
-    QVERIFY(next.data.isEmpty());
+    const auto head = [&spy](int i) { return spy.at(i).at(0).value<RecvInfo>().head; };
+    QVERIFY(head(0).usable);
+    QCOMPARE(head(0).cmd, 10004);
+    QCOMPARE(head(0).channel, 3);
+    QCOMPARE(int(head(0).result.kind), int(ReplyResult::Failure));
+    QCOMPARE(head(0).result.code, 5);
+    QVERIFY(!spy.at(1).at(0).value<RecvInfo>().data.isEmpty());
+    QCOMPARE(head(1).cmd, 90002);
+    QCOMPARE(head(1).channel, 0);
+    QVERIFY(head(1).usable && head(1).result.ok());
+    // Refused: its command is told, its result never taken for success.
+    QVERIFY(!head(2).usable);
+    QCOMPARE(head(2).cmd, 14020);
+    QVERIFY(!head(2).result.ok());
+    QCOMPARE(head(3).cmd, 14017);
+    QVERIFY(head(3).usable && head(3).result.ok());
 }
 
 QTEST_GUILESS_MAIN(TestDataProcessor)

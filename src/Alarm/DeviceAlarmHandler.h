@@ -39,7 +39,7 @@ public:
     // Clears and refills the three caches from the database; a later row with
     // the same key replaces an earlier one.
     void updateAlarmDataBase();
-    // One alarm event message (command 35003) of a registered device.
+    // One alarm event message (Cmd::AlarmEvent) of a registered device.
     void handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev);
 
     // Shutdown: ends every linkage still running now (their players are

@@ -4,8 +4,8 @@
 AL_MoveDetect_Widget::Description AL_MoveDetect_Widget::describe()
 {
     Description d;
-    d.get = 12002;
-    d.set = 12003;
+    d.get = Cmd::GetMotionDetection;
+    d.set = Cmd::SetMotionDetection;
     d.channelToken = "md1";
     d.recordChannel = true;
     d.pattern = QStringLiteral("<motionDetection>{=enable} {=area}<supervisedTime>{=schedule}</supervisedTime>{=light} "

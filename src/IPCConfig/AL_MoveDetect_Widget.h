@@ -1,8 +1,9 @@
 #pragma once
 
 // The "Motion Detection" page: the detection area over the live picture, the
-// common detection options and the weekly arming time (12002, saved with
-// 12003); cameras listing "md1" offer a choice of channel.
+// common detection options and the weekly arming time (Cmd::GetMotionDetection,
+// saved with Cmd::SetMotionDetection); cameras listing "md1" offer a choice of
+// channel.
 
 #include "DetectionPage.h"
 

@@ -72,6 +72,6 @@ void AddClientUserDlg::onbtnOkClicked()
     // ill-formed and the request would silently never reach the camera.
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
-    CUserManageDlg::sendRequest(m_route, m_devIp, 14014, body, RequestKind::Other);
+    CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, body, RequestKind::Other);
     accept();
 }

@@ -8,8 +8,9 @@ namespace Ui {
 class AddClientUserDlg;
 }
 
-// Creates a login account on a camera (14014). Closes as soon as the request
-// is handed on; the user dialog's next list shows whether the camera took it.
+// Creates a login account on a camera (Cmd::EditUser). Closes as soon as the
+// request is handed on; the user dialog's next list shows whether the camera
+// took it.
 class AddClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT

@@ -4,8 +4,8 @@
 BCDetection::Description BCDetection::describe()
 {
     Description d;
-    d.get = 12010;
-    d.set = 12011;
+    d.get = Cmd::GetCryDetection;
+    d.set = Cmd::SetCryDetection;
     d.token = "BCD";
     d.pattern = QStringLiteral("<bcDetection>{=enable}<supervisedTime>{=schedule}</supervisedTime>{=light} {=source}"
                                "</bcDetection>");

@@ -2,8 +2,8 @@
 
 // The "Crying Detection" page: the common options with source check and
 // soothing music instead of the voice alarm, and the weekly arming time; no
-// area and no preview. Channel 0, only for cameras listing "BCD" (12010,
-// saved with 12011).
+// area and no preview. Channel 0, only for cameras listing "BCD"
+// (Cmd::GetCryDetection, saved with Cmd::SetCryDetection).
 
 #include "DetectionPage.h"
 

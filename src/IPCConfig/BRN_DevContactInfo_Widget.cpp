@@ -9,8 +9,8 @@
 #include <QRegExpValidator>
 
 namespace {
-constexpr unsigned int CmdGetContact = 14017;
-constexpr unsigned int CmdSetContact = 14018;
+constexpr unsigned int CmdGetContact = Cmd::GetContact;
+constexpr unsigned int CmdSetContact = Cmd::SetContact;
 constexpr int MaxContactLength = 64;
 
 const QString kPhonePattern = QStringLiteral(

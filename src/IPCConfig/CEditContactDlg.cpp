@@ -96,7 +96,7 @@ void CEditContactDlg::onbtnOkClicked()
     // Both patterns leave out the markup characters, so the body is well formed as it is.
     const QString body =
         QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(text);
-    CUserManageDlg::sendRequest(m_route, m_devIp, 14018, body, RequestKind::Save);
+    CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::SetContact, body, RequestKind::Save);
     m_contact = text;
     clearInputs();
     accept();

@@ -141,13 +141,13 @@ void CUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
         return;
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
-    sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read);
+    sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read);
 }
 
 void CUserManageDlg::getUsers()
 {
     if (!m_devIp.isEmpty())
-        sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read);
+        sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read);
 }
 
 void CUserManageDlg::resetHeaderCheckBox()
@@ -187,25 +187,25 @@ void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
     if (requester != this || !isVisible())
         return;
     switch (reply.cmd) {
-    case 14013:
+    case Cmd::GetUsers:
         // A list that failed or cannot be read leaves the table as it was.
         if (reply.ok())
             parseGetUserXml(reply.xml);
         break;
-    case 14014:
+    case Cmd::EditUser:
         // A name the camera refuses (one it has already) leaves the list as
         // it was: said, as the list alone would not tell why.
         if (!reply.ok())
             MsgTipInfoDlg::showTip(configFailedText(), TipMs);
         break;
-    case 14016:
+    case Cmd::ChangePassword:
         parseModifyPasswordResult(reply.result);
         break;
-    case 14017:
+    case Cmd::GetContact:
         if (reply.ok())
             parseGetUserContactXml(reply.xml);
         break;
-    case 14018:
+    case Cmd::SetContact:
         MsgTipInfoDlg::showTip(reply.ok() ? configSuccessText() : configFailedText(), TipMs);
         break;
     default:
@@ -315,7 +315,7 @@ void CUserManageDlg::onDelBtnClicked(const QString &key)
         return;
     if (!confirmDeleteUser(this))
         return;
-    sendRequest(route(), m_devIp, 14015, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
+    sendRequest(route(), m_devIp, Cmd::DeleteUser, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
     getUsers();
 }
 
@@ -329,7 +329,7 @@ void CUserManageDlg::onbtDelectSelectUserClicked()
     for (const QString &name : names) {
         if (name == DEFAULT_DEV_USER)
             continue;
-        sendRequest(route(), m_devIp, 14015,
+        sendRequest(route(), m_devIp, Cmd::DeleteUser,
                     QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(name)));
     }
     getUsers();

@@ -17,11 +17,12 @@ namespace Ui {
 class CUserManageDlg;
 }
 
-// The login accounts a camera keeps for itself: list (14013), add (14014),
-// delete (14015), password change (14016) and the contact the camera needs
-// before its "admin" password may change (14017/14018). The dialog's
-// conversation with its camera brings back the answers to what this dialog
-// and its add, edit and contact dialogs sent, and nothing else.
+// The login accounts a camera keeps for itself: list (Cmd::GetUsers), add
+// (Cmd::EditUser), delete (Cmd::DeleteUser), password change
+// (Cmd::ChangePassword) and the contact the camera needs before its "admin"
+// password may change (Cmd::GetContact, Cmd::SetContact). The dialog's
+// conversation with its camera brings back the answers to what this dialog and
+// its add, edit and contact dialogs sent, and nothing else.
 //
 // The dialog keeps the camera's address, not its record: a password change of
 // the account the client logs in with replaces the registry's record, so the

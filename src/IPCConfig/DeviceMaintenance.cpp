@@ -9,11 +9,11 @@
 #include <QEvent>
 
 namespace {
-constexpr unsigned int CmdGetNetwork = 13014;
-constexpr unsigned int CmdReboot = 14008;
-constexpr unsigned int CmdSimpleRecovery = 14010;
-constexpr unsigned int CmdFullRecovery = 14011;
-constexpr unsigned int CmdLogin = 14012;
+constexpr unsigned int CmdGetNetwork = Cmd::GetRecoveryNetwork;
+constexpr unsigned int CmdReboot = Cmd::Reboot;
+constexpr unsigned int CmdSimpleRecovery = Cmd::SimpleRecovery;
+constexpr unsigned int CmdFullRecovery = Cmd::FullRecovery;
+constexpr unsigned int CmdLogin = Cmd::Login;
 constexpr int TipMs = 2000;
 } // namespace
 

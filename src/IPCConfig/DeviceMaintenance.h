@@ -2,8 +2,8 @@
 
 // The "Device Maintenance" page: reboot, simple recovery (all but the network)
 // and full recovery of the camera, each after a question. The full-recovery
-// question names the address the camera falls back to, read (13014) on every
-// visit.
+// question names the address the camera falls back to, read
+// (Cmd::GetRecoveryNetwork) on every visit.
 
 #include "RemoteCfg_Widget.h"
 

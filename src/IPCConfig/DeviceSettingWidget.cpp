@@ -13,10 +13,10 @@
 #include <limits>
 
 namespace {
-constexpr unsigned int CmdGetLanguages = 15004;
-constexpr unsigned int CmdGetSettings = 14003;
-constexpr unsigned int CmdSetSettings = 14005;
-constexpr unsigned int CmdSetTiming = 14007;
+constexpr unsigned int CmdGetLanguages = Cmd::GetLanguageCaps;
+constexpr unsigned int CmdGetSettings = Cmd::GetSettings;
+constexpr unsigned int CmdSetSettings = Cmd::SetSettings;
+constexpr unsigned int CmdSetTiming = Cmd::SetTimeConfig;
 constexpr int SecondRequestMs = 50;
 // Languages a camera may offer at most; a longer list is cut with a log line.
 constexpr int MaxLanguages = 64;

@@ -1,9 +1,9 @@
 #pragma once
 
-// The "Device Settings" page: the camera's language (tab "General", 14005)
-// and its clock (tab "Time Settings", 14007), read with 15004 (language
-// capabilities) and 14003. The camera clock is shown running from the time it
-// reported.
+// The "Device Settings" page: the camera's language (tab "General",
+// Cmd::SetSettings) and its clock (tab "Time Settings", Cmd::SetTimeConfig),
+// read with Cmd::GetLanguageCaps (language capabilities) and Cmd::GetSettings.
+// The camera clock is shown running from the time it reported.
 //
 // A Save sends every value the camera reported that the operator did not
 // change as it came: a language or zone this client has no name for, a
@@ -62,16 +62,17 @@ private:
     QTimer *setTimeTimer;
     QStringList languageCaps;
     QMap<QString, QString> languageNames;
-    // A 14003 without settingsConfig would have Save erase the camera's name,
-    // one without timingConfig its clock.
+    // A Cmd::GetSettings without settingsConfig would have Save erase the
+    // camera's name, one without timingConfig its clock.
     bool m_settingsRead = false;
     bool m_timingRead = false;
-    // The zone text of the last 14003, sent back as it came while the operator
-    // has not picked another zone (the table reads unknown zones as GMT+00:00).
+    // The zone text of the last Cmd::GetSettings, sent back as it came while
+    // the operator has not picked another zone (the table reads unknown zones
+    // as GMT+00:00).
     QString m_readZone;
     bool m_zonePicked = false;
     int m_zoneMode = 0; // the table the zone list came from
-    // The texts of the last 14003, and how the controls showed them.
+    // The texts of the last Cmd::GetSettings, and how the controls showed them.
     IpcBody::Values m_receivedSettings;
     IpcBody::Values m_receivedTiming;
     ShownValues m_shown;

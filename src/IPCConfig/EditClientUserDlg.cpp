@@ -112,7 +112,7 @@ void EditClientUserDlg::onbtnOkClicked()
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
-    if (CUserManageDlg::sendRequest(m_route, m_devIp, 14016, body, RequestKind::Save))
+    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save))
         m_sent.append(qMakePair(user, password));
     accept();
 }

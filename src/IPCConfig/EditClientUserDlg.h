@@ -10,12 +10,12 @@ namespace Ui {
 class EditClientUserDlg;
 }
 
-// Changes the password of one camera account (14016). The user dialog keeps
-// one and reuses it for every account; each change is remembered with the
-// account it was sent for until the camera answers it, so an answer never
-// lends one account's password to another. When the camera accepts,
-// modifyDevInfoEx hands the new password to the client's record if the
-// account is the one it logs in with.
+// Changes the password of one camera account (Cmd::ChangePassword). The user
+// dialog keeps one and reuses it for every account; each change is remembered
+// with the account it was sent for until the camera answers it, so an answer
+// never lends one account's password to another. When the camera accepts,
+// modifyDevInfoEx hands the new password to the client's record if the account
+// is the one it logs in with.
 class EditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT

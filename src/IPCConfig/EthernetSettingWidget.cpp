@@ -19,8 +19,8 @@ int EthernetSettingWidget::s_moveWindowMs = 5000;
 int EthernetSettingWidget::s_moveMs = 2000;
 
 namespace {
-constexpr unsigned int CmdGetNetwork = 13002;
-constexpr unsigned int CmdSetNetwork = 13003;
+constexpr unsigned int CmdGetNetwork = Cmd::GetNetwork;
+constexpr unsigned int CmdSetNetwork = Cmd::SetNetwork;
 constexpr int TipMs = 2000;
 constexpr int MovedTipMs = 5000;
 const char *const kIpv4 =
@@ -170,8 +170,8 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
 {
     if (!m_pDeviceInfo || !canSave())
         return;
-    // Before any 13002 answer no mode is chosen: sending static mode with
-    // whatever the fields hold would strand the camera.
+    // Before any Cmd::GetNetwork answer no mode is chosen: sending static mode
+    // with whatever the fields hold would strand the camera.
     if (!ui->radioButton_static->isChecked() && !ui->radioButton_dhcp->isChecked()) {
         MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), TipMs);
         return;
@@ -208,8 +208,8 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     }
 }
 
-// The window hands this page the answer to its own 13003 even when another
-// page is current by then.
+// The window hands this page the answer to its own Cmd::SetNetwork even when
+// another page is current by then.
 void EthernetSettingWidget::onSaveResult(int cmd, bool ok)
 {
     if (!m_pendingActive || cmd != int(CmdSetNetwork))

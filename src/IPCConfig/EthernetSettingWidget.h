@@ -1,12 +1,13 @@
 #pragma once
 
-// The "TCP/IP" page: static address or DHCP, addresses, DNS and the MAC of
-// the camera, read with 13002 and written with 13003. A static address is
-// checked for format, subnet and (when new) a host already answering on it.
+// The "TCP/IP" page: static address or DHCP, addresses, DNS and the MAC of the
+// camera, read with Cmd::GetNetwork and written with Cmd::SetNetwork. A static
+// address is checked for format, subnet and (when new) a host already answering
+// on it.
 //
 // When the address changes, the client's record follows the camera only once
-// the camera has moved: its 13003 answer with result 0, or, without answer,
-// its old connection breaking soon after the request. A refusal moves
+// the camera has moved: its Cmd::SetNetwork answer with result 0, or, without
+// answer, its old connection breaking soon after the request. A refusal moves
 // nothing. The page then says where the camera went and closes the window,
 // whose record is about to go.
 //
@@ -33,7 +34,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
-    // The camera's answer to a 13003, whatever page is current by then.
+    // The camera's answer to a Cmd::SetNetwork, whatever page is current by then.
     void onSaveResult(int cmd, bool ok) override;
 
     void setFieldsEnabled(bool enabled);
@@ -48,8 +49,9 @@ public:
     // Said before the window closes after the camera moved.
     static QString movedText(const QString &ip);
 
-    // Test seams: how long after a 13003 a broken connection still means the
-    // camera moved, and the delay of the record's move to the new address.
+    // Test seams: how long after a Cmd::SetNetwork a broken connection still
+    // means the camera moved, and the delay of the record's move to the new
+    // address.
     static void setTimings(int moveWindowMs, int moveMs);
     bool movePending() const { return m_pendingActive; }
 

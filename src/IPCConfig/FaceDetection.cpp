@@ -4,8 +4,8 @@
 FaceDetection::Description FaceDetection::describe()
 {
     Description d;
-    d.get = 12008;
-    d.set = 12009;
+    d.get = Cmd::GetFaceDetection;
+    d.set = Cmd::SetFaceDetection;
     d.token = "FD";
     d.pattern = QStringLiteral("<faceDetection>{=enable} {=area} <supervisedTime>{=schedule}</supervisedTime>{=light} "
                                "{=voice}</faceDetection>");

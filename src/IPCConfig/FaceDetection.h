@@ -1,7 +1,8 @@
 #pragma once
 
-// The "Face Detection" page: built like the motion page, on channel 0 only
-// and only for cameras listing "FD" (12008, saved with 12009).
+// The "Face Detection" page: built like the motion page, on channel 0 only and
+// only for cameras listing "FD" (Cmd::GetFaceDetection, saved with
+// Cmd::SetFaceDetection).
 
 #include "DetectionPage.h"
 

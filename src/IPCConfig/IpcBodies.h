@@ -57,21 +57,22 @@ QString fill(const QString &pattern, const Values &values);
 // text, hex of UTF-8 for the listed chips, the text itself otherwise.
 QString encodeText(const QString &text, const QString &cpu);
 
-// Video encoding (10003): one stream, and both in their element.
+// Video encoding (Cmd::SetVideoEncode): one stream, and both in their element.
 QString videoStream(const Values &stream);
 QString videoEncode(const Values &main, const Values &sub);
 
-// Audio (10009): the parts, wrapped in <audio> unless the reply had none.
+// Audio (Cmd::SetAudio): the parts, wrapped in <audio> unless the reply had none.
 QString audioEncode(const Values &encode);
 QString audioDecode(const Values &decode);
 QString audio(const QString &parts, bool wrapped);
 
-// Image groups by sub-page position 0..5 (11003 .. 11013); the group's
-// element name; the anti-flicker element only for cameras that list it.
+// Image groups by sub-page position 0..5 (Cmd::SetImageAdjustment ..
+// Cmd::SetImageEnhancement); the group's element name; the anti-flicker element
+// only for cameras that list it.
 QString imageGroupElement(int position);
 QString imageGroup(int position, const Values &values, bool antiFlicker);
 
-// On-screen display (10005). Keys of values: posUnit, dateDisplayEnable,
+// On-screen display (Cmd::SetOsd). Keys of values: posUnit, dateDisplayEnable,
 // dateTimeFormat or weekDisplayEnable / timeformat / hourFormat, timeX,
 // timeY, channelDisplayEnable, channelContent, channelX, channelY.
 struct OsdCustom

@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr unsigned int CmdGetAudioCaps = 15002;
-constexpr unsigned int CmdGetAudio = 10008;
-constexpr unsigned int CmdSetAudio = 10009;
+constexpr unsigned int CmdGetAudioCaps = Cmd::GetAudioCaps;
+constexpr unsigned int CmdGetAudio = Cmd::GetAudio;
+constexpr unsigned int CmdSetAudio = Cmd::SetAudio;
 constexpr int CapFields = 4;
 constexpr int VolumeSteps = 6;
 // More than any camera lists; a longer list is cut with a log line.

@@ -27,8 +27,9 @@ public:
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
 
-    // 10008 on channel 0 after msec, dropped when context goes first.
-    // Asks for the audio settings again after msec; nothing once the page is gone.
+    // Cmd::GetAudio on channel 0 after msec, dropped when context goes first.
+    // Asks for the audio settings again after msec; nothing once the page is
+    // gone.
     void refreshLater(int msec);
     // Format -> sampling rates of the entries with at least four fields; a
     // format keeps all its rates.
@@ -50,8 +51,8 @@ private:
     QString volumeValue(bool mic) const;
 
     Ui::MD_AudioCode_Widget *ui;
-    // The last 10008 reply had no <audio> around its parts: the save answers
-    // in the same form. False (wrapped) until such a reply comes.
+    // The last Cmd::GetAudio reply had no <audio> around its parts: the save
+    // answers in the same form. False (wrapped) until such a reply comes.
     bool noAudioWrapper = false;
     bool capsHaveAudioDecode = false;
     bool capsHaveAudio = false;
@@ -64,7 +65,7 @@ private:
     QString decodeCapList;
     QString encodeCapList;
     bool volumeAsList = false;
-    // The last 10008 as received, and how the controls showed it.
+    // The last Cmd::GetAudio as received, and how the controls showed it.
     IpcBody::Values m_receivedEncode;
     IpcBody::Values m_receivedDecode;
     ShownValues m_shown;

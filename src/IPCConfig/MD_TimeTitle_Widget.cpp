@@ -17,11 +17,11 @@
 
 namespace {
 
-constexpr unsigned int CmdGetOsd = 10004;
-constexpr unsigned int CmdSetOsd = 10005;
-constexpr unsigned int CmdGetOsdDefaults = 10012;
-constexpr unsigned int CmdGetFrame = 35008;
-constexpr unsigned int CmdSetFrame = 35009;
+constexpr unsigned int CmdGetOsd = Cmd::GetOsd;
+constexpr unsigned int CmdSetOsd = Cmd::SetOsd;
+constexpr unsigned int CmdGetOsdDefaults = Cmd::GetOsdDefaults;
+constexpr unsigned int CmdGetFrame = Cmd::GetOsdFrame;
+constexpr unsigned int CmdSetFrame = Cmd::SetOsdFrame;
 constexpr int DefaultUnit = 100;
 constexpr int CustomCount = 4;
 constexpr int PreviewStream = 1;

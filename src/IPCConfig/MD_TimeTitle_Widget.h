@@ -77,7 +77,7 @@ public:
     static QString formatCurrentDateTime(const QString &pattern);
 
     int posUnit() const { return m_info.posUnit; }
-    // The 10005 body from what was read and what the operator changed.
+    // The Cmd::SetOsd body from what was read and what the operator changed.
     QString saveBody() const;
     const OSD_INFO &currentInfo() const { return m_info; }
     QPoint getScalePos(const QLabel *label) const;

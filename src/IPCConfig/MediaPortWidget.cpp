@@ -8,8 +8,8 @@
 #include <QEvent>
 
 namespace {
-constexpr unsigned int CmdGetPorts = 13004;
-constexpr unsigned int CmdSetPorts = 13005;
+constexpr unsigned int CmdGetPorts = Cmd::GetPorts;
+constexpr unsigned int CmdSetPorts = Cmd::SetPorts;
 constexpr int DevicePort = 2028;
 
 bool inUserRange(int port)

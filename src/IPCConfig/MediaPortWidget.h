@@ -36,8 +36,8 @@ protected:
 
 private:
     Ui::MediaPortWidget *ui;
-    // The RTSP port of the last 13005 sent: its reply confirms that port, not
-    // whatever the field holds by the time the reply comes.
+    // The RTSP port of the last Cmd::SetPorts sent: its reply confirms that
+    // port, not whatever the field holds by the time the reply comes.
     int m_sentRtspPort = -1;
     IpcBody::Values m_received;
     ShownValues m_shown;

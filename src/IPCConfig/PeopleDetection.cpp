@@ -4,15 +4,15 @@
 PeopleDetection::Description PeopleDetection::describe()
 {
     Description d;
-    d.get = 12004;
-    d.set = 12005;
+    d.get = Cmd::GetPeopleDetection;
+    d.set = Cmd::SetPeopleDetection;
     d.token = "PD";
     d.channelToken = "PD1";
     d.recordChannel = true;
     d.pattern = QStringLiteral("<peopleDetection>{=enable} {=area}<supervisedTime>{=schedule}</supervisedTime>{=light} "
                                "{=voice} </peopleDetection>");
-    d.trackGet = 35010;
-    d.trackSet = 35011;
+    d.trackGet = Cmd::GetHumanTrack;
+    d.trackSet = Cmd::SetHumanTrack;
     d.trackToken = "PTZ";
     return d;
 }

@@ -2,8 +2,9 @@
 
 // The "Human Figure Detection" page: the detection area over the live picture,
 // the common detection options and the weekly arming time of one channel
-// (12004, saved with 12005), and the human figure track switch of cameras
-// with pan-tilt (35010, saved with 35011).
+// (Cmd::GetPeopleDetection, saved with Cmd::SetPeopleDetection), and the human
+// figure track switch of cameras with pan-tilt (Cmd::GetHumanTrack, saved with
+// Cmd::SetHumanTrack).
 
 #include "DetectionPage.h"
 

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 
 namespace {
-constexpr unsigned int CmdGetPlatform = 13008;
-constexpr unsigned int CmdSetPlatform = 13009;
+constexpr unsigned int CmdGetPlatform = Cmd::GetPlatform;
+constexpr unsigned int CmdSetPlatform = Cmd::SetPlatform;
 const char *const kStatusProperty = "status";
 } // namespace
 

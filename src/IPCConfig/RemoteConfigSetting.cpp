@@ -44,8 +44,15 @@ int g_playerStallMs = -1; // the player's own default
 
 const QList<int> &setReplyIds()
 {
-    static const QList<int> ids {10003, 10005, 10009, 11003, 11005, 11007, 11009, 11011, 11013, 12003,
-                                 12005, 12007, 12009, 12011, 13003, 13005, 13009, 14005, 14007, 14018};
+    static const QList<int> ids = [] {
+        QList<int> list {Cmd::SetVideoEncode, Cmd::SetOsd, Cmd::SetAudio};
+        for (int set : Cmd::ImageGroupSets)
+            list.append(set);
+        list << Cmd::SetMotionDetection << Cmd::SetPeopleDetection << Cmd::SetVoiceDetection
+             << Cmd::SetFaceDetection << Cmd::SetCryDetection << Cmd::SetNetwork << Cmd::SetPorts
+             << Cmd::SetPlatform << Cmd::SetSettings << Cmd::SetTimeConfig << Cmd::SetContact;
+        return list;
+    }();
     return ids;
 }
 
@@ -142,11 +149,11 @@ QWidget *RemoteConfigSetting::slotWidget(int id) const
 void RemoteConfigSetting::collectPages()
 {
     const QList<QPair<int, QWidget *>> table {
-        {10002, ui->pageVideoCode},  {10004, ui->pageTimeTitle},   {10008, ui->pageAudioCode},
-        {11000, ui->pageVideoImage}, {12002, ui->pageMoveDetect},  {12004, ui->pagePeople},
-        {12006, ui->pageVoice},      {12008, ui->pageFace},        {12010, ui->pageBC},
-        {13002, ui->pageEthernet},   {13004, ui->pageMeida},       {13008, ui->pagePlatform},
-        {14001, ui->pageDevSetup},   {14008, ui->pageMaintenance}, {14093, ui->pageVersionInfo},
+        {PageVideoEncode, ui->pageVideoCode},  {PageOsd, ui->pageTimeTitle},   {PageAudio, ui->pageAudioCode},
+        {PageImage, ui->pageVideoImage},       {PageMotion, ui->pageMoveDetect}, {PagePeople, ui->pagePeople},
+        {PageVoice, ui->pageVoice},            {PageFace, ui->pageFace},         {PageCry, ui->pageBC},
+        {PageNetwork, ui->pageEthernet},       {PagePorts, ui->pageMeida},       {PagePlatform, ui->pagePlatform},
+        {PageSettings, ui->pageDevSetup},      {PageMaintenance, ui->pageMaintenance}, {PageVersion, ui->pageVersionInfo},
     };
     for (const auto &entry : table) {
         m_slots.insert(entry.first, entry.second);
@@ -200,7 +207,7 @@ void RemoteConfigSetting::buildTree()
         item->setEditable(false);
         m_model->appendRow(item);
         m_groupItems.append(item);
-        groupIds.append(10000 + 1000 * i);
+        groupIds.append(Cmd::AreaVideoAudio + Cmd::AreaSpan * i);
     }
 
     QStandardItem *heldBack = nullptr; // OSD follows Audio, not Video Encode
@@ -210,7 +217,7 @@ void RemoteConfigSetting::buildTree()
         auto *item = new QStandardItem(pageIcon, it.value()->pageTitle());
         item->setEditable(false);
         item->setData(it.key(), PageIdRole);
-        if (it.key() == 10004) {
+        if (it.key() == PageOsd) {
             heldBack = item;
             continue;
         }
@@ -223,16 +230,16 @@ void RemoteConfigSetting::buildTree()
         }
         m_groupItems.at(group)->appendRow(item);
         m_pageItems.insert(it.key(), item);
-        if (it.key() == 10008 && heldBack) {
+        if (it.key() == PageAudio && heldBack) {
             m_groupItems.at(group)->appendRow(heldBack);
-            m_pageItems.insert(10004, heldBack);
+            m_pageItems.insert(PageOsd, heldBack);
             heldBack = nullptr;
         }
     }
     // Without an audio page the OSD page still gets its entry.
     if (heldBack) {
         m_groupItems.at(0)->appendRow(heldBack);
-        m_pageItems.insert(10004, heldBack);
+        m_pageItems.insert(PageOsd, heldBack);
     }
     ui->treeView->setModel(m_model);
 }
@@ -243,8 +250,8 @@ void RemoteConfigSetting::applyCapabilities()
         return;
     const QStringList tokens = m_dev->capList.split(QLatin1Char('+'));
     const QList<QPair<int, QString>> optional {
-        {12004, QStringLiteral("PD")}, {12006, QStringLiteral("voice")},
-        {12008, QStringLiteral("FD")}, {12010, QStringLiteral("BCD")},
+        {PagePeople, QStringLiteral("PD")}, {PageVoice, QStringLiteral("voice")},
+        {PageFace, QStringLiteral("FD")}, {PageCry, QStringLiteral("BCD")},
     };
     for (const auto &entry : optional) {
         QStandardItem *item = m_pageItems.value(entry.first);

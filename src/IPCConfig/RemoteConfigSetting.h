@@ -42,6 +42,26 @@ class RemoteConfigSetting : public DropShadowWidget
     Q_OBJECT
 
 public:
+    // Page ids: the first get of a page where it has its own, else a number
+    // of its area; the thousands put a page in its group of the tree.
+    enum PageId {
+        PageVideoEncode = Cmd::GetVideoEncode,
+        PageOsd = Cmd::GetOsd,
+        PageAudio = Cmd::GetAudio,
+        PageImage = Cmd::AreaImage,
+        PageMotion = Cmd::GetMotionDetection,
+        PagePeople = Cmd::GetPeopleDetection,
+        PageVoice = Cmd::GetVoiceDetection,
+        PageFace = Cmd::GetFaceDetection,
+        PageCry = Cmd::GetCryDetection,
+        PageNetwork = Cmd::GetNetwork,
+        PagePorts = Cmd::GetPorts,
+        PagePlatform = Cmd::GetPlatform,
+        PageSettings = Cmd::AreaSystem + 1,
+        PageMaintenance = Cmd::Reboot,
+        PageVersion = Cmd::AreaSystem + 93,
+    };
+
     explicit RemoteConfigSetting(QWidget *parent = nullptr);
     ~RemoteConfigSetting() override;
 

@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr unsigned int CmdGetCaps = 15001;
-constexpr unsigned int CmdGetEncode = 10002;
-constexpr unsigned int CmdSetEncode = 10003;
-constexpr unsigned int CmdRestart = 14008;
+constexpr unsigned int CmdGetCaps = Cmd::GetVideoCaps;
+constexpr unsigned int CmdGetEncode = Cmd::GetVideoEncode;
+constexpr unsigned int CmdSetEncode = Cmd::SetVideoEncode;
+constexpr unsigned int CmdRestart = Cmd::Reboot;
 constexpr int SecondGetDelayMs = 50;
 constexpr int CapFields = 15;
 constexpr int BestFields = 7;

@@ -1,12 +1,12 @@
 #pragma once
 
 // The encoding of the camera's main and sub stream. Every list is built from
-// the camera's capability report (15001): which resolutions and encode types
-// each stream offers, with frame-rate and bitrate ranges and defaults, and
-// which sub-stream entries go with each main-stream entry. "Default" applies
-// the camera's recommended parameters; "Save" sends both streams at once,
-// each value as the camera reported it unless the operator changed it (a
-// resolution or bitrate outside the lists included).
+// the camera's capability report (Cmd::GetVideoCaps): which resolutions and
+// encode types each stream offers, with frame-rate and bitrate ranges and
+// defaults, and which sub-stream entries go with each main-stream entry.
+// "Default" applies the camera's recommended parameters; "Save" sends both
+// streams at once, each value as the camera reported it unless the operator
+// changed it (a resolution or bitrate outside the lists included).
 
 #include "RemoteCfg_Widget.h"
 #include "ShownValues.h"
@@ -119,8 +119,9 @@ private:
     QStringList m_resolutionOrder;
     QMap<int, VideoCapabilitySet> m_mainCaps;
     QMap<int, VideoCapabilitySet> m_subCaps;
-    // The last 10002 as received, how the controls showed it, and whether the
-    // operator rebuilt a stream's lists since (another resolution, Default).
+    // The last Cmd::GetVideoEncode as received, how the controls showed it, and
+    // whether the operator rebuilt a stream's lists since (another resolution,
+    // Default).
     IpcBody::Values m_receivedMain;
     IpcBody::Values m_receivedSub;
     ShownValues m_shown;

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr unsigned int CmdGetImage = 11001;
-constexpr unsigned int CmdGetDefaults = 11014;
+constexpr unsigned int CmdGetImage = Cmd::GetImage;
+constexpr unsigned int CmdGetDefaults = Cmd::GetImageDefaults;
 constexpr int SecondGetDelayMs = 50;
 constexpr int PreviewStream = 1;
 
@@ -294,7 +294,7 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
         return;
     }
     const bool antiFlicker = m_pDeviceInfo->capList.contains(QLatin1String("antiFlicker"));
-    request(11003 + 2 * unsigned(position), IpcBody::imageGroup(position, values, antiFlicker), readChannel(),
+    request(Cmd::setOfImageGroup(position), IpcBody::imageGroup(position, values, antiFlicker), readChannel(),
             RequestKind::Save);
 }
 

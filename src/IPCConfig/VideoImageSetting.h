@@ -2,10 +2,11 @@
 
 // The picture of the camera in six groups (image, night vision, exposure,
 // backlight, white balance, enhancement), one sub-page each beside a live
-// preview. One get (11001) reads all six, another (11014) their defaults;
-// "Save" writes the shown group with its own set command, on the channel the
-// group was read from, with every value the operator did not change as the
-// camera sent it; "Default" fills the shown group's controls without sending.
+// preview. One get (Cmd::GetImage) reads all six, another
+// (Cmd::GetImageDefaults) their defaults; "Save" writes the shown group with
+// its own set command, on the channel the group was read from, with every value
+// the operator did not change as the camera sent it; "Default" fills the shown
+// group's controls without sending.
 
 #include "RemoteCfg_Widget.h"
 #include "ShownValues.h"
@@ -35,7 +36,8 @@ public:
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
 
-    // Group readers (11001) and the save and default operations of each group.
+    // Group readers (Cmd::GetImage) and the save and default operations of each
+    // group.
     void updateImageAdjustment(const Values &values);
     void updateNightVision(const Values &values);
     void updateExposure(const Values &values);
@@ -99,8 +101,8 @@ private:
     QStringList m_sectionNames;
     Values m_defaults;
     int m_rememberedPage = 0;
-    // Per group: the texts of the last 11001, whether it had the group, and
-    // how the controls showed them.
+    // Per group: the texts of the last Cmd::GetImage, whether it had the group,
+    // and how the controls showed them.
     QVector<IpcBody::Values> m_received;
     QVector<bool> m_present;
     QVector<ShownValues> m_shown;

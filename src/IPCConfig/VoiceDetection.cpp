@@ -4,8 +4,8 @@
 VoiceDetection::Description VoiceDetection::describe()
 {
     Description d;
-    d.get = 12006;
-    d.set = 12007;
+    d.get = Cmd::GetVoiceDetection;
+    d.set = Cmd::SetVoiceDetection;
     d.token = "voice";
     d.pattern = QStringLiteral("<voiceDetection>{=enable}<supervisedTime>{=schedule}</supervisedTime>{=light} {=voice}"
                                "</voiceDetection>");

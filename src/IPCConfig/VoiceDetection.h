@@ -1,7 +1,8 @@
 #pragma once
 
 // The "Sound Detection" page: the common detection options and the weekly
-// arming time of cameras listing "voice" (12006, saved with 12007), channel 0.
+// arming time of cameras listing "voice" (Cmd::GetVoiceDetection, saved with
+// Cmd::SetVoiceDetection), channel 0.
 
 #include "DetectionPage.h"
 

@@ -62,7 +62,7 @@ void BroadService::searchDevices()
 {
     m_devices.clear();
     init();
-    sendBroadcast(30001, QString());
+    sendBroadcast(Cmd::Search, QString());
     qInfo() << "searchDevices";
 }
 
@@ -91,7 +91,7 @@ QString BroadService::modifyNetworkBody(const SearchDevInfo &dev, const QString 
 
 void BroadService::modifyNetwork(const SearchDevInfo &dev)
 {
-    sendBroadcast(30003, modifyNetworkBody(dev, QUuid::createUuid().toString()));
+    sendBroadcast(Cmd::Readdress, modifyNetworkBody(dev, QUuid::createUuid().toString()));
 }
 
 void BroadService::sendCredentialCmd(const SearchDevInfo &dev)
@@ -99,7 +99,7 @@ void BroadService::sendCredentialCmd(const SearchDevInfo &dev)
     SearchDevInfo withDefaults = dev;
     withDefaults.userName = DEFAULT_DEV_USER;
     withDefaults.password = DEFAULT_DEV_PASSWORD;
-    sendBroadcast(30005, credentialBody(withDefaults, QUuid::createUuid().toString()));
+    sendBroadcast(Cmd::ResetCredentials, credentialBody(withDefaults, QUuid::createUuid().toString()));
 }
 
 void BroadService::sendBroadcast(unsigned int cmd, const QString &body)
@@ -127,7 +127,7 @@ void BroadService::onReadyRead()
         socket->readDatagram(datagram.data(), datagram.size());
         const QString text = QString::fromUtf8(datagram);
         const QHash<QString, QString> head = findValuesInXml(text, QStringLiteral("head"));
-        if (head.value(QStringLiteral("cmd")).trimmed().toInt() != 30002)
+        if (head.value(QStringLiteral("cmd")).trimmed().toInt() != Cmd::SearchAnswer)
             continue;
         QHash<QString, QString> body = findValuesInXml(text, QStringLiteral("body"));
         // The reader leaves empty elements out, but a present, empty firmware

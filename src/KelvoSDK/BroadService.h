@@ -2,7 +2,7 @@
 
 // LAN search and re-addressing of the client's own devices over UDP: the
 // envelope text is broadcast as a bare datagram from every local IPv4 address,
-// and answers (30002) are collected by device UID.
+// and answers (Cmd::SearchAnswer) are collected by device UID.
 
 #include <QHash>
 #include <QHostAddress>

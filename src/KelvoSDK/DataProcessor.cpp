@@ -179,8 +179,9 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
         } else {
             m_reassembler.parseStream(payload, span, m_work, true);
             if (!m_work.data.isEmpty()) {
-                m_work.xml = QString::fromUtf8(element, elementSize);
-                if (cmd == 90001) {
+                // Listeners tell a frame by its head without reading it.
+                m_work.setXml(QString::fromUtf8(element, elementSize));
+                if (cmd == Cmd::PlaybackData) {
                     // After a start or a seek nothing decodes before a key
                     // frame; the recorder marks them in the fragment header
                     // (a low-bitrate key frame can be smaller than a busy
@@ -201,6 +202,7 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
         }
         m_work.xml.clear();
         m_work.data.clear();
+        m_work.head = ReplyHead();
     }
 }
 
@@ -237,8 +239,10 @@ void DataProcessor::queueStream()
 
 void DataProcessor::parserRecvData(const QString &text)
 {
-    m_work.xml = text;
-    if (PrivateProto::headCommand(text) == 14304) {
+    // The one reading of the message's head on its way: listeners take it
+    // from here instead of reading the text again.
+    m_work.setXml(text);
+    if (m_work.head.cmd == Cmd::SeekRecordStream) {
         qDebug() << "begin  seek  clear streamqueue" << m_streamQueue.size();
         m_streamQueue.clear();
         m_streamQueueBytes = 0;
@@ -251,6 +255,7 @@ void DataProcessor::parserRecvData(const QString &text)
     m_work.mediaHeader = keep;
     m_work.xml.clear();
     m_work.data.clear();
+    m_work.head = ReplyHead();
 }
 
 void DataProcessor::sendStream()

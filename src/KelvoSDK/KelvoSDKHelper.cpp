@@ -48,7 +48,12 @@ void KelvoSDKHelper::connectDev(const loginDev &dev)
     auto *client = new TcpClient(this);
     m_sessions.insert(dev, client);
     // Relays first: a failure reported from inside the first attempt is not lost.
-    connect(client, &TcpClient::recvCommonInfo, this, &KelvoSDKHelper::signalCommonInfo, Qt::QueuedConnection);
+    // The session emits its messages on this thread, from the one queued call
+    // that brings them over from its receive worker (the session is a child
+    // of this object, so it lives here): they go on at once, not through the
+    // event queue a second time. The session does nothing after emitting, so
+    // a listener may log it out from here.
+    connect(client, &TcpClient::recvCommonInfo, this, &KelvoSDKHelper::signalCommonInfo, Qt::DirectConnection);
     connect(client, &TcpClient::devDisconnected, this, &KelvoSDKHelper::disconnectDev, Qt::QueuedConnection);
     connect(client, &TcpClient::recvConnectDev, this, &KelvoSDKHelper::recvConnectDev, Qt::QueuedConnection);
     client->connectDev(dev);

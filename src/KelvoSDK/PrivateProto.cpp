@@ -38,7 +38,7 @@ QByteArray frame(const QByteArray &payload)
 
 unsigned int commandType(unsigned int cmd)
 {
-    return cmd / 10000 * 10000;
+    return cmd / unsigned(Cmd::TypeUnit) * unsigned(Cmd::TypeUnit);
 }
 
 QString escapeText(const QString &text)

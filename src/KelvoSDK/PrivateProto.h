@@ -112,10 +112,10 @@ struct EnvelopeSpan
 QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload);
 
 namespace PrivateProto {
-// True for the commands that carry stream data (90001 playback, 90002 download).
+// True for the commands that carry stream data (playback and download).
 inline bool isStreamCommand(int cmd)
 {
-    return cmd == 90001 || cmd == 90002;
+    return Cmd::isStream(cmd);
 }
 } // namespace PrivateProto
 

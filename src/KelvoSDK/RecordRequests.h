@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-// Record query (command 14300).
+// Record query (Cmd::QueryRecords).
 struct RecordQuery
 {
     uint8_t channel = 0;  // "ChannelId"
@@ -16,7 +16,8 @@ struct RecordQuery
     uint8_t byMonth = 0;  // "ByMonth"
 };
 
-// Start (14301) or stop (14302) of a playback or download stream.
+// Start (Cmd::StartRecordStream) or stop (Cmd::StopRecordStream) of a playback
+// or download stream.
 struct RecordStreamRequest
 {
     uint8_t channel = 0;  // "ChannelId"

@@ -72,6 +72,7 @@ TcpClient::TcpClient(QObject *parent)
             m_worker->addBacklog(-DataProcessor::deliveryCost(info));
             if (m_waitingHeartbeatReply && m_worker->messagesParsed() != m_messagesAtHeartbeat)
                 stopReplyTimer();
+            // Last: the facade relays at once, and a listener may end this session.
             emit recvCommonInfo(info);
         },
         Qt::QueuedConnection);
@@ -335,7 +336,7 @@ void TcpClient::sendHeartbeat()
 {
     m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
     m_messagesAtHeartbeat = m_worker->messagesParsed();
-    sendData(35001, QString(), 0);
+    sendData(Cmd::Heartbeat, QString(), 0);
     if (m_connected)
         armReplyTimer(true);
 }
@@ -352,7 +353,7 @@ void TcpClient::onWriteTimeout()
 
 void TcpClient::queryRecord(const RecordQuery &query)
 {
-    sendData(14300,
+    sendData(Cmd::QueryRecords,
              QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><ByMonth>%3</ByMonth>")
                  .arg(QString::number(query.channel), query.time, QString::number(query.byMonth)),
              0);
@@ -360,7 +361,7 @@ void TcpClient::queryRecord(const RecordQuery &query)
 
 void TcpClient::downloadOrRecord(const RecordStreamRequest &request)
 {
-    sendData(14301,
+    sendData(Cmd::StartRecordStream,
              QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><TimeEnd>%3</TimeEnd>"
                             "<DownloadRecord>%4</DownloadRecord>")
                  .arg(QString::number(request.channel), request.startTime, request.endTime,
@@ -373,7 +374,7 @@ void TcpClient::downloadOrRecord(const RecordStreamRequest &request)
 
 void TcpClient::stopDownload(const RecordStreamRequest &request)
 {
-    sendData(14302,
+    sendData(Cmd::StopRecordStream,
              QStringLiteral("<ChannelId>%1</ChannelId><DownloadRecord>%2</DownloadRecord>")
                  .arg(QString::number(request.channel), QString::number(request.download)),
              0);
@@ -382,12 +383,12 @@ void TcpClient::stopDownload(const RecordStreamRequest &request)
 
 void TcpClient::seekPlay(unsigned char channel, const QString &time)
 {
-    sendData(14304, QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time>").arg(QString::number(channel), time), 0);
+    sendData(Cmd::SeekRecordStream, QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time>").arg(QString::number(channel), time), 0);
 }
 
 void TcpClient::setPlaySpeed(unsigned char channel, unsigned char speed, bool flag)
 {
-    sendData(flag ? 14306 : 14307,
+    sendData(flag ? Cmd::PlayFaster : Cmd::PlaySlower,
              QStringLiteral("<ChannelId>%1</ChannelId><Speed>%2</Speed>")
                  .arg(QString::number(channel), QString::number(speed)),
              0);
@@ -395,12 +396,12 @@ void TcpClient::setPlaySpeed(unsigned char channel, unsigned char speed, bool fl
 
 void TcpClient::pausePlay(unsigned char channel)
 {
-    sendData(14309, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+    sendData(Cmd::PausePlayback, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
 }
 
 void TcpClient::resumePlay(unsigned char channel)
 {
-    sendData(14310, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
+    sendData(Cmd::ResumePlayback, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0);
 }
 
 // ---- firmware upload ----------------------------------------------------------------
@@ -435,7 +436,7 @@ void TcpClient::uploadFileDev(const QString &path)
         m_upload.uploading = false;
         return;
     }
-    sendData(20001, QStringLiteral("<firmwareLength>%1</firmwareLength>").arg(m_upload.totalSize), 0);
+    sendData(Cmd::UpgradeBegin, QStringLiteral("<firmwareLength>%1</firmwareLength>").arg(m_upload.totalSize), 0);
     m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
 }
 
@@ -461,7 +462,7 @@ void TcpClient::uploadXml(bool last)
     const QString body = QStringLiteral("<startPos>%1</startPos><dataLength>%2</dataLength>")
                              .arg(m_upload.startPos)
                              .arg(chunk.size());
-    QByteArray payload = getSafeXml(20002, body, 0).toUtf8();
+    QByteArray payload = getSafeXml(Cmd::UpgradeChunk, body, 0).toUtf8();
     payload.append(4, '\0');
     payload.append(chunk);
     sendByteData(payload);

@@ -90,6 +90,8 @@ public:
     DataProcessor *worker() const { return m_worker; }
 
 signals:
+    // Each message of the device, its head read (RecvInfo::head), always on
+    // this object's thread: the worker's messages come over in one queued call.
     void recvCommonInfo(devXmlInfo info);
     void devDisconnected(loginDev dev);
     void recvConnectDev(loginDev dev);

@@ -13,7 +13,7 @@ class CNVRAuthSetting;
 }
 
 // The rights of one NVR account: ten positions of its local (8) and remote
-// (10) right strings as check boxes, written back with 14014 operation 3.
+// (10) right strings as check boxes, written back with Cmd::EditUser operation 3.
 // Positions without a box, boxes left as shown and the account's state are
 // sent back as listed, so a rights change neither enables an account nor
 // clears unseen rights. When the NVR cannot be reached the dialog says so and

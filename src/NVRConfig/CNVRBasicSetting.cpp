@@ -221,7 +221,7 @@ void CNVRBasicSetting::onSaveBtnClicked()
     // isVisible() depends on the window being on screen; what counts is
     // whether the page shows the row.
     const QString body = NvrBodies::basicBody(values, ui->comboBoxLogLevel->isVisibleTo(this));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14005, body, 0, RequestKind::Save))
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetSettings, body, 0, RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 

@@ -17,10 +17,10 @@ class CNVRBasicSetting;
 
 // The NVR's own display settings (menu language, transparency, output
 // resolution, screen lock, start-up wizard, plug and play, debug log level):
-// read from a 14001 reply, saved with 14005. A Save writes back what the
-// operator left alone as the NVR reported it, a language or resolution the
-// client has no entry for included; it sends nothing while the page holds no
-// read of the NVR.
+// read from a Cmd::GetBasicSettings reply, saved with Cmd::SetSettings. A Save
+// writes back what the operator left alone as the NVR reported it, a language
+// or resolution the client has no entry for included; it sends nothing while
+// the page holds no read of the NVR.
 class CNVRBasicSetting : public QWidget
 {
     Q_OBJECT

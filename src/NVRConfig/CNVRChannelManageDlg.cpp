@@ -207,13 +207,14 @@ void CNVRChannelManageDlg::searchIpc(int start)
     if (!m_nvr)
         return;
     if (start == 1) {
-        // The NVR answers with one 14202 per camera it finds, until the stop.
-        m_conversation->expect(this, 14202, RequestKind::Read, ConfigConversation::Expect::Every);
-        m_conversation->send(this, 14200, QString(), 0, RequestKind::Other);
+        // The NVR answers with one Cmd::FoundCamera per camera it finds, until
+        // the stop.
+        m_conversation->expect(this, Cmd::FoundCamera, RequestKind::Read, ConfigConversation::Expect::Every);
+        m_conversation->send(this, Cmd::StartCameraSearch, QString(), 0, RequestKind::Other);
         return;
     }
-    m_conversation->send(this, 14201, QString(), 0, RequestKind::Other);
-    m_conversation->forget(this, 14202);
+    m_conversation->send(this, Cmd::StopCameraSearch, QString(), 0, RequestKind::Other);
+    m_conversation->forget(this, Cmd::FoundCamera);
     m_searchTimer->stop();
 }
 
@@ -256,7 +257,7 @@ void CNVRChannelManageDlg::onGetNVRListTimer()
 
 void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
 {
-    if (m_nvr && !m_conversation->send(this, 14203))
+    if (m_nvr && !m_conversation->send(this, Cmd::GetChannels))
         sayFailed();
 }
 
@@ -270,17 +271,17 @@ void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 {
     if (requester != this || !isVisible() || !m_nvr)
         return;
-    if (reply.cmd == 14203) {
+    if (reply.cmd == Cmd::GetChannels) {
         // A list that failed or cannot be read is said and leaves the table
         // as it was.
         if (reply.ok())
             getNVRChannelList(reply.xml);
         else
             sayFailed();
-    } else if (reply.cmd == 14202) {
+    } else if (reply.cmd == Cmd::FoundCamera) {
         if (reply.ok())
             parseSearchInfo(reply.xml);
-    } else if (reply.cmd == 14204 || reply.cmd == 14205 || reply.cmd == 14206) {
+    } else if (reply.cmd == Cmd::AddChannels || reply.cmd == Cmd::DeleteChannel || reply.cmd == Cmd::ReaddressCamera) {
         // A refused change must not pass for a done one.
         if (!reply.ok()) {
             MsgTipInfoDlg::showTip(reply.result.kind == ReplyResult::Failure
@@ -451,14 +452,14 @@ bool CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QLi
 {
     if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
         return false;
-    return m_conversation->send(this, 14204, NvrBodies::channelAddBody(addList, indexList), 0, RequestKind::Save);
+    return m_conversation->send(this, Cmd::AddChannels, NvrBodies::channelAddBody(addList, indexList), 0, RequestKind::Save);
 }
 
 bool CNVRChannelManageDlg::delNVRChannel(int channel)
 {
     if (!m_nvr)
         return false;
-    return m_conversation->send(this, 14205, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0,
+    return m_conversation->send(this, Cmd::DeleteChannel, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0,
                                 RequestKind::Save);
 }
 

@@ -11,7 +11,7 @@ class CNVRChannelModifyIPDlg;
 }
 
 // New address of a wired camera the NVR found: the NVR re-addresses the
-// camera (14206); the client never talks to the camera itself.
+// camera (Cmd::ReaddressCamera); the client never talks to the camera itself.
 class CNVRChannelModifyIPDlg : public DropShadowWidget
 {
     Q_OBJECT

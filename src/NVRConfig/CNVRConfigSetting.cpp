@@ -83,20 +83,20 @@ void CNVRConfigSetting::initWidget()
 
 void CNVRConfigSetting::initReplyParsers()
 {
-    m_replyParsers.insert(14001, [this](const QString &xml) { ui->PageBasic->parseBasicInfo(xml); });
-    m_replyParsers.insert(14006, [this](const QString &xml) { ui->PageDatetime->parseTimeConfig(xml); });
-    m_replyParsers.insert(13001, [this](const QString &xml) { ui->PageInternet->parseNetInfo(xml); });
-    m_replyParsers.insert(14002, [this](const QString &xml) { ui->PageVersion->parseVersionInfo(xml); });
-    m_replyParsers.insert(14104, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
-    m_replyParsers.insert(14100, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
-    m_replyParsers.insert(14102, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
-    m_readStates.insert(14001, [this](bool ok) { ui->PageBasic->setReadOk(ok); });
-    m_readStates.insert(14006, [this](bool ok) { ui->PageDatetime->setReadOk(ok); });
-    m_readStates.insert(13001, [this](bool ok) { ui->PageInternet->setReadOk(ok); });
-    m_readStates.insert(14002, [this](bool ok) { ui->PageVersion->setReadOk(ok); });
-    m_readStates.insert(14104, [this](bool ok) { ui->pagePlan->setReadOk(ok); });
-    m_readStates.insert(14100, [this](bool ok) { ui->pageDisk->setListReadOk(ok); });
-    m_readStates.insert(14102, [this](bool ok) { ui->pageDisk->setPolicyReadOk(ok); });
+    m_replyParsers.insert(Cmd::GetBasicSettings, [this](const QString &xml) { ui->PageBasic->parseBasicInfo(xml); });
+    m_replyParsers.insert(Cmd::GetTimeConfig, [this](const QString &xml) { ui->PageDatetime->parseTimeConfig(xml); });
+    m_replyParsers.insert(Cmd::GetNvrNetwork, [this](const QString &xml) { ui->PageInternet->parseNetInfo(xml); });
+    m_replyParsers.insert(Cmd::GetVersion, [this](const QString &xml) { ui->PageVersion->parseVersionInfo(xml); });
+    m_replyParsers.insert(Cmd::GetRecordSchedule, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
+    m_replyParsers.insert(Cmd::GetDisks, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
+    m_replyParsers.insert(Cmd::GetStoragePolicy, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
+    m_readStates.insert(Cmd::GetBasicSettings, [this](bool ok) { ui->PageBasic->setReadOk(ok); });
+    m_readStates.insert(Cmd::GetTimeConfig, [this](bool ok) { ui->PageDatetime->setReadOk(ok); });
+    m_readStates.insert(Cmd::GetNvrNetwork, [this](bool ok) { ui->PageInternet->setReadOk(ok); });
+    m_readStates.insert(Cmd::GetVersion, [this](bool ok) { ui->PageVersion->setReadOk(ok); });
+    m_readStates.insert(Cmd::GetRecordSchedule, [this](bool ok) { ui->pagePlan->setReadOk(ok); });
+    m_readStates.insert(Cmd::GetDisks, [this](bool ok) { ui->pageDisk->setListReadOk(ok); });
+    m_readStates.insert(Cmd::GetStoragePolicy, [this](bool ok) { ui->pageDisk->setPolicyReadOk(ok); });
 }
 
 void CNVRConfigSetting::readFailed(int cmd, const QString &text)
@@ -114,41 +114,41 @@ void CNVRConfigSetting::initPageSelectors()
         ui->stackedWidget->setCurrentIndex(0);
         const int sub = ui->stackedWidgetBasic->currentIndex();
         if (sub == 0)
-            cmd = 14001;
+            cmd = Cmd::GetBasicSettings;
         else if (sub == 1)
-            cmd = 14006;
+            cmd = Cmd::GetTimeConfig;
     });
     m_pageSelectors.insert(ui->pushButtonInternet, [this](unsigned short &cmd) {
         ui->stackedWidget->setCurrentIndex(1);
-        cmd = 13001;
+        cmd = Cmd::GetNvrNetwork;
     });
     m_pageSelectors.insert(ui->pushButtonVersion, [this](unsigned short &cmd) {
         ui->stackedWidget->setCurrentIndex(2);
-        cmd = 14002;
+        cmd = Cmd::GetVersion;
     });
     m_pageSelectors.insert(ui->pushButtonStorage, [this](unsigned short &cmd) {
         ui->stackedWidget->setCurrentIndex(3);
         const int sub = ui->stackedWidgetStorage->currentIndex();
         if (sub == 0)
-            cmd = 14104;
+            cmd = Cmd::GetRecordSchedule;
         else if (sub == 1)
-            cmd = 14100;
+            cmd = Cmd::GetDisks;
     });
     m_pageSelectors.insert(ui->pushButtonBasicInfo, [this](unsigned short &cmd) {
         ui->stackedWidgetBasic->setCurrentIndex(0);
-        cmd = 14001;
+        cmd = Cmd::GetBasicSettings;
     });
     m_pageSelectors.insert(ui->pushButtonDatetime, [this](unsigned short &cmd) {
         ui->stackedWidgetBasic->setCurrentIndex(1);
-        cmd = 14006;
+        cmd = Cmd::GetTimeConfig;
     });
     m_pageSelectors.insert(ui->pushButtonPlan, [this](unsigned short &cmd) {
         ui->stackedWidgetStorage->setCurrentIndex(0);
-        cmd = 14104;
+        cmd = Cmd::GetRecordSchedule;
     });
     m_pageSelectors.insert(ui->pushButtonDisk, [this](unsigned short &cmd) {
         ui->stackedWidgetStorage->setCurrentIndex(1);
-        cmd = 14100;
+        cmd = Cmd::GetDisks;
     });
 }
 
@@ -182,7 +182,7 @@ void CNVRConfigSetting::changePage(QPushButton *btn)
     m_currentButton = btn;
     if (!btn)
         return;
-    unsigned short cmd = 14001;
+    unsigned short cmd = Cmd::GetBasicSettings;
     const auto selector = m_pageSelectors.constFind(btn);
     if (selector != m_pageSelectors.constEnd())
         (*selector)(cmd);
@@ -193,12 +193,12 @@ void CNVRConfigSetting::changePage(QPushButton *btn)
     // it holds nothing of it.
     if (!m_conversation->send(this, cmd)) {
         readFailed(cmd, SharedTexts::configFailedText());
-        if (cmd == 14100)
-            readFailed(14102, QString());
+        if (cmd == Cmd::GetDisks)
+            readFailed(Cmd::GetStoragePolicy, QString());
         return;
     }
-    if (cmd == 14100 && !m_conversation->send(this, 14102))
-        readFailed(14102, SharedTexts::configFailedText());
+    if (cmd == Cmd::GetDisks && !m_conversation->send(this, Cmd::GetStoragePolicy))
+        readFailed(Cmd::GetStoragePolicy, SharedTexts::configFailedText());
 }
 
 void CNVRConfigSetting::updateButtonState(unsigned short cmd)
@@ -206,11 +206,11 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     int main = 0;
     int sub = 0;
     switch (cmd) {
-    case 14006: sub = 1; break;
-    case 13001: main = 1; break;
-    case 14002: main = 2; break;
-    case 14104: main = 3; sub = 2; break;
-    case 14100: main = 3; sub = 3; break;
+    case Cmd::GetTimeConfig: sub = 1; break;
+    case Cmd::GetNvrNetwork: main = 1; break;
+    case Cmd::GetVersion: main = 2; break;
+    case Cmd::GetRecordSchedule: main = 3; sub = 2; break;
+    case Cmd::GetDisks: main = 3; sub = 3; break;
     default: break;
     }
     auto mark = [this](const QList<QPushButton *> &buttons, int chosen) {

@@ -224,7 +224,7 @@ void CNVRDateSetting::onSaveBtnClicked()
                   {QStringLiteral("weekStartTime"), s.send(QStringLiteral("weekStartTime"), start, start)},
                   {QStringLiteral("weekEndTime"), s.send(QStringLiteral("weekEndTime"), end, end)}};
     }
-    send(14007, NvrBodies::timeConfigBody(values, m_summerTime ? &summer : nullptr));
+    send(Cmd::SetTimeConfig, NvrBodies::timeConfigBody(values, m_summerTime ? &summer : nullptr));
 }
 
 void CNVRDateSetting::onSummerTimeBtnClicked()
@@ -234,12 +234,12 @@ void CNVRDateSetting::onSummerTimeBtnClicked()
 
 void CNVRDateSetting::onNtpUpdateTimeBtnClicked()
 {
-    send(14009, QStringLiteral("<ntpUpdateTime>1</ntpUpdateTime>"));
+    send(Cmd::SetClock, QStringLiteral("<ntpUpdateTime>1</ntpUpdateTime>"));
 }
 
 void CNVRDateSetting::on_m_btnSettingTime_clicked()
 {
-    send(14009, QStringLiteral("<ntpUpdateTime>0</ntpUpdateTime><sysTime>%1</sysTime>")
+    send(Cmd::SetClock, QStringLiteral("<ntpUpdateTime>0</ntpUpdateTime><sysTime>%1</sysTime>")
                     .arg(ui->m_dateTimeEditSettingTime->dateTime().toString(kDeviceTimeFormat)));
 }
 

@@ -15,12 +15,13 @@ class CNVRDateSetting;
 }
 
 // The NVR's clock: device time (kept running), a time to set, time zone,
-// display formats, camera time sync and the daylight-saving rule. Read from
-// a 14006 reply; saved with 14007; the clock set with 14009. A Save writes
-// back what the operator left alone as the NVR reported it (a format, zone or
-// rule the page has no item for included) and the NVR's running clock; a
-// clock the reply did not hold readably shows as unknown and goes back as it
-// came. Nothing is sent while the page holds no read of the NVR.
+// display formats, camera time sync and the daylight-saving rule. Read from a
+// Cmd::GetTimeConfig reply; saved with Cmd::SetTimeConfig; the clock set with
+// Cmd::SetClock. A Save writes back what the operator left alone as the NVR
+// reported it (a format, zone or rule the page has no item for included) and
+// the NVR's running clock; a clock the reply did not hold readably shows as
+// unknown and goes back as it came. Nothing is sent while the page holds no
+// read of the NVR.
 class CNVRDateSetting : public QWidget
 {
     Q_OBJECT

@@ -169,7 +169,7 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
     };
     const QString body = NvrBodies::storagePolicyBody(value(ui->m_cbxHardDiskFull, m_shownPolicy, m_rawPolicy),
                                                       value(ui->m_cbxTips, m_shownPrompt, m_rawPrompt));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14103, body, 0, RequestKind::Save))
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0, RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
@@ -191,7 +191,7 @@ void CNVRDiskBrowse::onFormatBtnClicked()
         const auto disk = m_disks.constFind(row.toInt());
         if (disk == m_disks.constEnd())
             continue;
-        if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14101,
+        if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::FormatDisk,
                                              QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>")
                                                  .arg(disk->DevIndex)
                                                  .arg(disk->VerifyMark),

@@ -12,7 +12,7 @@ namespace Ui {
 class CNVRDiskBrowse;
 }
 
-// One disk as the NVR lists it (a <DeviceInfo> item of the 14100 reply).
+// One disk as the NVR lists it (a <DeviceInfo> item of the Cmd::GetDisks reply).
 struct NVR_DISK_INFO
 {
     // Kept wide: the NVR's index goes back in a format request, and a

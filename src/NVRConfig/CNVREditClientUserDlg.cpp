@@ -136,7 +136,7 @@ void CNVREditClientUserDlg::onbtnOkClicked()
                                        : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
-    if (!CUserManageDlg::sendRequest(m_route, m_devIp, 14014, NvrBodies::accountBody(operation, account),
+    if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),
                                      RequestKind::Save)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;

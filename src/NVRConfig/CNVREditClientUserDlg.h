@@ -11,8 +11,8 @@ class CNVREditClientUserDlg;
 }
 
 // Adds an account to an NVR or changes an account's password and state
-// (14014, operation 1 or 3). The user dialog keeps one in edit mode and makes
-// a fresh one for each add.
+// (Cmd::EditUser, operation 1 or 3). The user dialog keeps one in edit mode and
+// makes a fresh one for each add.
 //
 // An edit sends back the account's own e-mail and, unless the operator
 // changed it, its state exactly as the NVR listed them; passwords are masked
@@ -20,9 +20,10 @@ class CNVREditClientUserDlg;
 // open with what was typed.
 //
 // A sent change waits as pending (user name, password) until the NVR's next
-// 14014 answer: on success modifyDevInfoEx hands the password to the client's
-// record when the account is the one it logs in with; any answer forgets it.
-// The fields are not read then, since a later edit may have changed them.
+// Cmd::EditUser answer: on success modifyDevInfoEx hands the password to the
+// client's record when the account is the one it logs in with; any answer
+// forgets it. The fields are not read then, since a later edit may have changed
+// them.
 class CNVREditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT

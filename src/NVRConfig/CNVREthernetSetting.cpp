@@ -132,7 +132,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
         {QStringLiteral("poeLongCable"),
          m_reportedSwitches.send(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked(), flag(ui->m_ChkBoxPOE))},
     };
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 13003,
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetNetwork,
                                          NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }

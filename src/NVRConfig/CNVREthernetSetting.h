@@ -16,9 +16,10 @@ class CNVREthernetSetting;
 class QLineEdit;
 
 // The NVR's wired network: DHCP, addresses, MTU, the optional Wi-Fi and PoE
-// switches, an address check and the app-binding QR code. Read from a 13001
-// reply, saved with 13003. A Save writes back what the operator left alone as
-// the NVR reported it; nothing is sent while the page holds no read.
+// switches, an address check and the app-binding QR code. Read from a
+// Cmd::GetNvrNetwork reply, saved with Cmd::SetNetwork. A Save writes back what
+// the operator left alone as the NVR reported it; nothing is sent while the
+// page holds no read.
 class CNVREthernetSetting : public QWidget
 {
     Q_OBJECT

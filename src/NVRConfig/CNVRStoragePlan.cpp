@@ -202,12 +202,12 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         if (i != current && m_copyBoxes[i]->isChecked())
             channels.append({i + 1, schedule});
     }
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, 14105, NvrBodies::scheduleBody(channels), 0,
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetRecordSchedule, NvrBodies::scheduleBody(channels), 0,
                                          RequestKind::Save)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, 14104);
+    ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::GetRecordSchedule);
 }
 
 void CNVRStoragePlan::changeEvent(QEvent *event)

@@ -16,11 +16,12 @@ namespace Ui {
 class CNVRStoragePlan;
 }
 
-// Weekly record schedule of each NVR channel, painted on the grid and
-// copied to other channels in the same save. Read from a 14104 reply, saved
-// with 14105 and read back at once. A channel shows its own schedule or, when
-// the NVR reported none, an empty grid that Save does not write until it is
-// painted; an untouched schedule goes back exactly as it came.
+// Weekly record schedule of each NVR channel, painted on the grid and copied to
+// other channels in the same save. Read from a Cmd::GetRecordSchedule reply,
+// saved with Cmd::SetRecordSchedule and read back at once. A channel shows its
+// own schedule or, when the NVR reported none, an empty grid that Save does not
+// write until it is painted; an untouched schedule goes back exactly as it
+// came.
 class CNVRStoragePlan : public QWidget
 {
     Q_OBJECT

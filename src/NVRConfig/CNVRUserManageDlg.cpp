@@ -76,13 +76,13 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
         return;
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
-    if (!CUserManageDlg::sendRequest(route(), m_devIp, 14017, QString(), RequestKind::Read))
+    if (!CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read))
         sayFailed();
 }
 
 void CNVRUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty() && !CUserManageDlg::sendRequest(route(), m_devIp, 14013, QString(), RequestKind::Read))
+    if (!m_devIp.isEmpty() && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read))
         sayFailed();
 }
 
@@ -127,19 +127,19 @@ bool CNVRUserManageDlg::isEditableUser(const QString &key) const
 void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
 {
     // Only answers to what this dialog sent, from its own NVR: another NVR's
-    // list carries its passwords in clear, and its 14014 results would apply
-    // this dialog's pending password.
+    // list carries its passwords in clear, and its Cmd::EditUser results would
+    // apply this dialog's pending password.
     if (requester != this || !isVisible())
         return;
     switch (reply.cmd) {
-    case 14013:
+    case Cmd::GetUsers:
         // A list that failed or cannot be read is said; the table stays.
         if (reply.ok())
             parseUserList(reply.xml);
         else
             sayFailed();
         break;
-    case 14014:
+    case Cmd::EditUser:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
         if (reply.ok())
             m_editDlg->modifyDevInfoEx();
@@ -147,13 +147,13 @@ void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
         // settles it either way.
         m_editDlg->clearPending();
         break;
-    case 14017:
+    case Cmd::GetContact:
         if (reply.ok())
             parseGetUserContactXml(reply.xml);
         else
             sayFailed();
         break;
-    case 14018:
+    case Cmd::SetContact:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
         break;
     default:
@@ -241,7 +241,7 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
     const QString record = buildUserAcountXml(key);
     if (record.isEmpty())
         return;
-    if (CUserManageDlg::sendRequest(route(), m_devIp, 14014, QStringLiteral("<userNum>1</userNum>") + record,
+    if (CUserManageDlg::sendRequest(route(), m_devIp, Cmd::EditUser, QStringLiteral("<userNum>1</userNum>") + record,
                                     RequestKind::Save))
         getUsers();
     else
@@ -260,7 +260,7 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
             records << record;
     }
     if (!records.isEmpty()
-        && !CUserManageDlg::sendRequest(route(), m_devIp, 14014,
+        && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::EditUser,
                                         QStringLiteral("<userNum>%1</userNum>").arg(records.size())
                                             + records.join(QString()),
                                         RequestKind::Save)) {

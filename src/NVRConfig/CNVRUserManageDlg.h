@@ -19,15 +19,15 @@ namespace Ui {
 class CNVRUserManageDlg;
 }
 
-// The user accounts an NVR keeps: list (14013), add, edit, rights and delete
-// (all 14014), password reveal and the contact (14017/14018). It shares the
-// camera user dialog's request function, delete question, table helpers and
-// contact dialog. Like it, it keeps the NVR's address rather than its record,
-// and its conversation with the NVR brings back the answers to what this
-// dialog and its account, rights and contact dialogs sent, and nothing else.
-// A list or contact that cannot be read, and a request the NVR cannot be sent
-// while it is offline, are said with the failure toast; the table keeps what
-// it showed.
+// The user accounts an NVR keeps: list (Cmd::GetUsers), add, edit, rights and
+// delete (all Cmd::EditUser), password reveal and the contact (Cmd::GetContact,
+// Cmd::SetContact). It shares the camera user dialog's request function, delete
+// question, table helpers and contact dialog. Like it, it keeps the NVR's
+// address rather than its record, and its conversation with the NVR brings back
+// the answers to what this dialog and its account, rights and contact dialogs
+// sent, and nothing else. A list or contact that cannot be read, and a request
+// the NVR cannot be sent while it is offline, are said with the failure toast;
+// the table keeps what it showed.
 class CNVRUserManageDlg : public DropShadowWidget
 {
     Q_OBJECT

@@ -8,8 +8,8 @@ namespace Ui {
 class CNVRVersionInfo;
 }
 
-// Read-only model, versions, serial number and MAC of the NVR (14002 reply
-// and the device record).
+// Read-only model, versions, serial number and MAC of the NVR (Cmd::GetVersion
+// reply and the device record).
 class CNVRVersionInfo : public QWidget
 {
     Q_OBJECT

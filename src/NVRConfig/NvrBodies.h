@@ -41,13 +41,13 @@ private:
     QHash<QString, QVariant> m_shown;
 };
 
-// ---- basic settings (14001 / 14005) ----------------------------------------------
+// ---- basic settings (Cmd::GetBasicSettings / Cmd::SetSettings) ----------------------
 
 Values readBasic(const QString &xml);
 // withLogLevel: the NVR reported a level above 0 (the row is shown).
 QString basicBody(const Values &values, bool withLogLevel);
 
-// ---- time configuration (14006 / 14007) -----------------------------------------
+// ---- time configuration (Cmd::GetTimeConfig / Cmd::SetTimeConfig) -------------------
 
 struct TimeConfig
 {
@@ -60,7 +60,7 @@ TimeConfig readTimeConfig(const QString &xml);
 // summer: null when no daylight-saving part is sent.
 QString timeConfigBody(const Values &values, const Values *summer);
 
-// ---- network (13001 / 13003) ------------------------------------------------------
+// ---- network (Cmd::GetNvrNetwork / Cmd::SetNetwork) ---------------------------------
 
 struct NetConfig
 {
@@ -71,7 +71,7 @@ struct NetConfig
 NetConfig readNetConfig(const QString &xml);
 QString netConfigBody(const Values &tcpip, const Values &switches);
 
-// ---- record schedules (14104 / 14105) -------------------------------------------
+// ---- record schedules (Cmd::GetRecordSchedule / Cmd::SetRecordSchedule) -------------
 
 struct Schedules
 {
@@ -83,11 +83,11 @@ Schedules readSchedules(const QString &xml, int maxListed);
 // (channel number, schedule) in the order they are written.
 QString scheduleBody(const QList<QPair<int, QString>> &channels);
 
-// ---- storage policy (14102 / 14103) ---------------------------------------------
+// ---- storage policy (Cmd::GetStoragePolicy / Cmd::SetStoragePolicy) -----------------
 
 QString storagePolicyBody(const QString &policy, const QString &prompt);
 
-// ---- user accounts (14013 / 14014) ----------------------------------------------
+// ---- user accounts (Cmd::GetUsers / Cmd::EditUser) ----------------------------------
 
 QList<Values> readAccounts(const QString &xml, int maxListed);
 // One account changed (3) or added (1): its name, password, state and e-mail.
@@ -97,7 +97,7 @@ QString rightsBody(const Values &account);
 // One account record of a delete request (no userNum in front).
 QString deleteRecord(const Values &account);
 
-// ---- channels (14203 / 14204) ---------------------------------------------------
+// ---- channels (Cmd::GetChannels / Cmd::AddChannels) ---------------------------------
 
 QList<Values> readChannels(const QString &xml, int maxListed);
 // records[i] goes to channel rows[i] + 1.

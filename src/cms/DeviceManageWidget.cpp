@@ -636,22 +636,25 @@ void DeviceManageWidget::upgradeDevice(const QString &key, const QString &path)
 
 void DeviceManageWidget::recvCommonInfo(const RecvInfo &info)
 {
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
-    if (cmd != 20001 && cmd != 20002 && cmd != 20003)
+    // Every message of every device passes here, stream frames too: only the
+    // head the receive worker read decides, and a text it refused is no one's.
+    if (!info.data.isEmpty() || !info.head.usable)
         return;
-    if (!ReplyResult::fromHead(head).ok()) {
+    const int cmd = info.head.cmd;
+    if (cmd != Cmd::UpgradeBegin && cmd != Cmd::UpgradeChunk && cmd != Cmd::UpgradeProgress)
+        return;
+    if (!info.head.result.ok()) {
         handleUploadFailure(info.ip, info.xml);
         return;
     }
-    if (cmd == 20001) {
+    if (cmd == Cmd::UpgradeBegin) {
         DeviceInfoManager *registry = DeviceInfoManager::instance();
         FUN_DEV_INFO *dev = registry ? registry->getChannelInfo(info.ip, 0) : nullptr;
         if (dev) {
             KelvoSDKHelper::instance()->uploadNext(toLoginDev(dev));
             qInfo() << "Begin to upload file to ip: " << info.ip;
         }
-    } else if (cmd == 20003) {
+    } else if (cmd == Cmd::UpgradeProgress) {
         const int progress =
             findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("updateProgress")).toInt();
         handleUploadProgress(info.ip, progress);

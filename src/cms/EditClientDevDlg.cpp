@@ -65,7 +65,7 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
         m_ui->pushButtonForgot->hide();
     } else {
         m_ui->pushButtonForgot->show();
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), 14019, 0);
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), Cmd::GetSecurityCode, 0);
     }
 }
 
@@ -80,13 +80,11 @@ void EditClientDevDlg::parseQRCodeInfo(const devXmlInfo &info)
     if (!isVisible() || !m_dev)
         return;
     // Another device's answer must never stand for this one's.
-    if (info.ip != m_dev->ip || info.channel != 0)
+    if (info.ip != m_dev->ip || info.channel != 0 || !info.data.isEmpty())
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
-    if (cmd != 14019)
+    if (!info.head.usable || info.head.cmd != Cmd::GetSecurityCode)
         return;
-    if (ReplyResult::fromHead(head).ok())
+    if (info.head.result.ok())
         m_resetInfo = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("QRCodeInfo"));
     else
         m_refused = true;

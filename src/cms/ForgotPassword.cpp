@@ -53,7 +53,7 @@ void ForgotPassword::setDevInfo(FUN_DEV_INFO *dev)
     m_page = dev->sdkPlatform == QLatin1String("BRELON");
     ui->stackedWidget->setCurrentWidget(m_page ? ui->pagePrivate : ui->pageMid);
     const loginDev key = toLoginDev(dev);
-    KelvoSDKHelper::instance()->sendCmd(key, 14017, 0);
+    KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetContact, 0);
     qDebug() << "forgot password for" << key.ip << "channel" << key.channel << "port" << key.port;
 }
 
@@ -101,29 +101,28 @@ void ForgotPassword::parseXml(const RecvInfo &info)
     if (!isVisible() || !m_dev)
         return;
     // Only the device being reset may answer for it.
-    if (info.ip != m_dev->ip || info.channel != 0)
+    if (info.ip != m_dev->ip || info.channel != 0 || !info.data.isEmpty() || !info.head.usable)
         return;
-    const QHash<QString, QString> head = findValuesInXml(info.xml, QStringLiteral("head"));
-    const int cmd = head.value(QStringLiteral("cmd")).toInt(nullptr, 10);
+    const int cmd = info.head.cmd;
     if (!m_handledCmds.contains(static_cast<quint16>(cmd)))
         return;
-    const ReplyResult result = ReplyResult::fromHead(head);
+    const ReplyResult &result = info.head.result;
     if (!result.ok()) {
         setErrorText(resultText(result.kind == ReplyResult::Failure ? result.code : -1));
         return;
     }
     switch (static_cast<quint16>(cmd)) {
-    case 14017: {
+    case Cmd::GetContact: {
         const QString contact = parseContactXml(info.xml);
         if (contact.isEmpty()) {
             MsgTipInfoDlg::showTip(tr("No contact info,  defalut password 402917"), 2000);
             return;
         }
         (m_page ? ui->labelContactValuePrivate : ui->labelContactValue)->setText(CommonHelper::maskAccount(contact));
-        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_dev), 14019, 0);
+        KelvoSDKHelper::instance()->sendCmd(toLoginDev(m_dev), Cmd::GetSecurityCode, 0);
         break;
     }
-    case 14019: {
+    case Cmd::GetSecurityCode: {
         const QString code = getCodeStr(info.xml);
         if (code.isEmpty()) {
             qDebug() << "code info empty";
@@ -133,7 +132,7 @@ void ForgotPassword::parseXml(const RecvInfo &info)
         label->setPixmap(createQrPixmap(code, label->width()));
         break;
     }
-    case 14020:
+    case Cmd::ResetPassword:
         m_dev->password = m_newPassword;
         emit resetPassword(m_dev->ip, m_newPassword);
         // Closed first: a toast shown over this dialog would close with it.
@@ -169,7 +168,7 @@ void ForgotPassword::sendResetRequest(const QString &code, const QString &passwo
     const QString body = QStringLiteral("<securityCodeCheck>%1</securityCodeCheck><password>%2</password>")
                              .arg(PrivateProto::escapeText(code), PrivateProto::escapeText(password));
     m_newPassword = password;
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), 14020, body, 0);
+    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), Cmd::ResetPassword, body, 0);
 }
 
 void ForgotPassword::on_pushButtonOK_clicked()

@@ -11,7 +11,8 @@ class ForgotPassword;
 
 // Resets a device's lost login password: shows the device's contact (masked)
 // and the security-code QR that the device supplies, then sends the code typed
-// by the user with the new password (14017 -> 14019 -> 14020).
+// by the user with the new password (Cmd::GetContact -> Cmd::GetSecurityCode ->
+// Cmd::ResetPassword).
 class ForgotPassword : public DropShadowWidget
 {
     Q_OBJECT
@@ -54,6 +55,6 @@ private:
     Ui::ForgotPassword *ui;
     FUN_DEV_INFO *m_dev = nullptr;
     bool m_page = true; // the private-protocol page is shown
-    const QSet<quint16> m_handledCmds{14017, 14019, 14020};
+    const QSet<quint16> m_handledCmds{Cmd::GetContact, Cmd::GetSecurityCode, Cmd::ResetPassword};
     QString m_newPassword;
 };

@@ -14,7 +14,7 @@ class ModifyAllIPDlg;
 }
 
 // Gives several devices found by the LAN search consecutive free addresses of
-// one subnet and re-addresses each by broadcast (30003).
+// one subnet and re-addresses each by broadcast (Cmd::Readdress).
 class ModifyAllIPDlg : public DropShadowWidget
 {
     Q_OBJECT

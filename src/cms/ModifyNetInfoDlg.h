@@ -21,7 +21,7 @@ class ModifyNetInfoDlg;
 }
 
 // Changes the network settings of one device found by the LAN search and
-// re-addresses it by broadcast (30003, addressed by its UID).
+// re-addresses it by broadcast (Cmd::Readdress, addressed by its UID).
 class ModifyNetInfoDlg : public DropShadowWidget
 {
     Q_OBJECT

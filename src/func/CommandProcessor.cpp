@@ -52,15 +52,15 @@ QString firstChildText(const QString &xml, const QString &tag)
 CommandProcessor::CommandProcessor(QObject *parent)
     : QObject(parent)
 {
-    m_handlers[35001] = [this](const RecvInfo &info) { cmdHeartBeat(info); };
-    m_handlers[14012] = [this](const RecvInfo &info) { cmdLogin(info); };
-    m_handlers[14002] = [this](const RecvInfo &info) { cmdVersionInfo(info); };
-    m_handlers[13002] = [this](const RecvInfo &info) { cmdTcpInfo(info); };
-    m_handlers[15003] = [this](const RecvInfo &info) { cmdCapacitySet(info); };
+    m_handlers[Cmd::Heartbeat] = [this](const RecvInfo &info) { cmdHeartBeat(info); };
+    m_handlers[Cmd::Login] = [this](const RecvInfo &info) { cmdLogin(info); };
+    m_handlers[Cmd::GetVersion] = [this](const RecvInfo &info) { cmdVersionInfo(info); };
+    m_handlers[Cmd::GetNetwork] = [this](const RecvInfo &info) { cmdTcpInfo(info); };
+    m_handlers[Cmd::GetCapabilities] = [this](const RecvInfo &info) { cmdCapacitySet(info); };
     const auto ptz = [this](const RecvInfo &info) { emit ptzConfigReceived(info); };
-    m_handlers[40001] = ptz;
-    m_handlers[41003] = ptz;
-    m_handlers[35003] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
+    m_handlers[Cmd::PtzConfig] = ptz;
+    m_handlers[Cmd::NvrPtzConfig] = ptz;
+    m_handlers[Cmd::AlarmEvent] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
 
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
         &CommandProcessor::processCommand);
@@ -68,9 +68,12 @@ CommandProcessor::CommandProcessor(QObject *parent)
 
 void CommandProcessor::processCommand(const RecvInfo &info)
 {
-    const ReplyHead head = ReplyHead::read(info.xml);
+    // Stream frames are the players' business, not a command's.
+    if (!info.data.isEmpty())
+        return;
+    const ReplyHead &head = info.head;
     const int cmd = head.cmd;
-    if (info.channel > 0 && cmd != 14012)
+    if (info.channel > 0 && cmd != Cmd::Login)
         return;
     const auto it = m_handlers.find(cmd);
     if (it != m_handlers.end()) {
@@ -88,7 +91,7 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
         return;
 
     // A reply without a readable result is not taken for a successful login.
-    const int state = ReplyResult::of(info.xml).ok() ? 1 : 2;
+    const int state = info.head.result.ok() ? 1 : 2;
 
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev)
@@ -121,11 +124,11 @@ void CommandProcessor::requestDeviceInfo(FUN_DEV_INFO *dev)
     if (!dev || dev->loginStatus != 1)
         return;
     const loginDev key = toLoginDev(dev);
-    KelvoSDKHelper::instance()->sendCmd(key, 15003, 0);
+    KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetCapabilities, 0);
     QTimer::singleShot(
-        VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 14002, 0); });
+        VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetVersion, 0); });
     QTimer::singleShot(
-        NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, 13002, 0); });
+        NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetNetwork, 0); });
 }
 
 void CommandProcessor::cmdHeartBeat(const RecvInfo &info)

@@ -19,7 +19,8 @@ class CommandProcessor : public QObject
 public:
     explicit CommandProcessor(QObject *parent = nullptr);
 
-    // Entry point for every message of every device session.
+    // Entry point for every message of every device session, picked by the
+    // head the receive worker read (RecvInfo::head).
     void processCommand(const RecvInfo &info);
 
     // Delays of the follow-up requests after a login (capabilities go at once).

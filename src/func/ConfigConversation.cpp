@@ -182,7 +182,7 @@ void ConfigConversation::onMessage(const RecvInfo &info)
 {
     if (!hasDevice() || info.ip != m_key.ip || info.channel != m_key.channel || !info.data.isEmpty())
         return;
-    const ReplyHead head = ReplyHead::read(info.xml);
+    const ReplyHead &head = info.head;
     ConfigReply reply;
     reply.usable = head.usable;
     reply.cmd = head.cmd;

@@ -15,8 +15,9 @@
 //   nothing, when the device has no connection or the body is refused; the
 //   caller can then say so instead of waiting.
 //
-// - Each message of the device is read once with the bounded reader
-//   (DeviceXml.h) and its head once (ReplyHead). It is handed, with its
+// - The head of each message of the device comes read once with the bounded
+//   reader (DeviceXml.h) by the receive worker (RecvInfo::head); the
+//   conversation does not read the text again. A message is handed, with its
 //   result (ReplyResult), to the requester that waits for its command, the
 //   oldest request first; one request takes one reply. A reply nobody waits
 //   for goes to unrequested() and nowhere else: a set reply out of the blue

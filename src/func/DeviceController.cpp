@@ -145,7 +145,7 @@ void DeviceController::sendLogin(const loginDev &key)
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
     if (!dev)
         return;
-    KelvoSDKHelper::instance()->sendData(key, 14012, loginBody(dev), key.channel);
+    KelvoSDKHelper::instance()->sendData(key, Cmd::Login, loginBody(dev), key.channel);
 }
 
 void DeviceController::recvConnectDev(loginDev key)

@@ -120,9 +120,11 @@ signals:
     // A registered record was renamed or moved to another group: tree items
     // and the management row (DeviceManageWidget::updateDevRow).
     void deviceEdited(FUN_DEV_INFO *dev);
-    // PTZ reply (40001, 41003) for the PTZ panel, which takes it when visible.
+    // PTZ reply (Cmd::PtzConfig, Cmd::NvrPtzConfig) for the PTZ panel, which
+    // takes it when visible.
     void ptzConfigReceived(devXmlInfo info);
-    // Alarm event (35003) of a registered device, with the message text.
+    // Alarm event (Cmd::AlarmEvent) of a registered device, with the message
+    // text.
     void alarmReceived(FUN_DEV_INFO *dev, QString xml);
     // Dialogs the main window opens for a record.
     void devConfigRequested(FUN_DEV_INFO *dev);

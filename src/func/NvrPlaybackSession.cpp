@@ -251,12 +251,16 @@ void NvrPlaybackSession::recvCommonInfo(const RecvInfo &info)
 {
     if (!m_active || info.xml.isEmpty())
         return;
-    const int cmd = findValuesInXml(info.xml, QStringLiteral("head")).value(QStringLiteral("cmd")).trimmed().toInt();
-    switch (cmd) {
-    case 14300: onRecordQueryReply(info.xml, info); break;
-    case 90000: onStreamAnswer(info); break;
-    case 90001: onStreamData(info); break;
-    case 90002: onDownloadData(info); break;
+    // Frames come here 25 times a second per channel: they are told by the
+    // head the receive worker read, never by reading their text. A text the
+    // worker refused belongs to no case.
+    if (!info.head.usable)
+        return;
+    switch (info.head.cmd) {
+    case Cmd::QueryRecords: onRecordQueryReply(info.xml, info); break;
+    case Cmd::StreamAnswer: onStreamAnswer(info); break;
+    case Cmd::PlaybackData: onStreamData(info); break;
+    case Cmd::DownloadData: onDownloadData(info); break;
     default: break;
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 // The device side of NVR playback, without widgets. It asks which days of a
-// month and which minutes of a day a channel has recorded (14300: the month
-// on the NVR's connection, the day on the channel's), streams a channel into
-// one of four panes (14301 -> 90000, 90001; seek 14304, pause 14309, resume
-// 14310, speed 14306/14307, stop 14302), ends a stream that fell silent, and
-// keeps the books of one download (14301 with DownloadRecord 1 -> 90002).
+// month and which minutes of a day a channel has recorded (QueryRecords: the
+// month on the NVR's connection, the day on the channel's), streams a channel
+// into one of four panes (StartRecordStream -> StreamAnswer, PlaybackData;
+// SeekRecordStream, PausePlayback, ResumePlayback, PlayFaster/PlaySlower,
+// StopRecordStream), ends a stream that fell silent, and keeps the books of
+// one download (StartRecordStream with DownloadRecord 1 -> DownloadData); the
+// names are those of Cmd (DeviceCommands.h).
 // Every command goes through KelvoSDKHelper; a channel is named by its
 // registry key "ip_channel".
 //
@@ -95,7 +97,7 @@ public:
     bool followPane(int pane);
     // Starts a channel in a free pane at a time; returns the pane or -1.
     int startAt(const QString &key, qint64 startMs);
-    // Moves a playing pane to a time: on by 14304, back by a new stream.
+    // Moves a playing pane to a time: on by a seek, back by a new stream.
     bool seek(int pane, qint64 ms);
     bool pause(int pane);
     // The speed goes to the device again: a resumed recorder plays at 1x.

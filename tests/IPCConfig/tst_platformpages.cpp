@@ -247,9 +247,14 @@ private slots:
         connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, &page,
                 [&page](const devXmlInfo &info) { page.parseXml(PrivateProto::headCommand(info.xml), info.xml); });
         page.show();
+        const int asked = m_cam->requestCount(14017);
         page.updateDevice(&m_dev);
         auto *edit = child<QLineEdit>(&page, "lineEdit");
         QTRY_VERIFY_WITH_TIMEOUT(!edit->text().isEmpty(), 10000);
+        // The line may have been filled by the late answer to the previous
+        // row's read: the count below starts once this page's read reached
+        // the camera.
+        QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(14017) > asked, 10000);
         const int sets = m_cam->requestCount(14018);
         edit->setText(QStringLiteral(" %1 ").arg(contact));
         QTest::mouseClick(child<QPushButton>(&page, "pushButton"), Qt::LeftButton);

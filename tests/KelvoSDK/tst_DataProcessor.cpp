@@ -55,6 +55,7 @@ private slots:
     void pacingFollowsBacklog();
     void identityStamped();
     void lyingHeadersGivenUpTogether();
+    void headReadOnceOnTheWay();
 };
 
 void TestDataProcessor::replyAndStreamInOneFrame()
@@ -263,6 +264,39 @@ void TestDataProcessor::lyingHeadersGivenUpTogether()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(cmdOf(spy.at(0)), 14001);
     QCOMPARE(w.splitterBytes(), 0);
+}
+
+// Each message leaves the worker with its head read, from one pass of the
+// reader over its text, and nothing of one head stays on the next message.
+void TestDataProcessor::headReadOnceOnTheWay()
+{
+    DataProcessor w;
+    QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
+    const QByteArray failed = "<?xml version=\"1.0\"?><PrivateProto><head><type>10000</type><cmd>10004</cmd>"
+                              "<channel>3</channel><result>5</result></head><body/></PrivateProto>\n";
+    const QByteArray refused = "<PrivateProto><head><cmd>14020</cmd><result>0</result></head><a><b></a></b>"
+                               "</PrivateProto>\n";
+    const quint64 before = DeviceXml::passes();
+    w.processPacket(framed(failed) + framed(wholeFrame(90002, 800, 1)) + framed(refused) + framed(reply(14017)));
+    QCOMPARE(spy.count(), 4);
+    QCOMPARE(DeviceXml::passes() - before, quint64(4));
+
+    const auto head = [&spy](int i) { return spy.at(i).at(0).value<RecvInfo>().head; };
+    QVERIFY(head(0).usable);
+    QCOMPARE(head(0).cmd, 10004);
+    QCOMPARE(head(0).channel, 3);
+    QCOMPARE(int(head(0).result.kind), int(ReplyResult::Failure));
+    QCOMPARE(head(0).result.code, 5);
+    QVERIFY(!spy.at(1).at(0).value<RecvInfo>().data.isEmpty());
+    QCOMPARE(head(1).cmd, 90002);
+    QCOMPARE(head(1).channel, 0);
+    QVERIFY(head(1).usable && head(1).result.ok());
+    // Refused: its command is told, its result never taken for success.
+    QVERIFY(!head(2).usable);
+    QCOMPARE(head(2).cmd, 14020);
+    QVERIFY(!head(2).result.ok());
+    QCOMPARE(head(3).cmd, 14017);
+    QVERIFY(head(3).usable && head(3).result.ok());
 }
 
 QTEST_GUILESS_MAIN(TestDataProcessor)

@@ -17,11 +17,11 @@ RecvInfo message(
     info.channel = uint8_t(channel);
     const QString resultElement
         = result.isNull() ? QString() : QStringLiteral("<result>%1</result>").arg(result);
-    info.xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>%1</type>"
-                              "<cmd>%2</cmd>%3</head><body>%4</body></PrivateProto>")
-                   .arg(cmd / 10000 * 10000)
-                   .arg(cmd)
-                   .arg(resultElement, body);
+    info.setXml(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>%1</type>"
+                               "<cmd>%2</cmd>%3</head><body>%4</body></PrivateProto>")
+                    .arg(cmd / 10000 * 10000)
+                    .arg(cmd)
+                    .arg(resultElement, body));
     return info;
 }
 

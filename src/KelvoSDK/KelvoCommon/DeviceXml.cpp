@@ -8,6 +8,8 @@
 #include <QMutexLocker>
 #include <QXmlStreamReader>
 
+#include <atomic>
+
 namespace {
 
 // How much of an unusable text a log line shows.
@@ -16,6 +18,8 @@ constexpr int LoggedChars = 160;
 // one message do not report it once each.
 constexpr int RememberedReports = 16;
 
+std::atomic<quint64> g_passes {0};
+
 // Reads the first element of the text token by token, the visitor seeing
 // every token with the depth of the element it belongs to. Stops at the end
 // of that element, at the first fault, or at the first element nested
@@ -23,6 +27,7 @@ constexpr int RememberedReports = 16;
 template<class Visitor>
 DeviceXml::Check walk(const QString &text, Visitor &&visit)
 {
+    g_passes.fetch_add(1, std::memory_order_relaxed);
     DeviceXml::Check result;
     if (text.isEmpty()) {
         result.verdict = DeviceXml::Verdict::Empty;
@@ -148,6 +153,11 @@ void reportUnusable(const QString &text, const QString &reason)
     if (text.size() > LoggedChars)
         shown = shown.left(LoggedChars) + QStringLiteral("... (%1 characters)").arg(text.size());
     qWarning().noquote() << "XML parsing error:" << reason << "-" << shown;
+}
+
+quint64 passes()
+{
+    return g_passes.load(std::memory_order_relaxed);
 }
 
 } // namespace DeviceXml

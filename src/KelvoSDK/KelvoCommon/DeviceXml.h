@@ -57,6 +57,10 @@ QString masked(const QString &text);
 // at each message: it is reported once).
 void reportUnusable(const QString &text, const QString &reason);
 
+// How many times a device text has been read through here since start, from
+// any thread: what benchmarks count to tell how often each message is read.
+quint64 passes();
+
 } // namespace DeviceXml
 
 // The meaning of a reply's <result>: success only when the element is there

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 
+#include "DeviceCommands.h"
 #include "DeviceValues.h"
 #include "DeviceXml.h"
 
@@ -138,6 +139,28 @@ struct RecvInfo
     QString xml;
     QByteArray data;
     StreamFragmentHeader mediaHeader;
+    // The head of xml, read once by the receive worker with the bounded
+    // reader: listeners pick their messages by head.cmd, head.usable and
+    // head.result without reading the text again, and read the body only for
+    // a message they take. A stream frame (data not empty) is never read by a
+    // listener at all.
+    ReplyHead head;
+
+    // The text with its head: how a message put together by hand (a test, a
+    // re-emit) gets one, so no listener is handed a text whose head is unread.
+    void setXml(const QString &text)
+    {
+        xml = text;
+        head = ReplyHead::read(text);
+    }
+    static RecvInfo message(const QString &ip, uint8_t channel, const QString &text)
+    {
+        RecvInfo info;
+        info.ip = ip;
+        info.channel = channel;
+        info.setXml(text);
+        return info;
+    }
 };
 using devXmlInfo = RecvInfo;
 

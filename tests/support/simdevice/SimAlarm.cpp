@@ -58,7 +58,7 @@ const SimDeviceExtension alarms([](SimDevice &device) {
             timer->stop();
     });
     QObject::connect(&device, &SimDevice::requestReceived, timer, [timer, left](const SimRequest &r) {
-        if (r.cmd == 14012 && !timer->isActive() && *left != 0)
+        if (r.cmd == Cmd::Login && !timer->isActive() && *left != 0)
             timer->start();
     });
 });

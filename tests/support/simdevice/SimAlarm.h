@@ -1,9 +1,9 @@
 #pragma once
 
-// Alarm events (35003) a device pushes by itself once a client has logged in:
-// COUNT events of TYPE (0 motion) at the current time, INTERVAL_MS apart.
-// Written "COUNT[:INTERVAL_MS[:TYPE]]", COUNT "forever" for no end, as the
-// environment variable KELVO_SIM_ALARMS and the program's --alarms take it.
+// Alarm events (Cmd::AlarmEvent) a device pushes by itself once a client has
+// logged in: COUNT events of TYPE (0 motion) at the current time, INTERVAL_MS
+// apart. Written "COUNT[:INTERVAL_MS[:TYPE]]", COUNT "forever" for no end, as
+// the environment variable KELVO_SIM_ALARMS and the program's --alarms take it.
 
 #include <QString>
 

@@ -1,14 +1,18 @@
 // What a simulated camera serves to the maintenance, device settings and
 // TCP/IP pages of the configuration window.
 //
-//   13014        the network block (the 13002 store)
-//   15004        language capabilities (store); 14003 settings and clock
-//                (store), written by 14005 and 14007
-//   13003        a new address: the camera answers (result 0, unless a forced
-//                result refuses it) and moves there, keeping its port; with
-//                the property "simSilentMove" set it moves without answering
-//   14008, 14010, 14011  answered, then the camera goes away and comes back
-//                after the property "simRebootMs" (default 1000 ms)
+//   GetRecoveryNetwork  the network block (the GetNetwork store)
+//   GetLanguageCaps     language capabilities (store); GetSettings settings
+//                       and clock (store), written by SetSettings and
+//                       SetTimeConfig
+//   SetNetwork          a new address: the camera answers (result 0, unless a
+//                       forced result refuses it) and moves there, keeping its
+//                       port; with the property "simSilentMove" set it moves
+//                       without answering
+//   Reboot, SimpleRecovery, FullRecovery
+//                       answered, then the camera goes away and comes back
+//                       after the property "simRebootMs" (default 1000 ms)
+// (names of Cmd, DeviceCommands.h)
 
 #include "SimDevice.h"
 
@@ -25,29 +29,29 @@ void moveTo(SimDevice *d, const QString &ip)
 
 SimDeviceExtension cameraSystem(SimDevice::Ipc, [](SimDevice &device) {
     SimDevice *d = &device;
-    d->setStoredBody(15004, QStringLiteral("<languageCapList>zh_cn+zh_en+</languageCapList>"));
-    d->setStoredBody(14003, QStringLiteral(
+    d->setStoredBody(Cmd::GetLanguageCaps, QStringLiteral("<languageCapList>zh_cn+zh_en+</languageCapList>"));
+    d->setStoredBody(Cmd::GetSettings, QStringLiteral(
         "<settingsConfig><deviceName>SIM-CAM</deviceName><language>zh_en</language></settingsConfig>"
         "<timingConfig><timingMode>0</timingMode><timeZone>Europe/Paris</timeZone><year>2026</year><month>12</month>"
         "<day>7</day><hour>8</hour><minute>30</minute><second>0</second><NTPServer>pool.ntp.org</NTPServer>"
         "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
-    d->mapSetToGet(14005, 14003);
-    d->mapSetToGet(14007, 14003);
-    d->setHandler(13014, [d](SimConnection *c, const SimRequest &) { c->reply(13014, 0, d->storedBody(13002)); });
-    d->setHandler(13003, [d](SimConnection *c, const SimRequest &r) {
+    d->mapSetToGet(Cmd::SetSettings, Cmd::GetSettings);
+    d->mapSetToGet(Cmd::SetTimeConfig, Cmd::GetSettings);
+    d->setHandler(Cmd::GetRecoveryNetwork, [d](SimConnection *c, const SimRequest &) { c->reply(Cmd::GetRecoveryNetwork, 0, d->storedBody(Cmd::GetNetwork)); });
+    d->setHandler(Cmd::SetNetwork, [d](SimConnection *c, const SimRequest &r) {
         const QString ip = findValuesInXml(r.xml, QStringLiteral("TCPIP")).value(QStringLiteral("IP"));
         const bool moves = !ip.isEmpty() && ip != d->address().toString();
-        d->mergeStoredBody(13002, r.bodyText);
+        d->mergeStoredBody(Cmd::GetNetwork, r.bodyText);
         if (!moves) {
-            c->reply(13003, 0);
+            c->reply(Cmd::SetNetwork, 0);
             return;
         }
         if (!d->property("simSilentMove").toBool())
-            c->reply(13003, 0);
+            c->reply(Cmd::SetNetwork, 0);
         // After the answer has left.
         QTimer::singleShot(100, d, [d, ip] { moveTo(d, ip); });
     });
-    for (unsigned int cmd : {14008u, 14010u, 14011u}) {
+    for (unsigned int cmd : {Cmd::Reboot, Cmd::SimpleRecovery, Cmd::FullRecovery}) {
         d->setHandler(cmd, [d, cmd](SimConnection *c, const SimRequest &) {
             c->reply(cmd, 0);
             const int away = d->property("simRebootMs").isValid() ? d->property("simRebootMs").toInt() : 1000;

@@ -1,10 +1,11 @@
-// The login accounts of a simulated camera: list (14013), add (14014), delete
-// (14015) and password change (14016), with the camera's own rules: at most
-// ten accounts, "admin" never deleted, and no "admin" password change while
-// no contact is set (result 8). The contact is the generic store's 14017
-// (its set, 14018, is the store's). The account the client logs in with is
-// state().user; its password is state().password, so a confirmed change is
-// what the next login must carry.
+// The login accounts of a simulated camera: list (Cmd::GetUsers), add
+// (Cmd::EditUser), delete (Cmd::DeleteUser) and password change
+// (Cmd::ChangePassword), with the camera's own rules: at most ten accounts,
+// "admin" never deleted, and no "admin" password change while no contact is set
+// (result 8). The contact is the generic store's Cmd::GetContact (its set,
+// Cmd::SetContact, is the store's). The account the client logs in with is
+// state().user; its password is state().password, so a confirmed change is what
+// the next login must carry.
 
 #include "SimDevice.h"
 
@@ -40,9 +41,9 @@ void installCameraUsers(SimDevice &device)
         return -1;
     };
 
-    d->setHandler(14013, [d, others](SimConnection *c, const SimRequest &) {
+    d->setHandler(Cmd::GetUsers, [d, others](SimConnection *c, const SimRequest &) {
         QString body = QStringLiteral("<contactAddress>%1</contactAddress>")
-                           .arg(escaped(d->storedValue(14017, QStringLiteral("contactAddress"))));
+                           .arg(escaped(d->storedValue(Cmd::GetContact, QStringLiteral("contactAddress"))));
         auto account = [](const QString &name, const QString &password) {
             return QStringLiteral("<user><userName>%1</userName><password>%2</password></user>")
                 .arg(escaped(name), escaped(password));
@@ -50,38 +51,38 @@ void installCameraUsers(SimDevice &device)
         body += account(d->state().user, d->state().password);
         for (const auto &user : *others)
             body += account(user.first, user.second);
-        c->reply(14013, 0, body);
+        c->reply(Cmd::GetUsers, 0, body);
     });
-    d->setHandler(14014, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
+    d->setHandler(Cmd::EditUser, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
         const QString name = r.body.value(QStringLiteral("userName"));
         const QString password = r.body.value(QStringLiteral("password"));
         if (name.isEmpty() || password.isEmpty() || name == d->state().user || indexOf(name) >= 0
             || others->size() + 1 >= MaxAccounts) {
-            c->reply(14014, ResultRefused);
+            c->reply(Cmd::EditUser, ResultRefused);
             return;
         }
         others->append({name, password});
-        c->reply(14014, 0);
+        c->reply(Cmd::EditUser, 0);
     });
-    d->setHandler(14015, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
+    d->setHandler(Cmd::DeleteUser, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
         const QString name = r.body.value(QStringLiteral("userName"));
         const int i = indexOf(name);
         if (name == QLatin1String("admin") || name == d->state().user || i < 0) {
-            c->reply(14015, ResultRefused);
+            c->reply(Cmd::DeleteUser, ResultRefused);
             return;
         }
         others->removeAt(i);
-        c->reply(14015, 0);
+        c->reply(Cmd::DeleteUser, 0);
     });
-    d->setHandler(14016, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
+    d->setHandler(Cmd::ChangePassword, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
         const QString name = r.body.value(QStringLiteral("userName"));
         const QString password = r.body.value(QStringLiteral("password"));
-        if (name == QLatin1String("admin") && d->storedValue(14017, QStringLiteral("contactAddress")).isEmpty()) {
-            c->reply(14016, ResultNoContact);
+        if (name == QLatin1String("admin") && d->storedValue(Cmd::GetContact, QStringLiteral("contactAddress")).isEmpty()) {
+            c->reply(Cmd::ChangePassword, ResultNoContact);
             return;
         }
         if (password.isEmpty()) {
-            c->reply(14016, ResultRefused);
+            c->reply(Cmd::ChangePassword, ResultRefused);
             return;
         }
         if (name == d->state().user) {
@@ -89,12 +90,12 @@ void installCameraUsers(SimDevice &device)
         } else {
             const int i = indexOf(name);
             if (i < 0) {
-                c->reply(14016, ResultRefused);
+                c->reply(Cmd::ChangePassword, ResultRefused);
                 return;
             }
             (*others)[i].second = password;
         }
-        c->reply(14016, 0);
+        c->reply(Cmd::ChangePassword, 0);
     });
 }
 

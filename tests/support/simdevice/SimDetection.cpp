@@ -61,15 +61,15 @@ void keepGridSize(SimDevice &d, unsigned int set)
 }
 
 SimDeviceExtension ipcDetection(SimDevice::Ipc, [](SimDevice &d) {
-    d.setStoredBody(12002, QStringLiteral("<motionDetection><enable>1</enable><sensitivity>50</sensitivity>"
+    d.setStoredBody(Cmd::GetMotionDetection, QStringLiteral("<motionDetection><enable>1</enable><sensitivity>50</sensitivity>"
                                           "<areaType>block</areaType><rows>15</rows><columns>20</columns>"
                                           "<blockConfig>%1</blockConfig>%2%3</motionDetection>")
                                .arg(QString(300, QLatin1Char('0')), elementSchedule(), kLinks));
-    d.setStoredBody(12008, QStringLiteral("<faceDetection><enable>0</enable><sensitivity>40</sensitivity>"
+    d.setStoredBody(Cmd::GetFaceDetection, QStringLiteral("<faceDetection><enable>0</enable><sensitivity>40</sensitivity>"
                                           "<areaType>point</areaType><startX>10</startX><startY>20</startY>"
                                           "<endX>50</endX><endY>60</endY>%1%2</faceDetection>")
                                .arg(elementSchedule(), kLinks));
-    d.setStoredBody(12010, QStringLiteral("<bcDetection><enable>0</enable><sensitivity>60</sensitivity>%1"
+    d.setStoredBody(Cmd::GetCryDetection, QStringLiteral("<bcDetection><enable>0</enable><sensitivity>60</sensitivity>%1"
                                           "<whiteLight><enable>0</enable><status>0</status>"
                                           "<durationTime>60</durationTime></whiteLight>"
                                           "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile>"
@@ -80,18 +80,18 @@ SimDeviceExtension ipcDetection(SimDevice::Ipc, [](SimDevice &d) {
     QString blocks(18 * 22, QLatin1Char('0'));
     for (int i = 0; i < blocks.size(); i += 7)
         blocks[i] = QLatin1Char('1');
-    d.setStoredBody(12004, QStringLiteral("<peopleDetection><enable>1</enable><sensitivity>45</sensitivity>"
+    d.setStoredBody(Cmd::GetPeopleDetection, QStringLiteral("<peopleDetection><enable>1</enable><sensitivity>45</sensitivity>"
                                           "<areaType>block</areaType><rows>18</rows><columns>22</columns>"
                                           "<blockConfig>%1</blockConfig>%2%3</peopleDetection>")
                                .arg(blocks, elementSchedule(), kLinks));
-    d.setStoredBody(35010, QStringLiteral("<humanTrack><humanTrackStatus>0</humanTrackStatus></humanTrack>"));
+    d.setStoredBody(Cmd::GetHumanTrack, QStringLiteral("<humanTrack><humanTrackStatus>0</humanTrackStatus></humanTrack>"));
     // The text form of the schedule, as cameras outside the chip list keep it.
-    d.setStoredBody(12006, QStringLiteral("<voiceDetection><enable>1</enable><sensitivity>35</sensitivity>"
+    d.setStoredBody(Cmd::GetVoiceDetection, QStringLiteral("<voiceDetection><enable>1</enable><sensitivity>35</sensitivity>"
                                           "<supervisedTime><Sunday></Sunday><Monday>08:00:00-18:00:00;</Monday>"
                                           "<Tuesday></Tuesday><Wednesday></Wednesday><Thursday></Thursday>"
                                           "<Friday></Friday><Saturday></Saturday></supervisedTime>%1</voiceDetection>")
                                .arg(kLinks));
-    for (unsigned int set : {12003u, 12005u, 12009u})
+    for (unsigned int set : {Cmd::SetMotionDetection, Cmd::SetPeopleDetection, Cmd::SetFaceDetection})
         keepGridSize(d, set);
 });
 

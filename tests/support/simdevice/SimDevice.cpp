@@ -161,7 +161,7 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
     bool streamFirst = false;
     if (m_device->takeBundleRequest(&streamFirst)) {
         // A whole key frame large enough to pass the client's key-frame gate.
-        const QByteArray stream = streamMessage(90001, 0);
+        const QByteArray stream = streamMessage(Cmd::PlaybackData, 0);
         payload = streamFirst ? stream + text : text + stream;
     }
     const int delay = m_device->replyDelayFor(cmd);
@@ -292,7 +292,7 @@ void SimConnection::startStream(bool download, int channel)
     m_sequence = uint16_t(opt.startSequence);
     m_sentFrames.clear();
     m_streamActive = true;
-    sendMessage(90000, 0,
+    sendMessage(Cmd::StreamAnswer, 0,
                 QStringLiteral("<ChannelId>%1</ChannelId><VideoParam>%2</VideoParam>")
                     .arg(channel)
                     .arg(QString::fromLatin1(SimDevice::videoParam(opt.codec).toBase64())));
@@ -312,7 +312,7 @@ void SimConnection::sendNextFrame()
         m_streamActive = false;
         return;
     }
-    const QList<QByteArray> msgs = streamMessages(m_streamDownload ? 90002 : 90001, m_nextFrame++);
+    const QList<QByteArray> msgs = streamMessages(m_streamDownload ? Cmd::DownloadData : Cmd::PlaybackData, m_nextFrame++);
     for (const QByteArray &m : msgs)
         sendFrame(m);
     if (m_nextFrame >= opt.frameCount) {
@@ -360,7 +360,7 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
         + QString(840, QLatin1Char('C'));
 
     const bool nvr = kind == Nvr;
-    m_store.insert(14002,
+    m_store.insert(Cmd::GetVersion,
                    QStringLiteral("<UID></UID><CPU>%1</CPU><sdkPlatform>SIGMASTAR</sdkPlatform>"
                                   "<hardwareType>%2</hardwareType><productModel>%3</productModel>"
                                   "<deviceType>%4</deviceType><firmwareVersion>V1.2.3.%5</firmwareVersion>")
@@ -369,14 +369,14 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
                             nvr ? QStringLiteral("SIM-NVR8") : QStringLiteral("SIM-IPC1"),
                             nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
                             QStringLiteral("20261201")));
-    m_store.insert(13002, QStringLiteral("<TCPIP><DHCPMode>0</DHCPMode><IP>127.0.0.1</IP><netmask>255.0.0.0</netmask>"
+    m_store.insert(Cmd::GetNetwork, QStringLiteral("<TCPIP><DHCPMode>0</DHCPMode><IP>127.0.0.1</IP><netmask>255.0.0.0</netmask>"
                                          "<gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS>"
                                          "<standbyDNS>127.0.0.1</standbyDNS><MAC>02:00:00:00:00:01</MAC></TCPIP>"
                                          "<RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort>"));
-    m_store.insert(15003, nvr ? QStringLiteral("<CapList>+NVR+playback+download</CapList>")
+    m_store.insert(Cmd::GetCapabilities, nvr ? QStringLiteral("<CapList>+NVR+playback+download</CapList>")
                               : QStringLiteral("<CapList>+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD</CapList>"));
-    m_store.insert(14017, QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
-    m_store.insert(14019, QStringLiteral("<QRCodeInfo>SIM-SECURITY-QR</QRCodeInfo>"));
+    m_store.insert(Cmd::GetContact, QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
+    m_store.insert(Cmd::GetSecurityCode, QStringLiteral("<QRCodeInfo>SIM-SECURITY-QR</QRCodeInfo>"));
     installDefaultHandlers();
     for (const Extension &extension : extensions())
         extension(*this);
@@ -412,15 +412,15 @@ bool SimDevice::listen(const QHostAddress &address, quint16 port)
     m_address = address;
     m_port = m_server->serverPort();
     m_refuse = false;
-    if (storedValue(14002, QStringLiteral("UID")).isEmpty()) {
+    if (storedValue(Cmd::GetVersion, QStringLiteral("UID")).isEmpty()) {
         QString ip = address.toString();
         ip.replace(QLatin1Char('.'), QLatin1Char('-'));
         setUid(QStringLiteral("SIM%1-%2-%3").arg(m_kind == Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"), ip)
                    .arg(m_port));
     }
-    setStoredValue(13002, QStringLiteral("IP"), address.toString());
+    setStoredValue(Cmd::GetNetwork, QStringLiteral("IP"), address.toString());
     const quint32 v = address.toIPv4Address();
-    setStoredValue(13002, QStringLiteral("MAC"),
+    setStoredValue(Cmd::GetNetwork, QStringLiteral("MAC"),
                    QStringLiteral("02:%1:%2:%3:%4:%5")
                        .arg((v >> 16) & 0xff, 2, 16, QLatin1Char('0'))
                        .arg((v >> 8) & 0xff, 2, 16, QLatin1Char('0'))
@@ -449,12 +449,12 @@ loginDev SimDevice::loginKey(uint8_t channel) const
 
 QString SimDevice::uid() const
 {
-    return storedValue(14002, QStringLiteral("UID"));
+    return storedValue(Cmd::GetVersion, QStringLiteral("UID"));
 }
 
 void SimDevice::setUid(const QString &uid)
 {
-    setStoredValue(14002, QStringLiteral("UID"), uid);
+    setStoredValue(Cmd::GetVersion, QStringLiteral("UID"), uid);
 }
 
 void SimDevice::setStoredBody(unsigned int getCmd, const QString &body, int channel)
@@ -628,7 +628,7 @@ void SimDevice::pushMessage(unsigned int cmd, const QString &body, int result, i
 
 void SimDevice::pushAlarm(const QString &body)
 {
-    pushMessage(35003, body);
+    pushMessage(Cmd::AlarmEvent, body);
 }
 
 void SimDevice::pushFrame(const QByteArray &payload)
@@ -750,7 +750,7 @@ QByteArray SimDevice::videoParam(const QString &codec)
 
 QString SimDevice::envelope(unsigned int cmd, int result, const QString &body, int channel)
 {
-    QString head = QStringLiteral("<type>%1</type><cmd>%2</cmd>").arg(cmd / 10000 * 10000).arg(cmd);
+    QString head = QStringLiteral("<type>%1</type><cmd>%2</cmd>").arg(cmd / unsigned(Cmd::TypeUnit) * unsigned(Cmd::TypeUnit)).arg(cmd);
     if (channel != 0)
         head += QStringLiteral("<channel>%1</channel>").arg(channel);
     head += QStringLiteral("<result>%1</result>").arg(result);
@@ -794,39 +794,39 @@ void SimDevice::handleGeneric(SimConnection *conn, const SimRequest &request)
 
 void SimDevice::installDefaultHandlers()
 {
-    setHandler(14012, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::Login, [this](SimConnection *c, const SimRequest &r) {
         const bool ok = r.body.value(QStringLiteral("userName")) == m_state.user
             && r.body.value(QStringLiteral("password")) == m_state.password;
         c->setLoggedIn(ok);
         if (!ok) {
-            c->reply(14012, m_state.loginFailResult);
+            c->reply(Cmd::Login, m_state.loginFailResult);
             return;
         }
-        c->reply(14012, 0,
+        c->reply(Cmd::Login, 0,
                  m_kind == Nvr ? QStringLiteral("<MAXChannels>%1</MAXChannels>").arg(m_state.maxChannels) : QString());
     });
-    setHandler(35001, [this](SimConnection *c, const SimRequest &) {
-        c->reply(35001, 0,
+    setHandler(Cmd::Heartbeat, [this](SimConnection *c, const SimRequest &) {
+        c->reply(Cmd::Heartbeat, 0,
                  m_kind == Nvr ? QStringLiteral("<Ipcs_stat>%1</Ipcs_stat>").arg(escape(m_state.channelStates))
                                : QString());
     });
-    setHandler(14020, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::ResetPassword, [this](SimConnection *c, const SimRequest &r) {
         if (r.body.value(QStringLiteral("securityCodeCheck")) != m_state.securityCode) {
-            c->reply(14020, 6);
+            c->reply(Cmd::ResetPassword, 6);
             return;
         }
         m_state.password = r.body.value(QStringLiteral("password"));
-        c->reply(14020, 0);
+        c->reply(Cmd::ResetPassword, 0);
     });
-    setHandler(20001, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::UpgradeBegin, [this](SimConnection *c, const SimRequest &r) {
         m_firmwareLength = r.body.value(QStringLiteral("firmwareLength")).trimmed().toUInt();
         m_firmware.clear();
         m_firmwareChunks.clear();
         m_firmwareComplete = false;
         m_firmwareOrderError = false;
-        c->reply(20001, 0);
+        c->reply(Cmd::UpgradeBegin, 0);
     });
-    setHandler(20002, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::UpgradeChunk, [this](SimConnection *c, const SimRequest &r) {
         const uint32_t start = r.body.value(QStringLiteral("startPos")).trimmed().toUInt();
         const uint32_t length = r.body.value(QStringLiteral("dataLength")).trimmed().toUInt();
         m_firmwareChunks.append(qMakePair(start, length));
@@ -834,58 +834,58 @@ void SimDevice::installDefaultHandlers()
             m_firmwareOrderError = true;
         if (length == 0) {
             m_firmwareComplete = !m_firmwareOrderError && uint32_t(m_firmware.size()) == m_firmwareLength;
-            c->sendMessage(20003, m_firmwareComplete ? 0 : 1,
+            c->sendMessage(Cmd::UpgradeProgress, m_firmwareComplete ? 0 : 1,
                            QStringLiteral("<updateProgress>%1</updateProgress>").arg(m_firmwareComplete ? 100 : 0));
             return;
         }
         m_firmware.append(r.tail);
         const int progress = m_firmwareLength ? int(qMin<qint64>(99, qint64(m_firmware.size()) * 100 / m_firmwareLength)) : 0;
-        c->sendMessage(20003, 0, QStringLiteral("<updateProgress>%1</updateProgress>").arg(progress));
+        c->sendMessage(Cmd::UpgradeProgress, 0, QStringLiteral("<updateProgress>%1</updateProgress>").arg(progress));
     });
-    setHandler(14300, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::QueryRecords, [this](SimConnection *c, const SimRequest &r) {
         const bool byMonth = r.body.value(QStringLiteral("ByMonth")).trimmed().toInt() != 0;
-        c->reply(14300, 0,
+        c->reply(Cmd::QueryRecords, 0,
                  QStringLiteral("<ChannelId>%1</ChannelId><ByMonth>%2</ByMonth><Stream>%3</Stream>")
                      .arg(r.body.value(QStringLiteral("ChannelId")).trimmed())
                      .arg(byMonth ? 1 : 0)
                      .arg(byMonth ? m_state.recordDays.join(QLatin1Char(';')) : m_state.dayRecord));
     });
-    setHandler(14301, [this](SimConnection *c, const SimRequest &r) {
+    setHandler(Cmd::StartRecordStream, [this](SimConnection *c, const SimRequest &r) {
         const bool download = r.body.value(QStringLiteral("DownloadRecord")).trimmed().toInt() != 0;
-        c->reply(14301, 0);
+        c->reply(Cmd::StartRecordStream, 0);
         m_state.paused = false;
         c->startStream(download, r.body.value(QStringLiteral("ChannelId")).trimmed().toInt());
     });
-    setHandler(14302, [](SimConnection *c, const SimRequest &) {
+    setHandler(Cmd::StopRecordStream, [](SimConnection *c, const SimRequest &) {
         c->stopStream();
-        c->reply(14302, 0);
+        c->reply(Cmd::StopRecordStream, 0);
     });
-    setHandler(14304, [](SimConnection *c, const SimRequest &) {
-        c->reply(14304, 0);
+    setHandler(Cmd::SeekRecordStream, [](SimConnection *c, const SimRequest &) {
+        c->reply(Cmd::SeekRecordStream, 0);
         c->seekStream();
     });
     const Handler speed = [this](SimConnection *c, const SimRequest &r) {
         m_state.speed = r.body.value(QStringLiteral("Speed")).trimmed().toInt();
         c->reply(r.cmd, 0);
     };
-    setHandler(14306, speed);
-    setHandler(14307, speed);
-    setHandler(14309, [this](SimConnection *c, const SimRequest &) {
+    setHandler(Cmd::PlayFaster, speed);
+    setHandler(Cmd::PlaySlower, speed);
+    setHandler(Cmd::PausePlayback, [this](SimConnection *c, const SimRequest &) {
         m_state.paused = true;
         c->pauseStream(true);
-        c->reply(14309, 0);
+        c->reply(Cmd::PausePlayback, 0);
     });
-    setHandler(14310, [this](SimConnection *c, const SimRequest &) {
+    setHandler(Cmd::ResumePlayback, [this](SimConnection *c, const SimRequest &) {
         m_state.paused = false;
         c->pauseStream(false);
-        c->reply(14310, 0);
+        c->reply(Cmd::ResumePlayback, 0);
     });
 }
 
 QString SimDevice::searchAnswerBody() const
 {
-    const QString version = m_store.value(14002);
-    const QString network = m_store.value(13002);
+    const QString version = m_store.value(Cmd::GetVersion);
+    const QString network = m_store.value(Cmd::GetNetwork);
     return version + network + QStringLiteral("<OsdStr>%1</OsdStr><net_type>0</net_type>").arg(escape(uid()));
 }
 
@@ -896,7 +896,7 @@ bool SimDevice::applyModifyNetwork(const QHash<QString, QString> &body)
         return false;
     static const char *const keys[] = { "DHCPMode", "IP", "netmask", "gateway", "preferredDNS", "standbyDNS", "MAC" };
     for (const char *key : keys)
-        setStoredValue(13002, QLatin1String(key), body.value(QLatin1String(key)));
+        setStoredValue(Cmd::GetNetwork, QLatin1String(key), body.value(QLatin1String(key)));
     return true;
 }
 
@@ -969,12 +969,12 @@ void SimSearchResponder::onReadyRead()
         for (const QPointer<SimDevice> &dev : qAsConst(m_devices)) {
             if (!dev)
                 continue;
-            if (req.cmd == 30001) {
-                const QByteArray answer = SimDevice::envelope(30002, 0, dev->searchAnswerBody(), 0).toUtf8();
+            if (req.cmd == Cmd::Search) {
+                const QByteArray answer = SimDevice::envelope(Cmd::SearchAnswer, 0, dev->searchAnswerBody(), 0).toUtf8();
                 m_socket->writeDatagram(answer, d.senderAddress(), quint16(d.senderPort()));
-            } else if (req.cmd == 30003) {
+            } else if (req.cmd == Cmd::Readdress) {
                 dev->applyModifyNetwork(req.body);
-            } else if (req.cmd == 30005) {
+            } else if (req.cmd == Cmd::ResetCredentials) {
                 dev->applyCredentialReset(req.body);
             }
         }

@@ -8,8 +8,10 @@
 //   SimDevice            one IPC or NVR: TCP server, state, handler table,
 //                        request log, pushes, faults, playback streams.
 //   SimConnection        one accepted client connection of a device.
-//   SimSearchResponder   answers the UDP search (30001 -> 30002, unicast back)
-//                        and applies 30003 / 30005 for the devices it knows.
+//   SimSearchResponder   answers the UDP search (Cmd::Search ->
+//                        Cmd::SearchAnswer, unicast back) and applies
+//                        Cmd::Readdress / Cmd::ResetCredentials for the
+//                        devices it knows.
 //
 // Using it in a test
 //   SimDevice dev(SimDevice::Nvr);             // or SimDevice::Ipc
@@ -35,15 +37,18 @@
 //                       channel 0's; a set on channel n merges into channel
 //                       n's body (starting from channel 0's). Without a
 //                       channel argument the store calls mean channel 0.
-//   Preloaded gets      14002 version, 13002 network (<TCPIP>), 15003
-//                       capabilities (<CapList>), 14017 contact
-//                       (<contactInfo><contactAddress>), 14019 (<QRCodeInfo>).
+//   Preloaded gets      Cmd::GetVersion, Cmd::GetNetwork (<TCPIP>),
+//                       Cmd::GetCapabilities (<CapList>), Cmd::GetContact
+//                       (<contactInfo><contactAddress>), Cmd::GetSecurityCode
+//                       (<QRCodeInfo>).
 //
 // Handler table
 //   setHandler(cmd, fn) replaces or adds the handler of a command; fn gets the
 //   connection and the parsed request and answers with conn->reply(...). The
-//   built-in handlers (14012, 35001, 14020, 20001, 20002, 14300-14310) can be
-//   replaced the same way; removeHandler(cmd) falls back to the generic store.
+//   built-in handlers (Cmd::Login, Cmd::Heartbeat, Cmd::ResetPassword,
+//   Cmd::UpgradeBegin, Cmd::UpgradeChunk, Cmd::QueryRecords to
+//   Cmd::ResumePlayback) can be replaced the same way; removeHandler(cmd)
+//   falls back to the generic store.
 //
 // Faults (all settable at any time)
 //   setRefuseConnections   stop listening (connects are refused), keeps the port
@@ -53,7 +58,8 @@
 //   setSplitWrites         write frames in chunks of n bytes (1: every byte),
 //                          one chunk per interval
 //   injectGarbageBeforeNextFrame, injectOversizedHeaderBeforeNextFrame
-//   bundleNextReplyWithStream   next reply and a 90001 message in one frame
+//   bundleNextReplyWithStream   next reply and a Cmd::PlaybackData message in
+//                          one frame
 //   pushMessage / pushAlarm / pushStreamFrame / pushFrame / pushRaw
 //                          unsolicited messages (alarms, PTZ replies, stream
 //                          data, raw bytes) to every connection
@@ -61,8 +67,8 @@
 //                          empty body, ahead of any handler; nothing stored
 //   setCommandDelay        reply delay of one command (replaces setReplyDelay)
 //   setCommandSilent       one command read but never answered
-//   setExtraReplyBody      text appended to every reply body (e.g. a value
-//                          "90001" in an element)
+//   setExtraReplyBody      text appended to every reply body (e.g. the number
+//                          of Cmd::PlaybackData as the text of an element)
 //   setReplyRewrite        the reply to one command, as the handler made it,
 //                          rewritten into any bytes (hostile replies, see
 //                          SimHostile::rewrite), once or every time
@@ -110,7 +116,7 @@ struct SimRequest
 struct PlaybackOptions
 {
     int frameCount = 250;             // frames per stream (then the stream ends)
-    int frameIntervalMs = 40;         // pace of 90001 messages (one frame per tick)
+    int frameIntervalMs = 40;         // pace of Cmd::PlaybackData messages (one frame per tick)
     int keyInterval = 25;             // every n-th frame is a key frame (frame 0 is one)
     int keyFrameSize = 30000;         // bytes of a key frame (> 10000 passes the key gate)
     int deltaFrameSize = 3000;        // bytes of other frames
@@ -215,7 +221,7 @@ public:
         QString channelStates = QStringLiteral("1100"); // NVR: "Ipcs_stat" of the heartbeat
         int loginFailResult = 5;                   // result of a refused login
         QString securityCode = QStringLiteral("123456");
-        QStringList recordDays;                    // "yyyyMMdd" days with recordings (14300 by month)
+        QStringList recordDays;                    // "yyyyMMdd" days with recordings (Cmd::QueryRecords by month)
         QString dayRecord;                         // 1440 characters, 'C' = nothing recorded
         int speed = 1;
         bool paused = false;
@@ -243,7 +249,7 @@ public:
     quint16 port() const { return m_port; }
     loginDev loginKey(uint8_t channel = 0) const;
 
-    // Identity used in 14002 and the search answer.
+    // Identity used in Cmd::GetVersion and the search answer.
     QString uid() const;
     void setUid(const QString &uid);
 
@@ -280,7 +286,8 @@ public:
     void pushAlarm(const QString &body);
     void pushFrame(const QByteArray &payload);
     void pushRaw(const QByteArray &bytes);
-    // One synthetic stream frame (90001 or 90002) in fragments, to every connection.
+    // One synthetic stream frame (Cmd::PlaybackData or Cmd::DownloadData) in
+    // fragments, to every connection.
     void pushStreamFrame(unsigned int cmd, int frameIndex);
 
     // Faults.
@@ -331,11 +338,11 @@ public:
     int emptyFrames() const { return m_emptyFrames; }
     void countEmptyFrame() { ++m_emptyFrames; }
 
-    // Search answer body (30002) of this device.
+    // Search answer body (Cmd::SearchAnswer) of this device.
     QString searchAnswerBody() const;
-    // Applies a 30003 body; true when UID and credentials matched.
+    // Applies a Cmd::Readdress body; true when UID and credentials matched.
     bool applyModifyNetwork(const QHash<QString, QString> &body);
-    // Applies a 30005 body; true when the UID matched.
+    // Applies a Cmd::ResetCredentials body; true when the UID matched.
     bool applyCredentialReset(const QHash<QString, QString> &body);
 
     // Internal: used by SimConnection.
@@ -411,7 +418,8 @@ public:
     void addDevice(SimDevice *device);
     void removeDevice(SimDevice *device);
 
-    // Commands received (30001, 30003, 30005, ...), in order.
+    // Commands received (Cmd::Search, Cmd::Readdress, Cmd::ResetCredentials,
+    // ...), in order.
     QList<SimRequest> requests() const { return m_requests; }
     int requestCount(unsigned int cmd) const;
 

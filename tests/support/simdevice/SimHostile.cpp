@@ -191,7 +191,7 @@ void SimHostile::start(Mode mode, qint64 maxMessages)
         return;
     }
     if (mode == EndlessMiddle && m_device)
-        m_device->pushFrame(streamPayload(90001, m_frameId, m_sequence++, 0x01, true, QByteArray(8000, 'F')));
+        m_device->pushFrame(streamPayload(Cmd::PlaybackData, m_frameId, m_sequence++, 0x01, true, QByteArray(8000, 'F')));
     m_timer->start();
 }
 
@@ -226,15 +226,15 @@ QByteArray SimHostile::nextPayload()
 {
     switch (m_mode) {
     case EndlessMiddle:
-        return streamPayload(90001, m_frameId, m_sequence++, 0x00, false, QByteArray(8000, 'M'));
+        return streamPayload(Cmd::PlaybackData, m_frameId, m_sequence++, 0x00, false, QByteArray(8000, 'M'));
     case StreamFlood:
     case BigFrameFlood: {
         const bool key = m_sent % 50 == 0;
         const int size = m_mode == BigFrameFlood ? 60000 : (key ? 12000 : 200);
-        return streamPayload(90001, ++m_frameId, m_sequence++, 0x11, key, QByteArray(size, key ? 'K' : 'd'));
+        return streamPayload(Cmd::PlaybackData, ++m_frameId, m_sequence++, 0x11, key, QByteArray(size, key ? 'K' : 'd'));
     }
     case DownloadFlood:
-        return streamPayload(90002, ++m_frameId, m_sequence++, 0x11, m_sent % 50 == 0, QByteArray(4000, 'D'));
+        return streamPayload(Cmd::DownloadData, ++m_frameId, m_sequence++, 0x11, m_sent % 50 == 0, QByteArray(4000, 'D'));
     case StuckHeader:
         break;
     }

@@ -37,9 +37,9 @@ public:
     enum Mode {
         EndlessMiddle, // one first fragment, then middle fragments in sequence, never a last one
         StuckHeader,   // a frame header announcing 8 MB, a few bytes of it, then nothing more of it
-        StreamFlood,   // small whole 90001 frames, a key frame every 50
-        BigFrameFlood, // 60 KB whole 90001 frames, a key frame every 50
-        DownloadFlood, // 4 KB whole 90002 frames
+        StreamFlood,   // small whole Cmd::PlaybackData frames, a key frame every 50
+        BigFrameFlood, // 60 KB whole Cmd::PlaybackData frames, a key frame every 50
+        DownloadFlood, // 4 KB whole Cmd::DownloadData frames
     };
     static constexpr unsigned int ControlCmd = 99001;
 

@@ -8,13 +8,14 @@
 namespace {
 
 SimDeviceExtension ipcPorts(SimDevice::Ipc, [](SimDevice &d) {
-    // 13005 writes it back by the number-plus-one rule.
-    d.setStoredBody(13004, QStringLiteral("<portConfig><RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
+    // Cmd::SetPorts writes it back by the number-plus-one rule.
+    d.setStoredBody(Cmd::GetPorts, QStringLiteral("<portConfig><RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
 });
 
 SimDeviceExtension ipcPlatform(SimDevice::Ipc, [](SimDevice &d) {
-    // 13009 replaces the whole PlatformAccess element by the number-plus-one rule.
-    d.setStoredBody(13008, QStringLiteral("<PlatformAccess><GB28181><Enable>1</Enable><SIPLocalPort>5060</SIPLocalPort>"
+    // Cmd::SetPlatform replaces the whole PlatformAccess element by the
+    // number-plus-one rule.
+    d.setStoredBody(Cmd::GetPlatform, QStringLiteral("<PlatformAccess><GB28181><Enable>1</Enable><SIPLocalPort>5060</SIPLocalPort>"
                                           "<SIPServerID>34020000002000000001</SIPServerID>"
                                           "<SIPServerDomain>3402000000</SIPServerDomain>"
                                           "<SIPServerIP>127.0.0.1</SIPServerIP><SIPServerPort>5060</SIPServerPort>"
@@ -27,23 +28,24 @@ SimDeviceExtension ipcPlatform(SimDevice::Ipc, [](SimDevice &d) {
 
 SimDeviceExtension ipcEncoding(SimDevice::Ipc, [](SimDevice &d) {
     // Entries: id,resolution,format,stream,bitRate,min,max,fps,fpsMin,fpsMax,extra,best,control,gop,subIds.
-    d.setStoredBody(15001, QStringLiteral(
+    d.setStoredBody(Cmd::GetVideoCaps, QStringLiteral(
         "<videoCapList>0,1080P,H264,0,2048,256,8192,25,1,30,0,1,VBR,50,10+11;"
         "1,1080P,H265,0,1536,256,8192,25,1,30,0,0,VBR,50,10+11;"
         "2,5M,H264,0,4096,512,8192,20,1,25,0,0,CBR,40,10;"
         "10,640X360,H264,1,512,128,1024,15,1,25,0,1,VBR,30,0;"
         "11,VGA,H264,1,640,128,1024,15,1,25,0,0,VBR,30,0</videoCapList>"
         "<videoBestParameter>0,H264,1080P,VBR,50,2048,25;1,H264,640X360,VBR,30,512,15</videoBestParameter>"));
-    // 10003 replaces the whole videoEncode element by the number-plus-one rule.
-    d.setStoredBody(10002, QStringLiteral(
+    // Cmd::SetVideoEncode replaces the whole videoEncode element by the
+    // number-plus-one rule.
+    d.setStoredBody(Cmd::GetVideoEncode, QStringLiteral(
         "<videoEncode><encode0><stream>0</stream><resolution>1080P</resolution><frameRate>25</frameRate>"
         "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>2048</bitRate>"
         "<initQuant>50</initQuant></encode0><encode1><stream>1</stream><resolution>640X360</resolution>"
         "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
         "<bitRate>512</bitRate><initQuant>30</initQuant></encode1></videoEncode>"));
-    d.setStoredBody(15002, QStringLiteral("<audioCapList>G711A,8000,1,80;G711U,8000,0,80</audioCapList>"
+    d.setStoredBody(Cmd::GetAudioCaps, QStringLiteral("<audioCapList>G711A,8000,1,80;G711U,8000,0,80</audioCapList>"
                                           "<audioDecodeCapLis>G711A,8000,1,60</audioDecodeCapLis>"));
-    d.setStoredBody(10008, QStringLiteral(
+    d.setStoredBody(Cmd::GetAudio, QStringLiteral(
         "<audio><audioEncode><enable>1</enable><encodeFormat>G711A</encodeFormat><samplingRate>8000</samplingRate>"
         "<volume>50</volume></audioEncode><audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
         "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth><soundmode>0</soundmode><volume>60</volume>"
@@ -68,7 +70,7 @@ const QString kImage = QStringLiteral(
 void mirrorStandard(SimDevice &d, int channel)
 {
     QDomDocument doc;
-    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(11001, channel))))
+    if (!doc.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(Cmd::GetImage, channel))))
         return;
     const QDomElement root = doc.documentElement();
     const QString standard = root.firstChildElement(QStringLiteral("imageAdjustment"))
@@ -88,7 +90,7 @@ void mirrorStandard(SimDevice &d, int channel)
     QTextStream out(&body);
     for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         e.save(out, -1);
-    d.setStoredBody(11001, body, channel);
+    d.setStoredBody(Cmd::GetImage, body, channel);
 }
 
 // A group's set names the values it changes: the camera keeps the others
@@ -98,7 +100,7 @@ void mergeGroup(SimDevice &d, const QString &setBody, int channel)
     QDomDocument stored;
     QDomDocument update;
     if (!update.setContent(QStringLiteral("<root>%1</root>").arg(setBody))
-        || !stored.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(11001, channel))))
+        || !stored.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(Cmd::GetImage, channel))))
         return;
     QDomElement root = stored.documentElement();
     for (QDomElement group = update.documentElement().firstChildElement(); !group.isNull();
@@ -121,20 +123,20 @@ void mergeGroup(SimDevice &d, const QString &setBody, int channel)
     QTextStream out(&body);
     for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         e.save(out, -1);
-    d.setStoredBody(11001, body, channel);
+    d.setStoredBody(Cmd::GetImage, body, channel);
 }
 
 SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
-    d.setStoredBody(11001, kImage);
+    d.setStoredBody(Cmd::GetImage, kImage);
     QString defaults = kImage;
     defaults.replace(QStringLiteral("<brightness>50</brightness>"), QStringLiteral("<brightness>64</brightness>"))
         .replace(QStringLiteral("<mirrorMode>3</mirrorMode>"), QStringLiteral("<mirrorMode>1</mirrorMode>"))
         .replace(QStringLiteral("<backlightMode>2</backlightMode>"), QStringLiteral("<backlightMode>0</backlightMode>"));
-    d.setStoredBody(11014, defaults);
-    for (unsigned int set : {11003u, 11005u, 11007u, 11009u, 11011u, 11013u}) {
+    d.setStoredBody(Cmd::GetImageDefaults, defaults);
+    for (int set : Cmd::ImageGroupSets) {
         d.setHandler(set, [&d, set](SimConnection *c, const SimRequest &r) {
             mergeGroup(d, r.bodyText, r.channel);
-            if (set == 11003)
+            if (set == Cmd::SetImageAdjustment)
                 mirrorStandard(d, r.channel);
             c->reply(set, 0);
         });
@@ -154,9 +156,9 @@ SimDeviceExtension ipcOsd(SimDevice::Ipc, [](SimDevice &d) {
         "<displayPosition><PosX>10</PosX><PosY>40</PosY></displayPosition></customer0Config>"
         "<customer1Config><displayEnable>0</displayEnable><textContent></textContent>"
         "<displayPosition><PosX>0</PosX><PosY>0</PosY></displayPosition></customer1Config></customerConfig></OSD>");
-    d.setStoredBody(10004, osd);
-    d.setStoredBody(10012, osd);
-    d.setStoredBody(35008, QStringLiteral("<osdFrameStatus>0</osdFrameStatus>"));
+    d.setStoredBody(Cmd::GetOsd, osd);
+    d.setStoredBody(Cmd::GetOsdDefaults, osd);
+    d.setStoredBody(Cmd::GetOsdFrame, QStringLiteral("<osdFrameStatus>0</osdFrameStatus>"));
 });
 
 } // namespace

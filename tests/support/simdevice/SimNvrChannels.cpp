@@ -1,7 +1,8 @@
-// The recorder's channel cameras: the channel table (14203), a camera search
-// on its network (14200 starts it, 14202 answers arrive spread out, 14201
-// stops it), adding or replacing channels (14204), deleting one (14205) and
-// re-addressing a found camera (14206).
+// The recorder's channel cameras: the channel table (Cmd::GetChannels), a
+// camera search on its network (Cmd::StartCameraSearch starts it,
+// Cmd::FoundCamera answers arrive spread out, Cmd::StopCameraSearch stops it),
+// adding or replacing channels (Cmd::AddChannels), deleting one
+// (Cmd::DeleteChannel) and re-addressing a found camera (Cmd::ReaddressCamera).
 
 #include "SimDevice.h"
 
@@ -70,28 +71,28 @@ SimDeviceExtension nvrChannels([](SimDevice &d) {
     state->channels.insert(1, channel(1, camera("127.77.0.20", "BRELON", "0", "0", "aa:bb:cc:00:00:20"), "Gate"));
     state->channels.insert(2, channel(2, state->cameras[5], "Yard"));
 
-    d.setHandler(14203, [state](SimConnection *c, const SimRequest &) {
+    d.setHandler(Cmd::GetChannels, [state](SimConnection *c, const SimRequest &) {
         QString body;
         for (const Fields &ch : qAsConst(state->channels))
             body += QStringLiteral("<ChannelInfo>%1</ChannelInfo>").arg(toXml(ch));
-        c->reply(14203, 0, body);
+        c->reply(Cmd::GetChannels, 0, body);
     });
-    d.setHandler(14200, [state](SimConnection *c, const SimRequest &) {
-        c->reply(14200, 0);
+    d.setHandler(Cmd::StartCameraSearch, [state](SimConnection *c, const SimRequest &) {
+        c->reply(Cmd::StartCameraSearch, 0);
         const int run = ++state->searchRun;
         QPointer<SimConnection> conn(c);
         for (int i = 0; i < state->cameras.size(); ++i) {
             QTimer::singleShot(state->answerSpacingMs * (i + 1), c, [state, conn, run, i] {
                 if (conn && run == state->searchRun && i < state->cameras.size())
-                    conn->sendMessage(14202, 0, toXml(state->cameras[i]));
+                    conn->sendMessage(Cmd::FoundCamera, 0, toXml(state->cameras[i]));
             });
         }
     });
-    d.setHandler(14201, [state](SimConnection *c, const SimRequest &) {
+    d.setHandler(Cmd::StopCameraSearch, [state](SimConnection *c, const SimRequest &) {
         ++state->searchRun;
-        c->reply(14201, 0);
+        c->reply(Cmd::StopCameraSearch, 0);
     });
-    d.setHandler(14204, [state](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::AddChannels, [state](SimConnection *c, const SimRequest &r) {
         for (const QString &element : findAllXmlElements(r.bodyText, QStringLiteral("ChannelInfo"))) {
             const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelInfo"));
             const int id = v.value(QStringLiteral("ChannelId")).toInt();
@@ -102,13 +103,13 @@ SimDeviceExtension nvrChannels([](SimDevice &d) {
             ch.insert(QStringLiteral("Status"), QStringLiteral("2"));
             state->channels.insert(id, ch);
         }
-        c->reply(14204, 0);
+        c->reply(Cmd::AddChannels, 0);
     });
-    d.setHandler(14205, [state](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::DeleteChannel, [state](SimConnection *c, const SimRequest &r) {
         state->channels.remove(r.body.value(QStringLiteral("ChannelId")).toInt());
-        c->reply(14205, 0);
+        c->reply(Cmd::DeleteChannel, 0);
     });
-    d.setHandler(14206, [state](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::ReaddressCamera, [state](SimConnection *c, const SimRequest &r) {
         bool found = false;
         for (Fields &cam : state->cameras) {
             if (cam.value("IPAddress") != r.body.value(QStringLiteral("IPAddressOld")))
@@ -118,7 +119,7 @@ SimDeviceExtension nvrChannels([](SimDevice &d) {
             cam.insert("Gateway", r.body.value(QStringLiteral("Gateway")));
             found = true;
         }
-        c->reply(14206, found ? 0 : -1);
+        c->reply(Cmd::ReaddressCamera, found ? 0 : -1);
     });
 });
 

@@ -1,6 +1,8 @@
 // The recorder's settings behind its configuration window: basic display
-// settings (14001 / 14005), network (13001 / 13003), version (14002), disks
-// (14100, format 14101) and storage policy (14102 / 14103).
+// settings (Cmd::GetBasicSettings / Cmd::SetSettings), network
+// (Cmd::GetNvrNetwork / Cmd::SetNetwork), version (Cmd::GetVersion), disks
+// (Cmd::GetDisks, format Cmd::FormatDisk) and storage policy
+// (Cmd::GetStoragePolicy / Cmd::SetStoragePolicy).
 
 #include "SimDevice.h"
 
@@ -20,7 +22,7 @@ QString disk(int index, int mark, const QString &name, int total, int used, int 
 void formatDisk(SimDevice &d, SimConnection *conn, const SimRequest &request)
 {
     QDomDocument doc;
-    doc.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(14100)));
+    doc.setContent(QStringLiteral("<root>%1</root>").arg(d.storedBody(Cmd::GetDisks)));
     const QDomNodeList disks = doc.elementsByTagName(QStringLiteral("DeviceInfo"));
     for (int i = 0; i < disks.size(); ++i) {
         QDomElement e = disks.at(i).toElement();
@@ -37,46 +39,46 @@ void formatDisk(SimDevice &d, SimConnection *conn, const SimRequest &request)
             c.save(out, -1);
             body += text;
         }
-        d.setStoredBody(14100, body);
-        conn->reply(14101, 0);
+        d.setStoredBody(Cmd::GetDisks, body);
+        conn->reply(Cmd::FormatDisk, 0);
         return;
     }
-    conn->reply(14101, 4); // no such disk
+    conn->reply(Cmd::FormatDisk, 4); // no such disk
 }
 
 SimDeviceExtension nvrConfig([](SimDevice &d) {
     if (d.kind() != SimDevice::Nvr)
         return;
-    d.setStoredBody(14001, QString::fromUtf8(
+    d.setStoredBody(Cmd::GetBasicSettings, QString::fromUtf8(
         "<language>1</language><languageList>(简体中文),English,Indonesia,Русский язык</languageList>"
         "<transparency>1</transparency><resolutionList>1024*768,1280*720,1920*1080</resolutionList>"
         "<resolution>1280*720</resolution><lockScreenTime>60</lockScreenTime><lockScreenOp>1</lockScreenOp>"
         "<guideEnable>1</guideEnable><autoAddIpc>1</autoAddIpc><debugLogLevel>2</debugLogLevel>"));
-    d.mapSetToGet(14005, 14001);
-    d.setStoredBody(13001, QStringLiteral(
+    d.mapSetToGet(Cmd::SetSettings, Cmd::GetBasicSettings);
+    d.setStoredBody(Cmd::GetNvrNetwork, QStringLiteral(
         "<TCPIP><DHCPMode>0</DHCPMode><ipConflictMode>2</ipConflictMode><IP>127.0.0.1</IP>"
         "<netmask>255.0.0.0</netmask><gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS>"
         "<standbyDNS>127.0.0.2</standbyDNS><MAC>02:00:00:00:00:0a</MAC><MTU>1500</MTU></TCPIP>"
         "<wifiEnable>1</wifiEnable><wifiEnhance>0</wifiEnhance><poeEnable>1</poeEnable><poeLongCable>1</poeLongCable>"
         "<qrCodeString>https://bind.kelvo.invalid/nvr/SIM-NVR</qrCodeString>"));
-    d.mapSetToGet(13003, 13001);
+    d.mapSetToGet(Cmd::SetNetwork, Cmd::GetNvrNetwork);
     // The recorder answers its version inside versionInfo, with a display
     // model beside the hardware type. The stored body stays as it is: the
     // search answer carries it too.
     SimDevice *self = &d;
-    d.setHandler(14002, [self](SimConnection *c, const SimRequest &) {
-        c->reply(14002, 0,
+    d.setHandler(Cmd::GetVersion, [self](SimConnection *c, const SimRequest &) {
+        c->reply(Cmd::GetVersion, 0,
                  QStringLiteral("<versionInfo>%1<product_model_ext>SIM-NVR8-PRO</product_model_ext>"
                                 "<firmwaveVersion>V2.0.1.20261201</firmwaveVersion></versionInfo>")
-                     .arg(self->storedBody(14002)));
+                     .arg(self->storedBody(Cmd::GetVersion)));
     });
-    d.setStoredBody(14100, disk(1, 11, QStringLiteral("/dev/sda-1"), 1907729, 1024, 0)
+    d.setStoredBody(Cmd::GetDisks, disk(1, 11, QStringLiteral("/dev/sda-1"), 1907729, 1024, 0)
                                + disk(2, 0, QStringLiteral("/dev/sdb-2"), 0, 0, 2)
                                + disk(3, 33, QStringLiteral("/dev/sdc-3"), 953869, 2048, 1));
-    d.setStoredBody(14102, QStringLiteral("<StoragePolicy>0</StoragePolicy><noHDDPrompt>0</noHDDPrompt>"));
-    d.mapSetToGet(14103, 14102);
+    d.setStoredBody(Cmd::GetStoragePolicy, QStringLiteral("<StoragePolicy>0</StoragePolicy><noHDDPrompt>0</noHDDPrompt>"));
+    d.mapSetToGet(Cmd::SetStoragePolicy, Cmd::GetStoragePolicy);
     SimDevice *device = &d;
-    d.setHandler(14101, [device](SimConnection *c, const SimRequest &r) { formatDisk(*device, c, r); });
+    d.setHandler(Cmd::FormatDisk, [device](SimConnection *c, const SimRequest &r) { formatDisk(*device, c, r); });
 });
 
 } // namespace

@@ -1,6 +1,7 @@
-// The recorder's clock and record schedules: time configuration (14006 /
-// 14007) with a running clock, setting the clock (14009), and one weekly
-// schedule per channel (14104 / 14105).
+// The recorder's clock and record schedules: time configuration
+// (Cmd::GetTimeConfig / Cmd::SetTimeConfig) with a running clock, setting the
+// clock (Cmd::SetClock), and one weekly schedule per channel
+// (Cmd::GetRecordSchedule / Cmd::SetRecordSchedule).
 
 #include "SimDevice.h"
 
@@ -25,13 +26,14 @@ QString elementText(const QDomElement &e)
     return text;
 }
 
-// Applies a 14007 body to the stored configuration. The clock is not set
-// here, and the daylight-saving block is kept only by a recorder that has one.
+// Applies a Cmd::SetTimeConfig body to the stored configuration. The clock is
+// not set here, and the daylight-saving block is kept only by a recorder that
+// has one.
 void storeTimeConfig(SimDevice &d, const QString &body)
 {
     QDomDocument stored;
     QDomDocument update;
-    if (!stored.setContent(d.storedBody(14006)) || !update.setContent(QStringLiteral("<r>%1</r>").arg(body)))
+    if (!stored.setContent(d.storedBody(Cmd::GetTimeConfig)) || !update.setContent(QStringLiteral("<r>%1</r>").arg(body)))
         return;
     QDomElement root = stored.documentElement();
     const QDomElement sent = update.documentElement().firstChildElement(QStringLiteral("timeConfig"));
@@ -47,7 +49,7 @@ void storeTimeConfig(SimDevice &d, const QString &body)
         else
             root.replaceChild(copy, existing);
     }
-    d.setStoredBody(14006, elementText(root));
+    d.setStoredBody(Cmd::GetTimeConfig, elementText(root));
 }
 
 QString schedule(int channel)
@@ -79,17 +81,17 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         return;
     // The recorder's clock runs five hours ahead of the host's.
     auto offsetMs = std::make_shared<qint64>(5 * 3600 * 1000);
-    d.setStoredBody(14006, QStringLiteral(
+    d.setStoredBody(Cmd::GetTimeConfig, QStringLiteral(
         "<timeConfig><sysTime></sysTime><dateFormat>MM/DD/YYYY</dateFormat><timeFormat>0</timeFormat>"
         "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>24</ipcSetTimeInterval><timeZone>12</timeZone>"
         "<chanNumberDisplay>1</chanNumberDisplay><desktopTimeDisplay>0</desktopTimeDisplay></timeConfig>"));
     SimDevice *device = &d;
     // Every answer carries the running clock, whatever form the stored
     // element took after a change (<sysTime/> included).
-    d.setHandler(14006, [device, offsetMs](SimConnection *c, const SimRequest &) {
+    d.setHandler(Cmd::GetTimeConfig, [device, offsetMs](SimConnection *c, const SimRequest &) {
         QDomDocument doc;
-        if (!doc.setContent(device->storedBody(14006))) {
-            c->reply(14006, 0, device->storedBody(14006));
+        if (!doc.setContent(device->storedBody(Cmd::GetTimeConfig))) {
+            c->reply(Cmd::GetTimeConfig, 0, device->storedBody(Cmd::GetTimeConfig));
             return;
         }
         QDomElement root = doc.documentElement();
@@ -99,22 +101,22 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         while (time.hasChildNodes())
             time.removeChild(time.firstChild());
         time.appendChild(doc.createTextNode(QDateTime::currentDateTime().addMSecs(*offsetMs).toString(kTimeFormat)));
-        c->reply(14006, 0, elementText(root));
+        c->reply(Cmd::GetTimeConfig, 0, elementText(root));
     });
-    d.setHandler(14007, [device](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::SetTimeConfig, [device](SimConnection *c, const SimRequest &r) {
         storeTimeConfig(*device, r.bodyText);
-        c->reply(14007, 0);
+        c->reply(Cmd::SetTimeConfig, 0);
     });
-    d.setHandler(14009, [offsetMs](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::SetClock, [offsetMs](SimConnection *c, const SimRequest &r) {
         if (r.body.value(QStringLiteral("ntpUpdateTime")) == QLatin1String("0")) {
             const QDateTime set = QDateTime::fromString(r.body.value(QStringLiteral("sysTime")), kTimeFormat);
             if (!set.isValid()) {
-                c->reply(14009, -1);
+                c->reply(Cmd::SetClock, -1);
                 return;
             }
             *offsetMs = QDateTime::currentDateTime().msecsTo(set);
         }
-        c->reply(14009, 0);
+        c->reply(Cmd::SetClock, 0);
     });
 
     // A schedule for every channel a recorder may have; it reports those of
@@ -124,22 +126,22 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         plans->schedules.insert(ch, schedule(ch));
     // Tests change the mode and the schedules through the store: the reply
     // is built from it.
-    d.setStoredBody(14104, plans->body());
-    d.setHandler(14104, [device](SimConnection *c, const SimRequest &) {
+    d.setStoredBody(Cmd::GetRecordSchedule, plans->body());
+    d.setHandler(Cmd::GetRecordSchedule, [device](SimConnection *c, const SimRequest &) {
         QString body = QStringLiteral("<RecordMode>%1</RecordMode>")
-                           .arg(device->storedValue(14104, QStringLiteral("RecordMode")));
-        for (const QString &element : findAllXmlElements(device->storedBody(14104), QStringLiteral("ChannelDetail"))) {
+                           .arg(device->storedValue(Cmd::GetRecordSchedule, QStringLiteral("RecordMode")));
+        for (const QString &element : findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
             const int id = findValuesInXml(element, QStringLiteral("ChannelDetail")).value(QStringLiteral("ID")).toInt();
             if (id >= 1 && id <= device->state().maxChannels)
                 body += element;
         }
-        c->reply(14104, 0, body);
+        c->reply(Cmd::GetRecordSchedule, 0, body);
     });
     // Schedules are taken whole or refused whole (-2, no such channel).
-    d.setHandler(14105, [device](SimConnection *c, const SimRequest &r) {
+    d.setHandler(Cmd::SetRecordSchedule, [device](SimConnection *c, const SimRequest &r) {
         Plans next;
-        next.recordMode = device->storedValue(14104, QStringLiteral("RecordMode"));
-        for (const QString &element : findAllXmlElements(device->storedBody(14104), QStringLiteral("ChannelDetail"))) {
+        next.recordMode = device->storedValue(Cmd::GetRecordSchedule, QStringLiteral("RecordMode"));
+        for (const QString &element : findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
             const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelDetail"));
             next.schedules.insert(v.value(QStringLiteral("ID")).toInt(), v.value(QStringLiteral("Schedule")));
         }
@@ -147,13 +149,13 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
             const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelDetail"));
             const int id = v.value(QStringLiteral("ID")).toInt();
             if (id < 1 || id > device->state().maxChannels) {
-                c->reply(14105, -2);
+                c->reply(Cmd::SetRecordSchedule, -2);
                 return;
             }
             next.schedules.insert(id, v.value(QStringLiteral("Schedule")));
         }
-        device->setStoredBody(14104, next.body());
-        c->reply(14105, 0);
+        device->setStoredBody(Cmd::GetRecordSchedule, next.body());
+        c->reply(Cmd::SetRecordSchedule, 0);
     });
 });
 

@@ -1,11 +1,11 @@
-// The user accounts of a simulated NVR: the list (14013, one userAcount
-// element per account) and the changes (14014: userNum records, operation 1
-// adds, 2 deletes, 3 changes the elements present). "admin" is always there
-// and never deleted, at most fifteen accounts, no new "admin" password while
-// no contact is set (the generic store's 14017, set by 14018). The login
-// account is state().user with state().password, so a confirmed change of its
-// password is what the next login must carry. A request is applied whole or
-// refused whole (result 1).
+// The user accounts of a simulated NVR: the list (Cmd::GetUsers, one userAcount
+// element per account) and the changes (Cmd::EditUser: userNum records,
+// operation 1 adds, 2 deletes, 3 changes the elements present). "admin" is
+// always there and never deleted, at most fifteen accounts, no new "admin"
+// password while no contact is set (the generic store's Cmd::GetContact, set by
+// Cmd::SetContact). The login account is state().user with state().password, so
+// a confirmed change of its password is what the next login must carry. A
+// request is applied whole or refused whole (result 1).
 
 #include "SimDevice.h"
 
@@ -44,7 +44,7 @@ void installNvrUsers(SimDevice &device)
     SimDevice *d = &device;
     auto accounts = std::make_shared<QList<Account>>();
     accounts->append(makeAccount(QStringLiteral("admin"), QString()));
-    auto contact = [d] { return d->storedValue(14017, QStringLiteral("contactAddress")); };
+    auto contact = [d] { return d->storedValue(Cmd::GetContact, QStringLiteral("contactAddress")); };
     // The login account's password and the contact are read live from the device.
     auto live = [d, contact](Account account) {
         const QString name = account.value(QStringLiteral("userName"));
@@ -62,7 +62,7 @@ void installNvrUsers(SimDevice &device)
         return -1;
     };
 
-    d->setHandler(14013, [accounts, live](SimConnection *c, const SimRequest &) {
+    d->setHandler(Cmd::GetUsers, [accounts, live](SimConnection *c, const SimRequest &) {
         QString body;
         for (const Account &stored : *accounts) {
             const Account account = live(stored);
@@ -71,9 +71,9 @@ void installNvrUsers(SimDevice &device)
                 body += QStringLiteral("<%1>%2</%1>").arg(field, escaped(account.value(field)));
             body += QStringLiteral("</userAcount>");
         }
-        c->reply(14013, 0, body);
+        c->reply(Cmd::GetUsers, 0, body);
     });
-    d->setHandler(14014, [d, accounts, live, contact, indexOf](SimConnection *c, const SimRequest &r) {
+    d->setHandler(Cmd::EditUser, [d, accounts, live, contact, indexOf](SimConnection *c, const SimRequest &r) {
         QList<Account> next;
         for (const Account &a : *accounts)
             next.append(live(a));
@@ -112,12 +112,12 @@ void installNvrUsers(SimDevice &device)
             }
         }
         if (!ok || r.body.value(QStringLiteral("userNum")).toInt() < 1) {
-            c->reply(14014, ResultRefused);
+            c->reply(Cmd::EditUser, ResultRefused);
             return;
         }
         *accounts = next;
         d->state().password = loginPassword;
-        c->reply(14014, 0);
+        c->reply(Cmd::EditUser, 0);
     });
 }
 

@@ -93,7 +93,7 @@ private:
             h.bytes[13] = first && frame.key ? 1 : 0;
             h.setWord(4, uint32_t(m_next));
             const QByteArray data = h.toByteArray() + part;
-            m_conn->sendMessage(m_download ? 90002 : 90001, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(data.size()),
+            m_conn->sendMessage(m_download ? Cmd::DownloadData : Cmd::PlaybackData, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(data.size()),
                                 0, data);
         }
         return true;
@@ -130,7 +130,7 @@ void install(SimDevice &device)
     SimDevice *dev = &device;
     QObject::connect(dev, &QObject::destroyed, [dev] { setups().remove(dev); });
 
-    dev->setHandler(14300, [dev](SimConnection *c, const SimRequest &r) {
+    dev->setHandler(Cmd::QueryRecords, [dev](SimConnection *c, const SimRequest &r) {
         const Setup &s = setup(*dev);
         const int channel = r.body.value(QStringLiteral("ChannelId")).trimmed().toInt();
         const bool byMonth = r.body.value(QStringLiteral("ByMonth")).trimmed().toInt() != 0;
@@ -141,16 +141,16 @@ void install(SimDevice &device)
                                  .arg(byMonth ? 1 : 0)
                                  .arg(stream);
         if (byMonth || s.dayReplyDelayMs <= 0) {
-            c->reply(14300, 0, body);
+            c->reply(Cmd::QueryRecords, 0, body);
             return;
         }
         QPointer<SimConnection> conn(c);
         QTimer::singleShot(s.dayReplyDelayMs, dev, [conn, body] {
             if (conn)
-                conn->reply(14300, 0, body);
+                conn->reply(Cmd::QueryRecords, 0, body);
         });
     });
-    dev->setHandler(14301, [dev](SimConnection *c, const SimRequest &r) {
+    dev->setHandler(Cmd::StartRecordStream, [dev](SimConnection *c, const SimRequest &r) {
         const Setup &s = setup(*dev);
         if (!s.answerStreamRequest)
             return;
@@ -162,44 +162,44 @@ void install(SimDevice &device)
             old->setObjectName(QString());
             old->deleteLater();
         }
-        c->reply(14301, 0);
+        c->reply(Cmd::StartRecordStream, 0);
         if (s.frames.isEmpty()) {
             c->startStream(download, channel);
             return;
         }
-        c->sendMessage(90000, 0,
+        c->sendMessage(Cmd::StreamAnswer, 0,
                        QStringLiteral("<ChannelId>%1</ChannelId><VideoParam>%2</VideoParam>")
                            .arg(channel)
                            .arg(QString::fromLatin1(SimDevice::videoParam(s.codec).toBase64())));
         auto *stream = new Stream(c, s, download, timeOfDayMs(r.body.value(QStringLiteral("Time"))));
         stream->start();
     });
-    dev->setHandler(14302, [](SimConnection *c, const SimRequest &) {
+    dev->setHandler(Cmd::StopRecordStream, [](SimConnection *c, const SimRequest &) {
         c->stopStream();
         if (Stream *s = streamOf(c))
             s->stop();
-        c->reply(14302, 0);
+        c->reply(Cmd::StopRecordStream, 0);
     });
-    dev->setHandler(14304, [](SimConnection *c, const SimRequest &r) {
-        c->reply(14304, 0);
+    dev->setHandler(Cmd::SeekRecordStream, [](SimConnection *c, const SimRequest &r) {
+        c->reply(Cmd::SeekRecordStream, 0);
         if (Stream *s = streamOf(c))
             s->seek(timeOfDayMs(r.body.value(QStringLiteral("Time"))));
         else
             c->seekStream();
     });
-    dev->setHandler(14309, [dev](SimConnection *c, const SimRequest &) {
+    dev->setHandler(Cmd::PausePlayback, [dev](SimConnection *c, const SimRequest &) {
         dev->state().paused = true;
         c->pauseStream(true);
         if (Stream *s = streamOf(c))
             s->setPaused(true);
-        c->reply(14309, 0);
+        c->reply(Cmd::PausePlayback, 0);
     });
-    dev->setHandler(14310, [dev](SimConnection *c, const SimRequest &) {
+    dev->setHandler(Cmd::ResumePlayback, [dev](SimConnection *c, const SimRequest &) {
         dev->state().paused = false;
         c->pauseStream(false);
         if (Stream *s = streamOf(c))
             s->setPaused(false);
-        c->reply(14310, 0);
+        c->reply(Cmd::ResumePlayback, 0);
     });
 }
 

@@ -29,10 +29,10 @@ struct Setup
     QMap<int, QStringList> monthDays;  // channel -> "yyyyMMdd" days
     QVector<Frame> frames;             // empty: the device's synthetic stream
     QString codec = QStringLiteral("H264");  // VideoParam codec name
-    int frameIntervalMs = 40;          // pace of 90001
+    int frameIntervalMs = 40;          // pace of Cmd::PlaybackData
     int silentAfterFrames = -1;        // the stream stops after this many frames (connection stays)
-    bool answerStreamRequest = true;   // false: 14301 is read and never answered
-    bool sendDownloadData = true;      // false: a download gets 90000 and nothing else
+    bool answerStreamRequest = true;   // false: Cmd::StartRecordStream is read and never answered
+    bool sendDownloadData = true;      // false: a download gets Cmd::StreamAnswer and nothing else
     int dayReplyDelayMs = 0;           // day replies (ByMonth 0) wait this long
 };
 

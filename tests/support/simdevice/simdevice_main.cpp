@@ -245,12 +245,12 @@ int main(int argc, char **argv)
         dev->state().maxChannels = s.channels;
         dev->state().channelStates = QString(s.channels, QLatin1Char('1'));
         if (summertime && s.kind == SimDevice::Nvr) {
-            QString body = dev->storedBody(14006);
+            QString body = dev->storedBody(Cmd::GetTimeConfig);
             body.replace(QStringLiteral("</timeConfig>"),
                          QStringLiteral("<summertime><enable>1</enable><offset>60</offset><weekStartTime>3:0:0:02:00"
                                         "</weekStartTime><weekEndTime>10:0:0:03:00</weekEndTime></summertime>"
                                         "</timeConfig>"));
-            dev->setStoredBody(14006, body);
+            dev->setStoredBody(Cmd::GetTimeConfig, body);
         }
         if (!frames.isEmpty() && s.kind == SimDevice::Nvr) {
             SimRecordStreams::Setup &setup = SimRecordStreams::setup(*dev);
@@ -266,7 +266,7 @@ int main(int argc, char **argv)
             return 1;
         // A recorder tried by hand reports the address it listens on.
         if (s.kind == SimDevice::Nvr)
-            dev->setStoredValue(13001, QStringLiteral("IP"), dev->address().toString());
+            dev->setStoredValue(Cmd::GetNvrNetwork, QStringLiteral("IP"), dev->address().toString());
         out << "READY " << (s.kind == SimDevice::Nvr ? "nvr " : "ipc ") << dev->address().toString() << ' '
             << dev->port() << ' ' << dev->uid() << Qt::endl;
         devices.append(dev);

@@ -158,7 +158,7 @@ int main(int argc, char **argv)
     app.exec();
     probe.stop();
 
-    handler.shutdown();  // the rows still queued are written
+    handler.shutdown(); // the rows still queued are written
     long stored = 0;
     orm::dao::count<CustomAlarmInfo>(stored);
     std::printf("events received: %d of %d, stored: %ld, from first to last: %.3f s\n", received, sent, stored,

@@ -46,13 +46,13 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     // One statement: 30 s apart, six types, fifty cameras.
-    const QSqlError seeded = orm::dao::execute_query(OrmQuery(
-        QStringLiteral("INSERT INTO CustomAlarmInfo (alarmType, alarmContent, alarmTime, devName, status, "
-                       "records, handler) "
-                       "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < :count) "
-                       "SELECT i % 6, '', datetime('2026-01-01 00:00:00', '+' || (i * 30) || ' seconds'), "
-                       "'cam ' || (i % 50), 0, '', 'SN' || (i % 50) FROM n"))
-                                                         .bind(QStringLiteral(":count"), records));
+    const QSqlError seeded = orm::dao::execute_query(
+        OrmQuery(QStringLiteral("INSERT INTO CustomAlarmInfo (alarmType, alarmContent, alarmTime, devName, status, "
+                                "records, handler) "
+                                "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < :count) "
+                                "SELECT i % 6, '', datetime('2026-01-01 00:00:00', '+' || (i * 30) || ' seconds'), "
+                                "'cam ' || (i % 50), 0, '', 'SN' || (i % 50) FROM n"))
+            .bind(QStringLiteral(":count"), records));
     if (!seeded.text().isEmpty()) {
         out << "seeding failed: " << seeded.text() << "\n";
         return 1;
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     {
         const char *name;
         int type;
-    } searches[] = { { "All", -1 }, { "Sound detection", 5 } };
+    } searches[] = {{"All", -1}, {"Sound detection", 5}};
     for (const auto &search : searches) {
         AlarmRecordStore::Filter filter;
         filter.alarmType = search.type;

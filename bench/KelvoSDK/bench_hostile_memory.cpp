@@ -98,11 +98,12 @@ int main(int argc, char **argv)
             if (dev == key)
                 ++connects;
         });
-        QMetaObject::Connection c2 = QObject::connect(sdk, &KelvoSDKHelper::signalCommonInfo, [&](const RecvInfo &info) {
-            if (info.ip != key.ip || PrivateProto::headCommand(info.xml) != 14002 || sentAt.isEmpty())
-                return;
-            latencies.append(clock.elapsed() - sentAt.value(latencies.size()));
-        });
+        QMetaObject::Connection c2 =
+            QObject::connect(sdk, &KelvoSDKHelper::signalCommonInfo, [&](const RecvInfo &info) {
+                if (info.ip != key.ip || PrivateProto::headCommand(info.xml) != 14002 || sentAt.isEmpty())
+                    return;
+                latencies.append(clock.elapsed() - sentAt.value(latencies.size()));
+            });
         sdk->connectDev(key);
         while (connects == 0 && clock.elapsed() < 10000)
             waitFor(10);

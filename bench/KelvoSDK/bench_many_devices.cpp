@@ -69,7 +69,7 @@ int main(int argc, char **argv)
 
     QProcess sim;
     sim.setProgram(program);
-    sim.setArguments({ "--count", QString::number(count), "--base", "127.77.0.1", "--port", "0" });
+    sim.setArguments({"--count", QString::number(count), "--base", "127.77.0.1", "--port", "0"});
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     sim.start();
     if (!sim.waitForStarted(5000)) {
@@ -155,12 +155,13 @@ int main(int argc, char **argv)
     waitFor(seconds * 1000);
     const qint64 steadyStall = meter.worst;
 
-    std::printf("devices: %d, connected: %d, logged in: %d in %lld ms, disconnects: %d\n", count,
-                int(connected.size()), int(loggedIn.size()), static_cast<long long>(connectMs), disconnects);
+    std::printf("devices: %d, connected: %d, logged in: %d in %lld ms, disconnects: %d\n", count, int(connected.size()),
+                int(loggedIn.size()), static_cast<long long>(connectMs), disconnects);
     std::printf("heartbeat replies in %d s: %d (expected about %d)\n", seconds, heartbeats, count * seconds);
-    std::printf("GUI thread largest stall: %lld ms while connecting (at %lld ms), %lld ms while running (goal < 50 ms)\n",
-                static_cast<long long>(connectStall), static_cast<long long>(connectStallAt),
-                static_cast<long long>(steadyStall));
+    std::printf(
+        "GUI thread largest stall: %lld ms while connecting (at %lld ms), %lld ms while running (goal < 50 ms)\n",
+        static_cast<long long>(connectStall), static_cast<long long>(connectStallAt),
+        static_cast<long long>(steadyStall));
 
     probe.stop();
     for (const loginDev &k : qAsConst(keys))

@@ -68,8 +68,9 @@ QByteArray buildStream(unsigned int cmd, int frames, int fragmentsPerFrame, int 
         for (int i = 0; i < fragmentsPerFrame; ++i) {
             uint8_t type = PrivateProto::FragmentWhole;
             if (fragmentsPerFrame > 1)
-                type = i == 0 ? PrivateProto::FragmentFirst
-                              : (i == fragmentsPerFrame - 1 ? PrivateProto::FragmentLast : PrivateProto::FragmentMiddle);
+                type = i == 0
+                           ? PrivateProto::FragmentFirst
+                           : (i == fragmentsPerFrame - 1 ? PrivateProto::FragmentLast : PrivateProto::FragmentMiddle);
             out += streamMessage(cmd, type, seq++, uint32_t(f + 1), media);
         }
     }
@@ -108,7 +109,7 @@ Result runParts(const QByteArray &stream, int readSize, int rounds, int messages
         }
     }
     const double s = t.nsecsElapsed() / 1e9;
-    return { double(stream.size()) * rounds / s / 1e6, double(messages) * rounds / s, frames };
+    return {double(stream.size()) * rounds / s / 1e6, double(messages) * rounds / s, frames};
 }
 
 Result runWorker(const QByteArray &stream, int readSize, int rounds, int messages, bool paced)
@@ -127,7 +128,7 @@ Result runWorker(const QByteArray &stream, int readSize, int rounds, int message
         }
     }
     const double s = t.nsecsElapsed() / 1e9;
-    return { double(stream.size()) * rounds / s / 1e6, double(messages) * rounds / s, frames };
+    return {double(stream.size()) * rounds / s / 1e6, double(messages) * rounds / s, frames};
 }
 
 // The stream written through a loopback TCP connection by another thread and
@@ -135,7 +136,7 @@ Result runWorker(const QByteArray &stream, int readSize, int rounds, int message
 double socketMBps(const QByteArray &stream, int readSize, int rounds, bool withWorker)
 {
     const int listener = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr {};
+    sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
@@ -195,10 +196,10 @@ int main(int argc, char **argv)
         int fragmentSize;
     };
     const Case cases[] = {
-        { "64 KiB whole fragments, 90002", 90002, 400, 1, 65535 },
-        { "64 KiB fragments x4 per frame, 90002", 90002, 100, 4, 65535 },
-        { "64 KiB fragments x4 per frame, 90001 paced", 90001, 100, 4, 65535 },
-        { "1400 B fragments x20 per frame, 90002", 90002, 400, 20, 1400 },
+        {"64 KiB whole fragments, 90002", 90002, 400, 1, 65535},
+        {"64 KiB fragments x4 per frame, 90002", 90002, 100, 4, 65535},
+        {"64 KiB fragments x4 per frame, 90001 paced", 90001, 100, 4, 65535},
+        {"1400 B fragments x20 per frame, 90002", 90002, 400, 20, 1400},
     };
     // Interleaved rounds: each round measures every side once, the order
     // rotating; printed as median (range).

@@ -36,7 +36,7 @@ namespace {
 
 void raiseOpenFileLimit()
 {
-    rlimit lim {};
+    rlimit lim{};
     if (getrlimit(RLIMIT_NOFILE, &lim) == 0 && lim.rlim_cur < lim.rlim_max) {
         lim.rlim_cur = lim.rlim_max;
         setrlimit(RLIMIT_NOFILE, &lim);
@@ -85,7 +85,7 @@ int main(int argc, char **argv)
         return 2;
 
     std::printf("bench_login: %d devices, one process each, logins %d ms apart%s\n", count, spacing,
-        firstStart ? ", first start (serial numbers stored)" : "");
+                firstStart ? ", first start (serial numbers stored)" : "");
     std::fflush(stdout);
 
     // 127.72.0.1 upwards, one address per device, each on a free port.
@@ -99,7 +99,7 @@ int main(int argc, char **argv)
         p.process = std::make_unique<QProcess>();
         p.process->setProcessChannelMode(QProcess::SeparateChannels);
         p.process->setStandardErrorFile(QProcess::nullDevice());
-        p.process->start(simdevice, { QStringLiteral("--ipc"), p.ip + QStringLiteral(":0") });
+        p.process->start(simdevice, {QStringLiteral("--ipc"), p.ip + QStringLiteral(":0")});
     }
     for (Peer &p : peers) {
         if (!p.process->waitForStarted(10000)) {
@@ -168,18 +168,17 @@ int main(int argc, char **argv)
     QSet<QString> answered;
     int refused = 0;
     qint64 lastReply = -1;
-    QObject::connect(
-        controller.commandProcessor(), &CommandProcessor::loginReceived, [&](const RecvInfo &info) {
-            if (info.channel != 0 || answered.contains(info.ip))
-                return;
-            answered.insert(info.ip);
-            if (!info.xml.contains(QLatin1String("<result>0</result>")))
-                ++refused;
-            if (answered.size() == registered) {
-                lastReply = clock.elapsed();
-                QTimer::singleShot(200, &app, &QCoreApplication::quit);
-            }
-        });
+    QObject::connect(controller.commandProcessor(), &CommandProcessor::loginReceived, [&](const RecvInfo &info) {
+        if (info.channel != 0 || answered.contains(info.ip))
+            return;
+        answered.insert(info.ip);
+        if (!info.xml.contains(QLatin1String("<result>0</result>")))
+            ++refused;
+        if (answered.size() == registered) {
+            lastReply = clock.elapsed();
+            QTimer::singleShot(200, &app, &QCoreApplication::quit);
+        }
+    });
     QTimer::singleShot(spacing * count + 60000, &app, &QCoreApplication::quit);
 
     tick.start();
@@ -197,7 +196,7 @@ int main(int argc, char **argv)
     else
         std::printf("time to the last login reply: not reached\n");
     std::printf("largest GUI-thread stall: %lld ms at %.3f s (goal under 50 ms); stalls over 20 ms: %d\n",
-        static_cast<long long>(worstGap), worstAt / 1000.0, over20);
+                static_cast<long long>(worstGap), worstAt / 1000.0, over20);
 
     controller.closeApp();
     if (firstStart) {

@@ -205,7 +205,10 @@ Spread spread(std::vector<double> v)
 
 QString text(const Spread &s, int decimals = 1)
 {
-    return QStringLiteral("%1 (%2-%3)").arg(s.median, 0, 'f', decimals).arg(s.low, 0, 'f', decimals).arg(s.high, 0, 'f', decimals);
+    return QStringLiteral("%1 (%2-%3)")
+        .arg(s.median, 0, 'f', decimals)
+        .arg(s.low, 0, 'f', decimals)
+        .arg(s.high, 0, 'f', decimals);
 }
 
 // ---- inputs -------------------------------------------------------------------
@@ -214,15 +217,38 @@ QString makeClip(const QString &dir, const QString &name, const QString &codec, 
 {
     const QString path = QDir(dir).filePath(name);
     if (QFile::exists(path))
-        return path;  // kept from an earlier run (BENCH_CLIP_DIR)
-    QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                     QStringLiteral("testsrc2=size=%1x%2:rate=25").arg(o.w).arg(o.h), "-t", QString::number(o.clipS),
-                     "-pix_fmt", "yuv420p", "-bf", "0", "-g", "50", "-b:v", "4M"};
+        return path; // kept from an earlier run (BENCH_CLIP_DIR)
+    QStringList args{"-loglevel",
+                     "error",
+                     "-y",
+                     "-f",
+                     "lavfi",
+                     "-i",
+                     QStringLiteral("testsrc2=size=%1x%2:rate=25").arg(o.w).arg(o.h),
+                     "-t",
+                     QString::number(o.clipS),
+                     "-pix_fmt",
+                     "yuv420p",
+                     "-bf",
+                     "0",
+                     "-g",
+                     "50",
+                     "-b:v",
+                     "4M"};
     if (codec == "h265")
-        args << "-c:v" << "libx265" << "-preset" << "veryfast" << "-x265-params" << "log-level=error" << "-tag:v"
+        args << "-c:v"
+             << "libx265"
+             << "-preset"
+             << "veryfast"
+             << "-x265-params"
+             << "log-level=error"
+             << "-tag:v"
              << "hvc1";
     else
-        args << "-c:v" << "libx264" << "-preset" << "veryfast";
+        args << "-c:v"
+             << "libx264"
+             << "-preset"
+             << "veryfast";
     args << path;
     QProcess p;
     p.start("ffmpeg", args);
@@ -384,7 +410,7 @@ int runChild(const QStringList &a)
                 std::fflush(stdout);
             }
         });
-        QCoreApplication::exec();  // until its input ends
+        QCoreApplication::exec(); // until its input ends
         return 0;
     }
     if (mode == "live-libav") {
@@ -393,7 +419,7 @@ int runChild(const QStringList &a)
         for (int i = 0; i < n; ++i)
             threads.emplace_back([&] { libavDecode(a.value(1), 0, &stop); });
         for (std::thread &t : threads)
-            t.join();  // until killed
+            t.join(); // until killed
         return 0;
     }
     return 2;
@@ -404,7 +430,7 @@ int runChild(const QStringList &a)
 struct Side
 {
     QString name;
-    std::function<double(int round)> measure;  // one figure per round
+    std::function<double(int round)> measure; // one figure per round
 };
 
 // Interleaved rounds: every round runs every side once, the order rotating.
@@ -510,8 +536,9 @@ void benchDecode(const QString &self, const QString &file, const QString &codecN
     };
     const std::vector<Side> sides{
         {"player", side(self, {"--child", "decode-player", file, t}, &figs[0])},
-        {"ffmpeg", side("ffmpeg", {"-loglevel", "error", "-nostats", "-progress", "pipe:1", "-threads", t, "-i", file,
-                                   "-an", "-f", "null", "-"},
+        {"ffmpeg", side("ffmpeg",
+                        {"-loglevel", "error", "-nostats", "-progress", "pipe:1", "-threads", t, "-i", file, "-an",
+                         "-f", "null", "-"},
                         &figs[1])},
         {"libav loop", side(self, {"--child", "decode-libav", file, t}, &figs[2])},
     };
@@ -552,15 +579,15 @@ struct Proc
     QString program;
     QStringList args;
     bool reports = false;
-    QStringList env;  // NAME=value added to the environment
+    QStringList env; // NAME=value added to the environment
 };
 
 // What a side did over the window.
 struct Window
 {
-    double cpu = 0;      // CPU seconds of all its processes
-    double guiCpu = -1;  // of the reporting process's main thread
-    Mem mem;             // at the end of the window, summed over its processes
+    double cpu = 0;     // CPU seconds of all its processes
+    double guiCpu = -1; // of the reporting process's main thread
+    Mem mem;            // at the end of the window, summed over its processes
     QHash<QString, double> report;
 };
 
@@ -651,8 +678,24 @@ QString memText(const SideFigures &f)
 void benchLive(const QString &self, const QString &url, const Opts &o)
 {
     const QString n = QString::number(o.streams);
-    const QStringList ff{"-loglevel", "error", "-rtsp_transport", "tcp", "-probesize", "32", "-analyzeduration", "0",
-                         "-flags", "low_delay", "-thread_type", "slice", "-i", url, "-an", "-f", "null", "-"};
+    const QStringList ff{"-loglevel",
+                         "error",
+                         "-rtsp_transport",
+                         "tcp",
+                         "-probesize",
+                         "32",
+                         "-analyzeduration",
+                         "0",
+                         "-flags",
+                         "low_delay",
+                         "-thread_type",
+                         "slice",
+                         "-i",
+                         url,
+                         "-an",
+                         "-f",
+                         "null",
+                         "-"};
     std::vector<std::vector<Proc>> groups(4);
     groups[0].push_back({self, {"--child", "live-player", url, n}, true, {}});
     for (int i = 0; i < o.streams; ++i)
@@ -703,7 +746,8 @@ void benchLive(const QString &self, const QString &url, const Opts &o)
     }
     std::printf("  player/ffmpeg %s, player/libav %s, client painted/player decode-only %s (per-round cpu ratios; "
                 "goals: player/libav at most 1.05, painted/decode-only at most 1.10, GUI thread under 15 %%)\n",
-                qPrintable(text(spread(ratios(cpu[0], cpu[1])), 2)), qPrintable(text(spread(ratios(cpu[0], cpu[2])), 2)),
+                qPrintable(text(spread(ratios(cpu[0], cpu[1])), 2)),
+                qPrintable(text(spread(ratios(cpu[0], cpu[2])), 2)),
                 qPrintable(text(spread(ratios(cpu[3], cpu[0])), 2)));
     std::fflush(stdout);
 }
@@ -740,7 +784,8 @@ struct Peers
         env.insert("KELVO_SIM_ALARMS", QStringLiteral("%1:%2").arg(perCamera).arg(1000 / alarmsPerCameraPerS));
         alarms.setProcessEnvironment(env);
         alarms.setStandardErrorFile(QProcess::nullDevice());
-        alarms.start(KELVO_SIMDEVICE, {"--count", QString::number(alarmCameras), "--base", "127.67.0.1", "--port", "0"});
+        alarms.start(KELVO_SIMDEVICE,
+                     {"--count", QString::number(alarmCameras), "--base", "127.67.0.1", "--port", "0"});
         for (const QStringList &r : ready(alarms, alarmCameras))
             alarmAddresses << r.at(2) + ":" + r.at(3);
         nvr.setStandardErrorFile(QProcess::nullDevice());
@@ -764,10 +809,26 @@ struct Peers
 void benchFull(const QString &url, const QString &clip, const Opts &o)
 {
     const int n = o.streams;
-    const int warmupS = o.warmupS + 5;  // logins, the NVR's streams and the recorders' first segments
+    const int warmupS = o.warmupS + 5; // logins, the NVR's streams and the recorders' first segments
     QTemporaryDir recordDir;
-    const QStringList ff{"-loglevel", "error", "-rtsp_transport", "tcp", "-probesize", "32", "-analyzeduration", "0",
-                         "-flags", "low_delay", "-thread_type", "slice", "-i", url, "-an", "-f", "null", "-"};
+    const QStringList ff{"-loglevel",
+                         "error",
+                         "-rtsp_transport",
+                         "tcp",
+                         "-probesize",
+                         "32",
+                         "-analyzeduration",
+                         "0",
+                         "-flags",
+                         "low_delay",
+                         "-thread_type",
+                         "slice",
+                         "-i",
+                         url,
+                         "-an",
+                         "-f",
+                         "null",
+                         "-"};
     SideFigures client, refs;
     std::vector<Side> sides;
     sides.push_back({"client, full load", [&](int round) {
@@ -776,8 +837,11 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
                              std::printf("  !! the simulated devices did not start\n");
                              return 0.0;
                          }
-                         QStringList args{"full", url, QString::number(n),
-                                          recordDir.filePath(QStringLiteral("client%1").arg(round)), peers.nvrIp,
+                         QStringList args{"full",
+                                          url,
+                                          QString::number(n),
+                                          recordDir.filePath(QStringLiteral("client%1").arg(round)),
+                                          peers.nvrIp,
                                           QString::number(peers.nvrPort)};
                          args += peers.alarmAddresses;
                          const Window w = measureGroup({{KELVO_LOAD_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
@@ -788,27 +852,28 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
                          client.reports.push_back(w.report);
                          return w.cpu;
                      }});
-    sides.push_back({"references", [&](int round) {
-                         std::vector<Proc> procs;
-                         for (int i = 0; i < n; ++i)
-                             procs.push_back({"ffmpeg", ff, false, {}});
-                         const QString dir = recordDir.filePath(QStringLiteral("refs%1").arg(round));
-                         QDir().mkpath(dir);
-                         for (int i = 0; i < n; ++i)
-                             procs.push_back({"ffmpeg",
-                                              {"-loglevel", "error", "-rtsp_transport", "tcp", "-i", url, "-an", "-c",
-                                               "copy", "-f", "segment", "-segment_time", "30", "-reset_timestamps", "1",
-                                               QStringLiteral("%1/cam%2_%03d.mp4").arg(dir).arg(i)},
-                                              false,
-                                              {}});
-                         for (int i = 0; i < 4; ++i)
-                             procs.push_back({"ffmpeg", {"-loglevel", "error", "-re", "-i", clip, "-an", "-f", "null", "-"},
-                                              false, {}});
-                         const Window w = measureGroup(procs, warmupS, o.windowS);
-                         refs.rss.push_back(w.mem.rssMb);
-                         refs.pss.push_back(w.mem.pssMb);
-                         return w.cpu;
-                     }});
+    sides.push_back(
+        {"references", [&](int round) {
+             std::vector<Proc> procs;
+             for (int i = 0; i < n; ++i)
+                 procs.push_back({"ffmpeg", ff, false, {}});
+             const QString dir = recordDir.filePath(QStringLiteral("refs%1").arg(round));
+             QDir().mkpath(dir);
+             for (int i = 0; i < n; ++i)
+                 procs.push_back({"ffmpeg",
+                                  {"-loglevel", "error", "-rtsp_transport", "tcp", "-i", url, "-an", "-c", "copy", "-f",
+                                   "segment", "-segment_time", "30", "-reset_timestamps", "1",
+                                   QStringLiteral("%1/cam%2_%03d.mp4").arg(dir).arg(i)},
+                                  false,
+                                  {}});
+             for (int i = 0; i < 4; ++i)
+                 procs.push_back(
+                     {"ffmpeg", {"-loglevel", "error", "-re", "-i", clip, "-an", "-f", "null", "-"}, false, {}});
+             const Window w = measureGroup(procs, warmupS, o.windowS);
+             refs.rss.push_back(w.mem.rssMb);
+             refs.pss.push_back(w.mem.pssMb);
+             return w.cpu;
+         }});
     const auto cpu = interleave(sides, o.rounds);
     std::printf("full load: %d live panes, %d scheduled recorders, 4 NVR playback panes (%dx%d), alarms at 100/s, "
                 "one client process, against %d ffmpeg decoders + %d ffmpeg -c copy recorders + 4 paced ffmpeg "
@@ -826,10 +891,11 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
     std::printf("  client      cpu %s s, memory %s; live decoded %s and painted %s per pane per s, playback painted "
                 "%s per pane per s, alarms %s per s; GUI thread %s %% of a core, event loop late by at most %s ms "
                 "(99th percentile %s ms), layout click to painted %s ms\n",
-                qPrintable(text(spread(cpu[0]), 2)), qPrintable(memText(client)), qPrintable(perSecond("liveDecoded", n)),
-                qPrintable(perSecond("livePainted", n)), qPrintable(perSecond("playPainted", 4)),
-                qPrintable(perSecond("alarms", 1)), qPrintable(text(spread(gui))),
-                qPrintable(text(spread(client.of("latencyMax")), 0)), qPrintable(text(spread(client.of("latencyP99")), 0)),
+                qPrintable(text(spread(cpu[0]), 2)), qPrintable(memText(client)),
+                qPrintable(perSecond("liveDecoded", n)), qPrintable(perSecond("livePainted", n)),
+                qPrintable(perSecond("playPainted", 4)), qPrintable(perSecond("alarms", 1)),
+                qPrintable(text(spread(gui))), qPrintable(text(spread(client.of("latencyMax")), 0)),
+                qPrintable(text(spread(client.of("latencyP99")), 0)),
                 qPrintable(text(spread(client.of("clickMs")), 1)));
     std::printf("  references  cpu %s s, memory %s\n", qPrintable(text(spread(cpu[1]), 2)), qPrintable(memText(refs)));
     std::printf("  client/references cpu %s, memory (PSS) %s (per-round ratios; goals: cpu at most 1.0, memory under "
@@ -974,13 +1040,13 @@ void benchRendering(const QString &url, const Server &clock, const Opts &o)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
     if (argc > 1 && QByteArray(argv[1]) == "--child") {
         QCoreApplication app(argc, argv);
-        av_log_set_level(AV_LOG_ERROR);  // as the ffmpeg side runs
+        av_log_set_level(AV_LOG_ERROR); // as the ffmpeg side runs
         player::registerMetaTypes();
         return runChild(app.arguments().mid(2));
     }
@@ -1009,10 +1075,10 @@ int main(int argc, char **argv)
     std::printf("cores %ld, load average %s; clips %dx%d, 25 fps, %d s, GOP 50\n", sysconf(_SC_NPROCESSORS_ONLN),
                 qPrintable(loadAverage()), o.w, o.h, o.clipS);
     QTemporaryDir tmp;
-    const QString clipDir = qEnvironmentVariableIsSet("BENCH_CLIP_DIR")
-                                ? qEnvironmentVariable("BENCH_CLIP_DIR")
-                                      + QStringLiteral("/%1x%2_%3_g50").arg(o.w).arg(o.h).arg(o.clipS)
-                                : tmp.path();
+    const QString clipDir =
+        qEnvironmentVariableIsSet("BENCH_CLIP_DIR")
+            ? qEnvironmentVariable("BENCH_CLIP_DIR") + QStringLiteral("/%1x%2_%3_g50").arg(o.w).arg(o.h).arg(o.clipS)
+            : tmp.path();
     QDir().mkpath(clipDir);
     const QString h264 = makeClip(clipDir, "a264.mp4", "h264", o);
     const QString h265 = makeClip(clipDir, "a265.mp4", "h265", o);

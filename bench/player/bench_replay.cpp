@@ -55,10 +55,28 @@ void pumpFor(int ms)
 QString makeClip(const QString &path, int w, int h, int seconds, int hue)
 {
     QProcess p;
-    p.start("ffmpeg", {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                       QString("testsrc2=size=%1x%2:rate=25,hue=h=%3").arg(w).arg(h).arg(hue), "-t",
-                       QString::number(seconds), "-pix_fmt", "yuv420p", "-bf", "0", "-g", "25", "-b:v", "4M",
-                       "-c:v", "libx264", "-preset", "veryfast", path});
+    p.start("ffmpeg", {"-loglevel",
+                       "error",
+                       "-y",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       QString("testsrc2=size=%1x%2:rate=25,hue=h=%3").arg(w).arg(h).arg(hue),
+                       "-t",
+                       QString::number(seconds),
+                       "-pix_fmt",
+                       "yuv420p",
+                       "-bf",
+                       "0",
+                       "-g",
+                       "25",
+                       "-b:v",
+                       "4M",
+                       "-c:v",
+                       "libx264",
+                       "-preset",
+                       "veryfast",
+                       path});
     p.waitForFinished(-1);
     return p.exitCode() == 0 ? path : QString();
 }
@@ -94,7 +112,7 @@ QVector<Frame> annexB(const QString &path)
     avformat_close_input(&fmt);
     return out;
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {

@@ -243,7 +243,7 @@ bool startFull(Load &load, const QStringList &a)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -253,7 +253,7 @@ int main(int argc, char **argv)
         if (type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
-    av_log_set_level(AV_LOG_ERROR);  // as the ffmpeg sides run
+    av_log_set_level(AV_LOG_ERROR); // as the ffmpeg sides run
     player::registerMetaTypes();
     registerKelvoMetaTypes();
     const QStringList args = app.arguments().mid(1);

@@ -99,7 +99,7 @@ int checkedIndexes(const QString &root, qint64 *entries)
     return files;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -126,7 +126,9 @@ int main(int argc, char **argv)
                           ",{\"fileName\": \"extra.mp4\", \"startTime\": \"\", \"endTime\": \"235959999\"}]");
         for (int ch = 1; ch <= channels; ++ch) {
             for (int d = 0; d < days; ++d) {
-                const QString dir = QString("%1/127.0.0.1/CH_%2/%3").arg(root).arg(ch, 2, 10, QLatin1Char('0'))
+                const QString dir = QString("%1/127.0.0.1/CH_%2/%3")
+                                        .arg(root)
+                                        .arg(ch, 2, 10, QLatin1Char('0'))
                                         .arg(today.addDays(-d).toString("yyyyMMdd"));
                 QDir().mkpath(dir);
                 QFile f(dir + "/record.json");
@@ -171,7 +173,8 @@ int main(int argc, char **argv)
     const QString work = QString("%1 indexes, %2 entries").arg(days * channels).arg(expected);
     repair.print("start-up repair, a year of closed days", work);
     repairParsed.print("start-up repair, every index to be parsed", work);
-    checked.print("checked read of every index (playback reader)", QString("%1 indexes, %2 entries").arg(checkedFiles).arg(checkedEntries));
+    checked.print("checked read of every index (playback reader)",
+                  QString("%1 indexes, %2 entries").arg(checkedFiles).arg(checkedEntries));
     reference.print("reference: read and parse every index whole",
                     QString("%1 indexes, %2 entries").arg(referenceFiles).arg(referenceEntries));
 

@@ -44,8 +44,8 @@ struct Figures
     {
         QVector<double> v = ms;
         std::sort(v.begin(), v.end());
-        std::printf("%-44s median %8.3f ms  range %8.3f .. %8.3f ms  (%d rounds)\n", what, v[v.size() / 2],
-                    v.front(), v.back(), int(v.size()));
+        std::printf("%-44s median %8.3f ms  range %8.3f .. %8.3f ms  (%d rounds)\n", what, v[v.size() / 2], v.front(),
+                    v.back(), int(v.size()));
     }
 };
 
@@ -61,7 +61,7 @@ QString timeText(int second)
 {
     return QTime(0, 0).addSecs(second).toString("hhmmss") + "000";
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -91,7 +91,8 @@ int main(int argc, char **argv)
         // folder, and a segment that is missing or empty is left out.
         if (::link(QFile::encodeName(clip).constData(), QFile::encodeName(dayDir + "/" + name).constData()) != 0)
             QFile::copy(clip, dayDir + "/" + name);
-        index.append(QJsonObject{{"fileName", name}, {"startTime", timeText(i * 30)}, {"endTime", timeText(i * 30 + 30)}});
+        index.append(
+            QJsonObject{{"fileName", name}, {"startTime", timeText(i * 30)}, {"endTime", timeText(i * 30 + 30)}});
     }
     QFile json(dayDir + "/record.json");
     json.open(QIODevice::WriteOnly);
@@ -142,8 +143,9 @@ int main(int argc, char **argv)
         I420Render2 *pane = wnd.replayWidget()->paneRender(0);
         const qint64 paintedBefore = pane->framesPainted();
         int openedSegments = -1;
-        const auto conn = QObject::connect(&wnd, &LocalVideoReplayWnd::dayOpened,
-                                           [&](const QString &, const QDate &, int segments) { openedSegments = segments; });
+        const auto conn =
+            QObject::connect(&wnd, &LocalVideoReplayWnd::dayOpened,
+                             [&](const QString &, const QDate &, int segments) { openedSegments = segments; });
         t.start();
         wnd.onDeviceItemDoubleClicked(treeIndex);
         // The day is read off the GUI thread; the handler returns before it.

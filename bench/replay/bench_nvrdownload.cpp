@@ -61,7 +61,8 @@ QVector<SimRecordStreams::Frame> annexB(const QString &path)
         av_bsf_send_packet(bsf, pkt);
         while (av_bsf_receive_packet(bsf, pkt) == 0) {
             out.append({QByteArray(reinterpret_cast<const char *>(pkt->data), pkt->size),
-                        av_rescale_q(pkt->pts, st->time_base, AVRational{1, 1000}), bool(pkt->flags & AV_PKT_FLAG_KEY)});
+                        av_rescale_q(pkt->pts, st->time_base, AVRational{1, 1000}),
+                        bool(pkt->flags & AV_PKT_FLAG_KEY)});
             av_packet_unref(pkt);
         }
     }
@@ -74,11 +75,11 @@ QVector<SimRecordStreams::Frame> annexB(const QString &path)
 void print(const char *what, QVector<double> v, const char *unit)
 {
     std::sort(v.begin(), v.end());
-    std::printf("%-36s median %10.2f %s  range %10.2f .. %10.2f  (%d rounds)\n", what, v[v.size() / 2], unit,
-                v.front(), v.back(), int(v.size()));
+    std::printf("%-36s median %10.2f %s  range %10.2f .. %10.2f  (%d rounds)\n", what, v[v.size() / 2], unit, v.front(),
+                v.back(), int(v.size()));
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -95,9 +96,28 @@ int main(int argc, char **argv)
     const QString clip = root.filePath("clip.mp4");
     std::printf("making %d s of 1080p H.264 ...\n", seconds);
     QProcess ff;
-    ff.start("ffmpeg", {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=25", "-t",
-                        QString::number(seconds), "-pix_fmt", "yuv420p", "-bf", "0", "-g", "25", "-c:v", "libx264",
-                        "-preset", "ultrafast", "-b:v", "4M", clip});
+    ff.start("ffmpeg", {"-loglevel",
+                        "error",
+                        "-y",
+                        "-f",
+                        "lavfi",
+                        "-i",
+                        "testsrc2=size=1920x1080:rate=25",
+                        "-t",
+                        QString::number(seconds),
+                        "-pix_fmt",
+                        "yuv420p",
+                        "-bf",
+                        "0",
+                        "-g",
+                        "25",
+                        "-c:v",
+                        "libx264",
+                        "-preset",
+                        "ultrafast",
+                        "-b:v",
+                        "4M",
+                        clip});
     if (!ff.waitForFinished(-1) || ff.exitCode() != 0)
         return 1;
     const QVector<SimRecordStreams::Frame> frames = annexB(clip);
@@ -118,7 +138,8 @@ int main(int argc, char **argv)
             sim = new SimDevice(SimDevice::Nvr);
             SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
             s.frames = frames;
-            s.dayRecords[1] = QString(480, 'C') + QString(seconds / 60 + 1, '0') + QString(1440 - 480 - seconds / 60 - 1, 'C');
+            s.dayRecords[1] =
+                QString(480, 'C') + QString(seconds / 60 + 1, '0') + QString(1440 - 480 - seconds / 60 - 1, 'C');
             sim->listen(QHostAddress("127.42.0.1"));
         },
         Qt::BlockingQueuedConnection);

@@ -42,17 +42,16 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
     // object name over all children, and the dialog has a pushButtonSave too.
     m_copyDialog = new CopyAlarmEvent(this);
 
-    for (QPushButton *button :
-        { ui->pushButtonBasic, ui->pushButtonSmart, ui->pushButtonOther, ui->pushButtonIO })
+    for (QPushButton *button : {ui->pushButtonBasic, ui->pushButtonSmart, ui->pushButtonOther, ui->pushButtonIO})
         button->setStyleSheet(m_expandedStyle);
     ui->treeView->setHeaderHidden(true);
     ui->treeView->setNvrHidden(true);
     connect(ui->treeView, &QAbstractItemView::clicked, this, &AlarmEventWidget::onDeviceItemClicked);
 
-    m_dayButtons = { ui->pushButtonMonday, ui->pushButtonTuesday, ui->pushButtonWednesday,
-        ui->pushButtonThursday, ui->pushButtonFriday, ui->pushButtonSaturday, ui->pushButtonSunday };
-    m_timelines = { ui->widgetTimeMon, ui->widgetTimeTue, ui->widgetTimeWed, ui->widgetTimeThu,
-        ui->widgetTimeFri, ui->widgetTimeSat, ui->widgetTimeSun };
+    m_dayButtons = {ui->pushButtonMonday, ui->pushButtonTuesday,  ui->pushButtonWednesday, ui->pushButtonThursday,
+                    ui->pushButtonFriday, ui->pushButtonSaturday, ui->pushButtonSunday};
+    m_timelines = {ui->widgetTimeMon, ui->widgetTimeTue, ui->widgetTimeWed, ui->widgetTimeThu,
+                   ui->widgetTimeFri, ui->widgetTimeSat, ui->widgetTimeSun};
     for (int i = 0; i < m_timelines.size(); ++i) {
         CMoveDetectTimeline *timeline = m_timelines.at(i);
         timeline->setHourOnlyLabels(true);
@@ -118,16 +117,15 @@ QString AlarmEventWidget::currentKey() const
 
 void AlarmEventWidget::resetEventTypes()
 {
-    for (SwitchControl *s : { ui->widgetMotion, ui->widgetMiss, ui->widgetDeviceOff, ui->widgetAccess,
-             ui->widgetDisk, ui->widgetHuman, ui->widgetFace, ui->widgetAudio, ui->controlAlarmInput })
+    for (SwitchControl *s : {ui->widgetMotion, ui->widgetMiss, ui->widgetDeviceOff, ui->widgetAccess, ui->widgetDisk,
+                             ui->widgetHuman, ui->widgetFace, ui->widgetAudio, ui->controlAlarmInput})
         s->setChecked(false);
 }
 
 void AlarmEventWidget::resetLinkage()
 {
-    for (SwitchControl *s :
-        { ui->widgetLinkMotion, ui->widgetVideoPopup, ui->widgetSendEmai, ui->widgetAudioPrompt,
-            ui->widgetMapFlash, ui->widgetSnapshot, ui->widgetRecoding, ui->widgetIOoutput })
+    for (SwitchControl *s : {ui->widgetLinkMotion, ui->widgetVideoPopup, ui->widgetSendEmai, ui->widgetAudioPrompt,
+                             ui->widgetMapFlash, ui->widgetSnapshot, ui->widgetRecoding, ui->widgetIOoutput})
         s->setChecked(false);
     ui->lineEditPopupTime->setText(QStringLiteral("10"));
     ui->lineEditAudio->clear();
@@ -138,9 +136,8 @@ void AlarmEventWidget::resetLinkage()
 
 void AlarmEventWidget::resetArmingTime()
 {
-    for (QCheckBox *box :
-        { ui->checkBoxAllWeek, ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday,
-            ui->checkBoxThursday, ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday })
+    for (QCheckBox *box : {ui->checkBoxAllWeek, ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday,
+                           ui->checkBoxThursday, ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday})
         box->setChecked(true);
     for (CMoveDetectTimeline *timeline : qAsConst(m_timelines)) {
         timeline->clearSegments();
@@ -215,8 +212,8 @@ void AlarmEventWidget::setAlarmTimeInfo(const QString &devip)
     const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
     if (!row)
         return;
-    const QStringList days = { row->timeMon, row->timeTue, row->timeWed, row->timeThu, row->timeFri,
-        row->timeSat, row->timeSun };
+    const QStringList days = {row->timeMon, row->timeTue, row->timeWed, row->timeThu,
+                              row->timeFri, row->timeSat, row->timeSun};
     for (int i = 0; i < qMin(7, m_timelines.size()); ++i) {
         CMoveDetectTimeline *timeline = m_timelines.at(i);
         timeline->clearSegments();
@@ -286,8 +283,8 @@ QSharedPointer<cms_DealAlarmTime> AlarmEventWidget::getAlarmTimeInfo(const QStri
     QSharedPointer<cms_DealAlarmTime> row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
     if (!row)
         row.reset(new cms_DealAlarmTime);
-    QString *texts[] = { &row->timeMon, &row->timeTue, &row->timeWed, &row->timeThu, &row->timeFri,
-        &row->timeSat, &row->timeSun };
+    QString *texts[] = {&row->timeMon, &row->timeTue, &row->timeWed, &row->timeThu,
+                        &row->timeFri, &row->timeSat, &row->timeSun};
     for (int i = 0; i < qMin(7, m_timelines.size()); ++i)
         *texts[i] = changeAlarmTime(m_timelines.at(i)->getSegments());
     row->bALL = ui->checkBoxAllWeek->isChecked();
@@ -313,8 +310,7 @@ QString AlarmEventWidget::changeAlarmTime(const std::vector<std::shared_ptr<Time
         // back as 00:00:00 and lose the range.
         const int to = int(qBound<qint64>(0, segment->end - base, 86399));
         ranges.append(qMakePair(from, to));
-        qDebug() << "alarm time" << from * 1000LL << to * 1000LL
-                 << AlarmSettingsStore::dayText({ ranges.last() });
+        qDebug() << "alarm time" << from * 1000LL << to * 1000LL << AlarmSettingsStore::dayText({ranges.last()});
     }
     return AlarmSettingsStore::dayText(ranges);
 }
@@ -337,8 +333,7 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
     bool saved = AlarmSettingsStore::saveRow(link);
     saved = AlarmSettingsStore::saveRow(type) && saved;
     saved = AlarmSettingsStore::saveRow(time) && saved;
-    MsgTipInfoDlg::showTip(
-        saved ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), kToastMs);
+    MsgTipInfoDlg::showTip(saved ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), kToastMs);
     emit SignalsHelper::instance()->signalUpdateAlarm();
 }
 
@@ -412,8 +407,8 @@ void AlarmEventWidget::on_pushButtonCopy_clicked()
 void AlarmEventWidget::on_checkBoxAllWeek_clicked()
 {
     const bool checked = ui->checkBoxAllWeek->isChecked();
-    for (QCheckBox *box : { ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday,
-             ui->checkBoxThursday, ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday })
+    for (QCheckBox *box : {ui->checkBoxMonday, ui->checkBoxTuesday, ui->checkBoxWednesday, ui->checkBoxThursday,
+                           ui->checkBoxFriday, ui->checkBoxSaturday, ui->checkBoxSunday})
         box->setChecked(checked);
 }
 

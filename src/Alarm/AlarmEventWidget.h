@@ -74,10 +74,8 @@ private:
     void hideUnusedControls();
 
     Ui::AlarmEventWidget *ui;
-    const QString m_expandedStyle
-        = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/expand.png);");
-    const QString m_collapsedStyle
-        = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/PREVIOUS.png);");
+    const QString m_expandedStyle = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/expand.png);");
+    const QString m_collapsedStyle = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/PREVIOUS.png);");
     bool m_basicShown = true;
     bool m_smartShown = true;
     bool m_otherShown = true;

@@ -47,17 +47,16 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     initTable();
     connect(m_processing, &AlarmInfoProcessing::signalsDealWithAlarm, this, &AlarmInfoWidget::dealWithAlarm);
     connect(ui->lineEditDevice, &QLineEdit::textChanged, this, &AlarmInfoWidget::onTxtFilterChanged);
-    connect(
-        ui->widgetPage, &PageWidget::changedPageSize, this, &AlarmInfoWidget::on_pushButtonSearch_clicked);
+    connect(ui->widgetPage, &PageWidget::changedPageSize, this, &AlarmInfoWidget::on_pushButtonSearch_clicked);
     connect(ui->widgetPage, &PageWidget::changedPage, this, &AlarmInfoWidget::setQuery);
     connect(m_header, &HeaderViewPrivate::columnCheck, this, &AlarmInfoWidget::viewAllChkBoxStateChanged);
     connect(ui->tableView, &QTableView::clicked, this, &AlarmInfoWidget::viewTableItemClicked);
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
+            [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
 
     ui->lineEditDevice
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
-            QLineEdit::TrailingPosition)
+                    QLineEdit::TrailingPosition)
         ->setText(tr("&Open..."));
     ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
 
@@ -86,8 +85,7 @@ void AlarmInfoWidget::initTable()
 
 void AlarmInfoWidget::initTableHeader()
 {
-    m_headerLabels
-        = QStringList { tr("IP"), tr("Names"), tr("Type"), tr("Time"), tr("Status"), tr("Remark") };
+    m_headerLabels = QStringList{tr("IP"), tr("Names"), tr("Type"), tr("Time"), tr("Status"), tr("Remark")};
     m_model->setHorizontalHeaderLabels(m_headerLabels);
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
     const int width = qMax(150, ui->tableView->width() / 7);
@@ -145,8 +143,8 @@ void AlarmInfoWidget::setQuery()
     if (m_where.text().isEmpty())
         return;
     QString error;
-    const auto rows = AlarmRecordStore::fetchPage(
-        m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
+    const auto rows =
+        AlarmRecordStore::fetchPage(m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
     qDebug() << " get data 1" << m_where.text() << ui->widgetPage->startIndex() << ui->widgetPage->pageSize()
              << rows.size() << error;
     fillTable(rows);
@@ -162,14 +160,13 @@ void AlarmInfoWidget::fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &ro
         ip->setData(QString::number(record->id), IdRole);
         const int type = record->alarmType + 1;
         const int status = record->status + 1;
-        const QString typeText
-            = type >= 1 && type < ui->comboBoxType->count() ? ui->comboBoxType->itemText(type) : QString();
-        const QString statusText = status >= 1 && status < ui->comboBoxStatus->count()
-            ? ui->comboBoxStatus->itemText(status)
-            : QString();
-        m_model->appendRow({ ip, new QStandardItem(record->devName), new QStandardItem(typeText),
-            new QStandardItem(record->alarmTime), new QStandardItem(statusText),
-            new QStandardItem(record->records) });
+        const QString typeText =
+            type >= 1 && type < ui->comboBoxType->count() ? ui->comboBoxType->itemText(type) : QString();
+        const QString statusText =
+            status >= 1 && status < ui->comboBoxStatus->count() ? ui->comboBoxStatus->itemText(status) : QString();
+        m_model->appendRow({ip, new QStandardItem(record->devName), new QStandardItem(typeText),
+                            new QStandardItem(record->alarmTime), new QStandardItem(statusText),
+                            new QStandardItem(record->records)});
     }
     setModelTextAlignment(m_model, Qt::AlignCenter);
     m_header->setCheckedHeader(false);
@@ -218,8 +215,8 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
 
 void AlarmInfoWidget::on_pushButtonExport_clicked()
 {
-    const QString chosen = FileChooser::saveFileName(this, tr("Save File"),
-        QDir::homePath() + QStringLiteral("/alarmExcel.xlsx"), tr("excel (*.xlsx *.xls )"));
+    const QString chosen = FileChooser::saveFileName(
+        this, tr("Save File"), QDir::homePath() + QStringLiteral("/alarmExcel.xlsx"), tr("excel (*.xlsx *.xls )"));
     if (chosen.isEmpty())
         return;
     const QString path = AlarmRecordStore::workbookPath(chosen);

@@ -40,7 +40,7 @@ AlarmInfoWidget *AlarmManageWidget::infoPage() const
 
 void AlarmManageWidget::initListItems()
 {
-    m_items = QStringList { tr("Alarm Event "), tr("Alarm Info") };
+    m_items = QStringList{tr("Alarm Event "), tr("Alarm Info")};
 }
 
 void AlarmManageWidget::onListViewClicked(const QModelIndex &index)

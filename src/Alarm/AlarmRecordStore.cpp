@@ -19,18 +19,18 @@ OrmQuery condition(const Filter &filter)
     QVector<QPair<QString, QVariant>> values;
     if (filter.status >= 0) {
         conditions << QStringLiteral("status = :status");
-        values.append({ QStringLiteral(":status"), filter.status });
+        values.append({QStringLiteral(":status"), filter.status});
     }
     if (filter.alarmType >= 0) {
         conditions << QStringLiteral("alarmType = :alarmType");
-        values.append({ QStringLiteral(":alarmType"), filter.alarmType });
+        values.append({QStringLiteral(":alarmType"), filter.alarmType});
     }
     conditions << QStringLiteral("alarmTime > :after");
-    values.append({ QStringLiteral(":after"), filter.after });
+    values.append({QStringLiteral(":after"), filter.after});
     if (filter.byDevice) {
         if (filter.deviceMatches) {
             conditions << QStringLiteral("devName = :devName");
-            values.append({ QStringLiteral(":devName"), filter.deviceName });
+            values.append({QStringLiteral(":devName"), filter.deviceName});
         } else {
             // A group or a channel is no device name of any record.
             conditions << QStringLiteral("0 = 1");
@@ -51,8 +51,7 @@ qint64 count(const OrmQuery &condition, QString *error)
     return err.text().isEmpty() ? qint64(n) : -1;
 }
 
-QList<QSharedPointer<CustomAlarmInfo>> fetchPage(
-    const OrmQuery &condition, qint64 start, int pageSize, QString *error)
+QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize, QString *error)
 {
     OrmQuery page(condition.text() + QStringLiteral(" ORDER BY id LIMIT :pageSize OFFSET :start"));
     for (const auto &value : condition.binds())
@@ -104,8 +103,8 @@ QString writeWorkbook(const QString &path, const QStringList &header, const QVec
             cell.chop(qMax(1, (utf8.size() - kCellMaxBytes) / 4));
             utf8 = cell.toUtf8();
         }
-        const lxw_error err
-            = worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), nullptr);
+        const lxw_error err =
+            worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), nullptr);
         if (err != LXW_NO_ERROR && failure.isEmpty())
             failure = QString::fromUtf8(lxw_strerror(err));
     };

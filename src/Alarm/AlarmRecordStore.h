@@ -18,8 +18,8 @@ struct Filter
 {
     int status = -1;
     int alarmType = -1;
-    QString after; // "yyyy-MM-dd HH:mm:ss"; records strictly later
-    bool byDevice = false; // a tree item is current
+    QString after;              // "yyyy-MM-dd HH:mm:ss"; records strictly later
+    bool byDevice = false;      // a tree item is current
     bool deviceMatches = false; // ... and it is a device, named deviceName
     QString deviceName;
 };
@@ -31,8 +31,8 @@ OrmQuery condition(const Filter &filter);
 // -1 when the count failed.
 qint64 count(const OrmQuery &condition, QString *error = nullptr);
 // One page in id order, so an index never reorders the pages.
-QList<QSharedPointer<CustomAlarmInfo>> fetchPage(
-    const OrmQuery &condition, qint64 start, int pageSize, QString *error = nullptr);
+QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize,
+                                                 QString *error = nullptr);
 
 // Marks the records solved with the note, in one statement. Empty: success.
 QString markSolved(const QList<qint64> &ids, const QString &note);

@@ -139,10 +139,9 @@ void AlarmRecordWriter::enforceLimit(qint64 inserted)
         }
         OrmResult gone;
         if (err.text().isEmpty()) {
-            err = orm::dao::execute_query(
-                OrmQuery(QStringLiteral("DELETE FROM CustomAlarmInfo WHERE id <= :cut"))
-                    .bind(QStringLiteral(":cut"), cut.rows.first().value(0)),
-                &gone);
+            err = orm::dao::execute_query(OrmQuery(QStringLiteral("DELETE FROM CustomAlarmInfo WHERE id <= :cut"))
+                                              .bind(QStringLiteral(":cut"), cut.rows.first().value(0)),
+                                          &gone);
         }
         if (!err.text().isEmpty()) {
             error = err.text();
@@ -165,6 +164,6 @@ void AlarmRecordWriter::enforceLimit(qint64 inserted)
         qWarning().nospace() << "Alarm records above the limit of " << limit << ": " << removed << " of the "
                              << before - target << " oldest removed, then: " << error;
     else
-        qInfo().nospace() << "Alarm records above the limit of " << limit << ": the " << removed
-                          << " oldest removed, " << (m_rows >= 0 ? m_rows : before - removed) << " kept";
+        qInfo().nospace() << "Alarm records above the limit of " << limit << ": the " << removed << " oldest removed, "
+                          << (m_rows >= 0 ? m_rows : before - removed) << " kept";
 }

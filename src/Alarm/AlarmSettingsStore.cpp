@@ -37,9 +37,8 @@ QString dayText(const QVector<DayRange> &ranges)
     QStringList parts;
     for (const DayRange &range : ranges) {
         const QTime midnight(0, 0, 0);
-        parts << QStringLiteral("%1-%2").arg(
-            midnight.addSecs(range.first).toString(QStringLiteral("hh:mm:ss")),
-            midnight.addSecs(range.second).toString(QStringLiteral("hh:mm:ss")));
+        parts << QStringLiteral("%1-%2").arg(midnight.addSecs(range.first).toString(QStringLiteral("hh:mm:ss")),
+                                             midnight.addSecs(range.second).toString(QStringLiteral("hh:mm:ss")));
     }
     return parts.join(QLatin1Char(';'));
 }

@@ -31,8 +31,8 @@ QString deviceName(const QString &key);
 template <class T> QSharedPointer<T> firstRowUnder(const QString &devip)
 {
     QList<QSharedPointer<T>> rows;
-    orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1"))
-                                 .bind(QStringLiteral(":devip"), devip),
+    orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1")).bind(QStringLiteral(":devip"), devip),
         rows);
     return rows.isEmpty() ? QSharedPointer<T>() : rows.first();
 }

@@ -13,8 +13,7 @@ namespace {
 const QString kAlarmTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 const QString kRangeTimeFormat = QStringLiteral("hh:mm:ss");
 
-template<class T>
-void fill(QHash<QString, QSharedPointer<T>> &cache)
+template <class T> void fill(QHash<QString, QSharedPointer<T>> &cache)
 {
     QList<QSharedPointer<T>> rows;
     const QSqlError err = orm::dao::fetch_all(rows);
@@ -57,7 +56,7 @@ void DeviceAlarmHandler::updateAlarmDataBase()
     qDebug() << "end";
 }
 
-template<class T>
+template <class T>
 QSharedPointer<T> DeviceAlarmHandler::lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev)
 {
     QSharedPointer<T> row = cache.value(dev->ip);
@@ -69,7 +68,8 @@ QSharedPointer<T> DeviceAlarmHandler::lookup(const QHash<QString, QSharedPointer
 CustomAlarmInfo DeviceAlarmHandler::parseAlarmXml(const QString &xml)
 {
     CustomAlarmInfo record;
-    record.alarmType = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("alarmType")).toInt(nullptr, 10);
+    record.alarmType =
+        findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("alarmType")).toInt(nullptr, 10);
     const QHash<QString, QString> t = findValuesInXml(xml, QStringLiteral("alarmTime"));
     auto value = [&t](const char *key) { return t.value(QLatin1String(key)).toInt(nullptr, 10); };
     const QDateTime moment(QDate(value("year"), value("month"), value("day")),
@@ -84,11 +84,16 @@ bool DeviceAlarmHandler::isAlarmTypeEnabled(const cms_DealAlarmType *row, int ty
     if (!row)
         return false;
     switch (type) {
-    case 0: return row->bMotionDetection;
-    case 1: return row->bFaceDetection;
-    case 2: return row->bHumanDetection;
-    case 5: return row->bAudioNoise;
-    default: return false;
+    case 0:
+        return row->bMotionDetection;
+    case 1:
+        return row->bFaceDetection;
+    case 2:
+        return row->bHumanDetection;
+    case 5:
+        return row->bAudioNoise;
+    default:
+        return false;
     }
 }
 
@@ -105,7 +110,7 @@ bool DeviceAlarmHandler::isInArmingTime(const cms_DealAlarmTime *row, const QStr
         {row->timeMon, row->bMon}, {row->timeTue, row->bTue}, {row->timeWed, row->bWed}, {row->timeThu, row->bThu},
         {row->timeFri, row->bFri}, {row->timeSat, row->bSat}, {row->timeSun, row->bSun},
     };
-    const int day = moment.date().dayOfWeek();  // 0 for an invalid date
+    const int day = moment.date().dayOfWeek(); // 0 for an invalid date
     if (day < 1 || day > 7 || !days[day - 1].armed)
         return false;
     return isTimeInRanges(moment.time(), days[day - 1].ranges);

@@ -71,7 +71,7 @@ public:
 
 private:
     void startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev);
-    template<class T>
+    template <class T>
     static QSharedPointer<T> lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev);
 
     QHash<QString, QSharedPointer<cms_DealAlarmLink>> m_links;

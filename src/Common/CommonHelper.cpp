@@ -457,9 +457,11 @@ int CommonHelper::findFreeSlot(const QString &value, const QMap<int, QString> &s
 
 QMap<int, QLocale::Language> CommonHelper::languageLocaleMap()
 {
-    static const QMap<int, QLocale::Language> table = {
-        {0, QLocale::Chinese}, {1, QLocale::English}, {2, QLocale::Russian},
-        {3, QLocale::Indonesian}, {4, QLocale::Czech}};
+    static const QMap<int, QLocale::Language> table = {{0, QLocale::Chinese},
+                                                       {1, QLocale::English},
+                                                       {2, QLocale::Russian},
+                                                       {3, QLocale::Indonesian},
+                                                       {4, QLocale::Czech}};
     return table;
 }
 

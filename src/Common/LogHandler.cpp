@@ -18,7 +18,7 @@
 
 namespace {
 
-std::atomic<LogHandler *> g_instance {nullptr};
+std::atomic<LogHandler *> g_instance{nullptr};
 
 struct InstanceHolder
 {
@@ -59,11 +59,16 @@ LogHandler *LogHandler::instance()
 QString LogHandler::levelText(QtMsgType type)
 {
     switch (type) {
-    case QtDebugMsg: return QStringLiteral("Debug");
-    case QtWarningMsg: return QStringLiteral("Warn ");
-    case QtCriticalMsg: return QStringLiteral("Error");
-    case QtFatalMsg: return QStringLiteral("Fatal");
-    case QtInfoMsg: return QStringLiteral("Info ");
+    case QtDebugMsg:
+        return QStringLiteral("Debug");
+    case QtWarningMsg:
+        return QStringLiteral("Warn ");
+    case QtCriticalMsg:
+        return QStringLiteral("Error");
+    case QtFatalMsg:
+        return QStringLiteral("Fatal");
+    case QtInfoMsg:
+        return QStringLiteral("Info ");
     }
     return QString();
 }
@@ -80,9 +85,8 @@ QString LogHandler::formatLine(QtMsgType type, const QMessageLogContext &context
                                const QDateTime &time, quintptr threadId)
 {
     return QStringLiteral("%1 %2 [thread-%3] %4:%5 - %6 \n")
-        .arg(levelText(type), time.toString(QStringLiteral("hh:mm:ss.zzz")),
-             QString::number(threadId, 16), functionName(context.function),
-             QString::number(context.line), msg);
+        .arg(levelText(type), time.toString(QStringLiteral("hh:mm:ss.zzz")), QString::number(threadId, 16),
+             functionName(context.function), QString::number(context.line), msg);
 }
 
 void LogHandler::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
@@ -125,8 +129,8 @@ void LogHandler::createLogFile()
         qDebug("create log dir fail.");
     // The lines carry device passwords: the folder and the files are the user's only.
     ::chmod(QFile::encodeName(m_logDir.absolutePath()).constData(), 0700);
-    const QString name = m_logDir.absoluteFilePath(m_currentDay.toString(QStringLiteral("yyyyMMdd"))
-                                                   + QStringLiteral(".txt"));
+    const QString name =
+        m_logDir.absoluteFilePath(m_currentDay.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
     // A crash after midnight belongs in the new day's file too.
     if (m_emergencyFd.load() >= 0) {
         openEmergencyFile(name);

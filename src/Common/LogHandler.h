@@ -64,7 +64,7 @@ public:
     // Settings for tests; set them before start().
     void setLogDir(const QString &dir); // default: <writable application folder>/log
     QString logDirPath() const;
-    void setIntervalMs(int ms);         // default 5000
+    void setIntervalMs(int ms); // default 5000
     void setClock(std::function<QDateTime()> clock);
 
     QString currentLogFilePath() const;
@@ -88,16 +88,16 @@ private:
     QWaitCondition m_waitCondition;
     QDate m_currentDay;
     QDir m_logDir;
-    std::atomic<bool> m_stop {false};
-    std::atomic<bool> m_ran {false};
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_ran{false};
 
     // Serialises roll-over, purge and drain between the writer thread and a
     // synchronous flush of a fatal message.
     mutable QRecursiveMutex m_fileMutex;
     QString m_logDirOverride;
-    std::atomic<int> m_intervalMs {5000};
-    std::atomic<int> m_logClearDays {-1};
+    std::atomic<int> m_intervalMs{5000};
+    std::atomic<int> m_logClearDays{-1};
     bool m_purgePending = false;
     std::function<QDateTime()> m_clock;
-    std::atomic<int> m_emergencyFd {-1};
+    std::atomic<int> m_emergencyFd{-1};
 };

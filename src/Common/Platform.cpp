@@ -85,14 +85,18 @@ QString pingProgram()
 QStringList pingArguments(const QString &ip)
 {
     // "--" keeps an address typed as "-f..." from being read as an option.
-    return {QStringLiteral("-n"), QStringLiteral("-c"), QStringLiteral("1"),
-            QStringLiteral("-W"), QStringLiteral("0.5"), QStringLiteral("--"), ip};
+    return {QStringLiteral("-n"),
+            QStringLiteral("-c"),
+            QStringLiteral("1"),
+            QStringLiteral("-W"),
+            QStringLiteral("0.5"),
+            QStringLiteral("--"),
+            ip};
 }
 
 bool pingOutputAnswered(const QString &output)
 {
-    static const QRegularExpression marker(QStringLiteral("TTL ?="),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression marker(QStringLiteral("TTL ?="), QRegularExpression::CaseInsensitiveOption);
     return marker.match(output).hasMatch();
 }
 

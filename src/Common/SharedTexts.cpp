@@ -1,27 +1,77 @@
 #include "SharedTexts.h"
 
-QString SharedTexts::deviceFilterPlaceholderText() { return tr("Enter the device name to filter"); }
-QString SharedTexts::incompleteInfoText() { return tr("Incomplete information"); }
-QString SharedTexts::areYouSureText() { return tr("Are you sure you want to "); }
-QString SharedTexts::deleteUserText() { return tr("delete this user?"); }
-QString SharedTexts::deleteDeviceText() { return tr("delete this device?"); }
-QString SharedTexts::tipDeleteGroup() { return tr("delete this Group?"); }
-QString SharedTexts::rebootText() { return tr("reboot this device?"); }
-QString SharedTexts::restoreText() { return tr("restore this device?"); }
-QString SharedTexts::configFailedText() { return tr("Configuration failed"); }
-QString SharedTexts::configSuccessText() { return tr("Configuration successful"); }
-QString SharedTexts::invalidFormatText() { return tr("Invalid format"); }
-QString SharedTexts::passwordMismatchText() { return tr("New password and confirmation password do not match"); }
-QString SharedTexts::ipAvailableText() { return tr("The IP address is available."); }
-QString SharedTexts::ipInUseText() { return tr("The IP address is already in use."); }
-QString SharedTexts::subnetMismatchText() { return tr("The IP and gateway are not in the same subnet."); }
-QString SharedTexts::selectDeviceFirstText() { return tr("Please select a device before making any changes."); }
-QString SharedTexts::tipDefaultUndeletable() { return tr("Default users or roles cannot be deleted."); }
+QString SharedTexts::deviceFilterPlaceholderText()
+{
+    return tr("Enter the device name to filter");
+}
+QString SharedTexts::incompleteInfoText()
+{
+    return tr("Incomplete information");
+}
+QString SharedTexts::areYouSureText()
+{
+    return tr("Are you sure you want to ");
+}
+QString SharedTexts::deleteUserText()
+{
+    return tr("delete this user?");
+}
+QString SharedTexts::deleteDeviceText()
+{
+    return tr("delete this device?");
+}
+QString SharedTexts::tipDeleteGroup()
+{
+    return tr("delete this Group?");
+}
+QString SharedTexts::rebootText()
+{
+    return tr("reboot this device?");
+}
+QString SharedTexts::restoreText()
+{
+    return tr("restore this device?");
+}
+QString SharedTexts::configFailedText()
+{
+    return tr("Configuration failed");
+}
+QString SharedTexts::configSuccessText()
+{
+    return tr("Configuration successful");
+}
+QString SharedTexts::invalidFormatText()
+{
+    return tr("Invalid format");
+}
+QString SharedTexts::passwordMismatchText()
+{
+    return tr("New password and confirmation password do not match");
+}
+QString SharedTexts::ipAvailableText()
+{
+    return tr("The IP address is available.");
+}
+QString SharedTexts::ipInUseText()
+{
+    return tr("The IP address is already in use.");
+}
+QString SharedTexts::subnetMismatchText()
+{
+    return tr("The IP and gateway are not in the same subnet.");
+}
+QString SharedTexts::selectDeviceFirstText()
+{
+    return tr("Please select a device before making any changes.");
+}
+QString SharedTexts::tipDefaultUndeletable()
+{
+    return tr("Default users or roles cannot be deleted.");
+}
 
 QStringList SharedTexts::weekDayList()
 {
-    return {tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
-            tr("Friday"), tr("Saturday"), tr("Sunday")};
+    return {tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday"), tr("Saturday"), tr("Sunday")};
 }
 
 QString deviceFilterPlaceholderText()

@@ -33,7 +33,6 @@ public:
 
     // Monday first, built at each call so it follows the language.
     static QStringList weekDayList();
-
 };
 
 // Free function form used by the device filter fields.

@@ -17,7 +17,7 @@ struct AltStack
         if (!memory)
             return;
         // Switched off before it is freed: the kernel must never point into freed memory.
-        stack_t off {};
+        stack_t off{};
         off.ss_flags = SS_DISABLE;
         sigaltstack(&off, nullptr);
         std::free(memory);
@@ -38,7 +38,7 @@ void install()
     void *memory = std::malloc(size);
     if (!memory)
         return;
-    stack_t stack {};
+    stack_t stack{};
     stack.ss_sp = memory;
     stack.ss_size = size;
     if (sigaltstack(&stack, nullptr) != 0) {
@@ -50,7 +50,7 @@ void install()
 
 bool installed()
 {
-    stack_t current {};
+    stack_t current{};
     return sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE);
 }
 

@@ -9,11 +9,11 @@ namespace {
 const QString kDir = QStringLiteral(":/Resources/Skin/Default/MainWindow/");
 
 // Kept for the whole process: icons must outlive every tree that shows them.
-#define TREE_ICON(function, file)                                              \
-    QIcon TreeIcons::function()                                                \
-    {                                                                          \
-        static const QIcon *icon = new QIcon(load(kDir + QStringLiteral(file))); \
-        return *icon;                                                          \
+#define TREE_ICON(function, file)                                                                                      \
+    QIcon TreeIcons::function()                                                                                        \
+    {                                                                                                                  \
+        static const QIcon *icon = new QIcon(load(kDir + QStringLiteral(file)));                                       \
+        return *icon;                                                                                                  \
     }
 
 } // namespace

@@ -34,7 +34,10 @@ AddClientUserDlg::~AddClientUserDlg()
     delete ui;
 }
 
-QString AddClientUserDlg::incompleteInfoText() { return SharedTexts::incompleteInfoText(); }
+QString AddClientUserDlg::incompleteInfoText()
+{
+    return SharedTexts::incompleteInfoText();
+}
 
 void AddClientUserDlg::setDevInfo(FUN_DEV_INFO *dev)
 {

@@ -13,8 +13,8 @@ constexpr unsigned int CmdGetContact = Cmd::GetContact;
 constexpr unsigned int CmdSetContact = Cmd::SetContact;
 constexpr int MaxContactLength = 64;
 
-const QString kPhonePattern = QStringLiteral(
-    "^(((\\+\\d{2}-)?0\\d{2,3}-\\d{7,8})|((\\+\\d{2}-)?(\\d{2,3}-)?([1][3,4,5,7,8][0-9]\\d{8})))$");
+const QString kPhonePattern =
+    QStringLiteral("^(((\\+\\d{2}-)?0\\d{2,3}-\\d{7,8})|((\\+\\d{2}-)?(\\d{2,3}-)?([1][3,4,5,7,8][0-9]\\d{8})))$");
 const QString kMailPattern = QStringLiteral("^[A-Za-z0-9]+([-_.][A-Za-z0-9]+)*@([A-Za-z0-9]+[-.])+[A-Za-z0-9]{2,5}$");
 } // namespace
 
@@ -45,7 +45,8 @@ void BRN_DevContactInfo_Widget::parseXml(int cmd, const QString &xml)
 {
     if (cmd != int(CmdGetContact))
         return;
-    ui->lineEdit->setText(findValuesInXml(xml, QStringLiteral("contactInfo")).value(QStringLiteral("contactAddress")).trimmed());
+    ui->lineEdit->setText(
+        findValuesInXml(xml, QStringLiteral("contactInfo")).value(QStringLiteral("contactAddress")).trimmed());
     m_received = IpcBody::children(xml, QStringLiteral("contactInfo"));
     m_shown.clear();
     m_shown.shown(QStringLiteral("contactAddress"), ui->lineEdit);

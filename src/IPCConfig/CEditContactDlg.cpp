@@ -94,8 +94,7 @@ void CEditContactDlg::onbtnOkClicked()
         return;
     }
     // Both patterns leave out the markup characters, so the body is well formed as it is.
-    const QString body =
-        QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(text);
+    const QString body = QStringLiteral("<contactInfo><contactAddress>%1</contactAddress></contactInfo>").arg(text);
     CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::SetContact, body, RequestKind::Save);
     m_contact = text;
     clearInputs();

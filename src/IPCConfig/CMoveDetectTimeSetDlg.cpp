@@ -18,9 +18,8 @@ CMoveDetectTimeSetDlg::CMoveDetectTimeSetDlg(QWidget *parent)
     // The style sheet's background needs a styled plain widget.
     setAttribute(Qt::WA_StyledBackground);
     const QIcon clearIcon(QStringLiteral(":/Resources/Skin/Default/MainWindow/ptz_presetDelete.png"));
-    const QList<QToolButton *> buttons {ui->toolButton_sun, ui->toolButton_mon, ui->toolButton_tue,
-                                        ui->toolButton_wed, ui->toolButton_thu, ui->toolButton_fri,
-                                        ui->toolButton_sat};
+    const QList<QToolButton *> buttons{ui->toolButton_sun, ui->toolButton_mon, ui->toolButton_tue, ui->toolButton_wed,
+                                       ui->toolButton_thu, ui->toolButton_fri, ui->toolButton_sat};
     for (int day = 0; day < buttons.size(); ++day) {
         buttons.at(day)->setIcon(clearIcon);
         m_dayButtons->addButton(buttons.at(day), day);

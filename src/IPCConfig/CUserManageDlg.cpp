@@ -73,13 +73,31 @@ void CUserManageDlg::setDelays(int headerMs, int reloadMs)
     s_reloadDelayMs = reloadMs;
 }
 
-QString CUserManageDlg::configSuccessText() { return SharedTexts::configSuccessText(); }
-QString CUserManageDlg::configFailedText() { return SharedTexts::configFailedText(); }
-QString CUserManageDlg::areYouSureText() { return SharedTexts::areYouSureText(); }
-QString CUserManageDlg::deleteUserText() { return SharedTexts::deleteUserText(); }
+QString CUserManageDlg::configSuccessText()
+{
+    return SharedTexts::configSuccessText();
+}
+QString CUserManageDlg::configFailedText()
+{
+    return SharedTexts::configFailedText();
+}
+QString CUserManageDlg::areYouSureText()
+{
+    return SharedTexts::areYouSureText();
+}
+QString CUserManageDlg::deleteUserText()
+{
+    return SharedTexts::deleteUserText();
+}
 
-bool CUserManageDlg::isAllChecked(QTableWidget *table) { return TableChecks::isAllChecked(table); }
-void CUserManageDlg::setAllChecked(QTableWidget *table, bool checked) { TableChecks::setAllChecked(table, checked); }
+bool CUserManageDlg::isAllChecked(QTableWidget *table)
+{
+    return TableChecks::isAllChecked(table);
+}
+void CUserManageDlg::setAllChecked(QTableWidget *table, bool checked)
+{
+    TableChecks::setAllChecked(table, checked);
+}
 QStringList CUserManageDlg::getCheckedRows(QTableWidget *table, int column, bool asRowIndex)
 {
     return TableChecks::getCheckedRows(table, column, asRowIndex);
@@ -315,7 +333,8 @@ void CUserManageDlg::onDelBtnClicked(const QString &key)
         return;
     if (!confirmDeleteUser(this))
         return;
-    sendRequest(route(), m_devIp, Cmd::DeleteUser, QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
+    sendRequest(route(), m_devIp, Cmd::DeleteUser,
+                QStringLiteral("<userName>%1</userName>").arg(PrivateProto::escapeText(key)));
     getUsers();
 }
 

@@ -52,7 +52,7 @@ public:
     // The same along a route; false when nothing was sent.
     static bool sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
                             const QString &body = QString(), RequestKind kind = RequestKind::Other);
-    UserRequestRoute route() { return UserRequestRoute {m_conversation, this}; }
+    UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
     ConfigConversation *conversation() const { return m_conversation; }
     // "Are you sure you want to delete this user?" over parent.
     static bool confirmDeleteUser(QWidget *parent);

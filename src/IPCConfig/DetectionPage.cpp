@@ -174,7 +174,7 @@ QString DetectionPage::saveBody() const
     const Week times = m_times->getTimes();
     const bool scheduleKept = m_timesShown && m_received.hasSchedule && times == m_shownTimes;
     const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
-    const IpcBody::Values fragments {
+    const IpcBody::Values fragments{
         {QStringLiteral("enable"), m_panel->enableXml()},
         {QStringLiteral("area"), m_overlay ? m_overlay->getAreaSelect() : QString()},
         {QStringLiteral("schedule"), scheduleKept ? m_received.schedule : buildScheduleXml(times, cpu)},

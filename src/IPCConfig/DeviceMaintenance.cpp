@@ -32,8 +32,14 @@ DeviceMaintenance::~DeviceMaintenance()
     delete ui;
 }
 
-QString DeviceMaintenance::rebootText() { return SharedTexts::rebootText(); }
-QString DeviceMaintenance::restoreText() { return SharedTexts::restoreText(); }
+QString DeviceMaintenance::rebootText()
+{
+    return SharedTexts::rebootText();
+}
+QString DeviceMaintenance::restoreText()
+{
+    return SharedTexts::restoreText();
+}
 
 void DeviceMaintenance::updateDevice(FUN_DEV_INFO *dev)
 {
@@ -96,11 +102,14 @@ void DeviceMaintenance::parseTcpipXml(const QString &xml, DeviceMaintenance::TCP
 
 QString DeviceMaintenance::fullRecoveryText() const
 {
-    const QString text = tcpip.DHCPMode != 0
-        ? tr("After the default configuration is completely restored, the device will restart, and the device IP will "
-             "be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?")
-        : tr("After the default configuration is completely restored, the device will restart, and the device IP will "
-             "be restored to the default %1. Are you sure to restore?");
+    const QString text =
+        tcpip.DHCPMode != 0
+            ? tr(
+                "After the default configuration is completely restored, the device will restart, and the device IP will "
+                "be restored to the default %1 or a new IP obtained via DHCP. Are you sure to restore?")
+            : tr(
+                "After the default configuration is completely restored, the device will restart, and the device IP will "
+                "be restored to the default %1. Are you sure to restore?");
     return text.arg(tcpip.IP);
 }
 
@@ -128,8 +137,7 @@ void DeviceMaintenance::onSimpleRecoveryBtnClicked()
 
 void DeviceMaintenance::onFullRecoveryBtnClicked()
 {
-    confirmAndRun(tr("Full Recovery"), fullRecoveryText(),
-                  [this](FUN_DEV_INFO *) { act(CmdFullRecovery); });
+    confirmAndRun(tr("Full Recovery"), fullRecoveryText(), [this](FUN_DEV_INFO *) { act(CmdFullRecovery); });
 }
 
 void DeviceMaintenance::changeEvent(QEvent *event)

@@ -23,7 +23,7 @@ constexpr int MaxLanguages = 64;
 
 const QList<int> &handledCommands()
 {
-    static const QList<int> commands {int(CmdGetLanguages), int(CmdGetSettings)};
+    static const QList<int> commands{int(CmdGetLanguages), int(CmdGetSettings)};
     return commands;
 }
 
@@ -75,8 +75,7 @@ DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
     ui->label_name->hide();
     ui->dateTimeEdit_device->setReadOnly(true);
     ui->tabWidget->setStyleSheet(QStringLiteral("QTabBar::tab{min-width: 150px; min-height: 40px;}"));
-    connect(ui->comboBox_timeZone, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { m_zonePicked = true; });
+    connect(ui->comboBox_timeZone, QOverload<int>::of(&QComboBox::activated), this, [this] { m_zonePicked = true; });
 }
 
 DeviceSettingWidget::~DeviceSettingWidget()
@@ -162,8 +161,7 @@ void DeviceSettingWidget::fillGeneral(const QHash<QString, QString> &settings)
         languages->addItem(tr("English"), QStringLiteral("zh_en"));
     }
     const QString cpu = m_pDeviceInfo ? m_pDeviceInfo->cpu : QString();
-    ui->lineEdit_name->setText(
-        CommonHelper::hexToString(settings.value(QStringLiteral("deviceName")).trimmed(), cpu));
+    ui->lineEdit_name->setText(CommonHelper::hexToString(settings.value(QStringLiteral("deviceName")).trimmed(), cpu));
     // The camera's own language is shown even when its list lacks it.
     const QString current = settings.value(QStringLiteral("language")).trimmed();
     int index = languages->findData(current);
@@ -186,8 +184,8 @@ void DeviceSettingWidget::fillTime(const QHash<QString, QString> &timing)
     // minutes of a camera that names its zone by its offset.
     for (const QString &display : TimeZoneTable::list(zone.second)) {
         const QVariant key = zone.second == TimeZoneTable::OffsetMode
-            ? QVariant(QString::number(offsetMinutes(display)))
-            : QVariant(TimeZoneTable::zoneIndexText(display, false));
+                                 ? QVariant(QString::number(offsetMinutes(display)))
+                                 : QVariant(TimeZoneTable::zoneIndexText(display, false));
         ui->comboBox_timeZone->addItem(display, key);
     }
     ui->comboBox_timeZone->setCurrentText(zone.first);
@@ -214,11 +212,11 @@ void DeviceSettingWidget::on_comboBox_timingMode_activated(int index)
                        static_cast<QWidget *>(ui->label_setTime), static_cast<QWidget *>(ui->dateTimeEdit_setTime),
                        static_cast<QWidget *>(ui->checkBox_syncLocalTime)})
         w->setVisible(manual);
-    for (QWidget *w : {static_cast<QWidget *>(ui->label_timingServer), static_cast<QWidget *>(ui->lineEdit_timingServer),
-                       static_cast<QWidget *>(ui->label_timingPort), static_cast<QWidget *>(ui->lineEdit_timingPort),
-                       static_cast<QWidget *>(ui->label_timingInterval),
-                       static_cast<QWidget *>(ui->lineEdit_timingInterval),
-                       static_cast<QWidget *>(ui->label_minuteInterval)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->label_timingServer), static_cast<QWidget *>(ui->lineEdit_timingServer),
+          static_cast<QWidget *>(ui->label_timingPort), static_cast<QWidget *>(ui->lineEdit_timingPort),
+          static_cast<QWidget *>(ui->label_timingInterval), static_cast<QWidget *>(ui->lineEdit_timingInterval),
+          static_cast<QWidget *>(ui->label_minuteInterval)})
         w->setVisible(!manual);
 }
 
@@ -253,9 +251,9 @@ void DeviceSettingWidget::settingsXml()
     IpcBody::Values values = m_receivedSettings;
     // The name row is hidden: the camera's name goes back as it came.
     if (!values.contains(QStringLiteral("deviceName")))
-        values.insert(QStringLiteral("deviceName"),
-                      IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu
-                                                                                                : QString()));
+        values.insert(
+            QStringLiteral("deviceName"),
+            IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu : QString()));
     m_shown.take(values, QStringLiteral("language"), ui->comboBox_language,
                  ui->comboBox_language->currentData().toString());
     request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
@@ -300,8 +298,9 @@ QString DeviceSettingWidget::timingXml() const
     } else if (!values.contains(QStringLiteral("timeOffset"))) {
         const TimeZoneTable::Result found = TimeZoneTable::findByName(m_readZone);
         const bool known = found.second == TimeZoneTable::ZoneMode
-            || (found.second == TimeZoneTable::OffsetMode && isInteger(m_readZone));
-        values.insert(QStringLiteral("timeOffset"), known ? TimeZoneTable::zoneIndexText(found.first, true) : QString());
+                           || (found.second == TimeZoneTable::OffsetMode && isInteger(m_readZone));
+        values.insert(QStringLiteral("timeOffset"),
+                      known ? TimeZoneTable::zoneIndexText(found.first, true) : QString());
     }
 
     // The camera's clock as it runs, unless the operator set a time.
@@ -309,8 +308,8 @@ QString DeviceSettingWidget::timingXml() const
     for (const char *key : kClock)
         clockRead = clockRead && values.contains(QLatin1String(key));
     const QDateTime time = m_setTimeTouched || !clockRead || ui->checkBox_syncLocalTime->isChecked()
-        ? ui->dateTimeEdit_setTime->dateTime()
-        : ui->dateTimeEdit_device->dateTime();
+                               ? ui->dateTimeEdit_setTime->dateTime()
+                               : ui->dateTimeEdit_device->dateTime();
     for (int i = 0; i < 6; ++i)
         values.insert(QLatin1String(kClock[i]), time.toString(QLatin1String(kClockFormats[i])));
     return IpcBody::timingConfig(values);

@@ -34,8 +34,14 @@ EditClientUserDlg::~EditClientUserDlg()
     delete ui;
 }
 
-QString EditClientUserDlg::invalidFormatText() { return SharedTexts::invalidFormatText(); }
-QString EditClientUserDlg::passwordMismatchText() { return SharedTexts::passwordMismatchText(); }
+QString EditClientUserDlg::invalidFormatText()
+{
+    return SharedTexts::invalidFormatText();
+}
+QString EditClientUserDlg::passwordMismatchText()
+{
+    return SharedTexts::passwordMismatchText();
+}
 
 void EditClientUserDlg::clearInputs()
 {

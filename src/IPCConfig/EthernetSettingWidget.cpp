@@ -23,8 +23,7 @@ constexpr unsigned int CmdGetNetwork = Cmd::GetNetwork;
 constexpr unsigned int CmdSetNetwork = Cmd::SetNetwork;
 constexpr int TipMs = 2000;
 constexpr int MovedTipMs = 5000;
-const char *const kIpv4 =
-    "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$";
+const char *const kIpv4 = "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$";
 
 FUN_DEV_INFO *findRecord(const QString &ip)
 {
@@ -40,8 +39,8 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
 {
     ui->setupUi(this);
     auto *validator = new QRegularExpressionValidator(ipv4Pattern(), this);
-    for (QLineEdit *edit : {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1,
-                            ui->lineEdit_dns2})
+    for (QLineEdit *edit :
+         {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1, ui->lineEdit_dns2})
         edit->setValidator(validator);
     ui->lineEdit_mac->setEnabled(false);
     ui->lineEdit_mac->setReadOnly(true);
@@ -64,18 +63,26 @@ void EthernetSettingWidget::setTimings(int moveWindowMs, int moveMs)
 
 const QRegularExpression &EthernetSettingWidget::ipv4Pattern()
 {
-    static const QRegularExpression pattern {QString::fromLatin1(kIpv4)};
+    static const QRegularExpression pattern{QString::fromLatin1(kIpv4)};
     return pattern;
 }
 
-QString EthernetSettingWidget::ipAvailableText() { return SharedTexts::ipAvailableText(); }
-QString EthernetSettingWidget::ipInUseText() { return SharedTexts::ipInUseText(); }
-QString EthernetSettingWidget::subnetMismatchText() { return SharedTexts::subnetMismatchText(); }
+QString EthernetSettingWidget::ipAvailableText()
+{
+    return SharedTexts::ipAvailableText();
+}
+QString EthernetSettingWidget::ipInUseText()
+{
+    return SharedTexts::ipInUseText();
+}
+QString EthernetSettingWidget::subnetMismatchText()
+{
+    return SharedTexts::subnetMismatchText();
+}
 
 QString EthernetSettingWidget::movedText(const QString &ip)
 {
-    return tr("The camera now answers at %1. This window closes; the camera is listed under its new address.")
-        .arg(ip);
+    return tr("The camera now answers at %1. This window closes; the camera is listed under its new address.").arg(ip);
 }
 
 void EthernetSettingWidget::updateDevice(FUN_DEV_INFO *dev)
@@ -145,8 +152,8 @@ int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const
 void EthernetSettingWidget::on_pushButton_checkIp_clicked()
 {
     QString message;
-    const int result = checkIp(ui->lineEdit_ip->text(), ui->lineEdit_netMask->text(), ui->lineEdit_gateway->text(),
-                               message);
+    const int result =
+        checkIp(ui->lineEdit_ip->text(), ui->lineEdit_netMask->text(), ui->lineEdit_gateway->text(), message);
     MsgTipInfoDlg::showTip(result != 0 ? message : ipAvailableText(), TipMs);
 }
 
@@ -154,9 +161,9 @@ bool EthernetSettingWidget::checkInput(QString &message)
 {
     if (!ui->radioButton_static->isChecked())
         return true;
-    const QStringList texts {ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
-                             ui->lineEdit_gateway->text().trimmed(), ui->lineEdit_dns1->text().trimmed(),
-                             ui->lineEdit_dns2->text().trimmed()};
+    const QStringList texts{ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                            ui->lineEdit_gateway->text().trimmed(), ui->lineEdit_dns1->text().trimmed(),
+                            ui->lineEdit_dns2->text().trimmed()};
     for (const QString &text : texts) {
         if (!ipv4Pattern().match(text).hasMatch()) {
             message = SharedTexts::invalidFormatText();
@@ -176,9 +183,9 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), TipMs);
         return;
     }
-    const QList<QPair<QString, QWidget *>> controls {
-        {QStringLiteral("DHCPMode"), ui->radioButton_dhcp}, {QStringLiteral("IP"), ui->lineEdit_ip},
-        {QStringLiteral("netmask"), ui->lineEdit_netMask},  {QStringLiteral("gateway"), ui->lineEdit_gateway},
+    const QList<QPair<QString, QWidget *>> controls{
+        {QStringLiteral("DHCPMode"), ui->radioButton_dhcp},  {QStringLiteral("IP"), ui->lineEdit_ip},
+        {QStringLiteral("netmask"), ui->lineEdit_netMask},   {QStringLiteral("gateway"), ui->lineEdit_gateway},
         {QStringLiteral("preferredDNS"), ui->lineEdit_dns1}, {QStringLiteral("standbyDNS"), ui->lineEdit_dns2},
     };
     bool changed = false;
@@ -265,9 +272,8 @@ void EthernetSettingWidget::updateDeviceInfoAfterIpChange()
     // The window closes now; the bus outlives it. The device itself moves:
     // its recording plan and alarm settings go with it.
     QObject *keeper = SignalsHelper::instance();
-    QTimer::singleShot(s_moveMs, keeper, [oldIp, fresh] {
-        emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh);
-    });
+    QTimer::singleShot(s_moveMs, keeper,
+                       [oldIp, fresh] { emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh); });
     qDebug() << "update info finished";
 }
 

@@ -13,8 +13,8 @@ namespace {
 // The line break the camera's own encoding bodies carry between element groups.
 const QString kBreak = QStringLiteral("\n\t\t\t\t\t\t\t ");
 
-const char *const kImageGroups[] = {"imageAdjustment", "dayNight", "exposure", "backlight", "whiteBalance",
-                                    "imageEnhancement"};
+const char *const kImageGroups[] = {"imageAdjustment", "dayNight",     "exposure",
+                                    "backlight",       "whiteBalance", "imageEnhancement"};
 
 // The detection element: the first child of the body that has children of
 // its own (the body itself when none has).
@@ -89,7 +89,7 @@ QString Element::innerXml() const
     QString out;
     for (const Element &c : children)
         out += QLatin1Char('<') + c.name + QLatin1Char('>') + c.innerXml() + QLatin1String("</") + c.name
-            + QLatin1Char('>');
+               + QLatin1Char('>');
     return out;
 }
 

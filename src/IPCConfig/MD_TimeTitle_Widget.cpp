@@ -62,10 +62,10 @@ MD_TimeTitle_Widget::MD_TimeTitle_Widget(QWidget *parent)
                ui->lineEditChannelName};
     m_defaultPositions = {QPoint(20, 20), QPoint(80, 20), QPoint(20, 80), QPoint(80, 80)};
     ui->comboBoxDateFormat->setEditable(false);
-    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+    for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
         label->setFont(labelFont());
-    for (QLabel *label : QList<QLabel *> {ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo,
-                                          ui->labelCustomThree, ui->labelMoveTime})
+    for (QLabel *label : QList<QLabel *>{ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo, ui->labelCustomThree,
+                                         ui->labelMoveTime})
         label->hide();
     connect(ui->pushButtonDefault, &QPushButton::clicked, this, &MD_TimeTitle_Widget::onDefaultParameterBtnClicked);
     connect(ui->pushButtonSave, &QPushButton::clicked, this, &MD_TimeTitle_Widget::onSaveBtnClicked);
@@ -141,8 +141,8 @@ void MD_TimeTitle_Widget::on_comboBoxChannel_currentIndexChanged(int index)
 void MD_TimeTitle_Widget::parseXml(int cmd, const QString &xml)
 {
     if (xml.trimmed().isEmpty()) {
-        qWarning() << "Received empty XML for command:" << cmd << "from device:"
-                   << (m_pDeviceInfo ? m_pDeviceInfo->ip : QString());
+        qWarning() << "Received empty XML for command:" << cmd
+                   << "from device:" << (m_pDeviceInfo ? m_pDeviceInfo->ip : QString());
         return;
     }
     if (cmd == int(CmdGetOsd)) {
@@ -262,10 +262,10 @@ QPoint MD_TimeTitle_Widget::scalePos(const QRect &l, const QRect &r, int unit)
 QPoint MD_TimeTitle_Widget::placePos(QPoint device, const QSize &label, const QRect &r, int unit)
 {
     // The camera's numbers may be anything: scaled in 64 bits, then kept on the picture.
-    const int px = int(std::clamp<qint64>(qint64(r.width()) * device.x() / unit, 0,
-                                          std::max(0, r.width() - label.width())));
-    const int py = int(std::clamp<qint64>(qint64(r.height()) * device.y() / unit, 0,
-                                          std::max(0, r.height() - label.height())));
+    const int px =
+        int(std::clamp<qint64>(qint64(r.width()) * device.x() / unit, 0, std::max(0, r.width() - label.width())));
+    const int py =
+        int(std::clamp<qint64>(qint64(r.height()) * device.y() / unit, 0, std::max(0, r.height() - label.height())));
     return QPoint(r.left() + px, r.top() + py);
 }
 
@@ -417,9 +417,9 @@ void MD_TimeTitle_Widget::rememberShown()
 bool MD_TimeTitle_Widget::patternChanged() const
 {
     return m_shown.changed(QStringLiteral("pattern.date"), ui->comboBoxDateFormat)
-        || m_shown.changed(QStringLiteral("pattern.time"), ui->comboBoxTime)
-        || m_shown.changed(QStringLiteral("pattern.week"), ui->comboBoxWeek)
-        || m_shown.changed(QStringLiteral("pattern.hour"), ui->checkBoxHour);
+           || m_shown.changed(QStringLiteral("pattern.time"), ui->comboBoxTime)
+           || m_shown.changed(QStringLiteral("pattern.week"), ui->comboBoxWeek)
+           || m_shown.changed(QStringLiteral("pattern.hour"), ui->checkBoxHour);
 }
 
 // Only a label the operator dragged is measured again; the others keep the
@@ -475,7 +475,8 @@ QString MD_TimeTitle_Widget::saveBody() const
     for (QLabel *label : m_labels)
         anyMoved = anyMoved || moved(label);
     // Positions measured in a unit the camera never named go with that unit.
-    if (!v.contains(QStringLiteral("posUnit")) || (anyMoved && DeviceValue::toInt(v.value(QStringLiteral("posUnit"))) <= 0))
+    if (!v.contains(QStringLiteral("posUnit"))
+        || (anyMoved && DeviceValue::toInt(v.value(QStringLiteral("posUnit"))) <= 0))
         v.insert(QStringLiteral("posUnit"), QString::number(m_info.posUnit));
 
     m_shown.take(v, QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD, flag(ui->checkBoxShowOSD->isChecked()));
@@ -616,7 +617,7 @@ void MD_TimeTitle_Widget::slotAdjustLabel(const QString &)
 
 void MD_TimeTitle_Widget::slotMove(QPoint point)
 {
-    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+    for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
         label->move(label->pos() + point);
 }
 
@@ -624,7 +625,7 @@ void MD_TimeTitle_Widget::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint p = event->globalPos();
-        for (QLabel *label : QList<QLabel *> {ui->labelMoveTime, ui->labelMoveChannel} + m_labels) {
+        for (QLabel *label : QList<QLabel *>{ui->labelMoveTime, ui->labelMoveChannel} + m_labels) {
             if (label->isVisible() && label->geometry().contains(p)) {
                 m_dragging = true;
                 m_lastPos = p;
@@ -677,7 +678,7 @@ void MD_TimeTitle_Widget::hideEvent(QHideEvent *event)
 {
     RemoteCfg_Widget::hideEvent(event);
     ui->widget->clear();
-    for (QLabel *label : m_labels + QList<QLabel *> {ui->labelMoveTime})
+    for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
         label->hide();
 }
 

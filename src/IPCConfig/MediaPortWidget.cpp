@@ -76,9 +76,9 @@ void MediaPortWidget::on_pushButton_save_clicked()
     if (!canSave())
         return;
     const bool rtspTyped = !m_received.contains(QStringLiteral("RTSPPort"))
-        || m_shown.changed(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
+                           || m_shown.changed(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
     const bool httpTyped = !m_received.contains(QStringLiteral("HTTPPort"))
-        || m_shown.changed(QStringLiteral("HTTPPort"), ui->lineEdit_http);
+                           || m_shown.changed(QStringLiteral("HTTPPort"), ui->lineEdit_http);
     // Only what the operator typed is checked: the camera's own ports go
     // back as they are.
     const QString refusal = checkPorts(rtspTyped ? ui->lineEdit_rtsp->text() : QStringLiteral("554"),

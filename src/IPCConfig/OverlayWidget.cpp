@@ -39,8 +39,9 @@ OverlayWidget::OverlayWidget(QWidget *parent)
     m_selector->setGeometry(0, 0, Width, Height);
     m_grid = new QTableWidget(m_preview);
     m_grid->setGeometry(0, 0, Width, Height);
-    m_grid->setStyleSheet(QStringLiteral("QTableWidget { background: transparent; gridline-color: rgba(201, 205, 212, 90); }"
-                                         "QTableWidget::item:selected { background: rgba(78, 161, 243, 110); }"));
+    m_grid->setStyleSheet(
+        QStringLiteral("QTableWidget { background: transparent; gridline-color: rgba(201, 205, 212, 90); }"
+                       "QTableWidget::item:selected { background: rgba(78, 161, 243, 110); }"));
     initTable(m_grid, m_cells, m_rows, m_columns);
     m_grid->hide();
     m_selector->hide();
@@ -107,10 +108,10 @@ void OverlayWidget::setAreaSelect(const QHash<QString, QString> &body)
     else
         setPointSelect(body);
     m_received.clear();
-    const QStringList keys = m_gridMode ? QStringList {QStringLiteral("areaType"), QStringLiteral("blockConfig")}
-                                        : QStringList {QStringLiteral("areaType"), QStringLiteral("startX"),
-                                                       QStringLiteral("startY"), QStringLiteral("endX"),
-                                                       QStringLiteral("endY")};
+    const QStringList keys =
+        m_gridMode ? QStringList{QStringLiteral("areaType"), QStringLiteral("blockConfig")}
+                   : QStringList{QStringLiteral("areaType"), QStringLiteral("startX"), QStringLiteral("startY"),
+                                 QStringLiteral("endX"), QStringLiteral("endY")};
     // Only a whole area goes back as received; a part of one would mix it
     // with what the controls made of the rest.
     for (const QString &key : keys) {
@@ -136,7 +137,9 @@ void OverlayWidget::setBlockSelect(const QString &blockConfig)
 void OverlayWidget::setPointSelect(const QHash<QString, QString> &body)
 {
     // Percent of the picture; whatever else a camera sends is kept on it.
-    const auto value = [&body](const char *key) { return DeviceValue::bounded(body.value(QLatin1String(key)), 0, 100, 0); };
+    const auto value = [&body](const char *key) {
+        return DeviceValue::bounded(body.value(QLatin1String(key)), 0, 100, 0);
+    };
     m_selector->setGeometry(rect());
     const QRect selection = CommonHelper::percentRectToWidget(
         m_selector->size(), QPointF(value("startX"), value("startY")), QPointF(value("endX"), value("endY")), true);
@@ -157,7 +160,7 @@ QString OverlayWidget::getBlockConfig() const
 QString OverlayWidget::getAreaSelect() const
 {
     const bool kept = !m_received.isEmpty() && m_gridMode == m_receivedGridMode
-        && (m_gridMode ? getBlockConfig() == m_shownBlocks : m_selector->getSelectRect() == m_shownRect);
+                      && (m_gridMode ? getBlockConfig() == m_shownBlocks : m_selector->getSelectRect() == m_shownRect);
     if (kept) {
         IpcBody::Values received;
         for (auto it = m_received.cbegin(); it != m_received.cend(); ++it)

@@ -38,10 +38,14 @@ void PlatformSettingWidget::updateDevice(FUN_DEV_INFO *dev)
 QString PlatformSettingWidget::registerStateText(const QString &value)
 {
     switch (DeviceValue::toInt(value)) {
-    case 1: return tr("In registration");
-    case 2: return tr("Registered");
-    case 3: return tr("Write off");
-    default: return tr("Unregistered");
+    case 1:
+        return tr("In registration");
+    case 2:
+        return tr("Registered");
+    case 3:
+        return tr("Write off");
+    default:
+        return tr("Unregistered");
     }
 }
 
@@ -84,9 +88,7 @@ void PlatformSettingWidget::on_checkBox_enable_stateChanged(int arg1)
         edit->setEnabled(on);
 }
 
-void PlatformSettingWidget::on_comboBox_mode_activated(int)
-{
-}
+void PlatformSettingWidget::on_comboBox_mode_activated(int) { }
 
 void PlatformSettingWidget::on_pushButton_save_clicked()
 {

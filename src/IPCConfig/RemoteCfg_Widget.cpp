@@ -37,9 +37,7 @@ RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
 
 RemoteCfg_Widget::~RemoteCfg_Widget() = default;
 
-void RemoteCfg_Widget::onSaveResult(int, bool)
-{
-}
+void RemoteCfg_Widget::onSaveResult(int, bool) { }
 
 void RemoteCfg_Widget::setReadTimeoutMs(int ms)
 {
@@ -290,7 +288,7 @@ int intOf(const QHash<QString, QString> &values, const char *key)
 
 bool usesElementForm(const QString &cpu)
 {
-    static const QStringList chips {QStringLiteral("SIGMASTAR"), QStringLiteral("GUOKE"), QStringLiteral("DUOFANG")};
+    static const QStringList chips{QStringLiteral("SIGMASTAR"), QStringLiteral("GUOKE"), QStringLiteral("DUOFANG")};
     return cpu.isEmpty() || chips.contains(cpu);
 }
 
@@ -409,8 +407,8 @@ void RemoteCfg_Widget::parseVoiceAlarm(const QString &fragment, int &enable, int
 QString RemoteCfg_Widget::buildScheduleXml(const Week &days, const QString &cpu)
 {
     const bool elements = usesElementForm(cpu);
-    const QString period = elements ? QStringLiteral("<%1><startTime>%2</startTime><endTime>%3</endTime></%1>")
-                                    : QStringLiteral("%2-%3;");
+    const QString period =
+        elements ? QStringLiteral("<%1><startTime>%2</startTime><endTime>%3</endTime></%1>") : QStringLiteral("%2-%3;");
     QString xml;
     // The camera knows seven days and six periods a day; more would shift or
     // overflow its table.

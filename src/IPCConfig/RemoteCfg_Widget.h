@@ -173,8 +173,8 @@ private:
     QHash<unsigned int, int> m_stale;   // replies still due to reads of earlier rounds
     bool m_channelSet = false;          // m_readChannel taken from the round's first read
     uint8_t m_readChannel = 0;
-    bool m_unsaid = false;              // a failure not yet said (the page was not shown)
-    bool m_roundFailed = false;         // this round's failure was taken in
+    bool m_unsaid = false;      // a failure not yet said (the page was not shown)
+    bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
     QTimer *m_deadline = nullptr;
     QLabel *m_marker = nullptr;

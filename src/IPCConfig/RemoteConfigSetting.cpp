@@ -45,12 +45,12 @@ int g_playerStallMs = -1; // the player's own default
 const QList<int> &setReplyIds()
 {
     static const QList<int> ids = [] {
-        QList<int> list {Cmd::SetVideoEncode, Cmd::SetOsd, Cmd::SetAudio};
+        QList<int> list{Cmd::SetVideoEncode, Cmd::SetOsd, Cmd::SetAudio};
         for (int set : Cmd::ImageGroupSets)
             list.append(set);
-        list << Cmd::SetMotionDetection << Cmd::SetPeopleDetection << Cmd::SetVoiceDetection
-             << Cmd::SetFaceDetection << Cmd::SetCryDetection << Cmd::SetNetwork << Cmd::SetPorts
-             << Cmd::SetPlatform << Cmd::SetSettings << Cmd::SetTimeConfig << Cmd::SetContact;
+        list << Cmd::SetMotionDetection << Cmd::SetPeopleDetection << Cmd::SetVoiceDetection << Cmd::SetFaceDetection
+             << Cmd::SetCryDetection << Cmd::SetNetwork << Cmd::SetPorts << Cmd::SetPlatform << Cmd::SetSettings
+             << Cmd::SetTimeConfig << Cmd::SetContact;
         return list;
     }();
     return ids;
@@ -148,12 +148,22 @@ QWidget *RemoteConfigSetting::slotWidget(int id) const
 
 void RemoteConfigSetting::collectPages()
 {
-    const QList<QPair<int, QWidget *>> table {
-        {PageVideoEncode, ui->pageVideoCode},  {PageOsd, ui->pageTimeTitle},   {PageAudio, ui->pageAudioCode},
-        {PageImage, ui->pageVideoImage},       {PageMotion, ui->pageMoveDetect}, {PagePeople, ui->pagePeople},
-        {PageVoice, ui->pageVoice},            {PageFace, ui->pageFace},         {PageCry, ui->pageBC},
-        {PageNetwork, ui->pageEthernet},       {PagePorts, ui->pageMeida},       {PagePlatform, ui->pagePlatform},
-        {PageSettings, ui->pageDevSetup},      {PageMaintenance, ui->pageMaintenance}, {PageVersion, ui->pageVersionInfo},
+    const QList<QPair<int, QWidget *>> table{
+        {PageVideoEncode, ui->pageVideoCode},
+        {PageOsd, ui->pageTimeTitle},
+        {PageAudio, ui->pageAudioCode},
+        {PageImage, ui->pageVideoImage},
+        {PageMotion, ui->pageMoveDetect},
+        {PagePeople, ui->pagePeople},
+        {PageVoice, ui->pageVoice},
+        {PageFace, ui->pageFace},
+        {PageCry, ui->pageBC},
+        {PageNetwork, ui->pageEthernet},
+        {PagePorts, ui->pageMeida},
+        {PagePlatform, ui->pagePlatform},
+        {PageSettings, ui->pageDevSetup},
+        {PageMaintenance, ui->pageMaintenance},
+        {PageVersion, ui->pageVersionInfo},
     };
     for (const auto &entry : table) {
         m_slots.insert(entry.first, entry.second);
@@ -173,11 +183,22 @@ void RemoteConfigSetting::collectPages()
 
 void RemoteConfigSetting::assignTitles()
 {
-    m_pageTitles = QStringList {
-        tr("Video Encode"),     tr("OSD Settings"),           tr("Audio Settings"), tr("Image Settings"),
-        tr("Motion Detection"), tr("Human Figure Detection"), tr("Sound Detection"), tr("Face Detection"),
-        tr("Crying Detection"), tr("TCP/IP"),                 tr("Port"),           tr("Platform Access"),
-        tr("Device Settings"),  tr("Device Maintenance"),     tr("Version Info"),
+    m_pageTitles = QStringList{
+        tr("Video Encode"),
+        tr("OSD Settings"),
+        tr("Audio Settings"),
+        tr("Image Settings"),
+        tr("Motion Detection"),
+        tr("Human Figure Detection"),
+        tr("Sound Detection"),
+        tr("Face Detection"),
+        tr("Crying Detection"),
+        tr("TCP/IP"),
+        tr("Port"),
+        tr("Platform Access"),
+        tr("Device Settings"),
+        tr("Device Maintenance"),
+        tr("Version Info"),
     };
     if (m_pages.size() != m_pageTitles.size())
         return;
@@ -195,7 +216,7 @@ void RemoteConfigSetting::buildTree()
     static const QIcon groupIcon(QStringLiteral(":/Resources/Skin/Default/MainWindow/master.png"));
     static const QIcon pageIcon(QStringLiteral(":/Resources/Skin/Default/MainWindow/sub.png"));
 
-    m_groupNames = QStringList {tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
+    m_groupNames = QStringList{tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
     m_groupItems.clear();
     m_pageItems.clear();
     m_model->clear();
@@ -249,9 +270,11 @@ void RemoteConfigSetting::applyCapabilities()
     if (!m_dev)
         return;
     const QStringList tokens = m_dev->capList.split(QLatin1Char('+'));
-    const QList<QPair<int, QString>> optional {
-        {PagePeople, QStringLiteral("PD")}, {PageVoice, QStringLiteral("voice")},
-        {PageFace, QStringLiteral("FD")}, {PageCry, QStringLiteral("BCD")},
+    const QList<QPair<int, QString>> optional{
+        {PagePeople, QStringLiteral("PD")},
+        {PageVoice, QStringLiteral("voice")},
+        {PageFace, QStringLiteral("FD")},
+        {PageCry, QStringLiteral("BCD")},
     };
     for (const auto &entry : optional) {
         QStandardItem *item = m_pageItems.value(entry.first);
@@ -491,13 +514,9 @@ void RemoteConfigSetting::setPlayerStallMs(int ms)
     g_playerStallMs = ms;
 }
 
-void RemoteConfigSetting::onEnterPressed()
-{
-}
+void RemoteConfigSetting::onEnterPressed() { }
 
-void RemoteConfigSetting::onEscPressed()
-{
-}
+void RemoteConfigSetting::onEscPressed() { }
 
 void RemoteConfigSetting::changeEvent(QEvent *event)
 {
@@ -506,7 +525,7 @@ void RemoteConfigSetting::changeEvent(QEvent *event)
         return;
     ui->retranslateUi(this);
     assignTitles();
-    m_groupNames = QStringList {tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
+    m_groupNames = QStringList{tr("Video and Audio"), tr("Image"), tr("Event"), tr("Network"), tr("System")};
     for (int i = 0; i < m_groupNames.size() && i < m_groupItems.size(); ++i)
         m_groupItems.at(i)->setText(m_groupNames.at(i));
     fitTreeWidth();

@@ -137,7 +137,7 @@ private:
     QString m_firstUrl;
     QString m_secondUrl;
     QTimer *m_reconnectTimer = nullptr;
-    QMap<int, QWidget *> m_slots;   // page id -> its widget in the stack
+    QMap<int, QWidget *> m_slots; // page id -> its widget in the stack
     ConfigConversation *m_conversation;
     bool m_shownOnce = false;
 };

@@ -33,9 +33,9 @@ void ShownValues::take(IpcBody::Values &values, const QString &key, const QWidge
 QVariant ShownValues::stateOf(const QWidget *control)
 {
     if (const auto *combo = qobject_cast<const QComboBox *>(control))
-        return combo->isEditable() ? QVariant(QString::number(combo->currentIndex()) + QLatin1Char('|')
-                                              + combo->currentText())
-                                   : QVariant(combo->currentIndex());
+        return combo->isEditable()
+                   ? QVariant(QString::number(combo->currentIndex()) + QLatin1Char('|') + combo->currentText())
+                   : QVariant(combo->currentIndex());
     if (const auto *button = qobject_cast<const QAbstractButton *>(control))
         return button->isChecked();
     if (const auto *slider = qobject_cast<const QAbstractSlider *>(control))

@@ -34,9 +34,7 @@ void VersionInformation::updateDevice(FUN_DEV_INFO *dev)
     ui->lineEdit_mac->setText(dev->mac.toUpper());
 }
 
-void VersionInformation::parseXml(int, const QString &)
-{
-}
+void VersionInformation::parseXml(int, const QString &) { }
 
 void VersionInformation::changeEvent(QEvent *event)
 {

@@ -24,8 +24,8 @@ constexpr int MaxCapEntries = 256;
 // Frame rates listed at most: a range a camera sends may be any two numbers.
 constexpr int MaxFrameRates = 240;
 
-const QList<int> kMainPresets {8192, 6144, 5120, 4096, 3072, 2048, 1536, 1024, 512, 256};
-const QList<int> kSubPresets {1024, 640, 512, 256, 128};
+const QList<int> kMainPresets{8192, 6144, 5120, 4096, 3072, 2048, 1536, 1024, 512, 256};
+const QList<int> kSubPresets{1024, 640, 512, 256, 128};
 
 void fillIntervals(QComboBox *combo)
 {
@@ -64,11 +64,11 @@ void selectText(QComboBox *combo, const QString &text)
 VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
     : RemoteCfg_Widget(parent)
     , ui(new Ui::VideoEncodeWidget)
-    , m_resolutionOrder {QStringLiteral("8K"),    QStringLiteral("4K"),    QStringLiteral("5MP"),
-                         QStringLiteral("5M"),    QStringLiteral("4MP"),   QStringLiteral("4M"),
-                         QStringLiteral("3MP"),   QStringLiteral("3M"),    QStringLiteral("1080P"),
-                         QStringLiteral("960P"),  QStringLiteral("720P"),  QStringLiteral("D1"),
-                         QStringLiteral("VGA"),   QStringLiteral("640X360"), QStringLiteral("CIF")}
+    , m_resolutionOrder{QStringLiteral("8K"),   QStringLiteral("4K"),      QStringLiteral("5MP"),
+                        QStringLiteral("5M"),   QStringLiteral("4MP"),     QStringLiteral("4M"),
+                        QStringLiteral("3MP"),  QStringLiteral("3M"),      QStringLiteral("1080P"),
+                        QStringLiteral("960P"), QStringLiteral("720P"),    QStringLiteral("D1"),
+                        QStringLiteral("VGA"),  QStringLiteral("640X360"), QStringLiteral("CIF")}
 {
     ui->setupUi(this);
     // The lists' texts ("Custom", "Constant" in every language) decide their width.
@@ -213,9 +213,9 @@ void VideoEncodeWidget::updateCaps(const QString &capList)
 
 void VideoEncodeWidget::initResolutionLists()
 {
-    for (QComboBox *combo : {ui->comboBox_main_resolution, ui->comboBox_sub_resolution, ui->comboBox_sub_encodeType,
-                             ui->comboBox_sub_bitControl, ui->comboBox_sub_bitRate, ui->comboBox_sub_framerate,
-                             ui->comboBox_sub_iFrame})
+    for (QComboBox *combo :
+         {ui->comboBox_main_resolution, ui->comboBox_sub_resolution, ui->comboBox_sub_encodeType,
+          ui->comboBox_sub_bitControl, ui->comboBox_sub_bitRate, ui->comboBox_sub_framerate, ui->comboBox_sub_iFrame})
         combo->clear();
     QSet<QString> names;
     for (const VideoCapabilitySet &set : qAsConst(m_mainCaps))
@@ -479,14 +479,21 @@ void VideoEncodeWidget::rememberShown()
     m_mainRebuilt = false;
     m_subRebuilt = false;
     m_shown.clear();
-    const QList<QPair<QString, QWidget *>> controls {
-        {"main.resolution", ui->comboBox_main_resolution}, {"main.frameRate", ui->comboBox_main_framerate},
-        {"main.encodeFormat", ui->comboBox_main_encodeType}, {"main.bitRateControl", ui->comboBox_main_bitControl},
-        {"main.bitRate", ui->comboBox_main_bitRate},       {"main.custom", ui->lineEdit_main_bitrate},
-        {"main.interval", ui->comboBox_main_iFrame},       {"sub.resolution", ui->comboBox_sub_resolution},
-        {"sub.frameRate", ui->comboBox_sub_framerate},     {"sub.encodeFormat", ui->comboBox_sub_encodeType},
-        {"sub.bitRateControl", ui->comboBox_sub_bitControl}, {"sub.bitRate", ui->comboBox_sub_bitRate},
-        {"sub.custom", ui->lineEdit_sub_bitrate},          {"sub.interval", ui->comboBox_sub_iFrame},
+    const QList<QPair<QString, QWidget *>> controls{
+        {"main.resolution", ui->comboBox_main_resolution},
+        {"main.frameRate", ui->comboBox_main_framerate},
+        {"main.encodeFormat", ui->comboBox_main_encodeType},
+        {"main.bitRateControl", ui->comboBox_main_bitControl},
+        {"main.bitRate", ui->comboBox_main_bitRate},
+        {"main.custom", ui->lineEdit_main_bitrate},
+        {"main.interval", ui->comboBox_main_iFrame},
+        {"sub.resolution", ui->comboBox_sub_resolution},
+        {"sub.frameRate", ui->comboBox_sub_framerate},
+        {"sub.encodeFormat", ui->comboBox_sub_encodeType},
+        {"sub.bitRateControl", ui->comboBox_sub_bitControl},
+        {"sub.bitRate", ui->comboBox_sub_bitRate},
+        {"sub.custom", ui->lineEdit_sub_bitrate},
+        {"sub.interval", ui->comboBox_sub_iFrame},
     };
     for (const auto &control : controls)
         m_shown.shown(control.first, control.second);
@@ -524,7 +531,8 @@ bool VideoEncodeWidget::streamToSend(bool main, IpcBody::Values &values) const
             return false;
         values.insert(QStringLiteral("bitRate"), rate);
     }
-    if (!values.contains(QStringLiteral("initQuant")) || changed("frameRate", frameRate) || changed("interval", interval))
+    if (!values.contains(QStringLiteral("initQuant")) || changed("frameRate", frameRate)
+        || changed("interval", interval))
         values.insert(QStringLiteral("initQuant"),
                       QString::number(DeviceValue::multiply(DeviceValue::toInt(frameRate->currentText()),
                                                             DeviceValue::toInt(interval->currentText()))));

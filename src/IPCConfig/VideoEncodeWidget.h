@@ -94,8 +94,7 @@ private:
     void updateCaps(const QString &capList);
     void initResolutionLists();
     void fillMainStreamOptions(const VideoCapabilitySet &entry);
-    void updateSubStream(const VideoCapabilitySet &mainEntry, const QString &subResolution,
-                         VideoCapabilitySet *chosen);
+    void updateSubStream(const VideoCapabilitySet &mainEntry, const QString &subResolution, VideoCapabilitySet *chosen);
     void updateMainStream(const VideoCapabilitySet &entry, const VideoEncodeParams &params);
     void updateSubStream(const VideoCapabilitySet &entry, const VideoEncodeParams &params);
     void showStream(bool main, const VideoCapabilitySet &entry, const VideoEncodeParams &params);

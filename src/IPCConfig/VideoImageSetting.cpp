@@ -19,8 +19,8 @@ constexpr unsigned int CmdGetDefaults = Cmd::GetImageDefaults;
 constexpr int SecondGetDelayMs = 50;
 constexpr int PreviewStream = 1;
 
-const char *const kGroups[] = {"imageAdjustment", "dayNight", "exposure", "backlight", "whiteBalance",
-                               "imageEnhancement"};
+const char *const kGroups[] = {"imageAdjustment", "dayNight",     "exposure",
+                               "backlight",       "whiteBalance", "imageEnhancement"};
 
 // Process-wide: the video-format warning is not repeated for the same choice.
 int g_lastWarnedFormat = -1;
@@ -42,11 +42,15 @@ VideoImageSetting::VideoImageSetting(QWidget *parent)
     , m_shown(6)
 {
     ui->setupUi(this);
-    const QList<QPair<QSlider *, QSpinBox *>> pairs {
-        {ui->slider_brightness, ui->spinBox_brightness}, {ui->slider_contrast, ui->spinBox_contrast},
-        {ui->slider_saturation, ui->spinBox_saturation}, {ui->slider_sharpness, ui->spinBox_sharpness},
-        {ui->slider_exposure, ui->spinBox_exposure},     {ui->slider_redGain, ui->spinBox_redGain},
-        {ui->slider_blueGain, ui->spinBox_blueGain},     {ui->slider_DRCStrength, ui->spinBox_DRCStrength},
+    const QList<QPair<QSlider *, QSpinBox *>> pairs{
+        {ui->slider_brightness, ui->spinBox_brightness},
+        {ui->slider_contrast, ui->spinBox_contrast},
+        {ui->slider_saturation, ui->spinBox_saturation},
+        {ui->slider_sharpness, ui->spinBox_sharpness},
+        {ui->slider_exposure, ui->spinBox_exposure},
+        {ui->slider_redGain, ui->spinBox_redGain},
+        {ui->slider_blueGain, ui->spinBox_blueGain},
+        {ui->slider_DRCStrength, ui->spinBox_DRCStrength},
         {ui->slider_denoiseStrength, ui->spinBox_denoiseStrength},
     };
     for (const auto &pair : pairs) {
@@ -67,8 +71,8 @@ VideoImageSetting::~VideoImageSetting()
 
 void VideoImageSetting::initSectionList()
 {
-    m_sectionNames = QStringList {tr("Image"), tr("Night Vision Mode"), tr("Exposure"),
-                                  tr("Backlight"), tr("WB"), tr("PE")};
+    m_sectionNames =
+        QStringList{tr("Image"), tr("Night Vision Mode"), tr("Exposure"), tr("Backlight"), tr("WB"), tr("PE")};
     // Setting the names empties the list's current row: the sub-page shown
     // stays the current one.
     const int shown = ui->listView->currentIndex().isValid() ? ui->stackedWidget->currentIndex() : -1;
@@ -79,10 +83,10 @@ void VideoImageSetting::initSectionList()
 
 const QStringList &VideoImageSetting::shutterList(int standard)
 {
-    static const QStringList ntsc {"1/3",   "1/6",   "1/12",  "1/30",   "1/60",   "1/120",   "1/150",   "1/200",
-                                   "1/250", "1/500", "1/750", "1/1000", "1/2000", "1/4000", "1/10000", "1/100000"};
-    static const QStringList pal {"1/3",   "1/6",   "1/12",  "1/25",   "1/50",   "1/100",   "1/150",   "1/200",
+    static const QStringList ntsc{"1/3",   "1/6",   "1/12",  "1/30",   "1/60",   "1/120",  "1/150",   "1/200",
                                   "1/250", "1/500", "1/750", "1/1000", "1/2000", "1/4000", "1/10000", "1/100000"};
+    static const QStringList pal{"1/3",   "1/6",   "1/12",  "1/25",   "1/50",   "1/100",  "1/150",   "1/200",
+                                 "1/250", "1/500", "1/750", "1/1000", "1/2000", "1/4000", "1/10000", "1/100000"};
     return standard == 1 ? pal : ntsc;
 }
 
@@ -225,23 +229,26 @@ QList<VideoImageSetting::Control> VideoImageSetting::controlsOf(int position) co
 {
     switch (position) {
     case 0:
-        return {{"brightness", ui->slider_brightness}, {"contrast", ui->slider_contrast},
-                {"saturation", ui->slider_saturation}, {"sharpness", ui->slider_sharpness},
+        return {{"brightness", ui->slider_brightness},    {"contrast", ui->slider_contrast},
+                {"saturation", ui->slider_saturation},    {"sharpness", ui->slider_sharpness},
                 {"tvStandard", ui->comboBox_videoFormat}, {"mirrorMode", ui->comboBox_mirror},
-                {"rotateMode", ui->comboBox_rotate}, {"antiFlicker", ui->comboBoxAntiFlicker}};
+                {"rotateMode", ui->comboBox_rotate},      {"antiFlicker", ui->comboBoxAntiFlicker}};
     case 1:
         return {{"dayNightCompensateMode", ui->comboBox_nightVision}};
     case 2:
-        return {{"exposureMode", ui->comboBox_exposureMode}, {"exposureTime", ui->comboBox_exposureTime},
+        return {{"exposureMode", ui->comboBox_exposureMode},
+                {"exposureTime", ui->comboBox_exposureTime},
                 {"SystemGain", ui->slider_exposure}};
     case 3:
         return {{"backlightMode", ui->comboBox_backlight}};
     case 4:
-        return {{"WBMode", ui->comboBox_whiteBalance}, {"redGain", ui->slider_redGain},
-                {"blueGain", ui->slider_blueGain}};
+        return {
+            {"WBMode", ui->comboBox_whiteBalance}, {"redGain", ui->slider_redGain}, {"blueGain", ui->slider_blueGain}};
     case 5:
-        return {{"DRCMode", ui->comboBox_DRCMode}, {"DRCStrength", ui->slider_DRCStrength},
-                {"denoiseMode", ui->comboBox_denoiseMode}, {"denoiseStrength", ui->slider_denoiseStrength}};
+        return {{"DRCMode", ui->comboBox_DRCMode},
+                {"DRCStrength", ui->slider_DRCStrength},
+                {"denoiseMode", ui->comboBox_denoiseMode},
+                {"denoiseStrength", ui->slider_denoiseStrength}};
     default:
         return {};
     }
@@ -369,8 +376,8 @@ void VideoImageSetting::defaultImageAdjustment()
         selectPosition(ui->comboBox_rotate, d.value("rotateMode"));
     }
     // What "Default" put there is what a Save writes; anti-flicker is left.
-    for (const char *element : {"brightness", "contrast", "saturation", "sharpness", "tvStandard", "mirrorMode",
-                                "rotateMode"})
+    for (const char *element :
+         {"brightness", "contrast", "saturation", "sharpness", "tvStandard", "mirrorMode", "rotateMode"})
         m_shown[0].markChanged(QLatin1String(element));
 }
 
@@ -382,7 +389,7 @@ QStringList VideoImageSetting::nightVisionModes() const
     // "Infrared Mode", is mode 1. Read by position it would show nothing for
     // the camera's own 1 and save 0, smart mode, under the infrared name.
     if (!m_pDeviceInfo->capList.contains(QLatin1String("doubleLight"), Qt::CaseInsensitive))
-        return QStringList {QStringLiteral("1")};
+        return QStringList{QStringLiteral("1")};
     return m_pDeviceInfo->doubleLightCfg.split(QLatin1Char('+'), Qt::SkipEmptyParts);
 }
 
@@ -404,7 +411,8 @@ void VideoImageSetting::updateNightVision(const Values &v)
                 ui->comboBox_nightVision->addItem(tr(names[mode]), mode);
         }
     }
-    ui->comboBox_nightVision->setCurrentIndex(ui->comboBox_nightVision->findData(v.value("dayNightCompensateMode", -1)));
+    ui->comboBox_nightVision->setCurrentIndex(
+        ui->comboBox_nightVision->findData(v.value("dayNightCompensateMode", -1)));
 }
 
 void VideoImageSetting::saveNightVision()
@@ -416,7 +424,8 @@ void VideoImageSetting::saveNightVision()
     IpcBody::Values values = valuesToSend(1);
     const int mode = DeviceValue::toInt(values.value(QStringLiteral("dayNightCompensateMode")), -1);
     // Only what the camera sent may go back unread by this client.
-    const bool asReceived = m_received.at(1).contains(QStringLiteral("dayNightCompensateMode"))
+    const bool asReceived =
+        m_received.at(1).contains(QStringLiteral("dayNightCompensateMode"))
         && !m_shown.at(1).changed(QStringLiteral("dayNightCompensateMode"), ui->comboBox_nightVision);
     if (!asReceived && mode < 0) {
         qWarning() << "Invalid night vision mode index:" << ui->comboBox_nightVision->currentIndex()

@@ -133,7 +133,8 @@ void BroadService::onReadyRead()
         // The reader leaves empty elements out, but a present, empty firmware
         // version still wins over the misspelt one.
         if (!body.contains(QStringLiteral("firmwareVersion"))
-            && (text.contains(QLatin1String("<firmwareVersion>")) || text.contains(QLatin1String("<firmwareVersion/>"))))
+            && (text.contains(QLatin1String("<firmwareVersion>"))
+                || text.contains(QLatin1String("<firmwareVersion/>"))))
             body.insert(QStringLiteral("firmwareVersion"), QString());
         addSearchDevice(body);
     }
@@ -143,8 +144,8 @@ SearchDevInfo BroadService::fromAnswer(const QHash<QString, QString> &values)
 {
     SearchDevInfo d;
     d.hardwareType = values.value(QStringLiteral("hardwareType"));
-    static const char *const modelKeys[] = { "productModelExt", "product_model_ext", "deviceType", "productModel",
-                                             "product_model" };
+    static const char *const modelKeys[] = {"productModelExt", "product_model_ext", "deviceType", "productModel",
+                                            "product_model"};
     for (const char *key : modelKeys) {
         const QString v = values.value(QLatin1String(key));
         if (!v.isEmpty()) {

@@ -80,7 +80,7 @@ private:
 
     QList<QUdpSocket *> m_sockets;
     QHash<QString, SearchDevInfo> m_devices;
-    QHostAddress m_broadcastAddress { QHostAddress::Broadcast };
+    QHostAddress m_broadcastAddress{QHostAddress::Broadcast};
     uint16_t m_port = DefaultPort;
     QList<QHostAddress> m_localAddresses;
 };

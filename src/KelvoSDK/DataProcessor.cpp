@@ -130,8 +130,8 @@ void DataProcessor::checkStalledFrame()
             QMutexLocker lock(&m_mutex);
             ip = m_work.ip;
         }
-        qWarning() << "incomplete frame of" << ip << "given up after" << waited
-                   << "ms; resynchronising," << m_splitter.buffered() << "bytes buffered";
+        qWarning() << "incomplete frame of" << ip << "given up after" << waited << "ms; resynchronising,"
+                   << m_splitter.buffered() << "bytes buffered";
         m_splitter.dropPendingFrame(m_payloads);
         while (!m_payloads.isEmpty())
             dispatchPayload(m_payloads.takeFirst());
@@ -212,19 +212,18 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
 void DataProcessor::queueStream()
 {
     const qint64 cost = m_work.data.size();
-    const bool fits = m_streamQueue.size() < m_limits.queueMaxFrames
-        && m_streamQueueBytes + cost <= m_limits.queueMaxBytes;
+    const bool fits =
+        m_streamQueue.size() < m_limits.queueMaxFrames && m_streamQueueBytes + cost <= m_limits.queueMaxBytes;
     if (m_dropUntilKey) {
         // Resumes only once the queue has room for a while again, so a peer that
         // keeps sending too fast makes one burst, not one per key frame.
         const bool drained = m_streamQueue.size() <= m_limits.queueMaxFrames / 2
-            && m_streamQueueBytes + cost <= m_limits.queueMaxBytes / 2;
+                             && m_streamQueueBytes + cost <= m_limits.queueMaxBytes / 2;
         if (!m_work.mediaHeader.isKeyFrame() || !drained) {
             ++m_droppedFrames;
             return;
         }
-        qInfo() << "stream queue of" << m_work.ip << "resumes at a key frame;" << m_droppedFrames
-                << "frames dropped";
+        qInfo() << "stream queue of" << m_work.ip << "resumes at a key frame;" << m_droppedFrames << "frames dropped";
         m_dropUntilKey = false;
     } else if (!fits) {
         qWarning() << "stream queue of" << m_work.ip << "full (" << m_streamQueue.size() << "frames,"

@@ -107,7 +107,7 @@ private:
     // not add up their waits.
     QList<QPair<qint64, qint64>> m_arrivals;
     QElapsedTimer m_clock;
-    std::atomic<qint64> m_splitterBytes {0};
-    std::atomic<quint64> m_messages {0};
-    std::atomic<qint64> m_backlog {0};
+    std::atomic<qint64> m_splitterBytes{0};
+    std::atomic<quint64> m_messages{0};
+    std::atomic<qint64> m_backlog{0};
 };

@@ -8,7 +8,7 @@
 
 namespace PrivateProto {
 
-static const char kMagic[4] = { 0x07, 0x03, 0x18, 0x20 };
+static const char kMagic[4] = {0x07, 0x03, 0x18, 0x20};
 static const char kOpenTag[] = "<PrivateProto>";
 static const char kCloseTag[] = "</PrivateProto>";
 constexpr int kOpenLen = sizeof(kOpenTag) - 1;
@@ -250,8 +250,8 @@ void FrameSplitter::split(QList<QByteArray> &out)
         if (m_buffer.size() - at < FrameHeaderSize)
             break;
         const auto *p = reinterpret_cast<const uint8_t *>(base + at + 4);
-        const uint32_t length = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16)
-            | (uint32_t(p[3]) << 24);
+        const uint32_t length =
+            uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
         if (length > MaxFrameLength) {
             m_pos = at + FrameHeaderSize;
             continue;
@@ -296,9 +296,8 @@ QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload)
         const int cmd = headCommand(base + span.begin, span.end - span.begin);
         if (isStreamCommand(cmd)) {
             bool ok = false;
-            const qint64 dataLen = childText(base + span.begin, span.end - span.begin, "body", "dataLen")
-                                       .trimmed()
-                                       .toLongLong(&ok);
+            const qint64 dataLen =
+                childText(base + span.begin, span.end - span.begin, "body", "dataLen").trimmed().toLongLong(&ok);
             if (ok && dataLen > 0)
                 from = int(qMin<qint64>(size, qint64(span.end) + 4 + dataLen));
         }
@@ -320,8 +319,7 @@ void StreamReassembler::parseStreamRawInfo(const QByteArray &xml, const QByteArr
     parseStream(packet, span, info, fragmented);
 }
 
-void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info,
-                                    bool fragmented)
+void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented)
 {
     info.data.clear();
     const char *element = packet.constData() + span.begin;
@@ -354,7 +352,7 @@ void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan
     State &st = m_states[key];
     const auto follows = [&st, &header]() {
         return st.collecting && header.frameId() == st.last.frameId()
-            && uint16_t(header.sequence()) == uint16_t(uint16_t(st.last.sequence()) + 1);
+               && uint16_t(header.sequence()) == uint16_t(uint16_t(st.last.sequence()) + 1);
     };
 
     switch (header.fragmentType()) {

@@ -16,11 +16,11 @@
 
 namespace PrivateProto {
 
-constexpr uint32_t FrameMagic = 0x20180307;    // on the wire: 07 03 18 20
-constexpr int FrameHeaderSize = 8;             // magic + 32-bit little-endian length
-constexpr uint32_t MaxFrameLength = 0x800000;  // longest payload a reader accepts
-constexpr int MaxBodyLength = 0x100000;        // longest body (UTF-16 units) an envelope takes
-constexpr int FirmwareChunkSize = 0x28000;     // bytes per firmware chunk message
+constexpr uint32_t FrameMagic = 0x20180307;   // on the wire: 07 03 18 20
+constexpr int FrameHeaderSize = 8;            // magic + 32-bit little-endian length
+constexpr uint32_t MaxFrameLength = 0x800000; // longest payload a reader accepts
+constexpr int MaxBodyLength = 0x100000;       // longest body (UTF-16 units) an envelope takes
+constexpr int FirmwareChunkSize = 0x28000;    // bytes per firmware chunk message
 
 // Fragment types of a stream fragment header.
 constexpr uint8_t FragmentWhole = 0x11;

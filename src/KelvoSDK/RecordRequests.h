@@ -11,9 +11,9 @@
 // Record query (Cmd::QueryRecords).
 struct RecordQuery
 {
-    uint8_t channel = 0;  // "ChannelId"
-    QString time;         // "Time"
-    uint8_t byMonth = 0;  // "ByMonth"
+    uint8_t channel = 0; // "ChannelId"
+    QString time;        // "Time"
+    uint8_t byMonth = 0; // "ByMonth"
 };
 
 // Start (Cmd::StartRecordStream) or stop (Cmd::StopRecordStream) of a playback

@@ -65,7 +65,8 @@ TcpClient::TcpClient(QObject *parent)
     m_thread = new QThread(this);
     m_worker = new DataProcessor();
     m_worker->moveToThread(m_thread);
-    connect(m_thread, &QThread::started, m_worker, [] { ThreadStack::install(); }, Qt::DirectConnection);
+    connect(
+        m_thread, &QThread::started, m_worker, [] { ThreadStack::install(); }, Qt::DirectConnection);
     connect(
         m_worker, &DataProcessor::recvCommonInfo, this,
         [this](const devXmlInfo &info) {
@@ -383,7 +384,8 @@ void TcpClient::stopDownload(const RecordStreamRequest &request)
 
 void TcpClient::seekPlay(unsigned char channel, const QString &time)
 {
-    sendData(Cmd::SeekRecordStream, QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time>").arg(QString::number(channel), time), 0);
+    sendData(Cmd::SeekRecordStream,
+             QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time>").arg(QString::number(channel), time), 0);
 }
 
 void TcpClient::setPlaySpeed(unsigned char channel, unsigned char speed, bool flag)
@@ -459,9 +461,8 @@ void TcpClient::uploadStep()
 void TcpClient::uploadXml(bool last)
 {
     const QByteArray chunk = last || m_upload.chunks.isEmpty() ? QByteArray() : m_upload.chunks.first();
-    const QString body = QStringLiteral("<startPos>%1</startPos><dataLength>%2</dataLength>")
-                             .arg(m_upload.startPos)
-                             .arg(chunk.size());
+    const QString body =
+        QStringLiteral("<startPos>%1</startPos><dataLength>%2</dataLength>").arg(m_upload.startPos).arg(chunk.size());
     QByteArray payload = getSafeXml(Cmd::UpgradeChunk, body, 0).toUtf8();
     payload.append(4, '\0');
     payload.append(chunk);

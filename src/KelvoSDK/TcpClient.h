@@ -24,17 +24,17 @@ class DataProcessor;
 struct SdkTimings
 {
     int heartbeatIntervalMs = 30000;
-    int replyTimeoutMs = 3000;   // connect timeout and heartbeat reply timeout
-    int reconnectUnitMs = 1000;  // reconnect delay n is 2·n²·unit (n capped at 5)
-    int uploadBurstGapMs = 100;  // pause between bursts of firmware chunks
-    int pacingStartMs = 38;      // first period of the playback pacing timer
+    int replyTimeoutMs = 3000;  // connect timeout and heartbeat reply timeout
+    int reconnectUnitMs = 1000; // reconnect delay n is 2·n²·unit (n capped at 5)
+    int uploadBurstGapMs = 100; // pause between bursts of firmware chunks
+    int pacingStartMs = 38;     // first period of the playback pacing timer
     // Bounds against a peer that sends faster than the client consumes: the
     // paced playback queue (about 3 s of 1080p at 16x), and the bytes the
     // receive worker may have pending before the session stops reading.
     qint64 streamQueueMaxBytes = 48 * 1024 * 1024;
     int streamQueueMaxFrames = 1500;
     qint64 workerBacklogMaxBytes = 4 * 1024 * 1024;
-    int resumePollMs = 5;        // how often a paused session looks at the backlog again
+    int resumePollMs = 5; // how often a paused session looks at the backlog again
 };
 
 class TcpClient : public QObject

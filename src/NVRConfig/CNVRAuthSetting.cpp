@@ -97,7 +97,8 @@ void CNVRAuthSetting::onbtnOkClicked()
     account.insert(QStringLiteral("remoteAuthority"), mergeRights(m_remote, RemoteLength, states(remoteBoxes())));
     // The listed state goes back unchanged: a rights change must not enable
     // an account the administrator switched off.
-    if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::rightsBody(account), RequestKind::Save)) {
+    if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::rightsBody(account),
+                                     RequestKind::Save)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }

@@ -24,13 +24,14 @@ CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     ui->setupUi(this);
     // The NVR's own names of its menu languages, compared exactly.
     const char *const names[] = {
-        "(简体中文)", "English", "Indonesia", "Русский язык", "Nederlands", "(čeština)",
-        "(slovenský)", "Magyar", "(Română)", "Deutsch", "(Slovenščina)", "(български)",
-        "(Ελληνικά)", "(ភាសាខ្មែរ)", "(Français)", "(Español)", "(Português)", "(Türkçe)",
+        "(简体中文)",  "English",    "Indonesia",  "Русский язык", "Nederlands",    "(čeština)",
+        "(slovenský)", "Magyar",     "(Română)",   "Deutsch",      "(Slovenščina)", "(български)",
+        "(Ελληνικά)",  "(ភាសាខ្មែរ)", "(Français)", "(Español)",    "(Português)",   "(Türkçe)",
     };
     for (int code = 0; code < int(sizeof(names) / sizeof(names[0])); ++code)
         m_languages.insert(code, QString::fromUtf8(names[code]));
-    m_fixedResolutions = QStringList {QStringLiteral("1280*1024"), QStringLiteral("1366*768"), QStringLiteral("1920*1080")};
+    m_fixedResolutions =
+        QStringList{QStringLiteral("1280*1024"), QStringLiteral("1366*768"), QStringLiteral("1920*1080")};
     initComboItems();
     ui->m_cbxTransparency->setCurrentIndex(0);
     ui->m_cbxBootWizard->setCurrentIndex(0);
@@ -197,20 +198,19 @@ void CNVRBasicSetting::onSaveBtnClicked()
     auto index = [](const QComboBox *combo) { return QString::number(combo->currentIndex()); };
     const QComboBox *language = ui->m_cbxLanguage;
     const int level = ui->comboBoxLogLevel->currentIndex();
-    const NvrBodies::Values values {
+    const NvrBodies::Values values{
         {QStringLiteral("language"),
          r.send(QStringLiteral("language"), language->currentIndex(),
                 languageCode(language->currentText()) >= 0 ? QString::number(languageCode(language->currentText()))
-                                                            : QString())},
+                                                           : QString())},
         {QStringLiteral("transparency"),
          r.send(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex(), index(ui->m_cbxTransparency))},
         {QStringLiteral("resolution"),
          r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText(), ui->m_cbxResolution->currentText())},
         {QStringLiteral("lockScreenTime"),
          r.send(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text(), ui->m_lineLockScreen->text())},
-        {QStringLiteral("lockScreenOp"),
-         r.send(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp(),
-                QString::number(m_lockDlg->getLockScreenOp()))},
+        {QStringLiteral("lockScreenOp"), r.send(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp(),
+                                                QString::number(m_lockDlg->getLockScreenOp()))},
         {QStringLiteral("guideEnable"),
          r.send(QStringLiteral("guideEnable"), ui->m_cbxBootWizard->currentIndex(), index(ui->m_cbxBootWizard))},
         {QStringLiteral("autoAddIpc"),

@@ -120,8 +120,9 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
     const QString videoPort = m_modify ? m_record.value(QStringLiteral("VideoPort")).trimmed() : QString();
     QHash<QString, QString> record;
     record.insert(QStringLiteral("IpAddr"), ip);
-    record.insert(QStringLiteral("Protocol"), listed("Protocol", m_shownProtocol, protocol,
-                                                     protocol == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF")));
+    record.insert(QStringLiteral("Protocol"),
+                  listed("Protocol", m_shownProtocol, protocol,
+                         protocol == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF")));
     record.insert(QStringLiteral("Username"), user);
     record.insert(QStringLiteral("Password"), password);
     record.insert(QStringLiteral("CtrlPort"), port);

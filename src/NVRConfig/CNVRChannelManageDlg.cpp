@@ -90,7 +90,8 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);
-    connect(m_searchHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::searchViewAllChkBoxStateChanged);
+    connect(m_searchHeader, &HeaderViewPrivate::columnCheck, this,
+            &CNVRChannelManageDlg::searchViewAllChkBoxStateChanged);
     connect(ui->m_SearchDevTableView, &QTableView::clicked, this, &CNVRChannelManageDlg::searchViewTableItemClicked);
     CommonHelper::elideChildTexts(this);
 }
@@ -220,9 +221,9 @@ void CNVRChannelManageDlg::searchIpc(int start)
 
 void CNVRChannelManageDlg::setSearchControlsEnabled(bool on)
 {
-    for (QWidget *w : std::initializer_list<QWidget *> {ui->m_SearchDevTableView, ui->m_SearchDevBtn, ui->m_ModifyIPBtn,
-                                                        ui->m_AddDevBtn, ui->m_DelDevBtn, ui->m_AddDevTableWidget,
-                                                        ui->m_ManualAddDevBtn})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->m_SearchDevTableView, ui->m_SearchDevBtn, ui->m_ModifyIPBtn,
+                                                       ui->m_AddDevBtn, ui->m_DelDevBtn, ui->m_AddDevTableWidget,
+                                                       ui->m_ManualAddDevBtn})
         w->setEnabled(on);
 }
 
@@ -327,15 +328,15 @@ void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
         QString lens = value("DoubleCamName");
         if (lens.isEmpty())
             lens = QStringLiteral("1");
-        const QStringList cells {value("ChannelId"),
-                                 CommonHelper::hexToString(value("ChannnelName"), cpu).trimmed(),
-                                 channelStatusText(value("Status")),
-                                 value("IpAddr"),
-                                 value("CtrlPort"),
-                                 lens,
-                                 protocolText(value("Protocol")),
-                                 value("IpcVersion"),
-                                 value("MacAddress").toUpper()};
+        const QStringList cells{value("ChannelId"),
+                                CommonHelper::hexToString(value("ChannnelName"), cpu).trimmed(),
+                                channelStatusText(value("Status")),
+                                value("IpAddr"),
+                                value("CtrlPort"),
+                                lens,
+                                protocolText(value("Protocol")),
+                                value("IpcVersion"),
+                                value("MacAddress").toUpper()};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignCenter);
@@ -354,7 +355,8 @@ void CNVRChannelManageDlg::updateStateTexts()
     for (auto it = m_channels.constBegin(); it != m_channels.constEnd(); ++it) {
         const int row = DeviceValue::add(it.key(), -1);
         if (row >= 0 && row < table->rowCount() && table->item(row, ColState))
-            table->item(row, ColState)->setText(channelStatusText(it.value().value(QStringLiteral("Status")).trimmed()));
+            table->item(row, ColState)
+                ->setText(channelStatusText(it.value().value(QStringLiteral("Status")).trimmed()));
     }
 }
 
@@ -402,14 +404,14 @@ void CNVRChannelManageDlg::addSearchIpcToTableWidget()
         auto *ip = new QStandardItem(value("IPAddress"));
         ip->setCheckable(true);
         ip->setData(value("IPAddress"), Qt::UserRole);
-        QList<QStandardItem *> row {ip,
-                                    new QStandardItem(value("CtrlPort")),
-                                    new QStandardItem(lens),
-                                    new QStandardItem(protocolText(value("Protocol"))),
-                                    new QStandardItem(value("MacAddress").toUpper()),
-                                    new QStandardItem(value("IpcVer")),
-                                    new QStandardItem(record.value(QStringLiteral("key"))),
-                                    new QStandardItem(doubleCam)};
+        QList<QStandardItem *> row{ip,
+                                   new QStandardItem(value("CtrlPort")),
+                                   new QStandardItem(lens),
+                                   new QStandardItem(protocolText(value("Protocol"))),
+                                   new QStandardItem(value("MacAddress").toUpper()),
+                                   new QStandardItem(value("IpcVer")),
+                                   new QStandardItem(record.value(QStringLiteral("key"))),
+                                   new QStandardItem(doubleCam)};
         m_searchModel->appendRow(row);
     }
     setModelTextAlignment(m_searchModel, Qt::AlignCenter);
@@ -452,7 +454,8 @@ bool CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QLi
 {
     if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
         return false;
-    return m_conversation->send(this, Cmd::AddChannels, NvrBodies::channelAddBody(addList, indexList), 0, RequestKind::Save);
+    return m_conversation->send(this, Cmd::AddChannels, NvrBodies::channelAddBody(addList, indexList), 0,
+                                RequestKind::Save);
 }
 
 bool CNVRChannelManageDlg::delNVRChannel(int channel)
@@ -553,7 +556,7 @@ void CNVRChannelManageDlg::onbtnModifyIPClicked()
         return;
     }
     m_modifyIpDlg->setDevInfo(*found, m_nvr);
-    m_modifyIpDlg->setRoute(UserRequestRoute {m_conversation, this});
+    m_modifyIpDlg->setRoute(UserRequestRoute{m_conversation, this});
     if (m_modifyIpDlg->exec() == QDialog::Accepted)
         MsgTipInfoDlg::showTip(tr("The device IP is being modified. Please search again later."), 2000);
 }

@@ -116,7 +116,7 @@ private:
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
     QMap<QString, Record> m_searchDevs;
-    bool m_searchCut = false; // the cut of this search is logged
+    bool m_searchCut = false;     // the cut of this search is logged
     QMap<int, Record> m_channels; // by channel number
     QPointer<MsgTipInfoDlg> m_failedTip;
     Ui::CNVRChannelManageDlg *ui;

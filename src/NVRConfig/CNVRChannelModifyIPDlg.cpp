@@ -98,9 +98,10 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const loginDev key = toLoginDev(m_nvr);
     if (key.ip.isEmpty())
         return;
-    const bool sent = m_route.conversation
-        ? m_route.conversation->send(m_route.requester, Cmd::ReaddressCamera, body, 0, RequestKind::Save)
-        : ConfigConversation::sendThrough(nullptr, this, m_nvr, Cmd::ReaddressCamera, body, 0, RequestKind::Save);
+    const bool sent =
+        m_route.conversation
+            ? m_route.conversation->send(m_route.requester, Cmd::ReaddressCamera, body, 0, RequestKind::Save)
+            : ConfigConversation::sendThrough(nullptr, this, m_nvr, Cmd::ReaddressCamera, body, 0, RequestKind::Save);
     // An NVR that cannot be reached is said; the dialog keeps what was typed.
     if (!sent) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);

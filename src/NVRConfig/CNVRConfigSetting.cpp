@@ -74,7 +74,8 @@ void CNVRConfigSetting::initWidget()
     for (QPushButton *b : m_mainButtons + m_subButtons) {
         connect(b, &QPushButton::clicked, this, &CNVRConfigSetting::onButtonsClicked);
         // The shown page's buttons stand out in the accent colour.
-        b->setStyleSheet(QStringLiteral("QPushButton:checked { background-color: rgb(78, 161, 243); color: rgb(19, 22, 27); }"));
+        b->setStyleSheet(
+            QStringLiteral("QPushButton:checked { background-color: rgb(78, 161, 243); color: rgb(19, 22, 27); }"));
     }
     ui->stackedWidget->setCurrentIndex(0);
     initReplyParsers();
@@ -206,12 +207,25 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     int main = 0;
     int sub = 0;
     switch (cmd) {
-    case Cmd::GetTimeConfig: sub = 1; break;
-    case Cmd::GetNvrNetwork: main = 1; break;
-    case Cmd::GetVersion: main = 2; break;
-    case Cmd::GetRecordSchedule: main = 3; sub = 2; break;
-    case Cmd::GetDisks: main = 3; sub = 3; break;
-    default: break;
+    case Cmd::GetTimeConfig:
+        sub = 1;
+        break;
+    case Cmd::GetNvrNetwork:
+        main = 1;
+        break;
+    case Cmd::GetVersion:
+        main = 2;
+        break;
+    case Cmd::GetRecordSchedule:
+        main = 3;
+        sub = 2;
+        break;
+    case Cmd::GetDisks:
+        main = 3;
+        sub = 3;
+        break;
+    default:
+        break;
     }
     auto mark = [this](const QList<QPushButton *> &buttons, int chosen) {
         for (int i = 0; i < buttons.size(); ++i) {

@@ -35,8 +35,8 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     connect(m_clock, &QTimer::timeout, this, &CNVRDateSetting::onClockTick);
     connect(ui->comboBoxTimeFormat, &QComboBox::currentTextChanged, this, &CNVRDateSetting::onTimeFormatChanged);
     ui->m_dateTimeEditSystemTime->setSpecialValueText(tr("Unknown"));
-    ui->m_lineIPCTiming->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")),
-                                                                      ui->m_lineIPCTiming));
+    ui->m_lineIPCTiming->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), ui->m_lineIPCTiming));
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -73,8 +73,8 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     ui->m_ChkBoxSummerTime->setVisible(m_summerTime);
     ui->m_labelSummerTime->setVisible(m_summerTime);
     ui->m_btnSummerTime->setVisible(m_summerTime);
-    for (QWidget *w : std::initializer_list<QWidget *> {ui->labelDateFormat, ui->m_cbxDateFormate, ui->labelTimeFormat,
-                                                        ui->comboBoxTimeFormat})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->labelDateFormat, ui->m_cbxDateFormate, ui->labelTimeFormat,
+                                                       ui->comboBoxTimeFormat})
         w->setVisible(!m_summerTime);
 
     // A format the page has no item for is shown as it came, as an item of
@@ -95,8 +95,7 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     m_timeKnown = sysTime.isValid();
     // Without a readable time the field says so instead of showing a time the
     // NVR never reported.
-    ui->m_dateTimeEditSystemTime->setDateTime(m_timeKnown ? sysTime
-                                                          : ui->m_dateTimeEditSystemTime->minimumDateTime());
+    ui->m_dateTimeEditSystemTime->setDateTime(m_timeKnown ? sysTime : ui->m_dateTimeEditSystemTime->minimumDateTime());
     ui->m_dateTimeEditSettingTime->setDateTime(QDateTime::currentDateTime());
     m_clock->start();
     ui->m_ChkBoxTiming->setChecked(DeviceValue::toInt(value("ipcSetTime")) >= 1);
@@ -194,7 +193,7 @@ void CNVRDateSetting::onSaveBtnClicked()
     auto tick = [&r, &flag](const char *key, const QCheckBox *box) {
         return r.send(QLatin1String(key), box->isChecked(), flag(box));
     };
-    NvrBodies::Values values {
+    NvrBodies::Values values{
         // The running clock when the NVR reported one, else its text as it came.
         {QStringLiteral("sysTime"), m_timeKnown ? ui->m_dateTimeEditSystemTime->dateTime().toString(kDeviceTimeFormat)
                                                 : r.value(QStringLiteral("sysTime"))},
@@ -218,8 +217,8 @@ void CNVRDateSetting::onSaveBtnClicked()
         m_summerDlg->getStartTime(start);
         m_summerDlg->getEndTime(end);
         const NvrBodies::ReportedValues &s = m_reportedSummer;
-        summer = {{QStringLiteral("enable"), s.send(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked(),
-                                                    flag(ui->m_ChkBoxSummerTime))},
+        summer = {{QStringLiteral("enable"),
+                   s.send(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked(), flag(ui->m_ChkBoxSummerTime))},
                   {QStringLiteral("offset"), s.send(QStringLiteral("offset"), offset, offset)},
                   {QStringLiteral("weekStartTime"), s.send(QStringLiteral("weekStartTime"), start, start)},
                   {QStringLiteral("weekEndTime"), s.send(QStringLiteral("weekEndTime"), end, end)}};
@@ -240,7 +239,7 @@ void CNVRDateSetting::onNtpUpdateTimeBtnClicked()
 void CNVRDateSetting::on_m_btnSettingTime_clicked()
 {
     send(Cmd::SetClock, QStringLiteral("<ntpUpdateTime>0</ntpUpdateTime><sysTime>%1</sysTime>")
-                    .arg(ui->m_dateTimeEditSettingTime->dateTime().toString(kDeviceTimeFormat)));
+                            .arg(ui->m_dateTimeEditSettingTime->dateTime().toString(kDeviceTimeFormat)));
 }
 
 void CNVRDateSetting::onClockTick()

@@ -134,8 +134,8 @@ void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
 
 void CNVRDiskBrowse::setDiskTexts(int row, const NVR_DISK_INFO &disk)
 {
-    static const char *const states[] = {
-        QT_TR_NOOP("Normal"), QT_TR_NOOP("Being Written"), QT_TR_NOOP("Abnormal"), QT_TR_NOOP("Caveat")};
+    static const char *const states[] = {QT_TR_NOOP("Normal"), QT_TR_NOOP("Being Written"), QT_TR_NOOP("Abnormal"),
+                                         QT_TR_NOOP("Caveat")};
     QTableWidget *table = ui->m_TableWidget;
     if (row >= table->rowCount() || !table->item(row, 0))
         return;
@@ -165,11 +165,13 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
         return;
     // A choice left as shown goes back as the NVR reported it.
     auto value = [](const QComboBox *combo, int shown, const QString &reported) {
-        return combo->currentIndex() == shown && !reported.isEmpty() ? reported : QString::number(combo->currentIndex());
+        return combo->currentIndex() == shown && !reported.isEmpty() ? reported
+                                                                     : QString::number(combo->currentIndex());
     };
     const QString body = NvrBodies::storagePolicyBody(value(ui->m_cbxHardDiskFull, m_shownPolicy, m_rawPolicy),
                                                       value(ui->m_cbxTips, m_shownPrompt, m_rawPrompt));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0, RequestKind::Save))
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0,
+                                         RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 

@@ -15,9 +15,9 @@
 #include <QEvent>
 #include <QListView>
 
-const QString CNVREditClientUserDlg::AccountTemplate = QStringLiteral(
-    "<userNum>%1</userNum><userAcount><operationType>%2</operationType><userName>%3</userName>"
-    "<passWord>%4</passWord><status>%5</status><email>%6</email></userAcount>");
+const QString CNVREditClientUserDlg::AccountTemplate =
+    QStringLiteral("<userNum>%1</userNum><userAcount><operationType>%2</operationType><userName>%3</userName>"
+                   "<passWord>%4</passWord><status>%5</status><email>%6</email></userAcount>");
 
 namespace {
 
@@ -127,13 +127,12 @@ void CNVREditClientUserDlg::onbtnOkClicked()
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
     const int state = ui->m_cbxWhetherOpen->currentIndex();
     const QString listedState = m_account.value(QStringLiteral("status"));
-    NvrBodies::Values account {
+    NvrBodies::Values account{
         // The account as the NVR listed it, not as the field trims it.
         {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
         {QStringLiteral("passWord"), password},
-        {QStringLiteral("status"), m_editMode && state == m_shownStatus && !listedState.isEmpty()
-                                       ? listedState
-                                       : QString::number(state)},
+        {QStringLiteral("status"),
+         m_editMode && state == m_shownStatus && !listedState.isEmpty() ? listedState : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),

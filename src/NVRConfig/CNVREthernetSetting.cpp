@@ -17,7 +17,8 @@ CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
 {
     ui->setupUi(this);
     ui->m_lineEditIPAddress->setValidator(new QRegExpValidator(
-        QRegExp(QStringLiteral("^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$")),
+        QRegExp(
+            QStringLiteral("^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$")),
         ui->m_lineEditIPAddress));
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVREthernetSetting::onSaveBtnClicked);
     connect(ui->m_btnPhoneMonitoring, &QPushButton::clicked, this, &CNVREthernetSetting::onPhoneMonitorBtnClicked);
@@ -91,9 +92,12 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
 
 QList<QPair<const char *, QLineEdit *>> CNVREthernetSetting::addressFields() const
 {
-    return {{"IP", ui->m_lineEditIPAddress},          {"netmask", ui->m_lineEditSubnetMask},
-            {"gateway", ui->m_lineEditGateway},       {"preferredDNS", ui->m_lineEditFirstDNS},
-            {"standbyDNS", ui->m_lineEditSecondDNS}, {"MAC", ui->m_lineEditMacAddress},
+    return {{"IP", ui->m_lineEditIPAddress},
+            {"netmask", ui->m_lineEditSubnetMask},
+            {"gateway", ui->m_lineEditGateway},
+            {"preferredDNS", ui->m_lineEditFirstDNS},
+            {"standbyDNS", ui->m_lineEditSecondDNS},
+            {"MAC", ui->m_lineEditMacAddress},
             {"MTU", ui->m_lineEditMTU}};
 }
 
@@ -114,7 +118,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
         return;
     }
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    NvrBodies::Values tcpip {
+    NvrBodies::Values tcpip{
         {QStringLiteral("DHCPMode"),
          m_reportedTcpip.send(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked(), flag(ui->m_ChkBoxDHCP))},
         // Never shown: how the NVR handles an address conflict goes back as read.
@@ -126,7 +130,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
         const QString key = QLatin1String(field.first);
         tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text()));
     }
-    const NvrBodies::Values switches {
+    const NvrBodies::Values switches{
         {QStringLiteral("wifiEnhance"),
          m_reportedSwitches.send(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked(), flag(ui->m_ChkBoxWiFi))},
         {QStringLiteral("poeLongCable"),
@@ -146,8 +150,8 @@ void CNVREthernetSetting::onPingBtnClicked()
 {
     const QString ip = ui->m_lineEditIPAddress->text();
     // The NVR answers for its own address: only another address can be in use.
-    const int result = CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text(),
-                                                    ui->m_lineEditGateway->text(), ip != m_currentIp);
+    const int result = CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text(), ui->m_lineEditGateway->text(),
+                                                    ip != m_currentIp);
     QString text;
     if (result == 2)
         text = SharedTexts::subnetMismatchText();

@@ -174,8 +174,8 @@ void CNVRStoragePlan::on_pushButton_all_clicked()
     int id = m_modes->checkedId();
     if (id < 0 || id > 3)
         id = 0;
-    ui->tableWidget->setRecordInfo(QString(StoragePlanTableView::Rows * StoragePlanTableView::Columns,
-                                           QString::number(id).at(0)));
+    ui->tableWidget->setRecordInfo(
+        QString(StoragePlanTableView::Rows * StoragePlanTableView::Columns, QString::number(id).at(0)));
     updateSaveEnabled();
 }
 
@@ -192,7 +192,7 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         return;
     const QString schedule = untouched ? m_schedules.value(current + 1) : painted;
     qDebug() << "record schedule" << schedule;
-    QList<QPair<int, QString>> channels {{current + 1, schedule}};
+    QList<QPair<int, QString>> channels{{current + 1, schedule}};
     const int count = m_dev ? m_dev->channelNum : 0;
     for (int i = 0; i < count; ++i) {
         if (i >= m_copyBoxes.size()) {
@@ -202,8 +202,8 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         if (i != current && m_copyBoxes[i]->isChecked())
             channels.append({i + 1, schedule});
     }
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetRecordSchedule, NvrBodies::scheduleBody(channels), 0,
-                                         RequestKind::Save)) {
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetRecordSchedule,
+                                         NvrBodies::scheduleBody(channels), 0, RequestKind::Save)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }

@@ -15,10 +15,10 @@ CNVRSummerTimeDlg::CNVRSummerTimeDlg(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRSummerTimeDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRSummerTimeDlg::accept);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRSummerTimeDlg::reject);
-    const QStringList months {tr("January"), tr("February"), tr("March"), tr("April"), tr("May"), tr("June"),
-                              tr("July"), tr("August"), tr("September"), tr("October"), tr("November"),
-                              tr("December")};
-    const QStringList weeks {tr("First"), tr("Second"), tr("Third"), tr("Fourth"), tr("Finally")};
+    const QStringList months{tr("January"),   tr("February"), tr("March"),    tr("April"),
+                             tr("May"),       tr("June"),     tr("July"),     tr("August"),
+                             tr("September"), tr("October"),  tr("November"), tr("December")};
+    const QStringList weeks{tr("First"), tr("Second"), tr("Third"), tr("Fourth"), tr("Finally")};
     for (QComboBox *combo : {ui->m_StartTimeMonth, ui->m_EndTimeMonth})
         combo->addItems(months);
     for (QComboBox *combo : {ui->m_StartTimeOrder, ui->m_EndTimeOrder})
@@ -53,8 +53,8 @@ QString CNVRSummerTimeDlg::ruleOf(const QComboBox *month, const QComboBox *week,
     if (weekText == QLatin1String("5"))
         weekText = QStringLiteral("0");
     const int weekday = day->currentIndex() + 1;
-    return QStringList {QString::number(month->currentIndex() + 1), weekText,
-                        QString::number(weekday == 7 ? 0 : weekday), time->time().toString(QStringLiteral("HH:mm"))}
+    return QStringList{QString::number(month->currentIndex() + 1), weekText,
+                       QString::number(weekday == 7 ? 0 : weekday), time->time().toString(QStringLiteral("HH:mm"))}
         .join(QLatin1Char(':'));
 }
 

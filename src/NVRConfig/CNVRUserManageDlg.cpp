@@ -82,7 +82,8 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
 
 void CNVRUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty() && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read))
+    if (!m_devIp.isEmpty()
+        && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read))
         sayFailed();
 }
 
@@ -193,7 +194,7 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row
     auto *stateItem = new QTableWidgetItem;
     const QString email = user.value(QStringLiteral("email")).trimmed();
     auto *contactItem = new QTableWidgetItem(admin ? email : QString());
-    QList<QTableWidgetItem *> items {nameItem, new QTableWidgetItem(PASSWORD_MASK), stateItem, contactItem};
+    QList<QTableWidgetItem *> items{nameItem, new QTableWidgetItem(PASSWORD_MASK), stateItem, contactItem};
     for (int column = 0; column < items.size(); ++column) {
         items[column]->setTextAlignment(Qt::AlignCenter);
         table->setItem(row, column, items[column]);
@@ -260,10 +261,9 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
             records << record;
     }
     if (!records.isEmpty()
-        && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::EditUser,
-                                        QStringLiteral("<userNum>%1</userNum>").arg(records.size())
-                                            + records.join(QString()),
-                                        RequestKind::Save)) {
+        && !CUserManageDlg::sendRequest(
+            route(), m_devIp, Cmd::EditUser,
+            QStringLiteral("<userNum>%1</userNum>").arg(records.size()) + records.join(QString()), RequestKind::Save)) {
         sayFailed();
         return;
     }

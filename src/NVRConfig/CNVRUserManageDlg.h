@@ -66,7 +66,7 @@ public slots:
     void updateText();
 
     void onReply(QObject *requester, const ConfigReply &reply);
-    UserRequestRoute route() { return UserRequestRoute {m_conversation, this}; }
+    UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
 
 protected:
     void changeEvent(QEvent *event) override;

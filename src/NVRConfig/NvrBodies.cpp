@@ -107,7 +107,7 @@ QString timeConfigBody(const Values &values, const Values *summer)
                 {QStringLiteral("sysTime"), QStringLiteral("dateFormat"), QStringLiteral("timeFormat"),
                  QStringLiteral("ipcSetTime"), QStringLiteral("ipcSetTimeInterval"), QStringLiteral("timeZone"),
                  QStringLiteral("chanNumberDisplay"), QStringLiteral("desktopTimeDisplay")})
-        + summerPart + QStringLiteral("</timeConfig>");
+           + summerPart + QStringLiteral("</timeConfig>");
 }
 
 // ---- network ----------------------------------------------------------------------
@@ -129,8 +129,8 @@ QString netConfigBody(const Values &tcpip, const Values &switches)
                 {QStringLiteral("DHCPMode"), QStringLiteral("ipConflictMode"), QStringLiteral("IP"),
                  QStringLiteral("netmask"), QStringLiteral("gateway"), QStringLiteral("preferredDNS"),
                  QStringLiteral("standbyDNS"), QStringLiteral("MAC"), QStringLiteral("MTU")})
-        + fill(QStringLiteral("<wifiEnhance>%1</wifiEnhance><poeLongCable>%2</poeLongCable>"), switches,
-               {QStringLiteral("wifiEnhance"), QStringLiteral("poeLongCable")});
+           + fill(QStringLiteral("<wifiEnhance>%1</wifiEnhance><poeLongCable>%2</poeLongCable>"), switches,
+                  {QStringLiteral("wifiEnhance"), QStringLiteral("poeLongCable")});
 }
 
 // ---- record schedules -----------------------------------------------------------
@@ -166,7 +166,8 @@ QString scheduleBody(const QList<QPair<int, QString>> &channels)
 QString storagePolicyBody(const QString &policy, const QString &prompt)
 {
     return fill(QStringLiteral("<StoragePolicy>%1</StoragePolicy><noHDDPrompt>%2</noHDDPrompt>"),
-                {{QStringLiteral("p"), policy}, {QStringLiteral("n"), prompt}}, {QStringLiteral("p"), QStringLiteral("n")});
+                {{QStringLiteral("p"), policy}, {QStringLiteral("n"), prompt}},
+                {QStringLiteral("p"), QStringLiteral("n")});
 }
 
 // ---- user accounts --------------------------------------------------------------
@@ -179,11 +180,11 @@ QList<Values> readAccounts(const QString &xml, int maxListed)
 QString accountBody(int operation, const Values &account)
 {
     return QStringLiteral("<userNum>1</userNum><userAcount><operationType>%1</operationType>").arg(operation)
-        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
-                              "<email>%4</email></userAcount>"),
-               account,
-               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
-                QStringLiteral("email")});
+           + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
+                                 "<email>%4</email></userAcount>"),
+                  account,
+                  {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                   QStringLiteral("email")});
 }
 
 QString rightsBody(const Values &account)
@@ -193,23 +194,23 @@ QString rightsBody(const Values &account)
     if (values.value(QStringLiteral("status")).trimmed().isEmpty())
         values.insert(QStringLiteral("status"), QStringLiteral("1"));
     return QStringLiteral("<userNum>1</userNum><userAcount><operationType>3</operationType>")
-        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
-                              "<localAuthority>%4</localAuthority><remoteAuthority>%5</remoteAuthority>"
-                              "</userAcount>"),
-               values,
-               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
-                QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
+           + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
+                                 "<localAuthority>%4</localAuthority><remoteAuthority>%5</remoteAuthority>"
+                                 "</userAcount>"),
+                  values,
+                  {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                   QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
 }
 
 QString deleteRecord(const Values &account)
 {
     return QStringLiteral("<userAcount><operationType>2</operationType>")
-        + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status><email>%4</email>"
-                              "<localAuthority>%5</localAuthority><remoteAuthority>%6</remoteAuthority>"
-                              "</userAcount>"),
-               account,
-               {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
-                QStringLiteral("email"), QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
+           + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status><email>%4</email>"
+                                 "<localAuthority>%5</localAuthority><remoteAuthority>%6</remoteAuthority>"
+                                 "</userAcount>"),
+                  account,
+                  {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
+                   QStringLiteral("email"), QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")});
 }
 
 // ---- channels ---------------------------------------------------------------------
@@ -225,9 +226,9 @@ QString channelAddBody(const QList<Values> &records, const QList<int> &rows)
     const QString tabs(9, QLatin1Char('\t'));
     const QString pattern = QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr>"
                                            "<Protocol>%3</Protocol><CtrlPort>%4</CtrlPort><VideoPort>%5</VideoPort>")
-        + QLatin1Char('\n') + tabs
-        + QStringLiteral("<Username>%6</Username><Password>%7</Password><AuthType>%8</AuthType>") + QLatin1Char('\n')
-        + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
+                            + QLatin1Char('\n') + tabs
+                            + QStringLiteral("<Username>%6</Username><Password>%7</Password><AuthType>%8</AuthType>")
+                            + QLatin1Char('\n') + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
     QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(count);
     for (int i = 0; i < count; ++i) {
         Values record;

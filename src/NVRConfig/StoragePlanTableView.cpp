@@ -116,10 +116,14 @@ StoragePlanDelegate::StoragePlanDelegate(QObject *parent)
 QColor StoragePlanDelegate::modeColour(QChar mode)
 {
     switch (mode.unicode()) {
-    case '1': return QColor(14, 132, 236);
-    case '2': return QColor(0, 240, 0);
-    case '3': return QColor(255, 128, 64);
-    default: return QColor(240, 240, 240);
+    case '1':
+        return QColor(14, 132, 236);
+    case '2':
+        return QColor(0, 240, 0);
+    case '3':
+        return QColor(255, 128, 64);
+    default:
+        return QColor(240, 240, 240);
     }
 }
 
@@ -128,8 +132,8 @@ void StoragePlanDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     QStyleOptionViewItem copy(option);
     copy.state &= ~QStyle::State_HasFocus;
     const QColor colour = (option.state & QStyle::State_MouseOver)
-        ? QColor(180, 200, 220)
-        : modeColour(index.data(StoragePlanTableView::ModeRole).toChar());
+                              ? QColor(180, 200, 220)
+                              : modeColour(index.data(StoragePlanTableView::ModeRole).toChar());
     painter->fillRect(option.rect, colour);
     QStyledItemDelegate::paint(painter, copy, index);
 }

@@ -129,7 +129,7 @@ void AddClientDevDlg::addDevtoClient()
     }
     quint16 rtspPort = 0;
     quint16 devPort = 0;
-    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                 ? m_ui->m_IPlineEdit
+    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                  ? m_ui->m_IPlineEdit
                          : !DeviceFormRules::parsePort(rtspText, &rtspPort) ? m_ui->lineEditRTSP
                          : !DeviceFormRules::parsePort(portText, &devPort)  ? m_ui->lineEditPort
                                                                             : nullptr;

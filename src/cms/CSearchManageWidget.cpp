@@ -168,7 +168,8 @@ void CSearchManageWidget::addPrivateDevs()
 
 void CSearchManageWidget::addDev(const SearchDevInfo &dev)
 {
-    const QString type = dev.hardwareType.contains(QLatin1String("NVR")) ? QStringLiteral("NVR") : QStringLiteral("IPC");
+    const QString type =
+        dev.hardwareType.contains(QLatin1String("NVR")) ? QStringLiteral("NVR") : QStringLiteral("IPC");
     appendRow({dev.ip, type, dev.uid, dev.firmwareVersion, tr("Search ok"), dev.model, dev.mac}, dev.uid);
 }
 
@@ -338,7 +339,8 @@ bool CSearchManageWidget::addRowToClient(int row)
 
 void CSearchManageWidget::showNotAddedTip()
 {
-    MsgTipInfoDlg::showTip(tr("The device is no longer in the search results.") + tr("Please search again later."), 2000);
+    MsgTipInfoDlg::showTip(tr("The device is no longer in the search results.") + tr("Please search again later."),
+                           2000);
 }
 
 void CSearchManageWidget::onAddDevToClientBtnClicked()

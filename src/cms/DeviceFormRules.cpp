@@ -6,8 +6,8 @@
 
 namespace DeviceFormRules {
 
-const QString Ipv4Pattern = QStringLiteral(
-    "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$");
+const QString Ipv4Pattern =
+    QStringLiteral("^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$");
 
 bool isIpv4(const QString &text)
 {
@@ -67,10 +67,7 @@ class Ipv4Validator : public QValidator
 {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        return isIpv4(input) ? Acceptable : Intermediate;
-    }
+    State validate(QString &input, int &) const override { return isIpv4(input) ? Acceptable : Intermediate; }
 };
 
 } // namespace

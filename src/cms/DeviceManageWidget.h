@@ -26,18 +26,7 @@ public:
     explicit DeviceManageWidget(QWidget *parent = nullptr);
     ~DeviceManageWidget() override;
 
-    enum Column {
-        ColName,
-        ColIp,
-        ColType,
-        ColState,
-        ColSn,
-        ColVersion,
-        ColModel,
-        ColMac,
-        ColOperation,
-        ColumnCount
-    };
+    enum Column { ColName, ColIp, ColType, ColState, ColSn, ColVersion, ColModel, ColMac, ColOperation, ColumnCount };
 
     // Called by the shell.
     void getDevFormDBToAddTableView();

@@ -126,7 +126,8 @@ void EditClientDevDlg::onbtnOkClicked()
     quint16 port = 0;
     if (!DeviceFormRules::parsePort(videoPort, &rtsp) || !DeviceFormRules::parsePort(privatePort, &port)) {
         m_ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
-        (DeviceFormRules::parsePort(videoPort, &rtsp) ? m_ui->m_PrivatePortlineEdit : m_ui->m_VideoPortlineEdit)->setFocus();
+        (DeviceFormRules::parsePort(videoPort, &rtsp) ? m_ui->m_PrivatePortlineEdit : m_ui->m_VideoPortlineEdit)
+            ->setFocus();
         return;
     }
     if (m_dev) {

@@ -11,7 +11,8 @@
 #include <QDebug>
 #include <QEvent>
 
-const QString ForgotPassword::ResetPageUrl = QStringLiteral("https://password-reset.kelvo.invalid:8443/reset/index.html");
+const QString ForgotPassword::ResetPageUrl =
+    QStringLiteral("https://password-reset.kelvo.invalid:8443/reset/index.html");
 
 ForgotPassword::ForgotPassword(QWidget *parent)
     : DropShadowWidget(parent)
@@ -37,8 +38,7 @@ void ForgotPassword::retranslateTexts()
 {
     ui->labelStepInfo->setText(
         tr("Dear user,please follow the steps below to reset your password:") + QStringLiteral("\n\n")
-        + tr("1. Scan the \"Reset Password\" QR code with a mobile browser, or open %1 in a browser.")
-              .arg(ResetPageUrl)
+        + tr("1. Scan the \"Reset Password\" QR code with a mobile browser, or open %1 in a browser.").arg(ResetPageUrl)
         + QStringLiteral("\n\n")
         + tr("2. Use the QR scanner of that web page on the \"Security Code\" QR code on the left.")
         + QStringLiteral("\n\n")

@@ -44,9 +44,8 @@ MainViewVideoPreview::MainViewVideoPreview(QWidget *parent)
     }
     connect(m_layoutButtons, &QButtonGroup::idClicked, this, &MainViewVideoPreview::setLayoutCount);
 
-    connect(m_controller, &VideoPreviewPlayController::playRefused, this, [](FUN_DEV_INFO *, const QString &reason) {
-        MsgTipInfoDlg::showTip(reason, 2000);
-    });
+    connect(m_controller, &VideoPreviewPlayController::playRefused, this,
+            [](FUN_DEV_INFO *, const QString &reason) { MsgTipInfoDlg::showTip(reason, 2000); });
     connect(this, &MainViewVideoPreview::playRequested, this, &MainViewVideoPreview::playDevice);
 
     setLayoutCount(4);
@@ -312,7 +311,7 @@ void MainViewVideoPreview::renameDevice(FUN_DEV_INFO *dev)
     const QString key = devKey(dev);
     if (QStandardItem *item = m_tree->itemForKey(key))
         item->setText(dev->name);
-    QList<FUN_DEV_INFO *> records {dev};
+    QList<FUN_DEV_INFO *> records{dev};
     if (dev->channelIdx == 0) {
         if (DeviceInfoManager *registry = DeviceInfoManager::instance())
             records += registry->channelsOf(dev->ip);

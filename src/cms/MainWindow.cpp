@@ -33,12 +33,9 @@ namespace {
 
 // Drawn at the cards' icon size, so they are shown unscaled.
 const char *const kCardIcons[MainWindow::PageCount] = {
-    ":/Resources/Skin/Default/Home/home_live.png",
-    ":/Resources/Skin/Default/Home/home_playback.png",
-    ":/Resources/Skin/Default/Home/home_schedule.png",
-    ":/Resources/Skin/Default/Home/home_device.png",
-    ":/Resources/Skin/Default/Home/home_settings.png",
-    ":/Resources/Skin/Default/Home/home_access.png",
+    ":/Resources/Skin/Default/Home/home_live.png",     ":/Resources/Skin/Default/Home/home_playback.png",
+    ":/Resources/Skin/Default/Home/home_schedule.png", ":/Resources/Skin/Default/Home/home_device.png",
+    ":/Resources/Skin/Default/Home/home_settings.png", ":/Resources/Skin/Default/Home/home_access.png",
     ":/Resources/Skin/Default/Home/home_events.png",
 };
 
@@ -72,8 +69,7 @@ void MainWindow::createUI()
     connect(ui->pushButtonHome, &QPushButton::clicked, this, &MainWindow::showHome);
     connect(ui->pushButtonCloud, &QPushButton::clicked, this, &MainWindow::onCloudButtonClicked);
 
-    m_cards = {ui->homeCard0, ui->homeCard1, ui->homeCard2, ui->homeCard3,
-               ui->homeCard4, ui->homeCard5, ui->homeCard6};
+    m_cards = {ui->homeCard0, ui->homeCard1, ui->homeCard2, ui->homeCard3, ui->homeCard4, ui->homeCard5, ui->homeCard6};
     for (int i = 0; i < PageCount; ++i) {
         QToolButton *card = m_cards.at(i);
         card->setIcon(TreeIcons::load(QString::fromLatin1(kCardIcons[i])));
@@ -152,14 +148,22 @@ bool MainWindow::rightAllows(const QString &rights, int page)
 QString MainWindow::pageTitle(int page)
 {
     switch (page) {
-    case LiveVideo: return tr("Live Video");
-    case Playback: return tr("Playback");
-    case StorageSchedule: return tr("Storage Schedule");
-    case DeviceManagement: return tr("Device Management");
-    case Settings: return tr("Settings");
-    case Access: return tr("Access");
-    case Events: return tr("Events");
-    default: return QString();
+    case LiveVideo:
+        return tr("Live Video");
+    case Playback:
+        return tr("Playback");
+    case StorageSchedule:
+        return tr("Storage Schedule");
+    case DeviceManagement:
+        return tr("Device Management");
+    case Settings:
+        return tr("Settings");
+    case Access:
+        return tr("Access");
+    case Events:
+        return tr("Events");
+    default:
+        return QString();
     }
 }
 

@@ -92,9 +92,9 @@ void ModifyAllIPDlg::onbtnOkClicked()
             return;
         }
     }
-    const int check = CommonHelper::checkIpAddress(DeviceFormRules::canonicalIpv4(start),
-                                                   DeviceFormRules::canonicalIpv4(mask),
-                                                   DeviceFormRules::canonicalIpv4(gateway), true);
+    const int check =
+        CommonHelper::checkIpAddress(DeviceFormRules::canonicalIpv4(start), DeviceFormRules::canonicalIpv4(mask),
+                                     DeviceFormRules::canonicalIpv4(gateway), true);
     if (check == 1) {
         m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
         return;

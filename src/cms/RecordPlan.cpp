@@ -92,8 +92,8 @@ QString RecordSchedule::writeTimePlan(const QVector<RECORD_DAY_INFO> &days)
             parts.append(QJsonObject{{QStringLiteral("sBeginTime"), int(p.sBeginTime)},
                                      {QStringLiteral("sEndTime"), int(p.sEndTime)}});
         }
-        array.append(QJsonObject{{QStringLiteral("iPartCount"), int(day.iPartCount)},
-                                 {QStringLiteral("timePart"), parts}});
+        array.append(
+            QJsonObject{{QStringLiteral("iPartCount"), int(day.iPartCount)}, {QStringLiteral("timePart"), parts}});
     }
     return textOf(array);
 }

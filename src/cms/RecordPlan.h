@@ -17,10 +17,7 @@ struct RECORD_TIME_PART
     uint16_t sBeginTime = 0;
     uint16_t sEndTime = 0;
 
-    bool operator==(const RECORD_TIME_PART &o) const
-    {
-        return sBeginTime == o.sBeginTime && sEndTime == o.sEndTime;
-    }
+    bool operator==(const RECORD_TIME_PART &o) const { return sBeginTime == o.sBeginTime && sEndTime == o.sEndTime; }
 };
 
 struct RECORD_DAY_INFO
@@ -29,10 +26,7 @@ struct RECORD_DAY_INFO
     uint8_t iPartCount = 0;
     QVector<RECORD_TIME_PART> timePart;
 
-    bool operator==(const RECORD_DAY_INFO &o) const
-    {
-        return iPartCount == o.iPartCount && timePart == o.timePart;
-    }
+    bool operator==(const RECORD_DAY_INFO &o) const { return iPartCount == o.iPartCount && timePart == o.timePart; }
 };
 
 // One recorded channel, known by (szDevId, iChannelIdx).
@@ -46,8 +40,8 @@ struct RECORD_DEVICE_INFO
 
     bool operator==(const RECORD_DEVICE_INFO &o) const
     {
-        return szDevId == o.szDevId && szDevIp == o.szDevIp && eDevType == o.eDevType
-            && iChannelIdx == o.iChannelIdx && iStreamType == o.iStreamType;
+        return szDevId == o.szDevId && szDevIp == o.szDevIp && eDevType == o.eDevType && iChannelIdx == o.iChannelIdx
+               && iStreamType == o.iStreamType;
     }
 };
 
@@ -59,10 +53,10 @@ struct RECORD_PLAN_INFO
     uint8_t iTurnOn = 0;      // recording switched on by the operator
     uint8_t iStorageType = 0; // disk full: 0 delete old recordings, 1 stop recording
     QString szStoragePath;
-    uint16_t iTimeFile = 30;  // segment length, minutes
+    uint16_t iTimeFile = 30; // segment length, minutes
     uint8_t iAudioRecord = 0;
     uint8_t iFileType = 0;
-    uint8_t iworkType = 0;    // 0 all day, 1 workday, 2 custom
+    uint8_t iworkType = 0;         // 0 all day, 1 workday, 2 custom
     QVector<RECORD_DAY_INFO> days; // Monday first
     QVector<RECORD_DEVICE_INFO> devices;
 };

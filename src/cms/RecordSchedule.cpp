@@ -344,9 +344,9 @@ void RecordSchedule::saveTime()
 void RecordSchedule::changeLockButton()
 {
     const bool unlocked = m_plan.iTurnOn == 0;
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->m_btnAddDevices, ui->m_btnDelDevices, ui->m_btnAdvance,
-                                                       ui->m_btnSave, ui->btn_custom, ui->btn_every_day,
-                                                       ui->btn_work_day})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->m_btnAddDevices, ui->m_btnDelDevices, ui->m_btnAdvance, ui->m_btnSave,
+                                          ui->btn_custom, ui->btn_every_day, ui->btn_work_day})
         w->setEnabled(unlocked);
     qInfo() << "Record plan editing" << (unlocked ? "unlocked" : "locked");
 }
@@ -458,8 +458,8 @@ void RecordSchedule::on_m_btnDelDevices_clicked()
             continue;
         for (int i = 0; i < m_plan.devices.size(); ++i) {
             const RECORD_DEVICE_INFO &d = m_plan.devices.at(i);
-            const bool match = ip.isEmpty() ? (d.szDevId == sn && d.iChannelIdx == channel)
-                                            : sameChannel(d, sn, ip, uint8_t(channel));
+            const bool match =
+                ip.isEmpty() ? (d.szDevId == sn && d.iChannelIdx == channel) : sameChannel(d, sn, ip, uint8_t(channel));
             if (match) {
                 m_plan.devices.remove(i);
                 break;

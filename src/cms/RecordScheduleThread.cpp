@@ -105,7 +105,10 @@ void setForTesting(const QDateTime &start, double speed)
 
 } // namespace ScheduleClock
 
-RecordScheduleThread::RecordScheduleThread() : QThread(nullptr) {}
+RecordScheduleThread::RecordScheduleThread()
+    : QThread(nullptr)
+{
+}
 
 RecordScheduleThread::~RecordScheduleThread()
 {
@@ -481,14 +484,20 @@ void RecordScheduleThread::startRecorder(Recorder &r)
         const auto recorded = r.recorded;
         // Emitted in the recorder's own thread: the schedule thread only
         // learns that something happened and looks for itself.
-        connect(plan, &QThread::finished, plan, [this, ended] {
-            *ended = true;
-            wake();
-        }, Qt::DirectConnection);
-        connect(plan, &FFmpegRecordPlan::segmentOpened, plan, [this, recorded] {
-            if (!recorded->exchange(true))
+        connect(
+            plan, &QThread::finished, plan,
+            [this, ended] {
+                *ended = true;
                 wake();
-        }, Qt::DirectConnection);
+            },
+            Qt::DirectConnection);
+        connect(
+            plan, &FFmpegRecordPlan::segmentOpened, plan,
+            [this, recorded] {
+                if (!recorded->exchange(true))
+                    wake();
+            },
+            Qt::DirectConnection);
     }
     *r.ended = false;
     *r.recorded = false;

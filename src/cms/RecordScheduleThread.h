@@ -92,10 +92,8 @@ public:
     // holds: in the schedule, until the part's end or one file length; outside,
     // until the next part starts (today's later parts, then the next seven
     // days). It stays -1 when the plan has no part at all, or is off.
-    static bool isInSchedule(const RECORD_PLAN_INFO &plan, const QDateTime &now, int fileLengthSecs,
-                             qint64 &wait);
-    static bool isInTimePart(const RECORD_DAY_INFO &day, const QDateTime &now, int fileLengthSecs,
-                             qint64 &wait);
+    static bool isInSchedule(const RECORD_PLAN_INFO &plan, const QDateTime &now, int fileLengthSecs, qint64 &wait);
+    static bool isInTimePart(const RECORD_DAY_INFO &day, const QDateTime &now, int fileLengthSecs, qint64 &wait);
 
     // Seconds of a recorded segment per minute of the plan's file length: 60
     // unless a test shortens it.
@@ -132,7 +130,7 @@ private:
         std::shared_ptr<std::atomic_bool> ended;    // its run has returned
         std::shared_ptr<std::atomic_bool> recorded; // a segment opened since it started
         int failures = 0;
-        qint64 retryAt = -1;   // steady ms; -1 while it runs
+        qint64 retryAt = -1; // steady ms; -1 while it runs
         bool sourceDown = false;
         qint64 nextProbe = -1; // steady ms; -1 when not probing
         DeviceState state = Starting;
@@ -168,7 +166,7 @@ private:
     int m_missingFailures = 0;
     qint64 m_missingRetryAt = -1;
     bool m_stop = false;
-    bool m_event = false; // under m_lock: a recorder ended or recorded
-    bool m_havePending = false; // under m_lock
+    bool m_event = false;           // under m_lock: a recorder ended or recorded
+    bool m_havePending = false;     // under m_lock
     RECORD_PLAN_INFO m_pendingPlan; // under m_lock
 };

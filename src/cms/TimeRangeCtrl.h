@@ -9,7 +9,8 @@ class TimeRangeCtrl : public CMoveDetectTimeline
     Q_OBJECT
 
 public:
-    explicit TimeRangeCtrl(QWidget *parent = nullptr) : CMoveDetectTimeline(parent)
+    explicit TimeRangeCtrl(QWidget *parent = nullptr)
+        : CMoveDetectTimeline(parent)
     {
         setMaxSegments(MaxSegments);
         setMouseTracking(true);

@@ -305,8 +305,8 @@ void VideoPreviewPane::placeStatus()
     m_status->ensurePolished();
     const QRect area = m_render->geometry().adjusted(4, 4, -4, -4);
     const QMargins margins = m_status->contentsMargins();
-    const int oneLine
-        = m_status->fontMetrics().horizontalAdvance(m_status->text()) + margins.left() + margins.right() + 2;
+    const int oneLine =
+        m_status->fontMetrics().horizontalAdvance(m_status->text()) + margins.left() + margins.right() + 2;
     const int width = qMax(1, qMin(oneLine, area.width()));
     const int height = qMax(1, qMin(m_status->heightForWidth(width), area.height()));
     m_status->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), area));

@@ -57,8 +57,8 @@ void VideoPreviewPlayController::play(VideoPreviewPane *pane, const QString &url
 {
     if (!pane || url.isEmpty())
         return;
-    const bool running = pane->state() == VideoPreviewPane::State::Starting
-                         || pane->state() == VideoPreviewPane::State::Playing;
+    const bool running =
+        pane->state() == VideoPreviewPane::State::Starting || pane->state() == VideoPreviewPane::State::Playing;
     if ((running && pane->url() == url) || pendingUrl(pane) == url) {
         if (pane->deviceKey() != key || pane->title() != title)
             pane->setTitle(title);

@@ -28,8 +28,7 @@ QString firstChildText(const QString &xml, const QString &tag)
             if (token == QXmlStreamReader::StartElement) {
                 ++depth;
                 if (depth == 1) {
-                    const QString text
-                        = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+                    const QString text = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                     --depth;
                     if (!text.isEmpty())
                         return text;
@@ -62,8 +61,7 @@ CommandProcessor::CommandProcessor(QObject *parent)
     m_handlers[Cmd::NvrPtzConfig] = ptz;
     m_handlers[Cmd::AlarmEvent] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
 
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
-        &CommandProcessor::processCommand);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CommandProcessor::processCommand);
 }
 
 void CommandProcessor::processCommand(const RecvInfo &info)
@@ -99,8 +97,8 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
     dev->loginStatus = state;
 
     if (info.xml.contains(QLatin1String("MAXChannels"))) {
-        const int count
-            = DeviceValue::toInt(findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")));
+        const int count =
+            DeviceValue::toInt(findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")));
         qInfo().noquote() << "nvr " << info.ip << " channel nums:" << count;
         // Channels are numbered in one byte: more is cut, not wrapped round.
         dev->channelNum = uint8_t(DeviceValue::boundedCount(count, 255, "channels"));
@@ -125,10 +123,10 @@ void CommandProcessor::requestDeviceInfo(FUN_DEV_INFO *dev)
         return;
     const loginDev key = toLoginDev(dev);
     KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetCapabilities, 0);
-    QTimer::singleShot(
-        VersionRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetVersion, 0); });
-    QTimer::singleShot(
-        NetworkRequestDelayMs, this, [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetNetwork, 0); });
+    QTimer::singleShot(VersionRequestDelayMs, this,
+                       [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetVersion, 0); });
+    QTimer::singleShot(NetworkRequestDelayMs, this,
+                       [key] { KelvoSDKHelper::instance()->sendCmd(key, Cmd::GetNetwork, 0); });
 }
 
 void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
@@ -138,8 +136,7 @@ void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev || dev->loginStatus != 1)
         return;
-    const QString status
-        = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
+    const QString status = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
     if (status == dev->ipcsStat)
         return;
     qInfo().noquote() << "nvr " << info.ip << " status:" << status;
@@ -176,8 +173,8 @@ void CommandProcessor::cmdVersionInfo(const RecvInfo &info)
 
 void CommandProcessor::readDeviceModel(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
 {
-    static const char *const keys[]
-        = { "productModelExt", "product_model_ext", "deviceType", "productModel", "product_model" };
+    static const char *const keys[] = {"productModelExt", "product_model_ext", "deviceType", "productModel",
+                                       "product_model"};
     for (const char *key : keys) {
         const QString value = body.value(QLatin1String(key));
         if (!value.isEmpty()) {
@@ -189,7 +186,7 @@ void CommandProcessor::readDeviceModel(FUN_DEV_INFO *dev, const QHash<QString, Q
 
 void CommandProcessor::readFirmwareVersion(FUN_DEV_INFO *dev, const QHash<QString, QString> &body)
 {
-    for (const QString &key : { QStringLiteral("firmwareVersion"), QStringLiteral("firmwaveVersion") }) {
+    for (const QString &key : {QStringLiteral("firmwareVersion"), QStringLiteral("firmwaveVersion")}) {
         const auto it = body.constFind(key);
         if (it != body.constEnd()) {
             dev->version = it.value();
@@ -231,7 +228,7 @@ void CommandProcessor::readCapabilities(FUN_DEV_INFO *dev)
     if (dev->devType != 0)
         return;
     dev->channelNum = 0;
-    for (const char *token : { "channel1", "image1", "OSD1", "MD1", "PD1" }) {
+    for (const char *token : {"channel1", "image1", "OSD1", "MD1", "PD1"}) {
         if (dev->capList.contains(QLatin1String(token))) {
             dev->channelNum = 2;
             return;

@@ -12,14 +12,12 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
 
     // Credentials are percent-encoded: a '/', '#', '?' or "%41" in a password
     // would otherwise end or alter the address and the stream could not open.
-    const auto encoded = [](const QString &text) {
-        return QString::fromLatin1(text.toUtf8().toPercentEncoding());
-    };
+    const auto encoded = [](const QString &text) { return QString::fromLatin1(text.toUtf8().toPercentEncoding()); };
     const auto build = [dev, stream, &encoded](const QString &password) {
         // One pass, so a '%' in the credentials is never taken for a placeholder.
         QString url = QStringLiteral("rtsp://%1:%2@%3:%4/stream%5")
                           .arg(encoded(dev->userName), password, dev->ip, QString::number(dev->rtspPort),
-                              QString::number(int(stream) + 1));
+                               QString::number(int(stream) + 1));
         if (dev->devType == 1 && dev->channelIdx > 0) {
             url += QStringLiteral("-%1").arg(dev->channelIdx);
         } else if (dev->devType == 0 && dev->channelIdx > 1) {
@@ -30,8 +28,7 @@ QString CommonHelper::getDevUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
         return url;
     };
     const QString url = build(encoded(dev->password));
-    qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx
-                       << "; url=" << build(PASSWORD_MASK);
+    qDebug().noquote() << "ip:" << dev->ip << "; channleIdx:" << dev->channelIdx << "; url=" << build(PASSWORD_MASK);
     return url;
 }
 
@@ -51,17 +48,17 @@ QString CommonHelper::getOnvifUrl(FUN_DEV_INFO *dev, ENUM_STREAM_TYPE stream)
     const QString host = QUrl(url, QUrl::TolerantMode).host();
     const QString serviceHost = QUrl(dev->onvifUrl, QUrl::TolerantMode).host();
     const bool ownHost = !host.isEmpty()
-        && (host.compare(dev->ip, Qt::CaseInsensitive) == 0
-            || (!serviceHost.isEmpty() && host.compare(serviceHost, Qt::CaseInsensitive) == 0));
+                         && (host.compare(dev->ip, Qt::CaseInsensitive) == 0
+                             || (!serviceHost.isEmpty() && host.compare(serviceHost, Qt::CaseInsensitive) == 0));
     if (!ownHost && url.startsWith(scheme)) {
         qWarning() << "ONVIF stream address of" << dev->ip << "names another host, used without credentials:"
                    << QUrl(url, QUrl::TolerantMode).toDisplayString(QUrl::RemoveUserInfo);
         return url;
     }
     if (!url.contains(QLatin1Char('@')) && url.startsWith(scheme)) {
-        const QString credentials = QStringLiteral("%1:%2@").arg(
-            QString::fromLatin1(dev->userName.toLocal8Bit().toPercentEncoding()),
-            QString::fromLatin1(dev->password.toLocal8Bit().toPercentEncoding()));
+        const QString credentials =
+            QStringLiteral("%1:%2@").arg(QString::fromLatin1(dev->userName.toLocal8Bit().toPercentEncoding()),
+                                         QString::fromLatin1(dev->password.toLocal8Bit().toPercentEncoding()));
         url.insert(scheme.size(), credentials);
     }
     return url;

@@ -63,17 +63,17 @@ struct ConfigRequest
     QString body;
     uint8_t channel = 0; // the head's channel (a camera lens, ...), not the session's
     RequestKind kind = RequestKind::Read;
-    int replyCmd = -1;   // the command of the reply; -1: cmd itself
+    int replyCmd = -1; // the command of the reply; -1: cmd itself
 };
 
 // One message of the device, as the conversation hands it on.
 struct ConfigReply
 {
-    bool usable = false;  // the whole text passed the bounded reader
-    int cmd = -1;         // the head's command; -1 when it cannot be read
-    int channel = 0;      // the head's channel
-    ReplyResult result;   // Unreadable whenever usable is false
-    QString xml;          // the text as received; parse it only when usable
+    bool usable = false;                   // the whole text passed the bounded reader
+    int cmd = -1;                          // the head's command; -1 when it cannot be read
+    int channel = 0;                       // the head's channel
+    ReplyResult result;                    // Unreadable whenever usable is false
+    QString xml;                           // the text as received; parse it only when usable
     RequestKind kind = RequestKind::Other; // what the request was for
     unsigned int sentCmd = 0;              // the request's command; 0 for expect()
 

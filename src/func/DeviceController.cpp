@@ -53,7 +53,7 @@ DeviceController::DeviceController(QObject *parent)
     });
     connect(m_processor, &CommandProcessor::serialNumberChanged, this, &DeviceController::followSerialNumber);
     connect(m_processor, &CommandProcessor::loginReceived, this,
-        [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
+            [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
     connect(m_processor, &CommandProcessor::ptzConfigReceived, this, &DeviceController::ptzConfigReceived);
     connect(m_processor, &CommandProcessor::alarmEventReceived, this, [this](const RecvInfo &info) {
         if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0))
@@ -61,10 +61,8 @@ DeviceController::DeviceController(QObject *parent)
     });
 
     KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-    m_sessionConnections << connect(
-        sdk, &KelvoSDKHelper::recvConnectDev, this, &DeviceController::recvConnectDev);
-    m_sessionConnections << connect(
-        sdk, &KelvoSDKHelper::disconnectDev, this, &DeviceController::disconnectDev);
+    m_sessionConnections << connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &DeviceController::recvConnectDev);
+    m_sessionConnections << connect(sdk, &KelvoSDKHelper::disconnectDev, this, &DeviceController::disconnectDev);
 
     if (ONVIF::Service *onvif = ONVIF::Service::instance())
         connect(onvif, &ONVIF::Service::updateDevInfo, this, &DeviceController::slotUpdateOnvifDevice);
@@ -309,20 +307,20 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
         edited = true;
     }
     const bool relogin = dev->userName != copy->userName || dev->password != copy->password
-        || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
+                         || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
     if (relogin) {
         if (edited)
             emit deviceEdited(dev);
-        removeDevices({ dev }, true);
+        removeDevices({dev}, true);
         // A new session: the old one's state does not carry over.
         copy->loginStatus = 0;
         copy->ipcsStat.clear();
-        dealAddDevices({ copy });
+        dealAddDevices({copy});
         OrmHelper::ModifyDev(copy);
         if (registry->findDevInfo(copy->ip) == copy)
             emit deviceRelogged(copy);
         else
-            emit removeFromRecordSchedules({ dev }); // not back after all: a real deletion
+            emit removeFromRecordSchedules({dev}); // not back after all: a real deletion
         return;
     }
     if (dev->group != copy->group) {

@@ -9,7 +9,7 @@
 #include <atomic>
 
 namespace {
-std::atomic<bool> g_registryGone { false };
+std::atomic<bool> g_registryGone{false};
 }
 
 struct DeviceInfoManagerHolder
@@ -123,8 +123,7 @@ void DeviceInfoManager::deleteDevice(const QString &key)
         // device, so a device added again at the same address starts clean.
         if (dev->channelIdx == 0 && (dev->devType == 1 || dev->devType == 0)) {
             const QString prefix = dev->ip + QLatin1Char('_');
-            for (auto it = m_devices.lowerBound(prefix);
-                 it != m_devices.end() && it.key().startsWith(prefix);) {
+            for (auto it = m_devices.lowerBound(prefix); it != m_devices.end() && it.key().startsWith(prefix);) {
                 removed.append(it.value());
                 it = m_devices.erase(it);
             }

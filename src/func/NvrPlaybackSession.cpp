@@ -38,9 +38,10 @@ uint32_t le32(const QByteArray &block, int offset)
 {
     return qFromLittleEndian<quint32>(reinterpret_cast<const uchar *>(block.constData() + offset));
 }
-}  // namespace
+} // namespace
 
-NvrPlaybackSession::NvrPlaybackSession(QObject *parent) : QObject(parent)
+NvrPlaybackSession::NvrPlaybackSession(QObject *parent)
+    : QObject(parent)
 {
     registerKelvoMetaTypes();
     m_day = QDate::currentDate();
@@ -50,8 +51,8 @@ NvrPlaybackSession::NvrPlaybackSession(QObject *parent) : QObject(parent)
     m_progressTimer->setInterval(1000);
     connect(m_watchdogTimer, &QTimer::timeout, this, &NvrPlaybackSession::watchdogTick);
     connect(m_progressTimer, &QTimer::timeout, this, &NvrPlaybackSession::progressTick);
-    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
-            &NvrPlaybackSession::recvCommonInfo, Qt::QueuedConnection);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &NvrPlaybackSession::recvCommonInfo,
+            Qt::QueuedConnection);
 }
 
 NvrPlaybackSession::~NvrPlaybackSession()
@@ -257,11 +258,20 @@ void NvrPlaybackSession::recvCommonInfo(const RecvInfo &info)
     if (!info.head.usable)
         return;
     switch (info.head.cmd) {
-    case Cmd::QueryRecords: onRecordQueryReply(info.xml, info); break;
-    case Cmd::StreamAnswer: onStreamAnswer(info); break;
-    case Cmd::PlaybackData: onStreamData(info); break;
-    case Cmd::DownloadData: onDownloadData(info); break;
-    default: break;
+    case Cmd::QueryRecords:
+        onRecordQueryReply(info.xml, info);
+        break;
+    case Cmd::StreamAnswer:
+        onStreamAnswer(info);
+        break;
+    case Cmd::PlaybackData:
+        onStreamData(info);
+        break;
+    case Cmd::DownloadData:
+        onDownloadData(info);
+        break;
+    default:
+        break;
     }
 }
 
@@ -465,7 +475,8 @@ void NvrPlaybackSession::onStreamAnswer(const RecvInfo &info)
         return;
     }
     const QString key = devKey(info.ip, info.channel);
-    const QString param = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("VideoParam")).trimmed();
+    const QString param =
+        findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("VideoParam")).trimmed();
     // A short block reads as if zero-filled; the name stays inside its field.
     QByteArray block = QByteArray::fromBase64(param.toLatin1()).left(kVideoParamSize);
     block.append(QByteArray(kVideoParamSize - block.size(), '\0'));
@@ -515,8 +526,8 @@ void NvrPlaybackSession::watchdogTick()
         watching = true;
         const qint64 idle = pane.sinceData.elapsed();
         if (!pane.paused && idle > m_idleLimitMs) {
-            qInfo() << "watchdog: stream idle" << idle << "ms >" << m_idleLimitMs << ", treat as replay END. key="
-                    << pane.key << " idx=" << i;
+            qInfo() << "watchdog: stream idle" << idle << "ms >" << m_idleLimitMs
+                    << ", treat as replay END. key=" << pane.key << " idx=" << i;
             expired.append(i);
         }
     }

@@ -51,10 +51,10 @@ public:
 
     // What the operator is told; the window words it.
     enum class Notice {
-        NoRecords,        // a day reply without a recorded minute
-        StartingStream,   // a stream was asked for
-        PlaybackEnded,    // the watchdog ended a silent stream
-        DownloadRunning,  // the channel's connection carries the download
+        NoRecords,       // a day reply without a recorded minute
+        StartingStream,  // a stream was asked for
+        PlaybackEnded,   // the watchdog ended a silent stream
+        DownloadRunning, // the channel's connection carries the download
     };
     Q_ENUM(Notice)
 
@@ -154,17 +154,17 @@ public:
     static QList<QPair<int, int>> minuteRuns(const QString &stream);
 
 signals:
-    void markedDaysChanged(const QStringList &days);  // of the current channel's NVR
+    void markedDaysChanged(const QStringList &days); // of the current channel's NVR
     void dayRecordsChanged(const QString &key);
     // The refreshed day of a playing pane now reaches past where it plays.
     void dayGrewPast(int pane, qint64 position);
     void notice(NvrPlaybackSession::Notice what, const QString &key);
 
-    void paneStarted(int pane, const QString &key);  // stream asked for
+    void paneStarted(int pane, const QString &key); // stream asked for
     void paneStreamReady(int pane, const QString &key, bool h265);
     void streamData(const QString &key, const QByteArray &data, qint64 timeMs);
-    void paneSeeking(int pane);     // frames queued before the seek are stale
-    void paneRestarting(int pane);  // a new stream from an earlier time follows
+    void paneSeeking(int pane);    // frames queued before the seek are stale
+    void paneRestarting(int pane); // a new stream from an earlier time follows
     void paneStopped(int pane, const QString &key);
 
     // The download's stream answered: the file is written from here on.
@@ -179,25 +179,25 @@ private:
     struct Refresh
     {
         bool outstanding = false;
-        qint64 position = 0;  // play position the refresh was asked for
+        qint64 position = 0; // play position the refresh was asked for
         QElapsedTimer since;
     };
 
     struct Pane
     {
-        QString key;  // empty: free
+        QString key; // empty: free
         QDate day;
-        qint64 position = 0;  // last requested play position
+        qint64 position = 0; // last requested play position
         bool paused = false;
-        QElapsedTimer sinceData;  // invalid: not watched
+        QElapsedTimer sinceData; // invalid: not watched
         Refresh refresh;
     };
 
     struct Channel
     {
-        Segments segments;  // of the last day reply
+        Segments segments; // of the last day reply
         QDate segmentsDay;
-        QDate asked;  // day of the last day query
+        QDate asked; // day of the last day query
     };
 
     struct Download
@@ -208,7 +208,7 @@ private:
         qint64 rangeStart = 0;
         qint64 rangeEnd = 0;
         QDate rangeDay;
-        qint64 footageEnd = 0;  // end of the recorded footage inside the range
+        qint64 footageEnd = 0; // end of the recorded footage inside the range
         qint64 lastStamp = 0;
         qint64 received = 0;
         qint64 countAtTick = 0;
@@ -229,7 +229,7 @@ private:
     QString m_pendingPlayKey;
     std::array<Pane, PaneCount> m_panes;
     QHash<QString, Channel> m_channels;
-    QHash<QString, QSet<QString>> m_monthDays;  // NVR address -> "yyyyMMdd"
+    QHash<QString, QSet<QString>> m_monthDays; // NVR address -> "yyyyMMdd"
     Download m_download;
 
     QTimer *m_watchdogTimer = nullptr;

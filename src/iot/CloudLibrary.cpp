@@ -47,8 +47,7 @@ QVector<DayFile> dayFiles(const QString &folder)
             continue;
         // A recording is a file of its day folder, not a link to elsewhere.
         const QFileInfo info(folder + QLatin1Char('/') + entry);
-        if (info.isSymLink()
-            && !info.canonicalFilePath().startsWith(canonicalFolder + QLatin1Char('/'))) {
+        if (info.isSymLink() && !info.canonicalFilePath().startsWith(canonicalFolder + QLatin1Char('/'))) {
             qWarning() << "cloud store: recording refused, a link out of its folder:" << info.filePath();
             continue;
         }
@@ -80,14 +79,22 @@ class RecordStream
 public:
     RecordStream(QVector<DayFile> files, const QDate &day, qint64 startSecond, int connection, int channel,
                  std::shared_ptr<MediaCallback> media, std::shared_ptr<EndCallback> end)
-        : m_files(std::move(files)), m_day(day), m_start(startSecond), m_connection(connection), m_channel(channel),
-          m_media(std::move(media)), m_end(std::move(end))
+        : m_files(std::move(files))
+        , m_day(day)
+        , m_start(startSecond)
+        , m_connection(connection)
+        , m_channel(channel)
+        , m_media(std::move(media))
+        , m_end(std::move(end))
     {
     }
 
     ~RecordStream() { stop(); }
 
-    void start() { m_thread = std::thread([this] { run(); }); }
+    void start()
+    {
+        m_thread = std::thread([this] { run(); });
+    }
 
     void stop()
     {
@@ -218,7 +225,8 @@ private:
 };
 
 LocalCloudLibrary::LocalCloudLibrary(const QString &root)
-    : m_root(root), m_media(std::make_shared<MediaCallback>([](int, int, const char *, qint64, int, quint64) {}))
+    : m_root(root)
+    , m_media(std::make_shared<MediaCallback>([](int, int, const char *, qint64, int, quint64) {}))
 {
 }
 
@@ -230,7 +238,7 @@ LocalCloudLibrary::~LocalCloudLibrary()
 QString LocalCloudLibrary::dayFolder(const QString &root, const QString &deviceId, int channel, const QDate &day)
 {
     return root + QLatin1Char('/') + CommonHelper::safePathSegment(deviceId) + QLatin1Char('/')
-        + QString::number(channel) + QLatin1Char('/') + day.toString(QStringLiteral("yyyyMMdd"));
+           + QString::number(channel) + QLatin1Char('/') + day.toString(QStringLiteral("yyyyMMdd"));
 }
 
 bool LocalCloudLibrary::login(const QString &account, const QString &password, QList<Device> *devices,
@@ -257,14 +265,13 @@ bool LocalCloudLibrary::login(const QString &account, const QString &password, Q
     if (parse.error != QJsonParseError::NoError || !doc.isObject() || !doc.object().value("accounts").isArray()) {
         qWarning() << "Cloud store unreadable:" << f.fileName()
                    << (parse.error != QJsonParseError::NoError ? parse.errorString()
-                                                                : QStringLiteral("no list of accounts"));
+                                                               : QStringLiteral("no list of accounts"));
         return fail(LoginError::StoreUnreadable);
     }
     const QJsonArray accounts = doc.object().value("accounts").toArray();
     for (const QJsonValue &a : accounts) {
         const QJsonObject o = a.toObject();
-        if (account.isEmpty() || o.value("account").toString() != account
-            || o.value("password").toString() != password)
+        if (account.isEmpty() || o.value("account").toString() != account || o.value("password").toString() != password)
             continue;
         QList<Device> found;
         for (const QJsonValue &d : o.value("devices").toArray()) {

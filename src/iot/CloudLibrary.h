@@ -53,8 +53,8 @@ using EndCallback = std::function<void(int, int)>;
 
 enum class LoginError {
     None,
-    WrongCredentials,  // the store was read and names no such account
-    StoreUnreadable,   // missing, unreadable or not what the store holds
+    WrongCredentials, // the store was read and names no such account
+    StoreUnreadable,  // missing, unreadable or not what the store holds
 };
 
 enum RecordAction { Pause = 1, Resume = 2 };
@@ -72,8 +72,7 @@ public:
     virtual void disconnect(int connection) = 0;
     virtual bool recordList(const QString &deviceId, int channel, const QDate &day, QVector<Record> *records) = 0;
     // "yyyyMMdd" texts of the days of the month with recordings, at most max.
-    virtual bool recordDays(const QString &deviceId, int channel, int year, int month, int max,
-                            QStringList *days) = 0;
+    virtual bool recordDays(const QString &deviceId, int channel, int year, int month, int max, QStringList *days) = 0;
     // Starts (or starts again) the channel's record stream at startSecond of day.
     virtual bool startRecord(int connection, int channel, const QDate &day, qint64 startSecond) = 0;
     virtual bool recordAction(int connection, int channel, int action) = 0;

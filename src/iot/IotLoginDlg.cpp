@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-IotLoginDlg::IotLoginDlg(QWidget *parent) : DropShadowWidget(parent)
+IotLoginDlg::IotLoginDlg(QWidget *parent)
+    : DropShadowWidget(parent)
 {
     setObjectName(QStringLiteral("IotLogin"));
     resize(420, 240);
@@ -83,7 +84,7 @@ void IotLoginDlg::onLoginClicked()
     if (account.isEmpty() || m_password->text().isEmpty()
         || !RemoteCommon::instance()->login(account, m_password->text(), &error)) {
         MsgTipInfoDlg::showTip(error == cloud::LoginError::StoreUnreadable ? storeUnreadableText()
-                                                                          : CommonHelper::incorrectLoginText(),
+                                                                           : CommonHelper::incorrectLoginText(),
                                2000);
         return;
     }

@@ -64,9 +64,8 @@ bool RemoteCommon::login(const QString &account, const QString &password, cloud:
     }
     if (error)
         *error = cloud::LoginError::None;
-    library->setMediaCallback([this](int c, int ch, const char *d, qint64 n, int codec, quint64 ts) {
-        onMedia(c, ch, d, n, codec, ts);
-    });
+    library->setMediaCallback(
+        [this](int c, int ch, const char *d, qint64 n, int codec, quint64 ts) { onMedia(c, ch, d, n, codec, ts); });
     library->setStateCallback([this](const QString &id, bool on) { onState(id, on); });
     library->setEndCallback([this](int c, int ch) { onEnded(c, ch); });
     QMutexLocker lock(&m_mutex);
@@ -157,8 +156,7 @@ QSharedPointer<IotDeviceInfo> RemoteCommon::getConnectionByKey(const QString &ke
     return recordOf(c);
 }
 
-bool RemoteCommon::getIotRecordInfo(const QString &key, const QString &day, record_info_t *entries,
-                                    unsigned int *count)
+bool RemoteCommon::getIotRecordInfo(const QString &key, const QString &day, record_info_t *entries, unsigned int *count)
 {
     int c = 0, ch = 0;
     if (!entries || !count || !parseStreamKey(key, c, ch))
@@ -305,13 +303,13 @@ QString RemoteCommon::getPicturePath(const QString &key) const
     QString base = CommonHelper::storagePaths().snapPath;
     if (base.isEmpty())
         base = CommonHelper::appWritableDir() + QStringLiteral("/Picture");
-    const QString folder = base + QLatin1Char('/') + CommonHelper::safePathSegment(record->device_name.isEmpty()
-                                                                                     ? record->device_id
-                                                                                     : record->device_name);
+    const QString folder =
+        base + QLatin1Char('/')
+        + CommonHelper::safePathSegment(record->device_name.isEmpty() ? record->device_id : record->device_name);
     if (!Platform::makePrivateDir(folder))
         return QString();
     return folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz"))
-        + QStringLiteral(".jpg");
+           + QStringLiteral(".jpg");
 }
 
 void RemoteCommon::setMediaCallback(const QString &key, MediaReceiver receiver)

@@ -13,7 +13,9 @@ const char *const DeviceIcon = ":/Resources/Skin/Default/MainWindow/icon_device_
 const char *const PlayIcon = ":/Resources/Skin/Default/MainWindow/icon_device_play.png";
 } // namespace
 
-RemoteDevView::RemoteDevView(QWidget *parent) : QTreeView(parent), m_model(new QStandardItemModel(this))
+RemoteDevView::RemoteDevView(QWidget *parent)
+    : QTreeView(parent)
+    , m_model(new QStandardItemModel(this))
 {
     setModel(m_model);
     setHeaderHidden(true);

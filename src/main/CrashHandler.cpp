@@ -19,8 +19,8 @@ namespace {
 char g_dumpPath[4096];
 CrashHandler::EmergencyFlush g_flush = nullptr;
 // The kernel id of the first crashing thread; lock-free, so usable in the handler.
-std::atomic<long> g_crashingThread {0};
-const int kSignals[] = { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT };
+std::atomic<long> g_crashingThread{0};
+const int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 void writeText(int fd, const char *text)
 {
@@ -44,12 +44,18 @@ void writeNumber(int fd, unsigned long long value, int base)
 const char *signalName(int sig)
 {
     switch (sig) {
-    case SIGSEGV: return "SIGSEGV";
-    case SIGBUS: return "SIGBUS";
-    case SIGFPE: return "SIGFPE";
-    case SIGILL: return "SIGILL";
-    case SIGABRT: return "SIGABRT";
-    default: return "signal";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGILL:
+        return "SIGILL";
+    case SIGABRT:
+        return "SIGABRT";
+    default:
+        return "signal";
     }
 }
 

@@ -30,7 +30,7 @@
 namespace {
 
 // Set once the log writer exists, so the handler never creates it.
-std::atomic<bool> g_logReady {false};
+std::atomic<bool> g_logReady{false};
 
 // Runs inside the fatal-signal handler; the writer may already be gone when
 // the crash happens during process exit.
@@ -59,11 +59,16 @@ QFont applicationFont()
 QString translationFile(int language)
 {
     switch (language) {
-    case 0: return QStringLiteral(":/language/Resources/language/Quorel_zh.qm");
-    case 2: return QStringLiteral(":/language/Resources/language/quorel_ru.qm");
-    case 3: return QStringLiteral(":/language/Resources/language/quorel_ida.qm");
-    case 4: return QStringLiteral(":/language/Resources/language/quorel_cz.qm");
-    default: return QStringLiteral(":/language/Resources/language/quorel_en.qm");
+    case 0:
+        return QStringLiteral(":/language/Resources/language/Quorel_zh.qm");
+    case 2:
+        return QStringLiteral(":/language/Resources/language/quorel_ru.qm");
+    case 3:
+        return QStringLiteral(":/language/Resources/language/quorel_ida.qm");
+    case 4:
+        return QStringLiteral(":/language/Resources/language/quorel_cz.qm");
+    default:
+        return QStringLiteral(":/language/Resources/language/quorel_en.qm");
     }
 }
 
@@ -72,11 +77,16 @@ QString translationFile(int language)
 int systemLanguage()
 {
     switch (QLocale::system().language()) {
-    case QLocale::Chinese: return 0;
-    case QLocale::Russian: return 2;
-    case QLocale::Indonesian: return 3;
-    case QLocale::Czech: return 4;
-    default: return 1;
+    case QLocale::Chinese:
+        return 0;
+    case QLocale::Russian:
+        return 2;
+    case QLocale::Indonesian:
+        return 3;
+    case QLocale::Czech:
+        return 4;
+    default:
+        return 1;
     }
 }
 
@@ -100,9 +110,8 @@ int main(int argc, char *argv[])
 
     const QString appName = QStringLiteral("KelvoClient");
     // Parallel test runs give every client its own instance name.
-    const QString instanceName = qEnvironmentVariableIsEmpty("KELVO_INSTANCE_NAME")
-                                     ? appName
-                                     : qEnvironmentVariable("KELVO_INSTANCE_NAME");
+    const QString instanceName =
+        qEnvironmentVariableIsEmpty("KELVO_INSTANCE_NAME") ? appName : qEnvironmentVariable("KELVO_INSTANCE_NAME");
     QApplication::setApplicationName(appName);
     SingleApplication app(argc, argv, instanceName);
     if (app.isRunning())
@@ -140,7 +149,7 @@ int main(int argc, char *argv[])
             text = QObject::tr("The database %1 was not made by this client or by a version of it that it knows, "
                                "and has been left unchanged.\nMove it away to start with a new database.")
                        .arg(file)
-                + QLatin1String("\n\n") + error;
+                   + QLatin1String("\n\n") + error;
         }
         QMessageBox::critical(nullptr, appName, text);
         log->stop();
@@ -150,7 +159,7 @@ int main(int argc, char *argv[])
     log->setLogClearDays(config->iLogClear);
     CommonHelper::setStoragePathsProvider([] {
         const QSharedPointer<CMS_Config_V2> c = OrmHelper::getConfig();
-        return StoragePaths {c->RecordPath, c->BackupPath, c->SnapPath};
+        return StoragePaths{c->RecordPath, c->BackupPath, c->SnapPath};
     });
     // Recordings a killed client left open are completed (or dropped when
     // they hold no frame) before anyone lists them; off the GUI thread.

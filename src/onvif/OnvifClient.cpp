@@ -136,8 +136,7 @@ QHash<QString, QString> parseAuthHeader(const QString &header)
 
 QString makeCnonce()
 {
-    static const QString chars =
-        QStringLiteral("0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    static const QString chars = QStringLiteral("0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
     QRandomGenerator rng = QRandomGenerator::securelySeeded();
     QString out;
     out.reserve(32);
@@ -182,10 +181,9 @@ QString decodeReply(const QByteArray &bytes)
 
 // ---- Digest ----------------------------------------------------------------------
 
-QString Client::digestResponse(const QString &method, const QString &uri, const QString &user,
-                               const QString &realm, const QString &password, const QString &nonce,
-                               const QString &nc, const QString &cnonce, const QString &qop,
-                               const QString &bodyMd5Hex)
+QString Client::digestResponse(const QString &method, const QString &uri, const QString &user, const QString &realm,
+                               const QString &password, const QString &nonce, const QString &nc, const QString &cnonce,
+                               const QString &qop, const QString &bodyMd5Hex)
 {
     const QString ha1 = md5Hex((user + QLatin1Char(':') + realm + QLatin1Char(':') + password).toUtf8());
     QString a2 = method + QLatin1Char(':') + uri;
@@ -200,8 +198,7 @@ QString Client::digestResponse(const QString &method, const QString &uri, const 
 QString Client::digestUri(const QString &url)
 {
     const QUrl u(url, QUrl::TolerantMode);
-    const QByteArray target =
-        u.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+    const QByteArray target = u.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
     return target.isEmpty() ? QStringLiteral("/") : QString::fromLatin1(target);
 }
 
@@ -217,9 +214,8 @@ QString Client::chooseQop(const QString &qopList)
     return QString();
 }
 
-QString Client::makeDigestAuthorization(const QHash<QString, QString> &challenge,
-                                        const QString &method, const QString &url,
-                                        const QString &user, const QString &password,
+QString Client::makeDigestAuthorization(const QHash<QString, QString> &challenge, const QString &method,
+                                        const QString &url, const QString &user, const QString &password,
                                         const QByteArray &body, const QString &cnonce)
 {
     const QString realm = challenge.value(QStringLiteral("realm"));
@@ -228,8 +224,7 @@ QString Client::makeDigestAuthorization(const QHash<QString, QString> &challenge
     const QString uri = digestUri(url);
     const QString nc = QStringLiteral("00000001");
     const QString bodyMd5 = qop == QLatin1String("auth-int") ? md5Hex(body) : QString();
-    const QString response =
-        digestResponse(method, uri, user, realm, password, nonce, nc, cnonce, qop, bodyMd5);
+    const QString response = digestResponse(method, uri, user, realm, password, nonce, nc, cnonce, qop, bodyMd5);
 
     QString value = QStringLiteral("Digest username=%1, realm=%2, nonce=%3, uri=%4, algorithm=MD5, response=%5")
                         .arg(quoted(user), quoted(realm), quoted(nonce), quoted(uri), quoted(response));
@@ -254,8 +249,7 @@ QString Client::maskUrl(const QString &url)
 
 QString Client::maskSoap(const QString &soap)
 {
-    static const QRegularExpression password(
-        QStringLiteral("(<(?:[\\w.-]+:)?Password\\b[^>]*>)[^<]*"));
+    static const QRegularExpression password(QStringLiteral("(<(?:[\\w.-]+:)?Password\\b[^>]*>)[^<]*"));
     QString masked = soap;
     masked.replace(password, QStringLiteral("\\1") + PASSWORD_MASK);
     return masked;
@@ -310,8 +304,7 @@ Client::Result Client::post(const QString &url, const QByteArray &body, const QB
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
     QNetworkRequest request(requestUrl);
-    request.setHeader(QNetworkRequest::ContentTypeHeader,
-                      QStringLiteral("application/soap+xml; charset=utf-8"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/soap+xml; charset=utf-8"));
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
 
@@ -382,12 +375,12 @@ QString Client::sendData(const QString &url, const QString &soap, const QStringL
     if (r.ok)
         return decodeReply(r.content);
     if (r.httpCode == 401 && mode != 0) {
-        const QString reply =
-            sendDegistData(url, body, params, QString::fromLatin1(r.wwwAuthenticate));
+        const QString reply = sendDegistData(url, body, params, QString::fromLatin1(r.wwwAuthenticate));
         if (!reply.isEmpty())
             return reply;
     }
-    qDebug() << "reply error " << maskUrl(url) << "\r\n" << r.httpCode << "\n\r"
+    qDebug() << "reply error " << maskUrl(url) << "\r\n"
+             << r.httpCode << "\n\r"
              << "data" << maskSoap(body);
     return QString();
 }
@@ -403,8 +396,8 @@ QString Client::sendDegistData(const QString &url, const QString &soap, const QS
         return QString();
     }
     const QByteArray body = soap.toUtf8();
-    const QString authorization = makeDigestAuthorization(
-        challenge, QStringLiteral("POST"), url, params.at(1), params.at(2), body, makeCnonce());
+    const QString authorization =
+        makeDigestAuthorization(challenge, QStringLiteral("POST"), url, params.at(1), params.at(2), body, makeCnonce());
     const Result r = post(url, body, authorization.toUtf8());
     if (!r.ok) {
         qDebug() << "get digets error  " << maskUrl(url) << r.httpCode;

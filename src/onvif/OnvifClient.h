@@ -43,18 +43,16 @@ public:
 
     // MD5 Digest response (RFC 2617). qop empty: the RFC 2069 form. With
     // "auth-int", bodyMd5Hex is the MD5 of the entity body.
-    static QString digestResponse(const QString &method, const QString &uri, const QString &user,
-                                  const QString &realm, const QString &password,
-                                  const QString &nonce, const QString &nc, const QString &cnonce,
-                                  const QString &qop, const QString &bodyMd5Hex = QString());
+    static QString digestResponse(const QString &method, const QString &uri, const QString &user, const QString &realm,
+                                  const QString &password, const QString &nonce, const QString &nc,
+                                  const QString &cnonce, const QString &qop, const QString &bodyMd5Hex = QString());
     // The request-target used as digest-uri: path and query of the URL.
     static QString digestUri(const QString &url);
     // Picks "auth" from a qop list when offered, else "auth-int", else nothing.
     static QString chooseQop(const QString &qopList);
     // The complete Authorization value for one request.
-    static QString makeDigestAuthorization(const QHash<QString, QString> &challenge,
-                                           const QString &method, const QString &url,
-                                           const QString &user, const QString &password,
+    static QString makeDigestAuthorization(const QHash<QString, QString> &challenge, const QString &method,
+                                           const QString &url, const QString &user, const QString &password,
                                            const QByteArray &body, const QString &cnonce);
 
     // URL and request body made fit for a log line (no credentials).

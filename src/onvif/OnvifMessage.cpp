@@ -23,8 +23,8 @@ Message::Message(const QHash<QString, QString> &ns, QObject *parent)
     : QObject(parent)
     , namespaces(ns)
 {
-    document.appendChild(document.createProcessingInstruction(
-        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    document.appendChild(document.createProcessingInstruction(QStringLiteral("xml"),
+                                                              QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
     envelope = document.createElementNS(NS::SoapEnvelope, QStringLiteral("s:Envelope"));
     envelope.setAttribute(QStringLiteral("xmlns:trt"), NS::Trt);
     header = document.createElement(QStringLiteral("s:Header"));
@@ -39,8 +39,7 @@ Message *Message::getMessageWithUserInfo(const QHash<QString, QString> &ns, cons
     return getMessageWithUserInfo(ns, user, password, QDateTime::currentDateTimeUtc());
 }
 
-QString Message::passwordDigest(const QByteArray &nonce, const QString &created,
-                                const QString &password)
+QString Message::passwordDigest(const QByteArray &nonce, const QString &created, const QString &password)
 {
     QCryptographicHash sha1(QCryptographicHash::Sha1);
     sha1.addData(nonce);
@@ -59,8 +58,7 @@ Message *Message::getMessageWithUserInfo(const QHash<QString, QString> &ns, cons
     QDomElement token = newElement(QStringLiteral("UsernameToken"));
     QDomElement username = newElement(QStringLiteral("Username"), user);
 
-    const QString created =
-        createdUtc.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")) + QLatin1Char('Z');
+    const QString created = createdUtc.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")) + QLatin1Char('Z');
     // The nonce is the creation time itself.
     const QByteArray nonce = created.toUtf8();
 
@@ -119,7 +117,7 @@ namespace {
 class QuietHandler : public QAbstractMessageHandler
 {
 protected:
-    void handleMessage(QtMsgType, const QString &, const QUrl &, const QSourceLocation &) override {}
+    void handleMessage(QtMsgType, const QString &, const QUrl &, const QSourceLocation &) override { }
 };
 
 // The text is already decoded; drop any byte-order mark and XML declaration so
@@ -139,8 +137,7 @@ QByteArray normalisedUtf8(const QString &text)
 
 } // namespace
 
-MessageParser::MessageParser(const QString &replyText, const QHash<QString, QString> &ns,
-                             QObject *parent)
+MessageParser::MessageParser(const QString &replyText, const QHash<QString, QString> &ns, QObject *parent)
     : QObject(parent)
 {
     // A QString holds at least one byte per character in UTF-8.
@@ -207,8 +204,7 @@ QString MessageParser::getValue(const QString &xpath)
 {
     if (m_tooLarge)
         return QString();
-    m_query.setQuery(m_prologue + QStringLiteral("doc($inputDocument)") + xpath
-                     + QStringLiteral("/string()"));
+    m_query.setQuery(m_prologue + QStringLiteral("doc($inputDocument)") + xpath + QStringLiteral("/string()"));
     if (!m_query.isValid()) {
         m_readFailed = true;
         return QString();

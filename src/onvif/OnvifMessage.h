@@ -28,16 +28,14 @@ public:
 
     // A message whose header carries a WS-Security UsernameToken with the
     // password as digest only. The caller owns the result.
-    static Message *getMessageWithUserInfo(const QHash<QString, QString> &namespaces,
-                                           const QString &user, const QString &password);
+    static Message *getMessageWithUserInfo(const QHash<QString, QString> &namespaces, const QString &user,
+                                           const QString &password);
     // Same, with a fixed creation time (tests and replays).
-    static Message *getMessageWithUserInfo(const QHash<QString, QString> &namespaces,
-                                           const QString &user, const QString &password,
-                                           const QDateTime &createdUtc);
+    static Message *getMessageWithUserInfo(const QHash<QString, QString> &namespaces, const QString &user,
+                                           const QString &password, const QDateTime &createdUtc);
 
     // Base64(SHA-1(nonce + created + password)), the UsernameToken password digest.
-    static QString passwordDigest(const QByteArray &nonce, const QString &created,
-                                  const QString &password);
+    static QString passwordDigest(const QByteArray &nonce, const QString &created, const QString &password);
 
     // An element with one text child unless text is empty; append it to the
     // message tree with appendToBody/appendToHeader (or into another new element).
@@ -61,8 +59,7 @@ class MessageParser : public QObject
 {
     Q_OBJECT
 public:
-    MessageParser(const QString &replyText, const QHash<QString, QString> &namespaces,
-                  QObject *parent = nullptr);
+    MessageParser(const QString &replyText, const QHash<QString, QString> &namespaces, QObject *parent = nullptr);
     ~MessageParser() override;
 
     bool find(const QString &xpath);

@@ -6,14 +6,14 @@ const QString SoapEnvelope = QStringLiteral("http://www.w3.org/2003/05/soap-enve
 const QString Soap11Envelope = QStringLiteral("http://schemas.xmlsoap.org/soap/envelope/");
 const QString Xsd = QStringLiteral("http://www.w3.org/2001/XMLSchema");
 const QString Xsi = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
-const QString Wsse = QStringLiteral(
-    "http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-wssecurity-secext-1.0.xsd");
-const QString Wsu = QStringLiteral(
-    "http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-wssecurity-utility-1.0.xsd");
-const QString PasswordDigestType = QStringLiteral(
-    "http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-username-token-profile-1.0#PasswordDigest");
-const QString Base64BinaryType = QStringLiteral(
-    "http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-soap-message-security-1.0#Base64Binary");
+const QString Wsse =
+    QStringLiteral("http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-wssecurity-secext-1.0.xsd");
+const QString Wsu =
+    QStringLiteral("http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-wssecurity-utility-1.0.xsd");
+const QString PasswordDigestType =
+    QStringLiteral("http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-username-token-profile-1.0#PasswordDigest");
+const QString Base64BinaryType =
+    QStringLiteral("http://docs.oasis-open.org/wss/2004/01/oasis-200401-wss-soap-message-security-1.0#Base64Binary");
 const QString Tds = QStringLiteral("http://www.onvif.org/ver10/device/wsdl");
 const QString Trt = QStringLiteral("http://www.onvif.org/ver10/media/wsdl");
 const QString Tr2 = QStringLiteral("http://www.onvif.org/ver20/media/wsdl");

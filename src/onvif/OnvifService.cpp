@@ -318,8 +318,8 @@ bool Service::handleProbeMatch(const QString &datagram)
     ONVIF_DEV_INFO info;
     info.status = 1;
     const QString xaddrs = parser.getValue(QStringLiteral("//d:ProbeMatches/d:ProbeMatch/d:XAddrs"));
-    const QString address = parser.getValue(
-        QStringLiteral("//d:ProbeMatches/d:ProbeMatch/wsa:EndpointReference/wsa:Address"));
+    const QString address =
+        parser.getValue(QStringLiteral("//d:ProbeMatches/d:ProbeMatch/wsa:EndpointReference/wsa:Address"));
     const QString scopes = parser.getValue(QStringLiteral("//d:ProbeMatches/d:ProbeMatch/d:Scopes"));
 
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
@@ -442,8 +442,7 @@ MessageParser *Service::sendRequest(Message *message, const QString &url, const 
         return nullptr;
     auto *parser = new MessageParser(reply, m_namespaces);
     if (!parser->isWellFormed()) {
-        qDebug() << "malformed reply from" << Client::maskUrl(url)
-                 << (parser->isTooLarge() ? "(too large)" : "");
+        qDebug() << "malformed reply from" << Client::maskUrl(url) << (parser->isTooLarge() ? "(too large)" : "");
         delete parser;
         return nullptr;
     }
@@ -519,8 +518,7 @@ void Service::roadTask(const QString &ip)
     runRoad(ip, &info);
     t_inRoad = false;
     const bool complete = m_roadComplete && info.status == 1;
-    qDebug() << "get devinfo to update " << ip << "; status: " << info.status
-             << "; version: " << info.firmwareVersion;
+    qDebug() << "get devinfo to update " << ip << "; status: " << info.status << "; version: " << info.firmwareVersion;
     // Listeners live in the service's thread (the GUI): the result goes there.
     QMetaObject::invokeMethod(
         this,
@@ -610,8 +608,7 @@ void Service::getProfiles(const QString &ip)
     if (parser) {
         // Matched by namespace, whatever prefix the camera chose.
         QXmlQuery *query = parser->query();
-        query->setQuery(parser->nameSpace()
-                        + QStringLiteral("doc($inputDocument)//trt:Profiles/string(@token)"));
+        query->setQuery(parser->nameSpace() + QStringLiteral("doc($inputDocument)//trt:Profiles/string(@token)"));
         QStringList tokens;
         if (!query->isValid() || !query->evaluateTo(&tokens))
             m_roadComplete = false;
@@ -652,8 +649,7 @@ void Service::getStreamUri(const QString &ip)
         request.appendChild(Message::newElement(QStringLiteral("ProfileToken"), token));
         message->appendToBody(request);
 
-        std::unique_ptr<MessageParser> parser(
-            sendRequest(message.get(), mediaUrl(info), requestParams(info)));
+        std::unique_ptr<MessageParser> parser(sendRequest(message.get(), mediaUrl(info), requestParams(info)));
         QString uri = parser ? parser->getValue(QStringLiteral("//tt:Uri")) : QString();
         if (parser && uri.isEmpty())
             uri = parser->getValue(QStringLiteral("//tr2:Uri"));

@@ -43,7 +43,7 @@ public:
         QString model;
         QSet<QString> profileTokens;
         QMap<QString, QString> streamUris; // profile token -> RTSP URI
-        int authMode = 2; // 0 none, 1 WS-UsernameToken, 2 HTTP Digest
+        int authMode = 2;                  // 0 none, 1 WS-UsernameToken, 2 HTTP Digest
         QString serialNumber;
     };
 
@@ -143,13 +143,13 @@ private:
     QList<QHostAddress> m_localAddresses;
     QHostAddress m_probeAddress;
     quint16 m_probePort = 3702;
-    mutable QMutex m_mutex; // the table, the registered set and the ignore list
-    QThreadPool m_roadPool; // the road thread: one road at a time
+    mutable QMutex m_mutex;      // the table, the registered set and the ignore list
+    QThreadPool m_roadPool;      // the road thread: one road at a time
     QSet<QString> m_roadsQueued; // under m_mutex
     bool m_roadComplete = true;  // road thread only
     bool m_stopping = false;     // under m_mutex
 
-    QSet<QString> m_probeIds; // MessageIDs of the running search's probes
+    QSet<QString> m_probeIds;    // MessageIDs of the running search's probes
     QElapsedTimer m_searchClock; // valid once a search ran
     int m_searchWindowMs = 10000;
     int m_maxDevices = 4096;

@@ -16,8 +16,8 @@ namespace {
 QMutex g_settingsMutex;
 QString g_databaseName = QStringLiteral("./Kelvo.sqlite");
 QString g_failingFragment;
-std::atomic<int> g_generation { 1 };
-std::atomic<bool> g_ready { false };
+std::atomic<int> g_generation{1};
+std::atomic<bool> g_ready{false};
 QAtomicInt g_connectionCounter;
 
 const QString kConnectionPrefix = QStringLiteral("kelvo_orm_");
@@ -74,9 +74,10 @@ struct ThreadConnection
         QSqlDatabase db = QSqlDatabase::database(name, false);
         if (!db.isOpen() && !db.open()) {
             if (error)
-                *error = db.lastError().text().isEmpty()
-                    ? QSqlError(QString(), QStringLiteral("Cannot open the database"), QSqlError::ConnectionError)
-                    : db.lastError();
+                *error =
+                    db.lastError().text().isEmpty()
+                        ? QSqlError(QString(), QStringLiteral("Cannot open the database"), QSqlError::ConnectionError)
+                        : db.lastError();
             return QSqlDatabase();
         }
         return db;
@@ -385,7 +386,8 @@ QString createIndex(const OrmTableInfo &t, const QString &name, const QStringLis
     }
     if (columns.isEmpty())
         return QString();
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(name, t.table, columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+        .arg(name, t.table, columns.join(QStringLiteral(", ")));
 }
 
 QString tableNames()
@@ -442,7 +444,7 @@ QSqlError updateRow(const OrmTableInfo &t, const QVariantList &row)
 QSqlError existRow(const OrmTableInfo &t, long id, bool *exists)
 {
     OrmResult result;
-    const QSqlError err = OrmDatabase::exec(OrmSql::existById(t), { qlonglong(id) }, {}, &result);
+    const QSqlError err = OrmDatabase::exec(OrmSql::existById(t), {qlonglong(id)}, {}, &result);
     if (exists)
         *exists = err.text().isEmpty() && !result.rows.isEmpty();
     return err;
@@ -469,7 +471,7 @@ QSqlError selectRows(const OrmTableInfo &t, const OrmQuery &query, QVector<QVari
 QSqlError selectById(const OrmTableInfo &t, long id, QVector<QVariantList> *rows)
 {
     OrmResult result;
-    const QSqlError err = OrmDatabase::exec(OrmSql::selectById(t), { qlonglong(id) }, {}, &result);
+    const QSqlError err = OrmDatabase::exec(OrmSql::selectById(t), {qlonglong(id)}, {}, &result);
     if (rows)
         *rows = err.text().isEmpty() ? result.rows : QVector<QVariantList>();
     return err;
@@ -482,7 +484,7 @@ QSqlError deleteRows(const OrmTableInfo &t, const OrmQuery &query)
 
 QSqlError deleteById(const OrmTableInfo &t, long id)
 {
-    return OrmDatabase::exec(OrmSql::deleteById(t), { qlonglong(id) }, {});
+    return OrmDatabase::exec(OrmSql::deleteById(t), {qlonglong(id)}, {});
 }
 
 QSqlError executeQuery(const OrmQuery &query, OrmResult *result)
@@ -529,7 +531,7 @@ QSqlError table_names(QStringList &names)
 
 QSqlError column_names(const QString &table, QStringList &names)
 {
-    return detail::firstColumn(OrmSql::columnNames(), { table }, names);
+    return detail::firstColumn(OrmSql::columnNames(), {table}, names);
 }
 
 } // namespace dao

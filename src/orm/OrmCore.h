@@ -45,35 +45,30 @@ struct OrmTableInfo
 };
 
 // Member type -> column type and value conversion.
-template<class M>
-struct OrmType;
+template <class M> struct OrmType;
 
-template<>
-struct OrmType<int>
+template <> struct OrmType<int>
 {
     static QString sql() { return QStringLiteral("INTEGER"); }
     static QVariant to(int v) { return v; }
     static int from(const QVariant &v) { return v.toInt(); }
 };
 
-template<>
-struct OrmType<long>
+template <> struct OrmType<long>
 {
     static QString sql() { return QStringLiteral("INTEGER"); }
     static QVariant to(long v) { return qlonglong(v); }
     static long from(const QVariant &v) { return long(v.toLongLong()); }
 };
 
-template<>
-struct OrmType<bool>
+template <> struct OrmType<bool>
 {
     static QString sql() { return QStringLiteral("SMALLINT"); }
     static QVariant to(bool v) { return v ? 1 : 0; }
     static bool from(const QVariant &v) { return v.toInt() != 0; }
 };
 
-template<>
-struct OrmType<QString>
+template <> struct OrmType<QString>
 {
     static QString sql() { return QStringLiteral("TEXT"); }
     // An empty text is stored as '' rather than NULL, so "= :value" finds it.
@@ -81,8 +76,7 @@ struct OrmType<QString>
     static QString from(const QVariant &v) { return v.toString(); }
 };
 
-template<>
-struct OrmType<QDateTime>
+template <> struct OrmType<QDateTime>
 {
     static QString sql() { return QStringLiteral("TIMESTAMP"); }
     static QVariant to(const QDateTime &v)
@@ -100,8 +94,7 @@ struct OrmType<QDateTime>
 // The registration of one entity class. T provides
 //     static void ormRegister(OrmClass<T> &c);
 // which names the table, the key and the columns. It runs once, on first use.
-template<class T>
-class OrmClass
+template <class T> class OrmClass
 {
 public:
     static const OrmClass &get()
@@ -149,20 +142,18 @@ public:
     // ---- registration ----
     void setTable(const QString &table) { m_info.table = table; }
 
-    template<class C>
-    void key(long C::*member, const QString &name = QStringLiteral("id"))
+    template <class C> void key(long C::*member, const QString &name = QStringLiteral("id"))
     {
         static_assert(std::is_base_of<C, T>::value, "key must be a member of the entity");
         m_key = member;
         m_info.key = name;
     }
 
-    template<class M, class C>
-    void column(const QString &name, M C::*member, const QString &constraint = QString())
+    template <class M, class C> void column(const QString &name, M C::*member, const QString &constraint = QString())
     {
         static_assert(std::is_base_of<C, T>::value, "column must be a member of the entity");
         M T::*m = member;
-        m_info.columns.append({ name, OrmType<M>::sql(), constraint });
+        m_info.columns.append({name, OrmType<M>::sql(), constraint});
         m_get.append([m](const T &o) { return OrmType<M>::to(o.*m); });
         m_set.append([m](T &o, const QVariant &v) { o.*m = OrmType<M>::from(v); });
     }
@@ -183,7 +174,10 @@ class OrmQuery
 {
 public:
     OrmQuery() = default;
-    explicit OrmQuery(const QString &text) : m_text(text) {}
+    explicit OrmQuery(const QString &text)
+        : m_text(text)
+    {
+    }
 
     OrmQuery &bind(const QString &name, const QVariant &value)
     {

@@ -25,31 +25,29 @@ QSqlError noRowError(const OrmTableInfo &t, long id);
 
 // True for registered entity classes, so the object overloads below never
 // swallow a QSharedPointer or a QList.
-template<class T, class = void>
-struct IsEntity : std::false_type {};
-template<class T>
-struct IsEntity<T, std::void_t<decltype(&T::ormRegister)>> : std::true_type {};
-template<class T>
-using EnableEntity = std::enable_if_t<IsEntity<T>::value, int>;
+template <class T, class = void> struct IsEntity : std::false_type
+{
+};
+template <class T> struct IsEntity<T, std::void_t<decltype(&T::ormRegister)>> : std::true_type
+{
+};
+template <class T> using EnableEntity = std::enable_if_t<IsEntity<T>::value, int>;
 
 namespace dao {
 
-template<class T>
-QSqlError create_table()
+template <class T> QSqlError create_table()
 {
     return detail::createTable(OrmClass<T>::get().info());
 }
 
 // Adds one registered column to an existing table (schema upgrades).
-template<class T>
-QSqlError add_column(const QString &column)
+template <class T> QSqlError add_column(const QString &column)
 {
     return detail::addColumn(OrmClass<T>::get().info(), column);
 }
 
 // An index over registered columns, made once (IF NOT EXISTS).
-template<class T>
-QSqlError create_index(const QString &name, const QStringList &columns)
+template <class T> QSqlError create_index(const QString &name, const QStringList &columns)
 {
     return detail::createIndex(OrmClass<T>::get().info(), name, columns);
 }
@@ -59,8 +57,7 @@ QSqlError table_names(QStringList &names);
 QSqlError column_names(const QString &table, QStringList &names);
 
 // Inserts a new row; the database assigns the id, which is written back.
-template<class T, EnableEntity<T> = 0>
-QSqlError insert(T &o)
+template <class T, EnableEntity<T> = 0> QSqlError insert(T &o)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     long id = 0;
@@ -70,15 +67,13 @@ QSqlError insert(T &o)
     return err;
 }
 
-template<class T>
-QSqlError insert(const QSharedPointer<T> &o)
+template <class T> QSqlError insert(const QSharedPointer<T> &o)
 {
     return o ? insert(*o) : detail::nullObjectError();
 }
 
 // Inserts every object in list order; stops at the first failure.
-template<class T>
-QSqlError insert(const QList<QSharedPointer<T>> &list)
+template <class T> QSqlError insert(const QList<QSharedPointer<T>> &list)
 {
     for (const QSharedPointer<T> &o : list) {
         const QSqlError err = insert(o);
@@ -89,21 +84,18 @@ QSqlError insert(const QList<QSharedPointer<T>> &list)
 }
 
 // Writes every column of the row with the object's id.
-template<class T, EnableEntity<T> = 0>
-QSqlError update(const T &o)
+template <class T, EnableEntity<T> = 0> QSqlError update(const T &o)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     return detail::updateRow(c.info(), c.toRow(o));
 }
 
-template<class T>
-QSqlError update(const QSharedPointer<T> &o)
+template <class T> QSqlError update(const QSharedPointer<T> &o)
 {
     return o ? update(*o) : detail::nullObjectError();
 }
 
-template<class T, EnableEntity<T> = 0>
-bool exist(const T &o, QSqlError *error = nullptr)
+template <class T, EnableEntity<T> = 0> bool exist(const T &o, QSqlError *error = nullptr)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     bool found = false;
@@ -116,8 +108,7 @@ bool exist(const T &o, QSqlError *error = nullptr)
 // Update when a row has the object's id, else insert. An object that already
 // carries an id keeps it, so fixed rows (the settings row 1) stay where
 // readers look for them.
-template<class T, EnableEntity<T> = 0>
-QSqlError save(T &o)
+template <class T, EnableEntity<T> = 0> QSqlError save(T &o)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     const long id = c.id(o);
@@ -134,21 +125,18 @@ QSqlError save(T &o)
     return insert(o);
 }
 
-template<class T>
-QSqlError save(const QSharedPointer<T> &o)
+template <class T> QSqlError save(const QSharedPointer<T> &o)
 {
     return o ? save(*o) : detail::nullObjectError();
 }
 
-template<class T>
-QSqlError count(long &n, const OrmQuery &query = OrmQuery())
+template <class T> QSqlError count(long &n, const OrmQuery &query = OrmQuery())
 {
     return detail::countRows(OrmClass<T>::get().info(), query, &n);
 }
 
 // Fills the object from the row with its id; an error when there is none.
-template<class T, EnableEntity<T> = 0>
-QSqlError fetch_by_id(T &o)
+template <class T, EnableEntity<T> = 0> QSqlError fetch_by_id(T &o)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     QVector<QVariantList> rows;
@@ -161,15 +149,13 @@ QSqlError fetch_by_id(T &o)
     return QSqlError();
 }
 
-template<class T>
-QSqlError fetch_by_id(const QSharedPointer<T> &o)
+template <class T> QSqlError fetch_by_id(const QSharedPointer<T> &o)
 {
     return o ? fetch_by_id(*o) : detail::nullObjectError();
 }
 
 // Rows selected by the condition (empty: every row), in the order returned.
-template<class T>
-QSqlError fetch_by_query(const OrmQuery &query, QList<QSharedPointer<T>> &list)
+template <class T> QSqlError fetch_by_query(const OrmQuery &query, QList<QSharedPointer<T>> &list)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     QVector<QVariantList> rows;
@@ -185,33 +171,28 @@ QSqlError fetch_by_query(const OrmQuery &query, QList<QSharedPointer<T>> &list)
     return QSqlError();
 }
 
-template<class T>
-QSqlError fetch_all(QList<QSharedPointer<T>> &list)
+template <class T> QSqlError fetch_all(QList<QSharedPointer<T>> &list)
 {
     return fetch_by_query(OrmQuery(), list);
 }
 
-template<class T>
-QSqlError delete_by_query(const OrmQuery &query)
+template <class T> QSqlError delete_by_query(const OrmQuery &query)
 {
     return detail::deleteRows(OrmClass<T>::get().info(), query);
 }
 
-template<class T, EnableEntity<T> = 0>
-QSqlError delete_by_id(const T &o)
+template <class T, EnableEntity<T> = 0> QSqlError delete_by_id(const T &o)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     return detail::deleteById(c.info(), c.id(o));
 }
 
-template<class T>
-QSqlError delete_by_id(const QSharedPointer<T> &o)
+template <class T> QSqlError delete_by_id(const QSharedPointer<T> &o)
 {
     return o ? delete_by_id(*o) : detail::nullObjectError();
 }
 
-template<class T>
-QSqlError delete_all()
+template <class T> QSqlError delete_all()
 {
     return detail::deleteRows(OrmClass<T>::get().info(), OrmQuery());
 }
@@ -224,8 +205,7 @@ inline QSqlError execute_query(const OrmQuery &query, OrmResult *result = nullpt
 
 // A whole SELECT written by the caller; result columns are matched to the
 // entity's columns by name, unknown ones are ignored.
-template<class T>
-QSqlError execute_query(const OrmQuery &query, QList<QSharedPointer<T>> &list)
+template <class T> QSqlError execute_query(const OrmQuery &query, QList<QSharedPointer<T>> &list)
 {
     const OrmClass<T> &c = OrmClass<T>::get();
     OrmResult result;

@@ -77,13 +77,13 @@ void CMS_Permissions::ormRegister(OrmClass<CMS_Permissions> &c)
     COL(CMS_Permissions, Remark);
 }
 
-#define LOOKUP_REGISTER(Class)                          \
-    void Class::ormRegister(OrmClass<Class> &c)         \
-    {                                                   \
-        c.setTable(QStringLiteral(#Class));             \
-        c.key(&Class::id);                              \
-        COL(Class, Name);                               \
-        COL(Class, Remark);                             \
+#define LOOKUP_REGISTER(Class)                                                                                         \
+    void Class::ormRegister(OrmClass<Class> &c)                                                                        \
+    {                                                                                                                  \
+        c.setTable(QStringLiteral(#Class));                                                                            \
+        c.key(&Class::id);                                                                                             \
+        COL(Class, Name);                                                                                              \
+        COL(Class, Remark);                                                                                            \
     }
 
 LOOKUP_REGISTER(CMS_Action)

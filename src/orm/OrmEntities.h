@@ -128,18 +128,18 @@ public:
 };
 
 // Lookup tables of one shape: id, Name, Remark.
-#define KELVO_ORM_LOOKUP_ENTITY(Class)                      \
-    class Class                                             \
-    {                                                       \
-    public:                                                 \
-        virtual ~Class() = default;                         \
-        Class() = default;                                  \
-        Class(const Class &) = default;                     \
-        Class &operator=(const Class &) = default;          \
-        long id = 0;                                        \
-        QString Name;                                       \
-        QString Remark;                                     \
-        static void ormRegister(OrmClass<Class> &c);        \
+#define KELVO_ORM_LOOKUP_ENTITY(Class)                                                                                 \
+    class Class                                                                                                        \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        virtual ~Class() = default;                                                                                    \
+        Class() = default;                                                                                             \
+        Class(const Class &) = default;                                                                                \
+        Class &operator=(const Class &) = default;                                                                     \
+        long id = 0;                                                                                                   \
+        QString Name;                                                                                                  \
+        QString Remark;                                                                                                \
+        static void ormRegister(OrmClass<Class> &c);                                                                   \
     };
 
 KELVO_ORM_LOOKUP_ENTITY(CMS_Action)
@@ -195,8 +195,7 @@ public:
 
     static void ormRegister(OrmClass<CMS_Config> &c);
 
-    template<class T>
-    static void registerColumns(OrmClass<T> &c)
+    template <class T> static void registerColumns(OrmClass<T> &c)
     {
         c.key(&CMS_Config::id);
         c.column(QStringLiteral("bAutoRun"), &CMS_Config::bAutoRun);

@@ -25,15 +25,14 @@ Q_GLOBAL_STATIC(OrmHelper, g_ormHelper)
 namespace {
 
 QMutex g_initMutex;
-std::atomic<bool> g_initialized { false };
+std::atomic<bool> g_initialized{false};
 
 inline bool ok(const QSqlError &err)
 {
     return err.text().isEmpty();
 }
 
-template<class T>
-QList<QSharedPointer<T>> fetchAll()
+template <class T> QList<QSharedPointer<T>> fetchAll()
 {
     QList<QSharedPointer<T>> list;
     const QSqlError err = orm::dao::fetch_all(list);
@@ -55,8 +54,7 @@ QString maskedUrl(const QString &text)
 }
 
 // Lookup rows: Name = text, Remark = "<position>:<text>", inserted together.
-template<class T>
-QSqlError insertLookup(const QStringList &names)
+template <class T> QSqlError insertLookup(const QStringList &names)
 {
     QList<QSharedPointer<T>> rows;
     for (int i = 0; i < names.size(); ++i) {
@@ -87,7 +85,10 @@ bool makeUserFolder(const QString &path)
 
 } // namespace
 
-OrmHelper::OrmHelper(QObject *parent) : QObject(parent) {}
+OrmHelper::OrmHelper(QObject *parent)
+    : QObject(parent)
+{
+}
 
 OrmHelper *OrmHelper::instance()
 {
@@ -150,17 +151,16 @@ bool OrmHelper::init(QString *error, bool *refused) const
 namespace {
 
 // The tables this client reads and writes, with the columns of each.
-template<class... T>
-QList<const OrmTableInfo *> tableInfos()
+template <class... T> QList<const OrmTableInfo *> tableInfos()
 {
-    return { &OrmClass<T>::get().info()... };
+    return {&OrmClass<T>::get().info()...};
 }
 
 QList<const OrmTableInfo *> knownTables()
 {
     return tableInfos<DatabaseVersion, CMS_Roles, CMS_AlarmType, CMS_DevType, CMS_User, CMS_Organization,
-                      CMS_Permissions, CMS_Stream, CMS_Config_V2, cms_DealAlarmType, CustomAlarmInfo,
-                      cms_DealAlarmLink, cms_DealAlarmTime, CMS_Action, CMS_Alarm, CMS_Devices, PlanRecord>();
+                      CMS_Permissions, CMS_Stream, CMS_Config_V2, cms_DealAlarmType, CustomAlarmInfo, cms_DealAlarmLink,
+                      cms_DealAlarmTime, CMS_Action, CMS_Alarm, CMS_Devices, PlanRecord>();
 }
 
 bool containsName(const QStringList &names, const QString &name)
@@ -305,7 +305,8 @@ QSqlError OrmHelper::runInit(bool *foreign)
     // without it (an older program's) stays readable, so a failure only costs speed.
     // One column each: an index on type and time would serve the count but
     // make the type-filtered pages sort (measured three times slower).
-    for (const QStringList &columns : {QStringList{QStringLiteral("alarmTime")}, QStringList{QStringLiteral("alarmType")}}) {
+    for (const QStringList &columns :
+         {QStringList{QStringLiteral("alarmTime")}, QStringList{QStringLiteral("alarmType")}}) {
         const QSqlError indexed = orm::dao::create_index<CustomAlarmInfo>(
             QStringLiteral("idx_CustomAlarmInfo_%1").arg(columns.join(QLatin1Char('_'))), columns);
         if (!ok(indexed))
@@ -339,14 +340,14 @@ QSqlError OrmHelper::upgradeDatabase(int oldVersion)
 QSqlError OrmHelper::createAllTables()
 {
     const QList<QSqlError (*)()> steps = {
-        &orm::dao::create_table<CMS_Roles>,       &orm::dao::create_table<CMS_AlarmType>,
-        &orm::dao::create_table<CMS_DevType>,     &orm::dao::create_table<CMS_User>,
-        &orm::dao::create_table<CMS_Organization>, &orm::dao::create_table<CMS_Permissions>,
-        &orm::dao::create_table<CMS_Stream>,      &orm::dao::create_table<CMS_Config_V2>,
+        &orm::dao::create_table<CMS_Roles>,         &orm::dao::create_table<CMS_AlarmType>,
+        &orm::dao::create_table<CMS_DevType>,       &orm::dao::create_table<CMS_User>,
+        &orm::dao::create_table<CMS_Organization>,  &orm::dao::create_table<CMS_Permissions>,
+        &orm::dao::create_table<CMS_Stream>,        &orm::dao::create_table<CMS_Config_V2>,
         &orm::dao::create_table<cms_DealAlarmType>, &orm::dao::create_table<CustomAlarmInfo>,
         &orm::dao::create_table<cms_DealAlarmLink>, &orm::dao::create_table<cms_DealAlarmTime>,
-        &orm::dao::create_table<CMS_Action>,      &orm::dao::create_table<CMS_Alarm>,
-        &orm::dao::create_table<CMS_Devices>,     &orm::dao::create_table<PlanRecord>,
+        &orm::dao::create_table<CMS_Action>,        &orm::dao::create_table<CMS_Alarm>,
+        &orm::dao::create_table<CMS_Devices>,       &orm::dao::create_table<PlanRecord>,
     };
     for (auto step : steps) {
         const QSqlError err = step();
@@ -358,8 +359,8 @@ QSqlError OrmHelper::createAllTables()
 
 QSqlError OrmHelper::insertDefaultData()
 {
-    const QList<QSqlError (*)()> steps = { &initRoles,   &initUsers,        &initDevTypes, &initAlarmTypes,
-                                           &initStreams, &initOrganization, &initConfig,   &initPlanRecord };
+    const QList<QSqlError (*)()> steps = {&initRoles,   &initUsers,        &initDevTypes, &initAlarmTypes,
+                                          &initStreams, &initOrganization, &initConfig,   &initPlanRecord};
     for (auto step : steps) {
         const QSqlError err = step();
         if (!ok(err))
@@ -391,27 +392,26 @@ QSqlError OrmHelper::initUsers()
 
 QSqlError OrmHelper::initDevTypes()
 {
-    return insertLookup<CMS_DevType>({ QStringLiteral("IPC"), QStringLiteral("NVR"), QStringLiteral("onvif") });
+    return insertLookup<CMS_DevType>({QStringLiteral("IPC"), QStringLiteral("NVR"), QStringLiteral("onvif")});
 }
 
 QSqlError OrmHelper::initAlarmTypes()
 {
-    return insertLookup<CMS_AlarmType>({ QStringLiteral("Motion detection alarm"), QStringLiteral("Face event"),
-                                         QStringLiteral("Humanoid event"),
-                                         QStringLiteral("Human body high temperature alarm"),
-                                         QStringLiteral("Human body low temperature alarm"),
-                                         QStringLiteral("Sound detection alarm") });
+    return insertLookup<CMS_AlarmType>(
+        {QStringLiteral("Motion detection alarm"), QStringLiteral("Face event"), QStringLiteral("Humanoid event"),
+         QStringLiteral("Human body high temperature alarm"), QStringLiteral("Human body low temperature alarm"),
+         QStringLiteral("Sound detection alarm")});
 }
 
 QSqlError OrmHelper::initStreams()
 {
     return insertLookup<CMS_Stream>(
-        { QStringLiteral("Main stream"), QStringLiteral("Substream"), QStringLiteral("Adaptive stream") });
+        {QStringLiteral("Main stream"), QStringLiteral("Substream"), QStringLiteral("Adaptive stream")});
 }
 
 QSqlError OrmHelper::initOrganization()
 {
-    const QStringList names = { DEFAULT_GROUP };
+    const QStringList names = {DEFAULT_GROUP};
     QList<QSharedPointer<CMS_Organization>> rows;
     for (int i = 0; i < names.size(); ++i) {
         QSharedPointer<CMS_Organization> group(new CMS_Organization());
@@ -437,7 +437,7 @@ QSqlError OrmHelper::initConfig()
     config.SnapPath = documents + QStringLiteral("/Tavik/Snap");
     config.RecordPath = documents + QStringLiteral("/Tavik/Record");
     config.BackupPath = documents + QStringLiteral("/Tavik/Backup");
-    for (const QString &path : { config.SnapPath, config.RecordPath, config.BackupPath }) {
+    for (const QString &path : {config.SnapPath, config.RecordPath, config.BackupPath}) {
         if (!makeUserFolder(path))
             qWarning() << "Cannot create folder" << path;
     }
@@ -490,8 +490,8 @@ void OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
         if (!dev)
             continue;
         qInfo() << "del devs " << dev->ip;
-        const QSqlError err =
-            orm::dao::delete_by_query<CMS_Devices>(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), dev->ip));
+        const QSqlError err = orm::dao::delete_by_query<CMS_Devices>(
+            OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), dev->ip));
         if (!ok(err))
             qWarning() << "del devs failed" << dev->ip << err.text();
     }
@@ -509,8 +509,7 @@ void OrmHelper::ModifyDev(FUN_DEV_INFO *dev)
 
 namespace {
 
-template<class T>
-void moveRowsOf(const QString &oldIp, const QString &newIp)
+template <class T> void moveRowsOf(const QString &oldIp, const QString &newIp)
 {
     QList<QSharedPointer<T>> rows;
     QSqlError err = orm::dao::fetch_by_query<T>(
@@ -644,7 +643,7 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
     // Breadth-first over ParentId links; the visited set stops on cycles
     // (the default group is its own parent).
     QList<long> subtree;
-    QSet<long> visited { group->id };
+    QSet<long> visited{group->id};
     QQueue<long> pending;
     pending.enqueue(group->id);
     while (!pending.isEmpty()) {
@@ -668,8 +667,7 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
     for (const long id : qAsConst(subtree)) {
         QList<QSharedPointer<CMS_Devices>> devices;
         QSqlError err = orm::dao::fetch_by_query(
-            OrmQuery(QStringLiteral("WHERE DevGroup = :group")).bind(QStringLiteral(":group"), qlonglong(id)),
-            devices);
+            OrmQuery(QStringLiteral("WHERE DevGroup = :group")).bind(QStringLiteral(":group"), qlonglong(id)), devices);
         for (int i = 0; ok(err) && i < devices.size(); ++i) {
             devices[i]->DevGroup = 0;
             err = orm::dao::update(devices[i]);
@@ -735,11 +733,11 @@ bool OrmHelper::DelRole(QSharedPointer<CMS_Roles> role)
 bool OrmHelper::checkUser(const QString &name, const QString &password)
 {
     QList<QSharedPointer<CMS_User>> users;
-    const QSqlError err = orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password"))
-            .bind(QStringLiteral(":Name"), name)
-            .bind(QStringLiteral(":password"), password),
-        users);
+    const QSqlError err =
+        orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password"))
+                                     .bind(QStringLiteral(":Name"), name)
+                                     .bind(QStringLiteral(":password"), password),
+                                 users);
     return ok(err) && !users.isEmpty();
 }
 

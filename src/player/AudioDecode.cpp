@@ -13,7 +13,10 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
-AudioDecode::AudioDecode(QObject *parent) : QThread(parent) {}
+AudioDecode::AudioDecode(QObject *parent)
+    : QThread(parent)
+{
+}
 
 AudioDecode::~AudioDecode()
 {
@@ -152,8 +155,9 @@ void AudioDecode::handleFrame(AVFrame *frame)
     if (!m_swr) {
         AVChannelLayout outLayout;
         av_channel_layout_default(&outLayout, m_outChannels);
-        if (swr_alloc_set_opts2(&m_swr, &outLayout, AV_SAMPLE_FMT_S16, m_outRate, &m_ctx->ch_layout,
-                                m_ctx->sample_fmt, m_ctx->sample_rate, 0, nullptr) < 0
+        if (swr_alloc_set_opts2(&m_swr, &outLayout, AV_SAMPLE_FMT_S16, m_outRate, &m_ctx->ch_layout, m_ctx->sample_fmt,
+                                m_ctx->sample_rate, 0, nullptr)
+                < 0
             || swr_init(m_swr) < 0) {
             swr_free(&m_swr);
             stopOutput();
@@ -165,8 +169,8 @@ void AudioDecode::handleFrame(AVFrame *frame)
         return;
     QByteArray pcm(maxOut * m_outChannels * 2, Qt::Uninitialized);
     uint8_t *out[1] = {reinterpret_cast<uint8_t *>(pcm.data())};
-    const int got = swr_convert(m_swr, out, maxOut, const_cast<const uint8_t **>(frame->extended_data),
-                                frame->nb_samples);
+    const int got =
+        swr_convert(m_swr, out, maxOut, const_cast<const uint8_t **>(frame->extended_data), frame->nb_samples);
     if (got > 0)
         writePcm(pcm.constData(), got * m_outChannels * 2);
 }
@@ -193,7 +197,7 @@ void AudioDecode::run()
             m_interrupt = false;
             atEof = false;
             m_drained = false;
-            m_flushTaken = item.flushId;  // after m_drained: see drained()
+            m_flushTaken = item.flushId; // after m_drained: see drained()
             if (m_output)
                 m_output->reset(), m_io = m_output->start();
             continue;

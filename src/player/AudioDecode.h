@@ -20,7 +20,11 @@ public:
 
     bool open(const AVCodecParameters *par, AVRational timeBase);
     PacketQueue &queue() { return m_queue; }
-    void setClock(PlayClock *clock, bool paced) { m_clock = clock; m_paced = paced; }
+    void setClock(PlayClock *clock, bool paced)
+    {
+        m_clock = clock;
+        m_paced = paced;
+    }
     void requestStop();
     void interruptWait() { m_interrupt = true; }
     void setStartOffsetMs(qint64 ms) { m_startMs = ms; }

@@ -9,7 +9,8 @@
 
 using player::QueueItem;
 
-FFmpegPlayer::FFmpegPlayer(QObject *parent) : QThread(parent)
+FFmpegPlayer::FFmpegPlayer(QObject *parent)
+    : QThread(parent)
 {
     player::registerMetaTypes();
     m_irq.stop = &m_stop;
@@ -79,7 +80,7 @@ bool FFmpegPlayer::startRecord(const QString &path, bool onlyConsumer)
     if (m_inputOpen && m_videoPar)
         startRecorderLocked();
     else
-        m_recordPending = true;  // begins as soon as the stream is open
+        m_recordPending = true; // begins as soon as the stream is open
     return true;
 }
 
@@ -192,7 +193,7 @@ void FFmpegPlayer::seek(qint64 ms)
     // would drop every picture until the next seek.
     QMutexLocker lock(&m_mutex);
     if (player::isLiveUrl(m_url))
-        return;  // nothing to seek in, and no flush would clear the interrupt
+        return; // nothing to seek in, and no flush would clear the interrupt
     if (m_video)
         m_video->interruptWait();
     if (m_audioDec)
@@ -230,7 +231,7 @@ bool FFmpegPlayer::isKeyFrame(const char *data, int size, bool h265)
             if ((type >= 16 && type <= 21) || type == 32)
                 return true;
             if (type < 16)
-                return false;  // a non-key slice
+                return false; // a non-key slice
         } else {
             const int type = p[hdr] & 0x1f;
             if (type == 5 || type == 7)
@@ -271,7 +272,7 @@ void FFmpegPlayer::flushPushed()
     m_pushed.clear();
     m_waitKey = true;
     if (m_video)
-        m_video->interruptWait();  // before the flag, as in seek()
+        m_video->interruptWait(); // before the flag, as in seek()
     m_flushPushed = true;
 }
 

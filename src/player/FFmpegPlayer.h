@@ -105,7 +105,7 @@ private:
     void reapRecorders(bool waitAll);
     void fail(int code);
 
-    mutable QMutex m_mutex;  // url, recorder, pushed queue
+    mutable QMutex m_mutex; // url, recorder, pushed queue
     QString m_url;
     bool m_hardware = false;
     bool m_customIo = false;
@@ -114,7 +114,7 @@ private:
     bool m_render = true;
     bool m_audio = true;
     int m_threads = 0;
-    int m_queueCapacity = 0;  // 0: the decoder's own
+    int m_queueCapacity = 0; // 0: the decoder's own
     player::ViewSizePtr m_viewSize;
     int m_stallMs = 5000;
 

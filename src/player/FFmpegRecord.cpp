@@ -3,7 +3,10 @@
 
 #include <QDebug>
 
-FFmpegRecord::FFmpegRecord(QObject *parent) : QThread(parent) {}
+FFmpegRecord::FFmpegRecord(QObject *parent)
+    : QThread(parent)
+{
+}
 
 FFmpegRecord::~FFmpegRecord()
 {

@@ -33,5 +33,5 @@ private:
     AVRational m_tb{1, 1000};
     QString m_path;
     std::atomic_bool m_stop{false};
-    std::atomic_bool m_waitKey{false};  // after a dropped packet
+    std::atomic_bool m_waitKey{false}; // after a dropped packet
 };

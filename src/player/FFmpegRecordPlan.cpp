@@ -23,7 +23,7 @@
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
-QSet<QString> g_openSegments;  // under g_indexMutex: files recorders of this process write now
+QSet<QString> g_openSegments; // under g_indexMutex: files recorders of this process write now
 
 QJsonArray readIndex(const QString &dayDir)
 {
@@ -40,7 +40,7 @@ bool writeIndex(const QString &path, const QJsonArray &array)
     return f.commit();
 }
 
-}  // namespace
+} // namespace
 
 // 0 when the file holds no video frame, -1 when it cannot be read (kept: the
 // file may be unreadable for another reason).
@@ -66,7 +66,10 @@ qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
     return ms;
 }
 
-FFmpegRecordPlan::FFmpegRecordPlan() : QThread(nullptr) {}
+FFmpegRecordPlan::FFmpegRecordPlan()
+    : QThread(nullptr)
+{
+}
 
 FFmpegRecordPlan::~FFmpegRecordPlan()
 {
@@ -171,7 +174,7 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
         if (start.isValid() && ms > 0) {
             QTime end = start.addMSecs(int(qMin<qint64>(ms, 86400000)));
             if (end < start)
-                end = QTime(23, 59, 59, 999);  // a day index never spans two days
+                end = QTime(23, 59, 59, 999); // a day index never spans two days
             o.insert(QStringLiteral("endTime"), end.toString(kTimeFormat));
             ++repaired;
         }
@@ -227,13 +230,13 @@ void FFmpegRecordPlan::run()
 
     Mp4Writer writer;
     QDateTime segStart;
-    qint64 segElapsed = 0;  // stream time (ms) since the segment's first packet
-    qint64 writtenElapsed = 0;  // the same at the segment's last written packet
+    qint64 segElapsed = 0;     // stream time (ms) since the segment's first packet
+    qint64 writtenElapsed = 0; // the same at the segment's last written packet
     qint64 prevMedia = -1, lastStep = 40;
     bool havePrev = false;
     QDateTime lastPacketTime;
     QString segDir, segName;
-    std::vector<player::PacketPtr> gop;  // packets since the last key frame
+    std::vector<player::PacketPtr> gop; // packets since the last key frame
 
     auto closeSegment = [&]() {
         if (!writer.isOpen())
@@ -337,8 +340,7 @@ void FFmpegRecordPlan::run()
                 av_packet_unref(pkt);
                 break;
             }
-        } else if (t.date() != segStart.date()
-                   || (key && lengthReached)) {
+        } else if (t.date() != segStart.date() || (key && lengthReached)) {
             // The length is measured in stream time: arrival jitter must not
             // stretch a segment by a whole GOP.
             closeSegment();

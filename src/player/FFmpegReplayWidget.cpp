@@ -23,7 +23,9 @@ namespace {
 std::atomic_int g_hardwareDecode{-1};
 }
 
-ReplayPane::ReplayPane(int index, QWidget *parent) : QWidget(parent), m_index(index)
+ReplayPane::ReplayPane(int index, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
 {
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -56,7 +58,8 @@ void ReplayPane::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
-FFmpegReplayWidget::FFmpegReplayWidget(QWidget *parent) : QWidget(parent)
+FFmpegReplayWidget::FFmpegReplayWidget(QWidget *parent)
+    : QWidget(parent)
 {
     player::registerMetaTypes();
     setFocusPolicy(Qt::StrongFocus);
@@ -185,7 +188,7 @@ void FFmpegReplayWidget::initStream(const QString &key, int index, bool h265, bo
             m_retired.append(QPointer<FFmpegPlayer>(running));
     }
     if (running) {
-        running->requestStop();  // thread-safe; the GUI thread disposes of it
+        running->requestStop(); // thread-safe; the GUI thread disposes of it
         runOnGui([this, running, index] {
             retirePlayer(running);
             dropQueuedFrames(index);
@@ -300,7 +303,7 @@ void FFmpegReplayWidget::seek(int index, qint64 ms)
     if (p.customIo)
         p.pending.clear();
     if (p.player)
-        p.player->seek(ms);  // a pushed stream empties its queues and decoder
+        p.player->seek(ms); // a pushed stream empties its queues and decoder
     if (QThread::currentThread() == thread())
         dropQueuedFrames(index);
 }
@@ -478,7 +481,7 @@ void FFmpegReplayWidget::setKey(int index, const QString &path)
         emit emitCaptureResult(false, path);
         return;
     }
-    p->setKey(path);  // ignored while another request is pending
+    p->setKey(path); // ignored while another request is pending
 }
 
 void FFmpegReplayWidget::setFullScreen()

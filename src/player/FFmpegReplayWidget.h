@@ -117,7 +117,7 @@ private:
     struct Pane
     {
         ReplayPane *widget = nullptr;
-        FFmpegPlayer *player = nullptr;  // GUI thread owns; guarded for pushes
+        FFmpegPlayer *player = nullptr; // GUI thread owns; guarded for pushes
         QString url;
         QString key;
         bool h265 = false;
@@ -127,8 +127,8 @@ private:
         bool paused = false;
         float speed = 1.0f;
         qint64 lastSecond = -1;
-        int staleFrames = 0;  // queued-frame barriers still on their way
-        std::deque<Pushed> pending;  // pushed before the pane is set up
+        int staleFrames = 0;        // queued-frame barriers still on their way
+        std::deque<Pushed> pending; // pushed before the pane is set up
     };
 
     bool valid(int index) const { return index >= 0 && index < kPaneCount; }
@@ -141,7 +141,7 @@ private:
     void updateFocusFrames();
     void dropQueuedFrames(int index);
 
-    mutable QMutex m_mutex;  // pane fields read or written off the GUI thread
+    mutable QMutex m_mutex; // pane fields read or written off the GUI thread
     Pane m_panes[kPaneCount];
     // Players told to stop but maybe still running; waited for at destruction.
     QVector<QPointer<FFmpegPlayer>> m_retired;

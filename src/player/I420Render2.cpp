@@ -29,15 +29,15 @@ namespace player {
 struct PaneConversion
 {
     std::mutex mutex;
-    I420Render2 *owner = nullptr;  // cleared when the pane goes
+    I420Render2 *owner = nullptr; // cleared when the pane goes
     AVFramePtr pending;
-    QSize target;  // device pixels
-    quint64 generation = 0;  // a cleared pane drops images converted before
+    QSize target;           // device pixels
+    quint64 generation = 0; // a cleared pane drops images converted before
     bool running = false;
     bool posted = false;
     QImage ready;
-    QImage spare;  // an image the pane no longer shows, to be filled again
-    YuvScaler scaler;  // used by the one running job only
+    QImage spare;     // an image the pane no longer shows, to be filled again
+    YuvScaler scaler; // used by the one running job only
     std::atomic<qint64> converted{0};
     std::atomic<qint64> convertNs{0};
 
@@ -96,18 +96,19 @@ struct PaneConversion
             if (!posted) {
                 posted = true;
                 I420Render2 *pane = owner;
-                QMetaObject::invokeMethod(pane, [pane] { pane->takeConverted(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    pane, [pane] { pane->takeConverted(); }, Qt::QueuedConnection);
             }
         }
     }
 };
 
-}  // namespace player
+} // namespace player
 
 bool I420Render2::isSoftwareRenderer(const QString &glRenderer)
 {
-    static const char *const software[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer",
-                                           "lavapipe", "gdi generic", "basic render driver"};
+    static const char *const software[] = {
+        "llvmpipe", "softpipe", "swrast", "software rasterizer", "lavapipe", "gdi generic", "basic render driver"};
     const QString text = glRenderer.toLower();
     for (const char *name : software) {
         if (text.contains(QLatin1String(name)))
@@ -132,8 +133,9 @@ bool I420Render2::openGLAvailable()
                 const auto *name = ctx.functions()->glGetString(GL_RENDERER);
                 const QString renderer = name ? QString::fromLatin1(reinterpret_cast<const char *>(name)) : QString();
                 available = isSoftwareRenderer(renderer) ? 0 : 1;
-                qInfo().noquote() << "OpenGL renderer" << renderer << (available ? "paints the panes"
-                                                                               : "is a software rasteriser: panes paint with QPainter");
+                qInfo().noquote() << "OpenGL renderer" << renderer
+                                  << (available ? "paints the panes"
+                                                : "is a software rasteriser: panes paint with QPainter");
                 ctx.doneCurrent();
             }
         }
@@ -141,7 +143,9 @@ bool I420Render2::openGLAvailable()
     return available == 1;
 }
 
-I420Render2::I420Render2(QWidget *parent) : QWidget(parent), m_conversion(std::make_shared<player::PaneConversion>())
+I420Render2::I420Render2(QWidget *parent)
+    : QWidget(parent)
+    , m_conversion(std::make_shared<player::PaneConversion>())
 {
     player::registerMetaTypes();
     m_conversion->owner = this;
@@ -213,7 +217,7 @@ void I420Render2::convertLater(const std::shared_ptr<AVFrame> &frame)
         c.pending = frame;
         c.target = targetSize();
         if (c.running)
-            return;  // the running job takes the newest picture next
+            return; // the running job takes the newest picture next
         c.running = true;
     }
     player::PaneConversion::pool().start([conversion = m_conversion] { conversion->work(); });

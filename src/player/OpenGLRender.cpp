@@ -2,7 +2,8 @@
 
 #include "SignalsHelper.h"
 
-OpenGLRender::OpenGLRender(QWidget *parent) : I420Render2(parent)
+OpenGLRender::OpenGLRender(QWidget *parent)
+    : I420Render2(parent)
 {
     connect(SignalsHelper::instance(), &SignalsHelper::signalRecvImage, this, &OpenGLRender::setImage);
 }

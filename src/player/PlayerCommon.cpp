@@ -134,7 +134,7 @@ int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int o
     if (ret < 0) {
         if (irq)
             irq->disarm();
-        *ctx = nullptr;  // avformat_open_input frees the context on failure
+        *ctx = nullptr; // avformat_open_input frees the context on failure
         return ret;
     }
     if (irq)
@@ -183,8 +183,7 @@ void PacketQueue::pushForce(QueueItem item)
 bool PacketQueue::pop(QueueItem &out, int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    if (!m_cond.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                         [this] { return m_aborted || !m_items.empty(); }))
+    if (!m_cond.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return m_aborted || !m_items.empty(); }))
         return false;
     if (m_aborted || m_items.empty())
         return false;
@@ -358,4 +357,4 @@ bool saveFrameAsJpeg(const AVFrame *frame, const QString &path)
     return file.commit();
 }
 
-}  // namespace player
+} // namespace player

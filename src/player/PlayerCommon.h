@@ -25,11 +25,11 @@ namespace player {
 
 // Error codes carried by the players' error signals.
 enum PlayerError {
-    ErrOpenFailed = -1,     // the address could not be opened (includes bad credentials)
-    ErrNoStream = -2,       // no playable video or audio stream
-    ErrDecoderFailed = -3,  // no decoder could be opened
-    ErrStreamBroken = -4,   // the stream ended or failed while live
-    ErrNoFrames = -5,       // a live stream delivered nothing for the stall limit
+    ErrOpenFailed = -1,    // the address could not be opened (includes bad credentials)
+    ErrNoStream = -2,      // no playable video or audio stream
+    ErrDecoderFailed = -3, // no decoder could be opened
+    ErrStreamBroken = -4,  // the stream ended or failed while live
+    ErrNoFrames = -5,      // a live stream delivered nothing for the stall limit
 };
 
 // Wraps a frame so its buffers go back to FFmpeg when the last holder lets go.
@@ -50,8 +50,8 @@ QString ffErrorText(int err);
 struct IoInterrupt
 {
     const std::atomic_bool *stop = nullptr;
-    std::atomic<qint64> deadlineMs{0};  // monotonic ms; 0 = no deadline
-    std::atomic_bool expired{false};     // the last armed call ran out of time
+    std::atomic<qint64> deadlineMs{0}; // monotonic ms; 0 = no deadline
+    std::atomic_bool expired{false};   // the last armed call ran out of time
     void arm(int ms);
     void armAt(qint64 monotonicMs)
     {
@@ -66,7 +66,7 @@ struct IoInterrupt
 // live sources (TCP transport, socket timeout, small probe). Returns an
 // FFmpeg error code (0 on success).
 int openInput(AVFormatContext **ctx, const QString &url, IoInterrupt *irq, int openTimeoutMs,
-              bool smallProbe = true);  // smallProbe: fastest start of live streams
+              bool smallProbe = true); // smallProbe: fastest start of live streams
 
 // Monotonic milliseconds.
 qint64 nowMs();
@@ -84,15 +84,18 @@ struct QueueItem
     enum Kind { Packet, Flush, Eof };
     Kind kind = Packet;
     PacketPtr pkt;
-    qint64 seekTargetMs = -1;  // Flush: frames before it are decoded but not shown
-    quint64 flushId = 0;       // Flush: its number, see VideoDecode::flushQueued
+    qint64 seekTargetMs = -1; // Flush: frames before it are decoded but not shown
+    quint64 flushId = 0;      // Flush: its number, see VideoDecode::flushQueued
 };
 
 // Bounded blocking FIFO between the demux thread and a decode thread.
 class PacketQueue
 {
 public:
-    explicit PacketQueue(size_t capacity = 200) : m_capacity(capacity) {}
+    explicit PacketQueue(size_t capacity = 200)
+        : m_capacity(capacity)
+    {
+    }
     // Blocks while full; false when aborted or the timeout passed. The item
     // is taken only when it went in: after a timeout the caller still holds
     // it and may try again.
@@ -151,10 +154,7 @@ private:
 class ViewSize
 {
 public:
-    void set(int width, int height)
-    {
-        m_packed = (quint64(quint32(qMax(0, width))) << 32) | quint32(qMax(0, height));
-    }
+    void set(int width, int height) { m_packed = (quint64(quint32(qMax(0, width))) << 32) | quint32(qMax(0, height)); }
     int width() const { return int(m_packed.load() >> 32); }
     int height() const { return int(m_packed.load() & 0xffffffffu); }
 
@@ -166,7 +166,7 @@ using ViewSizePtr = std::shared_ptr<ViewSize>;
 // Saves a picture as a JPEG file (any pixel format FFmpeg can convert).
 bool saveFrameAsJpeg(const AVFrame *frame, const QString &path);
 
-}  // namespace player
+} // namespace player
 
 using player::PacketQueue;
 using player::PlayClock;

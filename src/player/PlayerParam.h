@@ -11,7 +11,7 @@ struct PlayerParam
     bool h265 = false;
     int width = 0;
     int height = 0;
-    QByteArray extradata;  // parameter sets, Annex B
+    QByteArray extradata; // parameter sets, Annex B
     QMutex mutex;
 
     void reset()

@@ -24,13 +24,12 @@ QString text(const QJsonObject &o, const char *key)
     return v.isString() ? v.toString() : QString();
 }
 
-}  // namespace
+} // namespace
 
 QString resolve(const QString &dayDir, const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))
-        || QDir::isAbsolutePath(name)) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')) || name.contains(QChar(0)) || QDir::isAbsolutePath(name)) {
         qWarning() << "record index entry refused, not a file of its day folder:" << name << "in" << dayDir;
         return QString();
     }
@@ -99,8 +98,7 @@ QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status)
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
-        qWarning() << "record index is no JSON array:" << dayDir + QLatin1Char('/') + fileName()
-                   << error.errorString();
+        qWarning() << "record index is no JSON array:" << dayDir + QLatin1Char('/') + fileName() << error.errorString();
         if (status)
             *status = Status::BadJson;
         return QJsonArray();
@@ -148,4 +146,4 @@ Day read(const QString &dayDir)
     return day;
 }
 
-}  // namespace RecordIndex
+} // namespace RecordIndex

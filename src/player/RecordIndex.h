@@ -17,30 +17,33 @@ namespace RecordIndex {
 // few seconds all day stays far below this.
 constexpr qint64 MaxBytes = 4 * 1024 * 1024;
 
-inline QString fileName() { return QStringLiteral("record.json"); }
+inline QString fileName()
+{
+    return QStringLiteral("record.json");
+}
 
 enum class Status {
     Ok,
-    Missing,     // no index in the folder
-    Refused,     // too large, a link, or not a file: not read
-    Unreadable,  // could not be opened or read
-    BadJson,     // not a JSON array
+    Missing,    // no index in the folder
+    Refused,    // too large, a link, or not a file: not read
+    Unreadable, // could not be opened or read
+    BadJson,    // not a JSON array
 };
 
 struct Entry
 {
-    QString fileName;   // as listed
-    QString startTime;  // "hhmmsszzz" as listed ("" when missing or not text)
+    QString fileName;  // as listed
+    QString startTime; // "hhmmsszzz" as listed ("" when missing or not text)
     QString endTime;
-    QString path;       // the file inside the day folder by its name; empty when refused
-                        // (what it is on disk: isOwnFile)
+    QString path; // the file inside the day folder by its name; empty when refused
+                  // (what it is on disk: isOwnFile)
 };
 
 struct Day
 {
     Status status = Status::Missing;
-    QJsonArray raw;          // the index as read
-    QVector<Entry> entries;  // one for each element of raw; refused ones with an empty path
+    QJsonArray raw;         // the index as read
+    QVector<Entry> entries; // one for each element of raw; refused ones with an empty path
     int refused = 0;
 };
 
@@ -65,4 +68,4 @@ QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status 
 // One entry of the array, its name resolved.
 Entry entryOf(const QString &dayDir, const QJsonValue &value);
 
-}  // namespace RecordIndex
+} // namespace RecordIndex

@@ -9,7 +9,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-SimplePlayer::SimplePlayer(QObject *parent) : QThread(parent)
+SimplePlayer::SimplePlayer(QObject *parent)
+    : QThread(parent)
 {
     player::registerMetaTypes();
     SignalsHelper::registerMetaTypes();
@@ -67,9 +68,9 @@ void SimplePlayer::publish(AVFrame *decoded)
         out->format = AV_PIX_FMT_YUV420P;
         out->width = decoded->width;
         out->height = decoded->height;
-        m_sws = sws_getCachedContext(m_sws, decoded->width, decoded->height, AVPixelFormat(decoded->format),
-                                     decoded->width, decoded->height, AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr,
-                                     nullptr, nullptr);
+        m_sws =
+            sws_getCachedContext(m_sws, decoded->width, decoded->height, AVPixelFormat(decoded->format), decoded->width,
+                                 decoded->height, AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (!m_sws || av_frame_get_buffer(out, 0) < 0) {
             av_frame_free(&out);
             return;
@@ -86,7 +87,8 @@ void SimplePlayer::publish(AVFrame *decoded)
     // last copy of the owner, wherever it is held.
     auto counter = m_inFlight;
     if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [counter] { counter->fetch_sub(1); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [counter] { counter->fetch_sub(1); }, Qt::QueuedConnection);
     else
         counter->fetch_sub(1);
 }

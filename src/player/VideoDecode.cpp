@@ -58,9 +58,12 @@ enum AVPixelFormat pickVaapi(AVCodecContext *, const enum AVPixelFormat *fmts)
     }
     return AV_PIX_FMT_NONE;
 }
-}  // namespace
+} // namespace
 
-VideoDecode::VideoDecode(QObject *parent) : QThread(parent) {}
+VideoDecode::VideoDecode(QObject *parent)
+    : QThread(parent)
+{
+}
 
 VideoDecode::~VideoDecode()
 {
@@ -260,9 +263,8 @@ void VideoDecode::prepareImage(AVFrame *frame)
     // out of the list while it is filled: a second holder would make the
     // writes copy it.
     QImage image;
-    const auto reusable = std::find_if(m_images.begin(), m_images.end(), [&size](const QImage &old) {
-        return old.size() == size && old.isDetached();
-    });
+    const auto reusable = std::find_if(m_images.begin(), m_images.end(),
+                                       [&size](const QImage &old) { return old.size() == size && old.isDetached(); });
     if (reusable != m_images.end()) {
         image = std::move(*reusable);
         m_images.erase(reusable);
@@ -272,9 +274,9 @@ void VideoDecode::prepareImage(AVFrame *frame)
     if (image.isNull() || !m_scaler.convert(frame, image))
         return;
     YuvScaler::attach(frame, image);
-    m_images.erase(std::remove_if(m_images.begin(), m_images.end(),
-                                  [&size](const QImage &old) { return old.size() != size; }),
-                   m_images.end());
+    m_images.erase(
+        std::remove_if(m_images.begin(), m_images.end(), [&size](const QImage &old) { return old.size() != size; }),
+        m_images.end());
     if (m_images.size() < 3)
         m_images.push_back(image);
 }
@@ -300,11 +302,11 @@ void VideoDecode::run()
             m_interrupt = false;
             atEof = false;
             m_drained = false;
-            m_flushTaken = item.flushId;  // after m_drained: see drained()
+            m_flushTaken = item.flushId; // after m_drained: see drained()
             continue;
         }
         if (atEof)
-            continue;  // nothing is decoded after the end until a flush
+            continue; // nothing is decoded after the end until a flush
         const AVPacket *pkt = item.kind == player::QueueItem::Eof ? nullptr : item.pkt.get();
         auto receiveAll = [&] {
             while (!m_stop && avcodec_receive_frame(m_ctx, frame) >= 0) {
@@ -320,7 +322,7 @@ void VideoDecode::run()
             ret = avcodec_send_packet(m_ctx, pkt);
         }
         if (ret < 0 && ret != AVERROR_EOF && pkt)
-            continue;  // a damaged packet: the next key frame recovers
+            continue; // a damaged packet: the next key frame recovers
         receiveAll();
         if (!pkt) {
             atEof = true;

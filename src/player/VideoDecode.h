@@ -41,7 +41,11 @@ public:
     bool openCodec(AVCodecID id, bool hardware, bool live);
 
     PacketQueue &queue() { return m_queue; }
-    void setClock(PlayClock *clock, bool paced) { m_clock = clock; m_paced = paced; }
+    void setClock(PlayClock *clock, bool paced)
+    {
+        m_clock = clock;
+        m_paced = paced;
+    }
     void setSnapshot(SnapshotRequest *req) { m_snapshot = req; }
     void setStartOffsetMs(qint64 ms) { m_startMs = ms; }
     void setRenderEnabled(bool on) { m_render = on; }
@@ -91,7 +95,7 @@ private:
     SwsContext *m_sws = nullptr;
     player::ViewSizePtr m_viewSize;
     YuvScaler m_scaler;
-    std::vector<QImage> m_images;  // made here, filled again once let go
+    std::vector<QImage> m_images; // made here, filled again once let go
     AVFramePtr m_lastFrame;
     AVRational m_tb{1, 1000};
     PlayClock *m_clock = nullptr;

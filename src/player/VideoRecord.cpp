@@ -10,7 +10,11 @@
 #include <algorithm>
 #include <limits>
 
-VideoRecord::VideoRecord(PlayerParam *param, QObject *parent) : QThread(parent), m_param(param) {}
+VideoRecord::VideoRecord(PlayerParam *param, QObject *parent)
+    : QThread(parent)
+    , m_param(param)
+{
+}
 
 VideoRecord::~VideoRecord()
 {
@@ -103,7 +107,7 @@ bool VideoRecord::parseKeyFrame(const QByteArray &frame, bool h265, QByteArray &
     const auto *p = reinterpret_cast<const uint8_t *>(frame.constData());
     const int n = frame.size();
     // Split at start codes and keep the parameter-set NAL units.
-    std::vector<std::pair<int, int>> nals;  // offset of header, start-code offset
+    std::vector<std::pair<int, int>> nals; // offset of header, start-code offset
     for (int i = 0; i + 3 <= n;) {
         if (p[i] == 0 && p[i + 1] == 0 && p[i + 2] == 1) {
             nals.push_back({i + 3, (i > 0 && p[i - 1] == 0) ? i - 1 : i});
@@ -180,9 +184,9 @@ bool VideoRecord::writeDownload(Download &d)
     // One group of pictures, from a key frame up to the next one, in the
     // order it came (decode order).
     std::vector<Item> group;
-    bool inGroup = false;  // a key frame was seen: what follows decodes
-    bool past = false;     // a group began at or after the range end
-    qint64 shift = 0;      // how far decode times run ahead of presentation
+    bool inGroup = false; // a key frame was seen: what follows decodes
+    bool past = false;    // a group began at or after the range end
+    qint64 shift = 0;     // how far decode times run ahead of presentation
     qint64 lastDts = std::numeric_limits<qint64>::min();
     qint64 lastStep = 40;
 
@@ -301,7 +305,7 @@ bool VideoRecord::writeDownload(Download &d)
             d.queue.pop_front();
         }
         if (past)
-            continue;  // drained: the recorder may send beyond the range
+            continue; // drained: the recorder may send beyond the range
         if (item.key) {
             if (inGroup && !writeGroup(item.timeMs)) {
                 ok = false;
@@ -313,7 +317,7 @@ bool VideoRecord::writeDownload(Download &d)
                 continue;
             }
         } else if (!inGroup) {
-            continue;  // nothing before the first key frame can be decoded
+            continue; // nothing before the first key frame can be decoded
         }
         group.push_back(std::move(item));
         if (group.size() >= MaxGroupFrames && !writeGroup(-1)) {
@@ -325,7 +329,7 @@ bool VideoRecord::writeDownload(Download &d)
         ok = false;
     {
         QMutexLocker lock(&m_mutex);
-        d.queue.clear();  // a file that could not be opened takes nothing more
+        d.queue.clear(); // a file that could not be opened takes nothing more
     }
     return opened ? writer.close() && ok : false;
 }

@@ -83,6 +83,6 @@ private:
     std::condition_variable_any m_cond;
     // Front: the download being written; back: the one being filled.
     std::deque<std::shared_ptr<Download>> m_downloads;
-    bool m_exiting = false;  // run() found nothing left and is returning
+    bool m_exiting = false; // run() found nothing left and is returning
     std::atomic<qint64> m_written{0};
 };

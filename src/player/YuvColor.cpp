@@ -15,11 +15,17 @@ YuvColor YuvColor::forFrame(const AVFrame *frame)
     if (!frame)
         return c;
     switch (frame->colorspace) {
-    case AVCOL_SPC_BT709: c.bt709 = true; break;
+    case AVCOL_SPC_BT709:
+        c.bt709 = true;
+        break;
     case AVCOL_SPC_BT470BG:
     case AVCOL_SPC_SMPTE170M:
-    case AVCOL_SPC_FCC: c.bt709 = false; break;
-    default: c.bt709 = frame->height >= 720; break;
+    case AVCOL_SPC_FCC:
+        c.bt709 = false;
+        break;
+    default:
+        c.bt709 = frame->height >= 720;
+        break;
     }
     c.fullRange = frame->color_range == AVCOL_RANGE_JPEG || frame->format == AV_PIX_FMT_YUVJ420P;
     return c;
@@ -33,9 +39,15 @@ void YuvColor::shaderTerms(float matrix[9], float offset[3]) const
     const double ys = fullRange ? 1.0 : 255.0 / 219.0;
     const double cs = fullRange ? 1.0 : 255.0 / 224.0;
     const double m[9] = {
-        ys, 0.0, 2.0 * (1.0 - kr) * cs,
-        ys, -2.0 * kb * (1.0 - kb) / kg * cs, -2.0 * kr * (1.0 - kr) / kg * cs,
-        ys, 2.0 * (1.0 - kb) * cs, 0.0,
+        ys,
+        0.0,
+        2.0 * (1.0 - kr) * cs,
+        ys,
+        -2.0 * kb * (1.0 - kb) / kg * cs,
+        -2.0 * kr * (1.0 - kr) / kg * cs,
+        ys,
+        2.0 * (1.0 - kb) * cs,
+        0.0,
     };
     for (int i = 0; i < 9; ++i)
         matrix[i] = float(m[i]);

@@ -10,31 +10,29 @@
 #include <QGenericMatrix>
 
 namespace {
-const char *kVertex =
-    "attribute vec2 pos;\n"
-    "attribute vec2 uv;\n"
-    "varying vec2 vUv;\n"
-    "void main() { gl_Position = vec4(pos, 0.0, 1.0); vUv = uv; }\n";
+const char *kVertex = "attribute vec2 pos;\n"
+                      "attribute vec2 uv;\n"
+                      "varying vec2 vUv;\n"
+                      "void main() { gl_Position = vec4(pos, 0.0, 1.0); vUv = uv; }\n";
 // Matrix and range come from the picture's tags (YuvColor).
-const char *kFragment =
-    "#ifdef GL_ES\nprecision mediump float;\n#endif\n"
-    "varying vec2 vUv;\n"
-    "uniform sampler2D texY;\n"
-    "uniform sampler2D texU;\n"
-    "uniform sampler2D texV;\n"
-    "uniform mat3 yuvToRgb;\n"
-    "uniform vec3 yuvOffset;\n"
-    "void main() {\n"
-    "  vec3 yuv = vec3(texture2D(texY, vUv).r, texture2D(texU, vUv).r, texture2D(texV, vUv).r);\n"
-    "  gl_FragColor = vec4(clamp(yuvToRgb * (yuv - yuvOffset), 0.0, 1.0), 1.0);\n"
-    "}\n";
+const char *kFragment = "#ifdef GL_ES\nprecision mediump float;\n#endif\n"
+                        "varying vec2 vUv;\n"
+                        "uniform sampler2D texY;\n"
+                        "uniform sampler2D texU;\n"
+                        "uniform sampler2D texV;\n"
+                        "uniform mat3 yuvToRgb;\n"
+                        "uniform vec3 yuvOffset;\n"
+                        "void main() {\n"
+                        "  vec3 yuv = vec3(texture2D(texY, vUv).r, texture2D(texU, vUv).r, texture2D(texV, vUv).r);\n"
+                        "  gl_FragColor = vec4(clamp(yuvToRgb * (yuv - yuvOffset), 0.0, 1.0), 1.0);\n"
+                        "}\n";
 const GLfloat kQuad[] = {
-    -1.f, -1.f, 0.f, 1.f,  //
-    1.f,  -1.f, 1.f, 1.f,  //
-    -1.f, 1.f,  0.f, 0.f,  //
+    -1.f, -1.f, 0.f, 1.f, //
+    1.f,  -1.f, 1.f, 1.f, //
+    -1.f, 1.f,  0.f, 0.f, //
     1.f,  1.f,  1.f, 0.f,
 };
-}  // namespace
+} // namespace
 
 namespace {
 // Every OpenGL pane of a window is composed together on each repaint, so
@@ -71,9 +69,10 @@ private:
     QSet<QWidget *> m_pending;
     QTimer m_timer;
 };
-}  // namespace
+} // namespace
 
-YuvGLView::YuvGLView(QWidget *parent) : QOpenGLWidget(parent)
+YuvGLView::YuvGLView(QWidget *parent)
+    : QOpenGLWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -89,7 +89,7 @@ void colourPlanar420(const AVFrame *src, QImage &out, const YuvColor &color)
             lo = _mm_srai_epi32(_mm_add_epi32(lo, round), kShift);
             hi = _mm_srai_epi32(_mm_add_epi32(hi, round), kShift);
             const __m128i w16 = _mm_packs_epi32(lo, hi);
-            return _mm_packus_epi16(w16, w16);  // clamps to 0..255
+            return _mm_packus_epi16(w16, w16); // clamps to 0..255
         };
         // Rows start 64-byte aligned (makeImage), so 8 pixels from a multiple
         // of 8 are two aligned 16-byte stores.
@@ -118,10 +118,10 @@ void colourPlanar420(const AVFrame *src, QImage &out, const YuvColor &color)
             o[x] = pixel(k, yr[x], ur[x / 2], vr[x / 2]);
     }
 #if KELVO_YUV_SSE2
-    _mm_sfence();  // the streamed image is complete before it is handed on
+    _mm_sfence(); // the streamed image is complete before it is handed on
 #endif
 }
-}  // namespace
+} // namespace
 
 void YuvScaler::pickPlanar420(const AVFrame *frame)
 {
@@ -161,7 +161,8 @@ QImage YuvScaler::makeImage(const QSize &size, QImage::Format format)
     auto *data = static_cast<uchar *>(av_malloc(size_t(stride) * size_t(size.height()) + 64));
     if (!data)
         return QImage();
-    return QImage(data, size.width(), size.height(), stride, format, [](void *p) { av_free(p); }, data);
+    return QImage(
+        data, size.width(), size.height(), stride, format, [](void *p) { av_free(p); }, data);
 }
 
 namespace {
@@ -172,7 +173,7 @@ struct AttachedImage
     quint32 magic = kMagic;
     QImage image;
 };
-}  // namespace
+} // namespace
 
 void YuvScaler::attach(AVFrame *frame, const QImage &image)
 {

@@ -45,8 +45,8 @@ public:
 private:
     void pickPlanar420(const AVFrame *frame);
 
-    std::vector<int> m_lumaX, m_chromaX;  // source column of each output column
-    QSize m_mapFrom, m_mapTo;             // the sizes the columns are for
-    SwsContext *m_scale = nullptr;   // picture -> 4:2:0 at the pane's size
+    std::vector<int> m_lumaX, m_chromaX; // source column of each output column
+    QSize m_mapFrom, m_mapTo;            // the sizes the columns are for
+    SwsContext *m_scale = nullptr;       // picture -> 4:2:0 at the pane's size
     AVFrame *m_small = nullptr;
 };

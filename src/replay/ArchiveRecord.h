@@ -17,7 +17,9 @@ class ArchiveRecord
 public:
     ArchiveRecord() = default;
     ArchiveRecord(int64_t start, int64_t end, const QString &file = QString())
-        : m_startTime(start), m_endTime(end), m_file(file)
+        : m_startTime(start)
+        , m_endTime(end)
+        , m_file(file)
     {
     }
 

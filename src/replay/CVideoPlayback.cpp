@@ -7,7 +7,9 @@
 #include <QEvent>
 #include <QMetaObject>
 
-CVideoPlayback::CVideoPlayback(QWidget *parent) : QWidget(parent), ui(new Ui::CVideoPlayback)
+CVideoPlayback::CVideoPlayback(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::CVideoPlayback)
 {
     ui->setupUi(this);
     setBackgroundColor(this, QColor(40, 43, 48));
@@ -28,10 +30,14 @@ QTabWidget *CVideoPlayback::tabWidget() const
 QWidget *CVideoPlayback::tabPage(int tab) const
 {
     switch (tab) {
-    case LocalTab: return ui->pageLocal;
-    case NvrTab: return ui->pageNVR;
-    case CloudTab: return ui->pageIOT;
-    default: return nullptr;
+    case LocalTab:
+        return ui->pageLocal;
+    case NvrTab:
+        return ui->pageNVR;
+    case CloudTab:
+        return ui->pageIOT;
+    default:
+        return nullptr;
     }
 }
 

@@ -32,7 +32,9 @@ bool emptyKey(const QString &key)
 
 } // namespace
 
-IotReplayWnd::IotReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::IotReplayWnd)
+IotReplayWnd::IotReplayWnd(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::IotReplayWnd)
 {
     ui->setupUi(this);
     registerReplayMetaTypes();
@@ -88,11 +90,26 @@ IotReplayWnd::~IotReplayWnd()
     delete ui;
 }
 
-FFmpegReplayWidget *IotReplayWnd::replayWidget() const { return ui->widgetVideoReplay; }
-RemoteDevView *IotReplayWnd::deviceView() const { return ui->widgetRemoteDev; }
-ReplayControl *IotReplayWnd::controlBar() const { return ui->widgetReplayControl; }
-TimeLine *IotReplayWnd::timeLine() const { return ui->widgetTimeLine; }
-MyCalendar *IotReplayWnd::calendar() const { return ui->calendarWidget; }
+FFmpegReplayWidget *IotReplayWnd::replayWidget() const
+{
+    return ui->widgetVideoReplay;
+}
+RemoteDevView *IotReplayWnd::deviceView() const
+{
+    return ui->widgetRemoteDev;
+}
+ReplayControl *IotReplayWnd::controlBar() const
+{
+    return ui->widgetReplayControl;
+}
+TimeLine *IotReplayWnd::timeLine() const
+{
+    return ui->widgetTimeLine;
+}
+MyCalendar *IotReplayWnd::calendar() const
+{
+    return ui->calendarWidget;
+}
 
 int IotReplayWnd::focusIndex() const
 {
@@ -255,7 +272,8 @@ void IotReplayWnd::slotRecordEnded(QString key, qulonglong lastMs)
         qInfo() << key << "recording ended, going on with the one at" << next->startTime();
         m_paneTimes[pane] = next->startTime();
         ui->widgetVideoReplay->seek(pane, 0);
-        if (RemoteCommon::instance()->startRecordStream(key, dayText(day), (next->startTime() - midnightMs(day)) / 1000))
+        if (RemoteCommon::instance()->startRecordStream(key, dayText(day),
+                                                        (next->startTime() - midnightMs(day)) / 1000))
             return;
     }
     qInfo() << key << "playback ended";
@@ -318,8 +336,8 @@ void IotReplayWnd::stopPane(int index)
 
 // Fast and slow playback of cloud recordings is not offered: the buttons
 // show for channel 0 but act on nothing.
-void IotReplayWnd::onBtnSlowClicked() {}
-void IotReplayWnd::onBtnFastClicked() {}
+void IotReplayWnd::onBtnSlowClicked() { }
+void IotReplayWnd::onBtnFastClicked() { }
 
 void IotReplayWnd::onBtnCaptureClicked()
 {
@@ -414,8 +432,8 @@ void IotReplayWnd::updateTimeLine(int index)
 void IotReplayWnd::updatePlayControl(int index)
 {
     int connection = 0, channel = -1;
-    const bool show = m_paneKeys.contains(index) && RemoteCommon::parseStreamKey(m_currentKey, connection, channel)
-        && channel == 0;
+    const bool show =
+        m_paneKeys.contains(index) && RemoteCommon::parseStreamKey(m_currentKey, connection, channel) && channel == 0;
     ui->widgetReplayControl->setFastVisible(show);
     ui->widgetReplayControl->setSlowVisible(show);
 }

@@ -45,9 +45,11 @@ QString nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
-}  // namespace
+} // namespace
 
-LocalVideoReplayWnd::LocalVideoReplayWnd(QWidget *parent) : QWidget(parent), ui(new Ui::LocalVideoReplayWnd)
+LocalVideoReplayWnd::LocalVideoReplayWnd(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::LocalVideoReplayWnd)
 {
     ui->setupUi(this);
     registerReplayMetaTypes();
@@ -80,8 +82,9 @@ LocalVideoReplayWnd::LocalVideoReplayWnd(QWidget *parent) : QWidget(parent), ui(
     onUpdatePlayButtons();
     connect(ui->m_btnLeftShow, &QPushButton::clicked, this, &LocalVideoReplayWnd::toggleLeftPanel);
 
-    ui->lineEdit->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_pressed.png")),
-                            QLineEdit::TrailingPosition)
+    ui->lineEdit
+        ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_pressed.png")),
+                    QLineEdit::TrailingPosition)
         ->setText(tr("&Open..."));
     ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
 }
@@ -91,11 +94,26 @@ LocalVideoReplayWnd::~LocalVideoReplayWnd()
     delete ui;
 }
 
-DeviceTree *LocalVideoReplayWnd::tree() const { return ui->treeView; }
-MyCalendar *LocalVideoReplayWnd::calendar() const { return ui->calendarWidget; }
-FFmpegReplayWidget *LocalVideoReplayWnd::replayWidget() const { return ui->widgetVideoReplay; }
-ReplayControl *LocalVideoReplayWnd::control() const { return ui->widgetReplayControl; }
-TimeLine *LocalVideoReplayWnd::timeLine() const { return ui->widgetTimeLine; }
+DeviceTree *LocalVideoReplayWnd::tree() const
+{
+    return ui->treeView;
+}
+MyCalendar *LocalVideoReplayWnd::calendar() const
+{
+    return ui->calendarWidget;
+}
+FFmpegReplayWidget *LocalVideoReplayWnd::replayWidget() const
+{
+    return ui->widgetVideoReplay;
+}
+ReplayControl *LocalVideoReplayWnd::control() const
+{
+    return ui->widgetReplayControl;
+}
+TimeLine *LocalVideoReplayWnd::timeLine() const
+{
+    return ui->widgetTimeLine;
+}
 
 QString LocalVideoReplayWnd::storageRoot()
 {
@@ -183,7 +201,7 @@ void LocalVideoReplayWnd::onDeviceItemDoubleClicked(QModelIndex index)
         watcher->deleteLater();
         --m_loading;
         if (ticket != m_loadTicket)
-            return;  // asked again since, or the window was reset
+            return; // asked again since, or the window was reset
         openDay(key, date, watcher->result());
     });
     watcher->setFuture(QtConcurrent::run([folder, date] {
@@ -486,7 +504,7 @@ void LocalVideoReplayWnd::refreshDay(int index, const QString &file)
         watcher->deleteLater();
         if (!m_paneDays.contains(index) || m_paneDays.value(index).ticket != watcher->property("ticket").toULongLong()
             || m_paneKeys.value(index) != key)
-            return;  // the pane was stopped, reset or given another day meanwhile
+            return; // the pane was stopped, reset or given another day meanwhile
         PaneDay &pane = m_paneDays[index];
         const LoadedDay loaded = watcher->result();
         const std::vector<ArchiveRecordPtr> before = m_paneRecords.value(index);
@@ -696,8 +714,8 @@ QString LocalVideoReplayWnd::makeCapturePath(FUN_DEV_INFO *dev)
         return QString();
     }
     const QDateTime now = QDateTime::currentDateTime();
-    return nativePath(folder + QLatin1Char('/') + now.toString(QStringLiteral("yyyyMMdd"))
-                      + now.toString(kTimeFormat) + QStringLiteral(".jpg"));
+    return nativePath(folder + QLatin1Char('/') + now.toString(QStringLiteral("yyyyMMdd")) + now.toString(kTimeFormat)
+                      + QStringLiteral(".jpg"));
 }
 
 void LocalVideoReplayWnd::onCalendarClicked(QDate dt)
@@ -723,7 +741,7 @@ void LocalVideoReplayWnd::toggleLeftPanel()
 
 void LocalVideoReplayWnd::resetReplay()
 {
-    ++m_loadTicket;  // a day still being read opens nothing now
+    ++m_loadTicket; // a day still being read opens nothing now
     ui->widgetVideoReplay->stopAll();
     for (const QString &key : qAsConst(m_paneKeys))
         if (DeviceInfoManager::instance()->findDevInfo(key))

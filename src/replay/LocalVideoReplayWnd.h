@@ -106,17 +106,17 @@ private:
     {
         QStringList days;
         std::vector<ArchiveRecordPtr> records;
-        QSet<QString> openFiles;  // segments still being written
+        QSet<QString> openFiles; // segments still being written
     };
     // Where a pane's day comes from, and how its end is being waited for.
     struct PaneDay
     {
-        QString folder;     // the day folder
+        QString folder; // the day folder
         QDate date;
         QSet<QString> openFiles;
-        qint64 playedMs = 0;    // into the current file, as far as shown
-        qint64 waitedMs = 0;    // at the end of the last file, without growth
-        quint64 ticket = 0;     // the refresh in flight
+        qint64 playedMs = 0; // into the current file, as far as shown
+        qint64 waitedMs = 0; // at the end of the last file, without growth
+        quint64 ticket = 0;  // the refresh in flight
     };
     void continueAfter(int index, const QString &file);
     void refreshDay(int index, const QString &file);
@@ -143,7 +143,7 @@ private:
     QDate m_shownDate;
     bool m_shown = false;
     QMap<int, PaneDay> m_paneDays;
-    quint64 m_loadTicket = 0;  // the latest day asked for; older answers are dropped
+    quint64 m_loadTicket = 0; // the latest day asked for; older answers are dropped
     quint64 m_refreshTicket = 0;
     int m_loading = 0;
 };

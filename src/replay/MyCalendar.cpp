@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QTextCharFormat>
 
-MyCalendar::MyCalendar(QWidget *parent) : QCalendarWidget(parent)
+MyCalendar::MyCalendar(QWidget *parent)
+    : QCalendarWidget(parent)
 {
     const QTextCharFormat workday = weekdayTextFormat(Qt::Monday);
     setWeekdayTextFormat(Qt::Sunday, workday);

@@ -29,9 +29,11 @@ constexpr int kBarHeight = 40;
 constexpr int kBarHideMs = 3000;
 constexpr int kBarPollMs = 100;
 constexpr int kBarShowBand = 120;
-}  // namespace
+} // namespace
 
-RecordWnd::RecordWnd(QWidget *parent) : QWidget(parent), ui(new Ui::RecordWnd)
+RecordWnd::RecordWnd(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::RecordWnd)
 {
     ui->setupUi(this);
     registerReplayMetaTypes();
@@ -114,8 +116,9 @@ RecordWnd::RecordWnd(QWidget *parent) : QWidget(parent), ui(new Ui::RecordWnd)
     ui->treeView->setHeaderHidden(true);
     ui->treeView->setNonNvrHidden(true);
     ui->widgetTimeLine->setCursorColor(qRgb(255, 0, 0));
-    ui->lineEdit->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_pressed.png")),
-                            QLineEdit::TrailingPosition)
+    ui->lineEdit
+        ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_pressed.png")),
+                    QLineEdit::TrailingPosition)
         ->setText(tr("&Open..."));
     ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
     ui->labelProgressValue->clear();
@@ -130,11 +133,26 @@ RecordWnd::~RecordWnd()
     delete ui;
 }
 
-DeviceTree *RecordWnd::tree() const { return ui->treeView; }
-MyCalendar *RecordWnd::calendar() const { return ui->calendarWidget; }
-FFmpegReplayWidget *RecordWnd::replayWidget() const { return ui->widgetVideoReplay; }
-ReplayControl *RecordWnd::control() const { return ui->widgetReplayControl; }
-TimeLine *RecordWnd::timeLine() const { return ui->widgetTimeLine; }
+DeviceTree *RecordWnd::tree() const
+{
+    return ui->treeView;
+}
+MyCalendar *RecordWnd::calendar() const
+{
+    return ui->calendarWidget;
+}
+FFmpegReplayWidget *RecordWnd::replayWidget() const
+{
+    return ui->widgetVideoReplay;
+}
+ReplayControl *RecordWnd::control() const
+{
+    return ui->widgetReplayControl;
+}
+TimeLine *RecordWnd::timeLine() const
+{
+    return ui->widgetTimeLine;
+}
 
 std::vector<ArchiveRecordPtr> RecordWnd::dayRecords(const QString &key) const
 {
@@ -594,20 +612,31 @@ VideoRecord *RecordWnd::recorder()
 void RecordWnd::onBtnStartDownoadClicked(bool)
 {
     using Refusal = NvrPlaybackSession::DownloadRefusal;
-    const Refusal refusal
-        = m_session->startDownload(ui->dateTimeEditStart->dateTime(), ui->dateTimeEditEnd->dateTime());
+    const Refusal refusal =
+        m_session->startDownload(ui->dateTimeEditStart->dateTime(), ui->dateTimeEditEnd->dateTime());
     QString text;
     switch (refusal) {
-    case Refusal::None: ui->pushButtonStart->setEnabled(false); return;
-    case Refusal::NoChannel: text = tr("Please select the device to operate."); break;
+    case Refusal::None:
+        ui->pushButtonStart->setEnabled(false);
+        return;
+    case Refusal::NoChannel:
+        text = tr("Please select the device to operate.");
+        break;
     case Refusal::ChannelPlaying:
         text = tr("The current channel is playing back, please stop playback and try again.");
         break;
-    case Refusal::DownloadRunning: text = tr("Video is downloading, please wait for the download to finish."); break;
-    case Refusal::NotSameDay: text = tr("Only videos from the same day can be downloaded."); break;
-    case Refusal::EndNotAfterStart: text = tr("Start time can not be greater than the end time."); break;
+    case Refusal::DownloadRunning:
+        text = tr("Video is downloading, please wait for the download to finish.");
+        break;
+    case Refusal::NotSameDay:
+        text = tr("Only videos from the same day can be downloaded.");
+        break;
+    case Refusal::EndNotAfterStart:
+        text = tr("Start time can not be greater than the end time.");
+        break;
     case Refusal::NoRecord:
-    case Refusal::NoFolder: return;  // logged by the session
+    case Refusal::NoFolder:
+        return; // logged by the session
     }
     MsgTipInfoDlg::showTip(text, ToastMs);
 }

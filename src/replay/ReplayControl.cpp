@@ -12,9 +12,11 @@ QString speedText(float speed)
 {
     return QStringLiteral("%1X").arg(double(speed), 0, 'f', 1);
 }
-}  // namespace
+} // namespace
 
-ReplayControl::ReplayControl(QWidget *parent) : QWidget(parent), ui(new Ui::ReplayControl)
+ReplayControl::ReplayControl(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::ReplayControl)
 {
     ui->setupUi(this);
     setBackgroundColor(this, QColor(40, 43, 48));

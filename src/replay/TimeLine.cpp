@@ -16,9 +16,11 @@ namespace {
 constexpr int kNotch = 120;
 constexpr int kLabelBaseline = 24;
 constexpr int kEdgeBand = 20;
-}  // namespace
+} // namespace
 
-TimeLine::TimeLine(QWidget *parent) : QWidget(parent), m_date(QDateTime::currentDateTime())
+TimeLine::TimeLine(QWidget *parent)
+    : QWidget(parent)
+    , m_date(QDateTime::currentDateTime())
 {
     registerReplayMetaTypes();
 }
@@ -191,15 +193,15 @@ void TimeLine::paintEvent(QPaintEvent *)
     // touch on screen are filled as one run (a day has thousands).
     const double lo = -2.0, hi = double(m_viewWidth) + 2.0;
     const QColor segmentColor = QColor::fromRgba(m_segmentColor);
-    int runLeft = 0, runRight = -1;  // pixels [runLeft, runRight)
+    int runLeft = 0, runRight = -1; // pixels [runLeft, runRight)
     const std::vector<ArchiveRecordPtr> records = m_records;
     for (const ArchiveRecordPtr &record : records) {
         if (!record)
             continue;
         const double x1 = xOf(record->startTime());
         const double x2 = xOf(record->endTime());
-        const bool visible = (x1 >= 0 && x1 < m_viewWidth) || (x2 > 0 && x2 <= m_viewWidth)
-                             || (x1 <= 0 && x2 >= m_viewWidth);
+        const bool visible =
+            (x1 >= 0 && x1 < m_viewWidth) || (x2 > 0 && x2 <= m_viewWidth) || (x1 <= 0 && x2 >= m_viewWidth);
         if (!visible)
             continue;
         const double a = std::clamp(x1, lo, hi), b = std::clamp(x2, lo, hi);

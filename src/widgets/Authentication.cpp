@@ -43,8 +43,7 @@ void Authentication::onbtnOkClicked()
     // Taken as typed, as the login takes it: a password may begin or end with a blank.
     const QString password = ui->m_ConfirmUserPasswordlineEdit->text();
     const QString savedUser = OrmHelper::getConfig()->Name;
-    if (!password.isEmpty() && !user.isEmpty() && user == savedUser
-        && OrmHelper::checkUser(user, password)) {
+    if (!password.isEmpty() && !user.isEmpty() && user == savedUser && OrmHelper::checkUser(user, password)) {
         ui->m_lblTextInfo->clear();
         accept();
         return;

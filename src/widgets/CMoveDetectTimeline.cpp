@@ -113,15 +113,13 @@ void CMoveDetectTimeline::place(const std::shared_ptr<TimelineDetect> &segment)
 {
     segment->placed = false;
     for (const auto &other : m_segments) {
-        if (other != segment && other->placed && other->start <= segment->start
-            && other->end >= segment->end) {
+        if (other != segment && other->placed && other->start <= segment->start && other->end >= segment->end) {
             removeSegment(segment);
             return;
         }
     }
     const auto inside = [&](const std::shared_ptr<TimelineDetect> &other) {
-        return other != segment && other->placed && other->start >= segment->start
-               && other->end <= segment->end;
+        return other != segment && other->placed && other->start >= segment->start && other->end <= segment->end;
     };
     const auto before = m_segments.size();
     m_segments.erase(std::remove_if(m_segments.begin(), m_segments.end(), inside), m_segments.end());

@@ -135,8 +135,14 @@ std::array<QRect, 8> CaptureScreen::handlesOf(const QRect &s) const
     const int midY = (bl.y() + tl.y()) / 2;
     const int midX = (tr.x() + tl.x()) / 2;
     auto square = [](const QPoint &c) { return QRect(c.x() - 3, c.y() - 3, 6, 6); };
-    return {square(tl), square(tr), square(bl), square(br), square(QPoint(tl.x(), midY)),
-            square(QPoint(midX, tl.y())), square(QPoint(tr.x(), midY)), square(QPoint(midX, bl.y()))};
+    return {square(tl),
+            square(tr),
+            square(bl),
+            square(br),
+            square(QPoint(tl.x(), midY)),
+            square(QPoint(midX, tl.y())),
+            square(QPoint(tr.x(), midY)),
+            square(QPoint(midX, bl.y()))};
 }
 
 CaptureScreen::Handle CaptureScreen::handleAt(const QPoint &point) const

@@ -46,6 +46,6 @@ private:
     QPoint m_current;
     int m_handle = NoHandle;
     QRect m_selection;
-    std::array<QRect, 8> m_handles {};
+    std::array<QRect, 8> m_handles{};
     QRect m_shadeRect;
 };

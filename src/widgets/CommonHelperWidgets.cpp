@@ -32,8 +32,7 @@ namespace {
 QString fullText(const QString &shown, const QString &toolTip, const QFontMetrics &fm, int width)
 {
     const QString tip = toolTip.trimmed();
-    if (!tip.isEmpty() && tip != shown.trimmed()
-        && fm.elidedText(tip, Qt::ElideRight, width) == shown)
+    if (!tip.isEmpty() && tip != shown.trimmed() && fm.elidedText(tip, Qt::ElideRight, width) == shown)
         return tip;
     return shown.trimmed();
 }
@@ -107,7 +106,8 @@ void CommonHelper::addCopyAction(QLineEdit *edit, QWidget *owner)
     if (edit->property("contextMenuBound").toBool())
         return;
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto *action = new QAction(QCoreApplication::translate("CommonHelper", "Copy"), owner ? static_cast<QObject *>(owner) : edit);
+    auto *action =
+        new QAction(QCoreApplication::translate("CommonHelper", "Copy"), owner ? static_cast<QObject *>(owner) : edit);
     action->setShortcut(QKeySequence::Copy);
     QPointer<QLineEdit> target(edit);
     QObject::connect(action, &QAction::triggered, edit, [target] {
@@ -134,12 +134,12 @@ void CommonHelper::addCopyMenu(QWidget *widget)
         addCopyAction(edit, widget);
 }
 
-void CommonHelper::setButtonImages(QPushButton *button, int folder, const QString &normal,
-                                   const QString &hover, bool skinned)
+void CommonHelper::setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover,
+                                   bool skinned)
 {
     if (!button)
         return;
-    static const QMap<int, QString> folders {
+    static const QMap<int, QString> folders{
         {0, QStringLiteral(":/Resources/Skin/Default/Login/")},
         {1, QStringLiteral(":/Resources/Skin/Default/MainWindow/")},
         {2, QStringLiteral(":/Resources/Skin/Default/Playback/")},
@@ -147,10 +147,9 @@ void CommonHelper::setButtonImages(QPushButton *button, int folder, const QStrin
     QString dir = folders.value(folder);
     if (skinned)
         dir.replace(QStringLiteral("Default"), getSkinName());
-    button->setStyleSheet(QStringLiteral(
-                              "QPushButton {border-image:url(%1); font-size:12px;}"
-                              "QPushButton:hover:pressed {border-image:url(%2);font-size:12px;}"
-                              "QPushButton:hover:!pressed {border-image:url(%2);font-size:12px;}")
+    button->setStyleSheet(QStringLiteral("QPushButton {border-image:url(%1); font-size:12px;}"
+                                         "QPushButton:hover:pressed {border-image:url(%2);font-size:12px;}"
+                                         "QPushButton:hover:!pressed {border-image:url(%2);font-size:12px;}")
                               .arg(dir + normal, dir + hover));
 }
 
@@ -163,16 +162,16 @@ void CommonHelper::setSpriteButton(QPushButton *button, const QString &image, in
         return;
     const int w = sprite.width() / states;
     button->setFixedSize(w, sprite.height());
-    button->setStyleSheet(QStringLiteral(
-                              "QPushButton{ border-image: url(%1) 0 0 0 %2 repeat repeat;}"
-                              "QPushButton::hover{ border-image: url(%1) 0 0 0 %3 repeat repeat;}"
-                              "QPushButton::pressed, QPushButton::checked{ border-image: url(%1) 0 0 0 %4 repeat repeat;}"
-                              "QPushButton::disabled{ border-image: url(%1) 0 0 0 %5 repeat repeat;}")
-                              .arg(image)
-                              .arg(0)
-                              .arg(w)
-                              .arg(2 * w)
-                              .arg(3 * w));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton{ border-image: url(%1) 0 0 0 %2 repeat repeat;}"
+                       "QPushButton::hover{ border-image: url(%1) 0 0 0 %3 repeat repeat;}"
+                       "QPushButton::pressed, QPushButton::checked{ border-image: url(%1) 0 0 0 %4 repeat repeat;}"
+                       "QPushButton::disabled{ border-image: url(%1) 0 0 0 %5 repeat repeat;}")
+            .arg(image)
+            .arg(0)
+            .arg(w)
+            .arg(2 * w)
+            .arg(3 * w));
 }
 
 void CommonHelper::setWidgetsLocale(QWidget *widget, int languageIndex)
@@ -217,8 +216,8 @@ QPoint CommonHelper::centerOnParent(const QRect &area, QWidget *widget)
     return area.center() - QPoint(widget->width() / 2, widget->height() / 2);
 }
 
-QRect CommonHelper::percentRectToWidget(const QSize &size, const QPointF &topLeft,
-                                        const QPointF &bottomRight, bool toPixels)
+QRect CommonHelper::percentRectToWidget(const QSize &size, const QPointF &topLeft, const QPointF &bottomRight,
+                                        bool toPixels)
 {
     const double w = size.width();
     const double h = size.height();
@@ -246,13 +245,9 @@ QList<int> CommonHelper::getTimeScaleParams(double zoomPercent)
         double limit;
         QList<int> params;
     };
-    static const QList<Row> rows {
-        {0.5, {1, 2, 0, -1, 4, 240}},
-        {1.5, {2, 4, 2, 0, 4, 120}},
-        {4.0, {6, 6, 3, 0, 6, 60}},
-        {8.0, {12, 6, 3, 0, 6, 30}},
-        {30.0, {60, 10, 5, 0, 10, 10}},
-        {75.0, {120, 10, 2, 0, 10, 5}},
+    static const QList<Row> rows{
+        {0.5, {1, 2, 0, -1, 4, 240}},    {1.5, {2, 4, 2, 0, 4, 120}},    {4.0, {6, 6, 3, 0, 6, 60}},
+        {8.0, {12, 6, 3, 0, 6, 30}},     {30.0, {60, 10, 5, 0, 10, 10}}, {75.0, {120, 10, 2, 0, 10, 5}},
         {86400.0, {360, 6, 3, 0, 6, 1}},
     };
     for (const Row &row : rows) {
@@ -297,6 +292,5 @@ void CommonHelper::togglePasswordVisible(QLineEdit *edit, bool needAuth)
     }
     if (!target)
         return;
-    target->setEchoMode(target->echoMode() == QLineEdit::Password ? QLineEdit::Normal
-                                                                   : QLineEdit::Password);
+    target->setEchoMode(target->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password);
 }

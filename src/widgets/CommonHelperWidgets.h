@@ -28,8 +28,7 @@ void elideChildTexts(QWidget *widget);
 void addCopyAction(QLineEdit *edit, QWidget *owner);
 void addCopyMenu(QWidget *widget);
 // folder: 0 Login, 1 MainWindow, 2 Playback; skinned picks the current skin.
-void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover,
-                     bool skinned);
+void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover, bool skinned);
 // image holds `states` frames side by side: normal, hover, pressed/checked, disabled.
 void setSpriteButton(QPushButton *button, const QString &image, int states);
 void setWidgetsLocale(QWidget *widget, int languageIndex);
@@ -38,8 +37,7 @@ QRect screenGeometryOf(QWidget *widget);
 QPoint adjustRectToScreen(QWidget *widget, const QPoint &offset);
 QPoint centerOnParent(const QRect &area, QWidget *widget);
 // Percent (0..100) <-> pixels of a widget of `size`.
-QRect percentRectToWidget(const QSize &size, const QPointF &topLeft, const QPointF &bottomRight,
-                          bool toPixels);
+QRect percentRectToWidget(const QSize &size, const QPointF &topLeft, const QPointF &bottomRight, bool toPixels);
 // Waits while events keep being processed.
 void waitMs(int ms);
 // Six numbers: four tick-pattern values, ticks per label, minutes per label.

@@ -37,9 +37,8 @@ void CustomDialog::setText(const QString &text)
 void CustomDialog::setIcon(const QString &path)
 {
     const QPixmap pixmap(path);
-    ui->labelInfoIcon->setPixmap(pixmap.isNull()
-                                     ? QPixmap()
-                                     : pixmap.scaled(30, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    ui->labelInfoIcon->setPixmap(
+        pixmap.isNull() ? QPixmap() : pixmap.scaled(30, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     ui->labelInfoIcon->show();
 }
 
@@ -57,7 +56,7 @@ void CustomDialog::hideButtons(bool hide)
 
 QString CustomDialog::iconPath(int iconType)
 {
-    static const QMap<int, QString> icons {
+    static const QMap<int, QString> icons{
         {0, QStringLiteral(":Resources/Skin/Default/icon/warn.png")},
         {1, QStringLiteral(":Resources/Skin/Default/icon/info.png")},
         {2, QStringLiteral(":Resources/Skin/Default/icon/success.png")},

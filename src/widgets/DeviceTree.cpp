@@ -13,8 +13,8 @@ namespace {
 // Loaded once and kept for the process, like the other tree icons.
 QIcon wrongPasswordNvrIcon()
 {
-    static const QIcon *icon = new QIcon(
-        TreeIcons::load(QStringLiteral(":/Resources/Skin/Default/MainWindow/icnErrPwNvrDev.png")));
+    static const QIcon *icon =
+        new QIcon(TreeIcons::load(QStringLiteral(":/Resources/Skin/Default/MainWindow/icnErrPwNvrDev.png")));
     return *icon;
 }
 
@@ -111,8 +111,7 @@ void DeviceTree::reload(ReloadMode mode)
                 m_parentGroup.insert(g.name, names.value(g.parentId));
         }
     }
-    const QMap<QString, FUN_DEV_INFO *> all
-        = registry ? registry->getAllDevInfo() : QMap<QString, FUN_DEV_INFO *>();
+    const QMap<QString, FUN_DEV_INFO *> all = registry ? registry->getAllDevInfo() : QMap<QString, FUN_DEV_INFO *>();
     for (const FUN_DEV_INFO *dev : all) {
         if (!dev)
             continue;
@@ -129,8 +128,8 @@ void DeviceTree::reload(ReloadMode mode)
             }
             const QString key = devKey(dev);
             if (dev->channelIdx > 0 && !m_items.contains(key)) {
-                auto *channel = new QStandardItem(
-                    deviceIcon(dev->loginStatus), DeviceInfoManager::channelName(dev->channelIdx));
+                auto *channel =
+                    new QStandardItem(deviceIcon(dev->loginStatus), DeviceInfoManager::channelName(dev->channelIdx));
                 channel->setData(key, KeyRole);
                 nvr->appendRow(channel);
                 m_items.insert(key, channel);

@@ -20,13 +20,9 @@ DropShadowWidget::DropShadowWidget(QWidget *parent)
     setModal(true);
 }
 
-void DropShadowWidget::onEnterPressed()
-{
-}
+void DropShadowWidget::onEnterPressed() { }
 
-void DropShadowWidget::onEscPressed()
-{
-}
+void DropShadowWidget::onEscPressed() { }
 
 void DropShadowWidget::mousePressEvent(QMouseEvent *event)
 {

@@ -14,8 +14,8 @@ class QWidget;
 namespace FileChooser {
 
 // parent, caption, starting folder or file, filter; "" means cancelled.
-using FileQuestion = std::function<QString(QWidget *parent, const QString &caption, const QString &start,
-                                           const QString &filter)>;
+using FileQuestion =
+    std::function<QString(QWidget *parent, const QString &caption, const QString &start, const QString &filter)>;
 // parent, caption, starting folder; "" means cancelled.
 using FolderQuestion = std::function<QString(QWidget *parent, const QString &caption, const QString &start)>;
 

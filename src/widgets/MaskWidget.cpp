@@ -15,7 +15,11 @@ namespace {
 class MaskOverlay : public QWidget
 {
 public:
-    explicit MaskOverlay(QWidget *parent) : QWidget(parent) { setObjectName(QStringLiteral("MaskOverlay")); }
+    explicit MaskOverlay(QWidget *parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("MaskOverlay"));
+    }
     QColor colour;
 
 protected:
@@ -47,8 +51,8 @@ bool xcbCompositorRunning()
     xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()), nullptr);
     if (atom) {
-        xcb_get_selection_owner_reply_t *owner
-            = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        xcb_get_selection_owner_reply_t *owner =
+            xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
         running = owner && owner->owner != XCB_NONE;
         free(owner);
         free(atom);
@@ -135,12 +139,12 @@ void MaskWidget::setMainWidget(QWidget *widget)
 
 void MaskWidget::setDialogNames()
 {
-    m_dialogNames = QStringList {
-        QStringLiteral("NVRConfig"),      QStringLiteral("RemoteConfig"), QStringLiteral("ChannelManage"),
-        QStringLiteral("IPCUser"),        QStringLiteral("NVRUser"),      QStringLiteral("addClientDev"),
-        QStringLiteral("editClientDev"),  QStringLiteral("SearchManage"), QStringLiteral("PlanSet"),
-        QStringLiteral("TipsWidget"),     QStringLiteral("AlarmProcess"), QStringLiteral("LockScreen"),
-        QStringLiteral("IotLogin"),       QStringLiteral("DeviceBatchModify"),
+    m_dialogNames = QStringList{
+        QStringLiteral("NVRConfig"),     QStringLiteral("RemoteConfig"),      QStringLiteral("ChannelManage"),
+        QStringLiteral("IPCUser"),       QStringLiteral("NVRUser"),           QStringLiteral("addClientDev"),
+        QStringLiteral("editClientDev"), QStringLiteral("SearchManage"),      QStringLiteral("PlanSet"),
+        QStringLiteral("TipsWidget"),    QStringLiteral("AlarmProcess"),      QStringLiteral("LockScreen"),
+        QStringLiteral("IotLogin"),      QStringLiteral("DeviceBatchModify"),
     };
 }
 
@@ -193,8 +197,7 @@ bool MaskWidget::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowActivate:
         if (m_mainWidget && isVisible()
             && (watched == m_mainWidget
-                || (!m_mainWidget->objectName().isEmpty()
-                    && watched->objectName() == m_mainWidget->objectName())))
+                || (!m_mainWidget->objectName().isEmpty() && watched->objectName() == m_mainWidget->objectName())))
             activateWindow();
         break;
     default:

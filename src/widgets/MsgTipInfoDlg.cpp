@@ -133,8 +133,7 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
         m_textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                              | Qt::LinksAccessibleByKeyboard);
         m_textLabel->setOpenExternalLinks(false);
-        connect(m_textLabel, &QLabel::linkActivated, this, &MsgTipInfoDlg::onLinkActivated,
-                Qt::UniqueConnection);
+        connect(m_textLabel, &QLabel::linkActivated, this, &MsgTipInfoDlg::onLinkActivated, Qt::UniqueConnection);
         const QString escapedLink = link.toHtmlEscaped();
         m_textLabel->setText(text.toHtmlEscaped() + QLatin1Char(' ')
                              + QStringLiteral("<a href=\"%1\" style=\"color:#4ea1f3;\">%1</a>").arg(escapedLink));

@@ -63,38 +63,70 @@ private slots:
     // Monday .. Sunday joined by "|".
     void keepsEnabledTypesInsideArmingTime_data()
     {
-        QTest::addColumn<QString>("type");  // alarmType text, empty: element missing
-        QTest::addColumn<QString>("flag");  // the one enabled type
+        QTest::addColumn<QString>("type"); // alarmType text, empty: element missing
+        QTest::addColumn<QString>("flag"); // the one enabled type
         QTest::addColumn<QString>("moment");
         QTest::addColumn<QString>("week");
         QTest::addColumn<QString>("dayFlags");
         QTest::addColumn<bool>("kept");
 
         const QString mon = "08:00:00-12:00:00||||||", all = "1111111", at10 = "2026-12-07 10:00:00";
-        QTest::newRow("motion inside") << "0" << "motion" << at10 << mon << all << true;
-        QTest::newRow("start second") << "0" << "motion" << "2026-12-07 08:00:00" << mon << all << true;
-        QTest::newRow("end second") << "0" << "motion" << "2026-12-07 12:00:00" << mon << all << true;
-        QTest::newRow("after end") << "0" << "motion" << "2026-12-07 12:00:01" << mon << all << false;
-        QTest::newRow("empty day") << "0" << "motion" << at10 << "|08:00:00-12:00:00|||||" << all << false;
+        QTest::newRow("motion inside") << "0"
+                                       << "motion" << at10 << mon << all << true;
+        QTest::newRow("start second") << "0"
+                                      << "motion"
+                                      << "2026-12-07 08:00:00" << mon << all << true;
+        QTest::newRow("end second") << "0"
+                                    << "motion"
+                                    << "2026-12-07 12:00:00" << mon << all << true;
+        QTest::newRow("after end") << "0"
+                                   << "motion"
+                                   << "2026-12-07 12:00:01" << mon << all << false;
+        QTest::newRow("empty day") << "0"
+                                   << "motion" << at10 << "|08:00:00-12:00:00|||||" << all << false;
         QTest::newRow("broken parts skipped")
-            << "0" << "motion" << at10 << "10:00:00;08:00:00-09:00:00-11:00:00;09:30:00-10:30:00||||||" << all << true;
-        QTest::newRow("Sunday reads timeSun") << "0" << "motion" << "2026-12-06 10:00:00" << "||||||08:00:00-12:00:00" << all << true;
-        QTest::newRow("Sunday not timeSat") << "0" << "motion" << "2026-12-06 10:00:00" << "|||||08:00:00-12:00:00|" << all << false;
-        QTest::newRow("Monday unchecked") << "0" << "motion" << at10 << mon << "0111111" << false;
-        QTest::newRow("All week unchecked") << "0" << "motion" << at10 << mon << "0000000" << false;
+            << "0"
+            << "motion" << at10 << "10:00:00;08:00:00-09:00:00-11:00:00;09:30:00-10:30:00||||||" << all << true;
+        QTest::newRow("Sunday reads timeSun") << "0"
+                                              << "motion"
+                                              << "2026-12-06 10:00:00"
+                                              << "||||||08:00:00-12:00:00" << all << true;
+        QTest::newRow("Sunday not timeSat") << "0"
+                                            << "motion"
+                                            << "2026-12-06 10:00:00"
+                                            << "|||||08:00:00-12:00:00|" << all << false;
+        QTest::newRow("Monday unchecked") << "0"
+                                          << "motion" << at10 << mon << "0111111" << false;
+        QTest::newRow("All week unchecked") << "0"
+                                            << "motion" << at10 << mon << "0000000" << false;
         const QString weekend = "|||||08:00:00-12:00:00|08:00:00-12:00:00";
-        QTest::newRow("Saturday off, Saturday") << "0" << "motion" << "2026-12-05 10:00:00" << weekend << "1111101" << false;
-        QTest::newRow("Saturday off, Sunday") << "0" << "motion" << "2026-12-06 10:00:00" << weekend << "1111101" << true;
-        QTest::newRow("face") << "1" << "face" << at10 << mon << all << true;
-        QTest::newRow("human") << "2" << "human" << at10 << mon << all << true;
-        QTest::newRow("sound") << "5" << "noise" << at10 << mon << all << true;
-        QTest::newRow("face flag is not human") << "2" << "face" << at10 << mon << all << false;
-        QTest::newRow("code 3") << "3" << "noise" << at10 << mon << all << false;
-        QTest::newRow("code 4") << "4" << "noise" << at10 << mon << all << false;
-        QTest::newRow("code 261") << "261" << "noise" << at10 << mon << all << false;
-        QTest::newRow("code -1") << "-1" << "motion" << at10 << mon << all << false;
-        QTest::newRow("missing type is motion") << "" << "motion" << at10 << mon << all << true;
-        QTest::newRow("month 13") << "0" << "motion" << "2026-13-07 10:00:00" << mon << all << false;
+        QTest::newRow("Saturday off, Saturday") << "0"
+                                                << "motion"
+                                                << "2026-12-05 10:00:00" << weekend << "1111101" << false;
+        QTest::newRow("Saturday off, Sunday") << "0"
+                                              << "motion"
+                                              << "2026-12-06 10:00:00" << weekend << "1111101" << true;
+        QTest::newRow("face") << "1"
+                              << "face" << at10 << mon << all << true;
+        QTest::newRow("human") << "2"
+                               << "human" << at10 << mon << all << true;
+        QTest::newRow("sound") << "5"
+                               << "noise" << at10 << mon << all << true;
+        QTest::newRow("face flag is not human") << "2"
+                                                << "face" << at10 << mon << all << false;
+        QTest::newRow("code 3") << "3"
+                                << "noise" << at10 << mon << all << false;
+        QTest::newRow("code 4") << "4"
+                                << "noise" << at10 << mon << all << false;
+        QTest::newRow("code 261") << "261"
+                                  << "noise" << at10 << mon << all << false;
+        QTest::newRow("code -1") << "-1"
+                                 << "motion" << at10 << mon << all << false;
+        QTest::newRow("missing type is motion") << ""
+                                                << "motion" << at10 << mon << all << true;
+        QTest::newRow("month 13") << "0"
+                                  << "motion"
+                                  << "2026-13-07 10:00:00" << mon << all << false;
     }
 
     void keepsEnabledTypesInsideArmingTime()

@@ -64,7 +64,7 @@ private slots:
         QTest::addColumn<bool>("snapshot");
         QTest::addColumn<bool>("recording");
         QTest::newRow("snapshot") << true << false;
-        QTest::newRow("recording alone") << false << true;  // the recorder is the only consumer
+        QTest::newRow("recording alone") << false << true; // the recorder is the only consumer
         QTest::newRow("both") << true << true;
     }
 
@@ -123,7 +123,8 @@ private slots:
         I420Render2 *render = linkages.at(0)->popupRender();
         auto luma = [render] {
             const std::shared_ptr<AVFrame> f = render->currentFrame();
-            return f ? QByteArray(reinterpret_cast<const char *>(f->data[0]), f->linesize[0] * f->height) : QByteArray();
+            return f ? QByteArray(reinterpret_cast<const char *>(f->data[0]), f->linesize[0] * f->height)
+                     : QByteArray();
         };
         QTRY_VERIFY_WITH_TIMEOUT(render->framesReceived() > 2, 20000);
         const QByteArray before = luma();
@@ -149,7 +150,8 @@ private slots:
         const QString prompt = QDir::current().filePath(QStringLiteral("prompt.m4a"));
         if (!QFile::exists(prompt))
             QCOMPARE(QProcess::execute("ffmpeg", {"-loglevel", "error", "-f", "lavfi", "-i",
-                                                  "sine=frequency=880:duration=10", prompt}), 0);
+                                                  "sine=frequency=880:duration=10", prompt}),
+                     0);
         QPointer<DeviceAlarmLinkage> linkage = run([&](cms_DealAlarmLink &l) {
             l.bAudioPrompt = true;
             l.customAudio = prompt;

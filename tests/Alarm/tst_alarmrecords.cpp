@@ -59,7 +59,7 @@ QVector<QStringList> readSheet(const QString &path)
 {
     auto part = [&](const char *name) {
         QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), { QStringLiteral("-p"), path, QLatin1String(name) });
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QLatin1String(name)});
         unzip.waitForFinished(30000);
         return QString::fromUtf8(unzip.readAllStandardOutput());
     };
@@ -98,8 +98,7 @@ class TestAlarmRecords : public QObject
         m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(typeIndex);
         m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
             ->setDateTime(QDateTime::fromString(after, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-        QTest::mouseClick(
-            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
     }
 
     QStringList column(int c) const
@@ -127,21 +126,20 @@ private slots:
         addDevice(QStringLiteral("127.143.0.6"), 0, QStringLiteral("Yard"), QStringLiteral("Outdoor"));
         addDevice(QStringLiteral("127.143.0.7"), 1, QStringLiteral("Recorder"), QStringLiteral("Indoor"), 2);
         addDevice(QStringLiteral("127.143.0.8"), 0, QStringLiteral("Bulk"), QStringLiteral("Indoor"));
-        m_ids = { { "g1", addRecord("Gate", 0, "2026-01-10 08:00:00") },
-            { "g2", addRecord("Gate", 5, "2026-01-10 09:00:00") },
-            { "y1", addRecord("Yard", 0, "2026-01-11 10:00:00") },
-            { "y2", addRecord("Yard", 1, "2026-01-12 11:00:00") },
-            { "old", addRecord("Gate", 0, "2026-01-05 00:00:00") },
-            { "g3", addRecord("Gate", 3, "2026-01-13 12:00:00") },
-            // Named like a group and like a channel: a group or channel
-            // item must not find them.
-            { "grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00") },
-            { "ch", addRecord("CH_01", 0, "2026-01-14 13:00:00") } };
+        m_ids = {{"g1", addRecord("Gate", 0, "2026-01-10 08:00:00")},
+                 {"g2", addRecord("Gate", 5, "2026-01-10 09:00:00")},
+                 {"y1", addRecord("Yard", 0, "2026-01-11 10:00:00")},
+                 {"y2", addRecord("Yard", 1, "2026-01-12 11:00:00")},
+                 {"old", addRecord("Gate", 0, "2026-01-05 00:00:00")},
+                 {"g3", addRecord("Gate", 3, "2026-01-13 12:00:00")},
+                 // Named like a group and like a channel: a group or channel
+                 // item must not find them.
+                 {"grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00")},
+                 {"ch", addRecord("CH_01", 0, "2026-01-14 13:00:00")}};
         for (int i = 0; i < 65; ++i)
-            addRecord("Bulk", 2,
-                QDateTime(QDate(2025, 12, 1), QTime(0, 0))
-                    .addSecs(60 * (64 - i))
-                    .toString("yyyy-MM-dd hh:mm:ss"));
+            addRecord(
+                "Bulk", 2,
+                QDateTime(QDate(2025, 12, 1), QTime(0, 0)).addSecs(60 * (64 - i)).toString("yyyy-MM-dd hh:mm:ss"));
         m_page.reset(new AlarmInfoWidget);
         m_page->resize(1024, 720);
         m_page->show();
@@ -154,26 +152,26 @@ private slots:
         QTest::addColumn<int>("typeIndex");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("itemKey"); // tree item made current; "" none
-        QTest::addColumn<QString>("filter"); // tree filter text typed afterwards
+        QTest::addColumn<QString>("filter");  // tree filter text typed afterwards
         QTest::addColumn<QStringList>("found");
         const QString jan6 = "2026-01-06 00:00:00";
         QTest::newRow("all") << 0 << jan6 << ""
-                             << "" << QStringList { "g1", "g2", "y1", "y2", "g3", "grp", "ch" };
+                             << "" << QStringList{"g1", "g2", "y1", "y2", "g3", "grp", "ch"};
         QTest::newRow("motion is code 0") << 1 << jan6 << ""
-                                          << "" << QStringList { "g1", "y1", "grp", "ch" };
+                                          << "" << QStringList{"g1", "y1", "grp", "ch"};
         QTest::newRow("sound is code 5") << 6 << jan6 << ""
-                                         << "" << QStringList { "g2" };
+                                         << "" << QStringList{"g2"};
         QTest::newRow("strictly later") << 1 << "2026-01-10 08:00:00"
                                         << ""
-                                        << "" << QStringList { "y1", "grp", "ch" };
+                                        << "" << QStringList{"y1", "grp", "ch"};
         QTest::newRow("device") << 0 << jan6 << "127.143.0.5"
-                                << "" << QStringList { "g1", "g2", "g3" };
+                                << "" << QStringList{"g1", "g2", "g3"};
         QTest::newRow("device hidden by the filter") << 0 << jan6 << "127.143.0.6"
-                                                     << "Gate" << QStringList { "y1", "y2" };
+                                                     << "Gate" << QStringList{"y1", "y2"};
         QTest::newRow("group") << 0 << jan6 << "Outdoor"
-                               << "" << QStringList {};
+                               << "" << QStringList{};
         QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1"
-                                 << "" << QStringList {};
+                                 << "" << QStringList{};
     }
 
     void searches()
@@ -190,8 +188,8 @@ private slots:
         search(typeIndex, after);
         m_page->findChild<QLineEdit *>(QStringLiteral("lineEditDevice"))->clear();
         QCOMPARE(shownIds(), found);
-        const QString typeText
-            = QStringList { "", "Motion detection", "", "", "", "", "Sound detection" }.value(typeIndex);
+        const QString typeText =
+            QStringList{"", "Motion detection", "", "", "", "", "Sound detection"}.value(typeIndex);
         for (const QString &shown : column(2)) {
             if (!typeText.isEmpty())
                 QCOMPARE(shown, typeText);
@@ -210,11 +208,9 @@ private slots:
         QCOMPARE(first.size(), 30);
         QCOMPARE(first.first(), QStringLiteral("2025-12-01 01:04:00"));
         QTest::mouseClick(pager->findChild<QPushButton *>(QStringLiteral("pushButtonLast")), Qt::LeftButton);
-        QCOMPARE(column(3),
-            QStringList({ "2025-12-01 00:04:00", "2025-12-01 00:03:00", "2025-12-01 00:02:00",
-                "2025-12-01 00:01:00", "2025-12-01 00:00:00" }));
-        pager->findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"))
-            ->setCurrentText(QStringLiteral("50"));
+        QCOMPARE(column(3), QStringList({"2025-12-01 00:04:00", "2025-12-01 00:03:00", "2025-12-01 00:02:00",
+                                         "2025-12-01 00:01:00", "2025-12-01 00:00:00"}));
+        pager->findChild<QComboBox *>(QStringLiteral("comboBoxPageSize"))->setCurrentText(QStringLiteral("50"));
         QCOMPARE(pager->currentPage(), qint64(1));
         QCOMPARE(column(3).size(), 50);
     }
@@ -242,13 +238,12 @@ private slots:
         tree()->reload();
         tree()->selectItem(QStringLiteral("127.143.0.5"));
         search(0, QStringLiteral("2026-01-01 00:00:00"));
-        QCOMPARE(shownIds(), QStringList({ "g1", "g2", "old", "g3" }));
+        QCOMPARE(shownIds(), QStringList({"g1", "g2", "old", "g3"}));
         m_page->model()->item(0, 0)->setCheckState(Qt::Checked);
         m_page->model()->item(3, 0)->setCheckState(Qt::Checked);
         onModal<AlarmInfoProcessing>([note](AlarmInfoProcessing *dlg) {
             dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(note);
-            QTest::mouseClick(
-                dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
+            QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
         });
         if (storeFails)
             OrmDatabase::setFailingStatementForTesting(QStringLiteral("UPDATE CustomAlarmInfo"));
@@ -263,16 +258,16 @@ private slots:
             solved << m_ids.key(row->id);
             QCOMPARE(row->records, note);
         }
-        QCOMPARE(solved, stored ? QStringList({ "g1", "g3" }) : QStringList());
+        QCOMPARE(solved, stored ? QStringList({"g1", "g3"}) : QStringList());
         QCOMPARE(toastTexts().contains(QStringLiteral("Configuration failed")), storeFails);
         // A submitted note unchecks the rows; without one nothing happened.
         QCOMPARE(m_page->model()->item(0, 0)->checkState(), note.isEmpty() ? Qt::Checked : Qt::Unchecked);
-        QCOMPARE(shownIds(), QStringList({ "g1", "g2", "old", "g3" }));
+        QCOMPARE(shownIds(), QStringList({"g1", "g2", "old", "g3"}));
         if (stored) {
-            QCOMPARE(column(4), QStringList({ "solved", "pending", "pending", "solved" }));
+            QCOMPARE(column(4), QStringList({"solved", "pending", "pending", "solved"}));
             QCOMPARE(column(5).at(3), note);
         } else {
-            QCOMPARE(column(4), QStringList({ "pending", "pending", "pending", "pending" }));
+            QCOMPARE(column(4), QStringList({"pending", "pending", "pending", "pending"}));
         }
     }
 
@@ -291,8 +286,7 @@ private slots:
         m_page->model()->item(1, 0)->setCheckState(Qt::Checked);
         onModal<AlarmInfoProcessing>([](AlarmInfoProcessing *dlg) {
             dlg->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(QStringLiteral("checked"));
-            QTest::mouseClick(
-                dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
+            QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")), Qt::LeftButton);
         });
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
         QCOMPARE(pager->currentPage(), last);
@@ -330,17 +324,15 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("out"));
         QString proposed;
-        FileChooser::setSaveFileQuestion(
-            [&](QWidget *, const QString &, const QString &start, const QString &) {
-                proposed = start;
-                return dir.filePath(chosen);
-            });
+        FileChooser::setSaveFileQuestion([&](QWidget *, const QString &, const QString &start, const QString &) {
+            proposed = start;
+            return dir.filePath(chosen);
+        });
         closeToasts();
         tree()->reload();
         tree()->selectItem(itemKey);
         search(0, QStringLiteral("2026-01-06 00:00:00"));
-        QTest::mouseClick(
-            m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
         FileChooser::setSaveFileQuestion({});
         QCOMPARE(proposed, QDir::homePath() + "/alarmExcel.xlsx");
         if (written.isEmpty()) {
@@ -348,7 +340,7 @@ private slots:
             return;
         }
         const QVector<QStringList> sheet = readSheet(dir.filePath(written));
-        QVector<QStringList> expected { { "IP", "Names", "Type", "Time", "Status", "Remark" } };
+        QVector<QStringList> expected{{"IP", "Names", "Type", "Time", "Status", "Remark"}};
         for (int r = 0; r < m_page->model()->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < 6; ++c)

@@ -81,12 +81,11 @@ class TestAlarmSettings : public QObject
     }
     void expectReset()
     {
-        for (const char *name :
-            { "widgetMotion", "widgetFace", "widgetAudio", "widgetVideoPopup", "widgetAudioPrompt" })
+        for (const char *name : {"widgetMotion", "widgetFace", "widgetAudio", "widgetVideoPopup", "widgetAudioPrompt"})
             QVERIFY2(!w<SwitchControl>(name)->isChecked(), name);
         QCOMPARE(w<QLineEdit>("lineEditPopupTime")->text(), QStringLiteral("10"));
         QVERIFY(w<QCheckBox>("checkBoxAllWeek")->isChecked() && w<QCheckBox>("checkBoxSunday")->isChecked());
-        QCOMPARE(ranges(day("widgetTimeTue")), Ranges({ { 0, 86399 } }));
+        QCOMPARE(ranges(day("widgetTimeTue")), Ranges({{0, 86399}}));
     }
 
 private slots:
@@ -105,7 +104,7 @@ private slots:
 
     void init()
     {
-        for (const char *table : { "cms_DealAlarmType", "cms_DealAlarmLink", "cms_DealAlarmTime" })
+        for (const char *table : {"cms_DealAlarmType", "cms_DealAlarmLink", "cms_DealAlarmTime"})
             orm::dao::execute_query(OrmQuery(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
         m_page->findChild<DeviceTree *>("treeView")->reload();
         closeToasts();
@@ -115,13 +114,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<Ranges>("loaded");
-        QTest::newRow("two ranges") << "08:00:00-12:00:00;14:00:00-18:00:00"
-                                    << Ranges { { 28800, 43200 }, { 50400, 64800 } };
-        QTest::newRow("trailing ;") << "08:00:00-12:00:00;" << Ranges { { 28800, 43200 } };
+        QTest::newRow("two ranges") << "08:00:00-12:00:00;14:00:00-18:00:00" << Ranges{{28800, 43200}, {50400, 64800}};
+        QTest::newRow("trailing ;") << "08:00:00-12:00:00;" << Ranges{{28800, 43200}};
         QTest::newRow("reversed, no dash, two dashes skipped")
-            << "12:00:00-08:00:00;junk;1-2-3;09:00:00-10:00:00" << Ranges { { 32400, 36000 } };
-        QTest::newRow("unreadable piece is midnight") << "xx-01:00:00" << Ranges { { 0, 3600 } };
-        QTest::newRow("empty day") << "" << Ranges {};
+            << "12:00:00-08:00:00;junk;1-2-3;09:00:00-10:00:00" << Ranges{{32400, 36000}};
+        QTest::newRow("unreadable piece is midnight") << "xx-01:00:00" << Ranges{{0, 3600}};
+        QTest::newRow("empty day") << "" << Ranges{};
     }
 
     void dayTexts()
@@ -141,12 +139,11 @@ private slots:
         click(w<SwitchControl>("widgetMotion"));
         click(w<SwitchControl>("widgetAudio"));
         w<QLineEdit>("lineEditPopupTime")->setText(QStringLiteral(" 30 "));
-        setRanges(day("widgetTimeMon"), { { 28800, 43200 }, { 50400, 64800 } });
+        setRanges(day("widgetTimeMon"), {{28800, 43200}, {50400, 64800}});
         click(w<QPushButton>("pushButtonTuesday"));
         w<QCheckBox>("checkBoxAllWeek")->click();
         w<QCheckBox>("checkBoxFriday")->click();
-        QVERIFY(
-            !w<QCheckBox>("checkBoxAllWeek")->isChecked() && !w<QCheckBox>("checkBoxMonday")->isChecked());
+        QVERIFY(!w<QCheckBox>("checkBoxAllWeek")->isChecked() && !w<QCheckBox>("checkBoxMonday")->isChecked());
         for (int round = 0; round < 2; ++round) // the second save updates the same rows
             click(w<QPushButton>("pushButtonSave"));
         QCOMPARE(updates.count(), 2);
@@ -166,10 +163,9 @@ private slots:
         clickItem(tree, kYard);
         expectReset();
         clickItem(tree, kGate);
-        QVERIFY(
-            w<SwitchControl>("widgetMotion")->isChecked() && w<SwitchControl>("widgetAudio")->isChecked());
+        QVERIFY(w<SwitchControl>("widgetMotion")->isChecked() && w<SwitchControl>("widgetAudio")->isChecked());
         QCOMPARE(w<QLineEdit>("lineEditPopupTime")->text(), QStringLiteral("30"));
-        QCOMPARE(ranges(day("widgetTimeMon")), Ranges({ { 28800, 43200 }, { 50400, 64800 } }));
+        QCOMPARE(ranges(day("widgetTimeMon")), Ranges({{28800, 43200}, {50400, 64800}}));
         QCOMPARE(ranges(day("widgetTimeTue")), Ranges());
         QVERIFY(!w<QCheckBox>("checkBoxAllWeek")->isChecked() && w<QCheckBox>("checkBoxFriday")->isChecked());
 
@@ -230,9 +226,9 @@ private slots:
         QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
         clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
         click(w<SwitchControl>("widgetFace"));
-        setRanges(day("widgetTimeSun"), { { 3600, 7200 } });
+        setRanges(day("widgetTimeSun"), {{3600, 7200}});
         QStringList boxesOnOpening;
-        for (const QString &target : { kShed, QStringLiteral("Outdoor") }) {
+        for (const QString &target : {kShed, QStringLiteral("Outdoor")}) {
             onModal<CopyAlarmEvent>([&, target](CopyAlarmEvent *dlg) {
                 boxesOnOpening << QString::number(dlg->findChild<QCheckBox *>("checkBoxType")->isChecked());
                 dlg->tree()->selectItem(target);
@@ -244,7 +240,7 @@ private slots:
             });
             click(w<QPushButton>("pushButtonCopy"));
         }
-        QCOMPARE(boxesOnOpening, QStringList({ "0", "1" }));
+        QCOMPARE(boxesOnOpening, QStringList({"0", "1"}));
         QCOMPARE(updates.count(), 1);
         const auto types = rowsUnder<cms_DealAlarmType>(kShed);
         const auto times = rowsUnder<cms_DealAlarmTime>(kShed);

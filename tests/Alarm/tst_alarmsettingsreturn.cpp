@@ -26,7 +26,7 @@ using namespace DevicePagesTest;
 
 namespace {
 
-const QStringList kCameras = { QStringLiteral("127.61.0.1"), QStringLiteral("127.61.0.2") };
+const QStringList kCameras = {QStringLiteral("127.61.0.1"), QStringLiteral("127.61.0.2")};
 
 template <class T> int rowsUnder(const QString &devip)
 {
@@ -69,7 +69,7 @@ private slots:
             records[i].sn = records[i].ip;
             records[i].name = i ? QStringLiteral("Shed") : QStringLiteral("Gate");
         }
-        OrmHelper::AddDevs({ &records[0], &records[1] });
+        OrmHelper::AddDevs({&records[0], &records[1]});
         m_window.reset(new MainWindow);
         m_window->setRights(DEFAULT_RIGHTS);
         m_window->resize(1600, 1000);
@@ -88,10 +88,10 @@ private slots:
     {
         QTest::addColumn<QString>("ip");
         QTest::addColumn<bool>("deletedMeanwhile");
-        QTest::addColumn<QString>("shownOnReturn");  // toast when the page is back, "" none
+        QTest::addColumn<QString>("shownOnReturn"); // toast when the page is back, "" none
         QTest::addColumn<QString>("saveToast");
-        QTest::newRow("device still there") << kCameras.at(0) << false << QString()
-                                            << QStringLiteral("Configuration successful");
+        QTest::newRow("device still there")
+            << kCameras.at(0) << false << QString() << QStringLiteral("Configuration successful");
         QTest::newRow("device deleted meanwhile")
             << kCameras.at(1) << true << QStringLiteral("Shed no longer exists: no alarm settings were saved for it")
             << QStringLiteral("Configuration failed");
@@ -121,7 +121,7 @@ private slots:
         m_window->showPage(MainWindow::LiveVideo);
         QTRY_VERIFY(!page()->isVisible());
         if (deletedMeanwhile) {
-            emit SignalsHelper::instance()->signalDelDevs({ DeviceInfoManager::instance()->findDevInfo(ip) });
+            emit SignalsHelper::instance()->signalDelDevs({DeviceInfoManager::instance()->findDevInfo(ip)});
             QTRY_VERIFY(!DeviceInfoManager::instance()->findDevInfo(ip));
         }
         m_window->showPage(MainWindow::Events);
@@ -138,8 +138,8 @@ private slots:
         QCOMPARE(page()->currentKey(), deletedMeanwhile ? QString() : ip);
         QCOMPARE(motion, !deletedMeanwhile);
         QCOMPARE(popupTime, deletedMeanwhile ? QStringLiteral("10") : QStringLiteral("42"));
-        QCOMPARE(toastsOnReturn, shownOnReturn.isEmpty() ? QStringList() : QStringList { shownOnReturn });
-        QCOMPARE(toastsOnSave, QStringList { saveToast });
+        QCOMPARE(toastsOnReturn, shownOnReturn.isEmpty() ? QStringList() : QStringList{shownOnReturn});
+        QCOMPARE(toastsOnSave, QStringList{saveToast});
 
         // What reached the database.
         const int expected = deletedMeanwhile ? 0 : 1;

@@ -7,15 +7,15 @@
 
 namespace {
 
-const QByteArray kPlain = QByteArray::fromHex(
-    "6bc1bee22e409f96e93d7e117393172aae2d8a571e03ac9c9eb76fac45af8e51"
-    "30c81c46a35ce411e5fbc1191a0a52eff69f2445df4f9b17ad2b417be66c3710");
+const QByteArray kPlain = QByteArray::fromHex("6bc1bee22e409f96e93d7e117393172aae2d8a571e03ac9c9eb76fac45af8e51"
+                                              "30c81c46a35ce411e5fbc1191a0a52eff69f2445df4f9b17ad2b417be66c3710");
 const QByteArray kIv = QByteArray::fromHex("000102030405060708090a0b0c0d0e0f");
 
 QByteArray key800(int level)
 {
     switch (level) {
-    case QAESEncryption::AES_192: return QByteArray::fromHex("8e73b0f7da0e6452c810f32b809079e562f8ead2522c6b7b");
+    case QAESEncryption::AES_192:
+        return QByteArray::fromHex("8e73b0f7da0e6452c810f32b809079e562f8ead2522c6b7b");
     case QAESEncryption::AES_256:
         return QByteArray::fromHex("603deb1015ca71be2b73aef0857d77811f352c073b6108d72d9810a30914dff4");
     }
@@ -40,8 +40,8 @@ const char *modeName(int mode)
 bool openssl(const QByteArray &data, int level, int mode, const QByteArray &key, const QByteArray &iv, bool nopad,
              bool decrypt, QByteArray &out)
 {
-    QStringList args{"enc", QStringLiteral("-aes-%1-%2").arg(128 + 64 * level).arg(modeName(mode)),
-                     "-K", QString::fromLatin1(key.toHex())};
+    QStringList args{"enc", QStringLiteral("-aes-%1-%2").arg(128 + 64 * level).arg(modeName(mode)), "-K",
+                     QString::fromLatin1(key.toHex())};
     if (mode != QAESEncryption::ECB)
         args << "-iv" << QString::fromLatin1(iv.toHex());
     if (nopad)
@@ -89,8 +89,7 @@ void tst_QAESEncryption::fips197_data()
     QTest::addColumn<int>("level");
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("cipher");
-    QTest::newRow("AES-128") << int(QAESEncryption::AES_128)
-                             << QByteArray::fromHex("000102030405060708090a0b0c0d0e0f")
+    QTest::newRow("AES-128") << int(QAESEncryption::AES_128) << QByteArray::fromHex("000102030405060708090a0b0c0d0e0f")
                              << QByteArray::fromHex("69c4e0d86a7b0430d8cdb78070b4c55a");
     QTest::newRow("AES-192") << int(QAESEncryption::AES_192)
                              << QByteArray::fromHex("000102030405060708090a0b0c0d0e0f1011121314151617")
@@ -179,14 +178,19 @@ void tst_QAESEncryption::stripPadding_data()
     QTest::addColumn<QByteArray>("in");
     QTest::addColumn<QByteArray>("out");
     QTest::newRow("iso") << int(QAESEncryption::ISO) << QByteArray::fromHex("41418000") << QByteArray("AA");
-    QTest::newRow("iso no marker") << int(QAESEncryption::ISO) << QByteArray::fromHex("414100") << QByteArray::fromHex("414100");
+    QTest::newRow("iso no marker") << int(QAESEncryption::ISO) << QByteArray::fromHex("414100")
+                                   << QByteArray::fromHex("414100");
     QTest::newRow("iso all zero") << int(QAESEncryption::ISO) << QByteArray(4, '\0') << QByteArray(4, '\0');
     QTest::newRow("zero") << int(QAESEncryption::ZERO) << QByteArray::fromHex("41000000") << QByteArray("A");
     QTest::newRow("zero all") << int(QAESEncryption::ZERO) << QByteArray(3, '\0') << QByteArray();
-    QTest::newRow("pkcs7") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("41020202") << QByteArray::fromHex("4102");
-    QTest::newRow("pkcs7 too big") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("4109") << QByteArray::fromHex("4109");
-    QTest::newRow("pkcs7 negative") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("41ff") << QByteArray::fromHex("41ff");
-    QTest::newRow("pkcs7 zero") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("4100") << QByteArray::fromHex("4100");
+    QTest::newRow("pkcs7") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("41020202")
+                           << QByteArray::fromHex("4102");
+    QTest::newRow("pkcs7 too big") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("4109")
+                                   << QByteArray::fromHex("4109");
+    QTest::newRow("pkcs7 negative") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("41ff")
+                                    << QByteArray::fromHex("41ff");
+    QTest::newRow("pkcs7 zero") << int(QAESEncryption::PKCS7) << QByteArray::fromHex("4100")
+                                << QByteArray::fromHex("4100");
     QTest::newRow("empty") << int(QAESEncryption::PKCS7) << QByteArray() << QByteArray();
 }
 

@@ -183,14 +183,19 @@ void tst_CommonHelper::hexCodec_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("hex");
     const QString chinese = QString::fromUtf8("前门摄像机");
-    QTest::newRow("ascii gbk") << "" << "AB" << "4142";
-    QTest::newRow("ascii utf8") << "GUOKE" << "AB" << "4142";
+    QTest::newRow("ascii gbk") << ""
+                               << "AB"
+                               << "4142";
+    QTest::newRow("ascii utf8") << "GUOKE"
+                                << "AB"
+                                << "4142";
     QTest::newRow("chinese gbk") << "" << chinese << "c7b0c3c5c9e3cff1bbfa";
-    QTest::newRow("chinese sigmastar") << "SIGMASTAR" << chinese
-                                       << QString::fromLatin1(chinese.toUtf8().toHex());
+    QTest::newRow("chinese sigmastar") << "SIGMASTAR" << chinese << QString::fromLatin1(chinese.toUtf8().toHex());
     QTest::newRow("chinese guoke") << "GUOKE" << chinese << QString::fromLatin1(chinese.toUtf8().toHex());
     QTest::newRow("chinese duofang") << "DUOFANG" << chinese << QString::fromLatin1(chinese.toUtf8().toHex());
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void tst_CommonHelper::hexCodec()
@@ -269,12 +274,18 @@ void tst_CommonHelper::masks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("masked");
-    QTest::newRow("email") << "johnnie@mail.com" << "jo*****@mail.com";
-    QTest::newRow("email at 3") << "abc@x.com" << "ab*@x.com";
-    QTest::newRow("email at 2") << "ab@x.com" << "ab@x.com";
-    QTest::newRow("phone") << "86-13800138000" << "86-1******8000";
-    QTest::newRow("phone 10") << "1234567890" << "1234**7890";
-    QTest::newRow("phone 9") << "123456789" << "123456789";
+    QTest::newRow("email") << "johnnie@mail.com"
+                           << "jo*****@mail.com";
+    QTest::newRow("email at 3") << "abc@x.com"
+                                << "ab*@x.com";
+    QTest::newRow("email at 2") << "ab@x.com"
+                                << "ab@x.com";
+    QTest::newRow("phone") << "86-13800138000"
+                           << "86-1******8000";
+    QTest::newRow("phone 10") << "1234567890"
+                              << "1234**7890";
+    QTest::newRow("phone 9") << "123456789"
+                             << "123456789";
 }
 
 void tst_CommonHelper::masks()
@@ -290,11 +301,21 @@ void tst_CommonHelper::checkIpAddress_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("gateway");
     QTest::addColumn<int>("result");
-    QTest::newRow("other subnet") << "192.168.1.10" << "255.255.255.0" << "192.168.2.1" << 2;
-    QTest::newRow("same subnet") << "192.168.1.10" << "255.255.255.0" << "192.168.1.1" << 0;
-    QTest::newRow("wide mask") << "10.1.2.3" << "255.0.0.0" << "10.200.0.1" << 0;
-    QTest::newRow("short gateway") << "192.168.1.10" << "255.255.255.0" << "192.168" << 0;
-    QTest::newRow("garbage") << "abc" << "255" << "0" << 0;
+    QTest::newRow("other subnet") << "192.168.1.10"
+                                  << "255.255.255.0"
+                                  << "192.168.2.1" << 2;
+    QTest::newRow("same subnet") << "192.168.1.10"
+                                 << "255.255.255.0"
+                                 << "192.168.1.1" << 0;
+    QTest::newRow("wide mask") << "10.1.2.3"
+                               << "255.0.0.0"
+                               << "10.200.0.1" << 0;
+    QTest::newRow("short gateway") << "192.168.1.10"
+                                   << "255.255.255.0"
+                                   << "192.168" << 0;
+    QTest::newRow("garbage") << "abc"
+                             << "255"
+                             << "0" << 0;
 }
 
 void tst_CommonHelper::checkIpAddress()
@@ -304,7 +325,10 @@ void tst_CommonHelper::checkIpAddress()
     QFETCH(QString, gateway);
     QFETCH(int, result);
     int probes = 0;
-    Platform::setPingProbe([&](const QString &) { ++probes; return false; });
+    Platform::setPingProbe([&](const QString &) {
+        ++probes;
+        return false;
+    });
     QCOMPARE(CommonHelper::checkIpAddress(ip, mask, gateway, false), result);
     QCOMPARE(probes, 0);
     QCOMPARE(CommonHelper::checkIpAddress(ip, mask, gateway, true), result);
@@ -390,7 +414,8 @@ void tst_CommonHelper::recordPaths()
     // Snapshots: the address level only for NVRs and multi-channel cameras, and only if it exists.
     const QString shot = CommonHelper::getSnapshotPath(&single);
     QVERIFY(QRegularExpression("^" + QRegularExpression::escape(snap.path()) + "/Door/\\d{17}\\.jpg$")
-                .match(shot).hasMatch());
+                .match(shot)
+                .hasMatch());
     QVERIFY(QFileInfo(snap.path() + "/Door").isDir());
     QVERIFY(CommonHelper::getSnapshotPath(&nvrCh).startsWith(snap.path() + "/CH_03/"));
     QVERIFY(QDir().mkpath(snap.path() + "/192.168.1.30"));
@@ -402,12 +427,18 @@ void tst_CommonHelper::pathsStayInsideBase_data()
 {
     QTest::addColumn<QString>("ip");
     QTest::addColumn<QString>("name");
-    QTest::newRow("parent") << ".." << "..";
-    QTest::newRow("dot") << "." << ".";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("traversal") << "../../etc" << "../../../tmp/x";
-    QTest::newRow("absolute") << "/etc/passwd" << "/tmp";
-    QTest::newRow("backslash") << "..\\..\\x" << "a\\..\\..\\b";
+    QTest::newRow("parent") << ".."
+                            << "..";
+    QTest::newRow("dot") << "."
+                         << ".";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("traversal") << "../../etc"
+                               << "../../../tmp/x";
+    QTest::newRow("absolute") << "/etc/passwd"
+                              << "/tmp";
+    QTest::newRow("backslash") << "..\\..\\x"
+                               << "a\\..\\..\\b";
     QTest::newRow("control") << QString("a\nb") << QString("\t..\t");
     QTest::newRow("long") << QString(300, QChar(0x6444)) << QString(300, 'n');
 }
@@ -428,8 +459,8 @@ void tst_CommonHelper::pathsStayInsideBase()
         QVERIFY2(isInside(dir, video), qPrintable(dir));
         QVERIFY(QFileInfo(dir).isDir());
         QVERIFY(isInside(CommonHelper::getRecordFileName(&d, true), video));
-        QVERIFY(QDir().mkpath(video + "/" + CommonHelper::safePathSegment(ip) + "/"
-                              + CommonHelper::safePathSegment(name)));
+        QVERIFY(
+            QDir().mkpath(video + "/" + CommonHelper::safePathSegment(ip) + "/" + CommonHelper::safePathSegment(name)));
         const QString root = CommonHelper::getVideoRootDir(&d);
         QVERIFY2(root == video || isInside(root, video), qPrintable(root));
         const QString shot = CommonHelper::getSnapshotPath(&d);
@@ -463,7 +494,10 @@ void tst_CommonHelper::diskFreeSpace()
 void tst_CommonHelper::pingEmptyLogs()
 {
     int probes = 0;
-    Platform::setPingProbe([&](const QString &) { ++probes; return true; });
+    Platform::setPingProbe([&](const QString &) {
+        ++probes;
+        return true;
+    });
     QTest::ignoreMessage(QtWarningMsg, "Ping failed: IP address is empty");
     QVERIFY(!CommonHelper::ping(QString()));
     QCOMPARE(probes, 0);
@@ -472,7 +506,10 @@ void tst_CommonHelper::pingEmptyLogs()
 void tst_CommonHelper::pingUsesProbe()
 {
     QStringList asked;
-    Platform::setPingProbe([&](const QString &ip) { asked << ip; return ip == "10.9.8.7"; });
+    Platform::setPingProbe([&](const QString &ip) {
+        asked << ip;
+        return ip == "10.9.8.7";
+    });
     QVERIFY(CommonHelper::ping("10.9.8.7"));
     QVERIFY(!CommonHelper::ping("10.9.8.6"));
     QCOMPARE(asked, (QStringList{"10.9.8.7", "10.9.8.6"}));
@@ -484,7 +521,8 @@ void tst_CommonHelper::realPingLoopback()
     // time to spare, and only then hold the client to its answer.
     QProcess probe;
     probe.start(Platform::pingProgram(), Platform::pingArguments(QStringLiteral("127.0.0.1")));
-    if (!probe.waitForFinished(10000) || !Platform::pingOutputAnswered(QString::fromLocal8Bit(probe.readAllStandardOutput())))
+    if (!probe.waitForFinished(10000)
+        || !Platform::pingOutputAnswered(QString::fromLocal8Bit(probe.readAllStandardOutput())))
         QSKIP("ping cannot reach 127.0.0.1 on this machine (no ICMP permitted)");
     QVERIFY(CommonHelper::ping("127.0.0.1"));
 }
@@ -519,7 +557,10 @@ void tst_CommonHelper::pingArgumentsAreSafe()
 void tst_CommonHelper::showFileInFolder()
 {
     QList<QUrl> opened;
-    Platform::setUrlLauncher([&](const QUrl &url) { opened << url; return true; });
+    Platform::setUrlLauncher([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
     QVERIFY(CommonHelper::showFileInFolder("/data/Video/192.168.1.30/CH_03/20260101120000000.mp4"));
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile("/data/Video/192.168.1.30/CH_03")});
     QTest::ignoreMessage(QtWarningMsg, "Show in folder: empty file path");

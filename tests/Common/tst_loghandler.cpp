@@ -39,7 +39,10 @@ struct FakeClock
 {
     std::atomic<qint64> msecs;
     std::atomic<int> reads{0};
-    explicit FakeClock(const QDateTime &start) : msecs(start.toMSecsSinceEpoch()) {}
+    explicit FakeClock(const QDateTime &start)
+        : msecs(start.toMSecsSinceEpoch())
+    {
+    }
     void set(const QDateTime &t) { msecs.store(t.toMSecsSinceEpoch()); }
     std::function<QDateTime()> fn()
     {
@@ -95,18 +98,21 @@ void tst_LogHandler::lineFormat()
     const QMessageLogContext context("LogHandler.cpp", 105, "void __thiscall LogHandler::createLogFile(void)",
                                      "default");
     const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5, 67));
-    QCOMPARE(LogHandler::formatLine(QtMsgType(type), context, QStringLiteral("50%1 done"), time, 0xabc),
-             expected);
+    QCOMPARE(LogHandler::formatLine(QtMsgType(type), context, QStringLiteral("50%1 done"), time, 0xabc), expected);
 }
 
 void tst_LogHandler::functionName_data()
 {
     QTest::addColumn<QString>("function");
     QTest::addColumn<QString>("name");
-    QTest::newRow("windows") << "void __thiscall LogHandler::createLogFile(void)" << "LogHandler::createLogFile";
-    QTest::newRow("gcc") << "static bool CommonHelper::ping(const QString&)" << "CommonHelper::ping";
-    QTest::newRow("no blank") << "main(int, char**)" << "main";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("windows") << "void __thiscall LogHandler::createLogFile(void)"
+                             << "LogHandler::createLogFile";
+    QTest::newRow("gcc") << "static bool CommonHelper::ping(const QString&)"
+                         << "CommonHelper::ping";
+    QTest::newRow("no blank") << "main(int, char**)"
+                              << "main";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_LogHandler::functionName()
@@ -240,9 +246,10 @@ void tst_LogHandler::installedHandlerWritesLines()
     const QString path = tmp.path() + "/" + kFixedDay + ".txt";
     QTRY_VERIFY(readAll(path).contains("written by the thread ok"));
     const QString text = readAll(path);
-    const QRegularExpression re(QStringLiteral(
-        "^Warn  \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d \\[thread-[0-9a-f]+\\] "
-        "tst_LogHandler::installedHandlerWritesLines:%1 - written by the thread ok \\n$").arg(line));
+    const QRegularExpression re(
+        QStringLiteral("^Warn  \\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d \\[thread-[0-9a-f]+\\] "
+                       "tst_LogHandler::installedHandlerWritesLines:%1 - written by the thread ok \\n$")
+            .arg(line));
     QVERIFY2(re.match(text).hasMatch(), qPrintable(text));
     log->stop();
 }

@@ -83,8 +83,7 @@ void tst_QrTable::qrRefusedTextIsWhite()
 
 void tst_QrTable::checkedRows()
 {
-    QScopedPointer<QStandardItemModel> model(
-        checkModel({Qt::Checked, Qt::PartiallyChecked, Qt::Checked}));
+    QScopedPointer<QStandardItemModel> model(checkModel({Qt::Checked, Qt::PartiallyChecked, Qt::Checked}));
     QVERIFY(isAllRowsChecked(model.data())); // partial counts as checked
     QCOMPARE(getCheckedItems(model.data(), 1, false), (QStringList{"r0c1", "r2c1"}));
     QCOMPARE(getCheckedItems(model.data(), 0, true), (QStringList{"0", "2"}));
@@ -135,11 +134,10 @@ void tst_QrTable::sharedTexts()
 
 void tst_QrTable::treeIcons()
 {
-    const QList<QIcon (*)()> icons = {&TreeIcons::iconNvrNormal,     &TreeIcons::iconNvrHighlight,
-                                       &TreeIcons::iconDeviceNormal,  &TreeIcons::iconDeviceHighlight,
-                                       &TreeIcons::iconErrPassword,   &TreeIcons::iconDevicePlay,
-                                       &TreeIcons::iconPlayRecord,    &TreeIcons::iconRecord,
-                                       &TreeIcons::iconGroup};
+    const QList<QIcon (*)()> icons = {
+        &TreeIcons::iconNvrNormal,       &TreeIcons::iconNvrHighlight, &TreeIcons::iconDeviceNormal,
+        &TreeIcons::iconDeviceHighlight, &TreeIcons::iconErrPassword,  &TreeIcons::iconDevicePlay,
+        &TreeIcons::iconPlayRecord,      &TreeIcons::iconRecord,       &TreeIcons::iconGroup};
     for (auto icon : icons) {
         QVERIFY(!icon().isNull());
         QCOMPARE(icon().cacheKey(), icon().cacheKey()); // loaded once

@@ -74,7 +74,7 @@ void tst_SignalsHelper::queuedAcrossThreads()
 {
     SignalsHelper *bus = SignalsHelper::instance();
     FUN_DEV_INFO a, b;
-    AVFrame frame {7};
+    AVFrame frame{7};
     QList<FUN_DEV_INFO *> gotList;
     AVFrame *gotFrame = nullptr;
     QString gotIp;
@@ -82,8 +82,7 @@ void tst_SignalsHelper::queuedAcrossThreads()
     int gotError = 0;
     QObject receiver;
     connect(bus, &SignalsHelper::signalAddDevs, &receiver, [&](QList<FUN_DEV_INFO *> l) { gotList = l; });
-    connect(bus, &SignalsHelper::signalRecvImage, &receiver,
-            [&](QString, AVFrame *f, int) { gotFrame = f; });
+    connect(bus, &SignalsHelper::signalRecvImage, &receiver, [&](QString, AVFrame *f, int) { gotFrame = f; });
     connect(bus, &SignalsHelper::signalCommonInfo, &receiver, [&](devXmlInfo info) { gotIp = info.ip; });
     connect(bus, &SignalsHelper::signalMove, &receiver, [&](QPoint p) { gotPoint = p; });
     connect(bus, &SignalsHelper::signalrecvPlayError, &receiver, [&](QString, int code) { gotError = code; });

@@ -51,14 +51,22 @@ void tst_TimeZoneTable::findByName_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("display");
     QTest::addColumn<int>("mode");
-    QTest::newRow("zone") << "Asia/Tokyo" << "Osaka, Sapporo, Tokyo" << 1;
-    QTest::newRow("offset") << "480" << "GMT+08:00" << 2;
-    QTest::newRow("negative offset") << "-210" << "GMT-03:30" << 2;
-    QTest::newRow("group key first") << "GMT+08:00" << "GMT+08:00" << 1;
-    QTest::newRow("no such offset") << "500" << "" << 0;
-    QTest::newRow("unknown zone") << "Mars/Olympus" << "GMT+00:00" << 2;
-    QTest::newRow("last zone") << "Pacific/Fiji" << "Fiji" << 1;
-    QTest::newRow("st johns") << "America/St_Johns" << "Newfoundland" << 1;
+    QTest::newRow("zone") << "Asia/Tokyo"
+                          << "Osaka, Sapporo, Tokyo" << 1;
+    QTest::newRow("offset") << "480"
+                            << "GMT+08:00" << 2;
+    QTest::newRow("negative offset") << "-210"
+                                     << "GMT-03:30" << 2;
+    QTest::newRow("group key first") << "GMT+08:00"
+                                     << "GMT+08:00" << 1;
+    QTest::newRow("no such offset") << "500"
+                                    << "" << 0;
+    QTest::newRow("unknown zone") << "Mars/Olympus"
+                                  << "GMT+00:00" << 2;
+    QTest::newRow("last zone") << "Pacific/Fiji"
+                               << "Fiji" << 1;
+    QTest::newRow("st johns") << "America/St_Johns"
+                              << "Newfoundland" << 1;
 }
 
 void tst_TimeZoneTable::findByName()
@@ -77,14 +85,22 @@ void tst_TimeZoneTable::findByIndex_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("display");
     QTest::addColumn<int>("mode");
-    QTest::newRow("0") << "0" << "(GMT+00:00)Edinburgh, London" << 3;
-    QTest::newRow("19") << "19" << "(GMT+08:00)Beijing, Urumqi, Singapore" << 3;
-    QTest::newRow("40") << "40" << "(GMT-01:00)Cape Verde Islands, Azores" << 3;
-    QTest::newRow("41") << "41" << "" << 0;
-    QTest::newRow("-1") << "-1" << "" << 0;
-    QTest::newRow("key") << "Asia/Shanghai" << "Beijing, Chongqing, Hong Kong, Urumqi" << 1;
-    QTest::newRow("unknown key") << "Mars/Olympus" << "" << 0;
-    QTest::newRow("three digits") << "100" << "" << 0;
+    QTest::newRow("0") << "0"
+                       << "(GMT+00:00)Edinburgh, London" << 3;
+    QTest::newRow("19") << "19"
+                        << "(GMT+08:00)Beijing, Urumqi, Singapore" << 3;
+    QTest::newRow("40") << "40"
+                        << "(GMT-01:00)Cape Verde Islands, Azores" << 3;
+    QTest::newRow("41") << "41"
+                        << "" << 0;
+    QTest::newRow("-1") << "-1"
+                        << "" << 0;
+    QTest::newRow("key") << "Asia/Shanghai"
+                         << "Beijing, Chongqing, Hong Kong, Urumqi" << 1;
+    QTest::newRow("unknown key") << "Mars/Olympus"
+                                 << "" << 0;
+    QTest::newRow("three digits") << "100"
+                                  << "" << 0;
 }
 
 void tst_TimeZoneTable::findByIndex()

@@ -73,8 +73,7 @@ class TestCameraSystem : public QObject
     static FUN_DEV_INFO *record(const QString &ip) { return DeviceInfoManager::instance()->findDevInfo(ip); }
 
     // The camera's window with one page selected, after that page asked.
-    template<class Page>
-    Page *openPage(int cam, int id, unsigned int getCmd)
+    template <class Page> Page *openPage(int cam, int id, unsigned int getCmd)
     {
         const int asked = m_cams[cam]->requestCount(getCmd);
         if (!m_w) {
@@ -180,11 +179,13 @@ private slots:
         SimDevice *cam = m_cams[Settings].get();
         // A CPU outside the chip list: the name travels as text.
         cam->setStoredValue(15004, QStringLiteral("languageCapList"), QStringLiteral("zh_cn+khm+"));
-        cam->setStoredBody(14003, QStringLiteral(
-            "<settingsConfig><deviceName>a&amp;b</deviceName><language>khm</language></settingsConfig>"
-            "<timingConfig><timingMode>1</timingMode><timeZone>Mars/Olympus</timeZone><year>2026</year><month>3</month>"
-            "<day>4</day><hour>5</hour><minute>6</minute><second>7</second><NTPServer>ntp.example.com</NTPServer>"
-            "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
+        cam->setStoredBody(
+            14003,
+            QStringLiteral(
+                "<settingsConfig><deviceName>a&amp;b</deviceName><language>khm</language></settingsConfig>"
+                "<timingConfig><timingMode>1</timingMode><timeZone>Mars/Olympus</timeZone><year>2026</year><month>3</month>"
+                "<day>4</day><hour>5</hour><minute>6</minute><second>7</second><NTPServer>ntp.example.com</NTPServer>"
+                "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
         auto *page = openPage<DeviceSettingWidget>(Settings, 14001, 14003);
         QVERIFY(page);
         auto *languages = child<QComboBox>(page, "comboBox_language");
@@ -215,7 +216,8 @@ private slots:
         for (const char *field : {"lineEdit_timingPort", "lineEdit_timingInterval"}) {
             auto *edit = child<QLineEdit>(page, field);
             const QString kept = edit->text();
-            edit->setText(field == QByteArray("lineEdit_timingPort") ? QStringLiteral("abc") : QStringLiteral("99999999999"));
+            edit->setText(field == QByteArray("lineEdit_timingPort") ? QStringLiteral("abc")
+                                                                     : QStringLiteral("99999999999"));
             child<QPushButton>(page, "pushButton_save")->click();
             QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
             edit->setText(kept);
@@ -224,11 +226,12 @@ private slots:
         QCOMPARE(cam->requestCount(14007), 0);
         child<QPushButton>(page, "pushButton_save")->click();
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14007), 1, 10000);
-        QCOMPARE(cam->requests(14007).first().bodyText,
-                 QStringLiteral("<timingConfig><timingMode>0</timingMode><timeZone>Mars/Olympus</timeZone>\n\t\t\t"
-                                "<timeOffset></timeOffset> <year>2026</year><month>01</month><day>02</day>\n<hour>03</hour>"
-                                "<minute>04</minute><second>05</second> <NTPServer>ntp.example.com</NTPServer>"
-                                "<NTPPort>123</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
+        QCOMPARE(
+            cam->requests(14007).first().bodyText,
+            QStringLiteral("<timingConfig><timingMode>0</timingMode><timeZone>Mars/Olympus</timeZone>\n\t\t\t"
+                           "<timeOffset></timeOffset> <year>2026</year><month>01</month><day>02</day>\n<hour>03</hour>"
+                           "<minute>04</minute><second>05</second> <NTPServer>ntp.example.com</NTPServer>"
+                           "<NTPPort>123</NTPPort>\n<timingInterval>60</timingInterval></timingConfig>"));
 
         // A zone the operator picks goes by its key.
         cam->setStoredValue(14003, QStringLiteral("timeZone"), QStringLiteral("Europe/London"));
@@ -295,13 +298,19 @@ private slots:
         QTest::addColumn<QString>("refusal"); // empty: sent
         QTest::addColumn<bool>("pinged");
         const QString own = camIp(Checks);
-        QTest::newRow("dhcp, no checks") << true << "" << "" << "" << false << "" << false;
-        QTest::newRow("empty standby dns") << false << own << "127.0.0.1" << "" << false << "Invalid format" << false;
-        QTest::newRow("unchanged, no ping") << false << own << "127.0.0.1" << "127.0.0.1" << true << "" << false;
-        QTest::newRow("new address in use") << false << "127.79.27.40" << "127.0.0.1" << "127.0.0.1" << true
-                                            << "The IP address is already in use." << true;
-        QTest::newRow("subnet mismatch") << false << own << "10.0.0.1" << "127.0.0.1" << false
-                                         << "The IP and gateway are not in the same subnet." << false;
+        QTest::newRow("dhcp, no checks") << true << ""
+                                         << ""
+                                         << "" << false << "" << false;
+        QTest::newRow("empty standby dns") << false << own << "127.0.0.1"
+                                           << "" << false << "Invalid format" << false;
+        QTest::newRow("unchanged, no ping") << false << own << "127.0.0.1"
+                                            << "127.0.0.1" << true << "" << false;
+        QTest::newRow("new address in use") << false << "127.79.27.40"
+                                            << "127.0.0.1"
+                                            << "127.0.0.1" << true << "The IP address is already in use." << true;
+        QTest::newRow("subnet mismatch") << false << own << "10.0.0.1"
+                                         << "127.0.0.1" << false << "The IP and gateway are not in the same subnet."
+                                         << false;
     }
 
     void tcpipChecks()
@@ -471,8 +480,12 @@ private slots:
             const QDateTime t = QDateTime::currentDateTime();
             return QStringLiteral("<alarmType>0</alarmType><alarmTime><year>%1</year><month>%2</month><day>%3</day>"
                                   "<hour>%4</hour><minute>%5</minute><second>%6</second></alarmTime>")
-                .arg(t.date().year()).arg(t.date().month()).arg(t.date().day())
-                .arg(t.time().hour()).arg(t.time().minute()).arg(t.time().second());
+                .arg(t.date().year())
+                .arg(t.date().month())
+                .arg(t.date().day())
+                .arg(t.time().hour())
+                .arg(t.time().minute())
+                .arg(t.time().second());
         };
 
         RECORD_PLAN_INFO plan;

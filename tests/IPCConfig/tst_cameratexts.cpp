@@ -55,7 +55,8 @@ QStringList cutTexts(QWidget *root)
             const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
             if (need > label->contentsRect().width() + 1)
                 report(w, label->text(), need, label->contentsRect().width());
-            else if (!label->toolTip().isEmpty() && label->toolTip() != label->text() && label->text().endsWith(QChar(0x2026)))
+            else if (!label->toolTip().isEmpty() && label->toolTip() != label->text()
+                     && label->text().endsWith(QChar(0x2026)))
                 report(w, label->toolTip(), need, label->width());
         } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
             if (button->text().isEmpty())
@@ -81,7 +82,7 @@ QStringList cutTexts(QWidget *root)
             const QAbstractItemModel *model = tree->model();
             for (int g = 0; model && g < model->rowCount(); ++g) {
                 const QModelIndex group = model->index(g, 0);
-                QList<QModelIndex> items {group};
+                QList<QModelIndex> items{group};
                 for (int r = 0; r < model->rowCount(group); ++r)
                     items << model->index(r, 0, group);
                 for (const QModelIndex &index : items) {
@@ -89,7 +90,7 @@ QStringList cutTexts(QWidget *root)
                     if (rect.isEmpty())
                         continue;
                     const int need = rect.left() + tree->iconSize().width() + 8
-                        + tree->fontMetrics().horizontalAdvance(index.data().toString());
+                                     + tree->fontMetrics().horizontalAdvance(index.data().toString());
                     if (need > tree->viewport()->width())
                         report(w, index.data().toString(), need, tree->viewport()->width());
                 }
@@ -97,7 +98,8 @@ QStringList cutTexts(QWidget *root)
         } else if (auto *table = qobject_cast<QTableWidget *>(w)) {
             QHeaderView *header = table->horizontalHeader();
             for (int c = 0; c < table->columnCount() && header->isVisible(); ++c) {
-                const QString text = table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString();
+                const QString text =
+                    table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString();
                 const int need = header->fontMetrics().horizontalAdvance(text) + 12;
                 if (!text.isEmpty() && need > header->sectionSize(c))
                     report(w, text, need, header->sectionSize(c));
@@ -144,8 +146,8 @@ private slots:
         QVERIFY(css.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
         QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
-            ? QFont(QStringLiteral("Arial"))
-            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+                         ? QFont(QStringLiteral("Arial"))
+                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setPixelSize(14);
         QApplication::setFont(font);
         m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
@@ -173,11 +175,16 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("file");
-        QTest::newRow("English") << "en" << "quorel_en.qm";
-        QTest::newRow("Russian") << "ru" << "quorel_ru.qm";
-        QTest::newRow("Czech") << "cz" << "quorel_cz.qm";
-        QTest::newRow("Chinese") << "zh" << "Quorel_zh.qm";
-        QTest::newRow("Indonesian") << "ida" << "quorel_ida.qm";
+        QTest::newRow("English") << "en"
+                                 << "quorel_en.qm";
+        QTest::newRow("Russian") << "ru"
+                                 << "quorel_ru.qm";
+        QTest::newRow("Czech") << "cz"
+                               << "quorel_cz.qm";
+        QTest::newRow("Chinese") << "zh"
+                                 << "Quorel_zh.qm";
+        QTest::newRow("Indonesian") << "ida"
+                                    << "quorel_ida.qm";
     }
 
     void textsWhole()
@@ -214,9 +221,10 @@ private slots:
             // A page wider than the window's room would be cut at its right.
             auto *room = window.findChild<QScrollArea *>();
             if (room && page->minimumSizeHint().width() > room->viewport()->width())
-                cut << page->pageTitle() + QStringLiteral(": needs %1 px, has %2")
-                                              .arg(page->minimumSizeHint().width())
-                                              .arg(room->viewport()->width());
+                cut << page->pageTitle()
+                           + QStringLiteral(": needs %1 px, has %2")
+                                 .arg(page->minimumSizeHint().width())
+                                 .arg(room->viewport()->width());
             shoot(&window, language, page->objectName());
         }
         window.close();

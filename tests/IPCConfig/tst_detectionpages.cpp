@@ -108,9 +108,8 @@ class TestDetectionPages : public QObject
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
         // Saved only once every read of the visit came (the track switch's too).
         const auto *shown = static_cast<RemoteCfg_Widget *>(page);
-        if (!DevicePagesTest::waitFor([&] {
-                return sensitivity->value() != 1 && shown->readState() == RemoteCfg_Widget::ReadState::Done;
-            }))
+        if (!DevicePagesTest::waitFor(
+                [&] { return sensitivity->value() != 1 && shown->readState() == RemoteCfg_Widget::ReadState::Done; }))
             return nullptr;
         return page;
     }
@@ -167,18 +166,33 @@ private slots:
         QTest::addColumn<QString>("voice");
         QTest::addColumn<QString>("source");
         const QString noSource;
-        const QString w = "<whiteLight><enable>%1</enable><status>%2</status><durationTime>%3</durationTime></whiteLight>";
-        const QString v = "<voiceAlarm><enable>%1</enable><audioFile>%2</audioFile><playCount>%3</playCount></voiceAlarm>";
-        const QString s = "<checkSource>%1</checkSource><autoPlayFile>%2</autoPlayFile><autoPlayCount>1</autoPlayCount>";
-        QTest::newRow("before any reply") << 0 << QString() << "" << w.arg(0).arg(0).arg(5) << v.arg(0).arg(5).arg(3) << s.arg(0).arg(1);
-        QTest::newRow("duration 20, sound 8") << 0 << "sensitivity=0,duration=20,sound=8" << "LV"
-                                              << w.arg(1).arg(1).arg(20) << v.arg(1).arg(8).arg(2) << s.arg(0).arg(0);
-        QTest::newRow("unknown sound is Siren") << 0 << "sound=7" << "LV" << w.arg(1).arg(1).arg(60) << v.arg(1).arg(5).arg(2) << s.arg(0).arg(0);
-        QTest::newRow("no link capabilities") << 0 << "sound=8" << "" << "" << "" << s.arg(0).arg(0);
-        QTest::newRow("crying: no voice alarm") << 1 << "autoPlayFile=3,checkSource=1" << "LV" << w.arg(1).arg(1).arg(60) << "" << s.arg(1).arg(3);
+        const QString w =
+            "<whiteLight><enable>%1</enable><status>%2</status><durationTime>%3</durationTime></whiteLight>";
+        const QString v =
+            "<voiceAlarm><enable>%1</enable><audioFile>%2</audioFile><playCount>%3</playCount></voiceAlarm>";
+        const QString s =
+            "<checkSource>%1</checkSource><autoPlayFile>%2</autoPlayFile><autoPlayCount>1</autoPlayCount>";
+        QTest::newRow("before any reply")
+            << 0 << QString() << "" << w.arg(0).arg(0).arg(5) << v.arg(0).arg(5).arg(3) << s.arg(0).arg(1);
+        QTest::newRow("duration 20, sound 8")
+            << 0 << "sensitivity=0,duration=20,sound=8"
+            << "LV" << w.arg(1).arg(1).arg(20) << v.arg(1).arg(8).arg(2) << s.arg(0).arg(0);
+        QTest::newRow("unknown sound is Siren")
+            << 0 << "sound=7"
+            << "LV" << w.arg(1).arg(1).arg(60) << v.arg(1).arg(5).arg(2) << s.arg(0).arg(0);
+        QTest::newRow("no link capabilities") << 0 << "sound=8"
+                                              << ""
+                                              << ""
+                                              << "" << s.arg(0).arg(0);
+        QTest::newRow("crying: no voice alarm") << 1 << "autoPlayFile=3,checkSource=1"
+                                                << "LV" << w.arg(1).arg(1).arg(60) << "" << s.arg(1).arg(3);
         // A file this client has no entry for goes back as the camera sent it.
-        QTest::newRow("crying: file 9 unknown") << 1 << "autoPlayFile=9" << "V" << "" << "" << s.arg(0).arg(9);
-        QTest::newRow("crying: not playing") << 1 << "autoPlayFile=0" << "L" << w.arg(1).arg(1).arg(60) << "" << s.arg(0).arg(0);
+        QTest::newRow("crying: file 9 unknown") << 1 << "autoPlayFile=9"
+                                                << "V"
+                                                << ""
+                                                << "" << s.arg(0).arg(9);
+        QTest::newRow("crying: not playing") << 1 << "autoPlayFile=0"
+                                             << "L" << w.arg(1).arg(1).arg(60) << "" << s.arg(0).arg(0);
     }
     void panelFragments()
     {
@@ -215,13 +229,20 @@ private slots:
     {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("read");
-        QTest::newRow("inside hours") << "1=08:30:00-09:15:00" << "1=08:00:00-10:00:00";
-        QTest::newRow("to midnight") << "2=22:00:00-00:00:00" << "2=22:00:00-24:00:00";
-        QTest::newRow("to 24:00") << "6=08:00:00-24:00:00" << "6=08:00:00-24:00:00";
-        QTest::newRow("whole day") << "0=00:00:00-24:00:00" << "0=00:00:00-24:00:00";
-        QTest::newRow("reversed") << "3=10:00:00-08:00:00" << "";
-        QTest::newRow("not a time") << "3=8h-09:00:00" << "";
-        QTest::newRow("eighth list") << "1=01:00:00-02:00:00;7=05:00:00-06:00:00" << "1=01:00:00-02:00:00";
+        QTest::newRow("inside hours") << "1=08:30:00-09:15:00"
+                                      << "1=08:00:00-10:00:00";
+        QTest::newRow("to midnight") << "2=22:00:00-00:00:00"
+                                     << "2=22:00:00-24:00:00";
+        QTest::newRow("to 24:00") << "6=08:00:00-24:00:00"
+                                  << "6=08:00:00-24:00:00";
+        QTest::newRow("whole day") << "0=00:00:00-24:00:00"
+                                   << "0=00:00:00-24:00:00";
+        QTest::newRow("reversed") << "3=10:00:00-08:00:00"
+                                  << "";
+        QTest::newRow("not a time") << "3=8h-09:00:00"
+                                    << "";
+        QTest::newRow("eighth list") << "1=01:00:00-02:00:00;7=05:00:00-06:00:00"
+                                     << "1=01:00:00-02:00:00";
         QTest::newRow("adjacent merge") << "4=01:00:00-02:00:00,02:00:00-03:00:00,05:00:00-06:00:00"
                                         << "4=01:00:00-03:00:00,05:00:00-06:00:00";
     }
@@ -252,7 +273,7 @@ private slots:
             }
             QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, row, to));
         };
-        stroke(1, 3, 6); // starts armed: unarms 3..6
+        stroke(1, 3, 6);  // starts armed: unarms 3..6
         stroke(0, 8, 10); // starts unarmed: arms 8..10
         QCOMPARE(editor.getTimes(), sevenDays(weekOf("0=08:00:00-11:00:00;2=03:00:00-04:00:00")));
         QTest::mouseClick(editor.findChild<QToolButton *>("toolButton_sun"), Qt::LeftButton);
@@ -328,38 +349,64 @@ private slots:
         QTest::addColumn<QString>("body"); // %S: the schedule
         QTest::addColumn<QString>("seed"); // replaces the stored reply when given
         const QString motionArea = "<areaType>block</areaType><blockConfig>" + QString(300, '0') + "</blockConfig>";
-        const QString light = "<whiteLight><enable>0</enable><status>0</status><durationTime>30</durationTime></whiteLight>";
-        const QString voice = "<voiceAlarm><enable>0</enable><audioFile>5</audioFile><playCount>3</playCount></voiceAlarm>";
-        QTest::newRow("motion, no links") << 12002 << "MD" << "" << "<motionDetection><enable>1</enable><sensitivity>50</sensitivity> "
-            + motionArea + "<supervisedTime>%S</supervisedTime> </motionDetection>" << QString();
-        QTest::newRow("motion, both links, other CPU") << 12002 << "doubleLight+audioDecode" << "X"
+        const QString light =
+            "<whiteLight><enable>0</enable><status>0</status><durationTime>30</durationTime></whiteLight>";
+        const QString voice =
+            "<voiceAlarm><enable>0</enable><audioFile>5</audioFile><playCount>3</playCount></voiceAlarm>";
+        QTest::newRow("motion, no links") << 12002 << "MD"
+                                          << ""
+                                          << "<motionDetection><enable>1</enable><sensitivity>50</sensitivity> "
+                                                 + motionArea + "<supervisedTime>%S</supervisedTime> </motionDetection>"
+                                          << QString();
+        QTest::newRow("motion, both links, other CPU")
+            << 12002 << "doubleLight+audioDecode"
+            << "X"
             << "<motionDetection><enable>1</enable><sensitivity>50</sensitivity> " + motionArea
-                   + "<supervisedTime>%S</supervisedTime>" + light + " " + voice + "</motionDetection>" << QString();
-        QTest::newRow("face, light, listed CPU") << 12008 << "FD+DOUBLELIGHT" << "SIGMASTAR"
+                   + "<supervisedTime>%S</supervisedTime>" + light + " " + voice + "</motionDetection>"
+            << QString();
+        QTest::newRow("face, light, listed CPU")
+            << 12008 << "FD+DOUBLELIGHT"
+            << "SIGMASTAR"
             << "<faceDetection><enable>0</enable><sensitivity>40</sensitivity> <areaType>point</areaType><startX>10</startX>"
-               "<startY>20</startY><endX>50</endX><endY>60</endY> <supervisedTime>%S</supervisedTime>" + light + " </faceDetection>" << QString();
-        QTest::newRow("crying, voice offered") << 12010 << "BCD+audioDecode" << "sigmastar"
+               "<startY>20</startY><endX>50</endX><endY>60</endY> <supervisedTime>%S</supervisedTime>"
+                   + light + " </faceDetection>"
+            << QString();
+        QTest::newRow("crying, voice offered")
+            << 12010 << "BCD+audioDecode"
+            << "sigmastar"
             << "<bcDetection><enable>0</enable><sensitivity>60</sensitivity><supervisedTime>%S</supervisedTime> "
-               "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>" << QString();
-        QTest::newRow("crying, summer night") << 12010 << "BCD+doubleLight" << ""
+               "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>"
+            << QString();
+        QTest::newRow("crying, summer night")
+            << 12010 << "BCD+doubleLight"
+            << ""
             << "<bcDetection><enable>0</enable><sensitivity>60</sensitivity><supervisedTime>%S</supervisedTime>"
                "<whiteLight><enable>0</enable><status>0</status><durationTime>60</durationTime></whiteLight> "
-               "<checkSource>0</checkSource><autoPlayFile>1</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>" << QString();
+               "<checkSource>0</checkSource><autoPlayFile>1</autoPlayFile><autoPlayCount>1</autoPlayCount></bcDetection>"
+            << QString();
         QString blocks(18 * 22, '0');
         for (int i = 0; i < blocks.size(); i += 7)
             blocks[i] = '1';
-        QTest::newRow("people, grid repeated") << 12004 << "PD+audioDecode" << ""
+        QTest::newRow("people, grid repeated")
+            << 12004 << "PD+audioDecode"
+            << ""
             << "<peopleDetection><enable>1</enable><sensitivity>45</sensitivity> <areaType>block</areaType><blockConfig>"
-                   + blocks + "</blockConfig><supervisedTime>%S</supervisedTime> " + voice + " </peopleDetection>" << QString();
+                   + blocks + "</blockConfig><supervisedTime>%S</supervisedTime> " + voice + " </peopleDetection>"
+            << QString();
         const QString corners = "<startX>12</startX><startY>25</startY><endX>87</endX><endY>90</endY>";
-        QTest::newRow("people, corners repeated") << 12004 << "PD" << "X"
+        QTest::newRow("people, corners repeated")
+            << 12004 << "PD"
+            << "X"
             << "<peopleDetection><enable>0</enable><sensitivity>20</sensitivity> <areaType>point</areaType>" + corners
                    + "<supervisedTime>%S</supervisedTime>  </peopleDetection>"
             << "<peopleDetection><enable>0</enable><sensitivity>20</sensitivity><areaType>point</areaType>" + corners
                    + "<supervisedTime><Monday>08:00:00-18:00:00;</Monday></supervisedTime></peopleDetection>";
-        QTest::newRow("sound, text form") << 12006 << "voice+doubleLight" << "sigmastar"
+        QTest::newRow("sound, text form")
+            << 12006 << "voice+doubleLight"
+            << "sigmastar"
             << "<voiceDetection><enable>1</enable><sensitivity>35</sensitivity><supervisedTime>%S</supervisedTime>"
-                   + light + " </voiceDetection>" << QString();
+                   + light + " </voiceDetection>"
+            << QString();
     }
     void savedBodies()
     {
@@ -412,7 +459,9 @@ private slots:
         QFETCH(int, periods);
         QString tuesday;
         for (int i = 0; i < periods; ++i)
-            tuesday += QStringLiteral("%1:00:00-%2:00:00;").arg(2 * i + 1, 2, 10, QChar('0')).arg(2 * i + 2, 2, 10, QChar('0'));
+            tuesday += QStringLiteral("%1:00:00-%2:00:00;")
+                           .arg(2 * i + 1, 2, 10, QChar('0'))
+                           .arg(2 * i + 2, 2, 10, QChar('0'));
         QString stored = m_defaults.value(unsigned(page));
         stored.replace(QRegularExpression("<supervisedTime>.*</supervisedTime>"),
                        "<supervisedTime><Tuesday>" + tuesday + "</Tuesday></supervisedTime>");
@@ -439,8 +488,10 @@ private slots:
             QCOMPARE(m_cam->requestCount(35011), tracks);
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(unsigned(page + 1)), sets + 1, 10000);
-            QVERIFY(m_cam->requests(unsigned(page + 1)).last().bodyText.contains(
-                "<time3><startTime>07:00:00</startTime><endTime>08:00:00</endTime></time3>"));
+            QVERIFY(
+                m_cam->requests(unsigned(page + 1))
+                    .last()
+                    .bodyText.contains("<time3><startTime>07:00:00</startTime><endTime>08:00:00</endTime></time3>"));
         }
     }
 
@@ -472,8 +523,8 @@ private slots:
         FUN_DEV_INFO twoChannels = m_dev;
         twoChannels.channelNum = 2;
         DeviceInfoManager::instance()->addIPCChannels(&twoChannels); // copies, owned by the registry
-        const QString second = CommonHelper::getDevUrl(DeviceInfoManager::instance()->getChannelInfo(m_dev.ip, 2),
-                                                       ENUM_STREAM_TYPE(1));
+        const QString second =
+            CommonHelper::getDevUrl(DeviceInfoManager::instance()->getChannelInfo(m_dev.ip, 2), ENUM_STREAM_TYPE(1));
         QVERIFY(!second.isEmpty() && second != CommonHelper::getDevUrl(&m_dev, ENUM_STREAM_TYPE(1)));
         reopen("md1");
         QWidget *page = visit(12002);
@@ -511,9 +562,10 @@ private slots:
         QFETCH(QString, caps);
         QFETCH(bool, supported);
         QFETCH(bool, reached);
-        const QHash<int, std::function<RemoteCfg_Widget *()>> make {
-            {12004, [] { return new PeopleDetection; }}, {12006, [] { return new VoiceDetection; }},
-            {12008, [] { return new FaceDetection; }},   {12010, [] { return new BCDetection; }}};
+        const QHash<int, std::function<RemoteCfg_Widget *()>> make{{12004, [] { return new PeopleDetection; }},
+                                                                   {12006, [] { return new VoiceDetection; }},
+                                                                   {12008, [] { return new FaceDetection; }},
+                                                                   {12010, [] { return new BCDetection; }}};
         std::unique_ptr<RemoteCfg_Widget> shown(make.value(page)());
         FUN_DEV_INFO dev = m_dev;
         dev.capList = caps;
@@ -525,8 +577,8 @@ private slots:
         QCOMPARE(child<QCheckBox>(shown.get(), "checkBoxEnable")->isEnabled(), supported);
         QTest::mouseClick(child<QPushButton>(shown.get(), "pushButtonSave"), Qt::LeftButton);
         if (reached)
-            QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(unsigned(page)) > gets
-                                         && m_cam->requestCount(unsigned(page + 1)) > sets, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                m_cam->requestCount(unsigned(page)) > gets && m_cam->requestCount(unsigned(page + 1)) > sets, 10000);
         else
             QVERIFY(DevicePagesTest::roundTrip(&m_dev));
         QCOMPARE(m_cam->requestCount(unsigned(page)) > gets, reached);
@@ -550,8 +602,9 @@ private slots:
         QFETCH(int, record);
         QFETCH(int, track);
         const int channel = record > 0 ? record - 1 : 0;
-        m_cam->setStoredBody(35010, QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>")
-                                        .arg(track), channel);
+        m_cam->setStoredBody(
+            35010, QStringLiteral("<humanTrack><humanTrackStatus>%1</humanTrackStatus></humanTrack>").arg(track),
+            channel);
         reopen(caps);
         FUN_DEV_INFO channelRecord = m_dev;
         channelRecord.channelIdx = uint8_t(record);
@@ -578,7 +631,7 @@ private slots:
                 QCOMPARE(r.channel, channel);
             }
         }
-        QCOMPARE(order, (QList<unsigned> {12004, 35010, 12005, 35011}));
+        QCOMPARE(order, (QList<unsigned>{12004, 35010, 12005, 35011}));
     }
 
     // The overlay draws the window's frames under the record's sub-stream key
@@ -594,7 +647,8 @@ private slots:
     {
         QFETCH(int, page);
         if (m_rtsp.port() == 0) {
-            const QString clip = testmedia::makeClip(QStringLiteral("detect.mp4"), QStringLiteral("h264"), 60, 320, 240);
+            const QString clip =
+                testmedia::makeClip(QStringLiteral("detect.mp4"), QStringLiteral("h264"), 60, 320, 240);
             QVERIFY(!clip.isEmpty());
             QVERIFY(m_rtsp.start({QStringLiteral("/stream2=") + clip}, DEFAULT_DEV_USER, DEFAULT_DEV_PASSWORD));
         }

@@ -46,7 +46,8 @@ QStringList itemTexts(QComboBox *combo)
 // A main entry of the given resolution and ranges, with sub entry 10.
 QString capEntry(const QString &res, int brMin, int brMax, int fpsMax)
 {
-    return QStringLiteral("0,%1,H264,0,1024,%2,%3,25,1,%4,0,1,VBR,50,10;10,640X360,H264,1,128,%5,%6,15,1,25,0,1,VBR,30,0")
+    return QStringLiteral(
+               "0,%1,H264,0,1024,%2,%3,25,1,%4,0,1,VBR,50,10;10,640X360,H264,1,128,%5,%6,15,1,25,0,1,VBR,30,0")
         .arg(res)
         .arg(brMin)
         .arg(brMax)
@@ -57,11 +58,12 @@ QString capEntry(const QString &res, int brMin, int brMax, int fpsMax)
 
 QString encodeReply(const QString &res, int fps, int bitRate, int gop)
 {
-    return QStringLiteral("<videoEncode><encode0><resolution>%1</resolution><frameRate>%2</frameRate>"
-                          "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>%3</bitRate>"
-                          "<initQuant>%4</initQuant></encode0><encode1><resolution>640X360</resolution>"
-                          "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
-                          "<bitRate>128</bitRate><initQuant>30</initQuant></encode1></videoEncode>")
+    return QStringLiteral(
+               "<videoEncode><encode0><resolution>%1</resolution><frameRate>%2</frameRate>"
+               "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>%3</bitRate>"
+               "<initQuant>%4</initQuant></encode0><encode1><resolution>640X360</resolution>"
+               "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
+               "<bitRate>128</bitRate><initQuant>30</initQuant></encode1></videoEncode>")
         .arg(res)
         .arg(fps)
         .arg(bitRate)
@@ -94,7 +96,8 @@ class TestEncodingPages : public QObject
         auto *fps = child<QComboBox>(page, "comboBox_main_framerate");
         fps->clear();
         return DevicePagesTest::waitFor([&] { return m_cam->requestCount(10002) > gets && fps->count() > 0; })
-            ? page : nullptr;
+                   ? page
+                   : nullptr;
     }
     // The page after its 10008 reply: the facade hands each reply to the window
     // and to this test's counter in one emission.
@@ -165,24 +168,28 @@ private slots:
         QTest::addColumn<QString>("custom");
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("5M shows 5MP") << capEntry("5M", 256, 8192, 30) << QStringList {"5MP"}
-                                      << QStringList {"8192", "6144", "5120", "4096", "3072", "2048", "1536", "1024",
-                                                      "512", "256", "Custom"}
-                                      << "300" << "(256-8192)kbps" << true;
-        QTest::newRow("unknown resolution never offered") << capEntry("2K", 256, 8192, 30) << QStringList {}
-                                                          << QStringList {} << "" << "" << false;
-        QTest::newRow("range 300..5000, custom 600") << capEntry("1080P", 300, 5000, 30) << QStringList {"1080P"}
-                                                     << QStringList {"4096", "3072", "2048", "1536", "1024", "512",
-                                                                     "Custom"}
-                                                     << "600" << "(512-4096)kbps" << true;
-        QTest::newRow("range 300..5000, custom 5000") << capEntry("1080P", 300, 5000, 30) << QStringList {"1080P"}
-                                                      << QStringList {"4096", "3072", "2048", "1536", "1024", "512",
-                                                                      "Custom"}
-                                                      << "5000" << "(512-4096)kbps" << false;
-        QTest::newRow("no preset: the entry's own range") << capEntry("1080P", 64, 100, 30) << QStringList {"1080P"}
-                                                          << QStringList {"Custom"} << "80" << "(64-100)kbps" << true;
-        QTest::newRow("14 fields skipped") << QStringLiteral("0,1080P,H264,0,1024,256,8192,25,1,30,0,1,VBR,50")
-                                           << QStringList {} << QStringList {} << "" << "" << false;
+        QTest::newRow("5M shows 5MP") << capEntry("5M", 256, 8192, 30) << QStringList{"5MP"}
+                                      << QStringList{"8192", "6144", "5120", "4096", "3072",  "2048",
+                                                     "1536", "1024", "512",  "256",  "Custom"}
+                                      << "300"
+                                      << "(256-8192)kbps" << true;
+        QTest::newRow("unknown resolution never offered")
+            << capEntry("2K", 256, 8192, 30) << QStringList{} << QStringList{} << ""
+            << "" << false;
+        QTest::newRow("range 300..5000, custom 600")
+            << capEntry("1080P", 300, 5000, 30) << QStringList{"1080P"}
+            << QStringList{"4096", "3072", "2048", "1536", "1024", "512", "Custom"} << "600"
+            << "(512-4096)kbps" << true;
+        QTest::newRow("range 300..5000, custom 5000")
+            << capEntry("1080P", 300, 5000, 30) << QStringList{"1080P"}
+            << QStringList{"4096", "3072", "2048", "1536", "1024", "512", "Custom"} << "5000"
+            << "(512-4096)kbps" << false;
+        QTest::newRow("no preset: the entry's own range")
+            << capEntry("1080P", 64, 100, 30) << QStringList{"1080P"} << QStringList{"Custom"} << "80"
+            << "(64-100)kbps" << true;
+        QTest::newRow("14 fields skipped")
+            << QStringLiteral("0,1080P,H264,0,1024,256,8192,25,1,30,0,1,VBR,50") << QStringList{} << QStringList{} << ""
+            << "" << false;
     }
     void capabilityLists()
     {
@@ -208,7 +215,7 @@ private slots:
         child<QLineEdit>(&page, "lineEdit_main_bitrate")->setText(custom);
         QCOMPARE(page.getBitRate(rate, child<QLineEdit>(&page, "lineEdit_main_bitrate")),
                  accepted ? custom : QString());
-        QCOMPARE(toastTexts(), accepted ? QStringList() : QStringList {"Main stream bitrate out of bounds"});
+        QCOMPARE(toastTexts(), accepted ? QStringList() : QStringList{"Main stream bitrate out of bounds"});
     }
 
     // A reply shown against its entry: clamped frame rate, custom bitrate, interval.
@@ -221,9 +228,18 @@ private slots:
         QTest::addColumn<QString>("shownRate");
         QTest::addColumn<QString>("customText");
         QTest::addColumn<QString>("interval");
-        QTest::newRow("frame rate above the range") << 40 << 2048 << 80 << "30" << "2048" << "" << "2";
-        QTest::newRow("bitrate not a preset") << 25 << 3000 << 50 << "25" << "Custom" << "3000" << "2";
-        QTest::newRow("frame rate zero leaves the interval") << 0 << 2048 << 50 << "1" << "2048" << "" << "1";
+        QTest::newRow("frame rate above the range") << 40 << 2048 << 80 << "30"
+                                                    << "2048"
+                                                    << ""
+                                                    << "2";
+        QTest::newRow("bitrate not a preset") << 25 << 3000 << 50 << "25"
+                                              << "Custom"
+                                              << "3000"
+                                              << "2";
+        QTest::newRow("frame rate zero leaves the interval") << 0 << 2048 << 50 << "1"
+                                                             << "2048"
+                                                             << ""
+                                                             << "1";
     }
     void replyShown()
     {
@@ -231,8 +247,9 @@ private slots:
         QFETCH(int, bitRate);
         QFETCH(int, gop);
         VideoEncodeWidget page;
-        page.parseXml(15001, envelope(15001, QStringLiteral("<videoCapList>%1</videoCapList>")
-                                                 .arg(capEntry("1080P", 256, 8192, 30))));
+        page.parseXml(
+            15001,
+            envelope(15001, QStringLiteral("<videoCapList>%1</videoCapList>").arg(capEntry("1080P", 256, 8192, 30))));
         page.parseXml(10002, envelope(10002, encodeReply("1080P", fps, bitRate, gop)));
         QTEST(child<QComboBox>(&page, "comboBox_main_framerate")->currentText(), "shownFps");
         QTEST(child<QComboBox>(&page, "comboBox_main_bitRate")->currentText(), "shownRate");
@@ -245,7 +262,8 @@ private slots:
     {
         VideoEncodeWidget page;
         page.parseXml(15001, envelope(15001, QStringLiteral("<videoCapList>0,1080P,H264,0,1024,256,8192,25,1,%1,0,1,"
-                                                            "VBR,50,0</videoCapList>").arg(INT_MAX)));
+                                                            "VBR,50,0</videoCapList>")
+                                                 .arg(INT_MAX)));
         page.parseXml(10002, envelope(10002, encodeReply("1080P", 25, 1024, 50)));
         auto *rates = child<QComboBox>(&page, "comboBox_main_framerate");
         QVERIFY(rates->count() > 0 && rates->count() <= 240);
@@ -336,8 +354,7 @@ private slots:
         const QString dec = QStringLiteral("<audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
                                            "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth>"
                                            "<soundmode>0</soundmode><volume>60</volume></audioDecode>");
-        QTest::newRow("decode only, wrapped") << "+audioDecode" << true
-                                              << "<audio>" + enc.arg(50) + dec + "</audio>";
+        QTest::newRow("decode only, wrapped") << "+audioDecode" << true << "<audio>" + enc.arg(50) + dec + "</audio>";
         QTest::newRow("both, bare reply") << "+audio+audioDecode" << false << enc.arg(50) + dec;
         QTest::newRow("encode only") << "+AUDIO" << true << "<audio>" + enc.arg(50) + "</audio>";
     }
@@ -381,7 +398,7 @@ private slots:
         QStringList types = itemTexts(child<QComboBox>(&page, "comboBoxType"));
         types.sort();
         QCOMPARE(types, QStringList({"G711A", "G711U"}));
-        QCOMPARE(itemTexts(child<QComboBox>(&page, "comboBoxRate")), QStringList {"8000"});
+        QCOMPARE(itemTexts(child<QComboBox>(&page, "comboBoxRate")), QStringList{"8000"});
         QTest::mouseClick(child<QPushButton>(&page, "pushButton_default"), Qt::LeftButton);
         QCOMPARE(child<QSlider>(&page, "slider_mic")->value(), 80);
         const auto rates = MD_AudioCode_Widget::parseCapList("G711A,8000,1,3;G711A,16000,0,3;AAC,16000;");

@@ -42,16 +42,15 @@ class TestImagePages : public QObject
                           tree->visualRect(m_w->pageItem(id)->index()).center());
         QWidget *page = m_w->page(id);
         return DevicePagesTest::waitFor([&] { return m_cam->requestCount(waitFor) > gets && shown(page); }) ? page
-                                                                                                           : nullptr;
+                                                                                                            : nullptr;
     }
     // The image page after its 11001 reply (the list's current row is set by it).
     QWidget *imagePage()
     {
         QWidget *page = m_w->page(11000);
         child<QListView>(page, "listView")->setCurrentIndex(QModelIndex());
-        return select(11000, 11001, [](QWidget *p) {
-            return child<QListView>(p, "listView")->currentIndex().isValid();
-        });
+        return select(11000, 11001,
+                      [](QWidget *p) { return child<QListView>(p, "listView")->currentIndex().isValid(); });
     }
     QWidget *osdPage()
     {
@@ -60,7 +59,7 @@ class TestImagePages : public QObject
         // Saved only once every read of the visit came, the frame switch's too.
         return select(10004, 35008, [](QWidget *p) {
             return !child<QLineEdit>(p, "lineEditCustom")->text().isEmpty()
-                && static_cast<RemoteCfg_Widget *>(p)->readState() == RemoteCfg_Widget::ReadState::Done;
+                   && static_cast<RemoteCfg_Widget *>(p)->readState() == RemoteCfg_Widget::ReadState::Done;
         });
     }
     void showSection(QWidget *page, int row)
@@ -178,7 +177,8 @@ private slots:
         QCOMPARE(child<QComboBox>(&back, "comboBoxWeek")->currentText(), QStringLiteral("Before Date"));
         QCOMPARE(child<QComboBox>(&back, "comboBoxDateFormat")->currentIndex(), date);
         // A unit of 0 is read as 100, nothing divides by it.
-        back.parseXml(10004, QStringLiteral("<PrivateProto><body><OSD><posUnit>0</posUnit></OSD></body></PrivateProto>"));
+        back.parseXml(10004,
+                      QStringLiteral("<PrivateProto><body><OSD><posUnit>0</posUnit></OSD></body></PrivateProto>"));
         QCOMPARE(back.posUnit(), 100);
     }
 
@@ -194,9 +194,10 @@ private slots:
                                << "<imageAdjustment><brightness>70</brightness><contrast>50</contrast><saturation>50"
                                   "</saturation><sharpness>50</sharpness><tvStandard>1</tvStandard><mirrorMode>3"
                                   "</mirrorMode><rotateMode>0</rotateMode></imageAdjustment>";
-        QTest::newRow("night vision") << 1 << "comboBox_nightVision" << 1 << 11005u
-                                      << "<dayNight><dayNightMode>2</dayNightMode><dayNightCompensateMode>2"
-                                         "</dayNightCompensateMode><startTime></startTime><endTime></endTime></dayNight>";
+        QTest::newRow("night vision")
+            << 1 << "comboBox_nightVision" << 1 << 11005u
+            << "<dayNight><dayNightMode>2</dayNightMode><dayNightCompensateMode>2"
+               "</dayNightCompensateMode><startTime></startTime><endTime></endTime></dayNight>";
         QTest::newRow("exposure") << 2 << "comboBox_exposureTime" << 3 << 11007u
                                   << "<exposure><exposureMode>1</exposureMode><exposureTime>3</exposureTime>"
                                      "<SystemGain>40</SystemGain> </exposure>";
@@ -250,15 +251,16 @@ private slots:
         // That entry is the camera's infrared mode, 1, both ways.
         QCOMPARE(night->currentIndex(), 0);
         showSection(page, 1);
-        QVERIFY(click(page, "btn_save", 11005).bodyText.contains(
-            QStringLiteral("<dayNightCompensateMode>1</dayNightCompensateMode>")));
+        QVERIFY(click(page, "btn_save", 11005)
+                    .bodyText.contains(QStringLiteral("<dayNightCompensateMode>1</dayNightCompensateMode>")));
         page = imagePage();
         auto *shutter = child<QComboBox>(page, "comboBox_exposureTime");
         QCOMPARE(shutter->itemText(3) + shutter->itemText(4) + shutter->itemText(5), QStringLiteral("1/251/501/100"));
 
         // An exposure standard the page has no list for: the received time goes back.
         QString body = m_defaults.value(11001);
-        body.replace(QStringLiteral("<tvStandard>1</tvStandard></exposure>"), QStringLiteral("<tvStandard>5</tvStandard></exposure>"));
+        body.replace(QStringLiteral("<tvStandard>1</tvStandard></exposure>"),
+                     QStringLiteral("<tvStandard>5</tvStandard></exposure>"));
         m_cam->setStoredBody(11001, body);
         page = imagePage();
         QCOMPARE(shutter->count(), 0);
@@ -336,8 +338,10 @@ private slots:
         QTest::addColumn<bool>("oldFormat");
         QTest::addColumn<QString>("custom");
         QTest::addColumn<QString>("wire");
-        QTest::newRow("listed CPU, new format") << "SIGMASTAR" << false << "Gate1" << "4761746531";
-        QTest::newRow("other CPU, old format") << "SSC335" << true << "a&b" << "a&amp;b";
+        QTest::newRow("listed CPU, new format") << "SIGMASTAR" << false << "Gate1"
+                                                << "4761746531";
+        QTest::newRow("other CPU, old format") << "SSC335" << true << "a&b"
+                                               << "a&amp;b";
     }
     void osdSaves()
     {
@@ -346,11 +350,13 @@ private slots:
         QFETCH(QString, custom);
         QFETCH(QString, wire);
         QString osd = m_defaults.value(10004);
-        const QString time = oldFormat ? QStringLiteral("<weekDisplayEnable>1</weekDisplayEnable><timeformat>0</timeformat>"
-                                                        "<hourFormat>1</hourFormat>")
-                                       : QStringLiteral("<dateTimeFormat>yyyy/MM/dd HH:mm:ss dddd</dateTimeFormat>");
+        const QString time = oldFormat
+                                 ? QStringLiteral("<weekDisplayEnable>1</weekDisplayEnable><timeformat>0</timeformat>"
+                                                  "<hourFormat>1</hourFormat>")
+                                 : QStringLiteral("<dateTimeFormat>yyyy/MM/dd HH:mm:ss dddd</dateTimeFormat>");
         osd.replace(QStringLiteral("<dateTimeFormat>yyyy/MM/dd HH:mm:ss dddd</dateTimeFormat>"), time);
-        osd.replace(QStringLiteral("46726f6e74"), cpu == "SIGMASTAR" ? QStringLiteral("46726f6e74") : QStringLiteral("Front"));
+        osd.replace(QStringLiteral("46726f6e74"),
+                    cpu == "SIGMASTAR" ? QStringLiteral("46726f6e74") : QStringLiteral("Front"));
         m_cam->setStoredBody(10004, osd);
         reopen(QStringLiteral("+MD"), cpu);
         QWidget *page = osdPage();

@@ -55,13 +55,13 @@ private slots:
         QTest::addColumn<bool>("deviceText");
         QTest::addColumn<QString>("wire");
         QTest::newRow("typed") << QString() << false << QStringLiteral("a&amp;b %3 %10");
-        QTest::newRow("listed CPU: hex of UTF-8") << QStringLiteral("SIGMASTAR") << true
-                                                   << QStringLiteral("61266220253320253130");
+        QTest::newRow("listed CPU: hex of UTF-8")
+            << QStringLiteral("SIGMASTAR") << true << QStringLiteral("61266220253320253130");
         QTest::newRow("empty CPU: hex of GBK") << QString() << true << QStringLiteral("61266220253320253130");
-        QTest::newRow("other CPU: escaped by the encoder") << QStringLiteral("SSC335") << true
-                                                           << QStringLiteral("a&amp;b %3 %10");
-        QTest::newRow("lower-case chip is another CPU") << QStringLiteral("sigmastar") << true
-                                                        << QStringLiteral("a&amp;b %3 %10");
+        QTest::newRow("other CPU: escaped by the encoder")
+            << QStringLiteral("SSC335") << true << QStringLiteral("a&amp;b %3 %10");
+        QTest::newRow("lower-case chip is another CPU")
+            << QStringLiteral("sigmastar") << true << QStringLiteral("a&amp;b %3 %10");
     }
     void textsEscapedOnce()
     {
@@ -70,8 +70,8 @@ private slots:
         QFETCH(QString, wire);
         const QString typed = QStringLiteral("a&b %3 %10");
         const QString value = deviceText ? IpcBodyText::encoded(typed, cpu) : IpcBodyText::plain(typed);
-        const QString body = CommonHelper::fillTemplate(QStringLiteral("<t><name>%1</name><n>%2</n></t>"),
-                                                        {value, QStringLiteral("7")});
+        const QString body =
+            CommonHelper::fillTemplate(QStringLiteral("<t><name>%1</name><n>%2</n></t>"), {value, QStringLiteral("7")});
         KelvoSDKHelper::instance()->sendData(m_key, 19001, body, 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(19001), 1, 10000);
         const SimRequest got = m_cam->requests(19001).first();
@@ -88,10 +88,10 @@ private slots:
         m_cam->setCommandDelay(19010, 400);
         m_cam->setCommandSilent(19020, true);
         auto *sdk = KelvoSDKHelper::instance();
-        sdk->sendCmd(m_key, 19010, 0);                                           // delayed
-        sdk->sendData(m_key, 19011, QStringLiteral("<v><a>2</a></v>"), 0);     // forced 3
-        sdk->sendCmd(m_key, 19020, 0);                                           // silent
-        sdk->sendCmd(m_key, 19030, 0);                                           // plain
+        sdk->sendCmd(m_key, 19010, 0);                                     // delayed
+        sdk->sendData(m_key, 19011, QStringLiteral("<v><a>2</a></v>"), 0); // forced 3
+        sdk->sendCmd(m_key, 19020, 0);                                     // silent
+        sdk->sendCmd(m_key, 19030, 0);                                     // plain
         QTRY_COMPARE_WITH_TIMEOUT(replies(19010).size(), 1, 10000);
         QCOMPARE(replies(19011).size(), 1);
         QCOMPARE(replies(19030).size(), 1);
@@ -102,7 +102,6 @@ private slots:
         QCOMPARE(findValuesInXml(replies(19011).first().info.xml, QStringLiteral("head")).value("result"),
                  QStringLiteral("3"));
         QCOMPARE(m_cam->storedValue(19010, QStringLiteral("a")), QStringLiteral("1"));
-
     }
 
     // A channel reads its own body, else channel 0's; a set stays on its channel.

@@ -21,8 +21,8 @@ public:
         m_dev.capList = caps;
         m_pDeviceInfo = &m_dev;
     }
-    void updateDevice(FUN_DEV_INFO *) override {}
-    void parseXml(int, const QString &) override {}
+    void updateDevice(FUN_DEV_INFO *) override { }
+    void parseXml(int, const QString &) override { }
 
 private:
     FUN_DEV_INFO m_dev;
@@ -58,8 +58,10 @@ private slots:
     {
         QTest::addColumn<QString>("cpu");
         QTest::addColumn<QString>("sunday");
-        const QString filler = QStringLiteral("<time%1><startTime>00:00:00</startTime><endTime>00:00:00</endTime></time%1>");
-        QString elements = QStringLiteral("<Sunday><time0><startTime>08:00:00</startTime><endTime>12:00:00</endTime></time0>");
+        const QString filler =
+            QStringLiteral("<time%1><startTime>00:00:00</startTime><endTime>00:00:00</endTime></time%1>");
+        QString elements =
+            QStringLiteral("<Sunday><time0><startTime>08:00:00</startTime><endTime>12:00:00</endTime></time0>");
         for (int i = 1; i < 6; ++i)
             elements += filler.arg(i);
         elements += QStringLiteral("</Sunday>");
@@ -95,21 +97,21 @@ private slots:
         QTest::newRow("element form without Wednesday")
             << QStringLiteral("<Tuesday>%1</Tuesday><Thursday>%2</Thursday>")
                    .arg(el.arg(0).arg("01:00:00", "02:00:00"), el.arg(0).arg("03:00:00", "04:00:00"))
-            << 3 << QStringList {};
+            << 3 << QStringList{};
         QTest::newRow("element form, equal pair ends the day")
             << QStringLiteral("<Monday>%1%2%3</Monday>")
                    .arg(el.arg(0).arg("01:00:00", "02:00:00"), el.arg(1).arg("05:00:00", "05:00:00"),
                         el.arg(2).arg("07:00:00", "08:00:00"))
-            << 1 << QStringList {"01:00:00", "02:00:00"};
+            << 1 << QStringList{"01:00:00", "02:00:00"};
         QTest::newRow("text form without Wednesday")
             << QStringLiteral("<Tuesday>01:00:00-02:00:00;</Tuesday><Thursday>03:00:00-04:00:00;</Thursday>") << 3
-            << QStringList {};
+            << QStringList{};
         QTest::newRow("text form, equal pair ends the day")
             << QStringLiteral("<Friday>08:00:00-09:00:00;10:00:00-10:00:00;11:00:00-12:00:00;</Friday>") << 5
-            << QStringList {"08:00:00", "09:00:00"};
+            << QStringList{"08:00:00", "09:00:00"};
         QTest::newRow("text form, malformed parts skipped")
             << QStringLiteral("<Saturday>08:00:00;09:00:00-10:00:00-11:00:00;13:00:00-14:00:00;</Saturday>") << 6
-            << QStringList {"13:00:00", "14:00:00"};
+            << QStringList{"13:00:00", "14:00:00"};
     }
     void scheduleReading()
     {
@@ -149,12 +151,12 @@ private slots:
         QTest::newRow("whiteLight listed first")
             << "<whiteLight><enable>1</enable><status>1</status><durationTime>30</durationTime></whiteLight>"
                "<enable>0</enable><sensitivity>3</sensitivity>"
-            << "+doubleLight" << QList<int> {0, 1, 1, 30, 0, 5, 3} << true;
-        QTest::newRow("nothing linked") << "<enable>1</enable>" << "+DOUBLELIGHT+audioDecode"
-                                        << QList<int> {1, 0, 0, 60, 0, 5, 3} << true;
+            << "+doubleLight" << QList<int>{0, 1, 1, 30, 0, 5, 3} << true;
+        QTest::newRow("nothing linked") << "<enable>1</enable>"
+                                        << "+DOUBLELIGHT+audioDecode" << QList<int>{1, 0, 0, 60, 0, 5, 3} << true;
         QTest::newRow("present but incomplete")
             << "<enable>1</enable><whiteLight><enable>1</enable></whiteLight><voiceAlarm><playCount>x</playCount></voiceAlarm>"
-            << "" << QList<int> {1, 1, 0, 0, 0, 0, 0} << false;
+            << "" << QList<int>{1, 1, 0, 0, 0, 0, 0} << false;
     }
     void detectionRecord()
     {
@@ -165,8 +167,13 @@ private slots:
         ReaderPage page(caps);
         RemoteCfg_Widget::ipcCfgParams p;
         page.parseDetectionXml(reply(detection), p);
-        const QList<int> got {p.bodyValues.value("enable").toInt(), p.whiteLightEnable, p.whiteLightStatus,
-                              p.durationTime, p.voiceAlarmEnable, p.audioFile, p.playCount};
+        const QList<int> got{p.bodyValues.value("enable").toInt(),
+                             p.whiteLightEnable,
+                             p.whiteLightStatus,
+                             p.durationTime,
+                             p.voiceAlarmEnable,
+                             p.audioFile,
+                             p.playCount};
         QCOMPARE(got, values);
         QCOMPARE(p.hasWhiteLight, light);
         QCOMPARE(p.timeList.size(), 0);
@@ -179,9 +186,12 @@ private slots:
         QTest::addColumn<QString>("columns");
         QTest::addColumn<int>("expectRows");
         QTest::addColumn<int>("expectColumns");
-        QTest::newRow("18 x 22") << "18" << "22" << 18 << 22;
-        QTest::newRow("10000 rows") << "10000" << "22" << 15 << 20;
-        QTest::newRow("not a number") << "x" << "22" << 15 << 20;
+        QTest::newRow("18 x 22") << "18"
+                                 << "22" << 18 << 22;
+        QTest::newRow("10000 rows") << "10000"
+                                    << "22" << 15 << 20;
+        QTest::newRow("not a number") << "x"
+                                      << "22" << 15 << 20;
     }
     void overlayGrid()
     {
@@ -192,7 +202,7 @@ private slots:
         OverlayWidget overlay;
         QCOMPARE(overlay.getAreaSelect(), QStringLiteral("<areaType>block</areaType><blockConfig>%1</blockConfig>")
                                               .arg(QString(300, QLatin1Char('0'))));
-        QHash<QString, QString> body {{"areaType", "block"}, {"rows", rows}, {"columns", columns}};
+        QHash<QString, QString> body{{"areaType", "block"}, {"rows", rows}, {"columns", columns}};
         const int cells = expectRows * expectColumns;
         QString config(cells, QLatin1Char('0'));
         config[cells - 1] = QLatin1Char('1');
@@ -222,7 +232,7 @@ private slots:
     void overlayRectangle()
     {
         OverlayWidget overlay;
-        const QHash<QString, QString> body {
+        const QHash<QString, QString> body{
             {"areaType", "point"}, {"startX", "10"}, {"startY", "20"}, {"endX", "50"}, {"endY", "60"}};
         overlay.parseAreaXml(body);
         overlay.setAreaSelect(body);

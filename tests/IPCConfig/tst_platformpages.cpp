@@ -97,9 +97,12 @@ private slots:
     {
         QTest::addColumn<QString>("state"); // null: no reply before the save
         QTest::addColumn<QString>("shown");
-        QTest::newRow("registered") << "2" << "Registered";
-        QTest::newRow("out of range") << "7" << "Unregistered";
-        QTest::newRow("negative") << "-1" << "Unregistered";
+        QTest::newRow("registered") << "2"
+                                    << "Registered";
+        QTest::newRow("out of range") << "7"
+                                      << "Unregistered";
+        QTest::newRow("negative") << "-1"
+                                  << "Unregistered";
         QTest::newRow("save before any reply") << QString() << QString();
     }
     void registerStateEchoed()
@@ -181,10 +184,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("sent");
-        QTest::newRow("empty server port") << "lineEdit_SIPServerPort" << "" << false;
-        QTest::newRow("negative local port") << "lineEdit_SIPLocalPort" << "-1" << false;
-        QTest::newRow("beyond 65535") << "lineEdit_SIPServerPort" << "65536" << false;
-        QTest::newRow("a port") << "lineEdit_SIPLocalPort" << "5062" << true;
+        QTest::newRow("empty server port") << "lineEdit_SIPServerPort"
+                                           << "" << false;
+        QTest::newRow("negative local port") << "lineEdit_SIPLocalPort"
+                                             << "-1" << false;
+        QTest::newRow("beyond 65535") << "lineEdit_SIPServerPort"
+                                      << "65536" << false;
+        QTest::newRow("a port") << "lineEdit_SIPLocalPort"
+                                << "5062" << true;
     }
     void typedPortsChecked()
     {
@@ -259,7 +266,7 @@ private slots:
         edit->setText(QStringLiteral(" %1 ").arg(contact));
         QTest::mouseClick(child<QPushButton>(&page, "pushButton"), Qt::LeftButton);
         if (!accepted) {
-            QCOMPARE(toastTexts(), QStringList {QStringLiteral("Invalid format")});
+            QCOMPARE(toastTexts(), QStringList{QStringLiteral("Invalid format")});
             const int gets = m_cam->requestCount(14017);
             page.updateDevice(&m_dev);
             QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(14017), gets + 1, 10000);

@@ -51,7 +51,7 @@ public:
     QList<QPair<int, bool>> saved;
 };
 
-const QString kCamA = QStringLiteral("127.0.0.1");   // where the RTSP server listens
+const QString kCamA = QStringLiteral("127.0.0.1"); // where the RTSP server listens
 const QString kCamB = QStringLiteral("127.64.0.1");
 const QString kCamC = QStringLiteral("127.64.0.2");
 
@@ -66,7 +66,8 @@ void clickItem(QTreeView *tree, QStandardItem *item)
 bool openingPageRead(RemoteConfigSetting *w)
 {
     auto *first = w->page(10002);
-    return first && DevicePagesTest::waitFor([first] { return first->readState() == RemoteCfg_Widget::ReadState::Done; });
+    return first
+           && DevicePagesTest::waitFor([first] { return first->readState() == RemoteCfg_Widget::ReadState::Done; });
 }
 
 int requestsBesidesHeartbeat(const SimDevice &dev)
@@ -175,10 +176,10 @@ private slots:
     {
         QTest::addColumn<QString>("caps");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("PD+FD") << "PD+FD" << QStringList {"Human Figure Detection", "Face Detection"};
-        QTest::newRow("lower case") << "pd" << QStringList {};
-        QTest::newRow("voice and crying") << "+voice+BCD+" << QStringList {"Sound Detection", "Crying Detection"};
-        QTest::newRow("longer token") << "PDX+FDX+voices" << QStringList {};
+        QTest::newRow("PD+FD") << "PD+FD" << QStringList{"Human Figure Detection", "Face Detection"};
+        QTest::newRow("lower case") << "pd" << QStringList{};
+        QTest::newRow("voice and crying") << "+voice+BCD+" << QStringList{"Sound Detection", "Crying Detection"};
+        QTest::newRow("longer token") << "PDX+FDX+voices" << QStringList{};
     }
     void capabilitiesPickPages()
     {
@@ -238,8 +239,8 @@ private slots:
             m_b->setForcedResult(13005, 3);
             rtsp->setText(QStringLiteral("9554"));
             QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-            failedToast = DevicePagesTest::waitFor(
-                [&] { return toastTexts().contains(QStringLiteral("Configuration failed")); });
+            failedToast =
+                DevicePagesTest::waitFor([&] { return toastTexts().contains(QStringLiteral("Configuration failed")); });
             failedPort = QString::number(cam->rtspPort);
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
                 QTest::keyClick(w, key);
@@ -321,14 +322,22 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString r = QStringLiteral("RTSP Port Range(554,1024-65535)");
         const QString h = QStringLiteral("HTTP Port Range(80,1024-65535)");
-        QTest::newRow("defaults") << "554" << "80" << QString();
-        QTest::newRow("top of the range") << "1024" << "65535" << QString();
-        QTest::newRow("rtsp 1023") << "1023" << "80" << r;
-        QTest::newRow("http 65536") << "554" << "65536" << h;
-        QTest::newRow("2028 first") << "2028" << "70000" << QStringLiteral("2028 has been occupied");
-        QTest::newRow("http 2028") << "554" << "2028" << QStringLiteral("2028 has been occupied");
-        QTest::newRow("empty rtsp") << "" << "80" << r;
-        QTest::newRow("http not a number") << "554" << "8o" << h;
+        QTest::newRow("defaults") << "554"
+                                  << "80" << QString();
+        QTest::newRow("top of the range") << "1024"
+                                          << "65535" << QString();
+        QTest::newRow("rtsp 1023") << "1023"
+                                   << "80" << r;
+        QTest::newRow("http 65536") << "554"
+                                    << "65536" << h;
+        QTest::newRow("2028 first") << "2028"
+                                    << "70000" << QStringLiteral("2028 has been occupied");
+        QTest::newRow("http 2028") << "554"
+                                   << "2028" << QStringLiteral("2028 has been occupied");
+        QTest::newRow("empty rtsp") << ""
+                                    << "80" << r;
+        QTest::newRow("http not a number") << "554"
+                                           << "8o" << h;
     }
     void portChecks()
     {
@@ -349,7 +358,7 @@ private slots:
                          .arg(rtsp, http));
             return;
         }
-        QCOMPARE(toastTexts(), QStringList {refusal});
+        QCOMPARE(toastTexts(), QStringList{refusal});
         // A get sent after the refusal arrives with nothing before it.
         const int gets = m_b->requestCount(13004);
         clickItem(m_w->treeView(), m_w->pageItem(13004));
@@ -385,7 +394,7 @@ private slots:
     {
         QFETCH(QRect, moved);
         QFETCH(bool, fits);
-        const QList<QRect> screens {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 720)};
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 720)};
         QCOMPARE(RemoteConfigSetting::fitsScreens(moved, screens), fits);
     }
 
@@ -423,8 +432,10 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("token");
         QTest::addColumn<QString>("preview");
-        QTest::newRow("image") << 11000 << "+image1" << "widget_video";
-        QTest::newRow("osd") << 10004 << "+OSD1" << "widget";
+        QTest::newRow("image") << 11000 << "+image1"
+                               << "widget_video";
+        QTest::newRow("osd") << 10004 << "+OSD1"
+                             << "widget";
     }
     void pagePreviewsFollowChannel()
     {

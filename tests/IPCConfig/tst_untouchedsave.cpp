@@ -43,9 +43,9 @@ QString schedule(const QString &tuesday)
         .arg(tuesday);
 }
 
-const QString kLinks = QStringLiteral(
-    "<whiteLight><enable>1</enable><status>3</status><durationTime>20</durationTime></whiteLight>"
-    "<voiceAlarm><enable>1</enable><audioFile>7</audioFile><playCount>9</playCount></voiceAlarm>");
+const QString kLinks =
+    QStringLiteral("<whiteLight><enable>1</enable><status>3</status><durationTime>20</durationTime></whiteLight>"
+                   "<voiceAlarm><enable>1</enable><audioFile>7</audioFile><playCount>9</playCount></voiceAlarm>");
 
 QString blocks()
 {
@@ -94,30 +94,33 @@ QMap<unsigned, QString> seeds(const QString &ip)
                 "</blueGain></whiteBalance><imageEnhancement><DRCMode>2</DRCMode><DRCStrength>101</DRCStrength>"
                 "<denoiseMode>1</denoiseMode><denoiseStrength>77</denoiseStrength></imageEnhancement>"},
         {12002, "<motionDetection><enable>2</enable><sensitivity>0</sensitivity><areaType>block</areaType><rows>18"
-                "</rows><columns>22</columns><blockConfig>" + blocks() + "</blockConfig>" + schedule(five) + kLinks
-                    + "</motionDetection>"},
+                "</rows><columns>22</columns><blockConfig>"
+                    + blocks() + "</blockConfig>" + schedule(five) + kLinks + "</motionDetection>"},
         {12004, "<peopleDetection><enable>1</enable><sensitivity>101</sensitivity><areaType>point</areaType>"
-                "<startX>7</startX><startY>33</startY><endX>93</endX><endY>67</endY>" + schedule(QString()) + kLinks
-                    + "</peopleDetection>"},
+                "<startX>7</startX><startY>33</startY><endX>93</endX><endY>67</endY>"
+                    + schedule(QString()) + kLinks + "</peopleDetection>"},
         {35010, "<humanTrack><humanTrackStatus>2</humanTrackStatus></humanTrack>"},
         {12006, "<voiceDetection><enable>1</enable><sensitivity>35</sensitivity>" + schedule(five) + kLinks
                     + "</voiceDetection>"},
         {12008, "<faceDetection><enable>0</enable><sensitivity>200</sensitivity><areaType>point</areaType><startX>0"
-                "</startX><startY>1</startY><endX>99</endX><endY>100</endY>" + schedule(QString()) + kLinks
-                    + "</faceDetection>"},
+                "</startX><startY>1</startY><endX>99</endX><endY>100</endY>"
+                    + schedule(QString()) + kLinks + "</faceDetection>"},
         {12010, "<bcDetection><enable>1</enable><sensitivity>60</sensitivity>" + schedule(five)
                     + "<whiteLight><enable>0</enable><status>-1</status><durationTime>61</durationTime></whiteLight>"
                       "<checkSource>2</checkSource><autoPlayFile>9</autoPlayFile><autoPlayCount>7</autoPlayCount>"
                       "</bcDetection>"},
-        {13002, "<TCPIP><DHCPMode>2</DHCPMode><IP>" + ip + "</IP><netmask>255.255.255.0</netmask><gateway>10.9.9.9"
-                "</gateway><preferredDNS></preferredDNS><standbyDNS></standbyDNS><MAC>02:00:00:00:00:86</MAC></TCPIP>"},
+        {13002,
+         "<TCPIP><DHCPMode>2</DHCPMode><IP>" + ip
+             + "</IP><netmask>255.255.255.0</netmask><gateway>10.9.9.9"
+               "</gateway><preferredDNS></preferredDNS><standbyDNS></standbyDNS><MAC>02:00:00:00:00:86</MAC></TCPIP>"},
         {13004, "<portConfig><RTSPPort>1000</RTSPPort><HTTPPort>81</HTTPPort></portConfig>"},
-        {13008, "<PlatformAccess><GB28181><Enable>2</Enable><SIPLocalPort>0</SIPLocalPort><SIPServerID>"
-                "340200000020000000011</SIPServerID><SIPServerDomain>a&lt;b</SIPServerDomain><SIPServerIP>10.0.0.1"
-                "</SIPServerIP><SIPServerPort>70000</SIPServerPort><SIPClientAuthenticationID>id</SIPClientAuthenticationID>"
-                "<SIPClientAuthenticationPassword> p w </SIPClientAuthenticationPassword><SIPRegisterExpires>-1"
-                "</SIPRegisterExpires><SIPRegisterStatus>9</SIPRegisterStatus><SIPKeeplive></SIPKeeplive></GB28181>"
-                "</PlatformAccess>"},
+        {13008,
+         "<PlatformAccess><GB28181><Enable>2</Enable><SIPLocalPort>0</SIPLocalPort><SIPServerID>"
+         "340200000020000000011</SIPServerID><SIPServerDomain>a&lt;b</SIPServerDomain><SIPServerIP>10.0.0.1"
+         "</SIPServerIP><SIPServerPort>70000</SIPServerPort><SIPClientAuthenticationID>id</SIPClientAuthenticationID>"
+         "<SIPClientAuthenticationPassword> p w </SIPClientAuthenticationPassword><SIPRegisterExpires>-1"
+         "</SIPRegisterExpires><SIPRegisterStatus>9</SIPRegisterStatus><SIPKeeplive></SIPKeeplive></GB28181>"
+         "</PlatformAccess>"},
         {15004, "<languageCapList>zh_cn+fr_FR+</languageCapList>"},
         {14003, "<settingsConfig><deviceName>Caméra 1</deviceName><language>de_DE</language></settingsConfig>"
                 "<timingConfig><timingMode>2</timingMode><timeZone>480</timeZone><year>2031</year><month>05</month>"
@@ -131,7 +134,7 @@ struct Page
 {
     QString name;
     int id = 0;
-    QList<unsigned> reads;                 // required reads
+    QList<unsigned> reads;                  // required reads
     QList<QPair<unsigned, unsigned>> saves; // (set, get)
     bool followsRecordChannel = false;
 };
@@ -142,8 +145,11 @@ QList<Page> pages()
         {"video", 10002, {15001, 10002}, {{10003, 10002}}, true},
         {"audio", 10008, {15002, 10008}, {{10009, 10008}}},
         {"osd", 10004, {10004, 35008}, {{10005, 10004}, {35009, 35008}}, true},
-        {"image", 11000, {11001},
-         {{11003, 11001}, {11005, 11001}, {11007, 11001}, {11009, 11001}, {11011, 11001}, {11013, 11001}}, true},
+        {"image",
+         11000,
+         {11001},
+         {{11003, 11001}, {11005, 11001}, {11007, 11001}, {11009, 11001}, {11011, 11001}, {11013, 11001}},
+         true},
         {"motion", 12002, {12002}, {{12003, 12002}}, true},
         {"people", 12004, {12004, 35010}, {{12005, 12004}, {35011, 35010}}, true},
         {"sound", 12006, {12006}, {{12007, 12006}}},
@@ -265,7 +271,8 @@ private slots:
         m_dev.capList = QStringLiteral("+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD+doubleLight+antiFlicker+rotate");
         m_dev.doubleLightCfg = QStringLiteral("0+3+2");
         // The port page hands the shell a copy of the changed record.
-        connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this, [](FUN_DEV_INFO *copy) { delete copy; });
+        connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this,
+                [](FUN_DEV_INFO *copy) { delete copy; });
         KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)), 10000);
     }
@@ -301,17 +308,18 @@ private slots:
     {
         QTest::addColumn<Page>("page");
         QTest::addColumn<int>("condition");
-        const QList<QPair<const char *, Condition>> conditions {
-            {"untouched", Untouched}, {"language changed", LanguageChanged}, {"result 5", FailedRead},
-            {"no reply", NoReply},    {"offline", Offline},
+        const QList<QPair<const char *, Condition>> conditions{
+            {"untouched", Untouched}, {"language changed", LanguageChanged},
+            {"result 5", FailedRead}, {"no reply", NoReply},
+            {"offline", Offline},
         };
         for (const Page &p : pages()) {
             for (const auto &c : conditions)
                 QTest::newRow(qPrintable(p.name + ": " + c.first)) << p << int(c.second);
         }
         // Pages that save nothing still say that the camera is gone.
-        QTest::newRow("maintenance: offline") << Page {"maintenance", 14008, {}, {}} << int(Offline);
-        QTest::newRow("version: offline") << Page {"version", 14093, {}, {}} << int(Offline);
+        QTest::newRow("maintenance: offline") << Page{"maintenance", 14008, {}, {}} << int(Offline);
+        QTest::newRow("version: offline") << Page{"version", 14093, {}, {}} << int(Offline);
     }
 
     void untouchedSave()
@@ -338,7 +346,8 @@ private slots:
 
         if (condition != Untouched && condition != LanguageChanged) {
             // Said, marked, and a Save writes nothing.
-            const QString failure = page.id == 14008 ? QStringLiteral("Operation failed!") : SharedTexts::configFailedText();
+            const QString failure =
+                page.id == 14008 ? QStringLiteral("Operation failed!") : SharedTexts::configFailedText();
             QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(failure), 10000);
             if (!page.reads.isEmpty()) {
                 QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
@@ -374,12 +383,11 @@ private slots:
             if (save.first == 14007) {
                 // The camera's clock goes back running, not the local time.
                 const QDateTime camera(QDate(2031, 5, 6), QTime(7, 8, 9));
-                const QDateTime back(QDate(written.value("timingConfig/year").toInt(),
-                                           written.value("timingConfig/month").toInt(),
-                                           written.value("timingConfig/day").toInt()),
-                                     QTime(written.value("timingConfig/hour").toInt(),
-                                           written.value("timingConfig/minute").toInt(),
-                                           written.value("timingConfig/second").toInt()));
+                const QDateTime back(
+                    QDate(written.value("timingConfig/year").toInt(), written.value("timingConfig/month").toInt(),
+                          written.value("timingConfig/day").toInt()),
+                    QTime(written.value("timingConfig/hour").toInt(), written.value("timingConfig/minute").toInt(),
+                          written.value("timingConfig/second").toInt()));
                 QVERIFY2(back >= camera && back < camera.addSecs(3600), qPrintable(back.toString()));
                 for (const char *field : {"year", "month", "day", "hour", "minute", "second"})
                     written.remove(QStringLiteral("timingConfig/") + field);
@@ -397,8 +405,8 @@ private slots:
     void bodiesWithoutWindow_data()
     {
         QTest::addColumn<unsigned>("get");
-        for (unsigned get : {10002u, 10008u, 10004u, 11001u, 12002u, 12004u, 12006u, 12008u, 12010u, 13002u, 13004u,
-                             13008u, 14003u})
+        for (unsigned get :
+             {10002u, 10008u, 10004u, 11001u, 12002u, 12004u, 12006u, 12008u, 12010u, 13002u, 13004u, 13008u, 14003u})
             QTest::newRow(qPrintable(QString::number(get))) << get;
     }
 
@@ -406,8 +414,8 @@ private slots:
     {
         QFETCH(unsigned, get);
         const QString seeded = seeds(QStringLiteral("127.86.0.1")).value(get);
-        const QString reply = "<PrivateProto><head><cmd>" + QString::number(get) + "</cmd><result>0</result></head><body>"
-            + seeded + "</body></PrivateProto>";
+        const QString reply = "<PrivateProto><head><cmd>" + QString::number(get)
+                              + "</cmd><result>0</result></head><body>" + seeded + "</body></PrivateProto>";
         QString built;
         switch (get) {
         case 10002:
@@ -436,16 +444,16 @@ private slots:
             break;
         case 14003:
             built = IpcBody::settingsConfig(IpcBody::children(reply, "settingsConfig"))
-                + IpcBody::timingConfig(IpcBody::children(reply, "timingConfig"));
+                    + IpcBody::timingConfig(IpcBody::children(reply, "timingConfig"));
             break;
         default: {
             const IpcBody::Detection d = IpcBody::parseDetection(reply);
             const QString root = IpcBody::read(reply).find("body")->children.first().name;
             const QString area = d.own.contains("areaType") ? IpcBody::areaFragment(d.own) : QString();
             const QString tail = d.own.contains("checkSource") ? IpcBody::checkSourceFragment(d.own)
-                                                                : IpcBody::voiceAlarmFragment(d.voiceAlarm);
+                                                               : IpcBody::voiceAlarmFragment(d.voiceAlarm);
             built = "<" + root + ">" + IpcBody::enableFragment(d.own) + area + "<supervisedTime>" + d.schedule
-                + "</supervisedTime>" + IpcBody::whiteLightFragment(d.whiteLight) + tail + "</" + root + ">";
+                    + "</supervisedTime>" + IpcBody::whiteLightFragment(d.whiteLight) + tail + "</" + root + ">";
         }
         }
         const QMap<QString, QString> reported = bodyLeaves(seeded);

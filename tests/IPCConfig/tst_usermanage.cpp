@@ -105,9 +105,8 @@ class TestUserManage : public QObject
     void addOnCamera(int cam, const QStringList &names)
     {
         for (const QString &name : names) {
-            CUserManageDlg::sendRequest(
-                camIp(cam), 14014,
-                QStringLiteral("<userName>%1</userName><password>pw-%1</password>").arg(name));
+            CUserManageDlg::sendRequest(camIp(cam), 14014,
+                                        QStringLiteral("<userName>%1</userName><password>pw-%1</password>").arg(name));
         }
         QTRY_COMPARE_WITH_TIMEOUT(m_cams[cam]->requestCount(14014), names.size(), 10000);
     }
@@ -144,10 +143,7 @@ private slots:
         closeToasts();
     }
 
-    void cleanupTestCase()
-    {
-        m_window.reset();
-    }
+    void cleanupTestCase() { m_window.reset(); }
 
     // The device page's user button opens the dialog on the camera's list.
     void openedFromDevicePage()
@@ -194,11 +190,31 @@ private slots:
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<QString>("sentUser"); // empty: refused, nothing sent
         QTest::addColumn<QString>("sentPassword");
-        QTest::newRow("blank name") << "   " << "abc" << "abc" << "" << "";
-        QTest::newRow("empty password") << "ann" << "" << "" << "" << "";
-        QTest::newRow("mismatch") << "ann" << "abc" << "abd" << "" << "";
-        QTest::newRow("trimmed") << "  bob " << " p1 " << "p1" << "bob" << "p1";
-        QTest::newRow("markup kept as typed") << "c&d" << "a&b<c" << "a&b<c" << "c&d" << "a&b<c";
+        QTest::newRow("blank name") << "   "
+                                    << "abc"
+                                    << "abc"
+                                    << ""
+                                    << "";
+        QTest::newRow("empty password") << "ann"
+                                        << ""
+                                        << ""
+                                        << ""
+                                        << "";
+        QTest::newRow("mismatch") << "ann"
+                                  << "abc"
+                                  << "abd"
+                                  << ""
+                                  << "";
+        QTest::newRow("trimmed") << "  bob "
+                                 << " p1 "
+                                 << "p1"
+                                 << "bob"
+                                 << "p1";
+        QTest::newRow("markup kept as typed") << "c&d"
+                                              << "a&b<c"
+                                              << "a&b<c"
+                                              << "c&d"
+                                              << "a&b<c";
     }
 
     void addChecks()
@@ -306,7 +322,8 @@ private slots:
         int lists = cam->requestCount(14013);
         onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
         child<QPushButton>(m_dlg.get(), "m_DeleteUserBtn")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("admin"), QStringLiteral("a3")}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("admin"), QStringLiteral("a3")}),
+                                  10000);
         QCOMPARE(sentNames(cam, 14015),
                  QStringList({QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a4")}));
         QCOMPARE(cam->requestCount(14013), lists + 1);
@@ -350,7 +367,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(table()->item(0, 2)->text(), QStringLiteral("86-13900001111"), 10000);
         QTRY_VERIFY(toastTexts().contains(QStringLiteral("Configuration successful")));
 
-        onModal<EditClientUserDlg>([&editOpened](EditClientUserDlg *d) { editOpened = true; d->reject(); });
+        onModal<EditClientUserDlg>([&editOpened](EditClientUserDlg *d) {
+            editOpened = true;
+            d->reject();
+        });
         QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
         QTRY_VERIFY(editOpened);
         QCOMPARE(cam->requestCount(14016), 0);
@@ -394,14 +414,32 @@ private slots:
         QTest::addColumn<QString>("sent");
         // The camera's real password, so "admin" sending it back changes no record.
         const QString known = DEFAULT_DEV_PASSWORD;
-        QTest::newRow("wrong old first") << "ann" << "x" << "a" << "b" << "Incorrect old password" << "";
-        QTest::newRow("mismatch") << "ann" << known << "a" << "b"
-                                  << "New password and confirmation password do not match" << "";
+        QTest::newRow("wrong old first") << "ann"
+                                         << "x"
+                                         << "a"
+                                         << "b"
+                                         << "Incorrect old password"
+                                         << "";
+        QTest::newRow("mismatch") << "ann" << known << "a"
+                                  << "b"
+                                  << "New password and confirmation password do not match"
+                                  << "";
         QTest::newRow("same as old") << "ann" << known << known << known
-                                     << "New password cannot be the same as the old password" << "";
-        QTest::newRow("empty for a user") << "ann" << known << "" << "" << "Incomplete information" << "";
-        QTest::newRow("empty for admin sends old") << "admin" << known << "" << "" << "" << known;
-        QTest::newRow("trimmed") << "ann" << " " + known + " " << " new1 " << "new1" << "" << "new1";
+                                     << "New password cannot be the same as the old password"
+                                     << "";
+        QTest::newRow("empty for a user") << "ann" << known << ""
+                                          << ""
+                                          << "Incomplete information"
+                                          << "";
+        QTest::newRow("empty for admin sends old") << "admin" << known << ""
+                                                   << ""
+                                                   << "" << known;
+        QTest::newRow("trimmed") << "ann"
+                                 << " " + known + " "
+                                 << " new1 "
+                                 << "new1"
+                                 << ""
+                                 << "new1";
     }
 
     void editChecks()
@@ -417,7 +455,8 @@ private slots:
         EditClientUserDlg edit;
         edit.setModal(false);
         edit.show();
-        edit.setUserInfo(record(Other), {{QStringLiteral("userName"), user}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
+        edit.setUserInfo(record(Other),
+                         {{QStringLiteral("userName"), user}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         QVERIFY(!child<QLineEdit>(&edit, "m_UserNamelineEdit")->isEnabled());
         for (const char *name : {"lineEditOld", "m_NewUserPasswordlineEdit", "m_ConfirmUserPasswordlineEdit"})
             QCOMPARE(child<QLineEdit>(&edit, name)->echoMode(), QLineEdit::Password);
@@ -456,8 +495,8 @@ private slots:
                           {"m_NewUserPasswordlineEdit", QStringLiteral("ann-new")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("ann-new")}});
         QCOMPARE(edit.result(), int(QDialog::Accepted));
-        edit.setUserInfo(record(Other), {{QStringLiteral("userName"), login},
-                                         {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
+        edit.setUserInfo(record(Other),
+                         {{QStringLiteral("userName"), login}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         edit.reject();
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         edit.modifyDevInfoEx(); // the camera accepts ann's change
@@ -516,8 +555,9 @@ private slots:
         QVERIFY(!refusal.isEmpty());
         QCOMPARE(table()->item(row, 1)->text(), PASSWORD_MASK);
 
-        onModal<Authentication>(
-            [](Authentication *d) { fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}}); });
+        onModal<Authentication>([](Authentication *d) {
+            fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}});
+        });
         QTest::mouseClick(rowButton(QStringLiteral("viewer"), "pushButtonPassword"), Qt::LeftButton);
         QTRY_COMPARE(table()->item(row, 1)->text(), QStringLiteral("pw-viewer"));
     }
@@ -577,14 +617,17 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: sent
         const QString phone = QStringLiteral("Invalid phone number!");
         const QString mail = QStringLiteral("Invalid email!");
-        QTest::newRow("shortest phone") << 0 << "1-1234567" << "";
-        QTest::newRow("longest phone") << 0 << "1234-123456789012345" << "";
+        QTest::newRow("shortest phone") << 0 << "1-1234567"
+                                        << "";
+        QTest::newRow("longest phone") << 0 << "1234-123456789012345"
+                                       << "";
         QTest::newRow("no hyphen") << 0 << "8613900001111" << phone;
         QTest::newRow("five-digit code") << 0 << "12345-1234567" << phone;
         QTest::newRow("six digits") << 0 << "86-123456" << phone;
         QTest::newRow("sixteen digits") << 0 << "86-1234567890123456" << phone;
         QTest::newRow("empty phone") << 0 << "" << phone;
-        QTest::newRow("mail") << 1 << " a.b_c%d+e-f@mail.example.com " << "";
+        QTest::newRow("mail") << 1 << " a.b_c%d+e-f@mail.example.com "
+                              << "";
         QTest::newRow("one-letter ending") << 1 << "a@example.c" << mail;
         QTest::newRow("markup") << 1 << "a<b@example.com" << mail;
         QTest::newRow("empty mail") << 1 << "" << mail;

@@ -29,7 +29,7 @@ QString nested(int depth, const QString &inner)
     if (depth <= 0)
         return inner;
     return QStringLiteral("<n>x") + QStringLiteral("<n>").repeated(depth - 1) + inner
-        + QStringLiteral("</n>").repeated(depth);
+           + QStringLiteral("</n>").repeated(depth);
 }
 
 } // namespace
@@ -52,50 +52,66 @@ private slots:
         QTest::addColumn<Values>("expected");
         QTest::addColumn<bool>("warns");
 
-        QTest::newRow("repeated name, first wins") << "<a><b>1</b><b>2</b></a>" << "a" << Values { { "b", "1" } } << false;
-        QTest::newRow("first non-empty wins") << "<a><b></b><b>  </b><b>2</b></a>" << "a" << Values { { "b", "2" } } << false;
-        QTest::newRow("tag missing") << "<root><x>1</x></root>" << "a" << Values {} << false;
-        QTest::newRow("grandchild flattened") << "<a><x><b>1</b></x><c>2</c></a>" << "a"
-                                              << Values { { "b", "1" }, { "c", "2" } } << false;
-        QTest::newRow("empty elements give no entry") << "<a><b></b><c/><d>  \n </d><e>0</e></a>" << "a"
-                                                      << Values { { "e", "0" } } << false;
-        QTest::newRow("mixed content ignored") << "<a>lead<b>1</b>tail</a>" << "a" << Values { { "b", "1" } } << false;
-        QTest::newRow("nested same tag") << "<a><a><b>1</b></a><c>2</c></a><c>3</c>" << "a"
-                                         << Values { { "b", "1" }, { "c", "2" } } << false;
-        QTest::newRow("only below the first match") << "<r><a><b>1</b></a><a><b>2</b><c>3</c></a><c>4</c></r>" << "a"
-                                                    << Values { { "b", "1" } } << false;
-        QTest::newRow("entities and CDATA") << "<a><b>x &amp; y &lt;z&gt;</b><c><![CDATA[<raw> & ]]></c></a>" << "a"
-                                            << Values { { "b", "x & y <z>" }, { "c", "<raw> & " } } << false;
-        QTest::newRow("namespaced local name") << "<s:a xmlns:s=\"urn:x\"><s:b>1</s:b></s:a>" << "a"
-                                               << Values { { "b", "1" } } << false;
-        QTest::newRow("case-sensitive tag") << "<A><b>1</b></A>" << "a" << Values {} << false;
+        QTest::newRow("repeated name, first wins") << "<a><b>1</b><b>2</b></a>"
+                                                   << "a" << Values{{"b", "1"}} << false;
+        QTest::newRow("first non-empty wins") << "<a><b></b><b>  </b><b>2</b></a>"
+                                              << "a" << Values{{"b", "2"}} << false;
+        QTest::newRow("tag missing") << "<root><x>1</x></root>"
+                                     << "a" << Values{} << false;
+        QTest::newRow("grandchild flattened") << "<a><x><b>1</b></x><c>2</c></a>"
+                                              << "a" << Values{{"b", "1"}, {"c", "2"}} << false;
+        QTest::newRow("empty elements give no entry") << "<a><b></b><c/><d>  \n </d><e>0</e></a>"
+                                                      << "a" << Values{{"e", "0"}} << false;
+        QTest::newRow("mixed content ignored") << "<a>lead<b>1</b>tail</a>"
+                                               << "a" << Values{{"b", "1"}} << false;
+        QTest::newRow("nested same tag") << "<a><a><b>1</b></a><c>2</c></a><c>3</c>"
+                                         << "a" << Values{{"b", "1"}, {"c", "2"}} << false;
+        QTest::newRow("only below the first match") << "<r><a><b>1</b></a><a><b>2</b><c>3</c></a><c>4</c></r>"
+                                                    << "a" << Values{{"b", "1"}} << false;
+        QTest::newRow("entities and CDATA") << "<a><b>x &amp; y &lt;z&gt;</b><c><![CDATA[<raw> & ]]></c></a>"
+                                            << "a" << Values{{"b", "x & y <z>"}, {"c", "<raw> & "}} << false;
+        QTest::newRow("namespaced local name") << "<s:a xmlns:s=\"urn:x\"><s:b>1</s:b></s:a>"
+                                               << "a" << Values{{"b", "1"}} << false;
+        QTest::newRow("case-sensitive tag") << "<A><b>1</b></A>"
+                                            << "a" << Values{} << false;
         QTest::newRow("envelope head")
             << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>14000</type><cmd>14012</cmd>"
                "<result>0</result></head><body><result>7</result><MAXChannels>8</MAXChannels></body></PrivateProto>"
-            << "head" << Values { { "type", "14000" }, { "cmd", "14012" }, { "result", "0" } } << false;
+            << "head" << Values{{"type", "14000"}, {"cmd", "14012"}, {"result", "0"}} << false;
         QTest::newRow("envelope body")
             << "<PrivateProto><head><cmd>14012</cmd></head><body><MAXChannels>8</MAXChannels><name>门口</name></body>"
                "</PrivateProto>"
-            << "body" << Values { { "MAXChannels", "8" }, { "name", "门口" } } << false;
+            << "body" << Values{{"MAXChannels", "8"}, {"name", "门口"}} << false;
         QTest::newRow("declared legacy encoding") << "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>"
-                                                  << "a" << Values { { "b", "中文" } } << false;
+                                                  << "a" << Values{{"b", "中文"}} << false;
 
         // truncated, malformed and too deep: nothing at all, never the part before the fault
-        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3" << "a" << Values {} << true;
-        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c" << "a" << Values {} << true;
-        QTest::newRow("breaks off before the tag") << "<r><x>1</x><a" << "a" << Values {} << true;
-        QTest::newRow("breaks off after the tag") << "<r><a><b>1</b></a><x>" << "a" << Values {} << true;
-        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>" << "a" << Values {} << true;
-        QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>" << "a" << Values {} << true;
-        QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n" << "a" << Values {} << true;
-        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>" << "a" << Values {} << true;
-        QTest::newRow("empty text") << "" << "a" << Values {} << true;
-        QTest::newRow("64 levels are read") << "<a>" + nested(62, "<b>1</b>") + "</a>" << "a"
-                                            << Values { { "n", "x" }, { "b", "1" } } << false;
-        QTest::newRow("65 levels") << "<a>" + nested(63, "<b>1</b>") + "</a>" << "a" << Values {} << true;
-        QTest::newRow("70 levels after the values") << "<r><a><b>1</b></a>" + nested(70, "") + "</r>" << "a"
-                                                    << Values {} << true;
-        QTest::newRow("40,000 levels") << "<a><b>1</b>" + nested(40000, "") + "</a>" << "a" << Values {} << true;
+        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3"
+                                                   << "a" << Values{} << true;
+        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c"
+                                                  << "a" << Values{} << true;
+        QTest::newRow("breaks off before the tag") << "<r><x>1</x><a"
+                                                   << "a" << Values{} << true;
+        QTest::newRow("breaks off after the tag") << "<r><a><b>1</b></a><x>"
+                                                  << "a" << Values{} << true;
+        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>"
+                                               << "a" << Values{} << true;
+        QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>"
+                                                  << "a" << Values{} << true;
+        QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n"
+                                 << "a" << Values{} << true;
+        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>"
+                                           << "a" << Values{} << true;
+        QTest::newRow("empty text") << ""
+                                    << "a" << Values{} << true;
+        QTest::newRow("64 levels are read") << "<a>" + nested(62, "<b>1</b>") + "</a>"
+                                            << "a" << Values{{"n", "x"}, {"b", "1"}} << false;
+        QTest::newRow("65 levels") << "<a>" + nested(63, "<b>1</b>") + "</a>"
+                                   << "a" << Values{} << true;
+        QTest::newRow("70 levels after the values") << "<r><a><b>1</b></a>" + nested(70, "") + "</r>"
+                                                    << "a" << Values{} << true;
+        QTest::newRow("40,000 levels") << "<a><b>1</b>" + nested(40000, "") + "</a>"
+                                       << "a" << Values{} << true;
     }
 
     void findValues()
@@ -117,7 +133,7 @@ private slots:
         QVERIFY(!DeviceXml::parse(deep, doc));
         QVERIFY(doc.isNull());
         QVERIFY(!DeviceXml::usable(deep));
-        QCOMPARE(findValuesInXml(deep, "a"), Values {});
+        QCOMPARE(findValuesInXml(deep, "a"), Values{});
         QCOMPARE(g_xmlWarnings.size(), 1);
         QVERIFY(!g_xmlWarnings.first().contains("hunter2"));
         QVERIFY(g_xmlWarnings.first().contains("nesting deeper than 64"));
@@ -132,7 +148,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("cmd");
         const auto reply = [](const QString &result) {
-            return "<PrivateProto><head><cmd>13005</cmd>" + result + "</head><body><result>0</result></body></PrivateProto>";
+            return "<PrivateProto><head><cmd>13005</cmd>" + result
+                   + "</head><body><result>0</result></body></PrivateProto>";
         };
         QTest::newRow("0") << reply("<result>0</result>") << int(ReplyResult::Success) << 0 << 13005;
         QTest::newRow("blanks around 0") << reply("<result> 0\n</result>") << int(ReplyResult::Success) << 0 << 13005;
@@ -146,11 +163,11 @@ private slots:
         QTest::newRow("absent, 0 in the body") << reply("") << int(ReplyResult::Unreadable) << 0 << 13005;
         QTest::newRow("past int") << reply("<result>4294967296</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
         QTest::newRow("0.0") << reply("<result>0.0</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("cut off after a 0") << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0
-                                           << 13005;
-        QTest::newRow("too deep after a 0")
-            << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>" + nested(70, "") + "</body></PrivateProto>"
-            << int(ReplyResult::Unreadable) << 0 << 12002;
+        QTest::newRow("cut off after a 0")
+            << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0 << 13005;
+        QTest::newRow("too deep after a 0") << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>"
+                                                   + nested(70, "") + "</body></PrivateProto>"
+                                            << int(ReplyResult::Unreadable) << 0 << 12002;
         QTest::newRow("no head") << "<PrivateProto><body/></PrivateProto>" << int(ReplyResult::Unreadable) << 0 << -1;
     }
 
@@ -198,15 +215,22 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("unclosed last left out") << "<l><i>1</i><i><n>2</n></i><i>3" << "i"
-                                                << QStringList { "<i>1</i>", "<i><n>2</n></i>" };
-        QTest::newRow("empty text") << "" << "i" << QStringList {};
-        QTest::newRow("no match") << "<l><j>1</j></l>" << "i" << QStringList {};
-        QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>" << "i" << QStringList { "<i>y</i>" };
-        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>" << "i" << QStringList { "<i><i>1</i>" };
-        QTest::newRow("truncated close tag") << "<i>1</i" << "i" << QStringList {};
-        QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>" << "i" << QStringList { "<i>门口 ✓</i>", "<i></i>" };
-        QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>" << "i" << QStringList { "<i>2</i>" };
+        QTest::newRow("unclosed last left out") << "<l><i>1</i><i><n>2</n></i><i>3"
+                                                << "i" << QStringList{"<i>1</i>", "<i><n>2</n></i>"};
+        QTest::newRow("empty text") << ""
+                                    << "i" << QStringList{};
+        QTest::newRow("no match") << "<l><j>1</j></l>"
+                                  << "i" << QStringList{};
+        QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>"
+                                                << "i" << QStringList{"<i>y</i>"};
+        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>"
+                                                    << "i" << QStringList{"<i><i>1</i>"};
+        QTest::newRow("truncated close tag") << "<i>1</i"
+                                             << "i" << QStringList{};
+        QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>"
+                                       << "i" << QStringList{"<i>门口 ✓</i>", "<i></i>"};
+        QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>"
+                                                 << "i" << QStringList{"<i>2</i>"};
     }
 
     void findAll()
@@ -223,7 +247,7 @@ private slots:
         // A multi-byte character cut by the end of the data stays outside the pieces.
         QByteArray data = QStringLiteral("<i>门</i><i>口").toUtf8();
         data.chop(1);
-        QCOMPARE(findAllXmlElements(data, QStringLiteral("i")), QStringList { QStringLiteral("<i>门</i>") });
+        QCOMPARE(findAllXmlElements(data, QStringLiteral("i")), QStringList{QStringLiteral("<i>门</i>")});
     }
 
     void toLoginDev_data()
@@ -298,7 +322,7 @@ private slots:
         loginDev c = a;
         c.ip = QStringLiteral("10.0.0.10");
         QVERIFY(a != c);
-        const QSet<loginDev> set { a, b, c, a };
+        const QSet<loginDev> set{a, b, c, a};
         QCOMPARE(set.size(), 3);
     }
 
@@ -337,7 +361,7 @@ private slots:
         QCOMPARE(DEFAULT_LOCAL_USER, QStringLiteral("admin"));
         QCOMPARE(DEFAULT_LOCAL_PASSWORD, QStringLiteral("vemqa"));
         QCOMPARE(DEFAULT_RIGHTS, QStringLiteral("1111111"));
-        QCOMPARE(CHIP_PLATFORMS, (QStringList { "SIGMASTAR", "GUOKE", "DUOFANG" }));
+        QCOMPARE(CHIP_PLATFORMS, (QStringList{"SIGMASTAR", "GUOKE", "DUOFANG"}));
         QCOMPARE(PASSWORD_MASK, QStringLiteral("********"));
         QCOMPARE(DATE_FORMAT, QStringLiteral("yyyyMMdd"));
         QCOMPARE(DATETIME_FORMAT, QStringLiteral("yyyy-MM-dd hh:mm:ss"));

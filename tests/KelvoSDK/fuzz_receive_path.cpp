@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 
-static void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+static void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -24,7 +24,7 @@ bool respondFor(SimSearchResponder &responder, SimDevice &a, SimDevice &b)
 void aimAt(BroadService &service, const SimSearchResponder &responder)
 {
     service.setBroadcastTarget(responder.address(), responder.port());
-    service.setLocalAddresses({ QHostAddress::LocalHost });
+    service.setLocalAddresses({QHostAddress::LocalHost});
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void TestBroadService::searchCollectsAnswers()
     BroadService service;
     service.setBroadcastTarget(responder.address(), responder.port());
     // Two local addresses: the search goes out twice, each device is listed once.
-    service.setLocalAddresses({ QHostAddress::LocalHost, nextLoopback() });
+    service.setLocalAddresses({QHostAddress::LocalHost, nextLoopback()});
     service.searchDevices();
     QTRY_VERIFY_WITH_TIMEOUT(service.getSearchDevices().size() == 2, 3000);
     QTRY_COMPARE_WITH_TIMEOUT(responder.requestCount(30001), 2, 3000);
@@ -190,8 +190,8 @@ void TestBroadService::bodies()
 
 void TestBroadService::answerFields()
 {
-    QHash<QString, QString> v { { "productModel", "X1" }, { "deviceType", "" }, { "firmwaveVersion", "F2" },
-                                { "UID", "U" },          { "DHCPMode", "1" },  { "net_type", "3" } };
+    QHash<QString, QString> v{{"productModel", "X1"}, {"deviceType", ""}, {"firmwaveVersion", "F2"},
+                              {"UID", "U"},           {"DHCPMode", "1"},  {"net_type", "3"}};
     SearchDevInfo d = BroadService::fromAnswer(v);
     QCOMPARE(d.model, QStringLiteral("X1"));
     QCOMPARE(d.firmwareVersion, QStringLiteral("F2"));

@@ -126,10 +126,10 @@ void TestDataProcessor::seekFlushesAndGates()
 // a frame reassembled from fragments (the flag rides on its first fragment).
 void TestDataProcessor::gateFollowsTheKeyFlag_data()
 {
-    QTest::addColumn<QList<int>>("sizes");   // media bytes of each frame, in order
-    QTest::addColumn<QList<bool>>("keys");   // key flag of each frame
-    QTest::addColumn<int>("fragments");      // fragments per frame (1: whole)
-    QTest::addColumn<QList<int>>("queued");  // frame ids that reach the queue
+    QTest::addColumn<QList<int>>("sizes");  // media bytes of each frame, in order
+    QTest::addColumn<QList<bool>>("keys");  // key flag of each frame
+    QTest::addColumn<int>("fragments");     // fragments per frame (1: whole)
+    QTest::addColumn<QList<int>>("queued"); // frame ids that reach the queue
     QTest::newRow("small key frame of a quiet scene")
         << QList<int>{900, 8500, 700} << QList<bool>{false, true, false} << 1 << QList<int>{2, 3};
     QTest::newRow("large delta frames before the key")
@@ -158,10 +158,10 @@ void TestDataProcessor::gateFollowsTheKeyFlag()
             const QByteArray piece = media.mid(f * part, part);
             h.setSequence(sequence++);
             h.setFragmentLength(uint16_t(piece.size()));
-            h.bytes[12] = fragments == 1 ? PrivateProto::FragmentWhole
-                : f == 0              ? PrivateProto::FragmentFirst
-                : f == fragments - 1  ? PrivateProto::FragmentLast
-                                      : PrivateProto::FragmentMiddle;
+            h.bytes[12] = fragments == 1       ? PrivateProto::FragmentWhole
+                          : f == 0             ? PrivateProto::FragmentFirst
+                          : f == fragments - 1 ? PrivateProto::FragmentLast
+                                               : PrivateProto::FragmentMiddle;
             h.bytes[13] = f == 0 && keys.at(i) ? 1 : 0;
             h.setWord(4, id);
             const QByteArray data = h.toByteArray() + piece;

@@ -97,13 +97,13 @@ private slots:
         sampler.start(1);
 
         // A consumer slower than the peer: only back-pressure keeps what waits for it bounded.
-        QMetaObject::Connection slow = connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this,
-                                               [](const RecvInfo &info) {
-                                                   QElapsedTimer spin;
-                                                   spin.start();
-                                                   while (!info.data.isEmpty() && spin.nsecsElapsed() < 100000) {
-                                                   }
-                                               });
+        QMetaObject::Connection slow =
+            connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, [](const RecvInfo &info) {
+                QElapsedTimer spin;
+                spin.start();
+                while (!info.data.isEmpty() && spin.nsecsElapsed() < 100000) {
+                }
+            });
         SimHostile hostile(m_dev.get());
         hostile.start(mode, messages);
         QTRY_COMPARE_WITH_TIMEOUT(hostile.messagesSent(), messages, 120000);
@@ -120,8 +120,7 @@ private slots:
         QVERIFY2(maxQueueBytes <= QueueBytes, qPrintable(QString::number(maxQueueBytes)));
         QVERIFY(maxQueueFrames <= QueueFrames);
         // Reads stop above the bound; what was read meanwhile lands on top of it.
-        QVERIFY2(maxBacklog <= Backlog + 3 * TcpClient::ReadChunk,
-                 qPrintable(QString::number(maxBacklog)));
+        QVERIFY2(maxBacklog <= Backlog + 3 * TcpClient::ReadChunk, qPrintable(QString::number(maxBacklog)));
         QVERIFY(worker->splitterBytes() < 64 * 1024);
     }
 
@@ -176,7 +175,8 @@ private slots:
             sawNew = sawNew || isNew;
             oldAfterRestart += isNew ? 0 : 1;
         }
-        QVERIFY2(oldAfterRestart < queuedAtStop / 2, qPrintable(QString("%1 of %2").arg(oldAfterRestart).arg(queuedAtStop)));
+        QVERIFY2(oldAfterRestart < queuedAtStop / 2,
+                 qPrintable(QString("%1 of %2").arg(oldAfterRestart).arg(queuedAtStop)));
     }
 };
 

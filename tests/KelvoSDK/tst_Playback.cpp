@@ -83,14 +83,14 @@ void TestPlayback::requestBodies()
     sdk->pausePlay(key);
     sdk->resumePlay(key);
     QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(14310) == 1, 3000);
-    const QList<QPair<int, QString>> expected {
-        { 14300, "<ChannelId>3</ChannelId><Time>20261207</Time><ByMonth>1</ByMonth>" },
-        { 14302, "<ChannelId>3</ChannelId><DownloadRecord>1</DownloadRecord>" },
-        { 14304, "<ChannelId>3</ChannelId><Time>20261207101500</Time>" },
-        { 14307, "<ChannelId>3</ChannelId><Speed>2</Speed>" },
-        { 14306, "<ChannelId>3</ChannelId><Speed>4</Speed>" },
-        { 14309, "<ChannelId>3</ChannelId>" },
-        { 14310, "<ChannelId>3</ChannelId>" },
+    const QList<QPair<int, QString>> expected{
+        {14300, "<ChannelId>3</ChannelId><Time>20261207</Time><ByMonth>1</ByMonth>"},
+        {14302, "<ChannelId>3</ChannelId><DownloadRecord>1</DownloadRecord>"},
+        {14304, "<ChannelId>3</ChannelId><Time>20261207101500</Time>"},
+        {14307, "<ChannelId>3</ChannelId><Speed>2</Speed>"},
+        {14306, "<ChannelId>3</ChannelId><Speed>4</Speed>"},
+        {14309, "<ChannelId>3</ChannelId>"},
+        {14310, "<ChannelId>3</ChannelId>"},
     };
     const QList<SimRequest> got = dev->requests();
     QCOMPARE(got.size(), expected.size());
@@ -296,7 +296,7 @@ void TestPlayback::lostAndWrappingFragments()
     PlaybackOptions &opt = dev->playback();
     opt.frameCount = 6;
     opt.frameIntervalMs = 5;
-    opt.keyInterval = 1; // every frame a key frame of 30000 bytes in 4 fragments
+    opt.keyInterval = 1;    // every frame a key frame of 30000 bytes in 4 fragments
     opt.startSequence = -2; // 65534, 65535, 0, 1, ...
     opt.dropMiddleOfFrame = 2;
     RecordStreamRequest req;
@@ -311,7 +311,7 @@ void TestPlayback::lostAndWrappingFragments()
         ids.append(r.info.mediaHeader.frameId());
         QCOMPARE(r.info.data, SimDevice::mediaFrame(int(r.info.mediaHeader.frameId() - 1), 30000));
     }
-    QCOMPARE(ids, (QList<uint32_t> { 1, 2, 4, 5, 6 }));
+    QCOMPARE(ids, (QList<uint32_t>{1, 2, 4, 5, 6}));
 }
 
 QTEST_GUILESS_MAIN(TestPlayback)

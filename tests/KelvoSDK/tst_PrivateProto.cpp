@@ -159,11 +159,14 @@ void TestPrivateProto::maskSecrets_data()
     QTest::addColumn<QString>("masked");
     QTest::newRow("login") << "<userName>u</userName><password>s3cret</password>"
                            << "<userName>u</userName><password>********</password>";
-    QTest::newRow("unclosed") << "<userName>u</userName><password>ab<cd" << "<userName>u</userName><password>********";
-    QTest::newRow("bare lt inside") << "<password>a<b</password><x>1</x>" << "<password>********</password><x>1</x>";
+    QTest::newRow("unclosed") << "<userName>u</userName><password>ab<cd"
+                              << "<userName>u</userName><password>********";
+    QTest::newRow("bare lt inside") << "<password>a<b</password><x>1</x>"
+                                    << "<password>********</password><x>1</x>";
     QTest::newRow("others") << "<oldPassword>1</oldPassword><newPassWord>2</newPassWord>"
                             << "<oldPassword>********</oldPassword><newPassWord>********</newPassWord>";
-    QTest::newRow("none") << "<ChannelId>1</ChannelId>" << "<ChannelId>1</ChannelId>";
+    QTest::newRow("none") << "<ChannelId>1</ChannelId>"
+                          << "<ChannelId>1</ChannelId>";
 }
 
 void TestPrivateProto::maskSecrets()
@@ -177,12 +180,14 @@ void TestPrivateProto::splitterWholeAndEmpty()
 {
     FrameSplitter s;
     QList<QByteArray> out;
-    const QByteArray bytes = PrivateProto::frame(QByteArray()) + PrivateProto::frame("one") + PrivateProto::frame("two");
+    const QByteArray bytes =
+        PrivateProto::frame(QByteArray()) + PrivateProto::frame("one") + PrivateProto::frame("two");
     s.feed(bytes, out);
-    QCOMPARE(out, (QList<QByteArray> { QByteArray(), "one", "two" }));
+    QCOMPARE(out, (QList<QByteArray>{QByteArray(), "one", "two"}));
     QCOMPARE(out.first().isNull() || out.first().isEmpty(), true);
     QCOMPARE(s.buffered(), 0);
-    QCOMPARE(PrivateProto::frame("ab").toHex(), QByteArray("0703182002000000" "6162"));
+    QCOMPARE(PrivateProto::frame("ab").toHex(), QByteArray("0703182002000000"
+                                                           "6162"));
 }
 
 void TestPrivateProto::splitterEveryCut()
@@ -204,7 +209,7 @@ void TestPrivateProto::splitterEveryCut()
     QList<QByteArray> out;
     for (char c : stream)
         s.feed(&c, 1, out);
-    QCOMPARE(out, (QList<QByteArray> { a, b, QByteArray() }));
+    QCOMPARE(out, (QList<QByteArray>{a, b, QByteArray()}));
 }
 
 void TestPrivateProto::splitterGarbageAndOversize()
@@ -212,7 +217,7 @@ void TestPrivateProto::splitterGarbageAndOversize()
     FrameSplitter s;
     QList<QByteArray> out;
     s.feed(QByteArray("noise\x07\x03") + PrivateProto::frame("x"), out);
-    QCOMPARE(out, QList<QByteArray> { "x" });
+    QCOMPARE(out, QList<QByteArray>{"x"});
     QCOMPARE(s.buffered(), 0);
 
     // An oversized header is dropped alone; a frame inside its would-be payload
@@ -220,7 +225,7 @@ void TestPrivateProto::splitterGarbageAndOversize()
     out.clear();
     QByteArray bad = PrivateProto::frameHeader(0x800001);
     s.feed(bad + PrivateProto::frame("inner") + "tail", out);
-    QCOMPARE(out, QList<QByteArray> { "inner" });
+    QCOMPARE(out, QList<QByteArray>{"inner"});
 
     // The largest allowed length waits for its payload.
     out.clear();
@@ -239,7 +244,7 @@ void TestPrivateProto::splitterWaitsForHeader()
     QVERIFY(out.isEmpty());
     QCOMPARE(s.buffered(), 7);
     s.feed(f.mid(7), out);
-    QCOMPARE(out, QList<QByteArray> { "payload" });
+    QCOMPARE(out, QList<QByteArray>{"payload"});
 }
 
 void TestPrivateProto::splitterBoundsNoise()
@@ -253,14 +258,14 @@ void TestPrivateProto::splitterBoundsNoise()
     const QByteArray f = PrivateProto::frame("after");
     s.feed(QByteArray(100, 'z') + f.left(2), out);
     s.feed(f.mid(2), out);
-    QCOMPARE(out, QList<QByteArray> { "after" });
+    QCOMPARE(out, QList<QByteArray>{"after"});
 }
 
 void TestPrivateProto::cutReplyAndStream()
 {
     const QByteArray r = reply(14304);
     const QByteArray st = streamPayload(90001, fragment(0x11, 1, 1, QByteArray(50, 'k')));
-    for (const QByteArray &payload : { r + st, st + r }) {
+    for (const QByteArray &payload : {r + st, st + r}) {
         const QList<EnvelopeSpan> spans = cutEnvelopes(payload);
         QCOMPARE(spans.size(), 2);
         QStringList cmds;
@@ -370,7 +375,8 @@ void TestPrivateProto::parseByElementText()
     QVERIFY(run(streamPayload(90001, fragment(0x01, 1, 3, "ab", 777, 1)), here).isEmpty());
     RecvInfo there = here;
     QByteArray elsewhere;
-    QThread *other = QThread::create([&]() { elsewhere = run(streamPayload(90001, fragment(0x10, 2, 3, "c")), there); });
+    QThread *other =
+        QThread::create([&]() { elsewhere = run(streamPayload(90001, fragment(0x10, 2, 3, "c")), there); });
     other->start();
     QVERIFY(other->wait(5000));
     delete other;

@@ -62,12 +62,10 @@ struct SessionStamps
     explicit SessionStamps(TcpClient *session)
     {
         clock.start();
-        down = QObject::connect(session, &TcpClient::devDisconnected, [this](const loginDev &) {
-            disconnects.append(clock.elapsed());
-        });
-        up = QObject::connect(session, &TcpClient::recvConnectDev, [this](const loginDev &) {
-            connects.append(clock.elapsed());
-        });
+        down = QObject::connect(session, &TcpClient::devDisconnected,
+                                [this](const loginDev &) { disconnects.append(clock.elapsed()); });
+        up = QObject::connect(session, &TcpClient::recvConnectDev,
+                              [this](const loginDev &) { connects.append(clock.elapsed()); });
     }
     ~SessionStamps()
     {
@@ -282,7 +280,7 @@ void TestTcpSession::reconnectBackoff()
     // Failures at 0, then after 2, 8, 18, 32, 50, 50 units (25 ms each). The
     // back-off timer is precise and starts at the failure: lower bounds only,
     // a busy machine only makes the attempts later.
-    const QList<int> units { 2, 8, 18, 32, 50, 50 };
+    const QList<int> units{2, 8, 18, 32, 50, 50};
     QTRY_VERIFY_WITH_TIMEOUT(stamps.disconnects.size() >= units.size() + 1, 20000);
     const QList<qint64> times = stamps.disconnects;
     for (int i = 0; i < units.size(); ++i) {
@@ -323,7 +321,7 @@ void TestTcpSession::connectTimeoutOnFullListener()
     const QHostAddress address = nextLoopback();
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     QVERIFY(fd >= 0);
-    sockaddr_in sa {};
+    sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_addr.s_addr = htonl(address.toIPv4Address());
     QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&sa), sizeof sa) == 0);
@@ -404,7 +402,7 @@ void TestTcpSession::channelsAreSessions()
     auto nvr = startDevice(SimDevice::Nvr);
     QVERIFY(nvr);
     auto *sdk = KelvoSDKHelper::instance();
-    for (uint8_t ch : { 1, 2, 0 })
+    for (uint8_t ch : {1, 2, 0})
         QVERIFY(connectAndLogin(*nvr, rec, ch));
     QCOMPARE(sdk->sessionCount(), 3);
     QCOMPARE(nvr->acceptedCount(), 3);
@@ -418,7 +416,7 @@ void TestTcpSession::channelsAreSessions()
 
     // Each channel's replies carry its channel.
     const QString ip = nvr->address().toString();
-    for (uint8_t ch : { 1, 2 }) {
+    for (uint8_t ch : {1, 2}) {
         loginDev k = nvr->loginKey(ch);
         sdk->sendCmd(k, 15003, 0);
     }
@@ -426,7 +424,7 @@ void TestTcpSession::channelsAreSessions()
     QSet<int> channels;
     for (const Received &r : rec.of(ip, 15003))
         channels.insert(r.info.channel);
-    QCOMPARE(channels, (QSet<int> { 1, 2 }));
+    QCOMPARE(channels, (QSet<int>{1, 2}));
 
     // Logging one channel out leaves the others.
     sdk->logoutDev(nvr->loginKey(1));
@@ -545,7 +543,7 @@ void TestTcpSession::firmwareEdgeFiles()
     QTRY_VERIFY_WITH_TIMEOUT(dev->firmwareComplete(), 5000);
     disconnect(next);
     const uint32_t size = PrivateProto::FirmwareChunkSize;
-    QCOMPARE(dev->firmwareChunks(), (QList<QPair<uint32_t, uint32_t>> { { 0u, size }, { size, 0u } }));
+    QCOMPARE(dev->firmwareChunks(), (QList<QPair<uint32_t, uint32_t>>{{0u, size}, {size, 0u}}));
     QCOMPARE(dev->requests(20001).first().bodyText, QStringLiteral("<firmwareLength>163840</firmwareLength>"));
 }
 

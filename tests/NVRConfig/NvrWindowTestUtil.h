@@ -37,8 +37,8 @@ inline bool flush(SimDevice &nvr, const FUN_DEV_INFO &record)
 {
     bool seen = false;
     nvr.setHandler(19999, [](SimConnection *c, const SimRequest &) { c->reply(19999, 0); });
-    const QMetaObject::Connection watch = QObject::connect(
-        KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, [&](const RecvInfo &info) {
+    const QMetaObject::Connection watch =
+        QObject::connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, [&](const RecvInfo &info) {
             if (info.ip == record.ip && PrivateProto::headCommand(info.xml) == 19999)
                 seen = true;
         });

@@ -46,10 +46,10 @@ struct Surface
 {
     QString name;
     bool nvr = false;
-    int page = 0;            // camera page id
-    QString button;          // NVR window button, or "users", "channels"
-    QList<unsigned> reads;   // what one visit asks
-    unsigned set = 0;        // a set reply it could get
+    int page = 0;          // camera page id
+    QString button;        // NVR window button, or "users", "channels"
+    QList<unsigned> reads; // what one visit asks
+    unsigned set = 0;      // a set reply it could get
 };
 
 QList<Surface> surfaces()
@@ -173,9 +173,9 @@ class TestHostileReplies : public QObject
         m_open->show();
         m_conversation = m_open->findChild<ConfigConversation *>();
         m_root = s.page ? static_cast<RemoteConfigSetting *>(m_open.get())->page(s.page)
-                        : s.nvr && s.button.startsWith(QLatin1String("pushButton"))
-                            ? m_open->findChild<QWidget *>(QStringLiteral("stackedWidget"))
-                            : m_open.get();
+                 : s.nvr && s.button.startsWith(QLatin1String("pushButton"))
+                     ? m_open->findChild<QWidget *>(QStringLiteral("stackedWidget"))
+                     : m_open.get();
         return m_conversation && m_root && waitFor([this] { return m_conversation->waiting() == 0; });
     }
 
@@ -190,8 +190,8 @@ class TestHostileReplies : public QObject
         else if (s.nvr)
             m_open->findChild<QPushButton *>(s.button)->click();
         else
-            static_cast<RemoteConfigSetting *>(m_open.get())->onTreeViewTreeClicked(
-                static_cast<RemoteConfigSetting *>(m_open.get())->pageItem(s.page)->index());
+            static_cast<RemoteConfigSetting *>(m_open.get())
+                ->onTreeViewTreeClicked(static_cast<RemoteConfigSetting *>(m_open.get())->pageItem(s.page)->index());
     }
 
     // Asks the surface's reads once and waits until every request is
@@ -259,12 +259,17 @@ private slots:
         QTest::addColumn<Surface>("surface");
         QTest::addColumn<int>("kind");
         QTest::addColumn<SimHostile::ReplyFault>("fault");
-        const QList<QPair<QString, SimHostile::ReplyFault>> faults {
-            {"nested 70", SimHostile::Nested70},       {"nested 40000", SimHostile::Nested40000},
-            {"cut off", SimHostile::CutOff},           {"garbage", SimHostile::Garbage},
-            {"result fail", SimHostile::ResultFail},   {"result empty", SimHostile::ResultEmpty},
-            {"result absent", SimHostile::ResultAbsent}, {"result 0x5", SimHostile::ResultHex},
-            {"INT_MIN", SimHostile::NumbersMin},       {"INT_MAX", SimHostile::NumbersMax},
+        const QList<QPair<QString, SimHostile::ReplyFault>> faults{
+            {"nested 70", SimHostile::Nested70},
+            {"nested 40000", SimHostile::Nested40000},
+            {"cut off", SimHostile::CutOff},
+            {"garbage", SimHostile::Garbage},
+            {"result fail", SimHostile::ResultFail},
+            {"result empty", SimHostile::ResultEmpty},
+            {"result absent", SimHostile::ResultAbsent},
+            {"result 0x5", SimHostile::ResultHex},
+            {"INT_MIN", SimHostile::NumbersMin},
+            {"INT_MAX", SimHostile::NumbersMax},
         };
         for (const Surface &s : surfaces()) {
             for (const auto &f : faults)
@@ -319,7 +324,7 @@ private slots:
         // what it showed.
         const bool camWindow = !surface.nvr && surface.page != 0 && surface.page != 14008;
         const bool toldFailed = (surface.nvr || camWindow) && kind == Rewrite && !numbers;
-        QCOMPARE(toasts, toldFailed ? QStringList {SharedTexts::configFailedText()} : QStringList {});
+        QCOMPARE(toasts, toldFailed ? QStringList{SharedTexts::configFailedText()} : QStringList{});
         const auto marked = [this] {
             auto *marker = m_root->findChild<QWidget *>(QStringLiteral("labelReadFailed"));
             return marker && marker->isVisibleTo(m_root);

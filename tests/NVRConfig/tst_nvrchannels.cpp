@@ -175,10 +175,10 @@ private slots:
         // The camera in channel 2 is not offered; the one answering in both
         // protocols keeps its private record; each lens is a row.
         NvrWindowTest::saveShot(m_dlg.get(), QStringLiteral("nvr_channels.png"));
-        QCOMPARE(searchColumn(6), (QStringList {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.13-0",
-                                                "127.77.0.15-0", "127.77.0.16-0"}));
-        QCOMPARE(searchColumn(3), (QStringList {"Private", "Private", "Private", "Private", "ONVIF", "Private"}));
-        QCOMPARE(searchColumn(2), (QStringList {"1", "1", "2", "1", "1", "1"}));
+        QCOMPARE(searchColumn(6), (QStringList{"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.13-0",
+                                               "127.77.0.15-0", "127.77.0.16-0"}));
+        QCOMPARE(searchColumn(3), (QStringList{"Private", "Private", "Private", "Private", "ONVIF", "Private"}));
+        QCOMPARE(searchColumn(2), (QStringList{"1", "1", "2", "1", "1", "1"}));
         QCOMPARE(searchColumn(4).first(), QStringLiteral("AA:BB:CC:00:00:11"));
         QCOMPARE(cell(1, 1), QStringLiteral("Yard"));
         QCOMPARE(cell(1, 2), CNVRChannelManageDlg::tr("Connection succeed"));
@@ -191,11 +191,16 @@ private slots:
     {
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("text");
-        QTest::newRow("missing") << "" << "Not connected";
-        QTest::newRow("not a number") << "x" << "Not connected";
-        QTest::newRow("last") << "13" << "Password error";
-        QTest::newRow("past the table") << "14" << "Unknown 14";
-        QTest::newRow("negative") << "-1" << "Unknown -1";
+        QTest::newRow("missing") << ""
+                                 << "Not connected";
+        QTest::newRow("not a number") << "x"
+                                      << "Not connected";
+        QTest::newRow("last") << "13"
+                              << "Password error";
+        QTest::newRow("past the table") << "14"
+                                        << "Unknown 14";
+        QTest::newRow("negative") << "-1"
+                                  << "Unknown -1";
     }
 
     void statusTexts()
@@ -220,7 +225,8 @@ private slots:
                                   "<CtrlPort>2028</CtrlPort><VideoPort>554</VideoPort>\n%3<Username>admin</Username>"
                                   "<Password>402917</Password><AuthType>0</AuthType>\n%3<DoubleCam>%4</DoubleCam>"
                                   "</ChannelInfo>")
-                .arg(ch).arg(QLatin1String(ip), tabs, QLatin1String(dc));
+                .arg(ch)
+                .arg(QLatin1String(ip), tabs, QLatin1String(dc));
         };
         QCOMPARE(lastBody(14204), QStringLiteral("<ChannelCount>2</ChannelCount>") + info(3, "127.77.0.11", "0")
                                       + info(4, "127.77.0.12", "0"));
@@ -315,7 +321,8 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             onModal<CNVRChannelModifyIPDlg>([&, round](CNVRChannelModifyIPDlg *d) {
                 if (round == 1)
-                    d->findChild<QLineEdit *>(QStringLiteral("m_IPAddrlineEdit"))->setText(QStringLiteral("127.77.0.30"));
+                    d->findChild<QLineEdit *>(QStringLiteral("m_IPAddrlineEdit"))
+                        ->setText(QStringLiteral("127.77.0.30"));
                 d->onbtnOkClicked();
                 asked[round] = ping.asked;
                 if (d->isVisible())
@@ -324,14 +331,17 @@ private slots:
             button("m_ModifyIPBtn")->click();
         }
         QVERIFY(asked[0].isEmpty());
-        QCOMPARE(asked[1], QStringList {"127.77.0.30"});
+        QCOMPARE(asked[1], QStringList{"127.77.0.30"});
         QVERIFY(waitFor([&] { return m_nvr->requestCount(14206) == 2; }));
         QVERIFY(m_nvr->requests(14206).first().bodyText.contains(
             QStringLiteral("<IPAddressOld>127.77.0.16</IPAddressOld><IPAddressNew>127.77.0.16</IPAddressNew>")));
-        QCOMPARE(m_nvr->requests(14206).last().body.value(QStringLiteral("IPAddressNew")), QStringLiteral("127.77.0.30"));
-        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("The device IP is being modified. Please search again later.")));
+        QCOMPARE(m_nvr->requests(14206).last().body.value(QStringLiteral("IPAddressNew")),
+                 QStringLiteral("127.77.0.30"));
+        QVERIFY(toastTexts().contains(
+            CNVRChannelManageDlg::tr("The device IP is being modified. Please search again later.")));
         button("m_SearchDevBtn")->click();
-        QVERIFY(waitFor([&] { return !m_dlg->isSearching() && searchColumn(6).contains(QStringLiteral("127.77.0.30-0")); }));
+        QVERIFY(waitFor(
+            [&] { return !m_dlg->isSearching() && searchColumn(6).contains(QStringLiteral("127.77.0.30-0")); }));
     }
 
     void wirelessCameraIsRefused()
@@ -345,31 +355,53 @@ private slots:
 
     void deviceDialogInput_data()
     {
-        QTest::addColumn<QVariantHash>("record"); // empty: an add
-        QTest::addColumn<int>("protocol");        // -1 leave
+        QTest::addColumn<QVariantHash>("record");   // empty: an add
+        QTest::addColumn<int>("protocol");          // -1 leave
         QTest::addColumn<QString>("typedPassword"); // typed after clearing; empty: leave
-        QTest::addColumn<QString>("ip");          // empty: leave
+        QTest::addColumn<QString>("ip");            // empty: leave
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("info");        // empty: accepted
-        const QVariantHash onvif {{"IpAddr", "127.77.0.40"}, {"Protocol", "ONVIF"}, {"CtrlPort", "8080"},
-                                  {"Username", "admin"}, {"Password", "pw"}, {"AuthType", "2"}};
+        QTest::addColumn<QString>("info"); // empty: accepted
+        const QVariantHash onvif{{"IpAddr", "127.77.0.40"}, {"Protocol", "ONVIF"}, {"CtrlPort", "8080"},
+                                 {"Username", "admin"},     {"Password", "pw"},    {"AuthType", "2"}};
         QVariantHash videoOnly = onvif;
         videoOnly.remove("CtrlPort");
         videoOnly.insert("Protocol", "BRELON");
         videoOnly.insert("VideoPort", "554");
-        QTest::newRow("switch to onvif") << QVariantHash() << 1 << "" << "127.77.0.40" << "80" << "402917" << "";
-        QTest::newRow("back to private") << QVariantHash() << 0 << "" << "127.77.0.40" << "2028" << "402917" << "";
-        QTest::newRow("record port") << onvif << -1 << "" << "" << "8080" << "pw" << "";
-        QTest::newRow("video port only") << videoOnly << -1 << "" << "" << "554" << "pw" << "";
-        QTest::newRow("32nd character") << QVariantHash() << -1 << QString(32, 'a') << "127.77.0.40" << "2028"
-                                        << QString(31, 'a') << "";
+        QTest::newRow("switch to onvif") << QVariantHash() << 1 << ""
+                                         << "127.77.0.40"
+                                         << "80"
+                                         << "402917"
+                                         << "";
+        QTest::newRow("back to private") << QVariantHash() << 0 << ""
+                                         << "127.77.0.40"
+                                         << "2028"
+                                         << "402917"
+                                         << "";
+        QTest::newRow("record port") << onvif << -1 << ""
+                                     << ""
+                                     << "8080"
+                                     << "pw"
+                                     << "";
+        QTest::newRow("video port only") << videoOnly << -1 << ""
+                                         << ""
+                                         << "554"
+                                         << "pw"
+                                         << "";
+        QTest::newRow("32nd character") << QVariantHash() << -1 << QString(32, 'a') << "127.77.0.40"
+                                        << "2028" << QString(31, 'a') << "";
         QTest::newRow("chinese character") << QVariantHash() << -1 << QString::fromUtf8("ab密c") << "127.77.0.40"
-                                           << "2028" << "abc" << "";
-        QTest::newRow("part above 255") << QVariantHash() << -1 << "" << "127.0.0.256" << "2028" << "402917"
-                                        << SharedTexts::invalidFormatText();
-        QTest::newRow("empty ip") << QVariantHash() << -1 << "" << "" << "2028" << "402917"
-                                  << SharedTexts::incompleteInfoText();
+                                           << "2028"
+                                           << "abc"
+                                           << "";
+        QTest::newRow("part above 255") << QVariantHash() << -1 << ""
+                                        << "127.0.0.256"
+                                        << "2028"
+                                        << "402917" << SharedTexts::invalidFormatText();
+        QTest::newRow("empty ip") << QVariantHash() << -1 << ""
+                                  << ""
+                                  << "2028"
+                                  << "402917" << SharedTexts::incompleteInfoText();
     }
 
     void deviceDialogInput()
@@ -423,7 +455,7 @@ private slots:
         const auto sent = args.at(0).value<QList<QHash<QString, QString>>>().first();
         QCOMPARE(sent.value("VideoPort"), QStringLiteral("554"));
         QCOMPARE(sent.value("CtrlPort"), port);
-        QCOMPARE(args.at(1).value<QList<int>>(), QList<int> {4});
+        QCOMPARE(args.at(1).value<QList<int>>(), QList<int>{4});
     }
 };
 

@@ -74,8 +74,7 @@ class TestNvrConfigWindow : public QObject
 
     QString lastBody(unsigned cmd) const { return NvrWindowTest::lastBody(*m_nvr, cmd); }
 
-    template<class T>
-    T *find(const char *name) const { return child<T>(m_window.get(), name); }
+    template <class T> T *find(const char *name) const { return child<T>(m_window.get(), name); }
     // Both editable pages have a button of this name.
     QPushButton *saveOf(const char *page) const { return child<QPushButton>(find<QWidget>(page), "m_btnSave"); }
 
@@ -158,16 +157,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QList<unsigned>>("sent");
-        QTest::newRow("disk tab") << QStringList {"pushButtonDisk"} << QList<unsigned> {14100, 14102};
+        QTest::newRow("disk tab") << QStringList{"pushButtonDisk"} << QList<unsigned>{14100, 14102};
         QTest::newRow("storage shows the disk page")
-            << QStringList {"pushButtonDisk", "pushButtonVersion", "pushButtonStorage"}
-            << QList<unsigned> {14100, 14102, 14002, 14100, 14102};
-        QTest::newRow("storage shows the plan page") << QStringList {"pushButtonStorage"} << QList<unsigned> {14104};
+            << QStringList{"pushButtonDisk", "pushButtonVersion", "pushButtonStorage"}
+            << QList<unsigned>{14100, 14102, 14002, 14100, 14102};
+        QTest::newRow("storage shows the plan page") << QStringList{"pushButtonStorage"} << QList<unsigned>{14104};
         QTest::newRow("basic returns to the date page")
-            << QStringList {"pushButtonDatetime", "pushButtonInternet", "pushButtonBasic"}
-            << QList<unsigned> {14006, 13001, 14006};
-        QTest::newRow("same button twice") << QStringList {"pushButtonInternet", "pushButtonInternet"}
-                                           << QList<unsigned> {13001, 13001};
+            << QStringList{"pushButtonDatetime", "pushButtonInternet", "pushButtonBasic"}
+            << QList<unsigned>{14006, 13001, 14006};
+        QTest::newRow("same button twice")
+            << QStringList{"pushButtonInternet", "pushButtonInternet"} << QList<unsigned>{13001, 13001};
     }
 
     void buttonsAskForTheirPages()
@@ -184,7 +183,7 @@ private slots:
     {
         QTest::addColumn<unsigned>("cmd");
         QTest::addColumn<int>("result");
-        QTest::addColumn<bool>("saved");  // the basic page's Save asked for it
+        QTest::addColumn<bool>("saved");    // the basic page's Save asked for it
         QTest::addColumn<QString>("toast"); // empty: none
         QTest::newRow("save accepted") << 14005u << 0 << true << SharedTexts::configSuccessText();
         QTest::newRow("save refused") << 14005u << 5 << true << CommonHelper::errorCodeToText(5);
@@ -221,7 +220,7 @@ private slots:
         // follows everything above.
         QVERIFY(flush());
         m_nvr->clearForcedResult(cmd);
-        QCOMPARE(toastTexts(), toast.isEmpty() ? QStringList() : QStringList {toast});
+        QCOMPARE(toastTexts(), toast.isEmpty() ? QStringList() : QStringList{toast});
         KelvoSDKHelper::instance()->logoutDev(toLoginDev(&otherRecord));
     }
 
@@ -240,18 +239,19 @@ private slots:
 
     void basicSaveReadsBack_data()
     {
-        QTest::addColumn<QString>("level");   // debugLogLevel seeded; empty: none
-        QTest::addColumn<int>("lockOp");      // boxes set in the dialog; -1 Cancel
+        QTest::addColumn<QString>("level"); // debugLogLevel seeded; empty: none
+        QTest::addColumn<int>("lockOp");    // boxes set in the dialog; -1 Cancel
         QTest::addColumn<QString>("body");
         const QString head = QString::fromUtf8("<language>1</language><transparency>1</transparency>"
                                                "<resolution>1280*720</resolution><lockScreenTime>60</lockScreenTime>");
         const QString tail = QStringLiteral("<guideEnable>1</guideEnable><autoAddIpc>1</autoAddIpc>");
         QTest::newRow("no level, log out") << QString() << 1 << head + "<lockScreenOp>1</lockScreenOp>" + tail;
         QTest::newRow("level 3, lock") << "3" << 2
-                                       << head + "<lockScreenOp>2</lockScreenOp>" + tail + "<debugLogLevel>3</debugLogLevel>";
+                                       << head + "<lockScreenOp>2</lockScreenOp>" + tail
+                                              + "<debugLogLevel>3</debugLogLevel>";
         QTest::newRow("level 0, both") << "0" << 3 << head + "<lockScreenOp>3</lockScreenOp>" + tail;
-        QTest::newRow("level 9 kept, cancel") << "9" << -1
-                                              << head + "<lockScreenOp>0</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
+        QTest::newRow("level 9 kept, cancel")
+            << "9" << -1 << head + "<lockScreenOp>0</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
     }
 
     void basicSaveReadsBack()
@@ -290,7 +290,8 @@ private slots:
     {
         QString seed = m_nvr->storedBody(14001);
         seed.replace(QStringLiteral("<language>1</language>"), QStringLiteral("<language>2</language>"));
-        seed.replace(QStringLiteral("<resolution>1280*720</resolution>"), QStringLiteral("<resolution>1920*1080</resolution>"));
+        seed.replace(QStringLiteral("<resolution>1280*720</resolution>"),
+                     QStringLiteral("<resolution>1920*1080</resolution>"));
         m_nvr->setStoredBody(14001, seed);
         QVERIFY(clickAndRead("pushButtonBasicInfo", 14001));
         auto *language = find<QComboBox>("m_cbxLanguage");
@@ -302,12 +303,12 @@ private slots:
             return l;
         };
         QCOMPARE(language->currentText(), QStringLiteral("Indonesia"));
-        QCOMPARE(items(), (QStringList {"1280*1024", "1366*768", "1920*1080"}));
+        QCOMPARE(items(), (QStringList{"1280*1024", "1366*768", "1920*1080"}));
         QCOMPARE(resolution->currentText(), QStringLiteral("1920*1080"));
         NvrWindowTest::saveShot(m_window.get(), QStringLiteral("nvr_basic.png"));
         language->setCurrentIndex(1);
         emit language->activated(1);
-        QCOMPARE(items(), (QStringList {"1024*768", "1280*720", "1920*1080"}));
+        QCOMPARE(items(), (QStringList{"1024*768", "1280*720", "1920*1080"}));
         QCOMPARE(resolution->currentText(), QStringLiteral("1920*1080"));
     }
 
@@ -338,7 +339,8 @@ private slots:
         find<QLineEdit>("m_lineEditGateway")->setText(QStringLiteral("127.0.0.254"));
         saveOf("PageInternet")->click();
         if (!sent) {
-            QVERIFY(waitForToast(CNVREthernetSetting::tr("The value of the mtu must be between the integers of the [500-1500]")));
+            QVERIFY(waitForToast(
+                CNVREthernetSetting::tr("The value of the mtu must be between the integers of the [500-1500]")));
             QVERIFY(flush());
             QCOMPARE(m_nvr->requestCount(13003), 0);
             return;
@@ -373,7 +375,7 @@ private slots:
         find<QLineEdit>("m_lineEditIPAddress")->setText(QStringLiteral("127.0.0.7"));
         find<QPushButton>("m_btnPing")->click();
         QVERIFY(waitForToast(SharedTexts::ipInUseText()));
-        QCOMPARE(ping.asked, QStringList {"127.0.0.7"});
+        QCOMPARE(ping.asked, QStringList{"127.0.0.7"});
         Platform::setPingProbe(nullptr);
     }
 

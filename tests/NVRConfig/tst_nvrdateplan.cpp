@@ -44,8 +44,7 @@ class TestNvrDatePlan : public QObject
     FUN_DEV_INFO m_record;
     std::unique_ptr<CNVRConfigSetting> m_window;
 
-    template<class T>
-    T *find(const char *name) const { return child<T>(m_window.get(), name); }
+    template <class T> T *find(const char *name) const { return child<T>(m_window.get(), name); }
     CNVRDateSetting *datePage() const { return find<CNVRDateSetting>("PageDatetime"); }
     CNVRStoragePlan *planPage() const { return find<CNVRStoragePlan>("pagePlan"); }
     StoragePlanTableView *grid() const { return child<StoragePlanTableView>(planPage(), "tableWidget"); }
@@ -74,9 +73,10 @@ class TestNvrDatePlan : public QObject
     void useSummerTime()
     {
         QString body = m_nvr->storedBody(14006);
-        body.replace(QStringLiteral("</timeConfig>"),
-                     QStringLiteral("<summertime><enable>1</enable><offset>120</offset><weekStartTime>3:0:0:02:00"
-                                    "</weekStartTime><weekEndTime>10:5:7:03:00</weekEndTime></summertime></timeConfig>"));
+        body.replace(
+            QStringLiteral("</timeConfig>"),
+            QStringLiteral("<summertime><enable>1</enable><offset>120</offset><weekStartTime>3:0:0:02:00"
+                           "</weekStartTime><weekEndTime>10:5:7:03:00</weekEndTime></summertime></timeConfig>"));
         m_nvr->setStoredBody(14006, body);
     }
 
@@ -114,12 +114,18 @@ private slots:
     {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("written");
-        QTest::newRow("last Sunday of March") << "3:0:0:02:00" << "3:0:0:02:00";
-        QTest::newRow("week 5, weekday 7") << "10:5:7:03:00" << "10:0:0:03:00";
-        QTest::newRow("no leading zeros") << "3:0:0:2:0" << "3:0:0:02:00";
-        QTest::newRow("three parts") << "3:2:1" << "4:1:1:01:00";
-        QTest::newRow("empty") << "" << "4:1:1:01:00";
-        QTest::newRow("impossible time") << "3:0:0:25:00" << "3:0:0:01:00";
+        QTest::newRow("last Sunday of March") << "3:0:0:02:00"
+                                              << "3:0:0:02:00";
+        QTest::newRow("week 5, weekday 7") << "10:5:7:03:00"
+                                           << "10:0:0:03:00";
+        QTest::newRow("no leading zeros") << "3:0:0:2:0"
+                                          << "3:0:0:02:00";
+        QTest::newRow("three parts") << "3:2:1"
+                                     << "4:1:1:01:00";
+        QTest::newRow("empty") << ""
+                               << "4:1:1:01:00";
+        QTest::newRow("impossible time") << "3:0:0:25:00"
+                                         << "3:0:0:01:00";
     }
 
     void pureSummerRules()
@@ -206,9 +212,12 @@ private slots:
         QTest::newRow("index 12") << "12" << false << TimeZoneTable::list(TimeZoneTable::IndexMode).at(12) << "12";
         QTest::newRow("named") << "PST8PDT" << false << pacific << "PST8PDT";
         // A zone no list holds shows nothing and goes back as it came.
-        QTest::newRow("empty") << "" << false << "" << "";
-        QTest::newRow("999") << "999" << false << "" << "999";
-        QTest::newRow("beyond the index list") << "45" << false << "" << "45";
+        QTest::newRow("empty") << "" << false << ""
+                               << "";
+        QTest::newRow("999") << "999" << false << ""
+                             << "999";
+        QTest::newRow("beyond the index list") << "45" << false << ""
+                                               << "45";
         QTest::newRow("index after another lookup") << "12" << true << TimeZoneTable::list(3).at(12) << "12";
         QTest::newRow("named after another lookup") << "PST8PDT" << true << pacific << "PST8PDT";
     }
@@ -241,12 +250,14 @@ private slots:
                                             "<timeZone>12</timeZone><chanNumberDisplay>1</chanNumberDisplay>"
                                             "<desktopTimeDisplay>0</desktopTimeDisplay>");
         QTest::newRow("no summer time") << false << 0 << "" << head.arg(0).arg(24) + "</timeConfig>";
-        QTest::newRow("summer time") << true << 0 << ""
-                                     << head.arg(0).arg(24)
-                + "<summertime><enable>1</enable><offset>120</offset><weekStartTime>3:0:0:02:00</weekStartTime>"
-                  "<weekEndTime>10:5:7:03:00</weekEndTime></summertime></timeConfig>"; // rules as they came
+        QTest::newRow("summer time")
+            << true << 0 << ""
+            << head.arg(0).arg(24)
+                   + "<summertime><enable>1</enable><offset>120</offset><weekStartTime>3:0:0:02:00</weekStartTime>"
+                     "<weekEndTime>10:5:7:03:00</weekEndTime></summertime></timeConfig>"; // rules as they came
         QTest::newRow("12-hour") << false << 1 << "" << head.arg(1).arg(24) + "</timeConfig>";
-        QTest::newRow("interval not a number") << false << 0 << "abc" << "";
+        QTest::newRow("interval not a number") << false << 0 << "abc"
+                                               << "";
     }
 
     void saveBody()
@@ -278,10 +289,12 @@ private slots:
             return;
         }
         const QRegularExpressionMatch time = kSysTime.match(body);
-        QVERIFY2(time.hasMatch() && body.startsWith(QLatin1String("<timeConfig>") + time.captured(0)), qPrintable(body));
+        QVERIFY2(time.hasMatch() && body.startsWith(QLatin1String("<timeConfig>") + time.captured(0)),
+                 qPrintable(body));
         // Whatever the display, the recorder gets its own 24-hour form.
         QVERIFY(qAbs(QDateTime::fromString(time.captured(1), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                         .secsTo(deviceTime->dateTime())) <= 2);
+                         .secsTo(deviceTime->dateTime()))
+                <= 2);
         QCOMPARE(body.mid(QStringLiteral("<timeConfig>").size() + time.captured(0).size()), tail);
     }
 
@@ -349,7 +362,7 @@ private slots:
         find<QPushButton>("pushButton_save")->click();
         QVERIFY(waitFor([&] { return m_nvr->requestCount(14105) == 1 && m_nvr->requestCount(14104) == 2; }));
         const QString detail = QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>") + painted
-            + QStringLiteral("</Schedule></ChannelDetail>");
+                               + QStringLiteral("</Schedule></ChannelDetail>");
         QCOMPARE(NvrWindowTest::lastBody(*m_nvr, 14105),
                  QStringLiteral("<ChannelNum>3</ChannelNum>") + detail.arg(2) + detail.arg(1) + detail.arg(5));
         QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));

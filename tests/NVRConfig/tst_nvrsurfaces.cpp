@@ -96,7 +96,10 @@ QStringList cutTexts(QWidget *root)
             option.initFrom(combo);
             text = combo->currentText();
             fits = fm.horizontalAdvance(text)
-                <= combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() + 1;
+                   <= combo->style()
+                              ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                              .width()
+                          + 1;
         } else if (auto *view = qobject_cast<QTableView *>(w)) {
             const QHeaderView *header = view->horizontalHeader();
             for (int c = 0; c < header->count(); ++c) {
@@ -143,7 +146,7 @@ const QString kChannel3 = QStringLiteral(
 
 struct Surface
 {
-    QString name;    // a page (its sub-tab button) or "users", "rights", "channels"
+    QString name; // a page (its sub-tab button) or "users", "rights", "channels"
     unsigned read = 0;
     unsigned save = 0;
     Leaves expected; // what an untouched Save sends (sysTime, passWord apart)
@@ -190,8 +193,7 @@ class TestNvrSurfaces : public QObject
     QTranslator m_translator;
     bool m_masked = true;
 
-    template<class T>
-    T *find(const char *name) const { return child<T>(m_open.get(), name); }
+    template <class T> T *find(const char *name) const { return child<T>(m_open.get(), name); }
     bool flush() { return NvrWindowTest::flush(*m_nvr, *m_record); }
     void translate(const QString &language)
     {
@@ -202,9 +204,10 @@ class TestNvrSurfaces : public QObject
     // The page a window button shows.
     QWidget *page(const QString &button) const
     {
-        static const QHash<QString, const char *> pages {{"pushButtonDatetime", "PageDatetime"},
-            {"pushButtonInternet", "PageInternet"}, {"pushButtonVersion", "PageVersion"}, {"pushButtonPlan", "pagePlan"},
-            {"pushButtonDisk", "pageDisk"}, {"pushButtonBasicInfo", "PageBasic"}};
+        static const QHash<QString, const char *> pages{
+            {"pushButtonDatetime", "PageDatetime"}, {"pushButtonInternet", "PageInternet"},
+            {"pushButtonVersion", "PageVersion"},   {"pushButtonPlan", "pagePlan"},
+            {"pushButtonDisk", "pageDisk"},         {"pushButtonBasicInfo", "PageBasic"}};
         return find<QWidget>(pages.value(button.section(',', 0, 0)));
     }
 
@@ -241,7 +244,8 @@ class TestNvrSurfaces : public QObject
     // check sees the Save button, or the dialog of the save before it closes.
     void save(const Surface &s, const std::function<void(QWidget *)> &check)
     {
-        auto *table = s.name.startsWith(QLatin1String("pushButton")) ? nullptr : find<QTableWidget>("m_AddDevTableWidget");
+        auto *table =
+            s.name.startsWith(QLatin1String("pushButton")) ? nullptr : find<QTableWidget>("m_AddDevTableWidget");
         if (s.read == 14013) {
             const int row = CUserManageDlg::findRow(QStringLiteral("ann"), table, 0);
             if (row < 0)
@@ -251,8 +255,9 @@ class TestNvrSurfaces : public QObject
                 // Passwords are masked while typed, with a view action.
                 for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
                     m_masked = m_masked && edit->echoMode() == QLineEdit::Password && !edit->actions().isEmpty();
-                const QList<QPair<const char *, const char *>> typed {
-                    {"lineEditOld", "pw-ann"}, {"m_NewUserPasswordlineEdit", "pw-new"}, {"m_ConfirmUserPasswordlineEdit", "pw-new"}};
+                const QList<QPair<const char *, const char *>> typed{{"lineEditOld", "pw-ann"},
+                                                                     {"m_NewUserPasswordlineEdit", "pw-new"},
+                                                                     {"m_ConfirmUserPasswordlineEdit", "pw-new"}};
                 for (const auto &field : typed) {
                     if (auto *edit = d->findChild<QLineEdit *>(QLatin1String(field.first)))
                         edit->setText(QLatin1String(field.second));
@@ -263,8 +268,9 @@ class TestNvrSurfaces : public QObject
                     d->reject();
                 acted = true;
             });
-            QTest::mouseClick(child<QPushButton>(table->cellWidget(row, 4), s.name == "rights" ? "pushButtonAuth" : "pushButtonEdit"),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                child<QPushButton>(table->cellWidget(row, 4), s.name == "rights" ? "pushButtonAuth" : "pushButtonEdit"),
+                Qt::LeftButton);
             QVERIFY(waitFor([&acted] { return acted; }));
         } else if (s.read == 14203) {
             if (!table->item(2, 0))
@@ -275,7 +281,8 @@ class TestNvrSurfaces : public QObject
             child<QPushButton>(dlg, "m_OKBtn")->click();
             check(dlg);
         } else {
-            for (auto *button : page(s.name)->findChildren<QPushButton *>(QRegularExpression("^(m_btnSave|pushButton_?[sS]ave)$"))) {
+            for (auto *button :
+                 page(s.name)->findChildren<QPushButton *>(QRegularExpression("^(m_btnSave|pushButton_?[sS]ave)$"))) {
                 button->click();
                 check(button);
             }
@@ -311,8 +318,10 @@ private slots:
         const loginDev key = toLoginDev(m_record);
         for (const QString &account : {kAnn, kBob})
             KelvoSDKHelper::instance()->sendData(
-                key, 14014, "<userNum>1</userNum><userAcount><operationType>1</operationType>" + account + "</userAcount>", 0);
-        KelvoSDKHelper::instance()->sendData(key, 14204, "<ChannelCount>1</ChannelCount><ChannelInfo>" + kChannel3 + "</ChannelInfo>", 0);
+                key, 14014,
+                "<userNum>1</userNum><userAcount><operationType>1</operationType>" + account + "</userAcount>", 0);
+        KelvoSDKHelper::instance()->sendData(
+            key, 14204, "<ChannelCount>1</ChannelCount><ChannelInfo>" + kChannel3 + "</ChannelInfo>", 0);
         QVERIFY(flush());
     }
 
@@ -347,7 +356,9 @@ private slots:
         const bool noClock = surface.name.endsWith(QLatin1String("unreadable"));
         if (noClock) {
             m_nvr->setReplyRewrite(14006, [](const QString &reply) {
-                return QString(reply).replace(QRegularExpression("<sysTime>[^<]*</sysTime>"), "<sysTime>24:61</sysTime>").toUtf8();
+                return QString(reply)
+                    .replace(QRegularExpression("<sysTime>[^<]*</sysTime>"), "<sysTime>24:61</sysTime>")
+                    .toUtf8();
             });
         }
         if (condition == ReadFailed)
@@ -433,10 +444,10 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("surface");
         for (const char *language : {"en", "ru", "cz", "zh", "ida"}) {
-            for (const char *surface : {"pushButtonBasicInfo", "lock screen", "pushButtonDatetime", "summer time",
-                                        "pushButtonInternet", "qr code", "pushButtonVersion", "pushButtonPlan",
-                                        "pushButtonDisk", "users", "edit user", "add user", "rights", "channels",
-                                        "manual add", "channel address"})
+            for (const char *surface :
+                 {"pushButtonBasicInfo", "lock screen", "pushButtonDatetime", "summer time", "pushButtonInternet",
+                  "qr code", "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users", "edit user", "add user",
+                  "rights", "channels", "manual add", "channel address"})
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
         }
     }
@@ -455,12 +466,12 @@ private slots:
         translate(language);
         const bool user = surface.contains(QLatin1String("user")) || surface == QLatin1String("rights");
         const bool channel = surface.startsWith(QLatin1String("channel")) || surface == QLatin1String("manual add");
-        const QString opened = user ? QStringLiteral("users")
-            : channel               ? QStringLiteral("channels")
-            : surface == QLatin1String("lock screen") ? QStringLiteral("pushButtonBasicInfo")
-            : surface == QLatin1String("summer time") ? QStringLiteral("pushButtonDatetime")
-            : surface == QLatin1String("qr code")     ? QStringLiteral("pushButtonInternet")
-                                                      : surface;
+        const QString opened = user                                      ? QStringLiteral("users")
+                               : channel                                 ? QStringLiteral("channels")
+                               : surface == QLatin1String("lock screen") ? QStringLiteral("pushButtonBasicInfo")
+                               : surface == QLatin1String("summer time") ? QStringLiteral("pushButtonDatetime")
+                               : surface == QLatin1String("qr code")     ? QStringLiteral("pushButtonInternet")
+                                                                         : surface;
         QVERIFY(open(opened, user ? 14013 : channel ? 14203 : 14001));
         NvrBodies::Values ann;
         const Leaves listed = leaves(kAnn);
@@ -486,19 +497,26 @@ private slots:
         if (auto *rights = qobject_cast<CNVRAuthSetting *>(shown))
             rights->setAuthInfo(m_record, ann);
         if (auto *edit = qobject_cast<CNVREditClientUserDlg *>(shown))
-            surface == QLatin1String("edit user") ? edit->setUserInfo(m_record, ann) : edit->initAccount(m_record, QString());
+            surface == QLatin1String("edit user") ? edit->setUserInfo(m_record, ann)
+                                                  : edit->initAccount(m_record, QString());
         if (auto *add = qobject_cast<CNVRChannelAddDevDlg *>(shown))
             add->setChannelId(1);
         if (auto *address = qobject_cast<CNVRChannelModifyIPDlg *>(shown))
-            address->setDevInfo({{"IPAddress", "127.77.0.16"}, {"Netmask", "255.255.255.0"}, {"Gateway", "127.77.0.1"},
-                                 {"Username", "admin"}, {"Password", "402917"}, {"Protocol", "BRELON"}}, m_record);
+            address->setDevInfo({{"IPAddress", "127.77.0.16"},
+                                 {"Netmask", "255.255.255.0"},
+                                 {"Gateway", "127.77.0.1"},
+                                 {"Username", "admin"},
+                                 {"Password", "402917"},
+                                 {"Protocol", "BRELON"}},
+                                m_record);
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QVERIFY(flush());
         QVERIFY2(shown->width() <= 1280 && shown->height() <= 720, qPrintable(QString::number(shown->width())));
         const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
         if (!dir.isEmpty())
-            shown->grab().save(QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(language, QString(surface).replace(' ', '_'))));
+            shown->grab().save(
+                QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(language, QString(surface).replace(' ', '_'))));
         const QStringList cut = cutTexts(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
@@ -518,11 +536,16 @@ private slots:
                  QString(kNetwork).remove(QRegularExpression("<(wifiEnable|poeEnable|qrCodeString)>[^<]*</\\1>")));
         const QString markup = QStringLiteral("<Username>a&amp;b&lt;c</Username>");
         const QString added = NvrBodies::channelAddBody(
-            NvrBodies::readChannels(reply("<ChannelInfo>" + QString(kChannel3).replace("<Username>cam</Username>", markup)
-                                          + "</ChannelInfo>"), 8), {2});
+            NvrBodies::readChannels(reply("<ChannelInfo>"
+                                          + QString(kChannel3).replace("<Username>cam</Username>", markup)
+                                          + "</ChannelInfo>"),
+                                    8),
+            {2});
         QCOMPARE(QRegularExpression("<Username>.*</Username>").match(added).captured(), markup);
-        const QList<NvrBodies::Values> accounts = NvrBodies::readAccounts(reply("<userAcount>" + kAnn + "</userAcount>"), 8);
-        QCOMPARE(NvrBodies::deleteRecord(accounts.value(0)), "<userAcount><operationType>2</operationType>" + kAnn + "</userAcount>");
+        const QList<NvrBodies::Values> accounts =
+            NvrBodies::readAccounts(reply("<userAcount>" + kAnn + "</userAcount>"), 8);
+        QCOMPARE(NvrBodies::deleteRecord(accounts.value(0)),
+                 "<userAcount><operationType>2</operationType>" + kAnn + "</userAcount>");
         const QString detail = "<ChannelDetail><ID>7</ID><Schedule>" + kSchedule + "</Schedule></ChannelDetail>";
         const NvrBodies::Schedules plans = NvrBodies::readSchedules(reply("<RecordMode>2</RecordMode>" + detail), 8);
         QCOMPARE(NvrBodies::scheduleBody({{7, plans.byChannel.value(7)}}), "<ChannelNum>1</ChannelNum>" + detail);

@@ -60,7 +60,7 @@ QStringList sentRecords(SimDevice *nvr)
         for (const QString &piece : findAllXmlElements(r.xml, QStringLiteral("userAcount"))) {
             const auto fields = findValuesInXml(piece, QStringLiteral("userAcount"));
             records << fields.value(QStringLiteral("operationType")) + QLatin1Char(':')
-                    + fields.value(QStringLiteral("userName"));
+                           + fields.value(QStringLiteral("userName"));
         }
     }
     return records;
@@ -105,7 +105,8 @@ class TestNvrUsers : public QObject
 
     // Accounts made on the NVR directly, as another client would.
     void addOnNvr(int nvr, const QStringList &names, const QString &status = QStringLiteral("1"),
-                  const QString &local = QStringLiteral("11111111"), const QString &remote = QStringLiteral("1111111111"))
+                  const QString &local = QStringLiteral("11111111"),
+                  const QString &remote = QStringLiteral("1111111111"))
     {
         const int before = m_nvrs[nvr]->requestCount(14014);
         for (const QString &name : names) {
@@ -173,7 +174,8 @@ private slots:
             QWidget *adminRow = t->cellWidget(0, 4);
             adminDelete = !adminRow->findChild<QPushButton *>(QStringLiteral("pushButtonDelete"))->isHidden();
             adminRow->findChild<QPushButton *>(QStringLiteral("pushButtonAuth"))->click();
-            rightsOpened = waitFor([] { return qobject_cast<CNVRAuthSetting *>(QApplication::activeModalWidget()); }, 500);
+            rightsOpened =
+                waitFor([] { return qobject_cast<CNVRAuthSetting *>(QApplication::activeModalWidget()); }, 500);
             if (rightsOpened)
                 QApplication::activeModalWidget()->close();
             d->findChild<QPushButton *>(QStringLiteral("m_btnClose"))->click();
@@ -265,10 +267,15 @@ private slots:
         guard.giveUp();
         QVERIFY(!opened);
 
-        onModal<CEditContactDlg>([](CEditContactDlg *d) { fillAndOk(d, {{"m_editContact", QStringLiteral("1-2025550123")}}); });
+        onModal<CEditContactDlg>([](CEditContactDlg *d) {
+            fillAndOk(d, {{"m_editContact", QStringLiteral("1-2025550123")}});
+        });
         child<QPushButton>(m_dlg.get(), "m_EditContactBtn")->click();
         QTRY_COMPARE_WITH_TIMEOUT(table()->item(0, 3)->text(), QStringLiteral("1-2025550123"), 10000);
-        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) { opened = true; d->reject(); });
+        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) {
+            opened = true;
+            d->reject();
+        });
         QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
         QTRY_VERIFY(opened);
     }
@@ -282,17 +289,39 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: sent
         QTest::addColumn<QString>("sent");    // operationType:userName:passWord
         const QString known = QStringLiteral("pw-ann");
-        QTest::newRow("wrong old first") << "ann" << "x" << "a" << "b" << "Incorrect old password" << "";
-        QTest::newRow("mismatch") << "ann" << known << "a" << "b"
-                                  << "New password and confirmation password do not match" << "";
+        QTest::newRow("wrong old first") << "ann"
+                                         << "x"
+                                         << "a"
+                                         << "b"
+                                         << "Incorrect old password"
+                                         << "";
+        QTest::newRow("mismatch") << "ann" << known << "a"
+                                  << "b"
+                                  << "New password and confirmation password do not match"
+                                  << "";
         QTest::newRow("same as old") << "ann" << known << known << known
-                                     << "New password cannot be the same as the old password" << "";
-        QTest::newRow("empty for a user") << "ann" << known << "" << "" << "Incomplete information" << "";
-        QTest::newRow("empty for admin sends old") << "admin" << DEFAULT_DEV_PASSWORD << "" << ""
-                                                   << "" << "3:admin:" + DEFAULT_DEV_PASSWORD;
-        QTest::newRow("add, empty password") << "" << "" << "" << ""
-                                             << "New password cannot be the same as the old password" << "";
-        QTest::newRow("add, markup") << "" << "" << "a%3&<b" << "a%3&<b" << "" << "1:new:a%3&<b";
+                                     << "New password cannot be the same as the old password"
+                                     << "";
+        QTest::newRow("empty for a user") << "ann" << known << ""
+                                          << ""
+                                          << "Incomplete information"
+                                          << "";
+        QTest::newRow("empty for admin sends old") << "admin" << DEFAULT_DEV_PASSWORD << ""
+                                                   << ""
+                                                   << ""
+                                                   << "3:admin:" + DEFAULT_DEV_PASSWORD;
+        QTest::newRow("add, empty password") << ""
+                                             << ""
+                                             << ""
+                                             << ""
+                                             << "New password cannot be the same as the old password"
+                                             << "";
+        QTest::newRow("add, markup") << ""
+                                     << ""
+                                     << "a%3&<b"
+                                     << "a%3&<b"
+                                     << ""
+                                     << "1:new:a%3&<b";
     }
 
     void editChecks()
@@ -313,9 +342,10 @@ private slots:
             QVERIFY(edit.findChild<QLineEdit *>(QStringLiteral("lineEditOld"))->isHidden());
             child<QLineEdit>(&edit, "m_UserNamelineEdit")->setText(QStringLiteral("new"));
         } else {
-            edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), user},
-                                             {QStringLiteral("passWord"), user == "admin" ? DEFAULT_DEV_PASSWORD : "pw-ann"},
-                                             {QStringLiteral("status"), QStringLiteral("0")}});
+            edit.setUserInfo(record(Checks),
+                             {{QStringLiteral("userName"), user},
+                              {QStringLiteral("passWord"), user == "admin" ? DEFAULT_DEV_PASSWORD : "pw-ann"},
+                              {QStringLiteral("status"), QStringLiteral("0")}});
             QCOMPARE(child<QComboBox>(&edit, "m_cbxWhetherOpen")->currentIndex(), 0);
         }
         QVERIFY(child<QComboBox>(&edit, "m_cbxWhetherOpen")->isEnabled()); // logged in as "admin"
@@ -350,13 +380,13 @@ private slots:
         edit.setModal(false);
         edit.show();
         edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), QStringLiteral("ann")},
-                                         {QStringLiteral("passWord"), QStringLiteral("pw-ann")}});
+                                          {QStringLiteral("passWord"), QStringLiteral("pw-ann")}});
         fillAndOk(&edit, {{"lineEditOld", QStringLiteral("pw-ann")},
                           {"m_NewUserPasswordlineEdit", QStringLiteral("pw-new")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("pw-other")}});
         QVERIFY(!child<QLabel>(&edit, "m_lblTextInfo")->text().isEmpty());
         edit.setUserInfo(record(Checks), {{QStringLiteral("userName"), QStringLiteral("admin")},
-                                         {QStringLiteral("passWord"), DEFAULT_DEV_PASSWORD}});
+                                          {QStringLiteral("passWord"), DEFAULT_DEV_PASSWORD}});
         for (const char *name : {"lineEditOld", "m_NewUserPasswordlineEdit", "m_ConfirmUserPasswordlineEdit"})
             QVERIFY2(child<QLineEdit>(&edit, name)->text().isEmpty(), name);
         QVERIFY(child<QLabel>(&edit, "m_lblTextInfo")->text().isEmpty());
@@ -458,8 +488,9 @@ private slots:
     {
         addOnNvr(Reveal, {QStringLiteral("shown")});
         open(Reveal, 2);
-        onModal<Authentication>(
-            [](Authentication *d) { fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}}); });
+        onModal<Authentication>([](Authentication *d) {
+            fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}});
+        });
         QTest::mouseClick(rowButton(QStringLiteral("shown"), "pushButtonPassword"), Qt::LeftButton);
         QTRY_COMPARE(table()->item(1, 1)->text(), QStringLiteral("pw-shown"));
         QCOMPARE(table()->item(1, 3)->text(), QStringLiteral("shown@example.com"));

@@ -24,8 +24,7 @@
 namespace DevicePagesTest {
 
 // A named child of a page or dialog; a missing one is reported, not guessed.
-template<class T>
-T *child(QWidget *parent, const char *name)
+template <class T> T *child(QWidget *parent, const char *name)
 {
     T *w = parent->findChild<T *>(QLatin1String(name));
     if (!w)
@@ -53,8 +52,7 @@ inline int &pendingModalHandlers()
 // A modal dialog nobody closes blocks exec() until the test times out. Until
 // the current test function ends, watch for such a dialog: once `expired`
 // says so, reject it and fail the test instead.
-template<class T>
-void rejectStrandedModal(std::function<T *()> find, std::function<bool()> expired, const char *why)
+template <class T> void rejectStrandedModal(std::function<T *()> find, std::function<bool()> expired, const char *why)
 {
     const QByteArray test = currentTestKey();
     auto *timer = new QTimer;
@@ -89,8 +87,7 @@ struct ModalWait
 // against a dialog that must not come), but a T that shows up later with no
 // other handler waiting, or a dialog act leaves open for timeoutMs, is
 // rejected and fails the test, so exec() always returns.
-template<class T>
-ModalWait onModal(std::function<void(T *)> act, int timeoutMs = 10000)
+template <class T> ModalWait onModal(std::function<void(T *)> act, int timeoutMs = 10000)
 {
     auto *timer = new QTimer;
     auto clock = std::make_shared<QElapsedTimer>();

@@ -110,17 +110,51 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("toast");
 
-        QTest::newRow("empty address") << "" << "admin" << "2028" << "554" << "Incomplete information" << true;
-        QTest::newRow("blank user") << "10.1.2.4" << "   " << "2028" << "554" << "Incomplete information" << true;
-        QTest::newRow("empty port") << "10.1.2.4" << "admin" << "" << "554" << "Incomplete information" << true;
-        QTest::newRow("three parts") << "192.168.1" << "admin" << "2028" << "554" << "Invalid format" << false;
-        QTest::newRow("port zero") << "10.1.2.4" << "admin" << "0" << "554" << "Invalid format" << false;
-        QTest::newRow("port too big") << "10.1.2.4" << "admin" << "70000" << "554" << "Invalid format" << false;
-        QTest::newRow("rtsp not a number") << "10.1.2.4" << "admin" << "2028" << "55x" << "Invalid format" << false;
-        QTest::newRow("registered") << "10.1.2.3" << "admin" << "2028" << "554"
+        QTest::newRow("empty address") << ""
+                                       << "admin"
+                                       << "2028"
+                                       << "554"
+                                       << "Incomplete information" << true;
+        QTest::newRow("blank user") << "10.1.2.4"
+                                    << "   "
+                                    << "2028"
+                                    << "554"
+                                    << "Incomplete information" << true;
+        QTest::newRow("empty port") << "10.1.2.4"
+                                    << "admin"
+                                    << ""
+                                    << "554"
+                                    << "Incomplete information" << true;
+        QTest::newRow("three parts") << "192.168.1"
+                                     << "admin"
+                                     << "2028"
+                                     << "554"
+                                     << "Invalid format" << false;
+        QTest::newRow("port zero") << "10.1.2.4"
+                                   << "admin"
+                                   << "0"
+                                   << "554"
+                                   << "Invalid format" << false;
+        QTest::newRow("port too big") << "10.1.2.4"
+                                      << "admin"
+                                      << "70000"
+                                      << "554"
+                                      << "Invalid format" << false;
+        QTest::newRow("rtsp not a number") << "10.1.2.4"
+                                           << "admin"
+                                           << "2028"
+                                           << "55x"
+                                           << "Invalid format" << false;
+        QTest::newRow("registered") << "10.1.2.3"
+                                    << "admin"
+                                    << "2028"
+                                    << "554"
                                     << "The IP address is already in use." << true;
-        QTest::newRow("registered, typed with zeros")
-            << "010.001.002.003" << "admin" << "2028" << "554" << "The IP address is already in use." << true;
+        QTest::newRow("registered, typed with zeros") << "010.001.002.003"
+                                                      << "admin"
+                                                      << "2028"
+                                                      << "554"
+                                                      << "The IP address is already in use." << true;
     }
 
     void addDialogRefuses()
@@ -158,12 +192,30 @@ private slots:
         QTest::addColumn<QString>("rtsp");
         QTest::addColumn<QString>("stored"); // "" refused
         QTest::addColumn<QString>("focus");
-        QTest::newRow("999 refused, not cut") << "999.1.1.1" << "554" << "" << "m_IPlineEdit";
-        QTest::newRow("256 refused") << "192.168.1.256" << "554" << "" << "m_IPlineEdit";
-        QTest::newRow("five parts refused") << "1.2.3.4.5" << "554" << "" << "m_IPlineEdit";
-        QTest::newRow("port at fault") << "10.9.0.1" << "5x4" << "" << "lineEditRTSP";
-        QTest::newRow("plain") << "10.9.0.2" << "554" << "10.9.0.2" << "";
-        QTest::newRow("zeros") << "010.009.000.003" << "554" << "10.9.0.3" << "";
+        QTest::newRow("999 refused, not cut") << "999.1.1.1"
+                                              << "554"
+                                              << ""
+                                              << "m_IPlineEdit";
+        QTest::newRow("256 refused") << "192.168.1.256"
+                                     << "554"
+                                     << ""
+                                     << "m_IPlineEdit";
+        QTest::newRow("five parts refused") << "1.2.3.4.5"
+                                            << "554"
+                                            << ""
+                                            << "m_IPlineEdit";
+        QTest::newRow("port at fault") << "10.9.0.1"
+                                       << "5x4"
+                                       << ""
+                                       << "lineEditRTSP";
+        QTest::newRow("plain") << "10.9.0.2"
+                               << "554"
+                               << "10.9.0.2"
+                               << "";
+        QTest::newRow("zeros") << "010.009.000.003"
+                               << "554"
+                               << "10.9.0.3"
+                               << "";
     }
 
     void addDialogTypedAddress()
@@ -459,10 +511,10 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("toast");
 
-        QTest::newRow("refused, app page") << "BRELON" << 8 << QString() << "pagePrivate" << "ContactInfo is empty"
-                                           << QString();
-        QTest::newRow("refused 255, web page")
-            << "" << 255 << QString() << "pageMid" << "Operation failed" << QString();
+        QTest::newRow("refused, app page") << "BRELON" << 8 << QString() << "pagePrivate"
+                                           << "ContactInfo is empty" << QString();
+        QTest::newRow("refused 255, web page") << "" << 255 << QString() << "pageMid"
+                                               << "Operation failed" << QString();
         QTest::newRow("no contact") << "GUOKE" << 0 << "<contactInfo><contactAddress></contactAddress></contactInfo>"
                                     << "pageMid" << QString() << "No contact info,  defalut password 402917";
     }
@@ -504,7 +556,8 @@ private slots:
         QCOMPARE(errorLabel->text(), error);
         QCOMPARE(device.requestCount(14017), 1);
         QCOMPARE(device.requestCount(14019), 0);
-        QVERIFY(child<QLabel>(&dialog, appPage ? "labelSafePrivate" : "m_labelSafe")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(
+            child<QLabel>(&dialog, appPage ? "labelSafePrivate" : "m_labelSafe")->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(dialog.isVisible());
         sdk->logoutDev(device.loginKey());
     }

@@ -233,8 +233,8 @@ private slots:
         };
         QCOMPARE(buttons(ipc), QStringList({"pushButtonDelete", "pushButtonEdit", "pushButtonSet", "pushButtonUser"}));
         QCOMPARE(buttons(m_nvr->address().toString()),
-                 QStringList({"pushButtonChannel", "pushButtonDelete", "pushButtonEdit", "pushButtonSet",
-                              "pushButtonUser"}));
+                 QStringList(
+                     {"pushButtonChannel", "pushButtonDelete", "pushButtonEdit", "pushButtonSet", "pushButtonUser"}));
         QCOMPARE(buttons(QStringLiteral("127.66.0.20")), QStringList({"pushButtonDelete", "pushButtonEdit"}));
         QVERIFY(child<QPushButton>(m_page.get(), "pushButtonGroup")->isVisible());
     }
@@ -245,8 +245,10 @@ private slots:
         m_controller->onTimeoutLoginDevice();
         const QString ipc = m_ipc->address().toString();
         const QString nvr = m_nvr->address().toString();
-        QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColState), QStringLiteral("Connection successful"),
+                                  10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"),
+                                  10000);
         QTRY_COMPARE_WITH_TIMEOUT(cell(ipc, DeviceManageWidget::ColVersion), QStringLiteral("V1.2.3.20261201"), 10000);
 
         // A channel record shares the device's address; its name and state stay off the row.
@@ -264,7 +266,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection failed"), 10000);
         m_nvr->setRefuseConnections(false);
         child<QPushButton>(m_page.get(), "pushButtonUpdate")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"),
+                                  10000);
     }
 
     void rowButtons()
@@ -370,8 +373,8 @@ private slots:
         });
         upgrade->click();
         QVERIFY(toastTexts().contains(QStringLiteral("Begin upgrade, Please wait")));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            toastTexts().contains(QStringLiteral("Upgrade success,The device will restart")), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Upgrade success,The device will restart")),
+                                 15000);
         disconnect(model(), &QStandardItemModel::itemChanged, this, nullptr);
         QCOMPARE(m_ipc->firmware(), firmware);
         QVERIFY(m_ipc->firmwareComplete());
@@ -387,7 +390,8 @@ private slots:
         QVERIFY(firmwareChosen());
         const QString ipc = m_ipc->address().toString();
         const QString nvr = m_nvr->address().toString();
-        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(nvr, DeviceManageWidget::ColState), QStringLiteral("Connection successful"),
+                                  10000);
         m_nvr->setHandler(20001, [](SimConnection *c, const SimRequest &) { c->reply(20001, 1); });
         uncheckAll();
         checkRow(ipc, true);
@@ -452,8 +456,9 @@ private slots:
         checkRow(QStringLiteral("127.66.0.20"), true);
         checkRow(QStringLiteral("127.66.0.21"), true);
         QList<QPair<QString, QString>> changed;
-        auto conn = connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this,
-                            [&](FUN_DEV_INFO *dev) { changed << qMakePair(dev->ip, dev->userName + "/" + dev->password); });
+        auto conn = connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this, [&](FUN_DEV_INFO *dev) {
+            changed << qMakePair(dev->ip, dev->userName + "/" + dev->password);
+        });
         onModal<DeviceBatchModify>([](DeviceBatchModify *d) {
             QCOMPARE(child<QLineEdit>(d, "m_UserNamelineEdit")->text(), DEFAULT_DEV_USER);
             child<QLineEdit>(d, "m_UserNamelineEdit")->setText(QStringLiteral(" op "));
@@ -483,9 +488,8 @@ private slots:
         });
         del->click();
         QCOMPARE(model()->rowCount(), 4);
-        onModal<CustomDialog>([](CustomDialog *q) {
-            QTest::mouseClick(child<QPushButton>(q, "pushButtonOK"), Qt::LeftButton);
-        });
+        onModal<CustomDialog>(
+            [](CustomDialog *q) { QTest::mouseClick(child<QPushButton>(q, "pushButtonOK"), Qt::LeftButton); });
         del->click();
         QCOMPARE(model()->rowCount(), 3);
         QCOMPARE(m_page->getRowIndexByIp(QStringLiteral("127.66.0.21")), -1);
@@ -537,8 +541,8 @@ private slots:
         // under another address so the search lists it again.
         m_fresh->setStoredValue(13002, QStringLiteral("IP"), QStringLiteral("127.66.0.8"));
         onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
-            auto *results = qobject_cast<QStandardItemModel *>(
-                child<QTableView>(search, "m_SearchDevTableView")->model());
+            auto *results =
+                qobject_cast<QStandardItemModel *>(child<QTableView>(search, "m_SearchDevTableView")->model());
             QTRY_COMPARE_WITH_TIMEOUT(results->rowCount(), 1, 5000);
             results->item(0, 0)->setCheckState(Qt::Checked);
             onModal<CustomDialog>([](CustomDialog *q) {
@@ -814,18 +818,21 @@ private slots:
         int ipRow = -2, strayRow = -2;
         QStringList tips;
         onModal<CSearchManageWidget>([&](CSearchManageWidget *search) {
-            auto *results = qobject_cast<QStandardItemModel *>(
-                child<QTableView>(search, "m_SearchDevTableView")->model());
+            auto *results =
+                qobject_cast<QStandardItemModel *>(child<QTableView>(search, "m_SearchDevTableView")->model());
             auto *button = child<QPushButton>(search, "m_SearchDevBtn");
             auto *privateBox = child<QCheckBox>(search, "m_KelvochkBox");
-            listed = QTest::qWaitFor([&] {
-                return button->text() == QStringLiteral("Search")
-                       && CSearchManageWidget::findRowByText(ip, results, 0) >= 0;
-            }, 5000);
+            listed = QTest::qWaitFor(
+                [&] {
+                    return button->text() == QStringLiteral("Search")
+                           && CSearchManageWidget::findRowByText(ip, results, 0) >= 0;
+                },
+                5000);
             QTest::mouseClick(privateBox, Qt::LeftButton, {}, QPoint(5, privateBox->height() / 2));
             // An ONVIF row whose camera the discovery table no longer holds.
             QList<QStandardItem *> row;
-            for (const QString &text : {stray, QStringLiteral("ONVIF"), QString(), QString(), QString(), QString(), QString()})
+            for (const QString &text :
+                 {stray, QStringLiteral("ONVIF"), QString(), QString(), QString(), QString(), QString()})
                 row << new QStandardItem(text);
             row.first()->setCheckable(true);
             results->appendRow(row);
@@ -844,8 +851,9 @@ private slots:
         QVERIFY(listed);
         QCOMPARE(ipRow, -1);
         QVERIFY(strayRow >= 0);
-        QVERIFY2(tips.contains(QStringLiteral("The device is no longer in the search results.Please search again later.")),
-                 qPrintable(tips.join(QLatin1Char('|'))));
+        QVERIFY2(
+            tips.contains(QStringLiteral("The device is no longer in the search results.Please search again later.")),
+            qPrintable(tips.join(QLatin1Char('|'))));
         QCOMPARE(added.count(), 1);
         const auto devs = added.first().first().value<QList<FUN_DEV_INFO *>>();
         QCOMPARE(devs.size(), 1);

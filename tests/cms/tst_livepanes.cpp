@@ -210,7 +210,10 @@ private slots:
         QCOMPARE(status->text(), VideoPreviewPane::tr("Play failed"));
         const QRect picture = pane.renderer()->geometry();
         QVERIFY2(picture.contains(status->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                     .arg(status->x()).arg(status->y()).arg(status->width()).arg(status->height())));
+                                                                      .arg(status->x())
+                                                                      .arg(status->y())
+                                                                      .arg(status->width())
+                                                                      .arg(status->height())));
 
         // The picture is turned into an image off the GUI thread: wait until
         // the pane paints it before judging the backing against it.
@@ -323,7 +326,7 @@ private slots:
         // so another key takes the first free one.
         QCOMPARE(page.choosePane(QStringLiteral("a")), page.pane(2));
         QCOMPARE(page.choosePane(QStringLiteral("x")), page.pane(0));
-        QCOMPARE(page.panesOf(QStringLiteral("a")), QList<VideoPreviewPane *> {page.pane(2)});
+        QCOMPARE(page.panesOf(QStringLiteral("a")), QList<VideoPreviewPane *>{page.pane(2)});
 
         // Leaving the 4-pane layout for one pane ends the streams left off screen.
         page.setLayoutCount(1);

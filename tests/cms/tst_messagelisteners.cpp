@@ -50,19 +50,23 @@ private slots:
         QTest::addColumn<int>("reads"); // passes of the reader once the head is read
         QTest::addColumn<bool>("qrShown");
 
-        QTest::newRow("playback frame") << int(Cmd::PlaybackData) << "0" << "<dataLen>64</dataLen>" << 64 << 0 << false;
-        QTest::newRow("download frame") << int(Cmd::DownloadData) << "0" << "<dataLen>64</dataLen>" << 64 << 0 << false;
+        QTest::newRow("playback frame") << int(Cmd::PlaybackData) << "0"
+                                        << "<dataLen>64</dataLen>" << 64 << 0 << false;
+        QTest::newRow("download frame") << int(Cmd::DownloadData) << "0"
+                                        << "<dataLen>64</dataLen>" << 64 << 0 << false;
         // The frame's head names a command a dialog waits for: it still is a frame.
-        QTest::newRow("frame with a reply's command")
-            << int(Cmd::GetSecurityCode) << "0" << "<QRCodeInfo>frame</QRCodeInfo>" << 64 << 0 << false;
-        QTest::newRow("reply nobody asked for") << int(Cmd::GetVideoEncode) << "0" << "<x>1</x>" << 0 << 0 << false;
-        QTest::newRow("refused text") << int(Cmd::GetSecurityCode) << "0" << "<QRCodeInfo>x<b></QRCodeInfo></b>" << 0
-                                      << 0 << false;
+        QTest::newRow("frame with a reply's command") << int(Cmd::GetSecurityCode) << "0"
+                                                      << "<QRCodeInfo>frame</QRCodeInfo>" << 64 << 0 << false;
+        QTest::newRow("reply nobody asked for") << int(Cmd::GetVideoEncode) << "0"
+                                                << "<x>1</x>" << 0 << 0 << false;
+        QTest::newRow("refused text") << int(Cmd::GetSecurityCode) << "0"
+                                      << "<QRCodeInfo>x<b></QRCodeInfo></b>" << 0 << 0 << false;
         QTest::newRow("upgrade progress for the device page")
-            << int(Cmd::UpgradeProgress) << "0" << "<updateProgress>40</updateProgress>" << 0 << 1 << false;
+            << int(Cmd::UpgradeProgress) << "0"
+            << "<updateProgress>40</updateProgress>" << 0 << 1 << false;
         // Both open dialogs take it, each reading the body once.
-        QTest::newRow("security code for both dialogs")
-            << int(Cmd::GetSecurityCode) << "0" << "<QRCodeInfo>reset-me</QRCodeInfo>" << 0 << 2 << true;
+        QTest::newRow("security code for both dialogs") << int(Cmd::GetSecurityCode) << "0"
+                                                        << "<QRCodeInfo>reset-me</QRCodeInfo>" << 0 << 2 << true;
     }
 
     void readsPerMessage()

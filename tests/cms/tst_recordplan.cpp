@@ -140,8 +140,8 @@ private slots:
         QTest::newRow("not an array") << "{\"szDevId\":\"A\"}" << 0 << "" << 0 << 0 << 0;
         QTest::newRow("channel low 8 bits") << "[{\"iChannelIdx\":258}]" << 1 << "" << 0 << 2 << 0;
         QTest::newRow("element not an object") << "[5]" << 1 << "" << 0 << 0 << 0;
-        QTest::newRow("wrong member types") << "[{\"szDevId\":7,\"eDevType\":\"1\",\"iStreamType\":257}]" << 1 << ""
-                                            << 0 << 0 << 1;
+        QTest::newRow("wrong member types")
+            << "[{\"szDevId\":7,\"eDevType\":\"1\",\"iStreamType\":257}]" << 1 << "" << 0 << 0 << 1;
         QTest::newRow("full") << "[{\"szDevId\":\"SN9\",\"szDevIp\":\"10.0.0.9\",\"eDevType\":1,\"iChannelIdx\":3,"
                                  "\"iStreamType\":1}]"
                               << 1 << "SN9" << 1 << 3 << 1;
@@ -257,21 +257,21 @@ private slots:
         QTest::newRow("part start: one file length") << workday << true << at(0, 8, 0) << true << qint64(1800);
         QTest::newRow("near the end: until the end") << workday << true << at(0, 17, 45) << true << qint64(900);
         QTest::newRow("end is inclusive") << workday << true << at(0, 18, 0) << true << qint64(0);
-        QTest::newRow("after the end: next morning") << workday << true << at(0, 18, 0, 1) << false
-                                                     << qint64(14 * 3600 - 1);
-        QTest::newRow("friday evening: monday morning") << workday << true << at(4, 18, 30) << false
-                                                        << qint64(61 * 3600 + 1800);
-        QTest::newRow("later part today") << QStringLiteral("60-120,600-660||||||") << true << at(0, 5, 0) << false
-                                          << qint64(5 * 3600);
-        QTest::newRow("count 0 today: tomorrow") << QStringLiteral("#480-1080|480-1080|||||") << true << at(0, 9, 0)
-                                                 << false << qint64(23 * 3600);
-        QTest::newRow("same weekday next week") << QStringLiteral("480-1080||||||") << true << at(0, 19, 0) << false
-                                                << qint64(6 * 86400 + 13 * 3600);
+        QTest::newRow("after the end: next morning")
+            << workday << true << at(0, 18, 0, 1) << false << qint64(14 * 3600 - 1);
+        QTest::newRow("friday evening: monday morning")
+            << workday << true << at(4, 18, 30) << false << qint64(61 * 3600 + 1800);
+        QTest::newRow("later part today")
+            << QStringLiteral("60-120,600-660||||||") << true << at(0, 5, 0) << false << qint64(5 * 3600);
+        QTest::newRow("count 0 today: tomorrow")
+            << QStringLiteral("#480-1080|480-1080|||||") << true << at(0, 9, 0) << false << qint64(23 * 3600);
+        QTest::newRow("same weekday next week")
+            << QStringLiteral("480-1080||||||") << true << at(0, 19, 0) << false << qint64(6 * 86400 + 13 * 3600);
         QTest::newRow("whole day, last second") << QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440")
                                                 << true << at(0, 23, 59, 59) << true << qint64(1);
         QTest::newRow("switched off") << workday << false << at(0, 9, 0) << false << qint64(-1);
-        QTest::newRow("six days") << QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440") << true
-                                  << at(0, 9, 0) << false << qint64(-1);
+        QTest::newRow("six days") << QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440") << true << at(0, 9, 0)
+                                  << false << qint64(-1);
         QTest::newRow("no parts at all") << QStringLiteral("||||||") << true << at(0, 9, 0) << false << qint64(-1);
     }
 
@@ -314,7 +314,10 @@ private slots:
         if (oldDay)
             QVERIFY(QDir().mkpath(old));
         QStringList asked;
-        Platform::setFreeSpaceProbe([&](const QString &path) { asked << path; return freeBytes; });
+        Platform::setFreeSpaceProbe([&](const QString &path) {
+            asked << path;
+            return freeBytes;
+        });
         RECORD_PLAN_INFO plan;
         plan.iStorageType = uint8_t(policy);
         plan.szStoragePath = storage;
@@ -332,12 +335,12 @@ private slots:
         const QDate today(2026, 12, 7);
         const auto day = [&](int age) { return today.addDays(-age).toString("yyyyMMdd"); };
         const QString root = tmp.path();
-        const QStringList removed{root + "/10.1.1.2/" + day(30),               // depth 2
-                                  root + "/10.1.1.2/CH_01/" + day(31),         // depth 3
-                                  root + "/a/1234567/" + day(400)};            // seven digits: searched further
+        const QStringList removed{root + "/10.1.1.2/" + day(30),       // depth 2
+                                  root + "/10.1.1.2/CH_01/" + day(31), // depth 3
+                                  root + "/a/1234567/" + day(400)};    // seven digits: searched further
         const QStringList kept{root + "/10.1.1.2/" + day(29),
-                               root + "/x/20261301",                           // month 13: a day folder, kept
-                               root + "/x/20261301/" + day(60),                // inside it: never searched
+                               root + "/x/20261301",            // month 13: a day folder, kept
+                               root + "/x/20261301/" + day(60), // inside it: never searched
                                root + "/10.1.1.2/" + today.addDays(3).toString("yyyyMMdd")};
         for (const QString &dir : removed + kept)
             QVERIFY(QDir().mkpath(dir));
@@ -373,7 +376,8 @@ private slots:
             for (const QString &file : index.first)
                 QVERIFY2(testmedia::probeFrames(file) > 0, qPrintable(file));
         }
-        QVERIFY(QRegularExpression("/CH_01/\\d{8}/\\d{14}(_\\d+)?\\.mp4$").match(dayIndexes(ch1).first.first()).hasMatch());
+        QVERIFY(
+            QRegularExpression("/CH_01/\\d{8}/\\d{14}(_\\d+)?\\.mp4$").match(dayIndexes(ch1).first.first()).hasMatch());
     }
 
     // A recorder whose stream ended is started again on the next pass.
@@ -406,12 +410,18 @@ private slots:
         QTest::addColumn<QString>("ip");
         QTest::addColumn<int>("channel");
         QTest::addColumn<QString>("found"); // device key, "" for none
-        QTest::newRow("by serial number") << "UID-X" << "127.0.0.1" << 1 << "127.0.0.1_1";
-        QTest::newRow("serial number is the address") << "127.0.0.1" << "127.0.0.1" << 2 << "127.0.0.1_2";
-        QTest::newRow("no serial number") << "" << "127.0.0.1" << 1 << "127.0.0.1_1";
-        QTest::newRow("another device at the address") << "UID-Y" << "127.0.0.1" << 1 << "";
-        QTest::newRow("channel it does not have") << "UID-X" << "127.0.0.1" << 5 << "";
-        QTest::newRow("address of nobody") << "127.0.0.9" << "127.0.0.9" << 1 << "";
+        QTest::newRow("by serial number") << "UID-X"
+                                          << "127.0.0.1" << 1 << "127.0.0.1_1";
+        QTest::newRow("serial number is the address") << "127.0.0.1"
+                                                      << "127.0.0.1" << 2 << "127.0.0.1_2";
+        QTest::newRow("no serial number") << ""
+                                          << "127.0.0.1" << 1 << "127.0.0.1_1";
+        QTest::newRow("another device at the address") << "UID-Y"
+                                                       << "127.0.0.1" << 1 << "";
+        QTest::newRow("channel it does not have") << "UID-X"
+                                                  << "127.0.0.1" << 5 << "";
+        QTest::newRow("address of nobody") << "127.0.0.9"
+                                           << "127.0.0.9" << 1 << "";
     }
     void planEntryFindsItsChannel()
     {

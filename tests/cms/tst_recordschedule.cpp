@@ -111,9 +111,12 @@ class tst_RecordSchedule : public QObject
             nvr->name = QStringLiteral("Yard NVR");
             emit SignalsHelper::instance()->signalAddDevs({nvr});
         }
-        return DevicePagesTest::waitFor([] {
-            return CommonHelper::checkDevOnline(record(NvrIp + "_1")) && CommonHelper::checkDevOnline(record(NvrIp + "_2"));
-        }, 20000);
+        return DevicePagesTest::waitFor(
+            [] {
+                return CommonHelper::checkDevOnline(record(NvrIp + "_1"))
+                       && CommonHelper::checkDevOnline(record(NvrIp + "_2"));
+            },
+            20000);
     }
 
     // A stored plan recording both channels all day, switched on.
@@ -244,7 +247,8 @@ private slots:
         // The settings: a volume one byte short of 5 GiB is refused, 5 GiB taken.
         qint64 freeBytes = (qint64(5) << 30) - 1;
         Platform::setFreeSpaceProbe([&](const QString &) { return freeBytes; });
-        FileChooser::setFolderQuestion([this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
+        FileChooser::setFolderQuestion(
+            [this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
         QString name;
         bool refused = false;
         DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](recordAdvanceConfigDlg *dlg) {
@@ -254,7 +258,8 @@ private slots:
             child<QComboBox>(dlg, "m_cbxFileLength")->setCurrentIndex(0); // "5"
             QTest::keyClick(dlg, Qt::Key_Return);
             refused = dlg->isVisible()
-                && DevicePagesTest::toastTexts().contains("Disk remaining space is less than 5G, unable to save video!");
+                      && DevicePagesTest::toastTexts().contains(
+                          "Disk remaining space is less than 5G, unable to save video!");
             freeBytes = qint64(5) << 30;
             QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
         });
@@ -393,7 +398,8 @@ private slots:
             checkAll(child<QTreeView>(page(), "m_treeOriginalDevlist"));
             click("m_btnAddDevices");
         }
-        const QVector<RECORD_DEVICE_INFO> stored = RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo);
+        const QVector<RECORD_DEVICE_INFO> stored =
+            RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo);
         QCOMPARE(stored.size(), 2);
         for (const RECORD_DEVICE_INFO &d : stored)
             QCOMPARE(d.szDevId, m_nvr->uid());

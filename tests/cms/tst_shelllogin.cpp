@@ -108,11 +108,11 @@ private slots:
     {
         QTest::addColumn<QString>("rights");
         QTest::addColumn<QList<int>>("shown");
-        QTest::newRow("all") << QStringLiteral("1111111") << QList<int> {0, 1, 2, 3, 4, 5, 6};
-        QTest::newRow("live and devices") << QStringLiteral("1001000") << QList<int> {0, 3};
-        QTest::newRow("none") << QStringLiteral("0000000") << QList<int> {};
-        QTest::newRow("short string") << QStringLiteral("01") << QList<int> {1};
-        QTest::newRow("greater than zero") << QStringLiteral("2a0:000") << QList<int> {0, 1, 3};
+        QTest::newRow("all") << QStringLiteral("1111111") << QList<int>{0, 1, 2, 3, 4, 5, 6};
+        QTest::newRow("live and devices") << QStringLiteral("1001000") << QList<int>{0, 3};
+        QTest::newRow("none") << QStringLiteral("0000000") << QList<int>{};
+        QTest::newRow("short string") << QStringLiteral("01") << QList<int>{1};
+        QTest::newRow("greater than zero") << QStringLiteral("2a0:000") << QList<int>{0, 1, 3};
     }
 
     void rightsDecideTheCards()

@@ -23,8 +23,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QList<QPair<unsigned, qint64>> times;
-        connect(&peer, &SimDevice::requestReceived, this,
-                [&](const SimRequest &r) { times.append({ r.cmd, clock.elapsed() }); });
+        connect(&peer, &SimDevice::requestReceived, this, [&](const SimRequest &r) {
+            times.append({r.cmd, clock.elapsed()});
+        });
         const auto timeOf = [&times](unsigned cmd, int n) -> qint64 {
             for (const auto &t : qAsConst(times)) {
                 if (t.first == cmd && n-- == 0)
@@ -45,7 +46,7 @@ private slots:
             dev.name = QStringLiteral("door");
             dev.userName = peer.state().user;
             dev.password = peer.state().password;
-            OrmHelper::AddDevs({ &dev });
+            OrmHelper::AddDevs({&dev});
         });
         QVERIFY2(error.isEmpty(), qPrintable(error));
 

@@ -9,14 +9,12 @@
 
 namespace {
 
-RecvInfo message(
-    const QString &ip, int cmd, const QString &body, const QString &result = "0", int channel = 0)
+RecvInfo message(const QString &ip, int cmd, const QString &body, const QString &result = "0", int channel = 0)
 {
     RecvInfo info;
     info.ip = ip;
     info.channel = uint8_t(channel);
-    const QString resultElement
-        = result.isNull() ? QString() : QStringLiteral("<result>%1</result>").arg(result);
+    const QString resultElement = result.isNull() ? QString() : QStringLiteral("<result>%1</result>").arg(result);
     info.setXml(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>%1</type>"
                                "<cmd>%2</cmd>%3</head><body>%4</body></PrivateProto>")
                     .arg(cmd / 10000 * 10000)
@@ -125,16 +123,15 @@ private slots:
         QFETCH(QString, capList);
         QFETCH(int, channels);
         m_ipc->channelNum = 7;
-        m_proc->processCommand(
-            message("10.0.0.1", 15003, QStringLiteral("<CapList>%1</CapList>").arg(capList)));
+        m_proc->processCommand(message("10.0.0.1", 15003, QStringLiteral("<CapList>%1</CapList>").arg(capList)));
         QCOMPARE(int(m_ipc->channelNum), channels);
         QCOMPARE(m_ipc->capList, capList);
     }
 
     void dualLightModes()
     {
-        m_proc->processCommand(message("10.0.0.1", 15003,
-            "<CapList>doubleLight</CapList><doubleLightCfg><mode>1+2</mode></doubleLightCfg>"));
+        m_proc->processCommand(message(
+            "10.0.0.1", 15003, "<CapList>doubleLight</CapList><doubleLightCfg><mode>1+2</mode></doubleLightCfg>"));
         QCOMPARE(m_ipc->doubleLightCfg, QString("1+2"));
         // An empty body changes nothing.
         m_ipc->capList = "keep";
@@ -166,10 +163,10 @@ private slots:
         m_ipc->channelNum = 2;
         m_ipc->model = "old";
         m_proc->processCommand(message("10.0.0.1", 14002,
-            "<CPU>GK7205</CPU><UID>ABC</UID><sdkPlatform>GUOKE</sdkPlatform>"
-            "<productModelExt></productModelExt><deviceType>X1</deviceType>"
-            "<firmwaveVersion>V1.2</firmwaveVersion>"));
-        QCOMPARE(order, QStringList({ "sn", "channels", "info" }));
+                                       "<CPU>GK7205</CPU><UID>ABC</UID><sdkPlatform>GUOKE</sdkPlatform>"
+                                       "<productModelExt></productModelExt><deviceType>X1</deviceType>"
+                                       "<firmwaveVersion>V1.2</firmwaveVersion>"));
+        QCOMPARE(order, QStringList({"sn", "channels", "info"}));
         QCOMPARE(m_ipc->sn, QString("ABC"));
         QCOMPARE(m_ipc->cpu, QString("GK7205"));
         QCOMPARE(m_ipc->sdkPlatform, QString("GUOKE"));
@@ -179,9 +176,8 @@ private slots:
         // A later change of the serial number is not announced; missing fields
         // clear what they stand for, the model stays.
         order.clear();
-        m_proc->processCommand(
-            message("10.0.0.1", 14002, "<UID>DEF</UID><firmwareVersion>V2</firmwareVersion>"));
-        QCOMPARE(order, QStringList({ "channels", "info" }));
+        m_proc->processCommand(message("10.0.0.1", 14002, "<UID>DEF</UID><firmwareVersion>V2</firmwareVersion>"));
+        QCOMPARE(order, QStringList({"channels", "info"}));
         QCOMPARE(m_ipc->sn, QString("DEF"));
         QVERIFY(m_ipc->cpu.isEmpty());
         QCOMPARE(m_ipc->model, QString("X1"));

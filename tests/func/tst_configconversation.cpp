@@ -72,8 +72,9 @@ private slots:
         m_conv->setDevice(m_key);
         m_replied.clear();
         m_unrequested.clear();
-        connect(m_conv.get(), &ConfigConversation::replied, this,
-                [this](QObject *requester, const ConfigReply &reply) { m_replied.append({requester, reply}); });
+        connect(m_conv.get(), &ConfigConversation::replied, this, [this](QObject *requester, const ConfigReply &reply) {
+            m_replied.append({requester, reply});
+        });
         connect(m_conv.get(), &ConfigConversation::unrequested, this,
                 [this](const ConfigReply &reply) { m_unrequested.append(reply); });
     }

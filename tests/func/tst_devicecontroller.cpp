@@ -27,7 +27,7 @@ struct Peer
     {
         clock.start();
         QObject::connect(&dev, &SimDevice::requestReceived, &dev, [this](const SimRequest &r) {
-            times.append({ r.cmd, clock.elapsed() });
+            times.append({r.cmd, clock.elapsed()});
         });
     }
     bool listen(const QString &ip) { return dev.listen(QHostAddress(ip), 0); }
@@ -98,7 +98,7 @@ private slots:
 
         FUN_DEV_INFO ipc = *std::unique_ptr<FUN_DEV_INFO>(m_ipc->record("cam"));
         FUN_DEV_INFO nvr = *std::unique_ptr<FUN_DEV_INFO>(m_nvr->record("recorder"));
-        OrmHelper::AddDevs({ &ipc, &nvr });
+        OrmHelper::AddDevs({&ipc, &nvr});
 
         m_ctl = std::make_unique<DeviceController>();
     }
@@ -135,7 +135,7 @@ private slots:
         // Follow-ups: capabilities at once, version after 50 ms, network after 100 ms.
         QTRY_VERIFY(!ipc->mac.isEmpty());
         QTRY_VERIFY(!nvr->mac.isEmpty());
-        for (Peer *peer : { m_ipc.get(), m_nvr.get() }) {
+        for (Peer *peer : {m_ipc.get(), m_nvr.get()}) {
             const qint64 login = peer->timeOf(14012);
             const qint64 caps = peer->timeOf(15003);
             const qint64 version = peer->timeOf(14002);
@@ -222,8 +222,8 @@ private slots:
             if (d != nvr || d->loginStatus != 0)
                 return;
             sawOffline = true;
-            channelsOffline = std::all_of(
-                channels.begin(), channels.end(), [](FUN_DEV_INFO *ch) { return ch->loginStatus == 0; });
+            channelsOffline =
+                std::all_of(channels.begin(), channels.end(), [](FUN_DEV_INFO *ch) { return ch->loginStatus == 0; });
         });
         const int logins = m_nvr->dev.requestCount(14012);
         m_nvr->dev.setSilent(true);
@@ -242,9 +242,9 @@ private slots:
         QVERIFY(slow.listen("127.61.0.3"));
         slow.dev.setHandler(14012, [](SimConnection *, const SimRequest &) {});
         FUN_DEV_INFO *rec = slow.record("slow");
-        emit SignalsHelper::instance()->signalAddDevs({ rec });
+        emit SignalsHelper::instance()->signalAddDevs({rec});
         QTRY_COMPARE(slow.dev.requestCount(14012), 1);
-        QCOMPARE(m_ctl->pendingLogins(), QList<QString>({ slow.ip() }));
+        QCOMPARE(m_ctl->pendingLogins(), QList<QString>({slow.ip()}));
         QTRY_COMPARE_WITH_TIMEOUT(slow.dev.requestCount(14012), 2, 3000);
         const qint64 gap = slow.timeOf(14012, 1) - slow.timeOf(14012, 0);
         QVERIFY2(gap >= 990, qPrintable(QString::number(gap)));
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(slow.dev.requestCount(14012), 2);
         // Connected but not logged in: no follow-up requests.
         QCOMPARE(slow.dev.requestCount(15003), 0);
-        emit SignalsHelper::instance()->signalDelDevs({ rec });
+        emit SignalsHelper::instance()->signalDelDevs({rec});
         QTRY_VERIFY(m_ctl->pendingLogins().isEmpty());
     }
 
@@ -271,7 +271,7 @@ private slots:
         FUN_DEV_INFO *rec = peer.record("wrong");
         rec->password = "nope";
         QSignalSpy added(m_ctl.get(), &DeviceController::deviceAdded);
-        emit SignalsHelper::instance()->signalAddDevs({ rec });
+        emit SignalsHelper::instance()->signalAddDevs({rec});
         QCOMPARE(added.size(), 1);
         QVERIFY(rec->dbId > 0);
         QTRY_COMPARE(rec->loginStatus, 2);
@@ -310,7 +310,7 @@ private slots:
         QCOMPARE(peer.dev.requests(14012).last().body.value("password"), QString("p&ss<1>"));
         QCOMPARE(rowOf(peer.ip())->LoginPassword, QString("p&ss<1>"));
         QCOMPARE(rowOf(peer.ip())->id, long(copy->dbId));
-        emit SignalsHelper::instance()->signalDelDevs({ copy });
+        emit SignalsHelper::instance()->signalDelDevs({copy});
     }
 
     void modifyNameAndGroup()
@@ -366,15 +366,13 @@ private slots:
         FUN_DEV_INFO *nvr = reg->findDevInfo(m_nvr->ip());
         QVERIFY(nvr);
         QStringList order;
-        connect(
-            m_ctl.get(), &DeviceController::removeFromRecordSchedules, this, [&] { order << "schedules"; });
+        connect(m_ctl.get(), &DeviceController::removeFromRecordSchedules, this, [&] { order << "schedules"; });
         connect(m_ctl.get(), &DeviceController::devicesDeleting, this, [&] { order << "table"; });
         connect(m_ctl.get(), &DeviceController::deviceRemoving, this,
-            [&](FUN_DEV_INFO *d) { order << devKey(d) + (reg->findDevInfo(devKey(d)) ? "" : " gone"); });
-        emit SignalsHelper::instance()->signalDelDevs({ nvr });
+                [&](FUN_DEV_INFO *d) { order << devKey(d) + (reg->findDevInfo(devKey(d)) ? "" : " gone"); });
+        emit SignalsHelper::instance()->signalDelDevs({nvr});
         const QString ip = m_nvr->ip();
-        QCOMPARE(
-            order, QStringList({ "schedules", "table", ip + "_1", ip + "_2", ip + "_3", ip + "_4", ip }));
+        QCOMPARE(order, QStringList({"schedules", "table", ip + "_1", ip + "_2", ip + "_3", ip + "_4", ip}));
         QVERIFY(!reg->findDevInfo(ip));
         QVERIFY(reg->channelsOf(ip).isEmpty());
         QVERIFY(!rowOf(ip));
@@ -392,7 +390,7 @@ private slots:
         fresh->ip = ip;
         fresh->devType = 1;
         QVERIFY(reg->addDevInfo(fresh));
-        emit SignalsHelper::instance()->signalDelDevs({ nvr });
+        emit SignalsHelper::instance()->signalDelDevs({nvr});
         QCOMPARE(reg->findDevInfo(ip), fresh);
         reg->deleteDevice(ip);
     }
@@ -406,7 +404,7 @@ private slots:
         QTRY_COMPARE(alarm.size(), 1);
         QTRY_COMPARE(ptz.size(), 1);
         QCOMPARE(alarm.first().first().value<FUN_DEV_INFO *>(),
-            DeviceInfoManager::instance()->findDevInfo(m_ipc->ip()));
+                 DeviceInfoManager::instance()->findDevInfo(m_ipc->ip()));
         QVERIFY(alarm.first().at(1).toString().contains("alarmType"));
     }
 

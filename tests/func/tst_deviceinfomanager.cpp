@@ -120,7 +120,7 @@ private slots:
 
         reg->deleteDevice("1.2.3.4");
         const QStringList keys = reg->getAllDevInfo().keys();
-        QCOMPARE(keys, QStringList({ "1.2.3.40", "11.2.3.4", "11.2.3.4_1" }));
+        QCOMPARE(keys, QStringList({"1.2.3.40", "11.2.3.4", "11.2.3.4_1"}));
         // Records outlive their removal.
         QCOMPARE(ch1->name, QString("CH_01"));
         QCOMPARE(nvr->ip, QString("1.2.3.4"));
@@ -239,7 +239,7 @@ private slots:
         FUN_DEV_INFO ipcWithUrl = ipc;
         ipcWithUrl.ip = "10.0.5.3";
         ipcWithUrl.onvifUrl = "http://ignored";
-        OrmHelper::AddDevs({ &ipc, &onvif, &dup, &ipcWithUrl });
+        OrmHelper::AddDevs({&ipc, &onvif, &dup, &ipcWithUrl});
 
         auto *reg = DeviceInfoManager::instance();
         reg->loadFromDatabase();

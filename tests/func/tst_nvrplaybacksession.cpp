@@ -98,8 +98,9 @@ class TestNvrPlaybackSession : public QObject
         m_session->setDay(kToday);
         m_session->setWatchdogTimings(100, 1500);
         m_session->setProgressInterval(200);
-        connect(m_session.get(), &Session::notice, this,
-                [this](Session::Notice what, const QString &key) { m_notices.append({what, key}); });
+        connect(m_session.get(), &Session::notice, this, [this](Session::Notice what, const QString &key) {
+            m_notices.append({what, key});
+        });
         return true;
     }
 
@@ -205,8 +206,8 @@ private slots:
     void playback_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QList<unsigned>>("sent");  // after the start, on the channel
-        QTest::addColumn<QString>("time");           // of the last 14301 or 14304
+        QTest::addColumn<QList<unsigned>>("sent"); // after the start, on the channel
+        QTest::addColumn<QString>("time");         // of the last 14301 or 14304
         QTest::newRow("frames arrive") << "" << QList<unsigned>{} << "080330";
         QTest::newRow("seek on") << "seek+60" << QList<unsigned>{14304} << "080430";
         QTest::newRow("seek back restarts") << "seek-20" << QList<unsigned>{14302, 14301} << "080310";
@@ -268,15 +269,19 @@ private slots:
 
     void download_data()
     {
-        QTest::addColumn<QString>("recorded");  // minutes of channel 3's day
+        QTest::addColumn<QString>("recorded"); // minutes of channel 3's day
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("success");
         QTest::addColumn<int>("frames");
         // The six seconds from 08:00:00 are all the footage of the range.
-        QTest::newRow("footage ends inside the range") << "480-481" << "" << true << 150;
-        QTest::newRow("silent with footage to come") << "480-490" << "" << false << 150;
-        QTest::newRow("no data") << "480-481" << "nodata" << false << 0;
-        QTest::newRow("stream request unanswered") << "480-481" << "noanswer" << false << 0;
+        QTest::newRow("footage ends inside the range") << "480-481"
+                                                       << "" << true << 150;
+        QTest::newRow("silent with footage to come") << "480-490"
+                                                     << "" << false << 150;
+        QTest::newRow("no data") << "480-481"
+                                 << "nodata" << false << 0;
+        QTest::newRow("stream request unanswered") << "480-481"
+                                                   << "noanswer" << false << 0;
     }
 
     // A range of channel 3 from 08:00 to 08:30: the frames handed on for the
@@ -302,8 +307,8 @@ private slots:
         QSignalSpy ended(m_session.get(), &Session::downloadEnded);
         const QDateTime from(kToday, QTime(8, 0)), to(kToday, QTime(8, 30));
         QCOMPARE(m_session->startDownload(from, to), Session::DownloadRefusal::None);
-        const QString path = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip() + "/CH_03/"
-                                                      + kTodayText + "080000000.mp4");
+        const QString path = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip() + "/CH_03/" + kTodayText
+                                                      + "080000000.mp4");
         QCOMPARE(m_session->downloadPath(), path);
         QCOMPARE(m_session->startDownload(from, to), Session::DownloadRefusal::DownloadRunning);
 

@@ -299,8 +299,9 @@ private slots:
             doubleClick(QStringLiteral("2,0"));
             QTRY_VERIFY(!wnd->paneKeys().isEmpty());
         }
-        DevicePagesTest::onModal<CustomDialog>(
-            [](CustomDialog *dlg) { QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonOK"), Qt::LeftButton); });
+        DevicePagesTest::onModal<CustomDialog>([](CustomDialog *dlg) {
+            QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonOK"), Qt::LeftButton);
+        });
         QTest::mouseClick(m_window->findChild<QPushButton *>("pushButtonCloud"), Qt::LeftButton);
         QVERIFY(!RemoteCommon::instance()->isLoggedIn());
         QVERIFY(!tabs()->isTabVisible(CVideoPlayback::CloudTab));
@@ -359,8 +360,7 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("{\"accounts\": [ {\"account\": \"demo\", ");
         QTest::newRow("not an object") << QByteArray("[1, 2, 3]");
         QTest::newRow("accounts not a list") << QByteArray("{\"accounts\": \"demo\"}");
-        QTest::newRow("over the size bound")
-            << ("{\"accounts\": [], \"pad\": \"" + QByteArray(5 << 20, 'p') + "\"}");
+        QTest::newRow("over the size bound") << ("{\"accounts\": [], \"pad\": \"" + QByteArray(5 << 20, 'p') + "\"}");
     }
 
     void unreadableStoreIsNotAWrongPassword()

@@ -92,8 +92,8 @@ public:
     // The log writer passes every five seconds: allow a few passes.
     bool waitForLog(const QString &text, int timeoutMs = 30000)
     {
-        (void)QTest::qWaitFor(
-            [&] { return m_process.state() == QProcess::NotRunning || log().contains(text); }, timeoutMs);
+        (void)QTest::qWaitFor([&] { return m_process.state() == QProcess::NotRunning || log().contains(text); },
+                              timeoutMs);
         return log().contains(text);
     }
 

@@ -19,8 +19,8 @@
 
 namespace {
 
-const QString kAllCards = QStringLiteral(
-    "home cards: LiveVideo,Playback,StorageSchedule,DeviceManagement,Settings,Access,Events");
+const QString kAllCards =
+    QStringLiteral("home cards: LiveVideo,Playback,StorageSchedule,DeviceManagement,Settings,Access,Events");
 
 QString uniqueInstance(const char *name)
 {
@@ -39,7 +39,7 @@ bool makeStaleSocket(const QString &path)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     if (fd < 0)
         return false;
-    sockaddr_un addr {};
+    sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     const QByteArray bytes = QFile::encodeName(path);
     if (size_t(bytes.size()) >= sizeof(addr.sun_path)) {
@@ -122,7 +122,9 @@ private slots:
         client.kill();
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
-        struct stat st {};
+        struct stat st
+        {
+        };
         QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
         QCOMPARE(int(st.st_mode & 0777), 0644);
     }
@@ -165,7 +167,8 @@ private slots:
         const QString instance = uniqueInstance("crash");
         ClientProcess client(QStringLiteral("crash"), instance);
         // The sanitizer would otherwise take the signal itself.
-        client.setEnv(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_segv=0:detect_leaks=0:strict_string_checks=0"));
+        client.setEnv(QStringLiteral("ASAN_OPTIONS"),
+                      QStringLiteral("handle_segv=0:detect_leaks=0:strict_string_checks=0"));
         QVERIFY(client.start());
         QVERIFY2(client.waitForLog(kAllCards), qPrintable(client.log() + client.output()));
 

@@ -25,7 +25,9 @@ class TestEmergencyFlush : public QObject
 
     static int modeOf(const QString &path)
     {
-        struct stat st {};
+        struct stat st
+        {
+        };
         return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
     }
 
@@ -40,9 +42,9 @@ private slots:
         handler.emergencyFlush();
         QVERIFY(handler.prepareEmergencyFlush());
 
-        const QStringList lines {QStringLiteral("Info  plain line \n"),
-                                 QStringLiteral("Warn  Gerät Überwachung 监控 \n"),
-                                 QStringLiteral("Error emoji \U0001F4F7 and a lone \xE9 \n")};
+        const QStringList lines{QStringLiteral("Info  plain line \n"),
+                                QStringLiteral("Warn  Gerät Überwachung 监控 \n"),
+                                QStringLiteral("Error emoji \U0001F4F7 and a lone \xE9 \n")};
         for (const QString &line : lines)
             handler.enqueue(line);
         handler.emergencyFlush();

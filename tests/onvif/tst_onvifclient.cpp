@@ -61,23 +61,45 @@ private slots:
         QTest::addColumn<QString>("chosenQop");
         QTest::newRow("base64 nonce, qop list")
             << "Digest realm=\"cam\", qop=\"auth,auth-int\", nonce=\"dGVzdA==\", algorithm=MD5"
-            << "cam" << "dGVzdA==" << "auth,auth-int" << "auth";
-        QTest::newRow("unquoted base64 nonce")
-            << "Digest realm=cam,nonce=YWJjZA==,qop=auth" << "cam" << "YWJjZA==" << "auth" << "auth";
-        QTest::newRow("comma and quote in realm")
-            << "Digest realm=\"a, \\\"b\\\" c\", nonce=\"n\"" << "a, \"b\" c" << "n" << "" << "";
+            << "cam"
+            << "dGVzdA=="
+            << "auth,auth-int"
+            << "auth";
+        QTest::newRow("unquoted base64 nonce") << "Digest realm=cam,nonce=YWJjZA==,qop=auth"
+                                               << "cam"
+                                               << "YWJjZA=="
+                                               << "auth"
+                                               << "auth";
+        QTest::newRow("comma and quote in realm") << "Digest realm=\"a, \\\"b\\\" c\", nonce=\"n\""
+                                                  << "a, \"b\" c"
+                                                  << "n"
+                                                  << ""
+                                                  << "";
         QTest::newRow("basic before digest")
             << "Basic realm=\"basic\", Digest realm=\"dig\", nonce=\"n2\", qop=\"auth-int\""
-            << "dig" << "n2" << "auth-int" << "auth-int";
+            << "dig"
+            << "n2"
+            << "auth-int"
+            << "auth-int";
         QTest::newRow("scheme in other case, odd spacing")
-            << "  digest   REALM = \"r\" ,NONCE=\"x=y=\"  ,  QOP=\"auth\"" << "r" << "x=y=" << "auth" << "auth";
+            << "  digest   REALM = \"r\" ,NONCE=\"x=y=\"  ,  QOP=\"auth\""
+            << "r"
+            << "x=y="
+            << "auth"
+            << "auth";
         QTest::newRow("sha-256 offered before md5")
             << "Digest realm=\"r\", qop=\"auth\", algorithm=SHA-256, nonce=\"s256\", "
                "Digest realm=\"r\", qop=\"auth\", algorithm=MD5, nonce=\"bTU=\""
-            << "r" << "bTU=" << "auth" << "auth";
+            << "r"
+            << "bTU="
+            << "auth"
+            << "auth";
         QTest::newRow("md5 without algorithm after sha-256")
             << "Digest realm=\"r\", nonce=\"s256\", algorithm=\"SHA-256\", qop=\"auth\", Digest realm=\"r\", nonce=\"plain\", qop=\"auth-int\""
-            << "r" << "plain" << "auth-int" << "auth-int";
+            << "r"
+            << "plain"
+            << "auth-int"
+            << "auth-int";
     }
 
     void parseChallenge()
@@ -107,17 +129,15 @@ private slots:
     void digestRfcExample()
     {
         // RFC 2617, section 3.5 (a GET).
-        QCOMPARE(Client::digestResponse("GET", "/dir/index.html", "Mufasa", "testrealm@host.com",
-                                        "Circle Of Life", "dcd98b7102dd2f0e8b11d0f600bfb0c093",
-                                        "00000001", "0a4f113b", "auth"),
+        QCOMPARE(Client::digestResponse("GET", "/dir/index.html", "Mufasa", "testrealm@host.com", "Circle Of Life",
+                                        "dcd98b7102dd2f0e8b11d0f600bfb0c093", "00000001", "0a4f113b", "auth"),
                  QStringLiteral("6629fae49393a05397450978507c4ef1"));
     }
 
     void digestPostByHand()
     {
-        QCOMPARE(Client::digestResponse("POST", "/onvif/device_service", "admin", "Loopback Camera",
-                                        "s3cret", "dGVzdCBub25jZSB3aXRoIHBhZA==", "00000001",
-                                        "0a4f113b", "auth"),
+        QCOMPARE(Client::digestResponse("POST", "/onvif/device_service", "admin", "Loopback Camera", "s3cret",
+                                        "dGVzdCBub25jZSB3aXRoIHBhZA==", "00000001", "0a4f113b", "auth"),
                  QStringLiteral("ad244d42765256d70a71bb91105153c8"));
     }
 
@@ -125,10 +145,14 @@ private slots:
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("uri");
-        QTest::newRow("port") << "http://192.168.1.10:8080/onvif/device_service" << "/onvif/device_service";
-        QTest::newRow("no port") << "http://192.168.1.10/onvif/Media" << "/onvif/Media";
-        QTest::newRow("query") << "http://10.0.0.1:80/onvif/media?x=1&y=2" << "/onvif/media?x=1&y=2";
-        QTest::newRow("no path") << "http://10.0.0.1:80" << "/";
+        QTest::newRow("port") << "http://192.168.1.10:8080/onvif/device_service"
+                              << "/onvif/device_service";
+        QTest::newRow("no port") << "http://192.168.1.10/onvif/Media"
+                                 << "/onvif/Media";
+        QTest::newRow("query") << "http://10.0.0.1:80/onvif/media?x=1&y=2"
+                               << "/onvif/media?x=1&y=2";
+        QTest::newRow("no path") << "http://10.0.0.1:80"
+                                 << "/";
     }
 
     void digestUri()
@@ -144,12 +168,11 @@ private slots:
         const QString value = Client::makeDigestAuthorization(
             challenge, "POST", "http://127.0.0.1:8000/onvif/device_service", "admin", "s3cret", "body", "0a4f113b");
         QVERIFY(value.startsWith("Digest "));
-        for (const QString &part : {QStringLiteral("username=\"admin\""), QStringLiteral("realm=\"Loopback Camera\""),
-                                    QStringLiteral("nonce=\"dGVzdCBub25jZSB3aXRoIHBhZA==\""),
-                                    QStringLiteral("uri=\"/onvif/device_service\""), QStringLiteral("cnonce=\"0a4f113b\""),
-                                    QStringLiteral("response=\"ad244d42765256d70a71bb91105153c8\""),
-                                    QStringLiteral("qop=auth,"), QStringLiteral("nc=00000001"),
-                                    QStringLiteral("opaque=\"op\"")})
+        for (const QString &part :
+             {QStringLiteral("username=\"admin\""), QStringLiteral("realm=\"Loopback Camera\""),
+              QStringLiteral("nonce=\"dGVzdCBub25jZSB3aXRoIHBhZA==\""), QStringLiteral("uri=\"/onvif/device_service\""),
+              QStringLiteral("cnonce=\"0a4f113b\""), QStringLiteral("response=\"ad244d42765256d70a71bb91105153c8\""),
+              QStringLiteral("qop=auth,"), QStringLiteral("nc=00000001"), QStringLiteral("opaque=\"op\"")})
             QVERIFY2(value.contains(part), qPrintable(part + " in " + value));
     }
 
@@ -161,8 +184,10 @@ private slots:
                                       << "<s:Envelope><s:Body/></s:Envelope>";
         QTest::newRow("self-closing") << "<s:Envelope><s:Header/><s:Body/></s:Envelope>"
                                       << "<s:Envelope><s:Header/><s:Body/></s:Envelope>";
-        QTest::newRow("absent") << "<s:Envelope><s:Body/></s:Envelope>" << "<s:Envelope><s:Body/></s:Envelope>";
-        QTest::newRow("too early") << "<s:Header></s:Header>" << "<s:Header></s:Header>";
+        QTest::newRow("absent") << "<s:Envelope><s:Body/></s:Envelope>"
+                                << "<s:Envelope><s:Body/></s:Envelope>";
+        QTest::newRow("too early") << "<s:Header></s:Header>"
+                                   << "<s:Header></s:Header>";
     }
 
     void stripHeader()
@@ -237,9 +262,9 @@ private slots:
         server->setAuth(CameraServer::Auth::Digest);
         Client client;
         Client::clearAuthCache(server->address().toString());
-        QCOMPARE(client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"),
-                                 params("admin", "s3cret", -1)),
-                 kInfoReply);
+        QCOMPARE(
+            client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"), params("admin", "s3cret", -1)),
+            kInfoReply);
     }
 
     void digestWrongPassword()
@@ -257,9 +282,9 @@ private slots:
     {
         server->setAlwaysUnauthorized(true);
         Client client;
-        QCOMPARE(client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"),
-                                 params("admin", "s3cret", 0)),
-                 QString());
+        QCOMPARE(
+            client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"), params("admin", "s3cret", 0)),
+            QString());
         QCOMPARE(server->requestCount(), 1);
     }
 
@@ -267,18 +292,19 @@ private slots:
     {
         server->setAuth(CameraServer::Auth::UsernameToken);
         Client client;
-        QCOMPARE(client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"),
-                                 params("admin", "s3cret", 1)),
-                 kInfoReply);
-        QCOMPARE(client.sendData(server->deviceServiceUrl(), infoRequest("admin", "wrong"),
-                                 params("admin", "wrong", 1)),
-                 QString());
+        QCOMPARE(
+            client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"), params("admin", "s3cret", 1)),
+            kInfoReply);
+        QCOMPARE(
+            client.sendData(server->deviceServiceUrl(), infoRequest("admin", "wrong"), params("admin", "wrong", 1)),
+            QString());
     }
 
     void faultIsNoReply()
     {
         Client client;
-        QCOMPARE(client.sendData(server->mediaServiceUrl(), infoRequest("a", "b").replace("GetDeviceInformation", "GetProfiles"),
+        QCOMPARE(client.sendData(server->mediaServiceUrl(),
+                                 infoRequest("a", "b").replace("GetDeviceInformation", "GetProfiles"),
                                  params("a", "b", 0)),
                  QString());
     }
@@ -289,9 +315,9 @@ private slots:
         Client client;
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"),
-                                 params("admin", "s3cret", 2)),
-                 QString());
+        QCOMPARE(
+            client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"), params("admin", "s3cret", 2)),
+            QString());
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500,
                  qPrintable(QString::number(elapsed)));
@@ -317,8 +343,9 @@ private slots:
     {
         server->setAuth(CameraServer::Auth::Digest);
         Client client;
-        QVERIFY(!client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"),
-                                 params("admin", "s3cret", 2)).isEmpty());
+        QVERIFY(
+            !client.sendData(server->deviceServiceUrl(), infoRequest("admin", "s3cret"), params("admin", "s3cret", 2))
+                 .isEmpty());
         QVERIFY(!Client::cachedAuthorization(server->deviceServiceUrl()).isEmpty());
         Client::clearAuthCache("192.0.2.1");
         QVERIFY(!Client::cachedAuthorization(server->deviceServiceUrl()).isEmpty());

@@ -65,14 +65,15 @@ private slots:
     {
         // Digest of created + created + "s3cret", worked out by hand for this time.
         const QDateTime created(QDate(2024, 1, 2), QTime(3, 4, 5, 678), Qt::UTC);
-        std::unique_ptr<Message> m(Message::getMessageWithUserInfo({}, QStringLiteral("admin"),
-                                                                   QStringLiteral("s3cret"), created));
+        std::unique_ptr<Message> m(
+            Message::getMessageWithUserInfo({}, QStringLiteral("admin"), QStringLiteral("s3cret"), created));
         const QString text = m->toXmlStr();
         QVERIFY(!text.contains(QStringLiteral("s3cret")));
 
         QDomDocument doc;
         QVERIFY(doc.setContent(text, true));
-        const QDomElement token = doc.elementsByTagNameNS(NS::Wsse, QStringLiteral("UsernameToken")).item(0).toElement();
+        const QDomElement token =
+            doc.elementsByTagNameNS(NS::Wsse, QStringLiteral("UsernameToken")).item(0).toElement();
         QVERIFY(!token.isNull());
         const QDomElement security = token.parentNode().toElement();
         QCOMPARE(security.attributeNS(NS::SoapEnvelope, QStringLiteral("mustUnderstand")), QStringLiteral("1"));
@@ -131,8 +132,10 @@ private slots:
     void uuidText()
     {
         const QString id = makeUuidString();
-        QVERIFY(QRegularExpression(QStringLiteral("^\\{[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\}$"))
-                    .match(id).hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^\\{[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\}$"))
+                .match(id)
+                .hasMatch());
         QVERIFY(makeUuidString() != id);
     }
 
@@ -141,13 +144,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
         QTest::newRow("not xml") << QStringLiteral("HTTP/1.1 200 OK\r\nhello");
-        QTest::newRow("truncated") << QString::fromUtf8(readCameraFile("ENP1A14-IR_25X",
-            "device_management/GetDeviceInformationResponse.xml").left(400));
-        QTest::newRow("broken attribute") << QString::fromUtf8(readCameraFile("unknown",
-            "device_management/GetCapabilitiesResponse.xml"));
-        QTest::newRow("junk after envelope") << QString::fromUtf8(readCameraFile("SUNBA.405",
-            "media1/GetProfilesResponse.xml"));
-        QTest::newRow("undeclared prefix") << QString::fromUtf8(readFixture("onvif/test/serverMockup/device.GetDNS.xml"));
+        QTest::newRow("truncated") << QString::fromUtf8(
+            readCameraFile("ENP1A14-IR_25X", "device_management/GetDeviceInformationResponse.xml").left(400));
+        QTest::newRow("broken attribute")
+            << QString::fromUtf8(readCameraFile("unknown", "device_management/GetCapabilitiesResponse.xml"));
+        QTest::newRow("junk after envelope")
+            << QString::fromUtf8(readCameraFile("SUNBA.405", "media1/GetProfilesResponse.xml"));
+        QTest::newRow("undeclared prefix")
+            << QString::fromUtf8(readFixture("onvif/test/serverMockup/device.GetDNS.xml"));
         QTest::newRow("typographic quotes") << QString::fromUtf8(readFixture("onvif/test/serverMockup/Error.xml"));
     }
 
@@ -164,8 +168,9 @@ private slots:
 
     void undeclaredPrefixInPathIsInvalid()
     {
-        MessageParser parser(QString::fromUtf8(readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml")),
-                             defaultNamespaces());
+        MessageParser parser(
+            QString::fromUtf8(readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml")),
+            defaultNamespaces());
         QVERIFY(parser.find(QStringLiteral("//tds:Model")));
         QVERIFY(!parser.find(QStringLiteral("//nope:Model")));
         QCOMPARE(parser.getValue(QStringLiteral("//nope:Model")), QString());
@@ -177,8 +182,9 @@ private slots:
         MessageParser parser(reply, defaultNamespaces());
         QVERIFY(parser.isWellFormed());
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(parser.getValue(QStringLiteral("//tt:Uri")),
-                     QStringLiteral("rtsp://192.168.2.119/test.mp4&t=unicast&p=rtsp&ve=H264&w=1280&h=720&ae=PCMU&sr=8000"));
+            QCOMPARE(
+                parser.getValue(QStringLiteral("//tt:Uri")),
+                QStringLiteral("rtsp://192.168.2.119/test.mp4&t=unicast&p=rtsp&ve=H264&w=1280&h=720&ae=PCMU&sr=8000"));
         }
         QVERIFY(!parser.isFault());
     }
@@ -186,20 +192,20 @@ private slots:
     void otherPrefixesAndDefaultNamespaces()
     {
         // The same reply written with unusual prefixes, and with default namespaces only.
-        const QString prefixed = QStringLiteral(
-            "<?xml version=\"1.0\"?><X:Envelope xmlns:X=\"%1\" xmlns:dev=\"%2\" xmlns:sch=\"%3\">"
-            "<X:Body><dev:GetDeviceInformationResponse><dev:Model>M1</dev:Model>"
-            "<dev:FirmwareVersion> 1.0 </dev:FirmwareVersion></dev:GetDeviceInformationResponse>"
-            "<sch:Media><sch:XAddr>http://h/media</sch:XAddr></sch:Media></X:Body></X:Envelope>")
-                                     .arg(NS::SoapEnvelope, NS::Tds, NS::Tt);
+        const QString prefixed =
+            QStringLiteral("<?xml version=\"1.0\"?><X:Envelope xmlns:X=\"%1\" xmlns:dev=\"%2\" xmlns:sch=\"%3\">"
+                           "<X:Body><dev:GetDeviceInformationResponse><dev:Model>M1</dev:Model>"
+                           "<dev:FirmwareVersion> 1.0 </dev:FirmwareVersion></dev:GetDeviceInformationResponse>"
+                           "<sch:Media><sch:XAddr>http://h/media</sch:XAddr></sch:Media></X:Body></X:Envelope>")
+                .arg(NS::SoapEnvelope, NS::Tds, NS::Tt);
         QCOMPARE(value(prefixed, QStringLiteral("//tds:Model")), QStringLiteral("M1"));
         QCOMPARE(value(prefixed, QStringLiteral("//tds:FirmwareVersion")), QStringLiteral("1.0"));
         QCOMPARE(value(prefixed, QStringLiteral("//tt:Media/tt:XAddr")), QStringLiteral("http://h/media"));
 
-        const QString defaults = QStringLiteral(
-            "<Envelope xmlns=\"%1\"><Body><GetDeviceInformationResponse xmlns=\"%2\">"
-            "<Model>M2</Model></GetDeviceInformationResponse></Body></Envelope>")
-                                     .arg(NS::SoapEnvelope, NS::Tds);
+        const QString defaults =
+            QStringLiteral("<Envelope xmlns=\"%1\"><Body><GetDeviceInformationResponse xmlns=\"%2\">"
+                           "<Model>M2</Model></GetDeviceInformationResponse></Body></Envelope>")
+                .arg(NS::SoapEnvelope, NS::Tds);
         QCOMPARE(value(defaults, QStringLiteral("//tds:Model")), QStringLiteral("M2"));
         // A prefix alone does not make a namespace.
         const QString wrongNs = QStringLiteral("<e xmlns:tds=\"urn:other\"><tds:Model>X</tds:Model></e>");
@@ -208,8 +214,9 @@ private slots:
 
     void missingOptionalElements()
     {
-        MessageParser parser(QString::fromUtf8(readCameraFile("IPD-H4K8M05-BS",
-            "device_management/GetDeviceInformationResponse.xml")), defaultNamespaces());
+        MessageParser parser(
+            QString::fromUtf8(readCameraFile("IPD-H4K8M05-BS", "device_management/GetDeviceInformationResponse.xml")),
+            defaultNamespaces());
         QVERIFY(parser.find(QStringLiteral("//tds:GetDeviceInformationResponse")));
         QCOMPARE(parser.getValue(QStringLiteral("//tds:Manufacturer")), QString());
         QCOMPARE(parser.getValue(QStringLiteral("//tds:HardwareId")), QStringLiteral("1.0"));
@@ -227,13 +234,15 @@ private slots:
         QVERIFY(!parser.getValue(QStringLiteral("//tt:Media/tt:XAddr")).isEmpty());
 
         // Latin-1 bytes declared as such keep their accents.
-        const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a xmlns=\""
-            + NS::Tds.toLatin1() + "\"><Model>Cam\xe9ra</Model></a>";
+        const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a xmlns=\"" + NS::Tds.toLatin1()
+                                  + "\"><Model>Cam\xe9ra</Model></a>";
         QCOMPARE(value(decodeReply(latin1), QStringLiteral("//tds:Model")), QStringLiteral("Cam\u00e9ra"));
 
         // UTF-16 with a byte-order mark.
         QByteArray utf16;
-        const QString source = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?><a xmlns=\"%1\"><Model>U16</Model></a>").arg(NS::Tds);
+        const QString source =
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?><a xmlns=\"%1\"><Model>U16</Model></a>")
+                .arg(NS::Tds);
         utf16.append(char(0xFF)).append(char(0xFE));
         utf16.append(reinterpret_cast<const char *>(source.utf16()), source.size() * 2);
         QCOMPARE(value(decodeReply(utf16), QStringLiteral("//tds:Model")), QStringLiteral("U16"));
@@ -254,13 +263,19 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fault");
-        QTest::newRow("camera fault") << QString::fromUtf8(readCameraFile("ENP1A14-IR_25X", "device_management/Fault.xml")) << true;
+        QTest::newRow("camera fault") << QString::fromUtf8(
+            readCameraFile("ENP1A14-IR_25X", "device_management/Fault.xml"))
+                                      << true;
         QTest::newRow("soap 1.1 fault") << QStringLiteral(
             "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><s:Fault>"
-            "<faultcode>s:Client</faultcode></s:Fault></s:Body></s:Envelope>") << true;
-        QTest::newRow("reply") << QString::fromUtf8(readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml")) << false;
+            "<faultcode>s:Client</faultcode></s:Fault></s:Body></s:Envelope>")
+                                        << true;
+        QTest::newRow("reply") << QString::fromUtf8(
+            readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml"))
+                               << false;
         QTest::newRow("fault outside body") << QStringLiteral(
-            "<s:Envelope xmlns:s=\"http://www.w3.org/2003/05/soap-envelope\"><s:Body><x><s:Fault/></x></s:Body></s:Envelope>") << false;
+            "<s:Envelope xmlns:s=\"http://www.w3.org/2003/05/soap-envelope\"><s:Body><x><s:Fault/></x></s:Body></s:Envelope>")
+                                            << false;
     }
 
     void faults()

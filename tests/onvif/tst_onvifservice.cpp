@@ -100,9 +100,9 @@ struct Forger
 
     void send(const QString &relatesTo, const QString &hostPort)
     {
-        QByteArray match = ProbeResponder::fromSlotTemplate(
-            readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt"),
-            {"RELATES_TO", "forged", "HW", "Forged", hostPort});
+        QByteArray match =
+            ProbeResponder::fromSlotTemplate(readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt"),
+                                             {"RELATES_TO", "forged", "HW", "Forged", hostPort});
         match.replace("uuid:RELATES_TO", relatesTo.toUtf8());
         if (relatesTo.isEmpty())
             match.replace("<wsa:RelatesTo></wsa:RelatesTo>", "");
@@ -154,18 +154,51 @@ private slots:
         QTest::addColumn<QStringList>("tokens");
         QTest::addColumn<QString>("uri");
 
-        struct Camera { const char *dir, *manufacturer, *model, *firmware, *serial, *media; QStringList tokens; const char *uri; };
+        struct Camera
+        {
+            const char *dir, *manufacturer, *model, *firmware, *serial, *media;
+            QStringList tokens;
+            const char *uri;
+        };
         const QList<Camera> cameras = {
-            {"ENP1A14-IR_25X", "ONVIF", "ENP1A14-IR/25X", "V5.5.3 build 180822", "ENP1A14-IR/25X20190430AAWRD14878498W",
-             "/onvif/Media", {"Profile_1", "Profile_2", "Profile_3"},
+            {"ENP1A14-IR_25X",
+             "ONVIF",
+             "ENP1A14-IR/25X",
+             "V5.5.3 build 180822",
+             "ENP1A14-IR/25X20190430AAWRD14878498W",
+             "/onvif/Media",
+             {"Profile_1", "Profile_2", "Profile_3"},
              "rtsp://192.168.1.182:554/Streaming/Channels/101?transportmode=mcast&profile=Profile_1"},
-            {"IPD-H4K8M05-BS", "", "IPD-H4K8M05-BS", "V1.04.10-190309", "071D3E36963F", "/onvif/media_service",
-             {"MainStream", "SubStream"}, "rtsp://192.168.15.40:554/1/h264major"},
-            {"IPG-8150PSS", "ONVIF_IPNC", "IPG-8150PSS", "1.3.0-20210203CN-PT", "I207215E7840DFDA9877E8B",
-             "/onvif/media_service", {"PROFILE_000", "PROFILE_001"}, "rtsp://10.200.1.2/live/0/MAIN"},
-            {"SUNBA", "SUNBA", "Performance-Series", "QIPC-B2202.3.73.C06290.NB.230628", "210231T2H63235000045",
-             "/onvif/media", {"media_profile1", "media_profile2", "media_profile3"}, "rtsp://162.191.54.181/media/video1"},
-            {"happytimesoft", "Happytimesoft", "IPCamera", "2.4", "123456", "/onvif/media_service",
+            {"IPD-H4K8M05-BS",
+             "",
+             "IPD-H4K8M05-BS",
+             "V1.04.10-190309",
+             "071D3E36963F",
+             "/onvif/media_service",
+             {"MainStream", "SubStream"},
+             "rtsp://192.168.15.40:554/1/h264major"},
+            {"IPG-8150PSS",
+             "ONVIF_IPNC",
+             "IPG-8150PSS",
+             "1.3.0-20210203CN-PT",
+             "I207215E7840DFDA9877E8B",
+             "/onvif/media_service",
+             {"PROFILE_000", "PROFILE_001"},
+             "rtsp://10.200.1.2/live/0/MAIN"},
+            {"SUNBA",
+             "SUNBA",
+             "Performance-Series",
+             "QIPC-B2202.3.73.C06290.NB.230628",
+             "210231T2H63235000045",
+             "/onvif/media",
+             {"media_profile1", "media_profile2", "media_profile3"},
+             "rtsp://162.191.54.181/media/video1"},
+            {"happytimesoft",
+             "Happytimesoft",
+             "IPCamera",
+             "2.4",
+             "123456",
+             "/onvif/media_service",
              {"ProfileToken_1", "ProfileToken_2"},
              "rtsp://192.168.2.119/test.mp4&t=unicast&p=rtsp&ve=H264&w=1280&h=720&ae=PCMU&sr=8000"},
         };
@@ -294,7 +327,8 @@ private slots:
         timer.start();
         QVERIFY(!modify(service, record(0)));
         const qint64 elapsed = timer.elapsed();
-        QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= Client::TimeoutMs - 50 && elapsed < Client::TimeoutMs + 1500,
+                 qPrintable(QString::number(elapsed)));
         QCOMPARE(updated.count(), 1);
         // No answer is offline, not a refusal of the credentials.
         QCOMPARE(service.getDevices().value(server->address().toString()).status, 0);
@@ -328,12 +362,26 @@ private slots:
     {
         // Replies written with prefixes no camera of the fixtures uses.
         startCamera("happytimesoft", CameraServer::Auth::None);
-        const QString env = QStringLiteral("<?xml version=\"1.0\"?><E:Envelope xmlns:E=\"%1\" xmlns:D=\"%2\" xmlns:M=\"%3\" xmlns:S=\"%4\"><E:Body>%5</E:Body></E:Envelope>");
-        auto wrap = [&](const QString &body) { return env.arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt, body).toUtf8(); };
-        server->setReply(OnvifCam::GetDeviceInformation, wrap("<D:GetDeviceInformationResponse><D:Manufacturer>Acme</D:Manufacturer><D:Model>X1</D:Model><D:FirmwareVersion>9</D:FirmwareVersion></D:GetDeviceInformationResponse>"));
-        server->setReply(OnvifCam::GetCapabilities, wrap("<D:GetCapabilitiesResponse><D:Capabilities><S:Media><S:XAddr>http://10.1.1.1/m</S:XAddr></S:Media></D:Capabilities></D:GetCapabilitiesResponse>"));
-        server->setReply(OnvifCam::GetProfiles, wrap("<M:GetProfilesResponse><M:Profiles token=\"b\"/><Profiles xmlns=\"" + NS::Trt + "\" token=\"a\"/></M:GetProfilesResponse>"));
-        server->setReply(OnvifCam::GetStreamUri, wrap("<M:GetStreamUriResponse><M:MediaUri><S:Uri> rtsp://10.1.1.1/s?a=1&amp;b=2 </S:Uri></M:MediaUri></M:GetStreamUriResponse>"));
+        const QString env = QStringLiteral(
+            "<?xml version=\"1.0\"?><E:Envelope xmlns:E=\"%1\" xmlns:D=\"%2\" xmlns:M=\"%3\" xmlns:S=\"%4\"><E:Body>%5</E:Body></E:Envelope>");
+        auto wrap = [&](const QString &body) {
+            return env.arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt, body).toUtf8();
+        };
+        server->setReply(
+            OnvifCam::GetDeviceInformation,
+            wrap(
+                "<D:GetDeviceInformationResponse><D:Manufacturer>Acme</D:Manufacturer><D:Model>X1</D:Model><D:FirmwareVersion>9</D:FirmwareVersion></D:GetDeviceInformationResponse>"));
+        server->setReply(
+            OnvifCam::GetCapabilities,
+            wrap(
+                "<D:GetCapabilitiesResponse><D:Capabilities><S:Media><S:XAddr>http://10.1.1.1/m</S:XAddr></S:Media></D:Capabilities></D:GetCapabilitiesResponse>"));
+        server->setReply(OnvifCam::GetProfiles,
+                         wrap("<M:GetProfilesResponse><M:Profiles token=\"b\"/><Profiles xmlns=\"" + NS::Trt
+                              + "\" token=\"a\"/></M:GetProfilesResponse>"));
+        server->setReply(
+            OnvifCam::GetStreamUri,
+            wrap(
+                "<M:GetStreamUriResponse><M:MediaUri><S:Uri> rtsp://10.1.1.1/s?a=1&amp;b=2 </S:Uri></M:MediaUri></M:GetStreamUriResponse>"));
         Service service(QList<QHostAddress>{});
         QVERIFY(modify(service, record(0)));
         const DevInfo out = service.getDevices().value(server->address().toString());
@@ -360,7 +408,8 @@ private slots:
         QFETCH(QByteArray, capabilities);
         startCamera("SUNBA", CameraServer::Auth::UsernameToken);
         server->clearReplies();
-        server->setReply(OnvifCam::GetDeviceInformation, readFixture("onvif/test/serverMockup/GetDeviceInformation.xml"));
+        server->setReply(OnvifCam::GetDeviceInformation,
+                         readFixture("onvif/test/serverMockup/GetDeviceInformation.xml"));
         server->setReply(OnvifCam::GetCapabilities, capabilities);
         server->setReply(OnvifCam::GetProfiles, readFixture("onvif/test/serverMockup/GetProfiles.xml"));
         server->setReply(OnvifCam::GetStreamUri, readFixture("onvif/test/serverMockup/GetStreamUri.xml"));
@@ -466,7 +515,8 @@ private slots:
         ProbeResponder responder;
         QVERIFY(responder.bind());
         responder.setProbeMatches({ProbeResponder::fromServiceUriTemplate(
-            readFixture("onvif/test/serverMockup/Probe.xml"), server->deviceServiceUrl() + " http://127.0.0.9:1/onvif/device_service")});
+            readFixture("onvif/test/serverMockup/Probe.xml"),
+            server->deviceServiceUrl() + " http://127.0.0.9:1/onvif/device_service")});
 
         Service service(QList<QHostAddress>{QHostAddress::LocalHost});
         service.setProbeTarget(responder.address(), responder.port());
@@ -496,7 +546,8 @@ private slots:
         const QList<QByteArray> probes = responder.probes();
         QVERIFY(probes.at(0).contains("tds:Device"));
         QVERIFY(probes.at(1).contains("dn:NetworkVideoTransmitter"));
-        QVERIFY(probes.at(0).contains("<wsa:MessageID xmlns:wsa=\"http://schemas.xmlsoap.org/ws/2004/08/addressing\">uuid:{"));
+        QVERIFY(probes.at(0).contains(
+            "<wsa:MessageID xmlns:wsa=\"http://schemas.xmlsoap.org/ws/2004/08/addressing\">uuid:{"));
         QVERIFY(!probes.at(0).contains("%1"));
     }
 
@@ -508,7 +559,9 @@ private slots:
         // The device answers with its address, and a second, discovered-only device too.
         const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt");
         responder.setProbeMatches({
-            ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "11111111-2222", "HW", "Cam", server->address().toString() + ":" + QString::number(server->port())}),
+            ProbeResponder::fromSlotTemplate(tmpl,
+                                             {"RELATES_TO", "11111111-2222", "HW", "Cam",
+                                              server->address().toString() + ":" + QString::number(server->port())}),
             ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "33333333-4444", "HW2", "Other", "127.0.0.77:1"}),
         });
 
@@ -555,14 +608,24 @@ private slots:
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QString>("ip");
         const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response_no_header.txt");
-        QTest::newRow("port in xaddr") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.5:1"}) << true << "127.0.0.5";
-        QTest::newRow("ipv6 xaddr first") << QByteArray(tmpl).replace("http://{3}/onvif/device_service",
-            "http://[fe80::1]/onvif/device_service http://127.0.0.8:1/onvif/device_service").replace("{0}", "u1") << true << "127.0.0.8";
+        QTest::newRow("port in xaddr") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.5:1"})
+                                       << true << "127.0.0.5";
+        QTest::newRow("ipv6 xaddr first")
+            << QByteArray(tmpl)
+                   .replace("http://{3}/onvif/device_service",
+                            "http://[fe80::1]/onvif/device_service http://127.0.0.8:1/onvif/device_service")
+                   .replace("{0}", "u1")
+            << true << "127.0.0.8";
         QTest::newRow("not xml") << QByteArray("\x01\x02garbage") << false << "";
-        QTest::newRow("not a probe match") << readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml") << false << "";
-        QTest::newRow("no xaddrs") << QByteArray(tmpl).replace("<wsdd:XAddrs>http://{3}/onvif/device_service</wsdd:XAddrs>", "") << false << "";
-        QTest::newRow("xaddr without host") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", ""}) << false << "";
-        QTest::newRow("ignored") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.66"}) << false << "127.0.0.66";
+        QTest::newRow("not a probe match")
+            << readCameraFile("SUNBA", "device_management/GetDeviceInformationResponse.xml") << false << "";
+        QTest::newRow("no xaddrs") << QByteArray(tmpl).replace(
+            "<wsdd:XAddrs>http://{3}/onvif/device_service</wsdd:XAddrs>", "")
+                                   << false << "";
+        QTest::newRow("xaddr without host")
+            << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", ""}) << false << "";
+        QTest::newRow("ignored") << ProbeResponder::fromSlotTemplate(tmpl, {"u1", "H", "N", "127.0.0.66"}) << false
+                                 << "127.0.0.66";
     }
 
     void probeMatchReading()
@@ -592,7 +655,8 @@ private slots:
         // Answers name the probe they answer (RelatesTo): others are not taken.
         const QByteArray tmpl = readFixture("onvif-discovery/OnvifDiscovery.Tests/Resources/response.txt");
         const QString hostPort = server->address().toString() + ":" + QString::number(server->port());
-        responder.setProbeMatches({ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "probe-uuid", "HW", "Lobby", hostPort})});
+        responder.setProbeMatches(
+            {ProbeResponder::fromSlotTemplate(tmpl, {"RELATES_TO", "probe-uuid", "HW", "Lobby", hostPort})});
 
         Service service(QList<QHostAddress>{QHostAddress::LocalHost});
         service.setProbeTarget(responder.address(), responder.port());
@@ -623,8 +687,8 @@ private slots:
         QCOMPARE(d.streamUris.size(), 3);
 
         // Known now: a later ProbeMatch leaves the entry alone.
-        QVERIFY(!service.handleProbeMatch(QString::fromUtf8(
-            ProbeResponder::fromSlotTemplate(tmpl, {"other", "HW", "N", "127.0.0.1:1"}))));
+        QVERIFY(!service.handleProbeMatch(
+            QString::fromUtf8(ProbeResponder::fromSlotTemplate(tmpl, {"other", "HW", "N", "127.0.0.1:1"}))));
         QCOMPARE(service.getDevices().value(registered.ip).xaddr, server->deviceServiceUrl());
     }
 
@@ -778,10 +842,12 @@ private slots:
     {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("body");
-        QTest::newRow("GetCapabilities") << OnvifCam::GetCapabilities
+        QTest::newRow("GetCapabilities")
+            << OnvifCam::GetCapabilities
             << "<tds:GetCapabilitiesResponse><tds:Capabilities><tt:Media><tt:XAddr>http://127.0.0.1:1/m</tt:XAddr>"
                "</tt:Media></tds:Capabilities></tds:GetCapabilitiesResponse>";
-        QTest::newRow("GetStreamUri") << OnvifCam::GetStreamUri
+        QTest::newRow("GetStreamUri")
+            << OnvifCam::GetStreamUri
             << "<trt:GetStreamUriResponse><trt:MediaUri><tt:Uri>rtsp://127.0.0.1/s</tt:Uri></trt:MediaUri>"
                "</trt:GetStreamUriResponse>";
     }
@@ -791,12 +857,11 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(QString, body);
         startCamera("IPG-8150PSS", CameraServer::Auth::None);
-        server->setReply(operation,
-                         QStringLiteral("<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"%1\" xmlns:tds=\"%2\" "
-                                        "xmlns:trt=\"%3\" xmlns:tt=\"%4\"><s:Body>%5</s:Body></s:Envelope>")
-                             .arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt,
-                                  QString("<x>").repeated(130) + body + QString("</x>").repeated(130))
-                             .toUtf8());
+        server->setReply(operation, QStringLiteral("<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"%1\" xmlns:tds=\"%2\" "
+                                                   "xmlns:trt=\"%3\" xmlns:tt=\"%4\"><s:Body>%5</s:Body></s:Envelope>")
+                                        .arg(NS::SoapEnvelope, NS::Tds, NS::Trt, NS::Tt,
+                                             QString("<x>").repeated(130) + body + QString("</x>").repeated(130))
+                                        .toUtf8());
         Service service(QList<QHostAddress>{});
         QVERIFY(!modify(service, record(0)));
         QVERIFY(!service.getDevices().value(server->address().toString()).streamUris.values().contains(QString()));

@@ -90,9 +90,10 @@ private slots:
         QCOMPARE(dao::insert(d).text(), QString());
 
         QList<QSharedPointer<CMS_Devices>> rows;
-        QCOMPARE(dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), evil), rows)
-                     .text(),
-                 QString());
+        QCOMPARE(
+            dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), evil), rows)
+                .text(),
+            QString());
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first()->DevName, d.DevName);
         QVERIFY(tableColumns(QStringLiteral("CMS_Devices")).contains(QStringLiteral("DevIP")));
@@ -114,7 +115,8 @@ private slots:
         long n = -1;
         QCOMPARE(dao::count<CMS_Organization>(n).text(), QString());
         QCOMPARE(n, 4L);
-        QCOMPARE(dao::count<CMS_Organization>(n, OrmQuery(QStringLiteral("WHERE ParentId = :p")).bind(QStringLiteral(":p"), 1))
+        QCOMPARE(dao::count<CMS_Organization>(
+                     n, OrmQuery(QStringLiteral("WHERE ParentId = :p")).bind(QStringLiteral(":p"), 1))
                      .text(),
                  QString());
         QCOMPARE(n, 2L);
@@ -183,7 +185,8 @@ private slots:
 
         // empty texts are stored as '' so equality finds them
         long n = 0;
-        QCOMPARE(dao::count<CustomAlarmInfo>(n, OrmQuery(QStringLiteral("WHERE alarmContent = :c")).bind(QStringLiteral(":c"), QString()))
+        QCOMPARE(dao::count<CustomAlarmInfo>(
+                     n, OrmQuery(QStringLiteral("WHERE alarmContent = :c")).bind(QStringLiteral(":c"), QString()))
                      .text(),
                  QString());
         QCOMPARE(n, 1L);
@@ -193,24 +196,24 @@ private slots:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("columns");
-        QTest::newRow("CMS_Config_V2") << "CMS_Config_V2"
-                                       << QStringList { "id", "bAutoRun", "bAutoLogin", "SnapPath", "RecordPath",
-                                                        "BackupPath", "ScreenNum", "Language", "SynchroTime",
-                                                        "SynchroInterva", "Name", "password", "bHardwareDecode",
-                                                        "hardwareDecodeType", "bAspectRatio", "bAutoStart",
-                                                        "bRestoreVideo", "iLogClear" };
+        QTest::newRow("CMS_Config_V2")
+            << "CMS_Config_V2"
+            << QStringList{"id",         "bAutoRun",      "bAutoLogin",      "SnapPath",           "RecordPath",
+                           "BackupPath", "ScreenNum",     "Language",        "SynchroTime",        "SynchroInterva",
+                           "Name",       "password",      "bHardwareDecode", "hardwareDecodeType", "bAspectRatio",
+                           "bAutoStart", "bRestoreVideo", "iLogClear"};
         QTest::newRow("cms_DealAlarmTime")
             << "cms_DealAlarmTime"
-            << QStringList { "id",      "devip",   "devsn",   "remark",  "bALL",    "bMon",    "bTue",
-                             "bWed",    "bThu",    "bFri",    "bSat",    "bSun",    "timeALL", "timeMon",
-                             "timeTue", "timeWed", "timeThu", "timeFri", "timeSat", "timeSun" };
+            << QStringList{"id",      "devip",   "devsn",   "remark",  "bALL",    "bMon",    "bTue",
+                           "bWed",    "bThu",    "bFri",    "bSat",    "bSun",    "timeALL", "timeMon",
+                           "timeTue", "timeWed", "timeThu", "timeFri", "timeSat", "timeSun"};
         QTest::newRow("CMS_User") << "CMS_User"
-                                  << QStringList { "id",        "Name",      "password", "RoleId", "Telephone",
-                                                   "IsDefault", "IsRemeber", "Rights",   "Remark" };
+                                  << QStringList{"id",        "Name",      "password", "RoleId", "Telephone",
+                                                 "IsDefault", "IsRemeber", "Rights",   "Remark"};
         QTest::newRow("PlanRecord") << "PlanRecord"
-                                    << QStringList { "id",          "Name",         "iDefult",   "iTurnOn",
-                                                     "iStorageType", "szStoragePath", "iTimeFile", "iAudioRecord",
-                                                     "iFileType",   "iworkType",    "scheduleTime", "devInfo" };
+                                    << QStringList{"id",           "Name",          "iDefult",      "iTurnOn",
+                                                   "iStorageType", "szStoragePath", "iTimeFile",    "iAudioRecord",
+                                                   "iFileType",    "iworkType",     "scheduleTime", "devInfo"};
     }
 
     void columnOrder()
@@ -299,7 +302,7 @@ private slots:
     {
         QCOMPARE(dao::create_table<CMS_Roles>().text(), QString());
         const int threads = 4, perThread = 15;
-        std::atomic<int> failures { 0 };
+        std::atomic<int> failures{0};
         std::vector<std::unique_ptr<QThread>> workers;
         for (int t = 0; t < threads; ++t) {
             workers.emplace_back(QThread::create([&failures] {
@@ -328,7 +331,7 @@ private slots:
     {
         QCOMPARE(dao::create_table<CMS_Alarm>().text(), QString());
         const int threads = 4, perThread = 40;
-        std::atomic<int> failures { 0 };
+        std::atomic<int> failures{0};
         std::vector<std::unique_ptr<QThread>> workers;
         for (int t = 0; t < threads; ++t) {
             workers.emplace_back(QThread::create([t, &failures] {
@@ -338,7 +341,8 @@ private slots:
                     if (!dao::insert(a).text().isEmpty())
                         ++failures;
                     QList<QSharedPointer<CMS_Alarm>> rows;
-                    if (!dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), a.DevIP), rows)
+                    if (!dao::fetch_by_query(
+                             OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), a.DevIP), rows)
                              .text()
                              .isEmpty()
                         || rows.size() != 1)

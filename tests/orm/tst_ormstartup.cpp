@@ -83,36 +83,38 @@ private slots:
         QVERIFY(QFile::exists(QDir::current().filePath(QStringLiteral("Kelvo.sqlite"))));
 
         RawDb raw(QStringLiteral("Kelvo.sqlite"));
-        QStringList expected = { "CMS_Roles",         "CMS_AlarmType",     "CMS_DevType",       "CMS_User",
-                                 "CMS_Organization",  "CMS_Permissions",   "CMS_Stream",        "CMS_Config_V2",
-                                 "cms_DealAlarmType", "CustomAlarmInfo",   "cms_DealAlarmLink", "cms_DealAlarmTime",
-                                 "CMS_Action",        "CMS_Alarm",         "CMS_Devices",       "PlanRecord",
-                                 "DatabaseVersion" };
+        QStringList expected = {"CMS_Roles",         "CMS_AlarmType",   "CMS_DevType",       "CMS_User",
+                                "CMS_Organization",  "CMS_Permissions", "CMS_Stream",        "CMS_Config_V2",
+                                "cms_DealAlarmType", "CustomAlarmInfo", "cms_DealAlarmLink", "cms_DealAlarmTime",
+                                "CMS_Action",        "CMS_Alarm",       "CMS_Devices",       "PlanRecord",
+                                "DatabaseVersion"};
         expected.sort();
         QStringList tables = raw.tables();
         tables.sort();
         QCOMPARE(tables, expected);
         QVERIFY(!tables.contains(QStringLiteral("CMS_Config")));
 
-        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList> { { 1, 3 } }));
+        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList>{{1, 3}}));
         QCOMPARE(raw.rows("SELECT id, Name, Rights, Remark FROM CMS_Roles"),
-                 (QList<QVariantList> { { 1, "admin", "1111111", "Admin is the default role and has all permissions " } }));
+                 (QList<QVariantList>{{1, "admin", "1111111", "Admin is the default role and has all permissions "}}));
         QCOMPARE(raw.rows("SELECT id, Name, password, RoleId, IsDefault, Rights, Remark FROM CMS_User"),
-                 (QList<QVariantList> { { 1, "admin", "vemqa", 1, 1, "1111111", "default user" } }));
+                 (QList<QVariantList>{{1, "admin", "vemqa", 1, 1, "1111111", "default user"}}));
         QCOMPARE(raw.rows("SELECT id, Name, Remark FROM CMS_DevType"),
-                 (QList<QVariantList> { { 1, "IPC", "0:IPC" }, { 2, "NVR", "1:NVR" }, { 3, "onvif", "2:onvif" } }));
+                 (QList<QVariantList>{{1, "IPC", "0:IPC"}, {2, "NVR", "1:NVR"}, {3, "onvif", "2:onvif"}}));
         QCOMPARE(raw.rows("SELECT id, Name, Remark FROM CMS_Stream"),
-                 (QList<QVariantList> { { 1, "Main stream", "0:Main stream" },
-                                        { 2, "Substream", "1:Substream" },
-                                        { 3, "Adaptive stream", "2:Adaptive stream" } }));
+                 (QList<QVariantList>{{1, "Main stream", "0:Main stream"},
+                                      {2, "Substream", "1:Substream"},
+                                      {3, "Adaptive stream", "2:Adaptive stream"}}));
         const QList<QVariantList> alarmTypes = raw.rows("SELECT id, Name, Remark FROM CMS_AlarmType");
         QCOMPARE(alarmTypes.size(), 6);
-        QCOMPARE(alarmTypes.first(), (QVariantList { 1, "Motion detection alarm", "0:Motion detection alarm" }));
-        QCOMPARE(alarmTypes.last(), (QVariantList { 6, "Sound detection alarm", "5:Sound detection alarm" }));
+        QCOMPARE(alarmTypes.first(), (QVariantList{1, "Motion detection alarm", "0:Motion detection alarm"}));
+        QCOMPARE(alarmTypes.last(), (QVariantList{6, "Sound detection alarm", "5:Sound detection alarm"}));
         QCOMPARE(raw.rows("SELECT id, Name, ParentId, IsDefault, bRecord, bPlay, Remark FROM CMS_Organization"),
-                 (QList<QVariantList> { { 1, "Default", 1, 1, 0, 0, "0:Default" } }));
-        QCOMPARE(raw.rows("SELECT id, Name, iDefult, iTurnOn, iTimeFile, iAudioRecord, iFileType, iworkType FROM PlanRecord"),
-                 (QList<QVariantList> { { 1, "default", 1, 0, 30, 0, 0, 0 } }));
+                 (QList<QVariantList>{{1, "Default", 1, 1, 0, 0, "0:Default"}}));
+        QCOMPARE(
+            raw.rows(
+                "SELECT id, Name, iDefult, iTurnOn, iTimeFile, iAudioRecord, iFileType, iworkType FROM PlanRecord"),
+            (QList<QVariantList>{{1, "default", 1, 0, 30, 0, 0, 0}}));
         QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_Devices").toInt(), 0);
         QVERIFY(raw.columns("CMS_Devices").endsWith(QStringLiteral("onvifAuth")));
 
@@ -156,7 +158,7 @@ private slots:
         QVERIFY(OrmHelper::instance()->init());
         const QMap<QString, QStringList> after = raw.dump();
 
-        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList> { { 1, 3 } }));
+        QCOMPARE(raw.rows("SELECT id, version FROM DatabaseVersion"), (QList<QVariantList>{{1, 3}}));
         for (auto it = before.begin(); it != before.end(); ++it) {
             if (it.key() == "DatabaseVersion" || it.key() == "sqlite_sequence")
                 continue;
@@ -208,7 +210,9 @@ private slots:
             QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(before)) == 0);
         }
         QVERIFY(OrmHelper::instance()->init());
-        struct stat st {};
+        struct stat st
+        {
+        };
         QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
         QCOMPARE(int(st.st_mode & 0777), 0600);
     }
@@ -293,8 +297,9 @@ private slots:
         QTest::newRow("newer version") << withVersion(current, 99) << QByteArray() << "schema version 99 is newer";
         QTest::newRow("version 0") << withVersion(current, 0) << QByteArray() << "unknown schema version 0";
         QStringList wrongColumns = withVersion(current, 3);
-        wrongColumns.replaceInStrings(QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, DevIP"),
-                                      QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, Address"));
+        wrongColumns.replaceInStrings(
+            QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, DevIP"),
+            QStringLiteral("CMS_Devices (id INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, Address"));
         QTest::newRow("wrong columns") << wrongColumns << QByteArray() << "table CMS_Devices has no column DevIP";
         QStringList missingTable = withVersion(current, 3);
         missingTable.erase(std::remove_if(missingTable.begin(), missingTable.end(),
@@ -305,8 +310,8 @@ private slots:
         noVersionColumn.replaceInStrings(QStringLiteral("version INTEGER)"), QStringLiteral("level INTEGER)"));
         noVersionColumn.replaceInStrings(QStringLiteral("DatabaseVersion (version)"),
                                          QStringLiteral("DatabaseVersion (level)"));
-        QTest::newRow("version table of another kind") << noVersionColumn << QByteArray()
-                                                       << "DatabaseVersion has no column version";
+        QTest::newRow("version table of another kind")
+            << noVersionColumn << QByteArray() << "DatabaseVersion has no column version";
     }
 
     void unknownFileIsRefused()
@@ -341,7 +346,9 @@ private slots:
 
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
-        struct stat st {};
+        struct stat st
+        {
+        };
         QVERIFY(::stat(QFile::encodeName(file).constData(), &st) == 0);
         QCOMPARE(int(st.st_mode & 0777), 0644);
         for (const char *suffix : {"-journal", "-wal", "-shm"})

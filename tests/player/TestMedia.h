@@ -27,19 +27,37 @@ extern "C" {
 namespace testmedia {
 
 // testsrc2 clip; codec "h264" or "h265". Returns the path or "" on failure.
-inline QString makeClip(const QString &name, const QString &codec, int seconds, int w = 320, int h = 240,
-                        int fps = 25, const QString &dir = QDir::currentPath())
+inline QString makeClip(const QString &name, const QString &codec, int seconds, int w = 320, int h = 240, int fps = 25,
+                        const QString &dir = QDir::currentPath())
 {
     const QString path = QDir(dir).filePath(name);
     if (QFile::exists(path))
         return path;
-    QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                     QStringLiteral("testsrc2=size=%1x%2:rate=%3").arg(w).arg(h).arg(fps), "-t",
-                     QString::number(seconds), "-pix_fmt", "yuv420p", "-bf", "0", "-g", QString::number(fps)};
+    QStringList args{"-loglevel",
+                     "error",
+                     "-y",
+                     "-f",
+                     "lavfi",
+                     "-i",
+                     QStringLiteral("testsrc2=size=%1x%2:rate=%3").arg(w).arg(h).arg(fps),
+                     "-t",
+                     QString::number(seconds),
+                     "-pix_fmt",
+                     "yuv420p",
+                     "-bf",
+                     "0",
+                     "-g",
+                     QString::number(fps)};
     if (codec == QLatin1String("h265"))
-        args << "-c:v" << "libx265" << "-x265-params" << "log-level=error" << "-tag:v" << "hvc1";
+        args << "-c:v"
+             << "libx265"
+             << "-x265-params"
+             << "log-level=error"
+             << "-tag:v"
+             << "hvc1";
     else
-        args << "-c:v" << "libx264";
+        args << "-c:v"
+             << "libx264";
     args << path;
     QProcess p;
     p.start(QStringLiteral("ffmpeg"), args);
@@ -54,7 +72,7 @@ inline int probeFrames(const QString &path, double *duration = nullptr)
 {
     QProcess p;
     p.start(QStringLiteral("ffprobe"), {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                                         "stream=nb_read_frames:format=duration", "-of", "default=nw=1", path});
+                                        "stream=nb_read_frames:format=duration", "-of", "default=nw=1", path});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return -1;
     int frames = -1;
@@ -236,4 +254,4 @@ private:
     QString m_address;
 };
 
-}  // namespace testmedia
+} // namespace testmedia

@@ -28,7 +28,8 @@ AVFrame *makePicture(int w, int h, int format = AV_PIX_FMT_YUV420P)
 void fill(AVFrame *f, int y, int u, int v)
 {
     for (int p = 0; p < 3; ++p)
-        memset(f->data[p], p == 0 ? y : (p == 1 ? u : v), size_t(f->linesize[p]) * size_t(p ? (f->height + 1) / 2 : f->height));
+        memset(f->data[p], p == 0 ? y : (p == 1 ? u : v),
+               size_t(f->linesize[p]) * size_t(p ? (f->height + 1) / 2 : f->height));
 }
 
 QImage scaled(YuvScaler &scaler, const AVFrame *f, QSize size)
@@ -51,7 +52,7 @@ QString offColour(const QImage &image, QRgb want)
     return QString();
 }
 
-}  // namespace
+} // namespace
 
 class TestColour : public QObject
 {
@@ -73,12 +74,12 @@ private slots:
                                      << QVector<int>{128, 100, 170} << QColor(197, 107, 74);
         QTest::newRow("yuvj is full") << unset << int(AVCOL_RANGE_UNSPECIFIED) << int(AV_PIX_FMT_YUVJ420P) << 240
                                       << QVector<int>{128, 100, 170} << QColor(187, 108, 78);
-        QTest::newRow("709 tagged, small") << int(AVCOL_SPC_BT709) << limited << yuv420 << 240
-                                           << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
-        QTest::newRow("untagged 720 lines is 709") << unset << limited << yuv420 << 720
-                                                   << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
-        QTest::newRow("untagged 480 lines is 601") << unset << limited << yuv420 << 480
-                                                   << QVector<int>{63, 102, 240} << QColor(233, 0, 2);
+        QTest::newRow("709 tagged, small")
+            << int(AVCOL_SPC_BT709) << limited << yuv420 << 240 << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
+        QTest::newRow("untagged 720 lines is 709")
+            << unset << limited << yuv420 << 720 << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
+        QTest::newRow("untagged 480 lines is 601")
+            << unset << limited << yuv420 << 480 << QVector<int>{63, 102, 240} << QColor(233, 0, 2);
     }
 
     void taggedPicturesKeepTheirColours()
@@ -137,7 +138,14 @@ private slots:
             {{1920, 1080}, {480, 270}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
             {{1920, 1080}, {477, 251}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
             {{1920, 1080}, {477, 251}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT470BG, full, 128, 100, 170},
-            {{1920, 1080}, {1280, 720}, AV_PIX_FMT_YUVJ420P, AVCOL_SPC_UNSPECIFIED, AVCOL_RANGE_UNSPECIFIED, 128, 100, 170},
+            {{1920, 1080},
+             {1280, 720},
+             AV_PIX_FMT_YUVJ420P,
+             AVCOL_SPC_UNSPECIFIED,
+             AVCOL_RANGE_UNSPECIFIED,
+             128,
+             100,
+             170},
             {{320, 240}, {320, 240}, AV_PIX_FMT_YUV420P, AVCOL_SPC_SMPTE170M, limited, 128, 100, 170},
             {{320, 240}, {641, 481}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
             {{64, 48}, {32, 24}, AV_PIX_FMT_YUV444P, AVCOL_SPC_BT709, limited, 63, 102, 240},
@@ -147,7 +155,8 @@ private slots:
         };
         YuvScaler scaler;
         for (const Step &s : steps) {
-            const std::shared_ptr<AVFrame> f = player::makeFramePtr(makePicture(s.from.width(), s.from.height(), s.format));
+            const std::shared_ptr<AVFrame> f =
+                player::makeFramePtr(makePicture(s.from.width(), s.from.height(), s.format));
             f->colorspace = AVColorSpace(s.space);
             f->color_range = AVColorRange(s.range);
             const int chromaRows = s.format == AV_PIX_FMT_YUV444P ? s.from.height() : (s.from.height() + 1) / 2;
@@ -158,8 +167,11 @@ private slots:
             QVERIFY(!out.isNull());
             const QString off = offColour(out, YuvColor::forFrame(f.get()).toRgb(s.y, s.u, s.v));
             QVERIFY2(off.isEmpty(), qPrintable(QStringLiteral("%1x%2 to %3x%4, %5")
-                                                   .arg(s.from.width()).arg(s.from.height())
-                                                   .arg(s.to.width()).arg(s.to.height()).arg(off)));
+                                                   .arg(s.from.width())
+                                                   .arg(s.from.height())
+                                                   .arg(s.to.width())
+                                                   .arg(s.to.height())
+                                                   .arg(off)));
         }
     }
 
@@ -171,7 +183,7 @@ private slots:
         const std::shared_ptr<AVFrame> f = player::makeFramePtr(makePicture(1920, 1080));
         for (int y = 0; y < 1080; ++y)
             for (int x = 0; x < 1920; ++x)
-                f->data[0][y * f->linesize[0] + x] = (x >= 960 || y >= 540) ? 235 : 16;  // black top left
+                f->data[0][y * f->linesize[0] + x] = (x >= 960 || y >= 540) ? 235 : 16; // black top left
         for (int p = 1; p < 3; ++p)
             memset(f->data[p], 128, size_t(f->linesize[p]) * 540);
         YuvScaler scaler;
@@ -185,8 +197,8 @@ private slots:
         fill(f.get(), 126, 128, 128);
         for (int y = 0; y < 540; ++y)
             for (int x = 0; x < 960; ++x) {
-                f->data[1][y * f->linesize[1] + x] = y < 270 ? 240 : 90;   // blue above,
-                f->data[2][y * f->linesize[2] + x] = y < 270 ? 110 : 240;  // red below
+                f->data[1][y * f->linesize[1] + x] = y < 270 ? 240 : 90;  // blue above,
+                f->data[2][y * f->linesize[2] + x] = y < 270 ? 110 : 240; // red below
             }
         for (const QSize &size : {QSize(480, 270), QSize(1920, 1080), QSize(203, 77)}) {
             out = scaled(scaler, f.get(), size);

@@ -147,7 +147,7 @@ private slots:
         const QString path = QDir::current().filePath("snap/shot.jpg");
         p.play();
         p.setKey(path);
-        p.setKey(QDir::current().filePath("ignored.jpg"));  // one request at a time
+        p.setKey(QDir::current().filePath("ignored.jpg")); // one request at a time
         QTRY_COMPARE_WITH_TIMEOUT(capture.count(), 1, 8000);
         QCOMPARE(capture.first().at(0).toBool(), true);
         QCOMPARE(capture.first().at(1).toString(), path);
@@ -230,7 +230,7 @@ private slots:
         server.freeze();
         // Nothing to wait on: a read blocked on a frozen server shows nothing outside the player.
         QTest::qWait(500);
-        stopPrompt(p);  // the blocked read gives way to the stop flag
+        stopPrompt(p); // the blocked read gives way to the stop flag
         server.thaw();
     }
 
@@ -319,10 +319,10 @@ private slots:
             testmedia::Witness<FFmpegPlayer> witness(m_long);
             QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
             p.pause();
-            QVERIFY(witness.pictures(3));  // a picture already due may still come
+            QVERIFY(witness.pictures(3)); // a picture already due may still come
             QTRY_COMPARE(qint64(frames.count()), p.framesShown());
             const int held = frames.count();
-            QVERIFY(witness.pictures(15));  // the pause itself: the reader waits all along
+            QVERIFY(witness.pictures(15)); // the pause itself: the reader waits all along
             QCOMPARE(frames.count(), held);
             p.resume();
         }
@@ -350,7 +350,7 @@ private slots:
         testmedia::Witness<FFmpegPlayer> witness(m_long);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 2, 8000);
         p.pause();
-        QVERIFY(witness.pictures(8));  // the reader fills the queue and waits
+        QVERIFY(witness.pictures(8)); // the reader fills the queue and waits
         QTRY_COMPARE(qint64(frames.count()), p.framesShown());
         const qint64 shownBefore = p.framesShown();
         frames.clear();
@@ -377,7 +377,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(first.count() >= 1, 8000);
         waiting.pause();
         testmedia::Witness<FFmpegPlayer> later(m_long);
-        QVERIFY(later.pictures(8));  // the reader fills the queue and waits
+        QVERIFY(later.pictures(8)); // the reader fills the queue and waits
         stopPrompt(waiting);
     }
 
@@ -391,7 +391,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 5000);
         p.pause();
         QVERIFY(p.isPaused());
-        QVERIFY(witness.pictures(5));  // a picture already due may still come
+        QVERIFY(witness.pictures(5)); // a picture already due may still come
         QTRY_COMPARE(qint64(frames.count()), p.framesShown());
         const int held = frames.count();
         QVERIFY(witness.pictures(12));
@@ -473,13 +473,17 @@ private slots:
         worker.start();
         std::atomic_int valid{0};
         SimplePlayer sp;
-        connect(&sp, &SimplePlayer::emitRecvImg, &receiver, [&valid](QString, AVFrame *f, int) {
-            int sum = 0;
-            for (int x = 0; x < f->width; ++x)
-                sum += f->data[0][x];
-            valid += f->width == 320 && sum > 0;
-        }, Qt::QueuedConnection);
-        QMetaObject::invokeMethod(&receiver, [] { QThread::msleep(1500); }, Qt::QueuedConnection);
+        connect(
+            &sp, &SimplePlayer::emitRecvImg, &receiver,
+            [&valid](QString, AVFrame *f, int) {
+                int sum = 0;
+                for (int x = 0; x < f->width; ++x)
+                    sum += f->data[0][x];
+                valid += f->width == 320 && sum > 0;
+            },
+            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &receiver, [] { QThread::msleep(1500); }, Qt::QueuedConnection);
         sp.setPlayUrl(m_server.url("/h264"));
         QVERIFY(sp.play());
         QTRY_VERIFY_WITH_TIMEOUT(valid.load() >= 5, 10000);

@@ -38,7 +38,7 @@ bool waitBlocked(const std::function<bool()> &done)
     return done();
 }
 
-}  // namespace
+} // namespace
 
 class TestRender : public QObject
 {

@@ -19,7 +19,7 @@ class TestReplay : public QObject
 private:
     QString m_clip[4];
     QString m_short, m_265;
-    AVRational m_timeBase{1, 1000};  // of the pane clips' video
+    AVRational m_timeBase{1, 1000}; // of the pane clips' video
 
     static qint64 shown(FFmpegReplayWidget &w, int i) { return w.paneRender(i)->framesReceived(); }
 
@@ -80,7 +80,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(shown(w, 2) > 0, 5000);
         QVERIFY(w.pause(2));
         QVERIFY(w.isPaused(2));
-        QVERIFY(picturesOn(w, 0, 5));  // a picture already due may still come to pane 2
+        QVERIFY(picturesOn(w, 0, 5)); // a picture already due may still come to pane 2
         const qint64 base[4] = {shown(w, 0), shown(w, 1), shown(w, 2), shown(w, 3)};
         const qint64 at[4] = {position(w, 0), position(w, 1), position(w, 2), position(w, 3)};
         QVERIFY(at[0] >= 0 && at[1] >= 0 && at[3] >= 0);
@@ -148,7 +148,7 @@ private slots:
         FFmpegReplayWidget w;
         QSignalSpy cap(&w, &FFmpegReplayWidget::emitCaptureResult);
         const QString none = QDir::current().filePath("none.jpg");
-        w.setKey(2, none);  // nothing plays there
+        w.setKey(2, none); // nothing plays there
         QCOMPARE(cap.count(), 1);
         QCOMPARE(cap.first().at(0).toBool(), false);
         cap.clear();
@@ -162,7 +162,7 @@ private slots:
         // A paused pane shows no new picture: the one on screen is saved.
         QVERIFY(w.playFile(3, m_clip[3]));
         QVERIFY(w.pause(2));
-        QVERIFY(picturesOn(w, 3, 4));  // a picture already due may still come
+        QVERIFY(picturesOn(w, 3, 4)); // a picture already due may still come
         cap.clear();
         const QString paused = QDir::current().filePath("cap/paused.jpg");
         w.setKey(2, paused);
@@ -204,7 +204,7 @@ private slots:
         w.setFocusIndex(2);
         QSignalSpy sec(&w, &FFmpegReplayWidget::emitReplayTimestampS);
         QSignalSpy ms(&w, &FFmpegReplayWidget::emitReplayTimestampMS);
-        const qint64 dayMs = 10 * 3600 * 1000LL;  // the device's time: 10:00:00 into the day
+        const qint64 dayMs = 10 * 3600 * 1000LL; // the device's time: 10:00:00 into the day
         const QString key = "192.168.1.10_1";
         w.initStream(key, 2, h265, true);
         QVERIFY(w.isInitialized(2));
@@ -257,8 +257,7 @@ private slots:
         // Waits until each receiver has pushed a few more frames.
         const auto morePushes = [&pushes](int count) {
             const int from[2] = {pushes[0].load(), pushes[1].load()};
-            return QTest::qWaitFor([&] { return pushes[0] >= from[0] + count && pushes[1] >= from[1] + count; },
-                                   10000);
+            return QTest::qWaitFor([&] { return pushes[0] >= from[0] + count && pushes[1] >= from[1] + count; }, 10000);
         };
         std::vector<std::thread> workers;
         for (int t = 0; t < 2; ++t) {
@@ -291,13 +290,13 @@ private slots:
             QVERIFY(QTest::qWaitFor([&] { return w->isPlaying(pane) || w->isStopped(pane); }, 10000));
             QVERIFY(morePushes(100));
             w->stop(round % 2);
-            QVERIFY(morePushes(10));  // data for the stopped pane
-            w->resetParams(round % 2);  // lets the receiver set the pane up again
+            QVERIFY(morePushes(10));   // data for the stopped pane
+            w->resetParams(round % 2); // lets the receiver set the pane up again
             if (round == 3)
                 w->stopAll();
         }
         QTRY_VERIFY_WITH_TIMEOUT(shown(*w, 0) + shown(*w, 1) > 0, 5000);
-        w->stopAll();  // while the data still comes
+        w->stopAll(); // while the data still comes
         QVERIFY(morePushes(50));
         // The receiver is unregistered before its widget goes, as the cloud
         // window does; the players are still running when it is deleted.
@@ -324,7 +323,7 @@ private slots:
         QCOMPARE(w.playUrl(5), QString());
         QCOMPARE(w.speed(5), 0.0f);
         QVERIFY(!w.isPaused(5));
-        QVERIFY(!w.pause(1));  // nothing plays
+        QVERIFY(!w.pause(1)); // nothing plays
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("index  invalied"));
         w.resetParams(4);
         w.setOverlayText(1, "Cam A");
@@ -335,14 +334,14 @@ private slots:
 
     void hardwareDecodeFollowsSettings()
     {
-        QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());  // no database yet
+        QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled()); // no database yet
         QVERIFY(OrmHelper::instance()->init());
         QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
         QVERIFY(config);
         config->bHardwareDecode = true;
         QVERIFY(OrmHelper::saveConfig(config));
         QVERIFY(FFmpegReplayWidget::hardwareDecodeEnabled());
-        FFmpegReplayWidget::setHardwareDecodeEnabled(false);  // the owner's choice wins
+        FFmpegReplayWidget::setHardwareDecodeEnabled(false); // the owner's choice wins
         QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());
     }
 

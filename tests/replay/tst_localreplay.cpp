@@ -64,9 +64,8 @@ QMap<QString, QByteArray> fingerprint(const QString &dir)
     while (it.hasNext()) {
         const QString path = it.next();
         QFile f(path);
-        out.insert(path, f.open(QIODevice::ReadOnly)
-                             ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1)
-                             : QByteArray("unreadable"));
+        out.insert(path, f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1)
+                                                     : QByteArray("unreadable"));
     }
     return out;
 }
@@ -238,7 +237,8 @@ private slots:
             open(QStringLiteral("127.0.1.%1").arg(i));
         QCOMPARE(m_wnd->paneKeys().size(), 4);
         QCOMPARE(paneOf("127.0.1.5"), -1);
-        QTRY_VERIFY(toastTexts().contains(LocalVideoReplayWnd::tr("The maximum number of connections has been reached!")));
+        QTRY_VERIFY(
+            toastTexts().contains(LocalVideoReplayWnd::tr("The maximum number of connections has been reached!")));
 
         m_wnd->calendar()->setSelectedDate(QDate::currentDate().addDays(-1));
         open("127.0.1.2");
@@ -261,20 +261,20 @@ private slots:
 
     void dayIndexes_data()
     {
-        QTest::addColumn<QString>("legacy");      // "" none, "dir" one that cannot be opened
-        QTest::addColumn<QStringList>("current"); // entries of record.json, "name start end"
+        QTest::addColumn<QString>("legacy");       // "" none, "dir" one that cannot be opened
+        QTest::addColumn<QStringList>("current");  // entries of record.json, "name start end"
         QTest::addColumn<QStringList>("expected"); // file names of the converted index
         QTest::addColumn<bool>("legacyStays");
         const QString lines = "file: seg2.mp4 , start: 100003000, end: 100006000\n"
                               "file:seg1.mp4,start:100000000,end:100003000,extra:1\n"
-                              "file:seg3.mp4,start:10:00:06\n"             // two items
-                              "seg4.mp4,start:100009000,end:100012000\n"   // no colon in the first
+                              "file:seg3.mp4,start:10:00:06\n"                // two items
+                              "seg4.mp4,start:100009000,end:100012000\n"      // no colon in the first
                               "file:seg5.mp4,start:10:00:12,end:100015000\n"; // colon in a value
         QTest::newRow("old index only") << lines << QStringList() << QStringList{"seg1.mp4", "seg2.mp4"} << false;
         QTest::newRow("both indexes") << lines << QStringList{"seg2.mp4 100003000 100006000"}
                                       << QStringList{"seg1.mp4", "seg2.mp4"} << false;
-        QTest::newRow("old index unreadable") << "dir" << QStringList{"seg2.mp4 100003000 100006000"}
-                                              << QStringList{"seg2.mp4"} << true;
+        QTest::newRow("old index unreadable")
+            << "dir" << QStringList{"seg2.mp4 100003000 100006000"} << QStringList{"seg2.mp4"} << true;
     }
 
     void dayIndexes()
@@ -318,8 +318,9 @@ private slots:
     {
         addDevice("127.0.4.1");
         const QString killed = makeDay("127.0.4.1", {m_clip3, m_clip3});
-        writeIndex(killed, {{"seg1.mp4", "100000000", "100003000"}, {"seg2.mp4", "100003000", ""},
-                            {"gone.mp4", "100006000", ""}});
+        writeIndex(
+            killed,
+            {{"seg1.mp4", "100000000", "100003000"}, {"seg2.mp4", "100003000", ""}, {"gone.mp4", "100006000", ""}});
         testmedia::RtspServer server;
         QVERIFY(server.start({"/cam=" + m_clip10}));
         addDevice("127.0.4.2");
@@ -392,21 +393,26 @@ private slots:
         const QString up = "../../../outside-" + kind;
         QByteArray raw;
         if (kind == "dotdot") {
-            index << openEntry(up + "/song.wav") << openEntry(up + "/empty.mp4") << openEntry("..") << openEntry(up + "/real.mp4");
+            index << openEntry(up + "/song.wav") << openEntry(up + "/empty.mp4") << openEntry("..")
+                  << openEntry(up + "/real.mp4");
         } else if (kind == "absolute") {
-            index << openEntry(outside + "/song.wav") << openEntry(outside + "/empty.mp4") << openEntry(outside + "/real.mp4");
+            index << openEntry(outside + "/song.wav") << openEntry(outside + "/empty.mp4")
+                  << openEntry(outside + "/real.mp4");
         } else if (kind == "link") {
             QVERIFY(QFile::link(outside + "/empty.mp4", day + "/link.mp4"));
             QVERIFY(QFile::link(outside + "/real.mp4", day + "/real.mp4"));
-            index << openEntry("link.mp4") << QJsonObject{{"fileName", "real.mp4"}, {"startTime", "120000000"},
-                                                      {"endTime", "120003000"}};
+            index << openEntry("link.mp4")
+                  << QJsonObject{{"fileName", "real.mp4"}, {"startTime", "120000000"}, {"endTime", "120003000"}};
         } else if (kind == "folder") {
             QDir().mkpath(day + "/sub");
-            index << openEntry("sub") << QJsonObject{{"fileName", "."}, {"startTime", "120000000"}, {"endTime", "120003000"}};
+            index << openEntry("sub")
+                  << QJsonObject{{"fileName", "."}, {"startTime", "120000000"}, {"endTime", "120003000"}};
         } else if (kind == "types") {
             index << 42 << "seg1.mp4" << QJsonArray{legit}
                   << QJsonObject{{"fileName", 7}, {"startTime", QJsonArray()}, {"endTime", QJsonObject()}}
-                  << QJsonObject{{"fileName", QJsonArray{up + "/song.wav"}}, {"startTime", "110000000"}, {"endTime", ""}}
+                  << QJsonObject{{"fileName", QJsonArray{up + "/song.wav"}},
+                                 {"startTime", "110000000"},
+                                 {"endTime", ""}}
                   << QJsonObject{{"fileName", "seg1.mp4"}, {"startTime", 100000000}, {"endTime", 100003000}};
         } else if (kind == "huge") {
             index << openEntry(up + "/song.wav") << openEntry(up + "/empty.mp4");
@@ -417,7 +423,8 @@ private slots:
             QVERIFY(QFile::link(outside + "/record.json", day + "/record.json"));
         else
             writeRaw(day + "/record.json", raw.isEmpty() ? QJsonDocument(index).toJson() : raw);
-        const QByteArray indexBefore = kind == "indexlink" ? QByteArray() : fingerprint(day).value(day + "/record.json");
+        const QByteArray indexBefore =
+            kind == "indexlink" ? QByteArray() : fingerprint(day).value(day + "/record.json");
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record index (entry )?refused"));
         FFmpegRecordPlan::repairRecordings(backup() + "/" + ip);
@@ -446,7 +453,7 @@ private slots:
     // rest of the day plays.
     void unplayableSegmentsArePassedOver_data()
     {
-        QTest::addColumn<QStringList>("segments");  // "clip" or "garbage" or "empty"
+        QTest::addColumn<QStringList>("segments"); // "clip" or "garbage" or "empty"
         QTest::addColumn<int>("listed");
         QTest::newRow("garbage first") << QStringList{"garbage", "clip"} << 2;
         QTest::newRow("empty first") << QStringList{"empty", "clip"} << 1;
@@ -478,7 +485,8 @@ private slots:
         QCOMPARE(paneOf(ip), 0);
         QCOMPARE(int(m_wnd->paneRecords(0).size()), listed);
         I420Render2 *render = m_wnd->replayWidget()->paneRender(0);
-        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->replayWidget()->playUrl(0) == day + "/s" + QString::number(segments.size()) + ".mp4"
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->replayWidget()->playUrl(0)
+                                         == day + "/s" + QString::number(segments.size()) + ".mp4"
                                      && render->framesReceived() > 10,
                                  20000);
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 20000);
@@ -526,8 +534,10 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("device") << "127.0.5.1" << "/127.0.5.1";
-        QTest::newRow("channel") << "127.0.5.2_3" << "/127.0.5.2/CH_03";
+        QTest::newRow("device") << "127.0.5.1"
+                                << "/127.0.5.1";
+        QTest::newRow("channel") << "127.0.5.2_3"
+                                 << "/127.0.5.2/CH_03";
     }
 
     void folderOfAKey()

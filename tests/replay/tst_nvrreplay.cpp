@@ -61,8 +61,8 @@ QString makeClip360(const QString &name, const QStringList &encoder)
     if (QFile::exists(path))
         return path;
     QProcess p;
-    p.start("ffmpeg", QStringList{"-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t",
-                                  "6", "-pix_fmt", "yuv420p", "-c:v", "libx264", "-g", "25"}
+    p.start("ffmpeg", QStringList{"-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25",
+                                  "-t", "6", "-pix_fmt", "yuv420p", "-c:v", "libx264", "-g", "25"}
                           + encoder + QStringList{path});
     return p.waitForFinished(120000) && p.exitCode() == 0 ? path : QString();
 }
@@ -219,7 +219,8 @@ private slots:
         click(key);
         const QSet<QString> month{kTodayText, kToday.addDays(-3).toString("yyyyMMdd")};
         QTRY_COMPARE_WITH_TIMEOUT(m_wnd->monthDays(ip), month, 5000);
-        QCOMPARE(QSet<QString>(m_wnd->calendar()->markedDays().cbegin(), m_wnd->calendar()->markedDays().cend()), month);
+        QCOMPARE(QSet<QString>(m_wnd->calendar()->markedDays().cbegin(), m_wnd->calendar()->markedDays().cend()),
+                 month);
         QTRY_COMPARE_WITH_TIMEOUT(m_wnd->dayRecords(key).size(), size_t(1), 5000);
         const ArchiveRecordPtr segment = m_wnd->dayRecords(key).front();
         const qint64 midnight = QDateTime(kToday, QTime(0, 0)).toMSecsSinceEpoch();
@@ -384,15 +385,20 @@ private slots:
     void downloads_data()
     {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("recorded");  // minutes "from-to" of the channel's day
+        QTest::addColumn<QString>("recorded"); // minutes "from-to" of the channel's day
         QTest::addColumn<bool>("success");
         QTest::addColumn<bool>("fileKept");
         // The clip is 6 s of footage from 08:00:00.
-        QTest::newRow("range past the last recording") << "" << "480-481" << true << true;
-        QTest::newRow("H.265") << "h265" << "480-481" << true << true;
-        QTest::newRow("silent mid-range") << "" << "480-490" << false << true;
-        QTest::newRow("stream request unanswered") << "noanswer" << "480-481" << false << false;
-        QTest::newRow("no download data") << "nodata" << "480-481" << false << false;
+        QTest::newRow("range past the last recording") << ""
+                                                       << "480-481" << true << true;
+        QTest::newRow("H.265") << "h265"
+                               << "480-481" << true << true;
+        QTest::newRow("silent mid-range") << ""
+                                          << "480-490" << false << true;
+        QTest::newRow("stream request unanswered") << "noanswer"
+                                                   << "480-481" << false << false;
+        QTest::newRow("no download data") << "nodata"
+                                          << "480-481" << false << false;
     }
 
     void downloads()
@@ -430,7 +436,8 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
         QVERIFY(startButton->isEnabled());
-        const QString text = key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
+        const QString text =
+            key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
         QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
         QTRY_COMPARE_WITH_TIMEOUT(QFile::exists(path), fileKept, 10000);
         if (fileKept) {
@@ -448,7 +455,8 @@ private slots:
     // starts again after a seek.
     void lowBitrateChannelPlays()
     {
-        const QString clip = makeClip360("nvr360low.mp4", {"-bf", "0", "-b:v", "200k", "-maxrate", "200k", "-bufsize", "400k"});
+        const QString clip =
+            makeClip360("nvr360low.mp4", {"-bf", "0", "-b:v", "200k", "-maxrate", "200k", "-bufsize", "400k"});
         QVERIFY(!clip.isEmpty());
         const QVector<SimRecordStreams::Frame> low = frames(clip);
         int largestKey = 0;
@@ -508,10 +516,10 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(testmedia::probeFrames(paths.last(), &duration), 75, 10000);
             QVERIFY2(qAbs(duration - 3.0) < 0.001, qPrintable(QString::number(duration)));
             QProcess probe;
-            probe.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "frame=pts_time",
-                                    "-of", "csv=p=0", paths.last()});
+            probe.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "frame=pts_time", "-of",
+                                    "csv=p=0", paths.last()});
             QVERIFY(probe.waitForFinished(60000));
-            QList<double> times;  // side data of a frame may add lines of its own
+            QList<double> times; // side data of a frame may add lines of its own
             for (const QByteArray &line : probe.readAllStandardOutput().split('\n')) {
                 bool number = false;
                 const double t = line.split(',').first().trimmed().toDouble(&number);

@@ -44,12 +44,12 @@ private slots:
         QStringList seen;
         for (int click = 0; click < 3; ++click) {
             seen << QStringLiteral("%1 %2").arg(panel->isVisible() ? "shown" : "hidden",
-                                             toggle->styleSheet().contains("mv_leftShow") ? "mv_leftShow"
-                                                 : toggle->styleSheet().contains("mv_leftHide") ? "mv_leftHide"
+                                                toggle->styleSheet().contains("mv_leftShow")   ? "mv_leftShow"
+                                                : toggle->styleSheet().contains("mv_leftHide") ? "mv_leftHide"
                                                                                                : "no image");
             QTest::mouseClick(toggle, Qt::LeftButton);
         }
-        QCOMPARE(seen, QStringList({ "shown mv_leftShow", "hidden mv_leftHide", "shown mv_leftShow" }));
+        QCOMPARE(seen, QStringList({"shown mv_leftShow", "hidden mv_leftHide", "shown mv_leftShow"}));
     }
 };
 

@@ -23,8 +23,8 @@ constexpr int64_t kMinute = 60 * 1000;
 
 void wheel(QWidget *w, int dy, int dx = 0, QPoint at = QPoint(700, 30))
 {
-    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(dx, dy), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(dx, dy), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
     QApplication::sendEvent(w, &event);
 }
 
@@ -100,13 +100,15 @@ private slots:
         QTest::newRow("notch in") << QList<int>{120} << 1.125f;
         QTest::newRow("notch out at 1 stays") << QList<int>{-120} << 1.0f;
         const double z2 = 1.125 * (1 + 0.125 * (0.125 * 4 / 239 + 1));
-        QTest::newRow("in then out") << QList<int>{120, 120, -120} << float(z2 * (1 - 0.125 * ((z2 - 1) * 4 / 239 + 1)));
+        QTest::newRow("in then out") << QList<int>{120, 120, -120}
+                                     << float(z2 * (1 - 0.125 * ((z2 - 1) * 4 / 239 + 1)));
         QTest::newRow("three thirds make a notch") << QList<int>{40, 40, 40} << 1.125f;
         QTest::newRow("a small turn alone does nothing") << QList<int>{40} << 1.0f;
         QTest::newRow("zero does nothing") << QList<int>{0} << 1.0f;
         QTest::newRow("a turn back starts over") << QList<int>{80, -40, 80} << 1.0f;
         QTest::newRow("stops exactly at the top") << QVector<int>(60, 120).toList() << 240.0f;
-        QTest::newRow("all the way back out") << (QVector<int>(60, 120).toList() + QVector<int>(60, -120).toList()) << 1.0f;
+        QTest::newRow("all the way back out")
+            << (QVector<int>(60, 120).toList() + QVector<int>(60, -120).toList()) << 1.0f;
     }
 
     void timeLineWheel()
@@ -142,7 +144,7 @@ private slots:
     {
         QTest::addColumn<int>("minute");
         QTest::addColumn<int>("button");
-        QTest::addColumn<int>("selected");  // index of the segment, -1 none
+        QTest::addColumn<int>("selected"); // index of the segment, -1 none
         QTest::newRow("inside the first") << 90 << int(Qt::LeftButton) << 0;
         QTest::newRow("inside the second") << 600 << int(Qt::LeftButton) << 1;
         QTest::newRow("between") << 300 << int(Qt::LeftButton) << -1;
@@ -186,8 +188,8 @@ private slots:
             texts << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
         QCOMPARE(texts, (QStringList{"8.0X", "4.0X", "2.0X", "1.0X*", "0.5X"}));
         for (QWidget *w : QList<QWidget *>{child(&bar, "pushButtonFast"), child(&bar, "pushButtonSlow"),
-                                            child(&bar, "pushButtonFrame"), child(&bar, "pushButtonVolume"),
-                                            child(&bar, "horizontalSliderVolume")})
+                                           child(&bar, "pushButtonFrame"), child(&bar, "pushButtonVolume"),
+                                           child(&bar, "horizontalSliderVolume")})
             QVERIFY(w->isHidden());
     }
 
@@ -270,9 +272,12 @@ private slots:
         QTest::addColumn<float>("speed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("listed") << 2.0f << "2.0X" << "2.0X";
-        QTest::newRow("nearly listed") << 0.5000001f << "0.5X" << "0.5X";
-        QTest::newRow("not listed") << 3.0f << "Speed" << "1.0X";
+        QTest::newRow("listed") << 2.0f << "2.0X"
+                                << "2.0X";
+        QTest::newRow("nearly listed") << 0.5000001f << "0.5X"
+                                       << "0.5X";
+        QTest::newRow("not listed") << 3.0f << "Speed"
+                                    << "1.0X";
     }
 
     void controlSetSpeed()

@@ -154,7 +154,8 @@ void TstCaptureScreen::cursorsFollowHandles()
 {
     CaptureScreen cs;
     drag(&cs, QPoint(100, 100), QPoint(200, 180));
-    const struct {
+    const struct
+    {
         QPoint at;
         Qt::CursorShape shape;
     } cases[] = {

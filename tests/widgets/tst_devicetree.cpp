@@ -8,8 +8,8 @@
 
 namespace {
 
-FUN_DEV_INFO *addDev(
-    const QString &ip, int type, const QString &name, const QString &group, int state = 0, int channels = 0)
+FUN_DEV_INFO *addDev(const QString &ip, int type, const QString &name, const QString &group, int state = 0,
+                     int channels = 0)
 {
     auto *dev = new FUN_DEV_INFO;
     dev->ip = ip;
@@ -79,7 +79,7 @@ private slots:
     {
         DeviceTree tree;
         tree.reload();
-        QCOMPARE(visibleTexts(tree), QStringList({ "Indoor", "Outdoor" }));
+        QCOMPARE(visibleTexts(tree), QStringList({"Indoor", "Outdoor"}));
         QStandardItem *nvr = tree.itemForKey("10.0.0.7");
         QVERIFY(nvr);
         QCOMPARE(nvr->text(), QString("Recorder"));
@@ -98,7 +98,7 @@ private slots:
         const QModelIndex indoor = tree.model()->index(0, 0);
         QVERIFY(!tree.itemData(indoor).isValid());
         QCOMPARE(tree.itemText(indoor), QString("Indoor"));
-        QCOMPARE(visibleTexts(tree, indoor), QStringList({ "Lobby onvif", "Recorder" }));
+        QCOMPARE(visibleTexts(tree, indoor), QStringList({"Lobby onvif", "Recorder"}));
         const QModelIndex lobby = tree.model()->index(0, 0, indoor);
         QCOMPARE(tree.itemData(lobby).toString(), QString("10.0.0.2"));
         QVERIFY(tree.isExpanded(indoor));
@@ -147,18 +147,18 @@ private slots:
         DeviceTree tree;
         tree.reload();
         tree.setFilterText("cam");
-        QCOMPARE(visibleTexts(tree), QStringList({ "Outdoor" }));
-        QCOMPARE(visibleTexts(tree, tree.model()->index(0, 0)), QStringList({ "Front-CAM" }));
+        QCOMPARE(visibleTexts(tree), QStringList({"Outdoor"}));
+        QCOMPARE(visibleTexts(tree, tree.model()->index(0, 0)), QStringList({"Front-CAM"}));
         // A match on a channel keeps its NVR and group.
         tree.setFilterText("ch_02");
-        QCOMPARE(visibleTexts(tree), QStringList({ "Indoor" }));
+        QCOMPARE(visibleTexts(tree), QStringList({"Indoor"}));
         const QModelIndex indoor = tree.model()->index(0, 0);
-        QCOMPARE(visibleTexts(tree, indoor), QStringList({ "Recorder" }));
-        QCOMPARE(visibleTexts(tree, tree.model()->index(0, 0, indoor)), QStringList({ "CH_02" }));
+        QCOMPARE(visibleTexts(tree, indoor), QStringList({"Recorder"}));
+        QCOMPARE(visibleTexts(tree, tree.model()->index(0, 0, indoor)), QStringList({"CH_02"}));
         QVERIFY(tree.isExpanded(tree.model()->index(0, 0, indoor)));
         tree.setFilterText("");
-        QCOMPARE(visibleTexts(tree), QStringList({ "Indoor", "Outdoor" }));
-        QCOMPARE(visibleTexts(tree, tree.model()->index(1, 0)), QStringList({ "Front-CAM", "Twin" }));
+        QCOMPARE(visibleTexts(tree), QStringList({"Indoor", "Outdoor"}));
+        QCOMPARE(visibleTexts(tree, tree.model()->index(1, 0)), QStringList({"Front-CAM", "Twin"}));
     }
 
     void hiddenKinds()

@@ -72,8 +72,7 @@ void whenModal(std::function<void(QWidget *)> action)
     poll->start();
 }
 
-template<class T>
-T *child(QWidget *parent, const char *name)
+template <class T> T *child(QWidget *parent, const char *name)
 {
     return parent->findChild<T *>(QString::fromLatin1(name));
 }

@@ -153,13 +153,12 @@ void TstLook::tipsDialog()
 
 void TstLook::toast()
 {
-    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Recording saved"),
-                                                                QStringLiteral("/home/operator/Tavik/Record/clip.mp4"),
-                                                                5000);
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(
+        QStringLiteral("Recording saved"), QStringLiteral("/home/operator/Tavik/Record/clip.mp4"), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 3000);
     const QImage image = tip->grab().toImage();
     save(QPixmap::fromImage(image), QStringLiteral("toast"));
-    QCOMPARE(QColor(image.pixel(5, 5)), QColor(19, 22, 27));    // title bar
+    QCOMPARE(QColor(image.pixel(5, 5)), QColor(19, 22, 27));   // title bar
     QCOMPARE(QColor(image.pixel(5, 100)), QColor(47, 51, 56)); // message panel
     const auto text = extremes(image, QRect(0, 30, 300, 110));
     QVERIFY(contrast(text.first, QColor(47, 51, 56)) > 7.0);
@@ -331,8 +330,8 @@ void TstLook::everySkinImageLoads()
                                         Qt::KeepAspectRatio, Qt::SmoothTransformation);
         const QPoint origin((i % columns) * cell, (i / columns) * cell);
         painter.drawImage(origin + QPoint((cell - big.width()) / 2, 5), big);
-        painter.drawText(QRect(origin + QPoint(2, cell - 24), QSize(cell - 4, 22)), Qt::AlignCenter | Qt::TextWrapAnywhere,
-                         paths.at(i).section(QLatin1Char('/'), -2));
+        painter.drawText(QRect(origin + QPoint(2, cell - 24), QSize(cell - 4, 22)),
+                         Qt::AlignCenter | Qt::TextWrapAnywhere, paths.at(i).section(QLatin1Char('/'), -2));
     }
     painter.end();
     save(QPixmap::fromImage(sheet), QStringLiteral("skin_sheet"));

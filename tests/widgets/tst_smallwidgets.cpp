@@ -37,10 +37,7 @@ private slots:
 
 private:
     static QLabel *label(PageWidget &p, const char *name) { return p.findChild<QLabel *>(QLatin1String(name)); }
-    static QPushButton *button(QWidget &w, const char *name)
-    {
-        return w.findChild<QPushButton *>(QLatin1String(name));
-    }
+    static QPushButton *button(QWidget &w, const char *name) { return w.findChild<QPushButton *>(QLatin1String(name)); }
 };
 
 void TstSmallWidgets::initTestCase()
@@ -240,8 +237,8 @@ void TstSmallWidgets::manageWidgetButtons()
     row.show();
     QVERIFY(button(row, "pushButtonEdit")->isVisible());
     QVERIFY(button(row, "pushButtonDelete")->isVisible());
-    for (const char *name : {"pushButtonPassword", "pushButtonUser", "pushButtonAuth", "pushButtonSet",
-                             "pushButtonChannel"})
+    for (const char *name :
+         {"pushButtonPassword", "pushButtonUser", "pushButtonAuth", "pushButtonSet", "pushButtonChannel"})
         QVERIFY2(!button(row, name)->isVisible(), name);
     QCOMPARE(button(row, "pushButtonSet")->toolTip(), QStringLiteral("Remote Configuration"));
     QCOMPARE(button(row, "pushButtonEdit")->size(), QSize(24, 24));

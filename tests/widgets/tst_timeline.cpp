@@ -50,7 +50,10 @@ private:
     QPointF at(int64_t secondsOfDay, double y = 20) const;
     void press(int64_t s) { send(m_bar, QEvent::MouseButtonPress, at(s), Qt::LeftButton, Qt::LeftButton); }
     void moveTo(int64_t s, double y = 20) { send(m_bar, QEvent::MouseMove, at(s, y), Qt::NoButton, Qt::LeftButton); }
-    void release(int64_t s, double y = 20) { send(m_bar, QEvent::MouseButtonRelease, at(s, y), Qt::LeftButton, Qt::NoButton); }
+    void release(int64_t s, double y = 20)
+    {
+        send(m_bar, QEvent::MouseButtonRelease, at(s, y), Qt::LeftButton, Qt::NoButton);
+    }
     void draw(int64_t from, int64_t to)
     {
         moveTo(from);
@@ -78,8 +81,8 @@ QList<QPair<int64_t, int64_t>> TstTimeline::spans() const
     return out;
 }
 
-#define QCOMPARE_NEAR(actual, expected, tolerance)                                                    \
-    QVERIFY2(std::llabs(int64_t(actual) - int64_t(expected)) <= (tolerance),                         \
+#define QCOMPARE_NEAR(actual, expected, tolerance)                                                                     \
+    QVERIFY2(std::llabs(int64_t(actual) - int64_t(expected)) <= (tolerance),                                           \
              qPrintable(QStringLiteral("%1 vs %2").arg(int64_t(actual)).arg(int64_t(expected))))
 
 void TstTimeline::init()

@@ -246,12 +246,12 @@ void TstWidgetHelpers::timeScaleRows_data()
 {
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QList<int>>("expected");
-    QTest::newRow("0") << 0.0 << QList<int> {1, 2, 0, -1, 4, 240};
-    QTest::newRow("exactly 0.5 takes the next row") << 0.5 << QList<int> {2, 4, 2, 0, 4, 120};
-    QTest::newRow("4") << 4.0 << QList<int> {12, 6, 3, 0, 6, 30};
-    QTest::newRow("29.9") << 29.9 << QList<int> {60, 10, 5, 0, 10, 10};
-    QTest::newRow("75") << 75.0 << QList<int> {360, 6, 3, 0, 6, 1};
-    QTest::newRow("beyond the table") << 100000.0 << QList<int> {360, 6, 3, 0, 6, 1};
+    QTest::newRow("0") << 0.0 << QList<int>{1, 2, 0, -1, 4, 240};
+    QTest::newRow("exactly 0.5 takes the next row") << 0.5 << QList<int>{2, 4, 2, 0, 4, 120};
+    QTest::newRow("4") << 4.0 << QList<int>{12, 6, 3, 0, 6, 30};
+    QTest::newRow("29.9") << 29.9 << QList<int>{60, 10, 5, 0, 10, 10};
+    QTest::newRow("75") << 75.0 << QList<int>{360, 6, 3, 0, 6, 1};
+    QTest::newRow("beyond the table") << 100000.0 << QList<int>{360, 6, 3, 0, 6, 1};
 }
 
 void TstWidgetHelpers::timeScaleRows()
@@ -410,7 +410,7 @@ void TstWidgetHelpers::styleSheetAndTranslations()
     QVERIFY(css.open(QIODevice::ReadOnly));
     QVERIFY(css.readAll().contains("QPushButton"));
 
-    const QStringList files {
+    const QStringList files{
         QStringLiteral(":/language/Resources/language/Quorel_zh.qm"),
         QStringLiteral(":/language/Resources/language/quorel_en.qm"),
         QStringLiteral(":/language/Resources/language/quorel_ru.qm"),

@@ -36,8 +36,7 @@ int boundedCount(qint64 count, int max, const char *what);
 void logCut(qint64 count, int max, const char *what);
 
 // Keeps the first max entries of a list a device filled.
-template<class T>
-void boundList(QList<T> &list, int max, const char *what)
+template <class T> void boundList(QList<T> &list, int max, const char *what)
 {
     if (list.size() <= max)
         return;

@@ -18,14 +18,13 @@ constexpr int LoggedChars = 160;
 // one message do not report it once each.
 constexpr int RememberedReports = 16;
 
-std::atomic<quint64> g_passes {0};
+std::atomic<quint64> g_passes{0};
 
 // Reads the first element of the text token by token, the visitor seeing
 // every token with the depth of the element it belongs to. Stops at the end
 // of that element, at the first fault, or at the first element nested
 // deeper than MaxDepth.
-template<class Visitor>
-DeviceXml::Check walk(const QString &text, Visitor &&visit)
+template <class Visitor> DeviceXml::Check walk(const QString &text, Visitor &&visit)
 {
     g_passes.fetch_add(1, std::memory_order_relaxed);
     DeviceXml::Check result;

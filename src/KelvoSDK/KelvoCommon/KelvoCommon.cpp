@@ -7,8 +7,7 @@
 const QString DEFAULT_LOCAL_USER = QStringLiteral("admin");
 const QString DEFAULT_LOCAL_PASSWORD = QStringLiteral("vemqa");
 const QString DEFAULT_RIGHTS = QStringLiteral("1111111");
-const QStringList CHIP_PLATFORMS = { QStringLiteral("SIGMASTAR"), QStringLiteral("GUOKE"),
-                                     QStringLiteral("DUOFANG") };
+const QStringList CHIP_PLATFORMS = {QStringLiteral("SIGMASTAR"), QStringLiteral("GUOKE"), QStringLiteral("DUOFANG")};
 const QString SKIN_DEFAULT = QStringLiteral("Default");
 const QString SKIN_SECOND = QStringLiteral("brennic");
 const QString DEFAULT_GROUP = QStringLiteral("Default");
@@ -19,7 +18,7 @@ const QString SKIN_MAINWINDOW_DIR = QStringLiteral(":/Resources/Skin/Default/Mai
 const QString SKIN_PLAYBACK_DIR = QStringLiteral(":/Resources/Skin/Default/Playback/");
 const QColor COLOR_DARK_GRAY = QColor(Qt::darkGray);
 const QColor COLOR_BLUE = QColor(Qt::blue);
-const QMap<int, QString> SKIN_BY_OEM = { { 0, SKIN_DEFAULT }, { 4, SKIN_SECOND } };
+const QMap<int, QString> SKIN_BY_OEM = {{0, SKIN_DEFAULT}, {4, SKIN_SECOND}};
 const QString DATE_FORMAT = QStringLiteral("yyyyMMdd");
 const QString DATETIME_FORMAT = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 const QColor COLOR_DARK_BLUE = QColor(Qt::darkBlue);

@@ -81,7 +81,7 @@ struct FUN_DEV_INFO
     uint8_t bRecording = 0;
     uint8_t bOnvif = 0;
     QString onvifUrl;
-    int32_t onvifAuth = -1; // "None", "WS-Username token", "Digest"; -1 unset
+    int32_t onvifAuth = -1;         // "None", "WS-Username token", "Digest"; -1 unset
     FUN_DEV_INFO *parent = nullptr; // channel records only; not owned
 };
 
@@ -90,12 +90,12 @@ struct FUN_DEV_INFO
 struct StreamFragmentHeader
 {
     static constexpr int Size = 20;
-    std::array<uint8_t, Size> bytes {};
+    std::array<uint8_t, Size> bytes{};
 
     static StreamFragmentHeader fromBytes(const char *data, int size);
     QByteArray toByteArray() const;
 
-    uint32_t word(int index) const; // 32-bit little-endian word 0..4
+    uint32_t word(int index) const;                  // 32-bit little-endian word 0..4
     uint32_t frameTimeMs() const { return word(0); } // ms since 00:00 of the recording's day
     int16_t sequence() const;
     uint16_t fragmentLength() const;

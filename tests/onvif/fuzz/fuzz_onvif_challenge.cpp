@@ -10,10 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromUtf8(bytes);
     const auto challenge = ONVIF::parseAuthHeader(text);
     ONVIF::Client::chooseQop(challenge.value(QStringLiteral("qop")));
-    ONVIF::Client::makeDigestAuthorization(challenge, QStringLiteral("POST"),
-                                           QStringLiteral("http://127.0.0.1:80/onvif/device_service"),
-                                           QStringLiteral("admin"), QStringLiteral("pw"), bytes,
-                                           QStringLiteral("0a4f113b"));
+    ONVIF::Client::makeDigestAuthorization(
+        challenge, QStringLiteral("POST"), QStringLiteral("http://127.0.0.1:80/onvif/device_service"),
+        QStringLiteral("admin"), QStringLiteral("pw"), bytes, QStringLiteral("0a4f113b"));
     ONVIF::Client::digestUri(text);
     ONVIF::stripSoapHeader(text, QStringLiteral("s:Header"));
     ONVIF::Client::maskSoap(text);

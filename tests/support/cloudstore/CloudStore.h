@@ -35,12 +35,31 @@ inline QList<StoreDevice> storeDevices()
 
 inline bool makeClip(const QString &path, const QString &codec, int seconds)
 {
-    QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25", "-t",
-                     QString::number(seconds), "-pix_fmt", "yuv420p", "-bf", "0", "-g", "25"};
+    QStringList args{"-loglevel",
+                     "error",
+                     "-y",
+                     "-f",
+                     "lavfi",
+                     "-i",
+                     "testsrc2=size=320x240:rate=25",
+                     "-t",
+                     QString::number(seconds),
+                     "-pix_fmt",
+                     "yuv420p",
+                     "-bf",
+                     "0",
+                     "-g",
+                     "25"};
     if (codec == QLatin1String("h265"))
-        args << "-c:v" << "libx265" << "-x265-params" << "log-level=error" << "-tag:v" << "hvc1";
+        args << "-c:v"
+             << "libx265"
+             << "-x265-params"
+             << "log-level=error"
+             << "-tag:v"
+             << "hvc1";
     else
-        args << "-c:v" << "libx264";
+        args << "-c:v"
+             << "libx264";
     args << path;
     QProcess p;
     p.start(QStringLiteral("ffmpeg"), args);
@@ -66,7 +85,8 @@ inline bool makeStore(const QString &root, const QList<QDate> &days, int seconds
             channels.append(ch);
             for (const QDate &day : days) {
                 const QString folder = root + QLatin1Char('/') + QLatin1String(d.id) + QLatin1Char('/')
-                    + QString::number(ch) + QLatin1Char('/') + day.toString(QStringLiteral("yyyyMMdd"));
+                                       + QString::number(ch) + QLatin1Char('/')
+                                       + day.toString(QStringLiteral("yyyyMMdd"));
                 QDir().mkpath(folder);
                 for (const char *name : {"080000.mp4", "081000.mp4"}) {
                     QFile::remove(folder + QLatin1Char('/') + QLatin1String(name));
@@ -77,12 +97,14 @@ inline bool makeStore(const QString &root, const QList<QDate> &days, int seconds
                 }
             }
         }
-        devices.append(QJsonObject{{"id", QLatin1String(d.id)}, {"name", QLatin1String(d.name)}, {"channels", channels}});
+        devices.append(
+            QJsonObject{{"id", QLatin1String(d.id)}, {"name", QLatin1String(d.name)}, {"channels", channels}});
     }
-    const QJsonObject account{{"account", QLatin1String(Account)}, {"password", QLatin1String(Password)},
-                              {"devices", devices}};
+    const QJsonObject account{
+        {"account", QLatin1String(Account)}, {"password", QLatin1String(Password)}, {"devices", devices}};
     QFile f(root + QStringLiteral("/accounts.json"));
-    if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(QJsonObject{{"accounts", QJsonArray{account}}}).toJson()) < 0) {
+    if (!f.open(QIODevice::WriteOnly)
+        || f.write(QJsonDocument(QJsonObject{{"accounts", QJsonArray{account}}}).toJson()) < 0) {
         *error = QStringLiteral("cannot write ") + f.fileName();
         return false;
     }

@@ -73,14 +73,13 @@ QHash<QByteArray, QByteArray> parseDigestParams(const QByteArray &value)
 
 QByteArray soapFault(const QString &code, const QString &subcode, const QString &reason)
 {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<env:Envelope xmlns:env=\"http://www.w3.org/2003/05/soap-envelope\" "
-               "xmlns:ter=\"http://www.onvif.org/ver10/error\">"
-               "<env:Body><env:Fault><env:Code><env:Value>%1</env:Value>"
-               "<env:Subcode><env:Value>%2</env:Value></env:Subcode></env:Code>"
-               "<env:Reason><env:Text xml:lang=\"en\">%3</env:Text></env:Reason>"
-               "</env:Fault></env:Body></env:Envelope>")
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<env:Envelope xmlns:env=\"http://www.w3.org/2003/05/soap-envelope\" "
+                          "xmlns:ter=\"http://www.onvif.org/ver10/error\">"
+                          "<env:Body><env:Fault><env:Code><env:Value>%1</env:Value>"
+                          "<env:Subcode><env:Value>%2</env:Value></env:Subcode></env:Code>"
+                          "<env:Reason><env:Text xml:lang=\"en\">%3</env:Text></env:Reason>"
+                          "</env:Fault></env:Body></env:Envelope>")
         .arg(code, subcode, reason)
         .toUtf8();
 }
@@ -227,7 +226,7 @@ private:
         QByteArray body;
         QByteArray extraHeaders;
         const QByteArray challenge = "WWW-Authenticate: Digest realm=\"" + s.realm.toUtf8() + "\", qop=\""
-            + s.qop.toUtf8() + "\", nonce=\"" + s.nonce.toUtf8() + "\", algorithm=MD5\r\n";
+                                     + s.qop.toUtf8() + "\", nonce=\"" + s.nonce.toUtf8() + "\", algorithm=MD5\r\n";
 
         if (soap.operation.isEmpty()) {
             status = 400;
@@ -242,8 +241,7 @@ private:
             body = soapFault(QStringLiteral("env:Sender"), QStringLiteral("ter:NotAuthorized"),
                              QStringLiteral("Sender not authorized"));
         } else if (soap.operation == GetStreamUri && !s.streamUriByToken.isEmpty()) {
-            static const QRegularExpression tokenRe(
-                QStringLiteral("<(?:[\\w.-]+:)?ProfileToken>\\s*([^<\\s]+)\\s*<"));
+            static const QRegularExpression tokenRe(QStringLiteral("<(?:[\\w.-]+:)?ProfileToken>\\s*([^<\\s]+)\\s*<"));
             const QString token = tokenRe.match(QString::fromUtf8(request.body)).captured(1);
             if (s.streamUriByToken.contains(token)) {
                 body = s.streamUriByToken.value(token);
@@ -260,11 +258,9 @@ private:
             body = s.replies.value(soap.operation);
             if (soap.operation == GetCapabilities) {
                 // Every service address points back at this server.
-                static const QRegularExpression xaddr(
-                    QStringLiteral("(<(?:[\\w.-]+:)?XAddr>\\s*)https?://[^/<\\s]+"));
+                static const QRegularExpression xaddr(QStringLiteral("(<(?:[\\w.-]+:)?XAddr>\\s*)https?://[^/<\\s]+"));
                 QString text = QString::fromUtf8(body);
-                text.replace(xaddr, QStringLiteral("\\1http://%1:%2")
-                                        .arg(s.address.toString()).arg(s.port));
+                text.replace(xaddr, QStringLiteral("\\1http://%1:%2").arg(s.address.toString()).arg(s.port));
                 body = text.toUtf8();
             }
         }
@@ -272,12 +268,13 @@ private:
         m_state->requests.append(request);
         lock.unlock();
 
-        QByteArray reason = status == 200 ? "OK" : status == 401 ? "Unauthorized"
-            : status == 400 ? "Bad Request" : "Internal Server Error";
+        QByteArray reason = status == 200   ? "OK"
+                            : status == 401 ? "Unauthorized"
+                            : status == 400 ? "Bad Request"
+                                            : "Internal Server Error";
         QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n"
-            + "Content-Type: application/soap+xml; charset=utf-8\r\n" + extraHeaders
-            + "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
-            + "Connection: close\r\n\r\n" + body;
+                         + "Content-Type: application/soap+xml; charset=utf-8\r\n" + extraHeaders + "Content-Length: "
+                         + QByteArray::number(body.size()) + "\r\n" + "Connection: close\r\n\r\n" + body;
         socket->write(out);
         socket->disconnectFromHost();
     }
@@ -302,8 +299,8 @@ private:
         if (qop.isEmpty())
             expected = md5Hex(ha1 + ':' + s.nonce.toUtf8() + ':' + ha2);
         else if (qop == "auth" || qop == "auth-int")
-            expected = md5Hex(ha1 + ':' + s.nonce.toUtf8() + ':' + p.value("nc") + ':' + p.value("cnonce")
-                              + ':' + qop + ':' + ha2);
+            expected = md5Hex(ha1 + ':' + s.nonce.toUtf8() + ':' + p.value("nc") + ':' + p.value("cnonce") + ':' + qop
+                              + ':' + ha2);
         else
             return false;
         return p.value("response") == expected;
@@ -338,7 +335,8 @@ CameraServer::CameraServer(QObject *parent)
 CameraServer::~CameraServer()
 {
     QObject *worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
@@ -347,8 +345,8 @@ bool CameraServer::listen(const QHostAddress &address, quint16 port)
 {
     bool ok = false;
     auto *worker = static_cast<ServerWorker *>(m_worker);
-    QMetaObject::invokeMethod(worker, [&] { ok = worker->listen(address, port); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [&] { ok = worker->listen(address, port); }, Qt::BlockingQueuedConnection);
     return ok;
 }
 
@@ -396,8 +394,8 @@ void CameraServer::loadCameraDir(const QString &dir)
         {GetDeviceInformation, {QStringLiteral("device_management/GetDeviceInformationResponse.xml")}},
         {GetCapabilities, {QStringLiteral("device_management/GetCapabilitiesResponse.xml")}},
         {GetProfiles, {QStringLiteral("media1/GetProfilesResponse.xml")}},
-        {GetStreamUri, {QStringLiteral("media1/GetStreamUriResponse.xml"),
-                        QStringLiteral("media2/GetStreamUriResponse.xml")}},
+        {GetStreamUri,
+         {QStringLiteral("media1/GetStreamUriResponse.xml"), QStringLiteral("media2/GetStreamUriResponse.xml")}},
     };
     for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
         const QByteArray body = pick(it.value());
@@ -543,8 +541,7 @@ private:
             if (n < 0)
                 break;
             probe.truncate(int(n));
-            static const QRegularExpression messageId(
-                QStringLiteral("<(?:[\\w.-]+:)?MessageID[^>]*>([^<]*)<"));
+            static const QRegularExpression messageId(QStringLiteral("<(?:[\\w.-]+:)?MessageID[^>]*>([^<]*)<"));
             const QString id = messageId.match(QString::fromUtf8(probe)).captured(1).trimmed();
             QList<QByteArray> matches;
             {
@@ -580,7 +577,8 @@ ProbeResponder::ProbeResponder(QObject *parent)
 ProbeResponder::~ProbeResponder()
 {
     QObject *worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
@@ -589,8 +587,8 @@ bool ProbeResponder::bind(const QHostAddress &address, quint16 port)
 {
     bool ok = false;
     auto *worker = static_cast<ResponderWorker *>(m_worker);
-    QMetaObject::invokeMethod(worker, [&] { ok = worker->bind(address, port); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [&] { ok = worker->bind(address, port); }, Qt::BlockingQueuedConnection);
     return ok;
 }
 

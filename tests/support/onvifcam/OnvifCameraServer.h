@@ -68,7 +68,7 @@ public:
     void setRealm(const QString &realm);
     void setNonce(const QString &nonce); // default: Base64 text ending in "="
     QString nonce() const;
-    void setQop(const QString &qop); // default "auth,auth-int"
+    void setQop(const QString &qop);     // default "auth,auth-int"
     void setAlwaysUnauthorized(bool on); // 401 with a challenge for every request
     // Requests of these operations are read and never answered ("*": all).
     void setHangOperations(const QStringList &operations);
@@ -112,6 +112,7 @@ public:
     int answerCount() const;
 
     struct State;
+
 private:
     std::shared_ptr<State> m_state;
     QThread m_thread;

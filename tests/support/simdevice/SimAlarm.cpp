@@ -78,7 +78,8 @@ bool parsePlan(const QString &text, Plan *plan)
         p.count = -1;
     else if ((p.count = parts.at(0).toInt(&ok)), !ok || p.count < 0 || p.count > 1000000)
         return false;
-    if (parts.size() > 1 && ((p.intervalMs = parts.at(1).toInt(&ok)), !ok || p.intervalMs < 0 || p.intervalMs > 3600000))
+    if (parts.size() > 1
+        && ((p.intervalMs = parts.at(1).toInt(&ok)), !ok || p.intervalMs < 0 || p.intervalMs > 3600000))
         return false;
     if (parts.size() > 2 && ((p.type = parts.at(2).toInt(&ok)), !ok))
         return false;

@@ -11,7 +11,7 @@ namespace SimAlarms {
 
 struct Plan
 {
-    int count = 0;          // -1: without end
+    int count = 0; // -1: without end
     int intervalMs = 1000;
     int type = 0;
 };

@@ -30,14 +30,18 @@ void moveTo(SimDevice *d, const QString &ip)
 SimDeviceExtension cameraSystem(SimDevice::Ipc, [](SimDevice &device) {
     SimDevice *d = &device;
     d->setStoredBody(Cmd::GetLanguageCaps, QStringLiteral("<languageCapList>zh_cn+zh_en+</languageCapList>"));
-    d->setStoredBody(Cmd::GetSettings, QStringLiteral(
-        "<settingsConfig><deviceName>SIM-CAM</deviceName><language>zh_en</language></settingsConfig>"
-        "<timingConfig><timingMode>0</timingMode><timeZone>Europe/Paris</timeZone><year>2026</year><month>12</month>"
-        "<day>7</day><hour>8</hour><minute>30</minute><second>0</second><NTPServer>pool.ntp.org</NTPServer>"
-        "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
+    d->setStoredBody(
+        Cmd::GetSettings,
+        QStringLiteral(
+            "<settingsConfig><deviceName>SIM-CAM</deviceName><language>zh_en</language></settingsConfig>"
+            "<timingConfig><timingMode>0</timingMode><timeZone>Europe/Paris</timeZone><year>2026</year><month>12</month>"
+            "<day>7</day><hour>8</hour><minute>30</minute><second>0</second><NTPServer>pool.ntp.org</NTPServer>"
+            "<NTPPort>123</NTPPort><timingInterval>60</timingInterval></timingConfig>"));
     d->mapSetToGet(Cmd::SetSettings, Cmd::GetSettings);
     d->mapSetToGet(Cmd::SetTimeConfig, Cmd::GetSettings);
-    d->setHandler(Cmd::GetRecoveryNetwork, [d](SimConnection *c, const SimRequest &) { c->reply(Cmd::GetRecoveryNetwork, 0, d->storedBody(Cmd::GetNetwork)); });
+    d->setHandler(Cmd::GetRecoveryNetwork, [d](SimConnection *c, const SimRequest &) {
+        c->reply(Cmd::GetRecoveryNetwork, 0, d->storedBody(Cmd::GetNetwork));
+    });
     d->setHandler(Cmd::SetNetwork, [d](SimConnection *c, const SimRequest &r) {
         const QString ip = findValuesInXml(r.xml, QStringLiteral("TCPIP")).value(QStringLiteral("IP"));
         const bool moves = !ip.isEmpty() && ip != d->address().toString();

@@ -77,7 +77,8 @@ void installCameraUsers(SimDevice &device)
     d->setHandler(Cmd::ChangePassword, [d, others, indexOf](SimConnection *c, const SimRequest &r) {
         const QString name = r.body.value(QStringLiteral("userName"));
         const QString password = r.body.value(QStringLiteral("password"));
-        if (name == QLatin1String("admin") && d->storedValue(Cmd::GetContact, QStringLiteral("contactAddress")).isEmpty()) {
+        if (name == QLatin1String("admin")
+            && d->storedValue(Cmd::GetContact, QStringLiteral("contactAddress")).isEmpty()) {
             c->reply(Cmd::ChangePassword, ResultNoContact);
             return;
         }

@@ -29,9 +29,9 @@ QString elementSchedule()
     return QStringLiteral("<supervisedTime>%1</supervisedTime>").arg(xml);
 }
 
-const QString kLinks = QStringLiteral(
-    "<whiteLight><enable>0</enable><status>0</status><durationTime>30</durationTime></whiteLight>"
-    "<voiceAlarm><enable>0</enable><audioFile>5</audioFile><playCount>3</playCount></voiceAlarm>");
+const QString kLinks =
+    QStringLiteral("<whiteLight><enable>0</enable><status>0</status><durationTime>30</durationTime></whiteLight>"
+                   "<voiceAlarm><enable>0</enable><audioFile>5</audioFile><playCount>3</playCount></voiceAlarm>");
 
 // A set replaces the detection element whole, but the grid size is the
 // camera's own and no set carries it: it stays.
@@ -61,36 +61,42 @@ void keepGridSize(SimDevice &d, unsigned int set)
 }
 
 SimDeviceExtension ipcDetection(SimDevice::Ipc, [](SimDevice &d) {
-    d.setStoredBody(Cmd::GetMotionDetection, QStringLiteral("<motionDetection><enable>1</enable><sensitivity>50</sensitivity>"
-                                          "<areaType>block</areaType><rows>15</rows><columns>20</columns>"
-                                          "<blockConfig>%1</blockConfig>%2%3</motionDetection>")
-                               .arg(QString(300, QLatin1Char('0')), elementSchedule(), kLinks));
-    d.setStoredBody(Cmd::GetFaceDetection, QStringLiteral("<faceDetection><enable>0</enable><sensitivity>40</sensitivity>"
-                                          "<areaType>point</areaType><startX>10</startX><startY>20</startY>"
-                                          "<endX>50</endX><endY>60</endY>%1%2</faceDetection>")
-                               .arg(elementSchedule(), kLinks));
-    d.setStoredBody(Cmd::GetCryDetection, QStringLiteral("<bcDetection><enable>0</enable><sensitivity>60</sensitivity>%1"
-                                          "<whiteLight><enable>0</enable><status>0</status>"
-                                          "<durationTime>60</durationTime></whiteLight>"
-                                          "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile>"
-                                          "<autoPlayCount>1</autoPlayCount></bcDetection>")
-                               .arg(elementSchedule()));
+    d.setStoredBody(Cmd::GetMotionDetection,
+                    QStringLiteral("<motionDetection><enable>1</enable><sensitivity>50</sensitivity>"
+                                   "<areaType>block</areaType><rows>15</rows><columns>20</columns>"
+                                   "<blockConfig>%1</blockConfig>%2%3</motionDetection>")
+                        .arg(QString(300, QLatin1Char('0')), elementSchedule(), kLinks));
+    d.setStoredBody(Cmd::GetFaceDetection,
+                    QStringLiteral("<faceDetection><enable>0</enable><sensitivity>40</sensitivity>"
+                                   "<areaType>point</areaType><startX>10</startX><startY>20</startY>"
+                                   "<endX>50</endX><endY>60</endY>%1%2</faceDetection>")
+                        .arg(elementSchedule(), kLinks));
+    d.setStoredBody(Cmd::GetCryDetection,
+                    QStringLiteral("<bcDetection><enable>0</enable><sensitivity>60</sensitivity>%1"
+                                   "<whiteLight><enable>0</enable><status>0</status>"
+                                   "<durationTime>60</durationTime></whiteLight>"
+                                   "<checkSource>0</checkSource><autoPlayFile>0</autoPlayFile>"
+                                   "<autoPlayCount>1</autoPlayCount></bcDetection>")
+                        .arg(elementSchedule()));
 
     // A grid other than the overlay's own, some blocks marked.
     QString blocks(18 * 22, QLatin1Char('0'));
     for (int i = 0; i < blocks.size(); i += 7)
         blocks[i] = QLatin1Char('1');
-    d.setStoredBody(Cmd::GetPeopleDetection, QStringLiteral("<peopleDetection><enable>1</enable><sensitivity>45</sensitivity>"
-                                          "<areaType>block</areaType><rows>18</rows><columns>22</columns>"
-                                          "<blockConfig>%1</blockConfig>%2%3</peopleDetection>")
-                               .arg(blocks, elementSchedule(), kLinks));
-    d.setStoredBody(Cmd::GetHumanTrack, QStringLiteral("<humanTrack><humanTrackStatus>0</humanTrackStatus></humanTrack>"));
+    d.setStoredBody(Cmd::GetPeopleDetection,
+                    QStringLiteral("<peopleDetection><enable>1</enable><sensitivity>45</sensitivity>"
+                                   "<areaType>block</areaType><rows>18</rows><columns>22</columns>"
+                                   "<blockConfig>%1</blockConfig>%2%3</peopleDetection>")
+                        .arg(blocks, elementSchedule(), kLinks));
+    d.setStoredBody(Cmd::GetHumanTrack,
+                    QStringLiteral("<humanTrack><humanTrackStatus>0</humanTrackStatus></humanTrack>"));
     // The text form of the schedule, as cameras outside the chip list keep it.
-    d.setStoredBody(Cmd::GetVoiceDetection, QStringLiteral("<voiceDetection><enable>1</enable><sensitivity>35</sensitivity>"
-                                          "<supervisedTime><Sunday></Sunday><Monday>08:00:00-18:00:00;</Monday>"
-                                          "<Tuesday></Tuesday><Wednesday></Wednesday><Thursday></Thursday>"
-                                          "<Friday></Friday><Saturday></Saturday></supervisedTime>%1</voiceDetection>")
-                               .arg(kLinks));
+    d.setStoredBody(Cmd::GetVoiceDetection,
+                    QStringLiteral("<voiceDetection><enable>1</enable><sensitivity>35</sensitivity>"
+                                   "<supervisedTime><Sunday></Sunday><Monday>08:00:00-18:00:00;</Monday>"
+                                   "<Tuesday></Tuesday><Wednesday></Wednesday><Thursday></Thursday>"
+                                   "<Friday></Friday><Saturday></Saturday></supervisedTime>%1</voiceDetection>")
+                        .arg(kLinks));
     for (unsigned int set : {Cmd::SetMotionDetection, Cmd::SetPeopleDetection, Cmd::SetFaceDetection})
         keepGridSize(d, set);
 });

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char kMagic[4] = { 0x07, 0x03, 0x18, 0x20 };
+const char kMagic[4] = {0x07, 0x03, 0x18, 0x20};
 const QByteArray kClose("</PrivateProto>");
 
 QByteArray frameBytes(const QByteArray &payload)
@@ -312,7 +312,8 @@ void SimConnection::sendNextFrame()
         m_streamActive = false;
         return;
     }
-    const QList<QByteArray> msgs = streamMessages(m_streamDownload ? Cmd::DownloadData : Cmd::PlaybackData, m_nextFrame++);
+    const QList<QByteArray> msgs =
+        streamMessages(m_streamDownload ? Cmd::DownloadData : Cmd::PlaybackData, m_nextFrame++);
     for (const QByteArray &m : msgs)
         sendFrame(m);
     if (m_nextFrame >= opt.frameCount) {
@@ -356,8 +357,8 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
     m_server = new QTcpServer(this);
     m_server->setProxy(QNetworkProxy::NoProxy);
     connect(m_server, &QTcpServer::newConnection, this, &SimDevice::onNewConnection);
-    m_state.dayRecord = QString(480, QLatin1Char('C')) + QString(120, QLatin1Char('0'))
-        + QString(840, QLatin1Char('C'));
+    m_state.dayRecord =
+        QString(480, QLatin1Char('C')) + QString(120, QLatin1Char('0')) + QString(840, QLatin1Char('C'));
 
     const bool nvr = kind == Nvr;
     m_store.insert(Cmd::GetVersion,
@@ -367,15 +368,17 @@ SimDevice::SimDevice(Kind kind, QObject *parent)
                        .arg(nvr ? QStringLiteral("HI3536") : QStringLiteral("SSC335"),
                             nvr ? QStringLiteral("NVR-HW1") : QStringLiteral("IPC-HW1"),
                             nvr ? QStringLiteral("SIM-NVR8") : QStringLiteral("SIM-IPC1"),
-                            nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
-                            QStringLiteral("20261201")));
-    m_store.insert(Cmd::GetNetwork, QStringLiteral("<TCPIP><DHCPMode>0</DHCPMode><IP>127.0.0.1</IP><netmask>255.0.0.0</netmask>"
-                                         "<gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS>"
-                                         "<standbyDNS>127.0.0.1</standbyDNS><MAC>02:00:00:00:00:01</MAC></TCPIP>"
-                                         "<RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort>"));
-    m_store.insert(Cmd::GetCapabilities, nvr ? QStringLiteral("<CapList>+NVR+playback+download</CapList>")
-                              : QStringLiteral("<CapList>+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD</CapList>"));
-    m_store.insert(Cmd::GetContact, QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
+                            nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"), QStringLiteral("20261201")));
+    m_store.insert(Cmd::GetNetwork,
+                   QStringLiteral("<TCPIP><DHCPMode>0</DHCPMode><IP>127.0.0.1</IP><netmask>255.0.0.0</netmask>"
+                                  "<gateway>127.0.0.1</gateway><preferredDNS>127.0.0.1</preferredDNS>"
+                                  "<standbyDNS>127.0.0.1</standbyDNS><MAC>02:00:00:00:00:01</MAC></TCPIP>"
+                                  "<RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort>"));
+    m_store.insert(Cmd::GetCapabilities,
+                   nvr ? QStringLiteral("<CapList>+NVR+playback+download</CapList>")
+                       : QStringLiteral("<CapList>+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD</CapList>"));
+    m_store.insert(Cmd::GetContact,
+                   QStringLiteral("<contactInfo><contactAddress>owner@example.com</contactAddress></contactInfo>"));
     m_store.insert(Cmd::GetSecurityCode, QStringLiteral("<QRCodeInfo>SIM-SECURITY-QR</QRCodeInfo>"));
     installDefaultHandlers();
     for (const Extension &extension : extensions())
@@ -415,7 +418,8 @@ bool SimDevice::listen(const QHostAddress &address, quint16 port)
     if (storedValue(Cmd::GetVersion, QStringLiteral("UID")).isEmpty()) {
         QString ip = address.toString();
         ip.replace(QLatin1Char('.'), QLatin1Char('-'));
-        setUid(QStringLiteral("SIM%1-%2-%3").arg(m_kind == Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"), ip)
+        setUid(QStringLiteral("SIM%1-%2-%3")
+                   .arg(m_kind == Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"), ip)
                    .arg(m_port));
     }
     setStoredValue(Cmd::GetNetwork, QStringLiteral("IP"), address.toString());
@@ -750,7 +754,9 @@ QByteArray SimDevice::videoParam(const QString &codec)
 
 QString SimDevice::envelope(unsigned int cmd, int result, const QString &body, int channel)
 {
-    QString head = QStringLiteral("<type>%1</type><cmd>%2</cmd>").arg(cmd / unsigned(Cmd::TypeUnit) * unsigned(Cmd::TypeUnit)).arg(cmd);
+    QString head = QStringLiteral("<type>%1</type><cmd>%2</cmd>")
+                       .arg(cmd / unsigned(Cmd::TypeUnit) * unsigned(Cmd::TypeUnit))
+                       .arg(cmd);
     if (channel != 0)
         head += QStringLiteral("<channel>%1</channel>").arg(channel);
     head += QStringLiteral("<result>%1</result>").arg(result);
@@ -796,7 +802,7 @@ void SimDevice::installDefaultHandlers()
 {
     setHandler(Cmd::Login, [this](SimConnection *c, const SimRequest &r) {
         const bool ok = r.body.value(QStringLiteral("userName")) == m_state.user
-            && r.body.value(QStringLiteral("password")) == m_state.password;
+                        && r.body.value(QStringLiteral("password")) == m_state.password;
         c->setLoggedIn(ok);
         if (!ok) {
             c->reply(Cmd::Login, m_state.loginFailResult);
@@ -839,7 +845,8 @@ void SimDevice::installDefaultHandlers()
             return;
         }
         m_firmware.append(r.tail);
-        const int progress = m_firmwareLength ? int(qMin<qint64>(99, qint64(m_firmware.size()) * 100 / m_firmwareLength)) : 0;
+        const int progress =
+            m_firmwareLength ? int(qMin<qint64>(99, qint64(m_firmware.size()) * 100 / m_firmwareLength)) : 0;
         c->sendMessage(Cmd::UpgradeProgress, 0, QStringLiteral("<updateProgress>%1</updateProgress>").arg(progress));
     });
     setHandler(Cmd::QueryRecords, [this](SimConnection *c, const SimRequest &r) {
@@ -894,7 +901,7 @@ bool SimDevice::applyModifyNetwork(const QHash<QString, QString> &body)
     if (body.value(QStringLiteral("UID")) != uid() || body.value(QStringLiteral("userName")) != m_state.user
         || body.value(QStringLiteral("password")) != m_state.password)
         return false;
-    static const char *const keys[] = { "DHCPMode", "IP", "netmask", "gateway", "preferredDNS", "standbyDNS", "MAC" };
+    static const char *const keys[] = {"DHCPMode", "IP", "netmask", "gateway", "preferredDNS", "standbyDNS", "MAC"};
     for (const char *key : keys)
         setStoredValue(Cmd::GetNetwork, QLatin1String(key), body.value(QLatin1String(key)));
     return true;
@@ -970,7 +977,8 @@ void SimSearchResponder::onReadyRead()
             if (!dev)
                 continue;
             if (req.cmd == Cmd::Search) {
-                const QByteArray answer = SimDevice::envelope(Cmd::SearchAnswer, 0, dev->searchAnswerBody(), 0).toUtf8();
+                const QByteArray answer =
+                    SimDevice::envelope(Cmd::SearchAnswer, 0, dev->searchAnswerBody(), 0).toUtf8();
                 m_socket->writeDatagram(answer, d.senderAddress(), quint16(d.senderPort()));
             } else if (req.cmd == Cmd::Readdress) {
                 dev->applyModifyNetwork(req.body);

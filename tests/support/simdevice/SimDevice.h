@@ -100,12 +100,12 @@ class SimDevice;
 struct SimRequest
 {
     unsigned int cmd = 0;
-    int channel = 0;                  // head "channel" (0 when absent)
-    QString xml;                      // the envelope text
-    QString bodyText;                 // inner text of "body", raw
-    QHash<QString, QString> head;     // children of "head"
-    QHash<QString, QString> body;     // children of "body" (findValuesInXml)
-    QByteArray tail;                  // binary data after the envelope (firmware chunks)
+    int channel = 0;              // head "channel" (0 when absent)
+    QString xml;                  // the envelope text
+    QString bodyText;             // inner text of "body", raw
+    QHash<QString, QString> head; // children of "head"
+    QHash<QString, QString> body; // children of "body" (findValuesInXml)
+    QByteArray tail;              // binary data after the envelope (firmware chunks)
     int connectionId = 0;
 };
 
@@ -115,16 +115,16 @@ struct SimRequest
 // time 0 and flag 0, so a receiver can tell whose header it kept.
 struct PlaybackOptions
 {
-    int frameCount = 250;             // frames per stream (then the stream ends)
-    int frameIntervalMs = 40;         // pace of Cmd::PlaybackData messages (one frame per tick)
-    int keyInterval = 25;             // every n-th frame is a key frame (frame 0 is one)
-    int keyFrameSize = 30000;         // bytes of a key frame (> 10000 passes the key gate)
-    int deltaFrameSize = 3000;        // bytes of other frames
-    int fragmentSize = 8000;          // media bytes per fragment (at most 65535)
-    uint32_t frameTimeStepMs = 40;    // frame time advance per frame
+    int frameCount = 250;                // frames per stream (then the stream ends)
+    int frameIntervalMs = 40;            // pace of Cmd::PlaybackData messages (one frame per tick)
+    int keyInterval = 25;                // every n-th frame is a key frame (frame 0 is one)
+    int keyFrameSize = 30000;            // bytes of a key frame (> 10000 passes the key gate)
+    int deltaFrameSize = 3000;           // bytes of other frames
+    int fragmentSize = 8000;             // media bytes per fragment (at most 65535)
+    uint32_t frameTimeStepMs = 40;       // frame time advance per frame
     uint32_t firstFrameTimeMs = 3600000; // frame time of frame 0 (ms since midnight)
-    int16_t startSequence = 0;        // sequence number of the first fragment (-2 = 65534)
-    int dropMiddleOfFrame = -1;       // this frame loses one middle fragment (needs >= 3)
+    int16_t startSequence = 0;           // sequence number of the first fragment (-2 = 65534)
+    int dropMiddleOfFrame = -1;          // this frame loses one middle fragment (needs >= 3)
     QString codec = QStringLiteral("H264");
 };
 
@@ -148,7 +148,7 @@ public:
 
     SimDevice *device() const { return m_device; }
     int id() const { return m_id; }
-    int channel() const { return m_channel; }   // last head channel seen
+    int channel() const { return m_channel; } // last head channel seen
     bool loggedIn() const { return m_loggedIn; }
     void setLoggedIn(bool on) { m_loggedIn = on; }
     QHostAddress peerAddress() const;
@@ -217,12 +217,12 @@ public:
     {
         QString user = QStringLiteral("admin");
         QString password = QStringLiteral("402917");
-        int maxChannels = 4;                       // NVR: "MAXChannels" of the login reply
+        int maxChannels = 4;                            // NVR: "MAXChannels" of the login reply
         QString channelStates = QStringLiteral("1100"); // NVR: "Ipcs_stat" of the heartbeat
-        int loginFailResult = 5;                   // result of a refused login
+        int loginFailResult = 5;                        // result of a refused login
         QString securityCode = QStringLiteral("123456");
-        QStringList recordDays;                    // "yyyyMMdd" days with recordings (Cmd::QueryRecords by month)
-        QString dayRecord;                         // 1440 characters, 'C' = nothing recorded
+        QStringList recordDays; // "yyyyMMdd" days with recordings (Cmd::QueryRecords by month)
+        QString dayRecord;      // 1440 characters, 'C' = nothing recorded
         int speed = 1;
         bool paused = false;
     };
@@ -380,8 +380,8 @@ private:
     QString m_extraReplyBody;
     PlaybackOptions m_playback;
 
-    QMap<unsigned int, QString> m_store;                      // channel 0
-    QMap<int, QMap<unsigned int, QString>> m_channelStore;    // other head channels
+    QMap<unsigned int, QString> m_store;                   // channel 0
+    QMap<int, QMap<unsigned int, QString>> m_channelStore; // other head channels
     QHash<unsigned int, int> m_forcedResults;
     QHash<unsigned int, QPair<Rewrite, int>> m_rewrites;
     QHash<unsigned int, int> m_commandDelays;

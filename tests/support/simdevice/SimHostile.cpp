@@ -89,11 +89,16 @@ bool SimHostile::modeFromName(const QString &name, Mode *mode)
 bool SimHostile::faultFromName(const QString &name, ReplyFault *fault)
 {
     static const QHash<QString, ReplyFault> names = {
-        {QStringLiteral("nested-70"), Nested70},        {QStringLiteral("nested-40000"), Nested40000},
-        {QStringLiteral("cut-off"), CutOff},            {QStringLiteral("garbage"), Garbage},
-        {QStringLiteral("result-fail"), ResultFail},    {QStringLiteral("result-empty"), ResultEmpty},
-        {QStringLiteral("result-absent"), ResultAbsent}, {QStringLiteral("result-hex"), ResultHex},
-        {QStringLiteral("numbers-min"), NumbersMin},    {QStringLiteral("numbers-max"), NumbersMax},
+        {QStringLiteral("nested-70"), Nested70},
+        {QStringLiteral("nested-40000"), Nested40000},
+        {QStringLiteral("cut-off"), CutOff},
+        {QStringLiteral("garbage"), Garbage},
+        {QStringLiteral("result-fail"), ResultFail},
+        {QStringLiteral("result-empty"), ResultEmpty},
+        {QStringLiteral("result-absent"), ResultAbsent},
+        {QStringLiteral("result-hex"), ResultHex},
+        {QStringLiteral("numbers-min"), NumbersMin},
+        {QStringLiteral("numbers-max"), NumbersMax},
     };
     if (!names.contains(name))
         return false;
@@ -118,8 +123,8 @@ SimDevice::Rewrite SimHostile::rewrite(ReplyFault fault)
         return [depth](const QString &envelope) {
             QString text = envelope;
             const int at = text.indexOf(QLatin1String("<body>"));
-            const QString deep = QStringLiteral("<n>").repeated(depth) + QStringLiteral("1")
-                + QStringLiteral("</n>").repeated(depth);
+            const QString deep =
+                QStringLiteral("<n>").repeated(depth) + QStringLiteral("1") + QStringLiteral("</n>").repeated(depth);
             text.insert(at < 0 ? text.size() : at + 6, deep);
             return text.toUtf8();
         };
@@ -191,7 +196,8 @@ void SimHostile::start(Mode mode, qint64 maxMessages)
         return;
     }
     if (mode == EndlessMiddle && m_device)
-        m_device->pushFrame(streamPayload(Cmd::PlaybackData, m_frameId, m_sequence++, 0x01, true, QByteArray(8000, 'F')));
+        m_device->pushFrame(
+            streamPayload(Cmd::PlaybackData, m_frameId, m_sequence++, 0x01, true, QByteArray(8000, 'F')));
     m_timer->start();
 }
 
@@ -215,8 +221,8 @@ QByteArray SimHostile::streamPayload(unsigned int cmd, uint32_t frameId, int16_t
     h.bytes[13] = key ? 1 : 0;
     h.setWord(4, frameId);
     const QByteArray tail = h.toByteArray() + media;
-    QByteArray payload = SimDevice::envelope(cmd, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(tail.size()), 0)
-                             .toUtf8();
+    QByteArray payload =
+        SimDevice::envelope(cmd, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(tail.size()), 0).toUtf8();
     payload.chop(1); // the data sits 4 bytes after the closing tag
     payload.append(4, '\0');
     return payload + tail;
@@ -231,10 +237,12 @@ QByteArray SimHostile::nextPayload()
     case BigFrameFlood: {
         const bool key = m_sent % 50 == 0;
         const int size = m_mode == BigFrameFlood ? 60000 : (key ? 12000 : 200);
-        return streamPayload(Cmd::PlaybackData, ++m_frameId, m_sequence++, 0x11, key, QByteArray(size, key ? 'K' : 'd'));
+        return streamPayload(Cmd::PlaybackData, ++m_frameId, m_sequence++, 0x11, key,
+                             QByteArray(size, key ? 'K' : 'd'));
     }
     case DownloadFlood:
-        return streamPayload(Cmd::DownloadData, ++m_frameId, m_sequence++, 0x11, m_sent % 50 == 0, QByteArray(4000, 'D'));
+        return streamPayload(Cmd::DownloadData, ++m_frameId, m_sequence++, 0x11, m_sent % 50 == 0,
+                             QByteArray(4000, 'D'));
     case StuckHeader:
         break;
     }

@@ -9,47 +9,54 @@ namespace {
 
 SimDeviceExtension ipcPorts(SimDevice::Ipc, [](SimDevice &d) {
     // Cmd::SetPorts writes it back by the number-plus-one rule.
-    d.setStoredBody(Cmd::GetPorts, QStringLiteral("<portConfig><RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
+    d.setStoredBody(Cmd::GetPorts,
+                    QStringLiteral("<portConfig><RTSPPort>554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
 });
 
 SimDeviceExtension ipcPlatform(SimDevice::Ipc, [](SimDevice &d) {
     // Cmd::SetPlatform replaces the whole PlatformAccess element by the
     // number-plus-one rule.
-    d.setStoredBody(Cmd::GetPlatform, QStringLiteral("<PlatformAccess><GB28181><Enable>1</Enable><SIPLocalPort>5060</SIPLocalPort>"
-                                          "<SIPServerID>34020000002000000001</SIPServerID>"
-                                          "<SIPServerDomain>3402000000</SIPServerDomain>"
-                                          "<SIPServerIP>127.0.0.1</SIPServerIP><SIPServerPort>5060</SIPServerPort>"
-                                          "<SIPClientAuthenticationID>34020000001320000001</SIPClientAuthenticationID>"
-                                          "<SIPClientAuthenticationPassword>12345678</SIPClientAuthenticationPassword>"
-                                          "<SIPRegisterExpires>3600</SIPRegisterExpires>"
-                                          "<SIPRegisterStatus>2</SIPRegisterStatus><SIPKeeplive>60</SIPKeeplive>"
-                                          "</GB28181></PlatformAccess>"));
+    d.setStoredBody(Cmd::GetPlatform,
+                    QStringLiteral("<PlatformAccess><GB28181><Enable>1</Enable><SIPLocalPort>5060</SIPLocalPort>"
+                                   "<SIPServerID>34020000002000000001</SIPServerID>"
+                                   "<SIPServerDomain>3402000000</SIPServerDomain>"
+                                   "<SIPServerIP>127.0.0.1</SIPServerIP><SIPServerPort>5060</SIPServerPort>"
+                                   "<SIPClientAuthenticationID>34020000001320000001</SIPClientAuthenticationID>"
+                                   "<SIPClientAuthenticationPassword>12345678</SIPClientAuthenticationPassword>"
+                                   "<SIPRegisterExpires>3600</SIPRegisterExpires>"
+                                   "<SIPRegisterStatus>2</SIPRegisterStatus><SIPKeeplive>60</SIPKeeplive>"
+                                   "</GB28181></PlatformAccess>"));
 });
 
 SimDeviceExtension ipcEncoding(SimDevice::Ipc, [](SimDevice &d) {
     // Entries: id,resolution,format,stream,bitRate,min,max,fps,fpsMin,fpsMax,extra,best,control,gop,subIds.
-    d.setStoredBody(Cmd::GetVideoCaps, QStringLiteral(
-        "<videoCapList>0,1080P,H264,0,2048,256,8192,25,1,30,0,1,VBR,50,10+11;"
-        "1,1080P,H265,0,1536,256,8192,25,1,30,0,0,VBR,50,10+11;"
-        "2,5M,H264,0,4096,512,8192,20,1,25,0,0,CBR,40,10;"
-        "10,640X360,H264,1,512,128,1024,15,1,25,0,1,VBR,30,0;"
-        "11,VGA,H264,1,640,128,1024,15,1,25,0,0,VBR,30,0</videoCapList>"
-        "<videoBestParameter>0,H264,1080P,VBR,50,2048,25;1,H264,640X360,VBR,30,512,15</videoBestParameter>"));
+    d.setStoredBody(
+        Cmd::GetVideoCaps,
+        QStringLiteral(
+            "<videoCapList>0,1080P,H264,0,2048,256,8192,25,1,30,0,1,VBR,50,10+11;"
+            "1,1080P,H265,0,1536,256,8192,25,1,30,0,0,VBR,50,10+11;"
+            "2,5M,H264,0,4096,512,8192,20,1,25,0,0,CBR,40,10;"
+            "10,640X360,H264,1,512,128,1024,15,1,25,0,1,VBR,30,0;"
+            "11,VGA,H264,1,640,128,1024,15,1,25,0,0,VBR,30,0</videoCapList>"
+            "<videoBestParameter>0,H264,1080P,VBR,50,2048,25;1,H264,640X360,VBR,30,512,15</videoBestParameter>"));
     // Cmd::SetVideoEncode replaces the whole videoEncode element by the
     // number-plus-one rule.
-    d.setStoredBody(Cmd::GetVideoEncode, QStringLiteral(
-        "<videoEncode><encode0><stream>0</stream><resolution>1080P</resolution><frameRate>25</frameRate>"
-        "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>2048</bitRate>"
-        "<initQuant>50</initQuant></encode0><encode1><stream>1</stream><resolution>640X360</resolution>"
-        "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
-        "<bitRate>512</bitRate><initQuant>30</initQuant></encode1></videoEncode>"));
+    d.setStoredBody(
+        Cmd::GetVideoEncode,
+        QStringLiteral("<videoEncode><encode0><stream>0</stream><resolution>1080P</resolution><frameRate>25</frameRate>"
+                       "<encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl><bitRate>2048</bitRate>"
+                       "<initQuant>50</initQuant></encode0><encode1><stream>1</stream><resolution>640X360</resolution>"
+                       "<frameRate>15</frameRate><encodeFormat>H264</encodeFormat><bitRateControl>VBR</bitRateControl>"
+                       "<bitRate>512</bitRate><initQuant>30</initQuant></encode1></videoEncode>"));
     d.setStoredBody(Cmd::GetAudioCaps, QStringLiteral("<audioCapList>G711A,8000,1,80;G711U,8000,0,80</audioCapList>"
-                                          "<audioDecodeCapLis>G711A,8000,1,60</audioDecodeCapLis>"));
-    d.setStoredBody(Cmd::GetAudio, QStringLiteral(
-        "<audio><audioEncode><enable>1</enable><encodeFormat>G711A</encodeFormat><samplingRate>8000</samplingRate>"
-        "<volume>50</volume></audioEncode><audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
-        "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth><soundmode>0</soundmode><volume>60</volume>"
-        "</audioDecode></audio>"));
+                                                      "<audioDecodeCapLis>G711A,8000,1,60</audioDecodeCapLis>"));
+    d.setStoredBody(
+        Cmd::GetAudio,
+        QStringLiteral(
+            "<audio><audioEncode><enable>1</enable><encodeFormat>G711A</encodeFormat><samplingRate>8000</samplingRate>"
+            "<volume>50</volume></audioEncode><audioDecode><enable>1</enable><decodeFormat>G711A</decodeFormat>"
+            "<samplingRate>8000</samplingRate><bitWidth>16</bitWidth><soundmode>0</soundmode><volume>60</volume>"
+            "</audioDecode></audio>"));
     // The restart after an encoding change is the reboot of SimCameraSystem.cpp.
 });
 
@@ -74,7 +81,8 @@ void mirrorStandard(SimDevice &d, int channel)
         return;
     const QDomElement root = doc.documentElement();
     const QString standard = root.firstChildElement(QStringLiteral("imageAdjustment"))
-                                 .firstChildElement(QStringLiteral("tvStandard")).text();
+                                 .firstChildElement(QStringLiteral("tvStandard"))
+                                 .text();
     QDomElement exposure = root.firstChildElement(QStringLiteral("exposure"));
     QDomElement target = exposure.firstChildElement(QStringLiteral("tvStandard"));
     if (exposure.isNull() || standard.isEmpty())
@@ -131,7 +139,8 @@ SimDeviceExtension ipcImage(SimDevice::Ipc, [](SimDevice &d) {
     QString defaults = kImage;
     defaults.replace(QStringLiteral("<brightness>50</brightness>"), QStringLiteral("<brightness>64</brightness>"))
         .replace(QStringLiteral("<mirrorMode>3</mirrorMode>"), QStringLiteral("<mirrorMode>1</mirrorMode>"))
-        .replace(QStringLiteral("<backlightMode>2</backlightMode>"), QStringLiteral("<backlightMode>0</backlightMode>"));
+        .replace(QStringLiteral("<backlightMode>2</backlightMode>"),
+                 QStringLiteral("<backlightMode>0</backlightMode>"));
     d.setStoredBody(Cmd::GetImageDefaults, defaults);
     for (int set : Cmd::ImageGroupSets) {
         d.setHandler(set, [&d, set](SimConnection *c, const SimRequest &r) {

@@ -27,29 +27,45 @@ QString toXml(const Fields &fields)
 Fields camera(const QString &ip, const QString &protocol, const QString &doubleCam, const QString &netType,
               const QString &mac)
 {
-    return Fields {{"IPAddress", ip}, {"Netmask", "255.255.255.0"}, {"Gateway", "127.77.0.1"},
-                   {"Protocol", protocol}, {"CtrlPort", protocol == "ONVIF" ? "80" : "2028"},
-                   {"VideoPort", "554"}, {"Username", "admin"}, {"Password", "402917"}, {"AuthType", "0"},
-                   {"DoubleCam", doubleCam}, {"NetType", netType}, {"MacAddress", mac},
-                   {"IpcVer", "V3.1.0"}, {"UID", "CAM-" + ip.section('.', 3) + "-" + doubleCam}};
+    return Fields{{"IPAddress", ip},
+                  {"Netmask", "255.255.255.0"},
+                  {"Gateway", "127.77.0.1"},
+                  {"Protocol", protocol},
+                  {"CtrlPort", protocol == "ONVIF" ? "80" : "2028"},
+                  {"VideoPort", "554"},
+                  {"Username", "admin"},
+                  {"Password", "402917"},
+                  {"AuthType", "0"},
+                  {"DoubleCam", doubleCam},
+                  {"NetType", netType},
+                  {"MacAddress", mac},
+                  {"IpcVer", "V3.1.0"},
+                  {"UID", "CAM-" + ip.section('.', 3) + "-" + doubleCam}};
 }
 
 struct Channels
 {
-    QMap<int, Fields> channels;  // by ChannelId
-    QList<Fields> cameras;       // what a search finds, in answer order
-    int searchRun = 0;           // a new search cancels the answers of an older one
+    QMap<int, Fields> channels; // by ChannelId
+    QList<Fields> cameras;      // what a search finds, in answer order
+    int searchRun = 0;          // a new search cancels the answers of an older one
     int answerSpacingMs = 10;
 };
 
 Fields channel(int id, const Fields &cam, const QString &name)
 {
-    return Fields {{"ChannelId", QString::number(id)}, {"ChannnelName", name}, {"IpAddr", cam.value("IPAddress")},
-                   {"Protocol", cam.value("Protocol")}, {"CtrlPort", cam.value("CtrlPort")},
-                   {"VideoPort", cam.value("VideoPort")}, {"Username", cam.value("Username")},
-                   {"Password", cam.value("Password")}, {"AuthType", cam.value("AuthType")},
-                   {"DoubleCam", cam.value("DoubleCam")}, {"MacAddress", cam.value("MacAddress")},
-                   {"IpcVersion", cam.value("IpcVer")}, {"Status", "2"}};
+    return Fields{{"ChannelId", QString::number(id)},
+                  {"ChannnelName", name},
+                  {"IpAddr", cam.value("IPAddress")},
+                  {"Protocol", cam.value("Protocol")},
+                  {"CtrlPort", cam.value("CtrlPort")},
+                  {"VideoPort", cam.value("VideoPort")},
+                  {"Username", cam.value("Username")},
+                  {"Password", cam.value("Password")},
+                  {"AuthType", cam.value("AuthType")},
+                  {"DoubleCam", cam.value("DoubleCam")},
+                  {"MacAddress", cam.value("MacAddress")},
+                  {"IpcVersion", cam.value("IpcVer")},
+                  {"Status", "2"}};
 }
 
 SimDeviceExtension nvrChannels([](SimDevice &d) {

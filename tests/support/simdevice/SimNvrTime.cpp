@@ -33,7 +33,8 @@ void storeTimeConfig(SimDevice &d, const QString &body)
 {
     QDomDocument stored;
     QDomDocument update;
-    if (!stored.setContent(d.storedBody(Cmd::GetTimeConfig)) || !update.setContent(QStringLiteral("<r>%1</r>").arg(body)))
+    if (!stored.setContent(d.storedBody(Cmd::GetTimeConfig))
+        || !update.setContent(QStringLiteral("<r>%1</r>").arg(body)))
         return;
     QDomElement root = stored.documentElement();
     const QDomElement sent = update.documentElement().firstChildElement(QStringLiteral("timeConfig"));
@@ -81,10 +82,12 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
         return;
     // The recorder's clock runs five hours ahead of the host's.
     auto offsetMs = std::make_shared<qint64>(5 * 3600 * 1000);
-    d.setStoredBody(Cmd::GetTimeConfig, QStringLiteral(
-        "<timeConfig><sysTime></sysTime><dateFormat>MM/DD/YYYY</dateFormat><timeFormat>0</timeFormat>"
-        "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>24</ipcSetTimeInterval><timeZone>12</timeZone>"
-        "<chanNumberDisplay>1</chanNumberDisplay><desktopTimeDisplay>0</desktopTimeDisplay></timeConfig>"));
+    d.setStoredBody(
+        Cmd::GetTimeConfig,
+        QStringLiteral(
+            "<timeConfig><sysTime></sysTime><dateFormat>MM/DD/YYYY</dateFormat><timeFormat>0</timeFormat>"
+            "<ipcSetTime>1</ipcSetTime><ipcSetTimeInterval>24</ipcSetTimeInterval><timeZone>12</timeZone>"
+            "<chanNumberDisplay>1</chanNumberDisplay><desktopTimeDisplay>0</desktopTimeDisplay></timeConfig>"));
     SimDevice *device = &d;
     // Every answer carries the running clock, whatever form the stored
     // element took after a change (<sysTime/> included).
@@ -130,8 +133,10 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
     d.setHandler(Cmd::GetRecordSchedule, [device](SimConnection *c, const SimRequest &) {
         QString body = QStringLiteral("<RecordMode>%1</RecordMode>")
                            .arg(device->storedValue(Cmd::GetRecordSchedule, QStringLiteral("RecordMode")));
-        for (const QString &element : findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
-            const int id = findValuesInXml(element, QStringLiteral("ChannelDetail")).value(QStringLiteral("ID")).toInt();
+        for (const QString &element :
+             findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
+            const int id =
+                findValuesInXml(element, QStringLiteral("ChannelDetail")).value(QStringLiteral("ID")).toInt();
             if (id >= 1 && id <= device->state().maxChannels)
                 body += element;
         }
@@ -141,7 +146,8 @@ SimDeviceExtension nvrTime([](SimDevice &d) {
     d.setHandler(Cmd::SetRecordSchedule, [device](SimConnection *c, const SimRequest &r) {
         Plans next;
         next.recordMode = device->storedValue(Cmd::GetRecordSchedule, QStringLiteral("RecordMode"));
-        for (const QString &element : findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
+        for (const QString &element :
+             findAllXmlElements(device->storedBody(Cmd::GetRecordSchedule), QStringLiteral("ChannelDetail"))) {
             const QHash<QString, QString> v = findValuesInXml(element, QStringLiteral("ChannelDetail"));
             next.schedules.insert(v.value(QStringLiteral("ID")).toInt(), v.value(QStringLiteral("Schedule")));
         }

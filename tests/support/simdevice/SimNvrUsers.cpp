@@ -20,9 +20,9 @@ QString escaped(QString text)
         .replace(QLatin1Char('>'), QLatin1String("&gt;"));
 }
 
-const QStringList kFields {QStringLiteral("userName"), QStringLiteral("passWord"), QStringLiteral("status"),
-                           QStringLiteral("email"), QStringLiteral("localAuthority"),
-                           QStringLiteral("remoteAuthority")};
+const QStringList kFields{QStringLiteral("userName"),       QStringLiteral("passWord"),
+                          QStringLiteral("status"),         QStringLiteral("email"),
+                          QStringLiteral("localAuthority"), QStringLiteral("remoteAuthority")};
 constexpr int MaxAccounts = 15;
 constexpr int ResultRefused = 1;
 

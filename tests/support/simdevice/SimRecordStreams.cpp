@@ -23,7 +23,11 @@ class Stream : public QObject
 {
 public:
     Stream(SimConnection *conn, const Setup &setup, bool download, uint32_t startMs)
-        : QObject(conn), m_conn(conn), m_setup(setup), m_download(download), m_startMs(startMs)
+        : QObject(conn)
+        , m_conn(conn)
+        , m_setup(setup)
+        , m_download(download)
+        , m_startMs(startMs)
     {
         setObjectName(QStringLiteral("simRecordStream"));
         m_timer.setParent(this);
@@ -93,8 +97,8 @@ private:
             h.bytes[13] = first && frame.key ? 1 : 0;
             h.setWord(4, uint32_t(m_next));
             const QByteArray data = h.toByteArray() + part;
-            m_conn->sendMessage(m_download ? Cmd::DownloadData : Cmd::PlaybackData, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(data.size()),
-                                0, data);
+            m_conn->sendMessage(m_download ? Cmd::DownloadData : Cmd::PlaybackData, 0,
+                                QStringLiteral("<dataLen>%1</dataLen>").arg(data.size()), 0, data);
         }
         return true;
     }
@@ -115,7 +119,8 @@ uint32_t timeOfDayMs(const QString &text)
     const QString t = text.trimmed();
     if (t.size() < 14)
         return 0;
-    const QTime time(t.mid(8, 2).toInt(), t.mid(10, 2).toInt(), t.mid(12, 2).toInt(), t.size() >= 17 ? t.mid(14, 3).toInt() : 0);
+    const QTime time(t.mid(8, 2).toInt(), t.mid(10, 2).toInt(), t.mid(12, 2).toInt(),
+                     t.size() >= 17 ? t.mid(14, 3).toInt() : 0);
     return time.isValid() ? uint32_t(time.msecsSinceStartOfDay()) : 0;
 }
 

@@ -18,22 +18,22 @@ namespace SimRecordStreams {
 
 struct Frame
 {
-    QByteArray data;  // Annex B
-    qint64 ms = 0;    // from the first frame
+    QByteArray data; // Annex B
+    qint64 ms = 0;   // from the first frame
     bool key = false;
 };
 
 struct Setup
 {
-    QMap<int, QString> dayRecords;     // channel -> 1440 characters ('C' nothing recorded)
-    QMap<int, QStringList> monthDays;  // channel -> "yyyyMMdd" days
-    QVector<Frame> frames;             // empty: the device's synthetic stream
-    QString codec = QStringLiteral("H264");  // VideoParam codec name
-    int frameIntervalMs = 40;          // pace of Cmd::PlaybackData
-    int silentAfterFrames = -1;        // the stream stops after this many frames (connection stays)
-    bool answerStreamRequest = true;   // false: Cmd::StartRecordStream is read and never answered
-    bool sendDownloadData = true;      // false: a download gets Cmd::StreamAnswer and nothing else
-    int dayReplyDelayMs = 0;           // day replies (ByMonth 0) wait this long
+    QMap<int, QString> dayRecords;          // channel -> 1440 characters ('C' nothing recorded)
+    QMap<int, QStringList> monthDays;       // channel -> "yyyyMMdd" days
+    QVector<Frame> frames;                  // empty: the device's synthetic stream
+    QString codec = QStringLiteral("H264"); // VideoParam codec name
+    int frameIntervalMs = 40;               // pace of Cmd::PlaybackData
+    int silentAfterFrames = -1;             // the stream stops after this many frames (connection stays)
+    bool answerStreamRequest = true;        // false: Cmd::StartRecordStream is read and never answered
+    bool sendDownloadData = true;           // false: a download gets Cmd::StreamAnswer and nothing else
+    int dayReplyDelayMs = 0;                // day replies (ByMonth 0) wait this long
 };
 
 // The setup of a device (made on first use, lives as long as the device).

@@ -86,8 +86,8 @@ QVector<SimRecordStreams::Frame> clipFrames(const QString &path)
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return out;
     const int index = avformat_find_stream_info(fmt, nullptr) < 0
-        ? -1
-        : av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+                          ? -1
+                          : av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     const AVCodecID codec = index < 0 ? AV_CODEC_ID_NONE : fmt->streams[index]->codecpar->codec_id;
     if (codec != AV_CODEC_ID_H264 && codec != AV_CODEC_ID_HEVC) {
         avformat_close_input(&fmt);
@@ -95,7 +95,8 @@ QVector<SimRecordStreams::Frame> clipFrames(const QString &path)
     }
     AVStream *st = fmt->streams[index];
     AVBSFContext *bsf = nullptr;
-    if (av_bsf_alloc(av_bsf_get_by_name(codec == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : "h264_mp4toannexb"), &bsf) < 0) {
+    if (av_bsf_alloc(av_bsf_get_by_name(codec == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : "h264_mp4toannexb"), &bsf)
+        < 0) {
         avformat_close_input(&fmt);
         return out;
     }
@@ -221,7 +222,7 @@ int main(int argc, char **argv)
         }
     }
     if (deviceArgs.isEmpty())
-        deviceArgs.append(DeviceArg { SimDevice::Ipc, QHostAddress(QHostAddress::LocalHost), -1, 4 });
+        deviceArgs.append(DeviceArg{SimDevice::Ipc, QHostAddress(QHostAddress::LocalHost), -1, 4});
 
     QVector<SimRecordStreams::Frame> frames;
     if (!clip.isEmpty() && (frames = clipFrames(clip)).isEmpty()) {
@@ -237,8 +238,9 @@ int main(int argc, char **argv)
     for (const DeviceArg &s : qAsConst(deviceArgs)) {
         auto *dev = new SimDevice(s.kind, &app);
         if (perAddress.value(s.address.toIPv4Address()) == 1) {
-            dev->setUid(QStringLiteral("SIM%1-%2").arg(s.kind == SimDevice::Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
-                                                      s.address.toString().replace(QLatin1Char('.'), QLatin1Char('-'))));
+            dev->setUid(QStringLiteral("SIM%1-%2")
+                            .arg(s.kind == SimDevice::Nvr ? QStringLiteral("NVR") : QStringLiteral("IPC"),
+                                 s.address.toString().replace(QLatin1Char('.'), QLatin1Char('-'))));
         }
         dev->state().user = user;
         dev->state().password = password;

@@ -35,17 +35,16 @@ struct DeviceArg
 
 bool parseDevices(const QStringList &args, std::vector<DeviceArg> *devices)
 {
-    static const QRegularExpression deviceArgument(
-        QStringLiteral("^([^@]+)@(127\\.[0-9]{1,3}\\.[0-9]{1,3}\\.[0-9]{1,3}):([0-9]{1,5})(?::([0-9]{1,5}))?(?:/([0-9]{1,3}))?(?:#([A-Za-z0-9._-]{1,64}))?$"));
+    static const QRegularExpression deviceArgument(QStringLiteral(
+        "^([^@]+)@(127\\.[0-9]{1,3}\\.[0-9]{1,3}\\.[0-9]{1,3}):([0-9]{1,5})(?::([0-9]{1,5}))?(?:/([0-9]{1,3}))?(?:#([A-Za-z0-9._-]{1,64}))?$"));
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const auto m = deviceArgument.match(args.at(i + 1));
         const bool ipc = args.at(i) == QLatin1String("--ipc");
-        const bool ok = m.hasMatch() && (ipc || args.at(i) == QLatin1String("--nvr"))
-            && m.captured(3).toUInt() <= 65535 && m.captured(4).toUInt() <= 65535
-            && (m.captured(5).isEmpty() || (m.captured(5).toUInt() >= 1 && m.captured(5).toUInt() <= 255));
+        const bool ok = m.hasMatch() && (ipc || args.at(i) == QLatin1String("--nvr")) && m.captured(3).toUInt() <= 65535
+                        && m.captured(4).toUInt() <= 65535
+                        && (m.captured(5).isEmpty() || (m.captured(5).toUInt() >= 1 && m.captured(5).toUInt() <= 255));
         if (!ok) {
-            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)),
-                qPrintable(args.at(i + 1)));
+            std::fprintf(stderr, "kelvo_trydb: bad device %s %s\n", qPrintable(args.at(i)), qPrintable(args.at(i + 1)));
             return false;
         }
         DeviceArg d;
@@ -82,12 +81,12 @@ bool seedAlarmSettings(const QString &ip)
     cms_DealAlarmTime time;
     time.devip = ip;
     const QString wholeDay = QStringLiteral("00:00:00-23:59:59");
-    for (QString *day : { &time.timeMon, &time.timeTue, &time.timeWed, &time.timeThu, &time.timeFri,
-             &time.timeSat, &time.timeSun })
+    for (QString *day :
+         {&time.timeMon, &time.timeTue, &time.timeWed, &time.timeThu, &time.timeFri, &time.timeSat, &time.timeSun})
         *day = wholeDay;
     time.bALL = time.bMon = time.bTue = time.bWed = time.bThu = time.bFri = time.bSat = time.bSun = true;
     return orm::dao::insert(type).text().isEmpty() && orm::dao::insert(link).text().isEmpty()
-        && orm::dao::insert(time).text().isEmpty();
+           && orm::dao::insert(time).text().isEmpty();
 }
 
 bool keepFilesBeside(const QString &db)
@@ -97,7 +96,7 @@ bool keepFilesBeside(const QString &db)
     config->SnapPath = dir.filePath(QStringLiteral("Snap"));
     config->RecordPath = dir.filePath(QStringLiteral("Record"));
     config->BackupPath = dir.filePath(QStringLiteral("Backup"));
-    for (const QString &path : { config->SnapPath, config->RecordPath, config->BackupPath }) {
+    for (const QString &path : {config->SnapPath, config->RecordPath, config->BackupPath}) {
         if (!QDir().mkpath(path))
             return false;
     }
@@ -164,7 +163,8 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     std::vector<DeviceArg> devices;
     if (args.size() < 3 || args.size() % 2 == 0 || !parseDevices(args, &devices)) {
-        std::fprintf(stderr,
+        std::fprintf(
+            stderr,
             "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] | --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL])...\n");
         return 2;
     }

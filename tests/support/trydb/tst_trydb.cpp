@@ -20,7 +20,7 @@ int runTool(const QString &db, const QStringList &devices)
     OrmHelper::resetForTesting();
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(KELVO_TRYDB), QStringList { db } + devices);
+    tool.start(QStringLiteral(KELVO_TRYDB), QStringList{db} + devices);
     if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
         return -1;
     return tool.exitCode();
@@ -49,9 +49,9 @@ template <class T> QList<QSharedPointer<T>> settingsOf(const QString &ip)
 
 QStringList firstStart()
 {
-    return { QStringLiteral("--ipc"), QStringLiteral("Try camera@127.0.0.1:40001:40002"), QStringLiteral("--nvr"),
-        QStringLiteral("Try recorder@127.0.0.2:40003:40004/4#SIMNVR-127-0-0-2"), QStringLiteral("--ipc"),
-        QStringLiteral("Door@127.0.0.3:40005:40006") };
+    return {QStringLiteral("--ipc"), QStringLiteral("Try camera@127.0.0.1:40001:40002"),
+            QStringLiteral("--nvr"), QStringLiteral("Try recorder@127.0.0.2:40003:40004/4#SIMNVR-127-0-0-2"),
+            QStringLiteral("--ipc"), QStringLiteral("Door@127.0.0.3:40005:40006")};
 }
 
 } // namespace
@@ -65,24 +65,23 @@ private slots:
 
     void startsKeepTheOperatorsRows_data()
     {
-        QTest::addColumn<QStringList>("second");   // empty: no second start
+        QTest::addColumn<QStringList>("second"); // empty: no second start
         QTest::addColumn<int>("secondExit");
-        QTest::addColumn<QStringList>("ports");    // camera device, camera RTSP, recorder device, recorder RTSP
+        QTest::addColumn<QStringList>("ports"); // camera device, camera RTSP, recorder device, recorder RTSP
 
-        QTest::newRow("first start") << QStringList() << 0 << QStringList { "40001", "40002", "40003", "40004" };
+        QTest::newRow("first start") << QStringList() << 0 << QStringList{"40001", "40002", "40003", "40004"};
         QTest::newRow("second start moves the ports")
-            << QStringList { "--ipc", "Try camera@127.0.0.1:41001:41002", "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
-                   "--ipc", "Door@127.0.0.3:41005:41006" }
-            << 0 << QStringList { "41001", "41002", "41003", "41004" };
+            << QStringList{"--ipc", "Try camera@127.0.0.1:41001:41002", "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
+                           "--ipc", "Door@127.0.0.3:41005:41006"}
+            << 0 << QStringList{"41001", "41002", "41003", "41004"};
         QTest::newRow("recorder without an RTSP port keeps its own")
-            << QStringList { "--ipc", "Try camera@127.0.0.1:42001:42002", "--nvr", "Try recorder@127.0.0.2:42003/4" } << 0
-            << QStringList { "42001", "42002", "42003", "40004" };
+            << QStringList{"--ipc", "Try camera@127.0.0.1:42001:42002", "--nvr", "Try recorder@127.0.0.2:42003/4"} << 0
+            << QStringList{"42001", "42002", "42003", "40004"};
         QTest::newRow("an address off loopback changes nothing")
-            << QStringList { "--ipc", "Try camera@127.0.0.1:43001:43002", "--nvr", "Try recorder@10.0.0.2:43003/4" } << 2
-            << QStringList { "40001", "40002", "40003", "40004" };
-        QTest::newRow("a port out of range changes nothing")
-            << QStringList { "--ipc", "Try camera@127.0.0.1:70000:43002" } << 2
-            << QStringList { "40001", "40002", "40003", "40004" };
+            << QStringList{"--ipc", "Try camera@127.0.0.1:43001:43002", "--nvr", "Try recorder@10.0.0.2:43003/4"} << 2
+            << QStringList{"40001", "40002", "40003", "40004"};
+        QTest::newRow("a port out of range changes nothing") << QStringList{"--ipc", "Try camera@127.0.0.1:70000:43002"}
+                                                             << 2 << QStringList{"40001", "40002", "40003", "40004"};
     }
 
     void startsKeepTheOperatorsRows()
@@ -96,7 +95,7 @@ private slots:
         QCOMPARE(runTool(db, firstStart()), 0);
         QVERIFY(openDatabase(db));
         // Every camera is set to pop up on motion, at any time; the recorder has no alarm page.
-        for (const QString &ip : { kCamera, kDoorCamera }) {
+        for (const QString &ip : {kCamera, kDoorCamera}) {
             const auto types = settingsOf<cms_DealAlarmType>(ip);
             const auto links = settingsOf<cms_DealAlarmLink>(ip);
             const auto times = settingsOf<cms_DealAlarmTime>(ip);
@@ -134,7 +133,7 @@ private slots:
         alarm.handler = kCamera;
         QVERIFY(orm::dao::insert(alarm).text().isEmpty());
         QVERIFY(orm::dao::delete_by_query<CMS_Devices>(
-            OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), kDoorCamera))
+                    OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), kDoorCamera))
                     .text()
                     .isEmpty());
 
@@ -145,7 +144,7 @@ private slots:
         camera = deviceRow(kCamera);
         const auto recorder = deviceRow(kRecorder);
         QVERIFY(camera && recorder);
-        QCOMPARE(QStringList({ camera->PTZPort, camera->VideoPort, recorder->PTZPort, recorder->VideoPort }), ports);
+        QCOMPARE(QStringList({camera->PTZPort, camera->VideoPort, recorder->PTZPort, recorder->VideoPort}), ports);
         QCOMPARE(camera->DevName, QStringLiteral("Front door"));
         QCOMPARE(recorder->DevName, QStringLiteral("Try recorder"));
         QVERIFY(!deviceRow(kDoorCamera));

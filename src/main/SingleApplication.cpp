@@ -75,6 +75,9 @@ bool SingleApplication::notifyRunningInstance()
     socket.write(activateMessage());
     socket.flush();
     socket.waitForBytesWritten(1000);
+    // The running instance answers once it has acted on the message; one that
+    // is busy (or older and silent) is not waited for longer than this.
+    socket.waitForReadyRead(1000);
     socket.disconnectFromServer();
     return true;
 }
@@ -103,6 +106,7 @@ void SingleApplication::onNewConnection()
                 message.clear();
                 activateWindow();
                 emit activateRequested();
+                socket->write(activateAnswer());
             } else if (message.size() > 64) {
                 message.clear(); // not one of ours
             }

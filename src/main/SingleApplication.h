@@ -27,6 +27,7 @@ public:
     void setActivationWindow(QWidget *window) { m_window = window; }
 
     static const char *activateMessage() { return "activate"; }
+    static const char *activateAnswer() { return "done"; }
 
 signals:
     void activateRequested();

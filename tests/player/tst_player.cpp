@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 
 using testmedia::RtspServer;
 
@@ -48,6 +49,21 @@ private:
     }
 
     static constexpr int StopBoundMs = 10000;
+
+    // True once the count of pictures has stayed still while a witness
+    // stream showed a dozen: the player is stuck on its frozen server.
+    bool frozenOut(const std::function<int()> &shown)
+    {
+        testmedia::Witness<FFmpegPlayer> witness(m_long);
+        for (int tries = 0; tries < 20; ++tries) {
+            const int before = shown();
+            if (!witness.pictures(12))
+                return false;
+            if (shown() == before)
+                return true;
+        }
+        return false;
+    }
 
     // The long clip from a server of the test's own, which the test then
     // stops or freezes under the playing player.
@@ -228,8 +244,9 @@ private slots:
         testmedia::FrameLog frames(&p);
         QVERIFY(playOwnLong(server, p, frames));
         server.freeze();
-        // Nothing to wait on: a read blocked on a frozen server shows nothing outside the player.
-        QTest::qWait(500);
+        // The read blocks once what was in flight is used up: the frames stop
+        // while a witness stream goes on.
+        QVERIFY(frozenOut([&] { return int(frames.count()); }));
         stopPrompt(p); // the blocked read gives way to the stop flag
         server.thaw();
     }
@@ -502,8 +519,7 @@ private slots:
         sp.play();
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 3, 8000);
         server.freeze();
-        // Nothing to wait on: a read blocked on a frozen server shows nothing outside the player.
-        QTest::qWait(300);
+        QVERIFY(frozenOut([&] { return int(frames.count()); }));
         stopPrompt(sp);
         server.thaw();
     }

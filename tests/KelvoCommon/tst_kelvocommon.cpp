@@ -131,25 +131,23 @@ private slots:
             return "<PrivateProto><head><cmd>13005</cmd>" + result
                    + "</head><body><result>0</result></body></PrivateProto>";
         };
-        // The head's result as given in a reply to command 13005.
-        const auto row = [&](const char *name, const QString &result, ReplyResult::Kind kind, int code = 0) {
-            QTest::newRow(name) << reply(result) << int(kind) << code << 13005;
-        };
-        row("0", "<result>0</result>", ReplyResult::Success);
-        row("blanks around 0", "<result> 0\n</result>", ReplyResult::Success);
-        row("5", "<result>5</result>", ReplyResult::Failure, 5);
-        row("negative", "<result>-12</result>", ReplyResult::Failure, -12);
-        row("most negative", "<result>-2147483648</result>", ReplyResult::Failure, INT_MIN);
-        for (const char *unreadable : {"0x5", "fail", "", "4294967296", "0.0"})
-            row(unreadable[0] ? unreadable : "empty", QStringLiteral("<result>%1</result>").arg(unreadable),
+        const auto row = [](const char *name, const QString &xml, ReplyResult::Kind kind, int code = 0,
+                            int cmd = 13005) { QTest::newRow(name) << xml << int(kind) << code << cmd; };
+        row("0", reply("<result>0</result>"), ReplyResult::Success);
+        row("blanks around 0", reply("<result> 0\n</result>"), ReplyResult::Success);
+        row("5", reply("<result>5</result>"), ReplyResult::Failure, 5);
+        row("negative", reply("<result>-12</result>"), ReplyResult::Failure, -12);
+        row("most negative", reply("<result>-2147483648</result>"), ReplyResult::Failure, INT_MIN);
+        for (const char *text : {"0x5", "fail", "", "4294967296", "0.0"})
+            row(*text ? text : "empty", reply(QStringLiteral("<result>%1</result>").arg(text)),
                 ReplyResult::Unreadable);
-        row("absent, 0 in the body", "", ReplyResult::Unreadable);
-        QTest::newRow("cut off after a 0")
-            << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("too deep after a 0") << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>"
-                                                   + nested(70, "") + "</body></PrivateProto>"
-                                            << int(ReplyResult::Unreadable) << 0 << 12002;
-        QTest::newRow("no head") << "<PrivateProto><body/></PrivateProto>" << int(ReplyResult::Unreadable) << 0 << -1;
+        row("absent, 0 in the body", reply(""), ReplyResult::Unreadable);
+        row("cut off after a 0", reply("<result>0</result>").left(70), ReplyResult::Unreadable);
+        row("too deep after a 0",
+            "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>" + nested(70, "")
+                + "</body></PrivateProto>",
+            ReplyResult::Unreadable, 0, 12002);
+        row("no head", "<PrivateProto><body/></PrivateProto>", ReplyResult::Unreadable, 0, -1);
     }
 
     void replyResult()
@@ -224,13 +222,9 @@ private slots:
     void toLoginDev_data()
     {
         QTest::addColumn<bool>("record");
-        QTest::addColumn<int>("devType");
-        QTest::addColumn<int>("channelNum");
-        QTest::addColumn<int>("channelIdx");
-        QTest::addColumn<int>("onvifAuth");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<int>("authMode");
-        QTest::addColumn<int>("ipcChannels");
+        for (const char *column :
+             {"devType", "channelNum", "channelIdx", "onvifAuth", "channel", "authMode", "ipcChannels"})
+            QTest::addColumn<int>(column);
 
         QTest::newRow("IPC without channels") << true << 0 << 0 << 0 << -1 << 0 << 255 << 255;
         QTest::newRow("IPC with two channels") << true << 0 << 2 << 0 << -1 << 0 << 255 << 1;

@@ -140,12 +140,7 @@ private slots:
             const QImage out = scaled(scaler, f.get(), s.to);
             QVERIFY(!out.isNull());
             const QString off = offColour(out, YuvColor::forFrame(f.get()).toRgb(s.yuv[0], s.yuv[1], s.yuv[2]));
-            QVERIFY2(off.isEmpty(), qPrintable(QStringLiteral("%1x%2 to %3x%4, %5")
-                                                   .arg(s.from.width())
-                                                   .arg(s.from.height())
-                                                   .arg(s.to.width())
-                                                   .arg(s.to.height())
-                                                   .arg(off)));
+            QVERIFY2(off.isEmpty(), qPrintable(QStringLiteral("step %1, %2").arg(&s - steps).arg(off)));
         }
     }
 

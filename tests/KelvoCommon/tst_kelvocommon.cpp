@@ -51,76 +51,56 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<Values>("expected");
         QTest::addColumn<bool>("warns");
-
-        QTest::newRow("repeated name, first wins") << "<a><b>1</b><b>2</b></a>"
-                                                   << "a" << Values{{"b", "1"}} << false;
-        QTest::newRow("first non-empty wins") << "<a><b></b><b>  </b><b>2</b></a>"
-                                              << "a" << Values{{"b", "2"}} << false;
-        QTest::newRow("tag missing") << "<root><x>1</x></root>"
-                                     << "a" << Values{} << false;
-        QTest::newRow("grandchild flattened") << "<a><x><b>1</b></x><c>2</c></a>"
-                                              << "a" << Values{{"b", "1"}, {"c", "2"}} << false;
-        QTest::newRow("empty elements give no entry") << "<a><b></b><c/><d>  \n </d><e>0</e></a>"
-                                                      << "a" << Values{{"e", "0"}} << false;
-        QTest::newRow("mixed content ignored") << "<a>lead<b>1</b>tail</a>"
-                                               << "a" << Values{{"b", "1"}} << false;
-        QTest::newRow("nested same tag") << "<a><a><b>1</b></a><c>2</c></a><c>3</c>"
-                                         << "a" << Values{{"b", "1"}, {"c", "2"}} << false;
-        QTest::newRow("only below the first match") << "<r><a><b>1</b></a><a><b>2</b><c>3</c></a><c>4</c></r>"
-                                                    << "a" << Values{{"b", "1"}} << false;
-        QTest::newRow("entities and CDATA") << "<a><b>x &amp; y &lt;z&gt;</b><c><![CDATA[<raw> & ]]></c></a>"
-                                            << "a" << Values{{"b", "x & y <z>"}, {"c", "<raw> & "}} << false;
-        QTest::newRow("namespaced local name") << "<s:a xmlns:s=\"urn:x\"><s:b>1</s:b></s:a>"
-                                               << "a" << Values{{"b", "1"}} << false;
-        QTest::newRow("case-sensitive tag") << "<A><b>1</b></A>"
-                                            << "a" << Values{} << false;
-        QTest::newRow("envelope head")
-            << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>14000</type><cmd>14012</cmd>"
-               "<result>0</result></head><body><result>7</result><MAXChannels>8</MAXChannels></body></PrivateProto>"
-            << "head" << Values{{"type", "14000"}, {"cmd", "14012"}, {"result", "0"}} << false;
-        QTest::newRow("envelope body")
-            << "<PrivateProto><head><cmd>14012</cmd></head><body><MAXChannels>8</MAXChannels><name>门口</name></body>"
-               "</PrivateProto>"
-            << "body" << Values{{"MAXChannels", "8"}, {"name", "门口"}} << false;
-        QTest::newRow("declared legacy encoding") << "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>"
-                                                  << "a" << Values{{"b", "中文"}} << false;
+        // Read below the tag "a" unless another is named.
+        const auto row = [](const char *name, const QString &xml, const Values &expected, bool warns = false,
+                            const QString &tag = QStringLiteral("a")) {
+            QTest::newRow(name) << xml << tag << expected << warns;
+        };
+        row("repeated name, first wins", "<a><b>1</b><b>2</b></a>", {{"b", "1"}});
+        row("first non-empty wins", "<a><b></b><b>  </b><b>2</b></a>", {{"b", "2"}});
+        row("tag missing", "<root><x>1</x></root>", {});
+        row("grandchild flattened", "<a><x><b>1</b></x><c>2</c></a>", {{"b", "1"}, {"c", "2"}});
+        row("empty elements give no entry", "<a><b></b><c/><d>  \n </d><e>0</e></a>", {{"e", "0"}});
+        row("mixed content ignored", "<a>lead<b>1</b>tail</a>", {{"b", "1"}});
+        row("nested same tag", "<a><a><b>1</b></a><c>2</c></a><c>3</c>", {{"b", "1"}, {"c", "2"}});
+        row("only below the first match", "<r><a><b>1</b></a><a><b>2</b><c>3</c></a><c>4</c></r>", {{"b", "1"}});
+        row("entities and CDATA", "<a><b>x &amp; y &lt;z&gt;</b><c><![CDATA[<raw> & ]]></c></a>",
+            {{"b", "x & y <z>"}, {"c", "<raw> & "}});
+        row("namespaced local name", "<s:a xmlns:s=\"urn:x\"><s:b>1</s:b></s:a>", {{"b", "1"}});
+        row("case-sensitive tag", "<A><b>1</b></A>", {});
+        row("envelope head",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><PrivateProto><head><type>14000</type><cmd>14012</cmd>"
+            "<result>0</result></head><body><result>7</result><MAXChannels>8</MAXChannels></body></PrivateProto>",
+            {{"type", "14000"}, {"cmd", "14012"}, {"result", "0"}}, false, "head");
+        row("envelope body",
+            "<PrivateProto><head><cmd>14012</cmd></head><body><MAXChannels>8</MAXChannels><name>门口</name></body>"
+            "</PrivateProto>",
+            {{"MAXChannels", "8"}, {"name", "门口"}}, false, "body");
+        row("declared legacy encoding", "<?xml version=\"1.0\" encoding=\"GB2312\"?><a><b>中文</b></a>",
+            {{"b", "中文"}});
+        row("64 levels are read", "<a>" + nested(62, "<b>1</b>") + "</a>", {{"n", "x"}, {"b", "1"}});
 
         // truncated, malformed and too deep: nothing at all, never the part before the fault
-        QTest::newRow("breaks off inside the tag") << "<r><a><b>1</b><c>2</c><d>3"
-                                                   << "a" << Values{} << true;
-        QTest::newRow("breaks off inside a name") << "<r><a><b>1</b><c"
-                                                  << "a" << Values{} << true;
-        QTest::newRow("breaks off before the tag") << "<r><x>1</x><a"
-                                                   << "a" << Values{} << true;
-        QTest::newRow("breaks off after the tag") << "<r><a><b>1</b></a><x>"
-                                                  << "a" << Values{} << true;
-        QTest::newRow("mismatched end inside") << "<a><b>1</b><c>2</d></a>"
-                                               << "a" << Values{} << true;
-        QTest::newRow("malformed before the tag") << "<r><x></y><a><b>1</b></a></r>"
-                                                  << "a" << Values{} << true;
-        QTest::newRow("not xml") << "HTTP/1.1 200 OK\r\n\r\n"
-                                 << "a" << Values{} << true;
-        QTest::newRow("undeclared entity") << "<a><b>1</b><c>&bogus;</c></a>"
-                                           << "a" << Values{} << true;
-        QTest::newRow("empty text") << ""
-                                    << "a" << Values{} << true;
-        QTest::newRow("64 levels are read") << "<a>" + nested(62, "<b>1</b>") + "</a>"
-                                            << "a" << Values{{"n", "x"}, {"b", "1"}} << false;
-        QTest::newRow("65 levels") << "<a>" + nested(63, "<b>1</b>") + "</a>"
-                                   << "a" << Values{} << true;
-        QTest::newRow("70 levels after the values") << "<r><a><b>1</b></a>" + nested(70, "") + "</r>"
-                                                    << "a" << Values{} << true;
-        QTest::newRow("40,000 levels") << "<a><b>1</b>" + nested(40000, "") + "</a>"
-                                       << "a" << Values{} << true;
+        row("breaks off inside the tag", "<r><a><b>1</b><c>2</c><d>3", {}, true);
+        row("breaks off inside a name", "<r><a><b>1</b><c", {}, true);
+        row("breaks off before the tag", "<r><x>1</x><a", {}, true);
+        row("breaks off after the tag", "<r><a><b>1</b></a><x>", {}, true);
+        row("mismatched end inside", "<a><b>1</b><c>2</d></a>", {}, true);
+        row("malformed before the tag", "<r><x></y><a><b>1</b></a></r>", {}, true);
+        row("not xml", "HTTP/1.1 200 OK\r\n\r\n", {}, true);
+        row("undeclared entity", "<a><b>1</b><c>&bogus;</c></a>", {}, true);
+        row("empty text", "", {}, true);
+        row("65 levels", "<a>" + nested(63, "<b>1</b>") + "</a>", {}, true);
+        row("70 levels after the values", "<r><a><b>1</b></a>" + nested(70, "") + "</r>", {}, true);
+        row("40,000 levels", "<a><b>1</b>" + nested(40000, "") + "</a>", {}, true);
     }
 
     void findValues()
     {
         QFETCH(QString, xml);
         QFETCH(QString, tag);
-        QFETCH(Values, expected);
         QFETCH(bool, warns);
-        QCOMPARE(findValuesInXml(xml, tag), expected);
+        QTEST(findValuesInXml(xml, tag), "expected");
         QCOMPARE(g_xmlWarnings.size(), warns ? 1 : 0);
     }
 
@@ -151,24 +131,23 @@ private slots:
             return "<PrivateProto><head><cmd>13005</cmd>" + result
                    + "</head><body><result>0</result></body></PrivateProto>";
         };
-        QTest::newRow("0") << reply("<result>0</result>") << int(ReplyResult::Success) << 0 << 13005;
-        QTest::newRow("blanks around 0") << reply("<result> 0\n</result>") << int(ReplyResult::Success) << 0 << 13005;
-        QTest::newRow("5") << reply("<result>5</result>") << int(ReplyResult::Failure) << 5 << 13005;
-        QTest::newRow("negative") << reply("<result>-12</result>") << int(ReplyResult::Failure) << -12 << 13005;
-        QTest::newRow("most negative") << reply("<result>-2147483648</result>") << int(ReplyResult::Failure)
-                                       << int(INT_MIN) << 13005;
-        QTest::newRow("0x5") << reply("<result>0x5</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("fail") << reply("<result>fail</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("empty") << reply("<result></result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("absent, 0 in the body") << reply("") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("past int") << reply("<result>4294967296</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("0.0") << reply("<result>0.0</result>") << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("cut off after a 0")
-            << reply("<result>0</result>").left(70) << int(ReplyResult::Unreadable) << 0 << 13005;
-        QTest::newRow("too deep after a 0") << "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>"
-                                                   + nested(70, "") + "</body></PrivateProto>"
-                                            << int(ReplyResult::Unreadable) << 0 << 12002;
-        QTest::newRow("no head") << "<PrivateProto><body/></PrivateProto>" << int(ReplyResult::Unreadable) << 0 << -1;
+        const auto row = [](const char *name, const QString &xml, ReplyResult::Kind kind, int code = 0,
+                            int cmd = 13005) { QTest::newRow(name) << xml << int(kind) << code << cmd; };
+        row("0", reply("<result>0</result>"), ReplyResult::Success);
+        row("blanks around 0", reply("<result> 0\n</result>"), ReplyResult::Success);
+        row("5", reply("<result>5</result>"), ReplyResult::Failure, 5);
+        row("negative", reply("<result>-12</result>"), ReplyResult::Failure, -12);
+        row("most negative", reply("<result>-2147483648</result>"), ReplyResult::Failure, INT_MIN);
+        for (const char *text : {"0x5", "fail", "", "4294967296", "0.0"})
+            row(*text ? text : "empty", reply(QStringLiteral("<result>%1</result>").arg(text)),
+                ReplyResult::Unreadable);
+        row("absent, 0 in the body", reply(""), ReplyResult::Unreadable);
+        row("cut off after a 0", reply("<result>0</result>").left(70), ReplyResult::Unreadable);
+        row("too deep after a 0",
+            "<PrivateProto><head><cmd>12002</cmd><result>0</result></head><body>" + nested(70, "")
+                + "</body></PrivateProto>",
+            ReplyResult::Unreadable, 0, 12002);
+        row("no head", "<PrivateProto><body/></PrivateProto>", ReplyResult::Unreadable, 0, -1);
     }
 
     void replyResult()
@@ -176,7 +155,6 @@ private slots:
         QFETCH(QString, xml);
         QFETCH(int, kind);
         QFETCH(int, code);
-        QFETCH(int, cmd);
         const ReplyResult r = ReplyResult::of(xml);
         QCOMPARE(int(r.kind), kind);
         if (kind == ReplyResult::Failure)
@@ -185,7 +163,7 @@ private slots:
         const ReplyHead head = ReplyHead::read(xml);
         QCOMPARE(int(head.result.kind), kind);
         // The command of an unusable reply is still told, never its values.
-        QCOMPARE(head.cmd, cmd);
+        QTEST(head.cmd, "cmd");
     }
 
     // Arithmetic on a device's numbers saturates; lists a device fills are cut.
@@ -212,34 +190,24 @@ private slots:
     void findAll_data()
     {
         QTest::addColumn<QString>("xml");
-        QTest::addColumn<QString>("tag");
         QTest::addColumn<QStringList>("expected");
-
-        QTest::newRow("unclosed last left out") << "<l><i>1</i><i><n>2</n></i><i>3"
-                                                << "i" << QStringList{"<i>1</i>", "<i><n>2</n></i>"};
-        QTest::newRow("empty text") << ""
-                                    << "i" << QStringList{};
-        QTest::newRow("no match") << "<l><j>1</j></l>"
-                                  << "i" << QStringList{};
-        QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>"
-                                                << "i" << QStringList{"<i>y</i>"};
-        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>"
-                                                    << "i" << QStringList{"<i><i>1</i>"};
-        QTest::newRow("truncated close tag") << "<i>1</i"
-                                             << "i" << QStringList{};
-        QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>"
-                                       << "i" << QStringList{"<i>门口 ✓</i>", "<i></i>"};
-        QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>"
-                                                 << "i" << QStringList{"<i>2</i>"};
+        QTest::newRow("unclosed last left out")
+            << "<l><i>1</i><i><n>2</n></i><i>3" << QStringList{"<i>1</i>", "<i><n>2</n></i>"};
+        QTest::newRow("empty text") << "" << QStringList{};
+        QTest::newRow("no match") << "<l><j>1</j></l>" << QStringList{};
+        QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>" << QStringList{"<i>y</i>"};
+        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>" << QStringList{"<i><i>1</i>"};
+        QTest::newRow("truncated close tag") << "<i>1</i" << QStringList{};
+        QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>" << QStringList{"<i>门口 ✓</i>", "<i></i>"};
+        QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>" << QStringList{"<i>2</i>"};
     }
 
     void findAll()
     {
         QFETCH(QString, xml);
-        QFETCH(QString, tag);
         QFETCH(QStringList, expected);
-        QCOMPARE(findAllXmlElements(xml, tag), expected);
-        QCOMPARE(findAllXmlElements(xml.toUtf8(), tag), expected);
+        QCOMPARE(findAllXmlElements(xml, "i"), expected);
+        QCOMPARE(findAllXmlElements(xml.toUtf8(), "i"), expected);
     }
 
     void findAllCutUtf8()
@@ -250,26 +218,26 @@ private slots:
         QCOMPARE(findAllXmlElements(data, QStringLiteral("i")), QStringList{QStringLiteral("<i>门</i>")});
     }
 
+    // What the connection is opened with; no record gives the defaults.
     void toLoginDev_data()
     {
-        QTest::addColumn<int>("devType");
-        QTest::addColumn<int>("channelNum");
-        QTest::addColumn<int>("channelIdx");
-        QTest::addColumn<int>("onvifAuth");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<int>("authMode");
-        QTest::addColumn<int>("ipcChannels");
+        QTest::addColumn<bool>("record");
+        for (const char *column :
+             {"devType", "channelNum", "channelIdx", "onvifAuth", "channel", "authMode", "ipcChannels"})
+            QTest::addColumn<int>(column);
 
-        QTest::newRow("IPC without channels") << 0 << 0 << 0 << -1 << 0 << 255 << 255;
-        QTest::newRow("IPC with two channels") << 0 << 2 << 0 << -1 << 0 << 255 << 1;
-        QTest::newRow("IPC channel record") << 0 << 2 << 1 << -1 << 0 << 255 << 1;
-        QTest::newRow("NVR channel record") << 1 << 16 << 5 << -1 << 5 << 255 << 0;
-        QTest::newRow("NVR itself") << 1 << 16 << 0 << 0 << 0 << 0 << 0;
-        QTest::newRow("ONVIF digest") << 2 << 0 << 0 << 2 << 0 << 2 << 0;
+        QTest::newRow("IPC without channels") << true << 0 << 0 << 0 << -1 << 0 << 255 << 255;
+        QTest::newRow("IPC with two channels") << true << 0 << 2 << 0 << -1 << 0 << 255 << 1;
+        QTest::newRow("IPC channel record") << true << 0 << 2 << 1 << -1 << 0 << 255 << 1;
+        QTest::newRow("NVR channel record") << true << 1 << 16 << 5 << -1 << 5 << 255 << 0;
+        QTest::newRow("NVR itself") << true << 1 << 16 << 0 << 0 << 0 << 0 << 0;
+        QTest::newRow("ONVIF digest") << true << 2 << 0 << 0 << 2 << 0 << 2 << 0;
+        QTest::newRow("no record") << false << 0 << 0 << 0 << -1 << 0 << 255 << 0;
     }
 
     void toLoginDev()
     {
+        QFETCH(bool, record);
         QFETCH(int, devType);
         QFETCH(int, channelNum);
         QFETCH(int, channelIdx);
@@ -284,29 +252,18 @@ private slots:
         dev.userName = QStringLiteral("u");
         dev.password = QStringLiteral("p");
 
-        const loginDev key = ::toLoginDev(&dev);
-        QCOMPARE(key.ip, dev.ip);
-        QCOMPARE(key.port, uint16_t(3000));
-        QCOMPARE(key.user, QStringLiteral("u"));
-        QCOMPARE(key.password, QStringLiteral("p"));
+        const loginDev key = ::toLoginDev(record ? &dev : nullptr);
+        QCOMPARE(key.ip, record ? dev.ip : QString());
+        QCOMPARE(key.port, uint16_t(record ? 3000 : 2028));
+        QCOMPARE(key.user, record ? QStringLiteral("u") : DEFAULT_DEV_USER);
+        QCOMPARE(key.password, record ? QStringLiteral("p") : DEFAULT_DEV_PASSWORD);
         QTEST(int(key.channel), "channel");
         QTEST(int(key.authMode), "authMode");
         QTEST(int(key.ipcChannels), "ipcChannels");
         QCOMPARE(key.reserved, 0);
     }
 
-    void toLoginDevNull()
-    {
-        const loginDev key = ::toLoginDev(nullptr);
-        QVERIFY(key.ip.isEmpty());
-        QCOMPARE(key.port, uint16_t(2028));
-        QCOMPARE(key.user, DEFAULT_DEV_USER);
-        QCOMPARE(key.password, DEFAULT_DEV_PASSWORD);
-        QCOMPARE(int(key.channel), 0);
-        QCOMPARE(int(key.authMode), 255);
-        QCOMPARE(int(key.ipcChannels), 0);
-    }
-
+    // One connection per address and channel, whatever else differs.
     void loginDevKeyIsAddressAndChannel()
     {
         loginDev a;
@@ -318,58 +275,23 @@ private slots:
         QVERIFY(a == b);
         QCOMPARE(qHash(a), qHash(b));
         b.channel = 3;
-        QVERIFY(a != b);
         loginDev c = a;
         c.ip = QStringLiteral("10.0.0.10");
-        QVERIFY(a != c);
         const QSet<loginDev> set{a, b, c, a};
         QCOMPARE(set.size(), 3);
     }
 
-    void recordDefaultsAndCopies()
+    void devKeys()
     {
         FUN_DEV_INFO dev;
-        QCOMPARE(dev.group, QStringLiteral("Default"));
-        QCOMPARE(dev.rtspPort, uint16_t(554));
-        QCOMPARE(dev.devPort, uint16_t(2028));
-        QCOMPARE(dev.onvifAuth, -1);
-        QCOMPARE(dev.userName, QStringLiteral("admin"));
-        QCOMPARE(dev.password, QStringLiteral("402917"));
-        QVERIFY(!dev.parent);
-
         dev.ip = QStringLiteral("10.0.0.2");
-        dev.sn = QStringLiteral("SN");
-        FUN_DEV_INFO channel;
-        channel = dev;
-        channel.parent = &dev;
-        channel.channelIdx = 3;
-        FUN_DEV_INFO copy;
-        copy = channel;
-        QCOMPARE(copy.parent, &dev);
-        QCOMPARE(copy.sn, QStringLiteral("SN"));
-        QCOMPARE(devKey(&copy), QStringLiteral("10.0.0.2_3"));
         QCOMPARE(devKey(&dev), QStringLiteral("10.0.0.2"));
+        dev.channelIdx = 3;
+        QCOMPARE(devKey(&dev), QStringLiteral("10.0.0.2_3"));
         QCOMPARE(devKey(nullptr), QString());
-
-        RecvInfo info;
-        QVERIFY(info.mediaHeader == StreamFragmentHeader());
-        QCOMPARE(info.mediaHeader.toByteArray(), QByteArray(20, '\0'));
-    }
-
-    void constants()
-    {
-        QCOMPARE(DEFAULT_LOCAL_USER, QStringLiteral("admin"));
-        QCOMPARE(DEFAULT_LOCAL_PASSWORD, QStringLiteral("vemqa"));
-        QCOMPARE(DEFAULT_RIGHTS, QStringLiteral("1111111"));
-        QCOMPARE(CHIP_PLATFORMS, (QStringList{"SIGMASTAR", "GUOKE", "DUOFANG"}));
-        QCOMPARE(PASSWORD_MASK, QStringLiteral("********"));
-        QCOMPARE(DATE_FORMAT, QStringLiteral("yyyyMMdd"));
-        QCOMPARE(DATETIME_FORMAT, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        QCOMPARE(TIME_FORMAT, QStringLiteral("hhmmsszzz"));
-        QCOMPARE(skinForOem(0), QStringLiteral("Default"));
+        // Unknown makers get the default skin.
         QCOMPARE(skinForOem(4), QStringLiteral("brennic"));
         QCOMPARE(skinForOem(7), QStringLiteral("Default"));
-        QCOMPARE(COLOR_DARK_BLUE, QColor(Qt::darkBlue));
     }
 
     void fragmentHeader()
@@ -387,21 +309,16 @@ private slots:
         QCOMPARE(shortOne.frameTimeMs(), 0x04030201u);
         QCOMPARE(shortOne.frameId(), 0u);
         QCOMPARE(StreamFragmentHeader::fromBytes(nullptr, 20).toByteArray(), QByteArray(20, '\0'));
+        QCOMPARE(RecvInfo().mediaHeader.toByteArray(), QByteArray(20, '\0'));
     }
 
+    // Queued connections name the message type by its old name; registering twice is harmless.
     void metaTypes()
     {
         registerKelvoMetaTypes();
         registerKelvoMetaTypes();
-        QVERIFY(QMetaType::type("devXmlInfo") != QMetaType::UnknownType);
         QCOMPARE(QMetaType::type("devXmlInfo"), qMetaTypeId<RecvInfo>());
         QVERIFY(QMetaType::type("loginDev") != QMetaType::UnknownType);
-        RecvInfo info;
-        info.ip = QStringLiteral("1.2.3.4");
-        info.data = QByteArray("xyz");
-        const QVariant v = QVariant::fromValue(info);
-        QCOMPARE(v.value<RecvInfo>().ip, info.ip);
-        QCOMPARE(v.value<RecvInfo>().data, info.data);
     }
 };
 

@@ -23,13 +23,13 @@ using namespace DevicePagesTest;
 
 namespace {
 
-QString envelope(int cmd, const QString &result, const QString &body)
+QString envelope(int cmd, const QString &body)
 {
-    return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>%1</type><cmd>%2</cmd>%3</head>"
-                          "<body>%4</body></PrivateProto>")
+    return QStringLiteral("<?xml version=\"1.0\"?><PrivateProto><head><type>%1</type><cmd>%2</cmd><result>0</result>"
+                          "</head><body>%3</body></PrivateProto>")
         .arg(Cmd::typeOf(cmd))
         .arg(cmd)
-        .arg(result.isNull() ? QString() : QStringLiteral("<result>%1</result>").arg(result), body);
+        .arg(body);
 }
 
 } // namespace
@@ -44,35 +44,30 @@ private slots:
     void readsPerMessage_data()
     {
         QTest::addColumn<int>("cmd");
-        QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("body");
         QTest::addColumn<int>("media"); // bytes after the envelope: a stream frame
         QTest::addColumn<int>("reads"); // passes of the reader once the head is read
         QTest::addColumn<bool>("qrShown");
 
-        QTest::newRow("playback frame") << int(Cmd::PlaybackData) << "0"
-                                        << "<dataLen>64</dataLen>" << 64 << 0 << false;
-        QTest::newRow("download frame") << int(Cmd::DownloadData) << "0"
-                                        << "<dataLen>64</dataLen>" << 64 << 0 << false;
+        const QString frame = QStringLiteral("<dataLen>64</dataLen>");
+        QTest::newRow("playback frame") << int(Cmd::PlaybackData) << frame << 64 << 0 << false;
+        QTest::newRow("download frame") << int(Cmd::DownloadData) << frame << 64 << 0 << false;
         // The frame's head names a command a dialog waits for: it still is a frame.
-        QTest::newRow("frame with a reply's command") << int(Cmd::GetSecurityCode) << "0"
-                                                      << "<QRCodeInfo>frame</QRCodeInfo>" << 64 << 0 << false;
-        QTest::newRow("reply nobody asked for") << int(Cmd::GetVideoEncode) << "0"
-                                                << "<x>1</x>" << 0 << 0 << false;
-        QTest::newRow("refused text") << int(Cmd::GetSecurityCode) << "0"
-                                      << "<QRCodeInfo>x<b></QRCodeInfo></b>" << 0 << 0 << false;
+        QTest::newRow("frame with a reply's command")
+            << int(Cmd::GetSecurityCode) << "<QRCodeInfo>frame</QRCodeInfo>" << 64 << 0 << false;
+        QTest::newRow("reply nobody asked for") << int(Cmd::GetVideoEncode) << "<x>1</x>" << 0 << 0 << false;
+        QTest::newRow("refused text") << int(Cmd::GetSecurityCode) << "<QRCodeInfo>x<b></QRCodeInfo></b>" << 0 << 0
+                                      << false;
         QTest::newRow("upgrade progress for the device page")
-            << int(Cmd::UpgradeProgress) << "0"
-            << "<updateProgress>40</updateProgress>" << 0 << 1 << false;
+            << int(Cmd::UpgradeProgress) << "<updateProgress>40</updateProgress>" << 0 << 1 << false;
         // Both open dialogs take it, each reading the body once.
-        QTest::newRow("security code for both dialogs") << int(Cmd::GetSecurityCode) << "0"
-                                                        << "<QRCodeInfo>reset-me</QRCodeInfo>" << 0 << 2 << true;
+        QTest::newRow("security code for both dialogs")
+            << int(Cmd::GetSecurityCode) << "<QRCodeInfo>reset-me</QRCodeInfo>" << 0 << 2 << true;
     }
 
     void readsPerMessage()
     {
         QFETCH(int, cmd);
-        QFETCH(QString, result);
         QFETCH(QString, body);
         QFETCH(int, media);
         QFETCH(int, reads);
@@ -98,7 +93,7 @@ private slots:
         auto *qr = child<QLabel>(&forgot, "m_labelSafe");
         QVERIFY(qr && qr->pixmap(Qt::ReturnByValue).isNull());
 
-        RecvInfo info = RecvInfo::message(dev.ip, 0, envelope(cmd, result, body));
+        RecvInfo info = RecvInfo::message(dev.ip, 0, envelope(cmd, body));
         info.data = QByteArray(media, 'm');
 
         const quint64 before = DeviceXml::passes();

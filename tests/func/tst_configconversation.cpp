@@ -37,16 +37,6 @@ class TestConfigConversation : public QObject
     QList<Delivery> m_replied;
     QList<ConfigReply> m_unrequested;
 
-    bool startDevice(SimDevice::Kind kind = SimDevice::Ipc)
-    {
-        m_dev = std::make_unique<SimDevice>(kind);
-        if (!m_dev->listen(ownLoopback()))
-            return false;
-        m_key = m_dev->loginKey();
-        KelvoSDKHelper::instance()->connectDev(m_key);
-        return QTest::qWaitFor([this] { return KelvoSDKHelper::instance()->isConnected(m_key); }, 10000);
-    }
-
     // Everything the device sent before has been handled once a later
     // unrequested marker has come.
     bool flush()
@@ -67,7 +57,11 @@ private slots:
 
     void init()
     {
-        QVERIFY(startDevice());
+        m_dev = std::make_unique<SimDevice>(SimDevice::Ipc);
+        QVERIFY(m_dev->listen(ownLoopback()));
+        m_key = m_dev->loginKey();
+        KelvoSDKHelper::instance()->connectDev(m_key);
+        QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(m_key), 10000);
         m_conv = std::make_unique<ConfigConversation>();
         m_conv->setDevice(m_key);
         m_replied.clear();

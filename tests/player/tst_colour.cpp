@@ -9,27 +9,25 @@
 
 #include <QtTest>
 
-
 namespace {
 
-AVFrame *makePicture(int w, int h, int format = AV_PIX_FMT_YUV420P)
+// A picture of one colour under the given tags; 4:2:0 unless told.
+std::shared_ptr<AVFrame> uniform(QSize size, int space, int range, QVector<int> yuv, int format = AV_PIX_FMT_YUV420P)
 {
     AVFrame *f = av_frame_alloc();
     f->format = format;
-    f->width = w;
-    f->height = h;
-    f->colorspace = AVCOL_SPC_BT709;
-    f->color_range = AVCOL_RANGE_MPEG;
-    if (av_frame_get_buffer(f, 0) < 0)
+    f->width = size.width();
+    f->height = size.height();
+    f->colorspace = AVColorSpace(space);
+    f->color_range = AVColorRange(range);
+    if (av_frame_get_buffer(f, 0) < 0) {
         av_frame_free(&f);
-    return f;
-}
-
-void fill(AVFrame *f, int y, int u, int v)
-{
+        return nullptr;
+    }
+    const int chromaRows = format == AV_PIX_FMT_YUV444P ? f->height : (f->height + 1) / 2;
     for (int p = 0; p < 3; ++p)
-        memset(f->data[p], p == 0 ? y : (p == 1 ? u : v),
-               size_t(f->linesize[p]) * size_t(p ? (f->height + 1) / 2 : f->height));
+        memset(f->data[p], yuv[p], size_t(f->linesize[p]) * size_t(p ? chromaRows : f->height));
+    return player::makeFramePtr(f);
 }
 
 QImage scaled(YuvScaler &scaler, const AVFrame *f, QSize size)
@@ -39,18 +37,26 @@ QImage scaled(YuvScaler &scaler, const AVFrame *f, QSize size)
     return scaler.convert(f, out) ? out : QImage();
 }
 
+bool near(QRgb got, QRgb want)
+{
+    return qAbs(qRed(got) - qRed(want)) <= 3 && qAbs(qGreen(got) - qGreen(want)) <= 3
+           && qAbs(qBlue(got) - qBlue(want)) <= 3;
+}
+
 // The first pixel that is not near the colour, or an empty string.
 QString offColour(const QImage &image, QRgb want)
 {
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb got = image.pixel(x, y);
-            if (qAbs(qRed(got) - qRed(want)) > 3 || qAbs(qGreen(got) - qGreen(want)) > 3
-                || qAbs(qBlue(got) - qBlue(want)) > 3)
-                return QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(QColor(got).name());
-        }
+        for (int x = 0; x < image.width(); ++x)
+            if (!near(image.pixel(x, y), want))
+                return QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(QColor(image.pixel(x, y)).name());
     return QString();
 }
+
+const int limited = AVCOL_RANGE_MPEG, full = AVCOL_RANGE_JPEG, unset = AVCOL_SPC_UNSPECIFIED;
+const int s709 = AVCOL_SPC_BT709, s601 = AVCOL_SPC_BT470BG, s170 = AVCOL_SPC_SMPTE170M;
+const int yuv420 = AV_PIX_FMT_YUV420P, yuvj420 = AV_PIX_FMT_YUVJ420P, yuv444 = AV_PIX_FMT_YUV444P;
+const QVector<int> red709{63, 102, 240}, orange{128, 100, 170};
 
 } // namespace
 
@@ -67,19 +73,13 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<QVector<int>>("yuv");
         QTest::addColumn<QColor>("rgb");
-        const int yuv420 = AV_PIX_FMT_YUV420P, unset = AVCOL_SPC_UNSPECIFIED, limited = AVCOL_RANGE_MPEG;
-        QTest::newRow("601 full") << int(AVCOL_SPC_BT470BG) << int(AVCOL_RANGE_JPEG) << yuv420 << 240
-                                  << QVector<int>{128, 100, 170} << QColor(187, 108, 78);
-        QTest::newRow("601 limited") << int(AVCOL_SPC_SMPTE170M) << limited << yuv420 << 240
-                                     << QVector<int>{128, 100, 170} << QColor(197, 107, 74);
-        QTest::newRow("yuvj is full") << unset << int(AVCOL_RANGE_UNSPECIFIED) << int(AV_PIX_FMT_YUVJ420P) << 240
-                                      << QVector<int>{128, 100, 170} << QColor(187, 108, 78);
-        QTest::newRow("709 tagged, small")
-            << int(AVCOL_SPC_BT709) << limited << yuv420 << 240 << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
-        QTest::newRow("untagged 720 lines is 709")
-            << unset << limited << yuv420 << 720 << QVector<int>{63, 102, 240} << QColor(255, 0, 0);
-        QTest::newRow("untagged 480 lines is 601")
-            << unset << limited << yuv420 << 480 << QVector<int>{63, 102, 240} << QColor(233, 0, 2);
+        QTest::newRow("601 full") << s601 << full << yuv420 << 240 << orange << QColor(187, 108, 78);
+        QTest::newRow("601 limited") << s170 << limited << yuv420 << 240 << orange << QColor(197, 107, 74);
+        QTest::newRow("yuvj is full") << unset << int(AVCOL_RANGE_UNSPECIFIED) << yuvj420 << 240 << orange
+                                      << QColor(187, 108, 78);
+        QTest::newRow("709 tagged, small") << s709 << limited << yuv420 << 240 << red709 << QColor(255, 0, 0);
+        QTest::newRow("untagged 720 lines is 709") << unset << limited << yuv420 << 720 << red709 << QColor(255, 0, 0);
+        QTest::newRow("untagged 480 lines is 601") << unset << limited << yuv420 << 480 << red709 << QColor(233, 0, 2);
     }
 
     void taggedPicturesKeepTheirColours()
@@ -90,22 +90,10 @@ private slots:
         QFETCH(int, height);
         QFETCH(QVector<int>, yuv);
         QFETCH(QColor, rgb);
-        AVFrame *f = av_frame_alloc();
-        f->format = format;
-        f->width = height * 4 / 3;
-        f->height = height;
-        f->colorspace = AVColorSpace(space);
-        f->color_range = AVColorRange(range);
-        QVERIFY(av_frame_get_buffer(f, 0) == 0);
-        for (int p = 0; p < 3; ++p)
-            memset(f->data[p], yuv[p], size_t(f->linesize[p]) * size_t(p ? (height + 1) / 2 : height));
-        const std::shared_ptr<AVFrame> frame = player::makeFramePtr(f);
-        auto near = [&rgb](QRgb c) {
-            return qAbs(qRed(c) - rgb.red()) <= 3 && qAbs(qGreen(c) - rgb.green()) <= 3
-                   && qAbs(qBlue(c) - rgb.blue()) <= 3;
-        };
+        const std::shared_ptr<AVFrame> frame = uniform(QSize(height * 4 / 3, height), space, range, yuv, format);
+        QVERIFY(frame);
         const QRgb shader = YuvColor::forFrame(frame.get()).toRgb(yuv[0], yuv[1], yuv[2]);
-        QVERIFY2(near(shader), qPrintable(QColor(shader).name()));
+        QVERIFY2(near(shader, rgb.rgb()), qPrintable(QColor(shader).name()));
 
         // The QPainter path without OpenGL (offscreen); the shader itself
         // where a display offers OpenGL.
@@ -118,7 +106,7 @@ private slots:
         // (OpenGL): painted in either case.
         QTRY_VERIFY(render.framesPainted() >= 1);
         const QRgb painted = render.grab().toImage().pixel(frame->width / 2, frame->height / 2);
-        QVERIFY2(near(painted), qPrintable(QColor(painted).name()));
+        QVERIFY2(near(painted, rgb.rgb()), qPrintable(QColor(painted).name()));
     }
 
     // One pane's scaler through a run of pictures whose size, format and
@@ -131,47 +119,28 @@ private slots:
         {
             QSize from, to;
             int format, space, range;
-            int y, u, v;
+            QVector<int> yuv;
         };
-        const int limited = AVCOL_RANGE_MPEG, full = AVCOL_RANGE_JPEG;
         const Step steps[] = {
-            {{1920, 1080}, {480, 270}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
-            {{1920, 1080}, {477, 251}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
-            {{1920, 1080}, {477, 251}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT470BG, full, 128, 100, 170},
-            {{1920, 1080},
-             {1280, 720},
-             AV_PIX_FMT_YUVJ420P,
-             AVCOL_SPC_UNSPECIFIED,
-             AVCOL_RANGE_UNSPECIFIED,
-             128,
-             100,
-             170},
-            {{320, 240}, {320, 240}, AV_PIX_FMT_YUV420P, AVCOL_SPC_SMPTE170M, limited, 128, 100, 170},
-            {{320, 240}, {641, 481}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
-            {{64, 48}, {32, 24}, AV_PIX_FMT_YUV444P, AVCOL_SPC_BT709, limited, 63, 102, 240},
-            {{7, 5}, {3, 3}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
-            {{7, 5}, {1, 1}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT470BG, full, 128, 100, 170},
-            {{2, 2}, {9, 17}, AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, limited, 63, 102, 240},
+            {{1920, 1080}, {480, 270}, yuv420, s709, limited, red709},
+            {{1920, 1080}, {477, 251}, yuv420, s709, limited, red709},
+            {{1920, 1080}, {477, 251}, yuv420, s601, full, orange},
+            {{1920, 1080}, {1280, 720}, yuvj420, unset, AVCOL_RANGE_UNSPECIFIED, orange},
+            {{320, 240}, {320, 240}, yuv420, s170, limited, orange},
+            {{320, 240}, {641, 481}, yuv420, s709, limited, red709},
+            {{64, 48}, {32, 24}, yuv444, s709, limited, red709},
+            {{7, 5}, {3, 3}, yuv420, s709, limited, red709},
+            {{7, 5}, {1, 1}, yuv420, s601, full, orange},
+            {{2, 2}, {9, 17}, yuv420, s709, limited, red709},
         };
         YuvScaler scaler;
         for (const Step &s : steps) {
-            const std::shared_ptr<AVFrame> f =
-                player::makeFramePtr(makePicture(s.from.width(), s.from.height(), s.format));
-            f->colorspace = AVColorSpace(s.space);
-            f->color_range = AVColorRange(s.range);
-            const int chromaRows = s.format == AV_PIX_FMT_YUV444P ? s.from.height() : (s.from.height() + 1) / 2;
-            for (int p = 0; p < 3; ++p)
-                memset(f->data[p], p == 0 ? s.y : (p == 1 ? s.u : s.v),
-                       size_t(f->linesize[p]) * size_t(p ? chromaRows : s.from.height()));
+            const std::shared_ptr<AVFrame> f = uniform(s.from, s.space, s.range, s.yuv, s.format);
+            QVERIFY(f);
             const QImage out = scaled(scaler, f.get(), s.to);
             QVERIFY(!out.isNull());
-            const QString off = offColour(out, YuvColor::forFrame(f.get()).toRgb(s.y, s.u, s.v));
-            QVERIFY2(off.isEmpty(), qPrintable(QStringLiteral("%1x%2 to %3x%4, %5")
-                                                   .arg(s.from.width())
-                                                   .arg(s.from.height())
-                                                   .arg(s.to.width())
-                                                   .arg(s.to.height())
-                                                   .arg(off)));
+            const QString off = offColour(out, YuvColor::forFrame(f.get()).toRgb(s.yuv[0], s.yuv[1], s.yuv[2]));
+            QVERIFY2(off.isEmpty(), qPrintable(QStringLiteral("step %1, %2").arg(&s - steps).arg(off)));
         }
     }
 
@@ -180,12 +149,10 @@ private slots:
     // (whose planes have half the picture's size).
     void scaledPicturesKeepTheirPlace()
     {
-        const std::shared_ptr<AVFrame> f = player::makeFramePtr(makePicture(1920, 1080));
+        const std::shared_ptr<AVFrame> f = uniform(QSize(1920, 1080), s709, limited, {16, 128, 128});
         for (int y = 0; y < 1080; ++y)
             for (int x = 0; x < 1920; ++x)
                 f->data[0][y * f->linesize[0] + x] = (x >= 960 || y >= 540) ? 235 : 16; // black top left
-        for (int p = 1; p < 3; ++p)
-            memset(f->data[p], 128, size_t(f->linesize[p]) * 540);
         YuvScaler scaler;
         QImage out = scaled(scaler, f.get(), QSize(480, 270));
         QCOMPARE(qGray(out.pixel(0, 0)), 0);
@@ -194,7 +161,7 @@ private slots:
         QCOMPARE(qGray(out.pixel(0, 137)), 255);
         QCOMPARE(qGray(out.pixel(479, 269)), 255);
 
-        fill(f.get(), 126, 128, 128);
+        memset(f->data[0], 126, size_t(f->linesize[0]) * 1080);
         for (int y = 0; y < 540; ++y)
             for (int x = 0; x < 960; ++x) {
                 f->data[1][y * f->linesize[1] + x] = y < 270 ? 240 : 90;  // blue above,

@@ -38,6 +38,13 @@ bool waitBlocked(const std::function<bool()> &done)
     return done();
 }
 
+bool shown(I420Render2 &render, QSize size)
+{
+    render.resize(size);
+    render.show();
+    return QTest::qWaitForWindowExposed(&render);
+}
+
 } // namespace
 
 class TestRender : public QObject
@@ -48,20 +55,34 @@ private slots:
     void initTestCase() { qputenv("KELVO_NO_OPENGL", "1"); }
 
     // The GUI thread is busy elsewhere (not running its loop) while the
-    // picture is converted; it then only draws it.
+    // picture is converted; it then only draws it. A clear after the picture
+    // was converted but before the GUI thread took the image drops the late
+    // image.
+    void convertsOffTheGuiThread_data()
+    {
+        QTest::addColumn<bool>("clear");
+        QTest::newRow("drawn") << false;
+        QTest::newRow("cleared before it is taken") << true;
+    }
     void convertsOffTheGuiThread()
     {
+        QFETCH(bool, clear);
         I420Render2 render;
-        render.resize(320, 180);
-        render.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&render));
+        QVERIFY(shown(render, QSize(320, 180)));
         QVERIFY(!render.usesOpenGL());
         render.onFrame(picture(1920, 1080, 255));
         QVERIFY(waitBlocked([&] { return render.framesConverted() == 1; }));
         QCOMPARE(render.framesPainted(), qint64(0));
-        QTRY_VERIFY(render.framesPainted() >= 1);
-        QCOMPARE(render.shownImageSize(), QSize(320, 180) * render.devicePixelRatioF());
-        QCOMPARE(qGray(render.grab().toImage().pixel(160, 90)), 255);
+        if (clear) {
+            render.clear();
+            QCoreApplication::processEvents();
+            QVERIFY(render.shownImageSize().isEmpty());
+            QVERIFY(!render.currentFrame());
+        } else {
+            QTRY_VERIFY(render.framesPainted() >= 1);
+            QCOMPARE(render.shownImageSize(), QSize(320, 180) * render.devicePixelRatioF());
+        }
+        QCOMPARE(qGray(render.grab().toImage().pixel(160, 90)), clear ? 0 : 255);
     }
 
     // The image follows the pane's size, also for a still picture (a paused
@@ -79,9 +100,7 @@ private slots:
         QFETCH(QSize, first);
         QFETCH(QSize, second);
         I420Render2 render;
-        render.resize(first);
-        render.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&render));
+        QVERIFY(shown(render, first));
         render.onFrame(picture(1280, 720, 200));
         QTRY_COMPARE(render.shownImageSize(), first * render.devicePixelRatioF());
         render.resize(second);
@@ -104,23 +123,6 @@ private slots:
         QCOMPARE(qGray(render.grab().toImage().pixel(10, 10)), 235);
     }
 
-    // A clear after the picture was converted but before the GUI thread took
-    // the image: the late image is dropped.
-    void clearedPaneShowsNothingStale()
-    {
-        I420Render2 render;
-        render.resize(320, 180);
-        render.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&render));
-        render.onFrame(picture(1920, 1080, 255));
-        QVERIFY(waitBlocked([&] { return render.framesConverted() == 1; }));
-        render.clear();
-        QCoreApplication::processEvents();
-        QVERIFY(render.shownImageSize().isEmpty());
-        QVERIFY(!render.currentFrame());
-        QCOMPARE(qGray(render.grab().toImage().pixel(160, 90)), 0);
-    }
-
     // A player told the pane's size hands out pictures with their image made
     // on its decoder's thread at that size, following a resize; hidden, the
     // pane asks for none.
@@ -129,9 +131,7 @@ private slots:
         const QString clip = testmedia::makeClip("render.mp4", "h264", 20, 640, 360);
         QVERIFY(!clip.isEmpty());
         I420Render2 render;
-        render.resize(320, 180);
-        render.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&render));
+        QVERIFY(shown(render, QSize(320, 180)));
         FFmpegPlayer p;
         p.setViewSize(render.viewSize());
         p.setPlayUrl(clip);
@@ -141,13 +141,12 @@ private slots:
             render.onFrame(f);
         });
         p.play();
-        const QSize first = QSize(320, 180) * render.devicePixelRatioF();
-        QTRY_COMPARE_WITH_TIMEOUT(attached, first, 10000);
-        QTRY_COMPARE(render.shownImageSize(), first);
-        render.resize(200, 100);
-        const QSize second = QSize(200, 100) * render.devicePixelRatioF();
-        QTRY_COMPARE_WITH_TIMEOUT(attached, second, 10000);
-        QTRY_COMPARE(render.shownImageSize(), second);
+        for (const QSize &size : {QSize(320, 180), QSize(200, 100)}) {
+            render.resize(size);
+            const QSize image = size * render.devicePixelRatioF();
+            QTRY_COMPARE_WITH_TIMEOUT(attached, image, 10000);
+            QTRY_COMPARE(render.shownImageSize(), image);
+        }
         render.hide();
         QCOMPARE(render.viewSize()->width(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(attached.isEmpty(), 10000);

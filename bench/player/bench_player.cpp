@@ -675,27 +675,20 @@ QString memText(const SideFigures &f)
     return QStringLiteral("PSS %1 MB (RSS %2 MB)").arg(text(spread(f.pss), 0), text(spread(f.rss), 0));
 }
 
+// The reference side of a live row: ffmpeg decoding one stream as the
+// player opens it (TCP, no probing delay, slice threads), pictures dropped.
+QStringList ffmpegLiveDecoder(const QString &url)
+{
+    return QStringLiteral("-loglevel error -rtsp_transport tcp -probesize 32 -analyzeduration 0 -flags low_delay "
+                          "-thread_type slice -i")
+               .split(QLatin1Char(' '))
+           + QStringList{url, "-an", "-f", "null", "-"};
+}
+
 void benchLive(const QString &self, const QString &url, const Opts &o)
 {
     const QString n = QString::number(o.streams);
-    const QStringList ff{"-loglevel",
-                         "error",
-                         "-rtsp_transport",
-                         "tcp",
-                         "-probesize",
-                         "32",
-                         "-analyzeduration",
-                         "0",
-                         "-flags",
-                         "low_delay",
-                         "-thread_type",
-                         "slice",
-                         "-i",
-                         url,
-                         "-an",
-                         "-f",
-                         "null",
-                         "-"};
+    const QStringList ff = ffmpegLiveDecoder(url);
     std::vector<std::vector<Proc>> groups(4);
     groups[0].push_back({self, {"--child", "live-player", url, n}, true, {}});
     for (int i = 0; i < o.streams; ++i)
@@ -811,24 +804,7 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
     const int n = o.streams;
     const int warmupS = o.warmupS + 5; // logins, the NVR's streams and the recorders' first segments
     QTemporaryDir recordDir;
-    const QStringList ff{"-loglevel",
-                         "error",
-                         "-rtsp_transport",
-                         "tcp",
-                         "-probesize",
-                         "32",
-                         "-analyzeduration",
-                         "0",
-                         "-flags",
-                         "low_delay",
-                         "-thread_type",
-                         "slice",
-                         "-i",
-                         url,
-                         "-an",
-                         "-f",
-                         "null",
-                         "-"};
+    const QStringList ff = ffmpegLiveDecoder(url);
     SideFigures client, refs;
     std::vector<Side> sides;
     sides.push_back({"client, full load", [&](int round) {

@@ -24,7 +24,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
-#include <QStackedWidget>
 #include <QStandardItem>
 #include <QTableWidget>
 #include <QTranslator>
@@ -126,6 +125,19 @@ void shoot(QWidget *w, const QString &language, const QString &name)
     w->grab().save(QDir(dir).filePath(language + QLatin1Char('_') + file + QStringLiteral(".png")));
 }
 
+// Shows a dialog (if not yet shown) and notes what it cuts; false if it never showed.
+bool look(QDialog *dialog, const QString &language, const QString &name, QStringList &cut)
+{
+    dialog->setModal(false);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog))
+        return false;
+    for (const QString &c : cutTexts(dialog))
+        cut << name + ": " + c;
+    shoot(dialog, language, name);
+    return true;
+}
+
 } // namespace
 
 class TestCameraTexts : public QObject
@@ -175,16 +187,12 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("file");
-        QTest::newRow("English") << "en"
-                                 << "quorel_en.qm";
-        QTest::newRow("Russian") << "ru"
-                                 << "quorel_ru.qm";
-        QTest::newRow("Czech") << "cz"
-                               << "quorel_cz.qm";
-        QTest::newRow("Chinese") << "zh"
-                                 << "Quorel_zh.qm";
-        QTest::newRow("Indonesian") << "ida"
-                                    << "quorel_ida.qm";
+        for (const QStringList &row : QList<QStringList>{{"English", "en", "quorel_en.qm"},
+                                                         {"Russian", "ru", "quorel_ru.qm"},
+                                                         {"Czech", "cz", "quorel_cz.qm"},
+                                                         {"Chinese", "zh", "Quorel_zh.qm"},
+                                                         {"Indonesian", "ida", "quorel_ida.qm"}})
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
     }
 
     void textsWhole()
@@ -235,36 +243,18 @@ private slots:
         users.getUsers();
         users.show();
         users.resetHeaderCheckBox();
-        QVERIFY(QTest::qWaitForWindowExposed(&users));
         waitFor([&users] { return users.findChild<QTableWidget *>()->rowCount() > 0; });
-        for (const QString &c : cutTexts(&users))
-            cut << "users: " + c;
-        shoot(&users, language, QStringLiteral("users"));
+        QVERIFY(look(&users, language, QStringLiteral("users"), cut));
         users.close();
 
         AddClientUserDlg add;
-        add.setModal(false);
-        add.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&add));
-        for (const QString &c : cutTexts(&add))
-            cut << "add user: " + c;
-        shoot(&add, language, QStringLiteral("adduser"));
+        QVERIFY(look(&add, language, QStringLiteral("adduser"), cut));
         EditClientUserDlg edit;
-        edit.setModal(false);
         edit.setUserInfo(m_dev, {{QStringLiteral("userName"), QStringLiteral("admin")}});
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&edit));
-        for (const QString &c : cutTexts(&edit))
-            cut << "edit user: " + c;
-        shoot(&edit, language, QStringLiteral("edituser"));
+        QVERIFY(look(&edit, language, QStringLiteral("edituser"), cut));
         CEditContactDlg contact;
-        contact.setModal(false);
         contact.setContactInfo(m_dev, QStringLiteral("86-13800000000"));
-        contact.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&contact));
-        for (const QString &c : cutTexts(&contact))
-            cut << "contact: " + c;
-        shoot(&contact, language, QStringLiteral("contact"));
+        QVERIFY(look(&contact, language, QStringLiteral("contact"), cut));
 
         QCoreApplication::removeTranslator(&translator);
         closeToasts();

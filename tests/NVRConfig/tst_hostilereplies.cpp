@@ -313,11 +313,8 @@ private slots:
             QCOMPARE(snapshot(m_root), shown);
         QStringList toasts = toastTexts();
         toasts.removeDuplicates();
-        // The NVR window and the NVR dialogs tell of a failed read, and so does
-        // the camera window, which also marks the page, as its Save would write
-        // what it shows (its maintenance page reads only for a question, and
-        // keeps quiet); the camera's user dialog keeps quiet. Every one keeps
-        // what it showed.
+        // The camera window marks the page too, as its Save would write what it
+        // shows; its maintenance page reads only for a question and keeps quiet.
         const bool camWindow = !surface.nvr && surface.page != 0 && surface.page != 14008;
         const bool toldFailed = (surface.nvr || camWindow) && kind == Rewrite && !numbers;
         QCOMPARE(toasts, toldFailed ? QStringList{SharedTexts::configFailedText()} : QStringList{});

@@ -252,15 +252,11 @@ class TestNvrSurfaces : public QObject
                 return;
             bool acted = false;
             onModal<QDialog>([&acted, check, this](QDialog *d) {
-                // Passwords are masked while typed, with a view action.
-                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
+                // Passwords are masked while typed, with a view action; the
+                // old one is ann's, the new one typed twice.
+                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old"))) {
                     m_masked = m_masked && edit->echoMode() == QLineEdit::Password && !edit->actions().isEmpty();
-                const QList<QPair<const char *, const char *>> typed{{"lineEditOld", "pw-ann"},
-                                                                     {"m_NewUserPasswordlineEdit", "pw-new"},
-                                                                     {"m_ConfirmUserPasswordlineEdit", "pw-new"}};
-                for (const auto &field : typed) {
-                    if (auto *edit = d->findChild<QLineEdit *>(QLatin1String(field.first)))
-                        edit->setText(QLatin1String(field.second));
+                    edit->setText(edit->objectName() == QLatin1String("lineEditOld") ? "pw-ann" : "pw-new");
                 }
                 d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
                 check(d);
@@ -525,12 +521,9 @@ private slots:
         QCOMPARE(NvrBodies::netConfigBody(net.tcpip, net.body),
                  QString(kNetwork).remove(QRegularExpression("<(wifiEnable|poeEnable|qrCodeString)>[^<]*</\\1>")));
         const QString markup = QStringLiteral("<Username>a&amp;b&lt;c</Username>");
+        const QString channel = QString(kChannel3).replace("<Username>cam</Username>", markup);
         const QString added = NvrBodies::channelAddBody(
-            NvrBodies::readChannels(reply("<ChannelInfo>"
-                                          + QString(kChannel3).replace("<Username>cam</Username>", markup)
-                                          + "</ChannelInfo>"),
-                                    8),
-            {2});
+            NvrBodies::readChannels(reply("<ChannelInfo>" + channel + "</ChannelInfo>"), 8), {2});
         QCOMPARE(QRegularExpression("<Username>.*</Username>").match(added).captured(), markup);
         const QList<NvrBodies::Values> accounts =
             NvrBodies::readAccounts(reply("<userAcount>" + kAnn + "</userAcount>"), 8);
@@ -542,13 +535,14 @@ private slots:
 
         // The reported text while the widget shows what it showed; the
         // operator's once it differs, or when the NVR reported nothing.
+        const QString key = QStringLiteral("timeFormat");
         NvrBodies::ReportedValues reported;
-        reported.reset({{QStringLiteral("timeFormat"), QStringLiteral("2")}});
-        reported.shown(QStringLiteral("timeFormat"), -1);
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("2"));
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), 1, QStringLiteral("1")), QStringLiteral("1"));
+        reported.reset({{key, QStringLiteral("2")}});
+        reported.shown(key, -1);
+        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("2"));
+        QCOMPARE(reported.send(key, 1, QStringLiteral("1")), QStringLiteral("1"));
         reported.reset();
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("-1"));
+        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("-1"));
     }
 };
 

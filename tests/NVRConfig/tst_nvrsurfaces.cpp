@@ -44,7 +44,7 @@
 #include <QtTest>
 
 using namespace DevicePagesTest;
-using Leaves = QMap<QString, QString>;
+using Leaves = NvrBodies::Values;
 
 namespace {
 
@@ -252,15 +252,11 @@ class TestNvrSurfaces : public QObject
                 return;
             bool acted = false;
             onModal<QDialog>([&acted, check, this](QDialog *d) {
-                // Passwords are masked while typed, with a view action.
-                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
+                // Passwords are masked while typed, with a view action; the
+                // old one is ann's, the new one typed twice.
+                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old"))) {
                     m_masked = m_masked && edit->echoMode() == QLineEdit::Password && !edit->actions().isEmpty();
-                const QList<QPair<const char *, const char *>> typed{{"lineEditOld", "pw-ann"},
-                                                                     {"m_NewUserPasswordlineEdit", "pw-new"},
-                                                                     {"m_ConfirmUserPasswordlineEdit", "pw-new"}};
-                for (const auto &field : typed) {
-                    if (auto *edit = d->findChild<QLineEdit *>(QLatin1String(field.first)))
-                        edit->setText(QLatin1String(field.second));
+                    edit->setText(edit->objectName() == QLatin1String("lineEditOld") ? "pw-ann" : "pw-new");
                 }
                 d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
                 check(d);
@@ -341,11 +337,10 @@ private slots:
     {
         QTest::addColumn<Surface>("surface");
         QTest::addColumn<int>("condition");
+        const QStringList conditions{"untouched", "language changed", "read failed", "offline"};
         for (const Surface &s : surfaces()) {
-            QTest::newRow(qPrintable(s.name + ", untouched")) << s << int(Untouched);
-            QTest::newRow(qPrintable(s.name + ", language changed")) << s << int(LanguageChanged);
-            QTest::newRow(qPrintable(s.name + ", read failed")) << s << int(ReadFailed);
-            QTest::newRow(qPrintable(s.name + ", offline")) << s << int(Offline);
+            for (int c : {Untouched, LanguageChanged, ReadFailed, Offline})
+                QTest::newRow(qPrintable(s.name + ", " + conditions[c])) << s << c;
         }
     }
 
@@ -445,9 +440,10 @@ private slots:
         QTest::addColumn<QString>("surface");
         for (const char *language : {"en", "ru", "cz", "zh", "ida"}) {
             for (const char *surface :
-                 {"pushButtonBasicInfo", "lock screen", "pushButtonDatetime", "summer time", "pushButtonInternet",
-                  "qr code", "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users", "edit user", "add user",
-                  "rights", "channels", "manual add", "channel address"})
+                 {"pushButtonBasicInfo", "pushButtonBasicInfo/lock screen", "pushButtonDatetime",
+                  "pushButtonDatetime/summer time", "pushButtonInternet", "pushButtonInternet/qr code",
+                  "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users", "users/edit user", "users/add user",
+                  "users/rights", "channels", "channels/manual add", "channels/channel address"})
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
         }
     }
@@ -464,41 +460,33 @@ private slots:
         QVERIFY(css.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
         translate(language);
-        const bool user = surface.contains(QLatin1String("user")) || surface == QLatin1String("rights");
-        const bool channel = surface.startsWith(QLatin1String("channel")) || surface == QLatin1String("manual add");
-        const QString opened = user                                      ? QStringLiteral("users")
-                               : channel                                 ? QStringLiteral("channels")
-                               : surface == QLatin1String("lock screen") ? QStringLiteral("pushButtonBasicInfo")
-                               : surface == QLatin1String("summer time") ? QStringLiteral("pushButtonDatetime")
-                               : surface == QLatin1String("qr code")     ? QStringLiteral("pushButtonInternet")
-                                                                         : surface;
-        QVERIFY(open(opened, user ? 14013 : channel ? 14203 : 14001));
-        NvrBodies::Values ann;
-        const Leaves listed = leaves(kAnn);
-        for (auto it = listed.constBegin(); it != listed.constEnd(); ++it)
-            ann.insert(it.key(), it.value());
+        // A dialog is shown over the page or dialog before the slash.
+        const QString opened = surface.section('/', 0, 0);
+        const QString dialog = surface.section('/', 1);
+        QVERIFY(open(opened, opened == "users" ? 14013 : opened == "channels" ? 14203 : 14001));
+        const NvrBodies::Values ann = leaves(kAnn);
         QWidget *shown = m_open.get();
-        if (surface == QLatin1String("lock screen"))
+        if (dialog == QLatin1String("lock screen"))
             shown = find<CNVRBasicSetting>("PageBasic")->lockScreenDialog();
-        else if (surface == QLatin1String("summer time"))
+        else if (dialog == QLatin1String("summer time"))
             shown = find<CNVRDateSetting>("PageDatetime")->summerTimeDialog();
-        else if (surface == QLatin1String("qr code"))
+        else if (dialog == QLatin1String("qr code"))
             shown = new CNVRDrawQRcode(m_open.get());
-        else if (surface == QLatin1String("rights"))
+        else if (dialog == QLatin1String("rights"))
             shown = new CNVRAuthSetting(m_open.get());
-        else if (surface.endsWith(QLatin1String(" user")))
+        else if (dialog.endsWith(QLatin1String(" user")))
             shown = new CNVREditClientUserDlg(m_open.get(), QString());
-        else if (surface == QLatin1String("manual add"))
+        else if (dialog == QLatin1String("manual add"))
             shown = static_cast<CNVRChannelManageDlg *>(m_open.get())->deviceDialog();
-        else if (surface == QLatin1String("channel address"))
+        else if (dialog == QLatin1String("channel address"))
             shown = static_cast<CNVRChannelManageDlg *>(m_open.get())->ipDialog();
         if (auto *qr = qobject_cast<CNVRDrawQRcode *>(shown))
             qr->setQRcode(QStringLiteral("https://bind.invalid/SIM"));
         if (auto *rights = qobject_cast<CNVRAuthSetting *>(shown))
             rights->setAuthInfo(m_record, ann);
         if (auto *edit = qobject_cast<CNVREditClientUserDlg *>(shown))
-            surface == QLatin1String("edit user") ? edit->setUserInfo(m_record, ann)
-                                                  : edit->initAccount(m_record, QString());
+            dialog == QLatin1String("edit user") ? edit->setUserInfo(m_record, ann)
+                                                 : edit->initAccount(m_record, QString());
         if (auto *add = qobject_cast<CNVRChannelAddDevDlg *>(shown))
             add->setChannelId(1);
         if (auto *address = qobject_cast<CNVRChannelModifyIPDlg *>(shown))
@@ -513,10 +501,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QVERIFY(flush());
         QVERIFY2(shown->width() <= 1280 && shown->height() <= 720, qPrintable(QString::number(shown->width())));
-        const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            shown->grab().save(
-                QDir(dir).filePath(QStringLiteral("%1_%2.png").arg(language, QString(surface).replace(' ', '_'))));
+        NvrWindowTest::saveShot(
+            shown, QStringLiteral("%1_%2.png").arg(language, dialog.isEmpty() ? surface : dialog).replace(' ', '_'));
         const QStringList cut = cutTexts(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
@@ -535,12 +521,9 @@ private slots:
         QCOMPARE(NvrBodies::netConfigBody(net.tcpip, net.body),
                  QString(kNetwork).remove(QRegularExpression("<(wifiEnable|poeEnable|qrCodeString)>[^<]*</\\1>")));
         const QString markup = QStringLiteral("<Username>a&amp;b&lt;c</Username>");
+        const QString channel = QString(kChannel3).replace("<Username>cam</Username>", markup);
         const QString added = NvrBodies::channelAddBody(
-            NvrBodies::readChannels(reply("<ChannelInfo>"
-                                          + QString(kChannel3).replace("<Username>cam</Username>", markup)
-                                          + "</ChannelInfo>"),
-                                    8),
-            {2});
+            NvrBodies::readChannels(reply("<ChannelInfo>" + channel + "</ChannelInfo>"), 8), {2});
         QCOMPARE(QRegularExpression("<Username>.*</Username>").match(added).captured(), markup);
         const QList<NvrBodies::Values> accounts =
             NvrBodies::readAccounts(reply("<userAcount>" + kAnn + "</userAcount>"), 8);
@@ -552,13 +535,14 @@ private slots:
 
         // The reported text while the widget shows what it showed; the
         // operator's once it differs, or when the NVR reported nothing.
+        const QString key = QStringLiteral("timeFormat");
         NvrBodies::ReportedValues reported;
-        reported.reset({{QStringLiteral("timeFormat"), QStringLiteral("2")}});
-        reported.shown(QStringLiteral("timeFormat"), -1);
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("2"));
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), 1, QStringLiteral("1")), QStringLiteral("1"));
+        reported.reset({{key, QStringLiteral("2")}});
+        reported.shown(key, -1);
+        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("2"));
+        QCOMPARE(reported.send(key, 1, QStringLiteral("1")), QStringLiteral("1"));
         reported.reset();
-        QCOMPARE(reported.send(QStringLiteral("timeFormat"), -1, QStringLiteral("-1")), QStringLiteral("-1"));
+        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("-1"));
     }
 };
 

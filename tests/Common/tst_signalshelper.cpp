@@ -15,6 +15,7 @@ class tst_SignalsHelper : public QObject
 
 private slots:
     void signalOrder();
+    void oneBusForEveryThread();
     void emitShowConfig();
     void queuedAcrossThreads();
 };
@@ -53,7 +54,37 @@ void tst_SignalsHelper::signalOrder()
         for (int p = 0; p < m.parameterCount(); ++p)
             QVERIFY2(m.parameterType(p) != QMetaType::UnknownType, m.methodSignature().constData());
     }
-    QCOMPARE(SignalsHelper::instance(), SignalsHelper::instance());
+}
+
+// Pages that do not know each other meet only on the bus: the one a worker
+// thread gets is the one the GUI thread got, so what the worker emits there
+// reaches a receiver connected here, and only once.
+void tst_SignalsHelper::oneBusForEveryThread()
+{
+    SignalsHelper *here = SignalsHelper::instance();
+    QVERIFY(here);
+    FUN_DEV_INFO dev;
+    QList<FUN_DEV_INFO *> got;
+    QObject receiver;
+    connect(here, &SignalsHelper::signalModifyDev, &receiver, [&](FUN_DEV_INFO *d) { got << d; });
+
+    SignalsHelper *there = nullptr;
+    QThread *worker = QThread::create([&] {
+        there = SignalsHelper::instance();
+        if (there)
+            emit there->signalModifyDev(&dev);
+    });
+    worker->start();
+    QVERIFY(worker->wait(30000));
+    delete worker;
+    QTRY_COMPARE(got, QList<FUN_DEV_INFO *>{&dev});
+    QVERIFY(there == here);
+
+    // The static entry point emits on that same bus.
+    QSignalSpy spy(there, &SignalsHelper::signalDevConfig);
+    QTest::ignoreMessage(QtDebugMsg, "emit  show config");
+    SignalsHelper::emitShowConfig(&dev);
+    QCOMPARE(spy.count(), 1);
 }
 
 void tst_SignalsHelper::emitShowConfig()

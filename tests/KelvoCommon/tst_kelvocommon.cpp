@@ -196,7 +196,8 @@ private slots:
         QTest::newRow("empty text") << "" << QStringList{};
         QTest::newRow("no match") << "<l><j>1</j></l>" << QStringList{};
         QTest::newRow("attributes not matched") << "<i a=\"1\">x</i><i>y</i>" << QStringList{"<i>y</i>"};
-        QTest::newRow("nested ends at first close") << "<i><i>1</i></i>" << QStringList{"<i><i>1</i>"};
+        QTest::newRow("nested same name is one piece")
+            << "<i><i>1</i></i><i>2</i>" << QStringList{"<i><i>1</i></i>", "<i>2</i>"};
         QTest::newRow("truncated close tag") << "<i>1</i" << QStringList{};
         QTest::newRow("utf-8 content") << "<i>门口 ✓</i><i></i>" << QStringList{"<i>门口 ✓</i>", "<i></i>"};
         QTest::newRow("prefix of a longer name") << "<item>1</item><i>2</i>" << QStringList{"<i>2</i>"};
@@ -208,6 +209,9 @@ private slots:
         QFETCH(QStringList, expected);
         QCOMPARE(findAllXmlElements(xml, "i"), expected);
         QCOMPARE(findAllXmlElements(xml.toUtf8(), "i"), expected);
+        // Every piece is a whole element that the value reader takes again.
+        for (const QString &piece : expected)
+            QVERIFY2(DeviceXml::check(piece).usable(), qPrintable(piece));
     }
 
     void findAllCutUtf8()

@@ -137,11 +137,31 @@ QStringList findAllXmlElements(const QByteArray &data, const QString &tag)
     const QByteArray close = QStringLiteral("</%1>").arg(tag).toUtf8();
     int start = data.indexOf(open, 0);
     while (start >= 0) {
-        const int end = data.indexOf(close, start + open.size());
-        if (end < 0)
+        // A same-named element inside belongs to this one: the piece ends at
+        // the closing tag that balances its opening tag, so that it can be
+        // read again as an element.
+        int depth = 1;
+        int from = start + open.size();
+        int nextOpen = data.indexOf(open, from);
+        int end = -1;
+        while (depth > 0) {
+            const int nextClose = data.indexOf(close, from);
+            if (nextClose < 0)
+                break;
+            if (nextOpen >= 0 && nextOpen < nextClose) {
+                ++depth;
+                from = nextOpen + open.size();
+                nextOpen = data.indexOf(open, from);
+            } else {
+                --depth;
+                from = nextClose + close.size();
+                end = nextClose;
+            }
+        }
+        if (depth > 0)
             break;
         list.append(QString::fromUtf8(data.mid(start, end + close.size() - start)));
-        start = data.indexOf(open, end + close.size());
+        start = nextOpen;
     }
     return list;
 }

@@ -12,6 +12,9 @@
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QTest>
+#include <QUdpSocket>
 
 // Each simulated device gets an address of its own, so sessions of one test
 // process never share a key.
@@ -102,11 +105,54 @@ inline QString loginBody(const QString &user, const QString &password)
         .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
 }
 
-// Lets deleteLater and queued signals run.
-inline void settle(int ms = 50)
+// The one fixed wait of these tests, for checks that something does NOT
+// happen (no reconnect, no stray chunk, no late heartbeat): the event loop
+// runs for ms, and the caller then looks that nothing came. Never use it to
+// wait for something that should happen.
+inline void expectNothingFor(int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QTest::qWait(ms);
+}
+
+// Logs every session of keys out and waits until each is destroyed (its
+// deferred deletion has run), so that the next test starts without them.
+inline bool logoutAndWait(const QList<loginDev> &keys, int timeoutMs = 10000)
+{
+    auto *sdk = KelvoSDKHelper::instance();
+    QList<QPointer<TcpClient>> sessions;
+    for (const loginDev &k : keys) {
+        if (TcpClient *s = sdk->session(k))
+            sessions.append(s);
+        sdk->logoutDev(k);
+    }
+    return QTest::qWaitFor(
+        [&] {
+            for (const QPointer<TcpClient> &s : qAsConst(sessions))
+                if (s)
+                    return false;
+            return true;
+        },
+        timeoutMs);
+}
+
+// A version query sent now is answered only after everything the device had
+// already sent: once its reply reaches the caller, the session has read and
+// handled every byte before it (stream frames included, which then wait in
+// the worker's queue).
+inline bool wireDrained(FacadeRecorder &rec, const loginDev &key, int timeoutMs = 20000)
+{
+    const int replies = rec.count(key.ip, 14002);
+    KelvoSDKHelper::instance()->sendCmd(key, 14002, 0);
+    return QTest::qWaitFor([&] { return rec.count(key.ip, 14002) > replies; }, timeoutMs);
+}
+
+// Loopback hands a datagram to the receiving socket within the send: once
+// none of owner's bound UDP sockets holds one, owner has read every datagram
+// sent to it so far.
+inline bool datagramsRead(const QObject &owner)
+{
+    for (QUdpSocket *socket : owner.findChildren<QUdpSocket *>())
+        if (socket->state() == QAbstractSocket::BoundState && socket->hasPendingDatagrams())
+            return false;
+    return true;
 }

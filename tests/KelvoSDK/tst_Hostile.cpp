@@ -61,9 +61,9 @@ private slots:
 
     void cleanup()
     {
-        KelvoSDKHelper::instance()->logoutDev(m_key);
-        settle(30);
+        const bool gone = logoutAndWait({m_key});
         m_dev.reset();
+        QVERIFY(gone);
     }
 
     void floodsStayBounded_data()
@@ -154,7 +154,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(session->worker()->streamQueueLength() > 40, 20000);
         // Everything of the old playback is sent and read before it stops.
         QTRY_VERIFY_WITH_TIMEOUT(!m_dev->connections().value(0)->streaming(), 20000);
-        settle(50);
+        QVERIFY(wireDrained(rec, m_key));
         QTRY_VERIFY_WITH_TIMEOUT(session->worker()->backlogBytes() < 64 * 1024, 20000);
         const int queuedAtStop = session->worker()->streamQueueLength();
 

@@ -38,10 +38,9 @@ void TestPlayback::initTestCase()
 
 void TestPlayback::cleanup()
 {
-    for (const loginDev &k : qAsConst(m_keys))
-        KelvoSDKHelper::instance()->logoutDev(k);
+    const bool gone = logoutAndWait(m_keys);
     m_keys.clear();
-    settle(30);
+    QVERIFY(gone);
 }
 
 std::unique_ptr<SimDevice> TestPlayback::startNvr(FacadeRecorder &rec, loginDev *key, uint8_t channel)
@@ -263,7 +262,11 @@ void TestPlayback::seekFlushesQueue()
     sdk->seekPlay(key, "20261207090000");
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14304) == 1, 3000);
     QTRY_VERIFY_WITH_TIMEOUT(!dev->connections().first()->streaming(), 5000);
-    settle(400);
+    // The last frame the device sent comes after the seek: the stream is
+    // complete once it is released.
+    const uint32_t lastSent = dev->connections().first()->sentFrames().last().frameId;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !rec.of(key.ip, 90001).isEmpty() && rec.of(key.ip, 90001).last().info.mediaHeader.frameId() == lastSent, 20000);
     QList<Received> before, after;
     bool seen = false;
     for (const Received &r : qAsConst(rec.messages)) {
@@ -303,7 +306,10 @@ void TestPlayback::lostAndWrappingFragments()
     req.channel = 1;
     KelvoSDKHelper::instance()->downloadOrRecord(key, req);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 5, 5000);
-    settle(300);
+    // Nothing comes after the device's last frame.
+    QTRY_VERIFY_WITH_TIMEOUT(!dev->connections().first()->streaming(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.of(key.ip, 90001).last().info.mediaHeader.frameId(),
+                              dev->connections().first()->sentFrames().last().frameId, 5000);
     const QList<Received> frames = rec.of(key.ip, 90001);
     QCOMPARE(frames.size(), 5);
     QList<uint32_t> ids;

@@ -89,10 +89,9 @@ void TestTcpSession::initTestCase()
 
 void TestTcpSession::cleanup()
 {
-    for (const loginDev &k : qAsConst(m_keys))
-        KelvoSDKHelper::instance()->logoutDev(k);
+    const bool gone = logoutAndWait(m_keys);
     m_keys.clear();
-    settle(30);
+    QVERIFY(gone);
     QCOMPARE(KelvoSDKHelper::instance()->sessionCount(), 0);
 }
 
@@ -185,9 +184,10 @@ void TestTcpSession::connectLoginHeartbeat()
     sdk->update(key);
     QTRY_VERIFY_WITH_TIMEOUT(dev->requestCount(35001) > before, 1000);
     sdk->stopHeartbeat(key);
-    settle(100);
+    // A heartbeat already on its way has arrived once a later query has.
+    QVERIFY(wireDrained(rec, key));
     const int stopped = dev->requestCount(35001);
-    settle(700);
+    expectNothingFor(700); // more than one heartbeat period
     QCOMPARE(dev->requestCount(35001), stopped);
     QVERIFY(sdk->isConnected(key));
 }
@@ -309,7 +309,7 @@ void TestTcpSession::reconnectBackoff()
     const qint64 back = stamps.connects.last() - droppedAt;
     QVERIFY2(back >= 49, qPrintable(QString::number(back)));
     // A stale timer of the refused attempts never aborts the live session.
-    settle(700);
+    expectNothingFor(700);
     QVERIFY(sdk->isConnected(key));
     QCOMPARE(rec.disconnectTimes(key.ip).size(), failures + 1);
 }
@@ -367,13 +367,13 @@ void TestTcpSession::noReconnectAfterLogout()
     m_keys.clear();
     QVERIFY(!sdk->hasSession(key));
     QTRY_VERIFY_WITH_TIMEOUT(gone.count() == 1, 2000);
-    settle(600);
+    expectNothingFor(600); // longer than the first reconnect delays
     QCOMPARE(dev->acceptedCount(), 1);
     // No disconnect report for a logout, and nothing goes to the old key.
     QVERIFY(rec.disconnectTimes(key.ip).isEmpty());
     sdk->sendData(key, 14002, QString(), 0);
     sdk->logoutDev(key); // unknown key: nothing
-    settle(100);
+    expectNothingFor(100);
     QCOMPARE(dev->requestCount(14002), 0);
 }
 
@@ -385,9 +385,11 @@ void TestTcpSession::manualDisconnectStopsReconnect()
     const loginDev key = dev->loginKey();
     TcpClient *session = KelvoSDKHelper::instance()->session(key);
     QVERIFY(session);
+    QSignalSpy gone(dev.get(), &SimDevice::clientDisconnected);
     session->disconnectDev();
     dev->dropConnections();
-    settle(500);
+    QTRY_VERIFY_WITH_TIMEOUT(gone.count() == 1, 5000);
+    expectNothingFor(500); // longer than the first reconnect delays
     QVERIFY(!session->reconnectPending());
     QCOMPARE(dev->acceptedCount(), 1);
     // A later connect really connects again.
@@ -511,7 +513,7 @@ void TestTcpSession::firmwareUploadInBursts()
              QStringLiteral("100"));
     // A stray second step sends nothing more.
     sdk->uploadNext(key);
-    settle(200);
+    expectNothingFor(200); // two burst gaps
     QCOMPARE(dev->requestCount(20002), 12);
 }
 
@@ -528,7 +530,7 @@ void TestTcpSession::firmwareEdgeFiles()
     KelvoSDKHelper::instance()->uploadFile(key, f.fileName());
     KelvoSDKHelper::instance()->uploadFile(key, dir.filePath("missing.bin"));
     KelvoSDKHelper::instance()->uploadNext(key);
-    settle(300);
+    expectNothingFor(300);
     QCOMPARE(dev->requestCount(20001), 0);
     QCOMPARE(dev->requestCount(20002), 0);
 

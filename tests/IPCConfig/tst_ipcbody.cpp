@@ -37,9 +37,9 @@ private slots:
 
     void cleanupTestCase()
     {
-        KelvoSDKHelper::instance()->logoutDev(m_key);
-        settle(30);
+        const bool gone = logoutAndWait({m_key});
         delete m_rec;
+        QVERIFY(gone);
     }
 
     void init()

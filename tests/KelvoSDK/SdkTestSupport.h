@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -104,6 +105,28 @@ inline QString loginBody(const QString &user, const QString &password)
     return QStringLiteral("<userName>%1</userName><password>%2</password>")
         .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
 }
+
+// Whether some time has passed, told without measuring it: the timers of one
+// thread fire in the order of their deadlines, however late the thread runs.
+// Armed before the code under test arms its own timer for a longer interval,
+// it has passed by the time anything that timer causes is seen on this
+// thread; a load that holds the thread up holds both up alike.
+class Deadline
+{
+public:
+    explicit Deadline(int ms)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { m_passed = true; });
+        m_timer.start(ms);
+    }
+    bool passed() const { return m_passed; }
+
+private:
+    QTimer m_timer;
+    bool m_passed = false;
+};
 
 // The one fixed wait of these tests, for checks that something does NOT
 // happen (no reconnect, no stray chunk, no late heartbeat): the event loop

@@ -40,10 +40,7 @@ class TestHostile : public QObject
             return nullptr;
         m_key = m_dev->loginKey(1);
         KelvoSDKHelper::instance()->connectDev(m_key);
-        QElapsedTimer t;
-        t.start();
-        while (rec.connectCount(m_key.ip) == 0 && t.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qWaitFor([&] { return rec.connectCount(m_key.ip) > 0; }, 10000);
         return KelvoSDKHelper::instance()->session(m_key);
     }
 

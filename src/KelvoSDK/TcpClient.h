@@ -85,6 +85,8 @@ public:
     bool reconnectPending() const;
     bool heartbeatActive() const;
     int pacingInterval() const;
+    // Each of its ticks lets the worker release at most one stream frame.
+    const QTimer *pacingTimer() const { return m_pacingTimer; }
     bool isUploading() const { return m_upload.uploading; }
     bool readingPaused() const { return m_readPaused; }
     DataProcessor *worker() const { return m_worker; }

@@ -158,10 +158,11 @@ inline bool logoutAndWait(const QList<loginDev> &keys, int timeoutMs = 10000)
         timeoutMs);
 }
 
-// A version query sent now is answered only after everything the device had
-// already sent: once its reply reaches the caller, the session has read and
-// handled every byte before it (stream frames included, which then wait in
-// the worker's queue).
+// A version query sent now reaches the device after everything the session
+// sent before it, and its reply comes after everything the device had sent:
+// once the reply reaches the caller, the device has read what the session
+// sent, and the session has read and handled every byte before the reply
+// (stream frames included, which then wait in the worker's queue).
 inline bool wireDrained(FacadeRecorder &rec, const loginDev &key, int timeoutMs = 20000)
 {
     const int replies = rec.count(key.ip, 14002);

@@ -337,12 +337,12 @@ private slots:
         const QDate today(2026, 12, 7);
         const auto day = [&](int age) { return today.addDays(-age).toString("yyyyMMdd"); };
         const QString root = tmp.path();
-        const QStringList removed{root + "/10.1.1.2/" + day(30),       // depth 2
-                                  root + "/10.1.1.2/CH_01/" + day(31), // depth 3
-                                  root + "/a/1234567/" + day(400)};    // seven digits: searched further
+        const QStringList removed{root + "/10.1.1.2/" + day(30),        // depth 2
+                                  root + "/10.1.1.2/CH_01/" + day(31)}; // depth 3
         const QStringList kept{root + "/10.1.1.2/" + day(29),
                                root + "/x/20261301",            // month 13: a day folder, kept
                                root + "/x/20261301/" + day(60), // inside it: never searched
+                               root + "/a/1234567/" + day(400), // not the recorders' layout
                                root + "/10.1.1.2/" + today.addDays(3).toString("yyyyMMdd")};
         for (const QString &dir : removed + kept)
             QVERIFY(QDir().mkpath(dir));

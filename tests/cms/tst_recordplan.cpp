@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 
 #include <QDirIterator>
@@ -17,10 +18,12 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -87,6 +90,7 @@ class tst_RecordPlan : public QObject
     Q_OBJECT
 
     QTemporaryDir m_storage;
+    QString m_backup; // the storage folder the recorders write below
 
     // An NVR at 127.0.0.1 with two channel records, its streams on the server,
     // and a plan recording the channels all day.
@@ -105,7 +109,7 @@ class tst_RecordPlan : public QObject
         RECORD_PLAN_INFO plan;
         plan.iTurnOn = 1;
         plan.iTimeFile = 1;
-        plan.szStoragePath = m_storage.path();
+        plan.szStoragePath = m_backup;
         plan.days = week(QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440"));
         for (int ch : channels)
             plan.devices.append({sn, nvr->ip, 1, uint8_t(ch), 0});
@@ -116,7 +120,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_storage.isValid());
-        CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_storage.path(), {}}; });
+        m_backup = m_storage.path();
+        CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_backup, {}}; });
         // Segments of two seconds per minute of the plan.
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
         cleanup();
@@ -352,6 +357,176 @@ private slots:
         for (const QString &dir : kept)
             QVERIFY2(QFileInfo(dir).isDir(), qPrintable(dir));
         QVERIFY(!RecordScheduleThread::deleteOldRecord(root, today));
+    }
+
+    // Delete old recordings takes only what the recorders wrote, in their
+    // own layout, and a day folder only when nothing else is left in it; the
+    // operator's files and date-named folders, links and what they lead to,
+    // and the storage folder itself stay byte for byte.
+    void cleanUpTakesOnlyFootage_data()
+    {
+        QTest::addColumn<QString>("root");        // the storage folder
+        QTest::addColumn<QStringList>("entries"); // files, "folder/", or "link -> target"
+        QTest::addColumn<QStringList>("gone");    // what the clean-up removes
+        QTest::addColumn<bool>("removed");
+        const QString o = QStringLiteral("20261027"), y = QStringLiteral("20261108"); // 41 and 29 days old
+        const QString seg = QStringLiteral("120000.mp4");
+        QTest::newRow("old footage of a device and a channel")
+            << "Backup" << QStringList{"Backup/10.1.1.2/" + o + "/" + o + seg,
+                                       "Backup/10.1.1.2/" + o + "/record.json",
+                                       "Backup/10.1.1.2/CH_01/" + o + "/" + o + seg,
+                                       "Backup/10.1.1.2/CH_01/" + o + "/" + o + "120000_1.mp4",
+                                       "Backup/10.1.1.2/CH_01/" + o + "/record.json",
+                                       "Backup/10.1.1.2/" + y + "/" + y + seg}
+            << QStringList{"Backup/10.1.1.2/" + o,
+                           "Backup/10.1.1.2/" + o + "/" + o + seg,
+                           "Backup/10.1.1.2/" + o + "/record.json",
+                           "Backup/10.1.1.2/CH_01/" + o,
+                           "Backup/10.1.1.2/CH_01/" + o + "/" + o + seg,
+                           "Backup/10.1.1.2/CH_01/" + o + "/" + o + "120000_1.mp4",
+                           "Backup/10.1.1.2/CH_01/" + o + "/record.json"}
+            << true;
+        QTest::newRow("a note beside old footage")
+            << "Backup"
+            << QStringList{"Backup/10.1.1.2/" + o + "/" + o + seg, "Backup/10.1.1.2/" + o + "/record.json",
+                           "Backup/10.1.1.2/" + o + "/note.txt", "Backup/10.1.1.2/" + o + "/holiday.mp4",
+                           "Backup/10.1.1.2/" + o + "/20190315" + seg}
+            << QStringList{"Backup/10.1.1.2/" + o + "/" + o + seg, "Backup/10.1.1.2/" + o + "/record.json"} << true;
+        QTest::newRow("the operator's date-named folders")
+            << "Backup"
+            << QStringList{"Backup/Documents/20190315/tax-return.pdf", "Backup/photos/2019/20190315/img.jpg",
+                           "Backup/20190101/20190101" + seg, "Backup/20190101/record.json"}
+            << QStringList{} << false;
+        QTest::newRow("storage folder named as a date")
+            << "20200101"
+            << QStringList{"20200101/10.1.1.2/20261207/20261207" + seg, "20200101/10.1.1.2/20261207/record.json"}
+            << QStringList{} << false;
+        QTest::newRow("links out of the storage folder")
+            << "Backup"
+            << QStringList{"outside/dev/" + o + "/" + o + seg,
+                           "outside/dev/" + o + "/record.json",
+                           "outside/day/" + o + seg,
+                           "outside/day/record.json",
+                           "outside/ch/" + o + "/" + o + seg,
+                           "outside/video.mp4",
+                           "Backup/10.1.1.3 -> outside/dev",
+                           "Backup/10.1.1.2/" + o + " -> outside/day",
+                           "Backup/10.1.1.2/CH_02 -> outside/ch",
+                           "Backup/10.1.1.4/" + o + "/" + o + seg + " -> outside/video.mp4"}
+            << QStringList{} << false;
+    }
+    void cleanUpTakesOnlyFootage()
+    {
+        QFETCH(QString, root);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, gone);
+        QTemporaryDir tmp;
+        const QString base = tmp.path();
+        for (const QString &entry : entries) {
+            const QStringList link = entry.split(QStringLiteral(" -> "));
+            const QString path = base + "/" + link.first();
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            if (link.size() == 2) {
+                QVERIFY(QFile::link(base + "/" + link.last(), path));
+            } else {
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                QVERIFY(f.write(entry.toUtf8()) > 0);
+            }
+        }
+        QMap<QString, QByteArray> expected = fileTree(base);
+        for (const QString &path : gone)
+            QVERIFY2(expected.remove(path) == 1, qPrintable(path));
+
+        QTEST(RecordScheduleThread::deleteOldRecord(base + "/" + root, QDate(2026, 12, 7)), "removed");
+        QCOMPARE(fileTree(base), expected);
+    }
+
+    // A full disk stops the recording and says so once (the plan stays as
+    // it is); the free space is looked at again, and recording resumes by
+    // itself when there is room, as after an outage. A disk that another
+    // writer fills between two checks stops the recorder that cannot write,
+    // said once, and it records again once there is room.
+    void fullDiskStopsUntilThereIsRoom_data()
+    {
+        QTest::addColumn<qint64>("fullBytes"); // what the volume reports while full
+        QTest::addColumn<int>("policy");
+        QTest::addColumn<bool>("filledByOthers"); // the volume reports room all along
+        QTest::newRow("stop when full") << qint64(0) << 1 << false;
+        QTest::newRow("delete old, nothing old") << (qint64(1) << 30) << 0 << false;
+        QTest::newRow("volume cannot be read") << qint64(-1) << 1 << false;
+        QTest::newRow("filled between two checks") << (qint64(100) << 30) << 1 << true;
+    }
+    void fullDiskStopsUntilThereIsRoom()
+    {
+        QFETCH(qint64, fullBytes);
+        QFETCH(int, policy);
+        QFETCH(bool, filledByOthers);
+        static std::atomic<qint64> freeBytes;
+        static std::atomic<int> asked;
+        freeBytes = qint64(100) << 30;
+        asked = 0;
+        Platform::setFreeSpaceProbe([](const QString &) {
+            ++asked;
+            return freeBytes.load();
+        });
+        static int run = 0;
+        SmallDisk disk(m_storage.path() + QStringLiteral("/small%1").arg(++run));
+        m_backup = disk.path();
+        auto restore = qScopeGuard([this] { m_backup = m_storage.path(); });
+        const QString clip = testmedia::makeClip("rec30.mp4", "h264", 30);
+        QVERIFY(!clip.isEmpty());
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + clip}));
+        RECORD_PLAN_INFO plan = recordNvr("SIM-REC-FULL", rtsp.port(), {1});
+        plan.iStorageType = uint8_t(policy);
+        const QString ch1 = disk.path() + "/127.0.0.1/CH_01";
+
+        RecordScheduleThread thread;
+        QList<int> states;
+        connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
+                [&states](const QString &, const QString &, int, int state) { states << state; });
+        QSignalSpy stopped(&thread, &RecordScheduleThread::sig_recordStopped);
+        QSignalSpy writeFailed(&thread, &RecordScheduleThread::sig_recordWriteFailed);
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);
+
+        if (filledByOthers)
+            QVERIFY(disk.fill());
+        else
+            freeBytes = fullBytes;
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::DiskFull), 30000);
+        // Looked at again and again (the recorder tried again and again),
+        // said once.
+        if (filledByOthers) {
+            QTRY_VERIFY_WITH_TIMEOUT(states.count(RecordScheduleThread::DiskFull) >= 3, 60000);
+            QCOMPARE(writeFailed.count(), 1);
+            QCOMPARE(stopped.count(), 0);
+        } else {
+            const int before = asked;
+            QTRY_VERIFY_WITH_TIMEOUT(asked >= before + 3, 30000);
+            QCOMPARE(stopped.count(), 1);
+            QCOMPARE(stopped.first().at(0).toInt(), policy);
+            QCOMPARE(writeFailed.count(), 0);
+            QVERIFY(states.endsWith(RecordScheduleThread::DiskFull));
+        }
+        QVERIFY(thread.isRunning());
+
+        const QStringList before = dayIndexes(ch1).first;
+        disk.makeRoom();
+        freeBytes = qint64(100) << 30;
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 1000, 30000);
+        thread.stop();
+        QCOMPARE(stopped.count(), filledByOthers ? 0 : 1);
+        // Nothing without footage was left behind by the tries on the full disk.
+        QDirIterator it(ch1, {QStringLiteral("*.mp4")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+        }
+        Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
     }
 
     // Both channels record into BackupPath/<ip>/CH_NN/yyyyMMdd; after stop

@@ -9,15 +9,42 @@
 
 #include "RecordIndex.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
+
+// Every file, folder and link below dir by its relative path: a digest of a
+// file's content, where a link points, or "dir". Links are not followed.
+inline QMap<QString, QByteArray> fileTree(const QString &dir)
+{
+    QMap<QString, QByteArray> found;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString name = QDir(dir).relativeFilePath(info.filePath());
+        if (info.isSymLink()) {
+            found.insert(name, "-> " + QFile::encodeName(info.symLinkTarget()));
+        } else if (info.isFile()) {
+            QFile f(info.filePath());
+            found.insert(name, f.open(QIODevice::ReadOnly)
+                                   ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                   : QByteArray("unreadable"));
+        } else {
+            found.insert(name, "dir");
+        }
+    }
+    return found;
+}
 
 class SmallDisk
 {

@@ -7,8 +7,6 @@
 #include "TestMedia.h"
 #include "VideoRecord.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -50,26 +48,6 @@ QByteArray bytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Every file and link below dir, by its relative path: a digest of the
-// content, or where the link points.
-QMap<QString, QByteArray> tree(const QString &dir)
-{
-    QMap<QString, QByteArray> found;
-    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        const QString name = QDir(dir).relativeFilePath(info.filePath());
-        if (info.isSymLink())
-            found.insert(name, "-> " + QFile::encodeName(info.symLinkTarget()));
-        else if (info.isFile())
-            found.insert(name, QCryptographicHash::hash(bytes(info.filePath()), QCryptographicHash::Sha256));
-        else
-            found.insert(name, "dir");
-    }
-    return found;
 }
 
 QTime timeOf(const QJsonValue &entry, const char *key)
@@ -541,7 +519,7 @@ private slots:
         }
         QVERIFY(QDir().mkpath(QFileInfo(root + "/" + link).path()));
         QVERIFY(QFile::link(outside, root + "/" + link));
-        const QMap<QString, QByteArray> before = tree(outside);
+        const QMap<QString, QByteArray> before = fileTree(outside);
 
         FFmpegRecordPlan plan;
         plan.setStorageRoot(root);
@@ -554,7 +532,7 @@ private slots:
         QCOMPARE(errors.first().at(1).toInt(), int(player::ErrWriteFailed));
         QCOMPARE(opened.count(), 0);
         QCOMPARE(FFmpegRecordPlan::repairRecordings(root), 0);
-        QCOMPARE(tree(outside), before);
+        QCOMPARE(fileTree(outside), before);
     }
 
     void planEndsWhenStreamFails()

@@ -413,15 +413,10 @@ bool LocalVideoReplayWnd::convertLegacyIndex(const QString &legacyPath, const QS
     QJsonArray array;
     for (const QJsonObject &o : qAsConst(entries))
         array.append(o);
-    QSaveFile out(indexPath);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qWarning() << "cannot write the day index" << indexPath << out.errorString();
-        return false;
-    }
-    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    out.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
-    if (!out.commit()) {
-        qWarning() << "cannot write the day index" << indexPath << out.errorString();
+    // Replaced only by a whole new index: on a full disk the old one stays.
+    QString error;
+    if (!RecordIndex::write(QFileInfo(indexPath).path(), array, &error)) {
+        qWarning() << "cannot write the day index" << indexPath << error;
         return false;
     }
     return true;

@@ -3389,6 +3389,14 @@ Move it away to start with a new database.</source>
         <source>Not recording: the device is not found</source>
         <translation>未在录像：未找到设备</translation>
     </message>
+    <message>
+        <source>Not recording: the disk is full or cannot be written</source>
+        <translation>未在录像：磁盘已满或无法写入</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
+        <translation>录像无法写入存储文件夹；可以写入时将自动重新开始。</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3389,6 +3389,14 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Not recording: the device is not found</source>
         <translation>Nenahrává se: zařízení nebylo nalezeno</translation>
     </message>
+    <message>
+        <source>Not recording: the disk is full or cannot be written</source>
+        <translation>Nenahrává se: disk je plný nebo do něj nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
+        <translation>Video nelze zapsat do složky úložiště; nahrávání se znovu spustí, jakmile to půjde.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -1066,6 +1066,14 @@
         <source>Not recording: the device is not found</source>
         <translation>Not recording: the device is not found</translation>
     </message>
+    <message>
+        <source>Not recording: the disk is full or cannot be written</source>
+        <translation>Not recording: the disk is full or cannot be written</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
+        <translation>Video recording cannot be written to the storage folder; it starts again when it can.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3389,6 +3389,14 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Not recording: the device is not found</source>
         <translation>Tidak merekam: perangkat tidak ditemukan</translation>
     </message>
+    <message>
+        <source>Not recording: the disk is full or cannot be written</source>
+        <translation>Tidak merekam: disk penuh atau tidak dapat ditulisi</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
+        <translation>Rekaman video tidak dapat ditulis ke folder penyimpanan; perekaman dimulai lagi saat memungkinkan.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3389,6 +3389,14 @@ Move it away to start with a new database.</source>
         <source>Not recording: the device is not found</source>
         <translation>Не записывается: устройство не найдено</translation>
     </message>
+    <message>
+        <source>Not recording: the disk is full or cannot be written</source>
+        <translation>Не записывается: диск заполнен или недоступен для записи</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
+        <translation>Видео не удаётся записать в папку хранения; запись возобновится, как только это станет возможно.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -88,6 +88,8 @@ void showState(QStandardItem *item, int state)
         reason = RecordSchedule::tr("Not recording: the stream failed, trying again");
     else if (state == RecordScheduleThread::Missing)
         reason = RecordSchedule::tr("Not recording: the device is not found");
+    else if (state == RecordScheduleThread::DiskFull)
+        reason = RecordSchedule::tr("Not recording: the disk is full or cannot be written");
     item->setData(state, RecordSchedule::StateRole);
     item->setToolTip(reason);
     item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
@@ -584,6 +586,14 @@ void RecordSchedule::record()
         },
         Qt::QueuedConnection);
     connect(
+        m_thread, &RecordScheduleThread::sig_recordWriteFailed, this,
+        [this, generation] {
+            if (generation == m_threadGeneration && m_plan.iTurnOn)
+                MsgTipInfoDlg::showTip(
+                    tr("Video recording cannot be written to the storage folder; it starts again when it can."), TipMs);
+        },
+        Qt::QueuedConnection);
+    connect(
         m_thread, &RecordScheduleThread::deviceStateChanged, this,
         [this, generation](const QString &sn, const QString &ip, int channel, int state) {
             if (generation == m_threadGeneration)
@@ -627,12 +637,13 @@ int RecordSchedule::deviceState(int row) const
 void RecordSchedule::onRecordStopped(int storageType)
 {
     Q_UNUSED(storageType)
-    // Queued: the operator may have switched the plan off meanwhile, and the
-    // switch below would turn it on again.
+    // Queued: the operator may have switched the plan off meanwhile.
     if (!m_plan.iTurnOn)
         return;
+    // The plan stays on: the thread looks at the free space again and
+    // recording resumes by itself when there is room, as after an outage.
+    // The record list shows the channels that wait for it.
     MsgTipInfoDlg::showTip(tr("Hard disk space is less than 5GB, video recording has stopped."), TipMs);
-    on_m_btnOn_clicked();
 }
 
 // ---- events ----------------------------------------------------------------------

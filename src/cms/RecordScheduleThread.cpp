@@ -5,6 +5,8 @@
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "Platform.h"
+#include "PlayerCommon.h"
+#include "RecordIndex.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -13,7 +15,6 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QNetworkProxy>
-#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QUrl>
 
@@ -216,9 +217,24 @@ void RecordScheduleThread::run()
         return;
     for (;;) {
         takePendingPlan();
+        const bool writeFailed = m_checkDiskNow;
+        m_checkDiskNow = false;
         if (!checkDisk()) {
-            emit sig_recordStopped(m_plan.iStorageType);
-            return;
+            if (!m_hasPlan) {
+                emit sig_recordStopped(m_plan.iStorageType);
+                return;
+            }
+            if (!waitForRoom())
+                return;
+            continue;
+        }
+        const bool failing = std::any_of(m_recorders.cbegin(), m_recorders.cend(),
+                                         [](const Recorder &r) { return r.state == DiskFull; });
+        if (writeFailed && failing && !m_writeFailSaid) {
+            m_writeFailSaid = true;
+            emit sig_recordWriteFailed();
+        } else if (!failing) {
+            m_writeFailSaid = false;
         }
         qint64 wait = -1;
         const bool inSchedule = isInSchedule(m_plan, ScheduleClock::now(), fileLengthSecs(), wait);
@@ -265,7 +281,31 @@ void RecordScheduleThread::run()
             }
             if (m_missingRetryAt >= 0 && steadyMs() >= m_missingRetryAt)
                 startRecordThreads();
+            if (m_checkDiskNow)
+                break;
         }
+    }
+}
+
+bool RecordScheduleThread::waitForRoom()
+{
+    stopRecordThreads();
+    reportAll(DiskFull);
+    if (!m_diskFullSaid) {
+        m_diskFullSaid = true;
+        emit sig_recordStopped(m_plan.iStorageType);
+    }
+    for (;;) {
+        if (!waitRealMs(DiskProbeIntervalMs))
+            return false;
+        takePendingPlan();
+        if (checkDisk()) {
+            qInfo() << "Disk space is back, recording resumes";
+            m_diskFullSaid = false;
+            return true;
+        }
+        // A plan taken meanwhile may hold other channels.
+        reportAll(DiskFull);
     }
 }
 
@@ -280,36 +320,40 @@ bool RecordScheduleThread::checkDisk()
     }
     Platform::makePrivateDir(path);
     quint64 freeGiB = 0;
-    if (!CommonHelper::getDiskFreeSpace(path, freeGiB))
-        return false;
-    if (freeGiB >= MinFreeGiB)
-        return true;
-    if (m_plan.iStorageType != 0) {
-        qWarning() << "Insufficient disk space, stop recording. Free:" << freeGiB << "GB";
+    if (!CommonHelper::getDiskFreeSpace(path, freeGiB)) {
+        if (!m_diskFullSaid)
+            qWarning() << "The storage folder's volume cannot be read, stop recording:" << path;
         return false;
     }
-    return deleteOldRecord(path, ScheduleClock::now().date());
+    if (freeGiB >= MinFreeGiB) {
+        m_noOldRecordOn = QDate();
+        return true;
+    }
+    if (m_plan.iStorageType != 0) {
+        if (!m_diskFullSaid)
+            qWarning() << "Insufficient disk space, stop recording. Free:" << freeGiB << "GB";
+        return false;
+    }
+    // Recordings only grow old when the day changes: a clean-up that found
+    // nothing is not walked again every few seconds while the disk is full.
+    const QDate today = ScheduleClock::now().date();
+    if (m_noOldRecordOn == today)
+        return false;
+    if (deleteOldRecord(path, today))
+        return true;
+    m_noOldRecordOn = today;
+    if (!m_diskFullSaid)
+        qWarning() << "Insufficient disk space and no old recording to delete, stop recording. Free:" << freeGiB
+                   << "GB";
+    return false;
 }
 
 QStringList RecordScheduleThread::collectDayFolders(const QString &path)
 {
-    static const QRegularExpression dayName(QStringLiteral("^[0-9]{8}$"));
-    QStringList found;
-    QStringList pending{path};
-    while (!pending.isEmpty()) {
-        const QString dir = pending.takeLast();
-        if (dayName.match(QFileInfo(dir).fileName()).hasMatch()) {
-            found << dir;
-            continue;
-        }
-        // Links are not followed: a link could lead out of the storage folder,
-        // or round in a circle.
-        const QFileInfoList subs =
-            QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
-        for (auto it = subs.crbegin(); it != subs.crend(); ++it)
-            pending << it->filePath();
-    }
-    return found;
+    // Only the layout the recorders write: a date-named folder anywhere else
+    // (the operator's own, or the storage folder itself) is not a recording
+    // day, and a link may lead out of the storage folder, or round in a circle.
+    return RecordIndex::dayFolders(path);
 }
 
 bool RecordScheduleThread::deleteOldRecord(const QString &path, const QDate &today)
@@ -332,9 +376,25 @@ bool RecordScheduleThread::deleteOldRecord(const QString &path, const QDate &tod
         const qint64 age = date.daysTo(today);
         if (age < ExpiryDays)
             continue;
-        if (QDir(dir).removeRecursively()) {
+        // Only what the recorder wrote: its segments of that day and the
+        // day index; anything else (and the folder with it) stays.
+        const QString dayName = QFileInfo(dir).fileName();
+        const QFileInfoList files = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        int gone = 0;
+        for (const QFileInfo &file : files) {
+            const bool ours =
+                file.fileName() == RecordIndex::fileName() || RecordIndex::isSegmentName(dayName, file.fileName());
+            if (ours && !file.isSymLink() && file.isFile() && QFile::remove(file.filePath()))
+                ++gone;
+        }
+        const bool emptied = QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        if (emptied && QDir().rmdir(dir)) {
             qInfo().nospace() << "Deleted expired record: " << QFileInfo(dir).absoluteFilePath() << " (Age: " << age
                               << " days)";
+            removed = true;
+        } else if (gone > 0) {
+            qInfo().nospace() << "Deleted expired record: " << QFileInfo(dir).absoluteFilePath() << " (Age: " << age
+                              << " days), " << gone << " files; the folder holds other files and stays";
             removed = true;
         }
     }
@@ -446,6 +506,10 @@ void RecordScheduleThread::startRecordThreads()
             Recorder r;
             r.url = url;
             r.folder = folder;
+            // <root>/<device>, or <root>/<device>/CH_NN for a channel.
+            r.root = QFileInfo(folder).path();
+            if (record->channelIdx > 0)
+                r.root = QFileInfo(r.root).path();
             startRecorder(r);
             qInfo() << "start record plan thread." << key;
             kept.insert(key, r);
@@ -476,12 +540,22 @@ void RecordScheduleThread::startRecorder(Recorder &r)
         r.plan = std::make_shared<FFmpegRecordPlan>();
         r.ended = std::make_shared<std::atomic_bool>(false);
         r.recorded = std::make_shared<std::atomic_bool>(false);
+        r.writeFailed = std::make_shared<std::atomic_bool>(false);
         r.plan->setFileLength(fileLengthSecs());
         r.plan->setParams(r.url, r.folder);
+        r.plan->setStorageRoot(r.root);
         r.plan->setClock(&ScheduleClock::now);
         FFmpegRecordPlan *plan = r.plan.get();
         const auto ended = r.ended;
         const auto recorded = r.recorded;
+        const auto writeFailed = r.writeFailed;
+        connect(
+            plan, &FFmpegRecordPlan::recordError, plan,
+            [writeFailed](const QString &, int code) {
+                if (code == player::ErrWriteFailed)
+                    *writeFailed = true;
+            },
+            Qt::DirectConnection);
         // Emitted in the recorder's own thread: the schedule thread only
         // learns that something happened and looks for itself.
         connect(
@@ -501,6 +575,7 @@ void RecordScheduleThread::startRecorder(Recorder &r)
     }
     *r.ended = false;
     *r.recorded = false;
+    *r.writeFailed = false;
     r.retryAt = -1;
     r.nextProbe = -1;
     r.sourceDown = false;
@@ -555,8 +630,12 @@ qint64 RecordScheduleThread::serviceRecorders()
             }
             // It ended by itself: its stream failed (or never came).
             r.plan->wait();
-            r.failures = *r.recorded ? 1 : r.failures + 1;
-            r.state = Retrying;
+            const bool writeFailed = *r.writeFailed;
+            // A recorder that opened a segment on a full disk did not record.
+            r.failures = *r.recorded && !writeFailed ? 1 : r.failures + 1;
+            r.state = writeFailed ? DiskFull : Retrying;
+            if (writeFailed)
+                m_checkDiskNow = true; // the disk may have filled since the last check
             const qint64 delay = retryDelayMs(r.failures);
             r.retryAt = steadyMs() + delay;
             r.sourceDown = g_sourceProbe.load() && !reachable(r.url);

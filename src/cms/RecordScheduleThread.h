@@ -15,6 +15,17 @@
 // (deviceStateChanged) so the page can show a channel that is not recording
 // while it should.
 //
+// A full disk is an outage too: the recorders stop, the page is told once
+// (sig_recordStopped), the free space is looked at again every few seconds,
+// and recording resumes by itself when there is room; the plan stays on. A
+// recorder that cannot write (its disk filled between two checks, or its
+// folder is refused) has the disk checked at once, and is otherwise started
+// again on the steps above (told once: sig_recordWriteFailed).
+//
+// The clean-up of old recordings and every repair act only inside the storage
+// folder's own tree (<root>/<device>/<day>, <root>/<device>/CH_NN/<day>),
+// never through a link, and remove only what the recorder writes.
+//
 // The thread works on its own copy of the plan (setPlan, updatePlan), so the
 // page may change or reload its plan at any time. The recorders are touched by
 // run only, and by stop once run has returned.
@@ -59,6 +70,7 @@ public:
         Recording, // a segment is being written
         Retrying,  // the stream failed; the recorder starts again soon
         Missing,   // the registry does not know the channel; looked for again soon
+        DiskFull,  // the disk is full or the footage cannot be written; tried again soon
     };
     Q_ENUM(DeviceState)
 
@@ -81,11 +93,13 @@ public:
 
     // Free space of the storage folder (created when missing): true to go on.
     bool checkDisk();
-    // Removes the day folders under path that are 30 or more days older than
-    // today; true when at least one went.
+    // Removes what the recorder wrote in the day folders under path that are
+    // 30 or more days older than today (its segments and day index), and each
+    // such folder when nothing else is left in it; true when anything went.
     static bool deleteOldRecord(const QString &path, const QDate &today);
-    // Day folders ("yyyyMMdd", not searched further) at any depth below path,
-    // path itself included.
+    // The day folders ("yyyyMMdd") of the storage folder's own layout:
+    // path/<device>/<day> and path/<device>/CH_NN/<day>, none reached through
+    // a link; never path itself.
     static QStringList collectDayFolders(const QString &path);
 
     // Whether now is to be recorded. wait (seconds) is how long the answer
@@ -105,13 +119,19 @@ public:
     static qint64 retryDelayMs(int failures);
     // How often a source whose port refuses connections is probed.
     static constexpr int ProbeIntervalMs = 1000;
+    // How often the free space is looked at again while the disk is full.
+    static constexpr int DiskProbeIntervalMs = 2000;
     static constexpr int ProbeTimeoutMs = 800;
     // Measurements only: without the probe a recorder waits out its steps.
     static void setSourceProbeForTesting(bool enabled);
 
 signals:
-    // The disk check ended the loop; the plan's full-disk policy.
+    // The disk check stopped the recording; the plan's full-disk policy.
+    // Once per outage: it resumes by itself when there is room again.
     void sig_recordStopped(int storage_type);
+    // A recorder could not write its footage while the disk check passed
+    // (folder refused or not writable). Once until a recorder writes again.
+    void sig_recordWriteFailed();
     // A record channel of the plan (szDevId, szDevIp, iChannelIdx) changed
     // its DeviceState. From the thread; connect queued.
     void deviceStateChanged(QString sn, QString ip, int channel, int state);
@@ -127,8 +147,10 @@ private:
         std::shared_ptr<FFmpegRecordPlan> plan;
         QString url;
         QString folder;
-        std::shared_ptr<std::atomic_bool> ended;    // its run has returned
-        std::shared_ptr<std::atomic_bool> recorded; // a segment opened since it started
+        QString root;                                  // the storage folder the channel's folder lies in
+        std::shared_ptr<std::atomic_bool> ended;       // its run has returned
+        std::shared_ptr<std::atomic_bool> recorded;    // a segment opened since it started
+        std::shared_ptr<std::atomic_bool> writeFailed; // it ended because it could not write
         int failures = 0;
         qint64 retryAt = -1; // steady ms; -1 while it runs
         bool sourceDown = false;
@@ -137,6 +159,10 @@ private:
     };
 
     void takePendingPlan();
+    // The disk check failed: recorders stop, the page is told once, and the
+    // check is made again every DiskProbeIntervalMs until it passes (true) or
+    // the loop is to end (false).
+    bool waitForRoom();
     void startRecordThreads();
     void startRecorder(Recorder &r);
     // Notes recorders that ended, starts those whose wait is over or whose
@@ -166,6 +192,10 @@ private:
     int m_missingFailures = 0;
     qint64 m_missingRetryAt = -1;
     bool m_stop = false;
+    bool m_diskFullSaid = false;
+    bool m_writeFailSaid = false;
+    bool m_checkDiskNow = false;    // a recorder could not write
+    QDate m_noOldRecordOn;          // the day a clean-up found nothing to remove
     bool m_event = false;           // under m_lock: a recorder ended or recorded
     bool m_havePending = false;     // under m_lock
     RECORD_PLAN_INFO m_pendingPlan; // under m_lock

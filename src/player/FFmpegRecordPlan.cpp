@@ -14,7 +14,6 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QSaveFile>
-#include <QDirIterator>
 #include <QSet>
 
 #include <algorithm>
@@ -25,19 +24,83 @@ const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
 QSet<QString> g_openSegments; // under g_indexMutex: files recorders of this process write now
 
-QJsonArray readIndex(const QString &dayDir)
+bool writeIndex(const QString &dayDir, const QJsonArray &array)
 {
-    return RecordIndex::readArray(dayDir);
+    QString error;
+    if (RecordIndex::write(dayDir, array, &error))
+        return true;
+    qWarning() << "day index not written, the previous one stays:" << dayDir + QStringLiteral("/record.json") << error;
+    return false;
 }
 
-bool writeIndex(const QString &path, const QJsonArray &array)
+QJsonObject entryObject(const QString &fileName, const QString &startTime, const QString &endTime)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    return QJsonObject{{QStringLiteral("fileName"), fileName},
+                       {QStringLiteral("startTime"), startTime},
+                       {QStringLiteral("endTime"), endTime}};
+}
+
+// The index to change. One that cannot be opened or parsed would otherwise be
+// replaced by the one new entry, and every other segment of the day would go
+// from the list: it is rebuilt from the segments found in the folder. False
+// for an index that is refused (a link, too large): it is not written at all.
+bool currentIndex(const QString &dayDir, QJsonArray &array)
+{
+    const RecordIndex::Day day = RecordIndex::readWithFootage(dayDir);
+    if (day.status == RecordIndex::Status::Refused)
         return false;
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    f.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
-    return f.commit();
+    array = day.raw;
+    if (day.status == RecordIndex::Status::Unreadable || day.status == RecordIndex::Status::BadJson)
+        qWarning() << "day index unusable, rebuilt from its segments:" << dayDir << day.error;
+    for (const RecordIndex::Entry &e : day.entries) {
+        if (e.found && !g_openSegments.contains(e.path))
+            array.append(entryObject(e.fileName, e.startTime, e.endTime));
+    }
+    return true;
+}
+
+// A segment file of the recorder that holds no frame (the disk was full when
+// it was made, or a kill came within its first GOP) is removed; one that
+// cannot be read only when this recorder has just failed to write it.
+bool removeEmptySegment(const QString &dayDir, const QString &fileName, bool unreadableToo = false)
+{
+    const QString path = dayDir + QLatin1Char('/') + fileName;
+    const QFileInfo info(path);
+    if (!RecordIndex::isSegmentName(QFileInfo(dayDir).fileName(), fileName) || info.isSymLink() || !info.isFile())
+        return false;
+    const qint64 ms = FFmpegRecordPlan::fileDurationMs(path);
+    if (ms > 0 || (ms < 0 && !unreadableToo))
+        return false;
+    if (!QFile::remove(path)) {
+        qWarning() << "cannot remove an empty segment:" << path;
+        return false;
+    }
+    return true;
+}
+
+// The end of a segment of footage ms long that starts at start, within its day.
+QString endOf(const QTime &start, qint64 ms)
+{
+    QTime end = start.addMSecs(int(qMin<qint64>(ms, 86400000)));
+    if (end < start)
+        end = QTime(23, 59, 59, 999); // a day index never spans two days
+    return end.toString(kTimeFormat);
+}
+
+// The recorder's segments in a day folder that the index bytes do not name
+// (all of them without bytes), leaving out those being written now.
+QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
+{
+    QStringList names;
+    const QString dayName = QFileInfo(dayDir).fileName();
+    const QStringList files =
+        QDir(dayDir).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+    for (const QString &name : files) {
+        if (RecordIndex::isSegmentName(dayName, name) && !g_openSegments.contains(dayDir + QLatin1Char('/') + name)
+            && !bytes.contains(QByteArray("\"") + name.toUtf8() + "\""))
+            names << name;
+    }
+    return names;
 }
 
 } // namespace
@@ -89,6 +152,11 @@ void FFmpegRecordPlan::setParams(const QString &url, const QString &folder)
     m_folder = folder;
 }
 
+void FFmpegRecordPlan::setStorageRoot(const QString &root)
+{
+    m_root = root;
+}
+
 void FFmpegRecordPlan::requestStop()
 {
     m_stop = true;
@@ -108,11 +176,10 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
                                       const QString &endTime)
 {
     QMutexLocker lock(&g_indexMutex);
-    const QString path = dayDir + QStringLiteral("/record.json");
-    QJsonArray array = readIndex(dayDir);
-    QJsonObject entry{{QStringLiteral("fileName"), fileName},
-                      {QStringLiteral("startTime"), startTime},
-                      {QStringLiteral("endTime"), endTime}};
+    QJsonArray array;
+    if (!currentIndex(dayDir, array))
+        return false;
+    const QJsonObject entry = entryObject(fileName, startTime, endTime);
     bool found = false;
     for (int i = 0; i < array.size(); ++i) {
         if (array.at(i).toObject().value(QStringLiteral("fileName")).toString() == fileName) {
@@ -123,7 +190,23 @@ bool FFmpegRecordPlan::updateDayIndex(const QString &dayDir, const QString &file
     }
     if (!found)
         array.append(entry);
-    return writeIndex(path, array);
+    return writeIndex(dayDir, array);
+}
+
+bool FFmpegRecordPlan::removeFromDayIndex(const QString &dayDir, const QString &fileName)
+{
+    QMutexLocker lock(&g_indexMutex);
+    QJsonArray array;
+    if (!currentIndex(dayDir, array))
+        return false;
+    bool found = false;
+    for (int i = array.size() - 1; i >= 0; --i) {
+        if (array.at(i).toObject().value(QStringLiteral("fileName")).toString() == fileName) {
+            array.removeAt(i);
+            found = true;
+        }
+    }
+    return !found || writeIndex(dayDir, array);
 }
 
 int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
@@ -132,24 +215,34 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
     // Only the day folder's own files are ever looked at or removed: an
     // entry that names anything else is left as it is (playback refuses it).
     RecordIndex::Status status = RecordIndex::Status::Missing;
-    const QByteArray bytes = RecordIndex::readBytes(dayDir, &status);
+    QString error;
+    const QByteArray bytes = RecordIndex::readBytes(dayDir, &status, &error);
+    if (status == RecordIndex::Status::Refused || status == RecordIndex::Status::Unreadable)
+        return 0;
+    // Segments the index does not name: the disk was full when their entry
+    // was to be written, or the index was lost.
+    QStringList unlisted = unlistedSegments(dayDir, bytes);
     // An open entry has an empty endTime, and JSON writes an empty text only
-    // as "": an index without it has nothing to repair (most days of a year).
-    if (status != RecordIndex::Status::Ok || !bytes.contains("\"\""))
+    // as "": an index without it that names every segment has nothing to
+    // repair (most days of a year).
+    if (unlisted.isEmpty() && (status != RecordIndex::Status::Ok || !bytes.contains("\"\"")))
         return 0;
-    const QJsonArray array = RecordIndex::parse(bytes, dayDir, &status);
-    if (status != RecordIndex::Status::Ok)
-        return 0;
+    QJsonArray array;
+    if (status == RecordIndex::Status::Ok) {
+        array = RecordIndex::parse(bytes, dayDir, &status, &error);
+        if (status != RecordIndex::Status::Ok) {
+            qWarning() << "day index unusable, rebuilt from its segments:" << dayDir << error;
+            unlisted = unlistedSegments(dayDir, QByteArray());
+        }
+    }
     // Complete entries are kept as they are without a look at their names.
     const auto isOpen = [](const QJsonValue &value) {
         const QJsonValue end = value.toObject().value(QStringLiteral("endTime"));
         return value.isObject() && end.isString() && end.toString().isEmpty();
     };
-    if (std::none_of(array.begin(), array.end(), isOpen))
-        return 0;
     QJsonArray kept;
     int repaired = 0;
-    for (const QJsonValue &value : array) {
+    for (const QJsonValue &value : qAsConst(array)) {
         if (!isOpen(value)) {
             kept.append(value);
             continue;
@@ -164,33 +257,47 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
         const qint64 ms = fileDurationMs(e.path);
         if (ms == 0) {
             // A segment the recorder opened and never wrote a frame into; only
-            // its own kind of file is removed.
-            if (e.fileName.endsWith(QLatin1String(".mp4"), Qt::CaseInsensitive) && QFileInfo(e.path).isFile()
-                && !QFileInfo(e.path).isSymLink())
-                QFile::remove(e.path);
+            // a file the recorder named itself is removed.
+            removeEmptySegment(dayDir, e.fileName);
             ++repaired;
             continue;
         }
         if (start.isValid() && ms > 0) {
-            QTime end = start.addMSecs(int(qMin<qint64>(ms, 86400000)));
-            if (end < start)
-                end = QTime(23, 59, 59, 999); // a day index never spans two days
-            o.insert(QStringLiteral("endTime"), end.toString(kTimeFormat));
+            o.insert(QStringLiteral("endTime"), endOf(start, ms));
             ++repaired;
         }
         kept.append(o);
     }
-    if (repaired > 0)
-        writeIndex(dayDir + QLatin1Char('/') + RecordIndex::fileName(), kept);
+    for (const QString &name : qAsConst(unlisted)) {
+        if (removeEmptySegment(dayDir, name)) {
+            ++repaired;
+            continue;
+        }
+        const QTime start = QTime::fromString(RecordIndex::segmentStartTime(name), kTimeFormat);
+        const qint64 ms = fileDurationMs(dayDir + QLatin1Char('/') + name);
+        if (!start.isValid() || ms <= 0)
+            continue;
+        kept.append(entryObject(name, start.toString(kTimeFormat), endOf(start, ms)));
+        ++repaired;
+    }
+    if (repaired > 0 && !writeIndex(dayDir, kept))
+        return 0;
     return repaired;
 }
 
 int FFmpegRecordPlan::repairRecordings(const QString &root)
 {
+    // The root of the recordings, or a device's or a channel's folder.
+    QStringList days;
+    const QFileInfoList subs =
+        QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
+    for (const QFileInfo &sub : subs) {
+        if (RecordIndex::isDayName(sub.fileName()))
+            days << sub.filePath();
+    }
+    days += RecordIndex::dayFolders(root);
     int repaired = 0;
-    QDirIterator it(root, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString dayDir = QFileInfo(it.next()).path();
+    for (const QString &dayDir : qAsConst(days)) {
         const int n = repairDayIndex(dayDir);
         if (n > 0)
             qInfo() << "repaired" << n << "recording entries left open in" << dayDir;
@@ -204,10 +311,17 @@ void FFmpegRecordPlan::run()
     ThreadStack::install();
     player::IoInterrupt irq;
     irq.stop = &m_stop;
+    // Nothing below the root is used through a link: a device, channel or day
+    // folder that leads out of the recordings tree is not repaired, and no
+    // footage goes into it.
+    const QString root = m_root.isEmpty() ? m_folder : m_root;
     // A recorder that died just before midnight left its entry in yesterday's index.
     for (const QDate &day : {now().date().addDays(-1), now().date()}) {
         const QString dayName = day.toString(QStringLiteral("yyyyMMdd"));
-        const int fixed = repairDayIndex(m_folder + QLatin1Char('/') + dayName);
+        const QString dayDir = m_folder + QLatin1Char('/') + dayName;
+        if (!RecordIndex::ownTree(root, dayDir))
+            continue;
+        const int fixed = repairDayIndex(dayDir);
         if (fixed > 0)
             qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
     }
@@ -238,10 +352,30 @@ void FFmpegRecordPlan::run()
     QString segDir, segName;
     std::vector<player::PacketPtr> gop; // packets since the last key frame
 
+    bool writeFailed = false;
+    // Every write of a segment goes through here (a test may make it fail as
+    // a full disk would).
+    auto writePacket = [&](const AVPacket *p) {
+        if (RecordIndex::writeFails(writer.path()) || !writer.write(p)) {
+            writeFailed = true;
+            return false;
+        }
+        return true;
+    };
     auto closeSegment = [&]() {
         if (!writer.isOpen())
             return;
         writer.close();
+        const QString path = segDir + QLatin1Char('/') + segName;
+        // The disk was full from the start: a file without a single frame is
+        // of no use to anyone and leaves with its entry.
+        if ((writeFailed || writer.packetCount() == 0) && removeEmptySegment(segDir, segName, true)) {
+            qWarning() << "record plan removed a segment that holds no frame:" << path;
+            removeFromDayIndex(segDir, segName);
+            QMutexLocker lock(&g_indexMutex);
+            g_openSegments.remove(path);
+            return;
+        }
         // The last packet's arrival, and the first packet's time taken back
         // from it through the stream's own time: the first packets of a
         // connection arrive in a burst, so the first one's arrival is late.
@@ -252,32 +386,50 @@ void FFmpegRecordPlan::run()
             start = dayStart;
         if (end.date() != segStart.date())
             end = QDateTime(segStart.date(), QTime(23, 59, 59, 999));
+        // On a full disk this fails and the entry stays open: it is listed
+        // with the length of its file until a recorder completes it.
         updateDayIndex(segDir, segName, start.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
         {
             QMutexLocker lock(&g_indexMutex);
-            g_openSegments.remove(segDir + QLatin1Char('/') + segName);
+            g_openSegments.remove(path);
         }
-        emit segmentClosed(segDir + QLatin1Char('/') + segName);
+        emit segmentClosed(path);
     };
     auto openSegment = [&](const QDateTime &at) -> bool {
         segStart = at;
         segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
-        Platform::makePrivateDir(segDir);
-        QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
+        if (!RecordIndex::ownTree(root, segDir) || !Platform::makePrivateDir(segDir)) {
+            qWarning() << "record plan cannot use the folder" << segDir;
+            return false;
+        }
+        const QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
+        const auto taken = [&](const QString &name) {
+            const QFileInfo info(segDir + QLatin1Char('/') + name);
+            return info.exists() || info.isSymLink();
+        };
         segName = base + QStringLiteral(".mp4");
-        for (int n = 1; QFile::exists(segDir + QLatin1Char('/') + segName); ++n)
+        for (int n = 1; taken(segName); ++n)
             segName = base + QStringLiteral("_%1.mp4").arg(n);
         const QString path = segDir + QLatin1Char('/') + segName;
-        if (!writer.open(path, st->codecpar, st->time_base, true))
+        writeFailed = false;
+        if (!writer.open(path, st->codecpar, st->time_base, true)) {
+            // The file may have been made before the header failed.
+            removeEmptySegment(segDir, segName, true);
             return false;
+        }
         {
             QMutexLocker lock(&g_indexMutex);
             g_openSegments.insert(path);
         }
-        updateDayIndex(segDir, segName, at.time().toString(kTimeFormat), QString());
+        for (const player::PacketPtr &p : gop) {
+            if (!writePacket(p.get())) {
+                closeSegment();
+                return false;
+            }
+        }
+        if (!updateDayIndex(segDir, segName, at.time().toString(kTimeFormat), QString()))
+            qWarning() << "record plan could not list" << path << "in its day index";
         emit segmentOpened(path);
-        for (const player::PacketPtr &p : gop)
-            writer.write(p.get());
         return true;
     };
 
@@ -336,7 +488,7 @@ void FFmpegRecordPlan::run()
         if (!writer.isOpen()) {
             segElapsed = 0;
             if (key && !openSegment(t)) {
-                emit recordError(m_url, player::ErrOpenFailed);
+                emit recordError(m_url, player::ErrWriteFailed);
                 av_packet_unref(pkt);
                 break;
             }
@@ -346,15 +498,15 @@ void FFmpegRecordPlan::run()
             closeSegment();
             segElapsed = 0;
             if (!openSegment(t)) {
-                emit recordError(m_url, player::ErrOpenFailed);
+                emit recordError(m_url, player::ErrWriteFailed);
                 av_packet_unref(pkt);
                 break;
             }
-        } else if (pkt->size > 0 && !writer.write(pkt)) {
+        } else if (pkt->size > 0 && !writePacket(pkt)) {
             // Disk full or gone: close what was written (and list it) rather
             // than go on producing a file that silently lacks its video.
             qWarning() << "record plan cannot write" << writer.path();
-            emit recordError(m_url, player::ErrStreamBroken);
+            emit recordError(m_url, player::ErrWriteFailed);
             av_packet_unref(pkt);
             break;
         }

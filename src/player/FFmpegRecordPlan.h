@@ -25,29 +25,42 @@ public:
     void setFileLength(int seconds);
     int fileLength() const { return m_fileLength; }
     void setParams(const QString &url, const QString &folder);
+    // The recordings root the folder lies in: from below it down to the day
+    // folder, nothing is used through a link (a folder that leads out of the
+    // tree is refused, nothing in it repaired or written). Unset: the folder.
+    void setStorageRoot(const QString &root);
     void requestStop();
     // Replaces the wall clock (tests).
     void setClock(std::function<QDateTime()> clock);
 
-    // Day index maintenance; the index is always replaced atomically.
+    // Day index maintenance; the index is only ever replaced by a complete new
+    // one, and a failed write (a full disk) keeps the old one and returns
+    // false. An index that cannot be read or parsed is rebuilt from the
+    // day's segments first.
     static bool updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
                                const QString &endTime);
-    // Completes entries left open by a recorder that died, from the files'
-    // own durations; entries whose file holds not a single frame (a kill
-    // within the first GOP leaves only the header) are removed with their
-    // file. Segments being recorded by this process are left alone. Returns
-    // the entries completed or removed.
+    // The entry of a segment that held no frame leaves the index.
+    static bool removeFromDayIndex(const QString &dayDir, const QString &fileName);
+    // Completes entries left open by a recorder that died (or whose disk
+    // filled), from the files' own durations, and lists the recorder's
+    // segments that the index lost; entries whose file holds not a single
+    // frame (a kill within the first GOP leaves only the header) are removed
+    // with their file when the recorder named it. Segments being recorded by
+    // this process are left alone. Returns the entries completed, added or
+    // removed.
     static int repairDayIndex(const QString &dayDir);
     // Length of a segment as far as it is written (a segment is fragmented,
     // so it reads while it grows); -1 when it cannot be read.
     static qint64 fileDurationMs(const QString &path);
-    // The same for every day index below a recordings root (start-up, off
-    // the GUI thread).
+    // The same for every day folder of a recordings root's own layout
+    // (start-up, off the GUI thread); nothing reached through a link.
     static int repairRecordings(const QString &root);
 
 signals:
     void segmentOpened(QString path);
     void segmentClosed(QString path);
+    // player::PlayerError; ErrWriteFailed when the footage could not be
+    // written (the disk is full, or the folder refused).
     void recordError(QString url, int code);
 
 protected:
@@ -58,6 +71,7 @@ private:
     std::function<QDateTime()> m_clock;
     QString m_url;
     QString m_folder;
+    QString m_root;
     int m_fileLength = 30;
     std::atomic_bool m_stop{false};
 };

@@ -30,6 +30,7 @@ enum PlayerError {
     ErrDecoderFailed = -3, // no decoder could be opened
     ErrStreamBroken = -4,  // the stream ended or failed while live
     ErrNoFrames = -5,      // a live stream delivered nothing for the stall limit
+    ErrWriteFailed = -6,   // a recording could not be written (disk full, folder refused)
 };
 
 // Wraps a frame so its buffers go back to FFmpeg when the last holder lets go.

@@ -1,5 +1,7 @@
 #include "RecordIndex.h"
 
+#include "FFmpegRecordPlan.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QTime>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace RecordIndex {
 
@@ -24,7 +37,109 @@ QString text(const QJsonObject &o, const char *key)
     return v.isString() ? v.toString() : QString();
 }
 
+std::atomic_bool g_failing{false};
+QMutex g_failMutex;
+std::function<bool(const QString &)> g_fails; // under g_failMutex
+
+const QRegularExpression &segmentPattern()
+{
+    static const QRegularExpression re(QStringLiteral("^([0-9]{8})([0-9]{6})(_[0-9]+)?\\.mp4$"));
+    return re;
+}
+
 } // namespace
+
+void setWriteFailureForTesting(std::function<bool(const QString &path)> fails)
+{
+    QMutexLocker lock(&g_failMutex);
+    g_fails = std::move(fails);
+    g_failing = bool(g_fails);
+}
+
+bool writeFails(const QString &path)
+{
+    if (!g_failing)
+        return false;
+    QMutexLocker lock(&g_failMutex);
+    return g_fails && g_fails(path);
+}
+
+bool isDayName(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("^[0-9]{8}$"));
+    return re.match(name).hasMatch();
+}
+
+bool isSegmentName(const QString &dayName, const QString &fileName)
+{
+    const QRegularExpressionMatch m = segmentPattern().match(fileName);
+    return m.hasMatch() && m.captured(1) == dayName;
+}
+
+QString segmentStartTime(const QString &fileName)
+{
+    const QRegularExpressionMatch m = segmentPattern().match(fileName);
+    if (!m.hasMatch() || !QTime::fromString(m.captured(2), QStringLiteral("hhmmss")).isValid())
+        return QString();
+    return m.captured(2) + QStringLiteral("000");
+}
+
+bool isChannelName(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("^CH_[0-9]{2,3}$"));
+    return re.match(name).hasMatch();
+}
+
+bool ownTree(const QString &root, const QString &path)
+{
+    const QString top = QDir::cleanPath(root);
+    const QString below = QDir::cleanPath(path);
+    if (top.isEmpty() || !below.startsWith(top + QLatin1Char('/')))
+        return false;
+    const QStringList parts = below.mid(top.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString at = top;
+    for (const QString &part : parts) {
+        if (part == QLatin1String("..") || part == QLatin1String("."))
+            return false;
+        at += QLatin1Char('/') + part;
+        const QFileInfo info(at);
+        if (info.isSymLink()) {
+            qWarning() << "recording folder refused, a link:" << at << "->" << info.symLinkTarget();
+            return false;
+        }
+        if (!info.exists())
+            return true; // made by the recorder when it gets there
+        if (!info.isDir()) {
+            qWarning() << "recording folder refused, not a folder:" << at;
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList dayFolders(const QString &root)
+{
+    QStringList found;
+    const QString top = QDir::cleanPath(root);
+    if (top.isEmpty() || !QFileInfo(top).isDir())
+        return found;
+    const auto subFolders = [](const QString &dir) {
+        return QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
+    };
+    for (const QFileInfo &device : subFolders(top)) {
+        for (const QFileInfo &sub : subFolders(device.filePath())) {
+            if (isDayName(sub.fileName())) {
+                found << sub.filePath();
+            } else if (isChannelName(sub.fileName())) {
+                for (const QFileInfo &day : subFolders(sub.filePath())) {
+                    if (isDayName(day.fileName()))
+                        found << day.filePath();
+                }
+            }
+        }
+    }
+    return found;
+}
 
 QString resolve(const QString &dayDir, const QString &name)
 {
@@ -58,7 +173,7 @@ bool isOwnFile(const QString &dayDir, const QString &path)
     return true;
 }
 
-QByteArray readBytes(const QString &dayDir, Status *status)
+QByteArray readBytes(const QString &dayDir, Status *status, QString *error)
 {
     const auto result = [status](Status st) {
         if (status)
@@ -79,7 +194,9 @@ QByteArray readBytes(const QString &dayDir, Status *status)
     }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        qWarning() << "record index cannot be read:" << path << f.errorString();
+        // The caller says it, in its own words.
+        if (error)
+            *error = f.errorString();
         return result(Status::Unreadable);
     }
     // It may have grown since the size was taken.
@@ -93,12 +210,15 @@ QByteArray readBytes(const QString &dayDir, Status *status)
     return bytes;
 }
 
-QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status)
+QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status, QString *error)
 {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isArray()) {
-        qWarning() << "record index is no JSON array:" << dayDir + QLatin1Char('/') + fileName() << error.errorString();
+    Q_UNUSED(dayDir)
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !doc.isArray()) {
+        if (error)
+            *error = parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                  : QStringLiteral("not an array");
         if (status)
             *status = Status::BadJson;
         return QJsonArray();
@@ -108,16 +228,16 @@ QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status)
     return doc.array();
 }
 
-QJsonArray readArray(const QString &dayDir, Status *status)
+QJsonArray readArray(const QString &dayDir, Status *status, QString *error)
 {
     Status st = Status::Missing;
-    const QByteArray bytes = readBytes(dayDir, &st);
+    const QByteArray bytes = readBytes(dayDir, &st, error);
     if (st != Status::Ok) {
         if (status)
             *status = st;
         return QJsonArray();
     }
-    return parse(bytes, dayDir, status);
+    return parse(bytes, dayDir, status, error);
 }
 
 Entry entryOf(const QString &dayDir, const QJsonValue &value)
@@ -136,7 +256,7 @@ Entry entryOf(const QString &dayDir, const QJsonValue &value)
 Day read(const QString &dayDir)
 {
     Day day;
-    day.raw = readArray(dayDir, &day.status);
+    day.raw = readArray(dayDir, &day.status, &day.error);
     day.entries.reserve(day.raw.size());
     for (const QJsonValue &value : qAsConst(day.raw)) {
         day.entries.append(entryOf(dayDir, value));
@@ -144,6 +264,76 @@ Day read(const QString &dayDir)
             ++day.refused;
     }
     return day;
+}
+
+Day readWithFootage(const QString &dayDir)
+{
+    Day day = read(dayDir);
+    if (day.status == Status::Refused)
+        return day;
+    QSet<QString> listed;
+    for (const Entry &e : qAsConst(day.entries))
+        listed.insert(e.fileName);
+    const QString dayName = QFileInfo(dayDir).fileName();
+    QStringList names = QDir(dayDir).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+    for (const QString &name : qAsConst(names)) {
+        if (listed.contains(name) || !isSegmentName(dayName, name))
+            continue;
+        const QTime start = QTime::fromString(segmentStartTime(name), QStringLiteral("hhmmsszzz"));
+        const qint64 ms = start.isValid() ? FFmpegRecordPlan::fileDurationMs(dayDir + QLatin1Char('/') + name) : -1;
+        if (ms <= 0)
+            continue;
+        Entry e;
+        e.fileName = name;
+        e.startTime = start.toString(QStringLiteral("hhmmsszzz"));
+        QTime end = start.addMSecs(int(qMin<qint64>(ms, 86400000)));
+        if (end < start)
+            end = QTime(23, 59, 59, 999); // a day index never spans two days
+        e.endTime = end.toString(QStringLiteral("hhmmsszzz"));
+        e.path = dayDir + QLatin1Char('/') + name;
+        e.found = true;
+        day.entries.append(e);
+    }
+    return day;
+}
+
+bool write(const QString &dayDir, const QJsonArray &array, QString *error)
+{
+    const QString path = dayDir + QLatin1Char('/') + fileName();
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QFileInfo info(path);
+    // QSaveFile would write to a link's target.
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return fail(QStringLiteral("the index is no plain file"));
+    const QByteArray bytes = QJsonDocument(array).toJson(QJsonDocument::Indented);
+    if (bytes.size() > MaxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(MaxBytes));
+    if (writeFails(path))
+        return fail(QString::fromLocal8Bit(::strerror(ENOSPC)));
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return fail(f.errorString());
+    // The write goes to a buffer and may only fail at the flush; QSaveFile's
+    // commit renames even after a failed flush, so each step is checked here
+    // and the new file never replaces the old one unless it is whole.
+    QString why;
+    if (!f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        why = f.errorString();
+    else if (f.write(bytes) != bytes.size() || !f.flush())
+        why = f.errorString();
+    else if (::fsync(f.handle()) != 0)
+        why = QString::fromLocal8Bit(::strerror(errno));
+    if (!why.isEmpty()) {
+        f.cancelWriting();
+        return fail(why);
+    }
+    if (!f.commit())
+        return fail(f.errorString());
+    return true;
 }
 
 } // namespace RecordIndex

@@ -303,8 +303,14 @@ std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::readDayRecords(const QString 
                                                                   QSet<QString> *openFiles)
 {
     std::vector<ArchiveRecordPtr> records;
-    const RecordIndex::Day index = RecordIndex::read(dayDir);
-    if (index.status != RecordIndex::Status::Ok) {
+    // An index that cannot be used hides none of the segments the recorder
+    // wrote: they are listed from the files, after the index's own entries.
+    const RecordIndex::Day index = RecordIndex::readWithFootage(dayDir);
+    if (index.status == RecordIndex::Status::Unreadable)
+        qWarning() << "file open error." << dayDir + QLatin1Char('/') + kIndexName << index.error;
+    else if (index.status == RecordIndex::Status::BadJson)
+        qWarning() << "from json error." << index.error << dayDir + QLatin1Char('/') + kIndexName;
+    if (index.entries.isEmpty()) {
         qDebug() << "no usable day index in" << dayDir;
         return records;
     }
@@ -407,15 +413,10 @@ bool LocalVideoReplayWnd::convertLegacyIndex(const QString &legacyPath, const QS
     QJsonArray array;
     for (const QJsonObject &o : qAsConst(entries))
         array.append(o);
-    QSaveFile out(indexPath);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qWarning() << "cannot write the day index" << indexPath << out.errorString();
-        return false;
-    }
-    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    out.write(QJsonDocument(array).toJson(QJsonDocument::Indented));
-    if (!out.commit()) {
-        qWarning() << "cannot write the day index" << indexPath << out.errorString();
+    // Replaced only by a whole new index: on a full disk the old one stays.
+    QString error;
+    if (!RecordIndex::write(QFileInfo(indexPath).path(), array, &error)) {
+        qWarning() << "cannot write the day index" << indexPath << error;
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 
 #include <QDirIterator>
@@ -17,10 +18,12 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -87,6 +90,7 @@ class tst_RecordPlan : public QObject
     Q_OBJECT
 
     QTemporaryDir m_storage;
+    QString m_backup; // the storage folder the recorders write below
 
     // An NVR at 127.0.0.1 with two channel records, its streams on the server,
     // and a plan recording the channels all day.
@@ -105,7 +109,7 @@ class tst_RecordPlan : public QObject
         RECORD_PLAN_INFO plan;
         plan.iTurnOn = 1;
         plan.iTimeFile = 1;
-        plan.szStoragePath = m_storage.path();
+        plan.szStoragePath = m_backup;
         plan.days = week(QStringLiteral("0-1440|0-1440|0-1440|0-1440|0-1440|0-1440|0-1440"));
         for (int ch : channels)
             plan.devices.append({sn, nvr->ip, 1, uint8_t(ch), 0});
@@ -116,7 +120,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_storage.isValid());
-        CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_storage.path(), {}}; });
+        m_backup = m_storage.path();
+        CommonHelper::setStoragePathsProvider([this] { return StoragePaths{{}, m_backup, {}}; });
         // Segments of two seconds per minute of the plan.
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
         cleanup();
@@ -337,12 +342,12 @@ private slots:
         const QDate today(2026, 12, 7);
         const auto day = [&](int age) { return today.addDays(-age).toString("yyyyMMdd"); };
         const QString root = tmp.path();
-        const QStringList removed{root + "/10.1.1.2/" + day(30),       // depth 2
-                                  root + "/10.1.1.2/CH_01/" + day(31), // depth 3
-                                  root + "/a/1234567/" + day(400)};    // seven digits: searched further
+        const QStringList removed{root + "/10.1.1.2/" + day(30),        // depth 2
+                                  root + "/10.1.1.2/CH_01/" + day(31)}; // depth 3
         const QStringList kept{root + "/10.1.1.2/" + day(29),
                                root + "/x/20261301",            // month 13: a day folder, kept
                                root + "/x/20261301/" + day(60), // inside it: never searched
+                               root + "/a/1234567/" + day(400), // not the recorders' layout
                                root + "/10.1.1.2/" + today.addDays(3).toString("yyyyMMdd")};
         for (const QString &dir : removed + kept)
             QVERIFY(QDir().mkpath(dir));
@@ -352,6 +357,156 @@ private slots:
         for (const QString &dir : kept)
             QVERIFY2(QFileInfo(dir).isDir(), qPrintable(dir));
         QVERIFY(!RecordScheduleThread::deleteOldRecord(root, today));
+    }
+
+    // Delete old recordings takes only what the recorders wrote, in their
+    // own layout, and a day folder only when nothing else is left in it; the
+    // operator's files and date-named folders, links and what they lead to,
+    // and the storage folder itself stay byte for byte. "O" stands for a day
+    // 41 days old, "Y" for one 29 days old.
+    void cleanUpTakesOnlyFootage_data()
+    {
+        QTest::addColumn<QString>("root");        // the storage folder
+        QTest::addColumn<QStringList>("entries"); // files, or "link -> target"
+        QTest::addColumn<QStringList>("gone");    // what the clean-up removes
+        QTest::addColumn<bool>("removed");
+        const QString dev = "B/10.1.1.2/O", ch = "B/10.1.1.2/CH_01/O";
+        QTest::newRow("old footage of a device and a channel")
+            << "B" << QStringList{dev + "/O120000.mp4",  dev + "/record.json", ch + "/O120000.mp4",
+                                  ch + "/O120000_1.mp4", ch + "/record.json",  "B/10.1.1.2/Y/Y120000.mp4"}
+            << QStringList{dev,
+                           dev + "/O120000.mp4",
+                           dev + "/record.json",
+                           ch,
+                           ch + "/O120000.mp4",
+                           ch + "/O120000_1.mp4",
+                           ch + "/record.json"}
+            << true;
+        QTest::newRow("a note beside old footage")
+            << "B"
+            << QStringList{dev + "/O120000.mp4", dev + "/record.json", dev + "/note.txt", dev + "/holiday.mp4",
+                           dev + "/20190315120000.mp4"}
+            << QStringList{dev + "/O120000.mp4", dev + "/record.json"} << true;
+        QTest::newRow("the operator's date-named folders")
+            << "B"
+            << QStringList{"B/Documents/20190315/tax-return.pdf", "B/photos/2019/20190315/img.jpg",
+                           "B/20190101/20190101120000.mp4", "B/20190101/record.json"}
+            << QStringList{} << false;
+        QTest::newRow("storage folder named as a date")
+            << "20200101" << QStringList{"20200101/10.1.1.2/20261207/20261207120000.mp4"} << QStringList{} << false;
+        QTest::newRow("links out of the storage folder") << "B"
+                                                         << QStringList{"out/dev/O/O120000.mp4",
+                                                                        "out/dev/O/record.json",
+                                                                        "out/day/O120000.mp4",
+                                                                        "out/ch/O/O120000.mp4",
+                                                                        "out/video.mp4",
+                                                                        "B/10.1.1.3 -> out/dev",
+                                                                        dev + " -> out/day",
+                                                                        "B/10.1.1.2/CH_02 -> out/ch",
+                                                                        "B/10.1.1.4/O/O120000.mp4 -> out/video.mp4"}
+                                                         << QStringList{} << false;
+    }
+    void cleanUpTakesOnlyFootage()
+    {
+        QFETCH(QString, root);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, gone);
+        QTemporaryDir tmp;
+        const auto at = [&tmp](QString path) {
+            return tmp.path() + "/" + path.replace("O", "20261027").replace("Y", "20261108");
+        };
+        for (const QString &entry : entries) {
+            const QStringList link = entry.split(QStringLiteral(" -> "));
+            QVERIFY(QDir().mkpath(QFileInfo(at(link.first())).path()));
+            QVERIFY(link.size() == 2 ? QFile::link(at(link.last()), at(link.first()))
+                                     : writeFile(at(entry), entry.toUtf8()));
+        }
+        QMap<QString, QByteArray> expected = fileTree(tmp.path());
+        for (const QString &path : gone)
+            QVERIFY2(expected.remove(QDir(tmp.path()).relativeFilePath(at(path))) == 1, qPrintable(path));
+
+        QTEST(RecordScheduleThread::deleteOldRecord(at(root), QDate(2026, 12, 7)), "removed");
+        QCOMPARE(fileTree(tmp.path()), expected);
+    }
+
+    // A full disk stops the recording and says so once (the plan stays as
+    // it is); the free space is looked at again, and recording resumes by
+    // itself when there is room, as after an outage. A disk that another
+    // writer fills between two checks stops the recorder that cannot write,
+    // said once, and it records again once there is room.
+    void fullDiskStopsUntilThereIsRoom_data()
+    {
+        QTest::addColumn<qint64>("fullBytes"); // what the volume reports while full
+        QTest::addColumn<int>("policy");
+        QTest::addColumn<bool>("filledByOthers"); // the volume reports room all along
+        QTest::newRow("stop when full") << qint64(0) << 1 << false;
+        QTest::newRow("delete old, nothing old") << (qint64(1) << 30) << 0 << false;
+        QTest::newRow("volume cannot be read") << qint64(-1) << 1 << false;
+        QTest::newRow("filled between two checks") << (qint64(100) << 30) << 1 << true;
+    }
+    void fullDiskStopsUntilThereIsRoom()
+    {
+        QFETCH(qint64, fullBytes);
+        QFETCH(int, policy);
+        QFETCH(bool, filledByOthers);
+        static std::atomic<qint64> freeBytes;
+        static std::atomic<int> asked;
+        freeBytes = qint64(100) << 30;
+        asked = 0;
+        Platform::setFreeSpaceProbe([](const QString &) {
+            ++asked;
+            return freeBytes.load();
+        });
+        static int run = 0;
+        SmallDisk disk(m_storage.path() + QStringLiteral("/small%1").arg(++run));
+        m_backup = disk.path();
+        auto restore = qScopeGuard([this] { m_backup = m_storage.path(); });
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + testmedia::makeClip("rec30.mp4", "h264", 30)}));
+        RECORD_PLAN_INFO plan = recordNvr("SIM-REC-FULL", rtsp.port(), {1});
+        plan.iStorageType = uint8_t(policy);
+        const QString ch1 = disk.path() + "/127.0.0.1/CH_01";
+
+        RecordScheduleThread thread;
+        QList<int> states;
+        connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
+                [&states](const QString &, const QString &, int, int state) { states << state; });
+        QSignalSpy stopped(&thread, &RecordScheduleThread::sig_recordStopped);
+        QSignalSpy writeFailed(&thread, &RecordScheduleThread::sig_recordWriteFailed);
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);
+
+        if (filledByOthers)
+            QVERIFY(disk.fill());
+        else
+            freeBytes = fullBytes;
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::DiskFull), 30000);
+        // Looked at again and again (the recorder tried again and again),
+        // said once.
+        if (filledByOthers) {
+            QTRY_VERIFY_WITH_TIMEOUT(states.count(RecordScheduleThread::DiskFull) >= 3, 60000);
+            QCOMPARE(writeFailed.count(), 1);
+            QCOMPARE(stopped.count(), 0);
+        } else {
+            const int before = asked;
+            QTRY_VERIFY_WITH_TIMEOUT(asked >= before + 3, 30000);
+            QCOMPARE(stopped.count(), 1);
+            QCOMPARE(stopped.first().at(0).toInt(), policy);
+            QCOMPARE(writeFailed.count(), 0);
+        }
+        QVERIFY(thread.isRunning());
+
+        const QStringList before = dayIndexes(ch1).first;
+        disk.makeRoom();
+        freeBytes = qint64(100) << 30;
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 1000, 30000);
+        thread.stop();
+        QCOMPARE(stopped.count(), filledByOthers ? 0 : 1);
+        // Nothing without footage was left behind by the tries on the full disk.
+        for (QDirIterator it(ch1, {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            QVERIFY(FFmpegRecordPlan::fileDurationMs(it.next()) > 0);
     }
 
     // Both channels record into BackupPath/<ip>/CH_NN/yyyyMMdd; after stop

@@ -24,10 +24,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 using DevicePagesTest::child;
@@ -316,6 +318,48 @@ private slots:
         restarted.stopPlan();
         QCOMPARE(segments(ch2).second, 0);
         QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+    }
+
+    // A full disk while recording is said (the toast, the record list) and
+    // switches nothing off: the plan stays on, also in the database, and
+    // recording resumes by itself when there is room again.
+    void fullDiskIsSaidAndRecordingResumes()
+    {
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan();
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        static std::atomic<qint64> freeBytes;
+        freeBytes = qint64(100) << 30;
+        Platform::setFreeSpaceProbe([](const QString &) { return freeBytes.load(); });
+        auto restore =
+            qScopeGuard([] { Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; }); });
+        page()->record();
+        auto *model = qobject_cast<QStandardItemModel *>(child<QTreeView>(page(), "m_treeRecordDevlist")->model());
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+
+        freeBytes = qint64(4) << 30;
+        const QString said = QStringLiteral("Hard disk space is less than 5GB, video recording has stopped.");
+        QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(said), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::DiskFull), 10000);
+        QCOMPARE(page()->deviceState(1), int(RecordScheduleThread::DiskFull));
+        QCOMPARE(model->item(0)->toolTip(), QStringLiteral("Not recording: the disk is full or cannot be written"));
+        QVERIFY(page()->isRecording());
+        QCOMPARE(onButton()->text(), QStringLiteral("Stop"));
+        QCOMPARE(page()->plan().iTurnOn, uint8_t(1));
+        QCOMPARE(OrmHelper::getPlanRecord()->iTurnOn, 1);
+
+        DevicePagesTest::closeToasts();
+        freeBytes = qint64(100) << 30;
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(1), int(RecordScheduleThread::Recording), 30000);
+        QCOMPARE(model->item(0)->toolTip(), QString());
+        QVERIFY(!DevicePagesTest::toastTexts().contains(said));
+
+        click("m_btnOn");
+        QVERIFY(!page()->isRecording());
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
     }
 
     // A channel that should record and does not is marked in the record

@@ -2,8 +2,11 @@
 #include "FFmpegRecordPlan.h"
 #include "PlayerCommon.h"
 #include "PlayerParam.h"
+#include "RecordIndex.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 #include "VideoRecord.h"
+
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,6 +42,17 @@ QString firstFile(const QString &dayDir)
 {
     const QJsonArray index = readIndex(dayDir);
     return index.isEmpty() ? QString() : dayDir + "/" + index[0].toObject()["fileName"].toString();
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QTime timeOf(const QJsonValue &entry, const char *key)
+{
+    return QTime::fromString(entry.toObject()[QLatin1String(key)].toString(), "hhmmsszzz");
 }
 
 // Frames our own player decodes from a file, and its duration.
@@ -332,6 +346,175 @@ private slots:
         QVERIFY(testmedia::probeFrames(day + "/" + o["fileName"].toString(), &seconds) > 0);
         QVERIFY2(qAbs(start.msecsTo(end) - seconds * 1000) <= 100,
                  qPrintable(QString("%1 listed, %2 s in the file").arg(start.msecsTo(end)).arg(seconds)));
+    }
+
+    // The disk fills while a segment is written, or is full when a recorder
+    // starts (again and again, as the schedule restarts it): the day index
+    // stays the whole one from before, no file without footage is left, and
+    // the footage written stays listed at its real length, completed in the
+    // index once there is room.
+    void fullDiskKeepsIndexAndFootage_data()
+    {
+        QTest::addColumn<bool>("whileRecording");
+        QTest::newRow("fills while a segment is written") << true;
+        QTest::newRow("full when the recorder starts") << false;
+    }
+    void fullDiskKeepsIndexAndFootage()
+    {
+        QFETCH(bool, whileRecording);
+        SmallDisk disk(QDir::current().filePath(whileRecording ? "full_during" : "full_before"));
+        const QString dayName = QDate::currentDate().toString("yyyyMMdd");
+        const QString day = disk.path() + "/" + dayName;
+        QByteArray before;
+        QString segment;
+        if (!whileRecording) {
+            // A segment of earlier in the day, listed.
+            QVERIFY(QDir().mkpath(day));
+            QVERIFY(FFmpegRecordPlan::updateDayIndex(day, dayName + "000000.mp4", "000000000", "000010000"));
+            before = bytes(day + "/record.json");
+            QVERIFY(disk.fill());
+            QVERIFY(!FFmpegRecordPlan::updateDayIndex(day, dayName + "000100.mp4", "000100000", QString()));
+            QCOMPARE(bytes(day + "/record.json"), before);
+        }
+        for (int attempt = 0; attempt < (whileRecording ? 1 : 3); ++attempt) {
+            FFmpegRecordPlan plan;
+            plan.setFileLength(60);
+            plan.setParams(m_server.url("/cam"), disk.path());
+            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+            plan.start();
+            if (whileRecording) {
+                QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 10000);
+                segment = opened.first().at(0).toString();
+                QTRY_VERIFY_WITH_TIMEOUT(recorded(segment) >= 1500, 20000);
+                before = bytes(day + "/record.json");
+                QVERIFY(disk.fill());
+            }
+            QVERIFY(plan.wait(30000));
+            QCOMPARE(errors.count(), 1);
+            QCOMPARE(errors.first().at(1).toInt(), int(player::ErrWriteFailed));
+        }
+        QVERIFY(!before.isEmpty());
+        QCOMPARE(bytes(day + "/record.json"), before);
+        const QStringList files = QDir(day).entryList({"*.mp4"}, QDir::Files);
+        QCOMPARE(files, whileRecording ? QStringList{QFileInfo(segment).fileName()} : QStringList());
+        if (!whileRecording)
+            return;
+
+        const qint64 length = recorded(segment);
+        QVERIFY2(length >= 1500, qPrintable(QString::number(length)));
+        const RecordIndex::Day listed = RecordIndex::readWithFootage(day); // open: read as far as the file goes
+        QCOMPARE(listed.entries.size(), 1);
+        QCOMPARE(listed.entries.first().path, segment);
+        disk.makeRoom();
+        QCOMPARE(FFmpegRecordPlan::repairDayIndex(day), 1);
+        const QJsonArray index = readIndex(day);
+        QCOMPARE(index.size(), 1);
+        QVERIFY2(qAbs(timeOf(index[0], "startTime").msecsTo(timeOf(index[0], "endTime")) - length) <= 1,
+                 qPrintable(QString::number(length)));
+    }
+
+    // An index that cannot be used, or that lost entries, hides none of the
+    // recorder's segments: they are listed from the files after the index's
+    // own entries, and the repair writes them back into a sound index. Files
+    // of other names, and a segment without a frame, are never listed; the
+    // repair removes only the latter.
+    void unusableIndexHidesNoFootage_data()
+    {
+        QTest::addColumn<QByteArray>("index"); // null: no index file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("listed");
+        const QByteArray both = R"([{"fileName":"20260314080000.mp4","startTime":"080000000","endTime":"080003000"},
+                                    {"fileName":"20260314080500.mp4","startTime":"080500000","endTime":"080503000"}])";
+        const QByteArray second =
+            R"([{"fileName":"20260314080500.mp4","startTime":"080500000","endTime":"080503000"}])";
+        const QStringList inOrder{"20260314080000.mp4", "20260314080500.mp4"};
+        QTest::newRow("index whole") << both << int(RecordIndex::Status::Ok) << inOrder;
+        QTest::newRow("index lost an entry")
+            << second << int(RecordIndex::Status::Ok) << QStringList{"20260314080500.mp4", "20260314080000.mp4"};
+        QTest::newRow("index cut short") << both.left(60) << int(RecordIndex::Status::BadJson) << inOrder;
+        QTest::newRow("index emptied") << QByteArray("") << int(RecordIndex::Status::BadJson) << inOrder;
+        QTest::newRow("no index") << QByteArray() << int(RecordIndex::Status::Missing) << inOrder;
+    }
+    void unusableIndexHidesNoFootage()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(QStringList, listed);
+        const QString clip = testmedia::makeClip("seg3.mp4", "h264", 3);
+        QVERIFY(!clip.isEmpty());
+        const QString day = QDir::current().filePath(QString("listing/%1/20260314").arg(QTest::currentDataTag()));
+        QVERIFY(writeFile(day + "/20260314081000.mp4")); // the recorder made it on a full disk
+        for (const char *name : {"20260314080000.mp4", "20260314080500.mp4", "notes.mp4"})
+            QVERIFY(QFile::copy(clip, day + "/" + name));
+        QVERIFY(index.isNull() || writeFile(day + "/record.json", index));
+        const QByteArray notes = bytes(day + "/notes.mp4");
+
+        const RecordIndex::Day read = RecordIndex::readWithFootage(day);
+        QTEST(int(read.status), "status");
+        QCOMPARE(read.status == RecordIndex::Status::BadJson, !read.error.isEmpty());
+        QStringList names;
+        for (const RecordIndex::Entry &e : read.entries) {
+            names << e.fileName;
+            const QTime start = QTime::fromString(e.startTime, "hhmmsszzz");
+            const QTime end = QTime::fromString(e.endTime, "hhmmsszzz");
+            QVERIFY2(start.isValid() && qAbs(start.msecsTo(end) - 3000) <= 100, qPrintable(e.fileName));
+        }
+        QCOMPARE(names, listed);
+
+        FFmpegRecordPlan::repairDayIndex(day);
+        QStringList indexed;
+        for (const QJsonValue &v : readIndex(day))
+            indexed << v.toObject()["fileName"].toString();
+        QCOMPARE(indexed, listed);
+        QVERIFY(!QFile::exists(day + "/20260314081000.mp4"));
+        QCOMPARE(bytes(day + "/notes.mp4"), notes);
+    }
+
+    // A device, channel or day folder that is a link out of the recordings
+    // tree: the recorder neither repairs what it finds there nor records into
+    // it, and the start-up repair does not follow it; nothing out there changes.
+    void recorderNeverFollowsALink_data()
+    {
+        QTest::addColumn<QString>("link");   // below the root, to the outside folder
+        QTest::addColumn<QString>("folder"); // the recorder's, below the root
+        QTest::newRow("device folder") << "127.0.0.1"
+                                       << "127.0.0.1";
+        QTest::newRow("channel folder") << "127.0.0.1/CH_01"
+                                        << "127.0.0.1/CH_01";
+        QTest::newRow("day folder") << "127.0.0.1/" + QDate::currentDate().toString("yyyyMMdd") << "127.0.0.1";
+    }
+    void recorderNeverFollowsALink()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, folder);
+        const QString today = QDate::currentDate().toString("yyyyMMdd");
+        const QString base = QDir::current().filePath(QString("links/%1").arg(QTest::currentDataTag()));
+        const QString root = base + "/Backup", outside = base + "/operator";
+        // What the link leads to: a day folder's worth of the operator's files
+        // with an index naming them, open, as the recorder would leave it.
+        const QString outsideDay = link.endsWith(today) ? outside : outside + "/" + today;
+        QVERIFY(writeFile(outsideDay + "/empty.mp4") && writeFile(outsideDay + "/" + today + "120000.mp4"));
+        QVERIFY(QFile::copy(m_clip, outsideDay + "/audio.mp4"));
+        QVERIFY(writeFile(outsideDay + "/record.json",
+                          QString(R"([{"fileName":"audio.mp4","startTime":"100000000","endTime":""},
+                                      {"fileName":"empty.mp4","startTime":"110000000","endTime":""},
+                                      {"fileName":"%1120000.mp4","startTime":"120000000","endTime":""}])")
+                              .arg(today)
+                              .toUtf8()));
+        QVERIFY(QDir().mkpath(QFileInfo(root + "/" + link).path()));
+        QVERIFY(QFile::link(outside, root + "/" + link));
+        const QMap<QString, QByteArray> before = fileTree(outside);
+
+        FFmpegRecordPlan plan;
+        plan.setStorageRoot(root);
+        plan.setParams(m_server.url("/cam"), root + "/" + folder);
+        QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+        plan.start();
+        QVERIFY(plan.wait(20000));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().at(1).toInt(), int(player::ErrWriteFailed));
+        QCOMPARE(FFmpegRecordPlan::repairRecordings(root), 0);
+        QCOMPARE(fileTree(outside), before);
     }
 
     void planEndsWhenStreamFails()

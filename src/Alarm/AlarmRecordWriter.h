@@ -12,8 +12,15 @@
 // every batch; large removals go in slices, each its own short transaction,
 // so the record browser's reads keep getting through. One log line per
 // cleanup.
+//
+// Rows that cannot be stored (a full disk, a read-only database, a queue the
+// database does not keep up with) are an outage: storeFailed is emitted once
+// when it begins, and storeRecovered with the rows lost when rows are stored
+// again and the queue has room. The log gets one line for each, not one per row.
 
 #include "OrmEntities.h"
+
+#include <QSqlError>
 
 #include <QMutex>
 #include <QThread>
@@ -32,8 +39,16 @@ public:
     ~AlarmRecordWriter() override;
 
     // Queues one row (the thread starts on the first). False when the queue
-    // is full: the row is dropped and logged rather than blocking the caller.
+    // is full: the row is dropped and counted rather than blocking the caller.
     bool append(const CustomAlarmInfo &record);
+
+    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany };
+    Q_ENUM(Failure)
+    static Failure failureOf(const QSqlError &error);
+    // An outage already said (a read-only database at start): its first
+    // failure is not said again.
+    void beginOutage(Failure why);
+    bool inOutage() const { return m_outage.load(); }
     // Returns once every row queued so far is written; the thread ends.
     void finish();
 
@@ -58,10 +73,19 @@ public:
     qint64 cleanups() const { return m_cleanups.load(); }
     qint64 removedRows() const { return m_removed.load(); }
 
+signals:
+    // From the writer thread or the caller of append.
+    void storeFailed(AlarmRecordWriter::Failure why, const QString &detail);
+    void storeRecovered(qint64 lostRows);
+
 protected:
     void run() override;
 
 private:
+    void failed(qint64 rows, Failure why, const QString &detail);
+    void stored();
+    std::atomic<bool> m_outage{false};
+    std::atomic<qint64> m_lostInOutage{0};
     // Writer thread only.
     void enforceLimit(qint64 inserted);
     qint64 m_rows = -1; // rows in the table as far as this writer knows; -1 not counted yet

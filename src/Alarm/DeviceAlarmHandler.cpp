@@ -2,11 +2,14 @@
 
 #include "AlarmRecordWriter.h"
 #include "DeviceAlarmLinkage.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmDao.h"
+#include "OrmHelper.h"
 #include "SignalsHelper.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QTimer>
 
 namespace {
 
@@ -35,8 +38,41 @@ DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
     : QObject(parent)
     , m_writer(new AlarmRecordWriter(this))
 {
+    qRegisterMetaType<AlarmRecordWriter::Failure>();
     connect(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm, this,
             &DeviceAlarmHandler::updateAlarmDataBase);
+    connect(m_writer, &AlarmRecordWriter::storeFailed, this,
+            [this](AlarmRecordWriter::Failure why) { sayNotStored(why); });
+    if (OrmHelper::isReadOnly()) {
+        // Said once for everything the client cannot save; the alarms lost
+        // to it are not said again.
+        m_writer->beginOutage(AlarmRecordWriter::ReadOnly);
+        QTimer::singleShot(0, this, [] { MsgTipInfoDlg::showTip(readOnlyDatabaseText(), ToastMs); });
+    }
+}
+
+QString DeviceAlarmHandler::readOnlyDatabaseText()
+{
+    return tr("The database cannot be written: settings and alarms will not be saved.");
+}
+
+QString DeviceAlarmHandler::notStoredText(int failure)
+{
+    switch (failure) {
+    case AlarmRecordWriter::DiskFull:
+        return tr("Alarms are not being saved: the disk is full.");
+    case AlarmRecordWriter::ReadOnly:
+        return tr("Alarms are not being saved: the database is read-only.");
+    case AlarmRecordWriter::TooMany:
+        return tr("Alarms are not being saved: they arrive faster than they can be stored.");
+    default:
+        return tr("Alarms are not being saved: the database cannot be written.");
+    }
+}
+
+void DeviceAlarmHandler::sayNotStored(int failure)
+{
+    MsgTipInfoDlg::showTip(notStoredText(failure), ToastMs);
 }
 
 DeviceAlarmHandler::~DeviceAlarmHandler()
@@ -156,9 +192,14 @@ void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DE
     if (!link || !(link->bVideoPopup || link->bAudioPrompt || link->bSnapshotPictures || link->bLinkageRecording))
         return;
     if (runningLinkages() >= MaxLinkages) {
-        qWarning() << "Alarm of" << dev->ip << "stored without linkage:" << MaxLinkages << "linkages run already";
+        // Once for a flood, not once for each of its alarms.
+        if (m_withoutLinkage++ == 0)
+            qWarning() << "Alarm of" << dev->ip << "stored without linkage:" << MaxLinkages << "linkages run already";
         return;
     }
+    if (m_withoutLinkage > 1)
+        qWarning() << m_withoutLinkage << "alarms were stored without linkage";
+    m_withoutLinkage = 0;
     auto *linkage = new DeviceAlarmLinkage(nullptr);
     m_linkages.append(linkage);
     linkage->start(link, dev);

@@ -55,6 +55,12 @@ public:
     // a device must not be able to flood the client with them.
     static constexpr int MaxLinkages = 16;
 
+    // What the operator is told, once per outage, when alarms cannot be
+    // stored, and at start when the database cannot be written at all.
+    static QString notStoredText(int failure);
+    static QString readOnlyDatabaseText();
+    static constexpr int ToastMs = 10000;
+
     // The rules, without database or caches.
     // Type (base-10, a missing element is 0) and moment ("yyyy-MM-dd
     // hh:mm:ss", empty for an impossible date or time) of the message.
@@ -70,6 +76,7 @@ public:
     static bool isTimeInRanges(const QTime &time, const QString &ranges);
 
 private:
+    void sayNotStored(int failure);
     void startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev);
     template <class T>
     static QSharedPointer<T> lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev);
@@ -79,4 +86,6 @@ private:
     QHash<QString, QSharedPointer<cms_DealAlarmType>> m_types;
     QList<QPointer<DeviceAlarmLinkage>> m_linkages;
     AlarmRecordWriter *m_writer = nullptr;
+    // Alarms stored without linkage since the last one that had it.
+    qint64 m_withoutLinkage = 0;
 };

@@ -5,6 +5,7 @@
 #include "OrmDao.h"
 
 #include <QDebug>
+#include <QDeadlineTimer>
 #include <QMutexLocker>
 
 #include <vector>
@@ -39,6 +40,31 @@ bool AlarmRecordWriter::append(const CustomAlarmInfo &record)
     return true;
 }
 
+size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
+{
+    if (rows.empty())
+        return 0;
+    size_t taken = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (; taken < rows.size() && m_queue.size() < Capacity; ++taken)
+            m_queue.push_back(std::move(rows[taken]));
+        m_quit = false;
+        m_wake.wakeOne();
+    }
+    if (taken < rows.size())
+        dropped(qint64(rows.size() - taken), QStringLiteral("alarm of %1 at %2: the database is not keeping up")
+                                                 .arg(rows[taken].devName, rows[taken].alarmTime));
+    if (taken > 0 && !isRunning())
+        start();
+    return taken;
+}
+
+void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
+{
+    failed(rows, TooMany, detail);
+}
+
 void AlarmRecordWriter::finish()
 {
     {
@@ -60,6 +86,11 @@ void AlarmRecordWriter::run()
                 m_wake.wait(&m_mutex);
             if (m_queue.empty())
                 break;
+            if (m_queue.size() < BatchSize && !m_quit && m_gatherMs.load() > 0) {
+                QDeadlineTimer gather(m_gatherMs.load());
+                while (m_queue.size() < BatchSize && !m_quit && m_wake.wait(&m_mutex, gather)) {
+                }
+            }
             while (!m_queue.empty() && batch.size() < BatchSize) {
                 batch.push_back(std::move(m_queue.front()));
                 m_queue.pop_front();

@@ -28,6 +28,7 @@
 
 #include <atomic>
 #include <deque>
+#include <vector>
 
 class AlarmRecordWriter : public QThread
 {
@@ -41,6 +42,16 @@ public:
     // Queues one row (the thread starts on the first). False when the queue
     // is full: the row is dropped and counted rather than blocking the caller.
     bool append(const CustomAlarmInfo &record);
+    // Queues the rows together (one wake of the writer); those beyond the
+    // queue's room are dropped and counted. Returns the rows queued.
+    size_t append(std::vector<CustomAlarmInfo> &rows);
+    // Rows lost before they reached the queue, counted as the queue's own.
+    void dropped(qint64 rows, const QString &detail);
+    // A batch smaller than BatchSize waits this long for more rows: a flood
+    // then costs a transaction per batch, not per row.
+    static constexpr int GatherMs = 20;
+    // 0: each wake writes what is queued at once (for measurements).
+    void setGatherMs(int ms) { m_gatherMs = qMax(0, ms); }
 
     enum Failure { DiskFull, ReadOnly, NotWritable, TooMany };
     Q_ENUM(Failure)
@@ -85,6 +96,7 @@ private:
     void failed(qint64 rows, Failure why, const QString &detail);
     void stored();
     std::atomic<bool> m_outage{false};
+    std::atomic<int> m_gatherMs{GatherMs};
     std::atomic<qint64> m_lostInOutage{0};
     // Writer thread only.
     void enforceLimit(qint64 inserted);

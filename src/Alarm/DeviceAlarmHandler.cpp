@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -169,6 +170,54 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 {
     if (!dev)
         return;
+    if (!m_coalescing) {
+        std::vector<CustomAlarmInfo> rows;
+        handleOne(xml, dev, true, &rows);
+        m_writer->append(rows);
+        return;
+    }
+    if (m_pending.size() >= size_t(MaxPending)) {
+        m_writer->dropped(1, QStringLiteral("alarm of %1: %2 alarms wait to be handled").arg(dev->ip).arg(MaxPending));
+        return;
+    }
+    // A copy: the device may be removed before the event is handled.
+    m_pending.push_back(PendingAlarm{xml, *dev});
+    if (!m_drainPosted) {
+        m_drainPosted = true;
+        QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
+    }
+}
+
+void DeviceAlarmHandler::setCoalescing(bool on)
+{
+    m_coalescing = on;
+    m_writer->setGatherMs(on ? AlarmRecordWriter::GatherMs : 0);
+}
+
+void DeviceAlarmHandler::drainPending()
+{
+    m_drainPosted = false;
+    QElapsedTimer budget;
+    budget.start();
+    std::vector<CustomAlarmInfo> rows;
+    while (!m_pending.empty()) {
+        PendingAlarm alarm = std::move(m_pending.front());
+        m_pending.pop_front();
+        handleOne(alarm.xml, &alarm.dev, true, &rows);
+        if (budget.elapsed() >= DrainBudgetMs)
+            break;
+    }
+    m_writer->append(rows);
+    // The rest after what else waits for the GUI thread.
+    if (!m_pending.empty() && !m_drainPosted) {
+        m_drainPosted = true;
+        QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
+    }
+}
+
+void DeviceAlarmHandler::handleOne(const QString &xml, FUN_DEV_INFO *dev, bool linkage,
+                                   std::vector<CustomAlarmInfo> *rows)
+{
     CustomAlarmInfo record = parseAlarmXml(xml);
     record.devName = dev->name;
     record.status = 0;
@@ -181,8 +230,9 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 
     // A row that cannot be stored does not hold the linkage back: the operator
     // still sees and records the alarm.
-    m_writer->append(record);
-    startAlarmLinkage(record, dev);
+    if (linkage)
+        startAlarmLinkage(record, dev);
+    rows->push_back(std::move(record));
 }
 
 void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev)
@@ -218,6 +268,14 @@ int DeviceAlarmHandler::runningLinkages()
 
 void DeviceAlarmHandler::shutdown()
 {
+    // What came before the close is stored; no linkage starts any more.
+    std::vector<CustomAlarmInfo> rows;
+    while (!m_pending.empty()) {
+        PendingAlarm alarm = std::move(m_pending.front());
+        m_pending.pop_front();
+        handleOne(alarm.xml, &alarm.dev, false, &rows);
+    }
+    m_writer->append(rows);
     const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)

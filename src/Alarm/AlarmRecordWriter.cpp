@@ -60,6 +60,24 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
     return taken;
 }
 
+void AlarmRecordWriter::appendWaiting(std::vector<CustomAlarmInfo> &rows)
+{
+    if (rows.empty())
+        return;
+    if (!isRunning())
+        start();
+    QMutexLocker lock(&m_mutex);
+    m_quit = false;
+    for (CustomAlarmInfo &row : rows) {
+        while (m_queue.size() >= Capacity) {
+            m_wake.wakeOne();
+            m_room.wait(&m_mutex);
+        }
+        m_queue.push_back(std::move(row));
+    }
+    m_wake.wakeOne();
+}
+
 void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
 {
     failed(rows, TooMany, detail);
@@ -95,6 +113,7 @@ void AlarmRecordWriter::run()
                 batch.push_back(std::move(m_queue.front()));
                 m_queue.pop_front();
             }
+            m_room.wakeAll();
         }
         OrmTransaction transaction;
         qint64 lost = 0;

@@ -45,6 +45,9 @@ public:
     // Queues the rows together (one wake of the writer); those beyond the
     // queue's room are dropped and counted. Returns the rows queued.
     size_t append(std::vector<CustomAlarmInfo> &rows);
+    // Queues every row, waiting for room when the queue is full (closing:
+    // nothing may be dropped then, and nothing waits on the caller).
+    void appendWaiting(std::vector<CustomAlarmInfo> &rows);
     // Rows lost before they reached the queue, counted as the queue's own.
     void dropped(qint64 rows, const QString &detail);
     // A batch smaller than BatchSize waits this long for more rows: a flood
@@ -107,6 +110,7 @@ private:
 
     QMutex m_mutex;
     QWaitCondition m_wake;
+    QWaitCondition m_room;
     std::deque<CustomAlarmInfo> m_queue;
     bool m_quit = false;
     std::atomic<qint64> m_failed{0};

@@ -275,7 +275,7 @@ void DeviceAlarmHandler::shutdown()
         m_pending.pop_front();
         handleOne(alarm.xml, &alarm.dev, false, &rows);
     }
-    m_writer->append(rows);
+    m_writer->appendWaiting(rows);
     const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)

@@ -453,6 +453,66 @@ private slots:
         OrmDatabase::setDatabaseName(previousDb);
         QVERIFY(OrmHelper::instance()->init());
     }
+
+    // A burst is handled in slices after it came: every alarm is stored, in
+    // the order it came, also when the client closes before the slices ran;
+    // beyond the bound of waiting alarms the rest is dropped and said once.
+    void burstIsStoredInOrder_data()
+    {
+        QTest::addColumn<int>("alarms");
+        QTest::addColumn<bool>("closeAtOnce");
+        QTest::addColumn<int>("lost");
+        QTest::newRow("handled by the event loop") << 3000 << false << 0;
+        QTest::newRow("closed with alarms waiting") << 3000 << true << 0;
+        QTest::newRow("more than may wait") << DeviceAlarmHandler::MaxPending + 150 << true << 150;
+    }
+
+    void burstIsStoredInOrder()
+    {
+        QFETCH(int, alarms);
+        QFETCH(bool, closeAtOnce);
+        QFETCH(int, lost);
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        FUN_DEV_INFO dev;
+        dev.ip = QStringLiteral("127.19.2.1");
+        dev.name = QStringLiteral("Burst");
+        cms_DealAlarmType type;
+        type.devip = dev.ip;
+        type.bMotionDetection = true;
+        QVERIFY(orm::dao::insert(type).text().isEmpty());
+        cms_DealAlarmTime arming;
+        arming.devip = dev.ip;
+        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
+        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        DevicePagesTest::closeToasts();
+        DeviceAlarmHandler handler;
+        handler.updateAlarmDataBase();
+        for (int i = 0; i < alarms; ++i)
+            handler.handleDeviceAlarm(
+                "<body>"
+                    + alarmBody("0",
+                                QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(i).toString("yyyy-MM-dd hh:mm:ss"))
+                    + "</body>",
+                &dev);
+        QCOMPARE(handler.pendingAlarms(), qMin(alarms, int(DeviceAlarmHandler::MaxPending)));
+        if (closeAtOnce)
+            handler.shutdown();
+        const auto stored = [] {
+            long n = -1;
+            orm::dao::count<CustomAlarmInfo>(n);
+            return int(n);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(stored(), alarms - lost, 60000);
+        QCOMPARE(handler.recordWriter()->failedRows(), qint64(lost));
+        QString previous;
+        for (const auto &row : storedAlarms()) {
+            QVERIFY2(row->alarmTime > previous, qPrintable(row->alarmTime));
+            previous = row->alarmTime;
+        }
+        const QString tooMany = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::TooMany);
+        QCOMPARE(DevicePagesTest::toastTexts().count(tooMany), lost > 0 ? 1 : 0);
+        DevicePagesTest::closeToasts();
+    }
 };
 
 QTEST_MAIN(TestAlarmHandler)

@@ -43,6 +43,18 @@ void setWeek(cms_DealAlarmTime &t, const QString &ranges, const QString &flags)
     }
 }
 
+// Motion alarms of the device kept all day, every day.
+bool armAllDay(const QString &ip)
+{
+    cms_DealAlarmType type;
+    type.devip = ip;
+    type.bMotionDetection = true;
+    cms_DealAlarmTime arming;
+    arming.devip = ip;
+    setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
+    return orm::dao::insert(type).text().isEmpty() && orm::dao::insert(arming).text().isEmpty();
+}
+
 // Fills the file system of path until a write fails; false when it never does.
 bool fillDisk(const QString &path)
 {
@@ -277,14 +289,7 @@ private slots:
         record.devPort = cam.port();
         record.sn = QStringLiteral("SN-FLOOD");
         record.name = QStringLiteral("Flood");
-        cms_DealAlarmType type;
-        type.devip = record.ip;
-        type.bMotionDetection = true;
-        QVERIFY(orm::dao::insert(type).text().isEmpty());
-        cms_DealAlarmTime arming;
-        arming.devip = record.ip;
-        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
-        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        QVERIFY(armAllDay(record.ip));
         OrmHelper::AddDevs({&record});
 
         static QAtomicInt cleanupLines;
@@ -368,14 +373,7 @@ private slots:
         dev.ip = QStringLiteral("127.19.1.1");
         dev.name = QStringLiteral("Dock");
         dev.sn = QStringLiteral("SN-DOCK");
-        cms_DealAlarmType type;
-        type.devip = dev.ip;
-        type.bMotionDetection = true;
-        QVERIFY(orm::dao::insert(type).text().isEmpty());
-        cms_DealAlarmTime arming;
-        arming.devip = dev.ip;
-        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
-        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        QVERIFY(armAllDay(dev.ip));
 
         const bool atStart = failure == QLatin1String("read-only at start");
         if (atStart) {
@@ -476,14 +474,7 @@ private slots:
         FUN_DEV_INFO dev;
         dev.ip = QStringLiteral("127.19.2.1");
         dev.name = QStringLiteral("Burst");
-        cms_DealAlarmType type;
-        type.devip = dev.ip;
-        type.bMotionDetection = true;
-        QVERIFY(orm::dao::insert(type).text().isEmpty());
-        cms_DealAlarmTime arming;
-        arming.devip = dev.ip;
-        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
-        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        QVERIFY(armAllDay(dev.ip));
         DevicePagesTest::closeToasts();
         DeviceAlarmHandler handler;
         handler.updateAlarmDataBase();

@@ -184,6 +184,7 @@ QDate LogHandler::today() const
 void LogHandler::createLogFile()
 {
     QMutexLocker fileLock(&m_fileMutex);
+    const QDate previousDay = m_currentDay;
     m_currentDay = today();
     resolveLogDir();
     const QString dir = m_logDirOverride;
@@ -207,7 +208,7 @@ void LogHandler::createLogFile()
     // The day's bound counts what an earlier run of the day wrote too.
     if (m_dayDropped > 0) {
         m_lastDayDropped = m_dayDropped;
-        m_lastDay = m_currentDay.addDays(-1);
+        m_lastDay = previousDay;
     }
     m_dayDropped = 0;
     const qint64 existing = QFileInfo(name).size();

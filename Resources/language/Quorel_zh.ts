@@ -4501,4 +4501,27 @@ Move it away to start with a new database.</source>
         <translation>管理员为默认角色，拥有全部权限 </translation>
     </message>
 </context>
+<context>
+    <name>DeviceAlarmHandler</name>
+    <message>
+        <source>The database cannot be written: settings and alarms will not be saved.</source>
+        <translation>数据库无法写入：设置和报警将不会被保存。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the disk is full.</source>
+        <translation>报警未被保存：磁盘已满。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is read-only.</source>
+        <translation>报警未被保存：数据库为只读。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: they arrive faster than they can be stored.</source>
+        <translation>报警未被保存：报警到达的速度超过了存储速度。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database cannot be written.</source>
+        <translation>报警未被保存：数据库无法写入。</translation>
+    </message>
+</context>
 </TS>

@@ -4501,4 +4501,27 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Správce je výchozí role a má všechna oprávnění </translation>
     </message>
 </context>
+<context>
+    <name>DeviceAlarmHandler</name>
+    <message>
+        <source>The database cannot be written: settings and alarms will not be saved.</source>
+        <translation>Do databáze nelze zapisovat: nastavení a alarmy nebudou uloženy.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the disk is full.</source>
+        <translation>Alarmy se neukládají: disk je plný.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is read-only.</source>
+        <translation>Alarmy se neukládají: databáze je jen pro čtení.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: they arrive faster than they can be stored.</source>
+        <translation>Alarmy se neukládají: přicházejí rychleji, než je lze uložit.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database cannot be written.</source>
+        <translation>Alarmy se neukládají: do databáze nelze zapisovat.</translation>
+    </message>
+</context>
 </TS>

@@ -1091,4 +1091,27 @@ Move it away to start with a new database.</translation>
         <translation>The camera now answers at %1. This window closes; the camera is listed under its new address.</translation>
     </message>
 </context>
+<context>
+    <name>DeviceAlarmHandler</name>
+    <message>
+        <source>The database cannot be written: settings and alarms will not be saved.</source>
+        <translation>The database cannot be written: settings and alarms will not be saved.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the disk is full.</source>
+        <translation>Alarms are not being saved: the disk is full.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is read-only.</source>
+        <translation>Alarms are not being saved: the database is read-only.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: they arrive faster than they can be stored.</source>
+        <translation>Alarms are not being saved: they arrive faster than they can be stored.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database cannot be written.</source>
+        <translation>Alarms are not being saved: the database cannot be written.</translation>
+    </message>
+</context>
 </TS>

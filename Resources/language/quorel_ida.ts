@@ -4501,4 +4501,27 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Admin adalah peran bawaan dan memiliki semua izin </translation>
     </message>
 </context>
+<context>
+    <name>DeviceAlarmHandler</name>
+    <message>
+        <source>The database cannot be written: settings and alarms will not be saved.</source>
+        <translation>Basis data tidak dapat ditulis: pengaturan dan alarm tidak akan disimpan.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the disk is full.</source>
+        <translation>Alarm tidak disimpan: disk penuh.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is read-only.</source>
+        <translation>Alarm tidak disimpan: basis data hanya dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: they arrive faster than they can be stored.</source>
+        <translation>Alarm tidak disimpan: alarm datang lebih cepat daripada yang dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database cannot be written.</source>
+        <translation>Alarm tidak disimpan: basis data tidak dapat ditulis.</translation>
+    </message>
+</context>
 </TS>

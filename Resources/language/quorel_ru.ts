@@ -4501,4 +4501,27 @@ Move it away to start with a new database.</source>
         <translation>Администратор — роль по умолчанию со всеми правами </translation>
     </message>
 </context>
+<context>
+    <name>DeviceAlarmHandler</name>
+    <message>
+        <source>The database cannot be written: settings and alarms will not be saved.</source>
+        <translation>Запись в базу данных невозможна: настройки и тревоги не будут сохранены.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the disk is full.</source>
+        <translation>Тревоги не сохраняются: диск заполнен.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is read-only.</source>
+        <translation>Тревоги не сохраняются: база данных доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: they arrive faster than they can be stored.</source>
+        <translation>Тревоги не сохраняются: они поступают быстрее, чем их удаётся записать.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database cannot be written.</source>
+        <translation>Тревоги не сохраняются: запись в базу данных невозможна.</translation>
+    </message>
+</context>
 </TS>

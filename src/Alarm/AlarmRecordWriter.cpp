@@ -5,6 +5,7 @@
 #include "OrmDao.h"
 
 #include <QDebug>
+#include <QDeadlineTimer>
 #include <QMutexLocker>
 
 #include <vector>
@@ -24,9 +25,10 @@ bool AlarmRecordWriter::append(const CustomAlarmInfo &record)
     {
         QMutexLocker lock(&m_mutex);
         if (m_queue.size() >= Capacity) {
-            ++m_failed;
-            qWarning() << "Alarm of" << record.devName << "at" << record.alarmTime
-                       << "not stored: the database is not keeping up";
+            lock.unlock();
+            failed(1, TooMany,
+                   QStringLiteral("alarm of %1 at %2: the database is not keeping up")
+                       .arg(record.devName, record.alarmTime));
             return false;
         }
         m_queue.push_back(record);
@@ -36,6 +38,49 @@ bool AlarmRecordWriter::append(const CustomAlarmInfo &record)
     if (!isRunning())
         start();
     return true;
+}
+
+size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
+{
+    if (rows.empty())
+        return 0;
+    size_t taken = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (; taken < rows.size() && m_queue.size() < Capacity; ++taken)
+            m_queue.push_back(std::move(rows[taken]));
+        m_quit = false;
+        m_wake.wakeOne();
+    }
+    if (taken < rows.size())
+        dropped(qint64(rows.size() - taken), QStringLiteral("alarm of %1 at %2: the database is not keeping up")
+                                                 .arg(rows[taken].devName, rows[taken].alarmTime));
+    if (taken > 0 && !isRunning())
+        start();
+    return taken;
+}
+
+void AlarmRecordWriter::appendWaiting(std::vector<CustomAlarmInfo> &rows)
+{
+    if (rows.empty())
+        return;
+    if (!isRunning())
+        start();
+    QMutexLocker lock(&m_mutex);
+    m_quit = false;
+    for (CustomAlarmInfo &row : rows) {
+        while (m_queue.size() >= Capacity) {
+            m_wake.wakeOne();
+            m_room.wait(&m_mutex);
+        }
+        m_queue.push_back(std::move(row));
+    }
+    m_wake.wakeOne();
+}
+
+void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
+{
+    failed(rows, TooMany, detail);
 }
 
 void AlarmRecordWriter::finish()
@@ -59,29 +104,86 @@ void AlarmRecordWriter::run()
                 m_wake.wait(&m_mutex);
             if (m_queue.empty())
                 break;
+            if (m_queue.size() < BatchSize && !m_quit && m_gatherMs.load() > 0) {
+                QDeadlineTimer gather(m_gatherMs.load());
+                while (m_queue.size() < BatchSize && !m_quit && m_wake.wait(&m_mutex, gather)) {
+                }
+            }
             while (!m_queue.empty() && batch.size() < BatchSize) {
                 batch.push_back(std::move(m_queue.front()));
                 m_queue.pop_front();
             }
+            m_room.wakeAll();
         }
         OrmTransaction transaction;
-        qint64 failed = 0;
+        qint64 lost = 0;
+        QSqlError firstError;
+        QString firstAlarm;
         for (CustomAlarmInfo &record : batch) {
             const QSqlError err = orm::dao::insert(record);
             if (!err.text().isEmpty()) {
-                ++failed;
-                qWarning() << "Alarm of" << record.devName << "at" << record.alarmTime << "not stored:" << err.text();
+                if (lost++ == 0) {
+                    firstError = err;
+                    firstAlarm = QStringLiteral("alarm of %1 at %2").arg(record.devName, record.alarmTime);
+                }
             }
         }
         // Without a transaction (BEGIN refused) each insert committed itself.
         const QSqlError err = transaction.error().text().isEmpty() ? transaction.commit() : QSqlError();
         if (!err.text().isEmpty()) {
-            failed = qint64(batch.size());
-            qWarning() << batch.size() << "alarms not stored:" << err.text();
+            // A failed insert may have ended the transaction already: its
+            // error, not the commit's, tells why.
+            if (lost == 0) {
+                firstError = err;
+                firstAlarm = QStringLiteral("%1 alarms").arg(batch.size());
+            }
+            lost = qint64(batch.size());
         }
-        m_failed += failed;
-        enforceLimit(qint64(batch.size()) - failed);
+        if (lost > 0)
+            failed(lost, failureOf(firstError), firstAlarm + QStringLiteral(": ") + firstError.text());
+        else
+            stored();
+        enforceLimit(qint64(batch.size()) - lost);
     }
+}
+
+AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
+{
+    // SQLite's primary result codes, also inside an extended one.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    if (code == 13 || error.text().contains(QLatin1String("disk is full")))
+        return DiskFull;
+    if (code == 8 || error.text().contains(QLatin1String("readonly")))
+        return ReadOnly;
+    return NotWritable;
+}
+
+void AlarmRecordWriter::beginOutage(Failure why)
+{
+    Q_UNUSED(why)
+    m_outage = true;
+}
+
+void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail)
+{
+    m_failed += rows;
+    m_lostInOutage += rows;
+    if (m_outage.exchange(true))
+        return;
+    qWarning().noquote() << "Alarms not stored from now on:" << detail;
+    emit storeFailed(why, detail);
+}
+
+void AlarmRecordWriter::stored()
+{
+    // A queue still full would drop the next alarm: the outage goes on.
+    if (!m_outage.load() || queued() >= Capacity / 2)
+        return;
+    if (!m_outage.exchange(false))
+        return;
+    const qint64 lost = m_lostInOutage.exchange(0);
+    qInfo() << "Alarms stored again;" << lost << "were not stored meanwhile";
+    emit storeRecovered(lost);
 }
 
 void AlarmRecordWriter::setRowLimit(qint64 rows)

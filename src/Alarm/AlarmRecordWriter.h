@@ -12,8 +12,15 @@
 // every batch; large removals go in slices, each its own short transaction,
 // so the record browser's reads keep getting through. One log line per
 // cleanup.
+//
+// Rows that cannot be stored (a full disk, a read-only database, a queue the
+// database does not keep up with) are an outage: storeFailed is emitted once
+// when it begins, and storeRecovered with the rows lost when rows are stored
+// again and the queue has room. The log gets one line for each, not one per row.
 
 #include "OrmEntities.h"
+
+#include <QSqlError>
 
 #include <QMutex>
 #include <QThread>
@@ -21,6 +28,7 @@
 
 #include <atomic>
 #include <deque>
+#include <vector>
 
 class AlarmRecordWriter : public QThread
 {
@@ -32,8 +40,29 @@ public:
     ~AlarmRecordWriter() override;
 
     // Queues one row (the thread starts on the first). False when the queue
-    // is full: the row is dropped and logged rather than blocking the caller.
+    // is full: the row is dropped and counted rather than blocking the caller.
     bool append(const CustomAlarmInfo &record);
+    // Queues the rows together (one wake of the writer); those beyond the
+    // queue's room are dropped and counted. Returns the rows queued.
+    size_t append(std::vector<CustomAlarmInfo> &rows);
+    // Queues every row, waiting for room when the queue is full (closing:
+    // nothing may be dropped then, and nothing waits on the caller).
+    void appendWaiting(std::vector<CustomAlarmInfo> &rows);
+    // Rows lost before they reached the queue, counted as the queue's own.
+    void dropped(qint64 rows, const QString &detail);
+    // A batch smaller than BatchSize waits this long for more rows: a flood
+    // then costs a transaction per batch, not per row.
+    static constexpr int GatherMs = 20;
+    // 0: each wake writes what is queued at once (for measurements).
+    void setGatherMs(int ms) { m_gatherMs = qMax(0, ms); }
+
+    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany };
+    Q_ENUM(Failure)
+    static Failure failureOf(const QSqlError &error);
+    // An outage already said (a read-only database at start): its first
+    // failure is not said again.
+    void beginOutage(Failure why);
+    bool inOutage() const { return m_outage.load(); }
     // Returns once every row queued so far is written; the thread ends.
     void finish();
 
@@ -58,10 +87,20 @@ public:
     qint64 cleanups() const { return m_cleanups.load(); }
     qint64 removedRows() const { return m_removed.load(); }
 
+signals:
+    // From the writer thread or the caller of append.
+    void storeFailed(AlarmRecordWriter::Failure why, const QString &detail);
+    void storeRecovered(qint64 lostRows);
+
 protected:
     void run() override;
 
 private:
+    void failed(qint64 rows, Failure why, const QString &detail);
+    void stored();
+    std::atomic<bool> m_outage{false};
+    std::atomic<int> m_gatherMs{GatherMs};
+    std::atomic<qint64> m_lostInOutage{0};
     // Writer thread only.
     void enforceLimit(qint64 inserted);
     qint64 m_rows = -1; // rows in the table as far as this writer knows; -1 not counted yet
@@ -71,6 +110,7 @@ private:
 
     QMutex m_mutex;
     QWaitCondition m_wake;
+    QWaitCondition m_room;
     std::deque<CustomAlarmInfo> m_queue;
     bool m_quit = false;
     std::atomic<qint64> m_failed{0};

@@ -2,11 +2,15 @@
 
 #include "AlarmRecordWriter.h"
 #include "DeviceAlarmLinkage.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmDao.h"
+#include "OrmHelper.h"
 #include "SignalsHelper.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QTimer>
 
 namespace {
 
@@ -35,8 +39,41 @@ DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
     : QObject(parent)
     , m_writer(new AlarmRecordWriter(this))
 {
+    qRegisterMetaType<AlarmRecordWriter::Failure>();
     connect(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm, this,
             &DeviceAlarmHandler::updateAlarmDataBase);
+    connect(m_writer, &AlarmRecordWriter::storeFailed, this,
+            [this](AlarmRecordWriter::Failure why) { sayNotStored(why); });
+    if (OrmHelper::isReadOnly()) {
+        // Said once for everything the client cannot save; the alarms lost
+        // to it are not said again.
+        m_writer->beginOutage(AlarmRecordWriter::ReadOnly);
+        QTimer::singleShot(0, this, [] { MsgTipInfoDlg::showTip(readOnlyDatabaseText(), ToastMs); });
+    }
+}
+
+QString DeviceAlarmHandler::readOnlyDatabaseText()
+{
+    return tr("The database cannot be written: settings and alarms will not be saved.");
+}
+
+QString DeviceAlarmHandler::notStoredText(int failure)
+{
+    switch (failure) {
+    case AlarmRecordWriter::DiskFull:
+        return tr("Alarms are not being saved: the disk is full.");
+    case AlarmRecordWriter::ReadOnly:
+        return tr("Alarms are not being saved: the database is read-only.");
+    case AlarmRecordWriter::TooMany:
+        return tr("Alarms are not being saved: they arrive faster than they can be stored.");
+    default:
+        return tr("Alarms are not being saved: the database cannot be written.");
+    }
+}
+
+void DeviceAlarmHandler::sayNotStored(int failure)
+{
+    MsgTipInfoDlg::showTip(notStoredText(failure), ToastMs);
 }
 
 DeviceAlarmHandler::~DeviceAlarmHandler()
@@ -133,6 +170,54 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 {
     if (!dev)
         return;
+    if (!m_coalescing) {
+        std::vector<CustomAlarmInfo> rows;
+        handleOne(xml, dev, true, &rows);
+        m_writer->append(rows);
+        return;
+    }
+    if (m_pending.size() >= size_t(MaxPending)) {
+        m_writer->dropped(1, QStringLiteral("alarm of %1: %2 alarms wait to be handled").arg(dev->ip).arg(MaxPending));
+        return;
+    }
+    // A copy: the device may be removed before the event is handled.
+    m_pending.push_back(PendingAlarm{xml, *dev});
+    if (!m_drainPosted) {
+        m_drainPosted = true;
+        QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
+    }
+}
+
+void DeviceAlarmHandler::setCoalescing(bool on)
+{
+    m_coalescing = on;
+    m_writer->setGatherMs(on ? AlarmRecordWriter::GatherMs : 0);
+}
+
+void DeviceAlarmHandler::drainPending()
+{
+    m_drainPosted = false;
+    QElapsedTimer budget;
+    budget.start();
+    std::vector<CustomAlarmInfo> rows;
+    while (!m_pending.empty()) {
+        PendingAlarm alarm = std::move(m_pending.front());
+        m_pending.pop_front();
+        handleOne(alarm.xml, &alarm.dev, true, &rows);
+        if (budget.elapsed() >= DrainBudgetMs)
+            break;
+    }
+    m_writer->append(rows);
+    // The rest after what else waits for the GUI thread.
+    if (!m_pending.empty() && !m_drainPosted) {
+        m_drainPosted = true;
+        QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
+    }
+}
+
+void DeviceAlarmHandler::handleOne(const QString &xml, FUN_DEV_INFO *dev, bool linkage,
+                                   std::vector<CustomAlarmInfo> *rows)
+{
     CustomAlarmInfo record = parseAlarmXml(xml);
     record.devName = dev->name;
     record.status = 0;
@@ -145,8 +230,9 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 
     // A row that cannot be stored does not hold the linkage back: the operator
     // still sees and records the alarm.
-    m_writer->append(record);
-    startAlarmLinkage(record, dev);
+    if (linkage)
+        startAlarmLinkage(record, dev);
+    rows->push_back(std::move(record));
 }
 
 void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev)
@@ -156,9 +242,14 @@ void DeviceAlarmHandler::startAlarmLinkage(const CustomAlarmInfo &record, FUN_DE
     if (!link || !(link->bVideoPopup || link->bAudioPrompt || link->bSnapshotPictures || link->bLinkageRecording))
         return;
     if (runningLinkages() >= MaxLinkages) {
-        qWarning() << "Alarm of" << dev->ip << "stored without linkage:" << MaxLinkages << "linkages run already";
+        // Once for a flood, not once for each of its alarms.
+        if (m_withoutLinkage++ == 0)
+            qWarning() << "Alarm of" << dev->ip << "stored without linkage:" << MaxLinkages << "linkages run already";
         return;
     }
+    if (m_withoutLinkage > 1)
+        qWarning() << m_withoutLinkage << "alarms were stored without linkage";
+    m_withoutLinkage = 0;
     auto *linkage = new DeviceAlarmLinkage(nullptr);
     m_linkages.append(linkage);
     linkage->start(link, dev);
@@ -177,6 +268,14 @@ int DeviceAlarmHandler::runningLinkages()
 
 void DeviceAlarmHandler::shutdown()
 {
+    // What came before the close is stored; no linkage starts any more.
+    std::vector<CustomAlarmInfo> rows;
+    while (!m_pending.empty()) {
+        PendingAlarm alarm = std::move(m_pending.front());
+        m_pending.pop_front();
+        handleOne(alarm.xml, &alarm.dev, false, &rows);
+    }
+    m_writer->appendWaiting(rows);
     const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)

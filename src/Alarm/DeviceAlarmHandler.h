@@ -24,6 +24,9 @@
 #include <QString>
 #include <QTime>
 
+#include <deque>
+#include <vector>
+
 class AlarmRecordWriter;
 class DeviceAlarmLinkage;
 
@@ -39,8 +42,20 @@ public:
     // Clears and refills the three caches from the database; a later row with
     // the same key replaces an earlier one.
     void updateAlarmDataBase();
-    // One alarm event message (Cmd::AlarmEvent) of a registered device.
+    // One alarm event message (Cmd::AlarmEvent) of a registered device. The
+    // event is taken with a copy of the device record and handled with the
+    // others that came meanwhile, at the next pass of the event loop: a flood
+    // is handled in slices of at most DrainBudgetMs, its rows queued for the
+    // writer together, so the GUI thread keeps answering between slices.
     void handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev);
+    static constexpr int DrainBudgetMs = 5;
+    // Alarms taken but not handled yet; beyond MaxPending they are dropped
+    // (and said as alarms not stored).
+    int pendingAlarms() const { return int(m_pending.size()); }
+    static constexpr int MaxPending = 20000;
+    // Off: each event handled at once as it comes, and each row written as
+    // soon as the writer sees it (for measurements).
+    void setCoalescing(bool on);
 
     // Shutdown: ends every linkage still running now (their players are
     // stopped and waited for) and writes every row still queued.
@@ -54,6 +69,12 @@ public:
     // further linkage: each linkage opens a stream and may show a window, and
     // a device must not be able to flood the client with them.
     static constexpr int MaxLinkages = 16;
+
+    // What the operator is told, once per outage, when alarms cannot be
+    // stored, and at start when the database cannot be written at all.
+    static QString notStoredText(int failure);
+    static QString readOnlyDatabaseText();
+    static constexpr int ToastMs = 10000;
 
     // The rules, without database or caches.
     // Type (base-10, a missing element is 0) and moment ("yyyy-MM-dd
@@ -70,6 +91,15 @@ public:
     static bool isTimeInRanges(const QTime &time, const QString &ranges);
 
 private:
+    struct PendingAlarm
+    {
+        QString xml;
+        FUN_DEV_INFO dev;
+    };
+    void drainPending();
+    // The rules and the linkage for one event; a kept row is added to rows.
+    void handleOne(const QString &xml, FUN_DEV_INFO *dev, bool linkage, std::vector<CustomAlarmInfo> *rows);
+    void sayNotStored(int failure);
     void startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev);
     template <class T>
     static QSharedPointer<T> lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev);
@@ -79,4 +109,9 @@ private:
     QHash<QString, QSharedPointer<cms_DealAlarmType>> m_types;
     QList<QPointer<DeviceAlarmLinkage>> m_linkages;
     AlarmRecordWriter *m_writer = nullptr;
+    // Alarms stored without linkage since the last one that had it.
+    qint64 m_withoutLinkage = 0;
+    std::deque<PendingAlarm> m_pending;
+    bool m_drainPosted = false;
+    bool m_coalescing = true;
 };

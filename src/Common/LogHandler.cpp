@@ -110,7 +110,70 @@ void LogHandler::messageHandler(QtMsgType type, const QMessageLogContext &contex
 void LogHandler::enqueue(const QString &line)
 {
     QMutexLocker lock(&m_queueMutex);
+    // A fatal line is the one that tells why the process ended: always kept.
+    if (m_queue.size() >= MaxQueuedLines && !line.startsWith(QLatin1String("Fatal"))) {
+        ++m_queueDropped;
+        return;
+    }
     m_queue.append(line);
+}
+
+QString LogHandler::repeatedLine(const QString &line, qint64 count)
+{
+    // The count goes where the message ends, before the line's closing blank.
+    QString text = line;
+    int end = text.size();
+    while (end > 0 && (text.at(end - 1) == QLatin1Char('\n') || text.at(end - 1) == QLatin1Char(' ')))
+        --end;
+    text.insert(end, QStringLiteral(" (repeated %1 times)").arg(count));
+    return text;
+}
+
+namespace {
+
+// The line without its time of day: what tells two lines apart.
+QString collapseKey(const QString &line)
+{
+    // "Level hh:mm:ss.zzz [thread-..." as the handler formats it.
+    if (line.size() > 18 && line.at(5) == QLatin1Char(' ') && line.at(8) == QLatin1Char(':')
+        && line.at(14) == QLatin1Char('.') && line.at(18) == QLatin1Char(' '))
+        return line.left(5) + line.mid(18);
+    return line;
+}
+
+// Room kept at the end of a day's bound for the line that says it is full.
+constexpr qint64 kBoundNoticeBytes = 256;
+
+QString noticeLine(const QDateTime &now, const QString &text)
+{
+    return QStringLiteral("Warn  %1 [thread-%2] LogHandler - %3 \n")
+        .arg(now.toString(QStringLiteral("hh:mm:ss.zzz")),
+             QString::number(reinterpret_cast<quintptr>(QThread::currentThreadId()), 16), text);
+}
+
+} // namespace
+
+void LogHandler::put(QByteArray &out, const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    const qint64 bound = m_maxDayBytes.load();
+    if (m_dayBytes + out.size() + bytes.size() + kBoundNoticeBytes > bound
+        && !line.startsWith(QLatin1String("Fatal"))) {
+        ++m_dayDropped;
+        if (!m_boundSaid) {
+            m_boundSaid = true;
+            const QByteArray notice =
+                noticeLine(m_clock ? m_clock() : QDateTime::currentDateTime(),
+                           QStringLiteral("Today's log has reached its bound of %1 bytes: the rest of today's "
+                                          "lines are dropped")
+                               .arg(bound))
+                    .toUtf8()
+                    .left(int(kBoundNoticeBytes));
+            out += notice;
+        }
+        return;
+    }
+    out += bytes;
 }
 
 QDate LogHandler::today() const
@@ -121,6 +184,7 @@ QDate LogHandler::today() const
 void LogHandler::createLogFile()
 {
     QMutexLocker fileLock(&m_fileMutex);
+    const QDate previousDay = m_currentDay;
     m_currentDay = today();
     resolveLogDir();
     const QString dir = m_logDirOverride;
@@ -141,6 +205,15 @@ void LogHandler::createLogFile()
             ::close(fd);
         }
     }
+    // The day's bound counts what an earlier run of the day wrote too.
+    if (m_dayDropped > 0) {
+        m_lastDayDropped = m_dayDropped;
+        m_lastDay = previousDay;
+    }
+    m_dayDropped = 0;
+    const qint64 existing = QFileInfo(name).size();
+    m_dayBytes = existing;
+    m_boundSaid = existing + kBoundNoticeBytes >= m_maxDayBytes.load();
     if (m_file) {
         if (m_file->isOpen()) {
             m_file->flush();
@@ -232,7 +305,7 @@ void LogHandler::pass()
     }
     if (m_purgePending)
         removeOldLogs();
-    drain();
+    drain(m_stop.load());
 }
 
 void LogHandler::flushNow()
@@ -240,30 +313,80 @@ void LogHandler::flushNow()
     QMutexLocker fileLock(&m_fileMutex);
     if (!m_file || today() != m_currentDay)
         createLogFile();
-    drain();
+    drain(true);
 }
 
-void LogHandler::drain()
+void LogHandler::drain(bool closing)
 {
     QMutexLocker fileLock(&m_fileMutex);
+    if (!m_monotonic.isValid())
+        m_monotonic.start();
+    const qint64 now = m_monotonic.elapsed();
+    bool summariesDue = false;
+    for (auto it = m_repeats.cbegin(); it != m_repeats.cend() && !summariesDue; ++it)
+        summariesDue = closing || now - it->since >= CollapseWindowMs;
     {
         QMutexLocker lock(&m_queueMutex);
-        if (m_queue.isEmpty() || !m_file)
+        if ((m_queue.isEmpty() && !summariesDue && m_queueDropped.load() == 0 && m_lastDayDropped == 0) || !m_file)
             return;
     }
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append))
         return; // the lines stay queued for the next pass
     QStringList lines;
     {
         QMutexLocker lock(&m_queueMutex);
         lines.swap(m_queue);
     }
-    QTextStream out(m_file.get());
-    out.setCodec("UTF-8");
-    for (const QString &line : qAsConst(lines))
-        out << line;
-    out.flush();
+    const QDateTime wallNow = m_clock ? m_clock() : QDateTime::currentDateTime();
+    QByteArray out;
+    if (m_lastDayDropped > 0) {
+        put(out, noticeLine(wallNow, QStringLiteral("%1 lines of %2 were dropped over the day's bound")
+                                         .arg(m_lastDayDropped)
+                                         .arg(m_lastDay.toString(QStringLiteral("yyyyMMdd")))));
+        m_lastDayDropped = 0;
+    }
+    if (const qint64 dropped = m_queueDropped.exchange(0))
+        put(out, noticeLine(wallNow, QStringLiteral("%1 lines were dropped: more than %2 waited for the log")
+                                         .arg(dropped)
+                                         .arg(MaxQueuedLines)));
+    for (const QString &line : qAsConst(lines)) {
+        const QString key = collapseKey(line);
+        const auto seen = m_repeats.find(key);
+        if (seen != m_repeats.end()) {
+            ++seen->count;
+            seen->last = line;
+            continue;
+        }
+        if (m_repeats.size() < MaxCollapsedLines)
+            m_repeats.insert(key, Repeat{0, QString(), now});
+        put(out, line);
+    }
+    for (auto it = m_repeats.begin(); it != m_repeats.end();) {
+        if (closing || now - it->since >= CollapseWindowMs) {
+            if (it->count > 0)
+                put(out, repeatedLine(it->last, it->count));
+            it = m_repeats.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    const qint64 written = out.isEmpty() ? 0 : m_file->write(out);
+    const bool flushed = m_file->flush();
     m_file->close();
+    if (written == out.size() && flushed) {
+        m_dayBytes += written;
+    } else {
+        // Nowhere else to say it: the log's own file is what failed.
+        if (m_writeFailures++ == 0)
+            writeToStderr(
+                QStringLiteral("log: writing %1 failed: %2\n").arg(m_file->fileName(), m_file->errorString()));
+        m_dayBytes += qMax<qint64>(0, written);
+    }
+}
+
+void LogHandler::setMaxDayBytes(qint64 bytes)
+{
+    m_maxDayBytes.store(bytes);
 }
 
 void LogHandler::setLogClearDays(int days)

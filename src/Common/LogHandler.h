@@ -3,10 +3,18 @@
 // The process-wide diagnostic log: the installed Qt message handler formats one
 // line per message and queues it; this thread writes the queue to one UTF-8 file
 // per calendar day and purges expired day files after each day change.
+//
+// A flood must not fill the disk: a day's file stays within MaxDayBytes (what
+// does not fit is dropped, said once in the file, and counted at the top of
+// the next day's file), and a line repeated within a minute is written once,
+// followed by one line with the count ("(repeated N times)"). The queue is
+// bounded too, so a writer that cannot keep up costs lines, not memory.
 
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QMutex>
 #include <QRecursiveMutex>
 #include <QStringList>
@@ -70,12 +78,26 @@ public:
     QString currentLogFilePath() const;
     int queuedLineCount() const;
 
+    // At most this many bytes a day; fatal lines are written all the same.
+    static constexpr qint64 MaxDayBytes = 8 << 20;
+    // Lines waiting for the writer; beyond, new lines are counted and dropped.
+    static constexpr int MaxQueuedLines = 100000;
+    // A line seen again within this time is counted instead of written.
+    static constexpr int CollapseWindowMs = 60000;
+    // Distinct lines followed at once; lines beyond are written as they come.
+    static constexpr int MaxCollapsedLines = 4096;
+    void setMaxDayBytes(qint64 bytes); // for tests; default MaxDayBytes
+    // The line that stands for `count` more lines like `line`.
+    static QString repeatedLine(const QString &line, qint64 count);
+
 protected:
     void run() override;
 
 private:
     void pass();
-    void drain();
+    void drain(bool closing = false);
+    // Appends the line to out unless the day's bound is reached.
+    void put(QByteArray &out, const QString &line);
     QDate today() const;
     void resolveLogDir();
     // Opens (user-only) the file the crash path writes to, replacing the last one.
@@ -100,4 +122,22 @@ private:
     bool m_purgePending = false;
     std::function<QDateTime()> m_clock;
     std::atomic<int> m_emergencyFd{-1};
+
+    // Under m_fileMutex.
+    struct Repeat
+    {
+        qint64 count = 0;
+        QString last;
+        qint64 since = 0; // ms of the monotonic clock
+    };
+    QHash<QString, Repeat> m_repeats;
+    QElapsedTimer m_monotonic;
+    std::atomic<qint64> m_maxDayBytes{MaxDayBytes};
+    qint64 m_dayBytes = 0;    // of today's file
+    qint64 m_dayDropped = 0;  // lines of today dropped over the bound
+    bool m_boundSaid = false; // today's file says that it is full
+    qint64 m_lastDayDropped = 0;
+    QDate m_lastDay;
+    qint64 m_writeFailures = 0;
+    std::atomic<qint64> m_queueDropped{0};
 };

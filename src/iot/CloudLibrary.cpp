@@ -19,10 +19,15 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cloud {
 
@@ -56,6 +61,19 @@ QVector<DayFile> dayFiles(const QString &folder)
             files.append({folder + QLatin1Char('/') + entry, t.msecsSinceStartOfDay() / 1000});
     }
     return files;
+}
+
+// A folder of the store is the store's only when it resolves inside it: a
+// link to elsewhere would hand out files the store never held. A folder that
+// does not exist is simply empty.
+bool insideStore(const QString &root, const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    const QString canonicalRoot = QFileInfo(root).canonicalFilePath();
+    const QString canonical = info.canonicalFilePath();
+    return !canonicalRoot.isEmpty() && !canonical.isEmpty() && canonical.startsWith(canonicalRoot + QLatin1Char('/'));
 }
 
 qint64 durationMs(const QString &path)
@@ -251,19 +269,43 @@ bool LocalCloudLibrary::login(const QString &account, const QString &password, Q
     };
     // A store that cannot be read is told apart from a wrong password: the
     // operator must look at the store, not retype the password.
-    QFile f(m_root + QStringLiteral("/accounts.json"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        qWarning() << "Cloud store unreadable:" << f.fileName() << f.errorString();
+    const QString accountsPath = m_root + QStringLiteral("/accounts.json");
+    const QByteArray encoded = QFile::encodeName(accountsPath);
+    // The type is looked at before the file is opened: opening a FIFO waits
+    // for a writer, on the GUI thread. A link is not the store's own file.
+    struct stat st
+    {
+    };
+    if (::lstat(encoded.constData(), &st) != 0) {
+        qWarning() << "Cloud store unreadable:" << accountsPath << qt_error_string(errno);
+        return fail(LoginError::StoreUnreadable);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        qWarning() << "Cloud store unreadable:" << accountsPath << "is not a regular file";
+        return fail(LoginError::StoreUnreadable);
+    }
+    // Replaced by something else between the look and the open: still no wait.
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        qWarning() << "Cloud store unreadable:" << accountsPath << "cannot be opened as a regular file";
+        return fail(LoginError::StoreUnreadable);
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        qWarning() << "Cloud store unreadable:" << accountsPath << f.errorString();
         return fail(LoginError::StoreUnreadable);
     }
     if (f.size() > MaxAccountsBytes) {
-        qWarning() << "Cloud store unreadable:" << f.fileName() << "is larger than" << MaxAccountsBytes << "bytes";
+        qWarning() << "Cloud store unreadable:" << accountsPath << "is larger than" << MaxAccountsBytes << "bytes";
         return fail(LoginError::StoreUnreadable);
     }
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(f.read(MaxAccountsBytes + 1), &parse);
     if (parse.error != QJsonParseError::NoError || !doc.isObject() || !doc.object().value("accounts").isArray()) {
-        qWarning() << "Cloud store unreadable:" << f.fileName()
+        qWarning() << "Cloud store unreadable:" << accountsPath
                    << (parse.error != QJsonParseError::NoError ? parse.errorString()
                                                                : QStringLiteral("no list of accounts"));
         return fail(LoginError::StoreUnreadable);
@@ -284,6 +326,17 @@ bool LocalCloudLibrary::login(const QString &account, const QString &password, Q
             }
             if (!dev.id.isEmpty())
                 found << dev;
+        }
+        for (const Device &dev : qAsConst(found)) {
+            QStringList folders{m_root + QLatin1Char('/') + CommonHelper::safePathSegment(dev.id)};
+            for (int channel : dev.channels)
+                folders << folders.first() + QLatin1Char('/') + QString::number(channel);
+            for (const QString &folder : qAsConst(folders)) {
+                if (!insideStore(m_root, folder)) {
+                    qWarning() << "Cloud store unreadable:" << folder << "links out of the store";
+                    return fail(LoginError::StoreUnreadable);
+                }
+            }
         }
         QMutexLocker lock(&m_mutex);
         m_devices = found;
@@ -375,7 +428,12 @@ bool LocalCloudLibrary::recordList(const QString &deviceId, int channel, const Q
             return false;
     }
     records->clear();
-    for (const DayFile &file : dayFiles(dayFolder(m_root, deviceId, channel, day))) {
+    const QString folder = dayFolder(m_root, deviceId, channel, day);
+    if (!insideStore(m_root, folder)) {
+        qWarning() << "Cloud store unreadable:" << folder << "links out of the store";
+        return false;
+    }
+    for (const DayFile &file : dayFiles(folder)) {
         const qint64 ms = durationMs(file.path);
         if (ms > 0)
             records->append({file.start, quint32((ms + 999) / 1000), 1});
@@ -395,7 +453,12 @@ bool LocalCloudLibrary::recordDays(const QString &deviceId, int channel, int yea
     if (!first.isValid())
         return false;
     for (QDate d = first; d.month() == month && days->size() < max; d = d.addDays(1)) {
-        if (!dayFiles(dayFolder(m_root, deviceId, channel, d)).isEmpty())
+        const QString folder = dayFolder(m_root, deviceId, channel, d);
+        if (!insideStore(m_root, folder)) {
+            qWarning() << "Cloud store unreadable:" << folder << "links out of the store";
+            continue;
+        }
+        if (!dayFiles(folder).isEmpty())
             days->append(d.toString(QStringLiteral("yyyyMMdd")));
     }
     return true;
@@ -412,7 +475,12 @@ bool LocalCloudLibrary::startRecord(int connection, int channel, const QDate &da
     }
     if (device.isEmpty() || !day.isValid() || startSecond < 0 || startSecond >= 86400)
         return false;
-    const QVector<DayFile> files = dayFiles(dayFolder(m_root, device, channel, day));
+    const QString folder = dayFolder(m_root, device, channel, day);
+    if (!insideStore(m_root, folder)) {
+        qWarning() << "Cloud store unreadable:" << folder << "links out of the store";
+        return false;
+    }
+    const QVector<DayFile> files = dayFiles(folder);
     if (files.isEmpty())
         return false;
     // Starting again replaces the running stream of the channel.

@@ -26,6 +26,7 @@ namespace {
 
 QMutex g_initMutex;
 std::atomic<bool> g_initialized{false};
+std::atomic<bool> g_readOnly{false};
 
 inline bool ok(const QSqlError &err)
 {
@@ -100,6 +101,11 @@ bool OrmHelper::isInitialized()
     return g_initialized.load();
 }
 
+bool OrmHelper::isReadOnly()
+{
+    return g_readOnly.load();
+}
+
 bool OrmHelper::init(QString *error, bool *refused) const
 {
     QMutexLocker lock(&g_initMutex);
@@ -143,6 +149,14 @@ bool OrmHelper::init(QString *error, bool *refused) const
     if (onDisk && ::chmod(QFile::encodeName(path).constData(), 0600) != 0)
         qWarning() << "Cannot make the database user-only:" << path;
     OrmDatabase::setReady(true);
+    // SQLite opens a file it may not write (read-only mount, no write
+    // permission) read-only without a word: every later save would fail. A
+    // write that changes nothing tells it now, so the operator can be told.
+    const QSqlError probe = orm::dao::execute_query(OrmQuery(QStringLiteral(
+        "UPDATE DatabaseVersion SET version = version WHERE id = (SELECT MIN(id) FROM DatabaseVersion)")));
+    g_readOnly.store(!ok(probe));
+    if (!ok(probe))
+        qWarning().noquote() << "Database opened read-only, nothing can be saved:" << path << "-" << probe.text();
     g_initialized.store(true);
     qInfo() << "Database ready:" << OrmDatabase::databaseName() << "schema version" << SchemaVersion;
     return true;
@@ -223,10 +237,25 @@ QSqlError OrmHelper::runInit(bool *foreign)
     tables.erase(std::remove_if(tables.begin(), tables.end(),
                                 [](const QString &t) { return t.startsWith(QLatin1String("sqlite_")); }),
                  tables.end());
+    // A file is new only when it holds no schema object at all: a view, a
+    // trigger, an index or what SQLite keeps of dropped tables all say that
+    // another program made it.
+    OrmResult objects;
+    err = orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT type, name FROM sqlite_master")), &objects);
+    if (!ok(err))
+        return err;
 
     // Nothing is written before the file is known to be this client's: a
     // database of another program, or of a newer client, is refused as it is.
     const QString versionTable = OrmClass<DatabaseVersion>::get().info().table;
+    if (tables.isEmpty() && !objects.rows.isEmpty()) {
+        *foreign = true;
+        const QVariantList &first = objects.rows.first();
+        return QSqlError(QString(),
+                         QStringLiteral("it holds no tables of this client but a %1 %2")
+                             .arg(first.value(0).toString(), first.value(1).toString()),
+                         QSqlError::StatementError);
+    }
     if (!tables.isEmpty()) {
         if (!containsName(tables, versionTable)) {
             *foreign = true;
@@ -790,6 +819,7 @@ void OrmHelper::resetForTesting()
 {
     QMutexLocker lock(&g_initMutex);
     g_initialized.store(false);
+    g_readOnly.store(false);
     OrmDatabase::setReady(false);
     OrmDatabase::closeAllConnections();
 }

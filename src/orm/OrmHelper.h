@@ -55,6 +55,9 @@ public:
     static QString schemaMismatch(int version, const QStringList &tables,
                                   const std::function<QStringList(const QString &)> &columnsOf);
     static bool isInitialized();
+    // The file was opened but cannot be written (a read-only mount, no write
+    // permission): known after a successful init.
+    static bool isReadOnly();
 
     // Start-up steps; each returns the first failing statement's error.
     static QSqlError createAllTables();

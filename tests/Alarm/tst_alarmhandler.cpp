@@ -3,6 +3,9 @@
 // database file, with settings found by address or by name and reloaded on
 // the settings broadcast.
 
+#include "../cms/DevicePagesTestUtil.h"
+#include "../orm/SmallFs.h"
+
 #include "AlarmRecordStore.h"
 #include "AlarmRecordWriter.h"
 #include "DeviceAlarmHandler.h"
@@ -14,6 +17,8 @@
 
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -36,6 +41,32 @@ void setWeek(cms_DealAlarmTime &t, const QString &ranges, const QString &flags)
         *texts[i] = ranges.section(QLatin1Char('|'), i, i);
         *armed[i] = flags.at(i) == QLatin1Char('1');
     }
+}
+
+// Motion alarms of the device kept all day, every day.
+bool armAllDay(const QString &ip)
+{
+    cms_DealAlarmType type;
+    type.devip = ip;
+    type.bMotionDetection = true;
+    cms_DealAlarmTime arming;
+    arming.devip = ip;
+    setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
+    return orm::dao::insert(type).text().isEmpty() && orm::dao::insert(arming).text().isEmpty();
+}
+
+// Fills the file system of path until a write fails; false when it never does.
+bool fillDisk(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray chunk(16 << 10, 'f');
+    for (int i = 0; i < 4096; ++i) {
+        if (filler.write(chunk) != chunk.size() || !filler.flush())
+            return true;
+    }
+    return false;
 }
 
 QList<QSharedPointer<CustomAlarmInfo>> storedAlarms()
@@ -258,14 +289,7 @@ private slots:
         record.devPort = cam.port();
         record.sn = QStringLiteral("SN-FLOOD");
         record.name = QStringLiteral("Flood");
-        cms_DealAlarmType type;
-        type.devip = record.ip;
-        type.bMotionDetection = true;
-        QVERIFY(orm::dao::insert(type).text().isEmpty());
-        cms_DealAlarmTime arming;
-        arming.devip = record.ip;
-        setWeek(arming, QString(7, '|').replace("|", "00:00:00-23:59:59|"), "1111111");
-        QVERIFY(orm::dao::insert(arming).text().isEmpty());
+        QVERIFY(armAllDay(record.ip));
         OrmHelper::AddDevs({&record});
 
         static QAtomicInt cleanupLines;
@@ -314,6 +338,171 @@ private slots:
         QVERIFY(browsed > 0);
         QCOMPARE(browserErrors, QStringList());
         window.closeApp();
+    }
+
+    // Alarms that cannot be stored are said to the operator once per outage,
+    // not once per alarm; stored again, the next outage is said again. A
+    // database that cannot be written at all is said at start, once.
+    void lostAlarmsAreSaidOncePerOutage_data()
+    {
+        QTest::addColumn<QString>("failure"); // "full", "statement", "read-only at start"
+        QTest::addColumn<QString>("said");
+        QTest::newRow("full disk") << "full" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::DiskFull);
+        QTest::newRow("failing statement")
+            << "statement" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::NotWritable);
+        QTest::newRow("read-only at start") << "read-only at start" << DeviceAlarmHandler::readOnlyDatabaseText();
+    }
+
+    void lostAlarmsAreSaidOncePerOutage()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, said);
+        const QString previousDb = OrmDatabase::databaseName();
+        SmallFs fs(QDir::current().filePath(QStringLiteral("small-%1").arg(QTest::currentDataTag()).replace(' ', '-')),
+                   2 << 20);
+        if (failure != QLatin1String("statement") && !fs.mounted())
+            QSKIP("no file system of the test's own on this machine");
+        const QString file = failure == QLatin1String("statement")
+                                 ? QDir::current().filePath(QStringLiteral("outage.sqlite"))
+                                 : fs.path(QStringLiteral("Kelvo.sqlite"));
+        QFile::remove(file);
+        OrmHelper::resetForTesting();
+        OrmDatabase::setDatabaseName(file);
+        QVERIFY(OrmHelper::instance()->init());
+        FUN_DEV_INFO dev;
+        dev.ip = QStringLiteral("127.19.1.1");
+        dev.name = QStringLiteral("Dock");
+        dev.sn = QStringLiteral("SN-DOCK");
+        QVERIFY(armAllDay(dev.ip));
+
+        const bool atStart = failure == QLatin1String("read-only at start");
+        if (atStart) {
+            OrmHelper::resetForTesting();
+            QVERIFY(fs.setReadOnly(true));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Database opened read-only")));
+            QVERIFY(OrmHelper::instance()->init());
+        }
+        DevicePagesTest::closeToasts();
+        auto handler = std::make_unique<DeviceAlarmHandler>();
+        handler->updateAlarmDataBase();
+        AlarmRecordWriter *writer = handler->recordWriter();
+        int second = 0;
+        const auto push = [&](int alarms) {
+            for (int i = 0; i < alarms; ++i, ++second)
+                handler->handleDeviceAlarm(
+                    "<body>" + alarmBody("0", QTime(0, 0).addSecs(second).toString("2026-12-07 hh:mm:ss")) + "</body>",
+                    &dev);
+        };
+        const auto fail = [&] {
+            if (failure == QLatin1String("full"))
+                return fillDisk(fs.path(QStringLiteral("filler")));
+            OrmDatabase::setFailingStatementForTesting(QStringLiteral("INSERT INTO CustomAlarmInfo"));
+            return true;
+        };
+        const auto mend = [&] {
+            if (failure == QLatin1String("full"))
+                return QFile::remove(fs.path(QStringLiteral("filler")));
+            if (atStart)
+                return fs.setReadOnly(false);
+            OrmDatabase::setFailingStatementForTesting(QString());
+            return true;
+        };
+        const auto saidTimes = [&] { return DevicePagesTest::toastTexts().count(said); };
+
+        if (atStart) {
+            QTRY_COMPARE(saidTimes(), 1);
+            push(300);
+            QTRY_COMPARE(writer->failedRows(), qint64(300));
+            QCoreApplication::processEvents();
+            QCOMPARE(DevicePagesTest::toastTexts(), QStringList{said});
+            QVERIFY(mend());
+            handler.reset();
+            OrmHelper::resetForTesting();
+            OrmDatabase::setDatabaseName(previousDb);
+            QVERIFY(OrmHelper::instance()->init());
+            return;
+        }
+
+        push(20);
+        QTRY_COMPARE(storedAlarms().size(), 20);
+        QCOMPARE(DevicePagesTest::toastTexts(), QStringList());
+        for (int outage = 1; outage <= 2; ++outage) {
+            const qint64 failedBefore = writer->failedRows();
+            QVERIFY(fail());
+            // Many batches of lost alarms, one word.
+            for (int burst = 0; burst < 5; ++burst) {
+                push(200);
+                QTRY_VERIFY(writer->queued() == 0);
+            }
+            QTRY_COMPARE(writer->failedRows(), failedBefore + 1000);
+            QTRY_COMPARE(saidTimes(), outage);
+            QCoreApplication::processEvents();
+            QCOMPARE(saidTimes(), outage);
+            QVERIFY(mend());
+            const int before = storedAlarms().size();
+            push(10);
+            QTRY_COMPARE(storedAlarms().size(), before + 10);
+            QTRY_VERIFY(!writer->inOutage());
+        }
+        QCOMPARE(DevicePagesTest::toastTexts().count(), 2);
+        handler.reset();
+        DevicePagesTest::closeToasts();
+        OrmHelper::resetForTesting();
+        OrmDatabase::setDatabaseName(previousDb);
+        QVERIFY(OrmHelper::instance()->init());
+    }
+
+    // A burst is handled in slices after it came: every alarm is stored, in
+    // the order it came, also when the client closes before the slices ran;
+    // beyond the bound of waiting alarms the rest is dropped and said once.
+    void burstIsStoredInOrder_data()
+    {
+        QTest::addColumn<int>("alarms");
+        QTest::addColumn<bool>("closeAtOnce");
+        QTest::addColumn<int>("lost");
+        QTest::newRow("handled by the event loop") << 3000 << false << 0;
+        QTest::newRow("closed with alarms waiting") << 3000 << true << 0;
+        QTest::newRow("more than may wait") << DeviceAlarmHandler::MaxPending + 150 << true << 150;
+    }
+
+    void burstIsStoredInOrder()
+    {
+        QFETCH(int, alarms);
+        QFETCH(bool, closeAtOnce);
+        QFETCH(int, lost);
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        FUN_DEV_INFO dev;
+        dev.ip = QStringLiteral("127.19.2.1");
+        dev.name = QStringLiteral("Burst");
+        QVERIFY(armAllDay(dev.ip));
+        DevicePagesTest::closeToasts();
+        DeviceAlarmHandler handler;
+        handler.updateAlarmDataBase();
+        for (int i = 0; i < alarms; ++i)
+            handler.handleDeviceAlarm(
+                "<body>"
+                    + alarmBody("0",
+                                QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(i).toString("yyyy-MM-dd hh:mm:ss"))
+                    + "</body>",
+                &dev);
+        QCOMPARE(handler.pendingAlarms(), qMin(alarms, int(DeviceAlarmHandler::MaxPending)));
+        if (closeAtOnce)
+            handler.shutdown();
+        const auto stored = [] {
+            long n = -1;
+            orm::dao::count<CustomAlarmInfo>(n);
+            return int(n);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(stored(), alarms - lost, 60000);
+        QCOMPARE(handler.recordWriter()->failedRows(), qint64(lost));
+        QString previous;
+        for (const auto &row : storedAlarms()) {
+            QVERIFY2(row->alarmTime > previous, qPrintable(row->alarmTime));
+            previous = row->alarmTime;
+        }
+        const QString tooMany = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::TooMany);
+        QCOMPARE(DevicePagesTest::toastTexts().count(tooMany), lost > 0 ? 1 : 0);
+        DevicePagesTest::closeToasts();
     }
 };
 

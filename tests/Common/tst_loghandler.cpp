@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -76,6 +77,9 @@ private slots:
     void unwritableFolderKeepsLines();
     void installedHandlerWritesLines();
     void fatalLineIsWritten();
+    void floodIsBoundedAndCollapsed_data();
+    void floodIsBoundedAndCollapsed();
+    void queueIsBounded();
 };
 
 void tst_LogHandler::lineFormat_data()
@@ -252,6 +256,121 @@ void tst_LogHandler::installedHandlerWritesLines()
             .arg(line));
     QVERIFY2(re.match(text).hasMatch(), qPrintable(text));
     log->stop();
+}
+
+// A flood of lines: repeated ones are written once with a count, and a day's
+// file never grows past its bound, whatever comes.
+void tst_LogHandler::floodIsBoundedAndCollapsed_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("distinct");     // messages cycled through
+    QTest::addColumn<QString>("numbered"); // "": as they are, else every line its own number
+    QTest::addColumn<int>("written");      // lines in the file, -1: as the bound allows
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("one line again and again")
+        << 20000 << 1 << QString() << 2
+        << QStringList{"- alarm stored without linkage \n", "- alarm stored without linkage (repeated 19999 times) \n"};
+    QTest::newRow("two lines in turn") << 10000 << 2 << QString() << 4
+                                       << QStringList{"- alarm stored without linkage 1 (repeated 4999 times) \n",
+                                                      "- alarm stored without linkage 0 (repeated 4999 times) \n"};
+    QTest::newRow("fifty devices in turn")
+        << 50000 << 50 << QString() << 100 << QStringList{"- alarm stored without linkage 49 (repeated 999 times) \n"};
+    QTest::newRow("every line different")
+        << 60000 << 1 << QStringLiteral("#") << -1
+        << QStringList{"Today's log has reached its bound of 65536 bytes: the rest of today's lines are dropped"};
+}
+
+void tst_LogHandler::floodIsBoundedAndCollapsed()
+{
+    QFETCH(int, lines);
+    QFETCH(int, distinct);
+    QFETCH(QString, numbered);
+    QFETCH(int, written);
+    QFETCH(QStringList, expected);
+    const qint64 bound = 64 << 10;
+    QTemporaryDir tmp;
+    FakeClock clock(fixedNoon());
+    LogHandler log;
+    log.setLogDir(tmp.path());
+    log.setIntervalMs(10);
+    log.setClock(clock.fn());
+    log.setMaxDayBytes(bound);
+    log.start();
+    const QMessageLogContext context("AlarmHandler.cpp", 42, "void DeviceAlarmHandler::startAlarmLinkage(int)",
+                                     "default");
+    // From another thread, as the alarms come, while the writer drains.
+    std::unique_ptr<QThread> flood(QThread::create([&] {
+        for (int i = 0; i < lines; ++i) {
+            QString message = QStringLiteral("alarm stored without linkage");
+            if (distinct > 1)
+                message += QStringLiteral(" %1").arg(i % distinct);
+            if (!numbered.isEmpty())
+                message += QStringLiteral(" #%1").arg(i);
+            log.enqueue(LogHandler::formatLine(QtWarningMsg, context, message, fixedNoon().addMSecs(i % 1000), 0x1f));
+        }
+    }));
+    flood->start();
+    QVERIFY(flood->wait(60000));
+    log.enqueue(LogHandler::formatLine(QtFatalMsg, context, "fatal after the flood", fixedNoon(), 0x1f));
+    log.stop();
+
+    const QString path = tmp.path() + "/" + kFixedDay + ".txt";
+    QVERIFY(QFileInfo(path).size() <= bound);
+    const QStringList fileLines = readAll(path).split('\n', Qt::SkipEmptyParts);
+    if (written >= 0)
+        QCOMPARE(fileLines.size(), written + 1);
+    else
+        QVERIFY(fileLines.size() < lines);
+    for (const QString &text : qAsConst(expected))
+        QVERIFY2(readAll(path).contains(text), qPrintable(text));
+    QVERIFY(readAll(path).contains("- fatal after the flood \n"));
+    if (numbered.isEmpty())
+        return;
+
+    // The next day's file starts with what the day before had to drop.
+    LogHandler next;
+    next.setLogDir(tmp.path());
+    next.setIntervalMs(10);
+    next.setClock(clock.fn());
+    next.setMaxDayBytes(bound);
+    QFile again(path);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    const QByteArray before = again.readAll();
+    again.close();
+    next.start();
+    next.enqueue("one more of the full day\n");
+    QVERIFY(clock.passes());
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), before); // an earlier run's full day stays full
+    again.close();
+    clock.set(fixedNoon().addDays(1));
+    QVERIFY(clock.passes()); // a line queued now cannot land in the full day
+    next.enqueue("after midnight\n");
+    const QString day2 = tmp.path() + "/20260311.txt";
+    QTRY_VERIFY(readAll(day2).contains("after midnight"));
+    next.stop();
+    QVERIFY2(QRegularExpression("^Warn  .* - \\d+ lines of 20260310 were dropped over the day's bound")
+                 .match(readAll(day2))
+                 .hasMatch(),
+             qPrintable(readAll(day2)));
+}
+
+void tst_LogHandler::queueIsBounded()
+{
+    QTemporaryDir tmp;
+    LogHandler log;
+    log.setLogDir(tmp.path());
+    log.setIntervalMs(10);
+    log.setClock(fixedNoon);
+    for (int i = 0; i < LogHandler::MaxQueuedLines + 25; ++i)
+        log.enqueue(QStringLiteral("waiting %1\n").arg(i));
+    QCOMPARE(log.queuedLineCount(), LogHandler::MaxQueuedLines);
+    log.start();
+    log.stop();
+    const QString text = readAll(tmp.path() + "/" + kFixedDay + ".txt");
+    QVERIFY(text.contains(
+        QStringLiteral("- 25 lines were dropped: more than %1 waited for the log \n").arg(LogHandler::MaxQueuedLines)));
+    QVERIFY(text.contains(QStringLiteral("waiting %1\n").arg(LogHandler::MaxQueuedLines - 1)));
 }
 
 // Runs in a child process: Qt aborts after a fatal message.

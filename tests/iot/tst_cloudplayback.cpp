@@ -3,6 +3,7 @@
 // between them, two recordings a day with a gap), the login hook of the main
 // window and the Cloud tab.
 
+#include "CloudLibrary.h"
 #include "CloudStore.h"
 #include "CommonHelper.h"
 #include "CustomDialog.h"
@@ -31,6 +32,11 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -388,6 +394,119 @@ private slots:
         QVERIFY2(toasts.contains(IotLoginDlg::storeUnreadableText()), qPrintable(toasts.join('|')));
         QVERIFY(!toasts.contains(CommonHelper::incorrectLoginText()));
         QVERIFY(!RemoteCommon::instance()->isLoggedIn());
+    }
+
+    // What is not the store's own is refused as unreadable: an accounts file
+    // that is not a regular file (a FIFO must not hold the login), and device,
+    // channel or day folders that link out of the store. A link that stays
+    // inside the store is the store's.
+    void storeRefusesWhatIsNotItsOwn_data()
+    {
+        QTest::addColumn<QString>("accounts"); // "copy", "fifo", "folder", "link"
+        QTest::addColumn<QString>("linked");   // "", "device", "channel", "day", "day inside"
+        QTest::addColumn<bool>("loginOk");
+        QTest::addColumn<bool>("dayListed");
+        QTest::newRow("a plain store") << "copy"
+                                       << "" << true << true;
+        QTest::newRow("accounts a FIFO") << "fifo"
+                                         << "" << false << false;
+        QTest::newRow("accounts a folder") << "folder"
+                                           << "" << false << false;
+        QTest::newRow("accounts a link") << "link"
+                                         << "" << false << false;
+        QTest::newRow("device folder links out") << "copy"
+                                                 << "device" << false << false;
+        QTest::newRow("channel folder links out") << "copy"
+                                                  << "channel" << false << false;
+        QTest::newRow("day folder links out") << "copy"
+                                              << "day" << true << false;
+        QTest::newRow("day folder links inside") << "copy"
+                                                 << "day inside" << true << true;
+    }
+
+    void storeRefusesWhatIsNotItsOwn()
+    {
+        QFETCH(QString, accounts);
+        QFETCH(QString, linked);
+        QFETCH(bool, loginOk);
+        QFETCH(bool, dayListed);
+        QTemporaryDir store;
+        const QString root = store.path();
+        const QString outside = m_store.path();
+        const QString device = QStringLiteral("cam-h264");
+        const QString day = m_today.toString(QStringLiteral("yyyyMMdd"));
+        const QString accountsFile = root + QStringLiteral("/accounts.json");
+        if (accounts == QLatin1String("copy"))
+            QVERIFY(QFile::copy(outside + QStringLiteral("/accounts.json"), accountsFile));
+        else if (accounts == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(accountsFile).constData(), 0600), 0);
+        else if (accounts == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(accountsFile));
+        else
+            QVERIFY(QFile::link(outside + QStringLiteral("/accounts.json"), accountsFile));
+
+        const QString channelFolder = root + QLatin1Char('/') + device + QStringLiteral("/0");
+        if (linked == QLatin1String("device")) {
+            QVERIFY(QFile::link(outside + QLatin1Char('/') + device, root + QLatin1Char('/') + device));
+        } else if (linked == QLatin1String("channel")) {
+            QVERIFY(QDir().mkpath(root + QLatin1Char('/') + device));
+            QVERIFY(QFile::link(outside + QLatin1Char('/') + device + QStringLiteral("/0"), channelFolder));
+        } else {
+            QVERIFY(QDir().mkpath(channelFolder));
+            QString source = outside + QLatin1Char('/') + device + QStringLiteral("/0/") + day;
+            if (linked == QLatin1String("day inside")) {
+                const QString kept = root + QStringLiteral("/kept/") + day;
+                QVERIFY(QDir().mkpath(kept));
+                for (const char *name : {"080000.mp4", "081000.mp4"})
+                    QVERIFY(QFile::copy(source + QLatin1Char('/') + QLatin1String(name),
+                                        kept + QLatin1Char('/') + QLatin1String(name)));
+                source = kept;
+            }
+            if (linked.isEmpty()) {
+                QVERIFY(QDir().mkpath(channelFolder + QLatin1Char('/') + day));
+                QVERIFY(QFile::copy(source + QStringLiteral("/080000.mp4"),
+                                    channelFolder + QLatin1Char('/') + day + QStringLiteral("/080000.mp4")));
+            } else {
+                QVERIFY(QFile::link(source, channelFolder + QLatin1Char('/') + day));
+            }
+        }
+
+        if (!loginOk || linked == QLatin1String("day"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cloud store unreadable")));
+        cloud::LocalCloudLibrary library(root);
+        // The login runs beside the test so that a wait on the FIFO is seen,
+        // and a guard gives a waiting open its writer so the test always ends.
+        std::atomic<bool> done{false};
+        bool ok = false;
+        cloud::LoginError why = cloud::LoginError::None;
+        std::thread login([&] {
+            ok = library.login(cloudstore::Account, cloudstore::Password, nullptr, &why);
+            done = true;
+        });
+        QTest::qWaitFor([&] { return done.load(); }, 20000);
+        const bool waited = !done.load();
+        if (waited) {
+            const int fd = ::open(QFile::encodeName(accountsFile).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+        login.join();
+        QVERIFY2(!waited, "the login waited on the accounts file");
+        QCOMPARE(ok, loginOk);
+        QCOMPARE(why, loginOk ? cloud::LoginError::None : cloud::LoginError::StoreUnreadable);
+        if (!loginOk)
+            return;
+
+        QVector<cloud::Record> records;
+        QCOMPARE(library.recordList(device, 0, m_today, &records), dayListed);
+        QCOMPARE(!records.isEmpty(), dayListed);
+        QStringList days;
+        QVERIFY(library.recordDays(device, 0, m_today.year(), m_today.month(), 31, &days));
+        QCOMPARE(days.contains(day), dayListed);
+        const int connection = library.connect(device);
+        QVERIFY(connection > 0);
+        QCOMPARE(library.startRecord(connection, 0, m_today, 0), dayListed);
+        library.logout();
     }
 
     // A window destroyed while it streams: its receivers are gone first.

@@ -1,5 +1,6 @@
 #include "OrmHelper.h"
 #include "OrmTestSupport.h"
+#include "SmallFs.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestOrmStartup : public QObject
 {
@@ -312,6 +314,21 @@ private slots:
                                          QStringLiteral("DatabaseVersion (level)"));
         QTest::newRow("version table of another kind")
             << noVersionColumn << QByteArray() << "DatabaseVersion has no column version";
+        // No table, yet not empty: another program's file all the same.
+        QTest::newRow("a view only") << QStringList{"CREATE VIEW answers AS SELECT 42 AS answer"} << QByteArray()
+                                     << "holds no tables of this client but a view answers";
+        QTest::newRow("a view with its trigger")
+            << QStringList{"CREATE VIEW log AS SELECT 1 AS line",
+                           "CREATE TRIGGER keep INSTEAD OF INSERT ON log BEGIN SELECT 1; END"}
+            << QByteArray() << "holds no tables of this client but a";
+        QTest::newRow("statistics of dropped tables")
+            << QStringList{"CREATE TABLE t (a INTEGER)", "CREATE INDEX t_a ON t (a)", "INSERT INTO t VALUES (1)",
+                           "ANALYZE", "DROP TABLE t"}
+            << QByteArray() << "holds no tables of this client but a table sqlite_stat1";
+        QTest::newRow("counters of dropped tables")
+            << QStringList{"CREATE TABLE t (id INTEGER PRIMARY KEY AUTOINCREMENT)", "INSERT INTO t DEFAULT VALUES",
+                           "DROP TABLE t"}
+            << QByteArray() << "holds no tables of this client but a table sqlite_sequence";
     }
 
     void unknownFileIsRefused()
@@ -353,6 +370,33 @@ private slots:
         QCOMPARE(int(st.st_mode & 0777), 0644);
         for (const char *suffix : {"-journal", "-wal", "-shm"})
             QVERIFY2(!QFile::exists(file + QLatin1String(suffix)), suffix);
+    }
+
+    // A database the client may not write opens, but is said at once rather
+    // than at the first save that fails.
+    void readOnlyFileIsSaid()
+    {
+        OrmHelper::resetForTesting();
+        SmallFs fs(QDir::current().filePath(QStringLiteral("ro")), 4 << 20);
+        const QString file = fs.path(QStringLiteral("Kelvo.sqlite"));
+        OrmDatabase::setDatabaseName(file);
+        QVERIFY(OrmHelper::instance()->init());
+        QVERIFY(!OrmHelper::isReadOnly());
+        OrmHelper::resetForTesting();
+        if (fs.mounted()) {
+            QVERIFY(fs.setReadOnly(true));
+        } else {
+            if (::geteuid() == 0)
+                QSKIP("no file system of the test's own and permissions do not bind root");
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), 0400) == 0);
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Database opened read-only")));
+        QVERIFY(OrmHelper::instance()->init());
+        QVERIFY(OrmHelper::isReadOnly());
+        QCOMPARE(OrmHelper::getAllUsers().size(), 1);
+        QVERIFY(!OrmHelper::saveConfig(OrmHelper::getConfig()));
+        OrmHelper::resetForTesting();
+        fs.setReadOnly(false);
     }
 
     void unopenableFileFails()

@@ -1083,4 +1083,22 @@ Move it away to start with a new database.</translation>
         <translation>The camera now answers at %1. This window closes; the camera is listed under its new address.</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Playback ended</source>
+        <translation>Playback ended</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>Please select a channel to download.</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Failed to create file directory!</translation>
+    </message>
+</context>
 </TS>

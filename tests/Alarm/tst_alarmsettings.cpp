@@ -8,6 +8,7 @@
 #include "CMoveDetectTimeline.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "SignalsHelper.h"
@@ -16,6 +17,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardItem>
@@ -237,6 +240,34 @@ private slots:
             QCOMPARE(links.size(), 1);
             QCOMPARE(field == "lineEditPopupTime" ? links[0]->popupTime : links[0]->recordingTime, stored);
         }
+    }
+
+    // The page filling its screen: the toast of a save rests clear of Save,
+    // so the next click on it is the button's.
+    void saveToastLeavesSaveFree()
+    {
+        const QRect area = m_page->screen()->availableGeometry();
+        const QRect before = m_page->geometry();
+        m_page->setGeometry(area);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        auto *save = w<QPushButton>("pushButtonSave");
+        // Scrolled down to it, as the operator does on a small screen.
+        w<QScrollArea>("scrollArea")->ensureWidgetVisible(save);
+        QTRY_VERIFY(save->isVisible() && save->visibleRegion().boundingRect() == save->rect());
+        click(save);
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+        const QRect saveRect(save->mapToGlobal(QPoint(0, 0)), save->size());
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *toast = qobject_cast<MsgTipInfoDlg *>(top);
+            if (!toast)
+                continue;
+            QTRY_COMPARE_WITH_TIMEOUT(toast->pos(), toast->endPosition(), 2000);
+            // Its usual corner would have covered the button.
+            QVERIFY(QRect(MsgTipInfoDlg::restingPlace(area, toast->size(), {}), toast->size()).intersects(saveRect));
+            QVERIFY(!toast->frameGeometry().intersects(saveRect));
+            QVERIFY(toast->windowFlags() & Qt::WindowTransparentForInput);
+        }
+        m_page->setGeometry(before);
     }
 
     // A copy of the linkage carries the durations: refused like a save.

@@ -352,6 +352,53 @@ private slots:
         page()->showStrategyData(QStringLiteral("Default Strategy"));
     }
 
+    // With the program's look, both device lists are written in light text on
+    // their dark panel (the record list's entries were near-black on it).
+    void deviceListsAreReadable()
+    {
+        QVERIFY(nvrOnline());
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
+        auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        auto *model = qobject_cast<QStandardItemModel *>(source->model());
+        QVERIFY(model && model->rowCount() == 2);
+        model->item(0)->setCheckState(Qt::Checked);
+        click("m_btnAddDevices");
+        QCOMPARE(rowTexts(recorded).size(), 1);
+        QCOMPARE(rowTexts(source).size(), 1);
+        // The lightest pixel of an entry's text, as drawn.
+        const auto lightest = [](QTreeView *view) {
+            const QRect item = view->visualRect(view->model()->index(0, 0));
+            const QImage shot = view->viewport()->grab(item).toImage();
+            int best = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = shot.width() / 3; x < shot.width(); ++x)
+                    best = qMax(best, qGray(shot.pixel(x, y)));
+            return best;
+        };
+        const int panel = qGray(recorded->palette().color(QPalette::Base).rgb());
+        QVERIFY2(panel < 80, qPrintable(QString::number(panel)));
+        const int sourceText = lightest(source), recordText = lightest(recorded);
+        // An entry given a colour of its own (a channel not recording) keeps it.
+        auto *records = qobject_cast<QStandardItemModel *>(recorded->model());
+        records->item(0)->setForeground(QColor(0xe0, 0x4b, 0x4b));
+        const QImage marked = recorded->viewport()->grab(recorded->visualRect(records->index(0, 0))).toImage();
+        int reddest = 0;
+        for (int y = 0; y < marked.height(); ++y)
+            for (int x = marked.width() / 3; x < marked.width(); ++x)
+                reddest = qMax(reddest, qRed(marked.pixel(x, y)) - qGreen(marked.pixel(x, y)));
+        qApp->setStyleSheet(QString());
+        QVERIFY2(reddest > 100, qPrintable(QString::number(reddest)));
+        QVERIFY2(sourceText > 150, qPrintable(QString::number(sourceText)));
+        QVERIFY2(recordText > 150, qPrintable(QString::number(recordText)));
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+    }
+
     // The serial number comes with the version reply, after the NVR's
     // channel records were made at login. The channels take it, the plan is
     // made (or follows) with it, and after a restart (the NVR read from the

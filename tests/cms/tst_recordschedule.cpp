@@ -368,36 +368,27 @@ private slots:
         m_window->showPage(MainWindow::StorageSchedule);
         auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
         auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
-        // The lightest pixel of an entry's text, as drawn.
-        const auto lightest = [](QTreeView *view) {
-            const QRect item = view->visualRect(view->model()->index(0, 0));
-            const QImage shot = view->viewport()->grab(item).toImage();
+        // The most of a measure over the first entry's text, as drawn.
+        const auto most = [](QTreeView *view, int (*measure)(QRgb)) {
+            const QImage shot = view->viewport()->grab(view->visualRect(view->model()->index(0, 0))).toImage();
             int best = 0;
             for (int y = 0; y < shot.height(); ++y)
                 for (int x = shot.width() / 3; x < shot.width(); ++x)
-                    best = qMax(best, qGray(shot.pixel(x, y)));
+                    best = qMax(best, measure(shot.pixel(x, y)));
             return best;
         };
+        const auto gray = [](QRgb p) { return qGray(p); };
         auto *model = qobject_cast<QStandardItemModel *>(source->model());
         QTRY_VERIFY(model && model->rowCount() >= 1);
-        const int sourceText = lightest(source);
+        QVERIFY2(most(source, gray) > 150, "source list");
         model->item(0)->setCheckState(Qt::Checked);
         click("m_btnAddDevices");
         QCOMPARE(rowTexts(recorded).size(), 1);
-        const int panel = qGray(recorded->palette().color(QPalette::Base).rgb());
-        QVERIFY2(panel < 80, qPrintable(QString::number(panel)));
-        const int recordText = lightest(recorded);
+        QVERIFY(qGray(recorded->palette().color(QPalette::Base).rgb()) < 80);
+        QVERIFY2(most(recorded, gray) > 150, "record list");
         // An entry given a colour of its own (a channel not recording) keeps it.
-        auto *records = qobject_cast<QStandardItemModel *>(recorded->model());
-        records->item(0)->setForeground(QColor(0xe0, 0x4b, 0x4b));
-        const QImage marked = recorded->viewport()->grab(recorded->visualRect(records->index(0, 0))).toImage();
-        int reddest = 0;
-        for (int y = 0; y < marked.height(); ++y)
-            for (int x = marked.width() / 3; x < marked.width(); ++x)
-                reddest = qMax(reddest, qRed(marked.pixel(x, y)) - qGreen(marked.pixel(x, y)));
-        QVERIFY2(reddest > 100, qPrintable(QString::number(reddest)));
-        QVERIFY2(sourceText > 150, qPrintable(QString::number(sourceText)));
-        QVERIFY2(recordText > 150, qPrintable(QString::number(recordText)));
+        qobject_cast<QStandardItemModel *>(recorded->model())->item(0)->setForeground(QColor(0xe0, 0x4b, 0x4b));
+        QVERIFY(most(recorded, [](QRgb p) { return qRed(p) - qGreen(p); }) > 100);
         QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
         page()->showStrategyData(QStringLiteral("Default Strategy"));
     }

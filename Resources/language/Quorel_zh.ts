@@ -2353,6 +2353,10 @@ Move it away to start with a new database.</source>
         <source>Failed to create file directory!</source>
         <translation>创建文件目录失败！</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>回放结束</translation>
+    </message>
 </context>
 <context>
     <name>RecordWnd</name>
@@ -2451,6 +2455,14 @@ Move it away to start with a new database.</source>
     <message>
         <source>Download failed</source>
         <translation>下载失败</translation>
+    </message>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>请选择要下载的通道。</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>创建文件目录失败！</translation>
     </message>
 </context>
 <context>

@@ -2353,6 +2353,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Failed to create file directory!</source>
         <translation>Složku se nepodařilo vytvořit!</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Přehrávání skončilo</translation>
+    </message>
 </context>
 <context>
     <name>RecordWnd</name>
@@ -2451,6 +2455,14 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Download failed</source>
         <translation>Stahování se nezdařilo</translation>
+    </message>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>Vyberte kanál, který chcete stáhnout.</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Složku se nepodařilo vytvořit!</translation>
     </message>
 </context>
 <context>

@@ -1114,4 +1114,22 @@ Move it away to start with a new database.</translation>
         <translation>Alarms are not being saved: the database cannot be written.</translation>
     </message>
 </context>
+<context>
+    <name>LocalVideoReplayWnd</name>
+    <message>
+        <source>Playback ended</source>
+        <translation>Playback ended</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWnd</name>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>Please select a channel to download.</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Failed to create file directory!</translation>
+    </message>
+</context>
 </TS>

@@ -2353,6 +2353,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Failed to create file directory!</source>
         <translation>Gagal membuat direktori berkas!</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Pemutaran selesai</translation>
+    </message>
 </context>
 <context>
     <name>RecordWnd</name>
@@ -2451,6 +2455,14 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Download failed</source>
         <translation>Unduhan gagal</translation>
+    </message>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>Silakan pilih saluran yang akan diunduh.</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Gagal membuat direktori berkas!</translation>
     </message>
 </context>
 <context>

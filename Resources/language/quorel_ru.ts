@@ -2353,6 +2353,10 @@ Move it away to start with a new database.</source>
         <source>Failed to create file directory!</source>
         <translation>Не удалось создать папку!</translation>
     </message>
+    <message>
+        <source>Playback ended</source>
+        <translation>Воспроизведение завершено</translation>
+    </message>
 </context>
 <context>
     <name>RecordWnd</name>
@@ -2451,6 +2455,14 @@ Move it away to start with a new database.</source>
     <message>
         <source>Download failed</source>
         <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Please select a channel to download.</source>
+        <translation>Выберите канал для загрузки.</translation>
+    </message>
+    <message>
+        <source>Failed to create file directory!</source>
+        <translation>Не удалось создать папку!</translation>
     </message>
 </context>
 <context>

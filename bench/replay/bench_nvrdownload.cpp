@@ -192,9 +192,12 @@ int main(int argc, char **argv)
         while (!wnd.downloadKey().isEmpty() && clock.elapsed() < 600000)
             app.processEvents(QEventLoop::AllEvents, 5);
         probe.stop();
-        // The writer finishes its queue after the box is free again.
+        // The writer finishes its queue after the box is free again; the file
+        // then takes its complete name.
         if (VideoRecord *w = wnd.downloadWriter())
             w->wait(60000);
+        while (!QFile::exists(path) && clock.elapsed() < 600000)
+            app.processEvents(QEventLoop::AllEvents, 5);
         const double secs = clock.elapsed() / 1000.0;
         rate << QFileInfo(path).size() / 1e6 / secs;
         peak << queuePeak;

@@ -13,6 +13,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QTime>
+#include <QTimer>
 
 using AlarmSettingsStore::DayRange;
 
@@ -315,6 +316,34 @@ QString AlarmEventWidget::changeAlarmTime(const std::vector<std::shared_ptr<Time
     return AlarmSettingsStore::dayText(ranges);
 }
 
+bool AlarmEventWidget::isValidDuration(const QString &text)
+{
+    const QString t = text.trimmed();
+    // Digits only: no sign, no spaces inside, and no more than fit the bound.
+    if (t.isEmpty() || t.size() > 9)
+        return false;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    const int seconds = t.toInt();
+    return seconds >= MinDurationS && seconds <= MaxDurationS;
+}
+
+bool AlarmEventWidget::durationsValid()
+{
+    for (QLineEdit *edit : {ui->lineEditPopupTime, ui->lineEditRecordingTime}) {
+        if (!isValidDuration(edit->text())) {
+            // Shown once the copy dialog that may have asked is gone: a toast
+            // of that dialog would close with it unseen.
+            QTimer::singleShot(0, this, [] { MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), kToastMs); });
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
 void AlarmEventWidget::on_pushButtonSave_clicked()
 {
     const QString key = currentKey();
@@ -324,6 +353,8 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), kToastMs);
         return;
     }
+    if (!durationsValid())
+        return;
     const auto link = getAlarmLinkInfo(key);
     const auto type = getAlarmTypeInfo(key);
     const auto time = getAlarmTimeInfo(key);
@@ -342,6 +373,9 @@ void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
     if (info.devList.isEmpty())
         return;
     if (!info.bType && !info.bLinkage && !info.bArming)
+        return;
+    // The linkage goes out with the page's durations: not when they are wrong.
+    if (info.bLinkage && !durationsValid())
         return;
     for (const QString &key : qAsConst(info.devList)) {
         if (key.isEmpty())

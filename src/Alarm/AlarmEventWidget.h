@@ -50,6 +50,12 @@ public:
 
     // The key of the tree's current item; empty when it is no device.
     QString currentKey() const;
+
+    // The pop-up and recording durations the alarm linkage honours, in whole
+    // seconds; anything else it would replace by 5 s without a word.
+    static constexpr int MinDurationS = 1;
+    static constexpr int MaxDurationS = 86400;
+    static bool isValidDuration(const QString &text);
     CopyAlarmEvent *copyDialog() const { return m_copyDialog; }
 
 public slots:
@@ -72,6 +78,8 @@ private:
     void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
     void resetAll();
     void hideUnusedControls();
+    // False (and the operator told) when a shown duration cannot be stored.
+    bool durationsValid();
 
     Ui::AlarmEventWidget *ui;
     const QString m_expandedStyle = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/expand.png);");

@@ -29,6 +29,9 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 #include <QStandardItemModel>
+#include <QTimer>
+
+#include <algorithm>
 
 DeviceManageWidget::DeviceManageWidget(QWidget *parent)
     : QWidget(parent)
@@ -97,21 +100,84 @@ void DeviceManageWidget::initTableView()
     });
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, countChecked);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, countChecked);
+    // New rows, names or states may need more room, or free some.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &DeviceManageWidget::columnsChanged);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &DeviceManageWidget::columnsChanged);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &DeviceManageWidget::columnsChanged);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &DeviceManageWidget::columnsChanged);
+}
+
+QVector<int> DeviceManageWidget::shareWidths(const QVector<int> &needed, const QVector<int> &weights, int available)
+{
+    const int n = needed.size();
+    QVector<int> widths(n, 0);
+    if (n == 0)
+        return widths;
+    int total = 0;
+    for (int need : needed)
+        total += need;
+    if (total <= available) {
+        int weightSum = 0;
+        for (int i = 0; i < n; ++i)
+            weightSum += qMax(1, weights.value(i, 1));
+        const int extra = available - total;
+        int given = 0;
+        for (int i = 0; i < n; ++i) {
+            widths[i] = needed[i] + extra * qMax(1, weights.value(i, 1)) / weightSum;
+            given += widths[i];
+        }
+        widths[n - 1] += available - given; // what integer division left over
+        return widths;
+    }
+    // The narrow columns keep what they need; the wide ones share the rest.
+    QVector<int> order(n);
+    for (int i = 0; i < n; ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&needed](int a, int b) { return needed[a] < needed[b]; });
+    int left = available, count = n, cap = 0;
+    for (int i : qAsConst(order)) {
+        if (needed[i] * count <= left) {
+            left -= needed[i];
+            --count;
+            continue;
+        }
+        cap = left / count;
+        break;
+    }
+    for (int i = 0; i < n; ++i)
+        widths[i] = qMin(needed[i], cap);
+    return widths;
 }
 
 void DeviceManageWidget::setColumnWidths()
 {
     // The columns share the table's own width, so the operation buttons of the
-    // last column are on screen without sideways scrolling.
+    // last column are on screen without sideways scrolling; each column gets
+    // what its texts need before any is cut.
     QTableView *view = ui->m_AddDevTableView;
     const int operation = 180;
     const int available = (view->isVisible() ? view->viewport()->width() : width()) - operation;
-    const int w = qMax(40, int(available / 10.5));
-    for (int col = ColName; col <= ColType; ++col)
-        view->setColumnWidth(col, w);
-    for (int col = ColState; col <= ColMac; ++col)
-        view->setColumnWidth(col, w + w / 2);
+    QVector<int> needed, weights;
+    auto *itemView = static_cast<QAbstractItemView *>(view);
+    for (int col = ColName; col < ColOperation; ++col) {
+        needed << qMax(m_header->sectionSizeHint(col), itemView->sizeHintForColumn(col));
+        weights << (col <= ColType ? 2 : 3);
+    }
+    const QVector<int> widths = shareWidths(needed, weights, qMax(0, available));
+    for (int col = ColName; col < ColOperation; ++col)
+        view->setColumnWidth(col, qMax(40, widths.at(col)));
     view->setColumnWidth(ColOperation, operation);
+}
+
+void DeviceManageWidget::columnsChanged()
+{
+    if (!m_columnsSized || m_columnsPending)
+        return;
+    m_columnsPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_columnsPending = false;
+        setColumnWidths();
+    });
 }
 
 void DeviceManageWidget::showEvent(QShowEvent *event)

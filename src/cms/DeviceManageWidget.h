@@ -4,6 +4,7 @@
 
 #include <QModelIndex>
 #include <QSet>
+#include <QVector>
 #include <QStringList>
 #include <QWidget>
 
@@ -43,6 +44,12 @@ public:
     // Addresses whose firmware upload runs and has not reached 100 %.
     QSet<QString> upgradingDevices() const { return m_upgradeSet; }
 
+    // The widths of the columns before the operation column: each gets what
+    // its header and shown cells need, and what is left is shared by weight.
+    // When the room is short only the widest columns give way, down to a
+    // common width, so a text is cut only when it really does not fit.
+    static QVector<int> shareWidths(const QVector<int> &needed, const QVector<int> &weights, int available);
+
 signals:
     void sigNetChanged();
 
@@ -78,6 +85,8 @@ private:
     bool rowGoesBefore(const QString &group, const QString &ip, int row) const;
     void initTableView();
     void setColumnWidths();
+    // Widths again once pending row changes have been laid out.
+    void columnsChanged();
     void setHeaderTexts();
     void showDevInfo(FUN_DEV_INFO *dev);
     void setDevStatusText(const QString &ip, const QString &text);
@@ -86,6 +95,7 @@ private:
     FUN_DEV_INFO *withValidDevice(const QString &key);
     QList<FUN_DEV_INFO *> checkedRecords() const;
     bool m_columnsSized = false;
+    bool m_columnsPending = false;
     void deleteRecords(const QList<FUN_DEV_INFO *> &records);
     void upgradeDevice(const QString &key, const QString &path);
     void handleUploadFailure(const QString &ip, const QString &xml);

@@ -26,6 +26,9 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 #include <QTimer>
 #include <QToolButton>
 
@@ -384,6 +387,43 @@ void MainWindow::retranslate()
     if (page >= 0)
         ui->labelPageName->setText(pageTitle(page));
     layoutCards();
+}
+
+QRect MainWindow::placement(const QRect &available, const QSize &wanted, const QSize &minimum)
+{
+    const QSize size = wanted.boundedTo(available.size()).expandedTo(minimum);
+    const int x = available.x() + qMax(0, (available.width() - size.width()) / 2);
+    const int y = available.y() + qMax(0, (available.height() - size.height()) / 2);
+    return QRect(QPoint(x, y), size);
+}
+
+void MainWindow::placeOnScreen()
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame is known once the window manager has framed the window; until
+    // then it counts as none and the placement is made again after.
+    const QSize frame = frameGeometry().size() - size();
+    const QRect spot = placement(screen->availableGeometry(), frameGeometry().size(), minimumSize() + frame);
+    resize(spot.size() - frame);
+    move(spot.topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_placed || event->spontaneous())
+        return;
+    // Only the first show: later the operator's own size and place stay.
+    m_placed = true;
+    placeOnScreen();
+    QTimer::singleShot(0, this, [this] {
+        if (!isMaximized() && !isFullScreen())
+            placeOnScreen();
+    });
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -60,6 +60,11 @@ public:
     // Delay from the rights to the restore of the record plan.
     static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
+    // Where a window of the wanted size goes on a screen's available area:
+    // no larger than the area (nor smaller than its minimum) and centred; a
+    // minimum larger than the area starts at its top-left, so the title bar
+    // and what it holds stay on the screen.
+    static QRect placement(const QRect &available, const QSize &wanted, const QSize &minimum);
 
 public slots:
     void onTimeoutLoginDevice();
@@ -82,6 +87,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createUI();
@@ -90,8 +96,11 @@ private:
     void onDevStatusChanged(FUN_DEV_INFO *dev);
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
     void retranslate();
+    // Fits the window into its screen's available area, frame included.
+    void placeOnScreen();
 
     Ui::MainWindow *ui = nullptr;
+    bool m_placed = false;
     DeviceController *m_controller = nullptr;
     DeviceAlarmHandler *m_alarmHandler = nullptr;
     QList<QToolButton *> m_cards;

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QBrush>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -95,6 +96,24 @@ void showState(QStandardItem *item, int state)
     item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
 }
 
+// Draws an entry without a colour of its own in the list's text colour: an
+// empty foreground brush would otherwise be taken for black, unreadable on
+// the dark panel. Entries given a colour keep it.
+class ListTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        if (foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() == Qt::NoBrush && option->widget)
+            option->palette.setBrush(QPalette::Text, option->widget->palette().brush(QPalette::Text));
+    }
+};
+
 } // namespace
 
 RecordSchedule::RecordSchedule(QWidget *parent)
@@ -123,6 +142,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     }
     ui->m_treeOriginalDevlist->setModel(m_sourceModel);
     ui->m_treeRecordDevlist->setModel(m_recordModel);
+    ui->m_treeRecordDevlist->setItemDelegate(new ListTextDelegate(ui->m_treeRecordDevlist));
 
     connect(ui->btn_every_day, &QRadioButton::clicked, this, &RecordSchedule::onBtnEveryDayClicked);
     connect(ui->btn_work_day, &QRadioButton::clicked, this, &RecordSchedule::onBtnWorkDayClicked);

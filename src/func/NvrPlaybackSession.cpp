@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QtEndian>
@@ -487,8 +488,8 @@ void NvrPlaybackSession::onStreamAnswer(const RecvInfo &info)
     if (m_download.running && key == m_download.key) {
         // The recorder may send more than was asked (from an earlier key
         // frame, or on to the end of its file): the file keeps the range.
-        emit downloadWriterWanted(m_download.path, h265, m_download.rangeStart, m_download.rangeEnd);
-        qDebug() << "Starting video recording for:" << key << "Path:" << m_download.path;
+        emit downloadWriterWanted(m_download.partPath, h265, m_download.rangeStart, m_download.rangeEnd);
+        qDebug() << "Starting video recording for:" << key << "Path:" << m_download.partPath;
         return;
     }
     const int index = paneOf(key);
@@ -694,6 +695,8 @@ NvrPlaybackSession::DownloadRefusal NvrPlaybackSession::startDownload(const QDat
 {
     if (m_currentKey.isEmpty())
         return DownloadRefusal::NoChannel;
+    if (!m_currentKey.contains(QLatin1Char('_')))
+        return DownloadRefusal::NotAChannel;
     if (paneOf(m_currentKey) >= 0)
         return DownloadRefusal::ChannelPlaying;
     if (!m_download.key.isEmpty())
@@ -719,15 +722,17 @@ NvrPlaybackSession::DownloadRefusal NvrPlaybackSession::startDownload(const QDat
     }
     const QString timeFormat = QStringLiteral("yyyyMMddhhmmsszzz");
     // A download of the same start again gets a name of its own: the file
-    // before it is never replaced.
+    // before it, whole or partial, is never replaced.
     const QString base = QDir(folder).filePath(start.toString(timeFormat));
+    const auto taken = [](const QString &p) { return QFileInfo::exists(p) || QFileInfo(p).isSymLink(); };
     QString path = base + QStringLiteral(".mp4");
-    for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+    for (int n = 1; taken(path) || taken(partialPathOf(path)); ++n)
         path = base + QStringLiteral("_%1.mp4").arg(n);
 
     Download &d = m_download;
     d = Download();
     d.path = QDir::toNativeSeparators(path);
+    d.partPath = QDir::toNativeSeparators(partialPathOf(path));
     d.key = m_currentKey;
     d.rangeStart = d.lastStamp = start.toMSecsSinceEpoch();
     d.rangeEnd = end.toMSecsSinceEpoch();
@@ -825,7 +830,31 @@ void NvrPlaybackSession::finishDownload(bool success)
         if (m_download.key == key)
             endDownload();
     });
-    emit downloadFinished(key, m_download.path, success, m_download.received > 0);
+    emit downloadFinished(key, success ? m_download.path : m_download.partPath, success, m_download.received > 0);
+}
+
+QString NvrPlaybackSession::partialPathOf(const QString &completePath)
+{
+    const QString suffix = QStringLiteral(".mp4");
+    const QString stem =
+        completePath.endsWith(suffix, Qt::CaseInsensitive) ? completePath.chopped(suffix.size()) : completePath;
+    return stem + QStringLiteral(".partial") + suffix;
+}
+
+bool NvrPlaybackSession::completeDownloadFile(const QString &written, const QString &complete)
+{
+    const QFileInfo from(written);
+    if (from.isSymLink() || !from.isFile()) {
+        qWarning() << "download file missing, not renamed:" << written;
+        return false;
+    }
+    // QFile::rename never replaces: a name taken meanwhile keeps the file partial.
+    if (QFileInfo::exists(complete) || QFileInfo(complete).isSymLink() || !QFile::rename(written, complete)) {
+        qWarning() << "download kept under its partial name:" << written << "(" << complete << "not free )";
+        return false;
+    }
+    qDebug() << "download complete:" << complete;
+    return true;
 }
 
 bool NvrPlaybackSession::endDownload()
@@ -843,7 +872,7 @@ bool NvrPlaybackSession::endDownload()
         qWarning() << "Failed to stop download for device:" << key << "- local state cleared";
     }
     const bool received = m_download.received > 0;
-    const QString path = m_download.path;
+    const QString path = m_download.partPath;
     m_download = Download();
     m_progressTimer->stop();
     emit downloadEnded(path, received);

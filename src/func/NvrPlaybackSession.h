@@ -58,11 +58,12 @@ public:
     };
     Q_ENUM(Notice)
 
-    // Why a download did not start. The first five are told to the operator,
-    // the last two only logged.
+    // Why a download did not start. All but NoRecord are told to the operator;
+    // that one is only logged.
     enum class DownloadRefusal {
         None,
         NoChannel,
+        NotAChannel, // a recorder picked, not one of its channels
         ChannelPlaying,
         DownloadRunning,
         NotSameDay,
@@ -143,7 +144,16 @@ public:
     Segments dayRecords(const QString &key) const { return m_channels.value(key).segments; }
     QSet<QString> monthDays(const QString &ip) const { return m_monthDays.value(ip); }
     QString downloadKey() const { return m_download.key; }
+    // Where the download ends up once complete.
     QString downloadPath() const { return m_download.path; }
+    // Where it is written meanwhile, and stays when it ends short: a name
+    // that says the file is partial, so a cut-off file never passes for a
+    // whole one (a client that dies mid-download leaves it too).
+    QString downloadFilePath() const { return m_download.partPath; }
+    static QString partialPathOf(const QString &completePath);
+    // A written download judged complete gets its complete name; false (the
+    // file keeps its partial name) when that name is taken or the rename fails.
+    static bool completeDownloadFile(const QString &written, const QString &complete);
 
     void setWatchdogTimings(int tickMs, int idleLimitMs);
     void setProgressInterval(int ms);
@@ -167,12 +177,15 @@ signals:
     void paneRestarting(int pane); // a new stream from an earlier time follows
     void paneStopped(int pane, const QString &key);
 
-    // The download's stream answered: the file is written from here on.
+    // The download's stream answered: the file is written from here on, at
+    // its partial name.
     void downloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void downloadData(const QByteArray &data, qint64 stampMs, bool keyFrame);
     void downloadProgress(int percent);
-    // The verdict; the download ends a second later.
+    // The verdict, with the path the file is to be found at (its complete
+    // name on success, else its partial one); the download ends a second later.
     void downloadFinished(const QString &key, const QString &path, bool success, bool received);
+    // The path is the written (partial) one.
     void downloadEnded(const QString &path, bool received);
 
 private:
@@ -204,7 +217,8 @@ private:
     {
         bool running = false;
         QString key;
-        QString path;
+        QString path;     // complete name
+        QString partPath; // written name
         qint64 rangeStart = 0;
         qint64 rangeEnd = 0;
         QDate rangeDay;

@@ -566,13 +566,26 @@ void LocalVideoReplayWnd::refreshDay(int index, const QString &file)
 void LocalVideoReplayWnd::endOfDay(int index)
 {
     // The day is over: the pane goes free whether or not the device is still
-    // registered (a deleted device would otherwise hold it for good), and the
-    // bar stops offering to control it.
+    // registered (a deleted device would otherwise hold it for good), its last
+    // picture goes (left standing it passes for a paused or frozen playback)
+    // and the bar shows that nothing plays.
     const QString key = m_paneKeys.value(index);
     if (DeviceInfoManager::instance()->findDevInfo(key))
         ui->treeView->setItemState(key, kOnlineState);
-    releasePane(index);
+    stopPane(index);
+    MsgTipInfoDlg::showTip(tr("Playback ended"), ToastMs);
     onUpdatePlayButtons();
+}
+
+void LocalVideoReplayWnd::stopPane(int index)
+{
+    FFmpegReplayWidget *replay = ui->widgetVideoReplay;
+    replay->stop(index);
+    // The next day in this pane starts at the speed the bar then shows.
+    replay->setSpeed(index, 1.0f);
+    releasePane(index);
+    if (focusIndex() == index)
+        ui->widgetTimeLine->clear();
 }
 
 void LocalVideoReplayWnd::slotPlayError(int index)
@@ -645,12 +658,10 @@ void LocalVideoReplayWnd::onBtnStopClicked()
     const int index = focusIndex();
     if (index < 0)
         return;
-    ui->widgetVideoReplay->stop(index);
     const QString key = m_paneKeys.value(index);
-    if (!key.isEmpty()) {
+    if (!key.isEmpty())
         ui->treeView->setItemState(key, kOnlineState);
-        releasePane(index);
-    }
+    stopPane(index);
     ui->widgetTimeLine->clear();
     onUpdatePlayButtons();
 }
@@ -687,8 +698,20 @@ void LocalVideoReplayWnd::onBtnFullScreenClicked()
 void LocalVideoReplayWnd::onUpdatePlayButtons()
 {
     const int index = focusIndex();
-    ui->widgetReplayControl->setEnabled(m_paneKeys.contains(index));
-    ui->widgetReplayControl->setPauseState(!ui->widgetVideoReplay->isPaused(index));
+    ReplayControl *bar = ui->widgetReplayControl;
+    const bool playing = m_paneKeys.contains(index);
+    bar->setEnabled(playing);
+    if (!playing) {
+        bar->showStopped();
+        return;
+    }
+    bar->setPauseState(!ui->widgetVideoReplay->isPaused(index));
+    // The bar shows the focused pane's speed, not the one picked last.
+    const float speed = ui->widgetVideoReplay->speed(index);
+    if (qFuzzyCompare(speed, 1.0f))
+        bar->resetSpeed();
+    else
+        bar->setSpeed(speed);
 }
 
 void LocalVideoReplayWnd::slotCaptureResult(bool result, QString path)

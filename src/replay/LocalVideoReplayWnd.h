@@ -134,6 +134,8 @@ private:
     void openDay(const QString &key, const QDate &day, const LoadedDay &loaded);
     void toggleLeftPanel();
     void releasePane(int index);
+    // Stops the pane's player and frees the pane.
+    void stopPane(int index);
     static QString storageRoot();
 
     Ui::LocalVideoReplayWnd *ui = nullptr;

@@ -47,7 +47,7 @@ RecordWnd::RecordWnd(QWidget *parent)
     m_barHideTimer->setInterval(kBarHideMs);
     m_barPollTimer = new QTimer(this);
     m_barPollTimer->setInterval(kBarPollMs);
-    m_recorder = new VideoRecord(&m_playerParam, this);
+    m_recorder = makeWriter();
 
     NvrPlaybackSession *session = m_session;
     FFmpegReplayWidget *replay = ui->widgetVideoReplay;
@@ -604,16 +604,36 @@ VideoRecord *RecordWnd::recorder()
     if (m_recorder && m_recorder->isRunning()) {
         VideoRecord *busy = m_recorder;
         connect(busy, &QThread::finished, busy, &QObject::deleteLater);
-        m_recorder = new VideoRecord(&m_playerParam, this);
+        m_recorder = makeWriter();
     }
     return m_recorder;
+}
+
+VideoRecord *RecordWnd::makeWriter()
+{
+    auto *writer = new VideoRecord(&m_playerParam, this);
+    connect(writer, &VideoRecord::recordFinished, this, &RecordWnd::onDownloadWritten, Qt::QueuedConnection);
+    return writer;
+}
+
+void RecordWnd::onDownloadWritten(bool ok, const QString &written)
+{
+    const QString complete = m_writtenDownloads.take(written);
+    const bool judgedComplete = m_completeDownloads.remove(written);
+    if (ok && judgedComplete && !complete.isEmpty())
+        NvrPlaybackSession::completeDownloadFile(written, complete);
 }
 
 void RecordWnd::onBtnStartDownoadClicked(bool)
 {
     using Refusal = NvrPlaybackSession::DownloadRefusal;
-    const Refusal refusal =
-        m_session->startDownload(ui->dateTimeEditStart->dateTime(), ui->dateTimeEditEnd->dateTime());
+    // A recorder or group highlighted in the tree is what the operator takes
+    // for the choice, not the channel picked before it.
+    const QModelIndex highlighted = ui->treeView->currentIndex();
+    const bool channelHighlighted = !highlighted.isValid() || !ui->treeView->itemData(highlighted).toString().isEmpty();
+    const Refusal refusal = channelHighlighted ? m_session->startDownload(ui->dateTimeEditStart->dateTime(),
+                                                                          ui->dateTimeEditEnd->dateTime())
+                                               : Refusal::NotAChannel;
     QString text;
     switch (refusal) {
     case Refusal::None:
@@ -621,6 +641,9 @@ void RecordWnd::onBtnStartDownoadClicked(bool)
         return;
     case Refusal::NoChannel:
         text = tr("Please select the device to operate.");
+        break;
+    case Refusal::NotAChannel:
+        text = tr("Please select a channel to download.");
         break;
     case Refusal::ChannelPlaying:
         text = tr("The current channel is playing back, please stop playback and try again.");
@@ -634,8 +657,10 @@ void RecordWnd::onBtnStartDownoadClicked(bool)
     case Refusal::EndNotAfterStart:
         text = tr("Start time can not be greater than the end time.");
         break;
-    case Refusal::NoRecord:
     case Refusal::NoFolder:
+        text = tr("Failed to create file directory!");
+        break;
+    case Refusal::NoRecord:
         return; // logged by the session
     }
     MsgTipInfoDlg::showTip(text, ToastMs);
@@ -648,6 +673,7 @@ void RecordWnd::onDownloadWriterWanted(const QString &path, bool h265, qint64 ra
         qWarning() << "Decoder not initialized for download:" << m_session->downloadKey();
         return;
     }
+    m_writtenDownloads.insert(path, m_session->downloadPath());
     m_playerParam.reset();
     writer->setCustomIo(true);
     writer->setVideoCodec(h265);
@@ -679,11 +705,17 @@ void RecordWnd::onDownloadProgress(int percent)
 
 void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received)
 {
+    // Only a download judged complete leaves its partial name, when its
+    // writer has closed the file.
+    const QString written = m_session->downloadFilePath();
+    if (success && m_writtenDownloads.contains(written))
+        m_completeDownloads.insert(written);
     if (success) {
         MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2 %3").arg(key, tr("Download successful"), tr("Saved to")),
                                        path, ToastMs);
     } else if (received) {
-        // What arrived is kept: the operator may still want the part.
+        // What arrived is kept, under its partial name: the operator may
+        // still want the part.
         MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2").arg(key, tr("Download failed")), path, ToastMs);
     } else {
         MsgTipInfoDlg::showTip(QStringLiteral("%1 %2").arg(key, tr("Download failed")), ToastMs);

@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QMap>
 #include <QModelIndex>
+#include <QHash>
 #include <QSet>
 #include <QWidget>
 
@@ -110,6 +111,9 @@ private:
     void toggleLeftPanel();
     int paneOf(const QString &key) const { return m_session->paneOf(key); }
     VideoRecord *recorder();
+    VideoRecord *makeWriter();
+    // A writer closed a download file: one judged complete takes its name.
+    void onDownloadWritten(bool ok, const QString &written);
 
     // What the session reports.
     void onNotice(NvrPlaybackSession::Notice what, const QString &key);
@@ -128,6 +132,10 @@ private:
 
     PlayerParam m_playerParam;
     VideoRecord *m_recorder = nullptr;
+    // Download files being written (partial name) -> their complete name, and
+    // those judged complete, renamed once their writer has closed them.
+    QHash<QString, QString> m_writtenDownloads;
+    QSet<QString> m_completeDownloads;
 
     QTimer *m_barHideTimer = nullptr;
     QWidget *m_fullScreenBar = nullptr;

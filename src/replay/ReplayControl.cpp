@@ -94,6 +94,19 @@ void ReplayControl::setSpeed(float speed)
     }
 }
 
+void ReplayControl::resetSpeed()
+{
+    for (QAction *action : m_speedGroup->actions())
+        action->setChecked(qFuzzyCompare(action->data().toFloat(), 1.0f));
+    ui->pushButtonSpeed->setText(tr("Speed"));
+}
+
+void ReplayControl::showStopped()
+{
+    setPauseState(false);
+    resetSpeed();
+}
+
 void ReplayControl::setFastVisible(bool visible)
 {
     ui->pushButtonFast->setVisible(visible);

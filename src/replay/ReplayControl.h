@@ -26,6 +26,11 @@ public:
     void setSpeed(float speed);
     void setFastVisible(bool visible);
     void setSlowVisible(bool visible);
+    // Back at 1x, shown as on a fresh bar.
+    void resetSpeed();
+    // Nothing plays: the play button offers to play and the speed is back
+    // at 1x.
+    void showStopped();
 
     // Inspection (tests).
     bool playFlag() const { return m_play; }

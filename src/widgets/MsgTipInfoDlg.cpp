@@ -2,21 +2,29 @@
 
 #include "CommonHelper.h"
 #include "Platform.h"
+#include "SwitchControl.h"
 #include "WidgetHelpers.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -118,10 +126,20 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    m_endX = area.right() - width() - 10;
-    m_endY = area.bottom() - height();
+    const QPoint end = restingPlace(area, size(), shownControls());
+    m_endX = end.x();
+    m_endY = end.y();
     const QPoint start(m_endX, area.bottom());
     move(start);
+
+    // A plain toast only tells: clicks go through it to the window beneath
+    // (a toast that lands on the button just clicked would swallow the next
+    // click), and with nothing to click its close button goes.
+    const bool plain = link.isEmpty();
+    setWindowFlag(Qt::WindowTransparentForInput, plain);
+    setAttribute(Qt::WA_TransparentForMouseEvents, plain);
+    if (auto *close = m_title->findChild<QPushButton *>(QStringLiteral("m_btnClose")))
+        close->setVisible(!plain);
 
     m_textLabel->setWordWrap(true);
     m_textLabel->setAlignment(Qt::AlignCenter);
@@ -155,9 +173,49 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
 
 void MsgTipInfoDlg::onSlideFinished()
 {
-    if (underMouse() || frameGeometry().contains(QCursor::pos()))
+    if (!m_linkPath.isEmpty() && (underMouse() || frameGeometry().contains(QCursor::pos())))
         return;
     m_hideTimer->start();
+}
+
+QPoint MsgTipInfoDlg::restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid)
+{
+    const QPoint corner(area.right() - size.width() - EdgeMargin, area.bottom() - size.height());
+    const auto free = [&](const QPoint &at) {
+        const QRect rect(at, size);
+        return std::none_of(avoid.cbegin(), avoid.cend(), [&rect](const QRect &r) { return r.intersects(rect); });
+    };
+    // Up the right edge first, then column by column to the left.
+    constexpr int StepX = 16, StepY = 8;
+    for (int x = corner.x(); x >= area.left(); x -= StepX) {
+        for (int y = corner.y(); y >= area.top(); y -= StepY) {
+            if (free(QPoint(x, y)))
+                return QPoint(x, y);
+        }
+    }
+    return corner;
+}
+
+QVector<QRect> MsgTipInfoDlg::shownControls()
+{
+    QVector<QRect> rects;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || qobject_cast<MsgTipInfoDlg *>(top))
+            continue;
+        for (QWidget *w : top->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->window() != top)
+                continue;
+            if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w)
+                && !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QAbstractSlider *>(w)
+                && !qobject_cast<SwitchControl *>(w))
+                continue;
+            // Only what shows: a control scrolled out of its view covers nothing.
+            const QRect shown = w->visibleRegion().boundingRect();
+            if (!shown.isEmpty())
+                rects.append(shown.translated(w->mapToGlobal(QPoint(0, 0))));
+        }
+    }
+    return rects;
 }
 
 void MsgTipInfoDlg::onHideTimerTimeout()
@@ -179,12 +237,16 @@ void MsgTipInfoDlg::onLinkActivated(const QString &)
 
 void MsgTipInfoDlg::enterEvent(QEvent *event)
 {
-    m_hideTimer->stop();
+    // Only a toast with a link waits for the pointer: the link is there to
+    // be clicked. A plain one goes on time, off what lies beneath.
+    if (!m_linkPath.isEmpty())
+        m_hideTimer->stop();
     QDialog::enterEvent(event);
 }
 
 void MsgTipInfoDlg::leaveEvent(QEvent *event)
 {
-    m_hideTimer->start(m_duration);
+    if (!m_linkPath.isEmpty())
+        m_hideTimer->start(m_duration);
     QDialog::leaveEvent(event);
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
+#include <QVector>
 
 class QLabel;
 class QPushButton;
@@ -25,8 +27,11 @@ private:
 };
 
 // The toast: slides up at the bottom right of the screen under the pointer,
-// stays for its duration (held while the pointer rests on it), then closes and
-// deletes itself. A variant carries a link that shows a file in its folder.
+// clear of the buttons and fields of the windows beneath when there is room,
+// stays for its duration, then closes and deletes itself. A plain toast takes
+// no mouse input: a click on it reaches what lies beneath. A variant carries a
+// link that shows a file in its folder; it takes clicks, has its close button
+// and is held while the pointer rests on it.
 class MsgTipInfoDlg : public QDialog
 {
     Q_OBJECT
@@ -46,6 +51,16 @@ public:
     bool isWaiting() const;
 
     static constexpr int SlideMs = 500;
+    static constexpr int EdgeMargin = 10;
+
+    // Where a toast of the given size rests in the area: the bottom-right
+    // corner (EdgeMargin from the right edge), else the nearest place above
+    // it, then further left, that covers none of the given rectangles; the
+    // corner when there is none.
+    static QPoint restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid);
+    // What an operator clicks in the shown windows (buttons, fields, lists of
+    // choices, switches), in global coordinates.
+    static QVector<QRect> shownControls();
 
 public slots:
     void onHideTimerTimeout();

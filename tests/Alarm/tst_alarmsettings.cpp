@@ -8,6 +8,7 @@
 #include "CMoveDetectTimeline.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "SignalsHelper.h"
@@ -16,6 +17,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardItem>
@@ -175,6 +178,114 @@ private slots:
         click(w<QPushButton>("pushButtonSave"));
         QCOMPARE(updates.count(), 2);
         QVERIFY(rowsUnder<cms_DealAlarmType>(QStringLiteral("Outdoor")).isEmpty());
+    }
+
+    // The shown durations take whole seconds from 1 to a day, typed; anything
+    // else is refused before a row is written, and the field keeps the text.
+    void durationsAreChecked_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        const QString popup = "lineEditPopupTime", recording = "lineEditRecordingTime";
+        QTest::newRow("letters") << popup << "abc"
+                                 << "";
+        QTest::newRow("nothing") << popup << ""
+                                 << "";
+        QTest::newRow("eleven digits") << popup << "12345678901"
+                                       << "";
+        QTest::newRow("zero") << popup << "0"
+                              << "";
+        QTest::newRow("negative") << popup << "-5"
+                                  << "";
+        QTest::newRow("fraction") << popup << "2.5"
+                                  << "";
+        QTest::newRow("over a day") << popup << "86401"
+                                    << "";
+        QTest::newRow("one second") << popup << "1"
+                                    << "1";
+        QTest::newRow("a day, spaces around") << popup << " 86400 "
+                                              << "86400";
+        QTest::newRow("recording letters") << recording << "abc"
+                                           << "";
+        QTest::newRow("recording eleven digits") << recording << "99999999999"
+                                                 << "";
+        QTest::newRow("recording a minute") << recording << "60"
+                                            << "60";
+    }
+
+    void durationsAreChecked()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        auto *edit = w<QLineEdit>(qPrintable(field));
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        click(w<QPushButton>("pushButtonSave"));
+        const auto links = rowsUnder<cms_DealAlarmLink>(kGate);
+        if (stored.isEmpty()) {
+            QTRY_VERIFY(toastTexts().contains("Invalid format"));
+            QVERIFY(!toastTexts().contains("Configuration successful"));
+            QCOMPARE(updates.count(), 0);
+            QVERIFY(links.isEmpty() && rowsUnder<cms_DealAlarmType>(kGate).isEmpty());
+            QCOMPARE(edit->text(), typed);
+        } else {
+            QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+            QCOMPARE(updates.count(), 1);
+            QCOMPARE(links.size(), 1);
+            QCOMPARE(field == "lineEditPopupTime" ? links[0]->popupTime : links[0]->recordingTime, stored);
+        }
+    }
+
+    // The page filling its screen: the toast of a save rests clear of Save,
+    // so the next click on it is the button's.
+    void saveToastLeavesSaveFree()
+    {
+        const QRect area = m_page->screen()->availableGeometry();
+        const QRect before = m_page->geometry();
+        m_page->setGeometry(area);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        auto *save = w<QPushButton>("pushButtonSave");
+        // Scrolled down to it, as the operator does on a small screen.
+        w<QScrollArea>("scrollArea")->ensureWidgetVisible(save);
+        QTRY_VERIFY(save->isVisible() && save->visibleRegion().boundingRect() == save->rect());
+        click(save);
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+        const QRect saveRect(save->mapToGlobal(QPoint(0, 0)), save->size());
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *toast = qobject_cast<MsgTipInfoDlg *>(top);
+            if (!toast)
+                continue;
+            QTRY_COMPARE_WITH_TIMEOUT(toast->pos(), toast->endPosition(), 2000);
+            // Its usual corner would have covered the button.
+            QVERIFY(QRect(MsgTipInfoDlg::restingPlace(area, toast->size(), {}), toast->size()).intersects(saveRect));
+            QVERIFY(!toast->frameGeometry().intersects(saveRect));
+            QVERIFY(toast->windowFlags() & Qt::WindowTransparentForInput);
+        }
+        m_page->setGeometry(before);
+    }
+
+    // A copy of the linkage carries the durations: refused like a save.
+    void copyWithWrongDurationIsRefused()
+    {
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+        w<QLineEdit>("lineEditRecordingTime")->setText("abc");
+        onModal<CopyAlarmEvent>([](CopyAlarmEvent *dlg) {
+            dlg->tree()->selectItem(kShed);
+            dlg->findChild<QCheckBox *>("checkBoxLinkage")->setChecked(true);
+            QTest::mouseClick(dlg->findChild<QPushButton *>("pushButtonSave"), Qt::LeftButton);
+        });
+        click(w<QPushButton>("pushButtonCopy"));
+        QTRY_VERIFY(toastTexts().contains("Invalid format"));
+        QCOMPARE(updates.count(), 0);
+        QVERIFY(rowsUnder<cms_DealAlarmLink>(kShed).isEmpty());
+        m_page->copyDialog()->findChild<QCheckBox *>("checkBoxLinkage")->setChecked(false);
     }
 
     // Rows stored under the device's name load, keep what the page does not

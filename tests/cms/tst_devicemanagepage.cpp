@@ -703,6 +703,96 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
     }
 
+    void columnWidths_data()
+    {
+        QTest::addColumn<QVector<int>>("needed");
+        QTest::addColumn<int>("available");
+        QTest::addColumn<QVector<int>>("widths");
+        // Weights 2, 2, 2, 3, 3.
+        QTest::newRow("room to spare, shared by weight")
+            << QVector<int>{110, 90, 50, 130, 70} << 600 << QVector<int>{135, 115, 75, 167, 108};
+        QTest::newRow("exactly enough") << QVector<int>{110, 90, 50, 130, 70} << 450
+                                        << QVector<int>{110, 90, 50, 130, 70};
+        QTest::newRow("short: only the widest give way")
+            << QVector<int>{110, 90, 50, 130, 70} << 400 << QVector<int>{95, 90, 50, 95, 70};
+    }
+
+    // What is left over goes by weight; what is missing is taken from the
+    // widest columns only.
+    void columnWidths()
+    {
+        QFETCH(QVector<int>, needed);
+        QFETCH(int, available);
+        QFETCH(QVector<int>, widths);
+        QCOMPARE(DeviceManageWidget::shareWidths(needed, {2, 2, 2, 3, 3}, available), widths);
+    }
+
+    // With the program's style sheet a recorder named "Try recorder" shows
+    // whole at the widths of a 1280x720 screen (it showed "Try ..." beside
+    // columns with room to spare). Whatever the rows hold, only the widest
+    // columns are cut, all to one width, and nothing scrolls sideways.
+    void namesShowWholeWhenThereIsRoom_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("nameWhole");
+        QTest::newRow("1229 wide") << 1229 << true;
+        QTest::newRow("1400 wide") << 1400 << true;
+        QTest::newRow("700 wide") << 700 << false;
+    }
+
+    void namesShowWholeWhenThereIsRoom()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, nameWhole);
+        Q_INIT_RESOURCE(Resources);
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        const QString ip = QStringLiteral("127.66.2.2");
+        if (!DeviceInfoManager::instance()->findDevInfo(ip)) {
+            auto *dev = new FUN_DEV_INFO;
+            dev->ip = ip;
+            dev->name = QStringLiteral("Try recorder");
+            dev->devType = 1;
+            dev->devPort = 1;
+            dev->channelNum = 4;
+            emit SignalsHelper::instance()->signalAddDevs({dev});
+        }
+        {
+            DeviceManageWidget page;
+            page.resize(width, 660);
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            page.getDevFormDBToAddTableView();
+            auto *view = child<QTableView>(&page, "m_AddDevTableView");
+            auto *itemView = static_cast<QAbstractItemView *>(view);
+            const int row = page.getRowIndexByIp(ip);
+            QVERIFY(row >= 0);
+            QCOMPARE(page.model()->item(row, DeviceManageWidget::ColName)->text(), QStringLiteral("Try recorder"));
+            const auto needs = [&](int col) {
+                return qMax(page.header()->sectionSizeHint(col), itemView->sizeHintForColumn(col));
+            };
+            // The widths of the cut columns; the widths follow the rows once
+            // they are laid out.
+            const auto cutWidths = [&] {
+                QSet<int> widths;
+                for (int col = DeviceManageWidget::ColName; col < DeviceManageWidget::ColOperation; ++col)
+                    if (view->columnWidth(col) < needs(col))
+                        widths << view->columnWidth(col);
+                return widths;
+            };
+            QTRY_VERIFY(cutWidths().size() <= 1
+                        && (view->columnWidth(DeviceManageWidget::ColName) >= needs(DeviceManageWidget::ColName))
+                               == nameWhole);
+            QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+            // A column narrower than the cut ones is whole.
+            const int cap = cutWidths().isEmpty() ? INT_MAX : *cutWidths().cbegin();
+            for (int col = DeviceManageWidget::ColName; col < DeviceManageWidget::ColOperation; ++col)
+                QVERIFY(needs(col) > cap || view->columnWidth(col) >= needs(col));
+        }
+        qApp->setStyleSheet(QString());
+    }
+
     // A camera added by hand is reached at the standard service path on the
     // typed port, with no discovery; one that never answers is offline.
     void addDialogOnvifWithoutDiscovery_data()

@@ -22,6 +22,7 @@
 #include "VideoPreviewPlayController.h"
 
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardItem>
 #include <QStandardItemModel>
 #include <QToolButton>
@@ -189,6 +190,39 @@ private slots:
             QCOMPARE(pane->state(), VideoPreviewPane::State::Idle);
         QVERIFY(DeviceInfoManager::instance()->getAllDevInfo().isEmpty());
         m_window.reset();
+    }
+
+    // The window opens inside its screen's available area: shrunk to it when
+    // larger (never below its minimum), centred; a minimum larger than the
+    // area keeps the top-left, where the title bar begins, on the screen.
+    void placementFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("placed");
+        // The window asks for 1366x800 and cannot go below 1024x640.
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << QRect(277, 140, 1366, 800);
+        QTest::newRow("1280x720 at 100 dpi, a panel at the bottom") << QRect(0, 0, 1229, 660) << QRect(0, 0, 1229, 660);
+        QTest::newRow("second screen with a top panel")
+            << QRect(1920, 30, 1280, 994) << QRect(1920, 30 + 97, 1280, 800);
+        QTest::newRow("smaller than the minimum") << QRect(100, 50, 800, 600) << QRect(100, 50, 1024, 640);
+        QTest::newRow("only the height too small") << QRect(0, 0, 1600, 700) << QRect(117, 0, 1366, 700);
+    }
+
+    void placementFitsTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, placed);
+        QCOMPARE(MainWindow::placement(available, QSize(1366, 800), QSize(1024, 640)), placed);
+        // The window shown on this screen went where the same rule puts it,
+        // with its title bar's buttons inside the area as far as it reaches.
+        const QRect area = m_window->screen()->availableGeometry();
+        const QRect frame = m_window->frameGeometry();
+        QCOMPARE(frame, MainWindow::placement(area, frame.size(), frame.size()));
+        QVERIFY(area.contains(frame.topLeft()));
+        auto *home = m_window->findChild<QPushButton *>(QStringLiteral("pushButtonHome"));
+        QVERIFY(home && home->isVisible());
+        const QRect shown(home->mapToGlobal(QPoint(0, 0)), home->size());
+        QVERIFY2(area.contains(shown) || frame.width() > area.width(), qPrintable(QString::number(shown.x())));
     }
 
     void cardsOpenTheirPages()

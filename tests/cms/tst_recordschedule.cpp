@@ -396,6 +396,47 @@ private slots:
         page()->showStrategyData(QStringLiteral("Default Strategy"));
     }
 
+    // With the program's look, both device lists are written in light text on
+    // their dark panel (the record list's entries were near-black on it).
+    void deviceListsAreReadable()
+    {
+        QVERIFY(nvrOnline());
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        const std::unique_ptr<QObject, void (*)(QObject *)> plainLookAfter(qApp,
+                                                                           [](QObject *) { qApp->setStyleSheet({}); });
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
+        auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        // The most of a measure over the first entry's text, as drawn.
+        const auto most = [](QTreeView *view, int (*measure)(QRgb)) {
+            const QImage shot = view->viewport()->grab(view->visualRect(view->model()->index(0, 0))).toImage();
+            int best = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = shot.width() / 3; x < shot.width(); ++x)
+                    best = qMax(best, measure(shot.pixel(x, y)));
+            return best;
+        };
+        const auto gray = [](QRgb p) { return qGray(p); };
+        auto *model = qobject_cast<QStandardItemModel *>(source->model());
+        QTRY_VERIFY(model && model->rowCount() >= 1);
+        QVERIFY2(most(source, gray) > 150, "source list");
+        model->item(0)->setCheckState(Qt::Checked);
+        click("m_btnAddDevices");
+        QCOMPARE(rowTexts(recorded).size(), 1);
+        QVERIFY(qGray(recorded->palette().color(QPalette::Base).rgb()) < 80);
+        QVERIFY2(most(recorded, gray) > 150, "record list");
+        // An entry given a colour of its own (a channel not recording) keeps it.
+        qobject_cast<QStandardItemModel *>(recorded->model())->item(0)->setForeground(QColor(0xe0, 0x4b, 0x4b));
+        QVERIFY(most(recorded, [](QRgb p) { return qRed(p) - qGreen(p); }) > 100);
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+    }
+
     // The serial number comes with the version reply, after the NVR's
     // channel records were made at login. The channels take it, the plan is
     // made (or follows) with it, and after a restart (the NVR read from the

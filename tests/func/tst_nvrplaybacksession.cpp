@@ -296,16 +296,19 @@ private slots:
         const QString path = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip() + "/CH_03/" + kTodayText
                                                       + "080000000.mp4");
         QCOMPARE(m_session->downloadPath(), path);
+        // Written under a name that says it is partial until judged complete.
+        const QString partial = path.chopped(4) + ".partial.mp4";
+        QCOMPARE(m_session->downloadFilePath(), partial);
         QCOMPARE(m_session->startDownload(from, to), Session::DownloadRefusal::DownloadRunning);
 
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
         QVERIFY(m_session->downloadKey().isEmpty());
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished.first(), (QVariantList{key, path, success, frames > 0}));
-        QCOMPARE(ended.first(), (QVariantList{path, frames > 0}));
+        QCOMPARE(finished.first(), (QVariantList{key, success ? path : partial, success, frames > 0}));
+        QCOMPARE(ended.first(), (QVariantList{partial, frames > 0}));
         QCOMPARE(writer.size(), fault == "noanswer" ? 0 : 1);
         if (!writer.isEmpty())
-            QCOMPARE(writer.first(), (QVariantList{path, false, from.toMSecsSinceEpoch(), to.toMSecsSinceEpoch()}));
+            QCOMPARE(writer.first(), (QVariantList{partial, false, from.toMSecsSinceEpoch(), to.toMSecsSinceEpoch()}));
         // Every frame whole and in order, stamped on the range's day.
         QCOMPARE(data.size(), frames);
         const QVector<SimRecordStreams::Frame> sent = pattern();
@@ -317,6 +320,46 @@ private slots:
         QCOMPARE(commands(3, {14301, 14302}), (QList<unsigned>{14301, 14302}));
         QCOMPARE(m_sim->requests(14302).last().body.value("DownloadRecord"), QStringLiteral("1"));
         QCOMPARE(m_sim->requests(14301).first().body.value("Time"), kTodayText + "080000000");
+    }
+
+    // A download judged complete takes its complete name, never over a file
+    // that already has it.
+    void completingADownloadFile_data()
+    {
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("nameTaken");
+        QTest::addColumn<bool>("renamed");
+        QTest::newRow("name free") << true << false << true;
+        QTest::newRow("name taken meanwhile") << true << true << false;
+        QTest::newRow("nothing written") << false << false << false;
+    }
+
+    void completingADownloadFile()
+    {
+        QFETCH(bool, written);
+        QFETCH(bool, nameTaken);
+        QFETCH(bool, renamed);
+        QTemporaryDir dir;
+        const QString complete = dir.filePath("20250101080000000.mp4");
+        const QString partial = Session::partialPathOf(complete);
+        QCOMPARE(partial, dir.filePath("20250101080000000.partial.mp4"));
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        if (written)
+            QVERIFY(write(partial, "new"));
+        if (nameTaken)
+            QVERIFY(write(complete, "old"));
+        QCOMPARE(Session::completeDownloadFile(partial, complete), renamed);
+        QCOMPARE(QFile::exists(partial), written && !renamed);
+        QFile kept(complete);
+        if (renamed || nameTaken) {
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray(renamed ? "new" : "old"));
+        } else {
+            QVERIFY(!kept.exists());
+        }
     }
 
     void downloadRefusals_data()

@@ -13,6 +13,10 @@
 #include "TimeLine.h"
 #include "I420Render2.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QPushButton>
+
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -185,6 +189,59 @@ private slots:
         QVERIFY(m_wnd->control()->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(replay->playUrl(0), day + "/seg2.mp4", 15000);
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
+    }
+
+    // Played to the end of the day, or stopped: the last picture goes, the
+    // bar offers to play again at 1x and cannot be used until a day opens;
+    // only the end of the day says so.
+    void endOfTheDayLeavesTheBarStopped_data()
+    {
+        QTest::addColumn<bool>("toTheEnd");
+        QTest::newRow("last segment played") << true;
+        QTest::newRow("stop button") << false;
+    }
+
+    void endOfTheDayLeavesTheBarStopped()
+    {
+        QFETCH(bool, toTheEnd);
+        static int block = 0;
+        const QString ip = QStringLiteral("127.0.10.%1").arg(++block);
+        addDevice(ip);
+        writeIndex(makeDay(ip, {m_clip3, m_clip3}),
+                   {{"seg1.mp4", "100000000", "100003000"}, {"seg2.mp4", "100003000", "100006000"}});
+        openWindow();
+        open(ip);
+        QCOMPARE(paneOf(ip), 0);
+        ReplayControl *bar = m_wnd->control();
+        auto *speedButton = bar->findChild<QPushButton *>("pushButtonSpeed");
+        auto *pauseButton = bar->findChild<QPushButton *>("pushButtonPause");
+        QVERIFY(speedButton && pauseButton);
+        FFmpegReplayWidget *replay = m_wnd->replayWidget();
+        QTRY_VERIFY_WITH_TIMEOUT(replay->paneRender(0)->framesReceived() > 5, 15000);
+        QVERIFY(bar->playFlag());
+        QAction *faster = nullptr;
+        for (QAction *action : bar->speedGroup()->actions())
+            if (qFuzzyCompare(action->data().toFloat(), 2.0f))
+                faster = action;
+        QVERIFY(faster);
+        faster->trigger();
+        QCOMPARE(replay->speed(0), 2.0f);
+        QCOMPARE(speedButton->text(), QStringLiteral("2.0X"));
+
+        if (toTheEnd)
+            QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 20000);
+        else
+            QTest::mouseClick(bar->findChild<QPushButton *>("pushButtonStop"), Qt::LeftButton);
+        QVERIFY(m_wnd->paneKeys().isEmpty());
+        QCOMPARE(toastTexts().contains(LocalVideoReplayWnd::tr("Playback ended")), toTheEnd);
+        QVERIFY(!replay->isPlaying(0));
+        QVERIFY(replay->paneRender(0)->frameSize().isEmpty());
+        QVERIFY(!bar->isEnabled());
+        QVERIFY(!bar->playFlag());
+        QVERIFY(!pauseButton->isChecked());
+        QCOMPARE(speedButton->text(), ReplayControl::tr("Speed"));
+        QCOMPARE(replay->speed(0), 1.0f);
+        QVERIFY(m_wnd->timeLine()->records().empty());
     }
 
     // A time-line pick inside the second file opens it and seeks by the offset.

@@ -15,6 +15,7 @@
 #include "SimRecordStreams.h"
 #include "TestMedia.h"
 #include "TimeLine.h"
+#include "VideoRecord.h"
 
 #include <QDateTimeEdit>
 #include <QPushButton>
@@ -387,18 +388,21 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("recorded"); // minutes "from-to" of the channel's day
         QTest::addColumn<bool>("success");
-        QTest::addColumn<bool>("fileKept");
+        QTest::addColumn<QString>("kept"); // "complete", "partial" or "none"
         // The clip is 6 s of footage from 08:00:00.
         QTest::newRow("range past the last recording") << ""
-                                                       << "480-481" << true << true;
+                                                       << "480-481" << true << "complete";
         QTest::newRow("H.265") << "h265"
-                               << "480-481" << true << true;
+                               << "480-481" << true << "complete";
+        // The recorder sends 6 s of the 10 min it has in the range.
         QTest::newRow("silent mid-range") << ""
-                                          << "480-490" << false << true;
+                                          << "480-490" << false << "partial";
+        QTest::newRow("ended by the operator") << "end"
+                                               << "480-490" << false << "partial";
         QTest::newRow("stream request unanswered") << "noanswer"
-                                                   << "480-481" << false << false;
+                                                   << "480-481" << false << "none";
         QTest::newRow("no download data") << "nodata"
-                                          << "480-481" << false << false;
+                                          << "480-481" << false << "none";
     }
 
     void downloads()
@@ -406,7 +410,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, recorded);
         QFETCH(bool, success);
-        QFETCH(bool, fileKept);
+        QFETCH(QString, kept);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
@@ -426,29 +430,100 @@ private slots:
         auto *startButton = m_wnd->findChild<QPushButton *>("pushButtonStart");
         QTest::mouseClick(startButton, Qt::LeftButton);
         QCOMPARE(m_wnd->downloadKey(), key);
-        const QString path = m_wnd->downloadPath();
-        QCOMPARE(path, QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip + "/CH_03/" + kTodayText
-                                                + "080000000.mp4"));
+        const QString folder = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip + "/CH_03/");
+        const QString path = folder + kTodayText + "080000000.mp4";
+        const QString partial = folder + kTodayText + "080000000.partial.mp4";
+        QCOMPARE(m_wnd->downloadPath(), path);
         QVERIFY(!startButton->isEnabled());
         // Another channel plays meanwhile; its frames stay in its pane.
         if (fault.isEmpty())
             m_wnd->playDevice(ip + "_2");
+        if (fault == "end") {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(partial).size() > 0, 20000);
+            QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonEnd"), Qt::LeftButton);
+        }
 
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
         QVERIFY(startButton->isEnabled());
-        const QString text =
-            key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
-        QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
-        QTRY_COMPARE_WITH_TIMEOUT(QFile::exists(path), fileKept, 10000);
-        if (fileKept) {
-            QTRY_VERIFY_WITH_TIMEOUT(testmedia::probeFrames(path) > 100, 10000);
-            QCOMPARE(probeCodec(path), fault == "h265" ? QStringLiteral("hevc") : QStringLiteral("h264"));
+        if (fault != "end") {
+            const QString text =
+                key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
+            QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
+            // The toast links to where the file is.
+            if (kept != "none")
+                QVERIFY2(toastContains(kept == "complete" ? path : partial), qPrintable(toastTexts().join(" | ")));
         }
+        // The writer closes the file after the verdict; only then has it its
+        // last name, and nothing is left under the other.
+        const QString where = kept == "complete" ? path : partial;
+        if (kept != "none") {
+            QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadWriter()->isFinished() && QFile::exists(where), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(testmedia::probeFrames(where) > 0, 10000);
+            if (kept == "complete")
+                QVERIFY(testmedia::probeFrames(where) > 100);
+            QCOMPARE(probeCodec(where), fault == "h265" ? QStringLiteral("hevc") : QStringLiteral("h264"));
+        }
+        QCOMPARE(QDir(folder).entryList({"*.mp4"}, QDir::Files),
+                 kept == "none" ? QStringList() : QStringList{QFileInfo(where).fileName()});
         if (fault.isEmpty())
             QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);
         const SimRequest request = requestsOf(sim, 14301, 3).value(0);
         QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
         QCOMPARE(request.body.value("DownloadRecord"), QStringLiteral("1"));
+    }
+
+    // "Start Download" without a channel, or without a folder to write to,
+    // says so and asks the recorder for nothing.
+    void downloadRefusalsAreTold_data()
+    {
+        QTest::addColumn<QString>("picked"); // "", "recorder", "channel, then recorder" or "channel"
+        QTest::addColumn<bool>("folderBlocked");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing picked") << "" << false << RecordWnd::tr("Please select the device to operate.");
+        QTest::newRow("the recorder picked")
+            << "recorder" << false << RecordWnd::tr("Please select a channel to download.");
+        QTest::newRow("a channel, then the recorder")
+            << "channel, then recorder" << false << RecordWnd::tr("Please select a channel to download.");
+        QTest::newRow("folder cannot be made")
+            << "channel" << true << RecordWnd::tr("Failed to create file directory!");
+    }
+
+    void downloadRefusalsAreTold()
+    {
+        QFETCH(QString, picked);
+        QFETCH(bool, folderBlocked);
+        QFETCH(QString, text);
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        const QString blocked = m_root.filePath("blocked");
+        if (folderBlocked) {
+            QFile file(blocked);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            CommonHelper::setStoragePathsProvider([blocked] { return StoragePaths{blocked, QString(), QString()}; });
+        }
+        openWindow();
+        const QString ip = sim->address().toString();
+        // Clicked as the operator does: the tree's highlight moves too.
+        const auto mouseClick = [this](const QString &key) {
+            const QModelIndex index = treeIndex(key);
+            QVERIFY2(index.isValid(), qPrintable(key));
+            m_wnd->tree()->scrollTo(index);
+            QTest::mouseClick(m_wnd->tree()->viewport(), Qt::LeftButton, {}, m_wnd->tree()->visualRect(index).center());
+        };
+        if (picked.startsWith("channel"))
+            mouseClick(ip + "_1");
+        if (picked.endsWith("recorder"))
+            mouseClick(ip);
+        setRange(QTime(8, 0), QTime(8, 30));
+        QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonStart"), Qt::LeftButton);
+        const QString records = m_root.filePath("records");
+        CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
+        QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
+        QVERIFY(m_wnd->downloadKey().isEmpty());
+        QVERIFY(m_wnd->findChild<QPushButton *>("pushButtonStart")->isEnabled());
+        // Anything sent would have arrived by the time a later request does.
+        QVERIFY(DevicePagesTest::roundTrip(DeviceInfoManager::instance()->getChannelInfo(ip, 1)));
+        QVERIFY(sim->requests(14301).isEmpty());
     }
 
     // A low-bitrate channel whose key frames are a few kilobytes starts, and

@@ -10,12 +10,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QCursor>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -96,6 +98,8 @@ private slots:
 
     void toastSlidesAndCloses();
     void toastHoverHoldsIt();
+    void toastRestsClearOfControls_data();
+    void toastRestsClearOfControls();
     void toastTextIsLiteral();
     void toastLinkOpensFolder();
     void toastBecomesChildOfModalDialog();
@@ -312,7 +316,8 @@ void TstDialogs::toastSlidesAndCloses()
 
 void TstDialogs::toastHoverHoldsIt()
 {
-    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTip(QStringLiteral("Hold me"), 200);
+    // A toast with a link waits for the pointer: the link is there to click.
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Hold me"), QDir::tempPath(), 200);
     QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
     QTRY_VERIFY(tip->isWaiting());
 
@@ -338,9 +343,62 @@ void TstDialogs::toastHoverHoldsIt()
     QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 1000);
 
     // The close button closes it at once.
-    QPointer<MsgTipInfoDlg> other = MsgTipInfoDlg::showTip(QStringLiteral("Close me"), 5000);
+    QPointer<MsgTipInfoDlg> other = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Close me"), QDir::tempPath(), 5000);
     QTest::mouseClick(other->findChild<QPushButton *>(QStringLiteral("m_btnClose")), Qt::LeftButton);
     QTRY_VERIFY(other.isNull());
+
+    // A plain toast takes no mouse input, so nothing holds it and it offers
+    // no button.
+    QPointer<MsgTipInfoDlg> plain = MsgTipInfoDlg::showTip(QStringLiteral("Just so"), 200);
+    QVERIFY(plain->windowFlags() & Qt::WindowTransparentForInput);
+    QVERIFY(plain->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(!plain->findChild<QPushButton *>(QStringLiteral("m_btnClose"))->isVisible());
+    QTRY_VERIFY(plain->isWaiting());
+    QApplication::sendEvent(plain, &enter);
+    QVERIFY(plain->isWaiting());
+    QTRY_VERIFY_WITH_TIMEOUT(plain.isNull(), 2000);
+}
+
+void TstDialogs::toastRestsClearOfControls_data()
+{
+    QTest::addColumn<QVector<QRect>>("avoid");
+    QTest::addColumn<QPoint>("at");
+    const QRect area(0, 0, 1280, 700);
+    // The corner is (969, 549) for a 300x150 toast; it moves up in steps of
+    // 8 pixels, then left in steps of 16.
+    QTest::newRow("nothing in the way") << QVector<QRect>{} << QPoint(969, 549);
+    QTest::newRow("Save in the corner") << QVector<QRect>{QRect(1150, 660, 100, 30)} << QPoint(969, 509);
+    QTest::newRow("a column of buttons on the right") << QVector<QRect>{QRect(1200, 0, 80, 700)} << QPoint(889, 549);
+    QTest::newRow("no room anywhere") << QVector<QRect>{area} << QPoint(969, 549);
+}
+
+// The resting place avoids what can be clicked, nearest the corner first.
+void TstDialogs::toastRestsClearOfControls()
+{
+    QFETCH(QVector<QRect>, avoid);
+    QFETCH(QPoint, at);
+    QCOMPARE(MsgTipInfoDlg::restingPlace(QRect(0, 0, 1280, 700), QSize(300, 150), avoid), at);
+
+    // A window whose button sits where a toast lands by default.
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    QWidget window;
+    window.setGeometry(area);
+    auto *save = new QPushButton(QStringLiteral("Save"), &window);
+    save->setGeometry(window.width() - 130, window.height() - 60, 100, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect saveRect(save->mapToGlobal(QPoint(0, 0)), save->size());
+    QVERIFY(MsgTipInfoDlg::shownControls().contains(saveRect));
+    for (const QString &link : {QString(), QDir::tempPath()}) {
+        QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Saved"), link, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+        QVERIFY2(!tip->frameGeometry().intersects(saveRect), qPrintable(link));
+        QVERIFY(area.contains(tip->frameGeometry()));
+        tip->close();
+    }
 }
 
 void TstDialogs::toastTextIsLiteral()

@@ -3,11 +3,30 @@
 
 add_library(kelvo_flags INTERFACE)
 target_compile_options(kelvo_flags INTERFACE -Wall -Wextra)
+if(KELVO_SANITIZE AND KELVO_TSAN)
+    message(FATAL_ERROR "KELVO_SANITIZE and KELVO_TSAN exclude each other: ThreadSanitizer cannot share a "
+                        "program with AddressSanitizer; use a build tree for each")
+endif()
 if(KELVO_SANITIZE)
     target_compile_options(kelvo_flags INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -O1)
     target_link_options(kelvo_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(KELVO_TSAN)
+    # Qt and FFmpeg stay uninstrumented: what they do inside is not seen, and
+    # cmake/tsan.supp names the few places where that shows as a false report.
+    target_compile_options(kelvo_flags INTERFACE -fsanitize=thread -fno-omit-frame-pointer -g -O1)
+    target_link_options(kelvo_flags INTERFACE -fsanitize=thread)
+endif()
+
+# Every program of a ThreadSanitizer build tells the sanitizer how Qt orders
+# its threads (cmake/tsan_qt_sync.cpp).
+function(kelvo_tsan_program name)
+    if(KELVO_TSAN)
+        target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/tsan_qt_sync.cpp)
+        target_link_libraries(${name} PRIVATE Qt5::Core)
+    endif()
+endfunction()
 
 # kelvo_add_library(<name> <sources...>): a static library of the project.
 function(kelvo_add_library name)
@@ -20,6 +39,7 @@ endfunction()
 function(kelvo_add_executable name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE kelvo_flags)
+    kelvo_tsan_program(${name})
 endfunction()
 
 set(KELVO_RUN_ISOLATED ${CMAKE_SOURCE_DIR}/cmake/run-isolated.sh)
@@ -32,6 +52,7 @@ function(kelvo_add_test name)
     cmake_parse_arguments(T "GUI;NO_LSAN" "TIMEOUT;RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE kelvo_flags Qt5::Test ${T_LIBS})
+    kelvo_tsan_program(${name})
     target_compile_definitions(${name} PRIVATE
         KELVO_TEST_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
         KELVO_TEST_BINARY_DIR="${CMAKE_BINARY_DIR}")
@@ -44,7 +65,8 @@ function(kelvo_add_test name)
         "QT_QPA_PLATFORM=offscreen"
         "ASAN_OPTIONS=detect_leaks=${leaks}:abort_on_error=0:strict_string_checks=1"
         "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
-        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp")
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp"
+        "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/tsan.supp:ignore_noninstrumented_modules=1:second_deadlock_stack=1:history_size=7")
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
@@ -70,6 +92,7 @@ function(kelvo_add_fuzzer name)
     else()
         add_executable(${name} ${F_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz_replay_main.cpp)
         target_link_libraries(${name} PRIVATE kelvo_flags ${F_LIBS})
+        kelvo_tsan_program(${name})
         add_test(NAME ${name} COMMAND ${KELVO_RUN_ISOLATED} $<TARGET_FILE:${name}> ${F_CORPUS})
         set_tests_properties(${name} PROPERTIES ENVIRONMENT
             "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"

@@ -163,6 +163,14 @@ void DataProcessor::resetStream()
     m_dropUntilKey = false;
 }
 
+bool DataProcessor::startsDecoding(const RecvInfo &frame)
+{
+    // Recorders that mark key frames in the fragment header are believed (a
+    // low-bitrate key frame can be small); others leave the flag at 0, and
+    // there only a large frame is taken for one.
+    return frame.mediaHeader.isKeyFrame() || frame.data.size() > KeyFrameMinBytes;
+}
+
 void DataProcessor::dispatchPayload(const QByteArray &payload)
 {
     QMutexLocker lock(&m_mutex);
@@ -183,12 +191,10 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
                 m_work.setXml(QString::fromUtf8(element, elementSize));
                 if (cmd == Cmd::PlaybackData) {
                     // After a start or a seek nothing decodes before a key
-                    // frame; the recorder marks them in the fragment header
-                    // (a low-bitrate key frame can be smaller than a busy
-                    // delta frame, so its size says nothing).
+                    // frame.
                     bool keep = true;
                     if (m_waitKeyFrame) {
-                        if (!m_work.mediaHeader.isKeyFrame())
+                        if (!startsDecoding(m_work))
                             keep = false;
                         else
                             m_waitKeyFrame = false;
@@ -219,7 +225,7 @@ void DataProcessor::queueStream()
         // keeps sending too fast makes one burst, not one per key frame.
         const bool drained = m_streamQueue.size() <= m_limits.queueMaxFrames / 2
                              && m_streamQueueBytes + cost <= m_limits.queueMaxBytes / 2;
-        if (!m_work.mediaHeader.isKeyFrame() || !drained) {
+        if (!startsDecoding(m_work) || !drained) {
             ++m_droppedFrames;
             return;
         }

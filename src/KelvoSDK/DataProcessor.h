@@ -33,6 +33,14 @@ public:
     static constexpr uint16_t MaxInterval = 40;
     static constexpr int QueueHigh = 50;
     static constexpr int QueueLow = 15;
+    // A playback frame larger than this opens the stream after a start or a
+    // seek even without the key-frame flag.
+    static constexpr int KeyFrameMinBytes = 10000;
+
+    // Whether a playback frame may be the first one played after a start, a
+    // seek or a gap: it carries the key-frame flag or is larger than
+    // KeyFrameMinBytes.
+    static bool startsDecoding(const RecvInfo &frame);
 
     explicit DataProcessor(QObject *parent = nullptr);
 

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -473,27 +474,84 @@ FUN_DEV_INFO *RecordScheduleThread::findRecord(const RECORD_DEVICE_INFO &device)
     return registry->getChannelInfo(device.szDevIp, device.iChannelIdx);
 }
 
+QVector<RecordScheduleThread::EntryTarget>
+RecordScheduleThread::lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices)
+{
+    QVector<EntryTarget> targets;
+    targets.reserve(devices.size());
+    for (const RECORD_DEVICE_INFO &dev : devices) {
+        EntryTarget target;
+        if (FUN_DEV_INFO *record = findRecord(dev)) {
+            target.key = CommonHelper::getDevKey(record);
+            target.url = CommonHelper::getDevUrl(record, dev.iStreamType > 0 ? STREAM_SUB : STREAM_MAIN);
+            target.folder = CommonHelper::getVideoRootDir(record);
+        }
+        targets.append(target);
+    }
+    return targets;
+}
+
+bool RecordScheduleThread::targetsOfPlan(QVector<EntryTarget> &targets)
+{
+    // The records' fields are written on the GUI thread without a lock; read
+    // from here, a text could be read in the middle of its assignment. So
+    // they are read there, between two of its events.
+    if (QThread::currentThread() == thread()) {
+        targets = lookUpTargets(m_plan.devices);
+        return true;
+    }
+    quint64 lookup = 0;
+    {
+        QMutexLocker lock(&m_lock);
+        lookup = ++m_lookup;
+        m_lookupDone = false;
+    }
+    // The answer goes to this object, which is not deleted before the loop
+    // has ended; a call still queued then is dropped with it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, lookup, devices = m_plan.devices] {
+            const QVector<EntryTarget> found = lookUpTargets(devices);
+            QMutexLocker lock(&m_lock);
+            if (lookup != m_lookup)
+                return;
+            m_targets = found;
+            m_lookupDone = true;
+            m_wake.wakeAll();
+        },
+        Qt::QueuedConnection);
+    QMutexLocker lock(&m_lock);
+    while (!m_lookupDone && !m_stop)
+        m_wake.wait(&m_lock);
+    if (!m_lookupDone)
+        return false;
+    targets = std::exchange(m_targets, {});
+    return true;
+}
+
 void RecordScheduleThread::startRecordThreads()
 {
+    QVector<EntryTarget> targets;
+    if (!targetsOfPlan(targets))
+        return;
     QMap<QString, Recorder> kept;
     m_entryKeys.clear();
     bool missing = false;
-    for (const RECORD_DEVICE_INFO &dev : qAsConst(m_plan.devices)) {
-        const ENUM_STREAM_TYPE stream = dev.iStreamType > 0 ? STREAM_SUB : STREAM_MAIN;
-        FUN_DEV_INFO *record = findRecord(dev);
-        if (!record) {
+    for (int i = 0; i < m_plan.devices.size() && i < targets.size(); ++i) {
+        const RECORD_DEVICE_INFO &dev = m_plan.devices.at(i);
+        const QString &key = targets.at(i).key;
+        if (key.isEmpty()) {
             qWarning() << "not found device: " << dev.szDevIp << dev.iChannelIdx;
             m_entryKeys.append(QString());
             report(dev, Missing);
             missing = true;
             continue;
         }
-        const QString key = CommonHelper::getDevKey(record);
         m_entryKeys.append(key);
         if (kept.contains(key))
             continue;
-        const QString url = CommonHelper::getDevUrl(record, stream);
-        const QString folder = CommonHelper::getVideoRootDir(record);
+        const QString &url = targets.at(i).url;
+        const QString &folder = targets.at(i).folder;
         auto it = m_recorders.find(key);
         if (it != m_recorders.end() && (it->url != url || it->folder != folder)) {
             // New credentials or port (the device was logged in again), or

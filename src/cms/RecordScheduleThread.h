@@ -88,8 +88,20 @@ public:
 
     // The plan's record channel in the registry: by serial number; an entry
     // without one (or whose serial number is its address, kept by a device
-    // whose real one was not known yet when it was added) by address.
+    // whose real one was not known yet when it was added) by address. On the
+    // registry's (GUI) thread only: the records are written there unlocked.
     static FUN_DEV_INFO *findRecord(const RECORD_DEVICE_INFO &device);
+
+    // What recording needs of a plan entry's record: its registry key (empty
+    // when the registry does not know it), stream address and folder.
+    struct EntryTarget
+    {
+        QString key;
+        QString url;
+        QString folder;
+    };
+    // The targets of the entries, read from the records on the registry's thread.
+    static QVector<EntryTarget> lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices);
 
     // Free space of the storage folder (created when missing): true to go on.
     bool checkDisk();
@@ -163,6 +175,10 @@ private:
     // check is made again every DiskProbeIntervalMs until it passes (true) or
     // the loop is to end (false).
     bool waitForRoom();
+    // lookUpTargets for the plan, asked of the thread this object lives in
+    // (the GUI thread, where the records are written) and waited for; false
+    // when the loop is to end meanwhile.
+    bool targetsOfPlan(QVector<EntryTarget> &targets);
     void startRecordThreads();
     void startRecorder(Recorder &r);
     // Notes recorders that ended, starts those whose wait is over or whose
@@ -199,4 +215,7 @@ private:
     bool m_event = false;           // under m_lock: a recorder ended or recorded
     bool m_havePending = false;     // under m_lock
     RECORD_PLAN_INFO m_pendingPlan; // under m_lock
+    quint64 m_lookup = 0;           // under m_lock: number of the last look-up asked
+    bool m_lookupDone = false;      // under m_lock
+    QVector<EntryTarget> m_targets; // under m_lock: the answer to it
 };

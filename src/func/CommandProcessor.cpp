@@ -60,6 +60,7 @@ CommandProcessor::CommandProcessor(QObject *parent)
     m_handlers[Cmd::PtzConfig] = ptz;
     m_handlers[Cmd::NvrPtzConfig] = ptz;
     m_handlers[Cmd::AlarmEvent] = [this](const RecvInfo &info) { emit alarmEventReceived(info); };
+    m_recordHandlers = {Cmd::Heartbeat, Cmd::GetVersion, Cmd::GetNetwork, Cmd::GetCapabilities};
 
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &CommandProcessor::processCommand);
 }
@@ -74,7 +75,13 @@ void CommandProcessor::processCommand(const RecvInfo &info)
     if (info.channel > 0 && cmd != Cmd::Login)
         return;
     const auto it = m_handlers.find(cmd);
-    if (it != m_handlers.end()) {
+    // A fact about a device changes only with a successful reply that carries
+    // it: a failed or unreadable one would otherwise wipe what the device
+    // reported before (and recording, which finds channels by serial number,
+    // would lose them). The login reply is read whatever its result, since a
+    // refusal is itself what it reports.
+    const bool success = head.usable && head.result.ok();
+    if (it != m_handlers.end() && (success || !m_recordHandlers.contains(cmd))) {
         it->second(info);
         return;
     }
@@ -96,9 +103,10 @@ void CommandProcessor::cmdLogin(const RecvInfo &info)
         return;
     dev->loginStatus = state;
 
-    if (info.xml.contains(QLatin1String("MAXChannels"))) {
-        const int count =
-            DeviceValue::toInt(findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("MAXChannels")));
+    const QHash<QString, QString> body =
+        state == 1 ? findValuesInXml(info.xml, QStringLiteral("body")) : QHash<QString, QString>();
+    if (body.contains(QStringLiteral("MAXChannels"))) {
+        const int count = DeviceValue::toInt(body.value(QStringLiteral("MAXChannels")));
         qInfo().noquote() << "nvr " << info.ip << " channel nums:" << count;
         // Channels are numbered in one byte: more is cut, not wrapped round.
         dev->channelNum = uint8_t(DeviceValue::boundedCount(count, 255, "channels"));
@@ -136,7 +144,11 @@ void CommandProcessor::cmdHeartBeat(const RecvInfo &info)
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev || dev->loginStatus != 1)
         return;
-    const QString status = findValuesInXml(info.xml, QStringLiteral("body")).value(QStringLiteral("Ipcs_stat"));
+    const QHash<QString, QString> body = findValuesInXml(info.xml, QStringLiteral("body"));
+    const auto reported = body.constFind(QStringLiteral("Ipcs_stat"));
+    if (reported == body.constEnd())
+        return;
+    const QString status = reported.value();
     if (status == dev->ipcsStat)
         return;
     qInfo().noquote() << "nvr " << info.ip << " status:" << status;
@@ -157,9 +169,15 @@ void CommandProcessor::cmdVersionInfo(const RecvInfo &info)
     }
     const QHash<QString, QString> body = findValuesInXml(info.xml, QStringLiteral("body"));
     const QString oldSn = dev->sn;
-    dev->cpu = body.value(QStringLiteral("CPU"));
-    dev->sn = body.value(QStringLiteral("UID"));
-    dev->sdkPlatform = body.value(QStringLiteral("sdkPlatform"));
+    // A field the reply leaves out (or empty) keeps what the device said before.
+    const auto take = [&body](QString &field, const char *key) {
+        const QString value = body.value(QLatin1String(key));
+        if (!value.isEmpty())
+            field = value;
+    };
+    take(dev->cpu, "CPU");
+    take(dev->sn, "UID");
+    take(dev->sdkPlatform, "sdkPlatform");
     readDeviceModel(dev, body);
     readFirmwareVersion(dev, body);
     if (dev->sn != oldSn)
@@ -200,7 +218,10 @@ void CommandProcessor::cmdTcpInfo(const RecvInfo &info)
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev)
         return;
-    dev->mac = findValuesInXml(info.xml, QStringLiteral("TCPIP")).value(QStringLiteral("MAC"));
+    const QString mac = findValuesInXml(info.xml, QStringLiteral("TCPIP")).value(QStringLiteral("MAC"));
+    if (mac.isEmpty())
+        return;
+    dev->mac = mac;
     emit updateDevInfo(dev);
 }
 
@@ -212,9 +233,12 @@ void CommandProcessor::cmdCapacitySet(const RecvInfo &info)
     const QHash<QString, QString> body = findValuesInXml(info.xml, QStringLiteral("body"));
     if (body.isEmpty())
         return;
-    dev->capList = body.value(QStringLiteral("CapList"));
-    readCapabilities(dev);
-    qInfo().noquote() << "ip " << info.ip << " capSet " << dev->capList;
+    const auto caps = body.constFind(QStringLiteral("CapList"));
+    if (caps != body.constEnd()) {
+        dev->capList = caps.value();
+        readCapabilities(dev);
+        qInfo().noquote() << "ip " << info.ip << " capSet " << dev->capList;
+    }
     if (info.xml.contains(QLatin1String("doubleLightCfg"))) {
         const QString modes = firstChildText(info.xml, QStringLiteral("doubleLightCfg"));
         if (!modes.isEmpty())

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -56,4 +57,6 @@ private:
     void readCapabilities(FUN_DEV_INFO *dev);
 
     std::unordered_map<int, std::function<void(const RecvInfo &)>> m_handlers;
+    // The handlers that write what a reply reports into the registry's records.
+    QSet<int> m_recordHandlers;
 };

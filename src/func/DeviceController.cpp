@@ -340,7 +340,9 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
 
 void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)
 {
-    if (!dev || dev->channelIdx != 0)
+    // No serial number is no news: the device and its channels keep the one
+    // they had, or recording would no longer find the channels by it.
+    if (!dev || dev->channelIdx != 0 || dev->sn.isEmpty())
         return;
     // A channel record is its device's copy from login time; the serial
     // number only comes afterwards, with the version reply. Keyed by the old
@@ -349,9 +351,6 @@ void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldS
     for (FUN_DEV_INFO *channel : DeviceInfoManager::instance()->channelsOf(dev->ip))
         channel->sn = dev->sn;
     qInfo() << "Device" << dev->ip << "reports the serial number" << dev->sn << "instead of" << oldSn;
-    // A reply without one does not make the device forget the one it had.
-    if (dev->sn.isEmpty())
-        return;
     // Stored, so the next start knows the device (and its channels) by it.
     if (isRegistered(dev)) {
         m_serialWrites.insert(dev);

@@ -49,8 +49,8 @@ private slots:
     void replyAndStreamInOneFrame();
     void replyMentioningStreamNumbers();
     void seekFlushesAndGates();
-    void gateFollowsTheKeyFlag_data();
-    void gateFollowsTheKeyFlag();
+    void gateOpensOnTheKeyFlagOrALargeFrame_data();
+    void gateOpensOnTheKeyFlagOrALargeFrame();
     void downloadIsImmediateAndUngated();
     void pacingFollowsBacklog();
     void identityStamped();
@@ -112,7 +112,7 @@ void TestDataProcessor::seekFlushesAndGates()
     QCOMPARE(w.streamQueueLength(), 0);
     QVERIFY(w.waitingForKeyFrame());
 
-    w.processPacket(framed(wholeFrame(90001, 30000, 11)));
+    w.processPacket(framed(wholeFrame(90001, 10000, 11)));
     QCOMPARE(w.streamQueueLength(), 0);
     w.processPacket(framed(wholeFrame(90001, 3000, 12, true)));
     QCOMPARE(w.streamQueueLength(), 1);
@@ -123,8 +123,10 @@ void TestDataProcessor::seekFlushesAndGates()
 }
 
 // The gate opens on the header's key flag whatever the frame's size, also for
-// a frame reassembled from fragments (the flag rides on its first fragment).
-void TestDataProcessor::gateFollowsTheKeyFlag_data()
+// a frame reassembled from fragments (the flag rides on its first fragment),
+// and, for a recorder that never sets the flag, on a frame of more than 10000
+// bytes.
+void TestDataProcessor::gateOpensOnTheKeyFlagOrALargeFrame_data()
 {
     QTest::addColumn<QList<int>>("sizes");  // media bytes of each frame, in order
     QTest::addColumn<QList<bool>>("keys");  // key flag of each frame
@@ -132,14 +134,19 @@ void TestDataProcessor::gateFollowsTheKeyFlag_data()
     QTest::addColumn<QList<int>>("queued"); // frame ids that reach the queue
     QTest::newRow("small key frame of a quiet scene")
         << QList<int>{900, 8500, 700} << QList<bool>{false, true, false} << 1 << QList<int>{2, 3};
-    QTest::newRow("large delta frames before the key")
-        << QList<int>{40000, 12000, 8500, 600} << QList<bool>{false, false, true, false} << 1 << QList<int>{3, 4};
+    QTest::newRow("frames of up to 10000 bytes before the key")
+        << QList<int>{10000, 9000, 8500, 600} << QList<bool>{false, false, true, false} << 1 << QList<int>{3, 4};
     QTest::newRow("key flag on the first of three fragments")
-        << QList<int>{24000, 9000, 24000} << QList<bool>{false, true, false} << 3 << QList<int>{2, 3};
-    QTest::newRow("no key frame at all") << QList<int>{50000, 50000} << QList<bool>{false, false} << 2 << QList<int>{};
+        << QList<int>{9000, 9000, 24000} << QList<bool>{false, true, false} << 3 << QList<int>{2, 3};
+    QTest::newRow("no flag, 10001 bytes")
+        << QList<int>{900, 10001, 700} << QList<bool>{false, false, false} << 1 << QList<int>{2, 3};
+    QTest::newRow("no flag, large frame from fragments")
+        << QList<int>{6000, 24000, 500} << QList<bool>{false, false, false} << 3 << QList<int>{2, 3};
+    QTest::newRow("neither flag nor large frame")
+        << QList<int>{10000, 6000} << QList<bool>{false, false} << 2 << QList<int>{};
 }
 
-void TestDataProcessor::gateFollowsTheKeyFlag()
+void TestDataProcessor::gateOpensOnTheKeyFlagOrALargeFrame()
 {
     QFETCH(QList<int>, sizes);
     QFETCH(QList<bool>, keys);

@@ -24,6 +24,8 @@ private slots:
     void downloadSplitAcrossReads();
     void seekFlushesQueue();
     void lostAndWrappingFragments();
+    void playsAfterStartAndSeek_data();
+    void playsAfterStartAndSeek();
 
 private:
     std::unique_ptr<SimDevice> startNvr(FacadeRecorder &rec, loginDev *key, uint8_t channel = 1);
@@ -296,6 +298,61 @@ void TestPlayback::lostAndWrappingFragments()
         QCOMPARE(r.info.data, SimDevice::mediaFrame(int(r.info.mediaHeader.frameId() - 1), 30000));
     }
     QCOMPARE(ids, (QList<uint32_t>{1, 2, 4, 5, 6}));
+}
+
+// Whether or not the recorder marks its key frames, a playback shows
+// pictures after its start and again after a seek, beginning each time with a
+// frame that decodes on its own.
+void TestPlayback::playsAfterStartAndSeek_data()
+{
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("key frames flagged") << true;
+    QTest::newRow("flag never set") << false;
+}
+
+void TestPlayback::playsAfterStartAndSeek()
+{
+    QFETCH(bool, marked);
+    FacadeRecorder rec;
+    loginDev key;
+    auto dev = startNvr(rec, &key);
+    QVERIFY(dev);
+    PlaybackOptions &opt = dev->playback();
+    opt.markKeyFrames = marked;
+    opt.frameCount = 200;
+    opt.frameIntervalMs = 2;
+    opt.keyInterval = 50;
+    auto *sdk = KelvoSDKHelper::instance();
+    RecordStreamRequest req;
+    req.channel = 1;
+    sdk->downloadOrRecord(key, req);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) >= 3, 5000);
+    const RecvInfo first = rec.of(key.ip, 90001).first().info;
+    QCOMPARE(first.mediaHeader.frameId(), 1u);
+    QCOMPARE(first.data, SimDevice::mediaFrame(0, opt.keyFrameSize));
+    QCOMPARE(first.mediaHeader.isKeyFrame(), marked);
+
+    QTRY_VERIFY_WITH_TIMEOUT(dev->connections().first()->sentFrames().size() >= 60, 5000);
+    sdk->seekPlay(key, "20261207090000");
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14304) == 1, 5000);
+    const auto afterSeek = [&rec, &key] {
+        QList<RecvInfo> after;
+        bool seen = false;
+        for (const Received &r : qAsConst(rec.messages)) {
+            if (r.info.ip != key.ip)
+                continue;
+            if (r.cmd == 14304)
+                seen = true;
+            else if (seen && r.cmd == 90001)
+                after.append(r.info);
+        }
+        return after;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(afterSeek().size() >= 3, 10000);
+    const RecvInfo resumed = afterSeek().first();
+    const int index = int(resumed.mediaHeader.frameId()) - 1;
+    QVERIFY2(dev->isKeyFrame(index), qPrintable(QString::number(index)));
+    QCOMPARE(resumed.data, SimDevice::mediaFrame(index, opt.keyFrameSize));
 }
 
 QTEST_GUILESS_MAIN(TestPlayback)

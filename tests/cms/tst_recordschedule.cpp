@@ -2,6 +2,7 @@
 // a simulated NVR with two channels online, its streams on the loopback RTSP
 // server, a real SQLite file, an injected folder chooser and free-space probe.
 
+#include "DeviceRoundTrip.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -433,6 +434,71 @@ private slots:
         // An entry given a colour of its own (a channel not recording) keeps it.
         qobject_cast<QStandardItemModel *>(recorded->model())->item(0)->setForeground(QColor(0xe0, 0x4b, 0x4b));
         QVERIFY(most(recorded, [](QRgb p) { return qRed(p) - qGreen(p); }) > 100);
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+    }
+
+    // A version reply that fails or cannot be read, here while both channels
+    // record, leaves what the NVR reported as it was (serial number, CPU,
+    // platform, and the serial number its channels took), so the recording,
+    // which finds its channels by serial number on every segment, goes on.
+    void failedVersionReplyKeepsRecording_data()
+    {
+        QTest::addColumn<int>("forcedResult"); // 0: the reply is rewritten instead
+        QTest::addColumn<QString>("rewrite");  // "result": unreadable result, "cut": cut off in the body
+        QTest::newRow("failed") << 9 << QString();
+        QTest::newRow("unreadable result") << 0 << "result";
+        QTest::newRow("cut off") << 0 << "cut";
+    }
+    void failedVersionReplyKeepsRecording()
+    {
+        QFETCH(int, forcedResult);
+        QFETCH(QString, rewrite);
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan();
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        page()->record();
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(1), int(RecordScheduleThread::Recording), 30000);
+        FUN_DEV_INFO *nvr = record(NvrIp);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->sn, m_nvr->uid(), 10000);
+        QVERIFY(!nvr->cpu.isEmpty() && !nvr->sdkPlatform.isEmpty());
+        const FUN_DEV_INFO reported = *nvr;
+
+        if (forcedResult)
+            m_nvr->setForcedResult(Cmd::GetVersion, forcedResult);
+        else if (rewrite == "result")
+            m_nvr->setReplyRewrite(Cmd::GetVersion, [](const QString &envelope) {
+                return QString(envelope).replace("<result>0</result>", "<result>x</result>").toUtf8();
+            });
+        else
+            m_nvr->setReplyRewrite(Cmd::GetVersion, [](const QString &envelope) {
+                return envelope.left(envelope.indexOf("<CPU>") + 7).toUtf8();
+            });
+        // A new login asks for the version again.
+        const int asked = m_nvr->requestCount(Cmd::GetVersion);
+        m_nvr->dropConnections();
+        QTRY_VERIFY_WITH_TIMEOUT(m_nvr->requestCount(Cmd::GetVersion) > asked, 20000);
+        QVERIFY(DevicePagesTest::roundTrip(nvr));
+        m_nvr->clearForcedResult(Cmd::GetVersion);
+        m_nvr->clearReplyRewrites();
+
+        QCOMPARE(nvr->sn, reported.sn);
+        QCOMPARE(nvr->cpu, reported.cpu);
+        QCOMPARE(nvr->sdkPlatform, reported.sdkPlatform);
+        QCOMPARE(nvr->model, reported.model);
+        QCOMPARE(nvr->version, reported.version);
+        for (const char *channel : {"_1", "_2"})
+            QCOMPARE(record(NvrIp + channel)->sn, reported.sn);
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01", ch2 = m_storage.path() + "/127.0.0.1/CH_02";
+        const int before1 = segments(ch1).first, before2 = segments(ch2).first;
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= before1 + 2 && segments(ch2).first >= before2 + 2, 60000);
+        QCOMPARE(page()->deviceState(0), int(RecordScheduleThread::Recording));
+        QCOMPARE(page()->deviceState(1), int(RecordScheduleThread::Recording));
+
+        click("m_btnOn");
+        QVERIFY(!page()->isRecording());
         QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
         page()->showStrategyData(QStringLiteral("Default Strategy"));
     }

@@ -173,18 +173,89 @@ private slots:
         QCOMPARE(m_ipc->model, QString("X1"));
         QCOMPARE(m_ipc->version, QString("V1.2"));
 
-        // A later change of the serial number is not announced; missing fields
-        // clear what they stand for, the model stays.
+        // A later change of the serial number is not announced; fields the
+        // reply leaves out keep what the device reported before.
         order.clear();
         m_proc->processCommand(message("10.0.0.1", 14002, "<UID>DEF</UID><firmwareVersion>V2</firmwareVersion>"));
         QCOMPARE(order, QStringList({"channels", "info"}));
         QCOMPARE(m_ipc->sn, QString("DEF"));
-        QVERIFY(m_ipc->cpu.isEmpty());
+        QCOMPARE(m_ipc->cpu, QString("GK7205"));
+        QCOMPARE(m_ipc->sdkPlatform, QString("GUOKE"));
         QCOMPARE(m_ipc->model, QString("X1"));
         QCOMPARE(m_ipc->version, QString("V2"));
 
         QTest::ignoreMessage(QtWarningMsg, "Device not found for IP: \"10.9.9.9\"");
         m_proc->processCommand(message("10.9.9.9", 14002, "<UID>X</UID>"));
+    }
+
+    // A reply that failed, or whose result cannot be read, or that is cut
+    // off, changes nothing its handler would write and announces nothing.
+    void unsuccessfulRepliesChangeNothing_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("result"); // null: no result element
+        QTest::addColumn<bool>("cutOff");    // the text ends inside the body
+        const QList<QPair<int, QString>> replies{
+            {14002, "<CPU></CPU><UID></UID><sdkPlatform></sdkPlatform><firmwareVersion></firmwareVersion>"},
+            {14002, "<CPU>X</CPU><UID>OTHER</UID><sdkPlatform>Y</sdkPlatform><deviceType>Z</deviceType>"},
+            {13002, "<TCPIP><MAC>00:00:00:00:00:00</MAC></TCPIP>"},
+            {15003, "<CapList>none</CapList>"},
+            {35001, "<Ipcs_stat>0000</Ipcs_stat>"},
+            {14012, "<MAXChannels>0</MAXChannels>"},
+        };
+        const QList<QPair<QString, QString>> results{{"failed", "7"}, {"unreadable", "fail"}, {"absent", {}}};
+        int n = 0;
+        for (const auto &reply : replies) {
+            ++n;
+            for (const auto &result : results)
+                QTest::newRow(qPrintable(QStringLiteral("%1 #%2 %3").arg(reply.first).arg(n).arg(result.first)))
+                    << reply.first << reply.second << result.second << false;
+        }
+        QTest::newRow("14002 cut off") << 14002 << "<CPU>X</CPU><UID>OTHER</UID"
+                                       << "0" << true;
+        QTest::newRow("13002 cut off") << 13002 << "<TCPIP><MAC>00:00:00:00:00:00</MAC"
+                                       << "0" << true;
+    }
+    void unsuccessfulRepliesChangeNothing()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QString, body);
+        QFETCH(QString, result);
+        QFETCH(bool, cutOff);
+        // An NVR that reported everything once, with its channel records.
+        m_nvr->loginStatus = 1;
+        m_nvr->sn = "SN-1";
+        m_nvr->cpu = "CPU-1";
+        m_nvr->sdkPlatform = "PLATFORM-1";
+        m_nvr->model = "MODEL-1";
+        m_nvr->version = "V1";
+        m_nvr->mac = "aa:bb:cc:dd:ee:ff";
+        m_nvr->capList = "PD1";
+        m_nvr->ipcsStat = "1111";
+        m_nvr->channelNum = 4;
+        const FUN_DEV_INFO before = *m_nvr;
+        QSignalSpy update(m_proc, &CommandProcessor::updateDevInfo);
+        QSignalSpy status(m_proc, &CommandProcessor::setNVRStatus);
+        QSignalSpy channels(m_proc, &CommandProcessor::setNVRLogin);
+        QSignalSpy serial(m_proc, &CommandProcessor::serialNumberChanged);
+        RecvInfo info = message("10.0.0.2", cmd, body, result);
+        if (cutOff)
+            info.setXml(info.xml.left(info.xml.indexOf(body) + body.size()));
+        m_proc->processCommand(info);
+        QCOMPARE(m_nvr->sn, before.sn);
+        QCOMPARE(m_nvr->cpu, before.cpu);
+        QCOMPARE(m_nvr->sdkPlatform, before.sdkPlatform);
+        QCOMPARE(m_nvr->model, before.model);
+        QCOMPARE(m_nvr->version, before.version);
+        QCOMPARE(m_nvr->mac, before.mac);
+        QCOMPARE(m_nvr->capList, before.capList);
+        QCOMPARE(m_nvr->ipcsStat, before.ipcsStat);
+        QCOMPARE(m_nvr->channelNum, before.channelNum);
+        QCOMPARE(status.size() + channels.size() + serial.size(), 0);
+        // Only a login reply is news whatever its result: the login was refused.
+        QCOMPARE(update.size(), cmd == 14012 ? 1 : 0);
+        QCOMPARE(m_nvr->loginStatus, cmd == 14012 ? 2 : 1);
     }
 
     void networkInfo()

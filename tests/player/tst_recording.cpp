@@ -11,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <signal.h>
@@ -22,6 +21,38 @@
 using testmedia::RtspServer;
 
 namespace {
+
+// What QSignalSpy records, taken in the test's thread. The players and
+// recorders emit from their own threads, where a QSignalSpy would append to
+// its list while the test reads it; this one is called queued instead.
+class Spy : public QObject, public QList<QList<QVariant>>
+{
+public:
+    template <typename Object, typename Signal>
+    Spy(const Object *sender, Signal signal)
+        : m_signal(QMetaMethod::fromSignal(signal))
+    {
+        QMetaObject::connect(sender, m_signal.methodIndex(), this, QObject::staticMetaObject.methodCount(),
+                             Qt::QueuedConnection);
+    }
+    int qt_metacall(QMetaObject::Call call, int id, void **args) override
+    {
+        id = QObject::qt_metacall(call, id, args);
+        if (id < 0 || call != QMetaObject::InvokeMetaMethod)
+            return id;
+        if (id == 0) {
+            QList<QVariant> values;
+            for (int i = 0; i < m_signal.parameterCount(); ++i)
+                values << QVariant(m_signal.parameterType(i), args[i + 1]);
+            append(values);
+        }
+        return id - 1;
+    }
+
+private:
+    QMetaMethod m_signal;
+};
+
 QJsonArray readIndex(const QString &dayDir)
 {
     QFile f(dayDir + "/record.json");
@@ -63,8 +94,8 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
     p.setRenderEnabled(false);
     p.setPlayUrl(path);
     testmedia::FrameLog frames(&p);
-    QSignalSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
-    QSignalSpy opened(&p, &FFmpegPlayer::emitOpened);
+    Spy finished(&p, &FFmpegPlayer::emitPlayFinished);
+    Spy opened(&p, &FFmpegPlayer::emitOpened);
     p.play();
     if (!QTest::qWaitFor([&] { return finished.count() > 0 || p.isFinished(); }, 20000))
         return -1;
@@ -134,7 +165,7 @@ private slots:
     {
         FFmpegPlayer p;
         p.setPlayUrl(m_server.url("/cam"));
-        QSignalSpy done(&p, &FFmpegPlayer::emitRecordFinished);
+        Spy done(&p, &FFmpegPlayer::emitRecordFinished);
         testmedia::FrameLog frames(&p);
         p.play();
         // Asked before the stream is open, as the alarm linkage does.
@@ -159,7 +190,7 @@ private slots:
     {
         FFmpegPlayer p;
         p.setPlayUrl(m_server.url("/cam"));
-        QSignalSpy done(&p, &FFmpegPlayer::emitRecordFinished);
+        Spy done(&p, &FFmpegPlayer::emitRecordFinished);
         testmedia::FrameLog frames(&p);
         p.play();
         const QString path = QDir::current().filePath("only.mp4");
@@ -205,7 +236,7 @@ private slots:
             QCOMPARE(plan.fileLength(), 30);
             plan.setFileLength(3);
             plan.setParams(m_server.url("/cam"), folder);
-            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
             plan.start();
             QTRY_VERIFY_WITH_TIMEOUT(opened.count() >= 1, 8000);
             QElapsedTimer t;
@@ -253,7 +284,7 @@ private slots:
             plan.setFileLength(60);
             plan.setParams(m_server.url("/cam"), folder);
             plan.setClock([&] { return base.addMSecs(t.isValid() ? t.elapsed() : 0); });
-            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
             t.start();
             plan.start();
             // Past midnight: the next day's segment is open and holds footage.
@@ -521,10 +552,10 @@ private slots:
     {
         FFmpegRecordPlan plan;
         plan.setParams(QStringLiteral("rtsp://127.0.0.1:1/none"), QDir::current().filePath("fail"));
-        QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+        Spy errors(&plan, &FFmpegRecordPlan::recordError);
         plan.start();
         QVERIFY(plan.wait(7000));
-        QCOMPARE(errors.count(), 1);
+        QTRY_COMPARE(errors.count(), 1);
     }
 
     void pushedDownloads_data()
@@ -540,7 +571,7 @@ private slots:
         QVERIFY(frames.size() > 50);
         PlayerParam param;
         VideoRecord rec(&param);
-        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        Spy done(&rec, &VideoRecord::recordFinished);
         rec.setCustomIo(true);
         rec.setVideoCodec(h265);
         // Two downloads in a row on one object; the second starts mid-GOP.
@@ -554,7 +585,7 @@ private slots:
                                 frames[i].key);
             QVERIFY(rec.stopRecord());
             QVERIFY(rec.wait(10000));
-            QCOMPARE(done.count(), run + 1);
+            QTRY_COMPARE(done.count(), run + 1);
             QVERIFY(done.last().at(0).toBool());
             QCOMPARE(rec.queueSize(), 0);
             const int expected = run == 0 ? frames.size() : frames.size() - 25; // from the next key frame
@@ -572,7 +603,7 @@ private slots:
         const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
         PlayerParam param;
         VideoRecord rec(&param);
-        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        Spy done(&rec, &VideoRecord::recordFinished);
         for (int run = 0; run < 2; ++run) {
             rec.startRecord(QDir::current().filePath(QString("b2b_%1.mp4").arg(run)), true);
             rec.start();
@@ -612,7 +643,7 @@ private slots:
             FFmpegRecordPlan plan;
             plan.setFileLength(2);
             plan.setParams(m_server.url("/cam"), base);
-            QSignalSpy closed(&plan, &FFmpegRecordPlan::segmentClosed);
+            Spy closed(&plan, &FFmpegRecordPlan::segmentClosed);
             plan.start();
             QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= 1, 15000);
             plan.requestStop();
@@ -627,7 +658,7 @@ private slots:
             const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
             PlayerParam param;
             VideoRecord rec(&param);
-            QSignalSpy done(&rec, &VideoRecord::recordFinished);
+            Spy done(&rec, &VideoRecord::recordFinished);
             rec.setCustomIo(true);
             rec.startRecord(base + "/dl.mp4", true);
             rec.start();
@@ -636,7 +667,7 @@ private slots:
                                 frames[i].key);
             rec.stopRecord();
             QVERIFY(rec.wait(10000));
-            QCOMPARE(done.count(), 1);
+            QTRY_COMPARE(done.count(), 1);
             QVERIFY(done.first().at(0).toBool());
             expected.insert(done.first().at(1).toString(), 0600);
         } else {
@@ -671,11 +702,11 @@ private slots:
         QVERIFY(rec.filePath().startsWith(QDir::current().filePath("dlfolder") + "/"));
         QVERIFY(rec.filePath().endsWith(".mp4"));
         // Nothing pushed: the download fails instead of leaving a broken file.
-        QSignalSpy done(&rec, &VideoRecord::recordFinished);
+        Spy done(&rec, &VideoRecord::recordFinished);
         rec.start();
         rec.stopRecord();
         QVERIFY(rec.wait(3000));
-        QCOMPARE(done.count(), 1);
+        QTRY_COMPARE(done.count(), 1);
         QCOMPARE(done.first().at(0).toBool(), false);
         QVERIFY(!QFile::exists(rec.filePath()));
     }

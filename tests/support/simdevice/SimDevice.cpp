@@ -252,7 +252,7 @@ QList<QByteArray> SimConnection::streamMessages(unsigned int cmd, int frameIndex
         h.setSequence(int16_t(m_sequence++));
         h.setFragmentLength(uint16_t(part.size()));
         h.bytes[12] = count == 1 ? 0x11 : (first ? 0x01 : (i == count - 1 ? 0x10 : 0x00));
-        h.bytes[13] = first && key ? 1 : 0;
+        h.bytes[13] = first && key && opt.markKeyFrames ? 1 : 0;
         h.setWord(4, sent.frameId);
         if (frameIndex == opt.dropMiddleOfFrame && count >= 3 && i == 1)
             continue; // lost on the way: the sequence number is used up all the same

@@ -125,6 +125,7 @@ struct PlaybackOptions
     uint32_t firstFrameTimeMs = 3600000; // frame time of frame 0 (ms since midnight)
     int16_t startSequence = 0;           // sequence number of the first fragment (-2 = 65534)
     int dropMiddleOfFrame = -1;          // this frame loses one middle fragment (needs >= 3)
+    bool markKeyFrames = true;           // false: the key-frame flag stays 0, as some recorders leave it
     QString codec = QStringLiteral("H264");
 };
 

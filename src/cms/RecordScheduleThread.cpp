@@ -485,6 +485,7 @@ RecordScheduleThread::lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices)
             target.key = CommonHelper::getDevKey(record);
             target.url = CommonHelper::getDevUrl(record, dev.iStreamType > 0 ? STREAM_SUB : STREAM_MAIN);
             target.folder = CommonHelper::getVideoRootDir(record);
+            target.channel = record->channelIdx > 0;
         }
         targets.append(target);
     }
@@ -566,7 +567,7 @@ void RecordScheduleThread::startRecordThreads()
             r.folder = folder;
             // <root>/<device>, or <root>/<device>/CH_NN for a channel.
             r.root = QFileInfo(folder).path();
-            if (record->channelIdx > 0)
+            if (targets.at(i).channel)
                 r.root = QFileInfo(r.root).path();
             startRecorder(r);
             qInfo() << "start record plan thread." << key;

@@ -99,6 +99,7 @@ public:
         QString key;
         QString url;
         QString folder;
+        bool channel = false; // a recorder's channel: its folder is <root>/<device>/CH_NN
     };
     // The targets of the entries, read from the records on the registry's thread.
     static QVector<EntryTarget> lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices);

@@ -4,7 +4,7 @@
 // the settings broadcast.
 
 #include "../cms/DevicePagesTestUtil.h"
-#include "../orm/SmallFs.h"
+#include "../support/SmallFs.h"
 
 #include "AlarmRecordStore.h"
 #include "AlarmRecordWriter.h"

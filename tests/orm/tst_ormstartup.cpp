@@ -1,6 +1,6 @@
 #include "OrmHelper.h"
 #include "OrmTestSupport.h"
-#include "SmallFs.h"
+#include "../support/SmallFs.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,6 +5,7 @@
 // (or with KELVO_TEST_NO_MOUNT set) the recorder's write seam fails every
 // write below the folder as a full disk would. Which one ran is logged.
 
+#include "../support/SmallFs.h"
 #include "RecordIndex.h"
 
 #include <QCryptographicHash>
@@ -15,7 +16,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <unistd.h>
 
 // Everything below dir by relative path: a file's digest, a link's target
@@ -47,19 +47,13 @@ class SmallDisk
 {
 public:
     explicit SmallDisk(const QString &dir)
-        : m_dir(QDir(dir).absolutePath())
+        : m_fs(dir, 2 << 20)
+        , m_dir(m_fs.dir())
+        , m_mounted(m_fs.mounted())
     {
-        QDir().mkpath(m_dir);
-        m_mounted = !qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT")
-                    && ::mount("tmpfs", QFile::encodeName(m_dir).constData(), "tmpfs", 0, "size=2m,mode=0700") == 0;
         qInfo() << (m_mounted ? "small disk: a 2 MiB tmpfs at" : "small disk: failing writes stand in at") << m_dir;
     }
-    ~SmallDisk()
-    {
-        makeRoom();
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
-    }
+    ~SmallDisk() { makeRoom(); }
 
     QString path() const { return m_dir; }
 
@@ -88,6 +82,7 @@ public:
     }
 
 private:
-    QString m_dir;
-    bool m_mounted = false;
+    SmallFs m_fs;
+    const QString m_dir;
+    const bool m_mounted;
 };

@@ -5,6 +5,7 @@
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "Platform.h"
+#include "SourceProbe.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -12,10 +13,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QNetworkProxy>
 #include <QRegularExpression>
-#include <QTcpSocket>
-#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -515,15 +513,7 @@ void RecordScheduleThread::setSourceProbeForTesting(bool enabled)
 
 bool RecordScheduleThread::sourceReachable(const QString &url)
 {
-    const QUrl u(url);
-    if (u.host().isEmpty())
-        return false;
-    QTcpSocket socket;
-    socket.setProxy(QNetworkProxy::NoProxy);
-    socket.connectToHost(u.host(), quint16(u.port(554)));
-    const bool up = socket.waitForConnected(ProbeTimeoutMs);
-    socket.abort();
-    return up;
+    return SourceProbe::reachable(url, ProbeTimeoutMs);
 }
 
 qint64 RecordScheduleThread::serviceRecorders()
@@ -535,8 +525,7 @@ qint64 RecordScheduleThread::serviceRecorders()
     };
     QHash<QString, bool> probed; // one probe per source and pass
     const auto reachable = [&probed](const QString &url) {
-        const QUrl u(url);
-        const QString source = u.host() + QLatin1Char(':') + QString::number(u.port(554));
+        const QString source = SourceProbe::sourceOf(url);
         auto it = probed.find(source);
         if (it == probed.end())
             it = probed.insert(source, sourceReachable(url));

@@ -146,4 +146,24 @@ Day read(const QString &dayDir)
     return day;
 }
 
+int timeOfDayMs(const QString &text)
+{
+    if (text.size() != 9)
+        return -1;
+    int digits[9];
+    for (int i = 0; i < 9; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        digits[i] = c - '0';
+    }
+    const int hours = digits[0] * 10 + digits[1];
+    const int minutes = digits[2] * 10 + digits[3];
+    const int seconds = digits[4] * 10 + digits[5];
+    const int ms = digits[6] * 100 + digits[7] * 10 + digits[8];
+    if (hours > 23 || minutes > 59 || seconds > 59)
+        return -1;
+    return ((hours * 60 + minutes) * 60 + seconds) * 1000 + ms;
+}
+
 } // namespace RecordIndex

@@ -68,4 +68,10 @@ QJsonArray parse(const QByteArray &bytes, const QString &dayDir, Status *status 
 // One entry of the array, its name resolved.
 Entry entryOf(const QString &dayDir, const QJsonValue &value);
 
+// An entry's time ("hhmmsszzz": nine digits, a valid time of day) as
+// milliseconds since midnight, or -1. Read digit by digit: a day holds
+// thousands of entries, and a general format parser per time made up most
+// of a day's read.
+int timeOfDayMs(const QString &text);
+
 } // namespace RecordIndex

@@ -312,15 +312,17 @@ std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::readDayRecords(const QString 
     for (const RecordIndex::Entry &e : index.entries) {
         if (e.path.isEmpty() || e.startTime.isEmpty() || !RecordIndex::isOwnFile(dayDir, e.path))
             continue;
-        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
-        if (!start.isValid())
+        const int startOfDay = RecordIndex::timeOfDayMs(e.startTime);
+        if (startOfDay < 0)
             continue;
+        const QTime start = QTime::fromMSecsSinceStartOfDay(startOfDay);
         const qint64 startMs = QDateTime(day, start).toMSecsSinceEpoch();
         qint64 endMs = -1;
         if (!e.endTime.isEmpty()) {
-            const QTime end = QTime::fromString(e.endTime, kTimeFormat);
-            if (!end.isValid())
+            const int endOfDay = RecordIndex::timeOfDayMs(e.endTime);
+            if (endOfDay < 0)
                 continue;
+            const QTime end = QTime::fromMSecsSinceStartOfDay(endOfDay);
             endMs = QDateTime(day, end).toMSecsSinceEpoch();
             // Gone or empty: nothing to play, as with an open entry below.
             const QFileInfo file(e.path);

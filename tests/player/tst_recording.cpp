@@ -2,6 +2,7 @@
 #include "FFmpegRecordPlan.h"
 #include "PlayerCommon.h"
 #include "PlayerParam.h"
+#include "RecordIndex.h"
 #include "TestMedia.h"
 #include "VideoRecord.h"
 
@@ -105,6 +106,41 @@ private slots:
         QFETCH(QString, url);
         QFETCH(QString, masked);
         QCOMPARE(player::maskUrl(url), masked);
+    }
+
+    // The times of the day index: what the recorder writes reads back as the
+    // same time; anything else is no time at all.
+    void dayIndexTimes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("midnight") << "000000000" << 0;
+        QTest::newRow("last ms of the day") << "235959999" << 86399999;
+        QTest::newRow("noon and a half second") << "120000500" << 43200500;
+        QTest::newRow("every field") << "093807042" << ((9 * 60 + 38) * 60 + 7) * 1000 + 42;
+        QTest::newRow("hour 24") << "240000000" << -1;
+        QTest::newRow("minute 60") << "126000000" << -1;
+        QTest::newRow("second 60") << "120060000" << -1;
+        QTest::newRow("eight digits") << "12000000" << -1;
+        QTest::newRow("ten digits") << "1200000000" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("with colons") << "12:00:00." << -1;
+        QTest::newRow("leading blank") << " 12000000" << -1;
+        QTest::newRow("sign") << "-12000000" << -1;
+        QTest::newRow("other digits") << QString::fromUtf8("\uff11\uff12\uff10\uff10\uff10\uff10\uff10\uff10\uff10")
+                                      << -1;
+    }
+    void dayIndexTimes()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, ms);
+        QCOMPARE(RecordIndex::timeOfDayMs(text), ms);
+        // As the general parser reads the same text, where it reads one.
+        const QTime time = QTime::fromString(text, QStringLiteral("hhmmsszzz"));
+        if (ms >= 0) {
+            QVERIFY(time.isValid());
+            QCOMPARE(time.msecsSinceStartOfDay(), ms);
+        }
     }
 
     void initTestCase()

@@ -323,6 +323,8 @@ void I420Render2::greyOut()
     }
     if (isVisible())
         convertLater(m_frame);
+    else
+        m_image = QImage(); // converted when shown again
 }
 
 void I420Render2::setOverlayText(const QString &text)

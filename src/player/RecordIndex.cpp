@@ -1,5 +1,6 @@
 #include "RecordIndex.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -164,6 +165,25 @@ int timeOfDayMs(const QString &text)
     if (hours > 23 || minutes > 59 || seconds > 59)
         return -1;
     return ((hours * 60 + minutes) * 60 + seconds) * 1000 + ms;
+}
+
+DayClock::DayClock(const QDate &day)
+    : m_day(day)
+{
+    const QDateTime start(day, QTime(0, 0));
+    const QDateTime noon(day, QTime(12, 0));
+    const QDateTime end(day, QTime(23, 59, 59, 999));
+    if (!start.isValid() || !noon.isValid() || !end.isValid())
+        return;
+    m_start = start.toMSecsSinceEpoch();
+    m_linear = noon.toMSecsSinceEpoch() == m_start + 43200000 && end.toMSecsSinceEpoch() == m_start + 86399999;
+}
+
+qint64 DayClock::epochMs(int msOfDay) const
+{
+    if (m_linear)
+        return m_start + msOfDay;
+    return QDateTime(m_day, QTime::fromMSecsSinceStartOfDay(msOfDay)).toMSecsSinceEpoch();
 }
 
 } // namespace RecordIndex

@@ -116,6 +116,12 @@ AVFramePtr greyCopy(const AVFrame *frame)
     out->format = AV_PIX_FMT_YUV420P;
     out->width = frame->width;
     out->height = frame->height;
+    // The same colour tags (not the other properties: an image made for the
+    // coloured picture must not come along).
+    out->colorspace = frame->colorspace;
+    out->color_primaries = frame->color_primaries;
+    out->color_trc = frame->color_trc;
+    out->color_range = frame->format == AV_PIX_FMT_YUVJ420P ? AVCOL_RANGE_JPEG : frame->color_range;
     if (av_frame_get_buffer(out, 0) < 0) {
         av_frame_free(&out);
         return nullptr;

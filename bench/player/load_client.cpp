@@ -2,8 +2,10 @@
 // starts it, measures it from outside like every other side and asks it for
 // its inner figures. Not meant to be run by hand.
 //
-//   load_client panes URL N
-//       The live page (1920x1080, 16-pane layout), N panes playing URL.
+//   load_client panes URL N [client-dpi]
+//       The live page (1920x1080, 16-pane layout), N panes playing URL. With
+//       client-dpi the screen scaling is set up as the client sets it (on
+//       the offscreen platform's 100 dpi screen: a factor of 100/96).
 //   load_client full URL N RECORD_DIR NVR_IP NVR_PORT ALARM_IP:PORT...
 //       The operator's full load: the live page as above; N scheduled
 //       recorders of URL into RECORD_DIR; the device playback window playing
@@ -13,7 +15,8 @@
 // Commands on standard input, one a line: "mark" starts the window (counters
 // from zero), "report" prints one line "REPORT key=value ..." about the
 // window, "click" clicks a layout button and back and reports the time; end
-// of input quits. The line's figures: pictures decoded and painted
+// of input quits; "close" closes every live pane and reports how long the GUI
+// thread was held (closeMs). The line's figures: pictures decoded and painted
 // by the live panes and by the playback panes, alarms received, the GUI
 // event loop's lateness (a 10 ms timer: largest and 99th percentile, ms) and
 // the time from a click on a layout button to the new layout painted (ms).
@@ -24,6 +27,7 @@
 #include "FFmpegPlayer.h"
 #include "FFmpegRecordPlan.h"
 #include "FFmpegReplayWidget.h"
+#include "HighDpi.h"
 #include "I420Render2.h"
 #include "KelvoSDKHelper.h"
 #include "MainViewVideoPreview.h"
@@ -133,13 +137,14 @@ public:
         const qint64 worst = g.empty() ? 0 : g.back();
         const qint64 p99 = g.empty() ? 0 : g[g.size() * 99 / 100];
         std::printf("REPORT liveDecoded=%lld livePainted=%lld playPainted=%lld alarms=%lld latencyMax=%lld "
-                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d\n",
+                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d dpr=%.4f\n",
                     static_cast<long long>(c.liveDecoded - base.liveDecoded),
                     static_cast<long long>(c.livePainted - base.livePainted),
                     static_cast<long long>(c.playPainted - base.playPainted),
                     static_cast<long long>(c.alarms - base.alarms), static_cast<long long>(worst),
                     static_cast<long long>(p99), clickMs, c.playing,
-                    static_cast<long long>(c.liveConverted - base.liveConverted), c.retries);
+                    static_cast<long long>(c.liveConverted - base.liveConverted), c.retries,
+                    live.pane(0) ? live.pane(0)->renderer()->devicePixelRatioF() : 0.0);
         std::fflush(stdout);
     }
 };
@@ -247,6 +252,9 @@ bool startFull(Load &load, const QStringList &a)
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]) == "client-dpi")
+            HighDpi::setUp();
     QApplication app(argc, argv);
     // Only what went wrong: the pages log every start and stop.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -296,6 +304,14 @@ int main(int argc, char **argv)
                 std::fflush(stdout);
             } else if (line == "report") {
                 load.report();
+            } else if (line == "close") {
+                // What the operator waits for when a layout or the window
+                // closes every pane at once.
+                QElapsedTimer t;
+                t.start();
+                load.live.stopAll();
+                std::printf("REPORT closeMs=%.1f\n", t.nsecsElapsed() / 1e6);
+                std::fflush(stdout);
             }
         }
     });

@@ -55,6 +55,9 @@ MainViewVideoPreview::MainViewVideoPreview(QWidget *parent)
 
 MainViewVideoPreview::~MainViewVideoPreview()
 {
+    // Every stream asked to end at once: the players, which their panes wait
+    // for as they go, then end together rather than one after the other.
+    stopAll();
     delete ui;
 }
 

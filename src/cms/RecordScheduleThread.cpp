@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "PlayerCommon.h"
 #include "RecordIndex.h"
+#include "SourceProbe.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -14,9 +15,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QNetworkProxy>
-#include <QTcpSocket>
-#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -649,15 +647,7 @@ void RecordScheduleThread::setSourceProbeForTesting(bool enabled)
 
 bool RecordScheduleThread::sourceReachable(const QString &url)
 {
-    const QUrl u(url);
-    if (u.host().isEmpty())
-        return false;
-    QTcpSocket socket;
-    socket.setProxy(QNetworkProxy::NoProxy);
-    socket.connectToHost(u.host(), quint16(u.port(554)));
-    const bool up = socket.waitForConnected(ProbeTimeoutMs);
-    socket.abort();
-    return up;
+    return SourceProbe::reachable(url, ProbeTimeoutMs);
 }
 
 qint64 RecordScheduleThread::serviceRecorders()
@@ -669,8 +659,7 @@ qint64 RecordScheduleThread::serviceRecorders()
     };
     QHash<QString, bool> probed; // one probe per source and pass
     const auto reachable = [&probed](const QString &url) {
-        const QUrl u(url);
-        const QString source = u.host() + QLatin1Char(':') + QString::number(u.port(554));
+        const QString source = SourceProbe::sourceOf(url);
         auto it = probed.find(source);
         if (it == probed.end())
             it = probed.insert(source, sourceReachable(url));

@@ -32,6 +32,7 @@
 
 #include "KelvoCommon.h"
 #include "RecordPlan.h"
+#include "SourceProbe.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -131,10 +132,10 @@ public:
     // last one repeating: 1, 2, 4, 8, 16, 30 s. failures counts from 1.
     static qint64 retryDelayMs(int failures);
     // How often a source whose port refuses connections is probed.
-    static constexpr int ProbeIntervalMs = 1000;
+    static constexpr int ProbeIntervalMs = SourceProbe::IntervalMs;
+    static constexpr int ProbeTimeoutMs = SourceProbe::TimeoutMs;
     // How often the free space is looked at again while the disk is full.
     static constexpr int DiskProbeIntervalMs = 2000;
-    static constexpr int ProbeTimeoutMs = 800;
     // Measurements only: without the probe a recorder waits out its steps.
     static void setSourceProbeForTesting(bool enabled);
 

@@ -3,6 +3,7 @@
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
 #include "PlayerCommon.h"
+#include "SourceProbe.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -14,6 +15,15 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+bool g_sourceProbe = true; // GUI thread
+} // namespace
+
+void VideoPreviewPane::setSourceProbeEnabled(bool enabled)
+{
+    g_sourceProbe = enabled;
+}
 
 VideoPreviewPane::VideoPreviewPane(int index, QWidget *parent)
     : QWidget(parent)
@@ -72,6 +82,10 @@ VideoPreviewPane::VideoPreviewPane(int index, QWidget *parent)
     m_retryTimer = new QTimer(this);
     m_retryTimer->setSingleShot(true);
     connect(m_retryTimer, &QTimer::timeout, this, &VideoPreviewPane::onRetry);
+    m_probeTimer = new QTimer(this);
+    m_probeTimer->setSingleShot(true);
+    m_probeTimer->setInterval(SourceProbe::IntervalMs);
+    connect(m_probeTimer, &QTimer::timeout, this, &VideoPreviewPane::probeSource);
     updateTexts();
 }
 
@@ -126,6 +140,7 @@ void VideoPreviewPane::startPlay(const QString &url, const QString &key, const Q
     m_failure.clear();
     m_frames = 0;
     m_retries = 0;
+    m_sourceDown = false;
     m_render->clear();
     startPlayer();
 }
@@ -139,6 +154,40 @@ void VideoPreviewPane::onRetry()
     // The last picture stays under "Reconnecting..." until a new one comes.
     m_failure.clear();
     startPlayer();
+}
+
+void VideoPreviewPane::probeSource()
+{
+    if (m_state != State::Failed || m_url.isEmpty() || !g_sourceProbe)
+        return;
+    const quint64 generation = m_generation;
+    SourceProbe::check(m_url, this, [this, generation](bool up) { onProbed(generation, up); });
+}
+
+void VideoPreviewPane::onProbed(quint64 generation, bool reachable)
+{
+    // A probe of an earlier failure, or the pane moved on meanwhile.
+    if (generation != m_generation || m_state != State::Failed)
+        return;
+    // Asked again while the pane has failed: a source that took connections
+    // but did not stream may go away and come back within one retry step.
+    m_probeTimer->start();
+    if (!reachable) {
+        if (!m_sourceDown)
+            qInfo().noquote() << "Pane" << m_index << "source refuses connections, probing" << player::maskUrl(m_url);
+        m_sourceDown = true;
+        return;
+    }
+    if (!m_sourceDown)
+        return; // it takes connections but did not stream: the retry steps go on
+    // The source is back: no need to wait out the step, and the steps start
+    // again from the first.
+    qInfo().noquote() << "Pane" << m_index << "source is back" << player::maskUrl(m_url);
+    m_sourceDown = false;
+    ++m_sourceReturns;
+    m_retryTimer->stop();
+    m_retries = 0;
+    onRetry();
 }
 
 void VideoPreviewPane::startPlayer()
@@ -172,6 +221,7 @@ void VideoPreviewPane::stopPlay()
     m_failure.clear();
     m_frames = 0;
     m_retries = 0;
+    m_sourceDown = false;
     m_render->clear();
     if (wasBusy)
         qInfo() << "Pane" << m_index << "closed";
@@ -189,6 +239,7 @@ void VideoPreviewPane::releasePlayer()
     ++m_generation;
     m_watchdog->stop();
     m_retryTimer->stop();
+    m_probeTimer->stop();
     FFmpegPlayer *old = m_player;
     m_player = nullptr;
     if (!old)
@@ -213,6 +264,7 @@ void VideoPreviewPane::onFrame(quint64 generation, std::shared_ptr<AVFrame> fram
     m_render->onFrame(std::move(frame));
     if (m_state != State::Playing) {
         m_retries = 0;
+        m_sourceDown = false;
         setState(State::Playing);
     }
 }
@@ -264,9 +316,18 @@ void VideoPreviewPane::fail(const QString &reason)
     m_key = key;
     m_title = title;
     m_failure = reason;
+    // The last picture stays, grey: what is on screen is no longer live.
+    m_render->greyOut();
     setState(State::Failed);
-    if (!m_url.isEmpty())
-        m_retryTimer->start(m_retryDelays.at(qMin(m_retries, m_retryDelays.size() - 1)));
+    if (m_url.isEmpty())
+        return;
+    m_retryTimer->start(m_retryDelays.at(qMin(m_retries, m_retryDelays.size() - 1)));
+    // A source known to be down is asked again after the interval, one that
+    // just failed at once.
+    if (m_sourceDown)
+        m_probeTimer->start();
+    else
+        probeSource();
 }
 
 void VideoPreviewPane::setState(State state)

@@ -3,9 +3,13 @@
 // One pane of the live grid: a title strip with the device name and a close
 // button over the picture. The pane owns the player of its stream; a stream
 // that fails, ends or stops delivering pictures shows the reason over its last
-// picture, and the pane tries the same address again (after 1, 2, 4, 8, 16 s,
-// then every 30 s) until it plays, is closed or is given another address.
-// The state texts sit on a shaded backing, readable over any picture.
+// picture, greyed so that it is not taken for live, and the pane tries the
+// same address again (after 1, 2, 4, 8, 16 s, then every 30 s) until it
+// plays, is closed or is given another address. Meanwhile the source's port
+// is probed every second, with the probe scheduled recording uses: once it
+// has refused connections, the pane starts again as soon as it takes them,
+// without waiting out the step. The state texts sit on a shaded backing,
+// readable over any picture.
 
 #include "KelvoCommon.h"
 
@@ -54,6 +58,12 @@ public:
     // Retries since the stream last played.
     int retries() const { return m_retries; }
     bool isRetryPending() const;
+    // The failed stream's source refused connections at the last probe.
+    bool isSourceDown() const { return m_sourceDown; }
+    // Starts that a probe brought forward (the source came back).
+    int sourceReturns() const { return m_sourceReturns; }
+    // Measurements only: without the probe a pane waits out its steps.
+    static void setSourceProbeEnabled(bool enabled);
 
     // Starts the address now; any earlier stream is stopped first.
     void startPlay(const QString &url, const QString &key, const QString &title);
@@ -85,6 +95,8 @@ private:
     void onPlayFinished(quint64 generation);
     void onWatchdog();
     void onRetry();
+    void probeSource();
+    void onProbed(quint64 generation, bool reachable);
     void startPlayer();
     void fail(const QString &reason);
     void releasePlayer();
@@ -105,6 +117,8 @@ private:
     QElapsedTimer m_lastPicture;
     QList<int> m_retryDelays = defaultRetryDelaysMs();
     int m_retries = 0;
+    bool m_sourceDown = false;
+    int m_sourceReturns = 0;
 
     QWidget *m_titleBar = nullptr;
     QLabel *m_titleLabel = nullptr;
@@ -114,4 +128,5 @@ private:
     FFmpegPlayer *m_player = nullptr;
     QTimer *m_watchdog = nullptr;
     QTimer *m_retryTimer = nullptr;
+    QTimer *m_probeTimer = nullptr;
 };

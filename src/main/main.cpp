@@ -2,6 +2,7 @@
 #include "ThreadStack.h"
 #include "CrashHandler.h"
 #include "FFmpegRecordPlan.h"
+#include "HighDpi.h"
 #include "KelvoCommon.h"
 #include "LogHandler.h"
 #include "LoginDialog.h"
@@ -103,9 +104,7 @@ void loadStyleSheet(QApplication &app)
 
 int main(int argc, char *argv[])
 {
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    HighDpi::setUp();
     player::registerMetaTypes();
 
     const QString appName = QStringLiteral("KelvoClient");

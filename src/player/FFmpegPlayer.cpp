@@ -137,7 +137,6 @@ bool FFmpegPlayer::isRecording() const
 void FFmpegPlayer::stop()
 {
     requestStop();
-    QThread::msleep(100);
 }
 
 void FFmpegPlayer::requestStop()

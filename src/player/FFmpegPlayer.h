@@ -34,11 +34,13 @@ public:
     bool startRecord(const QString &path, bool onlyConsumer);
     void stopRecord();
     bool isRecording() const;
-    // Sets the stop flag, ends a recording and sleeps 100 ms; the owner then
-    // waits for the thread.
+    // Sets the stop flag, ends a recording and wakes the decoders; returns at
+    // once. The thread ends on its own within the interrupt's reaction time:
+    // an owner that must know waits for it (wait(), the destructor), one on
+    // the GUI thread lets it go when it has finished (finished ->
+    // deleteLater), never sleeping in between.
     void stop();
-    // The same without the sleep, for owners that must not block (the thread
-    // ends on its own within the interrupt's reaction time).
+    // The same; kept for the owners that name it so.
     void requestStop();
     bool isStopping() const { return m_stop.load(); }
 

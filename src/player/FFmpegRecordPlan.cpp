@@ -253,7 +253,8 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
             kept.append(value);
             continue;
         }
-        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
+        const int startOfDay = RecordIndex::timeOfDayMs(e.startTime);
+        const QTime start = startOfDay < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(startOfDay);
         const qint64 ms = fileDurationMs(e.path);
         if (ms == 0) {
             // A segment the recorder opened and never wrote a frame into; only

@@ -17,7 +17,10 @@
 
 #include <mutex>
 
+#include <cstring>
+
 extern "C" {
+#include <libavutil/imgutils.h>
 #include <libswscale/swscale.h>
 }
 
@@ -102,6 +105,54 @@ struct PaneConversion
         }
     }
 };
+
+namespace {
+
+// A darker copy of a picture without colour, as YUV 4:2:0 (other layouts are
+// converted first).
+AVFramePtr greyCopy(const AVFrame *frame)
+{
+    AVFrame *out = av_frame_alloc();
+    out->format = AV_PIX_FMT_YUV420P;
+    out->width = frame->width;
+    out->height = frame->height;
+    // The same colour tags (not the other properties: an image made for the
+    // coloured picture must not come along).
+    out->colorspace = frame->colorspace;
+    out->color_primaries = frame->color_primaries;
+    out->color_trc = frame->color_trc;
+    out->color_range = frame->format == AV_PIX_FMT_YUVJ420P ? AVCOL_RANGE_JPEG : frame->color_range;
+    if (av_frame_get_buffer(out, 0) < 0) {
+        av_frame_free(&out);
+        return nullptr;
+    }
+    const bool planar = frame->format == AV_PIX_FMT_YUV420P || frame->format == AV_PIX_FMT_YUVJ420P;
+    if (planar) {
+        av_image_copy_plane(out->data[0], out->linesize[0], frame->data[0], frame->linesize[0], frame->width,
+                            frame->height);
+    } else {
+        SwsContext *sws = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), frame->width,
+                                         frame->height, AV_PIX_FMT_YUV420P, SWS_POINT, nullptr, nullptr, nullptr);
+        if (!sws) {
+            av_frame_free(&out);
+            return nullptr;
+        }
+        sws_scale(sws, frame->data, frame->linesize, 0, frame->height, out->data, out->linesize);
+        sws_freeContext(sws);
+    }
+    // Luma to about 56 %, chroma to neutral: still readable, plainly not live.
+    for (int y = 0; y < out->height; ++y) {
+        uint8_t *row = out->data[0] + ptrdiff_t(y) * out->linesize[0];
+        for (int x = 0; x < out->width; ++x)
+            row[x] = uint8_t(((row[x] * 9) >> 4) + 7);
+    }
+    const int chromaRows = (out->height + 1) / 2;
+    for (int plane = 1; plane < 3; ++plane)
+        memset(out->data[plane], 128, size_t(out->linesize[plane]) * size_t(chromaRows));
+    return player::makeFramePtr(out);
+}
+
+} // namespace
 
 } // namespace player
 
@@ -256,6 +307,32 @@ void I420Render2::publishViewSize()
     m_viewSize->set(size.width(), size.height());
 }
 
+void I420Render2::greyOut()
+{
+    if (!m_frame || m_greyed)
+        return;
+    AVFramePtr grey = player::greyCopy(m_frame.get());
+    if (!grey)
+        return;
+    m_greyed = true;
+    m_frame = grey;
+    if (m_gl) {
+        m_gl->setFrame(grey);
+        return;
+    }
+    {
+        // What the pool still converts is the coloured picture.
+        std::lock_guard<std::mutex> lock(m_conversion->mutex);
+        ++m_conversion->generation;
+        m_conversion->pending.reset();
+        m_conversion->ready = QImage();
+    }
+    if (isVisible())
+        convertLater(m_frame);
+    else
+        m_image = QImage(); // converted when shown again
+}
+
 void I420Render2::setOverlayText(const QString &text)
 {
     m_overlay->setText(text);
@@ -273,6 +350,7 @@ void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)
     if (!m_enabled || !frame || frame->width <= 0 || frame->height <= 0)
         return;
     ++m_received;
+    m_greyed = false;
     if (m_overlay->isVisible())
         m_overlay->hide();
     if (!m_gl) {
@@ -320,6 +398,7 @@ void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)
 void I420Render2::clear()
 {
     m_frame.reset();
+    m_greyed = false;
     m_image = QImage();
     {
         std::lock_guard<std::mutex> lock(m_conversion->mutex);
@@ -369,9 +448,22 @@ void I420Render2::paintEvent(QPaintEvent *)
         p.fillRect(rect(), Qt::black);
         return;
     }
-    // At the pane's size in device pixels this is a plain copy; right after a
-    // resize the old image is stretched until the new one is made.
-    p.drawImage(rect(), m_image);
+    const QTransform device = p.deviceTransform();
+    if (m_image.size() == targetSize() && device.type() <= QTransform::TxScale && device.m11() > 0
+        && device.m22() > 0) {
+        // The image has the pane's size in device pixels: drawn pixel for
+        // pixel, a plain copy. Under a fractional screen scale the painter
+        // would otherwise send the whole picture through its scaling loop on
+        // the GUI thread, even at a ratio of one; so its scale is taken back
+        // and the picture placed on whole device pixels.
+        const qreal dx = qRound(device.dx()) - device.dx();
+        const qreal dy = qRound(device.dy()) - device.dy();
+        p.setWorldTransform(QTransform(1 / device.m11(), 0, 0, 1 / device.m22(), dx / device.m11(), dy / device.m22()));
+        p.drawImage(QPoint(0, 0), m_image);
+    } else {
+        // Right after a resize the old image is stretched until the new one is made.
+        p.drawImage(rect(), m_image);
+    }
     ++m_painted;
     m_paintMs += timer.nsecsElapsed() / 1e6;
 }

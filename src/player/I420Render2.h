@@ -44,6 +44,11 @@ public:
     // (FFmpegPlayer::setViewSize): a picture that comes with its image at
     // this size is drawn as it is. Empty while hidden, off or on OpenGL.
     player::ViewSizePtr viewSize() const { return m_viewSize; }
+    // Turns the picture on screen grey (no colour, darker) until the next one
+    // comes: a stream that failed leaves its last picture, which must not be
+    // taken for a live one.
+    void greyOut();
+    bool isGreyedOut() const { return m_greyed; }
     // Centered text over the picture (empty hides it).
     void setOverlayText(const QString &text);
     QString overlayText() const;
@@ -79,6 +84,7 @@ private:
     QLabel *m_overlay = nullptr;
     std::shared_ptr<AVFrame> m_frame;
     bool m_enabled = true;
+    bool m_greyed = false;
     qint64 m_received = 0;
     // QPainter path.
     std::shared_ptr<player::PaneConversion> m_conversion;

@@ -2,6 +2,7 @@
 
 #include "FFmpegRecordPlan.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -334,6 +335,45 @@ bool write(const QString &dayDir, const QJsonArray &array, QString *error)
     if (!f.commit())
         return fail(f.errorString());
     return true;
+}
+
+int timeOfDayMs(const QString &text)
+{
+    if (text.size() != 9)
+        return -1;
+    int digits[9];
+    for (int i = 0; i < 9; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        digits[i] = c - '0';
+    }
+    const int hours = digits[0] * 10 + digits[1];
+    const int minutes = digits[2] * 10 + digits[3];
+    const int seconds = digits[4] * 10 + digits[5];
+    const int ms = digits[6] * 100 + digits[7] * 10 + digits[8];
+    if (hours > 23 || minutes > 59 || seconds > 59)
+        return -1;
+    return ((hours * 60 + minutes) * 60 + seconds) * 1000 + ms;
+}
+
+DayClock::DayClock(const QDate &day)
+    : m_day(day)
+{
+    const QDateTime start(day, QTime(0, 0));
+    const QDateTime noon(day, QTime(12, 0));
+    const QDateTime end(day, QTime(23, 59, 59, 999));
+    if (!start.isValid() || !noon.isValid() || !end.isValid())
+        return;
+    m_start = start.toMSecsSinceEpoch();
+    m_linear = noon.toMSecsSinceEpoch() == m_start + 43200000 && end.toMSecsSinceEpoch() == m_start + 86399999;
+}
+
+qint64 DayClock::epochMs(int msOfDay) const
+{
+    if (m_linear)
+        return m_start + msOfDay;
+    return QDateTime(m_day, QTime::fromMSecsSinceStartOfDay(msOfDay)).toMSecsSinceEpoch();
 }
 
 } // namespace RecordIndex

@@ -7,6 +7,7 @@
 // path, a folder, or a link whose target lies outside the day folder is
 // refused with a log line.
 
+#include <QDate>
 #include <QJsonArray>
 #include <QString>
 #include <QVector>
@@ -110,5 +111,27 @@ QStringList dayFolders(const QString &root);
 // on a full disk. An empty function ends it.
 void setWriteFailureForTesting(std::function<bool(const QString &path)> fails);
 bool writeFails(const QString &path);
+
+// An entry's time ("hhmmsszzz": nine digits, a valid time of day) as
+// milliseconds since midnight, or -1. Read digit by digit: a day holds
+// thousands of entries, and a general format parser per time made up most
+// of a day's read.
+int timeOfDayMs(const QString &text);
+
+// The local times of one day as milliseconds since the epoch, as
+// QDateTime(day, time) gives them. The day's offset from UTC is looked up
+// once; a day on which it changes (daylight saving) is converted time by
+// time.
+class DayClock
+{
+public:
+    explicit DayClock(const QDate &day);
+    qint64 epochMs(int msOfDay) const;
+
+private:
+    QDate m_day;
+    qint64 m_start = 0;
+    bool m_linear = false;
+};
 
 } // namespace RecordIndex

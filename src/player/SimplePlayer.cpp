@@ -51,7 +51,6 @@ bool SimplePlayer::play()
 bool SimplePlayer::stop()
 {
     m_stop = true;
-    QThread::msleep(200);
     return true;
 }
 

@@ -26,7 +26,9 @@ public:
     void setPlayUrl(const QString &url);
     QString playUrl() const;
     bool play();
-    // Sets the stop flag and sleeps 200 ms; returns true.
+    // Sets the stop flag and returns at once (true): the blocked read gives
+    // way to it within the interrupt's reaction time. Waiting for the thread
+    // is left to whoever must (wait(), the destructor); nothing sleeps here.
     bool stop();
     void setStallTimeout(int ms) { m_stallMs = ms; }
     qint64 framesDecoded() const { return m_decoded.load(); }

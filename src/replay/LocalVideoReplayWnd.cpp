@@ -315,19 +315,20 @@ std::vector<ArchiveRecordPtr> LocalVideoReplayWnd::readDayRecords(const QString 
         return records;
     }
     records.reserve(size_t(index.entries.size()));
+    const RecordIndex::DayClock clock(day);
     for (const RecordIndex::Entry &e : index.entries) {
         if (e.path.isEmpty() || e.startTime.isEmpty() || !RecordIndex::isOwnFile(dayDir, e.path))
             continue;
-        const QTime start = QTime::fromString(e.startTime, kTimeFormat);
-        if (!start.isValid())
+        const int startOfDay = RecordIndex::timeOfDayMs(e.startTime);
+        if (startOfDay < 0)
             continue;
-        const qint64 startMs = QDateTime(day, start).toMSecsSinceEpoch();
+        const qint64 startMs = clock.epochMs(startOfDay);
         qint64 endMs = -1;
         if (!e.endTime.isEmpty()) {
-            const QTime end = QTime::fromString(e.endTime, kTimeFormat);
-            if (!end.isValid())
+            const int endOfDay = RecordIndex::timeOfDayMs(e.endTime);
+            if (endOfDay < 0)
                 continue;
-            endMs = QDateTime(day, end).toMSecsSinceEpoch();
+            endMs = clock.epochMs(endOfDay);
             // Gone or empty: nothing to play, as with an open entry below.
             const QFileInfo file(e.path);
             if (!file.isFile() || file.size() <= 0) {

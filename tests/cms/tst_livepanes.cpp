@@ -282,6 +282,95 @@ private slots:
         QVERIFY(!pane.player());
     }
 
+    // A source that goes away and comes back on its port: the pane's own
+    // retry steps are set far beyond the test's waits, so only its probe of
+    // the source's port can bring the picture back. Meanwhile the last
+    // picture stays under the failure, grey. Its colour is back with the
+    // stream.
+    void paneComesBackWithItsSource_data()
+    {
+        QTest::addColumn<bool>("frozenFirst");
+        QTest::addColumn<bool>("inTheGrid");
+        QTest::newRow("server gone") << false << false;
+        // Frozen, its port still takes connections (the steps are left to
+        // go on); then gone, then back within the same step.
+        QTest::newRow("server frozen, then gone") << true << false;
+        QTest::newRow("server gone, pane of the live page") << false << true;
+    }
+
+    void paneComesBackWithItsSource()
+    {
+        QFETCH(bool, frozenFirst);
+        QFETCH(bool, inTheGrid);
+        const QString clip = testmedia::makeClip(QStringLiteral("clip.mp4"), QStringLiteral("h264"), 60);
+        auto server = std::make_unique<testmedia::RtspServer>();
+        QVERIFY(server->start({QStringLiteral("/h=") + clip}));
+        const int port = server->port();
+        const QString url = server->url(QStringLiteral("/h"));
+
+        std::unique_ptr<MainViewVideoPreview> page;
+        std::unique_ptr<VideoPreviewPane> own;
+        VideoPreviewPane *pane = nullptr;
+        if (inTheGrid) {
+            page = std::make_unique<MainViewVideoPreview>();
+            page->resize(800, 600);
+            page->show();
+            pane = page->pane(0);
+        } else {
+            own = std::make_unique<VideoPreviewPane>(0);
+            own->resize(320, 262);
+            own->show();
+            pane = own.get();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(pane->window()));
+        pane->setStallTimeoutMs(2500);
+        pane->setRetryDelaysMs({600000});
+        pane->startPlay(url, QStringLiteral("h"), QStringLiteral("H"));
+        QVERIFY(waitFor([&] { return playing(pane); }));
+        const QRect picture = pane->renderer()->geometry();
+        const auto colourful = [&] {
+            const QImage shot = pane->grab(picture).toImage();
+            int coloured = 0;
+            for (int y = 0; y < shot.height(); y += 4)
+                for (int x = 0; x < shot.width(); x += 4) {
+                    const QRgb c = shot.pixel(x, y);
+                    if (qMax(qAbs(qRed(c) - qGreen(c)), qAbs(qGreen(c) - qBlue(c))) > 40)
+                        ++coloured;
+                }
+            return coloured;
+        };
+        QVERIFY(waitFor([&] { return colourful() > 20; }));
+
+        if (frozenFirst) {
+            server->freeze();
+            QVERIFY(waitFor([&] { return pane->state() == VideoPreviewPane::State::Failed; }, 20000));
+            QVERIFY(!pane->isSourceDown());
+        }
+        server->quit();
+        QVERIFY(
+            waitFor([&] { return pane->state() == VideoPreviewPane::State::Failed && pane->isSourceDown(); }, 20000));
+        // The last picture, grey, under the reason; the address stays.
+        QVERIFY(pane->renderer()->currentFrame());
+        QVERIFY(pane->renderer()->isGreyedOut());
+        QVERIFY(!pane->statusText().isEmpty());
+        QVERIFY(waitFor([&] { return colourful() == 0; }));
+        QCOMPARE(pane->url(), url);
+        QCOMPARE(pane->sourceReturns(), 0);
+
+        server = std::make_unique<testmedia::RtspServer>();
+        server->setPort(port);
+        QVERIFY(server->start({QStringLiteral("/h=") + clip}));
+        const qint64 before = pane->framesShown();
+        QVERIFY(waitFor([&] { return playing(pane) && pane->framesShown() > before; }, 60000));
+        QCOMPARE(pane->sourceReturns(), 1);
+        QVERIFY(!pane->isRetryPending());
+        QVERIFY(!pane->renderer()->isGreyedOut());
+        QVERIFY(waitFor([&] { return colourful() > 20; }));
+        QCOMPARE(pane->statusText(), QString());
+        QCOMPARE(pane->title(), QStringLiteral("H"));
+        pane->stopPlay();
+    }
+
     // 4 panes, then 1, then 4 again: the three hidden panes play again.
     void layoutsKeepTheirCameras()
     {

@@ -41,7 +41,7 @@ private:
         QVERIFY(p.wait(StopBoundMs));
     }
 
-    // The preview player's stop blocks its caller until its thread has ended.
+    // The preview player's stop only asks; the thread then ends by itself.
     void stopPrompt(SimplePlayer &sp)
     {
         QVERIFY(sp.stop());

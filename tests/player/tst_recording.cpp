@@ -15,6 +15,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 
@@ -150,6 +151,82 @@ private slots:
         QFETCH(QString, url);
         QFETCH(QString, masked);
         QCOMPARE(player::maskUrl(url), masked);
+    }
+
+    // The times of the day index: what the recorder writes reads back as the
+    // same time; anything else is no time at all.
+    void dayIndexTimes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("midnight") << "000000000" << 0;
+        QTest::newRow("last ms of the day") << "235959999" << 86399999;
+        QTest::newRow("noon and a half second") << "120000500" << 43200500;
+        QTest::newRow("every field") << "093807042" << ((9 * 60 + 38) * 60 + 7) * 1000 + 42;
+        QTest::newRow("hour 24") << "240000000" << -1;
+        QTest::newRow("minute 60") << "126000000" << -1;
+        QTest::newRow("second 60") << "120060000" << -1;
+        QTest::newRow("eight digits") << "12000000" << -1;
+        QTest::newRow("ten digits") << "1200000000" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("with colons") << "12:00:00." << -1;
+        QTest::newRow("leading blank") << " 12000000" << -1;
+        QTest::newRow("sign") << "-12000000" << -1;
+        QTest::newRow("other digits") << QString::fromUtf8("\uff11\uff12\uff10\uff10\uff10\uff10\uff10\uff10\uff10")
+                                      << -1;
+    }
+    void dayIndexTimes()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, ms);
+        QCOMPARE(RecordIndex::timeOfDayMs(text), ms);
+        // As the general parser reads the same text, where it reads one.
+        const QTime time = QTime::fromString(text, QStringLiteral("hhmmsszzz"));
+        if (ms >= 0) {
+            QVERIFY(time.isValid());
+            QCOMPARE(time.msecsSinceStartOfDay(), ms);
+        }
+    }
+
+    // A day's times turned into instants as QDateTime turns them, also on the
+    // days the clocks change (and where midnight itself is skipped).
+    void dayClock_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("summer day") << QByteArray("Europe/Berlin") << QDate(2026, 7, 1);
+        QTest::newRow("clocks forward") << QByteArray("Europe/Berlin") << QDate(2026, 3, 29);
+        QTest::newRow("clocks back") << QByteArray("Europe/Berlin") << QDate(2026, 10, 25);
+        QTest::newRow("midnight skipped") << QByteArray("America/Santiago") << QDate(2026, 9, 6);
+        QTest::newRow("half an hour forward") << QByteArray("Australia/Lord_Howe") << QDate(2026, 10, 4);
+        QTest::newRow("UTC") << QByteArray("UTC") << QDate(2026, 1, 1);
+    }
+    void dayClock()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDate, day);
+        const QByteArray before = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        const RecordIndex::DayClock clock(day);
+        int differ = 0;
+        QString first;
+        for (int ms = 0; ms < 86400000; ms += 15 * 60 * 1000 + 7) {
+            for (int at : {ms, qMin(ms + 999, 86399999)}) {
+                const qint64 expected = QDateTime(day, QTime::fromMSecsSinceStartOfDay(at)).toMSecsSinceEpoch();
+                if (clock.epochMs(at) != expected && differ++ == 0)
+                    first = QTime::fromMSecsSinceStartOfDay(at).toString(QStringLiteral("hh:mm:ss.zzz"));
+            }
+        }
+        const qint64 last = QDateTime(day, QTime(23, 59, 59, 999)).toMSecsSinceEpoch();
+        const bool lastSame = clock.epochMs(86399999) == last;
+        if (before.isEmpty())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", before);
+        tzset();
+        QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 times differ, the first at %2").arg(differ).arg(first)));
+        QVERIFY(lastSame);
     }
 
     void initTestCase()

@@ -160,6 +160,15 @@ void ConfigConversation::forget(QObject *requester, int replyCmd)
     }
 }
 
+void ConfigConversation::forgetTags(QObject *requester, const QSet<quint64> &tags)
+{
+    for (int i = m_waiters.size() - 1; i >= 0; --i) {
+        const Waiter &w = m_waiters.at(i);
+        if (w.requester == requester && w.tag != 0 && tags.contains(w.tag))
+            m_waiters.removeAt(i);
+    }
+}
+
 int ConfigConversation::waiting(const QObject *requester, int replyCmd) const
 {
     int n = 0;

@@ -120,6 +120,8 @@ public:
     void expect(QObject *requester, int replyCmd, RequestKind kind = RequestKind::Other, Expect how = Expect::Next);
     // Stops waiting: for one command, or for everything (replyCmd -1).
     void forget(QObject *requester, int replyCmd = -1);
+    // Stops waiting for the requests of requester whose tags are listed.
+    void forgetTags(QObject *requester, const QSet<quint64> &tags);
 
     // Replies waited for: by one requester (null: any), for one command (-1: any).
     int waiting(const QObject *requester = nullptr, int replyCmd = -1) const;

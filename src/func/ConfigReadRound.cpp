@@ -42,6 +42,12 @@ void ConfigReadRound::setConversation(ConfigConversation *conversation)
 
 void ConfigReadRound::begin()
 {
+    if (m_conversation && !m_sent.isEmpty()) {
+        QSet<quint64> earlier;
+        for (auto it = m_sent.cbegin(); it != m_sent.cend(); ++it)
+            earlier.insert(it.key());
+        m_conversation->forgetTags(m_requester, earlier);
+    }
     m_state = State::Idle;
     m_roundStart = g_lastTag;
     m_sent.clear();

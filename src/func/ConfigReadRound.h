@@ -5,8 +5,11 @@
 // What an owner (any page or dialog, widget or not) may rely on:
 //
 // - begin() starts a round: on open, on refresh, on a channel change. Every
-//   request of earlier rounds is forgotten by the round; their replies, when
-//   they still come, are not this round's (take() says Stale).
+//   request of earlier rounds is forgotten, by the round and by the
+//   conversation: a device that never answered one cannot have the answer to
+//   the new read taken for it. A late answer to an earlier read then answers
+//   the same read (command and channel) asked again, or nobody; a reply the
+//   owner still gets for an earlier round is not this round's (Stale).
 //
 // - read() sends a required read through the conversation on behalf of the
 //   requester given at construction; readOptional() one the page works

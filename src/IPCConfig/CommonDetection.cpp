@@ -111,7 +111,16 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     setLayoutVisible(ui->HLLight, params.hasWhiteLight);
 
     ui->checkBoxVoice->setChecked(params.voiceAlarmEnable > 0);
-    const int voice = std::max(0, ui->comboBoxVoice->findData(params.audioFile));
+    // A file the list lacks is an entry of its own, shown as its number:
+    // picking a listed one is then always a change.
+    const int listedSounds = int(CommonHelper::alarmAudioList().size());
+    while (ui->comboBoxVoice->count() > listedSounds)
+        ui->comboBoxVoice->removeItem(ui->comboBoxVoice->count() - 1);
+    int voice = ui->comboBoxVoice->findData(params.audioFile);
+    if (voice < 0) {
+        ui->comboBoxVoice->addItem(QString::number(params.audioFile), params.audioFile);
+        voice = ui->comboBoxVoice->count() - 1;
+    }
     ui->comboBoxVoice->setCurrentIndex(voice);
     ui->spinBoxVoice->setValue(params.playCount);
     qDebug() << "VOICE INFO" << params.voiceAlarmEnable << params.audioFile << voice << params.playCount;

@@ -180,9 +180,10 @@ private slots:
         QTest::newRow("duration 20, sound 8")
             << 0 << "sensitivity=0,duration=20,sound=8"
             << "LV" << w.arg(1).arg(1).arg(20) << v.arg(1).arg(8).arg(2) << s.arg(0).arg(0);
-        QTest::newRow("unknown sound is Siren")
+        // A sound the list lacks is an entry of its own: untouched, it goes back.
+        QTest::newRow("unknown sound kept")
             << 0 << "sound=7"
-            << "LV" << w.arg(1).arg(1).arg(60) << v.arg(1).arg(5).arg(2) << s.arg(0).arg(0);
+            << "LV" << w.arg(1).arg(1).arg(60) << v.arg(1).arg(7).arg(2) << s.arg(0).arg(0);
         QTest::newRow("no link capabilities") << 0 << "sound=8"
                                               << ""
                                               << ""

@@ -132,6 +132,11 @@ void VideoEncodeWidget::updateDevice(FUN_DEV_INFO *dev)
     requestCaps();
 }
 
+bool VideoEncodeWidget::replyComplete(int cmd, const QString &xml) const
+{
+    return cmd != int(CmdGetEncode) || !findAllXmlElements(xml, QStringLiteral("encode0")).isEmpty();
+}
+
 void VideoEncodeWidget::parseXml(int cmd, const QString &xml)
 {
     if (cmd == int(CmdGetCaps)) {

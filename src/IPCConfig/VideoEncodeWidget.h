@@ -64,6 +64,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
 
     // One entry of the capability text; false (and logged) under 15 fields.
     static bool parseStrVideo(const QString &entry, VideoCapabilitySet &set);

@@ -195,6 +195,13 @@ private slots:
                                       << "65536" << false;
         QTest::newRow("a port") << "lineEdit_SIPLocalPort"
                                 << "5062" << true;
+        // The server address the same: no address is none.
+        QTest::newRow("server address out of range") << "lineEdit_SIPServerIP"
+                                                     << "999.1.1.1" << false;
+        QTest::newRow("empty server address") << "lineEdit_SIPServerIP"
+                                              << "" << false;
+        QTest::newRow("a server address") << "lineEdit_SIPServerIP"
+                                          << "127.0.0.9" << true;
     }
     void typedPortsChecked()
     {

@@ -206,7 +206,11 @@ QMap<QString, QString> bodyLeaves(const QString &body)
     return out;
 }
 
-enum Condition { Untouched, LanguageChanged, FailedRead, FirstFails, NoReply, Offline, OptionalRefused };
+enum Condition { Untouched, LanguageChanged, FailedRead, FirstFails, NoReply, Offline, OptionalRefused, EmptyBody };
+
+// Reads whose reply must bring the page's block: result 0 with an empty
+// body fails them.
+const QSet<unsigned> kBlockReads{10002, 10004, 10008, 12002, 12004, 12006, 12008, 12010, 13002, 14003};
 
 } // namespace
 
@@ -381,12 +385,15 @@ private slots:
             {"offline", Offline},
             {"first read fails, the others answer", FirstFails},
             {"optional reads refused", OptionalRefused},
+            {"empty body", EmptyBody},
         };
         for (const Page &p : pages()) {
             for (const auto &c : conditions) {
                 if (c.second == FirstFails && p.reads.size() + p.optional.size() < 2)
                     continue;
                 if (c.second == OptionalRefused && p.optional.isEmpty())
+                    continue;
+                if (c.second == EmptyBody && !kBlockReads.contains(p.reads.last()))
                     continue;
                 QTest::newRow(qPrintable(p.name + ": " + c.first)) << p << int(c.second);
             }
@@ -410,6 +417,10 @@ private slots:
         for (unsigned cmd : page.optional) {
             if (condition == OptionalRefused)
                 m_cam->setForcedResult(cmd, 5);
+        }
+        if (condition == EmptyBody) {
+            m_cam->setStoredBody(page.reads.last(), QString(), 0);
+            m_cam->setStoredBody(page.reads.last(), QString(), RecordChannel - 1);
         }
         if (condition == NoReply)
             RemoteCfg_Widget::setReadTimeoutMs(300);

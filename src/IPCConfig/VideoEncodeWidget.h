@@ -9,7 +9,7 @@
 // changed it (a resolution or bitrate outside the lists included).
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QMap>
@@ -64,6 +64,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
 
     // One entry of the capability text; false (and logged) under 15 fields.
     static bool parseStrVideo(const QString &entry, VideoCapabilitySet &set);
@@ -123,7 +124,7 @@ private:
     // Default).
     IpcBody::Values m_receivedMain;
     IpcBody::Values m_receivedSub;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
     bool m_mainRebuilt = false;
     bool m_subRebuilt = false;
 };

@@ -9,6 +9,7 @@
 #include "DeviceInfoManager.h"
 #include "DeviceMaintenance.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "DeviceRoundTrip.h"
 #include "DeviceSettingWidget.h"
 #include "EthernetSettingWidget.h"
@@ -41,6 +42,7 @@
 #include <memory>
 
 using namespace DevicePagesTest;
+using namespace OperatorActs;
 
 namespace {
 
@@ -202,7 +204,7 @@ private slots:
         // General: the language saved, the name back as it came.
         auto *tabs = child<QTabWidget>(page, "tabWidget");
         tabs->setCurrentIndex(0);
-        languages->setCurrentIndex(0);
+        pick(languages, 0);
         child<QPushButton>(page, "pushButton_save")->click();
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14005), 1, 10000);
         QCOMPARE(cam->requests(14005).first().body.value(QStringLiteral("deviceName")), QStringLiteral("a&b"));
@@ -210,17 +212,17 @@ private slots:
 
         // Time: the exact body, the unknown zone sent back unchanged.
         tabs->setCurrentIndex(1);
-        child<QComboBox>(page, "comboBox_timingMode")->setCurrentIndex(0);
+        pick(child<QComboBox>(page, "comboBox_timingMode"), 0);
         child<QDateTimeEdit>(page, "dateTimeEdit_setTime")->setDateTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
         // A port or interval that is no number is refused, not sent as 0.
         for (const char *field : {"lineEdit_timingPort", "lineEdit_timingInterval"}) {
             auto *edit = child<QLineEdit>(page, field);
             const QString kept = edit->text();
-            edit->setText(field == QByteArray("lineEdit_timingPort") ? QStringLiteral("abc")
-                                                                     : QStringLiteral("99999999999"));
+            typeText(edit, field == QByteArray("lineEdit_timingPort") ? QStringLiteral("abc")
+                                                                      : QStringLiteral("99999999999"));
             child<QPushButton>(page, "pushButton_save")->click();
             QVERIFY(toastTexts().contains(QStringLiteral("Invalid format")));
-            edit->setText(kept);
+            typeText(edit, kept);
         }
         QVERIFY(roundTrip(Settings));
         QCOMPARE(cam->requestCount(14007), 0);
@@ -333,9 +335,9 @@ private slots:
             for (QLineEdit *edit : page->findChildren<QLineEdit *>())
                 QVERIFY(!edit->isEnabled());
         } else {
-            child<QLineEdit>(page, "lineEdit_ip")->setText(ip);
-            child<QLineEdit>(page, "lineEdit_gateway")->setText(gateway);
-            child<QLineEdit>(page, "lineEdit_dns2")->setText(standbyDns);
+            typeText(child<QLineEdit>(page, "lineEdit_ip"), ip);
+            typeText(child<QLineEdit>(page, "lineEdit_gateway"), gateway);
+            typeText(child<QLineEdit>(page, "lineEdit_dns2"), standbyDns);
         }
         if (pingAnswers)
             m_ping.answering << ip;
@@ -352,6 +354,28 @@ private slots:
         QCOMPARE(sent.value(QStringLiteral("DHCPMode")), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(sent.value(QStringLiteral("IP")), camIp(Checks));
         QVERIFY(!page->movePending());
+    }
+
+    // Only what the operator typed is checked: a reported empty standby DNS
+    // goes back empty while the preferred one changes.
+    void untypedFieldsUnchecked()
+    {
+        SimDevice *cam = m_cams[Checks].get();
+        cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
+        cam->setStoredValue(13002, QStringLiteral("standbyDNS"), QString());
+        auto *page = openPage<EthernetSettingWidget>(Checks, 13002, 13002);
+        QVERIFY(page);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
+        QVERIFY(child<QLineEdit>(page, "lineEdit_dns2")->text().isEmpty());
+        const int sets = cam->requestCount(13003);
+        typeText(child<QLineEdit>(page, "lineEdit_dns1"), QStringLiteral("127.0.0.53"));
+        child<QPushButton>(page, "pushButton_save")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(13003), sets + 1, 10000);
+        const QString sent = cam->requests(13003).last().bodyText;
+        QVERIFY2(sent.contains(QStringLiteral("<preferredDNS>127.0.0.53</preferredDNS>"))
+                     && sent.contains(QStringLiteral("<standbyDNS></standbyDNS>")),
+                 qPrintable(sent));
+        QVERIFY(!toastTexts().contains(QStringLiteral("Invalid format")));
     }
 
     // Before any 13002 answer the fields are not the camera's: Save is refused.
@@ -400,7 +424,7 @@ private slots:
         m_w->setModal(true);
         m_w->show();
         QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
-        child<QLineEdit>(page, "lineEdit_ip")->setText(newIp);
+        typeText(child<QLineEdit>(page, "lineEdit_ip"), newIp);
         child<QPushButton>(page, "pushButton_save")->click();
         QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(13003), 1, 10000);
         if (!moves) {
@@ -509,7 +533,7 @@ private slots:
 
         auto *page = openPage<EthernetSettingWidget>(Recorded, 13002, 13002);
         QTRY_VERIFY_WITH_TIMEOUT(child<QRadioButton>(page, "radioButton_static")->isChecked(), 10000);
-        child<QLineEdit>(page, "lineEdit_ip")->setText(newIp);
+        typeText(child<QLineEdit>(page, "lineEdit_ip"), newIp);
         child<QPushButton>(page, "pushButton_save")->click();
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));

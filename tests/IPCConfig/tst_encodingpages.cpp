@@ -4,6 +4,7 @@
 
 #include "CustomDialog.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MD_AudioCode_Widget.h"
 #include "PrivateProto.h"
@@ -21,6 +22,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 using DevicePagesTest::toastTexts;
@@ -209,10 +212,10 @@ private slots:
         page.parseXml(10002, envelope(10002, encodeReply(page.mainCapabilities().first().resolution, 25, 1024, 50)));
         auto *rate = child<QComboBox>(&page, "comboBox_main_bitRate");
         QCOMPARE(itemTexts(rate), bitRates);
-        rate->setCurrentIndex(rate->count() - 1);
+        pick(rate, rate->count() - 1);
         QMetaObject::invokeMethod(&page, "on_comboBox_main_bitRate_activated", Q_ARG(int, rate->count() - 1));
         QCOMPARE(child<QLabel>(&page, "label_main_kbps")->text(), label);
-        child<QLineEdit>(&page, "lineEdit_main_bitrate")->setText(custom);
+        typeText(child<QLineEdit>(&page, "lineEdit_main_bitrate"), custom);
         QCOMPARE(page.getBitRate(rate, child<QLineEdit>(&page, "lineEdit_main_bitrate")),
                  accepted ? custom : QString());
         QCOMPARE(toastTexts(), accepted ? QStringList() : QStringList{"Main stream bitrate out of bounds"});
@@ -257,6 +260,50 @@ private slots:
         QTEST(child<QComboBox>(&page, "comboBox_main_iFrame")->currentText(), "interval");
     }
 
+    // A camera running at a resolution or codec its capability list lacks:
+    // every list is built from the capability list, what it runs at is an
+    // entry of its own, and picking a listed resolution rebuilds the lists.
+    void unlistedStreamKeepsLists_data()
+    {
+        QTest::addColumn<QString>("resolution");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("resolution not listed") << "4K"
+                                               << "H264";
+        QTest::newRow("codec not listed") << "1080P"
+                                          << "H266";
+        QTest::newRow("neither listed") << "8K"
+                                        << "MJPEG";
+    }
+    void unlistedStreamKeepsLists()
+    {
+        QFETCH(QString, resolution);
+        QFETCH(QString, format);
+        VideoEncodeWidget page;
+        page.parseXml(
+            15001,
+            envelope(15001, QStringLiteral("<videoCapList>%1</videoCapList>").arg(capEntry("1080P", 256, 8192, 30))));
+        QString reply = encodeReply(resolution, 25, 1024, 50);
+        reply.replace(reply.indexOf(QLatin1String("H264")), 4, format);
+        page.parseXml(10002, envelope(10002, reply));
+        auto *mainResolution = child<QComboBox>(&page, "comboBox_main_resolution");
+        auto *mainFormat = child<QComboBox>(&page, "comboBox_main_encodeType");
+        QCOMPARE(mainResolution->currentData().toString(), resolution);
+        QCOMPARE(mainFormat->currentText(), format);
+        QVERIFY(itemTexts(mainFormat).contains(QStringLiteral("H264")));
+        for (const char *name : {"comboBox_main_bitRate", "comboBox_main_framerate", "comboBox_sub_resolution",
+                                 "comboBox_sub_encodeType", "comboBox_sub_bitRate", "comboBox_sub_framerate"})
+            QVERIFY2(child<QComboBox>(&page, name)->count() > 0, name);
+        QCOMPARE(child<QComboBox>(&page, "comboBox_sub_encodeType")->currentText(), QStringLiteral("H264"));
+
+        pick(mainResolution, mainResolution->findData(QStringLiteral("1080P")));
+        QCOMPARE(mainFormat->currentText(), QStringLiteral("H264"));
+        auto *rate = child<QComboBox>(&page, "comboBox_main_bitRate");
+        // A listed bitrate, not the custom entry whose check would refuse the Save.
+        QVERIFY2(rate->currentIndex() >= 0 && rate->currentIndex() < rate->count() - 1,
+                 qPrintable(rate->currentText()));
+        QVERIFY(child<QComboBox>(&page, "comboBox_sub_resolution")->count() > 0);
+    }
+
     // A frame-rate range of any size is listed in bounded time and length.
     void frameRatesBounded()
     {
@@ -277,7 +324,7 @@ private slots:
         QWidget *page = videoPage();
         QVERIFY(page);
         QVERIFY(!child<QComboBox>(page, "comboBoxChannel")->isVisible());
-        child<QComboBox>(page, "comboBox_main_bitRate")->setCurrentText(QStringLiteral("4096"));
+        pickText(child<QComboBox>(page, "comboBox_main_bitRate"), QStringLiteral("4096"));
         const SimRequest sent = save(page, 10003);
         const QString br = QStringLiteral("\n\t\t\t\t\t\t\t ");
         QCOMPARE(sent.bodyText,

@@ -9,6 +9,8 @@
 
 #include <QEvent>
 
+#include <algorithm>
+
 namespace {
 
 // Each box shows the position it stands for; a listed string shorter than
@@ -73,6 +75,9 @@ void CNVRAuthSetting::setAuthInfo(FUN_DEV_INFO *dev, const QHash<QString, QStrin
 
 QString CNVRAuthSetting::mergeRights(QString listed, int length, const QList<Box> &boxes)
 {
+    // Untouched rights go back as listed, short or empty ones included.
+    if (std::none_of(boxes.cbegin(), boxes.cend(), [](const Box &box) { return box.checked != box.shown; }))
+        return listed;
     listed = listed.leftJustified(length, QLatin1Char('0'));
     // A box left as shown keeps the listed character, whatever it is.
     for (const Box &box : boxes) {

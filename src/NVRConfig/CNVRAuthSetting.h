@@ -40,8 +40,9 @@ public:
         bool checked;
         bool shown;
     };
-    // The listed string padded with '0' to length, with the positions of the
-    // boxes the operator changed overwritten by their states.
+    // The listed string as it is when no box changed; else padded with '0'
+    // to length, with the positions of the changed boxes overwritten by
+    // their states.
     static QString mergeRights(QString listed, int length, const QList<Box> &boxes);
 
 public slots:

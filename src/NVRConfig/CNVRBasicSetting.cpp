@@ -14,6 +14,10 @@
 namespace {
 // Entries of the NVR's language and resolution lists shown at most.
 constexpr int MaxListed = 64;
+// The idle time before the NVR locks its screen, in seconds (0: never, at
+// most a day).
+constexpr int MinLockSeconds = 0;
+constexpr int MaxLockSeconds = 86400;
 } // namespace
 
 CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
@@ -35,6 +39,8 @@ CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     initComboItems();
     ui->m_cbxTransparency->setCurrentIndex(0);
     ui->m_cbxBootWizard->setCurrentIndex(0);
+    ui->m_lineLockScreen->setPlaceholderText(QStringLiteral("%1-%2").arg(MinLockSeconds).arg(MaxLockSeconds));
+    ui->m_lineLockScreen->setToolTip(ui->m_lineLockScreen->placeholderText());
     ui->labelLogLevel->hide();
     ui->comboBoxLogLevel->hide();
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVRBasicSetting::onSaveBtnClicked);
@@ -195,6 +201,12 @@ void CNVRBasicSetting::onSaveBtnClicked()
     if (!m_readOk)
         return;
     const NvrBodies::ReportedValues &r = m_reported;
+    // Only a typed time is judged; the NVR's own goes back as it came.
+    if (r.changed(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text())
+        && !NvrBodies::isTypedNumberIn(ui->m_lineLockScreen->text().trimmed(), MinLockSeconds, MaxLockSeconds)) {
+        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+        return;
+    }
     auto index = [](const QComboBox *combo) { return QString::number(combo->currentIndex()); };
     const QComboBox *language = ui->m_cbxLanguage;
     const int level = ui->comboBoxLogLevel->currentIndex();
@@ -207,8 +219,8 @@ void CNVRBasicSetting::onSaveBtnClicked()
          r.send(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex(), index(ui->m_cbxTransparency))},
         {QStringLiteral("resolution"),
          r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText(), ui->m_cbxResolution->currentText())},
-        {QStringLiteral("lockScreenTime"),
-         r.send(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text(), ui->m_lineLockScreen->text())},
+        {QStringLiteral("lockScreenTime"), r.send(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text(),
+                                                  ui->m_lineLockScreen->text().trimmed())},
         {QStringLiteral("lockScreenOp"), r.send(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp(),
                                                 QString::number(m_lockDlg->getLockScreenOp()))},
         {QStringLiteral("guideEnable"),

@@ -55,6 +55,7 @@ private:
     int m_channelIndex = 0;
     bool m_modify = false;
     bool m_keepOpen = false;
+    bool m_protocolTouched = false; // the operator chose a protocol
     // The channel's record as listed, and the combo choices shown for it.
     QHash<QString, QString> m_record;
     int m_shownProtocol = -1;

@@ -462,7 +462,13 @@ bool CNVRChannelManageDlg::delNVRChannel(int channel)
 {
     if (!m_nvr)
         return false;
-    return m_conversation->send(this, Cmd::DeleteChannel, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0,
+    // The channel as the list named it ("03" stays "03"); a channel the list
+    // did not hold goes by its number.
+    const auto listed = m_channels.constFind(channel);
+    const QString id =
+        listed != m_channels.constEnd() ? listed->value(QStringLiteral("ChannelId")) : QString::number(channel);
+    return m_conversation->send(this, Cmd::DeleteChannel,
+                                QStringLiteral("<ChannelId>%1</ChannelId>").arg(PrivateProto::escapeText(id)), 0,
                                 RequestKind::Save);
 }
 
@@ -523,12 +529,14 @@ void CNVRChannelManageDlg::slotNVRChannelModify(QList<QHash<QString, QString>> a
 
 void CNVRChannelManageDlg::onbtnDelDevClicked()
 {
+    // The ticked rows before the question: a list read meanwhile rebuilds
+    // the table.
+    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     CustomDialog ask(this);
     ask.setTitle(QCoreApplication::translate("CustomDialog", "Tips"));
     ask.setText(SharedTexts::areYouSureText() + deleteDeviceText());
     if (ask.exec() != 1)
         return;
-    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     if (rows.isEmpty())
         return;
     for (const QString &row : rows) {

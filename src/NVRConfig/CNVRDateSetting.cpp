@@ -19,6 +19,9 @@ namespace {
 const QString kDeviceTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 // The date formats of the form; more items are formats only the NVR knows.
 constexpr int DateFormatItems = 5;
+// The camera time sync interval, in hours: at least hourly, at most monthly.
+constexpr int MinSyncHours = 1;
+constexpr int MaxSyncHours = 720;
 
 } // namespace
 
@@ -37,6 +40,8 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     ui->m_dateTimeEditSystemTime->setSpecialValueText(tr("Unknown"));
     ui->m_lineIPCTiming->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), ui->m_lineIPCTiming));
+    ui->m_lineIPCTiming->setPlaceholderText(QStringLiteral("%1-%2").arg(MinSyncHours).arg(MaxSyncHours));
+    ui->m_lineIPCTiming->setToolTip(ui->m_lineIPCTiming->placeholderText());
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -178,8 +183,9 @@ void CNVRDateSetting::onSaveBtnClicked()
     const NvrBodies::ReportedValues &r = m_reported;
     const QString interval = ui->m_lineIPCTiming->text().trimmed();
     const bool intervalChanged = r.changed(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text());
-    // A typed interval that is no number is refused, not sent as 0.
-    if (intervalChanged && !DeviceValue::number(interval)) {
+    // A typed interval outside its hint is refused, not sent as 0 or as
+    // years.
+    if (intervalChanged && !NvrBodies::isTypedNumberIn(interval, MinSyncHours, MaxSyncHours)) {
         MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
         return;
     }
@@ -276,6 +282,6 @@ void CNVRDateSetting::changeEvent(QEvent *event)
 void CNVRDateSetting::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    // The rule read stays: a window minimised and restored still sends it.
     m_clock->stop();
-    m_summerTime = false;
 }

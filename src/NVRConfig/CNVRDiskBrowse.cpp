@@ -2,9 +2,11 @@
 
 #include "ui_CNVRDiskBrowse.h"
 
+#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
+#include "PrivateProto.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -110,6 +112,8 @@ void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
     NVR_DISK_INFO disk;
     disk.DevIndex = number("DevIndex");
     disk.VerifyMark = number("VerifyMark");
+    disk.devIndexText = item.value(QStringLiteral("DevIndex"));
+    disk.verifyMarkText = item.value(QStringLiteral("VerifyMark"));
     disk.DevName = item.value(QStringLiteral("DevName"));
     disk.Mounted = number("Mounted");
     disk.Total = number("Total");
@@ -193,11 +197,12 @@ void CNVRDiskBrowse::onFormatBtnClicked()
         const auto disk = m_disks.constFind(row.toInt());
         if (disk == m_disks.constEnd())
             continue;
-        if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::FormatDisk,
-                                             QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>")
-                                                 .arg(disk->DevIndex)
-                                                 .arg(disk->VerifyMark),
-                                             0, RequestKind::Save)) {
+        if (!ConfigConversation::sendThrough(
+                m_conversation, this, m_dev, Cmd::FormatDisk,
+                CommonHelper::fillTemplate(
+                    QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>"),
+                    {PrivateProto::escapeText(disk->devIndexText), PrivateProto::escapeText(disk->verifyMarkText)}),
+                0, RequestKind::Save)) {
             MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
             return;
         }

@@ -15,10 +15,13 @@ class CNVRDiskBrowse;
 // One disk as the NVR lists it (a <DeviceInfo> item of the Cmd::GetDisks reply).
 struct NVR_DISK_INFO
 {
-    // Kept wide: the NVR's index goes back in a format request, and a
-    // narrowed index would format another disk.
     int DevIndex = 0;
     int VerifyMark = 0;
+    // A format request names the disk by these texts exactly as listed:
+    // "02" read as a number goes back as "2", and a mark beyond int becomes
+    // another disk's mark.
+    QString devIndexText;
+    QString verifyMarkText;
     QString DevName;
     int Mounted = 0;
     int Total = 0; // MB

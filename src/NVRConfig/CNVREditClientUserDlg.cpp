@@ -102,10 +102,11 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
 
 void CNVREditClientUserDlg::onbtnOkClicked()
 {
+    // Passwords as typed: " pw " trimmed is another password.
     const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString oldPassword = ui->lineEditOld->text().trimmed();
-    const QString newPassword = ui->m_NewUserPasswordlineEdit->text().trimmed();
-    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    const QString oldPassword = ui->lineEditOld->text();
+    const QString newPassword = ui->m_NewUserPasswordlineEdit->text();
+    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text();
     const int operation = m_editMode ? 3 : 1;
     if (m_editMode && oldPassword != m_account.value(QStringLiteral("passWord"))) {
         ui->m_lblTextInfo->setText(tr("Incorrect old password"));
@@ -131,8 +132,7 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         // The account as the NVR listed it, not as the field trims it.
         {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
         {QStringLiteral("passWord"), password},
-        {QStringLiteral("status"),
-         m_editMode && state == m_shownStatus && !listedState.isEmpty() ? listedState : QString::number(state)},
+        {QStringLiteral("status"), m_editMode && state == m_shownStatus ? listedState : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),

@@ -4,22 +4,20 @@
 
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
+#include "ChannelInputRules.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
 #include <QEvent>
-#include <QRegExpValidator>
 
 CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::CNVREthernetSetting)
 {
     ui->setupUi(this);
-    ui->m_lineEditIPAddress->setValidator(new QRegExpValidator(
-        QRegExp(
-            QStringLiteral("^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$")),
-        ui->m_lineEditIPAddress));
+    // No validator on the addresses: one would silently drop a typed digit
+    // ("999.1.1.1" became "99.1.1.1"); Save judges what was typed.
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVREthernetSetting::onSaveBtnClicked);
     connect(ui->m_btnPhoneMonitoring, &QPushButton::clicked, this, &CNVREthernetSetting::onPhoneMonitorBtnClicked);
     connect(ui->m_btnPing, &QPushButton::clicked, this, &CNVREthernetSetting::onPingBtnClicked);
@@ -117,6 +115,11 @@ void CNVREthernetSetting::onSaveBtnClicked()
         MsgTipInfoDlg::showTip(tr("The value of the mtu must be between the integers of the [500-1500]"), 1000);
         return;
     }
+    QString message;
+    if (!checkTypedAddresses(message)) {
+        MsgTipInfoDlg::showTip(message, 2000);
+        return;
+    }
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
     NvrBodies::Values tcpip{
         {QStringLiteral("DHCPMode"),
@@ -128,7 +131,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
     };
     for (const auto &field : addressFields()) {
         const QString key = QLatin1String(field.first);
-        tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text()));
+        tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text().trimmed()));
     }
     const NvrBodies::Values switches{
         {QStringLiteral("wifiEnhance"),
@@ -139,6 +142,42 @@ void CNVREthernetSetting::onSaveBtnClicked()
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetNetwork,
                                          NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+}
+
+bool CNVREthernetSetting::checkTypedAddresses(QString &message) const
+{
+    // As the camera's network page judges them: only fields the operator
+    // typed in, each a dotted address; a typed address, mask or gateway must
+    // fit the other two, and a new address must be free.
+    if (ui->m_ChkBoxDHCP->isChecked())
+        return true;
+    bool typed = false;
+    bool typedIp = false;
+    for (const auto &field : addressFields()) {
+        const QString key = QLatin1String(field.first);
+        if (key == QLatin1String("MAC") || key == QLatin1String("MTU"))
+            continue;
+        if (!m_reportedTcpip.changed(key, field.second->text()))
+            continue;
+        if (!ChannelInputRules::isIpv4(field.second->text().trimmed())) {
+            message = SharedTexts::invalidFormatText();
+            return false;
+        }
+        if (key == QLatin1String("IP") || key == QLatin1String("netmask") || key == QLatin1String("gateway"))
+            typed = true;
+        typedIp = typedIp || key == QLatin1String("IP");
+    }
+    if (!typed)
+        return true;
+    const QString ip = ui->m_lineEditIPAddress->text().trimmed();
+    const int result =
+        CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text().trimmed(),
+                                     ui->m_lineEditGateway->text().trimmed(), typedIp && ip != m_currentIp.trimmed());
+    if (result == 1)
+        message = SharedTexts::ipInUseText();
+    else if (result != 0)
+        message = SharedTexts::subnetMismatchText();
+    return result == 0;
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)

@@ -54,6 +54,8 @@ protected:
 private:
     // The address fields with their elements, in the order of the body.
     QList<QPair<const char *, QLineEdit *>> addressFields() const;
+    // False, with the reason, when an address the operator typed is none.
+    bool checkTypedAddresses(QString &message) const;
 
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
+#include <QSignalBlocker>
 
 CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     : QWidget(parent)
@@ -105,13 +106,19 @@ void CNVRStoragePlan::parseRecordPlan(const QString &xml)
     const NvrBodies::Schedules schedules = NvrBodies::readSchedules(xml, MaxListedChannels);
     m_schedules = schedules.byChannel;
     m_recordMode = quint8(schedules.recordMode);
-    ui->comboBox_channel->setCurrentIndex(0);
+    // The channel shown stays (the read after a Save of channel 02 shows
+    // channel 02); the first one on the first read.
+    const int channel = qMax(ui->comboBox_channel->currentIndex(), 0);
+    {
+        const QSignalBlocker block(ui->comboBox_channel);
+        ui->comboBox_channel->setCurrentIndex(channel);
+    }
     ui->checkBox_general->setChecked(true);
     ui->checkBox_detection->setVisible(m_recordMode == 4);
     ui->checkBox_intelligence->setVisible(m_recordMode == 4);
     ui->tableWidget->setBrush(QLatin1Char('1'));
     m_readOk = true;
-    on_comboBox_channel_activated(0);
+    on_comboBox_channel_activated(ui->comboBox_channel->currentIndex());
     setReadOk(true);
 }
 
@@ -207,6 +214,14 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
+    // The copy targets served this Save; the next one writes only what is
+    // ticked anew.
+    {
+        const QSignalBlocker block(ui->checkBox_all);
+        ui->checkBox_all->setChecked(false);
+    }
+    for (const auto &box : qAsConst(m_copyBoxes))
+        box->setChecked(false);
     ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::GetRecordSchedule);
 }
 

@@ -87,6 +87,16 @@ void CNVRUserManageDlg::getUsers()
         sayFailed();
 }
 
+void CNVRUserManageDlg::placeOver(QWidget *dialog) const
+{
+    // Centred over this dialog, whatever size the language gave it: left to
+    // the window system, a frameless dialog sometimes opened at the screen's
+    // corner.
+    dialog->adjustSize();
+    const QRect over = frameGeometry();
+    dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
 void CNVRUserManageDlg::sayFailed()
 {
     if (!m_failedTip)
@@ -110,19 +120,34 @@ void CNVRUserManageDlg::updateText()
     CNVRChannelManageDlg::widenToHeaderTexts(ui->m_AddDevTableWidget);
 }
 
+QString CNVRUserManageDlg::rowKey(int row) const
+{
+    return QStringLiteral("%1:%2").arg(m_listNumber).arg(row);
+}
+
+const QHash<QString, QString> *CNVRUserManageDlg::account(const QString &key) const
+{
+    const int colon = key.indexOf(QLatin1Char(':'));
+    bool listOk = false;
+    bool rowOk = false;
+    const int list = key.left(colon).toInt(&listOk);
+    const int row = key.mid(colon + 1).toInt(&rowOk);
+    if (colon < 0 || !listOk || !rowOk || list != m_listNumber || row < 0 || row >= m_rows.size())
+        return nullptr;
+    return &m_rows.at(row);
+}
+
 QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const
 {
-    if (!m_users.contains(key))
+    if (!isEditableUser(key))
         return QString();
-    const QHash<QString, QString> user = m_users.value(key);
-    if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER)
-        return QString();
-    return NvrBodies::deleteRecord(user);
+    return NvrBodies::deleteRecord(*account(key));
 }
 
 bool CNVRUserManageDlg::isEditableUser(const QString &key) const
 {
-    return m_users.contains(key) && m_users.value(key).value(QStringLiteral("userName")) != DEFAULT_DEV_USER;
+    const QHash<QString, QString> *user = account(key);
+    return user && user->value(QStringLiteral("userName")).trimmed() != DEFAULT_DEV_USER;
 }
 
 void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
@@ -170,13 +195,11 @@ void CNVRUserManageDlg::parseUserList(const QString &xml)
     table->clearContents();
     // The rows follow the list; blank rows would count against the limit.
     table->setRowCount(0);
-    m_users.clear();
+    // Keys handed out for the previous list name nothing from now on.
+    ++m_listNumber;
     m_rows = NvrBodies::readAccounts(xml, MaxListedUsers);
-    int row = 0;
-    for (const QHash<QString, QString> &user : qAsConst(m_rows)) {
-        setUserInfo(user, row++);
-        m_users.insert(user.value(QStringLiteral("userName")).trimmed(), user);
-    }
+    for (int row = 0; row < m_rows.size(); ++row)
+        setUserInfo(m_rows.at(row), row);
     updateStateTexts();
 }
 
@@ -203,7 +226,7 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row
         m_contact = email;
 
     auto *manage = new ManageWidget(table);
-    manage->setKey(name);
+    manage->setKey(rowKey(row));
     manage->setPasswordVisible(true);
     manage->setAuthVisible(true);
     manage->setDeleteVisible(!admin);
@@ -237,10 +260,10 @@ void CNVRUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CNVRUserManageDlg::onDelBtnClicked(QString key)
 {
-    if (!isEditableUser(key) || !CUserManageDlg::confirmDeleteUser(this))
-        return;
+    // The record of the row clicked, taken before the question: a list read
+    // meanwhile changes neither which account goes nor what is sent for it.
     const QString record = buildUserAcountXml(key);
-    if (record.isEmpty())
+    if (record.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
         return;
     if (CUserManageDlg::sendRequest(route(), m_devIp, Cmd::EditUser, QStringLiteral("<userNum>1</userNum>") + record,
                                     RequestKind::Save))
@@ -251,15 +274,17 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
 
 void CNVRUserManageDlg::onbtDelectSelectUserClicked()
 {
-    const QStringList names = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, false);
-    if (names.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
-        return;
+    // The records of the ticked rows, taken before the question: a list read
+    // meanwhile must not turn them into other accounts.
+    const QStringList rows = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     QStringList records;
-    for (const QString &name : names) {
-        const QString record = buildUserAcountXml(name);
+    for (const QString &row : rows) {
+        const QString record = buildUserAcountXml(rowKey(row.toInt()));
         if (!record.isEmpty())
             records << record;
     }
+    if (rows.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
+        return;
     if (!records.isEmpty()
         && !CUserManageDlg::sendRequest(
             route(), m_devIp, Cmd::EditUser,
@@ -279,6 +304,7 @@ void CNVRUserManageDlg::onbtAddUserClicked()
     auto *add = new CNVREditClientUserDlg(this, QString());
     add->initAccount(device(), QString());
     add->setRoute(route());
+    placeOver(add);
     if (add->exec() == QDialog::Accepted)
         getUsers();
     delete add;
@@ -286,14 +312,18 @@ void CNVRUserManageDlg::onbtAddUserClicked()
 
 void CNVRUserManageDlg::onEditBtnClicked(QString key)
 {
-    const QHash<QString, QString> user = m_users.value(key);
-    if (key == DEFAULT_DEV_USER && m_contact.isEmpty()) {
+    const QHash<QString, QString> *listed = account(key);
+    if (!listed)
+        return;
+    const QHash<QString, QString> user = *listed;
+    if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER && m_contact.isEmpty()) {
         MsgTipInfoDlg::showTip(
             tr("Please fill in the contact information first before changing the password of admin account."), 2000);
         return;
     }
     m_editDlg->setUserInfo(device(), user);
     m_editDlg->setRoute(route());
+    placeOver(m_editDlg);
     if (m_editDlg->exec() != QDialog::Accepted)
         return;
     QTimer::singleShot(s_reloadDelayMs, this, [this] { getUsers(); });
@@ -304,8 +334,9 @@ void CNVRUserManageDlg::onEditAuthorityBtnClicked(QString key)
     if (!isEditableUser(key))
         return;
     auto *rights = new CNVRAuthSetting(this);
-    rights->setAuthInfo(device(), m_users.value(key));
+    rights->setAuthInfo(device(), *account(key));
     rights->setRoute(route());
+    placeOver(rights);
     if (rights->exec() == QDialog::Accepted)
         getUsers();
     delete rights;
@@ -316,6 +347,7 @@ void CNVRUserManageDlg::onbtEditContactClicked()
     auto *contact = new CEditContactDlg(this);
     contact->setContactInfo(device(), m_contact);
     contact->setRoute(route());
+    placeOver(contact);
     if (contact->exec() == QDialog::Accepted) {
         m_contact = contact->contactAddress();
         getUsers();
@@ -326,13 +358,13 @@ void CNVRUserManageDlg::onbtEditContactClicked()
 void CNVRUserManageDlg::showUserPassword(const QString &key)
 {
     Authentication auth(this);
-    if (auth.exec() != QDialog::Accepted || !m_users.contains(key))
+    // The list may have changed while the password was asked for.
+    const QHash<QString, QString> *listed = auth.exec() == QDialog::Accepted ? account(key) : nullptr;
+    if (!listed)
         return;
     QTableWidget *table = ui->m_AddDevTableWidget;
-    const int row = CUserManageDlg::findRow(key, table, 0);
-    if (row < 0)
-        return;
-    const QHash<QString, QString> user = m_users.value(key);
+    const int row = key.section(QLatin1Char(':'), 1).toInt();
+    const QHash<QString, QString> user = *listed;
     if (table->item(row, 1))
         table->item(row, 1)->setText(user.value(QStringLiteral("passWord")));
     if (table->item(row, 3))

@@ -6,7 +6,6 @@
 #include "UserRequestRoute.h"
 
 #include <QHash>
-#include <QMap>
 #include <QPointer>
 
 class CNVREditClientUserDlg;
@@ -45,8 +44,14 @@ public:
     void resetHeaderCheckBox();
     QString contact() const { return m_contact; }
 
+    // key names a row of the list as shown (rowKey); a key of an older list
+    // names nothing: two accounts may carry the same name, so an account is
+    // never looked up again by its name.
     QString buildUserAcountXml(const QString &key) const;
     bool isEditableUser(const QString &key) const;
+    QString rowKey(int row) const;
+    // The account a key names; null when it names none of the shown list.
+    const QHash<QString, QString> *account(const QString &key) const;
 
     // Test seams: the header box placement (100 ms) and the re-read after an
     // accepted edit (500 ms).
@@ -79,13 +84,14 @@ private:
     FUN_DEV_INFO *device() const;
     // The failure toast, once while it shows.
     void sayFailed();
+    void placeOver(QWidget *dialog) const;
     void updateStateTexts();
 
     QString m_devIp;
     ConfigConversation *m_conversation;
     QCheckBox *m_headerBox = nullptr;
-    QMap<QString, QHash<QString, QString>> m_users;
     QList<QHash<QString, QString>> m_rows; // the accounts in table order
+    int m_listNumber = 0;                  // which list the row keys belong to
     Ui::CNVRUserManageDlg *ui;
     QString m_contact;
     CNVREditClientUserDlg *m_editDlg = nullptr;

@@ -29,4 +29,15 @@ void setCredentialValidator(QLineEdit *edit)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x{04BB}-\\x{FFFD}]{0,31}")), edit));
 }
 
+void showListed(QLineEdit *edit, const QString &text)
+{
+    edit->setMaxLength(qMax(31, text.size()));
+    edit->setText(text);
+}
+
+QString sent(const QLineEdit *edit, const QString &listed)
+{
+    return edit->isModified() ? edit->text() : listed;
+}
+
 } // namespace ChannelInputRules

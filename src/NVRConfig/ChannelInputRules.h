@@ -16,5 +16,11 @@ void setIpv4Validator(QLineEdit *edit);
 // User names and passwords the recorder accepts: at most 31 characters,
 // none from U+04BB to U+FFFD.
 void setCredentialValidator(QLineEdit *edit);
+// Shows a listed user name or password whole, longer than the typed limit
+// included: only what is typed is held to it.
+void showListed(QLineEdit *edit, const QString &text);
+// What a field sends: the listed text while the operator has not edited
+// the field since it was filled, else what is in it.
+QString sent(const QLineEdit *edit, const QString &listed);
 
 } // namespace ChannelInputRules

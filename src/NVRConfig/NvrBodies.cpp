@@ -51,6 +51,18 @@ QString ReportedValues::send(const QString &key, const QVariant &state, const QS
     return has(key) && !changed(key, state) ? value(key) : edited;
 }
 
+bool isTypedNumberIn(const QString &text, qint64 low, qint64 high)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    const qint64 value = text.toLongLong();
+    return value >= low && value <= high;
+}
+
 // ---- basic settings ---------------------------------------------------------------
 
 Values readBasic(const QString &xml)
@@ -79,12 +91,12 @@ TimeConfig readTimeConfig(const QString &xml)
 {
     TimeConfig config;
     config.values = findValuesInXml(xml, QStringLiteral("body"));
-    config.hasSummer = xml.contains(QLatin1String("summertime"));
-    if (config.hasSummer) {
-        const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
-        if (!summer.isEmpty())
-            config.summer = findValuesInXml(summer.first(), QStringLiteral("summertime"));
-    }
+    // The element itself: <summertimeSupported> or a text mentioning the
+    // word holds no rule.
+    const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
+    config.hasSummer = !summer.isEmpty();
+    if (config.hasSummer)
+        config.summer = findValuesInXml(summer.first(), QStringLiteral("summertime"));
     return config;
 }
 
@@ -189,10 +201,8 @@ QString accountBody(int operation, const Values &account)
 
 QString rightsBody(const Values &account)
 {
-    Values values = account;
-    // An account listed without a state is an enabled one.
-    if (values.value(QStringLiteral("status")).trimmed().isEmpty())
-        values.insert(QStringLiteral("status"), QStringLiteral("1"));
+    // The state goes back as listed, also when the list gave none.
+    const Values &values = account;
     return QStringLiteral("<userNum>1</userNum><userAcount><operationType>3</operationType>")
            + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
                                  "<localAuthority>%4</localAuthority><remoteAuthority>%5</remoteAuthority>"
@@ -231,13 +241,15 @@ QString channelAddBody(const QList<Values> &records, const QList<int> &rows)
                             + QLatin1Char('\n') + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
     QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(count);
     for (int i = 0; i < count; ++i) {
-        Values record;
-        for (auto it = records[i].constBegin(); it != records[i].constEnd(); ++it)
-            record.insert(it.key(), it.value().trimmed());
+        // Texts go as listed or typed: a camera login " pw " trimmed is
+        // another login.
+        Values record = records[i];
         // A found camera carries its address as IPAddress.
         if (record.value(QStringLiteral("IpAddr")).isEmpty())
             record.insert(QStringLiteral("IpAddr"), record.value(QStringLiteral("IPAddress")));
-        record.insert(QStringLiteral("ChannelId"), QString::number(rows[i] + 1));
+        // A changed channel is named as the list named it.
+        if (record.value(QStringLiteral("ChannelId")).isEmpty())
+            record.insert(QStringLiteral("ChannelId"), QString::number(rows[i] + 1));
         body += fill(pattern, record,
                      {QStringLiteral("ChannelId"), QStringLiteral("IpAddr"), QStringLiteral("Protocol"),
                       QStringLiteral("CtrlPort"), QStringLiteral("VideoPort"), QStringLiteral("Username"),

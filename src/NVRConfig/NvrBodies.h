@@ -41,6 +41,9 @@ private:
     QHash<QString, QVariant> m_shown;
 };
 
+// A typed number: digits only (no sign, no blanks), from low to high.
+bool isTypedNumberIn(const QString &text, qint64 low, qint64 high);
+
 // ---- basic settings (Cmd::GetBasicSettings / Cmd::SetSettings) ----------------------
 
 Values readBasic(const QString &xml);
@@ -52,7 +55,7 @@ QString basicBody(const Values &values, bool withLogLevel);
 struct TimeConfig
 {
     Values values;          // children of body
-    bool hasSummer = false; // the reply mentions summertime
+    bool hasSummer = false; // the reply holds a <summertime> element
     Values summer;          // children of the first summertime element
 };
 
@@ -100,7 +103,7 @@ QString deleteRecord(const Values &account);
 // ---- channels (Cmd::GetChannels / Cmd::AddChannels) ---------------------------------
 
 QList<Values> readChannels(const QString &xml, int maxListed);
-// records[i] goes to channel rows[i] + 1.
+// records[i] goes to channel rows[i] + 1, or to the ChannelId it carries.
 QString channelAddBody(const QList<Values> &records, const QList<int> &rows);
 
 } // namespace NvrBodies

@@ -91,16 +91,16 @@ bool KelvoSDKHelper::isConnected(const loginDev &dev) const
     return client && client->isConnected();
 }
 
-void KelvoSDKHelper::sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel)
+bool KelvoSDKHelper::sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel)
 {
-    if (TcpClient *client = m_sessions.value(dev, nullptr))
-        client->sendData(cmd, body, channel);
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    return client && client->sendData(cmd, body, channel);
 }
 
-void KelvoSDKHelper::sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel)
+bool KelvoSDKHelper::sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel)
 {
-    if (TcpClient *client = m_sessions.value(dev, nullptr))
-        client->sendCmd(cmd, channel);
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    return client && client->sendCmd(cmd, channel);
 }
 
 void KelvoSDKHelper::startHeartbeat(const loginDev &dev)

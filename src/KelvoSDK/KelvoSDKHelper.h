@@ -28,8 +28,9 @@ public:
     void connectDev(const loginDev &dev);
     void logoutDev(const loginDev &dev);
     void update(const loginDev &dev);
-    void sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);
-    void sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel);
+    // False when the device has no session or the message could not be written.
+    bool sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);
+    bool sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel);
     void startHeartbeat(const loginDev &dev);
     void stopHeartbeat(const loginDev &dev);
 

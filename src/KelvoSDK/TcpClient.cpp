@@ -252,41 +252,44 @@ void TcpClient::disconnectDev()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TcpClient::sendData(unsigned int cmd, const QString &body, unsigned char channel)
+bool TcpClient::sendData(unsigned int cmd, const QString &body, unsigned char channel)
 {
     if (!m_connected) {
         qDebug() << "sendData Unconnected " << m_dev.ip << m_dev.channel << cmd;
-        return;
+        return false;
     }
     if (m_socket->state() == QAbstractSocket::UnconnectedState) {
         qDebug() << "m_socket Unconnected " << m_dev.ip << m_dev.channel << cmd;
-        return;
+        return false;
     }
     if (channel != 0)
         qDebug() << "send data cmd " << cmd;
     const QString xml = getSafeXml(cmd, body, channel);
     if (xml.isEmpty())
-        return; // refused body: already logged, nothing goes out
-    sendByteData(xml.toUtf8());
+        return false; // refused body: already logged, nothing goes out
+    return sendByteData(xml.toUtf8());
 }
 
-void TcpClient::sendByteData(const QByteArray &payload)
+bool TcpClient::sendByteData(const QByteArray &payload)
 {
     if (!m_socket)
-        return;
+        return false;
     const QByteArray magic = PrivateProto::magicBytes();
     if (m_socket->write(magic) != magic.size()) {
         qWarning() << "Failed to send flag to " << m_dev.ip << " Error:" << m_socket->errorString();
-        return;
+        return false;
     }
     const QByteArray length = PrivateProto::frameHeader(uint32_t(payload.size())).mid(4);
     if (m_socket->write(length) != length.size()) {
         qWarning() << "Failed to send length to " << m_dev.ip << " Error:" << m_socket->errorString();
-        return;
+        return false;
     }
     const qint64 written = m_socket->write(payload);
-    if (written != payload.size())
+    if (written != payload.size()) {
         qWarning() << "Partial data sent to " << m_dev.ip << " Expected:" << payload.size() << " Actual:" << written;
+        return false;
+    }
+    return true;
 }
 
 void TcpClient::onDataReceived()

@@ -58,9 +58,10 @@ public:
 
     void connectDev(const loginDev &dev);
     void disconnectDev();
-    void sendData(unsigned int cmd, const QString &body, unsigned char channel);
-    void sendCmd(unsigned int cmd, unsigned char channel) { sendData(cmd, QString(), channel); }
-    void sendByteData(const QByteArray &payload);
+    // False when nothing or only part of the message was written.
+    bool sendData(unsigned int cmd, const QString &body, unsigned char channel);
+    bool sendCmd(unsigned int cmd, unsigned char channel) { return sendData(cmd, QString(), channel); }
+    bool sendByteData(const QByteArray &payload);
     void startHeartbeat();
     void stopHeartbeat();
     void sendHeartbeat();

@@ -66,12 +66,26 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
     w.replyCmd = request.replyCmd >= 0 ? request.replyCmd : int(request.cmd);
     w.kind = request.kind;
     w.sentCmd = request.cmd;
+    w.channel = request.channel;
+    w.tag = request.tag;
     add(w);
-    if (request.body.isEmpty())
-        KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel);
-    else
-        KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
-    return true;
+    const bool written = request.body.isEmpty()
+                             ? KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel)
+                             : KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
+    if (written)
+        return true;
+    // Nothing went out: no reply will come, and a reply of the same command
+    // must not be taken for this one.
+    qWarning() << "not sent, write failed:" << m_key.ip << request.cmd;
+    for (int i = m_waiters.size() - 1; i >= 0; --i) {
+        const Waiter &mine = m_waiters.at(i);
+        if (mine.request && mine.requester == requester && mine.sentCmd == w.sentCmd && mine.tag == w.tag
+            && mine.channel == w.channel) {
+            m_waiters.removeAt(i);
+            break;
+        }
+    }
+    return false;
 }
 
 bool ConfigConversation::sendThrough(ConfigConversation *conversation, QObject *requester, const FUN_DEV_INFO *dev,
@@ -85,11 +99,8 @@ bool ConfigConversation::sendThrough(ConfigConversation *conversation, QObject *
     KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
     if (key.ip.isEmpty() || !sdk->isConnected(key))
         return false;
-    if (request.body.isEmpty())
-        sdk->sendCmd(key, request.cmd, request.channel);
-    else
-        sdk->sendData(key, request.cmd, request.body, request.channel);
-    return true;
+    return request.body.isEmpty() ? sdk->sendCmd(key, request.cmd, request.channel)
+                                  : sdk->sendData(key, request.cmd, request.body, request.channel);
 }
 
 bool ConfigConversation::sendThrough(ConfigConversation *conversation, QObject *requester, const FUN_DEV_INFO *dev,
@@ -195,12 +206,13 @@ void ConfigConversation::onMessage(const RecvInfo &info)
     }
     for (int i = 0; i < m_waiters.size(); ++i) {
         const Waiter w = m_waiters.at(i);
-        if (w.replyCmd != reply.cmd)
+        if (w.replyCmd != reply.cmd || (w.channel >= 0 && w.channel != reply.channel))
             continue;
         if (!w.every)
             m_waiters.removeAt(i);
         reply.kind = w.kind;
         reply.sentCmd = w.sentCmd;
+        reply.tag = w.tag;
         // An unusable text was logged by the reader already.
         if (reply.usable && !reply.result.ok())
             qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();

@@ -12,14 +12,17 @@
 // - Requests go out through send(): the conversation remembers who sent
 //   what, and which reply command it waits for (the command itself unless
 //   the request says otherwise). send() returns false, and remembers
-//   nothing, when the device has no connection or the body is refused; the
-//   caller can then say so instead of waiting.
+//   nothing, when the device has no connection, the body is refused or the
+//   message could not be written; the caller can then say so instead of
+//   waiting.
 //
 // - The head of each message of the device comes read once with the bounded
 //   reader (DeviceXml.h) by the receive worker (RecvInfo::head); the
 //   conversation does not read the text again. A message is handed, with its
-//   result (ReplyResult), to the requester that waits for its command, the
-//   oldest request first; one request takes one reply. A reply nobody waits
+//   result (ReplyResult), to the requester that waits for its command on its
+//   channel (the head's channel of the request; what expect() waits for
+//   takes any channel), the oldest request first; one request takes one
+//   reply, and the reply carries the request's tag back. A reply nobody waits
 //   for goes to unrequested() and nowhere else: a set reply out of the blue
 //   changes nothing and raises no toast.
 //
@@ -64,6 +67,7 @@ struct ConfigRequest
     uint8_t channel = 0; // the head's channel (a camera lens, ...), not the session's
     RequestKind kind = RequestKind::Read;
     int replyCmd = -1; // the command of the reply; -1: cmd itself
+    quint64 tag = 0;   // the requester's own mark, handed back with the reply
 };
 
 // One message of the device, as the conversation hands it on.
@@ -76,6 +80,7 @@ struct ConfigReply
     QString xml;                           // the text as received; parse it only when usable
     RequestKind kind = RequestKind::Other; // what the request was for
     unsigned int sentCmd = 0;              // the request's command; 0 for expect()
+    quint64 tag = 0;                       // the request's tag; 0 for expect()
 
     // Usable and the device's result is success.
     bool ok() const { return usable && result.ok(); }
@@ -139,6 +144,8 @@ private:
         int replyCmd = -1;
         RequestKind kind = RequestKind::Other;
         unsigned int sentCmd = 0;
+        int channel = -1; // the request's head channel; -1: any (expect())
+        quint64 tag = 0;
         bool request = true; // from send(): forgotten when the connection breaks
         bool every = false;
     };

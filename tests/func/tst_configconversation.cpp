@@ -3,12 +3,14 @@
 // replies turn into is the reader's test and the windows' test.
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "KelvoSDKHelper.h"
 #include "SimDevice.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,7 +27,28 @@ struct Delivery
     ConfigReply reply;
 };
 
+// One read of a round: the command, its channel, whether the page can do without it.
+struct Read
+{
+    unsigned int cmd;
+    uint8_t channel;
+    bool optional;
+};
+
+// How the simulated device treats one command of a round.
+enum class Fault { None, Refused, Silent, Incomplete };
+
+struct RoundRow
+{
+    QList<Read> reads;
+    QHash<unsigned int, Fault> faults;
+    ConfigReadRound::State state;
+    QList<unsigned int> optionalOk;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(RoundRow)
 
 class TestConfigConversation : public QObject
 {
@@ -148,6 +171,128 @@ private slots:
         QVERIFY(!m_conv->isOnline());
         QVERIFY(!m_conv->send(&late, 14002));
         QCOMPARE(m_conv->waiting(), 0);
+    }
+
+    // A reply on another channel answers no request of this channel.
+    void channelMatched()
+    {
+        QObject page;
+        m_dev->setCommandSilent(10004, true);
+        QVERIFY(m_conv->send(&page, 10004, QString(), 1));
+        m_dev->pushMessage(10004, QStringLiteral("<channelName>CH_02</channelName>"), 0, 2);
+        QVERIFY(flush());
+        QCOMPARE(m_replied.size(), 0);
+        QCOMPARE(m_unrequested.first().channel, 2);
+        m_dev->pushMessage(10004, QStringLiteral("<channelName>CH_01</channelName>"), 0, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 1, 10000);
+        QCOMPARE(m_replied.first().reply.channel, 1);
+    }
+
+    // A round is read only when every required read of it answered whole and
+    // with result 0; any failure is final for the round.
+    void readRound_data()
+    {
+        QTest::addColumn<RoundRow>("row");
+        const Read osd{10004, 0, false}, audio{10008, 0, false}, frame{35008, 0, true}, track{35010, 0, true};
+        QTest::newRow("all answered") << RoundRow{{osd, audio}, {}, ConfigReadRound::State::Done, {}};
+        QTest::newRow("first refused, second fine")
+            << RoundRow{{osd, audio}, {{10004, Fault::Refused}}, ConfigReadRound::State::Failed, {}};
+        QTest::newRow("second refused") << RoundRow{
+            {osd, audio}, {{10008, Fault::Refused}}, ConfigReadRound::State::Failed, {}};
+        QTest::newRow("first never answered")
+            << RoundRow{{osd, audio}, {{10004, Fault::Silent}}, ConfigReadRound::State::Failed, {}};
+        QTest::newRow("empty body") << RoundRow{
+            {osd}, {{10004, Fault::Incomplete}}, ConfigReadRound::State::Failed, {}};
+        QTest::newRow("optional reads refused") << RoundRow{
+            {osd, frame, track}, {{35008, Fault::Refused}, {35010, Fault::Silent}}, ConfigReadRound::State::Done, {}};
+        QTest::newRow("optional reads answered")
+            << RoundRow{{osd, frame, track}, {}, ConfigReadRound::State::Done, {35008, 35010}};
+        QTest::newRow("only optional reads") << RoundRow{{frame}, {}, ConfigReadRound::State::Idle, {35008}};
+        QTest::newRow("same command on two channels")
+            << RoundRow{{Read{12002, 1, false}, Read{12002, 2, false}}, {}, ConfigReadRound::State::Done, {}};
+    }
+
+    void readRound()
+    {
+        QFETCH(RoundRow, row);
+        ConfigReadRound::setTimeoutMs(400);
+        QObject page;
+        ConfigReadRound round(&page);
+        round.setConversation(m_conv.get());
+        connect(m_conv.get(), &ConfigConversation::replied, &round, [&](QObject *to, const ConfigReply &reply) {
+            if (to == &page)
+                round.take(reply, row.faults.value(unsigned(reply.cmd)) != Fault::Incomplete);
+        });
+        QSignalSpy failed(&round, &ConfigReadRound::failed);
+        QSignalSpy done(&round, &ConfigReadRound::done);
+        for (auto it = row.faults.cbegin(); it != row.faults.cend(); ++it) {
+            if (it.value() == Fault::Refused)
+                m_dev->setForcedResult(it.key(), 5);
+            else if (it.value() == Fault::Silent)
+                m_dev->setCommandSilent(it.key(), true);
+        }
+        QCOMPARE(round.state(), ConfigReadRound::State::Idle);
+        round.begin();
+        for (const Read &read : qAsConst(row.reads))
+            QVERIFY(read.optional ? round.readOptional(read.cmd, read.channel) : round.read(read.cmd, read.channel));
+        QTRY_VERIFY_WITH_TIMEOUT(round.state() != ConfigReadRound::State::Pending, 10000);
+        const int silent = int(std::count(row.faults.cbegin(), row.faults.cend(), Fault::Silent));
+        QTRY_COMPARE_WITH_TIMEOUT(m_conv->waiting(&page), silent, 10000);
+        // Whatever comes later does not mend a failed round.
+        for (const Read &read : qAsConst(row.reads)) {
+            if (!read.optional)
+                m_dev->pushMessage(read.cmd, QString(), 0, read.channel);
+        }
+        QVERIFY(flush());
+        QCOMPARE(round.state(), row.state);
+        QCOMPARE(round.isRead(), row.state == ConfigReadRound::State::Done);
+        QCOMPARE(failed.size(), row.state == ConfigReadRound::State::Failed ? 1 : 0);
+        QCOMPARE(done.size(), row.state == ConfigReadRound::State::Done ? 1 : 0);
+        for (const Read &read : qAsConst(row.reads)) {
+            if (read.optional)
+                QCOMPARE(round.optionalOk(read.cmd), row.optionalOk.contains(read.cmd));
+        }
+        ConfigReadRound::setTimeoutMs(6000);
+    }
+
+    // A new round does not take the replies owed to the one before, a read
+    // announced for later keeps the round open, and a read that cannot be
+    // sent fails it at once.
+    void roundsApart()
+    {
+        QObject page;
+        ConfigReadRound round(&page);
+        round.setConversation(m_conv.get());
+        QList<ConfigReadRound::Answer> answers;
+        connect(m_conv.get(), &ConfigConversation::replied, &round, [&](QObject *to, const ConfigReply &reply) {
+            if (to == &page)
+                answers.append(round.take(reply));
+        });
+        m_dev->setCommandDelay(10004, 300);
+        round.begin();
+        QVERIFY(round.read(10004, 2));
+        round.begin();
+        QVERIFY(round.read(10004, 2));
+        round.expect(35008, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 2, 10000);
+        QCOMPARE(answers.at(0), ConfigReadRound::Answer::Stale);
+        QCOMPARE(answers.at(1), ConfigReadRound::Answer::Required);
+        QCOMPARE(round.state(), ConfigReadRound::State::Pending);
+        QCOMPARE(round.channel(), 2);
+        QVERIFY(round.read(35008, 2));
+        QTRY_COMPARE_WITH_TIMEOUT(round.state(), ConfigReadRound::State::Done, 10000);
+        QCOMPARE(round.pending(), 0);
+
+        QVERIFY(m_conv->send(&page, 14002));
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 4, 10000);
+        QCOMPARE(answers.last(), ConfigReadRound::Answer::NotMine);
+
+        round.begin();
+        QCOMPARE(round.state(), ConfigReadRound::State::Idle);
+        QVERIFY(!round.isRead());
+        KelvoSDKHelper::instance()->logoutDev(m_key);
+        QVERIFY(!round.read(10004));
+        QCOMPARE(round.state(), ConfigReadRound::State::Failed);
     }
 };
 

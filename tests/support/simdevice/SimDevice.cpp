@@ -147,8 +147,8 @@ void SimConnection::handlePayload(const QByteArray &payload)
     req.cmd = req.head.value(QStringLiteral("cmd")).trimmed().toUInt();
     req.channel = req.head.value(QStringLiteral("channel")).trimmed().toInt();
     req.connectionId = m_id;
-    if (req.channel != 0)
-        m_channel = req.channel;
+    // A reply carries the channel of the request it answers.
+    m_channel = req.channel;
     m_device->dispatch(this, req);
 }
 

@@ -148,7 +148,7 @@ public:
 
     SimDevice *device() const { return m_device; }
     int id() const { return m_id; }
-    int channel() const { return m_channel; } // last head channel seen
+    int channel() const { return m_channel; } // head channel of the last request
     bool loggedIn() const { return m_loggedIn; }
     void setLoggedIn(bool on) { m_loggedIn = on; }
     QHostAddress peerAddress() const;

@@ -1,0 +1,163 @@
+#include "ConfigReadRound.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+// Twice what the connection waits for any reply: a read this late will not come.
+int g_timeoutMs = 6000;
+// Tags are unique over every round of the program: a late reply of an
+// earlier round can never pass for one of a later round.
+quint64 g_lastTag = 0;
+} // namespace
+
+ConfigReadRound::ConfigReadRound(QObject *requester, QObject *parent)
+    : QObject(parent)
+    , m_requester(requester)
+    , m_deadline(new QTimer(this))
+{
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (!m_pending.isEmpty())
+            fail(QStringLiteral("no reply"));
+    });
+}
+
+ConfigReadRound::~ConfigReadRound() = default;
+
+void ConfigReadRound::setTimeoutMs(int ms)
+{
+    g_timeoutMs = ms;
+}
+
+int ConfigReadRound::timeoutMs()
+{
+    return g_timeoutMs;
+}
+
+void ConfigReadRound::setConversation(ConfigConversation *conversation)
+{
+    m_conversation = conversation;
+}
+
+void ConfigReadRound::begin()
+{
+    m_state = State::Idle;
+    m_roundStart = g_lastTag;
+    m_sent.clear();
+    m_pending.clear();
+    m_announced.clear();
+    m_optionalOk.clear();
+    m_channel = -1;
+    m_failure.clear();
+    m_deadline->stop();
+}
+
+bool ConfigReadRound::read(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd)
+{
+    return send(cmd, channel, body, replyCmd, true);
+}
+
+bool ConfigReadRound::readOptional(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd)
+{
+    return send(cmd, channel, body, replyCmd, false);
+}
+
+void ConfigReadRound::expect(unsigned int cmd, uint8_t channel)
+{
+    if (m_channel < 0)
+        m_channel = channel;
+    if (m_state == State::Failed)
+        return;
+    m_pending.append(qMakePair(cmd, int(channel)));
+    m_announced.append(qMakePair(cmd, int(channel)));
+    m_state = State::Pending;
+    m_deadline->start(g_timeoutMs);
+}
+
+bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd, bool required)
+{
+    if (m_channel < 0 && required)
+        m_channel = channel;
+    const unsigned int waitFor = replyCmd >= 0 ? unsigned(replyCmd) : cmd;
+    ConfigRequest request;
+    request.cmd = cmd;
+    request.body = body;
+    request.channel = channel;
+    request.kind = RequestKind::Read;
+    request.replyCmd = replyCmd;
+    request.tag = ++g_lastTag;
+    const bool sent = m_conversation && m_conversation->send(m_requester, request);
+    if (!required) {
+        if (sent)
+            m_sent.insert(request.tag, Sent{waitFor, channel, false});
+        return sent;
+    }
+    if (m_state == State::Failed)
+        return sent;
+    if (!sent) {
+        fail(QStringLiteral("read %1 not sent").arg(cmd));
+        return false;
+    }
+    m_sent.insert(request.tag, Sent{waitFor, channel, true});
+    // A read announced by expect() is the one now sent, not a second one.
+    const QPair<unsigned, int> key(waitFor, int(channel));
+    if (!m_announced.removeOne(key))
+        m_pending.append(key);
+    m_state = State::Pending;
+    m_deadline->start(g_timeoutMs);
+    return true;
+}
+
+ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool complete)
+{
+    if (reply.tag == 0)
+        return Answer::NotMine;
+    const auto it = m_sent.constFind(reply.tag);
+    if (it == m_sent.cend())
+        return reply.tag <= m_roundStart ? Answer::Stale : Answer::NotMine;
+    const Sent sent = it.value();
+    m_sent.erase(it);
+    const bool ok = reply.ok() && complete;
+    if (!sent.required) {
+        if (ok)
+            m_optionalOk.insert(sent.cmd);
+        else
+            qInfo() << "optional read" << sent.cmd << "on channel" << sent.channel
+                    << "not answered:" << (reply.usable ? reply.result.describe() : QStringLiteral("unreadable"));
+        return Answer::Optional;
+    }
+    if (m_state == State::Failed)
+        return Answer::Required;
+    if (!ok) {
+        fail(!reply.usable        ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
+             : !reply.result.ok() ? QStringLiteral("reply %1 failed: %2").arg(reply.cmd).arg(reply.result.describe())
+                                  : QStringLiteral("reply %1 without the page's elements").arg(reply.cmd));
+        return Answer::Required;
+    }
+    m_pending.removeOne(qMakePair(sent.cmd, sent.channel));
+    settle();
+    return Answer::Required;
+}
+
+void ConfigReadRound::settle()
+{
+    if (m_state != State::Pending || !m_pending.isEmpty())
+        return;
+    m_deadline->stop();
+    m_state = State::Done;
+    emit done();
+}
+
+void ConfigReadRound::fail(const QString &why)
+{
+    m_pending.clear();
+    m_announced.clear();
+    m_deadline->stop();
+    if (m_state == State::Failed)
+        return;
+    m_state = State::Failed;
+    m_failure = why;
+    qWarning() << "read round of" << (m_requester ? m_requester->metaObject()->className() : "?") << "failed:" << why;
+    emit failed(why);
+}

@@ -1,0 +1,114 @@
+#include "OperatorEdits.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+OperatorEdits::OperatorEdits(QObject *parent)
+    : QObject(parent)
+{
+}
+
+OperatorEdits::~OperatorEdits() = default;
+
+void OperatorEdits::setReported(const Values &reported)
+{
+    m_reported = reported;
+}
+
+void OperatorEdits::keep(QObject *control)
+{
+    for (const QPointer<QObject> &known : qAsConst(m_controls)) {
+        if (known == control)
+            return;
+    }
+    m_controls.append(control);
+}
+
+void OperatorEdits::acted(const QString &key)
+{
+    if (m_filling > 0)
+        return;
+    m_edited.insert(key);
+    emit operatorActed(key);
+}
+
+void OperatorEdits::watch(const QString &key, QWidget *control)
+{
+    if (!control)
+        return;
+    keep(control);
+    const auto mark = [this, key] { acted(key); };
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        connect(combo, QOverload<int>::of(&QComboBox::activated), this, mark);
+        if (combo->lineEdit())
+            connect(combo->lineEdit(), &QLineEdit::textEdited, this, mark);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        connect(button, &QAbstractButton::clicked, this, mark);
+    } else if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
+        connect(slider, &QAbstractSlider::sliderMoved, this, mark);
+        // Keys, wheel and clicks on the groove step the slider.
+        connect(slider, &QAbstractSlider::actionTriggered, this, [this, key](int action) {
+            if (action != QAbstractSlider::SliderNoAction && action != QAbstractSlider::SliderMove)
+                acted(key);
+        });
+    } else if (auto *spin = qobject_cast<QSpinBox *>(control)) {
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, mark);
+    } else if (auto *real = qobject_cast<QDoubleSpinBox *>(control)) {
+        connect(real, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, mark);
+    } else if (auto *date = qobject_cast<QDateTimeEdit *>(control)) {
+        connect(date, &QDateTimeEdit::dateTimeChanged, this, mark);
+    } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
+        connect(line, &QLineEdit::textEdited, this, mark);
+    }
+}
+
+QString OperatorEdits::send(const QString &key, const QString &fromControl) const
+{
+    const auto it = m_reported.constFind(key);
+    if (it == m_reported.cend() || m_edited.contains(key))
+        return fromControl;
+    return it.value();
+}
+
+void OperatorEdits::take(Values &values, const QString &key, const QString &fromControl) const
+{
+    values.insert(key, send(key, fromControl));
+}
+
+int OperatorEdits::selectOrAdd(QComboBox *box, const QVariant &value, const QString &shownText)
+{
+    if (!box)
+        return -1;
+    int at = box->findData(value);
+    if (at < 0) {
+        box->addItem(shownText.isEmpty() ? value.toString() : shownText, value);
+        at = box->count() - 1;
+    }
+    box->setCurrentIndex(at);
+    return at;
+}
+
+OperatorEdits::Filling::Filling(OperatorEdits &edits)
+    : m_edits(edits)
+{
+    ++m_edits.m_filling;
+    for (const QPointer<QObject> &control : qAsConst(m_edits.m_controls)) {
+        if (control)
+            m_blocked.append(qMakePair(control, control->blockSignals(true)));
+    }
+}
+
+OperatorEdits::Filling::~Filling()
+{
+    for (int i = m_blocked.size() - 1; i >= 0; --i) {
+        if (QObject *control = m_blocked.at(i).first)
+            control->blockSignals(m_blocked.at(i).second);
+    }
+    if (--m_edits.m_filling == 0)
+        m_edits.reset();
+}

@@ -35,6 +35,8 @@ CNVRAuthSetting::CNVRAuthSetting(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
+    for (const auto &box : localBoxes() + remoteBoxes())
+        connect(box.second, &QCheckBox::clicked, this, [this, b = box.second] { m_acted.insert(b); });
 }
 
 CNVRAuthSetting::~CNVRAuthSetting()
@@ -68,20 +70,18 @@ void CNVRAuthSetting::setAuthInfo(FUN_DEV_INFO *dev, const QHash<QString, QStrin
     m_remote = user.value(QStringLiteral("remoteAuthority"));
     setFromRights(m_local, localBoxes());
     setFromRights(m_remote, remoteBoxes());
-    m_shown.clear();
-    for (const auto &box : localBoxes() + remoteBoxes())
-        m_shown.insert(box.second, box.second->isChecked());
+    m_acted.clear();
 }
 
 QString CNVRAuthSetting::mergeRights(QString listed, int length, const QList<Box> &boxes)
 {
     // Untouched rights go back as listed, short or empty ones included.
-    if (std::none_of(boxes.cbegin(), boxes.cend(), [](const Box &box) { return box.checked != box.shown; }))
+    if (std::none_of(boxes.cbegin(), boxes.cend(), [](const Box &box) { return box.acted; }))
         return listed;
     listed = listed.leftJustified(length, QLatin1Char('0'));
-    // A box left as shown keeps the listed character, whatever it is.
+    // A box the operator left alone keeps the listed character, whatever it is.
     for (const Box &box : boxes) {
-        if (box.checked != box.shown)
+        if (box.acted)
             listed[box.position] = box.checked ? QLatin1Char('1') : QLatin1Char('0');
     }
     return listed;
@@ -91,7 +91,7 @@ QList<CNVRAuthSetting::Box> CNVRAuthSetting::states(const QList<QPair<int, QChec
 {
     QList<Box> out;
     for (const auto &box : boxes)
-        out.append({box.first, box.second->isChecked(), m_shown.value(box.second, false)});
+        out.append({box.first, box.second->isChecked(), m_acted.contains(box.second)});
     return out;
 }
 

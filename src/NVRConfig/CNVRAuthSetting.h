@@ -5,6 +5,7 @@
 #include "UserRequestRoute.h"
 
 #include <QHash>
+#include <QSet>
 
 class QCheckBox;
 
@@ -32,17 +33,17 @@ public:
 
     static constexpr int LocalLength = 8;
     static constexpr int RemoteLength = 10;
-    // A box's position, whether it is ticked now, and whether it was ticked
-    // when the dialog showed the listed string.
+    // A box's position, whether it is ticked now, and whether the operator
+    // clicked it since the dialog showed the listed string.
     struct Box
     {
         int position;
         bool checked;
-        bool shown;
+        bool acted;
     };
-    // The listed string as it is when no box changed; else padded with '0'
-    // to length, with the positions of the changed boxes overwritten by
-    // their states.
+    // The listed string as it is when the operator clicked no box; else
+    // padded with '0' to length, with the positions of the clicked boxes
+    // overwritten by their states.
     static QString mergeRights(QString listed, int length, const QList<Box> &boxes);
 
 public slots:
@@ -62,6 +63,6 @@ private:
     QHash<QString, QString> m_account;
     QString m_local;
     QString m_remote;
-    QHash<QCheckBox *, bool> m_shown;
+    QSet<QCheckBox *> m_acted;
     UserRequestRoute m_route;
 };

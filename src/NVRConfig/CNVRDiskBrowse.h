@@ -2,6 +2,7 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 
 #include <QHash>
 #include <QMap>
@@ -77,11 +78,8 @@ private:
     void setDiskTexts(int row, const NVR_DISK_INFO &disk);
 
     QMap<int, NVR_DISK_INFO> m_disks;
-    // The policy as the NVR sent it, for values no combo item stands for.
-    QString m_rawPolicy;
-    QString m_rawPrompt;
-    int m_shownPolicy = -1;
-    int m_shownPrompt = -1;
+    // The policy as the NVR sent it, and what the operator changed of it.
+    OperatorEdits m_edits;
     bool m_listReadOk = false;
     bool m_policyReadOk = false;
 };

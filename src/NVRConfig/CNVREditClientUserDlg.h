@@ -57,7 +57,7 @@ private:
     QString m_devIp;
     bool m_editMode = true;
     QHash<QString, QString> m_account;
-    int m_shownStatus = -1;
+    bool m_statusActed = false; // the operator chose a state
     QString m_email;
     QString m_pendingUser;
     QString m_pendingPassword;

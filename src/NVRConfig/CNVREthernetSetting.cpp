@@ -23,6 +23,12 @@ CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
     connect(ui->m_btnPing, &QPushButton::clicked, this, &CNVREthernetSetting::onPingBtnClicked);
     connect(ui->m_ChkBoxDHCP, &QCheckBox::stateChanged, this, &CNVREthernetSetting::onDhcpChangeCheck);
     ui->m_lineEditMacAddress->setEnabled(false);
+    // "Changed" is what the operator did, whatever the controls show.
+    for (const auto &field : addressFields())
+        m_edits.watch(QLatin1String(field.first), field.second);
+    m_edits.watch(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP);
+    m_switchEdits.watch(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi);
+    m_switchEdits.watch(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE);
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -58,8 +64,10 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     const NvrBodies::NetConfig config = NvrBodies::readNetConfig(xml);
     const NvrBodies::Values &tcpip = config.tcpip;
     const NvrBodies::Values &body = config.body;
-    m_reportedTcpip.reset(tcpip);
-    m_reportedSwitches.reset(body);
+    const OperatorEdits::Filling filling(m_edits);
+    const OperatorEdits::Filling switchFilling(m_switchEdits);
+    m_edits.setReported(tcpip);
+    m_switchEdits.setReported(body);
     m_currentIp = tcpip.value(QStringLiteral("IP"));
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
     for (const auto &field : fields)
@@ -79,13 +87,6 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     const int dhcp = DeviceValue::toInt(tcpip.value(QStringLiteral("DHCPMode")));
     setIpFieldsEnabled(dhcp == 0);
     ui->m_ChkBoxDHCP->setChecked(dhcp != 0);
-
-    for (const auto &field : fields)
-        m_reportedTcpip.shown(QLatin1String(field.first), field.second->text());
-    m_reportedTcpip.shown(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked());
-    m_reportedSwitches.shown(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked());
-    m_reportedSwitches.shown(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked());
-    setReadOk(true);
 }
 
 QList<QPair<const char *, QLineEdit *>> CNVREthernetSetting::addressFields() const
@@ -110,8 +111,7 @@ void CNVREthernetSetting::onSaveBtnClicked()
     if (!m_readOk)
         return;
     // Only an MTU the operator typed is judged; the NVR's own goes back as it is.
-    if (m_reportedTcpip.changed(QStringLiteral("MTU"), ui->m_lineEditMTU->text())
-        && !isMtuInRange(ui->m_lineEditMTU->text())) {
+    if (m_edits.edited(QStringLiteral("MTU")) && !isMtuInRange(ui->m_lineEditMTU->text())) {
         MsgTipInfoDlg::showTip(tr("The value of the mtu must be between the integers of the [500-1500]"), 1000);
         return;
     }
@@ -122,22 +122,17 @@ void CNVREthernetSetting::onSaveBtnClicked()
     }
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
     NvrBodies::Values tcpip{
-        {QStringLiteral("DHCPMode"),
-         m_reportedTcpip.send(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked(), flag(ui->m_ChkBoxDHCP))},
+        {QStringLiteral("DHCPMode"), m_edits.send(QStringLiteral("DHCPMode"), flag(ui->m_ChkBoxDHCP))},
         // Never shown: how the NVR handles an address conflict goes back as read.
-        {QStringLiteral("ipConflictMode"), m_reportedTcpip.has(QStringLiteral("ipConflictMode"))
-                                               ? m_reportedTcpip.value(QStringLiteral("ipConflictMode"))
-                                               : QStringLiteral("0")},
+        {QStringLiteral("ipConflictMode"), m_edits.send(QStringLiteral("ipConflictMode"), QStringLiteral("0"))},
     };
     for (const auto &field : addressFields()) {
         const QString key = QLatin1String(field.first);
-        tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text().trimmed()));
+        tcpip.insert(key, m_edits.send(key, field.second->text().trimmed()));
     }
     const NvrBodies::Values switches{
-        {QStringLiteral("wifiEnhance"),
-         m_reportedSwitches.send(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked(), flag(ui->m_ChkBoxWiFi))},
-        {QStringLiteral("poeLongCable"),
-         m_reportedSwitches.send(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked(), flag(ui->m_ChkBoxPOE))},
+        {QStringLiteral("wifiEnhance"), m_switchEdits.send(QStringLiteral("wifiEnhance"), flag(ui->m_ChkBoxWiFi))},
+        {QStringLiteral("poeLongCable"), m_switchEdits.send(QStringLiteral("poeLongCable"), flag(ui->m_ChkBoxPOE))},
     };
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetNetwork,
                                          NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
@@ -157,7 +152,7 @@ bool CNVREthernetSetting::checkTypedAddresses(QString &message) const
         const QString key = QLatin1String(field.first);
         if (key == QLatin1String("MAC") || key == QLatin1String("MTU"))
             continue;
-        if (!m_reportedTcpip.changed(key, field.second->text()))
+        if (!m_edits.edited(key))
             continue;
         if (!ChannelInputRules::isIpv4(field.second->text().trimmed())) {
             message = SharedTexts::invalidFormatText();

@@ -3,6 +3,7 @@
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
 #include "NvrBodies.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QPair>
@@ -62,7 +63,7 @@ private:
     FUN_DEV_INFO *m_dev = nullptr;
     QPointer<ConfigConversation> m_conversation;
     QString m_currentIp;
-    NvrBodies::ReportedValues m_reportedTcpip;
-    NvrBodies::ReportedValues m_reportedSwitches;
+    OperatorEdits m_edits;       // the TCPIP block
+    OperatorEdits m_switchEdits; // Wi-Fi and PoE switches
     bool m_readOk = false;
 };

@@ -48,7 +48,12 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtAddUserClicked);
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtEditContactClicked);
-    connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
+    m_round = new ConfigReadRound(this, this);
+    m_round->setConversation(m_conversation);
+    // Said once per list read: failed, unreadable, without accounts, not
+    // sent or not answered.
+    connect(m_round, &ConfigReadRound::failed, this, &CNVRUserManageDlg::sayFailed);
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
 
@@ -82,9 +87,10 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
 
 void CNVRUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty()
-        && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read))
-        sayFailed();
+    if (m_devIp.isEmpty())
+        return;
+    m_round->begin();
+    m_round->read(Cmd::GetUsers);
 }
 
 void CNVRUserManageDlg::placeOver(QWidget *dialog) const
@@ -95,6 +101,14 @@ void CNVRUserManageDlg::placeOver(QWidget *dialog) const
     dialog->adjustSize();
     const QRect over = frameGeometry();
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+bool CNVRUserManageDlg::listUsable()
+{
+    if (m_round->isRead())
+        return true;
+    sayFailed();
+    return false;
 }
 
 void CNVRUserManageDlg::sayFailed()
@@ -150,21 +164,28 @@ bool CNVRUserManageDlg::isEditableUser(const QString &key) const
     return user && user->value(QStringLiteral("userName")).trimmed() != DEFAULT_DEV_USER;
 }
 
-void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
+void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     // Only answers to what this dialog sent, from its own NVR: another NVR's
     // list carries its passwords in clear, and its Cmd::EditUser results would
     // apply this dialog's pending password.
-    if (requester != this || !isVisible())
+    if (requester != this)
+        return;
+    // The list goes to its round also while hidden; what only the operator
+    // acts on waits for the dialog to be shown.
+    if (!isVisible() && reply.cmd != Cmd::GetUsers)
         return;
     switch (reply.cmd) {
-    case Cmd::GetUsers:
-        // A list that failed or cannot be read is said; the table stays.
-        if (reply.ok())
+    case Cmd::GetUsers: {
+        // A list that failed, cannot be read or holds no account is said (by
+        // the round); the table stays.
+        const bool complete = reply.ok() && !findAllXmlElements(reply.xml, QStringLiteral("userAcount")).isEmpty();
+        const bool wasFailed = m_round->isFailed();
+        if (m_round->take(reply, complete) == ConfigReadRound::Answer::Required && complete && !wasFailed
+            && !m_round->isFailed())
             parseUserList(reply.xml);
-        else
-            sayFailed();
         break;
+    }
     case Cmd::EditUser:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
         if (reply.ok())
@@ -262,6 +283,8 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
 {
     // The record of the row clicked, taken before the question: a list read
     // meanwhile changes neither which account goes nor what is sent for it.
+    if (!listUsable())
+        return;
     const QString record = buildUserAcountXml(key);
     if (record.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
         return;
@@ -276,6 +299,8 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
 {
     // The records of the ticked rows, taken before the question: a list read
     // meanwhile must not turn them into other accounts.
+    if (!listUsable())
+        return;
     const QStringList rows = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     QStringList records;
     for (const QString &row : rows) {
@@ -297,6 +322,9 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
 
 void CNVRUserManageDlg::onbtAddUserClicked()
 {
+    // The limit counts the accounts the NVR listed.
+    if (!listUsable())
+        return;
     if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {
         MsgTipInfoDlg::showTip(tr("Device user limit reached"), 1000);
         return;
@@ -312,7 +340,7 @@ void CNVRUserManageDlg::onbtAddUserClicked()
 
 void CNVRUserManageDlg::onEditBtnClicked(QString key)
 {
-    const QHash<QString, QString> *listed = account(key);
+    const QHash<QString, QString> *listed = listUsable() ? account(key) : nullptr;
     if (!listed)
         return;
     const QHash<QString, QString> user = *listed;
@@ -331,7 +359,7 @@ void CNVRUserManageDlg::onEditBtnClicked(QString key)
 
 void CNVRUserManageDlg::onEditAuthorityBtnClicked(QString key)
 {
-    if (!isEditableUser(key))
+    if (!listUsable() || !isEditableUser(key))
         return;
     auto *rights = new CNVRAuthSetting(this);
     rights->setAuthInfo(device(), *account(key));

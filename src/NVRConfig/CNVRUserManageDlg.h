@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 #include "UserRequestRoute.h"
@@ -70,7 +71,12 @@ public slots:
     void onbtEditContactClicked();
     void updateText();
 
-    void onReply(QObject *requester, const ConfigReply &reply);
+    // Everything the conversation delivers for this dialog and the account,
+    // rights and contact dialogs it opens.
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
+    // Whether the table shows a full read of the accounts: only then is an
+    // account added, changed or deleted.
+    bool isListRead() const { return m_round->isRead(); }
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
 
 protected:
@@ -84,11 +90,14 @@ private:
     FUN_DEV_INFO *device() const;
     // The failure toast, once while it shows.
     void sayFailed();
+    // False, said, while the accounts shown are no full read.
+    bool listUsable();
     void placeOver(QWidget *dialog) const;
     void updateStateTexts();
 
     QString m_devIp;
     ConfigConversation *m_conversation;
+    ConfigReadRound *m_round; // the account list
     QCheckBox *m_headerBox = nullptr;
     QList<QHash<QString, QString>> m_rows; // the accounts in table order
     int m_listNumber = 0;                  // which list the row keys belong to

@@ -1,8 +1,12 @@
 #include "NvrBodies.h"
 
 #include "CommonHelper.h"
+#include "DeviceCommands.h"
+#include "DeviceXml.h"
 #include "KelvoCommon.h"
 #include "PrivateProto.h"
+
+#include <QXmlStreamReader>
 
 namespace NvrBodies {
 
@@ -28,27 +32,49 @@ QList<Values> readAll(const QString &xml, const QString &element, int maxListed,
     DeviceValue::boundList(pieces, maxListed, what);
     QList<Values> out;
     for (const QString &piece : qAsConst(pieces))
-        out << findValuesInXml(piece, element);
+        out << readLeaves(piece, element);
     return out;
 }
 
 } // namespace
 
-void ReportedValues::reset(const Values &reported)
+Values readLeaves(const QString &xml, const QString &tag)
 {
-    m_reported = reported;
-    m_shown.clear();
-}
-
-bool ReportedValues::changed(const QString &key, const QVariant &state) const
-{
-    const auto shown = m_shown.constFind(key);
-    return shown == m_shown.constEnd() || *shown != state;
-}
-
-QString ReportedValues::send(const QString &key, const QVariant &state, const QString &edited) const
-{
-    return has(key) && !changed(key, state) ? value(key) : edited;
+    Values out;
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    int tagDepth = -1; // depth of the first <tag>; -1 before it
+    QString current;   // the element whose text is collected while it has no child
+    QString text;
+    bool leaf = false;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > DeviceXml::MaxDepth)
+                return Values();
+            if (tagDepth < 0) {
+                if (reader.name() == tag)
+                    tagDepth = depth;
+                continue;
+            }
+            current = reader.name().toString();
+            text.clear();
+            leaf = true;
+        } else if (token == QXmlStreamReader::Characters) {
+            if (tagDepth >= 0 && leaf)
+                text += reader.text();
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (depth == tagDepth)
+                return out;
+            if (tagDepth >= 0 && leaf && !out.contains(current))
+                out.insert(current, text);
+            leaf = false;
+            --depth;
+        } else if (token == QXmlStreamReader::Invalid) {
+            return Values();
+        }
+    }
+    return out;
 }
 
 bool isTypedNumberIn(const QString &text, qint64 low, qint64 high)
@@ -63,11 +89,44 @@ bool isTypedNumberIn(const QString &text, qint64 low, qint64 high)
     return value >= low && value <= high;
 }
 
+bool hasPageElements(int readCmd, const QString &xml)
+{
+    auto all = [](const Values &values, std::initializer_list<const char *> keys) {
+        for (const char *key : keys) {
+            if (!values.contains(QLatin1String(key)))
+                return false;
+        }
+        return true;
+    };
+    switch (readCmd) {
+    case Cmd::GetBasicSettings:
+        return all(readBasic(xml), {"language", "transparency", "resolution", "lockScreenTime", "lockScreenOp",
+                                    "guideEnable", "autoAddIpc"});
+    case Cmd::GetTimeConfig:
+        return all(readLeaves(xml, QStringLiteral("timeConfig")),
+                   {"sysTime", "dateFormat", "timeFormat", "ipcSetTime", "ipcSetTimeInterval", "timeZone",
+                    "chanNumberDisplay", "desktopTimeDisplay"});
+    case Cmd::GetNvrNetwork:
+        return all(readNetConfig(xml).tcpip,
+                   {"DHCPMode", "IP", "netmask", "gateway", "preferredDNS", "standbyDNS", "MAC", "MTU"});
+    case Cmd::GetStoragePolicy:
+        return all(readLeaves(xml, QStringLiteral("body")), {"StoragePolicy", "noHDDPrompt"});
+    case Cmd::GetRecordSchedule:
+        return findValuesInXml(xml, QStringLiteral("body")).contains(QStringLiteral("RecordMode"))
+               || !findAllXmlElements(xml, QStringLiteral("ChannelDetail")).isEmpty();
+    case Cmd::GetVersion:
+        return !findValuesInXml(xml, QStringLiteral("versionInfo")).isEmpty();
+    default:
+        // A disk list may be empty: a recorder without disks lists none.
+        return true;
+    }
+}
+
 // ---- basic settings ---------------------------------------------------------------
 
 Values readBasic(const QString &xml)
 {
-    return findValuesInXml(xml, QStringLiteral("body"));
+    return readLeaves(xml, QStringLiteral("body"));
 }
 
 QString basicBody(const Values &values, bool withLogLevel)
@@ -90,13 +149,13 @@ QString basicBody(const Values &values, bool withLogLevel)
 TimeConfig readTimeConfig(const QString &xml)
 {
     TimeConfig config;
-    config.values = findValuesInXml(xml, QStringLiteral("body"));
+    config.values = readLeaves(xml, QStringLiteral("body"));
     // The element itself: <summertimeSupported> or a text mentioning the
     // word holds no rule.
     const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
     config.hasSummer = !summer.isEmpty();
     if (config.hasSummer)
-        config.summer = findValuesInXml(summer.first(), QStringLiteral("summertime"));
+        config.summer = readLeaves(summer.first(), QStringLiteral("summertime"));
     return config;
 }
 
@@ -127,8 +186,8 @@ QString timeConfigBody(const Values &values, const Values *summer)
 NetConfig readNetConfig(const QString &xml)
 {
     NetConfig config;
-    config.tcpip = findValuesInXml(xml, QStringLiteral("TCPIP"));
-    config.body = findValuesInXml(xml, QStringLiteral("body"));
+    config.tcpip = readLeaves(xml, QStringLiteral("TCPIP"));
+    config.body = readLeaves(xml, QStringLiteral("body"));
     return config;
 }
 
@@ -157,7 +216,7 @@ Schedules readSchedules(const QString &xml, int maxListed)
         const std::optional<int> id = DeviceValue::number(detail.value(QStringLiteral("ID")));
         // A later element of the same channel replaces an earlier one.
         if (id)
-            out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")).trimmed());
+            out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")));
     }
     return out;
 }

@@ -595,7 +595,7 @@ private slots:
         const QString noSummer = QString(timeSupported).remove(QRegularExpression("<summertimeSupported>.*d>"));
         QString basic = kBasic;
         basic.remove(QRegularExpression("<(languageList|resolutionList)>[^<]*</\\1>"));
-        auto row = [](const char *name) { return QTest::newRow(name); };
+        auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
         row("two accounts alike: edit the first")
             << "users" << 14013u << users << int(EditFirstTwin) << ""
             << "" << 14014u

@@ -2,10 +2,10 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 #include "UserRequestRoute.h"
 
 #include <QHash>
-#include <QSet>
 
 class QCheckBox;
 
@@ -56,13 +56,13 @@ protected:
 private:
     QList<QPair<int, QCheckBox *>> localBoxes() const;
     QList<QPair<int, QCheckBox *>> remoteBoxes() const;
-    QList<Box> states(const QList<QPair<int, QCheckBox *>> &boxes) const;
+    QList<Box> states(const QString &prefix, const QList<QPair<int, QCheckBox *>> &boxes) const;
 
     Ui::CNVRAuthSetting *ui;
     QString m_devIp;
     QHash<QString, QString> m_account;
     QString m_local;
     QString m_remote;
-    QSet<QCheckBox *> m_acted;
+    OperatorEdits m_edits; // which boxes the operator clicked ("local0", "remote8", ...)
     UserRequestRoute m_route;
 };

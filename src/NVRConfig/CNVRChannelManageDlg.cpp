@@ -89,6 +89,8 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
+    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
+    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
     // Said once per list read: failed, unreadable, without channels' block,
     // not sent or not answered.
     connect(m_round, &ConfigReadRound::failed, this, &CNVRChannelManageDlg::sayFailed);
@@ -508,7 +510,7 @@ void CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked(int row, int column)
 void CNVRChannelManageDlg::on_pushButtonModify_clicked()
 {
     // A channel is changed only from a list the NVR gave in full.
-    if (!m_round->isRead()) {
+    if (!m_listRead) {
         sayFailed();
         return;
     }
@@ -546,7 +548,7 @@ void CNVRChannelManageDlg::slotNVRChannelModify(QList<QHash<QString, QString>> a
 
 void CNVRChannelManageDlg::onbtnDelDevClicked()
 {
-    if (!m_round->isRead()) {
+    if (!m_listRead) {
         sayFailed();
         return;
     }

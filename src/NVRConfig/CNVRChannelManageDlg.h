@@ -59,7 +59,8 @@ public:
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     // Whether the channel list shown is a full read of the NVR: only then
     // are channels changed or deleted.
-    bool isListRead() const { return m_round->isRead(); }
+    // A re-read under way leaves the list shown a full read until it fails.
+    bool isListRead() const { return m_listRead; }
     ConfigConversation *conversation() const { return m_conversation; }
 
     // "<ip>-<DoubleCam>": each lens of a dual-lens camera is a device.
@@ -120,6 +121,7 @@ private:
 
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
+    bool m_listRead = false;  // the last finished read of the list succeeded
     ConfigReadRound *m_round; // the channel list
     QMap<QString, Record> m_searchDevs;
     bool m_searchCut = false;     // the cut of this search is logged

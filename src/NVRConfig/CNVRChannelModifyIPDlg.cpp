@@ -23,6 +23,8 @@ CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
     ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+    m_edits.watch(QStringLiteral("Username"), ui->m_UserNamelineEdit);
+    m_edits.watch(QStringLiteral("Password"), ui->m_PassWdlineEdit);
     // As tall as its rows, without an empty area below them.
     adjustSize();
 }
@@ -38,6 +40,8 @@ void CNVRChannelModifyIPDlg::setDevInfo(const QHash<QString, QString> &record, F
         return;
     m_nvr = nvr;
     m_record = record;
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(record);
     auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
     ui->m_lblTextTitle->setText(tr("Modify IP-") + value("IPAddress"));
     ui->m_IPAddrlineEdit->setText(value("IPAddress"));
@@ -64,8 +68,8 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const QString mask = ui->m_NetmasklineEdit->text().trimmed();
     const QString gateway = ui->m_GatewaylineEdit->text().trimmed();
     // Logins as listed when untouched, as typed otherwise.
-    const QString user = ChannelInputRules::sent(ui->m_UserNamelineEdit, m_record.value(QStringLiteral("Username")));
-    const QString password = ChannelInputRules::sent(ui->m_PassWdlineEdit, m_record.value(QStringLiteral("Password")));
+    const QString user = m_edits.send(QStringLiteral("Username"), ui->m_UserNamelineEdit->text());
+    const QString password = m_edits.send(QStringLiteral("Password"), ui->m_PassWdlineEdit->text());
     if (CommonHelper::hasEmptyString({ip, mask, gateway, user, password})) {
         ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;

@@ -45,7 +45,7 @@ CNVREditClientUserDlg::CNVREditClientUserDlg(QWidget *parent, const QString &ema
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCancleClicked);
-    connect(ui->m_cbxWhetherOpen, QOverload<int>::of(&QComboBox::activated), this, [this] { m_statusActed = true; });
+    m_edits.watch(QStringLiteral("status"), ui->m_cbxWhetherOpen);
     updateText();
     ui->m_cbxWhetherOpen->setCurrentIndex(1);
     m_editMode = true;
@@ -97,8 +97,10 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
     ui->m_lblTextInfo->clear();
     initAccount(dev, name);
     const QString status = user.value(QStringLiteral("status")).trimmed();
+    const OperatorEdits::Filling filling(m_edits);
+    // The state as listed, also none: sent back so unless the operator chose one.
+    m_edits.setReported({{QStringLiteral("status"), user.value(QStringLiteral("status"))}});
     ui->m_cbxWhetherOpen->setCurrentIndex(status.isEmpty() ? 0 : DeviceValue::toInt(status, -1));
-    m_statusActed = false;
 }
 
 void CNVREditClientUserDlg::onbtnOkClicked()
@@ -128,13 +130,12 @@ void CNVREditClientUserDlg::onbtnOkClicked()
     }
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
     const int state = ui->m_cbxWhetherOpen->currentIndex();
-    // The state as listed (also none) unless the operator chose one.
-    const QString listedState = m_account.value(QStringLiteral("status"));
     NvrBodies::Values account{
         // The account as the NVR listed it, not as the field trims it.
         {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
         {QStringLiteral("passWord"), password},
-        {QStringLiteral("status"), m_editMode && !m_statusActed ? listedState : QString::number(state)},
+        {QStringLiteral("status"),
+         m_editMode ? m_edits.send(QStringLiteral("status"), QString::number(state)) : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),

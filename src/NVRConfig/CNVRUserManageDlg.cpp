@@ -51,6 +51,8 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
+    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
+    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
     // Said once per list read: failed, unreadable, without accounts, not
     // sent or not answered.
     connect(m_round, &ConfigReadRound::failed, this, &CNVRUserManageDlg::sayFailed);
@@ -105,7 +107,7 @@ void CNVRUserManageDlg::placeOver(QWidget *dialog) const
 
 bool CNVRUserManageDlg::listUsable()
 {
-    if (m_round->isRead())
+    if (m_listRead)
         return true;
     sayFailed();
     return false;

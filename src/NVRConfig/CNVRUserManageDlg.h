@@ -76,7 +76,8 @@ public slots:
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     // Whether the table shows a full read of the accounts: only then is an
     // account added, changed or deleted.
-    bool isListRead() const { return m_round->isRead(); }
+    // A re-read under way leaves the list shown a full read until it fails.
+    bool isListRead() const { return m_listRead; }
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
 
 protected:
@@ -97,6 +98,7 @@ private:
 
     QString m_devIp;
     ConfigConversation *m_conversation;
+    bool m_listRead = false;  // the last finished read of the list succeeded
     ConfigReadRound *m_round; // the account list
     QCheckBox *m_headerBox = nullptr;
     QList<QHash<QString, QString>> m_rows; // the accounts in table order

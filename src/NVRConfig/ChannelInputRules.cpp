@@ -35,9 +35,4 @@ void showListed(QLineEdit *edit, const QString &text)
     edit->setText(text);
 }
 
-QString sent(const QLineEdit *edit, const QString &listed)
-{
-    return edit->isModified() ? edit->text() : listed;
-}
-
 } // namespace ChannelInputRules

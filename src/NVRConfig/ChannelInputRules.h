@@ -19,8 +19,5 @@ void setCredentialValidator(QLineEdit *edit);
 // Shows a listed user name or password whole, longer than the typed limit
 // included: only what is typed is held to it.
 void showListed(QLineEdit *edit, const QString &text);
-// What a field sends: the listed text while the operator has not edited
-// the field since it was filled, else what is in it.
-QString sent(const QLineEdit *edit, const QString &listed);
 
 } // namespace ChannelInputRules

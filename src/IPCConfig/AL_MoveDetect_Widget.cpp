@@ -1,6 +1,8 @@
 #include "AL_MoveDetect_Widget.h"
 #include "ui_AL_MoveDetect_Widget.h"
 
+#include <QDebug>
+
 AL_MoveDetect_Widget::Description AL_MoveDetect_Widget::describe()
 {
     Description d;
@@ -24,6 +26,18 @@ AL_MoveDetect_Widget::AL_MoveDetect_Widget(QWidget *parent)
 AL_MoveDetect_Widget::~AL_MoveDetect_Widget()
 {
     delete ui;
+}
+
+void AL_MoveDetect_Widget::applyParams(const ipcCfgParams &params)
+{
+    qDebug() << "params.supportChannel:" << params.supportChannel << "; isMd1:" << readsMd1()
+             << "; m_pDeviceInfo->capacitySet:" << (m_pDeviceInfo ? m_pDeviceInfo->capList : QString());
+    DetectionPage::applyParams(params);
+}
+
+void AL_MoveDetect_Widget::on_comboBoxChannel_currentIndexChanged(int index)
+{
+    changeChannel(index);
 }
 
 void AL_MoveDetect_Widget::retranslateForm()

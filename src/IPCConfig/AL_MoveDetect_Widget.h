@@ -21,8 +21,15 @@ public:
 
     static Description describe();
 
+    // Logs what the read says about channels, then shows it.
+    void applyParams(const ipcCfgParams &params) override;
+
 protected:
     void retranslateForm() override;
+
+private slots:
+    // Connected by the form to the panel's channel list.
+    void on_comboBoxChannel_currentIndexChanged(int index);
 
 private:
     Ui::AL_MoveDetect_Widget *ui;

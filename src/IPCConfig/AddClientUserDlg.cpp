@@ -8,11 +8,16 @@
 #include "PrivateProto.h"
 #include "SharedTexts.h"
 
+#include "ConfigReadRound.h"
+#include "MsgTipInfoDlg.h"
+
 #include <QLineEdit>
+#include <QTimer>
 
 AddClientUserDlg::AddClientUserDlg(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::AddClientUserDlg)
+    , m_answerDeadline(new QTimer(this))
 {
     ui->setupUi(this);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
@@ -27,6 +32,11 @@ AddClientUserDlg::AddClientUserDlg(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &AddClientUserDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &AddClientUserDlg::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &AddClientUserDlg::onbtnCancleClicked);
+    m_answerDeadline->setSingleShot(true);
+    connect(m_answerDeadline, &QTimer::timeout, this, [this] {
+        ui->m_OKBtn->setEnabled(true);
+        ui->m_lblTextInfo->setText(SharedTexts::configFailedText());
+    });
 }
 
 AddClientUserDlg::~AddClientUserDlg()
@@ -47,7 +57,8 @@ void AddClientUserDlg::setDevInfo(FUN_DEV_INFO *dev)
 
 void AddClientUserDlg::onEnterPressed()
 {
-    onbtnOkClicked();
+    if (ui->m_OKBtn->isEnabled())
+        onbtnOkClicked();
 }
 
 void AddClientUserDlg::onbtnCloseclicked()
@@ -64,9 +75,10 @@ void AddClientUserDlg::onbtnCancleClicked()
 
 void AddClientUserDlg::onbtnOkClicked()
 {
-    const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString password = ui->m_UserPasswordlineEdit->text().trimmed();
-    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    // As typed: spaces are part of a camera's names and passwords.
+    const QString user = ui->m_UserNamelineEdit->text();
+    const QString password = ui->m_UserPasswordlineEdit->text();
+    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text();
     if (CommonHelper::hasEmptyString({user, password, confirm}) || password != confirm) {
         ui->m_lblTextInfo->setText(incompleteInfoText());
         return;
@@ -75,6 +87,36 @@ void AddClientUserDlg::onbtnOkClicked()
     // ill-formed and the request would silently never reach the camera.
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
-    CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, body, RequestKind::Other);
-    accept();
+    if (!m_route.conversation) {
+        // On its own: nothing comes back to wait for.
+        CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, body, RequestKind::Other);
+        accept();
+        return;
+    }
+    // Closed only once the camera took the account: a refusal keeps what was
+    // typed, to be mended and sent again.
+    UserRequestRoute own = m_route;
+    own.requester = this;
+    if (!m_listening) {
+        m_listening = true;
+        connect(m_route.conversation, &ConfigConversation::replied, this,
+                [this](QObject *requester, const ConfigReply &reply) {
+                    if (requester != this || reply.cmd != int(Cmd::EditUser))
+                        return;
+                    m_answerDeadline->stop();
+                    ui->m_OKBtn->setEnabled(true);
+                    if (reply.ok()) {
+                        accept();
+                        return;
+                    }
+                    ui->m_lblTextInfo->setText(SharedTexts::configFailedText());
+                    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+                });
+    }
+    if (!CUserManageDlg::sendRequest(own, m_devIp, Cmd::EditUser, body, RequestKind::Other)) {
+        ui->m_lblTextInfo->setText(SharedTexts::configFailedText());
+        return;
+    }
+    ui->m_OKBtn->setEnabled(false);
+    m_answerDeadline->start(ConfigReadRound::timeoutMs());
 }

@@ -4,13 +4,16 @@
 #include "KelvoCommon.h"
 #include "UserRequestRoute.h"
 
+class QTimer;
+
 namespace Ui {
 class AddClientUserDlg;
 }
 
-// Creates a login account on a camera (Cmd::EditUser). Closes as soon as the
-// request is handed on; the user dialog's next list shows whether the camera
-// took it.
+// Creates a login account on a camera (Cmd::EditUser). Through the user
+// dialog's conversation it closes once the camera took the account and stays
+// open with what was typed when the camera refused it; on its own it closes
+// as soon as the request is handed on.
 class AddClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -37,4 +40,6 @@ private:
     Ui::AddClientUserDlg *ui;
     QString m_devIp;
     UserRequestRoute m_route;
+    QTimer *m_answerDeadline = nullptr;
+    bool m_listening = false;
 };

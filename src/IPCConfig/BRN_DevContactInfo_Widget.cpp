@@ -48,8 +48,8 @@ void BRN_DevContactInfo_Widget::parseXml(int cmd, const QString &xml)
     ui->lineEdit->setText(
         findValuesInXml(xml, QStringLiteral("contactInfo")).value(QStringLiteral("contactAddress")).trimmed());
     m_received = IpcBody::children(xml, QStringLiteral("contactInfo"));
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("contactAddress"), ui->lineEdit);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("contactAddress"), ui->lineEdit);
 }
 
 bool BRN_DevContactInfo_Widget::isValidContact(const QString &text)
@@ -65,8 +65,7 @@ void BRN_DevContactInfo_Widget::onSave()
     if (!canSave())
         return;
     IpcBody::Values values = m_received;
-    if (!values.contains(QStringLiteral("contactAddress"))
-        || m_shown.changed(QStringLiteral("contactAddress"), ui->lineEdit)) {
+    if (!values.contains(QStringLiteral("contactAddress")) || m_shown.edited(QStringLiteral("contactAddress"))) {
         const QString contact = ui->lineEdit->text().trimmed();
         if (!isValidContact(contact)) {
             MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);

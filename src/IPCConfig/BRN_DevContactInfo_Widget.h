@@ -5,7 +5,7 @@
 // the camera reported goes back as it came; a typed one is checked.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 namespace Ui {
 class BRN_DevContactInfo_Widget;
@@ -35,5 +35,5 @@ protected:
 private:
     Ui::BRN_DevContactInfo_Widget *ui;
     IpcBody::Values m_received;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
 };

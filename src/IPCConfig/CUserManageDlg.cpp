@@ -59,7 +59,7 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtAddUserClicked);
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtEditContactClicked);
-    connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::recvCommonInfo);
 }
 
 CUserManageDlg::~CUserManageDlg()
@@ -198,7 +198,7 @@ void CUserManageDlg::fitColumns()
     }
 }
 
-void CUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
+void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     // Only answers to what this dialog sent, from its own camera: another
     // camera's list carries that camera's passwords in clear.

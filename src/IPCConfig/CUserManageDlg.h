@@ -82,7 +82,7 @@ public slots:
     void onbtDelectSelectUserClicked();
     void onbtEditContactClicked();
 
-    void onReply(QObject *requester, const ConfigReply &reply);
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
 
 public:
     bool parseGetUserXml(const QString &xml);

@@ -129,28 +129,29 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     if (params.supportChannel)
         ui->comboBoxChannel->setCurrentIndex(params.channel);
 
-    m_shownOwn.clear();
-    m_shownOwn.shown(QStringLiteral("enable"), ui->checkBoxEnable);
-    m_shownOwn.shown(QStringLiteral("sensitivity"), ui->horizontalSlider);
-    m_shownOwn.shown(QStringLiteral("checkSource"), ui->checkBoxSource);
-    m_shownOwn.shown(QStringLiteral("autoPlayFile"), ui->comboBoxPlay);
-    m_shownOwn.shown(QStringLiteral("autoPlayCount"), ui->spinBoxPlay);
-    m_shownLight.clear();
-    m_shownLight.shown(QStringLiteral("enable"), ui->checkBoxLight);
-    m_shownLight.shown(QStringLiteral("status"), ui->comboBoxLight);
-    m_shownLight.shown(QStringLiteral("durationTime"), ui->comboBoxTime);
-    m_shownVoice.clear();
-    m_shownVoice.shown(QStringLiteral("enable"), ui->checkBoxVoice);
-    m_shownVoice.shown(QStringLiteral("audioFile"), ui->comboBoxVoice);
-    m_shownVoice.shown(QStringLiteral("playCount"), ui->spinBoxVoice);
+    m_shownOwn.reset();
+    m_shownOwn.filled(QStringLiteral("enable"), ui->checkBoxEnable);
+    m_shownOwn.filled(QStringLiteral("sensitivity"), ui->horizontalSlider);
+    // Typed into the box beside the slider just as well.
+    m_shownOwn.filled(QStringLiteral("sensitivity"), ui->spinBox);
+    m_shownOwn.filled(QStringLiteral("checkSource"), ui->checkBoxSource);
+    m_shownOwn.filled(QStringLiteral("autoPlayFile"), ui->comboBoxPlay);
+    m_shownOwn.filled(QStringLiteral("autoPlayCount"), ui->spinBoxPlay);
+    m_shownLight.reset();
+    m_shownLight.filled(QStringLiteral("enable"), ui->checkBoxLight);
+    m_shownLight.filled(QStringLiteral("status"), ui->comboBoxLight);
+    m_shownLight.filled(QStringLiteral("durationTime"), ui->comboBoxTime);
+    m_shownVoice.reset();
+    m_shownVoice.filled(QStringLiteral("enable"), ui->checkBoxVoice);
+    m_shownVoice.filled(QStringLiteral("audioFile"), ui->comboBoxVoice);
+    m_shownVoice.filled(QStringLiteral("playCount"), ui->spinBoxVoice);
 }
 
 QString CommonDetection::enableXml() const
 {
     IpcBody::Values v = m_own;
-    m_shownOwn.take(v, QStringLiteral("enable"), ui->checkBoxEnable, flag(ui->checkBoxEnable->isChecked()));
-    m_shownOwn.take(v, QStringLiteral("sensitivity"), ui->horizontalSlider,
-                    QString::number(ui->horizontalSlider->value()));
+    m_shownOwn.take(v, QStringLiteral("enable"), flag(ui->checkBoxEnable->isChecked()));
+    m_shownOwn.take(v, QStringLiteral("sensitivity"), QString::number(ui->horizontalSlider->value()));
     return IpcBody::enableFragment(v);
 }
 
@@ -159,11 +160,10 @@ QString CommonDetection::whiteLightXml() const
     if (!ui->checkBoxLight->isVisibleTo(this))
         return QString();
     IpcBody::Values v = m_light;
-    m_shownLight.take(v, QStringLiteral("enable"), ui->checkBoxLight, flag(ui->checkBoxLight->isChecked()));
-    m_shownLight.take(v, QStringLiteral("status"), ui->comboBoxLight,
-                      QString::number(std::max(0, ui->comboBoxLight->currentIndex())));
+    m_shownLight.take(v, QStringLiteral("enable"), flag(ui->checkBoxLight->isChecked()));
+    m_shownLight.take(v, QStringLiteral("status"), QString::number(std::max(0, ui->comboBoxLight->currentIndex())));
     // One of the listed numbers or the camera's own, shown read-only.
-    m_shownLight.take(v, QStringLiteral("durationTime"), ui->comboBoxTime, ui->comboBoxTime->currentText());
+    m_shownLight.take(v, QStringLiteral("durationTime"), ui->comboBoxTime->currentText());
     return IpcBody::whiteLightFragment(v);
 }
 
@@ -172,10 +172,9 @@ QString CommonDetection::voiceAlarmXml() const
     if (!ui->checkBoxVoice->isVisibleTo(this))
         return QString();
     IpcBody::Values v = m_voice;
-    m_shownVoice.take(v, QStringLiteral("enable"), ui->checkBoxVoice, flag(ui->checkBoxVoice->isChecked()));
-    m_shownVoice.take(v, QStringLiteral("audioFile"), ui->comboBoxVoice,
-                      QString::number(ui->comboBoxVoice->currentData().toInt()));
-    m_shownVoice.take(v, QStringLiteral("playCount"), ui->spinBoxVoice, QString::number(ui->spinBoxVoice->value()));
+    m_shownVoice.take(v, QStringLiteral("enable"), flag(ui->checkBoxVoice->isChecked()));
+    m_shownVoice.take(v, QStringLiteral("audioFile"), QString::number(ui->comboBoxVoice->currentData().toInt()));
+    m_shownVoice.take(v, QStringLiteral("playCount"), QString::number(ui->spinBoxVoice->value()));
     return IpcBody::voiceAlarmFragment(v);
 }
 
@@ -183,10 +182,10 @@ QString CommonDetection::checkSourceXml() const
 {
     IpcBody::Values v = m_own;
     const int next = ui->comboBoxPlay->currentIndex() + 1;
-    m_shownOwn.take(v, QStringLiteral("checkSource"), ui->checkBoxSource, flag(ui->checkBoxSource->isChecked()));
-    m_shownOwn.take(v, QStringLiteral("autoPlayFile"), ui->comboBoxPlay,
+    m_shownOwn.take(v, QStringLiteral("checkSource"), flag(ui->checkBoxSource->isChecked()));
+    m_shownOwn.take(v, QStringLiteral("autoPlayFile"),
                     QString::number(next > 0 && next < ui->comboBoxPlay->count() ? next : 0));
-    m_shownOwn.take(v, QStringLiteral("autoPlayCount"), ui->spinBoxPlay, QString::number(ui->spinBoxPlay->value()));
+    m_shownOwn.take(v, QStringLiteral("autoPlayCount"), QString::number(ui->spinBoxPlay->value()));
     return IpcBody::checkSourceFragment(v);
 }
 

@@ -11,7 +11,7 @@
 // sound this client has no entry for), the control's value otherwise.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QWidget>
 
@@ -55,7 +55,7 @@ private:
     IpcBody::Values m_own;
     IpcBody::Values m_light;
     IpcBody::Values m_voice;
-    ShownValues m_shownOwn;
-    ShownValues m_shownLight;
-    ShownValues m_shownVoice;
+    OperatorEdits m_shownOwn;
+    OperatorEdits m_shownLight;
+    OperatorEdits m_shownVoice;
 };

@@ -56,8 +56,14 @@ void DetectionPage::attachForm()
     m_panel->setMode(m_description.panelMode);
     if (m_overlay)
         m_overlay->raise();
-    if (auto *channels = m_panel->findChild<QComboBox *>(QStringLiteral("comboBoxChannel")))
-        connect(channels, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DetectionPage::onChannelChanged);
+    // A page with a slot of the list's name got it connected by its form
+    // already: connected twice, a change would be read twice.
+    const bool connectedByName = metaObject()->indexOfSlot("on_comboBoxChannel_currentIndexChanged(int)") >= 0;
+    if (auto *channels = m_panel->findChild<QComboBox *>(QStringLiteral("comboBoxChannel"));
+        channels && !connectedByName)
+        connect(channels, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DetectionPage::changeChannel);
+    if (m_track)
+        connect(m_track, &QCheckBox::clicked, this, [this] { m_trackEdited = true; });
 }
 
 bool DetectionPage::hasCapability(const FUN_DEV_INFO *dev, const char *token)
@@ -81,20 +87,37 @@ void DetectionPage::updateDevice(FUN_DEV_INFO *dev)
         channel = dev->channelIdx - 1;
     if (supported())
         readAgain();
+    else if (m_description.unsupportedLog)
+        qDebug() << m_description.unsupportedLog << dev->ip << dev->model;
     m_panel->setEnableEditable(supported());
+}
+
+bool DetectionPage::replyComplete(int cmd, const QString &xml) const
+{
+    // The main read must bring the detection's own element; the track
+    // switch's reply is optional and looked at by its value.
+    if (cmd != int(m_description.get))
+        return true;
+    const QString root = m_description.pattern.section(QLatin1Char('>'), 0, 0).mid(1);
+    return !root.isEmpty() && !findAllXmlElements(xml, root).isEmpty();
 }
 
 void DetectionPage::readAgain()
 {
     const uint8_t ch = m_description.recordChannel || supportChannel ? getChannel() : 0;
-    if (m_description.trackGet)
-        expectReads({m_description.get, m_description.trackGet});
     request(m_description.get, QString(), ch);
     if (!m_description.trackGet)
         return;
     setTrackRowShown(hasCapability(m_pDeviceInfo, m_description.trackToken));
+    // Only the camera's answer lets the switch be used and saved: a camera
+    // without pan-tilt refuses the read, and its page still saves the rest.
+    m_receivedTrack.clear();
+    m_trackShown = false;
+    m_trackEdited = false;
+    if (m_track)
+        m_track->setEnabled(false);
     // The page owns the timer: a page gone before it fires sends nothing.
-    QTimer::singleShot(TrackQueryDelayMs, this, [this, ch]() { request(m_description.trackGet, QString(), ch); });
+    QTimer::singleShot(TrackQueryDelayMs, this, [this, ch]() { requestOptional(m_description.trackGet, ch); });
 }
 
 void DetectionPage::setTrackRowShown(bool shown)
@@ -148,10 +171,12 @@ void DetectionPage::parseXml(int cmd, const QString &xml)
         m_receivedTrack.clear();
         if (body.contains(QStringLiteral("humanTrackStatus")))
             m_receivedTrack.insert(QStringLiteral("humanTrackStatus"), body.value(QStringLiteral("humanTrackStatus")));
-        if (m_track) {
+        if (m_track && body.contains(QStringLiteral("humanTrackStatus"))) {
             m_track->setChecked(DeviceValue::toInt(body.value(QStringLiteral("humanTrackStatus"))) >= 1);
             m_trackState = m_track->isChecked();
             m_trackShown = true;
+            m_trackEdited = false;
+            m_track->setEnabled(true);
         }
     }
 }
@@ -190,8 +215,11 @@ void DetectionPage::onSaveBtnClicked()
     if (!m_pDeviceInfo)
         return;
     if (!supported()) {
-        qDebug() << "detection not offered by the camera:" << m_description.token << m_pDeviceInfo->ip
-                 << m_pDeviceInfo->model;
+        if (m_description.unsupportedLog)
+            qDebug() << m_description.unsupportedLog << m_pDeviceInfo->ip << m_pDeviceInfo->model;
+        else
+            qDebug() << "detection not offered by the camera:" << m_description.token << m_pDeviceInfo->ip
+                     << m_pDeviceInfo->model;
         return;
     }
     if (!canSave())
@@ -205,11 +233,12 @@ void DetectionPage::onSaveBtnClicked()
     }
     const uint8_t ch = readChannel();
     request(m_description.set, saveBody(), ch, RequestKind::Save);
-    if (!m_description.trackSet)
+    // The track switch goes only where the camera answered its read (sent
+    // even while the switch is hidden: the camera keeps what it had).
+    if (!m_description.trackSet || !m_trackShown || !optionalAnswered(m_description.trackGet))
         return;
-    // Sent even while the switch is hidden: the camera keeps what it had.
     IpcBody::Values track = m_receivedTrack;
-    if (!m_trackShown || !track.contains(QStringLiteral("humanTrackStatus")) || m_track->isChecked() != m_trackState)
+    if (m_trackEdited)
         track.insert(QStringLiteral("humanTrackStatus"),
                      m_track && m_track->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     request(m_description.trackSet, IpcBody::humanTrack(track), ch, RequestKind::Other);
@@ -228,7 +257,7 @@ QString DetectionPage::previewKey() const
     return CommonHelper::getDevUrl(m_pDeviceInfo, ENUM_STREAM_TYPE(SubStream));
 }
 
-void DetectionPage::onChannelChanged(int index)
+void DetectionPage::changeChannel(int index)
 {
     if (!m_pDeviceInfo || !supportChannel || index == channel || index < 0)
         return;

@@ -51,6 +51,9 @@ public:
         unsigned int trackGet = 0;
         unsigned int trackSet = 0;
         const char *trackToken = nullptr;
+        // What the debug log says when the camera lacks token; null: a
+        // generic line.
+        const char *unsupportedLog = nullptr;
     };
 
     // The track switch is asked for this long after the detection settings.
@@ -60,8 +63,8 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
-    // Editor, panel, then the area.
-    void applyParams(const ipcCfgParams &params);
+    // Shows a read: editor, panel, then the area. A page may say more first.
+    virtual void applyParams(const ipcCfgParams &params);
     // The key the preview shows: the sub stream of the channel on screen.
     QString previewKey() const;
     // The set body from what was read and what the operator changed.
@@ -87,8 +90,12 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
-private slots:
-    void onChannelChanged(int index);
+    // Another channel of the camera: a new read round for it. A page whose
+    // form connects its channel list by name calls it from its own slot.
+    void changeChannel(int index);
+    bool readsMd1() const { return hasCapability(m_pDeviceInfo, "md1"); }
+    // The detection element's block the page's read must bring.
+    bool replyComplete(int cmd, const QString &xml) const override;
 
 private:
     bool supported() const;
@@ -108,4 +115,5 @@ private:
     IpcBody::Values m_receivedTrack;
     bool m_trackShown = false;
     bool m_trackState = false;
+    bool m_trackEdited = false; // the operator clicked the track switch
 };

@@ -114,6 +114,11 @@ void DeviceSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     QTimer::singleShot(SecondRequestMs, this, [this] { request(CmdGetSettings); });
 }
 
+bool DeviceSettingWidget::replyComplete(int cmd, const QString &xml) const
+{
+    return cmd != int(CmdGetSettings) || !findAllXmlElements(xml, QStringLiteral("settingsConfig")).isEmpty();
+}
+
 void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
 {
     if (xml.isEmpty() || !handledCommands().contains(cmd))
@@ -139,12 +144,12 @@ void DeviceSettingWidget::parseXml(int cmd, const QString &xml)
     }
     m_filling = false;
     m_setTimeTouched = false;
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("language"), ui->comboBox_language);
-    m_shown.shown(QStringLiteral("timingMode"), ui->comboBox_timingMode);
-    m_shown.shown(QStringLiteral("NTPServer"), ui->lineEdit_timingServer);
-    m_shown.shown(QStringLiteral("NTPPort"), ui->lineEdit_timingPort);
-    m_shown.shown(QStringLiteral("timingInterval"), ui->lineEdit_timingInterval);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("language"), ui->comboBox_language);
+    m_shown.filled(QStringLiteral("timingMode"), ui->comboBox_timingMode);
+    m_shown.filled(QStringLiteral("NTPServer"), ui->lineEdit_timingServer);
+    m_shown.filled(QStringLiteral("NTPPort"), ui->lineEdit_timingPort);
+    m_shown.filled(QStringLiteral("timingInterval"), ui->lineEdit_timingInterval);
 }
 
 void DeviceSettingWidget::fillGeneral(const QHash<QString, QString> &settings)
@@ -254,15 +259,14 @@ void DeviceSettingWidget::settingsXml()
         values.insert(
             QStringLiteral("deviceName"),
             IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu : QString()));
-    m_shown.take(values, QStringLiteral("language"), ui->comboBox_language,
-                 ui->comboBox_language->currentData().toString());
+    m_shown.take(values, QStringLiteral("language"), ui->comboBox_language->currentData().toString());
     request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
 }
 
 bool DeviceSettingWidget::typedNumber(const QString &key, QLineEdit *edit, int low, int high,
                                       IpcBody::Values &values) const
 {
-    if (values.contains(key) && !m_shown.changed(key, edit))
+    if (values.contains(key) && !m_shown.edited(key))
         return true;
     const std::optional<int> number = DeviceValue::number(edit->text());
     if (!number || *number < low || *number > high) {
@@ -280,9 +284,8 @@ QString DeviceSettingWidget::timingXml() const
         || !typedNumber(QStringLiteral("timingInterval"), ui->lineEdit_timingInterval, 0,
                         std::numeric_limits<int>::max(), values))
         return QString();
-    m_shown.take(values, QStringLiteral("timingMode"), ui->comboBox_timingMode,
-                 QString::number(ui->comboBox_timingMode->currentIndex()));
-    m_shown.take(values, QStringLiteral("NTPServer"), ui->lineEdit_timingServer, ui->lineEdit_timingServer->text());
+    m_shown.take(values, QStringLiteral("timingMode"), QString::number(ui->comboBox_timingMode->currentIndex()));
+    m_shown.take(values, QStringLiteral("NTPServer"), ui->lineEdit_timingServer->text());
 
     if (m_zonePicked || !values.contains(QStringLiteral("timeZone"))) {
         const QString key = ui->comboBox_timeZone->currentData().toString();
@@ -297,10 +300,14 @@ QString DeviceSettingWidget::timingXml() const
         }
     } else if (!values.contains(QStringLiteral("timeOffset"))) {
         const TimeZoneTable::Result found = TimeZoneTable::findByName(m_readZone);
-        const bool known = found.second == TimeZoneTable::ZoneMode
-                           || (found.second == TimeZoneTable::OffsetMode && isInteger(m_readZone));
-        values.insert(QStringLiteral("timeOffset"),
-                      known ? TimeZoneTable::zoneIndexText(found.first, true) : QString());
+        // A zone named by its minutes is its own offset; the zone list knows
+        // no such display text, and its first group's offset is not this one.
+        if (found.second == TimeZoneTable::OffsetMode && isInteger(m_readZone))
+            values.insert(QStringLiteral("timeOffset"), m_readZone);
+        else
+            values.insert(QStringLiteral("timeOffset"), found.second == TimeZoneTable::ZoneMode
+                                                            ? TimeZoneTable::zoneIndexText(found.first, true)
+                                                            : QString());
     }
 
     // The camera's clock as it runs, unless the operator set a time.

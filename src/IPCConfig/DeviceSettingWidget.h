@@ -12,7 +12,7 @@
 // port or interval he types must be a number.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QMap>
 #include <QStringList>
@@ -34,6 +34,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
 
     QString timingXml() const;
     void settingsXml();
@@ -75,7 +76,7 @@ private:
     // The texts of the last Cmd::GetSettings, and how the controls showed them.
     IpcBody::Values m_receivedSettings;
     IpcBody::Values m_receivedTiming;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
     bool m_setTimeTouched = false;
     bool m_filling = false;
 };

@@ -106,10 +106,11 @@ bool EditClientUserDlg::checkNewPassword(const QString &newPassword, const QStri
 
 void EditClientUserDlg::onbtnOkClicked()
 {
-    const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString oldPassword = ui->lineEditOld->text().trimmed();
-    const QString newPassword = ui->m_NewUserPasswordlineEdit->text().trimmed();
-    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    // As typed: spaces are part of a camera's names and passwords.
+    const QString user = ui->m_UserNamelineEdit->text();
+    const QString oldPassword = ui->lineEditOld->text();
+    const QString newPassword = ui->m_NewUserPasswordlineEdit->text();
+    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text();
     if (!checkOldPassword(oldPassword))
         return;
     const bool isAdmin = user == DEFAULT_DEV_USER;

@@ -93,6 +93,11 @@ void EthernetSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     request(CmdGetNetwork);
 }
 
+bool EthernetSettingWidget::replyComplete(int cmd, const QString &xml) const
+{
+    return cmd != int(CmdGetNetwork) || !findAllXmlElements(xml, QStringLiteral("TCPIP")).isEmpty();
+}
+
 void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
 {
     if (cmd != int(CmdGetNetwork))
@@ -112,13 +117,14 @@ void EthernetSettingWidget::parseXml(int cmd, const QString &xml)
     ui->lineEdit_dns2->setText(values.value(QStringLiteral("standbyDNS")));
     ui->lineEdit_mac->setText(values.value(QStringLiteral("MAC")));
     m_received = IpcBody::children(xml, QStringLiteral("TCPIP"));
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("DHCPMode"), ui->radioButton_dhcp);
-    m_shown.shown(QStringLiteral("IP"), ui->lineEdit_ip);
-    m_shown.shown(QStringLiteral("netmask"), ui->lineEdit_netMask);
-    m_shown.shown(QStringLiteral("gateway"), ui->lineEdit_gateway);
-    m_shown.shown(QStringLiteral("preferredDNS"), ui->lineEdit_dns1);
-    m_shown.shown(QStringLiteral("standbyDNS"), ui->lineEdit_dns2);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("DHCPMode"), ui->radioButton_dhcp);
+    m_shown.filled(QStringLiteral("DHCPMode"), ui->radioButton_static);
+    m_shown.filled(QStringLiteral("IP"), ui->lineEdit_ip);
+    m_shown.filled(QStringLiteral("netmask"), ui->lineEdit_netMask);
+    m_shown.filled(QStringLiteral("gateway"), ui->lineEdit_gateway);
+    m_shown.filled(QStringLiteral("preferredDNS"), ui->lineEdit_dns1);
+    m_shown.filled(QStringLiteral("standbyDNS"), ui->lineEdit_dns2);
 }
 
 void EthernetSettingWidget::setFieldsEnabled(bool enabled)
@@ -161,16 +167,33 @@ bool EthernetSettingWidget::checkInput(QString &message)
 {
     if (!ui->radioButton_static->isChecked())
         return true;
-    const QStringList texts{ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
-                            ui->lineEdit_gateway->text().trimmed(), ui->lineEdit_dns1->text().trimmed(),
-                            ui->lineEdit_dns2->text().trimmed()};
-    for (const QString &text : texts) {
-        if (!ipv4Pattern().match(text).hasMatch()) {
+    // Only what goes out from a field is checked: a value the camera reported
+    // and the operator left alone (an empty standby DNS) goes back as it came.
+    // Turning static mode on makes the address, mask and gateway the
+    // operator's too.
+    const bool toStatic = m_shown.edited(QStringLiteral("DHCPMode"));
+    const auto typed = [this](const QString &key) { return !m_received.contains(key) || m_shown.edited(key); };
+    const QList<QPair<QString, QLineEdit *>> fields{
+        {QStringLiteral("IP"), ui->lineEdit_ip},           {QStringLiteral("netmask"), ui->lineEdit_netMask},
+        {QStringLiteral("gateway"), ui->lineEdit_gateway}, {QStringLiteral("preferredDNS"), ui->lineEdit_dns1},
+        {QStringLiteral("standbyDNS"), ui->lineEdit_dns2},
+    };
+    bool addressTyped = false;
+    for (int i = 0; i < fields.size(); ++i) {
+        const bool address = i < 3;
+        if (!typed(fields.at(i).first) && !(address && toStatic))
+            continue;
+        addressTyped = addressTyped || address;
+        if (!ipv4Pattern().match(fields.at(i).second->text().trimmed()).hasMatch()) {
             message = SharedTexts::invalidFormatText();
             return false;
         }
     }
-    return checkIp(texts.at(0), texts.at(1), texts.at(2), message) == 0;
+    if (!addressTyped)
+        return true;
+    return checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                   ui->lineEdit_gateway->text().trimmed(), message)
+           == 0;
 }
 
 void EthernetSettingWidget::on_pushButton_save_clicked()
@@ -190,18 +213,17 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     };
     bool changed = false;
     for (const auto &control : controls)
-        changed = changed || !m_received.contains(control.first) || m_shown.changed(control.first, control.second);
+        changed = changed || !m_received.contains(control.first) || m_shown.edited(control.first);
     QString message;
     if (changed && !checkInput(message)) {
         MsgTipInfoDlg::showTip(message, TipMs);
         return;
     }
     IpcBody::Values values = m_received;
-    m_shown.take(values, QStringLiteral("DHCPMode"), ui->radioButton_dhcp,
+    m_shown.take(values, QStringLiteral("DHCPMode"),
                  ui->radioButton_dhcp->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     for (int i = 1; i < controls.size(); ++i)
-        m_shown.take(values, controls.at(i).first, controls.at(i).second,
-                     static_cast<QLineEdit *>(controls.at(i).second)->text());
+        m_shown.take(values, controls.at(i).first, static_cast<QLineEdit *>(controls.at(i).second)->text());
     if (!values.contains(QStringLiteral("MAC")))
         values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
     if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))

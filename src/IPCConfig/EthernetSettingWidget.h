@@ -15,7 +15,7 @@
 // the checks (they are the camera's own); a changed one is checked whole.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 class QRegularExpression;
 class QTimer;
@@ -34,6 +34,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
     // The camera's answer to a Cmd::SetNetwork, whatever page is current by then.
     void onSaveResult(int cmd, bool ok) override;
 
@@ -74,7 +75,7 @@ private:
     QString m_pendingNewIp;
     bool m_pendingActive = false;
     IpcBody::Values m_received;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
 
     static int s_moveWindowMs;
     static int s_moveMs;

@@ -149,13 +149,32 @@ void MD_AudioCode_Widget::updateDevice(FUN_DEV_INFO *dev)
     ui->comboBoxSpeaker->setVisible(capsHaveAudioDecode && volumeAsList);
     m_receivedEncode.clear();
     m_receivedDecode.clear();
-    m_shown.clear();
+    m_shown.reset();
     if (!capsHaveAudio && !capsHaveAudioDecode)
         return;
     expectReads({CmdGetAudioCaps, CmdGetAudio});
     request(CmdGetAudioCaps);
     refreshLater(50);
 }
+
+bool MD_AudioCode_Widget::replyComplete(int cmd, const QString &xml) const
+{
+    if (cmd != int(CmdGetAudio))
+        return true;
+    return !findAllXmlElements(xml, QStringLiteral("audioEncode")).isEmpty()
+           || !findAllXmlElements(xml, QStringLiteral("audioDecode")).isEmpty();
+}
+
+namespace {
+// A reported text the list lacks is an entry of its own: picking a listed
+// one is then always the operator's change.
+void showText(QComboBox *box, const QString &text)
+{
+    if (!text.isEmpty() && box->findText(text) < 0)
+        box->addItem(text);
+    box->setCurrentText(text);
+}
+} // namespace
 
 void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
 {
@@ -184,13 +203,13 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
     qDebug() << "encode hash " << encode << "decode hash " << decode;
     encodeFormatText = encode.value(QStringLiteral("encodeFormat")).trimmed();
     encodeRateText = encode.value(QStringLiteral("samplingRate")).trimmed();
-    ui->comboBoxType->setCurrentText(encodeFormatText);
-    ui->comboBoxRate->setCurrentText(encodeRateText);
+    showText(ui->comboBoxType, encodeFormatText);
+    showText(ui->comboBoxRate, encodeRateText);
     applyVolume(true, encode.value(QStringLiteral("volume")).trimmed().toInt(), true);
     decodeFormatText = decode.value(QStringLiteral("decodeFormat")).trimmed();
     decodeRateText = decode.value(QStringLiteral("samplingRate")).trimmed();
-    ui->comboBoxDecodeType->setCurrentText(decodeFormatText);
-    ui->comboBoxDecodeRate->setCurrentText(decodeRateText);
+    showText(ui->comboBoxDecodeType, decodeFormatText);
+    showText(ui->comboBoxDecodeRate, decodeRateText);
     bitWidthText = decode.value(QStringLiteral("bitWidth"));
     soundModeText = decode.value(QStringLiteral("soundmode"));
     applyVolume(false, decode.value(QStringLiteral("volume")).trimmed().toInt(), true);
@@ -200,13 +219,13 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
     const IpcBody::Element *decodePart = reply.find(QStringLiteral("audioDecode"));
     m_receivedEncode = encodePart ? encodePart->values() : IpcBody::Values();
     m_receivedDecode = decodePart ? decodePart->values() : IpcBody::Values();
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("encode.encodeFormat"), ui->comboBoxType);
-    m_shown.shown(QStringLiteral("encode.samplingRate"), ui->comboBoxRate);
-    m_shown.shown(QStringLiteral("encode.volume"), volumeControl(true));
-    m_shown.shown(QStringLiteral("decode.decodeFormat"), ui->comboBoxDecodeType);
-    m_shown.shown(QStringLiteral("decode.samplingRate"), ui->comboBoxDecodeRate);
-    m_shown.shown(QStringLiteral("decode.volume"), volumeControl(false));
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("encode.encodeFormat"), ui->comboBoxType);
+    m_shown.filled(QStringLiteral("encode.samplingRate"), ui->comboBoxRate);
+    m_shown.filled(QStringLiteral("encode.volume"), volumeControl(true));
+    m_shown.filled(QStringLiteral("decode.decodeFormat"), ui->comboBoxDecodeType);
+    m_shown.filled(QStringLiteral("decode.samplingRate"), ui->comboBoxDecodeRate);
+    m_shown.filled(QStringLiteral("decode.volume"), volumeControl(false));
 }
 
 QWidget *MD_AudioCode_Widget::volumeControl(bool mic) const
@@ -237,7 +256,7 @@ void MD_AudioCode_Widget::on_pushButton_save_clicked()
         return;
     const auto put = [this](IpcBody::Values &values, const QString &side, const char *key, const QWidget *control,
                             const QString &fromControl) {
-        if (!values.contains(QLatin1String(key)) || m_shown.changed(side + QLatin1String(key), control))
+        if (!values.contains(QLatin1String(key)) || m_shown.edited(side + QLatin1String(key)))
             values.insert(QLatin1String(key), fromControl);
     };
     // The page offers no switch for the halves: a camera's own state goes

@@ -7,7 +7,7 @@
 // control (a format outside the capability lists, a volume beyond the scale).
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QMultiMap>
@@ -26,6 +26,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
 
     // Cmd::GetAudio on channel 0 after msec, dropped when context goes first.
     // Asks for the audio settings again after msec; nothing once the page is
@@ -68,5 +69,5 @@ private:
     // The last Cmd::GetAudio as received, and how the controls showed it.
     IpcBody::Values m_receivedEncode;
     IpcBody::Values m_receivedDecode;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
 };

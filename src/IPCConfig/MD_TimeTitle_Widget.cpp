@@ -96,18 +96,25 @@ void MD_TimeTitle_Widget::resetRecords()
     m_received = IpcBody::Osd();
     m_receivedDefaults = IpcBody::Osd();
     m_receivedFrame.clear();
-    m_shown.clear();
-    m_shownFrame.clear();
+    m_shown.reset();
+    m_shownFrame.reset();
+    // Usable once the camera said its frame status.
+    ui->comboBoxOSD->setEnabled(false);
+}
+
+bool MD_TimeTitle_Widget::replyComplete(int cmd, const QString &xml) const
+{
+    return cmd != int(CmdGetOsd) || !findAllXmlElements(xml, QStringLiteral("OSD")).isEmpty();
 }
 
 void MD_TimeTitle_Widget::requestOsd()
 {
     const uint8_t ch = getChannel();
-    // The frame switch is saved with the rest: it must be the camera's too.
-    expectReads({CmdGetOsd, CmdGetFrame});
     request(CmdGetOsd, QString(), ch);
     QTimer::singleShot(50, this, [this, ch]() { requestOptional(CmdGetOsdDefaults, ch); });
-    QTimer::singleShot(80, this, [this, ch]() { request(CmdGetFrame, QString(), ch); });
+    // The page works without the frame switch: it is saved only where the
+    // camera answered its read.
+    QTimer::singleShot(80, this, [this, ch]() { requestOptional(CmdGetFrame, ch); });
 }
 
 void MD_TimeTitle_Widget::updateDevice(FUN_DEV_INFO *dev)
@@ -163,8 +170,9 @@ void MD_TimeTitle_Widget::parseXml(int cmd, const QString &xml)
         if (body.contains(QStringLiteral("osdFrameStatus")))
             m_receivedFrame.insert(QStringLiteral("osdFrameStatus"), status);
         ui->comboBoxOSD->setCurrentIndex(DeviceValue::toInt(status) >= 1 ? 1 : 0);
-        m_shownFrame.clear();
-        m_shownFrame.shown(QStringLiteral("osdFrameStatus"), ui->comboBoxOSD);
+        m_shownFrame.reset();
+        m_shownFrame.filled(QStringLiteral("osdFrameStatus"), ui->comboBoxOSD);
+        ui->comboBoxOSD->setEnabled(!m_receivedFrame.isEmpty());
     }
 }
 
@@ -400,26 +408,24 @@ void MD_TimeTitle_Widget::applyOsdInfo(const OSD_INFO &info)
 
 void MD_TimeTitle_Widget::rememberShown()
 {
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD);
-    m_shown.shown(QStringLiteral("pattern.date"), ui->comboBoxDateFormat);
-    m_shown.shown(QStringLiteral("pattern.time"), ui->comboBoxTime);
-    m_shown.shown(QStringLiteral("pattern.week"), ui->comboBoxWeek);
-    m_shown.shown(QStringLiteral("pattern.hour"), ui->checkBoxHour);
-    m_shown.shown(QStringLiteral("channelDisplayEnable"), ui->checkBoxShowName);
-    m_shown.shown(QStringLiteral("channelContent"), ui->lineEditChannelName);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD);
+    m_shown.filled(QStringLiteral("pattern.date"), ui->comboBoxDateFormat);
+    m_shown.filled(QStringLiteral("pattern.time"), ui->comboBoxTime);
+    m_shown.filled(QStringLiteral("pattern.week"), ui->comboBoxWeek);
+    m_shown.filled(QStringLiteral("pattern.hour"), ui->checkBoxHour);
+    m_shown.filled(QStringLiteral("channelDisplayEnable"), ui->checkBoxShowName);
+    m_shown.filled(QStringLiteral("channelContent"), ui->lineEditChannelName);
     for (int i = 0; i < CustomCount; ++i) {
-        m_shown.shown(QStringLiteral("custom%1.enable").arg(i), m_checks.at(i));
-        m_shown.shown(QStringLiteral("custom%1.text").arg(i), m_edits.at(i));
+        m_shown.filled(QStringLiteral("custom%1.enable").arg(i), m_checks.at(i));
+        m_shown.filled(QStringLiteral("custom%1.text").arg(i), m_edits.at(i));
     }
 }
 
 bool MD_TimeTitle_Widget::patternChanged() const
 {
-    return m_shown.changed(QStringLiteral("pattern.date"), ui->comboBoxDateFormat)
-           || m_shown.changed(QStringLiteral("pattern.time"), ui->comboBoxTime)
-           || m_shown.changed(QStringLiteral("pattern.week"), ui->comboBoxWeek)
-           || m_shown.changed(QStringLiteral("pattern.hour"), ui->checkBoxHour);
+    return m_shown.edited(QStringLiteral("pattern.date")) || m_shown.edited(QStringLiteral("pattern.time"))
+           || m_shown.edited(QStringLiteral("pattern.week")) || m_shown.edited(QStringLiteral("pattern.hour"));
 }
 
 // Only a label the operator dragged is measured again; the others keep the
@@ -479,7 +485,7 @@ QString MD_TimeTitle_Widget::saveBody() const
         || (anyMoved && DeviceValue::toInt(v.value(QStringLiteral("posUnit"))) <= 0))
         v.insert(QStringLiteral("posUnit"), QString::number(m_info.posUnit));
 
-    m_shown.take(v, QStringLiteral("dateDisplayEnable"), ui->checkBoxShowOSD, flag(ui->checkBoxShowOSD->isChecked()));
+    m_shown.take(v, QStringLiteral("dateDisplayEnable"), flag(ui->checkBoxShowOSD->isChecked()));
     if (out.newFormat()) {
         if (patternChanged())
             v.insert(QStringLiteral("dateTimeFormat"), buildDateTimeFormat());
@@ -506,10 +512,8 @@ QString MD_TimeTitle_Widget::saveBody() const
             v.insert(yKey, QString::number(record.y()));
     };
     position("timeX", "timeY", ui->labelMoveTime, QPoint(m_info.timeX, m_info.timeY));
-    m_shown.take(v, QStringLiteral("channelDisplayEnable"), ui->checkBoxShowName,
-                 flag(ui->checkBoxShowName->isChecked()));
-    m_shown.take(v, QStringLiteral("channelContent"), ui->lineEditChannelName,
-                 IpcBody::encodeText(ui->lineEditChannelName->text(), cpu));
+    m_shown.take(v, QStringLiteral("channelDisplayEnable"), flag(ui->checkBoxShowName->isChecked()));
+    m_shown.take(v, QStringLiteral("channelContent"), IpcBody::encodeText(ui->lineEditChannelName->text(), cpu));
     position("channelX", "channelY", ui->labelMoveChannel, QPoint(m_info.channelX, m_info.channelY));
 
     QList<IpcBody::OsdCustom> customs;
@@ -529,9 +533,9 @@ QString MD_TimeTitle_Widget::saveBody() const
         IpcBody::Values &c = entry.values;
         const QString enableKey = QStringLiteral("custom%1.enable").arg(i);
         const QString textKey = QStringLiteral("custom%1.text").arg(i);
-        if (!c.contains(QStringLiteral("displayEnable")) || m_shown.changed(enableKey, m_checks.at(i)))
+        if (!c.contains(QStringLiteral("displayEnable")) || m_shown.edited(enableKey))
             c.insert(QStringLiteral("displayEnable"), flag(m_checks.at(i)->isChecked()));
-        if (!c.contains(QStringLiteral("textContent")) || m_shown.changed(textKey, m_edits.at(i)))
+        if (!c.contains(QStringLiteral("textContent")) || m_shown.edited(textKey))
             c.insert(QStringLiteral("textContent"), IpcBody::encodeText(m_edits.at(i)->text(), cpu));
         QPoint record = defaultPosition(m_labels.at(i));
         if (i < m_info.customs.size())
@@ -560,11 +564,12 @@ void MD_TimeTitle_Widget::onSaveBtnClicked()
     collectOsdInfo();
     qDebug() << "OSD XML:" << body;
     IpcBody::Values frame = m_receivedFrame;
-    m_shownFrame.take(frame, QStringLiteral("osdFrameStatus"), ui->comboBoxOSD,
+    m_shownFrame.take(frame, QStringLiteral("osdFrameStatus"),
                       QString::number(std::max(0, ui->comboBoxOSD->currentIndex())));
     const uint8_t ch = readChannel();
     request(CmdSetOsd, body, ch, RequestKind::Save);
-    request(CmdSetFrame, IpcBody::osdFrameStatus(frame), ch, RequestKind::Other);
+    if (optionalAnswered(CmdGetFrame) && !m_receivedFrame.isEmpty())
+        request(CmdSetFrame, IpcBody::osdFrameStatus(frame), ch, RequestKind::Other);
 }
 
 void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()

@@ -13,7 +13,7 @@
 // operator fills it in.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QPoint>
@@ -64,6 +64,7 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
+    bool replyComplete(int cmd, const QString &xml) const override;
     // Reads an OSD body into a record (and posUnit).
     void parseXml(OSD_INFO &info, const QString &xml);
 
@@ -119,8 +120,8 @@ private:
     IpcBody::Osd m_received;
     IpcBody::Osd m_receivedDefaults;
     IpcBody::Values m_receivedFrame;
-    ShownValues m_shown;
-    ShownValues m_shownFrame;
+    OperatorEdits m_shown;
+    OperatorEdits m_shownFrame;
     bool m_dragging = false;
     QPoint m_lastPos;
     QPointer<QLabel> m_dragLabel;

@@ -47,9 +47,9 @@ void MediaPortWidget::parseXml(int cmd, const QString &xml)
     ui->lineEdit_rtsp->setText(values.value(QStringLiteral("RTSPPort")).trimmed());
     ui->lineEdit_http->setText(values.value(QStringLiteral("HTTPPort")).trimmed());
     m_received = IpcBody::children(xml, QStringLiteral("portConfig"));
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
-    m_shown.shown(QStringLiteral("HTTPPort"), ui->lineEdit_http);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
+    m_shown.filled(QStringLiteral("HTTPPort"), ui->lineEdit_http);
 }
 
 QString MediaPortWidget::checkPorts(const QString &rtspText, const QString &httpText)
@@ -75,10 +75,10 @@ void MediaPortWidget::on_pushButton_save_clicked()
 {
     if (!canSave())
         return;
-    const bool rtspTyped = !m_received.contains(QStringLiteral("RTSPPort"))
-                           || m_shown.changed(QStringLiteral("RTSPPort"), ui->lineEdit_rtsp);
-    const bool httpTyped = !m_received.contains(QStringLiteral("HTTPPort"))
-                           || m_shown.changed(QStringLiteral("HTTPPort"), ui->lineEdit_http);
+    const bool rtspTyped =
+        !m_received.contains(QStringLiteral("RTSPPort")) || m_shown.edited(QStringLiteral("RTSPPort"));
+    const bool httpTyped =
+        !m_received.contains(QStringLiteral("HTTPPort")) || m_shown.edited(QStringLiteral("HTTPPort"));
     // Only what the operator typed is checked: the camera's own ports go
     // back as they are.
     const QString refusal = checkPorts(rtspTyped ? ui->lineEdit_rtsp->text() : QStringLiteral("554"),

@@ -6,7 +6,7 @@
 // back as the camera reported it, unchecked; a typed one is checked.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 namespace Ui {
 class MediaPortWidget;
@@ -40,5 +40,5 @@ private:
     // port, not whatever the field holds by the time the reply comes.
     int m_sentRtspPort = -1;
     IpcBody::Values m_received;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
 };

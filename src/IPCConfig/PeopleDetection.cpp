@@ -7,6 +7,7 @@ PeopleDetection::Description PeopleDetection::describe()
     d.get = Cmd::GetPeopleDetection;
     d.set = Cmd::SetPeopleDetection;
     d.token = "PD";
+    d.unsupportedLog = "don't support pd.";
     d.channelToken = "PD1";
     d.recordChannel = true;
     d.pattern = QStringLiteral("<peopleDetection>{=enable} {=area}<supervisedTime>{=schedule}</supervisedTime>{=light} "
@@ -28,6 +29,16 @@ PeopleDetection::PeopleDetection(QWidget *parent)
 PeopleDetection::~PeopleDetection()
 {
     delete ui;
+}
+
+void PeopleDetection::applyParams(const ipcCfgParams &params)
+{
+    applyDetectionParams(params);
+}
+
+void PeopleDetection::applyDetectionParams(const ipcCfgParams &params)
+{
+    DetectionPage::applyParams(params);
 }
 
 void PeopleDetection::retranslateForm()

@@ -22,6 +22,10 @@ public:
 
     static Description describe();
 
+    void applyParams(const ipcCfgParams &params) override;
+    // Schedule, area, then the panel: what a read of the page shows.
+    void applyDetectionParams(const ipcCfgParams &params);
+
 protected:
     void retranslateForm() override;
 

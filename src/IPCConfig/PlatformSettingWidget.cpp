@@ -1,4 +1,6 @@
 #include "PlatformSettingWidget.h"
+
+#include "EthernetSettingWidget.h"
 #include "ui_PlatformSettingWidget.h"
 
 #include "CommonHelperWidgets.h"
@@ -71,12 +73,12 @@ void PlatformSettingWidget::parseXml(int cmd, const QString &xml)
     ui->lineEdit_SIPKeeplive->setText(value("SIPKeeplive"));
     on_checkBox_enable_stateChanged(ui->checkBox_enable->isChecked() ? 1 : 0);
     m_received = IpcBody::children(xml, QStringLiteral("GB28181"));
-    m_shown.clear();
-    m_shown.shown(QStringLiteral("Enable"), ui->checkBox_enable);
+    m_shown.reset();
+    m_shown.filled(QStringLiteral("Enable"), ui->checkBox_enable);
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         const QString element = edit->objectName().mid(int(qstrlen("lineEdit_")));
         if (element != QLatin1String("SIPRegisterStatus"))
-            m_shown.shown(element, edit);
+            m_shown.filled(element, edit);
     }
 }
 
@@ -95,7 +97,7 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
     if (!canSave())
         return;
     IpcBody::Values values = m_received;
-    m_shown.take(values, QStringLiteral("Enable"), ui->checkBox_enable,
+    m_shown.take(values, QStringLiteral("Enable"),
                  ui->checkBox_enable->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         const QString element = edit->objectName().mid(int(qstrlen("lineEdit_")));
@@ -105,7 +107,7 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
                 values.insert(element, edit->property(kStatusProperty).toString());
             continue;
         }
-        const bool typed = !values.contains(element) || m_shown.changed(element, edit);
+        const bool typed = !values.contains(element) || m_shown.edited(element);
         if (!typed)
             continue;
         // A port the operator types is a port: empty, negative or beyond
@@ -117,6 +119,14 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
                 edit->setFocus();
                 return;
             }
+        }
+        // A server address the operator types is an address: "999.1.1.1" or
+        // nothing would leave the camera registering nowhere.
+        if (element.endsWith(QLatin1String("IP"))
+            && !EthernetSettingWidget::ipv4Pattern().match(edit->text().trimmed()).hasMatch()) {
+            MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+            edit->setFocus();
+            return;
         }
         values.insert(element, edit->text());
     }

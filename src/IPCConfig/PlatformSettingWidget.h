@@ -6,7 +6,7 @@
 // the operator changed it; a port he types must be one (1 to 65535).
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 namespace Ui {
 class PlatformSettingWidget;
@@ -38,5 +38,5 @@ protected:
 private:
     Ui::PlatformSettingWidget *ui;
     IpcBody::Values m_received;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
 };

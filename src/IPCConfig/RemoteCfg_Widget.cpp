@@ -18,19 +18,18 @@
 #include <QTimer>
 
 namespace {
-// Twice what the connection waits for any reply: a read this late will not come.
-int g_readTimeoutMs = 6000;
 constexpr int TipMs = 2000;
 } // namespace
 
 RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
     : QWidget(parent)
-    , m_deadline(new QTimer(this))
+    , m_round(new ConfigReadRound(this, this))
 {
-    m_deadline->setSingleShot(true);
-    connect(m_deadline, &QTimer::timeout, this, [this] {
-        if (!m_waitingReads.isEmpty())
-            failRound("no reply");
+    connect(m_round, &ConfigReadRound::failed, this, &RemoteCfg_Widget::onRoundFailed);
+    connect(m_round, &ConfigReadRound::done, this, [this] {
+        m_everFailed = false;
+        if (m_marker)
+            m_marker->hide();
     });
     CommonHelper::elideChildTexts(this);
 }
@@ -39,14 +38,20 @@ RemoteCfg_Widget::~RemoteCfg_Widget() = default;
 
 void RemoteCfg_Widget::onSaveResult(int, bool) { }
 
+void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
+{
+    m_conversation = conversation;
+    m_round->setConversation(conversation);
+}
+
 void RemoteCfg_Widget::setReadTimeoutMs(int ms)
 {
-    g_readTimeoutMs = ms;
+    ConfigReadRound::setTimeoutMs(ms);
 }
 
 int RemoteCfg_Widget::readTimeoutMs()
 {
-    return g_readTimeoutMs;
+    return ConfigReadRound::timeoutMs();
 }
 
 QString RemoteCfg_Widget::failureText() const
@@ -59,26 +64,34 @@ void RemoteCfg_Widget::sayFailure() const
     MsgTipInfoDlg::showTip(failureText(), TipMs);
 }
 
+RemoteCfg_Widget::ReadState RemoteCfg_Widget::readState() const
+{
+    switch (m_round->state()) {
+    case ConfigReadRound::State::Pending:
+        return ReadState::Pending;
+    case ConfigReadRound::State::Done:
+        return ReadState::Done;
+    case ConfigReadRound::State::Failed:
+        return ReadState::Failed;
+    case ConfigReadRound::State::Idle:
+        break;
+    }
+    // A failed round stays marked until a later one reads the camera whole.
+    return m_everFailed ? ReadState::Failed : ReadState::Idle;
+}
+
+bool RemoteCfg_Widget::replyComplete(int, const QString &) const
+{
+    return true;
+}
+
 void RemoteCfg_Widget::beginReading()
 {
-    // A failed round stays marked until a later one reads the camera whole.
-    if (m_readState != ReadState::Failed)
-        m_readState = ReadState::Idle;
-    m_waitingReads.clear();
-    m_channelSet = false;
+    // Replies owed to an earlier round (a page selected twice in a row, the
+    // channel switched back) are not this round's: the round tells them apart.
+    m_round->begin();
     m_unsaid = false;
     m_roundFailed = false;
-    m_deadline->stop();
-    // Replies come in the order asked: those owed to an earlier round (a
-    // page selected twice in a row) come first and are not this round's.
-    m_stale.clear();
-    if (m_conversation) {
-        for (unsigned int cmd : qAsConst(m_readCmds)) {
-            const int owed = m_conversation->waiting(this, int(cmd));
-            if (owed > 0)
-                m_stale.insert(cmd, owed);
-        }
-    }
 }
 
 void RemoteCfg_Widget::endVisit()
@@ -87,84 +100,54 @@ void RemoteCfg_Widget::endVisit()
         sayFailure();
 }
 
-void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds)
+void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds, uint8_t channel)
 {
     if (!m_conversation)
         return;
-    for (unsigned int cmd : cmds) {
-        if (!m_waitingReads.contains(cmd))
-            m_waitingReads.append(cmd);
-    }
-    if (m_readState != ReadState::Failed)
-        m_readState = ReadState::Pending;
-    m_deadline->start(g_readTimeoutMs);
+    for (unsigned int cmd : cmds)
+        m_round->expect(cmd, channel);
 }
 
 bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind)
 {
-    if (kind == RequestKind::Read && !m_channelSet) {
-        m_readChannel = channel;
-        m_channelSet = true;
-    }
+    if (kind == RequestKind::Read && m_conversation)
+        return m_round->read(cmd, channel, body);
     const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
-    if (!m_conversation)
-        return sent;
-    if (kind == RequestKind::Read)
-        m_readCmds.insert(cmd);
-    if (kind == RequestKind::Save && !sent) {
+    if (m_conversation && kind == RequestKind::Save && !sent) {
         qInfo() << metaObject()->className() << "save" << cmd << "not sent";
         sayFailure();
     }
-    if (kind != RequestKind::Read)
-        return sent;
-    if (!sent) {
-        failRound("not sent");
-        return false;
-    }
-    expectReads({cmd});
-    return true;
+    return sent;
 }
 
 bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
 {
-    m_readCmds.insert(cmd);
+    if (m_conversation)
+        return m_round->readOptional(cmd, channel);
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, QString(), channel,
                                            RequestKind::Read);
 }
 
-void RemoteCfg_Widget::readAnswered(int cmd, bool ok)
+bool RemoteCfg_Widget::readAnswered(const ConfigReply &reply)
 {
-    const auto owed = m_stale.find(unsigned(cmd));
-    if (owed != m_stale.end()) {
-        if (--owed.value() <= 0)
-            m_stale.erase(owed);
-        return;
-    }
-    const int at = m_waitingReads.indexOf(unsigned(cmd));
-    if (at < 0)
-        return;
-    if (!ok) {
-        failRound("failed reply");
-        return;
-    }
-    m_waitingReads.removeAt(at);
-    if (!m_waitingReads.isEmpty())
-        return;
-    m_deadline->stop();
-    m_readState = ReadState::Done;
-    if (m_marker)
-        m_marker->hide();
+    const bool complete = reply.ok() && replyComplete(reply.cmd, reply.xml);
+    const ConfigReadRound::Answer answer = m_round->take(reply, complete);
+    if (answer == ConfigReadRound::Answer::Stale)
+        return false;
+    if (!complete)
+        return false;
+    // A round that failed shows nothing more of the camera: the page keeps
+    // what it showed, marked, and saves nothing.
+    return answer == ConfigReadRound::Answer::Optional || !m_round->isFailed();
 }
 
-void RemoteCfg_Widget::failRound(const char *why)
+void RemoteCfg_Widget::onRoundFailed(const QString &why)
 {
-    m_waitingReads.clear();
-    m_deadline->stop();
+    m_everFailed = true;
     if (m_roundFailed)
         return;
     m_roundFailed = true;
     qWarning() << metaObject()->className() << "could not read the camera:" << why;
-    m_readState = ReadState::Failed;
     if (!m_marker) {
         m_marker = new QLabel(this);
         m_marker->setObjectName(QStringLiteral("labelReadFailed"));
@@ -184,7 +167,8 @@ void RemoteCfg_Widget::failRound(const char *why)
 
 bool RemoteCfg_Widget::canSave()
 {
-    if (!m_conversation || m_readState == ReadState::Done || m_readState == ReadState::Idle)
+    // A page on its own (no conversation) hears no replies and is not checked.
+    if (!m_conversation || m_round->isRead())
         return true;
     qInfo() << metaObject()->className() << "not saved: the camera's settings were not read";
     sayFailure();

@@ -9,13 +9,21 @@
 // window's conversation (ConfigConversation.h) so that the reply comes back
 // to the page that asked.
 //
-// The reads of one visit are a round. A page whose round failed (a reply
-// with a result other than 0, one that cannot be read, none in time, or a
-// camera that is not connected) says so, stays marked and saves nothing: its
-// controls do not show the camera's settings, and a Save would write them.
-// A page saves only once every read of its round came whole and successful.
+// The reads of one visit are a round (ConfigReadRound.h): begun on every
+// selection, refresh and channel change. A page whose round failed (a reply
+// with a result other than 0, one that cannot be read or lacks the page's
+// elements, none in time, or a camera that is not connected) says so, stays
+// marked and saves nothing: its controls do not show the camera's settings,
+// and a Save would write them. A page saves only once every required read of
+// its current round came whole and successful; a page never read saves
+// nothing. Optional reads never fail the page: their controls stay disabled
+// and their set commands unsent when they did not answer.
+//
+// What the operator changed is known from his acts on the controls
+// (OperatorEdits.h), never from what the controls show.
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "IpcBodies.h"
 #include "KelvoCommon.h"
 
@@ -27,6 +35,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 
 class QLabel;
@@ -90,9 +99,10 @@ public:
     // also on a page that asks it nothing.
     void endVisit();
     // The window hands each reply to a read of this page here, before
-    // parseXml (which gets only the successful ones).
-    void readAnswered(int cmd, bool ok);
-    ReadState readState() const { return m_readState; }
+    // parseXml: true when parseXml is to get it (a successful, complete reply
+    // of the current round).
+    bool readAnswered(const ConfigReply &reply);
+    ReadState readState() const;
     // What the page says when its camera does not do what it asked.
     virtual QString failureText() const;
 
@@ -108,7 +118,7 @@ public:
     static int readTimeoutMs();
 
     // The window's conversation with the camera; none for a page on its own.
-    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
+    void setConversation(ConfigConversation *conversation);
     ConfigConversation *conversation() const { return m_conversation; }
 
     // Detection fragments. The readers take whole replies or one element of
@@ -141,12 +151,17 @@ protected:
     bool requestOptional(unsigned int cmd, uint8_t channel = 0);
     // Reads the page sends later in this round (after a delay): the round is
     // not done before they came.
-    void expectReads(const QList<unsigned int> &cmds);
+    void expectReads(const QList<unsigned int> &cmds, uint8_t channel = 0);
+    // Whether an optional read of the current round answered.
+    bool optionalAnswered(unsigned int cmd) const { return m_round->optionalOk(cmd); }
+    // Whether a successful reply to a read brings what the page needs (its
+    // block); one that does not fails the round. Every usable one by default.
+    virtual bool replyComplete(int cmd, const QString &xml) const;
     // Whether a Save may go out now; when not, says so. Always true for a
     // page on its own (no conversation, no replies).
     bool canSave();
     // The channel the round's reads went to: where a Save belongs.
-    uint8_t readChannel() const { return m_readChannel; }
+    uint8_t readChannel() const { return uint8_t(std::max(0, m_round->channel())); }
     // Says the failure text (a toast).
     void sayFailure() const;
 
@@ -163,19 +178,14 @@ protected:
     FUN_DEV_INFO *m_pDeviceInfo = nullptr;
 
 private:
-    void failRound(const char *why);
+    void onRoundFailed(const QString &why);
     void placeMarker();
 
     QPointer<ConfigConversation> m_conversation;
-    ReadState m_readState = ReadState::Idle;
-    QList<unsigned int> m_waitingReads; // required reads of the round not yet answered
-    QSet<unsigned int> m_readCmds;      // every read the page ever sent
-    QHash<unsigned int, int> m_stale;   // replies still due to reads of earlier rounds
-    bool m_channelSet = false;          // m_readChannel taken from the round's first read
-    uint8_t m_readChannel = 0;
+    ConfigReadRound *m_round = nullptr;
+    bool m_everFailed = false;  // marked until a later round reads the camera whole
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
-    QTimer *m_deadline = nullptr;
     QLabel *m_marker = nullptr;
 };

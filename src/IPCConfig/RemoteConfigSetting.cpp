@@ -96,7 +96,7 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setView(new QListView(combo));
 
-    connect(m_conversation, &ConfigConversation::replied, this, &RemoteConfigSetting::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &RemoteConfigSetting::recvCommonInfo);
     fitTreeWidth();
     fitPageRoom();
     CommonHelper::elideChildTexts(this);
@@ -441,7 +441,7 @@ bool RemoteConfigSetting::isSetReply(int cmd)
     return setReplyIds().contains(cmd);
 }
 
-void RemoteConfigSetting::onReply(QObject *requester, const ConfigReply &reply)
+void RemoteConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     if (!isVisible() || !m_dev)
         return;
@@ -458,8 +458,7 @@ void RemoteConfigSetting::onReply(QObject *requester, const ConfigReply &reply)
     // not the camera's settings) and marks it. Other replies reach the page
     // when they can be read; the page tells their result itself.
     if (reply.kind == RequestKind::Read) {
-        page->readAnswered(reply.cmd, reply.ok());
-        if (!reply.ok())
+        if (!page->readAnswered(reply))
             return;
     } else if (!reply.usable) {
         return;

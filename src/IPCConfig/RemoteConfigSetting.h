@@ -97,7 +97,7 @@ public slots:
     void onTreeViewTreeClicked(const QModelIndex &index);
     void onCloseBtnClick();
     void recvPlayError(const QString &url, int code);
-    void onReply(QObject *requester, const ConfigReply &reply);
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     // Keys never close or accept the window.
     void onEnterPressed() override;
     void onEscPressed() override;

@@ -59,6 +59,22 @@ void selectText(QComboBox *combo, const QString &text)
         combo->setCurrentIndex(i);
 }
 
+// A reported value the capability list lacks is an entry of its own, so the
+// list still shows it and any listed entry picked is a change.
+void selectOrAddData(QComboBox *combo, const QString &data, const QString &display)
+{
+    if (!data.isEmpty() && combo->findData(data) < 0)
+        combo->addItem(display, data);
+    selectData(combo, data);
+}
+
+void selectOrAddText(QComboBox *combo, const QString &text)
+{
+    if (!text.isEmpty() && combo->findText(text) < 0)
+        combo->addItem(text);
+    selectText(combo, text);
+}
+
 } // namespace
 
 VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
@@ -95,7 +111,7 @@ void VideoEncodeWidget::resetBest()
 void VideoEncodeWidget::requestCaps()
 {
     const uint8_t ch = getChannel();
-    expectReads({CmdGetCaps, CmdGetEncode});
+    expectReads({CmdGetCaps, CmdGetEncode}, ch);
     request(CmdGetCaps, QString(), ch);
     // The page owns the timer: a page gone before it fires asks nothing.
     QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetEncode, QString(), ch); });
@@ -331,7 +347,7 @@ void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, c
     QLineEdit *custom = main ? ui->lineEdit_main_bitrate : ui->lineEdit_sub_bitrate;
     QComboBox *interval = main ? ui->comboBox_main_iFrame : ui->comboBox_sub_iFrame;
 
-    selectData(resolution, params.resolution);
+    selectOrAddData(resolution, params.resolution, resolutionDisplayName(params.resolution));
     const int f = DeviceValue::toInt(params.frameRate);
     if (frameRate->count() > 0) {
         if (f > entry.frameRateMax)
@@ -341,7 +357,7 @@ void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, c
         else
             selectText(frameRate, QString::number(f));
     }
-    selectText(encodeType, params.encodeFormat);
+    selectOrAddText(encodeType, params.encodeFormat);
     selectData(control, params.bitRateControl);
     const int preset = bitRate->findText(params.bitRate);
     if (preset >= 0) {
@@ -383,17 +399,30 @@ void VideoEncodeWidget::applyEncodeParams(const QHash<QString, QString> &main, c
         return p;
     };
     const VideoEncodeParams mainParams = params(main);
-    for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
-        if (entry.resolution != mainParams.resolution || entry.encodeFormat != mainParams.encodeFormat)
-            continue;
-        fillMainStreamOptions(entry);
-        updateMainStream(entry, mainParams);
-        const VideoEncodeParams subParams = params(sub);
-        VideoCapabilitySet chosen;
-        updateSubStream(entry, subParams.resolution, &chosen);
-        updateSubStream(chosen, subParams);
-        return;
+    // The lists come from the capability list whatever the camera runs at:
+    // the entry of its resolution and format, else of its resolution, else
+    // of its format, else the first. What it runs at is shown as its own item.
+    const VideoCapabilitySet *found = nullptr;
+    for (int pass = 0; pass < 4 && !found; ++pass) {
+        for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
+            const bool resolution = entry.resolution == mainParams.resolution;
+            const bool format = entry.encodeFormat == mainParams.encodeFormat;
+            if ((pass == 0 && resolution && format) || (pass == 1 && resolution) || (pass == 2 && format)
+                || pass == 3) {
+                found = &entry;
+                break;
+            }
+        }
     }
+    if (!found)
+        return;
+    const VideoCapabilitySet entry = *found;
+    fillMainStreamOptions(entry);
+    updateMainStream(entry, mainParams);
+    const VideoEncodeParams subParams = params(sub);
+    VideoCapabilitySet chosen;
+    updateSubStream(entry, subParams.resolution, &chosen);
+    updateSubStream(chosen, subParams);
 }
 
 void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
@@ -402,16 +431,27 @@ void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
     m_subRebuilt = true;
     const QString resolution = ui->comboBox_main_resolution->currentData().toString();
     const QString format = ui->comboBox_main_encodeType->currentText();
+    // The format shown may be one the list lacks (the camera's own): then
+    // the resolution's first listed format.
+    const VideoCapabilitySet *pick = nullptr;
     for (const VideoCapabilitySet &entry : qAsConst(m_mainCaps)) {
-        if (entry.resolution != resolution || entry.encodeFormat != format)
+        if (entry.resolution != resolution)
             continue;
-        fillMainStreamOptions(entry);
-        updateMainStream(entry, defaultsOf(entry, format));
-        VideoCapabilitySet chosen;
-        updateSubStream(entry, ui->comboBox_sub_resolution->currentData().toString(), &chosen);
-        updateSubStream(chosen, defaultsOf(chosen, chosen.encodeFormat));
-        return;
+        if (entry.encodeFormat == format) {
+            pick = &entry;
+            break;
+        }
+        if (!pick)
+            pick = &entry;
     }
+    if (!pick)
+        return;
+    const VideoCapabilitySet entry = *pick;
+    fillMainStreamOptions(entry);
+    updateMainStream(entry, defaultsOf(entry, entry.encodeFormat));
+    VideoCapabilitySet chosen;
+    updateSubStream(entry, ui->comboBox_sub_resolution->currentData().toString(), &chosen);
+    updateSubStream(chosen, defaultsOf(chosen, chosen.encodeFormat));
 }
 
 void VideoEncodeWidget::on_comboBox_main_encodeType_activated(int index)
@@ -478,7 +518,7 @@ void VideoEncodeWidget::rememberShown()
 {
     m_mainRebuilt = false;
     m_subRebuilt = false;
-    m_shown.clear();
+    m_shown.reset();
     const QList<QPair<QString, QWidget *>> controls{
         {"main.resolution", ui->comboBox_main_resolution},
         {"main.frameRate", ui->comboBox_main_framerate},
@@ -496,7 +536,7 @@ void VideoEncodeWidget::rememberShown()
         {"sub.interval", ui->comboBox_sub_iFrame},
     };
     for (const auto &control : controls)
-        m_shown.shown(control.first, control.second);
+        m_shown.filled(control.first, control.second);
 }
 
 bool VideoEncodeWidget::streamToSend(bool main, IpcBody::Values &values) const
@@ -504,7 +544,7 @@ bool VideoEncodeWidget::streamToSend(bool main, IpcBody::Values &values) const
     const QString side = main ? QStringLiteral("main.") : QStringLiteral("sub.");
     const bool rebuilt = main ? m_mainRebuilt : m_subRebuilt;
     const auto changed = [&](const char *key, const QWidget *control) {
-        return rebuilt || m_shown.changed(side + QLatin1String(key), control);
+        return rebuilt || m_shown.edited(side + QLatin1String(key));
     };
     const auto put = [&](const char *key, const QWidget *control, const QString &fromControl) {
         if (!values.contains(QLatin1String(key)) || changed(key, control))

@@ -9,7 +9,7 @@
 // changed it (a resolution or bitrate outside the lists included).
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QMap>
@@ -123,7 +123,7 @@ private:
     // Default).
     IpcBody::Values m_receivedMain;
     IpcBody::Values m_receivedSub;
-    ShownValues m_shown;
+    OperatorEdits m_shown;
     bool m_mainRebuilt = false;
     bool m_subRebuilt = false;
 };

@@ -39,7 +39,6 @@ VideoImageSetting::VideoImageSetting(QWidget *parent)
     , m_sectionModel(new QStringListModel(this))
     , m_received(6)
     , m_present(6, false)
-    , m_shown(6)
 {
     ui->setupUi(this);
     const QList<QPair<QSlider *, QSpinBox *>> pairs{
@@ -256,9 +255,9 @@ QList<VideoImageSetting::Control> VideoImageSetting::controlsOf(int position) co
 
 void VideoImageSetting::rememberShown(int position)
 {
-    m_shown[position].clear();
+    m_shown[position].reset();
     for (const Control &c : controlsOf(position))
-        m_shown[position].shown(QLatin1String(c.element), c.control);
+        m_shown[position].filled(QLatin1String(c.element), c.control);
 }
 
 QString VideoImageSetting::controlValue(const QWidget *control)
@@ -276,7 +275,7 @@ IpcBody::Values VideoImageSetting::valuesToSend(int position) const
 {
     IpcBody::Values values = m_received.value(position);
     for (const Control &c : controlsOf(position))
-        m_shown.at(position).take(values, QLatin1String(c.element), c.control, controlValue(c.control));
+        m_shown.at(position).take(values, QLatin1String(c.element), controlValue(c.control));
     if (position == 1) {
         // The page has no control for these: as received, or what the camera expects.
         if (!values.contains(QStringLiteral("dayNightMode")))
@@ -378,7 +377,7 @@ void VideoImageSetting::defaultImageAdjustment()
     // What "Default" put there is what a Save writes; anti-flicker is left.
     for (const char *element :
          {"brightness", "contrast", "saturation", "sharpness", "tvStandard", "mirrorMode", "rotateMode"})
-        m_shown[0].markChanged(QLatin1String(element));
+        m_shown[0].mark(QLatin1String(element));
 }
 
 QStringList VideoImageSetting::nightVisionModes() const
@@ -424,9 +423,8 @@ void VideoImageSetting::saveNightVision()
     IpcBody::Values values = valuesToSend(1);
     const int mode = DeviceValue::toInt(values.value(QStringLiteral("dayNightCompensateMode")), -1);
     // Only what the camera sent may go back unread by this client.
-    const bool asReceived =
-        m_received.at(1).contains(QStringLiteral("dayNightCompensateMode"))
-        && !m_shown.at(1).changed(QStringLiteral("dayNightCompensateMode"), ui->comboBox_nightVision);
+    const bool asReceived = m_received.at(1).contains(QStringLiteral("dayNightCompensateMode"))
+                            && !m_shown.at(1).edited(QStringLiteral("dayNightCompensateMode"));
     if (!asReceived && mode < 0) {
         qWarning() << "Invalid night vision mode index:" << ui->comboBox_nightVision->currentIndex()
                    << "in list:" << nightVisionModes();
@@ -447,7 +445,7 @@ void VideoImageSetting::defaultNightVision()
         else
             qDebug() << "defaultNightVision data err " << mode << nightVisionModes();
     }
-    m_shown[1].markChanged(QStringLiteral("dayNightCompensateMode"));
+    m_shown[1].mark(QStringLiteral("dayNightCompensateMode"));
 }
 
 void VideoImageSetting::updateExposure(const Values &v)
@@ -473,7 +471,7 @@ void VideoImageSetting::defaultExposure()
     selectPosition(ui->comboBox_exposureMode, table ? m_defaults.value("exposureMode") : 0);
     selectPosition(ui->comboBox_exposureTime, table ? m_defaults.value("exposureTime") : 0);
     ui->slider_exposure->setValue(table ? m_defaults.value("SystemGain") : 50);
-    m_shown[2].clear();
+    m_shown[2].reset();
 }
 
 void VideoImageSetting::updateBacklight(const Values &v)
@@ -489,7 +487,7 @@ void VideoImageSetting::saveBacklight()
 void VideoImageSetting::defaultBacklight()
 {
     selectPosition(ui->comboBox_backlight, m_defaults.isEmpty() ? 2 : m_defaults.value("backlightMode"));
-    m_shown[3].clear();
+    m_shown[3].reset();
 }
 
 void VideoImageSetting::updateWhiteBalance(const Values &v)
@@ -511,7 +509,7 @@ void VideoImageSetting::defaultWhiteBalance()
     selectPosition(ui->comboBox_whiteBalance, table ? m_defaults.value("WBMode") : 0);
     ui->slider_redGain->setValue(table ? m_defaults.value("redGain") : 50);
     ui->slider_blueGain->setValue(table ? m_defaults.value("blueGain") : 50);
-    m_shown[4].clear();
+    m_shown[4].reset();
 }
 
 void VideoImageSetting::updateImageEnhancement(const Values &v)
@@ -536,7 +534,7 @@ void VideoImageSetting::defaultImageEnhancement()
     ui->slider_DRCStrength->setValue(table ? m_defaults.value("DRCStrength") : 50);
     selectPosition(ui->comboBox_denoiseMode, table ? m_defaults.value("denoiseMode") : 0);
     ui->slider_denoiseStrength->setValue(table ? m_defaults.value("denoiseStrength") : 50);
-    m_shown[5].clear();
+    m_shown[5].reset();
 }
 
 void VideoImageSetting::showEvent(QShowEvent *event)

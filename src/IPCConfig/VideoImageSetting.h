@@ -9,7 +9,9 @@
 // group's controls without sending.
 
 #include "RemoteCfg_Widget.h"
-#include "ShownValues.h"
+#include "OperatorEdits.h"
+
+#include <array>
 
 #include <QHash>
 #include <QStringList>
@@ -105,5 +107,5 @@ private:
     // and how the controls showed them.
     QVector<IpcBody::Values> m_received;
     QVector<bool> m_present;
-    QVector<ShownValues> m_shown;
+    std::array<OperatorEdits, 6> m_shown; // one per image group
 };

@@ -7,6 +7,7 @@ VoiceDetection::Description VoiceDetection::describe()
     d.get = Cmd::GetVoiceDetection;
     d.set = Cmd::SetVoiceDetection;
     d.token = "voice";
+    d.unsupportedLog = "don't support voice.";
     d.pattern = QStringLiteral("<voiceDetection>{=enable}<supervisedTime>{=schedule}</supervisedTime>{=light} {=voice}"
                                "</voiceDetection>");
     return d;

@@ -39,8 +39,12 @@ void OperatorEdits::acted(const QString &key)
 
 void OperatorEdits::watch(const QString &key, QWidget *control)
 {
-    if (!control)
+    if (!control || m_watched.contains(qMakePair(key, static_cast<QObject *>(control))))
         return;
+    m_watched.insert(qMakePair(key, static_cast<QObject *>(control)));
+    // A control destroyed and another made at its address is watched anew.
+    connect(control, &QObject::destroyed, this,
+            [this, key, control] { m_watched.remove(qMakePair(key, static_cast<QObject *>(control))); });
     keep(control);
     const auto mark = [this, key] { acted(key); };
     if (auto *combo = qobject_cast<QComboBox *>(control)) {
@@ -73,11 +77,6 @@ QString OperatorEdits::send(const QString &key, const QString &fromControl) cons
     if (it == m_reported.cend() || m_edited.contains(key))
         return fromControl;
     return it.value();
-}
-
-void OperatorEdits::take(Values &values, const QString &key, const QString &fromControl) const
-{
-    values.insert(key, send(key, fromControl));
 }
 
 int OperatorEdits::selectOrAdd(QComboBox *box, const QVariant &value, const QString &shownText)

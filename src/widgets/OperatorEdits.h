@@ -34,6 +34,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QSet>
 #include <QString>
@@ -60,7 +61,15 @@ public:
     QString value(const QString &key) const { return m_reported.value(key); }
 
     // ---- what the operator did
+    // Watching the same control under the same key again changes nothing.
     void watch(const QString &key, QWidget *control);
+    // The page has just shown the read value of key in control: watched from
+    // now on, and nothing done before counts as the operator's.
+    void filled(const QString &key, QWidget *control)
+    {
+        watch(key, control);
+        unmark(key);
+    }
     template <typename Sender, typename Signal> void watchSignal(const QString &key, Sender *sender, Signal signal)
     {
         connect(sender, signal, this, [this, key] { acted(key); });
@@ -77,9 +86,18 @@ public:
 
     // ---- what a Save sends
     QString send(const QString &key, const QString &fromControl) const;
-    // values[key] = send(key, fromControl); values not reported and not
-    // edited are added too (the device did not say them: the control's).
-    void take(Values &values, const QString &key, const QString &fromControl) const;
+    // For a page that keeps what was read in its own map (values): values[key]
+    // becomes fromControl when the operator acted on key or values has no
+    // such key (then the reported text when setReported() has one);
+    // otherwise values[key] stays as read.
+    // Values: a QHash or QMap of QString to QString.
+    template <typename Map> void take(Map &values, const QString &key, const QString &fromControl) const
+    {
+        if (m_edited.contains(key))
+            values.insert(key, fromControl);
+        else if (!values.contains(key))
+            values.insert(key, m_reported.value(key, fromControl));
+    }
 
     // Selects the item whose data is value; without one, adds an item shown
     // as shownText (the value itself when empty) with value as its data.
@@ -112,5 +130,6 @@ private:
     Values m_reported;
     QSet<QString> m_edited;
     QList<QPointer<QObject>> m_controls; // watched, blocked while filling
+    QSet<QPair<QString, QObject *>> m_watched;
     int m_filling = 0;
 };

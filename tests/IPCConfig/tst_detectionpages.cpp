@@ -11,6 +11,7 @@
 #include "DeploymentTimeTableView.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "DeviceRoundTrip.h"
 #include "FaceDetection.h"
 #include "KelvoSDKHelper.h"
@@ -36,6 +37,8 @@
 
 #include <functional>
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 using Week = RemoteCfg_Widget::Week;
@@ -102,7 +105,7 @@ class TestDetectionPages : public QObject
     {
         QWidget *page = m_w->page(id);
         auto *sensitivity = child<QSpinBox>(page, "spinBox");
-        sensitivity->setValue(1);
+        slide(sensitivity, 1);
         QTreeView *tree = m_w->treeView();
         const QModelIndex index = m_w->pageItem(id)->index();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
@@ -421,7 +424,7 @@ private slots:
         QWidget *shown = visit(page);
         QVERIFY(shown);
         if (QString(QTest::currentDataTag()).contains("summer"))
-            child<QComboBox>(shown, "comboBoxPlay")->setCurrentIndex(0);
+            pick(child<QComboBox>(shown, "comboBoxPlay"), 0);
         const QString stored = m_cam->storedBody(unsigned(page));
         const int from = stored.indexOf("<supervisedTime>") + int(qstrlen("<supervisedTime>"));
         const QString received = stored.mid(from, stored.indexOf("</supervisedTime>") - from);
@@ -620,6 +623,8 @@ private slots:
         if (!ptz)
             QCOMPARE(box->height(), 0);
         QCOMPARE(child<QComboBox>(page, "comboBoxChannel")->isVisibleTo(page), caps.contains("pd1"));
+        // The switch is saved once the camera said it.
+        QTRY_VERIFY_WITH_TIMEOUT(box->isEnabled(), 10000);
         save(page, 12005);
         QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(35011), 1, 10000);
         QCOMPARE(m_cam->requests(35011).first().bodyText,

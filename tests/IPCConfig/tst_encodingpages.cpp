@@ -4,6 +4,7 @@
 
 #include "CustomDialog.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MD_AudioCode_Widget.h"
 #include "PrivateProto.h"
@@ -21,6 +22,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 using DevicePagesTest::toastTexts;
@@ -209,10 +212,10 @@ private slots:
         page.parseXml(10002, envelope(10002, encodeReply(page.mainCapabilities().first().resolution, 25, 1024, 50)));
         auto *rate = child<QComboBox>(&page, "comboBox_main_bitRate");
         QCOMPARE(itemTexts(rate), bitRates);
-        rate->setCurrentIndex(rate->count() - 1);
+        pick(rate, rate->count() - 1);
         QMetaObject::invokeMethod(&page, "on_comboBox_main_bitRate_activated", Q_ARG(int, rate->count() - 1));
         QCOMPARE(child<QLabel>(&page, "label_main_kbps")->text(), label);
-        child<QLineEdit>(&page, "lineEdit_main_bitrate")->setText(custom);
+        typeText(child<QLineEdit>(&page, "lineEdit_main_bitrate"), custom);
         QCOMPARE(page.getBitRate(rate, child<QLineEdit>(&page, "lineEdit_main_bitrate")),
                  accepted ? custom : QString());
         QCOMPARE(toastTexts(), accepted ? QStringList() : QStringList{"Main stream bitrate out of bounds"});
@@ -277,7 +280,7 @@ private slots:
         QWidget *page = videoPage();
         QVERIFY(page);
         QVERIFY(!child<QComboBox>(page, "comboBoxChannel")->isVisible());
-        child<QComboBox>(page, "comboBox_main_bitRate")->setCurrentText(QStringLiteral("4096"));
+        pickText(child<QComboBox>(page, "comboBox_main_bitRate"), QStringLiteral("4096"));
         const SimRequest sent = save(page, 10003);
         const QString br = QStringLiteral("\n\t\t\t\t\t\t\t ");
         QCOMPARE(sent.bodyText,

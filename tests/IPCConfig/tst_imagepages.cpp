@@ -3,6 +3,7 @@
 // over loopback (127.31.0.x).
 
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MD_TimeTitle_Widget.h"
 #include "RemoteConfigSetting.h"
@@ -22,6 +23,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 
@@ -230,9 +233,9 @@ private slots:
             return qobject_cast<QComboBox *>(w)->currentIndex();
         };
         if (auto *s = page->findChild<QSlider *>(control))
-            s->setValue(value);
+            slide(s, value);
         else
-            child<QComboBox>(page, qPrintable(control))->setCurrentIndex(value);
+            pick(child<QComboBox>(page, qPrintable(control)), value);
         QCOMPARE(click(page, "btn_save", cmd).bodyText, body);
         QVERIFY(imagePage());
         QCOMPARE(read(), value);
@@ -280,9 +283,9 @@ private slots:
         QCOMPARE(night->count(), 2);
         QCOMPARE(night->currentText(), QStringLiteral("Full Color Mode"));
         showSection(page, 1);
-        night->setCurrentIndex(0);
+        pick(night, 0);
         QVERIFY(click(page, "btn_save", 11005).bodyText.contains("<dayNightCompensateMode>0</dayNightCompensateMode>"));
-        night->setCurrentIndex(1);
+        pick(night, 1);
         QVERIFY(click(page, "btn_save", 11005).bodyText.contains("<dayNightCompensateMode>2</dayNightCompensateMode>"));
     }
 
@@ -305,7 +308,7 @@ private slots:
         QFETCH(int, brightness);
         const int sets = m_cam->requestCount(11003);
         showSection(page, 0);
-        child<QSlider>(page, "slider_brightness")->setValue(5);
+        slide(child<QSlider>(page, "slider_brightness"), 5);
         // The defaults reply may still be on its way: Default again until it shows.
         QTRY_COMPARE_WITH_TIMEOUT((QTest::mouseClick(child<QPushButton>(page, "btn_default"), Qt::LeftButton),
                                    child<QSlider>(page, "slider_brightness")->value()),
@@ -362,8 +365,10 @@ private slots:
         QWidget *page = osdPage();
         QVERIFY(page);
         QCOMPARE(child<QLineEdit>(page, "lineEditChannelName")->text(), QStringLiteral("Front"));
-        child<QLineEdit>(page, "lineEditCustom")->setText(custom);
-        child<QCheckBox>(page, "checkBoxShowName")->setChecked(false);
+        // The frame switch is saved once the camera said it.
+        QTRY_VERIFY_WITH_TIMEOUT(child<QComboBox>(page, "comboBoxOSD")->isEnabled(), 10000);
+        typeText(child<QLineEdit>(page, "lineEditCustom"), custom);
+        tick(child<QCheckBox>(page, "checkBoxShowName"), false);
         QVERIFY(!child<QLabel>(page, "labelMoveChannel")->isVisible());
         const QString channel = cpu == "SIGMASTAR" ? QStringLiteral("46726f6e74") : QStringLiteral("Front");
         QCOMPARE(click(page, "pushButtonSave", 10005).bodyText,
@@ -390,8 +395,8 @@ private slots:
         reopen(QStringLiteral("+MD"));
         QWidget *page = osdPage();
         QVERIFY(page);
-        child<QCheckBox>(page, "checkBoxCustomTwo")->setChecked(true);
-        child<QLineEdit>(page, "lineEditCustomTwo")->setText(QStringLiteral("Gate2"));
+        tick(child<QCheckBox>(page, "checkBoxCustomTwo"), true);
+        typeText(child<QLineEdit>(page, "lineEditCustomTwo"), QStringLiteral("Gate2"));
         auto *preview = child<QWidget>(page, "widget");
         const QRect area(preview->mapToGlobal(QPoint(0, 0)), preview->size());
         QVERIFY(area.contains(child<QLabel>(page, "labelCustomTwo")->geometry().topLeft()));

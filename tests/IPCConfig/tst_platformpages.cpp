@@ -3,6 +3,7 @@
 
 #include "BRN_DevContactInfo_Widget.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "DeviceRoundTrip.h"
 #include "KelvoSDKHelper.h"
 #include "PrivateProto.h"
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 using DevicePagesTest::toastTexts;
@@ -143,7 +146,7 @@ private slots:
         QTest::keyClicks(id, QString(26, QLatin1Char('7')));
         QCOMPARE(id->text(), QString(25, QLatin1Char('7')));
 
-        child<QCheckBox>(page, "checkBox_enable")->setChecked(false);
+        tick(child<QCheckBox>(page, "checkBox_enable"), false);
         QVERIFY(!child<QComboBox>(page, "comboBox_mode")->isEnabled());
         for (QLineEdit *edit : page->findChildren<QLineEdit *>())
             QVERIFY2(!edit->isEnabled(), qPrintable(edit->objectName()));
@@ -160,8 +163,8 @@ private slots:
     {
         QWidget *page = platformPage();
         QVERIFY(page);
-        child<QLineEdit>(page, "lineEdit_SIPServerDomain")->setText(QStringLiteral("a<b&c"));
-        child<QLineEdit>(page, "lineEdit_SIPClientAuthenticationPassword")->setText(QStringLiteral("%3 %10"));
+        typeText(child<QLineEdit>(page, "lineEdit_SIPServerDomain"), QStringLiteral("a<b&c"));
+        typeText(child<QLineEdit>(page, "lineEdit_SIPClientAuthenticationPassword"), QStringLiteral("%3 %10"));
         const SimRequest sent = save(page, 13009, "pushButton_save");
         QCOMPARE(sent.body.value("SIPServerDomain"), QStringLiteral("a<b&c"));
         QCOMPARE(sent.body.value("SIPClientAuthenticationPassword"), QStringLiteral("%3 %10"));
@@ -201,7 +204,7 @@ private slots:
         m_cam->setStoredValue(13008, QStringLiteral("SIPServerPort"), QStringLiteral("0"));
         QWidget *page = platformPage();
         QVERIFY(page);
-        child<QLineEdit>(page, qPrintable(field))->setText(typed);
+        typeText(child<QLineEdit>(page, qPrintable(field)), typed);
         const int sets = m_cam->requestCount(13009);
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         if (!sent) {
@@ -263,7 +266,7 @@ private slots:
         // the camera.
         QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(14017) > asked, 10000);
         const int sets = m_cam->requestCount(14018);
-        edit->setText(QStringLiteral(" %1 ").arg(contact));
+        typeText(edit, QStringLiteral(" %1 ").arg(contact));
         QTest::mouseClick(child<QPushButton>(&page, "pushButton"), Qt::LeftButton);
         if (!accepted) {
             QCOMPARE(toastTexts(), QStringList{QStringLiteral("Invalid format")});

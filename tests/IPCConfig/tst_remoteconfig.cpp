@@ -5,6 +5,7 @@
 
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
 #include "MaskWidget.h"
@@ -27,6 +28,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace OperatorActs;
 
 using DevicePagesTest::child;
 using DevicePagesTest::toastTexts;
@@ -229,7 +232,7 @@ private slots:
             DevicePagesTest::waitFor([&] { return !rtsp->text().isEmpty(); });
             fieldAfterGet = rtsp->text();
 
-            rtsp->setText(QStringLiteral("8554"));
+            typeText(rtsp, QStringLiteral("8554"));
             QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
             okToast = DevicePagesTest::waitFor(
                 [&] { return toastTexts().contains(QStringLiteral("Configuration successful")); });
@@ -237,7 +240,7 @@ private slots:
             DevicePagesTest::closeToasts();
 
             m_b->setForcedResult(13005, 3);
-            rtsp->setText(QStringLiteral("9554"));
+            typeText(rtsp, QStringLiteral("9554"));
             QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
             failedToast =
                 DevicePagesTest::waitFor([&] { return toastTexts().contains(QStringLiteral("Configuration failed")); });
@@ -347,8 +350,8 @@ private slots:
         MediaPortWidget *page = openPortPage();
         QVERIFY(page);
         const int sets = m_b->requestCount(13005);
-        child<QLineEdit>(page, "lineEdit_rtsp")->setText(rtsp);
-        child<QLineEdit>(page, "lineEdit_http")->setText(http);
+        typeText(child<QLineEdit>(page, "lineEdit_rtsp"), rtsp);
+        typeText(child<QLineEdit>(page, "lineEdit_http"), http);
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         if (refusal.isEmpty()) {
             QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
@@ -373,9 +376,9 @@ private slots:
         QVERIFY(page);
         m_b->setCommandDelay(13005, 400);
         auto *rtsp = child<QLineEdit>(page, "lineEdit_rtsp");
-        rtsp->setText(QStringLiteral("1554"));
+        typeText(rtsp, QStringLiteral("1554"));
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-        rtsp->setText(QStringLiteral("9999"));
+        typeText(rtsp, QStringLiteral("9999"));
         QTRY_COMPARE_WITH_TIMEOUT(int(record(kCamB)->rtspPort), 1554, 10000);
     }
 

@@ -3,9 +3,12 @@
 // zone the client has no entry for, numbers beyond its controls, a position
 // unit of 1000, three custom texts, a numeric zone, the record of channel 3.
 // Opened and saved untouched, every element of each body the camera receives
-// is what it reported, on the channel it was read from. A read that fails or
-// never comes, and a camera that is not connected, are said and nothing is
-// written.
+// is the text it was seeded with, on the channel it was read from, compared
+// by this test's own reading of the texts. A read that fails or never comes
+// (the first of a page's reads too), and a camera that is not connected, are
+// said and nothing is written; reads a page can do without only keep their
+// own set back. A channel whose read failed gets nothing, and an entry the
+// operator picks is sent.
 
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
@@ -17,12 +20,14 @@
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
+#include <QComboBox>
 #include <QListView>
 #include <QPushButton>
 #include <QStandardItem>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QTreeView>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -137,6 +142,7 @@ struct Page
     QList<unsigned> reads;                  // required reads
     QList<QPair<unsigned, unsigned>> saves; // (set, get)
     bool followsRecordChannel = false;
+    QList<unsigned> optional; // reads the page works without; their sets go only when they answered
 };
 
 QList<Page> pages()
@@ -144,14 +150,14 @@ QList<Page> pages()
     return {
         {"video", 10002, {15001, 10002}, {{10003, 10002}}, true},
         {"audio", 10008, {15002, 10008}, {{10009, 10008}}},
-        {"osd", 10004, {10004, 35008}, {{10005, 10004}, {35009, 35008}}, true},
+        {"osd", 10004, {10004}, {{10005, 10004}, {35009, 35008}}, true, {35008}},
         {"image",
          11000,
          {11001},
          {{11003, 11001}, {11005, 11001}, {11007, 11001}, {11009, 11001}, {11011, 11001}, {11013, 11001}},
          true},
         {"motion", 12002, {12002}, {{12003, 12002}}, true},
-        {"people", 12004, {12004, 35010}, {{12005, 12004}, {35011, 35010}}, true},
+        {"people", 12004, {12004}, {{12005, 12004}, {35011, 35010}}, true, {35010}},
         {"sound", 12006, {12006}, {{12007, 12006}}},
         {"face", 12008, {12008}, {{12009, 12008}}},
         {"crying", 12010, {12010}, {{12011, 12010}}},
@@ -162,27 +168,45 @@ QList<Page> pages()
     };
 }
 
-// Every element with text, by its path from the body's first element down.
-QMap<QString, QString> leaves(const IpcBody::Element &e, const QString &path = QString())
-{
-    QMap<QString, QString> out;
-    const QString here = path.isEmpty() ? e.name : path + '/' + e.name;
-    if (e.children.isEmpty())
-        out.insert(here, e.text);
-    for (const IpcBody::Element &c : e.children)
-        out.insert(leaves(c, here));
-    return out;
-}
-
+// Every element without element children, by its path from the body's
+// first element down, with its text: read here, not by the client's readers,
+// so that a fault of theirs cannot hide on both sides.
 QMap<QString, QString> bodyLeaves(const QString &body)
 {
     QMap<QString, QString> out;
-    for (const IpcBody::Element &e : IpcBody::read("<body>" + body + "</body>").children)
-        out.insert(leaves(e));
+    QXmlStreamReader xml(QStringLiteral("<body>") + body + QStringLiteral("</body>"));
+    QStringList path;
+    QList<bool> parents;
+    QString text;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (!parents.isEmpty())
+                parents.last() = true;
+            path.append(xml.name().toString());
+            parents.append(false);
+            text.clear();
+            break;
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::EndElement:
+            if (!parents.last() && path.size() > 1)
+                out.insert(path.mid(1).join(QLatin1Char('/')), text);
+            path.removeLast();
+            parents.removeLast();
+            text.clear();
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError())
+        out.insert(QStringLiteral("(unreadable)"), xml.errorString());
     return out;
 }
 
-enum Condition { Untouched, LanguageChanged, FailedRead, NoReply, Offline };
+enum Condition { Untouched, LanguageChanged, FailedRead, FirstFails, NoReply, Offline, OptionalRefused };
 
 } // namespace
 
@@ -196,6 +220,7 @@ class TestUntouchedSave : public QObject
     FUN_DEV_INFO m_dev;
     std::unique_ptr<RemoteConfigSetting> m_w;
     QTranslator m_russian;
+    QString m_caps;
 
     RemoteCfg_Widget *open(const Page &page)
     {
@@ -243,6 +268,43 @@ class TestUntouchedSave : public QObject
         }
     }
 
+    // Every element of the body sent with set is the text seeded for get,
+    // but for the elements listed in chosen (path -> text sent instead).
+    void compareWithSeed(const SimRequest &sent, unsigned get, const QMap<QString, QString> &chosen = {})
+    {
+        const QMap<QString, QString> reported = bodyLeaves(seeds(m_dev.ip).value(get));
+        QMap<QString, QString> written = bodyLeaves(sent.bodyText);
+        QVERIFY2(!written.isEmpty(), qPrintable(sent.bodyText));
+        if (sent.cmd == 14007) {
+            // The camera's clock goes back running, not the local time.
+            const QDateTime camera(QDate(2031, 5, 6), QTime(7, 8, 9));
+            const auto take = [&written](const char *field) {
+                return written.take(QStringLiteral("timingConfig/") + field).toInt();
+            };
+            const QDate day(take("year"), take("month"), take("day"));
+            const QDateTime back(day, QTime(take("hour"), take("minute"), take("second")));
+            QVERIFY2(back >= camera && back < camera.addSecs(3600), qPrintable(back.toString()));
+            // Not reported: a zone named by its minutes is its own offset.
+            QCOMPARE(written.take(QStringLiteral("timingConfig/timeOffset")),
+                     reported.value(QStringLiteral("timingConfig/timeZone")));
+        }
+        for (auto it = written.cbegin(); it != written.cend(); ++it) {
+            const QString expected = chosen.value(it.key(), reported.value(it.key(), QStringLiteral("(nothing)")));
+            QVERIFY2((reported.contains(it.key()) || chosen.contains(it.key())) && expected == it.value(),
+                     qPrintable(QStringLiteral("%1: sent '%2', expected '%3'").arg(it.key(), it.value(), expected)));
+        }
+        for (auto it = chosen.cbegin(); it != chosen.cend(); ++it)
+            QVERIFY2(written.contains(it.key()), qPrintable(it.key() + " not sent"));
+    }
+
+    // Waits until the camera answered the page's optional reads.
+    void waitOptional(const Page &page)
+    {
+        for (unsigned cmd : page.optional)
+            QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(cmd) > 0, 10000);
+        QVERIFY(roundTrip(&m_dev));
+    }
+
     int sets(const Page &p) const
     {
         int n = 0;
@@ -270,6 +332,7 @@ private slots:
         m_dev.cpu = QStringLiteral("SSC335"); // texts travel as text
         m_dev.capList = QStringLiteral("+audio+audioDecode+MD+OSD+PTZ+PD+voice+FD+BCD+doubleLight+antiFlicker+rotate");
         m_dev.doubleLightCfg = QStringLiteral("0+3+2");
+        m_caps = m_dev.capList;
         // The port page hands the shell a copy of the changed record.
         connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, this,
                 [](FUN_DEV_INFO *copy) { delete copy; });
@@ -293,8 +356,10 @@ private slots:
         QCoreApplication::removeTranslator(&m_russian);
         RemoteCfg_Widget::setReadTimeoutMs(6000);
         m_cam->setRefuseConnections(false);
+        m_dev.capList = m_caps;
+        m_dev.channelIdx = RecordChannel;
         for (const Page &p : pages()) {
-            for (unsigned cmd : p.reads) {
+            for (unsigned cmd : p.reads + p.optional) {
                 m_cam->clearForcedResult(cmd);
                 m_cam->setCommandSilent(cmd, false);
             }
@@ -309,13 +374,22 @@ private slots:
         QTest::addColumn<Page>("page");
         QTest::addColumn<int>("condition");
         const QList<QPair<const char *, Condition>> conditions{
-            {"untouched", Untouched}, {"language changed", LanguageChanged},
-            {"result 5", FailedRead}, {"no reply", NoReply},
+            {"untouched", Untouched},
+            {"language changed", LanguageChanged},
+            {"result 5", FailedRead},
+            {"no reply", NoReply},
             {"offline", Offline},
+            {"first read fails, the others answer", FirstFails},
+            {"optional reads refused", OptionalRefused},
         };
         for (const Page &p : pages()) {
-            for (const auto &c : conditions)
+            for (const auto &c : conditions) {
+                if (c.second == FirstFails && p.reads.size() + p.optional.size() < 2)
+                    continue;
+                if (c.second == OptionalRefused && p.optional.isEmpty())
+                    continue;
                 QTest::newRow(qPrintable(p.name + ": " + c.first)) << p << int(c.second);
+            }
         }
         // Pages that save nothing still say that the camera is gone.
         QTest::newRow("maintenance: offline") << Page{"maintenance", 14008, {}, {}} << int(Offline);
@@ -328,10 +402,14 @@ private slots:
         QFETCH(int, condition);
         const QMap<unsigned, QString> seeded = seeds(m_dev.ip);
         for (unsigned cmd : page.reads) {
-            if (condition == FailedRead)
+            if (condition == FailedRead || (condition == FirstFails && cmd == page.reads.first()))
                 m_cam->setForcedResult(cmd, 5);
             if (condition == NoReply)
                 m_cam->setCommandSilent(cmd, true);
+        }
+        for (unsigned cmd : page.optional) {
+            if (condition == OptionalRefused)
+                m_cam->setForcedResult(cmd, 5);
         }
         if (condition == NoReply)
             RemoteCfg_Widget::setReadTimeoutMs(300);
@@ -344,7 +422,7 @@ private slots:
         RemoteCfg_Widget *shown = open(page);
         QVERIFY(shown);
 
-        if (condition != Untouched && condition != LanguageChanged) {
+        if (condition != Untouched && condition != LanguageChanged && condition != OptionalRefused) {
             // Said, marked, and a Save writes nothing.
             const QString failure =
                 page.id == 14008 ? QStringLiteral("Operation failed!") : SharedTexts::configFailedText();
@@ -364,39 +442,129 @@ private slots:
         }
 
         QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        waitOptional(page);
         if (condition == LanguageChanged) {
             QCoreApplication::installTranslator(&m_russian);
             QCoreApplication::processEvents();
         }
         m_cam->clearRequests();
         pressSaves(shown, page);
-        QTRY_VERIFY2_WITH_TIMEOUT(sets(page) == page.saves.size(), qPrintable(toastTexts().join('|')), 10000);
+        QList<QPair<unsigned, unsigned>> expected = page.saves;
+        if (condition == OptionalRefused) {
+            for (int i = expected.size() - 1; i >= 0; --i) {
+                if (page.optional.contains(expected.at(i).second))
+                    expected.removeAt(i);
+            }
+        }
+        QTRY_VERIFY2_WITH_TIMEOUT(sets(page) == expected.size(), qPrintable(toastTexts().join('|')), 10000);
+        QVERIFY(roundTrip(&m_dev));
+        QCOMPARE(sets(page), expected.size());
         QVERIFY(!toastTexts().contains(SharedTexts::configFailedText()));
 
         const int channel = page.followsRecordChannel ? RecordChannel - 1 : 0;
-        for (const auto &save : page.saves) {
+        for (const auto &save : expected) {
             const SimRequest sent = m_cam->requests(save.first).constFirst();
             QCOMPARE(sent.channel, channel);
-            const QMap<QString, QString> reported = bodyLeaves(seeded.value(save.second));
-            QMap<QString, QString> written = bodyLeaves(sent.bodyText);
-            QVERIFY2(!written.isEmpty(), qPrintable(sent.bodyText));
-            if (save.first == 14007) {
-                // The camera's clock goes back running, not the local time.
-                const QDateTime camera(QDate(2031, 5, 6), QTime(7, 8, 9));
-                const auto take = [&written](const char *field) {
-                    return written.take(QStringLiteral("timingConfig/") + field).toInt();
-                };
-                const QDate day(take("year"), take("month"), take("day"));
-                const QDateTime back(day, QTime(take("hour"), take("minute"), take("second")));
-                QVERIFY2(back >= camera && back < camera.addSecs(3600), qPrintable(back.toString()));
-                // Not reported, so not compared; the zone itself is.
-                written.remove(QStringLiteral("timingConfig/timeOffset"));
-            }
-            for (auto it = written.cbegin(); it != written.cend(); ++it)
-                QVERIFY2(reported.contains(it.key()) && reported.value(it.key()) == it.value(),
-                         qPrintable(QStringLiteral("%1: sent '%2', reported '%3'")
-                                        .arg(it.key(), it.value(), reported.value(it.key(), "(nothing)"))));
+            compareWithSeed(sent, save.second);
+            if (QTest::currentTestFailed())
+                return;
         }
+    }
+
+    // A camera with channel lists, opened on its second channel: the
+    // operator picks the first, the camera refuses that read, and nothing is
+    // saved to either channel until a read of the second succeeds again.
+    void channelSwitchFails_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<unsigned>("get");
+        QTest::addColumn<unsigned>("set");
+        QTest::newRow("motion") << 12002 << 12002u << 12003u;
+        QTest::newRow("osd") << 10004 << 10004u << 10005u;
+    }
+
+    void channelSwitchFails()
+    {
+        QFETCH(int, id);
+        QFETCH(unsigned, get);
+        QFETCH(unsigned, set);
+        m_dev.capList = m_caps + QStringLiteral("+md1+OSD1");
+        m_dev.channelIdx = 2;
+        const QMap<unsigned, QString> all = seeds(m_dev.ip);
+        for (auto it = all.cbegin(); it != all.cend(); ++it)
+            m_cam->setStoredBody(it.key(), it.value(), 1);
+        Page page;
+        page.id = id;
+        RemoteCfg_Widget *shown = open(page);
+        QVERIFY(shown);
+        QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *channels = shown->findChild<QComboBox *>(QStringLiteral("comboBoxChannel"));
+        QVERIFY(channels && channels->isVisibleTo(shown));
+        QCOMPARE(channels->currentIndex(), 1);
+
+        m_cam->setForcedResult(get, 5);
+        const int readsBefore = m_cam->requestCount(get);
+        channels->setFocus();
+        QTest::keyClick(channels, Qt::Key_Up);
+        QCOMPARE(channels->currentIndex(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        // One read for the one change.
+        QVERIFY(roundTrip(&m_dev));
+        QCOMPARE(m_cam->requestCount(get), readsBefore + 1);
+        QCOMPARE(m_cam->requests(get).constLast().channel, 0);
+        m_cam->clearRequests();
+        closeToasts();
+        QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("pushButtonSave")), Qt::LeftButton);
+        QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+        QVERIFY(roundTrip(&m_dev));
+        QCOMPARE(m_cam->requestCount(set), 0);
+
+        // Back on the second channel, read whole: saved there, as reported.
+        m_cam->clearForcedResult(get);
+        QTest::keyClick(channels, Qt::Key_Down);
+        QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QVERIFY(roundTrip(&m_dev));
+        closeToasts();
+        QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("pushButtonSave")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(set), 1, 10000);
+        const SimRequest sent = m_cam->requests(set).constFirst();
+        QCOMPARE(sent.channel, 1);
+        compareWithSeed(sent, get);
+    }
+
+    // A reported value the list lacks is an entry of its own; the operator
+    // picking a listed entry sends that entry, everything else as reported.
+    void chosenEntry_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("audio encode format") << "comboBoxType"
+                                             << "audio/audioEncode/encodeFormat";
+        QTest::newRow("audio decode format") << "comboBoxDecodeType"
+                                             << "audio/audioDecode/decodeFormat";
+    }
+
+    void chosenEntry()
+    {
+        QFETCH(QString, combo);
+        QFETCH(QString, element);
+        const Page audio = pages().at(1);
+        RemoteCfg_Widget *shown = open(audio);
+        QVERIFY(shown);
+        QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *box = shown->findChild<QComboBox *>(combo);
+        QVERIFY(box);
+        const QString reported = bodyLeaves(seeds(m_dev.ip).value(10008)).value(element);
+        QCOMPARE(box->currentText(), reported);
+        QVERIFY(box->currentIndex() > 0);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        const QString picked = box->currentText();
+        QVERIFY(picked != reported);
+        m_cam->clearRequests();
+        pressSaves(shown, audio);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10009), 1, 10000);
+        compareWithSeed(m_cam->requests(10009).constFirst(), 10008, {{element, picked}});
     }
 };
 

@@ -5,6 +5,7 @@
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 
 #include <QDebug>
@@ -72,14 +73,8 @@ void CNVRBasicSetting::initComboItems()
 {
     // Refilled in the new language; the choices stay where they were, so a
     // language change neither shows nor saves other values.
-    const int transparency = ui->m_cbxTransparency->currentIndex();
-    const int wizard = ui->m_cbxBootWizard->currentIndex();
-    ui->m_cbxTransparency->clear();
-    ui->m_cbxTransparency->addItems({tr("Opaque"), tr("Translucent"), tr("Transparent")});
-    ui->m_cbxTransparency->setCurrentIndex(transparency);
-    ui->m_cbxBootWizard->clear();
-    ui->m_cbxBootWizard->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxBootWizard->setCurrentIndex(wizard);
+    ReportedItems::refill(ui->m_cbxTransparency, {tr("Opaque"), tr("Translucent"), tr("Transparent")});
+    ReportedItems::refill(ui->m_cbxBootWizard, {tr("Disable"), tr("Enable")});
 }
 
 void CNVRBasicSetting::setReadOk(bool ok)
@@ -154,18 +149,13 @@ void CNVRBasicSetting::parseBasicInfo(const QString &xml)
     const OperatorEdits::Filling filling(m_edits);
     m_edits.setReported(body);
     auto value = [&body](const char *key) { return body.value(QLatin1String(key)); };
-    // A missing value reads as 0; one that is no item shows no selection.
-    auto index = [&body](const char *key) {
-        const QString text = body.value(QLatin1String(key));
-        return text.isEmpty() ? 0 : DeviceValue::toInt(text, -1);
-    };
     const QString language = value("language");
     updateLanguageList(language, value("languageList"));
-    ui->m_cbxTransparency->setCurrentIndex(index("transparency"));
+    ReportedItems::show(ui->m_cbxTransparency, 3, value("transparency"));
     updateResolutionList(language, value("resolutionList"));
     ui->m_cbxResolution->setCurrentIndex(ui->m_cbxResolution->findText(value("resolution"), Qt::MatchExactly));
     ui->m_lineLockScreen->setText(value("lockScreenTime"));
-    ui->m_cbxBootWizard->setCurrentIndex(index("guideEnable"));
+    ReportedItems::show(ui->m_cbxBootWizard, 2, value("guideEnable"));
     m_lockDlg->setLockScreenOp(DeviceValue::toInt(value("lockScreenOp")));
     ui->checkBoxPNP->setChecked(DeviceValue::toInt(value("autoAddIpc")) >= 1);
     const int level = body.contains(QStringLiteral("debugLogLevel")) ? DeviceValue::toInt(value("debugLogLevel")) : -1;
@@ -207,18 +197,19 @@ void CNVRBasicSetting::onSaveBtnClicked()
     }
     if (m_lockDlg->operatorChanged())
         m_edits.mark(QStringLiteral("lockScreenOp"));
-    auto index = [](const QComboBox *combo) { return QString::number(combo->currentIndex()); };
     const QComboBox *language = ui->m_cbxLanguage;
     const int code = languageCode(language->currentText());
     const int level = ui->comboBoxLogLevel->currentIndex();
     const NvrBodies::Values values{
         {QStringLiteral("language"), r.send(QStringLiteral("language"), code >= 0 ? QString::number(code) : QString())},
-        {QStringLiteral("transparency"), r.send(QStringLiteral("transparency"), index(ui->m_cbxTransparency))},
+        {QStringLiteral("transparency"),
+         r.send(QStringLiteral("transparency"), ReportedItems::value(ui->m_cbxTransparency, 3))},
         {QStringLiteral("resolution"), r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText())},
         {QStringLiteral("lockScreenTime"), r.send(QStringLiteral("lockScreenTime"), lockTime)},
         {QStringLiteral("lockScreenOp"),
          r.send(QStringLiteral("lockScreenOp"), QString::number(m_lockDlg->getLockScreenOp()))},
-        {QStringLiteral("guideEnable"), r.send(QStringLiteral("guideEnable"), index(ui->m_cbxBootWizard))},
+        {QStringLiteral("guideEnable"),
+         r.send(QStringLiteral("guideEnable"), ReportedItems::value(ui->m_cbxBootWizard, 2))},
         {QStringLiteral("autoAddIpc"),
          r.send(QStringLiteral("autoAddIpc"),
                 ui->checkBoxPNP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))},

@@ -5,6 +5,7 @@
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
 
@@ -105,7 +106,7 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     if (dateIndex >= 0)
         dateFormat->setCurrentIndex(dateIndex);
     const QString timeFormat = value("timeFormat");
-    ui->comboBoxTimeFormat->setCurrentIndex(timeFormat.isEmpty() ? 0 : DeviceValue::toInt(timeFormat, -1));
+    ReportedItems::show(ui->comboBoxTimeFormat, 2, config.values.value(QStringLiteral("timeFormat")));
 
     const QDateTime sysTime = QDateTime::fromString(value("sysTime"), kDeviceTimeFormat);
     m_timeKnown = sysTime.isValid();
@@ -191,7 +192,7 @@ void CNVRDateSetting::onSaveBtnClicked()
                                                 : r.value(QStringLiteral("sysTime"))},
         {QStringLiteral("dateFormat"), r.send(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentText())},
         {QStringLiteral("timeFormat"),
-         r.send(QStringLiteral("timeFormat"), QString::number(ui->comboBoxTimeFormat->currentIndex()))},
+         r.send(QStringLiteral("timeFormat"), ReportedItems::value(ui->comboBoxTimeFormat, 2))},
         {QStringLiteral("ipcSetTime"), tick("ipcSetTime", ui->m_ChkBoxTiming)},
         {QStringLiteral("ipcSetTimeInterval"), r.send(QStringLiteral("ipcSetTimeInterval"), interval)},
         {QStringLiteral("timeZone"), r.send(QStringLiteral("timeZone"), zone)},

@@ -7,6 +7,7 @@
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
 #include "PrivateProto.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -52,14 +53,8 @@ void CNVRDiskBrowse::setDevInfo(FUN_DEV_INFO *dev)
 void CNVRDiskBrowse::updateText()
 {
     // Refilled in the new language; the choices and the disks stay as shown.
-    const int policy = ui->m_cbxHardDiskFull->currentIndex();
-    const int prompt = ui->m_cbxTips->currentIndex();
-    ui->m_cbxHardDiskFull->clear();
-    ui->m_cbxHardDiskFull->addItems({tr("Cover"), tr("Stop Record")});
-    ui->m_cbxHardDiskFull->setCurrentIndex(policy);
-    ui->m_cbxTips->clear();
-    ui->m_cbxTips->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxTips->setCurrentIndex(prompt);
+    ReportedItems::refill(ui->m_cbxHardDiskFull, {tr("Cover"), tr("Stop Record")});
+    ReportedItems::refill(ui->m_cbxTips, {tr("Disable"), tr("Enable")});
     ui->m_TableWidget->setHorizontalHeaderLabels({tr("Device"), tr("Used Space"), tr("Capacity"), tr("State")});
     for (auto it = m_disks.constBegin(); it != m_disks.constEnd(); ++it)
         setDiskTexts(it.key(), it.value());
@@ -155,12 +150,8 @@ void CNVRDiskBrowse::parseStoragePolicy(const QString &xml)
     const QHash<QString, QString> body = NvrBodies::readLeaves(xml, QStringLiteral("body"));
     const OperatorEdits::Filling filling(m_edits);
     m_edits.setReported(body);
-    // A missing value reads as 0; one that is no item shows no selection.
-    auto index = [](const QString &text) {
-        return text.trimmed().isEmpty() ? 0 : DeviceValue::toInt(text.trimmed(), -1);
-    };
-    ui->m_cbxHardDiskFull->setCurrentIndex(index(body.value(QStringLiteral("StoragePolicy"))));
-    ui->m_cbxTips->setCurrentIndex(index(body.value(QStringLiteral("noHDDPrompt"))));
+    ReportedItems::show(ui->m_cbxHardDiskFull, 2, body.value(QStringLiteral("StoragePolicy")));
+    ReportedItems::show(ui->m_cbxTips, 2, body.value(QStringLiteral("noHDDPrompt")));
 }
 
 void CNVRDiskBrowse::on_pushButtonSave_clicked()
@@ -169,8 +160,8 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
         return;
     // A choice the operator left alone goes back as the NVR reported it.
     const QString body = NvrBodies::storagePolicyBody(
-        m_edits.send(QStringLiteral("StoragePolicy"), QString::number(ui->m_cbxHardDiskFull->currentIndex())),
-        m_edits.send(QStringLiteral("noHDDPrompt"), QString::number(ui->m_cbxTips->currentIndex())));
+        m_edits.send(QStringLiteral("StoragePolicy"), ReportedItems::value(ui->m_cbxHardDiskFull, 2)),
+        m_edits.send(QStringLiteral("noHDDPrompt"), ReportedItems::value(ui->m_cbxTips, 2)));
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0,
                                          RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);

@@ -8,6 +8,7 @@
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
 #include "OrmHelper.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -59,10 +60,7 @@ CNVREditClientUserDlg::~CNVREditClientUserDlg()
 void CNVREditClientUserDlg::updateText()
 {
     // Refilled in the new language; the chosen state stays.
-    const int state = ui->m_cbxWhetherOpen->currentIndex();
-    ui->m_cbxWhetherOpen->clear();
-    ui->m_cbxWhetherOpen->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxWhetherOpen->setCurrentIndex(state);
+    ReportedItems::refill(ui->m_cbxWhetherOpen, {tr("Disable"), tr("Enable")});
 }
 
 void CNVREditClientUserDlg::initAccount(FUN_DEV_INFO *dev, const QString &userName)
@@ -96,11 +94,10 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
     ui->m_ConfirmUserPasswordlineEdit->clear();
     ui->m_lblTextInfo->clear();
     initAccount(dev, name);
-    const QString status = user.value(QStringLiteral("status")).trimmed();
     const OperatorEdits::Filling filling(m_edits);
     // The state as listed, also none: sent back so unless the operator chose one.
     m_edits.setReported({{QStringLiteral("status"), user.value(QStringLiteral("status"))}});
-    ui->m_cbxWhetherOpen->setCurrentIndex(status.isEmpty() ? 0 : DeviceValue::toInt(status, -1));
+    ReportedItems::show(ui->m_cbxWhetherOpen, 2, user.value(QStringLiteral("status")));
 }
 
 void CNVREditClientUserDlg::onbtnOkClicked()
@@ -135,7 +132,8 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
         {QStringLiteral("passWord"), password},
         {QStringLiteral("status"),
-         m_editMode ? m_edits.send(QStringLiteral("status"), QString::number(state)) : QString::number(state)},
+         m_editMode ? m_edits.send(QStringLiteral("status"), ReportedItems::value(ui->m_cbxWhetherOpen, 2))
+                    : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),

@@ -194,6 +194,7 @@ enum Act {
     SummerCancel,    // daylight-saving dialog: offset typed, then Cancel
     TypeInto,        // types `typed` into the field `field`, then saves
     ScheduleCopy,    // paints channel 02, copies it to 03, saves, saves again untouched
+    ChooseFirst,     // the reported value shows as an item of its own; the first item is chosen
 };
 
 // Two accounts named alike; the first is switched off and has its own
@@ -386,6 +387,12 @@ class TestNvrSurfaces : public QObject
         case TypeInto:
             NvrWindowTest::typeInto(find<QLineEdit>(qPrintable(field)), typed);
             break;
+        case ChooseFirst: {
+            auto *combo = find<QComboBox>(qPrintable(field));
+            QCOMPARE(combo->currentText(), typed);
+            NvrWindowTest::choose(combo, 0);
+            break;
+        }
         case ScheduleCopy: {
             NvrWindowTest::choose(find<QComboBox>("comboBox_channel"), 1);
             find<QCheckBox>("checkBox_noRecord")->click();
@@ -624,6 +631,14 @@ private slots:
             row(qPrintable(QStringLiteral("basic: lock time \"%1\"").arg(typed)))
                 << "pushButtonBasicInfo" << 14001u << kBasic << int(TypeInto) << "m_lineLockScreen" << typed << 14005u
                 << "";
+        row("basic: transparency 7, then Opaque chosen")
+            << "pushButtonBasicInfo" << 14001u << QString(kBasic).replace("<transparency>2<", "<transparency>7<")
+            << int(ChooseFirst) << "m_cbxTransparency"
+            << "7" << 14005u << QString(basic).replace("<transparency>2<", "<transparency>0<");
+        row("policy: 5, then Cover chosen")
+            << "pushButtonDisk" << 14102u << "<StoragePolicy>5</StoragePolicy><noHDDPrompt>1</noHDDPrompt>"
+            << int(ChooseFirst) << "m_cbxHardDiskFull"
+            << "5" << 14103u << "<StoragePolicy>0</StoragePolicy><noHDDPrompt>1</noHDDPrompt>";
         row("basic: never answered") << "pushButtonBasicInfo" << 14001u << "-" << int(SaveUntouched) << ""
                                      << "" << 14005u << "";
         row("date: cut to its clock") << "pushButtonDatetime" << 14006u

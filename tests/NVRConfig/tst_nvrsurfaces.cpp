@@ -7,7 +7,11 @@
 // said and its Save sends nothing; an NVR gone offline is said on Save and on
 // the pages opened meanwhile. In every language of the client nothing is cut
 // (pictures in KELVO_SCREENSHOT_DIR when set). The bodies alone, without a
-// window, read and build back what came.
+// window, read and build back what came. What the operator does reaches the
+// NVR as listed: the account, disk or channel of the row he chose, every value
+// he left alone (blanks and leading zeros kept), nothing after a read that
+// failed, lacked the page's elements or never came, nothing he typed that its
+// field does not take.
 
 #include "CNVRAuthSetting.h"
 #include "CNVRBasicSetting.h"

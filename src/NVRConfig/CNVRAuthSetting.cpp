@@ -9,6 +9,8 @@
 
 #include <QEvent>
 
+#include <algorithm>
+
 namespace {
 
 // Each box shows the position it stands for; a listed string shorter than
@@ -33,6 +35,10 @@ CNVRAuthSetting::CNVRAuthSetting(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRAuthSetting::onbtnCancleClicked);
+    for (const auto &box : localBoxes())
+        m_edits.watch(QStringLiteral("local%1").arg(box.first), box.second);
+    for (const auto &box : remoteBoxes())
+        m_edits.watch(QStringLiteral("remote%1").arg(box.first), box.second);
 }
 
 CNVRAuthSetting::~CNVRAuthSetting()
@@ -64,37 +70,41 @@ void CNVRAuthSetting::setAuthInfo(FUN_DEV_INFO *dev, const QHash<QString, QStrin
     m_account = user;
     m_local = user.value(QStringLiteral("localAuthority"));
     m_remote = user.value(QStringLiteral("remoteAuthority"));
+    const OperatorEdits::Filling filling(m_edits);
     setFromRights(m_local, localBoxes());
     setFromRights(m_remote, remoteBoxes());
-    m_shown.clear();
-    for (const auto &box : localBoxes() + remoteBoxes())
-        m_shown.insert(box.second, box.second->isChecked());
 }
 
 QString CNVRAuthSetting::mergeRights(QString listed, int length, const QList<Box> &boxes)
 {
+    // Untouched rights go back as listed, short or empty ones included.
+    if (std::none_of(boxes.cbegin(), boxes.cend(), [](const Box &box) { return box.acted; }))
+        return listed;
     listed = listed.leftJustified(length, QLatin1Char('0'));
-    // A box left as shown keeps the listed character, whatever it is.
+    // A box the operator left alone keeps the listed character, whatever it is.
     for (const Box &box : boxes) {
-        if (box.checked != box.shown)
+        if (box.acted)
             listed[box.position] = box.checked ? QLatin1Char('1') : QLatin1Char('0');
     }
     return listed;
 }
 
-QList<CNVRAuthSetting::Box> CNVRAuthSetting::states(const QList<QPair<int, QCheckBox *>> &boxes) const
+QList<CNVRAuthSetting::Box> CNVRAuthSetting::states(const QString &prefix,
+                                                    const QList<QPair<int, QCheckBox *>> &boxes) const
 {
     QList<Box> out;
     for (const auto &box : boxes)
-        out.append({box.first, box.second->isChecked(), m_shown.value(box.second, false)});
+        out.append({box.first, box.second->isChecked(), m_edits.edited(prefix + QString::number(box.first))});
     return out;
 }
 
 void CNVRAuthSetting::onbtnOkClicked()
 {
     NvrBodies::Values account = m_account;
-    account.insert(QStringLiteral("localAuthority"), mergeRights(m_local, LocalLength, states(localBoxes())));
-    account.insert(QStringLiteral("remoteAuthority"), mergeRights(m_remote, RemoteLength, states(remoteBoxes())));
+    account.insert(QStringLiteral("localAuthority"),
+                   mergeRights(m_local, LocalLength, states(QStringLiteral("local"), localBoxes())));
+    account.insert(QStringLiteral("remoteAuthority"),
+                   mergeRights(m_remote, RemoteLength, states(QStringLiteral("remote"), remoteBoxes())));
     // The listed state goes back unchanged: a rights change must not enable
     // an account the administrator switched off.
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::rightsBody(account),

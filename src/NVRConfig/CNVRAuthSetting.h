@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 #include "UserRequestRoute.h"
 
 #include <QHash>
@@ -32,16 +33,17 @@ public:
 
     static constexpr int LocalLength = 8;
     static constexpr int RemoteLength = 10;
-    // A box's position, whether it is ticked now, and whether it was ticked
-    // when the dialog showed the listed string.
+    // A box's position, whether it is ticked now, and whether the operator
+    // clicked it since the dialog showed the listed string.
     struct Box
     {
         int position;
         bool checked;
-        bool shown;
+        bool acted;
     };
-    // The listed string padded with '0' to length, with the positions of the
-    // boxes the operator changed overwritten by their states.
+    // The listed string as it is when the operator clicked no box; else
+    // padded with '0' to length, with the positions of the clicked boxes
+    // overwritten by their states.
     static QString mergeRights(QString listed, int length, const QList<Box> &boxes);
 
 public slots:
@@ -54,13 +56,13 @@ protected:
 private:
     QList<QPair<int, QCheckBox *>> localBoxes() const;
     QList<QPair<int, QCheckBox *>> remoteBoxes() const;
-    QList<Box> states(const QList<QPair<int, QCheckBox *>> &boxes) const;
+    QList<Box> states(const QString &prefix, const QList<QPair<int, QCheckBox *>> &boxes) const;
 
     Ui::CNVRAuthSetting *ui;
     QString m_devIp;
     QHash<QString, QString> m_account;
     QString m_local;
     QString m_remote;
-    QHash<QCheckBox *, bool> m_shown;
+    OperatorEdits m_edits; // which boxes the operator clicked ("local0", "remote8", ...)
     UserRequestRoute m_route;
 };

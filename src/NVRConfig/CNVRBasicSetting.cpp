@@ -5,6 +5,7 @@
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 
 #include <QDebug>
@@ -14,6 +15,10 @@
 namespace {
 // Entries of the NVR's language and resolution lists shown at most.
 constexpr int MaxListed = 64;
+// The idle time before the NVR locks its screen, in seconds (0: never, at
+// most a day).
+constexpr int MinLockSeconds = 0;
+constexpr int MaxLockSeconds = 86400;
 } // namespace
 
 CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
@@ -35,11 +40,21 @@ CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     initComboItems();
     ui->m_cbxTransparency->setCurrentIndex(0);
     ui->m_cbxBootWizard->setCurrentIndex(0);
+    ui->m_lineLockScreen->setPlaceholderText(QStringLiteral("%1-%2").arg(MinLockSeconds).arg(MaxLockSeconds));
+    ui->m_lineLockScreen->setToolTip(ui->m_lineLockScreen->placeholderText());
     ui->labelLogLevel->hide();
     ui->comboBoxLogLevel->hide();
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVRBasicSetting::onSaveBtnClicked);
     connect(ui->m_btnSetting, &QPushButton::clicked, this, &CNVRBasicSetting::onSettingBtnClicked);
     connect(ui->m_cbxLanguage, QOverload<int>::of(&QComboBox::activated), this, &CNVRBasicSetting::onLanguageChanged);
+    // "Changed" is what the operator did, whatever the controls show.
+    m_edits.watch(QStringLiteral("language"), ui->m_cbxLanguage);
+    m_edits.watch(QStringLiteral("transparency"), ui->m_cbxTransparency);
+    m_edits.watch(QStringLiteral("resolution"), ui->m_cbxResolution);
+    m_edits.watch(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen);
+    m_edits.watch(QStringLiteral("guideEnable"), ui->m_cbxBootWizard);
+    m_edits.watch(QStringLiteral("autoAddIpc"), ui->checkBoxPNP);
+    m_edits.watch(QStringLiteral("debugLogLevel"), ui->comboBoxLogLevel);
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -58,14 +73,8 @@ void CNVRBasicSetting::initComboItems()
 {
     // Refilled in the new language; the choices stay where they were, so a
     // language change neither shows nor saves other values.
-    const int transparency = ui->m_cbxTransparency->currentIndex();
-    const int wizard = ui->m_cbxBootWizard->currentIndex();
-    ui->m_cbxTransparency->clear();
-    ui->m_cbxTransparency->addItems({tr("Opaque"), tr("Translucent"), tr("Transparent")});
-    ui->m_cbxTransparency->setCurrentIndex(transparency);
-    ui->m_cbxBootWizard->clear();
-    ui->m_cbxBootWizard->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxBootWizard->setCurrentIndex(wizard);
+    ReportedItems::refill(ui->m_cbxTransparency, {tr("Opaque"), tr("Translucent"), tr("Transparent")});
+    ReportedItems::refill(ui->m_cbxBootWizard, {tr("Disable"), tr("Enable")});
 }
 
 void CNVRBasicSetting::setReadOk(bool ok)
@@ -87,7 +96,7 @@ void CNVRBasicSetting::fillResolutions(int code)
 {
     QStringList items = code == 0 || code == 1 ? m_devResolutions : m_fixedResolutions;
     // The resolution the NVR runs at stays choosable whatever the list.
-    const QString current = m_reported.value(QStringLiteral("resolution"));
+    const QString current = m_edits.value(QStringLiteral("resolution"));
     if (!current.isEmpty() && !items.contains(current))
         items << current;
     ui->m_cbxResolution->addItems(items);
@@ -137,20 +146,16 @@ void CNVRBasicSetting::parseBasicInfo(const QString &xml)
     const NvrBodies::Values body = NvrBodies::readBasic(xml);
     if (body.isEmpty())
         return;
-    m_reported.reset(body);
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(body);
     auto value = [&body](const char *key) { return body.value(QLatin1String(key)); };
-    // A missing value reads as 0; one that is no item shows no selection.
-    auto index = [&body](const char *key) {
-        const QString text = body.value(QLatin1String(key));
-        return text.isEmpty() ? 0 : DeviceValue::toInt(text, -1);
-    };
     const QString language = value("language");
     updateLanguageList(language, value("languageList"));
-    ui->m_cbxTransparency->setCurrentIndex(index("transparency"));
+    ReportedItems::show(ui->m_cbxTransparency, 3, value("transparency"));
     updateResolutionList(language, value("resolutionList"));
     ui->m_cbxResolution->setCurrentIndex(ui->m_cbxResolution->findText(value("resolution"), Qt::MatchExactly));
     ui->m_lineLockScreen->setText(value("lockScreenTime"));
-    ui->m_cbxBootWizard->setCurrentIndex(index("guideEnable"));
+    ReportedItems::show(ui->m_cbxBootWizard, 2, value("guideEnable"));
     m_lockDlg->setLockScreenOp(DeviceValue::toInt(value("lockScreenOp")));
     ui->checkBoxPNP->setChecked(DeviceValue::toInt(value("autoAddIpc")) >= 1);
     const int level = body.contains(QStringLiteral("debugLogLevel")) ? DeviceValue::toInt(value("debugLogLevel")) : -1;
@@ -158,20 +163,6 @@ void CNVRBasicSetting::parseBasicInfo(const QString &xml)
     ui->labelLogLevel->setVisible(showLevel);
     ui->comboBoxLogLevel->setVisible(showLevel);
     ui->comboBoxLogLevel->setCurrentIndex(showLevel && level <= ui->comboBoxLogLevel->count() ? level - 1 : -1);
-    rememberShown();
-    setReadOk(true);
-}
-
-void CNVRBasicSetting::rememberShown()
-{
-    m_reported.shown(QStringLiteral("language"), ui->m_cbxLanguage->currentIndex());
-    m_reported.shown(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex());
-    m_reported.shown(QStringLiteral("resolution"), ui->m_cbxResolution->currentText());
-    m_reported.shown(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text());
-    m_reported.shown(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp());
-    m_reported.shown(QStringLiteral("guideEnable"), ui->m_cbxBootWizard->currentIndex());
-    m_reported.shown(QStringLiteral("autoAddIpc"), ui->checkBoxPNP->isChecked());
-    m_reported.shown(QStringLiteral("debugLogLevel"), ui->comboBoxLogLevel->currentIndex());
 }
 
 void CNVRBasicSetting::onLanguageChanged(int index)
@@ -183,6 +174,8 @@ void CNVRBasicSetting::onLanguageChanged(int index)
     const int again = ui->m_cbxResolution->findText(kept, Qt::MatchExactly);
     if (again >= 0)
         ui->m_cbxResolution->setCurrentIndex(again);
+    else
+        m_edits.mark(QStringLiteral("resolution")); // the list of the chosen language shows another
 }
 
 void CNVRBasicSetting::onSettingBtnClicked()
@@ -194,29 +187,33 @@ void CNVRBasicSetting::onSaveBtnClicked()
 {
     if (!m_readOk)
         return;
-    const NvrBodies::ReportedValues &r = m_reported;
-    auto index = [](const QComboBox *combo) { return QString::number(combo->currentIndex()); };
+    const OperatorEdits &r = m_edits;
+    // Only a typed time is judged; the NVR's own goes back as it came.
+    const QString lockTime = ui->m_lineLockScreen->text().trimmed();
+    if (r.edited(QStringLiteral("lockScreenTime"))
+        && !NvrBodies::isTypedNumberIn(lockTime, MinLockSeconds, MaxLockSeconds)) {
+        MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
+        return;
+    }
+    if (m_lockDlg->operatorChanged())
+        m_edits.mark(QStringLiteral("lockScreenOp"));
     const QComboBox *language = ui->m_cbxLanguage;
+    const int code = languageCode(language->currentText());
     const int level = ui->comboBoxLogLevel->currentIndex();
     const NvrBodies::Values values{
-        {QStringLiteral("language"),
-         r.send(QStringLiteral("language"), language->currentIndex(),
-                languageCode(language->currentText()) >= 0 ? QString::number(languageCode(language->currentText()))
-                                                           : QString())},
+        {QStringLiteral("language"), r.send(QStringLiteral("language"), code >= 0 ? QString::number(code) : QString())},
         {QStringLiteral("transparency"),
-         r.send(QStringLiteral("transparency"), ui->m_cbxTransparency->currentIndex(), index(ui->m_cbxTransparency))},
-        {QStringLiteral("resolution"),
-         r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText(), ui->m_cbxResolution->currentText())},
-        {QStringLiteral("lockScreenTime"),
-         r.send(QStringLiteral("lockScreenTime"), ui->m_lineLockScreen->text(), ui->m_lineLockScreen->text())},
-        {QStringLiteral("lockScreenOp"), r.send(QStringLiteral("lockScreenOp"), m_lockDlg->getLockScreenOp(),
-                                                QString::number(m_lockDlg->getLockScreenOp()))},
+         r.send(QStringLiteral("transparency"), ReportedItems::value(ui->m_cbxTransparency, 3))},
+        {QStringLiteral("resolution"), r.send(QStringLiteral("resolution"), ui->m_cbxResolution->currentText())},
+        {QStringLiteral("lockScreenTime"), r.send(QStringLiteral("lockScreenTime"), lockTime)},
+        {QStringLiteral("lockScreenOp"),
+         r.send(QStringLiteral("lockScreenOp"), QString::number(m_lockDlg->getLockScreenOp()))},
         {QStringLiteral("guideEnable"),
-         r.send(QStringLiteral("guideEnable"), ui->m_cbxBootWizard->currentIndex(), index(ui->m_cbxBootWizard))},
+         r.send(QStringLiteral("guideEnable"), ReportedItems::value(ui->m_cbxBootWizard, 2))},
         {QStringLiteral("autoAddIpc"),
-         r.send(QStringLiteral("autoAddIpc"), ui->checkBoxPNP->isChecked(),
+         r.send(QStringLiteral("autoAddIpc"),
                 ui->checkBoxPNP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))},
-        {QStringLiteral("debugLogLevel"), r.send(QStringLiteral("debugLogLevel"), level, QString::number(level + 1))},
+        {QStringLiteral("debugLogLevel"), r.send(QStringLiteral("debugLogLevel"), QString::number(level + 1))},
     };
     // isVisible() depends on the window being on screen; what counts is
     // whether the page shows the row.

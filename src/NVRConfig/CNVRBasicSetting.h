@@ -3,6 +3,7 @@
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
 #include "NvrBodies.h"
+#include "OperatorEdits.h"
 
 #include <QHash>
 #include <QStringList>
@@ -57,7 +58,6 @@ protected:
 private:
     int languageCode(const QString &name) const;
     void fillResolutions(int languageCode);
-    void rememberShown();
 
     Ui::CNVRBasicSetting *ui;
     FUN_DEV_INFO *m_dev = nullptr;
@@ -67,6 +67,6 @@ private:
     QStringList m_fixedResolutions;
     QStringList m_devLanguages;
     QHash<int, QString> m_languages;
-    NvrBodies::ReportedValues m_reported;
+    OperatorEdits m_edits;
     bool m_readOk = false;
 };

@@ -28,6 +28,19 @@ CNVRChannelAddDevDlg::CNVRChannelAddDevDlg(QWidget *parent)
     ui->m_PortlineEdit->setText(QStringLiteral("2028"));
     connect(ui->m_ProtocolCmbBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &CNVRChannelAddDevDlg::protocolCmbBoxValueChanged);
+    // "Changed" is what the operator did; a protocol he chooses brings its
+    // own port.
+    m_edits.watch(QStringLiteral("IpAddr"), ui->m_IPAddrlineEdit);
+    m_edits.watch(QStringLiteral("Username"), ui->m_UserNamelineEdit);
+    m_edits.watch(QStringLiteral("Password"), ui->m_PassWdlineEdit);
+    m_edits.watch(QStringLiteral("CtrlPort"), ui->m_PortlineEdit);
+    m_edits.watch(QStringLiteral("Protocol"), ui->m_ProtocolCmbBox);
+    m_edits.watch(QStringLiteral("AuthType"), ui->comboBoxType);
+    m_edits.watch(QStringLiteral("DoubleCam"), ui->m_doubleCamCbBox);
+    connect(&m_edits, &OperatorEdits::operatorActed, this, [this](const QString &key) {
+        if (key == QLatin1String("Protocol"))
+            m_edits.mark(QStringLiteral("CtrlPort"));
+    });
     ChannelInputRules::setIpv4Validator(ui->m_IPAddrlineEdit);
     ui->m_PortlineEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), ui->m_PortlineEdit));
@@ -55,11 +68,13 @@ void CNVRChannelAddDevDlg::setChannelId(int row)
 
 void CNVRChannelAddDevDlg::resetToDefaults()
 {
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.clearReported();
     ui->m_lblTextTitle->setText(tr("NVRChannelAdd"));
     ui->m_IPAddrlineEdit->clear();
     ui->m_IPAddrlineEdit->setVisible(true);
-    ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
-    ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
+    ChannelInputRules::showListed(ui->m_UserNamelineEdit, DEFAULT_DEV_USER);
+    ChannelInputRules::showListed(ui->m_PassWdlineEdit, DEFAULT_DEV_PASSWORD);
     ui->m_ProtocolCmbBox->setCurrentIndex(0);
     protocolCmbBoxValueChanged(0);
     ui->comboBoxType->setCurrentIndex(0);
@@ -72,11 +87,16 @@ void CNVRChannelAddDevDlg::resetToDefaults()
 void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
 {
     auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(record);
     ui->m_lblTextTitle->setText(QObject::tr("Modify Channel Dev"));
     ui->m_IPAddrlineEdit->setText(value("IpAddr"));
-    ui->m_UserNamelineEdit->setText(value("Username"));
-    ui->m_PassWdlineEdit->setText(value("Password"));
+    // The camera's login whole and as listed: it goes back so when untouched.
+    ChannelInputRules::showListed(ui->m_UserNamelineEdit, record.value(QStringLiteral("Username")));
+    ChannelInputRules::showListed(ui->m_PassWdlineEdit, record.value(QStringLiteral("Password")));
     ui->m_ProtocolCmbBox->setCurrentIndex(value("Protocol") == QLatin1String("ONVIF") ? 1 : 0);
+    // Signals are blocked while filling: the rows of the protocol follow here.
+    setOnvifMode(ui->m_ProtocolCmbBox->currentIndex() == 1);
     // A missing value reads as the first item; one that is no item shows none.
     auto index = [&value](const char *key) { return value(key).isEmpty() ? 0 : DeviceValue::toInt(value(key), -1); };
     ui->comboBoxType->setCurrentIndex(index("AuthType"));
@@ -85,9 +105,6 @@ void CNVRChannelAddDevDlg::setChannelInfo(const QHash<QString, QString> &record)
     ui->m_PortlineEdit->setText(port.isEmpty() ? value("VideoPort") : port);
     ui->m_doubleCamCbBox->setCurrentIndex(index("DoubleCam"));
     m_record = record;
-    m_shownProtocol = ui->m_ProtocolCmbBox->currentIndex();
-    m_shownAuth = ui->comboBoxType->currentIndex();
-    m_shownLens = ui->m_doubleCamCbBox->currentIndex();
 }
 
 void CNVRChannelAddDevDlg::onEnterPressed()
@@ -97,38 +114,45 @@ void CNVRChannelAddDevDlg::onEnterPressed()
 
 void CNVRChannelAddDevDlg::onbtnOkClicked()
 {
-    const QString ip = ui->m_IPAddrlineEdit->text().trimmed();
-    const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString password = ui->m_PassWdlineEdit->text().trimmed();
-    const QString port = ui->m_PortlineEdit->text().trimmed();
+    // A change sends every field the operator left alone as the channel
+    // listed it; typed addresses and ports are trimmed, typed logins go as
+    // typed. An add sends what the fields hold.
+    auto sent = [this](const char *key, const QString &fromControl) {
+        const QString name = QLatin1String(key);
+        // A listed value that is blank stands for nothing: the field's goes.
+        return m_modify && !m_edits.value(name).trimmed().isEmpty() ? m_edits.send(name, fromControl) : fromControl;
+    };
+    const QString ip = sent("IpAddr", ui->m_IPAddrlineEdit->text().trimmed());
+    const QString user = m_modify ? m_edits.send(QStringLiteral("Username"), ui->m_UserNamelineEdit->text())
+                                  : ui->m_UserNamelineEdit->text();
+    const QString password = m_modify ? m_edits.send(QStringLiteral("Password"), ui->m_PassWdlineEdit->text())
+                                      : ui->m_PassWdlineEdit->text();
+    const QString port = sent("CtrlPort", ui->m_PortlineEdit->text().trimmed());
     if (CommonHelper::hasEmptyString({ip, user, password, port})) {
         ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    if (!ChannelInputRules::isIpv4(ip)) {
+    if ((!m_modify || m_edits.edited(QStringLiteral("IpAddr"))) && !ChannelInputRules::isIpv4(ip)) {
         ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
         return;
     }
-    // A change keeps what the operator left alone as the channel listed it.
-    auto listed = [this](const char *key, int shown, int now, const QString &edited) {
-        const QString text = m_record.value(QLatin1String(key)).trimmed();
-        return m_modify && now == shown && !text.isEmpty() ? text : edited;
-    };
     const int protocol = ui->m_ProtocolCmbBox->currentIndex();
     const int auth = ui->comboBoxType->currentIndex();
     const int lens = ui->m_doubleCamCbBox->currentIndex();
-    const QString videoPort = m_modify ? m_record.value(QStringLiteral("VideoPort")).trimmed() : QString();
+    const QString videoPort = m_modify ? m_record.value(QStringLiteral("VideoPort")) : QString();
     QHash<QString, QString> record;
+    // A changed channel is named as the list named it.
+    if (m_modify)
+        record.insert(QStringLiteral("ChannelId"), m_record.value(QStringLiteral("ChannelId")));
     record.insert(QStringLiteral("IpAddr"), ip);
     record.insert(QStringLiteral("Protocol"),
-                  listed("Protocol", m_shownProtocol, protocol,
-                         protocol == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF")));
+                  sent("Protocol", protocol == 0 ? QStringLiteral("BRELON") : QStringLiteral("ONVIF")));
     record.insert(QStringLiteral("Username"), user);
     record.insert(QStringLiteral("Password"), password);
     record.insert(QStringLiteral("CtrlPort"), port);
-    record.insert(QStringLiteral("VideoPort"), videoPort.isEmpty() ? QStringLiteral("554") : videoPort);
-    record.insert(QStringLiteral("AuthType"), listed("AuthType", m_shownAuth, auth, QString::number(qMax(auth, 0))));
-    record.insert(QStringLiteral("DoubleCam"), listed("DoubleCam", m_shownLens, lens, QString::number(qMax(lens, 0))));
+    record.insert(QStringLiteral("VideoPort"), videoPort.trimmed().isEmpty() ? QStringLiteral("554") : videoPort);
+    record.insert(QStringLiteral("AuthType"), sent("AuthType", QString::number(qMax(auth, 0))));
+    record.insert(QStringLiteral("DoubleCam"), sent("DoubleCam", QString::number(qMax(lens, 0))));
     m_keepOpen = false;
     if (m_modify)
         emit siganlModifyChannel({record}, {m_channelIndex});

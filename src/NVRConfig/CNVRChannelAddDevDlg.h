@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DropShadowWidget.h"
+#include "OperatorEdits.h"
 
 #include <QHash>
 #include <QList>
@@ -55,9 +56,7 @@ private:
     int m_channelIndex = 0;
     bool m_modify = false;
     bool m_keepOpen = false;
-    // The channel's record as listed, and the combo choices shown for it.
+    // The channel's record as listed, and what the operator changed of it.
     QHash<QString, QString> m_record;
-    int m_shownProtocol = -1;
-    int m_shownAuth = -1;
-    int m_shownLens = -1;
+    OperatorEdits m_edits;
 };

@@ -86,7 +86,14 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_addDevDlg, &CNVRChannelAddDevDlg::siganlModifyChannel, this, &CNVRChannelManageDlg::slotNVRChannelModify);
     connect(m_searchTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onNVRDevSearchTimer);
     connect(m_listTimer, &QTimer::timeout, this, &CNVRChannelManageDlg::onGetNVRListTimer);
-    connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::recvCommonInfo);
+    m_round = new ConfigReadRound(this, this);
+    m_round->setConversation(m_conversation);
+    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
+    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
+    // Said once per list read: failed, unreadable, without channels' block,
+    // not sent or not answered.
+    connect(m_round, &ConfigReadRound::failed, this, &CNVRChannelManageDlg::sayFailed);
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);
@@ -258,8 +265,10 @@ void CNVRChannelManageDlg::onGetNVRListTimer()
 
 void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
 {
-    if (m_nvr && !m_conversation->send(this, Cmd::GetChannels))
-        sayFailed();
+    if (!m_nvr)
+        return;
+    m_round->begin();
+    m_round->read(Cmd::GetChannels);
 }
 
 void CNVRChannelManageDlg::sayFailed()
@@ -268,17 +277,22 @@ void CNVRChannelManageDlg::sayFailed()
         m_failedTip = MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
 }
 
-void CNVRChannelManageDlg::onReply(QObject *requester, const ConfigReply &reply)
+void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
-    if (requester != this || !isVisible() || !m_nvr)
+    if (requester != this || !m_nvr)
+        return;
+    // The list goes to its round also while hidden.
+    if (!isVisible() && reply.cmd != Cmd::GetChannels)
         return;
     if (reply.cmd == Cmd::GetChannels) {
-        // A list that failed or cannot be read is said and leaves the table
-        // as it was.
-        if (reply.ok())
+        // A list that failed or cannot be read is said (by the round) and
+        // leaves the table as it was. A recorder without cameras lists none:
+        // an empty list is a list.
+        const bool complete = reply.ok();
+        const bool wasFailed = m_round->isFailed();
+        if (m_round->take(reply, complete) == ConfigReadRound::Answer::Required && complete && !wasFailed
+            && !m_round->isFailed())
             getNVRChannelList(reply.xml);
-        else
-            sayFailed();
     } else if (reply.cmd == Cmd::FoundCamera) {
         if (reply.ok())
             parseSearchInfo(reply.xml);
@@ -462,7 +476,13 @@ bool CNVRChannelManageDlg::delNVRChannel(int channel)
 {
     if (!m_nvr)
         return false;
-    return m_conversation->send(this, Cmd::DeleteChannel, QStringLiteral("<ChannelId>%1</ChannelId>").arg(channel), 0,
+    // The channel as the list named it ("03" stays "03"); a channel the list
+    // did not hold goes by its number.
+    const auto listed = m_channels.constFind(channel);
+    const QString id =
+        listed != m_channels.constEnd() ? listed->value(QStringLiteral("ChannelId")) : QString::number(channel);
+    return m_conversation->send(this, Cmd::DeleteChannel,
+                                QStringLiteral("<ChannelId>%1</ChannelId>").arg(PrivateProto::escapeText(id)), 0,
                                 RequestKind::Save);
 }
 
@@ -489,6 +509,11 @@ void CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked(int row, int column)
 
 void CNVRChannelManageDlg::on_pushButtonModify_clicked()
 {
+    // A channel is changed only from a list the NVR gave in full.
+    if (!m_listRead) {
+        sayFailed();
+        return;
+    }
     const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     if (rows.size() != 1) {
         MsgTipInfoDlg::showTip(selectDeviceFirstText(), 2000);
@@ -523,12 +548,18 @@ void CNVRChannelManageDlg::slotNVRChannelModify(QList<QHash<QString, QString>> a
 
 void CNVRChannelManageDlg::onbtnDelDevClicked()
 {
+    if (!m_listRead) {
+        sayFailed();
+        return;
+    }
+    // The ticked rows before the question: a list read meanwhile rebuilds
+    // the table.
+    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     CustomDialog ask(this);
     ask.setTitle(QCoreApplication::translate("CustomDialog", "Tips"));
     ask.setText(SharedTexts::areYouSureText() + deleteDeviceText());
     if (ask.exec() != 1)
         return;
-    const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     if (rows.isEmpty())
         return;
     for (const QString &row : rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 
@@ -54,7 +55,12 @@ public:
     bool NVRChannelAdd(const QList<Record> &addList, const QList<int> &indexList);
     bool delNVRChannel(int channel);
     void searchIpc(int start);
-    void onReply(QObject *requester, const ConfigReply &reply);
+    // Everything the conversation delivers for this dialog and its IP dialog.
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
+    // Whether the channel list shown is a full read of the NVR: only then
+    // are channels changed or deleted.
+    // A re-read under way leaves the list shown a full read until it fails.
+    bool isListRead() const { return m_listRead; }
     ConfigConversation *conversation() const { return m_conversation; }
 
     // "<ip>-<DoubleCam>": each lens of a dual-lens camera is a device.
@@ -115,6 +121,8 @@ private:
 
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
+    bool m_listRead = false;  // the last finished read of the list succeeded
+    ConfigReadRound *m_round; // the channel list
     QMap<QString, Record> m_searchDevs;
     bool m_searchCut = false;     // the cut of this search is logged
     QMap<int, Record> m_channels; // by channel number

@@ -23,6 +23,8 @@ CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
     ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
+    m_edits.watch(QStringLiteral("Username"), ui->m_UserNamelineEdit);
+    m_edits.watch(QStringLiteral("Password"), ui->m_PassWdlineEdit);
     // As tall as its rows, without an empty area below them.
     adjustSize();
 }
@@ -38,13 +40,16 @@ void CNVRChannelModifyIPDlg::setDevInfo(const QHash<QString, QString> &record, F
         return;
     m_nvr = nvr;
     m_record = record;
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(record);
     auto value = [&record](const char *key) { return record.value(QLatin1String(key)).trimmed(); };
     ui->m_lblTextTitle->setText(tr("Modify IP-") + value("IPAddress"));
     ui->m_IPAddrlineEdit->setText(value("IPAddress"));
     ui->m_NetmasklineEdit->setText(value("Netmask"));
     ui->m_GatewaylineEdit->setText(value("Gateway"));
-    ui->m_UserNamelineEdit->setText(value("Username"));
-    ui->m_PassWdlineEdit->setText(value("Password"));
+    // The camera's login whole and as listed: it goes back so when untouched.
+    ChannelInputRules::showListed(ui->m_UserNamelineEdit, record.value(QStringLiteral("Username")));
+    ChannelInputRules::showListed(ui->m_PassWdlineEdit, record.value(QStringLiteral("Password")));
     // The NVR cannot re-address an ONVIF camera; only its login can change.
     const bool onvif = value("Protocol") == QLatin1String("ONVIF");
     ui->m_IPAddrlineEdit->setReadOnly(onvif);
@@ -62,8 +67,9 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     const QString ip = ui->m_IPAddrlineEdit->text().trimmed();
     const QString mask = ui->m_NetmasklineEdit->text().trimmed();
     const QString gateway = ui->m_GatewaylineEdit->text().trimmed();
-    const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString password = ui->m_PassWdlineEdit->text().trimmed();
+    // Logins as listed when untouched, as typed otherwise.
+    const QString user = m_edits.send(QStringLiteral("Username"), ui->m_UserNamelineEdit->text());
+    const QString password = m_edits.send(QStringLiteral("Password"), ui->m_PassWdlineEdit->text());
     if (CommonHelper::hasEmptyString({ip, mask, gateway, user, password})) {
         ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
@@ -73,6 +79,8 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
         return;
     }
     auto value = [this](const char *key) { return m_record.value(QLatin1String(key)).trimmed(); };
+    // The camera is named as the NVR listed it.
+    auto listed = [this](const char *key) { return PrivateProto::escapeText(m_record.value(QLatin1String(key))); };
     const bool ipChanged = ip != value("IPAddress");
     if (ipChanged || mask != value("Netmask") || gateway != value("Gateway")) {
         const int check = CommonHelper::checkIpAddress(ip, mask, gateway, ipChanged);
@@ -90,11 +98,9 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
         QStringLiteral("<Protocol>%1</Protocol><IPAddressOld>%2</IPAddressOld><IPAddressNew>%3</IPAddressNew>"
                        "<Username>%4</Username><Password>%5</Password><CtrlPort>%6</CtrlPort><UID>%7</UID>"
                        "<MacAddress>%8</MacAddress><Netmask>%9</Netmask><Gateway>%10</Gateway>"),
-        {PrivateProto::escapeText(value("Protocol")), PrivateProto::escapeText(value("IPAddress")),
-         PrivateProto::escapeText(ip), PrivateProto::escapeText(user), PrivateProto::escapeText(password),
-         PrivateProto::escapeText(value("CtrlPort")), PrivateProto::escapeText(value("UID")),
-         PrivateProto::escapeText(value("MacAddress")), PrivateProto::escapeText(mask),
-         PrivateProto::escapeText(gateway)});
+        {listed("Protocol"), listed("IPAddress"), PrivateProto::escapeText(ip), PrivateProto::escapeText(user),
+         PrivateProto::escapeText(password), listed("CtrlPort"), listed("UID"), listed("MacAddress"),
+         PrivateProto::escapeText(mask), PrivateProto::escapeText(gateway)});
     const loginDev key = toLoginDev(m_nvr);
     if (key.ip.isEmpty())
         return;

@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 #include "UserRequestRoute.h"
 
 #include <QHash>
@@ -38,6 +39,7 @@ protected:
 private:
     FUN_DEV_INFO *m_nvr = nullptr;
     QHash<QString, QString> m_record;
+    OperatorEdits m_edits; // the camera's login as listed, and what was typed over it
     UserRequestRoute m_route;
     Ui::CNVRChannelModifyIPDlg *ui;
 };

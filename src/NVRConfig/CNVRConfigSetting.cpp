@@ -12,6 +12,7 @@
 #include "CommonHelperWidgets.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
+#include "NvrBodies.h"
 #include "SharedTexts.h"
 
 #include <QComboBox>
@@ -52,7 +53,8 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     ui->PageInternet->setConversation(m_conversation);
     ui->pagePlan->setConversation(m_conversation);
     ui->pageDisk->setConversation(m_conversation);
-    connect(m_conversation, &ConfigConversation::replied, this, &CNVRConfigSetting::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRConfigSetting::recvCommonInfo);
+    connect(ui->pagePlan, &CNVRStoragePlan::readAgain, this, [this] { startRound(Cmd::GetRecordSchedule); });
 }
 
 CNVRConfigSetting::~CNVRConfigSetting()
@@ -96,17 +98,42 @@ void CNVRConfigSetting::initReplyParsers()
     m_readStates.insert(Cmd::GetNvrNetwork, [this](bool ok) { ui->PageInternet->setReadOk(ok); });
     m_readStates.insert(Cmd::GetVersion, [this](bool ok) { ui->PageVersion->setReadOk(ok); });
     m_readStates.insert(Cmd::GetRecordSchedule, [this](bool ok) { ui->pagePlan->setReadOk(ok); });
-    m_readStates.insert(Cmd::GetDisks, [this](bool ok) { ui->pageDisk->setListReadOk(ok); });
-    m_readStates.insert(Cmd::GetStoragePolicy, [this](bool ok) { ui->pageDisk->setPolicyReadOk(ok); });
+    m_readStates.insert(Cmd::GetDisks, [this](bool ok) {
+        ui->pageDisk->setListReadOk(ok);
+        ui->pageDisk->setPolicyReadOk(ok);
+    });
+    for (auto it = m_readStates.constBegin(); it != m_readStates.constEnd(); ++it) {
+        const int page = it.key();
+        auto *round = new ConfigReadRound(this, this);
+        round->setConversation(m_conversation);
+        connect(round, &ConfigReadRound::failed, this, [this, page] {
+            // Said once per round: a failed reply's own words when it had
+            // some, else the generic failure (not sent, not answered, without
+            // the page's elements).
+            MsgTipInfoDlg::showTip(m_failureText.isEmpty() ? SharedTexts::configFailedText() : m_failureText, 2000);
+            m_readStates.value(page)(false);
+        });
+        connect(round, &ConfigReadRound::done, this, [this, page] { m_readStates.value(page)(true); });
+        m_rounds.insert(page, round);
+    }
 }
 
-void CNVRConfigSetting::readFailed(int cmd, const QString &text)
+int CNVRConfigSetting::pageOf(int readCmd)
 {
-    if (!text.isEmpty())
-        MsgTipInfoDlg::showTip(text, 2000);
-    const auto state = m_readStates.constFind(cmd);
-    if (state != m_readStates.constEnd())
-        (*state)(false);
+    return readCmd == Cmd::GetStoragePolicy ? int(Cmd::GetDisks) : readCmd;
+}
+
+void CNVRConfigSetting::startRound(int page)
+{
+    ConfigReadRound *round = m_rounds.value(page);
+    if (!round)
+        return;
+    round->begin();
+    // Until the round is read the page saves nothing; it keeps what it showed.
+    m_readStates.value(page)(false);
+    m_failureText.clear();
+    if (round->read(page) && page == Cmd::GetDisks)
+        round->read(Cmd::GetStoragePolicy);
 }
 
 void CNVRConfigSetting::initPageSelectors()
@@ -190,16 +217,7 @@ void CNVRConfigSetting::changePage(QPushButton *btn)
     updateButtonState(cmd);
     if (!m_conversation->hasDevice())
         return;
-    // An NVR that cannot be asked is said to be so, and the page shows that
-    // it holds nothing of it.
-    if (!m_conversation->send(this, cmd)) {
-        readFailed(cmd, SharedTexts::configFailedText());
-        if (cmd == Cmd::GetDisks)
-            readFailed(Cmd::GetStoragePolicy, QString());
-        return;
-    }
-    if (cmd == Cmd::GetDisks && !m_conversation->send(this, Cmd::GetStoragePolicy))
-        readFailed(Cmd::GetStoragePolicy, SharedTexts::configFailedText());
+    startRound(pageOf(cmd));
 }
 
 void CNVRConfigSetting::updateButtonState(unsigned short cmd)
@@ -239,26 +257,36 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     update();
 }
 
-void CNVRConfigSetting::onReply(QObject *, const ConfigReply &reply)
+void CNVRConfigSetting::recvCommonInfo(QObject *, const ConfigReply &reply)
 {
-    if (!isVisible() || !m_dev)
+    if (!m_dev)
         return;
     if (reply.kind == RequestKind::Save) {
-        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : failureText(reply.result), 2000);
+        if (isVisible())
+            MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : failureText(reply.result), 2000);
         return;
     }
     if (reply.kind != RequestKind::Read)
         return;
+    ConfigReadRound *round = m_rounds.value(pageOf(reply.cmd));
     const auto parser = m_replyParsers.constFind(reply.cmd);
-    if (parser == m_replyParsers.constEnd())
+    if (!round || parser == m_replyParsers.constEnd())
         return;
-    // A failed read is reported and leaves the page as it was: parsing an
-    // error reply would blank fields that the next Save writes back.
-    if (!reply.ok()) {
-        readFailed(reply.cmd, failureText(reply.result));
+    const bool complete = reply.ok() && NvrBodies::hasPageElements(reply.cmd, reply.xml);
+    m_failureText = reply.ok() ? QString() : failureText(reply.result);
+    const bool wasFailed = round->isFailed();
+    const ConfigReadRound::Answer answer = round->take(reply, complete);
+    m_failureText.clear();
+    if (answer != ConfigReadRound::Answer::Required && answer != ConfigReadRound::Answer::Optional)
         return;
-    }
+    // Only what a round still good brought reaches its page: an error reply,
+    // or one without the page's elements, would blank fields that the next
+    // Save writes back.
+    if (!complete || wasFailed || round->isFailed())
+        return;
     (*parser)(reply.xml);
+    if (round->isRead())
+        m_readStates.value(pageOf(reply.cmd))(true);
 }
 
 void CNVRConfigSetting::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 
@@ -16,14 +17,16 @@ class CNVRConfigSetting;
 }
 
 // Remote configuration of one NVR: four main buttons and two pairs of
-// sub-tabs select the pages; selecting a page asks the NVR for its settings.
-// The window's conversation with the NVR brings back the answers to what the
-// window and its pages sent: a read answer goes by command id to the page
-// that reads it, the answer to a save the pages sent becomes the result
-// toast. Anything else the NVR sends (a set reply out of the blue, alarms,
-// logins) changes nothing. A read that fails, or cannot be sent because the
-// NVR is offline, is reported and leaves its page greyed with what it
-// showed: a page saves only what a read of the NVR gave it.
+// sub-tabs select the pages; selecting a page starts a read round of the
+// page (ConfigReadRound). The window's conversation with the NVR brings back
+// the answers to what the window and its pages sent: a read answer goes by
+// command id to the round and the page that reads it, the answer to a save
+// the pages sent becomes the result toast. Anything else the NVR sends (a
+// set reply out of the blue, alarms, logins) changes nothing. A page is
+// usable only once every read of its round answered with result 0 and the
+// page's elements; a read that fails, comes without them, cannot be sent or
+// is not answered in time is said, and leaves the page greyed with what it
+// showed until a later round succeeds.
 class CNVRConfigSetting : public DropShadowWidget
 {
     Q_OBJECT
@@ -33,7 +36,8 @@ public:
     ~CNVRConfigSetting() override;
 
     void setDevInfo(FUN_DEV_INFO *dev);
-    void onReply(QObject *requester, const ConfigReply &reply);
+    // Everything the conversation delivers for the window and its pages.
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     ConfigConversation *conversation() const { return m_conversation; }
     void updateButtonState(unsigned short cmd);
 
@@ -59,8 +63,14 @@ private:
     QPushButton *m_currentButton = nullptr;
     QHash<int, std::function<void(const QString &)>> m_replyParsers;
     QHash<QPushButton *, std::function<void(unsigned short &)>> m_pageSelectors;
-    // Read command -> tells its page whether it holds a read of the NVR.
+    // One round per page, by the page's first read command.
+    QHash<int, ConfigReadRound *> m_rounds;
+    // Page -> tells it whether it holds a full read of the NVR.
     QHash<int, std::function<void(bool)>> m_readStates;
-    // Tells the page of a read that it holds none; text: the toast, if any.
-    void readFailed(int cmd, const QString &text);
+    // The toast of the failure being handed to a round; empty: the generic one.
+    QString m_failureText;
+
+    // The page (its first read command) a read command belongs to.
+    static int pageOf(int readCmd);
+    void startRound(int page);
 };

@@ -5,6 +5,7 @@
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
 
@@ -19,6 +20,9 @@ namespace {
 const QString kDeviceTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 // The date formats of the form; more items are formats only the NVR knows.
 constexpr int DateFormatItems = 5;
+// The camera time sync interval, in hours: at least hourly, at most monthly.
+constexpr int MinSyncHours = 1;
+constexpr int MaxSyncHours = 720;
 
 } // namespace
 
@@ -37,6 +41,17 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     ui->m_dateTimeEditSystemTime->setSpecialValueText(tr("Unknown"));
     ui->m_lineIPCTiming->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), ui->m_lineIPCTiming));
+    ui->m_lineIPCTiming->setPlaceholderText(QStringLiteral("%1-%2").arg(MinSyncHours).arg(MaxSyncHours));
+    ui->m_lineIPCTiming->setToolTip(ui->m_lineIPCTiming->placeholderText());
+    // "Changed" is what the operator did, whatever the controls show.
+    m_edits.watch(QStringLiteral("dateFormat"), ui->m_cbxDateFormate);
+    m_edits.watch(QStringLiteral("timeFormat"), ui->comboBoxTimeFormat);
+    m_edits.watch(QStringLiteral("ipcSetTime"), ui->m_ChkBoxTiming);
+    m_edits.watch(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming);
+    m_edits.watch(QStringLiteral("timeZone"), ui->m_cbxTimezoneSet);
+    m_edits.watch(QStringLiteral("chanNumberDisplay"), ui->checkBoxShowChannal);
+    m_edits.watch(QStringLiteral("desktopTimeDisplay"), ui->checkBoxShowTime);
+    m_summerEdits.watch(QStringLiteral("enable"), ui->m_ChkBoxSummerTime);
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -60,8 +75,10 @@ void CNVRDateSetting::setReadOk(bool ok)
 void CNVRDateSetting::parseTimeConfig(const QString &xml)
 {
     const NvrBodies::TimeConfig config = NvrBodies::readTimeConfig(xml);
-    m_reported.reset(config.values);
-    m_reportedSummer.reset(config.summer);
+    const OperatorEdits::Filling filling(m_edits);
+    const OperatorEdits::Filling summerFilling(m_summerEdits);
+    m_edits.setReported(config.values);
+    m_summerEdits.setReported(config.summer);
     m_summerTime = config.hasSummer;
     auto value = [&config](const char *key) { return config.values.value(QLatin1String(key)).trimmed(); };
     if (m_summerTime && !config.summer.isEmpty()) {
@@ -89,7 +106,7 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
     if (dateIndex >= 0)
         dateFormat->setCurrentIndex(dateIndex);
     const QString timeFormat = value("timeFormat");
-    ui->comboBoxTimeFormat->setCurrentIndex(timeFormat.isEmpty() ? 0 : DeviceValue::toInt(timeFormat, -1));
+    ReportedItems::show(ui->comboBoxTimeFormat, 2, config.values.value(QStringLiteral("timeFormat")));
 
     const QDateTime sysTime = QDateTime::fromString(value("sysTime"), kDeviceTimeFormat);
     m_timeKnown = sysTime.isValid();
@@ -118,40 +135,17 @@ void CNVRDateSetting::parseTimeConfig(const QString &xml)
 
     ui->checkBoxShowChannal->setChecked(DeviceValue::toInt(value("chanNumberDisplay")) >= 1);
     ui->checkBoxShowTime->setChecked(DeviceValue::toInt(value("desktopTimeDisplay")) >= 1);
-    rememberShown();
-    setReadOk(true);
 }
 
 QString CNVRDateSetting::summerValue(const char *key) const
 {
-    return m_reportedSummer.value(QLatin1String(key)).trimmed();
+    return m_summerEdits.value(QLatin1String(key)).trimmed();
 }
 
 void CNVRDateSetting::fillTimeZones()
 {
     ui->m_cbxTimezoneSet->clear();
     ui->m_cbxTimezoneSet->addItems(TimeZoneTable::list(m_zoneMode));
-}
-
-void CNVRDateSetting::rememberShown()
-{
-    m_reported.shown(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentIndex());
-    m_reported.shown(QStringLiteral("timeFormat"), ui->comboBoxTimeFormat->currentIndex());
-    m_reported.shown(QStringLiteral("ipcSetTime"), ui->m_ChkBoxTiming->isChecked());
-    m_reported.shown(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text());
-    m_reported.shown(QStringLiteral("timeZone"), ui->m_cbxTimezoneSet->currentIndex());
-    m_reported.shown(QStringLiteral("chanNumberDisplay"), ui->checkBoxShowChannal->isChecked());
-    m_reported.shown(QStringLiteral("desktopTimeDisplay"), ui->checkBoxShowTime->isChecked());
-    QString offset;
-    QString start;
-    QString end;
-    m_summerDlg->getOffset(offset);
-    m_summerDlg->getStartTime(start);
-    m_summerDlg->getEndTime(end);
-    m_reportedSummer.shown(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked());
-    m_reportedSummer.shown(QStringLiteral("offset"), offset);
-    m_reportedSummer.shown(QStringLiteral("weekStartTime"), start);
-    m_reportedSummer.shown(QStringLiteral("weekEndTime"), end);
 }
 
 void CNVRDateSetting::parseSummerTime(const QString &xml)
@@ -175,11 +169,12 @@ void CNVRDateSetting::onSaveBtnClicked()
 {
     if (!m_readOk)
         return;
-    const NvrBodies::ReportedValues &r = m_reported;
+    const OperatorEdits &r = m_edits;
     const QString interval = ui->m_lineIPCTiming->text().trimmed();
-    const bool intervalChanged = r.changed(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text());
-    // A typed interval that is no number is refused, not sent as 0.
-    if (intervalChanged && !DeviceValue::number(interval)) {
+    // A typed interval outside its hint is refused, not sent as 0 or as
+    // years.
+    if (r.edited(QStringLiteral("ipcSetTimeInterval"))
+        && !NvrBodies::isTypedNumberIn(interval, MinSyncHours, MaxSyncHours)) {
         MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
         return;
     }
@@ -190,21 +185,17 @@ void CNVRDateSetting::onSaveBtnClicked()
         zone = TimeZoneTable::zoneIndexText(ui->m_cbxTimezoneSet->currentText(), false);
 
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    auto tick = [&r, &flag](const char *key, const QCheckBox *box) {
-        return r.send(QLatin1String(key), box->isChecked(), flag(box));
-    };
+    auto tick = [&r, &flag](const char *key, const QCheckBox *box) { return r.send(QLatin1String(key), flag(box)); };
     NvrBodies::Values values{
         // The running clock when the NVR reported one, else its text as it came.
         {QStringLiteral("sysTime"), m_timeKnown ? ui->m_dateTimeEditSystemTime->dateTime().toString(kDeviceTimeFormat)
                                                 : r.value(QStringLiteral("sysTime"))},
-        {QStringLiteral("dateFormat"), r.send(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentIndex(),
-                                              ui->m_cbxDateFormate->currentText())},
-        {QStringLiteral("timeFormat"), r.send(QStringLiteral("timeFormat"), ui->comboBoxTimeFormat->currentIndex(),
-                                              QString::number(ui->comboBoxTimeFormat->currentIndex()))},
+        {QStringLiteral("dateFormat"), r.send(QStringLiteral("dateFormat"), ui->m_cbxDateFormate->currentText())},
+        {QStringLiteral("timeFormat"),
+         r.send(QStringLiteral("timeFormat"), ReportedItems::value(ui->comboBoxTimeFormat, 2))},
         {QStringLiteral("ipcSetTime"), tick("ipcSetTime", ui->m_ChkBoxTiming)},
-        {QStringLiteral("ipcSetTimeInterval"),
-         r.send(QStringLiteral("ipcSetTimeInterval"), ui->m_lineIPCTiming->text(), interval)},
-        {QStringLiteral("timeZone"), r.send(QStringLiteral("timeZone"), ui->m_cbxTimezoneSet->currentIndex(), zone)},
+        {QStringLiteral("ipcSetTimeInterval"), r.send(QStringLiteral("ipcSetTimeInterval"), interval)},
+        {QStringLiteral("timeZone"), r.send(QStringLiteral("timeZone"), zone)},
         {QStringLiteral("chanNumberDisplay"), tick("chanNumberDisplay", ui->checkBoxShowChannal)},
         {QStringLiteral("desktopTimeDisplay"), tick("desktopTimeDisplay", ui->checkBoxShowTime)},
     };
@@ -216,12 +207,16 @@ void CNVRDateSetting::onSaveBtnClicked()
         m_summerDlg->getOffset(offset);
         m_summerDlg->getStartTime(start);
         m_summerDlg->getEndTime(end);
-        const NvrBodies::ReportedValues &s = m_reportedSummer;
-        summer = {{QStringLiteral("enable"),
-                   s.send(QStringLiteral("enable"), ui->m_ChkBoxSummerTime->isChecked(), flag(ui->m_ChkBoxSummerTime))},
-                  {QStringLiteral("offset"), s.send(QStringLiteral("offset"), offset, offset)},
-                  {QStringLiteral("weekStartTime"), s.send(QStringLiteral("weekStartTime"), start, start)},
-                  {QStringLiteral("weekEndTime"), s.send(QStringLiteral("weekEndTime"), end, end)}};
+        // The rule's parts the operator confirmed in the dialog.
+        for (const char *part : {"offset", "weekStartTime", "weekEndTime"}) {
+            if (m_summerDlg->operatorChanged(QLatin1String(part)))
+                m_summerEdits.mark(QLatin1String(part));
+        }
+        const OperatorEdits &s = m_summerEdits;
+        summer = {{QStringLiteral("enable"), s.send(QStringLiteral("enable"), flag(ui->m_ChkBoxSummerTime))},
+                  {QStringLiteral("offset"), s.send(QStringLiteral("offset"), offset)},
+                  {QStringLiteral("weekStartTime"), s.send(QStringLiteral("weekStartTime"), start)},
+                  {QStringLiteral("weekEndTime"), s.send(QStringLiteral("weekEndTime"), end)}};
     }
     send(Cmd::SetTimeConfig, NvrBodies::timeConfigBody(values, m_summerTime ? &summer : nullptr));
 }
@@ -276,6 +271,6 @@ void CNVRDateSetting::changeEvent(QEvent *event)
 void CNVRDateSetting::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    // The rule read stays: a window minimised and restored still sends it.
     m_clock->stop();
-    m_summerTime = false;
 }

@@ -3,6 +3,7 @@
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
 #include "NvrBodies.h"
+#include "OperatorEdits.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -62,7 +63,6 @@ private:
     void onTimeFormatChanged();
     bool send(unsigned cmd, const QString &body);
     void fillTimeZones();
-    void rememberShown();
     QString summerValue(const char *key) const;
 
     Ui::CNVRDateSetting *ui;
@@ -74,8 +74,8 @@ private:
     // The list the combo was filled from, by this page's own lookup: the
     // process-wide lookup mode changes with any other page's lookup.
     int m_zoneMode = 0;
-    NvrBodies::ReportedValues m_reported;
-    NvrBodies::ReportedValues m_reportedSummer;
+    OperatorEdits m_edits;
+    OperatorEdits m_summerEdits;
     bool m_timeKnown = false;
     bool m_readOk = false;
 };

@@ -2,9 +2,12 @@
 
 #include "ui_CNVRDiskBrowse.h"
 
+#include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
+#include "PrivateProto.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -32,6 +35,8 @@ CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
     ui->m_cbxHardDiskFull->setCurrentIndex(0);
     ui->m_cbxTips->setCurrentIndex(0);
     connect(ui->m_btnFormat, &QPushButton::clicked, this, &CNVRDiskBrowse::onFormatBtnClicked);
+    m_edits.watch(QStringLiteral("StoragePolicy"), ui->m_cbxHardDiskFull);
+    m_edits.watch(QStringLiteral("noHDDPrompt"), ui->m_cbxTips);
     updateEnabled();
 }
 
@@ -48,14 +53,8 @@ void CNVRDiskBrowse::setDevInfo(FUN_DEV_INFO *dev)
 void CNVRDiskBrowse::updateText()
 {
     // Refilled in the new language; the choices and the disks stay as shown.
-    const int policy = ui->m_cbxHardDiskFull->currentIndex();
-    const int prompt = ui->m_cbxTips->currentIndex();
-    ui->m_cbxHardDiskFull->clear();
-    ui->m_cbxHardDiskFull->addItems({tr("Cover"), tr("Stop Record")});
-    ui->m_cbxHardDiskFull->setCurrentIndex(policy);
-    ui->m_cbxTips->clear();
-    ui->m_cbxTips->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxTips->setCurrentIndex(prompt);
+    ReportedItems::refill(ui->m_cbxHardDiskFull, {tr("Cover"), tr("Stop Record")});
+    ReportedItems::refill(ui->m_cbxTips, {tr("Disable"), tr("Enable")});
     ui->m_TableWidget->setHorizontalHeaderLabels({tr("Device"), tr("Used Space"), tr("Capacity"), tr("State")});
     for (auto it = m_disks.constBegin(); it != m_disks.constEnd(); ++it)
         setDiskTexts(it.key(), it.value());
@@ -99,7 +98,6 @@ void CNVRDiskBrowse::parseDeviceInfo(const QString &xml)
     DeviceValue::boundList(elements, MaxListedDisks, "disks");
     for (const QString &element : qAsConst(elements))
         deviceInfo(findValuesInXml(element, QStringLiteral("DeviceInfo")));
-    setListReadOk(true);
 }
 
 void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
@@ -110,6 +108,8 @@ void CNVRDiskBrowse::deviceInfo(const QHash<QString, QString> &item)
     NVR_DISK_INFO disk;
     disk.DevIndex = number("DevIndex");
     disk.VerifyMark = number("VerifyMark");
+    disk.devIndexText = item.value(QStringLiteral("DevIndex"));
+    disk.verifyMarkText = item.value(QStringLiteral("VerifyMark"));
     disk.DevName = item.value(QStringLiteral("DevName"));
     disk.Mounted = number("Mounted");
     disk.Total = number("Total");
@@ -147,29 +147,21 @@ void CNVRDiskBrowse::setDiskTexts(int row, const NVR_DISK_INFO &disk)
 
 void CNVRDiskBrowse::parseStoragePolicy(const QString &xml)
 {
-    const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
-    m_rawPolicy = body.value(QStringLiteral("StoragePolicy")).trimmed();
-    m_rawPrompt = body.value(QStringLiteral("noHDDPrompt")).trimmed();
-    // A missing value reads as 0; one that is no item shows no selection.
-    auto index = [](const QString &text) { return text.isEmpty() ? 0 : DeviceValue::toInt(text, -1); };
-    ui->m_cbxHardDiskFull->setCurrentIndex(index(m_rawPolicy));
-    ui->m_cbxTips->setCurrentIndex(index(m_rawPrompt));
-    m_shownPolicy = ui->m_cbxHardDiskFull->currentIndex();
-    m_shownPrompt = ui->m_cbxTips->currentIndex();
-    setPolicyReadOk(true);
+    const QHash<QString, QString> body = NvrBodies::readLeaves(xml, QStringLiteral("body"));
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(body);
+    ReportedItems::show(ui->m_cbxHardDiskFull, 2, body.value(QStringLiteral("StoragePolicy")));
+    ReportedItems::show(ui->m_cbxTips, 2, body.value(QStringLiteral("noHDDPrompt")));
 }
 
 void CNVRDiskBrowse::on_pushButtonSave_clicked()
 {
     if (!m_policyReadOk)
         return;
-    // A choice left as shown goes back as the NVR reported it.
-    auto value = [](const QComboBox *combo, int shown, const QString &reported) {
-        return combo->currentIndex() == shown && !reported.isEmpty() ? reported
-                                                                     : QString::number(combo->currentIndex());
-    };
-    const QString body = NvrBodies::storagePolicyBody(value(ui->m_cbxHardDiskFull, m_shownPolicy, m_rawPolicy),
-                                                      value(ui->m_cbxTips, m_shownPrompt, m_rawPrompt));
+    // A choice the operator left alone goes back as the NVR reported it.
+    const QString body = NvrBodies::storagePolicyBody(
+        m_edits.send(QStringLiteral("StoragePolicy"), ReportedItems::value(ui->m_cbxHardDiskFull, 2)),
+        m_edits.send(QStringLiteral("noHDDPrompt"), ReportedItems::value(ui->m_cbxTips, 2)));
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0,
                                          RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
@@ -177,27 +169,34 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
 
 void CNVRDiskBrowse::onFormatBtnClicked()
 {
+    // The disks of the ticked rows as listed, taken before the question: a
+    // list read meanwhile must not turn them into other disks.
+    const QStringList rows = TableChecks::getCheckedRows(ui->m_TableWidget, 0, true);
+    QList<NVR_DISK_INFO> chosen;
+    for (const QString &row : rows) {
+        const auto disk = m_disks.constFind(row.toInt());
+        if (disk != m_disks.constEnd())
+            chosen << *disk;
+    }
+    const bool listRead = m_listReadOk;
     CustomDialog ask(this);
     ask.setTitle(tr("Tips"));
     ask.setText(SharedTexts::areYouSureText() + tr("format this disk?"));
     if (ask.exec() != 1)
         return;
-    const QStringList rows = TableChecks::getCheckedRows(ui->m_TableWidget, 0, true);
     if (rows.isEmpty()) {
         MsgTipInfoDlg::showTip(SharedTexts::selectDeviceFirstText(), 2000);
         return;
     }
-    if (m_disks.isEmpty() || !m_listReadOk)
+    if (chosen.isEmpty() || !listRead || !m_listReadOk)
         return;
-    for (const QString &row : rows) {
-        const auto disk = m_disks.constFind(row.toInt());
-        if (disk == m_disks.constEnd())
-            continue;
-        if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::FormatDisk,
-                                             QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>")
-                                                 .arg(disk->DevIndex)
-                                                 .arg(disk->VerifyMark),
-                                             0, RequestKind::Save)) {
+    for (const NVR_DISK_INFO &disk : qAsConst(chosen)) {
+        if (!ConfigConversation::sendThrough(
+                m_conversation, this, m_dev, Cmd::FormatDisk,
+                CommonHelper::fillTemplate(
+                    QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>"),
+                    {PrivateProto::escapeText(disk.devIndexText), PrivateProto::escapeText(disk.verifyMarkText)}),
+                0, RequestKind::Save)) {
             MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 
 #include <QHash>
 #include <QMap>
@@ -15,10 +16,13 @@ class CNVRDiskBrowse;
 // One disk as the NVR lists it (a <DeviceInfo> item of the Cmd::GetDisks reply).
 struct NVR_DISK_INFO
 {
-    // Kept wide: the NVR's index goes back in a format request, and a
-    // narrowed index would format another disk.
     int DevIndex = 0;
     int VerifyMark = 0;
+    // A format request names the disk by these texts exactly as listed:
+    // "02" read as a number goes back as "2", and a mark beyond int becomes
+    // another disk's mark.
+    QString devIndexText;
+    QString verifyMarkText;
     QString DevName;
     int Mounted = 0;
     int Total = 0; // MB
@@ -74,11 +78,8 @@ private:
     void setDiskTexts(int row, const NVR_DISK_INFO &disk);
 
     QMap<int, NVR_DISK_INFO> m_disks;
-    // The policy as the NVR sent it, for values no combo item stands for.
-    QString m_rawPolicy;
-    QString m_rawPrompt;
-    int m_shownPolicy = -1;
-    int m_shownPrompt = -1;
+    // The policy as the NVR sent it, and what the operator changed of it.
+    OperatorEdits m_edits;
     bool m_listReadOk = false;
     bool m_policyReadOk = false;
 };

@@ -8,6 +8,7 @@
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
 #include "OrmHelper.h"
+#include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -45,6 +46,7 @@ CNVREditClientUserDlg::CNVREditClientUserDlg(QWidget *parent, const QString &ema
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnOkClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVREditClientUserDlg::onbtnCancleClicked);
+    m_edits.watch(QStringLiteral("status"), ui->m_cbxWhetherOpen);
     updateText();
     ui->m_cbxWhetherOpen->setCurrentIndex(1);
     m_editMode = true;
@@ -58,10 +60,7 @@ CNVREditClientUserDlg::~CNVREditClientUserDlg()
 void CNVREditClientUserDlg::updateText()
 {
     // Refilled in the new language; the chosen state stays.
-    const int state = ui->m_cbxWhetherOpen->currentIndex();
-    ui->m_cbxWhetherOpen->clear();
-    ui->m_cbxWhetherOpen->addItems({tr("Disable"), tr("Enable")});
-    ui->m_cbxWhetherOpen->setCurrentIndex(state);
+    ReportedItems::refill(ui->m_cbxWhetherOpen, {tr("Disable"), tr("Enable")});
 }
 
 void CNVREditClientUserDlg::initAccount(FUN_DEV_INFO *dev, const QString &userName)
@@ -95,17 +94,19 @@ void CNVREditClientUserDlg::setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, 
     ui->m_ConfirmUserPasswordlineEdit->clear();
     ui->m_lblTextInfo->clear();
     initAccount(dev, name);
-    const QString status = user.value(QStringLiteral("status")).trimmed();
-    ui->m_cbxWhetherOpen->setCurrentIndex(status.isEmpty() ? 0 : DeviceValue::toInt(status, -1));
-    m_shownStatus = ui->m_cbxWhetherOpen->currentIndex();
+    const OperatorEdits::Filling filling(m_edits);
+    // The state as listed, also none: sent back so unless the operator chose one.
+    m_edits.setReported({{QStringLiteral("status"), user.value(QStringLiteral("status"))}});
+    ReportedItems::show(ui->m_cbxWhetherOpen, 2, user.value(QStringLiteral("status")));
 }
 
 void CNVREditClientUserDlg::onbtnOkClicked()
 {
+    // Passwords as typed: " pw " trimmed is another password.
     const QString user = ui->m_UserNamelineEdit->text().trimmed();
-    const QString oldPassword = ui->lineEditOld->text().trimmed();
-    const QString newPassword = ui->m_NewUserPasswordlineEdit->text().trimmed();
-    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text().trimmed();
+    const QString oldPassword = ui->lineEditOld->text();
+    const QString newPassword = ui->m_NewUserPasswordlineEdit->text();
+    const QString confirm = ui->m_ConfirmUserPasswordlineEdit->text();
     const int operation = m_editMode ? 3 : 1;
     if (m_editMode && oldPassword != m_account.value(QStringLiteral("passWord"))) {
         ui->m_lblTextInfo->setText(tr("Incorrect old password"));
@@ -126,13 +127,13 @@ void CNVREditClientUserDlg::onbtnOkClicked()
     }
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
     const int state = ui->m_cbxWhetherOpen->currentIndex();
-    const QString listedState = m_account.value(QStringLiteral("status"));
     NvrBodies::Values account{
         // The account as the NVR listed it, not as the field trims it.
         {QStringLiteral("userName"), m_editMode ? m_account.value(QStringLiteral("userName"), user) : user},
         {QStringLiteral("passWord"), password},
         {QStringLiteral("status"),
-         m_editMode && state == m_shownStatus && !listedState.isEmpty() ? listedState : QString::number(state)},
+         m_editMode ? m_edits.send(QStringLiteral("status"), ReportedItems::value(ui->m_cbxWhetherOpen, 2))
+                    : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),

@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 #include "UserRequestRoute.h"
 
 #include <QHash>
@@ -57,7 +58,7 @@ private:
     QString m_devIp;
     bool m_editMode = true;
     QHash<QString, QString> m_account;
-    int m_shownStatus = -1;
+    OperatorEdits m_edits; // the account's state as listed, and whether the operator chose one
     QString m_email;
     QString m_pendingUser;
     QString m_pendingPassword;

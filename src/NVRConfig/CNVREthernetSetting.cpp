@@ -4,27 +4,31 @@
 
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
+#include "ChannelInputRules.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
 #include <QEvent>
-#include <QRegExpValidator>
 
 CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::CNVREthernetSetting)
 {
     ui->setupUi(this);
-    ui->m_lineEditIPAddress->setValidator(new QRegExpValidator(
-        QRegExp(
-            QStringLiteral("^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$")),
-        ui->m_lineEditIPAddress));
+    // No validator on the addresses: one would silently drop a typed digit
+    // ("999.1.1.1" became "99.1.1.1"); Save judges what was typed.
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVREthernetSetting::onSaveBtnClicked);
     connect(ui->m_btnPhoneMonitoring, &QPushButton::clicked, this, &CNVREthernetSetting::onPhoneMonitorBtnClicked);
     connect(ui->m_btnPing, &QPushButton::clicked, this, &CNVREthernetSetting::onPingBtnClicked);
     connect(ui->m_ChkBoxDHCP, &QCheckBox::stateChanged, this, &CNVREthernetSetting::onDhcpChangeCheck);
     ui->m_lineEditMacAddress->setEnabled(false);
+    // "Changed" is what the operator did, whatever the controls show.
+    for (const auto &field : addressFields())
+        m_edits.watch(QLatin1String(field.first), field.second);
+    m_edits.watch(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP);
+    m_switchEdits.watch(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi);
+    m_switchEdits.watch(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE);
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }
@@ -60,8 +64,10 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     const NvrBodies::NetConfig config = NvrBodies::readNetConfig(xml);
     const NvrBodies::Values &tcpip = config.tcpip;
     const NvrBodies::Values &body = config.body;
-    m_reportedTcpip.reset(tcpip);
-    m_reportedSwitches.reset(body);
+    const OperatorEdits::Filling filling(m_edits);
+    const OperatorEdits::Filling switchFilling(m_switchEdits);
+    m_edits.setReported(tcpip);
+    m_switchEdits.setReported(body);
     m_currentIp = tcpip.value(QStringLiteral("IP"));
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
     for (const auto &field : fields)
@@ -81,13 +87,6 @@ void CNVREthernetSetting::parseNetInfo(const QString &xml)
     const int dhcp = DeviceValue::toInt(tcpip.value(QStringLiteral("DHCPMode")));
     setIpFieldsEnabled(dhcp == 0);
     ui->m_ChkBoxDHCP->setChecked(dhcp != 0);
-
-    for (const auto &field : fields)
-        m_reportedTcpip.shown(QLatin1String(field.first), field.second->text());
-    m_reportedTcpip.shown(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked());
-    m_reportedSwitches.shown(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked());
-    m_reportedSwitches.shown(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked());
-    setReadOk(true);
 }
 
 QList<QPair<const char *, QLineEdit *>> CNVREthernetSetting::addressFields() const
@@ -112,33 +111,68 @@ void CNVREthernetSetting::onSaveBtnClicked()
     if (!m_readOk)
         return;
     // Only an MTU the operator typed is judged; the NVR's own goes back as it is.
-    if (m_reportedTcpip.changed(QStringLiteral("MTU"), ui->m_lineEditMTU->text())
-        && !isMtuInRange(ui->m_lineEditMTU->text())) {
+    if (m_edits.edited(QStringLiteral("MTU")) && !isMtuInRange(ui->m_lineEditMTU->text())) {
         MsgTipInfoDlg::showTip(tr("The value of the mtu must be between the integers of the [500-1500]"), 1000);
+        return;
+    }
+    QString message;
+    if (!checkTypedAddresses(message)) {
+        MsgTipInfoDlg::showTip(message, 2000);
         return;
     }
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
     NvrBodies::Values tcpip{
-        {QStringLiteral("DHCPMode"),
-         m_reportedTcpip.send(QStringLiteral("DHCPMode"), ui->m_ChkBoxDHCP->isChecked(), flag(ui->m_ChkBoxDHCP))},
+        {QStringLiteral("DHCPMode"), m_edits.send(QStringLiteral("DHCPMode"), flag(ui->m_ChkBoxDHCP))},
         // Never shown: how the NVR handles an address conflict goes back as read.
-        {QStringLiteral("ipConflictMode"), m_reportedTcpip.has(QStringLiteral("ipConflictMode"))
-                                               ? m_reportedTcpip.value(QStringLiteral("ipConflictMode"))
-                                               : QStringLiteral("0")},
+        {QStringLiteral("ipConflictMode"), m_edits.send(QStringLiteral("ipConflictMode"), QStringLiteral("0"))},
     };
     for (const auto &field : addressFields()) {
         const QString key = QLatin1String(field.first);
-        tcpip.insert(key, m_reportedTcpip.send(key, field.second->text(), field.second->text()));
+        tcpip.insert(key, m_edits.send(key, field.second->text().trimmed()));
     }
     const NvrBodies::Values switches{
-        {QStringLiteral("wifiEnhance"),
-         m_reportedSwitches.send(QStringLiteral("wifiEnhance"), ui->m_ChkBoxWiFi->isChecked(), flag(ui->m_ChkBoxWiFi))},
-        {QStringLiteral("poeLongCable"),
-         m_reportedSwitches.send(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE->isChecked(), flag(ui->m_ChkBoxPOE))},
+        {QStringLiteral("wifiEnhance"), m_switchEdits.send(QStringLiteral("wifiEnhance"), flag(ui->m_ChkBoxWiFi))},
+        {QStringLiteral("poeLongCable"), m_switchEdits.send(QStringLiteral("poeLongCable"), flag(ui->m_ChkBoxPOE))},
     };
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetNetwork,
                                          NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+}
+
+bool CNVREthernetSetting::checkTypedAddresses(QString &message) const
+{
+    // As the camera's network page judges them: only fields the operator
+    // typed in, each a dotted address; a typed address, mask or gateway must
+    // fit the other two, and a new address must be free.
+    if (ui->m_ChkBoxDHCP->isChecked())
+        return true;
+    bool typed = false;
+    bool typedIp = false;
+    for (const auto &field : addressFields()) {
+        const QString key = QLatin1String(field.first);
+        if (key == QLatin1String("MAC") || key == QLatin1String("MTU"))
+            continue;
+        if (!m_edits.edited(key))
+            continue;
+        if (!ChannelInputRules::isIpv4(field.second->text().trimmed())) {
+            message = SharedTexts::invalidFormatText();
+            return false;
+        }
+        if (key == QLatin1String("IP") || key == QLatin1String("netmask") || key == QLatin1String("gateway"))
+            typed = true;
+        typedIp = typedIp || key == QLatin1String("IP");
+    }
+    if (!typed)
+        return true;
+    const QString ip = ui->m_lineEditIPAddress->text().trimmed();
+    const int result =
+        CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text().trimmed(),
+                                     ui->m_lineEditGateway->text().trimmed(), typedIp && ip != m_currentIp.trimmed());
+    if (result == 1)
+        message = SharedTexts::ipInUseText();
+    else if (result != 0)
+        message = SharedTexts::subnetMismatchText();
+    return result == 0;
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)

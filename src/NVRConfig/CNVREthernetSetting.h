@@ -3,6 +3,7 @@
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
 #include "NvrBodies.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QPair>
@@ -54,13 +55,15 @@ protected:
 private:
     // The address fields with their elements, in the order of the body.
     QList<QPair<const char *, QLineEdit *>> addressFields() const;
+    // False, with the reason, when an address the operator typed is none.
+    bool checkTypedAddresses(QString &message) const;
 
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;
     FUN_DEV_INFO *m_dev = nullptr;
     QPointer<ConfigConversation> m_conversation;
     QString m_currentIp;
-    NvrBodies::ReportedValues m_reportedTcpip;
-    NvrBodies::ReportedValues m_reportedSwitches;
+    OperatorEdits m_edits;       // the TCPIP block
+    OperatorEdits m_switchEdits; // Wi-Fi and PoE switches
     bool m_readOk = false;
 };

@@ -2,7 +2,9 @@
 
 #include "ui_CNVRLockScreenDlg.h"
 
+#include <QCheckBox>
 #include <QEvent>
+#include <QShowEvent>
 
 CNVRLockScreenDlg::CNVRLockScreenDlg(QWidget *parent)
     : DropShadowWidget(parent)
@@ -13,6 +15,8 @@ CNVRLockScreenDlg::CNVRLockScreenDlg(QWidget *parent)
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRLockScreenDlg::accept);
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRLockScreenDlg::reject);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRLockScreenDlg::onbtnCancleClicked);
+    for (QCheckBox *box : {ui->m_ChkBoxLogOut, ui->m_ChkBoxLockCurr})
+        connect(box, &QCheckBox::clicked, this, [this] { m_touched = true; });
 }
 
 CNVRLockScreenDlg::~CNVRLockScreenDlg()
@@ -29,12 +33,39 @@ void CNVRLockScreenDlg::setLockScreenOp(int op)
 {
     ui->m_ChkBoxLogOut->setChecked(op % 2 == 1);
     ui->m_ChkBoxLockCurr->setChecked(op / 2 >= 1);
+    m_opened = getLockScreenOp();
+    m_touched = false;
+    m_changed = false;
+}
+
+void CNVRLockScreenDlg::showEvent(QShowEvent *event)
+{
+    DropShadowWidget::showEvent(event);
+    // A window restored from the task bar is no new opening.
+    if (event->spontaneous())
+        return;
+    m_opened = getLockScreenOp();
+    m_touched = false;
+}
+
+void CNVRLockScreenDlg::accept()
+{
+    m_changed = m_changed || m_touched;
+    m_touched = false;
+    DropShadowWidget::accept();
+}
+
+void CNVRLockScreenDlg::reject()
+{
+    // Leaving without OK changes nothing the next Save sends.
+    ui->m_ChkBoxLogOut->setChecked(m_opened % 2 == 1);
+    ui->m_ChkBoxLockCurr->setChecked(m_opened / 2 >= 1);
+    m_touched = false;
+    DropShadowWidget::reject();
 }
 
 void CNVRLockScreenDlg::onbtnCancleClicked()
 {
-    ui->m_ChkBoxLogOut->setChecked(false);
-    ui->m_ChkBoxLockCurr->setChecked(false);
     reject();
 }
 

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
+#include <QSignalBlocker>
 
 CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     : QWidget(parent)
@@ -23,6 +24,7 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     initModeButtons();
     m_recordMode = 4;
     connect(ui->tableWidget, &StoragePlanTableView::sigHoverCellText, ui->label_hoverTime, &QLabel::setText);
+    m_edits.watchSignal(QStringLiteral("schedule"), ui->tableWidget, &StoragePlanTableView::cellPainted);
     connect(ui->tableWidget, &StoragePlanTableView::cellPainted, this, &CNVRStoragePlan::updateSaveEnabled);
     // The grid always shows the chosen channel, however it was chosen.
     connect(ui->comboBox_channel, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
@@ -97,7 +99,7 @@ QString CNVRStoragePlan::gridText() const
 
 void CNVRStoragePlan::updateSaveEnabled()
 {
-    ui->pushButton_save->setEnabled(m_readOk && (m_shownKnown || gridText() != m_shownText));
+    ui->pushButton_save->setEnabled(m_readOk && (m_shownKnown || m_edits.edited(QStringLiteral("schedule"))));
 }
 
 void CNVRStoragePlan::parseRecordPlan(const QString &xml)
@@ -105,23 +107,30 @@ void CNVRStoragePlan::parseRecordPlan(const QString &xml)
     const NvrBodies::Schedules schedules = NvrBodies::readSchedules(xml, MaxListedChannels);
     m_schedules = schedules.byChannel;
     m_recordMode = quint8(schedules.recordMode);
-    ui->comboBox_channel->setCurrentIndex(0);
+    // The channel shown stays (the read after a Save of channel 02 shows
+    // channel 02); the first one on the first read.
+    const int channel = qMax(ui->comboBox_channel->currentIndex(), 0);
+    {
+        const QSignalBlocker block(ui->comboBox_channel);
+        ui->comboBox_channel->setCurrentIndex(channel);
+    }
     ui->checkBox_general->setChecked(true);
     ui->checkBox_detection->setVisible(m_recordMode == 4);
     ui->checkBox_intelligence->setVisible(m_recordMode == 4);
     ui->tableWidget->setBrush(QLatin1Char('1'));
-    m_readOk = true;
-    on_comboBox_channel_activated(0);
-    setReadOk(true);
+    on_comboBox_channel_activated(ui->comboBox_channel->currentIndex());
 }
 
 void CNVRStoragePlan::on_comboBox_channel_activated(int index)
 {
     const auto stored = m_schedules.constFind(index + 1);
     const int cells = StoragePlanTableView::Rows * StoragePlanTableView::Columns;
-    m_shownKnown = stored != m_schedules.constEnd() && stored->size() >= cells;
+    m_shownKnown = stored != m_schedules.constEnd() && stored->trimmed().size() >= cells;
+    const OperatorEdits::Filling filling(m_edits);
+    m_edits.setReported(m_shownKnown ? OperatorEdits::Values{{QStringLiteral("schedule"), *stored}}
+                                     : OperatorEdits::Values());
     if (m_shownKnown) {
-        QString schedule = *stored;
+        QString schedule = stored->trimmed();
         // A recorder in mode 2 records only in general mode.
         if (m_recordMode == 2) {
             schedule.replace(QLatin1Char('2'), QLatin1Char('1'));
@@ -132,7 +141,6 @@ void CNVRStoragePlan::on_comboBox_channel_activated(int index)
         // Never another channel's week: a channel without a schedule starts empty.
         ui->tableWidget->setRecordInfo(QString(cells, QLatin1Char('0')));
     }
-    m_shownText = gridText();
     m_shownIndex = index;
     updateSaveEnabled();
 }
@@ -176,6 +184,7 @@ void CNVRStoragePlan::on_pushButton_all_clicked()
         id = 0;
     ui->tableWidget->setRecordInfo(
         QString(StoragePlanTableView::Rows * StoragePlanTableView::Columns, QString::number(id).at(0)));
+    m_edits.mark(QStringLiteral("schedule"));
     updateSaveEnabled();
 }
 
@@ -185,12 +194,10 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
     // Without a channel there is nothing to address; ID 0 is no channel.
     if (current < 0 || !m_readOk)
         return;
-    const QString painted = gridText();
-    const bool untouched = painted == m_shownText;
     // Nothing the NVR reported and nothing painted: nothing to write.
-    if (untouched && !m_shownKnown)
+    if (!m_shownKnown && !m_edits.edited(QStringLiteral("schedule")))
         return;
-    const QString schedule = untouched ? m_schedules.value(current + 1) : painted;
+    const QString schedule = m_edits.send(QStringLiteral("schedule"), gridText());
     qDebug() << "record schedule" << schedule;
     QList<QPair<int, QString>> channels{{current + 1, schedule}};
     const int count = m_dev ? m_dev->channelNum : 0;
@@ -207,7 +214,16 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
-    ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::GetRecordSchedule);
+    // The copy targets served this Save; the next one writes only what is
+    // ticked anew.
+    {
+        const QSignalBlocker block(ui->checkBox_all);
+        ui->checkBox_all->setChecked(false);
+    }
+    for (const auto &box : qAsConst(m_copyBoxes))
+        box->setChecked(false);
+    // Read back as a new round of the page, which stays on this channel.
+    emit readAgain();
 }
 
 void CNVRStoragePlan::changeEvent(QEvent *event)

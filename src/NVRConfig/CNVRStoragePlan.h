@@ -2,6 +2,7 @@
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
+#include "OperatorEdits.h"
 
 #include <QList>
 #include <QMap>
@@ -18,7 +19,8 @@ class CNVRStoragePlan;
 
 // Weekly record schedule of each NVR channel, painted on the grid and copied to
 // other channels in the same save. Read from a Cmd::GetRecordSchedule reply,
-// saved with Cmd::SetRecordSchedule and read back at once. A channel shows its
+// saved with Cmd::SetRecordSchedule and read back at once (the window runs the
+// read). A channel shows its
 // own schedule or, when the NVR reported none, an empty grid that Save does not
 // write until it is painted; an untouched schedule goes back exactly as it
 // came.
@@ -57,6 +59,10 @@ public slots:
     void on_pushButton_save_clicked();
     void on_pushButton_all_clicked();
 
+signals:
+    // A Save went out: the window reads the schedules again.
+    void readAgain();
+
 protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -73,9 +79,9 @@ private:
     QPointer<ConfigConversation> m_conversation;
     QMap<int, QString> m_schedules;
     quint8 m_recordMode = 4;
-    // What the grid was loaded with for the shown channel: an untouched grid
-    // saves the NVR's own text.
-    QString m_shownText;
+    // The shown channel's schedule as reported ("schedule"), and whether the
+    // operator painted since: an untouched grid saves the NVR's own text.
+    OperatorEdits m_edits;
     bool m_shownKnown = false;
     int m_shownIndex = -1;
     bool m_readOk = false;

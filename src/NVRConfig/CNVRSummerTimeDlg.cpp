@@ -5,6 +5,8 @@
 #include "SharedTexts.h"
 
 #include <QEvent>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QRegularExpressionValidator>
 
 CNVRSummerTimeDlg::CNVRSummerTimeDlg(QWidget *parent)
@@ -34,6 +36,22 @@ CNVRSummerTimeDlg::CNVRSummerTimeDlg(QWidget *parent)
     ui->m_lineEditAdjust->setText(QStringLiteral("60"));
     ui->m_lineEditAdjust->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,3}")), ui->m_lineEditAdjust));
+    // What the operator does; the fill code below blocks these signals.
+    const QList<QPair<QString, QList<QComboBox *>>> parts{
+        {QStringLiteral("weekStartTime"), {ui->m_StartTimeMonth, ui->m_StartTimeOrder, ui->m_StartTimeWeek}},
+        {QStringLiteral("weekEndTime"), {ui->m_EndTimeMonth, ui->m_EndTimeOrder, ui->m_EndTimeWeek}},
+        {QStringLiteral("offset"), {ui->m_cbxClockAdjust}}};
+    for (const auto &part : parts) {
+        for (QComboBox *combo : part.second)
+            connect(combo, QOverload<int>::of(&QComboBox::activated), this,
+                    [this, name = part.first] { m_touched.insert(name); });
+    }
+    connect(ui->m_StartTimeHourMinute, &QTimeEdit::timeChanged, this,
+            [this] { m_touched.insert(QStringLiteral("weekStartTime")); });
+    connect(ui->m_EndTimeHourMinute, &QTimeEdit::timeChanged, this,
+            [this] { m_touched.insert(QStringLiteral("weekEndTime")); });
+    connect(ui->m_lineEditAdjust, &QLineEdit::textEdited, this, [this] { m_touched.insert(QStringLiteral("offset")); });
+    m_opened = fields();
 }
 
 CNVRSummerTimeDlg::~CNVRSummerTimeDlg()
@@ -63,6 +81,10 @@ void CNVRSummerTimeDlg::showRule(const QString &rule, QComboBox *month, QComboBo
 {
     if (rule.isEmpty())
         return;
+    const QSignalBlocker blockMonth(month);
+    const QSignalBlocker blockWeek(week);
+    const QSignalBlocker blockDay(day);
+    const QSignalBlocker blockTime(time);
     const QStringList parts = rule.split(QLatin1Char(':'));
     if (parts.size() < 5)
         return;
@@ -91,11 +113,13 @@ void CNVRSummerTimeDlg::getEndTime(QString &out)
 void CNVRSummerTimeDlg::setStartTime(const QString &rule)
 {
     showRule(rule, ui->m_StartTimeMonth, ui->m_StartTimeOrder, ui->m_StartTimeWeek, ui->m_StartTimeHourMinute);
+    filled();
 }
 
 void CNVRSummerTimeDlg::setEndTime(const QString &rule)
 {
     showRule(rule, ui->m_EndTimeMonth, ui->m_EndTimeOrder, ui->m_EndTimeWeek, ui->m_EndTimeHourMinute);
+    filled();
 }
 
 void CNVRSummerTimeDlg::getOffset(QString &out)
@@ -107,14 +131,76 @@ void CNVRSummerTimeDlg::getOffset(QString &out)
 
 void CNVRSummerTimeDlg::setOffset(int value)
 {
-    ui->m_cbxClockAdjust->setCurrentIndex(value >= 1 ? 0 : 1);
+    {
+        const QSignalBlocker block(ui->m_cbxClockAdjust);
+        ui->m_cbxClockAdjust->setCurrentIndex(value >= 1 ? 0 : 1);
+    }
     // In 64 bits: the NVR's number may be the most negative int.
     ui->m_lineEditAdjust->setText(QString::number(qAbs(qint64(value))));
+    filled();
+}
+
+CNVRSummerTimeDlg::Fields CNVRSummerTimeDlg::fields() const
+{
+    Fields f;
+    for (const QComboBox *combo : {ui->m_StartTimeMonth, ui->m_StartTimeOrder, ui->m_StartTimeWeek, ui->m_EndTimeMonth,
+                                   ui->m_EndTimeOrder, ui->m_EndTimeWeek, ui->m_cbxClockAdjust})
+        f.indexes << combo->currentIndex();
+    f.times << ui->m_StartTimeHourMinute->time() << ui->m_EndTimeHourMinute->time();
+    f.offset = ui->m_lineEditAdjust->text();
+    return f;
+}
+
+void CNVRSummerTimeDlg::setFields(const Fields &f)
+{
+    const QList<QComboBox *> combos{ui->m_StartTimeMonth, ui->m_StartTimeOrder, ui->m_StartTimeWeek, ui->m_EndTimeMonth,
+                                    ui->m_EndTimeOrder,   ui->m_EndTimeWeek,    ui->m_cbxClockAdjust};
+    for (int i = 0; i < combos.size() && i < f.indexes.size(); ++i) {
+        const QSignalBlocker block(combos[i]);
+        combos[i]->setCurrentIndex(f.indexes[i]);
+    }
+    const QList<QTimeEdit *> times{ui->m_StartTimeHourMinute, ui->m_EndTimeHourMinute};
+    for (int i = 0; i < times.size() && i < f.times.size(); ++i) {
+        const QSignalBlocker block(times[i]);
+        times[i]->setTime(f.times[i]);
+    }
+    ui->m_lineEditAdjust->setText(f.offset);
+}
+
+void CNVRSummerTimeDlg::filled()
+{
+    m_opened = fields();
+    m_touched.clear();
+    m_changed.clear();
+}
+
+void CNVRSummerTimeDlg::showEvent(QShowEvent *event)
+{
+    DropShadowWidget::showEvent(event);
+    // A window restored from the task bar is no new opening.
+    if (event->spontaneous())
+        return;
+    m_opened = fields();
+    m_touched.clear();
+}
+
+void CNVRSummerTimeDlg::accept()
+{
+    m_changed.unite(m_touched);
+    m_touched.clear();
+    DropShadowWidget::accept();
+}
+
+void CNVRSummerTimeDlg::reject()
+{
+    // Leaving without OK changes nothing the next Save sends.
+    setFields(m_opened);
+    m_touched.clear();
+    DropShadowWidget::reject();
 }
 
 void CNVRSummerTimeDlg::onbtnCloseclicked()
 {
-    close();
     reject();
 }
 

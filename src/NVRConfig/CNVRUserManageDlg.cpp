@@ -48,7 +48,14 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(ui->m_AddUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtAddUserClicked);
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CNVRUserManageDlg::onbtEditContactClicked);
-    connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::onReply);
+    connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
+    m_round = new ConfigReadRound(this, this);
+    m_round->setConversation(m_conversation);
+    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
+    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
+    // Said once per list read: failed, unreadable, without accounts, not
+    // sent or not answered.
+    connect(m_round, &ConfigReadRound::failed, this, &CNVRUserManageDlg::sayFailed);
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
 
@@ -82,9 +89,28 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
 
 void CNVRUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty()
-        && !CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read))
-        sayFailed();
+    if (m_devIp.isEmpty())
+        return;
+    m_round->begin();
+    m_round->read(Cmd::GetUsers);
+}
+
+void CNVRUserManageDlg::placeOver(QWidget *dialog) const
+{
+    // Centred over this dialog, whatever size the language gave it: left to
+    // the window system, a frameless dialog sometimes opened at the screen's
+    // corner.
+    dialog->adjustSize();
+    const QRect over = frameGeometry();
+    dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+bool CNVRUserManageDlg::listUsable()
+{
+    if (m_listRead)
+        return true;
+    sayFailed();
+    return false;
 }
 
 void CNVRUserManageDlg::sayFailed()
@@ -110,36 +136,58 @@ void CNVRUserManageDlg::updateText()
     CNVRChannelManageDlg::widenToHeaderTexts(ui->m_AddDevTableWidget);
 }
 
+QString CNVRUserManageDlg::rowKey(int row) const
+{
+    return QStringLiteral("%1:%2").arg(m_listNumber).arg(row);
+}
+
+const QHash<QString, QString> *CNVRUserManageDlg::account(const QString &key) const
+{
+    const int colon = key.indexOf(QLatin1Char(':'));
+    bool listOk = false;
+    bool rowOk = false;
+    const int list = key.left(colon).toInt(&listOk);
+    const int row = key.mid(colon + 1).toInt(&rowOk);
+    if (colon < 0 || !listOk || !rowOk || list != m_listNumber || row < 0 || row >= m_rows.size())
+        return nullptr;
+    return &m_rows.at(row);
+}
+
 QString CNVRUserManageDlg::buildUserAcountXml(const QString &key) const
 {
-    if (!m_users.contains(key))
+    if (!isEditableUser(key))
         return QString();
-    const QHash<QString, QString> user = m_users.value(key);
-    if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER)
-        return QString();
-    return NvrBodies::deleteRecord(user);
+    return NvrBodies::deleteRecord(*account(key));
 }
 
 bool CNVRUserManageDlg::isEditableUser(const QString &key) const
 {
-    return m_users.contains(key) && m_users.value(key).value(QStringLiteral("userName")) != DEFAULT_DEV_USER;
+    const QHash<QString, QString> *user = account(key);
+    return user && user->value(QStringLiteral("userName")).trimmed() != DEFAULT_DEV_USER;
 }
 
-void CNVRUserManageDlg::onReply(QObject *requester, const ConfigReply &reply)
+void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     // Only answers to what this dialog sent, from its own NVR: another NVR's
     // list carries its passwords in clear, and its Cmd::EditUser results would
     // apply this dialog's pending password.
-    if (requester != this || !isVisible())
+    if (requester != this)
+        return;
+    // The list goes to its round also while hidden; what only the operator
+    // acts on waits for the dialog to be shown.
+    if (!isVisible() && reply.cmd != Cmd::GetUsers)
         return;
     switch (reply.cmd) {
-    case Cmd::GetUsers:
-        // A list that failed or cannot be read is said; the table stays.
-        if (reply.ok())
+    case Cmd::GetUsers: {
+        // A list that failed, cannot be read or holds no account is said (by
+        // the round); the table stays.
+        const bool complete = reply.ok() && !findAllXmlElements(reply.xml, QStringLiteral("userAcount")).isEmpty();
+        const bool wasFailed = m_round->isFailed();
+        if (m_round->take(reply, complete) == ConfigReadRound::Answer::Required && complete && !wasFailed
+            && !m_round->isFailed())
             parseUserList(reply.xml);
-        else
-            sayFailed();
         break;
+    }
     case Cmd::EditUser:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
         if (reply.ok())
@@ -170,13 +218,11 @@ void CNVRUserManageDlg::parseUserList(const QString &xml)
     table->clearContents();
     // The rows follow the list; blank rows would count against the limit.
     table->setRowCount(0);
-    m_users.clear();
+    // Keys handed out for the previous list name nothing from now on.
+    ++m_listNumber;
     m_rows = NvrBodies::readAccounts(xml, MaxListedUsers);
-    int row = 0;
-    for (const QHash<QString, QString> &user : qAsConst(m_rows)) {
-        setUserInfo(user, row++);
-        m_users.insert(user.value(QStringLiteral("userName")).trimmed(), user);
-    }
+    for (int row = 0; row < m_rows.size(); ++row)
+        setUserInfo(m_rows.at(row), row);
     updateStateTexts();
 }
 
@@ -203,7 +249,7 @@ void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row
         m_contact = email;
 
     auto *manage = new ManageWidget(table);
-    manage->setKey(name);
+    manage->setKey(rowKey(row));
     manage->setPasswordVisible(true);
     manage->setAuthVisible(true);
     manage->setDeleteVisible(!admin);
@@ -237,10 +283,12 @@ void CNVRUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CNVRUserManageDlg::onDelBtnClicked(QString key)
 {
-    if (!isEditableUser(key) || !CUserManageDlg::confirmDeleteUser(this))
+    // The record of the row clicked, taken before the question: a list read
+    // meanwhile changes neither which account goes nor what is sent for it.
+    if (!listUsable())
         return;
     const QString record = buildUserAcountXml(key);
-    if (record.isEmpty())
+    if (record.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
         return;
     if (CUserManageDlg::sendRequest(route(), m_devIp, Cmd::EditUser, QStringLiteral("<userNum>1</userNum>") + record,
                                     RequestKind::Save))
@@ -251,15 +299,19 @@ void CNVRUserManageDlg::onDelBtnClicked(QString key)
 
 void CNVRUserManageDlg::onbtDelectSelectUserClicked()
 {
-    const QStringList names = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, false);
-    if (names.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
+    // The records of the ticked rows, taken before the question: a list read
+    // meanwhile must not turn them into other accounts.
+    if (!listUsable())
         return;
+    const QStringList rows = CUserManageDlg::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     QStringList records;
-    for (const QString &name : names) {
-        const QString record = buildUserAcountXml(name);
+    for (const QString &row : rows) {
+        const QString record = buildUserAcountXml(rowKey(row.toInt()));
         if (!record.isEmpty())
             records << record;
     }
+    if (rows.isEmpty() || !CUserManageDlg::confirmDeleteUser(this))
+        return;
     if (!records.isEmpty()
         && !CUserManageDlg::sendRequest(
             route(), m_devIp, Cmd::EditUser,
@@ -272,6 +324,9 @@ void CNVRUserManageDlg::onbtDelectSelectUserClicked()
 
 void CNVRUserManageDlg::onbtAddUserClicked()
 {
+    // The limit counts the accounts the NVR listed.
+    if (!listUsable())
+        return;
     if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {
         MsgTipInfoDlg::showTip(tr("Device user limit reached"), 1000);
         return;
@@ -279,6 +334,7 @@ void CNVRUserManageDlg::onbtAddUserClicked()
     auto *add = new CNVREditClientUserDlg(this, QString());
     add->initAccount(device(), QString());
     add->setRoute(route());
+    placeOver(add);
     if (add->exec() == QDialog::Accepted)
         getUsers();
     delete add;
@@ -286,14 +342,18 @@ void CNVRUserManageDlg::onbtAddUserClicked()
 
 void CNVRUserManageDlg::onEditBtnClicked(QString key)
 {
-    const QHash<QString, QString> user = m_users.value(key);
-    if (key == DEFAULT_DEV_USER && m_contact.isEmpty()) {
+    const QHash<QString, QString> *listed = listUsable() ? account(key) : nullptr;
+    if (!listed)
+        return;
+    const QHash<QString, QString> user = *listed;
+    if (user.value(QStringLiteral("userName")).trimmed() == DEFAULT_DEV_USER && m_contact.isEmpty()) {
         MsgTipInfoDlg::showTip(
             tr("Please fill in the contact information first before changing the password of admin account."), 2000);
         return;
     }
     m_editDlg->setUserInfo(device(), user);
     m_editDlg->setRoute(route());
+    placeOver(m_editDlg);
     if (m_editDlg->exec() != QDialog::Accepted)
         return;
     QTimer::singleShot(s_reloadDelayMs, this, [this] { getUsers(); });
@@ -301,11 +361,12 @@ void CNVRUserManageDlg::onEditBtnClicked(QString key)
 
 void CNVRUserManageDlg::onEditAuthorityBtnClicked(QString key)
 {
-    if (!isEditableUser(key))
+    if (!listUsable() || !isEditableUser(key))
         return;
     auto *rights = new CNVRAuthSetting(this);
-    rights->setAuthInfo(device(), m_users.value(key));
+    rights->setAuthInfo(device(), *account(key));
     rights->setRoute(route());
+    placeOver(rights);
     if (rights->exec() == QDialog::Accepted)
         getUsers();
     delete rights;
@@ -316,6 +377,7 @@ void CNVRUserManageDlg::onbtEditContactClicked()
     auto *contact = new CEditContactDlg(this);
     contact->setContactInfo(device(), m_contact);
     contact->setRoute(route());
+    placeOver(contact);
     if (contact->exec() == QDialog::Accepted) {
         m_contact = contact->contactAddress();
         getUsers();
@@ -326,13 +388,13 @@ void CNVRUserManageDlg::onbtEditContactClicked()
 void CNVRUserManageDlg::showUserPassword(const QString &key)
 {
     Authentication auth(this);
-    if (auth.exec() != QDialog::Accepted || !m_users.contains(key))
+    // The list may have changed while the password was asked for.
+    const QHash<QString, QString> *listed = auth.exec() == QDialog::Accepted ? account(key) : nullptr;
+    if (!listed)
         return;
     QTableWidget *table = ui->m_AddDevTableWidget;
-    const int row = CUserManageDlg::findRow(key, table, 0);
-    if (row < 0)
-        return;
-    const QHash<QString, QString> user = m_users.value(key);
+    const int row = key.section(QLatin1Char(':'), 1).toInt();
+    const QHash<QString, QString> user = *listed;
     if (table->item(row, 1))
         table->item(row, 1)->setText(user.value(QStringLiteral("passWord")));
     if (table->item(row, 3))

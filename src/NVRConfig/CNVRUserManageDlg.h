@@ -1,12 +1,12 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 #include "UserRequestRoute.h"
 
 #include <QHash>
-#include <QMap>
 #include <QPointer>
 
 class CNVREditClientUserDlg;
@@ -45,8 +45,14 @@ public:
     void resetHeaderCheckBox();
     QString contact() const { return m_contact; }
 
+    // key names a row of the list as shown (rowKey); a key of an older list
+    // names nothing: two accounts may carry the same name, so an account is
+    // never looked up again by its name.
     QString buildUserAcountXml(const QString &key) const;
     bool isEditableUser(const QString &key) const;
+    QString rowKey(int row) const;
+    // The account a key names; null when it names none of the shown list.
+    const QHash<QString, QString> *account(const QString &key) const;
 
     // Test seams: the header box placement (100 ms) and the re-read after an
     // accepted edit (500 ms).
@@ -65,7 +71,13 @@ public slots:
     void onbtEditContactClicked();
     void updateText();
 
-    void onReply(QObject *requester, const ConfigReply &reply);
+    // Everything the conversation delivers for this dialog and the account,
+    // rights and contact dialogs it opens.
+    void recvCommonInfo(QObject *requester, const ConfigReply &reply);
+    // Whether the table shows a full read of the accounts: only then is an
+    // account added, changed or deleted.
+    // A re-read under way leaves the list shown a full read until it fails.
+    bool isListRead() const { return m_listRead; }
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
 
 protected:
@@ -79,13 +91,18 @@ private:
     FUN_DEV_INFO *device() const;
     // The failure toast, once while it shows.
     void sayFailed();
+    // False, said, while the accounts shown are no full read.
+    bool listUsable();
+    void placeOver(QWidget *dialog) const;
     void updateStateTexts();
 
     QString m_devIp;
     ConfigConversation *m_conversation;
+    bool m_listRead = false;  // the last finished read of the list succeeded
+    ConfigReadRound *m_round; // the account list
     QCheckBox *m_headerBox = nullptr;
-    QMap<QString, QHash<QString, QString>> m_users;
     QList<QHash<QString, QString>> m_rows; // the accounts in table order
+    int m_listNumber = 0;                  // which list the row keys belong to
     Ui::CNVRUserManageDlg *ui;
     QString m_contact;
     CNVREditClientUserDlg *m_editDlg = nullptr;

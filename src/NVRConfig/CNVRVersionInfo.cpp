@@ -39,7 +39,6 @@ void CNVRVersionInfo::parseVersionInfo(const QString &xml)
     ui->m_lineEditSoftVersion->setText(info.value(QStringLiteral("firmwaveVersion")).trimmed());
     ui->m_lineEditProductSerialNum->setText(info.value(QStringLiteral("UID")).trimmed());
     ui->m_lineEditHardVersion->setText(QStringLiteral("V1.0.0"));
-    setReadOk(true);
 }
 
 void CNVRVersionInfo::changeEvent(QEvent *event)

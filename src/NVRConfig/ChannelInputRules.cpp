@@ -29,4 +29,10 @@ void setCredentialValidator(QLineEdit *edit)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x{04BB}-\\x{FFFD}]{0,31}")), edit));
 }
 
+void showListed(QLineEdit *edit, const QString &text)
+{
+    edit->setMaxLength(qMax(31, text.size()));
+    edit->setText(text);
+}
+
 } // namespace ChannelInputRules

@@ -1,8 +1,12 @@
 #include "NvrBodies.h"
 
 #include "CommonHelper.h"
+#include "DeviceCommands.h"
+#include "DeviceXml.h"
 #include "KelvoCommon.h"
 #include "PrivateProto.h"
+
+#include <QXmlStreamReader>
 
 namespace NvrBodies {
 
@@ -28,34 +32,101 @@ QList<Values> readAll(const QString &xml, const QString &element, int maxListed,
     DeviceValue::boundList(pieces, maxListed, what);
     QList<Values> out;
     for (const QString &piece : qAsConst(pieces))
-        out << findValuesInXml(piece, element);
+        out << readLeaves(piece, element);
     return out;
 }
 
 } // namespace
 
-void ReportedValues::reset(const Values &reported)
+Values readLeaves(const QString &xml, const QString &tag)
 {
-    m_reported = reported;
-    m_shown.clear();
+    Values out;
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    int tagDepth = -1; // depth of the first <tag>; -1 before it
+    QString current;   // the element whose text is collected while it has no child
+    QString text;
+    bool leaf = false;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > DeviceXml::MaxDepth)
+                return Values();
+            if (tagDepth < 0) {
+                if (reader.name() == tag)
+                    tagDepth = depth;
+                continue;
+            }
+            current = reader.name().toString();
+            text.clear();
+            leaf = true;
+        } else if (token == QXmlStreamReader::Characters) {
+            if (tagDepth >= 0 && leaf)
+                text += reader.text();
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (depth == tagDepth)
+                return out;
+            if (tagDepth >= 0 && leaf && !out.contains(current))
+                out.insert(current, text);
+            leaf = false;
+            --depth;
+        } else if (token == QXmlStreamReader::Invalid) {
+            return Values();
+        }
+    }
+    return out;
 }
 
-bool ReportedValues::changed(const QString &key, const QVariant &state) const
+bool isTypedNumberIn(const QString &text, qint64 low, qint64 high)
 {
-    const auto shown = m_shown.constFind(key);
-    return shown == m_shown.constEnd() || *shown != state;
+    if (text.isEmpty() || text.size() > 18)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    const qint64 value = text.toLongLong();
+    return value >= low && value <= high;
 }
 
-QString ReportedValues::send(const QString &key, const QVariant &state, const QString &edited) const
+bool hasPageElements(int readCmd, const QString &xml)
 {
-    return has(key) && !changed(key, state) ? value(key) : edited;
+    auto all = [](const Values &values, std::initializer_list<const char *> keys) {
+        for (const char *key : keys) {
+            if (!values.contains(QLatin1String(key)))
+                return false;
+        }
+        return true;
+    };
+    switch (readCmd) {
+    case Cmd::GetBasicSettings:
+        return all(readBasic(xml), {"language", "transparency", "resolution", "lockScreenTime", "lockScreenOp",
+                                    "guideEnable", "autoAddIpc"});
+    case Cmd::GetTimeConfig:
+        return all(readLeaves(xml, QStringLiteral("timeConfig")),
+                   {"sysTime", "dateFormat", "timeFormat", "ipcSetTime", "ipcSetTimeInterval", "timeZone",
+                    "chanNumberDisplay", "desktopTimeDisplay"});
+    case Cmd::GetNvrNetwork:
+        return all(readNetConfig(xml).tcpip,
+                   {"DHCPMode", "IP", "netmask", "gateway", "preferredDNS", "standbyDNS", "MAC", "MTU"});
+    case Cmd::GetStoragePolicy:
+        return all(readLeaves(xml, QStringLiteral("body")), {"StoragePolicy", "noHDDPrompt"});
+    case Cmd::GetRecordSchedule:
+        return findValuesInXml(xml, QStringLiteral("body")).contains(QStringLiteral("RecordMode"))
+               || !findAllXmlElements(xml, QStringLiteral("ChannelDetail")).isEmpty();
+    case Cmd::GetVersion:
+        return !findValuesInXml(xml, QStringLiteral("versionInfo")).isEmpty();
+    default:
+        // A disk list may be empty: a recorder without disks lists none.
+        return true;
+    }
 }
 
 // ---- basic settings ---------------------------------------------------------------
 
 Values readBasic(const QString &xml)
 {
-    return findValuesInXml(xml, QStringLiteral("body"));
+    return readLeaves(xml, QStringLiteral("body"));
 }
 
 QString basicBody(const Values &values, bool withLogLevel)
@@ -78,13 +149,13 @@ QString basicBody(const Values &values, bool withLogLevel)
 TimeConfig readTimeConfig(const QString &xml)
 {
     TimeConfig config;
-    config.values = findValuesInXml(xml, QStringLiteral("body"));
-    config.hasSummer = xml.contains(QLatin1String("summertime"));
-    if (config.hasSummer) {
-        const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
-        if (!summer.isEmpty())
-            config.summer = findValuesInXml(summer.first(), QStringLiteral("summertime"));
-    }
+    config.values = readLeaves(xml, QStringLiteral("body"));
+    // The element itself: <summertimeSupported> or a text mentioning the
+    // word holds no rule.
+    const QStringList summer = findAllXmlElements(xml, QStringLiteral("summertime"));
+    config.hasSummer = !summer.isEmpty();
+    if (config.hasSummer)
+        config.summer = readLeaves(summer.first(), QStringLiteral("summertime"));
     return config;
 }
 
@@ -115,8 +186,8 @@ QString timeConfigBody(const Values &values, const Values *summer)
 NetConfig readNetConfig(const QString &xml)
 {
     NetConfig config;
-    config.tcpip = findValuesInXml(xml, QStringLiteral("TCPIP"));
-    config.body = findValuesInXml(xml, QStringLiteral("body"));
+    config.tcpip = readLeaves(xml, QStringLiteral("TCPIP"));
+    config.body = readLeaves(xml, QStringLiteral("body"));
     return config;
 }
 
@@ -145,7 +216,7 @@ Schedules readSchedules(const QString &xml, int maxListed)
         const std::optional<int> id = DeviceValue::number(detail.value(QStringLiteral("ID")));
         // A later element of the same channel replaces an earlier one.
         if (id)
-            out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")).trimmed());
+            out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")));
     }
     return out;
 }
@@ -189,10 +260,8 @@ QString accountBody(int operation, const Values &account)
 
 QString rightsBody(const Values &account)
 {
-    Values values = account;
-    // An account listed without a state is an enabled one.
-    if (values.value(QStringLiteral("status")).trimmed().isEmpty())
-        values.insert(QStringLiteral("status"), QStringLiteral("1"));
+    // The state goes back as listed, also when the list gave none.
+    const Values &values = account;
     return QStringLiteral("<userNum>1</userNum><userAcount><operationType>3</operationType>")
            + fill(QStringLiteral("<userName>%1</userName><passWord>%2</passWord><status>%3</status>"
                                  "<localAuthority>%4</localAuthority><remoteAuthority>%5</remoteAuthority>"
@@ -231,13 +300,15 @@ QString channelAddBody(const QList<Values> &records, const QList<int> &rows)
                             + QLatin1Char('\n') + tabs + QStringLiteral("<DoubleCam>%9</DoubleCam></ChannelInfo>");
     QString body = QStringLiteral("<ChannelCount>%1</ChannelCount>").arg(count);
     for (int i = 0; i < count; ++i) {
-        Values record;
-        for (auto it = records[i].constBegin(); it != records[i].constEnd(); ++it)
-            record.insert(it.key(), it.value().trimmed());
+        // Texts go as listed or typed: a camera login " pw " trimmed is
+        // another login.
+        Values record = records[i];
         // A found camera carries its address as IPAddress.
         if (record.value(QStringLiteral("IpAddr")).isEmpty())
             record.insert(QStringLiteral("IpAddr"), record.value(QStringLiteral("IPAddress")));
-        record.insert(QStringLiteral("ChannelId"), QString::number(rows[i] + 1));
+        // A changed channel is named as the list named it.
+        if (record.value(QStringLiteral("ChannelId")).isEmpty())
+            record.insert(QStringLiteral("ChannelId"), QString::number(rows[i] + 1));
         body += fill(pattern, record,
                      {QStringLiteral("ChannelId"), QStringLiteral("IpAddr"), QStringLiteral("Protocol"),
                       QStringLiteral("CtrlPort"), QStringLiteral("VideoPort"), QStringLiteral("Username"),

@@ -5,41 +5,32 @@
 // A Save sends back every value the NVR reported that the operator did not
 // change, exactly as it came: a language, resolution, format or state the
 // client has no entry for goes back untouched instead of as "no selection" or
-// the first item. ReportedValues keeps what a read delivered and what the page
-// showed of it; the builders below only place texts, escaped once.
+// the first item. The pages keep what a read delivered and what the operator
+// acted on in an OperatorEdits each; the builders below only place texts,
+// escaped once.
 
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPair>
 #include <QString>
-#include <QVariant>
 
 namespace NvrBodies {
 
 using Values = QHash<QString, QString>;
 
-// What one read of a page delivered, and the state each widget showed for
-// it right after (an index, a tick, a text). send() gives the text to write
-// for one element: the reported text while the widget still shows what it
-// showed then, the operator's value once it differs, or when the NVR did not
-// report the element at all.
-class ReportedValues
-{
-public:
-    void reset(const Values &reported = Values());
-    const Values &reported() const { return m_reported; }
-    bool has(const QString &key) const { return m_reported.contains(key); }
-    QString value(const QString &key) const { return m_reported.value(key); }
+// The text of every element without children inside the first <tag>, by
+// name (the first one of a name wins), empty elements included and texts
+// exactly as they came (blanks kept). Empty when the text cannot be read.
+Values readLeaves(const QString &xml, const QString &tag);
 
-    void shown(const QString &key, const QVariant &state) { m_shown.insert(key, state); }
-    bool changed(const QString &key, const QVariant &state) const;
-    QString send(const QString &key, const QVariant &state, const QString &edited) const;
+// A typed number: digits only (no sign, no blanks), from low to high.
+bool isTypedNumberIn(const QString &text, qint64 low, qint64 high);
 
-private:
-    Values m_reported;
-    QHash<QString, QVariant> m_shown;
-};
+// Whether a read reply holds what its page needs: the page's block with
+// every element its Save writes back (a reply without them would let the
+// page save defaults it never read).
+bool hasPageElements(int readCmd, const QString &xml);
 
 // ---- basic settings (Cmd::GetBasicSettings / Cmd::SetSettings) ----------------------
 
@@ -52,7 +43,7 @@ QString basicBody(const Values &values, bool withLogLevel);
 struct TimeConfig
 {
     Values values;          // children of body
-    bool hasSummer = false; // the reply mentions summertime
+    bool hasSummer = false; // the reply holds a <summertime> element
     Values summer;          // children of the first summertime element
 };
 
@@ -76,7 +67,7 @@ QString netConfigBody(const Values &tcpip, const Values &switches);
 struct Schedules
 {
     int recordMode = 4;           // 4 when the reply has none
-    QMap<int, QString> byChannel; // channel number -> schedule, as reported
+    QMap<int, QString> byChannel; // channel number -> schedule, as reported (untrimmed)
 };
 
 Schedules readSchedules(const QString &xml, int maxListed);
@@ -100,7 +91,7 @@ QString deleteRecord(const Values &account);
 // ---- channels (Cmd::GetChannels / Cmd::AddChannels) ---------------------------------
 
 QList<Values> readChannels(const QString &xml, int maxListed);
-// records[i] goes to channel rows[i] + 1.
+// records[i] goes to channel rows[i] + 1, or to the ChannelId it carries.
 QString channelAddBody(const QList<Values> &records, const QList<int> &rows);
 
 } // namespace NvrBodies

@@ -8,8 +8,12 @@
 #include "PrivateProto.h"
 #include "SimDevice.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -47,6 +51,28 @@ inline bool flush(SimDevice &nvr, const FUN_DEV_INFO &record)
     QObject::disconnect(watch);
     nvr.removeHandler(19999);
     return ok;
+}
+
+// What the operator does, as the pages hear it (a Save sends only what he
+// acted on): a text typed over the field's, an entry chosen, a box clicked.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+inline void choose(QComboBox *combo, int index)
+{
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+inline void tick(QAbstractButton *box, bool on)
+{
+    if (box->isChecked() != on)
+        box->click();
 }
 
 inline QString lastBody(const SimDevice &nvr, unsigned cmd)

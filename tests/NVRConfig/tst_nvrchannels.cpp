@@ -265,8 +265,13 @@ private slots:
         button("pushButtonModify")->click();
         CNVRChannelAddDevDlg *dev = m_dlg->deviceDialog();
         QVERIFY(dev->isVisible() && dev->isModify());
-        child<QComboBox>(dev, "m_ProtocolCmbBox")->setCurrentIndex(1);
-        child<QLineEdit>(dev, "m_PortlineEdit")->setText(QStringLiteral("8080"));
+        // As the operator does it: choose the protocol, type the port.
+        auto *protocol = child<QComboBox>(dev, "m_ProtocolCmbBox");
+        protocol->setCurrentIndex(1);
+        emit protocol->activated(1);
+        auto *port = child<QLineEdit>(dev, "m_PortlineEdit");
+        port->selectAll();
+        QTest::keyClicks(port, QStringLiteral("8080"));
         child<QPushButton>(dev, "m_OKBtn")->click();
         QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 2; }));
         QVERIFY(lastBody(14204).contains(QStringLiteral("<ChannelId>3</ChannelId><IpAddr>127.77.0.33</IpAddr>"

@@ -250,8 +250,9 @@ private slots:
                                        << head + "<lockScreenOp>2</lockScreenOp>" + tail
                                               + "<debugLogLevel>3</debugLogLevel>";
         QTest::newRow("level 0, both") << "0" << 3 << head + "<lockScreenOp>3</lockScreenOp>" + tail;
+        // Cancel leaves the boxes as read (log out).
         QTest::newRow("level 9 kept, cancel")
-            << "9" << -1 << head + "<lockScreenOp>0</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
+            << "9" << -1 << head + "<lockScreenOp>1</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
     }
 
     void basicSaveReadsBack()
@@ -271,8 +272,8 @@ private slots:
         if (lockOp < 0) {
             child<QPushButton>(dlg, "m_CancelBtn")->click();
         } else {
-            child<QCheckBox>(dlg, "m_ChkBoxLogOut")->setChecked(lockOp & 1);
-            child<QCheckBox>(dlg, "m_ChkBoxLockCurr")->setChecked(lockOp & 2);
+            NvrWindowTest::tick(child<QCheckBox>(dlg, "m_ChkBoxLogOut"), lockOp & 1);
+            NvrWindowTest::tick(child<QCheckBox>(dlg, "m_ChkBoxLockCurr"), lockOp & 2);
             child<QPushButton>(dlg, "m_OKBtn")->click();
         }
         QVERIFY(!dlg->isVisible());
@@ -282,7 +283,7 @@ private slots:
 
         dlg->setLockScreenOp(0);
         QVERIFY(clickAndRead("pushButtonBasicInfo", 14001));
-        QCOMPARE(dlg->getLockScreenOp(), qMax(lockOp, 0));
+        QCOMPARE(dlg->getLockScreenOp(), lockOp < 0 ? 1 : lockOp);
         QCOMPARE(find<QComboBox>("comboBoxLogLevel")->isVisibleTo(m_window.get()), level.toInt() > 0);
     }
 
@@ -332,11 +333,11 @@ private slots:
         QVERIFY(clickAndRead("pushButtonInternet", 13001));
         auto *ip = find<QLineEdit>("m_lineEditIPAddress");
         QVERIFY(ip->isEnabled());
-        find<QCheckBox>("m_ChkBoxDHCP")->setChecked(dhcp);
+        NvrWindowTest::typeInto(find<QLineEdit>("m_lineEditMTU"), mtu);
+        NvrWindowTest::typeInto(find<QLineEdit>("m_lineEditGateway"), QStringLiteral("127.0.0.254"));
+        NvrWindowTest::tick(find<QCheckBox>("m_ChkBoxDHCP"), dhcp);
         QCOMPARE(ip->isEnabled(), !dhcp);
         QCOMPARE(find<QPushButton>("m_btnPing")->isEnabled(), !dhcp);
-        find<QLineEdit>("m_lineEditMTU")->setText(mtu);
-        find<QLineEdit>("m_lineEditGateway")->setText(QStringLiteral("127.0.0.254"));
         saveOf("PageInternet")->click();
         if (!sent) {
             QVERIFY(waitForToast(
@@ -457,8 +458,8 @@ private slots:
         QVERIFY(clickAndRead("pushButtonDisk", 14102));
         QCOMPARE(table->item(1, 1)->text(), QStringLiteral("0MB"));
 
-        find<QComboBox>("m_cbxHardDiskFull")->setCurrentText(CNVRDiskBrowse::tr("Stop Record"));
-        find<QComboBox>("m_cbxTips")->setCurrentText(CNVRDiskBrowse::tr("Enable"));
+        NvrWindowTest::choose(find<QComboBox>("m_cbxHardDiskFull"), 1); // "Stop Record"
+        NvrWindowTest::choose(find<QComboBox>("m_cbxTips"), 1);         // "Enable"
         find<QPushButton>("pushButtonSave")->click();
         QVERIFY(waitFor([&] { return m_nvr->requestCount(14103) == 1; }));
         QCOMPARE(lastBody(14103), QStringLiteral("<StoragePolicy>1</StoragePolicy><noHDDPrompt>1</noHDDPrompt>"));

@@ -7,7 +7,11 @@
 // said and its Save sends nothing; an NVR gone offline is said on Save and on
 // the pages opened meanwhile. In every language of the client nothing is cut
 // (pictures in KELVO_SCREENSHOT_DIR when set). The bodies alone, without a
-// window, read and build back what came.
+// window, read and build back what came. What the operator does reaches the
+// NVR as listed: the account, disk or channel of the row he chose, every value
+// he left alone (blanks and leading zeros kept), nothing after a read that
+// failed, lacked the page's elements or never came, nothing he typed that its
+// field does not take.
 
 #include "CNVRAuthSetting.h"
 #include "CNVRBasicSetting.h"
@@ -19,12 +23,15 @@
 #include "CNVRDrawQRcode.h"
 #include "CNVREditClientUserDlg.h"
 #include "CNVRLockScreenDlg.h"
+#include "CNVRStoragePlan.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigReadRound.h"
 #include "DeviceInfoManager.h"
 #include "NvrBodies.h"
 #include "NvrWindowTestUtil.h"
+#include "OperatorEdits.h"
 #include "SharedTexts.h"
 #include "StoragePlanTableView.h"
 
@@ -50,7 +57,7 @@ namespace {
 
 enum Condition { Untouched, LanguageChanged, ReadFailed, Offline };
 
-// The text of every element without child elements, by name.
+// The text of every element without child elements, by name, blanks kept.
 Leaves leaves(const QString &body)
 {
     Leaves out;
@@ -65,7 +72,7 @@ Leaves leaves(const QString &body)
         } else if (reader.isCharacters()) {
             text += reader.text();
         } else if (reader.isEndElement() && reader.name() == name) {
-            out.insert(name, text.trimmed());
+            out.insert(name, text); // as it came: blanks are part of a value
             name.clear();
         }
     }
@@ -178,9 +185,39 @@ QList<Surface> surfaces()
     };
 }
 
+// What the operator does in a row of the operator table.
+enum Act {
+    SaveUntouched,   // opens the page or dialog and saves it untouched
+    EditFirstTwin,   // edits the first of two accounts named alike
+    RightsFirstTwin, // rights of the first of them
+    DeleteFirstTwin, // deletes the first of them
+    ModifyChannel,   // changes channel 3 untouched
+    FormatFirstDisk,
+    MinimiseRestore, // the window minimised and restored, then saved
+    LockCancel,      // lock-screen dialog: a box clicked, then Cancel
+    SummerCancel,    // daylight-saving dialog: offset typed, then Cancel
+    TypeInto,        // types `typed` into the field `field`, then saves
+    ScheduleCopy,    // paints channel 02, copies it to 03, saves, saves again untouched
+    ChooseFirst,     // the reported value shows as an item of its own; the first item is chosen
+};
+
+// Two accounts named alike; the first is switched off and has its own
+// e-mail and rights.
+const QString kTwin1 = QStringLiteral("<userName>twin</userName><passWord>pw-one</passWord><status>0</status>"
+                                      "<email>one@example.com</email><localAuthority>101</localAuthority>"
+                                      "<remoteAuthority></remoteAuthority>");
+const QString kTwin2 = QStringLiteral("<userName>twin</userName><passWord>pw-two</passWord><status>1</status>"
+                                      "<email>two@example.com</email><localAuthority>11111111</localAuthority>"
+                                      "<remoteAuthority>1111111111</remoteAuthority>");
+// A camera login as listed: blanks around the password, a 40-character user.
+const QString kSpacedLogin = QString(kChannel3)
+                                 .replace("<Username>cam</Username>", "<Username>" + QString(40, 'u') + "</Username>")
+                                 .replace("<Password>cam-pw</Password>", "<Password> spaced pw </Password>");
+
 } // namespace
 
 Q_DECLARE_METATYPE(Surface)
+Q_DECLARE_METATYPE(Act)
 
 class TestNvrSurfaces : public QObject
 {
@@ -282,6 +319,106 @@ class TestNvrSurfaces : public QObject
                 button->click();
                 check(button);
             }
+        }
+    }
+
+    // The account row the operator's button sits on, by the table's own order.
+    QWidget *accountButton(int row, const char *name) const
+    {
+        auto *table = find<QTableWidget>("m_AddDevTableWidget");
+        return table && table->cellWidget(row, 4) ? child<QPushButton>(table->cellWidget(row, 4), name) : nullptr;
+    }
+
+    // Runs what a row of the operator table does; the request that reaches
+    // the NVR is looked at by the caller.
+    void act(Act what, const QString &field, const QString &typed)
+    {
+        switch (what) {
+        case SaveUntouched:
+            break;
+        case EditFirstTwin:
+        case RightsFirstTwin: {
+            bool done = false;
+            onModal<QDialog>([&done](QDialog *d) {
+                for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old")))
+                    edit->setText(edit->objectName() == QLatin1String("lineEditOld") ? "pw-one" : "pw-new");
+                d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
+                done = true;
+            });
+            QTest::mouseClick(accountButton(0, what == EditFirstTwin ? "pushButtonEdit" : "pushButtonAuth"),
+                              Qt::LeftButton);
+            QVERIFY(waitFor([&done] { return done; }));
+            return;
+        }
+        case DeleteFirstTwin:
+            onModal<QDialog>([](QDialog *d) { d->accept(); });
+            QTest::mouseClick(accountButton(0, "pushButtonDelete"), Qt::LeftButton);
+            return;
+        case ModifyChannel: {
+            find<QTableWidget>("m_AddDevTableWidget")->item(2, 0)->setCheckState(Qt::Checked);
+            find<QPushButton>("pushButtonModify")->click();
+            CNVRChannelAddDevDlg *dlg = static_cast<CNVRChannelManageDlg *>(m_open.get())->deviceDialog();
+            QVERIFY(dlg->isVisible());
+            child<QPushButton>(dlg, "m_OKBtn")->click();
+            return;
+        }
+        case FormatFirstDisk:
+            find<QTableWidget>("m_TableWidget")->item(0, 0)->setCheckState(Qt::Checked);
+            onModal<QDialog>([](QDialog *d) { d->accept(); });
+            find<QPushButton>("m_btnFormat")->click();
+            return;
+        case MinimiseRestore:
+            m_open->hide();
+            m_open->show();
+            break;
+        case LockCancel: {
+            find<QPushButton>("m_btnSetting")->click();
+            CNVRLockScreenDlg *dlg = find<CNVRBasicSetting>("PageBasic")->lockScreenDialog();
+            QVERIFY(waitFor([dlg] { return dlg->isVisible(); }));
+            child<QCheckBox>(dlg, "m_ChkBoxLockCurr")->click();
+            child<QPushButton>(dlg, "m_CancelBtn")->click();
+            break;
+        }
+        case SummerCancel: {
+            find<QPushButton>("m_btnSummerTime")->click();
+            CNVRSummerTimeDlg *dlg = find<CNVRDateSetting>("PageDatetime")->summerTimeDialog();
+            QVERIFY(waitFor([dlg] { return dlg->isVisible(); }));
+            NvrWindowTest::typeInto(child<QLineEdit>(dlg, "m_lineEditAdjust"), QStringLiteral("45"));
+            NvrWindowTest::choose(child<QComboBox>(dlg, "m_StartTimeMonth"), 0);
+            child<QPushButton>(dlg, "m_CancelBtn")->click();
+            break;
+        }
+        case TypeInto:
+            NvrWindowTest::typeInto(find<QLineEdit>(qPrintable(field)), typed);
+            break;
+        case ChooseFirst: {
+            auto *combo = find<QComboBox>(qPrintable(field));
+            QCOMPARE(combo->currentText(), typed);
+            NvrWindowTest::choose(combo, 0);
+            break;
+        }
+        case ScheduleCopy: {
+            NvrWindowTest::choose(find<QComboBox>("comboBox_channel"), 1);
+            find<QCheckBox>("checkBox_noRecord")->click();
+            find<QPushButton>("pushButton_all")->click();
+            auto *plan = find<CNVRStoragePlan>("pagePlan");
+            plan->copyBoxes().at(2)->click();
+            find<QPushButton>("pushButton_save")->click();
+            QVERIFY(waitFor([this] { return m_nvr->requestCount(14105) == 1; }));
+            const Leaves first = leaves(NvrWindowTest::lastBody(*m_nvr, 14105));
+            QCOMPARE(first.value("ChannelNum"), QStringLiteral("2"));
+            // Read back: the page stays on 02, the copy target is cleared.
+            QVERIFY(waitFor([this, plan] { return m_nvr->requestCount(14104) == 1 && plan->isReadOk(); }));
+            QCOMPARE(find<QComboBox>("comboBox_channel")->currentText(), QStringLiteral("02"));
+            QVERIFY(!plan->copyBoxes().at(2)->isChecked());
+            m_nvr->clearRequests();
+            break;
+        }
+        }
+        for (auto *button :
+             m_open->findChildren<QPushButton *>(QRegularExpression("^(m_btnSave|pushButton_?[sS]ave)$"))) {
+            if (button->isVisible())
+                button->click();
         }
     }
 
@@ -434,6 +571,182 @@ private slots:
         }
     }
 
+    // What the operator does reaches the NVR as listed: the account, disk
+    // and channel he chose, every value he left alone as it came, nothing
+    // after a read that failed, came without the page's elements or never
+    // came, and nothing he typed that its field does not take.
+    void operatorRows_data()
+    {
+        QTest::addColumn<QString>("open");  // window button, "users" or "channels"
+        QTest::addColumn<unsigned>("read"); // the read whose reply is seeded
+        QTest::addColumn<QString>("reply"); // the body it answers with; "-": never answers
+        QTest::addColumn<int>("act");
+        QTest::addColumn<QString>("field");    // TypeInto: the field
+        QTest::addColumn<QString>("typed");    // TypeInto: the text
+        QTest::addColumn<unsigned>("save");    // the command the act sends
+        QTest::addColumn<QString>("expected"); // its body as the NVR must get it; empty: nothing, said
+        const QString users = "<userAcount>" + kTwin1 + "</userAcount><userAcount>" + kTwin2 + "</userAcount>";
+        const QString twin1 = "<userNum>1</userNum><userAcount><operationType>%1</operationType>" + kTwin1;
+        QString edited = twin1.arg(3);
+        edited.replace("<passWord>pw-one</passWord>", "<passWord>pw-new</passWord>")
+            .remove(QRegularExpression("<(local|remote)Authority>[^<]*</\\1>"));
+        const QString blanks = QString::fromUtf8(
+            "<language>1</language><languageList>English,(简体中文)</languageList><transparency></transparency>"
+            "<resolutionList>1280*720</resolutionList><resolution>1280*720</resolution>"
+            "<lockScreenTime>05</lockScreenTime><lockScreenOp></lockScreenOp><guideEnable> </guideEnable>"
+            "<autoAddIpc></autoAddIpc>");
+        const QString disks = QStringLiteral(
+            "<DeviceInfo><DevIndex>02</DevIndex><VerifyMark>3000000000</VerifyMark><DevName>/dev/sdb-2</DevName>"
+            "<Mounted>1</Mounted><Total>1000</Total><Used>10</Used><Status>0</Status></DeviceInfo>"
+            "<DeviceInfo><DevIndex>2</DevIndex><VerifyMark>0</VerifyMark><DevName>/dev/sdc-3</DevName>"
+            "<Mounted>1</Mounted><Total>1000</Total><Used>10</Used><Status>0</Status></DeviceInfo>");
+        QString timeSupported = kTime;
+        timeSupported.remove(QRegularExpression("<summertime>.*</summertime>"))
+            .replace("</timeConfig>", "<summertimeSupported>1</summertimeSupported></timeConfig>");
+        const QString noSummer = QString(timeSupported).remove(QRegularExpression("<summertimeSupported>.*d>"));
+        QString basic = kBasic;
+        basic.remove(QRegularExpression("<(languageList|resolutionList)>[^<]*</\\1>"));
+        auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("two accounts alike: edit the first")
+            << "users" << 14013u << users << int(EditFirstTwin) << ""
+            << "" << 14014u
+            << edited.remove(QRegularExpression("<email>.*")) + "<email>one@example.com</email></userAcount>";
+        row("two accounts alike: rights of the first")
+            << "users" << 14013u << users << int(RightsFirstTwin) << ""
+            << "" << 14014u << twin1.arg(3).remove(QRegularExpression("<email>[^<]*</email>")) + "</userAcount>";
+        row("two accounts alike: delete the first") << "users" << 14013u << users << int(DeleteFirstTwin) << ""
+                                                    << "" << 14014u << twin1.arg(2) + "</userAcount>";
+        row("list without accounts") << "users" << 14013u << "" << int(SaveUntouched) << ""
+                                     << "" << 14014u << "";
+        row("camera login spaced and long")
+            << "channels" << 14203u << "<ChannelInfo>" + kSpacedLogin + "</ChannelInfo>" << int(ModifyChannel) << ""
+            << "" << 14204u << "<ChannelCount>1</ChannelCount><ChannelInfo>" + kSpacedLogin + "</ChannelInfo>";
+        row("disk listed 02, mark beyond int")
+            << "pushButtonDisk" << 14100u << disks << int(FormatFirstDisk) << ""
+            << "" << 14101u << "<DevIndex>02</DevIndex><VerifyMark>3000000000</VerifyMark>";
+        row("basic: blanks and 05 as listed")
+            << "pushButtonBasicInfo" << 14001u << blanks << int(SaveUntouched) << ""
+            << "" << 14005u << QString(blanks).remove(QRegularExpression("<(languageList|resolutionList)>[^<]*</\\1>"));
+        row("basic: empty body") << "pushButtonBasicInfo" << 14001u << "" << int(SaveUntouched) << ""
+                                 << "" << 14005u << "";
+        row("basic: lock screen Cancel") << "pushButtonBasicInfo" << 14001u << kBasic << int(LockCancel) << ""
+                                         << "" << 14005u << basic;
+        for (const char *typed : {"abc", "-5", "99999999999", ""})
+            row(qPrintable(QStringLiteral("basic: lock time \"%1\"").arg(typed)))
+                << "pushButtonBasicInfo" << 14001u << kBasic << int(TypeInto) << "m_lineLockScreen" << typed << 14005u
+                << "";
+        row("basic: transparency 7, then Opaque chosen")
+            << "pushButtonBasicInfo" << 14001u << QString(kBasic).replace("<transparency>2<", "<transparency>7<")
+            << int(ChooseFirst) << "m_cbxTransparency"
+            << "7" << 14005u << QString(basic).replace("<transparency>2<", "<transparency>0<");
+        row("policy: 5, then Cover chosen")
+            << "pushButtonDisk" << 14102u << "<StoragePolicy>5</StoragePolicy><noHDDPrompt>1</noHDDPrompt>"
+            << int(ChooseFirst) << "m_cbxHardDiskFull"
+            << "5" << 14103u << "<StoragePolicy>0</StoragePolicy><noHDDPrompt>1</noHDDPrompt>";
+        row("basic: never answered") << "pushButtonBasicInfo" << 14001u << "-" << int(SaveUntouched) << ""
+                                     << "" << 14005u << "";
+        row("date: cut to its clock") << "pushButtonDatetime" << 14006u
+                                      << "<timeConfig><sysTime></sysTime></timeConfig>" << int(SaveUntouched) << ""
+                                      << "" << 14007u << "";
+        row("date: summertimeSupported is no rule")
+            << "pushButtonDatetime" << 14006u << timeSupported << int(SaveUntouched) << ""
+            << "" << 14007u << noSummer;
+        row("date: minimised and restored") << "pushButtonDatetime" << 14006u << kTime << int(MinimiseRestore) << ""
+                                            << "" << 14007u << kTime;
+        row("date: daylight-saving Cancel") << "pushButtonDatetime" << 14006u << kTime << int(SummerCancel) << ""
+                                            << "" << 14007u << kTime;
+        row("date: sync every 999999999 hours")
+            << "pushButtonDatetime" << 14006u << kTime << int(TypeInto) << "m_lineIPCTiming"
+            << "999999999" << 14007u << "";
+        row("network: garbage without TCPIP")
+            << "pushButtonInternet" << 13001u << "<x>1</x>" << int(SaveUntouched) << ""
+            << "" << 13003u << "";
+        for (const char *typed : {"999.1.1.1", "", "1.2.3"})
+            row(qPrintable(QStringLiteral("network: address \"%1\"").arg(typed)))
+                << "pushButtonInternet" << 13001u << kNetwork << int(TypeInto) << "m_lineEditIPAddress" << typed
+                << 13003u << "";
+        row("policy: empty body") << "pushButtonDisk" << 14102u << "" << int(SaveUntouched) << ""
+                                  << "" << 14103u << "";
+        row("policy: blanks as listed") << "pushButtonDisk" << 14102u
+                                        << "<StoragePolicy></StoragePolicy><noHDDPrompt> </noHDDPrompt>"
+                                        << int(SaveUntouched) << ""
+                                        << "" << 14103u
+                                        << "<StoragePolicy></StoragePolicy><noHDDPrompt> </noHDDPrompt>";
+        row("schedule: saved on 02, copies cleared")
+            << "pushButtonPlan" << 14104u
+            << "<RecordMode>4</RecordMode><ChannelDetail><ID>1</ID><Schedule>" + kSchedule
+                   + "</Schedule></ChannelDetail><ChannelDetail><ID>2</ID><Schedule>" + kSchedule
+                   + "</Schedule></ChannelDetail>"
+            << int(ScheduleCopy) << ""
+            << "" << 14105u
+            << "<ChannelNum>1</ChannelNum><ChannelDetail><ID>2</ID><Schedule>" + QString(336, '0')
+                   + "</Schedule></ChannelDetail>";
+    }
+
+    void operatorRows()
+    {
+        QFETCH(QString, open);
+        QFETCH(unsigned, read);
+        QFETCH(QString, reply);
+        QFETCH(int, act);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(unsigned, save);
+        QFETCH(QString, expected);
+        ConfigReadRound::setTimeoutMs(1500);
+        if (reply == QLatin1String("-"))
+            m_nvr->setCommandSilent(read, true);
+        else if (read == 14013 || read == 14203)
+            m_nvr->setReplyRewrite(
+                read, [read, reply](const QString &) { return SimDevice::envelope(read, 0, reply, 0).toUtf8(); });
+        else
+            m_nvr->setStoredBody(read, reply);
+        const bool page = open.startsWith(QLatin1String("pushButton"));
+        if (page) {
+            auto *window = new CNVRConfigSetting;
+            m_open.reset(window);
+            window->setDevInfo(m_record);
+            if (open == QLatin1String("pushButtonPlan") || open == QLatin1String("pushButtonDisk"))
+                find<QPushButton>("pushButtonStorage")->click();
+            find<QPushButton>(qPrintable(open))->click();
+            static_cast<QDialog *>(m_open.get())->setModal(false);
+            m_open->show();
+        } else {
+            QVERIFY(this->open(open, read));
+        }
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(read) > 0; }) && flush() && flush());
+        const bool typing = act == TypeInto;
+        // A failed read is said: at once, or once the round gave up waiting.
+        if (expected.isEmpty() && !typing)
+            QVERIFY(waitFor([] { return toastTexts().contains(SharedTexts::configFailedText()); }));
+        closeToasts();
+        m_nvr->clearRequests();
+        this->act(Act(act), field, typed);
+        QVERIFY(flush());
+        if (expected.isEmpty()) {
+            QCOMPARE(m_nvr->requestCount(save), 0);
+            // What was typed stays, and what is wrong with it is said.
+            if (typing) {
+                QCOMPARE(find<QLineEdit>(qPrintable(field))->text(), typed);
+                QVERIFY(toastTexts().contains(SharedTexts::invalidFormatText()));
+            }
+            ConfigReadRound::setTimeoutMs(6000);
+            return;
+        }
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(save) == 1; }));
+        Leaves sent = leaves(NvrWindowTest::lastBody(*m_nvr, save));
+        Leaves wanted = leaves(expected);
+        if (save == 14007) {
+            sent.remove(QStringLiteral("sysTime"));
+            wanted.remove(QStringLiteral("sysTime"));
+            // No rule read, none sent.
+            QCOMPARE(NvrWindowTest::lastBody(*m_nvr, save).contains(QLatin1String("<summertime>")),
+                     expected.contains(QLatin1String("<summertime>")));
+        }
+        QCOMPARE(sent, wanted);
+        ConfigReadRound::setTimeoutMs(6000);
+    }
+
     void nothingCut_data()
     {
         QTest::addColumn<QString>("language");
@@ -533,16 +846,26 @@ private slots:
         const NvrBodies::Schedules plans = NvrBodies::readSchedules(reply("<RecordMode>2</RecordMode>" + detail), 8);
         QCOMPARE(NvrBodies::scheduleBody({{7, plans.byChannel.value(7)}}), "<ChannelNum>1</ChannelNum>" + detail);
 
-        // The reported text while the widget shows what it showed; the
-        // operator's once it differs, or when the NVR reported nothing.
+        // The reported text while the operator did not act on the control;
+        // the control's once he did, or when the NVR reported nothing.
         const QString key = QStringLiteral("timeFormat");
-        NvrBodies::ReportedValues reported;
-        reported.reset({{key, QStringLiteral("2")}});
-        reported.shown(key, -1);
-        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("2"));
-        QCOMPARE(reported.send(key, 1, QStringLiteral("1")), QStringLiteral("1"));
+        QComboBox format;
+        format.addItems({QStringLiteral("24-hour"), QStringLiteral("12-hour")});
+        OperatorEdits reported;
+        reported.watch(key, &format);
+        {
+            const OperatorEdits::Filling filling(reported);
+            reported.setReported({{key, QStringLiteral("2")}});
+            format.setCurrentIndex(-1);
+        }
+        QCOMPARE(reported.send(key, QString::number(format.currentIndex())), QStringLiteral("2"));
+        format.setCurrentIndex(1);
+        QCOMPARE(reported.send(key, QString::number(format.currentIndex())), QStringLiteral("2"));
+        emit format.activated(1);
+        QCOMPARE(reported.send(key, QString::number(format.currentIndex())), QStringLiteral("1"));
+        reported.clearReported();
         reported.reset();
-        QCOMPARE(reported.send(key, -1, QStringLiteral("-1")), QStringLiteral("-1"));
+        QCOMPARE(reported.send(key, QStringLiteral("-1")), QStringLiteral("-1"));
     }
 };
 

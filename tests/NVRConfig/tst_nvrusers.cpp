@@ -17,6 +17,7 @@
 #include "DeviceRoundTrip.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
@@ -451,8 +452,9 @@ private slots:
         onModal<CNVRAuthSetting>([&local](CNVRAuthSetting *d) {
             for (const char *box : {"m_ChkBoxSystemSetting", "m_ChkBoxLocalPlayBack", "m_ChkBoxLocalPreview"})
                 local << d->findChild<QCheckBox *>(QLatin1String(box))->isChecked();
-            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxSystemSetting"))->setChecked(true);
-            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxRemoteUpgrade"))->setChecked(false);
+            // Clicked as the operator does: ticked, and unticked.
+            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxSystemSetting"))->click();
+            d->findChild<QCheckBox *>(QStringLiteral("m_ChkBoxRemoteUpgrade"))->click();
             d->findChild<QPushButton *>(QStringLiteral("m_OKBtn"))->click();
         });
         QTest::mouseClick(rowButton(QStringLiteral("off"), "pushButtonAuth"), Qt::LeftButton);
@@ -480,8 +482,13 @@ private slots:
         QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
         m_nvrs[Other]->setReplyRewrite(
             14013, [](const QString &) { return SimDevice::envelope(14013, 0, QString(), 0).toUtf8(); }, 1);
+        // A list without accounts (every NVR has its admin) is a failed read:
+        // said, and the table keeps what the NVR listed before.
+        closeToasts();
         m_dlg->getUsers();
-        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
+        QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
+        QVERIFY(!m_dlg->isListRead());
     }
 
     void revealPassword()

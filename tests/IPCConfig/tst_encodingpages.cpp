@@ -98,7 +98,12 @@ class TestEncodingPages : public QObject
         QWidget *page = select(10002);
         auto *fps = child<QComboBox>(page, "comboBox_main_framerate");
         fps->clear();
-        return DevicePagesTest::waitFor([&] { return m_cam->requestCount(10002) > gets && fps->count() > 0; })
+        // Filled is not yet read: a Save before the round's last read answered is refused.
+        auto *round = qobject_cast<RemoteCfg_Widget *>(page);
+        return DevicePagesTest::waitFor([&] {
+            return m_cam->requestCount(10002) > gets && fps->count() > 0 && round
+                   && round->readState() == RemoteCfg_Widget::ReadState::Done;
+        })
                    ? page
                    : nullptr;
     }

@@ -208,6 +208,11 @@ void TestPlayback::downloadSplitAcrossReads()
     opt.startSequence = -3;
     // Reads end anywhere: inside headers, envelopes and binary tails.
     dev->setSplitWrites(997, 0);
+    // Room for a slow reassembly on a loaded or instrumented build: a frame
+    // whose bytes stop coming is given up after most of the reply timeout.
+    SdkTimings timings = fastTimings();
+    timings.replyTimeoutMs = 5000;
+    KelvoSDKHelper::instance()->session(key)->setTimings(timings);
     RecordStreamRequest req;
     req.channel = 1;
     req.download = 1;

@@ -488,8 +488,8 @@ private slots:
             FFmpegRecordPlan plan;
             plan.setFileLength(60);
             plan.setParams(m_server.url("/cam"), disk.path());
-            QSignalSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
-            QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            Spy errors(&plan, &FFmpegRecordPlan::recordError);
             plan.start();
             if (whileRecording) {
                 QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 10000);
@@ -499,7 +499,7 @@ private slots:
                 QVERIFY(disk.fill());
             }
             QVERIFY(plan.wait(30000));
-            QCOMPARE(errors.count(), 1);
+            QTRY_COMPARE(errors.count(), 1);
             QCOMPARE(errors.first().at(1).toInt(), int(player::ErrWriteFailed));
         }
         QVERIFY(!before.isEmpty());
@@ -616,10 +616,10 @@ private slots:
         FFmpegRecordPlan plan;
         plan.setStorageRoot(root);
         plan.setParams(m_server.url("/cam"), root + "/" + folder);
-        QSignalSpy errors(&plan, &FFmpegRecordPlan::recordError);
+        Spy errors(&plan, &FFmpegRecordPlan::recordError);
         plan.start();
         QVERIFY(plan.wait(20000));
-        QCOMPARE(errors.count(), 1);
+        QTRY_COMPARE(errors.count(), 1);
         QCOMPARE(errors.first().at(1).toInt(), int(player::ErrWriteFailed));
         QCOMPARE(FFmpegRecordPlan::repairRecordings(root), 0);
         QCOMPARE(fileTree(outside), before);

@@ -117,7 +117,7 @@ void DetectionPage::readAgain()
     if (m_track)
         m_track->setEnabled(false);
     // The page owns the timer: a page gone before it fires sends nothing.
-    QTimer::singleShot(TrackQueryDelayMs, this, [this, ch]() { requestOptional(m_description.trackGet, ch); });
+    laterInThisRound(TrackQueryDelayMs, [this, ch]() { requestOptional(m_description.trackGet, ch); });
 }
 
 void DetectionPage::setTrackRowShown(bool shown)

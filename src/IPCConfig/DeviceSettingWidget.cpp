@@ -111,7 +111,7 @@ void DeviceSettingWidget::updateDevice(FUN_DEV_INFO *dev)
     // Without the camera's language list the page offers the two it knows.
     requestOptional(CmdGetLanguages);
     expectReads({CmdGetSettings});
-    QTimer::singleShot(SecondRequestMs, this, [this] { request(CmdGetSettings); });
+    laterInThisRound(SecondRequestMs, [this] { request(CmdGetSettings); });
 }
 
 bool DeviceSettingWidget::replyComplete(int cmd, const QString &xml) const

@@ -67,7 +67,7 @@ MD_AudioCode_Widget::~MD_AudioCode_Widget()
 
 void MD_AudioCode_Widget::refreshLater(int msec)
 {
-    QTimer::singleShot(msec, this, [this]() { request(CmdGetAudio); });
+    laterInThisRound(msec, [this]() { request(CmdGetAudio); });
 }
 
 QMultiMap<QString, QString> MD_AudioCode_Widget::parseCapList(const QString &list)

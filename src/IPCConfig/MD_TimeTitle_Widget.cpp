@@ -111,10 +111,10 @@ void MD_TimeTitle_Widget::requestOsd()
 {
     const uint8_t ch = getChannel();
     request(CmdGetOsd, QString(), ch);
-    QTimer::singleShot(50, this, [this, ch]() { requestOptional(CmdGetOsdDefaults, ch); });
+    laterInThisRound(50, [this, ch]() { requestOptional(CmdGetOsdDefaults, ch); });
     // The page works without the frame switch: it is saved only where the
     // camera answered its read.
-    QTimer::singleShot(80, this, [this, ch]() { requestOptional(CmdGetFrame, ch); });
+    laterInThisRound(80, [this, ch]() { requestOptional(CmdGetFrame, ch); });
 }
 
 void MD_TimeTitle_Widget::updateDevice(FUN_DEV_INFO *dev)

@@ -120,6 +120,15 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
     return sent;
 }
 
+void RemoteCfg_Widget::laterInThisRound(int ms, std::function<void()> send)
+{
+    const quint64 round = m_round->generation();
+    QTimer::singleShot(ms, this, [this, round, send = std::move(send)] {
+        if (m_round->generation() == round)
+            send();
+    });
+}
+
 bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
 {
     if (m_conversation)

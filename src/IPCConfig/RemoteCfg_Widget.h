@@ -37,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -152,6 +153,11 @@ protected:
     // Reads the page sends later in this round (after a delay): the round is
     // not done before they came.
     void expectReads(const QList<unsigned int> &cmds, uint8_t channel = 0);
+    // Runs send after ms, unless a new round began meanwhile: a read planned
+    // for an earlier round (the page selected twice in a row, another
+    // channel) would otherwise answer the new round's expected read, and the
+    // new round's own read would reopen it after it looked done.
+    void laterInThisRound(int ms, std::function<void()> send);
     // Whether an optional read of the current round answered.
     bool optionalAnswered(unsigned int cmd) const { return m_round->optionalOk(cmd); }
     // Whether a successful reply to a read brings what the page needs (its

@@ -114,7 +114,7 @@ void VideoEncodeWidget::requestCaps()
     expectReads({CmdGetCaps, CmdGetEncode}, ch);
     request(CmdGetCaps, QString(), ch);
     // The page owns the timer: a page gone before it fires asks nothing.
-    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { request(CmdGetEncode, QString(), ch); });
+    laterInThisRound(SecondGetDelayMs, [this, ch]() { request(CmdGetEncode, QString(), ch); });
 }
 
 void VideoEncodeWidget::updateDevice(FUN_DEV_INFO *dev)

@@ -94,7 +94,7 @@ void VideoImageSetting::requestSettings()
     const uint8_t ch = getChannel();
     request(CmdGetImage, QString(), ch);
     // Without the camera's defaults "Default" takes fixed values.
-    QTimer::singleShot(SecondGetDelayMs, this, [this, ch]() { requestOptional(CmdGetDefaults, ch); });
+    laterInThisRound(SecondGetDelayMs, [this, ch]() { requestOptional(CmdGetDefaults, ch); });
 }
 
 void VideoImageSetting::updateDevice(FUN_DEV_INFO *dev)

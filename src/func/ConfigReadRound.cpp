@@ -49,6 +49,7 @@ void ConfigReadRound::begin()
         m_conversation->forgetTags(m_requester, earlier);
     }
     m_state = State::Idle;
+    ++m_generation;
     m_roundStart = g_lastTag;
     m_sent.clear();
     m_pending.clear();

@@ -94,6 +94,9 @@ public:
     // Required reads of this round not answered yet.
     int pending() const { return m_pending.size(); }
     int channel() const { return m_channel; }
+    // Counts begin(): a read a page sends later (after a delay) belongs to
+    // the round it was planned in, and is dropped once another began.
+    quint64 generation() const { return m_generation; }
     QString failure() const { return m_failure; }
 
     // How long a read may go unanswered (6 s; tests shorten it).
@@ -118,7 +121,8 @@ private:
     QObject *m_requester = nullptr;
     QPointer<ConfigConversation> m_conversation;
     State m_state = State::Idle;
-    quint64 m_roundStart = 0;                // tags of this round are above it
+    quint64 m_roundStart = 0; // tags of this round are above it
+    quint64 m_generation = 0;
     QHash<quint64, Sent> m_sent;             // this round's requests by tag
     QList<QPair<unsigned, int>> m_pending;   // required (reply command, channel) not answered yet
     QList<QPair<unsigned, int>> m_announced; // expect()ed and not sent yet

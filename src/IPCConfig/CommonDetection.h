@@ -48,6 +48,7 @@ protected:
 
 private:
     void fillVoiceList();
+    void keepTextsWhole();
 
     Ui::CommonDetection *ui;
     int m_mode = 0;

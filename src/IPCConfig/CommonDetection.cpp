@@ -55,14 +55,14 @@ CommonDetection::CommonDetection(QWidget *parent)
         ui->comboBoxPlay->setItemData(i, QString::number(i < MusicFiles ? i + 1 : 0));
     ui->labelChannelsTitle->hide();
     ui->comboBoxChannel->hide();
-    keepTextsWhole();
+    keepTextsWhole(true);
 }
 
 // The texts of a row never give way to its length: the form's own minimum
 // widths (which line the rows up) only ever grow to what a text needs, so a
 // room too narrow for a long translation ("Звуковая тревога") scrolls the
 // page instead of cutting the text.
-void CommonDetection::keepTextsWhole()
+void CommonDetection::keepTextsWhole(bool freshTexts)
 {
     QList<QWidget *> widgets;
     for (QLabel *w : findChildren<QLabel *>())
@@ -74,7 +74,10 @@ void CommonDetection::keepTextsWhole()
     for (QWidget *w : qAsConst(widgets)) {
         if (!w->property(kDesignWidth).isValid())
             w->setProperty(kDesignWidth, w->minimumWidth());
-        w->setMinimumWidth(std::max(w->property(kDesignWidth).toInt(), w->sizeHint().width()));
+        // Texts not fresh from the form may have been elided since: a width
+        // only grows then.
+        const int floor = freshTexts ? w->property(kDesignWidth).toInt() : w->minimumWidth();
+        w->setMinimumWidth(std::max(floor, w->sizeHint().width()));
     }
 }
 
@@ -166,7 +169,8 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     const QString music = params.bodyValues.value(QStringLiteral("autoPlayFile")).trimmed();
     bool numeric = false;
     const int file = music.toInt(&numeric);
-    OperatorEdits::selectOrAdd(ui->comboBoxPlay, numeric ? QString::number(file) : music);
+    // None reported: not playing.
+    OperatorEdits::selectOrAdd(ui->comboBoxPlay, numeric || music.isEmpty() ? QString::number(file) : music);
     ui->spinBoxPlay->setValue(intOf(params.bodyValues, "autoPlayCount"));
 
     ui->labelChannelsTitle->setVisible(params.supportChannel);
@@ -233,9 +237,19 @@ QString CommonDetection::checkSourceXml() const
     return IpcBody::checkSourceFragment(v);
 }
 
+void CommonDetection::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Measured again once styled: the style sheet gives the texts their
+    // font and the boxes their padding only now.
+    keepTextsWhole(false);
+}
+
 void CommonDetection::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        keepTextsWhole(false);
     if (event->type() != QEvent::LanguageChange)
         return;
     // Retranslating rebuilds the list items from the form: keep the choices.
@@ -251,5 +265,5 @@ void CommonDetection::changeEvent(QEvent *event)
         ui->comboBoxVoice->setItemText(i, sounds.at(i).first);
     ui->comboBoxVoice->setCurrentIndex(voice);
     ui->comboBoxTime->setCurrentText(duration);
-    keepTextsWhole();
+    keepTextsWhole(true);
 }

@@ -118,7 +118,8 @@ void MD_AudioCode_Widget::showVolume(bool mic, const QString &reported)
         combo->removeItem(combo->count() - 1);
     bool numeric = false;
     const int step = reported.toInt(&numeric);
-    OperatorEdits::selectOrAdd(combo, numeric ? QString::number(step) : reported);
+    // None reported: muted, as the list has always shown it.
+    OperatorEdits::selectOrAdd(combo, numeric || reported.isEmpty() ? QString::number(step) : reported);
 }
 
 void MD_AudioCode_Widget::applyDecodeDefault(const QString &list)

@@ -3,13 +3,21 @@
 
 #include "CommonHelperWidgets.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDebug>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int DurationBoxWidth = 72;
+// The soothing music files the list names, in list order; "Not Playing" is 0.
+constexpr int MusicFiles = 5;
+const char *const kDesignWidth = "designMinimumWidth";
 
 int intOf(const QHash<QString, QString> &values, const char *key)
 {
@@ -43,8 +51,34 @@ CommonDetection::CommonDetection(QWidget *parent)
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ui->comboBoxTime->setMinimumWidth(DurationBoxWidth);
     fillVoiceList();
+    for (int i = 0; i < ui->comboBoxPlay->count(); ++i)
+        ui->comboBoxPlay->setItemData(i, QString::number(i < MusicFiles ? i + 1 : 0));
     ui->labelChannelsTitle->hide();
     ui->comboBoxChannel->hide();
+    keepTextsWhole(true);
+}
+
+// The texts of a row never give way to its length: the form's own minimum
+// widths (which line the rows up) only ever grow to what a text needs, so a
+// room too narrow for a long translation ("Звуковая тревога") scrolls the
+// page instead of cutting the text.
+void CommonDetection::keepTextsWhole(bool freshTexts)
+{
+    QList<QWidget *> widgets;
+    for (QLabel *w : findChildren<QLabel *>())
+        widgets << w;
+    for (QAbstractButton *w : findChildren<QAbstractButton *>())
+        widgets << w;
+    for (QComboBox *w : findChildren<QComboBox *>())
+        widgets << w;
+    for (QWidget *w : qAsConst(widgets)) {
+        if (!w->property(kDesignWidth).isValid())
+            w->setProperty(kDesignWidth, w->minimumWidth());
+        // Texts not fresh from the form may have been elided since: a width
+        // only grows then.
+        const int floor = freshTexts ? w->property(kDesignWidth).toInt() : w->minimumWidth();
+        w->setMinimumWidth(std::max(floor, w->sizeHint().width()));
+    }
 }
 
 CommonDetection::~CommonDetection()
@@ -128,9 +162,15 @@ void CommonDetection::setUi(const RemoteCfg_Widget::ipcCfgParams &params)
     ui->label->setVisible(params.hasWhiteLight || params.hasVoiceAlarm);
 
     ui->checkBoxSource->setChecked(intOf(params.bodyValues, "checkSource") > 0);
-    const int music = DeviceValue::add(intOf(params.bodyValues, "autoPlayFile"), -1);
-    // Past the list (a file this client does not know) leaves no current item.
-    ui->comboBoxPlay->setCurrentIndex(music < 0 ? ui->comboBoxPlay->count() - 1 : music);
+    // A file the list lacks (one this client does not know, -1) is an entry
+    // of its own, shown as the camera's text.
+    while (ui->comboBoxPlay->count() > MusicFiles + 1)
+        ui->comboBoxPlay->removeItem(ui->comboBoxPlay->count() - 1);
+    const QString music = params.bodyValues.value(QStringLiteral("autoPlayFile")).trimmed();
+    bool numeric = false;
+    const int file = music.toInt(&numeric);
+    // None reported: not playing.
+    OperatorEdits::selectOrAdd(ui->comboBoxPlay, numeric || music.isEmpty() ? QString::number(file) : music);
     ui->spinBoxPlay->setValue(intOf(params.bodyValues, "autoPlayCount"));
 
     ui->labelChannelsTitle->setVisible(params.supportChannel);
@@ -190,17 +230,26 @@ QString CommonDetection::voiceAlarmXml() const
 QString CommonDetection::checkSourceXml() const
 {
     IpcBody::Values v = m_own;
-    const int next = ui->comboBoxPlay->currentIndex() + 1;
     m_shownOwn.take(v, QStringLiteral("checkSource"), flag(ui->checkBoxSource->isChecked()));
-    m_shownOwn.take(v, QStringLiteral("autoPlayFile"),
-                    QString::number(next > 0 && next < ui->comboBoxPlay->count() ? next : 0));
+    const QVariant music = ui->comboBoxPlay->currentData();
+    m_shownOwn.take(v, QStringLiteral("autoPlayFile"), music.isValid() ? music.toString() : QStringLiteral("0"));
     m_shownOwn.take(v, QStringLiteral("autoPlayCount"), QString::number(ui->spinBoxPlay->value()));
     return IpcBody::checkSourceFragment(v);
+}
+
+void CommonDetection::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Measured again once styled: the style sheet gives the texts their
+    // font and the boxes their padding only now.
+    keepTextsWhole(false);
 }
 
 void CommonDetection::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        keepTextsWhole(false);
     if (event->type() != QEvent::LanguageChange)
         return;
     // Retranslating rebuilds the list items from the form: keep the choices.
@@ -216,4 +265,5 @@ void CommonDetection::changeEvent(QEvent *event)
         ui->comboBoxVoice->setItemText(i, sounds.at(i).first);
     ui->comboBoxVoice->setCurrentIndex(voice);
     ui->comboBoxTime->setCurrentText(duration);
+    keepTextsWhole(true);
 }

@@ -45,9 +45,12 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fillVoiceList();
+    // freshTexts: every text as the form or a translation just set it.
+    void keepTextsWhole(bool freshTexts);
 
     Ui::CommonDetection *ui;
     int m_mode = 0;

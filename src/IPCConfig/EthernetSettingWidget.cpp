@@ -2,6 +2,7 @@
 #include "ui_EthernetSettingWidget.h"
 
 #include "CommonHelper.h"
+#include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
@@ -11,6 +12,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -261,14 +263,23 @@ void EthernetSettingWidget::followMove(bool silent)
 {
     m_pendingActive = false;
     m_moveWindow->stop();
-    updateDeviceInfoAfterIpChange();
-    // The window's own toast covers an answered change; it reads the same
-    // answer after this page, so the window closes once that has run. Where
-    // the camera went is said before: the window and its page simply vanish.
+    // The window's own toast covers an answered change.
     if (silent)
         MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
-    MsgTipInfoDlg::showTip(movedText(m_pendingNewIp), MovedTipMs);
-    QTimer::singleShot(0, this, [this] { emit closeWindowRequested(); });
+    // Where the camera went is said while the window still shows; once the
+    // operator has read it the record follows the camera and the window,
+    // whose record that was, closes. Not from within the reply or the broken
+    // connection that brought the news: the message waits in a loop of its
+    // own.
+    const QString text = movedText(m_pendingNewIp);
+    QPointer<EthernetSettingWidget> self(this);
+    QTimer::singleShot(0, this, [self, text] {
+        CustomDialog::showMessage(text, false, true, 1);
+        if (!self)
+            return;
+        self->updateDeviceInfoAfterIpChange();
+        emit self->closeWindowRequested();
+    });
 }
 
 void EthernetSettingWidget::updateDeviceInfoAfterIpChange()

@@ -8,8 +8,8 @@
 // When the address changes, the client's record follows the camera only once
 // the camera has moved: its Cmd::SetNetwork answer with result 0, or, without
 // answer, its old connection breaking soon after the request. A refusal moves
-// nothing. The page then says where the camera went and closes the window,
-// whose record is about to go.
+// nothing. The page then says where the camera went and, once the operator
+// has read it, moves the record and closes the window.
 //
 // An untouched Save sends the camera's settings back as they came, without
 // the checks (they are the camera's own); a changed one is checked whole.
@@ -47,7 +47,7 @@ public:
     static QString ipAvailableText();
     static QString ipInUseText();
     static QString subnetMismatchText();
-    // Said before the window closes after the camera moved.
+    // Said (and confirmed) before the window closes after the camera moved.
     static QString movedText(const QString &ip);
 
     // Test seams: how long after a Cmd::SetNetwork a broken connection still

@@ -57,6 +57,10 @@ MD_AudioCode_Widget::MD_AudioCode_Widget(QWidget *parent)
     connect(ui->spinBox_mic, QOverload<int>::of(&QSpinBox::valueChanged), ui->slider_mic, &QSlider::setValue);
     connect(ui->slider_speaker, &QSlider::valueChanged, ui->spinBox_speaker, &QSpinBox::setValue);
     connect(ui->spinBox_speaker, QOverload<int>::of(&QSpinBox::valueChanged), ui->slider_speaker, &QSlider::setValue);
+    for (QComboBox *steps : {ui->comboBoxMIC, ui->comboBoxSpeaker}) {
+        for (int i = 0; i < VolumeSteps; ++i)
+            steps->setItemData(i, QString::number(i));
+    }
     CommonHelper::elideChildTexts(this);
 }
 
@@ -90,17 +94,32 @@ void MD_AudioCode_Widget::applyVolume(bool mic, int volume, bool fromReply)
         (mic ? ui->slider_mic : ui->slider_speaker)->setValue(volume);
         return;
     }
-    QComboBox *combo = mic ? ui->comboBoxMIC : ui->comboBoxSpeaker;
     if (fromReply) {
-        if (volume >= 0 && volume < VolumeSteps)
-            combo->setCurrentIndex(volume);
-        else
-            qWarning() << "volume invailed" << volume;
+        showVolume(mic, QString::number(volume));
         return;
     }
-    const int i = combo->findText(QString::number(volume));
+    QComboBox *combo = mic ? ui->comboBoxMIC : ui->comboBoxSpeaker;
+    const int i = combo->findData(QString::number(volume));
     if (i >= 0)
         combo->setCurrentIndex(i);
+}
+
+void MD_AudioCode_Widget::showVolume(bool mic, const QString &reported)
+{
+    if (!volumeAsList) {
+        (mic ? ui->slider_mic : ui->slider_speaker)->setValue(reported.toInt());
+        return;
+    }
+    // A step the list lacks is an entry of its own, shown as the camera's
+    // text: the operator picking "Mute" or a listed step is then always a
+    // change.
+    QComboBox *combo = mic ? ui->comboBoxMIC : ui->comboBoxSpeaker;
+    while (combo->count() > VolumeSteps)
+        combo->removeItem(combo->count() - 1);
+    bool numeric = false;
+    const int step = reported.toInt(&numeric);
+    // None reported: muted, as the list has always shown it.
+    OperatorEdits::selectOrAdd(combo, numeric || reported.isEmpty() ? QString::number(step) : reported);
 }
 
 void MD_AudioCode_Widget::applyDecodeDefault(const QString &list)
@@ -205,14 +224,14 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
     encodeRateText = encode.value(QStringLiteral("samplingRate")).trimmed();
     showText(ui->comboBoxType, encodeFormatText);
     showText(ui->comboBoxRate, encodeRateText);
-    applyVolume(true, encode.value(QStringLiteral("volume")).trimmed().toInt(), true);
+    showVolume(true, encode.value(QStringLiteral("volume")).trimmed());
     decodeFormatText = decode.value(QStringLiteral("decodeFormat")).trimmed();
     decodeRateText = decode.value(QStringLiteral("samplingRate")).trimmed();
     showText(ui->comboBoxDecodeType, decodeFormatText);
     showText(ui->comboBoxDecodeRate, decodeRateText);
     bitWidthText = decode.value(QStringLiteral("bitWidth"));
     soundModeText = decode.value(QStringLiteral("soundmode"));
-    applyVolume(false, decode.value(QStringLiteral("volume")).trimmed().toInt(), true);
+    showVolume(false, decode.value(QStringLiteral("volume")).trimmed());
 
     const IpcBody::Element reply = IpcBody::read(xml);
     const IpcBody::Element *encodePart = reply.find(QStringLiteral("audioEncode"));
@@ -223,9 +242,11 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
     m_shown.filled(QStringLiteral("encode.encodeFormat"), ui->comboBoxType);
     m_shown.filled(QStringLiteral("encode.samplingRate"), ui->comboBoxRate);
     m_shown.filled(QStringLiteral("encode.volume"), volumeControl(true));
+    m_shown.filled(QStringLiteral("encode.volume"), ui->slider_mic);
     m_shown.filled(QStringLiteral("decode.decodeFormat"), ui->comboBoxDecodeType);
     m_shown.filled(QStringLiteral("decode.samplingRate"), ui->comboBoxDecodeRate);
     m_shown.filled(QStringLiteral("decode.volume"), volumeControl(false));
+    m_shown.filled(QStringLiteral("decode.volume"), ui->spinBox_speaker);
 }
 
 QWidget *MD_AudioCode_Widget::volumeControl(bool mic) const
@@ -238,7 +259,7 @@ QWidget *MD_AudioCode_Widget::volumeControl(bool mic) const
 QString MD_AudioCode_Widget::volumeValue(bool mic) const
 {
     if (volumeAsList)
-        return QString::number((mic ? ui->comboBoxMIC : ui->comboBoxSpeaker)->currentIndex());
+        return (mic ? ui->comboBoxMIC : ui->comboBoxSpeaker)->currentData().toString();
     return QString::number(mic ? ui->spinBox_mic->value() : ui->slider_speaker->value());
 }
 

@@ -48,6 +48,8 @@ protected:
 
 private:
     void applyVolume(bool mic, int volume, bool fromReply);
+    // The volume a reply brought.
+    void showVolume(bool mic, const QString &reported);
     QWidget *volumeControl(bool mic) const;
     QString volumeValue(bool mic) const;
 

@@ -24,6 +24,9 @@ constexpr unsigned int CmdGetFrame = Cmd::GetOsdFrame;
 constexpr unsigned int CmdSetFrame = Cmd::SetOsdFrame;
 constexpr int DefaultUnit = 100;
 constexpr int CustomCount = 4;
+// The date list: its forms, then "Do not display".
+constexpr int DateFormats = 3;
+constexpr int NoDate = DateFormats;
 constexpr int PreviewStream = 1;
 const char *const kMoved = "moved";
 
@@ -62,6 +65,8 @@ MD_TimeTitle_Widget::MD_TimeTitle_Widget(QWidget *parent)
                ui->lineEditChannelName};
     m_defaultPositions = {QPoint(20, 20), QPoint(80, 20), QPoint(20, 80), QPoint(80, 80)};
     ui->comboBoxDateFormat->setEditable(false);
+    for (int i = 0; i < DateFormats; ++i)
+        ui->comboBoxDateFormat->setItemData(i, ui->comboBoxDateFormat->itemText(i));
     for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
         label->setFont(labelFont());
     for (QLabel *label : QList<QLabel *>{ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo, ui->labelCustomThree,
@@ -315,7 +320,8 @@ void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
 
 QString MD_TimeTitle_Widget::buildDateTimeFormat() const
 {
-    QString date = ui->comboBoxDateFormat->currentIndex() == 3 ? QString() : ui->comboBoxDateFormat->currentText();
+    QString date =
+        ui->comboBoxDateFormat->currentIndex() == NoDate ? QString() : ui->comboBoxDateFormat->currentData().toString();
     date.replace(QLatin1Char('Y'), QLatin1Char('y')).replace(QLatin1Char('D'), QLatin1Char('d'));
     const bool twelve = ui->checkBoxHour->isChecked();
     const QString time = twelve ? QStringLiteral("hh:mm:ss") : QStringLiteral("HH:mm:ss");
@@ -362,13 +368,15 @@ void MD_TimeTitle_Widget::applyDateTimeFormat(const QString &pattern, bool show)
     ui->comboBoxWeek->setCurrentIndex(place(weekIndex));
     ui->checkBoxHour->setChecked(pattern.contains(QLatin1String("hh")));
     datePiece.replace(QLatin1Char('y'), QLatin1Char('Y')).replace(QLatin1Char('d'), QLatin1Char('D'));
-    if (!datePiece.isEmpty()) {
-        const int i = ui->comboBoxDateFormat->findText(datePiece);
-        if (i >= 0)
-            ui->comboBoxDateFormat->setCurrentIndex(i);
-    } else {
-        ui->comboBoxDateFormat->setCurrentIndex(3);
-    }
+    // A date form the list lacks ("YYYY-MM-DD") is an entry of its own:
+    // picking a listed one is then always a change, and it goes back as it
+    // came while the operator leaves it.
+    while (ui->comboBoxDateFormat->count() > DateFormats + 1)
+        ui->comboBoxDateFormat->removeItem(ui->comboBoxDateFormat->count() - 1);
+    if (!datePiece.isEmpty())
+        OperatorEdits::selectOrAdd(ui->comboBoxDateFormat, datePiece);
+    else
+        ui->comboBoxDateFormat->setCurrentIndex(NoDate);
     if (show)
         ui->labelMoveTime->setText(formatCurrentDateTime(pattern));
 }

@@ -55,6 +55,7 @@ VideoImageSetting::VideoImageSetting(QWidget *parent)
     for (const auto &pair : pairs) {
         connect(pair.first, &QSlider::valueChanged, pair.second, &QSpinBox::setValue);
         connect(pair.second, QOverload<int>::of(&QSpinBox::valueChanged), pair.first, &QSlider::setValue);
+        m_boxBeside.insert(pair.first, pair.second);
     }
     ui->stackedWidget->setCurrentIndex(5);
     ui->listView->setModel(m_sectionModel);
@@ -256,8 +257,13 @@ QList<VideoImageSetting::Control> VideoImageSetting::controlsOf(int position) co
 void VideoImageSetting::rememberShown(int position)
 {
     m_shown[position].reset();
-    for (const Control &c : controlsOf(position))
+    for (const Control &c : controlsOf(position)) {
         m_shown[position].filled(QLatin1String(c.element), c.control);
+        // A value typed beside the slider is the operator's as well; a value
+        // beyond the slider's range goes back as reported until then.
+        if (QWidget *box = m_boxBeside.value(c.control))
+            m_shown[position].filled(QLatin1String(c.element), box);
+    }
 }
 
 QString VideoImageSetting::controlValue(const QWidget *control)

@@ -108,4 +108,6 @@ private:
     QVector<IpcBody::Values> m_received;
     QVector<bool> m_present;
     std::array<OperatorEdits, 6> m_shown; // one per image group
+    // The number box beside each slider: typing there moves the slider.
+    QHash<const QWidget *, QWidget *> m_boxBeside;
 };

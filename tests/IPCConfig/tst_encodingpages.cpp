@@ -427,7 +427,8 @@ private slots:
         QCOMPARE(save(page, 10009).bodyText, body);
     }
 
-    // Step volumes on BRELON devices; a value beyond the steps is ignored.
+    // Step volumes on BRELON devices; a value beyond the steps is an entry
+    // of its own, sent back untouched.
     void audioStepVolumes()
     {
         m_cam->setStoredValue(10008, QStringLiteral("volume"), QStringLiteral("3"));
@@ -439,7 +440,9 @@ private slots:
         QVERIFY(save(page, 10009).bodyText.contains(QStringLiteral("<volume>3</volume>")));
         m_cam->setStoredValue(10008, QStringLiteral("volume"), QStringLiteral("7"));
         page = audioPage();
-        QCOMPARE(mic->currentText(), QStringLiteral("3"));
+        QTRY_COMPARE_WITH_TIMEOUT(mic->currentText(), QStringLiteral("7"), 10000);
+        QCOMPARE(mic->count(), 7);
+        QVERIFY(save(page, 10009).bodyText.contains(QStringLiteral("<volume>7</volume>")));
     }
 
     // Formats and rates offered; Default puts the default entry's volume on.

@@ -174,11 +174,22 @@ private slots:
         MD_TimeTitle_Widget back;
         back.applyDateTimeFormat(pattern, true);
         QCOMPARE(back.buildDateTimeFormat(), pattern);
-        // A date piece no item spells keeps the combo; both parts before it.
-        back.applyDateTimeFormat(QStringLiteral("HH:mm:ss dddd yyyy-MM-dd"), false);
-        QCOMPARE(child<QComboBox>(&back, "comboBoxTime")->currentText(), QStringLiteral("Before Date"));
-        QCOMPARE(child<QComboBox>(&back, "comboBoxWeek")->currentText(), QStringLiteral("Before Date"));
-        QCOMPARE(child<QComboBox>(&back, "comboBoxDateFormat")->currentIndex(), date);
+        // A date piece no item spells is an entry of its own after the list
+        // (and its "Do not display"), built back as it came; both parts
+        // before it. Read again, it is the one such entry.
+        auto *dates = child<QComboBox>(&back, "comboBoxDateFormat");
+        for (int again = 0; again < 2; ++again) {
+            back.applyDateTimeFormat(QStringLiteral("HH:mm:ss dddd yyyy-MM-dd"), false);
+            QCOMPARE(child<QComboBox>(&back, "comboBoxTime")->currentText(), QStringLiteral("Before Date"));
+            QCOMPARE(child<QComboBox>(&back, "comboBoxWeek")->currentText(), QStringLiteral("Before Date"));
+            QCOMPARE(dates->count(), 5);
+            QCOMPARE(dates->currentIndex(), 4);
+            QCOMPARE(dates->currentText(), QStringLiteral("YYYY-MM-DD"));
+            QCOMPARE(back.buildDateTimeFormat(), QStringLiteral("HH:mm:ss dddd yyyy-MM-dd"));
+        }
+        back.applyDateTimeFormat(pattern, true);
+        QCOMPARE(dates->count(), 4);
+        QCOMPARE(dates->currentIndex(), date);
         // A unit of 0 is read as 100, nothing divides by it.
         back.parseXml(10004,
                       QStringLiteral("<PrivateProto><body><OSD><posUnit>0</posUnit></OSD></body></PrivateProto>"));

@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardItem>
 #include <QTabWidget>
 #include <QTranslator>
@@ -361,6 +362,7 @@ private slots:
         RemoteCfg_Widget::setReadTimeoutMs(6000);
         m_cam->setRefuseConnections(false);
         m_dev.capList = m_caps;
+        m_dev.sdkPlatform.clear();
         m_dev.channelIdx = RecordChannel;
         for (const Page &p : pages()) {
             for (unsigned cmd : p.reads + p.optional) {
@@ -543,39 +545,112 @@ private slots:
         compareWithSeed(sent, get);
     }
 
-    // A reported value the list lacks is an entry of its own; the operator
-    // picking a listed entry sends that entry, everything else as reported.
+    // A reported value the list lacks is an entry of its own, shown as the
+    // camera's number or text; the operator picking a listed entry (Home:
+    // the first) sends that entry, everything else as reported. A number
+    // typed beside a slider is the operator's too (a value beyond the
+    // slider went back untouched above).
     void chosenEntry_data()
     {
-        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("page"); // in pages()
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("element");
-        QTest::newRow("audio encode format") << "comboBoxType"
-                                             << "audio/audioEncode/encodeFormat";
-        QTest::newRow("audio decode format") << "comboBoxDecodeType"
-                                             << "audio/audioDecode/decodeFormat";
+        QTest::addColumn<QString>("shown"); // the reported value as shown
+        QTest::addColumn<QString>("typed"); // empty: Home in the list
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("audio encode format") << 1 << ""
+                                             << "comboBoxType"
+                                             << "audio/audioEncode/encodeFormat"
+                                             << "OPUS"
+                                             << ""
+                                             << "";
+        QTest::newRow("audio decode format") << 1 << ""
+                                             << "comboBoxDecodeType"
+                                             << "audio/audioDecode/decodeFormat"
+                                             << "G726"
+                                             << ""
+                                             << "";
+        QTest::newRow("mic volume steps, 150 reported") << 1 << "BRELON"
+                                                        << "comboBoxMIC"
+                                                        << "audio/audioEncode/volume"
+                                                        << "150"
+                                                        << ""
+                                                        << "0";
+        QTest::newRow("speaker volume steps, 7 reported") << 1 << "BRELON"
+                                                          << "comboBoxSpeaker"
+                                                          << "audio/audioDecode/volume"
+                                                          << "7"
+                                                          << ""
+                                                          << "0";
+        QTest::newRow("speaker volume typed") << 1 << ""
+                                              << "spinBox_speaker"
+                                              << "audio/audioDecode/volume"
+                                              << "7"
+                                              << "35"
+                                              << "35";
+        QTest::newRow("osd date format") << 2 << ""
+                                         << "comboBoxDateFormat"
+                                         << "OSD/timeConfig/dateTimeFormat"
+                                         << "YYYY-MM-DD"
+                                         << ""
+                                         << "yyyy/MM/dd HH:mm:ss";
+        QTest::newRow("image brightness typed, 150 reported") << 3 << ""
+                                                              << "spinBox_brightness"
+                                                              << "imageAdjustment/brightness"
+                                                              << "100"
+                                                              << "40"
+                                                              << "40";
+        QTest::newRow("crying music, file 9") << 8 << ""
+                                              << "comboBoxPlay"
+                                              << "bcDetection/autoPlayFile"
+                                              << "9"
+                                              << ""
+                                              << "1";
     }
 
     void chosenEntry()
     {
-        QFETCH(QString, combo);
+        QFETCH(int, page);
+        QFETCH(QString, platform);
+        QFETCH(QString, control);
         QFETCH(QString, element);
-        const Page audio = pages().at(1);
-        RemoteCfg_Widget *shown = open(audio);
-        QVERIFY(shown);
-        QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
-        auto *box = shown->findChild<QComboBox *>(combo);
-        QVERIFY(box);
-        const QString reported = bodyLeaves(seeds(m_dev.ip).value(10008)).value(element);
-        QCOMPARE(box->currentText(), reported);
-        QVERIFY(box->currentIndex() > 0);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        const QString picked = box->currentText();
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QString, sent);
+        m_dev.sdkPlatform = platform;
+        const Page p = pages().at(page);
+        RemoteCfg_Widget *opened = open(p);
+        QVERIFY(opened);
+        QTRY_COMPARE_WITH_TIMEOUT(opened->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QVERIFY(roundTrip(&m_dev));
+        QWidget *widget = opened->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        widget->setFocus();
+        QString picked = sent;
+        if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            QVERIFY(box->isVisibleTo(opened));
+            QCOMPARE(box->currentText(), shown);
+            QVERIFY(box->currentIndex() > 0);
+            QTest::keyClick(box, Qt::Key_Home);
+            QCOMPARE(box->currentIndex(), 0);
+            if (picked.isEmpty())
+                picked = box->currentText();
+        } else {
+            auto *spin = qobject_cast<QSpinBox *>(widget);
+            QVERIFY(spin);
+            QCOMPARE(spin->text(), shown);
+            spin->selectAll();
+            QTest::keyClicks(spin, typed);
+            QCOMPARE(spin->text(), typed);
+        }
+        const QString reported = bodyLeaves(seeds(m_dev.ip).value(p.reads.last())).value(element);
         QVERIFY(picked != reported);
         m_cam->clearRequests();
-        pressSaves(shown, audio);
-        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10009), 1, 10000);
-        compareWithSeed(m_cam->requests(10009).constFirst(), 10008, {{element, picked}});
+        pressSaves(opened, p);
+        const unsigned set = p.saves.first().first;
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(set), 1, 10000);
+        compareWithSeed(m_cam->requests(set).constFirst(), p.saves.first().second, {{element, picked}});
     }
 };
 

@@ -1877,8 +1877,8 @@
         <translation>正在修改设备IP，请稍后重新搜索。</translation>
     </message>
     <message>
-        <source>The channel information is being refreshed</source>
-        <translation>正在刷新通道信息</translation>
+        <source>The operation successfully, The channel information is being refreshed</source>
+        <translation>操作成功，正在刷新通道信息</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,8 @@
         <translation>IP adresa zařízení se mění. Vyhledejte znovu později.</translation>
     </message>
     <message>
-        <source>The channel information is being refreshed</source>
-        <translation>Informace o kanálech se obnovují</translation>
+        <source>The operation successfully, The channel information is being refreshed</source>
+        <translation>Operace proběhla úspěšně, informace o kanálech se obnovují</translation>
     </message>
 </context>
 <context>

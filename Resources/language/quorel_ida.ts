@@ -1877,8 +1877,8 @@
         <translation>IP perangkat sedang diubah. Silakan cari lagi nanti.</translation>
     </message>
     <message>
-        <source>The channel information is being refreshed</source>
-        <translation>Informasi kanal sedang disegarkan</translation>
+        <source>The operation successfully, The channel information is being refreshed</source>
+        <translation>Operasi berhasil, informasi kanal sedang disegarkan</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,8 @@
         <translation>IP-адрес устройства изменяется. Повторите поиск позже.</translation>
     </message>
     <message>
-        <source>The channel information is being refreshed</source>
-        <translation>Сведения о каналах обновляются</translation>
+        <source>The operation successfully, The channel information is being refreshed</source>
+        <translation>Операция выполнена успешно, сведения о каналах обновляются</translation>
     </message>
 </context>
 <context>

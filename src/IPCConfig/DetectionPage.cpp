@@ -218,8 +218,9 @@ void DetectionPage::onSaveBtnClicked()
         if (m_description.unsupportedLog)
             qDebug() << m_description.unsupportedLog << m_pDeviceInfo->ip << m_pDeviceInfo->model;
         else
-            qDebug() << "detection not offered by the camera:" << m_description.token << m_pDeviceInfo->ip
-                     << m_pDeviceInfo->model;
+            // The face and crying pages say it in the same words as the human
+            // figure page; the token that was missing follows.
+            qDebug() << "don't support pd." << m_pDeviceInfo->ip << m_pDeviceInfo->model << m_description.token;
         return;
     }
     if (!canSave())

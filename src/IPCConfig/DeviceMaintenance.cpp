@@ -64,7 +64,8 @@ void DeviceMaintenance::act(unsigned int cmd)
 void DeviceMaintenance::parseXml(int cmd, const QString &xml)
 {
     const ReplyResult result = ReplyResult::of(xml);
-    qDebug().noquote() << "cmd=" << cmd << "; result=" << result.describe() << "; xml=" << DeviceXml::masked(xml);
+    qDebug().noquote() << "cmd=" << cmd << "; isOk=" << result.ok() << result.describe()
+                       << "; xml=" << DeviceXml::masked(xml);
     switch (cmd) {
     case CmdGetNetwork:
         if (result.ok()) {

@@ -12,8 +12,8 @@ KelvoSDKHelper::KelvoSDKHelper(QObject *parent)
     : QObject(parent)
 {
     registerKelvoMetaTypes();
-    qRegisterMetaType<RecordQuery>("RecordQuery");
-    qRegisterMetaType<RecordStreamRequest>("RecordStreamRequest");
+    qRegisterMetaType<RecordQueryInfo>("RecordQueryInfo");
+    qRegisterMetaType<RecordStreamInfo>("RecordStreamInfo");
     m_broad = new BroadService(this);
 }
 
@@ -115,13 +115,13 @@ void KelvoSDKHelper::stopHeartbeat(const loginDev &dev)
         client->stopHeartbeat();
 }
 
-void KelvoSDKHelper::queryRecord(const loginDev &dev, const RecordQuery &query)
+void KelvoSDKHelper::sessionQueryRecord(const loginDev &dev, const RecordQueryInfo &query)
 {
     if (TcpClient *client = m_sessions.value(dev, nullptr))
         client->queryRecord(query);
 }
 
-void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamRequest &request)
+void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamInfo &request)
 {
     TcpClient *client = m_sessions.value(dev, nullptr);
     if (!client)
@@ -131,10 +131,15 @@ void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamReq
     client->downloadOrRecord(request);
 }
 
-void KelvoSDKHelper::stopDownload(const loginDev &dev, const RecordStreamRequest &request)
+void KelvoSDKHelper::sessionStopDownload(const loginDev &dev, const RecordStreamInfo &request)
 {
     if (TcpClient *client = m_sessions.value(dev, nullptr))
         client->stopDownload(request);
+}
+
+void KelvoSDKHelper::stopDownload(const loginDev &dev, const RecordStreamInfo &request)
+{
+    sessionStopDownload(dev, request);
 }
 
 void KelvoSDKHelper::seekPlay(const loginDev &dev, const QString &time)

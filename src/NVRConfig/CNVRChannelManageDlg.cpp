@@ -598,7 +598,7 @@ void CNVRChannelManageDlg::refreshAfterOperation()
     m_searchModel->removeRows(0, m_searchModel->rowCount());
     QTimer::singleShot(g_refreshMs, this, &CNVRChannelManageDlg::reloadAll);
     // The NVR has not answered yet: say what happens, not that it worked.
-    MsgTipInfoDlg::showTip(tr("The channel information is being refreshed"), 2000);
+    MsgTipInfoDlg::showTip(tr("The operation successfully, The channel information is being refreshed"), 2000);
 }
 
 void CNVRChannelManageDlg::reloadAll()

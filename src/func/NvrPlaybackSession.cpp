@@ -221,16 +221,17 @@ void NvrPlaybackSession::query(const QString &key, const QDate &date, bool byMon
             return;
         }
         const loginDev connection = toLoginDev(nvr);
-        RecordQuery month;
+        RecordQueryInfo month;
         month.channel = uint8_t(channel);
         month.time = day;
         month.byMonth = 1;
         QTimer::singleShot(kMonthDelayMs, this,
-                           [connection, month] { KelvoSDKHelper::instance()->queryRecord(connection, month); });
-        RecordQuery previous = month;
+                           [connection, month] { KelvoSDKHelper::instance()->sessionQueryRecord(connection, month); });
+        RecordQueryInfo previous = month;
         previous.time = dayText(date.addMonths(-1));
-        QTimer::singleShot(kPreviousMonthDelayMs, this,
-                           [connection, previous] { KelvoSDKHelper::instance()->queryRecord(connection, previous); });
+        QTimer::singleShot(kPreviousMonthDelayMs, this, [connection, previous] {
+            KelvoSDKHelper::instance()->sessionQueryRecord(connection, previous);
+        });
         qDebug() << "Requested monthly records for:" << ip << day;
         return;
     }
@@ -240,12 +241,12 @@ void NvrPlaybackSession::query(const QString &key, const QDate &date, bool byMon
     DeviceInfoManager::instance()->loginDevice(record);
     m_channels[key].asked = date;
     const loginDev connection = toLoginDev(record);
-    RecordQuery request;
+    RecordQueryInfo request;
     request.channel = uint8_t(channel);
     request.time = day;
     request.byMonth = 0;
     QTimer::singleShot(kChannelDelayMs, this,
-                       [connection, request] { KelvoSDKHelper::instance()->queryRecord(connection, request); });
+                       [connection, request] { KelvoSDKHelper::instance()->sessionQueryRecord(connection, request); });
     qDebug() << "Requested daily records for:" << key << day;
 }
 
@@ -432,14 +433,14 @@ void NvrPlaybackSession::streamRequest(const QString &key, const QDate &date, bo
         qWarning() << "Device not found for key:" << key;
         return;
     }
-    RecordStreamRequest request;
+    RecordStreamInfo request;
     request.channel = uint8_t(channel);
     request.startTime = startMs > 0 ? QDateTime::fromMSecsSinceEpoch(startMs).toString(QStringLiteral("yyyyMMddhhmmss"))
                                     : dayText(date) + QStringLiteral("000000");
     request.endTime = dayText(date) + QStringLiteral("235959");
     request.download = download ? 1 : 0;
     if (stop)
-        KelvoSDKHelper::instance()->stopDownload(toLoginDev(record), request);
+        KelvoSDKHelper::instance()->sessionStopDownload(toLoginDev(record), request);
     else
         KelvoSDKHelper::instance()->downloadOrRecord(toLoginDev(record), request);
     qDebug() << "NVRChannelStream operation - Key:" << key << " Stop:" << stop << " Download:" << download
@@ -461,7 +462,7 @@ bool NvrPlaybackSession::sendStop(const QString &key, bool download)
     int channel = 0;
     if (!splitKey(key, &ip, &channel))
         return false;
-    RecordStreamRequest request;
+    RecordStreamInfo request;
     request.channel = uint8_t(channel);
     request.download = download ? 1 : 0;
     KelvoSDKHelper::instance()->stopDownload(toLoginDev(record), request);
@@ -527,8 +528,8 @@ void NvrPlaybackSession::watchdogTick()
         watching = true;
         const qint64 idle = pane.sinceData.elapsed();
         if (!pane.paused && idle > m_idleLimitMs) {
-            qInfo() << "watchdog: stream idle" << idle << "ms >" << m_idleLimitMs
-                    << ", treat as replay END. key=" << pane.key << " idx=" << i;
+            qInfo() << "watchdog: stream idle" << idle << "ms > 5000, treat as replay END. key=" << pane.key
+                    << " idx=" << i << "(limit" << m_idleLimitMs << "ms)";
             expired.append(i);
         }
     }
@@ -740,7 +741,7 @@ NvrPlaybackSession::DownloadRefusal NvrPlaybackSession::startDownload(const QDat
     d.footageEnd = recordedEndWithin(d.key, d.rangeStart, d.rangeEnd);
     d.running = true;
 
-    RecordStreamRequest request;
+    RecordStreamInfo request;
     request.channel = uint8_t(channel);
     request.startTime = start.toString(timeFormat);
     request.endTime = end.toString(timeFormat);

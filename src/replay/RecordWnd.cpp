@@ -699,7 +699,8 @@ void RecordWnd::onProgressTimer()
 
 void RecordWnd::onDownloadProgress(int percent)
 {
-    qDebug() << "Download writer queue:" << (m_recorder ? m_recorder->queueSize() : 0);
+    qDebug() << "Download Progress -"
+             << " Queue size:" << (m_recorder ? m_recorder->queueSize() : 0);
     ui->labelProgressValue->setText(QStringLiteral("%1%").arg(percent));
 }
 

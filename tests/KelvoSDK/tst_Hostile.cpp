@@ -145,7 +145,7 @@ private slots:
         auto *sdk = KelvoSDKHelper::instance();
         m_dev->playback().frameIntervalMs = 1;
         m_dev->playback().frameCount = 120;
-        RecordStreamRequest request;
+        RecordStreamInfo request;
         request.channel = 1;
         sdk->downloadOrRecord(m_key, request);
         QTRY_VERIFY_WITH_TIMEOUT(session->worker()->streamQueueLength() > 40, 20000);

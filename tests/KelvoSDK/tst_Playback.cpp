@@ -58,6 +58,19 @@ std::unique_ptr<SimDevice> TestPlayback::startNvr(FacadeRecorder &rec, loginDev 
     return dev;
 }
 
+namespace {
+
+// Asks the recorder for the stream of one channel from its default start.
+void startStream(const loginDev &key, uint8_t channel, uint8_t download)
+{
+    RecordStreamInfo req;
+    req.channel = channel;
+    req.download = download;
+    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+}
+
+} // namespace
+
 void TestPlayback::requestBodies()
 {
     FacadeRecorder rec;
@@ -65,12 +78,12 @@ void TestPlayback::requestBodies()
     auto dev = startNvr(rec, &key, 3);
     QVERIFY(dev);
     auto *sdk = KelvoSDKHelper::instance();
-    RecordQuery q;
+    RecordQueryInfo q;
     q.channel = 3;
     q.time = "20261207";
     q.byMonth = 1;
-    sdk->queryRecord(key, q);
-    RecordStreamRequest stop;
+    sdk->sessionQueryRecord(key, q);
+    RecordStreamInfo stop;
     stop.channel = 3;
     stop.download = 1;
     sdk->stopDownload(key, stop);
@@ -112,7 +125,7 @@ void TestPlayback::playbackReassembledAndPaced()
     opt.keyInterval = 10;
     opt.fragmentSize = 7000; // key frames in 5 fragments, others whole
     auto *sdk = KelvoSDKHelper::instance();
-    RecordStreamRequest req;
+    RecordStreamInfo req;
     req.channel = 1;
     req.startTime = "20261207080000";
     req.endTime = "20261207235959";
@@ -179,7 +192,7 @@ void TestPlayback::downloadImmediate()
     opt.keyInterval = 20;
     opt.fragmentSize = 4096;
     opt.deltaFrameSize = 9000; // every frame in several fragments
-    RecordStreamRequest req;
+    RecordStreamInfo req;
     req.channel = 2;
     req.startTime = "20261207080000";
     req.endTime = "20261207081000";
@@ -213,10 +226,7 @@ void TestPlayback::downloadSplitAcrossReads()
     SdkTimings timings = fastTimings();
     timings.replyTimeoutMs = 5000;
     KelvoSDKHelper::instance()->session(key)->setTimings(timings);
-    RecordStreamRequest req;
-    req.channel = 1;
-    req.download = 1;
-    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+    startStream(key, 1, 1);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90002) == 12, 10000);
     const QList<SimStreamFrame> sent = dev->connections().first()->sentFrames();
     const QList<Received> frames = rec.of(key.ip, 90002);
@@ -238,9 +248,7 @@ void TestPlayback::seekFlushesQueue()
     opt.frameIntervalMs = 2; // the backlog grows: the client releases at most one per 25 ms
     opt.keyInterval = 50;
     auto *sdk = KelvoSDKHelper::instance();
-    RecordStreamRequest req;
-    req.channel = 1;
-    sdk->downloadOrRecord(key, req);
+    startStream(key, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) >= 3, 3000);
     // Wait until the device has sent past the second key frame.
     QTRY_VERIFY_WITH_TIMEOUT(dev->connections().first()->sentFrames().size() >= 60, 3000);
@@ -287,9 +295,7 @@ void TestPlayback::lostAndWrappingFragments()
     opt.keyInterval = 1;    // every frame a key frame of 30000 bytes in 4 fragments
     opt.startSequence = -2; // 65534, 65535, 0, 1, ...
     opt.dropMiddleOfFrame = 2;
-    RecordStreamRequest req;
-    req.channel = 1;
-    KelvoSDKHelper::instance()->downloadOrRecord(key, req);
+    startStream(key, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 5, 5000);
     // Nothing comes after the device's last frame.
     QTRY_VERIFY_WITH_TIMEOUT(!dev->connections().first()->streaming(), 5000);
@@ -328,9 +334,7 @@ void TestPlayback::playsAfterStartAndSeek()
     opt.frameIntervalMs = 2;
     opt.keyInterval = 50;
     auto *sdk = KelvoSDKHelper::instance();
-    RecordStreamRequest req;
-    req.channel = 1;
-    sdk->downloadOrRecord(key, req);
+    startStream(key, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) >= 3, 5000);
     const RecvInfo first = rec.of(key.ip, 90001).first().info;
     QCOMPARE(first.mediaHeader.frameId(), 1u);

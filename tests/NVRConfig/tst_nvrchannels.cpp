@@ -217,7 +217,8 @@ private slots:
         for (const char *key : {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.15-0", "127.77.0.16-0"})
             checkSearchRow(QLatin1String(key));
         button("m_AddDevBtn")->click();
-        QVERIFY(toastTexts().contains(CNVRChannelManageDlg::tr("The channel information is being refreshed")));
+        QVERIFY(toastTexts().contains(
+            CNVRChannelManageDlg::tr("The operation successfully, The channel information is being refreshed")));
         QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 1; }));
         const QString tabs(9, QLatin1Char('\t'));
         auto info = [&](int ch, const char *ip, const char *dc) {

@@ -428,8 +428,13 @@ private slots:
                           {"m_NewUserPasswordlineEdit", QStringLiteral("never")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("never")}});
         });
+        const int lists = nvr->requestCount(14013);
         QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
+        // The list read again after the edit has answered before Delete is
+        // clicked, as an operator sees the list back before acting on it.
+        QTRY_VERIFY_WITH_TIMEOUT(nvr->requestCount(14013) > lists, 10000);
+        QVERIFY(roundTrip(record(Reject)));
         closeToasts();
         onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
         QTest::mouseClick(rowButton(QStringLiteral("gone"), "pushButtonDelete"), Qt::LeftButton);

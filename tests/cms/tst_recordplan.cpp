@@ -2,6 +2,7 @@
 // drawn segments, the schedule decision, the disk rules and the schedule
 // thread recording from the loopback RTSP server.
 
+#include "../support/QueuedSpy.h"
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
@@ -471,8 +472,8 @@ private slots:
         QList<int> states;
         connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
                 [&states](const QString &, const QString &, int, int state) { states << state; });
-        QSignalSpy stopped(&thread, &RecordScheduleThread::sig_recordStopped);
-        QSignalSpy writeFailed(&thread, &RecordScheduleThread::sig_recordWriteFailed);
+        QueuedSpy stopped(&thread, &RecordScheduleThread::sig_recordStopped);
+        QueuedSpy writeFailed(&thread, &RecordScheduleThread::sig_recordWriteFailed);
         thread.setPlan(&plan);
         thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);

@@ -2,6 +2,7 @@
 #include "FFmpegRecordPlan.h"
 #include "PlayerCommon.h"
 #include "PlayerParam.h"
+#include "../support/QueuedSpy.h"
 #include "RecordIndex.h"
 #include "SmallDisk.h"
 #include "TestMedia.h"
@@ -22,37 +23,6 @@
 using testmedia::RtspServer;
 
 namespace {
-
-// What QSignalSpy records, taken in the test's thread. The players and
-// recorders emit from their own threads, where a QSignalSpy would append to
-// its list while the test reads it; this one is called queued instead.
-class Spy : public QObject, public QList<QList<QVariant>>
-{
-public:
-    template <typename Object, typename Signal>
-    Spy(const Object *sender, Signal signal)
-        : m_signal(QMetaMethod::fromSignal(signal))
-    {
-        QMetaObject::connect(sender, m_signal.methodIndex(), this, QObject::staticMetaObject.methodCount(),
-                             Qt::QueuedConnection);
-    }
-    int qt_metacall(QMetaObject::Call call, int id, void **args) override
-    {
-        id = QObject::qt_metacall(call, id, args);
-        if (id < 0 || call != QMetaObject::InvokeMetaMethod)
-            return id;
-        if (id == 0) {
-            QList<QVariant> values;
-            for (int i = 0; i < m_signal.parameterCount(); ++i)
-                values << QVariant(m_signal.parameterType(i), args[i + 1]);
-            append(values);
-        }
-        return id - 1;
-    }
-
-private:
-    QMetaMethod m_signal;
-};
 
 QJsonArray readIndex(const QString &dayDir)
 {
@@ -95,8 +65,8 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
     p.setRenderEnabled(false);
     p.setPlayUrl(path);
     testmedia::FrameLog frames(&p);
-    Spy finished(&p, &FFmpegPlayer::emitPlayFinished);
-    Spy opened(&p, &FFmpegPlayer::emitOpened);
+    QueuedSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
+    QueuedSpy opened(&p, &FFmpegPlayer::emitOpened);
     p.play();
     if (!QTest::qWaitFor([&] { return finished.count() > 0 || p.isFinished(); }, 20000))
         return -1;
@@ -242,7 +212,7 @@ private slots:
     {
         FFmpegPlayer p;
         p.setPlayUrl(m_server.url("/cam"));
-        Spy done(&p, &FFmpegPlayer::emitRecordFinished);
+        QueuedSpy done(&p, &FFmpegPlayer::emitRecordFinished);
         testmedia::FrameLog frames(&p);
         p.play();
         // Asked before the stream is open, as the alarm linkage does.
@@ -267,7 +237,7 @@ private slots:
     {
         FFmpegPlayer p;
         p.setPlayUrl(m_server.url("/cam"));
-        Spy done(&p, &FFmpegPlayer::emitRecordFinished);
+        QueuedSpy done(&p, &FFmpegPlayer::emitRecordFinished);
         testmedia::FrameLog frames(&p);
         p.play();
         const QString path = QDir::current().filePath("only.mp4");
@@ -313,7 +283,7 @@ private slots:
             QCOMPARE(plan.fileLength(), 30);
             plan.setFileLength(3);
             plan.setParams(m_server.url("/cam"), folder);
-            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            QueuedSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
             plan.start();
             QTRY_VERIFY_WITH_TIMEOUT(opened.count() >= 1, 8000);
             QElapsedTimer t;
@@ -361,7 +331,7 @@ private slots:
             plan.setFileLength(60);
             plan.setParams(m_server.url("/cam"), folder);
             plan.setClock([&] { return base.addMSecs(t.isValid() ? t.elapsed() : 0); });
-            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            QueuedSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
             t.start();
             plan.start();
             // Past midnight: the next day's segment is open and holds footage.
@@ -488,8 +458,8 @@ private slots:
             FFmpegRecordPlan plan;
             plan.setFileLength(60);
             plan.setParams(m_server.url("/cam"), disk.path());
-            Spy opened(&plan, &FFmpegRecordPlan::segmentOpened);
-            Spy errors(&plan, &FFmpegRecordPlan::recordError);
+            QueuedSpy opened(&plan, &FFmpegRecordPlan::segmentOpened);
+            QueuedSpy errors(&plan, &FFmpegRecordPlan::recordError);
             plan.start();
             if (whileRecording) {
                 QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 10000);
@@ -616,7 +586,7 @@ private slots:
         FFmpegRecordPlan plan;
         plan.setStorageRoot(root);
         plan.setParams(m_server.url("/cam"), root + "/" + folder);
-        Spy errors(&plan, &FFmpegRecordPlan::recordError);
+        QueuedSpy errors(&plan, &FFmpegRecordPlan::recordError);
         plan.start();
         QVERIFY(plan.wait(20000));
         QTRY_COMPARE(errors.count(), 1);
@@ -629,7 +599,7 @@ private slots:
     {
         FFmpegRecordPlan plan;
         plan.setParams(QStringLiteral("rtsp://127.0.0.1:1/none"), QDir::current().filePath("fail"));
-        Spy errors(&plan, &FFmpegRecordPlan::recordError);
+        QueuedSpy errors(&plan, &FFmpegRecordPlan::recordError);
         plan.start();
         QVERIFY(plan.wait(7000));
         QTRY_COMPARE(errors.count(), 1);
@@ -648,7 +618,7 @@ private slots:
         QVERIFY(frames.size() > 50);
         PlayerParam param;
         VideoRecord rec(&param);
-        Spy done(&rec, &VideoRecord::recordFinished);
+        QueuedSpy done(&rec, &VideoRecord::recordFinished);
         rec.setCustomIo(true);
         rec.setVideoCodec(h265);
         // Two downloads in a row on one object; the second starts mid-GOP.
@@ -680,7 +650,7 @@ private slots:
         const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
         PlayerParam param;
         VideoRecord rec(&param);
-        Spy done(&rec, &VideoRecord::recordFinished);
+        QueuedSpy done(&rec, &VideoRecord::recordFinished);
         for (int run = 0; run < 2; ++run) {
             rec.startRecord(QDir::current().filePath(QString("b2b_%1.mp4").arg(run)), true);
             rec.start();
@@ -720,7 +690,7 @@ private slots:
             FFmpegRecordPlan plan;
             plan.setFileLength(2);
             plan.setParams(m_server.url("/cam"), base);
-            Spy closed(&plan, &FFmpegRecordPlan::segmentClosed);
+            QueuedSpy closed(&plan, &FFmpegRecordPlan::segmentClosed);
             plan.start();
             QTRY_VERIFY_WITH_TIMEOUT(closed.count() >= 1, 15000);
             plan.requestStop();
@@ -735,7 +705,7 @@ private slots:
             const QVector<testmedia::AnnexBFrame> frames = testmedia::annexBFrames(m_clip);
             PlayerParam param;
             VideoRecord rec(&param);
-            Spy done(&rec, &VideoRecord::recordFinished);
+            QueuedSpy done(&rec, &VideoRecord::recordFinished);
             rec.setCustomIo(true);
             rec.startRecord(base + "/dl.mp4", true);
             rec.start();
@@ -779,7 +749,7 @@ private slots:
         QVERIFY(rec.filePath().startsWith(QDir::current().filePath("dlfolder") + "/"));
         QVERIFY(rec.filePath().endsWith(".mp4"));
         // Nothing pushed: the download fails instead of leaving a broken file.
-        Spy done(&rec, &VideoRecord::recordFinished);
+        QueuedSpy done(&rec, &VideoRecord::recordFinished);
         rec.start();
         rec.stopRecord();
         QVERIFY(rec.wait(3000));

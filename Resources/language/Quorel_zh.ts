@@ -2248,6 +2248,18 @@ Move it away to start with a new database.</source>
         <source>Save</source>
         <translation>保存</translation>
     </message>
+    <message>
+        <source>Not saved: the recorder refused this schedule.</source>
+        <translation>未保存：录像机拒绝了此录像计划。</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder gave no usable answer.</source>
+        <translation>未保存：录像机没有给出有效应答。</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder is not connected.</source>
+        <translation>未保存：录像机未连接。</translation>
+    </message>
 </context>
 <context>
     <name>ReplayControl</name>

@@ -2248,6 +2248,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Save</source>
         <translation>Uložit</translation>
     </message>
+    <message>
+        <source>Not saved: the recorder refused this schedule.</source>
+        <translation>Neuloženo: rekordér tento plán odmítl.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder gave no usable answer.</source>
+        <translation>Neuloženo: rekordér nedal použitelnou odpověď.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder is not connected.</source>
+        <translation>Neuloženo: rekordér není připojen.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayControl</name>

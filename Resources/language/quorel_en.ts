@@ -951,6 +951,21 @@
     </message>
 </context>
 <context>
+    <name>CNVRStoragePlan</name>
+    <message>
+        <source>Not saved: the recorder refused this schedule.</source>
+        <translation>Not saved: the recorder refused this schedule.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder gave no usable answer.</source>
+        <translation>Not saved: the recorder gave no usable answer.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder is not connected.</source>
+        <translation>Not saved: the recorder is not connected.</translation>
+    </message>
+</context>
+<context>
     <name>MD_AudioCode_Widget</name>
     <message>
         <source>audioEncode</source>

@@ -2248,6 +2248,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Save</source>
         <translation>Simpan</translation>
     </message>
+    <message>
+        <source>Not saved: the recorder refused this schedule.</source>
+        <translation>Tidak tersimpan: perekam menolak jadwal ini.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder gave no usable answer.</source>
+        <translation>Tidak tersimpan: perekam tidak memberi jawaban yang dapat dipakai.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder is not connected.</source>
+        <translation>Tidak tersimpan: perekam tidak terhubung.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayControl</name>

@@ -2248,6 +2248,18 @@ Move it away to start with a new database.</source>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Not saved: the recorder refused this schedule.</source>
+        <translation>Не сохранено: регистратор отклонил это расписание.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder gave no usable answer.</source>
+        <translation>Не сохранено: регистратор не дал пригодного ответа.</translation>
+    </message>
+    <message>
+        <source>Not saved: the recorder is not connected.</source>
+        <translation>Не сохранено: регистратор не подключён.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayControl</name>

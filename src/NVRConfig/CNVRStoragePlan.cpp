@@ -31,7 +31,17 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
         if (index >= 0 && index != m_shownIndex)
             on_comboBox_channel_activated(index);
     });
+    setSaveFailure(SaveFailure::NotFailed);
     setReadOk(false);
+}
+
+void CNVRStoragePlan::setConversation(ConfigConversation *conversation)
+{
+    disconnect(m_replies);
+    m_conversation = conversation;
+    m_savesOut.clear();
+    if (conversation)
+        m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRStoragePlan::onReply);
 }
 
 CNVRStoragePlan::~CNVRStoragePlan()
@@ -64,6 +74,9 @@ void CNVRStoragePlan::setDevInfo(FUN_DEV_INFO *dev)
     m_dev = dev;
     // Schedules of another NVR are no schedules of this one.
     m_schedules.clear();
+    m_idTexts.clear();
+    m_savesOut.clear();
+    setSaveFailure(SaveFailure::NotFailed);
     m_shownIndex = -1;
     ui->comboBox_channel->clear();
     m_copyBoxes.clear();
@@ -99,13 +112,16 @@ QString CNVRStoragePlan::gridText() const
 
 void CNVRStoragePlan::updateSaveEnabled()
 {
-    ui->pushButton_save->setEnabled(m_readOk && (m_shownKnown || m_edits.edited(QStringLiteral("schedule"))));
+    // Without a channel there is nothing to address (ID 0 is no channel).
+    ui->pushButton_save->setEnabled(m_readOk && ui->comboBox_channel->currentIndex() >= 0
+                                    && (m_shownKnown || m_edits.edited(QStringLiteral("schedule"))));
 }
 
 void CNVRStoragePlan::parseRecordPlan(const QString &xml)
 {
     const NvrBodies::Schedules schedules = NvrBodies::readSchedules(xml, MaxListedChannels);
     m_schedules = schedules.byChannel;
+    m_idTexts = schedules.idText;
     m_recordMode = quint8(schedules.recordMode);
     // The channel shown stays (the read after a Save of channel 02 shows
     // channel 02); the first one on the first read.
@@ -123,8 +139,11 @@ void CNVRStoragePlan::parseRecordPlan(const QString &xml)
 
 void CNVRStoragePlan::on_comboBox_channel_activated(int index)
 {
-    const auto stored = m_schedules.constFind(index + 1);
+    const auto stored = index >= 0 ? m_schedules.constFind(index + 1) : m_schedules.constEnd();
     const int cells = StoragePlanTableView::Rows * StoragePlanTableView::Columns;
+    // The grid shows another week now: what failed to be saved is gone from it.
+    setSaveFailure(SaveFailure::NotFailed);
+    ++m_showing;
     m_shownKnown = stored != m_schedules.constEnd() && stored->trimmed().size() >= cells;
     const OperatorEdits::Filling filling(m_edits);
     m_edits.setReported(m_shownKnown ? OperatorEdits::Values{{QStringLiteral("schedule"), *stored}}
@@ -199,7 +218,9 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
         return;
     const QString schedule = m_edits.send(QStringLiteral("schedule"), gridText());
     qDebug() << "record schedule" << schedule;
-    QList<QPair<int, QString>> channels{{current + 1, schedule}};
+    // A channel goes back under the ID the NVR gave it ("05" stays "05").
+    auto id = [this](int channel) { return m_idTexts.value(channel, QString::number(channel)); };
+    QList<QPair<QString, QString>> channels{{id(current + 1), schedule}};
     const int count = m_dev ? m_dev->channelNum : 0;
     for (int i = 0; i < count; ++i) {
         if (i >= m_copyBoxes.size()) {
@@ -207,13 +228,32 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
             continue;
         }
         if (i != current && m_copyBoxes[i]->isChecked())
-            channels.append({i + 1, schedule});
+            channels.append({id(i + 1), schedule});
     }
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetRecordSchedule,
-                                         NvrBodies::scheduleBody(channels), 0, RequestKind::Save)) {
+    ConfigRequest request;
+    request.cmd = Cmd::SetRecordSchedule;
+    request.body = NvrBodies::scheduleBody(channels);
+    request.kind = RequestKind::Save;
+    request.tag = ++m_lastSaveTag;
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, request)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        setSaveFailure(SaveFailure::Offline);
         return;
     }
+    if (m_conversation) {
+        // The window says how it went; the page waits for the answer before
+        // it reads the schedules back over the painting.
+        m_savesOut.append({request.tag, m_showing});
+        while (m_savesOut.size() > ConfigConversation::MaxWaiting)
+            m_savesOut.removeFirst();
+        return;
+    }
+    saved();
+}
+
+void CNVRStoragePlan::saved()
+{
+    setSaveFailure(SaveFailure::NotFailed);
     // The copy targets served this Save; the next one writes only what is
     // ticked anew.
     {
@@ -226,11 +266,71 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
     emit readAgain();
 }
 
+void CNVRStoragePlan::onReply(QObject *requester, const ConfigReply &reply)
+{
+    if (requester != this || reply.kind != RequestKind::Save || m_savesOut.isEmpty())
+        return;
+    int at = 0;
+    while (at < m_savesOut.size() && m_savesOut.at(at).first != reply.tag)
+        ++at;
+    if (at == m_savesOut.size()) {
+        if (reply.tag != 0 || reply.sentCmd != Cmd::SetRecordSchedule)
+            return;
+        at = 0;
+    }
+    const quint64 showing = m_savesOut.at(at).second;
+    // Answers come in the order of the requests: earlier Saves still listed
+    // will get none.
+    m_savesOut.erase(m_savesOut.begin(), m_savesOut.begin() + at + 1);
+    if (!reply.ok()) {
+        // The painting stays for the next Save; the window said the NVR's
+        // words. A grid that shows another week since has nothing unsaved.
+        if (showing != m_showing)
+            return;
+        const bool online = m_conversation && m_conversation->isOnline();
+        setSaveFailure(!online                                                     ? SaveFailure::Offline
+                       : reply.usable && reply.result.kind == ReplyResult::Failure ? SaveFailure::Refused
+                                                                                   : SaveFailure::NoAnswer);
+        return;
+    }
+    // A later Save still out decides what the grid shows.
+    if (m_savesOut.isEmpty())
+        saved();
+}
+
+void CNVRStoragePlan::setSaveFailure(SaveFailure failure)
+{
+    m_saveFailure = failure;
+    showSaveFailure();
+}
+
+void CNVRStoragePlan::showSaveFailure()
+{
+    QString text;
+    switch (m_saveFailure) {
+    case SaveFailure::NotFailed:
+        break;
+    case SaveFailure::Refused:
+        text = tr("Not saved: the recorder refused this schedule.");
+        break;
+    case SaveFailure::NoAnswer:
+        text = tr("Not saved: the recorder gave no usable answer.");
+        break;
+    case SaveFailure::Offline:
+        text = tr("Not saved: the recorder is not connected.");
+        break;
+    }
+    ui->label_saveState->setText(text);
+    ui->label_saveState->setVisible(!text.isEmpty());
+}
+
 void CNVRStoragePlan::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        showSaveFailure();
+    }
 }
 
 void CNVRStoragePlan::paintEvent(QPaintEvent *event)

@@ -19,11 +19,14 @@ class CNVRStoragePlan;
 
 // Weekly record schedule of each NVR channel, painted on the grid and copied to
 // other channels in the same save. Read from a Cmd::GetRecordSchedule reply,
-// saved with Cmd::SetRecordSchedule and read back at once (the window runs the
-// read). A channel shows its
-// own schedule or, when the NVR reported none, an empty grid that Save does not
-// write until it is painted; an untouched schedule goes back exactly as it
-// came.
+// saved with Cmd::SetRecordSchedule and read back once the NVR took it (the
+// window runs the read). A channel shows its own schedule or, when the NVR
+// reported none, an empty grid that Save does not write until it is painted;
+// an untouched schedule, and every channel ID, goes back exactly as it came.
+// A Save the NVR refused, never answered or that could not go out leaves the
+// painting, the copy targets and the mark of what was painted as they were,
+// marked as not saved: the next Save sends them again. Without a channel
+// there is nothing to address and Save stays off.
 class CNVRStoragePlan : public QWidget
 {
     Q_OBJECT
@@ -38,7 +41,7 @@ public:
     void setDevInfo(FUN_DEV_INFO *dev);
     // The window's conversation: the NVR's answers to this page's requests
     // reach the window through it. None: sent straight to the NVR.
-    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
+    void setConversation(ConfigConversation *conversation);
     void parseRecordPlan(const QString &xml);
     int recordMode() const { return m_recordMode; }
     QList<QCheckBox *> copyBoxes() const;
@@ -68,16 +71,25 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Why the painting on the grid is not on the NVR; NotFailed once it is,
+    // or once the grid shows a read again.
+    enum class SaveFailure { NotFailed, Refused, NoAnswer, Offline };
+
     void initModeButtons();
     void modeChecked(int arg1, QChar brush);
     QString gridText() const;
     void updateSaveEnabled();
+    void onReply(QObject *requester, const ConfigReply &reply);
+    void saved();
+    void setSaveFailure(SaveFailure failure);
+    void showSaveFailure();
 
     Ui::CNVRStoragePlan *ui;
     QButtonGroup *m_modes;
     FUN_DEV_INFO *m_dev = nullptr;
     QPointer<ConfigConversation> m_conversation;
     QMap<int, QString> m_schedules;
+    QMap<int, QString> m_idTexts; // channel -> its ID as reported
     quint8 m_recordMode = 4;
     // The shown channel's schedule as reported ("schedule"), and whether the
     // operator painted since: an untouched grid saves the NVR's own text.
@@ -86,4 +98,11 @@ private:
     int m_shownIndex = -1;
     bool m_readOk = false;
     QList<QSharedPointer<QCheckBox>> m_copyBoxes;
+    // Saves sent and not answered yet, by their tags, with the showing of
+    // the grid they took their week from.
+    QList<QPair<quint64, quint64>> m_savesOut;
+    quint64 m_showing = 0;
+    quint64 m_lastSaveTag = 0;
+    QMetaObject::Connection m_replies;
+    SaveFailure m_saveFailure = SaveFailure::NotFailed;
 };

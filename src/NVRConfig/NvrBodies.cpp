@@ -215,19 +215,29 @@ Schedules readSchedules(const QString &xml, int maxListed)
     for (const Values &detail : readAll(xml, QStringLiteral("ChannelDetail"), maxListed, "channel schedules")) {
         const std::optional<int> id = DeviceValue::number(detail.value(QStringLiteral("ID")));
         // A later element of the same channel replaces an earlier one.
-        if (id)
+        if (id) {
             out.byChannel.insert(*id, detail.value(QStringLiteral("Schedule")));
+            out.idText.insert(*id, detail.value(QStringLiteral("ID")));
+        }
     }
     return out;
 }
 
 QString scheduleBody(const QList<QPair<int, QString>> &channels)
 {
+    QList<QPair<QString, QString>> named;
+    for (const auto &channel : channels)
+        named.append({QString::number(channel.first), channel.second});
+    return scheduleBody(named);
+}
+
+QString scheduleBody(const QList<QPair<QString, QString>> &channels)
+{
     QString body = QStringLiteral("<ChannelNum>%1</ChannelNum>").arg(channels.size());
     for (const auto &channel : channels) {
-        body += QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>%2</Schedule></ChannelDetail>")
-                    .arg(channel.first)
-                    .arg(PrivateProto::escapeText(channel.second));
+        body += CommonHelper::fillTemplate(
+            QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>%2</Schedule></ChannelDetail>"),
+            {PrivateProto::escapeText(channel.first), PrivateProto::escapeText(channel.second)});
     }
     return body;
 }

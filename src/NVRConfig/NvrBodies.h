@@ -68,11 +68,14 @@ struct Schedules
 {
     int recordMode = 4;           // 4 when the reply has none
     QMap<int, QString> byChannel; // channel number -> schedule, as reported (untrimmed)
+    QMap<int, QString> idText;    // channel number -> its ID exactly as reported ("05")
 };
 
 Schedules readSchedules(const QString &xml, int maxListed);
 // (channel number, schedule) in the order they are written.
 QString scheduleBody(const QList<QPair<int, QString>> &channels);
+// The same with each channel named by its ID text (as the NVR reported it).
+QString scheduleBody(const QList<QPair<QString, QString>> &channels);
 
 // ---- storage policy (Cmd::GetStoragePolicy / Cmd::SetStoragePolicy) -----------------
 

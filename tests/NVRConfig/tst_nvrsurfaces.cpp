@@ -199,6 +199,7 @@ enum Act {
     TypeInto,        // types `typed` into the field `field`, then saves
     ScheduleCopy,    // paints channel 02, copies it to 03, saves, saves again untouched
     ChooseFirst,     // the reported value shows as an item of its own; the first item is chosen
+    SaveChannel,     // picks channel `typed` of a recorder with eight channels, saves it untouched
 };
 
 // Two accounts named alike; the first is switched off and has its own
@@ -395,6 +396,12 @@ class TestNvrSurfaces : public QObject
             auto *combo = find<QComboBox>(qPrintable(field));
             QCOMPARE(combo->currentText(), typed);
             NvrWindowTest::choose(combo, 0);
+            break;
+        }
+        case SaveChannel: {
+            auto *channel = find<QComboBox>("comboBox_channel");
+            QVERIFY(channel->findText(typed) >= 0);
+            NvrWindowTest::choose(channel, channel->findText(typed));
             break;
         }
         case ScheduleCopy: {
@@ -665,6 +672,10 @@ private slots:
             row(qPrintable(QStringLiteral("network: address \"%1\"").arg(typed)))
                 << "pushButtonInternet" << 13001u << kNetwork << int(TypeInto) << "m_lineEditIPAddress" << typed
                 << 13003u << "";
+        row("policy: never answered") << "pushButtonDisk" << 14102u << "-" << int(SaveUntouched) << ""
+                                      << "" << 14103u << "";
+        row("disk list: never answered") << "pushButtonDisk" << 14100u << "-" << int(SaveUntouched) << ""
+                                         << "" << 14103u << "";
         row("policy: empty body") << "pushButtonDisk" << 14102u << "" << int(SaveUntouched) << ""
                                   << "" << 14103u << "";
         row("policy: blanks as listed") << "pushButtonDisk" << 14102u
@@ -672,6 +683,13 @@ private slots:
                                         << int(SaveUntouched) << ""
                                         << "" << 14103u
                                         << "<StoragePolicy></StoragePolicy><noHDDPrompt> </noHDDPrompt>";
+        row("schedule: channel 05 as listed") << "pushButtonPlan" << 14104u
+                                              << "<RecordMode>4</RecordMode><ChannelDetail><ID>05</ID><Schedule>"
+                                                     + kSchedule + "</Schedule></ChannelDetail>"
+                                              << int(SaveChannel) << "comboBox_channel"
+                                              << "05" << 14105u
+                                              << "<ChannelNum>1</ChannelNum><ChannelDetail><ID>05</ID><Schedule>"
+                                                     + kSchedule + "</Schedule></ChannelDetail>";
         row("schedule: saved on 02, copies cleared")
             << "pushButtonPlan" << 14104u
             << "<RecordMode>4</RecordMode><ChannelDetail><ID>1</ID><Schedule>" + kSchedule
@@ -701,6 +719,10 @@ private slots:
                 read, [read, reply](const QString &) { return SimDevice::envelope(read, 0, reply, 0).toUtf8(); });
         else
             m_nvr->setStoredBody(read, reply);
+        if (act == SaveChannel) {
+            m_record->channelNum = 8;
+            m_nvr->state().maxChannels = 8;
+        }
         const bool page = open.startsWith(QLatin1String("pushButton"));
         if (page) {
             auto *window = new CNVRConfigSetting;

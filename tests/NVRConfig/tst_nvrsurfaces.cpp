@@ -674,8 +674,6 @@ private slots:
                 << 13003u << "";
         row("policy: never answered") << "pushButtonDisk" << 14102u << "-" << int(SaveUntouched) << ""
                                       << "" << 14103u << "";
-        row("disk list: never answered") << "pushButtonDisk" << 14100u << "-" << int(SaveUntouched) << ""
-                                         << "" << 14103u << "";
         row("policy: empty body") << "pushButtonDisk" << 14102u << "" << int(SaveUntouched) << ""
                                   << "" << 14103u << "";
         row("policy: blanks as listed") << "pushButtonDisk" << 14102u

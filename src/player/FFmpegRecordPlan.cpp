@@ -59,7 +59,7 @@ bool currentIndex(const QString &dayDir, QJsonArray &array)
     return true;
 }
 
-// A segment file of the recorder that holds no frame (the disk was full when
+// A segment file of the recorder that holds no packet of footage (the disk was full when
 // it was made, or a kill came within its first GOP) is removed; one that
 // cannot be read only when this recorder has just failed to write it.
 bool removeEmptySegment(const QString &dayDir, const QString &fileName, bool unreadableToo = false)
@@ -105,26 +105,26 @@ QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
 
 } // namespace
 
-// 0 when the file holds no video frame, -1 when it cannot be read (kept: the
-// file may be unreadable for another reason).
+// 0 when the file holds no packet of footage at all (audio-only footage is
+// footage), -1 when it cannot be read (kept: the file may be unreadable for
+// another reason, or still being written).
 qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
 {
     AVFormatContext *fmt = nullptr;
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return QFile::exists(path) && QFileInfo(path).size() > 0 ? -1 : 0;
-    qint64 ms = 0;
-    if (avformat_find_stream_info(fmt, nullptr) >= 0) {
-        const int v = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-        AVPacket *pkt = av_packet_alloc();
-        bool frame = false;
-        while (v >= 0 && !frame && av_read_frame(fmt, pkt) >= 0) {
-            frame = pkt->stream_index == v;
-            av_packet_unref(pkt);
-        }
-        av_packet_free(&pkt);
-        if (frame)
-            ms = qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1);
+    // Without its stream information the packets can still be read, and
+    // they decide; the duration then comes from the container alone.
+    (void)avformat_find_stream_info(fmt, nullptr);
+    AVPacket *pkt = av_packet_alloc();
+    bool footage = false;
+    while (!footage && av_read_frame(fmt, pkt) >= 0) {
+        const AVMediaType type = fmt->streams[pkt->stream_index]->codecpar->codec_type;
+        footage = type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO;
+        av_packet_unref(pkt);
     }
+    av_packet_free(&pkt);
+    const qint64 ms = footage ? qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1) : 0;
     avformat_close_input(&fmt);
     return ms;
 }
@@ -371,7 +371,7 @@ void FFmpegRecordPlan::run()
         // The disk was full from the start: a file without a single frame is
         // of no use to anyone and leaves with its entry.
         if ((writeFailed || writer.packetCount() == 0) && removeEmptySegment(segDir, segName, true)) {
-            qWarning() << "record plan removed a segment that holds no frame:" << path;
+            qWarning() << "record plan removed a segment that holds no footage:" << path;
             removeFromDayIndex(segDir, segName);
             QMutexLocker lock(&g_indexMutex);
             g_openSegments.remove(path);

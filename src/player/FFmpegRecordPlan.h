@@ -39,12 +39,12 @@ public:
     // day's segments first.
     static bool updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
                                const QString &endTime);
-    // The entry of a segment that held no frame leaves the index.
+    // The entry of a segment that held no packet of footage leaves the index.
     static bool removeFromDayIndex(const QString &dayDir, const QString &fileName);
     // Completes entries left open by a recorder that died (or whose disk
     // filled), from the files' own durations, and lists the recorder's
-    // segments that the index lost; entries whose file holds not a single
-    // frame (a kill within the first GOP leaves only the header) are removed
+    // segments that the index lost; entries whose file holds not a single packet
+    // of footage (a kill within the first GOP leaves only the header) are removed
     // with their file when the recorder named it. Segments being recorded by
     // this process are left alone. Returns the entries completed, added or
     // removed.

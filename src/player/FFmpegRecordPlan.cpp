@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
@@ -101,6 +103,28 @@ QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
             names << name;
     }
     return names;
+}
+
+// Which folder a path is now: its volume and its number there. A storage
+// folder that was unmounted, or replaced, is another one (or none).
+struct FolderId
+{
+    bool present = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    bool operator==(const FolderId &o) const { return present == o.present && dev == o.dev && ino == o.ino; }
+};
+
+FolderId folderId(const QString &path)
+{
+    struct stat st;
+    FolderId id;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        id.present = true;
+        id.dev = st.st_dev;
+        id.ino = st.st_ino;
+    }
+    return id;
 }
 
 } // namespace
@@ -316,6 +340,16 @@ void FFmpegRecordPlan::run()
     // folder that leads out of the recordings tree is not repaired, and no
     // footage goes into it.
     const QString root = m_root.isEmpty() ? m_folder : m_root;
+    // Folders are made only below a storage folder that is there, and stays
+    // the same one: an unmounted disk leaves an empty mount point, and what
+    // were written below it would be hidden once the disk is back.
+    const FolderId rootId = m_root.isEmpty() ? FolderId() : folderId(m_root);
+    const auto rootGone = [&] { return !m_root.isEmpty() && !(folderId(m_root) == rootId); };
+    if (!m_root.isEmpty() && !rootId.present) {
+        qWarning() << "record plan storage folder is not there:" << m_root;
+        emit recordError(m_url, player::ErrWriteFailed);
+        return;
+    }
     // A recorder that died just before midnight left its entry in yesterday's index.
     for (const QDate &day : {now().date().addDays(-1), now().date()}) {
         const QString dayName = day.toString(QStringLiteral("yyyyMMdd"));
@@ -399,6 +433,10 @@ void FFmpegRecordPlan::run()
     auto openSegment = [&](const QDateTime &at) -> bool {
         segStart = at;
         segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
+        if (rootGone()) {
+            qWarning() << "record plan storage folder went away:" << m_root;
+            return false;
+        }
         if (!RecordIndex::ownTree(root, segDir) || !Platform::makePrivateDir(segDir)) {
             qWarning() << "record plan cannot use the folder" << segDir;
             return false;

@@ -28,6 +28,9 @@ public:
     // The recordings root the folder lies in: from below it down to the day
     // folder, nothing is used through a link (a folder that leads out of the
     // tree is refused, nothing in it repaired or written). Unset: the folder.
+    // A root that is set must be there when the recorder starts, and stay the
+    // same folder (not unmounted, not replaced): nothing is made in its place;
+    // the recorder ends with ErrWriteFailed instead.
     void setStorageRoot(const QString &root);
     void requestStop();
     // Replaces the wall clock (tests).

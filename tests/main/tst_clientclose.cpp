@@ -78,16 +78,16 @@ private slots:
         });
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
-        ClientProcess client(folder, QStringLiteral("tst_clientclose_%1_%2")
-                                         .arg(QCoreApplication::applicationPid())
-                                         .arg(signal));
+        ClientProcess client(
+            folder, QStringLiteral("tst_clientclose_%1_%2").arg(QCoreApplication::applicationPid()).arg(signal));
         QVERIFY(client.start());
         const QString dayDir = storage + QLatin1Char('/') + kCameraIp + QLatin1Char('/')
                                + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
         // Listed open once its first picture is written.
         QTRY_VERIFY2_WITH_TIMEOUT(dayIndex(dayDir).size() == 1, qPrintable(client.log() + client.output()), 60000);
         QCOMPARE(dayIndex(dayDir).at(0).toObject().value("endTime").toString(), QString());
-        const QString segment = dayDir + QLatin1Char('/') + dayIndex(dayDir).at(0).toObject().value("fileName").toString();
+        const QString segment =
+            dayDir + QLatin1Char('/') + dayIndex(dayDir).at(0).toObject().value("fileName").toString();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(segment).size() > 50000, 30000);
 
         QVERIFY(::kill(pid_t(client.pid()), signal) == 0);

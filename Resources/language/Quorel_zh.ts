@@ -1982,6 +1982,10 @@
         <translation>修改通道设备</translation>
     </message>
     <message>
+        <source>The log file %1 cannot be written; the client goes on without its log.</source>
+        <translation>无法写入日志文件 %1；客户端将在没有日志的情况下继续运行。</translation>
+    </message>
+    <message>
         <source>Database initialization failed!</source>
         <translation>数据库初始化失败！</translation>
     </message>

@@ -1978,6 +1978,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The log file %1 cannot be written; the client goes on without its log.</source>
+        <translation>Soubor protokolu %1 nelze zapsat; klient pokračuje bez protokolu.</translation>
+    </message>
+    <message>
         <source>Modify Channel Dev</source>
         <translation>Úprava zařízení kanálu</translation>
     </message>

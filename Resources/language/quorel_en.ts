@@ -1093,6 +1093,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The log file %1 cannot be written; the client goes on without its log.</source>
+        <translation>The log file %1 cannot be written; the client goes on without its log.</translation>
+    </message>
+    <message>
         <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
 Move it away to start with a new database.</source>
         <translation>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.

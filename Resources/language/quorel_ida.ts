@@ -1978,6 +1978,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The log file %1 cannot be written; the client goes on without its log.</source>
+        <translation>Berkas log %1 tidak dapat ditulis; klien tetap berjalan tanpa log.</translation>
+    </message>
+    <message>
         <source>Modify Channel Dev</source>
         <translation>Ubah Perangkat Kanal</translation>
     </message>

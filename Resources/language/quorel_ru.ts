@@ -1978,6 +1978,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The log file %1 cannot be written; the client goes on without its log.</source>
+        <translation>Не удаётся записать файл журнала %1; клиент продолжает работу без журнала.</translation>
+    </message>
+    <message>
         <source>Modify Channel Dev</source>
         <translation>Изменение устройства канала</translation>
     </message>

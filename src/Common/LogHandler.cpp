@@ -1,6 +1,7 @@
 #include "LogHandler.h"
 
 #include "CommonHelper.h"
+#include "Platform.h"
 #include "ThreadStack.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,9 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,6 +22,8 @@
 namespace {
 
 std::atomic<LogHandler *> g_instance{nullptr};
+
+const char kCannotCreate[] = "the log folder cannot be created";
 
 struct InstanceHolder
 {
@@ -189,20 +194,19 @@ void LogHandler::createLogFile()
     resolveLogDir();
     const QString dir = m_logDirOverride;
     m_logDir = QDir(dir);
-    if (!m_logDir.exists() && !m_logDir.mkpath(QStringLiteral(".")))
+    m_dirRefused = prepareLogDir(dir);
+    if (m_dirRefused == QLatin1String(kCannotCreate))
         qDebug("create log dir fail.");
-    // The lines carry device passwords: the folder and the files are the user's only.
-    ::chmod(QFile::encodeName(m_logDir.absolutePath()).constData(), 0700);
     const QString name =
         m_logDir.absoluteFilePath(m_currentDay.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
     // A crash after midnight belongs in the new day's file too.
-    if (m_emergencyFd.load() >= 0) {
-        openEmergencyFile(name);
-    } else {
-        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            ::fchmod(fd, 0600);
-            ::close(fd);
+    if (m_dirRefused.isEmpty()) {
+        if (m_emergencyFd.load() >= 0) {
+            openEmergencyFile(name);
+        } else {
+            const int fd = openDayFile(name);
+            if (fd >= 0)
+                ::close(fd);
         }
     }
     // The day's bound counts what an earlier run of the day wrote too.
@@ -231,6 +235,8 @@ void LogHandler::removeOldLogs()
     if (days < 0)
         return; // retention not known (no settings row): no purge
     m_purgePending = false;
+    if (!m_dirRefused.isEmpty())
+        return; // nothing is removed through a link or in what is no folder of the log
     static const QRegularExpression dayName(QStringLiteral("^[0-9]{8}$"));
     const QDate now = today();
     const QFileInfoList entries = m_logDir.entryInfoList(QDir::Files, QDir::Name);
@@ -330,8 +336,20 @@ void LogHandler::drain(bool closing)
         if ((m_queue.isEmpty() && !summariesDue && m_queueDropped.load() == 0 && m_lastDayDropped == 0) || !m_file)
             return;
     }
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Append))
-        return; // the lines stay queued for the next pass
+    if (!m_dirRefused.isEmpty())
+        m_dirRefused = prepareLogDir(m_logDir.absolutePath()); // it may have been mended meanwhile
+    const int fd = m_dirRefused.isEmpty() ? openDayFile(m_file->fileName()) : -1;
+    // Written through a handle of its own: a QFile opened on a descriptor forgets its name.
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+        const QString why = !m_dirRefused.isEmpty() ? m_dirRefused
+                            : fd < 0                ? QString::fromLocal8Bit(::strerror(errno))
+                                                    : file.errorString();
+        if (fd >= 0)
+            ::close(fd);
+        sayUnwritable(why);
+        return; // the lines stay queued (bounded) for the next pass
+    }
     QStringList lines;
     {
         QMutexLocker lock(&m_queueMutex);
@@ -370,18 +388,61 @@ void LogHandler::drain(bool closing)
             ++it;
         }
     }
-    const qint64 written = out.isEmpty() ? 0 : m_file->write(out);
-    const bool flushed = m_file->flush();
-    m_file->close();
+    const qint64 written = out.isEmpty() ? 0 : file.write(out);
+    const bool flushed = file.flush();
+    const QString error = file.errorString();
+    file.close();
     if (written == out.size() && flushed) {
         m_dayBytes += written;
+        m_unwritableSaid = false;
     } else {
-        // Nowhere else to say it: the log's own file is what failed.
-        if (m_writeFailures++ == 0)
-            writeToStderr(
-                QStringLiteral("log: writing %1 failed: %2\n").arg(m_file->fileName(), m_file->errorString()));
+        sayUnwritable(error);
         m_dayBytes += qMax<qint64>(0, written);
     }
+}
+
+void LogHandler::sayUnwritable(const QString &reason)
+{
+    if (m_unwritableSaid)
+        return;
+    m_unwritableSaid = true;
+    const QString path = m_file ? m_file->fileName() : m_logDir.absolutePath();
+    // Nowhere else to say it: the log's own file is what failed.
+    writeToStderr(QStringLiteral("log: %1 cannot be written (%2); log lines are not saved\n").arg(path, reason));
+    emit logUnwritable(path, reason);
+}
+
+QString LogHandler::prepareLogDir(const QString &dir)
+{
+    const QFileInfo info(dir);
+    if (info.isSymLink())
+        return QStringLiteral("the log folder is a link");
+    if (info.exists())
+        return info.isDir() ? QString() : QStringLiteral("the log folder is not a folder");
+    // Only what is made here is made user-only: the lines carry device passwords.
+    if (!Platform::makePrivateDir(dir))
+        return QLatin1String(kCannotCreate);
+    return QString();
+}
+
+int LogHandler::openDayFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, 0600); // whatever the umask
+        return fd;
+    }
+    if (errno != EEXIST)
+        return -1;
+    fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
+    struct stat st;
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
 }
 
 void LogHandler::setMaxDayBytes(qint64 bytes)
@@ -441,9 +502,8 @@ bool LogHandler::prepareEmergencyFlush()
         QMutexLocker fileLock(&m_fileMutex);
         resolveLogDir();
         QDir dir(m_logDirOverride);
-        if (!dir.exists() && !dir.mkpath(QStringLiteral(".")))
+        if (!prepareLogDir(dir.absolutePath()).isEmpty())
             return false;
-        ::chmod(QFile::encodeName(dir.absolutePath()).constData(), 0700);
         path = dir.absoluteFilePath(today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
     }
     return openEmergencyFile(path);
@@ -451,10 +511,9 @@ bool LogHandler::prepareEmergencyFlush()
 
 bool LogHandler::openEmergencyFile(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = openDayFile(path);
     if (fd < 0)
         return false;
-    ::fchmod(fd, 0600);
     const int old = m_emergencyFd.exchange(fd);
     if (old >= 0)
         ::close(old);

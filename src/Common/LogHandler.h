@@ -9,6 +9,11 @@
 // the next day's file), and a line repeated within a minute is written once,
 // followed by one line with the count ("(repeated N times)"). The queue is
 // bounded too, so a writer that cannot keep up costs lines, not memory.
+//
+// The log folder is made user-only when the writer makes it; a folder that
+// was there is used as it is (its mode untouched), never through a link, and
+// a file in its place is left alone. When the log cannot be written this is
+// said once (stderr and logUnwritable) until a write succeeds again.
 
 #include <QDate>
 #include <QDateTime>
@@ -90,6 +95,11 @@ public:
     // The line that stands for `count` more lines like `line`.
     static QString repeatedLine(const QString &line, qint64 count);
 
+signals:
+    // The day file cannot be written (folder refused, read-only, full...);
+    // from the writer thread, once until a write succeeds again.
+    void logUnwritable(QString path, QString reason);
+
 protected:
     void run() override;
 
@@ -102,6 +112,13 @@ private:
     void resolveLogDir();
     // Opens (user-only) the file the crash path writes to, replacing the last one.
     bool openEmergencyFile(const QString &path);
+    // The log folder made (user-only) when missing; empty when it can be
+    // used, else why not (a link, no folder, cannot be made).
+    static QString prepareLogDir(const QString &dir);
+    // Opens a day file for appending, never through a link; a file it makes
+    // is user-only, one that was there keeps its mode. -1 (errno set) on failure.
+    static int openDayFile(const QString &path);
+    void sayUnwritable(const QString &reason);
 
     std::unique_ptr<QFile> m_file;
     mutable QMutex m_queueMutex;
@@ -138,6 +155,7 @@ private:
     bool m_boundSaid = false; // today's file says that it is full
     qint64 m_lastDayDropped = 0;
     QDate m_lastDay;
-    qint64 m_writeFailures = 0;
+    QString m_dirRefused; // why the log folder is not used; empty when it is
+    bool m_unwritableSaid = false;
     std::atomic<qint64> m_queueDropped{0};
 };

@@ -21,6 +21,8 @@
 #include <climits>
 #include <utility>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr quint64 MinFreeGiB = 5;
@@ -218,6 +220,11 @@ void RecordScheduleThread::run()
         takePendingPlan();
         const bool writeFailed = m_checkDiskNow;
         m_checkDiskNow = false;
+        if (storageGone()) {
+            if (!waitForStorage())
+                return;
+            continue;
+        }
         if (!checkDisk()) {
             if (!m_hasPlan) {
                 emit sig_recordStopped(m_plan.iStorageType);
@@ -308,6 +315,56 @@ bool RecordScheduleThread::waitForRoom()
     }
 }
 
+bool RecordScheduleThread::storageGone()
+{
+    if (!m_hasPlan)
+        return false;
+    const QString path = QDir::toNativeSeparators(m_plan.szStoragePath.trimmed());
+    if (path.isEmpty())
+        return false; // the disk check says it
+    if (path != m_storageSeen) {
+        // First sight of this folder: made when missing (the disk check
+        // does), and from then on it has to stay the same folder.
+        Platform::makePrivateDir(path);
+        struct stat st;
+        if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            m_storageSeen = path;
+            m_storageDev = quint64(st.st_dev);
+            m_storageIno = quint64(st.st_ino);
+        }
+        return false;
+    }
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && quint64(st.st_dev) == m_storageDev && quint64(st.st_ino) == m_storageIno)
+        return false;
+    if (!m_storageGoneSaid)
+        qWarning() << "The storage folder went away (unmounted or replaced), stop recording:" << path;
+    return true;
+}
+
+bool RecordScheduleThread::waitForStorage()
+{
+    stopRecordThreads();
+    reportAll(DiskFull);
+    if (!m_storageGoneSaid) {
+        m_storageGoneSaid = true;
+        m_writeFailSaid = true;
+        emit sig_recordWriteFailed();
+    }
+    for (;;) {
+        if (!waitRealMs(DiskProbeIntervalMs))
+            return false;
+        takePendingPlan();
+        if (!storageGone()) {
+            qInfo() << "The storage folder is back, recording resumes";
+            m_storageGoneSaid = false;
+            return true;
+        }
+        reportAll(DiskFull);
+    }
+}
+
 bool RecordScheduleThread::checkDisk()
 {
     if (!m_hasPlan)
@@ -317,7 +374,10 @@ bool RecordScheduleThread::checkDisk()
         qWarning() << "Record plan without storage folder";
         return false;
     }
-    Platform::makePrivateDir(path);
+    // Made once, when first seen: a folder that went away is not made again
+    // in its place (an unmounted disk leaves its empty mount point).
+    if (path != m_storageSeen)
+        Platform::makePrivateDir(path);
     quint64 freeGiB = 0;
     if (!CommonHelper::getDiskFreeSpace(path, freeGiB)) {
         if (!m_diskFullSaid)

@@ -22,6 +22,11 @@
 // folder is refused) has the disk checked at once, and is otherwise started
 // again on the steps above (told once: sig_recordWriteFailed).
 //
+// The storage folder that went away (its disk unmounted, or the folder
+// replaced) is an outage too: nothing is made in its place, the recorders
+// stop, the page is told once (sig_recordWriteFailed), and recording resumes
+// into the same tree when that folder is back.
+//
 // The clean-up of old recordings and every repair act only inside the storage
 // folder's own tree (<root>/<device>/<day>, <root>/<device>/CH_NN/<day>),
 // never through a link, and remove only what the recorder writes.
@@ -177,6 +182,13 @@ private:
     // check is made again every DiskProbeIntervalMs until it passes (true) or
     // the loop is to end (false).
     bool waitForRoom();
+    // Whether the storage folder, once seen, is no longer there or no longer
+    // the same folder (another volume or another folder under its name).
+    bool storageGone();
+    // Recorders stop, the page is told once, and the folder is looked at
+    // again every DiskProbeIntervalMs until it is back (true) or the loop is
+    // to end (false).
+    bool waitForStorage();
     // lookUpTargets for the plan, asked of the thread this object lives in
     // (the GUI thread, where the records are written) and waited for; false
     // when the loop is to end meanwhile.
@@ -211,6 +223,10 @@ private:
     qint64 m_missingRetryAt = -1;
     bool m_stop = false;
     bool m_diskFullSaid = false;
+    bool m_storageGoneSaid = false;
+    QString m_storageSeen; // the storage folder as first seen: its volume and number
+    quint64 m_storageDev = 0;
+    quint64 m_storageIno = 0;
     bool m_writeFailSaid = false;
     bool m_checkDiskNow = false;    // a recorder could not write
     QDate m_noOldRecordOn;          // the day a clean-up found nothing to remove

@@ -7,6 +7,7 @@
 #include "LogHandler.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
 #include "SingleApplication.h"
@@ -21,12 +22,20 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTextCodec>
 #include <QTranslator>
 #include <QtConcurrent>
 
 #include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +50,67 @@ void flushLogForCrash()
         return;
     if (LogHandler *log = LogHandler::instance())
         log->emergencyFlush();
+}
+
+// A logout, a shutdown or Ctrl+C: the handler only writes the signal's number
+// into a socket; the GUI thread reads it and closes as the window's close does.
+int g_closeSignalFds[2] = {-1, -1};
+const int kCloseSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+extern "C" void onCloseSignal(int sig)
+{
+    const int saved = errno;
+    const unsigned char number = static_cast<unsigned char>(sig);
+    if (::write(g_closeSignalFds[0], &number, 1) < 0) {
+        // Full or gone: a signal already waits to be read, or the client ends anyway.
+    }
+    errno = saved;
+}
+
+const char *closeSignalName(int sig)
+{
+    switch (sig) {
+    case SIGTERM:
+        return "SIGTERM";
+    case SIGINT:
+        return "SIGINT";
+    case SIGHUP:
+        return "SIGHUP";
+    default:
+        return "signal";
+    }
+}
+
+// The window to close, once it exists.
+QPointer<MainWindow> g_closeTarget;
+
+void installCloseSignals(QObject *owner)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_closeSignalFds) != 0) {
+        qWarning() << "No close on SIGTERM, SIGINT or SIGHUP:" << ::strerror(errno);
+        return;
+    }
+    auto *notifier = new QSocketNotifier(g_closeSignalFds[1], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [notifier] {
+        unsigned char number = 0;
+        if (::read(g_closeSignalFds[1], &number, 1) != 1)
+            return;
+        notifier->setEnabled(false);
+        // A second signal while the close runs ends the client at once.
+        for (const int sig : kCloseSignals)
+            std::signal(sig, SIG_DFL);
+        qInfo() << "Closing on" << closeSignalName(number);
+        if (g_closeTarget && g_closeTarget->isVisible())
+            g_closeTarget->close();
+        else
+            QApplication::quit(); // a dialog before the main window: it ends as if cancelled
+    });
+    struct sigaction action = {};
+    action.sa_handler = onCloseSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int sig : kCloseSignals)
+        ::sigaction(sig, &action, nullptr);
 }
 
 QFont applicationFont()
@@ -129,6 +199,15 @@ int main(int argc, char *argv[])
     log->prepareEmergencyFlush();
     g_logReady.store(true);
     qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
+    QObject::connect(
+        log, &LogHandler::logUnwritable, &app,
+        [](const QString &path, const QString &) {
+            MsgTipInfoDlg::showTip(QObject::tr("The log file %1 cannot be written; the client goes on without its log.")
+                                       .arg(QDir::toNativeSeparators(path)),
+                                   10000);
+        },
+        Qt::QueuedConnection);
+    installCloseSignals(&app);
 
     registerKelvoMetaTypes();
     QString error;
@@ -179,6 +258,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     app.setActivationWindow(&window);
+    g_closeTarget = &window;
 
     QString userName;
     QString rights;
@@ -216,5 +296,7 @@ int main(int argc, char *argv[])
     window.closeApp();
     repair.waitForFinished();
     qInfo() << "Client ended with" << rc;
+    // Written now, while everything the writer uses is still there.
+    log->stop();
     return rc;
 }

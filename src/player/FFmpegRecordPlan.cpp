@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
@@ -59,7 +61,7 @@ bool currentIndex(const QString &dayDir, QJsonArray &array)
     return true;
 }
 
-// A segment file of the recorder that holds no frame (the disk was full when
+// A segment file of the recorder that holds no packet of footage (the disk was full when
 // it was made, or a kill came within its first GOP) is removed; one that
 // cannot be read only when this recorder has just failed to write it.
 bool removeEmptySegment(const QString &dayDir, const QString &fileName, bool unreadableToo = false)
@@ -103,28 +105,50 @@ QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
     return names;
 }
 
+// Which folder a path is now: its volume and its number there. A storage
+// folder that was unmounted, or replaced, is another one (or none).
+struct FolderId
+{
+    bool present = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    bool operator==(const FolderId &o) const { return present == o.present && dev == o.dev && ino == o.ino; }
+};
+
+FolderId folderId(const QString &path)
+{
+    struct stat st;
+    FolderId id;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        id.present = true;
+        id.dev = st.st_dev;
+        id.ino = st.st_ino;
+    }
+    return id;
+}
+
 } // namespace
 
-// 0 when the file holds no video frame, -1 when it cannot be read (kept: the
-// file may be unreadable for another reason).
+// 0 when the file holds no packet of footage at all (audio-only footage is
+// footage), -1 when it cannot be read (kept: the file may be unreadable for
+// another reason, or still being written).
 qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
 {
     AVFormatContext *fmt = nullptr;
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return QFile::exists(path) && QFileInfo(path).size() > 0 ? -1 : 0;
-    qint64 ms = 0;
-    if (avformat_find_stream_info(fmt, nullptr) >= 0) {
-        const int v = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-        AVPacket *pkt = av_packet_alloc();
-        bool frame = false;
-        while (v >= 0 && !frame && av_read_frame(fmt, pkt) >= 0) {
-            frame = pkt->stream_index == v;
-            av_packet_unref(pkt);
-        }
-        av_packet_free(&pkt);
-        if (frame)
-            ms = qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1);
+    // Without its stream information the packets can still be read, and
+    // they decide; the duration then comes from the container alone.
+    (void)avformat_find_stream_info(fmt, nullptr);
+    AVPacket *pkt = av_packet_alloc();
+    bool footage = false;
+    while (!footage && av_read_frame(fmt, pkt) >= 0) {
+        const AVMediaType type = fmt->streams[pkt->stream_index]->codecpar->codec_type;
+        footage = type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO;
+        av_packet_unref(pkt);
     }
+    av_packet_free(&pkt);
+    const qint64 ms = footage ? qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1) : 0;
     avformat_close_input(&fmt);
     return ms;
 }
@@ -316,6 +340,16 @@ void FFmpegRecordPlan::run()
     // folder that leads out of the recordings tree is not repaired, and no
     // footage goes into it.
     const QString root = m_root.isEmpty() ? m_folder : m_root;
+    // Folders are made only below a storage folder that is there, and stays
+    // the same one: an unmounted disk leaves an empty mount point, and what
+    // were written below it would be hidden once the disk is back.
+    const FolderId rootId = m_root.isEmpty() ? FolderId() : folderId(m_root);
+    const auto rootGone = [&] { return !m_root.isEmpty() && !(folderId(m_root) == rootId); };
+    if (!m_root.isEmpty() && !rootId.present) {
+        qWarning() << "record plan storage folder is not there:" << m_root;
+        emit recordError(m_url, player::ErrWriteFailed);
+        return;
+    }
     // A recorder that died just before midnight left its entry in yesterday's index.
     for (const QDate &day : {now().date().addDays(-1), now().date()}) {
         const QString dayName = day.toString(QStringLiteral("yyyyMMdd"));
@@ -371,7 +405,7 @@ void FFmpegRecordPlan::run()
         // The disk was full from the start: a file without a single frame is
         // of no use to anyone and leaves with its entry.
         if ((writeFailed || writer.packetCount() == 0) && removeEmptySegment(segDir, segName, true)) {
-            qWarning() << "record plan removed a segment that holds no frame:" << path;
+            qWarning() << "record plan removed a segment that holds no footage:" << path;
             removeFromDayIndex(segDir, segName);
             QMutexLocker lock(&g_indexMutex);
             g_openSegments.remove(path);
@@ -399,6 +433,10 @@ void FFmpegRecordPlan::run()
     auto openSegment = [&](const QDateTime &at) -> bool {
         segStart = at;
         segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
+        if (rootGone()) {
+            qWarning() << "record plan storage folder went away:" << m_root;
+            return false;
+        }
         if (!RecordIndex::ownTree(root, segDir) || !Platform::makePrivateDir(segDir)) {
             qWarning() << "record plan cannot use the folder" << segDir;
             return false;

@@ -28,6 +28,9 @@ public:
     // The recordings root the folder lies in: from below it down to the day
     // folder, nothing is used through a link (a folder that leads out of the
     // tree is refused, nothing in it repaired or written). Unset: the folder.
+    // A root that is set must be there when the recorder starts, and stay the
+    // same folder (not unmounted, not replaced): nothing is made in its place;
+    // the recorder ends with ErrWriteFailed instead.
     void setStorageRoot(const QString &root);
     void requestStop();
     // Replaces the wall clock (tests).
@@ -39,12 +42,12 @@ public:
     // day's segments first.
     static bool updateDayIndex(const QString &dayDir, const QString &fileName, const QString &startTime,
                                const QString &endTime);
-    // The entry of a segment that held no frame leaves the index.
+    // The entry of a segment that held no packet of footage leaves the index.
     static bool removeFromDayIndex(const QString &dayDir, const QString &fileName);
     // Completes entries left open by a recorder that died (or whose disk
     // filled), from the files' own durations, and lists the recorder's
-    // segments that the index lost; entries whose file holds not a single
-    // frame (a kill within the first GOP leaves only the header) are removed
+    // segments that the index lost; entries whose file holds not a single packet
+    // of footage (a kill within the first GOP leaves only the header) are removed
     // with their file when the recorder named it. Segments being recorded by
     // this process are left alone. Returns the entries completed, added or
     // removed.

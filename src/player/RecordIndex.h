@@ -78,7 +78,7 @@ Entry entryOf(const QString &dayDir, const QJsonValue &value);
 // The day as the recorder left it: the index's entries, then the recorder's
 // segments in the folder that the index does not name (all of them when the
 // index is missing or unusable), in time order, each from its name to the end
-// of its footage. A segment that cannot be opened or holds no frame is left
+// of its footage. A segment that cannot be opened or holds no packet of footage is left
 // out. An index lost to a full disk or a crash hides no footage this way.
 Day readWithFootage(const QString &dayDir);
 

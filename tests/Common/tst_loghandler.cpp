@@ -1,4 +1,6 @@
 #include "LogHandler.h"
+#include "../support/QueuedSpy.h"
+#include "../support/SmallFs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -8,6 +10,8 @@
 
 #include <atomic>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -75,6 +79,8 @@ private slots:
     void purgeWaitsForRetention();
     void stopWritesQueuedLines();
     void unwritableFolderKeepsLines();
+    void logFolderIsNeverTakenOver_data();
+    void logFolderIsNeverTakenOver();
     void installedHandlerWritesLines();
     void fatalLineIsWritten();
     void floodIsBoundedAndCollapsed_data();
@@ -230,6 +236,100 @@ void tst_LogHandler::unwritableFolderKeepsLines()
     QVERIFY(clock.passes());
     log.stop();
     QCOMPARE(log.queuedLineCount(), 1);
+}
+
+namespace {
+
+// Mode bits of what is at path itself (a link is not followed); -1 when nothing.
+int modeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+} // namespace
+
+// What stands where the log folder goes decides what the writer may do: it
+// makes a missing folder user-only, writes into a folder that is there as it
+// is, and leaves a file, a link to a shared folder and a read-only folder
+// exactly as they are, saying once that the log cannot be written.
+void tst_LogHandler::logFolderIsNeverTakenOver_data()
+{
+    QTest::addColumn<QString>("place"); // what is at <folder>/log
+    QTest::addColumn<int>("mode");      // its mode afterwards
+    QTest::addColumn<bool>("written");
+    QTest::newRow("missing") << "missing" << 0700 << true;
+    QTest::newRow("operator's folder") << "folder" << 0755 << true;
+    QTest::newRow("operator's file") << "file" << 0644 << false;
+    QTest::newRow("link to a shared folder") << "link" << 0777 << false;
+    QTest::newRow("read-only folder") << "read-only" << 0755 << false;
+}
+
+void tst_LogHandler::logFolderIsNeverTakenOver()
+{
+    QFETCH(QString, place);
+    QFETCH(int, mode);
+    QFETCH(bool, written);
+    QTemporaryDir tmp;
+    std::unique_ptr<SmallFs> fs;
+    QString base = tmp.path();
+    if (place == "read-only") {
+        fs = std::make_unique<SmallFs>(tmp.path() + "/ro", 1 << 20);
+        if (!fs->mounted())
+            QSKIP("no small file system can be mounted here");
+        base = fs->dir();
+    }
+    const QString logDir = base + "/log";
+    const QString shared = tmp.path() + "/shared";
+    if (place == "folder" || place == "read-only") {
+        QVERIFY(QDir().mkdir(logDir));
+        QVERIFY(::chmod(QFile::encodeName(logDir).constData(), 0755) == 0);
+    } else if (place == "file") {
+        touch(logDir);
+        QVERIFY(::chmod(QFile::encodeName(logDir).constData(), 0644) == 0);
+    } else if (place == "link") {
+        QVERIFY(QDir().mkdir(shared));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        touch(shared + "/someone-else.txt");
+        QVERIFY(QFile::link(shared, logDir));
+    }
+    if (place == "read-only")
+        QVERIFY(fs->setReadOnly(true));
+    const QByteArray fileBefore = readAll(logDir).toUtf8();
+
+    LogHandler log;
+    QueuedSpy said(&log, &LogHandler::logUnwritable);
+    FakeClock clock(fixedNoon());
+    log.setLogDir(logDir);
+    log.setIntervalMs(10);
+    log.setClock(clock.fn());
+    log.enqueue("first line\n");
+    log.start();
+    QVERIFY(clock.passes());
+    log.enqueue("second line\n");
+    QVERIFY(clock.passes(5));
+    log.stop();
+    QCoreApplication::processEvents(); // the queued notices
+
+    QCOMPARE(modeOf(logDir), mode);
+    const QString day = logDir + "/" + kFixedDay + ".txt";
+    if (written) {
+        QCOMPARE(readAll(day), QStringLiteral("first line\nsecond line\n"));
+        QCOMPARE(modeOf(day), 0600);
+        QCOMPARE(said.size(), 0);
+        return;
+    }
+    QCOMPARE(said.size(), 1);
+    QCOMPARE(said.first().at(0).toString(), log.currentLogFilePath());
+    QVERIFY(!said.first().at(1).toString().isEmpty());
+    if (place == "link") {
+        QCOMPARE(modeOf(shared), 01777);
+        QCOMPARE(QDir(shared).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"someone-else.txt"});
+    } else if (place == "file") {
+        QCOMPARE(readAll(logDir).toUtf8(), fileBefore);
+    } else {
+        QVERIFY(!QFile::exists(day));
+    }
 }
 
 void tst_LogHandler::installedHandlerWritesLines()

@@ -26,6 +26,8 @@
 #include <algorithm>
 #include <atomic>
 
+#include <sys/mount.h>
+
 namespace {
 
 // "b-e,b-e|...|..." one day per '|', Monday first; a leading '#' stores the
@@ -508,6 +510,87 @@ private slots:
         // Nothing without footage was left behind by the tries on the full disk.
         for (QDirIterator it(ch1, {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             QVERIFY(FFmpegRecordPlan::fileDurationMs(it.next()) > 0);
+    }
+
+    // The storage folder goes away while recording: its disk unmounted (the
+    // empty mount point stays) or the folder replaced by an empty one.
+    // Nothing is made in its place, the page is told once, and recording
+    // resumes into the same tree when the folder is back.
+    void storageThatWentAwayIsWaitedFor_data()
+    {
+        QTest::addColumn<bool>("unmount"); // else replaced by an empty folder
+        QTest::newRow("disk unmounted") << true;
+        QTest::newRow("replaced by an empty folder") << false;
+    }
+    void storageThatWentAwayIsWaitedFor()
+    {
+        QFETCH(bool, unmount);
+        const QString base = m_storage.path() + (unmount ? "/unmounted" : "/replaced");
+        const QString disk = base + "/disk"; // what the storage folder holds while it is there
+        const QString storage = base + "/mnt";
+        const QString placeholder = base + "/placeholder"; // what stood in its place meanwhile
+        QVERIFY(QDir().mkpath(disk) && QDir().mkpath(storage));
+        const QByteArray diskName = QFile::encodeName(disk), storageName = QFile::encodeName(storage);
+        const auto attach = [&] {
+            return unmount ? ::mount(diskName.constData(), storageName.constData(), nullptr, MS_BIND, nullptr) == 0
+                           : (!QFileInfo::exists(storage) || QDir().rmdir(storage)) && QDir().rename(disk, storage);
+        };
+        const auto detach = [&] {
+            return unmount ? ::umount2(storageName.constData(), MNT_DETACH) == 0
+                           : QDir().rename(storage, disk) && QDir().mkdir(storage);
+        };
+        if ((unmount && qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT")) || !attach())
+            QSKIP("no bind mount here");
+        auto unmounted = qScopeGuard([&] {
+            if (unmount)
+                ::umount2(storageName.constData(), MNT_DETACH);
+        });
+        m_backup = storage;
+        auto restore = qScopeGuard([this] { m_backup = m_storage.path(); });
+        testmedia::RtspServer rtsp;
+        QVERIFY(rtsp.start({"/stream1-1=" + testmedia::makeClip("rec30.mp4", "h264", 30)}));
+        const RECORD_PLAN_INFO plan = recordNvr("SIM-REC-GONE", rtsp.port(), {1});
+        const QString ch1 = storage + "/127.0.0.1/CH_01";
+
+        RecordScheduleThread thread;
+        QList<int> states;
+        connect(&thread, &RecordScheduleThread::deviceStateChanged, this,
+                [&states](const QString &, const QString &, int, int state) { states << state; });
+        QueuedSpy stopped(&thread, &RecordScheduleThread::sig_recordStopped);
+        QueuedSpy writeFailed(&thread, &RecordScheduleThread::sig_recordWriteFailed);
+        thread.setPlan(&plan);
+        thread.start();
+        QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
+
+        QVERIFY(detach());
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::DiskFull), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(writeFailed.count(), 1, 10000);
+        QVERIFY(thread.isRunning());
+        QCOMPARE(fileTree(storage), (QMap<QString, QByteArray>{}));
+
+        // Back: the placeholder moved aside (it is looked at below).
+        QVERIFY(unmount || QDir().rename(storage, placeholder));
+        QVERIFY(attach());
+        const QStringList before = dayIndexes(ch1).first;
+        QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 1000, 30000);
+        thread.stop();
+        QCOMPARE(writeFailed.count(), 1);
+        QCOMPARE(stopped.count(), 0);
+        // The same tree: one day index with the segments of before and after.
+        const auto index = dayIndexes(ch1);
+        QVERIFY(index.first.size() > before.size());
+        QCOMPARE(index.second, index.first.size());
+        for (const QString &file : index.first)
+            QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+        // Nothing was made where the storage folder was missing.
+        if (unmount) {
+            QVERIFY(::umount2(storageName.constData(), MNT_DETACH) == 0);
+            unmounted.dismiss();
+            QCOMPARE(fileTree(storage), (QMap<QString, QByteArray>{}));
+        } else {
+            QCOMPARE(fileTree(placeholder), (QMap<QString, QByteArray>{}));
+        }
     }
 
     // Both channels record into BackupPath/<ip>/CH_NN/yyyyMMdd; after stop

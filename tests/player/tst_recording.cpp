@@ -88,6 +88,19 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
     p.wait();
     return n;
 }
+
+// An audio-only clip, as a camera with its picture off records it.
+QString makeAudioClip(const QString &name, int seconds)
+{
+    const QString path = QDir::current().filePath(name);
+    if (QFile::exists(path))
+        return path;
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"),
+            {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+             QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-c:a", "aac", path});
+    return p.waitForFinished(60000) && p.exitCode() == 0 ? path : QString();
+}
 } // namespace
 
 class TestRecording : public QObject
@@ -546,6 +559,68 @@ private slots:
         QCOMPARE(indexed, listed);
         QVERIFY(!QFile::exists(day + "/20260314081000.mp4"));
         QCOMPARE(bytes(day + "/notes.mp4"), notes);
+    }
+
+    // Footage is any packet of audio or video: the repair of a day (at start-up
+    // and when a recorder starts) keeps and lists it whether or not the index
+    // named it; only a file without a single packet goes.
+    void repairKeepsEveryFootage_data()
+    {
+        QTest::addColumn<QString>("clip");    // "audio", "video" or "" (nothing in it)
+        QTest::addColumn<bool>("listedOpen"); // the index lists it open; otherwise not at all
+        QTest::addColumn<bool>("atStartUp");  // the repair of the whole root; otherwise of the day
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("audio only, left open, start-up") << "audio" << true << true << true;
+        QTest::newRow("audio only, left open, recorder") << "audio" << true << false << true;
+        QTest::newRow("audio only, never indexed") << "audio" << false << true << true;
+        QTest::newRow("video, never indexed") << "video" << false << false << true;
+        QTest::newRow("no packet, left open") << "" << true << true << false;
+        QTest::newRow("no packet, never indexed") << "" << false << false << false;
+    }
+    void repairKeepsEveryFootage()
+    {
+        QFETCH(QString, clip);
+        QFETCH(bool, listedOpen);
+        QFETCH(bool, atStartUp);
+        QFETCH(bool, kept);
+        const QString source = clip == "audio"   ? makeAudioClip("audio3.mp4", 3)
+                               : clip == "video" ? testmedia::makeClip("seg3.mp4", "h264", 3)
+                                                 : QString();
+        QVERIFY(clip.isEmpty() || !source.isEmpty());
+        const QString root = QDir::current().filePath(QString("footage/%1")
+                                                          .arg(QString(QTest::currentDataTag())
+                                                                   .replace(QLatin1Char(' '), QLatin1Char('_'))
+                                                                   .remove(QLatin1Char(','))));
+        const QString day = root + "/127.0.0.9/20260314";
+        const QString name = "20260314090000.mp4";
+        QVERIFY(clip.isEmpty() ? writeFile(day + "/" + name)
+                               : QDir().mkpath(day) && QFile::copy(source, day + "/" + name));
+        const QByteArray before = bytes(day + "/" + name);
+        if (listedOpen)
+            QVERIFY(writeFile(day + "/record.json",
+                              R"([{"fileName":"20260314090000.mp4","startTime":"090000000","endTime":""}])"));
+
+        if (atStartUp)
+            FFmpegRecordPlan::repairRecordings(root);
+        else
+            FFmpegRecordPlan::repairDayIndex(day);
+
+        QCOMPARE(QFile::exists(day + "/" + name), kept);
+        const QJsonArray index = readIndex(day);
+        if (!kept) {
+            QVERIFY(index.isEmpty());
+            return;
+        }
+        QCOMPARE(bytes(day + "/" + name), before);
+        QCOMPARE(index.size(), 1);
+        QCOMPARE(index[0].toObject()["fileName"].toString(), name);
+        QCOMPARE(timeOf(index[0], "startTime"), QTime(9, 0));
+        QVERIFY2(qAbs(QTime(9, 0).msecsTo(timeOf(index[0], "endTime")) - 3000) <= 100,
+                 qPrintable(index[0].toObject()["endTime"].toString()));
+        // What playback lists of the day.
+        const RecordIndex::Day listed = RecordIndex::readWithFootage(day);
+        QCOMPARE(listed.entries.size(), 1);
+        QCOMPARE(listed.entries[0].fileName, name);
     }
 
     // A device, channel or day folder that is a link out of the recordings

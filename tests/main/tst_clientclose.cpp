@@ -1,0 +1,111 @@
+// The client program ended by a signal (a logout, a shutdown, Ctrl+C, a closed
+// terminal) while it records: it closes as its window's close does, so the
+// open segment is completed in its day index and the client ends normally.
+
+#include "ClientProcess.h"
+#include "RecordSchedule.h"
+#include "TestMedia.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QString kCameraIp = QStringLiteral("127.57.7.1");
+
+QJsonArray dayIndex(const QString &dayDir)
+{
+    QFile f(dayDir + QStringLiteral("/record.json"));
+    return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).array() : QJsonArray();
+}
+
+} // namespace
+
+class TestClientClose : public QObject
+{
+    Q_OBJECT
+
+private:
+    testmedia::RtspServer m_rtsp;
+
+private slots:
+    void initTestCase()
+    {
+        const QString clip = testmedia::makeClip(QStringLiteral("close.mp4"), QStringLiteral("h264"), 60);
+        QVERIFY(!clip.isEmpty());
+        m_rtsp.setAddress(kCameraIp);
+        QVERIFY(m_rtsp.start({QStringLiteral("/stream1=") + clip}));
+    }
+
+    void signalClosesTheRecording_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void signalClosesTheRecording()
+    {
+        QFETCH(int, signal);
+        const QString folder = QStringLiteral("close-%1").arg(QTest::currentDataTag());
+        const QString storage = QDir::current().absoluteFilePath(folder + QStringLiteral("/Backup"));
+        const int port = m_rtsp.port();
+        const QString error = seedAutoLogin(folder, QStringLiteral("1111111"), [&] {
+            auto config = OrmHelper::getConfig();
+            config->BackupPath = storage;
+            OrmHelper::saveConfig(config);
+            auto *camera = new FUN_DEV_INFO;
+            camera->ip = kCameraIp;
+            camera->sn = QStringLiteral("CLOSE57");
+            camera->name = QStringLiteral("Gate");
+            camera->rtspPort = quint16(port);
+            camera->devPort = 1; // never answers: recording needs no login
+            OrmHelper::AddDevs({camera});
+            delete camera;
+            RECORD_PLAN_INFO plan;
+            plan.id = 1;
+            plan.iTurnOn = 1;
+            plan.iTimeFile = 30; // no segment ends by itself while the test runs
+            plan.szStoragePath = storage;
+            for (int i = 0; i < 7; ++i)
+                plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
+            plan.devices.append({QStringLiteral("CLOSE57"), kCameraIp, 0, 0, 0});
+            RecordSchedule::storePlan(plan);
+        });
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+
+        ClientProcess client(
+            folder, QStringLiteral("tst_clientclose_%1_%2").arg(QCoreApplication::applicationPid()).arg(signal));
+        QVERIFY(client.start());
+        const QString dayDir = storage + QLatin1Char('/') + kCameraIp + QLatin1Char('/')
+                               + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+        // Listed open once its first picture is written.
+        QTRY_VERIFY2_WITH_TIMEOUT(dayIndex(dayDir).size() == 1, qPrintable(client.log() + client.output()), 60000);
+        QCOMPARE(dayIndex(dayDir).at(0).toObject().value("endTime").toString(), QString());
+        const QString segment =
+            dayDir + QLatin1Char('/') + dayIndex(dayDir).at(0).toObject().value("fileName").toString();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(segment).size() > 50000, 30000);
+
+        QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
+        QVERIFY(client.process().waitForFinished(60000));
+        QCOMPARE(client.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.process().exitCode(), 0);
+
+        const QJsonArray index = dayIndex(dayDir);
+        QCOMPARE(index.size(), 1);
+        const QTime start = QTime::fromString(index.at(0).toObject().value("startTime").toString(), "hhmmsszzz");
+        const QTime end = QTime::fromString(index.at(0).toObject().value("endTime").toString(), "hhmmsszzz");
+        QVERIFY2(start.isValid() && end.isValid() && start < end, qPrintable(QJsonDocument(index).toJson()));
+        const QString log = client.log();
+        QVERIFY2(log.contains(QStringLiteral("Closing on %1").arg(QTest::currentDataTag())), qPrintable(log));
+        QVERIFY(log.contains(QStringLiteral("Closing the client")));
+        QVERIFY(log.contains(QStringLiteral("Client ended with 0")));
+    }
+};
+
+QTEST_MAIN(TestClientClose)
+#include "tst_clientclose.moc"

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -384,8 +385,10 @@ private slots:
         }
         DevicePagesTest::closeToasts();
         auto handler = std::make_unique<DeviceAlarmHandler>();
-        handler->updateAlarmDataBase();
         AlarmRecordWriter *writer = handler->recordWriter();
+        std::atomic<qint64> clock{0};
+        writer->setClockForTesting([&clock] { return clock.load(); });
+        handler->updateAlarmDataBase();
         int second = 0;
         const auto push = [&](int alarms) {
             for (int i = 0; i < alarms; ++i, ++second)
@@ -442,14 +445,115 @@ private slots:
             const int before = storedAlarms().size();
             push(10);
             QTRY_COMPARE(storedAlarms().size(), before + 10);
+            QVERIFY(writer->inOutage());
+            // Over once alarms have been stored without a loss for a while.
+            clock += AlarmRecordWriter::QuietMs;
+            push(10);
             QTRY_VERIFY(!writer->inOutage());
+            QTRY_COMPARE(DevicePagesTest::toastTexts().count(DeviceAlarmHandler::storedAgainText(1000)), outage);
         }
-        QCOMPARE(DevicePagesTest::toastTexts().count(), 2);
+        QCOMPARE(DevicePagesTest::toastTexts().count(), 4);
         handler.reset();
         DevicePagesTest::closeToasts();
         OrmHelper::resetForTesting();
         OrmDatabase::setDatabaseName(previousDb);
         QVERIFY(OrmHelper::instance()->init());
+    }
+
+    // A flood the database cannot keep up with loses alarms in every spell
+    // while batches are still stored between the losses: one outage, said
+    // when it begins and, with the alarms lost, when it is over.
+    void sustainedOverloadIsSaidOnce_data()
+    {
+        QTest::addColumn<bool>("coalescing");
+        QTest::addColumn<int>("spells");
+        QTest::newRow("one at a time, three spells") << false << 3;
+        QTest::newRow("coalesced, two spells") << true << 2;
+    }
+
+    void sustainedOverloadIsSaidOnce()
+    {
+        QFETCH(bool, coalescing);
+        QFETCH(int, spells);
+        constexpr int Over = 50;
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        FUN_DEV_INFO dev;
+        dev.ip = QStringLiteral("127.19.3.1");
+        dev.name = QStringLiteral("Busy");
+        QVERIFY(armAllDay(dev.ip));
+        DevicePagesTest::closeToasts();
+        DeviceAlarmHandler handler;
+        AlarmRecordWriter *writer = handler.recordWriter();
+        std::atomic<qint64> clock{0};
+        writer->setClockForTesting([&clock] { return clock.load(); });
+        handler.updateAlarmDataBase();
+        handler.setCoalescing(coalescing);
+        int second = 0;
+        const auto push = [&](int alarms) {
+            for (int i = 0; i < alarms; ++i, ++second)
+                handler.handleDeviceAlarm(
+                    "<body>"
+                        + alarmBody(
+                            "0",
+                            QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(second).toString("yyyy-MM-dd hh:mm:ss"))
+                        + "</body>",
+                    &dev);
+        };
+        const auto stored = [] {
+            long n = -1;
+            orm::dao::count<CustomAlarmInfo>(n);
+            return int(n);
+        };
+        const QString began = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::TooMany);
+        const QString over = DeviceAlarmHandler::storedAgainText(qint64(Over) * spells);
+        // Toasts fade after a while: each word is counted as it is said.
+        static QAtomicInt beganLines, overLines;
+        beganLines = 0;
+        overLines = 0;
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext &c, const QString &m) {
+            if (m.startsWith(QLatin1String("Alarms not stored from now on")))
+                beganLines.ref();
+            if (m.startsWith(QLatin1String("Alarms stored again")))
+                overLines.ref();
+            previous(t, c, m);
+        });
+        int saidBegun = 0, saidOver = 0;
+        connect(
+            writer, &AlarmRecordWriter::storeFailed, this, [&] { ++saidBegun; }, Qt::QueuedConnection);
+        connect(
+            writer, &AlarmRecordWriter::storeRecovered, this, [&] { ++saidOver; }, Qt::QueuedConnection);
+        QStringList saidPerSpell;
+        for (int spell = 1; spell <= spells; ++spell) {
+            // The disk stalls: the queue fills and the rest is dropped ...
+            writer->holdForTesting(true);
+            push(int(AlarmRecordWriter::Capacity) + Over);
+            QTRY_COMPARE(handler.pendingAlarms(), 0);
+            QTRY_COMPARE(writer->failedRows(), qint64(Over) * spell);
+            if (spell == 1)
+                QTRY_VERIFY(DevicePagesTest::toastTexts().contains(began));
+            // ... then catches up, a second of the flood later.
+            writer->holdForTesting(false);
+            QTRY_COMPARE_WITH_TIMEOUT(stored(), int(AlarmRecordWriter::Capacity) * spell, 60000);
+            QTRY_COMPARE(writer->queued(), size_t(0));
+            clock += 1000;
+            QCoreApplication::processEvents();
+            saidPerSpell << QStringLiteral("%1 %2").arg(saidBegun).arg(saidOver);
+        }
+        QVERIFY(writer->inOutage());
+        QCOMPARE(saidPerSpell, QVector<QString>(spells, QStringLiteral("1 0")).toList());
+
+        clock += AlarmRecordWriter::QuietMs;
+        push(10);
+        QTRY_COMPARE(DevicePagesTest::toastTexts().count(over), 1);
+        QVERIFY(!writer->inOutage());
+        QCOMPARE(stored(), int(AlarmRecordWriter::Capacity) * spells + 10);
+        QCoreApplication::processEvents();
+        qInstallMessageHandler(previous);
+        QCOMPARE(QStringLiteral("%1 %2").arg(saidBegun).arg(saidOver), QStringLiteral("1 1"));
+        QCOMPARE(QStringLiteral("%1 %2").arg(beganLines.loadRelaxed()).arg(overLines.loadRelaxed()),
+                 QStringLiteral("1 1"));
+        DevicePagesTest::closeToasts();
     }
 
     // A burst is handled in slices after it came: every alarm is stored, in

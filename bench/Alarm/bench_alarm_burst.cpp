@@ -7,8 +7,9 @@
 // "pop-ups" (coalesced, with every device's linkage pop-up on, at most
 // DeviceAlarmHandler::MaxLinkages at once, as a flooded site has them).
 // Between rounds the alarms that arrive are not handed on until every queue
-// is empty and the pop-ups are closed, so each round starts from an empty
-// queue and does not inherit the backlog of the one before.
+// is empty, the pop-ups are closed and what waited in the sockets is read, so
+// each round starts from an empty queue and does not inherit the backlog of
+// the one before.
 // Each round reports the GUI thread's round trip (a probe thread posts a call
 // to the GUI thread every 10 ms and times its arrival) as median, 95th
 // percentile and largest, beside the share of the round's alarms that was
@@ -297,6 +298,12 @@ int main(int argc, char **argv)
     qint64 storedAtStart = 0;
     qint64 lostAtStart = 0;
     QElapsedTimer settling;
+    // The client has caught up with the flood once alarms arrive no faster
+    // than the devices send them: what waited in the sockets is through.
+    QElapsedTimer mark;
+    int heldAtMark = 0;
+    bool caughtUp = false;
+    const int sentPerHalfSecond = devices * 500 / intervalMs;
     QTimer settle;
     settle.setInterval(20);
     QTimer roundEnd;
@@ -315,17 +322,26 @@ int main(int argc, char **argv)
             setPopUps(next == PopUps);
         }
         settling.start();
+        heldAtMark = heldBack;
+        mark.start();
+        caughtUp = false;
         settle.start();
     };
     QObject::connect(&roundEnd, &QTimer::timeout, holdBack);
     QObject::connect(&settle, &QTimer::timeout, [&] {
+        if (mark.elapsed() >= 500) {
+            caughtUp = heldBack - heldAtMark <= sentPerHalfSecond * 11 / 10;
+            heldAtMark = heldBack;
+            mark.restart();
+        }
         const bool empty = handler->pendingAlarms() == 0 && writer->queued() == 0 && handler->runningLinkages() == 0;
-        if (!empty && settling.elapsed() < MaxSettleSeconds * 1000)
+        if (!(empty && caughtUp) && settling.elapsed() < MaxSettleSeconds * 1000)
             return;
         settle.stop();
-        if (!empty)
-            std::printf("(queues not empty after %d s: %d alarms wait, %zu rows, %d pop-ups)\n", MaxSettleSeconds,
-                        handler->pendingAlarms(), writer->queued(), handler->runningLinkages());
+        if (!(empty && caughtUp))
+            std::printf("(not settled after %d s: %d alarms wait, %zu rows, %d pop-ups, %s)\n", MaxSettleSeconds,
+                        handler->pendingAlarms(), writer->queued(), handler->runningLinkages(),
+                        caughtUp ? "caught up" : "the sockets still hold a backlog");
         if (roundIndex >= 0) {
             // The writer counts a batch once it is committed: the last one
             // may still be on its way.

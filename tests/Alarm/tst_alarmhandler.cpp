@@ -1,7 +1,8 @@
 // Alarm reception: which events are kept (type, weekday, arming ranges), and
 // the road from a simulated device's alarm through the main window into the
-// database file, with settings found by address or by name and reloaded on
-// the settings broadcast.
+// database file, with settings found by address (rows an older database
+// stored under a name taken over at start) and reloaded on the settings
+// broadcast.
 
 #include "../cms/DevicePagesTestUtil.h"
 #include "../support/SmallFs.h"
@@ -185,8 +186,9 @@ private slots:
                  kept);
     }
 
-    // Settings found by address and, for rows of older databases, by name; a
-    // settings broadcast changes the next outcome; closing ends the linkages.
+    // Settings found by address, also those an older database stored under
+    // the device's name (taken over at start); a settings broadcast changes
+    // the next outcome; closing ends the linkages.
     void alarmsFromDevicesReachTheDatabase()
     {
         SimDevice gate, yard;

@@ -4551,5 +4551,9 @@ Move it away to start with a new database.</source>
         <source>Alarms are not being saved: the database cannot be written.</source>
         <translation>报警未被保存：数据库无法写入。</translation>
     </message>
+    <message>
+        <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
+        <translation>报警已恢复保存。期间未保存：%1 条。</translation>
+    </message>
 </context>
 </TS>

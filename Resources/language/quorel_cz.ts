@@ -4551,5 +4551,9 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Alarms are not being saved: the database cannot be written.</source>
         <translation>Alarmy se neukládají: do databáze nelze zapisovat.</translation>
     </message>
+    <message>
+        <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
+        <translation>Alarmy se opět ukládají. Mezitím neuloženo: %1.</translation>
+    </message>
 </context>
 </TS>

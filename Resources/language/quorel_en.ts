@@ -1132,6 +1132,10 @@ Move it away to start with a new database.</translation>
         <source>Alarms are not being saved: the database cannot be written.</source>
         <translation>Alarms are not being saved: the database cannot be written.</translation>
     </message>
+    <message>
+        <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
+        <translation>Alarms are being saved again. Not saved meanwhile: %1.</translation>
+    </message>
 </context>
 <context>
     <name>LocalVideoReplayWnd</name>

@@ -4551,5 +4551,9 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Alarms are not being saved: the database cannot be written.</source>
         <translation>Alarm tidak disimpan: basis data tidak dapat ditulis.</translation>
     </message>
+    <message>
+        <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
+        <translation>Alarm kembali disimpan. Tidak tersimpan selama itu: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -4551,5 +4551,9 @@ Move it away to start with a new database.</source>
         <source>Alarms are not being saved: the database cannot be written.</source>
         <translation>Тревоги не сохраняются: запись в базу данных невозможна.</translation>
     </message>
+    <message>
+        <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
+        <translation>Тревоги снова сохраняются. Не сохранено за это время: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QMutexLocker>
 
 #include <vector>
@@ -100,8 +101,19 @@ void AlarmRecordWriter::run()
         std::vector<CustomAlarmInfo> batch;
         {
             QMutexLocker lock(&m_mutex);
-            while (m_queue.empty() && !m_quit)
-                m_wake.wait(&m_mutex);
+            while ((m_queue.empty() || m_held) && !m_quit) {
+                // A flood that stopped has its outage ended here, with no
+                // further batch to end it.
+                const qint64 left = quietLeft();
+                if (left == 0) {
+                    endOutageIfQuiet();
+                    continue;
+                }
+                if (left < 0)
+                    m_wake.wait(&m_mutex);
+                else
+                    m_wake.wait(&m_mutex, QDeadlineTimer(qMin<qint64>(left, 1000)));
+            }
             if (m_queue.empty())
                 break;
             if (m_queue.size() < BatchSize && !m_quit && m_gatherMs.load() > 0) {
@@ -113,6 +125,7 @@ void AlarmRecordWriter::run()
                 batch.push_back(std::move(m_queue.front()));
                 m_queue.pop_front();
             }
+            m_writing = batch.size();
             m_room.wakeAll();
         }
         OrmTransaction transaction;
@@ -142,7 +155,11 @@ void AlarmRecordWriter::run()
         if (lost > 0)
             failed(lost, failureOf(firstError), firstAlarm + QStringLiteral(": ") + firstError.text());
         else
-            stored();
+            stored(qint64(batch.size()));
+        {
+            QMutexLocker lock(&m_mutex);
+            m_writing = 0;
+        }
         enforceLimit(qint64(batch.size()) - lost);
     }
 }
@@ -161,25 +178,61 @@ AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
 void AlarmRecordWriter::beginOutage(Failure why)
 {
     Q_UNUSED(why)
+    m_storedSinceLoss = false;
+    m_lastLoss = now();
     m_outage = true;
+}
+
+qint64 AlarmRecordWriter::now() const
+{
+    if (m_clock)
+        return m_clock();
+    static QElapsedTimer since = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return since.elapsed();
+}
+
+void AlarmRecordWriter::holdForTesting(bool held)
+{
+    QMutexLocker lock(&m_mutex);
+    m_held = held;
+    m_wake.wakeOne();
 }
 
 void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail)
 {
     m_failed += rows;
     m_lostInOutage += rows;
+    m_storedSinceLoss = false;
+    m_lastLoss = now();
     if (m_outage.exchange(true))
         return;
     qWarning().noquote() << "Alarms not stored from now on:" << detail;
     emit storeFailed(why, detail);
 }
 
-void AlarmRecordWriter::stored()
+void AlarmRecordWriter::stored(qint64 rows)
 {
-    // A queue still full would drop the next alarm: the outage goes on.
-    if (!m_outage.load() || queued() >= Capacity / 2)
+    m_stored += rows;
+    if (!m_outage.load())
         return;
-    if (!m_outage.exchange(false))
+    m_storedSinceLoss = true;
+    endOutageIfQuiet();
+}
+
+qint64 AlarmRecordWriter::quietLeft() const
+{
+    if (!m_outage.load() || !m_storedSinceLoss.load())
+        return -1;
+    return qMax<qint64>(0, m_quietMs.load() - (now() - m_lastLoss.load()));
+}
+
+void AlarmRecordWriter::endOutageIfQuiet()
+{
+    if (quietLeft() != 0 || !m_outage.exchange(false))
         return;
     const qint64 lost = m_lostInOutage.exchange(0);
     qInfo() << "Alarms stored again;" << lost << "were not stored meanwhile";
@@ -199,7 +252,7 @@ qint64 AlarmRecordWriter::cleanupTarget(qint64 limit)
 size_t AlarmRecordWriter::queued()
 {
     QMutexLocker lock(&m_mutex);
-    return m_queue.size();
+    return m_queue.size() + m_writing;
 }
 
 void AlarmRecordWriter::enforceLimit(qint64 inserted)

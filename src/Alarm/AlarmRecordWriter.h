@@ -15,8 +15,10 @@
 //
 // Rows that cannot be stored (a full disk, a read-only database, a queue the
 // database does not keep up with) are an outage: storeFailed is emitted once
-// when it begins, and storeRecovered with the rows lost when rows are stored
-// again and the queue has room. The log gets one line for each, not one per row.
+// when it begins, and storeRecovered with the rows lost once rows have been
+// stored without a loss for QuietMs. A flood that loses some rows of every
+// second is one outage, not one per batch stored between its losses. The log
+// gets one line for each, not one per row.
 
 #include "OrmEntities.h"
 
@@ -28,6 +30,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <vector>
 
 class AlarmRecordWriter : public QThread
@@ -63,13 +66,22 @@ public:
     // failure is not said again.
     void beginOutage(Failure why);
     bool inOutage() const { return m_outage.load(); }
+    // How long rows must be stored without a loss before an outage is over.
+    static constexpr int QuietMs = 10000;
+    void setQuietMs(int ms) { m_quietMs = qMax(0, ms); }
+    // Milliseconds of a monotonic clock; set before the first row.
+    using Clock = std::function<qint64()>;
+    void setClockForTesting(Clock clock) { m_clock = std::move(clock); }
+    // While held, the thread takes no batch: the queue fills as behind a slow disk.
+    void holdForTesting(bool held);
     // Returns once every row queued so far is written; the thread ends.
     void finish();
 
     static constexpr size_t Capacity = 10000;
     static constexpr size_t BatchSize = 500;
     qint64 failedRows() const { return m_failed.load(); }
-    // Rows waiting to be written.
+    qint64 storedRows() const { return m_stored.load(); }
+    // Rows waiting to be written, with those being written now.
     size_t queued();
 
     // Months of alarms of a normal site.
@@ -97,8 +109,19 @@ protected:
 
 private:
     void failed(qint64 rows, Failure why, const QString &detail);
-    void stored();
+    void stored(qint64 rows);
+    qint64 now() const;
+    // Ends the outage when rows were stored since its last loss, QuietMs ago.
+    void endOutageIfQuiet();
+    // Milliseconds until the outage may end; -1 when no end is due.
+    qint64 quietLeft() const;
     std::atomic<bool> m_outage{false};
+    std::atomic<qint64> m_lastLoss{0};
+    std::atomic<bool> m_storedSinceLoss{false};
+    std::atomic<int> m_quietMs{QuietMs};
+    Clock m_clock;
+    bool m_held = false;
+    std::atomic<qint64> m_stored{0};
     std::atomic<int> m_gatherMs{GatherMs};
     std::atomic<qint64> m_lostInOutage{0};
     // Writer thread only.
@@ -112,6 +135,7 @@ private:
     QWaitCondition m_wake;
     QWaitCondition m_room;
     std::deque<CustomAlarmInfo> m_queue;
+    size_t m_writing = 0;
     bool m_quit = false;
     std::atomic<qint64> m_failed{0};
 };

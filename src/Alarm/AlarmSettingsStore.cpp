@@ -3,10 +3,72 @@
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 
+#include <QDebug>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTime>
 
 namespace AlarmSettingsStore {
+
+namespace {
+
+// owners: name -> address of the one device that may take its rows over.
+template <class T> int takeOver(const QHash<QString, QString> &owners)
+{
+    QList<QSharedPointer<T>> rows;
+    QSqlError err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("ORDER BY id")), rows);
+    const QString table = OrmClass<T>::get().info().table;
+    if (!err.text().isEmpty()) {
+        qWarning().noquote() << "Alarm settings under device names not read from" << table << "-" << err.text();
+        return 0;
+    }
+    QSet<QString> keyed;
+    for (const QSharedPointer<T> &row : qAsConst(rows))
+        keyed.insert(row->devip);
+    int moved = 0;
+    for (const QSharedPointer<T> &row : qAsConst(rows)) {
+        const QString ip = owners.value(row->devip);
+        if (ip.isEmpty() || keyed.contains(ip))
+            continue;
+        err = orm::dao::execute_query(OrmQuery(QStringLiteral("UPDATE %1 SET devip = :ip WHERE id = :id").arg(table))
+                                          .bind(QStringLiteral(":ip"), ip)
+                                          .bind(QStringLiteral(":id"), qlonglong(row->id)));
+        if (!err.text().isEmpty()) {
+            qWarning().noquote() << "Alarm settings of" << ip << "left under the name" << row->devip << "in" << table
+                                 << "-" << err.text();
+            continue;
+        }
+        keyed.insert(ip);
+        ++moved;
+        qInfo().noquote() << "Alarm settings of" << ip << "in" << table << "moved from under its name" << row->devip;
+    }
+    return moved;
+}
+
+} // namespace
+
+int takeOverNamedRows()
+{
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    if (!registry)
+        return 0;
+    const QMap<QString, FUN_DEV_INFO *> all = registry->getAllDevInfo();
+    QHash<QString, QStringList> byName;
+    for (const FUN_DEV_INFO *dev : all) {
+        if (dev && dev->channelIdx == 0 && !dev->name.isEmpty())
+            byName[dev->name].append(dev->ip);
+    }
+    QHash<QString, QString> owners;
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        if (it.value().size() == 1 && !all.contains(it.key()) && it.key() != it.value().first())
+            owners.insert(it.key(), it.value().first());
+    }
+    if (owners.isEmpty())
+        return 0;
+    return takeOver<cms_DealAlarmType>(owners) + takeOver<cms_DealAlarmLink>(owners)
+           + takeOver<cms_DealAlarmTime>(owners);
+}
 
 bool isDeviceKey(const QString &key)
 {

@@ -3,9 +3,10 @@
 // The three per-device alarm settings rows (event types, linkage, arming
 // time) as the settings page and its copy dialog read and write them.
 //
-// A device's rows are kept under its key, the IP address. Rows written before
-// the address became the key sit under the device's name: they are found
-// there until the next save moves them (same id) under the address.
+// A device's rows are kept under its key, the IP address, and found there
+// only. Rows written before the address became the key sit under the
+// device's name; takeOverNamedRows moves them (same id) under the address
+// once, at start, where the name cannot mean another device.
 
 #include "OrmDao.h"
 #include "OrmEntities.h"
@@ -37,18 +38,17 @@ template <class T> QSharedPointer<T> firstRowUnder(const QString &devip)
     return rows.isEmpty() ? QSharedPointer<T>() : rows.first();
 }
 
-// The device's stored row, or null when it has none.
+// The device's stored row, or null when it has none. A name is no key: a
+// device may well be named after another one's address.
 template <class T> QSharedPointer<T> storedRow(const QString &key)
 {
-    if (key.isEmpty())
-        return {};
-    if (QSharedPointer<T> row = firstRowUnder<T>(key))
-        return row;
-    const QString name = deviceName(key);
-    if (name.isEmpty() || name == key)
-        return {};
-    return firstRowUnder<T>(name);
+    return key.isEmpty() ? QSharedPointer<T>() : firstRowUnder<T>(key);
 }
+
+// Rows stored under a device's name go under its address, where the name
+// belongs to exactly one registered device, is no registered key and the
+// device has no row of that table of its own. Returns the rows moved.
+int takeOverNamedRows();
 
 // Insert or update by id; true when the statement succeeded.
 template <class T> bool saveRow(const QSharedPointer<T> &row)

@@ -1,6 +1,7 @@
 #include "DeviceAlarmHandler.h"
 
 #include "AlarmRecordWriter.h"
+#include "AlarmSettingsStore.h"
 #include "DeviceAlarmLinkage.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmDao.h"
@@ -44,6 +45,8 @@ DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
             &DeviceAlarmHandler::updateAlarmDataBase);
     connect(m_writer, &AlarmRecordWriter::storeFailed, this,
             [this](AlarmRecordWriter::Failure why) { sayNotStored(why); });
+    connect(m_writer, &AlarmRecordWriter::storeRecovered, this,
+            [](qint64 lost) { MsgTipInfoDlg::showTip(storedAgainText(lost), ToastMs); });
     if (OrmHelper::isReadOnly()) {
         // Said once for everything the client cannot save; the alarms lost
         // to it are not said again.
@@ -71,6 +74,11 @@ QString DeviceAlarmHandler::notStoredText(int failure)
     }
 }
 
+QString DeviceAlarmHandler::storedAgainText(qint64 lost)
+{
+    return tr("Alarms are being saved again. Not saved meanwhile: %1.").arg(lost);
+}
+
 void DeviceAlarmHandler::sayNotStored(int failure)
 {
     MsgTipInfoDlg::showTip(notStoredText(failure), ToastMs);
@@ -84,6 +92,10 @@ DeviceAlarmHandler::~DeviceAlarmHandler()
 void DeviceAlarmHandler::updateAlarmDataBase()
 {
     qDebug() << "begin";
+    if (!m_namedRowsTaken) {
+        m_namedRowsTaken = true;
+        AlarmSettingsStore::takeOverNamedRows();
+    }
     m_times.clear();
     m_types.clear();
     m_links.clear();
@@ -96,10 +108,8 @@ void DeviceAlarmHandler::updateAlarmDataBase()
 template <class T>
 QSharedPointer<T> DeviceAlarmHandler::lookup(const QHash<QString, QSharedPointer<T>> &cache, const FUN_DEV_INFO *dev)
 {
-    QSharedPointer<T> row = cache.value(dev->ip);
-    if (!row && !dev->name.isEmpty())
-        row = cache.value(dev->name);
-    return row;
+    // Never by name: a device may be named after another one's address.
+    return cache.value(dev->ip);
 }
 
 CustomAlarmInfo DeviceAlarmHandler::parseAlarmXml(const QString &xml)

@@ -8,8 +8,9 @@
 //
 // The per-device settings (enabled types, arming time, linkage) are cached
 // from the database and reloaded on SignalsHelper::signalUpdateAlarm. Rows are
-// keyed by the device's IP address in devip; rows stored under the device's
-// name by older databases are still found.
+// keyed by the device's IP address in devip and found by it only; rows that
+// older databases stored under a device's name are taken over by its address
+// at the first load (AlarmSettingsStore::takeOverNamedRows).
 //
 // Everything runs on the GUI thread.
 
@@ -40,7 +41,8 @@ public:
     ~DeviceAlarmHandler() override;
 
     // Clears and refills the three caches from the database; a later row with
-    // the same key replaces an earlier one.
+    // the same key replaces an earlier one. The first call (after login, with
+    // the devices registered) takes rows stored under names over first.
     void updateAlarmDataBase();
     // One alarm event message (Cmd::AlarmEvent) of a registered device. The
     // event is taken with a copy of the device record and handled with the
@@ -71,8 +73,10 @@ public:
     static constexpr int MaxLinkages = 16;
 
     // What the operator is told, once per outage, when alarms cannot be
-    // stored, and at start when the database cannot be written at all.
+    // stored, and at start when the database cannot be written at all; and
+    // once when the outage is over, with the alarms it lost.
     static QString notStoredText(int failure);
+    static QString storedAgainText(qint64 lost);
     static QString readOnlyDatabaseText();
     static constexpr int ToastMs = 10000;
 
@@ -114,4 +118,5 @@ private:
     std::deque<PendingAlarm> m_pending;
     bool m_drainPosted = false;
     bool m_coalescing = true;
+    bool m_namedRowsTaken = false;
 };

@@ -1,7 +1,8 @@
 // Alarm reception: which events are kept (type, weekday, arming ranges), and
 // the road from a simulated device's alarm through the main window into the
-// database file, with settings found by address or by name and reloaded on
-// the settings broadcast.
+// database file, with settings found by address (rows an older database
+// stored under a name taken over at start) and reloaded on the settings
+// broadcast.
 
 #include "../cms/DevicePagesTestUtil.h"
 #include "../support/SmallFs.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -184,8 +186,9 @@ private slots:
                  kept);
     }
 
-    // Settings found by address and, for rows of older databases, by name; a
-    // settings broadcast changes the next outcome; closing ends the linkages.
+    // Settings found by address, also those an older database stored under
+    // the device's name (taken over at start); a settings broadcast changes
+    // the next outcome; closing ends the linkages.
     void alarmsFromDevicesReachTheDatabase()
     {
         SimDevice gate, yard;
@@ -384,8 +387,10 @@ private slots:
         }
         DevicePagesTest::closeToasts();
         auto handler = std::make_unique<DeviceAlarmHandler>();
-        handler->updateAlarmDataBase();
         AlarmRecordWriter *writer = handler->recordWriter();
+        std::atomic<qint64> clock{0};
+        writer->setClockForTesting([&clock] { return clock.load(); });
+        handler->updateAlarmDataBase();
         int second = 0;
         const auto push = [&](int alarms) {
             for (int i = 0; i < alarms; ++i, ++second)
@@ -442,14 +447,102 @@ private slots:
             const int before = storedAlarms().size();
             push(10);
             QTRY_COMPARE(storedAlarms().size(), before + 10);
+            QVERIFY(writer->inOutage());
+            // Over once alarms have been stored without a loss for a while.
+            clock += AlarmRecordWriter::QuietMs;
+            push(10);
             QTRY_VERIFY(!writer->inOutage());
+            QTRY_COMPARE(DevicePagesTest::toastTexts().count(DeviceAlarmHandler::storedAgainText(1000)), outage);
         }
-        QCOMPARE(DevicePagesTest::toastTexts().count(), 2);
+        QCOMPARE(DevicePagesTest::toastTexts().count(), 4);
         handler.reset();
         DevicePagesTest::closeToasts();
         OrmHelper::resetForTesting();
         OrmDatabase::setDatabaseName(previousDb);
         QVERIFY(OrmHelper::instance()->init());
+    }
+
+    // A flood the database cannot keep up with loses alarms in every spell
+    // while batches are still stored between the losses: one outage, said
+    // when it begins and, with the alarms lost, when it is over.
+    void sustainedOverloadIsSaidOnce_data()
+    {
+        QTest::addColumn<bool>("coalescing");
+        QTest::addColumn<int>("spells");
+        QTest::newRow("one at a time, three spells") << false << 3;
+        QTest::newRow("coalesced, two spells") << true << 2;
+    }
+
+    void sustainedOverloadIsSaidOnce()
+    {
+        QFETCH(bool, coalescing);
+        QFETCH(int, spells);
+        constexpr int Over = 50;
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        FUN_DEV_INFO dev;
+        dev.ip = QStringLiteral("127.19.3.1");
+        dev.name = QStringLiteral("Busy");
+        QVERIFY(armAllDay(dev.ip));
+        DevicePagesTest::closeToasts();
+        DeviceAlarmHandler handler;
+        AlarmRecordWriter *writer = handler.recordWriter();
+        std::atomic<qint64> clock{0};
+        writer->setClockForTesting([&clock] { return clock.load(); });
+        handler.updateAlarmDataBase();
+        handler.setCoalescing(coalescing);
+        int second = 0;
+        const auto push = [&](int alarms) {
+            for (int i = 0; i < alarms; ++i, ++second)
+                handler.handleDeviceAlarm(
+                    "<body>"
+                        + alarmBody(
+                            "0",
+                            QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(second).toString("yyyy-MM-dd hh:mm:ss"))
+                        + "</body>",
+                    &dev);
+        };
+        const auto stored = [] {
+            long n = -1;
+            orm::dao::count<CustomAlarmInfo>(n);
+            return int(n);
+        };
+        const QString began = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::TooMany);
+        const QString over = DeviceAlarmHandler::storedAgainText(qint64(Over) * spells);
+        // Toasts fade after a while: each word is counted as it is said.
+        int saidBegun = 0, saidOver = 0;
+        QObject counting; // its calls go with it, also when a row fails early
+        connect(
+            writer, &AlarmRecordWriter::storeFailed, &counting, [&] { ++saidBegun; }, Qt::QueuedConnection);
+        connect(
+            writer, &AlarmRecordWriter::storeRecovered, &counting, [&] { ++saidOver; }, Qt::QueuedConnection);
+        QStringList saidPerSpell;
+        for (int spell = 1; spell <= spells; ++spell) {
+            // The disk stalls: the queue fills and the rest is dropped ...
+            writer->holdForTesting(true);
+            push(int(AlarmRecordWriter::Capacity) + Over);
+            QTRY_COMPARE(handler.pendingAlarms(), 0);
+            QTRY_COMPARE(writer->failedRows(), qint64(Over) * spell);
+            if (spell == 1)
+                QTRY_VERIFY(DevicePagesTest::toastTexts().contains(began));
+            // ... then catches up, a second of the flood later.
+            writer->holdForTesting(false);
+            QTRY_COMPARE_WITH_TIMEOUT(stored(), int(AlarmRecordWriter::Capacity) * spell, 60000);
+            QTRY_COMPARE(writer->queued(), size_t(0));
+            clock += 1000;
+            QCoreApplication::processEvents();
+            saidPerSpell << QStringLiteral("%1 %2").arg(saidBegun).arg(saidOver);
+        }
+        QCOMPARE(saidPerSpell, QVector<QString>(spells, QStringLiteral("1 0")).toList());
+        QVERIFY(writer->inOutage());
+
+        clock += AlarmRecordWriter::QuietMs;
+        push(10);
+        QTRY_COMPARE(DevicePagesTest::toastTexts().count(over), 1);
+        QVERIFY(!writer->inOutage());
+        QCOMPARE(stored(), int(AlarmRecordWriter::Capacity) * spells + 10);
+        QCoreApplication::processEvents();
+        QCOMPARE(QStringLiteral("%1 %2").arg(saidBegun).arg(saidOver), QStringLiteral("1 1"));
+        DevicePagesTest::closeToasts();
     }
 
     // A burst is handled in slices after it came: every alarm is stored, in

@@ -6,6 +6,7 @@
 #include "AlarmEventWidget.h"
 #include "AlarmSettingsStore.h"
 #include "CMoveDetectTimeline.h"
+#include "DeviceAlarmHandler.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "MsgTipInfoDlg.h"
@@ -21,6 +22,9 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardItem>
 #include <QtTest>
 
@@ -47,6 +51,65 @@ template <class T> QList<QSharedPointer<T>> rowsUnder(const QString &devip)
     QList<QSharedPointer<T>> rows;
     orm::dao::fetch_by_query(OrmQuery("WHERE devip = :d").bind(":d", devip), rows);
     return rows;
+}
+
+// A device named after another one's address, a name of one device, a name
+// shared by two.
+const QString kShedA = QStringLiteral("127.144.0.41");
+const QString kNamedAfterA = QStringLiteral("127.144.0.42");
+const QString kBarn = QStringLiteral("127.144.0.43");
+const QString kTwin1 = QStringLiteral("127.144.0.44");
+const QString kTwin2 = QStringLiteral("127.144.0.45");
+const char *const kSettingsTables[] = {"cms_DealAlarmType", "cms_DealAlarmLink", "cms_DealAlarmTime"};
+
+struct StoredRow
+{
+    QString devip;
+    QString text; // every column as the file holds it
+};
+
+// The settings rows read with a connection of the test's own, by "table#id".
+QMap<QString, StoredRow> settingsInFile()
+{
+    QMap<QString, StoredRow> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("own"));
+        db.setDatabaseName(OrmDatabase::databaseName());
+        if (db.open()) {
+            for (const char *table : kSettingsTables) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+                while (q.next()) {
+                    QStringList values;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        values << q.value(i).toString();
+                    rows.insert(QStringLiteral("%1#%2").arg(QLatin1String(table), values.first()),
+                                {q.value(QStringLiteral("devip")).toString(), values.join(QLatin1Char('|'))});
+                }
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("own"));
+    return rows;
+}
+
+// An enabled motion alarm of the device, handled by a reception of its own;
+// true when it was stored.
+bool alarmStoredFor(const QString &ip)
+{
+    FUN_DEV_INFO dev = *DeviceInfoManager::instance()->findDevInfo(ip);
+    dev.sn = QStringLiteral("SN-") + ip;
+    DeviceAlarmHandler reception;
+    reception.updateAlarmDataBase();
+    reception.setCoalescing(false);
+    reception.handleDeviceAlarm(QStringLiteral("<body><alarmType>0</alarmType><alarmTime><year>2026</year><month>12"
+                                               "</month><day>7</day><hour>10</hour><minute>0</minute><second>0"
+                                               "</second></alarmTime></body>"),
+                                &dev);
+    reception.shutdown();
+    long n = 0;
+    orm::dao::count<CustomAlarmInfo>(n, OrmQuery(QStringLiteral("WHERE handler = :sn")).bind(":sn", dev.sn));
+    return n > 0;
 }
 
 void clickItem(DeviceTree *tree, const QString &key)
@@ -99,6 +162,11 @@ private slots:
         addDevice(kGate, QStringLiteral("Gate"));
         addDevice(kYard, QStringLiteral("Yard"));
         addDevice(kShed, QStringLiteral("Shed"));
+        addDevice(kShedA, QStringLiteral("Shed A"));
+        addDevice(kNamedAfterA, kShedA);
+        addDevice(kBarn, QStringLiteral("Barn"));
+        addDevice(kTwin1, QStringLiteral("Twin"));
+        addDevice(kTwin2, QStringLiteral("Twin"));
         m_page.reset(new AlarmEventWidget);
         m_page->resize(1104, 785);
         m_page->show();
@@ -107,7 +175,7 @@ private slots:
 
     void init()
     {
-        for (const char *table : {"cms_DealAlarmType", "cms_DealAlarmLink", "cms_DealAlarmTime"})
+        for (const char *table : kSettingsTables)
             orm::dao::execute_query(OrmQuery(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
         m_page->findChild<DeviceTree *>("treeView")->reload();
         closeToasts();
@@ -288,8 +356,107 @@ private slots:
         m_page->copyDialog()->findChild<QCheckBox *>("checkBoxLinkage")->setChecked(false);
     }
 
-    // Rows stored under the device's name load, keep what the page does not
-    // show, and move under the address with the next save.
+    // A device's settings are found under its own address only. Rows under a
+    // name go to the one device of that name at start, never to a device
+    // merely named after another one's address, and no Save of another
+    // device moves them.
+    void settingsFoundByOwnKeyOnly_data()
+    {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("shown");            // motion, face, pop-up duration
+        QTest::addColumn<QStringList>("added");        // by the untouched Save: table#devip
+        QTest::addColumn<QStringList>("alarmsStored"); // devices whose motion alarm is kept
+        const QStringList all = {"cms_DealAlarmType#", "cms_DealAlarmLink#", "cms_DealAlarmTime#"};
+        QStringList newForB;
+        for (const QString &t : all)
+            newForB << t + kNamedAfterA;
+        QTest::newRow("named after A's address") << kNamedAfterA << "0 0 10" << newForB << QStringList{kShedA};
+        QTest::newRow("A itself") << kShedA << "1 0 33" << QStringList() << QStringList{kShedA};
+        QTest::newRow("taken over by name at start")
+            << kBarn << "0 1 10" << QStringList{all[1] + kBarn, all[2] + kBarn} << QStringList{kShedA};
+        QTest::newRow("name of two devices")
+            << kTwin1 << "0 0 10" << newForB.replaceInStrings(kNamedAfterA, kTwin1) << QStringList{kShedA};
+    }
+
+    void settingsFoundByOwnKeyOnly()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, alarmsStored);
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        cms_DealAlarmType typeA;
+        typeA.devip = kShedA;
+        typeA.bMotionDetection = true;
+        cms_DealAlarmLink linkA;
+        linkA.devip = kShedA;
+        linkA.popupTime = "33";
+        cms_DealAlarmTime timeA;
+        timeA.devip = kShedA;
+        for (QString *day : {&timeA.timeMon, &timeA.timeTue, &timeA.timeWed, &timeA.timeThu, &timeA.timeFri,
+                             &timeA.timeSat, &timeA.timeSun})
+            *day = "00:00:00-23:59:59";
+        timeA.bALL = timeA.bMon = timeA.bTue = timeA.bWed = timeA.bThu = timeA.bFri = timeA.bSat = timeA.bSun = true;
+        cms_DealAlarmType barn;
+        barn.devip = "Barn";
+        barn.devsn = "SN-BARN";
+        barn.remark = "kept";
+        barn.bFaceDetection = true;
+        cms_DealAlarmType twin;
+        twin.devip = "Twin";
+        twin.bMotionDetection = true;
+        QVERIFY(orm::dao::insert(typeA).text().isEmpty() && orm::dao::insert(linkA).text().isEmpty()
+                && orm::dao::insert(timeA).text().isEmpty() && orm::dao::insert(barn).text().isEmpty()
+                && orm::dao::insert(twin).text().isEmpty());
+        const QMap<QString, StoredRow> before = settingsInFile();
+        {
+            DeviceAlarmHandler start; // the client's first load after login
+            start.updateAlarmDataBase();
+        }
+        const QMap<QString, StoredRow> atStart = settingsInFile();
+        QCOMPARE(atStart.keys(), before.keys());
+        for (auto it = atStart.cbegin(); it != atStart.cend(); ++it) {
+            const StoredRow &was = before.value(it.key());
+            // Only Barn's row changes at start, and only its key.
+            const bool barnRow = was.devip == QLatin1String("Barn");
+            QCOMPARE(it->devip, barnRow ? kBarn : was.devip);
+            QCOMPARE(it->text, barnRow ? QString(was.text).replace("|Barn|", "|" + kBarn + "|") : was.text);
+        }
+
+        auto *tree = m_page->findChild<DeviceTree *>("treeView");
+        clickItem(tree, clicked);
+        QCOMPARE(QStringList({QString::number(w<SwitchControl>("widgetMotion")->isChecked()),
+                              QString::number(w<SwitchControl>("widgetFace")->isChecked()),
+                              w<QLineEdit>("lineEditPopupTime")->text()})
+                     .join(' '),
+                 shown);
+        click(w<QPushButton>("pushButtonSave"));
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+
+        // An untouched Save changes no stored byte and adds only the rows the
+        // device lacked, under its own address.
+        const QMap<QString, StoredRow> after = settingsInFile();
+        QStringList newRows;
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            if (atStart.contains(it.key()))
+                QCOMPARE(it->text, atStart.value(it.key()).text);
+            else
+                newRows << it.key().section('#', 0, 0) + '#' + it->devip;
+        }
+        QCOMPARE(after.size(), atStart.size() + newRows.size());
+        added.sort();
+        QCOMPARE(newRows, added);
+
+        QStringList kept;
+        for (const QString &ip : {kShedA, kNamedAfterA, kBarn, kTwin1, kTwin2}) {
+            if (alarmStoredFor(ip))
+                kept << ip;
+        }
+        QCOMPARE(kept, alarmsStored);
+    }
+
+    // Rows stored under the device's name are taken over at start, load, keep
+    // what the page does not show, and stay with the next save.
     void storedRowsKept()
     {
         cms_DealAlarmType type;
@@ -304,6 +471,8 @@ private slots:
         link.customAudio = "/sounds/bell.wav";
         orm::dao::insert(type);
         orm::dao::insert(link);
+        DeviceAlarmHandler start;
+        start.updateAlarmDataBase();
         auto *tree = m_page->findChild<DeviceTree *>("treeView");
         clickItem(tree, kYard);
         QVERIFY(w<SwitchControl>("widgetFace")->isChecked());

@@ -647,8 +647,6 @@ void RecordWnd::settleDownload(const QString &written)
                 QStringLiteral("%1 %2 %3").arg(d.key, tr("Download successful"), tr("Saved to")), d.complete, ToastMs);
             return;
         }
-    } else if (!d.judged && d.writtenOk) {
-        return; // ended by the operator: the part stays, as it is
     }
     // What did reach the disk is kept under its partial name, as long as it
     // holds a picture: the operator may still want the part.
@@ -659,6 +657,9 @@ void RecordWnd::settleDownload(const QString &written)
         if (!kept)
             qDebug() << "download without a picture removed:" << written;
     }
+    // Ended by the operator: only a file that could not be written is told.
+    if (!d.judged && reason.isEmpty())
+        return;
     QString text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
     if (!reason.isEmpty())
         text += QStringLiteral(": ") + reason;

@@ -527,8 +527,6 @@ private slots:
             key + " " + RecordWnd::tr("Download failed") + ": " + QString::fromLocal8Bit(strerror(error));
         QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
         QVERIFY2(!toastContains(RecordWnd::tr("Download successful")), qPrintable(toastTexts().join(" | ")));
-        QVERIFY(m_wnd->downloadWriter()->isFinished());
-        QVERIFY(!QFileInfo::exists(complete));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  partKept ? QStringList{QFileInfo(partial).fileName()} : QStringList());
         if (partKept) {
@@ -537,8 +535,6 @@ private slots:
             const int frames = testmedia::probeFrames(partial);
             QVERIFY2(frames > 0 && frames < m_h264.size(), qPrintable(QString::number(frames)));
         }
-        m_wnd.reset();
-        QVERIFY(small.setReadOnly(false));
     }
 
     // "Start Download" without a channel, or without a folder to write to,

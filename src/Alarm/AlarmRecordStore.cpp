@@ -1,9 +1,11 @@
 #include "AlarmRecordStore.h"
 
 #include "OrmDao.h"
+#include "Platform.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
@@ -89,7 +91,18 @@ QString workbookPath(const QString &chosen)
 
 QString writeWorkbook(const QString &path, const QStringList &header, const QVector<QStringList> &rows)
 {
-    const QByteArray file = QFile::encodeName(path);
+    // The library writes straight into the file it is given, so a failed
+    // save would leave a broken workbook where the operator's was: it writes
+    // into a folder of the client's own, and the workbook is put in place
+    // only once whole.
+    const QFileInfo target(path);
+    if (target.isSymLink() || (target.exists() && !target.isFile()))
+        return QStringLiteral("%1 is no plain file").arg(path);
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return scratch.errorString();
+    const QString built = scratch.filePath(QStringLiteral("export.xlsx"));
+    const QByteArray file = QFile::encodeName(built);
     lxw_workbook *workbook = workbook_new(file.constData());
     if (!workbook)
         return QStringLiteral("cannot create the workbook");
@@ -122,7 +135,18 @@ QString writeWorkbook(const QString &path, const QStringList &header, const QVec
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR)
         return QString::fromUtf8(lxw_strerror(closed));
-    return failure;
+    if (!failure.isEmpty())
+        return failure;
+    QFile made(built);
+    if (!made.open(QIODevice::ReadOnly))
+        return made.errorString();
+    const QByteArray bytes = made.readAll();
+    if (bytes.size() != made.size())
+        return made.errorString();
+    QString error;
+    if (!Platform::writeWholeFile(path, bytes, &error))
+        return error;
+    return QString();
 }
 
 } // namespace AlarmRecordStore

@@ -38,7 +38,9 @@ QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint
 QString markSolved(const QList<qint64> &ids, const QString &note);
 
 // An .xlsx workbook with one worksheet: the header in the first row, the
-// rows below, all as text. Empty: success, else what failed.
+// rows below, all as text, put at path whole (user-only) or not at all: a
+// failed export leaves what was there as it was. Empty: success, else what
+// failed.
 QString writeWorkbook(const QString &path, const QStringList &header, const QVector<QStringList> &rows);
 
 // The chosen export name with ".xlsx" added when it has no suffix.

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -182,7 +183,10 @@ bool makePrivateFile(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        qWarning() << "Cannot create file" << path << ::strerror(errno);
+        // Kept for the caller, which may tell the reason.
+        const int why = errno;
+        qWarning() << "Cannot create file" << path << ::strerror(why);
+        errno = why;
         return false;
     }
     const bool ok = ::fchmod(fd, 0600) == 0;
@@ -196,6 +200,42 @@ bool restrictToUser(const QString &path)
     if (!info.exists() || info.isSymLink())
         return false;
     return ::chmod(QFile::encodeName(path).constData(), info.isDir() ? 0700 : 0600) == 0;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return fail(QStringLiteral("%1 is no plain file").arg(path));
+    // Made exclusively and user-only (never through a link), hidden beside
+    // its final name on the same file system, so the rename is atomic.
+    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return fail(file.errorString());
+    // A write only fills a buffer; the disk may refuse it at the flush, and
+    // a file system that delays its blocks at the sync.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return fail(file.errorString());
+    if (::fsync(file.handle()) != 0)
+        return fail(QString::fromLocal8Bit(::strerror(errno)));
+    file.close();
+    if (QFileInfo(path).isSymLink())
+        return fail(QStringLiteral("%1 is no plain file").arg(path));
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QString::fromLocal8Bit(::strerror(errno)));
+    file.setAutoRemove(false);
+    // The new name itself reaches the disk with its folder.
+    const int dir = ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
 } // namespace Platform

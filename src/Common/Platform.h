@@ -61,4 +61,11 @@ bool makePrivateFile(const QString &path);
 // An existing file (0600) or folder (0700) made user-only.
 bool restrictToUser(const QString &path);
 
+// Puts bytes at path as a whole file or not at all: they go to a new
+// user-only file beside it, are flushed and synced, and only then is it
+// renamed to path (replacing a plain file there). On any failure the new file
+// is removed, what was at path stays as it was, and false comes back with
+// the reason. A path that is a link or no plain file is never written.
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 } // namespace Platform

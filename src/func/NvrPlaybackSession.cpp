@@ -14,6 +14,8 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 constexpr int kMonthDelayMs = 50;
@@ -842,16 +844,28 @@ QString NvrPlaybackSession::partialPathOf(const QString &completePath)
     return stem + QStringLiteral(".partial") + suffix;
 }
 
-bool NvrPlaybackSession::completeDownloadFile(const QString &written, const QString &complete)
+bool NvrPlaybackSession::completeDownloadFile(const QString &written, const QString &complete, QString *error)
 {
+    const auto fail = [error](int code) {
+        if (error)
+            *error = QString::fromLocal8Bit(::strerror(code));
+        return false;
+    };
     const QFileInfo from(written);
     if (from.isSymLink() || !from.isFile()) {
         qWarning() << "download file missing, not renamed:" << written;
-        return false;
+        return fail(ENOENT);
     }
     // QFile::rename never replaces: a name taken meanwhile keeps the file partial.
-    if (QFileInfo::exists(complete) || QFileInfo(complete).isSymLink() || !QFile::rename(written, complete)) {
+    if (QFileInfo::exists(complete) || QFileInfo(complete).isSymLink()) {
         qWarning() << "download kept under its partial name:" << written << "(" << complete << "not free )";
+        return fail(EEXIST);
+    }
+    QFile file(written);
+    if (!file.rename(complete)) {
+        qWarning() << "download kept under its partial name:" << written << file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
     qDebug() << "download complete:" << complete;

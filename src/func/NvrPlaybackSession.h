@@ -151,9 +151,10 @@ public:
     // whole one (a client that dies mid-download leaves it too).
     QString downloadFilePath() const { return m_download.partPath; }
     static QString partialPathOf(const QString &completePath);
-    // A written download judged complete gets its complete name; false (the
-    // file keeps its partial name) when that name is taken or the rename fails.
-    static bool completeDownloadFile(const QString &written, const QString &complete);
+    // A download written whole and judged complete gets its complete name;
+    // false (the file keeps its partial name) when that name is taken or the
+    // rename fails, with the reason in error.
+    static bool completeDownloadFile(const QString &written, const QString &complete, QString *error = nullptr);
 
     void setWatchdogTimings(int tickMs, int idleLimitMs);
     void setProgressInterval(int ms);
@@ -182,8 +183,10 @@ signals:
     void downloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void downloadData(const QByteArray &data, qint64 stampMs, bool keyFrame);
     void downloadProgress(int percent);
-    // The verdict, with the path the file is to be found at (its complete
-    // name on success, else its partial one); the download ends a second later.
+    // The recorder's verdict: success when it sent the whole range. The file
+    // is not whole by that alone: it takes the complete name (path on
+    // success, else the partial one) only once written whole. The download
+    // ends a second later.
     void downloadFinished(const QString &key, const QString &path, bool success, bool received);
     // The path is the written (partial) one.
     void downloadEnded(const QString &path, bool received);

@@ -5,7 +5,13 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 Mp4Writer::~Mp4Writer()
 {
@@ -15,12 +21,14 @@ Mp4Writer::~Mp4Writer()
 bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRational inTimeBase, bool fragmented)
 {
     close();
+    m_error.clear();
     if (!par || path.isEmpty())
         return false;
     // Footage is the operator's alone: the file exists user-only before
     // FFmpeg opens it, and keeps that mode while it is written.
     if (!Platform::makePrivateDir(QFileInfo(path).absolutePath()) || !Platform::makePrivateFile(path)) {
-        qWarning() << "mp4 writer: cannot create" << path;
+        m_error = QString::fromLocal8Bit(::strerror(errno));
+        qWarning() << "mp4 writer: cannot create" << path << m_error;
         return false;
     }
     m_path = path;
@@ -33,12 +41,14 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
     const QByteArray file = path.toUtf8();
     int ret = avformat_alloc_output_context2(&m_ctx, nullptr, "mp4", file.constData());
     if (ret < 0 || !m_ctx) {
-        qWarning() << "mp4 writer: no muxer" << player::ffErrorText(ret);
+        m_error = player::ffErrorText(ret);
+        qWarning() << "mp4 writer: no muxer" << m_error;
         m_ctx = nullptr;
         return false;
     }
     m_stream = avformat_new_stream(m_ctx, nullptr);
     if (!m_stream || avcodec_parameters_copy(m_stream->codecpar, par) < 0) {
+        m_error = player::ffErrorText(AVERROR(ENOMEM));
         close();
         return false;
     }
@@ -46,7 +56,8 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
     m_stream->time_base = AVRational{1, 90000};
     ret = avio_open(&m_ctx->pb, file.constData(), AVIO_FLAG_WRITE);
     if (ret < 0) {
-        qWarning() << "mp4 writer: cannot create" << path << player::ffErrorText(ret);
+        m_error = player::ffErrorText(ret);
+        qWarning() << "mp4 writer: cannot create" << path << m_error;
         close();
         return false;
     }
@@ -60,7 +71,8 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
     ret = avformat_write_header(m_ctx, &opts);
     av_dict_free(&opts);
     if (ret < 0) {
-        qWarning() << "mp4 writer: header failed" << path << player::ffErrorText(ret);
+        m_error = player::ffErrorText(ret);
+        qWarning() << "mp4 writer: header failed" << path << m_error;
         close();
         return false;
     }
@@ -70,7 +82,7 @@ bool Mp4Writer::open(const QString &path, const AVCodecParameters *par, AVRation
 
 bool Mp4Writer::write(const AVPacket *pkt)
 {
-    if (!m_ctx || !pkt || pkt->size <= 0)
+    if (!m_ctx || !pkt || pkt->size <= 0 || !m_error.isEmpty())
         return false;
     AVPacket *out = av_packet_clone(pkt);
     if (!out)
@@ -113,7 +125,8 @@ bool Mp4Writer::write(const AVPacket *pkt)
     const int ret = av_write_frame(m_ctx, out);
     av_packet_free(&out);
     if (ret < 0) {
-        qWarning() << "mp4 writer: write failed" << m_path << player::ffErrorText(ret);
+        m_error = player::ffErrorText(ret);
+        qWarning() << "mp4 writer: write failed" << m_path << m_error;
         return false;
     }
     ++m_packets;
@@ -131,14 +144,37 @@ bool Mp4Writer::close()
 {
     if (!m_ctx)
         return false;
-    bool ok = true;
-    if (m_headerWritten)
-        ok = av_write_trailer(m_ctx) >= 0;
-    if (m_ctx->pb)
-        avio_closep(&m_ctx->pb);
+    const auto failed = [this](int ret) {
+        if (m_error.isEmpty())
+            m_error = player::ffErrorText(ret);
+    };
+    if (m_headerWritten && m_error.isEmpty()) {
+        const int ret = av_write_trailer(m_ctx);
+        if (ret < 0)
+            failed(ret);
+    }
+    if (m_ctx->pb) {
+        avio_flush(m_ctx->pb);
+        if (m_ctx->pb->error < 0)
+            failed(m_ctx->pb->error);
+        const int ret = avio_closep(&m_ctx->pb);
+        if (ret < 0)
+            failed(ret);
+    }
     avformat_free_context(m_ctx);
     m_ctx = nullptr;
     m_stream = nullptr;
+    if (m_headerWritten && m_error.isEmpty()) {
+        // What the file system still holds in memory may fail on its way to
+        // the disk; the file is whole only once it is there.
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0 || ::fsync(fd) != 0)
+            m_error = QString::fromLocal8Bit(::strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+    }
     m_headerWritten = false;
-    return ok;
+    if (!m_error.isEmpty())
+        qWarning() << "mp4 writer: not written whole" << m_path << m_error;
+    return m_error.isEmpty();
 }

@@ -20,11 +20,16 @@ public:
     bool open(const QString &path, const AVCodecParameters *par, AVRational inTimeBase, bool fragmented = true);
     // Timestamps are rebased so the file starts at 0 and repaired to stay
     // monotonic (live sources often carry gaps or no DTS).
+    // After a failed write every later one fails too: a file with a hole is
+    // no whole file.
     bool write(const AVPacket *pkt);
+    // True when everything written reached the disk (flushed and synced).
     bool close();
     bool isOpen() const { return m_ctx != nullptr; }
     qint64 packetCount() const { return m_packets; }
     QString path() const { return m_path; }
+    // Why the file could not be made or written whole; empty when it was.
+    QString errorString() const { return m_error; }
     // Media time of the last packet written, in ms from the file's start.
     qint64 lastMs() const;
 
@@ -39,4 +44,5 @@ private:
     qint64 m_packets = 0;
     bool m_headerWritten = false;
     QString m_path;
+    QString m_error;
 };

@@ -3,11 +3,12 @@
 
 #include "YuvScaler.h"
 
+#include <QBuffer>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <chrono>
 
@@ -348,13 +349,16 @@ bool saveFrameAsJpeg(const AVFrame *frame, const QString &path)
     sws_freeContext(sws);
     if (!Platform::makePrivateDir(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "JPG", 90))
         return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!image.save(&file, "JPG", 90))
+    QString error;
+    if (!Platform::writeWholeFile(path, jpeg, &error)) {
+        qWarning() << "snapshot not saved:" << path << error;
         return false;
-    return file.commit();
+    }
+    return true;
 }
 
 } // namespace player

@@ -164,7 +164,8 @@ private:
 };
 using ViewSizePtr = std::shared_ptr<ViewSize>;
 
-// Saves a picture as a JPEG file (any pixel format FFmpeg can convert).
+// Saves a picture as a JPEG file (any pixel format FFmpeg can convert): the
+// whole file, or false and nothing new on disk.
 bool saveFrameAsJpeg(const AVFrame *frame, const QString &path);
 
 } // namespace player

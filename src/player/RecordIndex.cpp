@@ -1,6 +1,7 @@
 #include "RecordIndex.h"
 
 #include "FFmpegRecordPlan.h"
+#include "Platform.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QTime>
 
@@ -307,7 +307,7 @@ bool write(const QString &dayDir, const QJsonArray &array, QString *error)
         return false;
     };
     const QFileInfo info(path);
-    // QSaveFile would write to a link's target.
+    // Never through a link, nor over a folder.
     if (info.isSymLink() || (info.exists() && !info.isFile()))
         return fail(QStringLiteral("the index is no plain file"));
     const QByteArray bytes = QJsonDocument(array).toJson(QJsonDocument::Indented);
@@ -315,26 +315,7 @@ bool write(const QString &dayDir, const QJsonArray &array, QString *error)
         return fail(QStringLiteral("larger than %1 bytes").arg(MaxBytes));
     if (writeFails(path))
         return fail(QString::fromLocal8Bit(::strerror(ENOSPC)));
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail(f.errorString());
-    // The write goes to a buffer and may only fail at the flush; QSaveFile's
-    // commit renames even after a failed flush, so each step is checked here
-    // and the new file never replaces the old one unless it is whole.
-    QString why;
-    if (!f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        why = f.errorString();
-    else if (f.write(bytes) != bytes.size() || !f.flush())
-        why = f.errorString();
-    else if (::fsync(f.handle()) != 0)
-        why = QString::fromLocal8Bit(::strerror(errno));
-    if (!why.isEmpty()) {
-        f.cancelWriting();
-        return fail(why);
-    }
-    if (!f.commit())
-        return fail(f.errorString());
-    return true;
+    return Platform::writeWholeFile(path, bytes, error);
 }
 
 int timeOfDayMs(const QString &text)

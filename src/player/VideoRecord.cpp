@@ -170,7 +170,9 @@ void VideoRecord::run()
             QMutexLocker lock(&m_mutex);
             m_downloads.pop_front();
         }
-        qInfo() << "download written" << d->path << (ok ? "ok" : "failed") << m_written.load() << "frames";
+        qInfo() << "download written" << d->path << (ok ? "ok" : "failed") << m_written.load() << "frames" << d->error;
+        if (!ok)
+            emit recordFailed(d->path, d->error);
         emit recordFinished(ok, d->path);
     }
 }
@@ -331,5 +333,7 @@ bool VideoRecord::writeDownload(Download &d)
         QMutexLocker lock(&m_mutex);
         d.queue.clear(); // a file that could not be opened takes nothing more
     }
-    return opened ? writer.close() && ok : false;
+    const bool whole = opened && writer.close() && ok;
+    d.error = writer.errorString();
+    return whole;
 }

@@ -52,6 +52,9 @@ public:
     static bool parseKeyFrame(const QByteArray &frame, bool h265, QByteArray &extradata, int &width, int &height);
 
 signals:
+    // A download not written whole, with the reason (empty: nothing came that
+    // could be written); recordFinished follows.
+    void recordFailed(QString path, QString reason);
     void recordFinished(bool ok, QString path);
 
 protected:
@@ -71,6 +74,7 @@ private:
         bool stop = false;
         qint64 rangeStart = 0;
         qint64 rangeEnd = 0;
+        QString error;
     };
     bool writeDownload(Download &d);
 

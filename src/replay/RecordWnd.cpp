@@ -5,6 +5,7 @@
 #include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
+#include "FFmpegRecordPlan.h"
 #include "FFmpegReplayWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "MyCalendar.h"
@@ -612,16 +613,60 @@ VideoRecord *RecordWnd::recorder()
 VideoRecord *RecordWnd::makeWriter()
 {
     auto *writer = new VideoRecord(&m_playerParam, this);
+    connect(
+        writer, &VideoRecord::recordFailed, this,
+        [this](const QString &written, const QString &reason) {
+            const auto it = m_writtenDownloads.find(written);
+            if (it != m_writtenDownloads.end())
+                it->reason = reason;
+        },
+        Qt::QueuedConnection);
     connect(writer, &VideoRecord::recordFinished, this, &RecordWnd::onDownloadWritten, Qt::QueuedConnection);
     return writer;
 }
 
 void RecordWnd::onDownloadWritten(bool ok, const QString &written)
 {
-    const QString complete = m_writtenDownloads.take(written);
-    const bool judgedComplete = m_completeDownloads.remove(written);
-    if (ok && judgedComplete && !complete.isEmpty())
-        NvrPlaybackSession::completeDownloadFile(written, complete);
+    const auto it = m_writtenDownloads.find(written);
+    if (it == m_writtenDownloads.end())
+        return;
+    it->written = true;
+    it->writtenOk = ok;
+    // A writer that could not open the file is done before the recorder.
+    if (it->judged || it->ended)
+        settleDownload(written);
+}
+
+void RecordWnd::settleDownload(const QString &written)
+{
+    const WrittenDownload d = m_writtenDownloads.take(written);
+    QString reason = d.reason;
+    if (d.judged && d.whole && d.writtenOk) {
+        if (NvrPlaybackSession::completeDownloadFile(written, d.complete, &reason)) {
+            MsgTipInfoDlg::showTipWithLink(
+                QStringLiteral("%1 %2 %3").arg(d.key, tr("Download successful"), tr("Saved to")), d.complete, ToastMs);
+            return;
+        }
+    }
+    // What did reach the disk is kept under its partial name, as long as it
+    // holds a picture: the operator may still want the part.
+    const QFileInfo file(written);
+    bool kept = file.isFile() && !file.isSymLink();
+    if (kept && FFmpegRecordPlan::fileDurationMs(written) <= 0) {
+        kept = !QFile::remove(written);
+        if (!kept)
+            qDebug() << "download without a picture removed:" << written;
+    }
+    // Ended by the operator: only a file that could not be written is told.
+    if (!d.judged && reason.isEmpty())
+        return;
+    QString text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
+    if (!reason.isEmpty())
+        text += QStringLiteral(": ") + reason;
+    if (kept)
+        MsgTipInfoDlg::showTipWithLink(text, written, ToastMs);
+    else
+        MsgTipInfoDlg::showTip(text, ToastMs);
 }
 
 void RecordWnd::onBtnStartDownoadClicked(bool)
@@ -673,7 +718,10 @@ void RecordWnd::onDownloadWriterWanted(const QString &path, bool h265, qint64 ra
         qWarning() << "Decoder not initialized for download:" << m_session->downloadKey();
         return;
     }
-    m_writtenDownloads.insert(path, m_session->downloadPath());
+    WrittenDownload &d = m_writtenDownloads[path];
+    d = WrittenDownload();
+    d.key = m_session->downloadKey();
+    d.complete = m_session->downloadPath();
     m_playerParam.reset();
     writer->setCustomIo(true);
     writer->setVideoCodec(h265);
@@ -706,21 +754,21 @@ void RecordWnd::onDownloadProgress(int percent)
 
 void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received)
 {
-    // Only a download judged complete leaves its partial name, when its
-    // writer has closed the file.
+    // The recorder's part is done; what the operator is told waits for the
+    // file, which is only saved once its writer has closed it whole.
     const QString written = m_session->downloadFilePath();
-    if (success && m_writtenDownloads.contains(written))
-        m_completeDownloads.insert(written);
-    if (success) {
-        MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2 %3").arg(key, tr("Download successful"), tr("Saved to")),
-                                       path, ToastMs);
-    } else if (received) {
-        // What arrived is kept, under its partial name: the operator may
-        // still want the part.
-        MsgTipInfoDlg::showTipWithLink(QStringLiteral("%1 %2").arg(key, tr("Download failed")), path, ToastMs);
-    } else {
-        MsgTipInfoDlg::showTip(QStringLiteral("%1 %2").arg(key, tr("Download failed")), ToastMs);
+    const auto it = m_writtenDownloads.find(written);
+    if (it != m_writtenDownloads.end()) {
+        it->judged = true;
+        it->whole = success;
+        if (it->written)
+            settleDownload(written);
+        return;
     }
+    // No file was begun: the recorder never answered the request.
+    Q_UNUSED(received)
+    Q_UNUSED(path)
+    MsgTipInfoDlg::showTip(QStringLiteral("%1 %2").arg(key, tr("Download failed")), ToastMs);
 }
 
 void RecordWnd::onBtnEndDownoadClicked()
@@ -730,13 +778,16 @@ void RecordWnd::onBtnEndDownoadClicked()
 
 void RecordWnd::onDownloadEnded(const QString &path, bool received)
 {
+    Q_UNUSED(received)
     ui->labelProgressValue->clear();
     if (m_recorder)
         m_recorder->stopRecord();
-    // A writer that never started leaves no file; one that did without data
-    // removes its own.
-    if (!received && m_recorder && !m_recorder->isRunning() && QFile::exists(path) && QFileInfo(path).size() == 0)
-        QFile::remove(path);
+    const auto it = m_writtenDownloads.find(path);
+    if (it != m_writtenDownloads.end()) {
+        it->ended = true;
+        if (it->written)
+            settleDownload(path);
+    }
     ui->pushButtonStart->setEnabled(true);
 }
 

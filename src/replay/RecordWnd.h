@@ -112,8 +112,12 @@ private:
     int paneOf(const QString &key) const { return m_session->paneOf(key); }
     VideoRecord *recorder();
     VideoRecord *makeWriter();
-    // A writer closed a download file: one judged complete takes its name.
+    // A writer closed a download file.
     void onDownloadWritten(bool ok, const QString &written);
+    // Both the recorder and the writer are done with a download file: only a
+    // whole range written whole takes the complete name and is told as
+    // saved; anything else is told as failed.
+    void settleDownload(const QString &written);
 
     // What the session reports.
     void onNotice(NvrPlaybackSession::Notice what, const QString &key);
@@ -132,10 +136,19 @@ private:
 
     PlayerParam m_playerParam;
     VideoRecord *m_recorder = nullptr;
-    // Download files being written (partial name) -> their complete name, and
-    // those judged complete, renamed once their writer has closed them.
-    QHash<QString, QString> m_writtenDownloads;
-    QSet<QString> m_completeDownloads;
+    // A download file being written, by its partial name.
+    struct WrittenDownload
+    {
+        QString key;
+        QString complete;     // its name once whole
+        bool judged = false;  // the session said whether the range came whole
+        bool whole = false;   // ... and it did
+        bool ended = false;   // the session let go of it (verdict or not)
+        bool written = false; // the writer closed it
+        bool writtenOk = false;
+        QString reason; // why the writer failed
+    };
+    QHash<QString, WrittenDownload> m_writtenDownloads;
 
     QTimer *m_barHideTimer = nullptr;
     QWidget *m_fullScreenBar = nullptr;

@@ -13,11 +13,13 @@
 #include "OrmDao.h"
 #include "OrmHelper.h"
 #include "PageWidget.h"
+#include "SmallDisk.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
@@ -25,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace DevicePagesTest;
 
@@ -136,6 +140,18 @@ private slots:
                  // item must not find them.
                  {"grp", addRecord("Outdoor", 0, "2026-01-14 12:00:00")},
                  {"ch", addRecord("CH_01", 0, "2026-01-14 13:00:00")}};
+        // Long, hardly compressible handlers: a page of them makes a workbook
+        // of about 100 KiB.
+        addDevice(QStringLiteral("127.143.0.9"), 0, QStringLiteral("Notes"), QStringLiteral("Indoor"));
+        QRandomGenerator random(7);
+        for (int i = 0; i < 4; ++i) {
+            CustomAlarmInfo r;
+            r.devName = QStringLiteral("Notes");
+            r.alarmTime = QStringLiteral("2025-06-0%1 08:00:00").arg(i + 1);
+            for (int c = 0; c < 30000; ++c)
+                r.handler += QChar(char(33 + random.bounded(90)));
+            orm::dao::insert(r);
+        }
         for (int i = 0; i < 65; ++i)
             addRecord(
                 "Bulk", 2,
@@ -352,6 +368,63 @@ private slots:
         }
         QCOMPARE(sheet, expected);
         QCOMPARE(sheet.size(), itemKey == "Outdoor" ? 1 : 3);
+        QVERIFY(toastTexts().isEmpty());
+    }
+
+    // A workbook is put in place whole or not at all, user-only, never
+    // through a link: an export that cannot be written whole (a full disk, or
+    // too little room) is said failed and leaves the folder as it was, the
+    // earlier workbook of that name byte for byte.
+    void exportWritesAWholePrivateWorkbook_data()
+    {
+        QTest::addColumn<QString>("before"); // at the chosen name: "none", "workbook" (0644) or "link"
+        QTest::addColumn<int>("leave");      // bytes left free; -1 plenty
+        QTest::newRow("new name") << "none" << -1;
+        QTest::newRow("over a shared workbook") << "workbook" << -1;
+        QTest::newRow("name is a link") << "link" << -1;
+        QTest::newRow("over a workbook, disk full") << "workbook" << 0;
+        QTest::newRow("over a workbook, 64 KiB free") << "workbook" << 64 * 1024;
+        QTest::newRow("new name, disk full") << "none" << 0;
+        QTest::newRow("new name, 64 KiB free") << "none" << 64 * 1024;
+    }
+
+    void exportWritesAWholePrivateWorkbook()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, leave);
+        SmallDisk disk(QDir::current().filePath("export-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+        if (!disk.mounted())
+            QSKIP("no small file system can be mounted here");
+        const QString name = disk.path() + "/alarms.xlsx";
+        if (before == "workbook")
+            QVERIFY(writeFile(name, QByteArray(40000, 'w')) && ::chmod(QFile::encodeName(name), 0644) == 0);
+        if (before == "link")
+            QVERIFY(writeFile(disk.path() + "/elsewhere") && QFile::link(disk.path() + "/elsewhere", name));
+        const QMap<QString, QByteArray> files = fileTree(disk.path());
+        tree()->reload();
+        tree()->selectItem(QStringLiteral("127.143.0.9"));
+        search(0, QStringLiteral("2025-01-01 00:00:00"));
+        QCOMPARE(m_page->model()->rowCount(), 4);
+        QVERIFY(leave < 0 || disk.fill(leave));
+        closeToasts();
+        FileChooser::setSaveFileQuestion(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return name; });
+        const mode_t mask = ::umask(022);
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonExport")), Qt::LeftButton);
+        ::umask(mask);
+        FileChooser::setSaveFileQuestion({});
+        disk.makeRoom();
+        if (leave >= 0 || before == "link") {
+            QTRY_VERIFY(toastTexts().contains("Export failed"));
+            QCOMPARE(fileTree(disk.path()), files);
+            return;
+        }
+        QCOMPARE(readSheet(name).size(), 5);
+        struct stat st
+        {
+        };
+        QCOMPARE(::lstat(QFile::encodeName(name).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
         QVERIFY(toastTexts().isEmpty());
     }
 };

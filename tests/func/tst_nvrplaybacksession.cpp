@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using Session = NvrPlaybackSession;
@@ -323,15 +325,17 @@ private slots:
     }
 
     // A download judged complete takes its complete name, never over a file
-    // that already has it.
+    // (or a link) that already has it; when it does not, the reason is given.
     void completingADownloadFile_data()
     {
         QTest::addColumn<bool>("written");
         QTest::addColumn<bool>("nameTaken");
         QTest::addColumn<bool>("renamed");
-        QTest::newRow("name free") << true << false << true;
-        QTest::newRow("name taken meanwhile") << true << true << false;
-        QTest::newRow("nothing written") << false << false << false;
+        QTest::addColumn<int>("reason"); // errno of the refusal
+        QTest::newRow("name free") << true << false << true << 0;
+        QTest::newRow("name taken meanwhile") << true << true << false << EEXIST;
+        QTest::newRow("nothing written") << false << false << false << ENOENT;
+        QTest::newRow("name is a dangling link") << true << false << false << EEXIST;
     }
 
     void completingADownloadFile()
@@ -339,6 +343,7 @@ private slots:
         QFETCH(bool, written);
         QFETCH(bool, nameTaken);
         QFETCH(bool, renamed);
+        QFETCH(int, reason);
         QTemporaryDir dir;
         const QString complete = dir.filePath("20250101080000000.mp4");
         const QString partial = Session::partialPathOf(complete);
@@ -351,8 +356,17 @@ private slots:
             QVERIFY(write(partial, "new"));
         if (nameTaken)
             QVERIFY(write(complete, "old"));
-        QCOMPARE(Session::completeDownloadFile(partial, complete), renamed);
+        const bool link = QByteArray(QTest::currentDataTag()).contains("link");
+        if (link)
+            QVERIFY(QFile::link(dir.filePath("nowhere"), complete));
+        QString error;
+        QCOMPARE(Session::completeDownloadFile(partial, complete, &error), renamed);
+        QCOMPARE(error, reason ? QString::fromLocal8Bit(strerror(reason)) : QString());
         QCOMPARE(QFile::exists(partial), written && !renamed);
+        if (link) {
+            QCOMPARE(QFileInfo(complete).symLinkTarget(), dir.filePath("nowhere"));
+            return;
+        }
         QFile kept(complete);
         if (renamed || nameTaken) {
             QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -56,8 +56,11 @@ public:
     ~SmallDisk() { makeRoom(); }
 
     QString path() const { return m_dir; }
+    bool mounted() const { return m_mounted; }
+    bool setReadOnly(bool readOnly) { return m_fs.setReadOnly(readOnly); }
 
-    bool fill()
+    // Full, or with room for `leave` bytes (whole pages) where mounted.
+    bool fill(qint64 leave = 0)
     {
         if (!m_mounted) {
             const QString below = m_dir + QLatin1Char('/');
@@ -70,7 +73,11 @@ public:
             while (::write(fd, block, size) > 0) {
             }
         }
-        const bool full = fd >= 0 && errno == ENOSPC;
+        bool full = fd >= 0 && errno == ENOSPC;
+        if (full && leave > 0) {
+            const off_t size = ::lseek(fd, 0, SEEK_END);
+            full = size >= leave && ::ftruncate(fd, size - leave) == 0;
+        }
         ::close(fd);
         return full;
     }

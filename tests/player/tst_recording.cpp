@@ -505,6 +505,43 @@ private slots:
                  qPrintable(QString::number(length)));
     }
 
+    // A snapshot on a full disk: its JPEG, small enough to sit in a write
+    // buffer until the end, is said failed and leaves nothing behind.
+    void snapshotOnAFullDiskFails_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("luma");
+        QTest::newRow("640x360 dark") << QSize(640, 360) << 16;
+        QTest::newRow("1280x720 dark") << QSize(1280, 720) << 16;
+        QTest::newRow("64x48 grey") << QSize(64, 48) << 128;
+    }
+    void snapshotOnAFullDiskFails()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, luma);
+        SmallDisk disk(QDir::current().filePath("snap_full"));
+        if (!disk.mounted())
+            QSKIP("no small file system can be mounted here");
+        AVFrame *frame = av_frame_alloc();
+        frame->width = size.width();
+        frame->height = size.height();
+        frame->format = AV_PIX_FMT_YUV420P;
+        QCOMPARE(av_frame_get_buffer(frame, 0), 0);
+        for (int plane = 0; plane < 3; ++plane)
+            memset(frame->data[plane], plane ? 128 : luma,
+                   size_t(frame->linesize[plane]) * size_t(plane ? size.height() / 2 : size.height()));
+        const QString folder = disk.path() + "/Picture";
+        QVERIFY(QDir().mkpath(folder));
+        // Small: the whole picture fits a write buffer.
+        QVERIFY(player::saveFrameAsJpeg(frame, QDir::current().filePath("snap_room.jpg")));
+        QVERIFY(QFileInfo(QDir::current().filePath("snap_room.jpg")).size() < 16384);
+        QVERIFY(disk.fill());
+        const bool saved = player::saveFrameAsJpeg(frame, folder + "/snap.jpg");
+        av_frame_free(&frame);
+        QVERIFY(!saved);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
     // An index that cannot be used, or that lost entries, hides none of the
     // recorder's segments: they are listed from the files after the index's
     // own entries, and the repair writes them back into a sound index. Files

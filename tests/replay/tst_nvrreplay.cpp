@@ -13,6 +13,7 @@
 #include "ReplayControl.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 #include "TimeLine.h"
 #include "VideoRecord.h"
@@ -24,6 +25,9 @@
 #include <QStandardItem>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 using DevicePagesTest::toastTexts;
 
@@ -198,6 +202,8 @@ private slots:
     void cleanup()
     {
         m_wnd.reset();
+        const QString records = m_root.filePath("records");
+        CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
         for (FUN_DEV_INFO *nvr : qAsConst(m_nvrs)) {
             for (int ch = 0; ch <= nvr->channelNum; ++ch)
                 if (FUN_DEV_INFO *rec = DeviceInfoManager::instance()->getChannelInfo(nvr->ip, uint8_t(ch)))
@@ -446,9 +452,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
         QVERIFY(startButton->isEnabled());
         if (fault != "end") {
+            // Told once the writer has closed the file.
             const QString text =
                 key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
-            QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));
+            QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
             // The toast links to where the file is.
             if (kept != "none")
                 QVERIFY2(toastContains(kept == "complete" ? path : partial), qPrintable(toastTexts().join(" | ")));
@@ -470,6 +477,64 @@ private slots:
         const SimRequest request = requestsOf(sim, 14301, 3).value(0);
         QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
         QCOMPARE(request.body.value("DownloadRecord"), QStringLiteral("1"));
+    }
+
+    // A download into a folder on a disk that is full, fills up, or is
+    // read-only: the recorder sends the whole range, but the file is not
+    // written whole, so it is told as failed with the reason and never gets
+    // the complete name; a part that holds pictures stays under the partial
+    // name, one without is removed.
+    void downloadOnAFullDisk_data()
+    {
+        QTest::addColumn<QString>("disk"); // "full", "room" (300 KB left) or "read-only"
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("partKept");
+        QTest::newRow("full") << "full" << ENOSPC << false;
+        QTest::newRow("300 KB free") << "room" << ENOSPC << true;
+        QTest::newRow("read-only") << "read-only" << EROFS << false;
+    }
+
+    void downloadOnAFullDisk()
+    {
+        QFETCH(QString, disk);
+        QFETCH(int, error);
+        QFETCH(bool, partKept);
+        SmallDisk small(m_root.filePath("small-" + disk));
+        if (!small.mounted())
+            QSKIP("no small file system can be mounted here");
+        const QString records = small.path();
+        CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
+        SimDevice *sim = addNvr();
+        QVERIFY(sim);
+        SimRecordStreams::setup(*sim).dayRecords[3] = dayText(480, 481);
+        openWindow();
+        const QString ip = sim->address().toString(), key = ip + "_3";
+        const QString folder = records + "/" + ip + "/CH_03";
+        QVERIFY(QDir().mkpath(folder));
+        if (disk == "read-only")
+            QVERIFY(small.setReadOnly(true));
+        else
+            QVERIFY(small.fill(disk == "room" ? 300 * 1024 : 0));
+        click(key);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
+        setRange(QTime(8, 0), QTime(8, 30));
+        QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonStart"), Qt::LeftButton);
+        QCOMPARE(m_wnd->downloadKey(), key);
+        const QString complete = m_wnd->downloadPath();
+        const QString partial = NvrPlaybackSession::partialPathOf(complete);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
+        const QString text =
+            key + " " + RecordWnd::tr("Download failed") + ": " + QString::fromLocal8Bit(strerror(error));
+        QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
+        QVERIFY2(!toastContains(RecordWnd::tr("Download successful")), qPrintable(toastTexts().join(" | ")));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 partKept ? QStringList{QFileInfo(partial).fileName()} : QStringList());
+        if (partKept) {
+            // The toast leads to the part, which holds some pictures of the range.
+            QVERIFY(toastContains(partial));
+            const int frames = testmedia::probeFrames(partial);
+            QVERIFY2(frames > 0 && frames < m_h264.size(), qPrintable(QString::number(frames)));
+        }
     }
 
     // "Start Download" without a channel, or without a folder to write to,
@@ -585,8 +650,9 @@ private slots:
             QCOMPARE(m_wnd->downloadKey(), key);
             paths << m_wnd->downloadPath();
             QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
-            QVERIFY2(toastContains(key + " " + RecordWnd::tr("Download successful") + " " + RecordWnd::tr("Saved to")),
-                     qPrintable(toastTexts().join(" | ")));
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                toastContains(key + " " + RecordWnd::tr("Download successful") + " " + RecordWnd::tr("Saved to")),
+                qPrintable(toastTexts().join(" | ")), 10000);
             double duration = 0;
             QTRY_COMPARE_WITH_TIMEOUT(testmedia::probeFrames(paths.last(), &duration), 75, 10000);
             QVERIFY2(qAbs(duration - 3.0) < 0.001, qPrintable(QString::number(duration)));

@@ -177,6 +177,8 @@ void FFmpegPlayer::resume()
     // pause: a decoder that was late then (a loaded machine) would otherwise
     // find every picture up to that point due at once, and a burst the
     // display cannot take in time is skipped.
+    if (!m_clock.paused())
+        return;
     m_clock.reset();
     m_clock.setPaused(false);
 }

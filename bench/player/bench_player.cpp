@@ -40,7 +40,10 @@
 //
 // --quick is a smoke run (small clip, short window). BENCH_CLIP_DIR keeps the
 // generated clips between runs; BENCH_DECODE_ONLY, BENCH_LIVE_ONLY and
-// BENCH_FULL_ONLY run a part.
+// BENCH_FULL_ONLY run a part. BENCH_LOAD_CLIENTS (load_client programs of
+// other builds, comma-separated) makes the full load compare those builds
+// with each other in interleaved rounds instead of the client with the
+// references.
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"

@@ -3,7 +3,8 @@
 // Qt is not instrumented, so ThreadSanitizer does not see the ordering Qt
 // makes inside its own code: a mutex handed over on its slow path, a wait
 // condition that gives its mutex back, a thread waited for after it ended, a
-// queued call or posted event taken up by another thread. Each of those would
+// queued call or posted event taken up by another thread, a function handed
+// to a thread pool. Each of those would
 // show as a race between two pieces of our code that Qt does order. The
 // functions below stand in front of Qt's (the program's own definition wins
 // for the program's calls), call Qt's, and tell ThreadSanitizer the ordering
@@ -14,6 +15,7 @@
 #include <QReadWriteLock>
 #include <QSemaphore>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVariant>
 #include <QWaitCondition>
@@ -295,6 +297,58 @@ bool QThread::isFinished() const
     if (ended)
         __tsan_acquire(const_cast<QThread *>(this));
     return ended;
+}
+
+// ---- thread pools ---------------------------------------------------------------
+
+namespace {
+// What a thread did before it handed a function to a pool is ordered before
+// the function runs (coarse like the events: one point for every pool). The
+// function travels in a runnable of ours, whose run() is the first of our
+// code the pool thread reaches.
+char g_pool;
+
+class OrderedRun : public QRunnable
+{
+public:
+    explicit OrderedRun(std::function<void()> fn)
+        : m_fn(std::move(fn))
+    {
+    }
+    void run() override
+    {
+        __tsan_acquire(&g_pool);
+        m_fn();
+    }
+
+private:
+    std::function<void()> m_fn;
+};
+
+QRunnable *ordered(std::function<void()> fn)
+{
+    QRunnable *run = new OrderedRun(std::move(fn));
+    __tsan_release(&g_pool);
+    return run;
+}
+} // namespace
+
+void QThreadPool::start(std::function<void()> functionToRun, int priority)
+{
+    if (!functionToRun)
+        return;
+    start(ordered(std::move(functionToRun)), priority);
+}
+
+bool QThreadPool::tryStart(std::function<void()> functionToRun)
+{
+    if (!functionToRun)
+        return false;
+    QRunnable *run = ordered(std::move(functionToRun));
+    if (tryStart(run))
+        return true;
+    delete run;
+    return false;
 }
 
 // ---- queued calls and posted events -------------------------------------------------

@@ -1,12 +1,13 @@
 // A live pane's return after an outage of its RTSP source: the pane plays the
 // loopback server, the server goes away for the outage and comes back on its
-// port; the figure is the time from the server listening again to the pane's
-// next painted picture. Two sides in interleaved rounds, the same server,
-// clip, outage and pane size: the pane as the client runs it (its source's
-// port probed while it has failed) and the pane on its retry steps alone
-// (1, 2, 4, 8, 16, then every 30 s). Median and range of the rounds; the
-// pictures painted in the first second after the return are counted too, so
-// a side that only flickers back does not pass for healed.
+// port; the figure is the time from the server listening again to the first
+// picture decoded from it reaching the pane (repaints of the old, greyed
+// picture do not count: they come before). Two sides in interleaved rounds,
+// the same server, clip, outage and pane size: the pane as the client runs
+// it (its source's port probed while it has failed) and the pane on its
+// retry steps alone (1, 2, 4, 8, 16, then every 30 s). Median and range of
+// the rounds; the new pictures in the first second after the return are
+// counted too, so a side that only flickers back does not pass for healed.
 //
 //   bench_paneheal [--rounds N] [--outage S]
 
@@ -165,23 +166,23 @@ int main(int argc, char **argv)
             }
             QElapsedTimer back;
             back.start();
-            const qint64 before = render->framesPainted();
-            if (!pumpUntil([&] { return render->framesPainted() > before; }, 120000)) {
+            const qint64 before = render->framesReceived();
+            if (!pumpUntil([&] { return render->framesReceived() > before; }, 120000)) {
                 ++figures[side].failed;
                 continue;
             }
             figures[side].ms.push_back(back.nsecsElapsed() / 1e6);
-            const qint64 first = render->framesPainted();
+            const qint64 first = render->framesReceived();
             pumpFor(1000);
-            figures[side].pictures.push_back(double(render->framesPainted() - first));
+            figures[side].pictures.push_back(double(render->framesReceived() - first));
             pane.stopPlay();
         }
     }
     std::printf("live pane after a %d s outage of its RTSP source (640x360, 25 fps), %d interleaved rounds, "
-                "from the source listening again to the next painted picture (median (range)):\n",
+                "from the source listening again to its first picture at the pane (median (range)):\n",
                 outageS, rounds);
     for (int side = 0; side < 2; ++side)
-        std::printf("  %-32s %s ms, then %s pictures painted in the next second%s\n", names[side],
+        std::printf("  %-32s %s ms, then %s new pictures in the next second%s\n", names[side],
                     qPrintable(spreadText(figures[side].ms, 0)), qPrintable(spreadText(figures[side].pictures, 0)),
                     figures[side].failed
                         ? qPrintable(QStringLiteral(", %1 rounds never healed").arg(figures[side].failed))

@@ -40,7 +40,10 @@
 //
 // --quick is a smoke run (small clip, short window). BENCH_CLIP_DIR keeps the
 // generated clips between runs; BENCH_DECODE_ONLY, BENCH_LIVE_ONLY and
-// BENCH_FULL_ONLY run a part.
+// BENCH_FULL_ONLY run a part. BENCH_LOAD_CLIENTS (load_client programs of
+// other builds, comma-separated) makes the full load compare those builds
+// with each other in interleaved rounds instead of the client with the
+// references.
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
@@ -112,11 +115,12 @@ double processCpu(qint64 pid)
 
 struct Mem
 {
-    double rssMb = 0, pssMb = 0;
+    double rssMb = 0, pssMb = 0, anonMb = 0;
     Mem &operator+=(const Mem &o)
     {
         rssMb += o.rssMb;
         pssMb += o.pssMb;
+        anonMb += o.anonMb;
         return *this;
     }
 };
@@ -133,6 +137,8 @@ Mem processMem(qint64 pid)
             m.rssMb = line.mid(4).trimmed().split(' ').first().toDouble() / 1024.0;
         else if (line.startsWith("Pss:"))
             m.pssMb = line.mid(4).trimmed().split(' ').first().toDouble() / 1024.0;
+        else if (line.startsWith("Anonymous:"))
+            m.anonMb = line.mid(10).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return m;
 }
@@ -662,7 +668,7 @@ Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, co
 
 struct SideFigures
 {
-    std::vector<double> cpu, rss, pss, gui;
+    std::vector<double> cpu, rss, pss, anon, gui;
     std::vector<QHash<QString, double>> reports;
     std::vector<double> of(const QString &key) const
     {
@@ -675,7 +681,10 @@ struct SideFigures
 
 QString memText(const SideFigures &f)
 {
-    return QStringLiteral("PSS %1 MB (RSS %2 MB)").arg(text(spread(f.pss), 0), text(spread(f.rss), 0));
+    QString out = QStringLiteral("PSS %1 MB (RSS %2 MB").arg(text(spread(f.pss), 0), text(spread(f.rss), 0));
+    if (!f.anon.empty())
+        out += QStringLiteral(", allocated %1 MB").arg(text(spread(f.anon), 0));
+    return out + QLatin1Char(')');
 }
 
 // The reference side of a live row: ffmpeg decoding one stream as the
@@ -712,6 +721,7 @@ void benchLive(const QString &self, const QString &url, const Opts &o)
                                  measureGroup(groups[i], o.warmupS, o.windowS, i >= 3 ? "close" : QByteArray());
                              figs[i].rss.push_back(w.mem.rssMb);
                              figs[i].pss.push_back(w.mem.pssMb);
+                             figs[i].anon.push_back(w.mem.anonMb);
                              figs[i].gui.push_back(w.guiCpu);
                              figs[i].reports.push_back(w.report);
                              return w.cpu;
@@ -818,29 +828,59 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
     const int warmupS = o.warmupS + 5; // logins, the NVR's streams and the recorders' first segments
     QTemporaryDir recordDir;
     const QStringList ff = ffmpegLiveDecoder(url);
-    SideFigures client, refs;
+    // BENCH_LOAD_CLIENTS (paths, comma-separated) compares builds of the
+    // client with each other, side by side, instead of with the references.
+    QStringList programs = qEnvironmentVariable("BENCH_LOAD_CLIENTS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const bool builds = !programs.isEmpty();
+    if (!builds)
+        programs << QStringLiteral(KELVO_LOAD_CLIENT);
+    std::vector<SideFigures> clients(size_t(programs.size()));
+    SideFigures &client = clients.front();
+    SideFigures refs;
     std::vector<Side> sides;
-    sides.push_back({"client, full load", [&](int round) {
-                         Peers peers;
-                         if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
-                             std::printf("  !! the simulated devices did not start\n");
-                             return 0.0;
-                         }
-                         QStringList args{"full",
-                                          url,
-                                          QString::number(n),
-                                          recordDir.filePath(QStringLiteral("client%1").arg(round)),
-                                          peers.nvrIp,
-                                          QString::number(peers.nvrPort)};
-                         args += peers.alarmAddresses;
-                         const Window w = measureGroup({{KELVO_LOAD_CLIENT, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
-                                                       warmupS, o.windowS, "click");
-                         client.rss.push_back(w.mem.rssMb);
-                         client.pss.push_back(w.mem.pssMb);
-                         client.gui.push_back(w.guiCpu);
-                         client.reports.push_back(w.report);
-                         return w.cpu;
-                     }});
+    for (int c = 0; c < programs.size(); ++c) {
+        const QString program = programs.at(c);
+        sides.push_back({builds ? program : QStringLiteral("client, full load"), [&, program, c](int round) {
+                             Peers peers;
+                             if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
+                                 std::printf("  !! the simulated devices did not start\n");
+                                 return 0.0;
+                             }
+                             QStringList args{"full",
+                                              url,
+                                              QString::number(n),
+                                              recordDir.filePath(QStringLiteral("client%1_%2").arg(c).arg(round)),
+                                              peers.nvrIp,
+                                              QString::number(peers.nvrPort)};
+                             args += peers.alarmAddresses;
+                             const Window w = measureGroup({{program, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
+                                                           warmupS, o.windowS, "click");
+                             SideFigures &f = clients[size_t(c)];
+                             f.rss.push_back(w.mem.rssMb);
+                             f.pss.push_back(w.mem.pssMb);
+                             f.anon.push_back(w.mem.anonMb);
+                             f.gui.push_back(w.guiCpu);
+                             f.reports.push_back(w.report);
+                             return w.cpu;
+                         }});
+    }
+    if (builds) {
+        const auto cpu = interleave(sides, o.rounds);
+        std::printf("full load (%d live panes, %d scheduled recorders, 4 NVR playback panes, %dx%d, alarms at 100/s), "
+                    "builds of the client side by side; cpu over the same %d s after %d s, memory at its end, %d "
+                    "interleaved rounds (median (range)):\n",
+                    n, n, o.w, o.h, o.windowS, warmupS, o.rounds);
+        for (size_t c = 0; c < clients.size(); ++c) {
+            std::vector<double> painted;
+            for (double x : clients[c].of("livePainted"))
+                painted.push_back(x / o.windowS / n);
+            std::printf("  %s\n    cpu %s s, memory %s, live painted %s per pane per s\n", qPrintable(sides[c].name),
+                        qPrintable(text(spread(cpu[c]), 2)), qPrintable(memText(clients[c])),
+                        qPrintable(text(spread(painted))));
+        }
+        std::fflush(stdout);
+        return;
+    }
     sides.push_back(
         {"references", [&](int round) {
              std::vector<Proc> procs;
@@ -861,6 +901,7 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
              const Window w = measureGroup(procs, warmupS, o.windowS);
              refs.rss.push_back(w.mem.rssMb);
              refs.pss.push_back(w.mem.pssMb);
+             refs.anon.push_back(w.mem.anonMb);
              return w.cpu;
          }});
     const auto cpu = interleave(sides, o.rounds);

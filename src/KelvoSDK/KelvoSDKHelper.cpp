@@ -12,8 +12,10 @@ KelvoSDKHelper::KelvoSDKHelper(QObject *parent)
     : QObject(parent)
 {
     registerKelvoMetaTypes();
-    qRegisterMetaType<RecordQueryInfo>("RecordQueryInfo");
-    qRegisterMetaType<RecordStreamInfo>("RecordStreamInfo");
+    qRegisterMetaType<RecordQuery>("RecordQuery");
+    qRegisterMetaType<RecordStreamRequest>("RecordStreamRequest");
+    qRegisterMetaType<RecordQuery>("RecordQueryInfo");
+    qRegisterMetaType<RecordStreamRequest>("RecordStreamInfo");
     m_broad = new BroadService(this);
 }
 
@@ -115,13 +117,13 @@ void KelvoSDKHelper::stopHeartbeat(const loginDev &dev)
         client->stopHeartbeat();
 }
 
-void KelvoSDKHelper::sessionQueryRecord(const loginDev &dev, const RecordQueryInfo &query)
+void KelvoSDKHelper::queryRecord(const loginDev &dev, const RecordQuery &query)
 {
     if (TcpClient *client = m_sessions.value(dev, nullptr))
         client->queryRecord(query);
 }
 
-void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamInfo &request)
+void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamRequest &request)
 {
     TcpClient *client = m_sessions.value(dev, nullptr);
     if (!client)
@@ -131,15 +133,10 @@ void KelvoSDKHelper::downloadOrRecord(const loginDev &dev, const RecordStreamInf
     client->downloadOrRecord(request);
 }
 
-void KelvoSDKHelper::sessionStopDownload(const loginDev &dev, const RecordStreamInfo &request)
+void KelvoSDKHelper::stopDownload(const loginDev &dev, const RecordStreamRequest &request)
 {
     if (TcpClient *client = m_sessions.value(dev, nullptr))
         client->stopDownload(request);
-}
-
-void KelvoSDKHelper::stopDownload(const loginDev &dev, const RecordStreamInfo &request)
-{
-    sessionStopDownload(dev, request);
 }
 
 void KelvoSDKHelper::seekPlay(const loginDev &dev, const QString &time)

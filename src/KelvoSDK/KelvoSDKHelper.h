@@ -34,12 +34,12 @@ public:
     void startHeartbeat(const loginDev &dev);
     void stopHeartbeat(const loginDev &dev);
 
-    void sessionQueryRecord(const loginDev &dev, const RecordQueryInfo &query);
-    void downloadOrRecord(const loginDev &dev, const RecordStreamInfo &request);
-    // One operation under both names: the stream operation of the playback
-    // page stops with the first, its stop command with the second.
-    void sessionStopDownload(const loginDev &dev, const RecordStreamInfo &request);
-    void stopDownload(const loginDev &dev, const RecordStreamInfo &request);
+    void queryRecord(const loginDev &dev, const RecordQuery &query);
+    void downloadOrRecord(const loginDev &dev, const RecordStreamRequest &request);
+    void stopDownload(const loginDev &dev, const RecordStreamRequest &request);
+    // The same operations under the names the playback and download pages use.
+    void sessionQueryRecord(const loginDev &dev, const RecordQueryInfo &query) { queryRecord(dev, query); }
+    void sessionStopDownload(const loginDev &dev, const RecordStreamInfo &request) { stopDownload(dev, request); }
     void seekPlay(const loginDev &dev, const QString &time);
     void setPlaySpeed(const loginDev &dev, unsigned char speed, bool flag);
     void pausePlay(const loginDev &dev);

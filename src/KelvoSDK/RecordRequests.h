@@ -9,7 +9,7 @@
 #include <cstdint>
 
 // Record query (Cmd::QueryRecords).
-struct RecordQueryInfo
+struct RecordQuery
 {
     uint8_t channel = 0; // "ChannelId"
     QString time;        // "Time"
@@ -18,7 +18,7 @@ struct RecordQueryInfo
 
 // Start (Cmd::StartRecordStream) or stop (Cmd::StopRecordStream) of a playback
 // or download stream.
-struct RecordStreamInfo
+struct RecordStreamRequest
 {
     uint8_t channel = 0;  // "ChannelId"
     QString startTime;    // "Time"
@@ -26,5 +26,9 @@ struct RecordStreamInfo
     uint8_t download = 0; // "DownloadRecord"
 };
 
-Q_DECLARE_METATYPE(RecordQueryInfo)
-Q_DECLARE_METATYPE(RecordStreamInfo)
+// The names the playback and download pages know the same requests by.
+using RecordQueryInfo = RecordQuery;
+using RecordStreamInfo = RecordStreamRequest;
+
+Q_DECLARE_METATYPE(RecordQuery)
+Q_DECLARE_METATYPE(RecordStreamRequest)

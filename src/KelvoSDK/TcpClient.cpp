@@ -355,7 +355,7 @@ void TcpClient::onWriteTimeout()
 
 // ---- playback and download ------------------------------------------------------
 
-void TcpClient::queryRecord(const RecordQueryInfo &query)
+void TcpClient::queryRecord(const RecordQuery &query)
 {
     sendData(Cmd::QueryRecords,
              QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><ByMonth>%3</ByMonth>")
@@ -363,7 +363,7 @@ void TcpClient::queryRecord(const RecordQueryInfo &query)
              0);
 }
 
-void TcpClient::downloadOrRecord(const RecordStreamInfo &request)
+void TcpClient::downloadOrRecord(const RecordStreamRequest &request)
 {
     sendData(Cmd::StartRecordStream,
              QStringLiteral("<ChannelId>%1</ChannelId><Time>%2</Time><TimeEnd>%3</TimeEnd>"
@@ -376,7 +376,7 @@ void TcpClient::downloadOrRecord(const RecordStreamInfo &request)
     QMetaObject::invokeMethod(m_worker, "resetStream", Qt::QueuedConnection);
 }
 
-void TcpClient::stopDownload(const RecordStreamInfo &request)
+void TcpClient::stopDownload(const RecordStreamRequest &request)
 {
     sendData(Cmd::StopRecordStream,
              QStringLiteral("<ChannelId>%1</ChannelId><DownloadRecord>%2</DownloadRecord>")

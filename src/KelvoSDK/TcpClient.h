@@ -68,9 +68,9 @@ public:
     bool isConnected() const { return m_connected; }
     void resetTryCount() { m_tryCount = 0; }
 
-    void queryRecord(const RecordQueryInfo &query);
-    void downloadOrRecord(const RecordStreamInfo &request);
-    void stopDownload(const RecordStreamInfo &request);
+    void queryRecord(const RecordQuery &query);
+    void downloadOrRecord(const RecordStreamRequest &request);
+    void stopDownload(const RecordStreamRequest &request);
     void seekPlay(unsigned char channel, const QString &time);
     void setPlaySpeed(unsigned char channel, unsigned char speed, bool flag);
     void pausePlay(unsigned char channel);

@@ -173,6 +173,13 @@ void FFmpegPlayer::pause()
 
 void FFmpegPlayer::resume()
 {
+    // The clock runs on from the next picture, not from where it stood at the
+    // pause: a decoder that was late then (a loaded machine) would otherwise
+    // find every picture up to that point due at once, and a burst the
+    // display cannot take in time is skipped.
+    if (!m_clock.paused())
+        return;
+    m_clock.reset();
     m_clock.setPaused(false);
 }
 
@@ -348,6 +355,7 @@ void FFmpegPlayer::runPushed()
     // leave it lagging by that much from then on.
     m_clock.setMaxAheadMs(1000);
     video->setClock(&m_clock, true);
+    video->setBeforePacing(m_beforePacing);
     video->setSnapshot(&m_snapshot);
     video->setRenderEnabled(m_render);
     video->setViewSize(m_viewSize);
@@ -437,6 +445,7 @@ void FFmpegPlayer::runDemux()
             return;
         }
         video->setClock(&m_clock, paced);
+        video->setBeforePacing(m_beforePacing);
         video->setSnapshot(&m_snapshot);
         video->setStartOffsetMs(startMs);
         if (m_queueCapacity > 0)

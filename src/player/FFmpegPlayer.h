@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class AudioDecode;
@@ -77,6 +78,10 @@ public:
     void setVideoQueueCapacity(int n) { m_queueCapacity = n; }
     // A live stream that yields no picture for this long is reported (ms).
     void setStallTimeout(int ms) { m_stallMs = ms; }
+    // Called on the decoder's thread with each decoded picture's time before
+    // the picture waits for it (tests hold the thread there to make it late).
+    // Before play().
+    void setBeforePacing(std::function<void(qint64 ptsMs)> hook) { m_beforePacing = std::move(hook); }
 
     bool isInputOpen() const { return m_inputOpen.load(); }
     bool hardwareActive() const { return m_hwActive.load(); }
@@ -119,6 +124,7 @@ private:
     int m_queueCapacity = 0; // 0: the decoder's own
     player::ViewSizePtr m_viewSize;
     int m_stallMs = 5000;
+    std::function<void(qint64)> m_beforePacing;
 
     std::atomic_bool m_stop{false};
     std::atomic_bool m_inputOpen{false};

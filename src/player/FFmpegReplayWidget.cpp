@@ -366,6 +366,14 @@ bool FFmpegReplayWidget::isPlaying(int index) const
     return m_panes[index].player != nullptr;
 }
 
+qint64 FFmpegReplayWidget::framesDecoded(int index) const
+{
+    if (!valid(index))
+        return 0;
+    QMutexLocker lock(&m_mutex);
+    return m_panes[index].player ? m_panes[index].player->framesDecoded() : 0;
+}
+
 bool FFmpegReplayWidget::isCurrent(int index, const FFmpegPlayer *player) const
 {
     QMutexLocker lock(&m_mutex);

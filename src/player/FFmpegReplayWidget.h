@@ -85,6 +85,9 @@ public:
     // Inspection (tests, benchmarks).
     I420Render2 *paneRender(int index) const;
     bool isPlaying(int index) const;
+    // Pictures the pane's player has decoded (0 without one); unlike the
+    // renderer's count, it includes those a busy display skipped.
+    qint64 framesDecoded(int index) const;
 
 public slots:
     void slotContextMenu(int index, QPoint global);

@@ -218,6 +218,8 @@ void VideoDecode::handleFrame(AVFrame *frame)
         }
         m_dropUntilMs = -1;
     }
+    if (m_beforePacing)
+        m_beforePacing(posMs);
     // Made ready while the picture waits for its time: a receiver that still
     // holds too many pictures (a busy GUI) gets none instead of a pile.
     AVFrame *out = m_render && m_inFlight->load() < m_maxInFlight ? toYuv420(sw) : nullptr;
@@ -228,7 +230,6 @@ void VideoDecode::handleFrame(AVFrame *frame)
         av_frame_free(&transferred);
         return;
     }
-    m_lastFrame = player::refFrame(sw);
     QString snapPath;
     const bool snap = m_snapshot && m_snapshot->take(snapPath);
     if (snap) {
@@ -236,6 +237,12 @@ void VideoDecode::handleFrame(AVFrame *frame)
         emit snapshotDone(ok, snapPath);
     }
     if (out) {
+        // Shares the buffers of the picture handed out (not its pane image):
+        // a skipped picture is not what the pane shows, and keeping it would
+        // hold one more buffer of the pool.
+        m_lastFrame = player::refFrame(out);
+        if (m_lastFrame)
+            av_buffer_unref(&m_lastFrame->opaque_ref);
         auto counter = m_inFlight;
         counter->fetch_add(1);
         AVFramePtr ptr(out, [counter](AVFrame *f) {
@@ -245,6 +252,7 @@ void VideoDecode::handleFrame(AVFrame *frame)
         ++m_shown;
         emit frameReady(ptr, posMs);
     } else if (!m_render) {
+        m_lastFrame = player::refFrame(sw);
         ++m_shown;
         emit frameReady(AVFramePtr(), posMs);
     }

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QThread>
 
+#include <functional>
 #include <vector>
 
 struct SwsContext;
@@ -47,14 +48,20 @@ public:
         m_paced = paced;
     }
     void setSnapshot(SnapshotRequest *req) { m_snapshot = req; }
+    // See FFmpegPlayer::setBeforePacing.
+    void setBeforePacing(std::function<void(qint64 ptsMs)> hook) { m_beforePacing = std::move(hook); }
     void setStartOffsetMs(qint64 ms) { m_startMs = ms; }
     void setRenderEnabled(bool on) { m_render = on; }
     // The view the pictures go to: while it has a size, each picture handed
     // out carries its image at that size (YuvScaler::attached), made here,
     // on this thread, where the picture is still in the cache.
     void setViewSize(player::ViewSizePtr size) { m_viewSize = std::move(size); }
-    // Frames not yet released by their receivers above this count are dropped
-    // instead of queued, so a slow GUI never piles up pictures.
+    // Pictures handed out and not yet let go by their receivers: at most
+    // this many (the one a pane shows and the one on its way to it); a
+    // newer one is dropped rather than queued behind them, so a slow GUI
+    // never piles up pictures. Each holds a buffer of the decoder's pool,
+    // which keeps the most it ever had to lend until the decoder closes.
+    static constexpr int kMaxFramesInFlight = 2;
     void setMaxFramesInFlight(int n) { m_maxInFlight = n; }
     void requestStop();
     // Breaks a pacing wait at once (seek, stop).
@@ -96,14 +103,15 @@ private:
     player::ViewSizePtr m_viewSize;
     YuvScaler m_scaler;
     std::vector<QImage> m_images; // made here, filled again once let go
-    AVFramePtr m_lastFrame;
+    AVFramePtr m_lastFrame;       // the picture handed out last
     AVRational m_tb{1, 1000};
     PlayClock *m_clock = nullptr;
     SnapshotRequest *m_snapshot = nullptr;
+    std::function<void(qint64)> m_beforePacing;
     bool m_paced = false;
     bool m_render = true;
     bool m_hwActive = false;
-    int m_maxInFlight = 4;
+    int m_maxInFlight = kMaxFramesInFlight;
     qint64 m_startMs = 0;
     qint64 m_dropUntilMs = -1;
     std::atomic_bool m_stop{false};

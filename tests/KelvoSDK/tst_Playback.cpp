@@ -9,6 +9,28 @@
 
 #include <algorithm>
 #include <memory>
+#include <type_traits>
+
+// The facade's own names of the requests and operations, and the names the
+// playback and download pages know them by: one type, one operation.
+static_assert(std::is_same<RecordQueryInfo, RecordQuery>::value, "one record query type");
+static_assert(std::is_same<RecordStreamInfo, RecordStreamRequest>::value, "one record stream type");
+static_assert(std::is_same<decltype(&KelvoSDKHelper::queryRecord),
+                           void (KelvoSDKHelper::*)(const loginDev &, const RecordQuery &)>::value,
+              "facade record query");
+static_assert(std::is_same<decltype(&KelvoSDKHelper::downloadOrRecord),
+                           void (KelvoSDKHelper::*)(const loginDev &, const RecordStreamRequest &)>::value,
+              "facade stream start");
+static_assert(std::is_same<decltype(&KelvoSDKHelper::stopDownload),
+                           void (KelvoSDKHelper::*)(const loginDev &, const RecordStreamRequest &)>::value,
+              "facade stream stop");
+static_assert(std::is_same<decltype(&TcpClient::queryRecord), void (TcpClient::*)(const RecordQuery &)>::value,
+              "session record query");
+static_assert(
+    std::is_same<decltype(&TcpClient::downloadOrRecord), void (TcpClient::*)(const RecordStreamRequest &)>::value,
+    "session stream start");
+static_assert(std::is_same<decltype(&TcpClient::stopDownload), void (TcpClient::*)(const RecordStreamRequest &)>::value,
+              "session stream stop");
 
 class TestPlayback : public QObject
 {
@@ -63,7 +85,7 @@ namespace {
 // Asks the recorder for the stream of one channel from its default start.
 void startStream(const loginDev &key, uint8_t channel, uint8_t download)
 {
-    RecordStreamInfo req;
+    RecordStreamRequest req;
     req.channel = channel;
     req.download = download;
     KelvoSDKHelper::instance()->downloadOrRecord(key, req);
@@ -78,15 +100,22 @@ void TestPlayback::requestBodies()
     auto dev = startNvr(rec, &key, 3);
     QVERIFY(dev);
     auto *sdk = KelvoSDKHelper::instance();
-    RecordQueryInfo q;
+    RecordQuery q;
     q.channel = 3;
     q.time = "20261207";
     q.byMonth = 1;
-    sdk->sessionQueryRecord(key, q);
-    RecordStreamInfo stop;
+    sdk->queryRecord(key, q);
+    RecordStreamRequest stop;
     stop.channel = 3;
     stop.download = 1;
     sdk->stopDownload(key, stop);
+    // The same requests under the names of the playback and download pages.
+    RecordQueryInfo month = q;
+    month.time = "202612";
+    sdk->sessionQueryRecord(key, month);
+    RecordStreamInfo end = stop;
+    end.download = 0;
+    sdk->sessionStopDownload(key, end);
     sdk->seekPlay(key, "20261207101500");
     sdk->setPlaySpeed(key, 2, false);
     sdk->setPlaySpeed(key, 4, true);
@@ -96,6 +125,8 @@ void TestPlayback::requestBodies()
     const QList<QPair<int, QString>> expected{
         {14300, "<ChannelId>3</ChannelId><Time>20261207</Time><ByMonth>1</ByMonth>"},
         {14302, "<ChannelId>3</ChannelId><DownloadRecord>1</DownloadRecord>"},
+        {14300, "<ChannelId>3</ChannelId><Time>202612</Time><ByMonth>1</ByMonth>"},
+        {14302, "<ChannelId>3</ChannelId><DownloadRecord>0</DownloadRecord>"},
         {14304, "<ChannelId>3</ChannelId><Time>20261207101500</Time>"},
         {14307, "<ChannelId>3</ChannelId><Speed>2</Speed>"},
         {14306, "<ChannelId>3</ChannelId><Speed>4</Speed>"},
@@ -110,7 +141,7 @@ void TestPlayback::requestBodies()
         QCOMPARE(got.at(i).channel, 0); // the envelope carries channel 0
     }
     // The month answer lists the recorded days.
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14300) == 1, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 14300) == 2, 2000);
 }
 
 void TestPlayback::playbackReassembledAndPaced()

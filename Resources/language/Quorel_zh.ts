@@ -2343,7 +2343,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>，保存至</translation>
+        <translation>保存至</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2418,7 +2418,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>，保存至</translation>
+        <translation>保存至</translation>
     </message>
     <message>
         <source>Snapshot failed</source>

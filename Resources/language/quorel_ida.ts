@@ -2343,7 +2343,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, disimpan di </translation>
+        <translation>– disimpan di</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2418,7 +2418,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, disimpan di </translation>
+        <translation>– disimpan di</translation>
     </message>
     <message>
         <source>Snapshot failed</source>

@@ -21,7 +21,6 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTextCodec>
 #include <QTranslator>
 #include <QtConcurrent>
@@ -205,8 +204,7 @@ int main(int argc, char *argv[])
     splash.setProgress(50, QObject::tr("Init main page ..."));
     splash.setProgress(80, QObject::tr("Load page ..."));
     splash.setProgress(100, QObject::tr("Finished！"));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+    // The window places itself, frame included, inside its screen's available area.
     window.show();
     window.raise();
     window.activateWindow();

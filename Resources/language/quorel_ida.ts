@@ -3821,11 +3821,11 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Version information</source>
-        <translation>Informasi versi</translation>
+        <translation>Versi</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model Perangkat</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>

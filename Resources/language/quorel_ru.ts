@@ -67,7 +67,7 @@
     <message>
         <location line="+5"/>
         <source>Connection successful</source>
-        <translation>Подключение выполнено</translation>
+        <translation>Подключено</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -409,11 +409,34 @@ void MainWindow::retranslate()
     setWindowTitle(QApplication::applicationName());
     ui->labelAppName->setText(QApplication::applicationName());
     for (int i = 0; i < m_cards.size(); ++i)
-        m_cards.at(i)->setText(pageTitle(i));
+        m_cards.at(i)->setText(cardText(m_cards.at(i), pageTitle(i)));
     const int page = currentPage();
     if (page >= 0)
         ui->labelPageName->setText(pageTitle(page));
     layoutCards();
+}
+
+QString MainWindow::cardText(QToolButton *card, const QString &title)
+{
+    // A title wider than its card goes on two lines, broken at the space
+    // that leaves the longer line shortest.
+    card->ensurePolished();
+    const QFontMetrics fm(card->font());
+    const int room = card->maximumWidth() - 2 * CardTextMargin;
+    if (fm.horizontalAdvance(title) <= room)
+        return title;
+    QString best = title;
+    int widest = fm.horizontalAdvance(title);
+    for (int i = title.indexOf(QLatin1Char(' ')); i > 0; i = title.indexOf(QLatin1Char(' '), i + 1)) {
+        const QString first = title.left(i);
+        const QString second = title.mid(i + 1);
+        const int wider = qMax(fm.horizontalAdvance(first), fm.horizontalAdvance(second));
+        if (wider < widest) {
+            widest = wider;
+            best = first + QLatin1Char('\n') + second;
+        }
+    }
+    return best;
 }
 
 QRect MainWindow::placement(const QRect &available, const QSize &wanted, const QSize &minimum, const QMargins &frame)

@@ -104,6 +104,8 @@ private:
     void askChannelStates(FUN_DEV_INFO *dev);
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
     void retranslate();
+    static QString cardText(QToolButton *card, const QString &title);
+    static constexpr int CardTextMargin = 14;
     // Fits the window into its screen's available area, frame included.
     void placeOnScreen();
 

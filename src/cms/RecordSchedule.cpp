@@ -694,7 +694,6 @@ void RecordSchedule::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     refreshOriginalDevice();
-    CommonHelper::elideChildTexts(this);
 }
 
 void RecordSchedule::changeEvent(QEvent *event)
@@ -706,7 +705,6 @@ void RecordSchedule::changeEvent(QEvent *event)
             m_dayLabels.at(i)->setText(dayNames.at(i));
         for (TimeRangeCtrl *row : qAsConst(m_rows))
             row->setToolTip(tr("Drag up the time period for removal"));
-        CommonHelper::elideChildTexts(this);
     }
     QWidget::changeEvent(event);
 }

@@ -778,6 +778,7 @@ void LocalVideoReplayWnd::resetReplay()
     ui->widgetTimeLine->setCurrentTime(0);
     ui->widgetTimeLine->clear();
     ui->calendarWidget->clearMarkedDays();
+    onUpdatePlayButtons();
 }
 
 void LocalVideoReplayWnd::showEvent(QShowEvent *event)

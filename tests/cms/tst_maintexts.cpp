@@ -117,8 +117,8 @@ private slots:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         // The room a 1280x720 screen leaves inside a usual frame.
-        m_window->setGeometry(MainWindow::placement(QRect(0, 0, 1280, 720), QSize(1366, 800), QSize(),
-                                                    QMargins(4, 30, 4, 4)));
+        m_window->setGeometry(
+            MainWindow::placement(QRect(0, 0, 1280, 720), QSize(1366, 800), QSize(), QMargins(4, 30, 4, 4)));
         QTRY_VERIFY_WITH_TIMEOUT(CommonHelper::checkDevOnline(DeviceInfoManager::instance()->findDevInfo(
                                      m_nvr->address().toString() + QStringLiteral("_4"))),
                                  20000);

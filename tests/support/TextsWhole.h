@@ -88,6 +88,8 @@ inline QStringList cutTexts(QWidget *root)
                 }
             }
         } else if (auto *list = qobject_cast<QListView *>(w)) {
+            if (list->wordWrap())
+                continue;
             const QAbstractItemModel *model = list->model();
             for (int r = 0; model && r < model->rowCount(); ++r) {
                 const QModelIndex index = model->index(r, list->modelColumn());

@@ -2359,7 +2359,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>，保存至</translation>
+        <translation>保存至</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2434,7 +2434,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>，保存至</translation>
+        <translation>保存至</translation>
     </message>
     <message>
         <source>Snapshot failed</source>

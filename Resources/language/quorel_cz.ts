@@ -2359,7 +2359,7 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, uložen do </translation>
+        <translation>– uloženo do</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2434,7 +2434,7 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, uložen do </translation>
+        <translation>– uloženo do</translation>
     </message>
     <message>
         <source>Snapshot failed</source>

@@ -2359,7 +2359,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, disimpan di </translation>
+        <translation>– disimpan di</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2434,7 +2434,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, disimpan di </translation>
+        <translation>– disimpan di</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -3837,11 +3837,11 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Version information</source>
-        <translation>Informasi versi</translation>
+        <translation>Versi</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation>Model Perangkat</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>MAC</source>

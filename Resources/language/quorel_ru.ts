@@ -67,7 +67,7 @@
     <message>
         <location line="+5"/>
         <source>Connection successful</source>
-        <translation>Подключение выполнено</translation>
+        <translation>Подключено</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2359,7 +2359,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, сохранён в </translation>
+        <translation>— сохранено в</translation>
     </message>
     <message>
         <source>Snapshot failed</source>
@@ -2434,7 +2434,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Saved to</source>
-        <translation>, сохранён в </translation>
+        <translation>— сохранено в</translation>
     </message>
     <message>
         <source>Snapshot failed</source>

@@ -62,7 +62,6 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
 
     connect(m_copyDialog, &CopyAlarmEvent::signalsCopyAlarm, this, &AlarmEventWidget::dealWithCopy);
     hideUnusedControls();
-    CommonHelper::elideChildTexts(this);
 }
 
 AlarmEventWidget::~AlarmEventWidget()
@@ -451,7 +450,6 @@ void AlarmEventWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
     }
 }
 

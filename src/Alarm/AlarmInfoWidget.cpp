@@ -63,7 +63,6 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     // The status filter is not offered: it stays at "All".
     ui->label_4->hide();
     ui->comboBoxStatus->hide();
-    CommonHelper::elideChildTexts(this);
 }
 
 AlarmInfoWidget::~AlarmInfoWidget()
@@ -88,12 +87,21 @@ void AlarmInfoWidget::initTableHeader()
     m_headerLabels = QStringList{tr("IP"), tr("Names"), tr("Type"), tr("Time"), tr("Status"), tr("Remark")};
     m_model->setHorizontalHeaderLabels(m_headerLabels);
     ui->tableView->horizontalHeader()->setStretchLastSection(true);
-    const int width = qMax(150, ui->tableView->width() / 7);
-    for (int column = 0; column < 5; ++column)
-        ui->tableView->setColumnWidth(column, width);
+    fitColumns();
+}
+
+void AlarmInfoWidget::fitColumns()
+{
+    // The columns share the table's width as laid out now (a language changed
+    // while the page was hidden is measured again when it is resized), never
+    // below their titles, and leave the stretching remark column its title.
+    QTableView *view = ui->tableView;
+    const int room = view->width() - 2 * view->frameWidth();
     // The time is never wrapped: its column holds a whole time stamp.
-    const int timeWidth = ui->tableView->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 24;
-    ui->tableView->setColumnWidth(3, qMax(width, timeWidth));
+    const int timeWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 24;
+    const int share = qMax(0, room - timeWidth - m_header->sectionSizeHint(5)) / 4;
+    for (int column = 0; column < 5; ++column)
+        view->setColumnWidth(column, qMax(column == 3 ? timeWidth : share, m_header->sectionSizeHint(column)));
 }
 
 void AlarmInfoWidget::onTreeCurrentChanged(const QModelIndex &current)
@@ -244,7 +252,12 @@ void AlarmInfoWidget::changeEvent(QEvent *event)
     CommonHelper::setWidgetsLocale(this, OrmHelper::getConfig()->Language);
     initTableHeader();
     ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
-    CommonHelper::elideChildTexts(this);
+}
+
+void AlarmInfoWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitColumns();
 }
 
 void AlarmInfoWidget::showEvent(QShowEvent *event)

@@ -46,11 +46,13 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);
     void initTable();
     void initTableHeader();
+    void fitColumns();
     void onTreeCurrentChanged(const QModelIndex &current);
 
     Ui::AlarmInfoWidget *ui;

@@ -20,7 +20,17 @@ AlarmManageWidget::AlarmManageWidget(QWidget *parent)
     ui->listView->setModel(m_model);
     ui->listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model->setStringList(m_items);
-    CommonHelper::elideChildTexts(this);
+    fitListWidth();
+}
+
+void AlarmManageWidget::fitListWidth()
+{
+    // The page list is as wide as its longest entry in the language shown.
+    QListView *list = ui->listView;
+    int widest = 0;
+    for (const QString &item : qAsConst(m_items))
+        widest = qMax(widest, list->fontMetrics().horizontalAdvance(item));
+    list->setFixedWidth(qMax(160, widest + 16 + 2 * list->frameWidth()));
 }
 
 AlarmManageWidget::~AlarmManageWidget()
@@ -60,5 +70,5 @@ void AlarmManageWidget::changeEvent(QEvent *event)
     initListItems();
     if (m_model)
         m_model->setStringList(m_items);
-    CommonHelper::elideChildTexts(this);
+    fitListWidth();
 }

@@ -35,6 +35,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void fitListWidth();
+
     Ui::AlarmManageWidget *ui;
     QStringListModel *m_model = nullptr;
     QStringList m_items;

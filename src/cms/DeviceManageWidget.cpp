@@ -54,10 +54,6 @@ DeviceManageWidget::DeviceManageWidget(QWidget *parent)
     connect(SignalsHelper::instance(), &SignalsHelper::signalCommonInfo, this, &DeviceManageWidget::recvCommonInfo);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &DeviceManageWidget::onDisconnectDev);
 
-    // Elide against the laid-out widths, not the default ones.
-    resize(size().expandedTo(minimumSizeHint()));
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
     CommonHelper::addCopyMenu(this);
 }
 
@@ -155,12 +151,27 @@ void DeviceManageWidget::setColumnWidths()
     // last column are on screen without sideways scrolling; each column gets
     // what its texts need before any is cut.
     QTableView *view = ui->m_AddDevTableView;
-    const int operation = 180;
+    // The operation column is as wide as its widest row of buttons.
+    int operation = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (QWidget *buttons = view->indexWidget(m_model->index(row, ColOperation)))
+            operation = qMax(operation, buttons->minimumSizeHint().width());
+    }
+    operation = operation > 0 ? qMin(operation, 180) : 180;
     const int available = (view->isVisible() ? view->viewport()->width() : width()) - operation;
     QVector<int> needed, weights;
     auto *itemView = static_cast<QAbstractItemView *>(view);
     for (int col = ColName; col < ColOperation; ++col) {
-        needed << qMax(m_header->sectionSizeHint(col), itemView->sizeHintForColumn(col));
+        // A few pixels beyond the delegate's hint: with the check box and
+        // the style sheet's item padding, a cell given just that elides.
+        // A title needs its text and the section's padding; the header's own
+        // hint also keeps room for a sort arrow that this table never shows.
+        const int title =
+            col == ColName
+                ? m_header->sectionSizeHint(col)
+                : m_header->fontMetrics().horizontalAdvance(m_model->headerData(col, Qt::Horizontal).toString())
+                      + TitlePadding;
+        needed << qMax(title, itemView->sizeHintForColumn(col) + CellSlack);
         weights << (col <= ColType ? 2 : 3);
     }
     const QVector<int> widths = shareWidths(needed, weights, qMax(0, available));
@@ -176,19 +187,19 @@ void DeviceManageWidget::columnsChanged()
     m_columnsPending = true;
     QTimer::singleShot(0, this, [this] {
         m_columnsPending = false;
-        setColumnWidths();
+        if (ui->m_AddDevTableView->isVisible())
+            setColumnWidths();
     });
 }
 
 void DeviceManageWidget::showEvent(QShowEvent *event)
 {
-    // The page only has its real width once it is shown; columns sized while it
-    // was being built cut the state texts short.
-    if (!m_columnsSized) {
-        m_columnsSized = true;
-        setColumnWidths();
-    }
+    // The page only has its real width once it is shown and laid out; texts
+    // changed while it was hidden (another language, new rows) are measured
+    // again then.
+    m_columnsSized = true;
     QWidget::showEvent(event);
+    columnsChanged();
 }
 
 void DeviceManageWidget::setHeaderTexts()
@@ -785,7 +796,6 @@ void DeviceManageWidget::changeEvent(QEvent *event)
             for (const QString &key : allKeys())
                 updateDevRow(registry->getChannelInfo(key, 0));
         }
-        CommonHelper::elideChildTexts(this);
         CommonHelper::addCopyMenu(this);
     }
     QWidget::changeEvent(event);

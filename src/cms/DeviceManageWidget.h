@@ -28,6 +28,8 @@ public:
     ~DeviceManageWidget() override;
 
     enum Column { ColName, ColIp, ColType, ColState, ColSn, ColVersion, ColModel, ColMac, ColOperation, ColumnCount };
+    static constexpr int CellSlack = 2;
+    static constexpr int TitlePadding = 16;
 
     // Called by the shell.
     void getDevFormDBToAddTableView();

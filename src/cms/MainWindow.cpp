@@ -12,6 +12,7 @@
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
+#include "KelvoSDKHelper.h"
 #include "MainViewVideoPreview.h"
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
@@ -123,6 +124,11 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::deviceRelogged, m_schedulePage, &RecordSchedule::deviceRelogged);
     connect(c, &DeviceController::deviceMoved, m_schedulePage, &RecordSchedule::deviceMoved);
     connect(c, &DeviceController::serialNumberChanged, m_schedulePage, &RecordSchedule::deviceSerialChanged);
+    connect(c, &DeviceController::devStatusChanged, m_schedulePage, &RecordSchedule::registryChanged);
+    connect(c, &DeviceController::nvrChannelStatusChanged, m_schedulePage, &RecordSchedule::registryChanged);
+    connect(c, &DeviceController::ipcChannelsAdded, m_schedulePage, &RecordSchedule::registryChanged);
+    connect(c, &DeviceController::deviceAdded, m_schedulePage, &RecordSchedule::registryChanged);
+    connect(c, &DeviceController::devicesDeleting, m_schedulePage, &RecordSchedule::registryChanged);
     connect(c, &DeviceController::deviceEdited, this, [this](FUN_DEV_INFO *dev) {
         m_livePage->renameDevice(dev);
         m_devicePage->updateDevRow(dev);
@@ -140,7 +146,28 @@ void MainWindow::onDevStatusChanged(FUN_DEV_INFO *dev)
         return;
     m_devicePage->updateDevStatus(dev);
     m_livePage->updateDeviceState(dev);
+    askChannelStates(dev);
     qInfo().noquote() << "Device" << devKey(dev) << "state:" << CommonHelper::getDevStatusText(dev);
+}
+
+void MainWindow::askChannelStates(FUN_DEV_INFO *dev)
+{
+    if (dev->devType != 1 || dev->channelIdx != 0)
+        return;
+    if (dev->loginStatus != 1) {
+        m_statesAsked.remove(dev->ip);
+        return;
+    }
+    // A recorder's channel states come with its heartbeat, the first one a
+    // whole interval after the login; until then none of its channels can be
+    // watched, recorded or chosen. One heartbeat at once brings them.
+    if (!dev->ipcsStat.isEmpty() || m_statesAsked.contains(dev->ip))
+        return;
+    const loginDev key = toLoginDev(dev);
+    if (!KelvoSDKHelper::instance()->isConnected(key))
+        return;
+    m_statesAsked.insert(dev->ip);
+    KelvoSDKHelper::instance()->update(key);
 }
 
 bool MainWindow::rightAllows(const QString &rights, int page)
@@ -382,18 +409,42 @@ void MainWindow::retranslate()
     setWindowTitle(QApplication::applicationName());
     ui->labelAppName->setText(QApplication::applicationName());
     for (int i = 0; i < m_cards.size(); ++i)
-        m_cards.at(i)->setText(pageTitle(i));
+        m_cards.at(i)->setText(cardText(m_cards.at(i), pageTitle(i)));
     const int page = currentPage();
     if (page >= 0)
         ui->labelPageName->setText(pageTitle(page));
     layoutCards();
 }
 
-QRect MainWindow::placement(const QRect &available, const QSize &wanted, const QSize &minimum)
+QString MainWindow::cardText(QToolButton *card, const QString &title)
 {
-    const QSize size = wanted.boundedTo(available.size()).expandedTo(minimum);
-    const int x = available.x() + qMax(0, (available.width() - size.width()) / 2);
-    const int y = available.y() + qMax(0, (available.height() - size.height()) / 2);
+    // A title wider than its card goes on two lines, broken at the space
+    // that leaves the longer line shortest.
+    card->ensurePolished();
+    const QFontMetrics fm(card->font());
+    const int room = card->maximumWidth() - 2 * CardTextMargin;
+    if (fm.horizontalAdvance(title) <= room)
+        return title;
+    QString best = title;
+    int widest = fm.horizontalAdvance(title);
+    for (int i = title.indexOf(QLatin1Char(' ')); i > 0; i = title.indexOf(QLatin1Char(' '), i + 1)) {
+        const QString first = title.left(i);
+        const QString second = title.mid(i + 1);
+        const int wider = qMax(fm.horizontalAdvance(first), fm.horizontalAdvance(second));
+        if (wider < widest) {
+            widest = wider;
+            best = first + QLatin1Char('\n') + second;
+        }
+    }
+    return best;
+}
+
+QRect MainWindow::placement(const QRect &available, const QSize &wanted, const QSize &minimum, const QMargins &frame)
+{
+    const QRect room = available.marginsRemoved(frame);
+    const QSize size = wanted.boundedTo(room.size()).expandedTo(minimum);
+    const int x = room.x() + qMax(0, (room.width() - size.width()) / 2);
+    const int y = room.y() + qMax(0, (room.height() - size.height()) / 2);
     return QRect(QPoint(x, y), size);
 }
 
@@ -404,12 +455,8 @@ void MainWindow::placeOnScreen()
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The frame is known once the window manager has framed the window; until
-    // then it counts as none and the placement is made again after.
-    const QSize frame = frameGeometry().size() - size();
-    const QRect spot = placement(screen->availableGeometry(), frameGeometry().size(), minimumSize() + frame);
-    resize(spot.size() - frame);
-    move(spot.topLeft());
+    m_placedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(placement(screen->availableGeometry(), m_wantedSize, minimumSize(), m_placedFrame));
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -419,11 +466,21 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     // Only the first show: later the operator's own size and place stay.
     m_placed = true;
+    m_wantedSize = size();
     placeOnScreen();
-    QTimer::singleShot(0, this, [this] {
-        if (!isMaximized() && !isFullScreen())
+    // The window manager frames the window after it is shown, and tells the
+    // frame's size only then: until it has, the window is placed again
+    // whenever the frame it reports changes.
+    auto *settle = new QTimer(this);
+    settle->setInterval(FrameSettleStepMs);
+    connect(settle, &QTimer::timeout, this, [this, settle, steps = 0]() mutable {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        if (frame != m_placedFrame && !isMaximized() && !isFullScreen())
             placeOnScreen();
+        if (!frame.isNull() || ++steps >= FrameSettleSteps)
+            settle->deleteLater();
     });
+    settle->start();
 }
 
 void MainWindow::changeEvent(QEvent *event)

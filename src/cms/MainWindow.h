@@ -7,6 +7,8 @@
 #include "KelvoCommon.h"
 
 #include <QList>
+#include <QMargins>
+#include <QSet>
 #include <QMainWindow>
 #include <QString>
 
@@ -60,11 +62,16 @@ public:
     // Delay from the rights to the restore of the record plan.
     static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
-    // Where a window of the wanted size goes on a screen's available area:
-    // no larger than the area (nor smaller than its minimum) and centred; a
-    // minimum larger than the area starts at its top-left, so the title bar
-    // and what it holds stay on the screen.
-    static QRect placement(const QRect &available, const QSize &wanted, const QSize &minimum);
+    // Where a window goes on a screen's available area, given the size of
+    // what it shows, its minimum, and the frame the window manager draws
+    // round it: the frame inside the area, the window no larger than the
+    // area leaves (nor smaller than its minimum), centred; a minimum too large
+    // for the area starts at its top-left, so the title bar and what it holds
+    // stay on the screen. Returns the geometry inside the frame.
+    static QRect placement(const QRect &available, const QSize &wanted, const QSize &minimum,
+                           const QMargins &frame = QMargins());
+    static constexpr int FrameSettleStepMs = 50;
+    static constexpr int FrameSettleSteps = 100;
 
 public slots:
     void onTimeoutLoginDevice();
@@ -94,13 +101,18 @@ private:
     void wireDevices();
     void layoutCards();
     void onDevStatusChanged(FUN_DEV_INFO *dev);
+    void askChannelStates(FUN_DEV_INFO *dev);
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
     void retranslate();
+    static QString cardText(QToolButton *card, const QString &title);
+    static constexpr int CardTextMargin = 14;
     // Fits the window into its screen's available area, frame included.
     void placeOnScreen();
 
     Ui::MainWindow *ui = nullptr;
     bool m_placed = false;
+    QSize m_wantedSize;
+    QMargins m_placedFrame;
     DeviceController *m_controller = nullptr;
     DeviceAlarmHandler *m_alarmHandler = nullptr;
     QList<QToolButton *> m_cards;
@@ -112,4 +124,6 @@ private:
     QString m_rights;
     QString m_userName;
     bool m_closing = false;
+    // Recorders asked for their channel states since their login.
+    QSet<QString> m_statesAsked;
 };

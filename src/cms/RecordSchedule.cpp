@@ -19,7 +19,9 @@
 #include <QRadioButton>
 #include <QBrush>
 #include <QStandardItemModel>
+#include <QSet>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 
@@ -382,8 +384,26 @@ bool RecordSchedule::isRecordDevice(const FUN_DEV_INFO *dev) const
     return false;
 }
 
+void RecordSchedule::registryChanged()
+{
+    // A login sequence changes many records in one pass: one refresh for them.
+    if (m_sourceRefreshPending || !isVisible())
+        return;
+    m_sourceRefreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_sourceRefreshPending = false;
+        if (isVisible())
+            refreshOriginalDevice();
+    });
+}
+
 void RecordSchedule::refreshOriginalDevice()
 {
+    QSet<QString> ticked;
+    for (int r = 0; r < m_sourceModel->rowCount(); ++r) {
+        if (m_sourceModel->item(r)->checkState() == Qt::Checked)
+            ticked.insert(m_sourceModel->item(r)->text());
+    }
     m_sourceModel->removeRows(0, m_sourceModel->rowCount());
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     if (!registry)
@@ -399,6 +419,8 @@ void RecordSchedule::refreshOriginalDevice()
         const QString key = CommonHelper::getDevKey(dev);
         QStandardItem *item = deviceItem(key);
         item->setData(key, Qt::UserRole);
+        if (ticked.contains(key))
+            item->setCheckState(Qt::Checked);
         m_sourceModel->appendRow(item);
     }
 }
@@ -672,7 +694,6 @@ void RecordSchedule::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     refreshOriginalDevice();
-    CommonHelper::elideChildTexts(this);
 }
 
 void RecordSchedule::changeEvent(QEvent *event)
@@ -684,7 +705,6 @@ void RecordSchedule::changeEvent(QEvent *event)
             m_dayLabels.at(i)->setText(dayNames.at(i));
         for (TimeRangeCtrl *row : qAsConst(m_rows))
             row->setToolTip(tr("Drag up the time period for removal"));
-        CommonHelper::elideChildTexts(this);
     }
     QWidget::changeEvent(event);
 }

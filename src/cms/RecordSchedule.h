@@ -61,6 +61,10 @@ public:
     void deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn);
     // At close: the schedule thread and its recorders end.
     void stopPlan();
+    // A device or channel came online, went offline, or joined or left the
+    // registry: while the page shows, "Original Device" follows at once,
+    // keeping what the operator has ticked.
+    void registryChanged();
 
     // Loads the stored plan and shows it; the name does not select anything.
     int showStrategyData(const QString &name);
@@ -115,4 +119,5 @@ private:
     // "sn|ip|channel" of a plan entry -> its last announced state.
     QHash<QString, int> m_states;
     bool m_initialised = false;
+    bool m_sourceRefreshPending = false;
 };

@@ -23,7 +23,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScreen>
 #include <QSocketNotifier>
 #include <QTextCodec>
 #include <QTranslator>
@@ -285,8 +284,7 @@ int main(int argc, char *argv[])
     splash.setProgress(50, QObject::tr("Init main page ..."));
     splash.setProgress(80, QObject::tr("Load page ..."));
     splash.setProgress(100, QObject::tr("Finished！"));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+    // The window places itself, frame included, inside its screen's available area.
     window.show();
     window.raise();
     window.activateWindow();

@@ -67,23 +67,6 @@ template <class T> QSqlError insertLookup(const QStringList &names)
     return orm::dao::insert(rows);
 }
 
-// Snapshots, downloads and recordings go below these folders: user-only,
-// as the database is. Folders that exist already keep their mode.
-bool makeUserFolder(const QString &path)
-{
-    QString dir = QDir::cleanPath(QDir(path).absolutePath());
-    QStringList missing;
-    while (!QFileInfo::exists(dir) && QFileInfo(dir).path() != dir) {
-        missing.prepend(dir);
-        dir = QFileInfo(dir).path();
-    }
-    for (const QString &d : qAsConst(missing)) {
-        if (::mkdir(QFile::encodeName(d).constData(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    return QFileInfo(path).isDir();
-}
-
 } // namespace
 
 OrmHelper::OrmHelper(QObject *parent)
@@ -466,10 +449,8 @@ QSqlError OrmHelper::initConfig()
     config.SnapPath = documents + QStringLiteral("/Tavik/Snap");
     config.RecordPath = documents + QStringLiteral("/Tavik/Record");
     config.BackupPath = documents + QStringLiteral("/Tavik/Backup");
-    for (const QString &path : {config.SnapPath, config.RecordPath, config.BackupPath}) {
-        if (!makeUserFolder(path))
-            qWarning() << "Cannot create folder" << path;
-    }
+    // The folders are made where they are first written to, not here: a
+    // database made for other folders leaves none empty behind.
     return orm::dao::insert(config);
 }
 

@@ -371,7 +371,13 @@ void IotReplayWnd::onUpdatePlayButtons()
     if (!bar)
         return;
     const int index = focusIndex();
-    bar->setEnabled(m_paneKeys.contains(index));
+    const bool playing = m_paneKeys.contains(index);
+    bar->setEnabled(playing);
+    // A pane that plays nothing is shown stopped, not as it was last played.
+    if (!playing) {
+        bar->showStopped();
+        return;
+    }
     bar->setPauseState(!ui->widgetVideoReplay->isPaused(index));
 }
 
@@ -446,7 +452,6 @@ void IotReplayWnd::stopStreams()
 
 void IotReplayWnd::resetReplay()
 {
-    onUpdatePlayButtons();
     stopStreams();
     ui->widgetVideoReplay->stopAll();
     ui->widgetTimeLine->setCurrentTime(0);
@@ -458,6 +463,7 @@ void IotReplayWnd::resetReplay()
     m_paneTimes.clear();
     m_shownDate = QDate();
     m_currentKey.clear();
+    onUpdatePlayButtons();
 }
 
 void IotReplayWnd::showEvent(QShowEvent *event)

@@ -778,6 +778,7 @@ void LocalVideoReplayWnd::resetReplay()
     ui->widgetTimeLine->setCurrentTime(0);
     ui->widgetTimeLine->clear();
     ui->calendarWidget->clearMarkedDays();
+    onUpdatePlayButtons();
 }
 
 void LocalVideoReplayWnd::showEvent(QShowEvent *event)
@@ -786,7 +787,6 @@ void LocalVideoReplayWnd::showEvent(QShowEvent *event)
     ui->treeView->reload();
     update();
     m_shown = true;
-    CommonHelper::elideChildTexts(this);
 }
 
 void LocalVideoReplayWnd::hideEvent(QHideEvent *event)
@@ -803,7 +803,6 @@ void LocalVideoReplayWnd::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
-        CommonHelper::elideChildTexts(this);
     }
     QWidget::changeEvent(event);
 }

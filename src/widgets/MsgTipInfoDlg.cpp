@@ -121,6 +121,9 @@ bool MsgTipInfoDlg::isWaiting() const
 void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
 {
     m_linkPath = link;
+    // A link is there to be clicked: it stays long enough to reach it.
+    if (!link.isEmpty() && m_duration < LinkMinMs)
+        setTimeout(LinkMinMs);
 
     QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)

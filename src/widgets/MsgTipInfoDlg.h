@@ -51,6 +51,8 @@ public:
     bool isWaiting() const;
 
     static constexpr int SlideMs = 500;
+    // The least a toast with a link stays, whatever it was given.
+    static constexpr int LinkMinMs = 6000;
     static constexpr int EdgeMargin = 10;
 
     // Where a toast of the given size rests in the area: the bottom-right

@@ -16,6 +16,7 @@
 #include "RemoteCfg_Widget.h"
 #include "RemoteConfigSetting.h"
 #include "SimDevice.h"
+#include "../support/TextsWhole.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -35,96 +36,9 @@
 #include <memory>
 
 using namespace DevicePagesTest;
+using namespace TextsWhole;
 
 namespace {
-
-// Where a text shows less than itself: the widget's own hint wants more room
-// than it has, or the text was elided (its whole form kept in the tool tip).
-QStringList cutTexts(QWidget *root)
-{
-    QStringList cut;
-    const auto report = [&cut](QWidget *w, const QString &text, int need, int have) {
-        cut << QStringLiteral("%1 '%2' (%3 of %4 px)").arg(w->objectName(), text).arg(have).arg(need);
-    };
-    for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        if (auto *label = qobject_cast<QLabel *>(w)) {
-            if (label->text().isEmpty() || label->wordWrap() || !label->pixmap(Qt::ReturnByValue).isNull())
-                continue;
-            const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
-            if (need > label->contentsRect().width() + 1)
-                report(w, label->text(), need, label->contentsRect().width());
-            else if (!label->toolTip().isEmpty() && label->toolTip() != label->text()
-                     && label->text().endsWith(QChar(0x2026)))
-                report(w, label->toolTip(), need, label->width());
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            if (button->text().isEmpty())
-                continue;
-            if (button->text().endsWith(QChar(0x2026)) && button->toolTip() != button->text())
-                report(w, button->toolTip(), button->sizeHint().width(), button->width());
-            else if (button->sizeHint().width() > button->width() + 1)
-                report(w, button->text(), button->sizeHint().width(), button->width());
-        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-            // Each entry shows whole once chosen: the room the style gives
-            // a box for that text.
-            for (int i = 0; i < combo->count(); ++i) {
-                QStyleOptionComboBox option;
-                option.initFrom(combo);
-                option.editable = combo->isEditable();
-                option.currentText = combo->itemText(i);
-                const QSize text(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), combo->height());
-                const int need = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
-                if (need > combo->width() + 2)
-                    report(w, combo->itemText(i), need, combo->width());
-            }
-        } else if (auto *tree = qobject_cast<QTreeView *>(w)) {
-            const QAbstractItemModel *model = tree->model();
-            for (int g = 0; model && g < model->rowCount(); ++g) {
-                const QModelIndex group = model->index(g, 0);
-                QList<QModelIndex> items{group};
-                for (int r = 0; r < model->rowCount(group); ++r)
-                    items << model->index(r, 0, group);
-                for (const QModelIndex &index : items) {
-                    const QRect rect = tree->visualRect(index);
-                    if (rect.isEmpty())
-                        continue;
-                    const int need = rect.left() + tree->iconSize().width() + 8
-                                     + tree->fontMetrics().horizontalAdvance(index.data().toString());
-                    if (need > tree->viewport()->width())
-                        report(w, index.data().toString(), need, tree->viewport()->width());
-                }
-            }
-        } else if (auto *table = qobject_cast<QTableWidget *>(w)) {
-            QHeaderView *header = table->horizontalHeader();
-            for (int c = 0; c < table->columnCount() && header->isVisible(); ++c) {
-                const QString text =
-                    table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString();
-                const int need = header->fontMetrics().horizontalAdvance(text) + 12;
-                if (!text.isEmpty() && need > header->sectionSize(c))
-                    report(w, text, need, header->sectionSize(c));
-                for (int r = 0; r < table->rowCount(); ++r) {
-                    const QTableWidgetItem *item = table->item(r, c);
-                    const int cell = item ? table->fontMetrics().horizontalAdvance(item->text()) + 8 : 0;
-                    if (item && !item->text().isEmpty() && cell > header->sectionSize(c))
-                        report(w, item->text(), cell, header->sectionSize(c));
-                }
-            }
-        }
-    }
-    return cut;
-}
-
-void shoot(QWidget *w, const QString &language, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    QString file = name;
-    file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
-    w->grab().save(QDir(dir).filePath(language + QLatin1Char('_') + file + QStringLiteral(".png")));
-}
 
 // Shows a dialog (if not yet shown) and notes what it cuts; false if it never showed.
 bool look(QDialog *dialog, const QString &language, const QString &name, QStringList &cut)

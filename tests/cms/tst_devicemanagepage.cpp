@@ -769,8 +769,15 @@ private slots:
             const int row = page.getRowIndexByIp(ip);
             QVERIFY(row >= 0);
             QCOMPARE(page.model()->item(row, DeviceManageWidget::ColName)->text(), QStringLiteral("Try recorder"));
+            // A title needs its text and the section's padding (no sort arrow
+            // is ever shown), a cell a little beyond the delegate's hint.
             const auto needs = [&](int col) {
-                return qMax(page.header()->sectionSizeHint(col), itemView->sizeHintForColumn(col));
+                const int title = col == DeviceManageWidget::ColName
+                                      ? page.header()->sectionSizeHint(col)
+                                      : page.header()->fontMetrics().horizontalAdvance(
+                                            page.model()->headerData(col, Qt::Horizontal).toString())
+                                            + DeviceManageWidget::TitlePadding;
+                return qMax(title, itemView->sizeHintForColumn(col) + DeviceManageWidget::CellSlack);
             };
             // The widths of the cut columns; the widths follow the rows once
             // they are laid out.

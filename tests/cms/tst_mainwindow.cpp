@@ -21,14 +21,18 @@
 #include "VideoPreviewPane.h"
 #include "VideoPreviewPlayController.h"
 
+#include <QMargins>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardItem>
 #include <QStandardItemModel>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(QMargins)
 
 namespace {
 
@@ -192,37 +196,65 @@ private slots:
         m_window.reset();
     }
 
-    // The window opens inside its screen's available area: shrunk to it when
-    // larger (never below its minimum), centred; a minimum larger than the
-    // area keeps the top-left, where the title bar begins, on the screen.
+    // The window opens with its frame inside its screen's available area:
+    // shrunk to what the area leaves inside the frame when larger (never
+    // below its minimum), centred; a minimum larger than that keeps the
+    // title bar on the screen.
     void placementFitsTheScreen_data()
     {
         QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
         QTest::addColumn<QRect>("placed");
         // The window asks for 1366x800 and cannot go below 1024x640.
-        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << QRect(277, 140, 1366, 800);
-        QTest::newRow("1280x720 at 100 dpi, a panel at the bottom") << QRect(0, 0, 1229, 660) << QRect(0, 0, 1229, 660);
+        const QMargins none;
+        const QMargins titled(4, 30, 4, 4);
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << none << QRect(277, 140, 1366, 800);
+        QTest::newRow("1920x1080, framed") << QRect(0, 0, 1920, 1080) << titled << QRect(277, 153, 1366, 800);
+        QTest::newRow("1280x720 at 100 dpi, a panel at the bottom")
+            << QRect(0, 0, 1229, 660) << none << QRect(0, 0, 1229, 660);
+        QTest::newRow("1280x720, framed") << QRect(0, 0, 1280, 720) << titled << QRect(4, 30, 1272, 686);
+        QTest::newRow("1280x720, framed, a panel at the bottom")
+            << QRect(0, 0, 1280, 680) << titled << QRect(4, 30, 1272, 646);
+        QTest::newRow("1280x720, thick frame")
+            << QRect(0, 0, 1280, 720) << QMargins(8, 38, 8, 8) << QRect(8, 38, 1264, 674);
         QTest::newRow("second screen with a top panel")
-            << QRect(1920, 30, 1280, 994) << QRect(1920, 30 + 97, 1280, 800);
-        QTest::newRow("smaller than the minimum") << QRect(100, 50, 800, 600) << QRect(100, 50, 1024, 640);
-        QTest::newRow("only the height too small") << QRect(0, 0, 1600, 700) << QRect(117, 0, 1366, 700);
+            << QRect(1920, 30, 1280, 994) << none << QRect(1920, 30 + 97, 1280, 800);
+        QTest::newRow("second screen with a top panel, framed")
+            << QRect(1920, 30, 1280, 994) << titled << QRect(1924, 30 + 30 + 80, 1272, 800);
+        QTest::newRow("smaller than the minimum") << QRect(100, 50, 800, 600) << none << QRect(100, 50, 1024, 640);
+        QTest::newRow("smaller than the minimum, framed")
+            << QRect(100, 50, 800, 600) << titled << QRect(104, 80, 1024, 640);
+        QTest::newRow("only the height too small") << QRect(0, 0, 1600, 700) << none << QRect(117, 0, 1366, 700);
     }
 
     void placementFitsTheScreen()
     {
         QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
         QFETCH(QRect, placed);
-        QCOMPARE(MainWindow::placement(available, QSize(1366, 800), QSize(1024, 640)), placed);
-        // The window shown on this screen went where the same rule puts it,
-        // with its title bar's buttons inside the area as far as it reaches.
+        const QRect spot = MainWindow::placement(available, QSize(1366, 800), QSize(1024, 640), frame);
+        QCOMPARE(spot, placed);
+        if (spot.width() + frame.left() + frame.right() <= available.width()
+            && spot.height() + frame.top() + frame.bottom() <= available.height())
+            QVERIFY(available.contains(spot.marginsAdded(frame)));
+        else
+            QVERIFY(available.contains(spot.marginsAdded(frame).topLeft()));
+        // The window shown on this screen went where the same rule puts it
+        // with the frame its platform reports, frame and all inside the area.
         const QRect area = m_window->screen()->availableGeometry();
-        const QRect frame = m_window->frameGeometry();
-        QCOMPARE(frame, MainWindow::placement(area, frame.size(), frame.size()));
-        QVERIFY(area.contains(frame.topLeft()));
+        const QMargins shownFrame = m_window->windowHandle()->frameMargins();
+        QCOMPARE(m_window->frameGeometry(), m_window->geometry().marginsAdded(shownFrame));
+        QCOMPARE(m_window->geometry(), MainWindow::placement(area, QSize(1366, 800), QSize(1024, 640), shownFrame));
+        QVERIFY2(area.contains(m_window->frameGeometry()) || m_window->width() == 1024 || m_window->height() == 640,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(m_window->frameGeometry().x())
+                                .arg(m_window->frameGeometry().y())
+                                .arg(m_window->frameGeometry().width())
+                                .arg(m_window->frameGeometry().height())));
         auto *home = m_window->findChild<QPushButton *>(QStringLiteral("pushButtonHome"));
         QVERIFY(home && home->isVisible());
         const QRect shown(home->mapToGlobal(QPoint(0, 0)), home->size());
-        QVERIFY2(area.contains(shown) || frame.width() > area.width(), qPrintable(QString::number(shown.x())));
+        QVERIFY2(area.contains(shown) || m_window->width() > area.width(), qPrintable(QString::number(shown.x())));
     }
 
     void cardsOpenTheirPages()

@@ -575,6 +575,93 @@ private slots:
         QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
         page()->showStrategyData(QStringLiteral("Default Strategy"));
     }
+    // "Original Device" follows the registry while the page shows: a device
+    // that logs in after the page was opened appears within moments (a
+    // recorder's channels too, whose states otherwise come with its first
+    // heartbeat, a whole interval later), one that drops out leaves, and
+    // what the operator has ticked stays ticked.
+    void sourceListFollowsTheRegistry_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("channelStates");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("notListed");
+        QTest::newRow("camera") << int(SimDevice::Ipc) << "127.59.0.2" << QString() << QStringList{"127.59.0.2"}
+                                << QStringList();
+        QTest::newRow("recorder, one channel online")
+            << int(SimDevice::Nvr) << "127.59.0.3"
+            << "10" << QStringList{"127.59.0.3_1"} << QStringList{"127.59.0.3", "127.59.0.3_2"};
+    }
+
+    void sourceListFollowsTheRegistry()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, ip);
+        QFETCH(QString, channelStates);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, notListed);
+        QVERIFY(nvrOnline());
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        const SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        SdkTimings slow = timings;
+        slow.heartbeatIntervalMs = 600000;
+        KelvoSDKHelper::instance()->setTimings(slow);
+        const auto restore = qScopeGuard([timings] { KelvoSDKHelper::instance()->setTimings(timings); });
+
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
+        QTRY_VERIFY_WITH_TIMEOUT(rowTexts(source).contains(NvrIp + "_1"), 10000);
+        auto *model = qobject_cast<QStandardItemModel *>(source->model());
+        // The operator ticks one channel (still ticked from a row before, it stays).
+        const int first = rowTexts(source).indexOf(NvrIp + "_1");
+        if (model->item(first)->checkState() != Qt::Checked)
+            QTest::mouseClick(source->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              source->visualRect(model->index(first, 0)).topLeft() + QPoint(10, 8));
+        const auto ticked = [model] {
+            QStringList keys;
+            for (int r = 0; r < model->rowCount(); ++r) {
+                if (model->item(r)->checkState() == Qt::Checked)
+                    keys << model->item(r)->text();
+            }
+            return keys;
+        };
+        QCOMPARE(ticked(), QStringList{NvrIp + "_1"});
+
+        SimDevice device{SimDevice::Kind(kind)};
+        if (kind == SimDevice::Nvr) {
+            device.state().maxChannels = channelStates.size();
+            device.state().channelStates = channelStates;
+        }
+        QVERIFY(device.listen(QHostAddress(ip)));
+        auto *dev = new FUN_DEV_INFO;
+        dev->ip = ip;
+        dev->sn = device.uid();
+        dev->devType = kind == SimDevice::Nvr ? 1 : 0;
+        dev->devPort = device.port();
+        dev->rtspPort = quint16(m_rtsp.port());
+        emit SignalsHelper::instance()->signalAddDevs({dev});
+        const auto removeDevice = qScopeGuard([ip] {
+            if (FUN_DEV_INFO *added = record(ip))
+                emit SignalsHelper::instance()->signalDelDevs({added});
+        });
+        // Well inside the heartbeat interval: the page was not shown again.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::all_of(listed.cbegin(), listed.cend(), [&](const QString &k) { return rowTexts(source).contains(k); }),
+            15000);
+        for (const QString &key : notListed)
+            QVERIFY2(!rowTexts(source).contains(key), qPrintable(key));
+        QCOMPARE(ticked(), QStringList{NvrIp + "_1"});
+
+        device.close();
+        QTRY_VERIFY_WITH_TIMEOUT(std::none_of(listed.cbegin(), listed.cend(),
+                                              [&](const QString &k) { return rowTexts(source).contains(k); }),
+                                 15000);
+        QVERIFY(rowTexts(source).contains(NvrIp + "_1"));
+        QCOMPARE(ticked(), QStringList{NvrIp + "_1"});
+    }
 };
 
 QTEST_MAIN(tst_RecordSchedule)

@@ -355,6 +355,8 @@ private slots:
         QVERIFY(DevicePagesTest::toastTexts().contains(IotReplayWnd::tr("Playback ended")));
         QVERIFY(!wnd->controlBar()->isEnabled());
         QVERIFY(!wnd->replayWidget()->isPlaying(0));
+        QVERIFY(!wnd->controlBar()->playFlag());
+        QVERIFY(!wnd->controlBar()->findChild<QPushButton *>("pushButtonPause")->isChecked());
     }
 
     // A store whose accounts cannot be read is reported as such, and logged,

@@ -130,8 +130,9 @@ private slots:
         QCOMPARE(config->SnapPath, documents + "/Tavik/Snap");
         QCOMPARE(config->RecordPath, documents + "/Tavik/Record");
         QCOMPARE(config->BackupPath, documents + "/Tavik/Backup");
-        QVERIFY(QDir(config->SnapPath).exists());
-        QVERIFY(QDir(config->BackupPath).exists());
+        // Made where they are first written to, not with the database.
+        for (const QString &folder : {config->SnapPath, config->RecordPath, config->BackupPath})
+            QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
         QCOMPARE(OrmHelper::getUser(QStringLiteral("admin"), QStringLiteral("vemqa")), QStringLiteral("1111111"));
 
         // Again in this process, then as a new start on the same file.

@@ -191,19 +191,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
     }
 
-    // Played to the end of the day, or stopped: the last picture goes, the
-    // bar offers to play again at 1x and cannot be used until a day opens;
-    // only the end of the day says so.
+    // Played to the end of the day, stopped, or left (another tab) and come
+    // back to: the last picture goes, the bar offers to play again at 1x and
+    // cannot be used until a day opens; only the end of the day says so.
     void endOfTheDayLeavesTheBarStopped_data()
     {
-        QTest::addColumn<bool>("toTheEnd");
-        QTest::newRow("last segment played") << true;
-        QTest::newRow("stop button") << false;
+        QTest::addColumn<int>("how");
+        QTest::newRow("last segment played") << 0;
+        QTest::newRow("stop button") << 1;
+        QTest::newRow("tab left and entered again") << 2;
     }
 
     void endOfTheDayLeavesTheBarStopped()
     {
-        QFETCH(bool, toTheEnd);
+        QFETCH(int, how);
+        const bool toTheEnd = how == 0;
         static int block = 0;
         const QString ip = QStringLiteral("127.0.10.%1").arg(++block);
         addDevice(ip);
@@ -228,10 +230,15 @@ private slots:
         QCOMPARE(replay->speed(0), 2.0f);
         QCOMPARE(speedButton->text(), QStringLiteral("2.0X"));
 
-        if (toTheEnd)
+        if (how == 0) {
             QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 20000);
-        else
+        } else if (how == 1) {
             QTest::mouseClick(bar->findChild<QPushButton *>("pushButtonStop"), Qt::LeftButton);
+        } else {
+            m_wnd->hide();
+            m_wnd->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_wnd.get()));
+        }
         QVERIFY(m_wnd->paneKeys().isEmpty());
         QCOMPARE(toastTexts().contains(LocalVideoReplayWnd::tr("Playback ended")), toTheEnd);
         QVERIFY(!replay->isPlaying(0));

@@ -98,6 +98,8 @@ private slots:
 
     void toastSlidesAndCloses();
     void toastHoverHoldsIt();
+    void toastWithLinkStaysToBeClicked_data();
+    void toastWithLinkStaysToBeClicked();
     void toastRestsClearOfControls_data();
     void toastRestsClearOfControls();
     void toastTextIsLiteral();
@@ -337,10 +339,10 @@ void TstDialogs::toastHoverHoldsIt()
     // hide timer runs with the whole interval (no wall clock involved).
     const QList<QTimer *> timers = tip->findChildren<QTimer *>();
     const bool fullAgain = std::any_of(timers.cbegin(), timers.cend(), [](const QTimer *t) {
-        return t->isActive() && t->isSingleShot() && t->interval() == 200;
+        return t->isActive() && t->isSingleShot() && t->interval() == MsgTipInfoDlg::LinkMinMs;
     });
     QVERIFY(fullAgain);
-    QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isNull(), MsgTipInfoDlg::LinkMinMs + 4000);
 
     // The close button closes it at once.
     QPointer<MsgTipInfoDlg> other = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Close me"), QDir::tempPath(), 5000);
@@ -357,6 +359,32 @@ void TstDialogs::toastHoverHoldsIt()
     QApplication::sendEvent(plain, &enter);
     QVERIFY(plain->isWaiting());
     QTRY_VERIFY_WITH_TIMEOUT(plain.isNull(), 2000);
+}
+
+void TstDialogs::toastWithLinkStaysToBeClicked_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("stays");
+    QTest::newRow("plain, short") << QString() << 2000 << 2000;
+    QTest::newRow("download path, short") << QDir::tempPath() << 2000 << int(MsgTipInfoDlg::LinkMinMs);
+    QTest::newRow("snapshot path, 3 s") << QDir::tempPath() << 3000 << int(MsgTipInfoDlg::LinkMinMs);
+    QTest::newRow("path, longer than the least") << QDir::tempPath() << 9000 << 9000;
+}
+
+void TstDialogs::toastWithLinkStaysToBeClicked()
+{
+    QFETCH(QString, link);
+    QFETCH(int, asked);
+    QFETCH(int, stays);
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTipWithLink(QStringLiteral("Download successful"), link, asked);
+    QTRY_VERIFY_WITH_TIMEOUT(tip->isWaiting(), 3000);
+    QCOMPARE(tip->timeout(), stays);
+    const QList<QTimer *> timers = tip->findChildren<QTimer *>();
+    QVERIFY(std::any_of(timers.cbegin(), timers.cend(),
+                        [stays](const QTimer *t) { return t->isActive() && t->interval() == stays; }));
+    tip->close();
+    QTRY_VERIFY(tip.isNull());
 }
 
 void TstDialogs::toastRestsClearOfControls_data()

@@ -22,6 +22,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <memory>
 #include <vector>
 
@@ -96,8 +97,9 @@ bool keepFilesBeside(const QString &db)
     config->SnapPath = dir.filePath(QStringLiteral("Snap"));
     config->RecordPath = dir.filePath(QStringLiteral("Record"));
     config->BackupPath = dir.filePath(QStringLiteral("Backup"));
+    // The user's alone, as the folders the client makes are.
     for (const QString &path : {config->SnapPath, config->RecordPath, config->BackupPath}) {
-        if (!QDir().mkpath(path))
+        if (!QFileInfo(path).isDir() && ::mkdir(QFile::encodeName(path).constData(), 0700) != 0)
             return false;
     }
     return OrmHelper::saveConfig(config);

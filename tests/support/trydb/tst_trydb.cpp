@@ -6,6 +6,7 @@
 #include "OrmHelper.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -113,6 +114,13 @@ private slots:
         QCOMPARE(OrmHelper::getConfig()->BackupPath, beside + QStringLiteral("/Backup"));
         QCOMPARE(OrmHelper::getConfig()->SnapPath, beside + QStringLiteral("/Snap"));
         QVERIFY(QFileInfo(beside + QStringLiteral("/Record")).isDir());
+        // Private like the client's own folders, and none made in the documents folder.
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                          | QFile::WriteOther | QFile::ExeOther;
+        for (const char *folder : {"/Snap", "/Record", "/Backup"})
+            QCOMPARE(QFileInfo(beside + QLatin1String(folder)).permissions() & others, QFile::Permissions());
+        QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                   + QStringLiteral("/Tavik")));
 
         // What the operator does in the first try.
         QSharedPointer<CMS_Devices> camera = deviceRow(kCamera);

@@ -1,0 +1,187 @@
+// Every page of the main window in every language of the client, with its
+// own style sheet and font, in the room a 1280x720 screen leaves inside a
+// window frame, against a simulated camera and a simulated 4-channel recorder
+// (127.59.1.x): no label, button, box, list, tree or column shows its text
+// cut. With KELVO_SCREENSHOT_DIR set, every page is saved there as
+// <language>_<page>.png.
+
+#include "AlarmManageWidget.h"
+#include "CVideoPlayback.h"
+#include "CommonHelper.h"
+#include "DeviceInfoManager.h"
+#include "DevicePagesTestUtil.h"
+#include "KelvoSDKHelper.h"
+#include "MainWindow.h"
+#include "OrmHelper.h"
+#include "SimDevice.h"
+#include "../support/TextsWhole.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QListView>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+using namespace TextsWhole;
+
+class TestMainTexts : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimDevice> m_ipc;
+    std::unique_ptr<SimDevice> m_nvr;
+    std::unique_ptr<MainWindow> m_window;
+
+    // The pages as the operator reaches them: a card of the home page, then a
+    // tab or an entry of the page's own list.
+    QList<QPair<QString, std::function<void()>>> pages()
+    {
+        MainWindow *w = m_window.get();
+        const auto card = [w](int page) { return [w, page] { QTest::mouseClick(w->card(page), Qt::LeftButton); }; };
+        const auto tab = [w, card](int index) {
+            return [w, card, index] {
+                card(MainWindow::Playback)();
+                QTabBar *bar = w->playbackPage()->tabWidget()->tabBar();
+                QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+            };
+        };
+        const auto alarm = [w, card](int row) {
+            return [w, card, row] {
+                card(MainWindow::Events)();
+                auto *list = w->findChild<QListView *>(QStringLiteral("listView"));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  list->visualRect(list->model()->index(row, 0)).center());
+            };
+        };
+        return {{QStringLiteral("Home"), [w] { w->showHome(); }},
+                {QStringLiteral("Live Video"), card(MainWindow::LiveVideo)},
+                {QStringLiteral("Playback Local"), tab(CVideoPlayback::LocalTab)},
+                {QStringLiteral("Playback NVR"), tab(CVideoPlayback::NvrTab)},
+                {QStringLiteral("Storage Schedule"), card(MainWindow::StorageSchedule)},
+                {QStringLiteral("Device Management"), card(MainWindow::DeviceManagement)},
+                {QStringLiteral("Alarm Event"), alarm(0)},
+                {QStringLiteral("Alarm Info"), alarm(1)}};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.heartbeatIntervalMs = 500;
+        KelvoSDKHelper::instance()->setTimings(timings);
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+        // As the client starts: its style sheet, Arial (or the system font) at 14 px.
+        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
+                         ? QFont(QStringLiteral("Arial"))
+                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setPixelSize(14);
+        QApplication::setFont(font);
+
+        m_ipc = std::make_unique<SimDevice>(SimDevice::Ipc);
+        QVERIFY(m_ipc->listen(QHostAddress(QStringLiteral("127.59.1.1"))));
+        m_nvr = std::make_unique<SimDevice>(SimDevice::Nvr);
+        m_nvr->state().channelStates = QStringLiteral("1111");
+        QVERIFY(m_nvr->listen(QHostAddress(QStringLiteral("127.59.1.2"))));
+        // Stored before the window exists, named as the try names them.
+        auto *cam = new FUN_DEV_INFO;
+        cam->ip = m_ipc->address().toString();
+        cam->sn = m_ipc->uid();
+        cam->devPort = m_ipc->port();
+        cam->rtspPort = 1;
+        cam->name = QStringLiteral("Try camera");
+        auto *nvr = new FUN_DEV_INFO;
+        nvr->ip = m_nvr->address().toString();
+        nvr->sn = m_nvr->uid();
+        nvr->devType = 1;
+        nvr->devPort = m_nvr->port();
+        nvr->rtspPort = 1;
+        nvr->name = QStringLiteral("Try recorder");
+        OrmHelper::AddDevs({cam, nvr});
+        delete cam;
+        delete nvr;
+
+        m_window = std::make_unique<MainWindow>();
+        m_window->setUserName(QStringLiteral("admin"));
+        m_window->setRights(DEFAULT_RIGHTS);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        // The room a 1280x720 screen leaves inside a usual frame.
+        m_window->setGeometry(
+            MainWindow::placement(QRect(0, 0, 1280, 720), QSize(1366, 800), QSize(), QMargins(4, 30, 4, 4)));
+        QTRY_VERIFY_WITH_TIMEOUT(CommonHelper::checkDevOnline(DeviceInfoManager::instance()->findDevInfo(
+                                     m_nvr->address().toString() + QStringLiteral("_4"))),
+                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            CommonHelper::checkDevOnline(DeviceInfoManager::instance()->findDevInfo(m_ipc->address().toString())),
+            20000);
+        // Every column of the device list filled as the devices report.
+        for (SimDevice *device : {m_ipc.get(), m_nvr.get()})
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !DeviceInfoManager::instance()->findDevInfo(device->address().toString())->mac.isEmpty(), 20000);
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_window)
+            m_window->close();
+        m_window.reset();
+    }
+
+    void textsWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QStringList &row : QList<QStringList>{{"English", "quorel_en.qm"},
+                                                         {"Russian", "quorel_ru.qm"},
+                                                         {"Czech", "quorel_cz.qm"},
+                                                         {"Chinese", "Quorel_zh.qm"},
+                                                         {"Indonesian", "quorel_ida.qm"}})
+            QTest::newRow(qPrintable(row[0])) << row[1];
+    }
+
+    void textsWhole()
+    {
+        QFETCH(QString, file);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/language/Resources/language/") + file));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::processEvents();
+        QStringList cut;
+        for (const auto &page : pages()) {
+            m_window->showHome();
+            page.second();
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            for (const QString &c : cutTexts(m_window.get()))
+                cut << page.first + ": " + c;
+            shoot(m_window.get(), QString::fromLatin1(QTest::currentDataTag()), page.first);
+        }
+        m_window->showHome();
+        // The snapshot and download toasts put their two texts side by side.
+        for (const char *context : {"LocalVideoReplayWnd", "RecordWnd", "IotReplayWnd"}) {
+            const QString toast = QCoreApplication::translate(context, "Snapshot successful") + QLatin1Char(' ')
+                                  + QCoreApplication::translate(context, "Saved to") + QStringLiteral(" /x");
+            if (toast.contains(QStringLiteral("  ")) || toast.contains(QStringLiteral(" ,"))
+                || toast.contains(QStringLiteral(" \u3001")) || toast.contains(QStringLiteral(" \uff0c")))
+                cut << QStringLiteral("%1 toast: '%2'").arg(QLatin1String(context), toast);
+        }
+        QCoreApplication::removeTranslator(&translator);
+        DevicePagesTest::closeToasts();
+        for (const QString &c : qAsConst(cut))
+            qWarning().noquote() << "cut:" << c;
+        QVERIFY2(cut.isEmpty(), qPrintable(QString::number(cut.size()) + QStringLiteral(" texts cut")));
+    }
+};
+
+QTEST_MAIN(TestMainTexts)
+#include "tst_maintexts.moc"

@@ -1,0 +1,139 @@
+#pragma once
+
+// Whether a window shows its texts whole, measured as the operator sees them
+// with the client's own style sheet and font: labels, buttons, every entry
+// of a box, list and tree entries, table headers and cells. With
+// KELVO_SCREENSHOT_DIR set, shoot() saves what was looked at as
+// <language>_<name>.png there.
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStringList>
+#include <QStyleOptionComboBox>
+#include <QTableView>
+#include <QTreeView>
+#include <QWidget>
+
+namespace TextsWhole {
+
+// Where a text shows less than itself: the widget's own hint wants more room
+// than it has, or the text was elided (its whole form kept in the tool tip).
+inline QStringList cutTexts(QWidget *root)
+{
+    QStringList cut;
+    const auto report = [&cut](QWidget *w, const QString &text, int need, int have) {
+        const QString name = w->objectName().isEmpty()
+                                 ? QString::fromLatin1(w->metaObject()->className()) + QLatin1String(" in ")
+                                       + (w->parentWidget() ? w->parentWidget()->objectName() : QString())
+                                 : w->objectName();
+        cut << QStringLiteral("%1 '%2' (%3 px, needs %4)").arg(name, text).arg(have).arg(need);
+    };
+    const QChar ellipsis(0x2026);
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            if (label->text().isEmpty() || label->wordWrap() || !label->pixmap(Qt::ReturnByValue).isNull())
+                continue;
+            const int need = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
+            if (need > label->contentsRect().width() + 1)
+                report(w, label->text(), need, label->contentsRect().width());
+            else if (!label->toolTip().isEmpty() && label->toolTip() != label->text()
+                     && label->text().contains(ellipsis))
+                report(w, label->toolTip(), need, label->width());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            // A line edit's own icon buttons show no text.
+            if (button->text().isEmpty() || qobject_cast<QLineEdit *>(button->parentWidget()))
+                continue;
+            if (button->text().contains(ellipsis) && button->toolTip() != button->text())
+                report(w, button->toolTip(), button->sizeHint().width(), button->width());
+            else if (button->sizeHint().width() > button->width() + 1)
+                report(w, button->text(), button->sizeHint().width(), button->width());
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            // Each entry shows whole once chosen: the room the style gives
+            // a box for that text.
+            for (int i = 0; i < combo->count(); ++i) {
+                QStyleOptionComboBox option;
+                option.initFrom(combo);
+                option.editable = combo->isEditable();
+                option.currentText = combo->itemText(i);
+                const QSize text(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), combo->height());
+                const int need = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
+                if (need > combo->width() + 2)
+                    report(w, combo->itemText(i), need, combo->width());
+            }
+        } else if (auto *tree = qobject_cast<QTreeView *>(w)) {
+            const QAbstractItemModel *model = tree->model();
+            for (int g = 0; model && g < model->rowCount(); ++g) {
+                const QModelIndex group = model->index(g, 0);
+                QList<QModelIndex> items{group};
+                for (int r = 0; r < model->rowCount(group); ++r)
+                    items << model->index(r, 0, group);
+                for (const QModelIndex &index : items) {
+                    const QRect rect = tree->visualRect(index);
+                    if (rect.isEmpty())
+                        continue;
+                    const int need = rect.left() + tree->iconSize().width() + 8
+                                     + tree->fontMetrics().horizontalAdvance(index.data().toString());
+                    if (need > tree->viewport()->width())
+                        report(w, index.data().toString(), need, tree->viewport()->width());
+                }
+            }
+        } else if (auto *list = qobject_cast<QListView *>(w)) {
+            if (list->wordWrap())
+                continue;
+            const QAbstractItemModel *model = list->model();
+            for (int r = 0; model && r < model->rowCount(); ++r) {
+                const QModelIndex index = model->index(r, list->modelColumn());
+                const int need = list->fontMetrics().horizontalAdvance(index.data().toString()) + 8;
+                if (need > list->viewport()->width())
+                    report(w, index.data().toString(), need, list->viewport()->width());
+            }
+            if (list->horizontalScrollBar()->isVisible())
+                report(w, QStringLiteral("horizontal scroll bar"), list->horizontalScrollBar()->maximum(), 0);
+        } else if (auto *table = qobject_cast<QTableView *>(w)) {
+            QHeaderView *header = table->horizontalHeader();
+            const QAbstractItemModel *model = table->model();
+            for (int c = 0; model && c < model->columnCount() && header->isVisible(); ++c) {
+                if (header->isSectionHidden(c))
+                    continue;
+                const QString text = model->headerData(c, Qt::Horizontal).toString();
+                const int need = header->fontMetrics().horizontalAdvance(text) + 12;
+                if (!text.isEmpty() && need > header->sectionSize(c))
+                    report(w, text, need, header->sectionSize(c));
+                for (int r = 0; r < model->rowCount(); ++r) {
+                    const QModelIndex index = model->index(r, c);
+                    const QString cell = index.data().toString();
+                    if (cell.isEmpty() || table->indexWidget(index))
+                        continue;
+                    const int extra = index.data(Qt::CheckStateRole).isValid() ? 28 : 8;
+                    const int cellNeed = table->fontMetrics().horizontalAdvance(cell) + extra;
+                    if (cellNeed > header->sectionSize(c))
+                        report(w, cell, cellNeed, header->sectionSize(c));
+                }
+            }
+        }
+    }
+    return cut;
+}
+
+inline void shoot(QWidget *w, const QString &language, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QString file = name;
+    file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+    w->grab().save(QDir(dir).filePath(language + QLatin1Char('_') + file + QStringLiteral(".png")));
+}
+
+} // namespace TextsWhole

@@ -219,7 +219,9 @@ void CNVRBasicSetting::onSaveBtnClicked()
     // whether the page shows the row.
     const QString body = NvrBodies::basicBody(values, ui->comboBoxLogLevel->isVisibleTo(this));
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetSettings, body, 0, RequestKind::Save))
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
+                                                                             : SharedTexts::configFailedText(),
+                               2000);
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

@@ -67,10 +67,14 @@ private:
     QHash<int, ConfigReadRound *> m_rounds;
     // Page -> tells it whether it holds a full read of the NVR.
     QHash<int, std::function<void(bool)>> m_readStates;
+    // Page (its first read command) -> its widget.
+    QHash<int, QWidget *> m_pageWidgets;
     // The toast of the failure being handed to a round; empty: the generic one.
     QString m_failureText;
 
     // The page (its first read command) a read command belongs to.
     static int pageOf(int readCmd);
     void startRound(int page);
+    // The mark of a page whose last Save did not go through.
+    void markNotSaved(QWidget *page, bool show);
 };

@@ -161,7 +161,9 @@ bool CNVRDateSetting::send(unsigned cmd, const QString &body)
 {
     if (ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save))
         return true;
-    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
+                                                                         : SharedTexts::configFailedText(),
+                           2000);
     return false;
 }
 

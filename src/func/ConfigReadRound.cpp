@@ -4,8 +4,6 @@
 #include <QTimer>
 
 namespace {
-// Twice what the connection waits for any reply: a read this late will not come.
-int g_timeoutMs = 6000;
 // Tags are unique over every round of the program: a late reply of an
 // earlier round can never pass for one of a later round.
 quint64 g_lastTag = 0;
@@ -27,12 +25,12 @@ ConfigReadRound::~ConfigReadRound() = default;
 
 void ConfigReadRound::setTimeoutMs(int ms)
 {
-    g_timeoutMs = ms;
+    ConfigConversation::setTimeoutMs(ms);
 }
 
 int ConfigReadRound::timeoutMs()
 {
-    return g_timeoutMs;
+    return ConfigConversation::timeoutMs();
 }
 
 void ConfigReadRound::setConversation(ConfigConversation *conversation)
@@ -79,7 +77,7 @@ void ConfigReadRound::expect(unsigned int cmd, uint8_t channel)
     m_pending.append(qMakePair(cmd, int(channel)));
     m_announced.append(qMakePair(cmd, int(channel)));
     m_state = State::Pending;
-    m_deadline->start(g_timeoutMs);
+    m_deadline->start(timeoutMs());
 }
 
 bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd, bool required)
@@ -112,7 +110,7 @@ bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &bod
     if (!m_announced.removeOne(key))
         m_pending.append(key);
     m_state = State::Pending;
-    m_deadline->start(g_timeoutMs);
+    m_deadline->start(timeoutMs());
     return true;
 }
 
@@ -137,7 +135,11 @@ ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool com
     if (m_state == State::Failed)
         return Answer::Required;
     if (!ok) {
-        fail(!reply.usable        ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
+        fail(reply.fate == ReplyFate::NoReply          ? QStringLiteral("no reply to %1").arg(sent.cmd)
+             : reply.fate == ReplyFate::ConnectionLost ? QStringLiteral("connection lost")
+             : reply.fate == ReplyFate::Unattributable
+                 ? QStringLiteral("reply %1 may answer a read sent before a save").arg(reply.cmd)
+             : !reply.usable      ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
              : !reply.result.ok() ? QStringLiteral("reply %1 failed: %2").arg(reply.cmd).arg(reply.result.describe())
                                   : QStringLiteral("reply %1 without the page's elements").arg(reply.cmd));
         return Answer::Required;

@@ -770,6 +770,20 @@ void SimDevice::dispatch(SimConnection *conn, const SimRequest &request)
     emit requestReceived(request);
     if (m_silent || m_silentCommands.contains(request.cmd))
         return;
+    int planned = -1;
+    auto plan = m_replyPlans.find(request.cmd);
+    if (plan != m_replyPlans.end() && !plan->isEmpty()) {
+        planned = plan->takeFirst();
+        if (planned < 0)
+            return;
+    }
+    m_plannedCmd = request.cmd;
+    m_plannedDelay = planned;
+    struct Unplan
+    {
+        int &delay;
+        ~Unplan() { delay = -1; }
+    } unplan{m_plannedDelay};
     const auto forced = m_forcedResults.constFind(request.cmd);
     if (forced != m_forcedResults.constEnd()) {
         conn->reply(request.cmd, forced.value());

@@ -12,6 +12,7 @@
 #include "OperatorActs.h"
 #include "DeviceRoundTrip.h"
 #include "DeviceSettingWidget.h"
+#include "ConfigConversation.h"
 #include "EthernetSettingWidget.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
@@ -378,14 +379,15 @@ private slots:
         QVERIFY(!toastTexts().contains(QStringLiteral("Invalid format")));
     }
 
-    // Before any 13002 answer the fields are not the camera's: Save is refused.
+    // Before any 13002 answer the fields are not the camera's: Save is
+    // refused, saying that the page is still being read.
     void saveBeforeAnswer()
     {
         SimDevice *cam = m_cams[Early].get();
         cam->setCommandSilent(13002, true);
         auto *page = openPage<EthernetSettingWidget>(Early, 13002, 13002);
         child<QPushButton>(page, "pushButton_save")->click();
-        QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
+        QVERIFY(toastTexts().contains(ConfigConversation::stillReadingText()));
         QVERIFY(roundTrip(Early));
         QCOMPARE(cam->requestCount(13003), 0);
         cam->setCommandSilent(13002, false);

@@ -165,6 +165,10 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
         payload = streamFirst ? stream + text : text + stream;
     }
     const int delay = m_device->replyDelayFor(cmd);
+    if (delay == SimDevice::Held) {
+        m_device->keepHeld(cmd, this, payload);
+        return;
+    }
     if (delay <= 0) {
         sendFrame(payload);
         return;
@@ -543,6 +547,33 @@ void SimDevice::setCommandDelay(unsigned int cmd, int ms)
         m_commandDelays.remove(cmd);
     else
         m_commandDelays.insert(cmd, ms);
+}
+
+void SimDevice::keepHeld(unsigned int cmd, SimConnection *conn, const QByteArray &payload)
+{
+    m_held.append(std::make_tuple(cmd, QPointer<SimConnection>(conn), payload));
+}
+
+bool SimDevice::releaseHeld(unsigned int cmd)
+{
+    for (int i = 0; i < m_held.size(); ++i) {
+        if (std::get<0>(m_held.at(i)) != cmd)
+            continue;
+        const auto held = m_held.takeAt(i);
+        if (!std::get<1>(held))
+            return false;
+        std::get<1>(held)->sendFrame(std::get<2>(held));
+        return true;
+    }
+    return false;
+}
+
+int SimDevice::heldCount(unsigned int cmd) const
+{
+    int n = 0;
+    for (const auto &held : m_held)
+        n += std::get<0>(held) == cmd ? 1 : 0;
+    return n;
 }
 
 void SimDevice::setCommandSilent(unsigned int cmd, bool silent)

@@ -69,7 +69,8 @@
 //   setCommandSilent       one command read but never answered
 //   planReplies            the fates of the next requests of one command,
 //                          one each: answered after that many ms (held, as a
-//                          proxy may), or never (a negative entry: dropped)
+//                          proxy may), kept until releaseHeld (Held), or
+//                          never (a negative entry: dropped)
 //   setExtraReplyBody      text appended to every reply body (e.g. the number
 //                          of Cmd::PlaybackData as the text of an element)
 //   setReplyRewrite        the reply to one command, as the handler made it,
@@ -92,6 +93,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <tuple>
 
 class QTcpServer;
 class QTcpSocket;
@@ -322,6 +324,12 @@ public:
     // (its reply made at once, with the values of that moment), or never
     // when negative. Later requests are answered as usual.
     void planReplies(unsigned int cmd, const QList<int> &delaysMs) { m_replyPlans[cmd] += delaysMs; }
+    static constexpr int Held = 0x7fffffff;
+    // Sends the oldest reply to cmd kept by a Held plan entry; false: none.
+    bool releaseHeld(unsigned int cmd);
+    int heldCount(unsigned int cmd) const;
+    // Internal: keeps a reply of a Held plan entry.
+    void keepHeld(unsigned int cmd, SimConnection *conn, const QByteArray &payload);
     void setExtraReplyBody(const QString &text) { m_extraReplyBody = text; }
     QString extraReplyBody() const { return m_extraReplyBody; }
     // The next `times` replies to cmd (-1: all) go out as rewrite(envelope text).
@@ -398,6 +406,7 @@ private:
     QHash<unsigned int, int> m_commandDelays;
     QSet<unsigned int> m_silentCommands;
     QHash<unsigned int, QList<int>> m_replyPlans;
+    QList<std::tuple<unsigned int, QPointer<SimConnection>, QByteArray>> m_held;
     unsigned int m_plannedCmd = 0; // the request being handled under a plan
     int m_plannedDelay = -1;
     QHash<unsigned int, unsigned int> m_setToGet;

@@ -279,12 +279,20 @@ private slots:
         QTest::addColumn<QString>("sentIp");
         const QString own = QStringLiteral("127.87.5.1");
         const QString dhcpSaid = EthernetSettingWidget::dhcpText();
-        QTest::newRow("dhcp, untouched address") << true << "" << "" << dhcpSaid << own;
-        QTest::newRow("dhcp, typed address") << true << "127.87.5.20" << "" << dhcpSaid << "127.87.5.20";
-        QTest::newRow("dhcp, typed address out of range") << true << "999.1.1.1" << "" << "Invalid format" << "";
-        QTest::newRow("static, mask with holes") << false << "" << "255.0.0.255" << "Invalid format" << "";
-        QTest::newRow("static, contiguous mask")
-            << false << "" << "254.0.0.0" << SharedTexts::configSuccessText() << own;
+        QTest::newRow("dhcp, untouched address") << true << ""
+                                                 << "" << dhcpSaid << own;
+        QTest::newRow("dhcp, typed address") << true << "127.87.5.20"
+                                             << "" << dhcpSaid << "127.87.5.20";
+        QTest::newRow("dhcp, typed address out of range") << true << "999.1.1.1"
+                                                          << ""
+                                                          << "Invalid format"
+                                                          << "";
+        QTest::newRow("static, mask with holes") << false << ""
+                                                 << "255.0.0.255"
+                                                 << "Invalid format"
+                                                 << "";
+        QTest::newRow("static, contiguous mask") << false << ""
+                                                 << "254.0.0.0" << SharedTexts::configSuccessText() << own;
     }
 
     // DHCP: the record stays where it is and the operator is told how to find

@@ -269,7 +269,7 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
 
 void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
 {
-    if (!page || !isAncestorOf(page))
+    if (!page)
         return;
     auto *mark = page->findChild<QLabel *>(QStringLiteral("labelNotSaved"), Qt::FindDirectChildrenOnly);
     if (!show) {

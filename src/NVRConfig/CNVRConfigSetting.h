@@ -40,6 +40,9 @@ public:
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     ConfigConversation *conversation() const { return m_conversation; }
     void updateButtonState(unsigned short cmd);
+    // The mark of a page whose last Save did not go through (a page whose
+    // Save could not even be sent marks itself).
+    static void markNotSaved(QWidget *page, bool show);
 
 public slots:
     void onCloseBtnClicked();
@@ -75,6 +78,4 @@ private:
     // The page (its first read command) a read command belongs to.
     static int pageOf(int readCmd);
     void startRound(int page);
-    // The mark of a page whose last Save did not go through.
-    void markNotSaved(QWidget *page, bool show);
 };

@@ -2,6 +2,7 @@
 
 #include "ui_CNVRDateSetting.h"
 
+#include "CNVRConfigSetting.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -164,6 +165,7 @@ bool CNVRDateSetting::send(unsigned cmd, const QString &body)
     MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
                                                                          : SharedTexts::configFailedText(),
                            2000);
+    CNVRConfigSetting::markNotSaved(this, true);
     return false;
 }
 

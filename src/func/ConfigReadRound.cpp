@@ -15,8 +15,11 @@ ConfigReadRound::ConfigReadRound(QObject *requester, QObject *parent)
     , m_deadline(new QTimer(this))
 {
     m_deadline->setSingleShot(true);
+    // The reads sent are timed by the conversation, which says NoReply once
+    // it has settled what the silence means; this one times the reads
+    // announced and never sent.
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        if (!m_pending.isEmpty())
+        if (!m_announced.isEmpty())
             fail(QStringLiteral("no reply"));
     });
 }
@@ -110,7 +113,6 @@ bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &bod
     if (!m_announced.removeOne(key))
         m_pending.append(key);
     m_state = State::Pending;
-    m_deadline->start(timeoutMs());
     return true;
 }
 

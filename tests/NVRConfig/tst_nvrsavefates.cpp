@@ -110,8 +110,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
         QCOMPARE(lock->text(), QStringLiteral("120"));
         typeInto(lock, QStringLiteral("200"));
-        QTest::mouseClick(find<QPushButton>("m_btnSave"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
+        QTRY_VERIFY2_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()),
+                                  qPrintable(toastTexts().join('|') + " / " + lock->text()), 10000);
         QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), QStringLiteral("200"));
 
         closeToasts();
@@ -128,7 +129,7 @@ private slots:
         QCOMPARE(lock->text(), QStringLiteral("200"));
         tick(find<QCheckBox>("checkBoxPNP"), false);
         const int sets = m_nvr->requestCount(Cmd::SetSettings);
-        QTest::mouseClick(find<QPushButton>("m_btnSave"), Qt::LeftButton);
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), sets + 1, 10000);
         const QString body = lastBody(*m_nvr, Cmd::SetSettings);
         QCOMPARE(element(body, QStringLiteral("lockScreenTime")), QStringLiteral("200"));
@@ -142,7 +143,8 @@ private slots:
         QTest::addColumn<QString>("said");
         for (bool date : {false, true}) {
             const QString page = date ? QStringLiteral("date: ") : QStringLiteral("basic: ");
-            QTest::newRow(qPrintable(page + "reply lost")) << date << int(ReplyLost) << ConfigConversation::noAnswerText();
+            QTest::newRow(qPrintable(page + "reply lost"))
+                << date << int(ReplyLost) << ConfigConversation::noAnswerText();
             QTest::newRow(qPrintable(page + "offline before the save"))
                 << date << int(OfflineBefore) << ConfigConversation::offlineText();
             QTest::newRow(qPrintable(page + "offline while the save is out"))

@@ -162,7 +162,12 @@ private slots:
                  qPrintable(before));
         QCOMPARE(cam->requestCount(14011), 0);
 
+        // The request the camera dropped takes the next answer (the client
+        // cannot tell whose it is): that read goes unanswered, the one after
+        // is read.
         cam->setCommandSilent(13014, false);
+        openPage<DeviceMaintenance>(Maint, 14008, 13014);
+        QTRY_COMPARE_WITH_TIMEOUT(m_w->conversation()->waiting(nullptr, 13014), 0, 10000);
         openPage<DeviceMaintenance>(Maint, 14008, 13014);
         QTRY_COMPARE_WITH_TIMEOUT(page->networkBlock().IP, camIp(Maint), 10000);
         const QString after = answer(child<QPushButton>(page, "m_btnFullRecovery"), false);

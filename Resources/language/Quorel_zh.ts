@@ -1372,6 +1372,10 @@
 <context>
     <name>EthernetSettingWidget</name>
     <message>
+        <source>The camera now takes its address from DHCP. Find it again with the device search.</source>
+        <translation>摄像机现在通过DHCP获取地址，请通过设备搜索重新找到它。</translation>
+    </message>
+    <message>
         <source>Mode</source>
         <translation>模式</translation>
     </message>
@@ -4554,6 +4558,29 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>报警已恢复保存。期间未保存：%1 条。</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigConversation</name>
+    <message>
+        <source>The device is offline. Nothing was saved.</source>
+        <translation>设备离线，未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>The device did not answer. The change may not have been saved.</source>
+        <translation>设备未应答，更改可能未保存。</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The change may not have been saved.</source>
+        <translation>与设备的连接已断开，更改可能未保存。</translation>
+    </message>
+    <message>
+        <source>The page is still being read from the device. Save once it is shown.</source>
+        <translation>正在从设备读取本页，请在显示后再保存。</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>未保存</translation>
     </message>
 </context>
 </TS>

@@ -1372,6 +1372,10 @@
 <context>
     <name>EthernetSettingWidget</name>
     <message>
+        <source>The camera now takes its address from DHCP. Find it again with the device search.</source>
+        <translation>Kamera nyní získává adresu z DHCP. Najděte ji znovu vyhledáním zařízení.</translation>
+    </message>
+    <message>
         <source>Mode</source>
         <translation>Režim</translation>
     </message>
@@ -4554,6 +4558,29 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarmy se opět ukládají. Mezitím neuloženo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigConversation</name>
+    <message>
+        <source>The device is offline. Nothing was saved.</source>
+        <translation>Zařízení je offline. Nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The device did not answer. The change may not have been saved.</source>
+        <translation>Zařízení neodpovědělo. Změna možná nebyla uložena.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The change may not have been saved.</source>
+        <translation>Spojení se zařízením bylo ztraceno. Změna možná nebyla uložena.</translation>
+    </message>
+    <message>
+        <source>The page is still being read from the device. Save once it is shown.</source>
+        <translation>Stránka se ještě načítá ze zařízení. Uložte, až se zobrazí.</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Neuloženo</translation>
     </message>
 </context>
 </TS>

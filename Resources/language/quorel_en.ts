@@ -1106,6 +1106,10 @@ Move it away to start with a new database.</translation>
 <context>
     <name>EthernetSettingWidget</name>
     <message>
+        <source>The camera now takes its address from DHCP. Find it again with the device search.</source>
+        <translation>The camera now takes its address from DHCP. Find it again with the device search.</translation>
+    </message>
+    <message>
         <source>The camera now answers at %1. This window closes; the camera is listed under its new address.</source>
         <translation>The camera now answers at %1. This window closes; the camera is listed under its new address.</translation>
     </message>
@@ -1153,6 +1157,29 @@ Move it away to start with a new database.</translation>
     <message>
         <source>Failed to create file directory!</source>
         <translation>Failed to create file directory!</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigConversation</name>
+    <message>
+        <source>The device is offline. Nothing was saved.</source>
+        <translation>The device is offline. Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>The device did not answer. The change may not have been saved.</source>
+        <translation>The device did not answer. The change may not have been saved.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The change may not have been saved.</source>
+        <translation>The connection to the device was lost. The change may not have been saved.</translation>
+    </message>
+    <message>
+        <source>The page is still being read from the device. Save once it is shown.</source>
+        <translation>The page is still being read from the device. Save once it is shown.</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Not saved</translation>
     </message>
 </context>
 </TS>

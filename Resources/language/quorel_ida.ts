@@ -1372,6 +1372,10 @@
 <context>
     <name>EthernetSettingWidget</name>
     <message>
+        <source>The camera now takes its address from DHCP. Find it again with the device search.</source>
+        <translation>Kamera kini mengambil alamat dari DHCP. Temukan lagi melalui pencarian perangkat.</translation>
+    </message>
+    <message>
         <source>Mode</source>
         <translation>Mode</translation>
     </message>
@@ -4554,6 +4558,29 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarm kembali disimpan. Tidak tersimpan selama itu: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigConversation</name>
+    <message>
+        <source>The device is offline. Nothing was saved.</source>
+        <translation>Perangkat sedang offline. Tidak ada yang disimpan.</translation>
+    </message>
+    <message>
+        <source>The device did not answer. The change may not have been saved.</source>
+        <translation>Perangkat tidak menjawab. Perubahan mungkin belum tersimpan.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The change may not have been saved.</source>
+        <translation>Koneksi ke perangkat terputus. Perubahan mungkin belum tersimpan.</translation>
+    </message>
+    <message>
+        <source>The page is still being read from the device. Save once it is shown.</source>
+        <translation>Halaman masih dibaca dari perangkat. Simpan setelah halaman ditampilkan.</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Belum disimpan</translation>
     </message>
 </context>
 </TS>

@@ -1372,6 +1372,10 @@
 <context>
     <name>EthernetSettingWidget</name>
     <message>
+        <source>The camera now takes its address from DHCP. Find it again with the device search.</source>
+        <translation>Камера теперь получает адрес по DHCP. Найдите её снова через поиск устройств.</translation>
+    </message>
+    <message>
         <source>Mode</source>
         <translation>Режим</translation>
     </message>
@@ -4554,6 +4558,29 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Тревоги снова сохраняются. Не сохранено за это время: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigConversation</name>
+    <message>
+        <source>The device is offline. Nothing was saved.</source>
+        <translation>Устройство не в сети. Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The device did not answer. The change may not have been saved.</source>
+        <translation>Устройство не ответило. Изменение, возможно, не сохранено.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The change may not have been saved.</source>
+        <translation>Соединение с устройством потеряно. Изменение, возможно, не сохранено.</translation>
+    </message>
+    <message>
+        <source>The page is still being read from the device. Save once it is shown.</source>
+        <translation>Страница ещё считывается с устройства. Сохраните, когда она отобразится.</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Не сохранено</translation>
     </message>
 </context>
 </TS>

@@ -40,10 +40,11 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     , m_moveWindow(new QTimer(this))
 {
     ui->setupUi(this);
-    auto *validator = new QRegularExpressionValidator(ipv4Pattern(), this);
+    // No validator: it dropped keys silently ("999.1.1.1" became "99.1.1.1"),
+    // and Save sent the altered text; Save judges what was typed.
     for (QLineEdit *edit :
          {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1, ui->lineEdit_dns2})
-        edit->setValidator(validator);
+        edit->setMaxLength(15);
     ui->lineEdit_mac->setEnabled(false);
     ui->lineEdit_mac->setReadOnly(true);
     m_moveWindow->setSingleShot(true);
@@ -80,6 +81,22 @@ QString EthernetSettingWidget::ipInUseText()
 QString EthernetSettingWidget::subnetMismatchText()
 {
     return SharedTexts::subnetMismatchText();
+}
+
+QString EthernetSettingWidget::dhcpText()
+{
+    return tr("The camera now takes its address from DHCP. Find it again with the device search.");
+}
+
+bool EthernetSettingWidget::isContiguousMask(const QString &mask)
+{
+    if (!ipv4Pattern().match(mask).hasMatch())
+        return false;
+    quint32 bits = 0;
+    for (const QString &octet : mask.split(QLatin1Char('.')))
+        bits = (bits << 8) | octet.toUInt();
+    const quint32 hosts = ~bits;
+    return bits != 0 && (hosts & (hosts + 1)) == 0;
 }
 
 QString EthernetSettingWidget::movedText(const QString &ip)
@@ -167,13 +184,13 @@ void EthernetSettingWidget::on_pushButton_checkIp_clicked()
 
 bool EthernetSettingWidget::checkInput(QString &message)
 {
-    if (!ui->radioButton_static->isChecked())
-        return true;
     // Only what goes out from a field is checked: a value the camera reported
     // and the operator left alone (an empty standby DNS) goes back as it came.
     // Turning static mode on makes the address, mask and gateway the
-    // operator's too.
-    const bool toStatic = m_shown.edited(QStringLiteral("DHCPMode"));
+    // operator's too. In DHCP mode only what was typed is checked: the
+    // camera takes its address from the server.
+    const bool dhcp = !ui->radioButton_static->isChecked();
+    const bool toStatic = !dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
     const auto typed = [this](const QString &key) { return !m_received.contains(key) || m_shown.edited(key); };
     const QList<QPair<QString, QLineEdit *>> fields{
         {QStringLiteral("IP"), ui->lineEdit_ip},           {QStringLiteral("netmask"), ui->lineEdit_netMask},
@@ -183,15 +200,18 @@ bool EthernetSettingWidget::checkInput(QString &message)
     bool addressTyped = false;
     for (int i = 0; i < fields.size(); ++i) {
         const bool address = i < 3;
-        if (!typed(fields.at(i).first) && !(address && toStatic))
+        const QString key = fields.at(i).first;
+        if (dhcp ? !m_shown.edited(key) : !typed(key) && !(address && toStatic))
             continue;
         addressTyped = addressTyped || address;
-        if (!ipv4Pattern().match(fields.at(i).second->text().trimmed()).hasMatch()) {
+        const QString text = fields.at(i).second->text().trimmed();
+        // A mask with holes (255.0.0.255) is no subnet.
+        if (!ipv4Pattern().match(text).hasMatch() || (key == QLatin1String("netmask") && !isContiguousMask(text))) {
             message = SharedTexts::invalidFormatText();
             return false;
         }
     }
-    if (!addressTyped)
+    if (dhcp || !addressTyped)
         return true;
     return checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
                    ui->lineEdit_gateway->text().trimmed(), message)
@@ -221,22 +241,43 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         MsgTipInfoDlg::showTip(message, TipMs);
         return;
     }
+    const bool dhcp = ui->radioButton_dhcp->isChecked();
     IpcBody::Values values = m_received;
-    m_shown.take(values, QStringLiteral("DHCPMode"),
-                 ui->radioButton_dhcp->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_shown.take(values, QStringLiteral("DHCPMode"), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
     for (int i = 1; i < controls.size(); ++i)
         m_shown.take(values, controls.at(i).first, static_cast<QLineEdit *>(controls.at(i).second)->text());
     if (!values.contains(QStringLiteral("MAC")))
         values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
     if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))
         return;
+    // Under DHCP the client cannot know the address the camera takes: the
+    // record stays, and the operator is told how to find the camera.
+    m_dhcpChosen = dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
     const QString newIp = values.value(QStringLiteral("IP")).trimmed();
-    if (newIp != m_pDeviceInfo->ip) {
+    if (!dhcp && newIp != m_pDeviceInfo->ip) {
         m_pendingOldIp = m_pDeviceInfo->ip;
         m_pendingNewIp = newIp;
         m_pendingActive = true;
         m_moveWindow->start(s_moveWindowMs);
     }
+}
+
+bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
+{
+    if (reply.cmd != int(CmdSetNetwork))
+        return false;
+    // A camera that moves may break its connection instead of answering.
+    if (reply.fate == ReplyFate::ConnectionLost && m_pendingActive) {
+        followMove(true);
+        return true;
+    }
+    if (m_dhcpChosen && (reply.ok() || reply.fate == ReplyFate::ConnectionLost)) {
+        m_dhcpChosen = false;
+        MsgTipInfoDlg::showTip(dhcpText(), MovedTipMs);
+        return true;
+    }
+    m_dhcpChosen = false;
+    return false;
 }
 
 // The window hands this page the answer to its own Cmd::SetNetwork even when

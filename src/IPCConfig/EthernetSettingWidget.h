@@ -5,7 +5,9 @@
 // address is checked for format, subnet and (when new) a host already answering
 // on it.
 //
-// When the address changes, the client's record follows the camera only once
+// Under DHCP the record stays: the client cannot know the address the
+// camera takes; the operator is told to find it with the device search.
+// When a static address changes, the client's record follows the camera only once
 // the camera has moved: its Cmd::SetNetwork answer with result 0, or, without
 // answer, its old connection breaking soon after the request. A refusal moves
 // nothing. The page then says where the camera went and, once the operator
@@ -49,6 +51,10 @@ public:
     static QString subnetMismatchText();
     // Said (and confirmed) before the window closes after the camera moved.
     static QString movedText(const QString &ip);
+    // Said once the camera was switched to DHCP: its record stays.
+    static QString dhcpText();
+    // A valid address whose set bits all come first (not 0.0.0.0).
+    static bool isContiguousMask(const QString &mask);
 
     // Test seams: how long after a Cmd::SetNetwork a broken connection still
     // means the camera moved, and the delay of the record's move to the new
@@ -64,6 +70,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool takeSaveAnswer(const ConfigReply &reply) override;
 
 private:
     void onDisconnected(const loginDev &dev);
@@ -74,6 +81,7 @@ private:
     QString m_pendingOldIp;
     QString m_pendingNewIp;
     bool m_pendingActive = false;
+    bool m_dhcpChosen = false;
     IpcBody::Values m_received;
     OperatorEdits m_shown;
 

@@ -30,6 +30,8 @@ RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
         m_everFailed = false;
         if (m_marker)
             m_marker->hide();
+        // The camera's settings shown again: nothing of the operator's is unsaved.
+        showNotSaved(false);
     });
     CommonHelper::elideChildTexts(this);
 }
@@ -115,7 +117,8 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
     const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
     if (m_conversation && kind == RequestKind::Save && !sent) {
         qInfo() << metaObject()->className() << "save" << cmd << "not sent";
-        sayFailure();
+        MsgTipInfoDlg::showTip(m_conversation->isOnline() ? failureText() : ConfigConversation::offlineText(), TipMs);
+        showNotSaved(true);
     }
     return sent;
 }
@@ -180,16 +183,66 @@ bool RemoteCfg_Widget::canSave()
     if (!m_conversation || m_round->isRead())
         return true;
     qInfo() << metaObject()->className() << "not saved: the camera's settings were not read";
-    sayFailure();
+    if (m_round->state() == ConfigReadRound::State::Pending)
+        MsgTipInfoDlg::showTip(ConfigConversation::stillReadingText(), TipMs);
+    else
+        sayFailure();
     return false;
+}
+
+bool RemoteCfg_Widget::takeSaveAnswer(const ConfigReply &)
+{
+    return false;
+}
+
+void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
+{
+    if (takeSaveAnswer(reply))
+        return;
+    const bool ok = reply.ok();
+    MsgTipInfoDlg::showTip(
+        ok ? SharedTexts::configSuccessText() : ConfigConversation::saveFailureText(reply, failureText()), TipMs);
+    showNotSaved(!ok);
+    onSaveResult(reply.cmd, ok);
+}
+
+bool RemoteCfg_Widget::notSavedShown() const
+{
+    return m_notSaved && !m_notSaved->isHidden();
+}
+
+void RemoteCfg_Widget::showNotSaved(bool show)
+{
+    if (!show) {
+        if (m_notSaved)
+            m_notSaved->hide();
+        return;
+    }
+    if (!m_notSaved) {
+        m_notSaved = new QLabel(this);
+        m_notSaved->setObjectName(QStringLiteral("labelNotSaved"));
+        m_notSaved->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
+        m_notSaved->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_notSaved->setText(ConfigConversation::notSavedText());
+    placeMarker();
+    m_notSaved->show();
+    m_notSaved->raise();
 }
 
 void RemoteCfg_Widget::placeMarker()
 {
-    if (!m_marker)
-        return;
-    m_marker->adjustSize();
-    m_marker->move(std::max(0, width() - m_marker->width() - 12), 4);
+    int top = 4;
+    if (m_marker) {
+        m_marker->adjustSize();
+        m_marker->move(std::max(0, width() - m_marker->width() - 12), top);
+        if (!m_marker->isHidden())
+            top += m_marker->height() + 2;
+    }
+    if (m_notSaved) {
+        m_notSaved->adjustSize();
+        m_notSaved->move(std::max(0, width() - m_notSaved->width() - 12), top);
+    }
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)
@@ -260,10 +313,11 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         elideWhenLaidOut(this);
-        if (m_marker) {
+        if (m_marker)
             m_marker->setText(failureText());
-            placeMarker();
-        }
+        if (m_notSaved)
+            m_notSaved->setText(ConfigConversation::notSavedText());
+        placeMarker();
     }
 }
 

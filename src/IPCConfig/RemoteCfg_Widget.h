@@ -106,6 +106,13 @@ public:
     ReadState readState() const;
     // What the page says when its camera does not do what it asked.
     virtual QString failureText() const;
+    // The window hands each answer to a Save of this page here (the camera's
+    // reply, or none in time, or the connection lost): said once, in words
+    // that fit; a page whose Save did not go through keeps the operator's
+    // values, marked as not saved. Then onSaveResult().
+    void saveAnswered(const ConfigReply &reply);
+    // Whether the page shows its "not saved" mark.
+    bool notSavedShown() const;
 
     // Elides the texts of a widget that do not fit, once its layout has
     // given them the widths of the current language (never while hidden:
@@ -170,6 +177,9 @@ protected:
     uint8_t readChannel() const { return uint8_t(std::max(0, m_round->channel())); }
     // Says the failure text (a toast).
     void sayFailure() const;
+    // A page that tells the outcome of a Save itself (a camera that moved
+    // breaks its connection instead of answering): true when it did.
+    virtual bool takeSaveAnswer(const ConfigReply &reply);
 
     bool event(QEvent *event) override;
 
@@ -186,6 +196,7 @@ protected:
 private:
     void onRoundFailed(const QString &why);
     void placeMarker();
+    void showNotSaved(bool show);
 
     QPointer<ConfigConversation> m_conversation;
     ConfigReadRound *m_round = nullptr;
@@ -194,4 +205,5 @@ private:
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
     QLabel *m_marker = nullptr;
+    QLabel *m_notSaved = nullptr;
 };

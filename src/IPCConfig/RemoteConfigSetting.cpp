@@ -449,9 +449,7 @@ void RemoteConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &
     if (!page)
         return;
     if (reply.kind == RequestKind::Save) {
-        const bool ok = reply.ok();
-        MsgTipInfoDlg::showTip(ok ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
-        page->onSaveResult(reply.cmd, ok);
+        page->saveAnswered(reply);
         return;
     }
     // A failed or unreadable read leaves the page as it was (its values are

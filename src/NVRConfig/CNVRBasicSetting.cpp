@@ -2,6 +2,7 @@
 
 #include "ui_CNVRBasicSetting.h"
 
+#include "CNVRConfigSetting.h"
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -218,8 +219,12 @@ void CNVRBasicSetting::onSaveBtnClicked()
     // isVisible() depends on the window being on screen; what counts is
     // whether the page shows the row.
     const QString body = NvrBodies::basicBody(values, ui->comboBoxLogLevel->isVisibleTo(this));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetSettings, body, 0, RequestKind::Save))
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetSettings, body, 0, RequestKind::Save)) {
+        MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
+                                                                             : SharedTexts::configFailedText(),
+                               2000);
+        CNVRConfigSetting::markNotSaved(this, true);
+    }
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

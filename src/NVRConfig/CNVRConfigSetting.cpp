@@ -17,9 +17,12 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +96,9 @@ void CNVRConfigSetting::initReplyParsers()
     m_replyParsers.insert(Cmd::GetRecordSchedule, [this](const QString &xml) { ui->pagePlan->parseRecordPlan(xml); });
     m_replyParsers.insert(Cmd::GetDisks, [this](const QString &xml) { ui->pageDisk->parseDeviceInfo(xml); });
     m_replyParsers.insert(Cmd::GetStoragePolicy, [this](const QString &xml) { ui->pageDisk->parseStoragePolicy(xml); });
+    m_pageWidgets = {{Cmd::GetBasicSettings, ui->PageBasic}, {Cmd::GetTimeConfig, ui->PageDatetime},
+                     {Cmd::GetNvrNetwork, ui->PageInternet}, {Cmd::GetVersion, ui->PageVersion},
+                     {Cmd::GetRecordSchedule, ui->pagePlan}, {Cmd::GetDisks, ui->pageDisk}};
     m_readStates.insert(Cmd::GetBasicSettings, [this](bool ok) { ui->PageBasic->setReadOk(ok); });
     m_readStates.insert(Cmd::GetTimeConfig, [this](bool ok) { ui->PageDatetime->setReadOk(ok); });
     m_readStates.insert(Cmd::GetNvrNetwork, [this](bool ok) { ui->PageInternet->setReadOk(ok); });
@@ -113,7 +119,11 @@ void CNVRConfigSetting::initReplyParsers()
             MsgTipInfoDlg::showTip(m_failureText.isEmpty() ? SharedTexts::configFailedText() : m_failureText, 2000);
             m_readStates.value(page)(false);
         });
-        connect(round, &ConfigReadRound::done, this, [this, page] { m_readStates.value(page)(true); });
+        connect(round, &ConfigReadRound::done, this, [this, page] {
+            m_readStates.value(page)(true);
+            // The NVR's settings shown again: nothing of the operator's is unsaved.
+            markNotSaved(m_pageWidgets.value(page), false);
+        });
         m_rounds.insert(page, round);
     }
 }
@@ -257,13 +267,41 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     update();
 }
 
-void CNVRConfigSetting::recvCommonInfo(QObject *, const ConfigReply &reply)
+void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
+{
+    if (!page)
+        return;
+    auto *mark = page->findChild<QLabel *>(QStringLiteral("labelNotSaved"), Qt::FindDirectChildrenOnly);
+    if (!show) {
+        if (mark)
+            mark->hide();
+        return;
+    }
+    if (!mark) {
+        mark = new QLabel(page);
+        mark->setObjectName(QStringLiteral("labelNotSaved"));
+        mark->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    mark->setText(ConfigConversation::notSavedText());
+    mark->adjustSize();
+    mark->move(std::max(0, page->width() - mark->width() - 12), 4);
+    mark->show();
+    mark->raise();
+}
+
+void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     if (!m_dev)
         return;
     if (reply.kind == RequestKind::Save) {
+        // Said once, in words that fit: refused, not answered, connection
+        // lost. The page keeps what the operator set, marked as not saved.
         if (isVisible())
-            MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : failureText(reply.result), 2000);
+            MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText()
+                                              : ConfigConversation::saveFailureText(reply, failureText(reply.result)),
+                                   2000);
+        markNotSaved(qobject_cast<QWidget *>(requester), !reply.ok());
         return;
     }
     if (reply.kind != RequestKind::Read)

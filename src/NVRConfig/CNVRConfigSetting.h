@@ -40,6 +40,9 @@ public:
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     ConfigConversation *conversation() const { return m_conversation; }
     void updateButtonState(unsigned short cmd);
+    // The mark of a page whose last Save did not go through (a page whose
+    // Save could not even be sent marks itself).
+    static void markNotSaved(QWidget *page, bool show);
 
 public slots:
     void onCloseBtnClicked();
@@ -67,6 +70,8 @@ private:
     QHash<int, ConfigReadRound *> m_rounds;
     // Page -> tells it whether it holds a full read of the NVR.
     QHash<int, std::function<void(bool)>> m_readStates;
+    // Page (its first read command) -> its widget.
+    QHash<int, QWidget *> m_pageWidgets;
     // The toast of the failure being handed to a round; empty: the generic one.
     QString m_failureText;
 

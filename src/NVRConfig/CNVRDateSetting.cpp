@@ -2,6 +2,7 @@
 
 #include "ui_CNVRDateSetting.h"
 
+#include "CNVRConfigSetting.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -161,7 +162,10 @@ bool CNVRDateSetting::send(unsigned cmd, const QString &body)
 {
     if (ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save))
         return true;
-    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
+                                                                         : SharedTexts::configFailedText(),
+                           2000);
+    CNVRConfigSetting::markNotSaved(this, true);
     return false;
 }
 

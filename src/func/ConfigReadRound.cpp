@@ -4,8 +4,6 @@
 #include <QTimer>
 
 namespace {
-// Twice what the connection waits for any reply: a read this late will not come.
-int g_timeoutMs = 6000;
 // Tags are unique over every round of the program: a late reply of an
 // earlier round can never pass for one of a later round.
 quint64 g_lastTag = 0;
@@ -17,8 +15,11 @@ ConfigReadRound::ConfigReadRound(QObject *requester, QObject *parent)
     , m_deadline(new QTimer(this))
 {
     m_deadline->setSingleShot(true);
+    // The reads sent are timed by the conversation, which says NoReply once
+    // it has settled what the silence means; this one times the reads
+    // announced and never sent.
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        if (!m_pending.isEmpty())
+        if (!m_announced.isEmpty())
             fail(QStringLiteral("no reply"));
     });
 }
@@ -27,12 +28,12 @@ ConfigReadRound::~ConfigReadRound() = default;
 
 void ConfigReadRound::setTimeoutMs(int ms)
 {
-    g_timeoutMs = ms;
+    ConfigConversation::setTimeoutMs(ms);
 }
 
 int ConfigReadRound::timeoutMs()
 {
-    return g_timeoutMs;
+    return ConfigConversation::timeoutMs();
 }
 
 void ConfigReadRound::setConversation(ConfigConversation *conversation)
@@ -79,7 +80,7 @@ void ConfigReadRound::expect(unsigned int cmd, uint8_t channel)
     m_pending.append(qMakePair(cmd, int(channel)));
     m_announced.append(qMakePair(cmd, int(channel)));
     m_state = State::Pending;
-    m_deadline->start(g_timeoutMs);
+    m_deadline->start(timeoutMs());
 }
 
 bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd, bool required)
@@ -112,7 +113,6 @@ bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &bod
     if (!m_announced.removeOne(key))
         m_pending.append(key);
     m_state = State::Pending;
-    m_deadline->start(g_timeoutMs);
     return true;
 }
 
@@ -137,7 +137,11 @@ ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool com
     if (m_state == State::Failed)
         return Answer::Required;
     if (!ok) {
-        fail(!reply.usable        ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
+        fail(reply.fate == ReplyFate::NoReply          ? QStringLiteral("no reply to %1").arg(sent.cmd)
+             : reply.fate == ReplyFate::ConnectionLost ? QStringLiteral("connection lost")
+             : reply.fate == ReplyFate::Unattributable
+                 ? QStringLiteral("reply %1 may answer a read sent before a save").arg(reply.cmd)
+             : !reply.usable      ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
              : !reply.result.ok() ? QStringLiteral("reply %1 failed: %2").arg(reply.cmd).arg(reply.result.describe())
                                   : QStringLiteral("reply %1 without the page's elements").arg(reply.cmd));
         return Answer::Required;

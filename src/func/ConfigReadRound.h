@@ -4,12 +4,11 @@
 //
 // What an owner (any page or dialog, widget or not) may rely on:
 //
-// - begin() starts a round: on open, on refresh, on a channel change. Every
-//   request of earlier rounds is forgotten, by the round and by the
-//   conversation: a device that never answered one cannot have the answer to
-//   the new read taken for it. A late answer to an earlier read then answers
-//   the same read (command and channel) asked again, or nobody; a reply the
-//   owner still gets for an earlier round is not this round's (Stale).
+// - begin() starts a round: on open, on refresh, on a channel change. The
+//   requests of earlier rounds are no longer waited for; they stay on the
+//   wire in the conversation, which takes and drops their late answers, so
+//   the answer to an earlier read never passes for the new read's. A reply
+//   the owner still gets for an earlier round is not this round's (Stale).
 //
 // - read() sends a required read through the conversation on behalf of the
 //   requester given at construction; readOptional() one the page works
@@ -99,7 +98,8 @@ public:
     quint64 generation() const { return m_generation; }
     QString failure() const { return m_failure; }
 
-    // How long a read may go unanswered (6 s; tests shorten it).
+    // How long a read may go unanswered (the conversation's deadline, 6 s;
+    // tests shorten it).
     static void setTimeoutMs(int ms);
     static int timeoutMs();
 

@@ -13,6 +13,7 @@
 // failed, lacked the page's elements or never came, nothing he typed that its
 // field does not take.
 
+#include "ConfigConversation.h"
 #include "CNVRAuthSetting.h"
 #include "CNVRBasicSetting.h"
 #include "CNVRChannelAddDevDlg.h"
@@ -518,7 +519,9 @@ private slots:
         bool said = false;   // the failure toast while it was open
         save(surface, [&](QWidget *w) {
             usable = w->isVisible() && w->isEnabled();
-            said = toastTexts().contains(SharedTexts::configFailedText());
+            // The pages say the NVR is offline; the dialogs, that it failed.
+            said = toastTexts().contains(SharedTexts::configFailedText())
+                   || toastTexts().contains(ConfigConversation::offlineText());
         });
         if (condition == ReadFailed) {
             QVERIFY(flush());

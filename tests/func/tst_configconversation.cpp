@@ -38,6 +38,21 @@ struct Read
 // How the simulated device treats one command of a round.
 enum class Fault { None, Refused, Silent, Incomplete };
 
+// One step of an encode page's life: a read of 10002 (answered with the
+// frame rate the device holds), or a Save of a frame rate through 10003.
+struct Step
+{
+    bool save;
+    int frameRate;  // the Save's; for a read the value it must show (0: none)
+    ReplyFate fate; // what the step must end in
+};
+
+struct LineRow
+{
+    QList<int> plan; // the fates of the device's first replies to 10002 (ms, -1 dropped)
+    QList<Step> steps;
+};
+
 struct RoundRow
 {
     QList<Read> reads;
@@ -49,6 +64,7 @@ struct RoundRow
 } // namespace
 
 Q_DECLARE_METATYPE(RoundRow)
+Q_DECLARE_METATYPE(LineRow)
 
 class TestConfigConversation : public QObject
 {
@@ -154,6 +170,11 @@ private slots:
         m_dev->dropConnections();
         QTRY_COMPARE_WITH_TIMEOUT(m_conv->waiting(nullptr, 14003), 0, 10000);
         QCOMPARE(m_conv->waiting(page.get(), 14012), 1);
+        // Each request still out is said lost with its connection.
+        QCOMPARE(m_replied.size(), 3 + ConfigConversation::MaxWaiting);
+        for (int i = 3; i < m_replied.size(); ++i)
+            QCOMPARE(int(m_replied.at(i).reply.fate), int(ReplyFate::ConnectionLost));
+        m_replied = m_replied.mid(0, 3);
         QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(m_key) && m_dev->acceptedCount() == 2
                                      && m_dev->connectionCount() == 1,
                                  10000);
@@ -186,6 +207,58 @@ private slots:
         m_dev->pushMessage(10004, QStringLiteral("<channelName>CH_01</channelName>"), 0, 1);
         QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 1, 10000);
         QCOMPARE(m_replied.first().reply.channel, 1);
+    }
+
+    // A reply belongs to the oldest request of its command still out, also
+    // one nobody waits for any more; what was asked before a Save never
+    // answers a read sent after it; a request the device dropped fails at
+    // most the next read; every request ends answered or said failed.
+    void replyLines_data()
+    {
+        QTest::addColumn<LineRow>("row");
+        const auto read = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate}; };
+        const auto save = [](int rate) { return Step{true, rate, ReplyFate::Answered}; };
+        const ReplyFate none = ReplyFate::NoReply, lost = ReplyFate::Unattributable;
+        // The first read's answer is held until the third read's is out,
+        // after a Save: that read fails rather than show 25.
+        QTest::newRow("held past a save")
+            << LineRow{{2500, 0, 0, 900}, {read(0, none), read(0, none), read(25), save(26), read(0, lost), read(26)}};
+        QTest::newRow("held, no save between") << LineRow{{1500, 0}, {read(0, none), read(25), read(25)}};
+        QTest::newRow("dropped for good") << LineRow{{-1}, {read(0, none), read(0, none), read(25), read(25)}};
+        QTest::newRow("dropped, then a save")
+            << LineRow{{-1}, {read(0, none), save(26), read(0, none), read(26), read(26)}};
+        QTest::newRow("answered in order") << LineRow{{}, {read(25), save(26), read(26)}};
+    }
+
+    void replyLines()
+    {
+        QFETCH(LineRow, row);
+        ConfigConversation::setTimeoutMs(1000);
+        m_dev->setStoredBody(10002, QStringLiteral("<frameRate>25</frameRate>"));
+        m_dev->planReplies(10002, row.plan);
+        QObject page;
+        for (int i = 0; i < row.steps.size(); ++i) {
+            const Step &step = row.steps.at(i);
+            ConfigRequest request;
+            request.cmd = step.save ? 10003 : 10002;
+            request.kind = step.save ? RequestKind::Save : RequestKind::Read;
+            request.body = step.save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate) : QString();
+            request.tag = quint64(i + 1);
+            const int before = m_replied.size();
+            QVERIFY(m_conv->send(&page, request));
+            QTRY_VERIFY_WITH_TIMEOUT(m_replied.size() > before, 10000);
+            QCOMPARE(m_replied.size(), before + 1);
+            const ConfigReply reply = m_replied.last().reply;
+            QCOMPARE(reply.tag, request.tag);
+            QCOMPARE(int(reply.fate), int(step.fate));
+            if (step.fate != ReplyFate::Answered)
+                continue;
+            QVERIFY(reply.ok());
+            if (!step.save)
+                QCOMPARE(findValuesInXml(reply.xml, QStringLiteral("body")).value(QStringLiteral("frameRate")),
+                         QString::number(step.frameRate));
+        }
+        ConfigConversation::setTimeoutMs(6000);
     }
 
     // A round is read only when every required read of it answered whole and
@@ -236,8 +309,10 @@ private slots:
         for (const Read &read : qAsConst(row.reads))
             QVERIFY(read.optional ? round.readOptional(read.cmd, read.channel) : round.read(read.cmd, read.channel));
         QTRY_VERIFY_WITH_TIMEOUT(round.state() != ConfigReadRound::State::Pending, 10000);
+        // What never came is no longer waited for, but stays on the wire.
         const int silent = int(std::count(row.faults.cbegin(), row.faults.cend(), Fault::Silent));
-        QTRY_COMPARE_WITH_TIMEOUT(m_conv->waiting(&page), silent, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_conv->waiting(&page), 0, 10000);
+        QCOMPARE(m_conv->onWire(), silent);
         // Whatever comes later does not mend a failed round.
         for (const Read &read : qAsConst(row.reads)) {
             if (!read.optional)
@@ -255,8 +330,7 @@ private slots:
         ConfigReadRound::setTimeoutMs(6000);
     }
 
-    // A new round forgets what the one before waited for (a device that never
-    // answered cannot have the new answer taken for it), a read announced for
+    // A new round no longer waits for what the one before asked, a read announced for
     // later keeps the round open, and a read that cannot be sent fails it at
     // once.
     void roundsApart()

@@ -8,7 +8,7 @@
 //   SetNetwork          a new address: the camera answers (result 0, unless a
 //                       forced result refuses it) and moves there, keeping its
 //                       port; with the property "simSilentMove" set it moves
-//                       without answering
+//                       without answering; under DHCP it stays
 //   Reboot, SimpleRecovery, FullRecovery
 //                       answered, then the camera goes away and comes back
 //                       after the property "simRebootMs" (default 1000 ms)
@@ -44,7 +44,11 @@ SimDeviceExtension cameraSystem(SimDevice::Ipc, [](SimDevice &device) {
     });
     d->setHandler(Cmd::SetNetwork, [d](SimConnection *c, const SimRequest &r) {
         const QString ip = findValuesInXml(r.xml, QStringLiteral("TCPIP")).value(QStringLiteral("IP"));
-        const bool moves = !ip.isEmpty() && ip != d->address().toString();
+        // Under DHCP the camera takes its address from the server (here: it
+        // keeps its own), whatever address the body carries.
+        const bool dhcp =
+            findValuesInXml(r.xml, QStringLiteral("TCPIP")).value(QStringLiteral("DHCPMode")).toInt() >= 1;
+        const bool moves = !dhcp && !ip.isEmpty() && ip != d->address().toString();
         d->mergeStoredBody(Cmd::GetNetwork, r.bodyText);
         if (!moves) {
             c->reply(Cmd::SetNetwork, 0);

@@ -165,6 +165,10 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
         payload = streamFirst ? stream + text : text + stream;
     }
     const int delay = m_device->replyDelayFor(cmd);
+    if (delay == SimDevice::Held) {
+        m_device->keepHeld(cmd, this, payload);
+        return;
+    }
     if (delay <= 0) {
         sendFrame(payload);
         return;
@@ -545,6 +549,33 @@ void SimDevice::setCommandDelay(unsigned int cmd, int ms)
         m_commandDelays.insert(cmd, ms);
 }
 
+void SimDevice::keepHeld(unsigned int cmd, SimConnection *conn, const QByteArray &payload)
+{
+    m_held.append(std::make_tuple(cmd, QPointer<SimConnection>(conn), payload));
+}
+
+bool SimDevice::releaseHeld(unsigned int cmd)
+{
+    for (int i = 0; i < m_held.size(); ++i) {
+        if (std::get<0>(m_held.at(i)) != cmd)
+            continue;
+        const auto held = m_held.takeAt(i);
+        if (!std::get<1>(held))
+            return false;
+        std::get<1>(held)->sendFrame(std::get<2>(held));
+        return true;
+    }
+    return false;
+}
+
+int SimDevice::heldCount(unsigned int cmd) const
+{
+    int n = 0;
+    for (const auto &held : m_held)
+        n += std::get<0>(held) == cmd ? 1 : 0;
+    return n;
+}
+
 void SimDevice::setCommandSilent(unsigned int cmd, bool silent)
 {
     if (silent)
@@ -770,6 +801,20 @@ void SimDevice::dispatch(SimConnection *conn, const SimRequest &request)
     emit requestReceived(request);
     if (m_silent || m_silentCommands.contains(request.cmd))
         return;
+    int planned = -1;
+    auto plan = m_replyPlans.find(request.cmd);
+    if (plan != m_replyPlans.end() && !plan->isEmpty()) {
+        planned = plan->takeFirst();
+        if (planned < 0)
+            return;
+    }
+    m_plannedCmd = request.cmd;
+    m_plannedDelay = planned;
+    struct Unplan
+    {
+        int &delay;
+        ~Unplan() { delay = -1; }
+    } unplan{m_plannedDelay};
     const auto forced = m_forcedResults.constFind(request.cmd);
     if (forced != m_forcedResults.constEnd()) {
         conn->reply(request.cmd, forced.value());

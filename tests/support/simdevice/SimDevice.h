@@ -67,6 +67,10 @@
 //                          empty body, ahead of any handler; nothing stored
 //   setCommandDelay        reply delay of one command (replaces setReplyDelay)
 //   setCommandSilent       one command read but never answered
+//   planReplies            the fates of the next requests of one command,
+//                          one each: answered after that many ms (held, as a
+//                          proxy may), kept until releaseHeld (Held), or
+//                          never (a negative entry: dropped)
 //   setExtraReplyBody      text appended to every reply body (e.g. the number
 //                          of Cmd::PlaybackData as the text of an element)
 //   setReplyRewrite        the reply to one command, as the handler made it,
@@ -89,6 +93,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <tuple>
 
 class QTcpServer;
 class QTcpSocket;
@@ -310,8 +315,21 @@ public:
     void clearForcedResult(unsigned int cmd) { m_forcedResults.remove(cmd); }
     void setCommandDelay(unsigned int cmd, int ms);
     // The delay that applies to the reply of cmd.
-    int replyDelayFor(unsigned int cmd) const { return m_commandDelays.value(cmd, m_replyDelayMs); }
+    int replyDelayFor(unsigned int cmd) const
+    {
+        return m_plannedDelay >= 0 && cmd == m_plannedCmd ? m_plannedDelay : m_commandDelays.value(cmd, m_replyDelayMs);
+    }
     void setCommandSilent(unsigned int cmd, bool silent);
+    // The next requests of cmd, one entry each: answered after that many ms
+    // (its reply made at once, with the values of that moment), or never
+    // when negative. Later requests are answered as usual.
+    void planReplies(unsigned int cmd, const QList<int> &delaysMs) { m_replyPlans[cmd] += delaysMs; }
+    static constexpr int Held = 0x7fffffff;
+    // Sends the oldest reply to cmd kept by a Held plan entry; false: none.
+    bool releaseHeld(unsigned int cmd);
+    int heldCount(unsigned int cmd) const;
+    // Internal: keeps a reply of a Held plan entry.
+    void keepHeld(unsigned int cmd, SimConnection *conn, const QByteArray &payload);
     void setExtraReplyBody(const QString &text) { m_extraReplyBody = text; }
     QString extraReplyBody() const { return m_extraReplyBody; }
     // The next `times` replies to cmd (-1: all) go out as rewrite(envelope text).
@@ -387,6 +405,10 @@ private:
     QHash<unsigned int, QPair<Rewrite, int>> m_rewrites;
     QHash<unsigned int, int> m_commandDelays;
     QSet<unsigned int> m_silentCommands;
+    QHash<unsigned int, QList<int>> m_replyPlans;
+    QList<std::tuple<unsigned int, QPointer<SimConnection>, QByteArray>> m_held;
+    unsigned int m_plannedCmd = 0; // the request being handled under a plan
+    int m_plannedDelay = -1;
     QHash<unsigned int, unsigned int> m_setToGet;
     QHash<unsigned int, Handler> m_handlers;
     QList<SimRequest> m_requests;

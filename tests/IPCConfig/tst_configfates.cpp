@@ -1,0 +1,338 @@
+// The camera window against a simulated camera (127.87.5.1) whose replies
+// are held, dropped or lost with the connection: a late reply never stands
+// for a read sent after a Save, a dropped request does not fail every later
+// read, every Save is answered or said failed while the page keeps the
+// operator's values, and the TCP/IP page neither follows a typed address in
+// DHCP mode nor sends a mask with holes. What reaches the camera is read by
+// this test's own reader.
+
+#include "ConfigConversation.h"
+#include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
+#include "EthernetSettingWidget.h"
+#include "KelvoSDKHelper.h"
+#include "OperatorActs.h"
+#include "RemoteCfg_Widget.h"
+#include "RemoteConfigSetting.h"
+#include "SharedTexts.h"
+#include "SignalsHelper.h"
+#include "SimDevice.h"
+
+#include <QComboBox>
+#include <QDomDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItem>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DevicePagesTest;
+using namespace OperatorActs;
+
+namespace {
+
+// The text at a path of elements ("encode0/frameRate") of a body.
+QString bodyValue(const QString &body, const QString &path)
+{
+    QDomDocument doc;
+    if (!doc.setContent(QStringLiteral("<body>%1</body>").arg(body)))
+        return QStringLiteral("(unreadable)");
+    QDomElement e = doc.documentElement();
+    for (const QString &name : path.split(QLatin1Char('/'))) {
+        QDomElement next;
+        for (QDomElement c = e.firstChildElement(); !c.isNull() && next.isNull(); c = c.nextSiblingElement()) {
+            if (c.tagName() == name)
+                next = c;
+            else if (!c.firstChildElement(name).isNull())
+                next = c.firstChildElement(name);
+        }
+        if (next.isNull())
+            return QStringLiteral("(none)");
+        e = next;
+    }
+    return e.text();
+}
+
+enum SaveFault { ReplyLost, OfflineBefore, OfflineWhileOut, NetworkNeverAnswered };
+
+} // namespace
+
+class TestConfigFates : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimDevice> m_cam;
+    FUN_DEV_INFO m_dev;
+    std::unique_ptr<RemoteConfigSetting> m_w;
+    FakePing m_ping;
+    int m_moves = 0;
+
+    RemoteCfg_Widget *visit(int id)
+    {
+        if (!m_w) {
+            m_w = std::make_unique<RemoteConfigSetting>();
+            m_w->setDevInfo(&m_dev);
+            m_w->setModal(false);
+            m_w->show();
+            QCoreApplication::processEvents();
+        }
+        closeToasts();
+        QTreeView *tree = m_w->treeView();
+        const QModelIndex index = m_w->pageItem(id)->index();
+        tree->scrollTo(index);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+        return m_w->page(id);
+    }
+
+    bool connected() const { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)); }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(Resources);
+        registerKelvoMetaTypes();
+        m_ping.install();
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.reconnectUnitMs = 20;
+        KelvoSDKHelper::instance()->setTimings(timings);
+        RemoteConfigSetting::setRestartDelayMs(600000);
+        EthernetSettingWidget::setTimings(3000, 100);
+        connect(SignalsHelper::instance(), &SignalsHelper::signalMoveDev, this, [this](QString, FUN_DEV_INFO *dev) {
+            ++m_moves;
+            delete dev;
+        });
+        m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
+        QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.87.5.1"))));
+        m_dev.ip = m_cam->address().toString();
+        m_dev.devPort = m_cam->port();
+        m_dev.rtspPort = 1; // no preview here
+        m_dev.capList = QStringLiteral("+audio+MD+OSD");
+        KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_dev));
+        QTRY_VERIFY_WITH_TIMEOUT(connected(), 10000);
+    }
+
+    void cleanup()
+    {
+        m_w.reset();
+        closeToasts();
+        RemoteCfg_Widget::setReadTimeoutMs(6000);
+        m_cam->setRefuseConnections(false);
+        while (m_cam->releaseHeld(10002) || m_cam->releaseHeld(10003) || m_cam->releaseHeld(14001)) {
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(connected() && roundTrip(&m_dev, 1000), 20000);
+        m_moves = 0;
+    }
+
+    void cleanupTestCase() { KelvoSDKHelper::instance()->logoutDev(toLoginDev(&m_dev)); }
+
+    // The first visit's reply is held until the fourth visit's read is out,
+    // after a Save of 26: that read fails and is said, the page keeps 26, and
+    // the next Save sends the camera's latest values.
+    void lateReplyAfterSave()
+    {
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
+        m_cam->planReplies(10002, {SimDevice::Held, 0, 0, SimDevice::Held});
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        // Asked again at once: its answer is taken by the first, still out.
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
+        QCOMPARE(mainRate->currentText(), QStringLiteral("25"));
+        pickText(mainRate, QStringLiteral("26"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
+                 QStringLiteral("26"));
+
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 2, 10000);
+        QVERIFY(m_cam->releaseHeld(10002)); // the first visit's answer: 25
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+        QCOMPARE(mainRate->currentText(), QStringLiteral("26"));
+        QVERIFY(m_cam->releaseHeld(10002));
+        QVERIFY(roundTrip(&m_dev));
+
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QCOMPARE(mainRate->currentText(), QStringLiteral("26"));
+        pickText(child<QComboBox>(page, "comboBox_sub_framerate"), QStringLiteral("10"));
+        const int sets = m_cam->requestCount(10003);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 1, 10000);
+        const QString body = m_cam->requests(10003).last().bodyText;
+        QCOMPARE(bodyValue(body, QStringLiteral("encode0/frameRate")), QStringLiteral("26"));
+        QCOMPARE(bodyValue(body, QStringLiteral("encode1/frameRate")), QStringLiteral("10"));
+    }
+
+    // A request the camera never answers fails the next read of its command
+    // (whose answer it takes); the one after is read.
+    void droppedRequest()
+    {
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        m_cam->planReplies(10002, {-1});
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+    }
+
+    // A Save clicked while the page is still being read says so and sends nothing.
+    void saveWhileReading()
+    {
+        const int sets = m_cam->requestCount(10003);
+        m_cam->planReplies(10002, {SimDevice::Held});
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 1, 10000);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QVERIFY(toastTexts().contains(ConfigConversation::stillReadingText()));
+        QVERIFY(!toastTexts().contains(SharedTexts::configFailedText()));
+        QVERIFY(m_cam->releaseHeld(10002));
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QCOMPARE(m_cam->requestCount(10003), sets);
+    }
+
+    void saveFates_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("reply lost") << int(ReplyLost) << ConfigConversation::noAnswerText();
+        QTest::newRow("offline before the save") << int(OfflineBefore) << ConfigConversation::offlineText();
+        QTest::newRow("offline while the save is out")
+            << int(OfflineWhileOut) << ConfigConversation::connectionLostText();
+        QTest::newRow("new address never answered") << int(NetworkNeverAnswered) << ConfigConversation::noAnswerText();
+    }
+
+    // Every Save is answered or said failed within the read's deadline, in
+    // words that fit, once; the page keeps the operator's value, marked.
+    void saveFates()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, said);
+        m_cam->clearRequests();
+        const bool network = fault == NetworkNeverAnswered;
+        m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
+        m_cam->setStoredValue(13002, QStringLiteral("IP"), m_dev.ip);
+        m_cam->setStoredValue(13002, QStringLiteral("gateway"), QStringLiteral("127.0.0.1"));
+        m_cam->setStoredValue(13002, QStringLiteral("netmask"), QStringLiteral("255.0.0.0"));
+        RemoteCfg_Widget *page =
+            visit(network ? RemoteConfigSetting::PageNetwork : RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        const unsigned set = network ? 13003 : 10003;
+        QLineEdit *ip = network ? child<QLineEdit>(page, "lineEdit_ip") : nullptr;
+        QComboBox *rate = network ? nullptr : child<QComboBox>(page, "comboBox_main_framerate");
+        if (network)
+            typeText(ip, QStringLiteral("127.87.5.9"));
+        else
+            pickText(rate, QStringLiteral("20"));
+        if (fault == ReplyLost || network)
+            m_cam->planReplies(set, {-1});
+        if (fault == OfflineWhileOut)
+            m_cam->planReplies(set, {SimDevice::Held});
+        if (fault == OfflineBefore) {
+            m_cam->setRefuseConnections(true);
+            m_cam->dropConnections();
+            QTRY_VERIFY_WITH_TIMEOUT(!connected(), 10000);
+        }
+        closeToasts();
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        if (fault == OfflineWhileOut) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(set), 1, 10000);
+            m_cam->setRefuseConnections(true);
+            m_cam->dropConnections();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
+        QCOMPARE(toastTexts().count(said), 1);
+        QVERIFY(!toastTexts().contains(SharedTexts::configSuccessText()));
+        QVERIFY(page->notSavedShown());
+        if (network)
+            QCOMPARE(ip->text(), QStringLiteral("127.87.5.9"));
+        else
+            QCOMPARE(rate->currentText(), QStringLiteral("20"));
+        QVERIFY(m_w->isVisible());
+        QCOMPARE(m_moves, 0);
+    }
+
+    void dhcpAndMask_data()
+    {
+        QTest::addColumn<bool>("dhcp");
+        QTest::addColumn<QString>("ip");   // typed, empty: untouched
+        QTest::addColumn<QString>("mask"); // typed, empty: untouched
+        QTest::addColumn<QString>("said"); // "Invalid format": nothing sent
+        QTest::addColumn<QString>("sentIp");
+        const QString own = QStringLiteral("127.87.5.1");
+        const QString dhcpSaid = EthernetSettingWidget::dhcpText();
+        QTest::newRow("dhcp, untouched address") << true << ""
+                                                 << "" << dhcpSaid << own;
+        QTest::newRow("dhcp, typed address") << true << "127.87.5.20"
+                                             << "" << dhcpSaid << "127.87.5.20";
+        QTest::newRow("dhcp, typed address out of range") << true << "999.1.1.1"
+                                                          << ""
+                                                          << "Invalid format"
+                                                          << "";
+        QTest::newRow("static, mask with holes") << false << ""
+                                                 << "255.0.0.255"
+                                                 << "Invalid format"
+                                                 << "";
+        QTest::newRow("static, contiguous mask") << false << ""
+                                                 << "254.0.0.0" << SharedTexts::configSuccessText() << own;
+    }
+
+    // DHCP: the record stays where it is and the operator is told how to find
+    // the camera; what he typed is checked as typed. Static: a mask is one
+    // run of ones.
+    void dhcpAndMask()
+    {
+        QFETCH(bool, dhcp);
+        QFETCH(QString, ip);
+        QFETCH(QString, mask);
+        QFETCH(QString, said);
+        QFETCH(QString, sentIp);
+        m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
+        m_cam->setStoredValue(13002, QStringLiteral("IP"), m_dev.ip);
+        m_cam->setStoredValue(13002, QStringLiteral("gateway"), QStringLiteral("127.0.0.1"));
+        m_cam->setStoredValue(13002, QStringLiteral("netmask"), QStringLiteral("255.0.0.0"));
+        const int sets = m_cam->requestCount(13003);
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageNetwork);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *ipEdit = child<QLineEdit>(page, "lineEdit_ip");
+        if (!ip.isEmpty()) {
+            ipEdit->setFocus();
+            ipEdit->selectAll();
+            QTest::keyClicks(ipEdit, ip);
+            QCOMPARE(ipEdit->text(), ip);
+        }
+        if (!mask.isEmpty())
+            typeText(child<QLineEdit>(page, "lineEdit_netMask"), mask);
+        if (dhcp)
+            QTest::mouseClick(child<QRadioButton>(page, "radioButton_dhcp"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
+        QVERIFY(roundTrip(&m_dev));
+        if (sentIp.isEmpty()) {
+            QCOMPARE(m_cam->requestCount(13003), sets);
+            return;
+        }
+        QCOMPARE(m_cam->requestCount(13003), sets + 1);
+        const QString body = m_cam->requests(13003).last().bodyText;
+        QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/DHCPMode")), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/IP")), sentIp);
+        QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/netmask")), mask.isEmpty() ? QStringLiteral("255.0.0.0") : mask);
+        QVERIFY(!qobject_cast<EthernetSettingWidget *>(page)->movePending());
+        QVERIFY(m_w->isVisible());
+        QCOMPARE(m_moves, 0);
+    }
+};
+
+QTEST_MAIN(TestConfigFates)
+#include "tst_configfates.moc"

@@ -269,7 +269,8 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
 
 void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
 {
-    if (!page)
+    // A page that says itself why its Save failed needs no second mark.
+    if (!page || page->property("saysItsSaveState").toBool())
         return;
     auto *mark = page->findChild<QLabel *>(QStringLiteral("labelNotSaved"), Qt::FindDirectChildrenOnly);
     if (!show) {

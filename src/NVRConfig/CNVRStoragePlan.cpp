@@ -18,6 +18,7 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
+    setProperty("saysItsSaveState", true);
     // Room for the hour scale painted above the grid.
     ui->gridLayout->setRowMinimumHeight(1, 18);
     m_modes = new QButtonGroup(this);
@@ -236,7 +237,8 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
     request.kind = RequestKind::Save;
     request.tag = ++m_lastSaveTag;
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, request)) {
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        const bool online = m_conversation && m_conversation->isOnline();
+        MsgTipInfoDlg::showTip(online ? SharedTexts::configFailedText() : ConfigConversation::offlineText(), 2000);
         setSaveFailure(SaveFailure::Offline);
         return;
     }

@@ -405,7 +405,7 @@ private slots:
                                  << CNVRStoragePlan::tr("Not saved: the recorder refused this schedule.");
         QTest::newRow("result unreadable") << "result-fail" << SharedTexts::configFailedText()
                                            << CNVRStoragePlan::tr("Not saved: the recorder gave no usable answer.");
-        QTest::newRow("offline") << "offline" << SharedTexts::configFailedText()
+        QTest::newRow("offline") << "offline" << ConfigConversation::offlineText()
                                  << CNVRStoragePlan::tr("Not saved: the recorder is not connected.");
     }
 
@@ -440,6 +440,7 @@ private slots:
         auto *shown = find<QLabel>("label_saveState");
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(shown->text(), mark);
+        QVERIFY(!planPage()->findChild<QLabel *>(QStringLiteral("labelNotSaved"))); // one mark, with the reason
 
         m_nvr->setRefuseConnections(false);
         m_nvr->clearForcedResult(14105);

@@ -169,6 +169,8 @@ void MD_AudioCode_Widget::updateDevice(FUN_DEV_INFO *dev)
     m_receivedEncode.clear();
     m_receivedDecode.clear();
     m_shown.reset();
+    m_readCaps.reset();
+    m_readAudio.reset();
     if (!capsHaveAudio && !capsHaveAudioDecode)
         return;
     expectReads({CmdGetAudioCaps, CmdGetAudio});
@@ -198,8 +200,19 @@ void showText(QComboBox *box, const QString &text)
 void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
 {
     qDebug() << "recv audio info " << cmd;
-    if (cmd == int(CmdGetAudioCaps)) {
-        const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
+    // The lists and the settings of one read are shown together: lists
+    // shown alone would show their first entries as the camera's, and a
+    // read failing after them would leave them so.
+    if (cmd == int(CmdGetAudioCaps))
+        m_readCaps = xml;
+    else if (cmd == int(CmdGetAudio))
+        m_readAudio = xml;
+    else
+        return;
+    if (!m_readCaps || !m_readAudio)
+        return;
+    {
+        const QHash<QString, QString> body = findValuesInXml(*m_readCaps, QStringLiteral("body"));
         encodeCapList = body.value(QStringLiteral("audioCapList")).trimmed();
         decodeCapList = body.value(QStringLiteral("audioDecodeCapLis")).trimmed();
         const QMultiMap<QString, QString> encode = parseCapList(encodeCapList);
@@ -212,28 +225,32 @@ void MD_AudioCode_Widget::parseXml(int cmd, const QString &xml)
         ui->comboBoxDecodeType->addItems(uniqueTexts(decode.keys()));
         ui->comboBoxDecodeRate->clear();
         ui->comboBoxDecodeRate->addItems(uniqueTexts(decode.values()));
-        return;
     }
-    if (cmd != int(CmdGetAudio))
-        return;
-    noAudioWrapper = !xml.contains(QLatin1String("<audio>"));
-    const QHash<QString, QString> encode = findValuesInXml(xml, QStringLiteral("audioEncode"));
-    const QHash<QString, QString> decode = findValuesInXml(xml, QStringLiteral("audioDecode"));
+    const QString &settings = *m_readAudio;
+    noAudioWrapper = !settings.contains(QLatin1String("<audio>"));
+    const QHash<QString, QString> encode = findValuesInXml(settings, QStringLiteral("audioEncode"));
+    const QHash<QString, QString> decode = findValuesInXml(settings, QStringLiteral("audioDecode"));
     qDebug() << "encode hash " << encode << "decode hash " << decode;
     encodeFormatText = encode.value(QStringLiteral("encodeFormat")).trimmed();
     encodeRateText = encode.value(QStringLiteral("samplingRate")).trimmed();
     showText(ui->comboBoxType, encodeFormatText);
     showText(ui->comboBoxRate, encodeRateText);
-    showVolume(true, encode.value(QStringLiteral("volume")).trimmed());
+    const QString micVolume = encode.value(QStringLiteral("volume")).trimmed();
+    if (volumeAsList && micVolume.toInt() >= VolumeSteps)
+        qWarning() << "volume invailed" << micVolume.toInt();
+    showVolume(true, micVolume);
     decodeFormatText = decode.value(QStringLiteral("decodeFormat")).trimmed();
     decodeRateText = decode.value(QStringLiteral("samplingRate")).trimmed();
     showText(ui->comboBoxDecodeType, decodeFormatText);
     showText(ui->comboBoxDecodeRate, decodeRateText);
     bitWidthText = decode.value(QStringLiteral("bitWidth"));
     soundModeText = decode.value(QStringLiteral("soundmode"));
-    showVolume(false, decode.value(QStringLiteral("volume")).trimmed());
+    const QString speakerVolume = decode.value(QStringLiteral("volume")).trimmed();
+    if (volumeAsList && speakerVolume.toInt() >= VolumeSteps)
+        qWarning() << "volume invailed" << speakerVolume.toInt();
+    showVolume(false, speakerVolume);
 
-    const IpcBody::Element reply = IpcBody::read(xml);
+    const IpcBody::Element reply = IpcBody::read(settings);
     const IpcBody::Element *encodePart = reply.find(QStringLiteral("audioEncode"));
     const IpcBody::Element *decodePart = reply.find(QStringLiteral("audioDecode"));
     m_receivedEncode = encodePart ? encodePart->values() : IpcBody::Values();

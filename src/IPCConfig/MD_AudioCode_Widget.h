@@ -12,6 +12,8 @@
 #include <QList>
 #include <QMultiMap>
 
+#include <optional>
+
 namespace Ui {
 class MD_AudioCode_Widget;
 }
@@ -72,4 +74,7 @@ private:
     IpcBody::Values m_receivedEncode;
     IpcBody::Values m_receivedDecode;
     OperatorEdits m_shown;
+    // This read's replies, until both came.
+    std::optional<QString> m_readCaps;
+    std::optional<QString> m_readAudio;
 };

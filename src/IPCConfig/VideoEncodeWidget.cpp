@@ -110,6 +110,8 @@ void VideoEncodeWidget::resetBest()
 
 void VideoEncodeWidget::requestCaps()
 {
+    m_readCaps.reset();
+    m_readEncode.reset();
     const uint8_t ch = getChannel();
     expectReads({CmdGetCaps, CmdGetEncode}, ch);
     request(CmdGetCaps, QString(), ch);
@@ -121,7 +123,6 @@ void VideoEncodeWidget::updateDevice(FUN_DEV_INFO *dev)
 {
     if (!dev)
         return;
-    resetBest();
     m_pDeviceInfo = dev;
     supportChannel = dev->capList.contains(QLatin1String("channel1"), Qt::CaseInsensitive);
     if (dev->channelIdx != 0)
@@ -139,20 +140,29 @@ bool VideoEncodeWidget::replyComplete(int cmd, const QString &xml) const
 
 void VideoEncodeWidget::parseXml(int cmd, const QString &xml)
 {
-    if (cmd == int(CmdGetCaps)) {
-        const QHash<QString, QString> body = findValuesInXml(xml, QStringLiteral("body"));
-        m_bestParam = body.value(QStringLiteral("videoBestParameter")).trimmed();
-        updateCaps(body.value(QStringLiteral("videoCapList")).trimmed());
-    } else if (cmd == int(CmdGetEncode)) {
-        const IpcBody::Element reply = IpcBody::read(xml);
-        const IpcBody::Element *main = reply.find(QStringLiteral("encode0"));
-        const IpcBody::Element *sub = reply.find(QStringLiteral("encode1"));
-        m_receivedMain = main ? main->values() : IpcBody::Values();
-        m_receivedSub = sub ? sub->values() : IpcBody::Values();
-        applyEncodeParams(findValuesInXml(xml, QStringLiteral("encode0")),
-                          findValuesInXml(xml, QStringLiteral("encode1")));
-        rememberShown();
-    }
+    // The lists and the settings of one read are shown together: a
+    // capability list shown alone would show its first entries as if the
+    // camera ran at them, and a read that fails after it would leave them.
+    if (cmd == int(CmdGetCaps))
+        m_readCaps = xml;
+    else if (cmd == int(CmdGetEncode))
+        m_readEncode = xml;
+    else
+        return;
+    if (!m_readCaps || !m_readEncode)
+        return;
+    const QHash<QString, QString> body = findValuesInXml(*m_readCaps, QStringLiteral("body"));
+    resetBest();
+    m_bestParam = body.value(QStringLiteral("videoBestParameter")).trimmed();
+    updateCaps(body.value(QStringLiteral("videoCapList")).trimmed());
+    const IpcBody::Element reply = IpcBody::read(*m_readEncode);
+    const IpcBody::Element *main = reply.find(QStringLiteral("encode0"));
+    const IpcBody::Element *sub = reply.find(QStringLiteral("encode1"));
+    m_receivedMain = main ? main->values() : IpcBody::Values();
+    m_receivedSub = sub ? sub->values() : IpcBody::Values();
+    applyEncodeParams(findValuesInXml(*m_readEncode, QStringLiteral("encode0")),
+                      findValuesInXml(*m_readEncode, QStringLiteral("encode1")));
+    rememberShown();
 }
 
 bool VideoEncodeWidget::parseStrVideo(const QString &entry, VideoCapabilitySet &set)
@@ -342,7 +352,7 @@ void VideoEncodeWidget::updateSubStream(const VideoCapabilitySet &entry, const V
     showStream(false, entry, params);
 }
 
-void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, const VideoEncodeParams &params)
+void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &, const VideoEncodeParams &params)
 {
     QComboBox *resolution = main ? ui->comboBox_main_resolution : ui->comboBox_sub_resolution;
     QComboBox *frameRate = main ? ui->comboBox_main_framerate : ui->comboBox_sub_framerate;
@@ -354,16 +364,10 @@ void VideoEncodeWidget::showStream(bool main, const VideoCapabilitySet &entry, c
 
     selectOrAddData(resolution, params.resolution, resolutionDisplayName(params.resolution));
     const int f = DeviceValue::toInt(params.frameRate);
-    if (frameRate->count() > 0) {
-        if (f > entry.frameRateMax)
-            frameRate->setCurrentIndex(frameRate->count() - 1);
-        else if (f < entry.frameRateMin)
-            frameRate->setCurrentIndex(0);
-        else
-            selectText(frameRate, QString::number(f));
-    }
+    selectOrAddText(frameRate, params.frameRate.trimmed());
     selectOrAddText(encodeType, params.encodeFormat);
-    selectData(control, params.bitRateControl);
+    if (!params.bitRateControl.isEmpty())
+        OperatorEdits::selectOrAdd(control, params.bitRateControl);
     const int preset = bitRate->findText(params.bitRate);
     if (preset >= 0) {
         bitRate->setCurrentIndex(preset);
@@ -428,10 +432,22 @@ void VideoEncodeWidget::applyEncodeParams(const QHash<QString, QString> &main, c
     VideoCapabilitySet chosen;
     updateSubStream(entry, subParams.resolution, &chosen);
     updateSubStream(chosen, subParams);
+    m_mainShows = shownStream(true);
+    m_subShows = shownStream(false);
+}
+
+QPair<QString, QString> VideoEncodeWidget::shownStream(bool main) const
+{
+    const QComboBox *resolution = main ? ui->comboBox_main_resolution : ui->comboBox_sub_resolution;
+    const QComboBox *format = main ? ui->comboBox_main_encodeType : ui->comboBox_sub_encodeType;
+    return qMakePair(resolution->currentData().toString(), format->currentText());
 }
 
 void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
 {
+    // The resolution and format on show picked again: nothing to rebuild.
+    if (shownStream(true) == m_mainShows)
+        return;
     m_mainRebuilt = true;
     m_subRebuilt = true;
     const QString resolution = ui->comboBox_main_resolution->currentData().toString();
@@ -457,6 +473,8 @@ void VideoEncodeWidget::on_comboBox_main_resolution_activated(int)
     VideoCapabilitySet chosen;
     updateSubStream(entry, ui->comboBox_sub_resolution->currentData().toString(), &chosen);
     updateSubStream(chosen, defaultsOf(chosen, chosen.encodeFormat));
+    m_mainShows = shownStream(true);
+    m_subShows = shownStream(false);
 }
 
 void VideoEncodeWidget::on_comboBox_main_encodeType_activated(int index)
@@ -466,6 +484,8 @@ void VideoEncodeWidget::on_comboBox_main_encodeType_activated(int index)
 
 void VideoEncodeWidget::on_comboBox_sub_resolution_activated(int)
 {
+    if (shownStream(false) == m_subShows)
+        return;
     m_subRebuilt = true;
     const QString resolution = ui->comboBox_sub_resolution->currentData().toString();
     const QString format = ui->comboBox_sub_encodeType->currentText();
@@ -473,6 +493,7 @@ void VideoEncodeWidget::on_comboBox_sub_resolution_activated(int)
         if (entry.resolution == resolution && entry.encodeFormat == format)
             updateSubStream(entry, defaultsOf(entry, format));
     }
+    m_subShows = shownStream(false);
 }
 
 void VideoEncodeWidget::applyCustomRule(bool main, int index)
@@ -639,7 +660,6 @@ void VideoEncodeWidget::on_comboBoxChannel_currentIndexChanged(int index)
     if (!m_pDeviceInfo || !supportChannel || index == channel || index < 0)
         return;
     channel = index;
-    resetBest();
     beginReading();
     requestCaps();
 }

@@ -16,6 +16,8 @@
 #include <QPair>
 #include <QStringList>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -107,6 +109,8 @@ private:
     // The stream's values to send: as received where the controls were left
     // alone. False (after the toast) when a changed custom bitrate is refused.
     bool streamToSend(bool main, IpcBody::Values &values) const;
+    // (resolution, encode type) a stream's lists show.
+    QPair<QString, QString> shownStream(bool main) const;
     static VideoEncodeParams defaultsOf(const VideoCapabilitySet &entry, const QString &encodeFormat);
     static void fillBitRates(QComboBox *combo, const VideoCapabilitySet &entry, const QList<int> &presets);
     // (smallest, largest) value a custom bitrate may take in this combo.
@@ -125,6 +129,12 @@ private:
     IpcBody::Values m_receivedMain;
     IpcBody::Values m_receivedSub;
     OperatorEdits m_shown;
+    // This read's replies, until both came.
+    std::optional<QString> m_readCaps;
+    std::optional<QString> m_readEncode;
+    // What each stream's lists were last built for.
+    QPair<QString, QString> m_mainShows;
+    QPair<QString, QString> m_subShows;
     bool m_mainRebuilt = false;
     bool m_subRebuilt = false;
 };

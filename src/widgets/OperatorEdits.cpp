@@ -43,12 +43,21 @@ void OperatorEdits::watch(const QString &key, QWidget *control)
         return;
     m_watched.insert(qMakePair(key, static_cast<QObject *>(control)));
     // A control destroyed and another made at its address is watched anew.
-    connect(control, &QObject::destroyed, this,
-            [this, key, control] { m_watched.remove(qMakePair(key, static_cast<QObject *>(control))); });
+    connect(control, &QObject::destroyed, this, [this, key, control] {
+        m_watched.remove(qMakePair(key, static_cast<QObject *>(control)));
+        m_moved.remove(control);
+    });
     keep(control);
     const auto mark = [this, key] { acted(key); };
     if (auto *combo = qobject_cast<QComboBox *>(control)) {
-        connect(combo, QOverload<int>::of(&QComboBox::activated), this, mark);
+        // A list announces the new entry before the pick; the same entry
+        // picked again announces none.
+        connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, combo] {
+            if (m_filling == 0)
+                m_moved.insert(combo);
+        });
+        connect(combo, QOverload<int>::of(&QComboBox::activated), this,
+                [this, key, combo](int index) { picked(key, combo, index); });
         if (combo->lineEdit())
             connect(combo->lineEdit(), &QLineEdit::textEdited, this, mark);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
@@ -69,6 +78,20 @@ void OperatorEdits::watch(const QString &key, QWidget *control)
     } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
         connect(line, &QLineEdit::textEdited, this, mark);
     }
+}
+
+void OperatorEdits::filled(const QString &key, QWidget *control)
+{
+    watch(key, control);
+    unmark(key);
+    m_moved.remove(control);
+}
+
+void OperatorEdits::picked(const QString &key, QComboBox *combo, int index)
+{
+    if (!m_moved.contains(combo) && index == combo->currentIndex() && !combo->isEditable())
+        return;
+    acted(key);
 }
 
 QString OperatorEdits::send(const QString &key, const QString &fromControl) const
@@ -108,6 +131,8 @@ OperatorEdits::Filling::~Filling()
         if (QObject *control = m_blocked.at(i).first)
             control->blockSignals(m_blocked.at(i).second);
     }
-    if (--m_edits.m_filling == 0)
+    if (--m_edits.m_filling == 0) {
         m_edits.reset();
+        m_edits.m_moved.clear();
+    }
 }

@@ -21,6 +21,9 @@
 //   controls' signals are blocked while it lasts, nothing is marked, and at
 //   its end every mark is forgotten: the page shows what was read, untouched.
 //
+// - Picking again, in a list, the entry it shows is no change of value: a
+//   reported value still goes back as it came.
+//
 // - mark(key): a change the page makes on the operator's behalf ("Default",
 //   a list rebuilt for the resolution the operator chose).
 //
@@ -65,11 +68,7 @@ public:
     void watch(const QString &key, QWidget *control);
     // The page has just shown the read value of key in control: watched from
     // now on, and nothing done before counts as the operator's.
-    void filled(const QString &key, QWidget *control)
-    {
-        watch(key, control);
-        unmark(key);
-    }
+    void filled(const QString &key, QWidget *control);
     template <typename Sender, typename Signal> void watchSignal(const QString &key, Sender *sender, Signal signal)
     {
         connect(sender, signal, this, [this, key] { acted(key); });
@@ -126,10 +125,13 @@ signals:
 private:
     void acted(const QString &key);
     void keep(QObject *control);
+    void picked(const QString &key, QComboBox *combo, int index);
 
     Values m_reported;
     QSet<QString> m_edited;
     QList<QPointer<QObject>> m_controls; // watched, blocked while filling
     QSet<QPair<QString, QObject *>> m_watched;
+    // Lists whose entry changed since they were filled.
+    QSet<QObject *> m_moved;
     int m_filling = 0;
 };

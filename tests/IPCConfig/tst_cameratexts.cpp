@@ -3,7 +3,8 @@
 // simulated camera offering every page (127.86.0.2): no label, button, box,
 // list or column shows its text cut, and every page fits the window's width
 // (taller pages scroll). In a narrower window pages may scroll sideways, but
-// still cut no text. With KELVO_SCREENSHOT_DIR set, every page and dialog
+// still cut no text. The OSD page, fitted to that window, draws its form
+// (only its preview is black). With KELVO_SCREENSHOT_DIR set, every page and dialog
 // is saved there as <language>_<name>.png.
 
 #include "AddClientUserDlg.h"
@@ -25,6 +26,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStandardItem>
 #include <QTableWidget>
@@ -51,6 +53,19 @@ bool look(QDialog *dialog, const QString &language, const QString &name, QString
         cut << name + ": " + c;
     shoot(dialog, language, name);
     return true;
+}
+
+// The share of a picture's pixels that are black.
+double blackShare(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 black = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            black += (line[x] & 0xffffff) == 0;
+    }
+    return rgb.isNull() ? 1.0 : double(black) / (qint64(rgb.width()) * rgb.height());
 }
 
 } // namespace
@@ -97,6 +112,50 @@ private slots:
     }
 
     void cleanupTestCase() { KelvoSDKHelper::instance()->logoutDev(toLoginDev(m_dev)); }
+
+    // The OSD page in a window fitted to a 1280x720 screen draws its form,
+    // in the page's own picture and on the screen: only its preview is black.
+    void osdPageDraws_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("English") << "quorel_en.qm";
+        QTest::newRow("Russian") << "quorel_ru.qm";
+        QTest::newRow("Czech") << "quorel_cz.qm";
+    }
+
+    void osdPageDraws()
+    {
+        QFETCH(QString, file);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/language/Resources/language/") + file));
+        QCoreApplication::installTranslator(&translator);
+        RemoteConfigSetting window;
+        window.setModal(false);
+        window.setDevInfo(m_dev);
+        window.show();
+        window.resize(1280, 720);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeView *tree = window.treeView();
+        const QModelIndex index = window.pageItem(10004)->index();
+        tree->scrollTo(index);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+        RemoteCfg_Widget *page = window.page(10004);
+        waitFor([page] { return page->readState() != RemoteCfg_Widget::ReadState::Pending; });
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(page->isVisible());
+        QVERIFY2(blackShare(page->grab().toImage()) < 0.5, "page picture");
+        // What the window system shows (none on a platform without one).
+        QScreen *screen = window.screen();
+        const QRect area(page->mapToGlobal(QPoint(0, 0)), page->size());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QImage shown = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+                return shown.isNull() || blackShare(shown) < 0.5;
+            }(),
+            10000);
+        window.close();
+        closeToasts();
+    }
 
     void textsWhole_data()
     {

@@ -7,8 +7,9 @@
 // by this test's own reading of the texts. A read that fails or never comes
 // (the first of a page's reads too), and a camera that is not connected, are
 // said and nothing is written; reads a page can do without only keep their
-// own set back. A channel whose read failed gets nothing, and an entry the
-// operator picks is sent.
+// own set back. A re-read that fails leaves the last good read on show. A
+// channel whose read failed gets nothing, and an entry the operator picks is
+// sent; the entry a list shows picked again is no change.
 
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
@@ -20,6 +21,7 @@
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
@@ -78,7 +80,7 @@ QMap<unsigned, QString> seeds(const QString &ip)
                 "</decodeFormat><samplingRate>16000</samplingRate><bitWidth>24</bitWidth><soundmode>2</soundmode>"
                 "<volume>7</volume></audioDecode></audio>"},
         {10004, "<OSD><posUnit>1000</posUnit><timeConfig><dateDisplayEnable>1</dateDisplayEnable>"
-                "<dateTimeFormat>yyyy-MM-dd HH:mm:ss</dateTimeFormat><displayPosition><PosX>123</PosX><PosY>45</PosY>"
+                "<dateTimeFormat>dd.MM.yyyy HH:mm</dateTimeFormat><displayPosition><PosX>123</PosX><PosY>45</PosY>"
                 "</displayPosition></timeConfig><channelConfig><channelDisplayEnable>1</channelDisplayEnable>"
                 "<channelContent>Gate &amp; Yard</channelContent><displayPosition><PosX>700</PosX><PosY>900</PosY>"
                 "</displayPosition></channelConfig><customerConfig><customer0Config><displayEnable>1</displayEnable>"
@@ -89,7 +91,7 @@ QMap<unsigned, QString> seeds(const QString &ip)
                 "<PosY>1</PosY></displayPosition></customer2Config></customerConfig></OSD>"},
         // Defaults in another unit: the current positions keep theirs.
         {10012, "<OSD><posUnit>100</posUnit><timeConfig><dateDisplayEnable>1</dateDisplayEnable></timeConfig></OSD>"},
-        {35008, "<osdFrameStatus>2</osdFrameStatus>"},
+        {35008, "<osdFrameStatus>17</osdFrameStatus>"},
         {11001, "<imageAdjustment><brightness>150</brightness><contrast>0</contrast><saturation>101</saturation>"
                 "<sharpness>7</sharpness><tvStandard>2</tvStandard><mirrorMode>5</mirrorMode><rotateMode>3</rotateMode>"
                 "<antiFlicker>2</antiFlicker></imageAdjustment><dayNight><dayNightMode>1</dayNightMode>"
@@ -207,7 +209,32 @@ QMap<QString, QString> bodyLeaves(const QString &body)
     return out;
 }
 
-enum Condition { Untouched, LanguageChanged, FailedRead, FirstFails, NoReply, Offline, OptionalRefused, EmptyBody };
+enum Condition {
+    Untouched,
+    LanguageChanged,
+    FailedRead,
+    FirstFails,
+    NoReply,
+    Offline,
+    OptionalRefused,
+    EmptyBody,
+    RereadFails,
+    PickedAgain
+};
+
+// Pages whose lists the operator picks again at the entries they show.
+const QSet<int> kListPages{10002, 10008, 10004};
+
+// What every list of a page shows, by the list's name.
+QMap<QString, QString> shownEntries(QWidget *page)
+{
+    QMap<QString, QString> shown;
+    for (QComboBox *box : page->findChildren<QComboBox *>()) {
+        if (box->isVisibleTo(page))
+            shown.insert(box->objectName(), box->currentText());
+    }
+    return shown;
+}
 
 // Reads whose reply must bring the page's block: result 0 with an empty
 // body fails them.
@@ -388,6 +415,8 @@ private slots:
             {"first read fails, the others answer", FirstFails},
             {"optional reads refused", OptionalRefused},
             {"empty body", EmptyBody},
+            {"read whole, then a re-read fails", RereadFails},
+            {"shown entries picked again", PickedAgain},
         };
         for (const Page &p : pages()) {
             for (const auto &c : conditions) {
@@ -396,6 +425,10 @@ private slots:
                 if (c.second == OptionalRefused && p.optional.isEmpty())
                     continue;
                 if (c.second == EmptyBody && !kBlockReads.contains(p.reads.last()))
+                    continue;
+                if (c.second == RereadFails && p.reads.size() < 2)
+                    continue;
+                if (c.second == PickedAgain && !kListPages.contains(p.id))
                     continue;
                 QTest::newRow(qPrintable(p.name + ": " + c.first)) << p << int(c.second);
             }
@@ -435,7 +468,30 @@ private slots:
         RemoteCfg_Widget *shown = open(page);
         QVERIFY(shown);
 
-        if (condition != Untouched && condition != LanguageChanged && condition != OptionalRefused) {
+        if (condition == RereadFails) {
+            // The last good read stays on show, marked; the lists of the
+            // re-read's first reply are not shown without its settings.
+            QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+            waitOptional(page);
+            const QMap<QString, QString> before = shownEntries(shown);
+            m_cam->setForcedResult(page.reads.last(), 5);
+            QTreeView *tree = m_w->treeView();
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              tree->visualRect(m_w->pageItem(page.id)->index()).center());
+            QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+            QVERIFY(shown->findChild<QWidget *>(QStringLiteral("labelReadFailed"))->isVisible());
+            QVERIFY(roundTrip(&m_dev));
+            QCOMPARE(shownEntries(shown), before);
+            closeToasts();
+            pressSaves(shown, page);
+            QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+            QVERIFY(roundTrip(&m_dev));
+            QCOMPARE(sets(page), setsBefore);
+            return;
+        }
+
+        if (condition != Untouched && condition != LanguageChanged && condition != OptionalRefused
+            && condition != PickedAgain) {
             // Said, marked, and a Save writes nothing.
             const QString failure =
                 page.id == 14008 ? QStringLiteral("Operation failed!") : SharedTexts::configFailedText();
@@ -459,6 +515,24 @@ private slots:
         if (condition == LanguageChanged) {
             QCoreApplication::installTranslator(&m_russian);
             QCoreApplication::processEvents();
+        }
+        if (condition == PickedAgain) {
+            // Chosen in the open list, the entry it shows: no change of value.
+            // The frame switch is usable (and shows the camera's) once its read answered.
+            for (const QString &name : shownEntries(shown).keys())
+                QTRY_VERIFY2_WITH_TIMEOUT(shown->findChild<QComboBox *>(name)->isEnabled(), qPrintable(name), 10000);
+            const QMap<QString, QString> before = shownEntries(shown);
+            QVERIFY(before.size() >= 3);
+            for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                auto *box = shown->findChild<QComboBox *>(it.key());
+                box->showPopup();
+                QAbstractItemView *view = box->view();
+                QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 10000);
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  view->visualRect(view->currentIndex()).center());
+                QTRY_VERIFY_WITH_TIMEOUT(!view->isVisible(), 10000);
+            }
+            QCOMPARE(shownEntries(shown), before);
         }
         m_cam->clearRequests();
         pressSaves(shown, page);
@@ -589,10 +663,16 @@ private slots:
                                               << "7"
                                               << "35"
                                               << "35";
+        QTest::newRow("video sub bitrate control, AVBR reported") << 0 << ""
+                                                                  << "comboBox_sub_bitControl"
+                                                                  << "videoEncode/encode1/bitRateControl"
+                                                                  << "AVBR"
+                                                                  << ""
+                                                                  << "VBR";
         QTest::newRow("osd date format") << 2 << ""
                                          << "comboBoxDateFormat"
                                          << "OSD/timeConfig/dateTimeFormat"
-                                         << "YYYY-MM-DD"
+                                         << "DD.MM.YYYY"
                                          << ""
                                          << "yyyy/MM/dd HH:mm:ss";
         QTest::newRow("image brightness typed, 150 reported") << 3 << ""

@@ -83,15 +83,7 @@ private slots:
         Q_INIT_RESOURCE(Resources);
         registerKelvoMetaTypes();
         RemoteConfigSetting::setRestartDelayMs(600000);
-        // As the client starts: its style sheet, Arial (or the system font) at 14 px.
-        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
-        QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
-                         ? QFont(QStringLiteral("Arial"))
-                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setPixelSize(14);
-        QApplication::setFont(font);
+        QVERIFY(TextsWhole::lookAsTheClient());
         m_cam = std::make_unique<SimDevice>(SimDevice::Ipc);
         QVERIFY(m_cam->listen(QHostAddress(QStringLiteral("127.86.0.2"))));
         m_dev = new FUN_DEV_INFO;

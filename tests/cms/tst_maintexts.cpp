@@ -78,15 +78,7 @@ private slots:
         KelvoSDKHelper::instance()->setTimings(timings);
         QString error;
         QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
-        // As the client starts: its style sheet, Arial (or the system font) at 14 px.
-        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
-        QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
-                         ? QFont(QStringLiteral("Arial"))
-                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setPixelSize(14);
-        QApplication::setFont(font);
+        QVERIFY(TextsWhole::lookAsTheClient());
 
         m_ipc = std::make_unique<SimDevice>(SimDevice::Ipc);
         QVERIFY(m_ipc->listen(QHostAddress(QStringLiteral("127.59.1.1"))));

@@ -9,7 +9,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +26,21 @@
 #include <QWidget>
 
 namespace TextsWhole {
+
+// As the client starts: its style sheet, Arial (or the system font) at 14 px.
+inline bool lookAsTheClient()
+{
+    QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
+    if (!css.open(QIODevice::ReadOnly))
+        return false;
+    qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+    QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
+                     ? QFont(QStringLiteral("Arial"))
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(14);
+    QApplication::setFont(font);
+    return true;
+}
 
 // Where a text shows less than itself: the widget's own hint wants more room
 // than it has, or the text was elided (its whole form kept in the tool tip).

@@ -91,7 +91,6 @@ struct ConfigRequest
     quint64 tag = 0;   // the requester's own mark, handed back with the reply
 };
 
-// One message of the device, as the conversation hands it on.
 // How a request ended.
 enum class ReplyFate {
     Answered,       // the device's reply (see usable and result)
@@ -100,6 +99,7 @@ enum class ReplyFate {
     Unattributable, // a reply came, but it may answer a request sent before a Save
 };
 
+// One message of the device, as the conversation hands it on.
 struct ConfigReply
 {
     ReplyFate fate = ReplyFate::Answered;

@@ -59,7 +59,8 @@ public:
     MainViewVideoPreview *livePage() const { return m_livePage; }
     CVideoPlayback *playbackPage() const { return m_playbackPage; }
     RecordSchedule *schedulePage() const { return m_schedulePage; }
-    // Delay from the rights to the restore of the record plan.
+    // Delay from the rights to the start of the stored plan's recording (the
+    // schedule page shows the plan from its making).
     static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
     // Where a window goes on a screen's available area, given the size of

@@ -114,9 +114,23 @@ QVector<RECORD_DAY_INFO> RecordSchedule::readTimePlan(const QString &text)
     return days;
 }
 
-int RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan)
+bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
 {
-    const QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord();
+    // Unlike OrmHelper::getPlanRecord, a row that cannot be read is told from
+    // a row never stored: defaults in its place would be shown as the plan
+    // and saved over the real one.
+    QList<QSharedPointer<PlanRecord>> rows;
+    const QSqlError err =
+        orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = :id")).bind(QStringLiteral(":id"), 1), rows);
+    if (!err.text().isEmpty()) {
+        qWarning() << "Record strategy cannot be read:" << err.text();
+        return false;
+    }
+    QSharedPointer<PlanRecord> row = rows.value(0);
+    if (!row) {
+        row.reset(new PlanRecord);
+        row->id = 1;
+    }
     plan.id = int32_t(row->id);
     plan.name = row->Name;
     plan.iDefult = uint8_t(row->iDefult);
@@ -132,7 +146,9 @@ int RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan)
         plan.iTurnOn = 0;
     // The folder in force is the settings' one; the row's copy only informs.
     plan.szStoragePath = OrmHelper::getConfig()->BackupPath;
-    return row->iworkType;
+    if (storedMode)
+        *storedMode = row->iworkType;
+    return true;
 }
 
 bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan)

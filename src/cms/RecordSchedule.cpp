@@ -26,6 +26,9 @@
 namespace {
 
 constexpr int TipMs = 2000;
+// A plan that could not be read when the page was made is read again this
+// often until it is; recording waits for it.
+constexpr int PlanReadRetryMs = 2000;
 constexpr QRgb SegmentColour = 0xFF3AAA24;
 const char *const StrategyName = "Default Strategy";
 
@@ -75,6 +78,16 @@ bool sameChannel(const RECORD_DEVICE_INFO &d, const QString &sn, const QString &
     if (keptByAddress(d))
         return d.szDevIp == ip;
     return !sn.isEmpty() && d.szDevId == sn;
+}
+
+// The record list's text of a plan entry: its channel's key, or "%1_%2" of
+// serial number and channel while the registry does not know it.
+QString recordText(const RECORD_DEVICE_INFO &d, bool *known = nullptr)
+{
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance() ? RecordScheduleThread::findRecord(d) : nullptr;
+    if (known)
+        *known = dev != nullptr;
+    return dev ? CommonHelper::getDevKey(dev) : QStringLiteral("%1_%2").arg(d.szDevId).arg(int(d.iChannelIdx));
 }
 
 QString entryId(const QString &sn, const QString &ip, int channel)
@@ -175,6 +188,13 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     m_strategyModel->appendRow(m_strategyItem);
     ui->m_treeRecordSchedule->setModel(m_strategyModel);
     ui->m_treeRecordSchedule->expandAll();
+
+    // The page shows the stored plan from the moment it can be seen: an empty
+    // one in its place would be saved over it. Only recording waits for
+    // initPlan. Unread, the page acts on nothing.
+    for (TimeRangeCtrl *row : qAsConst(m_rows))
+        row->setEnabled(false);
+    showStrategyData(QString::fromLatin1(StrategyName));
 }
 
 RecordSchedule::~RecordSchedule()
@@ -189,13 +209,28 @@ void RecordSchedule::initPlan()
 {
     if (m_initialised)
         return;
-    showStrategyData(QString::fromLatin1(StrategyName));
-    record();
+    if (!planRead()) {
+        QTimer::singleShot(PlanReadRetryMs, this, &RecordSchedule::initPlan);
+        return;
+    }
     m_initialised = true;
+    // The operator may have switched the plan on already.
+    if (!m_thread)
+        record();
+}
+
+bool RecordSchedule::planRead()
+{
+    if (!m_planRead)
+        showStrategyData(QString::fromLatin1(StrategyName));
+    return m_planRead;
 }
 
 void RecordSchedule::deleteDevices(QList<FUN_DEV_INFO *> devs)
 {
+    // Unread, the stored plan keeps the entries; they show as not found later.
+    if (!planRead())
+        return;
     bool removed = false;
     for (const FUN_DEV_INFO *dev : qAsConst(devs)) {
         if (!dev)
@@ -225,7 +260,7 @@ void RecordSchedule::deleteDevices(QList<FUN_DEV_INFO *> devs)
 
 void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
 {
-    if (!dev || oldIp.isEmpty() || dev->ip == oldIp)
+    if (!dev || oldIp.isEmpty() || dev->ip == oldIp || !planRead())
         return;
     bool moved = false;
     for (RECORD_DEVICE_INFO &d : m_plan.devices) {
@@ -250,7 +285,7 @@ void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
 
 void RecordSchedule::deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn)
 {
-    if (!dev || oldSn == dev->sn)
+    if (!dev || oldSn == dev->sn || !planRead())
         return;
     bool changed = false;
     for (RECORD_DEVICE_INFO &d : m_plan.devices) {
@@ -290,7 +325,15 @@ void RecordSchedule::stopPlan()
 int RecordSchedule::showStrategyData(const QString &name)
 {
     Q_UNUSED(name)
-    const int storedMode = loadPlan(m_plan);
+    int storedMode = 0;
+    if (!loadPlan(m_plan, &storedMode)) {
+        // What the page holds stays: read before, it is the plan; never read,
+        // the page stays locked.
+        showOnText();
+        changeLockButton();
+        return -1;
+    }
+    m_planRead = true;
     showPlan();
     switch (storedMode) {
     case 0:
@@ -308,11 +351,19 @@ int RecordSchedule::showStrategyData(const QString &name)
     default:
         break;
     }
+    // The plan's channels are not offered again under "Original Device".
+    if (isVisible())
+        refreshOriginalDevice();
     return 0;
 }
 
 bool RecordSchedule::savePlan()
 {
+    if (!m_planRead) {
+        qWarning() << "Record strategy not saved: the stored one was not read";
+        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
+        return false;
+    }
     if (storePlan(m_plan))
         return true;
     // Unsaved, the plan would be lost at the next start.
@@ -367,12 +418,16 @@ void RecordSchedule::saveTime()
 
 void RecordSchedule::changeLockButton()
 {
-    const bool unlocked = m_plan.iTurnOn == 0;
+    const bool unlocked = m_planRead && m_plan.iTurnOn == 0;
     for (QWidget *w :
          std::initializer_list<QWidget *>{ui->m_btnAddDevices, ui->m_btnDelDevices, ui->m_btnAdvance, ui->m_btnSave,
                                           ui->btn_custom, ui->btn_every_day, ui->btn_work_day})
         w->setEnabled(unlocked);
-    qInfo() << "Record plan editing" << (unlocked ? "unlocked" : "locked");
+    ui->m_btnOn->setEnabled(m_planRead);
+    qInfo() << "Record plan editing"
+            << (unlocked     ? "unlocked"
+                : m_planRead ? "locked"
+                             : "locked until the plan is read");
 }
 
 bool RecordSchedule::isRecordDevice(const FUN_DEV_INFO *dev) const
@@ -392,8 +447,11 @@ void RecordSchedule::registryChanged()
     m_sourceRefreshPending = true;
     QTimer::singleShot(0, this, [this] {
         m_sourceRefreshPending = false;
-        if (isVisible())
+        if (isVisible()) {
             refreshOriginalDevice();
+            // A recorder's channels are known only once it logged in.
+            relabelRecordDevices();
+        }
     });
 }
 
@@ -406,7 +464,8 @@ void RecordSchedule::refreshOriginalDevice()
     }
     m_sourceModel->removeRows(0, m_sourceModel->rowCount());
     DeviceInfoManager *registry = DeviceInfoManager::instance();
-    if (!registry)
+    // Unread, the plan's own channels cannot be told from the others.
+    if (!registry || !m_planRead)
         return;
     const QMap<QString, FUN_DEV_INFO *> all = registry->getAllDevInfo();
     for (FUN_DEV_INFO *dev : all) {
@@ -428,16 +487,11 @@ void RecordSchedule::refreshOriginalDevice()
 void RecordSchedule::refreshRecordDevice()
 {
     m_recordModel->removeRows(0, m_recordModel->rowCount());
-    DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const RECORD_DEVICE_INFO &d : qAsConst(m_plan.devices)) {
-        FUN_DEV_INFO *dev = registry ? RecordScheduleThread::findRecord(d) : nullptr;
-        QString text;
-        if (dev) {
-            text = CommonHelper::getDevKey(dev);
-        } else {
+        bool known = false;
+        const QString text = recordText(d, &known);
+        if (!known)
             qWarning() << "not found device by id  " << d.szDevId << d.szDevIp << d.iChannelIdx;
-            text = QStringLiteral("%1_%2").arg(d.szDevId).arg(int(d.iChannelIdx));
-        }
         qInfo() << " add Record dev" << text;
         QStandardItem *item = deviceItem(text);
         item->setData(text, Qt::UserRole + 1);
@@ -446,12 +500,29 @@ void RecordSchedule::refreshRecordDevice()
     }
 }
 
+void RecordSchedule::relabelRecordDevices()
+{
+    if (m_recordModel->rowCount() != m_plan.devices.size()) {
+        refreshRecordDevice();
+        return;
+    }
+    // In place: what the operator has ticked stays ticked.
+    for (int row = 0; row < m_recordModel->rowCount(); ++row) {
+        const QString text = recordText(m_plan.devices.at(row));
+        QStandardItem *item = m_recordModel->item(row);
+        if (item->text() == text)
+            continue;
+        item->setText(text);
+        item->setData(text, Qt::UserRole + 1);
+    }
+}
+
 // ---- buttons ---------------------------------------------------------------------
 
 void RecordSchedule::on_m_btnAddDevices_clicked()
 {
     const QStringList keys = checkedTexts(m_sourceModel);
-    if (keys.isEmpty())
+    if (keys.isEmpty() || !m_planRead)
         return;
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const QString &key : keys) {
@@ -477,7 +548,7 @@ void RecordSchedule::on_m_btnAddDevices_clicked()
 void RecordSchedule::on_m_btnDelDevices_clicked()
 {
     const QStringList keys = checkedTexts(m_recordModel);
-    if (keys.isEmpty())
+    if (keys.isEmpty() || !m_planRead)
         return;
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const QString &key : keys) {
@@ -518,6 +589,8 @@ void RecordSchedule::on_m_btnDelDevices_clicked()
 
 void RecordSchedule::on_m_btnAdvance_clicked()
 {
+    if (!m_planRead)
+        return;
     recordAdvanceConfigDlg dlg(&m_plan, nullptr);
     dlg.setObjectName(QStringLiteral("PlanSet"));
     if (dlg.exec() == QDialog::Accepted)
@@ -526,12 +599,20 @@ void RecordSchedule::on_m_btnAdvance_clicked()
 
 void RecordSchedule::on_m_btnSave_clicked()
 {
+    if (!m_planRead)
+        return;
     saveTime();
-    savePlan();
+    if (!savePlan())
+        return;
+    qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
+                      << m_plan.devices.size();
+    MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
 }
 
 void RecordSchedule::on_m_btnOn_clicked()
 {
+    if (!m_planRead)
+        return;
     if (m_plan.iTurnOn) {
         qInfo() << "stop record plan.";
         m_plan.iTurnOn = 0;
@@ -693,13 +774,18 @@ void RecordSchedule::onRecordStopped(int storageType)
 void RecordSchedule::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // A plan unreadable when the page was made is tried again.
+    planRead();
     refreshOriginalDevice();
+    relabelRecordDevices();
 }
 
 void RecordSchedule::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        // The form's text would name neither state of the switch.
+        showOnText();
         const QStringList dayNames = SharedTexts::weekDayList();
         for (int i = 0; i < m_dayLabels.size() && i < dayNames.size(); ++i)
             m_dayLabels.at(i)->setText(dayNames.at(i));

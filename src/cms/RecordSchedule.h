@@ -40,12 +40,14 @@ public:
     // The stored row into a plan (the work mode is left to the page) and back.
     // The storage folder in force is the settings' BackupPath; a plan without
     // devices is off. storePlan logs a failure and returns false.
-    // Returns the stored work mode, which the page applies itself.
-    static int loadPlan(RECORD_PLAN_INFO &plan);
+    // loadPlan gives the stored work mode, which the page applies itself; a
+    // row that cannot be read leaves the plan untouched and returns false.
+    static bool loadPlan(RECORD_PLAN_INFO &plan, int *storedMode = nullptr);
     static bool storePlan(const RECORD_PLAN_INFO &plan);
 
-    // Once, after the operator's rights are set: the stored plan is shown and,
-    // when it is on, recording starts.
+    // Once, after the operator's rights are set: when the stored plan is on,
+    // recording starts. The page shows the plan from its making; one that
+    // could not be read then is read here, or again until it is.
     void initPlan();
     // Devices leaving the registry (records still alive): their channels leave
     // the plan and their recorders stop at once.
@@ -67,8 +69,10 @@ public:
     void registryChanged();
 
     // Loads the stored plan and shows it; the name does not select anything.
+    // Returns -1 when the row cannot be read: the page keeps what it holds.
     int showStrategyData(const QString &name);
-    // Shows "Configuration failed" when the row could not be stored.
+    // Shows "Configuration failed" when the row could not be stored, or when
+    // the stored plan was never read (it would be overwritten by an empty one).
     bool savePlan();
 
     const RECORD_PLAN_INFO &plan() const { return m_plan; }
@@ -96,8 +100,13 @@ protected:
 
 private:
     void changeLockButton();
+    // Reads the stored plan when it has not been read yet; whether it has.
+    bool planRead();
     void refreshOriginalDevice();
     void refreshRecordDevice();
+    // The record list's texts follow the registry (a recorder's channels are
+    // made when it logs in, after the plan was shown).
+    void relabelRecordDevices();
     bool isRecordDevice(const FUN_DEV_INFO *dev) const;
     void showPlan();
     void showOnText();
@@ -119,5 +128,6 @@ private:
     // "sn|ip|channel" of a plan entry -> its last announced state.
     QHash<QString, int> m_states;
     bool m_initialised = false;
+    bool m_planRead = false;
     bool m_sourceRefreshPending = false;
 };

@@ -10,6 +10,7 @@
 #include "FileChooser.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
+#include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
 #include "RecordSchedule.h"
@@ -26,7 +27,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardItemModel>
+#include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
 
@@ -79,6 +84,26 @@ QVector<RECORD_DAY_INFO> storedDays()
     return RecordSchedule::readTimePlan(OrmHelper::getPlanRecord()->scheduleTime);
 }
 
+// The stored plan's row, every column as the file holds it, read with a
+// connection of the test's own.
+QString storedPlanRow()
+{
+    QString text;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("own"));
+        db.setDatabaseName(OrmDatabase::databaseName());
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("SELECT * FROM PlanRecord WHERE id = 1")) && q.next()) {
+            QStringList values;
+            for (int i = 0; i < q.record().count(); ++i)
+                values << q.value(i).toString();
+            text = values.join(QLatin1Char('|'));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("own"));
+    return text;
+}
+
 void setBackupPath(const QString &path)
 {
     auto config = OrmHelper::getConfig();
@@ -122,16 +147,18 @@ class tst_RecordSchedule : public QObject
             20000);
     }
 
-    // A stored plan recording both channels all day, switched on.
-    void storeRecordingPlan()
+    // A stored plan recording the channels all day, switched on (or off).
+    void storeRecordingPlan(const QList<uint8_t> &channels = {1, 2}, bool on = true)
     {
         RECORD_PLAN_INFO plan;
         plan.id = 1;
-        plan.iTurnOn = 1;
+        plan.name = QStringLiteral("default");
+        plan.iTurnOn = on;
         plan.iTimeFile = 1;
+        plan.szStoragePath = OrmHelper::getConfig()->BackupPath; // as the page stores it
         for (int i = 0; i < 7; ++i)
             plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
-        for (uint8_t ch : {1, 2})
+        for (uint8_t ch : channels)
             plan.devices.append({m_nvr->uid(), NvrIp, 1, ch, 0});
         QVERIFY(RecordSchedule::storePlan(plan));
     }
@@ -198,8 +225,19 @@ private slots:
 
     void modesAreSaved()
     {
+        // A write the database refuses is said as failed, never as saved.
+        const QString before = storedPlanRow();
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("UPDATE PlanRecord"));
         click("btn_work_day");
         click("m_btnSave");
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QCOMPARE(storedPlanRow(), before);
+        QVERIFY(DevicePagesTest::toastTexts().contains("Configuration failed"));
+        QVERIFY(!DevicePagesTest::toastTexts().contains("Configuration successful"));
+        DevicePagesTest::closeToasts();
+        QTest::ignoreMessage(QtInfoMsg, "Record strategy saved: work mode 1 devices 0");
+        click("m_btnSave");
+        QVERIFY(DevicePagesTest::toastTexts().contains("Configuration successful"));
         QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
         workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
         QCOMPARE(storedDays(), workday);
@@ -661,6 +699,69 @@ private slots:
                                  15000);
         QVERIFY(rowTexts(source).contains(NvrIp + "_1"));
         QCOMPARE(ticked(), QStringList{NvrIp + "_1"});
+    }
+
+    // The client started again, the schedule page visited and a button
+    // clicked at once, before the delayed start of recording (nothing lets the
+    // event loop run in between): the page shows the stored plan and its Save
+    // or switch leaves it whole. Made while the plan cannot be read, the page
+    // shows none and acts on nothing; it shows the plan once read.
+    void startedPageKeepsTheStoredPlan_data()
+    {
+        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<bool>("storedOn");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("stored on, Save") << false << true << "m_btnSave";
+        QTest::newRow("stored off, Save") << false << false << "m_btnSave";
+        QTest::newRow("stored off, Enable") << false << false << "m_btnOn";
+        for (const char *button : {"m_btnSave", "m_btnOn", "m_btnAddDevices", "m_btnDelDevices", "m_btnAdvance"})
+            QTest::newRow(qPrintable(QStringLiteral("unreadable, ") + button)) << true << false << button;
+    }
+    void startedPageKeepsTheStoredPlan()
+    {
+        QFETCH(bool, unreadable);
+        QFETCH(bool, storedOn);
+        QFETCH(QString, button);
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan({1, 2}, storedOn);
+        const QString stored = storedPlanRow();
+        const auto lift = qScopeGuard([] { OrmDatabase::setFailingStatementForTesting(QString()); });
+        OrmDatabase::setFailingStatementForTesting(unreadable ? QStringLiteral("PlanRecord") : QString());
+        m_window.reset(); // closed before the next one loads the registry
+        m_window = std::make_unique<MainWindow>();
+        m_window->deviceController()->setLoginRetryDelayMs(300);
+        m_window->setRights(DEFAULT_RIGHTS);
+        m_window->show();
+        QTest::mouseClick(m_window->card(MainWindow::StorageSchedule), Qt::LeftButton);
+        auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        const QStringList early{
+            onButton()->text(), QString::number(rowTexts(recorded).size()),
+            QString::number(onButton()->isEnabled() + child<QWidget>(page(), "m_btnSave")->isEnabled())};
+        checkAll(recorded);
+        bool opened = false;
+        auto settings =
+            DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](auto *dlg) { opened = true, dlg->reject(); });
+        click(qPrintable(button));
+        settings.giveUp(); // it would have opened inside the click
+        OrmDatabase::setFailingStatementForTesting(QString());
+        const bool switched = !unreadable && button == QLatin1String("m_btnOn");
+        QCOMPARE(storedPlanRow(), switched ? QString(stored).replace("|default|0|0|", "|default|0|1|") : stored);
+        QVERIFY(!opened && !DevicePagesTest::toastTexts().contains(QStringLiteral("Please add at least one device")));
+        const QStringList expected = unreadable ? QStringList{"Start", "0", "0"}
+                                                : QStringList{storedOn ? "Stop" : "Start", "2", storedOn ? "1" : "2"};
+        QCOMPARE(early, expected);
+
+        // Read, with the recorder logged in: its channels are listed by their
+        // keys and not offered under "Original Device"; a plan on records.
+        QVERIFY(nvrOnline());
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(recorded), (QStringList{NvrIp + "_1", NvrIp + "_2"}), 10000);
+        QVERIFY(rowTexts(child<QTreeView>(page(), "m_treeOriginalDevlist")).isEmpty());
+        if (storedOn || switched)
+            QTRY_VERIFY_WITH_TIMEOUT(page()->isRecording(), 10000);
+        page()->stopPlan();
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
     }
 };
 

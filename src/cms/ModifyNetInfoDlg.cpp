@@ -125,11 +125,12 @@ void ModifyNetInfoDlg::onbtnOkClicked()
         return;
     }
 
-    m_dev.ip = ip;
-    m_dev.netmask = network.texts[AddressCheck::Mask];
-    m_dev.gateway = network.texts[AddressCheck::Gateway];
-    m_dev.preferredDns = network.texts[AddressCheck::Dns1];
-    m_dev.standbyDns = network.texts[AddressCheck::Dns2];
+    auto sent = [&](int i) { return network.judged[i] ? network.texts[i] : found.at(i); };
+    m_dev.ip = sent(AddressCheck::Ip);
+    m_dev.netmask = sent(AddressCheck::Mask);
+    m_dev.gateway = sent(AddressCheck::Gateway);
+    m_dev.preferredDns = sent(AddressCheck::Dns1);
+    m_dev.standbyDns = sent(AddressCheck::Dns2);
     m_dev.userName = user;
     m_dev.password = password;
     KelvoSDKHelper::instance()->modifyNetwork(m_dev);

@@ -1,6 +1,7 @@
 #include "EthernetSettingWidget.h"
 #include "ui_EthernetSettingWidget.h"
 
+#include "AddressCheck.h"
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
@@ -13,8 +14,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 int EthernetSettingWidget::s_moveWindowMs = 5000;
@@ -25,7 +24,6 @@ constexpr unsigned int CmdGetNetwork = Cmd::GetNetwork;
 constexpr unsigned int CmdSetNetwork = Cmd::SetNetwork;
 constexpr int TipMs = 2000;
 constexpr int MovedTipMs = 5000;
-const char *const kIpv4 = "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$";
 
 FUN_DEV_INFO *findRecord(const QString &ip)
 {
@@ -64,12 +62,6 @@ void EthernetSettingWidget::setTimings(int moveWindowMs, int moveMs)
     s_moveMs = moveMs;
 }
 
-const QRegularExpression &EthernetSettingWidget::ipv4Pattern()
-{
-    static const QRegularExpression pattern{QString::fromLatin1(kIpv4)};
-    return pattern;
-}
-
 QString EthernetSettingWidget::ipAvailableText()
 {
     return SharedTexts::ipAvailableText();
@@ -86,17 +78,6 @@ QString EthernetSettingWidget::subnetMismatchText()
 QString EthernetSettingWidget::dhcpText()
 {
     return tr("The camera now takes its address from DHCP. Find it again with the device search.");
-}
-
-bool EthernetSettingWidget::isContiguousMask(const QString &mask)
-{
-    if (!ipv4Pattern().match(mask).hasMatch())
-        return false;
-    quint32 bits = 0;
-    for (const QString &octet : mask.split(QLatin1Char('.')))
-        bits = (bits << 8) | octet.toUInt();
-    const quint32 hosts = ~bits;
-    return bits != 0 && (hosts & (hosts + 1)) == 0;
 }
 
 QString EthernetSettingWidget::movedText(const QString &ip)
@@ -165,20 +146,26 @@ void EthernetSettingWidget::on_radioButton_dhcp_clicked()
 
 int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message)
 {
-    const bool ping = !m_pDeviceInfo || ip != m_pDeviceInfo->ip;
-    const int result = CommonHelper::checkIpAddress(ip, mask, gateway, ping);
-    if (result == 2)
-        message = subnetMismatchText();
-    else if (result == 1)
-        message = ipInUseText();
-    return result;
+    // An address that is none is not "available", whatever a ping says.
+    AddressCheck::Network network;
+    network.texts[AddressCheck::Ip] = ip;
+    network.texts[AddressCheck::Mask] = mask;
+    network.texts[AddressCheck::Gateway] = gateway;
+    network.judged[AddressCheck::Ip] = network.judged[AddressCheck::Mask] = network.judged[AddressCheck::Gateway] =
+        true;
+    network.staticSetting = true;
+    network.currentIp = m_pDeviceInfo ? m_pDeviceInfo->ip : QString();
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    if (!verdict.ok())
+        message = verdict.message;
+    return verdict.fault;
 }
 
 void EthernetSettingWidget::on_pushButton_checkIp_clicked()
 {
     QString message;
-    const int result =
-        checkIp(ui->lineEdit_ip->text(), ui->lineEdit_netMask->text(), ui->lineEdit_gateway->text(), message);
+    const int result = checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                               ui->lineEdit_gateway->text().trimmed(), message);
     MsgTipInfoDlg::showTip(result != 0 ? message : ipAvailableText(), TipMs);
 }
 
@@ -197,25 +184,18 @@ bool EthernetSettingWidget::checkInput(QString &message)
         {QStringLiteral("gateway"), ui->lineEdit_gateway}, {QStringLiteral("preferredDNS"), ui->lineEdit_dns1},
         {QStringLiteral("standbyDNS"), ui->lineEdit_dns2},
     };
-    bool addressTyped = false;
+    AddressCheck::Network network;
     for (int i = 0; i < fields.size(); ++i) {
-        const bool address = i < 3;
         const QString key = fields.at(i).first;
-        if (dhcp ? !m_shown.edited(key) : !typed(key) && !(address && toStatic))
-            continue;
-        addressTyped = addressTyped || address;
-        const QString text = fields.at(i).second->text().trimmed();
-        // A mask with holes (255.0.0.255) is no subnet.
-        if (!ipv4Pattern().match(text).hasMatch() || (key == QLatin1String("netmask") && !isContiguousMask(text))) {
-            message = SharedTexts::invalidFormatText();
-            return false;
-        }
+        const bool address = i <= AddressCheck::Gateway;
+        network.texts[i] = fields.at(i).second->text().trimmed();
+        network.judged[i] = dhcp ? m_shown.edited(key) : typed(key) || (address && toStatic);
+        network.staticSetting = network.staticSetting || (!dhcp && address && network.judged[i]);
     }
-    if (dhcp || !addressTyped)
-        return true;
-    return checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
-                   ui->lineEdit_gateway->text().trimmed(), message)
-           == 0;
+    network.currentIp = m_pDeviceInfo ? m_pDeviceInfo->ip : QString();
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    message = verdict.message;
+    return verdict.ok();
 }
 
 void EthernetSettingWidget::on_pushButton_save_clicked()
@@ -245,7 +225,7 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     IpcBody::Values values = m_received;
     m_shown.take(values, QStringLiteral("DHCPMode"), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
     for (int i = 1; i < controls.size(); ++i)
-        m_shown.take(values, controls.at(i).first, static_cast<QLineEdit *>(controls.at(i).second)->text());
+        m_shown.take(values, controls.at(i).first, static_cast<QLineEdit *>(controls.at(i).second)->text().trimmed());
     if (!values.contains(QStringLiteral("MAC")))
         values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
     if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))

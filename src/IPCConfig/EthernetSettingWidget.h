@@ -19,7 +19,6 @@
 #include "RemoteCfg_Widget.h"
 #include "OperatorEdits.h"
 
-class QRegularExpression;
 class QTimer;
 
 namespace Ui {
@@ -45,7 +44,6 @@ public:
     bool checkInput(QString &message);
     void updateDeviceInfoAfterIpChange();
 
-    static const QRegularExpression &ipv4Pattern();
     static QString ipAvailableText();
     static QString ipInUseText();
     static QString subnetMismatchText();
@@ -53,8 +51,6 @@ public:
     static QString movedText(const QString &ip);
     // Said once the camera was switched to DHCP: its record stays.
     static QString dhcpText();
-    // A valid address whose set bits all come first (not 0.0.0.0).
-    static bool isContiguousMask(const QString &mask);
 
     // Test seams: how long after a Cmd::SetNetwork a broken connection still
     // means the camera moved, and the delay of the record's move to the new

@@ -1,6 +1,6 @@
 #include "PlatformSettingWidget.h"
 
-#include "EthernetSettingWidget.h"
+#include "AddressCheck.h"
 #include "ui_PlatformSettingWidget.h"
 
 #include "CommonHelperWidgets.h"
@@ -122,8 +122,7 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
         }
         // A server address the operator types is an address: "999.1.1.1" or
         // nothing would leave the camera registering nowhere.
-        if (element.endsWith(QLatin1String("IP"))
-            && !EthernetSettingWidget::ipv4Pattern().match(edit->text().trimmed()).hasMatch()) {
+        if (element.endsWith(QLatin1String("IP")) && !AddressCheck::isAddress(edit->text().trimmed())) {
             MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
             edit->setFocus();
             return;

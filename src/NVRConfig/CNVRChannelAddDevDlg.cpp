@@ -2,6 +2,7 @@
 
 #include "ui_CNVRChannelAddDevDlg.h"
 
+#include "AddressCheck.h"
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
@@ -41,7 +42,7 @@ CNVRChannelAddDevDlg::CNVRChannelAddDevDlg(QWidget *parent)
         if (key == QLatin1String("Protocol"))
             m_edits.mark(QStringLiteral("CtrlPort"));
     });
-    ChannelInputRules::setIpv4Validator(ui->m_IPAddrlineEdit);
+    ui->m_IPAddrlineEdit->setValidator(AddressCheck::validator(ui->m_IPAddrlineEdit));
     ui->m_PortlineEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,5}")), ui->m_PortlineEdit));
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
@@ -132,7 +133,7 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
         ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    if ((!m_modify || m_edits.edited(QStringLiteral("IpAddr"))) && !ChannelInputRules::isIpv4(ip)) {
+    if ((!m_modify || m_edits.edited(QStringLiteral("IpAddr"))) && !AddressCheck::isAddress(ip)) {
         ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
         return;
     }

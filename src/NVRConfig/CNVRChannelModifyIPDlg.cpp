@@ -2,6 +2,7 @@
 
 #include "ui_CNVRChannelModifyIPDlg.h"
 
+#include "AddressCheck.h"
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
 #include "MsgTipInfoDlg.h"
@@ -18,9 +19,8 @@ CNVRChannelModifyIPDlg::CNVRChannelModifyIPDlg(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnCloseclicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnCloseclicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &CNVRChannelModifyIPDlg::onbtnOkClicked);
-    ChannelInputRules::setIpv4Validator(ui->m_IPAddrlineEdit);
-    ChannelInputRules::setIpv4Validator(ui->m_NetmasklineEdit);
-    ChannelInputRules::setIpv4Validator(ui->m_GatewaylineEdit);
+    for (QLineEdit *edit : {ui->m_IPAddrlineEdit, ui->m_NetmasklineEdit, ui->m_GatewaylineEdit})
+        edit->setValidator(AddressCheck::validator(edit));
     ChannelInputRules::setCredentialValidator(ui->m_UserNamelineEdit);
     ChannelInputRules::setCredentialValidator(ui->m_PassWdlineEdit);
     m_edits.watch(QStringLiteral("Username"), ui->m_UserNamelineEdit);
@@ -74,24 +74,25 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
         ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    if (!ChannelInputRules::isIpv4(ip) || !ChannelInputRules::isIpv4(mask) || !ChannelInputRules::isIpv4(gateway)) {
-        ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
-        return;
-    }
     auto value = [this](const char *key) { return m_record.value(QLatin1String(key)).trimmed(); };
     // The camera is named as the NVR listed it.
     auto listed = [this](const char *key) { return PrivateProto::escapeText(m_record.value(QLatin1String(key))); };
-    const bool ipChanged = ip != value("IPAddress");
-    if (ipChanged || mask != value("Netmask") || gateway != value("Gateway")) {
-        const int check = CommonHelper::checkIpAddress(ip, mask, gateway, ipChanged);
-        if (check == 1) {
-            ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
-            return;
-        }
-        if (check != 0) {
-            ui->m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
-            return;
-        }
+    // What the NVR listed goes back as listed; what the operator changed is
+    // judged, and a changed setting must hold together.
+    AddressCheck::Network network;
+    network.texts[AddressCheck::Ip] = ip;
+    network.texts[AddressCheck::Mask] = mask;
+    network.texts[AddressCheck::Gateway] = gateway;
+    network.judged[AddressCheck::Ip] = ip != value("IPAddress");
+    network.judged[AddressCheck::Mask] = mask != value("Netmask");
+    network.judged[AddressCheck::Gateway] = gateway != value("Gateway");
+    network.staticSetting =
+        network.judged[AddressCheck::Ip] || network.judged[AddressCheck::Mask] || network.judged[AddressCheck::Gateway];
+    network.currentIp = value("IPAddress");
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    if (!verdict.ok()) {
+        ui->m_lblTextInfo->setText(verdict.message);
+        return;
     }
     ui->m_lblTextInfo->clear();
     const QString body = CommonHelper::fillTemplate(

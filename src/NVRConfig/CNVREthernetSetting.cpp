@@ -2,9 +2,9 @@
 
 #include "ui_CNVREthernetSetting.h"
 
+#include "AddressCheck.h"
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
-#include "ChannelInputRules.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
@@ -141,38 +141,26 @@ void CNVREthernetSetting::onSaveBtnClicked()
 
 bool CNVREthernetSetting::checkTypedAddresses(QString &message) const
 {
-    // As the camera's network page judges them: only fields the operator
-    // typed in, each a dotted address; a typed address, mask or gateway must
-    // fit the other two, and a new address must be free.
-    if (ui->m_ChkBoxDHCP->isChecked())
-        return true;
-    bool typed = false;
-    bool typedIp = false;
-    for (const auto &field : addressFields()) {
-        const QString key = QLatin1String(field.first);
-        if (key == QLatin1String("MAC") || key == QLatin1String("MTU"))
-            continue;
-        if (!m_edits.edited(key))
-            continue;
-        if (!ChannelInputRules::isIpv4(field.second->text().trimmed())) {
-            message = SharedTexts::invalidFormatText();
-            return false;
-        }
-        if (key == QLatin1String("IP") || key == QLatin1String("netmask") || key == QLatin1String("gateway"))
-            typed = true;
-        typedIp = typedIp || key == QLatin1String("IP");
+    // As the camera's network page judges them: an address the operator
+    // typed is checked as typed, in DHCP mode too (it goes out all the same);
+    // one he left alone goes back as the NVR reported it. Unticking DHCP makes
+    // the address, mask and gateway the operator's. A static setting he
+    // changed must hold together, and a new address must be free.
+    const bool dhcp = ui->m_ChkBoxDHCP->isChecked();
+    const bool toStatic = !dhcp && m_edits.edited(QStringLiteral("DHCPMode"));
+    const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
+    AddressCheck::Network network;
+    for (int i = 0; i < AddressCheck::FieldCount; ++i) {
+        const QString key = QLatin1String(fields.at(i).first);
+        const bool address = i <= AddressCheck::Gateway;
+        network.texts[i] = fields.at(i).second->text().trimmed();
+        network.judged[i] = m_edits.edited(key) || (address && toStatic);
+        network.staticSetting = network.staticSetting || (!dhcp && address && network.judged[i]);
     }
-    if (!typed)
-        return true;
-    const QString ip = ui->m_lineEditIPAddress->text().trimmed();
-    const int result =
-        CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text().trimmed(),
-                                     ui->m_lineEditGateway->text().trimmed(), typedIp && ip != m_currentIp.trimmed());
-    if (result == 1)
-        message = SharedTexts::ipInUseText();
-    else if (result != 0)
-        message = SharedTexts::subnetMismatchText();
-    return result == 0;
+    network.currentIp = m_currentIp;
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    message = verdict.message;
+    return verdict.ok();
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)
@@ -182,18 +170,18 @@ void CNVREthernetSetting::onDhcpChangeCheck(int state)
 
 void CNVREthernetSetting::onPingBtnClicked()
 {
-    const QString ip = ui->m_lineEditIPAddress->text();
-    // The NVR answers for its own address: only another address can be in use.
-    const int result = CommonHelper::checkIpAddress(ip, ui->m_lineEditSubnetMask->text(), ui->m_lineEditGateway->text(),
-                                                    ip != m_currentIp);
-    QString text;
-    if (result == 2)
-        text = SharedTexts::subnetMismatchText();
-    else if (result == 1)
-        text = SharedTexts::ipInUseText();
-    else
-        text = SharedTexts::ipAvailableText();
-    MsgTipInfoDlg::showTip(text, 1000);
+    // An address that is none is not "available", whatever a ping says; the
+    // NVR answers for its own address, so only another one is pinged.
+    AddressCheck::Network network;
+    const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
+    for (int i : {AddressCheck::Ip, AddressCheck::Mask, AddressCheck::Gateway}) {
+        network.texts[i] = fields.at(i).second->text().trimmed();
+        network.judged[i] = true;
+    }
+    network.staticSetting = true;
+    network.currentIp = m_currentIp;
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    MsgTipInfoDlg::showTip(verdict.ok() ? SharedTexts::ipAvailableText() : verdict.message, 1000);
 }
 
 void CNVREthernetSetting::onPhoneMonitorBtnClicked()

@@ -55,7 +55,8 @@ protected:
 private:
     // The address fields with their elements, in the order of the body.
     QList<QPair<const char *, QLineEdit *>> addressFields() const;
-    // False, with the reason, when an address the operator typed is none.
+    // False, with the reason, when an address the operator typed is none or
+    // a static setting he changed does not hold together.
     bool checkTypedAddresses(QString &message) const;
 
     Ui::CNVREthernetSetting *ui;

@@ -1,6 +1,7 @@
 #include "AddClientDevDlg.h"
 #include "ui_AddClientDevDlg.h"
 
+#include "AddressCheck.h"
 #include "CommonHelper.h"
 #include "CommonHelperStream.h"
 #include "CommonHelperWidgets.h"
@@ -67,7 +68,7 @@ void AddClientDevDlg::initWidget()
     }
     m_ui->m_GroupCmbBox->setCurrentIndex(0);
 
-    m_ui->m_IPlineEdit->setValidator(DeviceFormRules::ipv4Validator(this));
+    m_ui->m_IPlineEdit->setValidator(AddressCheck::validator(this));
     m_ui->m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
     m_ui->m_PassWdlineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
     m_ui->m_UserNamelineEdit->setText(DEFAULT_DEV_USER);
@@ -105,9 +106,14 @@ void AddClientDevDlg::onEnterPressed()
     addDevtoClient();
 }
 
-void AddClientDevDlg::showError(const QString &text, bool toast)
+void AddClientDevDlg::showError(const QString &text, bool toast, QLineEdit *atFault)
 {
     m_ui->m_lblTextInfo->setText(text);
+    // The one text fits several fields: the focus and the mark say which.
+    if (atFault) {
+        CommonHelper::markAtFault(atFault, true);
+        atFault->setFocus();
+    }
     if (toast)
         MsgTipInfoDlg::showTip(text, 2000);
 }
@@ -115,7 +121,7 @@ void AddClientDevDlg::showError(const QString &text, bool toast)
 void AddClientDevDlg::addDevtoClient()
 {
     const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
-    const QString typedIp = m_ui->m_IPlineEdit->text().trimmed();
+    const QString ip = m_ui->m_IPlineEdit->text().trimmed();
     const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
     const QString password = m_ui->m_PassWdlineEdit->text().trimmed();
     const QString typeText = m_ui->m_DevTypeCmbBox->currentText().trimmed();
@@ -123,25 +129,29 @@ void AddClientDevDlg::addDevtoClient()
     const QString rtspText = m_ui->lineEditRTSP->text().trimmed();
     const QString portText = m_ui->lineEditPort->text().trimmed();
 
-    if (CommonHelper::hasEmptyString({typedIp, password, user, rtspText, portText})) {
-        showError(SharedTexts::incompleteInfoText(), true);
-        return;
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        CommonHelper::markAtFault(edit, false);
+    const QList<QLineEdit *> required{m_ui->m_IPlineEdit, m_ui->m_PassWdlineEdit, m_ui->m_UserNamelineEdit,
+                                      m_ui->lineEditRTSP, m_ui->lineEditPort};
+    for (QLineEdit *edit : required) {
+        if (edit->text().trimmed().isEmpty()) {
+            showError(SharedTexts::incompleteInfoText(), true, edit);
+            return;
+        }
     }
     quint16 rtspPort = 0;
     quint16 devPort = 0;
-    QLineEdit *atFault = !DeviceFormRules::isIpv4(typedIp)                  ? m_ui->m_IPlineEdit
+    QLineEdit *atFault = !AddressCheck::isAddress(ip)                       ? m_ui->m_IPlineEdit
                          : !DeviceFormRules::parsePort(rtspText, &rtspPort) ? m_ui->lineEditRTSP
                          : !DeviceFormRules::parsePort(portText, &devPort)  ? m_ui->lineEditPort
                                                                             : nullptr;
     if (atFault) {
-        showError(SharedTexts::invalidFormatText(), false);
-        atFault->setFocus();
+        showError(SharedTexts::invalidFormatText(), false, atFault);
         return;
     }
-    const QString ip = DeviceFormRules::canonicalIpv4(typedIp);
     FUN_DEV_INFO *known = DeviceInfoManager::instance() ? DeviceInfoManager::instance()->findDevInfo(ip) : nullptr;
     if (known && known->ip == ip) {
-        showError(SharedTexts::ipInUseText(), true);
+        showError(SharedTexts::ipInUseText(), true, m_ui->m_IPlineEdit);
         return;
     }
 

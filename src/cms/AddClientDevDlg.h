@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QLineEdit;
+
 namespace Ui {
 class AddClientDevDlg;
 }
@@ -35,7 +37,7 @@ private:
     void initWidget();
     void fillDevTypes();
     void addDevtoClient();
-    void showError(const QString &text, bool toast);
+    void showError(const QString &text, bool toast, QLineEdit *atFault);
 
     const std::unique_ptr<Ui::AddClientDevDlg> m_ui;
 };

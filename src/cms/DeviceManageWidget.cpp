@@ -1,5 +1,5 @@
 #include "DeviceManageWidget.h"
-#include "DeviceFormRules.h"
+#include "AddressCheck.h"
 #include "ui_DeviceManageWidget.h"
 
 #include <QShowEvent>
@@ -302,11 +302,11 @@ bool DeviceManageWidget::rowGoesBefore(const QString &group, const QString &ip, 
     const QString rowGroup = name ? name->data(GroupRole).toString() : QString();
     if (group != rowGroup)
         return group < rowGroup;
-    quint32 mine = 0;
-    quint32 theirs = 0;
     const QString rowIp = address ? address->text() : QString();
-    if (DeviceFormRules::ipv4ToNumber(ip, &mine) && DeviceFormRules::ipv4ToNumber(rowIp, &theirs))
-        return mine < theirs;
+    const std::optional<quint32> mine = AddressCheck::toNumber(ip);
+    const std::optional<quint32> theirs = AddressCheck::toNumber(rowIp);
+    if (mine && theirs)
+        return *mine < *theirs;
     return ip < rowIp;
 }
 

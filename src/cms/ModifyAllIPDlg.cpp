@@ -3,7 +3,7 @@
 
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
-#include "DeviceFormRules.h"
+#include "AddressCheck.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "ModifyNetInfoDlg.h"
@@ -86,21 +86,19 @@ void ModifyAllIPDlg::onbtnOkClicked()
         m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    for (const QString &text : {start, mask, gateway}) {
-        if (!DeviceFormRules::isIpv4(text)) {
-            m_ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
-            return;
-        }
+    // The DNS servers may stay empty; typed, they must be addresses.
+    AddressCheck::Network network;
+    const QList<QLineEdit *> fields{m_ui->m_StartIPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
+                                    m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit};
+    for (int i = 0; i < AddressCheck::FieldCount; ++i) {
+        network.texts[i] = fields.at(i)->text().trimmed();
+        network.judged[i] = i <= AddressCheck::Gateway || !network.texts[i].isEmpty();
     }
-    const int check =
-        CommonHelper::checkIpAddress(DeviceFormRules::canonicalIpv4(start), DeviceFormRules::canonicalIpv4(mask),
-                                     DeviceFormRules::canonicalIpv4(gateway), true);
-    if (check == 1) {
-        m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
-        return;
-    }
-    if (check == 2) {
-        m_ui->m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
+    network.staticSetting = true;
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    if (!verdict.ok()) {
+        m_ui->m_lblTextInfo->setText(verdict.message);
+        fields.at(verdict.field)->setFocus();
         return;
     }
     modifyIP();
@@ -110,16 +108,17 @@ QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int coun
 {
     Q_UNUSED(startIp)
     QList<QString> result;
-    quint32 start = 0;
-    quint32 mask = 0;
-    quint32 gateway = 0;
-    if (count <= 0 || !DeviceFormRules::ipv4ToNumber(m_ui->m_StartIPAddrlineEdit->text().trimmed(), &start)
-        || !DeviceFormRules::ipv4ToNumber(m_ui->m_NetmasklineEdit->text().trimmed(), &mask)
-        || !DeviceFormRules::ipv4ToNumber(m_ui->m_GatewaylineEdit->text().trimmed(), &gateway))
+    const std::optional<quint32> startNumber = AddressCheck::toNumber(m_ui->m_StartIPAddrlineEdit->text().trimmed());
+    const std::optional<quint32> maskNumber = AddressCheck::toNumber(m_ui->m_NetmasklineEdit->text().trimmed());
+    const std::optional<quint32> gatewayNumber = AddressCheck::toNumber(m_ui->m_GatewaylineEdit->text().trimmed());
+    if (count <= 0 || !startNumber || !maskNumber || !gatewayNumber)
         return result;
+    const quint32 start = *startNumber;
+    const quint32 mask = *maskNumber;
+    const quint32 gateway = *gatewayNumber;
 
-    const QString maskText = DeviceFormRules::numberToIpv4(mask);
-    const QString gatewayText = DeviceFormRules::numberToIpv4(gateway);
+    const QString maskText = AddressCheck::fromNumber(mask);
+    const QString gatewayText = AddressCheck::fromNumber(gateway);
     const quint32 network = start & mask;
     const quint32 broadcast = network | ~mask;
 
@@ -128,7 +127,7 @@ QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int coun
     QSet<QString> changing;
     for (const SearchDevInfo *dev : qAsConst(m_devices)) {
         if (dev)
-            changing.insert(DeviceFormRules::canonicalIpv4(dev->ip));
+            changing.insert(dev->ip.trimmed());
     }
     DeviceInfoManager *registry = DeviceInfoManager::instance();
 
@@ -137,7 +136,7 @@ QList<QString> ModifyAllIPDlg::getAllFreeIPAddr(const QString &startIp, int coun
     const quint32 last = qMin<quint32>(start | 0xFFu, broadcast);
     for (quint64 n = start; n <= last && result.size() < count; ++n) {
         const quint32 candidate = static_cast<quint32>(n);
-        const QString text = DeviceFormRules::numberToIpv4(candidate);
+        const QString text = AddressCheck::fromNumber(candidate);
         if (n != start)
             qDebug() << "  check  ip" << text;
         if ((candidate & mask) != network || candidate == network || candidate == broadcast || candidate == gateway)
@@ -164,10 +163,10 @@ void ModifyAllIPDlg::modifyIP()
         m_ui->m_lblTextInfo->setText(tr("Not enough free IP addresses for the selected devices."));
         return;
     }
-    const QString mask = DeviceFormRules::canonicalIpv4(m_ui->m_NetmasklineEdit->text().trimmed());
-    const QString gateway = DeviceFormRules::canonicalIpv4(m_ui->m_GatewaylineEdit->text().trimmed());
-    const QString dns1 = DeviceFormRules::canonicalIpv4(m_ui->m_DNS1lineEdit->text().trimmed());
-    const QString dns2 = DeviceFormRules::canonicalIpv4(m_ui->m_DNS2lineEdit->text().trimmed());
+    const QString mask = m_ui->m_NetmasklineEdit->text().trimmed();
+    const QString gateway = m_ui->m_GatewaylineEdit->text().trimmed();
+    const QString dns1 = m_ui->m_DNS1lineEdit->text().trimmed();
+    const QString dns2 = m_ui->m_DNS2lineEdit->text().trimmed();
     for (int i = 0; i < n; ++i) {
         if (!m_devices.at(i))
             continue;

@@ -1,6 +1,7 @@
 #include "ModifyNetInfoDlg.h"
 #include "ui_ModifyNetInfoDlg.h"
 
+#include "AddressCheck.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "DeviceFormRules.h"
@@ -17,7 +18,7 @@ ModifyNetInfoDlg::ModifyNetInfoDlg(QWidget *parent)
     m_ui->setupUi(this);
     for (QLineEdit *edit : {m_ui->m_IPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
                             m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit})
-        edit->setValidator(DeviceFormRules::ipv4Validator(this));
+        edit->setValidator(AddressCheck::validator(edit));
     m_ui->m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
     m_ui->m_UserPasslineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
 
@@ -75,31 +76,33 @@ void ModifyNetInfoDlg::onEnterPressed()
 
 void ModifyNetInfoDlg::onbtnOkClicked()
 {
-    const QString ipText = m_ui->m_IPAddrlineEdit->text();
-    const QString maskText = m_ui->m_NetmasklineEdit->text();
-    const QString gatewayText = m_ui->m_GatewaylineEdit->text();
-    const QString dns1Text = m_ui->m_DNS1lineEdit->text();
-    const QString dns2Text = m_ui->m_DNS2lineEdit->text();
+    const QList<QLineEdit *> fields{m_ui->m_IPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
+                                    m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit};
+    // What the search found goes back as found; what the operator changed is
+    // judged as typed.
+    const QStringList found{m_dev.ip, m_dev.netmask, m_dev.gateway, m_dev.preferredDns, m_dev.standbyDns};
     const QString user = m_ui->m_UserNamelineEdit->text();
     const QString password = m_ui->m_UserPasslineEdit->text();
-
-    if (CommonHelper::hasEmptyString({ipText, maskText, gatewayText, dns1Text, dns2Text, user, password})) {
+    AddressCheck::Network network;
+    QStringList texts;
+    for (int i = 0; i < AddressCheck::FieldCount; ++i) {
+        network.texts[i] = fields.at(i)->text().trimmed();
+        network.judged[i] = network.texts[i] != found.at(i).trimmed();
+        texts << network.texts[i];
+    }
+    texts << user << password;
+    if (CommonHelper::hasEmptyString(texts)) {
         m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    for (QLineEdit *edit : {m_ui->m_IPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
-                            m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit}) {
-        if (!DeviceFormRules::isIpv4(edit->text())) {
-            m_ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
-            edit->setFocus();
-            return;
-        }
+    AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    if (!verdict.ok()) {
+        m_ui->m_lblTextInfo->setText(verdict.message);
+        fields.at(verdict.field)->setFocus();
+        return;
     }
-    const QString ip = DeviceFormRules::canonicalIpv4(ipText);
-    const QString mask = DeviceFormRules::canonicalIpv4(maskText);
-    const QString gateway = DeviceFormRules::canonicalIpv4(gatewayText);
-    const QString current = DeviceFormRules::canonicalIpv4(m_ui->m_CurrentIPAddrlineEdit->text());
-    const bool addressChanged = ip != current;
+    const QString ip = network.texts[AddressCheck::Ip];
+    const bool addressChanged = ip != m_ui->m_CurrentIPAddrlineEdit->text().trimmed();
 
     if (addressChanged) {
         if (m_found && m_found->isExisted(ip)) {
@@ -113,21 +116,21 @@ void ModifyNetInfoDlg::onbtnOkClicked()
         }
     }
     // The device itself answers on an unchanged address; only the subnet counts then.
-    const int check = CommonHelper::checkIpAddress(ip, mask, gateway, addressChanged);
-    if (check == 1) {
-        m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
-        return;
-    }
-    if (check == 2) {
-        m_ui->m_lblTextInfo->setText(SharedTexts::subnetMismatchText());
+    network.staticSetting = true;
+    network.currentIp = m_ui->m_CurrentIPAddrlineEdit->text();
+    verdict = AddressCheck::judge(network);
+    if (!verdict.ok()) {
+        m_ui->m_lblTextInfo->setText(verdict.message);
+        fields.at(verdict.field)->setFocus();
         return;
     }
 
-    m_dev.ip = ip;
-    m_dev.netmask = mask;
-    m_dev.gateway = gateway;
-    m_dev.preferredDns = DeviceFormRules::canonicalIpv4(dns1Text);
-    m_dev.standbyDns = DeviceFormRules::canonicalIpv4(dns2Text);
+    auto sent = [&](int i) { return network.judged[i] ? network.texts[i] : found.at(i); };
+    m_dev.ip = sent(AddressCheck::Ip);
+    m_dev.netmask = sent(AddressCheck::Mask);
+    m_dev.gateway = sent(AddressCheck::Gateway);
+    m_dev.preferredDns = sent(AddressCheck::Dns1);
+    m_dev.standbyDns = sent(AddressCheck::Dns2);
     m_dev.userName = user;
     m_dev.password = password;
     KelvoSDKHelper::instance()->modifyNetwork(m_dev);

@@ -294,3 +294,30 @@ void CommonHelper::togglePasswordVisible(QLineEdit *edit, bool needAuth)
         return;
     target->setEchoMode(target->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password);
 }
+
+void CommonHelper::markAtFault(QLineEdit *edit, bool atFault)
+{
+    if (!edit || edit->property("atFault").toBool() == atFault)
+        return;
+    if (!atFault) {
+        edit->setStyleSheet(edit->property("styleBeforeFault").toString());
+        edit->setProperty("atFault", false);
+        return;
+    }
+    // The field's own sheet wins over the application's, the focus frame
+    // included: the mark shows while the field has the focus.
+    const QString before = edit->styleSheet();
+    const QString rule = QStringLiteral("QLineEdit { border: 1px solid rgb(229, 72, 77); }");
+    edit->setProperty("styleBeforeFault", before);
+    edit->setProperty("atFault", true);
+    if (before.trimmed().isEmpty())
+        edit->setStyleSheet(rule);
+    else if (before.contains(QLatin1Char('{')))
+        edit->setStyleSheet(before + QLatin1Char('\n') + rule);
+    else
+        edit->setStyleSheet(QStringLiteral("QLineEdit { %1 }\n").arg(before) + rule);
+    if (!edit->property("atFaultBound").toBool()) {
+        edit->setProperty("atFaultBound", true);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { markAtFault(edit, false); });
+    }
+}

@@ -48,5 +48,8 @@ QList<QPair<QString, int>> alarmAudioList();
 // account's password (re-authentication dialog) before showing the text.
 void addPasswordViewAction(QLineEdit *edit, bool needAuth);
 void togglePasswordVisible(QLineEdit *edit, bool needAuth);
+// A red frame around a field the operator has to correct; it goes when he
+// edits the field or when the mark is taken off.
+void markAtFault(QLineEdit *edit, bool atFault);
 
 } // namespace CommonHelper

@@ -268,24 +268,26 @@ private slots:
         QTest::addColumn<bool>("dhcp");
         QTest::addColumn<QString>("ip");   // typed, empty: untouched
         QTest::addColumn<QString>("mask"); // typed, empty: untouched
+        QTest::addColumn<QString>("dns");  // preferred DNS typed, empty: untouched
         QTest::addColumn<QString>("said"); // "Invalid format": nothing sent
         QTest::addColumn<QString>("sentIp");
         const QString own = QStringLiteral("127.87.5.1");
         const QString dhcpSaid = EthernetSettingWidget::dhcpText();
-        QTest::newRow("dhcp, untouched address") << true << ""
-                                                 << "" << dhcpSaid << own;
-        QTest::newRow("dhcp, typed address") << true << "127.87.5.20"
-                                             << "" << dhcpSaid << "127.87.5.20";
-        QTest::newRow("dhcp, typed address out of range") << true << "999.1.1.1"
-                                                          << ""
-                                                          << "Invalid format"
-                                                          << "";
-        QTest::newRow("static, mask with holes") << false << ""
-                                                 << "255.0.0.255"
-                                                 << "Invalid format"
-                                                 << "";
-        QTest::newRow("static, contiguous mask") << false << ""
-                                                 << "254.0.0.0" << SharedTexts::configSuccessText() << own;
+        const QString invalid = QStringLiteral("Invalid format");
+        const QString success = SharedTexts::configSuccessText();
+        auto row = [](const char *name, bool dhcp, const char *ip, const char *mask, const char *dns,
+                      const QString &said, const QString &sentIp) {
+            QTest::newRow(name) << dhcp << QString(ip) << QString(mask) << QString(dns) << said << sentIp;
+        };
+        row("dhcp, untouched address", true, "", "", "", dhcpSaid, own);
+        row("dhcp, typed address", true, "127.87.5.20", "", "", dhcpSaid, "127.87.5.20");
+        row("dhcp, typed address out of range", true, "999.1.1.1", "", "", invalid, "");
+        row("static, mask with holes", false, "", "255.0.0.255", "", invalid, "");
+        row("static, contiguous mask", false, "", "254.0.0.0", "", success, own);
+        // A leading zero is octal to many stacks: another server than typed.
+        row("static, DNS 8.8.8.08", false, "", "", "8.8.8.08", invalid, "");
+        row("dhcp, DNS 8.8.8.08", true, "", "", "8.8.8.08", invalid, "");
+        row("static, DNS typed, the rest as reported", false, "", "", "8.8.8.8", success, own);
     }
 
     // DHCP: the record stays where it is and the operator is told how to find
@@ -296,8 +298,12 @@ private slots:
         QFETCH(bool, dhcp);
         QFETCH(QString, ip);
         QFETCH(QString, mask);
+        QFETCH(QString, dns);
         QFETCH(QString, said);
         QFETCH(QString, sentIp);
+        // Reported values the check would refuse as typed go back untouched.
+        m_cam->setStoredValue(13002, QStringLiteral("preferredDNS"), QStringLiteral("127.0.0.53"));
+        m_cam->setStoredValue(13002, QStringLiteral("standbyDNS"), QStringLiteral("127.000.0.053"));
         m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
         m_cam->setStoredValue(13002, QStringLiteral("IP"), m_dev.ip);
         m_cam->setStoredValue(13002, QStringLiteral("gateway"), QStringLiteral("127.0.0.1"));
@@ -314,6 +320,8 @@ private slots:
         }
         if (!mask.isEmpty())
             typeText(child<QLineEdit>(page, "lineEdit_netMask"), mask);
+        if (!dns.isEmpty())
+            typeText(child<QLineEdit>(page, "lineEdit_dns1"), dns);
         if (dhcp)
             QTest::mouseClick(child<QRadioButton>(page, "radioButton_dhcp"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
@@ -328,6 +336,9 @@ private slots:
         QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/DHCPMode")), dhcp ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/IP")), sentIp);
         QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/netmask")), mask.isEmpty() ? QStringLiteral("255.0.0.0") : mask);
+        QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/preferredDNS")),
+                 dns.isEmpty() ? QStringLiteral("127.0.0.53") : dns);
+        QCOMPARE(bodyValue(body, QStringLiteral("TCPIP/standbyDNS")), QStringLiteral("127.000.0.053"));
         QVERIFY(!qobject_cast<EthernetSettingWidget *>(page)->movePending());
         QVERIFY(m_w->isVisible());
         QCOMPARE(m_moves, 0);

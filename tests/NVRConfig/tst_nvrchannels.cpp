@@ -404,6 +404,11 @@ private slots:
                                         << "127.0.0.256"
                                         << "2028"
                                         << "402917" << SharedTexts::invalidFormatText();
+        // Many stacks read 040 as octal: another camera than the one typed.
+        QTest::newRow("leading zero") << QVariantHash() << -1 << ""
+                                      << "127.77.0.040"
+                                      << "2028"
+                                      << "402917" << SharedTexts::invalidFormatText();
         QTest::newRow("empty ip") << QVariantHash() << -1 << ""
                                   << ""
                                   << "2028"

@@ -377,6 +377,11 @@ private slots:
         find<QPushButton>("m_btnPing")->click();
         QVERIFY(waitForToast(SharedTexts::ipInUseText()));
         QCOMPARE(ping.asked, QStringList{"127.0.0.7"});
+        // An address that is none is not "available", and is not pinged.
+        NvrWindowTest::typeInto(find<QLineEdit>("m_lineEditIPAddress"), QStringLiteral("127.0.0.07"));
+        find<QPushButton>("m_btnPing")->click();
+        QVERIFY(waitForToast(SharedTexts::invalidFormatText()));
+        QCOMPARE(ping.asked, QStringList{"127.0.0.7"});
         Platform::setPingProbe(nullptr);
     }
 

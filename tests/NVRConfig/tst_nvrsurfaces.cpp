@@ -44,6 +44,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <tuple>
 #include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -198,6 +199,7 @@ enum Act {
     LockCancel,      // lock-screen dialog: a box clicked, then Cancel
     SummerCancel,    // daylight-saving dialog: offset typed, then Cancel
     TypeInto,        // types `typed` into the field `field`, then saves
+    TypeThenDhcp,    // types `typed` into the field `field`, ticks DHCP, then saves
     ScheduleCopy,    // paints channel 02, copies it to 03, saves, saves again untouched
     ChooseFirst,     // the reported value shows as an item of its own; the first item is chosen
     SaveChannel,     // picks channel `typed` of a recorder with eight channels, saves it untouched
@@ -391,7 +393,10 @@ class TestNvrSurfaces : public QObject
             break;
         }
         case TypeInto:
+        case TypeThenDhcp:
             NvrWindowTest::typeInto(find<QLineEdit>(qPrintable(field)), typed);
+            if (what == TypeThenDhcp)
+                QTest::mouseClick(find<QCheckBox>("m_ChkBoxDHCP"), Qt::LeftButton, {}, QPoint(4, 4));
             break;
         case ChooseFirst: {
             auto *combo = find<QComboBox>(qPrintable(field));
@@ -675,6 +680,24 @@ private slots:
             row(qPrintable(QStringLiteral("network: address \"%1\"").arg(typed)))
                 << "pushButtonInternet" << 13001u << kNetwork << int(TypeInto) << "m_lineEditIPAddress" << typed
                 << 13003u << "";
+        // Typed addresses are judged as typed, DHCP or not; untouched ones go
+        // back as the NVR reported them, odd ones (and the MTU) included.
+        const QString quirky = QString(kNetwork).replace("<standbyDNS>127.0.0.2<", "<standbyDNS>127.000.0.02<");
+        const QString sent =
+            QString(quirky).remove(QRegularExpression("<(wifiEnable|poeEnable|qrCodeString)>[^<]*</\\1>"));
+        const QList<std::tuple<const char *, int, const char *, const char *, QString>> addresses{
+            {"network: DHCP, typed address 999.1.1.1", TypeThenDhcp, "m_lineEditIPAddress", "999.1.1.1", ""},
+            {"network: DHCP, typed address", TypeThenDhcp, "m_lineEditIPAddress", "127.0.0.9",
+             QString(sent).replace("<DHCPMode>0<", "<DHCPMode>1<").replace("<IP>127.0.0.1<", "<IP>127.0.0.9<")},
+            {"network: DNS 8.8.8.08", TypeInto, "m_lineEditFirstDNS", "8.8.8.08", ""},
+            {"network: DHCP, DNS 8.8.8.08", TypeThenDhcp, "m_lineEditFirstDNS", "8.8.8.08", ""},
+            {"network: mask with holes", TypeInto, "m_lineEditSubnetMask", "255.0.0.255", ""},
+            {"network: DNS typed, the rest as reported", TypeInto, "m_lineEditFirstDNS", "8.8.8.8",
+             QString(sent).replace("<preferredDNS>127.0.0.1<", "<preferredDNS>8.8.8.8<")},
+        };
+        for (const auto &a : addresses)
+            row(std::get<0>(a)) << "pushButtonInternet" << 13001u << quirky << std::get<1>(a) << std::get<2>(a)
+                                << std::get<3>(a) << 13003u << std::get<4>(a);
         row("policy: never answered") << "pushButtonDisk" << 14102u << "-" << int(SaveUntouched) << ""
                                       << "" << 14103u << "";
         row("policy: empty body") << "pushButtonDisk" << 14102u << "" << int(SaveUntouched) << ""
@@ -738,7 +761,7 @@ private slots:
             QVERIFY(this->open(open, read));
         }
         QVERIFY(waitFor([&] { return m_nvr->requestCount(read) > 0; }) && flush() && flush());
-        const bool typing = act == TypeInto;
+        const bool typing = act == TypeInto || act == TypeThenDhcp;
         // A failed read is said: at once, or once the round gave up waiting.
         if (expected.isEmpty() && !typing)
             QVERIFY(waitFor([] { return toastTexts().contains(SharedTexts::configFailedText()); }));

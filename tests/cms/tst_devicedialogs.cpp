@@ -3,6 +3,7 @@
 // probe is a fake, so no address typed here is ever pinged.
 
 #include "AddClientDevDlg.h"
+#include "AddressCheck.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceFormRules.h"
@@ -17,6 +18,7 @@
 #include "ModifyNetInfoDlg.h"
 #include "OrmHelper.h"
 #include "SimDevice.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 
 #include <QComboBox>
@@ -42,6 +44,14 @@ void typeInto(QWidget *dialog, const char *name, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
+}
+
+// The red frame of a field the operator has to correct, as painted.
+bool framedRed(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    const QColor edge = image.pixelColor(0, image.height() / 2);
+    return edge.red() > 180 && edge.green() < 110 && edge.blue() < 110;
 }
 
 class FakeFoundTable : public FoundDeviceTable
@@ -109,52 +119,26 @@ private slots:
         QTest::addColumn<QString>("rtsp");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("toast");
+        QTest::addColumn<QString>("field"); // at fault: focused and marked
 
-        QTest::newRow("empty address") << ""
-                                       << "admin"
-                                       << "2028"
-                                       << "554"
-                                       << "Incomplete information" << true;
-        QTest::newRow("blank user") << "10.1.2.4"
-                                    << "   "
-                                    << "2028"
-                                    << "554"
-                                    << "Incomplete information" << true;
-        QTest::newRow("empty port") << "10.1.2.4"
-                                    << "admin"
-                                    << ""
-                                    << "554"
-                                    << "Incomplete information" << true;
-        QTest::newRow("three parts") << "192.168.1"
-                                     << "admin"
-                                     << "2028"
-                                     << "554"
-                                     << "Invalid format" << false;
-        QTest::newRow("port zero") << "10.1.2.4"
-                                   << "admin"
-                                   << "0"
-                                   << "554"
-                                   << "Invalid format" << false;
-        QTest::newRow("port too big") << "10.1.2.4"
-                                      << "admin"
-                                      << "70000"
-                                      << "554"
-                                      << "Invalid format" << false;
-        QTest::newRow("rtsp not a number") << "10.1.2.4"
-                                           << "admin"
-                                           << "2028"
-                                           << "55x"
-                                           << "Invalid format" << false;
-        QTest::newRow("registered") << "10.1.2.3"
-                                    << "admin"
-                                    << "2028"
-                                    << "554"
-                                    << "The IP address is already in use." << true;
-        QTest::newRow("registered, typed with zeros") << "010.001.002.003"
-                                                      << "admin"
-                                                      << "2028"
-                                                      << "554"
-                                                      << "The IP address is already in use." << true;
+        const QString incomplete = QStringLiteral("Incomplete information");
+        const QString invalid = QStringLiteral("Invalid format");
+        auto row = [](const char *name, const char *ip, const char *user, const char *port, const char *rtsp,
+                      const QString &message, bool toast, const char *field) {
+            QTest::newRow(name) << QString(ip) << QString(user) << QString(port) << QString(rtsp) << message << toast
+                                << QString(field);
+        };
+        row("empty address", "", "admin", "2028", "554", incomplete, true, "m_IPlineEdit");
+        row("blank user", "10.1.2.4", "   ", "2028", "554", incomplete, true, "m_UserNamelineEdit");
+        row("empty port", "10.1.2.4", "admin", "", "554", incomplete, true, "lineEditPort");
+        row("three parts", "192.168.1", "admin", "2028", "554", invalid, false, "m_IPlineEdit");
+        row("port zero", "10.1.2.4", "admin", "0", "554", invalid, false, "lineEditPort");
+        row("port too big", "10.1.2.4", "admin", "70000", "554", invalid, false, "lineEditPort");
+        row("rtsp not a number", "10.1.2.4", "admin", "2028", "55x", invalid, false, "lineEditRTSP");
+        row("address and port both wrong", "10.1.2.256", "admin", "0", "554", invalid, false, "m_IPlineEdit");
+        row("registered", "10.1.2.3", "admin", "2028", "554", SharedTexts::ipInUseText(), true, "m_IPlineEdit");
+        // A leading zero is octal to many network stacks.
+        row("registered, typed with zeros", "010.001.002.003", "admin", "2028", "554", invalid, false, "m_IPlineEdit");
     }
 
     void addDialogRefuses()
@@ -165,6 +149,7 @@ private slots:
         QFETCH(QString, rtsp);
         QFETCH(QString, message);
         QFETCH(bool, toast);
+        QFETCH(QString, field);
         registerDevice(QStringLiteral("10.1.2.3"));
         registerDevice(QStringLiteral("10.1.2.3_1"));
 
@@ -182,6 +167,14 @@ private slots:
         QCOMPARE(toastTexts().contains(message), toast);
         QCOMPARE(added.count(), 0);
         QVERIFY(dialog.isVisible());
+        // The one text fits several fields: the focus and the mark say which.
+        auto *atFault = child<QLineEdit>(&dialog, qPrintable(field));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(atFault));
+        for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+            QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
+        // Correcting it takes the mark off.
+        QTest::keyClick(atFault, '1');
+        QVERIFY(!framedRed(atFault));
     }
 
     // What the operator types is what is checked: the validator drops no key,
@@ -212,10 +205,10 @@ private slots:
                                << "554"
                                << "10.9.0.2"
                                << "";
-        QTest::newRow("zeros") << "010.009.000.003"
-                               << "554"
-                               << "10.9.0.3"
-                               << "";
+        QTest::newRow("zeros refused") << "010.009.000.003"
+                                       << "554"
+                                       << ""
+                                       << "m_IPlineEdit";
     }
 
     void addDialogTypedAddress()
@@ -282,7 +275,7 @@ private slots:
         dialog.setObjectName(QStringLiteral("addClientDev"));
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
         onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
-            typeInto(d, "m_IPlineEdit", QStringLiteral("192.168.001.010"));
+            typeInto(d, "m_IPlineEdit", QStringLiteral("192.168.1.10"));
             typeInto(d, "lineEditPort", QStringLiteral("2029"));
             child<QComboBox>(d, "m_DevTypeCmbBox")->setCurrentIndex(1); // NVR puts the port back
             typeInto(d, "lineEditPort", QStringLiteral("2030"));
@@ -587,8 +580,9 @@ private slots:
 
     void formRules()
     {
-        QCOMPARE(DeviceFormRules::canonicalIpv4(QStringLiteral("192.168.001.010")), QStringLiteral("192.168.1.10"));
-        QVERIFY(!DeviceFormRules::isIpv4(QStringLiteral("192.168.1.256")));
+        // A leading zero is octal to many network stacks: no address.
+        QVERIFY(!AddressCheck::isAddress(QStringLiteral("192.168.001.010")));
+        QVERIFY(!AddressCheck::isAddress(QStringLiteral("192.168.1.256")));
         quint16 port = 0;
         QVERIFY(DeviceFormRules::parsePort(QStringLiteral("65535"), &port));
         QVERIFY(!DeviceFormRules::parsePort(QStringLiteral("65536"), &port));
@@ -645,8 +639,12 @@ private slots:
             info->clear();
             QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
             QCOMPARE(info->text(), QStringLiteral("The IP address is already in use."));
+            // A leading zero is octal to many network stacks.
             typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.001.020"));
             typeInto(d, "m_GatewaylineEdit", QStringLiteral("192.168.2.1"));
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            QCOMPARE(info->text(), QStringLiteral("Invalid format"));
+            typeInto(d, "m_IPAddrlineEdit", QStringLiteral("192.168.1.20"));
             QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
             QCOMPARE(info->text(), QStringLiteral("The IP and gateway are not in the same subnet."));
             typeInto(d, "m_GatewaylineEdit", QStringLiteral("192.168.1.1"));

@@ -808,6 +808,9 @@ void RecordWnd::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     ui->treeView->reload();
     m_session->setActive(true);
+    // Texts translated while the page was hidden are laid out before they
+    // are measured for eliding.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 
@@ -825,7 +828,13 @@ void RecordWnd::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
-        CommonHelper::elideChildTexts(this);
+        // The new texts laid out first: eliding them in the widths of the old
+        // ones would cut those that grew for good. A hidden page lays out
+        // and elides when it is shown.
+        if (isVisible()) {
+            layout()->activate();
+            CommonHelper::elideChildTexts(this);
+        }
     }
     QWidget::changeEvent(event);
 }

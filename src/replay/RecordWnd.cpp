@@ -71,6 +71,7 @@ RecordWnd::RecordWnd(QWidget *parent)
             m_recorder->appendVideo(data.constData(), data.size(), stamp, key);
     });
     connect(session, &NvrPlaybackSession::downloadProgress, this, &RecordWnd::onDownloadProgress);
+    session->setDownloadQueueSize([this] { return m_recorder ? m_recorder->queueSize() : 0; });
     connect(session, &NvrPlaybackSession::downloadFinished, this, &RecordWnd::onDownloadFinished);
     connect(session, &NvrPlaybackSession::downloadEnded, this, &RecordWnd::onDownloadEnded);
 
@@ -747,8 +748,6 @@ void RecordWnd::onProgressTimer()
 
 void RecordWnd::onDownloadProgress(int percent)
 {
-    qDebug() << "Download Progress -"
-             << " Queue size:" << (m_recorder ? m_recorder->queueSize() : 0);
     ui->labelProgressValue->setText(QStringLiteral("%1%").arg(percent));
 }
 

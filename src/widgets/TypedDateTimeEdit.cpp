@@ -1,5 +1,6 @@
 #include "TypedDateTimeEdit.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,6 +24,7 @@ bool isSeparator(QChar c)
 TypedDateTimeEdit::TypedDateTimeEdit(QWidget *parent)
     : QDateTimeEdit(parent)
 {
+    lineEdit()->installEventFilter(this);
 }
 
 QVector<TypedDateTimeEdit::Section> TypedDateTimeEdit::sections() const
@@ -157,9 +159,11 @@ void TypedDateTimeEdit::focusOutEvent(QFocusEvent *event)
     QDateTimeEdit::focusOutEvent(event);
 }
 
-void TypedDateTimeEdit::mousePressEvent(QMouseEvent *event)
+bool TypedDateTimeEdit::eventFilter(QObject *watched, QEvent *event)
 {
-    endSection();
-    stopTyping();
-    QDateTimeEdit::mousePressEvent(event);
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+        endSection();
+        stopTyping();
+    }
+    return QDateTimeEdit::eventFilter(watched, event);
 }

@@ -24,7 +24,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
+    // A click into the text places the cursor where the next typing starts.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Section
@@ -41,8 +42,8 @@ private:
     void endSection();
     void stopTyping();
 
-    QString m_typed;      // the text being typed; empty when not typing
-    int m_section = -1;   // the section the next digit goes into
-    QString m_digits;     // the digits typed into it so far
+    QString m_typed;         // the text being typed; empty when not typing
+    int m_section = -1;      // the section the next digit goes into
+    QString m_digits;        // the digits typed into it so far
     bool m_advanced = false; // the last digit filled a section: a separator after it is already done
 };

@@ -35,6 +35,19 @@ inline bool lookAsTheClient()
     return ClientLook::apply();
 }
 
+// The width a table's column title needs, and a cell's: the text and the
+// room around it (a check box beside it too).
+inline int titleNeed(const QHeaderView *header, const QString &title)
+{
+    return header->fontMetrics().horizontalAdvance(title) + 12;
+}
+
+inline int cellNeed(const QAbstractItemView *view, const QModelIndex &index)
+{
+    const int extra = index.data(Qt::CheckStateRole).isValid() ? 28 : 8;
+    return view->fontMetrics().horizontalAdvance(index.data().toString()) + extra;
+}
+
 // Where a text shows less than itself: the widget's own hint wants more room
 // than it has, or the text was elided (its whole form kept in the tool tip).
 inline QStringList cutTexts(QWidget *root)
@@ -143,7 +156,7 @@ inline QStringList cutTexts(QWidget *root)
                 if (header->isSectionHidden(c))
                     continue;
                 const QString text = model->headerData(c, Qt::Horizontal).toString();
-                const int need = header->fontMetrics().horizontalAdvance(text) + 12;
+                const int need = titleNeed(header, text);
                 if (!text.isEmpty() && need > header->sectionSize(c))
                     report(w, text, need, header->sectionSize(c));
                 for (int r = 0; r < model->rowCount(); ++r) {
@@ -151,10 +164,8 @@ inline QStringList cutTexts(QWidget *root)
                     const QString cell = index.data().toString();
                     if (cell.isEmpty() || table->indexWidget(index))
                         continue;
-                    const int extra = index.data(Qt::CheckStateRole).isValid() ? 28 : 8;
-                    const int cellNeed = table->fontMetrics().horizontalAdvance(cell) + extra;
-                    if (cellNeed > header->sectionSize(c))
-                        report(w, cell, cellNeed, header->sectionSize(c));
+                    if (cellNeed(table, index) > header->sectionSize(c))
+                        report(w, cell, cellNeed(table, index), header->sectionSize(c));
                 }
             }
         }

@@ -28,9 +28,9 @@ namespace {
 
 constexpr int kToastMs = 2000;
 // Room a cell leaves around its text.
-constexpr int kCellPadding = 16;
+constexpr int kCellPadding = 10;
 // The search column's width when its texts need no more.
-constexpr int kLeftWidth = 240;
+constexpr int kLeftWidth = 220;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 } // namespace
@@ -105,8 +105,8 @@ void AlarmInfoWidget::fitColumns()
     QTableView *view = ui->tableView;
     const QFontMetrics fm = view->fontMetrics();
     const int room = view->viewport()->width();
-    const int timeWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 24;
-    const int checkWidth = view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 16;
+    const int timeWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 2 * kCellPadding;
+    const int checkWidth = view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8;
     int needs[6] = {};
     int total = 0;
     for (int column = 0; column < 6; ++column) {

@@ -88,7 +88,9 @@ void TypedDateTimeEdit::keyPressEvent(QKeyEvent *event)
         m_advanced = false;
     }
     if (m_typed.size() != displayFormat().size() || m_section < 0) {
+        // A text of another length (a special value): the plain field's typing.
         stopTyping();
+        QDateTimeEdit::keyPressEvent(event);
         return;
     }
     if (isSeparator(c)) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -70,8 +71,7 @@ void TypedDateTimeEdit::keyPressEvent(QKeyEvent *event)
                        && (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0
                        && (c.isDigit() || isSeparator(c));
     if (!typed) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            endSection();
+        endSection();
         stopTyping();
         QDateTimeEdit::keyPressEvent(event);
         return;
@@ -106,18 +106,19 @@ void TypedDateTimeEdit::keyPressEvent(QKeyEvent *event)
         m_digits += c;
         m_typed.replace(s.start, s.width, m_digits.rightJustified(s.width, QLatin1Char('0')));
         m_advanced = false;
+        // A section is taken once it is whole: "1" on the way to "13" is
+        // no January.
         if (m_digits.size() == s.width) {
             m_digits.clear();
             if (m_section < all.size() - 1) {
                 ++m_section;
                 m_advanced = true;
             }
+            takeTyped();
         }
-        takeTyped();
     }
     const int cursor = all[m_section].start + m_digits.size();
-    if (line->text() != m_typed)
-        line->setText(m_typed);
+    showTyped();
     line->setCursorPosition(cursor);
     event->accept();
 }
@@ -142,8 +143,18 @@ void TypedDateTimeEdit::endSection()
     const Section s = sections().value(m_section);
     m_typed.replace(s.start, s.width, m_digits.rightJustified(s.width, QLatin1Char('0')));
     m_digits.clear();
-    lineEdit()->setText(m_typed);
+    showTyped();
     takeTyped();
+}
+
+void TypedDateTimeEdit::showTyped()
+{
+    // Shown only: the plain field would take a text that happens to be a
+    // valid time as the value at once.
+    if (lineEdit()->text() == m_typed)
+        return;
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->setText(m_typed);
 }
 
 void TypedDateTimeEdit::stopTyping()

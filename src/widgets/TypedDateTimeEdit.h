@@ -6,9 +6,10 @@
 // nothing or lands in the wrong sections. Here the digits typed fill the
 // section the cursor is in, from its start, and go on into the next one once
 // it is full; a separator typed ends a section early (its digits taken as a
-// number: "8:" is 08). The value changes only when the text typed so far is a
-// valid time; a text left invalid is taken back, as the plain field does,
-// when the field loses the focus. Made for fixed-width formats (yyyy, MM,
+// number: "8:" is 08), and so does leaving the field or Enter. A section
+// ended makes the value when the whole text is a valid time; a text left
+// invalid is taken back, as the plain field does, when the field loses the
+// focus. Made for fixed-width formats (yyyy, MM,
 // dd, HH, mm, ss); other formats type as the plain field does.
 
 #include <QDateTimeEdit>
@@ -41,6 +42,7 @@ private:
     // right-aligned with zeros.
     void endSection();
     void stopTyping();
+    void showTyped();
 
     QString m_typed;         // the text being typed; empty when not typing
     int m_section = -1;      // the section the next digit goes into

@@ -1,8 +1,9 @@
 #pragma once
 
 // Whether a window shows its texts whole, measured as the operator sees them
-// with the client's own style sheet and font: labels, buttons, every entry
-// of a box, list and tree entries, table headers and cells. With
+// with the client's own style sheet and font: labels, buttons, the hint of
+// an empty field, every entry of a box, list entries, tree rows (across and
+// down), table headers and cells. With
 // KELVO_SCREENSHOT_DIR set, shoot() saves what was looked at as
 // <language>_<name>.png there.
 

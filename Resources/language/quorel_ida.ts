@@ -2343,7 +2343,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Masukkan nama perangkat untuk memfilter</translation>
+        <translation>Saring menurut nama perangkat</translation>
     </message>
     <message>
         <source>There is no video in this day.</source>
@@ -2414,7 +2414,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Masukkan nama perangkat untuk memfilter</translation>
+        <translation>Saring menurut nama perangkat</translation>
     </message>
     <message>
         <source>Start Replay</source>
@@ -2779,7 +2779,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Masukkan nama perangkat untuk menyaring</translation>
+        <translation>Saring menurut nama perangkat</translation>
     </message>
     <message>
         <source>IP</source>
@@ -3509,7 +3509,7 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <name>IotReplayWnd</name>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Masukkan nama perangkat untuk memfilter</translation>
+        <translation>Saring menurut nama perangkat</translation>
     </message>
     <message>
         <source>There is no video in this day.</source>

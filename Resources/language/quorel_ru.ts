@@ -2343,7 +2343,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Введите имя устройства для фильтра</translation>
+        <translation>Фильтр по имени устройства</translation>
     </message>
     <message>
         <source>There is no video in this day.</source>
@@ -2406,7 +2406,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>End Download</source>
-        <translation>Завершить загрузку</translation>
+        <translation>Остановить</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -2414,7 +2414,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Введите имя устройства для фильтра</translation>
+        <translation>Фильтр по имени устройства</translation>
     </message>
     <message>
         <source>Start Replay</source>
@@ -2779,7 +2779,7 @@ Move it away to start with a new database.</source>
     </message>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Введите имя устройства для фильтра</translation>
+        <translation>Фильтр по имени</translation>
     </message>
     <message>
         <source>IP</source>
@@ -3509,7 +3509,7 @@ Move it away to start with a new database.</source>
     <name>IotReplayWnd</name>
     <message>
         <source>Enter the device name to filter</source>
-        <translation>Введите имя устройства для фильтра</translation>
+        <translation>Фильтр по имени устройства</translation>
     </message>
     <message>
         <source>There is no video in this day.</source>

@@ -21,11 +21,16 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QStandardItemModel>
 
 namespace {
 
 constexpr int kToastMs = 2000;
+// Room a cell leaves around its text.
+constexpr int kCellPadding = 10;
+// The search column's width when its texts need no more.
+constexpr int kLeftWidth = 220;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 } // namespace
@@ -58,7 +63,7 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
                     QLineEdit::TrailingPosition)
         ->setText(tr("&Open..."));
-    ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
+    setFilterPlaceholder();
 
     // The status filter is not offered: it stays at "All".
     ui->label_4->hide();
@@ -92,16 +97,36 @@ void AlarmInfoWidget::initTableHeader()
 
 void AlarmInfoWidget::fitColumns()
 {
-    // The columns share the table's width as laid out now (a language changed
-    // while the page was hidden is measured again when it is resized), never
-    // below their titles, and leave the stretching remark column its title.
+    // Each column as wide as its title and the texts of its rows (the time
+    // never less than a whole time stamp, the first column's texts beside
+    // their check boxes); what the table has beyond that is shared out and
+    // the remark column stretches. Texts wider than the table make it scroll
+    // rather than cut them.
     QTableView *view = ui->tableView;
-    const int room = view->width() - 2 * view->frameWidth();
-    // The time is never wrapped: its column holds a whole time stamp.
-    const int timeWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 24;
-    const int share = qMax(0, room - timeWidth - m_header->sectionSizeHint(5)) / 4;
+    const QFontMetrics fm = view->fontMetrics();
+    const int room = view->viewport()->width();
+    const int timeWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 2 * kCellPadding;
+    const int checkWidth = view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8;
+    int needs[6] = {};
+    int total = 0;
+    for (int column = 0; column < 6; ++column) {
+        needs[column] = m_header->sectionSizeHint(column);
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QStandardItem *item = m_model->item(row, column);
+            if (item && !item->text().isEmpty())
+                needs[column] = qMax(needs[column], fm.horizontalAdvance(item->text()) + kCellPadding
+                                                        + (item->isCheckable() ? checkWidth : 0));
+        }
+        if (column == 3)
+            needs[column] = qMax(needs[column], timeWidth);
+        total += needs[column];
+    }
+    const int share = qMax(0, room - total) / 5;
     for (int column = 0; column < 5; ++column)
-        view->setColumnWidth(column, qMax(column == 3 ? timeWidth : share, m_header->sectionSizeHint(column)));
+        view->setColumnWidth(column, needs[column] + share);
+    view->horizontalHeader()->setStretchLastSection(total <= room);
+    if (total > room)
+        view->setColumnWidth(5, needs[5]);
 }
 
 void AlarmInfoWidget::onTreeCurrentChanged(const QModelIndex &current)
@@ -178,6 +203,7 @@ void AlarmInfoWidget::fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &ro
     }
     setModelTextAlignment(m_model, Qt::AlignCenter);
     m_header->setCheckedHeader(false);
+    fitColumns();
 }
 
 void AlarmInfoWidget::viewAllChkBoxStateChanged()
@@ -251,7 +277,15 @@ void AlarmInfoWidget::changeEvent(QEvent *event)
     ui->retranslateUi(this);
     CommonHelper::setWidgetsLocale(this, OrmHelper::getConfig()->Language);
     initTableHeader();
+    setFilterPlaceholder();
+}
+
+void AlarmInfoWidget::setFilterPlaceholder()
+{
+    // The search column widens to show the hint whole.
     ui->lineEditDevice->setPlaceholderText(tr("Enter the device name to filter"));
+    ui->lineEditDevice->setMinimumWidth(lineEditWidthFor(ui->lineEditDevice, ui->lineEditDevice->placeholderText()));
+    ui->widgetLeft->setMaximumWidth(qMax(kLeftWidth, ui->lineEditDevice->minimumWidth()));
 }
 
 void AlarmInfoWidget::resizeEvent(QResizeEvent *event)

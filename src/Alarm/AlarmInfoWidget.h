@@ -53,6 +53,7 @@ private:
     void initTable();
     void initTableHeader();
     void fitColumns();
+    void setFilterPlaceholder();
     void onTreeCurrentChanged(const QModelIndex &current);
 
     Ui::AlarmInfoWidget *ui;

@@ -792,10 +792,15 @@ int NvrPlaybackSession::calculateProgress(qint64 timeMs)
     d.countAtTick = d.received;
     const int percent = int(qMin<qint64>(100, (timeMs - d.rangeStart) * 100 / (d.rangeEnd - d.rangeStart)));
     const QString f = QStringLiteral("yyyy-MM-dd hh:mm:ss");
-    qDebug() << "Download Progress - Current:" << QDateTime::fromMSecsSinceEpoch(timeMs).toString(f)
-             << " Start:" << QDateTime::fromMSecsSinceEpoch(d.rangeStart).toString(f)
-             << " End:" << QDateTime::fromMSecsSinceEpoch(d.rangeEnd).toString(f) << " Last count:" << d.countDelta
-             << " Total count:" << d.received << " Progress:" << percent << "%";
+    qDebug().noquote() << QStringLiteral("Download Progress - Current: %1 Start: %2 End: %3 Queue size: %4 Last count: "
+                                         "%5 Total count: %6 Progress: %7%")
+                              .arg(QDateTime::fromMSecsSinceEpoch(timeMs).toString(f),
+                                   QDateTime::fromMSecsSinceEpoch(d.rangeStart).toString(f),
+                                   QDateTime::fromMSecsSinceEpoch(d.rangeEnd).toString(f))
+                              .arg(m_downloadQueueSize ? m_downloadQueueSize() : 0)
+                              .arg(d.countDelta)
+                              .arg(d.received)
+                              .arg(percent);
     return percent;
 }
 

@@ -31,6 +31,7 @@
 #include <QVector>
 
 #include <array>
+#include <functional>
 
 class QTimer;
 
@@ -159,6 +160,8 @@ public:
     void setWatchdogTimings(int tickMs, int idleLimitMs);
     void setProgressInterval(int ms);
     void setRefreshInterval(int ms) { m_refreshIntervalMs = ms; }
+    // Frames the download's writer still holds, for the progress log line.
+    void setDownloadQueueSize(std::function<int()> queueSize) { m_downloadQueueSize = std::move(queueSize); }
 
     // Runs of a day text, one character per minute, 'C' not recorded:
     // [first minute, minute after the last).
@@ -251,6 +254,7 @@ private:
 
     QTimer *m_watchdogTimer = nullptr;
     QTimer *m_progressTimer = nullptr;
+    std::function<int()> m_downloadQueueSize;
     int m_idleLimitMs = 5000;
     int m_refreshIntervalMs = 10000;
 };

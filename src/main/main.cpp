@@ -1,3 +1,4 @@
+#include "ClientLook.h"
 #include "CommonHelper.h"
 #include "ThreadStack.h"
 #include "CrashHandler.h"
@@ -17,8 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
@@ -112,18 +111,6 @@ void installCloseSignals(QObject *owner)
         ::sigaction(sig, &action, nullptr);
 }
 
-QFont applicationFont()
-{
-    QFont font;
-    const QString arial = QStringLiteral("Arial");
-    if (QFontDatabase().families().contains(arial, Qt::CaseInsensitive))
-        font.setFamily(arial);
-    else
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(14);
-    return font;
-}
-
 // The translation of the settings row's language index; -1 (a new database)
 // and unknown indexes take English.
 QString translationFile(int language)
@@ -160,15 +147,6 @@ int systemLanguage()
     }
 }
 
-void loadStyleSheet(QApplication &app)
-{
-    QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-    if (css.open(QIODevice::ReadOnly))
-        app.setStyleSheet(QString::fromUtf8(css.readAll()));
-    else
-        qWarning() << "Style sheet missing";
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -188,7 +166,7 @@ int main(int argc, char *argv[])
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     Q_INIT_RESOURCE(Resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/Skin/Default/Login/logo.png")));
-    QApplication::setFont(applicationFont());
+    QApplication::setFont(ClientLook::applicationFont());
 
     CrashHandler::install(CommonHelper::appWritableDir(), &flushLogForCrash);
 
@@ -253,7 +231,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&translator);
     else
         qWarning() << "Translation missing for language" << config->Language;
-    loadStyleSheet(app);
+    ClientLook::loadStyleSheet();
 
     MainWindow window;
     app.setActivationWindow(&window);

@@ -71,6 +71,7 @@ RecordWnd::RecordWnd(QWidget *parent)
             m_recorder->appendVideo(data.constData(), data.size(), stamp, key);
     });
     connect(session, &NvrPlaybackSession::downloadProgress, this, &RecordWnd::onDownloadProgress);
+    session->setDownloadQueueSize([this] { return m_recorder ? m_recorder->queueSize() : 0; });
     connect(session, &NvrPlaybackSession::downloadFinished, this, &RecordWnd::onDownloadFinished);
     connect(session, &NvrPlaybackSession::downloadEnded, this, &RecordWnd::onDownloadEnded);
 
@@ -747,8 +748,6 @@ void RecordWnd::onProgressTimer()
 
 void RecordWnd::onDownloadProgress(int percent)
 {
-    qDebug() << "Download Progress -"
-             << " Queue size:" << (m_recorder ? m_recorder->queueSize() : 0);
     ui->labelProgressValue->setText(QStringLiteral("%1%").arg(percent));
 }
 
@@ -808,6 +807,9 @@ void RecordWnd::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     ui->treeView->reload();
     m_session->setActive(true);
+    // Texts translated while the page was hidden are laid out before they
+    // are measured for eliding.
+    layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
 
@@ -825,7 +827,13 @@ void RecordWnd::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
-        CommonHelper::elideChildTexts(this);
+        // The new texts laid out first: eliding them in the widths of the old
+        // ones would cut those that grew for good. A hidden page lays out
+        // and elides when it is shown.
+        if (isVisible()) {
+            layout()->activate();
+            CommonHelper::elideChildTexts(this);
+        }
     }
     QWidget::changeEvent(event);
 }

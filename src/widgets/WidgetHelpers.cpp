@@ -1,5 +1,10 @@
 #include "WidgetHelpers.h"
 
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+
 #include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
@@ -84,3 +89,21 @@ int findRow(const QString &text, const QTableWidget *table, int column)
 }
 
 } // namespace TableChecks
+
+int lineEditWidthFor(const QLineEdit *edit, const QString &text)
+{
+    // As the edit lays its text out: two pixels of margin each side, its
+    // text margins, and per visible action button the button and the gap
+    // before it (a quarter of the icon, 16 px icons below 34 px of height).
+    int content =
+        edit->fontMetrics().horizontalAdvance(text) + 4 + edit->textMargins().left() + edit->textMargins().right();
+    for (const QToolButton *icon : edit->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!icon->isHidden())
+            content += icon->sizeHint().width() + (edit->height() < 34 ? 4 : 8);
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    return edit->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(content, edit->fontMetrics().height()), edit)
+        .width();
+}

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QStringList>
 
+class QLineEdit;
 class QTableView;
 class QTableWidget;
 class QWidget;
@@ -14,6 +15,10 @@ class QWidget;
 void setBackgroundColor(QWidget *widget, const QColor &colour);
 // Read-only, whole-row single selection, no vertical header, no focus.
 void setTableViewStyle(QTableView *view, bool showGrid);
+
+// The width a line edit needs to show text whole beside the icon buttons of
+// its actions, by its style.
+int lineEditWidthFor(const QLineEdit *edit, const QString &text);
 
 // Check-box tables of the user and channel dialogs: the check state lives in
 // each row's column-0 item; rows without one are passed over.

@@ -4,6 +4,7 @@
 // its discovery responder, and a fake ping probe.
 
 #include "../onvif/OnvifFixtures.h"
+#include "../support/TextsWhole.h"
 
 #include "AddClientDevDlg.h"
 #include "CSearchManageWidget.h"
@@ -677,9 +678,7 @@ private slots:
     void toolbarTextsWholeAt1280()
     {
         Q_INIT_RESOURCE(Resources);
-        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        QVERIFY(ClientLook::loadStyleSheet());
         QStringList cut;
         {
             DeviceManageWidget page;
@@ -745,9 +744,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, nameWhole);
         Q_INIT_RESOURCE(Resources);
-        QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-        QVERIFY(css.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
+        QVERIFY(ClientLook::loadStyleSheet());
         const QString ip = QStringLiteral("127.66.2.2");
         if (!DeviceInfoManager::instance()->findDevInfo(ip)) {
             auto *dev = new FUN_DEV_INFO;
@@ -765,19 +762,20 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&page));
             page.getDevFormDBToAddTableView();
             auto *view = child<QTableView>(&page, "m_AddDevTableView");
-            auto *itemView = static_cast<QAbstractItemView *>(view);
             const int row = page.getRowIndexByIp(ip);
             QVERIFY(row >= 0);
             QCOMPARE(page.model()->item(row, DeviceManageWidget::ColName)->text(), QStringLiteral("Try recorder"));
-            // A title needs its text and the section's padding (no sort arrow
-            // is ever shown), a cell a little beyond the delegate's hint.
+            // What the texts of a column need, title and cells, as the
+            // window text test measures them.
             const auto needs = [&](int col) {
-                const int title = col == DeviceManageWidget::ColName
-                                      ? page.header()->sectionSizeHint(col)
-                                      : page.header()->fontMetrics().horizontalAdvance(
-                                            page.model()->headerData(col, Qt::Horizontal).toString())
-                                            + DeviceManageWidget::TitlePadding;
-                return qMax(title, itemView->sizeHintForColumn(col) + DeviceManageWidget::CellSlack);
+                int need =
+                    TextsWhole::titleNeed(page.header(), page.model()->headerData(col, Qt::Horizontal).toString());
+                for (int r = 0; r < page.model()->rowCount(); ++r) {
+                    const QModelIndex index = page.model()->index(r, col);
+                    if (!index.data().toString().isEmpty() && !view->indexWidget(index))
+                        need = qMax(need, TextsWhole::cellNeed(view, index));
+                }
+                return need;
             };
             // The widths of the cut columns; the widths follow the rows once
             // they are laid out.

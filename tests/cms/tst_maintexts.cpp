@@ -12,6 +12,7 @@
 #include "DevicePagesTestUtil.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
+#include "OrmDao.h"
 #include "OrmHelper.h"
 #include "SimDevice.h"
 #include "../support/TextsWhole.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QListView>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -65,7 +67,11 @@ class TestMainTexts : public QObject
                 {QStringLiteral("Storage Schedule"), card(MainWindow::StorageSchedule)},
                 {QStringLiteral("Device Management"), card(MainWindow::DeviceManagement)},
                 {QStringLiteral("Alarm Event"), alarm(0)},
-                {QStringLiteral("Alarm Info"), alarm(1)}};
+                {QStringLiteral("Alarm Info"), [w, alarm] {
+                     // The stored alarms listed, one of each type.
+                     alarm(1)();
+                     QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+                 }}};
     }
 
 private slots:
@@ -100,6 +106,16 @@ private slots:
         nvr->rtspPort = 1;
         nvr->name = QStringLiteral("Try recorder");
         OrmHelper::AddDevs({cam, nvr});
+        // The camera's alarms as the client stores them, one of each type.
+        for (int type = 0; type < 6; ++type) {
+            CustomAlarmInfo alarm;
+            alarm.alarmType = type;
+            alarm.alarmTime =
+                QDateTime::currentDateTime().addSecs(-type).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            alarm.devName = cam->name;
+            alarm.handler = cam->sn;
+            QCOMPARE(orm::dao::insert(alarm).text(), QString());
+        }
         delete cam;
         delete nvr;
 

@@ -19,6 +19,7 @@
 #include "VideoRecord.h"
 
 #include <QDateTimeEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QSortFilterProxyModel>
@@ -71,6 +72,28 @@ QString makeClip360(const QString &name, const QStringList &encoder)
                           + encoder + QStringList{path});
     return p.waitForFinished(120000) && p.exitCode() == 0 ? path : QString();
 }
+
+// The download's progress lines, as the log writer gets them.
+QStringList g_progressLines;
+QtMessageHandler g_previousHandler = nullptr;
+
+void keepProgressLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("Download Progress")))
+        g_progressLines << message;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+
+struct ProgressLines
+{
+    ProgressLines()
+    {
+        g_progressLines.clear();
+        g_previousHandler = qInstallMessageHandler(keepProgressLines);
+    }
+    ~ProgressLines() { qInstallMessageHandler(g_previousHandler); }
+};
 
 } // namespace
 
@@ -177,10 +200,28 @@ class TstNvrReplay : public QObject
 
     qint64 shown(int pane) const { return m_wnd->replayWidget()->paneRender(pane)->framesReceived(); }
 
+    // Typed as the operator types: the start over its whole text selected,
+    // the end from a click into its year on.
     void setRange(const QTime &from, const QTime &to)
     {
-        m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart")->setDateTime(QDateTime(kToday, from));
-        m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd")->setDateTime(QDateTime(kToday, to));
+        const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+        auto *start = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart");
+        QTest::mouseClick(start->findChild<QLineEdit *>(), Qt::LeftButton, {}, QPoint(8, start->height() / 2));
+        QTest::keyClick(start, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(start, QDateTime(kToday, from).toString(format));
+        typeAt("dateTimeEditEnd", 0, QDateTime(kToday, to).toString(format));
+    }
+
+    // A click on the character at position of a date-time field, then text.
+    void typeAt(const char *field, int position, const QString &text)
+    {
+        auto *edit = m_wnd->findChild<QDateTimeEdit *>(field);
+        QLineEdit *line = edit->findChild<QLineEdit *>();
+        const QFontMetrics fm = line->fontMetrics();
+        const int x = line->contentsRect().left() + 2 + fm.horizontalAdvance(line->text().left(position))
+                      + fm.horizontalAdvance(line->text().mid(position, 1)) / 2;
+        QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(x, line->height() / 2));
+        QTest::keyClicks(edit, text);
     }
 
 private slots:
@@ -428,6 +469,7 @@ private slots:
         }
         const QStringList minutes = recorded.split('-');
         s.dayRecords[3] = dayText(minutes[0].toInt(), minutes[1].toInt());
+        const ProgressLines progressLines;
         openWindow();
         const QString ip = sim->address().toString(), key = ip + "_3";
         click(key);
@@ -476,7 +518,16 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);
         const SimRequest request = requestsOf(sim, 14301, 3).value(0);
         QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
+        QCOMPARE(request.body.value("TimeEnd"), kTodayText + "083000000");
         QCOMPARE(request.body.value("DownloadRecord"), QStringLiteral("1"));
+        // Each progress tick is one line.
+        const QString day = kToday.toString("yyyy-MM-dd");
+        const QRegularExpression line(
+            "^Download Progress - Current: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d Start: " + day + " 08:00:00 End: "
+            + day + " 08:30:00 Queue size: \\d+ Last count: \\d+ Total count: \\d+ Progress: \\d+%$");
+        QVERIFY(fault == "end" || !g_progressLines.isEmpty());
+        for (const QString &l : qAsConst(g_progressLines))
+            QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
     }
 
     // A download into a folder on a disk that is full, fills up, or is
@@ -544,13 +595,26 @@ private slots:
         QTest::addColumn<QString>("picked"); // "", "recorder", "channel, then recorder" or "channel"
         QTest::addColumn<bool>("folderBlocked");
         QTest::addColumn<QString>("text");
-        QTest::newRow("nothing picked") << "" << false << RecordWnd::tr("Please select the device to operate.");
+        QTest::addColumn<QTime>("from");
+        QTest::addColumn<QTime>("to");
+        QTest::addColumn<QString>("endMinutes"); // typed afterwards into the end's minutes
+        const QTime eight(8, 0), half(8, 30);
+        QTest::newRow("nothing picked") << "" << false << RecordWnd::tr("Please select the device to operate.") << eight
+                                        << half << "";
         QTest::newRow("the recorder picked")
-            << "recorder" << false << RecordWnd::tr("Please select a channel to download.");
+            << "recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight << half << "";
         QTest::newRow("a channel, then the recorder")
-            << "channel, then recorder" << false << RecordWnd::tr("Please select a channel to download.");
+            << "channel, then recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight
+            << half << "";
         QTest::newRow("folder cannot be made")
-            << "channel" << true << RecordWnd::tr("Failed to create file directory!");
+            << "channel" << true << RecordWnd::tr("Failed to create file directory!") << eight << half << "";
+        const QString notAfter = RecordWnd::tr("Start time can not be greater than the end time.");
+        QTest::newRow("end typed before the start")
+            << "channel" << false << notAfter << QTime(8, 30) << QTime(8, 10) << "";
+        QTest::newRow("end typed equal to the start")
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 10) << "";
+        QTest::newRow("end's minutes typed before the start")
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 30) << "05";
     }
 
     void downloadRefusalsAreTold()
@@ -558,6 +622,9 @@ private slots:
         QFETCH(QString, picked);
         QFETCH(bool, folderBlocked);
         QFETCH(QString, text);
+        QFETCH(QTime, from);
+        QFETCH(QTime, to);
+        QFETCH(QString, endMinutes);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         const QString blocked = m_root.filePath("blocked");
@@ -579,7 +646,13 @@ private slots:
             mouseClick(ip + "_1");
         if (picked.endsWith("recorder"))
             mouseClick(ip);
-        setRange(QTime(8, 0), QTime(8, 30));
+        setRange(from, to);
+        if (!endMinutes.isEmpty())
+            typeAt("dateTimeEditEnd", 14, endMinutes);
+        // The fields show what was typed.
+        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart")->dateTime(), QDateTime(kToday, from));
+        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd")->dateTime(),
+                 QDateTime(kToday, endMinutes.isEmpty() ? to : QTime(to.hour(), endMinutes.toInt())));
         QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonStart"), Qt::LeftButton);
         const QString records = m_root.filePath("records");
         CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });

@@ -1,18 +1,19 @@
 #pragma once
 
 // Whether a window shows its texts whole, measured as the operator sees them
-// with the client's own style sheet and font: labels, buttons, every entry
-// of a box, list and tree entries, table headers and cells. With
+// with the client's own style sheet and font: labels, buttons, the hint of
+// an empty field, every entry of a box, list entries, tree rows (across and
+// down), table headers and cells. With
 // KELVO_SCREENSHOT_DIR set, shoot() saves what was looked at as
 // <language>_<name>.png there.
+
+#include "ClientLook.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,25 +22,31 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTableView>
+#include <QToolButton>
 #include <QTreeView>
 #include <QWidget>
 
 namespace TextsWhole {
 
-// As the client starts: its style sheet, Arial (or the system font) at 14 px.
+// As the client starts: its own font and style sheet.
 inline bool lookAsTheClient()
 {
-    QFile css(QStringLiteral(":/Resources/css/TAVIK_Style.css"));
-    if (!css.open(QIODevice::ReadOnly))
-        return false;
-    qApp->setStyleSheet(QString::fromUtf8(css.readAll()));
-    QFont font = QFontDatabase().families().contains(QStringLiteral("Arial"))
-                     ? QFont(QStringLiteral("Arial"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(14);
-    QApplication::setFont(font);
-    return true;
+    return ClientLook::apply();
+}
+
+// The width a table's column title needs, and a cell's: the text and the
+// room around it (a check box beside it too).
+inline int titleNeed(const QHeaderView *header, const QString &title)
+{
+    return header->fontMetrics().horizontalAdvance(title) + 12;
+}
+
+inline int cellNeed(const QAbstractItemView *view, const QModelIndex &index)
+{
+    const int extra = index.data(Qt::CheckStateRole).isValid() ? 28 : 8;
+    return view->fontMetrics().horizontalAdvance(index.data().toString()) + extra;
 }
 
 // Where a text shows less than itself: the widget's own hint wants more room
@@ -75,6 +82,24 @@ inline QStringList cutTexts(QWidget *root)
                 report(w, button->toolTip(), button->sizeHint().width(), button->width());
             else if (button->sizeHint().width() > button->width() + 1)
                 report(w, button->text(), button->sizeHint().width(), button->width());
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            // The placeholder in the room the edit leaves its text: the
+            // style's contents, its margins, and the icon buttons of its
+            // actions with the gap before each.
+            if (!edit->text().isEmpty() || edit->placeholderText().isEmpty())
+                continue;
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.lineWidth =
+                edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+            int have = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width()
+                       - edit->textMargins().left() - edit->textMargins().right() - 4;
+            for (auto *icon : edit->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+                if (icon->isVisible())
+                    have -= icon->width() + (edit->height() < 34 ? 4 : 8);
+            const int need = edit->fontMetrics().horizontalAdvance(edit->placeholderText());
+            if (need > have)
+                report(w, edit->placeholderText(), need, have);
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             // Each entry shows whole once chosen: the room the style gives
             // a box for that text.
@@ -89,21 +114,29 @@ inline QStringList cutTexts(QWidget *root)
                     report(w, combo->itemText(i), need, combo->width());
             }
         } else if (auto *tree = qobject_cast<QTreeView *>(w)) {
+            // Every row the tree has open shows whole, across and down: the
+            // few devices of a page fit without scrolling.
             const QAbstractItemModel *model = tree->model();
-            for (int g = 0; model && g < model->rowCount(); ++g) {
-                const QModelIndex group = model->index(g, 0);
-                QList<QModelIndex> items{group};
-                for (int r = 0; r < model->rowCount(group); ++r)
-                    items << model->index(r, 0, group);
-                for (const QModelIndex &index : items) {
-                    const QRect rect = tree->visualRect(index);
-                    if (rect.isEmpty())
-                        continue;
-                    const int need = rect.left() + tree->iconSize().width() + 8
-                                     + tree->fontMetrics().horizontalAdvance(index.data().toString());
-                    if (need > tree->viewport()->width())
-                        report(w, index.data().toString(), need, tree->viewport()->width());
-                }
+            QList<QModelIndex> open;
+            for (int r = 0; model && r < model->rowCount(); ++r)
+                open << model->index(r, 0);
+            for (int i = 0; i < open.size(); ++i) {
+                const QModelIndex index = open[i];
+                if (tree->isExpanded(index))
+                    for (int r = 0; r < model->rowCount(index); ++r)
+                        open << model->index(r, 0, index);
+                const QRect rect = tree->visualRect(index);
+                const QString text = index.data().toString();
+                if (rect.isEmpty())
+                    continue;
+                const int need =
+                    rect.left() + tree->iconSize().width() + 8 + tree->fontMetrics().horizontalAdvance(text);
+                if (need > tree->viewport()->width())
+                    report(w, text, need, tree->viewport()->width());
+                const int shown =
+                    qMax(0, qMin(rect.bottom(), tree->viewport()->height() - 1) - qMax(rect.top(), 0) + 1);
+                if (shown < rect.height())
+                    report(w, text + QStringLiteral(" (height)"), rect.height(), shown);
             }
         } else if (auto *list = qobject_cast<QListView *>(w)) {
             if (list->wordWrap())
@@ -124,7 +157,7 @@ inline QStringList cutTexts(QWidget *root)
                 if (header->isSectionHidden(c))
                     continue;
                 const QString text = model->headerData(c, Qt::Horizontal).toString();
-                const int need = header->fontMetrics().horizontalAdvance(text) + 12;
+                const int need = titleNeed(header, text);
                 if (!text.isEmpty() && need > header->sectionSize(c))
                     report(w, text, need, header->sectionSize(c));
                 for (int r = 0; r < model->rowCount(); ++r) {
@@ -132,10 +165,8 @@ inline QStringList cutTexts(QWidget *root)
                     const QString cell = index.data().toString();
                     if (cell.isEmpty() || table->indexWidget(index))
                         continue;
-                    const int extra = index.data(Qt::CheckStateRole).isValid() ? 28 : 8;
-                    const int cellNeed = table->fontMetrics().horizontalAdvance(cell) + extra;
-                    if (cellNeed > header->sectionSize(c))
-                        report(w, cell, cellNeed, header->sectionSize(c));
+                    if (cellNeed(table, index) > header->sectionSize(c))
+                        report(w, cell, cellNeed(table, index), header->sectionSize(c));
                 }
             }
         }

@@ -2,14 +2,17 @@
 #include "ManageWidget.h"
 #include "PageWidget.h"
 #include "SwitchControl.h"
+#include "TypedDateTimeEdit.h"
 #include "VideoLabel.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <QtTest>
 
 class TstSmallWidgets : public QObject
@@ -34,6 +37,9 @@ private slots:
     void manageWidgetButtons();
 
     void videoLabelFrame();
+
+    void typedDateTime_data();
+    void typedDateTime();
 
 private:
     static QLabel *label(PageWidget &p, const char *name) { return p.findChild<QLabel *>(QLatin1String(name)); }
@@ -288,6 +294,58 @@ void TstSmallWidgets::videoLabelFrame()
     overlay->setShowFrame(false);
     QImage plain = overlay->grab().toImage();
     QVERIFY(QColor(plain.pixel(0, 0)) != QColor(Qt::red));
+}
+
+void TstSmallWidgets::typedDateTime_data()
+{
+    QTest::addColumn<int>("clickAt"); // the character clicked; -1: clicked, then Ctrl+A
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("leaves");   // a click into the next field afterwards
+    QTest::addColumn<QString>("shown"); // from 2026-12-08 08:56:10
+    QTest::newRow("whole text over the selection") << -1 << "2026-12-09 07:10:00" << false << "2026-12-09 07:10:00";
+    QTest::newRow("whole text from a click into the year")
+        << 1 << "2027-01-02 03:04:05" << false << "2027-01-02 03:04:05";
+    QTest::newRow("into the minutes") << 14 << "10" << false << "2026-12-08 08:10:10";
+    QTest::newRow("a separator ends a section") << 11 << "7:5:" << false << "2026-12-08 07:05:10";
+    QTest::newRow("a short day ended by leaving") << 8 << "3" << true << "2026-12-03 08:56:10";
+    QTest::newRow("no such month: taken back on leaving") << 5 << "13" << true << "2026-12-08 08:56:10";
+    QTest::newRow("no such day: taken back on leaving") << 8 << "32" << true << "2026-12-08 08:56:10";
+}
+
+void TstSmallWidgets::typedDateTime()
+{
+    QFETCH(int, clickAt);
+    QFETCH(QString, typed);
+    QFETCH(bool, leaves);
+    QFETCH(QString, shown);
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    QWidget window;
+    auto *edit = new TypedDateTimeEdit(&window);
+    auto *next = new QLineEdit(&window);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(edit);
+    layout->addWidget(next);
+    edit->setDisplayFormat(format);
+    edit->setDateTime(QDateTime::fromString(QStringLiteral("2026-12-08 08:56:10"), format));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The field keeps the focus only in the active window.
+    QApplication::setActiveWindow(&window);
+    QLineEdit *line = edit->findChild<QLineEdit *>();
+    const QFontMetrics fm = line->fontMetrics();
+    const int at = qMax(0, clickAt);
+    const int x = line->contentsRect().left() + 2 + fm.horizontalAdvance(line->text().left(at))
+                  + fm.horizontalAdvance(line->text().mid(at, 1)) / 2;
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(x, line->height() / 2));
+    if (clickAt < 0)
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, typed);
+    if (leaves) {
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTRY_VERIFY(next->hasFocus());
+    }
+    QCOMPARE(line->text(), shown);
+    QCOMPARE(edit->dateTime().toString(format), shown);
 }
 
 QTEST_MAIN(TstSmallWidgets)

@@ -10,6 +10,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
+#include "Platform.h"
 #include "SingleApplication.h"
 #include "SplashScreen.h"
 
@@ -215,13 +216,16 @@ int main(int argc, char *argv[])
     log->start();
     log->prepareEmergencyFlush();
     g_logReady.store(true);
+    // FFmpeg speaks through the log too, bounded by its rules, not on the terminal.
+    player::routeFFmpegLog();
     qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
     QObject::connect(
         log, &LogHandler::logUnwritable, &app,
-        [](const QString &path, const QString &) {
-            MsgTipInfoDlg::showTip(QObject::tr("The log file %1 cannot be written; the client goes on without its log.")
-                                       .arg(QDir::toNativeSeparators(path)),
-                                   10000);
+        [](const QString &path, const QString &reason) {
+            MsgTipInfoDlg::showTip(
+                QObject::tr("The log file %1 cannot be written (%2); the client goes on without its log.")
+                    .arg(QDir::toNativeSeparators(path), Platform::translatedFailure(reason)),
+                10000);
         },
         Qt::QueuedConnection);
     installCloseSignals(&app);

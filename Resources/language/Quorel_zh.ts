@@ -4559,6 +4559,10 @@ Move it away to start with a new database.</source>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>报警已恢复保存。期间未保存：%1 条。</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>报警未被保存：数据库文件不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>

@@ -4559,6 +4559,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarmy se opět ukládají. Mezitím neuloženo: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarmy se neukládají: soubor databáze chybí.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>

@@ -1140,6 +1140,10 @@ Move it away to start with a new database.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarms are being saved again. Not saved meanwhile: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarms are not being saved: the database file is missing.</translation>
+    </message>
 </context>
 <context>
     <name>LocalVideoReplayWnd</name>

@@ -4559,6 +4559,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarm kembali disimpan. Tidak tersimpan selama itu: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarm tidak disimpan: berkas basis data tidak ada.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>

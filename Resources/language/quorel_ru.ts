@@ -4559,6 +4559,10 @@ Move it away to start with a new database.</source>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Тревоги снова сохраняются. Не сохранено за это время: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Тревоги не сохраняются: файл базы данных отсутствует.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMutexLocker>
 
 #include <vector>
@@ -194,11 +195,14 @@ AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
     const int code = error.nativeErrorCode().toInt() & 0xff;
     if (code == 13 || error.text().contains(QLatin1String("disk is full")))
         return DiskFull;
-    // The file removed or moved away while open (an unmounted disk).
-    if (error.nativeErrorCode().toInt() == 1032 || code == 14)
-        return Missing;
-    if (code == 8 || error.text().contains(QLatin1String("readonly")))
+    if (code == 8 || error.text().contains(QLatin1String("readonly"))) {
+        // SQLite calls a file removed or moved away while open (a disk
+        // unmounted under it) read-only too.
+        const QString file = OrmDatabase::databaseName();
+        if (!file.isEmpty() && !file.startsWith(QLatin1Char(':')) && !QFileInfo::exists(file))
+            return Missing;
         return ReadOnly;
+    }
     return NotWritable;
 }
 

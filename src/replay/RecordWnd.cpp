@@ -1,5 +1,4 @@
 #include "RecordWnd.h"
-#include "Platform.h"
 #include "ui_RecordWnd.h"
 
 #include "CommonHelper.h"
@@ -10,6 +9,7 @@
 #include "FFmpegReplayWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "MyCalendar.h"
+#include "Platform.h"
 #include "ReplayControl.h"
 #include "TimeLine.h"
 #include "VideoRecord.h"

@@ -363,6 +363,8 @@ private slots:
         QTest::newRow("failing statement")
             << "statement" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::NotWritable) << 0;
         QTest::newRow("read-only at start") << "read-only at start" << DeviceAlarmHandler::readOnlyDatabaseText() << 0;
+        QTest::newRow("database moved away")
+            << "moved" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::Missing) << 0;
     }
 
     void lostAlarmsAreSaidOncePerOutage()
@@ -373,12 +375,13 @@ private slots:
         const QString previousDb = OrmDatabase::databaseName();
         SmallFs fs(QDir::current().filePath(QStringLiteral("small-%1").arg(QTest::currentDataTag()).replace(' ', '-')),
                    2 << 20);
-        if (failure != QLatin1String("statement") && !fs.mounted())
+        const bool onFs = failure == QLatin1String("full") || failure == QLatin1String("read-only at start");
+        if (onFs && !fs.mounted())
             QSKIP("no file system of the test's own on this machine");
-        const QString file = failure == QLatin1String("statement")
-                                 ? QDir::current().filePath(QStringLiteral("outage.sqlite"))
-                                 : fs.path(QStringLiteral("Kelvo.sqlite"));
+        const QString file =
+            onFs ? fs.path(QStringLiteral("Kelvo.sqlite")) : QDir::current().filePath(QStringLiteral("outage.sqlite"));
         QFile::remove(file);
+        QFile::remove(file + QStringLiteral(".away"));
         OrmHelper::resetForTesting();
         OrmDatabase::setDatabaseName(file);
         QVERIFY(OrmHelper::instance()->init());
@@ -411,12 +414,16 @@ private slots:
         const auto fail = [&] {
             if (failure == QLatin1String("full"))
                 return fillDisk(fs.path(QStringLiteral("filler")), room);
+            if (failure == QLatin1String("moved"))
+                return QFile::rename(file, file + QStringLiteral(".away"));
             OrmDatabase::setFailingStatementForTesting(QStringLiteral("INSERT INTO CustomAlarmInfo"));
             return true;
         };
         const auto mend = [&] {
             if (failure == QLatin1String("full"))
                 return QFile::remove(fs.path(QStringLiteral("filler")));
+            if (failure == QLatin1String("moved"))
+                return QFile::rename(file + QStringLiteral(".away"), file);
             if (atStart)
                 return fs.setReadOnly(false);
             OrmDatabase::setFailingStatementForTesting(QString());

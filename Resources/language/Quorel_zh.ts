@@ -1986,8 +1986,8 @@
         <translation>修改通道设备</translation>
     </message>
     <message>
-        <source>The log file %1 cannot be written; the client goes on without its log.</source>
-        <translation>无法写入日志文件 %1；客户端将在没有日志的情况下继续运行。</translation>
+        <source>The log file %1 cannot be written (%2); the client goes on without its log.</source>
+        <translation>无法写入日志文件 %1（%2）；客户端将在没有日志的情况下继续运行。</translation>
     </message>
     <message>
         <source>Database initialization failed!</source>
@@ -4559,6 +4559,10 @@ Move it away to start with a new database.</source>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>报警已恢复保存。期间未保存：%1 条。</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>报警未被保存：数据库文件不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>
@@ -4581,6 +4585,25 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved</source>
         <translation>未保存</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>the folder is missing</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>没有写入权限</translation>
     </message>
 </context>
 </TS>

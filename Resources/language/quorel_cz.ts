@@ -1982,8 +1982,8 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>The log file %1 cannot be written; the client goes on without its log.</source>
-        <translation>Soubor protokolu %1 nelze zapsat; klient pokračuje bez protokolu.</translation>
+        <source>The log file %1 cannot be written (%2); the client goes on without its log.</source>
+        <translation>Soubor protokolu %1 nelze zapsat (%2); klient pokračuje bez protokolu.</translation>
     </message>
     <message>
         <source>Modify Channel Dev</source>
@@ -4559,6 +4559,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarmy se opět ukládají. Mezitím neuloženo: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarmy se neukládají: soubor databáze chybí.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>
@@ -4581,6 +4585,25 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Not saved</source>
         <translation>Neuloženo</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>na disku není volné místo</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disk je jen pro čtení</translation>
+    </message>
+    <message>
+        <source>the folder is missing</source>
+        <translation>složka chybí</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>chybí oprávnění k zápisu</translation>
     </message>
 </context>
 </TS>

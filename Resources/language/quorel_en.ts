@@ -1093,8 +1093,8 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>The log file %1 cannot be written; the client goes on without its log.</source>
-        <translation>The log file %1 cannot be written; the client goes on without its log.</translation>
+        <source>The log file %1 cannot be written (%2); the client goes on without its log.</source>
+        <translation>The log file %1 cannot be written (%2); the client goes on without its log.</translation>
     </message>
     <message>
         <source>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
@@ -1140,6 +1140,10 @@ Move it away to start with a new database.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarms are being saved again. Not saved meanwhile: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarms are not being saved: the database file is missing.</translation>
+    </message>
 </context>
 <context>
     <name>LocalVideoReplayWnd</name>
@@ -1180,6 +1184,25 @@ Move it away to start with a new database.</translation>
     <message>
         <source>Not saved</source>
         <translation>Not saved</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>the folder is missing</source>
+        <translation>the folder is missing</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>no permission to write there</translation>
     </message>
 </context>
 </TS>

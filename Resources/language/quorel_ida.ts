@@ -1982,8 +1982,8 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>The log file %1 cannot be written; the client goes on without its log.</source>
-        <translation>Berkas log %1 tidak dapat ditulis; klien tetap berjalan tanpa log.</translation>
+        <source>The log file %1 cannot be written (%2); the client goes on without its log.</source>
+        <translation>Berkas log %1 tidak dapat ditulis (%2); klien tetap berjalan tanpa log.</translation>
     </message>
     <message>
         <source>Modify Channel Dev</source>
@@ -4559,6 +4559,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Alarm kembali disimpan. Tidak tersimpan selama itu: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Alarm tidak disimpan: berkas basis data tidak ada.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>
@@ -4581,6 +4585,25 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Not saved</source>
         <translation>Belum disimpan</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ruang disk habis</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disk hanya dapat dibaca</translation>
+    </message>
+    <message>
+        <source>the folder is missing</source>
+        <translation>folder tidak ada</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>tidak ada izin untuk menulis di sana</translation>
     </message>
 </context>
 </TS>

@@ -1982,8 +1982,8 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>The log file %1 cannot be written; the client goes on without its log.</source>
-        <translation>Не удаётся записать файл журнала %1; клиент продолжает работу без журнала.</translation>
+        <source>The log file %1 cannot be written (%2); the client goes on without its log.</source>
+        <translation>Не удаётся записать файл журнала %1 (%2); клиент продолжает работу без журнала.</translation>
     </message>
     <message>
         <source>Modify Channel Dev</source>
@@ -4559,6 +4559,10 @@ Move it away to start with a new database.</source>
         <source>Alarms are being saved again. Not saved meanwhile: %1.</source>
         <translation>Тревоги снова сохраняются. Не сохранено за это время: %1.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database file is missing.</source>
+        <translation>Тревоги не сохраняются: файл базы данных отсутствует.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigConversation</name>
@@ -4581,6 +4585,25 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved</source>
         <translation>Не сохранено</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>на диске нет свободного места</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>диск доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>the folder is missing</source>
+        <translation>папка отсутствует</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>нет прав на запись в это место</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMutexLocker>
 
 #include <vector>
@@ -26,10 +27,11 @@ bool AlarmRecordWriter::append(const CustomAlarmInfo &record)
     {
         QMutexLocker lock(&m_mutex);
         if (m_queue.size() >= Capacity) {
+            const bool begun = noteLoss(1);
             lock.unlock();
-            failed(1, TooMany,
-                   QStringLiteral("alarm of %1 at %2: the database is not keeping up")
-                       .arg(record.devName, record.alarmTime));
+            if (begun)
+                sayLoss(TooMany, QStringLiteral("alarm of %1 at %2: the database is not keeping up")
+                                     .arg(record.devName, record.alarmTime));
             return false;
         }
         m_queue.push_back(record);
@@ -46,16 +48,21 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
     if (rows.empty())
         return 0;
     size_t taken = 0;
+    bool begun = false;
     {
         QMutexLocker lock(&m_mutex);
         for (; taken < rows.size() && m_queue.size() < Capacity; ++taken)
             m_queue.push_back(std::move(rows[taken]));
+        // Counted before the writer can store the rows taken: their storing
+        // is what may end the outage.
+        if (taken < rows.size())
+            begun = noteLoss(qint64(rows.size() - taken));
         m_quit = false;
         m_wake.wakeOne();
     }
-    if (taken < rows.size())
-        dropped(qint64(rows.size() - taken), QStringLiteral("alarm of %1 at %2: the database is not keeping up")
-                                                 .arg(rows[taken].devName, rows[taken].alarmTime));
+    if (begun)
+        sayLoss(TooMany, QStringLiteral("alarm of %1 at %2: the database is not keeping up")
+                             .arg(rows[taken].devName, rows[taken].alarmTime));
     if (taken > 0 && !isRunning())
         start();
     return taken;
@@ -132,6 +139,7 @@ void AlarmRecordWriter::run()
         qint64 lost = 0;
         QSqlError firstError;
         QString firstAlarm;
+        QStringList inserted; // ids of the rows the database took
         for (CustomAlarmInfo &record : batch) {
             const QSqlError err = orm::dao::insert(record);
             if (!err.text().isEmpty()) {
@@ -139,6 +147,8 @@ void AlarmRecordWriter::run()
                     firstError = err;
                     firstAlarm = QStringLiteral("alarm of %1 at %2").arg(record.devName, record.alarmTime);
                 }
+            } else {
+                inserted << QString::number(record.id);
             }
         }
         // Without a transaction (BEGIN refused) each insert committed itself.
@@ -152,10 +162,25 @@ void AlarmRecordWriter::run()
             }
             lost = qint64(batch.size());
         }
+        if (lost > 0 && !inserted.isEmpty()) {
+            // A full disk rolls the whole transaction back at the insert that
+            // failed; the inserts after it then commit one by one. Only the
+            // database knows which rows it kept.
+            inserted.removeDuplicates();
+            OrmResult kept;
+            const QSqlError counted =
+                orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)")
+                                                     .arg(inserted.join(QLatin1Char(',')))),
+                                        &kept);
+            if (counted.text().isEmpty() && !kept.rows.isEmpty())
+                lost = qint64(batch.size()) - kept.rows.first().value(0).toLongLong();
+        }
         if (lost > 0)
             failed(lost, failureOf(firstError), firstAlarm + QStringLiteral(": ") + firstError.text());
         else
             stored(qint64(batch.size()));
+        if (lost > 0 && lost < qint64(batch.size()))
+            m_stored += qint64(batch.size()) - lost;
         {
             QMutexLocker lock(&m_mutex);
             m_writing = 0;
@@ -170,14 +195,21 @@ AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
     const int code = error.nativeErrorCode().toInt() & 0xff;
     if (code == 13 || error.text().contains(QLatin1String("disk is full")))
         return DiskFull;
-    if (code == 8 || error.text().contains(QLatin1String("readonly")))
+    if (code == 8 || error.text().contains(QLatin1String("readonly"))) {
+        // SQLite calls a file removed or moved away while open (a disk
+        // unmounted under it) read-only too.
+        const QString file = OrmDatabase::databaseName();
+        if (!file.isEmpty() && !file.startsWith(QLatin1Char(':')) && !QFileInfo::exists(file))
+            return Missing;
         return ReadOnly;
+    }
     return NotWritable;
 }
 
 void AlarmRecordWriter::beginOutage(Failure why)
 {
     Q_UNUSED(why)
+    QMutexLocker lock(&m_lossMutex);
     m_storedSinceLoss = false;
     m_lastLoss = now();
     m_outage = true;
@@ -202,16 +234,26 @@ void AlarmRecordWriter::holdForTesting(bool held)
     m_wake.wakeOne();
 }
 
-void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail)
+bool AlarmRecordWriter::noteLoss(qint64 rows)
 {
+    QMutexLocker lock(&m_lossMutex);
     m_failed += rows;
     m_lostInOutage += rows;
     m_storedSinceLoss = false;
     m_lastLoss = now();
-    if (m_outage.exchange(true))
-        return;
+    return !m_outage.exchange(true);
+}
+
+void AlarmRecordWriter::sayLoss(Failure why, const QString &detail)
+{
     qWarning().noquote() << "Alarms not stored from now on:" << detail;
     emit storeFailed(why, detail);
+}
+
+void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail)
+{
+    if (noteLoss(rows))
+        sayLoss(why, detail);
 }
 
 void AlarmRecordWriter::stored(qint64 rows)
@@ -232,9 +274,14 @@ qint64 AlarmRecordWriter::quietLeft() const
 
 void AlarmRecordWriter::endOutageIfQuiet()
 {
-    if (quietLeft() != 0 || !m_outage.exchange(false))
-        return;
-    const qint64 lost = m_lostInOutage.exchange(0);
+    qint64 lost = 0;
+    {
+        // A loss counted at the same moment belongs to the next outage.
+        QMutexLocker lock(&m_lossMutex);
+        if (quietLeft() != 0 || !m_outage.exchange(false))
+            return;
+        lost = m_lostInOutage.exchange(0);
+    }
     qInfo() << "Alarms stored again;" << lost << "were not stored meanwhile";
     emit storeRecovered(lost);
 }

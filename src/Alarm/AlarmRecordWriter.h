@@ -59,7 +59,7 @@ public:
     // 0: each wake writes what is queued at once (for measurements).
     void setGatherMs(int ms) { m_gatherMs = qMax(0, ms); }
 
-    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany };
+    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany, Missing };
     Q_ENUM(Failure)
     static Failure failureOf(const QSqlError &error);
     // An outage already said (a read-only database at start): its first
@@ -109,6 +109,12 @@ protected:
 
 private:
     void failed(qint64 rows, Failure why, const QString &detail);
+    // Counts lost rows; true when they begin an outage, which sayLoss then says.
+    bool noteLoss(qint64 rows);
+    void sayLoss(Failure why, const QString &detail);
+    // Orders a loss against the end of an outage, so each row is counted in
+    // the outage it was lost in.
+    QMutex m_lossMutex;
     void stored(qint64 rows);
     qint64 now() const;
     // Ends the outage when rows were stored since its last loss, QuietMs ago.

@@ -69,6 +69,8 @@ QString DeviceAlarmHandler::notStoredText(int failure)
         return tr("Alarms are not being saved: the database is read-only.");
     case AlarmRecordWriter::TooMany:
         return tr("Alarms are not being saved: they arrive faster than they can be stored.");
+    case AlarmRecordWriter::Missing:
+        return tr("Alarms are not being saved: the database file is missing.");
     default:
         return tr("Alarms are not being saved: the database cannot be written.");
     }

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -330,7 +332,7 @@ void LogHandler::drain(bool closing)
     const qint64 now = m_monotonic.elapsed();
     bool summariesDue = false;
     for (auto it = m_repeats.cbegin(); it != m_repeats.cend() && !summariesDue; ++it)
-        summariesDue = closing || now - it->since >= CollapseWindowMs;
+        summariesDue = it->count > 0 && (closing || now - it->since >= CollapseWindowMs);
     {
         QMutexLocker lock(&m_queueMutex);
         if ((m_queue.isEmpty() && !summariesDue && m_queueDropped.load() == 0 && m_lastDayDropped == 0) || !m_file)
@@ -339,15 +341,8 @@ void LogHandler::drain(bool closing)
     if (!m_dirRefused.isEmpty())
         m_dirRefused = prepareLogDir(m_logDir.absolutePath()); // it may have been mended meanwhile
     const int fd = m_dirRefused.isEmpty() ? openDayFile(m_file->fileName()) : -1;
-    // Written through a handle of its own: a QFile opened on a descriptor forgets its name.
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
-        const QString why = !m_dirRefused.isEmpty() ? m_dirRefused
-                            : fd < 0                ? QString::fromLocal8Bit(::strerror(errno))
-                                                    : file.errorString();
-        if (fd >= 0)
-            ::close(fd);
-        sayUnwritable(why);
+    if (fd < 0) {
+        sayUnwritable(!m_dirRefused.isEmpty() ? m_dirRefused : Platform::writeFailureText(errno));
         return; // the lines stay queued (bounded) for the next pass
     }
     QStringList lines;
@@ -357,6 +352,19 @@ void LogHandler::drain(bool closing)
     }
     const QDateTime wallNow = m_clock ? m_clock() : QDateTime::currentDateTime();
     QByteArray out;
+    // Lines whose minute is over are followed no more; the counts of their
+    // repeats come before anything of this pass.
+    bool due = false;
+    for (auto it = m_repeats.cbegin(); it != m_repeats.cend() && !due; ++it)
+        due = it->count > 0 && now - it->since >= CollapseWindowMs;
+    if (due)
+        putCounts(out);
+    for (auto it = m_repeats.begin(); it != m_repeats.end();) {
+        if (now - it->since >= CollapseWindowMs)
+            it = m_repeats.erase(it);
+        else
+            ++it;
+    }
     if (m_lastDayDropped > 0) {
         put(out, noticeLine(wallNow, QStringLiteral("%1 lines of %2 were dropped over the day's bound")
                                          .arg(m_lastDayDropped)
@@ -371,33 +379,63 @@ void LogHandler::drain(bool closing)
         const QString key = collapseKey(line);
         const auto seen = m_repeats.find(key);
         if (seen != m_repeats.end()) {
-            ++seen->count;
+            if (seen->count++ == 0)
+                m_counted.append(key);
             seen->last = line;
+            seen->order = ++m_repeatOrder;
             continue;
         }
+        // A line written after repeats is later than them: their counts come
+        // first, so the times in the file never go back.
+        putCounts(out);
         if (m_repeats.size() < MaxCollapsedLines)
-            m_repeats.insert(key, Repeat{0, QString(), now});
+            m_repeats.insert(key, Repeat{0, QString(), now, 0});
         put(out, line);
     }
-    for (auto it = m_repeats.begin(); it != m_repeats.end();) {
-        if (closing || now - it->since >= CollapseWindowMs) {
-            if (it->count > 0)
-                put(out, repeatedLine(it->last, it->count));
-            it = m_repeats.erase(it);
-        } else {
-            ++it;
-        }
+    if (closing) {
+        putCounts(out);
+        m_repeats.clear();
     }
-    const qint64 written = out.isEmpty() ? 0 : file.write(out);
-    const bool flushed = file.flush();
-    const QString error = file.errorString();
-    file.close();
-    if (written == out.size() && flushed) {
-        m_dayBytes += written;
-        m_unwritableSaid = false;
-    } else {
-        sayUnwritable(error);
-        m_dayBytes += qMax<qint64>(0, written);
+    qint64 written = 0;
+    int failure = 0;
+    while (written < out.size()) {
+        const ssize_t n = ::write(fd, out.constData() + written, size_t(out.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            failure = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        written += n;
+    }
+    if (::close(fd) != 0 && failure == 0 && !out.isEmpty())
+        failure = errno;
+    m_dayBytes += written;
+    if (failure != 0)
+        sayUnwritable(Platform::writeFailureText(failure));
+    else if (!out.isEmpty())
+        m_unwritableSaid = false; // only bytes that reached the file end an outage
+}
+
+void LogHandler::putCounts(QByteArray &out)
+{
+    if (m_counted.isEmpty())
+        return;
+    // In the order of their last occurrences, each stamped with its time.
+    QVector<Repeat *> due;
+    due.reserve(m_counted.size());
+    for (const QString &key : qAsConst(m_counted)) {
+        const auto it = m_repeats.find(key);
+        if (it != m_repeats.end() && it->count > 0)
+            due.append(&*it);
+    }
+    m_counted.clear();
+    std::sort(due.begin(), due.end(), [](const Repeat *a, const Repeat *b) { return a->order < b->order; });
+    for (Repeat *r : qAsConst(due)) {
+        // Seen twice: the line again says it as well as a count would.
+        put(out, r->count == 1 ? r->last : repeatedLine(r->last, r->count));
+        r->count = 0;
+        r->last.clear();
     }
 }
 

@@ -7,13 +7,17 @@
 // A flood must not fill the disk: a day's file stays within MaxDayBytes (what
 // does not fit is dropped, said once in the file, and counted at the top of
 // the next day's file), and a line repeated within a minute is written once,
-// followed by one line with the count ("(repeated N times)"). The queue is
-// bounded too, so a writer that cannot keep up costs lines, not memory.
+// its repeats counted in one line ("(repeated N times)", stamped with the
+// last repeat's time) written before the next other line, at the minute's end
+// or at the stop, so the times in the file never go back; a line seen only
+// twice is written twice. The queue is bounded too, so a writer that cannot
+// keep up costs lines, not memory.
 //
 // The log folder is made user-only when the writer makes it; a folder that
 // was there is used as it is (its mode untouched), never through a link, and
 // a file in its place is left alone. When the log cannot be written this is
-// said once (stderr and logUnwritable) until a write succeeds again.
+// said once (stderr and logUnwritable, in words that say why: no space, a
+// read-only disk, a missing folder) until bytes reach the file again.
 
 #include <QDate>
 #include <QDateTime>
@@ -143,11 +147,17 @@ private:
     // Under m_fileMutex.
     struct Repeat
     {
-        qint64 count = 0;
-        QString last;
-        qint64 since = 0; // ms of the monotonic clock
+        qint64 count = 0;  // repeats not yet written
+        QString last;      // the last of them, as it came
+        qint64 since = 0;  // ms of the monotonic clock
+        quint64 order = 0; // of the last repeat, among all repeats
     };
+    // Writes the counts of the repeats not yet written, oldest last repeat
+    // first; a line repeated once is written again instead.
+    void putCounts(QByteArray &out);
     QHash<QString, Repeat> m_repeats;
+    QStringList m_counted; // keys whose repeats wait to be written
+    quint64 m_repeatOrder = 0;
     QElapsedTimer m_monotonic;
     std::atomic<qint64> m_maxDayBytes{MaxDayBytes};
     qint64 m_dayBytes = 0;    // of today's file

@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QMutex>
@@ -10,12 +11,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
 
+#include <cstdio>
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -202,40 +207,245 @@ bool restrictToUser(const QString &path)
     return ::chmod(QFile::encodeName(path).constData(), info.isDir() ? 0700 : 0600) == 0;
 }
 
+namespace {
+
+// Tells this run's temporaries from those an earlier run left behind.
+const QString &runMark()
+{
+    static const QString mark =
+        QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+    return mark;
+}
+
+QString randomSuffix()
+{
+    static const char chars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString text;
+    for (int i = 0; i < 6; ++i)
+        text += QLatin1Char(chars[QRandomGenerator::global()->bounded(int(sizeof chars) - 1)]);
+    return text;
+}
+
+struct SweptFolders
+{
+    QMutex mutex;
+    QSet<QString> folders;
+};
+
+SweptFolders &swept()
+{
+    static SweptFolders s;
+    return s;
+}
+
+struct FolderSyncHook
+{
+    QMutex mutex;
+    FolderSync sync;
+};
+
+FolderSyncHook &folderSyncHook()
+{
+    static FolderSyncHook h;
+    return h;
+}
+
+bool failWith(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+} // namespace
+
+QString writeFailureText(int errorNumber)
+{
+    switch (errorNumber) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral(QT_TRANSLATE_NOOP("Platform", "no space left on the disk"));
+    case EROFS:
+        return QStringLiteral(QT_TRANSLATE_NOOP("Platform", "the disk is read-only"));
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral(QT_TRANSLATE_NOOP("Platform", "the folder is missing"));
+    case EACCES:
+    case EPERM:
+        return QStringLiteral(QT_TRANSLATE_NOOP("Platform", "no permission to write there"));
+    default:
+        return QString::fromLocal8Bit(::strerror(errorNumber));
+    }
+}
+
+QString translatedFailure(const QString &reason)
+{
+    const QByteArray source = reason.toUtf8();
+    return QCoreApplication::translate("Platform", source.constData());
+}
+
+void setFolderSyncForTesting(FolderSync sync)
+{
+    QMutexLocker lock(&folderSyncHook().mutex);
+    folderSyncHook().sync = std::move(sync);
+}
+
+bool syncFolder(const QString &folder, QString *error)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return failWith(error,
+                        QStringLiteral("the folder %1 cannot be synced: %2").arg(folder, writeFailureText(errno)));
+    FolderSync hook;
+    {
+        QMutexLocker lock(&folderSyncHook().mutex);
+        hook = folderSyncHook().sync;
+    }
+    int why = 0;
+    if (hook)
+        why = hook(folder);
+    else if (::fsync(fd) != 0)
+        why = errno;
+    ::close(fd);
+    if (why != 0)
+        return failWith(error, QStringLiteral("the folder %1 cannot be synced: %2").arg(folder, writeFailureText(why)));
+    return true;
+}
+
+QString temporaryPrefix(const QString &fileName)
+{
+    return QLatin1Char('.') + fileName + QLatin1Char('.') + runMark() + QLatin1Char('-');
+}
+
+int removeStaleTemporaries(const QString &folder)
+{
+    const QString key = QDir::cleanPath(QDir(folder).absolutePath());
+    {
+        // Only an earlier run leaves them, so one look per folder and run does.
+        QMutexLocker lock(&swept().mutex);
+        if (swept().folders.contains(key))
+            return 0;
+        if (swept().folders.size() >= 4096)
+            swept().folders.clear();
+        swept().folders.insert(key);
+    }
+    const int dirFd = ::open(QFile::encodeName(key).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (dirFd < 0)
+        return 0;
+    DIR *dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return 0;
+    }
+    static const QRegularExpression temporary(QStringLiteral("^\\..+\\.([0-9a-f]{16})-[A-Za-z0-9]{6}\\.tmp$"));
+    const uid_t me = ::geteuid();
+    int removed = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QRegularExpressionMatch match = temporary.match(QFile::decodeName(entry->d_name));
+        if (!match.hasMatch() || match.capturedRef(1) == runMark())
+            continue;
+        struct stat st;
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != me)
+            continue;
+        if (::unlinkat(dirFd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    if (removed > 0)
+        qInfo() << "Removed" << removed << "unfinished file(s) an earlier run left in" << key;
+    return removed;
+}
+
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     const QFileInfo info(path);
     if (info.isSymLink() || (info.exists() && !info.isFile()))
-        return fail(QStringLiteral("%1 is no plain file").arg(path));
+        return failWith(error, QStringLiteral("%1 is no plain file").arg(path));
+    const QString folder = info.absolutePath();
+    removeStaleTemporaries(folder);
     // Made exclusively and user-only (never through a link), hidden beside
     // its final name on the same file system, so the rename is atomic.
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    if (!file.open())
-        return fail(file.errorString());
-    // A write only fills a buffer; the disk may refuse it at the flush, and
-    // a file system that delays its blocks at the sync.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(file.errorString());
-    if (::fsync(file.handle()) != 0)
-        return fail(QString::fromLocal8Bit(::strerror(errno)));
-    file.close();
-    if (QFileInfo(path).isSymLink())
-        return fail(QStringLiteral("%1 is no plain file").arg(path));
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return fail(QString::fromLocal8Bit(::strerror(errno)));
-    file.setAutoRemove(false);
-    // The new name itself reaches the disk with its folder.
-    const int dir = ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    const QString prefix = folder + QLatin1Char('/') + temporaryPrefix(info.fileName());
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = QFile::encodeName(prefix + randomSuffix() + QStringLiteral(".tmp"));
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return failWith(error, writeFailureText(errno));
     }
-    return true;
+    if (fd < 0)
+        return failWith(error, writeFailureText(EEXIST));
+    const auto dropTemporary = [&](int why) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temporary.constData());
+        return failWith(error, writeFailureText(why));
+    };
+    if (::fchmod(fd, 0600) != 0) // whatever the umask
+        return dropTemporary(errno);
+    // The disk may refuse a write, and a file system that delays its blocks
+    // the sync.
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return dropTemporary(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    if (::fsync(fd) != 0)
+        return dropTemporary(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return dropTemporary(errno);
+    if (QFileInfo(path).isSymLink()) {
+        ::unlink(temporary.constData());
+        return failWith(error, QStringLiteral("%1 is no plain file").arg(path));
+    }
+    if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        return dropTemporary(errno);
+    // The new name itself reaches the disk with its folder.
+    return syncFolder(folder, error);
+}
+
+bool renameWhole(const QString &from, const QString &to, QString *error)
+{
+    const QFileInfo source(from);
+    if (source.isSymLink() || !source.isFile())
+        return failWith(error, QStringLiteral("%1: %2").arg(from, QString::fromLocal8Bit(::strerror(ENOENT))));
+    const QFileInfo target(to);
+    if (target.exists() || target.isSymLink())
+        return failWith(error, QString::fromLocal8Bit(::strerror(EEXIST)));
+    const QString folder = target.absolutePath();
+    removeStaleTemporaries(folder);
+    const QByteArray oldName = QFile::encodeName(from);
+    const QByteArray newName = QFile::encodeName(to);
+    // Never over a file that appeared meanwhile; where the file system cannot
+    // refuse that by itself, a second link does.
+    if (::renameat2(AT_FDCWD, oldName.constData(), AT_FDCWD, newName.constData(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+            return failWith(error, writeFailureText(errno));
+        if (::link(oldName.constData(), newName.constData()) != 0) {
+            // Nor links (a FAT disk): checked just before, as well as it can be.
+            if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+                return failWith(error, writeFailureText(errno));
+            struct stat st;
+            if (::lstat(newName.constData(), &st) == 0)
+                return failWith(error, QString::fromLocal8Bit(::strerror(EEXIST)));
+            if (::rename(oldName.constData(), newName.constData()) != 0)
+                return failWith(error, writeFailureText(errno));
+        } else if (::unlink(oldName.constData()) != 0) {
+            const int why = errno;
+            ::unlink(newName.constData());
+            return failWith(error, writeFailureText(why));
+        }
+    }
+    if (!syncFolder(folder, error))
+        return false;
+    const QString sourceFolder = source.absolutePath();
+    return sourceFolder == folder || syncFolder(sourceFolder, error);
 }
 
 } // namespace Platform

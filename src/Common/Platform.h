@@ -61,11 +61,54 @@ bool makePrivateFile(const QString &path);
 // An existing file (0600) or folder (0700) made user-only.
 bool restrictToUser(const QString &path);
 
+// Every file the operator keeps reaches its name by one rule: written whole
+// and synced under another name, renamed, and the folder synced so that the
+// new name survives a crash too; a failure of any step, the folder's sync
+// included, is a failure.
+//
 // Puts bytes at path as a whole file or not at all: they go to a new
-// user-only file beside it, are flushed and synced, and only then is it
-// renamed to path (replacing a plain file there). On any failure the new file
-// is removed, what was at path stays as it was, and false comes back with
-// the reason. A path that is a link or no plain file is never written.
+// user-only temporary beside it, are written and synced, and only then is it
+// renamed to path (replacing a plain file there). On a failure before the
+// rename the temporary is removed, what was at path stays as it was, and
+// false comes back with the reason; when only the folder's sync fails, the
+// new bytes stand at path but may be lost in a crash, and false comes back
+// too. A path that is a link or no plain file is never written.
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Gives the whole (already synced) file from its final name to in the same
+// folder, never replacing what is there, and syncs the folder. False with
+// the reason when to is taken, from is no plain file, the rename fails (from
+// keeps its name) or the folder's sync fails (the file has its new name, which
+// a crash may undo).
+bool renameWhole(const QString &from, const QString &to, QString *error = nullptr);
+
+// Makes the names in folder (files made, renamed or removed there) reach the
+// disk. False with the reason when the folder cannot be opened or synced.
+bool syncFolder(const QString &folder, QString *error = nullptr);
+
+// The temporaries writeWholeFile makes are hidden, carry this run's mark and
+// end in ".tmp": ".<name>.<run>-XXXXXX.tmp". One that an earlier run left (it
+// ended between making and renaming it) is removed when the client next
+// writes into its folder: only plain files of this user with that pattern,
+// never a link, never through a folder that is a link. Also the temporaries
+// of earlier versions (".<name>.XXXXXX") when <name> stands beside them.
+// Once per folder and run; returns the files removed.
+int removeStaleTemporaries(const QString &folder);
+// The name writeWholeFile's temporary for fileName starts with in this run.
+QString temporaryPrefix(const QString &fileName);
+
+// The reason for a failed write of a file, in the words that tell the
+// operator what to do: "no space left on the disk", "the disk is read-only",
+// "the folder is missing", "no permission to write there"; else the system's
+// text. Marked for translation in the "Platform" context; translatedFailure
+// gives a reason made here in the operator's language.
+QString writeFailureText(int errorNumber);
+QString translatedFailure(const QString &reason);
+
+// The folder sync at the system call, for tests: returns 0 or an errno, and
+// stands in for fsync on the folder's descriptor. An empty function restores
+// the system call.
+using FolderSync = std::function<int(const QString &folder)>;
+void setFolderSyncForTesting(FolderSync sync);
 
 } // namespace Platform

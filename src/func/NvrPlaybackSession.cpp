@@ -851,26 +851,17 @@ QString NvrPlaybackSession::partialPathOf(const QString &completePath)
 
 bool NvrPlaybackSession::completeDownloadFile(const QString &written, const QString &complete, QString *error)
 {
-    const auto fail = [error](int code) {
+    // The writer synced the file; the rename never replaces (a name taken
+    // meanwhile keeps the file partial) and is whole only once its folder
+    // is synced, as for every file the operator keeps.
+    QString reason;
+    if (!Platform::renameWhole(written, complete, &reason)) {
+        const bool renamed = QFileInfo(complete).isFile() && !QFileInfo::exists(written);
+        qWarning() << (renamed ? "download renamed, but its name may not survive a crash:"
+                               : "download kept under its partial name:")
+                   << written << "->" << complete << reason;
         if (error)
-            *error = QString::fromLocal8Bit(::strerror(code));
-        return false;
-    };
-    const QFileInfo from(written);
-    if (from.isSymLink() || !from.isFile()) {
-        qWarning() << "download file missing, not renamed:" << written;
-        return fail(ENOENT);
-    }
-    // QFile::rename never replaces: a name taken meanwhile keeps the file partial.
-    if (QFileInfo::exists(complete) || QFileInfo(complete).isSymLink()) {
-        qWarning() << "download kept under its partial name:" << written << "(" << complete << "not free )";
-        return fail(EEXIST);
-    }
-    QFile file(written);
-    if (!file.rename(complete)) {
-        qWarning() << "download kept under its partial name:" << written << file.errorString();
-        if (error)
-            *error = file.errorString();
+            *error = reason;
         return false;
     }
     qDebug() << "download complete:" << complete;

@@ -152,9 +152,11 @@ public:
     // whole one (a client that dies mid-download leaves it too).
     QString downloadFilePath() const { return m_download.partPath; }
     static QString partialPathOf(const QString &completePath);
-    // A download written whole and judged complete gets its complete name;
-    // false (the file keeps its partial name) when that name is taken or the
-    // rename fails, with the reason in error.
+    // A download written whole and judged complete gets its complete name
+    // (the folder synced, as for every file the operator keeps); false with
+    // the reason in error when that name is taken or the rename fails (the
+    // file keeps its partial name), or the folder cannot be synced (the file
+    // has its complete name, which a crash may undo).
     static bool completeDownloadFile(const QString &written, const QString &complete, QString *error = nullptr);
 
     void setWatchdogTimings(int tickMs, int idleLimitMs);

@@ -11,6 +11,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
+#include "Platform.h"
 #include "SingleApplication.h"
 #include "SplashScreen.h"
 
@@ -55,12 +56,33 @@ void flushLogForCrash()
 int g_closeSignalFds[2] = {-1, -1};
 const int kCloseSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
+// Counted by the handler itself: a GUI thread that is stuck (a database that
+// does not open, a close that hangs) or already past its event loop never
+// reads the socket, and the second signal must end the client all the same.
+std::atomic<int> g_closeSignalCount{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler needs a lock-free counter");
+
 extern "C" void onCloseSignal(int sig)
 {
     const int saved = errno;
+    struct sigaction fallback = {};
+    fallback.sa_handler = SIG_DFL;
+    sigemptyset(&fallback.sa_mask);
+    if (g_closeSignalCount.fetch_add(1) > 0) {
+        // Only when two signals raced into handlers on two threads: the
+        // later one ends the client now. Blocked while its handler runs, it
+        // takes the default action as soon as this returns.
+        ::sigaction(sig, &fallback, nullptr);
+        ::raise(sig);
+        errno = saved;
+        return;
+    }
+    // From now on any of them takes the default action, whatever the GUI thread does.
+    for (const int other : kCloseSignals)
+        ::sigaction(other, &fallback, nullptr);
     const unsigned char number = static_cast<unsigned char>(sig);
     if (::write(g_closeSignalFds[0], &number, 1) < 0) {
-        // Full or gone: a signal already waits to be read, or the client ends anyway.
+        // Gone: the client ends anyway.
     }
     errno = saved;
 }
@@ -94,9 +116,6 @@ void installCloseSignals(QObject *owner)
         if (::read(g_closeSignalFds[1], &number, 1) != 1)
             return;
         notifier->setEnabled(false);
-        // A second signal while the close runs ends the client at once.
-        for (const int sig : kCloseSignals)
-            std::signal(sig, SIG_DFL);
         qInfo() << "Closing on" << closeSignalName(number);
         if (g_closeTarget && g_closeTarget->isVisible())
             g_closeTarget->close();
@@ -175,13 +194,16 @@ int main(int argc, char *argv[])
     log->start();
     log->prepareEmergencyFlush();
     g_logReady.store(true);
+    // FFmpeg speaks through the log too, bounded by its rules, not on the terminal.
+    player::routeFFmpegLog();
     qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
     QObject::connect(
         log, &LogHandler::logUnwritable, &app,
-        [](const QString &path, const QString &) {
-            MsgTipInfoDlg::showTip(QObject::tr("The log file %1 cannot be written; the client goes on without its log.")
-                                       .arg(QDir::toNativeSeparators(path)),
-                                   10000);
+        [](const QString &path, const QString &reason) {
+            MsgTipInfoDlg::showTip(
+                QObject::tr("The log file %1 cannot be written (%2); the client goes on without its log.")
+                    .arg(QDir::toNativeSeparators(path), Platform::translatedFailure(reason)),
+                10000);
         },
         Qt::QueuedConnection);
     installCloseSignals(&app);

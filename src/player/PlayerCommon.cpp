@@ -11,9 +11,12 @@
 #include <QRegularExpression>
 
 #include <chrono>
+#include <cstdarg>
+#include <mutex>
 
 extern "C" {
 #include <libavutil/imgutils.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -40,6 +43,68 @@ void registerMetaTypes()
     std::call_once(once, [] {
         qRegisterMetaType<std::shared_ptr<AVFrame>>("std::shared_ptr<AVFrame>");
         qRegisterMetaType<std::shared_ptr<AVFrame>>("AVFramePtr");
+    });
+}
+
+QString ffmpegLogText(const QByteArray &said)
+{
+    QString text = QString::fromUtf8(said).trimmed();
+    // Only the line's own characters: no terminal controls reach the file.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    }
+    static const QRegularExpression credentials(QStringLiteral("([A-Za-z][A-Za-z0-9+.-]*://)[^/\\s@]+@"));
+    text.replace(credentials, QStringLiteral("\\1********@"));
+    if (text.size() > MaxFFmpegLogLine)
+        text = text.left(MaxFFmpegLogLine - 3) + QStringLiteral("...");
+    return text;
+}
+
+namespace {
+
+void logFFmpegLine(int level, const QByteArray &said)
+{
+    const QString text = ffmpegLogText(said);
+    if (text.isEmpty())
+        return;
+    if (level <= AV_LOG_ERROR)
+        qCritical().noquote() << "FFmpeg:" << text;
+    else
+        qWarning().noquote() << "FFmpeg:" << text;
+}
+
+extern "C" void onFFmpegLog(void *object, int level, const char *format, va_list arguments)
+{
+    if (level > AV_LOG_WARNING)
+        return;
+    // FFmpeg may say a line in pieces, from many threads at once: each
+    // thread gathers its own until the line ends.
+    thread_local QByteArray line;
+    thread_local int linePrefix = 1;
+    thread_local int lineLevel = AV_LOG_WARNING;
+    char piece[MaxFFmpegLogLine + 64];
+    const int length = av_log_format_line2(object, level, format, arguments, piece, int(sizeof piece), &linePrefix);
+    if (length < 0)
+        return;
+    line.append(piece, int(qstrlen(piece)));
+    lineLevel = qMin(lineLevel, level);
+    if (!line.endsWith('\n') && line.size() < MaxFFmpegLogLine)
+        return;
+    logFFmpegLine(lineLevel, line);
+    line.clear();
+    lineLevel = AV_LOG_WARNING;
+    linePrefix = 1;
+}
+
+} // namespace
+
+void routeFFmpegLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        av_log_set_level(AV_LOG_WARNING);
+        av_log_set_callback(onFFmpegLog);
     });
 }
 

@@ -41,6 +41,15 @@ AVFramePtr refFrame(const AVFrame *frame);
 // Registers the queued-signal types of this library; safe to call often.
 void registerMetaTypes();
 
+// FFmpeg's own messages of warning level and above go to the client's log
+// (one line each, at most MaxFFmpegLogLine characters, credentials in
+// addresses masked) instead of the terminal; lower levels are dropped. Once
+// at client start, before any player; safe from every thread FFmpeg uses.
+void routeFFmpegLog();
+constexpr int MaxFFmpegLogLine = 512;
+// The log line for what FFmpeg said (exposed for tests).
+QString ffmpegLogText(const QByteArray &said);
+
 bool isLiveUrl(const QString &url);
 // The address with any user:password replaced by the mask, for logs.
 QString maskUrl(const QString &url);

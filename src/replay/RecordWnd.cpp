@@ -9,6 +9,7 @@
 #include "FFmpegReplayWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "MyCalendar.h"
+#include "Platform.h"
 #include "ReplayControl.h"
 #include "TimeLine.h"
 #include "VideoRecord.h"
@@ -642,30 +643,35 @@ void RecordWnd::settleDownload(const QString &written)
 {
     const WrittenDownload d = m_writtenDownloads.take(written);
     QString reason = d.reason;
+    QString kept = written;
     if (d.judged && d.whole && d.writtenOk) {
         if (NvrPlaybackSession::completeDownloadFile(written, d.complete, &reason)) {
             MsgTipInfoDlg::showTipWithLink(
                 QStringLiteral("%1 %2 %3").arg(d.key, tr("Download successful"), tr("Saved to")), d.complete, ToastMs);
             return;
         }
+        // Renamed, but its folder could not be synced: the file is where its
+        // name says, and the failure is said all the same.
+        if (!QFileInfo::exists(written) && QFileInfo(d.complete).isFile())
+            kept = d.complete;
     }
     // What did reach the disk is kept under its partial name, as long as it
     // holds a picture: the operator may still want the part.
-    const QFileInfo file(written);
-    bool kept = file.isFile() && !file.isSymLink();
-    if (kept && FFmpegRecordPlan::fileDurationMs(written) <= 0) {
-        kept = !QFile::remove(written);
-        if (!kept)
-            qDebug() << "download without a picture removed:" << written;
+    const QFileInfo file(kept);
+    bool isKept = file.isFile() && !file.isSymLink();
+    if (isKept && FFmpegRecordPlan::fileDurationMs(kept) <= 0) {
+        isKept = !QFile::remove(kept);
+        if (!isKept)
+            qDebug() << "download without a picture removed:" << kept;
     }
     // Ended by the operator: only a file that could not be written is told.
     if (!d.judged && reason.isEmpty())
         return;
     QString text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
     if (!reason.isEmpty())
-        text += QStringLiteral(": ") + reason;
-    if (kept)
-        MsgTipInfoDlg::showTipWithLink(text, written, ToastMs);
+        text += QStringLiteral(": ") + Platform::translatedFailure(reason);
+    if (isKept)
+        MsgTipInfoDlg::showTipWithLink(text, kept, ToastMs);
     else
         MsgTipInfoDlg::showTip(text, ToastMs);
 }

@@ -57,16 +57,19 @@ bool armAllDay(const QString &ip)
     return orm::dao::insert(type).text().isEmpty() && orm::dao::insert(arming).text().isEmpty();
 }
 
-// Fills the file system of path until a write fails; false when it never does.
-bool fillDisk(const QString &path)
+// Fills the file system of path until a write fails, then gives back leave
+// bytes; false when it never fills.
+bool fillDisk(const QString &path, qint64 leave = 0)
 {
     QFile filler(path);
     if (!filler.open(QIODevice::WriteOnly))
         return false;
     const QByteArray chunk(16 << 10, 'f');
     for (int i = 0; i < 4096; ++i) {
-        if (filler.write(chunk) != chunk.size() || !filler.flush())
-            return true;
+        if (filler.write(chunk) != chunk.size() || !filler.flush()) {
+            filler.close();
+            return leave == 0 || filler.resize(QFileInfo(path).size() - leave);
+        }
     }
     return false;
 }
@@ -350,25 +353,35 @@ private slots:
     {
         QTest::addColumn<QString>("failure"); // "full", "statement", "read-only at start"
         QTest::addColumn<QString>("said");
-        QTest::newRow("full disk") << "full" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::DiskFull);
+        QTest::addColumn<int>("room"); // bytes left on the full disk
+        const QString full = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::DiskFull);
+        QTest::newRow("full disk") << "full" << full << 0;
+        // Some alarms still fit: those stored are not counted lost.
+        QTest::newRow("nearly full disk, 32 KiB") << "full" << full << (32 << 10);
+        QTest::newRow("nearly full disk, 48 KiB") << "full" << full << (48 << 10);
+        QTest::newRow("nearly full disk, 100 KiB") << "full" << full << 100000;
         QTest::newRow("failing statement")
-            << "statement" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::NotWritable);
-        QTest::newRow("read-only at start") << "read-only at start" << DeviceAlarmHandler::readOnlyDatabaseText();
+            << "statement" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::NotWritable) << 0;
+        QTest::newRow("read-only at start") << "read-only at start" << DeviceAlarmHandler::readOnlyDatabaseText() << 0;
+        QTest::newRow("database moved away")
+            << "moved" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::Missing) << 0;
     }
 
     void lostAlarmsAreSaidOncePerOutage()
     {
         QFETCH(QString, failure);
         QFETCH(QString, said);
+        QFETCH(int, room);
         const QString previousDb = OrmDatabase::databaseName();
         SmallFs fs(QDir::current().filePath(QStringLiteral("small-%1").arg(QTest::currentDataTag()).replace(' ', '-')),
                    2 << 20);
-        if (failure != QLatin1String("statement") && !fs.mounted())
+        const bool onFs = failure == QLatin1String("full") || failure == QLatin1String("read-only at start");
+        if (onFs && !fs.mounted())
             QSKIP("no file system of the test's own on this machine");
-        const QString file = failure == QLatin1String("statement")
-                                 ? QDir::current().filePath(QStringLiteral("outage.sqlite"))
-                                 : fs.path(QStringLiteral("Kelvo.sqlite"));
+        const QString file =
+            onFs ? fs.path(QStringLiteral("Kelvo.sqlite")) : QDir::current().filePath(QStringLiteral("outage.sqlite"));
         QFile::remove(file);
+        QFile::remove(file + QStringLiteral(".away"));
         OrmHelper::resetForTesting();
         OrmDatabase::setDatabaseName(file);
         QVERIFY(OrmHelper::instance()->init());
@@ -400,13 +413,17 @@ private slots:
         };
         const auto fail = [&] {
             if (failure == QLatin1String("full"))
-                return fillDisk(fs.path(QStringLiteral("filler")));
+                return fillDisk(fs.path(QStringLiteral("filler")), room);
+            if (failure == QLatin1String("moved"))
+                return QFile::rename(file, file + QStringLiteral(".away"));
             OrmDatabase::setFailingStatementForTesting(QStringLiteral("INSERT INTO CustomAlarmInfo"));
             return true;
         };
         const auto mend = [&] {
             if (failure == QLatin1String("full"))
                 return QFile::remove(fs.path(QStringLiteral("filler")));
+            if (failure == QLatin1String("moved"))
+                return QFile::rename(file + QStringLiteral(".away"), file);
             if (atStart)
                 return fs.setReadOnly(false);
             OrmDatabase::setFailingStatementForTesting(QString());
@@ -431,15 +448,23 @@ private slots:
         push(20);
         QTRY_COMPARE(storedAlarms().size(), 20);
         QCOMPARE(DevicePagesTest::toastTexts(), QStringList());
+        QStringList over; // the words that each outage is over
         for (int outage = 1; outage <= 2; ++outage) {
             const qint64 failedBefore = writer->failedRows();
+            const int storedBefore = storedAlarms().size();
             QVERIFY(fail());
             // Many batches of lost alarms, one word.
             for (int burst = 0; burst < 5; ++burst) {
                 push(200);
                 QTRY_VERIFY(writer->queued() == 0);
             }
-            QTRY_COMPARE(writer->failedRows(), failedBefore + 1000);
+            QTRY_VERIFY(handler->pendingAlarms() == 0 && writer->queued() == 0);
+            // Lost is what the database does not hold.
+            const int lost = 1000 - (storedAlarms().size() - storedBefore);
+            QVERIFY(lost > 0);
+            if (room == 0)
+                QCOMPARE(lost, 1000);
+            QTRY_COMPARE(writer->failedRows(), failedBefore + lost);
             QTRY_COMPARE(saidTimes(), outage);
             QCoreApplication::processEvents();
             QCOMPARE(saidTimes(), outage);
@@ -452,7 +477,9 @@ private slots:
             clock += AlarmRecordWriter::QuietMs;
             push(10);
             QTRY_VERIFY(!writer->inOutage());
-            QTRY_COMPARE(DevicePagesTest::toastTexts().count(DeviceAlarmHandler::storedAgainText(1000)), outage);
+            over << DeviceAlarmHandler::storedAgainText(lost);
+            for (const QString &text : qAsConst(over))
+                QTRY_COMPARE(DevicePagesTest::toastTexts().count(text), over.count(text));
         }
         QCOMPARE(DevicePagesTest::toastTexts().count(), 4);
         handler.reset();
@@ -469,14 +496,17 @@ private slots:
     {
         QTest::addColumn<bool>("coalescing");
         QTest::addColumn<int>("spells");
-        QTest::newRow("one at a time, three spells") << false << 3;
-        QTest::newRow("coalesced, two spells") << true << 2;
+        QTest::addColumn<bool>("more"); // alarms come after the quiet while; else it ends by itself
+        QTest::newRow("one at a time, three spells") << false << 3 << true;
+        QTest::newRow("coalesced, two spells") << true << 2 << true;
+        QTest::newRow("flood stops, nothing more comes") << true << 1 << false;
     }
 
     void sustainedOverloadIsSaidOnce()
     {
         QFETCH(bool, coalescing);
         QFETCH(int, spells);
+        QFETCH(bool, more);
         constexpr int Over = 50;
         OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
         FUN_DEV_INFO dev;
@@ -536,10 +566,11 @@ private slots:
         QVERIFY(writer->inOutage());
 
         clock += AlarmRecordWriter::QuietMs;
-        push(10);
+        if (more)
+            push(10);
         QTRY_COMPARE(DevicePagesTest::toastTexts().count(over), 1);
         QVERIFY(!writer->inOutage());
-        QCOMPARE(stored(), int(AlarmRecordWriter::Capacity) * spells + 10);
+        QCOMPARE(stored(), int(AlarmRecordWriter::Capacity) * spells + (more ? 10 : 0));
         QCoreApplication::processEvents();
         QCOMPARE(QStringLiteral("%1 %2").arg(saidBegun).arg(saidOver), QStringLiteral("1 1"));
         DevicePagesTest::closeToasts();

@@ -5,12 +5,14 @@
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "NvrPlaybackSession.h"
+#include "Platform.h"
 #include "SimDevice.h"
 #include "SimRecordStreams.h"
 
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 #include <cerrno>
@@ -326,16 +328,19 @@ private slots:
 
     // A download judged complete takes its complete name, never over a file
     // (or a link) that already has it; when it does not, the reason is given.
+    // A folder that cannot be synced after the rename is a failure too.
     void completingADownloadFile_data()
     {
         QTest::addColumn<bool>("written");
         QTest::addColumn<bool>("nameTaken");
         QTest::addColumn<bool>("renamed");
-        QTest::addColumn<int>("reason"); // errno of the refusal
-        QTest::newRow("name free") << true << false << true << 0;
-        QTest::newRow("name taken meanwhile") << true << true << false << EEXIST;
-        QTest::newRow("nothing written") << false << false << false << ENOENT;
-        QTest::newRow("name is a dangling link") << true << false << false << EEXIST;
+        QTest::addColumn<int>("reason");     // errno of the refusal
+        QTest::addColumn<QString>("endsAt"); // the written file's name afterwards: "partial", "complete", ""
+        QTest::newRow("name free") << true << false << true << 0 << "complete";
+        QTest::newRow("name taken meanwhile") << true << true << false << EEXIST << "partial";
+        QTest::newRow("nothing written") << false << false << false << ENOENT << "";
+        QTest::newRow("name is a dangling link") << true << false << false << EEXIST << "partial";
+        QTest::newRow("folder not synced") << true << false << false << EIO << "complete";
     }
 
     void completingADownloadFile()
@@ -344,6 +349,7 @@ private slots:
         QFETCH(bool, nameTaken);
         QFETCH(bool, renamed);
         QFETCH(int, reason);
+        QFETCH(QString, endsAt);
         QTemporaryDir dir;
         const QString complete = dir.filePath("20250101080000000.mp4");
         const QString partial = Session::partialPathOf(complete);
@@ -359,18 +365,23 @@ private slots:
         const bool link = QByteArray(QTest::currentDataTag()).contains("link");
         if (link)
             QVERIFY(QFile::link(dir.filePath("nowhere"), complete));
+        if (reason == EIO)
+            Platform::setFolderSyncForTesting([](const QString &) { return EIO; });
         QString error;
-        QCOMPARE(Session::completeDownloadFile(partial, complete, &error), renamed);
-        QCOMPARE(error, reason ? QString::fromLocal8Bit(strerror(reason)) : QString());
-        QCOMPARE(QFile::exists(partial), written && !renamed);
+        const bool done = Session::completeDownloadFile(partial, complete, &error);
+        Platform::setFolderSyncForTesting({});
+        QCOMPARE(done, renamed);
+        const QString why = QString::fromLocal8Bit(strerror(reason));
+        QVERIFY2(reason ? error.endsWith(why) : error.isEmpty(), qPrintable(error));
+        QCOMPARE(QFile::exists(partial), endsAt == "partial");
         if (link) {
             QCOMPARE(QFileInfo(complete).symLinkTarget(), dir.filePath("nowhere"));
             return;
         }
         QFile kept(complete);
-        if (renamed || nameTaken) {
+        if (endsAt == "complete" || nameTaken) {
             QVERIFY(kept.open(QIODevice::ReadOnly));
-            QCOMPARE(kept.readAll(), QByteArray(renamed ? "new" : "old"));
+            QCOMPARE(kept.readAll(), QByteArray(nameTaken ? "old" : "new"));
         } else {
             QVERIFY(!kept.exists());
         }

@@ -1,6 +1,8 @@
 // The client program ended by a signal (a logout, a shutdown, Ctrl+C, a closed
 // terminal) while it records: it closes as its window's close does, so the
-// open segment is completed in its day index and the client ends normally.
+// open segment is completed in its day index and the client ends normally. A
+// second signal ends it at once, also while its GUI thread cannot read the
+// first (held in the database's open by a lock of another program).
 
 #include "ClientProcess.h"
 #include "RecordSchedule.h"
@@ -9,6 +11,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include <csignal>
@@ -21,6 +25,18 @@ QJsonArray dayIndex(const QString &dayDir)
 {
     QFile f(dayDir + QStringLiteral("/record.json"));
     return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).array() : QJsonArray();
+}
+
+// True once the process holds the file open.
+bool holdsOpen(qint64 pid, const QString &file)
+{
+    const QString target = QFileInfo(file).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo &fd : fds.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (fd.symLinkTarget() == target)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -44,14 +60,18 @@ private slots:
     void signalClosesTheRecording_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::addColumn<bool>("blocked"); // the GUI thread waits for the database: a second signal follows
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGTERM twice, GUI thread blocked") << int(SIGTERM) << true;
+        QTest::newRow("SIGINT twice, GUI thread blocked") << int(SIGINT) << true;
     }
     void signalClosesTheRecording()
     {
         QFETCH(int, signal);
-        const QString folder = QStringLiteral("close-%1").arg(QTest::currentDataTag());
+        QFETCH(bool, blocked);
+        const QString folder = QStringLiteral("close-%1").arg(QTest::currentDataTag()).replace(' ', '-');
         const QString storage = QDir::current().absoluteFilePath(folder + QStringLiteral("/Backup"));
         const int port = m_rtsp.port();
         const QString error = seedAutoLogin(folder, QStringLiteral("1111111"), [&] {
@@ -78,8 +98,34 @@ private slots:
         });
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
-        ClientProcess client(
-            folder, QStringLiteral("tst_clientclose_%1_%2").arg(QCoreApplication::applicationPid()).arg(signal));
+        ClientProcess client(folder, QStringLiteral("tst_clientclose_%1_%2_%3")
+                                         .arg(QCoreApplication::applicationPid())
+                                         .arg(signal)
+                                         .arg(int(blocked)));
+        if (blocked) {
+            const QString database = QDir(client.dir()).filePath(QStringLiteral("Kelvo.sqlite"));
+            {
+                // Another program writes the database: the client's open waits for it.
+                QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+                holder.setDatabaseName(database);
+                QVERIFY(holder.open());
+                QSqlQuery hold(holder);
+                QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+                QVERIFY(client.start());
+                QTRY_VERIFY_WITH_TIMEOUT(holdsOpen(client.pid(), database), 30000);
+                QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
+                QTest::qWait(300); // two signals, not one merged by the kernel
+                QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
+                const bool ended = client.process().waitForFinished(60000);
+                hold.exec(QStringLiteral("ROLLBACK"));
+                holder.close();
+                QVERIFY(ended);
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+            QCOMPARE(client.process().exitStatus(), QProcess::CrashExit);
+            QCOMPARE(client.process().exitCode(), signal);
+            return;
+        }
         QVERIFY(client.start());
         const QString dayDir = storage + QLatin1Char('/') + kCameraIp + QLatin1Char('/')
                                + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMutex>
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -236,6 +237,15 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 8000);
             stopPrompt(good);
         }
+        // What FFmpeg says itself goes to the client's log, not the terminal.
+        static QMutex saidMutex;
+        static QStringList said;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+                QMutexLocker lock(&saidMutex);
+                said << message;
+            });
+        player::routeFFmpegLog();
         FFmpegPlayer bad;
         bad.setPlayUrl(secured.url("/s", "admin:wrong"));
         QueuedSpy errors(&bad, &FFmpegPlayer::emitPlayerError);
@@ -247,6 +257,12 @@ private slots:
         QVERIFY(!player::maskUrl(errors.first().at(0).toString()).contains("wrong"));
         QCOMPARE(frames.count(), 0);
         QVERIFY(bad.wait(2000));
+        qInstallMessageHandler(previous);
+        QMutexLocker lock(&saidMutex);
+        const QStringList ffmpeg = said.filter(QRegularExpression("^FFmpeg: \\[rtsp @ 0x[0-9a-f]+\\] .*401"));
+        QVERIFY2(!ffmpeg.isEmpty(), qPrintable(said.join('\n')));
+        QCOMPARE(said.filter("wrong"), QStringList());
+        said.clear();
     }
 
     void serverStopsMidStream()

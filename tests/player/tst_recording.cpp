@@ -2,6 +2,7 @@
 #include "FFmpegRecordPlan.h"
 #include "PlayerCommon.h"
 #include "PlayerParam.h"
+#include "Platform.h"
 #include "../support/QueuedSpy.h"
 #include "RecordIndex.h"
 #include "SmallDisk.h"
@@ -14,6 +15,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <cerrno>
 #include <signal.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -505,22 +507,30 @@ private slots:
                  qPrintable(QString::number(length)));
     }
 
-    // A snapshot on a full disk: its JPEG, small enough to sit in a write
-    // buffer until the end, is said failed and leaves nothing behind.
+    // A snapshot is saved whole or said failed: on a full disk its JPEG,
+    // small enough to sit in a write buffer until the end, leaves nothing
+    // behind; a folder whose new name cannot be synced is a failure too. A
+    // temporary an earlier run left in the folder goes with the next save;
+    // a link, this run's own and the operator's files stay.
     void snapshotOnAFullDiskFails_data()
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("luma");
-        QTest::newRow("640x360 dark") << QSize(640, 360) << 16;
-        QTest::newRow("1280x720 dark") << QSize(1280, 720) << 16;
-        QTest::newRow("64x48 grey") << QSize(64, 48) << 128;
+        QTest::addColumn<QString>("disk"); // "full", "folder not synced", "earlier run's temporary"
+        QTest::newRow("640x360 dark") << QSize(640, 360) << 16 << "full";
+        QTest::newRow("1280x720 dark") << QSize(1280, 720) << 16 << "full";
+        QTest::newRow("64x48 grey") << QSize(64, 48) << 128 << "full";
+        QTest::newRow("folder not synced") << QSize(64, 48) << 128 << "folder not synced";
+        QTest::newRow("earlier run's temporary") << QSize(64, 48) << 128 << "earlier run's temporary";
     }
     void snapshotOnAFullDiskFails()
     {
         QFETCH(QSize, size);
         QFETCH(int, luma);
-        SmallDisk disk(QDir::current().filePath("snap_full"));
-        if (!disk.mounted())
+        QFETCH(QString, disk);
+        const bool full = disk == "full";
+        SmallDisk small(QDir::current().filePath(full ? "snap_full" : "snap_" + disk.left(6)));
+        if (full && !small.mounted())
             QSKIP("no small file system can be mounted here");
         AVFrame *frame = av_frame_alloc();
         frame->width = size.width();
@@ -530,16 +540,39 @@ private slots:
         for (int plane = 0; plane < 3; ++plane)
             memset(frame->data[plane], plane ? 128 : luma,
                    size_t(frame->linesize[plane]) * size_t(plane ? size.height() / 2 : size.height()));
-        const QString folder = disk.path() + "/Picture";
+        const QString folder = small.path() + "/Picture";
+        QDir(folder).removeRecursively(); // an earlier run's, where nothing was mounted
         QVERIFY(QDir().mkpath(folder));
         // Small: the whole picture fits a write buffer.
         QVERIFY(player::saveFrameAsJpeg(frame, QDir::current().filePath("snap_room.jpg")));
         QVERIFY(QFileInfo(QDir::current().filePath("snap_room.jpg")).size() < 16384);
-        QVERIFY(disk.fill());
+        QStringList left;
+        if (full) {
+            QVERIFY(small.fill());
+        } else if (disk == "folder not synced") {
+            Platform::setFolderSyncForTesting([folder](const QString &f) { return f == folder ? EIO : 0; });
+            left << "snap.jpg";
+        } else {
+            const QString earlier = ".snap.jpg.00000000deadbeef-Ab12Cd.tmp";
+            const QString mine = Platform::temporaryPrefix("other.jpg") + "Zz9Yy8.tmp";
+            QVERIFY(writeFile(folder + "/" + earlier, "half a picture"));
+            QVERIFY(writeFile(folder + "/" + mine, "being written"));
+            QVERIFY(writeFile(folder + "/.notes.jpg.Ab12Cd", "the operator's"));
+            QVERIFY(writeFile(small.path() + "/outside.jpg", "elsewhere"));
+            QVERIFY(QFile::link(small.path() + "/outside.jpg", folder + "/.x.jpg.00000000deadbeef-Ef34Gh.tmp"));
+            left << ".notes.jpg.Ab12Cd"
+                 << ".x.jpg.00000000deadbeef-Ef34Gh.tmp" << mine << "snap.jpg";
+        }
         const bool saved = player::saveFrameAsJpeg(frame, folder + "/snap.jpg");
+        Platform::setFolderSyncForTesting({});
         av_frame_free(&frame);
-        QVERIFY(!saved);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(saved, disk == "earlier run's temporary");
+        left.sort();
+        QCOMPARE(
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+            left);
+        if (saved)
+            QCOMPARE(bytes(small.path() + "/outside.jpg"), QByteArray("elsewhere"));
     }
 
     // An index that cannot be used, or that lost entries, hides none of the

@@ -21,7 +21,6 @@
 #include <climits>
 #include <utility>
 
-
 namespace {
 
 constexpr quint64 MinFreeGiB = 5;

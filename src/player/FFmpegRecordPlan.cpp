@@ -20,8 +20,6 @@
 #include <algorithm>
 #include <vector>
 
-#include <sys/stat.h>
-
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;

@@ -3429,6 +3429,18 @@ Move it away to start with a new database.</source>
         <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
         <translation>录像无法写入存储文件夹；可以写入时将自动重新开始。</translation>
     </message>
+    <message>
+        <source>Not recording: the storage folder is not there</source>
+        <translation>未在录像：存储文件夹不存在</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</source>
+        <translation>存储文件夹 %1 不存在（其磁盘是否已挂载？）；文件夹恢复后将自动重新开始录像。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
+        <translation>文件夹 %1 不是之前录像所用的存储文件夹（其磁盘是否已挂载？）；不会向其中写入任何内容。该磁盘恢复后将自动重新开始录像；若要录像到此文件夹，请在“配置”中重新选择它。</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3503,6 +3515,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Please add at least one video save path</source>
         <translation>请至少添加一个录像保存路径</translation>
+    </message>
+    <message>
+        <source>The folder cannot be used for recordings: %1</source>
+        <translation>该文件夹无法用于录像：%1</translation>
     </message>
 </context>
 <context>

@@ -3429,6 +3429,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
         <translation>Video nelze zapsat do složky úložiště; nahrávání se znovu spustí, jakmile to půjde.</translation>
     </message>
+    <message>
+        <source>Not recording: the storage folder is not there</source>
+        <translation>Nenahrává se: složka úložiště není k dispozici</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</source>
+        <translation>Složka úložiště %1 není k dispozici (je její disk připojen?); nahrávání se znovu spustí, až bude zpět.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
+        <translation>Složka %1 není složkou úložiště, do které se dříve nahrávalo (je její disk připojen?); nic se do ní nezapisuje. Nahrávání se znovu spustí, až bude onen disk zpět; chcete-li nahrávat do této složky, zvolte ji znovu v části Konfigurace.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3503,6 +3515,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Please add at least one video save path</source>
         <translation>Přidejte alespoň jednu cestu pro ukládání videa</translation>
+    </message>
+    <message>
+        <source>The folder cannot be used for recordings: %1</source>
+        <translation>Složku nelze použít pro záznamy: %1</translation>
     </message>
 </context>
 <context>

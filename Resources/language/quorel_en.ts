@@ -1045,6 +1045,10 @@
         <source>Open Recrod Directory</source>
         <translation>Open Record Directory</translation>
     </message>
+    <message>
+        <source>The folder cannot be used for recordings: %1</source>
+        <translation>The folder cannot be used for recordings: %1</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -1088,6 +1092,18 @@
     <message>
         <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
         <translation>Video recording cannot be written to the storage folder; it starts again when it can.</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder is not there</source>
+        <translation>Not recording: the storage folder is not there</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</source>
+        <translation>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
+        <translation>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</translation>
     </message>
 </context>
 <context>

@@ -3429,6 +3429,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
         <translation>Rekaman video tidak dapat ditulis ke folder penyimpanan; perekaman dimulai lagi saat memungkinkan.</translation>
     </message>
+    <message>
+        <source>Not recording: the storage folder is not there</source>
+        <translation>Tidak merekam: folder penyimpanan tidak ada</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</source>
+        <translation>Folder penyimpanan %1 tidak ada (apakah disknya terpasang?); perekaman dimulai lagi saat folder itu kembali.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
+        <translation>Folder %1 bukan folder penyimpanan yang sebelumnya direkam (apakah disknya terpasang?); tidak ada yang ditulis ke dalamnya. Perekaman dimulai lagi saat disk itu kembali; untuk merekam ke folder ini, pilih lagi di Konfigurasi.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3503,6 +3515,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Please add at least one video save path</source>
         <translation>Tambahkan setidaknya satu jalur penyimpanan video</translation>
+    </message>
+    <message>
+        <source>The folder cannot be used for recordings: %1</source>
+        <translation>Folder tidak dapat digunakan untuk rekaman: %1</translation>
     </message>
 </context>
 <context>

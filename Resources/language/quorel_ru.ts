@@ -3429,6 +3429,18 @@ Move it away to start with a new database.</source>
         <source>Video recording cannot be written to the storage folder; it starts again when it can.</source>
         <translation>Видео не удаётся записать в папку хранения; запись возобновится, как только это станет возможно.</translation>
     </message>
+    <message>
+        <source>Not recording: the storage folder is not there</source>
+        <translation>Запись не идёт: папки хранилища нет</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.</source>
+        <translation>Папки хранилища %1 нет (подключён ли её диск?); запись возобновится, когда она появится.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
+        <translation>Папка %1 — не та папка хранилища, в которую шла запись (подключён ли её диск?); в неё ничего не записывается. Запись возобновится, когда тот диск вернётся; чтобы записывать в эту папку, выберите её заново в разделе «Настройка».</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3503,6 +3515,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Please add at least one video save path</source>
         <translation>Укажите хотя бы один путь сохранения видео</translation>
+    </message>
+    <message>
+        <source>The folder cannot be used for recordings: %1</source>
+        <translation>Эту папку нельзя использовать для записей: %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "MsgTipInfoDlg.h"
 #include "RecordScheduleThread.h"
 #include "SharedTexts.h"
+#include "StorageMark.h"
 #include "TimeRangeCtrl.h"
 #include "WidgetHelpers.h"
 #include "recordAdvanceConfigDlg.h"
@@ -106,6 +107,8 @@ void showState(QStandardItem *item, int state)
         reason = RecordSchedule::tr("Not recording: the device is not found");
     else if (state == RecordScheduleThread::DiskFull)
         reason = RecordSchedule::tr("Not recording: the disk is full or cannot be written");
+    else if (state == RecordScheduleThread::NoStorage)
+        reason = RecordSchedule::tr("Not recording: the storage folder is not there");
     item->setData(state, RecordSchedule::StateRole);
     item->setToolTip(reason);
     item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
@@ -717,6 +720,13 @@ void RecordSchedule::record()
         },
         Qt::QueuedConnection);
     connect(
+        m_thread, &RecordScheduleThread::sig_storageUnavailable, this,
+        [this, generation](const QString &path, int state) {
+            if (generation == m_threadGeneration && m_plan.iTurnOn)
+                MsgTipInfoDlg::showTip(storageUnavailableText(path, state), TipMs);
+        },
+        Qt::QueuedConnection);
+    connect(
         m_thread, &RecordScheduleThread::deviceStateChanged, this,
         [this, generation](const QString &sn, const QString &ip, int channel, int state) {
             if (generation == m_threadGeneration)
@@ -725,6 +735,19 @@ void RecordSchedule::record()
         Qt::QueuedConnection);
     m_thread->setPlan(&m_plan);
     m_thread->start(QThread::InheritPriority);
+}
+
+QString RecordSchedule::storageUnavailableText(const QString &path, int state)
+{
+    if (state == int(StorageMark::State::Missing))
+        return tr("The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.")
+            .arg(path);
+    if (state == int(StorageMark::State::NotOurs))
+        return tr("The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is "
+                  "written into it. Recording starts again when that disk is back; to record into this folder, "
+                  "choose it again under Configuration.")
+            .arg(path);
+    return tr("Video recording cannot be written to the storage folder; it starts again when it can.");
 }
 
 void RecordSchedule::stopThread()

@@ -81,6 +81,9 @@ public:
     int deviceState(int row) const;
     bool isRecording() const { return m_thread != nullptr; }
     QList<TimeRangeCtrl *> rows() const { return m_rows; }
+    // What the page says when the storage folder path is not the storage
+    // (a StorageMark::State other than Ours).
+    static QString storageUnavailableText(const QString &path, int state);
 
 public slots:
     void on_m_btnAddDevices_clicked();

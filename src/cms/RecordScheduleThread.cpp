@@ -4,10 +4,10 @@
 #include "CommonHelperStream.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
-#include "Platform.h"
 #include "PlayerCommon.h"
 #include "RecordIndex.h"
 #include "SourceProbe.h"
+#include "StorageMark.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -20,8 +20,6 @@
 #include <atomic>
 #include <climits>
 #include <utility>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -226,6 +224,9 @@ void RecordScheduleThread::run()
             continue;
         }
         if (!checkDisk()) {
+            // The storage went between the two looks: waited for above.
+            if (m_storage != int(StorageMark::State::Ours))
+                continue;
             if (!m_hasPlan) {
                 emit sig_recordStopped(m_plan.iStorageType);
                 return;
@@ -266,13 +267,21 @@ void RecordScheduleThread::run()
         }
         startRecordThreads();
         // Until the part's end or one file length; meanwhile recorders that
-        // fail are started again and the missing channels looked for.
+        // fail are started again, the missing channels looked for, and the
+        // storage folder looked at: a disk that goes stops the recorders
+        // within one look, not when their segments end.
         const qint64 passEnd = steadyMs() + ScheduleClock::realMs(wait > 1 ? wait * 1000 : 500);
+        qint64 nextLook = steadyMs() + DiskProbeIntervalMs;
         for (;;) {
             const qint64 now = steadyMs();
             if (now >= passEnd)
                 break;
-            qint64 next = passEnd;
+            if (now >= nextLook) {
+                if (storageGone())
+                    break;
+                nextLook = now + DiskProbeIntervalMs;
+            }
+            qint64 next = std::min(passEnd, nextLook);
             const qint64 due = serviceRecorders();
             if (due >= 0)
                 next = std::min(next, due);
@@ -310,6 +319,9 @@ bool RecordScheduleThread::waitForRoom()
             m_diskFullSaid = false;
             return true;
         }
+        // The storage itself went meanwhile: run waits for it.
+        if (m_storage != int(StorageMark::State::Ours))
+            return true;
         // A plan taken meanwhile may hold other channels.
         reportAll(DiskFull);
     }
@@ -322,35 +334,32 @@ bool RecordScheduleThread::storageGone()
     const QString path = QDir::toNativeSeparators(m_plan.szStoragePath.trimmed());
     if (path.isEmpty())
         return false; // the disk check says it
-    if (path != m_storageSeen) {
-        // First sight of this folder: made when missing (the disk check
-        // does), and from then on it has to stay the same folder.
-        Platform::makePrivateDir(path);
-        struct stat st;
-        if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            m_storageSeen = path;
-            m_storageDev = quint64(st.st_dev);
-            m_storageIno = quint64(st.st_ino);
-        }
+    const StorageMark::State state = StorageMark::look(path);
+    const bool changed = m_storage != int(state);
+    m_storage = int(state);
+    if (state == StorageMark::State::Ours)
         return false;
+    if (changed) {
+        if (state == StorageMark::State::Missing)
+            qWarning() << "The storage folder is not there (its disk unmounted?), stop recording:" << path;
+        else if (state == StorageMark::State::NotOurs)
+            qWarning() << "The folder is not the storage folder recorded into (no mark of this client), nothing is "
+                          "written into it:"
+                       << path;
+        else
+            qWarning() << "The storage folder cannot be written, stop recording:" << path;
     }
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)
-        && quint64(st.st_dev) == m_storageDev && quint64(st.st_ino) == m_storageIno)
-        return false;
-    if (!m_storageGoneSaid)
-        qWarning() << "The storage folder went away (unmounted or replaced), stop recording:" << path;
     return true;
 }
 
 bool RecordScheduleThread::waitForStorage()
 {
+    // The recorders close their segments on the disk they were written to.
     stopRecordThreads();
-    reportAll(DiskFull);
+    reportAll(NoStorage);
     if (!m_storageGoneSaid) {
         m_storageGoneSaid = true;
-        m_writeFailSaid = true;
-        emit sig_recordWriteFailed();
+        emit sig_storageUnavailable(QDir::toNativeSeparators(m_plan.szStoragePath.trimmed()), m_storage);
     }
     for (;;) {
         if (!waitRealMs(DiskProbeIntervalMs))
@@ -361,7 +370,7 @@ bool RecordScheduleThread::waitForStorage()
             m_storageGoneSaid = false;
             return true;
         }
-        reportAll(DiskFull);
+        reportAll(NoStorage);
     }
 }
 
@@ -374,10 +383,11 @@ bool RecordScheduleThread::checkDisk()
         qWarning() << "Record plan without storage folder";
         return false;
     }
-    // Made once, when first seen: a folder that went away is not made again
-    // in its place (an unmounted disk leaves its empty mount point).
-    if (path != m_storageSeen)
-        Platform::makePrivateDir(path);
+    // Made and marked on first use only: a folder that went away is not made
+    // again in its place (an unmounted disk leaves its empty mount point).
+    m_storage = int(StorageMark::look(path));
+    if (m_storage != int(StorageMark::State::Ours))
+        return false;
     quint64 freeGiB = 0;
     if (!CommonHelper::getDiskFreeSpace(path, freeGiB)) {
         if (!m_diskFullSaid)

@@ -22,10 +22,13 @@
 // folder is refused) has the disk checked at once, and is otherwise started
 // again on the steps above (told once: sig_recordWriteFailed).
 //
-// The storage folder that went away (its disk unmounted, or the folder
-// replaced) is an outage too: nothing is made in its place, the recorders
-// stop, the page is told once (sig_recordWriteFailed), and recording resumes
-// into the same tree when that folder is back.
+// The storage folder is known by the client's mark inside it (StorageMark),
+// looked at before each pass and every DiskProbeIntervalMs while recording. A
+// folder that is not there or is not the storage (its disk unmounted, leaving
+// the empty mount point; a folder made again by hand) is an outage too: the
+// recorders stop and close their segments, nothing is written into it, the
+// page is told once (sig_storageUnavailable), and recording resumes by itself
+// when the folder with the mark is back, under whatever device number.
 //
 // The clean-up of old recordings and every repair act only inside the storage
 // folder's own tree (<root>/<device>/<day>, <root>/<device>/CH_NN/<day>),
@@ -77,6 +80,7 @@ public:
         Retrying,  // the stream failed; the recorder starts again soon
         Missing,   // the registry does not know the channel; looked for again soon
         DiskFull,  // the disk is full or the footage cannot be written; tried again soon
+        NoStorage, // the storage folder is not there, or is not the one recorded into; looked for again soon
     };
     Q_ENUM(DeviceState)
 
@@ -110,7 +114,9 @@ public:
     // The targets of the entries, read from the records on the registry's thread.
     static QVector<EntryTarget> lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices);
 
-    // Free space of the storage folder (created when missing): true to go on.
+    // Free space of the storage folder: true to go on. The folder is looked
+    // at first (StorageMark::look: made and marked on first use); false when
+    // it is not the storage.
     bool checkDisk();
     // Removes what the recorder wrote in the day folders under path that are
     // 30 or more days older than today (its segments and day index), and each
@@ -139,7 +145,8 @@ public:
     // How often a source whose port refuses connections is probed.
     static constexpr int ProbeIntervalMs = SourceProbe::IntervalMs;
     static constexpr int ProbeTimeoutMs = SourceProbe::TimeoutMs;
-    // How often the free space is looked at again while the disk is full.
+    // How often the free space is looked at again while the disk is full,
+    // and the storage folder while recording or waiting for it.
     static constexpr int DiskProbeIntervalMs = 2000;
     // Measurements only: without the probe a recorder waits out its steps.
     static void setSourceProbeForTesting(bool enabled);
@@ -151,6 +158,11 @@ signals:
     // A recorder could not write its footage while the disk check passed
     // (folder refused or not writable). Once until a recorder writes again.
     void sig_recordWriteFailed();
+    // The storage folder path is not there (StorageMark::State::Missing), is
+    // not the one recorded into (NotOurs), or cannot be marked (Unwritable):
+    // nothing is written into it. Once per outage; recording resumes by
+    // itself when the folder with the mark is back.
+    void sig_storageUnavailable(QString path, int state);
     // A record channel of the plan (szDevId, szDevIp, iChannelIdx) changed
     // its DeviceState. From the thread; connect queued.
     void deviceStateChanged(QString sn, QString ip, int channel, int state);
@@ -182,8 +194,8 @@ private:
     // check is made again every DiskProbeIntervalMs until it passes (true) or
     // the loop is to end (false).
     bool waitForRoom();
-    // Whether the storage folder, once seen, is no longer there or no longer
-    // the same folder (another volume or another folder under its name).
+    // Whether the storage folder is not there or not the storage (looked at
+    // through StorageMark; m_storage holds what was seen).
     bool storageGone();
     // Recorders stop, the page is told once, and the folder is looked at
     // again every DiskProbeIntervalMs until it is back (true) or the loop is
@@ -224,9 +236,7 @@ private:
     bool m_stop = false;
     bool m_diskFullSaid = false;
     bool m_storageGoneSaid = false;
-    QString m_storageSeen; // the storage folder as first seen: its volume and number
-    quint64 m_storageDev = 0;
-    quint64 m_storageIno = 0;
+    int m_storage = 0; // StorageMark::State of the last look
     bool m_writeFailSaid = false;
     bool m_checkDiskNow = false;    // a recorder could not write
     QDate m_noOldRecordOn;          // the day a clean-up found nothing to remove

@@ -7,6 +7,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "SharedTexts.h"
+#include "StorageMark.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -94,8 +95,10 @@ void recordAdvanceConfigDlg::onEnterPressed()
 void recordAdvanceConfigDlg::slotPath()
 {
     const QString folder = FileChooser::existingFolder(this, tr("Open Recrod Directory"), QString());
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         ui->lineEdit->setText(folder);
+        m_folderChosen = true;
+    }
 }
 
 void recordAdvanceConfigDlg::on_m_btnOK_clicked()
@@ -117,12 +120,26 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // The settings first: a folder that is not stored would be replaced by the
     // old one at the next start, so nothing changes unless it is.
     QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    const QString before = config->BackupPath;
     config->BackupPath = path;
     const QSqlError err = orm::dao::save(config);
     if (!err.text().isEmpty()) {
         qWarning() << "Recording folder not saved:" << err.text();
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
         return;
+    }
+    // A folder chosen anew is the storage from now on, whatever it holds (a
+    // folder made again by hand, a new disk): it gets the client's mark. The
+    // folder in force otherwise stays known by the mark it has.
+    if (m_folderChosen || QDir::cleanPath(path) != QDir::cleanPath(before)) {
+        QString why;
+        if (!StorageMark::takeAnew(QDir::toNativeSeparators(path), &why)) {
+            config->BackupPath = before;
+            if (!OrmHelper::saveConfig(config))
+                qWarning() << "Recording folder not restored after a failed choice:" << before;
+            MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1").arg(why), TipMs);
+            return;
+        }
     }
     if (m_plan) {
         m_plan->iStorageType = ui->m_radioDelete->isChecked() ? 0 : 1;

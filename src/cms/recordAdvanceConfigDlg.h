@@ -2,7 +2,9 @@
 
 // "Advanced Configuration" of the storage schedule: segment length, recorded
 // stream, audio, full-disk policy and the recording folder, edited on the
-// page's plan. A folder on a volume with less than 5 GiB free is refused.
+// page's plan. A folder on a volume with less than 5 GiB free is refused. A
+// folder the operator picks (or another one than before) becomes the storage
+// folder: it is given the client's mark (StorageMark::takeAnew).
 
 #include "DropShadowWidget.h"
 #include "RecordPlan.h"
@@ -30,4 +32,5 @@ public slots:
 private:
     Ui::recordAdvanceConfigDlg *ui = nullptr;
     RECORD_PLAN_INFO *m_plan = nullptr;
+    bool m_folderChosen = false; // the operator picked the folder in this opening
 };

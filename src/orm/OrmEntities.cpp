@@ -212,6 +212,14 @@ void cms_DealAlarmType::ormRegister(OrmClass<cms_DealAlarmType> &c)
     COL(cms_DealAlarmType, bAlarmInput);
 }
 
+void CMS_Settings::ormRegister(OrmClass<CMS_Settings> &c)
+{
+    c.setTable(QStringLiteral("CMS_Settings"));
+    c.key(&CMS_Settings::id);
+    COL(CMS_Settings, Name);
+    COL(CMS_Settings, Value);
+}
+
 void PlanRecord::ormRegister(OrmClass<PlanRecord> &c)
 {
     c.setTable(QStringLiteral("PlanRecord"));

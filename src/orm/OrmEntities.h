@@ -324,6 +324,24 @@ public:
     static void ormRegister(OrmClass<cms_DealAlarmType> &c);
 };
 
+// Client settings kept by name, one row each. Not part of the schema that the
+// start-up check demands: made at start when missing, so a file of an older
+// client opens as before, and an older client ignores the table.
+class CMS_Settings
+{
+public:
+    virtual ~CMS_Settings() = default;
+    CMS_Settings() = default;
+    CMS_Settings(const CMS_Settings &) = default;
+    CMS_Settings &operator=(const CMS_Settings &) = default;
+
+    long id = 0;
+    QString Name;
+    QString Value;
+
+    static void ormRegister(OrmClass<CMS_Settings> &c);
+};
+
 // Record strategy; the active one is row 1.
 class PlanRecord
 {

@@ -312,6 +312,13 @@ QSqlError OrmHelper::runInit(bool *foreign)
         if (!ok(err))
             return err;
     }
+    // Settings kept by name came after schema version 3 and are no part of
+    // what the check above demands: the table is made when missing, without a
+    // new version, so older clients still open the file. A file that cannot
+    // take it (read-only) opens all the same; its settings read as not stored.
+    const QSqlError settings = orm::dao::create_table<CMS_Settings>();
+    if (!ok(settings))
+        qWarning() << "Settings table not made:" << settings.text();
     // The alarm record browser counts and pages by time and type over what
     // can be a million records. An index is no schema change: a database
     // without it (an older program's) stays readable, so a failure only costs speed.
@@ -794,6 +801,41 @@ QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()
 bool OrmHelper::savePlanRecord(QSharedPointer<PlanRecord> plan)
 {
     return ok(orm::dao::save(plan));
+}
+
+QString OrmHelper::setting(const QString &name)
+{
+    QList<QSharedPointer<CMS_Settings>> rows;
+    const QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
+    if (!ok(err)) {
+        if (OrmDatabase::isReady())
+            qWarning() << "Setting not read:" << name << err.text();
+        return QString();
+    }
+    return rows.isEmpty() ? QString() : rows.first()->Value;
+}
+
+bool OrmHelper::saveSetting(const QString &name, const QString &value)
+{
+    OrmTransaction tx;
+    if (!ok(tx.error()))
+        return false;
+    QList<QSharedPointer<CMS_Settings>> rows;
+    QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
+    if (ok(err)) {
+        QSharedPointer<CMS_Settings> row =
+            rows.isEmpty() ? QSharedPointer<CMS_Settings>(new CMS_Settings()) : rows.first();
+        row->Name = name;
+        row->Value = value;
+        err = orm::dao::save(row);
+    }
+    if (ok(err))
+        err = tx.commit();
+    if (!ok(err))
+        qWarning() << "Setting not saved:" << name << err.text();
+    return ok(err);
 }
 
 void OrmHelper::resetForTesting()

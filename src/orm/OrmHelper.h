@@ -118,6 +118,10 @@ public:
     static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
     static QSharedPointer<PlanRecord> getPlanRecord();
     static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
+    // A named client setting (CMS_Settings): its value, empty when none is
+    // stored or it cannot be read. Saving replaces it; false when that fails.
+    static QString setting(const QString &name);
+    static bool saveSetting(const QString &name, const QString &value);
 
     // For tests: forget a successful start-up and close every connection.
     static void resetForTesting();

@@ -4,6 +4,7 @@
 #include "Platform.h"
 #include "PlayerCommon.h"
 #include "RecordIndex.h"
+#include "StorageMark.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -18,8 +19,6 @@
 
 #include <algorithm>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
@@ -103,28 +102,6 @@ QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
             names << name;
     }
     return names;
-}
-
-// Which folder a path is now: its volume and its number there. A storage
-// folder that was unmounted, or replaced, is another one (or none).
-struct FolderId
-{
-    bool present = false;
-    dev_t dev = 0;
-    ino_t ino = 0;
-    bool operator==(const FolderId &o) const { return present == o.present && dev == o.dev && ino == o.ino; }
-};
-
-FolderId folderId(const QString &path)
-{
-    struct stat st;
-    FolderId id;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        id.present = true;
-        id.dev = st.st_dev;
-        id.ino = st.st_ino;
-    }
-    return id;
 }
 
 } // namespace
@@ -312,6 +289,15 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 
 int FFmpegRecordPlan::repairRecordings(const QString &root)
 {
+    // Nothing is written into a folder that is not the storage folder or
+    // below it (its disk not mounted yet, or a stranger's folder under its
+    // name).
+    bool inside = false;
+    QString dir = QDir::cleanPath(root);
+    for (int up = 0; up < 3 && !inside; ++up, dir = QFileInfo(dir).path())
+        inside = StorageMark::check(dir) == StorageMark::State::Ours;
+    if (!inside)
+        return 0;
     // The root of the recordings, or a device's or a channel's folder.
     QStringList days;
     const QFileInfoList subs =
@@ -340,13 +326,12 @@ void FFmpegRecordPlan::run()
     // folder that leads out of the recordings tree is not repaired, and no
     // footage goes into it.
     const QString root = m_root.isEmpty() ? m_folder : m_root;
-    // Folders are made only below a storage folder that is there, and stays
-    // the same one: an unmounted disk leaves an empty mount point, and what
-    // were written below it would be hidden once the disk is back.
-    const FolderId rootId = m_root.isEmpty() ? FolderId() : folderId(m_root);
-    const auto rootGone = [&] { return !m_root.isEmpty() && !(folderId(m_root) == rootId); };
-    if (!m_root.isEmpty() && !rootId.present) {
-        qWarning() << "record plan storage folder is not there:" << m_root;
+    // Folders are made only below the storage folder, known by its mark: an
+    // unmounted disk leaves an empty mount point, and what were written below
+    // it would be hidden once the disk is back.
+    const auto rootGone = [&] { return !m_root.isEmpty() && StorageMark::check(m_root) != StorageMark::State::Ours; };
+    if (rootGone()) {
+        qWarning() << "record plan storage folder is not there, or not the one recorded into:" << m_root;
         emit recordError(m_url, player::ErrWriteFailed);
         return;
     }
@@ -402,6 +387,15 @@ void FFmpegRecordPlan::run()
             return;
         writer.close();
         const QString path = segDir + QLatin1Char('/') + segName;
+        if (rootGone()) {
+            // The file is complete on its disk; what is at its path now is
+            // not that disk. Its entry stays open and is completed from the
+            // file when the disk is back.
+            qWarning() << "record plan closed a segment of a storage folder that went away:" << path;
+            QMutexLocker lock(&g_indexMutex);
+            g_openSegments.remove(path);
+            return;
+        }
         // The disk was full from the start: a file without a single frame is
         // of no use to anyone and leaves with its entry.
         if ((writeFailed || writer.packetCount() == 0) && removeEmptySegment(segDir, segName, true)) {

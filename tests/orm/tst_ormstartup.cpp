@@ -89,7 +89,7 @@ private slots:
                                 "CMS_Organization",  "CMS_Permissions", "CMS_Stream",        "CMS_Config_V2",
                                 "cms_DealAlarmType", "CustomAlarmInfo", "cms_DealAlarmLink", "cms_DealAlarmTime",
                                 "CMS_Action",        "CMS_Alarm",       "CMS_Devices",       "PlanRecord",
-                                "DatabaseVersion"};
+                                "DatabaseVersion",   "CMS_Settings"};
         expected.sort();
         QStringList tables = raw.tables();
         tables.sort();
@@ -176,6 +176,9 @@ private slots:
         if (version == 1)
             QVERIFY(after.value("CMS_Config_V2").isEmpty()); // created empty, nothing seeded
         QCOMPARE(raw.columns("CMS_Devices").last(), QStringLiteral("onvifAuth"));
+        // Settings kept by name come with the start, without a new version.
+        QVERIFY(OrmHelper::saveSetting(QStringLiteral("StorageMark"), QStringLiteral("it's")));
+        QCOMPARE(OrmHelper::setting(QStringLiteral("StorageMark")), QStringLiteral("it's"));
 
         const auto devices = OrmHelper::getAllDevices();
         QCOMPARE(devices.size(), 2);

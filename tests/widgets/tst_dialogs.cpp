@@ -102,6 +102,8 @@ private slots:
     void toastWithLinkStaysToBeClicked();
     void toastRestsClearOfControls_data();
     void toastRestsClearOfControls();
+    void toastRestsOverItsWindow_data();
+    void toastRestsOverItsWindow();
     void toastTextIsLiteral();
     void toastLinkOpensFolder();
     void toastBecomesChildOfModalDialog();
@@ -146,6 +148,7 @@ void TstDialogs::tipsDialogResults_data()
     QTest::newRow("Cancel") << "cancel" << 0;
     QTest::newRow("close button") << "close" << 0;
     QTest::newRow("window closed") << "closeWindow" << 0;
+    QTest::newRow("Esc") << "escape" << 0;
 }
 
 void TstDialogs::tipsDialogResults()
@@ -164,26 +167,27 @@ void TstDialogs::tipsDialogResults()
             QTest::mouseClick(child<QPushButton>(dialog, "pushButtonCancel"), Qt::LeftButton);
         else if (action == QLatin1String("close"))
             QTest::mouseClick(child<QPushButton>(dialog, "pushButtonClose"), Qt::LeftButton);
+        else if (action == QLatin1String("escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
         else
             dialog->close();
     });
     QCOMPARE(CustomDialog::showMessage(QStringLiteral("Are you sure?"), true, true, 0), result);
 }
 
+// Esc is the close mark's key: it closes the tips dialog even with OK and
+// Cancel hidden, where Return still confirms.
 void TstDialogs::tipsDialogEscKeepsItOpen()
 {
-    bool stillOpenAfterEsc = false;
-    whenModal([&stillOpenAfterEsc](QWidget *dialog) {
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        // A close the key would have posted is handled by now.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        stillOpenAfterEsc = dialog->isVisible();
-        // Return still confirms with OK hidden.
+    QString title;
+    whenModal([&title](QWidget *dialog) {
+        title = dialog->windowTitle();
         QTest::keyClick(dialog, Qt::Key_Return);
     });
-    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Esc stays"), false, false, 1), 1);
-    QVERIFY(stillOpenAfterEsc);
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Return confirms"), false, false, 1), 1);
+    QCOMPARE(title, QStringLiteral("Tips"));
+    whenModal([](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Esc closes"), false, false, 1), 0);
 }
 
 void TstDialogs::showMessageShowsOnlyAskedButtonsAndIcon()
@@ -278,7 +282,6 @@ void TstDialogs::baseDialogHooksAndLook()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(edit->property("contextMenuBound").toBool());
 
-    QTest::keyClick(&dialog, Qt::Key_Escape);
     QTest::keyClick(&dialog, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
 
@@ -287,6 +290,11 @@ void TstDialogs::baseDialogHooksAndLook()
     QCOMPARE(QColor(shot.pixel(100, 60)), QColor(40, 43, 48));
     QCOMPARE(QColor(shot.pixel(0, 60)), QColor(19, 22, 27));
     QCOMPARE(QColor(shot.pixel(199, 119)), QColor(19, 22, 27));
+
+    // Esc, without a close mark, rejects the dialog.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
     CustomDialog tips;
     QCOMPARE(tips.objectName(), QStringLiteral("TipsWidget"));
@@ -427,6 +435,43 @@ void TstDialogs::toastRestsClearOfControls()
         QVERIFY(area.contains(tip->frameGeometry()));
         tip->close();
     }
+}
+
+void TstDialogs::toastRestsOverItsWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("overIt");
+    QTest::newRow("centred window") << QSize(1000, 700) << true;
+    QTest::newRow("window as large as the toast room") << QSize(310, 150) << true;
+    QTest::newRow("window too small for a toast") << QSize(200, 120) << false;
+}
+
+// A toast rests over the main window it belongs to, in that window's
+// bottom-right corner, not in the far corner of a large screen.
+void TstDialogs::toastRestsOverItsWindow()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, overIt);
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    QMainWindow window;
+    window.setMinimumSize(size);
+    window.setMaximumSize(size);
+    window.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTip(QStringLiteral("Saved"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+    const QRect rests = tip->frameGeometry();
+    const QRect frame = window.frameGeometry();
+    if (overIt) {
+        QVERIFY2(frame.contains(rests), qPrintable(QStringLiteral("%1,%2").arg(rests.x()).arg(rests.y())));
+        QVERIFY(rests.right() > frame.center().x());
+    } else {
+        QCOMPARE(tip->endPosition(), QPoint(area.right() - 300 - 10, area.bottom() - 150));
+    }
+    tip->close();
+    QTRY_VERIFY(tip.isNull());
 }
 
 void TstDialogs::toastTextIsLiteral()
@@ -712,8 +757,14 @@ void TstDialogs::authenticationCancelAndEnter()
     password->setText(QStringLiteral("bad"));
     QTest::keyClick(&auth, Qt::Key_Enter);
     QVERIFY(!child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
-    QTest::keyClick(&auth, Qt::Key_Escape); // nothing
-    QVERIFY(auth.isVisible());
+    // Esc is Cancel.
+    QTest::keyClick(&auth, Qt::Key_Escape);
+    QVERIFY(!auth.isVisible());
+    QCOMPARE(auth.result(), int(QDialog::Rejected));
+    QVERIFY(child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
+    auth.show();
+    QTest::keyClick(&auth, Qt::Key_Enter);
+    QVERIFY(!child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
     QTest::mouseClick(child<QPushButton>(&auth, "m_CancelBtn"), Qt::LeftButton);
     QVERIFY(!auth.isVisible());
     QCOMPARE(auth.result(), int(QDialog::Rejected));

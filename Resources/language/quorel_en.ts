@@ -1049,8 +1049,8 @@
 <context>
     <name>IotLoginDlg</name>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>The cloud store cannot be read</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>The cloud store cannot be read. It is looked for in the folder %1</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1069,10 @@
     <message>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 no longer exists: no alarm settings were saved for it</translation>
+    </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>Choose a device in the list to see and change its alarm settings.</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1184,13 @@ Move it away to start with a new database.</translation>
     <message>
         <source>Not saved</source>
         <translation>Not saved</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>The source refuses connections</translation>
     </message>
 </context>
 </TS>

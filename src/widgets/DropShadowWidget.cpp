@@ -29,12 +29,14 @@ void DropShadowWidget::onEnterPressed() { }
 void DropShadowWidget::onEscPressed()
 {
     // Esc is the keyboard's Cancel: the close mark's handler runs, with all it
-    // tidies up; a dialog without a mark is rejected.
-    QAbstractButton *mark = closeMark();
-    if (mark && mark->isEnabled())
-        mark->click();
-    else
-        reject();
+    // tidies up (nothing while the mark is disabled); a dialog without a mark
+    // is rejected.
+    if (QAbstractButton *mark = closeMark()) {
+        if (mark->isEnabled())
+            mark->click();
+        return;
+    }
+    reject();
 }
 
 QAbstractButton *DropShadowWidget::closeMark() const

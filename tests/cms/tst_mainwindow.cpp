@@ -270,7 +270,6 @@ private slots:
     {
         QFETCH(QString, how);
         auto *home = m_window->findChild<QPushButton *>(QStringLiteral("pushButtonHome"));
-        QVERIFY(home);
         if (home->isEnabled())
             QTest::mouseClick(home, Qt::LeftButton);
         // Tabs until `target` has the focus; false when it never gets it.
@@ -301,7 +300,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
             const QImage unfocused = card->grab().toImage();
             QVERIFY(tabTo(card));
-            QVERIFY2(card->grab().toImage() != unfocused, "the focus does not show");
+            QVERIFY(card->grab().toImage() != unfocused); // the focus shows
             QTest::keyClick(card, press);
         }
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));

@@ -74,7 +74,10 @@ QLabel *DropShadowWidget::titleLabel() const
 void DropShadowWidget::syncWindowTitle()
 {
     QLabel *label = titleLabel();
-    const QString shown = label ? label->text().trimmed() : QString();
+    QString shown = label ? label->text().trimmed() : QString();
+    // A title elided to its label's width keeps its whole text in the tip.
+    if (shown.endsWith(QChar(0x2026)) && !label->toolTip().trimmed().isEmpty())
+        shown = label->toolTip().trimmed();
     if (!shown.isEmpty() && !Qt::mightBeRichText(shown))
         setWindowTitle(shown);
     else if (windowTitle() == QLatin1String(metaObject()->className()))

@@ -2667,6 +2667,10 @@ Move it away to start with a new database.</source>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 已不存在：未为其保存任何报警设置</translation>
     </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>请在列表中选择一个设备，以查看并修改其报警设置。</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2861,6 +2865,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Connecting...</source>
         <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>视频源拒绝连接</translation>
     </message>
 </context>
 <context>
@@ -3591,8 +3599,8 @@ Move it away to start with a new database.</source>
         <translation>远程登录成功</translation>
     </message>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>无法读取云端数据存储</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>无法读取云端数据存储。查找位置为文件夹 %1</translation>
     </message>
 </context>
 <context>

@@ -2667,6 +2667,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 již neexistuje: žádná nastavení alarmů pro něj nebyla uložena</translation>
     </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>Vyberte zařízení v seznamu, abyste zobrazili a změnili jeho nastavení alarmů.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2861,6 +2865,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Connecting...</source>
         <translation>Připojování...</translation>
+    </message>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>Zdroj odmítá připojení</translation>
     </message>
 </context>
 <context>
@@ -3591,8 +3599,8 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Vzdálené přihlášení proběhlo úspěšně</translation>
     </message>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>Cloudové úložiště nelze přečíst</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>Cloudové úložiště nelze přečíst. Hledá se ve složce %1</translation>
     </message>
 </context>
 <context>

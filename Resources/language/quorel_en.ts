@@ -1053,8 +1053,8 @@
 <context>
     <name>IotLoginDlg</name>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>The cloud store cannot be read</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>The cloud store cannot be read. It is looked for in the folder %1</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1073,10 @@
     <message>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 no longer exists: no alarm settings were saved for it</translation>
+    </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>Choose a device in the list to see and change its alarm settings.</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1223,13 @@ Move it away to start with a new database.</translation>
     <message>
         <source>no permission to write there</source>
         <translation>no permission to write there</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPreviewPane</name>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>The source refuses connections</translation>
     </message>
 </context>
 </TS>

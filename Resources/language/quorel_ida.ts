@@ -2667,6 +2667,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 sudah tidak ada: tidak ada pengaturan alarm yang disimpan untuknya</translation>
     </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>Pilih perangkat dalam daftar untuk melihat dan mengubah pengaturan alarmnya.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2861,6 +2865,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Connecting...</source>
         <translation>Menghubungkan...</translation>
+    </message>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>Sumber menolak koneksi</translation>
     </message>
 </context>
 <context>
@@ -3591,8 +3599,8 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Login jarak jauh berhasil</translation>
     </message>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>Penyimpanan cloud tidak dapat dibaca</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>Penyimpanan cloud tidak dapat dibaca. Penyimpanan dicari di folder %1</translation>
     </message>
 </context>
 <context>

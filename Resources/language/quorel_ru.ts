@@ -2667,6 +2667,10 @@ Move it away to start with a new database.</source>
         <source>%1 no longer exists: no alarm settings were saved for it</source>
         <translation>%1 больше не существует: настройки тревог для него не сохранены</translation>
     </message>
+    <message>
+        <source>Choose a device in the list to see and change its alarm settings.</source>
+        <translation>Выберите устройство в списке, чтобы просмотреть и изменить его настройки тревог.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2861,6 +2865,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
+    </message>
+    <message>
+        <source>The source refuses connections</source>
+        <translation>Источник не принимает подключения</translation>
     </message>
 </context>
 <context>
@@ -3591,8 +3599,8 @@ Move it away to start with a new database.</source>
         <translation>Удалённый вход выполнен</translation>
     </message>
     <message>
-        <source>The cloud store cannot be read</source>
-        <translation>Не удаётся прочитать облачное хранилище</translation>
+        <source>The cloud store cannot be read. It is looked for in the folder %1</source>
+        <translation>Не удаётся прочитать облачное хранилище. Оно ищется в папке %1</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QEvent>
+#include <QLabel>
 #include <QTime>
 #include <QTimer>
 
@@ -62,6 +63,26 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
 
     connect(m_copyDialog, &CopyAlarmEvent::signalsCopyAlarm, this, &AlarmEventWidget::dealWithCopy);
     hideUnusedControls();
+
+    m_chooseHint = new QLabel(chooseDeviceText(), ui->scrollAreaWidgetContents);
+    m_chooseHint->setObjectName(QStringLiteral("labelChooseDevice"));
+    m_chooseHint->setWordWrap(true);
+    m_chooseHint->setStyleSheet(QStringLiteral("color: #f0b429; padding: 6px 0px;"));
+    ui->verticalLayoutRight->insertWidget(0, m_chooseHint);
+    updateDeviceChosen();
+}
+
+QString AlarmEventWidget::chooseDeviceText()
+{
+    return tr("Choose a device in the list to see and change its alarm settings.");
+}
+
+void AlarmEventWidget::updateDeviceChosen()
+{
+    const bool chosen = !currentKey().isEmpty();
+    m_chooseHint->setVisible(!chosen);
+    ui->pushButtonSave->setEnabled(chosen);
+    ui->pushButtonCopy->setEnabled(chosen);
 }
 
 AlarmEventWidget::~AlarmEventWidget()
@@ -158,6 +179,7 @@ void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
     const QString key = currentKey();
     m_shownKey = key;
     m_shownName = AlarmSettingsStore::deviceName(key);
+    updateDeviceChosen();
     if (key.isEmpty())
         return;
     setAlarmTypeInfo(key);
@@ -450,6 +472,7 @@ void AlarmEventWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        m_chooseHint->setText(chooseDeviceText());
     }
 }
 
@@ -459,6 +482,7 @@ void AlarmEventWidget::showEvent(QShowEvent *event)
     // The registry may have changed while the page was away; what the
     // operator typed for the shown device stays for the next Save.
     ui->treeView->reload(DeviceTree::KeepCurrent);
+    updateDeviceChosen();
     if (m_shownKey.isEmpty() || currentKey() == m_shownKey)
         return;
     const QString name = m_shownName.isEmpty() ? m_shownKey : m_shownName;
@@ -466,5 +490,6 @@ void AlarmEventWidget::showEvent(QShowEvent *event)
     resetAll();
     m_shownKey.clear();
     m_shownName.clear();
+    updateDeviceChosen();
     MsgTipInfoDlg::showTip(tr("%1 no longer exists: no alarm settings were saved for it").arg(name), kToastMs);
 }

@@ -22,6 +22,7 @@ class AlarmEventWidget;
 }
 
 class CMoveDetectTimeline;
+class QLabel;
 class QModelIndex;
 class QPushButton;
 
@@ -57,6 +58,8 @@ public:
     static constexpr int MaxDurationS = 86400;
     static bool isValidDuration(const QString &text);
     CopyAlarmEvent *copyDialog() const { return m_copyDialog; }
+    // Shown while no device is chosen, above the form.
+    static QString chooseDeviceText();
 
 public slots:
     void onDeviceItemClicked(const QModelIndex &index);
@@ -78,6 +81,9 @@ private:
     void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
     void resetAll();
     void hideUnusedControls();
+    // Nothing can be saved or copied without a device: Save and Copy wait
+    // for one, and the page says to choose it.
+    void updateDeviceChosen();
     // False (and the operator told) when a shown duration cannot be stored.
     bool durationsValid();
 
@@ -95,4 +101,5 @@ private:
     QList<CMoveDetectTimeline *> m_timelines;
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;
+    QLabel *m_chooseHint = nullptr;
 };

@@ -6,11 +6,16 @@
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
 
+#include <QApplication>
 #include <QDebug>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
 #include <QLabel>
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 DeviceAlarmLinkage::DeviceAlarmLinkage(QObject *parent)
@@ -97,7 +102,26 @@ void DeviceAlarmLinkage::showPopup(const FUN_DEV_INFO *dev)
     m_popup->setObjectName(QStringLiteral("AlarmPopup"));
     // The dialog base is modal; an alarm must not lock the client.
     m_popup->setWindowModality(Qt::NonModal);
-    m_popup->setFixedSize(800, 600);
+    // Clear of the main window's title bar (its frame's title too), so Home
+    // and the other buttons there stay in reach while the pop-up is up.
+    QRect keepClear;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        auto *main = qobject_cast<QMainWindow *>(top);
+        if (!main || !main->isVisible())
+            continue;
+        screen = main->screen();
+        const QWidget *bar = main->findChild<QWidget *>(QStringLiteral("mainTitleBar"));
+        const int barBottom =
+            bar && bar->isVisible() ? bar->mapToGlobal(QPoint(0, bar->height())).y() : main->geometry().top();
+        const QRect frame = main->frameGeometry();
+        keepClear = QRect(QPoint(frame.left(), frame.top()), QPoint(frame.right(), std::max(barBottom, frame.top())));
+        break;
+    }
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 720);
+    const QRect place = popupPlace(available, keepClear, QSize(PopupWidth, PopupHeight));
+    m_popup->setFixedSize(place.size());
+    m_popup->move(place.topLeft());
     auto *layout = new QVBoxLayout(m_popup);
     layout->setContentsMargins(8, 0, 8, 8);
     auto *title = new QLabel(dev->name, m_popup);
@@ -110,6 +134,19 @@ void DeviceAlarmLinkage::showPopup(const FUN_DEV_INFO *dev)
     connect(m_player, &FFmpegPlayer::emitFrame, m_render,
             [render = m_render](std::shared_ptr<AVFrame> frame, qint64) { render->onFrame(std::move(frame)); });
     m_popup->show();
+}
+
+QRect DeviceAlarmLinkage::popupPlace(const QRect &available, const QRect &keepClear, const QSize &wanted)
+{
+    QRect room = available;
+    if (keepClear.isValid() && keepClear.bottom() >= room.top())
+        room.setTop(std::min(keepClear.bottom() + 1, room.bottom()));
+    const QSize size(std::max(1, std::min(wanted.width(), room.width())),
+                     std::max(1, std::min(wanted.height(), room.height())));
+    const int centreX = keepClear.isValid() ? keepClear.center().x() : room.center().x();
+    const int x = std::max(room.left(), std::min(centreX - size.width() / 2, room.right() + 1 - size.width()));
+    const int y = room.top() + (room.height() - size.height()) / 2;
+    return QRect(QPoint(x, y), size);
 }
 
 void DeviceAlarmLinkage::timerEvent(QTimerEvent *event)

@@ -10,6 +10,7 @@
 #include "OrmEntities.h"
 
 #include <QObject>
+#include <QRect>
 #include <QSharedPointer>
 
 class DropShadowWidget;
@@ -31,6 +32,14 @@ public:
     // Seconds of a duration setting in ms; below 1 or not a number: 5000.
     static int durationMs(const QString &seconds);
     static constexpr int SnapshotMs = 2000;
+    static constexpr int PopupWidth = 800;
+    static constexpr int PopupHeight = 600;
+
+    // Where a pop-up of the wanted size goes in the available area: below
+    // `keepClear` (the main window's title bar, whose buttons it would cover
+    // and whose clicks it would take), centred under it; no larger than the
+    // room left there.
+    static QRect popupPlace(const QRect &available, const QRect &keepClear, const QSize &wanted);
 
     DropShadowWidget *popup() const { return m_popup; }
     I420Render2 *popupRender() const { return m_render; }

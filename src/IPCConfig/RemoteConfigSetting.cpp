@@ -29,6 +29,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int PageIdRole = Qt::UserRole + 1;
@@ -37,6 +39,8 @@ constexpr int TreeWidth = 240;
 // is indented once more).
 constexpr int TreeTextRoom = 60;
 constexpr int DragStripHeight = 34;
+// The least of the title area's width left on the screens by a drag.
+constexpr int MinTitleShown = 200;
 constexpr int PreviewStream = 1; // sub stream
 
 int g_restartDelayMs = 5000;
@@ -378,6 +382,7 @@ void RemoteConfigSetting::onTreeViewTreeClicked(const QModelIndex &index)
     ui->stackedWidget->setCurrentWidget(page);
     ui->labelTitle->setText(page->pageTitle());
     ui->labelTitle->setToolTip(page->pageTitle());
+    syncWindowTitle();
     page->endVisit();
 }
 
@@ -493,7 +498,14 @@ bool RemoteConfigSetting::fitsScreens(const QRect &moved, const QList<QRect> &av
     QRect bounds;
     for (const QRect &r : available)
         bounds = bounds.united(r);
-    return bounds.contains(moved);
+    // The window may leave the screens in part (one as large as the screen
+    // could not move at all otherwise); its title area stays where it can be
+    // grabbed again.
+    const QRect title(moved.left(), moved.top(), moved.width(), DragStripHeight);
+    if (title.top() < bounds.top() || title.bottom() > bounds.bottom())
+        return false;
+    const int shown = std::min(title.right(), bounds.right()) - std::max(title.left(), bounds.left()) + 1;
+    return shown >= std::min(moved.width(), MinTitleShown);
 }
 
 void RemoteConfigSetting::setRestartDelayMs(int ms)
@@ -513,11 +525,14 @@ void RemoteConfigSetting::setPlayerStallMs(int ms)
 
 void RemoteConfigSetting::onEnterPressed() { }
 
-void RemoteConfigSetting::onEscPressed() { }
+void RemoteConfigSetting::onEscPressed()
+{
+    onCloseBtnClick();
+}
 
 void RemoteConfigSetting::changeEvent(QEvent *event)
 {
-    QWidget::changeEvent(event);
+    DropShadowWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
     ui->retranslateUi(this);
@@ -534,13 +549,13 @@ void RemoteConfigSetting::changeEvent(QEvent *event)
 void RemoteConfigSetting::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // A page's Save is its own button; Return in a field saves nothing.
         event->accept();
         return;
     default:
-        QDialog::keyPressEvent(event);
+        DropShadowWidget::keyPressEvent(event);
     }
 }
 

@@ -72,8 +72,9 @@ public:
     // replies get the result toast and onSaveResult.
     static bool isSetReply(int cmd);
     ConfigConversation *conversation() const { return m_conversation; }
-    // Whether a window moved to `moved` stays inside the bounding rectangle of
-    // the screens' available areas.
+    // Whether a window moved to `moved` keeps its title area on the screens:
+    // inside the bounding rectangle of their available areas from top to
+    // bottom, and at least 200 px of its width (all of a narrower one).
     static bool fitsScreens(const QRect &moved, const QList<QRect> &available);
 
     // Test seams (no operator reaches them): the delay before the preview
@@ -98,7 +99,7 @@ public slots:
     void onCloseBtnClick();
     void recvPlayError(const QString &url, int code);
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
-    // Keys never close or accept the window.
+    // Return never accepts the window; Esc closes it as its close mark does.
     void onEnterPressed() override;
     void onEscPressed() override;
 

@@ -8,6 +8,7 @@
 #include "AlarmManageWidget.h"
 #include "CVideoPlayback.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -22,6 +23,7 @@
 #include "TreeIcons.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QMetaEnum>
@@ -80,6 +82,13 @@ void MainWindow::createUI()
         card->hide();
         connect(card, &QToolButton::clicked, this, [this, i] { showPage(i); });
     }
+    // Home works from the keyboard too: Tab reaches the cards and the title
+    // bar's buttons, and Enter opens what has the focus as Space does.
+    QList<QAbstractButton *> keyed{ui->pushButtonHome, ui->pushButtonCloud};
+    for (QToolButton *card : qAsConst(m_cards))
+        keyed << card;
+    for (QAbstractButton *button : qAsConst(keyed))
+        CommonHelper::clickOnEnter(button);
 
     for (int i = 0; i < PageCount; ++i)
         m_pages.append(nullptr);
@@ -208,11 +217,16 @@ void MainWindow::setRights(const QString &rights)
     }
     qInfo().noquote() << "Rights" << rights << "home cards:" << shown.join(QLatin1Char(','));
 
+    initAfterLogin();
+    QTimer::singleShot(PlanStartDelayMs, m_schedulePage, &RecordSchedule::initPlan);
+}
+
+void MainWindow::initAfterLogin()
+{
     m_devicePage->getDevFormDBToAddTableView();
     m_livePage->reloadTree();
     m_alarmHandler->updateAlarmDataBase();
     onTimeoutLoginDevice();
-    QTimer::singleShot(PlanStartDelayMs, m_schedulePage, &RecordSchedule::initPlan);
 }
 
 void MainWindow::setUserName(const QString &name)

@@ -41,6 +41,9 @@ public:
     void setRights(const QString &rights);
     QString rights() const { return m_rights; }
     void setUserName(const QString &name);
+    // What follows the login: the device page and the live tree filled from
+    // the database, the alarm settings read, the devices logged in.
+    void initAfterLogin();
 
     // Card i is shown when character i of the rights is greater than '0'.
     static bool rightAllows(const QString &rights, int page);

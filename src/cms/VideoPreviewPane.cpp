@@ -173,9 +173,11 @@ void VideoPreviewPane::onProbed(quint64 generation, bool reachable)
     // but did not stream may go away and come back within one retry step.
     m_probeTimer->start();
     if (!reachable) {
-        if (!m_sourceDown)
+        if (!m_sourceDown) {
             qInfo().noquote() << "Pane" << m_index << "source refuses connections, probing" << player::maskUrl(m_url);
-        m_sourceDown = true;
+            m_sourceDown = true;
+            updateTexts();
+        }
         return;
     }
     if (!m_sourceDown)
@@ -353,9 +355,17 @@ void VideoPreviewPane::updateTexts()
         status = m_failure;
         break;
     }
+    // What the probe found goes under the failure: the operator sees why.
+    if (m_state == State::Failed && m_sourceDown && !status.isEmpty())
+        status += QLatin1Char('\n') + sourceRefusesText();
     m_status->setText(status);
     m_status->setVisible(!status.isEmpty());
     placeStatus();
+}
+
+QString VideoPreviewPane::sourceRefusesText()
+{
+    return tr("The source refuses connections");
 }
 
 void VideoPreviewPane::placeStatus()
@@ -366,8 +376,10 @@ void VideoPreviewPane::placeStatus()
     m_status->ensurePolished();
     const QRect area = m_render->geometry().adjusted(4, 4, -4, -4);
     const QMargins margins = m_status->contentsMargins();
-    const int oneLine =
-        m_status->fontMetrics().horizontalAdvance(m_status->text()) + margins.left() + margins.right() + 2;
+    int widest = 0;
+    for (const QString &line : m_status->text().split(QLatin1Char('\n')))
+        widest = qMax(widest, m_status->fontMetrics().horizontalAdvance(line));
+    const int oneLine = widest + margins.left() + margins.right() + 2;
     const int width = qMax(1, qMin(oneLine, area.width()));
     const int height = qMax(1, qMin(m_status->heightForWidth(width), area.height()));
     m_status->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), area));

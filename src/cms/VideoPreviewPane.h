@@ -46,6 +46,8 @@ public:
     QString deviceKey() const { return m_key; }
     QString title() const;
     QString statusText() const;
+    // The line under the failure while the source's port takes no connection.
+    static QString sourceRefusesText();
 
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }

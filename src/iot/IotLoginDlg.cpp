@@ -4,6 +4,7 @@
 #include "MsgTipInfoDlg.h"
 #include "RemoteCommon.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -83,17 +84,21 @@ void IotLoginDlg::onLoginClicked()
     cloud::LoginError error = cloud::LoginError::WrongCredentials;
     if (account.isEmpty() || m_password->text().isEmpty()
         || !RemoteCommon::instance()->login(account, m_password->text(), &error)) {
-        MsgTipInfoDlg::showTip(error == cloud::LoginError::StoreUnreadable ? storeUnreadableText()
-                                                                           : CommonHelper::incorrectLoginText(),
-                               2000);
+        if (error == cloud::LoginError::StoreUnreadable) {
+            // Where the store is looked for, so the operator can put one there.
+            MsgTipInfoDlg::showTip(storeUnreadableText(RemoteCommon::storeRoot()), UnreadableToastMs);
+        } else {
+            MsgTipInfoDlg::showTip(CommonHelper::incorrectLoginText(), 2000);
+        }
         return;
     }
     accept();
 }
 
-QString IotLoginDlg::storeUnreadableText()
+QString IotLoginDlg::storeUnreadableText(const QString &folder)
 {
-    return tr("The cloud store cannot be read");
+    return tr("The cloud store cannot be read. It is looked for in the folder %1")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 QString IotLoginDlg::loginSuccessText()

@@ -19,8 +19,11 @@ public:
     // Shown by the opener once the dialog has closed (a toast on the dialog
     // would go with it).
     static QString loginSuccessText();
-    // The refusal when the store itself cannot be read (not the password).
-    static QString storeUnreadableText();
+    // The refusal when the store itself cannot be read (not the password),
+    // naming the folder where it is looked for.
+    static QString storeUnreadableText(const QString &folder);
+    // Long enough to read the folder's name.
+    static constexpr int UnreadableToastMs = 6000;
 
     QLineEdit *accountEdit() const { return m_account; }
     QLineEdit *passwordEdit() const { return m_password; }

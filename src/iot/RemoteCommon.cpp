@@ -55,7 +55,7 @@ bool RemoteCommon::login(const QString &account, const QString &password, cloud:
     cloud::LoginError why = cloud::LoginError::None;
     if (!library->login(account, password, &devices, &why)) {
         if (why == cloud::LoginError::StoreUnreadable)
-            qWarning() << "Cloud login of" << account << "failed: the store cannot be read";
+            qWarning() << "Cloud login of" << account << "failed: the store cannot be read in" << storeRoot();
         else
             qWarning() << "Cloud login refused for" << account;
         if (error)

@@ -717,9 +717,10 @@ void LocalVideoReplayWnd::onUpdatePlayButtons()
 
 void LocalVideoReplayWnd::slotCaptureResult(bool result, QString path)
 {
+    // The path as a link that shows the picture in its folder, as the other
+    // toasts of a written file do (they also stay long enough to click it).
     if (result)
-        MsgTipInfoDlg::showTip(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to") + QLatin1Char(' ') + path,
-                               ToastMs);
+        MsgTipInfoDlg::showTipWithLink(tr("Snapshot successful") + QLatin1Char(' ') + tr("Saved to"), path, ToastMs);
     else
         MsgTipInfoDlg::showTip(tr("Snapshot failed"), ToastMs);
 }

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,7 +38,43 @@ QString fullText(const QString &shown, const QString &toolTip, const QFontMetric
     return shown.trimmed();
 }
 
+// Clicks its button on Return/Enter; lives as the button's child.
+class EnterClicks : public QObject
+{
+public:
+    explicit EnterClicks(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        setObjectName(QStringLiteral("enterClicks"));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (m_button->isEnabled())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton *m_button;
+};
+
 } // namespace
+
+void CommonHelper::clickOnEnter(QAbstractButton *button)
+{
+    if (!button || button->findChild<QObject *>(QStringLiteral("enterClicks"), Qt::FindDirectChildrenOnly))
+        return;
+    button->installEventFilter(new EnterClicks(button));
+}
 
 void CommonHelper::setElidedButtonText(QAbstractButton *button)
 {

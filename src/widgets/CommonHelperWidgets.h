@@ -27,6 +27,8 @@ void elideChildTexts(QWidget *widget);
 // A "Copy" context menu, bound once per edit however often it is called.
 void addCopyAction(QLineEdit *edit, QWidget *owner);
 void addCopyMenu(QWidget *widget);
+// Return and Enter click the button while it has the focus, as Space does.
+void clickOnEnter(QAbstractButton *button);
 // folder: 0 Login, 1 MainWindow, 2 Playback; skinned picks the current skin.
 void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover, bool skinned);
 // image holds `states` frames side by side: normal, hover, pressed/checked, disabled.

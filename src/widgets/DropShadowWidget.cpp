@@ -2,11 +2,15 @@
 
 #include "CommonHelperWidgets.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRect>
+#include <QTextDocument>
 
 namespace {
 const QColor kBandColor(19, 22, 27);
@@ -22,7 +26,63 @@ DropShadowWidget::DropShadowWidget(QWidget *parent)
 
 void DropShadowWidget::onEnterPressed() { }
 
-void DropShadowWidget::onEscPressed() { }
+void DropShadowWidget::onEscPressed()
+{
+    // Esc is the keyboard's Cancel: the close mark's handler runs, with all it
+    // tidies up (nothing while the mark is disabled); a dialog without a mark
+    // is rejected.
+    if (QAbstractButton *mark = closeMark()) {
+        if (mark->isEnabled())
+            mark->click();
+        return;
+    }
+    reject();
+}
+
+QAbstractButton *DropShadowWidget::closeMark() const
+{
+    for (const char *name : {"m_btnClose", "pushButtonClose", "m_closeBtn"}) {
+        for (QAbstractButton *button : findChildren<QAbstractButton *>(QLatin1String(name))) {
+            // Not one of a page or a nested window inside this dialog.
+            if (button->window() == this && !button->isHidden())
+                return button;
+        }
+    }
+    return nullptr;
+}
+
+QLabel *DropShadowWidget::titleLabel() const
+{
+    for (const char *name : {"m_lblTextTitle", "labelTitle", "m_lblTitle"}) {
+        for (QLabel *label : findChildren<QLabel *>(QLatin1String(name))) {
+            if (label->window() == this)
+                return label;
+        }
+    }
+    // Dialogs whose title label has no telling name: the first label with a
+    // text inside the title band.
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label->window() != this || label->isHidden() || label->text().trimmed().isEmpty())
+            continue;
+        const QRect shown(label->mapTo(this, QPoint(0, 0)), label->size());
+        if (shown.bottom() < TitleHeight + 4)
+            return label;
+    }
+    return nullptr;
+}
+
+void DropShadowWidget::syncWindowTitle()
+{
+    QLabel *label = titleLabel();
+    QString shown = label ? label->text().trimmed() : QString();
+    // A title elided to its label's width keeps its whole text in the tip.
+    if (shown.endsWith(QChar(0x2026)) && !label->toolTip().trimmed().isEmpty())
+        shown = label->toolTip().trimmed();
+    if (!shown.isEmpty() && !Qt::mightBeRichText(shown))
+        setWindowTitle(shown);
+    else if (windowTitle() == QLatin1String(metaObject()->className()))
+        setWindowTitle(QString());
+}
 
 void DropShadowWidget::mousePressEvent(QMouseEvent *event)
 {
@@ -83,4 +143,14 @@ void DropShadowWidget::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     CommonHelper::addCopyMenu(this);
+    syncWindowTitle();
+}
+
+void DropShadowWidget::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Dialogs retranslate their labels in their own handler, before or after
+    // this one: the title is taken once they are done.
+    if (event->type() == QEvent::LanguageChange)
+        QTimer::singleShot(0, this, &DropShadowWidget::syncWindowTitle);
 }

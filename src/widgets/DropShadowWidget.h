@@ -3,9 +3,14 @@
 #include <QDialog>
 #include <QPoint>
 
+class QAbstractButton;
+class QLabel;
+
 // Frameless modal base of the client's dialogs: a dark title band, dragging by
 // the mouse (kept on the screens), copy menus on line edits, and two hooks that
-// decide what Return/Enter and Esc do (nothing by default).
+// decide what Return/Enter and Esc do. Return/Enter does nothing by default;
+// Esc does what the dialog's close mark does (reject() without one). The
+// window manager is given the title the band shows, not the class name.
 class DropShadowWidget : public QDialog
 {
     Q_OBJECT
@@ -14,6 +19,12 @@ public:
     explicit DropShadowWidget(QWidget *parent = nullptr);
 
     static constexpr int TitleHeight = 30;
+
+    // The close mark of the title band (object name "m_btnClose",
+    // "pushButtonClose" or "m_closeBtn"), null when the dialog has none.
+    QAbstractButton *closeMark() const;
+    // The label that shows the dialog's title, null when there is none.
+    QLabel *titleLabel() const;
 
 public slots:
     virtual void onEnterPressed();
@@ -27,6 +38,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // The title the band shows becomes the window title.
+    void syncWindowTitle();
 
 private:
     bool m_dragging = false;

@@ -125,14 +125,11 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     if (!link.isEmpty() && m_duration < LinkMinMs)
         setTimeout(LinkMinMs);
 
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QPoint end = restingPlace(area, size(), shownControls());
+    const QPoint end = restingPlace(restingArea(parentWidget()), size(), shownControls());
     m_endX = end.x();
     m_endY = end.y();
-    const QPoint start(m_endX, area.bottom());
+    // Slides up from just below where it rests.
+    const QPoint start(m_endX, m_endY + height());
     move(start);
 
     // A plain toast only tells: clicks go through it to the window beneath
@@ -179,6 +176,27 @@ void MsgTipInfoDlg::onSlideFinished()
     if (!m_linkPath.isEmpty() && (underMouse() || frameGeometry().contains(QCursor::pos())))
         return;
     m_hideTimer->start();
+}
+
+QRect MsgTipInfoDlg::restingArea(QWidget *raiser)
+{
+    // Over the window that raised the toast, where the operator looks: on a
+    // large screen its corner is far from a centred window. The screen under
+    // the pointer when no window is known or the window leaves no room.
+    QWidget *window = raiser ? raiser->window() : nullptr;
+    QScreen *screen = window && window->isVisible() ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (!window || !window->isVisible() || window->isMinimized())
+        return available;
+    const QRect over = window->frameGeometry().intersected(available);
+    const QSize room(300, 150);
+    if (over.width() < room.width() + EdgeMargin || over.height() < room.height())
+        return available;
+    return over;
 }
 
 QPoint MsgTipInfoDlg::restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid)

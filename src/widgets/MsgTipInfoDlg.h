@@ -26,12 +26,11 @@ private:
     QPushButton *m_btnClose;
 };
 
-// The toast: slides up at the bottom right of the screen under the pointer,
-// clear of the buttons and fields of the windows beneath when there is room,
-// stays for its duration, then closes and deletes itself. A plain toast takes
-// no mouse input: a click on it reaches what lies beneath. A variant carries a
-// link that shows a file in its folder; it takes clicks, has its close button
-// and is held while the pointer rests on it.
+// The toast: slides up at the bottom right of the window that raised it (of
+// the screen under the pointer without one), clear of the buttons and fields
+// of the windows beneath when there is room, stays for its duration, then closes and deletes itself. A plain toast
+// takes no mouse input: a click on it reaches what lies beneath. A variant carries a link that shows a file in its
+// folder; it takes clicks, has its close button and is held while the pointer rests on it.
 class MsgTipInfoDlg : public QDialog
 {
     Q_OBJECT
@@ -60,6 +59,10 @@ public:
     // it, then further left, that covers none of the given rectangles; the
     // corner when there is none.
     static QPoint restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid);
+    // The area a toast raised by `raiser` rests in: that window's part of its
+    // screen's available area, or the available area of the screen under the
+    // pointer when there is no such window or it leaves no room for a toast.
+    static QRect restingArea(QWidget *raiser);
     // What an operator clicks in the shown windows (buttons, fields, lists of
     // choices, switches), in global coordinates.
     static QVector<QRect> shownControls();

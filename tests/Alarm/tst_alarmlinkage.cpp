@@ -14,6 +14,8 @@
 #include "TestMedia.h"
 
 #include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
 #include <QPushButton>
 #include <QtTest>
 
@@ -95,13 +97,24 @@ private slots:
     }
 
     // Two alarms within the pop-up time: two pop-ups with moving pictures, the
-    // main window still takes clicks; both hide and end by themselves.
+    // main window still takes clicks, also on its title bar's Home (the
+    // pop-ups keep clear of it); both hide and end by themselves.
     void popupsShowLiveVideoWithoutBlocking()
     {
-        QWidget main;
-        auto *button = new QPushButton(QStringLiteral("Main"), &main);
+        QMainWindow main;
+        auto *central = new QWidget(&main);
+        auto *bar = new QWidget(central);
+        bar->setObjectName(QStringLiteral("mainTitleBar"));
+        bar->setGeometry(0, 0, 1100, 48);
+        auto *button = new QPushButton(QStringLiteral("Home"), bar);
+        button->setGeometry(40, 8, 80, 32);
+        main.setCentralWidget(central);
+        // A window whose title bar lies where a screen-centred pop-up lands.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        main.setGeometry(QRect(screen.center() - QPoint(550, 300), QSize(1100, 700)));
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QRect barRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
         QList<QPointer<DeviceAlarmLinkage>> linkages;
         QList<QPointer<DropShadowWidget>> popups;
         for (int i = 0; i < 2; ++i) {
@@ -111,7 +124,10 @@ private slots:
             });
             popups << linkages.last()->popup();
             QVERIFY(popups.last()->isVisible());
-            QCOMPARE(popups.last()->size(), QSize(800, 600));
+            // 800x600 where the screen has the room below the title bar.
+            const QRect shown = popups.last()->frameGeometry();
+            QVERIFY(shown.size() == QSize(800, 600) || screen.bottom() - barRect.bottom() < 600);
+            QVERIFY(screen.contains(shown) && !shown.intersects(barRect));
             QCOMPARE(popups.last()->findChild<QLabel *>("labelTitle")->text(), QStringLiteral("Porch"));
         }
         QVERIFY(popups.at(0) != popups.at(1));

@@ -1,7 +1,8 @@
 // The alarm settings page inside the main window, over a real database file,
 // with simulated cameras logged in on loopback: what the operator typed for a
-// device survives a visit to another page, and a device deleted meanwhile
-// gets nothing stored and a message instead of a silent Save.
+// device survives a visit to another page; a device deleted meanwhile gets
+// nothing stored and a message, and without a device chosen Save waits for
+// one and the page says to choose it.
 
 #include "../cms/DevicePagesTestUtil.h"
 
@@ -16,6 +17,7 @@
 #include "SimDevice.h"
 #include "SwitchControl.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -90,11 +92,14 @@ private slots:
         QTest::addColumn<bool>("deletedMeanwhile");
         QTest::addColumn<QString>("shownOnReturn"); // toast when the page is back, "" none
         QTest::addColumn<QString>("saveToast");
+        // First: the page's first visit, before any device was chosen.
+        QTest::newRow("no device chosen") << QString() << false << QString() << QString();
         QTest::newRow("device still there")
             << kCameras.at(0) << false << QString() << QStringLiteral("Configuration successful");
+        // Nothing chosen any more: Save waits for a device, the page says so.
         QTest::newRow("device deleted meanwhile")
             << kCameras.at(1) << true << QStringLiteral("Shed no longer exists: no alarm settings were saved for it")
-            << QStringLiteral("Configuration failed");
+            << QString();
     }
 
     void editsSurviveLeavingThePage()
@@ -106,17 +111,20 @@ private slots:
         closeToasts();
         m_window->showPage(MainWindow::Events);
         QTRY_VERIFY(page()->isVisible());
-        auto *tree = w<DeviceTree>("treeView");
-        QStandardItem *item = tree->itemForKey(ip);
-        QVERIFY(item);
-        const QModelIndex index = tree->proxyModel()->mapFromSource(item->index());
-        tree->scrollTo(index);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
-        QCOMPARE(page()->currentKey(), ip);
+        const bool chosen = !ip.isEmpty();
+        if (chosen) {
+            auto *tree = w<DeviceTree>("treeView");
+            QStandardItem *item = tree->itemForKey(ip);
+            QVERIFY(item);
+            const QModelIndex index = tree->proxyModel()->mapFromSource(item->index());
+            tree->scrollTo(index);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
+            QCOMPARE(page()->currentKey(), ip);
 
-        click(w<SwitchControl>("widgetMotion"));
-        click(w<SwitchControl>("widgetVideoPopup"));
-        w<QLineEdit>("lineEditPopupTime")->setText(QStringLiteral("42"));
+            click(w<SwitchControl>("widgetMotion"));
+            click(w<SwitchControl>("widgetVideoPopup"));
+            w<QLineEdit>("lineEditPopupTime")->setText(QStringLiteral("42"));
+        }
 
         m_window->showPage(MainWindow::LiveVideo);
         QTRY_VERIFY(!page()->isVisible());
@@ -130,23 +138,30 @@ private slots:
         const bool motion = w<SwitchControl>("widgetMotion")->isChecked();
         const QString popupTime = w<QLineEdit>("lineEditPopupTime")->text();
         const QStringList toastsOnReturn = toastTexts();
+        const bool saveFree = w<QPushButton>("pushButtonSave")->isEnabled();
+        auto *hint = w<QLabel>("labelChooseDevice");
+        const bool hinted = hint && hint->isVisible() && hint->text() == AlarmEventWidget::chooseDeviceText();
         closeToasts();
         click(w<QPushButton>("pushButtonSave"));
         const QStringList toastsOnSave = toastTexts();
 
-        // What the operator sees on coming back: the edits, or the page reset.
-        QCOMPARE(page()->currentKey(), deletedMeanwhile ? QString() : ip);
-        QCOMPARE(motion, !deletedMeanwhile);
-        QCOMPARE(popupTime, deletedMeanwhile ? QStringLiteral("10") : QStringLiteral("42"));
+        // What the operator sees on coming back: the edits, or the page reset
+        // and waiting for a device.
+        const bool kept = chosen && !deletedMeanwhile;
+        QCOMPARE(page()->currentKey(), kept ? ip : QString());
+        QCOMPARE(motion, kept);
+        QCOMPARE(popupTime, kept ? QStringLiteral("42") : QStringLiteral("10"));
+        QCOMPARE(saveFree, kept);
+        QCOMPARE(hinted, !kept);
         QCOMPARE(toastsOnReturn, shownOnReturn.isEmpty() ? QStringList() : QStringList{shownOnReturn});
-        QCOMPARE(toastsOnSave, QStringList{saveToast});
+        QCOMPARE(toastsOnSave, saveToast.isEmpty() ? QStringList() : QStringList{saveToast});
 
         // What reached the database.
-        const int expected = deletedMeanwhile ? 0 : 1;
+        const int expected = kept ? 1 : 0;
         QCOMPARE(rowsUnder<cms_DealAlarmType>(ip), expected);
         QCOMPARE(rowsUnder<cms_DealAlarmLink>(ip), expected);
         QCOMPARE(rowsUnder<cms_DealAlarmTime>(ip), expected);
-        if (!deletedMeanwhile) {
+        if (kept) {
             const auto type = AlarmSettingsStore::storedRow<cms_DealAlarmType>(ip);
             const auto link = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(ip);
             QVERIFY(type->bMotionDetection && link->bVideoPopup);

@@ -336,6 +336,13 @@ private slots:
         QWidget *page = videoPage();
         QVERIFY(page);
         QVERIFY(!child<QComboBox>(page, "comboBoxChannel")->isVisible());
+        // Main and sub stream fields side by side are of one width.
+        for (const char *field : {"resolution", "framerate", "encodeType", "bitControl", "bitRate", "iFrame"}) {
+            const auto *main = page->findChild<QComboBox *>(QStringLiteral("comboBox_main_") + field);
+            const auto *sub = page->findChild<QComboBox *>(QStringLiteral("comboBox_sub_") + field);
+            QVERIFY(main && sub);
+            QCOMPARE(sub->width(), main->width());
+        }
         pickText(child<QComboBox>(page, "comboBox_main_bitRate"), QStringLiteral("4096"));
         const SimRequest sent = save(page, 10003);
         const QString br = QStringLiteral("\n\t\t\t\t\t\t\t ");

@@ -21,6 +21,9 @@
 #include "TestMedia.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItem>
@@ -245,7 +248,7 @@ private slots:
             failedToast =
                 DevicePagesTest::waitFor([&] { return toastTexts().contains(QStringLiteral("Configuration failed")); });
             failedPort = QString::number(cam->rtspPort);
-            for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
                 QTest::keyClick(w, key);
             openAfterKeys = w->isVisible();
             emit page->closeWindowRequested();
@@ -382,7 +385,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(int(record(kCamB)->rtspPort), 1554, 10000);
     }
 
-    // Dragging keeps the window inside the bounding rectangle of the screens.
+    // Dragging keeps the window's title area on the screens, where it can be
+    // grabbed again; the rest of the window may leave them.
     void screenBounds_data()
     {
         QTest::addColumn<QRect>("moved");
@@ -391,7 +395,10 @@ private slots:
         QTest::newRow("across both") << QRect(1000, 100, 1280, 768) << true;
         QTest::newRow("below the short screen, inside the bounds") << QRect(1900, 400, 1280, 600) << true;
         QTest::newRow("left of all") << QRect(-1, 0, 100, 100) << false;
-        QTest::newRow("past the bottom") << QRect(0, 500, 1280, 768) << false;
+        QTest::newRow("past the bottom, title on the screen") << QRect(0, 500, 1280, 768) << true;
+        QTest::newRow("title above the top") << QRect(0, -1, 1280, 768) << false;
+        QTest::newRow("200 px of the title left on the right") << QRect(3000, 100, 1280, 768) << true;
+        QTest::newRow("less than 200 px left") << QRect(3001, 100, 1280, 768) << false;
     }
     void screenBounds()
     {
@@ -399,6 +406,69 @@ private slots:
         QFETCH(bool, fits);
         const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 720)};
         QCOMPARE(RemoteConfigSetting::fitsScreens(moved, screens), fits);
+    }
+
+    // Esc closes the window as its close mark does, wherever the focus is; the
+    // window manager has the title the window shows.
+    void escapeClosesLikeTheCloseMark_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Esc on the window") << "window";
+        QTest::newRow("Esc in the tree") << "tree";
+        QTest::newRow("Esc in the arming time of Motion Detection") << "arming";
+    }
+    void escapeClosesLikeTheCloseMark()
+    {
+        QFETCH(QString, how);
+        QString title, shownTitle;
+        bool closed = false;
+        DevicePagesTest::onModal<RemoteConfigSetting>([&](RemoteConfigSetting *w) {
+            QWidget *target = how == QLatin1String("tree") ? w->treeView() : static_cast<QWidget *>(w);
+            if (how == QLatin1String("arming")) {
+                clickItem(w->treeView(), w->pageItem(RemoteConfigSetting::PageMotion));
+                target = w->page(RemoteConfigSetting::PageMotion)->findChild<QWidget *>("widgetTime");
+            }
+            title = w->windowTitle();
+            shownTitle = child<QLabel>(w, "labelTitle")->text();
+            if (target && target->isVisible())
+                QTest::keyClick(target, Qt::Key_Escape);
+            closed = !w->isVisible();
+            if (!closed)
+                w->onCloseBtnClick();
+        });
+        emit SignalsHelper::instance()->signalDevConfig(record(kCamB));
+        QVERIFY(closed);
+        QVERIFY(!shownTitle.isEmpty());
+        QCOMPARE(title, shownTitle);
+    }
+
+    // A window as large as the screen's room moves when its title area is
+    // dragged; the title stays on the screen.
+    void dragByTitleArea_data()
+    {
+        QTest::addColumn<QPoint>("by");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("down and right") << QPoint(120, 90) << true;
+        QTest::newRow("up past the top") << QPoint(0, -40) << false;
+    }
+    void dragByTitleArea()
+    {
+        QFETCH(QPoint, by);
+        QFETCH(bool, moves);
+        m_w = std::make_unique<RemoteConfigSetting>();
+        m_w->setDevInfo(record(kCamB));
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        m_w->setGeometry(room);
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+        const QPoint before = m_w->pos();
+        QWidget *title = child<QLabel>(m_w.get(), "labelTitle");
+        const QPoint grip = title->rect().center();
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + by, title->mapToGlobal(grip + by), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(title, &drag);
+        QTest::mouseRelease(title, Qt::LeftButton, {}, grip + by);
+        QCOMPARE(m_w->pos(), moves ? before + by : before);
     }
 
     // Two players on the sub streams of a two-channel camera; a stalled

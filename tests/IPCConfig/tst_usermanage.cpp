@@ -612,10 +612,12 @@ private slots:
         item->setCheckState(Qt::Unchecked);
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualItemRect(item).center());
         QCOMPARE(box->checkState(), Qt::Unchecked);
-        // Return and Esc leave the dialog open.
-        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        // Return leaves the dialog open; Esc closes it as its close mark does.
         QTest::keyClick(m_dlg.get(), Qt::Key_Return);
         QVERIFY(m_dlg->isVisible());
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
     }
 
     // In the program's style sheet the help text shows all its lines.

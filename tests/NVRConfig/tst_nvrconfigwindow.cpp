@@ -137,6 +137,8 @@ private slots:
         QString name;
         bool basic = false;
         bool basicInfo = false;
+        bool closedByEsc = false;
+        QString title, shownTitle;
         int reads = -1;
         onModal<CNVRConfigSetting>([&](CNVRConfigSetting *w) {
             name = w->objectName();
@@ -145,9 +147,18 @@ private slots:
             reads = m_nvr->requestCount(14001);
             basic = w->findChild<QPushButton *>(QStringLiteral("pushButtonBasic"))->isChecked();
             basicInfo = w->findChild<QPushButton *>(QStringLiteral("pushButtonBasicInfo"))->isChecked();
-            w->reject();
+            title = w->windowTitle();
+            shownTitle = w->findChild<QLabel *>(QStringLiteral("labelTitle"))->text();
+            // Esc closes the window as its close mark does.
+            QTest::keyClick(w, Qt::Key_Escape);
+            closedByEsc = !w->isVisible();
+            if (!closedByEsc)
+                w->reject();
         });
         shell.showDevConfigManage(&m_record);
+        QVERIFY(closedByEsc);
+        QVERIFY(!shownTitle.isEmpty());
+        QCOMPARE(title, shownTitle);
         QCOMPARE(name, QStringLiteral("NVRConfig"));
         QCOMPARE(reads, 1);
         QVERIFY(basic && basicInfo);
@@ -253,6 +264,9 @@ private slots:
         // Cancel leaves the boxes as read (log out).
         QTest::newRow("level 9 kept, cancel")
             << "9" << -1 << head + "<lockScreenOp>1</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
+        // Esc is Cancel (-2).
+        QTest::newRow("level 9 kept, Esc")
+            << "9" << -2 << head + "<lockScreenOp>1</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
     }
 
     void basicSaveReadsBack()
@@ -269,7 +283,10 @@ private slots:
         find<QPushButton>("m_btnSetting")->click();
         auto *dlg = find<CNVRBasicSetting>("PageBasic")->lockScreenDialog();
         QVERIFY(waitFor([&] { return dlg->isVisible(); }));
-        if (lockOp < 0) {
+        if (lockOp == -2) {
+            NvrWindowTest::tick(child<QCheckBox>(dlg, "m_ChkBoxLockCurr"), true);
+            QTest::keyClick(dlg, Qt::Key_Escape);
+        } else if (lockOp < 0) {
             child<QPushButton>(dlg, "m_CancelBtn")->click();
         } else {
             NvrWindowTest::tick(child<QCheckBox>(dlg, "m_ChkBoxLogOut"), lockOp & 1);

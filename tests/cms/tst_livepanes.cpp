@@ -178,7 +178,10 @@ private slots:
         controller.setRestartDelayMs(0);
         controller.play(&pane, QStringLiteral("rtsp://127.0.0.1:%1/none").arg(port), QString(), QStringLiteral("X"));
         QVERIFY(waitFor([&] { return pane.state() == VideoPreviewPane::State::Failed; }));
-        QCOMPARE(pane.statusText(), VideoPreviewPane::tr("Play failed"));
+        // The failure, then why, once the probe of the port has answered.
+        QVERIFY(waitFor([&] { return pane.isSourceDown(); }));
+        QCOMPARE(pane.statusText(),
+                 VideoPreviewPane::tr("Play failed") + QLatin1Char('\n') + VideoPreviewPane::sourceRefusesText());
         QCOMPARE(pane.title(), QStringLiteral("X"));
     }
 
@@ -361,7 +364,11 @@ private slots:
         // The last picture, grey, under the reason; the address stays.
         QVERIFY(pane->renderer()->currentFrame());
         QVERIFY(pane->renderer()->isGreyedOut());
-        QVERIFY(!pane->statusText().isEmpty());
+        // The failure over why: the source's port is closed.
+        const QStringList lines = pane->statusText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(!lines.first().isEmpty());
+        QCOMPARE(lines.last(), VideoPreviewPane::sourceRefusesText());
         QVERIFY(waitFor([&] { return colourful() == 0; }));
         QCOMPARE(pane->url(), url);
         QCOMPARE(pane->sourceReturns(), 0);

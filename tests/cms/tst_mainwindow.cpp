@@ -257,8 +257,30 @@ private slots:
         QVERIFY2(area.contains(shown) || m_window->width() > area.width(), qPrintable(QString::number(shown.x())));
     }
 
+    // Cards open their pages by mouse and by keyboard: Tab shows where the
+    // focus is, Enter and Space press the focused card or button.
+    void cardsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("Tab, then Enter") << "enter";
+        QTest::newRow("Tab, then Space") << "space";
+    }
     void cardsOpenTheirPages()
     {
+        QFETCH(QString, how);
+        auto *home = m_window->findChild<QPushButton *>(QStringLiteral("pushButtonHome"));
+        if (home->isEnabled())
+            QTest::mouseClick(home, Qt::LeftButton);
+        // Tabs until `target` has the focus; false when it never gets it.
+        const auto tabTo = [this](QWidget *target, Qt::Key key = Qt::Key_Tab) {
+            for (int i = 0; i < 200 && QApplication::focusWidget() != target; ++i) {
+                QWidget *at = QApplication::focusWidget();
+                QTest::keyClick(at ? at : m_window.get(), key);
+            }
+            return QApplication::focusWidget() == target;
+        };
+        const Qt::Key press = how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Space;
         for (int page = 0; page < MainWindow::PageCount; ++page)
             QVERIFY2(m_window->isCardVisible(page), qPrintable(MainWindow::pageTitle(page)));
         QVERIFY(m_window->card(MainWindow::LiveVideo)->isEnabled());
@@ -270,11 +292,28 @@ private slots:
         QCOMPARE(m_window->currentPage(), -1);
         saveShot(m_window.get(), QStringLiteral("shell_home_cards.png"));
 
-        QTest::mouseClick(m_window->card(MainWindow::DeviceManagement), Qt::LeftButton);
+        QToolButton *card = m_window->card(MainWindow::DeviceManagement);
+        if (how == QLatin1String("click")) {
+            QTest::mouseClick(card, Qt::LeftButton);
+        } else {
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            const QImage unfocused = card->grab().toImage();
+            QVERIFY(tabTo(card));
+            QVERIFY(card->grab().toImage() != unfocused); // the focus shows
+            QTest::keyClick(card, press);
+        }
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));
         // A card without a page does nothing.
         m_window->showPage(MainWindow::Settings);
         QCOMPARE(m_window->currentPage(), int(MainWindow::DeviceManagement));
+        if (how != QLatin1String("click")) {
+            // The title bar's Home button takes the keys too; it comes
+            // before the page.
+            QVERIFY(tabTo(home, Qt::Key_Backtab));
+            QTest::keyClick(home, press);
+            QCOMPARE(m_window->currentPage(), -1);
+        }
     }
 
     void devicesAreLoggedInAndShownOnline()

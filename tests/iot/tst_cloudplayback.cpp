@@ -393,7 +393,9 @@ private slots:
         const bool accepted = loginThroughDialog(cloudstore::Password, &toasts);
         RemoteCommon::setStoreRootForTesting(m_store.path());
         QVERIFY(!accepted);
-        QVERIFY2(toasts.contains(IotLoginDlg::storeUnreadableText()), qPrintable(toasts.join('|')));
+        // The refusal names the folder where the store is looked for.
+        QVERIFY2(toasts.contains(IotLoginDlg::storeUnreadableText(store.path())), qPrintable(toasts.join('|')));
+        QVERIFY(toasts.join('|').contains(QDir::toNativeSeparators(store.path())));
         QVERIFY(!toasts.contains(CommonHelper::incorrectLoginText()));
         QVERIFY(!RemoteCommon::instance()->isLoggedIn());
     }

@@ -6,6 +6,7 @@
 #include "FFmpegRecordPlan.h"
 #include "FFmpegReplayWidget.h"
 #include "LocalVideoReplayWnd.h"
+#include "MsgTipInfoDlg.h"
 #include "MyCalendar.h"
 #include "PlayerCommon.h"
 #include "ReplayControl.h"
@@ -14,6 +15,7 @@
 #include "I420Render2.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QActionGroup>
 #include <QPushButton>
 
@@ -587,6 +589,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shots.count(), 1, 10000);
         QVERIFY(shots.first().at(0).toBool());
         QVERIFY(QFileInfo(shots.first().at(1).toString()).size() > 0);
+        // The toast shows the picture's path as a link, long enough to click it.
+        const auto shownToast = [] {
+            for (QWidget *w : QApplication::allWidgets()) {
+                if (auto *toast = qobject_cast<MsgTipInfoDlg *>(w))
+                    return toast;
+            }
+            return static_cast<MsgTipInfoDlg *>(nullptr);
+        };
+        MsgTipInfoDlg *tip = nullptr;
+        QTRY_VERIFY((tip = shownToast()));
+        QCOMPARE(tip->linkPath(), shots.first().at(1).toString());
+        QVERIFY(tip->timeout() >= MsgTipInfoDlg::LinkMinMs);
+        QVERIFY(tip->findChild<QLabel *>(QStringLiteral("labelText"))->text().contains(QStringLiteral("<a href=")));
+        DevicePagesTest::closeToasts();
 
         plan.requestStop();
         QVERIFY(plan.wait(10000));

@@ -102,6 +102,8 @@ private slots:
     void toastWithLinkStaysToBeClicked();
     void toastRestsClearOfControls_data();
     void toastRestsClearOfControls();
+    void toastRestsOverItsWindow_data();
+    void toastRestsOverItsWindow();
     void toastTextIsLiteral();
     void toastLinkOpensFolder();
     void toastBecomesChildOfModalDialog();
@@ -146,6 +148,7 @@ void TstDialogs::tipsDialogResults_data()
     QTest::newRow("Cancel") << "cancel" << 0;
     QTest::newRow("close button") << "close" << 0;
     QTest::newRow("window closed") << "closeWindow" << 0;
+    QTest::newRow("Esc") << "escape" << 0;
 }
 
 void TstDialogs::tipsDialogResults()
@@ -164,26 +167,19 @@ void TstDialogs::tipsDialogResults()
             QTest::mouseClick(child<QPushButton>(dialog, "pushButtonCancel"), Qt::LeftButton);
         else if (action == QLatin1String("close"))
             QTest::mouseClick(child<QPushButton>(dialog, "pushButtonClose"), Qt::LeftButton);
+        else if (action == QLatin1String("escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
         else
             dialog->close();
     });
     QCOMPARE(CustomDialog::showMessage(QStringLiteral("Are you sure?"), true, true, 0), result);
 }
 
+// Esc closes it as its close mark does, also with OK and Cancel hidden.
 void TstDialogs::tipsDialogEscKeepsItOpen()
 {
-    bool stillOpenAfterEsc = false;
-    whenModal([&stillOpenAfterEsc](QWidget *dialog) {
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        // A close the key would have posted is handled by now.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        stillOpenAfterEsc = dialog->isVisible();
-        // Return still confirms with OK hidden.
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Esc stays"), false, false, 1), 1);
-    QVERIFY(stillOpenAfterEsc);
+    whenModal([](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QCOMPARE(CustomDialog::showMessage(QStringLiteral("Esc closes"), false, false, 1), 0);
 }
 
 void TstDialogs::showMessageShowsOnlyAskedButtonsAndIcon()
@@ -278,7 +274,6 @@ void TstDialogs::baseDialogHooksAndLook()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(edit->property("contextMenuBound").toBool());
 
-    QTest::keyClick(&dialog, Qt::Key_Escape);
     QTest::keyClick(&dialog, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
 
@@ -287,6 +282,11 @@ void TstDialogs::baseDialogHooksAndLook()
     QCOMPARE(QColor(shot.pixel(100, 60)), QColor(40, 43, 48));
     QCOMPARE(QColor(shot.pixel(0, 60)), QColor(19, 22, 27));
     QCOMPARE(QColor(shot.pixel(199, 119)), QColor(19, 22, 27));
+
+    // Esc, without a close mark, rejects the dialog.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
     CustomDialog tips;
     QCOMPARE(tips.objectName(), QStringLiteral("TipsWidget"));
@@ -427,6 +427,33 @@ void TstDialogs::toastRestsClearOfControls()
         QVERIFY(area.contains(tip->frameGeometry()));
         tip->close();
     }
+}
+
+void TstDialogs::toastRestsOverItsWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("centred window") << QSize(700, 400);
+    QTest::newRow("window too small for a toast: the screen's corner") << QSize(200, 120);
+}
+
+// A toast rests over the main window it belongs to, not in the far corner of
+// a large screen.
+void TstDialogs::toastRestsOverItsWindow()
+{
+    QFETCH(QSize, size);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QMainWindow window;
+    window.setFixedSize(size);
+    window.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPointer<MsgTipInfoDlg> tip = MsgTipInfoDlg::showTip(QStringLiteral("Saved"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+    if (size.width() > 300)
+        QVERIFY(window.frameGeometry().contains(tip->frameGeometry()));
+    else
+        QCOMPARE(tip->endPosition(), QPoint(area.right() - 300 - 10, area.bottom() - 150));
+    delete tip.data();
 }
 
 void TstDialogs::toastTextIsLiteral()
@@ -712,8 +739,9 @@ void TstDialogs::authenticationCancelAndEnter()
     password->setText(QStringLiteral("bad"));
     QTest::keyClick(&auth, Qt::Key_Enter);
     QVERIFY(!child<QLabel>(&auth, "m_lblTextInfo")->text().isEmpty());
-    QTest::keyClick(&auth, Qt::Key_Escape); // nothing
-    QVERIFY(auth.isVisible());
+    QTest::keyClick(&auth, Qt::Key_Escape); // Cancel
+    QVERIFY(!auth.isVisible());
+    auth.show();
     QTest::mouseClick(child<QPushButton>(&auth, "m_CancelBtn"), Qt::LeftButton);
     QVERIFY(!auth.isVisible());
     QCOMPARE(auth.result(), int(QDialog::Rejected));

@@ -3,6 +3,7 @@
 // of its own on 127.79.27.x, a fake ping, and what reaches the camera read
 // from its log.
 
+#include "StorageMark.h"
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceController.h"
@@ -27,6 +28,7 @@
 #include "SimDevice.h"
 
 #include <QCheckBox>
+#include <QScopeGuard>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -488,6 +490,18 @@ private slots:
         QVERIFY(!sn.isEmpty() && sn != oldIp);
         QTemporaryDir storage;
         CommonHelper::setStoragePathsProvider([&storage] { return StoragePaths{{}, storage.path(), {}}; });
+        // The storage folder chosen as the settings dialog would: the window
+        // may already have taken the default one.
+        auto config = OrmHelper::getConfig();
+        const QString backupBefore = config->BackupPath;
+        config->BackupPath = storage.path();
+        QVERIFY(OrmHelper::saveConfig(config));
+        QVERIFY(StorageMark::takeAnew(storage.path()));
+        const QScopeGuard backupBack([&backupBefore] {
+            auto c = OrmHelper::getConfig();
+            c->BackupPath = backupBefore;
+            OrmHelper::saveConfig(c);
+        });
         Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
 

@@ -1,6 +1,7 @@
 #include "RemoteCfg_Widget.h"
 
 #include "CommonHelper.h"
+#include "ConfigPageMarks.h"
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
@@ -28,10 +29,16 @@ RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
     connect(m_round, &ConfigReadRound::failed, this, &RemoteCfg_Widget::onRoundFailed);
     connect(m_round, &ConfigReadRound::done, this, [this] {
         m_everFailed = false;
-        if (m_marker)
-            m_marker->hide();
+        ConfigPageMarks::of(this)->hideReadFailure();
         // The camera's settings shown again: nothing of the operator's is unsaved.
         showNotSaved(false);
+    });
+    connect(ConfigPageMarks::of(this), &ConfigPageMarks::reconnectClicked, this, [this] {
+        if (!m_conversation)
+            return;
+        qInfo() << metaObject()->className() << "reconnects to read again";
+        m_readWhenBack = true;
+        m_conversation->restartSession();
     });
     CommonHelper::elideChildTexts(this);
 }
@@ -42,8 +49,36 @@ void RemoteCfg_Widget::onSaveResult(int, bool) { }
 
 void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
 {
+    if (m_conversation)
+        disconnect(m_conversation, nullptr, this, nullptr);
     m_conversation = conversation;
     m_round->setConversation(conversation);
+    if (!conversation)
+        return;
+    // A read that failed because the camera's answers could not be told
+    // apart is made again once they can, or once a fresh session began.
+    connect(conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
+        if (m_round->failedOutOfStep() && m_round->lines().contains(qMakePair(unsigned(cmd), channel)))
+            readAgainSoon();
+    });
+    connect(conversation, &ConfigConversation::sessionStarted, this, [this] {
+        if (m_readWhenBack) {
+            m_readWhenBack = false;
+            readAgainSoon();
+        }
+    });
+}
+
+void RemoteCfg_Widget::readAgainSoon()
+{
+    QTimer::singleShot(0, this, [this] {
+        // A page left meanwhile reads when it is selected again.
+        if (!isVisible() || !m_pDeviceInfo || m_round->state() == ConfigReadRound::State::Pending)
+            return;
+        beginReading();
+        updateDevice(m_pDeviceInfo);
+        endVisit();
+    });
 }
 
 void RemoteCfg_Widget::setReadTimeoutMs(int ms)
@@ -63,7 +98,7 @@ QString RemoteCfg_Widget::failureText() const
 
 void RemoteCfg_Widget::sayFailure() const
 {
-    MsgTipInfoDlg::showTip(failureText(), TipMs);
+    MsgTipInfoDlg::showTip(m_round->failedOutOfStep() ? ConfigConversation::outOfStepText() : failureText(), TipMs);
 }
 
 RemoteCfg_Widget::ReadState RemoteCfg_Widget::readState() const
@@ -160,16 +195,16 @@ void RemoteCfg_Widget::onRoundFailed(const QString &why)
         return;
     m_roundFailed = true;
     qWarning() << metaObject()->className() << "could not read the camera:" << why;
-    if (!m_marker) {
-        m_marker = new QLabel(this);
-        m_marker->setObjectName(QStringLiteral("labelReadFailed"));
-        m_marker->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
-        m_marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const bool apart = m_round->failedOutOfStep();
+    ConfigPageMarks::of(this)->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(), apart);
+    // Answers that caught up before the failure came in are read at once.
+    if (apart && m_conversation) {
+        bool caughtUp = true;
+        for (const auto &line : m_round->lines())
+            caughtUp = caughtUp && m_conversation->inStep(int(line.first), line.second);
+        if (caughtUp)
+            readAgainSoon();
     }
-    m_marker->setText(failureText());
-    placeMarker();
-    m_marker->show();
-    m_marker->raise();
     // Said when the operator sees the page: a page left meanwhile keeps quiet.
     if (isVisible())
         sayFailure();
@@ -200,49 +235,22 @@ void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
     if (takeSaveAnswer(reply))
         return;
     const bool ok = reply.ok();
-    MsgTipInfoDlg::showTip(
-        ok ? SharedTexts::configSuccessText() : ConfigConversation::saveFailureText(reply, failureText()), TipMs);
+    // A late refusal is a refusal like any other.
+    MsgTipInfoDlg::showTip(ok ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
+                              : ConfigConversation::saveFailureText(reply, failureText()),
+                           TipMs);
     showNotSaved(!ok);
     onSaveResult(reply.cmd, ok);
 }
 
 bool RemoteCfg_Widget::notSavedShown() const
 {
-    return m_notSaved && !m_notSaved->isHidden();
+    return ConfigPageMarks::of(const_cast<RemoteCfg_Widget *>(this))->notSavedShown();
 }
 
 void RemoteCfg_Widget::showNotSaved(bool show)
 {
-    if (!show) {
-        if (m_notSaved)
-            m_notSaved->hide();
-        return;
-    }
-    if (!m_notSaved) {
-        m_notSaved = new QLabel(this);
-        m_notSaved->setObjectName(QStringLiteral("labelNotSaved"));
-        m_notSaved->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
-        m_notSaved->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    m_notSaved->setText(ConfigConversation::notSavedText());
-    placeMarker();
-    m_notSaved->show();
-    m_notSaved->raise();
-}
-
-void RemoteCfg_Widget::placeMarker()
-{
-    int top = 4;
-    if (m_marker) {
-        m_marker->adjustSize();
-        m_marker->move(std::max(0, width() - m_marker->width() - 12), top);
-        if (!m_marker->isHidden())
-            top += m_marker->height() + 2;
-    }
-    if (m_notSaved) {
-        m_notSaved->adjustSize();
-        m_notSaved->move(std::max(0, width() - m_notSaved->width() - 12), top);
-    }
+    ConfigPageMarks::of(this)->setNotSaved(show);
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)
@@ -253,12 +261,10 @@ bool RemoteCfg_Widget::event(QEvent *event)
             m_unsaid = false;
             sayFailure();
         }
-        placeMarker();
         // Texts of a language chosen while the page was hidden get their room now.
         elideNow(this);
         break;
     case QEvent::Resize:
-        placeMarker();
         // A page given more room (a window opened small, then enlarged)
         // shows the texts it had to shorten whole again.
         if (!m_elidePending && isVisible()) {
@@ -313,11 +319,11 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         elideWhenLaidOut(this);
-        if (m_marker)
-            m_marker->setText(failureText());
-        if (m_notSaved)
-            m_notSaved->setText(ConfigConversation::notSavedText());
-        placeMarker();
+        ConfigPageMarks *marks = ConfigPageMarks::of(this);
+        if (marks->readFailureShown()) {
+            const bool apart = m_round->failedOutOfStep();
+            marks->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(), apart);
+        }
     }
 }
 

@@ -195,8 +195,9 @@ protected:
 
 private:
     void onRoundFailed(const QString &why);
-    void placeMarker();
     void showNotSaved(bool show);
+    // Reads the page again (a new round) when it is shown and not reading.
+    void readAgainSoon();
 
     QPointer<ConfigConversation> m_conversation;
     ConfigReadRound *m_round = nullptr;
@@ -204,6 +205,5 @@ private:
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
-    QLabel *m_marker = nullptr;
-    QLabel *m_notSaved = nullptr;
+    bool m_readWhenBack = false; // the operator asked for a fresh session
 };

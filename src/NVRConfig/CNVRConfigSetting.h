@@ -78,4 +78,8 @@ private:
     // The page (its first read command) a read command belongs to.
     static int pageOf(int readCmd);
     void startRound(int page);
+    // Reads the page again when it is shown and not reading.
+    void readAgainSoon(int page);
+    // The page whose operator asked for a fresh session; 0: none.
+    int m_readWhenBack = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "CommonHelper.h"
 #include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
@@ -53,12 +54,14 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
         disconnect(m_conversation, nullptr, this, nullptr);
     m_conversation = conversation;
     m_round->setConversation(conversation);
+    m_session = conversation ? conversation->pageSession(this) : nullptr;
     if (!conversation)
         return;
+    ConfigPageMarks::of(this)->follow(m_session);
     // A read that failed because the camera's answers could not be told
     // apart is made again once they can, or once a fresh session began.
     connect(conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
-        if (m_round->failedOutOfStep() && m_round->lines().contains(qMakePair(unsigned(cmd), channel)))
+        if (m_round->waitsForStep() && m_round->lines().contains(qMakePair(unsigned(cmd), channel)))
             readAgainSoon();
     });
     connect(conversation, &ConfigConversation::sessionStarted, this, [this] {
@@ -196,7 +199,8 @@ void RemoteCfg_Widget::onRoundFailed(const QString &why)
     m_roundFailed = true;
     qWarning() << metaObject()->className() << "could not read the camera:" << why;
     const bool apart = m_round->failedOutOfStep();
-    ConfigPageMarks::of(this)->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(), apart);
+    ConfigPageMarks::of(this)->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
+                                               m_round->waitsForStep());
     // Answers that caught up before the failure came in are read at once.
     if (apart && m_conversation) {
         bool caughtUp = true;
@@ -250,7 +254,10 @@ bool RemoteCfg_Widget::notSavedShown() const
 
 void RemoteCfg_Widget::showNotSaved(bool show)
 {
-    ConfigPageMarks::of(this)->setNotSaved(show);
+    if (m_session)
+        m_session->setNotSaved(show);
+    else
+        ConfigPageMarks::of(this)->setNotSaved(show);
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)
@@ -322,7 +329,8 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
         ConfigPageMarks *marks = ConfigPageMarks::of(this);
         if (marks->readFailureShown()) {
             const bool apart = m_round->failedOutOfStep();
-            marks->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(), apart);
+            marks->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
+                                   m_round->waitsForStep());
         }
     }
 }

@@ -39,6 +39,7 @@
 #include <cstdint>
 #include <functional>
 
+class ConfigPageSession;
 class QLabel;
 class QTimer;
 
@@ -200,6 +201,7 @@ private:
     void readAgainSoon();
 
     QPointer<ConfigConversation> m_conversation;
+    QPointer<ConfigPageSession> m_session; // its not-saved state
     ConfigReadRound *m_round = nullptr;
     bool m_everFailed = false;  // marked until a later round reads the camera whole
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)

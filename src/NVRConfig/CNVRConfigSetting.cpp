@@ -11,6 +11,7 @@
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
@@ -65,7 +66,7 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     // is made again once they can, or once a fresh session began.
     connect(m_conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
         for (auto it = m_rounds.constBegin(); it != m_rounds.constEnd(); ++it) {
-            if (it.value()->failedOutOfStep() && it.value()->lines().contains(qMakePair(unsigned(cmd), channel)))
+            if (it.value()->waitsForStep() && it.value()->lines().contains(qMakePair(unsigned(cmd), channel)))
                 readAgainSoon(it.key());
         }
     });
@@ -127,8 +128,10 @@ void CNVRConfigSetting::initReplyParsers()
     });
     for (auto it = m_readStates.constBegin(); it != m_readStates.constEnd(); ++it) {
         const int page = it.key();
-        auto *round = new ConfigReadRound(this, this);
-        round->setConversation(m_conversation);
+        // The page's session carries its round and its not-saved state.
+        ConfigPageSession *session = m_conversation->pageSession(m_pageWidgets.value(page));
+        ConfigReadRound *round = session->round();
+        ConfigPageMarks::of(m_pageWidgets.value(page))->follow(session);
         connect(round, &ConfigReadRound::failed, this, [this, page, round] {
             // Said once per round: a failed reply's own words when it had
             // some, else the generic failure (not sent, not answered, without
@@ -139,9 +142,12 @@ void CNVRConfigSetting::initReplyParsers()
                                                              : m_failureText,
                                    2000);
             m_readStates.value(page)(false);
+            if (!round->waitsForStep())
+                return;
+            ConfigPageMarks::of(m_pageWidgets.value(page))
+                ->showReadFailure(apart ? ConfigConversation::outOfStepText() : SharedTexts::configFailedText(), true);
             if (!apart)
                 return;
-            ConfigPageMarks::of(m_pageWidgets.value(page))->showReadFailure(ConfigConversation::outOfStepText(), true);
             // Answers that caught up before the failure came in are read at once.
             bool caughtUp = true;
             for (const auto &line : round->lines())
@@ -320,7 +326,7 @@ void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
     // A page that says itself why its Save failed needs no second mark.
     if (!page || page->property("saysItsSaveState").toBool())
         return;
-    ConfigPageMarks::of(page)->setNotSaved(show);
+    m_conversation->pageSession(page)->setNotSaved(show);
 }
 
 void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &reply)

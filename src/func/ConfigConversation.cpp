@@ -1,5 +1,7 @@
 #include "ConfigConversation.h"
 
+#include "ConfigPageSession.h"
+
 #include "KelvoSDKHelper.h"
 #include "DeviceCommands.h"
 #include "PrivateProto.h"
@@ -407,6 +409,21 @@ void ConfigConversation::setDevice(const loginDev &key)
     m_key = key;
     if (key.ip.isEmpty())
         m_key = loginDev();
+}
+
+ConfigPageSession *ConfigConversation::pageSession(QObject *page)
+{
+    if (!page)
+        return nullptr;
+    if (ConfigPageSession *session = m_pages.value(page))
+        return session;
+    auto *session = new ConfigPageSession(page, this);
+    m_pages.insert(page, session);
+    connect(page, &QObject::destroyed, this, [this](QObject *gone) {
+        if (ConfigPageSession *ended = m_pages.take(gone))
+            delete ended;
+    });
+    return session;
 }
 
 bool ConfigConversation::isOnline() const

@@ -121,6 +121,8 @@ struct ConfigReply
 
 Q_DECLARE_METATYPE(ConfigReply)
 
+class ConfigPageSession;
+
 class ConfigConversation : public QObject
 {
     Q_OBJECT
@@ -141,6 +143,10 @@ public:
     loginDev device() const { return m_key; }
     bool hasDevice() const { return !m_key.ip.isEmpty(); }
     bool isOnline() const;
+
+    // The session of a configuration page (ConfigPageSession.h): made on
+    // first use, one per page, gone with the page.
+    ConfigPageSession *pageSession(QObject *page);
 
     // Sends the request and waits for its reply on behalf of requester.
     bool send(QObject *requester, const ConfigRequest &request);
@@ -246,6 +252,7 @@ private:
     ConfigReply failure(const Waiter &w, ReplyFate fate) const;
 
     loginDev m_key;
+    QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;
 };

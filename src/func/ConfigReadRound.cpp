@@ -59,6 +59,7 @@ void ConfigReadRound::begin()
     m_channel = -1;
     m_failure.clear();
     m_outOfStep = false;
+    m_waitsForStep = false;
     m_lines.clear();
     m_deadline->stop();
 }
@@ -141,6 +142,7 @@ ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool com
         return Answer::Required;
     if (!ok) {
         m_outOfStep = reply.fate == ReplyFate::OutOfStep;
+        m_waitsForStep = m_outOfStep || reply.fate == ReplyFate::NoReply;
         fail(reply.fate == ReplyFate::NoReply          ? QStringLiteral("no reply to %1").arg(sent.cmd)
              : reply.fate == ReplyFate::ConnectionLost ? QStringLiteral("connection lost")
              : reply.fate == ReplyFate::OutOfStep      ? QStringLiteral("replies %1 out of step").arg(reply.cmd)

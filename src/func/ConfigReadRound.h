@@ -100,6 +100,9 @@ public:
     // Failed because the device's replies of a read could not be told apart
     // (ConfigConversation's lines): the page reads again once they can.
     bool failedOutOfStep() const { return m_state == State::Failed && m_outOfStep; }
+    // Failed so, or because a read was not answered in time (which puts its
+    // line out of step): a fresh session or the late answers bring it back.
+    bool waitsForStep() const { return m_state == State::Failed && m_waitsForStep; }
     // The (reply command, channel) of the round's required reads sent.
     QList<QPair<unsigned, int>> lines() const { return m_lines; }
 
@@ -135,6 +138,7 @@ private:
     int m_channel = -1;
     QString m_failure;
     bool m_outOfStep = false;
+    bool m_waitsForStep = false;
     QList<QPair<unsigned, int>> m_lines;
     QTimer *m_deadline = nullptr;
 };

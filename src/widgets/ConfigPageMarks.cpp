@@ -1,6 +1,7 @@
 #include "ConfigPageMarks.h"
 
 #include "ConfigConversation.h"
+#include "ConfigPageSession.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -84,6 +85,14 @@ void ConfigPageMarks::setNotSaved(bool show)
     place();
 }
 
+void ConfigPageMarks::follow(ConfigPageSession *session)
+{
+    if (!session)
+        return;
+    connect(session, &ConfigPageSession::notSavedChanged, this, &ConfigPageMarks::setNotSaved, Qt::UniqueConnection);
+    setNotSaved(session->notSaved());
+}
+
 bool ConfigPageMarks::notSavedShown() const
 {
     return m_notSaved && !m_notSaved->isHidden();
@@ -101,9 +110,8 @@ void ConfigPageMarks::place()
         if (m_reconnect && m_offered) {
             m_reconnect->adjustSize();
             const QPoint at(std::max(0, right - m_reconnect->width()), top);
-            m_reconnect->move(m_reconnect->parentWidget() == m_page
-                                  ? at
-                                  : m_page->mapTo(m_reconnect->parentWidget(), at));
+            m_reconnect->move(m_reconnect->parentWidget() == m_page ? at
+                                                                    : m_page->mapTo(m_reconnect->parentWidget(), at));
             m_reconnect->raise();
             left -= m_reconnect->width() + 8;
             m_failure->move(std::max(0, left), top + std::max(0, (m_reconnect->height() - m_failure->height()) / 2));

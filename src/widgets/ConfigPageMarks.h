@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+class ConfigPageSession;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -28,6 +29,8 @@ public:
     bool readFailureShown() const;
     void setNotSaved(bool show);
     bool notSavedShown() const;
+    // The not-saved mark follows the page's session from now on.
+    void follow(ConfigPageSession *session);
     QPushButton *reconnectButton() const { return m_reconnect; }
 
 signals:

@@ -115,6 +115,7 @@ private slots:
 
     void cleanup()
     {
+        ConfigConversation::setTimeoutMs(6000);
         m_conv.reset();
         KelvoSDKHelper::instance()->logoutDev(m_key);
         m_dev.reset();
@@ -198,6 +199,29 @@ private slots:
         QVERIFY(!m_conv->isOnline());
         QVERIFY(!m_conv->send(&late, 14002));
         QCOMPARE(m_conv->waiting(), 0);
+    }
+
+    // A request fails at its own deadline, also when the thread was busy
+    // past it and another request went out before its timer event ran.
+    void ownDeadline()
+    {
+        ConfigConversation::setTimeoutMs(1000);
+        m_dev->setCommandSilent(10004, true);
+        m_dev->setCommandSilent(10008, true);
+        QObject a, b;
+        QVERIFY(m_conv->send(&a, 10004));
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < 1300) {
+        }
+        QVERIFY(m_conv->send(&b, 10008));
+        QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 1, 10000);
+        QCOMPARE(m_replied.first().requester, &a);
+        QCOMPARE(int(m_replied.first().reply.fate), int(ReplyFate::NoReply));
+        QCOMPARE(m_conv->waiting(&b), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 2, 10000);
+        QCOMPARE(m_replied.last().requester, &b);
+        ConfigConversation::setTimeoutMs(6000);
     }
 
     // A reply on another channel answers no request of this channel.

@@ -45,7 +45,8 @@ struct Step
     bool save;
     int frameRate;  // the Save's; for a read the value it must show (0: none)
     ReplyFate fate; // what the step must end in
-    int act = 0;    // 1: wait until the line is in step again; 2: a fresh session
+    int act = 0;    // 1: wait until the line is in step again; 2: a fresh session;
+                    // 3: the read goes through a second window opened now
 };
 
 struct LineRow
@@ -262,6 +263,10 @@ private slots:
         QTest::newRow("dropped, then a save")
             << LineRow{{-1}, {read(0, none), save(26), read(0, apart), fresh, read(26), read(26)}};
         QTest::newRow("answered in order") << LineRow{{}, {read(25), save(26), read(26)}};
+        // A window opened later shares the wire with what the first left on it.
+        const auto later = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate, 3}; };
+        QTest::newRow("held, read by a window opened later")
+            << LineRow{{1500}, {read(0, none), later(0, apart), settle, later(25), read(25)}};
     }
 
     void replyLines()
@@ -271,6 +276,11 @@ private slots:
         m_dev->setStoredBody(10002, QStringLiteral("<frameRate>25</frameRate>"));
         m_dev->planReplies(10002, row.plan);
         QObject page;
+        ConfigConversation second;
+        second.setDevice(m_key);
+        connect(&second, &ConfigConversation::replied, this, [this](QObject *requester, const ConfigReply &reply) {
+            m_replied.append({requester, reply});
+        });
         for (int i = 0; i < row.steps.size(); ++i) {
             const Step &step = row.steps.at(i);
             if (step.act == 1) {
@@ -290,7 +300,7 @@ private slots:
             request.body = step.save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate) : QString();
             request.tag = quint64(i + 1);
             const int before = m_replied.size();
-            QVERIFY(m_conv->send(&page, request));
+            QVERIFY((step.act == 3 ? &second : m_conv.get())->send(&page, request));
             QTRY_VERIFY_WITH_TIMEOUT(m_replied.size() > before, 10000);
             QCOMPARE(m_replied.size(), before + 1);
             const ConfigReply reply = m_replied.last().reply;

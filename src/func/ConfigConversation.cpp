@@ -820,6 +820,11 @@ QList<int> ConfigConversation::readsWrittenBy(unsigned int setCmd)
     return {int(setCmd) - 1};
 }
 
+void ConfigConversation::startCounting()
+{
+    SessionLedger::instance();
+}
+
 bool ConfigConversation::inStep(int replyCmd, int channel) const
 {
     return SessionLedger::instance()->inStep(m_key, replyCmd, channel);

@@ -179,6 +179,10 @@ public:
     // The reply commands of the reads whose values a set writes.
     static QList<int> readsWrittenBy(unsigned int setCmd);
 
+    // Counts every request written to any session from now on (made on the
+    // first conversation otherwise).
+    static void startCounting();
+
     // Whether the replies of a line can be placed now (see above).
     bool inStep(int replyCmd, int channel) const;
     // Drops the device's session and lets the usual reconnect and login open a

@@ -739,10 +739,10 @@ private slots:
         }
         QVERIFY(waitFor([&] { return m_nvr->requestCount(read) > 0; }) && flush() && flush());
         const bool typing = act == TypeInto;
-        // A failed read is said: at once, or once the round gave up waiting
-        // (or, the page's first read being unanswered too, as out of step).
+        // A failed read is said: at once, or once the round gave up waiting.
         if (expected.isEmpty() && !typing)
             QVERIFY(waitFor([] {
+                // The page's first read unanswered too: said as out of step.
                 return toastTexts().contains(SharedTexts::configFailedText())
                        || toastTexts().contains(ConfigConversation::outOfStepText());
             }));

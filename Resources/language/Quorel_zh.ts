@@ -1721,6 +1721,10 @@
         <source>format this disk?</source>
         <translation>格式化此磁盘吗？</translation>
     </message>
+    <message>
+        <source>Formatting: waiting for the recorder's answer...</source>
+        <translation>正在格式化：等待录像机应答...</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4609,6 +4613,22 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved</source>
         <translation>未保存</translation>
+    </message>
+    <message>
+        <source>The device's answers cannot be told apart yet; reading again.</source>
+        <translation>暂时无法分辨设备的应答；正在重新读取。</translation>
+    </message>
+    <message>
+        <source>The device has not answered earlier requests of this kind yet. Nothing was saved.</source>
+        <translation>设备尚未应答此前的同类请求。未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Saved (the device answered late).</source>
+        <translation>已保存（设备应答较晚）。</translation>
+    </message>
+    <message>
+        <source>Reconnect and read again</source>
+        <translation>重新连接并再次读取</translation>
     </message>
 </context>
 <context>

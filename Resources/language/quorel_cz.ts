@@ -1721,6 +1721,10 @@
         <source>format this disk?</source>
         <translation>naformátovat tento disk?</translation>
     </message>
+    <message>
+        <source>Formatting: waiting for the recorder's answer...</source>
+        <translation>Formátování: čeká se na odpověď rekordéru...</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4609,6 +4613,22 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Not saved</source>
         <translation>Neuloženo</translation>
+    </message>
+    <message>
+        <source>The device's answers cannot be told apart yet; reading again.</source>
+        <translation>Odpovědi zařízení zatím nelze od sebe rozlišit; čte se znovu.</translation>
+    </message>
+    <message>
+        <source>The device has not answered earlier requests of this kind yet. Nothing was saved.</source>
+        <translation>Zařízení dosud neodpovědělo na dřívější požadavky tohoto druhu. Nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>Saved (the device answered late).</source>
+        <translation>Uloženo (zařízení odpovědělo pozdě).</translation>
+    </message>
+    <message>
+        <source>Reconnect and read again</source>
+        <translation>Znovu připojit a načíst</translation>
     </message>
 </context>
 <context>

@@ -1205,6 +1205,29 @@ Move it away to start with a new database.</translation>
         <source>Not saved</source>
         <translation>Not saved</translation>
     </message>
+    <message>
+        <source>The device's answers cannot be told apart yet; reading again.</source>
+        <translation>The device's answers cannot be told apart yet; reading again.</translation>
+    </message>
+    <message>
+        <source>The device has not answered earlier requests of this kind yet. Nothing was saved.</source>
+        <translation>The device has not answered earlier requests of this kind yet. Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Saved (the device answered late).</source>
+        <translation>Saved (the device answered late).</translation>
+    </message>
+    <message>
+        <source>Reconnect and read again</source>
+        <translation>Reconnect and read again</translation>
+    </message>
+</context>
+<context>
+    <name>CNVRDiskBrowse</name>
+    <message>
+        <source>Formatting: waiting for the recorder's answer...</source>
+        <translation>Formatting: waiting for the recorder's answer...</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

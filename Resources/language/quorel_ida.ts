@@ -1721,6 +1721,10 @@
         <source>format this disk?</source>
         <translation>memformat disk ini?</translation>
     </message>
+    <message>
+        <source>Formatting: waiting for the recorder's answer...</source>
+        <translation>Memformat: menunggu jawaban perekam...</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4609,6 +4613,22 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Not saved</source>
         <translation>Belum disimpan</translation>
+    </message>
+    <message>
+        <source>The device's answers cannot be told apart yet; reading again.</source>
+        <translation>Jawaban perangkat belum dapat dibedakan; membaca ulang.</translation>
+    </message>
+    <message>
+        <source>The device has not answered earlier requests of this kind yet. Nothing was saved.</source>
+        <translation>Perangkat belum menjawab permintaan sebelumnya dari jenis ini. Tidak ada yang disimpan.</translation>
+    </message>
+    <message>
+        <source>Saved (the device answered late).</source>
+        <translation>Tersimpan (perangkat menjawab terlambat).</translation>
+    </message>
+    <message>
+        <source>Reconnect and read again</source>
+        <translation>Sambungkan ulang dan baca lagi</translation>
     </message>
 </context>
 <context>

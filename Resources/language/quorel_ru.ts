@@ -1721,6 +1721,10 @@
         <source>format this disk?</source>
         <translation>отформатировать этот диск?</translation>
     </message>
+    <message>
+        <source>Formatting: waiting for the recorder's answer...</source>
+        <translation>Форматирование: ожидание ответа регистратора...</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4609,6 +4613,22 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved</source>
         <translation>Не сохранено</translation>
+    </message>
+    <message>
+        <source>The device's answers cannot be told apart yet; reading again.</source>
+        <translation>Ответы устройства пока нельзя различить; повторное чтение.</translation>
+    </message>
+    <message>
+        <source>The device has not answered earlier requests of this kind yet. Nothing was saved.</source>
+        <translation>Устройство ещё не ответило на предыдущие запросы этого вида. Ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Saved (the device answered late).</source>
+        <translation>Сохранено (устройство ответило с опозданием).</translation>
+    </message>
+    <message>
+        <source>Reconnect and read again</source>
+        <translation>Переподключиться и прочитать снова</translation>
     </message>
 </context>
 <context>

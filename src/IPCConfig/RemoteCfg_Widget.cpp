@@ -1,6 +1,8 @@
 #include "RemoteCfg_Widget.h"
 
 #include "CommonHelper.h"
+#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "IpcBodyText.h"
@@ -23,27 +25,73 @@ constexpr int TipMs = 2000;
 
 RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
     : QWidget(parent)
-    , m_round(new ConfigReadRound(this, this))
+    , m_ownRound(new ConfigReadRound(this, this))
 {
-    connect(m_round, &ConfigReadRound::failed, this, &RemoteCfg_Widget::onRoundFailed);
-    connect(m_round, &ConfigReadRound::done, this, [this] {
-        m_everFailed = false;
-        if (m_marker)
-            m_marker->hide();
-        // The camera's settings shown again: nothing of the operator's is unsaved.
-        showNotSaved(false);
+    followRound(m_ownRound);
+    connect(ConfigPageMarks::of(this), &ConfigPageMarks::reconnectClicked, this, [this] {
+        if (!m_conversation)
+            return;
+        qInfo() << metaObject()->className() << "reconnects to read again";
+        m_readWhenBack = true;
+        m_conversation->restartSession();
     });
     CommonHelper::elideChildTexts(this);
 }
 
 RemoteCfg_Widget::~RemoteCfg_Widget() = default;
 
+void RemoteCfg_Widget::followRound(ConfigReadRound *round)
+{
+    connect(round, &ConfigReadRound::failed, this, &RemoteCfg_Widget::onRoundFailed, Qt::UniqueConnection);
+    connect(round, &ConfigReadRound::done, this, &RemoteCfg_Widget::onRoundDone, Qt::UniqueConnection);
+}
+
+void RemoteCfg_Widget::onRoundDone()
+{
+    m_everFailed = false;
+    ConfigPageMarks::of(this)->hideReadFailure();
+    // The camera's settings shown again: nothing of the operator's is unsaved.
+    showNotSaved(false);
+}
+
 void RemoteCfg_Widget::onSaveResult(int, bool) { }
 
 void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
 {
+    if (m_conversation)
+        disconnect(m_conversation, nullptr, this, nullptr);
     m_conversation = conversation;
-    m_round->setConversation(conversation);
+    // The page's round is its session's; a page on its own keeps one.
+    m_session = conversation ? conversation->pageSession(this) : nullptr;
+    m_round = m_session ? m_session->round() : nullptr;
+    if (!conversation)
+        return;
+    followRound(m_round);
+    ConfigPageMarks::of(this)->follow(m_session);
+    // A read that failed because the camera's answers could not be told
+    // apart is made again once they can, or once a fresh session began.
+    connect(conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
+        if (round()->waitsForStep() && round()->lines().contains(qMakePair(unsigned(cmd), channel)))
+            readAgainSoon();
+    });
+    connect(conversation, &ConfigConversation::sessionStarted, this, [this] {
+        if (m_readWhenBack) {
+            m_readWhenBack = false;
+            readAgainSoon();
+        }
+    });
+}
+
+void RemoteCfg_Widget::readAgainSoon()
+{
+    QTimer::singleShot(0, this, [this] {
+        // A page left meanwhile reads when it is selected again.
+        if (!isVisible() || !m_pDeviceInfo || round()->state() == ConfigReadRound::State::Pending)
+            return;
+        beginReading();
+        updateDevice(m_pDeviceInfo);
+        endVisit();
+    });
 }
 
 void RemoteCfg_Widget::setReadTimeoutMs(int ms)
@@ -63,12 +111,12 @@ QString RemoteCfg_Widget::failureText() const
 
 void RemoteCfg_Widget::sayFailure() const
 {
-    MsgTipInfoDlg::showTip(failureText(), TipMs);
+    MsgTipInfoDlg::showTip(round()->failedOutOfStep() ? ConfigConversation::outOfStepText() : failureText(), TipMs);
 }
 
 RemoteCfg_Widget::ReadState RemoteCfg_Widget::readState() const
 {
-    switch (m_round->state()) {
+    switch (round()->state()) {
     case ConfigReadRound::State::Pending:
         return ReadState::Pending;
     case ConfigReadRound::State::Done:
@@ -91,7 +139,7 @@ void RemoteCfg_Widget::beginReading()
 {
     // Replies owed to an earlier round (a page selected twice in a row, the
     // channel switched back) are not this round's: the round tells them apart.
-    m_round->begin();
+    round()->begin();
     m_unsaid = false;
     m_roundFailed = false;
 }
@@ -107,13 +155,13 @@ void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds, uint8_t chan
     if (!m_conversation)
         return;
     for (unsigned int cmd : cmds)
-        m_round->expect(cmd, channel);
+        round()->expect(cmd, channel);
 }
 
 bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind)
 {
     if (kind == RequestKind::Read && m_conversation)
-        return m_round->read(cmd, channel, body);
+        return round()->read(cmd, channel, body);
     const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
     if (m_conversation && kind == RequestKind::Save && !sent) {
         qInfo() << metaObject()->className() << "save" << cmd << "not sent";
@@ -125,9 +173,9 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
 
 void RemoteCfg_Widget::laterInThisRound(int ms, std::function<void()> send)
 {
-    const quint64 round = m_round->generation();
-    QTimer::singleShot(ms, this, [this, round, send = std::move(send)] {
-        if (m_round->generation() == round)
+    const quint64 generation = round()->generation();
+    QTimer::singleShot(ms, this, [this, generation, send = std::move(send)] {
+        if (round()->generation() == generation)
             send();
     });
 }
@@ -135,7 +183,7 @@ void RemoteCfg_Widget::laterInThisRound(int ms, std::function<void()> send)
 bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
 {
     if (m_conversation)
-        return m_round->readOptional(cmd, channel);
+        return round()->readOptional(cmd, channel);
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, QString(), channel,
                                            RequestKind::Read);
 }
@@ -143,14 +191,14 @@ bool RemoteCfg_Widget::requestOptional(unsigned int cmd, uint8_t channel)
 bool RemoteCfg_Widget::readAnswered(const ConfigReply &reply)
 {
     const bool complete = reply.ok() && replyComplete(reply.cmd, reply.xml);
-    const ConfigReadRound::Answer answer = m_round->take(reply, complete);
+    const ConfigReadRound::Answer answer = round()->take(reply, complete);
     if (answer == ConfigReadRound::Answer::Stale)
         return false;
     if (!complete)
         return false;
     // A round that failed shows nothing more of the camera: the page keeps
     // what it showed, marked, and saves nothing.
-    return answer == ConfigReadRound::Answer::Optional || !m_round->isFailed();
+    return answer == ConfigReadRound::Answer::Optional || !round()->isFailed();
 }
 
 void RemoteCfg_Widget::onRoundFailed(const QString &why)
@@ -160,16 +208,17 @@ void RemoteCfg_Widget::onRoundFailed(const QString &why)
         return;
     m_roundFailed = true;
     qWarning() << metaObject()->className() << "could not read the camera:" << why;
-    if (!m_marker) {
-        m_marker = new QLabel(this);
-        m_marker->setObjectName(QStringLiteral("labelReadFailed"));
-        m_marker->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
-        m_marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const bool apart = round()->failedOutOfStep();
+    ConfigPageMarks::of(this)->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
+                                               round()->waitsForStep());
+    // Answers that caught up before the failure came in are read at once.
+    if (apart && m_conversation) {
+        bool caughtUp = true;
+        for (const auto &line : round()->lines())
+            caughtUp = caughtUp && m_conversation->inStep(int(line.first), line.second);
+        if (caughtUp)
+            readAgainSoon();
     }
-    m_marker->setText(failureText());
-    placeMarker();
-    m_marker->show();
-    m_marker->raise();
     // Said when the operator sees the page: a page left meanwhile keeps quiet.
     if (isVisible())
         sayFailure();
@@ -180,10 +229,10 @@ void RemoteCfg_Widget::onRoundFailed(const QString &why)
 bool RemoteCfg_Widget::canSave()
 {
     // A page on its own (no conversation) hears no replies and is not checked.
-    if (!m_conversation || m_round->isRead())
+    if (!m_conversation || round()->isRead())
         return true;
     qInfo() << metaObject()->className() << "not saved: the camera's settings were not read";
-    if (m_round->state() == ConfigReadRound::State::Pending)
+    if (round()->state() == ConfigReadRound::State::Pending)
         MsgTipInfoDlg::showTip(ConfigConversation::stillReadingText(), TipMs);
     else
         sayFailure();
@@ -200,49 +249,25 @@ void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
     if (takeSaveAnswer(reply))
         return;
     const bool ok = reply.ok();
-    MsgTipInfoDlg::showTip(
-        ok ? SharedTexts::configSuccessText() : ConfigConversation::saveFailureText(reply, failureText()), TipMs);
+    // A late refusal is a refusal like any other.
+    MsgTipInfoDlg::showTip(ok ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
+                              : ConfigConversation::saveFailureText(reply, failureText()),
+                           TipMs);
     showNotSaved(!ok);
     onSaveResult(reply.cmd, ok);
 }
 
 bool RemoteCfg_Widget::notSavedShown() const
 {
-    return m_notSaved && !m_notSaved->isHidden();
+    return ConfigPageMarks::of(const_cast<RemoteCfg_Widget *>(this))->notSavedShown();
 }
 
 void RemoteCfg_Widget::showNotSaved(bool show)
 {
-    if (!show) {
-        if (m_notSaved)
-            m_notSaved->hide();
-        return;
-    }
-    if (!m_notSaved) {
-        m_notSaved = new QLabel(this);
-        m_notSaved->setObjectName(QStringLiteral("labelNotSaved"));
-        m_notSaved->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
-        m_notSaved->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    m_notSaved->setText(ConfigConversation::notSavedText());
-    placeMarker();
-    m_notSaved->show();
-    m_notSaved->raise();
-}
-
-void RemoteCfg_Widget::placeMarker()
-{
-    int top = 4;
-    if (m_marker) {
-        m_marker->adjustSize();
-        m_marker->move(std::max(0, width() - m_marker->width() - 12), top);
-        if (!m_marker->isHidden())
-            top += m_marker->height() + 2;
-    }
-    if (m_notSaved) {
-        m_notSaved->adjustSize();
-        m_notSaved->move(std::max(0, width() - m_notSaved->width() - 12), top);
-    }
+    if (m_session)
+        m_session->setNotSaved(show);
+    else
+        ConfigPageMarks::of(this)->setNotSaved(show);
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)
@@ -253,12 +278,10 @@ bool RemoteCfg_Widget::event(QEvent *event)
             m_unsaid = false;
             sayFailure();
         }
-        placeMarker();
         // Texts of a language chosen while the page was hidden get their room now.
         elideNow(this);
         break;
     case QEvent::Resize:
-        placeMarker();
         // A page given more room (a window opened small, then enlarged)
         // shows the texts it had to shorten whole again.
         if (!m_elidePending && isVisible()) {
@@ -313,11 +336,12 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         elideWhenLaidOut(this);
-        if (m_marker)
-            m_marker->setText(failureText());
-        if (m_notSaved)
-            m_notSaved->setText(ConfigConversation::notSavedText());
-        placeMarker();
+        ConfigPageMarks *marks = ConfigPageMarks::of(this);
+        if (marks->readFailureShown()) {
+            const bool apart = round()->failedOutOfStep();
+            marks->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
+                                   round()->waitsForStep());
+        }
     }
 }
 

@@ -39,6 +39,7 @@
 #include <cstdint>
 #include <functional>
 
+class ConfigPageSession;
 class QLabel;
 class QTimer;
 
@@ -166,7 +167,7 @@ protected:
     // new round's own read would reopen it after it looked done.
     void laterInThisRound(int ms, std::function<void()> send);
     // Whether an optional read of the current round answered.
-    bool optionalAnswered(unsigned int cmd) const { return m_round->optionalOk(cmd); }
+    bool optionalAnswered(unsigned int cmd) const { return round()->optionalOk(cmd); }
     // Whether a successful reply to a read brings what the page needs (its
     // block); one that does not fails the round. Every usable one by default.
     virtual bool replyComplete(int cmd, const QString &xml) const;
@@ -174,7 +175,7 @@ protected:
     // page on its own (no conversation, no replies).
     bool canSave();
     // The channel the round's reads went to: where a Save belongs.
-    uint8_t readChannel() const { return uint8_t(std::max(0, m_round->channel())); }
+    uint8_t readChannel() const { return uint8_t(std::max(0, round()->channel())); }
     // Says the failure text (a toast).
     void sayFailure() const;
     // A page that tells the outcome of a Save itself (a camera that moved
@@ -195,15 +196,20 @@ protected:
 
 private:
     void onRoundFailed(const QString &why);
-    void placeMarker();
+    void onRoundDone();
+    void followRound(ConfigReadRound *round);
     void showNotSaved(bool show);
+    // Reads the page again (a new round) when it is shown and not reading.
+    void readAgainSoon();
 
     QPointer<ConfigConversation> m_conversation;
-    ConfigReadRound *m_round = nullptr;
+    QPointer<ConfigPageSession> m_session; // its not-saved state
+    ConfigReadRound *m_ownRound = nullptr; // a page on its own
+    QPointer<ConfigReadRound> m_round;     // the session's
+    ConfigReadRound *round() const { return m_round ? m_round.data() : m_ownRound; }
     bool m_everFailed = false;  // marked until a later round reads the camera whole
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
-    QLabel *m_marker = nullptr;
-    QLabel *m_notSaved = nullptr;
+    bool m_readWhenBack = false; // the operator asked for a fresh session
 };

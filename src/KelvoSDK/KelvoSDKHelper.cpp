@@ -96,13 +96,28 @@ bool KelvoSDKHelper::isConnected(const loginDev &dev) const
 bool KelvoSDKHelper::sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel)
 {
     TcpClient *client = m_sessions.value(dev, nullptr);
-    return client && client->sendData(cmd, body, channel);
+    if (!client || !client->sendData(cmd, body, channel))
+        return false;
+    emit requestWritten(dev, cmd, channel);
+    return true;
 }
 
 bool KelvoSDKHelper::sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel)
 {
     TcpClient *client = m_sessions.value(dev, nullptr);
-    return client && client->sendCmd(cmd, channel);
+    if (!client || !client->sendCmd(cmd, channel))
+        return false;
+    emit requestWritten(dev, cmd, channel);
+    return true;
+}
+
+bool KelvoSDKHelper::restartSession(const loginDev &dev)
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    if (!client)
+        return false;
+    client->restartSession();
+    return true;
 }
 
 void KelvoSDKHelper::startHeartbeat(const loginDev &dev)

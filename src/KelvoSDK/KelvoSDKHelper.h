@@ -31,6 +31,10 @@ public:
     // False when the device has no session or the message could not be written.
     bool sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);
     bool sendCmd(const loginDev &dev, unsigned int cmd, unsigned char channel);
+    // Drops the session's connection as a lost one is dropped (everything
+    // that runs over it is told so) and lets the usual reconnect open a
+    // fresh one at once. False when the device has no session.
+    bool restartSession(const loginDev &dev);
     void startHeartbeat(const loginDev &dev);
     void stopHeartbeat(const loginDev &dev);
 
@@ -67,6 +71,9 @@ signals:
     void signalCommonInfo(devXmlInfo info);
     void disconnectDev(loginDev dev);
     void recvConnectDev(loginDev dev);
+    // A request written to a session (sendData, sendCmd): whoever sent it,
+    // its reply is owed on that session.
+    void requestWritten(loginDev dev, unsigned int cmd, unsigned char channel);
 
 private:
     explicit KelvoSDKHelper(QObject *parent = nullptr);

@@ -239,6 +239,15 @@ int TcpClient::pacingInterval() const
     return m_pacingTimer->interval();
 }
 
+void TcpClient::restartSession()
+{
+    qInfo() << "fresh session for" << m_dev.ip << "channel" << m_dev.channel;
+    m_manualDisconnect = false;
+    m_socket->abort();
+    m_tryCount = 0;
+    onConnectionError(QAbstractSocket::RemoteHostClosedError);
+}
+
 void TcpClient::disconnectDev()
 {
     qInfo() << m_dev.ip << " channelId:" << m_dev.channel;

@@ -57,6 +57,9 @@ public:
     SdkTimings timings() const { return m_timings; }
 
     void connectDev(const loginDev &dev);
+    // Breaks the connection as a lost one breaks (devDisconnected) and
+    // reconnects at once.
+    void restartSession();
     void disconnectDev();
     // False when nothing or only part of the message was written.
     bool sendData(unsigned int cmd, const QString &body, unsigned char channel);

@@ -2,7 +2,8 @@
 
 #include "ui_CNVRBasicSetting.h"
 
-#include "CNVRConfigSetting.h"
+#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -223,7 +224,10 @@ void CNVRBasicSetting::onSaveBtnClicked()
         MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
                                                                              : SharedTexts::configFailedText(),
                                2000);
-        CNVRConfigSetting::markNotSaved(this, true);
+        if (m_conversation)
+            m_conversation->pageSession(this)->setNotSaved(true);
+        else
+            ConfigPageMarks::of(this)->setNotSaved(true);
     }
 }
 

@@ -10,17 +10,21 @@
 #include "CNVRVersionInfo.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
+#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
 #include "SharedTexts.h"
 
 #include <QComboBox>
+#include <QDebug>
 #include <QEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -58,6 +62,20 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     ui->pageDisk->setConversation(m_conversation);
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRConfigSetting::recvCommonInfo);
     connect(ui->pagePlan, &CNVRStoragePlan::readAgain, this, [this] { startRound(Cmd::GetRecordSchedule); });
+    // A read that failed because the NVR's answers could not be told apart
+    // is made again once they can, or once a fresh session began.
+    connect(m_conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
+        for (auto it = m_rounds.constBegin(); it != m_rounds.constEnd(); ++it) {
+            if (it.value()->waitsForStep() && it.value()->lines().contains(qMakePair(unsigned(cmd), channel)))
+                readAgainSoon(it.key());
+        }
+    });
+    connect(m_conversation, &ConfigConversation::sessionStarted, this, [this] {
+        const int page = m_readWhenBack;
+        m_readWhenBack = 0;
+        if (page)
+            readAgainSoon(page);
+    });
 }
 
 CNVRConfigSetting::~CNVRConfigSetting()
@@ -110,22 +128,58 @@ void CNVRConfigSetting::initReplyParsers()
     });
     for (auto it = m_readStates.constBegin(); it != m_readStates.constEnd(); ++it) {
         const int page = it.key();
-        auto *round = new ConfigReadRound(this, this);
-        round->setConversation(m_conversation);
-        connect(round, &ConfigReadRound::failed, this, [this, page] {
+        // The page's session carries its round and its not-saved state.
+        ConfigPageSession *session = m_conversation->pageSession(m_pageWidgets.value(page));
+        ConfigReadRound *round = session->round();
+        ConfigPageMarks::of(m_pageWidgets.value(page))->follow(session);
+        connect(round, &ConfigReadRound::failed, this, [this, page, round] {
             // Said once per round: a failed reply's own words when it had
             // some, else the generic failure (not sent, not answered, without
             // the page's elements).
-            MsgTipInfoDlg::showTip(m_failureText.isEmpty() ? SharedTexts::configFailedText() : m_failureText, 2000);
+            const bool apart = round->failedOutOfStep();
+            MsgTipInfoDlg::showTip(apart                     ? ConfigConversation::outOfStepText()
+                                   : m_failureText.isEmpty() ? SharedTexts::configFailedText()
+                                                             : m_failureText,
+                                   2000);
             m_readStates.value(page)(false);
+            if (!round->waitsForStep())
+                return;
+            ConfigPageMarks::of(m_pageWidgets.value(page))
+                ->showReadFailure(apart ? ConfigConversation::outOfStepText() : SharedTexts::configFailedText(), true);
+            if (!apart)
+                return;
+            // Answers that caught up before the failure came in are read at once.
+            bool caughtUp = true;
+            for (const auto &line : round->lines())
+                caughtUp = caughtUp && m_conversation->inStep(int(line.first), line.second);
+            if (caughtUp)
+                readAgainSoon(page);
         });
         connect(round, &ConfigReadRound::done, this, [this, page] {
             m_readStates.value(page)(true);
+            ConfigPageMarks::of(m_pageWidgets.value(page))->hideReadFailure();
             // The NVR's settings shown again: nothing of the operator's is unsaved.
             markNotSaved(m_pageWidgets.value(page), false);
         });
+        connect(ConfigPageMarks::of(m_pageWidgets.value(page)), &ConfigPageMarks::reconnectClicked, this, [this, page] {
+            qInfo() << "NVR window reconnects to read again";
+            m_readWhenBack = page;
+            m_conversation->restartSession();
+        });
         m_rounds.insert(page, round);
     }
+}
+
+void CNVRConfigSetting::readAgainSoon(int page)
+{
+    QTimer::singleShot(0, this, [this, page] {
+        // A page left meanwhile reads when it is chosen again.
+        QWidget *widget = m_pageWidgets.value(page);
+        ConfigReadRound *round = m_rounds.value(page);
+        if (!widget || !widget->isVisible() || !round || round->state() == ConfigReadRound::State::Pending)
+            return;
+        startRound(page);
+    });
 }
 
 int CNVRConfigSetting::pageOf(int readCmd)
@@ -272,23 +326,7 @@ void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
     // A page that says itself why its Save failed needs no second mark.
     if (!page || page->property("saysItsSaveState").toBool())
         return;
-    auto *mark = page->findChild<QLabel *>(QStringLiteral("labelNotSaved"), Qt::FindDirectChildrenOnly);
-    if (!show) {
-        if (mark)
-            mark->hide();
-        return;
-    }
-    if (!mark) {
-        mark = new QLabel(page);
-        mark->setObjectName(QStringLiteral("labelNotSaved"));
-        mark->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 96, 96); font-weight: bold; }"));
-        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    mark->setText(ConfigConversation::notSavedText());
-    mark->adjustSize();
-    mark->move(std::max(0, page->width() - mark->width() - 12), 4);
-    mark->show();
-    mark->raise();
+    m_conversation->pageSession(page)->setNotSaved(show);
 }
 
 void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &reply)
@@ -299,9 +337,10 @@ void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &re
         // Said once, in words that fit: refused, not answered, connection
         // lost. The page keeps what the operator set, marked as not saved.
         if (isVisible())
-            MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText()
-                                              : ConfigConversation::saveFailureText(reply, failureText(reply.result)),
-                                   2000);
+            MsgTipInfoDlg::showTip(
+                reply.ok() ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
+                           : ConfigConversation::saveFailureText(reply, failureText(reply.result)),
+                2000);
         markNotSaved(qobject_cast<QWidget *>(requester), !reply.ok());
         return;
     }

@@ -42,7 +42,7 @@ public:
     void updateButtonState(unsigned short cmd);
     // The mark of a page whose last Save did not go through (a page whose
     // Save could not even be sent marks itself).
-    static void markNotSaved(QWidget *page, bool show);
+    void markNotSaved(QWidget *page, bool show);
 
 public slots:
     void onCloseBtnClicked();
@@ -66,7 +66,7 @@ private:
     QPushButton *m_currentButton = nullptr;
     QHash<int, std::function<void(const QString &)>> m_replyParsers;
     QHash<QPushButton *, std::function<void(unsigned short &)>> m_pageSelectors;
-    // One round per page, by the page's first read command.
+    // One round per page, by the page's first read command: its session's.
     QHash<int, ConfigReadRound *> m_rounds;
     // Page -> tells it whether it holds a full read of the NVR.
     QHash<int, std::function<void(bool)>> m_readStates;
@@ -78,4 +78,8 @@ private:
     // The page (its first read command) a read command belongs to.
     static int pageOf(int readCmd);
     void startRound(int page);
+    // Reads the page again when it is shown and not reading.
+    void readAgainSoon(int page);
+    // The page whose operator asked for a fresh session; 0: none.
+    int m_readWhenBack = 0;
 };

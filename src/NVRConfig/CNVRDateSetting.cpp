@@ -2,7 +2,8 @@
 
 #include "ui_CNVRDateSetting.h"
 
-#include "CNVRConfigSetting.h"
+#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -165,7 +166,10 @@ bool CNVRDateSetting::send(unsigned cmd, const QString &body)
     MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
                                                                          : SharedTexts::configFailedText(),
                            2000);
-    CNVRConfigSetting::markNotSaved(this, true);
+    if (m_conversation)
+        m_conversation->pageSession(this)->setNotSaved(true);
+    else
+        ConfigPageMarks::of(this)->setNotSaved(true);
     return false;
 }
 

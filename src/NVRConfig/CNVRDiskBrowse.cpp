@@ -13,6 +13,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidgetItem>
 
 CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
@@ -35,6 +36,11 @@ CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
     ui->m_cbxHardDiskFull->setCurrentIndex(0);
     ui->m_cbxTips->setCurrentIndex(0);
     connect(ui->m_btnFormat, &QPushButton::clicked, this, &CNVRDiskBrowse::onFormatBtnClicked);
+    // A recorder answers a format only when the disk is done: minutes.
+    m_formatWaiting = new QLabel(this);
+    m_formatWaiting->setObjectName(QStringLiteral("labelFormatWaiting"));
+    m_formatWaiting->hide();
+    ui->buttonLayout->insertWidget(1, m_formatWaiting);
     m_edits.watch(QStringLiteral("StoragePolicy"), ui->m_cbxHardDiskFull);
     m_edits.watch(QStringLiteral("noHDDPrompt"), ui->m_cbxTips);
     updateEnabled();
@@ -72,11 +78,37 @@ void CNVRDiskBrowse::setPolicyReadOk(bool ok)
     updateEnabled();
 }
 
+void CNVRDiskBrowse::setConversation(ConfigConversation *conversation)
+{
+    disconnect(m_replies);
+    m_conversation = conversation;
+    m_formatsOut = 0;
+    if (conversation)
+        m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRDiskBrowse::onReply);
+    showFormatWaiting();
+}
+
+void CNVRDiskBrowse::onReply(QObject *requester, const ConfigReply &reply)
+{
+    // The window says what the recorder answered (or that it did not).
+    if (requester != this || int(reply.sentCmd) != Cmd::FormatDisk || m_formatsOut == 0)
+        return;
+    --m_formatsOut;
+    showFormatWaiting();
+}
+
+void CNVRDiskBrowse::showFormatWaiting()
+{
+    m_formatWaiting->setText(tr("Formatting: waiting for the recorder's answer..."));
+    m_formatWaiting->setVisible(m_formatsOut > 0);
+    updateEnabled();
+}
+
 void CNVRDiskBrowse::updateEnabled()
 {
     setEnabled(m_listReadOk || m_policyReadOk);
     ui->m_TableWidget->setEnabled(m_listReadOk);
-    ui->m_btnFormat->setEnabled(m_listReadOk);
+    ui->m_btnFormat->setEnabled(m_listReadOk && m_formatsOut == 0);
     ui->m_cbxHardDiskFull->setEnabled(m_policyReadOk);
     ui->m_cbxTips->setEnabled(m_policyReadOk);
     ui->pushButtonSave->setEnabled(m_policyReadOk);
@@ -200,6 +232,10 @@ void CNVRDiskBrowse::onFormatBtnClicked()
             MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
             return;
         }
+        if (m_conversation) {
+            ++m_formatsOut;
+            showFormatWaiting();
+        }
     }
 }
 
@@ -210,4 +246,5 @@ void CNVRDiskBrowse::changeEvent(QEvent *event)
         return;
     ui->retranslateUi(this);
     updateText();
+    showFormatWaiting();
 }

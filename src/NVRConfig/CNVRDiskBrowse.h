@@ -34,6 +34,8 @@ struct NVR_DISK_INFO
 // writes back a policy the operator left alone as the NVR reported it;
 // nothing is formatted or saved while the page holds no read of the list or
 // of the policy.
+class QLabel;
+
 class CNVRDiskBrowse : public QWidget
 {
     Q_OBJECT
@@ -48,7 +50,9 @@ public:
     void setDevInfo(FUN_DEV_INFO *dev);
     // The window's conversation: the NVR's answers to this page's requests
     // reach the window through it. None: sent straight to the NVR.
-    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
+    void setConversation(ConfigConversation *conversation);
+    // Formats sent and not answered yet: the page shows it waits for them.
+    int formatsOut() const { return m_formatsOut; }
     void parseDeviceInfo(const QString &xml);
     void parseStoragePolicy(const QString &xml);
     void deviceInfo(const QHash<QString, QString> &item);
@@ -76,10 +80,15 @@ private:
     QPointer<ConfigConversation> m_conversation;
     void updateEnabled();
     void setDiskTexts(int row, const NVR_DISK_INFO &disk);
+    void onReply(QObject *requester, const ConfigReply &reply);
+    void showFormatWaiting();
 
     QMap<int, NVR_DISK_INFO> m_disks;
     // The policy as the NVR sent it, and what the operator changed of it.
     OperatorEdits m_edits;
     bool m_listReadOk = false;
     bool m_policyReadOk = false;
+    int m_formatsOut = 0;
+    QLabel *m_formatWaiting = nullptr;
+    QMetaObject::Connection m_replies;
 };

@@ -40,7 +40,9 @@ void CNVRStoragePlan::setConversation(ConfigConversation *conversation)
 {
     disconnect(m_replies);
     m_conversation = conversation;
-    m_savesOut.clear();
+    m_session = conversation ? conversation->pageSession(this) : nullptr;
+    if (m_session)
+        m_session->forgetSaves();
     if (conversation)
         m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRStoragePlan::onReply);
 }
@@ -76,7 +78,8 @@ void CNVRStoragePlan::setDevInfo(FUN_DEV_INFO *dev)
     // Schedules of another NVR are no schedules of this one.
     m_schedules.clear();
     m_idTexts.clear();
-    m_savesOut.clear();
+    if (m_session)
+        m_session->forgetSaves();
     setSaveFailure(SaveFailure::NotFailed);
     m_shownIndex = -1;
     ui->comboBox_channel->clear();
@@ -235,21 +238,19 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
     request.cmd = Cmd::SetRecordSchedule;
     request.body = NvrBodies::scheduleBody(channels);
     request.kind = RequestKind::Save;
-    request.tag = ++m_lastSaveTag;
+    request.tag = m_session ? m_session->saveSending(m_showing) : ++m_lastSaveTag;
     if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, request)) {
+        if (m_session)
+            m_session->saveNotSent(request.tag);
         const bool online = m_conversation && m_conversation->isOnline();
         MsgTipInfoDlg::showTip(online ? SharedTexts::configFailedText() : ConfigConversation::offlineText(), 2000);
         setSaveFailure(SaveFailure::Offline);
         return;
     }
-    if (m_conversation) {
-        // The window says how it went; the page waits for the answer before
-        // it reads the schedules back over the painting.
-        m_savesOut.append({request.tag, m_showing});
-        while (m_savesOut.size() > ConfigConversation::MaxWaiting)
-            m_savesOut.removeFirst();
+    // The window says how it went; the page waits for the answer before it
+    // reads the schedules back over the painting.
+    if (m_conversation)
         return;
-    }
     saved();
 }
 
@@ -270,24 +271,15 @@ void CNVRStoragePlan::saved()
 
 void CNVRStoragePlan::onReply(QObject *requester, const ConfigReply &reply)
 {
-    if (requester != this || reply.kind != RequestKind::Save || m_savesOut.isEmpty())
+    if (requester != this || reply.kind != RequestKind::Save || !m_session)
         return;
-    int at = 0;
-    while (at < m_savesOut.size() && m_savesOut.at(at).first != reply.tag)
-        ++at;
-    if (at == m_savesOut.size()) {
-        if (reply.tag != 0 || reply.sentCmd != Cmd::SetRecordSchedule)
-            return;
-        at = 0;
-    }
-    const quint64 showing = m_savesOut.at(at).second;
-    // Answers come in the order of the requests: earlier Saves still listed
-    // will get none.
-    m_savesOut.erase(m_savesOut.begin(), m_savesOut.begin() + at + 1);
+    const ConfigPageSession::SaveAnswer answer = m_session->saveAnswered(reply);
+    if (!answer.mine)
+        return;
     if (!reply.ok()) {
         // The painting stays for the next Save; the window said the NVR's
         // words. A grid that shows another week since has nothing unsaved.
-        if (showing != m_showing)
+        if (answer.context != m_showing)
             return;
         const bool online = m_conversation && m_conversation->isOnline();
         setSaveFailure(!online                                                     ? SaveFailure::Offline
@@ -296,7 +288,7 @@ void CNVRStoragePlan::onReply(QObject *requester, const ConfigReply &reply)
         return;
     }
     // A later Save still out decides what the grid shows.
-    if (m_savesOut.isEmpty())
+    if (answer.latest)
         saved();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigPageSession.h"
 #include "KelvoCommon.h"
 #include "OperatorEdits.h"
 
@@ -98,11 +99,11 @@ private:
     int m_shownIndex = -1;
     bool m_readOk = false;
     QList<QSharedPointer<QCheckBox>> m_copyBoxes;
-    // Saves sent and not answered yet, by their tags, with the showing of
-    // the grid they took their week from.
-    QList<QPair<quint64, quint64>> m_savesOut;
+    // The Saves out, each with the showing of the grid it took its week
+    // from, and how they end are the page session's.
+    QPointer<ConfigPageSession> m_session;
     quint64 m_showing = 0;
-    quint64 m_lastSaveTag = 0;
+    quint64 m_lastSaveTag = 0; // a page on its own
     QMetaObject::Connection m_replies;
     SaveFailure m_saveFailure = SaveFailure::NotFailed;
 };

@@ -1,9 +1,14 @@
 #include "ConfigConversation.h"
 
+#include "ConfigPageSession.h"
+
 #include "KelvoSDKHelper.h"
+#include "DeviceCommands.h"
 #include "PrivateProto.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -12,25 +17,385 @@ namespace {
 // Twice what the connection waits for any reply: a reply this late is not
 // waited for any more.
 int g_timeoutMs = 6000;
+quint64 g_lastId = 0;
+
+QString sessionOf(const loginDev &key)
+{
+    return key.ip + QLatin1Char('#') + QString::number(key.channel);
+}
 } // namespace
+
+// What the device owes each session, line by line (reply command and head
+// channel), counted from what was written to it and what came back. One for
+// the program: every conversation on a session shares it, and requests sent
+// past the conversations are counted too.
+class SessionLedger : public QObject
+{
+public:
+    static SessionLedger *instance()
+    {
+        static SessionLedger *ledger = new SessionLedger(KelvoSDKHelper::instance());
+        return ledger;
+    }
+
+    void attach(ConfigConversation *c)
+    {
+        if (!m_conversations.contains(c))
+            m_conversations.append(c);
+    }
+    void detach(ConfigConversation *c) { m_conversations.removeAll(c); }
+
+    // Whether a request of the line may go out: not while the line is out
+    // of step, and a read not while a request of its line from before a Save
+    // that writes it is owed (then the line goes out of step).
+    bool admit(const loginDev &key, int replyCmd, int channel, RequestKind kind)
+    {
+        Session &session = sessionFor(key);
+        auto it = session.lines.find(qMakePair(replyCmd, channel));
+        if (it == session.lines.end())
+            return true;
+        Line &line = it.value();
+        if (line.outOfStep)
+            return false;
+        if (kind == RequestKind::Save)
+            return true;
+        const int epoch = session.saves.value(replyCmd);
+        for (const Owed &o : qAsConst(line.owed)) {
+            if (o.epoch < epoch) {
+                qWarning() << "reply" << replyCmd << "of" << key.ip
+                           << "may still answer a request sent before a save: out of step";
+                line.outOfStep = true;
+                dispatch(outOfStepNotices(line));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The conversation's request about to be written; counted when it is.
+    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save)
+    {
+        m_claim = Claim{owner, id, replyCmd, deadlineMs, save, true};
+    }
+    void unclaim() { m_claim.active = false; }
+
+    bool inStep(const loginDev &key, int replyCmd, int channel) const
+    {
+        const auto session = m_sessions.constFind(sessionOf(key));
+        if (session == m_sessions.cend())
+            return true;
+        const auto line = session->lines.constFind(qMakePair(replyCmd, channel));
+        return line == session->lines.cend() || !line->outOfStep;
+    }
+
+private:
+    // Beyond this many a line keeps only the count of what it is owed.
+    static constexpr int MaxListed = 64;
+
+    struct Owed
+    {
+        QPointer<ConfigConversation> owner; // null: sent past the conversations
+        quint64 id = 0;
+        qint64 deadline = 0;
+        int epoch = 0; // Saves that write the line, sent before it
+        bool save = false;
+        bool expired = false;
+        bool said = false; // its requester was told it failed
+    };
+    struct Line
+    {
+        QList<Owed> owed; // oldest first
+        int unlisted = 0; // owed, no longer listed
+        bool outOfStep = false;
+        quint64 sent = 0;
+        quint64 received = 0;
+        quint64 dropped = 0;
+    };
+    struct Session
+    {
+        const void *client = nullptr; // the connection object the lines were counted on
+        QHash<QPair<int, int>, Line> lines;
+        QHash<int, int> saves; // per read command: Saves that write it
+    };
+    struct Claim
+    {
+        QPointer<ConfigConversation> owner;
+        quint64 id = 0;
+        int replyCmd = -1;
+        int deadlineMs = 0;
+        bool save = false;
+        bool active = false;
+    };
+    struct Notice
+    {
+        QPointer<ConfigConversation> owner;
+        quint64 id;
+        ReplyFate fate;
+        bool keep;
+    };
+
+    explicit SessionLedger(QObject *parent)
+        : QObject(parent)
+        , m_timer(new QTimer(this))
+    {
+        m_clock.start();
+        m_timer->setSingleShot(true);
+        connect(m_timer, &QTimer::timeout, this, &SessionLedger::onDeadline);
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+        // Direct: the facade emits in this thread, and each reply is counted
+        // and handed on before the next one is looked at.
+        connect(sdk, &KelvoSDKHelper::requestWritten, this, &SessionLedger::onWritten, Qt::DirectConnection);
+        connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, &SessionLedger::onMessage, Qt::DirectConnection);
+        connect(sdk, &KelvoSDKHelper::disconnectDev, this, &SessionLedger::onDisconnected);
+        connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &SessionLedger::onConnected);
+    }
+
+    // The session's lines; counted afresh on a new connection object (the
+    // device was logged out and in again).
+    Session &sessionFor(const loginDev &key)
+    {
+        Session &session = m_sessions[sessionOf(key)];
+        const void *client = KelvoSDKHelper::instance()->session(key);
+        if (session.client != client) {
+            session.lines.clear();
+            session.saves.clear();
+            session.client = client;
+        }
+        return session;
+    }
+
+    QList<ConfigConversation *> conversationsOf(const loginDev &key) const
+    {
+        QList<ConfigConversation *> list;
+        for (ConfigConversation *c : m_conversations) {
+            if (c->hasDevice() && c->device().ip == key.ip && c->device().channel == key.channel)
+                list.append(c);
+        }
+        return list;
+    }
+
+    void onWritten(const loginDev &key, unsigned int cmd, unsigned char channel)
+    {
+        Session &session = sessionFor(key);
+        Owed owed;
+        int replyCmd = int(cmd);
+        int deadlineMs = ConfigConversation::deadlineFor(cmd);
+        if (m_claim.active) {
+            owed.owner = m_claim.owner;
+            owed.id = m_claim.id;
+            owed.save = m_claim.save;
+            replyCmd = m_claim.replyCmd;
+            deadlineMs = m_claim.deadlineMs;
+            m_claim.active = false;
+        }
+        if (owed.save) {
+            for (int read : ConfigConversation::readsWrittenBy(cmd))
+                ++session.saves[read];
+        }
+        owed.epoch = session.saves.value(replyCmd);
+        owed.deadline = m_clock.elapsed() + deadlineMs;
+        Line &line = session.lines[qMakePair(replyCmd, int(channel))];
+        ++line.sent;
+        line.owed.append(owed);
+        while (line.owed.size() > MaxListed) {
+            line.owed.removeFirst();
+            ++line.unlisted;
+        }
+        arm();
+    }
+
+    void onMessage(const RecvInfo &info)
+    {
+        if (!info.data.isEmpty())
+            return;
+        loginDev key;
+        key.ip = info.ip;
+        key.channel = info.channel;
+        const QList<ConfigConversation *> listeners = conversationsOf(key);
+        const ReplyHead &head = info.head;
+        ConfigReply reply;
+        reply.usable = head.usable;
+        reply.cmd = head.cmd;
+        reply.channel = head.channel;
+        reply.result = head.result;
+        reply.xml = info.xml;
+        auto session = m_sessions.find(sessionOf(key));
+        auto line = reply.cmd < 0 || session == m_sessions.end()
+                        ? QHash<QPair<int, int>, Line>::iterator()
+                        : session->lines.find(qMakePair(reply.cmd, reply.channel));
+        if (reply.cmd < 0 || session == m_sessions.end() || line == session->lines.end()
+            || (line->owed.isEmpty() && line->unlisted == 0)) {
+            // Owed to nobody: a set reply out of the blue, an event, what a
+            // search answers.
+            for (ConfigConversation *c : listeners)
+                c->unplaced(reply);
+            return;
+        }
+        ++line->received;
+        if (line->unlisted > 0) {
+            --line->unlisted;
+            ++line->dropped;
+            qInfo() << "reply" << reply.cmd << "of" << key.ip << "pays a request no longer listed: dropped";
+            catchUp(key, *line, reply);
+            return;
+        }
+        const Owed owed = line->owed.takeFirst();
+        if (!line->outOfStep) {
+            if (owed.owner)
+                owed.owner->placed(owed.id, reply, false);
+            else
+                for (ConfigConversation *c : listeners)
+                    c->unplaced(reply);
+            return;
+        }
+        // Out of step. The only owed request of the line has been paid by
+        // this reply: a Save that timed out hears what the device did.
+        if (owed.save && owed.expired && line->owed.isEmpty() && line->unlisted == 0 && owed.owner) {
+            qInfo() << "late reply" << reply.cmd << "of" << key.ip << "answers the save that timed out";
+            line->outOfStep = false;
+            catchUp(key, *line, reply, true);
+            owed.owner->placed(owed.id, reply, true);
+            return;
+        }
+        ++line->dropped;
+        qWarning() << "reply" << reply.cmd << "of" << key.ip << "cannot be told apart: dropped (" << line->sent
+                   << "sent," << line->received << "received)";
+        if (owed.owner)
+            owed.owner->settled(owed.id, ReplyFate::OutOfStep, false);
+        catchUp(key, *line, reply);
+    }
+
+    // A line whose replies caught up with its requests is in step again.
+    void catchUp(const loginDev &key, Line &line, const ConfigReply &reply, bool wasOut = false)
+    {
+        if (!line.owed.isEmpty() || line.unlisted > 0)
+            return;
+        if (!line.outOfStep && !wasOut)
+            return;
+        line.outOfStep = false;
+        qInfo() << "reply" << reply.cmd << "of" << key.ip << "in step again";
+        for (ConfigConversation *c : conversationsOf(key)) {
+            QPointer<ConfigConversation> alive(c);
+            if (alive)
+                emit alive->lineInStep(reply.cmd, reply.channel);
+        }
+    }
+
+    QList<Notice> outOfStepNotices(Line &line)
+    {
+        QList<Notice> notices;
+        for (Owed &o : line.owed) {
+            if (o.said)
+                continue;
+            o.said = true;
+            if (o.owner)
+                notices.append({o.owner, o.id, o.expired ? ReplyFate::NoReply : ReplyFate::OutOfStep, true});
+        }
+        return notices;
+    }
+
+    void dispatch(const QList<Notice> &notices)
+    {
+        for (const Notice &n : notices) {
+            if (n.owner)
+                n.owner->settled(n.id, n.fate, n.keep);
+        }
+    }
+
+    void arm()
+    {
+        const qint64 now = m_clock.elapsed();
+        qint64 next = -1;
+        for (const Session &session : qAsConst(m_sessions)) {
+            for (const Line &line : session.lines) {
+                for (const Owed &o : line.owed) {
+                    if (!o.expired && (next < 0 || o.deadline < next))
+                        next = o.deadline;
+                }
+            }
+        }
+        // A deadline already past (its timer event not run yet, the thread
+        // busy) fails at once, never one timeout later.
+        if (next < 0)
+            m_timer->stop();
+        else
+            m_timer->start(int(std::max<qint64>(0, next - now)));
+    }
+
+    void onDeadline()
+    {
+        const qint64 now = m_clock.elapsed();
+        QList<Notice> notices;
+        for (auto session = m_sessions.begin(); session != m_sessions.end(); ++session) {
+            for (auto it = session->lines.begin(); it != session->lines.end(); ++it) {
+                Line &line = it.value();
+                bool expired = false;
+                for (Owed &o : line.owed) {
+                    if (o.expired || o.deadline > now)
+                        continue;
+                    o.expired = true;
+                    expired = true;
+                    qWarning() << "no reply" << it.key().first << "from" << session.key() << "within its deadline";
+                }
+                if (!expired)
+                    continue;
+                if (!line.outOfStep)
+                    qWarning() << "reply" << it.key().first << "of" << session.key()
+                               << "out of step: what comes next cannot be told apart";
+                line.outOfStep = true;
+                notices += outOfStepNotices(line);
+            }
+        }
+        arm();
+        dispatch(notices);
+    }
+
+    void onDisconnected(const loginDev &key)
+    {
+        const auto session = m_sessions.find(sessionOf(key));
+        if (session == m_sessions.end())
+            return;
+        // No reply of the broken connection can come any more.
+        QList<Notice> notices;
+        for (const Line &line : qAsConst(session->lines)) {
+            for (const Owed &o : line.owed) {
+                if (o.owner)
+                    notices.append({o.owner, o.id, ReplyFate::ConnectionLost, false});
+            }
+        }
+        m_sessions.erase(session);
+        arm();
+        dispatch(notices);
+    }
+
+    void onConnected(const loginDev &key)
+    {
+        for (ConfigConversation *c : conversationsOf(key)) {
+            QPointer<ConfigConversation> alive(c);
+            if (alive)
+                emit alive->sessionStarted();
+        }
+    }
+
+    QList<ConfigConversation *> m_conversations;
+    QHash<QString, Session> m_sessions;
+    Claim m_claim;
+    QElapsedTimer m_clock;
+    QTimer *m_timer;
+};
 
 ConfigConversation::ConfigConversation(QObject *parent)
     : QObject(parent)
-    , m_deadline(new QTimer(this))
 {
-    m_clock.start();
-    m_deadline->setSingleShot(true);
-    connect(m_deadline, &QTimer::timeout, this, &ConfigConversation::onDeadline);
     registerKelvoMetaTypes();
     qRegisterMetaType<ConfigReply>("ConfigReply");
-    KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-    // Direct: the facade emits in this thread, and each reply is handed on
-    // before the next one is looked at.
-    connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, &ConfigConversation::onMessage);
-    connect(sdk, &KelvoSDKHelper::disconnectDev, this, &ConfigConversation::onDisconnected);
+    SessionLedger::instance()->attach(this);
 }
 
-ConfigConversation::~ConfigConversation() = default;
+ConfigConversation::~ConfigConversation()
+{
+    SessionLedger::instance()->detach(this);
+}
 
 void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)
 {
@@ -39,13 +404,26 @@ void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)
 
 void ConfigConversation::setDevice(const loginDev &key)
 {
-    if (key.ip != m_key.ip || key.channel != m_key.channel) {
+    if (key.ip != m_key.ip || key.channel != m_key.channel)
         m_waiters.clear();
-        m_doubts.clear();
-    }
     m_key = key;
     if (key.ip.isEmpty())
         m_key = loginDev();
+}
+
+ConfigPageSession *ConfigConversation::pageSession(QObject *page)
+{
+    if (!page)
+        return nullptr;
+    if (ConfigPageSession *session = m_pages.value(page))
+        return session;
+    auto *session = new ConfigPageSession(page, this);
+    m_pages.insert(page, session);
+    connect(page, &QObject::destroyed, this, [this](QObject *gone) {
+        if (ConfigPageSession *ended = m_pages.take(gone))
+            delete ended;
+    });
+    return session;
 }
 
 bool ConfigConversation::isOnline() const
@@ -74,8 +452,6 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
         qWarning() << "not sent, body refused:" << m_key.ip << request.cmd;
         return false;
     }
-    // Waiting first: a reply cannot overtake its request, but the order of
-    // the list is the order of the requests.
     Waiter w;
     w.requester = requester;
     w.replyCmd = request.replyCmd >= 0 ? request.replyCmd : int(request.cmd);
@@ -83,42 +459,40 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
     w.sentCmd = request.cmd;
     w.channel = request.channel;
     w.tag = request.tag;
-    w.epoch = m_saves;
-    w.deadline = m_clock.elapsed() + g_timeoutMs;
-    // What a Save reply says is only its result: only what brings values can
-    // stand for the wrong request.
-    if (w.kind != RequestKind::Save) {
-        for (const Waiter &out : qAsConst(m_waiters)) {
-            if (out.request && out.replyCmd == w.replyCmd && out.channel == w.channel && out.epoch < w.epoch)
-                w.crossing = true;
-        }
-        for (int epoch : m_doubts.value(Line(w.replyCmd, w.channel))) {
-            if (epoch < w.epoch)
-                w.crossing = true;
-        }
+    w.id = ++g_lastId;
+    SessionLedger *ledger = SessionLedger::instance();
+    if (!ledger->admit(m_key, w.replyCmd, w.channel, w.kind)) {
+        // Its reply could not be placed: not written, said out of step.
+        qWarning() << "not sent, replies" << w.replyCmd << "of" << m_key.ip << "out of step";
+        refuseLater(w);
+        return true;
     }
     add(w);
+    ledger->claim(this, w.id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save);
     const bool written = request.body.isEmpty()
                              ? KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel)
                              : KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
-    if (written) {
-        if (w.kind == RequestKind::Save)
-            ++m_saves;
-        armDeadline();
+    ledger->unclaim();
+    if (written)
         return true;
-    }
-    // Nothing went out: no reply will come, and a reply of the same command
-    // must not be taken for this one.
+    // Nothing went out: no reply will come.
     qWarning() << "not sent, write failed:" << m_key.ip << request.cmd;
-    for (int i = m_waiters.size() - 1; i >= 0; --i) {
-        const Waiter &mine = m_waiters.at(i);
-        if (mine.request && mine.requester == requester && mine.sentCmd == w.sentCmd && mine.tag == w.tag
-            && mine.channel == w.channel) {
-            m_waiters.removeAt(i);
-            break;
-        }
-    }
+    const int at = find(w.id);
+    if (at >= 0)
+        m_waiters.removeAt(at);
     return false;
+}
+
+void ConfigConversation::refuseLater(const Waiter &waiter)
+{
+    // Said after send() returned, as any answer is.
+    QPointer<QObject> requester(waiter.requester);
+    const ConfigReply reply = failure(waiter, ReplyFate::OutOfStep);
+    watch(waiter.requester);
+    QTimer::singleShot(0, this, [this, requester, reply] {
+        if (requester && m_watched.contains(requester.data()))
+            emit replied(requester.data(), reply);
+    });
 }
 
 bool ConfigConversation::sendThrough(ConfigConversation *conversation, QObject *requester, const FUN_DEV_INFO *dev,
@@ -170,21 +544,34 @@ void ConfigConversation::add(const Waiter &waiter)
     watch(waiter.requester);
     int same = 0;
     for (const Waiter &w : qAsConst(m_waiters))
-        same += w.replyCmd == waiter.replyCmd && !w.every ? 1 : 0;
+        same += w.replyCmd == waiter.replyCmd && !w.every && w.live ? 1 : 0;
     if (!waiter.every && same >= MaxWaiting) {
         for (int i = 0; i < m_waiters.size(); ++i) {
-            const Waiter &old = m_waiters.at(i);
-            if (old.replyCmd == waiter.replyCmd && !old.every) {
-                qWarning() << "no reply to" << old.sentCmd << "from" << m_key.ip << "- no longer waited for";
-                if (old.request) {
-                    QList<int> &doubts = m_doubts[Line(old.replyCmd, old.channel)];
-                    doubts.append(old.epoch);
-                    while (doubts.size() > MaxWaiting)
-                        doubts.removeFirst();
-                }
+            Waiter &old = m_waiters[i];
+            if (old.replyCmd != waiter.replyCmd || old.every || !old.live)
+                continue;
+            qWarning() << "no reply to" << old.sentCmd << "from" << m_key.ip << "- no longer waited for";
+            if (old.request) {
+                // Still owed: its reply is counted when it comes, and dropped.
+                old.live = false;
+                const ConfigReply given = failure(old, ReplyFate::NoReply);
+                QObject *requester = old.requester;
+                emit replied(requester, given);
+            } else {
                 m_waiters.removeAt(i);
-                break;
             }
+            break;
+        }
+    }
+    // Requests given up stay until the ledger counted their replies; a
+    // session counted afresh never pays them.
+    int given = 0;
+    for (const Waiter &w : qAsConst(m_waiters))
+        given += w.request && !w.live ? 1 : 0;
+    for (int i = 0; given > 4 * MaxWaiting && i < m_waiters.size(); ++i) {
+        if (m_waiters.at(i).request && !m_waiters.at(i).live) {
+            m_waiters.removeAt(i--);
+            --given;
         }
     }
     m_waiters.append(waiter);
@@ -252,52 +639,6 @@ ConfigReply ConfigConversation::failure(const Waiter &w, ReplyFate fate) const
     return reply;
 }
 
-void ConfigConversation::armDeadline()
-{
-    const qint64 now = m_clock.elapsed();
-    qint64 next = -1;
-    for (const Waiter &w : qAsConst(m_waiters)) {
-        if (w.request && w.deadline > now && (next < 0 || w.deadline < next))
-            next = w.deadline;
-    }
-    if (next < 0)
-        m_deadline->stop();
-    else
-        m_deadline->start(int(next - now));
-}
-
-void ConfigConversation::onDeadline()
-{
-    const qint64 now = m_clock.elapsed();
-    QList<QPair<QObject *, ConfigReply>> failed;
-    for (int i = 0; i < m_waiters.size(); ++i) {
-        Waiter &w = m_waiters[i];
-        if (!w.request || w.deadline == 0 || w.deadline > now)
-            continue;
-        if (w.live) {
-            qWarning() << "no reply to" << w.sentCmd << "from" << m_key.ip << "within" << g_timeoutMs << "ms";
-            failed.append({w.requester, failure(w, ReplyFate::NoReply)});
-            w.live = false;
-        }
-        if (!w.skipped)
-            continue;
-        // The reply an older request took was this one's: that one was
-        // dropped, or its reply may still come. The doubt bars reads sent
-        // after a later Save until one of them took a reply in its place; a
-        // request that was barred itself settled it.
-        if (!w.crossing) {
-            QList<int> &doubts = m_doubts[Line(w.replyCmd, w.channel)];
-            doubts.append(w.skippedEpoch);
-            while (doubts.size() > MaxWaiting)
-                doubts.removeFirst();
-        }
-        m_waiters.removeAt(i--);
-    }
-    armDeadline();
-    for (const auto &f : qAsConst(failed))
-        emit replied(f.first, f.second);
-}
-
 QString ConfigConversation::offlineText()
 {
     return tr("The device is offline. Nothing was saved.");
@@ -323,14 +664,35 @@ QString ConfigConversation::notSavedText()
     return tr("Not saved");
 }
 
+QString ConfigConversation::outOfStepText()
+{
+    return tr("The device's answers cannot be told apart yet; reading again.");
+}
+
+QString ConfigConversation::saveOutOfStepText()
+{
+    return tr("The device has not answered earlier requests of this kind yet. Nothing was saved.");
+}
+
+QString ConfigConversation::savedLateText()
+{
+    return tr("Saved (the device answered late).");
+}
+
+QString ConfigConversation::reconnectText()
+{
+    return tr("Reconnect and read again");
+}
+
 QString ConfigConversation::saveFailureText(const ConfigReply &reply, const QString &refusedText)
 {
     if (reply.ok())
         return QString();
     switch (reply.fate) {
     case ReplyFate::NoReply:
-    case ReplyFate::Unattributable:
         return noAnswerText();
+    case ReplyFate::OutOfStep:
+        return saveOutOfStepText();
     case ReplyFate::ConnectionLost:
         return connectionLostText();
     case ReplyFate::Answered:
@@ -350,91 +712,126 @@ void ConfigConversation::watch(QObject *requester)
     });
 }
 
-void ConfigConversation::onDisconnected(const loginDev &key)
+int ConfigConversation::find(quint64 id) const
 {
-    if (!hasDevice() || key.ip != m_key.ip || key.channel != m_key.channel)
-        return;
-    // No reply of the broken connection can come any more.
-    QList<QPair<QObject *, ConfigReply>> failed;
-    for (int i = m_waiters.size() - 1; i >= 0; --i) {
-        const Waiter &w = m_waiters.at(i);
-        if (!w.request)
-            continue;
-        if (w.live)
-            failed.prepend({w.requester, failure(w, ReplyFate::ConnectionLost)});
-        m_waiters.removeAt(i);
+    for (int i = 0; i < m_waiters.size(); ++i) {
+        if (m_waiters.at(i).request && m_waiters.at(i).id == id)
+            return i;
     }
-    m_doubts.clear();
-    armDeadline();
-    for (const auto &f : qAsConst(failed))
-        emit replied(f.first, f.second);
+    return -1;
 }
 
-void ConfigConversation::onMessage(const RecvInfo &info)
+void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
 {
-    if (!hasDevice() || info.ip != m_key.ip || info.channel != m_key.channel || !info.data.isEmpty())
+    const int at = find(id);
+    if (at < 0)
         return;
-    const ReplyHead &head = info.head;
-    ConfigReply reply;
-    reply.usable = head.usable;
-    reply.cmd = head.cmd;
-    reply.channel = head.channel;
-    reply.result = head.result;
-    reply.xml = info.xml;
-    if (reply.cmd < 0) {
-        emit unrequested(reply);
+    const Waiter w = m_waiters.takeAt(at);
+    reply.kind = w.kind;
+    reply.sentCmd = w.sentCmd;
+    reply.tag = w.tag;
+    reply.late = late;
+    if (!w.live && !(late && w.requester)) {
+        qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
         return;
     }
+    // An unusable text was logged by the reader already.
+    if (reply.usable && !reply.result.ok())
+        qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();
+    emit replied(w.requester, reply);
+}
+
+void ConfigConversation::settled(quint64 id, ReplyFate fate, bool keep)
+{
+    const int at = find(id);
+    if (at < 0)
+        return;
+    Waiter &w = m_waiters[at];
+    const bool tell = w.live;
+    const ConfigReply reply = failure(w, fate);
+    QObject *requester = w.requester;
+    if (fate == ReplyFate::NoReply)
+        qWarning() << "no reply to" << w.sentCmd << "from" << m_key.ip << "within" << deadlineFor(w.sentCmd) << "ms";
+    // Kept, requester too: a late reply to a Save may still say what the
+    // device did.
+    w.live = false;
+    if (!keep)
+        m_waiters.removeAt(at);
+    if (tell)
+        emit replied(requester, reply);
+}
+
+void ConfigConversation::unplaced(const ConfigReply &given)
+{
+    ConfigReply reply = given;
     for (int i = 0; i < m_waiters.size(); ++i) {
         const Waiter w = m_waiters.at(i);
-        if (w.replyCmd != reply.cmd || (w.channel >= 0 && w.channel != reply.channel))
+        if (w.request || w.replyCmd != reply.cmd || (w.channel >= 0 && w.channel != reply.channel))
             continue;
         if (!w.every)
             m_waiters.removeAt(i);
         reply.kind = w.kind;
-        reply.sentCmd = w.sentCmd;
-        reply.tag = w.tag;
-        if (w.request) {
-            // The requests of the same command behind it were out while it
-            // took this reply: should it have been dropped, this was theirs.
-            bool expired = false;
-            for (int j = i; j < m_waiters.size(); ++j) {
-                Waiter &later = m_waiters[j];
-                if (!later.request || later.replyCmd != w.replyCmd || later.channel != w.channel)
-                    continue;
-                later.skippedEpoch = later.skipped ? std::min(later.skippedEpoch, w.epoch) : w.epoch;
-                later.skipped = true;
-                expired = expired || (later.deadline > 0 && later.deadline <= m_clock.elapsed());
-            }
-            if (w.crossing) {
-                // Taken in place of a request from before the Save, whose
-                // doubt this settles.
-                QList<int> &doubts = m_doubts[Line(w.replyCmd, w.channel)];
-                const auto oldest = std::min_element(doubts.begin(), doubts.end());
-                if (oldest != doubts.end() && *oldest < w.epoch)
-                    doubts.erase(oldest);
-                if (doubts.isEmpty())
-                    m_doubts.remove(Line(w.replyCmd, w.channel));
-                qWarning() << "reply" << reply.cmd << "of" << m_key.ip
-                           << "may answer a request sent before a save: not taken";
-                if (expired)
-                    onDeadline();
-                if (w.live)
-                    emit replied(w.requester, failure(w, ReplyFate::Unattributable));
-                return;
-            }
-            if (expired)
-                onDeadline();
-            if (!w.live) {
-                qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
-                return;
-            }
-        }
-        // An unusable text was logged by the reader already.
-        if (reply.usable && !reply.result.ok())
-            qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();
         emit replied(w.requester, reply);
         return;
     }
     emit unrequested(reply);
+}
+
+int ConfigConversation::longTimeoutMs()
+{
+    return g_timeoutMs * 100;
+}
+
+int ConfigConversation::deadlineFor(unsigned int cmd)
+{
+    // A recorder answers a format only when the disk is done.
+    return int(cmd) == Cmd::FormatDisk ? longTimeoutMs() : g_timeoutMs;
+}
+
+QList<int> ConfigConversation::readsWrittenBy(unsigned int setCmd)
+{
+    switch (int(setCmd)) {
+    case Cmd::SetSettings:
+        return {Cmd::GetSettings, Cmd::GetBasicSettings};
+    case Cmd::SetNetwork:
+        return {Cmd::GetNetwork, Cmd::GetNvrNetwork};
+    case Cmd::SetTimeConfig:
+        return {Cmd::GetTimeConfig, Cmd::GetSettings};
+    case Cmd::SetClock:
+        return {Cmd::GetTimeConfig};
+    case Cmd::FormatDisk:
+        return {Cmd::GetDisks};
+    case Cmd::EditUser:
+    case Cmd::DeleteUser:
+    case Cmd::ChangePassword:
+        return {Cmd::GetUsers};
+    case Cmd::AddChannels:
+    case Cmd::DeleteChannel:
+    case Cmd::ReaddressCamera:
+        return {Cmd::GetChannels};
+    default:
+        break;
+    }
+    for (int set : Cmd::ImageGroupSets) {
+        if (set == int(setCmd))
+            return {Cmd::GetImage};
+    }
+    // Mostly the get plus one.
+    return {int(setCmd) - 1};
+}
+
+void ConfigConversation::startCounting()
+{
+    SessionLedger::instance();
+}
+
+bool ConfigConversation::inStep(int replyCmd, int channel) const
+{
+    return SessionLedger::instance()->inStep(m_key, replyCmd, channel);
+}
+
+void ConfigConversation::restartSession()
+{
+    if (hasDevice())
+        KelvoSDKHelper::instance()->restartSession(m_key);
 }

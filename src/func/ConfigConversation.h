@@ -20,33 +20,37 @@
 //   reader (DeviceXml.h) by the receive worker (RecvInfo::head); the
 //   conversation does not read the text again.
 //
-// - The device sends no request id. A request stays on the wire until a
-//   reply of its command (on its head channel; what expect() waits for takes
-//   any channel) was taken by it, oldest first, or its connection broke:
-//   also when its requester gave up on it (forgetTags(), destroyed), whose
-//   reply is then taken and dropped. So a late reply never answers a later
-//   request while the earlier one is still out. One request takes one reply,
-//   and the reply carries the request's tag back. A reply nobody waits for
-//   goes to unrequested() and nowhere else: a set reply out of the blue
-//   changes nothing and raises no toast.
+// - The device sends no request id. What is on the wire is kept per device
+//   session, not per conversation (SessionLedger below): every request that
+//   goes out to the session is counted, whoever sends it (a window opened
+//   later shares the wire with what an earlier one left on it), and every
+//   reply of its command and channel (a line) is counted against it. While
+//   no request still owed on a line has passed its deadline, the oldest owed
+//   request takes the next reply, and the reply carries its tag back. Once
+//   one has (the device may still answer it, or never), a reply of that line
+//   can no longer be placed: it is counted and dropped, and every request of
+//   the line still waited for is answered OutOfStep; a request sent to a
+//   line out of step is not written and is answered OutOfStep too. The line
+//   is in step again when the replies have caught up with the requests
+//   (nothing owed): inStep() says so. A device that never pays is put back in
+//   step only by a fresh session (restartSession()).
+//   Known and left: a device that sends the same reply twice while the next
+//   request is lost cannot be told apart without request ids.
 //
-// - A Save is a barrier: a request sent after a Save while a request of the
-//   same command sent before that Save may still be answered cannot tell its
-//   reply from the earlier one's. It is answered Unattributable, never with
-//   the values: what came before a Save never stands for what was asked
-//   after it.
+// - A Save is a barrier for the reads of what it writes (readsWrittenBy()),
+//   per command: a read sent after it while a request of its line sent before
+//   it is still owed could be answered with the values from before the Save;
+//   the line is then out of step until it caught up. A Save of one command
+//   never bars a read of another.
 //
 // - Every request is answered or said failed: NoReply when nothing came
-//   within timeoutMs() (6 s), ConnectionLost when its connection broke. A
-//   request that timed out stays on the wire (its reply may still come).
-//   A device that dropped one for good is found out when the next reply of
-//   that command was taken by it and the newer request then timed out: both
-//   are then counted answered, and what may still come for the older one
-//   bars reads sent after a later Save (as above) until one of them took a
-//   reply in its place. So one dropped request fails at most the next read
-//   of its command (and one more read after a Save). Only a reply held past
-//   two deadlines while the next read is held too can still go astray.
-//
+//   within its deadline (timeoutMs(), 6 s; longTimeoutMs() for what a device
+//   does at length, deadlineFor()), ConnectionLost when its connection broke,
+//   OutOfStep as above, NoReply too when more than MaxWaiting of one command
+//   wait (the oldest is given up). A Save whose reply comes after its
+//   deadline, while it is the only request owed on its line, is answered
+//   again with that reply and late set: the device did answer it.
+
 // - An unusable message (cut off, not XML, nested too deep) is still handed
 //   to the requester when its command can be read from the text, with
 //   usable false and an Unreadable result; its text is never parsed further.
@@ -64,7 +68,6 @@
 
 #include "KelvoCommon.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QMetaType>
@@ -72,7 +75,6 @@
 #include <QSet>
 #include <QString>
 
-class QTimer;
 
 // What a request is for; the window reads it back from the reply.
 enum class RequestKind {
@@ -96,7 +98,7 @@ enum class ReplyFate {
     Answered,       // the device's reply (see usable and result)
     NoReply,        // nothing within the deadline
     ConnectionLost, // the connection broke while it was out
-    Unattributable, // a reply came, but it may answer a request sent before a Save
+    OutOfStep,      // its line's replies cannot be told apart (see above); nothing was placed
 };
 
 // One message of the device, as the conversation hands it on.
@@ -111,6 +113,7 @@ struct ConfigReply
     RequestKind kind = RequestKind::Other; // what the request was for
     unsigned int sentCmd = 0;              // the request's command; 0 for expect()
     quint64 tag = 0;                       // the request's tag; 0 for expect()
+    bool late = false;                     // a Save's reply that came after its deadline
 
     // Usable and the device's result is success.
     bool ok() const { return fate == ReplyFate::Answered && usable && result.ok(); }
@@ -118,13 +121,16 @@ struct ConfigReply
 
 Q_DECLARE_METATYPE(ConfigReply)
 
+class ConfigPageSession;
+
 class ConfigConversation : public QObject
 {
     Q_OBJECT
 
 public:
-    // Replies waited for per command at most; older requests are forgotten
-    // first, so a device that never answers cannot make the list grow.
+    // Replies waited for per command at most; older requests are given up
+    // first (said NoReply), so a device that never answers cannot make the
+    // list grow.
     static constexpr int MaxWaiting = 16;
 
     explicit ConfigConversation(QObject *parent = nullptr);
@@ -137,6 +143,10 @@ public:
     loginDev device() const { return m_key; }
     bool hasDevice() const { return !m_key.ip.isEmpty(); }
     bool isOnline() const;
+
+    // The session of a configuration page (ConfigPageSession.h): made on
+    // first use, one per page, gone with the page.
+    ConfigPageSession *pageSession(QObject *page);
 
     // Sends the request and waits for its reply on behalf of requester.
     bool send(QObject *requester, const ConfigRequest &request);
@@ -162,6 +172,24 @@ public:
     // How long a request may go unanswered (6 s; tests shorten it).
     static void setTimeoutMs(int ms);
     static int timeoutMs();
+    // What a device does at length (a disk format) is given a hundred times
+    // as long: ten minutes.
+    static int longTimeoutMs();
+    static int deadlineFor(unsigned int cmd);
+    // The reply commands of the reads whose values a set writes.
+    static QList<int> readsWrittenBy(unsigned int setCmd);
+
+    // Counts every request written to any session from now on (made on the
+    // first conversation otherwise).
+    static void startCounting();
+
+    // Whether the replies of a line can be placed now (see above).
+    bool inStep(int replyCmd, int channel) const;
+    // Drops the device's session and lets the usual reconnect and login open a
+    // fresh one: what runs over it (NVR playback, downloads) is told its
+    // connection was lost. The only way back in step for a device that
+    // dropped a request for good.
+    void restartSession();
 
     // What the operator is told of a Save that did not go through: not sent
     // (offline), no answer, connection lost; refusedText for the device's
@@ -174,6 +202,14 @@ public:
     static QString stillReadingText();
     // The mark of a page whose last Save did not go through.
     static QString notSavedText();
+    // A read whose answer cannot be placed; the page reads again once it can.
+    static QString outOfStepText();
+    // A Save not sent because the device still owes answers of its command.
+    static QString saveOutOfStepText();
+    // A Save whose success came after its deadline.
+    static QString savedLateText();
+    // The action offered beside an out-of-step failure.
+    static QString reconnectText();
 
     // For pages and dialogs that also work on their own: through the
     // conversation when there is one, otherwise straight to the device, and
@@ -187,8 +223,13 @@ public:
 signals:
     void replied(QObject *requester, const ConfigReply &reply);
     void unrequested(const ConfigReply &reply);
+    // A line of the session caught up: reads of it are placed again.
+    void lineInStep(int replyCmd, int channel);
+    // A fresh session of the device is connected.
+    void sessionStarted();
 
 private:
+    friend class SessionLedger;
     struct Waiter
     {
         QObject *requester = nullptr;
@@ -197,32 +238,25 @@ private:
         unsigned int sentCmd = 0;
         int channel = -1; // the request's head channel; -1: any (expect())
         quint64 tag = 0;
-        bool request = true; // from send(): on the wire until answered or the connection broke
+        quint64 id = 0;      // the session ledger's, for a request
+        bool request = true; // from send(): owed until its reply was counted or the connection broke
         bool every = false;
-        bool live = true;      // a request whose requester still waits for it
-        int epoch = 0;         // Saves sent before it
-        bool crossing = false; // sent after a Save while a request before it was out
-        bool skipped = false;  // an older request took a reply while this one was out
-        int skippedEpoch = 0;  // the oldest such request's epoch
-        qint64 deadline = 0;   // of m_clock; 0: none (expect())
+        bool live = true; // a request whose requester still waits for it
     };
-    using Line = QPair<int, int>; // reply command, head channel
 
-    void onMessage(const RecvInfo &info);
-    void onDisconnected(const loginDev &key);
-    void onDeadline();
-    void armDeadline();
+    // Called by the session ledger.
+    void placed(quint64 id, ConfigReply reply, bool late);
+    void settled(quint64 id, ReplyFate fate, bool keep);
+    void unplaced(const ConfigReply &reply);
+
+    int find(quint64 id) const;
     void watch(QObject *requester);
     void add(const Waiter &waiter);
+    void refuseLater(const Waiter &waiter);
     ConfigReply failure(const Waiter &w, ReplyFate fate) const;
 
     loginDev m_key;
+    QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;
-    // Per command and channel: epochs of requests counted answered that may
-    // still be answered (a drop assumed, not known).
-    QHash<Line, QList<int>> m_doubts;
-    int m_saves = 0;
-    QElapsedTimer m_clock;
-    QTimer *m_deadline;
 };

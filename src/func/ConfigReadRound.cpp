@@ -58,6 +58,9 @@ void ConfigReadRound::begin()
     m_optionalOk.clear();
     m_channel = -1;
     m_failure.clear();
+    m_outOfStep = false;
+    m_waitsForStep = false;
+    m_lines.clear();
     m_deadline->stop();
 }
 
@@ -108,6 +111,7 @@ bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &bod
         return false;
     }
     m_sent.insert(request.tag, Sent{waitFor, channel, true});
+    m_lines.append(qMakePair(waitFor, int(channel)));
     // A read announced by expect() is the one now sent, not a second one.
     const QPair<unsigned, int> key(waitFor, int(channel));
     if (!m_announced.removeOne(key))
@@ -137,11 +141,12 @@ ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool com
     if (m_state == State::Failed)
         return Answer::Required;
     if (!ok) {
+        m_outOfStep = reply.fate == ReplyFate::OutOfStep;
+        m_waitsForStep = m_outOfStep || reply.fate == ReplyFate::NoReply;
         fail(reply.fate == ReplyFate::NoReply          ? QStringLiteral("no reply to %1").arg(sent.cmd)
              : reply.fate == ReplyFate::ConnectionLost ? QStringLiteral("connection lost")
-             : reply.fate == ReplyFate::Unattributable
-                 ? QStringLiteral("reply %1 may answer a read sent before a save").arg(reply.cmd)
-             : !reply.usable      ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
+             : reply.fate == ReplyFate::OutOfStep      ? QStringLiteral("replies %1 out of step").arg(reply.cmd)
+             : !reply.usable                           ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
              : !reply.result.ok() ? QStringLiteral("reply %1 failed: %2").arg(reply.cmd).arg(reply.result.describe())
                                   : QStringLiteral("reply %1 without the page's elements").arg(reply.cmd));
         return Answer::Required;

@@ -97,6 +97,14 @@ public:
     // the round it was planned in, and is dropped once another began.
     quint64 generation() const { return m_generation; }
     QString failure() const { return m_failure; }
+    // Failed because the device's replies of a read could not be told apart
+    // (ConfigConversation's lines): the page reads again once they can.
+    bool failedOutOfStep() const { return m_state == State::Failed && m_outOfStep; }
+    // Failed so, or because a read was not answered in time (which puts its
+    // line out of step): a fresh session or the late answers bring it back.
+    bool waitsForStep() const { return m_state == State::Failed && m_waitsForStep; }
+    // The (reply command, channel) of the round's required reads sent.
+    QList<QPair<unsigned, int>> lines() const { return m_lines; }
 
     // How long a read may go unanswered (the conversation's deadline, 6 s;
     // tests shorten it).
@@ -129,5 +137,8 @@ private:
     QSet<unsigned int> m_optionalOk;
     int m_channel = -1;
     QString m_failure;
+    bool m_outOfStep = false;
+    bool m_waitsForStep = false;
+    QList<QPair<unsigned, int>> m_lines;
     QTimer *m_deadline = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "CommandProcessor.h"
 #include "CommonHelper.h"
 #include "CommonHelperStream.h"
+#include "ConfigConversation.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "OrmHelper.h"
@@ -19,6 +20,9 @@ DeviceController::DeviceController(QObject *parent)
     : QObject(parent)
 {
     registerKelvoMetaTypes();
+    // What the device owes each session is counted from the first request
+    // on, before any configuration window opens.
+    ConfigConversation::startCounting();
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     registry->loadFromDatabase();
 

@@ -164,12 +164,15 @@ private slots:
                  qPrintable(before));
         QCOMPARE(cam->requestCount(14011), 0);
 
-        // The request the camera dropped takes the next answer (the client
-        // cannot tell whose it is): that read goes unanswered, the one after
-        // is read.
+        // The request the camera dropped leaves its answers out of step (the
+        // client cannot tell whose the next one is): the page keeps the
+        // default until a fresh session, then reads the camera's address.
         cam->setCommandSilent(13014, false);
-        openPage<DeviceMaintenance>(Maint, 14008, 13014);
         QTRY_COMPARE_WITH_TIMEOUT(m_w->conversation()->waiting(nullptr, 13014), 0, 10000);
+        QVERIFY(!m_w->conversation()->inStep(13014, 0));
+        const int sessions = cam->acceptedCount();
+        m_w->conversation()->restartSession();
+        QTRY_VERIFY_WITH_TIMEOUT(cam->acceptedCount() > sessions && m_w->conversation()->isOnline(), 10000);
         openPage<DeviceMaintenance>(Maint, 14008, 13014);
         QTRY_COMPARE_WITH_TIMEOUT(page->networkBlock().IP, camIp(Maint), 10000);
         const QString after = answer(child<QPushButton>(page, "m_btnFullRecovery"), false);

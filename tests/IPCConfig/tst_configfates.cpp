@@ -7,6 +7,7 @@
 // this test's own reader.
 
 #include "ConfigConversation.h"
+#include "ConfigPageMarks.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
 #include "EthernetSettingWidget.h"
@@ -57,7 +58,7 @@ QString bodyValue(const QString &body, const QString &path)
     return e.text();
 }
 
-enum SaveFault { ReplyLost, OfflineBefore, OfflineWhileOut, NetworkNeverAnswered };
+enum SaveFault { ReplyLost, OfflineBefore, OfflineWhileOut, NetworkNeverAnswered, AnsweredLate, RefusedLate };
 
 } // namespace
 
@@ -123,27 +124,41 @@ private slots:
         m_cam->setRefuseConnections(false);
         while (m_cam->releaseHeld(10002) || m_cam->releaseHeld(10003) || m_cam->releaseHeld(14001)) {
         }
+        // A command a test left out of step starts the next one afresh.
+        KelvoSDKHelper::instance()->restartSession(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(connected() && roundTrip(&m_dev, 1000), 20000);
         m_moves = 0;
     }
 
     void cleanupTestCase() { KelvoSDKHelper::instance()->logoutDev(toLoginDev(&m_dev)); }
 
-    // The first visit's reply is held until the fourth visit's read is out,
-    // after a Save of 26: that read fails and is said, the page keeps 26, and
-    // the next Save sends the camera's latest values.
+    // The first visit's reply is held; the second visit's answer, given at
+    // once, is taken by the first, and the second times out: from then on
+    // the camera's answers to 10002 cannot be told apart. The page saves
+    // nothing and says so; once the held answer came the page reads again by
+    // itself, and every later Save sends the camera's latest values.
     void lateReplyAfterSave()
     {
         RemoteCfg_Widget::setReadTimeoutMs(1000);
         m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
-        m_cam->planReplies(10002, {SimDevice::Held, 0, 0, SimDevice::Held});
+        m_cam->planReplies(10002, {SimDevice::Held, 0});
         RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
-        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
-        // Asked again at once: its answer is taken by the first, still out.
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 1, 10000);
         visit(RemoteConfigSetting::PageVideoEncode);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        const int sets = m_cam->requestCount(10003);
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        closeToasts();
         visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::outOfStepText()), 10000);
+        QCOMPARE(page->readState(), RemoteCfg_Widget::ReadState::Failed);
+        QCOMPARE(child<QLabel>(page, "labelReadFailed")->text(), ConfigConversation::outOfStepText());
+        QVERIFY(ConfigPageMarks::of(page)->reconnectButton()->isVisible());
+        QCOMPARE(m_cam->requestCount(10003), sets);
+
+        QVERIFY(m_cam->releaseHeld(10002)); // the first visit's answer
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
         auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
         QCOMPARE(mainRate->currentText(), QStringLiteral("25"));
         pickText(mainRate, QStringLiteral("26"));
@@ -153,38 +168,35 @@ private slots:
                  QStringLiteral("26"));
 
         visit(RemoteConfigSetting::PageVideoEncode);
-        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 2, 10000);
-        QVERIFY(m_cam->releaseHeld(10002)); // the first visit's answer: 25
-        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
-        QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
-        QCOMPARE(mainRate->currentText(), QStringLiteral("26"));
-        QVERIFY(m_cam->releaseHeld(10002));
-        QVERIFY(roundTrip(&m_dev));
-
-        visit(RemoteConfigSetting::PageVideoEncode);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
         QCOMPARE(mainRate->currentText(), QStringLiteral("26"));
         pickText(child<QComboBox>(page, "comboBox_sub_framerate"), QStringLiteral("10"));
-        const int sets = m_cam->requestCount(10003);
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 2, 10000);
         const QString body = m_cam->requests(10003).last().bodyText;
         QCOMPARE(bodyValue(body, QStringLiteral("encode0/frameRate")), QStringLiteral("26"));
         QCOMPARE(bodyValue(body, QStringLiteral("encode1/frameRate")), QStringLiteral("10"));
     }
 
-    // A request the camera never answers fails the next read of its command
-    // (whose answer it takes); the one after is read.
+    // A request the camera never answers leaves its command out of step:
+    // every read of it fails and says so, until the operator asks for a
+    // fresh session, which brings the page back.
     void droppedRequest()
     {
         RemoteCfg_Widget::setReadTimeoutMs(1000);
         m_cam->planReplies(10002, {-1});
         RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        closeToasts();
         visit(RemoteConfigSetting::PageVideoEncode);
-        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
-        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::outOfStepText()), 10000);
+        QCOMPARE(page->readState(), RemoteCfg_Widget::ReadState::Failed);
+        const int connections = m_cam->acceptedCount();
+        QTest::mouseClick(ConfigPageMarks::of(page)->reconnectButton(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QCOMPARE(m_cam->acceptedCount(), connections + 1);
+        QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
+        QVERIFY(!ConfigPageMarks::of(page)->reconnectButton()->isVisible());
     }
 
     // A Save clicked while the page is still being read says so and sends nothing.
@@ -211,6 +223,8 @@ private slots:
         QTest::newRow("offline while the save is out")
             << int(OfflineWhileOut) << ConfigConversation::connectionLostText();
         QTest::newRow("new address never answered") << int(NetworkNeverAnswered) << ConfigConversation::noAnswerText();
+        QTest::newRow("answered after its deadline") << int(AnsweredLate) << ConfigConversation::savedLateText();
+        QTest::newRow("refused after its deadline") << int(RefusedLate) << SharedTexts::configFailedText();
     }
 
     // Every Save is answered or said failed within the read's deadline, in
@@ -237,8 +251,13 @@ private slots:
             pickText(rate, QStringLiteral("20"));
         if (fault == ReplyLost || network)
             m_cam->planReplies(set, {-1});
-        if (fault == OfflineWhileOut)
+        const bool late = fault == AnsweredLate || fault == RefusedLate;
+        if (fault == OfflineWhileOut || late)
             m_cam->planReplies(set, {SimDevice::Held});
+        if (fault == RefusedLate)
+            m_cam->setForcedResult(set, 5);
+        if (late)
+            RemoteCfg_Widget::setReadTimeoutMs(1000);
         if (fault == OfflineBefore) {
             m_cam->setRefuseConnections(true);
             m_cam->dropConnections();
@@ -251,10 +270,17 @@ private slots:
             m_cam->setRefuseConnections(true);
             m_cam->dropConnections();
         }
+        if (late) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+            QVERIFY(page->notSavedShown());
+            closeToasts();
+            QVERIFY(m_cam->releaseHeld(set));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
+        m_cam->clearForcedResult(set);
         QCOMPARE(toastTexts().count(said), 1);
         QVERIFY(!toastTexts().contains(SharedTexts::configSuccessText()));
-        QVERIFY(page->notSavedShown());
+        QCOMPARE(page->notSavedShown(), fault != AnsweredLate);
         if (network)
             QCOMPARE(ip->text(), QStringLiteral("127.87.5.9"));
         else

@@ -92,6 +92,12 @@ private slots:
         DevicePagesTest::closeToasts();
         m_cam->setCommandSilent(13008, false);
         m_cam->clearForcedResult(13009);
+        // A read the camera dropped leaves its command owing an answer on the
+        // session for good: the next test starts on a fresh one.
+        KelvoSDKHelper::instance()->restartSession(toLoginDev(&m_dev));
+        QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev))
+                                     && DevicePagesTest::roundTrip(&m_dev, 1000),
+                                 20000);
     }
 
     void cleanupTestCase() { KelvoSDKHelper::instance()->logoutDev(toLoginDev(&m_dev)); }

@@ -397,6 +397,9 @@ private slots:
                 m_cam->setCommandSilent(cmd, false);
             }
         }
+        // A read the camera dropped leaves its command owing an answer on the
+        // session for good: the next row starts on a fresh one.
+        KelvoSDKHelper::instance()->restartSession(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)), 20000);
     }
 
@@ -495,7 +498,13 @@ private slots:
             // Said, marked, and a Save writes nothing.
             const QString failure =
                 page.id == 14008 ? QStringLiteral("Operation failed!") : SharedTexts::configFailedText();
-            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(failure), 10000);
+            // A read of an earlier visit left unanswered puts the page's
+            // later reads out of step: said as such.
+            const auto said = [&] {
+                return toastTexts().contains(failure)
+                       || (condition == NoReply && toastTexts().contains(ConfigConversation::outOfStepText()));
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(said(), 10000);
             if (!page.reads.isEmpty()) {
                 QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
                 QVERIFY(shown->findChild<QWidget *>(QStringLiteral("labelReadFailed"))->isVisible());
@@ -503,7 +512,7 @@ private slots:
             closeToasts();
             pressSaves(shown, page);
             if (!page.saves.isEmpty())
-                QVERIFY(toastTexts().contains(failure));
+                QVERIFY(said());
             if (condition != Offline)
                 QVERIFY(roundTrip(&m_dev));
             QCOMPARE(sets(page), setsBefore);

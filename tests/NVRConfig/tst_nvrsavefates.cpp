@@ -8,7 +8,9 @@
 #include "CNVRBasicSetting.h"
 #include "CNVRConfigSetting.h"
 #include "CNVRDateSetting.h"
+#include "CommonHelper.h"
 #include "ConfigConversation.h"
+#include "ConfigPageMarks.h"
 #include "NvrWindowTestUtil.h"
 #include "SharedTexts.h"
 
@@ -16,6 +18,7 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -34,7 +37,7 @@ QString element(const QString &body, const QString &name)
     return e.isNull() ? QStringLiteral("(none)") : e.text();
 }
 
-enum Fault { ReplyLost, OfflineBefore, OfflineWhileOut };
+enum Fault { ReplyLost, OfflineBefore, OfflineWhileOut, AnsweredLate, RefusedLate, FormatAnsweredLate };
 
 bool notSavedShown(QWidget *page)
 {
@@ -65,6 +68,38 @@ class TestNvrSaveFates : public QObject
         m_w->setDevInfo(&m_dev);
     }
 
+    // The disk page formats its first disk; the answer comes after five of
+    // the usual deadlines and is reported, the page waiting meanwhile.
+    void formatAnsweredLate(const QString &said)
+    {
+        m_nvr->setStoredBody(Cmd::GetDisks,
+                             QStringLiteral("<DeviceInfo><DevIndex>1</DevIndex><VerifyMark>7</VerifyMark>"
+                                            "<DevName>/dev/sda-1</DevName><Mounted>1</Mounted><Total>1000</Total>"
+                                            "<Used>10</Used><Status>0</Status></DeviceInfo>"));
+        open();
+        QTest::mouseClick(find<QPushButton>("pushButtonStorage"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("pushButtonDisk"), Qt::LeftButton);
+        auto *format = find<QPushButton>("m_btnFormat");
+        QTRY_VERIFY_WITH_TIMEOUT(format->isEnabled(), 10000);
+        ConfigReadRound::setTimeoutMs(200);
+        m_nvr->planReplies(Cmd::FormatDisk, {SimDevice::Held});
+        find<QTableWidget>("m_TableWidget")->item(0, 0)->setCheckState(Qt::Checked);
+        onModal<QDialog>([](QDialog *d) { d->accept(); });
+        closeToasts();
+        QTest::mouseClick(format, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::FormatDisk), 1, 10000);
+        QCOMPARE(element(lastBody(*m_nvr, Cmd::FormatDisk), QStringLiteral("DevIndex")), QStringLiteral("1"));
+        QTest::qWait(5 * 200);
+        QVERIFY(find<QLabel>("labelFormatWaiting")->isVisible());
+        QVERIFY(!format->isEnabled());
+        QVERIFY(toastTexts().isEmpty());
+        QVERIFY(m_nvr->releaseHeld(Cmd::FormatDisk));
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
+        QCOMPARE(toastTexts().size(), 1);
+        QVERIFY(!find<QLabel>("labelFormatWaiting")->isVisible());
+        QVERIFY(format->isEnabled());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -90,24 +125,33 @@ private slots:
         m_nvr.reset();
     }
 
-    // The first read's reply is held until a read after the Save of 200 is
-    // out: that read fails, the page keeps 200, and the next Save sends 200.
+    // The first read's reply is held; the second read's answer is taken by
+    // the first and the second times out: the NVR's answers to the Basic
+    // read cannot be told apart until the held one came. Meanwhile the page
+    // saves nothing and says why; then it reads again by itself, and every
+    // later Save sends the NVR's latest values.
     void lateReplyAfterSave()
     {
         ConfigReadRound::setTimeoutMs(1000);
-        m_nvr->planReplies(Cmd::GetBasicSettings, {SimDevice::Held, 0, 0, SimDevice::Held});
+        m_nvr->planReplies(Cmd::GetBasicSettings, {SimDevice::Held, 0});
         open();
         auto *page = find<CNVRBasicSetting>("PageBasic");
         auto *basicInfo = find<QPushButton>("pushButtonBasicInfo");
         auto *lock = find<QLineEdit>("m_lineLockScreen");
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
-        closeToasts();
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::GetBasicSettings), 1, 10000);
         QTest::mouseClick(basicInfo, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
         QVERIFY(!page->isReadOk());
         closeToasts();
         QTest::mouseClick(basicInfo, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::outOfStepText()), 10000);
+        QVERIFY(!page->isReadOk());
+        QVERIFY(ConfigPageMarks::of(page)->reconnectButton()->isVisible());
+        QCOMPARE(m_nvr->requestCount(Cmd::SetSettings), 0);
+
+        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the first read's answer
         QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        QVERIFY(!ConfigPageMarks::of(page)->reconnectButton()->isVisible());
         QCOMPARE(lock->text(), QStringLiteral("120"));
         typeInto(lock, QStringLiteral("200"));
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
@@ -115,22 +159,12 @@ private slots:
                                   qPrintable(toastTexts().join('|') + " / " + lock->text()), 10000);
         QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), QStringLiteral("200"));
 
-        closeToasts();
-        QTest::mouseClick(basicInfo, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::GetBasicSettings), 2, 10000);
-        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the first read's answer: 120
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
-        QCOMPARE(lock->text(), QStringLiteral("200"));
-        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings));
-        QVERIFY(flush(*m_nvr, m_dev));
-
         QTest::mouseClick(basicInfo, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
         QCOMPARE(lock->text(), QStringLiteral("200"));
         tick(find<QCheckBox>("checkBoxPNP"), false);
-        const int sets = m_nvr->requestCount(Cmd::SetSettings);
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), sets + 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), 2, 10000);
         const QString body = lastBody(*m_nvr, Cmd::SetSettings);
         QCOMPARE(element(body, QStringLiteral("lockScreenTime")), QStringLiteral("200"));
         QCOMPARE(element(body, QStringLiteral("autoAddIpc")), QStringLiteral("0"));
@@ -149,7 +183,15 @@ private slots:
                 << date << int(OfflineBefore) << ConfigConversation::offlineText();
             QTest::newRow(qPrintable(page + "offline while the save is out"))
                 << date << int(OfflineWhileOut) << ConfigConversation::connectionLostText();
+            QTest::newRow(qPrintable(page + "answered after its deadline"))
+                << date << int(AnsweredLate) << ConfigConversation::savedLateText();
+            QTest::newRow(qPrintable(page + "refused after its deadline"))
+                << date << int(RefusedLate) << CommonHelper::errorCodeToText(5);
         }
+        // A recorder answers a format when the disk is done: five of the
+        // usual deadlines later here (half a minute at the usual 6 s).
+        QTest::newRow("disk: format answered after five deadlines")
+            << false << int(FormatAnsweredLate) << SharedTexts::configSuccessText();
     }
 
     // Said within the read's deadline, once, in words that fit; the page
@@ -159,6 +201,10 @@ private slots:
         QFETCH(bool, datePage);
         QFETCH(int, fault);
         QFETCH(QString, said);
+        if (fault == FormatAnsweredLate) {
+            formatAnsweredLate(said);
+            return;
+        }
         open();
         QWidget *page = datePage ? static_cast<QWidget *>(find<CNVRDateSetting>("PageDatetime"))
                                  : static_cast<QWidget *>(find<CNVRBasicSetting>("PageBasic"));
@@ -171,8 +217,13 @@ private slots:
         const unsigned set = datePage ? Cmd::SetTimeConfig : Cmd::SetSettings;
         if (fault == ReplyLost)
             m_nvr->planReplies(set, {-1});
-        if (fault == OfflineWhileOut)
+        const bool late = fault == AnsweredLate || fault == RefusedLate;
+        if (fault == OfflineWhileOut || late)
             m_nvr->planReplies(set, {SimDevice::Held});
+        if (fault == RefusedLate)
+            m_nvr->setForcedResult(set, 5);
+        if (late)
+            ConfigReadRound::setTimeoutMs(1000);
         if (fault == OfflineBefore) {
             m_nvr->setRefuseConnections(true);
             m_nvr->dropConnections();
@@ -185,12 +236,18 @@ private slots:
             m_nvr->setRefuseConnections(true);
             m_nvr->dropConnections();
         }
+        if (late) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+            QVERIFY(notSavedShown(page));
+            closeToasts();
+            QVERIFY(m_nvr->releaseHeld(set));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
         QCOMPARE(toastTexts().count(said), 1);
         QVERIFY(!toastTexts().contains(SharedTexts::configSuccessText()));
         QVERIFY(!toastTexts().contains(SharedTexts::invalidFormatText()));
         QCOMPARE(box->isChecked(), wanted);
-        QVERIFY(notSavedShown(page));
+        QCOMPARE(notSavedShown(page), fault != AnsweredLate);
         m_nvr->setRefuseConnections(false);
     }
 };

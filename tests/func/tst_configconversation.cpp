@@ -45,6 +45,8 @@ struct Step
     bool save;
     int frameRate;  // the Save's; for a read the value it must show (0: none)
     ReplyFate fate; // what the step must end in
+    int act = 0;    // 1: wait until the line is in step again; 2: a fresh session;
+                    // 3: the read goes through a second window opened now
 };
 
 struct LineRow
@@ -114,6 +116,7 @@ private slots:
 
     void cleanup()
     {
+        ConfigConversation::setTimeoutMs(6000);
         m_conv.reset();
         KelvoSDKHelper::instance()->logoutDev(m_key);
         m_dev.reset();
@@ -166,6 +169,11 @@ private slots:
         for (int i = 0; i < 20; ++i)
             QVERIFY(m_conv->send(page.get(), 14003));
         QCOMPARE(m_conv->waiting(nullptr, 14003), ConfigConversation::MaxWaiting);
+        // The oldest given up are said failed.
+        QCOMPARE(m_replied.size(), 3 + 20 - ConfigConversation::MaxWaiting);
+        for (int i = 3; i < m_replied.size(); ++i)
+            QCOMPARE(int(m_replied.at(i).reply.fate), int(ReplyFate::NoReply));
+        m_replied = m_replied.mid(0, 3);
         m_conv->expect(page.get(), 14012);
         m_dev->dropConnections();
         QTRY_COMPARE_WITH_TIMEOUT(m_conv->waiting(nullptr, 14003), 0, 10000);
@@ -194,6 +202,29 @@ private slots:
         QCOMPARE(m_conv->waiting(), 0);
     }
 
+    // A request fails at its own deadline, also when the thread was busy
+    // past it and another request went out before its timer event ran.
+    void ownDeadline()
+    {
+        ConfigConversation::setTimeoutMs(1000);
+        m_dev->setCommandSilent(10004, true);
+        m_dev->setCommandSilent(10008, true);
+        QObject a, b;
+        QVERIFY(m_conv->send(&a, 10004));
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < 1300) {
+        }
+        QVERIFY(m_conv->send(&b, 10008));
+        QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 1, 10000);
+        QCOMPARE(m_replied.first().requester, &a);
+        QCOMPARE(int(m_replied.first().reply.fate), int(ReplyFate::NoReply));
+        QCOMPARE(m_conv->waiting(&b), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_replied.size(), 2, 10000);
+        QCOMPARE(m_replied.last().requester, &b);
+        ConfigConversation::setTimeoutMs(6000);
+    }
+
     // A reply on another channel answers no request of this channel.
     void channelMatched()
     {
@@ -210,24 +241,32 @@ private slots:
     }
 
     // A reply belongs to the oldest request of its command still out, also
-    // one nobody waits for any more; what was asked before a Save never
-    // answers a read sent after it; a request the device dropped fails at
-    // most the next read; every request ends answered or said failed.
+    // one nobody waits for any more; once a request of a command passed its
+    // deadline, that command's replies are placed nowhere until they caught
+    // up (a held reply came) or a fresh session began (one dropped for good);
+    // a Save of another command goes through meanwhile; every request ends
+    // answered or said failed.
     void replyLines_data()
     {
         QTest::addColumn<LineRow>("row");
         const auto read = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate}; };
         const auto save = [](int rate) { return Step{true, rate, ReplyFate::Answered}; };
-        const ReplyFate none = ReplyFate::NoReply, lost = ReplyFate::Unattributable;
-        // The first read's answer is held until the third read's is out,
-        // after a Save: that read fails rather than show 25.
+        const Step settle{false, 0, ReplyFate::Answered, 1}, fresh{false, 0, ReplyFate::Answered, 2};
+        const ReplyFate none = ReplyFate::NoReply, apart = ReplyFate::OutOfStep;
+        // The first read's answer (25) is held past its deadline and past a
+        // Save of 26: the reads meanwhile fail rather than show 25.
         QTest::newRow("held past a save")
-            << LineRow{{2500, 0, 0, 900}, {read(0, none), read(0, none), read(25), save(26), read(0, lost), read(26)}};
-        QTest::newRow("held, no save between") << LineRow{{1500, 0}, {read(0, none), read(25), read(25)}};
-        QTest::newRow("dropped for good") << LineRow{{-1}, {read(0, none), read(0, none), read(25), read(25)}};
+            << LineRow{{2500}, {read(0, none), read(0, apart), save(26), read(0, apart), settle, read(26)}};
+        QTest::newRow("held, no save between") << LineRow{{1500}, {read(0, none), read(0, apart), settle, read(25)}};
+        QTest::newRow("dropped for good")
+            << LineRow{{-1}, {read(0, none), read(0, apart), read(0, apart), fresh, read(25), read(25)}};
         QTest::newRow("dropped, then a save")
-            << LineRow{{-1}, {read(0, none), save(26), read(0, none), read(26), read(26)}};
+            << LineRow{{-1}, {read(0, none), save(26), read(0, apart), fresh, read(26), read(26)}};
         QTest::newRow("answered in order") << LineRow{{}, {read(25), save(26), read(26)}};
+        // A window opened later shares the wire with what the first left on it.
+        const auto later = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate, 3}; };
+        QTest::newRow("held, read by a window opened later")
+            << LineRow{{1500}, {read(0, none), later(0, apart), settle, later(25), read(25)}};
     }
 
     void replyLines()
@@ -237,15 +276,31 @@ private slots:
         m_dev->setStoredBody(10002, QStringLiteral("<frameRate>25</frameRate>"));
         m_dev->planReplies(10002, row.plan);
         QObject page;
+        ConfigConversation second;
+        second.setDevice(m_key);
+        connect(&second, &ConfigConversation::replied, this, [this](QObject *requester, const ConfigReply &reply) {
+            m_replied.append({requester, reply});
+        });
         for (int i = 0; i < row.steps.size(); ++i) {
             const Step &step = row.steps.at(i);
+            if (step.act == 1) {
+                QTRY_VERIFY_WITH_TIMEOUT(m_conv->inStep(10002, 0), 10000);
+                continue;
+            }
+            if (step.act == 2) {
+                QSignalSpy back(m_conv.get(), &ConfigConversation::sessionStarted);
+                m_conv->restartSession();
+                QTRY_VERIFY_WITH_TIMEOUT(!back.isEmpty() && m_conv->isOnline(), 10000);
+                QVERIFY(m_conv->inStep(10002, 0));
+                continue;
+            }
             ConfigRequest request;
             request.cmd = step.save ? 10003 : 10002;
             request.kind = step.save ? RequestKind::Save : RequestKind::Read;
             request.body = step.save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate) : QString();
             request.tag = quint64(i + 1);
             const int before = m_replied.size();
-            QVERIFY(m_conv->send(&page, request));
+            QVERIFY((step.act == 3 ? &second : m_conv.get())->send(&page, request));
             QTRY_VERIFY_WITH_TIMEOUT(m_replied.size() > before, 10000);
             QCOMPARE(m_replied.size(), before + 1);
             const ConfigReply reply = m_replied.last().reply;

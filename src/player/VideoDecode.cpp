@@ -160,12 +160,13 @@ bool VideoDecode::waitForRoom(qint64 ptsMs)
         const qint64 d = m_clock->delayFor(ptsMs);
         if (d <= 0)
             return true; // due and still no room: the caller drops it
-        if (m_clock->paused())
+        const bool paused = m_clock->paused();
+        if (paused)
             snapshotFromLast();
         // Woken by a receiver letting go, a stop or a seek; the time limit
-        // follows the clock (a pause, a new speed).
+        // follows the clock (a resume, a new speed).
         std::unique_lock<std::mutex> lock(m_inFlight->mutex);
-        m_inFlight->released.wait_for(lock, std::chrono::milliseconds(qMin<qint64>(d, 10)),
+        m_inFlight->released.wait_for(lock, std::chrono::milliseconds(paused ? 10 : qMin<qint64>(d, 10)),
                                       [this] { return hasRoom() || m_stop || m_interrupt; });
     }
 }

@@ -43,7 +43,12 @@
 // BENCH_FULL_ONLY run a part. BENCH_LOAD_CLIENTS (load_client programs of
 // other builds, comma-separated) makes the full load compare those builds
 // with each other in interleaved rounds instead of the client with the
-// references.
+// references: live and playback pictures decoded and painted, per pane per
+// second and in all, and each round's playback figure, beside CPU and memory.
+// Under CPU contention, run all of it pinned beside busy loops, e.g.
+//   for i in $(seq 12); do taskset -c 4-7 sh -c 'while :; do :; done' & done
+//   BENCH_FULL_ONLY=1 BENCH_LOAD_CLIENTS=old/load_client,new/load_client
+//   taskset -c 4-7 bench_player --rounds 3 (the two lines one command)
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"

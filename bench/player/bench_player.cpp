@@ -43,7 +43,12 @@
 // BENCH_FULL_ONLY run a part. BENCH_LOAD_CLIENTS (load_client programs of
 // other builds, comma-separated) makes the full load compare those builds
 // with each other in interleaved rounds instead of the client with the
-// references.
+// references: live and playback pictures decoded and painted, per pane per
+// second and in all, and each round's playback figure, beside CPU and memory.
+// Under CPU contention, run all of it pinned beside busy loops, e.g.
+//   for i in $(seq 12); do taskset -c 4-7 sh -c 'while :; do :; done' & done
+//   BENCH_FULL_ONLY=1 BENCH_LOAD_CLIENTS=old/load_client,new/load_client
+//   taskset -c 4-7 bench_player --rounds 3 (the two lines one command)
 
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
@@ -871,12 +876,34 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
                     "interleaved rounds (median (range)):\n",
                     n, n, o.w, o.h, o.windowS, warmupS, o.rounds);
         for (size_t c = 0; c < clients.size(); ++c) {
-            std::vector<double> painted;
-            for (double x : clients[c].of("livePainted"))
-                painted.push_back(x / o.windowS / n);
-            std::printf("  %s\n    cpu %s s, memory %s, live painted %s per pane per s\n", qPrintable(sides[c].name),
-                        qPrintable(text(spread(cpu[c]), 2)), qPrintable(memText(clients[c])),
-                        qPrintable(text(spread(painted))));
+            const SideFigures &f = clients[c];
+            auto perPane = [&](const QString &key, int panes) {
+                std::vector<double> v;
+                for (double x : f.of(key))
+                    v.push_back(x / o.windowS / panes);
+                return text(spread(v));
+            };
+            // Pictures a playback pane's decoder made that never reached it.
+            std::vector<double> notHanded;
+            const auto playDecoded = f.of("playDecoded"), playPainted = f.of("playPainted");
+            for (size_t r = 0; r < playDecoded.size() && r < playPainted.size(); ++r)
+                if (playDecoded[r] > 0)
+                    notHanded.push_back(100.0 * (playDecoded[r] - playPainted[r]) / playDecoded[r]);
+            std::printf("  %s\n    cpu %s s, memory %s\n    live decoded %s and painted %s per pane per s; "
+                        "playback decoded %s and painted %s per pane per s, %s %% of the decoded not painted\n"
+                        "    in the window: live %s decoded, %s painted; playback %s decoded, %s painted\n",
+                        qPrintable(sides[c].name), qPrintable(text(spread(cpu[c]), 2)), qPrintable(memText(f)),
+                        qPrintable(perPane("liveDecoded", n)), qPrintable(perPane("livePainted", n)),
+                        qPrintable(perPane("playDecoded", 4)), qPrintable(perPane("playPainted", 4)),
+                        qPrintable(text(spread(notHanded))), qPrintable(text(spread(f.of("liveDecoded")), 0)),
+                        qPrintable(text(spread(f.of("livePainted")), 0)),
+                        qPrintable(text(spread(f.of("playDecoded")), 0)),
+                        qPrintable(text(spread(f.of("playPainted")), 0)));
+            // Each round on its own, to read the sides' rounds side by side.
+            std::printf("    rounds (playback painted per pane per s):");
+            for (double x : playPainted)
+                std::printf(" %.2f", x / o.windowS / 4);
+            std::printf("\n");
         }
         std::fflush(stdout);
         return;

@@ -54,7 +54,7 @@ namespace {
 
 struct Counters
 {
-    qint64 liveDecoded = 0, livePainted = 0, liveConverted = 0, playPainted = 0, alarms = 0;
+    qint64 liveDecoded = 0, livePainted = 0, liveConverted = 0, playDecoded = 0, playPainted = 0, alarms = 0;
     int playing = 0, retries = 0;
 };
 
@@ -94,8 +94,10 @@ public:
             c.retries += pane->retries();
         }
         if (playback)
-            for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
+            for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i) {
+                c.playDecoded += playback->replayWidget()->framesDecoded(i);
                 c.playPainted += playback->replayWidget()->paneRender(i)->framesPainted();
+            }
         c.alarms = alarmsReceived;
         if (playback)
             for (int i = 0; i < FFmpegReplayWidget::kPaneCount; ++i)
@@ -137,14 +139,15 @@ public:
         const qint64 worst = g.empty() ? 0 : g.back();
         const qint64 p99 = g.empty() ? 0 : g[g.size() * 99 / 100];
         std::printf("REPORT liveDecoded=%lld livePainted=%lld playPainted=%lld alarms=%lld latencyMax=%lld "
-                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d dpr=%.4f\n",
+                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d dpr=%.4f playDecoded=%lld\n",
                     static_cast<long long>(c.liveDecoded - base.liveDecoded),
                     static_cast<long long>(c.livePainted - base.livePainted),
                     static_cast<long long>(c.playPainted - base.playPainted),
                     static_cast<long long>(c.alarms - base.alarms), static_cast<long long>(worst),
                     static_cast<long long>(p99), clickMs, c.playing,
                     static_cast<long long>(c.liveConverted - base.liveConverted), c.retries,
-                    live.pane(0) ? live.pane(0)->renderer()->devicePixelRatioF() : 0.0);
+                    live.pane(0) ? live.pane(0)->renderer()->devicePixelRatioF() : 0.0,
+                    static_cast<long long>(c.playDecoded - base.playDecoded));
         std::fflush(stdout);
     }
 };

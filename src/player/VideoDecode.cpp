@@ -141,6 +141,34 @@ void VideoDecode::requestStop()
     m_stop = true;
     m_interrupt = true;
     m_queue.abort();
+    m_inFlight->wake();
+}
+
+void VideoDecode::interruptWait()
+{
+    m_interrupt = true;
+    m_inFlight->wake();
+}
+
+bool VideoDecode::waitForRoom(qint64 ptsMs)
+{
+    for (;;) {
+        if (m_stop || m_interrupt)
+            return false;
+        if (hasRoom())
+            return true;
+        const qint64 d = m_clock->delayFor(ptsMs);
+        if (d <= 0)
+            return true; // due and still no room: the caller drops it
+        const bool paused = m_clock->paused();
+        if (paused)
+            snapshotFromLast();
+        // Woken by a receiver letting go, a stop or a seek; the time limit
+        // follows the clock (a resume, a new speed).
+        std::unique_lock<std::mutex> lock(m_inFlight->mutex);
+        m_inFlight->released.wait_for(lock, std::chrono::milliseconds(paused ? 10 : qMin<qint64>(d, 10)),
+                                      [this] { return hasRoom() || m_stop || m_interrupt; });
+    }
 }
 
 bool VideoDecode::waitUntilDue(qint64 ptsMs)
@@ -220,9 +248,19 @@ void VideoDecode::handleFrame(AVFrame *frame)
     }
     if (m_beforePacing)
         m_beforePacing(posMs);
-    // Made ready while the picture waits for its time: a receiver that still
-    // holds too many pictures (a busy GUI) gets none instead of a pile.
-    AVFrame *out = m_render && m_inFlight->load() < m_maxInFlight ? toYuv420(sw) : nullptr;
+    // Made ready while the picture waits for its time. A receiver that still
+    // holds too many pictures (a busy GUI) gets none instead of a pile; but
+    // a recorded picture has its whole interval to find room: its
+    // predecessor, still on its way to the GUI thread, is usually taken well
+    // before then.
+    AVFrame *out = nullptr;
+    if (m_render) {
+        if (!hasRoom() && m_paced && m_clock && !waitForRoom(ptsMs)) {
+            av_frame_free(&transferred);
+            return;
+        }
+        out = hasRoom() ? toYuv420(sw) : nullptr;
+    }
     if (out)
         prepareImage(out);
     if (!waitUntilDue(ptsMs)) {
@@ -244,10 +282,11 @@ void VideoDecode::handleFrame(AVFrame *frame)
         if (m_lastFrame)
             av_buffer_unref(&m_lastFrame->opaque_ref);
         auto counter = m_inFlight;
-        counter->fetch_add(1);
+        counter->count.fetch_add(1);
         AVFramePtr ptr(out, [counter](AVFrame *f) {
             av_frame_free(&f);
-            counter->fetch_sub(1);
+            counter->count.fetch_sub(1);
+            counter->wake();
         });
         ++m_shown;
         emit frameReady(ptr, posMs);

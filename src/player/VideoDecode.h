@@ -6,7 +6,9 @@
 #include <QMutex>
 #include <QThread>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 struct SwsContext;
@@ -57,15 +59,18 @@ public:
     // on this thread, where the picture is still in the cache.
     void setViewSize(player::ViewSizePtr size) { m_viewSize = std::move(size); }
     // Pictures handed out and not yet let go by their receivers: at most
-    // this many (the one a pane shows and the one on its way to it); a
-    // newer one is dropped rather than queued behind them, so a slow GUI
-    // never piles up pictures. Each holds a buffer of the decoder's pool,
-    // which keeps the most it ever had to lend until the decoder closes.
+    // this many (the one a pane shows and the one on its way to it), so a
+    // slow GUI never piles up pictures. Each holds a buffer of the decoder's
+    // pool, which keeps the most it ever had to lend until the decoder
+    // closes. A paced picture (a recorded source) waits for room until it
+    // is due: a GUI that takes its predecessor late, but within the
+    // picture's interval, still gets it. Once due, or for a live picture at
+    // once, a picture without room is dropped rather than queued.
     static constexpr int kMaxFramesInFlight = 2;
     void setMaxFramesInFlight(int n) { m_maxInFlight = n; }
     void requestStop();
-    // Breaks a pacing wait at once (seek, stop).
-    void interruptWait() { m_interrupt = true; }
+    // Breaks a pacing wait or a wait for room at once (seek, stop).
+    void interruptWait();
 
     bool hardwareActive() const { return m_hwActive; }
     qint64 framesDecoded() const { return m_decoded.load(); }
@@ -91,6 +96,8 @@ private:
     AVFrame *toYuv420(AVFrame *frame);
     void prepareImage(AVFrame *frame);
     bool waitUntilDue(qint64 ptsMs);
+    bool hasRoom() const { return m_inFlight->count.load() < m_maxInFlight; }
+    bool waitForRoom(qint64 ptsMs);
     // A snapshot asked while no new picture comes (paused, at the end, a
     // silent stream) is served from the picture last shown.
     void snapshotFromLast();
@@ -120,5 +127,18 @@ private:
     std::atomic<quint64> m_flushQueued{0}, m_flushTaken{0};
     std::atomic<qint64> m_decoded{0};
     std::atomic<qint64> m_shown{0};
-    std::shared_ptr<std::atomic_int> m_inFlight = std::make_shared<std::atomic_int>(0);
+    // Shared with the pictures' deleters, which may outlive the decoder: a
+    // receiver letting go of a picture wakes a picture waiting for room.
+    struct InFlight
+    {
+        std::atomic_int count{0};
+        std::mutex mutex;
+        std::condition_variable released;
+        void wake()
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            released.notify_all();
+        }
+    };
+    std::shared_ptr<InFlight> m_inFlight = std::make_shared<InFlight>();
 };

@@ -430,16 +430,21 @@ private slots:
     // A receiver that keeps every picture it is given (the slowest display
     // there is) holds two: the one it shows and the one on its way. The
     // player decodes on meanwhile; once the receiver lets go, the pictures
-    // it gets are new ones, not a backlog.
+    // it gets are new ones, not a backlog. A paused file's next picture
+    // waits for room for as long as the receiver keeps them: a stop still
+    // ends it.
     void picturesOutBounded_data()
     {
         QTest::addColumn<bool>("live");
-        QTest::newRow("file") << false;
-        QTest::newRow("live") << true;
+        QTest::addColumn<bool>("stopWhileWaiting");
+        QTest::newRow("file") << false << false;
+        QTest::newRow("live") << true << false;
+        QTest::newRow("file, stopped while waiting for room") << false << true;
     }
     void picturesOutBounded()
     {
         QFETCH(bool, live);
+        QFETCH(bool, stopWhileWaiting);
         FFmpegPlayer p;
         p.setPlayUrl(live ? m_server.url("/long") : m_long);
         QVector<std::shared_ptr<AVFrame>> kept;
@@ -452,6 +457,18 @@ private slots:
         });
         p.play();
         QTRY_VERIFY_WITH_TIMEOUT(kept.size() >= 2, 8000);
+        if (stopWhileWaiting) {
+            p.pause();
+            testmedia::Witness<FFmpegPlayer> witness(m_long);
+            QVERIFY(witness.pictures(5));
+            const qint64 decoded = p.framesDecoded();
+            QVERIFY(witness.pictures(12));
+            QCOMPARE(p.framesDecoded(), decoded); // held by the picture that waits
+            stopPrompt(p);
+            QCOMPARE(kept.size(), 2);
+            kept.clear();
+            return;
+        }
         const qint64 decoded = p.framesDecoded();
         QTRY_VERIFY_WITH_TIMEOUT(p.framesDecoded() >= decoded + 25, 10000);
         QCOMPARE(kept.size(), 2);
@@ -461,6 +478,60 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(kept.size(), 2, 8000);
         QVERIFY2(keptPts.first() > before + 500, qPrintable(ptsText(keptPts)));
         kept.clear(); // let go before the player ends
+        stopPrompt(p);
+    }
+
+    // A busy GUI takes each picture late (it holds the new one a while
+    // before the pane lets go of the one it shows), though well within a
+    // picture's interval. A recorded picture waits for room, so every one
+    // of the clip reaches the pane, in order, whether read from a file or
+    // pushed by a device; a live picture is not waited for: the stream
+    // comes faster than this GUI takes it, and the pictures without room
+    // are dropped.
+    void slowGuiTakesRecordedPictures_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("file") << "file";
+        QTest::newRow("pushed recording") << "pushed";
+        QTest::newRow("live") << "live";
+    }
+    void slowGuiTakesRecordedPictures()
+    {
+        QFETCH(QString, source);
+        const int fps = 2;
+        const QString clip = testmedia::makeClip(QStringLiteral("whole_2fps.mp4"), "h264", 5, 160, 120, fps);
+        QVERIFY(!clip.isEmpty());
+        FFmpegPlayer p;
+        if (source == "pushed") {
+            p.setCustomIo(true);
+            p.setVideoCodec(false);
+            for (const testmedia::AnnexBFrame &f : testmedia::annexBFrames(clip))
+                p.pushData(f.data.constData(), f.data.size(), f.ms);
+        } else {
+            p.setPlayUrl(source == "live" ? m_server.url("/long") : clip);
+        }
+        std::shared_ptr<AVFrame> shown;
+        QVector<qint64> pts;
+        QObject gui; // ends first: no picture still queued reaches the ended test
+        connect(&p, &FFmpegPlayer::emitFrame, &gui, [&](std::shared_ptr<AVFrame> f, qint64 ms) {
+            QThread::msleep(100); // the other panes' work, the new picture in hand
+            shown = std::move(f);
+            pts.append(ms);
+        });
+        p.play();
+        if (source == "live") {
+            QTRY_VERIFY_WITH_TIMEOUT(p.framesDecoded() >= 50, 20000);
+            QVERIFY2(p.framesShown() < p.framesDecoded() - 10,
+                     qPrintable(QStringLiteral("%1 of %2").arg(p.framesShown()).arg(p.framesDecoded())));
+        } else {
+            const int expected = 5 * fps;
+            QTRY_COMPARE_WITH_TIMEOUT(p.framesDecoded(), qint64(expected), 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(pts.size(), expected, 10000);
+            QCOMPARE(p.framesShown(), qint64(expected));
+            for (int i = 0; i < expected; ++i)
+                QCOMPARE(pts.at(i), qint64(i) * 1000 / fps);
+        }
+        shown.reset(); // let go before the player ends
         stopPrompt(p);
     }
 

@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QUuid>
 
+#include <atomic>
+
 #include <cerrno>
 
 #include <fcntl.h>
@@ -153,8 +155,18 @@ QString fileName()
     return QStringLiteral(".kelvo-storage");
 }
 
+namespace {
+std::atomic<int> g_looks{0};
+}
+
+int looks()
+{
+    return g_looks.load();
+}
+
 State look(const QString &path)
 {
+    ++g_looks;
     if (path.isEmpty())
         return State::Missing;
     Kept &k = kept();

@@ -39,6 +39,9 @@ State check(const QString &path);
 // reason) when the folder cannot be made or marked.
 bool takeAnew(const QString &path, QString *error = nullptr);
 
+// How many looks were taken so far: a test waits for the next ones.
+int looks();
+
 // The kept id; empty when none.
 QString keptId();
 // Tests: the next use reads the kept id from the database again.

@@ -89,10 +89,22 @@ class TestNvrSaveFates : public QObject
         QTest::mouseClick(format, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::FormatDisk), 1, 10000);
         QCOMPARE(element(lastBody(*m_nvr, Cmd::FormatDisk), QStringLiteral("DevIndex")), QStringLiteral("1"));
-        QTest::qWait(5 * 200);
+        // A read of the usual deadline, sent after the format and held too:
+        // once it failed, the format would have failed before it had it the
+        // usual deadline.
+        m_nvr->planReplies(Cmd::GetBasicSettings, {SimDevice::Held});
+        ConfigConversation probe;
+        probe.setDevice(&m_dev);
+        QObject prober;
+        QList<int> probed;
+        connect(&probe, &ConfigConversation::replied, &prober,
+                [&](QObject *, const ConfigReply &reply) { probed << int(reply.fate); });
+        QVERIFY(probe.send(&prober, Cmd::GetBasicSettings));
+        QTRY_COMPARE_WITH_TIMEOUT(probed, QList<int>{int(ReplyFate::NoReply)}, 10000);
         QVERIFY(find<QLabel>("labelFormatWaiting")->isVisible());
         QVERIFY(!format->isEnabled());
         QVERIFY(toastTexts().isEmpty());
+        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings));
         QVERIFY(m_nvr->releaseHeld(Cmd::FormatDisk));
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
         QCOMPARE(toastTexts().size(), 1);

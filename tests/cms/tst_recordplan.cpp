@@ -669,7 +669,8 @@ private slots:
             QVERIFY(FFmpegRecordPlan::fileDurationMs(open.first()) >= 1000);
         }
         // Nothing is made in what stands in its place, however long it waits.
-        QTest::qWait(2 * RecordScheduleThread::DiskProbeIntervalMs);
+        const int looked = StorageMark::looks();
+        QTRY_VERIFY_WITH_TIMEOUT(StorageMark::looks() >= looked + 2, 20000);
         if (how == "remove")
             QVERIFY(!QFileInfo::exists(storage));
         else

@@ -8,6 +8,7 @@
 #include "RecordSchedule.h"
 #include "TestMedia.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,19 @@ bool holdsOpen(qint64 pid, const QString &file)
     for (const QFileInfo &fd : fds.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         if (fd.symLinkTarget() == target)
             return true;
+    }
+    return false;
+}
+
+// True while the process has a handler of its own for signal.
+bool catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     }
     return false;
 }
@@ -113,8 +127,11 @@ private slots:
                 QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
                 QVERIFY(client.start());
                 QTRY_VERIFY_WITH_TIMEOUT(holdsOpen(client.pid(), database), 30000);
+                QTRY_VERIFY_WITH_TIMEOUT(catches(client.pid(), signal), 30000);
                 QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
-                QTest::qWait(300); // two signals, not one merged by the kernel
+                // Two signals, not one merged by the kernel: the first was taken
+                // once the handler gave the signal back to its default.
+                QTRY_VERIFY_WITH_TIMEOUT(!catches(client.pid(), signal), 30000);
                 QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
                 const bool ended = client.process().waitForFinished(60000);
                 hold.exec(QStringLiteral("ROLLBACK"));

@@ -285,12 +285,29 @@ QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload)
         if (!open)
             break;
         const int begin = int(open - base);
-        const char *close = findBytes(open + kOpenLen, size - begin - kOpenLen, kCloseTag, kCloseLen);
-        if (!close)
-            break;
+        const char *after = open + kOpenLen;
+        const char *close = findBytes(after, size - begin - kOpenLen, kCloseTag, kCloseLen);
+        // Another message beginning before this one ended: this one was cut.
+        const int searched = close ? int(close - after) : size - begin - kOpenLen;
+        const char *next = findBytes(after, searched, kOpenTag, kOpenLen);
         EnvelopeSpan span;
         span.begin = begin;
-        span.end = int(close - base) + kCloseLen;
+        if (close && !next) {
+            span.end = int(close - base) + kCloseLen;
+        } else {
+            // Cut short: still a message, so that whoever asked is told it
+            // cannot be read instead of waiting for it. Where a stream
+            // message's data would begin is not known: the rest is its.
+            from = next ? int(next - base) : size;
+            if (isStreamCommand(headCommand(open, from - begin)))
+                break;
+            span.end = from;
+            while (span.end > begin + kOpenLen && base[span.end - 1] == '\0')
+                --span.end;
+            span.cutShort = true;
+            spans.append(span);
+            continue;
+        }
         spans.append(span);
         from = span.end;
         const int cmd = headCommand(base + span.begin, span.end - span.begin);

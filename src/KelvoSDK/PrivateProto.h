@@ -102,13 +102,16 @@ private:
 // One "PrivateProto" element found inside a frame payload.
 struct EnvelopeSpan
 {
-    int begin = 0; // offset of "<PrivateProto>"
-    int end = 0;   // offset just after "</PrivateProto>"
+    int begin = 0;         // offset of "<PrivateProto>"
+    int end = 0;           // offset just after "</PrivateProto>"
+    bool cutShort = false; // no "</PrivateProto>": end is where the next message or the payload begins or ends
 };
 
-// Cuts a payload into its complete "PrivateProto" elements in order. The
-// binary tail after a stream element (4 bytes + "dataLen" bytes) is skipped,
-// so media bytes that happen to look like an envelope are never taken for one.
+// Cuts a payload into its "PrivateProto" elements in order. The binary tail
+// after a stream element (4 bytes + "dataLen" bytes) is skipped, so media
+// bytes that happen to look like an envelope are never taken for one. An
+// element whose closing tag is missing is cut short where the next element
+// or the payload begins or ends, and handed on all the same.
 QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload);
 
 namespace PrivateProto {

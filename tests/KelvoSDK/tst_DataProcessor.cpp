@@ -284,10 +284,14 @@ void TestDataProcessor::headReadOnceOnTheWay()
                               "<channel>3</channel><result>5</result></head><body/></PrivateProto>\n";
     const QByteArray refused = "<PrivateProto><head><cmd>14020</cmd><result>0</result></head><a><b></a></b>"
                                "</PrivateProto>\n";
+    // Cut short: alone in its frame, and ahead of a whole one in the same frame.
+    const QByteArray cutShort = "<?xml version=\"1.0\"?><PrivateProto><head><cmd>14203</cmd><channel>2</channel>"
+                                "<result>0</result></head><body><ChannelInfo><IpAddr>127.0.0.9";
     const quint64 before = DeviceXml::passes();
-    w.processPacket(framed(failed) + framed(wholeFrame(90002, 800, 1)) + framed(refused) + framed(reply(14017)));
-    QCOMPARE(spy.count(), 4);
-    QCOMPARE(DeviceXml::passes() - before, quint64(4));
+    w.processPacket(framed(failed) + framed(wholeFrame(90002, 800, 1)) + framed(refused) + framed(reply(14017))
+                    + framed(cutShort) + framed(cutShort + reply(14001)));
+    QCOMPARE(spy.count(), 7);
+    QCOMPARE(DeviceXml::passes() - before, quint64(7));
 
     const auto head = [&spy](int i) { return spy.at(i).at(0).value<RecvInfo>().head; };
     QVERIFY(head(0).usable);
@@ -305,6 +309,15 @@ void TestDataProcessor::headReadOnceOnTheWay()
     QVERIFY(!head(2).result.ok());
     QCOMPARE(head(3).cmd, 14017);
     QVERIFY(head(3).usable && head(3).result.ok());
+    // Handed on as unusable, with whose reply it was.
+    for (int i : {4, 5}) {
+        QVERIFY(!head(i).usable);
+        QCOMPARE(head(i).cmd, 14203);
+        QCOMPARE(head(i).channel, 2);
+        QCOMPARE(int(head(i).result.kind), int(ReplyResult::Unreadable));
+    }
+    QCOMPARE(head(6).cmd, 14001);
+    QVERIFY(head(6).usable);
 }
 
 QTEST_GUILESS_MAIN(TestDataProcessor)

@@ -283,6 +283,11 @@ void TestPrivateProto::cutSkipsStreamTail()
     const QByteArray st = streamPayload(90001, fragment(0x11, 1, 1, fake));
     QCOMPARE(cutEnvelopes(st).size(), 1);
     QCOMPARE(cutEnvelopes(st + reply(14002)).size(), 2);
+    // Nor when the stream message lost its closing tag: where its data
+    // begins is not known.
+    QByteArray cut = st;
+    cut.remove(cut.indexOf("</PrivateProto>"), 15);
+    QCOMPARE(cutEnvelopes(cut).size(), 0);
 }
 
 void TestPrivateProto::headCommandReadsHeadOnly()

@@ -204,24 +204,25 @@ QHash<QString, QString> valuesOf(const QString &xml, const QString &tag, DeviceX
     return values;
 }
 
-// The command of a text the reader refused, found as text: the first
-// "<cmd>" inside the first "<head>", digits only; -1 otherwise.
-int textualCommand(const QString &xml)
+// A number of the head of a text the reader refused, found as text: the
+// first "<name>" inside the first "<head>", digits only; -1 otherwise.
+int textualHeadNumber(const QString &xml, QLatin1String name)
 {
     const int head = xml.indexOf(QLatin1String("<head>"));
     if (head < 0)
         return -1;
     const int headEnd = xml.indexOf(QLatin1String("</head>"), head);
-    const int open = xml.indexOf(QLatin1String("<cmd>"), head);
-    if (open < 0 || (headEnd >= 0 && open > headEnd))
+    const QString open = QLatin1Char('<') + name + QLatin1Char('>');
+    const int at = xml.indexOf(open, head);
+    if (at < 0 || (headEnd >= 0 && at > headEnd))
         return -1;
-    const int start = open + 5;
-    const int close = xml.indexOf(QLatin1String("</cmd>"), start);
-    if (close < 0 || close - start > 10)
+    const int start = at + open.size();
+    const int close = xml.indexOf(QLatin1String("</") + name + QLatin1Char('>'), start);
+    if (close < 0 || close - start > 10 || (headEnd >= 0 && close > headEnd))
         return -1;
     bool ok = false;
-    const int cmd = xml.mid(start, close - start).trimmed().toInt(&ok, 10);
-    return ok && cmd >= 0 ? cmd : -1;
+    const int value = xml.mid(start, close - start).trimmed().toInt(&ok, 10);
+    return ok && value >= 0 ? value : -1;
 }
 
 } // namespace
@@ -311,7 +312,9 @@ ReplyHead ReplyHead::read(const QString &xml)
     const QHash<QString, QString> values = valuesOf(xml, QStringLiteral("head"), &check);
     if (!check.usable()) {
         // Good enough to tell whose reply it was, never to read it.
-        head.cmd = textualCommand(xml);
+        head.cmd = textualHeadNumber(xml, QLatin1String("cmd"));
+        const int channel = textualHeadNumber(xml, QLatin1String("channel"));
+        head.channel = channel >= 0 && channel <= 255 ? channel : 0;
         return head;
     }
     head.usable = true;

@@ -89,15 +89,11 @@ bool SimHostile::modeFromName(const QString &name, Mode *mode)
 bool SimHostile::faultFromName(const QString &name, ReplyFault *fault)
 {
     static const QHash<QString, ReplyFault> names = {
-        {QStringLiteral("nested-70"), Nested70},
-        {QStringLiteral("nested-40000"), Nested40000},
-        {QStringLiteral("cut-off"), CutOff},
-        {QStringLiteral("garbage"), Garbage},
-        {QStringLiteral("result-fail"), ResultFail},
-        {QStringLiteral("result-empty"), ResultEmpty},
-        {QStringLiteral("result-absent"), ResultAbsent},
-        {QStringLiteral("result-hex"), ResultHex},
-        {QStringLiteral("numbers-min"), NumbersMin},
+        {QStringLiteral("nested-70"), Nested70},       {QStringLiteral("nested-40000"), Nested40000},
+        {QStringLiteral("cut-off"), CutOff},           {QStringLiteral("cut-short"), CutShort},
+        {QStringLiteral("garbage"), Garbage},          {QStringLiteral("result-fail"), ResultFail},
+        {QStringLiteral("result-empty"), ResultEmpty}, {QStringLiteral("result-absent"), ResultAbsent},
+        {QStringLiteral("result-hex"), ResultHex},     {QStringLiteral("numbers-min"), NumbersMin},
         {QStringLiteral("numbers-max"), NumbersMax},
     };
     if (!names.contains(name))
@@ -149,6 +145,14 @@ SimDevice::Rewrite SimHostile::rewrite(ReplyFault fault)
             const int end = envelope.indexOf(QLatin1String("</body>"));
             const int cut = body < 0 || end <= body ? envelope.size() / 2 : body + 6 + (end - body - 6) / 2;
             return (envelope.left(cut) + QStringLiteral("</PrivateProto>\n")).toUtf8();
+        };
+    case CutShort:
+        // Cut inside the body and nothing after it: no closing tag at all.
+        return [](const QString &envelope) {
+            const int body = envelope.indexOf(QLatin1String("<body>"));
+            const int end = envelope.indexOf(QLatin1String("</body>"));
+            const int cut = body < 0 || end <= body ? envelope.size() / 2 : body + 6 + (end - body - 6) / 2;
+            return envelope.left(cut).toUtf8();
         };
     case Garbage:
         // The head as the device wrote it (a reader that only looks for

@@ -57,6 +57,7 @@ public:
         Nested70,     // 70 elements deep inside the body
         Nested40000,  // 40,000 elements deep (280 KB), far below the frame cap
         CutOff,       // cut in the middle of the body, the closing tag kept
+        CutShort,     // cut in the middle of the body, no closing tag at all
         Garbage,      // bytes that are no XML at all
         ResultFail,   // <result>fail</result>
         ResultEmpty,  // <result></result>

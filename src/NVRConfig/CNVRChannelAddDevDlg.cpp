@@ -81,6 +81,8 @@ void CNVRChannelAddDevDlg::resetToDefaults()
     ui->comboBoxType->setCurrentIndex(0);
     ui->m_doubleCamCbBox->setCurrentIndex(0);
     ui->m_lblTextInfo->clear();
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        CommonHelper::markAtFault(edit, false);
     m_modify = false;
     m_record.clear();
 }
@@ -129,12 +131,27 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
     const QString password = m_modify ? m_edits.send(QStringLiteral("Password"), ui->m_PassWdlineEdit->text())
                                       : ui->m_PassWdlineEdit->text();
     const QString port = sent("CtrlPort", ui->m_PortlineEdit->text().trimmed());
-    if (CommonHelper::hasEmptyString({ip, user, password, port})) {
-        ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        CommonHelper::markAtFault(edit, false);
+    const QList<QPair<QString, QLineEdit *>> fields{{ip, ui->m_IPAddrlineEdit},
+                                                    {user, ui->m_UserNamelineEdit},
+                                                    {password, ui->m_PassWdlineEdit},
+                                                    {port, ui->m_PortlineEdit}};
+    for (const auto &field : fields) {
+        if (CommonHelper::hasEmptyString({field.first})) {
+            refuse(SharedTexts::incompleteInfoText(), field.second);
+            return;
+        }
+    }
+    // What the operator typed is judged; what goes back as listed is the
+    // NVR's own.
+    const auto typed = [this](const char *key) { return !m_modify || m_edits.edited(QLatin1String(key)); };
+    if (typed("IpAddr") && !AddressCheck::isAddress(ip)) {
+        refuse(SharedTexts::invalidFormatText(), ui->m_IPAddrlineEdit);
         return;
     }
-    if ((!m_modify || m_edits.edited(QStringLiteral("IpAddr"))) && !AddressCheck::isAddress(ip)) {
-        ui->m_lblTextInfo->setText(SharedTexts::invalidFormatText());
+    if (typed("CtrlPort") && !ChannelInputRules::isPort(port)) {
+        refuse(SharedTexts::invalidFormatText(), ui->m_PortlineEdit);
         return;
     }
     const int protocol = ui->m_ProtocolCmbBox->currentIndex();
@@ -161,6 +178,14 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
         emit siganlAddChannel({record}, {m_channelIndex});
     if (!m_keepOpen)
         accept();
+}
+
+void CNVRChannelAddDevDlg::refuse(const QString &text, QLineEdit *atFault)
+{
+    // One text fits several fields: the mark and the focus say which.
+    ui->m_lblTextInfo->setText(text);
+    CommonHelper::markAtFault(atFault, true);
+    atFault->setFocus();
 }
 
 void CNVRChannelAddDevDlg::onbtnCloseclicked()

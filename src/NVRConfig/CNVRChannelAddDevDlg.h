@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QList>
 
+class QLineEdit;
+
 namespace Ui {
 class CNVRChannelAddDevDlg;
 }
@@ -51,6 +53,7 @@ protected:
 private:
     void setOnvifMode(bool onvif);
     void resetToDefaults();
+    void refuse(const QString &text, QLineEdit *atFault);
 
     Ui::CNVRChannelAddDevDlg *ui;
     int m_channelIndex = 0;

@@ -367,7 +367,9 @@ private slots:
         QTest::addColumn<QString>("ip");            // empty: leave
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("info"); // empty: accepted
+        QTest::addColumn<QString>("info");      // empty: accepted
+        QTest::addColumn<QString>("typedPort"); // typed over the field; empty: leave
+        QTest::addColumn<QString>("atFault");   // the field marked for the operator; empty: none
         const QVariantHash onvif{{"IpAddr", "127.77.0.40"}, {"Protocol", "ONVIF"}, {"CtrlPort", "8080"},
                                  {"Username", "admin"},     {"Password", "pw"},    {"AuthType", "2"}};
         QVariantHash videoOnly = onvif;
@@ -378,41 +380,68 @@ private slots:
                                          << "127.77.0.40"
                                          << "80"
                                          << "402917"
-                                         << "";
+                                         << "" << QString() << QString();
         QTest::newRow("back to private") << QVariantHash() << 0 << ""
                                          << "127.77.0.40"
                                          << "2028"
                                          << "402917"
-                                         << "";
+                                         << "" << QString() << QString();
         QTest::newRow("record port") << onvif << -1 << ""
                                      << ""
                                      << "8080"
                                      << "pw"
-                                     << "";
+                                     << "" << QString() << QString();
         QTest::newRow("video port only") << videoOnly << -1 << ""
                                          << ""
                                          << "554"
                                          << "pw"
-                                         << "";
+                                         << "" << QString() << QString();
         QTest::newRow("32nd character") << QVariantHash() << -1 << QString(32, 'a') << "127.77.0.40"
-                                        << "2028" << QString(31, 'a') << "";
+                                        << "2028" << QString(31, 'a') << "" << QString() << QString();
         QTest::newRow("chinese character") << QVariantHash() << -1 << QString::fromUtf8("ab密c") << "127.77.0.40"
                                            << "2028"
                                            << "abc"
-                                           << "";
+                                           << "" << QString() << QString();
         QTest::newRow("part above 255") << QVariantHash() << -1 << ""
                                         << "127.0.0.256"
                                         << "2028"
-                                        << "402917" << SharedTexts::invalidFormatText();
+                                        << "402917" << SharedTexts::invalidFormatText() << QString()
+                                        << "m_IPAddrlineEdit";
         // Many stacks read 040 as octal: another camera than the one typed.
         QTest::newRow("leading zero") << QVariantHash() << -1 << ""
                                       << "127.77.0.040"
                                       << "2028"
-                                      << "402917" << SharedTexts::invalidFormatText();
+                                      << "402917" << SharedTexts::invalidFormatText() << QString()
+                                      << "m_IPAddrlineEdit";
         QTest::newRow("empty ip") << QVariantHash() << -1 << ""
                                   << ""
                                   << "2028"
-                                  << "402917" << SharedTexts::incompleteInfoText();
+                                  << "402917" << SharedTexts::incompleteInfoText() << QString() << "m_IPAddrlineEdit";
+        // A port is refused as addresses are: "02028" is not guessed at.
+        QTest::newRow("port with leading zero") << QVariantHash() << -1 << ""
+                                                << "127.77.0.40"
+                                                << "2028"
+                                                << "402917" << SharedTexts::invalidFormatText() << "02028"
+                                                << "m_PortlineEdit";
+        QTest::newRow("port above 65535") << QVariantHash() << -1 << ""
+                                          << "127.77.0.40"
+                                          << "2028"
+                                          << "402917" << SharedTexts::invalidFormatText() << "65536"
+                                          << "m_PortlineEdit";
+        QTest::newRow("port typed") << QVariantHash() << -1 << ""
+                                    << "127.77.0.40"
+                                    << "2028"
+                                    << "402917"
+                                    << ""
+                                    << "8000" << QString();
+        // The NVR's own port goes back as listed when left alone.
+        QVariantHash zeroPort = onvif;
+        zeroPort.insert("CtrlPort", "08080");
+        QTest::newRow("listed port kept") << zeroPort << -1 << ""
+                                          << ""
+                                          << "08080"
+                                          << "pw"
+                                          << "" << QString() << QString();
     }
 
     void deviceDialogInput()
@@ -424,6 +453,8 @@ private slots:
         QFETCH(QString, port);
         QFETCH(QString, password);
         QFETCH(QString, info);
+        QFETCH(QString, typedPort);
+        QFETCH(QString, atFault);
         CNVRChannelAddDevDlg dlg;
         dlg.setChannelId(4);
         if (!record.isEmpty()) {
@@ -453,11 +484,18 @@ private slots:
         const bool onvifShown = child<QComboBox>(&dlg, "m_ProtocolCmbBox")->currentIndex() == 1;
         QCOMPARE(child<QComboBox>(&dlg, "comboBoxType")->isVisibleTo(&dlg), onvifShown);
         QCOMPARE(child<QComboBox>(&dlg, "m_doubleCamCbBox")->isVisibleTo(&dlg), !onvifShown);
+        if (!typedPort.isEmpty())
+            NvrWindowTest::typeInto(child<QLineEdit>(&dlg, "m_PortlineEdit"), typedPort);
 
         QSignalSpy added(&dlg, &CNVRChannelAddDevDlg::siganlAddChannel);
         QSignalSpy modified(&dlg, &CNVRChannelAddDevDlg::siganlModifyChannel);
         QTest::keyClick(&dlg, Qt::Key_Return);
         QCOMPARE(child<QLabel>(&dlg, "m_lblTextInfo")->text(), info);
+        QStringList marked;
+        for (const QLineEdit *edit : dlg.findChildren<QLineEdit *>())
+            if (edit->property("atFault").toBool())
+                marked << edit->objectName();
+        QCOMPARE(marked, atFault.isEmpty() ? QStringList() : QStringList{atFault});
         QCOMPARE(added.count() + modified.count(), info.isEmpty() ? 1 : 0);
         QCOMPARE(modified.count(), info.isEmpty() && !record.isEmpty() ? 1 : 0);
         if (!info.isEmpty())
@@ -465,7 +503,7 @@ private slots:
         const QList<QVariant> args = (record.isEmpty() ? added : modified).first();
         const auto sent = args.at(0).value<QList<QHash<QString, QString>>>().first();
         QCOMPARE(sent.value("VideoPort"), QStringLiteral("554"));
-        QCOMPARE(sent.value("CtrlPort"), port);
+        QCOMPARE(sent.value("CtrlPort"), typedPort.isEmpty() ? port : typedPort);
         QCOMPARE(args.at(1).value<QList<int>>(), QList<int>{4});
     }
 };

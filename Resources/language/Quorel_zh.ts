@@ -1888,6 +1888,10 @@
         <source>The operation successfully, The channel information is being refreshed</source>
         <translation>操作成功，正在刷新通道信息</translation>
     </message>
+    <message>
+        <source>The NVR's channel list has not been read yet. Please wait for it or read it again.</source>
+        <translation>尚未读取录像机的通道列表。请等待读取完成或重新读取。</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelAddDevDlg</name>

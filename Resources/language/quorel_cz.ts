@@ -1888,6 +1888,10 @@
         <source>The operation successfully, The channel information is being refreshed</source>
         <translation>Operace proběhla úspěšně, informace o kanálech se obnovují</translation>
     </message>
+    <message>
+        <source>The NVR's channel list has not been read yet. Please wait for it or read it again.</source>
+        <translation>Seznam kanálů rekordéru ještě nebyl načten. Počkejte na něj nebo jej načtěte znovu.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelAddDevDlg</name>

@@ -1223,6 +1223,13 @@ Move it away to start with a new database.</translation>
     </message>
 </context>
 <context>
+    <name>CNVRChannelManageDlg</name>
+    <message>
+        <source>The NVR's channel list has not been read yet. Please wait for it or read it again.</source>
+        <translation>The NVR's channel list has not been read yet. Please wait for it or read it again.</translation>
+    </message>
+</context>
+<context>
     <name>CNVRDiskBrowse</name>
     <message>
         <source>Formatting: waiting for the recorder's answer...</source>

@@ -1888,6 +1888,10 @@
         <source>The operation successfully, The channel information is being refreshed</source>
         <translation>Operasi berhasil, informasi kanal sedang disegarkan</translation>
     </message>
+    <message>
+        <source>The NVR's channel list has not been read yet. Please wait for it or read it again.</source>
+        <translation>Daftar kanal perekam belum dibaca. Harap tunggu atau baca ulang.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelAddDevDlg</name>

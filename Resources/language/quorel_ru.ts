@@ -1888,6 +1888,10 @@
         <source>The operation successfully, The channel information is being refreshed</source>
         <translation>Операция выполнена успешно, сведения о каналах обновляются</translation>
     </message>
+    <message>
+        <source>The NVR's channel list has not been read yet. Please wait for it or read it again.</source>
+        <translation>Список каналов регистратора ещё не прочитан. Дождитесь его или прочитайте снова.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelAddDevDlg</name>

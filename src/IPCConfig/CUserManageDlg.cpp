@@ -9,6 +9,7 @@
 #include "CEditContactDlg.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
+#include "DialogReadMarks.h"
 #include "EditClientUserDlg.h"
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"
@@ -60,6 +61,19 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     connect(ui->m_DeleteUserBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtDelectSelectUserClicked);
     connect(ui->m_EditContactBtn, &QPushButton::clicked, this, &CUserManageDlg::onbtEditContactClicked);
     connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::recvCommonInfo);
+    m_round = new ConfigReadRound(this, this);
+    m_round->setConversation(m_conversation);
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_conversation, [this] { readAll(); }, [] { return configFailedText(); });
+    // A list that was read brings the contact too.
+    connect(m_round, &ConfigReadRound::done, this, [this] {
+        m_listRead = true;
+        m_readMarks->hideFailure();
+    });
+    connect(m_round, &ConfigReadRound::failed, this, [this] {
+        m_listRead = false;
+        m_readMarks->showFailure();
+    });
 }
 
 CUserManageDlg::~CUserManageDlg()
@@ -159,13 +173,29 @@ void CUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
         return;
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
-    sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read);
+    if (!sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read))
+        m_readMarks->showFailure();
 }
 
 void CUserManageDlg::getUsers()
 {
-    if (!m_devIp.isEmpty())
-        sendRequest(route(), m_devIp, Cmd::GetUsers, QString(), RequestKind::Read);
+    // The record may have been replaced (a new password): the conversation
+    // follows the registered one, and nothing goes out once it is gone.
+    FUN_DEV_INFO *dev = device();
+    if (!dev) {
+        qWarning() << "No device" << m_devIp << "for the user list";
+        return;
+    }
+    m_conversation->setDevice(dev);
+    m_round->begin();
+    m_round->read(Cmd::GetUsers);
+}
+
+void CUserManageDlg::readAll()
+{
+    if (FUN_DEV_INFO *dev = device())
+        updateDevice(dev);
+    getUsers();
 }
 
 void CUserManageDlg::resetHeaderCheckBox()
@@ -205,11 +235,14 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
     if (requester != this || !isVisible())
         return;
     switch (reply.cmd) {
-    case Cmd::GetUsers:
+    case Cmd::GetUsers: {
         // A list that failed or cannot be read leaves the table as it was.
-        if (reply.ok())
+        const bool wasFailed = m_round->isFailed();
+        if (m_round->take(reply, reply.ok()) == ConfigReadRound::Answer::Required && reply.ok() && !wasFailed
+            && !m_round->isFailed())
             parseGetUserXml(reply.xml);
         break;
+    }
     case Cmd::EditUser:
         // A name the camera refuses (one it has already) leaves the list as
         // it was: said, as the list alone would not tell why.
@@ -222,6 +255,8 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
     case Cmd::GetContact:
         if (reply.ok())
             parseGetUserContactXml(reply.xml);
+        else
+            m_readMarks->showFailure();
         break;
     case Cmd::SetContact:
         MsgTipInfoDlg::showTip(reply.ok() ? configSuccessText() : configFailedText(), TipMs);
@@ -313,6 +348,11 @@ void CUserManageDlg::parseModifyPasswordResult(const ReplyResult &result)
 
 void CUserManageDlg::onbtAddUserClicked()
 {
+    // The limit counts the accounts the camera listed.
+    if (!m_listRead) {
+        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        return;
+    }
     if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {
         MsgTipInfoDlg::showTip(tr("Device user limit reached"), TipMs);
         return;

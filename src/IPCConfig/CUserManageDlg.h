@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigConversation.h"
+#include "ConfigReadRound.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 #include "UserRequestRoute.h"
@@ -8,6 +9,7 @@
 #include <QHash>
 #include <QMap>
 
+class DialogReadMarks;
 class EditClientUserDlg;
 class QCheckBox;
 class QTableWidget;
@@ -27,6 +29,10 @@ class CUserManageDlg;
 // The dialog keeps the camera's address, not its record: a password change of
 // the account the client logs in with replaces the registry's record, so the
 // record is looked up at each use and nothing is sent once it is gone.
+//
+// A list or contact that cannot be read leaves the table as it was, marked
+// until a read succeeds, with the way back (a fresh session and a new read)
+// beside it; an account is added only while the table shows a full list.
 class CUserManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -54,6 +60,8 @@ public:
                             const QString &body = QString(), RequestKind kind = RequestKind::Other);
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
     ConfigConversation *conversation() const { return m_conversation; }
+    // Whether the table shows a full read of the accounts.
+    bool isListRead() const { return m_listRead; }
     // "Are you sure you want to delete this user?" over parent.
     static bool confirmDeleteUser(QWidget *parent);
 
@@ -98,6 +106,8 @@ protected:
 
 private:
     FUN_DEV_INFO *device() const;
+    // The contact and the accounts, as on opening.
+    void readAll();
 
     Ui::CUserManageDlg *ui;
     ConfigConversation *m_conversation;
@@ -106,6 +116,9 @@ private:
     QMap<QString, QHash<QString, QString>> m_users;
     EditClientUserDlg *m_editDlg = nullptr;
     QString m_contact;
+    bool m_listRead = false;  // the table shows a full read of the accounts
+    ConfigReadRound *m_round; // the account list
+    DialogReadMarks *m_readMarks;
 
     static int s_headerDelayMs;
     static int s_reloadDelayMs;

@@ -7,6 +7,7 @@
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
+#include "DialogReadMarks.h"
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
@@ -35,6 +36,14 @@ enum SearchColumn { SColIp, SColPort, SColLens, SColProtocol, SColMac, SColVersi
 QString lensName(const QString &doubleCam)
 {
     return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
+}
+
+// What the NVR's refusal of a change says.
+QString refusalText(const ConfigReply &reply)
+{
+    return reply.fate == ReplyFate::Answered && reply.result.kind == ReplyResult::Failure
+               ? CommonHelper::errorCodeToText(reply.result.code)
+               : SharedTexts::configFailedText();
 }
 
 } // namespace
@@ -89,11 +98,20 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
-    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
-    // Said once per list read: failed, unreadable, without channels' block,
-    // not sent or not answered.
-    connect(m_round, &ConfigReadRound::failed, this, &CNVRChannelManageDlg::sayFailed);
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_conversation, [this] { on_pushButtonRefresh_clicked(); },
+        [] { return SharedTexts::configFailedText(); });
+    connect(m_round, &ConfigReadRound::done, this, [this] {
+        m_listRead = true;
+        m_readMarks->hideFailure();
+    });
+    // Said once per list read (failed, unreadable, without channels' block,
+    // not sent or not answered) and marked until a read succeeds.
+    connect(m_round, &ConfigReadRound::failed, this, [this] {
+        m_listRead = false;
+        sayFailed();
+        m_readMarks->showFailure();
+    });
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);
@@ -139,6 +157,11 @@ QString CNVRChannelManageDlg::deleteDeviceText()
 QString CNVRChannelManageDlg::selectDeviceFirstText()
 {
     return SharedTexts::selectDeviceFirstText();
+}
+
+QString CNVRChannelManageDlg::listNotReadText()
+{
+    return tr("The NVR's channel list has not been read yet. Please wait for it or read it again.");
 }
 
 QString CNVRChannelManageDlg::deviceKey(const Record &record, const QString &ipElement)
@@ -296,15 +319,56 @@ void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply 
     } else if (reply.cmd == Cmd::FoundCamera) {
         if (reply.ok())
             parseSearchInfo(reply.xml);
-    } else if (reply.cmd == Cmd::AddChannels || reply.cmd == Cmd::DeleteChannel || reply.cmd == Cmd::ReaddressCamera) {
+    } else if (reply.cmd == Cmd::AddChannels || reply.cmd == Cmd::DeleteChannel) {
+        operationAnswered(reply);
+    } else if (reply.cmd == Cmd::ReaddressCamera) {
         // A refused change must not pass for a done one.
-        if (!reply.ok()) {
-            MsgTipInfoDlg::showTip(reply.result.kind == ReplyResult::Failure
-                                       ? CommonHelper::errorCodeToText(reply.result.code)
-                                       : SharedTexts::configFailedText(),
-                                   2000);
-        }
+        if (!reply.ok())
+            MsgTipInfoDlg::showTip(refusalText(reply), 2000);
     }
+}
+
+void CNVRChannelManageDlg::beginOperation()
+{
+    static quint64 lastOperation = 0;
+    m_operating = ++lastOperation;
+}
+
+bool CNVRChannelManageDlg::sendChange(unsigned int cmd, const QString &body)
+{
+    ConfigRequest request;
+    request.cmd = cmd;
+    request.body = body;
+    request.kind = RequestKind::Save;
+    request.tag = m_operating;
+    if (!m_conversation->send(this, request))
+        return false;
+    ++m_operations[m_operating].unanswered;
+    return true;
+}
+
+void CNVRChannelManageDlg::operationAnswered(const ConfigReply &reply)
+{
+    const QString done = tr("The operation successfully, The channel information is being refreshed");
+    // The NVR answered after the deadline: what it says is what it did.
+    if (reply.late) {
+        MsgTipInfoDlg::showTip(reply.ok() ? done : refusalText(reply), 2000);
+        return;
+    }
+    const auto operation = m_operations.find(reply.tag);
+    if (operation == m_operations.end())
+        return;
+    --operation->unanswered;
+    if (!reply.ok() && !operation->failed) {
+        // Refused, not answered or not sent: said once per operation.
+        operation->failed = true;
+        MsgTipInfoDlg::showTip(ConfigConversation::saveFailureText(reply, refusalText(reply)), 2000);
+    }
+    if (operation->unanswered > 0)
+        return;
+    if (!operation->failed)
+        MsgTipInfoDlg::showTip(done, 2000);
+    m_operations.erase(operation);
 }
 
 bool CNVRChannelManageDlg::parseNVRChannelList(const QString &xml)
@@ -446,7 +510,7 @@ QList<int> CNVRChannelManageDlg::freeRows() const
 void CNVRChannelManageDlg::onbtnAddDevClicked()
 {
     const QStringList keys = getCheckedItems(m_searchModel, SColKey, false);
-    if (keys.isEmpty())
+    if (keys.isEmpty() || !listUsable())
         return;
     const QList<int> free = freeRows();
     if (free.isEmpty())
@@ -457,6 +521,7 @@ void CNVRChannelManageDlg::onbtnAddDevClicked()
     if (addList.isEmpty())
         return;
     m_searchHeader->setCheckedHeader(false);
+    beginOperation();
     if (!NVRChannelAdd(addList, free)) {
         sayFailed();
         return;
@@ -468,8 +533,7 @@ bool CNVRChannelManageDlg::NVRChannelAdd(const QList<Record> &addList, const QLi
 {
     if (addList.isEmpty() || indexList.isEmpty() || !m_nvr)
         return false;
-    return m_conversation->send(this, Cmd::AddChannels, NvrBodies::channelAddBody(addList, indexList), 0,
-                                RequestKind::Save);
+    return sendChange(Cmd::AddChannels, NvrBodies::channelAddBody(addList, indexList));
 }
 
 bool CNVRChannelManageDlg::delNVRChannel(int channel)
@@ -481,13 +545,14 @@ bool CNVRChannelManageDlg::delNVRChannel(int channel)
     const auto listed = m_channels.constFind(channel);
     const QString id =
         listed != m_channels.constEnd() ? listed->value(QStringLiteral("ChannelId")) : QString::number(channel);
-    return m_conversation->send(this, Cmd::DeleteChannel,
-                                QStringLiteral("<ChannelId>%1</ChannelId>").arg(PrivateProto::escapeText(id)), 0,
-                                RequestKind::Save);
+    return sendChange(Cmd::DeleteChannel,
+                      QStringLiteral("<ChannelId>%1</ChannelId>").arg(PrivateProto::escapeText(id)));
 }
 
 void CNVRChannelManageDlg::onbtnManualAddDevClicked()
 {
+    if (!listUsable())
+        return;
     const QList<int> free = freeRows();
     if (free.isEmpty()) {
         MsgTipInfoDlg::showTip(tr("Channel is full, Please delete it and then add"), 2000);
@@ -501,7 +566,7 @@ void CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked(int row, int column)
 {
     Q_UNUSED(column)
     const QTableWidgetItem *ip = ui->m_AddDevTableWidget->item(row, ColIp);
-    if (ip && !ip->text().isEmpty())
+    if ((ip && !ip->text().isEmpty()) || !listUsable())
         return;
     m_addDevDlg->setChannelId(row);
     m_addDevDlg->show();
@@ -510,10 +575,8 @@ void CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked(int row, int column)
 void CNVRChannelManageDlg::on_pushButtonModify_clicked()
 {
     // A channel is changed only from a list the NVR gave in full.
-    if (!m_listRead) {
-        sayFailed();
+    if (!listUsable())
         return;
-    }
     const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
     if (rows.size() != 1) {
         MsgTipInfoDlg::showTip(selectDeviceFirstText(), 2000);
@@ -532,6 +595,15 @@ void CNVRChannelManageDlg::slotNVRChannelAdd(QList<QHash<QString, QString>> addL
 {
     if (addList.isEmpty())
         return;
+    // The list may have been emptied or read again while the operator typed:
+    // the channel goes only where that list still has it free.
+    const bool stillFree = !indexList.isEmpty() && freeRows().contains(indexList.first());
+    if (!m_listRead || (!m_addDevDlg->isModify() && !stillFree)) {
+        MsgTipInfoDlg::showTip(listNotReadText(), 2000);
+        m_addDevDlg->keepOpen();
+        return;
+    }
+    beginOperation();
     if (!NVRChannelAdd(addList, indexList)) {
         // Nothing typed is lost: the device dialog stays open.
         sayFailed();
@@ -548,10 +620,8 @@ void CNVRChannelManageDlg::slotNVRChannelModify(QList<QHash<QString, QString>> a
 
 void CNVRChannelManageDlg::onbtnDelDevClicked()
 {
-    if (!m_listRead) {
-        sayFailed();
+    if (!listUsable())
         return;
-    }
     // The ticked rows before the question: a list read meanwhile rebuilds
     // the table.
     const QStringList rows = TableChecks::getCheckedRows(ui->m_AddDevTableWidget, 0, true);
@@ -560,14 +630,19 @@ void CNVRChannelManageDlg::onbtnDelDevClicked()
     ask.setText(SharedTexts::areYouSureText() + deleteDeviceText());
     if (ask.exec() != 1)
         return;
-    if (rows.isEmpty())
+    if (rows.isEmpty() || !listUsable())
         return;
+    beginOperation();
+    bool sent = false;
     for (const QString &row : rows) {
         if (!delNVRChannel(row.toInt() + 1)) {
             sayFailed();
-            return;
+            break;
         }
+        sent = true;
     }
+    if (!sent)
+        return;
     m_addHeader->setCheckedHeader(false);
     refreshAfterOperation();
 }
@@ -594,16 +669,32 @@ void CNVRChannelManageDlg::onbtnModifyIPClicked()
 
 void CNVRChannelManageDlg::refreshAfterOperation()
 {
-    ui->m_AddDevTableWidget->clearContents();
+    // The list shown is no longer the NVR's, nor is the answer of a read
+    // still out: nothing is added until the list is read again.
+    m_round->begin();
+    clearChannels();
     m_searchModel->removeRows(0, m_searchModel->rowCount());
     QTimer::singleShot(g_refreshMs, this, &CNVRChannelManageDlg::reloadAll);
-    // The NVR has not answered yet: say what happens, not that it worked.
-    MsgTipInfoDlg::showTip(tr("The operation successfully, The channel information is being refreshed"), 2000);
+}
+
+void CNVRChannelManageDlg::clearChannels()
+{
+    m_listRead = false;
+    m_channels.clear();
+    ui->m_AddDevTableWidget->clearContents();
+}
+
+bool CNVRChannelManageDlg::listUsable()
+{
+    if (m_listRead)
+        return true;
+    MsgTipInfoDlg::showTip(listNotReadText(), 2000);
+    return false;
 }
 
 void CNVRChannelManageDlg::reloadAll()
 {
-    m_channels.clear();
+    clearChannels();
     m_searchDevs.clear();
     on_pushButtonRefresh_clicked();
     startSearch(false);
@@ -612,7 +703,7 @@ void CNVRChannelManageDlg::reloadAll()
 void CNVRChannelManageDlg::onbtnCloseClicked()
 {
     m_listTimer->stop();
-    ui->m_AddDevTableWidget->clearContents();
+    clearChannels();
     ui->m_AddDevTableWidget->setRowCount(0);
     close();
     reject();

@@ -13,6 +13,7 @@
 
 class CNVRChannelAddDevDlg;
 class CNVRChannelModifyIPDlg;
+class DialogReadMarks;
 class HeaderViewPrivate;
 class MsgTipInfoDlg;
 class QStandardItemModel;
@@ -31,7 +32,13 @@ class CNVRChannelManageDlg;
 // dialog and its IP dialog sent. Each channel of the list is a row of its
 // own, also when two channels hold the same camera. A list that cannot be
 // read, and a request that cannot be sent while the NVR is offline, are said
-// with the failure toast.
+// with the failure toast; a list that failed is marked, with the way back
+// (a fresh session and a new read) beside it.
+//
+// A channel is added, changed or deleted only from a list the NVR gave in
+// full: a list that failed to load is not an empty one, and after a change
+// the table is empty until the list is read again. An operation is said done
+// when the NVR's answer says so, not when the request leaves.
 class CNVRChannelManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -74,6 +81,8 @@ public:
 
     static QString deleteDeviceText();
     static QString selectDeviceFirstText();
+    // Said instead of adding, changing or deleting while no full list is shown.
+    static QString listNotReadText();
 
     // Timer lengths (list request, search, refresh after a change); tests
     // shorten them. Dialogs created afterwards use them.
@@ -118,11 +127,30 @@ private:
     void setSearchControlsEnabled(bool on);
     void sayFailed();
     void updateStateTexts();
+    // False, said, while the table shows no full list of the NVR.
+    bool listUsable();
+    // The table and the records emptied together: every record of the next
+    // list is new, so the table is rebuilt in full.
+    void clearChannels();
+    // One operation of the operator (an add, a change, the deletes of one
+    // click): its requests go out under one tag, and it is said done once
+    // every one of them was answered with success.
+    void beginOperation();
+    bool sendChange(unsigned int cmd, const QString &body);
+    void operationAnswered(const ConfigReply &reply);
+
+    struct Operation
+    {
+        int unanswered = 0;
+        bool failed = false;
+    };
 
     FUN_DEV_INFO *m_nvr = nullptr;
     ConfigConversation *m_conversation;
-    bool m_listRead = false;  // the last finished read of the list succeeded
-    ConfigReadRound *m_round; // the channel list
+    bool m_listRead = false;                // the table shows a full list of the NVR
+    ConfigReadRound *m_round;               // the channel list
+    QHash<quint64, Operation> m_operations; // by tag, while answers are owed
+    quint64 m_operating = 0;                // the operation sent from now on
     QMap<QString, Record> m_searchDevs;
     bool m_searchCut = false;     // the cut of this search is logged
     QMap<int, Record> m_channels; // by channel number
@@ -135,4 +163,5 @@ private:
     QTimer *m_listTimer;
     HeaderViewPrivate *m_addHeader;
     HeaderViewPrivate *m_searchHeader;
+    DialogReadMarks *m_readMarks;
 };

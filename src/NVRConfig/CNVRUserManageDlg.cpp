@@ -9,6 +9,7 @@
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
 #include "DeviceInfoManager.h"
+#include "DialogReadMarks.h"
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"
 #include "MsgTipInfoDlg.h"
@@ -51,11 +52,20 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    connect(m_round, &ConfigReadRound::done, this, [this] { m_listRead = true; });
-    connect(m_round, &ConfigReadRound::failed, this, [this] { m_listRead = false; });
-    // Said once per list read: failed, unreadable, without accounts, not
-    // sent or not answered.
-    connect(m_round, &ConfigReadRound::failed, this, &CNVRUserManageDlg::sayFailed);
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_conversation, [this] { readAll(); }, [] { return SharedTexts::configFailedText(); });
+    // A list that was read brings the contact too (the e-mail of "admin").
+    connect(m_round, &ConfigReadRound::done, this, [this] {
+        m_listRead = true;
+        m_readMarks->hideFailure();
+    });
+    // Said once per list read (failed, unreadable, without accounts, not
+    // sent or not answered) and marked until a read succeeds.
+    connect(m_round, &ConfigReadRound::failed, this, [this] {
+        m_listRead = false;
+        sayFailed();
+        m_readMarks->showFailure();
+    });
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
 
@@ -83,8 +93,17 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
         return;
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
-    if (!CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read))
+    if (!CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read)) {
         sayFailed();
+        m_readMarks->showFailure();
+    }
+}
+
+void CNVRUserManageDlg::readAll()
+{
+    if (FUN_DEV_INFO *dev = device())
+        updateDevice(dev);
+    getUsers();
 }
 
 void CNVRUserManageDlg::getUsers()
@@ -197,10 +216,12 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         m_editDlg->clearPending();
         break;
     case Cmd::GetContact:
-        if (reply.ok())
+        if (reply.ok()) {
             parseGetUserContactXml(reply.xml);
-        else
+        } else {
             sayFailed();
+            m_readMarks->showFailure();
+        }
         break;
     case Cmd::SetContact:
         MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);

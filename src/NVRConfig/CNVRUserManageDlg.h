@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class CNVREditClientUserDlg;
+class DialogReadMarks;
 class MsgTipInfoDlg;
 class QCheckBox;
 class QTableWidget;
@@ -27,7 +28,8 @@ class CNVRUserManageDlg;
 // the answers to what this dialog and its account, rights and contact dialogs
 // sent, and nothing else. A list or contact that cannot be read, and a request
 // the NVR cannot be sent while it is offline, are said with the failure toast;
-// the table keeps what it showed.
+// the table keeps what it showed. A read that failed is marked until one
+// succeeds, with the way back (a fresh session and a new read) beside it.
 class CNVRUserManageDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -91,6 +93,8 @@ private:
     FUN_DEV_INFO *device() const;
     // The failure toast, once while it shows.
     void sayFailed();
+    // The contact and the accounts, as on opening.
+    void readAll();
     // False, said, while the accounts shown are no full read.
     bool listUsable();
     void placeOver(QWidget *dialog) const;
@@ -107,6 +111,7 @@ private:
     QString m_contact;
     CNVREditClientUserDlg *m_editDlg = nullptr;
     QPointer<MsgTipInfoDlg> m_failedTip;
+    DialogReadMarks *m_readMarks;
 
     static int s_headerDelayMs;
     static int s_reloadDelayMs;

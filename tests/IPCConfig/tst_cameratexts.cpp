@@ -17,6 +17,7 @@
 #include "RemoteCfg_Widget.h"
 #include "RemoteConfigSetting.h"
 #include "SimDevice.h"
+#include "SimHostile.h"
 #include "../support/TextsWhole.h"
 
 #include <QAbstractButton>
@@ -26,6 +27,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStandardItem>
@@ -220,6 +222,16 @@ private slots:
         users.resetHeaderCheckBox();
         waitFor([&users] { return users.findChild<QTableWidget *>()->rowCount() > 0; });
         QVERIFY(look(&users, language, QStringLiteral("users"), cut));
+        // A list that could not be read: its mark and the way back beside it.
+        m_cam->setReplyRewrite(14013, SimHostile::rewrite(SimHostile::CutShort), 1);
+        users.getUsers();
+        QVERIFY(waitFor([&users] {
+            auto *back = users.findChild<QPushButton *>(QStringLiteral("pushButtonReconnect"));
+            return back && back->isVisible();
+        }));
+        QVERIFY(look(&users, language, QStringLiteral("users, read failed"), cut));
+        for (const QString &c : marksInTheWay(&users))
+            cut << QStringLiteral("users, read failed: ") + c;
         users.close();
 
         AddClientUserDlg add;

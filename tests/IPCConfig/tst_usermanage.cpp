@@ -6,6 +6,7 @@
 #include "Authentication.h"
 #include "CEditContactDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigConversation.h"
 #include "CustomDialog.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -48,7 +49,7 @@ QString markup(QString text)
 namespace {
 
 // One camera per test, so each test also runs alone.
-enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, CamCount };
+enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, Lost, CamCount };
 
 QString camIp(int cam)
 {
@@ -148,6 +149,7 @@ private slots:
 
     void cleanup()
     {
+        ConfigConversation::setTimeoutMs(6000);
         m_dlg.reset();
         closeToasts();
     }
@@ -558,6 +560,49 @@ private slots:
             1);
         m_dlg->getUsers();
         QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({QStringLiteral("kept")}), 10000);
+    }
+
+    // A list whose reply never came is marked, and adds nothing; "Reconnect
+    // and read again" brings it back, and the mark goes.
+    void lostListComesBack()
+    {
+        addOnCamera(Lost, {QStringLiteral("kept")});
+        ConfigConversation::setTimeoutMs(1500);
+        m_cams[Lost]->planReplies(14013, {-1});
+        m_dlg = std::make_unique<CUserManageDlg>();
+        m_dlg->setModal(false);
+        m_dlg->show();
+        m_dlg->updateDevice(record(Lost));
+        m_dlg->getUsers();
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect")), 10000);
+        auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
+        QVERIFY(back->isVisible());
+        QVERIFY(child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        QCOMPARE(table()->rowCount(), 0);
+
+        bool opened = false;
+        const ModalWait guard = onModal<AddClientUserDlg>(
+            [&opened](AddClientUserDlg *d) {
+                opened = true;
+                d->reject();
+            },
+            1000);
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        // The dialog would have opened inside the click.
+        guard.giveUp();
+        QVERIFY(!opened);
+        QVERIFY(toastTexts().contains(CUserManageDlg::configFailedText()));
+
+        QTest::mouseClick(back, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "kept"}), 10000);
+        QVERIFY(!back->isVisible());
+        QVERIFY(!child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        onModal<AddClientUserDlg>([&opened](AddClientUserDlg *d) {
+            opened = true;
+            d->reject();
+        });
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QTRY_VERIFY(opened);
     }
 
     void revealPassword()

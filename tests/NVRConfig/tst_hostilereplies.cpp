@@ -87,7 +87,8 @@ QStringList snapshot(QWidget *root)
 {
     QStringList out;
     for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(root))
+        // The way back beside a failed read is no value of the page.
+        if (!w->isVisibleTo(root) || w->objectName() == QLatin1String("pushButtonReconnect"))
             continue;
         const QString name = w->objectName();
         if (auto *edit = qobject_cast<QLineEdit *>(w)) {

@@ -6,6 +6,7 @@
 #include "CNVRChannelManageDlg.h"
 #include "CNVRChannelModifyIPDlg.h"
 #include "CommonHelper.h"
+#include "ConfigConversation.h"
 #include "CustomDialog.h"
 #include "DevicePagesTestUtil.h"
 #include "KelvoSDKHelper.h"
@@ -14,6 +15,7 @@
 #include "OrmHelper.h"
 #include "SharedTexts.h"
 #include "SimDevice.h"
+#include "SimHostile.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -78,7 +80,7 @@ class TestNvrChannels : public QObject
     }
 
     // Opens the dialog as the shell does, without blocking the test.
-    void open(int channels = 8)
+    void open(int channels = 8, bool listed = true)
     {
         m_record.channelNum = uint8_t(channels);
         m_dlg = std::make_unique<CNVRChannelManageDlg>();
@@ -86,7 +88,33 @@ class TestNvrChannels : public QObject
         m_dlg->initChannelTable();
         m_dlg->show();
         m_dlg->startSearch(false);
-        QVERIFY(settled(0, QStringLiteral("127.77.0.20")));
+        if (listed)
+            QVERIFY(settled(0, QStringLiteral("127.77.0.20")));
+    }
+    QPushButton *reconnect() const { return m_dlg->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect")); }
+    bool failureMarked() const
+    {
+        auto *mark = m_dlg->findChild<QLabel *>(QStringLiteral("labelReadFailed"));
+        return mark && mark->isVisible() && reconnect() && reconnect()->isVisible();
+    }
+    void doubleClickRow(int row)
+    {
+        const QRect rect = table()->visualRect(table()->model()->index(row, 2));
+        // The view takes a double click only after a first click.
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    }
+    // A camera typed into the device dialog the dialog opened, and OK.
+    void typeCamera(const QString &ip)
+    {
+        CNVRChannelAddDevDlg *dev = m_dlg->deviceDialog();
+        QVERIFY(dev->isVisible());
+        NvrWindowTest::typeInto(child<QLineEdit>(dev, "m_IPAddrlineEdit"), ip);
+        child<QPushButton>(dev, "m_OKBtn")->click();
+    }
+    static QString doneText()
+    {
+        return CNVRChannelManageDlg::tr("The operation successfully, The channel information is being refreshed");
     }
 
 private slots:
@@ -115,6 +143,7 @@ private slots:
 
     void cleanup()
     {
+        ConfigConversation::setTimeoutMs(6000);
         m_dlg.reset();
         closeToasts();
         Platform::setPingProbe(nullptr);
@@ -217,9 +246,9 @@ private slots:
         for (const char *key : {"127.77.0.11-0", "127.77.0.12-0", "127.77.0.12-1", "127.77.0.15-0", "127.77.0.16-0"})
             checkSearchRow(QLatin1String(key));
         button("m_AddDevBtn")->click();
-        QVERIFY(toastTexts().contains(
-            CNVRChannelManageDlg::tr("The operation successfully, The channel information is being refreshed")));
-        QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 1; }));
+        // Said once the NVR answered that it was done.
+        QVERIFY(waitFor([&] { return toastTexts().contains(doneText()); }));
+        QCOMPARE(m_nvr->requestCount(14204), 1);
         const QString tabs(9, QLatin1Char('\t'));
         auto info = [&](int ch, const char *ip, const char *dc) {
             return QStringLiteral("<ChannelInfo><ChannelId>%1</ChannelId><IpAddr>%2</IpAddr><Protocol>BRELON</Protocol>"
@@ -296,14 +325,127 @@ private slots:
         QCOMPARE(cell(0, 3), QString());
     }
 
-    void refusedDeleteIsReported()
+    // A change the NVR refuses, or leaves unanswered, is said so and never
+    // as done.
+    void refusedChangeIsReported_data()
     {
-        m_nvr->setForcedResult(14205, -2);
+        QTest::addColumn<unsigned>("cmd");
+        QTest::addColumn<int>("result"); // the NVR's answer; 1: none
+        QTest::addColumn<QString>("said");
+        QTest::newRow("delete refused") << 14205u << -2 << CommonHelper::errorCodeToText(-2);
+        QTest::newRow("add refused") << 14204u << -2 << CommonHelper::errorCodeToText(-2);
+        QTest::newRow("add not answered") << 14204u << 1 << ConfigConversation::noAnswerText();
+    }
+
+    void refusedChangeIsReported()
+    {
+        QFETCH(unsigned, cmd);
+        QFETCH(int, result);
+        QFETCH(QString, said);
+        ConfigConversation::setTimeoutMs(1500);
+        if (result == 1)
+            m_nvr->planReplies(cmd, {-1});
+        else
+            m_nvr->setForcedResult(cmd, result);
         open();
-        table()->item(1, 0)->setCheckState(Qt::Checked);
-        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
-        button("m_DelDevBtn")->click();
-        QVERIFY(waitFor([&] { return toastTexts().contains(CommonHelper::errorCodeToText(-2)); }));
+        if (cmd == 14205) {
+            table()->item(1, 0)->setCheckState(Qt::Checked);
+            onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+            button("m_DelDevBtn")->click();
+        } else {
+            checkSearchRow(QStringLiteral("127.77.0.15-0"));
+            button("m_AddDevBtn")->click();
+        }
+        QVERIFY(waitFor([&] { return toastTexts().contains(said); }));
+        QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
+        QVERIFY(!toastTexts().contains(doneText()));
+        QCOMPARE(m_nvr->requestCount(cmd), 1);
+    }
+
+    // Adds pick their channel only from a list the NVR gave in full: while
+    // the list is lost, each way of adding is refused with a word and
+    // nothing reaches the NVR, whatever the table shows; the way back reads
+    // the list again, and the next add goes to a free channel.
+    void addsOnlyFromAFullList_data()
+    {
+        QTest::addColumn<QString>("lost");
+        QTest::addColumn<int>("freeRow"); // the first free channel, once read
+        QTest::newRow("first list dropped") << "dropped" << 2;
+        QTest::newRow("first list cut short") << "cut short" << 2;
+        QTest::newRow("list after an add dropped") << "after add" << 3;
+    }
+
+    void addsOnlyFromAFullList()
+    {
+        QFETCH(QString, lost);
+        QFETCH(int, freeRow);
+        ConfigConversation::setTimeoutMs(1500);
+        if (lost == QLatin1String("dropped"))
+            m_nvr->planReplies(14203, {-1});
+        else if (lost == QLatin1String("cut short"))
+            m_nvr->setReplyRewrite(14203, SimHostile::rewrite(SimHostile::CutShort), 1);
+        open(8, lost == QLatin1String("after add"));
+        if (lost == QLatin1String("after add")) {
+            // The list read after the add is the one lost.
+            m_nvr->planReplies(14203, {-1});
+            checkSearchRow(QStringLiteral("127.77.0.16-0"));
+            button("m_AddDevBtn")->click();
+            QVERIFY(waitFor([&] { return toastTexts().contains(doneText()); }));
+        }
+        QVERIFY(waitFor([&] { return failureMarked() && !m_dlg->isSearching(); }));
+        QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+        const int adds = m_nvr->requestCount(14204);
+
+        closeToasts();
+        button("m_ManualAddDevBtn")->click();
+        QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
+        closeToasts();
+        // Channel 1 holds a camera on the NVR, whatever the table shows.
+        doubleClickRow(0);
+        QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
+        closeToasts();
+        checkSearchRow(QStringLiteral("127.77.0.15-0"));
+        button("m_AddDevBtn")->click();
+        QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
+        QVERIFY(!m_dlg->deviceDialog()->isVisible());
+        QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
+        QCOMPARE(m_nvr->requestCount(14204), adds);
+
+        QTest::mouseClick(reconnect(), Qt::LeftButton);
+        QVERIFY(waitFor([&] { return cell(1, 3) == QLatin1String("127.77.0.21") && !failureMarked(); }));
+        QCOMPARE(cell(0, 3), QStringLiteral("127.77.0.20"));
+        button("m_ManualAddDevBtn")->click();
+        typeCamera(QStringLiteral("127.77.0.40"));
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == adds + 1; }));
+        QVERIFY(lastBody(14204).startsWith(
+            QStringLiteral("<ChannelCount>1</ChannelCount><ChannelInfo><ChannelId>%1</ChannelId><IpAddr>127.77.0.40")
+                .arg(freeRow + 1)));
+        QVERIFY(settled(freeRow, QStringLiteral("127.77.0.40")));
+        QCOMPARE(cell(0, 3), QStringLiteral("127.77.0.20"));
+        QCOMPARE(cell(1, 3), QStringLiteral("127.77.0.21"));
+    }
+
+    // An honest NVR slow to answer, each reply within its deadline: Refresh,
+    // then Add Device at once. The list read after the add shows it, and
+    // the next add goes to the next free channel.
+    void slowNvrRefreshThenAdd()
+    {
+        ConfigConversation::setTimeoutMs(3000);
+        open();
+        m_nvr->planReplies(14203, {2200, 2200});
+        m_nvr->planReplies(14204, {2200});
+        closeToasts();
+        button("pushButtonRefresh")->click();
+        checkSearchRow(QStringLiteral("127.77.0.11-0"));
+        button("m_AddDevBtn")->click();
+        QVERIFY(waitFor([&] { return toastTexts().contains(doneText()); }));
+        QVERIFY(settled(2, QStringLiteral("127.77.0.11")));
+        QVERIFY(!toastTexts().contains(SharedTexts::configFailedText()));
+        QVERIFY(!failureMarked());
+        button("m_ManualAddDevBtn")->click();
+        typeCamera(QStringLiteral("127.77.0.41"));
+        QVERIFY(waitFor([&] { return m_nvr->requestCount(14204) == 2; }));
+        QVERIFY(lastBody(14204).contains(QStringLiteral("<ChannelId>4</ChannelId><IpAddr>127.77.0.41")));
     }
 
     void refreshDropsChannelsDeletedElsewhere()

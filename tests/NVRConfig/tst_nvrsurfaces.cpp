@@ -34,7 +34,9 @@
 #include "NvrWindowTestUtil.h"
 #include "OperatorEdits.h"
 #include "SharedTexts.h"
+#include "SimHostile.h"
 #include "StoragePlanTableView.h"
+#include "../support/TextsWhole.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -808,6 +810,9 @@ private slots:
                   "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users", "users/edit user", "users/add user",
                   "users/rights", "channels", "channels/manual add", "channels/channel address"})
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
+            // A list that could not be read: its mark and the way back beside it.
+            for (const char *surface : {"users/read failed", "channels/read failed"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
         }
     }
 
@@ -826,7 +831,10 @@ private slots:
         // A dialog is shown over the page or dialog before the slash.
         const QString opened = surface.section('/', 0, 0);
         const QString dialog = surface.section('/', 1);
-        QVERIFY(open(opened, opened == "users" ? 14013 : opened == "channels" ? 14203 : 14001));
+        const unsigned read = opened == "users" ? 14013 : opened == "channels" ? 14203 : 14001;
+        if (dialog == QLatin1String("read failed"))
+            m_nvr->setReplyRewrite(read, SimHostile::rewrite(SimHostile::CutShort), 1);
+        QVERIFY(open(opened, read));
         const NvrBodies::Values ann = leaves(kAnn);
         QWidget *shown = m_open.get();
         if (dialog == QLatin1String("lock screen"))
@@ -868,6 +876,14 @@ private slots:
             shown, QStringLiteral("%1_%2.png").arg(language, dialog.isEmpty() ? surface : dialog).replace(' ', '_'));
         const QStringList cut = cutTexts(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        if (dialog == QLatin1String("read failed")) {
+            QVERIFY(waitFor([shown] {
+                auto *mark = shown->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect"));
+                return mark && mark->isVisible();
+            }));
+            const QStringList inTheWay = TextsWhole::marksInTheWay(shown);
+            QVERIFY2(inTheWay.isEmpty(), qPrintable(inTheWay.join(QStringLiteral("; "))));
+        }
     }
 
     // Each body read from a reply and built again, without a window: the

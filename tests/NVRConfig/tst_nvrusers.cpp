@@ -9,6 +9,7 @@
 #include "CNVREditClientUserDlg.h"
 #include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigConversation.h"
 #include "CustomDialog.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -38,7 +39,7 @@ using namespace DevicePagesTest;
 
 namespace {
 
-enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, NvrCount };
+enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, NvrCount };
 
 QString nvrIp(int nvr)
 {
@@ -150,6 +151,7 @@ private slots:
 
     void cleanup()
     {
+        ConfigConversation::setTimeoutMs(6000);
         m_dlg.reset();
         closeToasts();
     }
@@ -494,6 +496,49 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
         QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
         QVERIFY(!m_dlg->isListRead());
+    }
+
+    // A list whose reply never came is said and marked, and adds nothing;
+    // "Reconnect and read again" brings it back, and the mark goes.
+    void lostListComesBack()
+    {
+        SimDevice *nvr = m_nvrs[Lost].get();
+        addOnNvr(Lost, {QStringLiteral("kept")});
+        ConfigConversation::setTimeoutMs(1500);
+        nvr->planReplies(14013, {-1});
+        m_dlg = std::make_unique<CNVRUserManageDlg>();
+        m_dlg->setModal(false);
+        m_dlg->show();
+        m_dlg->updateDevice(record(Lost));
+        m_dlg->getUsers();
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
+        auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
+        QVERIFY(back->isVisible());
+        QVERIFY(child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        QCOMPARE(table()->rowCount(), 0);
+
+        bool opened = false;
+        const ModalWait guard = onModal<CNVREditClientUserDlg>(
+            [&opened](CNVREditClientUserDlg *d) {
+                opened = true;
+                d->reject();
+            },
+            1000);
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        // The dialog would have opened inside the click.
+        guard.giveUp();
+        QVERIFY(!opened);
+
+        QTest::mouseClick(back, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "kept"}), 10000);
+        QVERIFY(!back->isVisible());
+        QVERIFY(!child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) {
+            opened = true;
+            d->reject();
+        });
+        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
+        QTRY_VERIFY(opened);
     }
 
     void revealPassword()

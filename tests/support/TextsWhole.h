@@ -174,6 +174,40 @@ inline QStringList cutTexts(QWidget *root)
     return cut;
 }
 
+// Where a page's or dialog's marks (ConfigPageMarks: the read failure, the
+// way back beside it, "Not saved") stand in the way: cut by the widget they
+// stand in, or over another text of the window or over each other.
+inline QStringList marksInTheWay(QWidget *root)
+{
+    QStringList out;
+    QList<QWidget *> marks;
+    for (const char *name : {"labelReadFailed", "pushButtonReconnect", "labelNotSaved"}) {
+        for (QWidget *w : root->findChildren<QWidget *>(QLatin1String(name)))
+            if (w->isVisible())
+                marks << w;
+    }
+    const auto onScreen = [](const QWidget *w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    const auto textOf = [](const QWidget *w) {
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            return label->text();
+        if (auto *button = qobject_cast<const QAbstractButton *>(w))
+            return button->text().isEmpty() && !button->icon().isNull() ? QStringLiteral("(icon)") : button->text();
+        return QString();
+    };
+    for (QWidget *mark : qAsConst(marks)) {
+        const QWidget *room = mark->parentWidget();
+        if (room && !room->rect().contains(mark->geometry()))
+            out << QStringLiteral("%1 cut by %2").arg(mark->objectName(), room->objectName());
+        for (QWidget *w : root->findChildren<QWidget *>()) {
+            if (w == mark || !w->isVisible() || textOf(w).isEmpty() || w->isAncestorOf(mark))
+                continue;
+            if (onScreen(w).intersects(onScreen(mark)))
+                out << QStringLiteral("%1 over %2 '%3'").arg(mark->objectName(), w->objectName(), textOf(w));
+        }
+    }
+    return out;
+}
+
 inline void shoot(QWidget *w, const QString &language, const QString &name)
 {
     const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");

@@ -63,17 +63,9 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    m_readMarks = new DialogReadMarks(
-        ui->widgetListMarks, m_conversation, [this] { readAll(); }, [] { return configFailedText(); });
+    m_readMarks = new DialogReadMarks(ui->widgetListMarks, m_conversation, [this] { readAll(); });
     // A list that was read brings the contact too.
-    connect(m_round, &ConfigReadRound::done, this, [this] {
-        m_listRead = true;
-        m_readMarks->hideFailure();
-    });
-    connect(m_round, &ConfigReadRound::failed, this, [this] {
-        m_listRead = false;
-        m_readMarks->showFailure();
-    });
+    m_readMarks->follow(m_round, [this](bool read) { m_listRead = read; });
 }
 
 CUserManageDlg::~CUserManageDlg()

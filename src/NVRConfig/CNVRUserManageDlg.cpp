@@ -52,19 +52,14 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    m_readMarks = new DialogReadMarks(
-        ui->widgetListMarks, m_conversation, [this] { readAll(); }, [] { return SharedTexts::configFailedText(); });
-    // A list that was read brings the contact too (the e-mail of "admin").
-    connect(m_round, &ConfigReadRound::done, this, [this] {
-        m_listRead = true;
-        m_readMarks->hideFailure();
-    });
-    // Said once per list read (failed, unreadable, without accounts, not
-    // sent or not answered) and marked until a read succeeds.
-    connect(m_round, &ConfigReadRound::failed, this, [this] {
-        m_listRead = false;
-        sayFailed();
-        m_readMarks->showFailure();
+    m_readMarks = new DialogReadMarks(ui->widgetListMarks, m_conversation, [this] { readAll(); });
+    // A failed read (unreadable, without accounts, not sent or not answered)
+    // is said once and marked until a read succeeds; a list that was read
+    // brings the contact too (the e-mail of "admin").
+    m_readMarks->follow(m_round, [this](bool read) {
+        m_listRead = read;
+        if (!read)
+            sayFailed();
     });
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }

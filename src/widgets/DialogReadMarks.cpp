@@ -2,20 +2,20 @@
 
 #include "ConfigConversation.h"
 #include "ConfigPageMarks.h"
+#include "ConfigReadRound.h"
+#include "SharedTexts.h"
 
 #include <QDebug>
 #include <QEvent>
 #include <QPushButton>
 #include <QWidget>
 
-DialogReadMarks::DialogReadMarks(QWidget *room, ConfigConversation *conversation, std::function<void()> readAgain,
-                                 std::function<QString()> text)
+DialogReadMarks::DialogReadMarks(QWidget *room, ConfigConversation *conversation, std::function<void()> readAgain)
     : QObject(room)
     , m_room(room)
     , m_marks(ConfigPageMarks::of(room))
     , m_conversation(conversation)
     , m_readAgain(std::move(readAgain))
-    , m_text(std::move(text))
 {
     {
         // The marks stand a few pixels below the room's top.
@@ -40,9 +40,21 @@ DialogReadMarks::DialogReadMarks(QWidget *room, ConfigConversation *conversation
     }
 }
 
+void DialogReadMarks::follow(ConfigReadRound *round, std::function<void(bool read)> told)
+{
+    connect(round, &ConfigReadRound::done, this, [this, told] {
+        told(true);
+        hideFailure();
+    });
+    connect(round, &ConfigReadRound::failed, this, [this, told] {
+        told(false);
+        showFailure();
+    });
+}
+
 void DialogReadMarks::showFailure()
 {
-    m_marks->showReadFailure(m_text(), true);
+    m_marks->showReadFailure(SharedTexts::configFailedText(), true);
 }
 
 void DialogReadMarks::hideFailure()
@@ -58,6 +70,6 @@ bool DialogReadMarks::failureShown() const
 bool DialogReadMarks::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_room && event->type() == QEvent::LanguageChange && failureShown())
-        m_marks->showReadFailure(m_text(), true);
+        showFailure();
     return QObject::eventFilter(watched, event);
 }

@@ -517,28 +517,14 @@ private slots:
         QVERIFY(child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
         QCOMPARE(table()->rowCount(), 0);
 
-        bool opened = false;
-        const ModalWait guard = onModal<CNVREditClientUserDlg>(
-            [&opened](CNVREditClientUserDlg *d) {
-                opened = true;
-                d->reject();
-            },
-            1000);
-        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
-        // The dialog would have opened inside the click.
-        guard.giveUp();
-        QVERIFY(!opened);
+        QPushButton *add = child<QPushButton>(m_dlg.get(), "m_AddUserBtn");
+        QVERIFY(!opensModal<CNVREditClientUserDlg>([add] { add->click(); }));
 
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "kept"}), 10000);
         QVERIFY(!back->isVisible());
         QVERIFY(!child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
-        onModal<CNVREditClientUserDlg>([&opened](CNVREditClientUserDlg *d) {
-            opened = true;
-            d->reject();
-        });
-        child<QPushButton>(m_dlg.get(), "m_AddUserBtn")->click();
-        QTRY_VERIFY(opened);
+        QVERIFY(opensModal<CNVREditClientUserDlg>([add] { add->click(); }));
     }
 
     void revealPassword()

@@ -138,6 +138,22 @@ template <class T> ModalWait onModal(std::function<void(T *)> act, int timeoutMs
     return ModalWait{giveUp};
 }
 
+// Whether act opened a modal dialog of type T, which is then rejected: a
+// dialog asked for by a click opens inside the click.
+template <class T> bool opensModal(const std::function<void()> &act)
+{
+    bool opened = false;
+    const ModalWait guard = onModal<T>(
+        [&opened](T *dialog) {
+            opened = true;
+            dialog->reject();
+        },
+        1000);
+    act();
+    guard.giveUp();
+    return opened;
+}
+
 inline QStringList toastTexts()
 {
     QStringList texts;

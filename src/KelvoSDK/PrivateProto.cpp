@@ -304,7 +304,6 @@ QList<EnvelopeSpan> cutEnvelopes(const QByteArray &payload)
             span.end = from;
             while (span.end > begin + kOpenLen && base[span.end - 1] == '\0')
                 --span.end;
-            span.cutShort = true;
             spans.append(span);
             continue;
         }

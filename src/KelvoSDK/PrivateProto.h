@@ -102,9 +102,8 @@ private:
 // One "PrivateProto" element found inside a frame payload.
 struct EnvelopeSpan
 {
-    int begin = 0;         // offset of "<PrivateProto>"
-    int end = 0;           // offset just after "</PrivateProto>"
-    bool cutShort = false; // no "</PrivateProto>": end is where the next message or the payload begins or ends
+    int begin = 0; // offset of "<PrivateProto>"
+    int end = 0;   // offset just after "</PrivateProto>" (of a cut short one: where it stops)
 };
 
 // Cuts a payload into its "PrivateProto" elements in order. The binary tail

@@ -324,8 +324,7 @@ void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply 
 
 void CNVRChannelManageDlg::beginOperation()
 {
-    static quint64 lastOperation = 0;
-    m_operating = ++lastOperation;
+    ++m_operating;
 }
 
 bool CNVRChannelManageDlg::sendChange(unsigned int cmd, const QString &body)

@@ -150,7 +150,7 @@ private:
     bool m_listRead = false;                // the table shows a full list of the NVR
     ConfigReadRound *m_round;               // the channel list
     QHash<quint64, Operation> m_operations; // by tag, while answers are owed
-    quint64 m_operating = 0;                // the operation sent from now on
+    quint64 m_operating = 0;                // the operation sent from now on; counts up
     QMap<QString, Record> m_searchDevs;
     bool m_searchCut = false;     // the cut of this search is logged
     QMap<int, Record> m_channels; // by channel number

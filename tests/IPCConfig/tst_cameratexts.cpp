@@ -230,7 +230,7 @@ private slots:
             return back && back->isVisible();
         }));
         QVERIFY(look(&users, language, QStringLiteral("users, read failed"), cut));
-        for (const QString &c : marksInTheWay(&users))
+        for (const QString &c : marksCovering(users.findChild<QWidget *>(QStringLiteral("widgetListMarks"))))
             cut << QStringLiteral("users, read failed: ") + c;
         users.close();
 

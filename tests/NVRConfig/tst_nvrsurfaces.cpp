@@ -881,7 +881,8 @@ private slots:
                 auto *mark = shown->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect"));
                 return mark && mark->isVisible();
             }));
-            const QStringList inTheWay = TextsWhole::marksInTheWay(shown);
+            const QStringList inTheWay =
+                TextsWhole::marksCovering(shown->findChild<QWidget *>(QStringLiteral("widgetListMarks")));
             QVERIFY2(inTheWay.isEmpty(), qPrintable(inTheWay.join(QStringLiteral("; "))));
         }
     }

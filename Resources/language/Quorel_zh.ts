@@ -139,6 +139,10 @@
         <source>Unknown error code: %1!</source>
         <translation>未知错误码：%1！</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CustomDialog</name>

@@ -358,3 +358,24 @@ void CommonHelper::markAtFault(QLineEdit *edit, bool atFault)
         QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { markAtFault(edit, false); });
     }
 }
+
+QString CommonHelper::pointAtFault(QLineEdit *field, const QString &message)
+{
+    if (!field)
+        return message;
+    markAtFault(field, true);
+    if (field->isEnabled()) {
+        field->setFocus();
+        return message;
+    }
+    for (const QLabel *label : field->window()->findChildren<QLabel *>()) {
+        if (label->buddy() != field)
+            continue;
+        // An elided label keeps its whole text in its tool tip.
+        const bool elided = label->text().contains(QChar(0x2026)) && !label->toolTip().isEmpty();
+        const QString name = (elided ? label->toolTip() : label->text()).trimmed();
+        if (!name.isEmpty())
+            return QCoreApplication::translate("CommonHelper", "%1: %2").arg(message, name);
+    }
+    return message;
+}

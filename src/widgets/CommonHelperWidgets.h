@@ -53,5 +53,10 @@ void togglePasswordVisible(QLineEdit *edit, bool needAuth);
 // A red frame around a field the operator has to correct; it goes when he
 // edits the field or when the mark is taken off.
 void markAtFault(QLineEdit *edit, bool atFault);
+// Shows the field a refusal is about as the device dialogs do: marked and
+// focused. A greyed field cannot take the focus, so the message then names
+// it by the label whose buddy it is. Returns the message to show; a null
+// field leaves it as it is.
+QString pointAtFault(QLineEdit *field, const QString &message);
 
 } // namespace CommonHelper

@@ -4,6 +4,7 @@
 
 #include "AddClientDevDlg.h"
 #include "AddressCheck.h"
+#include "CNVRChannelModifyIPDlg.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceFormRules.h"
@@ -30,6 +31,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <memory>
+
 using namespace DevicePagesTest;
 
 namespace {
@@ -44,14 +47,6 @@ void typeInto(QWidget *dialog, const char *name, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
-}
-
-// The red frame of a field the operator has to correct, as painted.
-bool framedRed(QWidget *field)
-{
-    const QImage image = field->grab().toImage();
-    const QColor edge = image.pixelColor(0, image.height() / 2);
-    return edge.red() > 180 && edge.green() < 110 && edge.blue() < 110;
 }
 
 class FakeFoundTable : public FoundDeviceTable
@@ -740,6 +735,97 @@ private slots:
         dialog.show();
         typeInto(&dialog, "m_StartIPAddrlineEdit", QStringLiteral("10.0.0.0"));
         QCOMPARE(dialog.getAllFreeIPAddr(QString(), 5), QList<QString>({QStringLiteral("10.0.0.2")}));
+    }
+
+    // The address dialogs refuse with one text for several fields: the mark
+    // and the focus say which. What the operator typed stays.
+    void addressDialogsPointAtFault_data()
+    {
+        QTest::addColumn<QString>("dialog"); // "one", "all" (batch) or "channel"
+        QTest::addColumn<QString>("field");  // typed into
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("fault"); // marked and focused
+        const QString invalid = SharedTexts::invalidFormatText();
+        const QString subnet = SharedTexts::subnetMismatchText();
+        auto row = [](const char *name, const char *dialog, const char *field, const char *typed,
+                      const QString &message, const char *fault) {
+            QTest::newRow(name) << QString(dialog) << QString(field) << QString(typed) << message << QString(fault);
+        };
+        row("one: mask with holes", "one", "m_NetmasklineEdit", "255.0.0.255", invalid, "m_NetmasklineEdit");
+        row("one: DNS 8.8.8.08", "one", "m_DNS2lineEdit", "8.8.8.08", invalid, "m_DNS2lineEdit");
+        row("one: address of another found device", "one", "m_IPAddrlineEdit", "192.168.1.30",
+            SharedTexts::ipInUseText(), "m_IPAddrlineEdit");
+        row("one: gateway in another subnet", "one", "m_GatewaylineEdit", "192.168.2.1", subnet, "m_GatewaylineEdit");
+        // The gateway as found; the address typed left its subnet.
+        row("one: address in another subnet", "one", "m_IPAddrlineEdit", "192.168.2.20", subnet, "m_IPAddrlineEdit");
+        row("all: start 192.168.1.300", "all", "m_StartIPAddrlineEdit", "192.168.1.300", invalid,
+            "m_StartIPAddrlineEdit");
+        row("all: DNS of three parts", "all", "m_DNS1lineEdit", "1.1.1", invalid, "m_DNS1lineEdit");
+        row("all: gateway in another subnet", "all", "m_GatewaylineEdit", "192.168.2.1", subnet, "m_GatewaylineEdit");
+        row("channel: mask with holes", "channel", "m_NetmasklineEdit", "255.255.0.255", invalid, "m_NetmasklineEdit");
+        row("channel: address in another subnet", "channel", "m_IPAddrlineEdit", "127.78.0.30", subnet,
+            "m_IPAddrlineEdit");
+    }
+
+    void addressDialogsPointAtFault()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, fault);
+        SearchDevInfo found;
+        found.uid = QStringLiteral("UID-FAULT");
+        found.ip = QStringLiteral("192.168.1.20");
+        found.netmask = QStringLiteral("255.255.255.0");
+        found.gateway = QStringLiteral("192.168.1.1");
+        found.preferredDns = QStringLiteral("8.8.8.8");
+        found.standbyDns = QStringLiteral("0.0.0.0");
+        FakeFoundTable table;
+        table.ips << found.ip << QStringLiteral("192.168.1.30");
+        FUN_DEV_INFO nvr;
+        nvr.ip = QStringLiteral("127.77.0.2");
+        nvr.devType = 1;
+        std::unique_ptr<QDialog> shown;
+        if (dialog == QLatin1String("one")) {
+            auto *one = new ModifyNetInfoDlg;
+            one->setFoundDevices(&table);
+            one->setDevInfo(found);
+            shown.reset(one);
+        } else if (dialog == QLatin1String("all")) {
+            auto *all = new ModifyAllIPDlg;
+            all->setFoundDevices(&table);
+            all->setDevices({new SearchDevInfo(found)});
+            shown.reset(all);
+        } else {
+            auto *channel = new CNVRChannelModifyIPDlg;
+            channel->setDevInfo({{"IPAddress", "127.77.0.16"},
+                                 {"Netmask", "255.255.255.0"},
+                                 {"Gateway", "127.77.0.1"},
+                                 {"Username", "admin"},
+                                 {"Password", "402917"},
+                                 {"Protocol", "BRELON"}},
+                                &nvr);
+            shown.reset(channel);
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        if (dialog == QLatin1String("all") && field != QLatin1String("m_StartIPAddrlineEdit"))
+            typeInto(shown.get(), "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.100"));
+        typeInto(shown.get(), qPrintable(field), typed);
+        QTest::mouseClick(child<QPushButton>(shown.get(), "m_OKBtn"), Qt::LeftButton);
+
+        QCOMPARE(child<QLabel>(shown.get(), "m_lblTextInfo")->text(), message);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(child<QLineEdit>(shown.get(), qPrintable(field))->text(), typed);
+        auto *atFault = child<QLineEdit>(shown.get(), qPrintable(fault));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(atFault));
+        for (QLineEdit *edit : shown->findChildren<QLineEdit *>())
+            QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
+        // Correcting it takes the mark off.
+        QTest::keyClick(atFault, Qt::Key_Backspace);
+        QVERIFY(!framedRed(atFault));
     }
 
     // ---------------------------------------------------------------- groups

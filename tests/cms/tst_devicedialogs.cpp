@@ -753,14 +753,10 @@ private slots:
             QTest::newRow(name) << QString(dialog) << QString(field) << QString(typed) << message << QString(fault);
         };
         row("one: mask with holes", "one", "m_NetmasklineEdit", "255.0.0.255", invalid, "m_NetmasklineEdit");
-        row("one: DNS 8.8.8.08", "one", "m_DNS2lineEdit", "8.8.8.08", invalid, "m_DNS2lineEdit");
         row("one: address of another found device", "one", "m_IPAddrlineEdit", "192.168.1.30",
             SharedTexts::ipInUseText(), "m_IPAddrlineEdit");
-        row("one: gateway in another subnet", "one", "m_GatewaylineEdit", "192.168.2.1", subnet, "m_GatewaylineEdit");
         // The gateway as found; the address typed left its subnet.
         row("one: address in another subnet", "one", "m_IPAddrlineEdit", "192.168.2.20", subnet, "m_IPAddrlineEdit");
-        row("all: start 192.168.1.300", "all", "m_StartIPAddrlineEdit", "192.168.1.300", invalid,
-            "m_StartIPAddrlineEdit");
         row("all: DNS of three parts", "all", "m_DNS1lineEdit", "1.1.1", invalid, "m_DNS1lineEdit");
         row("all: gateway in another subnet", "all", "m_GatewaylineEdit", "192.168.2.1", subnet, "m_GatewaylineEdit");
         row("channel: mask with holes", "channel", "m_NetmasklineEdit", "255.255.0.255", invalid, "m_NetmasklineEdit");
@@ -811,7 +807,7 @@ private slots:
         }
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-        if (dialog == QLatin1String("all") && field != QLatin1String("m_StartIPAddrlineEdit"))
+        if (dialog == QLatin1String("all"))
             typeInto(shown.get(), "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.100"));
         typeInto(shown.get(), qPrintable(field), typed);
         QTest::mouseClick(child<QPushButton>(shown.get(), "m_OKBtn"), Qt::LeftButton);

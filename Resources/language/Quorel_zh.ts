@@ -4654,4 +4654,11 @@ Move it away to start with a new database.</source>
         <translation>没有写入权限</translation>
     </message>
 </context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 不存在，字段保留 %2。</translation>
+    </message>
+</context>
 </TS>

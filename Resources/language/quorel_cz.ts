@@ -4654,4 +4654,11 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>chybí oprávnění k zápisu</translation>
     </message>
 </context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 neexistuje. V poli zůstává %2.</translation>
+    </message>
+</context>
 </TS>

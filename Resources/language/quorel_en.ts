@@ -1259,4 +1259,11 @@ Move it away to start with a new database.</translation>
         <translation>The source refuses connections</translation>
     </message>
 </context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 does not exist. The field keeps %2.</translation>
+    </message>
+</context>
 </TS>

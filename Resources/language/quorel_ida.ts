@@ -4654,4 +4654,11 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>tidak ada izin untuk menulis di sana</translation>
     </message>
 </context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 tidak ada. Isian tetap %2.</translation>
+    </message>
+</context>
 </TS>

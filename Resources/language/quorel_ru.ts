@@ -4654,4 +4654,11 @@ Move it away to start with a new database.</source>
         <translation>нет прав на запись в это место</translation>
     </message>
 </context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 не существует. В поле остаётся %2.</translation>
+    </message>
+</context>
 </TS>

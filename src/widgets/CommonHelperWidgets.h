@@ -29,6 +29,10 @@ void addCopyAction(QLineEdit *edit, QWidget *owner);
 void addCopyMenu(QWidget *widget);
 // Return and Enter click the button while it has the focus, as Space does.
 void clickOnEnter(QAbstractButton *button);
+// Shows a notice (a toast, a pop-up) without activating it: neither it nor
+// its children take the keyboard, which stays with the field the operator
+// types into; the mouse still reaches its links and buttons.
+void showWithoutFocus(QWidget *notice);
 // folder: 0 Login, 1 MainWindow, 2 Playback; skinned picks the current skin.
 void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover, bool skinned);
 // image holds `states` frames side by side: normal, hover, pressed/checked, disabled.

@@ -15,6 +15,7 @@
 #include "EditClientDevDlg.h"
 #include "ForgotPassword.h"
 #include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
 #include "ModifyAllIPDlg.h"
 #include "ModifyNetInfoDlg.h"
 #include "OrmHelper.h"
@@ -29,9 +30,12 @@
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTreeView>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
+
+#include "../support/Keyboard.h"
 
 using namespace DevicePagesTest;
 
@@ -149,6 +153,9 @@ private slots:
         registerDevice(QStringLiteral("10.1.2.3_1"));
 
         AddClientDevDlg dialog;
+        // Away from the screen's corner, where a toast of no window rests.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        dialog.move(area.topLeft());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
@@ -162,13 +169,24 @@ private slots:
         QCOMPARE(toastTexts().contains(message), toast);
         QCOMPARE(added.count(), 0);
         QVERIFY(dialog.isVisible());
+        // The toast rests over the dialog that raised it, on any screen size.
+        if (toast) {
+            QPointer<MsgTipInfoDlg> tip = dialog.findChild<MsgTipInfoDlg *>();
+            QVERIFY(tip);
+            QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+            QVERIFY2(dialog.frameGeometry().contains(tip->frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2").arg(tip->x()).arg(tip->y())));
+        }
         // The one text fits several fields: the focus and the mark say which.
         auto *atFault = child<QLineEdit>(&dialog, qPrintable(field));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(atFault));
         for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
             QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
-        // Correcting it takes the mark off.
-        QTest::keyClick(atFault, '1');
+        // Correcting it takes the mark off; what is typed while the toast
+        // shows arrives in the field.
+        const QString before = atFault->text();
+        QVERIFY(Keyboard::typeToFocus(QStringLiteral("1")));
+        QCOMPARE(atFault->text(), before + QLatin1Char('1'));
         QVERIFY(!framedRed(atFault));
     }
 
@@ -269,15 +287,19 @@ private slots:
         AddClientDevDlg dialog;
         dialog.setObjectName(QStringLiteral("addClientDev"));
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
-        onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
+        bool openAfterEsc = false;
+        onModal<AddClientDevDlg>([&openAfterEsc](AddClientDevDlg *d) {
             typeInto(d, "m_IPlineEdit", QStringLiteral("192.168.1.10"));
             typeInto(d, "lineEditPort", QStringLiteral("2029"));
             child<QComboBox>(d, "m_DevTypeCmbBox")->setCurrentIndex(1); // NVR puts the port back
             typeInto(d, "lineEditPort", QStringLiteral("2030"));
             typeInto(d, "m_PassWdlineEdit", QStringLiteral("  secret  "));
+            QTest::keyClick(d, Qt::Key_Escape); // does nothing
+            openAfterEsc = d->isVisible();
             QTest::keyClick(d, Qt::Key_Return);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(openAfterEsc);
         QCOMPARE(added.count(), 1);
         QCOMPARE(m_received.size(), 1);
         const FUN_DEV_INFO *dev = m_received.first();
@@ -295,36 +317,51 @@ private slots:
         QCOMPARE(dev->onvifAuth, -1);
     }
 
-    // Cancel, the close mark and Esc (in a field or on the dialog) end the
-    // dialog alike; the window manager has the title the dialog shows.
+    // Cancel and the close mark end the dialog alike; Esc (in a field or on
+    // the dialog) leaves it open with what was typed; the window manager has
+    // the title the dialog shows.
     void addDialogCancelEmitsNothing_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "m_CancelBtn";
-        QTest::newRow("close mark") << "m_btnClose";
-        QTest::newRow("Esc in the address") << "m_IPlineEdit";
-        QTest::newRow("Esc on the dialog") << "";
+        QTest::addColumn<QString>("escIn"); // Esc pressed before: "", "address" or "dialog"
+        QTest::newRow("Cancel") << "m_CancelBtn"
+                                << "";
+        QTest::newRow("close mark") << "m_btnClose"
+                                    << "";
+        QTest::newRow("Esc in the address, then Cancel") << "m_CancelBtn"
+                                                         << "address";
+        QTest::newRow("Esc on the dialog, then Cancel") << "m_CancelBtn"
+                                                        << "dialog";
     }
     void addDialogCancelEmitsNothing()
     {
         QFETCH(QString, how);
+        QFETCH(QString, escIn);
         AddClientDevDlg dialog;
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
         QString title;
         QString shownTitle;
+        bool openAfterEsc = false;
+        QString addressAfterEsc;
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
             title = d->windowTitle();
             shownTitle = child<QLabel>(d, "m_lblTextTitle")->text();
+            auto *address = child<QLineEdit>(d, "m_IPlineEdit");
             typeInto(d, "m_IPlineEdit", QStringLiteral("10.9.9.9"));
-            if (how == QLatin1String("m_IPlineEdit"))
-                QTest::keyClick(child<QLineEdit>(d, "m_IPlineEdit"), Qt::Key_Escape);
-            else if (how.isEmpty())
-                QTest::keyClick(d, Qt::Key_Escape);
-            else
-                QTest::mouseClick(child<QPushButton>(d, qPrintable(how)), Qt::LeftButton);
+            if (!escIn.isEmpty()) {
+                QTest::keyClick(escIn == QLatin1String("address") ? static_cast<QWidget *>(address) : d,
+                                Qt::Key_Escape);
+                openAfterEsc = d->isVisible();
+                addressAfterEsc = address->text();
+            }
+            QTest::mouseClick(child<QPushButton>(d, qPrintable(how)), Qt::LeftButton);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(added.count(), 0);
+        if (!escIn.isEmpty()) {
+            QVERIFY(openAfterEsc);
+            QCOMPARE(addressAfterEsc, QStringLiteral("10.9.9.9"));
+        }
         QCOMPARE(shownTitle, QStringLiteral("Add Device"));
         QCOMPARE(title, shownTitle);
     }

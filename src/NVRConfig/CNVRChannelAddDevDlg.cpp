@@ -183,9 +183,7 @@ void CNVRChannelAddDevDlg::onbtnOkClicked()
 void CNVRChannelAddDevDlg::refuse(const QString &text, QLineEdit *atFault)
 {
     // One text fits several fields: the mark and the focus say which.
-    ui->m_lblTextInfo->setText(text);
-    CommonHelper::markAtFault(atFault, true);
-    atFault->setFocus();
+    ui->m_lblTextInfo->setText(CommonHelper::pointAtFault(atFault, text));
 }
 
 void CNVRChannelAddDevDlg::onbtnCloseclicked()

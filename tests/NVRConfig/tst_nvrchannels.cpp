@@ -623,8 +623,8 @@ private slots:
         QTest::keyClick(&dlg, Qt::Key_Return);
         QCOMPARE(child<QLabel>(&dlg, "m_lblTextInfo")->text(), info);
         QStringList marked;
-        for (const QLineEdit *edit : dlg.findChildren<QLineEdit *>())
-            if (edit->property("atFault").toBool())
+        for (QLineEdit *edit : dlg.findChildren<QLineEdit *>())
+            if (framedRed(edit))
                 marked << edit->objectName();
         QCOMPARE(marked, atFault.isEmpty() ? QStringList() : QStringList{atFault});
         QCOMPARE(added.count() + modified.count(), info.isEmpty() ? 1 : 0);

@@ -836,17 +836,17 @@ QString RecordSchedule::storageUnavailableText(const QString &path, int state, c
                   "choose it again under Configuration.")
             .arg(path);
     case StorageMark::State::Held:
-        return tr("Another client records into the storage folder %1 (its mark %2 is locked); this client writes "
+        return tr("Another client records into the storage folder %1 (it holds the lock on %2); this client writes "
                   "nothing there. Recording starts when that client stops; or choose another folder under "
                   "Configuration.")
             .arg(path, detail);
     case StorageMark::State::Unmounted:
-        return tr("The storage folder %1 lies on the disk mounted at %2, and that disk is not mounted; nothing is "
-                  "written there. Recording starts when it is mounted.")
+        return tr("The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there "
+                  "now; nothing is written. Recording starts when it is mounted.")
             .arg(path, detail);
     case StorageMark::State::Unknown:
-        return tr("The storage folder %1 cannot be told from another while the client's settings cannot be read "
-                  "(%2); recording starts when they can.")
+        return tr("The storage folder %1 cannot be checked while the client's settings cannot be read (%2); "
+                  "recording starts when they can be read.")
             .arg(path, databaseReason(detail));
     default:
         break;

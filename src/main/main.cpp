@@ -206,7 +206,8 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
             *closed = true;
             return false;
         }
-        qWarning().noquote() << "The database is in use by another program; trying again (" << tries << "):" << why;
+        qWarning().noquote()
+            << QStringLiteral("The database is in use by another program; trying again (%1): %2").arg(tries).arg(why);
         if (!splash) {
             // The operator's language is in the database: the system's speaks meanwhile.
             systemTranslator = std::make_unique<QTranslator>();

@@ -121,6 +121,8 @@ bool OrmHelper::init(QString *error, bool *refused, bool *locked) const
             qCritical().noquote() << "Database refused, left unchanged:" << path << "-" << err.text();
             // Closed now, so nothing of this process holds the file any more.
             OrmDatabase::closeAllConnections();
+        } else if (OrmDatabase::isLocked(err)) {
+            qWarning().noquote() << "Database held by another program:" << path << "-" << err.text();
         } else {
             qCritical("Database initialization failed!");
             qWarning().noquote() << "Database error:" << err.text();

@@ -347,6 +347,9 @@ void rememberOurs(Kept &k, const QString &path)
         k.last = Taken();
         return;
     }
+    // The same folder as at the last look: its mount is the same too.
+    if (k.last.valid && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
+        return;
     k.last.valid = true;
     k.last.path = path;
     k.last.dev = st.st_dev;

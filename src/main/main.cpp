@@ -17,6 +17,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -24,7 +25,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSocketNotifier>
-#include <QEventLoop>
 #include <QTextCodec>
 #include <QThread>
 #include <QTimer>
@@ -33,9 +33,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <memory>
 #include <csignal>
 #include <cstring>
+#include <memory>
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -662,8 +662,8 @@ void RecordSchedule::trySave()
         return;
     }
     m_saveClock.invalidate();
-    // The plan stays as the operator made it (and records so); only the
-    // database does not hold it.
+    // The page keeps the plan as the operator made it; only the database
+    // does not hold it, and the next Save tries again.
     MsgTipInfoDlg::showTip(locked ? tr("Configuration failed: the database is in use by another program")
                                   : SharedTexts::configFailedText(),
                            TipMs);

@@ -42,6 +42,7 @@ CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
     // A recorder answers a format only when the disk is done: minutes.
     m_formatWaiting = new QLabel(this);
     m_formatWaiting->setObjectName(QStringLiteral("labelFormatWaiting"));
+    m_formatWaiting->setWordWrap(true);
     m_formatWaiting->hide();
     ui->buttonLayout->insertWidget(1, m_formatWaiting);
     m_edits.watch(QStringLiteral("StoragePolicy"), ui->m_cbxHardDiskFull);

@@ -230,7 +230,10 @@ bool ConfigPageMarks::sendSave(QWidget *page, ConfigConversation *conversation, 
 
 void ConfigPageMarks::place()
 {
-    const int right = m_page->width() - Edge;
+    // Where the operator sees the page: a page wider than the room it is
+    // shown in (a scroll area) keeps its marks in the part on show.
+    const QRect seen = m_page->visibleRegion().boundingRect();
+    const int right = (seen.isEmpty() ? m_page->width() : seen.right() + 1) - Edge;
     int top = m_margins.top() + Padding;
     const bool failure = m_failure && !m_failure->isHidden();
     if (m_reconnect)
@@ -282,7 +285,9 @@ bool ConfigPageMarks::eventFilter(QObject *watched, QEvent *event)
             m_reconnect->setText(ConfigConversation::reconnectText());
         if (m_notSaved)
             m_notSaved->setText(ConfigConversation::notSavedText());
-        if (readFailureShown() && m_round && m_round->isFailed())
+        // Said again in the new language (a round read again meanwhile has
+        // no failure of its own yet: the page's generic words).
+        if (readFailureShown() && m_round)
             sayRoundFailure();
         place();
     }

@@ -80,9 +80,8 @@ class TestNvrSaveFates : public QObject
         m_w->setDevInfo(&m_dev);
     }
 
-    // The disk page formats its first disk; the answer comes after five of
-    // the usual deadlines and is reported, the page waiting meanwhile.
-    void formatAnsweredLate(const QString &said)
+    // The disk page of one disk; its first disk formatted, the answer held.
+    QPushButton *formatHeld()
     {
         m_nvr->setStoredBody(Cmd::GetDisks,
                              QStringLiteral("<DeviceInfo><DevIndex>1</DevIndex><VerifyMark>7</VerifyMark>"
@@ -92,14 +91,23 @@ class TestNvrSaveFates : public QObject
         QTest::mouseClick(find<QPushButton>("pushButtonStorage"), Qt::LeftButton);
         QTest::mouseClick(find<QPushButton>("pushButtonDisk"), Qt::LeftButton);
         auto *format = find<QPushButton>("m_btnFormat");
-        QTRY_VERIFY_WITH_TIMEOUT(format->isEnabled(), 10000);
-        ConfigReadRound::setTimeoutMs(200);
+        if (!waitFor([format] { return format->isEnabled(); }))
+            return nullptr;
         m_nvr->planReplies(Cmd::FormatDisk, {SimDevice::Held});
         find<QTableWidget>("m_TableWidget")->item(0, 0)->setCheckState(Qt::Checked);
         onModal<QDialog>([](QDialog *d) { d->accept(); });
         closeToasts();
         QTest::mouseClick(format, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::FormatDisk), 1, 10000);
+        return waitFor([this] { return m_nvr->heldCount(Cmd::FormatDisk) == 1; }) ? format : nullptr;
+    }
+
+    // The disk page formats its first disk; the answer comes after five of
+    // the usual deadlines and is reported, the page waiting meanwhile.
+    void formatAnsweredLate(const QString &said)
+    {
+        ConfigReadRound::setTimeoutMs(200);
+        QPushButton *format = formatHeld();
+        QVERIFY(format);
         QCOMPARE(element(lastBody(*m_nvr, Cmd::FormatDisk), QStringLiteral("DevIndex")), QStringLiteral("1"));
         // A read of the usual deadline, sent after the format and held too:
         // once it failed, the format would have failed before it had it the
@@ -122,18 +130,6 @@ class TestNvrSaveFates : public QObject
         QCOMPARE(toastTexts().size(), 1);
         QVERIFY(!find<QLabel>("labelFormatWaiting")->isVisible());
         QVERIFY(format->isEnabled());
-    }
-
-    void openDisks()
-    {
-        m_nvr->setStoredBody(Cmd::GetDisks,
-                             QStringLiteral("<DeviceInfo><DevIndex>1</DevIndex><VerifyMark>7</VerifyMark>"
-                                            "<DevName>/dev/sda-1</DevName><Mounted>1</Mounted><Total>1000</Total>"
-                                            "<Used>10</Used><Status>0</Status></DeviceInfo>"));
-        open();
-        QTest::mouseClick(find<QPushButton>("pushButtonStorage"), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>("pushButtonDisk"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(find<QPushButton>("m_btnFormat")->isEnabled(), 10000);
     }
 
     // Two Saves of the page while the NVR is slow. The first one's answer is
@@ -202,13 +198,8 @@ class TestNvrSaveFates : public QObject
     // and Formatting stays off until the disks were read on the fresh session.
     void reconnectWhileFormatting()
     {
-        openDisks();
-        auto *format = find<QPushButton>("m_btnFormat");
-        m_nvr->planReplies(Cmd::FormatDisk, {SimDevice::Held});
-        find<QTableWidget>("m_TableWidget")->item(0, 0)->setCheckState(Qt::Checked);
-        onModal<QDialog>([](QDialog *d) { d->accept(); });
-        QTest::mouseClick(format, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::FormatDisk), 1, 10000);
+        QPushButton *format = formatHeld();
+        QVERIFY(format);
         // The disks read again meanwhile get no answer: the way back is offered.
         ConfigReadRound::setTimeoutMs(500);
         m_nvr->planReplies(Cmd::GetDisks, {-1, SimDevice::Held});
@@ -368,13 +359,6 @@ private slots:
                 << date << int(AnsweredLate) << ConfigConversation::savedLateText();
             QTest::newRow(qPrintable(page + "refused after its deadline"))
                 << date << int(RefusedLate) << CommonHelper::errorCodeToText(5);
-        }
-        // A recorder answers a format when the disk is done: five of the
-        // usual deadlines later here (half a minute at the usual 6 s).
-        QTest::newRow("disk: format answered after five deadlines")
-            << false << int(FormatAnsweredLate) << SharedTexts::configSuccessText();
-        for (bool date : {false, true}) {
-            const QString page = date ? QStringLiteral("date: ") : QStringLiteral("basic: ");
             QTest::newRow(qPrintable(page + "a second save while the first is late"))
                 << date << int(SecondWhileFirstLate) << SharedTexts::configSuccessText();
             QTest::newRow(qPrintable(page + "a save refused, then the first one's late success"))
@@ -382,6 +366,10 @@ private slots:
             QTest::newRow(qPrintable(page + "a slow device"))
                 << date << int(SlowDevice) << SharedTexts::configSuccessText();
         }
+        // A recorder answers a format when the disk is done: five of the
+        // usual deadlines later here (half a minute at the usual 6 s).
+        QTest::newRow("disk: format answered after five deadlines")
+            << false << int(FormatAnsweredLate) << SharedTexts::configSuccessText();
         QTest::newRow("disk: reconnect while a format is out")
             << false << int(ReconnectWhileFormatting) << ConfigConversation::connectionLostText();
     }

@@ -58,8 +58,9 @@
 //   Its values must not reach a page.
 //
 // - Replies come in the order the device sent them, synchronously inside the
-//   facade's signal: a page sees the reply to its first request before the
-//   reply to its second.
+//   facade's signal (those kept while their line was in doubt all at once
+//   when it caught up, in order): a page sees the reply to its first request
+//   before the reply to its second.
 //
 // - A requester that is destroyed is forgotten with all it waited for.
 //

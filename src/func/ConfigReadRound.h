@@ -42,8 +42,9 @@
 //   does. readAgain() asks the owner to begin a new round (when the page is
 //   shown and not reading): once the line a read failed on caught up, once a
 //   fresh session is up after a failure on the wire (or after reconnect()),
-//   and at once when a reply the round took turns out to may have been a
-//   copy (repeated(): the round fails first, so no Save goes out on it).
+//   and at once when a reply the round took may have been a copy of an older
+//   answer (one owed to nobody came on its line: the round fails first, so
+//   no Save goes out on what it showed).
 //   failureText() gives the words for the failure as things stand now;
 //   failureChanged() says they changed (the line stalled).
 
@@ -112,8 +113,6 @@ public:
     QString failureText(const QString &fallback) const;
     // Failed because a reply the round took may have been a copy.
     bool untrusted() const { return m_state == State::Failed && m_untrusted; }
-    // The (reply command, channel) of the round's required reads sent.
-    QList<QPair<unsigned, int>> lines() const { return m_lines; }
 
     // Drops the device's session and reads again once a fresh one is up.
     void reconnect();

@@ -103,11 +103,6 @@ bool ConfigPageMarks::readFailureShown() const
     return m_failure && !m_failure->isHidden();
 }
 
-QString ConfigPageMarks::readFailureText() const
-{
-    return readFailureShown() ? m_failure->text() : QString();
-}
-
 void ConfigPageMarks::setNotSaved(bool show)
 {
     if (!show && !m_notSaved)

@@ -48,7 +48,6 @@ public:
     void showReadFailure(const QString &text, bool offerReconnect);
     void hideReadFailure();
     bool readFailureShown() const;
-    QString readFailureText() const;
     void setNotSaved(bool show);
     bool notSavedShown() const;
     // The not-saved mark follows the page's session from now on.

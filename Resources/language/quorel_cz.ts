@@ -139,6 +139,10 @@
         <source>Unknown error code: %1!</source>
         <translation>Neznámý kód chyby: %1!</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CustomDialog</name>
@@ -4675,6 +4679,13 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>no permission to write there</source>
         <translation>chybí oprávnění k zápisu</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 neexistuje. V poli zůstává %2.</translation>
     </message>
 </context>
 </TS>

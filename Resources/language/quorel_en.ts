@@ -139,6 +139,10 @@
         <source>Unknown error code: %1!</source>
         <translation type="unfinished"/>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CustomDialog</name>
@@ -1280,6 +1284,13 @@ Move it away to start with a new database.</translation>
     <message>
         <source>The source refuses connections</source>
         <translation>The source refuses connections</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 does not exist. The field keeps %2.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,10 @@
         <source>Unknown error code: %1!</source>
         <translation>Kode kesalahan tidak dikenal: %1!</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CustomDialog</name>
@@ -4675,6 +4679,13 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>no permission to write there</source>
         <translation>tidak ada izin untuk menulis di sana</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 tidak ada. Isian tetap %2.</translation>
     </message>
 </context>
 </TS>

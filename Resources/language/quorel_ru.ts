@@ -139,6 +139,10 @@
         <source>Unknown error code: %1!</source>
         <translation>Неизвестный код ошибки: %1!</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CustomDialog</name>
@@ -4675,6 +4679,13 @@ Move it away to start with a new database.</source>
     <message>
         <source>no permission to write there</source>
         <translation>нет прав на запись в это место</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDateTimeEdit</name>
+    <message>
+        <source>%1 does not exist. The field keeps %2.</source>
+        <translation>%1 не существует. В поле остаётся %2.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,9 @@ namespace {
 constexpr int kToastMs = 2000;
 // Room a cell leaves around its text.
 constexpr int kCellPadding = 10;
+// Room a column title leaves around its text: the section's padding in the
+// client's style sheet (6 px a side) and its border.
+constexpr int kTitlePadding = 14;
 // The search column's width when its texts need no more.
 constexpr int kLeftWidth = 220;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
@@ -85,13 +88,13 @@ void AlarmInfoWidget::initTable()
     m_header = new HeaderViewPrivate(ui->tableView, 0);
     ui->tableView->setHorizontalHeader(m_header);
     initTableHeader();
+    ui->tableView->viewport()->installEventFilter(this);
 }
 
 void AlarmInfoWidget::initTableHeader()
 {
     m_headerLabels = QStringList{tr("IP"), tr("Names"), tr("Type"), tr("Time"), tr("Status"), tr("Remark")};
     m_model->setHorizontalHeaderLabels(m_headerLabels);
-    ui->tableView->horizontalHeader()->setStretchLastSection(true);
     fitColumns();
 }
 
@@ -100,17 +103,25 @@ void AlarmInfoWidget::fitColumns()
     // Each column as wide as its title and the texts of its rows (the time
     // never less than a whole time stamp, the first column's texts beside
     // their check boxes); what the table has beyond that is shared out and
-    // the remark column stretches. Texts wider than the table make it scroll
-    // rather than cut them.
+    // the remark column takes the rest, to the viewport's edge and no
+    // further. Texts wider than the table make it scroll rather than cut
+    // them. The header's own stretch is not used: it keeps the last column
+    // at least its default width, one scroll bar's worth too wide once the
+    // rows outgrow the table.
     QTableView *view = ui->tableView;
     const QFontMetrics fm = view->fontMetrics();
     const int room = view->viewport()->width();
-    const int timeWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 2 * kCellPadding;
+    const int timeWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + kCellPadding;
     const int checkWidth = view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8;
-    int needs[6] = {};
+    // The select-all box is drawn at the first title's left and the title is
+    // centred: the box's room on both sides keeps the title clear of it.
+    const int boxRoom = HeaderViewPrivate::indicatorRect(QRect()).width() + kCellPadding / 2;
+    constexpr int columns = 6;
+    int needs[columns] = {};
     int total = 0;
-    for (int column = 0; column < 6; ++column) {
-        needs[column] = m_header->sectionSizeHint(column);
+    for (int column = 0; column < columns; ++column) {
+        needs[column] = m_header->fontMetrics().horizontalAdvance(m_headerLabels.value(column)) + kTitlePadding
+                        + (column == 0 ? 2 * boxRoom : 0);
         for (int row = 0; row < m_model->rowCount(); ++row) {
             const QStandardItem *item = m_model->item(row, column);
             if (item && !item->text().isEmpty())
@@ -121,12 +132,14 @@ void AlarmInfoWidget::fitColumns()
             needs[column] = qMax(needs[column], timeWidth);
         total += needs[column];
     }
-    const int share = qMax(0, room - total) / 5;
-    for (int column = 0; column < 5; ++column)
+    const int share = qMax(0, room - total) / columns;
+    int used = 0;
+    for (int column = 0; column < columns - 1; ++column) {
         view->setColumnWidth(column, needs[column] + share);
-    view->horizontalHeader()->setStretchLastSection(total <= room);
-    if (total > room)
-        view->setColumnWidth(5, needs[5]);
+        used += needs[column] + share;
+    }
+    view->horizontalHeader()->setStretchLastSection(false);
+    view->setColumnWidth(columns - 1, qMax(needs[columns - 1], room - used));
 }
 
 void AlarmInfoWidget::onTreeCurrentChanged(const QModelIndex &current)
@@ -288,10 +301,13 @@ void AlarmInfoWidget::setFilterPlaceholder()
     ui->widgetLeft->setMaximumWidth(qMax(kLeftWidth, ui->lineEditDevice->minimumWidth()));
 }
 
-void AlarmInfoWidget::resizeEvent(QResizeEvent *event)
+bool AlarmInfoWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    fitColumns();
+    // The viewport narrows when the rows outgrow the table and its scroll
+    // bar shows, with the page's size unchanged.
+    if (watched == ui->tableView->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
 }
 
 void AlarmInfoWidget::showEvent(QShowEvent *event)

@@ -46,7 +46,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);

@@ -2,6 +2,7 @@
 
 #include "CommonHelper.h"
 #include "CommonHelperStream.h"
+#include "CommonHelperWidgets.h"
 #include "DropShadowWidget.h"
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
@@ -133,7 +134,9 @@ void DeviceAlarmLinkage::showPopup(const FUN_DEV_INFO *dev)
     layout->addWidget(m_render, 1);
     connect(m_player, &FFmpegPlayer::emitFrame, m_render,
             [render = m_render](std::shared_ptr<AVFrame> frame, qint64) { render->onFrame(std::move(frame)); });
-    m_popup->show();
+    // Alarms come while the operator types elsewhere: the pop-up never takes
+    // the keyboard.
+    CommonHelper::showWithoutFocus(m_popup);
 }
 
 QRect DeviceAlarmLinkage::popupPlace(const QRect &available, const QRect &keepClear, const QSize &wanted)

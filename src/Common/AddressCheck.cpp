@@ -74,26 +74,56 @@ QValidator *validator(QObject *parent)
     return new AddressValidator(parent);
 }
 
-Verdict judge(const Network &network)
+bool judged(const Network &network, int field)
+{
+    if (field < 0 || field >= FieldCount)
+        return false;
+    if (network.typed[field])
+        return true;
+    if (network.dhcp)
+        return false;
+    return network.unreported[field] || (field <= Gateway && network.toStatic);
+}
+
+bool staticSetting(const Network &network)
+{
+    if (network.dhcp)
+        return false;
+    return network.wholeSetting || judged(network, Ip) || judged(network, Mask) || judged(network, Gateway);
+}
+
+Verdict judgeFormats(const Network &network)
 {
     for (int i = 0; i < FieldCount; ++i) {
-        if (network.judged[i] && !fits(i, network.texts[i]))
+        if (judged(network, i) && !fits(i, network.texts[i]))
             return {BadFormat, i, SharedTexts::invalidFormatText()};
     }
-    if (!network.staticSetting)
-        return {};
+    return {};
+}
+
+Verdict judge(const Network &network)
+{
+    const Verdict formats = judgeFormats(network);
+    if (!formats.ok() || !staticSetting(network))
+        return formats;
     // No subnet can be told from a reported value that is no address.
     for (int i : {Ip, Mask, Gateway}) {
         if (!fits(i, network.texts[i]))
             return {BadFormat, i, SharedTexts::invalidFormatText()};
     }
     const QString &ip = network.texts[Ip];
-    const bool ping = network.judged[Ip] && ip != network.currentIp.trimmed();
+    const bool ping = judged(network, Ip) && ip != network.currentIp.trimmed();
     const int result = CommonHelper::checkIpAddress(ip, network.texts[Mask], network.texts[Gateway], ping);
     if (result == 1)
         return {InUse, Ip, SharedTexts::ipInUseText()};
-    if (result != 0)
-        return {OtherSubnet, Gateway, SharedTexts::subnetMismatchText()};
+    if (result != 0) {
+        // The text names the gateway; when the operator left it alone, what
+        // he changed is what moved the setting out of its subnet.
+        int field = Gateway;
+        if (!judged(network, Gateway))
+            field = judged(network, Ip) ? Ip : judged(network, Mask) ? Mask : Gateway;
+        return {OtherSubnet, field, SharedTexts::subnetMismatchText()};
+    }
     return {};
 }
 

@@ -33,19 +33,41 @@ QValidator *validator(QObject *parent);
 
 enum Field { Ip, Mask, Gateway, Dns1, Dns2, FieldCount };
 
-// A device's network settings as a page or dialog is about to send them.
+// A device's network settings as a page or dialog is about to send them, and
+// what the operator did to them. The one rule of which fields are judged
+// reads it (judged(), staticSetting()); a form only says what happened.
 struct Network
 {
     QString texts[FieldCount];
-    // The fields that go out as the operator typed them. The others go back
-    // as the device reported them and are not judged: they are its own.
-    bool judged[FieldCount] = {};
-    // A static setting the operator changed: address, mask and gateway must
-    // form one subnet, and a new address must not answer a ping.
-    bool staticSetting = false;
+    // What the operator changed (typed, or a value the form makes his as a
+    // whole). A field the form does not show stays false.
+    bool typed[FieldCount] = {};
+    // Untouched fields whose text goes out because the device reported no
+    // value of its own to send back instead.
+    bool unreported[FieldCount] = {};
+    // The device takes its address from a DHCP server: only what the
+    // operator typed is his, and no static setting is checked.
+    bool dhcp = false;
+    // The operator turned static addressing on: the address, mask and
+    // gateway become his, typed or not.
+    bool toStatic = false;
+    // Address, mask and gateway must form one subnet even when untouched
+    // (a found device's new settings).
+    bool wholeSetting = false;
     // The device's own address: only another one is pinged.
     QString currentIp;
 };
+
+// The fields that go out as the operator typed them: those he typed, in
+// DHCP mode too (they go out all the same), and, with a static address,
+// those the device reported nothing for and, once he turned static
+// addressing on, the address, mask and gateway. The others go back as the
+// device reported them and are not judged: they are its own.
+bool judged(const Network &network, int field);
+// A static setting the operator changed (or one checked whole): address,
+// mask and gateway must form one subnet, and a new address must not answer
+// a ping.
+bool staticSetting(const Network &network);
 
 // As CommonHelper::checkIpAddress counts: 0 usable, 1 in use, 2 not in one
 // subnet; and an address (or mask) that is none.
@@ -59,10 +81,14 @@ struct Verdict
     bool ok() const { return message.isEmpty(); }
 };
 
-// The first fault, in the order of the fields: a judged field that is no
-// address (or no mask) is "Invalid format"; then, for a static setting, a mask
-// or gateway the device reported that is none, then the subnet and the ping
-// (which blocks the calling thread while it runs).
+// Only the format of the judged fields, in the order of the fields: one
+// that is no address (or no mask) is "Invalid format". Pings nothing.
+Verdict judgeFormats(const Network &network);
+
+// The first fault: the formats as above; then, for a static setting, a mask
+// or gateway the device reported that is none, then the subnet (at fault:
+// the gateway, or else the address or mask the operator changed) and the
+// ping (at fault: the address; it blocks the calling thread while it runs).
 Verdict judge(const Network &network);
 
 } // namespace AddressCheck

@@ -62,9 +62,9 @@ bool CMoveDetectTimeSetDlg::hasTooManyPeriods(const RemoteCfg_Widget::Week &time
 
 void CMoveDetectTimeSetDlg::keyPressEvent(QKeyEvent *event)
 {
-    // Return must not confirm the enclosing configuration window; Esc goes on
-    // to it and closes it like its close mark.
+    // The enclosing configuration window must neither close nor confirm.
     switch (event->key()) {
+    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();

@@ -3,6 +3,7 @@
 
 #include "AddressCheck.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
@@ -144,18 +145,27 @@ void EthernetSettingWidget::on_radioButton_dhcp_clicked()
     setFieldsEnabled(false);
 }
 
-int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message)
+QList<QLineEdit *> EthernetSettingWidget::addressEdits() const
+{
+    return {ui->lineEdit_ip, ui->lineEdit_netMask, ui->lineEdit_gateway, ui->lineEdit_dns1, ui->lineEdit_dns2};
+}
+
+AddressCheck::Network EthernetSettingWidget::addressOnly(const QString &ip, const QString &mask,
+                                                         const QString &gateway) const
 {
     // An address that is none is not "available", whatever a ping says.
     AddressCheck::Network network;
     network.texts[AddressCheck::Ip] = ip;
     network.texts[AddressCheck::Mask] = mask;
     network.texts[AddressCheck::Gateway] = gateway;
-    network.judged[AddressCheck::Ip] = network.judged[AddressCheck::Mask] = network.judged[AddressCheck::Gateway] =
-        true;
-    network.staticSetting = true;
+    network.typed[AddressCheck::Ip] = network.typed[AddressCheck::Mask] = network.typed[AddressCheck::Gateway] = true;
     network.currentIp = m_pDeviceInfo ? m_pDeviceInfo->ip : QString();
-    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    return network;
+}
+
+int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message)
+{
+    const AddressCheck::Verdict verdict = AddressCheck::judge(addressOnly(ip, mask, gateway));
     if (!verdict.ok())
         message = verdict.message;
     return verdict.fault;
@@ -163,38 +173,37 @@ int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const
 
 void EthernetSettingWidget::on_pushButton_checkIp_clicked()
 {
-    QString message;
-    const int result = checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
-                               ui->lineEdit_gateway->text().trimmed(), message);
-    MsgTipInfoDlg::showTip(result != 0 ? message : ipAvailableText(), TipMs);
+    const QList<QLineEdit *> edits = addressEdits();
+    for (QLineEdit *edit : edits)
+        CommonHelper::markAtFault(edit, false);
+    const AddressCheck::Verdict verdict =
+        AddressCheck::judge(addressOnly(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                                        ui->lineEdit_gateway->text().trimmed()));
+    MsgTipInfoDlg::showTip(verdict.ok() ? ipAvailableText()
+                                        : CommonHelper::pointAtFault(edits.value(verdict.field), verdict.message),
+                           TipMs);
 }
 
 bool EthernetSettingWidget::checkInput(QString &message)
 {
-    // Only what goes out from a field is checked: a value the camera reported
+    // Only what goes out from a field is judged: a value the camera reported
     // and the operator left alone (an empty standby DNS) goes back as it came.
-    // Turning static mode on makes the address, mask and gateway the
-    // operator's too. In DHCP mode only what was typed is checked: the
-    // camera takes its address from the server.
-    const bool dhcp = !ui->radioButton_static->isChecked();
-    const bool toStatic = !dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
-    const auto typed = [this](const QString &key) { return !m_received.contains(key) || m_shown.edited(key); };
-    const QList<QPair<QString, QLineEdit *>> fields{
-        {QStringLiteral("IP"), ui->lineEdit_ip},           {QStringLiteral("netmask"), ui->lineEdit_netMask},
-        {QStringLiteral("gateway"), ui->lineEdit_gateway}, {QStringLiteral("preferredDNS"), ui->lineEdit_dns1},
-        {QStringLiteral("standbyDNS"), ui->lineEdit_dns2},
-    };
+    // The field at fault is marked; a greyed one (DHCP) is named.
+    const QStringList keys{QStringLiteral("IP"), QStringLiteral("netmask"), QStringLiteral("gateway"),
+                           QStringLiteral("preferredDNS"), QStringLiteral("standbyDNS")};
+    const QList<QLineEdit *> edits = addressEdits();
     AddressCheck::Network network;
-    for (int i = 0; i < fields.size(); ++i) {
-        const QString key = fields.at(i).first;
-        const bool address = i <= AddressCheck::Gateway;
-        network.texts[i] = fields.at(i).second->text().trimmed();
-        network.judged[i] = dhcp ? m_shown.edited(key) : typed(key) || (address && toStatic);
-        network.staticSetting = network.staticSetting || (!dhcp && address && network.judged[i]);
+    network.dhcp = !ui->radioButton_static->isChecked();
+    network.toStatic = !network.dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
+    for (int i = 0; i < AddressCheck::FieldCount; ++i) {
+        network.texts[i] = edits.at(i)->text().trimmed();
+        network.typed[i] = m_shown.edited(keys.at(i));
+        network.unreported[i] = !m_received.contains(keys.at(i));
+        CommonHelper::markAtFault(edits.at(i), false);
     }
     network.currentIp = m_pDeviceInfo ? m_pDeviceInfo->ip : QString();
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    message = verdict.message;
+    message = verdict.ok() ? QString() : CommonHelper::pointAtFault(edits.value(verdict.field), verdict.message);
     return verdict.ok();
 }
 

@@ -16,9 +16,11 @@
 // An untouched Save sends the camera's settings back as they came, without
 // the checks (they are the camera's own); a changed one is checked whole.
 
+#include "AddressCheck.h"
 #include "RemoteCfg_Widget.h"
 #include "OperatorEdits.h"
 
+class QLineEdit;
 class QTimer;
 
 namespace Ui {
@@ -69,6 +71,10 @@ protected:
     bool takeSaveAnswer(const ConfigReply &reply) override;
 
 private:
+    // The address, mask, gateway and DNS fields, in the address check's order.
+    QList<QLineEdit *> addressEdits() const;
+    // "Check IP": the three address fields as typed, nothing else.
+    AddressCheck::Network addressOnly(const QString &ip, const QString &mask, const QString &gateway) const;
     void onDisconnected(const loginDev &dev);
     void followMove(bool silent);
 

@@ -525,10 +525,7 @@ void RemoteConfigSetting::setPlayerStallMs(int ms)
 
 void RemoteConfigSetting::onEnterPressed() { }
 
-void RemoteConfigSetting::onEscPressed()
-{
-    onCloseBtnClick();
-}
+void RemoteConfigSetting::onEscPressed() { }
 
 void RemoteConfigSetting::changeEvent(QEvent *event)
 {
@@ -549,9 +546,11 @@ void RemoteConfigSetting::changeEvent(QEvent *event)
 void RemoteConfigSetting::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
+    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A page's Save is its own button; Return in a field saves nothing.
+        // A page's Save is its own button and the close mark closes: no key
+        // saves or drops what the pages hold.
         event->accept();
         return;
     default:

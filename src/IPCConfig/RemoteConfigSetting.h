@@ -99,7 +99,7 @@ public slots:
     void onCloseBtnClick();
     void recvPlayError(const QString &url, int code);
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
-    // Return never accepts the window; Esc closes it as its close mark does.
+    // Keys never close or accept the window.
     void onEnterPressed() override;
     void onEscPressed() override;
 

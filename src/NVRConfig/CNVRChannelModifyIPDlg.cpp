@@ -5,6 +5,7 @@
 #include "AddressCheck.h"
 #include "ChannelInputRules.h"
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
 #include "SharedTexts.h"
@@ -78,20 +79,20 @@ void CNVRChannelModifyIPDlg::onbtnOkClicked()
     // The camera is named as the NVR listed it.
     auto listed = [this](const char *key) { return PrivateProto::escapeText(m_record.value(QLatin1String(key))); };
     // What the NVR listed goes back as listed; what the operator changed is
-    // judged, and a changed setting must hold together.
+    // judged (AddressCheck::judged), a changed setting must hold together,
+    // and the field at fault is marked.
+    const QList<QLineEdit *> fields{ui->m_IPAddrlineEdit, ui->m_NetmasklineEdit, ui->m_GatewaylineEdit};
+    const QStringList asListed{value("IPAddress"), value("Netmask"), value("Gateway")};
     AddressCheck::Network network;
-    network.texts[AddressCheck::Ip] = ip;
-    network.texts[AddressCheck::Mask] = mask;
-    network.texts[AddressCheck::Gateway] = gateway;
-    network.judged[AddressCheck::Ip] = ip != value("IPAddress");
-    network.judged[AddressCheck::Mask] = mask != value("Netmask");
-    network.judged[AddressCheck::Gateway] = gateway != value("Gateway");
-    network.staticSetting =
-        network.judged[AddressCheck::Ip] || network.judged[AddressCheck::Mask] || network.judged[AddressCheck::Gateway];
+    for (int i = AddressCheck::Ip; i <= AddressCheck::Gateway; ++i) {
+        network.texts[i] = fields.at(i)->text().trimmed();
+        network.typed[i] = network.texts[i] != asListed.at(i);
+        CommonHelper::markAtFault(fields.at(i), false);
+    }
     network.currentIp = value("IPAddress");
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
     if (!verdict.ok()) {
-        ui->m_lblTextInfo->setText(verdict.message);
+        ui->m_lblTextInfo->setText(CommonHelper::pointAtFault(fields.value(verdict.field), verdict.message));
         return;
     }
     ui->m_lblTextInfo->clear();

@@ -141,27 +141,27 @@ void CNVREthernetSetting::onSaveBtnClicked()
     ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
 }
 
-bool CNVREthernetSetting::checkTypedAddresses(QString &message) const
+bool CNVREthernetSetting::checkTypedAddresses(QString &message)
 {
-    // As the camera's network page judges them: an address the operator
-    // typed is checked as typed, in DHCP mode too (it goes out all the same);
-    // one he left alone goes back as the NVR reported it. Unticking DHCP makes
-    // the address, mask and gateway the operator's. A static setting he
-    // changed must hold together, and a new address must be free.
-    const bool dhcp = ui->m_ChkBoxDHCP->isChecked();
-    const bool toStatic = !dhcp && m_edits.edited(QStringLiteral("DHCPMode"));
+    // As the camera's network page judges them (AddressCheck::judged): an
+    // address the operator typed is checked as typed, in DHCP mode too (it
+    // goes out all the same); one he left alone goes back as the NVR
+    // reported it. The field at fault is marked; a greyed one (DHCP) is named.
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
     AddressCheck::Network network;
+    network.dhcp = ui->m_ChkBoxDHCP->isChecked();
+    network.toStatic = !network.dhcp && m_edits.edited(QStringLiteral("DHCPMode"));
     for (int i = 0; i < AddressCheck::FieldCount; ++i) {
         const QString key = QLatin1String(fields.at(i).first);
-        const bool address = i <= AddressCheck::Gateway;
         network.texts[i] = fields.at(i).second->text().trimmed();
-        network.judged[i] = m_edits.edited(key) || (address && toStatic);
-        network.staticSetting = network.staticSetting || (!dhcp && address && network.judged[i]);
+        network.typed[i] = m_edits.edited(key);
+        network.unreported[i] = !m_edits.has(key);
+        CommonHelper::markAtFault(fields.at(i).second, false);
     }
     network.currentIp = m_currentIp;
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    message = verdict.message;
+    message =
+        verdict.ok() ? QString() : CommonHelper::pointAtFault(fields.value(verdict.field).second, verdict.message);
     return verdict.ok();
 }
 
@@ -176,14 +176,18 @@ void CNVREthernetSetting::onPingBtnClicked()
     // NVR answers for its own address, so only another one is pinged.
     AddressCheck::Network network;
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
+    for (int i = 0; i < AddressCheck::FieldCount; ++i)
+        CommonHelper::markAtFault(fields.at(i).second, false);
     for (int i : {AddressCheck::Ip, AddressCheck::Mask, AddressCheck::Gateway}) {
         network.texts[i] = fields.at(i).second->text().trimmed();
-        network.judged[i] = true;
+        network.typed[i] = true;
     }
-    network.staticSetting = true;
     network.currentIp = m_currentIp;
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    MsgTipInfoDlg::showTip(verdict.ok() ? SharedTexts::ipAvailableText() : verdict.message, 1000);
+    MsgTipInfoDlg::showTip(verdict.ok()
+                               ? SharedTexts::ipAvailableText()
+                               : CommonHelper::pointAtFault(fields.value(verdict.field).second, verdict.message),
+                           1000);
 }
 
 void CNVREthernetSetting::onPhoneMonitorBtnClicked()

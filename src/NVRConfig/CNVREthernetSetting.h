@@ -56,8 +56,9 @@ private:
     // The address fields with their elements, in the order of the body.
     QList<QPair<const char *, QLineEdit *>> addressFields() const;
     // False, with the reason, when an address the operator typed is none or
-    // a static setting he changed does not hold together.
-    bool checkTypedAddresses(QString &message) const;
+    // a static setting he changed does not hold together; the field at fault
+    // is marked.
+    bool checkTypedAddresses(QString &message);
 
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;

@@ -34,12 +34,21 @@ AddClientDevDlg::AddClientDevDlg(QWidget *parent)
     // The tip line keeps its room while empty: a dialog that grew when a tip
     // appeared was placed anew by the window manager, at the screen's corner.
     m_ui->m_lblTextInfo->setMinimumHeight(2 * m_ui->m_lblTextInfo->fontMetrics().lineSpacing());
-    // Elide against the laid-out widths, not the default ones.
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
+    fitTexts();
 }
 
 AddClientDevDlg::~AddClientDevDlg() = default;
+
+void AddClientDevDlg::fitTexts()
+{
+    // The form's width fits the English labels; a longer translation ("User
+    // Name" in Russian or Czech) widens the dialog rather than being cut.
+    // Elide only what still does not fit, against the laid-out widths.
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
+    layout()->activate();
+    CommonHelper::elideChildTexts(this);
+}
 
 void AddClientDevDlg::initWidget()
 {
@@ -191,7 +200,7 @@ void AddClientDevDlg::changeEvent(QEvent *event)
         m_ui->comboBoxProtocol->setItemText(0, tr("Private"));
         m_ui->comboBoxProtocol->setItemText(1, tr("ONVIF"));
         m_ui->comboBoxProtocol->setCurrentIndex(protocol);
-        CommonHelper::elideChildTexts(this);
+        fitTexts();
     }
     DropShadowWidget::changeEvent(event);
 }

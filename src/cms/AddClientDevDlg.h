@@ -35,6 +35,7 @@ protected:
 
 private:
     void initWidget();
+    void fitTexts();
     void fillDevTypes();
     void addDevtoClient();
     void showError(const QString &text, bool toast, QLineEdit *atFault);

@@ -86,19 +86,19 @@ void ModifyAllIPDlg::onbtnOkClicked()
         m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    // The DNS servers may stay empty; typed, they must be addresses.
+    // The whole setting is the operator's; the DNS servers may stay empty,
+    // typed they must be addresses. The field at fault is marked.
     AddressCheck::Network network;
     const QList<QLineEdit *> fields{m_ui->m_StartIPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
                                     m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit};
     for (int i = 0; i < AddressCheck::FieldCount; ++i) {
         network.texts[i] = fields.at(i)->text().trimmed();
-        network.judged[i] = i <= AddressCheck::Gateway || !network.texts[i].isEmpty();
+        network.typed[i] = i <= AddressCheck::Gateway || !network.texts[i].isEmpty();
+        CommonHelper::markAtFault(fields.at(i), false);
     }
-    network.staticSetting = true;
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
     if (!verdict.ok()) {
-        m_ui->m_lblTextInfo->setText(verdict.message);
-        fields.at(verdict.field)->setFocus();
+        m_ui->m_lblTextInfo->setText(CommonHelper::pointAtFault(fields.value(verdict.field), verdict.message));
         return;
     }
     modifyIP();

@@ -79,7 +79,7 @@ void ModifyNetInfoDlg::onbtnOkClicked()
     const QList<QLineEdit *> fields{m_ui->m_IPAddrlineEdit, m_ui->m_NetmasklineEdit, m_ui->m_GatewaylineEdit,
                                     m_ui->m_DNS1lineEdit, m_ui->m_DNS2lineEdit};
     // What the search found goes back as found; what the operator changed is
-    // judged as typed.
+    // judged as typed (AddressCheck::judged), and the field at fault marked.
     const QStringList found{m_dev.ip, m_dev.netmask, m_dev.gateway, m_dev.preferredDns, m_dev.standbyDns};
     const QString user = m_ui->m_UserNamelineEdit->text();
     const QString password = m_ui->m_UserPasslineEdit->text();
@@ -87,45 +87,43 @@ void ModifyNetInfoDlg::onbtnOkClicked()
     QStringList texts;
     for (int i = 0; i < AddressCheck::FieldCount; ++i) {
         network.texts[i] = fields.at(i)->text().trimmed();
-        network.judged[i] = network.texts[i] != found.at(i).trimmed();
+        network.typed[i] = network.texts[i] != found.at(i).trimmed();
         texts << network.texts[i];
+        CommonHelper::markAtFault(fields.at(i), false);
     }
     texts << user << password;
     if (CommonHelper::hasEmptyString(texts)) {
         m_ui->m_lblTextInfo->setText(SharedTexts::incompleteInfoText());
         return;
     }
-    AddressCheck::Verdict verdict = AddressCheck::judge(network);
+    const auto refuse = [&](const AddressCheck::Verdict &verdict) {
+        m_ui->m_lblTextInfo->setText(CommonHelper::pointAtFault(fields.value(verdict.field), verdict.message));
+    };
+    AddressCheck::Verdict verdict = AddressCheck::judgeFormats(network);
     if (!verdict.ok()) {
-        m_ui->m_lblTextInfo->setText(verdict.message);
-        fields.at(verdict.field)->setFocus();
+        refuse(verdict);
         return;
     }
     const QString ip = network.texts[AddressCheck::Ip];
     const bool addressChanged = ip != m_ui->m_CurrentIPAddrlineEdit->text().trimmed();
 
     if (addressChanged) {
-        if (m_found && m_found->isExisted(ip)) {
-            m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
-            return;
-        }
         DeviceInfoManager *registry = DeviceInfoManager::instance();
-        if (registry && registry->findDevInfo(ip)) {
-            m_ui->m_lblTextInfo->setText(SharedTexts::ipInUseText());
+        if ((m_found && m_found->isExisted(ip)) || (registry && registry->findDevInfo(ip))) {
+            refuse({AddressCheck::InUse, AddressCheck::Ip, SharedTexts::ipInUseText()});
             return;
         }
     }
     // The device itself answers on an unchanged address; only the subnet counts then.
-    network.staticSetting = true;
+    network.wholeSetting = true;
     network.currentIp = m_ui->m_CurrentIPAddrlineEdit->text();
     verdict = AddressCheck::judge(network);
     if (!verdict.ok()) {
-        m_ui->m_lblTextInfo->setText(verdict.message);
-        fields.at(verdict.field)->setFocus();
+        refuse(verdict);
         return;
     }
 
-    auto sent = [&](int i) { return network.judged[i] ? network.texts[i] : found.at(i); };
+    auto sent = [&](int i) { return AddressCheck::judged(network, i) ? network.texts[i] : found.at(i); };
     m_dev.ip = sent(AddressCheck::Ip);
     m_dev.netmask = sent(AddressCheck::Mask);
     m_dev.gateway = sent(AddressCheck::Gateway);

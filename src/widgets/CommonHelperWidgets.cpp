@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -67,7 +68,58 @@ private:
     QAbstractButton *m_button;
 };
 
+// A platform may activate a window shown without activation all the same
+// (some window managers, the offscreen platform): the window the operator was
+// in is activated again, with the focus where it was.
+class HandsKeyboardBack : public QObject
+{
+public:
+    explicit HandsKeyboardBack(QWidget *notice)
+        : QObject(notice)
+        , m_notice(notice)
+    {
+        setObjectName(QStringLiteral("handsKeyboardBack"));
+    }
+
+    QPointer<QWidget> workedIn;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_notice && event->type() == QEvent::WindowActivate && workedIn && workedIn->isVisible()
+            && !workedIn->isMinimized())
+            workedIn->activateWindow();
+        return false;
+    }
+
+private:
+    QWidget *m_notice;
+};
+
 } // namespace
+
+void CommonHelper::showWithoutFocus(QWidget *notice)
+{
+    if (!notice)
+        return;
+    notice->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (!notice->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        notice->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    notice->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *child : notice->findChildren<QWidget *>())
+        child->setFocusPolicy(Qt::NoFocus);
+    auto *guard =
+        notice->findChild<HandsKeyboardBack *>(QStringLiteral("handsKeyboardBack"), Qt::FindDirectChildrenOnly);
+    if (!guard) {
+        guard = new HandsKeyboardBack(notice);
+        notice->installEventFilter(guard);
+    }
+    // Another notice is no window to hand the keyboard back to.
+    QWidget *active = QApplication::activeWindow();
+    const bool worksIn = active && active != notice && !active->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    guard->workedIn = worksIn ? active : nullptr;
+    notice->show();
+}
 
 void CommonHelper::clickOnEnter(QAbstractButton *button)
 {
@@ -357,4 +409,25 @@ void CommonHelper::markAtFault(QLineEdit *edit, bool atFault)
         edit->setProperty("atFaultBound", true);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { markAtFault(edit, false); });
     }
+}
+
+QString CommonHelper::pointAtFault(QLineEdit *field, const QString &message)
+{
+    if (!field)
+        return message;
+    markAtFault(field, true);
+    if (field->isEnabled()) {
+        field->setFocus();
+        return message;
+    }
+    for (const QLabel *label : field->window()->findChildren<QLabel *>()) {
+        if (label->buddy() != field)
+            continue;
+        // An elided label keeps its whole text in its tool tip.
+        const bool elided = label->text().contains(QChar(0x2026)) && !label->toolTip().isEmpty();
+        const QString name = (elided ? label->toolTip() : label->text()).trimmed();
+        if (!name.isEmpty())
+            return QCoreApplication::translate("CommonHelper", "%1: %2").arg(message, name);
+    }
+    return message;
 }

@@ -29,6 +29,10 @@ void addCopyAction(QLineEdit *edit, QWidget *owner);
 void addCopyMenu(QWidget *widget);
 // Return and Enter click the button while it has the focus, as Space does.
 void clickOnEnter(QAbstractButton *button);
+// Shows a notice (a toast, a pop-up) without activating it: neither it nor
+// its children take the keyboard, which stays with the field the operator
+// types into; the mouse still reaches its links and buttons.
+void showWithoutFocus(QWidget *notice);
 // folder: 0 Login, 1 MainWindow, 2 Playback; skinned picks the current skin.
 void setButtonImages(QPushButton *button, int folder, const QString &normal, const QString &hover, bool skinned);
 // image holds `states` frames side by side: normal, hover, pressed/checked, disabled.
@@ -53,5 +57,10 @@ void togglePasswordVisible(QLineEdit *edit, bool needAuth);
 // A red frame around a field the operator has to correct; it goes when he
 // edits the field or when the mark is taken off.
 void markAtFault(QLineEdit *edit, bool atFault);
+// Shows the field a refusal is about as the device dialogs do: marked and
+// focused. A greyed field cannot take the focus, so the message then names
+// it by the label whose buddy it is. Returns the message to show; a null
+// field leaves it as it is.
+QString pointAtFault(QLineEdit *field, const QString &message);
 
 } // namespace CommonHelper

@@ -2,7 +2,6 @@
 
 #include "CommonHelperWidgets.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
@@ -26,30 +25,7 @@ DropShadowWidget::DropShadowWidget(QWidget *parent)
 
 void DropShadowWidget::onEnterPressed() { }
 
-void DropShadowWidget::onEscPressed()
-{
-    // Esc is the keyboard's Cancel: the close mark's handler runs, with all it
-    // tidies up (nothing while the mark is disabled); a dialog without a mark
-    // is rejected.
-    if (QAbstractButton *mark = closeMark()) {
-        if (mark->isEnabled())
-            mark->click();
-        return;
-    }
-    reject();
-}
-
-QAbstractButton *DropShadowWidget::closeMark() const
-{
-    for (const char *name : {"m_btnClose", "pushButtonClose", "m_closeBtn"}) {
-        for (QAbstractButton *button : findChildren<QAbstractButton *>(QLatin1String(name))) {
-            // Not one of a page or a nested window inside this dialog.
-            if (button->window() == this && !button->isHidden())
-                return button;
-        }
-    }
-    return nullptr;
-}
+void DropShadowWidget::onEscPressed() { }
 
 QLabel *DropShadowWidget::titleLabel() const
 {

@@ -3,13 +3,12 @@
 #include <QDialog>
 #include <QPoint>
 
-class QAbstractButton;
 class QLabel;
 
 // Frameless modal base of the client's dialogs: a dark title band, dragging by
 // the mouse (kept on the screens), copy menus on line edits, and two hooks that
-// decide what Return/Enter and Esc do. Return/Enter does nothing by default;
-// Esc does what the dialog's close mark does (reject() without one). The
+// decide what Return/Enter and Esc do (nothing by default: a key never closes
+// a dialog and loses what was typed into it unless the dialog says so). The
 // window manager is given the title the band shows, not the class name.
 class DropShadowWidget : public QDialog
 {
@@ -20,9 +19,6 @@ public:
 
     static constexpr int TitleHeight = 30;
 
-    // The close mark of the title band (object name "m_btnClose",
-    // "pushButtonClose" or "m_closeBtn"), null when the dialog has none.
-    QAbstractButton *closeMark() const;
     // The label that shows the dialog's title, null when there is none.
     QLabel *titleLabel() const;
 

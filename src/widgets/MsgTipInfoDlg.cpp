@@ -1,6 +1,7 @@
 #include "MsgTipInfoDlg.h"
 
 #include "CommonHelper.h"
+#include "CommonHelperWidgets.h"
 #include "Platform.h"
 #include "SwitchControl.h"
 #include "WidgetHelpers.h"
@@ -157,7 +158,9 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
                              + QStringLiteral("<a href=\"%1\" style=\"color:#4ea1f3;\">%1</a>").arg(escapedLink));
     }
 
-    show();
+    // A notice never takes the keyboard: what the operator types goes on
+    // into the field he types into.
+    CommonHelper::showWithoutFocus(this);
 
     if (!m_animation) {
         m_animation = new QPropertyAnimation(this, "pos", this);

@@ -2,8 +2,8 @@
 // client, with its own style sheet and font, in a 1280x720 window against a
 // simulated camera offering every page (127.86.0.2): no label, button, box,
 // list or column shows its text cut, and every page fits the window's width
-// (taller pages scroll). In a narrower window pages may scroll sideways, but
-// still cut no text. The OSD page, fitted to that window, draws its form
+// (taller pages scroll), and the TCP/IP page's fields start at one edge. In a
+// narrower window pages may scroll sideways, but still cut no text. The OSD page, fitted to that window, draws its form
 // (only its preview is black). With KELVO_SCREENSHOT_DIR set, every page and dialog
 // is saved there as <language>_<name>.png.
 
@@ -27,6 +27,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -210,6 +211,15 @@ private slots:
                            + QStringLiteral(": needs %1 px, has %2")
                                  .arg(page->minimumSizeHint().width())
                                  .arg(room->viewport()->width());
+            // The address fields under one another, however long a label.
+            if (id == 13002) {
+                QMap<int, QStringList> edges;
+                for (QLineEdit *field :
+                     page->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^lineEdit_"))))
+                    edges[field->mapTo(page, QPoint()).x()] << field->objectName();
+                if (edges.size() != 1)
+                    cut << page->pageTitle() + QStringLiteral(": fields start at %1 edges").arg(edges.size());
+            }
             shoot(&window, language, page->objectName());
         }
         // The marks of a page have a room of their own: a Save the camera

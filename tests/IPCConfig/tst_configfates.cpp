@@ -421,29 +421,40 @@ private slots:
 
     void dhcpAndMask_data()
     {
-        QTest::addColumn<bool>("dhcp");
+        QTest::addColumn<QString>("mode"); // "static" as reported, "dhcp" ticked, "to static" from a reported DHCP
         QTest::addColumn<QString>("ip");   // typed, empty: untouched
         QTest::addColumn<QString>("mask"); // typed, empty: untouched
         QTest::addColumn<QString>("dns");  // preferred DNS typed, empty: untouched
-        QTest::addColumn<QString>("said"); // "Invalid format": nothing sent
+        QTest::addColumn<QString>("said"); // a refusal: nothing sent
         QTest::addColumn<QString>("sentIp");
+        QTest::addColumn<QString>("fault"); // the field marked (and focused unless greyed); empty: none
         const QString own = QStringLiteral("127.87.5.1");
         const QString dhcpSaid = EthernetSettingWidget::dhcpText();
         const QString invalid = QStringLiteral("Invalid format");
         const QString success = SharedTexts::configSuccessText();
-        auto row = [](const char *name, bool dhcp, const char *ip, const char *mask, const char *dns,
-                      const QString &said, const QString &sentIp) {
-            QTest::newRow(name) << dhcp << QString(ip) << QString(mask) << QString(dns) << said << sentIp;
+        auto row = [](const char *name, const char *mode, const char *ip, const char *mask, const char *dns,
+                      const QString &said, const QString &sentIp, const char *fault) {
+            QTest::newRow(name) << QString(mode) << QString(ip) << QString(mask) << QString(dns) << said << sentIp
+                                << QString(fault);
         };
-        row("dhcp, untouched address", true, "", "", "", dhcpSaid, own);
-        row("dhcp, typed address", true, "127.87.5.20", "", "", dhcpSaid, "127.87.5.20");
-        row("dhcp, typed address out of range", true, "999.1.1.1", "", "", invalid, "");
-        row("static, mask with holes", false, "", "255.0.0.255", "", invalid, "");
-        row("static, contiguous mask", false, "", "254.0.0.0", "", success, own);
+        row("dhcp, untouched address", "dhcp", "", "", "", dhcpSaid, own, "");
+        row("dhcp, typed address", "dhcp", "127.87.5.20", "", "", dhcpSaid, "127.87.5.20", "");
+        // Greyed, the field cannot take the focus: the toast names it.
+        row("dhcp, typed address out of range", "dhcp", "999.1.1.1", "", "", invalid + ": IP Address", "",
+            "lineEdit_ip");
+        row("static, mask with holes", "static", "", "255.0.0.255", "", invalid, "", "lineEdit_netMask");
+        row("static, contiguous mask", "static", "", "254.0.0.0", "", success, own, "");
         // A leading zero is octal to many stacks: another server than typed.
-        row("static, DNS 8.8.8.08", false, "", "", "8.8.8.08", invalid, "");
-        row("dhcp, DNS 8.8.8.08", true, "", "", "8.8.8.08", invalid, "");
-        row("static, DNS typed, the rest as reported", false, "", "", "8.8.8.8", success, own);
+        row("static, DNS 8.8.8.08", "static", "", "", "8.8.8.08", invalid, "", "lineEdit_dns1");
+        row("dhcp, DNS 8.8.8.08", "dhcp", "", "", "8.8.8.08", invalid + ": Preferred DNS", "", "lineEdit_dns1");
+        row("static, DNS typed, the rest as reported", "static", "", "", "8.8.8.8", success, own, "");
+        // The gateway the camera reported stays; the address typed left its subnet.
+        row("static, address in another subnet", "static", "10.87.5.9", "", "", SharedTexts::subnetMismatchText(), "",
+            "lineEdit_ip");
+        // A camera without a lease reports no mask; turned static, the
+        // address, mask and gateway are the operator's.
+        row("to static, reported mask 0.0.0.0", "to static", "", "", "", invalid, "", "lineEdit_netMask");
+        row("to static, mask typed", "to static", "", "255.0.0.0", "", success, own, "");
     }
 
     // DHCP: the record stays where it is and the operator is told how to find
@@ -451,22 +462,28 @@ private slots:
     // run of ones.
     void dhcpAndMask()
     {
-        QFETCH(bool, dhcp);
+        QFETCH(QString, mode);
         QFETCH(QString, ip);
         QFETCH(QString, mask);
         QFETCH(QString, dns);
         QFETCH(QString, said);
         QFETCH(QString, sentIp);
+        QFETCH(QString, fault);
         // Reported values the check would refuse as typed go back untouched.
         m_cam->setStoredValue(13002, QStringLiteral("preferredDNS"), QStringLiteral("127.0.0.53"));
         m_cam->setStoredValue(13002, QStringLiteral("standbyDNS"), QStringLiteral("127.000.0.053"));
-        m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
+        const bool dhcp = mode == QLatin1String("dhcp");
+        const bool toStatic = mode == QLatin1String("to static");
+        m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), toStatic ? QStringLiteral("1") : QStringLiteral("0"));
         m_cam->setStoredValue(13002, QStringLiteral("IP"), m_dev.ip);
         m_cam->setStoredValue(13002, QStringLiteral("gateway"), QStringLiteral("127.0.0.1"));
-        m_cam->setStoredValue(13002, QStringLiteral("netmask"), QStringLiteral("255.0.0.0"));
+        m_cam->setStoredValue(13002, QStringLiteral("netmask"),
+                              toStatic ? QStringLiteral("0.0.0.0") : QStringLiteral("255.0.0.0"));
         const int sets = m_cam->requestCount(13003);
         RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageNetwork);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        if (toStatic)
+            QTest::mouseClick(child<QRadioButton>(page, "radioButton_static"), Qt::LeftButton);
         auto *ipEdit = child<QLineEdit>(page, "lineEdit_ip");
         if (!ip.isEmpty()) {
             ipEdit->setFocus();
@@ -483,6 +500,14 @@ private slots:
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
         QVERIFY(roundTrip(&m_dev));
+        // The one text fits several fields: the mark (and the focus, or the
+        // toast's word for a greyed field) says which.
+        auto *atFault = fault.isEmpty() ? nullptr : child<QLineEdit>(page, qPrintable(fault));
+        // The window's focus: the keyboard's once the window is active again.
+        if (atFault && atFault->isEnabled())
+            QTRY_COMPARE(m_w->focusWidget(), static_cast<QWidget *>(atFault));
+        for (QLineEdit *edit : page->findChildren<QLineEdit *>())
+            QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
         if (sentIp.isEmpty()) {
             QCOMPARE(m_cam->requestCount(13003), sets);
             return;

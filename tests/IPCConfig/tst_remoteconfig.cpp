@@ -248,7 +248,7 @@ private slots:
             failedToast =
                 DevicePagesTest::waitFor([&] { return toastTexts().contains(QStringLiteral("Configuration failed")); });
             failedPort = QString::number(cam->rtspPort);
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
                 QTest::keyClick(w, key);
             openAfterKeys = w->isVisible();
             emit page->closeWindowRequested();
@@ -408,36 +408,55 @@ private slots:
         QCOMPARE(RemoteConfigSetting::fitsScreens(moved, screens), fits);
     }
 
-    // Esc closes the window as its close mark does, wherever the focus is; the
-    // window manager has the title the window shows.
-    void escapeClosesLikeTheCloseMark_data()
+    // Esc closes nothing, wherever the focus is: the window stays, with the
+    // port typed and not saved yet; the window manager has the title the
+    // window shows.
+    void escapeKeepsTheWindowAndItsEdit_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("Esc in the typed field") << "field";
         QTest::newRow("Esc on the window") << "window";
         QTest::newRow("Esc in the tree") << "tree";
         QTest::newRow("Esc in the arming time of Motion Detection") << "arming";
     }
-    void escapeClosesLikeTheCloseMark()
+    void escapeKeepsTheWindowAndItsEdit()
     {
-        QFETCH(QString, how);
-        QString title, shownTitle;
-        bool closed = false;
+        QFETCH(QString, where);
+        QString title, shownTitle, kept;
+        bool open = false;
+        bool targetShown = false;
         DevicePagesTest::onModal<RemoteConfigSetting>([&](RemoteConfigSetting *w) {
-            QWidget *target = how == QLatin1String("tree") ? w->treeView() : static_cast<QWidget *>(w);
-            if (how == QLatin1String("arming")) {
+            openingPageRead(w);
+            clickItem(w->treeView(), w->pageItem(13004));
+            auto *rtsp = child<QLineEdit>(w->page(13004), "lineEdit_rtsp");
+            DevicePagesTest::waitFor([&] { return !rtsp->text().isEmpty(); });
+            QTest::mouseClick(rtsp, Qt::LeftButton);
+            QTest::keyClick(rtsp, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(rtsp, QStringLiteral("8554"));
+            QWidget *target = rtsp;
+            if (where == QLatin1String("window")) {
+                target = w;
+            } else if (where == QLatin1String("tree")) {
+                target = w->treeView();
+            } else if (where == QLatin1String("arming")) {
                 clickItem(w->treeView(), w->pageItem(RemoteConfigSetting::PageMotion));
-                target = w->page(RemoteConfigSetting::PageMotion)->findChild<QWidget *>("widgetTime");
+                // The hour grid of the editor.
+                QWidget *arming = w->page(RemoteConfigSetting::PageMotion)->findChild<QWidget *>("widgetTime");
+                target = arming ? arming->findChild<QWidget *>("tableView") : nullptr;
             }
             title = w->windowTitle();
             shownTitle = child<QLabel>(w, "labelTitle")->text();
-            if (target && target->isVisible())
+            targetShown = target && target->isVisible();
+            if (targetShown)
                 QTest::keyClick(target, Qt::Key_Escape);
-            closed = !w->isVisible();
-            if (!closed)
-                w->onCloseBtnClick();
+            open = w->isVisible();
+            kept = rtsp->text();
+            w->onCloseBtnClick();
         });
         emit SignalsHelper::instance()->signalDevConfig(record(kCamB));
-        QVERIFY(closed);
+        QVERIFY(targetShown);
+        QVERIFY(open);
+        QCOMPARE(kept, QStringLiteral("8554"));
         QVERIFY(!shownTitle.isEmpty());
         QCOMPARE(title, shownTitle);
     }

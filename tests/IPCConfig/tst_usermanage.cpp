@@ -612,12 +612,11 @@ private slots:
         item->setCheckState(Qt::Unchecked);
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualItemRect(item).center());
         QCOMPARE(box->checkState(), Qt::Unchecked);
-        // Return leaves the dialog open; Esc closes it as its close mark does.
+        // Return and Esc leave the dialog open, the ticks as they were.
+        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
         QTest::keyClick(m_dlg.get(), Qt::Key_Return);
         QVERIFY(m_dlg->isVisible());
-        QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-        QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+        QCOMPARE(checks(), QStringList({"0", "2"}));
     }
 
     // In the program's style sheet the help text shows all its lines.

@@ -137,8 +137,8 @@ private slots:
         QString name;
         bool basic = false;
         bool basicInfo = false;
-        bool closedByEsc = false;
-        QString title, shownTitle;
+        bool openAfterEsc = false;
+        QString title, shownTitle, lockTime;
         int reads = -1;
         onModal<CNVRConfigSetting>([&](CNVRConfigSetting *w) {
             name = w->objectName();
@@ -149,14 +149,21 @@ private slots:
             basicInfo = w->findChild<QPushButton *>(QStringLiteral("pushButtonBasicInfo"))->isChecked();
             title = w->windowTitle();
             shownTitle = w->findChild<QLabel *>(QStringLiteral("labelTitle"))->text();
-            // Esc closes the window as its close mark does.
+            // Esc closes nothing: the window stays, with a time typed and not
+            // saved yet.
+            auto *lock = w->findChild<QLineEdit *>(QStringLiteral("m_lineLockScreen"));
+            QTest::mouseClick(lock, Qt::LeftButton);
+            QTest::keyClick(lock, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(lock, QStringLiteral("75"));
+            QTest::keyClick(lock, Qt::Key_Escape);
             QTest::keyClick(w, Qt::Key_Escape);
-            closedByEsc = !w->isVisible();
-            if (!closedByEsc)
-                w->reject();
+            openAfterEsc = w->isVisible();
+            lockTime = lock->text();
+            w->reject();
         });
         shell.showDevConfigManage(&m_record);
-        QVERIFY(closedByEsc);
+        QVERIFY(openAfterEsc);
+        QCOMPARE(lockTime, QStringLiteral("75"));
         QVERIFY(!shownTitle.isEmpty());
         QCOMPARE(title, shownTitle);
         QCOMPARE(name, QStringLiteral("NVRConfig"));
@@ -251,7 +258,7 @@ private slots:
     void basicSaveReadsBack_data()
     {
         QTest::addColumn<QString>("level"); // debugLogLevel seeded; empty: none
-        QTest::addColumn<int>("lockOp");    // boxes set in the dialog; -1 Cancel
+        QTest::addColumn<int>("lockOp");    // boxes set in the dialog; -1 Cancel; -2 Esc, then OK
         QTest::addColumn<QString>("body");
         const QString head = QString::fromUtf8("<language>1</language><transparency>1</transparency>"
                                                "<resolution>1280*720</resolution><lockScreenTime>60</lockScreenTime>");
@@ -264,9 +271,9 @@ private slots:
         // Cancel leaves the boxes as read (log out).
         QTest::newRow("level 9 kept, cancel")
             << "9" << -1 << head + "<lockScreenOp>1</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
-        // Esc is Cancel (-2).
+        // Esc does nothing: the box ticked stays, OK takes it (log out and lock).
         QTest::newRow("level 9 kept, Esc")
-            << "9" << -2 << head + "<lockScreenOp>1</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
+            << "9" << -2 << head + "<lockScreenOp>3</lockScreenOp>" + tail + "<debugLogLevel>9</debugLogLevel>";
     }
 
     void basicSaveReadsBack()
@@ -286,6 +293,8 @@ private slots:
         if (lockOp == -2) {
             NvrWindowTest::tick(child<QCheckBox>(dlg, "m_ChkBoxLockCurr"), true);
             QTest::keyClick(dlg, Qt::Key_Escape);
+            QVERIFY(dlg->isVisible());
+            child<QPushButton>(dlg, "m_OKBtn")->click();
         } else if (lockOp < 0) {
             child<QPushButton>(dlg, "m_CancelBtn")->click();
         } else {
@@ -300,7 +309,7 @@ private slots:
 
         dlg->setLockScreenOp(0);
         QVERIFY(clickAndRead("pushButtonBasicInfo", 14001));
-        QCOMPARE(dlg->getLockScreenOp(), lockOp < 0 ? 1 : lockOp);
+        QCOMPARE(dlg->getLockScreenOp(), lockOp == -1 ? 1 : lockOp == -2 ? 3 : lockOp);
         QCOMPARE(find<QComboBox>("comboBoxLogLevel")->isVisibleTo(m_window.get()), level.toInt() > 0);
     }
 

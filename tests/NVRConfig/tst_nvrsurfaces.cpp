@@ -779,8 +779,23 @@ private slots:
             QCOMPARE(m_nvr->requestCount(save), 0);
             // What was typed stays, and what is wrong with it is said.
             if (typing) {
-                QCOMPARE(find<QLineEdit>(qPrintable(field))->text(), typed);
-                QVERIFY(toastTexts().contains(SharedTexts::invalidFormatText()));
+                auto *typedField = find<QLineEdit>(qPrintable(field));
+                QCOMPARE(typedField->text(), typed);
+                // On the network page the one text fits several fields: the
+                // mark says which, with the focus, or with the toast's word
+                // for a field DHCP greyed.
+                const QHash<QString, QString> names{{"m_lineEditIPAddress", "IP Address"},
+                                                    {"m_lineEditSubnetMask", "Subnet Mask"},
+                                                    {"m_lineEditFirstDNS", "Primary DNS"}};
+                const bool network = open == QLatin1String("pushButtonInternet");
+                const bool greyed = network && act == TypeThenDhcp;
+                QVERIFY2(toastTexts().contains(greyed ? SharedTexts::invalidFormatText() + ": " + names.value(field)
+                                                      : SharedTexts::invalidFormatText()),
+                         qPrintable(toastTexts().join('|')));
+                if (network && !greyed)
+                    QTRY_COMPARE(m_open->focusWidget(), static_cast<QWidget *>(typedField));
+                for (QLineEdit *edit : typedField->parentWidget()->findChildren<QLineEdit *>())
+                    QVERIFY2(framedRed(edit) == (network && edit == typedField), qPrintable(edit->objectName()));
             }
             ConfigReadRound::setTimeoutMs(6000);
             return;

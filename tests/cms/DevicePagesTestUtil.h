@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QSet>
@@ -136,6 +137,14 @@ template <class T> ModalWait onModal(std::function<void(T *)> act, int timeoutMs
     });
     timer->start();
     return ModalWait{giveUp};
+}
+
+// The red frame of a field the operator has to correct, as painted.
+inline bool framedRed(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    const QColor edge = image.pixelColor(0, image.height() / 2);
+    return edge.red() > 180 && edge.green() < 110 && edge.blue() < 110;
 }
 
 inline QStringList toastTexts()

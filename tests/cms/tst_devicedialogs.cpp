@@ -4,6 +4,7 @@
 
 #include "AddClientDevDlg.h"
 #include "AddressCheck.h"
+#include "CNVRChannelModifyIPDlg.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
 #include "DeviceFormRules.h"
@@ -14,6 +15,7 @@
 #include "EditClientDevDlg.h"
 #include "ForgotPassword.h"
 #include "KelvoSDKHelper.h"
+#include "MsgTipInfoDlg.h"
 #include "ModifyAllIPDlg.h"
 #include "ModifyNetInfoDlg.h"
 #include "OrmHelper.h"
@@ -28,7 +30,12 @@
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTreeView>
+#include <QScreen>
 #include <QtTest>
+
+#include <memory>
+
+#include "../support/Keyboard.h"
 
 using namespace DevicePagesTest;
 
@@ -44,14 +51,6 @@ void typeInto(QWidget *dialog, const char *name, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
-}
-
-// The red frame of a field the operator has to correct, as painted.
-bool framedRed(QWidget *field)
-{
-    const QImage image = field->grab().toImage();
-    const QColor edge = image.pixelColor(0, image.height() / 2);
-    return edge.red() > 180 && edge.green() < 110 && edge.blue() < 110;
 }
 
 class FakeFoundTable : public FoundDeviceTable
@@ -154,6 +153,9 @@ private slots:
         registerDevice(QStringLiteral("10.1.2.3_1"));
 
         AddClientDevDlg dialog;
+        // Away from the screen's corner, where a toast of no window rests.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        dialog.move(area.topLeft());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
@@ -167,13 +169,24 @@ private slots:
         QCOMPARE(toastTexts().contains(message), toast);
         QCOMPARE(added.count(), 0);
         QVERIFY(dialog.isVisible());
+        // The toast rests over the dialog that raised it, on any screen size.
+        if (toast) {
+            QPointer<MsgTipInfoDlg> tip = dialog.findChild<MsgTipInfoDlg *>();
+            QVERIFY(tip);
+            QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
+            QVERIFY2(dialog.frameGeometry().contains(tip->frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2").arg(tip->x()).arg(tip->y())));
+        }
         // The one text fits several fields: the focus and the mark say which.
         auto *atFault = child<QLineEdit>(&dialog, qPrintable(field));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(atFault));
         for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
             QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
-        // Correcting it takes the mark off.
-        QTest::keyClick(atFault, '1');
+        // Correcting it takes the mark off; what is typed while the toast
+        // shows arrives in the field.
+        const QString before = atFault->text();
+        QVERIFY(Keyboard::typeToFocus(QStringLiteral("1")));
+        QCOMPARE(atFault->text(), before + QLatin1Char('1'));
         QVERIFY(!framedRed(atFault));
     }
 
@@ -274,15 +287,19 @@ private slots:
         AddClientDevDlg dialog;
         dialog.setObjectName(QStringLiteral("addClientDev"));
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
-        onModal<AddClientDevDlg>([](AddClientDevDlg *d) {
+        bool openAfterEsc = false;
+        onModal<AddClientDevDlg>([&openAfterEsc](AddClientDevDlg *d) {
             typeInto(d, "m_IPlineEdit", QStringLiteral("192.168.1.10"));
             typeInto(d, "lineEditPort", QStringLiteral("2029"));
             child<QComboBox>(d, "m_DevTypeCmbBox")->setCurrentIndex(1); // NVR puts the port back
             typeInto(d, "lineEditPort", QStringLiteral("2030"));
             typeInto(d, "m_PassWdlineEdit", QStringLiteral("  secret  "));
+            QTest::keyClick(d, Qt::Key_Escape); // does nothing
+            openAfterEsc = d->isVisible();
             QTest::keyClick(d, Qt::Key_Return);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(openAfterEsc);
         QCOMPARE(added.count(), 1);
         QCOMPARE(m_received.size(), 1);
         const FUN_DEV_INFO *dev = m_received.first();
@@ -300,36 +317,51 @@ private slots:
         QCOMPARE(dev->onvifAuth, -1);
     }
 
-    // Cancel, the close mark and Esc (in a field or on the dialog) end the
-    // dialog alike; the window manager has the title the dialog shows.
+    // Cancel and the close mark end the dialog alike; Esc (in a field or on
+    // the dialog) leaves it open with what was typed; the window manager has
+    // the title the dialog shows.
     void addDialogCancelEmitsNothing_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "m_CancelBtn";
-        QTest::newRow("close mark") << "m_btnClose";
-        QTest::newRow("Esc in the address") << "m_IPlineEdit";
-        QTest::newRow("Esc on the dialog") << "";
+        QTest::addColumn<QString>("escIn"); // Esc pressed before: "", "address" or "dialog"
+        QTest::newRow("Cancel") << "m_CancelBtn"
+                                << "";
+        QTest::newRow("close mark") << "m_btnClose"
+                                    << "";
+        QTest::newRow("Esc in the address, then Cancel") << "m_CancelBtn"
+                                                         << "address";
+        QTest::newRow("Esc on the dialog, then Cancel") << "m_CancelBtn"
+                                                        << "dialog";
     }
     void addDialogCancelEmitsNothing()
     {
         QFETCH(QString, how);
+        QFETCH(QString, escIn);
         AddClientDevDlg dialog;
         QSignalSpy added(SignalsHelper::instance(), &SignalsHelper::signalAddDevs);
         QString title;
         QString shownTitle;
+        bool openAfterEsc = false;
+        QString addressAfterEsc;
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
             title = d->windowTitle();
             shownTitle = child<QLabel>(d, "m_lblTextTitle")->text();
+            auto *address = child<QLineEdit>(d, "m_IPlineEdit");
             typeInto(d, "m_IPlineEdit", QStringLiteral("10.9.9.9"));
-            if (how == QLatin1String("m_IPlineEdit"))
-                QTest::keyClick(child<QLineEdit>(d, "m_IPlineEdit"), Qt::Key_Escape);
-            else if (how.isEmpty())
-                QTest::keyClick(d, Qt::Key_Escape);
-            else
-                QTest::mouseClick(child<QPushButton>(d, qPrintable(how)), Qt::LeftButton);
+            if (!escIn.isEmpty()) {
+                QTest::keyClick(escIn == QLatin1String("address") ? static_cast<QWidget *>(address) : d,
+                                Qt::Key_Escape);
+                openAfterEsc = d->isVisible();
+                addressAfterEsc = address->text();
+            }
+            QTest::mouseClick(child<QPushButton>(d, qPrintable(how)), Qt::LeftButton);
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(added.count(), 0);
+        if (!escIn.isEmpty()) {
+            QVERIFY(openAfterEsc);
+            QCOMPARE(addressAfterEsc, QStringLiteral("10.9.9.9"));
+        }
         QCOMPARE(shownTitle, QStringLiteral("Add Device"));
         QCOMPARE(title, shownTitle);
     }
@@ -740,6 +772,93 @@ private slots:
         dialog.show();
         typeInto(&dialog, "m_StartIPAddrlineEdit", QStringLiteral("10.0.0.0"));
         QCOMPARE(dialog.getAllFreeIPAddr(QString(), 5), QList<QString>({QStringLiteral("10.0.0.2")}));
+    }
+
+    // The address dialogs refuse with one text for several fields: the mark
+    // and the focus say which. What the operator typed stays.
+    void addressDialogsPointAtFault_data()
+    {
+        QTest::addColumn<QString>("dialog"); // "one", "all" (batch) or "channel"
+        QTest::addColumn<QString>("field");  // typed into
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("fault"); // marked and focused
+        const QString invalid = SharedTexts::invalidFormatText();
+        const QString subnet = SharedTexts::subnetMismatchText();
+        auto row = [](const char *name, const char *dialog, const char *field, const char *typed,
+                      const QString &message, const char *fault) {
+            QTest::newRow(name) << QString(dialog) << QString(field) << QString(typed) << message << QString(fault);
+        };
+        row("one: mask with holes", "one", "m_NetmasklineEdit", "255.0.0.255", invalid, "m_NetmasklineEdit");
+        row("one: address of another found device", "one", "m_IPAddrlineEdit", "192.168.1.30",
+            SharedTexts::ipInUseText(), "m_IPAddrlineEdit");
+        // The gateway as found; the address typed left its subnet.
+        row("one: address in another subnet", "one", "m_IPAddrlineEdit", "192.168.2.20", subnet, "m_IPAddrlineEdit");
+        row("all: DNS of three parts", "all", "m_DNS1lineEdit", "1.1.1", invalid, "m_DNS1lineEdit");
+        row("all: gateway in another subnet", "all", "m_GatewaylineEdit", "192.168.2.1", subnet, "m_GatewaylineEdit");
+        row("channel: mask with holes", "channel", "m_NetmasklineEdit", "255.255.0.255", invalid, "m_NetmasklineEdit");
+        row("channel: address in another subnet", "channel", "m_IPAddrlineEdit", "127.78.0.30", subnet,
+            "m_IPAddrlineEdit");
+    }
+
+    void addressDialogsPointAtFault()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, fault);
+        SearchDevInfo found;
+        found.uid = QStringLiteral("UID-FAULT");
+        found.ip = QStringLiteral("192.168.1.20");
+        found.netmask = QStringLiteral("255.255.255.0");
+        found.gateway = QStringLiteral("192.168.1.1");
+        found.preferredDns = QStringLiteral("8.8.8.8");
+        found.standbyDns = QStringLiteral("0.0.0.0");
+        FakeFoundTable table;
+        table.ips << found.ip << QStringLiteral("192.168.1.30");
+        FUN_DEV_INFO nvr;
+        nvr.ip = QStringLiteral("127.77.0.2");
+        nvr.devType = 1;
+        std::unique_ptr<QDialog> shown;
+        if (dialog == QLatin1String("one")) {
+            auto *one = new ModifyNetInfoDlg;
+            one->setFoundDevices(&table);
+            one->setDevInfo(found);
+            shown.reset(one);
+        } else if (dialog == QLatin1String("all")) {
+            auto *all = new ModifyAllIPDlg;
+            all->setFoundDevices(&table);
+            all->setDevices({new SearchDevInfo(found)});
+            shown.reset(all);
+        } else {
+            auto *channel = new CNVRChannelModifyIPDlg;
+            channel->setDevInfo({{"IPAddress", "127.77.0.16"},
+                                 {"Netmask", "255.255.255.0"},
+                                 {"Gateway", "127.77.0.1"},
+                                 {"Username", "admin"},
+                                 {"Password", "402917"},
+                                 {"Protocol", "BRELON"}},
+                                &nvr);
+            shown.reset(channel);
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        if (dialog == QLatin1String("all"))
+            typeInto(shown.get(), "m_StartIPAddrlineEdit", QStringLiteral("192.168.1.100"));
+        typeInto(shown.get(), qPrintable(field), typed);
+        QTest::mouseClick(child<QPushButton>(shown.get(), "m_OKBtn"), Qt::LeftButton);
+
+        QCOMPARE(child<QLabel>(shown.get(), "m_lblTextInfo")->text(), message);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(child<QLineEdit>(shown.get(), qPrintable(field))->text(), typed);
+        auto *atFault = child<QLineEdit>(shown.get(), qPrintable(fault));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(atFault));
+        for (QLineEdit *edit : shown->findChildren<QLineEdit *>())
+            QVERIFY2(framedRed(edit) == (edit == atFault), qPrintable(edit->objectName()));
+        // Correcting it takes the mark off.
+        QTest::keyClick(atFault, Qt::Key_Backspace);
+        QVERIFY(!framedRed(atFault));
     }
 
     // ---------------------------------------------------------------- groups

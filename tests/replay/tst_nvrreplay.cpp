@@ -16,6 +16,7 @@
 #include "SmallDisk.h"
 #include "TestMedia.h"
 #include "TimeLine.h"
+#include "TypedDateTimeEdit.h"
 #include "VideoRecord.h"
 
 #include <QDateTimeEdit>
@@ -26,6 +27,8 @@
 #include <QStandardItem>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "../support/Keyboard.h"
 
 #include <cerrno>
 #include <cstring>
@@ -200,19 +203,21 @@ class TstNvrReplay : public QObject
 
     qint64 shown(int pane) const { return m_wnd->replayWidget()->paneRender(pane)->framesReceived(); }
 
-    // Typed as the operator types: the start over its whole text selected,
-    // the end from a click into its year on.
+    // Typed as the operator types, Shift and all: the start over its whole
+    // text selected on a US keyboard (':' with Shift), the end from a click
+    // into its year on a Czech one (the digits with Shift).
     void setRange(const QTime &from, const QTime &to)
     {
         const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
         auto *start = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart");
         QTest::mouseClick(start->findChild<QLineEdit *>(), Qt::LeftButton, {}, QPoint(8, start->height() / 2));
         QTest::keyClick(start, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(start, QDateTime(kToday, from).toString(format));
+        Keyboard::type(start, QDateTime(kToday, from).toString(format), Keyboard::Layout::Us);
         typeAt("dateTimeEditEnd", 0, QDateTime(kToday, to).toString(format));
     }
 
-    // A click on the character at position of a date-time field, then text.
+    // A click on the character at position of a date-time field, then text
+    // typed on a Czech keyboard.
     void typeAt(const char *field, int position, const QString &text)
     {
         auto *edit = m_wnd->findChild<QDateTimeEdit *>(field);
@@ -221,7 +226,7 @@ class TstNvrReplay : public QObject
         const int x = line->contentsRect().left() + 2 + fm.horizontalAdvance(line->text().left(position))
                       + fm.horizontalAdvance(line->text().mid(position, 1)) / 2;
         QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(x, line->height() / 2));
-        QTest::keyClicks(edit, text);
+        Keyboard::type(edit, text, Keyboard::Layout::Czech);
     }
 
 private slots:
@@ -589,7 +594,8 @@ private slots:
     }
 
     // "Start Download" without a channel, or without a folder to write to,
-    // says so and asks the recorder for nothing.
+    // or with a start typed that does not exist, says so and asks the
+    // recorder for nothing.
     void downloadRefusalsAreTold_data()
     {
         QTest::addColumn<QString>("picked"); // "", "recorder", "channel, then recorder" or "channel"
@@ -598,23 +604,33 @@ private slots:
         QTest::addColumn<QTime>("from");
         QTest::addColumn<QTime>("to");
         QTest::addColumn<QString>("endMinutes"); // typed afterwards into the end's minutes
+        QTest::addColumn<QString>("startDay");   // typed afterwards into the start's month and day
         const QTime eight(8, 0), half(8, 30);
+        const QString none;
         QTest::newRow("nothing picked") << "" << false << RecordWnd::tr("Please select the device to operate.") << eight
-                                        << half << "";
+                                        << half << none << none;
         QTest::newRow("the recorder picked")
-            << "recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight << half << "";
+            << "recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight << half << none
+            << none;
         QTest::newRow("a channel, then the recorder")
             << "channel, then recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight
-            << half << "";
+            << half << none << none;
         QTest::newRow("folder cannot be made")
-            << "channel" << true << RecordWnd::tr("Failed to create file directory!") << eight << half << "";
+            << "channel" << true << RecordWnd::tr("Failed to create file directory!") << eight << half << none << none;
         const QString notAfter = RecordWnd::tr("Start time can not be greater than the end time.");
         QTest::newRow("end typed before the start")
-            << "channel" << false << notAfter << QTime(8, 30) << QTime(8, 10) << "";
+            << "channel" << false << notAfter << QTime(8, 30) << QTime(8, 10) << none << none;
         QTest::newRow("end typed equal to the start")
-            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 10) << "";
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 10) << none << none;
         QTest::newRow("end's minutes typed before the start")
-            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 30) << "05";
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 30) << QStringLiteral("05") << none;
+        // Taken back and said when Start is clicked; that click downloads
+        // nothing, neither the 28th nor the start kept.
+        const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+        const QString feb31 = kToday.toString("yyyy-02-31 ") + eight.toString("HH:mm:ss");
+        QTest::newRow("start typed as 31 February")
+            << "channel" << false << TypedDateTimeEdit::noSuchTimeText(feb31, QDateTime(kToday, eight).toString(format))
+            << eight << half << none << QStringLiteral("02-31");
     }
 
     void downloadRefusalsAreTold()
@@ -625,6 +641,7 @@ private slots:
         QFETCH(QTime, from);
         QFETCH(QTime, to);
         QFETCH(QString, endMinutes);
+        QFETCH(QString, startDay);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         const QString blocked = m_root.filePath("blocked");
@@ -649,11 +666,20 @@ private slots:
         setRange(from, to);
         if (!endMinutes.isEmpty())
             typeAt("dateTimeEditEnd", 14, endMinutes);
+        if (!startDay.isEmpty())
+            typeAt("dateTimeEditStart", 5, startDay);
         // The fields show what was typed.
-        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart")->dateTime(), QDateTime(kToday, from));
-        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd")->dateTime(),
-                 QDateTime(kToday, endMinutes.isEmpty() ? to : QTime(to.hour(), endMinutes.toInt())));
+        auto *start = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart");
+        auto *end = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd");
+        const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+        QString startTyped = QDateTime(kToday, from).toString(format);
+        if (!startDay.isEmpty())
+            startTyped.replace(5, startDay.size(), startDay);
+        QCOMPARE(start->findChild<QLineEdit *>()->text(), startTyped);
+        QCOMPARE(end->dateTime(), QDateTime(kToday, endMinutes.isEmpty() ? to : QTime(to.hour(), endMinutes.toInt())));
         QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonStart"), Qt::LeftButton);
+        // A start that does not exist is taken back whole.
+        QCOMPARE(start->dateTime(), QDateTime(kToday, from));
         const QString records = m_root.filePath("records");
         CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
         QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));

@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>正在格式化：等待录像机应答...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>格式化期间连接已断开。录像机恢复连接后将重新读取磁盘。</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4693,6 +4697,29 @@ Move it away to start with a new database.</source>
     <message>
         <source>Reconnect and read again</source>
         <translation>重新连接并再次读取</translation>
+    </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>设备已停止应答这些请求。</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>设备重复发送了应答：显示的数值不可信。正在重新读取。</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>设备上的磁盘格式化仍在进行：重新连接后将无法得知它是否完成。</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>一项保存仍在等待设备应答：重新连接后将无法得知它是否已保存。</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>仍要重新连接吗？</translation>
     </message>
 </context>
 <context>

@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Formátování: čeká se na odpověď rekordéru...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Během formátování bylo ztraceno spojení. Disky se načtou znovu, jakmile bude rekordér opět dostupný.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4693,6 +4697,29 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Reconnect and read again</source>
         <translation>Znovu připojit a načíst</translation>
+    </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Zařízení přestalo na tyto požadavky odpovídat.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Zařízení poslalo odpověď dvakrát: zobrazeným hodnotám nelze věřit. Načítá se znovu.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>Na zařízení ještě probíhá formátování disku: po novém připojení se nedozvíte, zda skončilo.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Uložení stále čeká na odpověď zařízení: po novém připojení se nedozvíte, zda bylo uloženo.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Přesto se znovu připojit?</translation>
     </message>
 </context>
 <context>

@@ -1285,12 +1285,39 @@ Move it away to start with a new database.</translation>
         <source>Reconnect and read again</source>
         <translation>Reconnect and read again</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>The device stopped answering these requests.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>The device sent an answer twice: the values shown cannot be trusted. Reading again.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>A disk format is still running on the device: a fresh connection would never hear whether it finished.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Reconnect anyway?</translation>
+    </message>
 </context>
 <context>
     <name>CNVRDiskBrowse</name>
     <message>
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Formatting: waiting for the recorder's answer...</translation>
+    </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>The connection was lost while formatting. The disks are read again once the recorder is back.</translation>
     </message>
 </context>
 <context>

@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Memformat: menunggu jawaban perekam...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Koneksi terputus saat memformat. Disk dibaca ulang setelah perekam kembali terhubung.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4693,6 +4697,29 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Reconnect and read again</source>
         <translation>Sambungkan ulang dan baca lagi</translation>
+    </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Perangkat berhenti menjawab permintaan ini.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Perangkat mengirim jawaban dua kali: nilai yang ditampilkan tidak dapat dipercaya. Membaca ulang.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>Format disk masih berjalan di perangkat: koneksi baru tidak akan pernah tahu apakah format itu selesai.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Penyimpanan masih menunggu jawaban perangkat: koneksi baru tidak akan pernah tahu apakah perubahan itu tersimpan.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Tetap sambungkan ulang?</translation>
     </message>
 </context>
 <context>

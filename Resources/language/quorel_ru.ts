@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Форматирование: ожидание ответа регистратора...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Соединение было потеряно во время форматирования. Диски будут прочитаны снова, когда регистратор вернётся на связь.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -4693,6 +4697,29 @@ Move it away to start with a new database.</source>
     <message>
         <source>Reconnect and read again</source>
         <translation>Переподключиться и прочитать снова</translation>
+    </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Устройство перестало отвечать на эти запросы.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Устройство прислало ответ дважды: показанным значениям нельзя доверять. Повторное чтение.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>На устройстве ещё идёт форматирование диска: после нового подключения не удастся узнать, завершилось ли оно.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Сохранение ещё ждёт ответа устройства: после нового подключения не удастся узнать, было ли оно записано.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Всё равно переподключиться?</translation>
     </message>
 </context>
 <context>

@@ -87,9 +87,10 @@ QStringList snapshot(QWidget *root)
 {
     QStringList out;
     for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(root))
-            continue;
         const QString name = w->objectName();
+        // The way back offered beside a failed read is no value of the page.
+        if (!w->isVisibleTo(root) || name == QLatin1String("pushButtonReconnect"))
+            continue;
         if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             if (!qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
                 out << name + "=" + edit->text();

@@ -174,6 +174,52 @@ inline QStringList cutTexts(QWidget *root)
     return cut;
 }
 
+// Where the marks of a configuration page (why its read failed, with the
+// way back; that its last Save did not go through) are drawn over the
+// page's own texts and controls, leave the page, or show less than their
+// text.
+inline QStringList marksCovering(QWidget *page)
+{
+    QStringList bad;
+    QList<QWidget *> marks;
+    for (const char *name : {"labelReadFailed", "labelNotSaved"}) {
+        auto *mark = page->findChild<QLabel *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (mark && mark->isVisible())
+            marks << mark;
+    }
+    if (QWidget *host = page->parentWidget()) {
+        auto *action = host->findChild<QWidget *>(QStringLiteral("pushButtonReconnect"), Qt::FindDirectChildrenOnly);
+        if (action && action->isVisible())
+            marks << action;
+    }
+    const auto rectIn = [page](QWidget *w) {
+        return QRect(w->mapToGlobal(QPoint(0, 0)) - page->mapToGlobal(QPoint(0, 0)), w->size());
+    };
+    for (QWidget *mark : qAsConst(marks)) {
+        const QRect at = rectIn(mark);
+        const QString name = mark->objectName();
+        if (!page->rect().contains(at))
+            bad << QStringLiteral("%1 leaves the page").arg(name);
+        if (auto *label = qobject_cast<QLabel *>(mark)) {
+            if (label->heightForWidth(label->width()) > label->height()
+                || label->fontMetrics().horizontalAdvance(label->text().section(QLatin1Char(' '), 0, 0))
+                       > label->width())
+                bad << QStringLiteral("%1 '%2' not whole").arg(name, label->text());
+        }
+        for (QWidget *w : page->findChildren<QWidget *>()) {
+            if (!w->isVisible() || marks.contains(w) || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            auto *label = qobject_cast<QLabel *>(w);
+            const bool content = (label && (!label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull()))
+                                 || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                                 || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w);
+            if (content && rectIn(w).intersects(at))
+                bad << QStringLiteral("%1 over %2").arg(name, w->objectName());
+        }
+    }
+    return bad;
+}
+
 inline void shoot(QWidget *w, const QString &language, const QString &name)
 {
     const QString dir = qEnvironmentVariable("KELVO_SCREENSHOT_DIR");

@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>正在格式化：等待录像机应答...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>格式化期间连接已断开。录像机恢复连接后将重新读取磁盘。</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -2026,6 +2030,10 @@
 Move it away to start with a new database.</source>
         <translation>数据库 %1 不是由本客户端或其已知版本创建的，已保持原样，未作任何更改。
 请将其移走，客户端将以新的数据库启动。</translation>
+    </message>
+    <message>
+        <source>The database is in use by another program; waiting for it...</source>
+        <translation>数据库正被其他程序使用，正在等待...</translation>
     </message>
 </context>
 <context>
@@ -3461,6 +3469,62 @@ Move it away to start with a new database.</source>
         <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
         <translation>文件夹 %1 不是之前录像所用的存储文件夹（其磁盘是否已挂载？）；不会向其中写入任何内容。该磁盘恢复后将自动重新开始录像；若要录像到此文件夹，请在“配置”中重新选择它。</translation>
     </message>
+    <message>
+        <source>Not recording: the folder is not this client's storage folder</source>
+        <translation>未在录像：该文件夹不是本客户端的存储文件夹</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder cannot be written</source>
+        <translation>未在录像：无法写入存储文件夹</translation>
+    </message>
+    <message>
+        <source>Not recording: another client records into the storage folder</source>
+        <translation>未在录像：另一个客户端正在向存储文件夹录像</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder's disk is not mounted</source>
+        <translation>未在录像：存储文件夹所在的磁盘未挂载</translation>
+    </message>
+    <message>
+        <source>Not recording: the client's settings cannot be read</source>
+        <translation>未在录像：无法读取客户端设置</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>数据库正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</source>
+        <translation>挂载在 %2 的磁盘覆盖了存储文件夹 %1，它不是本客户端的存储；不会向其写入任何内容。该磁盘卸载后将自动重新开始录像；若要录像到该磁盘，请在“配置”中重新选择该文件夹。</translation>
+    </message>
+    <message>
+        <source>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</source>
+        <translation>另一个客户端正在向存储文件夹 %1 录像（它持有 %2 的锁）；本客户端不会向其中写入任何内容。该客户端停止后将开始录像；也可在“配置”中选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</source>
+        <translation>存储文件夹 %1 位于 %2 之下，系统会在该处挂载磁盘，但目前没有挂载任何磁盘；不会写入任何内容。磁盘挂载后将开始录像。</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</source>
+        <translation>无法读取客户端设置（%2），因此无法核对存储文件夹 %1；设置可读取后将开始录像。</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</source>
+        <translation>无法将录像写入存储文件夹 %1（%2）；可以写入时将自动重新开始。</translation>
+    </message>
+    <message>
+        <source>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</source>
+        <translation>无法将客户端设置保存到数据库（%1）：存储文件夹仅在本次运行中有效。</translation>
+    </message>
+    <message>
+        <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
+        <translation>已在 %2 挂载磁盘：录像继续写入该磁盘上的 %1。之前的录像位于 %3（挂载于 %4）上的 %1 中，在该磁盘挂载期间被挂载点 %2 遮盖。</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>配置失败：数据库正被其他程序使用</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -4638,6 +4702,29 @@ Move it away to start with a new database.</source>
         <source>Reconnect and read again</source>
         <translation>重新连接并再次读取</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>设备已停止应答这些请求。</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>设备重复发送了应答：显示的数值不可信。正在重新读取。</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>设备上的磁盘格式化仍在进行：重新连接后将无法得知它是否完成。</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>一项保存仍在等待设备应答：重新连接后将无法得知它是否已保存。</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>仍要重新连接吗？</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -4663,6 +4750,13 @@ Move it away to start with a new database.</source>
     <message>
         <source>%1 does not exist. The field keeps %2.</source>
         <translation>%1 不存在，字段保留 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>StorageMark</name>
+    <message>
+        <source>another client records into this folder</source>
+        <translation>另一个客户端正在向此文件夹录像</translation>
     </message>
 </context>
 </TS>

@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Formátování: čeká se na odpověď rekordéru...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Během formátování bylo ztraceno spojení. Disky se načtou znovu, jakmile bude rekordér opět dostupný.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -2026,6 +2030,10 @@
 Move it away to start with a new database.</source>
         <translation>Databáze %1 nebyla vytvořena tímto klientem ani jeho známou verzí a zůstala beze změny.
 Přesuňte ji jinam a klient začne s novou databází.</translation>
+    </message>
+    <message>
+        <source>The database is in use by another program; waiting for it...</source>
+        <translation>Databázi používá jiný program; čeká se na ni...</translation>
     </message>
 </context>
 <context>
@@ -3461,6 +3469,62 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
         <translation>Složka %1 není složkou úložiště, do které se dříve nahrávalo (je její disk připojen?); nic se do ní nezapisuje. Nahrávání se znovu spustí, až bude onen disk zpět; chcete-li nahrávat do této složky, zvolte ji znovu v části Konfigurace.</translation>
     </message>
+    <message>
+        <source>Not recording: the folder is not this client's storage folder</source>
+        <translation>Nenahrává se: složka není složkou úložiště tohoto klienta</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder cannot be written</source>
+        <translation>Nenahrává se: do složky úložiště nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>Not recording: another client records into the storage folder</source>
+        <translation>Nenahrává se: do složky úložiště nahrává jiný klient</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder's disk is not mounted</source>
+        <translation>Nenahrává se: disk složky úložiště není připojen</translation>
+    </message>
+    <message>
+        <source>Not recording: the client's settings cannot be read</source>
+        <translation>Nenahrává se: nastavení klienta nelze přečíst</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>databázi používá jiný program</translation>
+    </message>
+    <message>
+        <source>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</source>
+        <translation>Disk připojený v %2 zakrývá složku úložiště %1 a není úložištěm tohoto klienta; nic se na něj nezapisuje. Nahrávání se znovu spustí, až bude tento disk odpojen; chcete-li nahrávat na něj, zvolte složku znovu v části Konfigurace.</translation>
+    </message>
+    <message>
+        <source>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</source>
+        <translation>Do složky úložiště %1 nahrává jiný klient (drží zámek souboru %2); tento klient do ní nic nezapisuje. Nahrávání se spustí, až onen klient skončí; nebo zvolte jinou složku v části Konfigurace.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</source>
+        <translation>Složka úložiště %1 leží pod %2, kam systém připojuje disk, a žádný disk tam teď připojen není; nic se nezapisuje. Nahrávání se spustí, až bude disk připojen.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</source>
+        <translation>Složku úložiště %1 nelze ověřit, dokud nelze přečíst nastavení klienta (%2); nahrávání se spustí, až je bude možné přečíst.</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</source>
+        <translation>Video nelze zapisovat do složky úložiště %1 (%2); nahrávání se znovu spustí, jakmile to bude možné.</translation>
+    </message>
+    <message>
+        <source>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</source>
+        <translation>Nastavení klienta nelze uložit do databáze (%1): složka úložiště platí jen pro tento běh.</translation>
+    </message>
+    <message>
+        <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
+        <translation>V %2 byl připojen disk: nahrávání pokračuje do %1 na něm. Co bylo nahráno dříve, leží v %1 na %3 (připojeno v %4), skryté pod přípojným bodem %2, dokud je disk připojen.</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurace selhala: databázi používá jiný program</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -4638,6 +4702,29 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Reconnect and read again</source>
         <translation>Znovu připojit a načíst</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Zařízení přestalo na tyto požadavky odpovídat.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Zařízení poslalo odpověď dvakrát: zobrazeným hodnotám nelze věřit. Načítá se znovu.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>Na zařízení ještě probíhá formátování disku: po novém připojení se nedozvíte, zda skončilo.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Uložení stále čeká na odpověď zařízení: po novém připojení se nedozvíte, zda bylo uloženo.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Přesto se znovu připojit?</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -4663,6 +4750,13 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>%1 does not exist. The field keeps %2.</source>
         <translation>%1 neexistuje. V poli zůstává %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageMark</name>
+    <message>
+        <source>another client records into this folder</source>
+        <translation>do této složky nahrává jiný klient</translation>
     </message>
 </context>
 </TS>

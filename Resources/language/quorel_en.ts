@@ -1113,6 +1113,62 @@
         <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
         <translation>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</translation>
     </message>
+    <message>
+        <source>Not recording: the folder is not this client's storage folder</source>
+        <translation>Not recording: the folder is not this client's storage folder</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder cannot be written</source>
+        <translation>Not recording: the storage folder cannot be written</translation>
+    </message>
+    <message>
+        <source>Not recording: another client records into the storage folder</source>
+        <translation>Not recording: another client records into the storage folder</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder's disk is not mounted</source>
+        <translation>Not recording: the storage folder's disk is not mounted</translation>
+    </message>
+    <message>
+        <source>Not recording: the client's settings cannot be read</source>
+        <translation>Not recording: the client's settings cannot be read</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>the database is in use by another program</translation>
+    </message>
+    <message>
+        <source>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</source>
+        <translation>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</translation>
+    </message>
+    <message>
+        <source>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</source>
+        <translation>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</source>
+        <translation>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</source>
+        <translation>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</source>
+        <translation>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</translation>
+    </message>
+    <message>
+        <source>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</source>
+        <translation>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</translation>
+    </message>
+    <message>
+        <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
+        <translation>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Configuration failed: the database is in use by another program</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1125,6 +1181,10 @@
 Move it away to start with a new database.</source>
         <translation>The database %1 was not made by this client or by a version of it that it knows, and has been left unchanged.
 Move it away to start with a new database.</translation>
+    </message>
+    <message>
+        <source>The database is in use by another program; waiting for it...</source>
+        <translation>The database is in use by another program; waiting for it...</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1285,29 @@ Move it away to start with a new database.</translation>
         <source>Reconnect and read again</source>
         <translation>Reconnect and read again</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>The device stopped answering these requests.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>The device sent an answer twice: the values shown cannot be trusted. Reading again.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>A disk format is still running on the device: a fresh connection would never hear whether it finished.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Reconnect anyway?</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -1238,6 +1321,10 @@ Move it away to start with a new database.</translation>
     <message>
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Formatting: waiting for the recorder's answer...</translation>
+    </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>The connection was lost while formatting. The disks are read again once the recorder is back.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1358,13 @@ Move it away to start with a new database.</translation>
     <message>
         <source>%1 does not exist. The field keeps %2.</source>
         <translation>%1 does not exist. The field keeps %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageMark</name>
+    <message>
+        <source>another client records into this folder</source>
+        <translation>another client records into this folder</translation>
     </message>
 </context>
 </TS>

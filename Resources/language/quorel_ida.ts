@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Memformat: menunggu jawaban perekam...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Koneksi terputus saat memformat. Disk dibaca ulang setelah perekam kembali terhubung.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -2026,6 +2030,10 @@
 Move it away to start with a new database.</source>
         <translation>Basis data %1 tidak dibuat oleh klien ini atau oleh versi yang dikenalnya, dan dibiarkan tanpa perubahan.
 Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
+    </message>
+    <message>
+        <source>The database is in use by another program; waiting for it...</source>
+        <translation>Basis data sedang digunakan oleh program lain; menunggu...</translation>
     </message>
 </context>
 <context>
@@ -3461,6 +3469,62 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
         <translation>Folder %1 bukan folder penyimpanan yang sebelumnya direkam (apakah disknya terpasang?); tidak ada yang ditulis ke dalamnya. Perekaman dimulai lagi saat disk itu kembali; untuk merekam ke folder ini, pilih lagi di Konfigurasi.</translation>
     </message>
+    <message>
+        <source>Not recording: the folder is not this client's storage folder</source>
+        <translation>Tidak merekam: folder ini bukan folder penyimpanan klien ini</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder cannot be written</source>
+        <translation>Tidak merekam: folder penyimpanan tidak dapat ditulisi</translation>
+    </message>
+    <message>
+        <source>Not recording: another client records into the storage folder</source>
+        <translation>Tidak merekam: klien lain sedang merekam ke folder penyimpanan</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder's disk is not mounted</source>
+        <translation>Tidak merekam: disk folder penyimpanan tidak terpasang</translation>
+    </message>
+    <message>
+        <source>Not recording: the client's settings cannot be read</source>
+        <translation>Tidak merekam: pengaturan klien tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>basis data sedang digunakan oleh program lain</translation>
+    </message>
+    <message>
+        <source>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</source>
+        <translation>Disk yang terpasang di %2 menutupi folder penyimpanan %1 dan bukan penyimpanan klien ini; tidak ada yang ditulis ke dalamnya. Perekaman dimulai lagi saat disk itu dilepas; untuk merekam ke disk itu, pilih lagi foldernya di Konfigurasi.</translation>
+    </message>
+    <message>
+        <source>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</source>
+        <translation>Klien lain sedang merekam ke folder penyimpanan %1 (ia memegang kunci %2); klien ini tidak menulis apa pun di sana. Perekaman dimulai saat klien itu berhenti; atau pilih folder lain di Konfigurasi.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</source>
+        <translation>Folder penyimpanan %1 berada di bawah %2, tempat sistem memasang disk, dan saat ini tidak ada disk yang terpasang di sana; tidak ada yang ditulis. Perekaman dimulai saat disk terpasang.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</source>
+        <translation>Folder penyimpanan %1 tidak dapat diperiksa selama pengaturan klien tidak dapat dibaca (%2); perekaman dimulai saat pengaturan dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</source>
+        <translation>Video tidak dapat ditulis ke folder penyimpanan %1 (%2); perekaman dimulai lagi saat memungkinkan.</translation>
+    </message>
+    <message>
+        <source>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</source>
+        <translation>Pengaturan klien tidak dapat disimpan di basis data (%1): folder penyimpanan hanya dikenal selama sesi ini.</translation>
+    </message>
+    <message>
+        <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
+        <translation>Sebuah disk dipasang di %2: perekaman berlanjut di %1 pada disk itu. Rekaman sebelumnya ada di %1 pada %3 (terpasang di %4), tersembunyi di bawah titik pasang %2 selama disk itu terpasang.</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -4638,6 +4702,29 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Reconnect and read again</source>
         <translation>Sambungkan ulang dan baca lagi</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Perangkat berhenti menjawab permintaan ini.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Perangkat mengirim jawaban dua kali: nilai yang ditampilkan tidak dapat dipercaya. Membaca ulang.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>Format disk masih berjalan di perangkat: koneksi baru tidak akan pernah tahu apakah format itu selesai.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Penyimpanan masih menunggu jawaban perangkat: koneksi baru tidak akan pernah tahu apakah perubahan itu tersimpan.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Tetap sambungkan ulang?</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -4663,6 +4750,13 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>%1 does not exist. The field keeps %2.</source>
         <translation>%1 tidak ada. Isian tetap %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageMark</name>
+    <message>
+        <source>another client records into this folder</source>
+        <translation>klien lain sedang merekam ke folder ini</translation>
     </message>
 </context>
 </TS>

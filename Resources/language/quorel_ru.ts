@@ -1729,6 +1729,10 @@
         <source>Formatting: waiting for the recorder's answer...</source>
         <translation>Форматирование: ожидание ответа регистратора...</translation>
     </message>
+    <message>
+        <source>The connection was lost while formatting. The disks are read again once the recorder is back.</source>
+        <translation>Соединение было потеряно во время форматирования. Диски будут прочитаны снова, когда регистратор вернётся на связь.</translation>
+    </message>
 </context>
 <context>
     <name>CNVRChannelManageDlg</name>
@@ -2026,6 +2030,10 @@
 Move it away to start with a new database.</source>
         <translation>База данных %1 создана не этим клиентом или неизвестной ему версией и оставлена без изменений.
 Переместите её, чтобы начать с новой базы данных.</translation>
+    </message>
+    <message>
+        <source>The database is in use by another program; waiting for it...</source>
+        <translation>База данных занята другой программой; ожидание...</translation>
     </message>
 </context>
 <context>
@@ -3461,6 +3469,62 @@ Move it away to start with a new database.</source>
         <source>The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is written into it. Recording starts again when that disk is back; to record into this folder, choose it again under Configuration.</source>
         <translation>Папка %1 — не та папка хранилища, в которую шла запись (подключён ли её диск?); в неё ничего не записывается. Запись возобновится, когда тот диск вернётся; чтобы записывать в эту папку, выберите её заново в разделе «Настройка».</translation>
     </message>
+    <message>
+        <source>Not recording: the folder is not this client's storage folder</source>
+        <translation>Запись не идёт: папка не является папкой хранилища этого клиента</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder cannot be written</source>
+        <translation>Запись не идёт: в папку хранилища нельзя записывать</translation>
+    </message>
+    <message>
+        <source>Not recording: another client records into the storage folder</source>
+        <translation>Запись не идёт: в папку хранилища записывает другой клиент</translation>
+    </message>
+    <message>
+        <source>Not recording: the storage folder's disk is not mounted</source>
+        <translation>Запись не идёт: диск папки хранилища не подключён</translation>
+    </message>
+    <message>
+        <source>Not recording: the client's settings cannot be read</source>
+        <translation>Запись не идёт: не удаётся прочитать настройки клиента</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>база данных занята другой программой</translation>
+    </message>
+    <message>
+        <source>A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing is written onto it. Recording starts again when that disk is unmounted; to record onto it, choose the folder again under Configuration.</source>
+        <translation>Диск, подключённый в %2, закрывает папку хранилища %1 и не является хранилищем этого клиента; на него ничего не записывается. Запись возобновится, когда этот диск будет отключён; чтобы записывать на него, выберите папку заново в разделе «Настройка».</translation>
+    </message>
+    <message>
+        <source>Another client records into the storage folder %1 (it holds the lock on %2); this client writes nothing there. Recording starts when that client stops; or choose another folder under Configuration.</source>
+        <translation>В папку хранилища %1 записывает другой клиент (он удерживает блокировку %2); этот клиент ничего туда не записывает. Запись начнётся, когда тот клиент остановится; или выберите другую папку в разделе «Настройка».</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there now; nothing is written. Recording starts when it is mounted.</source>
+        <translation>Папка хранилища %1 находится в %2, куда система подключает диск, но сейчас там не подключён ни один диск; ничего не записывается. Запись начнётся, когда диск будет подключён.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 cannot be checked while the client's settings cannot be read (%2); recording starts when they can be read.</source>
+        <translation>Папку хранилища %1 нельзя проверить, пока не удаётся прочитать настройки клиента (%2); запись начнётся, когда их удастся прочитать.</translation>
+    </message>
+    <message>
+        <source>Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.</source>
+        <translation>Видео не удаётся записать в папку хранилища %1 (%2); запись возобновится, как только это станет возможно.</translation>
+    </message>
+    <message>
+        <source>The client's settings cannot be saved in the database (%1): the storage folder is known for this run only.</source>
+        <translation>Не удаётся сохранить настройки клиента в базе данных (%1): папка хранилища известна только до завершения этого запуска.</translation>
+    </message>
+    <message>
+        <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
+        <translation>В %2 подключён диск: запись продолжается в %1 на нём. Записанное ранее находится в %1 на %3 (подключён в %4) и скрыто под точкой подключения %2, пока этот диск подключён.</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Ошибка настройки: база данных занята другой программой</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -4638,6 +4702,29 @@ Move it away to start with a new database.</source>
         <source>Reconnect and read again</source>
         <translation>Переподключиться и прочитать снова</translation>
     </message>
+    <message>
+        <source>The device stopped answering these requests.</source>
+        <translation>Устройство перестало отвечать на эти запросы.</translation>
+    </message>
+    <message>
+        <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
+        <translation>Устройство прислало ответ дважды: показанным значениям нельзя доверять. Повторное чтение.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageMarks</name>
+    <message>
+        <source>A disk format is still running on the device: a fresh connection would never hear whether it finished.</source>
+        <translation>На устройстве ещё идёт форматирование диска: после нового подключения не удастся узнать, завершилось ли оно.</translation>
+    </message>
+    <message>
+        <source>A save still waits for the device's answer: a fresh connection would never hear whether it was stored.</source>
+        <translation>Сохранение ещё ждёт ответа устройства: после нового подключения не удастся узнать, было ли оно записано.</translation>
+    </message>
+    <message>
+        <source>Reconnect anyway?</source>
+        <translation>Всё равно переподключиться?</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -4663,6 +4750,13 @@ Move it away to start with a new database.</source>
     <message>
         <source>%1 does not exist. The field keeps %2.</source>
         <translation>%1 не существует. В поле остаётся %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageMark</name>
+    <message>
+        <source>another client records into this folder</source>
+        <translation>в эту папку записывает другой клиент</translation>
     </message>
 </context>
 </TS>

@@ -90,9 +90,10 @@ bool syncFolder(const QString &folder, QString *error = nullptr);
 // end in ".tmp": ".<name>.<run>-XXXXXX.tmp". One that an earlier run left (it
 // ended between making and renaming it) is removed when the client next
 // writes into its folder: only plain files of this user with that pattern,
-// never a link, never through a folder that is a link. Also the temporaries
-// of earlier versions (".<name>.XXXXXX") when <name> stands beside them.
-// Once per folder and run; returns the files removed.
+// never a link, never through a folder that is a link. A temporary of a
+// version before the run's mark (".<name>.XXXXXX") cannot be told from a
+// file of someone else's and stays. Once per folder and run; returns the
+// files removed.
 int removeStaleTemporaries(const QString &folder);
 // The name writeWholeFile's temporary for fileName starts with in this run.
 QString temporaryPrefix(const QString &fileName);

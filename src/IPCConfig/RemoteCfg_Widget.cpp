@@ -28,13 +28,6 @@ RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
     , m_ownRound(new ConfigReadRound(this, this))
 {
     followRound(m_ownRound);
-    connect(ConfigPageMarks::of(this), &ConfigPageMarks::reconnectClicked, this, [this] {
-        if (!m_conversation)
-            return;
-        qInfo() << metaObject()->className() << "reconnects to read again";
-        m_readWhenBack = true;
-        m_conversation->restartSession();
-    });
     CommonHelper::elideChildTexts(this);
 }
 
@@ -44,14 +37,21 @@ void RemoteCfg_Widget::followRound(ConfigReadRound *round)
 {
     connect(round, &ConfigReadRound::failed, this, &RemoteCfg_Widget::onRoundFailed, Qt::UniqueConnection);
     connect(round, &ConfigReadRound::done, this, &RemoteCfg_Widget::onRoundDone, Qt::UniqueConnection);
+    // Read again once the camera's answers can be placed, a fresh session is
+    // up, or what the round took may have been a copy.
+    connect(round, &ConfigReadRound::readAgain, this, &RemoteCfg_Widget::readAgainSoon, Qt::UniqueConnection);
+    // The marks say why it failed, offer the way back, and go only when a
+    // round of the page was read.
+    ConfigPageMarks::of(this)->followRound(round, [this] { return failureText(); });
 }
 
 void RemoteCfg_Widget::onRoundDone()
 {
     m_everFailed = false;
-    ConfigPageMarks::of(this)->hideReadFailure();
-    // The camera's settings shown again: nothing of the operator's is unsaved.
-    showNotSaved(false);
+    // The camera's settings shown again: nothing of the operator's is unsaved
+    // (the session clears its own mark).
+    if (!m_session)
+        showNotSaved(false);
 }
 
 void RemoteCfg_Widget::onSaveResult(int, bool) { }
@@ -67,19 +67,8 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
     if (!conversation)
         return;
     followRound(m_round);
+    ConfigPageMarks::of(this)->setConversation(conversation);
     ConfigPageMarks::of(this)->follow(m_session);
-    // A read that failed because the camera's answers could not be told
-    // apart is made again once they can, or once a fresh session began.
-    connect(conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
-        if (round()->waitsForStep() && round()->lines().contains(qMakePair(unsigned(cmd), channel)))
-            readAgainSoon();
-    });
-    connect(conversation, &ConfigConversation::sessionStarted, this, [this] {
-        if (m_readWhenBack) {
-            m_readWhenBack = false;
-            readAgainSoon();
-        }
-    });
 }
 
 void RemoteCfg_Widget::readAgainSoon()
@@ -111,7 +100,7 @@ QString RemoteCfg_Widget::failureText() const
 
 void RemoteCfg_Widget::sayFailure() const
 {
-    MsgTipInfoDlg::showTip(round()->failedOutOfStep() ? ConfigConversation::outOfStepText() : failureText(), TipMs);
+    MsgTipInfoDlg::showTip(round()->failureText(failureText()), TipMs);
 }
 
 RemoteCfg_Widget::ReadState RemoteCfg_Widget::readState() const
@@ -162,13 +151,14 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
 {
     if (kind == RequestKind::Read && m_conversation)
         return round()->read(cmd, channel, body);
-    const bool sent = ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
-    if (m_conversation && kind == RequestKind::Save && !sent) {
-        qInfo() << metaObject()->className() << "save" << cmd << "not sent";
-        MsgTipInfoDlg::showTip(m_conversation->isOnline() ? failureText() : ConfigConversation::offlineText(), TipMs);
-        showNotSaved(true);
+    if (m_conversation && kind == RequestKind::Save) {
+        ConfigRequest save;
+        save.cmd = cmd;
+        save.body = body;
+        save.channel = channel;
+        return ConfigPageMarks::sendSave(this, m_conversation, m_pDeviceInfo, save, failureText());
     }
-    return sent;
+    return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
 }
 
 void RemoteCfg_Widget::laterInThisRound(int ms, std::function<void()> send)
@@ -208,17 +198,6 @@ void RemoteCfg_Widget::onRoundFailed(const QString &why)
         return;
     m_roundFailed = true;
     qWarning() << metaObject()->className() << "could not read the camera:" << why;
-    const bool apart = round()->failedOutOfStep();
-    ConfigPageMarks::of(this)->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
-                                               round()->waitsForStep());
-    // Answers that caught up before the failure came in are read at once.
-    if (apart && m_conversation) {
-        bool caughtUp = true;
-        for (const auto &line : round()->lines())
-            caughtUp = caughtUp && m_conversation->inStep(int(line.first), line.second);
-        if (caughtUp)
-            readAgainSoon();
-    }
     // Said when the operator sees the page: a page left meanwhile keeps quiet.
     if (isVisible())
         sayFailure();
@@ -253,7 +232,12 @@ void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
     MsgTipInfoDlg::showTip(ok ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
                               : ConfigConversation::saveFailureText(reply, failureText()),
                            TipMs);
-    showNotSaved(!ok);
+    // The mark follows the answer only while the page shows what that Save
+    // sent: a late answer settles its own Save, not a later one.
+    if (m_session)
+        m_session->settleSave(reply);
+    else
+        showNotSaved(!ok);
     onSaveResult(reply.cmd, ok);
 }
 
@@ -264,10 +248,7 @@ bool RemoteCfg_Widget::notSavedShown() const
 
 void RemoteCfg_Widget::showNotSaved(bool show)
 {
-    if (m_session)
-        m_session->setNotSaved(show);
-    else
-        ConfigPageMarks::of(this)->setNotSaved(show);
+    ConfigPageMarks::markNotSaved(this, m_conversation, show);
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)
@@ -336,12 +317,6 @@ void RemoteCfg_Widget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         elideWhenLaidOut(this);
-        ConfigPageMarks *marks = ConfigPageMarks::of(this);
-        if (marks->readFailureShown()) {
-            const bool apart = round()->failedOutOfStep();
-            marks->showReadFailure(apart ? ConfigConversation::outOfStepText() : failureText(),
-                                   round()->waitsForStep());
-        }
     }
 }
 

@@ -211,5 +211,4 @@ private:
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
-    bool m_readWhenBack = false; // the operator asked for a fresh session
 };

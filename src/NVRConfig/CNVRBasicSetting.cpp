@@ -3,7 +3,6 @@
 #include "ui_CNVRBasicSetting.h"
 
 #include "ConfigPageMarks.h"
-#include "ConfigPageSession.h"
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -220,15 +219,10 @@ void CNVRBasicSetting::onSaveBtnClicked()
     // isVisible() depends on the window being on screen; what counts is
     // whether the page shows the row.
     const QString body = NvrBodies::basicBody(values, ui->comboBoxLogLevel->isVisibleTo(this));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetSettings, body, 0, RequestKind::Save)) {
-        MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
-                                                                             : SharedTexts::configFailedText(),
-                               2000);
-        if (m_conversation)
-            m_conversation->pageSession(this)->setNotSaved(true);
-        else
-            ConfigPageMarks::of(this)->setNotSaved(true);
-    }
+    ConfigRequest save;
+    save.cmd = Cmd::SetSettings;
+    save.body = body;
+    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

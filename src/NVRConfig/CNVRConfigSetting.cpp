@@ -62,20 +62,6 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
     ui->pageDisk->setConversation(m_conversation);
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRConfigSetting::recvCommonInfo);
     connect(ui->pagePlan, &CNVRStoragePlan::readAgain, this, [this] { startRound(Cmd::GetRecordSchedule); });
-    // A read that failed because the NVR's answers could not be told apart
-    // is made again once they can, or once a fresh session began.
-    connect(m_conversation, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
-        for (auto it = m_rounds.constBegin(); it != m_rounds.constEnd(); ++it) {
-            if (it.value()->waitsForStep() && it.value()->lines().contains(qMakePair(unsigned(cmd), channel)))
-                readAgainSoon(it.key());
-        }
-    });
-    connect(m_conversation, &ConfigConversation::sessionStarted, this, [this] {
-        const int page = m_readWhenBack;
-        m_readWhenBack = 0;
-        if (page)
-            readAgainSoon(page);
-    });
 }
 
 CNVRConfigSetting::~CNVRConfigSetting()
@@ -129,43 +115,25 @@ void CNVRConfigSetting::initReplyParsers()
     for (auto it = m_readStates.constBegin(); it != m_readStates.constEnd(); ++it) {
         const int page = it.key();
         // The page's session carries its round and its not-saved state.
-        ConfigPageSession *session = m_conversation->pageSession(m_pageWidgets.value(page));
+        QWidget *widget = m_pageWidgets.value(page);
+        // The page's session carries its round and its not-saved state; the
+        // marks follow both, say why a read failed and offer the way back.
+        ConfigPageSession *session = m_conversation->pageSession(widget);
         ConfigReadRound *round = session->round();
-        ConfigPageMarks::of(m_pageWidgets.value(page))->follow(session);
+        ConfigPageMarks *marks = ConfigPageMarks::of(widget);
+        marks->setConversation(m_conversation);
+        marks->follow(session);
+        marks->followRound(round, [] { return SharedTexts::configFailedText(); });
         connect(round, &ConfigReadRound::failed, this, [this, page, round] {
             // Said once per round: a failed reply's own words when it had
             // some, else the generic failure (not sent, not answered, without
             // the page's elements).
-            const bool apart = round->failedOutOfStep();
-            MsgTipInfoDlg::showTip(apart                     ? ConfigConversation::outOfStepText()
-                                   : m_failureText.isEmpty() ? SharedTexts::configFailedText()
-                                                             : m_failureText,
-                                   2000);
+            MsgTipInfoDlg::showTip(
+                round->failureText(m_failureText.isEmpty() ? SharedTexts::configFailedText() : m_failureText), 2000);
             m_readStates.value(page)(false);
-            if (!round->waitsForStep())
-                return;
-            ConfigPageMarks::of(m_pageWidgets.value(page))
-                ->showReadFailure(apart ? ConfigConversation::outOfStepText() : SharedTexts::configFailedText(), true);
-            if (!apart)
-                return;
-            // Answers that caught up before the failure came in are read at once.
-            bool caughtUp = true;
-            for (const auto &line : round->lines())
-                caughtUp = caughtUp && m_conversation->inStep(int(line.first), line.second);
-            if (caughtUp)
-                readAgainSoon(page);
         });
-        connect(round, &ConfigReadRound::done, this, [this, page] {
-            m_readStates.value(page)(true);
-            ConfigPageMarks::of(m_pageWidgets.value(page))->hideReadFailure();
-            // The NVR's settings shown again: nothing of the operator's is unsaved.
-            markNotSaved(m_pageWidgets.value(page), false);
-        });
-        connect(ConfigPageMarks::of(m_pageWidgets.value(page)), &ConfigPageMarks::reconnectClicked, this, [this, page] {
-            qInfo() << "NVR window reconnects to read again";
-            m_readWhenBack = page;
-            m_conversation->restartSession();
-        });
+        connect(round, &ConfigReadRound::done, this, [this, page] { m_readStates.value(page)(true); });
+        connect(round, &ConfigReadRound::readAgain, this, [this, page] { readAgainSoon(page); });
         m_rounds.insert(page, round);
     }
 }
@@ -321,14 +289,6 @@ void CNVRConfigSetting::updateButtonState(unsigned short cmd)
     update();
 }
 
-void CNVRConfigSetting::markNotSaved(QWidget *page, bool show)
-{
-    // A page that says itself why its Save failed needs no second mark.
-    if (!page || page->property("saysItsSaveState").toBool())
-        return;
-    m_conversation->pageSession(page)->setNotSaved(show);
-}
-
 void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &reply)
 {
     if (!m_dev)
@@ -341,7 +301,11 @@ void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &re
                 reply.ok() ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
                            : ConfigConversation::saveFailureText(reply, failureText(reply.result)),
                 2000);
-        markNotSaved(qobject_cast<QWidget *>(requester), !reply.ok());
+        // The mark follows the answer only while the page shows what that
+        // Save sent: a late answer settles its own Save, not a later one.
+        auto *page = qobject_cast<QWidget *>(requester);
+        if (page && !page->property("saysItsSaveState").toBool())
+            m_conversation->pageSession(page)->settleSave(reply);
         return;
     }
     if (reply.kind != RequestKind::Read)

@@ -40,9 +40,6 @@ public:
     void recvCommonInfo(QObject *requester, const ConfigReply &reply);
     ConfigConversation *conversation() const { return m_conversation; }
     void updateButtonState(unsigned short cmd);
-    // The mark of a page whose last Save did not go through (a page whose
-    // Save could not even be sent marks itself).
-    void markNotSaved(QWidget *page, bool show);
 
 public slots:
     void onCloseBtnClicked();
@@ -80,6 +77,4 @@ private:
     void startRound(int page);
     // Reads the page again when it is shown and not reading.
     void readAgainSoon(int page);
-    // The page whose operator asked for a fresh session; 0: none.
-    int m_readWhenBack = 0;
 };

@@ -3,7 +3,6 @@
 #include "ui_CNVRDateSetting.h"
 
 #include "ConfigPageMarks.h"
-#include "ConfigPageSession.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -161,16 +160,10 @@ void CNVRDateSetting::parseSummerTime(const QString &xml)
 
 bool CNVRDateSetting::send(unsigned cmd, const QString &body)
 {
-    if (ConfigConversation::sendThrough(m_conversation, this, m_dev, cmd, body, 0, RequestKind::Save))
-        return true;
-    MsgTipInfoDlg::showTip(m_conversation && !m_conversation->isOnline() ? ConfigConversation::offlineText()
-                                                                         : SharedTexts::configFailedText(),
-                           2000);
-    if (m_conversation)
-        m_conversation->pageSession(this)->setNotSaved(true);
-    else
-        ConfigPageMarks::of(this)->setNotSaved(true);
-    return false;
+    ConfigRequest save;
+    save.cmd = cmd;
+    save.body = body;
+    return ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
 }
 
 void CNVRDateSetting::onSaveBtnClicked()

@@ -3,6 +3,9 @@
 #include "ui_CNVRDiskBrowse.h"
 
 #include "CommonHelper.h"
+#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
+#include "ConfigReadRound.h"
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
@@ -39,6 +42,7 @@ CNVRDiskBrowse::CNVRDiskBrowse(QWidget *parent)
     // A recorder answers a format only when the disk is done: minutes.
     m_formatWaiting = new QLabel(this);
     m_formatWaiting->setObjectName(QStringLiteral("labelFormatWaiting"));
+    m_formatWaiting->setWordWrap(true);
     m_formatWaiting->hide();
     ui->buttonLayout->insertWidget(1, m_formatWaiting);
     m_edits.watch(QStringLiteral("StoragePolicy"), ui->m_cbxHardDiskFull);
@@ -69,6 +73,11 @@ void CNVRDiskBrowse::updateText()
 void CNVRDiskBrowse::setListReadOk(bool ok)
 {
     m_listReadOk = ok;
+    // The disks as they are now are shown again.
+    if (ok && m_formatCut) {
+        m_formatCut = false;
+        showFormatWaiting();
+    }
     updateEnabled();
 }
 
@@ -83,6 +92,7 @@ void CNVRDiskBrowse::setConversation(ConfigConversation *conversation)
     disconnect(m_replies);
     m_conversation = conversation;
     m_formatsOut = 0;
+    m_formatCut = false;
     if (conversation)
         m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRDiskBrowse::onReply);
     showFormatWaiting();
@@ -94,13 +104,24 @@ void CNVRDiskBrowse::onReply(QObject *requester, const ConfigReply &reply)
     if (requester != this || int(reply.sentCmd) != Cmd::FormatDisk || m_formatsOut == 0)
         return;
     --m_formatsOut;
+    if (reply.fate == ReplyFate::ConnectionLost) {
+        // The recorder may still be formatting, or done: what the list shows
+        // no longer holds, and nothing is formatted on it before the disks
+        // were read again once the recorder is back.
+        m_formatCut = true;
+        m_listReadOk = false;
+        if (m_conversation)
+            m_conversation->pageSession(this)->round()->readWhenBack();
+    }
     showFormatWaiting();
 }
 
 void CNVRDiskBrowse::showFormatWaiting()
 {
-    m_formatWaiting->setText(tr("Formatting: waiting for the recorder's answer..."));
-    m_formatWaiting->setVisible(m_formatsOut > 0);
+    m_formatWaiting->setText(m_formatsOut > 0 ? tr("Formatting: waiting for the recorder's answer...")
+                                              : tr("The connection was lost while formatting. The disks are read "
+                                                   "again once the recorder is back."));
+    m_formatWaiting->setVisible(m_formatsOut > 0 || m_formatCut);
     updateEnabled();
 }
 
@@ -194,9 +215,10 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
     const QString body = NvrBodies::storagePolicyBody(
         m_edits.send(QStringLiteral("StoragePolicy"), ReportedItems::value(ui->m_cbxHardDiskFull, 2)),
         m_edits.send(QStringLiteral("noHDDPrompt"), ReportedItems::value(ui->m_cbxTips, 2)));
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetStoragePolicy, body, 0,
-                                         RequestKind::Save))
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    ConfigRequest save;
+    save.cmd = Cmd::SetStoragePolicy;
+    save.body = body;
+    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
 }
 
 void CNVRDiskBrowse::onFormatBtnClicked()
@@ -223,15 +245,13 @@ void CNVRDiskBrowse::onFormatBtnClicked()
     if (chosen.isEmpty() || !listRead || !m_listReadOk)
         return;
     for (const NVR_DISK_INFO &disk : qAsConst(chosen)) {
-        if (!ConfigConversation::sendThrough(
-                m_conversation, this, m_dev, Cmd::FormatDisk,
-                CommonHelper::fillTemplate(
-                    QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>"),
-                    {PrivateProto::escapeText(disk.devIndexText), PrivateProto::escapeText(disk.verifyMarkText)}),
-                0, RequestKind::Save)) {
-            MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        ConfigRequest format;
+        format.cmd = Cmd::FormatDisk;
+        format.body = CommonHelper::fillTemplate(
+            QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>"),
+            {PrivateProto::escapeText(disk.devIndexText), PrivateProto::escapeText(disk.verifyMarkText)});
+        if (!ConfigPageMarks::sendSave(this, m_conversation, m_dev, format, SharedTexts::configFailedText()))
             return;
-        }
         if (m_conversation) {
             ++m_formatsOut;
             showFormatWaiting();

@@ -89,6 +89,7 @@ private:
     bool m_listReadOk = false;
     bool m_policyReadOk = false;
     int m_formatsOut = 0;
+    bool m_formatCut = false; // a format's connection broke before it was answered
     QLabel *m_formatWaiting = nullptr;
     QMetaObject::Connection m_replies;
 };

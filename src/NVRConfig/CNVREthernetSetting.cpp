@@ -6,6 +6,7 @@
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
+#include "ConfigPageMarks.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
@@ -134,9 +135,10 @@ void CNVREthernetSetting::onSaveBtnClicked()
         {QStringLiteral("wifiEnhance"), m_switchEdits.send(QStringLiteral("wifiEnhance"), flag(ui->m_ChkBoxWiFi))},
         {QStringLiteral("poeLongCable"), m_switchEdits.send(QStringLiteral("poeLongCable"), flag(ui->m_ChkBoxPOE))},
     };
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, Cmd::SetNetwork,
-                                         NvrBodies::netConfigBody(tcpip, switches), 0, RequestKind::Save))
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+    ConfigRequest save;
+    save.cmd = Cmd::SetNetwork;
+    save.body = NvrBodies::netConfigBody(tcpip, switches);
+    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
 }
 
 bool CNVREthernetSetting::checkTypedAddresses(QString &message)

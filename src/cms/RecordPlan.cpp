@@ -151,7 +151,7 @@ bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
     return true;
 }
 
-bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan)
+bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error)
 {
     QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord();
     row->id = plan.id > 0 ? plan.id : 1;
@@ -169,6 +169,8 @@ bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan)
     const QSqlError err = orm::dao::save(row);
     if (!err.text().isEmpty()) {
         qWarning() << "Record strategy not saved:" << err.text();
+        if (error)
+            *error = err;
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 #include "CommonHelperWidgets.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
+#include "OrmCore.h"
+#include "Platform.h"
 #include "RecordScheduleThread.h"
 #include "SharedTexts.h"
 #include "StorageMark.h"
@@ -27,6 +29,8 @@
 namespace {
 
 constexpr int TipMs = 2000;
+// What the operator must read whole: where the footage is, why nothing records.
+constexpr int NoticeMs = 10000;
 // A plan that could not be read when the page was made is read again this
 // often until it is; recording waits for it.
 constexpr int PlanReadRetryMs = 2000;
@@ -96,22 +100,32 @@ QString entryId(const QString &sn, const QString &ip, int channel)
     return sn + QLatin1Char('|') + ip + QLatin1Char('|') + QString::number(channel);
 }
 
-// A channel that should record and does not is shown in the danger colour
-// with the reason as its tool tip.
-void showState(QStandardItem *item, int state)
+// Why the channels do not record while the storage folder is not the
+// storage, by what the thread said of it.
+QString noStorageReason(int storageState)
 {
-    QString reason;
-    if (state == RecordScheduleThread::Retrying)
-        reason = RecordSchedule::tr("Not recording: the stream failed, trying again");
-    else if (state == RecordScheduleThread::Missing)
-        reason = RecordSchedule::tr("Not recording: the device is not found");
-    else if (state == RecordScheduleThread::DiskFull)
-        reason = RecordSchedule::tr("Not recording: the disk is full or cannot be written");
-    else if (state == RecordScheduleThread::NoStorage)
-        reason = RecordSchedule::tr("Not recording: the storage folder is not there");
-    item->setData(state, RecordSchedule::StateRole);
-    item->setToolTip(reason);
-    item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
+    switch (StorageMark::State(storageState)) {
+    case StorageMark::State::NotOurs:
+        return RecordSchedule::tr("Not recording: the folder is not this client's storage folder");
+    case StorageMark::State::Unwritable:
+        return RecordSchedule::tr("Not recording: the storage folder cannot be written");
+    case StorageMark::State::Held:
+        return RecordSchedule::tr("Not recording: another client records into the storage folder");
+    case StorageMark::State::Unmounted:
+        return RecordSchedule::tr("Not recording: the storage folder's disk is not mounted");
+    case StorageMark::State::Unknown:
+        return RecordSchedule::tr("Not recording: the client's settings cannot be read");
+    default:
+        return RecordSchedule::tr("Not recording: the storage folder is not there");
+    }
+}
+
+// What the database said, in the operator's words where the client knows them.
+QString databaseReason(const QString &error)
+{
+    if (OrmDatabase::isLocked(QSqlError(QString(), error)))
+        return RecordSchedule::tr("the database is in use by another program");
+    return error;
 }
 
 // Draws an entry without a colour of its own in the list's text colour: an
@@ -192,6 +206,10 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->setModel(m_strategyModel);
     ui->m_treeRecordSchedule->expandAll();
 
+    m_saveRetry = new QTimer(this);
+    m_saveRetry->setSingleShot(true);
+    connect(m_saveRetry, &QTimer::timeout, this, &RecordSchedule::trySave);
+
     // The page shows the stored plan from the moment it can be seen: an empty
     // one in its place would be saved over it. Only recording waits for
     // initPlan. Unread, the page acts on nothing.
@@ -203,6 +221,9 @@ RecordSchedule::RecordSchedule(QWidget *parent)
 RecordSchedule::~RecordSchedule()
 {
     stopThread();
+    // A Save still waiting for the database: the last try may wait its time.
+    if (m_saveRetry->isActive() && m_planRead && !storePlan(m_plan))
+        qWarning() << "Record strategy not saved at close: the database did not take it";
     delete ui;
 }
 
@@ -367,8 +388,15 @@ bool RecordSchedule::savePlan()
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
         return false;
     }
-    if (storePlan(m_plan))
+    if (storePlan(m_plan)) {
+        // A Save waiting for the database holds no more than this plan.
+        if (m_saveRetry->isActive()) {
+            m_saveRetry->stop();
+            m_saveClock.invalidate();
+            MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+        }
         return true;
+    }
     // Unsaved, the plan would be lost at the next start.
     MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
     return false;
@@ -605,11 +633,40 @@ void RecordSchedule::on_m_btnSave_clicked()
     if (!m_planRead)
         return;
     saveTime();
-    if (!savePlan())
+    m_saveClock.start();
+    trySave();
+}
+
+void RecordSchedule::trySave()
+{
+    m_saveRetry->stop();
+    if (!m_planRead)
         return;
-    qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
-                      << m_plan.devices.size();
-    MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+    QSqlError error;
+    bool stored = false;
+    {
+        // Another program holding the database (a backup) would hold the
+        // window for the whole busy timeout: tried briefly, and again soon.
+        const OrmDatabase::BusyTimeoutScope brief(SaveTryMs);
+        stored = storePlan(m_plan, &error);
+    }
+    if (stored) {
+        qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
+                          << m_plan.devices.size();
+        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+        return;
+    }
+    const bool locked = OrmDatabase::isLocked(error);
+    if (locked && m_saveClock.isValid() && m_saveClock.elapsed() < SaveGiveUpMs) {
+        m_saveRetry->start(SaveRetryMs);
+        return;
+    }
+    m_saveClock.invalidate();
+    // The page keeps the plan as the operator made it; only the database
+    // does not hold it, and the next Save tries again.
+    MsgTipInfoDlg::showTip(locked ? tr("Configuration failed: the database is in use by another program")
+                                  : SharedTexts::configFailedText(),
+                           TipMs);
 }
 
 void RecordSchedule::on_m_btnOn_clicked()
@@ -721,9 +778,30 @@ void RecordSchedule::record()
         Qt::QueuedConnection);
     connect(
         m_thread, &RecordScheduleThread::sig_storageUnavailable, this,
-        [this, generation](const QString &path, int state) {
+        [this, generation](const QString &path, int state, const QString &detail) {
+            if (generation != m_threadGeneration || !m_plan.iTurnOn)
+                return;
+            m_storageState = state;
+            for (int row = 0; row < m_recordModel->rowCount(); ++row) {
+                if (deviceState(row) == RecordScheduleThread::NoStorage)
+                    showState(m_recordModel->item(row), RecordScheduleThread::NoStorage);
+            }
+            MsgTipInfoDlg::showTip(storageUnavailableText(path, state, detail), NoticeMs);
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_thread, &RecordScheduleThread::sig_storageMoved, this,
+        [this, generation](const QString &path, const QString &mountPoint, const QString &earlierSource,
+                           const QString &earlierMountPoint) {
             if (generation == m_threadGeneration && m_plan.iTurnOn)
-                MsgTipInfoDlg::showTip(storageUnavailableText(path, state), TipMs);
+                MsgTipInfoDlg::showTip(storageMovedText(path, mountPoint, earlierSource, earlierMountPoint), NoticeMs);
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_thread, &RecordScheduleThread::sig_markNotKept, this,
+        [this, generation](const QString &reason) {
+            if (generation == m_threadGeneration && m_plan.iTurnOn)
+                MsgTipInfoDlg::showTip(markNotKeptText(reason), NoticeMs);
         },
         Qt::QueuedConnection);
     connect(
@@ -737,17 +815,79 @@ void RecordSchedule::record()
     m_thread->start(QThread::InheritPriority);
 }
 
-QString RecordSchedule::storageUnavailableText(const QString &path, int state)
+QString RecordSchedule::storageUnavailableText(const QString &path, int state, const QString &detail)
 {
-    if (state == int(StorageMark::State::Missing))
-        return tr("The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.")
-            .arg(path);
-    if (state == int(StorageMark::State::NotOurs))
+    switch (StorageMark::State(state)) {
+    case StorageMark::State::Missing:
+    case StorageMark::State::NotOurs:
+        // The folder recorded into before is there still, under a disk
+        // mounted over it: it is back when that disk goes, not when its own
+        // disk comes.
+        if (!detail.isEmpty())
+            return tr("A disk mounted at %2 covers the storage folder %1 and is not this client's storage; nothing "
+                      "is written onto it. Recording starts again when that disk is unmounted; to record onto it, "
+                      "choose the folder again under Configuration.")
+                .arg(path, detail);
+        if (state == int(StorageMark::State::Missing))
+            return tr("The storage folder %1 is not there (is its disk mounted?); recording starts again when it is back.")
+                .arg(path);
         return tr("The folder %1 is not the storage folder recorded into before (is its disk mounted?); nothing is "
                   "written into it. Recording starts again when that disk is back; to record into this folder, "
                   "choose it again under Configuration.")
             .arg(path);
+    case StorageMark::State::Held:
+        return tr("Another client records into the storage folder %1 (it holds the lock on %2); this client writes "
+                  "nothing there. Recording starts when that client stops; or choose another folder under "
+                  "Configuration.")
+            .arg(path, detail);
+    case StorageMark::State::Unmounted:
+        return tr("The storage folder %1 lies under %2, where the system mounts a disk, and no disk is mounted there "
+                  "now; nothing is written. Recording starts when it is mounted.")
+            .arg(path, detail);
+    case StorageMark::State::Unknown:
+        return tr("The storage folder %1 cannot be checked while the client's settings cannot be read (%2); "
+                  "recording starts when they can be read.")
+            .arg(path, databaseReason(detail));
+    default:
+        break;
+    }
+    if (!detail.isEmpty())
+        return tr("Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.")
+            .arg(path, Platform::translatedFailure(detail));
     return tr("Video recording cannot be written to the storage folder; it starts again when it can.");
+}
+
+QString RecordSchedule::markNotKeptText(const QString &reason)
+{
+    return tr("The client's settings cannot be saved in the database (%1): the storage folder is known for this run "
+              "only.")
+        .arg(databaseReason(reason));
+}
+
+QString RecordSchedule::storageMovedText(const QString &path, const QString &mountPoint, const QString &earlierSource,
+                                         const QString &earlierMountPoint)
+{
+    return tr("A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 "
+              "(mounted at %4), hidden under the mount point %2 while that disk is mounted.")
+        .arg(path, mountPoint, earlierSource, earlierMountPoint);
+}
+
+// A channel that should record and does not is shown in the danger colour
+// with the reason as its tool tip.
+void RecordSchedule::showState(QStandardItem *item, int state) const
+{
+    QString reason;
+    if (state == RecordScheduleThread::Retrying)
+        reason = tr("Not recording: the stream failed, trying again");
+    else if (state == RecordScheduleThread::Missing)
+        reason = tr("Not recording: the device is not found");
+    else if (state == RecordScheduleThread::DiskFull)
+        reason = tr("Not recording: the disk is full or cannot be written");
+    else if (state == RecordScheduleThread::NoStorage)
+        reason = noStorageReason(m_storageState);
+    item->setData(state, StateRole);
+    item->setToolTip(reason);
+    item->setForeground(reason.isEmpty() ? QBrush() : QBrush(QColor(0xe0, 0x4b, 0x4b)));
 }
 
 void RecordSchedule::stopThread()
@@ -759,6 +899,7 @@ void RecordSchedule::stopThread()
     delete m_thread;
     m_thread = nullptr;
     m_states.clear();
+    m_storageState = int(StorageMark::State::Ours);
     for (int row = 0; row < m_recordModel->rowCount(); ++row)
         showState(m_recordModel->item(row), RecordScheduleThread::Idle);
 }

@@ -7,8 +7,10 @@
 #include "KelvoCommon.h"
 #include "RecordPlan.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
+#include <QSqlError>
 #include <QString>
 #include <QWidget>
 
@@ -16,6 +18,7 @@ class QAbstractButton;
 class QLabel;
 class QStandardItem;
 class QStandardItemModel;
+class QTimer;
 class RecordScheduleThread;
 class TimeRangeCtrl;
 
@@ -43,7 +46,7 @@ public:
     // loadPlan gives the stored work mode, which the page applies itself; a
     // row that cannot be read leaves the plan untouched and returns false.
     static bool loadPlan(RECORD_PLAN_INFO &plan, int *storedMode = nullptr);
-    static bool storePlan(const RECORD_PLAN_INFO &plan);
+    static bool storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error = nullptr);
 
     // Once, after the operator's rights are set: when the stored plan is on,
     // recording starts. The page shows the plan from its making; one that
@@ -82,8 +85,18 @@ public:
     bool isRecording() const { return m_thread != nullptr; }
     QList<TimeRangeCtrl *> rows() const { return m_rows; }
     // What the page says when the storage folder path is not the storage
-    // (a StorageMark::State other than Ours).
-    static QString storageUnavailableText(const QString &path, int state);
+    // (a StorageMark::State other than Ours; detail as the look gave it).
+    static QString storageUnavailableText(const QString &path, int state, const QString &detail = QString());
+    // What it says when the database did not keep the storage folder's mark.
+    static QString markNotKeptText(const QString &reason);
+    // What it says when recording moved onto a disk mounted over the folder.
+    static QString storageMovedText(const QString &path, const QString &mountPoint, const QString &earlierSource,
+                                    const QString &earlierMountPoint);
+    // A Save that meets the database locked by another program is tried
+    // again this long, each try waiting only briefly: the window answers.
+    static constexpr int SaveTryMs = 100;
+    static constexpr int SaveRetryMs = 500;
+    static constexpr int SaveGiveUpMs = 8000;
 
 public slots:
     void on_m_btnAddDevices_clicked();
@@ -115,7 +128,10 @@ private:
     void showOnText();
     void onRecordStopped(int storageType);
     void onDeviceState(const QString &sn, const QString &ip, int channel, int state);
+    void showState(QStandardItem *item, int state) const;
     void stopThread();
+    // One try of the Save: stored, said failed, or tried again soon.
+    void trySave();
 
     Ui::RecordSchedule *ui = nullptr;
     QStandardItemModel *m_strategyModel = nullptr;
@@ -133,4 +149,8 @@ private:
     bool m_initialised = false;
     bool m_planRead = false;
     bool m_sourceRefreshPending = false;
+    // The StorageMark::State the thread said last (Ours while none).
+    int m_storageState = 0;
+    QTimer *m_saveRetry = nullptr;
+    QElapsedTimer m_saveClock; // since the Save that waits
 };

@@ -176,6 +176,7 @@ void RecordScheduleThread::stop()
     if (QThread::currentThread() != this)
         wait();
     stopRecordThreads();
+    StorageMark::release();
 }
 
 bool RecordScheduleThread::stopRequested()
@@ -218,6 +219,7 @@ void RecordScheduleThread::run()
         takePendingPlan();
         const bool writeFailed = m_checkDiskNow;
         m_checkDiskNow = false;
+        m_moved = false;
         if (storageGone()) {
             if (!waitForStorage())
                 return;
@@ -228,6 +230,7 @@ void RecordScheduleThread::run()
             if (m_storage != int(StorageMark::State::Ours))
                 continue;
             if (!m_hasPlan) {
+                StorageMark::release();
                 emit sig_recordStopped(m_plan.iStorageType);
                 return;
             }
@@ -247,6 +250,8 @@ void RecordScheduleThread::run()
         const bool inSchedule = isInSchedule(m_plan, ScheduleClock::now(), fileLengthSecs(), wait);
         if (!inSchedule) {
             stopRecordThreads();
+            // Not recording until the next part: another client may take the folder meanwhile.
+            StorageMark::release();
             reportAll(Idle);
             if (wait > 1) {
                 // Until shortly before the next part; a new plan is looked at at once.
@@ -262,6 +267,7 @@ void RecordScheduleThread::run()
             }
             if (wait < 0) {
                 qInfo() << "Record plan holds no time part, the schedule ends";
+                StorageMark::release();
                 return;
             }
         }
@@ -277,7 +283,7 @@ void RecordScheduleThread::run()
             if (now >= passEnd)
                 break;
             if (now >= nextLook) {
-                if (storageGone())
+                if (storageGone() || m_moved)
                     break;
                 nextLook = now + DiskProbeIntervalMs;
             }
@@ -327,6 +333,25 @@ bool RecordScheduleThread::waitForRoom()
     }
 }
 
+int RecordScheduleThread::lookAtStorage(const QString &path)
+{
+    StorageMark::Look info;
+    const StorageMark::State state = StorageMark::look(path, &info);
+    m_storageDetail = info.detail;
+    if (!info.notKept.isEmpty() && info.notKept != m_notKeptSaid) {
+        m_notKeptSaid = info.notKept;
+        emit sig_markNotKept(info.notKept);
+    }
+    if (info.moved) {
+        // The recorders write under the mount point, on the disk below: their
+        // segments end there, and new ones start on the disk.
+        stopRecordThreads();
+        m_moved = true;
+        emit sig_storageMoved(path, info.mountPoint, info.earlierSource, info.earlierMountPoint);
+    }
+    return int(state);
+}
+
 bool RecordScheduleThread::storageGone()
 {
     if (!m_hasPlan)
@@ -334,42 +359,65 @@ bool RecordScheduleThread::storageGone()
     const QString path = QDir::toNativeSeparators(m_plan.szStoragePath.trimmed());
     if (path.isEmpty())
         return false; // the disk check says it
-    const StorageMark::State state = StorageMark::look(path);
+    const auto state = StorageMark::State(lookAtStorage(path));
     const bool changed = m_storage != int(state);
     m_storage = int(state);
     if (state == StorageMark::State::Ours)
         return false;
     if (changed) {
-        if (state == StorageMark::State::Missing)
+        switch (state) {
+        case StorageMark::State::Missing:
             qWarning() << "The storage folder is not there (its disk unmounted?), stop recording:" << path;
-        else if (state == StorageMark::State::NotOurs)
+            break;
+        case StorageMark::State::NotOurs:
             qWarning() << "The folder is not the storage folder recorded into (no mark of this client), nothing is "
                           "written into it:"
                        << path;
-        else
-            qWarning() << "The storage folder cannot be written, stop recording:" << path;
+            break;
+        case StorageMark::State::Held:
+            qWarning() << "Another client records into the storage folder, nothing is written into it:" << path;
+            break;
+        case StorageMark::State::Unmounted:
+            qWarning() << "The storage folder lies under" << m_storageDetail
+                       << "where the mount table mounts a disk, and nothing is mounted there; waiting for it:" << path;
+            break;
+        case StorageMark::State::Unknown:
+            qWarning() << "The storage folder's mark cannot be read from the database, waiting for it:" << path
+                       << m_storageDetail;
+            break;
+        default:
+            qWarning() << "The storage folder cannot be written, stop recording:" << path << m_storageDetail;
+            break;
+        }
     }
     return true;
+}
+
+void RecordScheduleThread::sayStorageUnavailable()
+{
+    if (m_storageSaid == m_storage)
+        return;
+    m_storageSaid = m_storage;
+    emit sig_storageUnavailable(QDir::toNativeSeparators(m_plan.szStoragePath.trimmed()), m_storage, m_storageDetail);
 }
 
 bool RecordScheduleThread::waitForStorage()
 {
     // The recorders close their segments on the disk they were written to.
     stopRecordThreads();
+    // Said before the channels show it, so the page has the reason for them.
+    sayStorageUnavailable();
     reportAll(NoStorage);
-    if (!m_storageGoneSaid) {
-        m_storageGoneSaid = true;
-        emit sig_storageUnavailable(QDir::toNativeSeparators(m_plan.szStoragePath.trimmed()), m_storage);
-    }
     for (;;) {
         if (!waitRealMs(DiskProbeIntervalMs))
             return false;
         takePendingPlan();
         if (!storageGone()) {
             qInfo() << "The storage folder is back, recording resumes";
-            m_storageGoneSaid = false;
+            m_storageSaid = -1;
             return true;
         }
+        sayStorageUnavailable();
         reportAll(NoStorage);
     }
 }
@@ -385,7 +433,7 @@ bool RecordScheduleThread::checkDisk()
     }
     // Made and marked on first use only: a folder that went away is not made
     // again in its place (an unmounted disk leaves its empty mount point).
-    m_storage = int(StorageMark::look(path));
+    m_storage = lookAtStorage(path);
     if (m_storage != int(StorageMark::State::Ours))
         return false;
     quint64 freeGiB = 0;

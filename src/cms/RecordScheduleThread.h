@@ -25,10 +25,15 @@
 // The storage folder is known by the client's mark inside it (StorageMark),
 // looked at before each pass and every DiskProbeIntervalMs while recording. A
 // folder that is not there or is not the storage (its disk unmounted, leaving
-// the empty mount point; a folder made again by hand) is an outage too: the
-// recorders stop and close their segments, nothing is written into it, the
-// page is told once (sig_storageUnavailable), and recording resumes by itself
-// when the folder with the mark is back, under whatever device number.
+// the empty mount point; a folder made again by hand; another client records
+// into it), or cannot be written, is an outage too: the recorders stop and
+// close their segments, nothing is written into it, the page is told why
+// (sig_storageUnavailable), and recording resumes by itself within one look
+// when the folder with the mark is back, under whatever device number, or
+// writable again. While recording the thread holds the mark's lock. A disk
+// mounted over a folder the client took on its own becomes the storage: the
+// recorders move onto it at once, and the page is told where the footage
+// recorded before lies (sig_storageMoved).
 //
 // The clean-up of old recordings and every repair act only inside the storage
 // folder's own tree (<root>/<device>/<day>, <root>/<device>/CH_NN/<day>),
@@ -159,10 +164,21 @@ signals:
     // (folder refused or not writable). Once until a recorder writes again.
     void sig_recordWriteFailed();
     // The storage folder path is not there (StorageMark::State::Missing), is
-    // not the one recorded into (NotOurs), or cannot be marked (Unwritable):
-    // nothing is written into it. Once per outage; recording resumes by
-    // itself when the folder with the mark is back.
-    void sig_storageUnavailable(QString path, int state);
+    // not the one recorded into (NotOurs), cannot be written or marked
+    // (Unwritable), is recorded into by another client (Held), lies under a
+    // listed mount point with nothing mounted (Unmounted), or cannot be told
+    // while the kept mark cannot be read (Unknown): nothing is written into
+    // it. detail as StorageMark::Look gives it. Once per outage and state;
+    // recording resumes by itself when the folder with the mark is back.
+    void sig_storageUnavailable(QString path, int state, QString detail);
+    // A disk mounted at mountPoint over the folder path that the client had
+    // taken on its own is the storage now, and recording goes on on it; what
+    // was recorded before lies in path on earlierSource (mounted at
+    // earlierMountPoint), under the mount point.
+    void sig_storageMoved(QString path, QString mountPoint, QString earlierSource, QString earlierMountPoint);
+    // The storage folder's mark could not be kept in the database (the
+    // reason): the folder holds for this run only. Once per reason.
+    void sig_markNotKept(QString reason);
     // A record channel of the plan (szDevId, szDevIp, iChannelIdx) changed
     // its DeviceState. From the thread; connect queued.
     void deviceStateChanged(QString sn, QString ip, int channel, int state);
@@ -197,6 +213,11 @@ private:
     // Whether the storage folder is not there or not the storage (looked at
     // through StorageMark; m_storage holds what was seen).
     bool storageGone();
+    // StorageMark::look, with what it found beside the state said: a move
+    // stops the recorders (they write under the mount point) and sets
+    // m_moved, a mark the database did not keep is told.
+    int lookAtStorage(const QString &path);
+    void sayStorageUnavailable();
     // Recorders stop, the page is told once, and the folder is looked at
     // again every DiskProbeIntervalMs until it is back (true) or the loop is
     // to end (false).
@@ -235,8 +256,11 @@ private:
     qint64 m_missingRetryAt = -1;
     bool m_stop = false;
     bool m_diskFullSaid = false;
-    bool m_storageGoneSaid = false;
-    int m_storage = 0; // StorageMark::State of the last look
+    int m_storageSaid = -1; // the StorageMark::State said for this outage; -1 none
+    int m_storage = 0;      // StorageMark::State of the last look
+    QString m_storageDetail;
+    bool m_moved = false; // the storage moved onto a disk mounted over it: recorders start anew
+    QString m_notKeptSaid;
     bool m_writeFailSaid = false;
     bool m_checkDiskNow = false;    // a recorder could not write
     QDate m_noOldRecordOn;          // the day a clean-up found nothing to remove

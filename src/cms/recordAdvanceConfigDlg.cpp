@@ -6,10 +6,12 @@
 #include "FileChooser.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "RecordSchedule.h"
 #include "SharedTexts.h"
 #include "StorageMark.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr int TipMs = 2000;
+constexpr int NoticeMs = 10000;
 constexpr quint64 MinFreeGiB = 5;
 
 // The volume of a folder that does not exist yet is the one of its nearest
@@ -133,13 +136,18 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // folder in force otherwise stays known by the mark it has.
     if (m_folderChosen || QDir::cleanPath(path) != QDir::cleanPath(before)) {
         QString why;
-        if (!StorageMark::takeAnew(QDir::toNativeSeparators(path), &why)) {
+        QString notKept;
+        if (!StorageMark::takeAnew(QDir::toNativeSeparators(path), &why, &notKept)) {
             config->BackupPath = before;
             if (!OrmHelper::saveConfig(config))
                 qWarning() << "Recording folder not restored after a failed choice:" << before;
-            MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1").arg(why), TipMs);
+            MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
+                                       .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
+                                   TipMs);
             return;
         }
+        if (!notKept.isEmpty())
+            MsgTipInfoDlg::showTip(RecordSchedule::markNotKeptText(notKept), NoticeMs);
     }
     if (m_plan) {
         m_plan->iStorageType = ui->m_radioDelete->isChecked() ? 0 : 1;

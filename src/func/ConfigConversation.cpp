@@ -1,13 +1,13 @@
 #include "ConfigConversation.h"
 
 #include "ConfigPageSession.h"
+#include "SessionLedger.h"
 
 #include "KelvoSDKHelper.h"
 #include "DeviceCommands.h"
 #include "PrivateProto.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
@@ -18,371 +18,7 @@ namespace {
 // waited for any more.
 int g_timeoutMs = 6000;
 quint64 g_lastId = 0;
-
-QString sessionOf(const loginDev &key)
-{
-    return key.ip + QLatin1Char('#') + QString::number(key.channel);
-}
 } // namespace
-
-// What the device owes each session, line by line (reply command and head
-// channel), counted from what was written to it and what came back. One for
-// the program: every conversation on a session shares it, and requests sent
-// past the conversations are counted too.
-class SessionLedger : public QObject
-{
-public:
-    static SessionLedger *instance()
-    {
-        static SessionLedger *ledger = new SessionLedger(KelvoSDKHelper::instance());
-        return ledger;
-    }
-
-    void attach(ConfigConversation *c)
-    {
-        if (!m_conversations.contains(c))
-            m_conversations.append(c);
-    }
-    void detach(ConfigConversation *c) { m_conversations.removeAll(c); }
-
-    // Whether a request of the line may go out: not while the line is out
-    // of step, and a read not while a request of its line from before a Save
-    // that writes it is owed (then the line goes out of step).
-    bool admit(const loginDev &key, int replyCmd, int channel, RequestKind kind)
-    {
-        Session &session = sessionFor(key);
-        auto it = session.lines.find(qMakePair(replyCmd, channel));
-        if (it == session.lines.end())
-            return true;
-        Line &line = it.value();
-        if (line.outOfStep)
-            return false;
-        if (kind == RequestKind::Save)
-            return true;
-        const int epoch = session.saves.value(replyCmd);
-        for (const Owed &o : qAsConst(line.owed)) {
-            if (o.epoch < epoch) {
-                qWarning() << "reply" << replyCmd << "of" << key.ip
-                           << "may still answer a request sent before a save: out of step";
-                line.outOfStep = true;
-                dispatch(outOfStepNotices(line));
-                return false;
-            }
-        }
-        return true;
-    }
-
-    // The conversation's request about to be written; counted when it is.
-    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save)
-    {
-        m_claim = Claim{owner, id, replyCmd, deadlineMs, save, true};
-    }
-    void unclaim() { m_claim.active = false; }
-
-    bool inStep(const loginDev &key, int replyCmd, int channel) const
-    {
-        const auto session = m_sessions.constFind(sessionOf(key));
-        if (session == m_sessions.cend())
-            return true;
-        const auto line = session->lines.constFind(qMakePair(replyCmd, channel));
-        return line == session->lines.cend() || !line->outOfStep;
-    }
-
-private:
-    // Beyond this many a line keeps only the count of what it is owed.
-    static constexpr int MaxListed = 64;
-
-    struct Owed
-    {
-        QPointer<ConfigConversation> owner; // null: sent past the conversations
-        quint64 id = 0;
-        qint64 deadline = 0;
-        int epoch = 0; // Saves that write the line, sent before it
-        bool save = false;
-        bool expired = false;
-        bool said = false; // its requester was told it failed
-    };
-    struct Line
-    {
-        QList<Owed> owed; // oldest first
-        int unlisted = 0; // owed, no longer listed
-        bool outOfStep = false;
-        quint64 sent = 0;
-        quint64 received = 0;
-        quint64 dropped = 0;
-    };
-    struct Session
-    {
-        const void *client = nullptr; // the connection object the lines were counted on
-        QHash<QPair<int, int>, Line> lines;
-        QHash<int, int> saves; // per read command: Saves that write it
-    };
-    struct Claim
-    {
-        QPointer<ConfigConversation> owner;
-        quint64 id = 0;
-        int replyCmd = -1;
-        int deadlineMs = 0;
-        bool save = false;
-        bool active = false;
-    };
-    struct Notice
-    {
-        QPointer<ConfigConversation> owner;
-        quint64 id;
-        ReplyFate fate;
-        bool keep;
-    };
-
-    explicit SessionLedger(QObject *parent)
-        : QObject(parent)
-        , m_timer(new QTimer(this))
-    {
-        m_clock.start();
-        m_timer->setSingleShot(true);
-        connect(m_timer, &QTimer::timeout, this, &SessionLedger::onDeadline);
-        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-        // Direct: the facade emits in this thread, and each reply is counted
-        // and handed on before the next one is looked at.
-        connect(sdk, &KelvoSDKHelper::requestWritten, this, &SessionLedger::onWritten, Qt::DirectConnection);
-        connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, &SessionLedger::onMessage, Qt::DirectConnection);
-        connect(sdk, &KelvoSDKHelper::disconnectDev, this, &SessionLedger::onDisconnected);
-        connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &SessionLedger::onConnected);
-    }
-
-    // The session's lines; counted afresh on a new connection object (the
-    // device was logged out and in again).
-    Session &sessionFor(const loginDev &key)
-    {
-        Session &session = m_sessions[sessionOf(key)];
-        const void *client = KelvoSDKHelper::instance()->session(key);
-        if (session.client != client) {
-            session.lines.clear();
-            session.saves.clear();
-            session.client = client;
-        }
-        return session;
-    }
-
-    QList<ConfigConversation *> conversationsOf(const loginDev &key) const
-    {
-        QList<ConfigConversation *> list;
-        for (ConfigConversation *c : m_conversations) {
-            if (c->hasDevice() && c->device().ip == key.ip && c->device().channel == key.channel)
-                list.append(c);
-        }
-        return list;
-    }
-
-    void onWritten(const loginDev &key, unsigned int cmd, unsigned char channel)
-    {
-        Session &session = sessionFor(key);
-        Owed owed;
-        int replyCmd = int(cmd);
-        int deadlineMs = ConfigConversation::deadlineFor(cmd);
-        if (m_claim.active) {
-            owed.owner = m_claim.owner;
-            owed.id = m_claim.id;
-            owed.save = m_claim.save;
-            replyCmd = m_claim.replyCmd;
-            deadlineMs = m_claim.deadlineMs;
-            m_claim.active = false;
-        }
-        if (owed.save) {
-            for (int read : ConfigConversation::readsWrittenBy(cmd))
-                ++session.saves[read];
-        }
-        owed.epoch = session.saves.value(replyCmd);
-        owed.deadline = m_clock.elapsed() + deadlineMs;
-        Line &line = session.lines[qMakePair(replyCmd, int(channel))];
-        ++line.sent;
-        line.owed.append(owed);
-        while (line.owed.size() > MaxListed) {
-            line.owed.removeFirst();
-            ++line.unlisted;
-        }
-        arm();
-    }
-
-    void onMessage(const RecvInfo &info)
-    {
-        if (!info.data.isEmpty())
-            return;
-        loginDev key;
-        key.ip = info.ip;
-        key.channel = info.channel;
-        const QList<ConfigConversation *> listeners = conversationsOf(key);
-        const ReplyHead &head = info.head;
-        ConfigReply reply;
-        reply.usable = head.usable;
-        reply.cmd = head.cmd;
-        reply.channel = head.channel;
-        reply.result = head.result;
-        reply.xml = info.xml;
-        auto session = m_sessions.find(sessionOf(key));
-        auto line = reply.cmd < 0 || session == m_sessions.end()
-                        ? QHash<QPair<int, int>, Line>::iterator()
-                        : session->lines.find(qMakePair(reply.cmd, reply.channel));
-        if (reply.cmd < 0 || session == m_sessions.end() || line == session->lines.end()
-            || (line->owed.isEmpty() && line->unlisted == 0)) {
-            // Owed to nobody: a set reply out of the blue, an event, what a
-            // search answers.
-            for (ConfigConversation *c : listeners)
-                c->unplaced(reply);
-            return;
-        }
-        ++line->received;
-        if (line->unlisted > 0) {
-            --line->unlisted;
-            ++line->dropped;
-            qInfo() << "reply" << reply.cmd << "of" << key.ip << "pays a request no longer listed: dropped";
-            catchUp(key, *line, reply);
-            return;
-        }
-        const Owed owed = line->owed.takeFirst();
-        if (!line->outOfStep) {
-            if (owed.owner)
-                owed.owner->placed(owed.id, reply, false);
-            else
-                for (ConfigConversation *c : listeners)
-                    c->unplaced(reply);
-            return;
-        }
-        // Out of step. The only owed request of the line has been paid by
-        // this reply: a Save that timed out hears what the device did.
-        if (owed.save && owed.expired && line->owed.isEmpty() && line->unlisted == 0 && owed.owner) {
-            qInfo() << "late reply" << reply.cmd << "of" << key.ip << "answers the save that timed out";
-            line->outOfStep = false;
-            catchUp(key, *line, reply, true);
-            owed.owner->placed(owed.id, reply, true);
-            return;
-        }
-        ++line->dropped;
-        qWarning() << "reply" << reply.cmd << "of" << key.ip << "cannot be told apart: dropped (" << line->sent
-                   << "sent," << line->received << "received)";
-        if (owed.owner)
-            owed.owner->settled(owed.id, ReplyFate::OutOfStep, false);
-        catchUp(key, *line, reply);
-    }
-
-    // A line whose replies caught up with its requests is in step again.
-    void catchUp(const loginDev &key, Line &line, const ConfigReply &reply, bool wasOut = false)
-    {
-        if (!line.owed.isEmpty() || line.unlisted > 0)
-            return;
-        if (!line.outOfStep && !wasOut)
-            return;
-        line.outOfStep = false;
-        qInfo() << "reply" << reply.cmd << "of" << key.ip << "in step again";
-        for (ConfigConversation *c : conversationsOf(key)) {
-            QPointer<ConfigConversation> alive(c);
-            if (alive)
-                emit alive->lineInStep(reply.cmd, reply.channel);
-        }
-    }
-
-    QList<Notice> outOfStepNotices(Line &line)
-    {
-        QList<Notice> notices;
-        for (Owed &o : line.owed) {
-            if (o.said)
-                continue;
-            o.said = true;
-            if (o.owner)
-                notices.append({o.owner, o.id, o.expired ? ReplyFate::NoReply : ReplyFate::OutOfStep, true});
-        }
-        return notices;
-    }
-
-    void dispatch(const QList<Notice> &notices)
-    {
-        for (const Notice &n : notices) {
-            if (n.owner)
-                n.owner->settled(n.id, n.fate, n.keep);
-        }
-    }
-
-    void arm()
-    {
-        const qint64 now = m_clock.elapsed();
-        qint64 next = -1;
-        for (const Session &session : qAsConst(m_sessions)) {
-            for (const Line &line : session.lines) {
-                for (const Owed &o : line.owed) {
-                    if (!o.expired && (next < 0 || o.deadline < next))
-                        next = o.deadline;
-                }
-            }
-        }
-        // A deadline already past (its timer event not run yet, the thread
-        // busy) fails at once, never one timeout later.
-        if (next < 0)
-            m_timer->stop();
-        else
-            m_timer->start(int(std::max<qint64>(0, next - now)));
-    }
-
-    void onDeadline()
-    {
-        const qint64 now = m_clock.elapsed();
-        QList<Notice> notices;
-        for (auto session = m_sessions.begin(); session != m_sessions.end(); ++session) {
-            for (auto it = session->lines.begin(); it != session->lines.end(); ++it) {
-                Line &line = it.value();
-                bool expired = false;
-                for (Owed &o : line.owed) {
-                    if (o.expired || o.deadline > now)
-                        continue;
-                    o.expired = true;
-                    expired = true;
-                    qWarning() << "no reply" << it.key().first << "from" << session.key() << "within its deadline";
-                }
-                if (!expired)
-                    continue;
-                if (!line.outOfStep)
-                    qWarning() << "reply" << it.key().first << "of" << session.key()
-                               << "out of step: what comes next cannot be told apart";
-                line.outOfStep = true;
-                notices += outOfStepNotices(line);
-            }
-        }
-        arm();
-        dispatch(notices);
-    }
-
-    void onDisconnected(const loginDev &key)
-    {
-        const auto session = m_sessions.find(sessionOf(key));
-        if (session == m_sessions.end())
-            return;
-        // No reply of the broken connection can come any more.
-        QList<Notice> notices;
-        for (const Line &line : qAsConst(session->lines)) {
-            for (const Owed &o : line.owed) {
-                if (o.owner)
-                    notices.append({o.owner, o.id, ReplyFate::ConnectionLost, false});
-            }
-        }
-        m_sessions.erase(session);
-        arm();
-        dispatch(notices);
-    }
-
-    void onConnected(const loginDev &key)
-    {
-        for (ConfigConversation *c : conversationsOf(key)) {
-            QPointer<ConfigConversation> alive(c);
-            if (alive)
-                emit alive->sessionStarted();
-        }
-    }
-
-    QList<ConfigConversation *> m_conversations;
-    QHash<QString, Session> m_sessions;
-    Claim m_claim;
-    QElapsedTimer m_clock;
-    QTimer *m_timer;
-};
 
 ConfigConversation::ConfigConversation(QObject *parent)
     : QObject(parent)
@@ -404,8 +40,10 @@ void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)
 
 void ConfigConversation::setDevice(const loginDev &key)
 {
-    if (key.ip != m_key.ip || key.channel != m_key.channel)
+    if (key.ip != m_key.ip || key.channel != m_key.channel) {
         m_waiters.clear();
+        m_taken.clear();
+    }
     m_key = key;
     if (key.ip.isEmpty())
         m_key = loginDev();
@@ -461,9 +99,9 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
     w.tag = request.tag;
     w.id = ++g_lastId;
     SessionLedger *ledger = SessionLedger::instance();
-    if (!ledger->admit(m_key, w.replyCmd, w.channel, w.kind)) {
+    if (!ledger->admit(m_key, w.replyCmd, w.channel)) {
         // Its reply could not be placed: not written, said out of step.
-        qWarning() << "not sent, replies" << w.replyCmd << "of" << m_key.ip << "out of step";
+        qWarning() << "not sent, replies" << w.replyCmd << "of" << m_key.ip << "in doubt";
         refuseLater(w);
         return true;
     }
@@ -669,6 +307,16 @@ QString ConfigConversation::outOfStepText()
     return tr("The device's answers cannot be told apart yet; reading again.");
 }
 
+QString ConfigConversation::stoppedAnsweringText()
+{
+    return tr("The device stopped answering these requests.");
+}
+
+QString ConfigConversation::repeatedText()
+{
+    return tr("The device sent an answer twice: the values shown cannot be trusted. Reading again.");
+}
+
 QString ConfigConversation::saveOutOfStepText()
 {
     return tr("The device has not answered earlier requests of this kind yet. Nothing was saved.");
@@ -731,17 +379,22 @@ void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
     reply.sentCmd = w.sentCmd;
     reply.tag = w.tag;
     reply.late = late;
-    if (!w.live && !(late && w.requester)) {
+    // A Save that was told no answer came hears what the device did; a
+    // read's values that came after its deadline are not the page's any more
+    // (it was told, and reads again).
+    if (!w.live && !(late && w.requester && w.kind == RequestKind::Save)) {
         qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
         return;
     }
+    if (w.requester)
+        m_taken.insert(qMakePair(reply.cmd, reply.channel), Taken{id, w.requester, w.tag});
     // An unusable text was logged by the reader already.
     if (reply.usable && !reply.result.ok())
         qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();
     emit replied(w.requester, reply);
 }
 
-void ConfigConversation::settled(quint64 id, ReplyFate fate, bool keep)
+void ConfigConversation::settled(quint64 id, ReplyFate fate)
 {
     const int at = find(id);
     if (at < 0)
@@ -752,13 +405,23 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate, bool keep)
     QObject *requester = w.requester;
     if (fate == ReplyFate::NoReply)
         qWarning() << "no reply to" << w.sentCmd << "from" << m_key.ip << "within" << deadlineFor(w.sentCmd) << "ms";
-    // Kept, requester too: a late reply to a Save may still say what the
-    // device did.
+    // Kept, requester too, while its reply may still come: a late reply to a
+    // Save says what the device did.
     w.live = false;
-    if (!keep)
+    if (fate != ReplyFate::NoReply)
         m_waiters.removeAt(at);
     if (tell)
         emit replied(requester, reply);
+}
+
+void ConfigConversation::repeated(quint64 id, const ConfigReply &reply)
+{
+    const Taken taken = m_taken.value(qMakePair(reply.cmd, reply.channel));
+    if (taken.id != id || !taken.requester)
+        return;
+    qWarning() << "reply" << reply.cmd << "of" << m_key.ip << "taken last by"
+               << taken.requester->metaObject()->className() << "may have been a copy";
+    emit replyRepeated(taken.requester.data(), taken.tag);
 }
 
 void ConfigConversation::unplaced(const ConfigReply &given)
@@ -788,46 +451,27 @@ int ConfigConversation::deadlineFor(unsigned int cmd)
     return int(cmd) == Cmd::FormatDisk ? longTimeoutMs() : g_timeoutMs;
 }
 
-QList<int> ConfigConversation::readsWrittenBy(unsigned int setCmd)
-{
-    switch (int(setCmd)) {
-    case Cmd::SetSettings:
-        return {Cmd::GetSettings, Cmd::GetBasicSettings};
-    case Cmd::SetNetwork:
-        return {Cmd::GetNetwork, Cmd::GetNvrNetwork};
-    case Cmd::SetTimeConfig:
-        return {Cmd::GetTimeConfig, Cmd::GetSettings};
-    case Cmd::SetClock:
-        return {Cmd::GetTimeConfig};
-    case Cmd::FormatDisk:
-        return {Cmd::GetDisks};
-    case Cmd::EditUser:
-    case Cmd::DeleteUser:
-    case Cmd::ChangePassword:
-        return {Cmd::GetUsers};
-    case Cmd::AddChannels:
-    case Cmd::DeleteChannel:
-    case Cmd::ReaddressCamera:
-        return {Cmd::GetChannels};
-    default:
-        break;
-    }
-    for (int set : Cmd::ImageGroupSets) {
-        if (set == int(setCmd))
-            return {Cmd::GetImage};
-    }
-    // Mostly the get plus one.
-    return {int(setCmd) - 1};
-}
-
 void ConfigConversation::startCounting()
 {
     SessionLedger::instance();
 }
 
-bool ConfigConversation::inStep(int replyCmd, int channel) const
+ConfigConversation::LineState ConfigConversation::lineState(int replyCmd, int channel) const
 {
-    return SessionLedger::instance()->inStep(m_key, replyCmd, channel);
+    switch (SessionLedger::instance()->state(m_key, replyCmd, channel)) {
+    case SessionLedger::LineState::InDoubt:
+        return LineState::InDoubt;
+    case SessionLedger::LineState::Stalled:
+        return LineState::Stalled;
+    case SessionLedger::LineState::InStep:
+        break;
+    }
+    return LineState::InStep;
+}
+
+QList<unsigned int> ConfigConversation::savesOut() const
+{
+    return hasDevice() ? SessionLedger::instance()->savesOwed(m_key) : QList<unsigned int>();
 }
 
 void ConfigConversation::restartSession()

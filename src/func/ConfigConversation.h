@@ -21,35 +21,36 @@
 //   conversation does not read the text again.
 //
 // - The device sends no request id. What is on the wire is kept per device
-//   session, not per conversation (SessionLedger below): every request that
-//   goes out to the session is counted, whoever sends it (a window opened
-//   later shares the wire with what an earlier one left on it), and every
-//   reply of its command and channel (a line) is counted against it. While
-//   no request still owed on a line has passed its deadline, the oldest owed
-//   request takes the next reply, and the reply carries its tag back. Once
-//   one has (the device may still answer it, or never), a reply of that line
-//   can no longer be placed: it is counted and dropped, and every request of
-//   the line still waited for is answered OutOfStep; a request sent to a
-//   line out of step is not written and is answered OutOfStep too. The line
-//   is in step again when the replies have caught up with the requests
-//   (nothing owed): inStep() says so. A device that never pays is put back in
-//   step only by a fresh session (restartSession()).
-//   Known and left: a device that sends the same reply twice while the next
-//   request is lost cannot be told apart without request ids.
-//
-// - A Save is a barrier for the reads of what it writes (readsWrittenBy()),
-//   per command: a read sent after it while a request of its line sent before
-//   it is still owed could be answered with the values from before the Save;
-//   the line is then out of step until it caught up. A Save of one command
-//   never bars a read of another.
+//   session, not per conversation (SessionLedger.h): every request that goes
+//   out to the session is counted, whoever sends it (a window opened later
+//   shares the wire with what an earlier one left on it), and every reply of
+//   its command and channel (a line) is counted against it. Replies of a line
+//   come in the order the requests were written: while no request still owed
+//   on the line has passed its deadline, the oldest owed request takes the
+//   next reply, and the reply carries its tag back. Any request may go out
+//   while older ones of its line are owed, a read after a Save included.
+//   Once one has passed its deadline the line is in doubt (lineState()): the
+//   replies that come are kept, none is placed, and a request sent to the
+//   line is not written and is answered OutOfStep. When every written
+//   request of the line has its reply the kept ones are placed in order and
+//   lineInStep() is emitted; a line in doubt that hears nothing for another
+//   deadline has stalled (lineStalled()). Only a reply or a fresh session
+//   (restartSession()) ends that.
+//   A reply owed to nobody on a line that had requests is a repeat: the
+//   requester that took the line's last reply is told (replyRepeated()), as
+//   what it got may have been a copy of an older answer.
+//   Known and left: a device that repeats a reply while the next request is
+//   lost cannot be told apart without request ids.
 //
 // - Every request is answered or said failed: NoReply when nothing came
 //   within its deadline (timeoutMs(), 6 s; longTimeoutMs() for what a device
 //   does at length, deadlineFor()), ConnectionLost when its connection broke,
-//   OutOfStep as above, NoReply too when more than MaxWaiting of one command
-//   wait (the oldest is given up). A Save whose reply comes after its
-//   deadline, while it is the only request owed on its line, is answered
-//   again with that reply and late set: the device did answer it.
+//   OutOfStep when it was not written because its line is in doubt, NoReply
+//   too when more than MaxWaiting of one command wait (the oldest is given
+//   up). A request that was written is never answered OutOfStep. A Save
+//   whose reply comes after its deadline is answered again with that reply
+//   and late set, once its line caught up: the device did answer it. A
+//   read's reply after its deadline is not handed on.
 
 // - An unusable message (cut off, not XML, nested too deep) is still handed
 //   to the requester when its command can be read from the text, with
@@ -57,8 +58,9 @@
 //   Its values must not reach a page.
 //
 // - Replies come in the order the device sent them, synchronously inside the
-//   facade's signal: a page sees the reply to its first request before the
-//   reply to its second.
+//   facade's signal (those kept while their line was in doubt all at once
+//   when it caught up, in order): a page sees the reply to its first request
+//   before the reply to its second.
 //
 // - A requester that is destroyed is forgotten with all it waited for.
 //
@@ -72,6 +74,8 @@
 #include <QList>
 #include <QMetaType>
 #include <QObject>
+#include <QPair>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 
@@ -98,7 +102,7 @@ enum class ReplyFate {
     Answered,       // the device's reply (see usable and result)
     NoReply,        // nothing within the deadline
     ConnectionLost, // the connection broke while it was out
-    OutOfStep,      // its line's replies cannot be told apart (see above); nothing was placed
+    OutOfStep,      // not written: its line is in doubt (see above)
 };
 
 // One message of the device, as the conversation hands it on.
@@ -176,15 +180,20 @@ public:
     // as long: ten minutes.
     static int longTimeoutMs();
     static int deadlineFor(unsigned int cmd);
-    // The reply commands of the reads whose values a set writes.
-    static QList<int> readsWrittenBy(unsigned int setCmd);
 
     // Counts every request written to any session from now on (made on the
     // first conversation otherwise).
     static void startCounting();
 
-    // Whether the replies of a line can be placed now (see above).
-    bool inStep(int replyCmd, int channel) const;
+    // Whether the replies of a line are placed as they come, kept until the
+    // earlier ones came, or no longer come (see above).
+    enum class LineState { InStep, InDoubt, Stalled };
+    LineState lineState(int replyCmd, int channel) const;
+    bool inStep(int replyCmd, int channel) const { return lineState(replyCmd, channel) == LineState::InStep; }
+    // The commands of the Saves (a disk format too) the device's session
+    // still owes an answer to, whoever sent them, oldest first: what a fresh
+    // session would leave unanswered.
+    QList<unsigned int> savesOut() const;
     // Drops the device's session and lets the usual reconnect and login open a
     // fresh one: what runs over it (NVR playback, downloads) is told its
     // connection was lost. The only way back in step for a device that
@@ -204,6 +213,10 @@ public:
     static QString notSavedText();
     // A read whose answer cannot be placed; the page reads again once it can.
     static QString outOfStepText();
+    // A line in doubt that heard nothing for another deadline.
+    static QString stoppedAnsweringText();
+    // A page whose last answer may have been a copy of an older one.
+    static QString repeatedText();
     // A Save not sent because the device still owes answers of its command.
     static QString saveOutOfStepText();
     // A Save whose success came after its deadline.
@@ -225,6 +238,11 @@ signals:
     void unrequested(const ConfigReply &reply);
     // A line of the session caught up: reads of it are placed again.
     void lineInStep(int replyCmd, int channel);
+    // A line in doubt heard nothing for another deadline.
+    void lineStalled(int replyCmd, int channel);
+    // The reply requester took last (its tag) may have been a copy of an
+    // older answer: a reply of its line came that was owed to nobody.
+    void replyRepeated(QObject *requester, quint64 tag);
     // A fresh session of the device is connected.
     void sessionStarted();
 
@@ -246,8 +264,9 @@ private:
 
     // Called by the session ledger.
     void placed(quint64 id, ConfigReply reply, bool late);
-    void settled(quint64 id, ReplyFate fate, bool keep);
+    void settled(quint64 id, ReplyFate fate);
     void unplaced(const ConfigReply &reply);
+    void repeated(quint64 id, const ConfigReply &reply);
 
     int find(quint64 id) const;
     void watch(QObject *requester);
@@ -255,7 +274,16 @@ private:
     void refuseLater(const Waiter &waiter);
     ConfigReply failure(const Waiter &w, ReplyFate fate) const;
 
+    // Who took the last reply of each line (reply command, channel).
+    struct Taken
+    {
+        quint64 id = 0;
+        QPointer<QObject> requester;
+        quint64 tag = 0;
+    };
+
     loginDev m_key;
+    QHash<QPair<int, int>, Taken> m_taken;
     QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;

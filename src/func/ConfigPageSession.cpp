@@ -13,6 +13,12 @@ ConfigPageSession::ConfigPageSession(QObject *page, ConfigConversation *conversa
     , m_round(new ConfigReadRound(page, this))
 {
     m_round->setConversation(conversation);
+    // The device's values shown again: nothing of the operator's is unsaved,
+    // and no earlier Save's answer changes that.
+    connect(m_round, &ConfigReadRound::done, this, [this] {
+        m_latest = 0;
+        setNotSaved(false);
+    });
 }
 
 quint64 ConfigPageSession::saveSending(quint64 context)
@@ -21,6 +27,7 @@ quint64 ConfigPageSession::saveSending(quint64 context)
     m_savesOut.append({tag, context});
     while (m_savesOut.size() > ConfigConversation::MaxWaiting)
         m_savesOut.removeFirst();
+    m_latest = tag;
     return tag;
 }
 
@@ -34,18 +41,34 @@ void ConfigPageSession::saveNotSent(quint64 tag)
     }
 }
 
+void ConfigPageSession::forgetSaves()
+{
+    m_savesOut.clear();
+    m_latest = 0;
+}
+
 ConfigPageSession::SaveAnswer ConfigPageSession::saveAnswered(const ConfigReply &reply)
 {
     SaveAnswer answer;
-    int at = 0;
-    while (at < m_savesOut.size() && m_savesOut.at(at).first != reply.tag)
-        ++at;
-    if (at == m_savesOut.size())
-        return answer;
-    answer.mine = true;
-    answer.context = m_savesOut.at(at).second;
-    m_savesOut.erase(m_savesOut.begin(), m_savesOut.begin() + at + 1);
-    answer.latest = m_savesOut.isEmpty();
+    for (int i = 0; i < m_savesOut.size(); ++i) {
+        if (m_savesOut.at(i).first != reply.tag)
+            continue;
+        answer.mine = true;
+        answer.context = m_savesOut.at(i).second;
+        answer.latest = reply.tag == m_latest;
+        // Told no answer came in time, it may still hear the device's.
+        if (reply.fate != ReplyFate::NoReply)
+            m_savesOut.removeAt(i);
+        break;
+    }
+    return answer;
+}
+
+ConfigPageSession::SaveAnswer ConfigPageSession::settleSave(const ConfigReply &reply)
+{
+    const SaveAnswer answer = saveAnswered(reply);
+    if (answer.mine && answer.latest)
+        setNotSaved(!reply.ok());
     return answer;
 }
 

@@ -5,6 +5,11 @@
 // the page's read round, the Saves it has out and how they ended, and
 // whether its values are not saved. The page keeps none of this itself; a
 // mark on the page follows notSavedChanged().
+//
+// A late answer settles only its own Save: the not-saved state follows the
+// answer to the page's latest Save attempt (one refused before it was
+// written counts), and no answer at all once the page shows the device's
+// values again (its round was read since).
 
 #include "ConfigConversation.h"
 
@@ -22,24 +27,28 @@ public:
     QObject *page() const { return m_page; }
     ConfigReadRound *round() const { return m_round; }
 
-    // A Save of the page goes out: the tag to send it with. context: what
-    // the page showed when it was sent (handed back with its answer).
+    // A Save of the page goes out: the tag to send it with. It is the page's
+    // latest attempt from now on. context: what the page showed when it was
+    // sent (handed back with its answer).
     quint64 saveSending(quint64 context = 0);
-    // The Save was not sent after all.
+    // The Save was not sent after all: nothing answers it, and it stays the
+    // latest attempt (the page shows what it did not send).
     void saveNotSent(quint64 tag);
     struct SaveAnswer
     {
         bool mine = false;   // the answer to a Save of this page still out
-        bool latest = false; // no later Save of the page is out
+        bool latest = false; // the page still shows what that Save sent
         quint64 context = 0;
     };
-    // The answer to a Save of the page (its reply, none in time, the
-    // connection lost, out of step). Answers come in the order of the Saves:
-    // earlier Saves still listed get none.
+    // The answer to a Save of the page (its reply, late or not, none in
+    // time, the connection lost, not written).
     SaveAnswer saveAnswered(const ConfigReply &reply);
+    // The same, and the not-saved state follows it when the page shows what
+    // that Save sent.
+    SaveAnswer settleSave(const ConfigReply &reply);
     int savesOut() const { return m_savesOut.size(); }
     // Another device, another page content: no answer still out is the page's.
-    void forgetSaves() { m_savesOut.clear(); }
+    void forgetSaves();
 
     bool notSaved() const { return m_notSaved; }
     void setNotSaved(bool notSaved);
@@ -54,5 +63,6 @@ private:
     QObject *m_page;
     ConfigReadRound *m_round;
     QList<QPair<quint64, quint64>> m_savesOut; // tag, context
+    quint64 m_latest = 0;                      // the latest attempt's tag; 0: the device's values shown
     bool m_notSaved = false;
 };

@@ -19,8 +19,10 @@ ConfigReadRound::ConfigReadRound(QObject *requester, QObject *parent)
     // it has settled what the silence means; this one times the reads
     // announced and never sent.
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        if (!m_announced.isEmpty())
-            fail(QStringLiteral("no reply"));
+        if (m_announced.isEmpty())
+            return;
+        m_onWire = true;
+        fail(QStringLiteral("no reply"));
     });
 }
 
@@ -38,7 +40,15 @@ int ConfigReadRound::timeoutMs()
 
 void ConfigReadRound::setConversation(ConfigConversation *conversation)
 {
+    if (m_conversation)
+        disconnect(m_conversation, nullptr, this, nullptr);
     m_conversation = conversation;
+    if (!conversation)
+        return;
+    connect(conversation, &ConfigConversation::lineInStep, this, &ConfigReadRound::onLineInStep);
+    connect(conversation, &ConfigConversation::lineStalled, this, &ConfigReadRound::onLineStalled);
+    connect(conversation, &ConfigConversation::sessionStarted, this, &ConfigReadRound::onSessionStarted);
+    connect(conversation, &ConfigConversation::replyRepeated, this, &ConfigReadRound::onRepeated);
 }
 
 void ConfigReadRound::begin()
@@ -58,8 +68,10 @@ void ConfigReadRound::begin()
     m_optionalOk.clear();
     m_channel = -1;
     m_failure.clear();
-    m_outOfStep = false;
-    m_waitsForStep = false;
+    m_failedFate = ReplyFate::Answered;
+    m_failedLine = qMakePair(-1, 0);
+    m_onWire = false;
+    m_untrusted = false;
     m_lines.clear();
     m_deadline->stop();
 }
@@ -107,6 +119,7 @@ bool ConfigReadRound::send(unsigned int cmd, uint8_t channel, const QString &bod
     if (m_state == State::Failed)
         return sent;
     if (!sent) {
+        m_onWire = true;
         fail(QStringLiteral("read %1 not sent").arg(cmd));
         return false;
     }
@@ -141,14 +154,19 @@ ConfigReadRound::Answer ConfigReadRound::take(const ConfigReply &reply, bool com
     if (m_state == State::Failed)
         return Answer::Required;
     if (!ok) {
-        m_outOfStep = reply.fate == ReplyFate::OutOfStep;
-        m_waitsForStep = m_outOfStep || reply.fate == ReplyFate::NoReply;
+        m_failedFate = reply.fate;
+        m_failedLine = qMakePair(int(sent.cmd), sent.channel);
+        m_onWire = reply.fate != ReplyFate::Answered;
         fail(reply.fate == ReplyFate::NoReply          ? QStringLiteral("no reply to %1").arg(sent.cmd)
              : reply.fate == ReplyFate::ConnectionLost ? QStringLiteral("connection lost")
              : reply.fate == ReplyFate::OutOfStep      ? QStringLiteral("replies %1 out of step").arg(reply.cmd)
              : !reply.usable                           ? QStringLiteral("reply %1 unreadable").arg(reply.cmd)
              : !reply.result.ok() ? QStringLiteral("reply %1 failed: %2").arg(reply.cmd).arg(reply.result.describe())
                                   : QStringLiteral("reply %1 without the page's elements").arg(reply.cmd));
+        // Refused while its line was in doubt, which has caught up since.
+        if (reply.fate == ReplyFate::OutOfStep && m_conversation && m_conversation->isOnline()
+            && m_conversation->inStep(int(sent.cmd), sent.channel))
+            emit readAgain();
         return Answer::Required;
     }
     m_pending.removeOne(qMakePair(sent.cmd, sent.channel));
@@ -176,4 +194,70 @@ void ConfigReadRound::fail(const QString &why)
     m_failure = why;
     qWarning() << "read round of" << (m_requester ? m_requester->metaObject()->className() : "?") << "failed:" << why;
     emit failed(why);
+}
+
+QString ConfigReadRound::failureText(const QString &fallback) const
+{
+    if (m_state != State::Failed)
+        return fallback;
+    if (m_conversation && m_failedLine.first >= 0
+        && m_conversation->lineState(m_failedLine.first, m_failedLine.second) == ConfigConversation::LineState::Stalled)
+        return ConfigConversation::stoppedAnsweringText();
+    if (m_untrusted)
+        return ConfigConversation::repeatedText();
+    if (m_failedFate == ReplyFate::OutOfStep)
+        return ConfigConversation::outOfStepText();
+    return fallback;
+}
+
+void ConfigReadRound::reconnect()
+{
+    if (!m_conversation)
+        return;
+    qInfo() << "read round of" << (m_requester ? m_requester->metaObject()->className() : "?")
+            << "reconnects to read again";
+    m_readWhenBack = true;
+    m_conversation->restartSession();
+}
+
+void ConfigReadRound::readWhenBack()
+{
+    if (m_conversation && m_conversation->isOnline()) {
+        emit readAgain();
+        return;
+    }
+    m_readWhenBack = true;
+}
+
+void ConfigReadRound::onLineInStep(int replyCmd, int channel)
+{
+    const QPair<unsigned, int> line(unsigned(replyCmd), channel);
+    if (m_state == State::Failed && m_onWire
+        && (m_lines.contains(line) || m_failedLine == qMakePair(replyCmd, channel)))
+        emit readAgain();
+}
+
+void ConfigReadRound::onLineStalled(int replyCmd, int channel)
+{
+    if (m_state == State::Failed && m_failedLine == qMakePair(replyCmd, channel))
+        emit failureChanged();
+}
+
+void ConfigReadRound::onSessionStarted()
+{
+    if (!m_readWhenBack && !(m_state == State::Failed && m_onWire))
+        return;
+    m_readWhenBack = false;
+    emit readAgain();
+}
+
+void ConfigReadRound::onRepeated(QObject *requester, quint64)
+{
+    if (requester != m_requester || m_state == State::Idle || m_state == State::Failed)
+        return;
+    // What the round took may be an older answer than it asked for: not
+    // read, and read again before anything is saved on it.
+    m_untrusted = true;
+    fail(QStringLiteral("a reply it took may have been a copy"));
+    emit readAgain();
 }

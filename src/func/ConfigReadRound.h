@@ -37,6 +37,16 @@
 //
 // - channel() is the channel of the round's first read: where a Save of the
 //   round's values belongs.
+//
+// - The round keeps nothing of its lines' state: the conversation's ledger
+//   does. readAgain() asks the owner to begin a new round (when the page is
+//   shown and not reading): once the line a read failed on caught up, once a
+//   fresh session is up after a failure on the wire (or after reconnect()),
+//   and at once when a reply the round took may have been a copy of an older
+//   answer (one owed to nobody came on its line: the round fails first, so
+//   no Save goes out on what it showed).
+//   failureText() gives the words for the failure as things stand now;
+//   failureChanged() says they changed (the line stalled).
 
 #include "ConfigConversation.h"
 
@@ -97,14 +107,18 @@ public:
     // the round it was planned in, and is dropped once another began.
     quint64 generation() const { return m_generation; }
     QString failure() const { return m_failure; }
-    // Failed because the device's replies of a read could not be told apart
-    // (ConfigConversation's lines): the page reads again once they can.
-    bool failedOutOfStep() const { return m_state == State::Failed && m_outOfStep; }
-    // Failed so, or because a read was not answered in time (which puts its
-    // line out of step): a fresh session or the late answers bring it back.
-    bool waitsForStep() const { return m_state == State::Failed && m_waitsForStep; }
-    // The (reply command, channel) of the round's required reads sent.
-    QList<QPair<unsigned, int>> lines() const { return m_lines; }
+    // What the operator is told of the failure now: fallback unless the
+    // device's answers of the failed read's line cannot be placed yet, have
+    // stopped, or one the round took was repeated.
+    QString failureText(const QString &fallback) const;
+    // Failed because a reply the round took may have been a copy.
+    bool untrusted() const { return m_state == State::Failed && m_untrusted; }
+
+    // Drops the device's session and reads again once a fresh one is up.
+    void reconnect();
+    // What the page shows no longer holds (what it did was cut off with the
+    // connection): read again at once, or once a fresh session is up.
+    void readWhenBack();
 
     // How long a read may go unanswered (the conversation's deadline, 6 s;
     // tests shorten it).
@@ -114,6 +128,8 @@ public:
 signals:
     void failed(const QString &why);
     void done();
+    void readAgain();
+    void failureChanged();
 
 private:
     struct Sent
@@ -125,6 +141,10 @@ private:
 
     bool send(unsigned int cmd, uint8_t channel, const QString &body, int replyCmd, bool required);
     void settle();
+    void onLineInStep(int replyCmd, int channel);
+    void onLineStalled(int replyCmd, int channel);
+    void onSessionStarted();
+    void onRepeated(QObject *requester, quint64 tag);
 
     QObject *m_requester = nullptr;
     QPointer<ConfigConversation> m_conversation;
@@ -137,8 +157,12 @@ private:
     QSet<unsigned int> m_optionalOk;
     int m_channel = -1;
     QString m_failure;
-    bool m_outOfStep = false;
-    bool m_waitsForStep = false;
+    // How the round failed: the fate of the failing reply, and its line.
+    ReplyFate m_failedFate = ReplyFate::Answered;
+    QPair<int, int> m_failedLine{-1, 0};
+    bool m_onWire = false; // not sent, not answered, cut off: a fresh session helps
+    bool m_untrusted = false;
+    bool m_readWhenBack = false;
     QList<QPair<unsigned, int>> m_lines;
     QTimer *m_deadline = nullptr;
 };

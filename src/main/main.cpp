@@ -17,6 +17,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -25,6 +26,8 @@
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTextCodec>
+#include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QtConcurrent>
 
@@ -32,6 +35,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <memory>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -103,6 +107,8 @@ const char *closeSignalName(int sig)
 
 // The window to close, once it exists.
 QPointer<MainWindow> g_closeTarget;
+// A close signal came before the window: the start ends as if cancelled.
+bool g_closeBeforeWindow = false;
 
 void installCloseSignals(QObject *owner)
 {
@@ -117,10 +123,12 @@ void installCloseSignals(QObject *owner)
             return;
         notifier->setEnabled(false);
         qInfo() << "Closing on" << closeSignalName(number);
-        if (g_closeTarget && g_closeTarget->isVisible())
+        if (g_closeTarget && g_closeTarget->isVisible()) {
             g_closeTarget->close();
-        else
+        } else {
+            g_closeBeforeWindow = true;
             QApplication::quit(); // a dialog before the main window: it ends as if cancelled
+        }
     });
     struct sigaction action = {};
     action.sa_handler = onCloseSignal;
@@ -163,6 +171,59 @@ int systemLanguage()
         return 4;
     default:
         return 1;
+    }
+}
+
+// Between two tries of a database another program holds.
+constexpr int DatabaseRetryMs = 1000;
+
+// Opens the database. Another program holding it past the busy timeout (a
+// backup) is waited for, said on the splash, and the start-up tried again
+// until it lets go; each try runs off the GUI thread, so the splash paints
+// and a close signal is taken meanwhile (*closed: the start ends).
+bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
+{
+    std::unique_ptr<SplashScreen> splash;
+    std::unique_ptr<QTranslator> systemTranslator;
+    *closed = false;
+    for (int tries = 1;; ++tries) {
+        bool opened = false;
+        bool locked = false;
+        QString why;
+        bool foreign = false;
+        std::unique_ptr<QThread> attempt(QThread::create([&] { opened = orm->init(&why, &foreign, &locked); }));
+        QEventLoop loop;
+        QObject::connect(attempt.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        attempt->start();
+        if (!g_closeBeforeWindow)
+            loop.exec();
+        attempt->wait();
+        *error = why;
+        *refused = foreign;
+        if (opened || !locked)
+            return opened;
+        if (g_closeBeforeWindow) {
+            *closed = true;
+            return false;
+        }
+        qWarning().noquote()
+            << QStringLiteral("The database is in use by another program; trying again (%1): %2").arg(tries).arg(why);
+        if (!splash) {
+            // The operator's language is in the database: the system's speaks meanwhile.
+            systemTranslator = std::make_unique<QTranslator>();
+            if (systemTranslator->load(translationFile(systemLanguage())))
+                QApplication::installTranslator(systemTranslator.get());
+            splash = std::make_unique<SplashScreen>();
+            splash->show();
+            splash->setProgress(0, QObject::tr("The database is in use by another program; waiting for it..."));
+        }
+        QTimer::singleShot(DatabaseRetryMs, &loop, &QEventLoop::quit);
+        if (!g_closeBeforeWindow)
+            loop.exec();
+        if (g_closeBeforeWindow) {
+            *closed = true;
+            return false;
+        }
     }
 }
 
@@ -211,8 +272,15 @@ int main(int argc, char *argv[])
     registerKelvoMetaTypes();
     QString error;
     bool refused = false;
+    bool closed = false;
     OrmHelper *orm = OrmHelper::instance();
-    if (!orm || !orm->init(&error, &refused)) {
+    const bool opened = orm && openDatabase(orm, &error, &refused, &closed);
+    if (closed) {
+        qInfo() << "Closed while waiting for the database";
+        log->stop();
+        return 0;
+    }
+    if (!opened) {
         qCritical().noquote() << "Database start-up failed:" << error;
         // The settings with the operator's language are in the database that
         // failed: the system's language speaks instead.

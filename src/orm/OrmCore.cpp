@@ -224,6 +224,38 @@ void OrmDatabase::closeAllConnections()
         g_connections.localData()->drop();
 }
 
+bool OrmDatabase::isLocked(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6")
+           || error.text().contains(QLatin1String("database is locked"), Qt::CaseInsensitive)
+           || error.text().contains(QLatin1String("database table is locked"), Qt::CaseInsensitive);
+}
+
+namespace {
+
+void setBusyTimeout(int ms)
+{
+    QSqlDatabase db = OrmDatabase::connection();
+    if (!db.isValid())
+        return;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(qMax(0, ms))))
+        qWarning() << "Busy timeout not set:" << query.lastError().text();
+}
+
+} // namespace
+
+OrmDatabase::BusyTimeoutScope::BusyTimeoutScope(int ms)
+{
+    setBusyTimeout(ms);
+}
+
+OrmDatabase::BusyTimeoutScope::~BusyTimeoutScope()
+{
+    setBusyTimeout(BusyTimeoutMs);
+}
+
 void OrmDatabase::setFailingStatementForTesting(const QString &sqlFragment)
 {
     QMutexLocker lock(&g_settingsMutex);

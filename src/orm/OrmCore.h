@@ -239,6 +239,21 @@ public:
     // reopened on its next use (or removed when its thread ends).
     static void closeAllConnections();
 
+    // SQLite's "database is locked": another program (a backup, another
+    // client) held the file past the busy timeout.
+    static bool isLocked(const QSqlError &error);
+
+    // This thread's busy timeout is ms while the scope lasts: a caller that
+    // must not wait long (the GUI thread) tries briefly and comes back.
+    class BusyTimeoutScope
+    {
+    public:
+        explicit BusyTimeoutScope(int ms);
+        ~BusyTimeoutScope();
+        BusyTimeoutScope(const BusyTimeoutScope &) = delete;
+        BusyTimeoutScope &operator=(const BusyTimeoutScope &) = delete;
+    };
+
     // Test hook: every statement whose SQL text contains the given text fails.
     // An empty text switches the hook off.
     static void setFailingStatementForTesting(const QString &sqlFragment);

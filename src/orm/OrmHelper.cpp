@@ -89,11 +89,13 @@ bool OrmHelper::isReadOnly()
     return g_readOnly.load();
 }
 
-bool OrmHelper::init(QString *error, bool *refused) const
+bool OrmHelper::init(QString *error, bool *refused, bool *locked) const
 {
     QMutexLocker lock(&g_initMutex);
     if (refused)
         *refused = false;
+    if (locked)
+        *locked = false;
     if (g_initialized.load())
         return true;
 
@@ -119,6 +121,8 @@ bool OrmHelper::init(QString *error, bool *refused) const
             qCritical().noquote() << "Database refused, left unchanged:" << path << "-" << err.text();
             // Closed now, so nothing of this process holds the file any more.
             OrmDatabase::closeAllConnections();
+        } else if (OrmDatabase::isLocked(err)) {
+            qWarning().noquote() << "Database held by another program:" << path << "-" << err.text();
         } else {
             qCritical("Database initialization failed!");
             qWarning().noquote() << "Database error:" << err.text();
@@ -127,6 +131,8 @@ bool OrmHelper::init(QString *error, bool *refused) const
             *error = err.text();
         if (refused)
             *refused = foreign;
+        if (locked)
+            *locked = !foreign && OrmDatabase::isLocked(err);
         return false;
     }
     if (onDisk && ::chmod(QFile::encodeName(path).constData(), 0600) != 0)
@@ -805,22 +811,43 @@ bool OrmHelper::savePlanRecord(QSharedPointer<PlanRecord> plan)
 
 QString OrmHelper::setting(const QString &name)
 {
+    QString value;
+    readSetting(name, &value);
+    return value;
+}
+
+bool OrmHelper::readSetting(const QString &name, QString *value, QString *error)
+{
+    if (value)
+        value->clear();
     QList<QSharedPointer<CMS_Settings>> rows;
     const QSqlError err = orm::dao::fetch_by_query(
         OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
     if (!ok(err)) {
+        // A file an older client made, opened where the table could not be
+        // added (read-only): nothing was ever stored in it.
+        if (err.text().contains(QLatin1String("no such table"), Qt::CaseInsensitive))
+            return true;
         if (OrmDatabase::isReady())
             qWarning() << "Setting not read:" << name << err.text();
-        return QString();
+        if (error)
+            *error = err.text();
+        return false;
     }
-    return rows.isEmpty() ? QString() : rows.first()->Value;
+    if (value && !rows.isEmpty())
+        *value = rows.first()->Value;
+    return true;
 }
 
-bool OrmHelper::saveSetting(const QString &name, const QString &value)
+bool OrmHelper::saveSetting(const QString &name, const QString &value, QString *error)
 {
     OrmTransaction tx;
-    if (!ok(tx.error()))
+    if (!ok(tx.error())) {
+        qWarning() << "Setting not saved:" << name << tx.error().text();
+        if (error)
+            *error = tx.error().text();
         return false;
+    }
     QList<QSharedPointer<CMS_Settings>> rows;
     QSqlError err = orm::dao::fetch_by_query(
         OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
@@ -833,8 +860,11 @@ bool OrmHelper::saveSetting(const QString &name, const QString &value)
     }
     if (ok(err))
         err = tx.commit();
-    if (!ok(err))
+    if (!ok(err)) {
         qWarning() << "Setting not saved:" << name << err.text();
+        if (error)
+            *error = err.text();
+    }
     return ok(err);
 }
 

@@ -47,8 +47,10 @@ public:
     // A file that is not this client's database (another program's, tables
     // or columns it does not know, a newer schema version) is refused: init
     // returns false, sets *refused, puts the reason into *error, writes
-    // nothing and leaves the file's bytes and mode as they were.
-    bool init(QString *error = nullptr, bool *refused = nullptr) const;
+    // nothing and leaves the file's bytes and mode as they were. A file that
+    // another program holds locked past the busy timeout (a backup) sets
+    // *locked: the start-up may be tried again once it lets go.
+    bool init(QString *error = nullptr, bool *refused = nullptr, bool *locked = nullptr) const;
     // Why a file of this schema version with these tables (columnsOf gives a
     // table's columns) is not one this client can open or upgrade; empty when
     // it is.
@@ -121,7 +123,11 @@ public:
     // A named client setting (CMS_Settings): its value, empty when none is
     // stored or it cannot be read. Saving replaces it; false when that fails.
     static QString setting(const QString &name);
-    static bool saveSetting(const QString &name, const QString &value);
+    static bool saveSetting(const QString &name, const QString &value, QString *error = nullptr);
+    // The same, telling a setting never stored (empty, true; also when the
+    // file has no settings table, as an older client's) from one that could
+    // not be read (false, the reason in *error).
+    static bool readSetting(const QString &name, QString *value, QString *error = nullptr);
 
     // For tests: forget a successful start-up and close every connection.
     static void resetForTesting();

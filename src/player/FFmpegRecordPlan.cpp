@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
@@ -294,10 +296,21 @@ int FFmpegRecordPlan::repairRecordings(const QString &root)
     // name).
     bool inside = false;
     QString dir = QDir::cleanPath(root);
-    for (int up = 0; up < 3 && !inside; ++up, dir = QFileInfo(dir).path())
+    for (int up = 0; up < 3 && !inside; ++up) {
         inside = StorageMark::check(dir) == StorageMark::State::Ours;
+        if (!inside)
+            dir = QFileInfo(dir).path();
+    }
     if (!inside)
         return 0;
+    // Another client records there (two accounts, or two machines on a shared
+    // folder): its segment just opened holds no frame yet and its entries are
+    // open, and nothing of it is this process's to complete or remove.
+    const StorageMark::Hold hold(dir);
+    if (hold.elsewhere()) {
+        qWarning() << "Recordings not repaired: another client records into the storage folder" << dir;
+        return 0;
+    }
     // The root of the recordings, or a device's or a channel's folder.
     QStringList days;
     const QFileInfoList subs =
@@ -328,8 +341,20 @@ void FFmpegRecordPlan::run()
     const QString root = m_root.isEmpty() ? m_folder : m_root;
     // Folders are made only below the storage folder, known by its mark: an
     // unmounted disk leaves an empty mount point, and what were written below
-    // it would be hidden once the disk is back.
-    const auto rootGone = [&] { return !m_root.isEmpty() && StorageMark::check(m_root) != StorageMark::State::Ours; };
+    // it would be hidden once the disk is back. And only below the folder it
+    // started in: a disk mounted over that one may become the storage, but
+    // the segments written before stay under it, with their entries.
+    struct stat rootAtStart = {};
+    const bool rootKnown = !m_root.isEmpty() && ::stat(QFile::encodeName(m_root).constData(), &rootAtStart) == 0;
+    const auto rootGone = [&] {
+        if (m_root.isEmpty())
+            return false;
+        struct stat st;
+        if (!rootKnown || ::stat(QFile::encodeName(m_root).constData(), &st) != 0 || st.st_dev != rootAtStart.st_dev
+            || st.st_ino != rootAtStart.st_ino)
+            return true;
+        return StorageMark::check(m_root) != StorageMark::State::Ours;
+    };
     if (rootGone()) {
         qWarning() << "record plan storage folder is not there, or not the one recorded into:" << m_root;
         emit recordError(m_url, player::ErrWriteFailed);

@@ -56,7 +56,8 @@ public:
     // so it reads while it grows); -1 when it cannot be read.
     static qint64 fileDurationMs(const QString &path);
     // The same for every day folder of a recordings root's own layout
-    // (start-up, off the GUI thread); nothing reached through a link.
+    // (start-up, off the GUI thread); nothing reached through a link, and
+    // nothing in a storage folder another client records into.
     static int repairRecordings(const QString &root);
 
 signals:

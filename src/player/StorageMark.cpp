@@ -1,22 +1,27 @@
 #include "StorageMark.h"
 
+#include "MountTable.h"
 #include "OrmHelper.h"
 #include "Platform.h"
 #include "RecordIndex.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRegularExpression>
 #include <QUuid>
+#include <QVector>
 
 #include <atomic>
 
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +31,29 @@ const char kSetting[] = "StorageMark";
 const char kHeader[] = "kelvo-storage";
 constexpr qint64 MaxMarkBytes = 512;
 
+// A mark file this process holds locked, by its identity: the schedule
+// thread's (while it records) and the start-up repair's may be the same.
+struct MarkLock
+{
+    int fd = -1;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    bool byLook = false;
+    int scoped = 0;
+};
+
+// The folder last found to be the storage, as it was then: a folder at the
+// path that is not this one, on a mount made over this one's while this
+// one's is still mounted, is a disk mounted over it.
+struct Taken
+{
+    bool valid = false;
+    QString path;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    MountTable::Mount mount;
+};
+
 // The kept id, read from the database once it is open. The mutex also makes
 // the decisions to take a folder one at a time.
 struct Kept
@@ -33,6 +61,11 @@ struct Kept
     QMutex mutex;
     bool loaded = false;
     QString id;
+    Taken last;
+    // The folder is this run's own choice, made while no mark was kept.
+    bool provisional = false;
+    QVector<MarkLock> locks;
+    bool noLocksSaid = false;
 };
 
 Kept &kept()
@@ -41,23 +74,149 @@ Kept &kept()
     return k;
 }
 
-QString keptLocked(Kept &k)
+// False when the kept id cannot be read now (the database busy past its
+// timeout): nothing is known, and it is read again next time. Before the
+// database is open (a process without one) none is kept.
+bool readKeptLocked(Kept &k, QString *error)
 {
-    if (!k.loaded) {
-        k.id = OrmHelper::setting(QString::fromLatin1(kSetting));
-        // Before the database is open nothing is known yet: asked again.
-        k.loaded = OrmHelper::isInitialized();
+    if (k.loaded)
+        return true;
+    if (!OrmHelper::isInitialized()) {
+        k.id.clear();
+        return true;
     }
-    return k.id;
+    QString value;
+    if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error))
+        return false;
+    k.id = value;
+    k.loaded = true;
+    return true;
 }
 
-void keepLocked(Kept &k, const QString &id)
+void keepLocked(Kept &k, const QString &id, QString *notKept)
 {
     k.id = id;
     k.loaded = true;
     // This process goes on with it even when the database cannot keep it.
-    if (!OrmHelper::saveSetting(QString::fromLatin1(kSetting), id))
-        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only";
+    QString why;
+    if (!OrmHelper::saveSetting(QString::fromLatin1(kSetting), id, &why)) {
+        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:" << why;
+        if (notKept && OrmHelper::isInitialized())
+            *notKept = why.isEmpty() ? QStringLiteral("the database cannot be written") : why;
+    }
+}
+
+QByteArray markPath(const QString &folder)
+{
+    return QFile::encodeName(folder + QLatin1Char('/') + StorageMark::fileName());
+}
+
+// The lock this process holds on the mark file in folder, or -1.
+int heldIndex(const Kept &k, const QString &folder)
+{
+    struct stat st;
+    if (::lstat(markPath(folder).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    for (int i = 0; i < k.locks.size(); ++i) {
+        if (k.locks.at(i).dev == st.st_dev && k.locks.at(i).ino == st.st_ino)
+            return i;
+    }
+    return -1;
+}
+
+void dropUnused(Kept &k)
+{
+    for (int i = k.locks.size() - 1; i >= 0; --i) {
+        const MarkLock &l = k.locks.at(i);
+        if (!l.byLook && l.scoped <= 0) {
+            ::close(l.fd); // the lock goes with it
+            k.locks.remove(i);
+        }
+    }
+}
+
+// Locks the mark file in folder for this process: 0 when held (now or
+// already), EWOULDBLOCK when another process holds it, another errno when
+// there is no plain mark file or the file system cannot lock (recording goes
+// on unguarded there, as before locks).
+int lockMark(Kept &k, const QString &folder, bool byLook, dev_t *dev = nullptr, ino_t *ino = nullptr)
+{
+    const int at = heldIndex(k, folder);
+    if (at >= 0) {
+        MarkLock &l = k.locks[at];
+        if (byLook) {
+            for (MarkLock &other : k.locks)
+                other.byLook = false;
+            l.byLook = true;
+        } else {
+            ++l.scoped;
+        }
+        if (dev)
+            *dev = l.dev;
+        if (ino)
+            *ino = l.ino;
+        dropUnused(k);
+        return 0;
+    }
+    const int fd = ::open(markPath(folder).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return EINVAL;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int why = errno;
+        ::close(fd);
+        if (why == EWOULDBLOCK)
+            return why;
+        if (!k.noLocksSaid) {
+            k.noLocksSaid = true;
+            qWarning() << "The storage folder's mark cannot be locked there; another client recording into it would "
+                          "not be seen:"
+                       << folder << ::strerror(why);
+        }
+        return why;
+    }
+    MarkLock l;
+    l.fd = fd;
+    l.dev = st.st_dev;
+    l.ino = st.st_ino;
+    if (byLook) {
+        for (MarkLock &other : k.locks)
+            other.byLook = false;
+        l.byLook = true;
+    } else {
+        l.scoped = 1;
+    }
+    k.locks.append(l);
+    dropUnused(k);
+    if (dev)
+        *dev = l.dev;
+    if (ino)
+        *ino = l.ino;
+    return 0;
+}
+
+void releaseLookLocked(Kept &k)
+{
+    for (MarkLock &l : k.locks)
+        l.byLook = false;
+    dropUnused(k);
+}
+
+// Whether another process holds the mark in folder, without holding it.
+bool heldElsewhere(Kept &k, const QString &folder)
+{
+    if (heldIndex(k, folder) >= 0)
+        return false;
+    const int fd = ::open(markPath(folder).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 enum class MarkStatus { None, Found, Unreadable };
@@ -74,13 +233,35 @@ bool validId(const QString &id)
     return re.match(id).hasMatch();
 }
 
+QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    bytes.resize(int(MaxMarkBytes) + 1);
+    qint64 got = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, size_t(bytes.size() - got), off_t(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+        if (got >= bytes.size())
+            break;
+    }
+    bytes.truncate(int(got));
+    return bytes;
+}
+
 // The mark in folder: never read through a link, nor from anything but a
-// small plain file.
-Mark readMark(const QString &folder)
+// small plain file. A mark this process holds locked is read through the
+// held file: on a network file system, closing another descriptor of the
+// file would let the lock go.
+Mark readMark(const Kept &k, const QString &folder)
 {
     Mark mark;
-    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + StorageMark::fileName());
-    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    const int held = heldIndex(k, folder);
+    const int fd = held >= 0 ? k.locks.at(held).fd
+                             : ::open(markPath(folder).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         mark.status = errno == ENOENT ? MarkStatus::None : MarkStatus::Unreadable;
         return mark;
@@ -88,22 +269,10 @@ Mark readMark(const QString &folder)
     mark.status = MarkStatus::Unreadable;
     struct stat st;
     QByteArray bytes;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MaxMarkBytes) {
-        bytes.resize(int(MaxMarkBytes) + 1);
-        qint64 got = 0;
-        for (;;) {
-            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-            if (got >= bytes.size())
-                break;
-        }
-        bytes.truncate(int(got));
-    }
-    ::close(fd);
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MaxMarkBytes)
+        bytes = readAll(fd);
+    if (held < 0)
+        ::close(fd);
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.size() >= 2 && lines.at(0).trimmed() == kHeader) {
         const QString id = QString::fromLatin1(lines.at(1).trimmed());
@@ -115,7 +284,7 @@ Mark readMark(const QString &folder)
     return mark;
 }
 
-bool writeNewMark(Kept &k, const QString &folder, QString *error)
+bool writeNewMark(Kept &k, const QString &folder, QString *error, QString *notKept)
 {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QByteArray bytes = QByteArray(kHeader) + '\n' + id.toLatin1() + '\n';
@@ -127,14 +296,28 @@ bool writeNewMark(Kept &k, const QString &folder, QString *error)
             *error = why;
         return false;
     }
-    keepLocked(k, id);
+    keepLocked(k, id, notKept);
     qInfo() << "Storage folder marked as the client's own:" << folder;
     return true;
 }
 
+// Nothing in it but what a new file system holds itself.
 bool isEmptyFolder(const QString &folder)
 {
-    return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName() != QLatin1String("lost+found") || entry.isSymLink() || !entry.isDir())
+            return false;
+    }
+    return true;
+}
+
+// A folder the client may take for its recordings on its own: empty, or
+// holding the day folders it records.
+bool takeable(const QString &folder)
+{
+    return isEmptyFolder(folder) || !RecordIndex::dayFolders(folder).isEmpty();
 }
 
 // 0: a folder; ENOENT: nothing there; ENOTDIR: something else.
@@ -144,6 +327,180 @@ int folderAt(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOTDIR ? ENOENT : errno;
     return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+// Why a folder (or the nearest one above it that is there) cannot be written.
+QString unwritableReason(const QString &path)
+{
+    QString dir = QDir::cleanPath(QDir(path).absolutePath());
+    while (!QFileInfo::exists(dir) && QFileInfo(dir).path() != dir)
+        dir = QFileInfo(dir).path();
+    if (::access(QFile::encodeName(dir).constData(), W_OK) != 0)
+        return Platform::writeFailureText(errno);
+    return QString();
+}
+
+void rememberOurs(Kept &k, const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        k.last = Taken();
+        return;
+    }
+    // The same folder as at the last look: its mount is the same too.
+    if (k.last.valid && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
+        return;
+    k.last.valid = true;
+    k.last.path = path;
+    k.last.dev = st.st_dev;
+    k.last.ino = st.st_ino;
+    k.last.mount = MountTable::mountOf(path, MountTable::mounts());
+}
+
+// What the path shows is not the folder found there last, but lies on a
+// mount made over that one's while that one is still mounted: a disk mounted
+// over it, not its own disk gone. Then *now is the mount over it.
+bool mountedOver(const Taken &last, const QString &path, MountTable::Mount *now)
+{
+    if (!last.valid || last.mount.id < 0 || last.path != path)
+        return false;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == last.dev && st.st_ino == last.ino)
+        return false;
+    const QList<MountTable::Mount> all = MountTable::mounts();
+    if (!MountTable::isMounted(last.mount.id, all))
+        return false;
+    *now = MountTable::mountOf(path, all);
+    return now->id >= 0 && now->id != last.mount.id && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
+}
+
+StorageMark::State lockedOrOurs(Kept &k, const QString &path, StorageMark::Look *info)
+{
+    const int locked = lockMark(k, path, true);
+    if (locked == EWOULDBLOCK) {
+        if (info)
+            info->detail = QFile::decodeName(markPath(path));
+        return StorageMark::State::Held;
+    }
+    const QString why = unwritableReason(path);
+    if (!why.isEmpty()) {
+        if (info)
+            info->detail = why;
+        return StorageMark::State::Unwritable;
+    }
+    return StorageMark::State::Ours;
+}
+
+// The client takes the folder on its own: it gets a new mark, kept, and is
+// this run's choice until the operator makes one.
+StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *info)
+{
+    // Another client marking the same folder at this moment: the one that
+    // holds the lock records.
+    if (heldElsewhere(k, path)) {
+        if (info)
+            info->detail = QFile::decodeName(markPath(path));
+        return StorageMark::State::Held;
+    }
+    QString why;
+    if (!writeNewMark(k, path, &why, info ? &info->notKept : nullptr)) {
+        if (info)
+            info->detail = why;
+        return StorageMark::State::Unwritable;
+    }
+    k.provisional = true;
+    return lockedOrOurs(k, path, info);
+}
+
+StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *info)
+{
+    using StorageMark::State;
+    QString readError;
+    const bool known = readKeptLocked(k, &readError);
+    // A mount point the machine mounts a disk on: while nothing is mounted
+    // there, what the path shows is the disk below.
+    const QString waitFor = MountTable::unmountedListedPoint(path);
+    const auto unmounted = [&] {
+        if (info)
+            info->detail = waitFor;
+        return State::Unmounted;
+    };
+    const int at = folderAt(path);
+    if (at == ENOTDIR)
+        return waitFor.isEmpty() ? State::NotOurs : unmounted();
+    if (!known) {
+        if (info)
+            info->detail = readError;
+        return State::Unknown;
+    }
+    const QString id = k.id;
+    // The folder recorded into before, covered by a disk mounted over it: it
+    // comes back when that disk is unmounted, not when its own disk is back.
+    MountTable::Mount over;
+    const bool covered = mountedOver(k.last, path, &over);
+    const auto coveredAs = [&](State state) {
+        if (covered && info)
+            info->detail = over.mountPoint;
+        return state;
+    };
+    if (at != 0) {
+        if (!waitFor.isEmpty())
+            return unmounted();
+        // Made only while no folder was ever marked: a marked folder that is
+        // gone (its disk unmounted) is waited for, not made again in its place.
+        if (!id.isEmpty() || at != ENOENT)
+            return coveredAs(State::Missing);
+        if (!Platform::makePrivateDir(path)) {
+            if (info)
+                info->detail = unwritableReason(path);
+            return State::Unwritable;
+        }
+        return takeLocked(k, path, info);
+    }
+    const Mark mark = readMark(k, path);
+    if (mark.status == MarkStatus::Found && !id.isEmpty() && mark.id == id)
+        return lockedOrOurs(k, path, info);
+    if (!waitFor.isEmpty())
+        return unmounted();
+    // This run's own choice, covered by a disk mounted over it: the disk is
+    // the storage now when it is empty or holds the client's day folders,
+    // and no mark.
+    if (covered && k.provisional && !id.isEmpty()) {
+        if (mark.status != MarkStatus::None || !takeable(path))
+            return coveredAs(State::NotOurs);
+        const Taken earlier = k.last;
+        const State state = takeLocked(k, path, info);
+        if (state == State::Ours) {
+            qInfo() << "A disk was mounted over the storage folder; recording goes on on it:" << path << "on"
+                    << over.source << "at" << over.mountPoint;
+            if (info) {
+                info->moved = true;
+                info->earlierSource = earlier.mount.source;
+                info->earlierMountPoint = earlier.mount.mountPoint;
+                info->mountPoint = over.mountPoint;
+            }
+        }
+        return state;
+    }
+    if (mark.status == MarkStatus::Found) {
+        if (!id.isEmpty())
+            return coveredAs(State::NotOurs);
+        // Nothing kept: a folder of this client's that its database forgot.
+        const State state = lockedOrOurs(k, path, info);
+        if (state != State::Held) {
+            qInfo() << "Storage folder known by its mark again:" << path;
+            keepLocked(k, mark.id, info ? &info->notKept : nullptr);
+            k.provisional = true;
+        }
+        return state;
+    }
+    if (mark.status == MarkStatus::Unreadable || !id.isEmpty())
+        return coveredAs(State::NotOurs);
+    // Nothing kept yet: a new folder, or one recorded into before folders
+    // were marked. A stranger's folder waits for the operator to choose it.
+    if (takeable(path))
+        return takeLocked(k, path, info);
+    return State::NotOurs;
 }
 
 } // namespace
@@ -164,66 +521,50 @@ int looks()
     return g_looks.load();
 }
 
-State look(const QString &path)
+State look(const QString &path, Look *info)
 {
     ++g_looks;
     if (path.isEmpty())
         return State::Missing;
     Kept &k = kept();
     QMutexLocker lock(&k.mutex);
-    const QString id = keptLocked(k);
-    const int at = folderAt(path);
-    if (at == ENOTDIR)
-        return State::NotOurs;
-    if (at != 0) {
-        // Made only while no folder was ever marked: a marked folder that is
-        // gone (its disk unmounted) is waited for, not made again in its place.
-        if (!id.isEmpty() || at != ENOENT)
-            return State::Missing;
-        if (!Platform::makePrivateDir(path))
-            return State::Unwritable;
-        return writeNewMark(k, path, nullptr) ? State::Ours : State::Unwritable;
-    }
-    const Mark mark = readMark(path);
-    if (mark.status == MarkStatus::Found) {
-        if (id.isEmpty()) {
-            qInfo() << "Storage folder known by its mark again:" << path;
-            keepLocked(k, mark.id);
-            return State::Ours;
-        }
-        return mark.id == id ? State::Ours : State::NotOurs;
-    }
-    if (mark.status == MarkStatus::Unreadable || !id.isEmpty())
-        return State::NotOurs;
-    // Nothing kept yet: a new folder, or one recorded into before folders
-    // were marked. A stranger's folder waits for the operator to choose it.
-    if (isEmptyFolder(path) || !RecordIndex::dayFolders(path).isEmpty())
-        return writeNewMark(k, path, nullptr) ? State::Ours : State::Unwritable;
-    return State::NotOurs;
+    const State state = lookLocked(k, path, info);
+    // Not recorded into: the folder's disk may go, and another client may take it.
+    if (state != State::Ours)
+        releaseLookLocked(k);
+    else
+        rememberOurs(k, path);
+    return state;
+}
+
+void release()
+{
+    Kept &k = kept();
+    QMutexLocker lock(&k.mutex);
+    releaseLookLocked(k);
 }
 
 State check(const QString &path)
 {
     if (path.isEmpty())
         return State::Missing;
-    QString id;
-    {
-        Kept &k = kept();
-        QMutexLocker lock(&k.mutex);
-        id = keptLocked(k);
-    }
+    Kept &k = kept();
+    QMutexLocker lock(&k.mutex);
+    QString error;
+    if (!readKeptLocked(k, &error))
+        return State::Unknown;
     const int at = folderAt(path);
     if (at == ENOTDIR)
         return State::NotOurs;
     if (at != 0)
         return State::Missing;
-    if (id.isEmpty())
+    if (k.id.isEmpty())
         return State::Ours;
-    const Mark mark = readMark(path);
-    return mark.status == MarkStatus::Found && mark.id == id ? State::Ours : State::NotOurs;
+    const Mark mark = readMark(k, path);
+    return mark.status == MarkStatus::Found && mark.id == k.id ? State::Ours : State::NotOurs;
 }
 
-bool takeAnew(const QString &path, QString *error)
+bool takeAnew(const QString &path, QString *error, QString *notKept)
 {
     if (path.isEmpty()) {
         if (error)
@@ -237,22 +578,57 @@ bool takeAnew(const QString &path, QString *error)
             *error = QStringLiteral("the folder cannot be made");
         return false;
     }
+    if (heldElsewhere(k, path)) {
+        qWarning() << "Storage folder not taken: another client records into it:" << path;
+        if (error)
+            *error = QStringLiteral(QT_TRANSLATE_NOOP("StorageMark", "another client records into this folder"));
+        return false;
+    }
+    // The operator's choice: no longer one this run made on its own.
+    k.provisional = false;
+    k.last = Taken();
     // A folder that already is a storage folder of this client (its disk
     // taken back after the database was made anew) keeps its mark.
-    const Mark mark = readMark(path);
+    const Mark mark = readMark(k, path);
     if (mark.status == MarkStatus::Found) {
-        keepLocked(k, mark.id);
+        keepLocked(k, mark.id, notKept);
         qInfo() << "Storage folder chosen, its mark kept:" << path;
         return true;
     }
-    return writeNewMark(k, path, error);
+    return writeNewMark(k, path, error, notKept);
+}
+
+Hold::Hold(const QString &folder)
+{
+    Kept &k = kept();
+    QMutexLocker lock(&k.mutex);
+    const int result = lockMark(k, folder, false, &m_dev, &m_ino);
+    m_held = result == 0;
+    m_elsewhere = result == EWOULDBLOCK;
+}
+
+Hold::~Hold()
+{
+    if (!m_held)
+        return;
+    Kept &k = kept();
+    QMutexLocker lock(&k.mutex);
+    for (MarkLock &l : k.locks) {
+        if (l.dev == m_dev && l.ino == m_ino) {
+            --l.scoped;
+            break;
+        }
+    }
+    dropUnused(k);
 }
 
 QString keptId()
 {
     Kept &k = kept();
     QMutexLocker lock(&k.mutex);
-    return keptLocked(k);
+    QString error;
+    readKeptLocked(k, &error);
+    return k.id;
 }
 
 void forgetForTesting()
@@ -261,6 +637,11 @@ void forgetForTesting()
     QMutexLocker lock(&k.mutex);
     k.loaded = false;
     k.id.clear();
+    k.provisional = false;
+    k.last = Taken();
+    for (MarkLock &l : k.locks)
+        l.byLook = false;
+    dropUnused(k);
 }
 
 } // namespace StorageMark

@@ -8,11 +8,26 @@
 // the same name, is not, and nothing is written into it until the disk with
 // the mark is back or the operator chooses that folder again.
 //
+// While no mark is kept (a new database, the first start after an upgrade,
+// a settings table that cannot be written) the folder the client takes on
+// its own is its choice for this run only: a disk mounted over it later
+// that is empty or holds the client's day folders and no mark is taken in
+// its place (the footage recorded before stays under the mount point, on the
+// disk below). A path under a mount point the mount table lists is not taken
+// while nothing is mounted there. A kept id that cannot be read is read
+// again at the next look, never taken for none.
+//
+// Two clients never record into one folder: the one recording holds a lock
+// on the mark file (released when it stops recording, or ends); another that
+// finds it held refuses the folder, and repairs nothing in it.
+//
 // The schedule thread looks with look() before and while it records, the
 // recorders and the start-up repair check with check(); the settings dialog
 // gives a folder the operator chose its mark with takeAnew(). Any thread.
 
 #include <QString>
+
+#include <sys/types.h>
 
 namespace StorageMark {
 
@@ -20,7 +35,28 @@ enum class State {
     Ours,       // the folder holds the kept mark
     Missing,    // no folder at the path
     NotOurs,    // a folder without the kept mark (another mark, none, or one that cannot be read)
-    Unwritable, // the folder was to be taken but its mark cannot be written
+    Unwritable, // the folder cannot be written (read-only), or was to be taken but cannot be marked
+    Held,       // another client records into the folder: its mark is locked by another process
+    Unmounted,  // the path lies under a mount point the mount table lists, and nothing is mounted there
+    Unknown,    // the kept id cannot be read from the database now; looked at again
+};
+
+// What a look found beside its state.
+struct Look
+{
+    // Unwritable: why; Unmounted: the mount point waited for; Unknown: the
+    // database's error; Held: the mark file.
+    QString detail;
+    // A disk was mounted over the folder this run had taken on its own, and
+    // became the storage folder. The folder recorded into before lies on
+    // earlierSource (mounted at earlierMountPoint), hidden under mountPoint.
+    bool moved = false;
+    QString earlierSource;
+    QString earlierMountPoint;
+    QString mountPoint;
+    // The mark could not be kept in the database (the reason): the folder
+    // is the storage for this run only.
+    QString notKept;
 };
 
 // The mark's file name inside the storage folder.
@@ -29,22 +65,46 @@ QString fileName();
 // Whether path is the storage folder. While no mark is kept yet (a new
 // client, or one that recorded before folders were marked) the folder is
 // taken: made when missing, marked when it is empty or holds the client's
-// own day folders, or its mark adopted when it has one.
-State look(const QString &path);
+// own day folders, or its mark adopted when it has one. Ours also means the
+// mark is locked by this process until release().
+State look(const QString &path, Look *info = nullptr);
+// The lock look() took: recording stopped.
+void release();
 // Whether path is the storage folder, without taking anything: while no mark
 // is kept, any folder at the path is.
 State check(const QString &path);
 // The operator chose path: it is made when missing and keeps the mark it
 // holds, or gets a new one; the mark is kept from then on. False (with the
-// reason) when the folder cannot be made or marked.
-bool takeAnew(const QString &path, QString *error = nullptr);
+// reason) when the folder cannot be made or marked, or another client
+// records into it. notKept: why the database did not keep the mark.
+bool takeAnew(const QString &path, QString *error = nullptr, QString *notKept = nullptr);
+
+// The folder's mark locked for this process while it lasts (the start-up
+// repair): nothing is repaired where another process records.
+class Hold
+{
+public:
+    explicit Hold(const QString &folder);
+    ~Hold();
+    Hold(const Hold &) = delete;
+    Hold &operator=(const Hold &) = delete;
+    // Another process holds the folder's mark.
+    bool elsewhere() const { return m_elsewhere; }
+
+private:
+    dev_t m_dev = 0;
+    ino_t m_ino = 0;
+    bool m_held = false;
+    bool m_elsewhere = false;
+};
 
 // How many looks were taken so far: a test waits for the next ones.
 int looks();
 
-// The kept id; empty when none.
+// The kept id; empty when none (or it cannot be read).
 QString keptId();
-// Tests: the next use reads the kept id from the database again.
+// Tests: the next use reads the kept id from the database again, and this
+// run has taken no folder.
 void forgetForTesting();
 
 } // namespace StorageMark

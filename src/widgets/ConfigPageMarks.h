@@ -1,17 +1,38 @@
 #pragma once
 
-// The marks a configuration page shows over its top right corner, the same
-// in the camera and the NVR window: why its values are not the device's (a
-// read that failed), with the action that brings a device whose answers
-// cannot be told apart back in step beside it, and that the operator's last
-// Save did not go through. One set per page, a child of the page; the labels
-// are the page's direct children ("labelReadFailed", "labelNotSaved"); the
-// action, "pushButtonReconnect", lies over the page as a child of its parent.
+// The marks a configuration page shows, the same in the camera and the NVR
+// window and in the dialogs: why its values are not the device's (a read
+// that failed), with the way back beside it ("Reconnect and read again"),
+// and that the operator's last Save did not go through. One set per page, a
+// child of the page; the labels are the page's direct children
+// ("labelReadFailed", "labelNotSaved"); the action, "pushButtonReconnect",
+// lies over the page as a child of its parent (a page that was not read is
+// disabled, and the action must stay usable).
+//
+// The marks have a room of their own: while one is shown the page's
+// contents move down by the room's height (the page's contents margin), so
+// no mark is ever drawn over the page's own texts; texts that do not fit
+// the page's width wrap.
+//
+// Reconnect asks first when the device's session still owes the answer to a
+// Save or a disk format (whoever sent it): a fresh session would lose it.
+// reconnectClicked() is emitted only once the operator agreed (or nothing
+// was out); a followed round (followRound()) then reconnects and reads
+// again by itself.
 
+#include "KelvoCommon.h"
+
+#include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <functional>
+
+class ConfigConversation;
 class ConfigPageSession;
+class ConfigReadRound;
+struct ConfigRequest;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -31,7 +52,30 @@ public:
     bool notSavedShown() const;
     // The not-saved mark follows the page's session from now on.
     void follow(ConfigPageSession *session);
+    // The read-failure mark follows the round: shown with the round's words
+    // for its failure (fallback() where it has none of its own), and
+    // Reconnect; hidden only when a round of the page was read.
+    void followRound(ConfigReadRound *round, std::function<QString()> fallback);
     QPushButton *reconnectButton() const { return m_reconnect; }
+    // The conversation asked what is still out: the one given, else the
+    // nearest one owned by the page or a widget around it.
+    void setConversation(ConfigConversation *conversation);
+    ConfigConversation *conversation() const;
+
+    // The page's Save marks the page not saved, through its session when it
+    // has a conversation (the session's answers decide it from then on),
+    // else on the page itself.
+    static void markNotSaved(QWidget *page, ConfigConversation *conversation, bool show);
+    // Sends a Save of the page: through the conversation as the page's
+    // latest attempt (its answer decides the mark), else straight to the
+    // device. When nothing went out, says why (offline, else failedText)
+    // and marks the page; false then.
+    static bool sendSave(QWidget *page, ConfigConversation *conversation, const FUN_DEV_INFO *dev,
+                         ConfigRequest request, const QString &failedText);
+
+    // The question asked before a fresh session, naming what would lose its
+    // answer; empty when nothing is out.
+    static QString reconnectQuestion(const QList<unsigned int> &savesOut);
 
 signals:
     void reconnectClicked();
@@ -43,10 +87,17 @@ private:
     explicit ConfigPageMarks(QWidget *page);
     void place();
     QLabel *label(const char *name);
+    void onReconnect();
+    void sayRoundFailure();
 
     QWidget *m_page;
+    QMargins m_margins; // the page's own contents margins
     QLabel *m_failure = nullptr;
     QPushButton *m_reconnect = nullptr; // a child of the page's parent
     bool m_offered = false;
     QLabel *m_notSaved = nullptr;
+    QPointer<ConfigConversation> m_conversation;
+    QPointer<ConfigReadRound> m_round;
+    std::function<QString()> m_fallback;
+    bool m_asking = false;
 };

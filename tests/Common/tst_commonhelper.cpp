@@ -1,9 +1,11 @@
 #include "CommonHelper.h"
+#include "MountTable.h"
 #include "Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
@@ -65,6 +67,8 @@ private slots:
     void pathsStayInsideBase();
     void writableDirFallsBack();
     void diskFreeSpace();
+    void mountTableCoversAPath_data();
+    void mountTableCoversAPath();
     void pingEmptyLogs();
     void pingUsesProbe();
     void realPingLoopback();
@@ -489,6 +493,43 @@ void tst_CommonHelper::diskFreeSpace()
     gib = 7;
     QVERIFY(!CommonHelper::getDiskFreeSpace("/no/such/folder/at/all", gib));
     QCOMPARE(gib, quint64(7));
+}
+
+// The mount points the mount table lists over a storage folder, deepest
+// first, and the deepest of them with nothing mounted on it.
+void tst_CommonHelper::mountTableCoversAPath_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("unmounted");
+    QTest::newRow("nested, deepest first")
+        << "/dev/a /srv ext4 defaults 0 2\n/dev/b /srv/kelvo-rec ext4 defaults 0 2\n"
+        << "/srv/kelvo-rec/Backup" << QStringList{"/srv/kelvo-rec", "/srv"} << "/srv/kelvo-rec";
+    QTest::newRow("a blank in the name") << "LABEL=rec\t/mnt/kelvo\\040disk  vfat noauto 0 0\n"
+                                         << "/mnt/kelvo disk/Backup" << QStringList{"/mnt/kelvo disk"}
+                                         << "/mnt/kelvo disk";
+    QTest::newRow("root, swap and comments left out")
+        << "/dev/r / ext4 defaults 0 1\n/dev/s none swap sw 0 0\n# /dev/c /srv/kelvo ext4 defaults 0 2\n"
+        << "/srv/kelvo/Backup" << QStringList() << QString();
+    QTest::newRow("only a name's beginning in common") << "/dev/d /srv/kelvo-recordings ext4 defaults 0 2\n"
+                                                       << "/srv/kelvo-rec" << QStringList() << QString();
+    QTest::newRow("mounted") << "proc /proc proc defaults 0 0\n"
+                             << "/proc/self" << QStringList{"/proc"} << QString();
+}
+
+void tst_CommonHelper::mountTableCoversAPath()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("fstab"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(table.toUtf8()) == table.toUtf8().size());
+    file.close();
+    MountTable::setFstabPathForTesting(file.fileName());
+    const auto restore = qScopeGuard([] { MountTable::setFstabPathForTesting(QString()); });
+    QTEST(MountTable::listedMountPoints(path), "listed");
+    QTEST(MountTable::unmountedListedPoint(path), "unmounted");
 }
 
 void tst_CommonHelper::pingEmptyLogs()

@@ -10,6 +10,7 @@
 #include "AddClientUserDlg.h"
 #include "CEditContactDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigPageMarks.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceInfoManager.h"
 #include "EditClientUserDlg.h"
@@ -221,6 +222,36 @@ private slots:
                     cut << page->pageTitle() + QStringLiteral(": fields start at %1 edges").arg(edges.size());
             }
             shoot(&window, language, page->objectName());
+        }
+        // The marks of a page have a room of their own: a Save the camera
+        // refused, then reads it does not answer, never cover the page's
+        // texts (its column titles), and show whole.
+        {
+            RemoteCfg_Widget *page = window.page(10002);
+            const QModelIndex index = window.pageItem(10002)->index();
+            tree->scrollTo(index);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+            QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+            m_cam->setForcedResult(10003, 5);
+            QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("pushButton_save")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
+            m_cam->clearForcedResult(10003);
+            RemoteCfg_Widget::setReadTimeoutMs(500);
+            m_cam->planReplies(10002, {-1});
+            for (int visit = 0; visit < 2; ++visit) {
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+                QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+            }
+            RemoteCfg_Widget::setReadTimeoutMs(6000);
+            QTRY_VERIFY_WITH_TIMEOUT(ConfigPageMarks::of(page)->reconnectButton()->isVisible(), 10000);
+            QCoreApplication::processEvents();
+            for (const QString &c : marksCovering(page) + cutTexts(&window))
+                cut << QStringLiteral("marks: ") + c;
+            shoot(&window, language, QStringLiteral("marks"));
+            // The way back: a fresh session, and the page is read again.
+            QTest::mouseClick(ConfigPageMarks::of(page)->reconnectButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+            QVERIFY(!page->notSavedShown());
         }
         window.close();
 

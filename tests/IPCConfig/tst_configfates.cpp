@@ -58,7 +58,17 @@ QString bodyValue(const QString &body, const QString &path)
     return e.text();
 }
 
-enum SaveFault { ReplyLost, OfflineBefore, OfflineWhileOut, NetworkNeverAnswered, AnsweredLate, RefusedLate };
+enum SaveFault {
+    ReplyLost,
+    OfflineBefore,
+    OfflineWhileOut,
+    NetworkNeverAnswered,
+    AnsweredLate,
+    RefusedLate,
+    SecondWhileFirstLate,
+    RefusedThenFirstLate,
+    SlowDevice,
+};
 
 } // namespace
 
@@ -91,6 +101,52 @@ class TestConfigFates : public QObject
 
     bool connected() const { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)); }
 
+    // Two Saves of the encode page while the camera is slow: 26, whose
+    // answer is held past its deadline, then 27, sent before that deadline
+    // or (refused) after it, when nothing of it is written. Each Save hears
+    // its own answer once the held one came; the mark follows what the page
+    // shows.
+    void twoSaves(RemoteCfg_Widget *page, bool secondRefused)
+    {
+        auto *rate = child<QComboBox>(page, "comboBox_main_framerate");
+        auto *save = child<QPushButton>(page, "pushButton_save");
+        // Nothing of a refused Save reaches the device.
+        m_cam->planReplies(10003, {SimDevice::Held});
+        if (!secondRefused)
+            m_cam->planReplies(10003, {SimDevice::Held});
+        pickText(rate, QStringLiteral("26"));
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        QTest::mouseClick(save, Qt::LeftButton);
+        RemoteCfg_Widget::setReadTimeoutMs(6000);
+        if (secondRefused) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+            QVERIFY(page->notSavedShown());
+        }
+        pickText(rate, QStringLiteral("27"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        if (secondRefused) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
+            QVERIFY(page->notSavedShown());
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10003), secondRefused ? 1 : 2, 10000);
+        closeToasts();
+        while (m_cam->releaseHeld(10003)) {
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::savedLateText()), 10000);
+        if (!secondRefused)
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QVERIFY(!toastTexts().contains(ConfigConversation::saveOutOfStepText()));
+        const QList<SimRequest> sent = m_cam->requests(10003);
+        QCOMPARE(sent.size(), secondRefused ? 1 : 2);
+        QCOMPARE(bodyValue(sent.last().bodyText, QStringLiteral("encode0/frameRate")),
+                 secondRefused ? QStringLiteral("26") : QStringLiteral("27"));
+        QCOMPARE(rate->currentText(), QStringLiteral("27"));
+        // The page shows what the second Save sent: saved, or refused.
+        QCOMPARE(page->notSavedShown(), secondRefused);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -122,6 +178,7 @@ private slots:
         closeToasts();
         RemoteCfg_Widget::setReadTimeoutMs(6000);
         m_cam->setRefuseConnections(false);
+        m_cam->setReplyDelay(0);
         while (m_cam->releaseHeld(10002) || m_cam->releaseHeld(10003) || m_cam->releaseHeld(14001)) {
         }
         // A command a test left out of step starts the next one afresh.
@@ -156,8 +213,11 @@ private slots:
         QVERIFY(ConfigPageMarks::of(page)->reconnectButton()->isVisible());
         QCOMPARE(m_cam->requestCount(10003), sets);
 
+        const int reads = m_cam->requestCount(10002);
         QVERIFY(m_cam->releaseHeld(10002)); // the first visit's answer
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        // The mark went with a read of its own, not with the late answers.
+        QVERIFY(m_cam->requestCount(10002) > reads);
         QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
         auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
         QCOMPARE(mainRate->currentText(), QStringLiteral("25"));
@@ -178,9 +238,11 @@ private slots:
         QCOMPARE(bodyValue(body, QStringLiteral("encode1/frameRate")), QStringLiteral("10"));
     }
 
-    // A request the camera never answers leaves its command out of step:
-    // every read of it fails and says so, until the operator asks for a
-    // fresh session, which brings the page back.
+    // A request the camera never answers leaves its command in doubt: every
+    // read of it fails and says so; once nothing came for another deadline
+    // the page says the camera stopped answering, also in a window opened
+    // afterwards, until the operator asks for a fresh session, which brings
+    // the page back.
     void droppedRequest()
     {
         RemoteCfg_Widget::setReadTimeoutMs(1000);
@@ -191,12 +253,54 @@ private slots:
         visit(RemoteConfigSetting::PageVideoEncode);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::outOfStepText()), 10000);
         QCOMPARE(page->readState(), RemoteCfg_Widget::ReadState::Failed);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(page, "labelReadFailed")->text(),
+                                  ConfigConversation::stoppedAnsweringText(), 10000);
+        m_w.reset();
+        closeToasts();
+        page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::stoppedAnsweringText()), 10000);
+        QCOMPARE(child<QLabel>(page, "labelReadFailed")->text(), ConfigConversation::stoppedAnsweringText());
         const int connections = m_cam->acceptedCount();
         QTest::mouseClick(ConfigPageMarks::of(page)->reconnectButton(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
         QCOMPARE(m_cam->acceptedCount(), connections + 1);
         QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
         QVERIFY(!ConfigPageMarks::of(page)->reconnectButton()->isVisible());
+    }
+
+    // A copy of the first visit's answer (25) comes while the next visit's
+    // read is owed, and is taken for its answer; the real one (26) then
+    // comes owed to nobody. The page says its values cannot be trusted and
+    // reads again before any Save goes out: the next Save sends 26.
+    void repeatedReply()
+    {
+        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
+        m_cam->planReplies(10002, {SimDevice::Repeated, SimDevice::Held});
+        const int sets = m_cam->requestCount(10003);
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
+        QCOMPARE(mainRate->currentText(), QStringLiteral("25"));
+        pickText(mainRate, QStringLiteral("26"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        const int reads = m_cam->requestCount(10002);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 2, 10000);
+        QVERIFY(m_cam->releaseHeld(10002)); // the copy
+        QTRY_COMPARE_WITH_TIMEOUT(mainRate->currentText(), QStringLiteral("25"), 10000);
+        closeToasts();
+        QVERIFY(m_cam->releaseHeld(10002)); // the real answer, owed to nobody
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::repeatedText()), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10002), reads + 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QCOMPARE(mainRate->currentText(), QStringLiteral("26"));
+        QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
+        pickText(child<QComboBox>(page, "comboBox_sub_framerate"), QStringLiteral("10"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 2, 10000);
+        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
+                 QStringLiteral("26"));
     }
 
     // A Save clicked while the page is still being read says so and sends nothing.
@@ -225,6 +329,13 @@ private slots:
         QTest::newRow("new address never answered") << int(NetworkNeverAnswered) << ConfigConversation::noAnswerText();
         QTest::newRow("answered after its deadline") << int(AnsweredLate) << ConfigConversation::savedLateText();
         QTest::newRow("refused after its deadline") << int(RefusedLate) << SharedTexts::configFailedText();
+        QTest::newRow("a second save while the first is late")
+            << int(SecondWhileFirstLate) << SharedTexts::configSuccessText();
+        QTest::newRow("a save refused, then the first one's late success")
+            << int(RefusedThenFirstLate) << ConfigConversation::saveOutOfStepText();
+        // An honest slow camera answers every request at three quarters of
+        // the deadline: nothing is said failed.
+        QTest::newRow("a slow device") << int(SlowDevice) << SharedTexts::configSuccessText();
     }
 
     // Every Save is answered or said failed within the read's deadline, in
@@ -235,6 +346,10 @@ private slots:
         QFETCH(QString, said);
         m_cam->clearRequests();
         const bool network = fault == NetworkNeverAnswered;
+        if (fault == SlowDevice) {
+            RemoteCfg_Widget::setReadTimeoutMs(2000);
+            m_cam->setReplyDelay(1500);
+        }
         m_cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
         m_cam->setStoredValue(13002, QStringLiteral("IP"), m_dev.ip);
         m_cam->setStoredValue(13002, QStringLiteral("gateway"), QStringLiteral("127.0.0.1"));
@@ -242,6 +357,10 @@ private slots:
         RemoteCfg_Widget *page =
             visit(network ? RemoteConfigSetting::PageNetwork : RemoteConfigSetting::PageVideoEncode);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        if (fault == SecondWhileFirstLate || fault == RefusedThenFirstLate) {
+            twoSaves(page, fault == RefusedThenFirstLate);
+            return;
+        }
         const unsigned set = network ? 13003 : 10003;
         QLineEdit *ip = network ? child<QLineEdit>(page, "lineEdit_ip") : nullptr;
         QComboBox *rate = network ? nullptr : child<QComboBox>(page, "comboBox_main_framerate");
@@ -276,9 +395,20 @@ private slots:
             closeToasts();
             QVERIFY(m_cam->releaseHeld(set));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
+        QTRY_VERIFY2_WITH_TIMEOUT(toastTexts().contains(said), qPrintable(toastTexts().join('|')), 7000);
         m_cam->clearForcedResult(set);
         QCOMPARE(toastTexts().count(said), 1);
+        if (fault == SlowDevice) {
+            QVERIFY(!page->notSavedShown());
+            visit(RemoteConfigSetting::PageVideoEncode);
+            QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+            QCOMPARE(rate->currentText(), QStringLiteral("20"));
+            for (const QString &failed : {SharedTexts::configFailedText(), ConfigConversation::noAnswerText(),
+                                          ConfigConversation::outOfStepText(), ConfigConversation::saveOutOfStepText()})
+                QVERIFY2(!toastTexts().contains(failed), qPrintable(failed));
+            QVERIFY(!ConfigPageMarks::of(page)->readFailureShown());
+            return;
+        }
         QVERIFY(!toastTexts().contains(SharedTexts::configSuccessText()));
         QCOMPARE(page->notSavedShown(), fault != AnsweredLate);
         if (network)

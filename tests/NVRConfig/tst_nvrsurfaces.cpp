@@ -28,6 +28,7 @@
 #include "CNVRSummerTimeDlg.h"
 #include "CNVRUserManageDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigPageMarks.h"
 #include "ConfigReadRound.h"
 #include "DeviceInfoManager.h"
 #include "NvrBodies.h"
@@ -820,10 +821,11 @@ private slots:
         QTest::addColumn<QString>("surface");
         for (const char *language : {"en", "ru", "cz", "zh", "ida"}) {
             for (const char *surface :
-                 {"pushButtonBasicInfo", "pushButtonBasicInfo/lock screen", "pushButtonDatetime",
-                  "pushButtonDatetime/summer time", "pushButtonInternet", "pushButtonInternet/qr code",
-                  "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users", "users/edit user", "users/add user",
-                  "users/rights", "channels", "channels/manual add", "channels/channel address"})
+                 {"pushButtonBasicInfo", "pushButtonBasicInfo/lock screen", "pushButtonBasicInfo/marks",
+                  "pushButtonDatetime", "pushButtonDatetime/summer time", "pushButtonInternet",
+                  "pushButtonInternet/qr code", "pushButtonVersion", "pushButtonPlan", "pushButtonDisk", "users",
+                  "users/edit user", "users/add user", "users/rights", "channels", "channels/manual add",
+                  "channels/channel address"})
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
             // A list that could not be read: its mark and the way back beside it.
             for (const char *surface : {"users/read failed", "channels/read failed"})
@@ -852,7 +854,27 @@ private slots:
         QVERIFY(open(opened, read));
         const NvrBodies::Values ann = leaves(kAnn);
         QWidget *shown = m_open.get();
-        if (dialog == QLatin1String("lock screen"))
+        // The page's marks: a Save the NVR refused, then reads it does not
+        // answer. They have a room of their own, above the page's texts.
+        QWidget *marked = nullptr;
+        if (dialog == QLatin1String("marks")) {
+            marked = find<CNVRBasicSetting>("PageBasic");
+            m_open->show();
+            QTRY_VERIFY_WITH_TIMEOUT(marked->isEnabled(), 10000);
+            m_nvr->setForcedResult(14005, 5);
+            QTest::mouseClick(marked->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(marked->findChild<QLabel *>(QStringLiteral("labelNotSaved"))
+                                         && marked->findChild<QLabel *>(QStringLiteral("labelNotSaved"))->isVisible(),
+                                     10000);
+            ConfigReadRound::setTimeoutMs(500);
+            m_nvr->planReplies(14001, {-1});
+            for (int read = 0; read < 2; ++read) {
+                QTest::mouseClick(find<QPushButton>("pushButtonBasicInfo"), Qt::LeftButton);
+                QTRY_VERIFY_WITH_TIMEOUT(ConfigPageMarks::of(marked)->readFailureShown() && !marked->isEnabled(),
+                                         10000);
+            }
+            ConfigReadRound::setTimeoutMs(6000);
+        } else if (dialog == QLatin1String("lock screen"))
             shown = find<CNVRBasicSetting>("PageBasic")->lockScreenDialog();
         else if (dialog == QLatin1String("summer time"))
             shown = find<CNVRDateSetting>("PageDatetime")->summerTimeDialog();
@@ -889,7 +911,11 @@ private slots:
         QVERIFY2(shown->width() <= 1280 && shown->height() <= 720, qPrintable(QString::number(shown->width())));
         NvrWindowTest::saveShot(
             shown, QStringLiteral("%1_%2.png").arg(language, dialog.isEmpty() ? surface : dialog).replace(' ', '_'));
-        const QStringList cut = cutTexts(shown);
+        QStringList cut = cutTexts(shown);
+        if (marked) {
+            QVERIFY(ConfigPageMarks::of(marked)->reconnectButton()->isVisible());
+            cut += TextsWhole::marksCovering(marked);
+        }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
         if (dialog == QLatin1String("read failed")) {
             QVERIFY(waitFor([shown] {

@@ -7,6 +7,8 @@
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "FileChooser.h"
+#include "MountTable.h"
+#include "OrmDao.h"
 #include "OrmHelper.h"
 #include "Platform.h"
 #include "RecordSchedule.h"
@@ -27,6 +29,7 @@
 #include <QMutex>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -81,6 +84,13 @@ QPair<QStringList, int> dayIndexes(const QString &folder)
         }
     }
     return found;
+}
+
+// The storage mark file in folder, as it reads.
+QString markIn(const QString &folder)
+{
+    QFile f(folder + QLatin1Char('/') + StorageMark::fileName());
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
 // Footage on disk in the newest file of a folder's indexes not listed in
@@ -547,31 +557,45 @@ private slots:
     // The storage folder is known by the client's mark inside it. It goes
     // away while recording (its disk unmounted, the empty mount point left;
     // the folder moved away and an empty one put in its place; another disk
-    // mounted over it), or is not there when recording starts (the client
-    // started before its disk is mounted): nothing is written into what stands
-    // in its place, it is said once, and recording resumes into the same tree
-    // when the folder with the mark is back, under any device number. A
-    // segment open at the loss is closed within one look. A folder made again
-    // by hand is the storage only once the operator chooses it again.
+    // mounted over the folder the operator chose), or is not there when
+    // recording starts (the client started before its disk is mounted, or
+    // before the disk the mount table mounts there; the kept mark cannot be
+    // read yet; the disk is read-only): nothing is written into what stands
+    // in its place, it is said once with its reason, and recording resumes
+    // into the same tree within a look or two when the folder with the mark
+    // is back, under any device number. A segment open at the loss is closed
+    // within one look. A folder made again by hand is the storage only once
+    // the operator chooses it again. A folder the client took on its own
+    // (a new database, or one without a settings table) that a disk is then
+    // mounted over is left for the disk at once: recording goes on on it, and
+    // what was recorded before is said to lie under the mount point, whole.
     void storageThatWentAwayIsWaitedFor_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("said"); // StorageMark::State told to the page
+        QTest::addColumn<int>("said"); // StorageMark::State told to the page; -1: moved, nothing refused
         const int notOurs = int(StorageMark::State::NotOurs);
         QTest::newRow("disk unmounted") << "unmount" << notOurs;
         QTest::newRow("replaced by an empty folder") << "replace" << notOurs;
         QTest::newRow("empty mount point at start") << "start unmounted" << notOurs;
-        QTest::newRow("a disk mounted over it") << "mount over" << notOurs;
+        QTest::newRow("a disk mounted over the folder chosen") << "mount over" << notOurs;
         QTest::newRow("remounted under another device number") << "remount" << notOurs;
         QTest::newRow("lost while a segment is open") << "open segment" << notOurs;
         QTest::newRow("folder removed") << "remove" << int(StorageMark::State::Missing);
         QTest::newRow("a folder made again by hand, chosen again") << "hand-made" << notOurs;
+        QTest::newRow("listed in the mount table, not mounted at start")
+            << "listed" << int(StorageMark::State::Unmounted);
+        QTest::newRow("the kept mark cannot be read once") << "unreadable mark" << int(StorageMark::State::Unknown);
+        QTest::newRow("read-only at start") << "read-only" << int(StorageMark::State::Unwritable);
+        QTest::newRow("new database, a disk mounted over it after the first segment") << "mounted later" << -1;
+        QTest::newRow("database without settings table, a disk mounted over it") << "no settings table" << -1;
     }
     void storageThatWentAwayIsWaitedFor()
     {
         QFETCH(QString, how);
         QFETCH(int, said);
         const bool mounts = how != "replace" && how != "hand-made" && how != "remove";
+        // The folder is taken while nothing is mounted on it yet.
+        const bool bareAtStart = said < 0 || how == "listed";
         static int run = 0;
         const QString base = m_storage.path() + QStringLiteral("/gone%1").arg(++run);
         const QString disk = base + "/disk";   // what the storage folder holds while it is there
@@ -585,20 +609,32 @@ private slots:
         };
         const auto unbind = [&] { return ::umount2(storageName.constData(), MNT_DETACH) == 0; };
         std::unique_ptr<SmallFs> tmpfs, tmpfs2; // the remounted disk: its copy on a file system of its own
-        if (mounts) {
-            if (how == "remount") {
-                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
-                tmpfs2 = std::make_unique<SmallFs>(other, qint64(64) << 20);
-            }
-            if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT") || (tmpfs && !(tmpfs->mounted() && tmpfs2->mounted()))
-                || !bind(how == "mount over" ? storage : disk))
-                QSKIP("no bind mount here");
-        }
+        // Unmounted however the test ends; the file systems then go with their guards.
         auto unmounted = qScopeGuard([&] {
             if (mounts)
                 while (::umount2(storageName.constData(), MNT_DETACH) == 0) {
                 }
         });
+        if (mounts) {
+            if (how == "remount") {
+                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
+                tmpfs2 = std::make_unique<SmallFs>(other, qint64(64) << 20);
+            } else if (how == "read-only") {
+                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
+            }
+            const bool fsMounted = !tmpfs || (tmpfs->mounted() && (!tmpfs2 || tmpfs2->mounted()));
+            if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT") || !fsMounted
+                || (!bareAtStart && !bind(how == "mount over" ? storage : disk)))
+                QSKIP("no bind mount here");
+        }
+        // The machine's own mount table is never read here, let alone changed.
+        const QString mountTable = base + "/fstab";
+        QVERIFY(writeFile(mountTable, how == "listed"
+                                          ? "LABEL=recordings " + storageName + " ext4 defaults,nofail 0 2\n"
+                                          : QByteArray("# nothing listed\n")));
+        MountTable::setFstabPathForTesting(mountTable);
+        auto ownTable = qScopeGuard([] { MountTable::setFstabPathForTesting(QString()); });
+        const auto lift = qScopeGuard([] { OrmDatabase::setFailingStatementForTesting(QString()); });
         m_backup = storage;
         auto restore = qScopeGuard([this] { m_backup = m_root; });
         testmedia::RtspServer rtsp;
@@ -616,30 +652,111 @@ private slots:
 
         std::unique_ptr<RecordScheduleThread> thread;
         QList<int> states;
-        QList<QList<QVariant>> unavailable;
+        QList<QList<QVariant>> unavailable, moved;
+        QStringList notKept;
+        QMutex startedLock;
+        QList<int> startedAtLook; // the look count when the thread started a recorder
         const auto start = [&] {
             thread = std::make_unique<RecordScheduleThread>();
             connect(thread.get(), &RecordScheduleThread::deviceStateChanged, this,
                     [&states](const QString &, const QString &, int, int state) { states << state; });
+            connect(
+                thread.get(), &RecordScheduleThread::deviceStateChanged, this,
+                [&](const QString &, const QString &, int, int state) {
+                    QMutexLocker lock(&startedLock);
+                    if (state == RecordScheduleThread::Starting)
+                        startedAtLook << StorageMark::looks();
+                },
+                Qt::DirectConnection);
             connect(thread.get(), &RecordScheduleThread::sig_storageUnavailable, this,
-                    [&unavailable](const QString &path, int state) {
-                        unavailable.append({path, state});
+                    [&unavailable](const QString &path, int state, const QString &detail) {
+                        unavailable.append({path, state, detail});
                     });
+            connect(thread.get(), &RecordScheduleThread::sig_storageMoved, this,
+                    [&moved](const QString &path, const QString &at, const QString &source, const QString &from) {
+                        moved.append({path, at, source, from});
+                    });
+            connect(thread.get(), &RecordScheduleThread::sig_markNotKept, this,
+                    [&notKept](const QString &reason) { notKept << reason; });
             thread->setPlan(&plan);
             thread->start();
         };
+        // The operator chooses the folder in the settings dialog.
+        const auto choose = [&] {
+            FileChooser::setFolderQuestion([&](QWidget *, const QString &, const QString &) { return storage; });
+            recordAdvanceConfigDlg dialog(&plan);
+            dialog.show();
+            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButtonPath"), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton *>("m_btnOK"), Qt::LeftButton);
+            FileChooser::setFolderQuestion(nullptr);
+            return dialog.result() == QDialog::Accepted && plan.szStoragePath == storage;
+        };
 
-        if (how == "start unmounted") {
+        if (said < 0) {
+            // The folder taken at start is the empty mount point; the disk comes later.
+            if (how == "no settings table")
+                QVERIFY(orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings")).text().isEmpty());
+            auto settingsBack = qScopeGuard([] { orm::dao::create_table<CMS_Settings>(); });
+            const QStorageInfo below(storage);
+            start();
+            QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
+            QVERIFY(bind(other));
+            const QString otherCh1 = QString(ch1).replace(storage, other);
+            QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
+            QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), storage,
+                                                     QString::fromLocal8Bit(below.device()), below.rootPath()}));
+            QTRY_VERIFY_WITH_TIMEOUT(newestFootage(otherCh1, {}) >= 1000, 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 10000);
+            QVERIFY(!states.contains(RecordScheduleThread::NoStorage));
+            if (how == "no settings table")
+                QVERIFY2(notKept.size() == 1 && notKept.first().contains("no such table"),
+                         qPrintable(notKept.join('|')));
+            else
+                QCOMPARE(notKept, QStringList());
+            thread.reset();
+            if (how == "mounted later") {
+                // The disk is the storage folder from now on, also for the next start.
+                const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
+                QVERIFY(!kept.isEmpty() && markIn(other).contains(kept));
+            }
+            QCOMPARE(unavailable, QList<QList<QVariant>>());
+            // On the disk: whole segments, each closed.
+            const auto onDisk = dayIndexes(otherCh1);
+            QVERIFY(!onDisk.first.isEmpty());
+            QCOMPARE(onDisk.second, onDisk.first.size());
+            for (const QString &file : onDisk.first)
+                QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+            // Below it, what was recorded before: every segment listed and whole.
+            QVERIFY(unbind());
+            const auto earlier = dayIndexes(ch1);
+            QVERIFY(earlier.second >= 1);
+            for (const QString &file : earlier.first)
+                QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+            return;
+        }
+
+        if (how == "start unmounted" || how == "unreadable mark" || how == "read-only") {
             // An earlier run marked the disk; this one starts before it is
-            // mounted and knows the mark from the database.
+            // mounted, or while the database does not give the mark it keeps,
+            // or the disk is read-only.
             start();
             QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
             thread.reset();
-            QVERIFY(unbind());
+            if (how == "start unmounted")
+                QVERIFY(unbind());
+            else if (how == "read-only")
+                QVERIFY(tmpfs->setReadOnly(true));
+            else
+                OrmDatabase::setFailingStatementForTesting(QStringLiteral("CMS_Settings"));
             StorageMark::forgetForTesting();
             states.clear();
             start();
+        } else if (how == "listed") {
+            start();
         } else {
+            if (how == "mount over")
+                QVERIFY(choose());
+            start();
             start();
             if (how == "open segment") {
                 QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, {}) >= 1000, 60000);
@@ -660,8 +777,20 @@ private slots:
         // Within one look (generously), long before the open segment would end.
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::NoStorage), 20000);
         QTRY_COMPARE_WITH_TIMEOUT(unavailable.size(), 1, 10000);
-        QCOMPARE(unavailable.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), said}));
+        QCOMPARE(unavailable.first().mid(0, 2), (QList<QVariant>{QDir::toNativeSeparators(storage), said}));
+        // Why, as the page says it: the disk mounted over the folder chosen,
+        // the mount point waited for, the database's or the disk's reason.
+        const QString detail = unavailable.first().at(2).toString();
+        if (how == "mount over" || how == "listed")
+            QCOMPARE(detail, storage);
+        else if (how == "unreadable mark")
+            QVERIFY2(detail.contains(QStringLiteral("Injected failure")), qPrintable(detail));
+        else if (how == "read-only")
+            QCOMPARE(detail, QStringLiteral("the disk is read-only"));
+        else
+            QCOMPARE(detail, QString());
         QVERIFY(thread->isRunning());
+        const QMap<QString, QByteArray> treeWhenSaid = fileTree(storage);
         if (how == "open segment") {
             // The recorder ended and closed its file on the disk it wrote to.
             const QStringList open = dayIndexes(diskCh1).first;
@@ -673,29 +802,35 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(StorageMark::looks() >= looked + 2, 20000);
         if (how == "remove")
             QVERIFY(!QFileInfo::exists(storage));
+        else if (how == "unreadable mark" || how == "read-only")
+            QCOMPARE(fileTree(storage), treeWhenSaid); // the disk itself, left as it was
         else
             QCOMPARE(fileTree(how == "mount over" ? other : storage), (QMap<QString, QByteArray>{}));
         QCOMPARE(unavailable.size(), 1);
+        if (how == "unreadable mark") {
+            // The mark kept stays kept: not taken for none, not replaced.
+            OrmDatabase::setFailingStatementForTesting(QString());
+            const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
+            QVERIFY(!kept.isEmpty() && markIn(storage).contains(kept));
+        }
 
         // What was recorded before, where the tree is meanwhile.
         QStringList before = dayIndexes(how == "mount over" ? ch1 : diskCh1).first;
         if (how != "mount over")
             before.replaceInStrings(disk, storage);
+        const int looksWhenBack = StorageMark::looks();
         if (how == "hand-made") {
             // The operator stops the plan and chooses the folder again.
             thread.reset();
             plan.szStoragePath = QString();
-            FileChooser::setFolderQuestion([&](QWidget *, const QString &, const QString &) { return storage; });
-            recordAdvanceConfigDlg dialog(&plan);
-            dialog.show();
-            QTest::mouseClick(dialog.findChild<QPushButton *>("pushButtonPath"), Qt::LeftButton);
-            QTest::mouseClick(dialog.findChild<QPushButton *>("m_btnOK"), Qt::LeftButton);
-            FileChooser::setFolderQuestion(nullptr);
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QCOMPARE(plan.szStoragePath, storage);
+            QVERIFY(choose());
             before.clear();
             states.clear();
             start();
+        } else if (how == "unreadable mark") {
+            // Lifted above: the next look reads the mark.
+        } else if (how == "read-only") {
+            QVERIFY(tmpfs->setReadOnly(false));
         } else if (how == "replace" || how == "remove") {
             QVERIFY(how == "remove" || QDir().rmdir(storage));
             QVERIFY(QDir().rename(disk, storage));
@@ -714,6 +849,16 @@ private slots:
             QVERIFY(bind(disk));
         }
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
+        if (how == "read-only") {
+            // Started again with the pass that follows the first look that
+            // finds it writable (a look that came just before counts too),
+            // not after a recorder's retry step (16 s by then: eight looks).
+            QMutexLocker lock(&startedLock);
+            QVERIFY2(
+                !startedAtLook.isEmpty() && startedAtLook.last() <= looksWhenBack + 5,
+                qPrintable(
+                    QStringLiteral("%1 looks").arg(startedAtLook.value(startedAtLook.size() - 1) - looksWhenBack)));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 1000, 30000);
         thread.reset();
         QCOMPARE(unavailable.size(), 1);

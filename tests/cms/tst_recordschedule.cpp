@@ -261,6 +261,61 @@ private slots:
         QCOMPARE(storedDays(), plan.days);
     }
 
+    // Another program (a backup) holds the database while the operator
+    // saves: the click comes back at once, the window answering meanwhile,
+    // and the Save is said once it is stored, or failed with the reason.
+    void saveWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<bool>("released"); // the other program lets go while the Save waits
+        QTest::newRow("let go while it waits") << true;
+        QTest::newRow("held until it gives up") << false;
+    }
+    void saveWhileTheDatabaseIsHeld()
+    {
+        QFETCH(bool, released);
+        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        const QString before = storedPlanRow();
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            holder.setDatabaseName(OrmDatabase::databaseName());
+            QVERIFY(holder.open());
+            QSqlQuery hold(holder);
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            const auto letGo = qScopeGuard([&] {
+                hold.exec(QStringLiteral("ROLLBACK"));
+                holder.close();
+            });
+            click("btn_work_day");
+            click("m_btnSave");
+            // Nothing said yet: the Save waits for the database, not the window.
+            const QStringList atOnce = DevicePagesTest::toastTexts();
+            if (released) {
+                hold.exec(QStringLiteral("ROLLBACK"));
+                QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains("Configuration successful"), 20000);
+            } else {
+                QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(
+                                             "Configuration failed: the database is in use by another program"),
+                                         30000);
+            }
+            QCOMPARE(atOnce, QStringList());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        QVERIFY(!DevicePagesTest::toastTexts().contains("Configuration failed"));
+        if (released) {
+            QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
+            workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
+            QCOMPARE(storedDays(), workday);
+        } else {
+            QCOMPARE(storedPlanRow(), before);
+            // The plan stays as the operator made it: the next Save stores it.
+            DevicePagesTest::closeToasts();
+            click("m_btnSave");
+            QVERIFY(DevicePagesTest::toastTexts().contains("Configuration successful"));
+            QCOMPARE(OrmHelper::getPlanRecord()->iworkType, 1);
+        }
+    }
+
     // Refusals in order, the settings dialog, recording, a password edit and
     // the deletion of the recorded NVR.
     void switchOnRecordAndFollowDevices()

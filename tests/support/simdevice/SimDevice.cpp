@@ -165,8 +165,13 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
         payload = streamFirst ? stream + text : text + stream;
     }
     const int delay = m_device->replyDelayFor(cmd);
-    if (delay == SimDevice::Held) {
+    if (delay == SimDevice::Held || delay == SimDevice::Repeated) {
         m_device->keepHeld(cmd, this, payload);
+        if (delay == SimDevice::Held)
+            return;
+    }
+    if (delay == SimDevice::Repeated) {
+        sendFrame(payload);
         return;
     }
     if (delay <= 0) {

@@ -69,8 +69,9 @@
 //   setCommandSilent       one command read but never answered
 //   planReplies            the fates of the next requests of one command,
 //                          one each: answered after that many ms (held, as a
-//                          proxy may), kept until releaseHeld (Held), or
-//                          never (a negative entry: dropped)
+//                          proxy may), kept until releaseHeld (Held),
+//                          answered and a copy kept until releaseHeld
+//                          (Repeated), or never (a negative entry: dropped)
 //   setExtraReplyBody      text appended to every reply body (e.g. the number
 //                          of Cmd::PlaybackData as the text of an element)
 //   setReplyRewrite        the reply to one command, as the handler made it,
@@ -325,6 +326,8 @@ public:
     // when negative. Later requests are answered as usual.
     void planReplies(unsigned int cmd, const QList<int> &delaysMs) { m_replyPlans[cmd] += delaysMs; }
     static constexpr int Held = 0x7fffffff;
+    // Answered at once, and the same reply sent again by releaseHeld.
+    static constexpr int Repeated = 0x7ffffffe;
     // Sends the oldest reply to cmd kept by a Held plan entry; false: none.
     bool releaseHeld(unsigned int cmd);
     int heldCount(unsigned int cmd) const;

@@ -1,0 +1,370 @@
+#include "SessionLedger.h"
+
+#include "ConfigConversation.h"
+#include "KelvoSDKHelper.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+QString sessionOf(const loginDev &key)
+{
+    return key.ip + QLatin1Char('#') + QString::number(key.channel);
+}
+
+// What the ledger tells the conversations once its own books are straight:
+// a handler may write the next request at once.
+using Notices = QList<std::function<void()>>;
+
+void dispatch(const Notices &notices)
+{
+    for (const auto &notice : notices)
+        notice();
+}
+
+} // namespace
+
+SessionLedger *SessionLedger::instance()
+{
+    static SessionLedger *ledger = new SessionLedger(KelvoSDKHelper::instance());
+    return ledger;
+}
+
+SessionLedger::SessionLedger(QObject *parent)
+    : QObject(parent)
+    , m_timer(new QTimer(this))
+{
+    m_clock.start();
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &SessionLedger::onDeadline);
+    KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+    // Direct: the facade emits in this thread, and each reply is counted
+    // and handed on before the next one is looked at.
+    connect(sdk, &KelvoSDKHelper::requestWritten, this, &SessionLedger::onWritten, Qt::DirectConnection);
+    connect(sdk, &KelvoSDKHelper::signalCommonInfo, this, &SessionLedger::onMessage, Qt::DirectConnection);
+    connect(sdk, &KelvoSDKHelper::disconnectDev, this, &SessionLedger::onDisconnected);
+    connect(sdk, &KelvoSDKHelper::recvConnectDev, this, &SessionLedger::onConnected);
+}
+
+void SessionLedger::attach(ConfigConversation *conversation)
+{
+    if (!m_conversations.contains(conversation))
+        m_conversations.append(conversation);
+}
+
+void SessionLedger::detach(ConfigConversation *conversation)
+{
+    m_conversations.removeAll(conversation);
+}
+
+SessionLedger::Session &SessionLedger::sessionFor(const loginDev &key)
+{
+    Session &session = m_sessions[sessionOf(key)];
+    const void *client = KelvoSDKHelper::instance()->session(key);
+    // Counted afresh on a new connection object (logged out and in again).
+    if (session.client != client) {
+        session.lines.clear();
+        session.client = client;
+    }
+    return session;
+}
+
+QList<ConfigConversation *> SessionLedger::conversationsOf(const QString &session) const
+{
+    QList<ConfigConversation *> list;
+    for (ConfigConversation *c : m_conversations) {
+        if (c->hasDevice() && sessionOf(c->device()) == session)
+            list.append(c);
+    }
+    return list;
+}
+
+bool SessionLedger::admit(const loginDev &key, int replyCmd, int channel)
+{
+    return state(key, replyCmd, channel) == LineState::InStep;
+}
+
+void SessionLedger::claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save)
+{
+    m_claim = Claim{owner, id, replyCmd, deadlineMs, save, true};
+}
+
+void SessionLedger::unclaim()
+{
+    m_claim.active = false;
+}
+
+SessionLedger::LineState SessionLedger::state(const loginDev &key, int replyCmd, int channel) const
+{
+    const auto session = m_sessions.constFind(sessionOf(key));
+    if (session == m_sessions.cend() || session->client != KelvoSDKHelper::instance()->session(key))
+        return LineState::InStep;
+    const auto line = session->lines.constFind(qMakePair(replyCmd, channel));
+    if (line == session->lines.cend() || !line->inDoubt)
+        return LineState::InStep;
+    return line->stalled ? LineState::Stalled : LineState::InDoubt;
+}
+
+QList<unsigned int> SessionLedger::savesOwed(const loginDev &key) const
+{
+    QList<unsigned int> saves;
+    const auto session = m_sessions.constFind(sessionOf(key));
+    if (session == m_sessions.cend())
+        return saves;
+    for (const Line &line : session->lines) {
+        for (const Owed &o : line.owed) {
+            if (o.save)
+                saves.append(o.cmd);
+        }
+    }
+    return saves;
+}
+
+void SessionLedger::onWritten(const loginDev &key, unsigned int cmd, unsigned char channel)
+{
+    Session &session = sessionFor(key);
+    Owed owed;
+    owed.cmd = cmd;
+    int replyCmd = int(cmd);
+    owed.deadlineMs = ConfigConversation::deadlineFor(cmd);
+    if (m_claim.active) {
+        owed.owner = m_claim.owner;
+        owed.id = m_claim.id;
+        owed.save = m_claim.save;
+        replyCmd = m_claim.replyCmd;
+        owed.deadlineMs = m_claim.deadlineMs;
+        m_claim.active = false;
+    }
+    owed.deadline = m_clock.elapsed() + owed.deadlineMs;
+    Line &line = session.lines[qMakePair(replyCmd, int(channel))];
+    ++line.sent;
+    line.owed.append(owed);
+    Notices notices;
+    while (line.owed.size() > MaxListed) {
+        const Owed oldest = line.owed.takeFirst();
+        ++line.unlisted;
+        // Its reply is still counted when it comes; nobody waits for it.
+        if (oldest.owner && !oldest.expired)
+            notices.append([oldest] {
+                if (oldest.owner)
+                    oldest.owner->settled(oldest.id, ReplyFate::NoReply);
+            });
+    }
+    arm();
+    dispatch(notices);
+}
+
+void SessionLedger::onMessage(const RecvInfo &info)
+{
+    if (!info.data.isEmpty())
+        return;
+    loginDev key;
+    key.ip = info.ip;
+    key.channel = info.channel;
+    const QString name = sessionOf(key);
+    const QList<ConfigConversation *> listeners = conversationsOf(name);
+    const ReplyHead &head = info.head;
+    ConfigReply reply;
+    reply.usable = head.usable;
+    reply.cmd = head.cmd;
+    reply.channel = head.channel;
+    reply.result = head.result;
+    reply.xml = info.xml;
+    const auto unplaced = [&listeners, &reply] {
+        for (ConfigConversation *c : listeners)
+            c->unplaced(reply);
+    };
+    auto session = m_sessions.find(name);
+    if (reply.cmd < 0 || session == m_sessions.end() || session->client != KelvoSDKHelper::instance()->session(key)) {
+        // Owed to nobody: an event, what a search answers.
+        unplaced();
+        return;
+    }
+    const auto found = session->lines.find(qMakePair(reply.cmd, reply.channel));
+    if (found == session->lines.end()) {
+        unplaced();
+        return;
+    }
+    Line &line = found.value();
+    if (line.owed.isEmpty() && line.unlisted == 0) {
+        // The line had requests and all were paid: this one is a copy of an
+        // answer, and whoever took the line's last reply may hold a copy too.
+        ++line.dropped;
+        qWarning() << "reply" << reply.cmd << "of" << key.ip << "is owed to nobody: the device repeated an answer ("
+                   << line.sent << "sent," << line.received << "received)";
+        const QPointer<ConfigConversation> owner = line.lastOwner;
+        const quint64 id = line.lastId;
+        if (owner)
+            owner->repeated(id, reply);
+        unplaced();
+        return;
+    }
+    ++line.received;
+    if (line.unlisted > 0) {
+        --line.unlisted;
+        ++line.dropped;
+        qInfo() << "reply" << reply.cmd << "of" << key.ip << "pays a request no longer listed: dropped";
+        if (!line.inDoubt || line.owed.size() != line.kept.size())
+            return;
+    } else if (!line.inDoubt) {
+        const Owed owed = line.owed.takeFirst();
+        line.lastOwner = owed.owner;
+        line.lastId = owed.id;
+        if (owed.owner)
+            owed.owner->placed(owed.id, reply, false);
+        else
+            unplaced();
+        return;
+    } else {
+        line.kept.append(reply);
+        if (line.stalled)
+            qInfo() << "reply" << reply.cmd << "of" << key.ip << "came after the line had stalled";
+        line.stalled = false;
+        line.quietUntil = m_clock.elapsed() + line.quietMs;
+        arm();
+        if (line.kept.size() < line.owed.size() || line.unlisted > 0) {
+            qInfo() << "reply" << reply.cmd << "of" << key.ip << "kept until the earlier ones came ("
+                    << line.kept.size() << "of" << line.owed.size() << ")";
+            return;
+        }
+    }
+    // Every written request of the line has its reply: placed in order.
+    const QList<Owed> owed = line.owed;
+    const QList<ConfigReply> kept = line.kept;
+    line.owed.clear();
+    line.kept.clear();
+    line.inDoubt = false;
+    line.stalled = false;
+    if (!owed.isEmpty()) {
+        line.lastOwner = owed.last().owner;
+        line.lastId = owed.last().id;
+    }
+    qInfo() << "reply" << reply.cmd << "of" << key.ip << "in step again:" << kept.size() << "kept replies placed";
+    arm();
+    for (int i = 0; i < owed.size() && i < kept.size(); ++i) {
+        const Owed &o = owed.at(i);
+        if (o.owner)
+            o.owner->placed(o.id, kept.at(i), o.expired);
+        else
+            for (ConfigConversation *c : listeners)
+                c->unplaced(kept.at(i));
+    }
+    const int cmd = reply.cmd;
+    const int channel = reply.channel;
+    for (ConfigConversation *c : conversationsOf(name)) {
+        QPointer<ConfigConversation> alive(c);
+        if (alive)
+            emit alive->lineInStep(cmd, channel);
+    }
+}
+
+void SessionLedger::arm()
+{
+    const qint64 now = m_clock.elapsed();
+    qint64 next = -1;
+    const auto earliest = [&next](qint64 at) {
+        if (next < 0 || at < next)
+            next = at;
+    };
+    for (const Session &session : qAsConst(m_sessions)) {
+        for (const Line &line : session.lines) {
+            for (const Owed &o : line.owed) {
+                if (!o.expired)
+                    earliest(o.deadline);
+            }
+            if (line.inDoubt && !line.stalled)
+                earliest(line.quietUntil);
+        }
+    }
+    // A deadline already past (its timer event not run yet, the thread
+    // busy) is handled at once, never one timeout later.
+    if (next < 0)
+        m_timer->stop();
+    else
+        m_timer->start(int(std::max<qint64>(0, next - now)));
+}
+
+void SessionLedger::onDeadline()
+{
+    const qint64 now = m_clock.elapsed();
+    Notices notices;
+    for (auto session = m_sessions.begin(); session != m_sessions.end(); ++session) {
+        const QString name = session.key();
+        for (auto it = session->lines.begin(); it != session->lines.end(); ++it) {
+            Line &line = it.value();
+            const int cmd = it.key().first;
+            const int channel = it.key().second;
+            for (Owed &o : line.owed) {
+                if (o.expired || o.deadline > now)
+                    continue;
+                o.expired = true;
+                qWarning() << "no reply" << cmd << "from" << name << "within its deadline";
+                if (!line.inDoubt) {
+                    qWarning() << "reply" << cmd << "of" << name
+                               << "in doubt: what comes next is kept until every earlier request has its reply";
+                    line.inDoubt = true;
+                    line.quietMs = o.deadlineMs;
+                    line.quietUntil = now + o.deadlineMs;
+                }
+                if (o.owner) {
+                    const QPointer<ConfigConversation> owner = o.owner;
+                    const quint64 id = o.id;
+                    notices.append([owner, id] {
+                        if (owner)
+                            owner->settled(id, ReplyFate::NoReply);
+                    });
+                }
+            }
+            if (line.inDoubt && !line.stalled && line.quietUntil <= now) {
+                line.stalled = true;
+                qWarning() << "replies" << cmd << "of" << name << "stopped: nothing came for another deadline";
+                notices.append([this, name, cmd, channel] {
+                    for (ConfigConversation *c : conversationsOf(name)) {
+                        QPointer<ConfigConversation> alive(c);
+                        if (alive)
+                            emit alive->lineStalled(cmd, channel);
+                    }
+                });
+            }
+        }
+    }
+    arm();
+    dispatch(notices);
+}
+
+void SessionLedger::onDisconnected(const loginDev &key)
+{
+    const auto session = m_sessions.find(sessionOf(key));
+    if (session == m_sessions.end())
+        return;
+    // No reply of the broken connection can come any more.
+    Notices notices;
+    for (const Line &line : qAsConst(session->lines)) {
+        for (const Owed &o : line.owed) {
+            if (!o.owner)
+                continue;
+            const QPointer<ConfigConversation> owner = o.owner;
+            const quint64 id = o.id;
+            notices.append([owner, id] {
+                if (owner)
+                    owner->settled(id, ReplyFate::ConnectionLost);
+            });
+        }
+    }
+    m_sessions.erase(session);
+    arm();
+    dispatch(notices);
+}
+
+void SessionLedger::onConnected(const loginDev &key)
+{
+    for (ConfigConversation *c : conversationsOf(sessionOf(key))) {
+        QPointer<ConfigConversation> alive(c);
+        if (alive)
+            emit alive->sessionStarted();
+    }
+}

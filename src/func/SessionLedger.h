@@ -1,0 +1,145 @@
+#pragma once
+
+// What the device owes each session, line by line, counted from what was
+// written to it and what came back. One for the program: every conversation
+// on a session shares it, and requests written past the conversations (the
+// login, the main window's reads) are counted too.
+//
+// The rule, the only one: replies of a line (reply command and head channel,
+// per device session) come in the order the requests were written.
+//
+// - While no owed request of a line is past its deadline, the next reply
+//   pays the oldest owed request. Any request may be written while older
+//   requests of its line are owed, a read after a Save as well as before.
+//
+// - Once one owed request is past its deadline the line is in doubt: the
+//   device may still answer it, or never. The replies that come are counted
+//   and kept (no more than are owed), none is placed. A request not yet
+//   written is refused at once (admit()); one already written is told at its
+//   own deadline that no answer came, never that it was not sent.
+//
+// - When every written request of the line has its reply, the kept replies
+//   are placed in order: a Save hears its own answer, late or not; a read
+//   whose deadline passed is not answered any more (its page was told and
+//   reads again once the line is in step, lineInStep()).
+//
+// - A line in doubt that hears nothing for another deadline has stalled:
+//   the device stopped answering these requests. Only a reply that lets the
+//   line catch up, or a fresh session, ends that.
+//
+// - A reply owed to nobody on a line that had requests proves a repeat: the
+//   requester that took the line's last reply is told (its values may be a
+//   copy of an older answer).
+//
+// - A connection that breaks ends its session: every request still owed is
+//   told its connection was lost, and the next connection starts with every
+//   line in step.
+//
+// Known and left: a device that repeats a reply while the next request is
+// lost cannot be told apart without request ids.
+
+#include "KelvoCommon.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QPointer>
+
+class ConfigConversation;
+struct ConfigReply;
+class QTimer;
+
+class SessionLedger : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class LineState {
+        InStep,  // replies are placed as they come
+        InDoubt, // an owed request passed its deadline; replies are kept
+        Stalled, // in doubt, and nothing came for another deadline
+    };
+
+    static SessionLedger *instance();
+
+    void attach(ConfigConversation *conversation);
+    void detach(ConfigConversation *conversation);
+
+    // Whether a request of the line may be written now: not while it is in doubt.
+    bool admit(const loginDev &key, int replyCmd, int channel);
+
+    // The conversation's request about to be written; counted when it is.
+    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save);
+    void unclaim();
+
+    LineState state(const loginDev &key, int replyCmd, int channel) const;
+    // The commands of the Saves the session still owes an answer to
+    // (deadline passed or not), oldest first.
+    QList<unsigned int> savesOwed(const loginDev &key) const;
+
+private:
+    // Beyond this many a line keeps only the count of what it is owed.
+    static constexpr int MaxListed = 64;
+
+    struct Owed
+    {
+        QPointer<ConfigConversation> owner; // null: written past the conversations
+        quint64 id = 0;
+        unsigned int cmd = 0;
+        qint64 deadline = 0;
+        int deadlineMs = 0;
+        bool save = false;
+        bool expired = false;
+    };
+    struct Line
+    {
+        QList<Owed> owed;        // oldest first
+        int unlisted = 0;        // owed, older than every listed one, no longer listed
+        QList<ConfigReply> kept; // while in doubt, in the order they came
+        bool inDoubt = false;
+        bool stalled = false;
+        qint64 quietUntil = 0; // in doubt: stalled when nothing came before
+        int quietMs = 0;
+        // Who took the line's last reply: told when a reply owed to nobody
+        // shows it may have been a copy.
+        QPointer<ConfigConversation> lastOwner;
+        quint64 lastId = 0;
+        quint64 sent = 0;
+        quint64 received = 0;
+        quint64 dropped = 0;
+    };
+    struct Session
+    {
+        const void *client = nullptr; // the connection object the lines were counted on
+        QHash<QPair<int, int>, Line> lines;
+    };
+    struct Claim
+    {
+        QPointer<ConfigConversation> owner;
+        quint64 id = 0;
+        int replyCmd = -1;
+        int deadlineMs = 0;
+        bool save = false;
+        bool active = false;
+    };
+
+    explicit SessionLedger(QObject *parent);
+
+    Session &sessionFor(const loginDev &key);
+    QList<ConfigConversation *> conversationsOf(const QString &session) const;
+
+    void onWritten(const loginDev &key, unsigned int cmd, unsigned char channel);
+    void onMessage(const RecvInfo &info);
+    void onDeadline();
+    void onDisconnected(const loginDev &key);
+    void onConnected(const loginDev &key);
+    void arm();
+
+    QList<ConfigConversation *> m_conversations;
+    QHash<QString, Session> m_sessions;
+    Claim m_claim;
+    QElapsedTimer m_clock;
+    QTimer *m_timer;
+};

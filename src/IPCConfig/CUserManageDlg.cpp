@@ -63,9 +63,9 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    m_readMarks = new DialogReadMarks(ui->widgetListMarks, m_conversation, [this] { readAll(); });
     // A list that was read brings the contact too.
-    m_readMarks->follow(m_round, [this](bool read) { m_listRead = read; });
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_round, [this] { readAll(); }, [this](bool read) { m_listRead = read; });
 }
 
 CUserManageDlg::~CUserManageDlg()

@@ -98,14 +98,15 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRChannelManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    m_readMarks = new DialogReadMarks(ui->widgetListMarks, m_conversation, [this] { on_pushButtonRefresh_clicked(); });
     // A failed read (unreadable, without channels' block, not sent or not
     // answered) is said once and marked until a read succeeds.
-    m_readMarks->follow(m_round, [this](bool read) {
-        m_listRead = read;
-        if (!read)
-            sayFailed();
-    });
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_round, [this] { on_pushButtonRefresh_clicked(); },
+        [this](bool read) {
+            m_listRead = read;
+            if (!read)
+                sayFailed();
+        });
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CNVRChannelManageDlg::onAddDevTableWidgetDoubleClicked);

@@ -52,15 +52,16 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
     connect(m_conversation, &ConfigConversation::replied, this, &CNVRUserManageDlg::recvCommonInfo);
     m_round = new ConfigReadRound(this, this);
     m_round->setConversation(m_conversation);
-    m_readMarks = new DialogReadMarks(ui->widgetListMarks, m_conversation, [this] { readAll(); });
     // A failed read (unreadable, without accounts, not sent or not answered)
     // is said once and marked until a read succeeds; a list that was read
     // brings the contact too (the e-mail of "admin").
-    m_readMarks->follow(m_round, [this](bool read) {
-        m_listRead = read;
-        if (!read)
-            sayFailed();
-    });
+    m_readMarks = new DialogReadMarks(
+        ui->widgetListMarks, m_round, [this] { readAll(); },
+        [this](bool read) {
+            m_listRead = read;
+            if (!read)
+                sayFailed();
+        });
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
 

@@ -5,71 +5,32 @@
 #include "ConfigReadRound.h"
 #include "SharedTexts.h"
 
-#include <QDebug>
-#include <QEvent>
 #include <QPushButton>
 #include <QWidget>
 
-DialogReadMarks::DialogReadMarks(QWidget *room, ConfigConversation *conversation, std::function<void()> readAgain)
+DialogReadMarks::DialogReadMarks(QWidget *room, ConfigReadRound *round, std::function<void()> readAgain,
+                                 std::function<void(bool read)> told)
     : QObject(room)
     , m_room(room)
     , m_marks(ConfigPageMarks::of(room))
-    , m_conversation(conversation)
-    , m_readAgain(std::move(readAgain))
 {
     {
         // The marks stand a few pixels below the room's top.
         QPushButton probe(ConfigConversation::reconnectText(), room);
         room->setMinimumHeight(probe.sizeHint().height() + 8);
     }
-    room->installEventFilter(this);
-    connect(m_marks, &ConfigPageMarks::reconnectClicked, this, [this] {
-        if (!m_conversation)
-            return;
-        qInfo() << m_room->window()->metaObject()->className() << "reconnects to read again";
-        m_readWhenBack = true;
-        m_conversation->restartSession();
-    });
-    if (conversation) {
-        connect(conversation, &ConfigConversation::sessionStarted, this, [this] {
-            if (!m_readWhenBack)
-                return;
-            m_readWhenBack = false;
-            m_readAgain();
-        });
-    }
-}
-
-void DialogReadMarks::follow(ConfigReadRound *round, std::function<void(bool read)> told)
-{
-    connect(round, &ConfigReadRound::done, this, [this, told] {
-        told(true);
-        hideFailure();
-    });
-    connect(round, &ConfigReadRound::failed, this, [this, told] {
-        told(false);
-        showFailure();
+    m_marks->followRound(round, [] { return SharedTexts::configFailedText(); });
+    connect(round, &ConfigReadRound::done, this, [told] { told(true); });
+    connect(round, &ConfigReadRound::failed, this, [told] { told(false); });
+    connect(round, &ConfigReadRound::readAgain, this, [this, round, readAgain] {
+        // A dialog not shown yet reads when it opens; one reading now gets
+        // its answer.
+        if (m_room->window()->isVisible() && round->state() != ConfigReadRound::State::Pending)
+            readAgain();
     });
 }
 
 void DialogReadMarks::showFailure()
 {
     m_marks->showReadFailure(SharedTexts::configFailedText(), true);
-}
-
-void DialogReadMarks::hideFailure()
-{
-    m_marks->hideReadFailure();
-}
-
-bool DialogReadMarks::failureShown() const
-{
-    return m_marks->readFailureShown();
-}
-
-bool DialogReadMarks::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_room && event->type() == QEvent::LanguageChange && failureShown())
-        showFailure();
-    return QObject::eventFilter(watched, event);
 }

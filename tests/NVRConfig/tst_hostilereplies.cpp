@@ -258,12 +258,17 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<SimHostile::ReplyFault>("fault");
         const QList<QPair<QString, SimHostile::ReplyFault>> faults{
-            {"nested 70", SimHostile::Nested70},       {"nested 40000", SimHostile::Nested40000},
-            {"cut off", SimHostile::CutOff},           {"cut short", SimHostile::CutShort},
-            {"garbage", SimHostile::Garbage},          {"result fail", SimHostile::ResultFail},
-            {"result empty", SimHostile::ResultEmpty}, {"result absent", SimHostile::ResultAbsent},
-            {"result 0x5", SimHostile::ResultHex},     {"INT_MIN", SimHostile::NumbersMin},
+            {"nested 70", SimHostile::Nested70},
+            {"nested 40000", SimHostile::Nested40000},
+            {"cut off", SimHostile::CutOff},
+            {"garbage", SimHostile::Garbage},
+            {"result fail", SimHostile::ResultFail},
+            {"result empty", SimHostile::ResultEmpty},
+            {"result absent", SimHostile::ResultAbsent},
+            {"result 0x5", SimHostile::ResultHex},
+            {"INT_MIN", SimHostile::NumbersMin},
             {"INT_MAX", SimHostile::NumbersMax},
+            {"cut short", SimHostile::CutShort},
         };
         for (const Surface &s : surfaces()) {
             for (const auto &f : faults)

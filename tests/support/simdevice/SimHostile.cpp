@@ -89,12 +89,17 @@ bool SimHostile::modeFromName(const QString &name, Mode *mode)
 bool SimHostile::faultFromName(const QString &name, ReplyFault *fault)
 {
     static const QHash<QString, ReplyFault> names = {
-        {QStringLiteral("nested-70"), Nested70},       {QStringLiteral("nested-40000"), Nested40000},
-        {QStringLiteral("cut-off"), CutOff},           {QStringLiteral("cut-short"), CutShort},
-        {QStringLiteral("garbage"), Garbage},          {QStringLiteral("result-fail"), ResultFail},
-        {QStringLiteral("result-empty"), ResultEmpty}, {QStringLiteral("result-absent"), ResultAbsent},
-        {QStringLiteral("result-hex"), ResultHex},     {QStringLiteral("numbers-min"), NumbersMin},
+        {QStringLiteral("nested-70"), Nested70},
+        {QStringLiteral("nested-40000"), Nested40000},
+        {QStringLiteral("cut-off"), CutOff},
+        {QStringLiteral("garbage"), Garbage},
+        {QStringLiteral("result-fail"), ResultFail},
+        {QStringLiteral("result-empty"), ResultEmpty},
+        {QStringLiteral("result-absent"), ResultAbsent},
+        {QStringLiteral("result-hex"), ResultHex},
+        {QStringLiteral("numbers-min"), NumbersMin},
         {QStringLiteral("numbers-max"), NumbersMax},
+        {QStringLiteral("cut-short"), CutShort},
     };
     if (!names.contains(name))
         return false;

@@ -243,7 +243,7 @@ signals:
     // The reply requester took last (its tag) may have been a copy of an
     // older answer: a reply of its line came that was owed to nobody.
     void replyRepeated(QObject *requester, quint64 tag);
-    // A fresh session of the device is connected.
+    // A fresh session of the device is connected and the device took its login.
     void sessionStarted();
 
 private:

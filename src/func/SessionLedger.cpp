@@ -1,6 +1,7 @@
 #include "SessionLedger.h"
 
 #include "ConfigConversation.h"
+#include "DeviceCommands.h"
 #include "KelvoSDKHelper.h"
 
 #include <QDebug>
@@ -69,6 +70,7 @@ SessionLedger::Session &SessionLedger::sessionFor(const loginDev &key)
     if (session.client != client) {
         session.lines.clear();
         session.client = client;
+        session.started = false;
     }
     return session;
 }
@@ -162,6 +164,21 @@ void SessionLedger::onMessage(const RecvInfo &info)
 {
     if (!info.data.isEmpty())
         return;
+    place(info);
+    // A fresh connection is a session once the device took the login: what
+    // is read before that a device may refuse.
+    if (info.head.cmd != Cmd::Login || !info.head.usable || !info.head.result.ok())
+        return;
+    loginDev key;
+    key.ip = info.ip;
+    key.channel = info.channel;
+    Session &session = sessionFor(key);
+    if (!session.started)
+        started(key, session);
+}
+
+void SessionLedger::place(const RecvInfo &info)
+{
     loginDev key;
     key.ip = info.ip;
     key.channel = info.channel;
@@ -362,6 +379,24 @@ void SessionLedger::onDisconnected(const loginDev &key)
 
 void SessionLedger::onConnected(const loginDev &key)
 {
+    sessionFor(key).started = false;
+    // The login goes out from the same signal, after this: looked at once it
+    // has. A session that logs in starts with the login's answer (what is
+    // read before that a device may refuse); one without a login at once.
+    QTimer::singleShot(0, this, [this, key] {
+        if (!KelvoSDKHelper::instance()->isConnected(key))
+            return;
+        Session &session = sessionFor(key);
+        const auto login = session.lines.constFind(qMakePair(int(Cmd::Login), int(key.channel)));
+        if (session.started || (login != session.lines.cend() && !login->owed.isEmpty()))
+            return;
+        started(key, session);
+    });
+}
+
+void SessionLedger::started(const loginDev &key, Session &session)
+{
+    session.started = true;
     for (ConfigConversation *c : conversationsOf(sessionOf(key))) {
         QPointer<ConfigConversation> alive(c);
         if (alive)

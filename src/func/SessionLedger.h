@@ -114,6 +114,7 @@ private:
     {
         const void *client = nullptr; // the connection object the lines were counted on
         QHash<QPair<int, int>, Line> lines;
+        bool started = false; // the device took the login on this connection
     };
     struct Claim
     {
@@ -132,9 +133,11 @@ private:
 
     void onWritten(const loginDev &key, unsigned int cmd, unsigned char channel);
     void onMessage(const RecvInfo &info);
+    void place(const RecvInfo &info);
     void onDeadline();
     void onDisconnected(const loginDev &key);
     void onConnected(const loginDev &key);
+    void started(const loginDev &key, Session &session);
     void arm();
 
     QList<ConfigConversation *> m_conversations;

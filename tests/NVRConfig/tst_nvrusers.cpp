@@ -11,6 +11,7 @@
 #include "CUserManageDlg.h"
 #include "ConfigConversation.h"
 #include "CustomDialog.h"
+#include "DeviceCommands.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
@@ -513,6 +514,19 @@ private slots:
 
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "kept"}), 10000);
+        // The fresh session is asked for the list only after its login: a
+        // device refuses what comes before.
+        const QList<SimRequest> sent = nvr->requests();
+        int login = -1, list = -1;
+        for (int i = 0; i < sent.size(); ++i) {
+            if (sent.at(i).connectionId != sent.last().connectionId)
+                continue;
+            if (login < 0 && sent.at(i).cmd == unsigned(Cmd::Login))
+                login = i;
+            if (list < 0 && sent.at(i).cmd == 14013)
+                list = i;
+        }
+        QVERIFY2(login >= 0 && login < list, qPrintable(QStringLiteral("login %1, list %2").arg(login).arg(list)));
         QVERIFY(!back->isVisible());
         QVERIFY(!child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
         QVERIFY(opensModal<CNVREditClientUserDlg>([add] { add->click(); }));

@@ -28,6 +28,11 @@
 namespace {
 
 const char kSetting[] = "StorageMark";
+// "own" while the folder is one the client took on its own, not the
+// operator's choice: kept, so that a disk mounted over it after a restart is
+// still taken in its place.
+const char kTakenSetting[] = "StorageMarkTaken";
+const char kTakenOwn[] = "own";
 const char kHeader[] = "kelvo-storage";
 constexpr qint64 MaxMarkBytes = 512;
 
@@ -62,7 +67,8 @@ struct Kept
     bool loaded = false;
     QString id;
     Taken last;
-    // The folder is this run's own choice, made while no mark was kept.
+    // The folder is the client's own choice, made while no mark was kept,
+    // until the operator chooses one (kept in the database beside the id).
     bool provisional = false;
     QVector<MarkLock> locks;
     bool noLocksSaid = false;
@@ -85,12 +91,26 @@ bool readKeptLocked(Kept &k, QString *error)
         k.id.clear();
         return true;
     }
-    QString value;
-    if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error))
+    QString value, taken;
+    if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error)
+        || !OrmHelper::readSetting(QString::fromLatin1(kTakenSetting), &taken, error))
         return false;
     k.id = value;
+    k.provisional = !value.isEmpty() && taken == QLatin1String(kTakenOwn);
     k.loaded = true;
     return true;
+}
+
+// Whether the folder is the client's own choice only, kept with the mark.
+void setProvisionalLocked(Kept &k, bool provisional)
+{
+    k.provisional = provisional;
+    if (!OrmHelper::isInitialized())
+        return;
+    QString why;
+    if (!OrmHelper::saveSetting(QString::fromLatin1(kTakenSetting),
+                                provisional ? QString::fromLatin1(kTakenOwn) : QString(), &why))
+        qWarning() << "Whether the storage folder was the operator's choice is not kept in the database:" << why;
 }
 
 void keepLocked(Kept &k, const QString &id, QString *notKept)
@@ -392,7 +412,7 @@ StorageMark::State lockedOrOurs(Kept &k, const QString &path, StorageMark::Look 
 }
 
 // The client takes the folder on its own: it gets a new mark, kept, and is
-// this run's choice until the operator makes one.
+// the client's own choice until the operator makes one.
 StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *info)
 {
     // Another client marking the same folder at this moment: the one that
@@ -402,13 +422,15 @@ StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *i
             info->detail = QFile::decodeName(markPath(path));
         return StorageMark::State::Held;
     }
+    // Kept before the new mark: a client ended in between must not take the
+    // folder for the operator's choice at its next start.
+    setProvisionalLocked(k, true);
     QString why;
     if (!writeNewMark(k, path, &why, info ? &info->notKept : nullptr)) {
         if (info)
             info->detail = why;
         return StorageMark::State::Unwritable;
     }
-    k.provisional = true;
     return lockedOrOurs(k, path, info);
 }
 
@@ -489,8 +511,8 @@ StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *i
         const State state = lockedOrOurs(k, path, info);
         if (state != State::Held) {
             qInfo() << "Storage folder known by its mark again:" << path;
+            setProvisionalLocked(k, true);
             keepLocked(k, mark.id, info ? &info->notKept : nullptr);
-            k.provisional = true;
         }
         return state;
     }
@@ -584,8 +606,8 @@ bool takeAnew(const QString &path, QString *error, QString *notKept)
             *error = QStringLiteral(QT_TRANSLATE_NOOP("StorageMark", "another client records into this folder"));
         return false;
     }
-    // The operator's choice: no longer one this run made on its own.
-    k.provisional = false;
+    // The operator's choice: no longer one the client made on its own.
+    setProvisionalLocked(k, false);
     k.last = Taken();
     // A folder that already is a storage folder of this client (its disk
     // taken back after the database was made anew) keeps its mark.

@@ -10,7 +10,8 @@
 //
 // While no mark is kept (a new database, the first start after an upgrade,
 // a settings table that cannot be written) the folder the client takes on
-// its own is its choice for this run only: a disk mounted over it later
+// its own is its choice only for now, until the operator chooses one (also
+// after a restart): a disk mounted over it later
 // that is empty or holds the client's day folders and no mark is taken in
 // its place (the footage recorded before stays under the mount point, on the
 // disk below). A path under a mount point the mount table lists is not taken
@@ -47,7 +48,7 @@ struct Look
     // Unwritable: why; Unmounted: the mount point waited for; Unknown: the
     // database's error; Held: the mark file.
     QString detail;
-    // A disk was mounted over the folder this run had taken on its own, and
+    // A disk was mounted over the folder the client had taken on its own, and
     // became the storage folder. The folder recorded into before lies on
     // earlierSource (mounted at earlierMountPoint), hidden under mountPoint.
     bool moved = false;

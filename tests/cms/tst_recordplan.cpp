@@ -588,6 +588,7 @@ private slots:
         QTest::newRow("read-only at start") << "read-only" << int(StorageMark::State::Unwritable);
         QTest::newRow("new database, a disk mounted over it after the first segment") << "mounted later" << -1;
         QTest::newRow("database without settings table, a disk mounted over it") << "no settings table" << -1;
+        QTest::newRow("new database, restarted before a disk is mounted over it") << "restarted" << -1;
     }
     void storageThatWentAwayIsWaitedFor()
     {
@@ -700,6 +701,14 @@ private slots:
             const QStorageInfo below(storage);
             start();
             QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
+            if (how == "restarted") {
+                // The folder stays the client's own choice only over a restart.
+                thread.reset();
+                StorageMark::forgetForTesting();
+                states.clear();
+                start();
+                QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);
+            }
             QVERIFY(bind(other));
             const QString otherCh1 = QString(ch1).replace(storage, other);
             QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
@@ -714,7 +723,7 @@ private slots:
             else
                 QCOMPARE(notKept, QStringList());
             thread.reset();
-            if (how == "mounted later") {
+            if (how != "no settings table") {
                 // The disk is the storage folder from now on, also for the next start.
                 const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
                 QVERIFY(!kept.isEmpty() && markIn(other).contains(kept));

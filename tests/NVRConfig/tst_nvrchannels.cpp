@@ -390,17 +390,15 @@ private slots:
             const int adds = m_nvr->requestCount(14204);
             closeToasts();
             button("m_ManualAddDevBtn")->click();
-            QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
-            closeToasts();
             // Channel 1 holds a camera on the NVR, whatever the table shows.
             const QPoint first = table()->visualRect(table()->model()->index(0, 2)).center();
             QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, first);
             QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, first);
-            QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
-            closeToasts();
             checkSearchRow(QStringLiteral("127.77.0.15-0"));
             button("m_AddDevBtn")->click();
-            QCOMPARE(toastTexts(), QStringList{CNVRChannelManageDlg::listNotReadText()});
+            // Each way of adding refused with a word.
+            const QString refused = CNVRChannelManageDlg::listNotReadText();
+            QCOMPARE(toastTexts(), QStringList({refused, refused, refused}));
             QVERIFY(!m_dlg->deviceDialog()->isVisible());
             QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));
             QCOMPARE(m_nvr->requestCount(14204), adds);

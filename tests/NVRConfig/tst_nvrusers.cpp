@@ -498,17 +498,12 @@ private slots:
         addOnNvr(Lost, {QStringLiteral("kept")});
         ConfigConversation::setTimeoutMs(1500);
         nvr->planReplies(14013, {-1});
-        m_dlg = std::make_unique<CNVRUserManageDlg>();
-        m_dlg->setModal(false);
-        m_dlg->show();
-        m_dlg->updateDevice(record(Lost));
-        m_dlg->getUsers();
+        open(Lost, 0);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
         auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
-        QVERIFY(back->isVisible());
-        QVERIFY(child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        auto *mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
+        QVERIFY(back->isVisible() && mark->isVisible());
         QCOMPARE(table()->rowCount(), 0);
-
         QPushButton *add = child<QPushButton>(m_dlg.get(), "m_AddUserBtn");
         QVERIFY(!opensModal<CNVREditClientUserDlg>([add] { add->click(); }));
 
@@ -517,18 +512,14 @@ private slots:
         // The fresh session is asked for the list only after its login: a
         // device refuses what comes before.
         const QList<SimRequest> sent = nvr->requests();
-        int login = -1, list = -1;
-        for (int i = 0; i < sent.size(); ++i) {
-            if (sent.at(i).connectionId != sent.last().connectionId)
-                continue;
-            if (login < 0 && sent.at(i).cmd == unsigned(Cmd::Login))
-                login = i;
-            if (list < 0 && sent.at(i).cmd == 14013)
-                list = i;
+        QList<unsigned> fresh;
+        for (const SimRequest &r : sent) {
+            if (r.connectionId == sent.last().connectionId)
+                fresh << r.cmd;
         }
-        QVERIFY2(login >= 0 && login < list, qPrintable(QStringLiteral("login %1, list %2").arg(login).arg(list)));
-        QVERIFY(!back->isVisible());
-        QVERIFY(!child<QLabel>(m_dlg.get(), "labelReadFailed")->isVisible());
+        const int login = fresh.indexOf(unsigned(Cmd::Login));
+        QVERIFY2(login >= 0 && login < fresh.indexOf(14013u), qPrintable(QString::number(login)));
+        QVERIFY(!back->isVisible() && !mark->isVisible());
         QVERIFY(opensModal<CNVREditClientUserDlg>([add] { add->click(); }));
     }
 

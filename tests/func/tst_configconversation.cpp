@@ -42,31 +42,18 @@ enum class Fault { None, Refused, Silent, Incomplete };
 // frame rate the device holds), or a Save of a frame rate through 10003.
 struct Step
 {
-    enum Act {
-        Read,
-        Save,
-        Settle,  // wait until the line is in step again
-        Fresh,   // a fresh session
-        Await,   // wait until every late step out was told no answer came
-        Release, // the device sends its oldest held reply of `of` (a command)
-        Repeat,  // the requester is told step `of`'s reply may have been a copy
-    };
-    enum Flag {
-        Later = 1,  // the read goes through a second window opened now
-        NoWait = 2, // the next step goes out before this one's answer
-        Late = 4,   // told no answer came, then answered late
-        Short = 8,  // its deadline a tenth of the row's
-    };
-    Act act;
-    int frameRate = 0;                    // the Save's; for a read the value it must show (0: none)
-    ReplyFate fate = ReplyFate::Answered; // what the step must end in
-    int flags = 0;
-    int of = 0;
+    bool save;
+    int frameRate;  // the Save's; for a read the value it must show (0: none)
+    ReplyFate fate; // what the step must end in
+    int act = 0;    // 1: wait until the line is in step again; 2: a fresh session;
+                    // 3: the read goes through a second window opened now
+    // The next step goes out before this one's answer.
+    bool noWait = false;
 };
 
 struct LineRow
 {
-    QList<int> plan; // the fates of the device's first replies to 10002 (ms, -1 dropped, Held, Repeated)
+    QList<int> plan; // the fates of the device's first replies to 10002 (ms, -1 dropped)
     QList<Step> steps;
     QList<int> savePlan = {}; // the same for 10003
     int timeoutMs = 1000;
@@ -255,31 +242,24 @@ private slots:
         QCOMPARE(m_replied.first().reply.channel, 1);
     }
 
-    // Replies of a line come in the order the requests were written: a reply
-    // belongs to the oldest request of its line still out, also one nobody
-    // waits for any more, and any request may go out while older ones are
-    // owed. Once a request passed its deadline the line's replies are kept
-    // until every written request has its reply (a held reply came), then
-    // placed in order: a Save hears its own answer, late or not; a read sent
-    // meanwhile is not written, one dropped for good keeps the line in doubt
-    // until a fresh session. A reply owed to nobody is a repeat: whoever
-    // took the line's last reply is told. Every request ends answered or
-    // said failed.
+    // A reply belongs to the oldest request of its command still out, also
+    // one nobody waits for any more, and a request may go out while older
+    // ones of its command are owed; once a request of a command passed its
+    // deadline, that command's replies are placed nowhere until they caught
+    // up (a held reply came) or a fresh session began (one dropped for good);
+    // a Save of another command goes through meanwhile; every request ends
+    // answered or said failed.
     void replyLines_data()
     {
         QTest::addColumn<LineRow>("row");
-        const auto read = [](int rate, ReplyFate fate = ReplyFate::Answered, int flags = 0) {
-            return Step{Step::Read, rate, fate, flags};
+        const auto read = [](int rate, ReplyFate fate = ReplyFate::Answered, bool noWait = false) {
+            return Step{false, rate, fate, 0, noWait};
         };
-        const auto save = [](int rate, ReplyFate fate = ReplyFate::Answered, int flags = 0) {
-            return Step{Step::Save, rate, fate, flags};
+        const auto save = [](int rate, bool noWait = false) {
+            return Step{true, rate, ReplyFate::Answered, 0, noWait};
         };
-        const auto release = [](int cmd, int flags = 0) {
-            return Step{Step::Release, 0, ReplyFate::Answered, flags, cmd};
-        };
-        const Step settle{Step::Settle}, fresh{Step::Fresh}, lateSaid{Step::Await};
-        const ReplyFate none = ReplyFate::NoReply, apart = ReplyFate::OutOfStep, ok = ReplyFate::Answered;
-        const int held = SimDevice::Held;
+        const Step settle{false, 0, ReplyFate::Answered, 1}, fresh{false, 0, ReplyFate::Answered, 2};
+        const ReplyFate none = ReplyFate::NoReply, apart = ReplyFate::OutOfStep;
         // The first read's answer (25) is held past its deadline and past a
         // Save of 26: the reads meanwhile fail rather than show 25.
         QTest::newRow("held past a save")
@@ -291,36 +271,14 @@ private slots:
             << LineRow{{-1}, {read(0, none), save(26), read(0, apart), fresh, read(26), read(26)}};
         QTest::newRow("answered in order") << LineRow{{}, {read(25), save(26), read(26)}};
         // A window opened later shares the wire with what the first left on it.
-        QTest::newRow("held, read by a window opened later") << LineRow{
-            {1500}, {read(0, none), read(0, apart, Step::Later), settle, read(25, ok, Step::Later), read(25)}};
+        const auto later = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate, 3}; };
+        QTest::newRow("held, read by a window opened later")
+            << LineRow{{1500}, {read(0, none), later(0, apart), settle, later(25), read(25)}};
         // A slow device answers each request at three quarters of its
         // deadline: a read may go out while a read and a Save of its values
         // are owed, and each gets its own answer.
         QTest::newRow("slow, a read while a save of its values is owed")
-            << LineRow{{2200, 2200}, {read(25, ok, Step::NoWait), save(26, ok, Step::NoWait), read(26)}, {2200}, 3000};
-        // The second Save went out before the first's deadline: it hears its
-        // own answer once the first one's came, never that nothing was saved.
-        QTest::newRow("two saves, the first answered late")
-            << LineRow{{},
-                       {save(26, ok, Step::Late | Step::Short | Step::NoWait), save(27, ok, Step::NoWait),
-                        release(10003, Step::NoWait), release(10003), read(27)},
-                       {held, held},
-                       3000};
-        // Nothing of the second Save was written: that one, and only that
-        // one, is told nothing was saved.
-        QTest::newRow("a save while the first one is in doubt")
-            << LineRow{{},
-                       {save(26, ok, Step::Late | Step::Short | Step::NoWait), lateSaid, save(27, apart, Step::NoWait),
-                        release(10003), read(26)},
-                       {held},
-                       3000};
-        // A copy of the first read's answer (25) comes before the second
-        // read's own (26): the copy is taken (nothing tells it apart), and
-        // the real one, owed to nobody, tells the requester.
-        QTest::newRow("a read's answer repeated")
-            << LineRow{{SimDevice::Repeated, held},
-                       {read(25), save(26), read(25, ok, Step::NoWait), release(10002, Step::NoWait), release(10002),
-                        Step{Step::Repeat, 0, ok, 0, 2}, read(26)}};
+            << LineRow{{2200, 2200}, {read(25, ReplyFate::Answered, true), save(26, true), read(26)}, {2200}, 3000};
     }
 
     void replyLines()
@@ -336,96 +294,47 @@ private slots:
         connect(&second, &ConfigConversation::replied, this, [this](QObject *requester, const ConfigReply &reply) {
             m_replied.append({requester, reply});
         });
-        QList<quint64> repeated;
-        for (ConfigConversation *c : {m_conv.get(), &second})
-            connect(c, &ConfigConversation::replyRepeated, this, [&](QObject *requester, quint64 tag) {
-                if (requester == &page)
-                    repeated.append(tag);
-            });
-        const auto repliesTo = [this](quint64 tag) {
-            QList<ConfigReply> list;
-            for (const Delivery &d : qAsConst(m_replied)) {
-                if (d.reply.tag == tag)
-                    list.append(d.reply);
-            }
-            return list;
-        };
-        const auto expected = [](const Step &step) { return step.flags & Step::Late ? 2 : 1; };
+        int before = 0; // replies checked
         QList<int> out; // steps sent and not checked yet
         for (int i = 0; i < row.steps.size(); ++i) {
             const Step &step = row.steps.at(i);
-            const quint64 tag = quint64(i + 1);
-            switch (step.act) {
-            case Step::Settle:
+            if (step.act == 1) {
                 QTRY_VERIFY_WITH_TIMEOUT(m_conv->inStep(10002, 0), 10000);
                 continue;
-            case Step::Fresh: {
+            }
+            if (step.act == 2) {
                 QSignalSpy back(m_conv.get(), &ConfigConversation::sessionStarted);
                 m_conv->restartSession();
                 QTRY_VERIFY_WITH_TIMEOUT(!back.isEmpty() && m_conv->isOnline(), 10000);
                 QVERIFY(m_conv->inStep(10002, 0));
                 continue;
             }
-            case Step::Repeat:
-                QTRY_COMPARE_WITH_TIMEOUT(repeated, QList<quint64>{quint64(step.of + 1)}, 10000);
+            ConfigRequest request;
+            request.cmd = step.save ? 10003 : 10002;
+            request.kind = step.save ? RequestKind::Save : RequestKind::Read;
+            request.body = step.save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate) : QString();
+            request.tag = quint64(i + 1);
+            QVERIFY((step.act == 3 ? &second : m_conv.get())->send(&page, request));
+            out << i;
+            if (step.noWait)
                 continue;
-            case Step::Await:
-            case Step::Release:
-                // A late answer comes only after its deadline.
-                for (int k : qAsConst(out)) {
-                    if (row.steps.at(k).flags & Step::Late)
-                        QTRY_VERIFY_WITH_TIMEOUT(!repliesTo(quint64(k + 1)).isEmpty(), 10000);
-                }
-                if (step.act != Step::Release)
-                    break;
-                QTRY_VERIFY_WITH_TIMEOUT(m_dev->heldCount(unsigned(step.of)) > 0, 10000);
-                QVERIFY(m_dev->releaseHeld(unsigned(step.of)));
-                break;
-            case Step::Read:
-            case Step::Save: {
-                ConfigRequest request;
-                request.cmd = step.act == Step::Save ? 10003 : 10002;
-                request.kind = step.act == Step::Save ? RequestKind::Save : RequestKind::Read;
-                request.body = step.act == Step::Save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate)
-                                                      : QString();
-                request.tag = tag;
-                if (step.flags & Step::Short)
-                    ConfigConversation::setTimeoutMs(row.timeoutMs / 10);
-                QVERIFY((step.flags & Step::Later ? &second : m_conv.get())->send(&page, request));
-                ConfigConversation::setTimeoutMs(row.timeoutMs);
-                out.append(i);
-                break;
-            }
-            }
-            if ((step.flags & Step::NoWait) || step.act == Step::Await)
-                continue;
+            // The replies come in the order asked.
+            QTRY_VERIFY_WITH_TIMEOUT(m_replied.size() >= before + out.size(), 10000);
+            QCOMPARE(m_replied.size(), before + out.size());
             for (int k : qAsConst(out)) {
                 const Step &sent = row.steps.at(k);
-                QTRY_VERIFY_WITH_TIMEOUT(repliesTo(quint64(k + 1)).size() >= expected(sent), 10000);
-                const QList<ConfigReply> replies = repliesTo(quint64(k + 1));
-                QCOMPARE(replies.size(), expected(sent));
-                if (sent.flags & Step::Late)
-                    QCOMPARE(int(replies.first().fate), int(ReplyFate::NoReply));
-                const ConfigReply reply = replies.last();
+                const ConfigReply reply = m_replied.at(before++).reply;
+                QCOMPARE(reply.tag, quint64(k + 1));
                 QCOMPARE(int(reply.fate), int(sent.fate));
-                QCOMPARE(reply.late, bool(sent.flags & Step::Late));
                 if (sent.fate != ReplyFate::Answered)
                     continue;
                 QVERIFY(reply.ok());
-                if (sent.act == Step::Read)
+                if (!sent.save)
                     QCOMPARE(findValuesInXml(reply.xml, QStringLiteral("body")).value(QStringLiteral("frameRate")),
                              QString::number(sent.frameRate));
             }
             out.clear();
         }
-        // The device's answers were handed on in the order they were asked for.
-        QList<quint64> answered;
-        for (const Delivery &d : qAsConst(m_replied)) {
-            if (d.reply.fate == ReplyFate::Answered)
-                answered.append(d.reply.tag);
-        }
-        QVERIFY(std::is_sorted(answered.cbegin(), answered.cend()));
-        QCOMPARE(repeated.isEmpty(), !row.plan.contains(SimDevice::Repeated));
         ConfigConversation::setTimeoutMs(6000);
     }
 

@@ -182,15 +182,13 @@ inline QStringList marksCovering(QWidget *page)
 {
     QStringList bad;
     QList<QWidget *> marks;
-    for (const char *name : {"labelReadFailed", "labelNotSaved"}) {
-        auto *mark = page->findChild<QLabel *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        if (mark && mark->isVisible())
-            marks << mark;
-    }
-    if (QWidget *host = page->parentWidget()) {
-        auto *action = host->findChild<QWidget *>(QStringLiteral("pushButtonReconnect"), Qt::FindDirectChildrenOnly);
-        if (action && action->isVisible())
-            marks << action;
+    const auto direct = [](QWidget *in, const char *name) {
+        return in ? in->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly) : nullptr;
+    };
+    for (QWidget *w : {direct(page, "labelReadFailed"), direct(page, "labelNotSaved"),
+                       direct(page->parentWidget(), "pushButtonReconnect")}) {
+        if (w && w->isVisible())
+            marks << w;
     }
     const auto rectIn = [page](QWidget *w) {
         return QRect(w->mapToGlobal(QPoint(0, 0)) - page->mapToGlobal(QPoint(0, 0)), w->size());

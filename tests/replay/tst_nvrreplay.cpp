@@ -203,9 +203,9 @@ class TstNvrReplay : public QObject
 
     qint64 shown(int pane) const { return m_wnd->replayWidget()->paneRender(pane)->framesReceived(); }
 
-    // Typed as the operator types, Shift and all: the start over its whole
-    // text selected on a US keyboard (':' with Shift), the end from a click
-    // into its year on a Czech one (the digits with Shift).
+    // Typed as the operator types: the start over its whole text selected,
+    // the end from a click into its year on (Shift as a US keyboard needs it
+    // for the start, as a Czech one for the end).
     void setRange(const QTime &from, const QTime &to)
     {
         const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
@@ -216,8 +216,7 @@ class TstNvrReplay : public QObject
         typeAt("dateTimeEditEnd", 0, QDateTime(kToday, to).toString(format));
     }
 
-    // A click on the character at position of a date-time field, then text
-    // typed on a Czech keyboard.
+    // A click on the character at position of a date-time field, then text.
     void typeAt(const char *field, int position, const QString &text)
     {
         auto *edit = m_wnd->findChild<QDateTimeEdit *>(field);
@@ -603,34 +602,31 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QTime>("from");
         QTest::addColumn<QTime>("to");
-        QTest::addColumn<QString>("endMinutes"); // typed afterwards into the end's minutes
-        QTest::addColumn<QString>("startDay");   // typed afterwards into the start's month and day
+        QTest::addColumn<QString>("retyped"); // typed afterwards: "<Start|End> <position> <text>"
         const QTime eight(8, 0), half(8, 30);
-        const QString none;
         QTest::newRow("nothing picked") << "" << false << RecordWnd::tr("Please select the device to operate.") << eight
-                                        << half << none << none;
+                                        << half << "";
         QTest::newRow("the recorder picked")
-            << "recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight << half << none
-            << none;
+            << "recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight << half << "";
         QTest::newRow("a channel, then the recorder")
             << "channel, then recorder" << false << RecordWnd::tr("Please select a channel to download.") << eight
-            << half << none << none;
+            << half << "";
         QTest::newRow("folder cannot be made")
-            << "channel" << true << RecordWnd::tr("Failed to create file directory!") << eight << half << none << none;
+            << "channel" << true << RecordWnd::tr("Failed to create file directory!") << eight << half << "";
         const QString notAfter = RecordWnd::tr("Start time can not be greater than the end time.");
         QTest::newRow("end typed before the start")
-            << "channel" << false << notAfter << QTime(8, 30) << QTime(8, 10) << none << none;
+            << "channel" << false << notAfter << QTime(8, 30) << QTime(8, 10) << "";
         QTest::newRow("end typed equal to the start")
-            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 10) << none << none;
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 10) << "";
         QTest::newRow("end's minutes typed before the start")
-            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 30) << QStringLiteral("05") << none;
+            << "channel" << false << notAfter << QTime(8, 10) << QTime(8, 30) << "End 14 05";
         // Taken back and said when Start is clicked; that click downloads
         // nothing, neither the 28th nor the start kept.
-        const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-        const QString feb31 = kToday.toString("yyyy-02-31 ") + eight.toString("HH:mm:ss");
+        const QString feb31 = kToday.toString("yyyy-02-31 08:00:00");
         QTest::newRow("start typed as 31 February")
-            << "channel" << false << TypedDateTimeEdit::noSuchTimeText(feb31, QDateTime(kToday, eight).toString(format))
-            << eight << half << none << QStringLiteral("02-31");
+            << "channel" << false
+            << TypedDateTimeEdit::noSuchTimeText(feb31, QDateTime(kToday, eight).toString("yyyy-MM-dd HH:mm:ss"))
+            << eight << half << "Start 5 02-31";
     }
 
     void downloadRefusalsAreTold()
@@ -640,8 +636,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QTime, from);
         QFETCH(QTime, to);
-        QFETCH(QString, endMinutes);
-        QFETCH(QString, startDay);
+        QFETCH(QString, retyped);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         const QString blocked = m_root.filePath("blocked");
@@ -651,6 +646,9 @@ private slots:
             CommonHelper::setStoragePathsProvider([blocked] { return StoragePaths{blocked, QString(), QString()}; });
         }
         openWindow();
+        // The operator works in it: the click on Start takes the focus.
+        m_wnd->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_wnd.get()));
         const QString ip = sim->address().toString();
         // Clicked as the operator does: the tree's highlight moves too.
         const auto mouseClick = [this](const QString &key) {
@@ -664,22 +662,15 @@ private slots:
         if (picked.endsWith("recorder"))
             mouseClick(ip);
         setRange(from, to);
-        if (!endMinutes.isEmpty())
-            typeAt("dateTimeEditEnd", 14, endMinutes);
-        if (!startDay.isEmpty())
-            typeAt("dateTimeEditStart", 5, startDay);
-        // The fields show what was typed.
-        auto *start = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart");
-        auto *end = m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd");
-        const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-        QString startTyped = QDateTime(kToday, from).toString(format);
-        if (!startDay.isEmpty())
-            startTyped.replace(5, startDay.size(), startDay);
-        QCOMPARE(start->findChild<QLineEdit *>()->text(), startTyped);
-        QCOMPARE(end->dateTime(), QDateTime(kToday, endMinutes.isEmpty() ? to : QTime(to.hour(), endMinutes.toInt())));
+        const QStringList again = retyped.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!again.isEmpty())
+            typeAt(qPrintable("dateTimeEdit" + again[0]), again[1].toInt(), again[2]);
+        // The fields show what was typed; a start that does not exist is
+        // taken back whole by the click.
+        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditEnd")->dateTime(),
+                 QDateTime(kToday, retyped.startsWith("End") ? QTime(to.hour(), again[2].toInt()) : to));
         QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonStart"), Qt::LeftButton);
-        // A start that does not exist is taken back whole.
-        QCOMPARE(start->dateTime(), QDateTime(kToday, from));
+        QCOMPARE(m_wnd->findChild<QDateTimeEdit *>("dateTimeEditStart")->dateTime(), QDateTime(kToday, from));
         const QString records = m_root.filePath("records");
         CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
         QVERIFY2(toastContains(text), qPrintable(toastTexts().join(" | ")));

@@ -1,55 +1,34 @@
 #pragma once
 
-// Typing as a keyboard sends it. A character that needs Shift on the layout
-// comes between a press and a release of the Shift key itself, with the Shift
-// modifier and its own text, as the window system delivers it: ':' on a US
-// layout, the top-row digits on a Czech one. Typed to a widget, or to the
-// window that has the keyboard (where an operator's keys go).
+// Typing as a keyboard sends it: a character that needs Shift on the layout
+// (':' on a US one, the top-row digits on a Czech one) comes between a press
+// and a release of the Shift key itself, with the Shift modifier and its text.
 
 #include <QGuiApplication>
-#include <QString>
 #include <QTest>
 #include <QWindow>
 
 namespace Keyboard {
 
-enum class Layout {
-    Us,
-    Czech,
-};
+enum class Layout { Us, Czech };
 
-inline bool needsShift(Layout layout, QChar c)
-{
-    if (c == QLatin1Char(':'))
-        return true; // Shift+; on a US layout, Shift+. on a Czech one
-    return layout == Layout::Czech && c.isDigit();
-}
-
-template <class Target> void type(Target *target, const QString &text, Layout layout)
+template <class Target> void type(Target *target, const QString &text, Layout layout = Layout::Us)
 {
     for (const QChar c : text) {
-        const char ch = c.toLatin1();
-        if (!needsShift(layout, c)) {
-            QTest::keyClick(target, ch);
-            continue;
-        }
-        QTest::keyPress(target, Qt::Key_Shift);
-        QTest::keyClick(target, ch, Qt::ShiftModifier);
-        QTest::keyRelease(target, Qt::Key_Shift, Qt::ShiftModifier);
+        const bool shift = c == QLatin1Char(':') || (layout == Layout::Czech && c.isDigit());
+        if (shift)
+            QTest::keyPress(target, Qt::Key_Shift);
+        QTest::keyClick(target, c.toLatin1(), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        if (shift)
+            QTest::keyRelease(target, Qt::Key_Shift, Qt::ShiftModifier);
     }
 }
 
-// Each character to the window that has the keyboard when it is typed;
-// false when a character found none.
-inline bool typeToFocus(const QString &text, Layout layout = Layout::Us)
+// Each key to the window that has the keyboard as it is typed, where an
+// operator's keys go.
+inline void typeToFocus(const QString &text)
 {
-    for (const QChar c : text) {
-        QWindow *focus = QGuiApplication::focusWindow();
-        if (!focus)
-            return false;
-        type(focus, QString(c), layout);
-    }
-    return true;
+    type<QWindow>(nullptr, text);
 }
 
 } // namespace Keyboard

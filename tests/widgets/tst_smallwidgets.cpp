@@ -304,30 +304,25 @@ void TstSmallWidgets::typedDateTime_data()
     QTest::addColumn<int>("clickAt");      // the character clicked; -1: clicked, then Ctrl+A
     QTest::addColumn<QString>("keyboard"); // "": key clicks without Shift; "US" or "Czech": Shift as the layout needs
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("then");    // "leave": a click into the next field; "Enter"
+    QTest::addColumn<bool>("leaves");     // a click into the next field afterwards; '\r' typed is Enter
     QTest::addColumn<QString>("shown");   // from 2026-12-08 08:56:10
     QTest::addColumn<QString>("refused"); // the text said to be no time; empty: nothing said
-    const auto row = [](const char *name, int clickAt, const char *keyboard, const char *typed, const char *then,
+    const auto row = [](const char *name, int clickAt, const char *keyboard, const char *typed, bool leaves,
                         const char *shown, const char *refused) {
-        QTest::newRow(name) << clickAt << QString(keyboard) << QString(typed) << QString(then) << QString(shown)
+        QTest::newRow(name) << clickAt << QString(keyboard) << QString(typed) << leaves << QString(shown)
                             << QString(refused);
     };
-    row("whole text over the selection", -1, "", "2026-12-09 07:10:00", "", "2026-12-09 07:10:00", "");
-    row("whole text from a click into the year", 1, "", "2027-01-02 03:04:05", "", "2027-01-02 03:04:05", "");
-    row("into the minutes", 14, "", "10", "", "2026-12-08 08:10:10", "");
-    row("a separator ends a section", 11, "", "7:5:", "", "2026-12-08 07:05:10", "");
-    row("a short day ended by leaving", 8, "", "3", "leave", "2026-12-03 08:56:10", "");
-    row("US layout, ':' with Shift, whole text", -1, "US", "2026-12-09 07:10:00", "", "2026-12-09 07:10:00", "");
-    row("US layout, ':' with Shift, into the time", 11, "US", "08:10:00", "", "2026-12-08 08:10:00", "");
-    row("Czech layout, digits with Shift, whole text", -1, "Czech", "2026-12-08 09:31:00", "", "2026-12-08 09:31:00",
-        "");
-    row("Czech layout, a separator ends a section", 11, "Czech", "7:5:", "leave", "2026-12-08 07:05:10", "");
-    row("no such month: taken back on leaving", 5, "", "13", "leave", "2026-12-08 08:56:10", "2026-13-08 08:56:10");
-    row("no such day: taken back on leaving", 8, "", "32", "leave", "2026-12-08 08:56:10", "2026-12-32 08:56:10");
-    row("31 February: taken back on leaving, not the 28th", 5, "Czech", "02-31", "leave", "2026-12-08 08:56:10",
+    row("whole text over the selection", -1, "", "2026-12-09 07:10:00", false, "2026-12-09 07:10:00", "");
+    row("whole text from a click into the year", 1, "", "2027-01-02 03:04:05", false, "2027-01-02 03:04:05", "");
+    row("into the minutes", 14, "", "10", false, "2026-12-08 08:10:10", "");
+    row("a separator ends a section", 11, "", "7:5:", false, "2026-12-08 07:05:10", "");
+    row("a short day ended by leaving", 8, "", "3", true, "2026-12-03 08:56:10", "");
+    row("US layout, ':' with Shift", 11, "US", "08:10:00", false, "2026-12-08 08:10:00", "");
+    row("Czech layout, digits with Shift", -1, "Czech", "2026-12-08 09:31:00", false, "2026-12-08 09:31:00", "");
+    row("no such month: taken back on leaving", 5, "", "13", true, "2026-12-08 08:56:10", "2026-13-08 08:56:10");
+    row("no such day: taken back on leaving", 8, "", "32", true, "2026-12-08 08:56:10", "2026-12-32 08:56:10");
+    row("31 February: taken back on Enter, not the 28th", 5, "Czech", "02-31\r", false, "2026-12-08 08:56:10",
         "2026-02-31 08:56:10");
-    row("31 February: taken back on Enter", -1, "US", "2026-02-31 09:31:00", "Enter", "2026-12-08 08:56:10",
-        "2026-02-31 09:31:00");
 }
 
 void TstSmallWidgets::typedDateTime()
@@ -335,7 +330,7 @@ void TstSmallWidgets::typedDateTime()
     QFETCH(int, clickAt);
     QFETCH(QString, keyboard);
     QFETCH(QString, typed);
-    QFETCH(QString, then);
+    QFETCH(bool, leaves);
     QFETCH(QString, shown);
     QFETCH(QString, refused);
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
@@ -363,13 +358,9 @@ void TstSmallWidgets::typedDateTime()
         QTest::keyClicks(edit, typed);
     else
         Keyboard::type(edit, typed, keyboard == QLatin1String("US") ? Keyboard::Layout::Us : Keyboard::Layout::Czech);
-    QSignalSpy entered(edit, &QAbstractSpinBox::editingFinished);
-    if (then == QLatin1String("leave")) {
+    if (leaves) {
         QTest::mouseClick(next, Qt::LeftButton);
         QTRY_VERIFY(next->hasFocus());
-    } else if (then == QLatin1String("Enter")) {
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(entered.count(), refused.isEmpty() ? 1 : 0);
     }
     QCOMPARE(line->text(), shown);
     QCOMPARE(edit->dateTime().toString(format), shown);

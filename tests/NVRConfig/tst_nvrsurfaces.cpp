@@ -791,7 +791,7 @@ private slots:
                 QVERIFY2(toastTexts().contains(SharedTexts::invalidFormatText() + (greyed ? ": " + name : QString())),
                          qPrintable(toastTexts().join('|')));
                 if (network && !greyed)
-                    QTRY_COMPARE(m_open->focusWidget(), static_cast<QWidget *>(typedField));
+                    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(typedField));
                 for (QLineEdit *edit : typedField->parentWidget()->findChildren<QLineEdit *>())
                     QVERIFY2(framedRed(edit) == (network && edit == typedField), qPrintable(edit->objectName()));
             }

@@ -649,23 +649,24 @@ private slots:
         QList<QList<QVariant>> unavailable, moved;
         QStringList notKept;
         int startedAtLook = -1; // the look count when a recorder was last started
+        QObject receiver;       // of the thread's signals: those still queued when the test ends go with it
         const auto start = [&] {
             thread = std::make_unique<RecordScheduleThread>();
-            connect(thread.get(), &RecordScheduleThread::deviceStateChanged, this,
+            connect(thread.get(), &RecordScheduleThread::deviceStateChanged, &receiver,
                     [&](const QString &, const QString &, int, int state) {
                         states << state;
                         if (state == RecordScheduleThread::Starting)
                             startedAtLook = StorageMark::looks();
                     });
-            connect(thread.get(), &RecordScheduleThread::sig_storageUnavailable, this,
+            connect(thread.get(), &RecordScheduleThread::sig_storageUnavailable, &receiver,
                     [&unavailable](const QString &path, int state, const QString &detail) {
                         unavailable.append({path, state, detail});
                     });
-            connect(thread.get(), &RecordScheduleThread::sig_storageMoved, this,
+            connect(thread.get(), &RecordScheduleThread::sig_storageMoved, &receiver,
                     [&moved](const QString &path, const QString &at, const QString &source, const QString &from) {
                         moved.append({path, at, source, from});
                     });
-            connect(thread.get(), &RecordScheduleThread::sig_markNotKept, this,
+            connect(thread.get(), &RecordScheduleThread::sig_markNotKept, &receiver,
                     [&notKept](const QString &reason) { notKept << reason; });
             thread->setPlan(&plan);
             thread->start();
@@ -697,6 +698,7 @@ private slots:
             else if (how == "unreadable mark")
                 OrmDatabase::setFailingStatementForTesting(QStringLiteral("CMS_Settings"));
             StorageMark::forgetForTesting();
+            QCoreApplication::sendPostedEvents(&receiver); // what the ended run said comes before the clear
             states.clear();
             start();
         } else if (how == "listed" || said < 0) {

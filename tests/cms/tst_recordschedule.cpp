@@ -282,10 +282,7 @@ private slots:
             QVERIFY(holder.open());
             QSqlQuery hold(holder);
             QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            const auto letGo = qScopeGuard([&] {
-                hold.exec(QStringLiteral("ROLLBACK"));
-                holder.close();
-            });
+            const auto letGo = qScopeGuard([&] { hold.exec(QStringLiteral("ROLLBACK")); });
             click("btn_work_day");
             click("m_btnSave");
             // Nothing said yet: the Save waits for the database, not the window.

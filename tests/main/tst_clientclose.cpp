@@ -1,10 +1,10 @@
 // The client program ended by a signal (a logout, a shutdown, Ctrl+C, a closed
 // terminal) while it records: it closes as its window's close does, so the
 // open segment is completed in its day index and the client ends normally. A
-// second signal ends it at once, also while it waits for the database that
-// another program holds locked. A database held for a while at start is
-// waited for on the splash, and the client then records as usual; a storage
-// folder another client records into is refused and left as it is.
+// second signal ends it at once, also while its GUI thread cannot read the
+// first (held in the database's open by a lock of another program). Held for a
+// while at start, the database is waited for on the splash and the client then
+// records; a storage folder another client records into is refused, left whole.
 
 #include "ClientProcess.h"
 #include "FFmpegRecordPlan.h"
@@ -78,13 +78,13 @@ private slots:
     void signalClosesTheRecording_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::addColumn<bool>("blocked"); // the client waits for the database: a second signal follows
+        QTest::addColumn<bool>("blocked"); // the GUI thread waits for the database: a second signal follows
         QTest::addColumn<QString>("held"); // at start: "database" for a while, "storage" by another client
         QTest::newRow("SIGTERM") << int(SIGTERM) << false << "";
         QTest::newRow("SIGINT") << int(SIGINT) << false << "";
         QTest::newRow("SIGHUP") << int(SIGHUP) << false << "";
-        QTest::newRow("SIGTERM twice, waiting for the database") << int(SIGTERM) << true << "";
-        QTest::newRow("SIGINT twice, waiting for the database") << int(SIGINT) << true << "";
+        QTest::newRow("SIGTERM twice, GUI thread blocked") << int(SIGTERM) << true << "";
+        QTest::newRow("SIGINT twice, GUI thread blocked") << int(SIGINT) << true << "";
         QTest::newRow("SIGTERM, the database held at start for a while") << int(SIGTERM) << false << "database";
         QTest::newRow("SIGTERM, another client starts on the folder") << int(SIGTERM) << false << "storage";
     }

@@ -509,11 +509,10 @@ void tst_CommonHelper::mountTableCoversAPath_data()
     QTest::newRow("a blank in the name") << "LABEL=rec\t/mnt/kelvo\\040disk  vfat noauto 0 0\n"
                                          << "/mnt/kelvo disk/Backup" << QStringList{"/mnt/kelvo disk"}
                                          << "/mnt/kelvo disk";
-    QTest::newRow("root, swap and comments left out")
-        << "/dev/r / ext4 defaults 0 1\n/dev/s none swap sw 0 0\n# /dev/c /srv/kelvo ext4 defaults 0 2\n"
-        << "/srv/kelvo/Backup" << QStringList() << QString();
-    QTest::newRow("only a name's beginning in common") << "/dev/d /srv/kelvo-recordings ext4 defaults 0 2\n"
-                                                       << "/srv/kelvo-rec" << QStringList() << QString();
+    QTest::newRow("root, swap, comments and names only beginning alike left out")
+        << "/dev/r / ext4 defaults 0 1\n/dev/s none swap sw 0 0\n# /dev/c /srv/kelvo-rec ext4 defaults 0 2\n"
+           "/dev/d /srv/kelvo-recordings ext4 defaults 0 2\n/dev/e /srv/kelvo ext4 defaults 0 2\n"
+        << "/srv/kelvo-rec/Backup" << QStringList() << QString();
     QTest::newRow("mounted") << "proc /proc proc defaults 0 0\n"
                              << "/proc/self" << QStringList{"/proc"} << QString();
 }
@@ -524,8 +523,7 @@ void tst_CommonHelper::mountTableCoversAPath()
     QFETCH(QString, path);
     QTemporaryDir dir;
     QFile file(dir.filePath("fstab"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(table.toUtf8()) == table.toUtf8().size());
-    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(table.toUtf8()) == table.toUtf8().size() && file.flush());
     MountTable::setFstabPathForTesting(file.fileName());
     const auto restore = qScopeGuard([] { MountTable::setFstabPathForTesting(QString()); });
     QTEST(MountTable::listedMountPoints(path), "listed");

@@ -86,11 +86,12 @@ QPair<QStringList, int> dayIndexes(const QString &folder)
     return found;
 }
 
-// The storage mark file in folder, as it reads.
-QString markIn(const QString &folder)
+// True when folder holds the storage mark the database keeps.
+bool holdsKeptMark(const QString &folder)
 {
+    const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
     QFile f(folder + QLatin1Char('/') + StorageMark::fileName());
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    return !kept.isEmpty() && f.open(QIODevice::ReadOnly) && QString::fromLatin1(f.readAll()).contains(kept);
 }
 
 // Footage on disk in the newest file of a folder's indexes not listed in
@@ -152,6 +153,8 @@ private slots:
         QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
         // Segments of two seconds per minute of the plan.
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(2);
+        // The machine's own mount table is never read here, let alone changed.
+        MountTable::setFstabPathForTesting(m_storage.filePath(QStringLiteral("fstab")));
         cleanup();
     }
 
@@ -557,18 +560,16 @@ private slots:
     // The storage folder is known by the client's mark inside it. It goes
     // away while recording (its disk unmounted, the empty mount point left;
     // the folder moved away and an empty one put in its place; another disk
-    // mounted over the folder the operator chose), or is not there when
-    // recording starts (the client started before its disk is mounted, or
-    // before the disk the mount table mounts there; the kept mark cannot be
-    // read yet; the disk is read-only): nothing is written into what stands
-    // in its place, it is said once with its reason, and recording resumes
-    // into the same tree within a look or two when the folder with the mark
-    // is back, under any device number. A segment open at the loss is closed
-    // within one look. A folder made again by hand is the storage only once
-    // the operator chooses it again. A folder the client took on its own
-    // (a new database, or one without a settings table) that a disk is then
-    // mounted over is left for the disk at once: recording goes on on it, and
-    // what was recorded before is said to lie under the mount point, whole.
+    // mounted over it), or is not there when recording starts (the client
+    // started before its disk is mounted): nothing is written into what stands
+    // in its place, it is said once, and recording resumes into the same tree
+    // when the folder with the mark is back, under any device number. A
+    // segment open at the loss is closed within one look. A folder made again
+    // by hand is the storage only once the operator chooses it again. Waited
+    // for too, each said with its reason: a listed mount point with nothing
+    // mounted, a kept mark that cannot be read, a read-only disk. A folder the
+    // client took on its own, not the operator, gives way to a disk mounted
+    // over it: recording goes on there, the footage before said to lie below.
     void storageThatWentAwayIsWaitedFor_data()
     {
         QTest::addColumn<QString>("how");
@@ -595,8 +596,6 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, said);
         const bool mounts = how != "replace" && how != "hand-made" && how != "remove";
-        // The folder is taken while nothing is mounted on it yet.
-        const bool bareAtStart = said < 0 || how == "listed";
         static int run = 0;
         const QString base = m_storage.path() + QStringLiteral("/gone%1").arg(++run);
         const QString disk = base + "/disk";   // what the storage folder holds while it is there
@@ -610,31 +609,25 @@ private slots:
         };
         const auto unbind = [&] { return ::umount2(storageName.constData(), MNT_DETACH) == 0; };
         std::unique_ptr<SmallFs> tmpfs, tmpfs2; // the remounted disk: its copy on a file system of its own
-        // Unmounted however the test ends; the file systems then go with their guards.
+        if (mounts) {
+            if (how == "remount" || how == "read-only")
+                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
+            if (how == "remount")
+                tmpfs2 = std::make_unique<SmallFs>(other, qint64(64) << 20);
+            // The folder is taken while nothing is mounted on it yet in the rows that move or wait.
+            if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT")
+                || (tmpfs && !(tmpfs->mounted() && (!tmpfs2 || tmpfs2->mounted())))
+                || (said >= 0 && how != "listed" && !bind(how == "mount over" ? storage : disk)))
+                QSKIP("no bind mount here");
+        }
         auto unmounted = qScopeGuard([&] {
             if (mounts)
                 while (::umount2(storageName.constData(), MNT_DETACH) == 0) {
                 }
         });
-        if (mounts) {
-            if (how == "remount") {
-                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
-                tmpfs2 = std::make_unique<SmallFs>(other, qint64(64) << 20);
-            } else if (how == "read-only") {
-                tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
-            }
-            const bool fsMounted = !tmpfs || (tmpfs->mounted() && (!tmpfs2 || tmpfs2->mounted()));
-            if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT") || !fsMounted
-                || (!bareAtStart && !bind(how == "mount over" ? storage : disk)))
-                QSKIP("no bind mount here");
-        }
-        // The machine's own mount table is never read here, let alone changed.
-        const QString mountTable = base + "/fstab";
-        QVERIFY(writeFile(mountTable, how == "listed"
-                                          ? "LABEL=recordings " + storageName + " ext4 defaults,nofail 0 2\n"
-                                          : QByteArray("# nothing listed\n")));
-        MountTable::setFstabPathForTesting(mountTable);
-        auto ownTable = qScopeGuard([] { MountTable::setFstabPathForTesting(QString()); });
+        if (how == "listed")
+            QVERIFY(writeFile(m_storage.filePath("fstab"), "LABEL=rec " + storageName + " ext4 defaults,nofail 0 2\n"));
+        auto ownTable = qScopeGuard([this] { QFile::remove(m_storage.filePath("fstab")); });
         const auto lift = qScopeGuard([] { OrmDatabase::setFailingStatementForTesting(QString()); });
         m_backup = storage;
         auto restore = qScopeGuard([this] { m_backup = m_root; });
@@ -655,29 +648,25 @@ private slots:
         QList<int> states;
         QList<QList<QVariant>> unavailable, moved;
         QStringList notKept;
-        QMutex startedLock;
-        QList<int> startedAtLook; // the look count when the thread started a recorder
+        int startedAtLook = -1; // the look count when a recorder was last started
+        QObject receiver;       // of the thread's signals: those still queued when the test ends go with it
         const auto start = [&] {
             thread = std::make_unique<RecordScheduleThread>();
-            connect(thread.get(), &RecordScheduleThread::deviceStateChanged, this,
-                    [&states](const QString &, const QString &, int, int state) { states << state; });
-            connect(
-                thread.get(), &RecordScheduleThread::deviceStateChanged, this,
-                [&](const QString &, const QString &, int, int state) {
-                    QMutexLocker lock(&startedLock);
-                    if (state == RecordScheduleThread::Starting)
-                        startedAtLook << StorageMark::looks();
-                },
-                Qt::DirectConnection);
-            connect(thread.get(), &RecordScheduleThread::sig_storageUnavailable, this,
+            connect(thread.get(), &RecordScheduleThread::deviceStateChanged, &receiver,
+                    [&](const QString &, const QString &, int, int state) {
+                        states << state;
+                        if (state == RecordScheduleThread::Starting)
+                            startedAtLook = StorageMark::looks();
+                    });
+            connect(thread.get(), &RecordScheduleThread::sig_storageUnavailable, &receiver,
                     [&unavailable](const QString &path, int state, const QString &detail) {
                         unavailable.append({path, state, detail});
                     });
-            connect(thread.get(), &RecordScheduleThread::sig_storageMoved, this,
+            connect(thread.get(), &RecordScheduleThread::sig_storageMoved, &receiver,
                     [&moved](const QString &path, const QString &at, const QString &source, const QString &from) {
                         moved.append({path, at, source, from});
                     });
-            connect(thread.get(), &RecordScheduleThread::sig_markNotKept, this,
+            connect(thread.get(), &RecordScheduleThread::sig_markNotKept, &receiver,
                     [&notKept](const QString &reason) { notKept << reason; });
             thread->setPlan(&plan);
             thread->start();
@@ -693,61 +682,12 @@ private slots:
             return dialog.result() == QDialog::Accepted && plan.szStoragePath == storage;
         };
 
-        if (said < 0) {
-            // The folder taken at start is the empty mount point; the disk comes later.
-            if (how == "no settings table")
-                QVERIFY(orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings")).text().isEmpty());
-            auto settingsBack = qScopeGuard([] { orm::dao::create_table<CMS_Settings>(); });
-            const QStorageInfo below(storage);
-            start();
-            QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
-            if (how == "restarted") {
-                // The folder stays the client's own choice only over a restart.
-                thread.reset();
-                StorageMark::forgetForTesting();
-                states.clear();
-                start();
-                QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 30000);
-            }
-            QVERIFY(bind(other));
-            const QString otherCh1 = QString(ch1).replace(storage, other);
-            QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
-            QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), storage,
-                                                     QString::fromLocal8Bit(below.device()), below.rootPath()}));
-            QTRY_VERIFY_WITH_TIMEOUT(newestFootage(otherCh1, {}) >= 1000, 30000);
-            QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 10000);
-            QVERIFY(!states.contains(RecordScheduleThread::NoStorage));
-            if (how == "no settings table")
-                QVERIFY2(notKept.size() == 1 && notKept.first().contains("no such table"),
-                         qPrintable(notKept.join('|')));
-            else
-                QCOMPARE(notKept, QStringList());
-            thread.reset();
-            if (how != "no settings table") {
-                // The disk is the storage folder from now on, also for the next start.
-                const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
-                QVERIFY(!kept.isEmpty() && markIn(other).contains(kept));
-            }
-            QCOMPARE(unavailable, QList<QList<QVariant>>());
-            // On the disk: whole segments, each closed.
-            const auto onDisk = dayIndexes(otherCh1);
-            QVERIFY(!onDisk.first.isEmpty());
-            QCOMPARE(onDisk.second, onDisk.first.size());
-            for (const QString &file : onDisk.first)
-                QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
-            // Below it, what was recorded before: every segment listed and whole.
-            QVERIFY(unbind());
-            const auto earlier = dayIndexes(ch1);
-            QVERIFY(earlier.second >= 1);
-            for (const QString &file : earlier.first)
-                QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
-            return;
-        }
-
-        if (how == "start unmounted" || how == "unreadable mark" || how == "read-only") {
-            // An earlier run marked the disk; this one starts before it is
-            // mounted, or while the database does not give the mark it keeps,
-            // or the disk is read-only.
+        if (how == "no settings table")
+            QVERIFY(orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings")).text().isEmpty());
+        const auto settingsBack = qScopeGuard([] { orm::dao::create_table<CMS_Settings>(); });
+        if (how == "start unmounted" || how == "unreadable mark" || how == "read-only" || how == "restarted") {
+            // An earlier run marked the folder; this one starts before its disk is mounted, while the
+            // database does not give the mark it keeps, with the disk read-only, or with nothing mounted yet.
             start();
             QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
             thread.reset();
@@ -755,17 +695,17 @@ private slots:
                 QVERIFY(unbind());
             else if (how == "read-only")
                 QVERIFY(tmpfs->setReadOnly(true));
-            else
+            else if (how == "unreadable mark")
                 OrmDatabase::setFailingStatementForTesting(QStringLiteral("CMS_Settings"));
             StorageMark::forgetForTesting();
+            QCoreApplication::sendPostedEvents(&receiver); // what the ended run said comes before the clear
             states.clear();
             start();
-        } else if (how == "listed") {
+        } else if (how == "listed" || said < 0) {
             start();
         } else {
             if (how == "mount over")
                 QVERIFY(choose());
-            start();
             start();
             if (how == "open segment") {
                 QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, {}) >= 1000, 60000);
@@ -783,21 +723,47 @@ private slots:
                 QVERIFY(unbind());
             }
         }
+        if (said < 0) {
+            // The folder taken at start is the empty mount point; the disk comes later.
+            QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1 && states.endsWith(RecordScheduleThread::Recording),
+                                     60000);
+            const QStorageInfo below(storage);
+            QVERIFY(bind(other));
+            const QString otherCh1 = QString(ch1).replace(storage, other);
+            QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
+            QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), storage,
+                                                     QString::fromLocal8Bit(below.device()), below.rootPath()}));
+            QTRY_VERIFY_WITH_TIMEOUT(newestFootage(otherCh1, {}) >= 1000, 30000);
+            thread.reset();
+            QCOMPARE(unavailable, QList<QList<QVariant>>());
+            // A settings table that cannot be read is said, in the database's words; otherwise
+            // the disk is the storage folder from now on, also for the next start.
+            if (how == "no settings table")
+                QVERIFY2(notKept.size() == 1 && notKept.first().contains("no such table"),
+                         qPrintable(notKept.join('|')));
+            else
+                QVERIFY(notKept.isEmpty() && holdsKeptMark(other));
+            // On the disk whole segments, each closed; below it, what was recorded before, whole.
+            const auto onDisk = dayIndexes(otherCh1);
+            QVERIFY(!onDisk.first.isEmpty() && onDisk.second == onDisk.first.size());
+            QVERIFY(unbind());
+            const auto earlier = dayIndexes(ch1);
+            QVERIFY(earlier.second >= 1);
+            for (const QString &file : onDisk.first + earlier.first)
+                QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+            return;
+        }
+
         // Within one look (generously), long before the open segment would end.
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::NoStorage), 20000);
         QTRY_COMPARE_WITH_TIMEOUT(unavailable.size(), 1, 10000);
-        QCOMPARE(unavailable.first().mid(0, 2), (QList<QVariant>{QDir::toNativeSeparators(storage), said}));
-        // Why, as the page says it: the disk mounted over the folder chosen,
-        // the mount point waited for, the database's or the disk's reason.
-        const QString detail = unavailable.first().at(2).toString();
-        if (how == "mount over" || how == "listed")
-            QCOMPARE(detail, storage);
-        else if (how == "unreadable mark")
-            QVERIFY2(detail.contains(QStringLiteral("Injected failure")), qPrintable(detail));
-        else if (how == "read-only")
-            QCOMPARE(detail, QStringLiteral("the disk is read-only"));
-        else
-            QCOMPARE(detail, QString());
+        // Said with why, as the page says it: the database's words, the disk's, or the mount point.
+        const QString detail = unavailable.first().value(2).toString();
+        const QString why = how == "mount over" || how == "listed"                            ? storage
+                            : how == "read-only"                                              ? "the disk is read-only"
+                            : how == "unreadable mark" && detail.contains("Injected failure") ? detail
+                                                                                              : QString();
+        QCOMPARE(unavailable.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), said, why}));
         QVERIFY(thread->isRunning());
         const QMap<QString, QByteArray> treeWhenSaid = fileTree(storage);
         if (how == "open segment") {
@@ -816,12 +782,6 @@ private slots:
         else
             QCOMPARE(fileTree(how == "mount over" ? other : storage), (QMap<QString, QByteArray>{}));
         QCOMPARE(unavailable.size(), 1);
-        if (how == "unreadable mark") {
-            // The mark kept stays kept: not taken for none, not replaced.
-            OrmDatabase::setFailingStatementForTesting(QString());
-            const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
-            QVERIFY(!kept.isEmpty() && markIn(storage).contains(kept));
-        }
 
         // What was recorded before, where the tree is meanwhile.
         QStringList before = dayIndexes(how == "mount over" ? ch1 : diskCh1).first;
@@ -837,7 +797,9 @@ private slots:
             states.clear();
             start();
         } else if (how == "unreadable mark") {
-            // Lifted above: the next look reads the mark.
+            // The mark kept stays kept, not taken for none nor replaced; the next look reads it.
+            OrmDatabase::setFailingStatementForTesting(QString());
+            QVERIFY(holdsKeptMark(storage));
         } else if (how == "read-only") {
             QVERIFY(tmpfs->setReadOnly(false));
         } else if (how == "replace" || how == "remove") {
@@ -858,16 +820,10 @@ private slots:
             QVERIFY(bind(disk));
         }
         QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::Recording), 60000);
-        if (how == "read-only") {
-            // Started again with the pass that follows the first look that
-            // finds it writable (a look that came just before counts too),
-            // not after a recorder's retry step (16 s by then: eight looks).
-            QMutexLocker lock(&startedLock);
-            QVERIFY2(
-                !startedAtLook.isEmpty() && startedAtLook.last() <= looksWhenBack + 5,
-                qPrintable(
-                    QStringLiteral("%1 looks").arg(startedAtLook.value(startedAtLook.size() - 1) - looksWhenBack)));
-        }
+        // Started again with the pass that follows the first look that finds it writable
+        // (a look just before counts too), not after a recorder's retry step (eight looks by then).
+        if (how == "read-only")
+            QVERIFY2(startedAtLook - looksWhenBack <= 5, qPrintable(QString::number(startedAtLook - looksWhenBack)));
         QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, before) >= 1000, 30000);
         thread.reset();
         QCOMPARE(unavailable.size(), 1);

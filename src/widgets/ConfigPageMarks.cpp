@@ -187,7 +187,6 @@ void ConfigPageMarks::onReconnect()
     }
     if (m_round)
         m_round->reconnect();
-    emit reconnectClicked();
 }
 
 void ConfigPageMarks::markNotSaved(QWidget *page, ConfigConversation *conversation, bool show)

@@ -16,9 +16,8 @@
 //
 // Reconnect asks first when the device's session still owes the answer to a
 // Save or a disk format (whoever sent it): a fresh session would lose it.
-// reconnectClicked() is emitted only once the operator agreed (or nothing
-// was out); a followed round (followRound()) then reconnects and reads
-// again by itself.
+// Once the operator agreed (or nothing was out) the followed round
+// (followRound()) reconnects and reads again by itself.
 
 #include "KelvoCommon.h"
 
@@ -76,9 +75,6 @@ public:
     // The question asked before a fresh session, naming what would lose its
     // answer; empty when nothing is out.
     static QString reconnectQuestion(const QList<unsigned int> &savesOut);
-
-signals:
-    void reconnectClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -31,7 +31,6 @@ public:
 
     // A read of the dialog besides the list failed.
     void showFailure();
-    ConfigPageMarks *marks() const { return m_marks; }
 
 private:
     QWidget *m_room;

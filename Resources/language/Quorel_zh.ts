@@ -3490,6 +3490,14 @@ Move it away to start with a new database.</source>
         <translation>未在录像：无法读取客户端设置</translation>
     </message>
     <message>
+        <source>Not recording: the folder lies inside another client's storage folder</source>
+        <translation>未在录像：该文件夹位于另一个客户端的存储文件夹内</translation>
+    </message>
+    <message>
+        <source>The folder %1 lies inside %2, the storage folder of another client; this client writes nothing there, so that neither touches the other's recordings. Choose another folder under Configuration.</source>
+        <translation>文件夹 %1 位于另一个客户端的存储文件夹 %2 内；本客户端不会向其中写入任何内容，以免双方改动对方的录像。请在“配置”中选择其他文件夹。</translation>
+    </message>
+    <message>
         <source>the database is in use by another program</source>
         <translation>数据库正被其他程序使用</translation>
     </message>

@@ -3490,6 +3490,14 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Nenahrává se: nastavení klienta nelze přečíst</translation>
     </message>
     <message>
+        <source>Not recording: the folder lies inside another client's storage folder</source>
+        <translation>Nenahrává se: složka leží uvnitř složky úložiště jiného klienta</translation>
+    </message>
+    <message>
+        <source>The folder %1 lies inside %2, the storage folder of another client; this client writes nothing there, so that neither touches the other's recordings. Choose another folder under Configuration.</source>
+        <translation>Složka %1 leží uvnitř %2, složky úložiště jiného klienta; tento klient do ní nic nezapisuje, aby žádný z nich nezasahoval do nahrávek druhého. Zvolte jinou složku v části Konfigurace.</translation>
+    </message>
+    <message>
         <source>the database is in use by another program</source>
         <translation>databázi používá jiný program</translation>
     </message>

@@ -3490,6 +3490,14 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Tidak merekam: pengaturan klien tidak dapat dibaca</translation>
     </message>
     <message>
+        <source>Not recording: the folder lies inside another client's storage folder</source>
+        <translation>Tidak merekam: folder berada di dalam folder penyimpanan klien lain</translation>
+    </message>
+    <message>
+        <source>The folder %1 lies inside %2, the storage folder of another client; this client writes nothing there, so that neither touches the other's recordings. Choose another folder under Configuration.</source>
+        <translation>Folder %1 berada di dalam %2, folder penyimpanan klien lain; klien ini tidak menulis apa pun ke sana, agar tidak ada yang menyentuh rekaman milik yang lain. Pilih folder lain di Konfigurasi.</translation>
+    </message>
+    <message>
         <source>the database is in use by another program</source>
         <translation>basis data sedang digunakan oleh program lain</translation>
     </message>

@@ -3490,6 +3490,14 @@ Move it away to start with a new database.</source>
         <translation>Запись не идёт: не удаётся прочитать настройки клиента</translation>
     </message>
     <message>
+        <source>Not recording: the folder lies inside another client's storage folder</source>
+        <translation>Запись не идёт: папка находится внутри папки хранилища другого клиента</translation>
+    </message>
+    <message>
+        <source>The folder %1 lies inside %2, the storage folder of another client; this client writes nothing there, so that neither touches the other's recordings. Choose another folder under Configuration.</source>
+        <translation>Папка %1 находится внутри %2, папки хранилища другого клиента; этот клиент ничего туда не записывает, чтобы ни один не трогал записи другого. Выберите другую папку в разделе «Настройка».</translation>
+    </message>
+    <message>
         <source>the database is in use by another program</source>
         <translation>база данных занята другой программой</translation>
     </message>

@@ -115,6 +115,8 @@ QString noStorageReason(int storageState)
         return RecordSchedule::tr("Not recording: the storage folder's disk is not mounted");
     case StorageMark::State::Unknown:
         return RecordSchedule::tr("Not recording: the client's settings cannot be read");
+    case StorageMark::State::Inside:
+        return RecordSchedule::tr("Not recording: the folder lies inside another client's storage folder");
     default:
         return RecordSchedule::tr("Not recording: the storage folder is not there");
     }
@@ -848,6 +850,11 @@ QString RecordSchedule::storageUnavailableText(const QString &path, int state, c
         return tr("The storage folder %1 cannot be checked while the client's settings cannot be read (%2); "
                   "recording starts when they can be read.")
             .arg(path, databaseReason(detail));
+    case StorageMark::State::Inside:
+        return tr("The folder %1 lies inside %2, the storage folder of another client; this client writes nothing "
+                  "there, so that neither touches the other's recordings. Choose another folder under "
+                  "Configuration.")
+            .arg(path, detail);
     default:
         break;
     }

@@ -385,6 +385,10 @@ bool RecordScheduleThread::storageGone()
             qWarning() << "The storage folder's mark cannot be read from the database, waiting for it:" << path
                        << m_storageDetail;
             break;
+        case StorageMark::State::Inside:
+            qWarning() << "The storage folder lies inside another client's storage folder" << m_storageDetail
+                       << "and is not taken, nothing is written into it:" << path;
+            break;
         default:
             qWarning() << "The storage folder cannot be written, stop recording:" << path << m_storageDetail;
             break;
@@ -501,7 +505,8 @@ bool RecordScheduleThread::deleteOldRecord(const QString &path, const QDate &tod
         for (const QFileInfo &file : files) {
             const bool ours =
                 file.fileName() == RecordIndex::fileName() || RecordIndex::isSegmentName(dayName, file.fileName());
-            if (ours && !file.isSymLink() && file.isFile() && QFile::remove(file.filePath()))
+            if (ours && !file.isSymLink() && file.isFile() && !FFmpegRecordPlan::segmentInUse(file.filePath())
+                && QFile::remove(file.filePath()))
                 ++gone;
         }
         const bool emptied = QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);

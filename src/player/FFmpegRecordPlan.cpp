@@ -20,12 +20,25 @@
 #include <algorithm>
 #include <vector>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const char *kTimeFormat = "hhmmsszzz";
 QMutex g_indexMutex;
 QSet<QString> g_openSegments; // under g_indexMutex: files recorders of this process write now
+
+// A recorder of this process or of another writes it now: nothing of it is
+// completed, listed or removed.
+bool beingWritten(const QString &path)
+{
+    return g_openSegments.contains(path) || FFmpegRecordPlan::segmentInUse(path);
+}
 
 bool writeIndex(const QString &dayDir, const QJsonArray &array)
 {
@@ -56,7 +69,7 @@ bool currentIndex(const QString &dayDir, QJsonArray &array)
     if (day.status == RecordIndex::Status::Unreadable || day.status == RecordIndex::Status::BadJson)
         qWarning() << "day index unusable, rebuilt from its segments:" << dayDir << day.error;
     for (const RecordIndex::Entry &e : day.entries) {
-        if (e.found && !g_openSegments.contains(e.path))
+        if (e.found && !beingWritten(e.path))
             array.append(entryObject(e.fileName, e.startTime, e.endTime));
     }
     return true;
@@ -99,14 +112,44 @@ QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
     const QStringList files =
         QDir(dayDir).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QString &name : files) {
-        if (RecordIndex::isSegmentName(dayName, name) && !g_openSegments.contains(dayDir + QLatin1Char('/') + name)
+        if (RecordIndex::isSegmentName(dayName, name) && !beingWritten(dayDir + QLatin1Char('/') + name)
             && !bytes.contains(QByteArray("\"") + name.toUtf8() + "\""))
             names << name;
     }
     return names;
 }
 
+// A new segment file, made and locked before anything is written into it: the
+// lock tells every other process (another client's repair) that a recorder
+// writes it. -1 when it cannot be made.
+int createLockedSegment(const QString &path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    // Blocking: another process looking whether it is in use holds it a moment only.
+    int locked;
+    do
+        locked = ::flock(fd, LOCK_EX);
+    while (locked != 0 && errno == EINTR);
+    if (locked != 0)
+        qWarning() << "record plan cannot lock its segment; another client would not see it written:" << path
+                   << ::strerror(errno);
+    return fd;
+}
+
 } // namespace
+
+bool FFmpegRecordPlan::segmentInUse(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
 
 // 0 when the file holds no packet of footage at all (audio-only footage is
 // footage), -1 when it cannot be read (kept: the file may be unreadable for
@@ -252,7 +295,7 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
         }
         const RecordIndex::Entry e = RecordIndex::entryOf(dayDir, value);
         QJsonObject o = value.toObject();
-        if (e.path.isEmpty() || g_openSegments.contains(e.path) || !RecordIndex::isOwnFile(dayDir, e.path)) {
+        if (e.path.isEmpty() || beingWritten(e.path) || !RecordIndex::isOwnFile(dayDir, e.path)) {
             kept.append(value);
             continue;
         }
@@ -291,27 +334,19 @@ int FFmpegRecordPlan::repairDayIndex(const QString &dayDir)
 
 int FFmpegRecordPlan::repairRecordings(const QString &root)
 {
-    // Nothing is written into a folder that is not the storage folder or
-    // below it (its disk not mounted yet, or a stranger's folder under its
-    // name).
-    bool inside = false;
-    QString dir = QDir::cleanPath(root);
-    for (int up = 0; up < 3 && !inside; ++up) {
-        inside = StorageMark::check(dir) == StorageMark::State::Ours;
-        if (!inside)
-            dir = QFileInfo(dir).path();
-    }
-    if (!inside)
-        return 0;
-    // Another client records there (two accounts, or two machines on a shared
-    // folder): its segment just opened holds no frame yet and its entries are
-    // open, and nothing of it is this process's to complete or remove.
-    const StorageMark::Hold hold(dir);
-    if (hold.elsewhere()) {
-        qWarning() << "Recordings not repaired: another client records into the storage folder" << dir;
+    // Only inside the storage folder that holds this client's mark, and while
+    // this process holds that mark locked: a folder without it may be anyone's
+    // (its disk not mounted yet, a stranger's folder under its name, a folder
+    // inside another client's storage), and where another client records, its
+    // segment just opened holds no frame yet and its entries are open.
+    const StorageMark::Hold hold(root);
+    if (!hold.ours()) {
+        if (hold.elsewhere())
+            qWarning() << "Recordings not repaired: another client records into the storage folder" << root;
+        else
+            qInfo() << "Recordings not repaired: the folder holds no storage mark of this client" << root;
         return 0;
     }
-    // The root of the recordings, or a device's or a channel's folder.
     QStringList days;
     const QFileInfoList subs =
         QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
@@ -330,36 +365,89 @@ int FFmpegRecordPlan::repairRecordings(const QString &root)
     return repaired;
 }
 
+// What one run writes: the segment open now, the packets since the last key
+// frame (a new segment starts with them) and the stream's own time.
+struct FFmpegRecordPlan::Segment
+{
+    Segment(const QString &treeRoot, const StorageMark::Seat &storage, AVStream *video)
+        : root(treeRoot)
+        , seat(storage)
+        , stream(video)
+    {
+    }
+    // Stream time of the packet: the segment length is counted from packet
+    // to packet, so arrival jitter cannot stretch a segment by a GOP; steps
+    // that are not plausible (no time, the jump when RTCP sync arrives) count
+    // as the last plausible step. True when the segment is long enough.
+    bool advance(const AVPacket *pkt, int fileLengthSecs);
+
+    const QString root; // nothing below it is used through a link
+    const StorageMark::Seat &seat;
+    AVStream *const stream;
+    Mp4Writer writer;
+    QString dir, name;
+    int lockFd = -1; // the segment's lock, held until it is closed and listed
+    bool writeFailed = false;
+    QDateTime start;
+    QDateTime lastPacketTime;
+    qint64 elapsed = 0;        // stream time (ms) since the segment's first packet
+    qint64 writtenElapsed = 0; // the same at the segment's last written packet
+    qint64 prevMedia = -1;
+    qint64 lastStep = 40;
+    bool havePrev = false;
+    std::vector<player::PacketPtr> gop; // packets since the last key frame
+};
+
+bool FFmpegRecordPlan::Segment::advance(const AVPacket *pkt, int fileLengthSecs)
+{
+    const int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
+    const qint64 mediaMs = ts == AV_NOPTS_VALUE ? -1 : av_rescale_q(ts, stream->time_base, AVRational{1, 1000});
+    if (prevMedia >= 0 && mediaMs >= 0 && mediaMs >= prevMedia && mediaMs - prevMedia <= 1000) {
+        if (mediaMs > prevMedia)
+            lastStep = mediaMs - prevMedia;
+        elapsed += mediaMs - prevMedia;
+    } else if (havePrev) {
+        elapsed += lastStep;
+    }
+    prevMedia = mediaMs;
+    havePrev = true;
+    return elapsed + lastStep / 2 >= qint64(fileLengthSecs) * 1000;
+}
+
 void FFmpegRecordPlan::run()
 {
     ThreadStack::install();
-    player::IoInterrupt irq;
-    irq.stop = &m_stop;
     // Nothing below the root is used through a link: a device, channel or day
     // folder that leads out of the recordings tree is not repaired, and no
     // footage goes into it.
     const QString root = m_root.isEmpty() ? m_folder : m_root;
-    // Folders are made only below the storage folder, known by its mark: an
-    // unmounted disk leaves an empty mount point, and what were written below
-    // it would be hidden once the disk is back. And only below the folder it
-    // started in: a disk mounted over that one may become the storage, but
-    // the segments written before stay under it, with their entries.
-    struct stat rootAtStart = {};
-    const bool rootKnown = !m_root.isEmpty() && ::stat(QFile::encodeName(m_root).constData(), &rootAtStart) == 0;
-    const auto rootGone = [&] {
-        if (m_root.isEmpty())
-            return false;
-        struct stat st;
-        if (!rootKnown || ::stat(QFile::encodeName(m_root).constData(), &st) != 0 || st.st_dev != rootAtStart.st_dev
-            || st.st_ino != rootAtStart.st_ino)
-            return true;
-        return StorageMark::check(m_root) != StorageMark::State::Ours;
-    };
-    if (rootGone()) {
+    // Folders are made only below the storage folder: an unmounted disk
+    // leaves an empty mount point, and what were written below it would be
+    // hidden once the disk is back. And only below the folder it started in:
+    // a disk mounted over that one may become the storage, but the segments
+    // written before stay under it, with their entries.
+    const StorageMark::Seat seat(m_root);
+    if (!seat.stillStorage()) {
         qWarning() << "record plan storage folder is not there, or not the one recorded into:" << m_root;
         emit recordError(m_url, player::ErrWriteFailed);
         return;
     }
+    repairRecentDays(root);
+
+    player::IoInterrupt irq;
+    irq.stop = &m_stop;
+    AVFormatContext *fmt = nullptr;
+    const int vIdx = openStream(&fmt, &irq);
+    if (vIdx < 0)
+        return;
+    Segment segment(root, seat, fmt->streams[vIdx]);
+    record(fmt, vIdx, &irq, segment);
+    closeSegment(segment);
+    avformat_close_input(&fmt);
+}
+
+void FFmpegRecordPlan::repairRecentDays(const QString &root)
+{
     // A recorder that died just before midnight left its entry in yesterday's index.
     for (const QDate &day : {now().date().addDays(-1), now().date()}) {
         const QString dayName = day.toString(QStringLiteral("yyyyMMdd"));
@@ -370,134 +458,34 @@ void FFmpegRecordPlan::run()
         if (fixed > 0)
             qInfo() << "completed" << fixed << "recording entries left open in" << dayName;
     }
+}
 
-    AVFormatContext *fmt = nullptr;
-    int ret = player::openInput(&fmt, m_url, &irq, 5000, false);
+int FFmpegRecordPlan::openStream(AVFormatContext **fmt, player::IoInterrupt *irq)
+{
+    const int ret = player::openInput(fmt, m_url, irq, 5000, false);
     if (ret < 0) {
         qWarning() << "record plan cannot open" << player::maskUrl(m_url) << player::ffErrorText(ret);
         if (!m_stop)
             emit recordError(m_url, player::ErrOpenFailed);
-        return;
+        return -1;
     }
-    const int vIdx = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const int vIdx = av_find_best_stream(*fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (vIdx < 0) {
-        avformat_close_input(&fmt);
+        avformat_close_input(fmt);
         emit recordError(m_url, player::ErrNoStream);
-        return;
     }
-    AVStream *st = fmt->streams[vIdx];
+    return vIdx;
+}
 
-    Mp4Writer writer;
-    QDateTime segStart;
-    qint64 segElapsed = 0;     // stream time (ms) since the segment's first packet
-    qint64 writtenElapsed = 0; // the same at the segment's last written packet
-    qint64 prevMedia = -1, lastStep = 40;
-    bool havePrev = false;
-    QDateTime lastPacketTime;
-    QString segDir, segName;
-    std::vector<player::PacketPtr> gop; // packets since the last key frame
-
-    bool writeFailed = false;
-    // Every write of a segment goes through here (a test may make it fail as
-    // a full disk would).
-    auto writePacket = [&](const AVPacket *p) {
-        if (RecordIndex::writeFails(writer.path()) || !writer.write(p)) {
-            writeFailed = true;
-            return false;
-        }
-        return true;
-    };
-    auto closeSegment = [&]() {
-        if (!writer.isOpen())
-            return;
-        writer.close();
-        const QString path = segDir + QLatin1Char('/') + segName;
-        if (rootGone()) {
-            // The file is complete on its disk; what is at its path now is
-            // not that disk. Its entry stays open and is completed from the
-            // file when the disk is back.
-            qWarning() << "record plan closed a segment of a storage folder that went away:" << path;
-            QMutexLocker lock(&g_indexMutex);
-            g_openSegments.remove(path);
-            return;
-        }
-        // The disk was full from the start: a file without a single frame is
-        // of no use to anyone and leaves with its entry.
-        if ((writeFailed || writer.packetCount() == 0) && removeEmptySegment(segDir, segName, true)) {
-            qWarning() << "record plan removed a segment that holds no footage:" << path;
-            removeFromDayIndex(segDir, segName);
-            QMutexLocker lock(&g_indexMutex);
-            g_openSegments.remove(path);
-            return;
-        }
-        // The last packet's arrival, and the first packet's time taken back
-        // from it through the stream's own time: the first packets of a
-        // connection arrive in a burst, so the first one's arrival is late.
-        QDateTime end = lastPacketTime.isValid() ? lastPacketTime : now();
-        QDateTime start = qMin(segStart, end.addMSecs(-writtenElapsed));
-        const QDateTime dayStart(segStart.date(), QTime(0, 0));
-        if (start < dayStart)
-            start = dayStart;
-        if (end.date() != segStart.date())
-            end = QDateTime(segStart.date(), QTime(23, 59, 59, 999));
-        // On a full disk this fails and the entry stays open: it is listed
-        // with the length of its file until a recorder completes it.
-        updateDayIndex(segDir, segName, start.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
-        {
-            QMutexLocker lock(&g_indexMutex);
-            g_openSegments.remove(path);
-        }
-        emit segmentClosed(path);
-    };
-    auto openSegment = [&](const QDateTime &at) -> bool {
-        segStart = at;
-        segDir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
-        if (rootGone()) {
-            qWarning() << "record plan storage folder went away:" << m_root;
-            return false;
-        }
-        if (!RecordIndex::ownTree(root, segDir) || !Platform::makePrivateDir(segDir)) {
-            qWarning() << "record plan cannot use the folder" << segDir;
-            return false;
-        }
-        const QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
-        const auto taken = [&](const QString &name) {
-            const QFileInfo info(segDir + QLatin1Char('/') + name);
-            return info.exists() || info.isSymLink();
-        };
-        segName = base + QStringLiteral(".mp4");
-        for (int n = 1; taken(segName); ++n)
-            segName = base + QStringLiteral("_%1.mp4").arg(n);
-        const QString path = segDir + QLatin1Char('/') + segName;
-        writeFailed = false;
-        if (!writer.open(path, st->codecpar, st->time_base, true)) {
-            // The file may have been made before the header failed.
-            removeEmptySegment(segDir, segName, true);
-            return false;
-        }
-        {
-            QMutexLocker lock(&g_indexMutex);
-            g_openSegments.insert(path);
-        }
-        for (const player::PacketPtr &p : gop) {
-            if (!writePacket(p.get())) {
-                closeSegment();
-                return false;
-            }
-        }
-        if (!updateDayIndex(segDir, segName, at.time().toString(kTimeFormat), QString()))
-            qWarning() << "record plan could not list" << path << "in its day index";
-        emit segmentOpened(path);
-        return true;
-    };
-
+void FFmpegRecordPlan::record(AVFormatContext *fmt, int vIdx, player::IoInterrupt *irq, Segment &segment)
+{
     AVPacket *pkt = av_packet_alloc();
     qint64 lastVideo = player::nowMs();
     while (!m_stop) {
-        irq.arm(5000);
-        ret = av_read_frame(fmt, pkt);
-        irq.disarm();
-        if (irq.expired && !m_stop) {
+        irq->arm(5000);
+        const int ret = av_read_frame(fmt, pkt);
+        irq->disarm();
+        if (irq->expired && !m_stop) {
             av_packet_unref(pkt);
             qWarning() << "record plan stream stalled" << player::maskUrl(m_url);
             emit recordError(m_url, player::ErrNoFrames);
@@ -521,58 +509,157 @@ void FFmpegRecordPlan::run()
             continue;
         }
         lastVideo = player::nowMs();
-        const bool key = pkt->flags & AV_PKT_FLAG_KEY;
-        const QDateTime t = now();
-        const int64_t ts = pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts;
-        // The segment length is counted in stream time, from packet to packet,
-        // so arrival jitter cannot stretch a segment by a GOP; steps that are
-        // not plausible (no time, the jump when RTCP sync arrives) count as
-        // the last plausible step.
-        const qint64 mediaMs = ts == AV_NOPTS_VALUE ? -1 : av_rescale_q(ts, st->time_base, AVRational{1, 1000});
-        if (prevMedia >= 0 && mediaMs >= 0 && mediaMs >= prevMedia && mediaMs - prevMedia <= 1000) {
-            if (mediaMs > prevMedia)
-                lastStep = mediaMs - prevMedia;
-            segElapsed += mediaMs - prevMedia;
-        } else if (havePrev) {
-            segElapsed += lastStep;
-        }
-        prevMedia = mediaMs;
-        havePrev = true;
-        const bool lengthReached = segElapsed + lastStep / 2 >= qint64(m_fileLength) * 1000;
-        if (key)
-            gop.clear();
-        if (!gop.empty() || key)
-            gop.push_back(player::clonePacket(pkt));
-        if (!writer.isOpen()) {
-            segElapsed = 0;
-            if (key && !openSegment(t)) {
-                emit recordError(m_url, player::ErrWriteFailed);
-                av_packet_unref(pkt);
-                break;
-            }
-        } else if (t.date() != segStart.date() || (key && lengthReached)) {
-            // The length is measured in stream time: arrival jitter must not
-            // stretch a segment by a whole GOP.
-            closeSegment();
-            segElapsed = 0;
-            if (!openSegment(t)) {
-                emit recordError(m_url, player::ErrWriteFailed);
-                av_packet_unref(pkt);
-                break;
-            }
-        } else if (pkt->size > 0 && !writePacket(pkt)) {
-            // Disk full or gone: close what was written (and list it) rather
-            // than go on producing a file that silently lacks its video.
-            qWarning() << "record plan cannot write" << writer.path();
-            emit recordError(m_url, player::ErrWriteFailed);
-            av_packet_unref(pkt);
-            break;
-        }
-        lastPacketTime = t;
-        writtenElapsed = segElapsed;
+        const bool goOn = takeVideoPacket(segment, pkt);
         av_packet_unref(pkt);
+        if (!goOn)
+            break;
     }
-    closeSegment();
     av_packet_free(&pkt);
-    avformat_close_input(&fmt);
+}
+
+bool FFmpegRecordPlan::takeVideoPacket(Segment &segment, const AVPacket *pkt)
+{
+    const bool key = pkt->flags & AV_PKT_FLAG_KEY;
+    const QDateTime t = now();
+    const bool lengthReached = segment.advance(pkt, m_fileLength);
+    if (key)
+        segment.gop.clear();
+    if (!segment.gop.empty() || key)
+        segment.gop.push_back(player::clonePacket(pkt));
+    if (!segment.writer.isOpen()) {
+        segment.elapsed = 0;
+        if (key && !openSegment(segment, t)) {
+            emit recordError(m_url, player::ErrWriteFailed);
+            return false;
+        }
+    } else if (t.date() != segment.start.date() || (key && lengthReached)) {
+        closeSegment(segment);
+        segment.elapsed = 0;
+        if (!openSegment(segment, t)) {
+            emit recordError(m_url, player::ErrWriteFailed);
+            return false;
+        }
+    } else if (pkt->size > 0 && !writePacket(segment, pkt)) {
+        // Disk full or gone: close what was written (and list it) rather
+        // than go on producing a file that silently lacks its video.
+        qWarning() << "record plan cannot write" << segment.writer.path();
+        emit recordError(m_url, player::ErrWriteFailed);
+        return false;
+    }
+    segment.lastPacketTime = t;
+    segment.writtenElapsed = segment.elapsed;
+    return true;
+}
+
+// Every write of a segment goes through here (a test may make it fail as a
+// full disk would).
+bool FFmpegRecordPlan::writePacket(Segment &segment, const AVPacket *p)
+{
+    if (RecordIndex::writeFails(segment.writer.path()) || !segment.writer.write(p)) {
+        segment.writeFailed = true;
+        return false;
+    }
+    return true;
+}
+
+bool FFmpegRecordPlan::openSegment(Segment &segment, const QDateTime &at)
+{
+    segment.start = at;
+    segment.dir = m_folder + QLatin1Char('/') + at.date().toString(QStringLiteral("yyyyMMdd"));
+    if (!segment.seat.stillStorage()) {
+        qWarning() << "record plan storage folder went away:" << m_root;
+        return false;
+    }
+    if (!RecordIndex::ownTree(segment.root, segment.dir) || !Platform::makePrivateDir(segment.dir)) {
+        qWarning() << "record plan cannot use the folder" << segment.dir;
+        return false;
+    }
+    const QString base = at.toString(QStringLiteral("yyyyMMddhhmmss"));
+    const auto taken = [&](const QString &name) {
+        const QFileInfo info(segment.dir + QLatin1Char('/') + name);
+        return info.exists() || info.isSymLink();
+    };
+    segment.name = base + QStringLiteral(".mp4");
+    for (int n = 1; taken(segment.name); ++n)
+        segment.name = base + QStringLiteral("_%1.mp4").arg(n);
+    const QString path = segment.dir + QLatin1Char('/') + segment.name;
+    segment.writeFailed = false;
+    segment.lockFd = createLockedSegment(path);
+    if (segment.lockFd < 0 || !segment.writer.open(path, segment.stream->codecpar, segment.stream->time_base, true)) {
+        if (segment.lockFd < 0)
+            qWarning() << "record plan cannot create" << path << ::strerror(errno);
+        // The file may have been made before the header failed.
+        removeEmptySegment(segment.dir, segment.name, true);
+        releaseSegmentLock(segment);
+        return false;
+    }
+    {
+        QMutexLocker lock(&g_indexMutex);
+        g_openSegments.insert(path);
+    }
+    for (const player::PacketPtr &p : segment.gop) {
+        if (!writePacket(segment, p.get())) {
+            closeSegment(segment);
+            return false;
+        }
+    }
+    if (!updateDayIndex(segment.dir, segment.name, at.time().toString(kTimeFormat), QString()))
+        qWarning() << "record plan could not list" << path << "in its day index";
+    emit segmentOpened(path);
+    return true;
+}
+
+void FFmpegRecordPlan::closeSegment(Segment &segment)
+{
+    if (!segment.writer.isOpen())
+        return;
+    segment.writer.close();
+    const QString path = segment.dir + QLatin1Char('/') + segment.name;
+    // Whatever comes of it, the segment is no longer written.
+    const auto done = [&] {
+        {
+            QMutexLocker lock(&g_indexMutex);
+            g_openSegments.remove(path);
+        }
+        releaseSegmentLock(segment);
+    };
+    if (!segment.seat.stillStorage()) {
+        // The file is complete on its disk; what is at its path now is not
+        // that disk. Its entry stays open and is completed from the file when
+        // the disk is back.
+        qWarning() << "record plan closed a segment of a storage folder that went away:" << path;
+        done();
+        return;
+    }
+    // The disk was full from the start: a file without a single frame is of
+    // no use to anyone and leaves with its entry.
+    if ((segment.writeFailed || segment.writer.packetCount() == 0)
+        && removeEmptySegment(segment.dir, segment.name, true)) {
+        qWarning() << "record plan removed a segment that holds no footage:" << path;
+        removeFromDayIndex(segment.dir, segment.name);
+        done();
+        return;
+    }
+    // The last packet's arrival, and the first packet's time taken back from
+    // it through the stream's own time: the first packets of a connection
+    // arrive in a burst, so the first one's arrival is late.
+    QDateTime end = segment.lastPacketTime.isValid() ? segment.lastPacketTime : now();
+    QDateTime start = qMin(segment.start, end.addMSecs(-segment.writtenElapsed));
+    const QDateTime dayStart(segment.start.date(), QTime(0, 0));
+    if (start < dayStart)
+        start = dayStart;
+    if (end.date() != segment.start.date())
+        end = QDateTime(segment.start.date(), QTime(23, 59, 59, 999));
+    // On a full disk this fails and the entry stays open: it is listed with
+    // the length of its file until a recorder completes it.
+    updateDayIndex(segment.dir, segment.name, start.time().toString(kTimeFormat), end.time().toString(kTimeFormat));
+    done();
+    emit segmentClosed(path);
+}
+
+void FFmpegRecordPlan::releaseSegmentLock(Segment &segment)
+{
+    if (segment.lockFd >= 0)
+        ::close(segment.lockFd);
+    segment.lockFd = -1;
 }

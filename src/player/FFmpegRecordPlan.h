@@ -6,6 +6,12 @@
 #include <atomic>
 #include <functional>
 
+struct AVFormatContext;
+struct AVPacket;
+namespace player {
+struct IoInterrupt;
+}
+
 // Scheduled recording of one RTSP stream into MP4 segments below a channel
 // folder: one folder per day ("yyyyMMdd") with the segments and the day index
 // "record.json". A segment is listed when it opens (empty endTime) and
@@ -49,15 +55,19 @@ public:
     // segments that the index lost; entries whose file holds not a single packet
     // of footage (a kill within the first GOP leaves only the header) are removed
     // with their file when the recorder named it. Segments being recorded by
-    // this process are left alone. Returns the entries completed, added or
-    // removed.
+    // this process, or locked by a recorder of another, are left alone.
+    // Returns the entries completed, added or removed.
     static int repairDayIndex(const QString &dayDir);
+    // A recorder (of any process) writes the segment now: it holds a lock on
+    // the file from before its first byte until it is closed and listed.
+    static bool segmentInUse(const QString &path);
     // Length of a segment as far as it is written (a segment is fragmented,
     // so it reads while it grows); -1 when it cannot be read.
     static qint64 fileDurationMs(const QString &path);
-    // The same for every day folder of a recordings root's own layout
-    // (start-up, off the GUI thread); nothing reached through a link, and
-    // nothing in a storage folder another client records into.
+    // The same for every day folder of a storage folder's own layout
+    // (start-up, off the GUI thread), only while the folder holds this
+    // client's mark and this process holds it locked; nothing reached
+    // through a link.
     static int repairRecordings(const QString &root);
 
 signals:
@@ -71,7 +81,23 @@ protected:
     void run() override;
 
 private:
+    struct Segment;
     QDateTime now() const;
+    // The steps of a run: the last two days' entries left open completed,
+    // the stream opened (its video stream's index, -1 when it failed, said),
+    // its packets recorded until it fails or the recorder is stopped.
+    void repairRecentDays(const QString &root);
+    int openStream(AVFormatContext **fmt, player::IoInterrupt *irq);
+    void record(AVFormatContext *fmt, int vIdx, player::IoInterrupt *irq, Segment &segment);
+    // One video packet into the segments, a new one started at a key frame
+    // once the length is reached and at midnight: false when the recording
+    // ends (the write failed, said).
+    bool takeVideoPacket(Segment &segment, const AVPacket *pkt);
+    bool writePacket(Segment &segment, const AVPacket *p);
+    bool openSegment(Segment &segment, const QDateTime &at);
+    // Closes and lists the segment (or removes it when it holds no footage).
+    void closeSegment(Segment &segment);
+    void releaseSegmentLock(Segment &segment);
     std::function<QDateTime()> m_clock;
     QString m_url;
     QString m_folder;

@@ -33,6 +33,11 @@ const char kSetting[] = "StorageMark";
 // still taken in its place.
 const char kTakenSetting[] = "StorageMarkTaken";
 const char kTakenOwn[] = "own";
+// Where the storage folder was last found: its path, the mount point and the
+// source of the file system it lies on, one a line. Kept, so that after a
+// restart a disk mounted at the folder or above it is told from the folder's
+// own disk gone.
+const char kOnSetting[] = "StorageMarkOn";
 const char kHeader[] = "kelvo-storage";
 constexpr qint64 MaxMarkBytes = 512;
 
@@ -47,16 +52,18 @@ struct MarkLock
     int scoped = 0;
 };
 
-// The folder last found to be the storage, as it was then: a folder at the
-// path that is not this one, on a mount made over this one's while this
-// one's is still mounted, is a disk mounted over it.
+// The folder last found to be the storage: the file system it lies on (from
+// an earlier run only its mount point and source, mount id -1) and, once
+// found in this run, the folder itself. A folder at the path that is not this
+// one, on a file system mounted at or above it over this one's, is a disk
+// mounted over it.
 struct Taken
 {
-    bool valid = false;
-    QString path;
+    QString path; // empty: not known
+    MountTable::Mount mount;
+    bool seen = false; // dev and ino are the folder's as found in this run
     dev_t dev = 0;
     ino_t ino = 0;
-    MountTable::Mount mount;
 };
 
 // The kept id, read from the database once it is open. The mutex also makes
@@ -91,14 +98,33 @@ bool readKeptLocked(Kept &k, QString *error)
         k.id.clear();
         return true;
     }
-    QString value, taken;
+    QString value, taken, on;
     if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error)
-        || !OrmHelper::readSetting(QString::fromLatin1(kTakenSetting), &taken, error))
+        || !OrmHelper::readSetting(QString::fromLatin1(kTakenSetting), &taken, error)
+        || !OrmHelper::readSetting(QString::fromLatin1(kOnSetting), &on, error))
         return false;
     k.id = value;
     k.provisional = !value.isEmpty() && taken == QLatin1String(kTakenOwn);
+    const QStringList lines = on.split(QLatin1Char('\n'));
+    if (!k.last.seen && lines.size() == 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
+        k.last = Taken();
+        k.last.path = lines.at(0);
+        k.last.mount.mountPoint = lines.at(1);
+        k.last.mount.source = lines.at(2);
+    }
     k.loaded = true;
     return true;
+}
+
+// Where the storage folder lies now, kept for the next start.
+void keepMountLocked(const Kept &k)
+{
+    if (!OrmHelper::isInitialized())
+        return;
+    const QString text = QStringList{k.last.path, k.last.mount.mountPoint, k.last.mount.source}.join(QLatin1Char('\n'));
+    QString why;
+    if (!OrmHelper::saveSetting(QString::fromLatin1(kOnSetting), text, &why))
+        qWarning() << "Where the storage folder lies is not kept in the database:" << why;
 }
 
 // Whether the folder is the client's own choice only, kept with the mark.
@@ -364,34 +390,60 @@ void rememberOurs(Kept &k, const QString &path)
 {
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        k.last = Taken();
+        k.last.seen = false;
         return;
     }
     // The same folder as at the last look: its mount is the same too.
-    if (k.last.valid && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
+    if (k.last.seen && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
         return;
-    k.last.valid = true;
+    const MountTable::Mount mount = MountTable::mountOf(path, MountTable::mounts());
+    const bool elsewhere =
+        k.last.path != path || k.last.mount.mountPoint != mount.mountPoint || k.last.mount.source != mount.source;
     k.last.path = path;
+    k.last.mount = mount;
+    k.last.seen = true;
     k.last.dev = st.st_dev;
     k.last.ino = st.st_ino;
-    k.last.mount = MountTable::mountOf(path, MountTable::mounts());
+    if (elsewhere && mount.id >= 0)
+        keepMountLocked(k);
 }
 
-// What the path shows is not the folder found there last, but lies on a
-// mount made over that one's while that one is still mounted: a disk mounted
-// over it, not its own disk gone. Then *now is the mount over it.
+// The path's file system is not the one the storage folder was last found
+// on, but one mounted at the folder or at a folder above it, over that one:
+// a disk mounted over the folder, not its own disk gone. In this run the
+// mounts themselves tell it (that one still mounted, another on top); from an
+// earlier run, a mount point below the one it was found on. Then *now is the
+// mount over it.
 bool mountedOver(const Taken &last, const QString &path, MountTable::Mount *now)
 {
-    if (!last.valid || last.mount.id < 0 || last.path != path)
-        return false;
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == last.dev && st.st_ino == last.ino)
+    if (last.path != path || last.mount.mountPoint.isEmpty())
         return false;
     const QList<MountTable::Mount> all = MountTable::mounts();
-    if (!MountTable::isMounted(last.mount.id, all))
-        return false;
     *now = MountTable::mountOf(path, all);
-    return now->id >= 0 && now->id != last.mount.id && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
+    if (now->id < 0)
+        return false;
+    if (last.seen && last.mount.id >= 0) {
+        struct stat st;
+        if (::stat(QFile::encodeName(path).constData(), &st) == 0 && st.st_dev == last.dev && st.st_ino == last.ino)
+            return false;
+        return MountTable::isMounted(last.mount.id, all) && now->id != last.mount.id
+               && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
+    }
+    return now->mountPoint != last.mount.mountPoint && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
+}
+
+// The nearest folder above path that holds a storage mark: a storage folder
+// taken inside another one would mix the two clients' recordings, and each
+// one's repair and clean-up would reach the other's. Empty when none.
+QString markedFolderAbove(const Kept &k, const QString &path)
+{
+    QString dir = QDir::cleanPath(QDir(path).absolutePath());
+    while (QFileInfo(dir).path() != dir) {
+        dir = QFileInfo(dir).path();
+        if (readMark(k, dir).status == MarkStatus::Found)
+            return dir;
+    }
+    return QString();
 }
 
 StorageMark::State lockedOrOurs(Kept &k, const QString &path, StorageMark::Look *info)
@@ -411,10 +463,24 @@ StorageMark::State lockedOrOurs(Kept &k, const QString &path, StorageMark::Look 
     return StorageMark::State::Ours;
 }
 
+// A folder inside another storage folder is never taken on the client's own
+// (info->detail: that folder).
+bool insideAnother(const Kept &k, const QString &path, StorageMark::Look *info)
+{
+    const QString outer = markedFolderAbove(k, path);
+    if (outer.isEmpty())
+        return false;
+    if (info)
+        info->detail = outer;
+    return true;
+}
+
 // The client takes the folder on its own: it gets a new mark, kept, and is
 // the client's own choice until the operator makes one.
 StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *info)
 {
+    if (insideAnother(k, path, info))
+        return StorageMark::State::Inside;
     // Another client marking the same folder at this moment: the one that
     // holds the lock records.
     if (heldElsewhere(k, path)) {
@@ -432,6 +498,48 @@ StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *i
         return StorageMark::State::Unwritable;
     }
     return lockedOrOurs(k, path, info);
+}
+
+// Made when missing (with its parents), then taken on the client's own;
+// nothing is made inside another storage folder.
+StorageMark::State makeAndTakeLocked(Kept &k, const QString &path, StorageMark::Look *info)
+{
+    if (insideAnother(k, path, info))
+        return StorageMark::State::Inside;
+    if (!Platform::makePrivateDir(path)) {
+        if (info)
+            info->detail = unwritableReason(path);
+        return StorageMark::State::Unwritable;
+    }
+    return takeLocked(k, path, info);
+}
+
+// The folder the client took on its own, and a disk mounted at it or above it
+// since: the storage follows the disk when the folder there is missing,
+// empty, or holds the client's day folders and no mark. What was recorded
+// before stays on the earlier file system, hidden under the mount.
+StorageMark::State followDiskLocked(Kept &k, const QString &path, int at, const MountTable::Mount &over,
+                                    StorageMark::Look *info)
+{
+    using StorageMark::State;
+    if (at == 0 && (readMark(k, path).status != MarkStatus::None || !takeable(path))) {
+        if (info)
+            info->detail = over.mountPoint;
+        return State::NotOurs;
+    }
+    const Taken earlier = k.last;
+    const State state = at == 0 ? takeLocked(k, path, info) : makeAndTakeLocked(k, path, info);
+    if (state != State::Ours)
+        return state;
+    qInfo() << "A disk was mounted over the storage folder; recording goes on on it:" << path << "on" << over.source
+            << "at" << over.mountPoint;
+    if (info) {
+        info->moved = true;
+        info->earlierSource = earlier.mount.source;
+        info->earlierMountPoint = earlier.mount.mountPoint;
+        info->mountPoint = over.mountPoint;
+    }
+    return state;
 }
 
 StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *info)
@@ -456,54 +564,33 @@ StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *i
         return State::Unknown;
     }
     const QString id = k.id;
-    // The folder recorded into before, covered by a disk mounted over it: it
-    // comes back when that disk is unmounted, not when its own disk is back.
+    if (at == 0) {
+        const Mark mark = readMark(k, path);
+        if (mark.status == MarkStatus::Found && !id.isEmpty() && mark.id == id)
+            return lockedOrOurs(k, path, info);
+    }
+    if (!waitFor.isEmpty())
+        return unmounted();
+    // A disk mounted at the folder or above it since it was last found: the
+    // folder recorded into before comes back when that disk is unmounted,
+    // not when its own disk is back.
     MountTable::Mount over;
-    const bool covered = mountedOver(k.last, path, &over);
+    const bool covered = !id.isEmpty() && mountedOver(k.last, path, &over);
+    if (covered && k.provisional && (at == 0 || at == ENOENT))
+        return followDiskLocked(k, path, at, over, info);
     const auto coveredAs = [&](State state) {
         if (covered && info)
             info->detail = over.mountPoint;
         return state;
     };
     if (at != 0) {
-        if (!waitFor.isEmpty())
-            return unmounted();
         // Made only while no folder was ever marked: a marked folder that is
         // gone (its disk unmounted) is waited for, not made again in its place.
         if (!id.isEmpty() || at != ENOENT)
             return coveredAs(State::Missing);
-        if (!Platform::makePrivateDir(path)) {
-            if (info)
-                info->detail = unwritableReason(path);
-            return State::Unwritable;
-        }
-        return takeLocked(k, path, info);
+        return makeAndTakeLocked(k, path, info);
     }
     const Mark mark = readMark(k, path);
-    if (mark.status == MarkStatus::Found && !id.isEmpty() && mark.id == id)
-        return lockedOrOurs(k, path, info);
-    if (!waitFor.isEmpty())
-        return unmounted();
-    // This run's own choice, covered by a disk mounted over it: the disk is
-    // the storage now when it is empty or holds the client's day folders,
-    // and no mark.
-    if (covered && k.provisional && !id.isEmpty()) {
-        if (mark.status != MarkStatus::None || !takeable(path))
-            return coveredAs(State::NotOurs);
-        const Taken earlier = k.last;
-        const State state = takeLocked(k, path, info);
-        if (state == State::Ours) {
-            qInfo() << "A disk was mounted over the storage folder; recording goes on on it:" << path << "on"
-                    << over.source << "at" << over.mountPoint;
-            if (info) {
-                info->moved = true;
-                info->earlierSource = earlier.mount.source;
-                info->earlierMountPoint = earlier.mount.mountPoint;
-                info->mountPoint = over.mountPoint;
-            }
-        }
-        return state;
-    }
     if (mark.status == MarkStatus::Found) {
         if (!id.isEmpty())
             return coveredAs(State::NotOurs);
@@ -520,6 +607,8 @@ StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *i
         return coveredAs(State::NotOurs);
     // Nothing kept yet: a new folder, or one recorded into before folders
     // were marked. A stranger's folder waits for the operator to choose it.
+    if (insideAnother(k, path, info))
+        return State::Inside;
     if (takeable(path))
         return takeLocked(k, path, info);
     return State::NotOurs;
@@ -615,9 +704,11 @@ bool takeAnew(const QString &path, QString *error, QString *notKept)
     if (mark.status == MarkStatus::Found) {
         keepLocked(k, mark.id, notKept);
         qInfo() << "Storage folder chosen, its mark kept:" << path;
-        return true;
+    } else if (!writeNewMark(k, path, error, notKept)) {
+        return false;
     }
-    return writeNewMark(k, path, error, notKept);
+    rememberOurs(k, path);
+    return true;
 }
 
 Hold::Hold(const QString &folder)
@@ -627,6 +718,11 @@ Hold::Hold(const QString &folder)
     const int result = lockMark(k, folder, false, &m_dev, &m_ino);
     m_held = result == 0;
     m_elsewhere = result == EWOULDBLOCK;
+    QString error;
+    if (m_held && readKeptLocked(k, &error) && !k.id.isEmpty()) {
+        const Mark mark = readMark(k, folder);
+        m_ours = mark.status == MarkStatus::Found && mark.id == k.id;
+    }
 }
 
 Hold::~Hold()
@@ -642,6 +738,27 @@ Hold::~Hold()
         }
     }
     dropUnused(k);
+}
+
+Seat::Seat(const QString &path)
+    : m_path(path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return;
+    m_known = true;
+    m_dev = st.st_dev;
+    m_ino = st.st_ino;
+}
+
+bool Seat::stillStorage() const
+{
+    if (m_path.isEmpty())
+        return true;
+    struct stat st;
+    if (!m_known || ::stat(QFile::encodeName(m_path).constData(), &st) != 0 || st.st_dev != m_dev || st.st_ino != m_ino)
+        return false;
+    return check(m_path) == State::Ours;
 }
 
 QString keptId()

@@ -11,20 +11,25 @@
 // While no mark is kept (a new database, the first start after an upgrade,
 // a settings table that cannot be written) the folder the client takes on
 // its own is its choice only for now, until the operator chooses one (also
-// after a restart): a disk mounted over it later
-// that is empty or holds the client's day folders and no mark is taken in
-// its place (the footage recorded before stays under the mount point, on the
-// disk below). A path under a mount point the mount table lists is not taken
-// while nothing is mounted there. A kept id that cannot be read is read
-// again at the next look, never taken for none.
+// after a restart). The file system the storage folder lies on is kept
+// beside the mark: when a disk is mounted at that folder or at any folder
+// above it (while the client runs, or before a start), and the folder there
+// is missing, empty, or holds the client's day folders and no mark, it is
+// made, marked and taken in the earlier one's place (the footage recorded
+// before stays on the disk below the mount). A path under a mount point the
+// mount table lists is not taken while nothing is mounted there. A kept id
+// that cannot be read is read again at the next look, never taken for none.
 //
 // Two clients never record into one folder: the one recording holds a lock
 // on the mark file (released when it stops recording, or ends); another that
-// finds it held refuses the folder, and repairs nothing in it.
+// finds it held refuses the folder, and repairs nothing in it. Nor does a
+// client take on its own a folder inside another storage folder.
 //
 // The schedule thread looks with look() before and while it records, the
-// recorders and the start-up repair check with check(); the settings dialog
-// gives a folder the operator chose its mark with takeAnew(). Any thread.
+// recorders ask through a Seat whether their folder is still the storage,
+// the start-up repair acts only under a Hold of its own mark; the settings
+// dialog gives a folder the operator chose its mark with takeAnew(). Any
+// thread.
 
 #include <QString>
 
@@ -40,13 +45,16 @@ enum class State {
     Held,       // another client records into the folder: its mark is locked by another process
     Unmounted,  // the path lies under a mount point the mount table lists, and nothing is mounted there
     Unknown,    // the kept id cannot be read from the database now; looked at again
+    Inside,     // not taken on the client's own: the folder lies inside another storage folder
 };
 
 // What a look found beside its state.
 struct Look
 {
     // Unwritable: why; Unmounted: the mount point waited for; Unknown: the
-    // database's error; Held: the mark file.
+    // database's error; Held: the mark file; Inside: the storage folder it
+    // lies in; NotOurs and Missing: the mount point of a disk mounted at or
+    // above the folder since it was last found there (empty when none).
     QString detail;
     // A disk was mounted over the folder the client had taken on its own, and
     // became the storage folder. The folder recorded into before lies on
@@ -81,7 +89,8 @@ State check(const QString &path);
 bool takeAnew(const QString &path, QString *error = nullptr, QString *notKept = nullptr);
 
 // The folder's mark locked for this process while it lasts (the start-up
-// repair): nothing is repaired where another process records.
+// repair): nothing is repaired where another process records, nor in a
+// folder without this client's mark.
 class Hold
 {
 public:
@@ -91,12 +100,32 @@ public:
     Hold &operator=(const Hold &) = delete;
     // Another process holds the folder's mark.
     bool elsewhere() const { return m_elsewhere; }
+    // The folder holds the kept mark, and this process holds it locked.
+    bool ours() const { return m_ours; }
 
 private:
     dev_t m_dev = 0;
     ino_t m_ino = 0;
     bool m_held = false;
     bool m_elsewhere = false;
+    bool m_ours = false;
+};
+
+// The storage folder as a recorder found it when it started. Whether it is
+// still the storage and still that folder: a disk mounted over it since is
+// not, even when it became the storage (what the recorder wrote lies below
+// it). An empty path is always.
+class Seat
+{
+public:
+    explicit Seat(const QString &path);
+    bool stillStorage() const;
+
+private:
+    QString m_path;
+    bool m_known = false;
+    dev_t m_dev = 0;
+    ino_t m_ino = 0;
 };
 
 // How many looks were taken so far: a test waits for the next ones.

@@ -31,6 +31,7 @@
 #include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QtTest>
 
 #include <algorithm>
@@ -590,6 +591,12 @@ private slots:
         QTest::newRow("new database, a disk mounted over it after the first segment") << "mounted later" << -1;
         QTest::newRow("database without settings table, a disk mounted over it") << "no settings table" << -1;
         QTest::newRow("new database, restarted before a disk is mounted over it") << "restarted" << -1;
+        // The folder taken on the client's own lies below the mount point.
+        QTest::newRow("new database, an empty disk mounted above it while recording") << "above" << -1;
+        QTest::newRow("new database, an empty disk mounted above it before a restart") << "above, restarted" << -1;
+        QTest::newRow("new database, restarted with a disk holding the folder") << "holds it, restarted" << -1;
+        QTest::newRow("new database, restarted with a disk holding another client's folder")
+            << "foreign, restarted" << notOurs;
     }
     void storageThatWentAwayIsWaitedFor()
     {
@@ -600,14 +607,26 @@ private slots:
         const QString base = m_storage.path() + QStringLiteral("/gone%1").arg(++run);
         const QString disk = base + "/disk";   // what the storage folder holds while it is there
         const QString other = base + "/other"; // the folder that stands in its place meanwhile
-        const QString storage = base + "/mnt";
-        QVERIFY(QDir().mkpath(disk) && QDir().mkpath(storage) && QDir().mkpath(other));
-        const QByteArray storageName = QFile::encodeName(storage);
+        const bool above = how.endsWith("above") || how.endsWith(", restarted");
+        const bool mountedBetween = how.endsWith(", restarted"); // while the client does not run
+        const QString mountPoint = base + "/mnt";
+        const QString storage = above ? mountPoint + "/Backup" : mountPoint;
+        QVERIFY(QDir().mkpath(disk) && QDir().mkpath(mountPoint) && QDir().mkpath(other));
+        const QStorageInfo below(mountPoint);
+        const QByteArray storageName = QFile::encodeName(mountPoint);
         const auto bind = [&](const QString &from) {
             return ::mount(QFile::encodeName(from).constData(), storageName.constData(), nullptr, MS_BIND, nullptr)
                    == 0;
         };
         const auto unbind = [&] { return ::umount2(storageName.constData(), MNT_DETACH) == 0; };
+        // What the disk mounted later holds: the folder with day folders of the client's layout, or
+        // another client's storage folder with its mark.
+        if (how == "holds it, restarted")
+            QVERIFY(QDir().mkpath(other + "/Backup/127.0.0.1/CH_01/20250101"));
+        else if (how == "foreign, restarted")
+            QVERIFY(writeFile(other + "/Backup/" + StorageMark::fileName(),
+                              "kelvo-storage\n" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + "\n"));
+        const QMap<QString, QByteArray> otherBefore = fileTree(other);
         std::unique_ptr<SmallFs> tmpfs, tmpfs2; // the remounted disk: its copy on a file system of its own
         if (mounts) {
             if (how == "remount" || how == "read-only")
@@ -617,7 +636,7 @@ private slots:
             // The folder is taken while nothing is mounted on it yet in the rows that move or wait.
             if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT")
                 || (tmpfs && !(tmpfs->mounted() && (!tmpfs2 || tmpfs2->mounted())))
-                || (said >= 0 && how != "listed" && !bind(how == "mount over" ? storage : disk)))
+                || (said >= 0 && how != "listed" && !mountedBetween && !bind(how == "mount over" ? storage : disk)))
                 QSKIP("no bind mount here");
         }
         auto unmounted = qScopeGuard([&] {
@@ -642,7 +661,7 @@ private slots:
         if (longSegment)
             plan.iTimeFile = 60;
         const QString ch1 = storage + "/127.0.0.1/CH_01";
-        const QString diskCh1 = QString(ch1).replace(storage, disk);
+        const QString diskCh1 = QString(ch1).replace(mountPoint, disk);
 
         std::unique_ptr<RecordScheduleThread> thread;
         QList<int> states;
@@ -685,7 +704,8 @@ private slots:
         if (how == "no settings table")
             QVERIFY(orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings")).text().isEmpty());
         const auto settingsBack = qScopeGuard([] { orm::dao::create_table<CMS_Settings>(); });
-        if (how == "start unmounted" || how == "unreadable mark" || how == "read-only" || how == "restarted") {
+        if (how == "start unmounted" || how == "unreadable mark" || how == "read-only" || how == "restarted"
+            || mountedBetween) {
             // An earlier run marked the folder; this one starts before its disk is mounted, while the
             // database does not give the mark it keeps, with the disk read-only, or with nothing mounted yet.
             start();
@@ -697,6 +717,8 @@ private slots:
                 QVERIFY(tmpfs->setReadOnly(true));
             else if (how == "unreadable mark")
                 OrmDatabase::setFailingStatementForTesting(QStringLiteral("CMS_Settings"));
+            else if (mountedBetween)
+                QVERIFY(bind(other));
             StorageMark::forgetForTesting();
             QCoreApplication::sendPostedEvents(&receiver); // what the ended run said comes before the clear
             states.clear();
@@ -724,14 +746,15 @@ private slots:
             }
         }
         if (said < 0) {
-            // The folder taken at start is the empty mount point; the disk comes later.
-            QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1 && states.endsWith(RecordScheduleThread::Recording),
-                                     60000);
-            const QStorageInfo below(storage);
-            QVERIFY(bind(other));
-            const QString otherCh1 = QString(ch1).replace(storage, other);
+            // The folder taken at start lies on the disk below the mount point; the disk comes later.
+            if (!mountedBetween) {
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    dayIndexes(ch1).second >= 1 && states.endsWith(RecordScheduleThread::Recording), 60000);
+                QVERIFY(bind(other));
+            }
+            const QString otherCh1 = QString(ch1).replace(mountPoint, other);
             QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
-            QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), storage,
+            QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), mountPoint,
                                                      QString::fromLocal8Bit(below.device()), below.rootPath()}));
             QTRY_VERIFY_WITH_TIMEOUT(newestFootage(otherCh1, {}) >= 1000, 30000);
             thread.reset();
@@ -742,7 +765,7 @@ private slots:
                 QVERIFY2(notKept.size() == 1 && notKept.first().contains("no such table"),
                          qPrintable(notKept.join('|')));
             else
-                QVERIFY(notKept.isEmpty() && holdsKeptMark(other));
+                QVERIFY(notKept.isEmpty() && holdsKeptMark(QString(storage).replace(mountPoint, other)));
             // On the disk whole segments, each closed; below it, what was recorded before, whole.
             const auto onDisk = dayIndexes(otherCh1);
             QVERIFY(!onDisk.first.isEmpty() && onDisk.second == onDisk.first.size());
@@ -759,7 +782,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(unavailable.size(), 1, 10000);
         // Said with why, as the page says it: the database's words, the disk's, or the mount point.
         const QString detail = unavailable.first().value(2).toString();
-        const QString why = how == "mount over" || how == "listed"                            ? storage
+        const bool covered = how == "mount over" || how == "foreign, restarted";
+        const QString why = covered || how == "listed"                                        ? mountPoint
                             : how == "read-only"                                              ? "the disk is read-only"
                             : how == "unreadable mark" && detail.contains("Injected failure") ? detail
                                                                                               : QString();
@@ -780,13 +804,13 @@ private slots:
         else if (how == "unreadable mark" || how == "read-only")
             QCOMPARE(fileTree(storage), treeWhenSaid); // the disk itself, left as it was
         else
-            QCOMPARE(fileTree(how == "mount over" ? other : storage), (QMap<QString, QByteArray>{}));
+            QCOMPARE(fileTree(covered ? other : storage), (covered ? otherBefore : QMap<QString, QByteArray>{}));
         QCOMPARE(unavailable.size(), 1);
 
         // What was recorded before, where the tree is meanwhile.
-        QStringList before = dayIndexes(how == "mount over" ? ch1 : diskCh1).first;
-        if (how != "mount over")
-            before.replaceInStrings(disk, storage);
+        QStringList before = dayIndexes(covered ? ch1 : diskCh1).first;
+        if (!covered)
+            before.replaceInStrings(disk, mountPoint);
         const int looksWhenBack = StorageMark::looks();
         if (how == "hand-made") {
             // The operator stops the plan and chooses the folder again.
@@ -814,7 +838,7 @@ private slots:
             QVERIFY(::stat(QFile::encodeName(disk).constData(), &was) == 0
                     && ::stat(storageName.constData(), &now) == 0);
             QVERIFY(was.st_dev != now.st_dev);
-        } else if (how == "mount over") {
+        } else if (covered) {
             QVERIFY(unbind());
         } else {
             QVERIFY(bind(disk));
@@ -834,8 +858,8 @@ private slots:
         QCOMPARE(index.second, index.first.size());
         for (const QString &file : index.first)
             QVERIFY2(FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
-        if (how == "mount over")
-            QCOMPARE(fileTree(other), (QMap<QString, QByteArray>{}));
+        if (covered)
+            QCOMPARE(fileTree(other), otherBefore);
     }
 
     // Both channels record into BackupPath/<ip>/CH_NN/yyyyMMdd; after stop

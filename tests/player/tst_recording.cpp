@@ -6,6 +6,7 @@
 #include "../support/QueuedSpy.h"
 #include "RecordIndex.h"
 #include "SmallDisk.h"
+#include "StorageMark.h"
 #include "TestMedia.h"
 #include "VideoRecord.h"
 
@@ -13,9 +14,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <cerrno>
+#include <cstdio>
 #include <signal.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -393,20 +396,76 @@ private slots:
 
     // A recorder killed at a chosen moment, or stopped: after the start-up
     // repair the index lists only playable files, each as long as its file.
+    // Or a second client, with a new database, whose storage folder lies
+    // inside the recorder's (its device folder), starts while the recorder
+    // has just opened a segment: it takes nothing there and repairs nothing,
+    // and the recorder's segments stay whole and listed.
     void indexListsRealLengths_data()
     {
         // 0: the child kills itself as its first segment opens, before a frame is written.
         // Otherwise killed once its file holds that much footage.
         QTest::addColumn<int>("killAfterMs"); // -1: stopped cleanly after 3 s
-        QTest::newRow("killed inside the first GOP") << 0;
-        QTest::newRow("killed later") << 2500;
-        QTest::newRow("stopped") << -1;
+        QTest::addColumn<bool>("secondClient");
+        QTest::newRow("killed inside the first GOP") << 0 << false;
+        QTest::newRow("killed later") << 2500 << false;
+        QTest::newRow("stopped") << -1 << false;
+        QTest::newRow("a second client inside, started at a segment boundary") << -1 << true;
     }
     void indexListsRealLengths()
     {
         QFETCH(int, killAfterMs);
-        const QString folder = QDir::current().filePath(QString("lengths%1").arg(killAfterMs));
-        const QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
+        QFETCH(bool, secondClient);
+        const QString folder = QDir::current().filePath(QString("lengths%1%2").arg(killAfterMs).arg(secondClient));
+        QString day = folder + "/" + QDate::currentDate().toString("yyyyMMdd");
+        if (secondClient) {
+            // The first client records the device 127.0.0.9 into its storage folder.
+            day = folder + "/127.0.0.9/" + QDate::currentDate().toString("yyyyMMdd");
+            QProcess first;
+            first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            first.start(QCoreApplication::applicationFilePath(),
+                        {"--record-child", m_server.url("/cam"), folder, "client"});
+            QVERIFY(first.waitForStarted());
+            auto ended = qScopeGuard([&] {
+                first.kill();
+                first.waitForFinished(5000);
+            });
+            // It holds still right after opening its second segment.
+            QTRY_VERIFY_WITH_TIMEOUT(first.canReadLine(), 30000);
+            const QString opened = QString::fromUtf8(first.readLine()).trimmed();
+            QVERIFY2(QFileInfo(opened).path() == day && readIndex(day).size() == 2, qPrintable(opened));
+            QVERIFY(FFmpegRecordPlan::segmentInUse(opened));
+
+            // The second client starts: its start-up repair, a look at its folder, and a
+            // repair of that day as a recorder of its own would make it.
+            StorageMark::forgetForTesting();
+            const QString inner = folder + "/127.0.0.9";
+            QCOMPARE(FFmpegRecordPlan::repairRecordings(inner), 0);
+            StorageMark::Look look;
+            QCOMPARE(StorageMark::look(inner, &look), StorageMark::State::Inside);
+            QCOMPARE(look.detail, folder);
+            QCOMPARE(FFmpegRecordPlan::repairDayIndex(day), 0);
+            QVERIFY(QFileInfo::exists(opened) && !QFileInfo::exists(inner + "/" + StorageMark::fileName()));
+
+            first.write("go\n");
+            QVERIFY(first.waitForFinished(60000));
+            ended.dismiss();
+            QCOMPARE(first.exitCode(), 0);
+            // Every segment of the first client whole, closed and listed, the one
+            // opened at the start of the second among them.
+            const QJsonArray index = readIndex(day);
+            QCOMPARE(QDir(day).entryList({"*.mp4"}).size(), index.size());
+            QVERIFY(index.size() >= 3);
+            QStringList listed;
+            for (const QJsonValue &entry : index) {
+                listed << day + "/" + entry.toObject()["fileName"].toString();
+                // The last holds the one key frame it opened with.
+                const bool whole = listed.last() == opened ? timeOf(entry, "endTime") > timeOf(entry, "startTime")
+                                                           : timeOf(entry, "endTime") >= timeOf(entry, "startTime");
+                QVERIFY2(whole && testmedia::probeFrames(listed.last()) > 0, qPrintable(listed.last()));
+            }
+            QVERIFY(listed.contains(opened));
+            return;
+        }
         if (killAfterMs >= 0) {
             QProcess child;
             QStringList args{"--record-child", m_server.url("/cam"), folder};
@@ -426,6 +485,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(readIndex(day).size() == 1, 10000);
             QTRY_VERIFY_WITH_TIMEOUT(recorded(firstFile(day)) >= 3000, 20000);
         }
+        // The start-up repair of the storage folder the operator chose.
+        QVERIFY(StorageMark::takeAnew(folder));
         FFmpegRecordPlan::repairRecordings(folder);
         const QJsonArray index = readIndex(day);
         QCOMPARE(QDir(day).entryList({"*.mp4"}).size(), index.size());
@@ -670,8 +731,9 @@ private slots:
             QVERIFY(writeFile(day + "/record.json",
                               R"([{"fileName":"20260314090000.mp4","startTime":"090000000","endTime":""}])"));
 
+        // The start-up repair acts in the storage folder the operator chose.
         if (atStartUp)
-            FFmpegRecordPlan::repairRecordings(root);
+            QVERIFY(StorageMark::takeAnew(root) && FFmpegRecordPlan::repairRecordings(root) == 1);
         else
             FFmpegRecordPlan::repairDayIndex(day);
 
@@ -726,6 +788,7 @@ private slots:
                               .toUtf8()));
         QVERIFY(QDir().mkpath(QFileInfo(root + "/" + link).path()));
         QVERIFY(QFile::link(outside, root + "/" + link));
+        QVERIFY(StorageMark::takeAnew(root));
         const QMap<QString, QByteArray> before = fileTree(outside);
 
         FFmpegRecordPlan plan;
@@ -908,13 +971,40 @@ int main(int argc, char **argv)
 {
     if ((argc == 4 || argc == 5) && QByteArray(argv[1]) == "--record-child") {
         // Recorder process that the test kills mid-segment, or that kills
-        // itself the moment its first segment is listed.
+        // itself the moment its first segment is listed. Or a client: its
+        // storage folder chosen and held as the schedule holds it, recording
+        // the device 127.0.0.9 there in segments of two seconds; it holds
+        // still after opening its second segment until told to go on (its
+        // path on a line), and stops as its fourth opens.
         QCoreApplication app(argc, argv);
+        const QString folder = QString::fromUtf8(argv[3]);
+        const bool client = argc == 5 && QByteArray(argv[4]) == "client";
         FFmpegRecordPlan plan;
-        plan.setFileLength(60);
-        plan.setParams(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
-        if (argc == 5)
-            QObject::connect(&plan, &FFmpegRecordPlan::segmentOpened, [] { ::kill(::getpid(), SIGKILL); });
+        plan.setFileLength(client ? 2 : 60);
+        int opened = 0;
+        if (client) {
+            if (!StorageMark::takeAnew(folder) || StorageMark::look(folder) != StorageMark::State::Ours)
+                return 2;
+            plan.setStorageRoot(folder);
+            plan.setParams(QString::fromUtf8(argv[2]), folder + "/127.0.0.9");
+            QObject::connect(
+                &plan, &FFmpegRecordPlan::segmentOpened, &plan,
+                [&](const QString &path) {
+                    if (++opened == 2) {
+                        std::printf("%s\n", path.toUtf8().constData());
+                        std::fflush(stdout);
+                        char line[16];
+                        (void)std::fgets(line, sizeof line, stdin);
+                    } else if (opened == 4) {
+                        plan.requestStop();
+                    }
+                },
+                Qt::DirectConnection);
+        } else {
+            plan.setParams(QString::fromUtf8(argv[2]), folder);
+            if (argc == 5)
+                QObject::connect(&plan, &FFmpegRecordPlan::segmentOpened, [] { ::kill(::getpid(), SIGKILL); });
+        }
         plan.start();
         plan.wait();
         return 0;

@@ -10,6 +10,7 @@
 #include "MyCalendar.h"
 #include "PlayerCommon.h"
 #include "ReplayControl.h"
+#include "StorageMark.h"
 #include "TestMedia.h"
 #include "TimeLine.h"
 #include "I420Render2.h"
@@ -493,7 +494,9 @@ private slots:
             kind == "indexlink" ? QByteArray() : fingerprint(day).value(day + "/record.json");
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record index (entry )?refused"));
-        FFmpegRecordPlan::repairRecordings(backup() + "/" + ip);
+        // The start-up repair of the storage folder the operator chose.
+        QVERIFY(StorageMark::takeAnew(backup()));
+        FFmpegRecordPlan::repairRecordings(backup());
         QCOMPARE(fingerprint(outside), before);
         QVERIFY(QFileInfo::exists(day + "/seg1.mp4"));
         if (!legitPlays && kind != "indexlink")

@@ -158,7 +158,8 @@ void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
         if (!attempt.busy) {
             const qint64 rows = keptBefore + qint64(batch.size());
             if (attempt.lost > 0)
-                failed(attempt.lost, failureOf(attempt.error), attempt.alarm + QStringLiteral(": ") + attempt.error.text());
+                failed(attempt.lost, failureOf(attempt.error),
+                       attempt.alarm + QStringLiteral(": ") + attempt.error.text());
             else
                 stored(rows);
             if (attempt.lost > 0 && attempt.lost < rows)
@@ -202,7 +203,7 @@ AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmIn
         return attempt;
     }
     const bool inTransaction = transaction.error().text().isEmpty();
-    QStringList inserted;            // ids of the rows the database took
+    QStringList inserted;                  // ids of the rows the database took
     std::vector<bool> taken(batch.size()); // by row
     for (size_t i = 0; i < batch.size(); ++i) {
         CustomAlarmInfo &record = batch[i];
@@ -271,9 +272,10 @@ qint64 AlarmRecordWriter::keptOf(QStringList inserted)
     // database knows which rows it kept.
     inserted.removeDuplicates();
     OrmResult kept;
-    const QSqlError counted = orm::dao::execute_query(
-        OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)").arg(inserted.join(QLatin1Char(','))))
-            , &kept);
+    const QSqlError counted =
+        orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)")
+                                             .arg(inserted.join(QLatin1Char(',')))),
+                                &kept);
     if (counted.text().isEmpty() && !kept.rows.isEmpty())
         return kept.rows.first().value(0).toLongLong();
     return -1;

@@ -752,7 +752,9 @@ void RecordSchedule::on_m_btnAdvance_clicked()
 
 void RecordSchedule::on_m_btnSave_clicked()
 {
-    if (!m_planRead || m_writeWaits)
+    // Also from the settings dialog, whose modal loop may have seen a
+    // registry follow-up start a write: the Save joins it.
+    if (!m_planRead)
         return;
     saveTime();
     savePlan(PlanChange::Edited);

@@ -87,8 +87,6 @@ public:
     // follows the stored plan only. True when stored at once. Refused when
     // the stored plan was never read (it would be overwritten by an empty one).
     bool savePlan(PlanChange change = PlanChange::Edited);
-    // A write of the plan waits for the database.
-    bool isWriteWaiting() const { return m_writeWaits; }
 
     const RECORD_PLAN_INFO &plan() const { return m_plan; }
     // The record list's row of a plan entry holds its RecordScheduleThread::DeviceState here.

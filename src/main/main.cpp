@@ -210,8 +210,7 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
         bool foreign = false;
         QElapsedTimer tried;
         tried.start();
-        std::unique_ptr<QThread> attempt(
-            QThread::create([&] { opened = initDatabase(orm, &why, &foreign, &locked); }));
+        std::unique_ptr<QThread> attempt(QThread::create([&] { opened = initDatabase(orm, &why, &foreign, &locked); }));
         QEventLoop loop;
         QObject::connect(attempt.get(), &QThread::finished, &loop, &QEventLoop::quit);
         attempt->start();

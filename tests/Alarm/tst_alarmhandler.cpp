@@ -619,9 +619,8 @@ private slots:
             for (int i = from; i < to; ++i)
                 handler.handleDeviceAlarm(
                     "<body>"
-                        + alarmBody("0", QDateTime(QDate(2026, 12, 7), QTime(0, 0))
-                                             .addSecs(i)
-                                             .toString("yyyy-MM-dd hh:mm:ss"))
+                        + alarmBody(
+                            "0", QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(i).toString("yyyy-MM-dd hh:mm:ss"))
                         + "</body>",
                     &dev);
         };

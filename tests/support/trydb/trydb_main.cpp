@@ -1,5 +1,6 @@
 // Writes the client database of scripts/try:
-//   kelvo_trydb DB [--wait SECONDS] --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL] ...
+//   kelvo_trydb DB [--wait SECONDS] DEVICE...
+// each DEVICE --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] or --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL].
 // A missing database is made with the given devices (default device login;
 // the serial number the device reports, else its address)
 // and alarm settings for every camera (motion alarms armed all week, each

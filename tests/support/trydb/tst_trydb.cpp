@@ -107,8 +107,9 @@ private slots:
                                                 // or "throughout"
 
         const QStringList first{"40001", "40002", "40003", "40004"};
-        const QStringList moving{"--ipc", "Try camera@127.0.0.1:41001:41002", "--nvr",
-                                 "Try recorder@127.0.0.2:41003:41004/4", "--ipc", "Door@127.0.0.3:41005:41006"};
+        const QStringList moving{"--ipc", "Try camera@127.0.0.1:41001:41002",
+                                 "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
+                                 "--ipc", "Door@127.0.0.3:41005:41006"};
         const QStringList moved{"41001", "41002", "41003", "41004"};
         QTest::newRow("first start") << QStringList() << 0 << first << QString();
         QTest::newRow("second start moves the ports") << moving << 0 << moved << QString();

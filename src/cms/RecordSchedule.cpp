@@ -209,6 +209,12 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     m_saveRetry = new QTimer(this);
     m_saveRetry->setSingleShot(true);
     connect(m_saveRetry, &QTimer::timeout, this, &RecordSchedule::trySave);
+    // Its room is kept while it is hidden, and it wraps rather than widen
+    // the page: nothing moves when a write starts or stops waiting.
+    QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
+    waitingRoom.setRetainSizeWhenHidden(true);
+    ui->m_lblWaiting->setSizePolicy(waitingRoom);
+    ui->m_lblWaiting->setWordWrap(true);
     ui->m_lblWaiting->hide();
 
     // The page shows the stored plan from the moment it can be seen: an empty

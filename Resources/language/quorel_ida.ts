@@ -3530,6 +3530,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Sebuah disk dipasang di %2: perekaman berlanjut di %1 pada disk itu. Rekaman sebelumnya ada di %1 pada %3 (terpasang di %4), tersembunyi di bawah titik pasang %2 selama disk itu terpasang.</translation>
     </message>
     <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Menyimpan: basis data sedang digunakan oleh program lain; menunggu...</translation>
+    </message>
+    <message>
         <source>Configuration failed: the database is in use by another program</source>
         <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
     </message>

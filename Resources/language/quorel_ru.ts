@@ -3530,6 +3530,10 @@ Move it away to start with a new database.</source>
         <translation>В %2 подключён диск: запись продолжается в %1 на нём. Записанное ранее находится в %1 на %3 (подключён в %4) и скрыто под точкой подключения %2, пока этот диск подключён.</translation>
     </message>
     <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Сохранение: база данных занята другой программой; ожидание...</translation>
+    </message>
+    <message>
         <source>Configuration failed: the database is in use by another program</source>
         <translation>Ошибка настройки: база данных занята другой программой</translation>
     </message>

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include <utility>
 #include <vector>
 
 AlarmRecordWriter::AlarmRecordWriter(QObject *parent)
@@ -104,89 +105,180 @@ void AlarmRecordWriter::finish()
 void AlarmRecordWriter::run()
 {
     ThreadStack::install();
-    for (;;) {
-        std::vector<CustomAlarmInfo> batch;
-        {
-            QMutexLocker lock(&m_mutex);
-            while ((m_queue.empty() || m_held) && !m_quit) {
-                // A flood that stopped has its outage ended here, with no
-                // further batch to end it.
-                const qint64 left = quietLeft();
-                if (left == 0) {
-                    endOutageIfQuiet();
-                    continue;
-                }
-                if (left < 0)
-                    m_wake.wait(&m_mutex);
-                else
-                    m_wake.wait(&m_mutex, QDeadlineTimer(qMin<qint64>(left, 1000)));
-            }
-            if (m_queue.empty())
-                break;
-            if (m_queue.size() < BatchSize && !m_quit && m_gatherMs.load() > 0) {
-                QDeadlineTimer gather(m_gatherMs.load());
-                while (m_queue.size() < BatchSize && !m_quit && m_wake.wait(&m_mutex, gather)) {
-                }
-            }
-            while (!m_queue.empty() && batch.size() < BatchSize) {
-                batch.push_back(std::move(m_queue.front()));
-                m_queue.pop_front();
-            }
-            m_writing = batch.size();
-            m_room.wakeAll();
-        }
-        OrmTransaction transaction;
-        qint64 lost = 0;
-        QSqlError firstError;
-        QString firstAlarm;
-        QStringList inserted; // ids of the rows the database took
-        for (CustomAlarmInfo &record : batch) {
-            const QSqlError err = orm::dao::insert(record);
-            if (!err.text().isEmpty()) {
-                if (lost++ == 0) {
-                    firstError = err;
-                    firstAlarm = QStringLiteral("alarm of %1 at %2").arg(record.devName, record.alarmTime);
-                }
-            } else {
-                inserted << QString::number(record.id);
-            }
-        }
-        // Without a transaction (BEGIN refused) each insert committed itself.
-        const QSqlError err = transaction.error().text().isEmpty() ? transaction.commit() : QSqlError();
-        if (!err.text().isEmpty()) {
-            // A failed insert may have ended the transaction already: its
-            // error, not the commit's, tells why.
-            if (lost == 0) {
-                firstError = err;
-                firstAlarm = QStringLiteral("%1 alarms").arg(batch.size());
-            }
-            lost = qint64(batch.size());
-        }
-        if (lost > 0 && !inserted.isEmpty()) {
-            // A full disk rolls the whole transaction back at the insert that
-            // failed; the inserts after it then commit one by one. Only the
-            // database knows which rows it kept.
-            inserted.removeDuplicates();
-            OrmResult kept;
-            const QSqlError counted =
-                orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)")
-                                                     .arg(inserted.join(QLatin1Char(',')))),
-                                        &kept);
-            if (counted.text().isEmpty() && !kept.rows.isEmpty())
-                lost = qint64(batch.size()) - kept.rows.first().value(0).toLongLong();
-        }
-        if (lost > 0)
-            failed(lost, failureOf(firstError), firstAlarm + QStringLiteral(": ") + firstError.text());
-        else
-            stored(qint64(batch.size()));
-        if (lost > 0 && lost < qint64(batch.size()))
-            m_stored += qint64(batch.size()) - lost;
-        {
-            QMutexLocker lock(&m_mutex);
-            m_writing = 0;
-        }
-        enforceLimit(qint64(batch.size()) - lost);
+    std::vector<CustomAlarmInfo> batch;
+    while (takeBatch(batch)) {
+        storeBatch(batch);
+        QMutexLocker lock(&m_mutex);
+        m_writing = 0;
     }
+}
+
+bool AlarmRecordWriter::takeBatch(std::vector<CustomAlarmInfo> &batch)
+{
+    batch.clear();
+    QMutexLocker lock(&m_mutex);
+    while ((m_queue.empty() || m_held) && !m_quit) {
+        // A flood that stopped has its outage ended here, with no
+        // further batch to end it.
+        const qint64 left = quietLeft();
+        if (left == 0) {
+            endOutageIfQuiet();
+            continue;
+        }
+        if (left < 0)
+            m_wake.wait(&m_mutex);
+        else
+            m_wake.wait(&m_mutex, QDeadlineTimer(qMin<qint64>(left, 1000)));
+    }
+    if (m_queue.empty())
+        return false;
+    if (m_queue.size() < BatchSize && !m_quit && m_gatherMs.load() > 0) {
+        QDeadlineTimer gather(m_gatherMs.load());
+        while (m_queue.size() < BatchSize && !m_quit && m_wake.wait(&m_mutex, gather)) {
+        }
+    }
+    while (!m_queue.empty() && batch.size() < BatchSize) {
+        batch.push_back(std::move(m_queue.front()));
+        m_queue.pop_front();
+    }
+    m_writing = batch.size();
+    m_room.wakeAll();
+    return true;
+}
+
+void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
+{
+    // Rows of the batch that tries before committed (each on its own).
+    qint64 keptBefore = 0;
+    QElapsedTimer closing;
+    bool waited = false;
+    for (;;) {
+        const Attempt attempt = tryBatch(batch);
+        keptBefore += attempt.kept;
+        if (!attempt.busy) {
+            const qint64 rows = keptBefore + qint64(batch.size());
+            if (attempt.lost > 0)
+                failed(attempt.lost, failureOf(attempt.error),
+                       attempt.alarm + QStringLiteral(": ") + attempt.error.text());
+            else
+                stored(rows);
+            if (attempt.lost > 0 && attempt.lost < rows)
+                m_stored += rows - attempt.lost;
+            enforceLimit(rows - attempt.lost);
+            return;
+        }
+        // Another program holds the database (a backup): the batch is not
+        // lost, it waits, as the alarms queued behind it do.
+        if (!std::exchange(waited, true))
+            qInfo().noquote() << "Alarms wait for the database:" << attempt.error.text();
+        if (!waitForDatabase(closing)) {
+            failed(qint64(batch.size()), NotWritable,
+                   QStringLiteral("%1 alarms at close: %2").arg(batch.size()).arg(attempt.error.text()));
+            m_stored += keptBefore;
+            return;
+        }
+    }
+}
+
+bool AlarmRecordWriter::waitForDatabase(QElapsedTimer &closing)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_quit) {
+        if (!closing.isValid())
+            closing.start();
+        if (closing.elapsed() >= ClosingBusyMs)
+            return false;
+    }
+    m_wake.wait(&m_mutex, QDeadlineTimer(BusyRetryMs));
+    return true;
+}
+
+AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmInfo> &batch)
+{
+    Attempt attempt;
+    OrmTransaction transaction;
+    if (OrmDatabase::isLocked(transaction.error())) {
+        attempt.busy = true;
+        attempt.error = transaction.error();
+        return attempt;
+    }
+    const bool inTransaction = transaction.error().text().isEmpty();
+    QStringList inserted;                  // ids of the rows the database took
+    std::vector<bool> taken(batch.size()); // by row
+    for (size_t i = 0; i < batch.size(); ++i) {
+        CustomAlarmInfo &record = batch[i];
+        const QSqlError err = orm::dao::insert(record);
+        if (OrmDatabase::isLocked(err)) {
+            attempt.busy = true;
+            attempt.error = err;
+            break;
+        }
+        if (!err.text().isEmpty()) {
+            if (attempt.lost++ == 0) {
+                attempt.error = err;
+                attempt.alarm = QStringLiteral("alarm of %1 at %2").arg(record.devName, record.alarmTime);
+            }
+        } else {
+            inserted << QString::number(record.id);
+            taken[i] = true;
+        }
+    }
+    if (attempt.busy) {
+        // In a transaction nothing is kept; without one (BEGIN refused) each
+        // insert committed itself, and those rows are not written again.
+        attempt.lost = 0;
+        if (inTransaction) {
+            transaction.rollback();
+            return attempt;
+        }
+        std::vector<CustomAlarmInfo> rest;
+        for (size_t i = 0; i < batch.size(); ++i) {
+            if (!taken[i])
+                rest.push_back(std::move(batch[i]));
+        }
+        attempt.kept = qint64(batch.size() - rest.size());
+        batch.swap(rest);
+        return attempt;
+    }
+    const QSqlError err = inTransaction ? transaction.commit() : QSqlError();
+    if (OrmDatabase::isLocked(err)) {
+        // The commit rolled the batch back.
+        attempt.busy = true;
+        attempt.error = err;
+        attempt.lost = 0;
+        return attempt;
+    }
+    if (!err.text().isEmpty()) {
+        // A failed insert may have ended the transaction already: its
+        // error, not the commit's, tells why.
+        if (attempt.lost == 0) {
+            attempt.error = err;
+            attempt.alarm = QStringLiteral("%1 alarms").arg(batch.size());
+        }
+        attempt.lost = qint64(batch.size());
+    }
+    if (attempt.lost > 0 && !inserted.isEmpty()) {
+        const qint64 kept = keptOf(inserted);
+        if (kept >= 0)
+            attempt.lost = qint64(batch.size()) - kept;
+    }
+    return attempt;
+}
+
+qint64 AlarmRecordWriter::keptOf(QStringList inserted)
+{
+    // A full disk rolls the whole transaction back at the insert that
+    // failed; the inserts after it then commit one by one. Only the
+    // database knows which rows it kept.
+    inserted.removeDuplicates();
+    OrmResult kept;
+    const QSqlError counted =
+        orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)")
+                                             .arg(inserted.join(QLatin1Char(',')))),
+                                &kept);
+    if (counted.text().isEmpty() && !kept.rows.isEmpty())
+        return kept.rows.first().value(0).toLongLong();
+    return -1;
 }
 
 AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)

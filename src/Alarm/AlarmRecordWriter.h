@@ -13,6 +13,10 @@
 // so the record browser's reads keep getting through. One log line per
 // cleanup.
 //
+// A database another program holds (a backup) is waited for: the batch that
+// meets it is written again until the database lets go, as the rows queued
+// behind it are; only at close is the wait bounded (ClosingBusyMs).
+//
 // Rows that cannot be stored (a full disk, a read-only database, a queue the
 // database does not keep up with) are an outage: storeFailed is emitted once
 // when it begins, and storeRecovered with the rows lost once rows have been
@@ -24,6 +28,7 @@
 
 #include <QSqlError>
 
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
@@ -95,6 +100,11 @@ public:
     static constexpr qint64 MaxSlack = 10000;
     // Rows removed by one statement, each its own transaction.
     static constexpr qint64 SliceRows = 2000;
+    // Between two tries of a batch that met a database held by another
+    // program (each try itself waits the busy timeout), and how long the
+    // close waits for such a database before the rows left count as lost.
+    static constexpr int BusyRetryMs = 200;
+    static constexpr int ClosingBusyMs = 10000;
     // Cleanups run so far and rows they removed.
     qint64 cleanups() const { return m_cleanups.load(); }
     qint64 removedRows() const { return m_removed.load(); }
@@ -108,6 +118,24 @@ protected:
     void run() override;
 
 private:
+    // One try of a batch: what was lost and why, or that the database was
+    // held (busy), with the rows kept so far taken out of the batch.
+    struct Attempt
+    {
+        qint64 lost = 0;
+        qint64 kept = 0;
+        bool busy = false;
+        QSqlError error;
+        QString alarm;
+    };
+    // The next batch; false once the queue is empty and the writer closes.
+    bool takeBatch(std::vector<CustomAlarmInfo> &batch);
+    void storeBatch(std::vector<CustomAlarmInfo> &batch);
+    Attempt tryBatch(std::vector<CustomAlarmInfo> &batch);
+    // Rows of these ids the database holds; -1 when it cannot tell.
+    static qint64 keptOf(QStringList inserted);
+    // A moment before the next try; false once a close has waited ClosingBusyMs.
+    bool waitForDatabase(QElapsedTimer &closing);
     void failed(qint64 rows, Failure why, const QString &detail);
     // Counts lost rows; true when they begin an outage, which sayLoss then says.
     bool noteLoss(qint64 rows);

@@ -211,6 +211,13 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     m_saveRetry = new QTimer(this);
     m_saveRetry->setSingleShot(true);
     connect(m_saveRetry, &QTimer::timeout, this, &RecordSchedule::trySave);
+    // Its room is kept while it is hidden, and it wraps rather than widen
+    // the page: nothing moves when a write starts or stops waiting.
+    QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
+    waitingRoom.setRetainSizeWhenHidden(true);
+    ui->m_lblWaiting->setSizePolicy(waitingRoom);
+    ui->m_lblWaiting->setWordWrap(true);
+    ui->m_lblWaiting->hide();
 
     // The page shows the stored plan from the moment it can be seen: an empty
     // one in its place would be saved over it. Only recording waits for
@@ -223,8 +230,8 @@ RecordSchedule::RecordSchedule(QWidget *parent)
 RecordSchedule::~RecordSchedule()
 {
     stopThread();
-    // A Save still waiting for the database: the last try may wait its time.
-    if (m_saveRetry->isActive() && m_planRead && !storePlan(m_plan))
+    // A write still waiting for the database: the last try may wait its time.
+    if (m_writeWaits && m_planRead && !storePlan(m_plan))
         qWarning() << "Record strategy not saved at close: the database did not take it";
     delete ui;
 }
@@ -271,25 +278,25 @@ void RecordSchedule::deleteDevices(QList<FUN_DEV_INFO *> devs)
             }
         }
     }
+    if (!removed)
+        return;
     if (m_plan.devices.isEmpty())
         m_plan.iTurnOn = 0;
-    savePlan();
-    // The recorders of the deleted channels must not run on until the next
-    // pass of the thread: it stops now, and a plan still on starts again with
-    // the devices left.
-    if (removed)
-        stopThread();
-    showStrategyData(QString::fromLatin1(StrategyName));
-    if (removed && m_plan.iTurnOn)
-        record();
+    showPlanState();
+    // The records leave the registry now: while the write waits, the
+    // recorders of the stored plan look their channels up again, find none
+    // and stop at once.
+    if (!savePlan(PlanChange::Devices) && m_thread)
+        m_thread->updatePlan(m_storedPlan);
 }
 
-void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
+namespace {
+
+// The plan's entries of a device that moved from oldIp follow it.
+bool followMove(QVector<RECORD_DEVICE_INFO> &devices, const FUN_DEV_INFO *dev, const QString &oldIp)
 {
-    if (!dev || oldIp.isEmpty() || dev->ip == oldIp || !planRead())
-        return;
     bool moved = false;
-    for (RECORD_DEVICE_INFO &d : m_plan.devices) {
+    for (RECORD_DEVICE_INFO &d : devices) {
         const bool bySerial = !keptByAddress(d) && !dev->sn.isEmpty() && d.szDevId == dev->sn;
         if (!bySerial && d.szDevIp != oldIp)
             continue;
@@ -299,40 +306,61 @@ void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
         d.szDevIp = dev->ip;
         moved = true;
     }
-    if (!moved)
-        return;
-    qInfo() << "Record devices follow" << oldIp << "to" << dev->ip;
-    savePlan();
+    return moved;
+}
+
+// The plan's entries made with a device's old serial number take its new one.
+bool followSerial(QVector<RECORD_DEVICE_INFO> &devices, const FUN_DEV_INFO *dev, const QString &oldSn)
+{
+    bool changed = false;
+    for (RECORD_DEVICE_INFO &d : devices) {
+        if (d.szDevIp != dev->ip || d.szDevId != oldSn || keptByAddress(d))
+            continue;
+        d.szDevId = dev->sn;
+        changed = true;
+    }
+    return changed;
+}
+
+} // namespace
+
+bool RecordSchedule::followDevice(const std::function<bool(QVector<RECORD_DEVICE_INFO> &)> &follow)
+{
+    if (!follow(m_plan.devices))
+        return false;
     refreshRecordDevice();
     refreshOriginalDevice();
-    if (m_thread)
-        m_thread->updatePlan(m_plan);
+    if (savePlan(PlanChange::Devices) || !m_thread)
+        return true;
+    // The same channels under their new key: recording goes on while the
+    // write waits, and takes the stored plan again if it is given up.
+    RECORD_PLAN_INFO running = m_storedPlan;
+    follow(running.devices);
+    m_thread->updatePlan(running);
+    return true;
+}
+
+void RecordSchedule::deviceMoved(FUN_DEV_INFO *dev, const QString &oldIp)
+{
+    if (!dev || oldIp.isEmpty() || dev->ip == oldIp || !planRead())
+        return;
+    if (followDevice([dev, &oldIp](QVector<RECORD_DEVICE_INFO> &devices) { return followMove(devices, dev, oldIp); }))
+        qInfo() << "Record devices follow" << oldIp << "to" << dev->ip;
 }
 
 void RecordSchedule::deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn)
 {
     if (!dev || oldSn == dev->sn || !planRead())
         return;
-    bool changed = false;
-    for (RECORD_DEVICE_INFO &d : m_plan.devices) {
-        if (d.szDevIp != dev->ip || d.szDevId != oldSn || keptByAddress(d))
-            continue;
-        d.szDevId = dev->sn;
-        changed = true;
-    }
-    if (!changed)
-        return;
-    qInfo() << "Record devices of" << dev->ip << "follow the serial number" << dev->sn;
-    savePlan();
-    if (m_thread)
-        m_thread->updatePlan(m_plan);
+    if (followDevice([dev, &oldSn](QVector<RECORD_DEVICE_INFO> &devices) { return followSerial(devices, dev, oldSn); }))
+        qInfo() << "Record devices of" << dev->ip << "follow the serial number" << dev->sn;
 }
 
 void RecordSchedule::deviceRelogged(FUN_DEV_INFO *dev)
 {
-    if (!dev || !m_thread || !m_plan.iTurnOn)
+    if (!dev || !m_thread || !m_storedPlan.iTurnOn)
         return;
-    for (const RECORD_DEVICE_INFO &d : qAsConst(m_plan.devices)) {
+    for (const RECORD_DEVICE_INFO &d : qAsConst(m_storedPlan.devices)) {
         if ((!dev->sn.isEmpty() && d.szDevId == dev->sn) || d.szDevIp == dev->ip) {
             qInfo() << "Recording follows the new login of" << dev->ip;
             record();
@@ -360,6 +388,9 @@ int RecordSchedule::showStrategyData(const QString &name)
         return -1;
     }
     m_planRead = true;
+    // The page shows the database now: a write that waited has nothing left to do.
+    if (m_writeWaits)
+        endWrite();
     showPlan();
     switch (storedMode) {
     case 0:
@@ -377,31 +408,125 @@ int RecordSchedule::showStrategyData(const QString &name)
     default:
         break;
     }
+    m_storedPlan = m_plan;
     // The plan's channels are not offered again under "Original Device".
     if (isVisible())
         refreshOriginalDevice();
     return 0;
 }
 
-bool RecordSchedule::savePlan()
+bool RecordSchedule::savePlan(PlanChange change)
 {
     if (!m_planRead) {
         qWarning() << "Record strategy not saved: the stored one was not read";
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
         return false;
     }
-    if (storePlan(m_plan)) {
-        // A Save waiting for the database holds no more than this plan.
-        if (m_saveRetry->isActive()) {
-            m_saveRetry->stop();
-            m_saveClock.invalidate();
-            MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
-        }
+    // A write joining one that waits stores the plan with both changes.
+    m_revertDevices = m_revertDevices || change == PlanChange::Devices;
+    m_revertSwitch = m_revertSwitch || change == PlanChange::Switched;
+    m_sayStored = m_sayStored || change == PlanChange::Edited;
+    m_saveClock.start();
+    return trySave();
+}
+
+bool RecordSchedule::trySave()
+{
+    m_saveRetry->stop();
+    if (!m_planRead)
+        return false;
+    QSqlError error;
+    bool stored = false;
+    {
+        // Another program holding the database (a backup) would hold the
+        // window for the whole busy timeout: tried briefly, and again soon.
+        const OrmDatabase::BusyTimeoutScope brief(SaveTryMs);
+        stored = storePlan(m_plan, &error);
+    }
+    if (stored) {
+        planStored();
         return true;
     }
-    // Unsaved, the plan would be lost at the next start.
-    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
+    const bool locked = OrmDatabase::isLocked(error);
+    if (locked && m_saveClock.isValid() && m_saveClock.elapsed() < SaveGiveUpMs) {
+        if (!m_writeWaits) {
+            qInfo() << "Record strategy waits for the database";
+            m_writeWaits = true;
+            ui->m_lblWaiting->show();
+            changeLockButton();
+        }
+        m_saveRetry->start(SaveRetryMs);
+        return false;
+    }
+    writeGivenUp(locked);
     return false;
+}
+
+void RecordSchedule::planStored()
+{
+    const bool say = m_sayStored || m_writeWaits;
+    const bool switched = m_revertSwitch;
+    m_storedPlan = m_plan;
+    endWrite();
+    qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
+                      << m_plan.devices.size();
+    // What the operator saw waiting is said done.
+    if (say)
+        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
+    followStoredPlan(switched);
+}
+
+void RecordSchedule::writeGivenUp(bool locked)
+{
+    // The devices and the switch are what the database holds, as a restart
+    // would show them; the editor keeps the operator's work for the next Save.
+    if (m_revertDevices) {
+        m_plan.devices = m_storedPlan.devices;
+        m_plan.iTurnOn = m_storedPlan.iTurnOn;
+    }
+    if (m_revertSwitch)
+        m_plan.iTurnOn = m_storedPlan.iTurnOn;
+    const bool reverted = m_revertDevices || m_revertSwitch;
+    endWrite();
+    if (reverted)
+        showPlanState();
+    followStoredPlan(false);
+    MsgTipInfoDlg::showTip(locked ? tr("Configuration failed: the database is in use by another program")
+                                  : SharedTexts::configFailedText(),
+                           TipMs);
+}
+
+void RecordSchedule::endWrite()
+{
+    m_saveRetry->stop();
+    m_saveClock.invalidate();
+    m_writeWaits = false;
+    m_revertDevices = false;
+    m_revertSwitch = false;
+    m_sayStored = false;
+    ui->m_lblWaiting->hide();
+    changeLockButton();
+}
+
+void RecordSchedule::followStoredPlan(bool switched)
+{
+    if (!m_storedPlan.iTurnOn) {
+        stopThread();
+        return;
+    }
+    if (m_thread)
+        m_thread->updatePlan(m_storedPlan);
+    else if (m_initialised || switched) // else recording starts with initPlan
+        record();
+}
+
+void RecordSchedule::showPlanState()
+{
+    showOnText();
+    changeLockButton();
+    refreshRecordDevice();
+    if (isVisible())
+        refreshOriginalDevice();
 }
 
 void RecordSchedule::showOnText()
@@ -451,16 +576,19 @@ void RecordSchedule::saveTime()
 
 void RecordSchedule::changeLockButton()
 {
-    const bool unlocked = m_planRead && m_plan.iTurnOn == 0;
+    // A write that waits for the database is the only one: the page shows it
+    // until it is stored or given up.
+    const bool unlocked = m_planRead && !m_writeWaits && m_plan.iTurnOn == 0;
     for (QWidget *w :
          std::initializer_list<QWidget *>{ui->m_btnAddDevices, ui->m_btnDelDevices, ui->m_btnAdvance, ui->m_btnSave,
                                           ui->btn_custom, ui->btn_every_day, ui->btn_work_day})
         w->setEnabled(unlocked);
-    ui->m_btnOn->setEnabled(m_planRead);
+    ui->m_btnOn->setEnabled(m_planRead && !m_writeWaits);
     qInfo() << "Record plan editing"
-            << (unlocked     ? "unlocked"
-                : m_planRead ? "locked"
-                             : "locked until the plan is read");
+            << (unlocked       ? "unlocked"
+                : m_writeWaits ? "locked while its write waits for the database"
+                : m_planRead   ? "locked"
+                               : "locked until the plan is read");
 }
 
 bool RecordSchedule::isRecordDevice(const FUN_DEV_INFO *dev) const
@@ -555,7 +683,7 @@ void RecordSchedule::relabelRecordDevices()
 void RecordSchedule::on_m_btnAddDevices_clicked()
 {
     const QStringList keys = checkedTexts(m_sourceModel);
-    if (keys.isEmpty() || !m_planRead)
+    if (keys.isEmpty() || !m_planRead || m_writeWaits)
         return;
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const QString &key : keys) {
@@ -574,14 +702,14 @@ void RecordSchedule::on_m_btnAddDevices_clicked()
     }
     for (const QString &key : keys)
         removeRowByText(m_sourceModel, key);
-    savePlan();
     refreshRecordDevice();
+    savePlan(PlanChange::Devices);
 }
 
 void RecordSchedule::on_m_btnDelDevices_clicked()
 {
     const QStringList keys = checkedTexts(m_recordModel);
-    if (keys.isEmpty() || !m_planRead)
+    if (keys.isEmpty() || !m_planRead || m_writeWaits)
         return;
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     for (const QString &key : keys) {
@@ -616,13 +744,13 @@ void RecordSchedule::on_m_btnDelDevices_clicked()
     }
     for (const QString &key : keys)
         removeRowByText(m_recordModel, key);
-    savePlan();
     refreshOriginalDevice();
+    savePlan(PlanChange::Devices);
 }
 
 void RecordSchedule::on_m_btnAdvance_clicked()
 {
-    if (!m_planRead)
+    if (!m_planRead || m_writeWaits)
         return;
     recordAdvanceConfigDlg dlg(&m_plan, nullptr);
     dlg.setObjectName(QStringLiteral("PlanSet"));
@@ -632,48 +760,17 @@ void RecordSchedule::on_m_btnAdvance_clicked()
 
 void RecordSchedule::on_m_btnSave_clicked()
 {
+    // Also from the settings dialog, whose modal loop may have seen a
+    // registry follow-up start a write: the Save joins it.
     if (!m_planRead)
         return;
     saveTime();
-    m_saveClock.start();
-    trySave();
-}
-
-void RecordSchedule::trySave()
-{
-    m_saveRetry->stop();
-    if (!m_planRead)
-        return;
-    QSqlError error;
-    bool stored = false;
-    {
-        // Another program holding the database (a backup) would hold the
-        // window for the whole busy timeout: tried briefly, and again soon.
-        const OrmDatabase::BusyTimeoutScope brief(SaveTryMs);
-        stored = storePlan(m_plan, &error);
-    }
-    if (stored) {
-        qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
-                          << m_plan.devices.size();
-        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);
-        return;
-    }
-    const bool locked = OrmDatabase::isLocked(error);
-    if (locked && m_saveClock.isValid() && m_saveClock.elapsed() < SaveGiveUpMs) {
-        m_saveRetry->start(SaveRetryMs);
-        return;
-    }
-    m_saveClock.invalidate();
-    // The page keeps the plan as the operator made it; only the database
-    // does not hold it, and the next Save tries again.
-    MsgTipInfoDlg::showTip(locked ? tr("Configuration failed: the database is in use by another program")
-                                  : SharedTexts::configFailedText(),
-                           TipMs);
+    savePlan(PlanChange::Edited);
 }
 
 void RecordSchedule::on_m_btnOn_clicked()
 {
-    if (!m_planRead)
+    if (!m_planRead || m_writeWaits)
         return;
     if (m_plan.iTurnOn) {
         qInfo() << "stop record plan.";
@@ -691,10 +788,10 @@ void RecordSchedule::on_m_btnOn_clicked()
         m_plan.iTurnOn = 1;
         saveTime();
     }
-    savePlan();
     showOnText();
     changeLockButton();
-    record();
+    // Recording follows once the database holds the switch.
+    savePlan(PlanChange::Switched);
 }
 
 void RecordSchedule::onBtnEveryDayClicked(bool checked)
@@ -757,7 +854,7 @@ void RecordSchedule::onBtnCustomClicked(bool checked)
 void RecordSchedule::record()
 {
     stopThread();
-    if (!m_plan.iTurnOn)
+    if (!m_storedPlan.iTurnOn)
         return;
     m_thread = new RecordScheduleThread;
     // A stop reported by a thread that has been replaced since must not switch
@@ -773,7 +870,7 @@ void RecordSchedule::record()
     connect(
         m_thread, &RecordScheduleThread::sig_recordWriteFailed, this,
         [this, generation] {
-            if (generation == m_threadGeneration && m_plan.iTurnOn)
+            if (generation == m_threadGeneration && m_storedPlan.iTurnOn)
                 MsgTipInfoDlg::showTip(
                     tr("Video recording cannot be written to the storage folder; it starts again when it can."), TipMs);
         },
@@ -781,7 +878,7 @@ void RecordSchedule::record()
     connect(
         m_thread, &RecordScheduleThread::sig_storageUnavailable, this,
         [this, generation](const QString &path, int state, const QString &detail) {
-            if (generation != m_threadGeneration || !m_plan.iTurnOn)
+            if (generation != m_threadGeneration || !m_storedPlan.iTurnOn)
                 return;
             m_storageState = state;
             for (int row = 0; row < m_recordModel->rowCount(); ++row) {
@@ -795,14 +892,14 @@ void RecordSchedule::record()
         m_thread, &RecordScheduleThread::sig_storageMoved, this,
         [this, generation](const QString &path, const QString &mountPoint, const QString &earlierSource,
                            const QString &earlierMountPoint) {
-            if (generation == m_threadGeneration && m_plan.iTurnOn)
+            if (generation == m_threadGeneration && m_storedPlan.iTurnOn)
                 MsgTipInfoDlg::showTip(storageMovedText(path, mountPoint, earlierSource, earlierMountPoint), NoticeMs);
         },
         Qt::QueuedConnection);
     connect(
         m_thread, &RecordScheduleThread::sig_markNotKept, this,
         [this, generation](const QString &reason) {
-            if (generation == m_threadGeneration && m_plan.iTurnOn)
+            if (generation == m_threadGeneration && m_storedPlan.iTurnOn)
                 MsgTipInfoDlg::showTip(markNotKeptText(reason), NoticeMs);
         },
         Qt::QueuedConnection);
@@ -813,7 +910,7 @@ void RecordSchedule::record()
                 onDeviceState(sn, ip, channel, state);
         },
         Qt::QueuedConnection);
-    m_thread->setPlan(&m_plan);
+    m_thread->setPlan(&m_storedPlan);
     m_thread->start(QThread::InheritPriority);
 }
 
@@ -932,7 +1029,7 @@ void RecordSchedule::onRecordStopped(int storageType)
 {
     Q_UNUSED(storageType)
     // Queued: the operator may have switched the plan off meanwhile.
-    if (!m_plan.iTurnOn)
+    if (!m_storedPlan.iTurnOn)
         return;
     // The plan stays on: the thread looks at the free space again and
     // recording resumes by itself when there is room, as after an outage.

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
 class QLabel;
 class QStandardItem;
@@ -74,9 +76,17 @@ public:
     // Loads the stored plan and shows it; the name does not select anything.
     // Returns -1 when the row cannot be read: the page keeps what it holds.
     int showStrategyData(const QString &name);
-    // Shows "Configuration failed" when the row could not be stored, or when
+    // What a write of the plan changed: the editor's content (week, mode,
+    // advanced settings), the record devices, or the switch.
+    enum class PlanChange { Edited, Devices, Switched };
+    // Every write of the plan goes here: tried at once, briefly; while
+    // another program holds the database the page shows the write as waiting
+    // and it is tried again until SaveGiveUpMs. Given up (or refused), the
+    // page shows the devices and the switch the database holds, edits stay
+    // for the next Save, and "Configuration failed" says why. Recording
+    // follows the stored plan only. True when stored at once. Refused when
     // the stored plan was never read (it would be overwritten by an empty one).
-    bool savePlan();
+    bool savePlan(PlanChange change = PlanChange::Edited);
 
     const RECORD_PLAN_INFO &plan() const { return m_plan; }
     // The record list's row of a plan entry holds its RecordScheduleThread::DeviceState here.
@@ -92,7 +102,7 @@ public:
     // What it says when recording moved onto a disk mounted over the folder.
     static QString storageMovedText(const QString &path, const QString &mountPoint, const QString &earlierSource,
                                     const QString &earlierMountPoint);
-    // A Save that meets the database locked by another program is tried
+    // A write that meets the database locked by another program is tried
     // again this long, each try waiting only briefly: the window answers.
     static constexpr int SaveTryMs = 100;
     static constexpr int SaveRetryMs = 500;
@@ -130,8 +140,17 @@ private:
     void onDeviceState(const QString &sn, const QString &ip, int channel, int state);
     void showState(QStandardItem *item, int state) const;
     void stopThread();
-    // One try of the Save: stored, said failed, or tried again soon.
-    void trySave();
+    // One try of the waiting write: stored, said failed, or tried again soon.
+    bool trySave();
+    void planStored();
+    void writeGivenUp(bool locked);
+    void endWrite();
+    // The schedule thread runs the plan the database holds.
+    void followStoredPlan(bool switched);
+    // The devices, the switch and what depends on them, as the plan holds them.
+    void showPlanState();
+    // A registry follow-up: follow changes the entries of a device; whether any.
+    bool followDevice(const std::function<bool(QVector<RECORD_DEVICE_INFO> &)> &follow);
 
     Ui::RecordSchedule *ui = nullptr;
     QStandardItemModel *m_strategyModel = nullptr;
@@ -140,6 +159,9 @@ private:
     QList<QLabel *> m_dayLabels;
     QList<QAbstractButton *> m_modeButtons;
     RECORD_PLAN_INFO m_plan;
+    // What the database holds, as last read or written: the schedule thread
+    // runs it, and a write given up brings the page back to it.
+    RECORD_PLAN_INFO m_storedPlan;
     QStandardItemModel *m_sourceModel = nullptr;
     QStandardItemModel *m_recordModel = nullptr;
     RecordScheduleThread *m_thread = nullptr;
@@ -152,5 +174,10 @@ private:
     // The StorageMark::State the thread said last (Ours while none).
     int m_storageState = 0;
     QTimer *m_saveRetry = nullptr;
-    QElapsedTimer m_saveClock; // since the Save that waits
+    QElapsedTimer m_saveClock; // since the last write joined the waiting one
+    bool m_writeWaits = false;
+    // What the waiting write is to undo when given up, and whether its end is said.
+    bool m_revertDevices = false;
+    bool m_revertSwitch = false;
+    bool m_sayStored = false;
 };

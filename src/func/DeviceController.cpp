@@ -6,6 +6,7 @@
 #include "ConfigConversation.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
+#include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PrivateProto.h"
 #include "SignalsHelper.h"
@@ -48,6 +49,9 @@ DeviceController::DeviceController(QObject *parent)
     m_serialTimer.setSingleShot(true);
     m_serialTimer.setInterval(SerialWriteDelayMs);
     connect(&m_serialTimer, &QTimer::timeout, this, &DeviceController::flushSerialWrites);
+    m_deleteTimer.setSingleShot(true);
+    m_deleteTimer.setInterval(DeleteRetryMs);
+    connect(&m_deleteTimer, &QTimer::timeout, this, [this] { deleteRows(DeleteTryMs); });
     connect(m_processor, &CommandProcessor::updateDevSN, this, [this](FUN_DEV_INFO *dev) {
         if (!dev)
             return;
@@ -83,7 +87,36 @@ DeviceController::DeviceController(QObject *parent)
 
 DeviceController::~DeviceController()
 {
+    flushDeletes();
     flushSerialWrites();
+}
+
+void DeviceController::flushDeletes()
+{
+    deleteRows(OrmDatabase::BusyTimeoutMs);
+}
+
+void DeviceController::deleteRows(int busyMs)
+{
+    m_deleteTimer.stop();
+    if (m_heldDeletes.isEmpty())
+        return;
+    QStringList held;
+    {
+        const OrmDatabase::BusyTimeoutScope wait(busyMs);
+        for (const QString &ip : qAsConst(m_heldDeletes)) {
+            const QSqlError err = OrmHelper::delDevRows(ip);
+            if (OrmDatabase::isLocked(err))
+                held << ip;
+            else if (!err.text().isEmpty())
+                qWarning() << "del devs failed" << ip << err.text();
+        }
+    }
+    m_heldDeletes = held;
+    if (held.isEmpty())
+        return;
+    qInfo() << "Deleted devices wait for the database:" << held;
+    m_deleteTimer.start();
 }
 
 void DeviceController::flushSerialWrites()
@@ -222,6 +255,14 @@ void DeviceController::dealAddDevices(QList<FUN_DEV_INFO *> devs)
     }
     if (fresh.isEmpty())
         return;
+    // A deleted device added again: its old row goes first, or the next
+    // start would find the old one.
+    for (FUN_DEV_INFO *dev : qAsConst(fresh)) {
+        if (m_heldDeletes.contains(dev->ip)) {
+            flushDeletes();
+            break;
+        }
+    }
     OrmHelper::AddDevs(fresh);
     for (FUN_DEV_INFO *dev : qAsConst(fresh)) {
         if (!registry->addDevInfo(dev))
@@ -274,7 +315,17 @@ void DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing)
         if (dev->channelIdx == 0)
             stored.append(dev);
     }
-    OrmHelper::DelDevs(stored);
+    if (replacing) {
+        // Added again at once: the old rows must be gone first.
+        OrmHelper::DelDevs(stored);
+    } else {
+        for (const FUN_DEV_INFO *dev : qAsConst(stored)) {
+            qInfo() << "del devs " << dev->ip;
+            if (!m_heldDeletes.contains(dev->ip))
+                m_heldDeletes << dev->ip;
+        }
+        deleteRows(DeleteTryMs);
+    }
     qInfo() << "Device deletion process completed";
 }
 
@@ -450,6 +501,7 @@ void DeviceController::slotUpdateOnvifDevice(QString ip)
 void DeviceController::closeApp()
 {
     m_closing = true;
+    flushDeletes();
     flushSerialWrites();
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);

@@ -41,6 +41,13 @@ public:
 
     // Delay of the batched store of serial numbers reported at first login.
     static constexpr int SerialWriteDelayMs = 500;
+    // The row of a deleted device is deleted with a brief wait for the
+    // database, and while another program holds it, tried again this often
+    // until it is gone: the window answers, and the device stays deleted.
+    static constexpr int DeleteTryMs = 100;
+    static constexpr int DeleteRetryMs = 500;
+    // Addresses whose rows the database has not let go yet.
+    QStringList heldDeletes() const { return m_heldDeletes; }
 
     bool isClosing() const { return m_closing; }
     // Registry keys of the sessions whose login reply has not come yet.
@@ -82,6 +89,9 @@ public slots:
 
     // Stores the serial numbers waiting for their batch now.
     void flushSerialWrites();
+    // Deletes now (waiting the whole busy timeout) the rows of deleted
+    // devices that a database held by another program has kept so far.
+    void flushDeletes();
 
     // Shutdown: stops reacting to broken connections and logs every device out.
     void closeApp();
@@ -137,6 +147,7 @@ private:
     // schedules keep them.
     void removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing);
     bool isRegistered(FUN_DEV_INFO *dev) const;
+    void deleteRows(int busyMs);
     void followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn);
 
     CommandProcessor *m_processor = nullptr;
@@ -150,4 +161,6 @@ private:
     QList<QMetaObject::Connection> m_sessionConnections;
     QSet<FUN_DEV_INFO *> m_serialWrites;
     QTimer m_serialTimer;
+    QStringList m_heldDeletes;
+    QTimer m_deleteTimer;
 };

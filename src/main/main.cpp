@@ -9,6 +9,7 @@
 #include "LoginDialog.h"
 #include "MainWindow.h"
 #include "MsgTipInfoDlg.h"
+#include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
 #include "Platform.h"
@@ -17,6 +18,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -174,13 +176,28 @@ int systemLanguage()
     }
 }
 
-// Between two tries of a database another program holds.
+// A database another program holds is tried this often: each try waits
+// for it only briefly, so the splash says so at once, and the next try
+// comes a second after the last one began, not after a whole busy timeout.
 constexpr int DatabaseRetryMs = 1000;
+constexpr int DatabaseTryMs = 250;
 
-// Opens the database. Another program holding it past the busy timeout (a
-// backup) is waited for, said on the splash, and the start-up tried again
-// until it lets go; each try runs off the GUI thread, so the splash paints
-// and a close signal is taken meanwhile (*closed: the start ends).
+// One try of the start-up, on the calling thread.
+bool initDatabase(OrmHelper *orm, QString *why, bool *foreign, bool *locked)
+{
+    // A new file is made by the start-up itself, user-only: a connection
+    // opened before it would make it with the default mode.
+    if (!QFileInfo::exists(OrmDatabase::databaseName()))
+        return orm->init(why, foreign, locked);
+    const OrmDatabase::InitScope opening;
+    const OrmDatabase::BusyTimeoutScope brief(DatabaseTryMs);
+    return orm->init(why, foreign, locked);
+}
+
+// Opens the database. Another program holding it (a backup) is waited for,
+// said on the splash, and the start-up tried again until it lets go; each
+// try runs off the GUI thread, so the splash paints and a close signal is
+// taken meanwhile (*closed: the start ends).
 bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
 {
     std::unique_ptr<SplashScreen> splash;
@@ -191,7 +208,9 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
         bool locked = false;
         QString why;
         bool foreign = false;
-        std::unique_ptr<QThread> attempt(QThread::create([&] { opened = orm->init(&why, &foreign, &locked); }));
+        QElapsedTimer tried;
+        tried.start();
+        std::unique_ptr<QThread> attempt(QThread::create([&] { opened = initDatabase(orm, &why, &foreign, &locked); }));
         QEventLoop loop;
         QObject::connect(attempt.get(), &QThread::finished, &loop, &QEventLoop::quit);
         attempt->start();
@@ -217,7 +236,7 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
             splash->show();
             splash->setProgress(0, QObject::tr("The database is in use by another program; waiting for it..."));
         }
-        QTimer::singleShot(DatabaseRetryMs, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(qMax<qint64>(0, DatabaseRetryMs - tried.elapsed())), &loop, &QEventLoop::quit);
         if (!g_closeBeforeWindow)
             loop.exec();
         if (g_closeBeforeWindow) {

@@ -513,11 +513,16 @@ void OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
         if (!dev)
             continue;
         qInfo() << "del devs " << dev->ip;
-        const QSqlError err = orm::dao::delete_by_query<CMS_Devices>(
-            OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), dev->ip));
+        const QSqlError err = delDevRows(dev->ip);
         if (!ok(err))
             qWarning() << "del devs failed" << dev->ip << err.text();
     }
+}
+
+QSqlError OrmHelper::delDevRows(const QString &ip)
+{
+    return orm::dao::delete_by_query<CMS_Devices>(
+        OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), ip));
 }
 
 void OrmHelper::ModifyDev(FUN_DEV_INFO *dev)

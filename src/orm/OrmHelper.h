@@ -80,6 +80,8 @@ public:
     static void AddDevs(const QList<FUN_DEV_INFO *> &devs);
     // Deletes every row with the IP of each record.
     static void DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    // Deletes every row with the IP; the statement's error.
+    static QSqlError delDevRows(const QString &ip);
     // Writes every column of the row with the record's dbId.
     static void ModifyDev(FUN_DEV_INFO *dev);
     // The alarm settings rows of a device follow it to a new address.

@@ -16,6 +16,8 @@
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <QtTest>
 
@@ -586,9 +588,12 @@ private slots:
         QTest::addColumn<int>("alarms");
         QTest::addColumn<bool>("closeAtOnce");
         QTest::addColumn<int>("lost");
-        QTest::newRow("handled by the event loop") << 3000 << false << 0;
-        QTest::newRow("closed with alarms waiting") << 3000 << true << 0;
-        QTest::newRow("more than may wait") << DeviceAlarmHandler::MaxPending + 150 << true << 150;
+        QTest::addColumn<int>("heldMs"); // another program holds the database from the middle of the burst
+        QTest::newRow("handled by the event loop") << 3000 << false << 0 << 0;
+        QTest::newRow("closed with alarms waiting") << 3000 << true << 0 << 0;
+        QTest::newRow("more than may wait") << DeviceAlarmHandler::MaxPending + 150 << true << 150 << 0;
+        // Longer than a transaction's wait and an insert's after it.
+        QTest::newRow("across a database hold") << 3000 << false << 0 << 2 * OrmDatabase::BusyTimeoutMs + 2000;
     }
 
     void burstIsStoredInOrder()
@@ -596,6 +601,7 @@ private slots:
         QFETCH(int, alarms);
         QFETCH(bool, closeAtOnce);
         QFETCH(int, lost);
+        QFETCH(int, heldMs);
         OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
         FUN_DEV_INFO dev;
         dev.ip = QStringLiteral("127.19.2.1");
@@ -604,21 +610,42 @@ private slots:
         DevicePagesTest::closeToasts();
         DeviceAlarmHandler handler;
         handler.updateAlarmDataBase();
-        for (int i = 0; i < alarms; ++i)
-            handler.handleDeviceAlarm(
-                "<body>"
-                    + alarmBody("0",
-                                QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(i).toString("yyyy-MM-dd hh:mm:ss"))
-                    + "</body>",
-                &dev);
-        QCOMPARE(handler.pendingAlarms(), qMin(alarms, int(DeviceAlarmHandler::MaxPending)));
-        if (closeAtOnce)
-            handler.shutdown();
         const auto stored = [] {
             long n = -1;
             orm::dao::count<CustomAlarmInfo>(n);
             return int(n);
         };
+        const auto push = [&](int from, int to) {
+            for (int i = from; i < to; ++i)
+                handler.handleDeviceAlarm(
+                    "<body>"
+                        + alarmBody(
+                            "0", QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(i).toString("yyyy-MM-dd hh:mm:ss"))
+                        + "</body>",
+                    &dev);
+        };
+        if (heldMs > 0) {
+            push(0, alarms / 2);
+            QTRY_VERIFY_WITH_TIMEOUT(stored() > 0, 30000);
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            holder.setDatabaseName(OrmDatabase::databaseName());
+            QVERIFY(holder.open());
+            {
+                QSqlQuery hold(holder);
+                QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+                push(alarms / 2, alarms);
+                QTest::qWait(heldMs);
+                QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+            }
+            holder.close();
+            holder = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        } else {
+            push(0, alarms);
+            QCOMPARE(handler.pendingAlarms(), qMin(alarms, int(DeviceAlarmHandler::MaxPending)));
+        }
+        if (closeAtOnce)
+            handler.shutdown();
         QTRY_COMPARE_WITH_TIMEOUT(stored(), alarms - lost, 60000);
         QCOMPARE(handler.recordWriter()->failedRows(), qint64(lost));
         QString previous;
@@ -628,6 +655,7 @@ private slots:
         }
         const QString tooMany = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::TooMany);
         QCOMPARE(DevicePagesTest::toastTexts().count(tooMany), lost > 0 ? 1 : 0);
+        QCOMPARE(DevicePagesTest::toastTexts().count(), lost > 0 ? 1 : 0);
         DevicePagesTest::closeToasts();
     }
 };

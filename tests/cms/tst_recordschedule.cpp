@@ -23,6 +23,7 @@
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -262,20 +263,48 @@ private slots:
     }
 
     // Another program (a backup) holds the database while the operator
-    // saves: the click comes back at once, and the Save is said once it is
-    // stored, or failed with the reason, the next Save then storing it.
+    // saves, adds or deletes channels, or switches recording on, or while a
+    // recorded device leaves the registry: the click comes back at once, the
+    // page shows the write waiting, and it is said once stored, or failed
+    // with the reason. Given up, the page shows what the database holds, as
+    // a restart does; a Save's edits stay for the next Save.
     void saveWhileTheDatabaseIsHeld_data()
     {
-        QTest::addColumn<bool>("released"); // the other program lets go while the Save waits
-        QTest::newRow("let go while it waits") << true;
-        QTest::newRow("held until it gives up") << false;
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("released"); // the other program lets go while the write waits
+        QTest::newRow("let go while it waits") << "Save" << true;
+        QTest::newRow("held until it gives up") << "Save" << false;
+        QTest::newRow("Add, held until it gives up") << "Add" << false;
+        QTest::newRow("Start, let go while it waits") << "Start" << true;
+        QTest::newRow("Start, held until it gives up") << "Start" << false;
+        QTest::newRow("Delete, held until it gives up") << "Delete" << false;
+        QTest::newRow("recorder deleted, let go while it waits") << "device deleted" << true;
+        QTest::newRow("recorder deleted, held until it gives up") << "device deleted" << false;
     }
     void saveWhileTheDatabaseIsHeld()
     {
+        QFETCH(QString, action);
         QFETCH(bool, released);
-        QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        const bool recorded = action != "Save" && action != "Add";
+        if (recorded)
+            storeRecordingPlan({1, 2}, false);
+        else
+            QVERIFY(RecordSchedule::storePlan(RECORD_PLAN_INFO{}));
         page()->showStrategyData(QStringLiteral("Default Strategy"));
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        auto *source = child<QTreeView>(page(), "m_treeOriginalDevlist");
+        auto *list = child<QTreeView>(page(), "m_treeRecordDevlist");
+        auto *waiting = child<QLabel>(page(), "m_lblWaiting");
         const QString before = storedPlanRow();
+        const QStringList listedBefore = rowTexts(list);
+        const auto cleanUp = qScopeGuard([this] {
+            page()->stopPlan();
+            RecordSchedule::storePlan(RECORD_PLAN_INFO{});
+            page()->showStrategyData(QStringLiteral("Default Strategy"));
+        });
         {
             QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
             holder.setDatabaseName(OrmDatabase::databaseName());
@@ -283,10 +312,25 @@ private slots:
             QSqlQuery hold(holder);
             QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
             const auto letGo = qScopeGuard([&] { hold.exec(QStringLiteral("ROLLBACK")); });
-            click("btn_work_day");
-            click("m_btnSave");
-            // Nothing said yet: the Save waits for the database, not the window.
+            if (action == "Save") {
+                click("btn_work_day");
+                click("m_btnSave");
+            } else if (action == "Add") {
+                checkAll(source);
+                click("m_btnAddDevices");
+            } else if (action == "Start") {
+                click("m_btnOn");
+            } else if (action == "Delete") {
+                checkAll(list);
+                click("m_btnDelDevices");
+            } else {
+                emit SignalsHelper::instance()->signalDelDevs({record(NvrIp)});
+            }
+            // Nothing said yet: the write waits for the database, not the window.
             QCOMPARE(DevicePagesTest::toastTexts(), QStringList());
+            QVERIFY(waiting->isVisible());
+            QVERIFY(!onButton()->isEnabled() && !child<QPushButton>(page(), "m_btnSave")->isEnabled());
+            QVERIFY(!page()->isRecording());
             if (released)
                 hold.exec(QStringLiteral("ROLLBACK"));
             QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(
@@ -296,16 +340,42 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("holder"));
         QVERIFY(!DevicePagesTest::toastTexts().contains("Configuration failed"));
-        if (!released) {
-            // The plan stays as the operator made it: the next Save stores it.
-            QCOMPARE(storedPlanRow(), before);
-            DevicePagesTest::closeToasts();
-            click("m_btnSave");
-            QVERIFY(DevicePagesTest::toastTexts().contains("Configuration successful"));
+        QVERIFY(!waiting->isVisible());
+        QCOMPARE(storedPlanRow() == before, !released);
+        // Recording follows what the database holds.
+        QCOMPARE(page()->isRecording(), action == "Start" && released);
+        QCOMPARE(onButton()->text(), page()->isRecording() ? QStringLiteral("Stop") : QStringLiteral("Start"));
+        if (!released && action != "device deleted")
+            QCOMPARE(rowTexts(list), listedBefore);
+        if (action == "device deleted") {
+            // The deleted recorder stays deleted: its row goes once the database lets go.
+            const auto stored = [] {
+                const auto rows = OrmHelper::getAllDevices();
+                return std::any_of(rows.cbegin(), rows.cend(), [](const auto &row) { return row->DevIP == NvrIp; });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(!stored(), 10000);
+            const QStringList notFound{m_nvr->uid() + "_1", m_nvr->uid() + "_2"};
+            QCOMPARE(rowTexts(list), released ? QStringList() : notFound);
         }
-        QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
-        workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
-        QCOMPARE(storedDays(), workday);
+        {
+            // The page and a restart agree.
+            RecordSchedule restarted;
+            QCOMPARE(rowTexts(child<QTreeView>(&restarted, "m_treeRecordDevlist")), rowTexts(list));
+            QCOMPARE(child<QPushButton>(&restarted, "m_btnOn")->text(), onButton()->text());
+            QCOMPARE(restarted.plan().devices, page()->plan().devices);
+        }
+        if (action == "Save") {
+            if (!released) {
+                // The plan stays as the operator made it: the next Save stores it.
+                QCOMPARE(storedPlanRow(), before);
+                DevicePagesTest::closeToasts();
+                click("m_btnSave");
+                QVERIFY(DevicePagesTest::toastTexts().contains("Configuration successful"));
+            }
+            QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
+            workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
+            QCOMPARE(storedDays(), workday);
+        }
     }
 
     // Refusals in order, the settings dialog, recording, a password edit and

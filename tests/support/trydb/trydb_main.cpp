@@ -1,5 +1,6 @@
 // Writes the client database of scripts/try:
-//   kelvo_trydb DB --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL] ...
+//   kelvo_trydb DB [--wait SECONDS] DEVICE...
+// each DEVICE --ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] or --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL].
 // A missing database is made with the given devices (default device login;
 // the serial number the device reports, else its address)
 // and alarm settings for every camera (motion alarms armed all week, each
@@ -9,6 +10,10 @@
 // operator made in it; only the device and RTSP ports of the listed devices
 // that it still holds are updated, as the simulated devices listen on new
 // ports each time. A listed device the operator deleted stays deleted.
+//
+// A database another program holds (a backup, a browser with a write open)
+// is not damaged: it is waited for, up to SECONDS (default 60), and still
+// held then the tool ends with HeldExit, the file untouched.
 
 #include "KelvoCommon.h"
 #include "OrmCore.h"
@@ -16,17 +21,59 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QThread>
 
 #include <cstdio>
+#include <functional>
 #include <sys/stat.h>
 #include <memory>
 #include <vector>
 
 namespace {
+
+constexpr int HeldExit = 3;
+constexpr int DefaultWaitSeconds = 60;
+constexpr int RetryMs = 500;
+
+enum class Outcome { Done, Failed, Held };
+
+// Runs step again while another program holds the database, at most
+// waitSeconds; says once that it waits.
+Outcome waitingForHolder(const QString &db, int waitSeconds, const std::function<Outcome()> &step)
+{
+    QElapsedTimer since;
+    since.start();
+    bool said = false;
+    for (;;) {
+        const Outcome outcome = step();
+        if (outcome != Outcome::Held || since.elapsed() >= qint64(waitSeconds) * 1000)
+            return outcome;
+        if (!said) {
+            std::printf("kelvo_trydb: %s is in use by another program; waiting for it (up to %d s)\n", qPrintable(db),
+                        waitSeconds);
+            std::fflush(stdout);
+            said = true;
+        }
+        QThread::msleep(RetryMs);
+    }
+}
+
+// "--wait SECONDS" taken out of the arguments; -1 when it is malformed.
+int takeWaitSeconds(QStringList &args)
+{
+    const int at = args.indexOf(QStringLiteral("--wait"));
+    if (at < 0)
+        return DefaultWaitSeconds;
+    bool ok = false;
+    const int seconds = args.value(at + 1).toInt(&ok);
+    args.erase(args.begin() + at, args.begin() + qMin(at + 2, args.size()));
+    return ok && seconds >= 0 ? seconds : -1;
+}
 
 struct DeviceArg
 {
@@ -129,32 +176,33 @@ bool makeDatabase(const QString &db, std::vector<DeviceArg> &devices)
     return tx.commit().text().isEmpty();
 }
 
-// The number of rows whose ports were updated, or -1 on a database error.
-int updatePorts(const std::vector<DeviceArg> &devices)
+// The number of rows whose ports were updated, or -1 with the database's error.
+int updatePorts(const std::vector<DeviceArg> &devices, QSqlError *error)
 {
     OrmTransaction tx;
+    if (!tx.error().text().isEmpty()) {
+        *error = tx.error();
+        return -1;
+    }
     int updated = 0;
     for (const DeviceArg &d : devices) {
         QList<QSharedPointer<CMS_Devices>> rows;
-        const QSqlError fetched = orm::dao::fetch_by_query(
+        *error = orm::dao::fetch_by_query(
             OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), d.info.ip), rows);
-        if (!fetched.text().isEmpty()) {
-            std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(fetched.text()));
+        if (!error->text().isEmpty())
             return -1;
-        }
         for (const QSharedPointer<CMS_Devices> &row : qAsConst(rows)) {
             row->PTZPort = QString::number(d.info.devPort);
             if (d.hasRtspPort)
                 row->VideoPort = QString::number(d.info.rtspPort);
-            const QSqlError err = orm::dao::update(row);
-            if (!err.text().isEmpty()) {
-                std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(err.text()));
+            *error = orm::dao::update(row);
+            if (!error->text().isEmpty())
                 return -1;
-            }
             ++updated;
         }
     }
-    return tx.commit().text().isEmpty() ? updated : -1;
+    *error = tx.commit();
+    return error->text().isEmpty() ? updated : -1;
 }
 
 } // namespace
@@ -162,32 +210,41 @@ int updatePorts(const std::vector<DeviceArg> &devices)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    const int waitSeconds = takeWaitSeconds(args);
     std::vector<DeviceArg> devices;
-    if (args.size() < 3 || args.size() % 2 == 0 || !parseDevices(args, &devices)) {
-        std::fprintf(
-            stderr,
-            "usage: kelvo_trydb DB (--ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] | --nvr NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL])...\n");
+    if (waitSeconds < 0 || args.size() < 3 || args.size() % 2 == 0 || !parseDevices(args, &devices)) {
+        std::fprintf(stderr, "usage: kelvo_trydb DB [--wait SECONDS] (--ipc NAME@ADDR:PORT:RTSPPORT[#SERIAL] | --nvr "
+                             "NAME@ADDR:PORT[:RTSPPORT][/N][#SERIAL])...\n");
         return 2;
     }
     const QString path = args.first();
     const bool existed = QFileInfo::exists(path);
     OrmDatabase::setDatabaseName(path);
     QString error;
-    if (!OrmHelper::instance()->init(&error)) {
-        std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
-        OrmDatabase::closeAllConnections();
-        if (!existed)
-            QFile::remove(path);
-        return 1;
-    }
+    const Outcome opened = waitingForHolder(path, waitSeconds, [&error] {
+        bool locked = false;
+        if (OrmHelper::instance()->init(&error, nullptr, &locked))
+            return Outcome::Done;
+        return locked ? Outcome::Held : Outcome::Failed;
+    });
     int result = 0;
-    if (existed) {
-        const int updated = updatePorts(devices);
-        if (updated < 0)
-            result = 1;
-        else
+    if (opened != Outcome::Done) {
+        std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
+        result = opened == Outcome::Held ? HeldExit : 1;
+    } else if (existed) {
+        int updated = -1;
+        QSqlError err;
+        const Outcome moved = waitingForHolder(path, waitSeconds, [&] {
+            updated = updatePorts(devices, &err);
+            return updated >= 0 ? Outcome::Done : OrmDatabase::isLocked(err) ? Outcome::Held : Outcome::Failed;
+        });
+        if (moved == Outcome::Done) {
             std::printf("DB %s kept, ports of %d devices updated\n", qPrintable(path), updated);
+        } else {
+            std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(err.text()));
+            result = moved == Outcome::Held ? HeldExit : 1;
+        }
     } else if (makeDatabase(path, devices)) {
         std::printf("DB %s made with %d devices\n", qPrintable(path), int(devices.size()));
     } else {

@@ -6,6 +6,8 @@
 #include "OrmHelper.h"
 
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -25,6 +27,38 @@ int runTool(const QString &db, const QStringList &devices)
     if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit)
         return -1;
     return tool.exitCode();
+}
+
+// The tool run while another program holds the database: held until the
+// tool has said that it waits and then let go, or held throughout (the tool
+// told to wait one second).
+int runToolHeld(const QString &db, const QStringList &devices, bool letGo)
+{
+    OrmHelper::resetForTesting();
+    int code = -1;
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(db);
+        QSqlQuery hold(holder);
+        if (holder.open() && hold.exec(QStringLiteral("BEGIN EXCLUSIVE"))) {
+            QProcess tool;
+            tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            tool.start(QStringLiteral(KELVO_TRYDB),
+                       QStringList{db} + (letGo ? QStringList() : QStringList{"--wait", "1"}) + devices);
+            QByteArray said;
+            while (letGo && !said.contains("is in use by another program; waiting for it")
+                   && tool.waitForReadyRead(60000))
+                said += tool.readAllStandardOutput();
+            if (!letGo)
+                tool.waitForFinished(60000);
+            hold.exec(QStringLiteral("ROLLBACK"));
+            tool.waitForFinished(60000);
+            if (tool.state() == QProcess::NotRunning && tool.exitStatus() == QProcess::NormalExit)
+                code = tool.exitCode();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    return code;
 }
 
 bool openDatabase(const QString &db)
@@ -69,20 +103,27 @@ private slots:
         QTest::addColumn<QStringList>("second"); // empty: no second start
         QTest::addColumn<int>("secondExit");
         QTest::addColumn<QStringList>("ports"); // camera device, camera RTSP, recorder device, recorder RTSP
+        QTest::addColumn<QString>("held");      // another program holds the database: "let go" while the tool waits,
+                                                // or "throughout"
 
-        QTest::newRow("first start") << QStringList() << 0 << QStringList{"40001", "40002", "40003", "40004"};
-        QTest::newRow("second start moves the ports")
-            << QStringList{"--ipc", "Try camera@127.0.0.1:41001:41002", "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
-                           "--ipc", "Door@127.0.0.3:41005:41006"}
-            << 0 << QStringList{"41001", "41002", "41003", "41004"};
+        const QStringList first{"40001", "40002", "40003", "40004"};
+        const QStringList moving{"--ipc", "Try camera@127.0.0.1:41001:41002",
+                                 "--nvr", "Try recorder@127.0.0.2:41003:41004/4",
+                                 "--ipc", "Door@127.0.0.3:41005:41006"};
+        const QStringList moved{"41001", "41002", "41003", "41004"};
+        QTest::newRow("first start") << QStringList() << 0 << first << QString();
+        QTest::newRow("second start moves the ports") << moving << 0 << moved << QString();
         QTest::newRow("recorder without an RTSP port keeps its own")
             << QStringList{"--ipc", "Try camera@127.0.0.1:42001:42002", "--nvr", "Try recorder@127.0.0.2:42003/4"} << 0
-            << QStringList{"42001", "42002", "42003", "40004"};
+            << QStringList{"42001", "42002", "42003", "40004"} << QString();
         QTest::newRow("an address off loopback changes nothing")
             << QStringList{"--ipc", "Try camera@127.0.0.1:43001:43002", "--nvr", "Try recorder@10.0.0.2:43003/4"} << 2
-            << QStringList{"40001", "40002", "40003", "40004"};
-        QTest::newRow("a port out of range changes nothing") << QStringList{"--ipc", "Try camera@127.0.0.1:70000:43002"}
-                                                             << 2 << QStringList{"40001", "40002", "40003", "40004"};
+            << first << QString();
+        QTest::newRow("a port out of range changes nothing")
+            << QStringList{"--ipc", "Try camera@127.0.0.1:70000:43002"} << 2 << first << QString();
+        // Not a damaged database: waited for, and told apart when it stays held.
+        QTest::newRow("second start waits for a held database") << moving << 0 << moved << "let go";
+        QTest::newRow("database held throughout") << moving << 3 << first << "throughout";
     }
 
     void startsKeepTheOperatorsRows()
@@ -90,6 +131,7 @@ private slots:
         QFETCH(QStringList, second);
         QFETCH(int, secondExit);
         QFETCH(QStringList, ports);
+        QFETCH(QString, held);
         const QString db = QDir::current().filePath(QStringLiteral("try-%1.sqlite").arg(QTest::currentDataTag()));
         QFile::remove(db);
 
@@ -145,7 +187,9 @@ private slots:
                     .text()
                     .isEmpty());
 
-        if (!second.isEmpty())
+        if (!held.isEmpty())
+            QCOMPARE(runToolHeld(db, second, held == "let go"), secondExit);
+        else if (!second.isEmpty())
             QCOMPARE(runTool(db, second), secondExit);
         QVERIFY(openDatabase(db));
 

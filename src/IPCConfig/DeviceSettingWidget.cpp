@@ -263,6 +263,11 @@ void DeviceSettingWidget::settingsXml()
     request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
 }
 
+ConfigPageSession::Shown DeviceSettingWidget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 bool DeviceSettingWidget::typedNumber(const QString &key, QLineEdit *edit, int low, int high,
                                       IpcBody::Values &values) const
 {

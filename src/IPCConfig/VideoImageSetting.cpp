@@ -310,6 +310,17 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
             RequestKind::Save);
 }
 
+ConfigPageSession::Shown VideoImageSetting::shownValues() const
+{
+    ConfigPageSession::Shown shown;
+    for (size_t group = 0; group < m_shown.size(); ++group) {
+        const OperatorEdits::Values values = m_shown[group].shown();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
+    }
+    return shown;
+}
+
 void VideoImageSetting::on_comboBox_exposureMode_currentIndexChanged(int index)
 {
     setShown({ui->label_exposureTime, ui->label_gainIntensity, ui->comboBox_exposureTime, ui->slider_exposure,

@@ -1,6 +1,7 @@
 #include "OperatorEdits.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -92,6 +93,45 @@ void OperatorEdits::picked(const QString &key, QComboBox *combo, int index)
     if (!m_moved.contains(combo) && index == combo->currentIndex() && !combo->isEditable())
         return;
     acted(key);
+}
+
+namespace {
+
+QString shownBy(const QObject *control)
+{
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        // Said as the operator sees it: the box and its text.
+        const QChar box = button->isChecked() ? QChar(0x2611) : QChar(0x2610);
+        return button->text().isEmpty() ? QString(box) : box + QLatin1Char(' ') + button->text();
+    }
+    if (const auto *slider = qobject_cast<const QAbstractSlider *>(control))
+        return QString::number(slider->value());
+    if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(control))
+        return spin->text();
+    if (const auto *line = qobject_cast<const QLineEdit *>(control))
+        return line->text();
+    return QString();
+}
+
+} // namespace
+
+OperatorEdits::Values OperatorEdits::shown() const
+{
+    // A key shown by several controls: their texts in the order they were watched.
+    Values values;
+    for (const QPointer<QObject> &control : m_controls) {
+        if (!control)
+            continue;
+        for (const auto &watched : m_watched) {
+            if (watched.second != control.data())
+                continue;
+            QString &text = values[watched.first];
+            text += (text.isEmpty() ? QString() : QStringLiteral(" / ")) + shownBy(control.data());
+        }
+    }
+    return values;
 }
 
 QString OperatorEdits::send(const QString &key, const QString &fromControl) const

@@ -79,9 +79,8 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
             shown.insert(QStringLiteral("channel"), QStringLiteral("CH_%1").arg(channel + 1, 2, 10, QLatin1Char('0')));
         return shown;
     });
-    connect(m_session, &ConfigPageSession::saveSaid, this, [](const QString &words) {
-        MsgTipInfoDlg::showTip(words, TipMs);
-    });
+    connect(m_session, &ConfigPageSession::saveSaid, this,
+            [](const QString &words) { MsgTipInfoDlg::showTip(words, TipMs); });
 }
 
 void RemoteCfg_Widget::readAgainSoon()

@@ -352,11 +352,10 @@ void CNVRChannelManageDlg::operationAnswered(const ConfigReply &reply)
     if (operation->unanswered > 0)
         return;
     if (!operation->failed)
-        MsgTipInfoDlg::showTip(
-            ConfigConversation::saveOutcomeText(
-                reply, SaveSettled(), QString(),
-                tr("The operation successfully, The channel information is being refreshed")),
-            2000);
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(
+                                   reply, SaveSettled(), QString(),
+                                   tr("The operation successfully, The channel information is being refreshed")),
+                               2000);
     m_operations.erase(operation);
 }
 

@@ -91,8 +91,8 @@ QStringList ConfigPageSession::changedSince(const Save &save) const
 SaveSettled ConfigPageSession::settleSave(const ConfigReply &reply, const QString &refusedText)
 {
     SaveSettled settled;
-    const auto save = std::find_if(m_saves.begin(), m_saves.end(),
-                                   [&reply](const Save &s) { return s.out && s.tag == reply.tag; });
+    const auto save =
+        std::find_if(m_saves.begin(), m_saves.end(), [&reply](const Save &s) { return s.out && s.tag == reply.tag; });
     settled.mine = save != m_saves.end();
     if (settled.mine) {
         settled.onRepeat = save->onRepeat;

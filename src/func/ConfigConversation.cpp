@@ -345,10 +345,12 @@ QString ConfigConversation::reconnectText()
 
 QString ConfigConversation::tookEarlierText(const QStringList &values)
 {
-    // Only what can be said in a line: a week's schedule is not.
+    // Only what reads as a value in a line: a week's schedule or a block of
+    // a body is not.
     QStringList named;
     for (const QString &value : values) {
-        if (!value.isEmpty() && value.size() <= MaxNamedLength && named.size() < MaxNamed)
+        if (!value.isEmpty() && value.size() <= MaxNamedLength && !value.contains(QLatin1Char('<'))
+            && named.size() < MaxNamed)
             named << value;
     }
     if (named.isEmpty())

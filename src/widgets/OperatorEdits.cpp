@@ -8,6 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStringList>
 
 OperatorEdits::OperatorEdits(QObject *parent)
     : QObject(parent)
@@ -120,17 +121,20 @@ QString shownBy(const QObject *control)
 OperatorEdits::Values OperatorEdits::shown() const
 {
     // A key shown by several controls: their texts in the order they were watched.
-    Values values;
+    QHash<QString, QStringList> texts;
     for (const QPointer<QObject> &control : m_controls) {
-        if (!control)
+        // A button clicked for an action ("Default") shows no value.
+        const auto *button = qobject_cast<const QAbstractButton *>(control.data());
+        if (!control || (button && !button->isCheckable()))
             continue;
         for (const auto &watched : m_watched) {
-            if (watched.second != control.data())
-                continue;
-            QString &text = values[watched.first];
-            text += (text.isEmpty() ? QString() : QStringLiteral(" / ")) + shownBy(control.data());
+            if (watched.second == control.data())
+                texts[watched.first] << shownBy(control.data());
         }
     }
+    Values values;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        values.insert(it.key(), it.value().join(QStringLiteral(" / ")));
     return values;
 }
 

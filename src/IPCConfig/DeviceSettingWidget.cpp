@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -265,7 +266,12 @@ void DeviceSettingWidget::settingsXml()
 
 ConfigPageSession::Shown DeviceSettingWidget::shownValues() const
 {
-    return m_shown.shown();
+    // A Save sends the tab shown: the language, or the timing.
+    const bool general = ui->tabWidget->currentIndex() == 0;
+    ConfigPageSession::Shown shown = m_shown.shown();
+    for (auto it = shown.begin(); it != shown.end();)
+        it = (it.key() == QLatin1String("language")) == general ? std::next(it) : shown.erase(it);
+    return shown;
 }
 
 bool DeviceSettingWidget::typedNumber(const QString &key, QLineEdit *edit, int low, int high,

@@ -312,12 +312,15 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
 
 ConfigPageSession::Shown VideoImageSetting::shownValues() const
 {
+    // A Save sends the group of the section shown; another section shown
+    // since no longer shows what it sent.
     ConfigPageSession::Shown shown;
-    for (size_t group = 0; group < m_shown.size(); ++group) {
-        const OperatorEdits::Values values = m_shown[group].shown();
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
-    }
+    const int group = currentSection();
+    if (group < 0 || group >= int(m_shown.size()))
+        return shown;
+    const OperatorEdits::Values values = m_shown[size_t(group)].shown();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
     return shown;
 }
 

@@ -4722,6 +4722,18 @@ Move it away to start with a new database.</source>
         <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
         <translation>设备重复发送了应答：显示的数值不可信。正在重新读取。</translation>
     </message>
+    <message>
+        <source>The device took the values of an earlier Save; the values shown now are not saved.</source>
+        <translation>设备采用了之前一次保存的数值；当前显示的数值未保存。</translation>
+    </message>
+    <message>
+        <source>The device took %1 from an earlier Save; the values shown now are not saved.</source>
+        <translation>设备采用了之前一次保存中的 %1；当前显示的数值未保存。</translation>
+    </message>
+    <message>
+        <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
+        <translation>上一次保存可能发送了重复应答中的数值；保存前请重新读取。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

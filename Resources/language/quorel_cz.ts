@@ -4722,6 +4722,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
         <translation>Zařízení poslalo odpověď dvakrát: zobrazeným hodnotám nelze věřit. Načítá se znovu.</translation>
     </message>
+    <message>
+        <source>The device took the values of an earlier Save; the values shown now are not saved.</source>
+        <translation>Zařízení převzalo hodnoty dřívějšího uložení; nyní zobrazené hodnoty nejsou uloženy.</translation>
+    </message>
+    <message>
+        <source>The device took %1 from an earlier Save; the values shown now are not saved.</source>
+        <translation>Zařízení převzalo %1 z dřívějšího uložení; nyní zobrazené hodnoty nejsou uloženy.</translation>
+    </message>
+    <message>
+        <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
+        <translation>Poslední uložení mohlo odeslat hodnoty z opakované odpovědi; před uložením načtěte znovu.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

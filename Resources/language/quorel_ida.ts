@@ -4722,6 +4722,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
         <translation>Perangkat mengirim jawaban dua kali: nilai yang ditampilkan tidak dapat dipercaya. Membaca ulang.</translation>
     </message>
+    <message>
+        <source>The device took the values of an earlier Save; the values shown now are not saved.</source>
+        <translation>Perangkat mengambil nilai dari penyimpanan sebelumnya; nilai yang ditampilkan sekarang belum disimpan.</translation>
+    </message>
+    <message>
+        <source>The device took %1 from an earlier Save; the values shown now are not saved.</source>
+        <translation>Perangkat mengambil %1 dari penyimpanan sebelumnya; nilai yang ditampilkan sekarang belum disimpan.</translation>
+    </message>
+    <message>
+        <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
+        <translation>Penyimpanan terakhir mungkin mengirim nilai dari jawaban berulang; baca ulang sebelum menyimpan.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

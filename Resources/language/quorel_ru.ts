@@ -4722,6 +4722,18 @@ Move it away to start with a new database.</source>
         <source>The device sent an answer twice: the values shown cannot be trusted. Reading again.</source>
         <translation>Устройство прислало ответ дважды: показанным значениям нельзя доверять. Повторное чтение.</translation>
     </message>
+    <message>
+        <source>The device took the values of an earlier Save; the values shown now are not saved.</source>
+        <translation>Устройство приняло значения более раннего сохранения; показанные сейчас значения не сохранены.</translation>
+    </message>
+    <message>
+        <source>The device took %1 from an earlier Save; the values shown now are not saved.</source>
+        <translation>Устройство приняло %1 из более раннего сохранения; показанные сейчас значения не сохранены.</translation>
+    </message>
+    <message>
+        <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
+        <translation>Последнее сохранение могло отправить значения повторного ответа; перед сохранением прочитайте снова.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

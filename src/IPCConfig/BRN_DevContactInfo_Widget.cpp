@@ -76,6 +76,11 @@ void BRN_DevContactInfo_Widget::onSave()
     request(CmdSetContact, IpcBody::contactInfo(values), 0, RequestKind::Save);
 }
 
+ConfigPageSession::Shown BRN_DevContactInfo_Widget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 void BRN_DevContactInfo_Widget::changeEvent(QEvent *event)
 {
     RemoteCfg_Widget::changeEvent(event);

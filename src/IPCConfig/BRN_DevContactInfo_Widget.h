@@ -30,6 +30,7 @@ public slots:
     void onSave();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -239,10 +239,11 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
         // A name the camera refuses (one it has already) leaves the list as
         // it was: said, as the list alone would not tell why.
         if (!reply.ok())
-            MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+            MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), configFailedText()),
+                                   TipMs);
         break;
     case Cmd::ChangePassword:
-        parseModifyPasswordResult(reply.result);
+        parseModifyPasswordResult(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok())
@@ -251,7 +252,7 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
             m_readMarks->showFailure();
         break;
     case Cmd::SetContact:
-        MsgTipInfoDlg::showTip(reply.ok() ? configSuccessText() : configFailedText(), TipMs);
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), configFailedText()), TipMs);
         break;
     default:
         break;
@@ -324,18 +325,17 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
     m_contact = findValuesInXml(xml, QStringLiteral("body")).value(QStringLiteral("contactAddress")).trimmed();
 }
 
-void CUserManageDlg::parseModifyPasswordResult(const ReplyResult &result)
+void CUserManageDlg::parseModifyPasswordResult(const ConfigReply &reply)
 {
-    if (result.ok()) {
+    const ReplyResult &result = reply.result;
+    if (reply.ok())
         m_editDlg->modifyDevInfoEx();
-        MsgTipInfoDlg::showTip(configSuccessText(), TipMs);
-        return;
-    }
-    m_editDlg->forgetOldestChange();
-    if (result.kind == ReplyResult::Failure && result.code == 8)
-        MsgTipInfoDlg::showTip(tr("Please set contact first."), TipMs);
     else
-        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        m_editDlg->forgetOldestChange();
+    const bool noContact = reply.fate == ReplyFate::Answered && result.kind == ReplyResult::Failure && result.code == 8;
+    MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(
+                               reply, SaveSettled(), noContact ? tr("Please set contact first.") : configFailedText()),
+                           TipMs);
 }
 
 void CUserManageDlg::onbtAddUserClicked()

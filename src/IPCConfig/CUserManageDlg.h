@@ -95,7 +95,7 @@ public slots:
 public:
     bool parseGetUserXml(const QString &xml);
     void parseGetUserContactXml(const QString &xml);
-    void parseModifyPasswordResult(const ReplyResult &result);
+    void parseModifyPasswordResult(const ConfigReply &reply);
     void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     void updateText();

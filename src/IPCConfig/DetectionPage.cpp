@@ -245,6 +245,12 @@ void DetectionPage::onSaveBtnClicked()
     request(m_description.trackSet, IpcBody::humanTrack(track), ch, RequestKind::Other);
 }
 
+ConfigPageSession::Shown DetectionPage::shownValues() const
+{
+    // The body is built from the panel, the area and the week alone.
+    return {{QStringLiteral("detection"), saveBody()}};
+}
+
 QString DetectionPage::previewKey() const
 {
     if (!m_pDeviceInfo)

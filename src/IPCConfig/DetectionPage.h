@@ -78,6 +78,7 @@ public slots:
     void onSaveBtnClicked();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     DetectionPage(const Description &description, QWidget *parent);
     // Called by the page once its form is built: finds the parts by their
     // object names (widget, widgetTime, pushButtonSave, and where the form

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -261,6 +262,16 @@ void DeviceSettingWidget::settingsXml()
             IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu : QString()));
     m_shown.take(values, QStringLiteral("language"), ui->comboBox_language->currentData().toString());
     request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
+}
+
+ConfigPageSession::Shown DeviceSettingWidget::shownValues() const
+{
+    // A Save sends the tab shown: the language, or the timing.
+    const bool general = ui->tabWidget->currentIndex() == 0;
+    ConfigPageSession::Shown shown = m_shown.shown();
+    for (auto it = shown.begin(); it != shown.end();)
+        it = (it.key() == QLatin1String("language")) == general ? std::next(it) : shown.erase(it);
+    return shown;
 }
 
 bool DeviceSettingWidget::typedNumber(const QString &key, QLineEdit *edit, int low, int high,

@@ -48,6 +48,7 @@ public slots:
     void on_checkBox_syncLocalTime_clicked();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 

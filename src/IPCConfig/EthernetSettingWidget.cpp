@@ -251,6 +251,11 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     }
 }
 
+ConfigPageSession::Shown EthernetSettingWidget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
 {
     if (reply.cmd != int(CmdSetNetwork))

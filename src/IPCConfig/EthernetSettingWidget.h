@@ -67,6 +67,7 @@ public slots:
     void on_pushButton_save_clicked();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void changeEvent(QEvent *event) override;
     bool takeSaveAnswer(const ConfigReply &reply) override;
 

@@ -324,6 +324,11 @@ void MD_AudioCode_Widget::on_pushButton_save_clicked()
     request(CmdSetAudio, IpcBody::audio(parts, !noAudioWrapper), 0, RequestKind::Save);
 }
 
+ConfigPageSession::Shown MD_AudioCode_Widget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 void MD_AudioCode_Widget::changeEvent(QEvent *event)
 {
     RemoteCfg_Widget::changeEvent(event);

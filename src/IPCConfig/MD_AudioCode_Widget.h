@@ -46,6 +46,7 @@ private slots:
     void on_pushButton_save_clicked();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -580,6 +580,15 @@ void MD_TimeTitle_Widget::onSaveBtnClicked()
         request(CmdSetFrame, IpcBody::osdFrameStatus(frame), ch, RequestKind::Other);
 }
 
+ConfigPageSession::Shown MD_TimeTitle_Widget::shownValues() const
+{
+    // The fields by name, and the body for where the texts were dragged.
+    ConfigPageSession::Shown shown = m_shown.shown();
+    shown.unite(m_shownFrame.shown());
+    shown.insert(QStringLiteral("osd"), saveBody());
+    return shown;
+}
+
 void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()
 {
     ui->pushButtonDefault->setEnabled(false);

@@ -93,6 +93,7 @@ public slots:
     void on_comboBoxChannel_currentIndexChanged(int index);
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;

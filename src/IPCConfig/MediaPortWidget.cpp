@@ -96,6 +96,11 @@ void MediaPortWidget::on_pushButton_save_clicked()
     request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save);
 }
 
+ConfigPageSession::Shown MediaPortWidget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 void MediaPortWidget::onSaveResult(int cmd, bool ok)
 {
     if (!m_pDeviceInfo || !ok || cmd != int(CmdSetPorts) || m_sentRtspPort < 0)

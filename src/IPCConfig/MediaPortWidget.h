@@ -32,6 +32,7 @@ private slots:
     void on_pushButton_save_clicked();
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void changeEvent(QEvent *event) override;
 
 private:

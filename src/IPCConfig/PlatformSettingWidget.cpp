@@ -132,6 +132,11 @@ void PlatformSettingWidget::on_pushButton_save_clicked()
     request(CmdSetPlatform, IpcBody::platformAccess(values), 0, RequestKind::Save);
 }
 
+ConfigPageSession::Shown PlatformSettingWidget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 void PlatformSettingWidget::changeEvent(QEvent *event)
 {
     RemoteCfg_Widget::changeEvent(event);

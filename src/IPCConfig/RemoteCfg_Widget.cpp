@@ -60,6 +60,8 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
 {
     if (m_conversation)
         disconnect(m_conversation, nullptr, this, nullptr);
+    if (m_session)
+        disconnect(m_session, nullptr, this, nullptr);
     m_conversation = conversation;
     // The page's round is its session's; a page on its own keeps one.
     m_session = conversation ? conversation->pageSession(this) : nullptr;
@@ -69,6 +71,16 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
     followRound(m_round);
     ConfigPageMarks::of(this)->setConversation(conversation);
     ConfigPageMarks::of(this)->follow(m_session);
+    // The page says what it shows; the session tells what became of its Saves.
+    m_session->setShowing([this] {
+        ConfigPageSession::Shown shown = shownValues();
+        // Another channel's values are not what a Save of this one sent.
+        if (supportChannel)
+            shown.insert(QStringLiteral("channel"), QStringLiteral("CH_%1").arg(channel + 1, 2, 10, QLatin1Char('0')));
+        return shown;
+    });
+    connect(m_session, &ConfigPageSession::saveSaid, this,
+            [](const QString &words) { MsgTipInfoDlg::showTip(words, TipMs); });
 }
 
 void RemoteCfg_Widget::readAgainSoon()
@@ -151,12 +163,12 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
 {
     if (kind == RequestKind::Read && m_conversation)
         return round()->read(cmd, channel, body);
-    if (m_conversation && kind == RequestKind::Save) {
+    if (m_session && kind == RequestKind::Save) {
         ConfigRequest save;
         save.cmd = cmd;
         save.body = body;
         save.channel = channel;
-        return ConfigPageMarks::sendSave(this, m_conversation, m_pDeviceInfo, save, failureText());
+        return m_session->sendSave(save, ConfigPageSession::Sends::ShownValues, failureText());
     }
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);
 }
@@ -227,18 +239,15 @@ void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
 {
     if (takeSaveAnswer(reply))
         return;
-    const bool ok = reply.ok();
-    // A late refusal is a refusal like any other.
-    MsgTipInfoDlg::showTip(ok ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
-                              : ConfigConversation::saveFailureText(reply, failureText()),
-                           TipMs);
-    // The mark follows the answer only while the page shows what that Save
-    // sent: a late answer settles its own Save, not a later one.
-    if (m_session)
-        m_session->settleSave(reply);
-    else
-        showNotSaved(!ok);
-    onSaveResult(reply.cmd, ok);
+    // Said once, by the session's words; the mark follows the answer only
+    // while the page shows what that Save sent.
+    if (m_session) {
+        m_session->settleSave(reply, failureText());
+    } else {
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), failureText()), TipMs);
+        showNotSaved(!reply.ok());
+    }
+    onSaveResult(reply.cmd, reply.ok());
 }
 
 bool RemoteCfg_Widget::notSavedShown() const
@@ -248,7 +257,15 @@ bool RemoteCfg_Widget::notSavedShown() const
 
 void RemoteCfg_Widget::showNotSaved(bool show)
 {
-    ConfigPageMarks::markNotSaved(this, m_conversation, show);
+    if (m_session)
+        m_session->setNotSaved(show);
+    else
+        ConfigPageMarks::of(this)->setNotSaved(show);
+}
+
+ConfigPageSession::Shown RemoteCfg_Widget::shownValues() const
+{
+    return ConfigPageSession::Shown();
 }
 
 bool RemoteCfg_Widget::event(QEvent *event)

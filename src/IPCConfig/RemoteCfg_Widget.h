@@ -23,6 +23,7 @@
 // (OperatorEdits.h), never from what the controls show.
 
 #include "ConfigConversation.h"
+#include "ConfigPageSession.h"
 #include "ConfigReadRound.h"
 #include "IpcBodies.h"
 #include "KelvoCommon.h"
@@ -39,7 +40,6 @@
 #include <cstdint>
 #include <functional>
 
-class ConfigPageSession;
 class QLabel;
 class QTimer;
 
@@ -181,6 +181,10 @@ protected:
     // A page that tells the outcome of a Save itself (a camera that moved
     // breaks its connection instead of answering): true when it did.
     virtual bool takeSaveAnswer(const ConfigReply &reply);
+    // What the page shows of the values its Save sends, by name: an answer
+    // that comes once the page shows other values leaves its mark as it is
+    // (ConfigPageSession). Every page that saves says it.
+    virtual ConfigPageSession::Shown shownValues() const;
 
     bool event(QEvent *event) override;
 

@@ -622,6 +622,11 @@ void VideoEncodeWidget::on_pushButton_save_clicked()
         request(CmdRestart, QString(), 0, RequestKind::Other);
 }
 
+ConfigPageSession::Shown VideoEncodeWidget::shownValues() const
+{
+    return m_shown.shown();
+}
+
 void VideoEncodeWidget::on_pushButton_default_clicked()
 {
     const auto describe = [](const VideoCapabilitySet &s) {

@@ -91,6 +91,7 @@ private slots:
     void on_comboBoxChannel_currentIndexChanged(int index);
 
 protected:
+    ConfigPageSession::Shown shownValues() const override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -310,6 +310,20 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
             RequestKind::Save);
 }
 
+ConfigPageSession::Shown VideoImageSetting::shownValues() const
+{
+    // A Save sends the group of the section shown; another section shown
+    // since no longer shows what it sent.
+    ConfigPageSession::Shown shown;
+    const int group = currentSection();
+    if (group < 0 || group >= int(m_shown.size()))
+        return shown;
+    const OperatorEdits::Values values = m_shown[size_t(group)].shown();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
+    return shown;
+}
+
 void VideoImageSetting::on_comboBox_exposureMode_currentIndexChanged(int index)
 {
     setShown({ui->label_exposureTime, ui->label_gainIntensity, ui->comboBox_exposureTime, ui->slider_exposure,

@@ -2,7 +2,7 @@
 
 #include "ui_CNVRBasicSetting.h"
 
-#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CNVRLockScreenDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -222,7 +222,20 @@ void CNVRBasicSetting::onSaveBtnClicked()
     ConfigRequest save;
     save.cmd = Cmd::SetSettings;
     save.body = body;
-    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
+    ConfigPageSession::sendSave(m_conversation, this, m_dev, save);
+}
+
+void CNVRBasicSetting::setConversation(ConfigConversation *conversation)
+{
+    m_conversation = conversation;
+    if (!conversation)
+        return;
+    // What a Save sends: the fields, and the choice of the lock-screen dialog.
+    conversation->pageSession(this)->setShowing([this] {
+        OperatorEdits::Values shown = m_edits.shown();
+        shown.insert(QStringLiteral("lockScreenOp"), QString::number(m_lockDlg->getLockScreenOp()));
+        return shown;
+    });
 }
 
 void CNVRBasicSetting::changeEvent(QEvent *event)

@@ -38,14 +38,6 @@ QString lensName(const QString &doubleCam)
     return doubleCam == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2");
 }
 
-// What the NVR's refusal of a change says.
-QString refusalText(const ConfigReply &reply)
-{
-    return reply.fate == ReplyFate::Answered && reply.result.kind == ReplyResult::Failure
-               ? CommonHelper::errorCodeToText(reply.result.code)
-               : SharedTexts::configFailedText();
-}
-
 } // namespace
 
 CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
@@ -319,7 +311,7 @@ void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply 
     } else if (reply.cmd == Cmd::ReaddressCamera) {
         // A refused change must not pass for a done one.
         if (!reply.ok())
-            MsgTipInfoDlg::showTip(refusalText(reply), 2000);
+            MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply), 2000);
     }
 }
 
@@ -343,10 +335,9 @@ bool CNVRChannelManageDlg::sendChange(unsigned int cmd, const QString &body)
 
 void CNVRChannelManageDlg::operationAnswered(const ConfigReply &reply)
 {
-    const QString done = tr("The operation successfully, The channel information is being refreshed");
     // The NVR answered after the deadline: what it says is what it did.
     if (reply.late) {
-        MsgTipInfoDlg::showTip(reply.ok() ? done : refusalText(reply), 2000);
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply), 2000);
         return;
     }
     const auto operation = m_operations.find(reply.tag);
@@ -356,12 +347,15 @@ void CNVRChannelManageDlg::operationAnswered(const ConfigReply &reply)
     if (!reply.ok() && !operation->failed) {
         // Refused, not answered or not sent: said once per operation.
         operation->failed = true;
-        MsgTipInfoDlg::showTip(ConfigConversation::saveFailureText(reply, refusalText(reply)), 2000);
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply), 2000);
     }
     if (operation->unanswered > 0)
         return;
     if (!operation->failed)
-        MsgTipInfoDlg::showTip(done, 2000);
+        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(
+                                   reply, SaveSettled(), QString(),
+                                   tr("The operation successfully, The channel information is being refreshed")),
+                               2000);
     m_operations.erase(operation);
 }
 

@@ -120,6 +120,11 @@ void CNVRConfigSetting::initReplyParsers()
         // marks follow both, say why a read failed and offer the way back.
         ConfigPageSession *session = m_conversation->pageSession(widget);
         ConfigReadRound *round = session->round();
+        // What became of the page's Saves, said while the window is shown.
+        connect(session, &ConfigPageSession::saveSaid, this, [this](const QString &words) {
+            if (isVisible())
+                MsgTipInfoDlg::showTip(words, 2000);
+        });
         ConfigPageMarks *marks = ConfigPageMarks::of(widget);
         marks->setConversation(m_conversation);
         marks->follow(session);
@@ -294,18 +299,12 @@ void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &re
     if (!m_dev)
         return;
     if (reply.kind == RequestKind::Save) {
-        // Said once, in words that fit: refused, not answered, connection
-        // lost. The page keeps what the operator set, marked as not saved.
-        if (isVisible())
-            MsgTipInfoDlg::showTip(
-                reply.ok() ? (reply.late ? ConfigConversation::savedLateText() : SharedTexts::configSuccessText())
-                           : ConfigConversation::saveFailureText(reply, failureText(reply.result)),
-                2000);
-        // The mark follows the answer only while the page shows what that
-        // Save sent: a late answer settles its own Save, not a later one.
-        auto *page = qobject_cast<QWidget *>(requester);
-        if (page && !page->property("saysItsSaveState").toBool())
-            m_conversation->pageSession(page)->settleSave(reply);
+        // Said once by the page's session, in words that fit; the page keeps
+        // what the operator set, marked as not saved while it shows what
+        // that Save sent.
+        const auto pages = m_pageWidgets.values();
+        if (pages.contains(qobject_cast<QWidget *>(requester)))
+            m_conversation->pageSession(requester)->settleSave(reply);
         return;
     }
     if (reply.kind != RequestKind::Read)

@@ -2,7 +2,7 @@
 
 #include "ui_CNVRDateSetting.h"
 
-#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "CNVRSummerTimeDlg.h"
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
@@ -163,7 +163,30 @@ bool CNVRDateSetting::send(unsigned cmd, const QString &body)
     ConfigRequest save;
     save.cmd = cmd;
     save.body = body;
-    return ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
+    // Setting the clock sends no value the page goes on showing.
+    return ConfigPageSession::sendSave(m_conversation, this, m_dev, save,
+                                       cmd == Cmd::SetTimeConfig ? ConfigPageSession::Sends::ShownValues
+                                                                 : ConfigPageSession::Sends::Action);
+}
+
+void CNVRDateSetting::setConversation(ConfigConversation *conversation)
+{
+    m_conversation = conversation;
+    if (!conversation)
+        return;
+    // What a Save sends: the fields, and the daylight-saving rule of its dialog.
+    conversation->pageSession(this)->setShowing([this] {
+        OperatorEdits::Values shown = m_edits.shown();
+        shown.unite(m_summerEdits.shown());
+        QString rule[3];
+        m_summerDlg->getOffset(rule[0]);
+        m_summerDlg->getStartTime(rule[1]);
+        m_summerDlg->getEndTime(rule[2]);
+        shown.insert(QStringLiteral("offset"), rule[0]);
+        shown.insert(QStringLiteral("weekStartTime"), rule[1]);
+        shown.insert(QStringLiteral("weekEndTime"), rule[2]);
+        return shown;
+    });
 }
 
 void CNVRDateSetting::onSaveBtnClicked()

@@ -3,7 +3,6 @@
 #include "ui_CNVRDiskBrowse.h"
 
 #include "CommonHelper.h"
-#include "ConfigPageMarks.h"
 #include "ConfigPageSession.h"
 #include "ConfigReadRound.h"
 #include "CustomDialog.h"
@@ -93,8 +92,10 @@ void CNVRDiskBrowse::setConversation(ConfigConversation *conversation)
     m_conversation = conversation;
     m_formatsOut = 0;
     m_formatCut = false;
-    if (conversation)
+    if (conversation) {
         m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRDiskBrowse::onReply);
+        conversation->pageSession(this)->setShowing([this] { return m_edits.shown(); });
+    }
     showFormatWaiting();
 }
 
@@ -218,7 +219,7 @@ void CNVRDiskBrowse::on_pushButtonSave_clicked()
     ConfigRequest save;
     save.cmd = Cmd::SetStoragePolicy;
     save.body = body;
-    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
+    ConfigPageSession::sendSave(m_conversation, this, m_dev, save);
 }
 
 void CNVRDiskBrowse::onFormatBtnClicked()
@@ -250,7 +251,8 @@ void CNVRDiskBrowse::onFormatBtnClicked()
         format.body = CommonHelper::fillTemplate(
             QStringLiteral("<DevIndex>%1</DevIndex><VerifyMark>%2</VerifyMark>"),
             {PrivateProto::escapeText(disk.devIndexText), PrivateProto::escapeText(disk.verifyMarkText)});
-        if (!ConfigPageMarks::sendSave(this, m_conversation, m_dev, format, SharedTexts::configFailedText()))
+        // A format sends no value of the page: what the page shows later does not undo it.
+        if (!ConfigPageSession::sendSave(m_conversation, this, m_dev, format, ConfigPageSession::Sends::Action))
             return;
         if (m_conversation) {
             ++m_formatsOut;

@@ -6,7 +6,7 @@
 #include "CNVRDrawQRcode.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
-#include "ConfigPageMarks.h"
+#include "ConfigPageSession.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 
@@ -138,7 +138,19 @@ void CNVREthernetSetting::onSaveBtnClicked()
     ConfigRequest save;
     save.cmd = Cmd::SetNetwork;
     save.body = NvrBodies::netConfigBody(tcpip, switches);
-    ConfigPageMarks::sendSave(this, m_conversation, m_dev, save, SharedTexts::configFailedText());
+    ConfigPageSession::sendSave(m_conversation, this, m_dev, save);
+}
+
+void CNVREthernetSetting::setConversation(ConfigConversation *conversation)
+{
+    m_conversation = conversation;
+    if (!conversation)
+        return;
+    conversation->pageSession(this)->setShowing([this] {
+        OperatorEdits::Values shown = m_edits.shown();
+        shown.unite(m_switchEdits.shown());
+        return shown;
+    });
 }
 
 bool CNVREthernetSetting::checkTypedAddresses(QString &message)

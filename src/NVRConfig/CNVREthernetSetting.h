@@ -32,7 +32,7 @@ public:
     void setDevInfo(FUN_DEV_INFO *dev);
     // The window's conversation: the NVR's answers to this page's requests
     // reach the window through it. None: sent straight to the NVR.
-    void setConversation(ConfigConversation *conversation) { m_conversation = conversation; }
+    void setConversation(ConfigConversation *conversation);
     void parseNetInfo(const QString &xml);
     void setIpFieldsEnabled(bool on);
 

@@ -2,9 +2,7 @@
 
 #include "ui_CNVRStoragePlan.h"
 
-#include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
-#include "SharedTexts.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -18,7 +16,6 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
-    setProperty("saysItsSaveState", true);
     // Room for the hour scale painted above the grid.
     ui->gridLayout->setRowMinimumHeight(1, 18);
     m_modes = new QButtonGroup(this);
@@ -38,13 +35,30 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
 
 void CNVRStoragePlan::setConversation(ConfigConversation *conversation)
 {
-    disconnect(m_replies);
+    if (m_session)
+        disconnect(m_session, nullptr, this, nullptr);
     m_conversation = conversation;
     m_session = conversation ? conversation->pageSession(this) : nullptr;
-    if (m_session)
-        m_session->forgetSaves();
-    if (conversation)
-        m_replies = connect(conversation, &ConfigConversation::replied, this, &CNVRStoragePlan::onReply);
+    if (!m_session)
+        return;
+    // The page says how its Saves went in its own words, beside the grid.
+    m_session->keepOwnSaveState();
+    m_session->forgetSaves();
+    m_session->setShowing([this] { return shownValues(); });
+    connect(m_session, &ConfigPageSession::saveSettled, this, &CNVRStoragePlan::onSaveSettled);
+    connect(m_session, &ConfigPageSession::savesDoubted, this, [this] { setSaveFailure(SaveFailure::OnRepeat); });
+}
+
+ConfigPageSession::Shown CNVRStoragePlan::shownValues() const
+{
+    QStringList copies;
+    for (const auto &box : m_copyBoxes) {
+        if (box->isChecked())
+            copies << box->text();
+    }
+    return {{QStringLiteral("channel"), ui->comboBox_channel->currentText()},
+            {QStringLiteral("schedule"), gridText()},
+            {QStringLiteral("copies"), copies.join(QLatin1Char(','))}};
 }
 
 CNVRStoragePlan::~CNVRStoragePlan()
@@ -147,7 +161,6 @@ void CNVRStoragePlan::on_comboBox_channel_activated(int index)
     const int cells = StoragePlanTableView::Rows * StoragePlanTableView::Columns;
     // The grid shows another week now: what failed to be saved is gone from it.
     setSaveFailure(SaveFailure::NotFailed);
-    ++m_showing;
     m_shownKnown = stored != m_schedules.constEnd() && stored->trimmed().size() >= cells;
     const OperatorEdits::Filling filling(m_edits);
     m_edits.setReported(m_shownKnown ? OperatorEdits::Values{{QStringLiteral("schedule"), *stored}}
@@ -237,13 +250,8 @@ void CNVRStoragePlan::on_pushButton_save_clicked()
     ConfigRequest request;
     request.cmd = Cmd::SetRecordSchedule;
     request.body = NvrBodies::scheduleBody(channels);
-    request.kind = RequestKind::Save;
-    request.tag = m_session ? m_session->saveSending(m_showing) : ++m_lastSaveTag;
-    if (!ConfigConversation::sendThrough(m_conversation, this, m_dev, request)) {
-        if (m_session)
-            m_session->saveNotSent(request.tag);
-        const bool online = m_conversation && m_conversation->isOnline();
-        MsgTipInfoDlg::showTip(online ? SharedTexts::configFailedText() : ConfigConversation::offlineText(), 2000);
+    // The session says why when nothing went out.
+    if (!ConfigPageSession::sendSave(m_conversation, this, m_dev, request)) {
         setSaveFailure(SaveFailure::Offline);
         return;
     }
@@ -269,17 +277,14 @@ void CNVRStoragePlan::saved()
     emit readAgain();
 }
 
-void CNVRStoragePlan::onReply(QObject *requester, const ConfigReply &reply)
+void CNVRStoragePlan::onSaveSettled(const ConfigReply &reply, const SaveSettled &settled)
 {
-    if (requester != this || reply.kind != RequestKind::Save || !m_session)
-        return;
-    const ConfigPageSession::SaveAnswer answer = m_session->saveAnswered(reply);
-    if (!answer.mine)
+    if (!settled.mine || settled.onRepeat)
         return;
     if (!reply.ok()) {
         // The painting stays for the next Save; the window said the NVR's
         // words. A grid that shows another week since has nothing unsaved.
-        if (answer.context != m_showing)
+        if (!settled.shown)
             return;
         const bool online = m_conversation && m_conversation->isOnline();
         setSaveFailure(!online                                                     ? SaveFailure::Offline
@@ -287,8 +292,8 @@ void CNVRStoragePlan::onReply(QObject *requester, const ConfigReply &reply)
                                                                                    : SaveFailure::NoAnswer);
         return;
     }
-    // A later Save still out decides what the grid shows.
-    if (answer.latest)
+    // A grid painted since keeps the painting, said unsaved by the words.
+    if (settled.shown)
         saved();
 }
 
@@ -312,6 +317,9 @@ void CNVRStoragePlan::showSaveFailure()
         break;
     case SaveFailure::Offline:
         text = tr("Not saved: the recorder is not connected.");
+        break;
+    case SaveFailure::OnRepeat:
+        text = ConfigConversation::saveOnRepeatText();
         break;
     }
     ui->label_saveState->setText(text);

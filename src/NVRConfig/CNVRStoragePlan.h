@@ -74,13 +74,16 @@ protected:
 private:
     // Why the painting on the grid is not on the NVR; NotFailed once it is,
     // or once the grid shows a read again.
-    enum class SaveFailure { NotFailed, Refused, NoAnswer, Offline };
+    enum class SaveFailure { NotFailed, Refused, NoAnswer, Offline, OnRepeat };
 
     void initModeButtons();
     void modeChecked(int arg1, QChar brush);
     QString gridText() const;
     void updateSaveEnabled();
-    void onReply(QObject *requester, const ConfigReply &reply);
+    void onSaveSettled(const ConfigReply &reply, const SaveSettled &settled);
+    // What the page shows of what a Save sends: the channel, its week and
+    // the channels it is copied to.
+    ConfigPageSession::Shown shownValues() const;
     void saved();
     void setSaveFailure(SaveFailure failure);
     void showSaveFailure();
@@ -99,11 +102,8 @@ private:
     int m_shownIndex = -1;
     bool m_readOk = false;
     QList<QSharedPointer<QCheckBox>> m_copyBoxes;
-    // The Saves out, each with the showing of the grid it took its week
-    // from, and how they end are the page session's.
+    // The Saves out, each with what the grid showed when it went out, and
+    // how they end are the page session's.
     QPointer<ConfigPageSession> m_session;
-    quint64 m_showing = 0;
-    quint64 m_lastSaveTag = 0; // a page on its own
-    QMetaObject::Connection m_replies;
     SaveFailure m_saveFailure = SaveFailure::NotFailed;
 };

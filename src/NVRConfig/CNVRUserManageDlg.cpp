@@ -204,7 +204,8 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         break;
     }
     case Cmd::EditUser:
-        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
+        MsgTipInfoDlg::showTip(
+            ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText()), 2000);
         if (reply.ok())
             m_editDlg->modifyDevInfoEx();
         // Replies carry no request id: the first answer after a sent edit
@@ -220,7 +221,8 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         }
         break;
     case Cmd::SetContact:
-        MsgTipInfoDlg::showTip(reply.ok() ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), 2000);
+        MsgTipInfoDlg::showTip(
+            ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText()), 2000);
         break;
     default:
         break;

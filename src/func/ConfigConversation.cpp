@@ -3,9 +3,11 @@
 #include "ConfigPageSession.h"
 #include "SessionLedger.h"
 
-#include "KelvoSDKHelper.h"
+#include "CommonHelper.h"
 #include "DeviceCommands.h"
+#include "KelvoSDKHelper.h"
 #include "PrivateProto.h"
+#include "SharedTexts.h"
 
 #include <QDebug>
 #include <QPointer>
@@ -18,6 +20,17 @@ namespace {
 // waited for any more.
 int g_timeoutMs = 6000;
 quint64 g_lastId = 0;
+// The values a text names at most, and the longest one it names.
+constexpr int MaxNamed = 3;
+constexpr int MaxNamedLength = 32;
+
+// A Save told no answer came hears what the device did; a read's values that
+// came after its deadline are not the page's any more (it was told, and
+// reads again).
+template <typename W> bool handedOn(const W &w, bool late)
+{
+    return w.live || (late && w.requester && w.kind == RequestKind::Save);
+}
 } // namespace
 
 ConfigConversation::ConfigConversation(QObject *parent)
@@ -40,10 +53,8 @@ void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)
 
 void ConfigConversation::setDevice(const loginDev &key)
 {
-    if (key.ip != m_key.ip || key.channel != m_key.channel) {
+    if (key.ip != m_key.ip || key.channel != m_key.channel)
         m_waiters.clear();
-        m_taken.clear();
-    }
     m_key = key;
     if (key.ip.isEmpty())
         m_key = loginDev();
@@ -332,10 +343,37 @@ QString ConfigConversation::reconnectText()
     return tr("Reconnect and read again");
 }
 
-QString ConfigConversation::saveFailureText(const ConfigReply &reply, const QString &refusedText)
+QString ConfigConversation::tookEarlierText(const QStringList &values)
 {
-    if (reply.ok())
-        return QString();
+    // Only what reads as a value in a line: a week's schedule or a block of
+    // a body is not.
+    QStringList named;
+    for (const QString &value : values) {
+        if (!value.isEmpty() && value.size() <= MaxNamedLength && !value.contains(QLatin1Char('<'))
+            && named.size() < MaxNamed)
+            named << value;
+    }
+    if (named.isEmpty())
+        return tr("The device took the values of an earlier Save; the values shown now are not saved.");
+    return tr("The device took %1 from an earlier Save; the values shown now are not saved.")
+        .arg(named.join(QStringLiteral(", ")));
+}
+
+QString ConfigConversation::saveOnRepeatText()
+{
+    return tr("The last Save may have sent values of a repeated answer; read again before saving.");
+}
+
+QString ConfigConversation::refusalText(const ConfigReply &reply)
+{
+    return reply.fate == ReplyFate::Answered && reply.result.kind == ReplyResult::Failure
+               ? CommonHelper::errorCodeToText(reply.result.code)
+               : SharedTexts::configFailedText();
+}
+
+QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const SaveSettled &settled,
+                                            const QString &refusedText, const QString &successText)
+{
     switch (reply.fate) {
     case ReplyFate::NoReply:
         return noAnswerText();
@@ -346,7 +384,16 @@ QString ConfigConversation::saveFailureText(const ConfigReply &reply, const QStr
     case ReplyFate::Answered:
         break;
     }
-    return refusedText;
+    if (!reply.ok())
+        return refusedText.isEmpty() ? refusalText(reply) : refusedText;
+    // Stored: what the device holds now is what the operator is told.
+    if (settled.onRepeat)
+        return saveOnRepeatText();
+    if (!settled.shown)
+        return tookEarlierText(settled.took);
+    if (reply.late)
+        return savedLateText();
+    return successText.isEmpty() ? SharedTexts::configSuccessText() : successText;
 }
 
 void ConfigConversation::watch(QObject *requester)
@@ -369,6 +416,14 @@ int ConfigConversation::find(quint64 id) const
     return -1;
 }
 
+ConfigConversation::Taker ConfigConversation::takerOf(quint64 id, bool late) const
+{
+    const int at = find(id);
+    if (at < 0 || !handedOn(m_waiters.at(at), late))
+        return Taker();
+    return Taker{m_waiters.at(at).requester, m_waiters.at(at).tag};
+}
+
 void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
 {
     const int at = find(id);
@@ -379,15 +434,10 @@ void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
     reply.sentCmd = w.sentCmd;
     reply.tag = w.tag;
     reply.late = late;
-    // A Save that was told no answer came hears what the device did; a
-    // read's values that came after its deadline are not the page's any more
-    // (it was told, and reads again).
-    if (!w.live && !(late && w.requester && w.kind == RequestKind::Save)) {
+    if (!handedOn(w, late)) {
         qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
         return;
     }
-    if (w.requester)
-        m_taken.insert(qMakePair(reply.cmd, reply.channel), Taken{id, w.requester, w.tag});
     // An unusable text was logged by the reader already.
     if (reply.usable && !reply.result.ok())
         qInfo() << "reply" << reply.cmd << "of" << m_key.ip << "failed:" << reply.result.describe();
@@ -414,14 +464,13 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         emit replied(requester, reply);
 }
 
-void ConfigConversation::repeated(quint64 id, const ConfigReply &reply)
+void ConfigConversation::repeated(const Taker &taker, const ConfigReply &reply)
 {
-    const Taken taken = m_taken.value(qMakePair(reply.cmd, reply.channel));
-    if (taken.id != id || !taken.requester)
+    if (!taker.requester)
         return;
     qWarning() << "reply" << reply.cmd << "of" << m_key.ip << "taken last by"
-               << taken.requester->metaObject()->className() << "may have been a copy";
-    emit replyRepeated(taken.requester.data(), taken.tag);
+               << taker.requester->metaObject()->className() << "may have been a copy";
+    emit replyRepeated(taker.requester.data(), taker.tag);
 }
 
 void ConfigConversation::unplaced(const ConfigReply &given)
@@ -456,17 +505,9 @@ void ConfigConversation::startCounting()
     SessionLedger::instance();
 }
 
-ConfigConversation::LineState ConfigConversation::lineState(int replyCmd, int channel) const
+LineState ConfigConversation::lineState(int replyCmd, int channel) const
 {
-    switch (SessionLedger::instance()->state(m_key, replyCmd, channel)) {
-    case SessionLedger::LineState::InDoubt:
-        return LineState::InDoubt;
-    case SessionLedger::LineState::Stalled:
-        return LineState::Stalled;
-    case SessionLedger::LineState::InStep:
-        break;
-    }
-    return LineState::InStep;
+    return SessionLedger::instance()->state(m_key, replyCmd, channel);
 }
 
 QList<unsigned int> ConfigConversation::savesOut() const

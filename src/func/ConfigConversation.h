@@ -21,26 +21,17 @@
 //   conversation does not read the text again.
 //
 // - The device sends no request id. What is on the wire is kept per device
-//   session, not per conversation (SessionLedger.h): every request that goes
-//   out to the session is counted, whoever sends it (a window opened later
-//   shares the wire with what an earlier one left on it), and every reply of
-//   its command and channel (a line) is counted against it. Replies of a line
-//   come in the order the requests were written: while no request still owed
-//   on the line has passed its deadline, the oldest owed request takes the
-//   next reply, and the reply carries its tag back. Any request may go out
-//   while older ones of its line are owed, a read after a Save included.
-//   Once one has passed its deadline the line is in doubt (lineState()): the
-//   replies that come are kept, none is placed, and a request sent to the
-//   line is not written and is answered OutOfStep. When every written
-//   request of the line has its reply the kept ones are placed in order and
-//   lineInStep() is emitted; a line in doubt that hears nothing for another
-//   deadline has stalled (lineStalled()). Only a reply or a fresh session
-//   (restartSession()) ends that.
-//   A reply owed to nobody on a line that had requests is a repeat: the
-//   requester that took the line's last reply is told (replyRepeated()), as
-//   what it got may have been a copy of an older answer.
-//   Known and left: a device that repeats a reply while the next request is
-//   lost cannot be told apart without request ids.
+//   session, not per conversation, by the session ledger, which holds the one
+//   rule of how the replies of a line (reply command and channel) are placed
+//   (SessionLedger.h): every request that goes out to the session is counted,
+//   whoever sends it (a window opened later shares the wire with what an
+//   earlier one left on it), and the reply carries its request's tag back.
+//   What the conversation adds to that rule: a request sent to a line in
+//   doubt (lineState()) is not written and is answered OutOfStep; it says
+//   when a line caught up (lineInStep()) or stalled (lineStalled()), and
+//   when a reply its requester took may have been a copy of an older answer
+//   (replyRepeated()). Only a reply or a fresh session (restartSession())
+//   brings a line in doubt back in step.
 //
 // - Every request is answered or said failed: NoReply when nothing came
 //   within its deadline (timeoutMs(), 6 s; longTimeoutMs() for what a device
@@ -78,6 +69,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 
 // What a request is for; the window reads it back from the reply.
@@ -124,6 +116,26 @@ struct ConfigReply
 };
 
 Q_DECLARE_METATYPE(ConfigReply)
+
+// Whether the replies of a line are placed as they come, kept until the
+// earlier ones came, or no longer come. The session ledger keeps it
+// (SessionLedger.h); a conversation only asks.
+enum class LineState {
+    InStep,  // replies are placed as they come
+    InDoubt, // an owed request passed its deadline; replies are kept
+    Stalled, // in doubt, and nothing came for another deadline
+};
+
+// What an answer to a Save means for the page that sent it
+// (ConfigPageSession::settleSave()). A dialog's Save always stands for what
+// it shows.
+struct SaveSettled
+{
+    bool mine = true;      // answers a Save the page sent (and still listens for)
+    bool shown = true;     // the page still shows what that Save sent
+    bool onRepeat = false; // the Save may have sent values of a repeated answer
+    QStringList took;      // not shown: the values of that Save the page no longer shows
+};
 
 class ConfigPageSession;
 
@@ -185,9 +197,6 @@ public:
     // first conversation otherwise).
     static void startCounting();
 
-    // Whether the replies of a line are placed as they come, kept until the
-    // earlier ones came, or no longer come (see above).
-    enum class LineState { InStep, InDoubt, Stalled };
     LineState lineState(int replyCmd, int channel) const;
     bool inStep(int replyCmd, int channel) const { return lineState(replyCmd, channel) == LineState::InStep; }
     // The commands of the Saves (a disk format too) the device's session
@@ -200,10 +209,18 @@ public:
     // dropped a request for good.
     void restartSession();
 
-    // What the operator is told of a Save that did not go through: not sent
-    // (offline), no answer, connection lost; refusedText for the device's
-    // refusal. Empty for a Save that was stored.
-    static QString saveFailureText(const ConfigReply &reply, const QString &refusedText);
+    // What the operator is told of the answer to a Save, the same in every
+    // window and dialog: stored (late or not), stored with values the page no
+    // longer shows (which ones), possibly built on a repeated answer, no
+    // answer, connection lost, not written as its line is in doubt, or
+    // refused: refusedText, by default the device's own words
+    // (refusalText()). successText: what a dialog says of a Save stored in
+    // time instead of the generic success.
+    static QString saveOutcomeText(const ConfigReply &reply, const SaveSettled &settled = SaveSettled(),
+                                   const QString &refusedText = QString(), const QString &successText = QString());
+    // The device's words for a refused request: its text for the error code,
+    // the generic failure for an answer that cannot be read.
+    static QString refusalText(const ConfigReply &reply);
     static QString offlineText();
     static QString noAnswerText();
     static QString connectionLostText();
@@ -221,6 +238,11 @@ public:
     static QString saveOutOfStepText();
     // A Save whose success came after its deadline.
     static QString savedLateText();
+    // A Save stored while the page shows other values since: the values the
+    // device took (none listed: the values of that Save).
+    static QString tookEarlierText(const QStringList &values);
+    // A Save sent while the page showed values a repeated answer brought.
+    static QString saveOnRepeatText();
     // The action offered beside an out-of-step failure.
     static QString reconnectText();
 
@@ -262,11 +284,20 @@ private:
         bool live = true; // a request whose requester still waits for it
     };
 
+    // Who the reply to a request reaches once placed: its requester and tag;
+    // no requester when nobody waits for it any more.
+    struct Taker
+    {
+        QPointer<QObject> requester;
+        quint64 tag = 0;
+    };
+
     // Called by the session ledger.
+    Taker takerOf(quint64 id, bool late) const;
     void placed(quint64 id, ConfigReply reply, bool late);
     void settled(quint64 id, ReplyFate fate);
     void unplaced(const ConfigReply &reply);
-    void repeated(quint64 id, const ConfigReply &reply);
+    void repeated(const Taker &taker, const ConfigReply &reply);
 
     int find(quint64 id) const;
     void watch(QObject *requester);
@@ -274,16 +305,7 @@ private:
     void refuseLater(const Waiter &waiter);
     ConfigReply failure(const Waiter &w, ReplyFate fate) const;
 
-    // Who took the last reply of each line (reply command, channel).
-    struct Taken
-    {
-        quint64 id = 0;
-        QPointer<QObject> requester;
-        quint64 tag = 0;
-    };
-
     loginDev m_key;
-    QHash<QPair<int, int>, Taken> m_taken;
     QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;

@@ -28,6 +28,11 @@ ConfigReadRound::ConfigReadRound(QObject *requester, QObject *parent)
 
 ConfigReadRound::~ConfigReadRound() = default;
 
+quint64 ConfigReadRound::lastTag()
+{
+    return g_lastTag;
+}
+
 void ConfigReadRound::setTimeoutMs(int ms)
 {
     ConfigConversation::setTimeoutMs(ms);
@@ -201,7 +206,7 @@ QString ConfigReadRound::failureText(const QString &fallback) const
     if (m_state != State::Failed)
         return fallback;
     if (m_conversation && m_failedLine.first >= 0
-        && m_conversation->lineState(m_failedLine.first, m_failedLine.second) == ConfigConversation::LineState::Stalled)
+        && m_conversation->lineState(m_failedLine.first, m_failedLine.second) == LineState::Stalled)
         return ConfigConversation::stoppedAnsweringText();
     if (m_untrusted)
         return ConfigConversation::repeatedText();

@@ -120,6 +120,10 @@ public:
     // connection): read again at once, or once a fresh session is up.
     void readWhenBack();
 
+    // The tag of the latest read any round sent: a request sent after a
+    // reply with a tag up to it was taken went out after that read.
+    static quint64 lastTag();
+
     // How long a read may go unanswered (the conversation's deadline, 6 s;
     // tests shorten it).
     static void setTimeoutMs(int ms);

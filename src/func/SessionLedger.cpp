@@ -1,6 +1,5 @@
 #include "SessionLedger.h"
 
-#include "ConfigConversation.h"
 #include "DeviceCommands.h"
 #include "KelvoSDKHelper.h"
 
@@ -100,7 +99,7 @@ void SessionLedger::unclaim()
     m_claim.active = false;
 }
 
-SessionLedger::LineState SessionLedger::state(const loginDev &key, int replyCmd, int channel) const
+LineState SessionLedger::state(const loginDev &key, int replyCmd, int channel) const
 {
     const auto session = m_sessions.constFind(sessionOf(key));
     if (session == m_sessions.cend() || session->client != KelvoSDKHelper::instance()->session(key))
@@ -214,9 +213,10 @@ void SessionLedger::place(const RecvInfo &info)
         qWarning() << "reply" << reply.cmd << "of" << key.ip << "is owed to nobody: the device repeated an answer ("
                    << line.sent << "sent," << line.received << "received)";
         const QPointer<ConfigConversation> owner = line.lastOwner;
-        const quint64 id = line.lastId;
-        if (owner)
-            owner->repeated(id, reply);
+        const ConfigConversation::Taker taker = line.lastTaker;
+        // A conversation pointed at another device since hears nothing of this one.
+        if (owner && listeners.contains(owner.data()))
+            owner->repeated(taker, reply);
         unplaced();
         return;
     }
@@ -229,8 +229,7 @@ void SessionLedger::place(const RecvInfo &info)
             return;
     } else if (!line.inDoubt) {
         const Owed owed = line.owed.takeFirst();
-        line.lastOwner = owed.owner;
-        line.lastId = owed.id;
+        remember(line, owed, false);
         if (owed.owner)
             owed.owner->placed(owed.id, reply, false);
         else
@@ -256,10 +255,8 @@ void SessionLedger::place(const RecvInfo &info)
     line.kept.clear();
     line.inDoubt = false;
     line.stalled = false;
-    if (!owed.isEmpty()) {
-        line.lastOwner = owed.last().owner;
-        line.lastId = owed.last().id;
-    }
+    if (!owed.isEmpty())
+        remember(line, owed.last(), owed.last().expired);
     qInfo() << "reply" << reply.cmd << "of" << key.ip << "in step again:" << kept.size() << "kept replies placed";
     arm();
     for (int i = 0; i < owed.size() && i < kept.size(); ++i) {
@@ -277,6 +274,14 @@ void SessionLedger::place(const RecvInfo &info)
         if (alive)
             emit alive->lineInStep(cmd, channel);
     }
+}
+
+void SessionLedger::remember(Line &line, const Owed &owed, bool late)
+{
+    // Before the reply is handed on: a handler may write the next request
+    // at once, and the line may move in the table.
+    line.lastOwner = owed.owner;
+    line.lastTaker = owed.owner ? owed.owner->takerOf(owed.id, late) : ConfigConversation::Taker();
 }
 
 void SessionLedger::arm()

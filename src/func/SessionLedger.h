@@ -3,10 +3,13 @@
 // What the device owes each session, line by line, counted from what was
 // written to it and what came back. One for the program: every conversation
 // on a session shares it, and requests written past the conversations (the
-// login, the main window's reads) are counted too.
+// login, the main window's reads) are counted too. The ledger keeps each
+// line's state (LineState) and who took its last reply; the conversations
+// ask it.
 //
-// The rule, the only one: replies of a line (reply command and head channel,
-// per device session) come in the order the requests were written.
+// The rule, the only one, written here only: replies of a line (reply
+// command and head channel, per device session) come in the order the
+// requests were written.
 //
 // - While no owed request of a line is past its deadline, the next reply
 //   pays the oldest owed request. Any request may be written while older
@@ -29,7 +32,7 @@
 //
 // - A reply owed to nobody on a line that had requests proves a repeat: the
 //   requester that took the line's last reply is told (its values may be a
-//   copy of an older answer).
+//   copy of an older answer), when that reply was handed on at all.
 //
 // - A connection that breaks ends its session: every request still owed is
 //   told its connection was lost, and the next connection starts with every
@@ -38,6 +41,7 @@
 // Known and left: a device that repeats a reply while the next request is
 // lost cannot be told apart without request ids.
 
+#include "ConfigConversation.h"
 #include "KelvoCommon.h"
 
 #include <QElapsedTimer>
@@ -47,8 +51,6 @@
 #include <QPair>
 #include <QPointer>
 
-class ConfigConversation;
-struct ConfigReply;
 class QTimer;
 
 class SessionLedger : public QObject
@@ -56,12 +58,6 @@ class SessionLedger : public QObject
     Q_OBJECT
 
 public:
-    enum class LineState {
-        InStep,  // replies are placed as they come
-        InDoubt, // an owed request passed its deadline; replies are kept
-        Stalled, // in doubt, and nothing came for another deadline
-    };
-
     static SessionLedger *instance();
 
     void attach(ConfigConversation *conversation);
@@ -103,9 +99,10 @@ private:
         qint64 quietUntil = 0; // in doubt: stalled when nothing came before
         int quietMs = 0;
         // Who took the line's last reply: told when a reply owed to nobody
-        // shows it may have been a copy.
+        // shows it may have been a copy. No requester: the last reply was
+        // handed to nobody.
         QPointer<ConfigConversation> lastOwner;
-        quint64 lastId = 0;
+        ConfigConversation::Taker lastTaker;
         quint64 sent = 0;
         quint64 received = 0;
         quint64 dropped = 0;
@@ -134,6 +131,8 @@ private:
     void onWritten(const loginDev &key, unsigned int cmd, unsigned char channel);
     void onMessage(const RecvInfo &info);
     void place(const RecvInfo &info);
+    // Who takes the reply of an owed request: the line's last taker.
+    void remember(Line &line, const Owed &owed, bool late);
     void onDeadline();
     void onDisconnected(const loginDev &key);
     void onConnected(const loginDev &key);

@@ -189,39 +189,6 @@ void ConfigPageMarks::onReconnect()
         m_round->reconnect();
 }
 
-void ConfigPageMarks::markNotSaved(QWidget *page, ConfigConversation *conversation, bool show)
-{
-    if (!page)
-        return;
-    if (!conversation) {
-        of(page)->setNotSaved(show);
-        return;
-    }
-    ConfigPageSession *session = conversation->pageSession(page);
-    of(page)->follow(session);
-    session->setNotSaved(show);
-}
-
-bool ConfigPageMarks::sendSave(QWidget *page, ConfigConversation *conversation, const FUN_DEV_INFO *dev,
-                               ConfigRequest request, const QString &failedText)
-{
-    request.kind = RequestKind::Save;
-    ConfigPageSession *session = conversation ? conversation->pageSession(page) : nullptr;
-    if (session) {
-        of(page)->follow(session);
-        request.tag = session->saveSending();
-    }
-    if (ConfigConversation::sendThrough(conversation, page, dev, request))
-        return true;
-    qInfo() << (page ? page->metaObject()->className() : "?") << "save" << request.cmd << "not sent";
-    if (session)
-        session->saveNotSent(request.tag);
-    const bool offline = conversation && !conversation->isOnline();
-    MsgTipInfoDlg::showTip(offline ? ConfigConversation::offlineText() : failedText, TipMs);
-    markNotSaved(page, conversation, true);
-    return false;
-}
-
 void ConfigPageMarks::place()
 {
     // Where the operator sees the page: a page wider than the room it is

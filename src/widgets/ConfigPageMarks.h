@@ -31,7 +31,6 @@
 class ConfigConversation;
 class ConfigPageSession;
 class ConfigReadRound;
-struct ConfigRequest;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -60,17 +59,6 @@ public:
     // nearest one owned by the page or a widget around it.
     void setConversation(ConfigConversation *conversation);
     ConfigConversation *conversation() const;
-
-    // The page's Save marks the page not saved, through its session when it
-    // has a conversation (the session's answers decide it from then on),
-    // else on the page itself.
-    static void markNotSaved(QWidget *page, ConfigConversation *conversation, bool show);
-    // Sends a Save of the page: through the conversation as the page's
-    // latest attempt (its answer decides the mark), else straight to the
-    // device. When nothing went out, says why (offline, else failedText)
-    // and marks the page; false then.
-    static bool sendSave(QWidget *page, ConfigConversation *conversation, const FUN_DEV_INFO *dev,
-                         ConfigRequest request, const QString &failedText);
 
     // The question asked before a fresh session, naming what would lose its
     // answer; empty when nothing is out.

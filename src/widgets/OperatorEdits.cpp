@@ -1,12 +1,14 @@
 #include "OperatorEdits.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStringList>
 
 OperatorEdits::OperatorEdits(QObject *parent)
     : QObject(parent)
@@ -92,6 +94,48 @@ void OperatorEdits::picked(const QString &key, QComboBox *combo, int index)
     if (!m_moved.contains(combo) && index == combo->currentIndex() && !combo->isEditable())
         return;
     acted(key);
+}
+
+namespace {
+
+QString shownBy(const QObject *control)
+{
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        // Said as the operator sees it: the box and its text.
+        const QChar box = button->isChecked() ? QChar(0x2611) : QChar(0x2610);
+        return button->text().isEmpty() ? QString(box) : box + QLatin1Char(' ') + button->text();
+    }
+    if (const auto *slider = qobject_cast<const QAbstractSlider *>(control))
+        return QString::number(slider->value());
+    if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(control))
+        return spin->text();
+    if (const auto *line = qobject_cast<const QLineEdit *>(control))
+        return line->text();
+    return QString();
+}
+
+} // namespace
+
+OperatorEdits::Values OperatorEdits::shown() const
+{
+    // A key shown by several controls: their texts in the order they were watched.
+    QHash<QString, QStringList> texts;
+    for (const QPointer<QObject> &control : m_controls) {
+        // A button clicked for an action ("Default") shows no value.
+        const auto *button = qobject_cast<const QAbstractButton *>(control.data());
+        if (!control || (button && !button->isCheckable()))
+            continue;
+        for (const auto &watched : m_watched) {
+            if (watched.second == control.data())
+                texts[watched.first] << shownBy(control.data());
+        }
+    }
+    Values values;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        values.insert(it.key(), it.value().join(QStringLiteral(" / ")));
+    return values;
 }
 
 QString OperatorEdits::send(const QString &key, const QString &fromControl) const

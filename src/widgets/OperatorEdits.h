@@ -83,6 +83,12 @@ public:
     void reset() { m_edited.clear(); }
     bool filling() const { return m_filling > 0; }
 
+    // What the watched controls show now, key by key (a page says with it
+    // what it shows, ConfigPageSession::setShowing()): a list or an edit its
+    // text, a check box or radio button its state and text, a slider its
+    // value. A key watched only through a signal is the page's to add.
+    Values shown() const;
+
     // ---- what a Save sends
     QString send(const QString &key, const QString &fromControl) const;
     // For a page that keeps what was read in its own map (values): values[key]

@@ -60,8 +60,18 @@ QString bodyValue(const QString &body, const QString &path)
 
 enum SaveFault { ReplyLost, OfflineBefore, OfflineWhileOut, NetworkNeverAnswered, AnsweredLate, RefusedLate };
 // A second Save while the first one's answer is late, written before that
-// deadline, or clicked after it (nothing of it written); an honest slow camera.
-enum LineFault { SecondSave = RefusedLate + 1, SecondRefused, Slow };
+// deadline, or clicked after it (nothing of it written), or the first one
+// refused and the second stored; an honest slow camera; another rate picked
+// without a Save while the answer is late; a Save of what a repeated answer
+// showed.
+enum LineFault {
+    SecondSave = RefusedLate + 1,
+    SecondRefused,
+    Slow,
+    FirstRefusedSecondStored,
+    EditedLate,
+    SavedOnRepeat
+};
 
 } // namespace
 
@@ -93,6 +103,54 @@ class TestConfigFates : public QObject
     }
 
     bool connected() const { return KelvoSDKHelper::instance()->isConnected(toLoginDev(&m_dev)); }
+
+    // A copy of the first visit's answer (25) comes while the next visit's
+    // read is owed and is taken for its answer; the real one (26, saved
+    // meanwhile) then comes owed to nobody. The page says its values cannot
+    // be trusted and reads again before any Save: the next Save sends 26.
+    // A Save clicked while the page showed the copy is said possibly built
+    // on it and marked, also once the page read again, until a later Save
+    // is stored.
+    void repeatedRead(bool saveOnCopy)
+    {
+        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
+        m_cam->planReplies(10002, {SimDevice::Repeated, SimDevice::Held});
+        const int sets = m_cam->requestCount(10003);
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
+        auto *subRate = child<QComboBox>(page, "comboBox_sub_framerate");
+        pickText(mainRate, QStringLiteral("26"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 2, 10000);
+        QVERIFY(m_cam->releaseHeld(10002)); // the copy
+        QTRY_COMPARE_WITH_TIMEOUT(mainRate->currentText(), QStringLiteral("25"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        const QString held = saveOnCopy ? QStringLiteral("25") : QStringLiteral("26");
+        if (saveOnCopy) {
+            closeToasts();
+            pickText(subRate, QStringLiteral("12"));
+            QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+            QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")), held);
+        }
+        closeToasts();
+        QVERIFY(m_cam->releaseHeld(10002)); // the real answer, owed to nobody
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::repeatedText()), 10000);
+        QCOMPARE(toastTexts().contains(ConfigConversation::saveOnRepeatText()), saveOnCopy);
+        QTRY_COMPARE_WITH_TIMEOUT(mainRate->currentText(), held, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QCOMPARE(page->notSavedShown(), saveOnCopy);
+        closeToasts();
+        pickText(subRate, QStringLiteral("10"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + (saveOnCopy ? 3 : 2), 10000);
+        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")), held);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QVERIFY(!page->notSavedShown());
+    }
 
 private slots:
     void initTestCase()
@@ -215,35 +273,7 @@ private slots:
         QVERIFY(!ConfigPageMarks::of(page)->reconnectButton()->isVisible());
     }
 
-    // A copy of the first visit's answer (25) comes while the next visit's
-    // read is owed and is taken for its answer; the real one (26, saved
-    // meanwhile) then comes owed to nobody. The page says its values cannot
-    // be trusted and reads again before any Save: the next Save sends 26.
-    void repeatedReply()
-    {
-        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
-        m_cam->planReplies(10002, {SimDevice::Repeated, SimDevice::Held});
-        const int sets = m_cam->requestCount(10003);
-        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
-        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
-        auto *mainRate = child<QComboBox>(page, "comboBox_main_framerate");
-        pickText(mainRate, QStringLiteral("26"));
-        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
-        visit(RemoteConfigSetting::PageVideoEncode);
-        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10002), 2, 10000);
-        QVERIFY(m_cam->releaseHeld(10002)); // the copy
-        QTRY_COMPARE_WITH_TIMEOUT(mainRate->currentText(), QStringLiteral("25"), 10000);
-        closeToasts();
-        QVERIFY(m_cam->releaseHeld(10002)); // the real answer, owed to nobody
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::repeatedText()), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(mainRate->currentText(), QStringLiteral("26"), 10000);
-        pickText(child<QComboBox>(page, "comboBox_sub_framerate"), QStringLiteral("10"));
-        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 2, 10000);
-        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
-                 QStringLiteral("26"));
-    }
+    void repeatedReply() { repeatedRead(false); }
 
     // A Save clicked while the page is still being read says so and sends nothing.
     void saveWhileReading()
@@ -274,8 +304,16 @@ private slots:
         // Each Save hears its own answer once the held one came; the mark
         // follows what the page shows.
         QTest::newRow("a second save while the first is late") << int(SecondSave) << SharedTexts::configSuccessText();
+        // The page shows another rate than the late success stored: the mark
+        // stays, and the words say what the camera took.
         QTest::newRow("a save refused, then the first one's late success")
-            << int(SecondRefused) << ConfigConversation::savedLateText();
+            << int(SecondRefused) << ConfigConversation::tookEarlierText({QStringLiteral("20")});
+        QTest::newRow("a late success after another rate picked without a save")
+            << int(EditedLate) << ConfigConversation::tookEarlierText({QStringLiteral("20")});
+        QTest::newRow("the first save refused late, the second stored")
+            << int(FirstRefusedSecondStored) << SharedTexts::configFailedText();
+        QTest::newRow("a save of what a repeated answer showed")
+            << int(SavedOnRepeat) << ConfigConversation::saveOnRepeatText();
         // An honest slow camera answers every request at three quarters of
         // the deadline: nothing is said failed.
         QTest::newRow("a slow device") << int(Slow) << SharedTexts::configSuccessText();
@@ -287,6 +325,10 @@ private slots:
     {
         QFETCH(int, fault);
         QFETCH(QString, said);
+        if (fault == SavedOnRepeat) {
+            repeatedRead(true);
+            return;
+        }
         m_cam->clearRequests();
         const bool network = fault == NetworkNeverAnswered;
         if (fault == Slow) {
@@ -309,13 +351,14 @@ private slots:
             pickText(rate, QStringLiteral("20"));
         if (fault == ReplyLost || network)
             m_cam->planReplies(set, {-1});
-        const bool second = fault == SecondSave || fault == SecondRefused;
+        const bool twoOut = fault == SecondSave || fault == FirstRefusedSecondStored;
+        const bool second = twoOut || fault == SecondRefused || fault == EditedLate;
         const bool late = fault == AnsweredLate || fault == RefusedLate || second;
         if (fault == OfflineWhileOut || late)
             m_cam->planReplies(set, {SimDevice::Held});
-        if (fault == SecondSave)
+        if (twoOut)
             m_cam->planReplies(set, {SimDevice::Held});
-        if (fault == RefusedLate)
+        if (fault == RefusedLate || fault == FirstRefusedSecondStored)
             m_cam->setForcedResult(set, 5);
         if (late)
             RemoteCfg_Widget::setReadTimeoutMs(1000);
@@ -328,7 +371,12 @@ private slots:
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         if (late)
             RemoteCfg_Widget::setReadTimeoutMs(6000);
-        if (fault == SecondSave) {
+        if (fault == FirstRefusedSecondStored) {
+            // The camera refuses the first Save only.
+            QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(set), 1, 10000);
+            m_cam->clearForcedResult(set);
+        }
+        if (twoOut) {
             pickText(rate, QStringLiteral("27"));
             QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         }
@@ -340,26 +388,29 @@ private slots:
         if (late) {
             QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
             // The mark follows what the page shows: a second Save is out.
-            QCOMPARE(page->notSavedShown(), fault != SecondSave);
-            if (fault == SecondRefused) {
+            QCOMPARE(page->notSavedShown(), !twoOut);
+            if (fault == SecondRefused || fault == EditedLate)
                 pickText(rate, QStringLiteral("27"));
+            if (fault == SecondRefused) {
                 QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
                 QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
             }
-            QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(set), fault == SecondSave ? 2 : 1, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(set), twoOut ? 2 : 1, 10000);
             closeToasts();
             while (m_cam->releaseHeld(set)) {
             }
         }
+        const QString took = ConfigConversation::tookEarlierText({QStringLiteral("20")});
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
         m_cam->clearForcedResult(set);
         QCOMPARE(toastTexts().count(said), 1);
-        QCOMPARE(toastTexts().contains(SharedTexts::configSuccessText()), fault == SecondSave || fault == Slow);
-        QCOMPARE(toastTexts().contains(ConfigConversation::savedLateText()), fault == AnsweredLate || second);
+        QCOMPARE(toastTexts().contains(SharedTexts::configSuccessText()), twoOut || fault == Slow);
+        QCOMPARE(toastTexts().contains(ConfigConversation::savedLateText()), fault == AnsweredLate);
+        QCOMPARE(toastTexts().contains(took), second && fault != FirstRefusedSecondStored);
         QVERIFY(!toastTexts().contains(ConfigConversation::saveOutOfStepText()));
-        QCOMPARE(page->notSavedShown(), fault != AnsweredLate && fault != SecondSave && fault != Slow);
+        QCOMPARE(page->notSavedShown(), fault != AnsweredLate && !twoOut && fault != Slow);
         // Nothing of a refused Save reaches the camera.
-        QCOMPARE(m_cam->requestCount(set), fault == OfflineBefore ? 0 : fault == SecondSave ? 2 : 1);
+        QCOMPARE(m_cam->requestCount(set), fault == OfflineBefore ? 0 : twoOut ? 2 : 1);
         if (fault == Slow) {
             // Read again as slowly: what was saved, and no failure said.
             QCOMPARE(toastTexts(), QStringList{said});
@@ -371,9 +422,9 @@ private slots:
             QCOMPARE(ip->text(), QStringLiteral("127.87.5.9"));
         else
             QCOMPARE(rate->currentText(), second ? QStringLiteral("27") : QStringLiteral("20"));
-        if (fault == SecondSave)
+        if (!network && fault != OfflineBefore)
             QCOMPARE(bodyValue(m_cam->requests(set).last().bodyText, QStringLiteral("encode0/frameRate")),
-                     QStringLiteral("27"));
+                     twoOut ? QStringLiteral("27") : QStringLiteral("20"));
         QVERIFY(m_w->isVisible());
         QCOMPARE(m_moves, 0);
     }

@@ -310,27 +310,33 @@ private slots:
     }
 
     // A change the NVR refuses, or leaves unanswered, is said so and never
-    // as done.
+    // as done; one answered after its deadline is said as the NVR answered.
     void refusedChangeIsReported_data()
     {
         QTest::addColumn<unsigned>("cmd");
         QTest::addColumn<int>("result"); // the NVR's answer; 1: none
+        QTest::addColumn<bool>("late");  // the answer held past the deadline
         QTest::addColumn<QString>("said");
-        QTest::newRow("delete refused") << 14205u << -2 << CommonHelper::errorCodeToText(-2);
-        QTest::newRow("add refused") << 14204u << -2 << CommonHelper::errorCodeToText(-2);
-        QTest::newRow("add not answered") << 14204u << 1 << ConfigConversation::noAnswerText();
+        QTest::newRow("delete refused") << 14205u << -2 << false << CommonHelper::errorCodeToText(-2);
+        QTest::newRow("add refused") << 14204u << -2 << false << CommonHelper::errorCodeToText(-2);
+        QTest::newRow("add not answered") << 14204u << 1 << false << ConfigConversation::noAnswerText();
+        QTest::newRow("add stored after its deadline") << 14204u << 0 << true << ConfigConversation::savedLateText();
+        QTest::newRow("delete refused after its deadline") << 14205u << -2 << true << CommonHelper::errorCodeToText(-2);
     }
 
     void refusedChangeIsReported()
     {
         QFETCH(unsigned, cmd);
         QFETCH(int, result);
+        QFETCH(bool, late);
         QFETCH(QString, said);
         ConfigConversation::setTimeoutMs(1500);
         if (result == 1)
             m_nvr->planReplies(cmd, {-1});
-        else
+        else if (result != 0)
             m_nvr->setForcedResult(cmd, result);
+        if (late)
+            m_nvr->planReplies(cmd, {SimDevice::Held});
         open();
         if (cmd == 14205) {
             table()->item(1, 0)->setCheckState(Qt::Checked);
@@ -339,6 +345,11 @@ private slots:
         } else {
             checkSearchRow(QStringLiteral("127.77.0.15-0"));
             button("m_AddDevBtn")->click();
+        }
+        if (late) {
+            QVERIFY(waitFor([&] { return toastTexts().contains(ConfigConversation::noAnswerText()); }));
+            closeToasts();
+            QVERIFY(m_nvr->releaseHeld(cmd));
         }
         QVERIFY(waitFor([&] { return toastTexts().contains(said); }));
         QVERIFY(NvrWindowTest::flush(*m_nvr, m_record));

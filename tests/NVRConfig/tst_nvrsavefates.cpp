@@ -39,9 +39,25 @@ QString element(const QString &body, const QString &name)
 
 enum Fault { ReplyLost, OfflineBefore, OfflineWhileOut, AnsweredLate, RefusedLate, FormatAnsweredLate };
 // A second Save while the first one's answer is late, written before that
-// deadline, or clicked after it (nothing of it written); Reconnect while a
-// format runs.
-enum LineFault { SecondSave = FormatAnsweredLate + 1, SecondRefused, ReconnectWhileFormatting };
+// deadline, or clicked after it (nothing of it written), or the first one
+// refused and the second stored; Reconnect while a format runs; an edit
+// without a Save while the answer is late; a Save of what a repeated answer
+// showed.
+enum LineFault {
+    SecondSave = FormatAnsweredLate + 1,
+    SecondRefused,
+    ReconnectWhileFormatting,
+    FirstRefusedSecondStored,
+    EditedLate,
+    SavedOnRepeat
+};
+
+// What the words name of a check box the operator saw: its state, and its text when it has one.
+QString shownBox(const QAbstractButton *box, bool checked)
+{
+    const QString state(checked ? QChar(0x2611) : QChar(0x2610));
+    return box->text().isEmpty() ? state : state + QLatin1Char(' ') + box->text();
+}
 
 bool notSavedShown(QWidget *page)
 {
@@ -152,6 +168,53 @@ class TestNvrSaveFates : public QObject
         QVERIFY(format->isEnabled());
     }
 
+    // A copy of the window's first read (120) comes while the next read is
+    // owed and is taken for its answer; the real one (200, saved meanwhile)
+    // then comes owed to nobody. The page says its values cannot be trusted
+    // and reads again before any Save goes out: the next Save sends 200.
+    // A Save clicked while the page showed the copy is said possibly built
+    // on it and marked, also once the page read again, until a later Save
+    // is stored.
+    void repeatedRead(bool saveOnCopy)
+    {
+        m_nvr->planReplies(Cmd::GetBasicSettings, {SimDevice::Repeated, SimDevice::Held});
+        open();
+        auto *page = find<CNVRBasicSetting>("PageBasic");
+        auto *lock = find<QLineEdit>("m_lineLockScreen");
+        auto *save = page->findChild<QPushButton *>(QStringLiteral("m_btnSave"));
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        typeInto(lock, QStringLiteral("200"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QTest::mouseClick(find<QPushButton>("pushButtonBasicInfo"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::GetBasicSettings), 2, 10000);
+        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the copy
+        QTRY_COMPARE_WITH_TIMEOUT(lock->text(), QStringLiteral("120"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        const QString held = saveOnCopy ? QStringLiteral("120") : QStringLiteral("200");
+        if (saveOnCopy) {
+            closeToasts();
+            tick(find<QCheckBox>("checkBoxPNP"), false);
+            QTest::mouseClick(save, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+            QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), held);
+        }
+        closeToasts();
+        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the real answer, owed to nobody
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::repeatedText()), 10000);
+        QCOMPARE(toastTexts().contains(ConfigConversation::saveOnRepeatText()), saveOnCopy);
+        QTRY_COMPARE_WITH_TIMEOUT(lock->text(), held, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        QCOMPARE(notSavedShown(page), saveOnCopy);
+        tick(find<QCheckBox>("checkBoxPNP"), true);
+        closeToasts();
+        QTest::mouseClick(save, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), saveOnCopy ? 3 : 2, 10000);
+        QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), held);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QVERIFY(!notSavedShown(page));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -222,34 +285,7 @@ private slots:
         QCOMPARE(element(body, QStringLiteral("autoAddIpc")), QStringLiteral("0"));
     }
 
-    // A copy of the window's first read (120) comes while the next read is
-    // owed and is taken for its answer; the real one (200, saved meanwhile)
-    // then comes owed to nobody. The page says its values cannot be trusted
-    // and reads again before any Save goes out: the next Save sends 200.
-    void repeatedReply()
-    {
-        m_nvr->planReplies(Cmd::GetBasicSettings, {SimDevice::Repeated, SimDevice::Held});
-        open();
-        auto *page = find<CNVRBasicSetting>("PageBasic");
-        auto *lock = find<QLineEdit>("m_lineLockScreen");
-        auto *save = page->findChild<QPushButton *>(QStringLiteral("m_btnSave"));
-        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
-        typeInto(lock, QStringLiteral("200"));
-        QTest::mouseClick(save, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
-        QTest::mouseClick(find<QPushButton>("pushButtonBasicInfo"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::GetBasicSettings), 2, 10000);
-        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the copy
-        QTRY_COMPARE_WITH_TIMEOUT(lock->text(), QStringLiteral("120"), 10000);
-        closeToasts();
-        QVERIFY(m_nvr->releaseHeld(Cmd::GetBasicSettings)); // the real answer, owed to nobody
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::repeatedText()), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(lock->text(), QStringLiteral("200"), 10000);
-        tick(find<QCheckBox>("checkBoxPNP"), false);
-        QTest::mouseClick(save, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), 2, 10000);
-        QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), QStringLiteral("200"));
-    }
+    void repeatedReply() { repeatedRead(false); }
 
     void saveFates_data()
     {
@@ -272,9 +308,17 @@ private slots:
             // mark follows what the page shows.
             QTest::newRow(qPrintable(page + "a second save while the first is late"))
                 << date << int(SecondSave) << SharedTexts::configSuccessText();
+            // The page shows another value than the late success stored: the
+            // mark stays, and the words say what the NVR took.
             QTest::newRow(qPrintable(page + "a save refused, then the first one's late success"))
-                << date << int(SecondRefused) << ConfigConversation::savedLateText();
+                << date << int(SecondRefused) << QString();
+            QTest::newRow(qPrintable(page + "a late success after an edit without a save"))
+                << date << int(EditedLate) << QString();
+            QTest::newRow(qPrintable(page + "the first save refused late, the second stored"))
+                << date << int(FirstRefusedSecondStored) << CommonHelper::errorCodeToText(5);
         }
+        QTest::newRow("basic: a save of what a repeated answer showed")
+            << false << int(SavedOnRepeat) << ConfigConversation::saveOnRepeatText();
         // A recorder answers a format when the disk is done: five of the
         // usual deadlines later here (half a minute at the usual 6 s).
         QTest::newRow("disk: format answered after five deadlines")
@@ -294,6 +338,10 @@ private slots:
             formatAnsweredLate(said, fault == ReconnectWhileFormatting);
             return;
         }
+        if (fault == SavedOnRepeat) {
+            repeatedRead(true);
+            return;
+        }
         open();
         QWidget *page = datePage ? static_cast<QWidget *>(find<CNVRDateSetting>("PageDatetime"))
                                  : static_cast<QWidget *>(find<CNVRBasicSetting>("PageBasic"));
@@ -301,18 +349,24 @@ private slots:
             QTest::mouseClick(find<QPushButton>("pushButtonDatetime"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(page->isEnabled(), 10000);
         auto *box = datePage ? find<QCheckBox>("checkBoxShowTime") : find<QCheckBox>("checkBoxPNP");
+        auto *lock = find<QLineEdit>("m_lineLockScreen");
+        // On the Basic page an edit without a Save is a lock time typed.
+        const bool typed = fault == EditedLate && !datePage;
         const bool wanted = !box->isChecked();
-        tick(box, wanted);
+        if (typed)
+            typeInto(lock, QStringLiteral("260"));
+        else
+            tick(box, wanted);
         const unsigned set = datePage ? Cmd::SetTimeConfig : Cmd::SetSettings;
         if (fault == ReplyLost)
             m_nvr->planReplies(set, {-1});
-        const bool second = fault == SecondSave || fault == SecondRefused;
-        const bool late = fault == AnsweredLate || fault == RefusedLate || second;
+        const bool second = fault == SecondSave || fault == SecondRefused || fault == FirstRefusedSecondStored;
+        const bool late = fault == AnsweredLate || fault == RefusedLate || fault == EditedLate || second;
         if (fault == OfflineWhileOut || late)
             m_nvr->planReplies(set, {SimDevice::Held});
-        if (fault == SecondSave)
+        if (fault == SecondSave || fault == FirstRefusedSecondStored)
             m_nvr->planReplies(set, {SimDevice::Held});
-        if (fault == RefusedLate)
+        if (fault == RefusedLate || fault == FirstRefusedSecondStored)
             m_nvr->setForcedResult(set, 5);
         if (late)
             ConfigReadRound::setTimeoutMs(1000);
@@ -325,7 +379,12 @@ private slots:
         QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
         if (late)
             ConfigReadRound::setTimeoutMs(6000);
-        if (fault == SecondSave) {
+        if (fault == FirstRefusedSecondStored) {
+            // The NVR refuses the first Save only.
+            QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(set), 1, 10000);
+            m_nvr->clearForcedResult(set);
+        }
+        if (fault == SecondSave || fault == FirstRefusedSecondStored) {
             tick(box, !wanted);
             QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
         }
@@ -334,30 +393,47 @@ private slots:
             m_nvr->setRefuseConnections(true);
             m_nvr->dropConnections();
         }
+        const bool twoOut = fault == SecondSave || fault == FirstRefusedSecondStored;
         if (late) {
             QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
             // The mark follows what the page shows: a second Save is out.
-            QCOMPARE(notSavedShown(page), fault != SecondSave);
+            QCOMPARE(notSavedShown(page), !twoOut);
             if (fault == SecondRefused) {
                 tick(box, !wanted);
                 QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
                 QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
             }
-            QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(set), fault == SecondSave ? 2 : 1, 10000);
+            if (fault == EditedLate) {
+                if (typed)
+                    typeInto(lock, QStringLiteral("270"));
+                else
+                    tick(box, !wanted);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(set), twoOut ? 2 : 1, 10000);
             closeToasts();
             while (m_nvr->releaseHeld(set)) {
             }
         }
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
+        // What the NVR took, in the words, when the page shows another value.
+        const QString took =
+            ConfigConversation::tookEarlierText({typed ? QStringLiteral("260") : shownBox(box, wanted)});
+        if (said.isEmpty())
+            said = took;
+        QTRY_VERIFY2_WITH_TIMEOUT(toastTexts().contains(said), qPrintable(toastTexts().join(QLatin1Char('|'))), 7000);
         QCOMPARE(toastTexts().count(said), 1);
-        QCOMPARE(toastTexts().contains(SharedTexts::configSuccessText()), fault == SecondSave);
-        QCOMPARE(toastTexts().contains(ConfigConversation::savedLateText()), fault == AnsweredLate || second);
+        QCOMPARE(toastTexts().contains(SharedTexts::configSuccessText()), twoOut);
+        QCOMPARE(toastTexts().contains(ConfigConversation::savedLateText()), fault == AnsweredLate);
+        QCOMPARE(toastTexts().contains(took), fault == SecondRefused || fault == EditedLate || fault == SecondSave);
         QVERIFY(!toastTexts().contains(ConfigConversation::saveOutOfStepText()));
         QVERIFY(!toastTexts().contains(SharedTexts::invalidFormatText()));
-        QCOMPARE(box->isChecked(), wanted != second);
-        QCOMPARE(notSavedShown(page), fault != AnsweredLate && fault != SecondSave);
+        QCOMPARE(box->isChecked(), typed ? !wanted : wanted != (second || fault == EditedLate));
+        QCOMPARE(notSavedShown(page), fault != AnsweredLate && !twoOut);
         // Nothing of a refused Save reaches the NVR.
-        QCOMPARE(m_nvr->requestCount(set), fault == OfflineBefore ? 0 : fault == SecondSave ? 2 : 1);
+        QCOMPARE(m_nvr->requestCount(set), fault == OfflineBefore ? 0 : twoOut ? 2 : 1);
+        if (typed) {
+            QCOMPARE(element(lastBody(*m_nvr, set), QStringLiteral("lockScreenTime")), QStringLiteral("260"));
+            QCOMPARE(lock->text(), QStringLiteral("270"));
+        }
         m_nvr->setRefuseConnections(false);
     }
 };

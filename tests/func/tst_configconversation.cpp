@@ -39,14 +39,16 @@ struct Read
 enum class Fault { None, Refused, Silent, Incomplete };
 
 // One step of an encode page's life: a read of 10002 (answered with the
-// frame rate the device holds), or a Save of a frame rate through 10003.
+// frame rate the device holds), or a Save of a frame rate through 10003 (the
+// device refuses a rate above 30 with result 5).
 struct Step
 {
     bool save;
     int frameRate;  // the Save's; for a read the value it must show (0: none)
     ReplyFate fate; // what the step must end in
     int act = 0;    // 1: wait until the line is in step again; 2: a fresh session;
-                    // 3: the read goes through a second window opened now
+                    // 3: the read goes through a second window opened now;
+                    // 4: the device lets the Saves' held answers go
     // The next step goes out before this one's answer.
     bool noWait = false;
 };
@@ -57,6 +59,9 @@ struct LineRow
     QList<Step> steps;
     QList<int> savePlan = {}; // the same for 10003
     int timeoutMs = 1000;
+    // The answers the Saves told none came hear once their line caught up, in
+    // order: the step (its index) and the device's result.
+    QList<QPair<int, int>> late = {};
 };
 
 struct RoundRow
@@ -279,6 +284,15 @@ private slots:
         // are owed, and each gets its own answer.
         QTest::newRow("slow, a read while a save of its values is owed")
             << LineRow{{2200, 2200}, {read(25, ReplyFate::Answered, true), save(26, true), read(26)}, {2200}, 3000};
+        // Two Saves held past their deadlines, one refused and one stored:
+        // once the line caught up each hears its own answer, in the order sent.
+        const auto heldSave = [](int rate, bool noWait) { return Step{true, rate, ReplyFate::NoReply, 0, noWait}; };
+        const Step release{false, 0, ReplyFate::Answered, 4};
+        const int held = SimDevice::Held;
+        QTest::newRow("a kept refusal, then a kept success") << LineRow{
+            {}, {heldSave(31, true), heldSave(26, false), release, read(26)}, {held, held}, 1000, {{0, 5}, {1, 0}}};
+        QTest::newRow("a kept success, then a kept refusal") << LineRow{
+            {}, {heldSave(26, true), heldSave(31, false), release, read(26)}, {held, held}, 1000, {{0, 0}, {1, 5}}};
     }
 
     void replyLines()
@@ -288,6 +302,14 @@ private slots:
         m_dev->setStoredBody(10002, QStringLiteral("<frameRate>25</frameRate>"));
         m_dev->planReplies(10002, row.plan);
         m_dev->planReplies(10003, row.savePlan);
+        m_dev->setHandler(10003, [this](SimConnection *c, const SimRequest &r) {
+            if (r.body.value(QStringLiteral("frameRate")).toInt() > 30) {
+                c->reply(10003, 5);
+                return;
+            }
+            m_dev->mergeStoredBody(10002, r.bodyText);
+            c->reply(10003, 0);
+        });
         QObject page;
         ConfigConversation second;
         second.setDevice(m_key);
@@ -300,6 +322,21 @@ private slots:
             const Step &step = row.steps.at(i);
             if (step.act == 1) {
                 QTRY_VERIFY_WITH_TIMEOUT(m_conv->inStep(10002, 0), 10000);
+                continue;
+            }
+            if (step.act == 4) {
+                QTRY_COMPARE_WITH_TIMEOUT(m_dev->heldCount(10003), row.late.size(), 10000);
+                while (m_dev->releaseHeld(10003)) {
+                }
+                QTRY_VERIFY_WITH_TIMEOUT(m_replied.size() >= before + row.late.size(), 10000);
+                QCOMPARE(m_replied.size(), before + row.late.size());
+                for (const auto &late : qAsConst(row.late)) {
+                    const ConfigReply reply = m_replied.at(before++).reply;
+                    QCOMPARE(reply.tag, quint64(late.first + 1));
+                    QVERIFY(reply.late);
+                    QCOMPARE(int(reply.fate), int(ReplyFate::Answered));
+                    QCOMPARE(reply.result.ok() ? 0 : reply.result.code, late.second);
+                }
                 continue;
             }
             if (step.act == 2) {

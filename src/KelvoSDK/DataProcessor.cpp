@@ -160,15 +160,16 @@ void DataProcessor::judgeStalls(qint64 peerMs)
     if (QThread::currentThread()->isInterruptionRequested())
         return;
     checkStalledFrame(peerMs);
-    emit judged(peerMs);
+    emit judged();
 }
 
-RecvInfo DataProcessor::identity() const
+void DataProcessor::tellLoss(int cmd, StreamLoss loss)
 {
     RecvInfo who;
     who.ip = m_work.ip;
     who.channel = m_work.channel;
-    return who;
+    who.head.cmd = cmd;
+    emit streamLost(who, loss);
 }
 
 void DataProcessor::checkStalledFrame(qint64 peerMs)
@@ -183,15 +184,13 @@ void DataProcessor::checkStalledFrame(qint64 peerMs)
             break;
         // Its head, when it came, tells whose data is lost with it.
         const int cmd = commandOfFrameStart(m_splitter.pendingPayloadStart(512));
-        RecvInfo who;
         {
             QMutexLocker lock(&m_mutex);
-            who = identity();
+            qWarning() << "incomplete frame of" << m_work.ip << "channel" << m_work.channel << "( command" << cmd
+                       << ") given up after" << waited << "ms of the peer's time; resynchronising,"
+                       << m_splitter.buffered() << "bytes buffered";
+            tellLoss(cmd, StreamLoss::FrameGivenUp);
         }
-        qWarning() << "incomplete frame of" << who.ip << "channel" << who.channel << "( command" << cmd
-                   << ") given up after" << waited << "ms of the peer's time; resynchronising," << m_splitter.buffered()
-                   << "bytes buffered";
-        emit streamLost(who, cmd, StreamLoss::FrameGivenUp);
         m_splitter.dropPendingFrame(m_payloads);
         while (!m_payloads.isEmpty())
             dispatchPayload(m_payloads.takeFirst());
@@ -248,7 +247,7 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
                 qWarning() << "stream data of" << m_work.ip << "channel" << m_work.channel << "( command" << cmd
                            << ") lost:" << lossText(loss) << "at fragment" << m_work.mediaHeader.sequence()
                            << "of frame" << m_work.mediaHeader.frameId();
-                emit streamLost(identity(), cmd, loss);
+                tellLoss(cmd, loss);
             }
             if (!m_work.data.isEmpty()) {
                 // Listeners tell a frame by its head without reading it.

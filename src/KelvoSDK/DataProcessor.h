@@ -79,12 +79,13 @@ public:
 signals:
     void setTimerInterval(int interval);
     void recvCommonInfo(devXmlInfo info);
-    // Stream data lost on the client's side of the wire (who: the identity;
-    // cmd: the stream's command, -1 when the frame never told it).
-    void streamLost(devXmlInfo who, int cmd, StreamLoss loss);
+    // Stream data lost on the client's side of the wire (who: the identity,
+    // and in who.head.cmd the stream's command, -1 when the frame never told
+    // it).
+    void streamLost(devXmlInfo who, StreamLoss loss);
     // judgeStalls is done: every byte handed over before it is parsed, and
     // every message of them emitted.
-    void judged(qint64 peerMs);
+    void judged();
 
 public slots:
     void processPacket(const QByteArray &packet);
@@ -112,8 +113,8 @@ private:
     void noteArrival();
     void forgetArrivals();
     qint64 arrivalMs(qint64 offset) const;
-    // The session's identity, as losses are told with it (caller holds the lock).
-    RecvInfo identity() const;
+    // Tells a loss with the session's identity (caller holds the lock).
+    void tellLoss(int cmd, StreamLoss loss);
 
     mutable QMutex m_mutex;
     RecvInfo m_work;

@@ -78,10 +78,10 @@ signals:
     // A request written to a session (sendData, sendCmd): whoever sent it,
     // its reply is owed on that session.
     void requestWritten(loginDev dev, unsigned int cmd, unsigned char channel);
-    // Stream data a session received and lost (who: its address and channel;
-    // cmd: the stream's command, -1 when not known), in order with
-    // signalCommonInfo.
-    void streamLost(devXmlInfo who, int cmd, StreamLoss loss);
+    // Stream data a session received and lost (who: its address and channel,
+    // and in who.head.cmd the stream's command, -1 when not known), in order
+    // with signalCommonInfo.
+    void streamLost(devXmlInfo who, StreamLoss loss);
 
 private:
     explicit KelvoSDKHelper(QObject *parent = nullptr);

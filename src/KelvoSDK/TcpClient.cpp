@@ -103,10 +103,7 @@ TcpClient::TcpClient(QObject *parent)
             emit recvCommonInfo(info);
         },
         Qt::QueuedConnection);
-    connect(
-        m_worker, &DataProcessor::streamLost, this,
-        [this](const devXmlInfo &who, int cmd, StreamLoss loss) { emit streamLost(who, cmd, loss); },
-        Qt::QueuedConnection);
+    connect(m_worker, &DataProcessor::streamLost, this, &TcpClient::streamLost, Qt::QueuedConnection);
     connect(m_worker, &DataProcessor::judged, this, &TcpClient::onJudged, Qt::QueuedConnection);
     applyWorkerLimits();
     connect(
@@ -245,16 +242,17 @@ void TcpClient::onPeerTick()
     if (m_judgePending || m_readPaused || (!replyOverdue && !m_worker->holdsIncompleteFrame()))
         return;
     m_judgePending = true;
+    m_judgeAskedMs = m_peerMs;
     QMetaObject::invokeMethod(m_worker, "judgeStalls", Qt::QueuedConnection, Q_ARG(qint64, m_peerMs));
 }
 
-void TcpClient::onJudged(qint64 peerMs)
+void TcpClient::onJudged()
 {
     m_judgePending = false;
     // Every message the device sent before the judged moment has been
     // handed on by now: only a complete message is a sign of life, bytes of
     // a frame that never completes are not.
-    if (m_waitingHeartbeatReply && peerMs - m_heartbeatPeerMs >= m_timings.replyTimeoutMs
+    if (m_waitingHeartbeatReply && m_judgeAskedMs - m_heartbeatPeerMs >= m_timings.replyTimeoutMs
         && m_worker->messagesParsed() == m_messagesAtHeartbeat)
         onWriteTimeout();
 }

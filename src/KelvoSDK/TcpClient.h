@@ -118,7 +118,7 @@ signals:
     void recvConnectDev(loginDev dev);
     // Stream data the worker lost (see DataProcessor::streamLost), in order
     // with the messages.
-    void streamLost(devXmlInfo who, int cmd, StreamLoss loss);
+    void streamLost(devXmlInfo who, StreamLoss loss);
 
 public slots:
     void onConnected();
@@ -140,7 +140,7 @@ private:
     bool socketHoldsUnread() const;
     void startPeerClock();
     void onPeerTick();
-    void onJudged(qint64 peerMs);
+    void onJudged();
 
     struct UploadState
     {
@@ -165,6 +165,7 @@ private:
     bool m_readPaused = false;
     bool m_pausedSinceTick = false;
     bool m_judgePending = false;
+    qint64 m_judgeAskedMs = 0; // the peer clock of the judgement asked for
     // The peer clock: ms during which the client had taken everything the
     // device sent (it stands still while reads are held or bytes wait in the
     // socket). The device is judged on this time only.

@@ -781,9 +781,10 @@ void NvrPlaybackSession::onDownloadData(const RecvInfo &info)
     d.lastStamp = stamp;
 }
 
-void NvrPlaybackSession::onStreamLost(const RecvInfo &who, int cmd, StreamLoss loss)
+void NvrPlaybackSession::onStreamLost(const RecvInfo &who, StreamLoss loss)
 {
     // A frame given up before its head came may have been the download's.
+    const int cmd = who.head.cmd;
     if (!m_download.running || devKey(who.ip, who.channel) != m_download.key || (cmd != Cmd::DownloadData && cmd >= 0))
         return;
     noteDownloadLoss(loss);

@@ -128,7 +128,7 @@ public:
     void onDownloadData(const RecvInfo &info);
     // Data of a session lost on the client's side: a download it hits is
     // never judged whole.
-    void onStreamLost(const RecvInfo &who, int cmd, StreamLoss loss);
+    void onStreamLost(const RecvInfo &who, StreamLoss loss);
     void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
     bool sendStop(const QString &key, bool download);
     void watchdogTick();

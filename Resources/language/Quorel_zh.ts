@@ -2497,6 +2497,26 @@ Move it away to start with a new database.</source>
         <translation>下载失败</translation>
     </message>
     <message>
+        <source>Download incomplete</source>
+        <translation>下载不完整</translation>
+    </message>
+    <message>
+        <source>a piece of a frame never arrived</source>
+        <translation>某一帧的部分数据未收到</translation>
+    </message>
+    <message>
+        <source>frames of the recording never arrived</source>
+        <translation>录像的部分帧未收到</translation>
+    </message>
+    <message>
+        <source>a frame larger than allowed was dropped</source>
+        <translation>一帧超出允许的大小，已被丢弃</translation>
+    </message>
+    <message>
+        <source>the recorder stopped sending in the middle of a frame</source>
+        <translation>录像机在发送某一帧的中途停止了</translation>
+    </message>
+    <message>
         <source>Please select a channel to download.</source>
         <translation>请选择要下载的通道。</translation>
     </message>

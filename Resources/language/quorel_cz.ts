@@ -2497,6 +2497,26 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Stahování se nezdařilo</translation>
     </message>
     <message>
+        <source>Download incomplete</source>
+        <translation>Stahování je neúplné</translation>
+    </message>
+    <message>
+        <source>a piece of a frame never arrived</source>
+        <translation>část snímku nedorazila</translation>
+    </message>
+    <message>
+        <source>frames of the recording never arrived</source>
+        <translation>některé snímky záznamu nedorazily</translation>
+    </message>
+    <message>
+        <source>a frame larger than allowed was dropped</source>
+        <translation>snímek větší, než je povoleno, byl zahozen</translation>
+    </message>
+    <message>
+        <source>the recorder stopped sending in the middle of a frame</source>
+        <translation>rekordér přestal odesílat uprostřed snímku</translation>
+    </message>
+    <message>
         <source>Please select a channel to download.</source>
         <translation>Vyberte kanál, který chcete stáhnout.</translation>
     </message>

@@ -2497,6 +2497,26 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Unduhan gagal</translation>
     </message>
     <message>
+        <source>Download incomplete</source>
+        <translation>Unduhan tidak lengkap</translation>
+    </message>
+    <message>
+        <source>a piece of a frame never arrived</source>
+        <translation>sebagian dari satu bingkai tidak pernah tiba</translation>
+    </message>
+    <message>
+        <source>frames of the recording never arrived</source>
+        <translation>beberapa bingkai rekaman tidak pernah tiba</translation>
+    </message>
+    <message>
+        <source>a frame larger than allowed was dropped</source>
+        <translation>bingkai yang lebih besar dari yang diizinkan dibuang</translation>
+    </message>
+    <message>
+        <source>the recorder stopped sending in the middle of a frame</source>
+        <translation>perekam berhenti mengirim di tengah bingkai</translation>
+    </message>
+    <message>
         <source>Please select a channel to download.</source>
         <translation>Silakan pilih saluran yang akan diunduh.</translation>
     </message>

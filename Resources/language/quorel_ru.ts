@@ -2497,6 +2497,26 @@ Move it away to start with a new database.</source>
         <translation>Ошибка загрузки</translation>
     </message>
     <message>
+        <source>Download incomplete</source>
+        <translation>Загрузка неполная</translation>
+    </message>
+    <message>
+        <source>a piece of a frame never arrived</source>
+        <translation>часть кадра не была получена</translation>
+    </message>
+    <message>
+        <source>frames of the recording never arrived</source>
+        <translation>часть кадров записи не была получена</translation>
+    </message>
+    <message>
+        <source>a frame larger than allowed was dropped</source>
+        <translation>кадр больше допустимого размера был отброшен</translation>
+    </message>
+    <message>
+        <source>the recorder stopped sending in the middle of a frame</source>
+        <translation>регистратор прекратил передачу посреди кадра</translation>
+    </message>
+    <message>
         <source>Please select a channel to download.</source>
         <translation>Выберите канал для загрузки.</translation>
     </message>

@@ -8,12 +8,41 @@ namespace {
 // Reads remembered while a frame waits for its payload; a peer trickling
 // bytes one at a time must not grow the list without end.
 constexpr int MaxArrivals = 1024;
+
+const char *lossText(StreamLoss loss)
+{
+    switch (loss) {
+    case StreamLoss::PieceMissing:
+        return "a fragment missing or out of turn, its frame dropped";
+    case StreamLoss::FramesMissing:
+        return "fragment numbers skipped between frames";
+    case StreamLoss::FrameTooLarge:
+        return "a frame too large, dropped";
+    case StreamLoss::FrameGivenUp:
+        return "a frame given up";
+    case StreamLoss::None:
+        break;
+    }
+    return "nothing";
+}
+
+// The command of a frame from the first bytes of its payload, when its head
+// came whole; -1 for bytes that are no message's start (what a lying header
+// swallowed belongs to the messages behind it).
+int commandOfFrameStart(const QByteArray &start)
+{
+    static const QByteArray open("<PrivateProto>");
+    const int at = start.indexOf(open);
+    if (at < 0 || at > 64)
+        return -1;
+    const int next = start.indexOf(open, at + open.size());
+    return PrivateProto::headCommand(next < 0 ? start : start.left(next));
+}
 } // namespace
 
 DataProcessor::DataProcessor(QObject *parent)
     : QObject(parent)
 {
-    m_clock.start();
 }
 
 void DataProcessor::setDevInfo(const RecvInfo &info)
@@ -90,7 +119,9 @@ void DataProcessor::processPacket(const QByteArray &packet)
     m_backlog -= packet.size();
     while (!m_payloads.isEmpty())
         dispatchPayload(m_payloads.takeFirst());
-    checkStalledFrame();
+    // Not judged here: bytes the session read after these may still wait in
+    // this thread's queue, and a frame is judged only once they are taken.
+    forgetArrivals();
 }
 
 void DataProcessor::noteArrival()
@@ -98,7 +129,7 @@ void DataProcessor::noteArrival()
     const qint64 end = m_splitter.streamEnd();
     if (!m_arrivals.isEmpty() && m_arrivals.last().first >= end)
         return;
-    m_arrivals.append(qMakePair(end, m_clock.elapsed()));
+    m_arrivals.append(qMakePair(end, m_peerMs.load()));
     if (m_arrivals.size() > MaxArrivals) {
         // The two oldest reads count as one that came with the first.
         m_arrivals[1].second = m_arrivals.at(0).second;
@@ -112,34 +143,59 @@ qint64 DataProcessor::arrivalMs(qint64 offset) const
         if (read.first > offset)
             return read.second;
     }
-    return m_clock.elapsed();
+    return m_peerMs.load();
 }
 
-void DataProcessor::checkStalledFrame()
+void DataProcessor::forgetArrivals()
+{
+    const qint64 firstBuffered = m_splitter.streamEnd() - m_splitter.buffered();
+    while (!m_arrivals.isEmpty() && m_arrivals.first().first <= firstBuffered)
+        m_arrivals.removeFirst();
+    m_splitterBytes = m_splitter.buffered();
+    m_incompleteFrame = m_splitter.pendingFrameStart() >= 0;
+}
+
+void DataProcessor::judgeStalls(qint64 peerMs)
+{
+    if (QThread::currentThread()->isInterruptionRequested())
+        return;
+    checkStalledFrame(peerMs);
+    emit judged();
+}
+
+void DataProcessor::tellLoss(int cmd, StreamLoss loss)
+{
+    RecvInfo who;
+    who.ip = m_work.ip;
+    who.channel = m_work.channel;
+    who.head.cmd = cmd;
+    emit streamLost(who, loss);
+}
+
+void DataProcessor::checkStalledFrame(qint64 peerMs)
 {
     const int bound = limits().stalledFrameMs;
     // A header whose payload never comes would swallow every later reply:
     // it is given up once it has waited as long as a reply may, and so is
     // every header behind it that has waited as long by then.
     for (qint64 pending = m_splitter.pendingFrameStart(); pending >= 0; pending = m_splitter.pendingFrameStart()) {
-        const qint64 waited = m_clock.elapsed() - arrivalMs(pending);
+        const qint64 waited = peerMs - arrivalMs(pending);
         if (waited < bound)
             break;
-        QString ip;
+        // Its head, when it came, tells whose data is lost with it.
+        const int cmd = commandOfFrameStart(m_splitter.pendingPayloadStart(512));
         {
             QMutexLocker lock(&m_mutex);
-            ip = m_work.ip;
+            qWarning() << "incomplete frame of" << m_work.ip << "channel" << m_work.channel << "( command" << cmd
+                       << ") given up after" << waited << "ms of the peer's time; resynchronising,"
+                       << m_splitter.buffered() << "bytes buffered";
+            tellLoss(cmd, StreamLoss::FrameGivenUp);
         }
-        qWarning() << "incomplete frame of" << ip << "given up after" << waited << "ms; resynchronising,"
-                   << m_splitter.buffered() << "bytes buffered";
         m_splitter.dropPendingFrame(m_payloads);
         while (!m_payloads.isEmpty())
             dispatchPayload(m_payloads.takeFirst());
     }
-    const qint64 firstBuffered = m_splitter.streamEnd() - m_splitter.buffered();
-    while (!m_arrivals.isEmpty() && m_arrivals.first().first <= firstBuffered)
-        m_arrivals.removeFirst();
-    m_splitterBytes = m_splitter.buffered();
+    forgetArrivals();
 }
 
 void DataProcessor::resetConnection()
@@ -148,6 +204,7 @@ void DataProcessor::resetConnection()
     m_payloads.clear();
     m_arrivals.clear();
     m_splitterBytes = 0;
+    m_incompleteFrame = false;
     QMutexLocker lock(&m_mutex);
     m_reassembler.clear();
 }
@@ -185,7 +242,13 @@ void DataProcessor::dispatchPayload(const QByteArray &payload)
         if (!PrivateProto::isStreamCommand(cmd)) {
             parserRecvData(QString::fromUtf8(element, elementSize));
         } else {
-            m_reassembler.parseStream(payload, span, m_work, true);
+            const StreamLoss loss = m_reassembler.parseStream(payload, span, m_work, true);
+            if (loss != StreamLoss::None) {
+                qWarning() << "stream data of" << m_work.ip << "channel" << m_work.channel << "( command" << cmd
+                           << ") lost:" << lossText(loss) << "at fragment" << m_work.mediaHeader.sequence()
+                           << "of frame" << m_work.mediaHeader.frameId();
+                tellLoss(cmd, loss);
+            }
             if (!m_work.data.isEmpty()) {
                 // Listeners tell a frame by its head without reading it.
                 m_work.setXml(QString::fromUtf8(element, elementSize));
@@ -249,6 +312,7 @@ void DataProcessor::parserRecvData(const QString &text)
     m_work.setXml(text);
     if (m_work.head.cmd == Cmd::SeekRecordStream) {
         qDebug() << "begin  seek  clear streamqueue" << m_streamQueue.size();
+        m_reassembler.forgetSequence();
         m_streamQueue.clear();
         m_streamQueueBytes = 0;
         m_dropUntilKey = false;
@@ -265,9 +329,6 @@ void DataProcessor::parserRecvData(const QString &text)
 
 void DataProcessor::sendStream()
 {
-    // The pacing tick is the worker's clock: a frame that stopped arriving is
-    // noticed even when no byte comes any more.
-    checkStalledFrame();
     QMutexLocker lock(&m_mutex);
     if (m_streamQueue.isEmpty())
         return;

@@ -9,7 +9,6 @@
 #include "PrivateProto.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -21,7 +20,9 @@ struct StreamLimits
 {
     qint64 queueMaxBytes = 48 * 1024 * 1024; // paced playback queue, media bytes
     int queueMaxFrames = 1500;               // paced playback queue, frames
-    int stalledFrameMs = 3000;               // an incomplete frame is given up this long after its header came
+    // An incomplete frame is given up once its header has waited this long
+    // on the peer clock: time the client spent caught up with the peer.
+    int stalledFrameMs = 3000;
 };
 
 class DataProcessor : public QObject
@@ -61,6 +62,13 @@ public:
 
     // Complete messages parsed so far: the session's sign of life.
     quint64 messagesParsed() const { return m_messages.load(); }
+    // A frame whose header came and whose payload has not yet all come.
+    bool holdsIncompleteFrame() const { return m_incompleteFrame.load(); }
+
+    // The peer clock, set by the session (from its thread): ms during which
+    // the client had taken everything the peer sent. Reads are stamped with
+    // it, so a wait for a frame's rest counts only that time.
+    void setPeerClock(qint64 ms) { m_peerMs = ms; }
 
     // Bytes handed to the worker and not yet parsed, plus messages emitted and
     // not yet taken by the session: the session stops reading above a bound.
@@ -71,6 +79,13 @@ public:
 signals:
     void setTimerInterval(int interval);
     void recvCommonInfo(devXmlInfo info);
+    // Stream data lost on the client's side of the wire (who: the identity,
+    // and in who.head.cmd the stream's command, -1 when the frame never told
+    // it).
+    void streamLost(devXmlInfo who, StreamLoss loss);
+    // judgeStalls is done: every byte handed over before it is parsed, and
+    // every message of them emitted.
+    void judged();
 
 public slots:
     void processPacket(const QByteArray &packet);
@@ -81,6 +96,10 @@ public slots:
     // A new connection is a new byte stream: nothing half read on the old one
     // may be completed with the new one's bytes.
     void resetConnection();
+    // Called by the session once it has handed over what its socket held:
+    // gives up every incomplete frame whose header has waited the bound by
+    // peerMs on the peer clock, and every frame found behind it that has too.
+    void judgeStalls(qint64 peerMs);
 
 public:
     // Passes one ordinary message on (called with the lock held).
@@ -90,9 +109,12 @@ private:
     void dispatchPayload(const QByteArray &payload);
     void queueStream();
     void emitNow(const RecvInfo &info);
-    void checkStalledFrame();
+    void checkStalledFrame(qint64 peerMs);
     void noteArrival();
+    void forgetArrivals();
     qint64 arrivalMs(qint64 offset) const;
+    // Tells a loss with the session's identity (caller holds the lock).
+    void tellLoss(int cmd, StreamLoss loss);
 
     mutable QMutex m_mutex;
     RecvInfo m_work;
@@ -110,11 +132,12 @@ private:
     bool m_dropUntilKey = false;
     int m_droppedFrames = 0;
     // When the bytes still buffered came: (stream offset just past a read,
-    // ms on m_clock). A header is given up by when it came, not by when the
-    // frame before it was given up, so frames that lie one after another do
-    // not add up their waits.
+    // the peer clock then). A header is given up by when it came, not by when
+    // the frame before it was given up, so frames that lie one after another
+    // do not add up their waits.
     QList<QPair<qint64, qint64>> m_arrivals;
-    QElapsedTimer m_clock;
+    std::atomic<qint64> m_peerMs{0};
+    std::atomic_bool m_incompleteFrame{false};
     std::atomic<qint64> m_splitterBytes{0};
     std::atomic<quint64> m_messages{0};
     std::atomic<qint64> m_backlog{0};

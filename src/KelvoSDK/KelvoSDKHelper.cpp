@@ -56,6 +56,7 @@ void KelvoSDKHelper::connectDev(const loginDev &dev)
     // event queue a second time. The session does nothing after emitting, so
     // a listener may log it out from here.
     connect(client, &TcpClient::recvCommonInfo, this, &KelvoSDKHelper::signalCommonInfo, Qt::DirectConnection);
+    connect(client, &TcpClient::streamLost, this, &KelvoSDKHelper::streamLost, Qt::DirectConnection);
     connect(client, &TcpClient::devDisconnected, this, &KelvoSDKHelper::disconnectDev, Qt::QueuedConnection);
     connect(client, &TcpClient::recvConnectDev, this, &KelvoSDKHelper::recvConnectDev, Qt::QueuedConnection);
     client->connectDev(dev);
@@ -85,6 +86,18 @@ void KelvoSDKHelper::update(const loginDev &dev)
         client->resetTryCount();
         client->connectDev(dev);
     }
+}
+
+bool KelvoSDKHelper::holdsUnreadData(const loginDev &dev) const
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    return client && client->holdsUnreadData();
+}
+
+bool KelvoSDKHelper::holdsUnfinishedFrame(const loginDev &dev) const
+{
+    TcpClient *client = m_sessions.value(dev, nullptr);
+    return client && client->holdsUnfinishedFrame();
 }
 
 bool KelvoSDKHelper::isConnected(const loginDev &dev) const

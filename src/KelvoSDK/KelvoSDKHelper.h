@@ -61,6 +61,10 @@ public:
     // broadcast target and the local addresses elsewhere.
     BroadService *broadService();
 
+    // See TcpClient: false when the device has no session.
+    bool holdsUnreadData(const loginDev &dev) const;
+    bool holdsUnfinishedFrame(const loginDev &dev) const;
+
     // Inspection.
     bool hasSession(const loginDev &dev) const { return m_sessions.contains(dev); }
     bool isConnected(const loginDev &dev) const;
@@ -74,6 +78,10 @@ signals:
     // A request written to a session (sendData, sendCmd): whoever sent it,
     // its reply is owed on that session.
     void requestWritten(loginDev dev, unsigned int cmd, unsigned char channel);
+    // Stream data a session received and lost (who: its address and channel,
+    // and in who.head.cmd the stream's command, -1 when not known), in order
+    // with signalCommonInfo.
+    void streamLost(devXmlInfo who, StreamLoss loss);
 
 private:
     explicit KelvoSDKHelper(QObject *parent = nullptr);

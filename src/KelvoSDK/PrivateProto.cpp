@@ -203,6 +203,13 @@ qint64 FrameSplitter::pendingFrameStart() const
     return m_pendingAt < 0 ? -1 : m_base + m_pendingAt;
 }
 
+QByteArray FrameSplitter::pendingPayloadStart(int max) const
+{
+    if (m_pendingAt < 0)
+        return QByteArray();
+    return m_buffer.mid(m_pendingAt + FrameHeaderSize, max);
+}
+
 bool FrameSplitter::dropPendingFrame(QList<QByteArray> &out)
 {
     if (m_pendingAt < 0)
@@ -335,7 +342,8 @@ void StreamReassembler::parseStreamRawInfo(const QByteArray &xml, const QByteArr
     parseStream(packet, span, info, fragmented);
 }
 
-void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented)
+StreamLoss StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info,
+                                          bool fragmented)
 {
     info.data.clear();
     const char *element = packet.constData() + span.begin;
@@ -343,74 +351,123 @@ void StreamReassembler::parseStream(const QByteArray &packet, const EnvelopeSpan
     bool ok = false;
     qint64 dataLen = childText(element, elementSize, "body", "dataLen").trimmed().toLongLong(&ok);
     if (!ok || dataLen <= 0)
-        return;
+        return StreamLoss::None;
     const qint64 dataStart = qint64(span.end) + 4;
     if (dataStart >= packet.size())
-        return;
+        return StreamLoss::None;
     dataLen = qMin<qint64>(dataLen, packet.size() - dataStart);
     const char *data = packet.constData() + dataStart;
     const int size = int(dataLen);
 
     if (!fragmented) {
         info.data = QByteArray(data, size);
-        return;
+        return StreamLoss::None;
     }
 
     const StreamFragmentHeader header = StreamFragmentHeader::fromBytes(data, size);
+    const QString key = QStringLiteral("%1_%2").arg(info.ip).arg(info.channel);
+    State &st = m_states[key];
+    // A skipped message still used up its number.
+    StreamLoss loss = noteNumber(st, header);
     if (header.skipFlag() != 0)
-        return;
+        return loss;
     info.mediaHeader = header;
     const int fragStart = qMin(size, StreamFragmentHeader::Size);
     const int fragSize = qMin<int>(size - fragStart, header.fragmentLength());
     const char *frag = data + fragStart;
 
-    const QString key = QStringLiteral("%1_%2").arg(info.ip).arg(info.channel);
-    State &st = m_states[key];
-    const auto follows = [&st, &header]() {
-        return st.collecting && header.frameId() == st.last.frameId()
-               && uint16_t(header.sequence()) == uint16_t(uint16_t(st.last.sequence()) + 1);
+    Frame &fr = st.frame;
+    const auto follows = [&fr, &header]() {
+        return fr.collecting && header.frameId() == fr.last.frameId()
+               && uint16_t(header.sequence()) == uint16_t(uint16_t(fr.last.sequence()) + 1);
+    };
+    const auto also = [&loss](StreamLoss more) {
+        if (loss == StreamLoss::None)
+            loss = more;
+    };
+    // A frame begun and never ended: its pieces are dropped with it.
+    const auto unfinished = [&st, &fr]() {
+        return fr.collecting ? tellOnce(st, fr.first.frameId(), StreamLoss::PieceMissing) : StreamLoss::None;
     };
 
     switch (header.fragmentType()) {
     case FragmentWhole:
-        st.partial.clear();
-        st.collecting = false;
+        also(unfinished());
+        fr.partial.clear();
+        fr.collecting = false;
         info.data = QByteArray(frag, fragSize);
         break;
     case FragmentFirst:
-        st.partial = QByteArray(frag, fragSize);
-        st.first = header;
-        st.last = header;
-        st.collecting = true;
+        also(unfinished());
+        fr.partial = QByteArray(frag, fragSize);
+        fr.first = header;
+        fr.last = header;
+        fr.collecting = true;
         break;
     case FragmentMiddle:
     case FragmentLast:
-        if (follows() && st.partial.size() + qint64(fragSize) > qint64(MaxFrameLength)) {
+        if (!follows()) {
+            // Out of turn, or of a frame whose start never came: dropped
+            // alone, and the frame it belongs to cannot be whole.
+            also(tellOnce(st, header.frameId(), StreamLoss::PieceMissing));
+            break;
+        }
+        if (fr.partial.size() + qint64(fragSize) > qint64(MaxFrameLength)) {
             // No legal frame is longer than a frame payload may be: a peer that
             // never ends one would otherwise grow this buffer without end.
             qWarning() << "stream frame of" << key << "over" << MaxFrameLength
                        << "bytes dropped; waiting for the next first fragment";
-            m_states.remove(key);
+            also(tellOnce(st, fr.first.frameId(), StreamLoss::FrameTooLarge));
+            fr = Frame();
             break;
         }
-        if (header.fragmentType() == FragmentMiddle) {
-            if (follows()) {
-                st.partial.append(frag, fragSize);
-                st.last = header;
-            }
-            break;
-        }
-        if (follows()) {
-            st.partial.append(frag, fragSize);
-            info.data = std::move(st.partial);
+        fr.partial.append(frag, fragSize);
+        fr.last = header;
+        if (header.fragmentType() == FragmentLast) {
+            info.data = std::move(fr.partial);
             // The frame travels with its first fragment's header: that one
             // carries the frame time and the key-frame flag.
-            info.mediaHeader = st.first;
-            m_states.remove(key);
+            info.mediaHeader = fr.first;
+            fr = Frame();
         }
         break;
     default:
         break;
+    }
+    return loss;
+}
+
+StreamLoss StreamReassembler::noteNumber(State &st, const StreamFragmentHeader &header)
+{
+    const uint16_t number = uint16_t(header.sequence());
+    const uint8_t type = header.fragmentType();
+    StreamLoss loss = StreamLoss::None;
+    // Pieces missing inside a frame are the frame's to tell.
+    if (st.numbered && !st.frame.collecting && (type == FragmentWhole || type == FragmentFirst)) {
+        if (number == uint16_t(st.lastNumber + 1))
+            st.countsAcrossFrames = true;
+        else if (st.countsAcrossFrames)
+            loss = StreamLoss::FramesMissing;
+    }
+    st.numbered = true;
+    st.lastNumber = number;
+    return loss;
+}
+
+StreamLoss StreamReassembler::tellOnce(State &st, uint32_t frameId, StreamLoss loss)
+{
+    if (st.told && st.toldFrame == frameId)
+        return StreamLoss::None;
+    st.told = true;
+    st.toldFrame = frameId;
+    return loss;
+}
+
+void StreamReassembler::forgetSequence()
+{
+    for (State &st : m_states) {
+        st.numbered = false;
+        st.countsAcrossFrames = false;
     }
 }
 
@@ -418,7 +475,7 @@ qint64 StreamReassembler::bufferedBytes() const
 {
     qint64 total = 0;
     for (const State &st : m_states)
-        total += st.partial.size();
+        total += st.frame.partial.size();
     return total;
 }
 

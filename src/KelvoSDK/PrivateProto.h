@@ -88,6 +88,9 @@ public:
     // and the scan resumes right after it, so frames that were swallowed as
     // its payload are found again. False when no frame was pending.
     bool dropPendingFrame(QList<QByteArray> &out);
+    // The first bytes (at most max) of the incomplete frame's payload: its
+    // head tells what the frame was, when it came far enough.
+    QByteArray pendingPayloadStart(int max) const;
 
 private:
     void compact();
@@ -130,21 +133,40 @@ public:
     // fragment rules (fragmented) or takes the data whole without header. The
     // element is looked up in the packet by its text.
     void parseStreamRawInfo(const QByteArray &xml, const QByteArray &packet, RecvInfo &info, bool fragmented);
-    // The same with the element's place in the packet already known.
-    void parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented);
+    // The same with the element's place in the packet already known. Returns
+    // what this fragment shows was lost before it (each loss told once).
+    StreamLoss parseStream(const QByteArray &packet, const EnvelopeSpan &span, RecvInfo &info, bool fragmented);
 
     void clear() { m_states.clear(); }
+    // A seek: the recorder may go on with other numbers.
+    void forgetSequence();
     // Media bytes held by frames still being collected.
     qint64 bufferedBytes() const;
 
 private:
-    struct State
+    struct Frame
     {
         QByteArray partial;
         StreamFragmentHeader first; // header of the frame's first fragment
         StreamFragmentHeader last;  // header of the last fragment accepted
         bool collecting = false;
     };
+    struct State
+    {
+        Frame frame;
+        // The fragment numbers seen: a number skipped between two frames is
+        // a frame that never came, once the recorder has been seen to count
+        // on from one frame to the next (one that counts each frame from
+        // anew would otherwise seem to lose them all).
+        bool numbered = false;
+        uint16_t lastNumber = 0;
+        bool countsAcrossFrames = false;
+        // The frame already told lost: its later pieces are not told again.
+        bool told = false;
+        uint32_t toldFrame = 0;
+    };
+    static StreamLoss noteNumber(State &st, const StreamFragmentHeader &header);
+    static StreamLoss tellOnce(State &st, uint32_t frameId, StreamLoss loss);
     QHash<QString, State> m_states;
 };
 

@@ -15,9 +15,32 @@
 #include <QThread>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/ioctl.h>
+#endif
+
 namespace {
 QMutex g_timingsMutex;
 SdkTimings g_defaultTimings;
+
+// Ticks' worth of time a late peer clock tick adds at most.
+constexpr int LateTickCredit = 5;
+
+// Bytes the system holds for the socket that Qt has not read yet.
+qint64 systemUnread(qintptr descriptor)
+{
+    if (descriptor < 0)
+        return 0;
+#ifdef Q_OS_WIN
+    u_long n = 0;
+    return ioctlsocket(SOCKET(descriptor), FIONREAD, &n) == 0 ? qint64(n) : 0;
+#else
+    int n = 0;
+    return ::ioctl(int(descriptor), FIONREAD, &n) == 0 ? qint64(n) : 0;
+#endif
+}
 } // namespace
 
 void TcpClient::setDefaultTimings(const SdkTimings &timings)
@@ -60,6 +83,9 @@ TcpClient::TcpClient(QObject *parent)
     m_resumeTimer = new QTimer(this);
     connect(m_resumeTimer, &QTimer::timeout, this, &TcpClient::resumeReading);
 
+    m_peerTimer = new QTimer(this);
+    connect(m_peerTimer, &QTimer::timeout, this, &TcpClient::onPeerTick);
+
     m_connected = false;
 
     m_thread = new QThread(this);
@@ -72,11 +98,13 @@ TcpClient::TcpClient(QObject *parent)
         [this](const devXmlInfo &info) {
             m_worker->addBacklog(-DataProcessor::deliveryCost(info));
             if (m_waitingHeartbeatReply && m_worker->messagesParsed() != m_messagesAtHeartbeat)
-                stopReplyTimer();
+                m_waitingHeartbeatReply = false;
             // Last: the facade relays at once, and a listener may end this session.
             emit recvCommonInfo(info);
         },
         Qt::QueuedConnection);
+    connect(m_worker, &DataProcessor::streamLost, this, &TcpClient::streamLost, Qt::QueuedConnection);
+    connect(m_worker, &DataProcessor::judged, this, &TcpClient::onJudged, Qt::QueuedConnection);
     applyWorkerLimits();
     connect(
         m_worker, &DataProcessor::setTimerInterval, this,
@@ -130,6 +158,7 @@ void TcpClient::setTimings(const SdkTimings &timings)
     applyWorkerLimits();
     if (m_heartbeatTimer->isActive())
         m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
+    m_peerTimer->setInterval(m_timings.peerTickMs());
 }
 
 void TcpClient::connectDev(const loginDev &dev)
@@ -146,22 +175,24 @@ void TcpClient::connectDev(const loginDev &dev)
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
     m_resumeTimer->stop();
+    m_peerTimer->stop();
     m_readPaused = false;
     QMetaObject::invokeMethod(m_worker, "resetConnection", Qt::QueuedConnection);
     m_worker->setDevInfo(m_identity);
     // Armed before connecting: an error reported from inside connectToHost
     // then finds the session in its connecting state.
-    armReplyTimer(false);
+    armReplyTimer();
     m_manualDisconnect = false;
     m_socket->connectToHost(dev.ip, dev.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
 }
 
-void TcpClient::armReplyTimer(bool heartbeat)
+void TcpClient::armReplyTimer()
 {
-    m_waitingHeartbeatReply = heartbeat;
+    m_waitingHeartbeatReply = false;
     m_replyTimer->start(m_timings.replyTimeoutMs);
 }
 
+// Also ends the wait for a heartbeat's reply.
 void TcpClient::stopReplyTimer()
 {
     m_replyTimer->stop();
@@ -170,23 +201,79 @@ void TcpClient::stopReplyTimer()
 
 void TcpClient::onConnectTimeout()
 {
-    const bool heartbeat = m_waitingHeartbeatReply;
     m_replyTimer->stop();
     if (m_socket->state() != QAbstractSocket::ConnectedState) {
-        m_waitingHeartbeatReply = false;
         m_socket->abort();
         onConnectionError(QAbstractSocket::SocketTimeoutError);
-    } else if (heartbeat) {
-        // Only a complete message is a sign of life: bytes of a frame that
-        // never completes are not.
-        if (m_worker->messagesParsed() == m_messagesAtHeartbeat)
-            onWriteTimeout();
     }
+}
+
+void TcpClient::startPeerClock()
+{
+    m_pausedSinceTick = false;
+    m_judgePending = false;
+    m_sinceTick.start();
+    m_peerTimer->start(m_timings.peerTickMs());
+}
+
+bool TcpClient::socketHoldsUnread() const
+{
+    return m_socket->bytesAvailable() > 0 || systemUnread(m_socket->socketDescriptor()) > 0;
+}
+
+// The device is judged only on time during which the client had taken all it
+// sent: a tick that finds bytes waiting in the socket, or reads held for the
+// worker, adds nothing to the peer clock. A tick that came late (the thread
+// held up) adds no more than a few ticks' worth, less than any bound the
+// device is judged by. Each tick first hands over what the socket holds, then
+// has the worker judge, behind those bytes.
+void TcpClient::onPeerTick()
+{
+    const bool leftUnread = socketHoldsUnread();
+    const qint64 elapsed = m_sinceTick.restart();
+    onDataReceived();
+    const bool held = leftUnread || m_readPaused || m_pausedSinceTick;
+    m_pausedSinceTick = m_readPaused;
+    if (!held) {
+        m_peerMs += qMin<qint64>(elapsed, LateTickCredit * m_timings.peerTickMs());
+        m_worker->setPeerClock(m_peerMs);
+    }
+    const bool replyOverdue = m_waitingHeartbeatReply && m_peerMs - m_heartbeatPeerMs >= m_timings.replyTimeoutMs;
+    if (m_judgePending || m_readPaused || (!replyOverdue && !m_worker->holdsIncompleteFrame()))
+        return;
+    m_judgePending = true;
+    m_judgeAskedMs = m_peerMs;
+    QMetaObject::invokeMethod(m_worker, "judgeStalls", Qt::QueuedConnection, Q_ARG(qint64, m_peerMs));
+}
+
+void TcpClient::onJudged()
+{
+    m_judgePending = false;
+    // Every message the device sent before the judged moment has been
+    // handed on by now: only a complete message is a sign of life, bytes of
+    // a frame that never completes are not.
+    if (m_waitingHeartbeatReply && m_judgeAskedMs - m_heartbeatPeerMs >= m_timings.replyTimeoutMs
+        && m_worker->messagesParsed() == m_messagesAtHeartbeat)
+        onWriteTimeout();
+}
+
+bool TcpClient::holdsUnreadData() const
+{
+    if (!m_connected)
+        return false;
+    return m_readPaused || socketHoldsUnread() || m_worker->backlogBytes() > 0 || m_worker->holdsIncompleteFrame()
+           || m_worker->streamQueueLength() > 0;
+}
+
+bool TcpClient::holdsUnfinishedFrame() const
+{
+    return m_worker->holdsIncompleteFrame() || m_worker->reassemblyBytes() > 0;
 }
 
 void TcpClient::onConnected()
 {
     stopReplyTimer();
+    startPeerClock();
     qInfo() << "Succeed to connect to " << m_dev.ip << m_dev.channel;
     emit recvConnectDev(m_dev);
     m_connected = true;
@@ -203,6 +290,7 @@ void TcpClient::onConnectionError(QAbstractSocket::SocketError error)
     qWarning() << error << "; ip:" << m_dev.ip << " channelno:" << m_dev.channel;
     m_connected = false;
     m_heartbeatTimer->stop();
+    m_peerTimer->stop();
     // A timer left running would abort the next attempt.
     stopReplyTimer();
     emit devDisconnected(m_dev);
@@ -254,6 +342,7 @@ void TcpClient::disconnectDev()
     m_manualDisconnect = true;
     m_reconnectTimer->stop();
     m_heartbeatTimer->stop();
+    m_peerTimer->stop();
     stopReplyTimer();
     // Cleared so that a later connectDev really connects again.
     m_connected = false;
@@ -309,10 +398,7 @@ void TcpClient::onDataReceived()
     // could otherwise take everything the socket and kernel hold at once.
     while (m_socket->bytesAvailable() > 0) {
         if (m_worker->backlogBytes() > m_timings.workerBacklogMaxBytes) {
-            // Left in the socket, the bytes fill its read buffer and then the
-            // kernel's, and the peer is throttled instead of our memory growing.
-            m_readPaused = true;
-            m_resumeTimer->start(m_timings.resumePollMs);
+            pauseReading();
             return;
         }
         const QByteArray bytes = m_socket->read(ReadChunk);
@@ -323,6 +409,16 @@ void TcpClient::onDataReceived()
         m_worker->addBacklog(bytes.size());
         QMetaObject::invokeMethod(m_worker, "processPacket", Qt::QueuedConnection, Q_ARG(QByteArray, bytes));
     }
+}
+
+// Left in the socket, the bytes fill its read buffer and then the kernel's,
+// and the peer is throttled instead of our memory growing. The peer clock
+// stands still meanwhile: the peer cannot send what the client does not take.
+void TcpClient::pauseReading()
+{
+    m_readPaused = true;
+    m_pausedSinceTick = true;
+    m_resumeTimer->start(m_timings.resumePollMs);
 }
 
 void TcpClient::resumeReading()
@@ -350,8 +446,12 @@ void TcpClient::sendHeartbeat()
     m_heartbeatTimer->setInterval(m_timings.heartbeatIntervalMs);
     m_messagesAtHeartbeat = m_worker->messagesParsed();
     sendData(Cmd::Heartbeat, QString(), 0);
-    if (m_connected)
-        armReplyTimer(true);
+    if (!m_connected)
+        return;
+    // The reply is owed within the reply timeout on the peer clock, judged
+    // by its ticks.
+    m_waitingHeartbeatReply = true;
+    m_heartbeatPeerMs = m_peerMs;
 }
 
 void TcpClient::onWriteTimeout()

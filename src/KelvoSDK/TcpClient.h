@@ -10,6 +10,7 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -35,6 +36,10 @@ struct SdkTimings
     int streamQueueMaxFrames = 1500;
     qint64 workerBacklogMaxBytes = 4 * 1024 * 1024;
     int resumePollMs = 5; // how often a paused session looks at the backlog again
+
+    // How often the peer clock ticks: a frame's rest and a heartbeat's reply
+    // are judged on its ticks.
+    int peerTickMs() const { return qBound(5, replyTimeoutMs / 30, 100); }
 };
 
 class TcpClient : public QObject
@@ -71,6 +76,16 @@ public:
     bool isConnected() const { return m_connected; }
     void resetTryCount() { m_tryCount = 0; }
 
+    // The client has not yet passed on all the device sent: reads are held,
+    // the socket holds bytes, the worker has bytes or messages on their way
+    // (paced playback frames too), or a frame is half read. A silence of the
+    // device counts only once this is false (a closed connection holds
+    // nothing more to come).
+    bool holdsUnreadData() const;
+    // A frame the device began is not yet whole (half read, or some of its
+    // fragments collected).
+    bool holdsUnfinishedFrame() const;
+
     void queryRecord(const RecordQuery &query);
     void downloadOrRecord(const RecordStreamRequest &request);
     void stopDownload(const RecordStreamRequest &request);
@@ -101,6 +116,9 @@ signals:
     void recvCommonInfo(devXmlInfo info);
     void devDisconnected(loginDev dev);
     void recvConnectDev(loginDev dev);
+    // Stream data the worker lost (see DataProcessor::streamLost), in order
+    // with the messages.
+    void streamLost(devXmlInfo who, StreamLoss loss);
 
 public slots:
     void onConnected();
@@ -114,10 +132,15 @@ private slots:
 
 private:
     void tryReconnet();
-    void armReplyTimer(bool heartbeat);
+    void armReplyTimer();
     void stopReplyTimer();
     void applyWorkerLimits();
     void resumeReading();
+    void pauseReading();
+    bool socketHoldsUnread() const;
+    void startPeerClock();
+    void onPeerTick();
+    void onJudged();
 
     struct UploadState
     {
@@ -138,7 +161,17 @@ private:
     QTimer *m_replyTimer = nullptr;
     QTimer *m_reconnectTimer = nullptr;
     QTimer *m_resumeTimer = nullptr;
+    QTimer *m_peerTimer = nullptr;
     bool m_readPaused = false;
+    bool m_pausedSinceTick = false;
+    bool m_judgePending = false;
+    qint64 m_judgeAskedMs = 0; // the peer clock of the judgement asked for
+    // The peer clock: ms during which the client had taken everything the
+    // device sent (it stands still while reads are held or bytes wait in the
+    // socket). The device is judged on this time only.
+    qint64 m_peerMs = 0;
+    QElapsedTimer m_sinceTick;
+    qint64 m_heartbeatPeerMs = 0;
     quint64 m_messagesAtHeartbeat = 0;
     bool m_connected = false;
     bool m_manualDisconnect = true;

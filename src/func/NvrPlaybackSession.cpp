@@ -56,6 +56,9 @@ NvrPlaybackSession::NvrPlaybackSession(QObject *parent)
     connect(m_progressTimer, &QTimer::timeout, this, &NvrPlaybackSession::progressTick);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &NvrPlaybackSession::recvCommonInfo,
             Qt::QueuedConnection);
+    // Queued as the messages are, so a loss is taken in its place among them.
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::streamLost, this, &NvrPlaybackSession::onStreamLost,
+            Qt::QueuedConnection);
 }
 
 NvrPlaybackSession::~NvrPlaybackSession()
@@ -529,7 +532,8 @@ void NvrPlaybackSession::watchdogTick()
             continue;
         watching = true;
         const qint64 idle = pane.sinceData.elapsed();
-        if (!pane.paused && idle > m_idleLimitMs) {
+        // Frames the client itself has not yet passed on are no silence.
+        if (!pane.paused && idle > m_idleLimitMs && !holdsUnread(pane.key)) {
             qInfo() << "watchdog: stream idle" << idle << "ms > 5000, treat as replay END. key=" << pane.key
                     << " idx=" << i << "(limit" << m_idleLimitMs << "ms)";
             expired.append(i);
@@ -777,6 +781,35 @@ void NvrPlaybackSession::onDownloadData(const RecvInfo &info)
     d.lastStamp = stamp;
 }
 
+void NvrPlaybackSession::onStreamLost(const RecvInfo &who, StreamLoss loss)
+{
+    // A frame given up before its head came may have been the download's.
+    const int cmd = who.head.cmd;
+    if (!m_download.running || devKey(who.ip, who.channel) != m_download.key || (cmd != Cmd::DownloadData && cmd >= 0))
+        return;
+    noteDownloadLoss(loss);
+}
+
+void NvrPlaybackSession::noteDownloadLoss(StreamLoss loss)
+{
+    qWarning() << "download of" << m_download.key << "lost data:" << int(loss) << "after" << m_download.received
+               << "frames; it is kept as partial";
+    if (m_download.lost == StreamLoss::None)
+        m_download.lost = loss;
+}
+
+bool NvrPlaybackSession::holdsUnread(const QString &key)
+{
+    const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
+    return record && KelvoSDKHelper::instance()->holdsUnreadData(toLoginDev(record));
+}
+
+bool NvrPlaybackSession::holdsUnfinishedFrame(const QString &key)
+{
+    const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
+    return record && KelvoSDKHelper::instance()->holdsUnfinishedFrame(toLoginDev(record));
+}
+
 int NvrPlaybackSession::calculateProgress(qint64 timeMs)
 {
     Download &d = m_download;
@@ -817,12 +850,19 @@ void NvrPlaybackSession::progressTick()
     if (p == 100 || d.stalls >= 3) {
         m_progressTimer->stop();
         d.stalls = 0;
+        // Fallen silent in the middle of a frame: that frame never comes.
+        if (p < 100 && holdsUnfinishedFrame(d.key))
+            noteDownloadLoss(StreamLoss::PieceMissing);
         // Footage recorded inside the range was all received: the NVR sends
         // recorded minutes only, so silence after it is the end.
-        const bool complete = d.received > 0 && (p == 100 || d.lastStamp + kMinuteMs >= d.footageEnd);
+        const bool complete =
+            d.received > 0 && d.lost == StreamLoss::None && (p == 100 || d.lastStamp + kMinuteMs >= d.footageEnd);
         finishDownload(complete);
     } else if (d.countDelta == 0) {
-        ++d.stalls;
+        // What the client itself has not yet read or passed on is no
+        // silence of the recorder.
+        if (!holdsUnread(d.key))
+            ++d.stalls;
     } else {
         d.stalls = 0;
         if (!d.running)
@@ -838,7 +878,8 @@ void NvrPlaybackSession::finishDownload(bool success)
         if (m_download.key == key)
             endDownload();
     });
-    emit downloadFinished(key, success ? m_download.path : m_download.partPath, success, m_download.received > 0);
+    emit downloadFinished(key, success ? m_download.path : m_download.partPath, success, m_download.received > 0,
+                          m_download.lost);
 }
 
 QString NvrPlaybackSession::partialPathOf(const QString &completePath)

@@ -126,6 +126,9 @@ public:
     void onStreamAnswer(const RecvInfo &info);
     void onStreamData(const RecvInfo &info);
     void onDownloadData(const RecvInfo &info);
+    // Data of a session lost on the client's side: a download it hits is
+    // never judged whole.
+    void onStreamLost(const RecvInfo &who, StreamLoss loss);
     void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
     bool sendStop(const QString &key, bool download);
     void watchdogTick();
@@ -188,11 +191,12 @@ signals:
     void downloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void downloadData(const QByteArray &data, qint64 stampMs, bool keyFrame);
     void downloadProgress(int percent);
-    // The recorder's verdict: success when it sent the whole range. The file
-    // is not whole by that alone: it takes the complete name (path on
-    // success, else the partial one) only once written whole. The download
-    // ends a second later.
-    void downloadFinished(const QString &key, const QString &path, bool success, bool received);
+    // The recorder's verdict: success when it sent the whole range and none
+    // of it was lost on the way (lost: the first loss, StreamLoss::None when
+    // none). The file is not whole by that alone: it takes the complete name
+    // (path on success, else the partial one) only once written whole. The
+    // download ends a second later.
+    void downloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost);
     // The path is the written (partial) one.
     void downloadEnded(const QString &path, bool received);
 
@@ -236,12 +240,18 @@ private:
         qint64 countAtTick = 0;
         qint64 countDelta = 0;
         int stalls = 0;
+        StreamLoss lost = StreamLoss::None; // the first data lost on the way
     };
 
     static bool splitKey(const QString &key, QString *ip, int *channel);
     bool valid(int pane) const { return pane >= 0 && pane < PaneCount; }
     QString currentIp() const;
     void finishDownload(bool success);
+    // What the client still holds of what a channel's connection brought
+    // (see KelvoSDKHelper): a silence counts only once it holds nothing.
+    static bool holdsUnread(const QString &key);
+    static bool holdsUnfinishedFrame(const QString &key);
+    void noteDownloadLoss(StreamLoss loss);
     qint64 recordedEndWithin(const QString &key, qint64 from, qint64 to) const;
 
     bool m_active = false;

@@ -667,9 +667,15 @@ void RecordWnd::settleDownload(const QString &written)
     // Ended by the operator: only a file that could not be written is told.
     if (!d.judged && reason.isEmpty())
         return;
-    QString text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
-    if (!reason.isEmpty())
-        text += QStringLiteral(": ") + Platform::translatedFailure(reason);
+    QString text;
+    if (reason.isEmpty() && d.lost != StreamLoss::None) {
+        // Written whole, but not all of the range reached it.
+        text = QStringLiteral("%1 %2: %3").arg(d.key, tr("Download incomplete"), lossText(d.lost));
+    } else {
+        text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
+        if (!reason.isEmpty())
+            text += QStringLiteral(": ") + Platform::translatedFailure(reason);
+    }
     if (isKept)
         MsgTipInfoDlg::showTipWithLink(text, kept, ToastMs);
     else
@@ -757,7 +763,25 @@ void RecordWnd::onDownloadProgress(int percent)
     ui->labelProgressValue->setText(QStringLiteral("%1%").arg(percent));
 }
 
-void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received)
+QString RecordWnd::lossText(StreamLoss lost)
+{
+    switch (lost) {
+    case StreamLoss::PieceMissing:
+        return tr("a piece of a frame never arrived");
+    case StreamLoss::FramesMissing:
+        return tr("frames of the recording never arrived");
+    case StreamLoss::FrameTooLarge:
+        return tr("a frame larger than allowed was dropped");
+    case StreamLoss::FrameGivenUp:
+        return tr("the recorder stopped sending in the middle of a frame");
+    case StreamLoss::None:
+        break;
+    }
+    return QString();
+}
+
+void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received,
+                                   StreamLoss lost)
 {
     // The recorder's part is done; what the operator is told waits for the
     // file, which is only saved once its writer has closed it whole.
@@ -766,6 +790,7 @@ void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool
     if (it != m_writtenDownloads.end()) {
         it->judged = true;
         it->whole = success;
+        it->lost = lost;
         if (it->written)
             settleDownload(written);
         return;

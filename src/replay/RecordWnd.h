@@ -128,7 +128,9 @@ private:
     void onPaneStopped(int pane, const QString &key);
     void onDownloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void onDownloadProgress(int percent);
-    void onDownloadFinished(const QString &key, const QString &path, bool success, bool received);
+    void onDownloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost);
+    // Why data of a download was lost, as the operator is told.
+    static QString lossText(StreamLoss lost);
     void onDownloadEnded(const QString &path, bool received);
 
     Ui::RecordWnd *ui = nullptr;
@@ -147,6 +149,7 @@ private:
         bool written = false; // the writer closed it
         bool writtenOk = false;
         QString reason; // why the writer failed
+        StreamLoss lost = StreamLoss::None;
     };
     QHash<QString, WrittenDownload> m_writtenDownloads;
 

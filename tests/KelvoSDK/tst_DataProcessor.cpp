@@ -250,28 +250,46 @@ void TestDataProcessor::identityStamped()
 }
 
 // Headers that announce more than ever follows, one behind the other, in
-// front of a reply: each is given up by when it came, so once they have all
-// waited the bound a single tick releases the reply, however many there are.
+// front of a reply: each is given up by when it came on the peer clock, so
+// once they have all waited the bound a single judgement releases the reply,
+// however many there are. Time the peer clock did not count (the client held
+// its reads) is no wait; each frame given up is told as lost.
 void TestDataProcessor::lyingHeadersGivenUpTogether()
 {
     DataProcessor w;
     StreamLimits limits;
     limits.stalledFrameMs = 100;
     w.setLimits(limits);
+    w.setPeerClock(1000);
     QSignalSpy spy(&w, &DataProcessor::recvCommonInfo);
-    QByteArray bytes;
-    for (int i = 0; i < 3; ++i)
+    QSignalSpy lost(&w, &DataProcessor::streamLost);
+    QSignalSpy judged(&w, &DataProcessor::judged);
+    // The first is a download frame whose rest never comes: its head tells
+    // whose data is lost.
+    const QByteArray cut = framed(wholeFrame(90002, 5000)).left(300);
+    QByteArray bytes = cut;
+    for (int i = 0; i < 2; ++i)
         bytes += PrivateProto::frameHeader(PrivateProto::MaxFrameLength) + QByteArray(50, 'x');
     bytes += framed(reply(14001));
     w.processPacket(bytes);
     QCOMPARE(spy.count(), 0);
-    // Ticks until the first header is given up: that same tick gives up the
-    // other two and releases the reply (one header per bound would leave them).
+    QVERIFY(w.holdsIncompleteFrame());
+    w.judgeStalls(1099);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(lost.count(), 0);
     const int held = w.splitterBytes();
-    QTRY_VERIFY_WITH_TIMEOUT((w.sendStream(), w.splitterBytes() < held), 10000);
+    w.judgeStalls(1100);
+    QVERIFY(w.splitterBytes() < held);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(cmdOf(spy.at(0)), 14001);
     QCOMPARE(w.splitterBytes(), 0);
+    QVERIFY(!w.holdsIncompleteFrame());
+    QCOMPARE(lost.count(), 3);
+    for (int i = 0; i < lost.count(); ++i) {
+        QCOMPARE(lost.at(i).at(0).value<RecvInfo>().head.cmd, i == 0 ? 90002 : -1); // the others had no head
+        QCOMPARE(lost.at(i).at(1).value<StreamLoss>(), StreamLoss::FrameGivenUp);
+    }
+    QCOMPARE(judged.count(), 2);
 }
 
 // Each message leaves the worker with its head read, from one pass of the

@@ -5,6 +5,7 @@
 #include "DataProcessor.h"
 #include "SdkTestSupport.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <algorithm>
@@ -326,6 +327,7 @@ void TestPlayback::lostAndWrappingFragments()
     opt.keyInterval = 1;    // every frame a key frame of 30000 bytes in 4 fragments
     opt.startSequence = -2; // 65534, 65535, 0, 1, ...
     opt.dropMiddleOfFrame = 2;
+    QSignalSpy lost(KelvoSDKHelper::instance(), &KelvoSDKHelper::streamLost);
     startStream(key, 1, 0);
     QTRY_VERIFY_WITH_TIMEOUT(rec.count(key.ip, 90001) == 5, 5000);
     // Nothing comes after the device's last frame.
@@ -340,6 +342,11 @@ void TestPlayback::lostAndWrappingFragments()
         QCOMPARE(r.info.data, SimDevice::mediaFrame(int(r.info.mediaHeader.frameId() - 1), 30000));
     }
     QCOMPARE(ids, (QList<uint32_t>{1, 2, 4, 5, 6}));
+    // The spoilt frame is told lost once; the wrap of the numbers is no loss.
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(lost.first().at(0).value<RecvInfo>().ip, key.ip);
+    QCOMPARE(lost.first().at(0).value<RecvInfo>().head.cmd, 90001);
+    QCOMPARE(lost.first().at(1).value<StreamLoss>(), StreamLoss::PieceMissing);
 }
 
 // Whether or not the recorder marks its key frames, a playback shows

@@ -36,13 +36,16 @@ QByteArray fragment(uint8_t type, int16_t seq, uint32_t frameId, const QByteArra
     return h.toByteArray() + media;
 }
 
-// Runs one stream message through cutting and reassembly.
-QByteArray feedStream(StreamReassembler &r, const QByteArray &payload, RecvInfo &info)
+// Runs one stream message through cutting and reassembly; lost, when given,
+// gets what the message showed lost.
+QByteArray feedStream(StreamReassembler &r, const QByteArray &payload, RecvInfo &info, StreamLoss *lost = nullptr)
 {
     const QList<EnvelopeSpan> spans = cutEnvelopes(payload);
     if (spans.isEmpty())
         return QByteArray();
-    r.parseStream(payload, spans.first(), info, true);
+    const StreamLoss loss = r.parseStream(payload, spans.first(), info, true);
+    if (lost)
+        *lost = loss;
     return info.data;
 }
 
@@ -305,31 +308,67 @@ void TestPrivateProto::reassembleWrappingSequence()
     info.ip = "127.0.0.1";
     info.channel = 2;
     const QByteArray m1(100, '1'), m2(100, '2'), m3(100, '3'), m4(7, '4');
+    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x11, -3, 8, m1)), info) == m1);
     QVERIFY(feedStream(r, streamPayload(90001, fragment(0x01, -2, 9, m1, 5000, 1)), info).isEmpty());
     QVERIFY(feedStream(r, streamPayload(90001, fragment(0x00, -1, 9, m2, 0, 0)), info).isEmpty());
     QVERIFY(feedStream(r, streamPayload(90001, fragment(0x00, 0, 9, m3, 0, 0)), info).isEmpty());
-    const QByteArray frame = feedStream(r, streamPayload(90001, fragment(0x10, 1, 9, m4, 0, 0)), info);
+    StreamLoss lost = StreamLoss::FrameGivenUp;
+    const QByteArray frame = feedStream(r, streamPayload(90001, fragment(0x10, 1, 9, m4, 0, 0)), info, &lost);
     QCOMPARE(frame, m1 + m2 + m3 + m4);
     // The first fragment's header travels with the frame.
     QCOMPARE(info.mediaHeader.frameTimeMs(), 5000u);
     QVERIFY(info.mediaHeader.isKeyFrame());
     QCOMPARE(info.mediaHeader.fragmentType(), uint8_t(0x01));
+    // Numbers that wrap lose nothing, and the next frame goes on from them.
+    QCOMPARE(lost, StreamLoss::None);
+    QCOMPARE(feedStream(r, streamPayload(90001, fragment(0x11, 2, 10, m4)), info, &lost), m4);
+    QCOMPARE(lost, StreamLoss::None);
 }
 
+// Each frame a missing piece spoils is told lost once; so are frames whose
+// numbers were skipped, once the peer has been seen to count on from frame
+// to frame.
 void TestPrivateProto::reassembleMissingMiddle()
 {
     StreamReassembler r;
     RecvInfo info;
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x01, 10, 1, "a")), info).isEmpty());
+    QList<StreamLoss> lost;
+    const auto feed = [&](const QByteArray &fragmentBytes) {
+        StreamLoss loss = StreamLoss::None;
+        const QByteArray data = feedStream(r, streamPayload(90002, fragmentBytes), info, &loss);
+        lost << loss;
+        return data;
+    };
+    using L = StreamLoss;
+    QVERIFY(feed(fragment(0x01, 10, 1, "a")).isEmpty());
     // sequence 11 lost
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x00, 12, 1, "c")), info).isEmpty());
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x10, 13, 1, "d")), info).isEmpty());
+    QVERIFY(feed(fragment(0x00, 12, 1, "c")).isEmpty());
+    QVERIFY(feed(fragment(0x10, 13, 1, "d")).isEmpty());
     // Another frame's fragment does not continue the frame either.
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x01, 14, 2, "e")), info).isEmpty());
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x10, 15, 3, "x")), info).isEmpty());
-    QCOMPARE(feedStream(r, streamPayload(90001, fragment(0x10, 15, 2, "f")), info), QByteArray("ef"));
+    QVERIFY(feed(fragment(0x01, 14, 2, "e")).isEmpty());
+    QVERIFY(feed(fragment(0x10, 15, 3, "x")).isEmpty());
+    QCOMPARE(feed(fragment(0x10, 15, 2, "f")), QByteArray("ef"));
     // A last fragment with nothing collected yields nothing.
-    QVERIFY(feedStream(r, streamPayload(90001, fragment(0x10, 16, 2, "g")), info).isEmpty());
+    QVERIFY(feed(fragment(0x10, 16, 2, "g")).isEmpty());
+    QCOMPARE(lost, (QList<L>{L::None, L::PieceMissing, L::None, L::None, L::PieceMissing, L::None, L::PieceMissing}));
+
+    // Whole frames numbered on: 19 and 20 never came. Then a frame begun and
+    // never ended, dropped by the next one.
+    lost.clear();
+    QCOMPARE(feed(fragment(0x11, 17, 4, "h")), QByteArray("h"));
+    QCOMPARE(feed(fragment(0x11, 18, 5, "i")), QByteArray("i"));
+    QCOMPARE(feed(fragment(0x11, 21, 8, "j")), QByteArray("j"));
+    QVERIFY(feed(fragment(0x01, 22, 9, "k")).isEmpty());
+    QCOMPARE(feed(fragment(0x11, 23, 10, "l")), QByteArray("l"));
+    QCOMPARE(lost, (QList<L>{L::None, L::None, L::FramesMissing, L::None, L::PieceMissing}));
+
+    // A peer that numbers each frame from anew loses nothing.
+    StreamReassembler fresh;
+    for (uint32_t id = 1; id <= 3; ++id) {
+        StreamLoss loss = L::FrameGivenUp;
+        QCOMPARE(feedStream(fresh, streamPayload(90002, fragment(0x11, 0, id, "m")), info, &loss), QByteArray("m"));
+        QCOMPARE(loss, L::None);
+    }
 }
 
 void TestPrivateProto::reassembleWholeSkipAndShort()

@@ -571,6 +571,7 @@ void TestTcpSession::faultsOfTheWire_data()
     QTest::newRow("stream and reply in one frame") << "bundleStreamFirst";
     QTest::newRow("reply body holding 90001") << "body90001";
     QTest::newRow("delayed reply") << "delay";
+    QTest::newRow("session held past a heartbeat's reply timeout") << "held";
 }
 
 void TestTcpSession::faultsOfTheWire()
@@ -599,6 +600,13 @@ void TestTcpSession::faultsOfTheWire()
         dev->setExtraReplyBody(QStringLiteral("<serial>90001</serial><time>14304</time>"));
     else if (fault == "delay")
         dev->setReplyDelay(150);
+    else if (fault == "held") {
+        // The session's thread held (as a database wait holds it) for twice
+        // the reply timeout right after a heartbeat: the time its reply
+        // could not be read is not the device's.
+        KelvoSDKHelper::instance()->session(key)->sendHeartbeat();
+        QThread::msleep(ulong(2 * fastTimings().replyTimeoutMs));
+    }
 
     auto *sdk = KelvoSDKHelper::instance();
     // The delayed reply is still taken, and really came late: seen after a
@@ -625,6 +633,8 @@ void TestTcpSession::faultsOfTheWire()
     }
     if (fault == "delay")
         QCOMPARE(versionDelayed, QList<bool>{true});
+    if (fault == "held")
+        QTRY_COMPARE(rec.count(key.ip, 35001), 1);
     QVERIFY(sdk->isConnected(key));
     QCOMPARE(dev->acceptedCount(), 1);
 }

@@ -267,11 +267,14 @@ private slots:
         QTest::addColumn<bool>("success");
         QTest::addColumn<int>("frames");
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<StreamLoss>("lost");
         // The six seconds from 08:00:00 are all the footage of the range.
-        QTest::newRow("footage ends inside the range") << "480-481" << true << 150 << "";
-        QTest::newRow("silent with footage to come") << "480-490" << false << 150 << "";
-        QTest::newRow("no data") << "480-481" << false << 0 << "nodata";
-        QTest::newRow("stream request unanswered") << "480-481" << false << 0 << "noanswer";
+        QTest::newRow("footage ends inside the range") << "480-481" << true << 150 << "" << StreamLoss::None;
+        QTest::newRow("silent with footage to come") << "480-490" << false << 150 << "" << StreamLoss::None;
+        QTest::newRow("no data") << "480-481" << false << 0 << "nodata" << StreamLoss::None;
+        QTest::newRow("stream request unanswered") << "480-481" << false << 0 << "noanswer" << StreamLoss::None;
+        // All the footage came but frame 60: never called whole.
+        QTest::newRow("a frame lost on the way") << "480-481" << false << 149 << "lost" << StreamLoss::FramesMissing;
     }
 
     // A range of channel 3 from 08:00 to 08:30: the frames handed on for the
@@ -282,11 +285,14 @@ private slots:
         QFETCH(bool, success);
         QFETCH(int, frames);
         QFETCH(QString, fault);
+        QFETCH(StreamLoss, lost);
         QVERIFY(start());
         SimRecordStreams::Setup &s = SimRecordStreams::setup(*m_sim);
         s.dayRecords[3] = dayText(recorded);
         s.answerStreamRequest = fault != "noanswer";
         s.sendDownloadData = fault != "nodata";
+        const int lostFrame = fault == "lost" ? 60 : -1;
+        s.lostFrame = lostFrame;
         const QString key = ip() + "_3";
         QSignalSpy changed(m_session.get(), &Session::dayRecordsChanged);
         m_session->select(key);
@@ -308,14 +314,17 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
         QVERIFY(m_session->downloadKey().isEmpty());
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished.first(), (QVariantList{key, success ? path : partial, success, frames > 0}));
+        QCOMPARE(finished.first(),
+                 (QVariantList{key, success ? path : partial, success, frames > 0, QVariant::fromValue(lost)}));
         QCOMPARE(ended.first(), (QVariantList{partial, frames > 0}));
         QCOMPARE(writer.size(), fault == "noanswer" ? 0 : 1);
         if (!writer.isEmpty())
             QCOMPARE(writer.first(), (QVariantList{partial, false, from.toMSecsSinceEpoch(), to.toMSecsSinceEpoch()}));
-        // Every frame whole and in order, stamped on the range's day.
+        // Every frame that came whole and in order, stamped on the range's day.
         QCOMPARE(data.size(), frames);
-        const QVector<SimRecordStreams::Frame> sent = pattern();
+        QVector<SimRecordStreams::Frame> sent = pattern();
+        if (lostFrame >= 0)
+            sent.remove(lostFrame);
         for (int i = 0; i < data.size(); ++i) {
             QCOMPARE(data.at(i).at(0).toByteArray(), sent.at(i).data);
             QCOMPARE(data.at(i).at(1).toLongLong(), from.toMSecsSinceEpoch() + sent.at(i).ms);

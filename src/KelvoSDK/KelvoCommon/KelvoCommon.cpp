@@ -111,6 +111,7 @@ void registerKelvoMetaTypes()
     qRegisterMetaType<RecvInfo>("devXmlInfo");
     qRegisterMetaType<RecvInfo>("RecvInfo");
     qRegisterMetaType<loginDev>("loginDev");
+    qRegisterMetaType<StreamLoss>("StreamLoss");
     qRegisterMetaType<FUN_DEV_INFO *>("FUN_DEV_INFO*");
 }
 

@@ -164,11 +164,24 @@ struct RecvInfo
 };
 using devXmlInfo = RecvInfo;
 
+// Stream data that reached the client's side of the wire and never left it
+// whole, and why. A recorder numbers its fragments one after the other, so a
+// piece that never came shows as a number skipped.
+enum class StreamLoss {
+    None,
+    PieceMissing,  // a fragment of a frame never came, or came out of turn: the frame is dropped
+    FramesMissing, // numbers skipped between frames: whole frames never came
+    FrameTooLarge, // a frame grew past the longest a frame may be: dropped
+    FrameGivenUp,  // the rest of a frame never came while the client kept reading: given up
+};
+
 Q_DECLARE_METATYPE(RecvInfo)
+Q_DECLARE_METATYPE(StreamLoss)
 Q_DECLARE_METATYPE(loginDev)
 Q_DECLARE_METATYPE(FUN_DEV_INFO *)
 
-// Registers the shared records for queued signals ("devXmlInfo", "loginDev").
+// Registers the shared records for queued signals ("devXmlInfo", "loginDev",
+// "StreamLoss").
 // Safe to call more than once.
 void registerKelvoMetaTypes();
 

@@ -210,6 +210,11 @@ void SimHostile::start(Mode mode, qint64 maxMessages)
     m_timer->start();
 }
 
+void SimHostile::setBurstGapMs(int ms)
+{
+    m_timer->setInterval(ms);
+}
+
 void SimHostile::stop()
 {
     m_timer->stop();

@@ -50,6 +50,10 @@ public:
     void stop();
     bool running() const;
     qint64 messagesSent() const { return m_sent; }
+    // How long the flood waits between its bursts (0: it turns with the
+    // event loop). A device on a thread of its own would spin at 0 while the
+    // client does not read.
+    void setBurstGapMs(int ms);
 
     static bool modeFromName(const QString &name, Mode *mode);
 

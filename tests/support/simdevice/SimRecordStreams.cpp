@@ -82,9 +82,14 @@ private:
             m_done = true;
             return false;
         }
+        const bool lost = m_next == m_setup.lostFrame;
         const Frame &frame = m_setup.frames.at(m_next++);
         const uint32_t time = m_startMs + uint32_t(frame.ms);
         const int count = qMax(1, int((frame.data.size() + kFragmentSize - 1) / kFragmentSize));
+        if (lost) {
+            m_sequence = uint16_t(m_sequence + count);
+            return true;
+        }
         for (int i = 0; i < count; ++i) {
             const QByteArray part = frame.data.mid(i * kFragmentSize, kFragmentSize);
             StreamFragmentHeader h;

@@ -4,7 +4,8 @@
 // channel and, when given, real access units (from an MP4 made at test time)
 // instead of the synthetic pattern. Frame times count from the requested
 // start. Faults: a stream that falls silent, a stream request left
-// unanswered, a download that sends no data, late day replies.
+// unanswered, a download that sends no data, late day replies, a frame lost
+// on the way.
 
 #include <QByteArray>
 #include <QMap>
@@ -34,6 +35,7 @@ struct Setup
     bool answerStreamRequest = true;        // false: Cmd::StartRecordStream is read and never answered
     bool sendDownloadData = true;           // false: a download gets Cmd::StreamAnswer and nothing else
     int dayReplyDelayMs = 0;                // day replies (ByMonth 0) wait this long
+    int lostFrame = -1;                     // this frame is lost on the way (its numbers used up all the same)
 };
 
 // The setup of a device (made on first use, lives as long as the device).

@@ -9,6 +9,7 @@
 #include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
+#include "UnreadForm.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -32,6 +33,9 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     , ui(new Ui::CNVRDateSetting)
 {
     ui->setupUi(this);
+    // The time to set is the operator's, not a value of the NVR.
+    UnreadForm::keepShown(ui->m_dateTimeEditSettingTime);
+    UnreadForm::keepShown(ui->checkBox_syncLocalTime);
     m_summerDlg = new CNVRSummerTimeDlg(this);
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);

@@ -5,6 +5,7 @@
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
 #include "SharedTexts.h"
+#include "UnreadForm.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -18,6 +19,12 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
+    // The channel shown, the brush and the targets of a copy are the
+    // operator's choices, not values of the NVR.
+    for (QWidget *choice : std::initializer_list<QWidget *>{
+             ui->comboBox_channel, ui->checkBox_noRecord, ui->checkBox_general, ui->checkBox_detection,
+             ui->checkBox_intelligence, ui->checkBox_all, ui->gridWidget})
+        UnreadForm::keepShown(choice);
     setProperty("saysItsSaveState", true);
     // Room for the hour scale painted above the grid.
     ui->gridLayout->setRowMinimumHeight(1, 18);

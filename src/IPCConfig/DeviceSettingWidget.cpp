@@ -66,8 +66,8 @@ DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
     });
     fillLanguageNames();
     ui->setupUi(this);
-    // The time to set is the operator's, not a value of the camera.
-    UnreadForm::keepShown(ui->dateTimeEdit_setTime);
+    // Whether to take the local clock is the operator's choice, not a value
+    // of the camera.
     UnreadForm::keepShown(ui->checkBox_syncLocalTime);
     // A time the operator sets, or the local clock he asks for, is sent; the
     // "Set Time" proposal left alone is not.

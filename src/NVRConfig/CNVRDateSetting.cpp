@@ -33,8 +33,8 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     , ui(new Ui::CNVRDateSetting)
 {
     ui->setupUi(this);
-    // The time to set is the operator's, not a value of the NVR.
-    UnreadForm::keepShown(ui->m_dateTimeEditSettingTime);
+    // Whether to take the local clock is the operator's choice, not a value
+    // of the NVR.
     UnreadForm::keepShown(ui->checkBox_syncLocalTime);
     m_summerDlg = new CNVRSummerTimeDlg(this);
     m_clock = new QTimer(this);

@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 const char *const OperatorChoice = "keepsOperatorChoice";
@@ -52,10 +54,9 @@ bool anyChosen(const QAbstractButton *button)
     const QWidget *parent = button->parentWidget();
     if (!parent || !button->autoExclusive())
         return button->isChecked();
-    for (const QAbstractButton *sibling : parent->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
-        if (sibling->autoExclusive() && sibling->isChecked())
-            return true;
-    return false;
+    const auto siblings = parent->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+    return std::any_of(siblings.cbegin(), siblings.cend(),
+                       [](const QAbstractButton *sibling) { return sibling->autoExclusive() && sibling->isChecked(); });
 }
 
 void showValueAgain(QAbstractSpinBox *spin)

@@ -238,7 +238,7 @@ QMap<QString, QString> shownEntries(QWidget *page)
 }
 
 // Controls that hold the operator's choices, not the camera's values.
-const QStringList kOperatorChoices{"comboBoxChannel", "dateTimeEdit_setTime", "checkBox_syncLocalTime"};
+const QStringList kOperatorChoices{"comboBoxChannel", "checkBox_syncLocalTime"};
 
 // Reads whose reply must bring the page's block: result 0 with an empty
 // body fails them.

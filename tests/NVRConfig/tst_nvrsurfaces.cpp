@@ -157,10 +157,11 @@ const QString kChannel3 = QStringLiteral(
     "<DoubleCam>0</DoubleCam>");
 
 // Controls that hold the operator's choices, not the NVR's values: the
-// channel shown, the brush and the copy targets of the plan, a time to set.
-const QStringList kOperatorChoices{"comboBox_channel",   "checkBox_noRecord",         "checkBox_general",
-                                   "checkBox_detection", "checkBox_intelligence",     "checkBox_all",
-                                   "gridWidget",         "m_dateTimeEditSettingTime", "checkBox_syncLocalTime"};
+// channel shown, the brush and the copy targets of the plan, whether to take
+// the local clock.
+const QStringList kOperatorChoices{"comboBox_channel",   "checkBox_noRecord",     "checkBox_general",
+                                   "checkBox_detection", "checkBox_intelligence", "checkBox_all",
+                                   "gridWidget",         "checkBox_syncLocalTime"};
 
 struct Surface
 {

@@ -610,6 +610,8 @@ private slots:
         QTest::keyClick(channels, Qt::Key_Up);
         QCOMPARE(channels->currentIndex(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+        // Nothing of the second channel shows as the first one's.
+        QCOMPARE(shownValues(shown, kOperatorChoices), QStringList());
         // One read for the one change.
         QVERIFY(roundTrip(&m_dev));
         QCOMPARE(m_cam->requestCount(get), readsBefore + 1);

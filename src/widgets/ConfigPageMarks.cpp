@@ -6,7 +6,6 @@
 #include "CustomDialog.h"
 #include "DeviceCommands.h"
 #include "MsgTipInfoDlg.h"
-#include "SharedTexts.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -254,69 +253,6 @@ bool ConfigPageMarks::sendSave(QWidget *page, ConfigConversation *conversation, 
     return false;
 }
 
-void ConfigPageMarks::measure()
-{
-    // The marks' labels are the page's, in its font made bold by their look.
-    m_markFont = m_page->font();
-    m_markFont.setBold(true);
-    if (m_reconnect) {
-        m_action = m_reconnect->sizeHint();
-        return;
-    }
-    if (m_action.isValid())
-        return;
-    // The action is made with the first failure: measured as it will be
-    // drawn, a button where it will lie. Polishing it may change the page's
-    // look, which asks for the marks to be placed again: not from in here.
-    m_measuring = true;
-    QPushButton action(ConfigConversation::reconnectText(), m_page->parentWidget() ? m_page->parentWidget() : m_page);
-    action.ensurePolished();
-    m_action = action.sizeHint();
-    m_measuring = false;
-}
-
-QStringList ConfigPageMarks::failureTexts() const
-{
-    // Whatever a round may say of its failure, and what the mark says now.
-    QStringList texts{SharedTexts::readFailedText(), ConfigConversation::outOfStepText(),
-                      ConfigConversation::stoppedAnsweringText(), ConfigConversation::repeatedText()};
-    if (m_failure && !m_failure->text().isEmpty())
-        texts << m_failure->text();
-    return texts;
-}
-
-int ConfigPageMarks::failureRowHeight(int width) const
-{
-    const int room = std::max(width - m_action.width() - Gap, MinTextWidth);
-    int height = m_action.height();
-    for (const QString &text : failureTexts())
-        height = std::max(height, textSize(m_markFont, text, room).height());
-    return height;
-}
-
-int ConfigPageMarks::notSavedRowHeight(int width) const
-{
-    return textSize(m_markFont, m_notSaved ? m_notSaved->text() : ConfigConversation::notSavedText(), width).height();
-}
-
-void ConfigPageMarks::placeFailure(int right, int top)
-{
-    int room = right - Edge;
-    int actionHeight = 0;
-    if (m_reconnect && m_offered) {
-        m_reconnect->resize(m_action);
-        const QPoint at(std::max(0, right - m_reconnect->width()), top);
-        m_reconnect->move(m_reconnect->parentWidget() == m_page ? at : m_page->mapTo(m_reconnect->parentWidget(), at));
-        m_reconnect->raise();
-        room -= m_reconnect->width() + Gap;
-        actionHeight = m_reconnect->height();
-    }
-    m_failure->setFixedSize(textSize(m_markFont, m_failure->text(), std::max(room, MinTextWidth)));
-    const int beside = m_reconnect && m_offered ? m_reconnect->width() + Gap : 0;
-    m_failure->move(std::max(0, right - beside - m_failure->width()),
-                    top + std::max(0, (actionHeight - m_failure->height()) / 2));
-}
-
 void ConfigPageMarks::place()
 {
     // Where the operator sees the page: a page wider than the room it is
@@ -369,4 +305,69 @@ bool ConfigPageMarks::eventFilter(QObject *watched, QEvent *event)
         place();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ConfigPageMarks::measure()
+{
+    // The marks' labels are the page's, in its font made bold by their look.
+    m_markFont = m_page->font();
+    m_markFont.setBold(true);
+    if (m_reconnect) {
+        m_action = m_reconnect->sizeHint();
+        return;
+    }
+    if (m_action.isValid())
+        return;
+    // The action is made with the first failure: measured as it will be
+    // drawn, a button where it will lie. Polishing it may change the page's
+    // look, which asks for the marks to be placed again: not from in here.
+    m_measuring = true;
+    QPushButton action(ConfigConversation::reconnectText(), m_page->parentWidget() ? m_page->parentWidget() : m_page);
+    action.ensurePolished();
+    m_action = action.sizeHint();
+    m_measuring = false;
+}
+
+QStringList ConfigPageMarks::failureTexts() const
+{
+    // Whatever a round may say of its failure, and what the mark says now.
+    QStringList texts{ConfigConversation::outOfStepText(), ConfigConversation::stoppedAnsweringText(),
+                      ConfigConversation::repeatedText()};
+    if (m_fallback)
+        texts << m_fallback();
+    if (m_failure && !m_failure->text().isEmpty())
+        texts << m_failure->text();
+    return texts;
+}
+
+int ConfigPageMarks::failureRowHeight(int width) const
+{
+    const int room = std::max(width - m_action.width() - Gap, MinTextWidth);
+    int height = m_action.height();
+    for (const QString &text : failureTexts())
+        height = std::max(height, textSize(m_markFont, text, room).height());
+    return height;
+}
+
+int ConfigPageMarks::notSavedRowHeight(int width) const
+{
+    return textSize(m_markFont, m_notSaved ? m_notSaved->text() : ConfigConversation::notSavedText(), width).height();
+}
+
+void ConfigPageMarks::placeFailure(int right, int top)
+{
+    int room = right - Edge;
+    int actionHeight = 0;
+    if (m_reconnect && m_offered) {
+        m_reconnect->resize(m_action);
+        const QPoint at(std::max(0, right - m_reconnect->width()), top);
+        m_reconnect->move(m_reconnect->parentWidget() == m_page ? at : m_page->mapTo(m_reconnect->parentWidget(), at));
+        m_reconnect->raise();
+        room -= m_reconnect->width() + Gap;
+        actionHeight = m_reconnect->height();
+    }
+    m_failure->setFixedSize(textSize(m_markFont, m_failure->text(), std::max(room, MinTextWidth)));
+    const int beside = m_reconnect && m_offered ? m_reconnect->width() + Gap : 0;
+    m_failure->move(std::max(0, right - beside - m_failure->width()),
+                    top + std::max(0, (actionHeight - m_failure->height()) / 2));
 }

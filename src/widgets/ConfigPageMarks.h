@@ -63,7 +63,8 @@ public:
     void follow(ConfigPageSession *session);
     // The read-failure mark follows the round: shown with the round's words
     // for its failure (fallback() where it has none of its own), and
-    // Reconnect; hidden only when a round of the page was read.
+    // Reconnect; hidden only when a round of the page was read. fallback() is
+    // also asked whenever the marks are placed, to keep room for its words.
     void followRound(ConfigReadRound *round, std::function<QString()> fallback);
     QPushButton *reconnectButton() const { return m_reconnect; }
     // The conversation asked what is still out: the one given, else the

@@ -335,6 +335,10 @@
         <source>Sunday</source>
         <translation>星期日</translation>
     </message>
+    <message>
+        <source>Reading from the device failed</source>
+        <translation>从设备读取失败</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>

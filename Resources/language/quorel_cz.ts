@@ -335,6 +335,10 @@
         <source>Sunday</source>
         <translation>Neděle</translation>
     </message>
+    <message>
+        <source>Reading from the device failed</source>
+        <translation>Čtení ze zařízení se nezdařilo</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>

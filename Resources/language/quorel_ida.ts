@@ -335,6 +335,10 @@
         <source>Sunday</source>
         <translation>Minggu</translation>
     </message>
+    <message>
+        <source>Reading from the device failed</source>
+        <translation>Gagal membaca dari perangkat</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>

@@ -335,6 +335,10 @@
         <source>Sunday</source>
         <translation>Воскресенье</translation>
     </message>
+    <message>
+        <source>Reading from the device failed</source>
+        <translation>Ошибка чтения с устройства</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>

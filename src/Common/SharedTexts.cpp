@@ -36,6 +36,10 @@ QString SharedTexts::configFailedText()
 {
     return tr("Configuration failed");
 }
+QString SharedTexts::readFailedText()
+{
+    return tr("Reading from the device failed");
+}
 QString SharedTexts::configSuccessText()
 {
     return tr("Configuration successful");

@@ -22,6 +22,8 @@ public:
     static QString rebootText();
     static QString restoreText();
     static QString configFailedText();
+    // A read of the device's settings or lists failed: nothing was configured.
+    static QString readFailedText();
     static QString configSuccessText();
     static QString invalidFormatText();
     static QString passwordMismatchText();

@@ -342,7 +342,7 @@ void CUserManageDlg::onbtAddUserClicked()
 {
     // The limit counts the accounts the camera listed.
     if (!m_listRead) {
-        MsgTipInfoDlg::showTip(configFailedText(), TipMs);
+        MsgTipInfoDlg::showTip(SharedTexts::readFailedText(), TipMs);
         return;
     }
     if (ui->m_AddDevTableWidget->rowCount() >= MaxUsers) {

@@ -2,6 +2,7 @@
 #include "ui_CommonDetection.h"
 
 #include "CommonHelperWidgets.h"
+#include "UnreadForm.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -55,6 +56,8 @@ CommonDetection::CommonDetection(QWidget *parent)
         ui->comboBoxPlay->setItemData(i, QString::number(i < MusicFiles ? i + 1 : 0));
     ui->labelChannelsTitle->hide();
     ui->comboBoxChannel->hide();
+    // The channel shown is the operator's choice, not a value of the camera.
+    UnreadForm::keepShown(ui->comboBoxChannel);
     keepTextsWhole(true);
 }
 

@@ -58,7 +58,7 @@ QString DeviceMaintenance::failureText() const
 void DeviceMaintenance::act(unsigned int cmd)
 {
     if (!request(cmd, QString(), 0, RequestKind::Other))
-        sayFailure();
+        MsgTipInfoDlg::showTip(failureText(), TipMs);
 }
 
 void DeviceMaintenance::parseXml(int cmd, const QString &xml)

@@ -5,6 +5,7 @@
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
+#include "UnreadForm.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -66,6 +67,9 @@ DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
     });
     fillLanguageNames();
     ui->setupUi(this);
+    // Whether to take the local clock is the operator's choice, not a value
+    // of the camera.
+    UnreadForm::keepShown(ui->checkBox_syncLocalTime);
     // A time the operator sets, or the local clock he asks for, is sent; the
     // "Set Time" proposal left alone is not.
     connect(ui->dateTimeEdit_setTime, &QDateTimeEdit::dateTimeChanged, this, [this] {
@@ -240,7 +244,7 @@ void DeviceSettingWidget::on_pushButton_save_clicked()
         return;
     const bool general = ui->tabWidget->currentIndex() == 0;
     if (general ? !m_settingsRead : !m_timingRead) {
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        sayFailure();
         return;
     }
     if (general) {

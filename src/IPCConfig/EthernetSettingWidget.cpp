@@ -165,30 +165,33 @@ AddressCheck::Network EthernetSettingWidget::addressOnly(const QString &ip, cons
 
 int EthernetSettingWidget::checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message)
 {
-    const AddressCheck::Verdict verdict = AddressCheck::judge(addressOnly(ip, mask, gateway));
+    return checkIp(addressOnly(ip, mask, gateway), message);
+}
+
+int EthernetSettingWidget::checkIp(const AddressCheck::Network &network, QString &message)
+{
+    // The field at fault is marked; a greyed one (DHCP) is named.
+    const QList<QLineEdit *> edits = addressEdits();
+    for (QLineEdit *edit : edits)
+        CommonHelper::markAtFault(edit, false);
+    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
     if (!verdict.ok())
-        message = verdict.message;
+        message = CommonHelper::pointAtFault(edits.value(verdict.field), verdict.message);
     return verdict.fault;
 }
 
 void EthernetSettingWidget::on_pushButton_checkIp_clicked()
 {
-    const QList<QLineEdit *> edits = addressEdits();
-    for (QLineEdit *edit : edits)
-        CommonHelper::markAtFault(edit, false);
-    const AddressCheck::Verdict verdict =
-        AddressCheck::judge(addressOnly(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
-                                        ui->lineEdit_gateway->text().trimmed()));
-    MsgTipInfoDlg::showTip(verdict.ok() ? ipAvailableText()
-                                        : CommonHelper::pointAtFault(edits.value(verdict.field), verdict.message),
-                           TipMs);
+    QString message;
+    const int fault = checkIp(ui->lineEdit_ip->text().trimmed(), ui->lineEdit_netMask->text().trimmed(),
+                              ui->lineEdit_gateway->text().trimmed(), message);
+    MsgTipInfoDlg::showTip(fault == AddressCheck::Usable ? ipAvailableText() : message, TipMs);
 }
 
 bool EthernetSettingWidget::checkInput(QString &message)
 {
     // Only what goes out from a field is judged: a value the camera reported
     // and the operator left alone (an empty standby DNS) goes back as it came.
-    // The field at fault is marked; a greyed one (DHCP) is named.
     const QStringList keys{QStringLiteral("IP"), QStringLiteral("netmask"), QStringLiteral("gateway"),
                            QStringLiteral("preferredDNS"), QStringLiteral("standbyDNS")};
     const QList<QLineEdit *> edits = addressEdits();
@@ -199,12 +202,10 @@ bool EthernetSettingWidget::checkInput(QString &message)
         network.texts[i] = edits.at(i)->text().trimmed();
         network.typed[i] = m_shown.edited(keys.at(i));
         network.unreported[i] = !m_received.contains(keys.at(i));
-        CommonHelper::markAtFault(edits.at(i), false);
     }
     network.currentIp = m_pDeviceInfo ? m_pDeviceInfo->ip : QString();
-    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    message = verdict.ok() ? QString() : CommonHelper::pointAtFault(edits.value(verdict.field), verdict.message);
-    return verdict.ok();
+    message.clear();
+    return checkIp(network, message) == AddressCheck::Usable;
 }
 
 void EthernetSettingWidget::on_pushButton_save_clicked()

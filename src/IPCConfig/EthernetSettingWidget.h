@@ -42,7 +42,12 @@ public:
     void onSaveResult(int cmd, bool ok) override;
 
     void setFieldsEnabled(bool enabled);
+    // The address test of both buttons: "Check IP" asks it of the three
+    // address fields as typed, Save (checkInput) of the setting it sends.
+    // 0 when usable, else the fault (AddressCheck::Fault), said in message
+    // with its field marked.
     int checkIp(const QString &ip, const QString &mask, const QString &gateway, QString &message);
+    int checkIp(const AddressCheck::Network &network, QString &message);
     bool checkInput(QString &message);
     void updateDeviceInfoAfterIpChange();
 

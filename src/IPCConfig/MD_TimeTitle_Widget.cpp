@@ -7,6 +7,7 @@
 #include "IpcBodyText.h"
 #include "OpenGLRender.h"
 #include "SignalsHelper.h"
+#include "UnreadForm.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -58,6 +59,8 @@ MD_TimeTitle_Widget::MD_TimeTitle_Widget(QWidget *parent)
     , ui(new Ui::MD_TimeTitle_Widget)
 {
     ui->setupUi(this);
+    // The channel shown is the operator's choice, not a value of the camera.
+    UnreadForm::keepShown(ui->comboBoxChannel);
     m_labels = {ui->labelCustom, ui->labelCustomOne, ui->labelCustomTwo, ui->labelCustomThree, ui->labelMoveChannel};
     m_checks = {ui->checkBoxCustom, ui->checkBoxCustomOne, ui->checkBoxCustomTwo, ui->checkBoxCustomThree,
                 ui->checkBoxShowName};

@@ -42,7 +42,7 @@ void RemoteCfg_Widget::followRound(ConfigReadRound *round)
     connect(round, &ConfigReadRound::readAgain, this, &RemoteCfg_Widget::readAgainSoon, Qt::UniqueConnection);
     // The marks say why it failed, offer the way back, and go only when a
     // round of the page was read.
-    ConfigPageMarks::of(this)->followRound(round, [this] { return failureText(); });
+    ConfigPageMarks::of(this)->followRound(round, [] { return SharedTexts::readFailedText(); });
 }
 
 void RemoteCfg_Widget::onRoundDone()
@@ -112,7 +112,7 @@ QString RemoteCfg_Widget::failureText() const
 
 void RemoteCfg_Widget::sayFailure() const
 {
-    MsgTipInfoDlg::showTip(round()->failureText(failureText()), TipMs);
+    MsgTipInfoDlg::showTip(round()->failureText(SharedTexts::readFailedText()), TipMs);
 }
 
 RemoteCfg_Widget::ReadState RemoteCfg_Widget::readState() const

@@ -14,9 +14,11 @@
 // with a result other than 0, one that cannot be read or lacks the page's
 // elements, none in time, or a camera that is not connected) says so, stays
 // marked and saves nothing: its controls do not show the camera's settings,
-// and a Save would write them. A page saves only once every required read of
-// its current round came whole and successful; a page never read saves
-// nothing. Optional reads never fail the page: their controls stay disabled
+// and a Save would write them. Until it was read the page shows no values at
+// all rather than what its controls were built with (ConfigPageMarks.h); a
+// page read before keeps that reading on show. A page saves only once every
+// required read of its current round came whole and successful; a page never
+// read saves nothing. Optional reads never fail the page: their controls stay disabled
 // and their set commands unsent when they did not answer.
 //
 // What the operator changed is known from his acts on the controls
@@ -105,7 +107,8 @@ public:
     // of the current round).
     bool readAnswered(const ConfigReply &reply);
     ReadState readState() const;
-    // What the page says when its camera does not do what it asked.
+    // What the page says when its camera refuses what it was asked to do (a
+    // Save, an action). A read that failed is said in words of its own.
     virtual QString failureText() const;
     // The window hands each answer to a Save of this page here (the camera's
     // reply, or none in time, or the connection lost): said once, in words
@@ -176,7 +179,8 @@ protected:
     bool canSave();
     // The channel the round's reads went to: where a Save belongs.
     uint8_t readChannel() const { return uint8_t(std::max(0, round()->channel())); }
-    // Says the failure text (a toast).
+    // Says why the page holds no reading of the camera (a toast): the read
+    // failed, nothing was configured.
     void sayFailure() const;
     // A page that tells the outcome of a Save itself (a camera that moved
     // breaks its connection instead of answering): true when it did.

@@ -4,6 +4,7 @@
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
 #include "MsgTipInfoDlg.h"
+#include "UnreadForm.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -87,6 +88,8 @@ VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
                         QStringLiteral("VGA"),  QStringLiteral("640X360"), QStringLiteral("CIF")}
 {
     ui->setupUi(this);
+    // The channel shown is the operator's choice, not a value of the camera.
+    UnreadForm::keepShown(ui->comboBoxChannel);
     // The lists' texts ("Custom", "Constant" in every language) decide their width.
     for (QComboBox *combo : findChildren<QComboBox *>())
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);

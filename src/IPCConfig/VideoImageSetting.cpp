@@ -6,6 +6,7 @@
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OpenGLRender.h"
+#include "UnreadForm.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -41,6 +42,8 @@ VideoImageSetting::VideoImageSetting(QWidget *parent)
     , m_present(6, false)
 {
     ui->setupUi(this);
+    // The channel shown is the operator's choice, not a value of the camera.
+    UnreadForm::keepShown(ui->comboBoxChannel);
     const QList<QPair<QSlider *, QSpinBox *>> pairs{
         {ui->slider_brightness, ui->spinBox_brightness},
         {ui->slider_contrast, ui->spinBox_contrast},

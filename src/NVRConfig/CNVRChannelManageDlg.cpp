@@ -97,7 +97,7 @@ CNVRChannelManageDlg::CNVRChannelManageDlg(QWidget *parent)
         [this](bool read) {
             m_listRead = read;
             if (!read)
-                sayFailed();
+                sayFailed(true);
         });
     connect(m_addHeader, &HeaderViewPrivate::columnCheck, this, &CNVRChannelManageDlg::addWidgetAllChkBoxStateChanged);
     connect(table, &QTableWidget::itemClicked, this, &CNVRChannelManageDlg::addWidgetTableItemClicked);
@@ -281,10 +281,11 @@ void CNVRChannelManageDlg::on_pushButtonRefresh_clicked()
     m_round->read(Cmd::GetChannels);
 }
 
-void CNVRChannelManageDlg::sayFailed()
+void CNVRChannelManageDlg::sayFailed(bool read)
 {
     if (!m_failedTip)
-        m_failedTip = MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        m_failedTip =
+            MsgTipInfoDlg::showTip(read ? SharedTexts::readFailedText() : SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply)

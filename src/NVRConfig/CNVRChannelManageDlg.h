@@ -125,7 +125,9 @@ private:
     void updateTableHead();
     QList<int> freeRows() const;
     void setSearchControlsEnabled(bool on);
-    void sayFailed();
+    // The failure toast, once while it shows: a change not sent, or (read)
+    // a list that could not be read.
+    void sayFailed(bool read = false);
     void updateStateTexts();
     // False, said, while the table shows no full list of the NVR.
     bool listUsable();

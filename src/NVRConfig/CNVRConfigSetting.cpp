@@ -128,13 +128,13 @@ void CNVRConfigSetting::initReplyParsers()
         ConfigPageMarks *marks = ConfigPageMarks::of(widget);
         marks->setConversation(m_conversation);
         marks->follow(session);
-        marks->followRound(round, [] { return SharedTexts::configFailedText(); });
+        marks->followRound(round, [] { return SharedTexts::readFailedText(); });
         connect(round, &ConfigReadRound::failed, this, [this, page, round] {
             // Said once per round: a failed reply's own words when it had
-            // some, else the generic failure (not sent, not answered, without
-            // the page's elements).
+            // some, else that the read failed (not sent, not answered,
+            // without the page's elements).
             MsgTipInfoDlg::showTip(
-                round->failureText(m_failureText.isEmpty() ? SharedTexts::configFailedText() : m_failureText), 2000);
+                round->failureText(m_failureText.isEmpty() ? SharedTexts::readFailedText() : m_failureText), 2000);
             m_readStates.value(page)(false);
         });
         connect(round, &ConfigReadRound::done, this, [this, page] { m_readStates.value(page)(true); });
@@ -314,7 +314,9 @@ void CNVRConfigSetting::recvCommonInfo(QObject *requester, const ConfigReply &re
     if (!round || parser == m_replyParsers.constEnd())
         return;
     const bool complete = reply.ok() && NvrBodies::hasPageElements(reply.cmd, reply.xml);
-    m_failureText = reply.ok() ? QString() : failureText(reply.result);
+    m_failureText = reply.ok() || reply.result.kind != ReplyResult::Failure
+                        ? QString()
+                        : CommonHelper::errorCodeToText(reply.result.code);
     const bool wasFailed = round->isFailed();
     const ConfigReadRound::Answer answer = round->take(reply, complete);
     m_failureText.clear();

@@ -9,6 +9,7 @@
 #include "ReportedItems.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
+#include "UnreadForm.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -32,6 +33,9 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     , ui(new Ui::CNVRDateSetting)
 {
     ui->setupUi(this);
+    // Whether to take the local clock is the operator's choice, not a value
+    // of the NVR.
+    UnreadForm::keepShown(ui->checkBox_syncLocalTime);
     m_summerDlg = new CNVRSummerTimeDlg(this);
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);

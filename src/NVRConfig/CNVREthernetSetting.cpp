@@ -158,7 +158,7 @@ bool CNVREthernetSetting::checkTypedAddresses(QString &message)
     // As the camera's network page judges them (AddressCheck::judged): an
     // address the operator typed is checked as typed, in DHCP mode too (it
     // goes out all the same); one he left alone goes back as the NVR
-    // reported it. The field at fault is marked; a greyed one (DHCP) is named.
+    // reported it.
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
     AddressCheck::Network network;
     network.dhcp = ui->m_ChkBoxDHCP->isChecked();
@@ -168,13 +168,22 @@ bool CNVREthernetSetting::checkTypedAddresses(QString &message)
         network.texts[i] = fields.at(i).second->text().trimmed();
         network.typed[i] = m_edits.edited(key);
         network.unreported[i] = !m_edits.has(key);
-        CommonHelper::markAtFault(fields.at(i).second, false);
     }
     network.currentIp = m_currentIp;
+    message.clear();
+    return checkAddresses(network, message) == AddressCheck::Usable;
+}
+
+int CNVREthernetSetting::checkAddresses(const AddressCheck::Network &network, QString &message)
+{
+    // The field at fault is marked; a greyed one (DHCP) is named.
+    const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
+    for (int i = 0; i < AddressCheck::FieldCount; ++i)
+        CommonHelper::markAtFault(fields.at(i).second, false);
     const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    message =
-        verdict.ok() ? QString() : CommonHelper::pointAtFault(fields.value(verdict.field).second, verdict.message);
-    return verdict.ok();
+    if (!verdict.ok())
+        message = CommonHelper::pointAtFault(fields.value(verdict.field).second, verdict.message);
+    return verdict.fault;
 }
 
 void CNVREthernetSetting::onDhcpChangeCheck(int state)
@@ -188,18 +197,14 @@ void CNVREthernetSetting::onPingBtnClicked()
     // NVR answers for its own address, so only another one is pinged.
     AddressCheck::Network network;
     const QList<QPair<const char *, QLineEdit *>> fields = addressFields();
-    for (int i = 0; i < AddressCheck::FieldCount; ++i)
-        CommonHelper::markAtFault(fields.at(i).second, false);
     for (int i : {AddressCheck::Ip, AddressCheck::Mask, AddressCheck::Gateway}) {
         network.texts[i] = fields.at(i).second->text().trimmed();
         network.typed[i] = true;
     }
     network.currentIp = m_currentIp;
-    const AddressCheck::Verdict verdict = AddressCheck::judge(network);
-    MsgTipInfoDlg::showTip(verdict.ok()
-                               ? SharedTexts::ipAvailableText()
-                               : CommonHelper::pointAtFault(fields.value(verdict.field).second, verdict.message),
-                           1000);
+    QString message;
+    const int fault = checkAddresses(network, message);
+    MsgTipInfoDlg::showTip(fault == AddressCheck::Usable ? SharedTexts::ipAvailableText() : message, 1000);
 }
 
 void CNVREthernetSetting::onPhoneMonitorBtnClicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddressCheck.h"
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
 #include "NvrBodies.h"
@@ -59,6 +60,9 @@ private:
     // a static setting he changed does not hold together; the field at fault
     // is marked.
     bool checkTypedAddresses(QString &message);
+    // The address test of Ping and Save: 0 when usable, else the fault, said
+    // in message with its field marked.
+    int checkAddresses(const AddressCheck::Network &network, QString &message);
 
     Ui::CNVREthernetSetting *ui;
     QString m_qrText;

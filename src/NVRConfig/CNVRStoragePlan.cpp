@@ -3,6 +3,7 @@
 #include "ui_CNVRStoragePlan.h"
 
 #include "NvrBodies.h"
+#include "UnreadForm.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -16,6 +17,12 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
+    // The channel shown, the brush and the targets of a copy are the
+    // operator's choices, not values of the NVR.
+    for (QWidget *choice : std::initializer_list<QWidget *>{
+             ui->comboBox_channel, ui->checkBox_noRecord, ui->checkBox_general, ui->checkBox_detection,
+             ui->checkBox_intelligence, ui->checkBox_all, ui->gridWidget})
+        UnreadForm::keepShown(choice);
     // Room for the hour scale painted above the grid.
     ui->gridLayout->setRowMinimumHeight(1, 18);
     m_modes = new QButtonGroup(this);

@@ -60,7 +60,7 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
         [this](bool read) {
             m_listRead = read;
             if (!read)
-                sayFailed();
+                sayFailed(true);
         });
     m_editDlg = new CNVREditClientUserDlg(this, QString());
 }
@@ -90,7 +90,7 @@ void CNVRUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
     m_devIp = dev->ip;
     m_conversation->setDevice(dev);
     if (!CUserManageDlg::sendRequest(route(), m_devIp, Cmd::GetContact, QString(), RequestKind::Read)) {
-        sayFailed();
+        sayFailed(true);
         m_readMarks->showFailure();
     }
 }
@@ -124,14 +124,15 @@ bool CNVRUserManageDlg::listUsable()
 {
     if (m_listRead)
         return true;
-    sayFailed();
+    sayFailed(true);
     return false;
 }
 
-void CNVRUserManageDlg::sayFailed()
+void CNVRUserManageDlg::sayFailed(bool read)
 {
     if (!m_failedTip)
-        m_failedTip = MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+        m_failedTip =
+            MsgTipInfoDlg::showTip(read ? SharedTexts::readFailedText() : SharedTexts::configFailedText(), 2000);
 }
 
 void CNVRUserManageDlg::resetHeaderCheckBox()
@@ -216,7 +217,7 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         if (reply.ok()) {
             parseGetUserContactXml(reply.xml);
         } else {
-            sayFailed();
+            sayFailed(true);
             m_readMarks->showFailure();
         }
         break;

@@ -91,8 +91,9 @@ private:
     void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     FUN_DEV_INFO *device() const;
-    // The failure toast, once while it shows.
-    void sayFailed();
+    // The failure toast, once while it shows: a change not sent, or (read)
+    // a list or contact that could not be read.
+    void sayFailed(bool read = false);
     // The contact and the accounts, as on opening.
     void readAll();
     // False, said, while the accounts shown are no full read.

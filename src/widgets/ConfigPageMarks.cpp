@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -19,7 +20,18 @@ namespace {
 constexpr int Edge = 12;   // from the page's right edge
 constexpr int Gap = 8;     // between the failure text and the action
 constexpr int Padding = 4; // above and below the marks
+constexpr int MinTextWidth = 80;
 constexpr int TipMs = 2000;
+
+// The size a mark's text takes in room pixels at most, wrapped as its label
+// lays it out.
+QSize textSize(const QFont &font, const QString &text, int room)
+{
+    const QFontMetrics metrics(font);
+    const int width = std::min(room, metrics.horizontalAdvance(text) + 2);
+    const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::AlignLeft | Qt::TextWordWrap, text);
+    return {width, std::max(wrapped.height(), metrics.height())};
+}
 } // namespace
 
 ConfigPageMarks *ConfigPageMarks::of(QWidget *page)
@@ -35,6 +47,7 @@ ConfigPageMarks::ConfigPageMarks(QWidget *page)
     : QObject(page)
     , m_page(page)
     , m_margins(page->contentsMargins())
+    , m_unread(page)
 {
     page->installEventFilter(this);
 }
@@ -137,12 +150,30 @@ void ConfigPageMarks::followRound(ConfigReadRound *round, std::function<QString(
     m_fallback = std::move(fallback);
     if (!round)
         return;
-    connect(round, &ConfigReadRound::failed, this, &ConfigPageMarks::sayRoundFailure);
+    connect(round, &ConfigReadRound::failed, this, &ConfigPageMarks::onRoundFailed);
     connect(round, &ConfigReadRound::failureChanged, this, [this] {
         if (readFailureShown())
             sayRoundFailure();
     });
-    connect(round, &ConfigReadRound::done, this, &ConfigPageMarks::hideReadFailure);
+    connect(round, &ConfigReadRound::done, this, &ConfigPageMarks::onRoundDone);
+}
+
+void ConfigPageMarks::onRoundFailed()
+{
+    // What the controls were built with, or show of another channel, is no
+    // value of what was asked.
+    if (!m_showsReading || m_round->channel() != m_readChannel)
+        m_unread.blank();
+    sayRoundFailure();
+}
+
+void ConfigPageMarks::onRoundDone()
+{
+    m_showsReading = true;
+    m_readChannel = m_round->channel();
+    // Before the page fills in the round's last answer.
+    m_unread.restore();
+    hideReadFailure();
 }
 
 void ConfigPageMarks::sayRoundFailure()
@@ -195,41 +226,21 @@ void ConfigPageMarks::place()
     // shown in (a scroll area) keeps its marks in the part on show.
     const QRect seen = m_page->visibleRegion().boundingRect();
     const int right = (seen.isEmpty() ? m_page->width() : seen.right() + 1) - Edge;
-    int top = m_margins.top() + Padding;
-    const bool failure = m_failure && !m_failure->isHidden();
+    const int width = std::max(right - Edge, MinTextWidth);
+    const int top = m_margins.top() + Padding;
+    measure();
+    const int failureRow = failureRowHeight(width);
     if (m_reconnect)
-        m_reconnect->setVisible(failure && m_offered && !m_page->isHidden());
-    if (failure) {
-        int room = right - Edge;
-        int rowHeight = 0;
-        if (m_reconnect && m_offered) {
-            m_reconnect->adjustSize();
-            const QPoint at(std::max(0, right - m_reconnect->width()), top);
-            m_reconnect->move(m_reconnect->parentWidget() == m_page ? at
-                                                                    : m_page->mapTo(m_reconnect->parentWidget(), at));
-            m_reconnect->raise();
-            room -= m_reconnect->width() + Gap;
-            rowHeight = m_reconnect->height();
-        }
-        room = std::max(room, 80);
-        const int natural = m_failure->fontMetrics().horizontalAdvance(m_failure->text()) + 2;
-        const int width = std::min(room, natural);
-        const int height = m_failure->heightForWidth(width);
-        m_failure->setFixedSize(width, std::max(height, m_failure->fontMetrics().height()));
-        const int beside = m_reconnect && m_offered ? m_reconnect->width() + Gap : 0;
-        m_failure->move(std::max(0, right - beside - width), top + std::max(0, (rowHeight - m_failure->height()) / 2));
-        top += std::max(m_failure->height(), rowHeight) + Padding;
+        m_reconnect->setVisible(readFailureShown() && m_offered && !m_page->isHidden());
+    if (readFailureShown())
+        placeFailure(right, top);
+    const int notSavedRow = notSavedRowHeight(width);
+    if (notSavedShown()) {
+        m_notSaved->setFixedSize(textSize(m_markFont, m_notSaved->text(), width));
+        m_notSaved->move(std::max(0, right - m_notSaved->width()), top + failureRow + Padding);
     }
-    if (m_notSaved && !m_notSaved->isHidden()) {
-        const int natural = m_notSaved->fontMetrics().horizontalAdvance(m_notSaved->text()) + 2;
-        const int width = std::min(std::max(right - Edge, 80), natural);
-        m_notSaved->setFixedSize(width,
-                                 std::max(m_notSaved->heightForWidth(width), m_notSaved->fontMetrics().height()));
-        m_notSaved->move(std::max(0, right - width), top);
-        top += m_notSaved->height() + Padding;
-    }
-    // The page's own contents start below the marks.
-    const int room = top > m_margins.top() + Padding ? top - m_margins.top() : 0;
+    // The page's own contents start below the room, whether a mark shows or not.
+    const int room = Padding + failureRow + Padding + notSavedRow + Padding;
     const QMargins wanted(m_margins.left(), m_margins.top() + room, m_margins.right(), m_margins.bottom());
     if (m_page->contentsMargins() != wanted)
         m_page->setContentsMargins(wanted);
@@ -237,11 +248,19 @@ void ConfigPageMarks::place()
 
 bool ConfigPageMarks::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_measuring)
+        return QObject::eventFilter(watched, event);
     if (watched == m_page
         && (event->type() == QEvent::Resize || event->type() == QEvent::Show || event->type() == QEvent::Hide
             || event->type() == QEvent::Move))
         place();
-    else if (watched == m_page && event->type() == QEvent::LanguageChange) {
+    else if (watched == m_page
+             && (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange
+                 || event->type() == QEvent::Polish)) {
+        m_action = QSize();
+        place();
+    } else if (watched == m_page && event->type() == QEvent::LanguageChange) {
+        m_action = QSize();
         if (m_reconnect)
             m_reconnect->setText(ConfigConversation::reconnectText());
         if (m_notSaved)
@@ -253,4 +272,69 @@ bool ConfigPageMarks::eventFilter(QObject *watched, QEvent *event)
         place();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ConfigPageMarks::measure()
+{
+    // The marks' labels are the page's, in its font made bold by their look.
+    m_markFont = m_page->font();
+    m_markFont.setBold(true);
+    if (m_reconnect) {
+        m_action = m_reconnect->sizeHint();
+        return;
+    }
+    if (m_action.isValid())
+        return;
+    // The action is made with the first failure: measured as it will be
+    // drawn, a button where it will lie. Polishing it may change the page's
+    // look, which asks for the marks to be placed again: not from in here.
+    m_measuring = true;
+    QPushButton action(ConfigConversation::reconnectText(), m_page->parentWidget() ? m_page->parentWidget() : m_page);
+    action.ensurePolished();
+    m_action = action.sizeHint();
+    m_measuring = false;
+}
+
+QStringList ConfigPageMarks::failureTexts() const
+{
+    // Whatever a round may say of its failure, and what the mark says now.
+    QStringList texts{ConfigConversation::outOfStepText(), ConfigConversation::stoppedAnsweringText(),
+                      ConfigConversation::repeatedText()};
+    if (m_fallback)
+        texts << m_fallback();
+    if (m_failure && !m_failure->text().isEmpty())
+        texts << m_failure->text();
+    return texts;
+}
+
+int ConfigPageMarks::failureRowHeight(int width) const
+{
+    const int room = std::max(width - m_action.width() - Gap, MinTextWidth);
+    int height = m_action.height();
+    for (const QString &text : failureTexts())
+        height = std::max(height, textSize(m_markFont, text, room).height());
+    return height;
+}
+
+int ConfigPageMarks::notSavedRowHeight(int width) const
+{
+    return textSize(m_markFont, m_notSaved ? m_notSaved->text() : ConfigConversation::notSavedText(), width).height();
+}
+
+void ConfigPageMarks::placeFailure(int right, int top)
+{
+    int room = right - Edge;
+    int actionHeight = 0;
+    if (m_reconnect && m_offered) {
+        m_reconnect->resize(m_action);
+        const QPoint at(std::max(0, right - m_reconnect->width()), top);
+        m_reconnect->move(m_reconnect->parentWidget() == m_page ? at : m_page->mapTo(m_reconnect->parentWidget(), at));
+        m_reconnect->raise();
+        room -= m_reconnect->width() + Gap;
+        actionHeight = m_reconnect->height();
+    }
+    m_failure->setFixedSize(textSize(m_markFont, m_failure->text(), std::max(room, MinTextWidth)));
+    const int beside = m_reconnect && m_offered ? m_reconnect->width() + Gap : 0;
+    m_failure->move(std::max(0, right - beside - m_failure->width()),
+                    top + std::max(0, (actionHeight - m_failure->height()) / 2));
 }

@@ -9,10 +9,16 @@
 // lies over the page as a child of its parent (a page that was not read is
 // disabled, and the action must stay usable).
 //
-// The marks have a room of their own: while one is shown the page's
-// contents move down by the room's height (the page's contents margin), so
-// no mark is ever drawn over the page's own texts; texts that do not fit
-// the page's width wrap.
+// The marks have a room of their own above the page's contents (the page's
+// contents margin), kept whether a mark shows or not: nothing on the page
+// moves when a mark comes or goes, and no mark is drawn over the page's own
+// texts. The failure's row is as tall as the longest words it may say at
+// the page's width beside the action; below it the not-saved row. Texts
+// that do not fit the width wrap.
+//
+// A page whose read failed while it shows no reading of its device (none
+// yet, or one of another channel) shows no values at all (UnreadForm) until
+// a read succeeds; a page that shows an earlier reading keeps it, marked.
 //
 // Reconnect asks first when the device's session still owes the answer to a
 // Save or a disk format (whoever sent it): a fresh session would lose it.
@@ -20,11 +26,15 @@
 // (followRound()) reconnects and reads again by itself.
 
 #include "KelvoCommon.h"
+#include "UnreadForm.h"
 
+#include <QFont>
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -52,7 +62,8 @@ public:
     void follow(ConfigPageSession *session);
     // The read-failure mark follows the round: shown with the round's words
     // for its failure (fallback() where it has none of its own), and
-    // Reconnect; hidden only when a round of the page was read.
+    // Reconnect; hidden only when a round of the page was read. fallback() is
+    // also asked whenever the marks are placed, to keep room for its words.
     void followRound(ConfigReadRound *round, std::function<QString()> fallback);
     QPushButton *reconnectButton() const { return m_reconnect; }
     // The conversation asked what is still out: the one given, else the
@@ -73,6 +84,15 @@ private:
     QLabel *label(const char *name);
     void onReconnect();
     void sayRoundFailure();
+    void onRoundFailed();
+    void onRoundDone();
+    // The room's rows at a width: the failure's with the action beside it
+    // (whatever it may say), and the not-saved one's.
+    void measure();
+    QStringList failureTexts() const;
+    int failureRowHeight(int width) const;
+    int notSavedRowHeight(int width) const;
+    void placeFailure(int right, int top);
 
     QWidget *m_page;
     QMargins m_margins; // the page's own contents margins
@@ -84,4 +104,13 @@ private:
     QPointer<ConfigReadRound> m_round;
     std::function<QString()> m_fallback;
     bool m_asking = false;
+    UnreadForm m_unread;
+    // The channel of the reading the page shows; none before a round was read.
+    bool m_showsReading = false;
+    int m_readChannel = 0;
+    // The action's size (measured once per language and look while it is
+    // not made) and the marks' font.
+    QSize m_action;
+    QFont m_markFont;
+    bool m_measuring = false;
 };

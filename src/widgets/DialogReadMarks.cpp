@@ -19,7 +19,7 @@ DialogReadMarks::DialogReadMarks(QWidget *room, ConfigReadRound *round, std::fun
         QPushButton probe(ConfigConversation::reconnectText(), room);
         room->setMinimumHeight(probe.sizeHint().height() + 8);
     }
-    m_marks->followRound(round, [] { return SharedTexts::configFailedText(); });
+    m_marks->followRound(round, [] { return SharedTexts::readFailedText(); });
     connect(round, &ConfigReadRound::done, this, [told] { told(true); });
     connect(round, &ConfigReadRound::failed, this, [told] { told(false); });
     connect(round, &ConfigReadRound::readAgain, this, [this, round, readAgain] {
@@ -32,5 +32,5 @@ DialogReadMarks::DialogReadMarks(QWidget *room, ConfigReadRound *round, std::fun
 
 void DialogReadMarks::showFailure()
 {
-    m_marks->showReadFailure(SharedTexts::configFailedText(), true);
+    m_marks->showReadFailure(SharedTexts::readFailedText(), true);
 }

@@ -22,6 +22,7 @@
 #include "Platform.h"
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "TestMedia.h"
 #include "RemoteConfigSetting.h"
@@ -296,7 +297,7 @@ private slots:
         openPage<DeviceSettingWidget>(Settings, 14001, 14003);
         tabs->setCurrentIndex(0);
         child<QPushButton>(page, "pushButton_save")->click();
-        QVERIFY(toastTexts().contains(QStringLiteral("Configuration failed")));
+        QVERIFY(toastTexts().contains(SharedTexts::readFailedText()));
         QVERIFY(roundTrip(Settings));
         QCOMPARE(cam->requestCount(14005), 1);
     }
@@ -310,20 +311,26 @@ private slots:
         QTest::addColumn<bool>("pingAnswers");
         QTest::addColumn<QString>("refusal"); // empty: sent
         QTest::addColumn<bool>("pinged");
+        QTest::addColumn<QString>("checkSays"); // "Check IP" on the typed address; empty: not pressed
         const QString own = camIp(Checks);
+        const QString available = SharedTexts::ipAvailableText();
         QTest::newRow("dhcp, no checks") << true << ""
                                          << ""
-                                         << "" << false << "" << false;
+                                         << "" << false << "" << false << "";
         QTest::newRow("empty standby dns") << false << own << "127.0.0.1"
-                                           << "" << false << "Invalid format" << false;
+                                           << "" << false << "Invalid format" << false << available;
         QTest::newRow("unchanged, no ping") << false << own << "127.0.0.1"
-                                            << "127.0.0.1" << true << "" << false;
+                                            << "127.0.0.1" << true << "" << false << available;
         QTest::newRow("new address in use") << false << "127.79.27.40"
                                             << "127.0.0.1"
-                                            << "127.0.0.1" << true << "The IP address is already in use." << true;
+                                            << "127.0.0.1" << true << "The IP address is already in use." << true
+                                            << "The IP address is already in use.";
         QTest::newRow("subnet mismatch") << false << own << "10.0.0.1"
                                          << "127.0.0.1" << false << "The IP and gateway are not in the same subnet."
-                                         << false;
+                                         << false << "The IP and gateway are not in the same subnet.";
+        QTest::newRow("address that is none") << false << "127.79.27.256"
+                                              << "127.0.0.1"
+                                              << "127.0.0.1" << false << "Invalid format" << false << "Invalid format";
     }
 
     void tcpipChecks()
@@ -335,6 +342,8 @@ private slots:
         QFETCH(bool, pingAnswers);
         QFETCH(QString, refusal);
         QFETCH(bool, pinged);
+        QFETCH(QString, checkSays);
+        const QString available = SharedTexts::ipAvailableText();
         SimDevice *cam = m_cams[Checks].get();
         cam->setStoredValue(13002, QStringLiteral("DHCPMode"), QStringLiteral("0"));
         auto *page = openPage<EthernetSettingWidget>(Checks, 13002, 13002);
@@ -352,6 +361,18 @@ private slots:
         }
         if (pingAnswers)
             m_ping.answering << ip;
+        // "Check IP" judges the address as Save does, and pings only a new one.
+        if (!checkSays.isEmpty()) {
+            child<QPushButton>(page, "pushButton_checkIp")->click();
+            QCOMPARE(toastTexts(), QStringList{checkSays});
+            QCOMPARE(!m_ping.asked.isEmpty(), pinged);
+            bool marked = false; // the field at fault
+            for (const char *field : {"lineEdit_ip", "lineEdit_netMask", "lineEdit_gateway"})
+                marked = marked || framedRed(child<QLineEdit>(page, field));
+            QCOMPARE(marked, checkSays != available);
+            closeToasts();
+            m_ping.asked.clear();
+        }
         child<QPushButton>(page, "pushButton_save")->click();
         QCOMPARE(!m_ping.asked.isEmpty(), pinged);
         if (!refusal.isEmpty()) {

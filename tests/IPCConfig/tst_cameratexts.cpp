@@ -18,6 +18,7 @@
 #include "RemoteCfg_Widget.h"
 #include "RemoteConfigSetting.h"
 #include "SimDevice.h"
+#include "SharedTexts.h"
 #include "SimHostile.h"
 #include "../support/TextsWhole.h"
 
@@ -224,14 +225,24 @@ private slots:
             shoot(&window, language, page->objectName());
         }
         // The marks of a page have a room of their own: a Save the camera
-        // refused, then reads it does not answer, never cover the page's
-        // texts (its column titles), and show whole.
+        // refused, then reads it does not answer, or one it refuses, never
+        // cover the page's texts (its column titles), show whole, and move
+        // nothing of the page.
         {
             RemoteCfg_Widget *page = window.page(10002);
             const QModelIndex index = window.pageItem(10002)->index();
             tree->scrollTo(index);
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
             QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+            const QMap<QString, QRect> places = placesOf(page);
+            const auto look = [&](const QString &what) {
+                QCoreApplication::processEvents();
+                for (const QString &c : marksCovering(page) + cutTexts(&window))
+                    cut << what + QStringLiteral(": ") + c;
+                if (placesOf(page) != places)
+                    cut << what + QStringLiteral(": the page moved");
+                shoot(&window, language, what);
+            };
             m_cam->setForcedResult(10003, 5);
             QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("pushButton_save")), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
@@ -244,14 +255,18 @@ private slots:
             }
             RemoteCfg_Widget::setReadTimeoutMs(6000);
             QTRY_VERIFY_WITH_TIMEOUT(ConfigPageMarks::of(page)->reconnectButton()->isVisible(), 10000);
-            QCoreApplication::processEvents();
-            for (const QString &c : marksCovering(page) + cutTexts(&window))
-                cut << QStringLiteral("marks: ") + c;
-            shoot(&window, language, QStringLiteral("marks"));
+            look(QStringLiteral("marks"));
             // The way back: a fresh session, and the page is read again.
             QTest::mouseClick(ConfigPageMarks::of(page)->reconnectButton(), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
             QVERIFY(!page->notSavedShown());
+            m_cam->setForcedResult(10002, 5);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
+            QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
+            m_cam->clearForcedResult(10002);
+            QCOMPARE(page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))->text(),
+                     SharedTexts::readFailedText());
+            look(QStringLiteral("read refused"));
         }
         window.close();
 

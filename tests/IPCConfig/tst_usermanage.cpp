@@ -16,6 +16,7 @@
 #include "EditClientUserDlg.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
@@ -568,7 +569,7 @@ private slots:
         QCOMPARE(table()->rowCount(), 0);
         QPushButton *add = child<QPushButton>(m_dlg.get(), "m_AddUserBtn");
         QVERIFY(!opensModal<AddClientUserDlg>([add] { add->click(); }));
-        QVERIFY(toastTexts().contains(CUserManageDlg::configFailedText()));
+        QVERIFY(toastTexts().contains(SharedTexts::readFailedText()));
 
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(column(table(), 0), QStringList({"admin", "kept"}), 10000);

@@ -319,7 +319,7 @@ private slots:
         // shows; its maintenance page reads only for a question and keeps quiet.
         const bool camWindow = !surface.nvr && surface.page != 0 && surface.page != 14008;
         const bool toldFailed = (surface.nvr || camWindow) && kind == Rewrite && !numbers;
-        QCOMPARE(toasts, toldFailed ? QStringList{SharedTexts::configFailedText()} : QStringList{});
+        QCOMPARE(toasts, toldFailed ? QStringList{SharedTexts::readFailedText()} : QStringList{});
         const auto marked = [this] {
             auto *marker = m_root->findChild<QWidget *>(QStringLiteral("labelReadFailed"));
             return marker && marker->isVisibleTo(m_root);

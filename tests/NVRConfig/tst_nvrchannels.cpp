@@ -397,7 +397,7 @@ private slots:
         }
         if (!slow) {
             QVERIFY(waitFor([&] { return failureMarked() && !m_dlg->isSearching(); }));
-            QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+            QVERIFY(toastTexts().contains(SharedTexts::readFailedText()));
             const int adds = m_nvr->requestCount(14204);
             closeToasts();
             button("m_ManualAddDevBtn")->click();
@@ -416,7 +416,7 @@ private slots:
             QTest::mouseClick(child<QPushButton>(m_dlg.get(), "pushButtonReconnect"), Qt::LeftButton);
         }
         QVERIFY(waitFor([&] { return !m_dlg->isSearching() && cell(freeRow - 1, 3) == last && !failureMarked(); }));
-        QVERIFY(!toastTexts().contains(SharedTexts::configFailedText()));
+        QVERIFY(!toastTexts().contains(SharedTexts::readFailedText()));
         const int adds = m_nvr->requestCount(14204);
         button("m_ManualAddDevBtn")->click();
         CNVRChannelAddDevDlg *dev = m_dlg->deviceDialog();

@@ -255,7 +255,7 @@ private slots:
         auto *lock = find<QLineEdit>("m_lineLockScreen");
         QTRY_COMPARE_WITH_TIMEOUT(m_nvr->heldCount(Cmd::GetBasicSettings), 1, 10000);
         QTest::mouseClick(basicInfo, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::readFailedText()), 10000);
         QVERIFY(!page->isReadOk());
         closeToasts();
         QTest::mouseClick(basicInfo, Qt::LeftButton);

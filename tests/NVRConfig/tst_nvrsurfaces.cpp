@@ -156,6 +156,13 @@ const QString kChannel3 = QStringLiteral(
     "<VideoPort>8554</VideoPort><Username>cam</Username><Password>cam-pw</Password><AuthType>2</AuthType>"
     "<DoubleCam>0</DoubleCam>");
 
+// Controls that hold the operator's choices, not the NVR's values: the
+// channel shown, the brush and the copy targets of the plan, whether to take
+// the local clock.
+const QStringList kOperatorChoices{"comboBox_channel",   "checkBox_noRecord",     "checkBox_general",
+                                   "checkBox_detection", "checkBox_intelligence", "checkBox_all",
+                                   "gridWidget",         "checkBox_syncLocalTime"};
+
 struct Surface
 {
     QString name; // a page (its sub-tab button) or "users", "rights", "channels"
@@ -535,6 +542,9 @@ private slots:
             QVERIFY(flush());
             QCOMPARE(m_nvr->requestCount(surface.save), 0);
             QVERIFY(!usable);
+            // A page never read shows no value, rather than what its controls were built with.
+            if (QWidget *never = page(surface.name))
+                QCOMPARE(shownValues(never, kOperatorChoices), QStringList());
             return;
         }
         if (condition == Offline) {
@@ -544,7 +554,7 @@ private slots:
                 // A page asked for meanwhile says so and shows nothing as the NVR's.
                 closeToasts();
                 find<QPushButton>(qPrintable(surface.name.section(',', 0, 0)))->click();
-                QVERIFY(toastTexts().contains(SharedTexts::configFailedText()));
+                QVERIFY(toastTexts().contains(SharedTexts::readFailedText()));
                 QVERIFY(!page(surface.name)->isEnabled());
             }
             return;
@@ -769,7 +779,7 @@ private slots:
         if (expected.isEmpty() && !typing)
             QVERIFY(waitFor([] {
                 // The page's first read unanswered too: said as out of step.
-                return toastTexts().contains(SharedTexts::configFailedText())
+                return toastTexts().contains(SharedTexts::readFailedText())
                        || toastTexts().contains(ConfigConversation::outOfStepText());
             }));
         closeToasts();
@@ -849,15 +859,18 @@ private slots:
         const NvrBodies::Values ann = leaves(kAnn);
         QWidget *shown = m_open.get();
         // The page's marks: a Save the NVR refused, then reads it does not
-        // answer. They have a room of their own, above the page's texts; a
-        // list that could not be read has its mark and the way back beside it.
+        // answer. They have a room of their own, above the page's texts, and
+        // move nothing of it; a list that could not be read has its mark and
+        // the way back beside it.
         QWidget *marks = nullptr;
+        QMap<QString, QRect> places;
         if (dialog == QLatin1String("read failed")) {
             marks = shown->findChild<QWidget *>(QStringLiteral("widgetListMarks"));
         } else if (dialog == QLatin1String("marks")) {
             marks = find<CNVRBasicSetting>("PageBasic");
             m_open->show();
             QTRY_VERIFY_WITH_TIMEOUT(marks->isEnabled(), 10000);
+            places = placesOf(marks);
             m_nvr->setForcedResult(14005, 5);
             QTest::mouseClick(marks->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(ConfigPageMarks::of(marks)->notSavedShown(), 10000);
@@ -912,6 +925,8 @@ private slots:
         QStringList cut = cutTexts(shown);
         if (marks)
             cut += TextsWhole::marksCovering(marks);
+        if (!places.isEmpty() && placesOf(marks) != places)
+            cut << QStringLiteral("the page moved");
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 

@@ -485,7 +485,7 @@ private slots:
         // said, and the table keeps what the NVR listed before.
         closeToasts();
         m_dlg->getUsers();
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::readFailedText()), 10000);
         QCOMPARE(column(table(), 0), QStringList({"admin", "kept"}));
         QVERIFY(!m_dlg->isListRead());
     }
@@ -499,7 +499,7 @@ private slots:
         ConfigConversation::setTimeoutMs(1500);
         nvr->planReplies(14013, {-1});
         open(Lost, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configFailedText()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::readFailedText()), 10000);
         auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
         auto *mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
         QVERIFY(back->isVisible() && mark->isVisible());

@@ -8,13 +8,21 @@
 #include "Platform.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMap>
 #include <QPointer>
+#include <QRadioButton>
+#include <QRect>
 #include <QSet>
+#include <QSlider>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +169,76 @@ inline bool framedRed(QWidget *field)
     const QImage image = field->grab().toImage();
     const QColor edge = image.pixelColor(0, image.height() / 2);
     return edge.red() > 180 && edge.green() < 110 && edge.blue() < 110;
+}
+
+// A slider as painted tells a value by its handle and its filled part:
+// without them every column of its picture looks the same but at the ends.
+inline bool sliderShowsValue(QWidget *slider)
+{
+    const QImage image = slider->grab().toImage();
+    for (int x = 4; x < image.width() - 4; ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) != image.pixel(4, y))
+                return true;
+        }
+    }
+    return false;
+}
+
+// What the visible controls of a page show, as "name=value": texts, entries,
+// numbers, boxes on or off (neither: nothing), a radio button chosen, a
+// slider's position. The operator's own choices named in theirs (the
+// channel shown, a time to set), and what lies inside them, are left out.
+inline QStringList shownValues(QWidget *page, const QStringList &theirs = {})
+{
+    const auto operatorChoice = [&](const QWidget *w) {
+        for (; w && w != page; w = w->parentWidget()) {
+            if (theirs.contains(w->objectName()))
+                return true;
+        }
+        return false;
+    };
+    QStringList shown;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(page) || operatorChoice(w))
+            continue;
+        const QWidget *owner = w->parentWidget();
+        QString value;
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(w))
+            value = spin->text();
+        else if (auto *list = qobject_cast<QComboBox *>(w))
+            value = list->currentText();
+        else if (auto *edit = qobject_cast<QLineEdit *>(w);
+                 edit && !qobject_cast<const QAbstractSpinBox *>(owner) && !qobject_cast<const QComboBox *>(owner))
+            value = edit->text();
+        else if (auto *box = qobject_cast<QCheckBox *>(w); box && box->checkState() != Qt::PartiallyChecked)
+            value = box->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+        else if (auto *radio = qobject_cast<QRadioButton *>(w); radio && radio->isChecked())
+            value = QStringLiteral("chosen");
+        else if (auto *slider = qobject_cast<QSlider *>(w); slider && sliderShowsValue(slider))
+            value = QString::number(slider->value());
+        if (!value.isEmpty())
+            shown << w->objectName() + QLatin1Char('=') + value;
+    }
+    return shown;
+}
+
+// Where the texts and buttons of a page are drawn in its window (the marks
+// of a configuration page left out).
+inline QMap<QString, QRect> placesOf(QWidget *page)
+{
+    QMap<QString, QRect> places;
+    int index = 0;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        const bool text = qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w);
+        const QString name = w->objectName();
+        if (!text || !w->isVisibleTo(page) || name == QLatin1String("labelReadFailed")
+            || name == QLatin1String("labelNotSaved"))
+            continue;
+        places.insert(QStringLiteral("%1 #%2").arg(w->objectName()).arg(index++),
+                      QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()));
+    }
+    return places;
 }
 
 inline QStringList toastTexts()

@@ -27,7 +27,7 @@
 // The queries may be called from any thread once init() has succeeded; each
 // thread uses its own connection. Save and delete operations return true when
 // the reported error text is empty; fetches return empty lists or default
-// objects on error; AddDevs, DelDevs and ModifyDev only log.
+// objects on error; the device writes return the error (and log it).
 //
 // A device's group is stored in CMS_Devices.DevGroup as the id of its
 // CMS_Organization row (0 = the default group); its ONVIF authentication mode
@@ -75,17 +75,21 @@ public:
     static QSqlError initPlanRecord();
 
     // ---- devices ----
-    // Stores each record with a non-empty IP as a new row and gives the record
-    // the id of its own row.
-    static void AddDevs(const QList<FUN_DEV_INFO *> &devs);
+    // Each write below runs in one transaction (joining the caller's): it
+    // lands whole or not at all, and returns the first error.
+    // Stores each record with a non-empty IP as a new row; once stored, each
+    // record has the id of its own row.
+    static QSqlError AddDevs(const QList<FUN_DEV_INFO *> &devs);
     // Deletes every row with the IP of each record.
-    static void DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    static QSqlError DelDevs(const QList<FUN_DEV_INFO *> &devs);
     // Deletes every row with the IP; the statement's error.
     static QSqlError delDevRows(const QString &ip);
     // Writes every column of the row with the record's dbId.
-    static void ModifyDev(FUN_DEV_INFO *dev);
+    static QSqlError ModifyDev(FUN_DEV_INFO *dev);
+    // Writes only the serial number of the row with the record's dbId.
+    static QSqlError saveDevSerial(const FUN_DEV_INFO *dev);
     // The alarm settings rows of a device follow it to a new address.
-    static void moveAlarmRows(const QString &oldIp, const QString &newIp);
+    static QSqlError moveAlarmRows(const QString &oldIp, const QString &newIp);
     // A row filled from the record (default row for null); never null.
     static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
     static QList<QSharedPointer<CMS_Devices>> getAllDevices();

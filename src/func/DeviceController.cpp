@@ -329,11 +329,12 @@ void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
 void DeviceController::storeDeletes(const QList<FUN_DEV_INFO *> &devs)
 {
     // The device stays deleted: its row goes whatever the database makes it
-    // wait, before the same address is stored again (the queue's order).
+    // wait, before the same address is stored again (the queue's order). Not
+    // undone, so nothing the operator sees waits on it.
     for (const FUN_DEV_INFO *dev : devs) {
         const QString ip = dev->ip;
         qInfo() << "del devs " << ip;
-        queueWrite(QStringLiteral("delete ") + ip, ip, true, false, [ip] { return OrmHelper::delDevRows(ip); });
+        queueWrite(QStringLiteral("delete ") + ip, ip, false, false, [ip] { return OrmHelper::delDevRows(ip); });
     }
 }
 

@@ -707,23 +707,35 @@ QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations()
     return fetchAll<CMS_Organization>();
 }
 
-bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group)
+bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error)
 {
-    return ok(orm::dao::save(group));
+    const QSqlError err = orm::dao::save(group);
+    if (error)
+        *error = err;
+    return ok(err);
 }
 
-bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
+bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error)
+{
+    const QSqlError err = deleteGroupTree(group);
+    if (!ok(err))
+        qWarning() << "DelOrganization failed:" << err.text();
+    if (error)
+        *error = err;
+    return ok(err);
+}
+
+QSqlError OrmHelper::deleteGroupTree(const QSharedPointer<CMS_Organization> &group)
 {
     if (!group)
-        return false;
-    if (group->id <= 1) {
-        qWarning() << "Group" << group->id << "cannot be deleted";
-        return false;
-    }
+        return QSqlError(QString(), QStringLiteral("No group"), QSqlError::StatementError);
+    if (group->id <= 1)
+        return QSqlError(QString(), QStringLiteral("Group %1 cannot be deleted").arg(group->id),
+                         QSqlError::StatementError);
 
     OrmTransaction tx;
     if (!ok(tx.error()))
-        return false;
+        return tx.error();
 
     // Breadth-first over ParentId links; the visited set stops on cycles
     // (the default group is its own parent).
@@ -737,10 +749,8 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
         QList<QSharedPointer<CMS_Organization>> children;
         const QSqlError err = orm::dao::fetch_by_query(
             OrmQuery(QStringLiteral("WHERE ParentId = :id")).bind(QStringLiteral(":id"), qlonglong(id)), children);
-        if (!ok(err)) {
-            qWarning() << "DelOrganization failed:" << err.text();
-            return false;
-        }
+        if (!ok(err))
+            return err;
         for (const auto &child : children) {
             if (child->id == 1 || visited.contains(child->id))
                 continue;
@@ -762,15 +772,10 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
             doomed.id = id;
             err = orm::dao::delete_by_id(doomed);
         }
-        if (!ok(err)) {
-            qWarning() << "DelOrganization failed:" << err.text();
-            return false;
-        }
+        if (!ok(err))
+            return err;
     }
-    const QSqlError err = tx.commit();
-    if (!ok(err))
-        qWarning() << "DelOrganization failed:" << err.text();
-    return ok(err);
+    return tx.commit();
 }
 
 // ---- accounts and roles -------------------------------------------------------------------
@@ -854,6 +859,28 @@ QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
 bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
 {
     return ok(orm::dao::save(config));
+}
+
+QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &change)
+{
+    // Read in the write's transaction: a read that failed (a held database)
+    // must not have the defaults stored over the operator's settings.
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    QList<QSharedPointer<CMS_Config_V2>> rows;
+    if (ok(err))
+        err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = 1")), rows);
+    if (ok(err)) {
+        CMS_Config_V2 config;
+        if (!rows.isEmpty())
+            config = *rows.first();
+        config.id = 1;
+        change(config);
+        err = orm::dao::save(config);
+    }
+    if (ok(err))
+        err = tx.commit();
+    return err;
 }
 
 QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()

@@ -104,10 +104,11 @@ public:
 
     // ---- groups ----
     static QList<QSharedPointer<CMS_Organization>> getAllOrganizations();
-    static bool saveOrganization(QSharedPointer<CMS_Organization> group);
+    // *error (when given) gets the statement's error.
+    static bool saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
     // Deletes the group and every group below it; the devices of the deleted
     // groups move to the default group. Group 1 is never deleted.
-    static bool DelOrganization(QSharedPointer<CMS_Organization> group);
+    static bool DelOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
 
     // ---- accounts and roles ----
     static QList<QSharedPointer<CMS_User>> getAllUsers();
@@ -124,6 +125,9 @@ public:
     // ---- settings and record strategy (row 1 each; defaults when missing) ----
     static QSharedPointer<CMS_Config_V2> getConfig();
     static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
+    // Row 1 as stored (defaults when missing), changed and saved in one
+    // transaction; the first error.
+    static QSqlError changeConfig(const std::function<void(CMS_Config_V2 &)> &change);
     static QSharedPointer<PlanRecord> getPlanRecord();
     static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
     // A named client setting (CMS_Settings): its value, empty when none is
@@ -140,6 +144,7 @@ public:
 
 private:
     static QSqlError runInit(bool *foreign);
+    static QSqlError deleteGroupTree(const QSharedPointer<CMS_Organization> &group);
     static QSharedPointer<CMS_Devices> devToRow(const FUN_DEV_INFO *dev,
                                                 const QList<QSharedPointer<CMS_Organization>> &groups);
 };

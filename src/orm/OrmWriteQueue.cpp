@@ -44,10 +44,10 @@ QString OrmWriteQueue::waitingText()
 
 QString OrmWriteQueue::failureText(const QSqlError &error)
 {
+    // Any other reason is the log's: the operator could do nothing with it.
     if (OrmDatabase::isLocked(error))
         return tr("Configuration failed: the database is in use by another program");
-    const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return tr("Configuration failed: %1").arg(why);
+    return tr("Configuration failed");
 }
 
 void OrmWriteQueue::run()

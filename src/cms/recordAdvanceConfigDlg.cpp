@@ -133,7 +133,7 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
                       [this, path] { return storeFolder(path, &m_folderBefore); },
                       [this, path](const QSqlError &error) { folderStored(path, error); }});
     if (m_saving)
-        showWaiting(true);
+        showWaiting(OrmWriteQueue::waitingText());
 }
 
 QSqlError recordAdvanceConfigDlg::storeFolder(const QString &path, QString *before)
@@ -145,21 +145,20 @@ QSqlError recordAdvanceConfigDlg::storeFolder(const QString &path, QString *befo
     });
 }
 
-void recordAdvanceConfigDlg::showWaiting(bool waiting)
+void recordAdvanceConfigDlg::showWaiting(const QString &text)
 {
-    ui->m_lblWaiting->setText(waiting ? OrmWriteQueue::waitingText() : QString());
-    ui->m_lblWaiting->setVisible(waiting);
-    ui->m_btnOK->setEnabled(!waiting);
+    ui->m_lblWaiting->setText(text);
+    ui->m_lblWaiting->setVisible(!text.isEmpty());
+    ui->m_btnOK->setEnabled(!m_saving);
 }
 
 void recordAdvanceConfigDlg::folderStored(const QString &path, const QSqlError &error)
 {
     m_saving = false;
-    showWaiting(false);
-    if (!error.text().isEmpty()) {
-        MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), TipMs);
+    // Not stored: said where the waiting was, until the next Save.
+    showWaiting(error.text().isEmpty() ? QString() : OrmWriteQueue::failureText(error));
+    if (!error.text().isEmpty())
         return;
-    }
     if (!takeFolder(path))
         return;
     if (m_plan) {

@@ -34,7 +34,8 @@ public slots:
 private:
     // Stores the folder in the settings; *before gets the one it replaces.
     static QSqlError storeFolder(const QString &path, QString *before);
-    void showWaiting(bool waiting);
+    // What the settings write says under the buttons (nothing: hidden).
+    void showWaiting(const QString &text);
     void folderStored(const QString &path, const QSqlError &error);
     // Marks a folder picked anew as the storage; false (and said) when refused.
     bool takeFolder(const QString &path);

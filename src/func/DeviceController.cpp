@@ -147,8 +147,8 @@ void DeviceController::onWritesWaiting(bool waiting)
 
 void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)
 {
-    emit SignalsHelper::instance()->signalDevStored(
-        dev, error.text().isEmpty() ? QString() : OrmWriteQueue::failureText(error));
+    emit SignalsHelper::instance()->signalDevStored(dev, error.text().isEmpty() ? QString()
+                                                                                : OrmWriteQueue::failureText(error));
 }
 
 void DeviceController::flushSerialWrites()
@@ -304,21 +304,22 @@ void DeviceController::storeAdded(FUN_DEV_INFO *dev)
     // The row as the operator made it: a change made after it is a write of
     // its own, with its own fate.
     auto row = std::make_shared<FUN_DEV_INFO>(*dev);
-    queueWrite(QStringLiteral("add ") + dev->ip, dev->ip, true, true,
-               [this, dev, row] {
-                   // Deleted before it landed: its delete follows, nothing to store.
-                   if (!isRegistered(dev))
-                       return QSqlError();
-                   const QSqlError err = OrmHelper::AddDevs({row.get()});
-                   if (err.text().isEmpty())
-                       dev->dbId = row->dbId;
-                   return err;
-               },
-               [this, dev](const QSqlError &error) {
-                   if (!error.text().isEmpty() && isRegistered(dev))
-                       removeDevices({dev}, Removal::Forget);
-                   announceStored(dev, error);
-               });
+    queueWrite(
+        QStringLiteral("add ") + dev->ip, dev->ip, true, true,
+        [this, dev, row] {
+            // Deleted before it landed: its delete follows, nothing to store.
+            if (!isRegistered(dev))
+                return QSqlError();
+            const QSqlError err = OrmHelper::AddDevs({row.get()});
+            if (err.text().isEmpty())
+                dev->dbId = row->dbId;
+            return err;
+        },
+        [this, dev](const QSqlError &error) {
+            if (!error.text().isEmpty() && isRegistered(dev))
+                removeDevices({dev}, Removal::Forget);
+            announceStored(dev, error);
+        });
 }
 
 void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
@@ -444,19 +445,20 @@ bool DeviceController::applyEdit(FUN_DEV_INFO *dev, const FUN_DEV_INFO &from)
 void DeviceController::storeEdit(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const FUN_DEV_INFO &before)
 {
     auto row = std::make_shared<FUN_DEV_INFO>(*copy);
-    queueWrite(QStringLiteral("change ") + dev->ip, dev->ip, true, true,
-               [this, dev, row] {
-                   if (!isRegistered(dev))
-                       return QSqlError();
-                   // The row an add still waiting gave it.
-                   row->dbId = dev->dbId;
-                   return OrmHelper::ModifyDev(row.get());
-               },
-               [this, dev, before](const QSqlError &error) {
-                   if (!error.text().isEmpty() && isRegistered(dev) && applyEdit(dev, before))
-                       emit deviceEdited(dev);
-                   announceStored(dev, error);
-               });
+    queueWrite(
+        QStringLiteral("change ") + dev->ip, dev->ip, true, true,
+        [this, dev, row] {
+            if (!isRegistered(dev))
+                return QSqlError();
+            // The row an add still waiting gave it.
+            row->dbId = dev->dbId;
+            return OrmHelper::ModifyDev(row.get());
+        },
+        [this, dev, before](const QSqlError &error) {
+            if (!error.text().isEmpty() && isRegistered(dev) && applyEdit(dev, before))
+                emit deviceEdited(dev);
+            announceStored(dev, error);
+        });
 }
 
 bool DeviceController::replaceRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)
@@ -482,32 +484,33 @@ void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QStr
     emit deviceRelogged(copy);
     const QString ip = copy->ip;
     auto row = std::make_shared<FUN_DEV_INFO>(*copy);
-    queueWrite(QStringLiteral("change ") + ip, ip, true, true,
-               [this, copy, row, ip] {
-                   if (!isRegistered(copy))
-                       return QSqlError();
-                   // The old rows go and the new one comes together, or neither.
-                   OrmTransaction tx;
-                   QSqlError err = tx.error();
-                   if (err.text().isEmpty())
-                       err = OrmHelper::delDevRows(ip);
-                   if (err.text().isEmpty())
-                       err = OrmHelper::AddDevs({row.get()});
-                   if (err.text().isEmpty())
-                       err = tx.commit();
-                   if (err.text().isEmpty())
-                       copy->dbId = row->dbId;
-                   return err;
-               },
-               [this, dev, copy, oldName](const QSqlError &error) {
-                   if (!error.text().isEmpty() && isRegistered(copy)) {
-                       // The database keeps the old session's row: so does the registry.
-                       dev->name = oldName;
-                       if (replaceRecord(copy, dev))
-                           emit deviceRelogged(dev);
-                   }
-                   announceStored(copy, error);
-               });
+    queueWrite(
+        QStringLiteral("change ") + ip, ip, true, true,
+        [this, copy, row, ip] {
+            if (!isRegistered(copy))
+                return QSqlError();
+            // The old rows go and the new one comes together, or neither.
+            OrmTransaction tx;
+            QSqlError err = tx.error();
+            if (err.text().isEmpty())
+                err = OrmHelper::delDevRows(ip);
+            if (err.text().isEmpty())
+                err = OrmHelper::AddDevs({row.get()});
+            if (err.text().isEmpty())
+                err = tx.commit();
+            if (err.text().isEmpty())
+                copy->dbId = row->dbId;
+            return err;
+        },
+        [this, dev, copy, oldName](const QSqlError &error) {
+            if (!error.text().isEmpty() && isRegistered(copy)) {
+                // The database keeps the old session's row: so does the registry.
+                dev->name = oldName;
+                if (replaceRecord(copy, dev))
+                    emit deviceRelogged(dev);
+            }
+            announceStored(copy, error);
+        });
 }
 
 void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)
@@ -551,36 +554,37 @@ void DeviceController::dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev)
     }
     const QString newIp = dev->ip;
     auto row = std::make_shared<FUN_DEV_INFO>(*dev);
-    queueWrite(QStringLiteral("move %1 to %2").arg(oldIp, newIp), newIp, true, true,
-               [this, dev, row, oldIp, newIp] {
-                   if (!isRegistered(dev))
-                       return QSqlError();
-                   // Its row and its alarm settings move together, or not at all.
-                   OrmTransaction tx;
-                   QSqlError err = tx.error();
-                   if (err.text().isEmpty())
-                       err = OrmHelper::delDevRows(oldIp);
-                   if (err.text().isEmpty())
-                       err = OrmHelper::moveAlarmRows(oldIp, newIp);
-                   if (err.text().isEmpty())
-                       err = OrmHelper::AddDevs({row.get()});
-                   if (err.text().isEmpty())
-                       err = tx.commit();
-                   if (err.text().isEmpty())
-                       dev->dbId = row->dbId;
-                   return err;
-               },
-               [this, old, dev](const QSqlError &error) {
-                   // The database keeps the device at its old address: so does the
-                   // registry, unless another device took that address meanwhile.
-                   if (!error.text().isEmpty() && isRegistered(dev)) {
-                       if (DeviceInfoManager::instance()->findDevInfo(old->ip))
-                           removeDevices({dev}, Removal::Forget);
-                       else
-                           moveRecord(dev, old);
-                   }
-                   announceStored(dev, error);
-               });
+    queueWrite(
+        QStringLiteral("move %1 to %2").arg(oldIp, newIp), newIp, true, true,
+        [this, dev, row, oldIp, newIp] {
+            if (!isRegistered(dev))
+                return QSqlError();
+            // Its row and its alarm settings move together, or not at all.
+            OrmTransaction tx;
+            QSqlError err = tx.error();
+            if (err.text().isEmpty())
+                err = OrmHelper::delDevRows(oldIp);
+            if (err.text().isEmpty())
+                err = OrmHelper::moveAlarmRows(oldIp, newIp);
+            if (err.text().isEmpty())
+                err = OrmHelper::AddDevs({row.get()});
+            if (err.text().isEmpty())
+                err = tx.commit();
+            if (err.text().isEmpty())
+                dev->dbId = row->dbId;
+            return err;
+        },
+        [this, old, dev](const QSqlError &error) {
+            // The database keeps the device at its old address: so does the
+            // registry, unless another device took that address meanwhile.
+            if (!error.text().isEmpty() && isRegistered(dev)) {
+                if (DeviceInfoManager::instance()->findDevInfo(old->ip))
+                    removeDevices({dev}, Removal::Forget);
+                else
+                    moveRecord(dev, old);
+            }
+            announceStored(dev, error);
+        });
 }
 
 void DeviceController::moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)

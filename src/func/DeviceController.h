@@ -153,8 +153,8 @@ private:
     enum class Removal { Delete, Replace, Forget };
     // A write of the registry's rows; an operator's write is said when it
     // waits and when it fails. done gets the outcome.
-    void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp,
-                    OrmWriteQueue::Write write, std::function<void(const QSqlError &)> done = {});
+    void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp, OrmWriteQueue::Write write,
+                    std::function<void(const QSqlError &)> done = {});
     void onWritesWaiting(bool waiting);
     void sayWaiting();
     // Registers new records, logs them in and announces them; the ones registered.

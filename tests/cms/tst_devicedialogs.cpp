@@ -936,14 +936,16 @@ private slots:
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
         typeInto(&dialog, "lineEditName", QStringLiteral("Yard"));
         QTest::mouseClick(ok, Qt::LeftButton);
-        QVERIFY(toastTexts().contains(QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
+        QVERIFY(toastTexts().contains(
+            QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
         QVERIFY(!ok->isEnabled());
         if (released)
             held->letGo();
         QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 30000);
         held.reset();
-        QCOMPARE(toastTexts().contains(QStringLiteral("Configuration failed: the database is in use by another program")),
-                 !released);
+        QCOMPARE(
+            toastTexts().contains(QStringLiteral("Configuration failed: the database is in use by another program")),
+            !released);
         QCOMPARE(groupNames().contains(QStringLiteral("Yard")), released);
         QCOMPARE(tree->model()->rowCount(tree->model()->index(0, 0)), released ? 1 : 0);
     }

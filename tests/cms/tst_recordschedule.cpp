@@ -394,7 +394,8 @@ private slots:
         QFETCH(bool, released);
         QTemporaryDir elsewhere;
         setBackupPath(elsewhere.path());
-        FileChooser::setFolderQuestion([this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
+        FileChooser::setFolderQuestion(
+            [this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
         const auto cleanUp = qScopeGuard([this] {
             FileChooser::setFolderQuestion(nullptr);
             setBackupPath(m_storage.path());

@@ -389,17 +389,16 @@ private slots:
         OrmWriteQueue queue;
         QStringList said;
         const auto write = [&](const QString &name, const QString &key, bool givesUp) {
-            queue.enqueue({name, key, givesUp,
-                           [name] {
-                               CMS_Organization group;
-                               group.Name = name;
-                               return dao::insert(group);
-                           },
-                           [&said, name](const QSqlError &e) {
-                               said << name + (e.text().isEmpty()              ? ":stored"
-                                               : OrmDatabase::isLocked(e) ? ":busy"
-                                                                          : ":failed");
-                           }});
+            queue.enqueue(
+                {name, key, givesUp,
+                 [name] {
+                     CMS_Organization group;
+                     group.Name = name;
+                     return dao::insert(group);
+                 },
+                 [&said, name](const QSqlError &e) {
+                     said << name + (e.text().isEmpty() ? ":stored" : OrmDatabase::isLocked(e) ? ":busy" : ":failed");
+                 }});
         };
         write("before", "a", true);
         QCOMPARE(said, QStringList{"before:stored"});

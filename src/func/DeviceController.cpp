@@ -301,23 +301,30 @@ QList<FUN_DEV_INFO *> DeviceController::registerDevices(const QList<FUN_DEV_INFO
 
 void DeviceController::storeAdded(FUN_DEV_INFO *dev)
 {
-    // The row as the operator made it: a change made after it is a write of
-    // its own, with its own fate.
+    storeRecord(QStringLiteral("add ") + dev->ip, QString(), dev,
+                [this, dev] { removeDevices({dev}, Removal::Forget); });
+}
+
+void DeviceController::storeRecord(const QString &what, const QString &oldIp, FUN_DEV_INFO *dev,
+                                   std::function<void()> undo)
+{
+    // The row as it was made: a change made after it is a write of its own,
+    // with its own fate.
     auto row = std::make_shared<FUN_DEV_INFO>(*dev);
     queueWrite(
-        QStringLiteral("add ") + dev->ip, dev->ip, true, true,
-        [this, dev, row] {
+        what, dev->ip, true, true,
+        [this, dev, row, oldIp] {
             // Deleted before it landed: its delete follows, nothing to store.
             if (!isRegistered(dev))
                 return QSqlError();
-            const QSqlError err = OrmHelper::AddDevs({row.get()});
+            const QSqlError err = OrmHelper::replaceDevRows(oldIp, row.get());
             if (err.text().isEmpty())
                 dev->dbId = row->dbId;
             return err;
         },
-        [this, dev](const QSqlError &error) {
+        [this, dev, undo = std::move(undo)](const QSqlError &error) {
             if (!error.text().isEmpty() && isRegistered(dev))
-                removeDevices({dev}, Removal::Forget);
+                undo();
             announceStored(dev, error);
         });
 }
@@ -482,35 +489,12 @@ void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QStr
         return;
     }
     emit deviceRelogged(copy);
-    const QString ip = copy->ip;
-    auto row = std::make_shared<FUN_DEV_INFO>(*copy);
-    queueWrite(
-        QStringLiteral("change ") + ip, ip, true, true,
-        [this, copy, row, ip] {
-            if (!isRegistered(copy))
-                return QSqlError();
-            // The old rows go and the new one comes together, or neither.
-            OrmTransaction tx;
-            QSqlError err = tx.error();
-            if (err.text().isEmpty())
-                err = OrmHelper::delDevRows(ip);
-            if (err.text().isEmpty())
-                err = OrmHelper::AddDevs({row.get()});
-            if (err.text().isEmpty())
-                err = tx.commit();
-            if (err.text().isEmpty())
-                copy->dbId = row->dbId;
-            return err;
-        },
-        [this, dev, copy, oldName](const QSqlError &error) {
-            if (!error.text().isEmpty() && isRegistered(copy)) {
-                // The database keeps the old session's row: so does the registry.
-                dev->name = oldName;
-                if (replaceRecord(copy, dev))
-                    emit deviceRelogged(dev);
-            }
-            announceStored(copy, error);
-        });
+    storeRecord(QStringLiteral("change ") + copy->ip, copy->ip, copy, [this, dev, copy, oldName] {
+        // The database keeps the old session's row: so does the registry.
+        dev->name = oldName;
+        if (replaceRecord(copy, dev))
+            emit deviceRelogged(dev);
+    });
 }
 
 void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)
@@ -552,39 +536,14 @@ void DeviceController::dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev)
         storeDeletes({old});
         return;
     }
-    const QString newIp = dev->ip;
-    auto row = std::make_shared<FUN_DEV_INFO>(*dev);
-    queueWrite(
-        QStringLiteral("move %1 to %2").arg(oldIp, newIp), newIp, true, true,
-        [this, dev, row, oldIp, newIp] {
-            if (!isRegistered(dev))
-                return QSqlError();
-            // Its row and its alarm settings move together, or not at all.
-            OrmTransaction tx;
-            QSqlError err = tx.error();
-            if (err.text().isEmpty())
-                err = OrmHelper::delDevRows(oldIp);
-            if (err.text().isEmpty())
-                err = OrmHelper::moveAlarmRows(oldIp, newIp);
-            if (err.text().isEmpty())
-                err = OrmHelper::AddDevs({row.get()});
-            if (err.text().isEmpty())
-                err = tx.commit();
-            if (err.text().isEmpty())
-                dev->dbId = row->dbId;
-            return err;
-        },
-        [this, old, dev](const QSqlError &error) {
-            // The database keeps the device at its old address: so does the
-            // registry, unless another device took that address meanwhile.
-            if (!error.text().isEmpty() && isRegistered(dev)) {
-                if (DeviceInfoManager::instance()->findDevInfo(old->ip))
-                    removeDevices({dev}, Removal::Forget);
-                else
-                    moveRecord(dev, old);
-            }
-            announceStored(dev, error);
-        });
+    storeRecord(QStringLiteral("move %1 to %2").arg(oldIp, dev->ip), oldIp, dev, [this, old, dev] {
+        // The database keeps the device at its old address: so does the
+        // registry, unless another device took that address meanwhile.
+        if (DeviceInfoManager::instance()->findDevInfo(old->ip))
+            removeDevices({dev}, Removal::Forget);
+        else
+            moveRecord(dev, old);
+    });
 }
 
 void DeviceController::moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)

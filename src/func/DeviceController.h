@@ -160,6 +160,9 @@ private:
     // Registers new records, logs them in and announces them; the ones registered.
     QList<FUN_DEV_INFO *> registerDevices(const QList<FUN_DEV_INFO *> &devs);
     void storeAdded(FUN_DEV_INFO *dev);
+    // Stores the record as a new row in place of the rows at oldIp (none:
+    // an add); given up or failed, undo puts the registry back.
+    void storeRecord(const QString &what, const QString &oldIp, FUN_DEV_INFO *dev, std::function<void()> undo);
     // from leaves the registry, to comes in its place as a new session (new
     // credentials or ports, or a new address); whether to is registered.
     bool replaceRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to);

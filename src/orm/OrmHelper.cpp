@@ -534,6 +534,19 @@ QSqlError OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
     return err;
 }
 
+QSqlError OrmHelper::replaceDevRows(const QString &oldIp, FUN_DEV_INFO *dev)
+{
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    if (ok(err) && !oldIp.isEmpty())
+        err = delDevRows(oldIp);
+    if (ok(err) && !oldIp.isEmpty() && dev && oldIp != dev->ip)
+        err = moveAlarmRows(oldIp, dev->ip);
+    if (ok(err))
+        err = AddDevs({dev});
+    return ok(err) ? tx.commit() : err;
+}
+
 QSqlError OrmHelper::delDevRows(const QString &ip)
 {
     return orm::dao::delete_by_query<CMS_Devices>(

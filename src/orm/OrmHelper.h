@@ -82,6 +82,9 @@ public:
     static QSqlError AddDevs(const QList<FUN_DEV_INFO *> &devs);
     // Deletes every row with the IP of each record.
     static QSqlError DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    // The record as a new row in place of every row at oldIp (none when
+    // empty); at another address its alarm settings rows follow it.
+    static QSqlError replaceDevRows(const QString &oldIp, FUN_DEV_INFO *dev);
     // Deletes every row with the IP; the statement's error.
     static QSqlError delDevRows(const QString &ip);
     // Writes every column of the row with the record's dbId.

@@ -322,9 +322,13 @@ void DeviceController::storeRecord(const QString &what, const QString &oldIp, FU
                 dev->dbId = row->dbId;
             return err;
         },
-        [this, dev, undo = std::move(undo)](const QSqlError &error) {
+        [this, dev, oldIp, undo = std::move(undo)](const QSqlError &error) {
             if (!error.text().isEmpty() && isRegistered(dev))
                 undo();
+            // Moved or not, its alarm settings are found under the address
+            // the database has from the next alarm on.
+            if (!oldIp.isEmpty() && oldIp != dev->ip)
+                emit SignalsHelper::instance()->signalUpdateAlarm();
             announceStored(dev, error);
         });
 }
@@ -554,9 +558,6 @@ void DeviceController::moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)
         emit deviceMoved(to, from->ip);
     else
         emit removeFromRecordSchedules({from}); // not back after all: a real deletion
-    // Its alarm settings are found under the address the database has from
-    // the next alarm on.
-    emit SignalsHelper::instance()->signalUpdateAlarm();
 }
 
 void DeviceController::showDevConfigManage(FUN_DEV_INFO *dev)

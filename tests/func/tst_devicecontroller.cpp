@@ -433,11 +433,21 @@ private slots:
             emit bus->signalAddDevs({dev});
             QVERIFY(rowOf(ip));
         }
+        // Its alarm settings follow it where the database has it.
+        cms_DealAlarmType alarmSettings;
+        alarmSettings.devip = ip;
+        QVERIFY(orm::dao::insert(alarmSettings).text().isEmpty());
+        const auto alarmSettingsAt = [](const QString &at) {
+            long n = 0;
+            orm::dao::count<cms_DealAlarmType>(n, OrmQuery("WHERE devip = :ip").bind(":ip", at));
+            return n;
+        };
         const auto cleanUp = qScopeGuard([&] {
             for (const QString &at : {ip, movedIp}) {
                 if (FUN_DEV_INFO *d = reg->findDevInfo(at))
                     emit bus->signalDelDevs({d});
             }
+            orm::dao::delete_by_query<cms_DealAlarmType>(OrmQuery());
         });
         QObject receiver;
         QStringList notices;
@@ -494,6 +504,7 @@ private slots:
             QCOMPARE(now->password, change == "password" && released ? QString("n3w") : dev->password);
         }
         // What a restart would load agrees with the registry.
+        QCOMPARE(alarmSettingsAt(movedIp), moved ? 1L : 0L);
         for (const QString &at : {ip, movedIp}) {
             const FUN_DEV_INFO *now = reg->findDevInfo(at);
             const auto row = rowOf(at);

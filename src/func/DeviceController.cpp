@@ -314,9 +314,10 @@ void DeviceController::storeRecord(const QString &what, const QString &oldIp, FU
     queueWrite(
         what, dev->ip, true, true,
         [this, dev, row, oldIp] {
-            // Deleted before it landed: its delete follows, nothing to store.
+            // Deleted before it landed: nothing to store, and the rows it was
+            // to replace go too (its own delete follows in the queue).
             if (!isRegistered(dev))
-                return QSqlError();
+                return oldIp.isEmpty() ? QSqlError() : OrmHelper::delDevRows(oldIp);
             const QSqlError err = OrmHelper::replaceDevRows(oldIp, row.get());
             if (err.text().isEmpty())
                 dev->dbId = row->dbId;

@@ -4807,4 +4807,19 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>do této složky nahrává jiný klient</translation>
     </message>
 </context>
+<context>
+    <name>OrmWriteQueue</name>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Ukládání: databázi používá jiný program; čeká se na ni...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurace selhala: databázi používá jiný program</translation>
+    </message>
+    <message>
+        <source>Configuration failed</source>
+        <translation>Konfigurace selhala</translation>
+    </message>
+</context>
 </TS>

@@ -4807,4 +4807,19 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>klien lain sedang merekam ke folder ini</translation>
     </message>
 </context>
+<context>
+    <name>OrmWriteQueue</name>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Menyimpan: basis data sedang digunakan oleh program lain; menunggu...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
+    </message>
+    <message>
+        <source>Configuration failed</source>
+        <translation>Konfigurasi gagal</translation>
+    </message>
+</context>
 </TS>

@@ -4807,4 +4807,19 @@ Move it away to start with a new database.</source>
         <translation>в эту папку записывает другой клиент</translation>
     </message>
 </context>
+<context>
+    <name>OrmWriteQueue</name>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Сохранение: база данных занята другой программой; ожидание...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Ошибка настройки: база данных занята другой программой</translation>
+    </message>
+    <message>
+        <source>Configuration failed</source>
+        <translation>Ошибка настройки</translation>
+    </message>
+</context>
 </TS>

@@ -6,6 +6,7 @@
 #include "CommonHelperWidgets.h"
 #include "DeviceTree.h"
 #include "MsgTipInfoDlg.h"
+#include "OrmCore.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -382,11 +383,39 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
     link->devip = key;
     type->devip = key;
     time->devip = key;
-    bool saved = AlarmSettingsStore::saveRow(link);
-    saved = AlarmSettingsStore::saveRow(type) && saved;
-    saved = AlarmSettingsStore::saveRow(time) && saved;
-    MsgTipInfoDlg::showTip(saved ? SharedTexts::configSuccessText() : SharedTexts::configFailedText(), kToastMs);
-    emit SignalsHelper::instance()->signalUpdateAlarm();
+    storeRows(QStringLiteral("alarm settings of ") + key, true, [link, type, time] {
+        QSqlError err = AlarmSettingsStore::storeRow(link);
+        if (err.text().isEmpty())
+            err = AlarmSettingsStore::storeRow(type);
+        if (err.text().isEmpty())
+            err = AlarmSettingsStore::storeRow(time);
+        return err;
+    });
+}
+
+void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write)
+{
+    // The rows of one Save or copy land together, or none does.
+    const auto inOne = [write] {
+        OrmTransaction tx;
+        QSqlError err = tx.error();
+        if (err.text().isEmpty())
+            err = write();
+        return err.text().isEmpty() ? tx.commit() : err;
+    };
+    m_writes.enqueue({what, QString(), true, inOne, [this, sayStored](const QSqlError &error) {
+                          const bool waited = !m_waitingTip.isNull();
+                          if (m_waitingTip)
+                              m_waitingTip->close();
+                          if (!error.text().isEmpty())
+                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), kToastMs);
+                          else if (sayStored || waited)
+                              MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
+                          emit SignalsHelper::instance()->signalUpdateAlarm();
+                      }});
+    // Another program holds the database: said while the rows wait for it.
+    if (m_writes.isWaiting() && !m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs);
 }
 
 void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
@@ -398,26 +427,24 @@ void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
     // The linkage goes out with the page's durations: not when they are wrong.
     if (info.bLinkage && !durationsValid())
         return;
+    // What the page shows, taken now: the rows land as they were copied.
+    QList<std::function<QSqlError()>> rows;
     for (const QString &key : qAsConst(info.devList)) {
         if (key.isEmpty())
             continue;
-        if (info.bType) {
-            const auto row = getAlarmTypeInfo(key);
-            row->devip = key;
-            AlarmSettingsStore::saveRow(row);
-        }
-        if (info.bLinkage) {
-            const auto row = getAlarmLinkInfo(key);
-            row->devip = key;
-            AlarmSettingsStore::saveRow(row);
-        }
-        if (info.bArming) {
-            const auto row = getAlarmTimeInfo(key);
-            row->devip = key;
-            AlarmSettingsStore::saveRow(row);
-        }
+        if (info.bType)
+            rows << rowWrite(getAlarmTypeInfo(key), key);
+        if (info.bLinkage)
+            rows << rowWrite(getAlarmLinkInfo(key), key);
+        if (info.bArming)
+            rows << rowWrite(getAlarmTimeInfo(key), key);
     }
-    emit SignalsHelper::instance()->signalUpdateAlarm();
+    storeRows(QStringLiteral("alarm settings copied"), false, [rows] {
+        QSqlError err;
+        for (int i = 0; err.text().isEmpty() && i < rows.size(); ++i)
+            err = rows.at(i)();
+        return err;
+    });
 }
 
 void AlarmEventWidget::toggleGroup(bool &shown, QPushButton *button, QWidget *body)

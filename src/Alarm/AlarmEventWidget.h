@@ -5,15 +5,19 @@
 // armed. The page edits the device's three settings rows and tells the alarm
 // reception to reload after every save or applied copy.
 
+#include "AlarmSettingsStore.h"
 #include "CopyAlarmEvent.h"
 #include "OrmEntities.h"
+#include "OrmWriteQueue.h"
 #include "TimelineDetect.h"
 
 #include <QList>
+#include <QPointer>
 #include <QSharedPointer>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +26,7 @@ class AlarmEventWidget;
 }
 
 class CMoveDetectTimeline;
+class MsgTipInfoDlg;
 class QLabel;
 class QModelIndex;
 class QPushButton;
@@ -86,6 +91,15 @@ private:
     void updateDeviceChosen();
     // False (and the operator told) when a shown duration cannot be stored.
     bool durationsValid();
+    // Stores alarm settings rows in one transaction; a database another
+    // program holds is waited for with the page answering. What did not land
+    // is said; sayStored: what did is said too (it always is after a wait).
+    void storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write);
+    template <class T> static std::function<QSqlError()> rowWrite(QSharedPointer<T> row, const QString &key)
+    {
+        row->devip = key;
+        return [row] { return AlarmSettingsStore::storeRow(row); };
+    }
 
     Ui::AlarmEventWidget *ui;
     const QString m_expandedStyle = QStringLiteral("border-image: url(:/Resources/Skin/Default/icon/expand.png);");
@@ -102,4 +116,6 @@ private:
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;
     QLabel *m_chooseHint = nullptr;
+    OrmWriteQueue m_writes;
+    QPointer<MsgTipInfoDlg> m_waitingTip;
 };

@@ -50,10 +50,10 @@ template <class T> QSharedPointer<T> storedRow(const QString &key)
 // device has no row of that table of its own. Returns the rows moved.
 int takeOverNamedRows();
 
-// Insert or update by id; true when the statement succeeded.
-template <class T> bool saveRow(const QSharedPointer<T> &row)
+// Insert or update by id; the statement's error.
+template <class T> QSqlError storeRow(const QSharedPointer<T> &row)
 {
-    return row && orm::dao::save(*row).text().isEmpty();
+    return row ? orm::dao::save(*row) : QSqlError(QString(), QStringLiteral("No row"), QSqlError::StatementError);
 }
 
 // Seconds of the day, from and to.

@@ -44,6 +44,10 @@ signals:
     // A device moved to a new address (its TCP/IP page): its new record, taken
     // over by the receiver, replaces the one registered at oldIp.
     void signalMoveDev(QString oldIp, FUN_DEV_INFO *dev);
+    // The record an add, change or move above announced was stored (failure
+    // empty), or did not land and was undone: failure says why, for the
+    // operator. Later than the announcement while the database is held.
+    void signalDevStored(FUN_DEV_INFO *dev, QString failure);
 
 private:
     SignalsHelper();

@@ -185,7 +185,6 @@ void CNVREditClientUserDlg::modifyDevInfo(QString username, QString userpass)
     auto *copy = new FUN_DEV_INFO(*dev);
     copy->userName = username;
     copy->password = userpass;
-    OrmHelper::ModifyDev(copy);
     emit SignalsHelper::instance()->signalModifyDev(copy);
 }
 

@@ -9,6 +9,7 @@
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 #include "OnvifService.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
@@ -26,6 +27,7 @@ AddClientDevDlg::AddClientDevDlg(QWidget *parent)
     connect(m_ui->m_btnClose, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCloseclicked);
     connect(m_ui->m_CancelBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnCancleClicked);
     connect(m_ui->m_OKBtn, &QPushButton::clicked, this, &AddClientDevDlg::onbtnOkClicked);
+    connect(SignalsHelper::instance(), &SignalsHelper::signalDevStored, this, &AddClientDevDlg::onDevStored);
 
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setView(new QListView(box));
@@ -129,6 +131,8 @@ void AddClientDevDlg::showError(const QString &text, bool toast, QLineEdit *atFa
 
 void AddClientDevDlg::addDevtoClient()
 {
+    if (m_adding)
+        return; // the last one still waits for the database
     const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
     const QString ip = m_ui->m_IPlineEdit->text().trimmed();
     const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
@@ -180,9 +184,39 @@ void AddClientDevDlg::addDevtoClient()
     dev->rtspPort = rtspPort;
     dev->devPort = devPort;
 
+    m_adding = dev;
     emit SignalsHelper::instance()->signalAddDevs({dev});
     qInfo() << "add device" << dev->name << "onvif:" << dev->bOnvif;
+    if (!m_adding)
+        return; // stored or refused already
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    if (registry && registry->findDevInfo(ip) == dev) {
+        // Registered, its row waiting for a database another program holds:
+        // the dialog says so and closes only once the row is there.
+        m_ui->m_lblTextInfo->setText(OrmWriteQueue::waitingText());
+        m_ui->m_OKBtn->setEnabled(false);
+        return;
+    }
+    m_adding = nullptr;
+    addDone(dev);
+}
 
+void AddClientDevDlg::onDevStored(FUN_DEV_INFO *dev, const QString &failure)
+{
+    if (!dev || dev != m_adding)
+        return;
+    m_adding = nullptr;
+    m_ui->m_OKBtn->setEnabled(true);
+    // Not stored, and taken out again: the form stays for another try.
+    if (!failure.isEmpty()) {
+        showError(failure, false, nullptr);
+        return;
+    }
+    addDone(dev);
+}
+
+void AddClientDevDlg::addDone(FUN_DEV_INFO *dev)
+{
     if (dev->devType == 2) {
         qDebug() << "begin search";
         CommonHelper::saveDevInfo(dev);

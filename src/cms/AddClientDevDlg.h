@@ -13,6 +13,8 @@ class AddClientDevDlg;
 
 // Adds one device by hand: checks the form, builds one new record and hands it
 // to the rest of the client on the signal bus (the receiver takes it over).
+// It closes once the record is stored; while the database waits it says so,
+// and a record that was not stored is said with the reason.
 class AddClientDevDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -39,6 +41,11 @@ private:
     void fillDevTypes();
     void addDevtoClient();
     void showError(const QString &text, bool toast, QLineEdit *atFault);
+    void onDevStored(FUN_DEV_INFO *dev, const QString &failure);
+    // The record is registered and stored: what follows, then the dialog closes.
+    void addDone(FUN_DEV_INFO *dev);
 
     const std::unique_ptr<Ui::AddClientDevDlg> m_ui;
+    // The record handed over whose row is not stored yet.
+    FUN_DEV_INFO *m_adding = nullptr;
 };

@@ -168,6 +168,8 @@ void DeviceGroupManage::on_pushButtonEditGroup_clicked()
 
 void DeviceGroupManage::on_pushButtonDel_clicked()
 {
+    if (m_storing)
+        return;
     const QModelIndex index = ui->treeViewGroup->currentIndex();
     if (index.row() < 0 || index.column() < 0) {
         qDebug() << "no dev " << index.column() << index.row() << index.data().toString();
@@ -189,24 +191,54 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
     }
     auto group = QSharedPointer<CMS_Organization>::create();
     group->id = id;
-    if (OrmHelper::DelOrganization(group)) {
-        // The database moved their devices to the default group; keep the
-        // registered records in step so a later change does not lose it.
-        QString defaultName = DEFAULT_GROUP;
-        for (const auto &g : OrmHelper::getAllOrganizations()) {
-            if (g && g->id == 1)
-                defaultName = g->Name;
-        }
-        for (const QString &name : qAsConst(goneNames))
-            moveDevicesToGroup(name, defaultName);
-    } else {
-        qWarning() << "group delete failed, id" << id;
-    }
-    if (m_shownId == id || subtreeOf(id).contains(m_shownId))
-        m_shownId = 0;
-    refreshGroups();
-    if (DeviceInfoManager *registry = DeviceInfoManager::instance())
-        registry->getGroupsFromDatabase();
+    storeGroups(
+        QStringLiteral("delete group %1").arg(id),
+        [group] {
+            QSqlError error;
+            OrmHelper::DelOrganization(group, &error);
+            return error;
+        },
+        [this, id, goneNames] {
+            // The database moved their devices to the default group; keep the
+            // registered records in step so a later change does not lose it.
+            QString defaultName = DEFAULT_GROUP;
+            for (const auto &g : OrmHelper::getAllOrganizations()) {
+                if (g && g->id == 1)
+                    defaultName = g->Name;
+            }
+            for (const QString &name : qAsConst(goneNames))
+                moveDevicesToGroup(name, defaultName);
+            if (m_shownId == id || subtreeOf(id).contains(m_shownId))
+                m_shownId = 0;
+        });
+}
+
+void DeviceGroupManage::storeGroups(const QString &what, OrmWriteQueue::Write write, std::function<void()> landed,
+                                    std::function<void()> shown)
+{
+    m_storing = true;
+    ui->pushButtonOK->setEnabled(false);
+    ui->pushButtonDel->setEnabled(false);
+    m_writes.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
+                          m_storing = false;
+                          ui->pushButtonOK->setEnabled(true);
+                          ui->pushButtonDel->setEnabled(true);
+                          if (m_waitingTip)
+                              m_waitingTip->close();
+                          if (error.text().isEmpty())
+                              landed();
+                          else
+                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), 2000);
+                          // The tree shows what the database holds, stored or not.
+                          refreshGroups();
+                          if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+                              registry->getGroupsFromDatabase();
+                          if (error.text().isEmpty() && shown)
+                              shown();
+                      }});
+    // Still waiting for a database another program holds: said while it lasts.
+    if (m_storing)
+        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs);
 }
 
 void DeviceGroupManage::on_pushButtonClose_clicked()
@@ -216,6 +248,8 @@ void DeviceGroupManage::on_pushButtonClose_clicked()
 
 void DeviceGroupManage::on_pushButtonOK_clicked()
 {
+    if (m_storing)
+        return; // the last change still waits for the database
     // A group only shown, not being entered, would otherwise be saved again as
     // a copy of itself below itself.
     if (!ui->groupBoxInfo->isEnabled())
@@ -263,19 +297,24 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
         group->Remark = remark;
         group->ParentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
     }
-    if (!OrmHelper::saveOrganization(group))
-        qWarning() << "group save failed" << name;
-    else if (!oldName.isEmpty() && oldName != name)
-        moveDevicesToGroup(oldName, name);
-
-    const int savedId = static_cast<int>(group->id);
-    refreshGroups();
-    if (DeviceInfoManager *registry = DeviceInfoManager::instance())
-        registry->getGroupsFromDatabase();
-    if (savedId > 0) {
-        selectTreeItem(savedId);
-        showGroup(savedId);
-    }
+    storeGroups(
+        QStringLiteral("group ") + name,
+        [group] {
+            QSqlError error;
+            OrmHelper::saveOrganization(group, &error);
+            return error;
+        },
+        [this, oldName, name] {
+            if (!oldName.isEmpty() && oldName != name)
+                moveDevicesToGroup(oldName, name);
+        },
+        [this, group] {
+            const int savedId = static_cast<int>(group->id);
+            if (savedId > 0) {
+                selectTreeItem(savedId);
+                showGroup(savedId);
+            }
+        });
 }
 
 void DeviceGroupManage::moveDevicesToGroup(const QString &from, const QString &to)

@@ -1,8 +1,14 @@
 #pragma once
 
 #include "DropShadowWidget.h"
+#include "OrmWriteQueue.h"
 
 #include <QModelIndex>
+#include <QPointer>
+
+#include <functional>
+
+class MsgTipInfoDlg;
 
 class QStandardItem;
 class QStandardItemModel;
@@ -51,6 +57,12 @@ private:
     void setParentChoicesEnabled(const QSet<int> &disabled);
     void selectTreeItem(int id);
     void moveDevicesToGroup(const QString &from, const QString &to);
+    // A change of the groups: while another program holds the database the
+    // editor says it waits; landed, what follows runs; not landed, it is
+    // said. Either way the tree shows what the database holds, and then,
+    // when it landed, shown runs.
+    void storeGroups(const QString &what, OrmWriteQueue::Write write, std::function<void()> landed,
+                     std::function<void()> shown = {});
 
     Ui::DeviceGroupManage *ui;
     QStandardItemModel *m_model;
@@ -58,4 +70,7 @@ private:
     QHash<int, int> m_parents;
     int m_shownId = 0;
     int m_editId = 0; // group being changed by OK; 0 = OK inserts a new group
+    OrmWriteQueue m_writes;
+    bool m_storing = false;
+    QPointer<MsgTipInfoDlg> m_waitingTip;
 };

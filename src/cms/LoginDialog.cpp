@@ -2,7 +2,9 @@
 #include "ui_LoginDialog.h"
 
 #include "CommonHelperWidgets.h"
+#include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +89,8 @@ void LoginDialog::showMessage(const QString &text)
 
 void LoginDialog::onBtnLoginClicked()
 {
+    if (m_loggingIn)
+        return;
     const QString name = ui->comboBoxUser->currentText().trimmed();
     const QString password = ui->lineEditPassword->text();
     if (name.isEmpty() || password.isEmpty()) {
@@ -103,17 +107,28 @@ void LoginDialog::onBtnLoginClicked()
     m_userName = name;
     m_rights = OrmHelper::getUser(name, password);
 
-    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    if (config) {
-        config->bAutoLogin = ui->checkBoxAutoLogin->isChecked();
-        // Only a remembered login keeps the password in the settings row.
-        config->Name = name;
-        config->password = ui->checkBoxAutoLogin->isChecked() ? password : QString();
-        if (!OrmHelper::saveConfig(config))
-            qWarning() << "Saving the login settings failed";
-    }
-    qInfo() << "Local login:" << name;
-    accept();
+    const bool remember = ui->checkBoxAutoLogin->isChecked();
+    m_loggingIn = true;
+    m_writes.enqueue({QStringLiteral("login settings"), QString(), true,
+                      [name, password, remember] {
+                          return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {
+                              config.bAutoLogin = remember;
+                              // Only a remembered login keeps the password in the settings row.
+                              config.Name = name;
+                              config.password = remember ? password : QString();
+                          });
+                      },
+                      [this, name](const QSqlError &error) {
+                          m_loggingIn = false;
+                          qInfo() << "Local login:" << name;
+                          accept();
+                          // The login holds; what the next start remembers did not change.
+                          if (!error.text().isEmpty())
+                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), 2000);
+                      }});
+    // A database another program holds: the login waits for the settings.
+    if (m_loggingIn)
+        showMessage(OrmWriteQueue::waitingText());
 }
 
 void LoginDialog::onEnterPressed()

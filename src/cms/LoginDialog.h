@@ -5,6 +5,7 @@
 // start logs in without the dialog.
 
 #include "DropShadowWidget.h"
+#include "OrmWriteQueue.h"
 
 #include <QString>
 
@@ -51,4 +52,8 @@ private:
     Ui::LoginDialog *ui;
     QString m_userName;
     QString m_rights;
+    // The remembered login is stored before the dialog closes; another
+    // program holding the database is waited for with the dialog answering.
+    OrmWriteQueue m_writes;
+    bool m_loggingIn = false;
 };

@@ -147,6 +147,7 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::devConfigRequested, this, &MainWindow::showDevConfigManage);
     connect(c, &DeviceController::devUserRequested, this, &MainWindow::showDevUser);
     connect(c, &DeviceController::nvrChannelsRequested, this, &MainWindow::showNVRChannels);
+    connect(c, &DeviceController::storeNotice, this, [](const QString &text) { MsgTipInfoDlg::showTip(text, 2000); });
 }
 
 void MainWindow::onDevStatusChanged(FUN_DEV_INFO *dev)

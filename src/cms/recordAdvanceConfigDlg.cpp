@@ -6,6 +6,7 @@
 #include "FileChooser.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 #include "RecordSchedule.h"
 #include "SharedTexts.h"
 #include "StorageMark.h"
@@ -71,6 +72,8 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
         hasPlan && !m_plan->devices.isEmpty() && m_plan->devices.first().iStreamType != 0 ? 1 : 0);
 
     connect(ui->pushButtonPath, &QPushButton::clicked, this, &recordAdvanceConfigDlg::slotPath);
+    ui->m_lblWaiting->setWordWrap(true);
+    ui->m_lblWaiting->hide();
     layout()->activate();
     CommonHelper::elideChildTexts(this);
 }
@@ -106,6 +109,8 @@ void recordAdvanceConfigDlg::slotPath()
 
 void recordAdvanceConfigDlg::on_m_btnOK_clicked()
 {
+    if (m_saving)
+        return; // the last Save still waits for the database
     const QString path = ui->lineEdit->text().trimmed();
     if (path.isEmpty()) {
         MsgTipInfoDlg::showTip(tr("Please add at least one video save path"), TipMs);
@@ -121,34 +126,41 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     }
 
     // The settings first: a folder that is not stored would be replaced by the
-    // old one at the next start, so nothing changes unless it is.
-    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    const QString before = config->BackupPath;
-    config->BackupPath = path;
-    const QSqlError err = orm::dao::save(config);
-    if (!err.text().isEmpty()) {
-        qWarning() << "Recording folder not saved:" << err.text();
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
+    // old one at the next start, so nothing changes unless it is. A database
+    // another program holds is waited for with the dialog open.
+    m_saving = true;
+    m_writes.enqueue({QStringLiteral("recording folder"), QString(), true,
+                      [this, path] { return storeFolder(path, &m_folderBefore); },
+                      [this, path](const QSqlError &error) { folderStored(path, error); }});
+    if (m_saving)
+        showWaiting(OrmWriteQueue::waitingText());
+}
+
+QSqlError recordAdvanceConfigDlg::storeFolder(const QString &path, QString *before)
+{
+    return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {
+        if (before)
+            *before = config.BackupPath;
+        config.BackupPath = path;
+    });
+}
+
+void recordAdvanceConfigDlg::showWaiting(const QString &text)
+{
+    ui->m_lblWaiting->setText(text);
+    ui->m_lblWaiting->setVisible(!text.isEmpty());
+    ui->m_btnOK->setEnabled(!m_saving);
+}
+
+void recordAdvanceConfigDlg::folderStored(const QString &path, const QSqlError &error)
+{
+    m_saving = false;
+    // Not stored: said where the waiting was, until the next Save.
+    showWaiting(error.text().isEmpty() ? QString() : OrmWriteQueue::failureText(error));
+    if (!error.text().isEmpty())
         return;
-    }
-    // A folder chosen anew is the storage from now on, whatever it holds (a
-    // folder made again by hand, a new disk): it gets the client's mark. The
-    // folder in force otherwise stays known by the mark it has.
-    if (m_folderChosen || QDir::cleanPath(path) != QDir::cleanPath(before)) {
-        QString why;
-        QString notKept;
-        if (!StorageMark::takeAnew(QDir::toNativeSeparators(path), &why, &notKept)) {
-            config->BackupPath = before;
-            if (!OrmHelper::saveConfig(config))
-                qWarning() << "Recording folder not restored after a failed choice:" << before;
-            MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
-                                       .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
-                                   TipMs);
-            return;
-        }
-        if (!notKept.isEmpty())
-            MsgTipInfoDlg::showTip(RecordSchedule::markNotKeptText(notKept), NoticeMs);
-    }
+    if (!takeFolder(path))
+        return;
     if (m_plan) {
         m_plan->iStorageType = ui->m_radioDelete->isChecked() ? 0 : 1;
         m_plan->iTimeFile = uint16_t(ui->m_cbxFileLength->currentText().toUInt());
@@ -158,4 +170,38 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
         m_plan->szStoragePath = path;
     }
     accept();
+}
+
+bool recordAdvanceConfigDlg::takeFolder(const QString &path)
+{
+    // A folder chosen anew is the storage from now on, whatever it holds (a
+    // folder made again by hand, a new disk): it gets the client's mark. The
+    // folder in force otherwise stays known by the mark it has.
+    if (!m_folderChosen && QDir::cleanPath(path) == QDir::cleanPath(m_folderBefore))
+        return true;
+    QString why;
+    QString notKept;
+    bool taken = false;
+    {
+        // The mark's settings are written briefly: held again meanwhile,
+        // the database does not keep them, and the notice below says so.
+        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        taken = StorageMark::takeAnew(QDir::toNativeSeparators(path), &why, &notKept);
+    }
+    if (!taken) {
+        const QString before = m_folderBefore;
+        m_writes.enqueue({QStringLiteral("recording folder restored"), QString(), true,
+                          [before] { return storeFolder(before, nullptr); },
+                          [](const QSqlError &error) {
+                              if (!error.text().isEmpty())
+                                  MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), TipMs);
+                          }});
+        MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
+                                   .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
+                               TipMs);
+        return false;
+    }
+    if (!notKept.isEmpty())
+        MsgTipInfoDlg::showTip(RecordSchedule::markNotKeptText(notKept), NoticeMs);
+    return true;
 }

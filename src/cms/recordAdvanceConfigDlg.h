@@ -4,9 +4,11 @@
 // stream, audio, full-disk policy and the recording folder, edited on the
 // page's plan. A folder on a volume with less than 5 GiB free is refused. A
 // folder the operator picks (or another one than before) becomes the storage
-// folder: it is given the client's mark (StorageMark::takeAnew).
+// folder: it is given the client's mark (StorageMark::takeAnew). The dialog
+// closes once the folder is stored in the settings.
 
 #include "DropShadowWidget.h"
+#include "OrmWriteQueue.h"
 #include "RecordPlan.h"
 
 namespace Ui {
@@ -30,7 +32,20 @@ public slots:
     void onEnterPressed() override;
 
 private:
+    // Stores the folder in the settings; *before gets the one it replaces.
+    static QSqlError storeFolder(const QString &path, QString *before);
+    // What the settings write says under the buttons (nothing: hidden).
+    void showWaiting(const QString &text);
+    void folderStored(const QString &path, const QSqlError &error);
+    // Marks a folder picked anew as the storage; false (and said) when refused.
+    bool takeFolder(const QString &path);
+
     Ui::recordAdvanceConfigDlg *ui = nullptr;
     RECORD_PLAN_INFO *m_plan = nullptr;
     bool m_folderChosen = false; // the operator picked the folder in this opening
+    // The settings write: while another program holds the database the
+    // dialog stays open, says it waits, and closes once the folder is stored.
+    OrmWriteQueue m_writes;
+    bool m_saving = false;
+    QString m_folderBefore;
 };

@@ -9,12 +9,14 @@
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PrivateProto.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 
 #include <QDebug>
 #include <QSet>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 DeviceController::DeviceController(QObject *parent)
@@ -49,9 +51,7 @@ DeviceController::DeviceController(QObject *parent)
     m_serialTimer.setSingleShot(true);
     m_serialTimer.setInterval(SerialWriteDelayMs);
     connect(&m_serialTimer, &QTimer::timeout, this, &DeviceController::flushSerialWrites);
-    m_deleteTimer.setSingleShot(true);
-    m_deleteTimer.setInterval(DeleteRetryMs);
-    connect(&m_deleteTimer, &QTimer::timeout, this, [this] { deleteRows(DeleteTryMs); });
+    connect(&m_rows, &OrmWriteQueue::waitingChanged, this, &DeviceController::onWritesWaiting);
     connect(m_processor, &CommandProcessor::updateDevSN, this, [this](FUN_DEV_INFO *dev) {
         if (!dev)
             return;
@@ -87,36 +87,68 @@ DeviceController::DeviceController(QObject *parent)
 
 DeviceController::~DeviceController()
 {
-    flushDeletes();
+    m_closing = true;
     flushSerialWrites();
+    flushWrites();
 }
 
-void DeviceController::flushDeletes()
+void DeviceController::flushWrites()
 {
-    deleteRows(OrmDatabase::BusyTimeoutMs);
+    m_rows.flush();
 }
 
-void DeviceController::deleteRows(int busyMs)
+void DeviceController::queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp,
+                                  OrmWriteQueue::Write write, std::function<void(const QSqlError &)> done)
 {
-    m_deleteTimer.stop();
-    if (m_heldDeletes.isEmpty())
-        return;
-    QStringList held;
-    {
-        const OrmDatabase::BusyTimeoutScope wait(busyMs);
-        for (const QString &ip : qAsConst(m_heldDeletes)) {
-            const QSqlError err = OrmHelper::delDevRows(ip);
-            if (OrmDatabase::isLocked(err))
-                held << ip;
-            else if (!err.text().isEmpty())
-                qWarning() << "del devs failed" << ip << err.text();
+    // A new round of writes may be said failed again.
+    if (m_rows.isEmpty())
+        m_saidFailure = false;
+    if (byOperator)
+        ++m_operatorWrites;
+    auto settled = [this, byOperator, done = std::move(done)](const QSqlError &error) {
+        if (byOperator)
+            --m_operatorWrites;
+        // Closing: what did not land is in the log; nothing is shown any more.
+        if (m_closing)
+            return;
+        if (done)
+            done(error);
+        if (byOperator && !error.text().isEmpty() && !m_saidFailure) {
+            m_saidFailure = true;
+            emit storeNotice(OrmWriteQueue::failureText(error));
         }
+    };
+    m_rows.enqueue({what, key, givesUp, std::move(write), std::move(settled)});
+    // Queued behind a write of the registry's own that waits already.
+    if (byOperator && m_rows.isWaiting())
+        sayWaiting();
+}
+
+void DeviceController::sayWaiting()
+{
+    if (m_operatorWrites > 0 && !m_saidWaiting && !m_closing) {
+        m_saidWaiting = true;
+        emit storeNotice(OrmWriteQueue::waitingText());
     }
-    m_heldDeletes = held;
-    if (held.isEmpty())
+}
+
+void DeviceController::onWritesWaiting(bool waiting)
+{
+    if (waiting) {
+        qInfo() << "Device list changes wait for the database:" << m_rows.pending();
+        sayWaiting();
         return;
-    qInfo() << "Deleted devices wait for the database:" << held;
-    m_deleteTimer.start();
+    }
+    // What the operator saw waiting is said done, unless some of it failed.
+    if (m_saidWaiting && !m_saidFailure && !m_closing)
+        emit storeNotice(SharedTexts::configSuccessText());
+    m_saidWaiting = false;
+}
+
+void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)
+{
+    emit SignalsHelper::instance()->signalDevStored(dev, error.text().isEmpty() ? QString()
+                                                                                : OrmWriteQueue::failureText(error));
 }
 
 void DeviceController::flushSerialWrites()
@@ -125,17 +157,18 @@ void DeviceController::flushSerialWrites()
     if (m_serialWrites.isEmpty())
         return;
     const QSet<FUN_DEV_INFO *> records = std::exchange(m_serialWrites, {});
-    OrmTransaction tx;
-    for (FUN_DEV_INFO *dev : records) {
-        // A record deleted meanwhile has no row left to update.
-        if (isRegistered(dev))
-            OrmHelper::ModifyDev(dev);
-    }
-    if (!tx.error().text().isEmpty())
-        return;
-    const QSqlError err = tx.commit();
-    if (!err.text().isEmpty())
-        qWarning() << "Storing serial numbers failed:" << err.text();
+    // One transaction for a burst of logins; only the serial numbers, so an
+    // operator's change still waiting keeps its own fate.
+    queueWrite(QStringLiteral("serial numbers"), QString(), false, false, [this, records] {
+        OrmTransaction tx;
+        QSqlError err = tx.error();
+        for (auto it = records.cbegin(); err.text().isEmpty() && it != records.cend(); ++it) {
+            // A record deleted meanwhile has no row left to update.
+            if (isRegistered(*it))
+                err = OrmHelper::saveDevSerial(*it);
+        }
+        return err.text().isEmpty() ? tx.commit() : err;
+    });
 }
 
 QString DeviceController::loginBody(const FUN_DEV_INFO *dev)
@@ -234,14 +267,19 @@ void DeviceController::refreshNvrChannelStatus(FUN_DEV_INFO *nvr)
 
 void DeviceController::dealAddDevices(QList<FUN_DEV_INFO *> devs)
 {
-    if (devs.isEmpty())
-        return;
+    // Registered first: a row given up takes its record out again.
+    for (FUN_DEV_INFO *dev : registerDevices(devs))
+        storeAdded(dev);
+}
+
+QList<FUN_DEV_INFO *> DeviceController::registerDevices(const QList<FUN_DEV_INFO *> &devs)
+{
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     // An address that is already registered is neither stored again nor
     // registered; the registry still keeps the record alive.
-    QList<FUN_DEV_INFO *> fresh;
+    QList<FUN_DEV_INFO *> added;
     QSet<QString> keys;
-    for (FUN_DEV_INFO *dev : qAsConst(devs)) {
+    for (FUN_DEV_INFO *dev : devs) {
         if (!dev)
             continue;
         const QString key = devKey(dev);
@@ -251,38 +289,73 @@ void DeviceController::dealAddDevices(QList<FUN_DEV_INFO *> devs)
             continue;
         }
         keys.insert(key);
-        fresh.append(dev);
-    }
-    if (fresh.isEmpty())
-        return;
-    // A deleted device added again: its old row goes first, or the next
-    // start would find the old one.
-    for (FUN_DEV_INFO *dev : qAsConst(fresh)) {
-        if (m_heldDeletes.contains(dev->ip)) {
-            flushDeletes();
-            break;
-        }
-    }
-    OrmHelper::AddDevs(fresh);
-    for (FUN_DEV_INFO *dev : qAsConst(fresh)) {
         if (!registry->addDevInfo(dev))
             continue;
+        added.append(dev);
         if (dev->devType != 2)
             registry->loginDevice(dev);
         emit deviceAdded(dev);
     }
+    return added;
+}
+
+void DeviceController::storeAdded(FUN_DEV_INFO *dev)
+{
+    storeRecord(QStringLiteral("add ") + dev->ip, QString(), dev,
+                [this, dev] { removeDevices({dev}, Removal::Forget); });
+}
+
+void DeviceController::storeRecord(const QString &what, const QString &oldIp, FUN_DEV_INFO *dev,
+                                   std::function<void()> undo)
+{
+    // The row as it was made: a change made after it is a write of its own,
+    // with its own fate.
+    auto row = std::make_shared<FUN_DEV_INFO>(*dev);
+    queueWrite(
+        what, dev->ip, true, true,
+        [this, dev, row, oldIp] {
+            // Deleted before it landed: nothing to store, and the rows it was
+            // to replace go too (its own delete follows in the queue).
+            if (!isRegistered(dev))
+                return oldIp.isEmpty() ? QSqlError() : OrmHelper::delDevRows(oldIp);
+            const QSqlError err = OrmHelper::replaceDevRows(oldIp, row.get());
+            if (err.text().isEmpty())
+                dev->dbId = row->dbId;
+            return err;
+        },
+        [this, dev, oldIp, undo = std::move(undo)](const QSqlError &error) {
+            if (!error.text().isEmpty() && isRegistered(dev))
+                undo();
+            // Moved or not, its alarm settings are found under the address
+            // the database has from the next alarm on.
+            if (!oldIp.isEmpty() && oldIp != dev->ip)
+                emit SignalsHelper::instance()->signalUpdateAlarm();
+            announceStored(dev, error);
+        });
 }
 
 void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
 {
-    removeDevices(devs, false);
+    storeDeletes(removeDevices(devs, Removal::Delete));
 }
 
-void DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing)
+void DeviceController::storeDeletes(const QList<FUN_DEV_INFO *> &devs)
+{
+    // The device stays deleted: its row goes whatever the database makes it
+    // wait, before the same address is stored again (the queue's order). Not
+    // undone, so nothing the operator sees waits on it.
+    for (const FUN_DEV_INFO *dev : devs) {
+        const QString ip = dev->ip;
+        qInfo() << "del devs " << ip;
+        queueWrite(QStringLiteral("delete ") + ip, ip, false, false, [ip] { return OrmHelper::delDevRows(ip); });
+    }
+}
+
+QList<FUN_DEV_INFO *> DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, Removal how)
 {
     qInfo() << "Starting device deletion process";
     devs.removeAll(nullptr);
-    if (!replacing)
+    if (how != Removal::Replace)
         emit removeFromRecordSchedules(devs);
     emit devicesDeleting(devs);
     DeviceInfoManager *registry = DeviceInfoManager::instance();
@@ -315,18 +388,8 @@ void DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing)
         if (dev->channelIdx == 0)
             stored.append(dev);
     }
-    if (replacing) {
-        // Added again at once: the old rows must be gone first.
-        OrmHelper::DelDevs(stored);
-    } else {
-        for (const FUN_DEV_INFO *dev : qAsConst(stored)) {
-            qInfo() << "del devs " << dev->ip;
-            if (!m_heldDeletes.contains(dev->ip))
-                m_heldDeletes << dev->ip;
-        }
-        deleteRows(DeleteTryMs);
-    }
     qInfo() << "Device deletion process completed";
+    return stored;
 }
 
 void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
@@ -352,45 +415,91 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
         return;
     }
     if (dev == copy) {
-        OrmHelper::ModifyDev(dev);
+        // Changed in place: there is no earlier state to go back to, so it
+        // is tried until it lands.
+        queueWrite(QStringLiteral("change ") + dev->ip, dev->ip, false, false,
+                   [this, dev] { return isRegistered(dev) ? OrmHelper::ModifyDev(dev) : QSqlError(); });
         return;
     }
 
-    bool edited = false;
-    if (dev->name != copy->name) {
-        dev->name = copy->name;
-        edited = true;
-    }
-    const bool relogin = dev->userName != copy->userName || dev->password != copy->password
-                         || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
-    if (relogin) {
-        if (edited)
-            emit deviceEdited(dev);
-        removeDevices({dev}, true);
-        // A new session: the old one's state does not carry over.
-        copy->loginStatus = 0;
-        copy->ipcsStat.clear();
-        dealAddDevices({copy});
-        OrmHelper::ModifyDev(copy);
-        if (registry->findDevInfo(copy->ip) == copy)
-            emit deviceRelogged(copy);
-        else
-            emit removeFromRecordSchedules({dev}); // not back after all: a real deletion
+    const FUN_DEV_INFO before = *dev;
+    const bool relogged = dev->userName != copy->userName || dev->password != copy->password
+                          || dev->rtspPort != copy->rtspPort || dev->devPort != copy->devPort;
+    if (relogged) {
+        relogin(dev, copy, before.name);
         return;
     }
-    if (dev->group != copy->group) {
-        dev->group = copy->group;
+    if (applyEdit(dev, *copy))
+        emit deviceEdited(dev);
+    storeEdit(dev, copy, before);
+    dropCopy();
+}
+
+bool DeviceController::applyEdit(FUN_DEV_INFO *dev, const FUN_DEV_INFO &from)
+{
+    bool edited = false;
+    if (dev->name != from.name) {
+        dev->name = from.name;
+        edited = true;
+    }
+    if (dev->group != from.group) {
+        dev->group = from.group;
         // The channel records move along, or the tree would keep showing the
         // old group for them.
-        for (FUN_DEV_INFO *channel : registry->channelsOf(dev->ip))
+        for (FUN_DEV_INFO *channel : DeviceInfoManager::instance()->channelsOf(dev->ip))
             channel->group = dev->group.isEmpty() ? QString(DEFAULT_GROUP) : dev->group;
         edited = true;
     }
-    dev->onvifAuth = copy->onvifAuth;
-    if (edited)
+    dev->onvifAuth = from.onvifAuth;
+    return edited;
+}
+
+void DeviceController::storeEdit(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const FUN_DEV_INFO &before)
+{
+    auto row = std::make_shared<FUN_DEV_INFO>(*copy);
+    queueWrite(
+        QStringLiteral("change ") + dev->ip, dev->ip, true, true,
+        [this, dev, row] {
+            if (!isRegistered(dev))
+                return QSqlError();
+            // The row an add still waiting gave it.
+            row->dbId = dev->dbId;
+            return OrmHelper::ModifyDev(row.get());
+        },
+        [this, dev, before](const QSqlError &error) {
+            if (!error.text().isEmpty() && isRegistered(dev) && applyEdit(dev, before))
+                emit deviceEdited(dev);
+            announceStored(dev, error);
+        });
+}
+
+bool DeviceController::replaceRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)
+{
+    removeDevices({from}, Removal::Replace);
+    // A new session: the old one's state does not carry over.
+    to->loginStatus = 0;
+    to->ipcsStat.clear();
+    return !registerDevices({to}).isEmpty();
+}
+
+void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QString &oldName)
+{
+    if (dev->name != copy->name) {
+        dev->name = copy->name;
         emit deviceEdited(dev);
-    OrmHelper::ModifyDev(copy);
-    dropCopy();
+    }
+    if (!replaceRecord(dev, copy)) {
+        emit removeFromRecordSchedules({dev}); // not back after all: a real deletion
+        storeDeletes({dev});
+        return;
+    }
+    emit deviceRelogged(copy);
+    storeRecord(QStringLiteral("change ") + copy->ip, copy->ip, copy, [this, dev, copy, oldName] {
+        // The database keeps the old session's row: so does the registry.
+        dev->name = oldName;
+        if (replaceRecord(copy, dev))
+            emit deviceRelogged(dev);
+    });
 }
 
 void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)
@@ -427,19 +536,29 @@ void DeviceController::dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev)
         return;
     }
     qInfo() << "Device moves from" << oldIp << "to" << dev->ip;
+    moveRecord(old, dev);
+    if (!isRegistered(dev)) {
+        storeDeletes({old});
+        return;
+    }
+    storeRecord(QStringLiteral("move %1 to %2").arg(oldIp, dev->ip), oldIp, dev, [this, old, dev] {
+        // The database keeps the device at its old address: so does the
+        // registry, unless another device took that address meanwhile.
+        if (DeviceInfoManager::instance()->findDevInfo(old->ip))
+            removeDevices({dev}, Removal::Forget);
+        else
+            moveRecord(dev, old);
+    });
+}
+
+void DeviceController::moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)
+{
     // The old record goes as a replaced one: the record schedules keep the
     // device and follow it below.
-    removeDevices({old}, true);
-    OrmHelper::moveAlarmRows(oldIp, dev->ip);
-    dev->loginStatus = 0;
-    dev->ipcsStat.clear();
-    dealAddDevices({dev});
-    if (registry->findDevInfo(dev->ip) == dev)
-        emit deviceMoved(dev, oldIp);
+    if (replaceRecord(from, to))
+        emit deviceMoved(to, from->ip);
     else
-        emit removeFromRecordSchedules({old}); // not back after all: a real deletion
-    // Its alarm settings are found under the new address from the next alarm on.
-    emit SignalsHelper::instance()->signalUpdateAlarm();
+        emit removeFromRecordSchedules({from}); // not back after all: a real deletion
 }
 
 void DeviceController::showDevConfigManage(FUN_DEV_INFO *dev)
@@ -501,8 +620,8 @@ void DeviceController::slotUpdateOnvifDevice(QString ip)
 void DeviceController::closeApp()
 {
     m_closing = true;
-    flushDeletes();
     flushSerialWrites();
+    flushWrites();
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);
     m_sessionConnections.clear();

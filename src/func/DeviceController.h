@@ -8,6 +8,7 @@
 
 #include "KelvoCommon.h"
 #include "OnvifService.h"
+#include "OrmWriteQueue.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +16,8 @@
 #include <QSet>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
 
 class CommandProcessor;
 
@@ -41,13 +44,12 @@ public:
 
     // Delay of the batched store of serial numbers reported at first login.
     static constexpr int SerialWriteDelayMs = 500;
-    // The row of a deleted device is deleted with a brief wait for the
-    // database, and while another program holds it, tried again this often
-    // until it is gone: the window answers, and the device stays deleted.
-    static constexpr int DeleteTryMs = 100;
-    static constexpr int DeleteRetryMs = 500;
-    // Addresses whose rows the database has not let go yet.
-    QStringList heldDeletes() const { return m_heldDeletes; }
+    // Every write of the registry's rows goes through one queue, in the
+    // order made: a database another program holds is waited for off the
+    // GUI thread (OrmWriteQueue). An operator's add, change or move that
+    // does not land is undone, so the lists show what the database holds; a
+    // deleted device's row and the serial numbers are tried until they land.
+    const OrmWriteQueue &rowWrites() const { return m_rows; }
 
     bool isClosing() const { return m_closing; }
     // Registry keys of the sessions whose login reply has not come yet.
@@ -87,11 +89,11 @@ public slots:
     // text, then announces it with nvrChannelStatusChanged.
     void refreshNvrChannelStatus(FUN_DEV_INFO *nvr);
 
-    // Stores the serial numbers waiting for their batch now.
+    // Queues the serial numbers waiting for their batch now.
     void flushSerialWrites();
-    // Deletes now (waiting the whole busy timeout) the rows of deleted
-    // devices that a database held by another program has kept so far.
-    void flushDeletes();
+    // Stores now what the queue still owes, waiting for a held database at
+    // most the busy timeout in all (the client closes).
+    void flushWrites();
 
     // Shutdown: stops reacting to broken connections and logs every device out.
     void closeApp();
@@ -140,14 +142,45 @@ signals:
     void devConfigRequested(FUN_DEV_INFO *dev);
     void devUserRequested(FUN_DEV_INFO *dev);
     void nvrChannelsRequested(FUN_DEV_INFO *dev);
+    // What the operator is to be told of the registry's writes: one waits
+    // for the database, the waiting ones landed, or one did not land.
+    void storeNotice(QString text);
 
 private:
+    // How a record leaves the registry: deleted (its row too), replaced by
+    // a new record of the same device (the caller stores that), or dropped
+    // because its own row never landed.
+    enum class Removal { Delete, Replace, Forget };
+    // A write of the registry's rows; an operator's write is said when it
+    // waits and when it fails. done gets the outcome.
+    void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp, OrmWriteQueue::Write write,
+                    std::function<void(const QSqlError &)> done = {});
+    void onWritesWaiting(bool waiting);
+    void sayWaiting();
+    // Registers new records, logs them in and announces them; the ones registered.
+    QList<FUN_DEV_INFO *> registerDevices(const QList<FUN_DEV_INFO *> &devs);
+    void storeAdded(FUN_DEV_INFO *dev);
+    // Stores the record as a new row in place of the rows at oldIp (none:
+    // an add); given up or failed, undo puts the registry back.
+    void storeRecord(const QString &what, const QString &oldIp, FUN_DEV_INFO *dev, std::function<void()> undo);
+    // from leaves the registry, to comes in its place as a new session (new
+    // credentials or ports, or a new address); whether to is registered.
+    bool replaceRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to);
+    // The credentials or ports changed: a new session; stored as a new row.
+    void relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QString &oldName);
+    void storeEdit(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const FUN_DEV_INFO &before);
+    // Name, group and authentication mode of a registered record (its
+    // channel records follow the group); whether the name or group changed.
+    bool applyEdit(FUN_DEV_INFO *dev, const FUN_DEV_INFO &from);
+    void moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to);
+    void storeDeletes(const QList<FUN_DEV_INFO *> &devs);
+    static void announceStored(FUN_DEV_INFO *dev, const QSqlError &error);
+
     void sendLogin(const loginDev &key);
-    // replacing: the devices come back at once (a new login), so the record
-    // schedules keep them.
-    void removeDevices(QList<FUN_DEV_INFO *> devs, bool replacing);
+    // Replace: the devices come back at once (a new login), so the record
+    // schedules keep them. The records removed that have rows of their own.
+    QList<FUN_DEV_INFO *> removeDevices(QList<FUN_DEV_INFO *> devs, Removal how);
     bool isRegistered(FUN_DEV_INFO *dev) const;
-    void deleteRows(int busyMs);
     void followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn);
 
     CommandProcessor *m_processor = nullptr;
@@ -161,6 +194,8 @@ private:
     QList<QMetaObject::Connection> m_sessionConnections;
     QSet<FUN_DEV_INFO *> m_serialWrites;
     QTimer m_serialTimer;
-    QStringList m_heldDeletes;
-    QTimer m_deleteTimer;
+    OrmWriteQueue m_rows;
+    int m_operatorWrites = 0; // operator writes not landed yet
+    bool m_saidWaiting = false;
+    bool m_saidFailure = false;
 };

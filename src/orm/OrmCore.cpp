@@ -246,14 +246,24 @@ void setBusyTimeout(int ms)
 
 } // namespace
 
+namespace {
+// This thread's busy timeout while scopes are open; a scope ends by giving
+// back the one before it, so a brief try inside a longer one stays brief
+// only for itself.
+thread_local int t_busyTimeoutMs = OrmDatabase::BusyTimeoutMs;
+} // namespace
+
 OrmDatabase::BusyTimeoutScope::BusyTimeoutScope(int ms)
+    : m_previousMs(t_busyTimeoutMs)
 {
-    setBusyTimeout(ms);
+    t_busyTimeoutMs = qMax(0, ms);
+    setBusyTimeout(t_busyTimeoutMs);
 }
 
 OrmDatabase::BusyTimeoutScope::~BusyTimeoutScope()
 {
-    setBusyTimeout(BusyTimeoutMs);
+    t_busyTimeoutMs = m_previousMs;
+    setBusyTimeout(m_previousMs);
 }
 
 void OrmDatabase::setFailingStatementForTesting(const QString &sqlFragment)

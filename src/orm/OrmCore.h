@@ -252,6 +252,9 @@ public:
         ~BusyTimeoutScope();
         BusyTimeoutScope(const BusyTimeoutScope &) = delete;
         BusyTimeoutScope &operator=(const BusyTimeoutScope &) = delete;
+
+    private:
+        int m_previousMs;
     };
 
     // Test hook: every statement whose SQL text contains the given text fails.

@@ -482,11 +482,18 @@ QSqlError OrmHelper::initPlanRecord()
 
 // ---- devices -------------------------------------------------------------------------
 
-void OrmHelper::AddDevs(const QList<FUN_DEV_INFO *> &devs)
+QSqlError OrmHelper::AddDevs(const QList<FUN_DEV_INFO *> &devs)
 {
-    const QList<QSharedPointer<CMS_Organization>> groups = getAllOrganizations();
+    // One transaction, read included: the group ids are the ones in force
+    // when the rows land, and either every row lands or none does.
     OrmTransaction tx;
-    for (FUN_DEV_INFO *dev : devs) {
+    if (!ok(tx.error()))
+        return tx.error();
+    QList<QSharedPointer<CMS_Organization>> groups;
+    QSqlError err = orm::dao::fetch_all(groups);
+    QList<QPair<FUN_DEV_INFO *, long>> ids;
+    for (int i = 0; ok(err) && i < devs.size(); ++i) {
+        FUN_DEV_INFO *dev = devs.at(i);
         if (!dev)
             continue;
         qInfo() << "add devs " << dev->ip << maskedUrl(dev->onvifUrl) << dev->devType;
@@ -496,27 +503,48 @@ void OrmHelper::AddDevs(const QList<FUN_DEV_INFO *> &devs)
         }
         QSharedPointer<CMS_Devices> row = devToRow(dev, groups);
         row->id = 0;
-        const QSqlError err = orm::dao::insert(row);
-        if (ok(err))
-            dev->dbId = int32_t(row->id);
-        else
-            qWarning() << "add dev failed" << dev->ip << err.text();
+        err = orm::dao::insert(row);
+        ids.append({dev, row->id});
     }
-    const QSqlError err = tx.commit();
-    if (!ok(err))
-        qWarning() << "add devs commit failed" << err.text();
+    if (ok(err))
+        err = tx.commit();
+    if (!ok(err)) {
+        qWarning() << "add devs failed" << err.text();
+        return err;
+    }
+    for (const auto &id : qAsConst(ids))
+        id.first->dbId = int32_t(id.second);
+    return QSqlError();
 }
 
-void OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
+QSqlError OrmHelper::DelDevs(const QList<FUN_DEV_INFO *> &devs)
 {
-    for (FUN_DEV_INFO *dev : devs) {
-        if (!dev)
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    for (int i = 0; ok(err) && i < devs.size(); ++i) {
+        if (!devs.at(i))
             continue;
-        qInfo() << "del devs " << dev->ip;
-        const QSqlError err = delDevRows(dev->ip);
-        if (!ok(err))
-            qWarning() << "del devs failed" << dev->ip << err.text();
+        qInfo() << "del devs " << devs.at(i)->ip;
+        err = delDevRows(devs.at(i)->ip);
     }
+    if (ok(err))
+        err = tx.commit();
+    if (!ok(err))
+        qWarning() << "del devs failed" << err.text();
+    return err;
+}
+
+QSqlError OrmHelper::replaceDevRows(const QString &oldIp, FUN_DEV_INFO *dev)
+{
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    if (ok(err) && !oldIp.isEmpty())
+        err = delDevRows(oldIp);
+    if (ok(err) && !oldIp.isEmpty() && dev && oldIp != dev->ip)
+        err = moveAlarmRows(oldIp, dev->ip);
+    if (ok(err))
+        err = AddDevs({dev});
+    return ok(err) ? tx.commit() : err;
 }
 
 QSqlError OrmHelper::delDevRows(const QString &ip)
@@ -525,19 +553,51 @@ QSqlError OrmHelper::delDevRows(const QString &ip)
         OrmQuery(QStringLiteral("WHERE DevIP = :ip")).bind(QStringLiteral(":ip"), ip));
 }
 
-void OrmHelper::ModifyDev(FUN_DEV_INFO *dev)
+QSqlError OrmHelper::ModifyDev(FUN_DEV_INFO *dev)
 {
     if (!dev)
-        return;
-    const QSharedPointer<CMS_Devices> row = devChange(dev);
-    const QSqlError err = orm::dao::update(row);
+        return QSqlError();
+    // The groups are read in the write's transaction: a read that failed
+    // would otherwise store the default group.
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    QList<QSharedPointer<CMS_Organization>> groups;
+    if (ok(err))
+        err = orm::dao::fetch_all(groups);
+    if (ok(err)) {
+        const QSharedPointer<CMS_Devices> row = devToRow(dev, groups);
+        qDebug() << "devChange " << dev->ip << row->id;
+        err = orm::dao::update(row);
+    }
+    if (ok(err))
+        err = tx.commit();
     if (!ok(err))
         qWarning() << "modiy err " << err.text();
+    return err;
+}
+
+QSqlError OrmHelper::saveDevSerial(const FUN_DEV_INFO *dev)
+{
+    if (!dev)
+        return QSqlError();
+    CMS_Devices row;
+    row.id = dev->dbId;
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    if (ok(err))
+        err = orm::dao::fetch_by_id(row);
+    if (ok(err)) {
+        row.DevSN = dev->sn;
+        err = orm::dao::update(row);
+    }
+    if (ok(err))
+        err = tx.commit();
+    return err;
 }
 
 namespace {
 
-template <class T> void moveRowsOf(const QString &oldIp, const QString &newIp)
+template <class T> QSqlError moveRowsOf(const QString &oldIp, const QString &newIp)
 {
     QList<QSharedPointer<T>> rows;
     QSqlError err = orm::dao::fetch_by_query<T>(
@@ -548,24 +608,35 @@ template <class T> void moveRowsOf(const QString &oldIp, const QString &newIp)
         row->devip = newIp;
         err = orm::dao::update(row);
     }
-    if (!err.text().isEmpty())
-        qWarning() << "Moving alarm rows failed" << oldIp << err.text();
+    return err;
 }
 
 } // namespace
 
-void OrmHelper::moveAlarmRows(const QString &oldIp, const QString &newIp)
+QSqlError OrmHelper::moveAlarmRows(const QString &oldIp, const QString &newIp)
 {
-    moveRowsOf<cms_DealAlarmType>(oldIp, newIp);
-    moveRowsOf<cms_DealAlarmLink>(oldIp, newIp);
-    moveRowsOf<cms_DealAlarmTime>(oldIp, newIp);
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    if (ok(err))
+        err = moveRowsOf<cms_DealAlarmType>(oldIp, newIp);
+    if (ok(err))
+        err = moveRowsOf<cms_DealAlarmLink>(oldIp, newIp);
+    if (ok(err))
+        err = moveRowsOf<cms_DealAlarmTime>(oldIp, newIp);
+    if (ok(err))
+        err = tx.commit();
+    if (!ok(err))
+        qWarning() << "Moving alarm rows failed" << oldIp << err.text();
+    return err;
 }
 
 QSharedPointer<CMS_Devices> OrmHelper::devChange(FUN_DEV_INFO *dev)
 {
     if (!dev)
         return QSharedPointer<CMS_Devices>(new CMS_Devices());
-    return devToRow(dev, getAllOrganizations());
+    const QSharedPointer<CMS_Devices> row = devToRow(dev, getAllOrganizations());
+    qDebug() << "devChange " << dev->ip << row->id;
+    return row;
 }
 
 QSharedPointer<CMS_Devices> OrmHelper::devToRow(const FUN_DEV_INFO *dev,
@@ -589,7 +660,6 @@ QSharedPointer<CMS_Devices> OrmHelper::devToRow(const FUN_DEV_INFO *dev,
     row->DevTypeName = dev->devType == 1 ? QStringLiteral("NVR") : QStringLiteral("IPC");
     row->onvifSer = dev->onvifUrl;
     row->onvifAuth = dev->onvifAuth;
-    qDebug() << "devChange " << dev->ip << row->id;
     return row;
 }
 
@@ -650,23 +720,35 @@ QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations()
     return fetchAll<CMS_Organization>();
 }
 
-bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group)
+bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error)
 {
-    return ok(orm::dao::save(group));
+    const QSqlError err = orm::dao::save(group);
+    if (error)
+        *error = err;
+    return ok(err);
 }
 
-bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
+bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error)
+{
+    const QSqlError err = deleteGroupTree(group);
+    if (!ok(err))
+        qWarning() << "DelOrganization failed:" << err.text();
+    if (error)
+        *error = err;
+    return ok(err);
+}
+
+QSqlError OrmHelper::deleteGroupTree(const QSharedPointer<CMS_Organization> &group)
 {
     if (!group)
-        return false;
-    if (group->id <= 1) {
-        qWarning() << "Group" << group->id << "cannot be deleted";
-        return false;
-    }
+        return QSqlError(QString(), QStringLiteral("No group"), QSqlError::StatementError);
+    if (group->id <= 1)
+        return QSqlError(QString(), QStringLiteral("Group %1 cannot be deleted").arg(group->id),
+                         QSqlError::StatementError);
 
     OrmTransaction tx;
     if (!ok(tx.error()))
-        return false;
+        return tx.error();
 
     // Breadth-first over ParentId links; the visited set stops on cycles
     // (the default group is its own parent).
@@ -680,10 +762,8 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
         QList<QSharedPointer<CMS_Organization>> children;
         const QSqlError err = orm::dao::fetch_by_query(
             OrmQuery(QStringLiteral("WHERE ParentId = :id")).bind(QStringLiteral(":id"), qlonglong(id)), children);
-        if (!ok(err)) {
-            qWarning() << "DelOrganization failed:" << err.text();
-            return false;
-        }
+        if (!ok(err))
+            return err;
         for (const auto &child : children) {
             if (child->id == 1 || visited.contains(child->id))
                 continue;
@@ -705,15 +785,10 @@ bool OrmHelper::DelOrganization(QSharedPointer<CMS_Organization> group)
             doomed.id = id;
             err = orm::dao::delete_by_id(doomed);
         }
-        if (!ok(err)) {
-            qWarning() << "DelOrganization failed:" << err.text();
-            return false;
-        }
+        if (!ok(err))
+            return err;
     }
-    const QSqlError err = tx.commit();
-    if (!ok(err))
-        qWarning() << "DelOrganization failed:" << err.text();
-    return ok(err);
+    return tx.commit();
 }
 
 // ---- accounts and roles -------------------------------------------------------------------
@@ -797,6 +872,28 @@ QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
 bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
 {
     return ok(orm::dao::save(config));
+}
+
+QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &change)
+{
+    // Read in the write's transaction: a read that failed (a held database)
+    // must not have the defaults stored over the operator's settings.
+    OrmTransaction tx;
+    QSqlError err = tx.error();
+    QList<QSharedPointer<CMS_Config_V2>> rows;
+    if (ok(err))
+        err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = 1")), rows);
+    if (ok(err)) {
+        CMS_Config_V2 config;
+        if (!rows.isEmpty())
+            config = *rows.first();
+        config.id = 1;
+        change(config);
+        err = orm::dao::save(config);
+    }
+    if (ok(err))
+        err = tx.commit();
+    return err;
 }
 
 QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()

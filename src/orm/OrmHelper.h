@@ -27,7 +27,7 @@
 // The queries may be called from any thread once init() has succeeded; each
 // thread uses its own connection. Save and delete operations return true when
 // the reported error text is empty; fetches return empty lists or default
-// objects on error; AddDevs, DelDevs and ModifyDev only log.
+// objects on error; the device writes return the error (and log it).
 //
 // A device's group is stored in CMS_Devices.DevGroup as the id of its
 // CMS_Organization row (0 = the default group); its ONVIF authentication mode
@@ -75,17 +75,24 @@ public:
     static QSqlError initPlanRecord();
 
     // ---- devices ----
-    // Stores each record with a non-empty IP as a new row and gives the record
-    // the id of its own row.
-    static void AddDevs(const QList<FUN_DEV_INFO *> &devs);
+    // Each write below runs in one transaction (joining the caller's): it
+    // lands whole or not at all, and returns the first error.
+    // Stores each record with a non-empty IP as a new row; once stored, each
+    // record has the id of its own row.
+    static QSqlError AddDevs(const QList<FUN_DEV_INFO *> &devs);
     // Deletes every row with the IP of each record.
-    static void DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    static QSqlError DelDevs(const QList<FUN_DEV_INFO *> &devs);
+    // The record as a new row in place of every row at oldIp (none when
+    // empty); at another address its alarm settings rows follow it.
+    static QSqlError replaceDevRows(const QString &oldIp, FUN_DEV_INFO *dev);
     // Deletes every row with the IP; the statement's error.
     static QSqlError delDevRows(const QString &ip);
     // Writes every column of the row with the record's dbId.
-    static void ModifyDev(FUN_DEV_INFO *dev);
+    static QSqlError ModifyDev(FUN_DEV_INFO *dev);
+    // Writes only the serial number of the row with the record's dbId.
+    static QSqlError saveDevSerial(const FUN_DEV_INFO *dev);
     // The alarm settings rows of a device follow it to a new address.
-    static void moveAlarmRows(const QString &oldIp, const QString &newIp);
+    static QSqlError moveAlarmRows(const QString &oldIp, const QString &newIp);
     // A row filled from the record (default row for null); never null.
     static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
     static QList<QSharedPointer<CMS_Devices>> getAllDevices();
@@ -100,10 +107,11 @@ public:
 
     // ---- groups ----
     static QList<QSharedPointer<CMS_Organization>> getAllOrganizations();
-    static bool saveOrganization(QSharedPointer<CMS_Organization> group);
+    // *error (when given) gets the statement's error.
+    static bool saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
     // Deletes the group and every group below it; the devices of the deleted
     // groups move to the default group. Group 1 is never deleted.
-    static bool DelOrganization(QSharedPointer<CMS_Organization> group);
+    static bool DelOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
 
     // ---- accounts and roles ----
     static QList<QSharedPointer<CMS_User>> getAllUsers();
@@ -120,6 +128,9 @@ public:
     // ---- settings and record strategy (row 1 each; defaults when missing) ----
     static QSharedPointer<CMS_Config_V2> getConfig();
     static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
+    // Row 1 as stored (defaults when missing), changed and saved in one
+    // transaction; the first error.
+    static QSqlError changeConfig(const std::function<void(CMS_Config_V2 &)> &change);
     static QSharedPointer<PlanRecord> getPlanRecord();
     static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
     // A named client setting (CMS_Settings): its value, empty when none is
@@ -136,6 +147,7 @@ public:
 
 private:
     static QSqlError runInit(bool *foreign);
+    static QSqlError deleteGroupTree(const QSharedPointer<CMS_Organization> &group);
     static QSharedPointer<CMS_Devices> devToRow(const FUN_DEV_INFO *dev,
                                                 const QList<QSharedPointer<CMS_Organization>> &groups);
 };

@@ -2,6 +2,7 @@
 // against simulated devices over loopback and a real database file. The ping
 // probe is a fake, so no address typed here is ever pinged.
 
+#include "../support/HeldDatabase.h"
 #include "AddClientDevDlg.h"
 #include "AddressCheck.h"
 #include "CNVRChannelModifyIPDlg.h"
@@ -901,6 +902,52 @@ private slots:
         QCOMPARE(DeviceInfoManager::instance()->getAllGroups().size(), 1);
         QCOMPARE(model->item(0)->rowCount(), 0);
         QCOMPARE(member->group, QStringLiteral("Default"));
+    }
+    // The operator adds a group while another program holds the database:
+    // the editor answers and says it waits; the group shows once stored, or,
+    // held past the give-up, the failure is said and the tree shows what the
+    // database holds.
+    void groupSaveWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("let go while it waits") << true;
+        QTest::newRow("held past the give-up") << false;
+    }
+    void groupSaveWhileTheDatabaseIsHeld()
+    {
+        QFETCH(bool, released);
+        const auto groupNames = [] {
+            QStringList names;
+            for (const auto &g : OrmHelper::getAllOrganizations())
+                names << g->Name;
+            return names;
+        };
+        const auto cleanUp = qScopeGuard([] {
+            for (const auto &g : OrmHelper::getAllOrganizations())
+                OrmHelper::DelOrganization(g);
+        });
+        DeviceGroupManage dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *tree = child<QTreeView>(&dialog, "treeViewGroup");
+        auto *ok = child<QPushButton>(&dialog, "pushButtonOK");
+        auto held = std::make_unique<HeldDatabase>();
+        QVERIFY(held->isHeld());
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
+        typeInto(&dialog, "lineEditName", QStringLiteral("Yard"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(toastTexts().contains(
+            QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
+        QVERIFY(!ok->isEnabled());
+        if (released)
+            held->letGo();
+        QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 30000);
+        held.reset();
+        QCOMPARE(
+            toastTexts().contains(QStringLiteral("Configuration failed: the database is in use by another program")),
+            !released);
+        QCOMPARE(groupNames().contains(QStringLiteral("Yard")), released);
+        QCOMPARE(tree->model()->rowCount(tree->model()->index(0, 0)), released ? 1 : 0);
     }
 };
 

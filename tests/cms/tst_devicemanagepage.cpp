@@ -4,6 +4,7 @@
 // its discovery responder, and a fake ping probe.
 
 #include "../onvif/OnvifFixtures.h"
+#include "../support/HeldDatabase.h"
 #include "../support/TextsWhole.h"
 
 #include "AddClientDevDlg.h"
@@ -21,6 +22,7 @@
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
 #include "ManageWidget.h"
+#include "MsgTipInfoDlg.h"
 #include "OnvifCameraServer.h"
 #include "OnvifService.h"
 #include "OrmHelper.h"
@@ -189,6 +191,8 @@ private slots:
                 [page](FUN_DEV_INFO *dev) { page->addDevToAddTableView({dev}); });
         connect(m_controller.get(), &DeviceController::devicesDeleting, page, &DeviceManageWidget::delAddTableView);
         connect(m_controller.get(), &DeviceController::deviceEdited, page, &DeviceManageWidget::updateDevRow);
+        connect(m_controller.get(), &DeviceController::storeNotice, page,
+                [](const QString &text) { MsgTipInfoDlg::showTip(text, 2000); });
         page->resize(1400, 600);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
@@ -841,6 +845,57 @@ private slots:
         }
         // Both probes of the add dialog's search are out before the next test.
         QTRY_COMPARE(silent.probeCount(), 2);
+    }
+
+    // The operator adds a device while another program holds the database:
+    // the dialog answers and says it waits, then closes once the device is
+    // stored (and the page says so), or, held past the give-up, stays open
+    // saying why, with the device on neither the page nor in the database.
+    void addDialogWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("let go while it waits") << true;
+        QTest::newRow("held past the give-up") << false;
+    }
+    void addDialogWhileTheDatabaseIsHeld()
+    {
+        QFETCH(bool, released);
+        QVERIFY(pageReady(false));
+        const QString ip = released ? QStringLiteral("127.66.0.60") : QStringLiteral("127.66.0.61");
+        const auto cleanUp = qScopeGuard([&] {
+            if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip))
+                emit SignalsHelper::instance()->signalDelDevs({dev});
+        });
+        auto held = std::make_unique<HeldDatabase>();
+        QVERIFY(held->isHeld());
+        QString waiting, end;
+        bool okEnabled = true, listedWhileWaiting = false, openAtEnd = false;
+        onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
+            QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            auto *info = child<QLabel>(d, "m_lblTextInfo");
+            waiting = info->text();
+            okEnabled = child<QPushButton>(d, "m_OKBtn")->isEnabled();
+            listedWhileWaiting = m_page->getRowIndexByIp(ip) >= 0;
+            if (released)
+                held->letGo();
+            QTest::qWaitFor([&] { return !d->isVisible() || info->text() != waiting; }, 30000);
+            end = info->text();
+            openAtEnd = d->isVisible();
+            if (openAtEnd)
+                QTest::mouseClick(child<QPushButton>(d, "m_CancelBtn"), Qt::LeftButton);
+        });
+        child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
+        held.reset();
+        QCOMPARE(waiting, QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        QVERIFY(!okEnabled);
+        QVERIFY(listedWhileWaiting);
+        QCOMPARE(openAtEnd, !released);
+        if (!released)
+            QCOMPARE(end, QStringLiteral("Configuration failed: the database is in use by another program"));
+        QCOMPARE(toastTexts().contains(QStringLiteral("Configuration successful")), released);
+        QCOMPARE(m_page->getRowIndexByIp(ip) >= 0, released);
+        QCOMPARE(storedAddresses().contains(ip), released);
     }
 
     // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF

@@ -3,6 +3,7 @@
 // server, a real SQLite file, an injected folder chooser and free-space probe.
 
 #include "DeviceRoundTrip.h"
+#include "../support/HeldDatabase.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -376,6 +377,57 @@ private slots:
             workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
             QCOMPARE(storedDays(), workday);
         }
+    }
+
+    // The operator saves the settings dialog while another program holds the
+    // database: the dialog answers and says it waits, closes once the folder
+    // is stored, or, held past the give-up, says why, and the settings keep
+    // the folder the database holds.
+    void settingsWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("let go while it waits") << true;
+        QTest::newRow("held past the give-up") << false;
+    }
+    void settingsWhileTheDatabaseIsHeld()
+    {
+        QFETCH(bool, released);
+        QTemporaryDir elsewhere;
+        setBackupPath(elsewhere.path());
+        FileChooser::setFolderQuestion(
+            [this](QWidget *, const QString &, const QString &) { return m_storage.path(); });
+        const auto cleanUp = qScopeGuard([this] {
+            FileChooser::setFolderQuestion(nullptr);
+            setBackupPath(m_storage.path());
+        });
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        auto held = std::make_unique<HeldDatabase>();
+        QVERIFY(held->isHeld());
+        QString waiting, end;
+        bool saveEnabled = true, openAtEnd = false;
+        DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](recordAdvanceConfigDlg *dlg) {
+            QTest::mouseClick(child<QPushButton>(dlg, "pushButtonPath"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+            auto *label = child<QLabel>(dlg, "m_lblWaiting");
+            waiting = label->isVisible() ? label->text() : QString();
+            saveEnabled = child<QPushButton>(dlg, "m_btnOK")->isEnabled();
+            if (released)
+                held->letGo();
+            QTest::qWaitFor([&] { return !dlg->isVisible() || label->text() != waiting; }, 30000);
+            openAtEnd = dlg->isVisible();
+            end = label->isVisible() ? label->text() : QString();
+            if (openAtEnd)
+                QTest::mouseClick(child<QPushButton>(dlg, "m_btnCancle"), Qt::LeftButton);
+        });
+        click("m_btnAdvance");
+        held.reset();
+        QCOMPARE(waiting, QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        QVERIFY(!saveEnabled);
+        QCOMPARE(openAtEnd, !released);
+        if (!released)
+            QCOMPARE(end, QStringLiteral("Configuration failed: the database is in use by another program"));
+        QCOMPARE(OrmHelper::getConfig()->BackupPath, released ? m_storage.path() : elsewhere.path());
     }
 
     // Refusals in order, the settings dialog, recording, a password edit and

@@ -3,6 +3,7 @@
 // and the add / delete / modify handlers with a real database file.
 
 #include "../cms/DeviceRoundTrip.h"
+#include "../support/HeldDatabase.h"
 #include "CommandProcessor.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -366,9 +367,10 @@ private slots:
         FUN_DEV_INFO *nvr = reg->findDevInfo(m_nvr->ip());
         QVERIFY(nvr);
         QStringList order;
-        connect(m_ctl.get(), &DeviceController::removeFromRecordSchedules, this, [&] { order << "schedules"; });
-        connect(m_ctl.get(), &DeviceController::devicesDeleting, this, [&] { order << "table"; });
-        connect(m_ctl.get(), &DeviceController::deviceRemoving, this,
+        QObject receiver; // the connections end with this function
+        connect(m_ctl.get(), &DeviceController::removeFromRecordSchedules, &receiver, [&] { order << "schedules"; });
+        connect(m_ctl.get(), &DeviceController::devicesDeleting, &receiver, [&] { order << "table"; });
+        connect(m_ctl.get(), &DeviceController::deviceRemoving, &receiver,
                 [&](FUN_DEV_INFO *d) { order << devKey(d) + (reg->findDevInfo(devKey(d)) ? "" : " gone"); });
         emit SignalsHelper::instance()->signalDelDevs({nvr});
         const QString ip = m_nvr->ip();
@@ -393,6 +395,126 @@ private slots:
         emit SignalsHelper::instance()->signalDelDevs({nvr});
         QCOMPARE(reg->findDevInfo(ip), fresh);
         reg->deleteDevice(ip);
+    }
+
+    // The operator adds, edits or moves a device while another program holds
+    // the database. The change comes back at once and waits (the window
+    // answers: a timer fires), lands once the database is let go, or, held
+    // past the give-up, is said failed and undone. Either way what a restart
+    // would load is what the registry shows; writes of one device land in
+    // the order made.
+    void changeWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("released");
+        QTest::newRow("add, let go") << "add" << true;
+        QTest::newRow("add, held past the give-up") << "add" << false;
+        QTest::newRow("rename, let go") << "rename" << true;
+        QTest::newRow("rename, held past the give-up") << "rename" << false;
+        QTest::newRow("new password, held past the give-up") << "password" << false;
+        QTest::newRow("move, let go") << "move" << true;
+        QTest::newRow("move, held past the give-up") << "move" << false;
+        QTest::newRow("add, rename, delete, let go") << "add rename delete" << true;
+        QTest::newRow("add, rename, delete, held past the give-up") << "add rename delete" << false;
+    }
+    void changeWhileTheDatabaseIsHeld()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, released);
+        auto *reg = DeviceInfoManager::instance();
+        auto *bus = SignalsHelper::instance();
+        const QString ip = "127.61.0.8", movedIp = "127.61.0.7";
+        auto *dev = new FUN_DEV_INFO;
+        dev->ip = ip;
+        dev->sn = "SN-SHED";
+        dev->name = "shed";
+        const bool added = change.startsWith("add");
+        if (!added) {
+            emit bus->signalAddDevs({dev});
+            QVERIFY(rowOf(ip));
+        }
+        // Its alarm settings follow it where the database has it.
+        cms_DealAlarmType alarmSettings;
+        alarmSettings.devip = ip;
+        QVERIFY(orm::dao::insert(alarmSettings).text().isEmpty());
+        const auto alarmSettingsAt = [](const QString &at) {
+            long n = 0;
+            orm::dao::count<cms_DealAlarmType>(n, OrmQuery("WHERE devip = :ip").bind(":ip", at));
+            return n;
+        };
+        const auto cleanUp = qScopeGuard([&] {
+            for (const QString &at : {ip, movedIp}) {
+                if (FUN_DEV_INFO *d = reg->findDevInfo(at))
+                    emit bus->signalDelDevs({d});
+            }
+            orm::dao::delete_by_query<cms_DealAlarmType>(OrmQuery());
+        });
+        QObject receiver;
+        QStringList notices;
+        connect(m_ctl.get(), &DeviceController::storeNotice, &receiver, [&](const QString &t) { notices << t; });
+        bool ticked = false;
+        {
+            HeldDatabase held;
+            QVERIFY(held.isHeld());
+            QTimer::singleShot(0, &receiver, [&] { ticked = true; });
+            if (added)
+                emit bus->signalAddDevs({dev});
+            auto *copy = new FUN_DEV_INFO(*reg->findDevInfo(ip));
+            if (change.contains("rename")) {
+                copy->name = "barn";
+                emit bus->signalModifyDev(copy);
+            } else if (change == "password") {
+                copy->password = "n3w";
+                emit bus->signalModifyDev(copy);
+            } else if (change == "move") {
+                copy->ip = movedIp;
+                emit bus->signalMoveDev(ip, copy);
+            } else {
+                delete copy;
+            }
+            if (change.endsWith("delete"))
+                emit bus->signalDelDevs({reg->findDevInfo(ip)});
+            QVERIFY(m_ctl->rowWrites().isWaiting());
+            QCOMPARE(notices, QStringList{"Saving: the database is in use by another program; waiting for it..."});
+            QTRY_VERIFY(ticked);
+            if (released) {
+                held.letGo();
+            } else if (change.endsWith("delete")) {
+                // Nothing of the device is left to store but its deletion,
+                // which waits for as long as it takes.
+                QTest::qWait(OrmWriteQueue::GiveUpMs + 2 * OrmWriteQueue::RetryMs);
+                QVERIFY(m_ctl->rowWrites().isWaiting());
+                QCOMPARE(notices.size(), 1);
+            } else {
+                QTRY_COMPARE_WITH_TIMEOUT(notices.size(), 2, 30000);
+            }
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(m_ctl->rowWrites().isEmpty(), 10000);
+        QCOMPARE(notices.size(), 2);
+        const bool undone = !released && !change.endsWith("delete");
+        QCOMPARE(notices.last(), undone ? QString("Configuration failed: the database is in use by another program")
+                                        : QString("Configuration successful"));
+
+        const bool gone = change.endsWith("delete") || (change == "add" && !released);
+        const bool moved = change == "move" && released;
+        QCOMPARE(!reg->findDevInfo(ip), gone || moved);
+        QCOMPARE(!reg->findDevInfo(movedIp), !moved);
+        if (FUN_DEV_INFO *now = reg->findDevInfo(moved ? movedIp : ip)) {
+            QCOMPARE(now->name, QString(change == "rename" && released ? "barn" : "shed"));
+            QCOMPARE(now->password, change == "password" && released ? QString("n3w") : dev->password);
+        }
+        // What a restart would load agrees with the registry.
+        QCOMPARE(alarmSettingsAt(movedIp), moved ? 1L : 0L);
+        for (const QString &at : {ip, movedIp}) {
+            const FUN_DEV_INFO *now = reg->findDevInfo(at);
+            const auto row = rowOf(at);
+            QCOMPARE(bool(row), bool(now));
+            if (row) {
+                QCOMPARE(row->id, long(now->dbId));
+                QCOMPARE(row->DevName, now->name);
+                QCOMPARE(row->LoginPassword, now->password);
+            }
+        }
     }
 
     void alarmAndPtzHooks()

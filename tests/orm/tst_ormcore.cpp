@@ -1,5 +1,7 @@
+#include "../support/HeldDatabase.h"
 #include "OrmDao.h"
 #include "OrmEntities.h"
+#include "OrmWriteQueue.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -362,6 +364,75 @@ private slots:
         for (const QString &name : QSqlDatabase::connectionNames())
             own += name.startsWith(QStringLiteral("kelvo_orm_")) ? 1 : 0;
         QCOMPARE(own, 1);
+    }
+    // Writes made while another program holds the database come back at
+    // once and land in the order made once it lets go. Held past the
+    // give-up, a write is given up with the later writes of its record (the
+    // latest said first, so undoing each leaves what the database holds); a
+    // write that must land waits on. At close, what is owed is tried within
+    // the budget and given up in the log.
+    void writeQueueWaitsForAHeldDatabase_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QStringList>("outcomes");
+        QTest::newRow("let go while they wait")
+            << "let go" << QStringList{"before:stored", "a1:stored", "b:stored", "a2:stored"};
+        QTest::newRow("held past the give-up")
+            << "held" << QStringList{"before:stored", "a2:busy", "a1:busy", "b:stored"};
+        QTest::newRow("held at close") << "close" << QStringList{"before:stored", "a2:busy", "a1:busy", "b:busy"};
+    }
+    void writeQueueWaitsForAHeldDatabase()
+    {
+        QFETCH(QString, end);
+        QFETCH(QStringList, outcomes);
+        QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
+        OrmWriteQueue queue;
+        QStringList said;
+        const auto write = [&](const QString &name, const QString &key, bool givesUp) {
+            queue.enqueue(
+                {name, key, givesUp,
+                 [name] {
+                     CMS_Organization group;
+                     group.Name = name;
+                     return dao::insert(group);
+                 },
+                 [&said, name](const QSqlError &e) {
+                     said << name + (e.text().isEmpty() ? ":stored" : OrmDatabase::isLocked(e) ? ":busy" : ":failed");
+                 }});
+        };
+        write("before", "a", true);
+        QCOMPARE(said, QStringList{"before:stored"});
+        {
+            HeldDatabase held;
+            QVERIFY(held.isHeld());
+            write("a1", "a", true);
+            write("b", "b", false);
+            write("a2", "a", true);
+            QVERIFY(queue.isWaiting());
+            QCOMPARE(queue.pending(), (QStringList{"a1", "b", "a2"}));
+            if (end == "let go") {
+                held.letGo();
+            } else if (end == "held") {
+                QTRY_COMPARE_WITH_TIMEOUT(said.size(), 3, 30000);
+                QVERIFY(queue.isWaiting());
+                held.letGo();
+            } else {
+                for (const char *name : {"a2", "a1", "b"})
+                    QTest::ignoreMessage(QtWarningMsg,
+                                         QRegularExpression(QStringLiteral("given up.*\"%1\"").arg(name)));
+                queue.flush(200);
+            }
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(queue.isEmpty(), 10000);
+        QCOMPARE(said, outcomes);
+        QVERIFY(!queue.isWaiting());
+        // The database keeps what was said stored, in that order.
+        QList<QSharedPointer<CMS_Organization>> rows;
+        QCOMPARE(dao::fetch_by_query(OrmQuery(QStringLiteral("ORDER BY id")), rows).text(), QString());
+        QStringList kept;
+        for (const auto &row : rows)
+            kept << row->Name + ":stored";
+        QCOMPARE(kept, outcomes.filter(":stored"));
     }
 };
 

@@ -37,6 +37,7 @@ void tst_SignalsHelper::signalOrder()
         "signalPlayer(bool)",
         // Added after the others, so their indexes stay.
         "signalMoveDev(QString,FUN_DEV_INFO*)",
+        "signalDevStored(FUN_DEV_INFO*,QString)",
     };
     const QMetaObject *mo = SignalsHelper::instance()->metaObject();
     QStringList signalList;

@@ -3553,14 +3553,6 @@ Move it away to start with a new database.</source>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>已在 %2 挂载磁盘：录像继续写入该磁盘上的 %1。之前的录像位于 %3（挂载于 %4）上的 %1 中，在该磁盘挂载期间被挂载点 %2 遮盖。</translation>
     </message>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>正在保存：数据库正被其他程序使用，正在等待...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>配置失败：数据库正被其他程序使用</translation>
-    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3553,14 +3553,6 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>V %2 byl připojen disk: nahrávání pokračuje do %1 na něm. Co bylo nahráno dříve, leží v %1 na %3 (připojeno v %4), skryté pod přípojným bodem %2, dokud je disk připojen.</translation>
     </message>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Ukládání: databázi používá jiný program; čeká se na ni...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Konfigurace selhala: databázi používá jiný program</translation>
-    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

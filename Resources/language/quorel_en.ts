@@ -1165,10 +1165,6 @@
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</translation>
     </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Configuration failed: the database is in use by another program</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3553,14 +3553,6 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>Sebuah disk dipasang di %2: perekaman berlanjut di %1 pada disk itu. Rekaman sebelumnya ada di %1 pada %3 (terpasang di %4), tersembunyi di bawah titik pasang %2 selama disk itu terpasang.</translation>
     </message>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Menyimpan: basis data sedang digunakan oleh program lain; menunggu...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
-    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

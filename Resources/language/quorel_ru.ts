@@ -3553,14 +3553,6 @@ Move it away to start with a new database.</source>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>В %2 подключён диск: запись продолжается в %1 на нём. Записанное ранее находится в %1 на %3 (подключён в %4) и скрыто под точкой подключения %2, пока этот диск подключён.</translation>
     </message>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Сохранение: база данных занята другой программой; ожидание...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Ошибка настройки: база данных занята другой программой</translation>
-    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -6,6 +6,7 @@
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
+#include "OrmWriteQueue.h"
 #include "Platform.h"
 #include "RecordScheduleThread.h"
 #include "SharedTexts.h"
@@ -217,6 +218,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     waitingRoom.setRetainSizeWhenHidden(true);
     ui->m_lblWaiting->setSizePolicy(waitingRoom);
     ui->m_lblWaiting->setWordWrap(true);
+    ui->m_lblWaiting->setText(OrmWriteQueue::waitingText());
     ui->m_lblWaiting->hide();
 
     // The page shows the stored plan from the moment it can be seen: an empty
@@ -491,9 +493,7 @@ void RecordSchedule::writeGivenUp(bool locked)
     if (reverted)
         showPlanState();
     followStoredPlan(false);
-    MsgTipInfoDlg::showTip(locked ? tr("Configuration failed: the database is in use by another program")
-                                  : SharedTexts::configFailedText(),
-                           TipMs);
+    MsgTipInfoDlg::showTip(locked ? OrmWriteQueue::heldText() : SharedTexts::configFailedText(), TipMs);
 }
 
 void RecordSchedule::endWrite()
@@ -1054,6 +1054,7 @@ void RecordSchedule::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         // The form's text would name neither state of the switch.
         showOnText();
+        ui->m_lblWaiting->setText(OrmWriteQueue::waitingText());
         const QStringList dayNames = SharedTexts::weekDayList();
         for (int i = 0; i < m_dayLabels.size() && i < dayNames.size(); ++i)
             m_dayLabels.at(i)->setText(dayNames.at(i));

@@ -42,11 +42,16 @@ QString OrmWriteQueue::waitingText()
     return tr("Saving: the database is in use by another program; waiting for it...");
 }
 
+QString OrmWriteQueue::heldText()
+{
+    return tr("Configuration failed: the database is in use by another program");
+}
+
 QString OrmWriteQueue::failureText(const QSqlError &error)
 {
     // Any other reason is the log's: the operator could do nothing with it.
     if (OrmDatabase::isLocked(error))
-        return tr("Configuration failed: the database is in use by another program");
+        return heldText();
     return tr("Configuration failed");
 }
 

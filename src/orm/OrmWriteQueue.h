@@ -68,6 +68,7 @@ public:
 
     // The operator's words for a write that waits and for one that did not land.
     static QString waitingText();
+    static QString heldText();
     static QString failureText(const QSqlError &error);
 
 signals:

@@ -282,7 +282,7 @@ private slots:
                           {"m_UserPasswordlineEdit", QStringLiteral("again")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("again")}});
             auto *info = d->findChild<QLabel *>(QStringLiteral("m_lblTextInfo"));
-            QTest::qWaitFor([info] { return !info->text().isEmpty(); }, 10000);
+            (void)QTest::qWaitFor([info] { return !info->text().isEmpty(); }, 10000);
             said = info->text();
             keptName = d->findChild<QLineEdit *>(QStringLiteral("m_UserNamelineEdit"))->text();
             keptPassword = d->findChild<QLineEdit *>(QStringLiteral("m_UserPasswordlineEdit"))->text();

@@ -879,7 +879,7 @@ private slots:
             listedWhileWaiting = m_page->getRowIndexByIp(ip) >= 0;
             if (released)
                 held->letGo();
-            QTest::qWaitFor([&] { return !d->isVisible() || info->text() != waiting; }, 30000);
+            (void)QTest::qWaitFor([&] { return !d->isVisible() || info->text() != waiting; }, 30000);
             end = info->text();
             openAtEnd = d->isVisible();
             if (openAtEnd)

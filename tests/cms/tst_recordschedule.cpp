@@ -414,7 +414,7 @@ private slots:
             saveEnabled = child<QPushButton>(dlg, "m_btnOK")->isEnabled();
             if (released)
                 held->letGo();
-            QTest::qWaitFor([&] { return !dlg->isVisible() || label->text() != waiting; }, 30000);
+            (void)QTest::qWaitFor([&] { return !dlg->isVisible() || label->text() != waiting; }, 30000);
             openAtEnd = dlg->isVisible();
             end = label->isVisible() ? label->text() : QString();
             if (openAtEnd)

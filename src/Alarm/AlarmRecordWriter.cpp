@@ -169,6 +169,7 @@ void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
         }
         // Another program holds the database (a backup): the batch is not
         // lost, it waits, as the alarms queued behind it do.
+        ++m_busyTries;
         if (!std::exchange(waited, true))
             qInfo().noquote() << "Alarms wait for the database:" << attempt.error.text();
         if (!waitForDatabase(closing)) {

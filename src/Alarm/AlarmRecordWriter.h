@@ -86,6 +86,8 @@ public:
     static constexpr size_t BatchSize = 500;
     qint64 failedRows() const { return m_failed.load(); }
     qint64 storedRows() const { return m_stored.load(); }
+    // Tries of a batch that met a database another program holds.
+    qint64 busyTries() const { return m_busyTries.load(); }
     // Rows waiting to be written, with those being written now.
     size_t queued();
 
@@ -156,6 +158,7 @@ private:
     Clock m_clock;
     bool m_held = false;
     std::atomic<qint64> m_stored{0};
+    std::atomic<qint64> m_busyTries{0};
     std::atomic<int> m_gatherMs{GatherMs};
     std::atomic<qint64> m_lostInOutage{0};
     // Writer thread only.

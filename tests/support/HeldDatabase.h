@@ -1,8 +1,10 @@
 #pragma once
 
 // Another program (a backup, a database browser) holding the client's
-// database: a connection of its own with an exclusive transaction open until
-// letGo() or the end of the scope. Readers and writers of the client wait.
+// database: a connection of its own with a transaction open until letGo() or
+// the end of the scope. Exclusive (a long VACUUM, a writer whose cache is
+// full): readers and writers of the client wait. Write (BEGIN IMMEDIATE, a
+// browser with a write open): the client's writers wait, its readers do not.
 
 #include "OrmCore.h"
 
@@ -13,11 +15,15 @@
 class HeldDatabase
 {
 public:
-    HeldDatabase()
+    enum class Kind { Exclusive, Write };
+
+    explicit HeldDatabase(Kind kind = Kind::Exclusive)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
         db.setDatabaseName(OrmDatabase::databaseName());
-        m_held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        m_held = db.open()
+                 && QSqlQuery(db).exec(kind == Kind::Exclusive ? QStringLiteral("BEGIN EXCLUSIVE")
+                                                               : QStringLiteral("BEGIN IMMEDIATE"));
     }
     ~HeldDatabase()
     {

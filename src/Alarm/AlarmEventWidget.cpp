@@ -1,6 +1,7 @@
 #include "AlarmEventWidget.h"
 #include "ui_AlarmEventWidget.h"
 
+#include "AlarmRecordWriter.h"
 #include "AlarmSettingsStore.h"
 #include "CMoveDetectTimeline.h"
 #include "CommonHelperWidgets.h"
@@ -71,6 +72,7 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
     m_chooseHint->setStyleSheet(QStringLiteral("color: #f0b429; padding: 6px 0px;"));
     ui->verticalLayoutRight->insertWidget(0, m_chooseHint);
     updateDeviceChosen();
+    connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &AlarmEventWidget::showWaiting);
 }
 
 QString AlarmEventWidget::chooseDeviceText()
@@ -78,12 +80,34 @@ QString AlarmEventWidget::chooseDeviceText()
     return tr("Choose a device in the list to see and change its alarm settings.");
 }
 
+QString AlarmEventWidget::readFailedText(const QSqlError &error)
+{
+    if (OrmDatabase::isLocked(error))
+        return tr("The alarm settings of this device could not be read: the database is in use by another program. "
+                  "Choose the device again to try once more.");
+    if (AlarmRecordWriter::failureOf(error) == AlarmRecordWriter::Damaged)
+        return tr("The alarm settings of this device could not be read: the database file is damaged.");
+    return tr("The alarm settings of this device could not be read. Choose the device again to try once more.");
+}
+
 void AlarmEventWidget::updateDeviceChosen()
 {
     const bool chosen = !currentKey().isEmpty();
-    m_chooseHint->setVisible(!chosen);
-    ui->pushButtonSave->setEnabled(chosen);
-    ui->pushButtonCopy->setEnabled(chosen);
+    const bool read = chosen && m_load == Load::Read;
+    if (!chosen)
+        m_chooseHint->setText(chooseDeviceText());
+    else if (m_load == Load::Failed)
+        m_chooseHint->setText(readFailedText(m_loadError));
+    m_chooseHint->setVisible(!chosen || m_load == Load::Failed);
+    ui->pushButtonSave->setEnabled(read);
+    ui->pushButtonCopy->setEnabled(read);
+}
+
+void AlarmEventWidget::showWaiting(bool waiting)
+{
+    // Said while a read or a write waits for a database another program holds.
+    if (waiting && !m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs + kToastMs);
 }
 
 AlarmEventWidget::~AlarmEventWidget()
@@ -180,20 +204,63 @@ void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
     const QString key = currentKey();
     m_shownKey = key;
     m_shownName = AlarmSettingsStore::deviceName(key);
+    m_load = key.isEmpty() ? Load::None : Load::Reading;
+    ++m_loadSerial;
     updateDeviceChosen();
-    if (key.isEmpty())
-        return;
-    setAlarmTypeInfo(key);
-    setAlarmLinkInfo(key);
-    setAlarmTimeInfo(key);
+    if (!key.isEmpty())
+        loadShown();
 }
 
-void AlarmEventWidget::setAlarmTypeInfo(const QString &devip)
+void AlarmEventWidget::loadShown()
 {
-    qDebug() << "begin";
-    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmType>(devip);
-    if (!row)
-        return;
+    struct Rows
+    {
+        QSharedPointer<cms_DealAlarmType> type;
+        QSharedPointer<cms_DealAlarmLink> link;
+        QSharedPointer<cms_DealAlarmTime> time;
+    };
+    const auto rows = std::make_shared<Rows>();
+    const QString key = m_shownKey;
+    const quint64 serial = m_loadSerial;
+    const auto read = [key, rows] {
+        QSqlError err = AlarmSettingsStore::readRow(key, &rows->type);
+        if (err.text().isEmpty())
+            err = AlarmSettingsStore::readRow(key, &rows->link);
+        if (err.text().isEmpty())
+            err = AlarmSettingsStore::readRow(key, &rows->time);
+        return err;
+    };
+    const auto shown = [this, serial, rows](const QSqlError &error) {
+        if (m_waitingTip)
+            m_waitingTip->close();
+        // Another device was chosen meanwhile: its own read answers for it.
+        if (serial != m_loadSerial)
+            return;
+        m_loadError = error;
+        if (!error.text().isEmpty()) {
+            qWarning().noquote() << "Alarm settings of" << m_shownKey << "not read:" << error.text();
+            m_load = Load::Failed;
+            updateDeviceChosen();
+            return;
+        }
+        // A part the device has no row of keeps what the page shows for a new one.
+        if (rows->type)
+            setAlarmTypeInfo(*rows->type);
+        if (rows->link)
+            setAlarmLinkInfo(*rows->link);
+        if (rows->time)
+            setAlarmTimeInfo(*rows->time);
+        m_load = Load::Read;
+        updateDeviceChosen();
+    };
+    m_writes.enqueue({QStringLiteral("alarm settings of %1 read").arg(key), QString(), true, read, shown});
+    if (m_writes.isWaiting())
+        showWaiting(true);
+}
+
+void AlarmEventWidget::setAlarmTypeInfo(const cms_DealAlarmType &stored)
+{
+    const cms_DealAlarmType *row = &stored;
     ui->widgetMotion->setChecked(row->bMotionDetection);
     ui->widgetMiss->setChecked(row->bVideoMissing);
     ui->widgetDeviceOff->setChecked(row->bDeviceOffline);
@@ -203,14 +270,11 @@ void AlarmEventWidget::setAlarmTypeInfo(const QString &devip)
     ui->widgetFace->setChecked(row->bFaceDetection);
     ui->widgetAudio->setChecked(row->bAudioNoise);
     ui->controlAlarmInput->setChecked(row->bAlarmInput);
-    qDebug() << "end";
 }
 
-void AlarmEventWidget::setAlarmLinkInfo(const QString &devip)
+void AlarmEventWidget::setAlarmLinkInfo(const cms_DealAlarmLink &stored)
 {
-    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(devip);
-    if (!row)
-        return;
+    const cms_DealAlarmLink *row = &stored;
     ui->widgetVideoPopup->setChecked(row->bVideoPopup);
     ui->widgetRecoding->setChecked(row->bLinkageRecording);
     ui->widgetSnapshot->setChecked(row->bSnapshotPictures);
@@ -230,11 +294,9 @@ void AlarmEventWidget::setAlarmLinkInfo(const QString &devip)
     ui->comboBoxIO->setCurrentText(row->outputSelect);
 }
 
-void AlarmEventWidget::setAlarmTimeInfo(const QString &devip)
+void AlarmEventWidget::setAlarmTimeInfo(const cms_DealAlarmTime &stored)
 {
-    const auto row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
-    if (!row)
-        return;
+    const cms_DealAlarmTime *row = &stored;
     const QStringList days = {row->timeMon, row->timeTue, row->timeWed, row->timeThu,
                               row->timeFri, row->timeSat, row->timeSun};
     for (int i = 0; i < qMin(7, m_timelines.size()); ++i) {
@@ -257,12 +319,11 @@ void AlarmEventWidget::setAlarmTimeInfo(const QString &devip)
     ui->checkBoxSunday->setChecked(row->bSun);
 }
 
-QSharedPointer<cms_DealAlarmType> AlarmEventWidget::getAlarmTypeInfo(const QString &devip) const
+cms_DealAlarmType AlarmEventWidget::getAlarmTypeInfo(const QString &devip) const
 {
-    qDebug() << "begin";
-    QSharedPointer<cms_DealAlarmType> row = AlarmSettingsStore::storedRow<cms_DealAlarmType>(devip);
-    if (!row)
-        row.reset(new cms_DealAlarmType);
+    cms_DealAlarmType shown;
+    cms_DealAlarmType *row = &shown;
+    row->devip = devip;
     row->bMotionDetection = ui->widgetMotion->isChecked();
     row->bVideoMissing = ui->widgetMiss->isChecked();
     row->bDeviceOffline = ui->widgetDeviceOff->isChecked();
@@ -272,15 +333,14 @@ QSharedPointer<cms_DealAlarmType> AlarmEventWidget::getAlarmTypeInfo(const QStri
     row->bFaceDetection = ui->widgetFace->isChecked();
     row->bAudioNoise = ui->widgetAudio->isChecked();
     row->bAlarmInput = ui->controlAlarmInput->isChecked();
-    qDebug() << "end";
-    return row;
+    return shown;
 }
 
-QSharedPointer<cms_DealAlarmLink> AlarmEventWidget::getAlarmLinkInfo(const QString &devip) const
+cms_DealAlarmLink AlarmEventWidget::getAlarmLinkInfo(const QString &devip) const
 {
-    QSharedPointer<cms_DealAlarmLink> row = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(devip);
-    if (!row)
-        row.reset(new cms_DealAlarmLink);
+    cms_DealAlarmLink shown;
+    cms_DealAlarmLink *row = &shown;
+    row->devip = devip;
     row->bVideoPopup = ui->widgetVideoPopup->isChecked();
     row->popupTime = trimmed(ui->lineEditPopupTime);
     row->bLinkageRecording = ui->widgetRecoding->isChecked();
@@ -298,14 +358,14 @@ QSharedPointer<cms_DealAlarmLink> AlarmEventWidget::getAlarmLinkInfo(const QStri
     row->bIOOutput = ui->widgetIOoutput->isChecked();
     row->outputSelect = ui->comboBoxIO->currentText();
     row->outputTime = trimmed(ui->lineEditOutputTime);
-    return row;
+    return shown;
 }
 
-QSharedPointer<cms_DealAlarmTime> AlarmEventWidget::getAlarmTimeInfo(const QString &devip) const
+cms_DealAlarmTime AlarmEventWidget::getAlarmTimeInfo(const QString &devip) const
 {
-    QSharedPointer<cms_DealAlarmTime> row = AlarmSettingsStore::storedRow<cms_DealAlarmTime>(devip);
-    if (!row)
-        row.reset(new cms_DealAlarmTime);
+    cms_DealAlarmTime shown;
+    cms_DealAlarmTime *row = &shown;
+    row->devip = devip;
     QString *texts[] = {&row->timeMon, &row->timeTue, &row->timeWed, &row->timeThu,
                         &row->timeFri, &row->timeSat, &row->timeSun};
     for (int i = 0; i < qMin(7, m_timelines.size()); ++i)
@@ -318,7 +378,7 @@ QSharedPointer<cms_DealAlarmTime> AlarmEventWidget::getAlarmTimeInfo(const QStri
     row->bFri = ui->checkBoxFriday->isChecked();
     row->bSat = ui->checkBoxSaturday->isChecked();
     row->bSun = ui->checkBoxSunday->isChecked();
-    return row;
+    return shown;
 }
 
 QString AlarmEventWidget::changeAlarmTime(const std::vector<std::shared_ptr<TimelineDetect>> &segments)
@@ -375,20 +435,20 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), kToastMs);
         return;
     }
+    // Nothing the page could not read is sent back as if it had been.
+    if (m_load != Load::Read || key != m_shownKey)
+        return;
     if (!durationsValid())
         return;
     const auto link = getAlarmLinkInfo(key);
     const auto type = getAlarmTypeInfo(key);
     const auto time = getAlarmTimeInfo(key);
-    link->devip = key;
-    type->devip = key;
-    time->devip = key;
-    storeRows(QStringLiteral("alarm settings of ") + key, true, [link, type, time] {
-        QSqlError err = AlarmSettingsStore::storeRow(link);
+    storeRows(QStringLiteral("alarm settings of ") + key, true, [key, link, type, time] {
+        QSqlError err = AlarmSettingsStore::storeShown(key, link);
         if (err.text().isEmpty())
-            err = AlarmSettingsStore::storeRow(type);
+            err = AlarmSettingsStore::storeShown(key, type);
         if (err.text().isEmpty())
-            err = AlarmSettingsStore::storeRow(time);
+            err = AlarmSettingsStore::storeShown(key, time);
         return err;
     });
 }
@@ -414,8 +474,8 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
                           emit SignalsHelper::instance()->signalUpdateAlarm();
                       }});
     // Another program holds the database: said while the rows wait for it.
-    if (m_writes.isWaiting() && !m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs);
+    if (m_writes.isWaiting())
+        showWaiting(true);
 }
 
 void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
@@ -423,6 +483,9 @@ void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
     if (info.devList.isEmpty())
         return;
     if (!info.bType && !info.bLinkage && !info.bArming)
+        return;
+    // What the page shows is copied only once it shows what is stored.
+    if (m_load != Load::Read)
         return;
     // The linkage goes out with the page's durations: not when they are wrong.
     if (info.bLinkage && !durationsValid())
@@ -499,7 +562,7 @@ void AlarmEventWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        m_chooseHint->setText(chooseDeviceText());
+        updateDeviceChosen();
     }
 }
 
@@ -517,6 +580,8 @@ void AlarmEventWidget::showEvent(QShowEvent *event)
     resetAll();
     m_shownKey.clear();
     m_shownName.clear();
+    m_load = Load::None;
+    ++m_loadSerial;
     updateDeviceChosen();
     MsgTipInfoDlg::showTip(tr("%1 no longer exists: no alarm settings were saved for it").arg(name), kToastMs);
 }

@@ -39,14 +39,15 @@ public:
     explicit AlarmEventWidget(QWidget *parent = nullptr);
     ~AlarmEventWidget() override;
 
-    // The device's stored row (or a new one) overwritten with what the page shows.
-    QSharedPointer<cms_DealAlarmType> getAlarmTypeInfo(const QString &devip) const;
-    QSharedPointer<cms_DealAlarmLink> getAlarmLinkInfo(const QString &devip) const;
-    QSharedPointer<cms_DealAlarmTime> getAlarmTimeInfo(const QString &devip) const;
-    // Show the device's stored row; with none the widgets keep what they show.
-    void setAlarmTypeInfo(const QString &devip);
-    void setAlarmLinkInfo(const QString &devip);
-    void setAlarmTimeInfo(const QString &devip);
+    // What the page shows, as the device's rows (the columns it does not
+    // show are the stored row's, taken when the row is written).
+    cms_DealAlarmType getAlarmTypeInfo(const QString &devip) const;
+    cms_DealAlarmLink getAlarmLinkInfo(const QString &devip) const;
+    cms_DealAlarmTime getAlarmTimeInfo(const QString &devip) const;
+    // Show a stored row.
+    void setAlarmTypeInfo(const cms_DealAlarmType &row);
+    void setAlarmLinkInfo(const cms_DealAlarmLink &row);
+    void setAlarmTimeInfo(const cms_DealAlarmTime &row);
 
     static QString changeAlarmTime(const std::vector<std::shared_ptr<TimelineDetect>> &segments);
 
@@ -65,6 +66,9 @@ public:
     CopyAlarmEvent *copyDialog() const { return m_copyDialog; }
     // Shown while no device is chosen, above the form.
     static QString chooseDeviceText();
+    // Shown there when the chosen device's settings could not be read: the
+    // page offers no Save built on what it could not read.
+    static QString readFailedText(const QSqlError &error);
 
 public slots:
     void onDeviceItemClicked(const QModelIndex &index);
@@ -86,19 +90,22 @@ private:
     void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
     void resetAll();
     void hideUnusedControls();
-    // Nothing can be saved or copied without a device: Save and Copy wait
-    // for one, and the page says to choose it.
+    // Nothing can be saved or copied without a device whose settings were
+    // read: Save and Copy wait for them, and the page says to choose one, or
+    // that its settings could not be read.
     void updateDeviceChosen();
+    // Reads the shown device's rows, off the GUI thread, the page waiting.
+    void loadShown();
+    void showWaiting(bool waiting);
     // False (and the operator told) when a shown duration cannot be stored.
     bool durationsValid();
     // Stores alarm settings rows in one transaction; a database another
     // program holds is waited for with the page answering. What did not land
     // is said; sayStored: what did is said too (it always is after a wait).
     void storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write);
-    template <class T> static std::function<QSqlError()> rowWrite(QSharedPointer<T> row, const QString &key)
+    template <class T> static std::function<QSqlError()> rowWrite(const T &row, const QString &key)
     {
-        row->devip = key;
-        return [row] { return AlarmSettingsStore::storeRow(row); };
+        return [row, key] { return AlarmSettingsStore::storeShown(key, row); };
     }
 
     Ui::AlarmEventWidget *ui;
@@ -112,6 +119,11 @@ private:
     // for telling the operator when it is gone.
     QString m_shownKey;
     QString m_shownName;
+    // The shown device's rows: being read, read, or not readable (said).
+    enum class Load { None, Reading, Read, Failed };
+    Load m_load = Load::None;
+    QSqlError m_loadError;
+    quint64 m_loadSerial = 0;
     QList<CMoveDetectTimeline *> m_timelines;
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;

@@ -2,13 +2,16 @@
 #include "ui_AlarmInfoWidget.h"
 
 #include "AlarmInfoProcessing.h"
+#include "AlarmRecordWriter.h"
 #include "AlarmSettingsStore.h"
 #include "CommonHelperWidgets.h"
+#include "DeviceAlarmHandler.h"
 #include "DeviceTree.h"
 #include "FileChooser.h"
 #include "HeaderViewPrivate.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 #include "SharedTexts.h"
 #include "TableHelpers.h"
 #include "WidgetHelpers.h"
@@ -177,9 +180,18 @@ void AlarmInfoWidget::on_pushButtonSearch_clicked()
         filter.deviceName = m_deviceItem.data(Qt::DisplayRole).toString();
     }
     m_where = AlarmRecordStore::condition(filter);
-    QString error;
-    const qint64 total = AlarmRecordStore::count(m_where, &error);
-    qDebug() << " get data 0" << total << error;
+    QSqlError error;
+    qint64 total = -1;
+    {
+        // A database another program holds is said, not waited for here.
+        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        total = AlarmRecordStore::count(m_where, &error);
+    }
+    qDebug() << " get data 0" << total << error.text();
+    if (!error.text().isEmpty()) {
+        showUnreadable(error);
+        return;
+    }
     ui->widgetPage->setTotalRecords(qMax<qint64>(0, total));
     setQuery();
 }
@@ -188,12 +200,42 @@ void AlarmInfoWidget::setQuery()
 {
     if (m_where.text().isEmpty())
         return;
-    QString error;
-    const auto rows =
-        AlarmRecordStore::fetchPage(m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
+    QSqlError error;
+    QList<QSharedPointer<CustomAlarmInfo>> rows;
+    {
+        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        rows = AlarmRecordStore::fetchPage(m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
+    }
     qDebug() << " get data 1" << m_where.text() << ui->widgetPage->startIndex() << ui->widgetPage->pageSize()
-             << rows.size() << error;
+             << rows.size() << error.text();
+    // The count may have read an index whose table pages are unreadable.
+    if (!error.text().isEmpty()) {
+        showUnreadable(error);
+        return;
+    }
     fillTable(rows);
+}
+
+QString AlarmInfoWidget::unreadableText(const QSqlError &error)
+{
+    if (AlarmRecordWriter::failureOf(error) == AlarmRecordWriter::Damaged)
+        return damagedText();
+    if (OrmDatabase::isLocked(error))
+        return tr("The alarm records cannot be read now: the database is in use by another program.");
+    return tr("The alarm records cannot be read.");
+}
+
+QString AlarmInfoWidget::damagedText()
+{
+    return tr("The alarm records cannot be read: the database file is damaged.");
+}
+
+void AlarmInfoWidget::showUnreadable(const QSqlError &error)
+{
+    qWarning().noquote() << "Alarm records not read:" << error.text();
+    ui->widgetPage->setTotalRecords(0);
+    fillTable({});
+    MsgTipInfoDlg::showTip(unreadableText(error), DeviceAlarmHandler::ToastMs);
 }
 
 void AlarmInfoWidget::fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows)

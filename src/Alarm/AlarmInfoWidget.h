@@ -30,6 +30,10 @@ public:
     ~AlarmInfoWidget() override;
 
     QStandardItemModel *model() const { return m_model; }
+    // What the operator is told when the records cannot be read: a damaged
+    // file is named as such, a held one as held, never as permissions.
+    static QString unreadableText(const QSqlError &error);
+    static QString damagedText();
     HeaderViewPrivate *header() const { return m_header; }
     AlarmInfoProcessing *processingDialog() const { return m_processing; }
 
@@ -50,6 +54,8 @@ protected:
 
 private:
     void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);
+    // No count and no rows where a read failed: the failure is said instead.
+    void showUnreadable(const QSqlError &error);
     void initTable();
     void initTableHeader();
     void fitColumns();

@@ -46,14 +46,33 @@ OrmQuery condition(const Filter &filter)
 
 qint64 count(const OrmQuery &condition, QString *error)
 {
+    QSqlError err;
+    const qint64 n = count(condition, &err);
+    if (error)
+        *error = err.text();
+    return n;
+}
+
+qint64 count(const OrmQuery &condition, QSqlError *error)
+{
     long n = 0;
     const QSqlError err = orm::dao::count<CustomAlarmInfo>(n, condition);
     if (error)
-        *error = err.text();
+        *error = err;
     return err.text().isEmpty() ? qint64(n) : -1;
 }
 
 QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize, QString *error)
+{
+    QSqlError err;
+    const auto rows = fetchPage(condition, start, pageSize, &err);
+    if (error)
+        *error = err.text();
+    return rows;
+}
+
+QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize,
+                                                 QSqlError *error)
 {
     OrmQuery page(condition.text() + QStringLiteral(" ORDER BY id LIMIT :pageSize OFFSET :start"));
     for (const auto &value : condition.binds())
@@ -63,7 +82,7 @@ QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint
     QList<QSharedPointer<CustomAlarmInfo>> rows;
     const QSqlError err = orm::dao::fetch_by_query(page, rows);
     if (error)
-        *error = err.text();
+        *error = err;
     return rows;
 }
 

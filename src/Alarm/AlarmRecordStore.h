@@ -30,9 +30,13 @@ OrmQuery condition(const Filter &filter);
 
 // -1 when the count failed.
 qint64 count(const OrmQuery &condition, QString *error = nullptr);
-// One page in id order, so an index never reorders the pages.
+qint64 count(const OrmQuery &condition, QSqlError *error);
+// One page in id order, so an index never reorders the pages; empty when the
+// read failed (*error tells).
 QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize,
                                                  QString *error = nullptr);
+QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint64 start, int pageSize,
+                                                 QSqlError *error);
 
 // Marks the records solved with the note, in one statement. Empty: success.
 QString markSolved(const QList<qint64> &ids, const QString &note);

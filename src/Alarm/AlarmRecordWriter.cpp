@@ -102,9 +102,45 @@ void AlarmRecordWriter::finish()
     wait();
 }
 
+void AlarmRecordWriter::checkRecords()
+{
+    m_checkWanted = true;
+    if (!isRunning())
+        start();
+}
+
+void AlarmRecordWriter::runCheck()
+{
+    OrmResult checked;
+    QSqlError err;
+    {
+        // A database held at start is no damage: the check is left to the log.
+        const OrmDatabase::BusyTimeoutScope brief(BusyRetryMs);
+        err = orm::dao::execute_query(OrmQuery(QStringLiteral("PRAGMA quick_check(CustomAlarmInfo)")), &checked);
+    }
+    if (err.text().isEmpty()) {
+        QStringList found;
+        for (const QVariantList &row : qAsConst(checked.rows))
+            found << row.value(0).toString();
+        if (found == QStringList{QStringLiteral("ok")})
+            return;
+        // What the check finds is a damaged file, said as SQLite says it.
+        err = QSqlError(QString(), found.mid(0, 3).join(QStringLiteral("; ")), QSqlError::StatementError,
+                        QStringLiteral("11"));
+    }
+    if (failureOf(err) != Damaged) {
+        qInfo().noquote() << "Alarm records not checked:" << err.text();
+        return;
+    }
+    qWarning().noquote() << "Alarm records damaged in" << OrmDatabase::databaseName() << "-" << err.text();
+    emit recordsDamaged(err.text());
+}
+
 void AlarmRecordWriter::run()
 {
     ThreadStack::install();
+    if (m_checkWanted.exchange(false))
+        runCheck();
     std::vector<CustomAlarmInfo> batch;
     while (takeBatch(batch)) {
         storeBatch(batch);
@@ -286,6 +322,10 @@ AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
 {
     // SQLite's primary result codes, also inside an extended one.
     const int code = error.nativeErrorCode().toInt() & 0xff;
+    // SQLITE_CORRUPT and SQLITE_NOTADB: the file's pages are not what SQLite
+    // wrote, whatever the file's mode.
+    if (code == 11 || code == 26 || error.text().contains(QLatin1String("malformed")))
+        return Damaged;
     if (code == 13 || error.text().contains(QLatin1String("disk is full")))
         return DiskFull;
     if (code == 8 || error.text().contains(QLatin1String("readonly"))) {

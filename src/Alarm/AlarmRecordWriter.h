@@ -26,6 +26,7 @@
 
 #include "OrmEntities.h"
 
+#include <QMetaType>
 #include <QSqlError>
 
 #include <QElapsedTimer>
@@ -64,7 +65,8 @@ public:
     // 0: each wake writes what is queued at once (for measurements).
     void setGatherMs(int ms) { m_gatherMs = qMax(0, ms); }
 
-    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany, Missing };
+    // Damaged: SQLite found the file malformed (not a matter of permissions).
+    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany, Missing, Damaged };
     Q_ENUM(Failure)
     static Failure failureOf(const QSqlError &error);
     // An outage already said (a read-only database at start): its first
@@ -81,6 +83,9 @@ public:
     void holdForTesting(bool held);
     // Returns once every row queued so far is written; the thread ends.
     void finish();
+    // Reads the whole record table once, on the writer's thread (it may be
+    // large): a table the file cannot give back is said by recordsDamaged.
+    void checkRecords();
 
     static constexpr size_t Capacity = 10000;
     static constexpr size_t BatchSize = 500;
@@ -115,6 +120,7 @@ signals:
     // From the writer thread or the caller of append.
     void storeFailed(AlarmRecordWriter::Failure why, const QString &detail);
     void storeRecovered(qint64 lostRows);
+    void recordsDamaged(const QString &detail);
 
 protected:
     void run() override;
@@ -132,6 +138,8 @@ private:
     };
     // The next batch; false once the queue is empty and the writer closes.
     bool takeBatch(std::vector<CustomAlarmInfo> &batch);
+    void runCheck();
+    std::atomic<bool> m_checkWanted{false};
     void storeBatch(std::vector<CustomAlarmInfo> &batch);
     Attempt tryBatch(std::vector<CustomAlarmInfo> &batch);
     // Rows of these ids the database holds; -1 when it cannot tell.

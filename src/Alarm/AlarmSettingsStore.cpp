@@ -14,19 +14,18 @@ namespace AlarmSettingsStore {
 namespace {
 
 // owners: name -> address of the one device that may take its rows over.
-template <class T> int takeOver(const QHash<QString, QString> &owners)
+template <class T> QSqlError takeOver(const QHash<QString, QString> &owners)
 {
     QList<QSharedPointer<T>> rows;
     QSqlError err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("ORDER BY id")), rows);
     const QString table = OrmClass<T>::get().info().table;
     if (!err.text().isEmpty()) {
         qWarning().noquote() << "Alarm settings under device names not read from" << table << "-" << err.text();
-        return 0;
+        return err;
     }
     QSet<QString> keyed;
     for (const QSharedPointer<T> &row : qAsConst(rows))
         keyed.insert(row->devip);
-    int moved = 0;
     for (const QSharedPointer<T> &row : qAsConst(rows)) {
         const QString ip = owners.value(row->devip);
         if (ip.isEmpty() || keyed.contains(ip))
@@ -37,37 +36,67 @@ template <class T> int takeOver(const QHash<QString, QString> &owners)
         if (!err.text().isEmpty()) {
             qWarning().noquote() << "Alarm settings of" << ip << "left under the name" << row->devip << "in" << table
                                  << "-" << err.text();
-            continue;
+            return err;
         }
         keyed.insert(ip);
-        ++moved;
         qInfo().noquote() << "Alarm settings of" << ip << "in" << table << "moved from under its name" << row->devip;
     }
-    return moved;
+    return QSqlError();
 }
 
 } // namespace
 
-int takeOverNamedRows()
+QHash<QString, QString> namedOwners()
 {
+    QHash<QString, QString> owners;
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     if (!registry)
-        return 0;
+        return owners;
     const QMap<QString, FUN_DEV_INFO *> all = registry->getAllDevInfo();
     QHash<QString, QStringList> byName;
     for (const FUN_DEV_INFO *dev : all) {
         if (dev && dev->channelIdx == 0 && !dev->name.isEmpty())
             byName[dev->name].append(dev->ip);
     }
-    QHash<QString, QString> owners;
     for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
         if (it.value().size() == 1 && !all.contains(it.key()) && it.key() != it.value().first())
             owners.insert(it.key(), it.value().first());
     }
+    return owners;
+}
+
+QSqlError takeOverNamedRows(const QHash<QString, QString> &owners)
+{
     if (owners.isEmpty())
-        return 0;
-    return takeOver<cms_DealAlarmType>(owners) + takeOver<cms_DealAlarmLink>(owners)
-           + takeOver<cms_DealAlarmTime>(owners);
+        return QSqlError();
+    QSqlError err = takeOver<cms_DealAlarmType>(owners);
+    if (err.text().isEmpty())
+        err = takeOver<cms_DealAlarmLink>(owners);
+    if (err.text().isEmpty())
+        err = takeOver<cms_DealAlarmTime>(owners);
+    return err;
+}
+
+void keepUnshown(const cms_DealAlarmType &stored, cms_DealAlarmType &row)
+{
+    row.id = stored.id;
+    row.devsn = stored.devsn;
+    row.remark = stored.remark;
+}
+
+void keepUnshown(const cms_DealAlarmLink &stored, cms_DealAlarmLink &row)
+{
+    row.id = stored.id;
+    row.devsn = stored.devsn;
+    row.remark = stored.remark;
+}
+
+void keepUnshown(const cms_DealAlarmTime &stored, cms_DealAlarmTime &row)
+{
+    row.id = stored.id;
+    row.devsn = stored.devsn;
+    row.remark = stored.remark;
+    row.timeALL = stored.timeALL;
 }
 
 bool isDeviceKey(const QString &key)

@@ -11,6 +11,7 @@
 #include "OrmDao.h"
 #include "OrmEntities.h"
 
+#include <QHash>
 #include <QPair>
 #include <QSharedPointer>
 #include <QString>
@@ -29,32 +30,62 @@ bool isDeviceKey(const QString &key);
 // The registered device's name, empty when the key is not registered.
 QString deviceName(const QString &key);
 
-template <class T> QSharedPointer<T> firstRowUnder(const QString &devip)
+// The device's row as the alarms follow it: the last one stored under the
+// key (a file of an earlier version may hold several until the start-up has
+// kept that one alone). *row is null when there is none; the read's error.
+template <class T> QSqlError readRow(const QString &devip, QSharedPointer<T> *row)
 {
     QList<QSharedPointer<T>> rows;
-    orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id LIMIT 1")).bind(QStringLiteral(":devip"), devip),
+    const QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE devip = :devip ORDER BY id DESC LIMIT 1")).bind(QStringLiteral(":devip"), devip),
         rows);
-    return rows.isEmpty() ? QSharedPointer<T>() : rows.first();
+    *row = rows.isEmpty() ? QSharedPointer<T>() : rows.first();
+    return err;
 }
 
-// The device's stored row, or null when it has none. A name is no key: a
-// device may well be named after another one's address.
+// The device's stored row, or null when it has none or it cannot be read. A
+// name is no key: a device may well be named after another one's address.
 template <class T> QSharedPointer<T> storedRow(const QString &key)
 {
-    return key.isEmpty() ? QSharedPointer<T>() : firstRowUnder<T>(key);
+    QSharedPointer<T> row;
+    if (!key.isEmpty())
+        readRow<T>(key, &row);
+    return row;
+}
+
+// The columns the settings page does not show, taken from the stored row.
+void keepUnshown(const cms_DealAlarmType &stored, cms_DealAlarmType &row);
+void keepUnshown(const cms_DealAlarmLink &stored, cms_DealAlarmLink &row);
+void keepUnshown(const cms_DealAlarmTime &stored, cms_DealAlarmTime &row);
+
+// What the page shows, stored as the device's row: the row the alarms follow
+// is updated (its other columns kept), or one is added when the device has
+// none. Read and written in the caller's transaction; the first error.
+template <class T> QSqlError storeShown(const QString &key, const T &shown)
+{
+    if (key.isEmpty())
+        return QSqlError(QString(), QStringLiteral("No device"), QSqlError::StatementError);
+    QSharedPointer<T> stored;
+    const QSqlError err = readRow<T>(key, &stored);
+    if (!err.text().isEmpty())
+        return err;
+    T row = shown;
+    row.devip = key;
+    if (!stored) {
+        row.id = 0;
+        return orm::dao::insert(row);
+    }
+    keepUnshown(*stored, row);
+    return orm::dao::update(row);
 }
 
 // Rows stored under a device's name go under its address, where the name
 // belongs to exactly one registered device, is no registered key and the
-// device has no row of that table of its own. Returns the rows moved.
-int takeOverNamedRows();
-
-// Insert or update by id; the statement's error.
-template <class T> QSqlError storeRow(const QSharedPointer<T> &row)
-{
-    return row ? orm::dao::save(*row) : QSqlError(QString(), QStringLiteral("No row"), QSqlError::StatementError);
-}
+// device has no row of that table of its own. namedOwners (from the registry,
+// on its thread) gives name -> address; takeOverNamedRows runs anywhere and
+// returns the first error: nothing is taken over on a table it cannot read.
+QHash<QString, QString> namedOwners();
+QSqlError takeOverNamedRows(const QHash<QString, QString> &owners);
 
 // Seconds of the day, from and to.
 using DayRange = QPair<int, int>;

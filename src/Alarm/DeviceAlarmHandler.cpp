@@ -1,5 +1,6 @@
 #include "DeviceAlarmHandler.h"
 
+#include "AlarmInfoWidget.h"
 #include "AlarmRecordWriter.h"
 #include "AlarmSettingsStore.h"
 #include "DeviceAlarmLinkage.h"
@@ -18,14 +19,13 @@ namespace {
 const QString kAlarmTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 const QString kRangeTimeFormat = QStringLiteral("hh:mm:ss");
 
-template <class T> void fill(QHash<QString, QSharedPointer<T>> &cache)
+template <class T> QSqlError fill(QHash<QString, QSharedPointer<T>> &cache)
 {
     QList<QSharedPointer<T>> rows;
     const QSqlError err = orm::dao::fetch_all(rows);
-    if (!err.text().isEmpty())
-        qWarning() << "Alarm settings not readable:" << err.text();
     for (const QSharedPointer<T> &row : qAsConst(rows))
         cache.insert(row->devip, row);
+    return err;
 }
 
 int msecs(const QString &text)
@@ -41,12 +41,19 @@ DeviceAlarmHandler::DeviceAlarmHandler(QObject *parent)
     , m_writer(new AlarmRecordWriter(this))
 {
     qRegisterMetaType<AlarmRecordWriter::Failure>();
+    m_reread.setSingleShot(true);
+    m_reread.setInterval(RereadMs);
+    connect(&m_reread, &QTimer::timeout, this, &DeviceAlarmHandler::updateAlarmDataBase);
     connect(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm, this,
             &DeviceAlarmHandler::updateAlarmDataBase);
     connect(m_writer, &AlarmRecordWriter::storeFailed, this,
             [this](AlarmRecordWriter::Failure why) { sayNotStored(why); });
     connect(m_writer, &AlarmRecordWriter::storeRecovered, this,
             [](qint64 lost) { MsgTipInfoDlg::showTip(storedAgainText(lost), ToastMs); });
+    connect(m_writer, &AlarmRecordWriter::recordsDamaged, this,
+            [] { MsgTipInfoDlg::showTip(AlarmInfoWidget::damagedText(), ToastMs); });
+    if (OrmHelper::isInitialized())
+        m_writer->checkRecords();
     if (OrmHelper::isReadOnly()) {
         // Said once for everything the client cannot save; the alarms lost
         // to it are not said again.
@@ -71,6 +78,8 @@ QString DeviceAlarmHandler::notStoredText(int failure)
         return tr("Alarms are not being saved: they arrive faster than they can be stored.");
     case AlarmRecordWriter::Missing:
         return tr("Alarms are not being saved: the database file is missing.");
+    case AlarmRecordWriter::Damaged:
+        return tr("Alarms are not being saved: the database file is damaged.");
     default:
         return tr("Alarms are not being saved: the database cannot be written.");
     }
@@ -93,18 +102,46 @@ DeviceAlarmHandler::~DeviceAlarmHandler()
 
 void DeviceAlarmHandler::updateAlarmDataBase()
 {
-    qDebug() << "begin";
-    if (!m_namedRowsTaken) {
-        m_namedRowsTaken = true;
-        AlarmSettingsStore::takeOverNamedRows();
-    }
-    m_times.clear();
-    m_types.clear();
-    m_links.clear();
-    fill(m_links);
-    fill(m_times);
-    fill(m_types);
-    qDebug() << "end";
+    m_reread.stop();
+    struct Caches
+    {
+        QHash<QString, QSharedPointer<cms_DealAlarmLink>> links;
+        QHash<QString, QSharedPointer<cms_DealAlarmTime>> times;
+        QHash<QString, QSharedPointer<cms_DealAlarmType>> types;
+    };
+    const bool takeOver = !m_namedRowsTaken;
+    // The registry is read here, on its own thread.
+    const QHash<QString, QString> owners = takeOver ? AlarmSettingsStore::namedOwners() : QHash<QString, QString>();
+    const auto read = std::make_shared<Caches>();
+    const auto readAll = [takeOver, owners, read] {
+        QSqlError err = takeOver ? AlarmSettingsStore::takeOverNamedRows(owners) : QSqlError();
+        if (err.text().isEmpty())
+            err = fill(read->links);
+        if (err.text().isEmpty())
+            err = fill(read->times);
+        if (err.text().isEmpty())
+            err = fill(read->types);
+        return err;
+    };
+    const auto use = [this, takeOver, read](const QSqlError &error) {
+        if (!error.text().isEmpty()) {
+            qWarning().noquote() << "Alarm settings not read; read again in" << RereadMs
+                                 << "ms, the alarms follow those read before:" << error.text();
+            m_reread.start();
+            return;
+        }
+        if (takeOver)
+            m_namedRowsTaken = true;
+        m_links.swap(read->links);
+        m_times.swap(read->times);
+        m_types.swap(read->types);
+        m_settingsRead = true;
+        if (!m_pending.empty() && !m_drainPosted) {
+            m_drainPosted = true;
+            QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
+        }
+    };
+    m_reads.enqueue({QStringLiteral("alarm settings read for the alarms"), QString(), true, readAll, use});
 }
 
 template <class T>
@@ -182,7 +219,8 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 {
     if (!dev)
         return;
-    if (!m_coalescing) {
+    // Judged only on settings that were read: until then the alarm waits.
+    if (!m_coalescing && m_settingsRead) {
         std::vector<CustomAlarmInfo> rows;
         handleOne(xml, dev, true, &rows);
         m_writer->append(rows);
@@ -209,6 +247,8 @@ void DeviceAlarmHandler::setCoalescing(bool on)
 void DeviceAlarmHandler::drainPending()
 {
     m_drainPosted = false;
+    if (!m_settingsRead)
+        return;
     QElapsedTimer budget;
     budget.start();
     std::vector<CustomAlarmInfo> rows;
@@ -282,6 +322,10 @@ void DeviceAlarmHandler::shutdown()
 {
     // What came before the close is stored; no linkage starts any more.
     std::vector<CustomAlarmInfo> rows;
+    if (!m_settingsRead && !m_pending.empty()) {
+        qWarning() << m_pending.size() << "alarms not handled at close: the alarm settings were never read";
+        m_pending.clear();
+    }
     while (!m_pending.empty()) {
         PendingAlarm alarm = std::move(m_pending.front());
         m_pending.pop_front();

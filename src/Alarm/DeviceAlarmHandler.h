@@ -16,6 +16,7 @@
 
 #include "KelvoCommon.h"
 #include "OrmEntities.h"
+#include "OrmWriteQueue.h"
 
 #include <QHash>
 #include <QList>
@@ -24,6 +25,7 @@
 #include <QSharedPointer>
 #include <QString>
 #include <QTime>
+#include <QTimer>
 
 #include <deque>
 #include <vector>
@@ -40,10 +42,15 @@ public:
     explicit DeviceAlarmHandler(QObject *parent = nullptr);
     ~DeviceAlarmHandler() override;
 
-    // Clears and refills the three caches from the database; a later row with
-    // the same key replaces an earlier one. The first call (after login, with
-    // the devices registered) takes rows stored under names over first.
+    // Refills the three caches from the database, off the GUI thread; a later
+    // row with the same key replaces an earlier one. The first call (after
+    // login, with the devices registered) takes rows stored under names over
+    // first. A read that fails changes no cache: the alarms follow what was
+    // last read and the read is tried again after RereadMs. Until a first
+    // read has answered, alarms wait to be handled.
     void updateAlarmDataBase();
+    bool settingsRead() const { return m_settingsRead; }
+    static constexpr int RereadMs = 2000;
     // One alarm event message (Cmd::AlarmEvent) of a registered device. The
     // event is taken with a copy of the device record and handled with the
     // others that came meanwhile, at the next pass of the event loop: a flood
@@ -119,4 +126,7 @@ private:
     bool m_drainPosted = false;
     bool m_coalescing = true;
     bool m_namedRowsTaken = false;
+    bool m_settingsRead = false;
+    OrmWriteQueue m_reads;
+    QTimer m_reread;
 };

@@ -325,6 +325,9 @@ QSqlError OrmHelper::runInit(bool *foreign)
     const QSqlError settings = orm::dao::create_table<CMS_Settings>();
     if (!ok(settings))
         qWarning() << "Settings table not made:" << settings.text();
+    err = keepOneAlarmSettingsRow();
+    if (OrmDatabase::isLocked(err))
+        return err;
     // The alarm record browser counts and pages by time and type over what
     // can be a million records. An index is no schema change: a database
     // without it (an older program's) stays readable, so a failure only costs speed.
@@ -627,6 +630,42 @@ QSqlError OrmHelper::moveAlarmRows(const QString &oldIp, const QString &newIp)
         err = tx.commit();
     if (!ok(err))
         qWarning() << "Moving alarm rows failed" << oldIp << err.text();
+    return err;
+}
+
+namespace {
+
+template <class T> QSqlError keepLastRowOf()
+{
+    const QString table = OrmClass<T>::get().info().table;
+    // A row under no key belongs to no device and is left as it is.
+    const QString others = QStringLiteral("devip <> '' AND id NOT IN (SELECT MAX(id) FROM %1 WHERE devip <> '' "
+                                          "GROUP BY devip)")
+                               .arg(table);
+    long extra = 0;
+    QSqlError err = orm::dao::count<T>(extra, OrmQuery(QStringLiteral("WHERE ") + others));
+    if (!ok(err) || extra == 0)
+        return err;
+    err = orm::dao::delete_by_query<T>(OrmQuery(QStringLiteral("WHERE ") + others));
+    if (ok(err))
+        qInfo().noquote() << "Alarm settings:" << extra << "earlier rows of devices removed from" << table
+                          << "- each device keeps its last one";
+    return err;
+}
+
+} // namespace
+
+QSqlError OrmHelper::keepOneAlarmSettingsRow()
+{
+    QSqlError err = keepLastRowOf<cms_DealAlarmType>();
+    if (ok(err))
+        err = keepLastRowOf<cms_DealAlarmLink>();
+    if (ok(err))
+        err = keepLastRowOf<cms_DealAlarmTime>();
+    // A file that cannot be written (read-only) opens all the same: the page
+    // and the alarms both follow the last row.
+    if (!ok(err))
+        qWarning() << "Alarm settings rows of a device not made one:" << err.text();
     return err;
 }
 

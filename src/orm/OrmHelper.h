@@ -93,6 +93,10 @@ public:
     static QSqlError saveDevSerial(const FUN_DEV_INFO *dev);
     // The alarm settings rows of a device follow it to a new address.
     static QSqlError moveAlarmRows(const QString &oldIp, const QString &newIp);
+    // Start-up: a device keeps one row in each alarm settings table, the one
+    // the alarms follow (its last); the others, which only the settings page
+    // of earlier versions read, go. Nothing else changes. The first error.
+    static QSqlError keepOneAlarmSettingsRow();
     // A row filled from the record (default row for null); never null.
     static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
     static QList<QSharedPointer<CMS_Devices>> getAllDevices();

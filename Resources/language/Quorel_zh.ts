@@ -2715,6 +2715,18 @@ Move it away to start with a new database.</source>
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>请在列表中选择一个设备，以查看并修改其报警设置。</translation>
     </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database is in use by another program. Choose the device again to try once more.</source>
+        <translation>无法读取此设备的报警设置：数据库正被其他程序使用。请重新选择该设备再试一次。</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database file is damaged.</source>
+        <translation>无法读取此设备的报警设置：数据库文件已损坏。</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
+        <translation>无法读取此设备的报警设置。请重新选择该设备再试一次。</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2864,6 +2876,18 @@ Move it away to start with a new database.</source>
     <message>
         <source>Export failed</source>
         <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read now: the database is in use by another program.</source>
+        <translation>暂时无法读取报警记录：数据库正被其他程序使用。</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read.</source>
+        <translation>无法读取报警记录。</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read: the database file is damaged.</source>
+        <translation>无法读取报警记录：数据库文件已损坏。</translation>
     </message>
 </context>
 <context>
@@ -4690,6 +4714,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>报警未被保存：数据库文件不存在。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database file is damaged.</source>
+        <translation>报警未被保存：数据库文件已损坏。</translation>
     </message>
 </context>
 <context>

@@ -2715,6 +2715,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>Vyberte zařízení v seznamu, abyste zobrazili a změnili jeho nastavení alarmů.</translation>
     </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database is in use by another program. Choose the device again to try once more.</source>
+        <translation>Nastavení alarmů tohoto zařízení nelze přečíst: databázi používá jiný program. Vyberte zařízení znovu a zkuste to ještě jednou.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database file is damaged.</source>
+        <translation>Nastavení alarmů tohoto zařízení nelze přečíst: soubor databáze je poškozen.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
+        <translation>Nastavení alarmů tohoto zařízení nelze přečíst. Vyberte zařízení znovu a zkuste to ještě jednou.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2864,6 +2876,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Export failed</source>
         <translation>Export se nezdařil</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read now: the database is in use by another program.</source>
+        <translation>Záznamy alarmů nyní nelze přečíst: databázi používá jiný program.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read.</source>
+        <translation>Záznamy alarmů nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read: the database file is damaged.</source>
+        <translation>Záznamy alarmů nelze přečíst: soubor databáze je poškozen.</translation>
     </message>
 </context>
 <context>
@@ -4690,6 +4714,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>Alarmy se neukládají: soubor databáze chybí.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database file is damaged.</source>
+        <translation>Alarmy se neukládají: soubor databáze je poškozen.</translation>
     </message>
 </context>
 <context>

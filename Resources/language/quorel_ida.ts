@@ -2715,6 +2715,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>Pilih perangkat dalam daftar untuk melihat dan mengubah pengaturan alarmnya.</translation>
     </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database is in use by another program. Choose the device again to try once more.</source>
+        <translation>Pengaturan alarm perangkat ini tidak dapat dibaca: basis data sedang digunakan oleh program lain. Pilih perangkat lagi untuk mencoba sekali lagi.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database file is damaged.</source>
+        <translation>Pengaturan alarm perangkat ini tidak dapat dibaca: berkas basis data rusak.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
+        <translation>Pengaturan alarm perangkat ini tidak dapat dibaca. Pilih perangkat lagi untuk mencoba sekali lagi.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2864,6 +2876,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Export failed</source>
         <translation>Ekspor gagal</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read now: the database is in use by another program.</source>
+        <translation>Catatan alarm tidak dapat dibaca sekarang: basis data sedang digunakan oleh program lain.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read.</source>
+        <translation>Catatan alarm tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read: the database file is damaged.</source>
+        <translation>Catatan alarm tidak dapat dibaca: berkas basis data rusak.</translation>
     </message>
 </context>
 <context>
@@ -4690,6 +4714,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>Alarm tidak disimpan: berkas basis data tidak ada.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database file is damaged.</source>
+        <translation>Alarm tidak disimpan: berkas basis data rusak.</translation>
     </message>
 </context>
 <context>

@@ -2715,6 +2715,18 @@ Move it away to start with a new database.</source>
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>Выберите устройство в списке, чтобы просмотреть и изменить его настройки тревог.</translation>
     </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database is in use by another program. Choose the device again to try once more.</source>
+        <translation>Не удалось прочитать настройки тревог этого устройства: база данных занята другой программой. Выберите устройство ещё раз, чтобы повторить попытку.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read: the database file is damaged.</source>
+        <translation>Не удалось прочитать настройки тревог этого устройства: файл базы данных повреждён.</translation>
+    </message>
+    <message>
+        <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
+        <translation>Не удалось прочитать настройки тревог этого устройства. Выберите устройство ещё раз, чтобы повторить попытку.</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2864,6 +2876,18 @@ Move it away to start with a new database.</source>
     <message>
         <source>Export failed</source>
         <translation>Ошибка экспорта</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read now: the database is in use by another program.</source>
+        <translation>Сейчас не удаётся прочитать записи тревог: база данных занята другой программой.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read.</source>
+        <translation>Не удаётся прочитать записи тревог.</translation>
+    </message>
+    <message>
+        <source>The alarm records cannot be read: the database file is damaged.</source>
+        <translation>Не удаётся прочитать записи тревог: файл базы данных повреждён.</translation>
     </message>
 </context>
 <context>
@@ -4690,6 +4714,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>Тревоги не сохраняются: файл базы данных отсутствует.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database file is damaged.</source>
+        <translation>Тревоги не сохраняются: файл базы данных повреждён.</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,9 @@
 
 #include "../cms/DevicePagesTestUtil.h"
 #include "../support/SmallFs.h"
+#include "DamagedTable.h"
 
+#include "AlarmInfoWidget.h"
 #include "AlarmRecordStore.h"
 #include "AlarmRecordWriter.h"
 #include "DeviceAlarmHandler.h"
@@ -353,7 +355,7 @@ private slots:
     // database that cannot be written at all is said at start, once.
     void lostAlarmsAreSaidOncePerOutage_data()
     {
-        QTest::addColumn<QString>("failure"); // "full", "statement", "read-only at start"
+        QTest::addColumn<QString>("failure"); // "full", "statement", "read-only at start", "damaged"
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("room"); // bytes left on the full disk
         const QString full = DeviceAlarmHandler::notStoredText(AlarmRecordWriter::DiskFull);
@@ -367,6 +369,9 @@ private slots:
         QTest::newRow("read-only at start") << "read-only at start" << DeviceAlarmHandler::readOnlyDatabaseText() << 0;
         QTest::newRow("database moved away")
             << "moved" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::Missing) << 0;
+        // Said at start as well, as the record browser says it.
+        QTest::newRow("record pages damaged")
+            << "damaged" << DeviceAlarmHandler::notStoredText(AlarmRecordWriter::Damaged) << 0;
     }
 
     void lostAlarmsAreSaidOncePerOutage()
@@ -393,6 +398,19 @@ private slots:
         dev.sn = QStringLiteral("SN-DOCK");
         QVERIFY(armAllDay(dev.ip));
 
+        const bool damaged = failure == QLatin1String("damaged");
+        if (damaged) {
+            for (int i = 0; i < 17; ++i) {
+                CustomAlarmInfo r;
+                r.devName = QStringLiteral("Dock");
+                r.alarmTime = QStringLiteral("2026-02-01 08:00:00");
+                r.alarmContent = QStringLiteral("RECORD-PAGE-MARK");
+                QVERIFY(orm::dao::insert(r).text().isEmpty());
+            }
+            OrmHelper::resetForTesting();
+            QVERIFY(damagePagesHolding(file, "RECORD-PAGE-MARK") > 0);
+            QVERIFY(OrmHelper::instance()->init());
+        }
         const bool atStart = failure == QLatin1String("read-only at start");
         if (atStart) {
             OrmHelper::resetForTesting();
@@ -432,6 +450,23 @@ private slots:
             return true;
         };
         const auto saidTimes = [&] { return DevicePagesTest::toastTexts().count(said); };
+
+        if (damaged) {
+            QTRY_COMPARE(DevicePagesTest::toastTexts().count(AlarmInfoWidget::damagedText()), 1);
+            push(300);
+            QTRY_COMPARE(saidTimes(), 1);
+            QTRY_VERIFY(handler->pendingAlarms() == 0 && writer->queued() == 0);
+            QCoreApplication::processEvents();
+            QStringList texts = DevicePagesTest::toastTexts();
+            texts.sort();
+            QCOMPARE(texts, QStringList({said, AlarmInfoWidget::damagedText()}));
+            handler.reset();
+            DevicePagesTest::closeToasts();
+            OrmHelper::resetForTesting();
+            OrmDatabase::setDatabaseName(previousDb);
+            QVERIFY(OrmHelper::instance()->init());
+            return;
+        }
 
         if (atStart) {
             QTRY_COMPARE(saidTimes(), 1);

@@ -2,9 +2,11 @@
 // batch handling, and the exported workbook read back from its XML parts.
 
 #include "../cms/DevicePagesTestUtil.h"
+#include "DamagedTable.h"
 
 #include "AlarmInfoProcessing.h"
 #include "AlarmInfoWidget.h"
+#include "DeviceAlarmHandler.h"
 #include "DeviceInfoManager.h"
 #include "DeviceTree.h"
 #include "FileChooser.h"
@@ -188,6 +190,48 @@ private slots:
                                << "" << QStringList{};
         QTest::newRow("channel") << 0 << jan6 << "127.143.0.7_1"
                                  << "" << QStringList{};
+    }
+
+    // A file whose record pages are damaged (its time index whole): said
+    // when the client starts and on a search, never a count above no rows.
+    void damagedTableIsSaid()
+    {
+        const QString previousDb = OrmDatabase::databaseName();
+        const QString file = QDir::current().filePath(QStringLiteral("damaged-records.sqlite"));
+        QFile::remove(file);
+        OrmHelper::resetForTesting();
+        OrmDatabase::setDatabaseName(file);
+        QVERIFY(OrmHelper::instance()->init());
+        for (int i = 0; i < 17; ++i) {
+            CustomAlarmInfo r;
+            r.devName = QStringLiteral("Gate");
+            r.alarmTime = QStringLiteral("2026-02-01 08:00:%1").arg(i, 2, 10, QLatin1Char('0'));
+            r.alarmContent = QStringLiteral("RECORD-PAGE-MARK %1").arg(i);
+            QVERIFY(orm::dao::insert(r).text().isEmpty());
+        }
+        OrmHelper::resetForTesting();
+        QVERIFY(damagePagesHolding(file, "RECORD-PAGE-MARK") > 0);
+        QVERIFY(OrmHelper::instance()->init());
+        closeToasts();
+
+        auto handler = std::make_unique<DeviceAlarmHandler>();
+        QTRY_VERIFY(toastTexts().contains(AlarmInfoWidget::damagedText()));
+        handler.reset();
+        closeToasts();
+
+        tree()->reload();
+        tree()->setCurrentIndex(QModelIndex());
+        search(0, QStringLiteral("2026-01-01 00:00:00"));
+        QTRY_VERIFY(toastTexts().contains(AlarmInfoWidget::damagedText()));
+        QCOMPARE(m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"))->totalRecords(), qint64(0));
+        QCOMPARE(m_page->model()->rowCount(), 0);
+        for (const QString &text : toastTexts())
+            QVERIFY2(!text.contains(QStringLiteral("cannot be written")), qPrintable(text));
+        closeToasts();
+
+        OrmHelper::resetForTesting();
+        OrmDatabase::setDatabaseName(previousDb);
+        QVERIFY(OrmHelper::instance()->init());
     }
 
     void searches()

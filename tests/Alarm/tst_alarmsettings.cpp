@@ -2,6 +2,7 @@
 // file, with devices registered in the registry (no network).
 
 #include "../cms/DevicePagesTestUtil.h"
+#include "../support/HeldDatabase.h"
 
 #include "AlarmEventWidget.h"
 #include "AlarmSettingsStore.h"
@@ -12,10 +13,12 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 #include "SignalsHelper.h"
 #include "SwitchControl.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +104,8 @@ bool alarmStoredFor(const QString &ip)
     dev.sn = QStringLiteral("SN-") + ip;
     DeviceAlarmHandler reception;
     reception.updateAlarmDataBase();
+    if (!QTest::qWaitFor([&reception] { return reception.settingsRead(); }, 10000))
+        return false;
     reception.setCoalescing(false);
     reception.handleDeviceAlarm(QStringLiteral("<body><alarmType>0</alarmType><alarmTime><year>2026</year><month>12"
                                                "</month><day>7</day><hour>10</hour><minute>0</minute><second>0"
@@ -130,6 +135,19 @@ class TestAlarmSettings : public QObject
     template <class T> T *w(const char *name) const { return child<T>(m_page.get(), name); }
     CMoveDetectTimeline *day(const char *name) const { return w<CMoveDetectTimeline>(name); }
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    // A device chosen, and its settings shown once read.
+    void choose(const QString &key)
+    {
+        clickItem(m_page->findChild<DeviceTree *>("treeView"), key);
+        QTRY_VERIFY(w<QPushButton>("pushButtonSave")->isEnabled());
+    }
+    static QString shownFlags(const std::unique_ptr<AlarmEventWidget> &page)
+    {
+        QStringList on;
+        for (const char *name : {"widgetMotion", "widgetFace", "widgetVideoPopup"})
+            on << QString::number(child<SwitchControl>(page.get(), name)->isChecked());
+        return on.join(' ') + ' ' + child<QLineEdit>(page.get(), "lineEditPopupTime")->text();
+    }
 
     static Ranges ranges(const CMoveDetectTimeline *timeline)
     {
@@ -487,6 +505,119 @@ private slots:
         QVERIFY(links[0]->bAudioPrompt);
         QCOMPARE(links[0]->customAudio, QStringLiteral("/sounds/bell.wav"));
         QVERIFY(rowsUnder<cms_DealAlarmType>("Yard").isEmpty());
+    }
+
+    // A Save while another program holds the database: the click returns at
+    // once, the page says it waits, nothing is said saved before it is, and
+    // the rows the page read are updated, not joined by new ones.
+    void saveWaitsForHeldDatabase_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("exclusive") << int(HeldDatabase::Kind::Exclusive);
+        QTest::newRow("write") << int(HeldDatabase::Kind::Write);
+    }
+
+    void saveWaitsForHeldDatabase()
+    {
+        QFETCH(int, kind);
+        cms_DealAlarmType type;
+        type.devip = kGate;
+        type.devsn = "SN-G";
+        type.bFaceDetection = true;
+        cms_DealAlarmLink link;
+        link.devip = kGate;
+        link.popupTime = "21";
+        QVERIFY(orm::dao::insert(type).text().isEmpty() && orm::dao::insert(link).text().isEmpty());
+        choose(kGate);
+        QCOMPARE(shownFlags(m_page), QStringLiteral("0 1 0 21"));
+        click(w<SwitchControl>("widgetMotion"));
+        QSignalSpy updates(SignalsHelper::instance(), &SignalsHelper::signalUpdateAlarm);
+        {
+            HeldDatabase held{HeldDatabase::Kind(kind)};
+            QVERIFY(held.isHeld());
+            QElapsedTimer timer;
+            timer.start();
+            click(w<QPushButton>("pushButtonSave"));
+            const qint64 clickMs = timer.elapsed();
+            QVERIFY2(clickMs < 2000, qPrintable(QString::number(clickMs)));
+            QTRY_VERIFY(toastTexts().contains(OrmWriteQueue::waitingText()));
+            QVERIFY(!toastTexts().contains("Configuration successful"));
+            QCOMPARE(updates.count(), 0);
+        }
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+        QTRY_COMPARE(updates.count(), 1);
+        const auto types = rowsUnder<cms_DealAlarmType>(kGate);
+        const auto links = rowsUnder<cms_DealAlarmLink>(kGate);
+        QCOMPARE(types.size(), 1);
+        QCOMPARE(links.size(), 1);
+        QCOMPARE(rowsUnder<cms_DealAlarmTime>(kGate).size(), 1);
+        QCOMPARE(types[0]->id, type.id);
+        QCOMPARE(links[0]->id, link.id);
+        QCOMPARE(types[0]->devsn, QStringLiteral("SN-G"));
+        QVERIFY(types[0]->bMotionDetection && types[0]->bFaceDetection);
+
+        // Shown again as the file holds it.
+        choose(kYard);
+        QCOMPARE(shownFlags(m_page), QStringLiteral("0 0 0 10"));
+        choose(kGate);
+        QCOMPARE(shownFlags(m_page), QStringLiteral("1 1 0 21"));
+    }
+
+    // Rows an earlier version stored beside one another for one camera: the
+    // start-up keeps the one the alarms followed, and the page shows it.
+    void severalRowsOfOneDeviceHealedAtStart()
+    {
+        OrmDatabase::exec(QStringLiteral("DELETE FROM CustomAlarmInfo"), {}, {});
+        for (int i = 0; i < 3; ++i) {
+            cms_DealAlarmType type;
+            type.devip = kYard;
+            type.bMotionDetection = i == 0; // the page of earlier versions showed the first
+            type.bFaceDetection = i == 2;
+            cms_DealAlarmLink link;
+            link.devip = kYard;
+            link.popupTime = QString::number(11 + i);
+            cms_DealAlarmTime time;
+            time.devip = kYard;
+            for (QString *day : {&time.timeMon, &time.timeTue, &time.timeWed, &time.timeThu, &time.timeFri,
+                                 &time.timeSat, &time.timeSun})
+                *day = "00:00:00-23:59:59";
+            time.bALL = time.bMon = time.bTue = time.bWed = time.bThu = time.bFri = time.bSat = time.bSun = true;
+            QVERIFY(orm::dao::insert(type).text().isEmpty() && orm::dao::insert(link).text().isEmpty()
+                    && orm::dao::insert(time).text().isEmpty());
+        }
+        cms_DealAlarmType other; // another device's row, and one under no key
+        other.devip = kShed;
+        cms_DealAlarmType unkeyed;
+        QVERIFY(orm::dao::insert(other).text().isEmpty() && orm::dao::insert(unkeyed).text().isEmpty());
+        const QMap<QString, StoredRow> before = settingsInFile();
+        // The alarms follow the last row: no motion alarm is kept.
+        QVERIFY(!alarmStoredFor(kYard));
+
+        OrmHelper::resetForTesting();
+        QString error;
+        QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
+
+        const QMap<QString, StoredRow> after = settingsInFile();
+        QStringList gone;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            if (!after.contains(it.key()))
+                gone << it.key().section('#', 0, 0);
+            else
+                QCOMPARE(after.value(it.key()).text, it->text);
+        }
+        QCOMPARE(gone, QStringList({"cms_DealAlarmLink", "cms_DealAlarmLink", "cms_DealAlarmTime", "cms_DealAlarmTime",
+                                    "cms_DealAlarmType", "cms_DealAlarmType"}));
+        QCOMPARE(rowsUnder<cms_DealAlarmLink>(kYard).value(0)->popupTime, QStringLiteral("13"));
+
+        choose(kYard);
+        QCOMPARE(shownFlags(m_page), QStringLiteral("0 1 0 13"));
+        QVERIFY(!alarmStoredFor(kYard));
+        // Turned on by the page, followed by the alarms.
+        click(w<SwitchControl>("widgetMotion"));
+        click(w<QPushButton>("pushButtonSave"));
+        QTRY_VERIFY(toastTexts().contains("Configuration successful"));
+        QCOMPARE(rowsUnder<cms_DealAlarmType>(kYard).size(), 1);
+        QVERIFY(alarmStoredFor(kYard));
     }
 
     void failedSaveIsShown()

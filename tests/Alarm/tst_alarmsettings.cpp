@@ -529,6 +529,19 @@ private slots:
         link.devip = kGate;
         link.popupTime = "21";
         QVERIFY(orm::dao::insert(type).text().isEmpty() && orm::dao::insert(link).text().isEmpty());
+        if (HeldDatabase::Kind(kind) == HeldDatabase::Kind::Exclusive) {
+            // Chosen while held: the page waits with words, offering no Save
+            // of what it has not read.
+            HeldDatabase held;
+            QElapsedTimer timer;
+            timer.start();
+            clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
+            QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+            QTRY_VERIFY(toastTexts().contains(OrmWriteQueue::waitingText()));
+            QVERIFY(!w<QPushButton>("pushButtonSave")->isEnabled());
+        }
+        QTRY_VERIFY(w<QPushButton>("pushButtonSave")->isEnabled());
+        closeToasts();
         choose(kGate);
         QCOMPARE(shownFlags(m_page), QStringLiteral("0 1 0 21"));
         click(w<SwitchControl>("widgetMotion"));

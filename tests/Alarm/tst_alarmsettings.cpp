@@ -313,8 +313,8 @@ private slots:
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), typed);
         click(w<QPushButton>("pushButtonSave"));
-        const auto links = rowsUnder<cms_DealAlarmLink>(kGate);
         if (stored.isEmpty()) {
+            const auto links = rowsUnder<cms_DealAlarmLink>(kGate);
             QTRY_VERIFY(toastTexts().contains("Invalid format"));
             QVERIFY(!toastTexts().contains("Configuration successful"));
             QCOMPARE(updates.count(), 0);
@@ -323,6 +323,7 @@ private slots:
         } else {
             QTRY_VERIFY(toastTexts().contains("Configuration successful"));
             QTRY_COMPARE(updates.count(), 1);
+            const auto links = rowsUnder<cms_DealAlarmLink>(kGate);
             QCOMPARE(links.size(), 1);
             QCOMPARE(field == "lineEditPopupTime" ? links[0]->popupTime : links[0]->recordingTime, stored);
         }

@@ -64,6 +64,7 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     connect(ui->tableView, &QTableView::clicked, this, &AlarmInfoWidget::viewTableItemClicked);
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
+    connect(&m_reads, &OrmWriteQueue::waitingChanged, this, &AlarmInfoWidget::showWaiting);
 
     ui->lineEditDevice
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
@@ -180,40 +181,62 @@ void AlarmInfoWidget::on_pushButtonSearch_clicked()
         filter.deviceName = m_deviceItem.data(Qt::DisplayRole).toString();
     }
     m_where = AlarmRecordStore::condition(filter);
-    QSqlError error;
-    qint64 total = -1;
-    {
-        // A database another program holds is said, not waited for here.
-        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
-        total = AlarmRecordStore::count(m_where, &error);
-    }
-    qDebug() << " get data 0" << total << error.text();
-    if (!error.text().isEmpty()) {
-        showUnreadable(error);
-        return;
-    }
-    ui->widgetPage->setTotalRecords(qMax<qint64>(0, total));
-    setQuery();
+    readRecords(true);
 }
 
 void AlarmInfoWidget::setQuery()
 {
     if (m_where.text().isEmpty())
         return;
-    QSqlError error;
-    QList<QSharedPointer<CustomAlarmInfo>> rows;
+    readRecords(false);
+}
+
+void AlarmInfoWidget::readRecords(bool withCount)
+{
+    struct Read
     {
-        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
-        rows = AlarmRecordStore::fetchPage(m_where, ui->widgetPage->startIndex(), ui->widgetPage->pageSize(), &error);
-    }
-    qDebug() << " get data 1" << m_where.text() << ui->widgetPage->startIndex() << ui->widgetPage->pageSize()
-             << rows.size() << error.text();
-    // The count may have read an index whose table pages are unreadable.
-    if (!error.text().isEmpty()) {
-        showUnreadable(error);
-        return;
-    }
-    fillTable(rows);
+        qint64 total = -1;
+        QList<QSharedPointer<CustomAlarmInfo>> rows;
+    };
+    const auto read = std::make_shared<Read>();
+    const OrmQuery where = m_where;
+    // A new search shows its first page.
+    const qint64 start = withCount ? 0 : ui->widgetPage->startIndex();
+    const int pageSize = ui->widgetPage->pageSize();
+    const quint64 serial = ++m_readSerial;
+    const auto readAll = [read, where, start, pageSize, withCount] {
+        QSqlError err;
+        if (withCount)
+            read->total = AlarmRecordStore::count(where, &err);
+        if (err.text().isEmpty())
+            read->rows = AlarmRecordStore::fetchPage(where, start, pageSize, &err);
+        return err;
+    };
+    const auto shown = [this, read, serial, withCount](const QSqlError &error) {
+        if (m_waitingTip)
+            m_waitingTip->close();
+        if (serial != m_readSerial)
+            return;
+        qDebug() << " get data" << m_where.text() << read->total << read->rows.size() << error.text();
+        // The count may have read an index whose table pages are unreadable:
+        // a count is shown only with the rows it counted.
+        if (!error.text().isEmpty()) {
+            showUnreadable(error);
+            return;
+        }
+        if (withCount)
+            ui->widgetPage->setTotalRecords(qMax<qint64>(0, read->total));
+        fillTable(read->rows);
+    };
+    m_reads.enqueue({QStringLiteral("alarm records read"), QString(), true, readAll, shown});
+    if (m_reads.isWaiting())
+        showWaiting(true);
+}
+
+void AlarmInfoWidget::showWaiting(bool waiting)
+{
+    if (waiting && !m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs + kToastMs);
 }
 
 QString AlarmInfoWidget::unreadableText(const QSqlError &error)

@@ -5,8 +5,10 @@
 // handling note, and the page shown exported to a workbook.
 
 #include "AlarmRecordStore.h"
+#include "OrmWriteQueue.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -16,6 +18,7 @@ class AlarmInfoWidget;
 
 class AlarmInfoProcessing;
 class HeaderViewPrivate;
+class MsgTipInfoDlg;
 class QModelIndex;
 class QStandardItemModel;
 
@@ -56,6 +59,10 @@ private:
     void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);
     // No count and no rows where a read failed: the failure is said instead.
     void showUnreadable(const QSqlError &error);
+    // Reads the records off the GUI thread; withCount: a new search, whose
+    // count and first page both answer before either is shown.
+    void readRecords(bool withCount);
+    void showWaiting(bool waiting);
     void initTable();
     void initTableHeader();
     void fitColumns();
@@ -72,4 +79,8 @@ private:
     // the text filter hides it.
     QPersistentModelIndex m_deviceItem;
     bool m_filtering = false;
+    OrmWriteQueue m_reads;
+    // The latest read asked for: an earlier one's answer is not shown.
+    quint64 m_readSerial = 0;
+    QPointer<MsgTipInfoDlg> m_waitingTip;
 };

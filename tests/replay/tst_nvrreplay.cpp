@@ -352,8 +352,20 @@ private slots:
     }
 
     // A stream that falls silent ends with "Playback ended" and a stop.
+    void silentStreamEnds_data()
+    {
+        QTest::addColumn<bool>("gone");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended");
+        // Silence of a recorder that is gone is said as such.
+        QTest::newRow("the recorder gone")
+            << true << RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
+    }
+
     void silentStreamEnds()
     {
+        QFETCH(bool, gone);
+        QFETCH(QString, told);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         SimRecordStreams::setup(*sim).silentAfterFrames = 30;
@@ -363,9 +375,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
         doubleClick(key);
         QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 0, 10000);
+        if (gone)
+            sim->close();
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
-        QVERIFY(toastContains(RecordWnd::tr("Playback ended")));
-        QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
+        QVERIFY2(toastContains(told), qPrintable(toastTexts().join(" | ")));
+        QVERIFY(!toastContains(gone ? RecordWnd::tr("Playback ended")
+                                    : RecordWnd::tr("Playback stopped: the connection to the recorder was lost")));
+        if (!gone)
+            QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
     }
 
     // Four channels play; the fifth gets no pane and no stream request.

@@ -2528,6 +2528,30 @@ Move it away to start with a new database.</source>
         <source>Failed to create file directory!</source>
         <translation>创建文件目录失败！</translation>
     </message>
+    <message>
+        <source>Playback stopped: the connection to the recorder was lost</source>
+        <translation>回放已停止：与录像机的连接已断开</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
+        <translation>下载不完整：与录像机的连接在 %1 断开（已保存 %2 秒，共 %3 秒）</translation>
+    </message>
+    <message>
+        <source>Download failed: the connection to the recorder was lost before any footage came</source>
+        <translation>下载失败：在收到任何录像之前与录像机的连接已断开</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)</source>
+        <translation>下载不完整：录像机在 %1 停止发送（已保存 %2 秒，共 %3 秒）</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder did not answer the request</source>
+        <translation>下载失败：录像机未响应请求</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder sent no footage of the range</source>
+        <translation>下载失败：录像机未发送该时间段的任何录像</translation>
+    </message>
 </context>
 <context>
     <name>AlarmEventWidget</name>

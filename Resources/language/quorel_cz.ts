@@ -2528,6 +2528,30 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>Failed to create file directory!</source>
         <translation>Složku se nepodařilo vytvořit!</translation>
     </message>
+    <message>
+        <source>Playback stopped: the connection to the recorder was lost</source>
+        <translation>Přehrávání zastaveno: spojení s rekordérem bylo ztraceno</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
+        <translation>Stahování neúplné: spojení s rekordérem bylo ztraceno v %1 (uloženo %2 s z %3 s)</translation>
+    </message>
+    <message>
+        <source>Download failed: the connection to the recorder was lost before any footage came</source>
+        <translation>Stahování selhalo: spojení s rekordérem bylo ztraceno dříve, než přišel jakýkoli záznam</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)</source>
+        <translation>Stahování neúplné: rekordér přestal odesílat v %1 (uloženo %2 s z %3 s)</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder did not answer the request</source>
+        <translation>Stahování selhalo: rekordér na požadavek neodpověděl</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder sent no footage of the range</source>
+        <translation>Stahování selhalo: rekordér neposlal žádný záznam z rozsahu</translation>
+    </message>
 </context>
 <context>
     <name>AlarmEventWidget</name>

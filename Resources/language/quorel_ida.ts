@@ -2528,6 +2528,30 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>Failed to create file directory!</source>
         <translation>Gagal membuat direktori berkas!</translation>
     </message>
+    <message>
+        <source>Playback stopped: the connection to the recorder was lost</source>
+        <translation>Pemutaran dihentikan: koneksi ke perekam terputus</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
+        <translation>Unduhan tidak lengkap: koneksi ke perekam terputus pada %1 (%2 dtk dari %3 dtk tersimpan)</translation>
+    </message>
+    <message>
+        <source>Download failed: the connection to the recorder was lost before any footage came</source>
+        <translation>Unduhan gagal: koneksi ke perekam terputus sebelum rekaman apa pun diterima</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)</source>
+        <translation>Unduhan tidak lengkap: perekam berhenti mengirim pada %1 (%2 dtk dari %3 dtk tersimpan)</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder did not answer the request</source>
+        <translation>Unduhan gagal: perekam tidak menjawab permintaan</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder sent no footage of the range</source>
+        <translation>Unduhan gagal: perekam tidak mengirim rekaman apa pun dari rentang ini</translation>
+    </message>
 </context>
 <context>
     <name>AlarmEventWidget</name>

@@ -2528,6 +2528,30 @@ Move it away to start with a new database.</source>
         <source>Failed to create file directory!</source>
         <translation>Не удалось создать папку!</translation>
     </message>
+    <message>
+        <source>Playback stopped: the connection to the recorder was lost</source>
+        <translation>Воспроизведение остановлено: соединение с регистратором потеряно</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
+        <translation>Загрузка неполная: соединение с регистратором потеряно в %1 (сохранено %2 с из %3 с)</translation>
+    </message>
+    <message>
+        <source>Download failed: the connection to the recorder was lost before any footage came</source>
+        <translation>Ошибка загрузки: соединение с регистратором потеряно до получения записи</translation>
+    </message>
+    <message>
+        <source>Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)</source>
+        <translation>Загрузка неполная: регистратор прекратил передачу в %1 (сохранено %2 с из %3 с)</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder did not answer the request</source>
+        <translation>Ошибка загрузки: регистратор не ответил на запрос</translation>
+    </message>
+    <message>
+        <source>Download failed: the recorder sent no footage of the range</source>
+        <translation>Ошибка загрузки: регистратор не передал записей за этот период</translation>
+    </message>
 </context>
 <context>
     <name>AlarmEventWidget</name>

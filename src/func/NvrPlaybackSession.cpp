@@ -1,6 +1,7 @@
 #include "NvrPlaybackSession.h"
 
 #include "CommonHelper.h"
+#include "DataProcessor.h"
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "Platform.h"
@@ -26,6 +27,12 @@ constexpr int kVideoParamSize = 536;
 constexpr int kCodecNameSize = 256;
 // The NVR reports recorded minutes: footage may end anywhere in its last one.
 constexpr qint64 kMinuteMs = 60 * 1000;
+// A frame reaches on to the next one; a gap longer than this is a hole, not a frame.
+constexpr qint64 kFrameReachMaxMs = 1000;
+// Looks at what a broken connection still has on its way to the session
+// (every few ms, for about a second at most).
+constexpr int kDrainPollMs = 5;
+constexpr int kDrainTries = 200;
 
 QString dayText(const QDate &date)
 {
@@ -47,6 +54,7 @@ NvrPlaybackSession::NvrPlaybackSession(QObject *parent)
     : QObject(parent)
 {
     registerKelvoMetaTypes();
+    qRegisterMetaType<NvrPlaybackSession::DownloadEnd>("NvrPlaybackSession::DownloadEnd");
     m_day = QDate::currentDate();
     m_watchdogTimer = new QTimer(this);
     m_watchdogTimer->setInterval(1000);
@@ -58,6 +66,8 @@ NvrPlaybackSession::NvrPlaybackSession(QObject *parent)
             Qt::QueuedConnection);
     // Queued as the messages are, so a loss is taken in its place among them.
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::streamLost, this, &NvrPlaybackSession::onStreamLost,
+            Qt::QueuedConnection);
+    connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &NvrPlaybackSession::onConnectionLost,
             Qt::QueuedConnection);
 }
 
@@ -492,6 +502,7 @@ void NvrPlaybackSession::onStreamAnswer(const RecvInfo &info)
     qDebug() << "ReplayInfo: " << key << codec << le32(block, 256) << le32(block, 260) << le32(block, 268);
 
     if (m_download.running && key == m_download.key) {
+        m_download.answered = true;
         // The recorder may send more than was asked (from an earlier key
         // frame, or on to the end of its file): the file keeps the range.
         emit downloadWriterWanted(m_download.partPath, h265, m_download.rangeStart, m_download.rangeEnd);
@@ -504,6 +515,7 @@ void NvrPlaybackSession::onStreamAnswer(const RecvInfo &info)
     qDebug() << "Initializing playback for device:" << key << "at view index:" << index;
     Pane &pane = m_panes[size_t(index)];
     pane.paused = false;
+    pane.connectionLost = false;
     pane.sinceData.start();
     emit paneStreamReady(index, key, h265);
     if (!m_watchdogTimer->isActive())
@@ -545,8 +557,12 @@ void NvrPlaybackSession::watchdogTick()
     }
     for (int index : qAsConst(expired)) {
         const QString key = m_panes[size_t(index)].key;
+        // Silence on a connection that broke is no end of the footage.
+        const bool lost = m_panes[size_t(index)].connectionLost || !connectionStands(key);
+        if (lost)
+            qInfo() << "watchdog: the connection of" << key << "was lost; playback stopped";
         stop(index);
-        emit notice(Notice::PlaybackEnded, key);
+        emit notice(lost ? Notice::ConnectionLost : Notice::PlaybackEnded, key);
     }
     const bool left = std::any_of(m_panes.cbegin(), m_panes.cend(),
                                   [](const Pane &p) { return !p.key.isEmpty() && p.sinceData.isValid(); });
@@ -755,8 +771,14 @@ NvrPlaybackSession::DownloadRefusal NvrPlaybackSession::startDownload(const QDat
     const loginDev connection = toLoginDev(record);
     const QString key = d.key;
     QTimer::singleShot(kChannelDelayMs, this, [this, connection, request, key] {
-        if (m_download.key != key)
+        if (m_download.key != key || m_download.judged)
             return;
+        // A request that cannot be written is never answered: said at once.
+        if (!KelvoSDKHelper::instance()->isConnected(connection)) {
+            qWarning() << "download of" << key << "not asked: the connection to the recorder is down";
+            finishDownload(Shortfall::ConnectionLost);
+            return;
+        }
         KelvoSDKHelper::instance()->downloadOrRecord(connection, request);
         // Counted from the request: a device that never answers, or answers
         // without data, ends the download as failed instead of holding it.
@@ -777,8 +799,72 @@ void NvrPlaybackSession::onDownloadData(const RecvInfo &info)
         return;
     const qint64 stamp = midnight(d.rangeDay) + qint64(info.mediaHeader.frameTimeMs());
     emit downloadData(info.data, stamp, info.mediaHeader.frameFlag() == 1);
+    if (d.received > 0 && stamp > d.lastStamp && stamp - d.lastStamp <= kFrameReachMaxMs)
+        d.frameGap = stamp - d.lastStamp;
+    if (d.firstStamp < 0 || stamp < d.firstStamp)
+        d.firstStamp = stamp;
     ++d.received;
     d.lastStamp = stamp;
+    // The frame lasts until the next: one that reaches the range's end
+    // proves the end was seen, whatever happens to the connection after it.
+    if (stamp + d.frameGap >= d.rangeEnd)
+        d.reachedEnd = true;
+}
+
+void NvrPlaybackSession::onConnectionLost(const loginDev &dev)
+{
+    const QString key = devKey(dev.ip, dev.channel);
+    for (Pane &pane : m_panes)
+        if (pane.key == key)
+            pane.connectionLost = true;
+    if (m_download.running && !m_download.judged && m_download.key == key) {
+        qWarning() << "download of" << key << "lost its connection after" << m_download.received << "frames";
+        settleLostConnection();
+    }
+}
+
+bool NvrPlaybackSession::connectionStands(const QString &key)
+{
+    const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
+    return record && KelvoSDKHelper::instance()->isConnected(toLoginDev(record));
+}
+
+bool NvrPlaybackSession::workerHolds(const QString &key)
+{
+    const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
+    const TcpClient *client = record ? KelvoSDKHelper::instance()->session(toLoginDev(record)) : nullptr;
+    return client && client->worker()->backlogBytes() > 0;
+}
+
+void NvrPlaybackSession::settleLostConnection()
+{
+    Download &d = m_download;
+    if (!d.running || d.judged)
+        return;
+    m_progressTimer->stop();
+    // Frames read before the break may still be on their way from the
+    // receive worker: they are the recorder's and belong in the file.
+    if (workerHolds(d.key) && d.drainTries++ < kDrainTries) {
+        const QString key = d.key;
+        QTimer::singleShot(kDrainPollMs, this, [this, key] {
+            if (m_download.key == key)
+                settleLostConnection();
+        });
+        return;
+    }
+    // Queued behind every message already on its way to this object.
+    const QString key = d.key;
+    QMetaObject::invokeMethod(
+        this,
+        [this, key] {
+            Download &now = m_download;
+            if (now.key != key || now.judged)
+                return;
+            // Frames to the range's end came before the break: nothing is missing.
+            const bool whole = now.reachedEnd && now.lost == StreamLoss::None;
+            finishDownload(whole ? Shortfall::None : Shortfall::ConnectionLost);
+        },
+        Qt::QueuedConnection);
 }
 
 void NvrPlaybackSession::onStreamLost(const RecvInfo &who, StreamLoss loss)
@@ -840,6 +926,10 @@ int NvrPlaybackSession::calculateProgress(qint64 timeMs)
 void NvrPlaybackSession::progressTick()
 {
     Download &d = m_download;
+    if (!d.running || d.judged) {
+        m_progressTimer->stop();
+        return;
+    }
     // calculateProgress leaves the counters as they were before a frame arrived
     // before the range; the stall count needs the delta either way.
     const int p = calculateProgress(d.lastStamp);
@@ -847,17 +937,33 @@ void NvrPlaybackSession::progressTick()
         d.countDelta = d.received - d.countAtTick;
         d.countAtTick = d.received;
     }
-    if (p == 100 || d.stalls >= 3) {
+    if (d.reachedEnd) {
+        m_progressTimer->stop();
+        d.stalls = 0;
+        finishDownload(d.lost == StreamLoss::None ? Shortfall::None : Shortfall::DataLost);
+    } else if (!connectionStands(d.key)) {
+        // Broken (or logged out) without a word reaching this object yet.
+        settleLostConnection();
+    } else if (d.stalls >= 3) {
         m_progressTimer->stop();
         d.stalls = 0;
         // Fallen silent in the middle of a frame: that frame never comes.
-        if (p < 100 && holdsUnfinishedFrame(d.key))
+        if (holdsUnfinishedFrame(d.key))
             noteDownloadLoss(StreamLoss::PieceMissing);
-        // Footage recorded inside the range was all received: the NVR sends
-        // recorded minutes only, so silence after it is the end.
-        const bool complete =
-            d.received > 0 && d.lost == StreamLoss::None && (p == 100 || d.lastStamp + kMinuteMs >= d.footageEnd);
-        finishDownload(complete);
+        // The NVR sends recorded minutes only: where its footage ends inside
+        // the range, silence after frames of the last recorded minute is the
+        // end. Where the footage covers the range's end, only frames that
+        // reach it are.
+        const bool footageEndsInside = d.footageEnd < d.rangeEnd;
+        const bool sawEnd = footageEndsInside && d.received > 0 && d.lastStamp + kMinuteMs >= d.footageEnd;
+        Shortfall why = Shortfall::None;
+        if (d.lost != StreamLoss::None)
+            why = Shortfall::DataLost;
+        else if (d.received == 0)
+            why = d.answered ? Shortfall::NoFootage : Shortfall::NoAnswer;
+        else if (!sawEnd)
+            why = Shortfall::Stopped;
+        finishDownload(why);
     } else if (d.countDelta == 0) {
         // What the client itself has not yet read or passed on is no
         // silence of the recorder.
@@ -871,15 +977,33 @@ void NvrPlaybackSession::progressTick()
     emit downloadProgress(p);
 }
 
-void NvrPlaybackSession::finishDownload(bool success)
+void NvrPlaybackSession::finishDownload(Shortfall why)
 {
-    const QString key = m_download.key;
+    Download &d = m_download;
+    if (d.judged)
+        return;
+    d.judged = true;
+    m_progressTimer->stop();
+    if (why == Shortfall::None && d.lost != StreamLoss::None)
+        why = Shortfall::DataLost;
+    DownloadEnd end;
+    end.why = why;
+    end.lost = d.lost;
+    end.rangeMs = d.rangeEnd - d.rangeStart;
+    if (d.received > 0) {
+        end.at = qBound(d.rangeStart, d.lastStamp + d.frameGap, d.rangeEnd);
+        end.keptMs = qMax<qint64>(0, end.at - qMax(d.firstStamp, d.rangeStart));
+    }
+    const bool success = why == Shortfall::None;
+    if (!success)
+        qWarning() << "download of" << d.key << "is not whole:" << why << "after" << d.received << "frames,"
+                   << end.keptMs << "ms of" << end.rangeMs << "kept";
+    const QString key = d.key;
     QTimer::singleShot(kFinishDelayMs, this, [this, key] {
         if (m_download.key == key)
             endDownload();
     });
-    emit downloadFinished(key, success ? m_download.path : m_download.partPath, success, m_download.received > 0,
-                          m_download.lost);
+    emit downloadFinished(key, success ? d.path : d.partPath, success, d.received > 0, d.lost, end);
 }
 
 QString NvrPlaybackSession::partialPathOf(const QString &completePath)

@@ -35,6 +35,7 @@
 
 class QTimer;
 
+
 class NvrPlaybackSession : public QObject
 {
     Q_OBJECT
@@ -56,8 +57,30 @@ public:
         StartingStream,  // a stream was asked for
         PlaybackEnded,   // the watchdog ended a silent stream
         DownloadRunning, // the channel's connection carries the download
+        ConnectionLost,  // the watchdog ended a stream whose connection was lost
     };
     Q_ENUM(Notice)
+
+    // Why a download is not whole; the window words it.
+    enum class Shortfall {
+        None,           // whole: the client saw the range's end
+        NoAnswer,       // the recorder never answered the request
+        NoFootage,      // it answered and sent nothing of the range
+        ConnectionLost, // the connection was lost, refused or replaced under it
+        Stopped,        // it fell silent while footage of the range was still to come
+        DataLost,       // data was lost on the way (DownloadEnd::lost says which)
+    };
+    Q_ENUM(Shortfall)
+
+    // How a download ended, as far as the recorder's part goes.
+    struct DownloadEnd
+    {
+        Shortfall why = Shortfall::None;
+        StreamLoss lost = StreamLoss::None;
+        qint64 at = 0;     // ms since the epoch: the footage time the last frame reached, 0 without one
+        qint64 keptMs = 0; // of the range, covered by the frames received
+        qint64 rangeMs = 0;
+    };
 
     // Why a download did not start. All but NoRecord are told to the operator;
     // that one is only logged.
@@ -129,6 +152,10 @@ public:
     // Data of a session lost on the client's side: a download it hits is
     // never judged whole.
     void onStreamLost(const RecvInfo &who, StreamLoss loss);
+    // A channel's connection broke (lost, refused, or dropped for a new
+    // login): the download on it ends at once, a pane on it is told apart
+    // from one whose footage ended.
+    void onConnectionLost(const loginDev &dev);
     void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
     bool sendStop(const QString &key, bool download);
     void watchdogTick();
@@ -191,12 +218,15 @@ signals:
     void downloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void downloadData(const QByteArray &data, qint64 stampMs, bool keyFrame);
     void downloadProgress(int percent);
-    // The recorder's verdict: success when it sent the whole range and none
+    // The recorder's verdict: success only when the client saw the range's
+    // end (frames reached it, or the footage ends inside the range and
+    // silence followed its last minute while the connection stood) and none
     // of it was lost on the way (lost: the first loss, StreamLoss::None when
-    // none). The file is not whole by that alone: it takes the complete name
-    // (path on success, else the partial one) only once written whole. The
-    // download ends a second later.
-    void downloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost);
+    // none); end says why not. The file is not whole by that alone: it takes
+    // the complete name (path on success, else the partial one) only once
+    // written whole. The download ends a second later.
+    void downloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost,
+                          const NvrPlaybackSession::DownloadEnd &end);
     // The path is the written (partial) one.
     void downloadEnded(const QString &path, bool received);
 
@@ -214,7 +244,8 @@ private:
         QDate day;
         qint64 position = 0; // last requested play position
         bool paused = false;
-        QElapsedTimer sinceData; // invalid: not watched
+        bool connectionLost = false; // since its stream was answered
+        QElapsedTimer sinceData;     // invalid: not watched
         Refresh refresh;
     };
 
@@ -236,6 +267,12 @@ private:
         QDate rangeDay;
         qint64 footageEnd = 0; // end of the recorded footage inside the range
         qint64 lastStamp = 0;
+        qint64 firstStamp = -1;
+        qint64 frameGap = 0;     // between the last two frames: how far the last one reaches
+        bool answered = false;   // the recorder answered the request
+        bool reachedEnd = false; // a frame reached the range's end
+        bool judged = false;     // the verdict is given; the download ends shortly
+        int drainTries = 0;      // looks at what a lost connection still had on its way
         qint64 received = 0;
         qint64 countAtTick = 0;
         qint64 countDelta = 0;
@@ -246,7 +283,12 @@ private:
     static bool splitKey(const QString &key, QString *ip, int *channel);
     bool valid(int pane) const { return pane >= 0 && pane < PaneCount; }
     QString currentIp() const;
-    void finishDownload(bool success);
+    void finishDownload(Shortfall why);
+    // The channel's connection broke under the download: judged once what it
+    // had already brought has been handed on.
+    void settleLostConnection();
+    static bool connectionStands(const QString &key);
+    static bool workerHolds(const QString &key);
     // What the client still holds of what a channel's connection brought
     // (see KelvoSDKHelper): a silence counts only once it holds nothing.
     static bool holdsUnread(const QString &key);
@@ -270,3 +312,5 @@ private:
     int m_idleLimitMs = 5000;
     int m_refreshIntervalMs = 10000;
 };
+
+Q_DECLARE_METATYPE(NvrPlaybackSession::DownloadEnd)

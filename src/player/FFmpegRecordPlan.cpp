@@ -23,6 +23,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -103,19 +104,57 @@ QString endOf(const QTime &start, qint64 ms)
     return end.toString(kTimeFormat);
 }
 
+// The names of MP4 files among the JSON strings of the index bytes, as
+// written (escapes left as they are): a name the index lists is one of them.
+QSet<QByteArray> listedFileNames(const QByteArray &bytes)
+{
+    QSet<QByteArray> names;
+    const char *p = bytes.constData();
+    const int n = bytes.size();
+    for (int i = 0; i < n; ++i) {
+        if (p[i] != '"')
+            continue;
+        int j = i + 1;
+        while (j < n && p[j] != '"')
+            j += p[j] == '\\' ? 2 : 1;
+        if (j >= n)
+            break;
+        if (j - i - 1 > 4 && qstrncmp(p + j - 4, ".mp4", 4) == 0)
+            names.insert(QByteArray(p + i + 1, j - i - 1));
+        i = j;
+    }
+    return names;
+}
+
 // The recorder's segments in a day folder that the index bytes do not name
-// (all of them without bytes), leaving out those being written now.
+// (all of them without bytes), leaving out those being written now. A name
+// is looked up, not searched for, and only a file the index does not name
+// is looked at further and opened to ask whether a recorder holds it: a day
+// that needs no repair costs one read of its folder and one pass over its
+// index.
 QStringList unlistedSegments(const QString &dayDir, const QByteArray &bytes)
 {
     QStringList names;
     const QString dayName = QFileInfo(dayDir).fileName();
-    const QStringList files =
-        QDir(dayDir).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
-    for (const QString &name : files) {
-        if (RecordIndex::isSegmentName(dayName, name) && !beingWritten(dayDir + QLatin1Char('/') + name)
-            && !bytes.contains(QByteArray("\"") + name.toUtf8() + "\""))
-            names << name;
+    const QSet<QByteArray> listed = listedFileNames(bytes);
+    DIR *dir = ::opendir(QFile::encodeName(dayDir).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.endsWith(".mp4") || listed.contains(name))
+            continue;
+        const QString fileName = QFile::decodeName(name);
+        const QString path = dayDir + QLatin1Char('/') + fileName;
+        // A plain file of the folder only, never what a link points to.
+        const QFileInfo info(path);
+        if (info.isSymLink() || !info.isFile() || !RecordIndex::isSegmentName(dayName, fileName))
+            continue;
+        if (!beingWritten(path))
+            names << fileName;
     }
+    ::closedir(dir);
+    names.sort();
     return names;
 }
 

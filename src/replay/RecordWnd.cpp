@@ -324,6 +324,9 @@ void RecordWnd::onNotice(NvrPlaybackSession::Notice what, const QString &key)
     case NvrPlaybackSession::Notice::PlaybackEnded:
         MsgTipInfoDlg::showTip(tr("Playback ended"), ToastMs);
         break;
+    case NvrPlaybackSession::Notice::ConnectionLost:
+        MsgTipInfoDlg::showTip(tr("Playback stopped: the connection to the recorder was lost"), ToastMs);
+        break;
     case NvrPlaybackSession::Notice::DownloadRunning:
         MsgTipInfoDlg::showTip(tr("Video is downloading, please wait for the download to finish."), ToastMs);
         break;
@@ -668,13 +671,11 @@ void RecordWnd::settleDownload(const QString &written)
     if (!d.judged && reason.isEmpty())
         return;
     QString text;
-    if (reason.isEmpty() && d.lost != StreamLoss::None) {
+    if (reason.isEmpty()) {
         // Written whole, but not all of the range reached it.
-        text = QStringLiteral("%1 %2: %3").arg(d.key, tr("Download incomplete"), lossText(d.lost));
+        text = shortfallText(d.key, d.end);
     } else {
-        text = QStringLiteral("%1 %2").arg(d.key, tr("Download failed"));
-        if (!reason.isEmpty())
-            text += QStringLiteral(": ") + Platform::translatedFailure(reason);
+        text = QStringLiteral("%1 %2: %3").arg(d.key, tr("Download failed"), Platform::translatedFailure(reason));
     }
     if (isKept)
         MsgTipInfoDlg::showTipWithLink(text, kept, ToastMs);
@@ -780,8 +781,41 @@ QString RecordWnd::lossText(StreamLoss lost)
     return QString();
 }
 
+QString RecordWnd::shortfallText(const QString &key, const NvrPlaybackSession::DownloadEnd &end)
+{
+    using Why = NvrPlaybackSession::Shortfall;
+    const QString at = QDateTime::fromMSecsSinceEpoch(end.at).toString(QStringLiteral("HH:mm:ss"));
+    const QString kept = QString::number(end.keptMs / 1000);
+    const QString range = QString::number(end.rangeMs / 1000);
+    QString text;
+    switch (end.why) {
+    case Why::DataLost:
+        text = QStringLiteral("%1: %2").arg(tr("Download incomplete"), lossText(end.lost));
+        break;
+    case Why::ConnectionLost:
+        text = end.keptMs > 0 || end.at > 0
+                   ? tr("Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)")
+                         .arg(at, kept, range)
+                   : tr("Download failed: the connection to the recorder was lost before any footage came");
+        break;
+    case Why::Stopped:
+        text = tr("Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)").arg(at, kept, range);
+        break;
+    case Why::NoAnswer:
+        text = tr("Download failed: the recorder did not answer the request");
+        break;
+    case Why::NoFootage:
+        text = tr("Download failed: the recorder sent no footage of the range");
+        break;
+    case Why::None:
+        text = tr("Download failed");
+        break;
+    }
+    return QStringLiteral("%1 %2").arg(key, text);
+}
+
 void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received,
-                                   StreamLoss lost)
+                                   StreamLoss lost, const NvrPlaybackSession::DownloadEnd &end)
 {
     // The recorder's part is done; what the operator is told waits for the
     // file, which is only saved once its writer has closed it whole.
@@ -790,7 +824,7 @@ void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool
     if (it != m_writtenDownloads.end()) {
         it->judged = true;
         it->whole = success;
-        it->lost = lost;
+        it->end = end;
         if (it->written)
             settleDownload(written);
         return;
@@ -798,7 +832,8 @@ void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool
     // No file was begun: the recorder never answered the request.
     Q_UNUSED(received)
     Q_UNUSED(path)
-    MsgTipInfoDlg::showTip(QStringLiteral("%1 %2").arg(key, tr("Download failed")), ToastMs);
+    Q_UNUSED(lost)
+    MsgTipInfoDlg::showTip(shortfallText(key, end), ToastMs);
 }
 
 void RecordWnd::onBtnEndDownoadClicked()

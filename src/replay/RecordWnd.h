@@ -128,9 +128,12 @@ private:
     void onPaneStopped(int pane, const QString &key);
     void onDownloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void onDownloadProgress(int percent);
-    void onDownloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost);
+    void onDownloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost,
+                            const NvrPlaybackSession::DownloadEnd &end);
     // Why data of a download was lost, as the operator is told.
     static QString lossText(StreamLoss lost);
+    // What the operator is told of a download that is not whole.
+    static QString shortfallText(const QString &key, const NvrPlaybackSession::DownloadEnd &end);
     void onDownloadEnded(const QString &path, bool received);
 
     Ui::RecordWnd *ui = nullptr;
@@ -149,7 +152,7 @@ private:
         bool written = false; // the writer closed it
         bool writtenOk = false;
         QString reason; // why the writer failed
-        StreamLoss lost = StreamLoss::None;
+        NvrPlaybackSession::DownloadEnd end;
     };
     QHash<QString, WrittenDownload> m_writtenDownloads;
 

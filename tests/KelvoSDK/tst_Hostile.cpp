@@ -6,8 +6,10 @@
 #include "SdkTestSupport.h"
 #include "SimHostile.h"
 
+#include <QSemaphore>
 #include <QtTest>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -193,6 +195,99 @@ private slots:
         // Reads stop above the bound; what was read meanwhile lands on top of it.
         QVERIFY2(maxBacklog <= Backlog + 3 * TcpClient::ReadChunk, qPrintable(QString::number(maxBacklog)));
         QVERIFY(worker->splitterBytes() < 64 * 1024);
+    }
+
+    // Reads paused (the receive worker held, so its backlog stays above the
+    // bound) for twice the bound of a frame's wait, while the session's
+    // thread runs on and its peer clock ticks, and while the device withholds
+    // the rest of a frame it began: the client took nothing, so the device
+    // could send nothing, and none of that time is the device's. Released,
+    // the reads resume, the frame is judged again and again without its rest,
+    // and then its rest comes: the frame is handed on whole, nothing is given
+    // up, nothing is taken for dead.
+    void pausedReadsAreNotThePeersTime()
+    {
+        FacadeRecorder rec;
+        TcpClient *session = connectPeer(rec);
+        QVERIFY(session);
+        SdkTimings t = session->timings();
+        t.replyTimeoutMs = 3000; // a frame's wait is bounded by 2250 ms, the clock ticks every 100 ms
+        t.workerBacklogMaxBytes = 16 * 1024;
+        session->setTimings(t);
+        DataProcessor *worker = session->worker();
+        const int bound = worker->limits().stalledFrameMs;
+
+        QList<StreamLoss> losses;
+        connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::streamLost, this,
+                [&](const RecvInfo &, StreamLoss loss) { losses.append(loss); });
+        std::atomic<int> judged{0};
+        connect(
+            worker, &DataProcessor::judged, this, [&judged] { ++judged; }, Qt::DirectConnection);
+
+        // One download frame of 60,000 bytes of media in a single fragment.
+        const QByteArray media = SimDevice::mediaFrame(0, 60000);
+        StreamFragmentHeader h;
+        h.setWord(0, 8 * 3600 * 1000);
+        h.setWord(1, 0x00010203);
+        h.setSequence(0);
+        h.setFragmentLength(uint16_t(media.size()));
+        h.bytes[12] = 0x11;
+        h.bytes[13] = 1;
+        const QByteArray data = h.toByteArray() + media;
+        QByteArray payload =
+            SimDevice::envelope(Cmd::DownloadData, 0, QStringLiteral("<dataLen>%1</dataLen>").arg(data.size()), 0)
+                .toUtf8();
+        payload.chop(1);
+        payload.append(4, '\0');
+        payload.append(data);
+        const QByteArray wire = PrivateProto::frameHeader(uint32_t(payload.size())) + payload;
+        const QByteArray head = wire.left(2000), middle1 = wire.mid(2000, 20000), middle2 = wire.mid(22000, 20000),
+                         rest = wire.mid(42000);
+
+        m_dev->pushRaw(head);
+        QTRY_VERIFY_WITH_TIMEOUT(worker->holdsIncompleteFrame(), 10000);
+
+        // The worker held until released (also when a check below fails).
+        QSemaphore hold, entered;
+        struct Release
+        {
+            QSemaphore &s;
+            ~Release() { s.release(); }
+        } release{hold};
+        QMetaObject::invokeMethod(worker, [&] {
+            entered.release();
+            hold.acquire();
+        });
+        QVERIFY(entered.tryAcquire(1, 10000));
+        m_dev->pushRaw(middle1);
+        QTRY_VERIFY_WITH_TIMEOUT(worker->backlogBytes() >= middle1.size(), 10000);
+        m_dev->pushRaw(middle2);
+        QTRY_VERIFY_WITH_TIMEOUT(session->readingPaused(), 10000);
+
+        // Paused for twice the bound, by the clock and by as many ticks of
+        // the session's own thread as the peer clock would need.
+        Deadline paused(2 * bound);
+        int ticks = 0;
+        QTimer tick;
+        tick.setInterval(t.peerTickMs());
+        connect(&tick, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        tick.start();
+        QTRY_VERIFY_WITH_TIMEOUT(paused.passed() && ticks >= 2 * bound / t.peerTickMs(), 60000);
+        QVERIFY(session->readingPaused());
+        QVERIFY(worker->holdsIncompleteFrame());
+
+        hold.release();
+        QTRY_VERIFY_WITH_TIMEOUT(!session->readingPaused(), 10000);
+        // Judged without its rest, more than once, by the clock that ran on.
+        const int judgedAtResume = judged;
+        QTRY_VERIFY_WITH_TIMEOUT(judged >= judgedAtResume + 3 || !worker->holdsIncompleteFrame(), 10000);
+        QVERIFY2(worker->holdsIncompleteFrame(), "the frame was given up");
+        m_dev->pushRaw(rest);
+        QTRY_COMPARE_WITH_TIMEOUT(rec.count(m_key.ip, Cmd::DownloadData), 1, 10000);
+        QCOMPARE(rec.of(m_key.ip, Cmd::DownloadData).first().info.data, media);
+        QCOMPARE(losses, QList<StreamLoss>{});
+        QVERIFY(rec.disconnectTimes(m_key.ip).isEmpty());
+        QVERIFY(KelvoSDKHelper::instance()->isConnected(m_key));
     }
 
     // Bytes that merely contain a closing tag are no sign of life.

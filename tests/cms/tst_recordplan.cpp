@@ -411,12 +411,13 @@ private slots:
     // Delete old recordings takes only what the recorders wrote, in their
     // own layout, and a day folder only when nothing else is left in it; the
     // operator's files and date-named folders, links and what they lead to,
-    // and the storage folder itself stay byte for byte. "O" stands for a day
-    // 41 days old, "Y" for one 29 days old.
+    // a segment another process is writing, and the storage folder itself
+    // stay byte for byte. "O" stands for a day 41 days old, "Y" for one 29
+    // days old.
     void cleanUpTakesOnlyFootage_data()
     {
         QTest::addColumn<QString>("root");        // the storage folder
-        QTest::addColumn<QStringList>("entries"); // files, or "link -> target"
+        QTest::addColumn<QStringList>("entries"); // files, "link -> target", or "file (locked)"
         QTest::addColumn<QStringList>("gone");    // what the clean-up removes
         QTest::addColumn<bool>("removed");
         const QString dev = "B/10.1.1.2/O", ch = "B/10.1.1.2/CH_01/O";
@@ -435,6 +436,11 @@ private slots:
             << "B"
             << QStringList{dev + "/O120000.mp4", dev + "/record.json", dev + "/note.txt", dev + "/holiday.mp4",
                            dev + "/20190315120000.mp4"}
+            << QStringList{dev + "/O120000.mp4", dev + "/record.json"} << true;
+        // Another client's recorder still writes (and locks) one segment of
+        // the old day: it and its folder stay.
+        QTest::newRow("a segment another process writes")
+            << "B" << QStringList{dev + "/O120000.mp4", dev + "/O123000.mp4 (locked)", dev + "/record.json"}
             << QStringList{dev + "/O120000.mp4", dev + "/record.json"} << true;
         QTest::newRow("the operator's date-named folders")
             << "B"
@@ -464,11 +470,27 @@ private slots:
         const auto at = [&tmp](QString path) {
             return tmp.path() + "/" + path.replace("O", "20261027").replace("Y", "20261108");
         };
-        for (const QString &entry : entries) {
+        std::vector<std::unique_ptr<QProcess>> lockers;
+        const auto unlock = qScopeGuard([&lockers] {
+            for (auto &p : lockers) {
+                p->kill();
+                p->waitForFinished(10000);
+            }
+        });
+        for (QString entry : entries) {
+            const bool locked = entry.endsWith(QStringLiteral(" (locked)"));
+            entry.remove(QStringLiteral(" (locked)"));
             const QStringList link = entry.split(QStringLiteral(" -> "));
             QVERIFY(QDir().mkpath(QFileInfo(at(link.first())).path()));
             QVERIFY(link.size() == 2 ? QFile::link(at(link.last()), at(link.first()))
                                      : writeFile(at(entry), entry.toUtf8()));
+            if (locked) {
+                // Held as a recorder of another process holds what it writes.
+                lockers.push_back(std::make_unique<QProcess>());
+                lockers.back()->start("flock", {"--exclusive", at(entry), "sleep", "600"});
+                QVERIFY(lockers.back()->waitForStarted(10000));
+                QTRY_VERIFY_WITH_TIMEOUT(FFmpegRecordPlan::segmentInUse(at(entry)), 10000);
+            }
         }
         QMap<QString, QByteArray> expected = fileTree(tmp.path());
         for (const QString &path : gone)

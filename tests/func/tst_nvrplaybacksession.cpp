@@ -207,6 +207,8 @@ private slots:
         QTest::newRow("seek back restarts") << "seek-20" << QList<unsigned>{14302, 14301} << "080310";
         QTest::newRow("pause, resume at half speed") << "pause" << QList<unsigned>{14309, 14310, 14307} << "080330";
         QTest::newRow("silent stream ends") << "silent" << QList<unsigned>{14302} << "080330";
+        // Its silence is no end of the footage: said as a lost connection.
+        QTest::newRow("recorder gone") << "gone" << QList<unsigned>{} << "080330";
     }
 
     // A channel started at 08:03:30 plays in a pane; seek, pause and the
@@ -243,9 +245,12 @@ private slots:
         } else if (action == "pause") {
             QVERIFY(m_session->pause(pane));
             QVERIFY(m_session->resume(pane, 0.5f));
-        } else if (action == "silent") {
+        } else if (action == "silent" || action == "gone") {
+            if (action == "gone")
+                m_sim->close();
             QTRY_COMPARE_WITH_TIMEOUT(stopped.size(), 1, 10000);
-            QCOMPARE(m_notices.last(), qMakePair(Session::Notice::PlaybackEnded, key));
+            const auto told = action == "gone" ? Session::Notice::ConnectionLost : Session::Notice::PlaybackEnded;
+            QCOMPARE(m_notices.last(), qMakePair(told, key));
             QVERIFY(m_session->paneKeys().isEmpty());
         }
         QTRY_COMPARE_WITH_TIMEOUT(commands(3, controls), sent, 5000);
@@ -254,7 +259,7 @@ private slots:
         const QList<SimRequest> timed = m_sim->requests(sent.value(sent.size() - 1) == 14304 ? 14304 : 14301);
         if (!timed.isEmpty())
             QCOMPARE(timed.last().body.value("Time"), kTodayText + time);
-        if (action != "silent") {
+        if (action != "silent" && action != "gone") {
             // The stream plays on (again from the asked time after a restart).
             QTRY_VERIFY_WITH_TIMEOUT(data.size() >= 5, 5000);
             QCOMPARE(stopped.size(), 0);
@@ -275,10 +280,23 @@ private slots:
         QTest::newRow("stream request unanswered") << "480-481" << false << 0 << "noanswer" << StreamLoss::None;
         // All the footage came but frame 60: never called whole.
         QTest::newRow("a frame lost on the way") << "480-481" << false << 149 << "lost" << StreamLoss::FramesMissing;
+        // The recorder killed ("gone after n": once n frames came): the file
+        // is partial, whatever the footage's end, and the words say where
+        // it broke.
+        QTest::newRow("recorder gone in the middle") << "480-481" << false << 40 << "gone after 40" << StreamLoss::None;
+        QTest::newRow("recorder gone before any frame")
+            << "480-481" << false << 0 << "gone after 0" << StreamLoss::None;
+        // The range 08:00:00-08:00:05 lies inside the footage: whole once
+        // frames reached its end, the recorder gone or not.
+        QTest::newRow("frames to the range's end, then the recorder gone")
+            << "480-481" << true << 150 << "to the end, then gone" << StreamLoss::None;
+        QTest::newRow("the recorder silent short of the range's end")
+            << "480-481" << false << 100 << "to the end, silent after 100" << StreamLoss::None;
     }
 
-    // A range of channel 3 from 08:00 to 08:30: the frames handed on for the
-    // file, the verdict, and the stop of the download on the device.
+    // A range of channel 3 from 08:00 to 08:30 (or to 08:00:05): the frames
+    // handed on for the file, the verdict and why, and the stop of the
+    // download on the device.
     void download()
     {
         QFETCH(QString, recorded);
@@ -293,6 +311,12 @@ private slots:
         s.sendDownloadData = fault != "nodata";
         const int lostFrame = fault == "lost" ? 60 : -1;
         s.lostFrame = lostFrame;
+        const bool gone = fault.startsWith("gone") || fault.endsWith("gone");
+        if (fault.contains("after "))
+            s.silentAfterFrames = fault.section("after ", 1).toInt();
+        // The recorder is gone long before its silence could count.
+        if (gone)
+            m_session->setProgressInterval(3000);
         const QString key = ip() + "_3";
         QSignalSpy changed(m_session.get(), &Session::dayRecordsChanged);
         m_session->select(key);
@@ -301,7 +325,8 @@ private slots:
         QSignalSpy data(m_session.get(), &Session::downloadData);
         QSignalSpy finished(m_session.get(), &Session::downloadFinished);
         QSignalSpy ended(m_session.get(), &Session::downloadEnded);
-        const QDateTime from(kToday, QTime(8, 0)), to(kToday, QTime(8, 30));
+        const QDateTime from(kToday, QTime(8, 0)),
+            to(kToday, fault.startsWith("to the end") ? QTime(8, 0, 5) : QTime(8, 30));
         QCOMPARE(m_session->startDownload(from, to), Session::DownloadRefusal::None);
         const QString path = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip() + "/CH_03/" + kTodayText
                                                       + "080000000.mp4");
@@ -310,28 +335,54 @@ private slots:
         const QString partial = path.chopped(4) + ".partial.mp4";
         QCOMPARE(m_session->downloadFilePath(), partial);
         QCOMPARE(m_session->startDownload(from, to), Session::DownloadRefusal::DownloadRunning);
+        if (gone) {
+            QTRY_COMPARE_WITH_TIMEOUT(writer.size(), 1, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(data.size(), frames, 10000);
+            m_sim->close();
+        }
 
         QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
         QVERIFY(m_session->downloadKey().isEmpty());
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished.first(),
+        QCOMPARE(finished.first().mid(0, 5),
                  (QVariantList{key, success ? path : partial, success, frames > 0, QVariant::fromValue(lost)}));
+        // Why it is not whole, and how far it got: a frame reaches on to the next.
+        using Why = Session::Shortfall;
+        Why why = Why::None;
+        if (!success)
+            why = lost != StreamLoss::None ? Why::DataLost
+                  : fault == "noanswer"    ? Why::NoAnswer
+                  : fault == "nodata"      ? Why::NoFootage
+                  : gone                   ? Why::ConnectionLost
+                                           : Why::Stopped;
+        QVector<SimRecordStreams::Frame> sent = pattern();
+        if (lostFrame >= 0)
+            sent.remove(lostFrame);
+        const auto end = finished.first().at(5).value<Session::DownloadEnd>();
+        QCOMPARE(end.why, why);
+        QCOMPARE(end.lost, lost);
+        QCOMPARE(end.rangeMs, from.msecsTo(to));
+        const qint64 reached =
+            frames > 0 ? qMin(from.toMSecsSinceEpoch() + sent.at(frames - 1).ms + 40, to.toMSecsSinceEpoch()) : 0;
+        QCOMPARE(end.at, reached);
+        QCOMPARE(end.keptMs, frames > 0 ? reached - from.toMSecsSinceEpoch() : 0);
         QCOMPARE(ended.first(), (QVariantList{partial, frames > 0}));
         QCOMPARE(writer.size(), fault == "noanswer" ? 0 : 1);
         if (!writer.isEmpty())
             QCOMPARE(writer.first(), (QVariantList{partial, false, from.toMSecsSinceEpoch(), to.toMSecsSinceEpoch()}));
         // Every frame that came whole and in order, stamped on the range's day.
         QCOMPARE(data.size(), frames);
-        QVector<SimRecordStreams::Frame> sent = pattern();
-        if (lostFrame >= 0)
-            sent.remove(lostFrame);
         for (int i = 0; i < data.size(); ++i) {
             QCOMPARE(data.at(i).at(0).toByteArray(), sent.at(i).data);
             QCOMPARE(data.at(i).at(1).toLongLong(), from.toMSecsSinceEpoch() + sent.at(i).ms);
             QCOMPARE(data.at(i).at(2).toBool(), sent.at(i).key);
         }
-        QCOMPARE(commands(3, {14301, 14302}), (QList<unsigned>{14301, 14302}));
-        QCOMPARE(m_sim->requests(14302).last().body.value("DownloadRecord"), QStringLiteral("1"));
+        // A recorder that is gone hears no stop.
+        QCOMPARE(commands(3, {14301}), QList<unsigned>{14301});
+        if (!gone) {
+            QCOMPARE(commands(3, {14301, 14302}), (QList<unsigned>{14301, 14302}));
+            QCOMPARE(m_sim->requests(14302).last().body.value("DownloadRecord"), QStringLiteral("1"));
+        }
         QCOMPARE(m_sim->requests(14301).first().body.value("Time"), kTodayText + "080000000");
     }
 

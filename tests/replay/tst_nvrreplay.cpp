@@ -352,8 +352,20 @@ private slots:
     }
 
     // A stream that falls silent ends with "Playback ended" and a stop.
+    void silentStreamEnds_data()
+    {
+        QTest::addColumn<bool>("gone");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended");
+        // Silence of a recorder that is gone is said as such.
+        QTest::newRow("the recorder gone")
+            << true << RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
+    }
+
     void silentStreamEnds()
     {
+        QFETCH(bool, gone);
+        QFETCH(QString, told);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         SimRecordStreams::setup(*sim).silentAfterFrames = 30;
@@ -363,9 +375,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
         doubleClick(key);
         QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 0, 10000);
+        if (gone)
+            sim->close();
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
-        QVERIFY(toastContains(RecordWnd::tr("Playback ended")));
-        QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
+        QVERIFY2(toastContains(told), qPrintable(toastTexts().join(" | ")));
+        QVERIFY(!toastContains(gone ? RecordWnd::tr("Playback ended")
+                                    : RecordWnd::tr("Playback stopped: the connection to the recorder was lost")));
+        if (!gone)
+            QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
     }
 
     // Four channels play; the fifth gets no pane and no stream request.
@@ -440,20 +457,37 @@ private slots:
         QTest::addColumn<QString>("recorded"); // minutes "from-to" of the channel's day
         QTest::addColumn<bool>("success");
         QTest::addColumn<QString>("kept"); // "complete", "partial" or "none"
+        QTest::addColumn<QString>("told"); // after the channel's key
+        const QString ok = RecordWnd::tr("Download successful");
         // The clip is 6 s of footage from 08:00:00.
         QTest::newRow("range past the last recording") << ""
-                                                       << "480-481" << true << "complete";
+                                                       << "480-481" << true << "complete" << ok;
         QTest::newRow("H.265") << "h265"
-                               << "480-481" << true << "complete";
+                               << "480-481" << true << "complete" << ok;
         // The recorder sends 6 s of the 10 min it has in the range.
-        QTest::newRow("silent mid-range") << ""
-                                          << "480-490" << false << "partial";
+        QTest::newRow("silent mid-range")
+            << ""
+            << "480-490" << false << "partial"
+            << RecordWnd::tr("Download incomplete: the recorder stopped sending at %1 (%2 s of %3 s kept)")
+                   .arg("08:00:06", "6", "1800");
         QTest::newRow("ended by the operator") << "end"
-                                               << "480-490" << false << "partial";
-        QTest::newRow("stream request unanswered") << "noanswer"
-                                                   << "480-481" << false << "none";
-        QTest::newRow("no download data") << "nodata"
-                                          << "480-481" << false << "none";
+                                               << "480-490" << false << "partial"
+                                               << "";
+        QTest::newRow("stream request unanswered")
+            << "noanswer"
+            << "480-481" << false << "none"
+            << RecordWnd::tr("Download failed: the recorder did not answer the request");
+        QTest::newRow("no download data")
+            << "nodata"
+            << "480-481" << false << "none"
+            << RecordWnd::tr("Download failed: the recorder sent no footage of the range");
+        // Killed once 40 frames (1.6 s) came: the footage's end inside the
+        // range makes it no whole.
+        QTest::newRow("recorder gone mid-range")
+            << "gone"
+            << "480-481" << false << "partial"
+            << RecordWnd::tr("Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)")
+                   .arg("08:00:01", "1", "1800");
     }
 
     void downloads()
@@ -462,9 +496,12 @@ private slots:
         QFETCH(QString, recorded);
         QFETCH(bool, success);
         QFETCH(QString, kept);
+        QFETCH(QString, told);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         SimRecordStreams::Setup &s = SimRecordStreams::setup(*sim);
+        if (fault == "gone")
+            s.silentAfterFrames = 40;
         s.answerStreamRequest = fault != "noanswer";
         s.sendDownloadData = fault != "nodata";
         if (fault == "h265") {
@@ -482,6 +519,7 @@ private slots:
         auto *startButton = m_wnd->findChild<QPushButton *>("pushButtonStart");
         QTest::mouseClick(startButton, Qt::LeftButton);
         QCOMPARE(m_wnd->downloadKey(), key);
+        QSignalSpy frames(m_wnd->session(), &NvrPlaybackSession::downloadData);
         const QString folder = QDir::toNativeSeparators(m_root.filePath("records") + "/" + ip + "/CH_03/");
         const QString path = folder + kTodayText + "080000000.mp4";
         const QString partial = folder + kTodayText + "080000000.partial.mp4";
@@ -494,13 +532,18 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(partial).size() > 0, 20000);
             QTest::mouseClick(m_wnd->findChild<QPushButton *>("pushButtonEnd"), Qt::LeftButton);
         }
+        if (fault == "gone") {
+            // Long before its silence could count.
+            m_wnd->setProgressInterval(3000);
+            QTRY_COMPARE_WITH_TIMEOUT(frames.size(), 40, 10000);
+            sim->close();
+        }
 
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
         QVERIFY(startButton->isEnabled());
         if (fault != "end") {
             // Told once the writer has closed the file.
-            const QString text =
-                key + " " + (success ? RecordWnd::tr("Download successful") : RecordWnd::tr("Download failed"));
+            const QString text = key + " " + told;
             QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
             // The toast links to where the file is.
             if (kept != "none")
@@ -520,6 +563,8 @@ private slots:
                  kept == "none" ? QStringList() : QStringList{QFileInfo(where).fileName()});
         if (fault.isEmpty())
             QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 10, 10000);
+        if (fault == "gone")
+            return;
         const SimRequest request = requestsOf(sim, 14301, 3).value(0);
         QCOMPARE(request.body.value("Time"), kTodayText + "080000000");
         QCOMPARE(request.body.value("TimeEnd"), kTodayText + "083000000");

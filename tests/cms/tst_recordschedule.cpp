@@ -601,7 +601,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= atLetGo + 2, 30000);
         ticker.stop();
         stateWatch.stop();
-        QVERIFY2(longest < 2000, qPrintable(QString::number(longest)));
+        qInfo() << "Longest wait of the window while held:" << longest << "ms";
+        QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
         // Recording all along: never refused, never started again.
         QCOMPARE(states, QList<int>{int(RecordScheduleThread::Recording)});
         QVERIFY(page()->isRecording());

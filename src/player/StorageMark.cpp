@@ -62,7 +62,8 @@ struct Taken
 {
     QString path; // empty: not known
     MountTable::Mount mount;
-    bool seen = false; // dev and ino are the folder's as found in this run
+    bool seen = false;    // dev and ino are the folder's as found in this run
+    bool assumed = false; // not kept by the version that took it: assumed, never stored
     dev_t dev = 0;
     ino_t ino = 0;
 };
@@ -425,8 +426,9 @@ void rememberOurs(Kept &k, const QString &path)
     if (k.last.seen && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
         return;
     const MountTable::Mount mount = MountTable::mountOf(path, MountTable::mounts());
-    const bool elsewhere =
-        k.last.path != path || k.last.mount.mountPoint != mount.mountPoint || k.last.mount.source != mount.source;
+    const bool elsewhere = k.last.assumed || k.last.path != path || k.last.mount.mountPoint != mount.mountPoint
+                           || k.last.mount.source != mount.source;
+    k.last.assumed = false;
     k.last.path = path;
     k.last.mount = mount;
     k.last.seen = true;
@@ -479,6 +481,7 @@ Taken assumedEarlier(const QString &path)
     earlier.path = path;
     earlier.mount.mountPoint = below.mountPoint;
     earlier.mount.source = below.source;
+    earlier.assumed = true;
     return earlier;
 }
 

@@ -3601,6 +3601,10 @@ Move it away to start with a new database.</source>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>已在 %2 挂载磁盘：录像继续写入该磁盘上的 %1。之前的录像位于 %3（挂载于 %4）上的 %1 中，在该磁盘挂载期间被挂载点 %2 遮盖。</translation>
     </message>
+    <message>
+        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>无法读取数据库文件 %2 中的客户端设置表（%3）；该文件可能已损坏。无法核对存储文件夹 %1，在设置可读取之前不会录像。</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3601,6 +3601,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>V %2 byl připojen disk: nahrávání pokračuje do %1 na něm. Co bylo nahráno dříve, leží v %1 na %3 (připojeno v %4), skryté pod přípojným bodem %2, dokud je disk připojen.</translation>
     </message>
+    <message>
+        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Tabulku nastavení klienta v databázovém souboru %2 nelze přečíst (%3); soubor může být poškozený. Složku úložiště %1 nelze ověřit a nic se nenahrává, dokud nastavení nepůjde přečíst.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3601,6 +3601,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>Sebuah disk dipasang di %2: perekaman berlanjut di %1 pada disk itu. Rekaman sebelumnya ada di %1 pada %3 (terpasang di %4), tersembunyi di bawah titik pasang %2 selama disk itu terpasang.</translation>
     </message>
+    <message>
+        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Tabel pengaturan klien dalam berkas basis data %2 tidak dapat dibaca (%3); berkas itu mungkin rusak. Folder penyimpanan %1 tidak dapat diperiksa, dan tidak ada yang direkam sampai pengaturan dapat dibaca.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

@@ -3601,6 +3601,10 @@ Move it away to start with a new database.</source>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>В %2 подключён диск: запись продолжается в %1 на нём. Записанное ранее находится в %1 на %3 (подключён в %4) и скрыто под точкой подключения %2, пока этот диск подключён.</translation>
     </message>
+    <message>
+        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Таблицу настроек клиента в файле базы данных %2 не удаётся прочитать (%3); файл может быть повреждён. Папку хранения %1 нельзя проверить, и запись не ведётся, пока настройки не будут прочитаны.</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>

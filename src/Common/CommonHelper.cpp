@@ -24,6 +24,7 @@ struct PathState
     QMutex mutex;
     QString writableDirOverride;
     std::function<StoragePaths()> provider;
+    StoragePaths lastKnown{{}, {}, {}, false};
 };
 
 PathState &pathState()
@@ -192,6 +193,7 @@ void CommonHelper::setStoragePathsProvider(std::function<StoragePaths()> provide
 {
     QMutexLocker lock(&pathState().mutex);
     pathState().provider = std::move(provider);
+    pathState().lastKnown = StoragePaths{{}, {}, {}, false};
 }
 
 StoragePaths CommonHelper::storagePaths()
@@ -201,7 +203,13 @@ StoragePaths CommonHelper::storagePaths()
         QMutexLocker lock(&pathState().mutex);
         provider = pathState().provider;
     }
-    return provider ? provider() : StoragePaths();
+    if (!provider)
+        return StoragePaths();
+    const StoragePaths paths = provider();
+    QMutexLocker lock(&pathState().mutex);
+    if (paths.known)
+        pathState().lastKnown = paths;
+    return pathState().lastKnown;
 }
 
 QString CommonHelper::safePathSegment(const QString &name)
@@ -247,9 +255,19 @@ QString CommonHelper::getRecordFileName(const FUN_DEV_INFO *dev, bool backup)
 
 QString CommonHelper::getVideoRootDir(const FUN_DEV_INFO *dev)
 {
+    const StoragePaths paths = storagePaths();
+    // Not the default folder in place of one that could not be read: the
+    // recordings would go, or be looked for, elsewhere.
+    if (!paths.known)
+        return QString();
+    return getVideoRootDir(dev, paths.backupPath);
+}
+
+QString CommonHelper::getVideoRootDir(const FUN_DEV_INFO *dev, const QString &backupPath)
+{
     if (!dev)
         return QString();
-    QString base = storagePaths().backupPath;
+    QString base = backupPath;
     if (base.isEmpty())
         base = appWritableDir() + QStringLiteral("/Video");
     // The local playback looks for a channel's recordings under the same

@@ -23,6 +23,9 @@ struct StoragePaths
     QString recordPath;
     QString backupPath;
     QString snapPath;
+    // False from a provider that could not read the settings: the folders
+    // are not known, and the ones last known stay in force.
+    bool known = true;
 };
 
 namespace CommonHelper {
@@ -52,7 +55,9 @@ void setAppWritableDir(const QString &dir);
 
 // Where the settings' storage folders come from. The shell installs a
 // provider once the database is open; without one the folders are empty
-// and the defaults below the writable application folder apply.
+// and the defaults below the writable application folder apply. A read
+// that failed is never taken for the defaults: the folders last known stay
+// (empty, and known false, while none ever was).
 void setStoragePathsProvider(std::function<StoragePaths()> provider);
 StoragePaths storagePaths();
 
@@ -65,8 +70,10 @@ QString getRecordDir(const FUN_DEV_INFO *dev, bool backup);
 QString getRecordFileName(const FUN_DEV_INFO *dev, bool backup);
 // Scheduled recordings of a record: BackupPath/<ip> for a device,
 // BackupPath/<ip>/CH_NN for a channel record; one rule for the recorder
-// and the local playback. Creates nothing.
+// and the local playback. Creates nothing. Empty while the settings were
+// never read. The second form takes the storage folder (BackupPath) given.
 QString getVideoRootDir(const FUN_DEV_INFO *dev);
+QString getVideoRootDir(const FUN_DEV_INFO *dev, const QString &backupPath);
 QString getSnapshotPath(const FUN_DEV_INFO *dev);
 bool getDiskFreeSpace(const QString &path, quint64 &freeGiB);
 

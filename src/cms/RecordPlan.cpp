@@ -6,6 +6,8 @@
 #include "OrmHelper.h"
 
 #include <QDebug>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -145,7 +147,15 @@ bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
     if (plan.devices.isEmpty())
         plan.iTurnOn = 0;
     // The folder in force is the settings' one; the row's copy only informs.
-    plan.szStoragePath = OrmHelper::getConfig()->BackupPath;
+    // Not read, the defaults' folder would be recorded into: the plan is not
+    // read either.
+    QSqlError configError;
+    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&configError);
+    if (!configError.text().isEmpty()) {
+        qWarning() << "Record strategy not read: the settings cannot be read:" << configError.text();
+        return false;
+    }
+    plan.szStoragePath = config->BackupPath;
     if (storedMode)
         *storedMode = row->iworkType;
     return true;
@@ -175,3 +185,27 @@ bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error)
     }
     return true;
 }
+
+namespace RecordStorage {
+
+StoragePaths settingsPaths()
+{
+    static QMutex mutex;
+    static StoragePaths known{{}, {}, {}, false};
+    static quint64 readAfter = 0; // the settings' writes counted before the last read
+    QMutexLocker lock(&mutex);
+    const quint64 writes = OrmHelper::configWrites();
+    if (known.known && readAfter == writes)
+        return known;
+    QSqlError error;
+    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&error);
+    if (!error.text().isEmpty()) {
+        qWarning() << "Storage folders not read from the settings; the last known stay:" << error.text();
+        return StoragePaths{{}, {}, {}, false};
+    }
+    known = StoragePaths{config->RecordPath, config->BackupPath, config->SnapPath, true};
+    readAfter = writes;
+    return known;
+}
+
+} // namespace RecordStorage

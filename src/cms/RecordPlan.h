@@ -4,6 +4,8 @@
 // row with id 1 of PlanRecord; the storage schedule page owns it, the schedule
 // thread works on its own copy.
 
+#include "CommonHelper.h"
+
 #include <QString>
 #include <QVector>
 
@@ -73,3 +75,14 @@ RECORD_TIME_PART partFromSegment(int64_t dayStart, int64_t start, int64_t end);
 std::pair<int64_t, int64_t> segmentFromPart(int64_t dayStart, const RECORD_TIME_PART &part);
 
 } // namespace RecordPlanTime
+
+namespace RecordStorage {
+
+// The storage folders of the client settings, for CommonHelper's provider.
+// Read from the database only while none was read since the settings were
+// last written; a read that fails gives known false (the folders last known
+// stay in force), so a database another program holds is not waited for at
+// every use, nor taken for the defaults.
+StoragePaths settingsPaths();
+
+} // namespace RecordStorage

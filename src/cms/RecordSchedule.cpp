@@ -17,7 +17,9 @@
 
 #include <QAbstractButton>
 #include <QDebug>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -944,6 +946,13 @@ QString RecordSchedule::storageUnavailableText(const QString &path, int state, c
                   "now; nothing is written. Recording starts when it is mounted.")
             .arg(path, detail);
     case StorageMark::State::Unknown:
+        // Not a lock another program holds: a damaged file, or a settings
+        // table this client cannot read, which waiting alone does not end.
+        if (!detail.isEmpty() && !OrmDatabase::isLocked(QSqlError(QString(), detail)))
+            return tr("The client's settings table in the database file %2 cannot be read (%3); the file may be "
+                      "damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings "
+                      "can be read.")
+                .arg(path, QDir::toNativeSeparators(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath()), detail);
         return tr("The storage folder %1 cannot be checked while the client's settings cannot be read (%2); "
                   "recording starts when they can be read.")
             .arg(path, databaseReason(detail));

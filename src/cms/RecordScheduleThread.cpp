@@ -596,7 +596,7 @@ FUN_DEV_INFO *RecordScheduleThread::findRecord(const RECORD_DEVICE_INFO &device)
 }
 
 QVector<RecordScheduleThread::EntryTarget>
-RecordScheduleThread::lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices)
+RecordScheduleThread::lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices, const QString &storagePath)
 {
     QVector<EntryTarget> targets;
     targets.reserve(devices.size());
@@ -605,7 +605,10 @@ RecordScheduleThread::lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices)
         if (FUN_DEV_INFO *record = findRecord(dev)) {
             target.key = CommonHelper::getDevKey(record);
             target.url = CommonHelper::getDevUrl(record, dev.iStreamType > 0 ? STREAM_SUB : STREAM_MAIN);
-            target.folder = CommonHelper::getVideoRootDir(record);
+            // The plan's folder, as the page read it or the operator chose
+            // it: the settings are not read again at each pass, where a
+            // database another program holds would give the defaults.
+            target.folder = CommonHelper::getVideoRootDir(record, storagePath);
             target.channel = record->channelIdx > 0;
         }
         targets.append(target);
@@ -618,8 +621,9 @@ bool RecordScheduleThread::targetsOfPlan(QVector<EntryTarget> &targets)
     // The records' fields are written on the GUI thread without a lock; read
     // from here, a text could be read in the middle of its assignment. So
     // they are read there, between two of its events.
+    const QString storagePath = m_plan.szStoragePath.trimmed();
     if (QThread::currentThread() == thread()) {
-        targets = lookUpTargets(m_plan.devices);
+        targets = lookUpTargets(m_plan.devices, storagePath);
         return true;
     }
     quint64 lookup = 0;
@@ -632,8 +636,8 @@ bool RecordScheduleThread::targetsOfPlan(QVector<EntryTarget> &targets)
     // has ended; a call still queued then is dropped with it.
     QMetaObject::invokeMethod(
         this,
-        [this, lookup, devices = m_plan.devices] {
-            const QVector<EntryTarget> found = lookUpTargets(devices);
+        [this, lookup, devices = m_plan.devices, storagePath] {
+            const QVector<EntryTarget> found = lookUpTargets(devices, storagePath);
             QMutexLocker lock(&m_lock);
             if (lookup != m_lookup)
                 return;

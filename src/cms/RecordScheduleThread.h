@@ -116,8 +116,9 @@ public:
         QString folder;
         bool channel = false; // a recorder's channel: its folder is <root>/<device>/CH_NN
     };
-    // The targets of the entries, read from the records on the registry's thread.
-    static QVector<EntryTarget> lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices);
+    // The targets of the entries, read from the records on the registry's
+    // thread; their folders lie in the storage folder given (the plan's).
+    static QVector<EntryTarget> lookUpTargets(const QVector<RECORD_DEVICE_INFO> &devices, const QString &storagePath);
 
     // Free space of the storage folder: true to go on. The folder is looked
     // at first (StorageMark::look: made and marked on first use); false when

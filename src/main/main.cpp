@@ -12,6 +12,7 @@
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
+#include "RecordPlan.h"
 #include "Platform.h"
 #include "SingleApplication.h"
 #include "SplashScreen.h"
@@ -219,12 +220,13 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
         attempt->wait();
         *error = why;
         *refused = foreign;
-        if (opened || !locked)
-            return opened;
+        // Closed while the try ran: the start ends, whatever the try found.
         if (g_closeBeforeWindow) {
             *closed = true;
             return false;
         }
+        if (opened || !locked)
+            return opened;
         qWarning().noquote()
             << QStringLiteral("The database is in use by another program; trying again (%1): %2").arg(tries).arg(why);
         if (!splash) {
@@ -232,9 +234,15 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
             systemTranslator = std::make_unique<QTranslator>();
             if (systemTranslator->load(translationFile(systemLanguage())))
                 QApplication::installTranslator(systemTranslator.get());
-            splash = std::make_unique<SplashScreen>();
-            splash->show();
+            // Closable while it waits: closed, the start ends as a close signal ends it.
+            splash = std::make_unique<SplashScreen>(nullptr, true);
+            QObject::connect(splash.get(), &SplashScreen::closeRequested, [] {
+                qInfo() << "Closing: the splash was closed while waiting for the database";
+                g_closeBeforeWindow = true;
+                QApplication::quit(); // every loop of the wait ends
+            });
             splash->setProgress(0, QObject::tr("The database is in use by another program; waiting for it..."));
+            splash->showPainted();
         }
         QTimer::singleShot(int(qMax<qint64>(0, DatabaseRetryMs - tried.elapsed())), &loop, &QEventLoop::quit);
         if (!g_closeBeforeWindow)
@@ -321,19 +329,25 @@ int main(int argc, char *argv[])
     }
     const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
     log->setLogClearDays(config->iLogClear);
-    CommonHelper::setStoragePathsProvider([] {
-        const QSharedPointer<CMS_Config_V2> c = OrmHelper::getConfig();
-        return StoragePaths{c->RecordPath, c->BackupPath, c->SnapPath};
-    });
+    // Read again only after the settings were written, and never taken for
+    // the defaults when a read fails: the folders last known stay.
+    CommonHelper::setStoragePathsProvider(&RecordStorage::settingsPaths);
     // Recordings a killed client left open are completed (or dropped when
     // they hold no frame) before anyone lists them; off the GUI thread.
-    QString recordings = CommonHelper::storagePaths().backupPath;
+    const StoragePaths paths = CommonHelper::storagePaths();
+    QString recordings = paths.backupPath;
     if (recordings.isEmpty())
         recordings = CommonHelper::appWritableDir() + QStringLiteral("/Video");
-    QFuture<int> repair = QtConcurrent::run([recordings] {
-        ThreadStack::install();
-        return FFmpegRecordPlan::repairRecordings(recordings);
-    });
+    QFuture<int> repair;
+    if (paths.known) {
+        repair = QtConcurrent::run([recordings] {
+            ThreadStack::install();
+            return FFmpegRecordPlan::repairRecordings(recordings);
+        });
+    } else {
+        // Not the defaults' folder in place of the one that could not be read.
+        qWarning() << "Recordings left unrepaired at start: the settings cannot be read";
+    }
 
     QTranslator translator;
     if (translator.load(translationFile(config->Language)))
@@ -364,7 +378,8 @@ int main(int argc, char *argv[])
     }
 
     SplashScreen splash;
-    splash.show();
+    // Painted before the window's own first paint, which may take seconds.
+    splash.showPainted();
     splash.setProgress(30, QObject::tr("Init app..."));
     window.setUserName(userName);
     window.setRights(rights);

@@ -898,19 +898,53 @@ QString OrmHelper::getUser(const QString &name, const QString &password)
 
 // ---- settings and record strategy ------------------------------------------------------
 
+namespace {
+
+std::atomic<quint64> g_configWrites{0};
+
+// Row 1 of the table, or none stored: the statement's error tells them from
+// a read that failed.
+template <class T> QSharedPointer<T> rowOne(QSqlError *error)
+{
+    QList<QSharedPointer<T>> rows;
+    const QSqlError err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = 1")), rows);
+    if (error)
+        *error = err;
+    QSharedPointer<T> row = ok(err) ? rows.value(0) : QSharedPointer<T>();
+    if (!row) {
+        row.reset(new T());
+        row->id = 1;
+    }
+    return row;
+}
+
+} // namespace
+
 QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
 {
-    QSharedPointer<CMS_Config_V2> config(new CMS_Config_V2());
-    config->id = 1;
-    const QSqlError err = orm::dao::fetch_by_id(config);
+    QSqlError err;
+    QSharedPointer<CMS_Config_V2> config = getConfig(&err);
     if (!ok(err) && OrmDatabase::isReady())
-        qDebug() << "Settings row missing, using defaults:" << err.text();
+        qDebug() << "Settings row not read, using defaults:" << err.text();
     return config;
+}
+
+QSharedPointer<CMS_Config_V2> OrmHelper::getConfig(QSqlError *error)
+{
+    return rowOne<CMS_Config_V2>(error);
+}
+
+quint64 OrmHelper::configWrites()
+{
+    return g_configWrites.load();
 }
 
 bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
 {
-    return ok(orm::dao::save(config));
+    const bool saved = ok(orm::dao::save(config));
+    if (saved)
+        ++g_configWrites;
+    return saved;
 }
 
 QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &change)
@@ -932,17 +966,23 @@ QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &ch
     }
     if (ok(err))
         err = tx.commit();
+    if (ok(err))
+        ++g_configWrites;
     return err;
 }
 
 QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()
 {
-    QSharedPointer<PlanRecord> plan(new PlanRecord());
-    plan->id = 1;
-    const QSqlError err = orm::dao::fetch_by_id(plan);
+    QSqlError err;
+    QSharedPointer<PlanRecord> plan = getPlanRecord(&err);
     if (!ok(err) && OrmDatabase::isReady())
-        qDebug() << "Record strategy row missing, using defaults:" << err.text();
+        qDebug() << "Record strategy row not read, using defaults:" << err.text();
     return plan;
+}
+
+QSharedPointer<PlanRecord> OrmHelper::getPlanRecord(QSqlError *error)
+{
+    return rowOne<PlanRecord>(error);
 }
 
 bool OrmHelper::savePlanRecord(QSharedPointer<PlanRecord> plan)

@@ -131,11 +131,20 @@ public:
 
     // ---- settings and record strategy (row 1 each; defaults when missing) ----
     static QSharedPointer<CMS_Config_V2> getConfig();
+    // The same, telling a row never stored (the defaults, *error empty) from
+    // one that could not be read (the defaults too, the reason in *error): a
+    // caller that must not act on the defaults checks it.
+    static QSharedPointer<CMS_Config_V2> getConfig(QSqlError *error);
+    // Counts the settings row's writes that succeeded (saveConfig,
+    // changeConfig): a copy read after the last one is still what is stored.
+    static quint64 configWrites();
     static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
     // Row 1 as stored (defaults when missing), changed and saved in one
     // transaction; the first error.
     static QSqlError changeConfig(const std::function<void(CMS_Config_V2 &)> &change);
     static QSharedPointer<PlanRecord> getPlanRecord();
+    // As getConfig(QSqlError *) for the record strategy row.
+    static QSharedPointer<PlanRecord> getPlanRecord(QSqlError *error);
     static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
     // A named client setting (CMS_Settings): its value, empty when none is
     // stored or it cannot be read. Saving replaces it; false when that fails.

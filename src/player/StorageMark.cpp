@@ -1,6 +1,7 @@
 #include "StorageMark.h"
 
 #include "MountTable.h"
+#include "OrmDao.h"
 #include "OrmHelper.h"
 #include "Platform.h"
 #include "RecordIndex.h"
@@ -61,7 +62,8 @@ struct Taken
 {
     QString path; // empty: not known
     MountTable::Mount mount;
-    bool seen = false; // dev and ino are the folder's as found in this run
+    bool seen = false;    // dev and ino are the folder's as found in this run
+    bool assumed = false; // not kept by the version that took it: assumed, never stored
     dev_t dev = 0;
     ino_t ino = 0;
 };
@@ -87,6 +89,29 @@ Kept &kept()
     return k;
 }
 
+// A setting as readSetting gives it, telling a value stored empty from none
+// stored (*stored). A file without the settings table stores none.
+bool readStoredSetting(const QString &name, QString *value, bool *stored, QString *error)
+{
+    value->clear();
+    *stored = false;
+    QList<QSharedPointer<CMS_Settings>> rows;
+    const QSqlError err = orm::dao::fetch_by_query(
+        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
+    if (!err.text().isEmpty()) {
+        if (err.text().contains(QLatin1String("no such table"), Qt::CaseInsensitive))
+            return true;
+        if (error)
+            *error = err.text();
+        return false;
+    }
+    if (!rows.isEmpty()) {
+        *stored = true;
+        *value = rows.first()->Value;
+    }
+    return true;
+}
+
 // False when the kept id cannot be read now (the database busy past its
 // timeout): nothing is known, and it is read again next time. Before the
 // database is open (a process without one) none is kept.
@@ -99,12 +124,16 @@ bool readKeptLocked(Kept &k, QString *error)
         return true;
     }
     QString value, taken, on;
+    bool takenStored = false;
     if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error)
-        || !OrmHelper::readSetting(QString::fromLatin1(kTakenSetting), &taken, error)
+        || !readStoredSetting(QString::fromLatin1(kTakenSetting), &taken, &takenStored, error)
         || !OrmHelper::readSetting(QString::fromLatin1(kOnSetting), &on, error))
         return false;
     k.id = value;
-    k.provisional = !value.isEmpty() && taken == QLatin1String(kTakenOwn);
+    // A mark kept by a version that did not keep who took the folder: only
+    // the operator's choice is ever stored as such, so none stored means the
+    // client took it on its own.
+    k.provisional = !value.isEmpty() && (!takenStored || taken == QLatin1String(kTakenOwn));
     const QStringList lines = on.split(QLatin1Char('\n'));
     if (!k.last.seen && lines.size() == 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
         k.last = Taken();
@@ -397,8 +426,9 @@ void rememberOurs(Kept &k, const QString &path)
     if (k.last.seen && k.last.path == path && k.last.dev == st.st_dev && k.last.ino == st.st_ino)
         return;
     const MountTable::Mount mount = MountTable::mountOf(path, MountTable::mounts());
-    const bool elsewhere =
-        k.last.path != path || k.last.mount.mountPoint != mount.mountPoint || k.last.mount.source != mount.source;
+    const bool elsewhere = k.last.assumed || k.last.path != path || k.last.mount.mountPoint != mount.mountPoint
+                           || k.last.mount.source != mount.source;
+    k.last.assumed = false;
     k.last.path = path;
     k.last.mount = mount;
     k.last.seen = true;
@@ -430,6 +460,29 @@ bool mountedOver(const Taken &last, const QString &path, MountTable::Mount *now)
                && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
     }
     return now->mountPoint != last.mount.mountPoint && MountTable::isAtOrBelow(now->mountPoint, last.mount.mountPoint);
+}
+
+// Where a folder the client took on its own lay, when an earlier version kept
+// no mount point with it: on the file system below any disk mounted at the
+// folder or above it now (the system disk, when none is). The folder is then
+// told from a disk mounted over it as one with its mount point kept is.
+Taken assumedEarlier(const QString &path)
+{
+    Taken earlier;
+    const QList<MountTable::Mount> all = MountTable::mounts();
+    const MountTable::Mount now = MountTable::mountOf(path, all);
+    if (now.id < 0)
+        return earlier;
+    MountTable::Mount below = now;
+    if (QFileInfo(now.mountPoint).path() != now.mountPoint)
+        below = MountTable::mountOf(QFileInfo(now.mountPoint).path(), all);
+    if (below.id < 0 || below.mountPoint.isEmpty())
+        return earlier;
+    earlier.path = path;
+    earlier.mount.mountPoint = below.mountPoint;
+    earlier.mount.source = below.source;
+    earlier.assumed = true;
+    return earlier;
 }
 
 // The nearest folder above path that holds a storage mark: a storage folder
@@ -574,6 +627,8 @@ StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *i
     // A disk mounted at the folder or above it since it was last found: the
     // folder recorded into before comes back when that disk is unmounted,
     // not when its own disk is back.
+    if (!id.isEmpty() && k.provisional && k.last.path.isEmpty())
+        k.last = assumedEarlier(path);
     MountTable::Mount over;
     const bool covered = !id.isEmpty() && mountedOver(k.last, path, &over);
     if (covered && k.provisional && (at == 0 || at == ENOENT))

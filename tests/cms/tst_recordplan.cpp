@@ -619,6 +619,14 @@ private slots:
         QTest::newRow("new database, restarted with a disk holding the folder") << "holds it, restarted" << -1;
         QTest::newRow("new database, restarted with a disk holding another client's folder")
             << "foreign, restarted" << notOurs;
+        // Upgrades: what an earlier version kept of a folder it took on its own.
+        QTest::newRow("no mount point kept, upgraded with a disk holding the folder mounted")
+            << "no mount kept, holds it, restarted" << -1;
+        QTest::newRow("no mount point kept, upgraded with an empty disk mounted above it")
+            << "no mount kept, above, restarted" << -1;
+        QTest::newRow("a mark kept alone, upgraded with a disk holding the folder mounted")
+            << "mark alone, holds it, restarted" << -1;
+        QTest::newRow("a settings table of other columns") << "other columns" << int(StorageMark::State::Unknown);
     }
     void storageThatWentAwayIsWaitedFor()
     {
@@ -643,7 +651,7 @@ private slots:
         const auto unbind = [&] { return ::umount2(storageName.constData(), MNT_DETACH) == 0; };
         // What the disk mounted later holds: the folder with day folders of the client's layout, or
         // another client's storage folder with its mark.
-        if (how == "holds it, restarted")
+        if (how.endsWith("holds it, restarted"))
             QVERIFY(QDir().mkpath(other + "/Backup/127.0.0.1/CH_01/20250101"));
         else if (how == "foreign, restarted")
             QVERIFY(writeFile(other + "/Backup/" + StorageMark::fileName(),
@@ -723,9 +731,37 @@ private slots:
             return dialog.result() == QDialog::Accepted && plan.szStoragePath == storage;
         };
 
-        if (how == "no settings table")
+        if (how == "no settings table" || how == "other columns")
             QVERIFY(orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings")).text().isEmpty());
-        const auto settingsBack = qScopeGuard([] { orm::dao::create_table<CMS_Settings>(); });
+        if (how == "other columns")
+            QVERIFY(orm::dao::execute_query(OrmQuery("CREATE TABLE CMS_Settings (id INTEGER PRIMARY KEY, Key TEXT)"))
+                        .text()
+                        .isEmpty());
+        const auto settingsBack = qScopeGuard([&how] {
+            if (how == "other columns")
+                orm::dao::execute_query(OrmQuery("DROP TABLE CMS_Settings"));
+            orm::dao::create_table<CMS_Settings>();
+        });
+        if (how == "other columns") {
+            // Waited for, said naming the settings table and the file, nothing made on the disk.
+            start();
+            QTRY_COMPARE_WITH_TIMEOUT(unavailable.size(), 1, 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(RecordScheduleThread::NoStorage), 20000);
+            const QString detail = unavailable.first().value(2).toString();
+            QCOMPARE(unavailable.first().value(1).toInt(), said);
+            QVERIFY2(detail.contains("no such column"), qPrintable(detail));
+            const QString text =
+                RecordSchedule::storageUnavailableText(unavailable.first().value(0).toString(), said, detail);
+            QVERIFY2(text.contains("settings table") && text.contains("may be damaged")
+                         && text.contains(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath())
+                         && text.contains("nothing is recorded"),
+                     qPrintable(text));
+            const int looked = StorageMark::looks();
+            QTRY_VERIFY_WITH_TIMEOUT(StorageMark::looks() >= looked + 2, 20000);
+            QCOMPARE(unavailable.size(), 1);
+            QCOMPARE(fileTree(storage), (QMap<QString, QByteArray>{}));
+            return;
+        }
         if (how == "start unmounted" || how == "unreadable mark" || how == "read-only" || how == "restarted"
             || mountedBetween) {
             // An earlier run marked the folder; this one starts before its disk is mounted, while the
@@ -741,6 +777,18 @@ private slots:
                 OrmDatabase::setFailingStatementForTesting(QStringLiteral("CMS_Settings"));
             else if (mountedBetween)
                 QVERIFY(bind(other));
+            // An earlier version's database: no mount point kept with the mark, nor (older still) who
+            // took the folder.
+            const auto forget = [](const char *name) {
+                return orm::dao::execute_query(OrmQuery("DELETE FROM CMS_Settings WHERE Name = :name")
+                                                   .bind(":name", QString::fromLatin1(name)))
+                    .text()
+                    .isEmpty();
+            };
+            if (how.startsWith("no mount kept") || how.startsWith("mark alone"))
+                QVERIFY(forget("StorageMarkOn"));
+            if (how.startsWith("mark alone"))
+                QVERIFY(forget("StorageMarkTaken"));
             StorageMark::forgetForTesting();
             QCoreApplication::sendPostedEvents(&receiver); // what the ended run said comes before the clear
             states.clear();

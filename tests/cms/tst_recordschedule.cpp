@@ -37,6 +37,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -63,6 +64,28 @@ QPair<int, int> segments(const QString &folder)
             count = {count.first + 1, count.second + (v.toObject().value("endTime").toString().isEmpty() ? 1 : 0)};
     }
     return count;
+}
+
+// The segments of the day indexes below folder, (start, end) in ms since the
+// epoch by the folder's day, in order of start; an open one ends at -1.
+QList<QPair<qint64, qint64>> segmentSpans(const QString &folder)
+{
+    QList<QPair<qint64, qint64>> spans;
+    QDirIterator it(folder, {QStringLiteral("record.json")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        f.open(QIODevice::ReadOnly);
+        const QDate day = QDate::fromString(QFileInfo(f).dir().dirName(), QStringLiteral("yyyyMMdd"));
+        const auto at = [&day](const QString &text) {
+            const QTime t = QTime::fromString(text, QStringLiteral("hhmmsszzz"));
+            return t.isValid() ? QDateTime(day, t).toMSecsSinceEpoch() : qint64(-1);
+        };
+        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array())
+            spans.append(
+                {at(v.toObject().value("startTime").toString()), at(v.toObject().value("endTime").toString())});
+    }
+    std::sort(spans.begin(), spans.end());
+    return spans;
 }
 
 QStringList rowTexts(QTreeView *view)
@@ -177,10 +200,8 @@ private slots:
         KelvoSDKHelper::instance()->setTimings(timings);
         QString error;
         QVERIFY2(OrmHelper::instance()->init(&error), qPrintable(error));
-        CommonHelper::setStoragePathsProvider([] {
-            const auto c = OrmHelper::getConfig();
-            return StoragePaths{c->RecordPath, c->BackupPath, c->SnapPath};
-        });
+        // As the client installs it.
+        CommonHelper::setStoragePathsProvider(&RecordStorage::settingsPaths);
         Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         // A second of recording per minute of the plan.
         RecordScheduleThread::setSecondsPerPlanMinuteForTesting(1);
@@ -508,6 +529,95 @@ private slots:
         QVERIFY(!page()->isRecording());
         QCOMPARE(segments(ch1).second + segments(ch2).second, 0);
         m_nvr->state().password = QStringLiteral("402917");
+    }
+
+    // Another program holds the database while a channel records, longer
+    // than the busy timeout and than many segments, as a long VACUUM does:
+    // recording goes on into the same folder without a gap, the window keeps
+    // answering, and a Stop the database never takes leaves it recording.
+    void recordingGoesOnWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("stop");
+        const int exclusive = int(HeldDatabase::Kind::Exclusive);
+        const int write = int(HeldDatabase::Kind::Write);
+        QTest::newRow("held exclusively") << exclusive << false;
+        QTest::newRow("held for a write") << write << false;
+        QTest::newRow("held exclusively, Stop given up") << exclusive << true;
+        QTest::newRow("held for a write, Stop given up") << write << true;
+    }
+    void recordingGoesOnWhileTheDatabaseIsHeld()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, stop);
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan({1});
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        m_window->showHome();
+        m_window->showPage(MainWindow::StorageSchedule);
+        const auto cleanUp = qScopeGuard([this] {
+            page()->stopPlan();
+            RecordSchedule::storePlan(RECORD_PLAN_INFO{});
+            page()->showStrategyData(QStringLiteral("Default Strategy"));
+        });
+        const QString ch1 = m_storage.path() + "/127.0.0.1/CH_01";
+        const int earlier = segments(ch1).first;
+        const qint64 started = QDateTime::currentMSecsSinceEpoch();
+        page()->record();
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= earlier + 2, 30000);
+
+        // How long the window went without answering meanwhile.
+        QElapsedTimer beat;
+        qint64 longest = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { longest = std::max(longest, beat.restart()); });
+        QList<int> states;
+        QTimer stateWatch;
+        connect(&stateWatch, &QTimer::timeout, this, [&] {
+            const int state = page()->deviceState(0);
+            if (states.isEmpty() || states.last() != state)
+                states << state;
+        });
+        beat.start();
+        ticker.start(20);
+        stateWatch.start(50);
+        int atLetGo = 0;
+        {
+            HeldDatabase held{HeldDatabase::Kind(kind)};
+            QVERIFY(held.isHeld());
+            const int atHold = segments(ch1).first;
+            if (stop) {
+                click("m_btnOn");
+                QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(
+                                             "Configuration failed: the database is in use by another program"),
+                                         30000);
+            }
+            // Past the busy timeout, each second a segment and a pass of the schedule.
+            QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= atHold + 7, 60000);
+            atLetGo = segments(ch1).first;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(segments(ch1).first >= atLetGo + 2, 30000);
+        ticker.stop();
+        stateWatch.stop();
+        qInfo() << "Longest wait of the window while held:" << longest << "ms";
+        QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
+        // Recording all along: never refused, never started again.
+        QCOMPARE(states, QList<int>{int(RecordScheduleThread::Recording)});
+        QVERIFY(page()->isRecording());
+        QCOMPARE(onButton()->text(), QStringLiteral("Stop"));
+        page()->stopPlan();
+        // Into the folder in force, one segment after the other.
+        auto spans = segmentSpans(ch1);
+        spans.erase(std::remove_if(spans.begin(), spans.end(), [started](const auto &s) { return s.first < started; }),
+                    spans.end());
+        QVERIFY(spans.size() >= atLetGo - earlier + 2);
+        for (int i = 1; i < spans.size(); ++i) {
+            QVERIFY(spans.at(i - 1).second > 0);
+            const qint64 gap = spans.at(i).first - spans.at(i - 1).second;
+            QVERIFY2(gap < 1500, qPrintable(QStringLiteral("segment %1: %2 ms").arg(i).arg(gap)));
+        }
     }
 
     // A plan stored on is shown as on and records again after a restart.

@@ -2,6 +2,7 @@
 #include "ui_DeviceSettingWidget.h"
 
 #include "CommonHelper.h"
+#include "ConfigPageMarks.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
@@ -253,7 +254,38 @@ void DeviceSettingWidget::on_pushButton_save_clicked()
     }
     const QString body = timingXml();
     if (!body.isEmpty())
-        request(CmdSetTiming, body, 0, RequestKind::Save);
+        sendSave(1, CmdSetTiming, body);
+}
+
+void DeviceSettingWidget::sendSave(int tab, unsigned int cmd, const QString &body)
+{
+    tabBegins(tab);
+    m_sending = tab;
+    request(cmd, body, 0, RequestKind::Save);
+    m_sending = -1;
+    ConfigPageMarks::of(this)->partEnds();
+}
+
+void DeviceSettingWidget::tabBegins(int tab)
+{
+    if (!conversation())
+        return;
+    ConfigPageMarks *marks = ConfigPageMarks::of(this);
+    marks->followParts(conversation()->pageSession(this));
+    marks->partBegins(tab);
+}
+
+bool DeviceSettingWidget::takeSaveAnswer(const ConfigReply &reply)
+{
+    if (reply.cmd == CmdSetSettings || reply.cmd == CmdSetTiming)
+        tabBegins(reply.cmd == CmdSetSettings ? 0 : 1);
+    return false;
+}
+
+void DeviceSettingWidget::onSaveResult(int cmd, bool ok)
+{
+    ConfigPageMarks::of(this)->partEnds();
+    RemoteCfg_Widget::onSaveResult(cmd, ok);
 }
 
 void DeviceSettingWidget::settingsXml()
@@ -265,14 +297,18 @@ void DeviceSettingWidget::settingsXml()
             QStringLiteral("deviceName"),
             IpcBody::encodeText(ui->lineEdit_name->text().trimmed(), m_pDeviceInfo ? m_pDeviceInfo->cpu : QString()));
     m_shown.take(values, QStringLiteral("language"), ui->comboBox_language->currentData().toString());
-    request(CmdSetSettings, IpcBody::settingsConfig(values), 0, RequestKind::Save);
+    sendSave(0, CmdSetSettings, IpcBody::settingsConfig(values));
 }
 
 ConfigPageSession::Shown DeviceSettingWidget::shownValues() const
 {
-    // A Save sends the tab shown: the language, or the timing.
-    const bool general = ui->tabWidget->currentIndex() == 0;
+    // A Save sends its tab: the language, or the timing. Both tabs keep
+    // showing what they were given while the other is on screen, so an
+    // answer that comes then still settles the tab it saved.
     ConfigPageSession::Shown shown = m_shown.shown();
+    if (m_sending < 0)
+        return shown;
+    const bool general = m_sending == 0;
     for (auto it = shown.begin(); it != shown.end();)
         it = (it.key() == QLatin1String("language")) == general ? std::next(it) : shown.erase(it);
     return shown;

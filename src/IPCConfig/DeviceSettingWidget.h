@@ -49,6 +49,8 @@ public slots:
 
 protected:
     ConfigPageSession::Shown shownValues() const override;
+    bool takeSaveAnswer(const ConfigReply &reply) override;
+    void onSaveResult(int cmd, bool ok) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -57,6 +59,10 @@ private:
     void fillTime(const QHash<QString, QString> &timing);
     void fillLanguageNames();
     // The typed value of a number field, or nothing after saying it is not one.
+    // Each tab's Saves are marked apart (ConfigPageMarks::followParts):
+    // 0 "General", 1 "Time Settings".
+    void tabBegins(int tab);
+    void sendSave(int tab, unsigned int cmd, const QString &body);
     bool typedNumber(const QString &key, QLineEdit *edit, int low, int high, IpcBody::Values &values) const;
 
     Ui::DeviceSettingWidget *ui;
@@ -80,4 +86,5 @@ private:
     OperatorEdits m_shown;
     bool m_setTimeTouched = false;
     bool m_filling = false;
+    int m_sending = -1; // the tab a Save sends now
 };

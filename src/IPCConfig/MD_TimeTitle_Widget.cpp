@@ -30,6 +30,7 @@ constexpr int DateFormats = 3;
 constexpr int NoDate = DateFormats;
 constexpr int PreviewStream = 1;
 const char *const kMoved = "moved";
+const char *const kWanted = "wanted";
 
 QFont labelFont()
 {
@@ -315,8 +316,15 @@ void MD_TimeTitle_Widget::placeLabel(QLabel *label, int x, int y, bool visible)
         label->setGeometry(QRect(placePos(device, label->size(), r, m_info.posUnit), label->size()));
         label->setProperty("placed", true);
     }
-    label->setVisible(visible);
-    label->raise();
+    showLabel(label, visible);
+}
+
+void MD_TimeTitle_Widget::showLabel(QLabel *label, bool wanted)
+{
+    label->setProperty(kWanted, wanted);
+    label->setVisible(wanted && isVisible());
+    if (label->isVisible())
+        label->raise();
 }
 
 // ---- date and time pattern --------------------------------------------------------
@@ -607,11 +615,11 @@ void MD_TimeTitle_Widget::onDefaultParameterBtnClicked()
 void MD_TimeTitle_Widget::onCheckBoxShowDateClicked()
 {
     QLabel *label = ui->labelMoveTime;
-    label->setVisible(ui->checkBoxShowOSD->isChecked());
+    showLabel(label, ui->checkBoxShowOSD->isChecked());
     label->setText(formatCurrentDateTime(buildDateTimeFormat()));
     label->adjustSize();
     const QPoint p = getScalePos(label);
-    placeLabel(label, p.x(), p.y(), label->isVisible());
+    placeLabel(label, p.x(), p.y(), ui->checkBoxShowOSD->isChecked());
 }
 
 void MD_TimeTitle_Widget::slotStateChanged(int state)
@@ -624,7 +632,7 @@ void MD_TimeTitle_Widget::slotStateChanged(int state)
     // where a new window goes, outside the preview.
     if (state > 0 && !label->property("placed").toBool())
         placeLabel(label, 0, 0, true);
-    label->setVisible(state > 0);
+    showLabel(label, state > 0);
     m_edits.at(i)->setEnabled(state > 0);
 }
 
@@ -697,12 +705,15 @@ void MD_TimeTitle_Widget::showEvent(QShowEvent *event)
     // Replaces the base's handler: these line edits get no copy menu.
     QWidget::showEvent(event);
     ui->widget->setStreamKey(CommonHelper::getDevUrl(m_pDeviceInfo, ENUM_STREAM_TYPE(PreviewStream)));
+    for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
+        showLabel(label, label->property(kWanted).toBool());
 }
 
 void MD_TimeTitle_Widget::hideEvent(QHideEvent *event)
 {
     RemoteCfg_Widget::hideEvent(event);
     ui->widget->clear();
+    // Hidden with the page, still wanted when it comes back.
     for (QLabel *label : m_labels + QList<QLabel *>{ui->labelMoveTime})
         label->hide();
 }

@@ -108,6 +108,11 @@ private:
     void applyOsdInfo(const OSD_INFO &info);
     void collectOsdInfo();
     void placeLabel(QLabel *label, int x, int y, bool visible);
+    // The labels are windows of their own over the preview: one shows only
+    // while the page does, whatever answer asks for it (a late read of a
+    // page no longer shown draws nothing over the page shown); it comes
+    // back with the page.
+    void showLabel(QLabel *label, bool wanted);
     QRect previewRect() const;
     QPoint defaultPosition(const QLabel *label) const;
     void rememberShown();

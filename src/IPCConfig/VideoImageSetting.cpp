@@ -3,6 +3,7 @@
 
 #include "CommonHelperStream.h"
 #include "CommonHelperWidgets.h"
+#include "ConfigPageMarks.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OpenGLRender.h"
@@ -12,6 +13,9 @@
 #include <QEvent>
 #include <QStringListModel>
 #include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -26,10 +30,19 @@ const char *const kGroups[] = {"imageAdjustment", "dayNight",     "exposure",
 // Process-wide: the video-format warning is not repeated for the same choice.
 int g_lastWarnedFormat = -1;
 
+// A row that comes and goes with the camera's capabilities or a mode keeps
+// its room: nothing else on the sub-page moves when a read or the operator
+// shows it.
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 {
-    for (QWidget *w : widgets)
+    for (QWidget *w : widgets) {
+        QSizePolicy policy = w->sizePolicy();
+        if (!policy.retainSizeWhenHidden()) {
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
         w->setVisible(shown);
+    }
 }
 
 } // namespace
@@ -309,21 +322,51 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
         return;
     }
     const bool antiFlicker = m_pDeviceInfo->capList.contains(QLatin1String("antiFlicker"));
+    groupBegins(position);
+    m_sending = position;
     request(Cmd::setOfImageGroup(position), IpcBody::imageGroup(position, values, antiFlicker), readChannel(),
             RequestKind::Save);
+    m_sending = -1;
+    ConfigPageMarks::of(this)->partEnds();
+}
+
+void VideoImageSetting::groupBegins(int position)
+{
+    if (!conversation())
+        return;
+    ConfigPageMarks *marks = ConfigPageMarks::of(this);
+    marks->followParts(conversation()->pageSession(this));
+    marks->partBegins(position);
+}
+
+bool VideoImageSetting::takeSaveAnswer(const ConfigReply &reply)
+{
+    const int *sets = std::begin(Cmd::ImageGroupSets);
+    const int *set = std::find(sets, std::end(Cmd::ImageGroupSets), int(reply.cmd));
+    if (set != std::end(Cmd::ImageGroupSets))
+        groupBegins(int(set - sets));
+    return false;
+}
+
+void VideoImageSetting::onSaveResult(int cmd, bool ok)
+{
+    ConfigPageMarks::of(this)->partEnds();
+    RemoteCfg_Widget::onSaveResult(cmd, ok);
 }
 
 ConfigPageSession::Shown VideoImageSetting::shownValues() const
 {
-    // A Save sends the group of the section shown; another section shown
-    // since no longer shows what it sent.
+    // A Save sends its group; every group keeps showing what it was given
+    // when another section is on screen, so an answer that comes then still
+    // settles the group it saved.
     ConfigPageSession::Shown shown;
-    const int group = currentSection();
-    if (group < 0 || group >= int(m_shown.size()))
-        return shown;
-    const OperatorEdits::Values values = m_shown[size_t(group)].shown();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
+    for (int group = 0; group < int(m_shown.size()); ++group) {
+        if (m_sending >= 0 && group != m_sending)
+            continue;
+        const OperatorEdits::Values values = m_shown[size_t(group)].shown();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            shown.insert(QStringLiteral("%1.%2").arg(group).arg(it.key()), it.value());
+    }
     return shown;
 }
 

@@ -76,6 +76,8 @@ private slots:
 
 protected:
     ConfigPageSession::Shown shownValues() const override;
+    bool takeSaveAnswer(const ConfigReply &reply) override;
+    void onSaveResult(int cmd, bool ok) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -98,6 +100,8 @@ private:
     IpcBody::Values valuesToSend(int position) const;
     static QString controlValue(const QWidget *control);
     void send(int position, const IpcBody::Values &values);
+    // Each group's Saves are marked apart (ConfigPageMarks::followParts).
+    void groupBegins(int position);
 
     Ui::VideoImageSetting *ui;
     QStringListModel *m_sectionModel;
@@ -109,6 +113,7 @@ private:
     QVector<IpcBody::Values> m_received;
     QVector<bool> m_present;
     std::array<OperatorEdits, 6> m_shown; // one per image group
+    int m_sending = -1;                   // the group a Save sends now
     // The number box beside each slider: typing there moves the slider.
     QHash<const QWidget *, QWidget *> m_boxBeside;
 };

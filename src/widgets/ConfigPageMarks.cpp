@@ -137,6 +137,48 @@ void ConfigPageMarks::follow(ConfigPageSession *session)
     setNotSaved(session->notSaved());
 }
 
+void ConfigPageMarks::followParts(ConfigPageSession *session)
+{
+    if (!session || m_partsSession == session)
+        return;
+    m_partsSession = session;
+    m_partsNotSaved.clear();
+    m_partsDoubted = false;
+    connect(session, &ConfigPageSession::savesDoubted, this, [this] { m_partsDoubted = true; });
+    // After the session took the reading in (it was connected first): read
+    // again, nothing of the page is unsaved unless a doubt still holds it.
+    connect(session->round(), &ConfigReadRound::done, this, [this] {
+        if (m_partsSession && !m_partsSession->notSaved()) {
+            m_partsNotSaved.clear();
+            m_partsDoubted = false;
+        }
+    });
+}
+
+void ConfigPageMarks::partBegins(int part)
+{
+    if (!m_partsSession)
+        return;
+    m_partInHand = part;
+    m_partsSession->setNotSaved(m_partsDoubted || m_partsNotSaved.contains(part));
+}
+
+void ConfigPageMarks::partEnds()
+{
+    if (!m_partsSession || m_partInHand < 0)
+        return;
+    const bool marked = m_partsSession->notSaved();
+    // A Save stored while the page was held for a doubt ends the doubt.
+    if (!marked)
+        m_partsDoubted = false;
+    if (marked)
+        m_partsNotSaved.insert(m_partInHand);
+    else
+        m_partsNotSaved.remove(m_partInHand);
+    m_partInHand = -1;
+    m_partsSession->setNotSaved(m_partsDoubted || !m_partsNotSaved.isEmpty());
+}
+
 bool ConfigPageMarks::notSavedShown() const
 {
     return m_notSaved && !m_notSaved->isHidden();

@@ -32,6 +32,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,16 @@ public:
     bool notSavedShown() const;
     // The not-saved mark follows the page's session from now on.
     void follow(ConfigPageSession *session);
+    // A page whose Saves each send a part of it (a section, a tab): each
+    // part keeps its own not-saved state, so a part refused stays marked
+    // while another part is stored; it goes once that part is stored or the
+    // page is read again. The mark shows while any part is marked. Between
+    // partBegins() and partEnds() (a Save of the part sent, or its answer
+    // settled) the session's state is that part's.
+    void followParts(ConfigPageSession *session);
+    void partBegins(int part);
+    void partEnds();
+    bool partNotSaved(int part) const { return m_partsNotSaved.contains(part); }
     // The read-failure mark follows the round: shown with the round's words
     // for its failure (fallback() where it has none of its own), and
     // Reconnect; hidden only when a round of the page was read. fallback() is
@@ -113,4 +124,11 @@ private:
     QSize m_action;
     QFont m_markFont;
     bool m_measuring = false;
+    // Parts of the page not saved (followParts()), and the part in hand.
+    QPointer<ConfigPageSession> m_partsSession;
+    QSet<int> m_partsNotSaved;
+    int m_partInHand = -1;
+    // The session holds the whole page marked (Saves built on a repeated
+    // answer) until a later Save is stored.
+    bool m_partsDoubted = false;
 };

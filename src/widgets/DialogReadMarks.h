@@ -8,8 +8,10 @@
 // device's answers can be placed again) while it is shown and not reading.
 //
 // The marks sit in a room of their own: an empty widget of the dialog's
-// layout beside none of the dialog's own texts, made tall enough for the
-// action's button so that it covers nothing below it.
+// layout beside none of the dialog's own texts, as tall as the marks need at
+// its width (the longest words a read may end with, wrapped, and the
+// action's button), in every language, so that they show whole and cover
+// nothing below it.
 
 #include <QObject>
 
@@ -32,7 +34,12 @@ public:
     // A read of the dialog besides the list failed.
     void showFailure();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void fitRoom();
+
     QWidget *m_room;
     ConfigPageMarks *m_marks;
 };

@@ -125,12 +125,20 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     // A link is there to be clicked: it stays long enough to reach it.
     if (!link.isEmpty() && m_duration < LinkMinMs)
         setTimeout(LinkMinMs);
+    // Long words (a refusal and what to do about it) stay until read.
+    if (m_duration < readingMs(text))
+        setTimeout(readingMs(text));
 
-    const QPoint end = restingPlace(restingArea(parentWidget()), size(), shownControls());
+    const QPoint end = findRestingPlace();
     m_endX = end.x();
     m_endY = end.y();
-    // Slides up from just below where it rests.
-    const QPoint start(m_endX, m_endY + height());
+    // Slides up from just below where it rests, unless the way up crosses
+    // another toast or a button of its window: then it shows in its place.
+    QPoint start(m_endX, m_endY + height());
+    const QRect way = QRect(start, size()).united(QRect(end, size()));
+    const QVector<QRect> crossed = toastPlaces(this) + ownControls(true);
+    if (std::any_of(crossed.cbegin(), crossed.cend(), [&way](const QRect &r) { return r.intersects(way); }))
+        start = end;
     move(start);
 
     // A plain toast only tells: clicks go through it to the window beneath
@@ -204,20 +212,105 @@ QRect MsgTipInfoDlg::restingArea(QWidget *raiser)
 
 QPoint MsgTipInfoDlg::restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid)
 {
+    QPoint at;
+    if (freePlace(area, size, avoid, &at))
+        return at;
+    return QPoint(area.right() - size.width() - EdgeMargin, area.bottom() - size.height());
+}
+
+bool MsgTipInfoDlg::freePlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid, QPoint *at)
+{
     const QPoint corner(area.right() - size.width() - EdgeMargin, area.bottom() - size.height());
-    const auto free = [&](const QPoint &at) {
-        const QRect rect(at, size);
-        return std::none_of(avoid.cbegin(), avoid.cend(), [&rect](const QRect &r) { return r.intersects(rect); });
-    };
-    // Up the right edge first, then column by column to the left.
+    // Up the right edge first, then column by column to the left; past
+    // what is in the way in one step up.
     constexpr int StepX = 16, StepY = 8;
     for (int x = corner.x(); x >= area.left(); x -= StepX) {
-        for (int y = corner.y(); y >= area.top(); y -= StepY) {
-            if (free(QPoint(x, y)))
-                return QPoint(x, y);
+        for (int y = corner.y(); y >= area.top();) {
+            const QRect rect(QPoint(x, y), size);
+            const auto in =
+                std::find_if(avoid.cbegin(), avoid.cend(), [&rect](const QRect &r) { return r.intersects(rect); });
+            if (in == avoid.cend()) {
+                *at = QPoint(x, y);
+                return true;
+            }
+            const int clear = y - (in->top() - size.height());
+            y -= std::max(StepY, (clear + StepY - 1) / StepY * StepY);
         }
     }
-    return corner;
+    return false;
+}
+
+QPoint MsgTipInfoDlg::findRestingPlace() const
+{
+    // Never over another toast, nor over the buttons of the window it speaks
+    // of (a dialog's OK and Cancel): over that window clear of every control
+    // shown when there is room, else still over it clear of its buttons,
+    // else anywhere on its screen clear of the controls, then of its
+    // window's; never over another toast while the screen has room for one.
+    const QRect own = restingArea(parentWidget());
+    QScreen *screen = QGuiApplication::screenAt(own.center());
+    const QRect screenArea = screen ? screen->availableGeometry() : own;
+    const QVector<QRect> toasts = toastPlaces(this);
+    const QVector<QRect> ownButtons = ownControls(true);
+    const QVector<QRect> allControls = shownControls();
+    QPoint at;
+    if (freePlace(own, size(), allControls + toasts, &at) || freePlace(own, size(), ownButtons + toasts, &at)
+        || freePlace(screenArea, size(), allControls + toasts, &at)
+        || freePlace(screenArea, size(), ownControls(false) + toasts, &at)
+        || freePlace(screenArea, size(), toasts, &at))
+        return at;
+    return restingPlace(own, size(), allControls);
+}
+
+QVector<QRect> MsgTipInfoDlg::ownControls(bool buttonsOnly) const
+{
+    // The window that raised it, and the one the operator works in (a
+    // dialog shown beside its parent rather than over it).
+    QVector<QRect> rects;
+    QWidget *raiser = parentWidget() ? parentWidget()->window() : nullptr;
+    QWidget *active = QApplication::activeWindow();
+    if (active == raiser)
+        active = nullptr;
+    for (QWidget *window : {raiser, active}) {
+        if (window && window->isVisible() && !qobject_cast<MsgTipInfoDlg *>(window))
+            rects += controlsOf(window, buttonsOnly);
+    }
+    return rects;
+}
+
+QVector<QRect> MsgTipInfoDlg::toastPlaces(const MsgTipInfoDlg *except)
+{
+    QVector<QRect> places;
+    for (QWidget *w : QApplication::allWidgets()) {
+        auto *toast = qobject_cast<MsgTipInfoDlg *>(w);
+        if (!toast || toast == except || !toast->isVisible())
+            continue;
+        places.append(QRect(toast->endPosition(), toast->frameGeometry().size()));
+    }
+    return places;
+}
+
+int MsgTipInfoDlg::readingMs(const QString &text)
+{
+    // About four words a second once the eye found the toast; a script
+    // written without spaces about eight signs a second.
+    int words = 0;
+    int signs = 0;
+    bool inWord = false;
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Han || c.script() == QChar::Script_Hiragana
+            || c.script() == QChar::Script_Katakana || c.script() == QChar::Script_Hangul) {
+            ++signs;
+            inWord = false;
+        } else if (c.isSpace()) {
+            inWord = false;
+        } else if (!inWord) {
+            ++words;
+            inWord = true;
+        }
+    }
+    constexpr int FindMs = 1000, WordMs = 250, SignMs = 125, MostMs = 15000;
+    return std::min(MostMs, FindMs + WordMs * words + SignMs * signs);
 }
 
 QVector<QRect> MsgTipInfoDlg::shownControls()
@@ -226,18 +319,27 @@ QVector<QRect> MsgTipInfoDlg::shownControls()
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (!top->isVisible() || qobject_cast<MsgTipInfoDlg *>(top))
             continue;
-        for (QWidget *w : top->findChildren<QWidget *>()) {
-            if (!w->isVisible() || w->window() != top)
-                continue;
-            if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w)
-                && !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QAbstractSlider *>(w)
-                && !qobject_cast<SwitchControl *>(w))
-                continue;
-            // Only what shows: a control scrolled out of its view covers nothing.
-            const QRect shown = w->visibleRegion().boundingRect();
-            if (!shown.isEmpty())
-                rects.append(shown.translated(w->mapToGlobal(QPoint(0, 0))));
-        }
+        rects += controlsOf(top);
+    }
+    return rects;
+}
+
+QVector<QRect> MsgTipInfoDlg::controlsOf(QWidget *top, bool buttonsOnly)
+{
+    QVector<QRect> rects;
+    for (QWidget *w : top->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->window() != top)
+            continue;
+        const bool button = qobject_cast<QAbstractButton *>(w);
+        if (buttonsOnly ? !button
+                        : !button && !qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w)
+                              && !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QAbstractSlider *>(w)
+                              && !qobject_cast<SwitchControl *>(w))
+            continue;
+        // Only what shows: a control scrolled out of its view covers nothing.
+        const QRect shown = w->visibleRegion().boundingRect();
+        if (!shown.isEmpty())
+            rects.append(shown.translated(w->mapToGlobal(QPoint(0, 0))));
     }
     return rects;
 }

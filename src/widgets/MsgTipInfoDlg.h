@@ -28,9 +28,13 @@ private:
 
 // The toast: slides up at the bottom right of the window that raised it (of
 // the screen under the pointer without one), clear of the buttons and fields
-// of the windows beneath when there is room, stays for its duration, then closes and deletes itself. A plain toast
-// takes no mouse input: a click on it reaches what lies beneath. A variant carries a link that shows a file in its
-// folder; it takes clicks, has its close button and is held while the pointer rests on it.
+// of the windows beneath when there is room, stays for its duration, then
+// closes and deletes itself. A toast made while others show takes a place of
+// its own beside them: none hides another, and none lies over the buttons of
+// the window that raised it. It stays at least as long as its words take to
+// read. A plain toast takes no mouse input: a click on it reaches what lies
+// beneath. A variant carries a link that shows a file in its folder; it takes
+// clicks, has its close button and is held while the pointer rests on it.
 class MsgTipInfoDlg : public QDialog
 {
     Q_OBJECT
@@ -59,6 +63,13 @@ public:
     // it, then further left, that covers none of the given rectangles; the
     // corner when there is none.
     static QPoint restingPlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid);
+    // The same, or nothing when no place in the area is free.
+    static bool freePlace(const QRect &area, const QSize &size, const QVector<QRect> &avoid, QPoint *at);
+    // Where the toasts shown or on their way rest, but `except`.
+    static QVector<QRect> toastPlaces(const MsgTipInfoDlg *except = nullptr);
+    // The least time words need to be read (a few words: no more than a
+    // short toast's 2000 ms).
+    static int readingMs(const QString &text);
     // The area a toast raised by `raiser` rests in: that window's part of its
     // screen's available area, or the available area of the screen under the
     // pointer when there is no such window or it leaves no room for a toast.
@@ -66,6 +77,8 @@ public:
     // What an operator clicks in the shown windows (buttons, fields, lists of
     // choices, switches), in global coordinates.
     static QVector<QRect> shownControls();
+    // The same of one window only; its buttons only if asked.
+    static QVector<QRect> controlsOf(QWidget *window, bool buttonsOnly = false);
 
 public slots:
     void onHideTimerTimeout();
@@ -77,6 +90,9 @@ protected:
 
 private:
     void onSlideFinished();
+    QPoint findRestingPlace() const;
+    // The controls (or buttons) of the windows the toast speaks of.
+    QVector<QRect> ownControls(bool buttonsOnly) const;
 
     int m_duration = 5000;
     QTimer *m_hideTimer;

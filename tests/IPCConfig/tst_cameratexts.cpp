@@ -10,7 +10,9 @@
 #include "AddClientUserDlg.h"
 #include "CEditContactDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigConversation.h"
 #include "ConfigPageMarks.h"
+#include "ConfigReadRound.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceInfoManager.h"
 #include "EditClientUserDlg.h"
@@ -288,6 +290,24 @@ private slots:
         QVERIFY(look(&users, language, QStringLiteral("users, read failed"), cut));
         for (const QString &c : marksCovering(users.findChild<QWidget *>(QStringLiteral("widgetListMarks"))))
             cut << QStringLiteral("users, read failed: ") + c;
+        // A read never answered: the marks' longest words, wrapped whole in
+        // their room; then the way back.
+        ConfigReadRound::setTimeoutMs(500);
+        m_cam->planReplies(14013, {-1});
+        users.getUsers();
+        QVERIFY(waitFor([&users] {
+            auto *said = users.findChild<QLabel *>(QStringLiteral("labelReadFailed"));
+            return said && said->isVisible()
+                   && (said->text() == ConfigConversation::outOfStepText()
+                       || said->text() == ConfigConversation::stoppedAnsweringText());
+        }));
+        ConfigReadRound::setTimeoutMs(6000);
+        QVERIFY(look(&users, language, QStringLiteral("users, read unanswered"), cut));
+        for (const QString &c : marksCovering(users.findChild<QWidget *>(QStringLiteral("widgetListMarks"))))
+            cut << QStringLiteral("users, read unanswered: ") + c;
+        QTest::mouseClick(users.findChild<QPushButton *>(QStringLiteral("pushButtonReconnect")), Qt::LeftButton);
+        QVERIFY(
+            waitFor([&users] { return !users.findChild<QLabel *>(QStringLiteral("labelReadFailed"))->isVisible(); }));
         users.close();
 
         AddClientUserDlg add;

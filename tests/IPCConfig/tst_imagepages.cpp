@@ -3,10 +3,12 @@
 // over loopback (127.31.0.x).
 
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MD_TimeTitle_Widget.h"
 #include "RemoteConfigSetting.h"
+#include "SharedTexts.h"
 #include "SimDevice.h"
 #include "VideoImageSetting.h"
 
@@ -27,6 +29,8 @@
 using namespace OperatorActs;
 
 using DevicePagesTest::child;
+using DevicePagesTest::closeToasts;
+using DevicePagesTest::toastTexts;
 
 class TestImagePages : public QObject
 {
@@ -252,6 +256,56 @@ private slots:
         QCOMPARE(read(), value);
     }
 
+    // A group whose Save the camera refused stays marked while another
+    // group is stored, whether its answer came before or after the operator
+    // turned to the other group; once stored itself, or read again, it is
+    // not marked any more.
+    void refusedGroupStaysMarked_data()
+    {
+        QTest::addColumn<bool>("answerAfterSwitch");
+        QTest::newRow("refused, then another group stored") << false;
+        QTest::newRow("refused while another group shows, then that group stored") << true;
+    }
+    void refusedGroupStaysMarked()
+    {
+        QFETCH(bool, answerAfterSwitch);
+        reopen(QStringLiteral("+doubleLight"), QString(), QStringLiteral("1+2"));
+        auto *page = static_cast<RemoteCfg_Widget *>(imagePage());
+        QVERIFY(page);
+        const auto saved = [&](unsigned int cmd) {
+            closeToasts();
+            QVERIFY(!click(page, "btn_save", cmd).bodyText.isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        };
+        showSection(page, 0);
+        slide(child<QSlider>(page, "slider_brightness"), 70);
+        m_cam->setForcedResult(11003, 5);
+        if (answerAfterSwitch)
+            m_cam->setCommandDelay(11003, 1500);
+        QVERIFY(!click(page, "btn_save", 11003).bodyText.isEmpty());
+        showSection(page, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
+        m_cam->clearForcedResult(11003);
+        m_cam->setCommandDelay(11003, -1);
+
+        pick(child<QComboBox>(page, "comboBox_backlight"), 1);
+        saved(11009);
+        QVERIFY(page->notSavedShown());
+        QCOMPARE(child<QSlider>(page, "slider_brightness")->value(), 70);
+
+        showSection(page, 0);
+        saved(11003);
+        QVERIFY(!page->notSavedShown());
+
+        // Refused again, then read again: the camera's values, unmarked.
+        m_cam->setForcedResult(11003, 5);
+        QVERIFY(!click(page, "btn_save", 11003).bodyText.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
+        m_cam->clearForcedResult(11003);
+        QVERIFY(imagePage());
+        QVERIFY(!page->notSavedShown());
+    }
+
     // Night-vision lists, shutter lists and a position outside them.
     void imageLists()
     {
@@ -343,6 +397,39 @@ private slots:
         QCOMPARE(m_cam->requests(11001).last().channel, 1);
         QTRY_COMPARE_WITH_TIMEOUT(child<QStackedWidget>(page, "stackedWidget")->currentIndex(), 2, 10000);
         QCOMPARE(child<QListView>(page, "listView")->currentIndex().row(), 2);
+    }
+
+    // The OSD labels lie over the preview as windows of their own: a slow
+    // camera's OSD reading that comes once the operator turned to Video
+    // Encode draws none of them there; back on the OSD page they show.
+    void lateOsdReadDrawsNothingElsewhere()
+    {
+        reopen(QStringLiteral("+MD"));
+        QWidget *osd = osdPage();
+        QVERIFY(osd);
+        const QList<QLabel *> labels = {child<QLabel>(osd, "labelMoveTime"), child<QLabel>(osd, "labelMoveChannel"),
+                                        child<QLabel>(osd, "labelCustom")};
+        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(labels.cbegin(), labels.cend(), [](QLabel *l) { return l->isVisible(); }),
+                                 10000);
+        // Slow now: the next reading comes after the switch.
+        m_cam->setCommandDelay(10004, 1500);
+        const int reads = m_cam->requestCount(10004);
+        QTreeView *tree = m_w->treeView();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          tree->visualRect(m_w->pageItem(10004)->index()).center());
+        QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(10004) > reads, 10000);
+        QVERIFY(select(10002, 10002, [](QWidget *p) { return p->isVisible(); }));
+        auto *page = static_cast<RemoteCfg_Widget *>(osd);
+        QTRY_VERIFY_WITH_TIMEOUT(page->readState() != RemoteCfg_Widget::ReadState::Pending, 10000);
+        m_cam->setCommandDelay(10004, -1);
+        QVERIFY(DevicePagesTest::roundTrip(&m_dev));
+        QCoreApplication::processEvents();
+        for (QLabel *label : labels)
+            QVERIFY2(!label->isVisible(), qPrintable(label->objectName() + QLatin1Char(' ') + label->text()));
+
+        QVERIFY(osdPage());
+        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(labels.cbegin(), labels.cend(), [](QLabel *l) { return l->isVisible(); }),
+                                 10000);
     }
 
     // OSD saves: exact bodies for both time formats, texts by CPU.

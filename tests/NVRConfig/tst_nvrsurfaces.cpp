@@ -39,8 +39,10 @@
 #include "StoragePlanTableView.h"
 #include "../support/TextsWhole.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QDateTimeEdit>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -487,6 +489,7 @@ private slots:
             return;
         QCoreApplication::removeTranslator(&m_translator);
         qApp->setStyleSheet(QString());
+        ConfigReadRound::setTimeoutMs(6000);
         m_open.reset();
         closeToasts();
         DeviceInfoManager::instance()->deleteDevice(m_record->ip);
@@ -834,6 +837,9 @@ private slots:
                   "users/edit user", "users/add user", "users/rights", "users/read failed", "channels",
                   "channels/manual add", "channels/channel address", "channels/read failed"})
                 QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
+            // A read never answered: the marks' longest words.
+            for (const char *surface : {"users/read unanswered", "channels/read unanswered"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(language, surface))) << language << surface;
         }
     }
 
@@ -855,6 +861,12 @@ private slots:
         const unsigned read = opened == "users" ? 14013 : opened == "channels" ? 14203 : 14001;
         if (dialog == QLatin1String("read failed"))
             m_nvr->setReplyRewrite(read, SimHostile::rewrite(SimHostile::CutShort), 1);
+        // A read never answered: the marks' longest words, wrapped.
+        const bool unanswered = dialog == QLatin1String("read unanswered");
+        if (unanswered) {
+            ConfigReadRound::setTimeoutMs(500);
+            m_nvr->planReplies(read, {-1});
+        }
         QVERIFY(open(opened, read));
         const NvrBodies::Values ann = leaves(kAnn);
         QWidget *shown = m_open.get();
@@ -864,8 +876,17 @@ private slots:
         // the way back beside it.
         QWidget *marks = nullptr;
         QMap<QString, QRect> places;
-        if (dialog == QLatin1String("read failed")) {
+        if (dialog.startsWith(QLatin1String("read "))) {
             marks = shown->findChild<QWidget *>(QStringLiteral("widgetListMarks"));
+            if (unanswered) {
+                QVERIFY(waitFor([marks] {
+                    auto *said = marks->findChild<QLabel *>(QStringLiteral("labelReadFailed"));
+                    return said && said->isVisible()
+                           && (said->text() == ConfigConversation::outOfStepText()
+                               || said->text() == ConfigConversation::stoppedAnsweringText());
+                }));
+                ConfigReadRound::setTimeoutMs(6000);
+            }
         } else if (dialog == QLatin1String("marks")) {
             marks = find<CNVRBasicSetting>("PageBasic");
             m_open->show();
@@ -928,6 +949,35 @@ private slots:
         if (!places.isEmpty() && placesOf(marks) != places)
             cut << QStringLiteral("the page moved");
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // NVR Basic shows its rows where they will be once read: the debug
+    // level's row an NVR reports keeps its room before, so Save and the rest
+    // stay where the operator saw them when the read comes.
+    void basicReadMovesNothing()
+    {
+        m_nvr->planReplies(14001, {SimDevice::Held});
+        QVERIFY(open(QStringLiteral("pushButtonBasicInfo"), 14001));
+        auto *page = find<CNVRBasicSetting>("PageBasic");
+        QVERIFY(!page->isReadOk());
+        const auto places = [page] {
+            QMap<QString, QRect> at;
+            for (QWidget *w : page->findChildren<QWidget *>()) {
+                if ((qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                     || qobject_cast<QLineEdit *>(w))
+                    && !w->objectName().isEmpty() && w->isVisibleTo(page))
+                    at.insert(w->objectName(), QRect(w->mapTo(page, QPoint(0, 0)), w->size()));
+            }
+            return at;
+        };
+        const QMap<QString, QRect> before = places();
+        QVERIFY(before.contains(QStringLiteral("m_btnSave")));
+        QVERIFY(m_nvr->releaseHeld(14001));
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        QVERIFY(find<QComboBox>("comboBoxLogLevel")->isVisible());
+        const QMap<QString, QRect> after = places();
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
     }
 
     // Each body read from a reply and built again, without a window: the

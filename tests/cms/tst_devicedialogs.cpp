@@ -165,12 +165,18 @@ private slots:
         QCOMPARE(toastTexts().contains(message), toast);
         QCOMPARE(added.count(), 0);
         QVERIFY(dialog.isVisible());
-        // The toast rests over the dialog that raised it, on any screen size.
+        // The toast rests over the dialog that raised it, on any screen size,
+        // clear of its OK and Cancel.
         if (toast) {
             QPointer<MsgTipInfoDlg> tip = dialog.findChild<MsgTipInfoDlg *>();
             QVERIFY(tip);
             QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 2000);
             QVERIFY(dialog.frameGeometry().contains(tip->frameGeometry()));
+            for (const char *name : {"m_OKBtn", "m_CancelBtn"}) {
+                auto *button = child<QPushButton>(&dialog, name);
+                QVERIFY2(!tip->frameGeometry().intersects(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())),
+                         name);
+            }
         }
         // The one text fits several fields: the focus and the mark say which.
         auto *atFault = child<QLineEdit>(&dialog, qPrintable(field));

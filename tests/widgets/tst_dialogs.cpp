@@ -106,6 +106,8 @@ private slots:
     void toastRestsClearOfControls();
     void toastRestsOverItsWindow_data();
     void toastRestsOverItsWindow();
+    void toastsTakeTheirOwnPlaces_data();
+    void toastsTakeTheirOwnPlaces();
     void toastTextIsLiteral();
     void toastLinkOpensFolder();
     void toastBecomesChildOfModalDialog();
@@ -473,6 +475,74 @@ void TstDialogs::toastRestsOverItsWindow()
     QCOMPARE(field->text(), QStringLiteral("10.0.0.7"));
     QVERIFY(tip->isVisible());
     delete tip.data();
+}
+
+void TstDialogs::toastsTakeTheirOwnPlaces_data()
+{
+    QTest::addColumn<bool>("overDialog");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("leastMs");
+    const QString longer =
+        QStringLiteral("The device has not answered earlier requests of this kind yet. Nothing was saved.");
+    QTest::newRow("three at once") << false
+                                   << QStringList{QStringLiteral("Configuration successful"),
+                                                  QStringLiteral("The device took 26 from an earlier Save"),
+                                                  QStringLiteral("Configuration failed")}
+                                   << QList<int>{2000, 2000, 2000};
+    QTest::newRow("three at once from a small dialog with OK and Cancel")
+        << true << QStringList{QStringLiteral("Configuration failed"), longer, QStringLiteral("Configuration failed")}
+        << QList<int>{2000, 4000, 2000};
+}
+
+// Toasts made together each take a place of their own, all at rest at once
+// and readable: none over another, none over the buttons of the dialog that
+// raised them, each waiting its whole time, long words longer.
+void TstDialogs::toastsTakeTheirOwnPlaces()
+{
+    QFETCH(bool, overDialog);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<int>, leastMs);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QDialog dialog;
+    QVector<QRect> buttons;
+    if (overDialog) {
+        dialog.setFixedSize(360, 200);
+        dialog.move(area.center() - QPoint(180, 100));
+        (new QPushButton(QStringLiteral("OK"), &dialog))->setGeometry(170, 160, 85, 30);
+        (new QPushButton(QStringLiteral("Cancel"), &dialog))->setGeometry(265, 160, 85, 30);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+        for (QPushButton *button : dialog.findChildren<QPushButton *>())
+            buttons << QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+    }
+    QList<QPointer<MsgTipInfoDlg>> tips;
+    for (const QString &text : qAsConst(texts))
+        tips << MsgTipInfoDlg::showTip(text, 2000);
+    for (const QPointer<MsgTipInfoDlg> &tip : qAsConst(tips)) {
+        QTRY_COMPARE_WITH_TIMEOUT(tip->pos(), tip->endPosition(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(tip->isWaiting(), 3000);
+    }
+    for (int i = 0; i < tips.size(); ++i) {
+        QVERIFY(tips[i]);
+        QVERIFY(tips[i]->isVisible());
+        QVERIFY(area.contains(tips[i]->frameGeometry()));
+        for (int j = i + 1; j < tips.size(); ++j)
+            QVERIFY2(!tips[i]->frameGeometry().intersects(tips[j]->frameGeometry()),
+                     qPrintable(texts[i] + QStringLiteral(" / ") + texts[j]));
+        for (const QRect &button : qAsConst(buttons))
+            QVERIFY2(!tips[i]->frameGeometry().intersects(button), qPrintable(texts[i]));
+        QVERIFY(tips[i]->timeout() >= leastMs[i]);
+        // Waiting its whole time from where it rests.
+        const QList<QTimer *> timers = tips[i]->findChildren<QTimer *>();
+        QVERIFY(std::any_of(timers.cbegin(), timers.cend(),
+                            [&](const QTimer *t) { return t->isActive() && t->interval() == tips[i]->timeout(); }));
+    }
+    // The short ones are no longer than asked.
+    QCOMPARE(tips.first()->timeout(), 2000);
+    for (const QPointer<MsgTipInfoDlg> &tip : qAsConst(tips))
+        delete tip.data();
 }
 
 void TstDialogs::toastTextIsLiteral()

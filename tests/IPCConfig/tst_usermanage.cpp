@@ -492,9 +492,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14016), 1, 10000);
         QVERIFY2(cam->requests(14016).first().bodyText.contains("<password>" + markup(sent) + "</password>"),
                  qPrintable(cam->requests(14016).first().bodyText));
-        // Not the client's login account (or its password unchanged): no record change.
+        // Sent on its own, no answer is read and nothing waits for one: no
+        // record change.
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx();
+        QVERIFY(!edit.hasPending());
+        QVERIFY(roundTrip(record(Other)));
         QCOMPARE(modified.count(), 0);
     }
 
@@ -505,19 +507,26 @@ private slots:
         EditClientUserDlg edit;
         edit.setModal(false);
         edit.show();
+        ConfigConversation conversation;
+        conversation.setDevice(record(Other));
+        connect(&conversation, &ConfigConversation::replied, &edit,
+                [&edit](QObject *, const ConfigReply &reply) { edit.settle(reply); });
+        edit.setRoute(UserRequestRoute{&conversation, &edit});
         const QString login = record(Other)->userName;
         const QString password = record(Other)->password;
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         edit.setUserInfo(record(Other), {{QStringLiteral("userName"), QStringLiteral("ann")},
                                          {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         fillAndOk(&edit, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
                           {"m_NewUserPasswordlineEdit", QStringLiteral("ann-new")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("ann-new")}});
         QCOMPARE(edit.result(), int(QDialog::Accepted));
+        QVERIFY(edit.hasPending());
         edit.setUserInfo(record(Other),
                          {{QStringLiteral("userName"), login}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         edit.reject();
-        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx(); // the camera accepts ann's change
+        // The camera answers ann's change.
+        QTRY_VERIFY_WITH_TIMEOUT(!edit.hasPending(), 10000);
         QCOMPARE(modified.count(), 0);
         QCOMPARE(record(Other)->password, password);
     }

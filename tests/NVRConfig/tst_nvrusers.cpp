@@ -40,7 +40,7 @@ using namespace DevicePagesTest;
 
 namespace {
 
-enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, NvrCount };
+enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, Slow, Doubt, NvrCount };
 
 QString nvrIp(int nvr)
 {
@@ -361,9 +361,11 @@ private slots:
         QCOMPARE(QStringList({fields.value("operationType"), fields.value("userName"), fields.value("passWord")})
                      .join(QLatin1Char(':')),
                  sent);
-        // "admin" sending its own password back changes no record.
+        // Sent on its own, no answer is read and nothing waits for one: the
+        // record stays as it is.
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx();
+        QVERIFY(!edit.hasPending());
+        QVERIFY(roundTrip(record(Checks)));
         QCOMPARE(modified.count(), 0);
     }
 
@@ -437,6 +439,40 @@ private slots:
         QCOMPARE(modified.count(), 0);
         QCOMPARE(record(Reject)->password, DEFAULT_DEV_PASSWORD);
         QCOMPARE(nvr->state().password, DEFAULT_DEV_PASSWORD);
+    }
+
+    // On an honest NVR slow to answer, a delete and then a password change
+    // the NVR refuses: the delete's success is its own, the change's refusal
+    // is said, and the client's record keeps the password the NVR holds.
+    void deleteThenRefusedChange()
+    {
+        SimDevice *nvr = m_nvrs[Slow].get();
+        addOnNvr(Slow, {QStringLiteral("bob")});
+        open(Slow, 2);
+        nvr->setCommandDelay(14014, 1500);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("bob"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 2, 10000);
+        // The list read after the delete is back before the edit is clicked.
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
+        nvr->setStoredValue(14017, QStringLiteral("contactAddress"), QString()); // the NVR now refuses
+        onModal<CNVREditClientUserDlg>([](CNVREditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("refused")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("refused")}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 3, 10000);
+        QVERIFY(toastTexts().isEmpty()); // neither answered yet
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
+        QVERIFY(roundTrip(record(Slow)));
+        QCOMPARE(nvr->state().password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(record(Slow)->password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(record(Slow)->loginStatus, 1);
     }
 
     // A disabled account stays disabled and keeps the rights no box shows.

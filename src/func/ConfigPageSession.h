@@ -37,8 +37,11 @@ class ConfigPageSession : public QObject
     Q_OBJECT
 
 public:
-    // What a page shows of the values its Saves send, by name.
+    // What a page shows of the values its Saves send, by name. A page with
+    // channels names the one shown under channelKey() ("CH_01"): a channel,
+    // not a value the Save sent.
     using Shown = QHash<QString, QString>;
+    static QString channelKey() { return QStringLiteral("channel"); }
     // What of the page a Save sends.
     enum class Sends {
         ShownValues, // the values the page shows (showing())

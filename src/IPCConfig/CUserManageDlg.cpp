@@ -259,6 +259,12 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
         if (!reply.ok())
             saySaveAnswer(reply);
         break;
+    case Cmd::DeleteUser:
+        // A delete the camera refused, or one not written, leaves the account
+        // listed: said, as the list alone would not tell why.
+        if (!reply.ok())
+            saySaveAnswer(reply);
+        break;
     case Cmd::ChangePassword:
         parseModifyPasswordResult(reply);
         break;

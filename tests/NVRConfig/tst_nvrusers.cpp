@@ -25,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -473,6 +474,56 @@ private slots:
         QCOMPARE(modified.count(), 0);
         QCOMPARE(record(Slow)->password, DEFAULT_DEV_PASSWORD);
         QCOMPARE(record(Slow)->loginStatus, 1);
+    }
+
+    // A change whose answer never came leaves the NVR's changes in doubt:
+    // the next one is not sent, said, and offered the way back; Reconnect
+    // asks first, naming the change still out, and after the fresh session
+    // the change reaches the NVR.
+    void lostChangeOffersReconnect()
+    {
+        SimDevice *nvr = m_nvrs[Doubt].get();
+        addOnNvr(Doubt, {QStringLiteral("first"), QStringLiteral("second")});
+        open(Doubt, 3);
+        ConfigConversation::setTimeoutMs(1000);
+        nvr->planReplies(14014, {-1});
+        const int changes = nvr->requestCount(14014);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("first"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->isListRead(), 10000);
+        auto *mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
+        QVERIFY(!mark || !mark->isVisible());
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("second"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 10000);
+        QCOMPARE(nvr->requestCount(14014), changes + 1);
+        mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
+        auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
+        QTRY_VERIFY_WITH_TIMEOUT(mark->isVisible() && back->isVisible(), 5000);
+        QCOMPARE(mark->text(), ConfigConversation::saveOutOfStepText());
+
+        QString asked;
+        onModal<CustomDialog>([&asked](CustomDialog *d) {
+            for (QLabel *label : d->findChildren<QLabel *>())
+                asked += label->text();
+            d->accept();
+        });
+        const int lists = nvr->requestCount(14013);
+        QTest::mouseClick(back, Qt::LeftButton);
+        QVERIFY2(asked.contains(QStringLiteral("A save still waits for the device's answer")), qPrintable(asked));
+        QTRY_VERIFY_WITH_TIMEOUT(!back->isVisible() && !mark->isVisible(), 10000);
+        // The list is read again over the fresh session before the operator acts on it.
+        QTRY_VERIFY_WITH_TIMEOUT(nvr->requestCount(14013) > lists, 10000);
+        QVERIFY(roundTrip(record(Doubt)));
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->isListRead(), 10000);
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("second"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!column(table(), 0).contains(QStringLiteral("second")), 10000);
+        QCOMPARE(nvr->requestCount(14014), changes + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
     }
 
     // A disabled account stays disabled and keeps the rights no box shows.

@@ -318,7 +318,9 @@ private slots:
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
         QCOMPARE(m_cam->requestCount(10003), sets + 1);
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(page, "labelReadFailed")->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))
+                                     && page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))->isVisible(),
+                                 5000);
         QCOMPARE(child<QLabel>(page, "labelReadFailed")->text(), ConfigConversation::saveOutOfStepText());
         QPushButton *back = ConfigPageMarks::of(page)->reconnectButton();
         QVERIFY(back && back->isVisible());

@@ -492,13 +492,16 @@ private slots:
         QTest::mouseClick(rowButton(QStringLiteral("first"), "pushButtonDelete"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(m_dlg->isListRead(), 10000);
-        auto *mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
+        auto *mark = m_dlg->findChild<QLabel *>(QStringLiteral("labelReadFailed"));
         QVERIFY(!mark || !mark->isVisible());
         closeToasts();
         onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
         QTest::mouseClick(rowButton(QStringLiteral("second"), "pushButtonDelete"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 10000);
         QCOMPARE(nvr->requestCount(14014), changes + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->findChild<QLabel *>(QStringLiteral("labelReadFailed"))
+                                     && m_dlg->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect")),
+                                 5000);
         mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
         auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
         QTRY_VERIFY_WITH_TIMEOUT(mark->isVisible() && back->isVisible(), 5000);

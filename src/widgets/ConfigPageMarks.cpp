@@ -134,10 +134,7 @@ void ConfigPageMarks::follow(ConfigPageSession *session)
     if (!session)
         return;
     connect(session, &ConfigPageSession::notSavedChanged, this, &ConfigPageMarks::setNotSaved, Qt::UniqueConnection);
-    connect(session, &ConfigPageSession::saveSettled, this, [this](const ConfigReply &reply, const SaveSettled &) {
-        if (reply.fate == ReplyFate::OutOfStep)
-            offerReconnect(reply);
-    });
+    connect(session, &ConfigPageSession::saveSettled, this, &ConfigPageMarks::onSaveSettled, Qt::UniqueConnection);
     setNotSaved(session->notSaved());
 }
 
@@ -186,6 +183,12 @@ void ConfigPageMarks::onRoundDone()
         m_doubtLine = qMakePair(-1, 0);
 }
 
+void ConfigPageMarks::onSaveSettled(const ConfigReply &reply)
+{
+    if (reply.fate == ReplyFate::OutOfStep)
+        offerReconnect(reply);
+}
+
 void ConfigPageMarks::offerReconnect(const ConfigReply &refused)
 {
     ConfigConversation *c = conversation();
@@ -221,6 +224,11 @@ void ConfigPageMarks::sayRoundFailure()
 {
     if (!m_round)
         return;
+    // Read fine, but its Saves' line still in doubt.
+    if (m_doubtLine.first >= 0 && !m_round->isFailed()) {
+        showReadFailure(ConfigConversation::saveOutOfStepText(), true);
+        return;
+    }
     showReadFailure(m_round->failureText(m_fallback ? m_fallback() : QString()), true);
 }
 

@@ -97,6 +97,7 @@ private:
     void sayRoundFailure();
     void onRoundFailed();
     void onRoundDone();
+    void onSaveSettled(const ConfigReply &reply);
     void endDoubt();
     // The room's rows at a width: the failure's with the action beside it
     // (whatever it may say), and the not-saved one's.

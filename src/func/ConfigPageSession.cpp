@@ -64,6 +64,11 @@ bool ConfigPageSession::sendSave(ConfigRequest request, Sends sends, const QStri
     return false;
 }
 
+quint64 ConfigPageSession::lastSaveTag()
+{
+    return g_lastSaveTag;
+}
+
 bool ConfigPageSession::sendSave(ConfigConversation *conversation, QObject *page, const FUN_DEV_INFO *dev,
                                  const ConfigRequest &request, Sends sends)
 {

@@ -59,6 +59,9 @@ public:
     // went out: the page is marked not saved and saveSaid() says why (the
     // device offline, else failedText, by default the generic failure).
     bool sendSave(ConfigRequest request, Sends sends = Sends::ShownValues, const QString &failedText = QString());
+    // The tag of the Save sent last by any page: right after sendSave() went
+    // out, that Save's; its answer carries it back (ConfigReply::tag).
+    static quint64 lastSaveTag();
     // The same for a page that may have no conversation: straight to the
     // device then, and no answer is heard.
     static bool sendSave(ConfigConversation *conversation, QObject *page, const FUN_DEV_INFO *dev,

@@ -174,6 +174,7 @@ private slots:
         m_dev.devPort = m_cam->port();
         m_dev.rtspPort = 1; // no preview here
         m_dev.capList = QStringLiteral("+audio+MD+OSD");
+        m_dev.rtspPort = 1;
         KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(connected(), 10000);
     }
@@ -351,6 +352,37 @@ private slots:
         QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
                  QStringLiteral("22"));
         QVERIFY(!page->notSavedShown());
+    }
+
+    // A port Save answered after its deadline, then another one not written
+    // meanwhile: the client's record takes the port of the Save the camera
+    // answered, not the one typed last.
+    void lateAnswerTakesItsOwnPort()
+    {
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        QList<int> recorded;
+        QObject guard;
+        connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, &guard, [&recorded](FUN_DEV_INFO *dev) {
+            recorded << dev->rtspPort;
+            delete dev;
+        });
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PagePorts);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        const int sets = m_cam->requestCount(13005);
+        m_cam->planReplies(13005, {2500});
+        auto *rtsp = child<QLineEdit>(page, "lineEdit_rtsp");
+        typeText(rtsp, QStringLiteral("8554"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+        typeText(rtsp, QStringLiteral("9554"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::tookEarlierText({QStringLiteral("8554")})),
+                                 10000);
+        QCOMPARE(m_cam->requestCount(13005), sets + 1);
+        QCOMPARE(m_cam->storedValue(13004, QStringLiteral("RTSPPort")), QStringLiteral("8554"));
+        QCOMPARE(recorded, QList<int>{8554});
+        QCOMPARE(int(m_dev.rtspPort), 8554);
     }
 
     // A Save of CH_01 answered once the operator switched to CH_02 and it was

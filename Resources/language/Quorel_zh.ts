@@ -4806,6 +4806,14 @@ Move it away to start with a new database.</source>
         <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
         <translation>上一次保存可能发送了重复应答中的数值；保存前请重新读取。</translation>
     </message>
+    <message>
+        <source>The device took the Save of %1; %2 shows what the device holds.</source>
+        <translation>设备已采用 %1 的保存；%2 显示的是设备当前保存的数值。</translation>
+    </message>
+    <message>
+        <source>The device took the Save of %1.</source>
+        <translation>设备已采用 %1 的保存。</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

@@ -4806,6 +4806,14 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
         <translation>Poslední uložení mohlo odeslat hodnoty z opakované odpovědi; před uložením načtěte znovu.</translation>
     </message>
+    <message>
+        <source>The device took the Save of %1; %2 shows what the device holds.</source>
+        <translation>Zařízení převzalo uložení %1; %2 zobrazuje hodnoty uložené v zařízení.</translation>
+    </message>
+    <message>
+        <source>The device took the Save of %1.</source>
+        <translation>Zařízení převzalo uložení %1.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

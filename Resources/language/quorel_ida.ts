@@ -4806,6 +4806,14 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
         <translation>Penyimpanan terakhir mungkin mengirim nilai dari jawaban berulang; baca ulang sebelum menyimpan.</translation>
     </message>
+    <message>
+        <source>The device took the Save of %1; %2 shows what the device holds.</source>
+        <translation>Perangkat menerima penyimpanan %1; %2 menampilkan nilai yang tersimpan di perangkat.</translation>
+    </message>
+    <message>
+        <source>The device took the Save of %1.</source>
+        <translation>Perangkat menerima penyimpanan %1.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

@@ -4806,6 +4806,14 @@ Move it away to start with a new database.</source>
         <source>The last Save may have sent values of a repeated answer; read again before saving.</source>
         <translation>Последнее сохранение могло отправить значения повторного ответа; перед сохранением прочитайте снова.</translation>
     </message>
+    <message>
+        <source>The device took the Save of %1; %2 shows what the device holds.</source>
+        <translation>Устройство приняло сохранение %1; %2 показывает значения, хранящиеся в устройстве.</translation>
+    </message>
+    <message>
+        <source>The device took the Save of %1.</source>
+        <translation>Устройство приняло сохранение %1.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigPageMarks</name>

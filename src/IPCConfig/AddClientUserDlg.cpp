@@ -101,7 +101,9 @@ void AddClientUserDlg::onbtnOkClicked()
         m_listening = true;
         connect(m_route.conversation, &ConfigConversation::replied, this,
                 [this](QObject *requester, const ConfigReply &reply) {
-                    if (requester != this || reply.cmd != int(Cmd::EditUser))
+                    // Only the answer the session's ledger says pays the add
+                    // last sent: an earlier add's late answer is not its.
+                    if (requester != this || reply.cmd != int(Cmd::EditUser) || reply.tag != m_sentTag)
                         return;
                     m_answerDeadline->stop();
                     ui->m_OKBtn->setEnabled(true);
@@ -109,11 +111,15 @@ void AddClientUserDlg::onbtnOkClicked()
                         accept();
                         return;
                     }
-                    ui->m_lblTextInfo->setText(SharedTexts::configFailedText());
-                    MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
+                    const QString words =
+                        ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText());
+                    ui->m_lblTextInfo->setText(words);
+                    MsgTipInfoDlg::showTip(words, 2000);
+                    if (auto *owner = qobject_cast<CUserManageDlg *>(m_route.requester.data()))
+                        owner->offerReconnect(reply);
                 });
     }
-    if (!CUserManageDlg::sendRequest(own, m_devIp, Cmd::EditUser, body, RequestKind::Other)) {
+    if (!CUserManageDlg::sendRequest(own, m_devIp, Cmd::EditUser, body, RequestKind::Other, &m_sentTag)) {
         ui->m_lblTextInfo->setText(SharedTexts::configFailedText());
         return;
     }

@@ -42,4 +42,5 @@ private:
     UserRequestRoute m_route;
     QTimer *m_answerDeadline = nullptr;
     bool m_listening = false;
+    quint64 m_sentTag = 0; // the add last sent: only its own answer closes the dialog
 };

@@ -7,6 +7,7 @@
 #include "AddClientUserDlg.h"
 #include "Authentication.h"
 #include "CEditContactDlg.h"
+#include "ConfigPageMarks.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "DialogReadMarks.h"
@@ -135,8 +136,10 @@ bool CUserManageDlg::sendRequest(const QString &ip, unsigned int cmd, const QStr
 }
 
 bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
-                                 const QString &body, RequestKind kind)
+                                 const QString &body, RequestKind kind, quint64 *tag)
 {
+    if (tag)
+        *tag = 0;
     if (!route.conversation)
         return sendRequest(ip, cmd, body);
     DeviceInfoManager *registry = DeviceInfoManager::instance();
@@ -148,7 +151,16 @@ bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &i
     // The record may have been replaced since (a new password): the
     // conversation follows the registered one.
     route.conversation->setDevice(dev);
-    return route.conversation->send(route.requester, cmd, body, 0, kind);
+    ConfigRequest request;
+    request.cmd = cmd;
+    request.body = body;
+    request.kind = kind;
+    request.tag = UserRequestRoute::nextTag();
+    if (!route.conversation->send(route.requester, request))
+        return false;
+    if (tag)
+        *tag = request.tag;
+    return true;
 }
 
 bool CUserManageDlg::confirmDeleteUser(QWidget *parent)
@@ -224,7 +236,13 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
 {
     // Only answers to what this dialog sent, from its own camera: another
     // camera's list carries that camera's passwords in clear.
-    if (requester != this || !isVisible())
+    if (requester != this)
+        return;
+    // A password change the camera took reaches the client's record whether
+    // the dialog is shown or not: the next login needs it.
+    if (reply.cmd == Cmd::ChangePassword)
+        m_editDlg->settle(reply);
+    if (!isVisible())
         return;
     switch (reply.cmd) {
     case Cmd::GetUsers: {
@@ -239,8 +257,13 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
         // A name the camera refuses (one it has already) leaves the list as
         // it was: said, as the list alone would not tell why.
         if (!reply.ok())
-            MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), configFailedText()),
-                                   TipMs);
+            saySaveAnswer(reply);
+        break;
+    case Cmd::DeleteUser:
+        // A delete the camera refused, or one not written, leaves the account
+        // listed: said, as the list alone would not tell why.
+        if (!reply.ok())
+            saySaveAnswer(reply);
         break;
     case Cmd::ChangePassword:
         parseModifyPasswordResult(reply);
@@ -252,7 +275,7 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
             m_readMarks->showFailure();
         break;
     case Cmd::SetContact:
-        MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), configFailedText()), TipMs);
+        saySaveAnswer(reply);
         break;
     default:
         break;
@@ -327,15 +350,26 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CUserManageDlg::parseModifyPasswordResult(const ConfigReply &reply)
 {
+    // The record took the change's password already (recvCommonInfo): only
+    // what the operator reads is left.
     const ReplyResult &result = reply.result;
-    if (reply.ok())
-        m_editDlg->modifyDevInfoEx();
-    else
-        m_editDlg->forgetOldestChange();
     const bool noContact = reply.fate == ReplyFate::Answered && result.kind == ReplyResult::Failure && result.code == 8;
+    saySaveAnswer(reply, noContact ? tr("Please set contact first.") : configFailedText());
+}
+
+void CUserManageDlg::saySaveAnswer(const ConfigReply &reply, const QString &refusedText)
+{
     MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(
-                               reply, SaveSettled(), noContact ? tr("Please set contact first.") : configFailedText()),
+                               reply, SaveSettled(), refusedText.isEmpty() ? configFailedText() : refusedText),
                            TipMs);
+    offerReconnect(reply);
+}
+
+void CUserManageDlg::offerReconnect(const ConfigReply &reply)
+{
+    // Not written: an earlier answer of its line never came.
+    if (reply.fate == ReplyFate::OutOfStep)
+        ConfigPageMarks::of(ui->widgetListMarks)->offerReconnect(reply);
 }
 
 void CUserManageDlg::onbtAddUserClicked()

@@ -55,9 +55,11 @@ public:
     // under ip (an empty body as a bare command); false, sending nothing, when
     // no such device is registered. Shared with the recorder's user dialog.
     static bool sendRequest(const QString &ip, unsigned int cmd, const QString &body = QString());
-    // The same along a route; false when nothing was sent.
+    // The same along a route; false when nothing was sent. tag: set to the
+    // request's own tag, handed back with the answer that pays it.
     static bool sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
-                            const QString &body = QString(), RequestKind kind = RequestKind::Other);
+                            const QString &body = QString(), RequestKind kind = RequestKind::Other,
+                            quint64 *tag = nullptr);
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
     ConfigConversation *conversation() const { return m_conversation; }
     // Whether the table shows a full read of the accounts.
@@ -96,6 +98,10 @@ public:
     bool parseGetUserXml(const QString &xml);
     void parseGetUserContactXml(const QString &xml);
     void parseModifyPasswordResult(const ConfigReply &reply);
+    // What became of a change: said, and a change not written because an
+    // earlier answer of its line never came is offered the way back.
+    void saySaveAnswer(const ConfigReply &reply, const QString &refusedText = QString());
+    void offerReconnect(const ConfigReply &reply);
     void setUserInfo(const QHash<QString, QString> &user, int row);
     void showUserPassword(const QString &key);
     void updateText();

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLineEdit>
 
+
 EditClientUserDlg::EditClientUserDlg(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::EditClientUserDlg)
@@ -119,33 +120,42 @@ void EditClientUserDlg::onbtnOkClicked()
     const QString password = newPassword.isEmpty() ? oldPassword : newPassword;
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
-    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save))
-        m_sent.append(qMakePair(user, password));
+    quint64 tag = 0;
+    // Sent on its own, no answer is read: nothing waits for one.
+    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag) && tag != 0) {
+        m_sent.append({tag, user, password});
+        while (m_sent.size() > ConfigConversation::MaxWaiting)
+            m_sent.removeFirst();
+    }
     accept();
 }
 
-void EditClientUserDlg::forgetOldestChange()
+bool EditClientUserDlg::settle(const ConfigReply &reply)
 {
-    if (!m_sent.isEmpty())
-        m_sent.removeFirst();
-}
-
-void EditClientUserDlg::modifyDevInfoEx()
-{
-    if (m_sent.isEmpty())
-        return;
-    const QPair<QString, QString> change = m_sent.takeFirst();
+    int at = -1;
+    for (int i = 0; i < m_sent.size() && reply.tag != 0; ++i) {
+        if (m_sent.at(i).tag == reply.tag)
+            at = i;
+    }
+    if (at < 0)
+        return false;
+    if (reply.fate == ReplyFate::NoReply)
+        return true;
+    const Sent settled = m_sent.takeAt(at);
+    if (!reply.ok())
+        return true;
     // Looked up now: a password change of the login account replaces the
     // registry's record, and the one this dialog was opened with is stale.
     DeviceInfoManager *registry = DeviceInfoManager::instance();
     FUN_DEV_INFO *dev = registry && !m_devIp.isEmpty() ? registry->findDevInfo(m_devIp) : nullptr;
     // An empty password must never reach the record.
-    if (!dev || change.second.isEmpty() || dev->userName != change.first || dev->password == change.second)
-        return;
+    if (!dev || settled.password.isEmpty() || dev->userName != settled.user || dev->password == settled.password)
+        return true;
     qInfo() << "change user pass";
     auto *copy = new FUN_DEV_INFO(*dev);
-    copy->password = change.second;
+    copy->password = settled.password;
     emit SignalsHelper::instance()->signalModifyDev(copy);
+    return true;
 }
 
 void EditClientUserDlg::changeEvent(QEvent *event)

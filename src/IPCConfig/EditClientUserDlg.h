@@ -12,10 +12,10 @@ class EditClientUserDlg;
 
 // Changes the password of one camera account (Cmd::ChangePassword). The user
 // dialog keeps one and reuses it for every account; each change is remembered
-// with the account it was sent for until the camera answers it, so an answer
-// never lends one account's password to another. When the camera accepts,
-// modifyDevInfoEx hands the new password to the client's record if the account
-// is the one it logs in with.
+// with the account it was sent for, under its request's tag, until the answer
+// that pays it comes (settle()), so an answer never lends one change's
+// password to another. When the camera accepts, the new password goes to the
+// client's record if the account is the one it logs in with.
 class EditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -29,10 +29,11 @@ public:
     // Empties the fields and keeps the device's address and the user's element
     // map (userName, password, ...) of the last user list.
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    // The camera accepted the oldest change it had not answered yet.
-    void modifyDevInfoEx();
-    // The camera refused it.
-    void forgetOldestChange();
+    // The user dialog's answer to a Cmd::ChangePassword: true when it pays a
+    // change this dialog sent (told no answer came, the change stays: the
+    // camera's own answer may still come).
+    bool settle(const ConfigReply &reply);
+    bool hasPending() const { return !m_sent.isEmpty(); }
     void clearInputs();
 
     bool checkOldPassword(const QString &oldPassword);
@@ -56,7 +57,13 @@ private:
     Ui::EditClientUserDlg *ui;
     QString m_devIp;
     QHash<QString, QString> m_user;
-    // (account, password) of each change sent and not answered yet, oldest first.
-    QList<QPair<QString, QString>> m_sent;
+    struct Sent
+    {
+        quint64 tag = 0;
+        QString user;
+        QString password;
+    };
+    // Each change sent through the user dialog and not answered yet, oldest first.
+    QList<Sent> m_sent;
     UserRequestRoute m_route;
 };

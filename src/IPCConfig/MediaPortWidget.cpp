@@ -92,8 +92,12 @@ void MediaPortWidget::on_pushButton_save_clicked()
         values.insert(QStringLiteral("RTSPPort"), QString::number(ui->lineEdit_rtsp->text().toInt()));
     if (httpTyped)
         values.insert(QStringLiteral("HTTPPort"), QString::number(ui->lineEdit_http->text().toInt()));
-    m_sentRtspPort = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
-    request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save);
+    const int rtsp = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
+    if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save) || rtsp < 0)
+        return;
+    m_sentRtspPorts.append(qMakePair(ConfigPageSession::lastSaveTag(), rtsp));
+    while (m_sentRtspPorts.size() > ConfigConversation::MaxWaiting)
+        m_sentRtspPorts.removeFirst();
 }
 
 ConfigPageSession::Shown MediaPortWidget::shownValues() const
@@ -101,14 +105,27 @@ ConfigPageSession::Shown MediaPortWidget::shownValues() const
     return m_shown.shown();
 }
 
-void MediaPortWidget::onSaveResult(int cmd, bool ok)
+bool MediaPortWidget::takeSaveAnswer(const ConfigReply &reply)
 {
-    if (!m_pDeviceInfo || !ok || cmd != int(CmdSetPorts) || m_sentRtspPort < 0)
-        return;
-    m_pDeviceInfo->rtspPort = uint16_t(m_sentRtspPort);
+    if (reply.cmd != int(CmdSetPorts))
+        return false;
+    int at = -1;
+    for (int i = 0; i < m_sentRtspPorts.size() && reply.tag != 0; ++i) {
+        if (m_sentRtspPorts.at(i).first == reply.tag)
+            at = i;
+    }
+    // Told no answer came, the Save may still hear the camera's.
+    if (at < 0 || reply.fate == ReplyFate::NoReply)
+        return false;
+    const int rtsp = m_sentRtspPorts.takeAt(at).second;
+    if (!m_pDeviceInfo || !reply.ok())
+        return false;
+    m_pDeviceInfo->rtspPort = uint16_t(rtsp);
     // The receiver takes the copy over and stores it; the port already matches
     // the record, so the device keeps its session.
     emit SignalsHelper::instance()->signalModifyDev(new FUN_DEV_INFO(*m_pDeviceInfo));
+    // The window's words follow.
+    return false;
 }
 
 void MediaPortWidget::changeEvent(QEvent *event)

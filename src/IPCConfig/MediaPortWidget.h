@@ -22,7 +22,6 @@ public:
 
     void updateDevice(FUN_DEV_INFO *dev) override;
     void parseXml(int cmd, const QString &xml) override;
-    void onSaveResult(int cmd, bool ok) override;
 
     // The refusal of a port pair, empty when it may be sent; checks in order.
     static QString checkPorts(const QString &rtsp, const QString &http);
@@ -33,13 +32,15 @@ private slots:
 
 protected:
     ConfigPageSession::Shown shownValues() const override;
+    bool takeSaveAnswer(const ConfigReply &reply) override;
     void changeEvent(QEvent *event) override;
 
 private:
     Ui::MediaPortWidget *ui;
-    // The RTSP port of the last Cmd::SetPorts sent: its reply confirms that
-    // port, not whatever the field holds by the time the reply comes.
-    int m_sentRtspPort = -1;
+    // The RTSP port each Cmd::SetPorts sent, by its tag, until its own answer
+    // came: that answer confirms that port, not whatever the field holds by
+    // then, nor another Save's.
+    QList<QPair<quint64, int>> m_sentRtspPorts;
     IpcBody::Values m_received;
     OperatorEdits m_shown;
 };

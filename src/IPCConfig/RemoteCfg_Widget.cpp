@@ -76,7 +76,8 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
         ConfigPageSession::Shown shown = shownValues();
         // Another channel's values are not what a Save of this one sent.
         if (supportChannel)
-            shown.insert(QStringLiteral("channel"), QStringLiteral("CH_%1").arg(channel + 1, 2, 10, QLatin1Char('0')));
+            shown.insert(ConfigPageSession::channelKey(),
+                         QStringLiteral("CH_%1").arg(channel + 1, 2, 10, QLatin1Char('0')));
         return shown;
     });
     connect(m_session, &ConfigPageSession::saveSaid, this,

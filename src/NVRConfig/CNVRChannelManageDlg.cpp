@@ -6,6 +6,7 @@
 #include "CNVRChannelModifyIPDlg.h"
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
+#include "ConfigPageMarks.h"
 #include "CustomDialog.h"
 #include "DialogReadMarks.h"
 #include "HeaderViewPrivate.h"
@@ -295,6 +296,10 @@ void CNVRChannelManageDlg::recvCommonInfo(QObject *requester, const ConfigReply 
     // The list goes to its round also while hidden.
     if (!isVisible() && reply.cmd != Cmd::GetChannels)
         return;
+    // A change not written because an earlier answer of its line never came
+    // is offered the way back.
+    if (reply.kind == RequestKind::Save && reply.fate == ReplyFate::OutOfStep)
+        ConfigPageMarks::of(ui->widgetListMarks)->offerReconnect(reply);
     if (reply.cmd == Cmd::GetChannels) {
         // A list that failed or cannot be read is said (by the round) and
         // leaves the table as it was. A recorder without cameras lists none:

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QListView>
 
+
 const QString CNVREditClientUserDlg::AccountTemplate =
     QStringLiteral("<userNum>%1</userNum><userAcount><operationType>%2</operationType><userName>%3</userName>"
                    "<passWord>%4</passWord><status>%5</status><email>%6</email></userAcount>");
@@ -136,14 +137,18 @@ void CNVREditClientUserDlg::onbtnOkClicked()
                     : QString::number(state)},
         {QStringLiteral("email"), m_email},
     };
+    quint64 tag = 0;
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),
-                                     RequestKind::Save)) {
+                                     RequestKind::Save, &tag)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
-    m_pendingUser = account.value(QStringLiteral("userName"));
-    m_pendingPassword = password;
-    m_pendingValid = true;
+    // Sent on its own, no answer is read: nothing waits for one.
+    if (tag != 0) {
+        m_pending.append({tag, account.value(QStringLiteral("userName")), password});
+        while (m_pending.size() > ConfigConversation::MaxWaiting)
+            m_pending.removeFirst();
+    }
     ui->m_lblTextInfo->clear();
     accept();
 }
@@ -161,18 +166,28 @@ void CNVREditClientUserDlg::onbtnCancleClicked()
     onbtnCloseclicked();
 }
 
-void CNVREditClientUserDlg::modifyDevInfoEx()
+bool CNVREditClientUserDlg::settle(const ConfigReply &reply)
 {
-    if (!m_pendingValid)
-        return;
-    m_pendingValid = false;
+    int at = -1;
+    for (int i = 0; i < m_pending.size() && reply.tag != 0; ++i) {
+        if (m_pending.at(i).tag == reply.tag)
+            at = i;
+    }
+    if (at < 0)
+        return false;
+    if (reply.fate == ReplyFate::NoReply)
+        return true;
+    const Pending settled = m_pending.takeAt(at);
+    if (!reply.ok())
+        return true;
     FUN_DEV_INFO *dev = findRecord(m_devIp);
-    if (!dev || dev->userName != m_pendingUser || dev->password == m_pendingPassword)
-        return;
+    if (!dev || dev->userName != settled.user || dev->password == settled.password)
+        return true;
     qInfo() << "change user pass" << PASSWORD_MASK;
     auto *copy = new FUN_DEV_INFO(*dev);
-    copy->password = m_pendingPassword;
+    copy->password = settled.password;
     emit SignalsHelper::instance()->signalModifyDev(copy);
+    return true;
 }
 
 void CNVREditClientUserDlg::modifyDevInfo(QString username, QString userpass)

@@ -6,6 +6,7 @@
 #include "UserRequestRoute.h"
 
 #include <QHash>
+#include <QList>
 
 namespace Ui {
 class CNVREditClientUserDlg;
@@ -20,11 +21,12 @@ class CNVREditClientUserDlg;
 // while typed. When the NVR cannot be reached the dialog says so and stays
 // open with what was typed.
 //
-// A sent change waits as pending (user name, password) until the NVR's next
-// Cmd::EditUser answer: on success modifyDevInfoEx hands the password to the
-// client's record when the account is the one it logs in with; any answer
-// forgets it. The fields are not read then, since a later edit may have changed
-// them.
+// A sent change waits as pending (user name, password) under its request's
+// tag until the answer that pays it comes (settle()): on success the password
+// goes to the client's record when the account is the one it logs in with;
+// a refusal forgets it. The answer to another request on the same reply
+// command (a delete, a rights change) settles nothing of it. The fields are
+// not read then, since a later edit may have changed them.
 class CNVREditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -37,9 +39,11 @@ public:
 
     void initAccount(FUN_DEV_INFO *dev, const QString &userName);
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    void modifyDevInfoEx();
-    void clearPending() { m_pendingValid = false; }
-    bool hasPending() const { return m_pendingValid; }
+    // The user dialog's answer to a Cmd::EditUser: true when it pays a change
+    // this dialog sent (told no answer came, the change stays pending: the
+    // device's own answer may still come).
+    bool settle(const ConfigReply &reply);
+    bool hasPending() const { return !m_pending.isEmpty(); }
     void updateText();
 
     static const QString AccountTemplate;
@@ -60,8 +64,13 @@ private:
     QHash<QString, QString> m_account;
     OperatorEdits m_edits; // the account's state as listed, and whether the operator chose one
     QString m_email;
-    QString m_pendingUser;
-    QString m_pendingPassword;
-    bool m_pendingValid = false;
+    struct Pending
+    {
+        quint64 tag = 0;
+        QString user;
+        QString password;
+    };
+    // Changes sent through the user dialog and not answered yet, oldest first.
+    QList<Pending> m_pending;
     UserRequestRoute m_route;
 };

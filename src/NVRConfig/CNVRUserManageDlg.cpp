@@ -8,6 +8,7 @@
 #include "CNVRChannelManageDlg.h"
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
+#include "ConfigPageMarks.h"
 #include "DeviceInfoManager.h"
 #include "DialogReadMarks.h"
 #include "KelvoSDKHelper.h"
@@ -189,6 +190,10 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
     // apply this dialog's pending password.
     if (requester != this)
         return;
+    // A password change the NVR took reaches the client's record whether the
+    // dialog is shown or not: the next login needs it.
+    if (reply.cmd == Cmd::EditUser)
+        m_editDlg->settle(reply);
     // The list goes to its round also while hidden; what only the operator
     // acts on waits for the dialog to be shown.
     if (!isVisible() && reply.cmd != Cmd::GetUsers)
@@ -205,13 +210,9 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         break;
     }
     case Cmd::EditUser:
-        MsgTipInfoDlg::showTip(
-            ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText()), 2000);
-        if (reply.ok())
-            m_editDlg->modifyDevInfoEx();
-        // Replies carry no request id: the first answer after a sent edit
-        // settles it either way.
-        m_editDlg->clearPending();
+        // An add, a delete, a rights or a password change: each answer is
+        // its own request's (settled above by its tag), said as such.
+        saySaveAnswer(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok()) {
@@ -222,12 +223,20 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         }
         break;
     case Cmd::SetContact:
-        MsgTipInfoDlg::showTip(
-            ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText()), 2000);
+        saySaveAnswer(reply);
         break;
     default:
         break;
     }
+}
+
+void CNVRUserManageDlg::saySaveAnswer(const ConfigReply &reply)
+{
+    MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), SharedTexts::configFailedText()),
+                           2000);
+    // Not written: an earlier answer of its line never came.
+    if (reply.fate == ReplyFate::OutOfStep)
+        ConfigPageMarks::of(ui->widgetListMarks)->offerReconnect(reply);
 }
 
 void CNVRUserManageDlg::parseUserList(const QString &xml)

@@ -99,6 +99,8 @@ private:
     // False, said, while the accounts shown are no full read.
     bool listUsable();
     void placeOver(QWidget *dialog) const;
+    // What became of a change (an account's or the contact).
+    void saySaveAnswer(const ConfigReply &reply);
     void updateStateTexts();
 
     QString m_devIp;

@@ -359,6 +359,13 @@ QString ConfigConversation::tookEarlierText(const QStringList &values)
         .arg(named.join(QStringLiteral(", ")));
 }
 
+QString ConfigConversation::tookChannelText(const QString &savedChannel, const QString &shownChannel, bool readSince)
+{
+    if (readSince && !shownChannel.isEmpty())
+        return tr("The device took the Save of %1; %2 shows what the device holds.").arg(savedChannel, shownChannel);
+    return tr("The device took the Save of %1.").arg(savedChannel);
+}
+
 QString ConfigConversation::saveOnRepeatText()
 {
     return tr("The last Save may have sent values of a repeated answer; read again before saving.");
@@ -389,6 +396,10 @@ QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const Save
     // Stored: what the device holds now is what the operator is told.
     if (settled.onRepeat)
         return saveOnRepeatText();
+    // Said as a channel, never as one of its values: the values shown are
+    // another channel's, not an unsaved edit.
+    if (!settled.savedChannel.isEmpty() && settled.savedChannel != settled.shownChannel)
+        return tookChannelText(settled.savedChannel, settled.shownChannel, settled.readSince);
     if (!settled.shown)
         return tookEarlierText(settled.took);
     if (reply.late)

@@ -135,6 +135,11 @@ struct SaveSettled
     bool shown = true;     // the page still shows what that Save sent
     bool onRepeat = false; // the Save may have sent values of a repeated answer
     QStringList took;      // not shown: the values of that Save the page no longer shows
+    // The channel that Save was of and the one the page shows now, as the
+    // page names them ("CH_01"); empty for a page without channels.
+    QString savedChannel;
+    QString shownChannel;
+    bool readSince = false; // the page read the device again after that Save went out
 };
 
 class ConfigPageSession;
@@ -241,6 +246,9 @@ public:
     // A Save stored while the page shows other values since: the values the
     // device took (none listed: the values of that Save).
     static QString tookEarlierText(const QStringList &values);
+    // A Save of one channel stored while the page shows another: the other
+    // one's values as read from the device since, when they were.
+    static QString tookChannelText(const QString &savedChannel, const QString &shownChannel, bool readSince);
     // A Save sent while the page showed values a repeated answer brought.
     static QString saveOnRepeatText();
     // The action offered beside an out-of-step failure.

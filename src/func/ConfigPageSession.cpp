@@ -64,6 +64,11 @@ bool ConfigPageSession::sendSave(ConfigRequest request, Sends sends, const QStri
     return false;
 }
 
+quint64 ConfigPageSession::lastSaveTag()
+{
+    return g_lastSaveTag;
+}
+
 bool ConfigPageSession::sendSave(ConfigConversation *conversation, QObject *page, const FUN_DEV_INFO *dev,
                                  const ConfigRequest &request, Sends sends)
 {
@@ -81,6 +86,8 @@ QStringList ConfigPageSession::changedSince(const Save &save) const
     std::sort(keys.begin(), keys.end());
     QStringList took;
     for (const QString &key : qAsConst(keys)) {
+        if (key == channelKey())
+            continue;
         const auto shown = now.constFind(key);
         if (shown == now.cend() || shown.value() != save.shown.value(key))
             took << save.shown.value(key);
@@ -97,7 +104,10 @@ SaveSettled ConfigPageSession::settleSave(const ConfigReply &reply, const QStrin
     if (settled.mine) {
         settled.onRepeat = save->onRepeat;
         settled.took = changedSince(*save);
-        settled.shown = settled.took.isEmpty();
+        settled.savedChannel = save->shown.value(channelKey());
+        settled.shownChannel = showing().value(channelKey());
+        settled.readSince = m_reads > save->reads;
+        settled.shown = settled.took.isEmpty() && settled.savedChannel == settled.shownChannel;
         // Told no answer came in time, it may still hear the device's.
         if (reply.fate != ReplyFate::NoReply)
             save->out = false;

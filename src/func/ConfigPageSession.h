@@ -37,8 +37,11 @@ class ConfigPageSession : public QObject
     Q_OBJECT
 
 public:
-    // What a page shows of the values its Saves send, by name.
+    // What a page shows of the values its Saves send, by name. A page with
+    // channels names the one shown under channelKey() ("CH_01"): a channel,
+    // not a value the Save sent.
     using Shown = QHash<QString, QString>;
+    static QString channelKey() { return QStringLiteral("channel"); }
     // What of the page a Save sends.
     enum class Sends {
         ShownValues, // the values the page shows (showing())
@@ -56,6 +59,9 @@ public:
     // went out: the page is marked not saved and saveSaid() says why (the
     // device offline, else failedText, by default the generic failure).
     bool sendSave(ConfigRequest request, Sends sends = Sends::ShownValues, const QString &failedText = QString());
+    // The tag of the Save sent last by any page: right after sendSave() went
+    // out, that Save's; its answer carries it back (ConfigReply::tag).
+    static quint64 lastSaveTag();
     // The same for a page that may have no conversation: straight to the
     // device then, and no answer is heard.
     static bool sendSave(ConfigConversation *conversation, QObject *page, const FUN_DEV_INFO *dev,

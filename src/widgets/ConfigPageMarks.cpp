@@ -134,6 +134,7 @@ void ConfigPageMarks::follow(ConfigPageSession *session)
     if (!session)
         return;
     connect(session, &ConfigPageSession::notSavedChanged, this, &ConfigPageMarks::setNotSaved, Qt::UniqueConnection);
+    connect(session, &ConfigPageSession::saveSettled, this, &ConfigPageMarks::onSaveSettled, Qt::UniqueConnection);
     setNotSaved(session->notSaved());
 }
 
@@ -216,12 +217,60 @@ void ConfigPageMarks::onRoundDone()
     // Before the page fills in the round's last answer.
     m_unread.restore();
     hideReadFailure();
+    // A page read again while its Saves' line is still in doubt keeps the way back.
+    ConfigConversation *c = conversation();
+    if (m_doubtLine.first >= 0 && c && !c->inStep(m_doubtLine.first, m_doubtLine.second))
+        showReadFailure(ConfigConversation::saveOutOfStepText(), true);
+    else
+        m_doubtLine = qMakePair(-1, 0);
+}
+
+void ConfigPageMarks::onSaveSettled(const ConfigReply &reply)
+{
+    if (reply.fate == ReplyFate::OutOfStep)
+        offerReconnect(reply);
+}
+
+void ConfigPageMarks::offerReconnect(const ConfigReply &refused)
+{
+    ConfigConversation *c = conversation();
+    // Caught up meanwhile: the next Save goes out.
+    if (!c || c->inStep(refused.cmd, refused.channel))
+        return;
+    m_doubtLine = qMakePair(refused.cmd, refused.channel);
+    if (m_doubtWatched != c) {
+        if (m_doubtWatched)
+            disconnect(m_doubtWatched, nullptr, this, nullptr);
+        m_doubtWatched = c;
+        connect(c, &ConfigConversation::lineInStep, this, [this](int cmd, int channel) {
+            if (m_doubtLine == qMakePair(cmd, channel))
+                endDoubt();
+        });
+        connect(c, &ConfigConversation::sessionStarted, this, &ConfigPageMarks::endDoubt);
+    }
+    qInfo() << "save of" << refused.cmd << "refused while its line is in doubt: reconnect offered";
+    showReadFailure(ConfigConversation::saveOutOfStepText(), true);
+}
+
+void ConfigPageMarks::endDoubt()
+{
+    if (m_doubtLine.first < 0)
+        return;
+    m_doubtLine = qMakePair(-1, 0);
+    // A failed read keeps its own mark.
+    if (readFailureShown() && !(m_round && m_round->isFailed()))
+        hideReadFailure();
 }
 
 void ConfigPageMarks::sayRoundFailure()
 {
     if (!m_round)
         return;
+    // Read fine, but its Saves' line still in doubt.
+    if (m_doubtLine.first >= 0 && !m_round->isFailed()) {
+        showReadFailure(ConfigConversation::saveOutOfStepText(), true);
+        return;
+    }
     showReadFailure(m_round->failureText(m_fallback ? m_fallback() : QString()), true);
 }
 
@@ -260,6 +309,8 @@ void ConfigPageMarks::onReconnect()
     }
     if (m_round)
         m_round->reconnect();
+    else if (c)
+        c->restartSession();
 }
 
 void ConfigPageMarks::place()
@@ -341,7 +392,7 @@ QStringList ConfigPageMarks::failureTexts() const
 {
     // Whatever a round may say of its failure, and what the mark says now.
     QStringList texts{ConfigConversation::outOfStepText(), ConfigConversation::stoppedAnsweringText(),
-                      ConfigConversation::repeatedText()};
+                      ConfigConversation::repeatedText(), ConfigConversation::saveOutOfStepText()};
     if (m_fallback)
         texts << m_fallback();
     if (m_failure && !m_failure->text().isEmpty())

@@ -20,6 +20,11 @@
 // yet, or one of another channel) shows no values at all (UnreadForm) until
 // a read succeeds; a page that shows an earlier reading keeps it, marked.
 //
+// A Save refused because an earlier request of its line never had its answer
+// (offerReconnect()) is said the same way, with the same action: the doubt
+// is the device session's, and only that line catching up or a fresh
+// session ends it.
+//
 // Reconnect asks first when the device's session still owes the answer to a
 // Save or a disk format (whoever sent it): a fresh session would lose it.
 // Once the operator agreed (or nothing was out) the followed round
@@ -31,6 +36,7 @@
 #include <QFont>
 #include <QMargins>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QSet>
 #include <QSize>
@@ -41,6 +47,7 @@
 
 class ConfigConversation;
 class ConfigPageSession;
+struct ConfigReply;
 class ConfigReadRound;
 class QLabel;
 class QPushButton;
@@ -77,6 +84,10 @@ public:
     // also asked whenever the marks are placed, to keep room for its words.
     void followRound(ConfigReadRound *round, std::function<QString()> fallback);
     QPushButton *reconnectButton() const { return m_reconnect; }
+    // A Save (of the page, or of a dialog the marks stand in) not written
+    // because its line is in doubt: said, with Reconnect beside it, until the
+    // line is in step again.
+    void offerReconnect(const ConfigReply &refused);
     // The conversation asked what is still out: the one given, else the
     // nearest one owned by the page or a widget around it.
     void setConversation(ConfigConversation *conversation);
@@ -97,6 +108,8 @@ private:
     void sayRoundFailure();
     void onRoundFailed();
     void onRoundDone();
+    void onSaveSettled(const ConfigReply &reply);
+    void endDoubt();
     // The room's rows at a width: the failure's with the action beside it
     // (whatever it may say), and the not-saved one's.
     void measure();
@@ -115,6 +128,9 @@ private:
     QPointer<ConfigReadRound> m_round;
     std::function<QString()> m_fallback;
     bool m_asking = false;
+    // The line whose Save was refused while in doubt; -1: none.
+    QPair<int, int> m_doubtLine{-1, 0};
+    QPointer<ConfigConversation> m_doubtWatched;
     UnreadForm m_unread;
     // The channel of the reading the page shows; none before a round was read.
     bool m_showsReading = false;

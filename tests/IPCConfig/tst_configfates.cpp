@@ -8,6 +8,7 @@
 
 #include "ConfigConversation.h"
 #include "ConfigPageMarks.h"
+#include "CustomDialog.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
 #include "EthernetSettingWidget.h"
@@ -173,6 +174,7 @@ private slots:
         m_dev.devPort = m_cam->port();
         m_dev.rtspPort = 1; // no preview here
         m_dev.capList = QStringLiteral("+audio+MD+OSD");
+        m_dev.rtspPort = 1;
         KelvoSDKHelper::instance()->connectDev(toLoginDev(&m_dev));
         QTRY_VERIFY_WITH_TIMEOUT(connected(), 10000);
     }
@@ -180,6 +182,7 @@ private slots:
     void cleanup()
     {
         m_w.reset();
+        m_dev.capList = QStringLiteral("+audio+MD+OSD");
         closeToasts();
         RemoteCfg_Widget::setReadTimeoutMs(6000);
         m_cam->setRefuseConnections(false);
@@ -288,6 +291,128 @@ private slots:
         QVERIFY(m_cam->releaseHeld(10002));
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
         QCOMPARE(m_cam->requestCount(10003), sets);
+    }
+
+    // A Save whose answer never comes leaves its line in doubt: the next
+    // Save, in this window or a new one, is refused, said, and offered the
+    // way back. Reconnect asks first, naming the Save still out; the fresh
+    // session ends the doubt, and the next Save reaches the camera.
+    void lostAnswerThenSave()
+    {
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        const int sets = m_cam->requestCount(10003);
+        m_cam->planReplies(10003, {-1});
+        pickText(child<QComboBox>(page, "comboBox_main_framerate"), QStringLiteral("20"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+        QVERIFY(!ConfigPageMarks::of(page)->readFailureShown());
+
+        // A new window reads fine; its Save is refused with the way back.
+        m_w.reset();
+        page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *rate = child<QComboBox>(page, "comboBox_main_framerate");
+        pickText(rate, QStringLiteral("21"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
+        QCOMPARE(m_cam->requestCount(10003), sets + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))
+                                     && page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))->isVisible(),
+                                 5000);
+        QCOMPARE(child<QLabel>(page, "labelReadFailed")->text(), ConfigConversation::saveOutOfStepText());
+        QPushButton *back = ConfigPageMarks::of(page)->reconnectButton();
+        QVERIFY(back && back->isVisible());
+        // Read again (another page and back), the way back stays while the doubt does.
+        visit(RemoteConfigSetting::PageNetwork);
+        visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(back->isVisible(), 5000);
+
+        QString asked;
+        onModal<CustomDialog>([&asked](CustomDialog *d) {
+            for (QLabel *label : d->findChildren<QLabel *>())
+                asked += label->text();
+            d->accept();
+        });
+        const int connections = m_cam->acceptedCount();
+        QTest::mouseClick(back, Qt::LeftButton);
+        QVERIFY2(asked.contains(QStringLiteral("A save still waits for the device's answer")), qPrintable(asked));
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->acceptedCount(), connections + 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!back->isVisible(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        QVERIFY(!child<QLabel>(page, "labelReadFailed")->isVisible());
+        closeToasts();
+        pickText(rate, QStringLiteral("22"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->requestCount(10003), sets + 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
+                 QStringLiteral("22"));
+        QVERIFY(!page->notSavedShown());
+    }
+
+    // A port Save answered after its deadline, then another one not written
+    // meanwhile: the client's record takes the port of the Save the camera
+    // answered, not the one typed last.
+    void lateAnswerTakesItsOwnPort()
+    {
+        RemoteCfg_Widget::setReadTimeoutMs(1000);
+        QList<int> recorded;
+        QObject guard;
+        connect(SignalsHelper::instance(), &SignalsHelper::signalModifyDev, &guard, [&recorded](FUN_DEV_INFO *dev) {
+            recorded << dev->rtspPort;
+            delete dev;
+        });
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PagePorts);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        const int sets = m_cam->requestCount(13005);
+        m_cam->planReplies(13005, {2500});
+        auto *rtsp = child<QLineEdit>(page, "lineEdit_rtsp");
+        typeText(rtsp, QStringLiteral("8554"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+        typeText(rtsp, QStringLiteral("9554"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 7000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::tookEarlierText({QStringLiteral("8554")})),
+                                 10000);
+        QCOMPARE(m_cam->requestCount(13005), sets + 1);
+        QCOMPARE(m_cam->storedValue(13004, QStringLiteral("RTSPPort")), QStringLiteral("8554"));
+        QCOMPARE(recorded, QList<int>{8554});
+        QCOMPARE(int(m_dev.rtspPort), 8554);
+    }
+
+    // A Save of CH_01 answered once the operator switched to CH_02 and it was
+    // read: said as a channel, and the values shown, the device's own, are
+    // not marked.
+    void saveAnsweredAfterChannelSwitch()
+    {
+        m_dev.capList = QStringLiteral("+audio+MD+OSD+channel1");
+        m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
+        RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        auto *channels = child<QComboBox>(page, "comboBoxChannel");
+        QVERIFY(channels->isVisible());
+        m_cam->planReplies(10003, {SimDevice::Held});
+        pickText(child<QComboBox>(page, "comboBox_main_framerate"), QStringLiteral("20"));
+        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10003), 1, 10000);
+        pick(channels, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_cam->requests(10002).isEmpty() && m_cam->requests(10002).last().channel == 1,
+                                 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        closeToasts();
+        QVERIFY(m_cam->releaseHeld(10003));
+        const QString said = QStringLiteral("The device took the Save of CH_01; CH_02 shows what the device holds.");
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
+        QCOMPARE(toastTexts(), QStringList{said});
+        QVERIFY(!page->notSavedShown());
+        QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
+                 QStringLiteral("20"));
+        QCOMPARE(m_cam->requests(10003).last().channel, 0);
     }
 
     void saveFates_data()

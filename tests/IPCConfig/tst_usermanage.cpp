@@ -8,6 +8,7 @@
 #include "CUserManageDlg.h"
 #include "ConfigConversation.h"
 #include "CustomDialog.h"
+#include "DeviceCommands.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
@@ -50,7 +51,7 @@ QString markup(QString text)
 namespace {
 
 // One camera per test, so each test also runs alone.
-enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, Lost, CamCount };
+enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, Lost, Slow, Late, CamCount };
 
 QString camIp(int cam)
 {
@@ -423,6 +424,63 @@ private slots:
         QCOMPARE(modified.count(), 1);
     }
 
+    // On a camera slow to answer, a delete and then a password change the
+    // camera refuses: the refusal is said, and the client's record keeps the
+    // password the camera holds.
+    void deleteThenRefusedChange()
+    {
+        SimDevice *cam = m_cams[Slow].get();
+        addOnCamera(Slow, {QStringLiteral("bob")});
+        open(Slow);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
+        cam->setCommandDelay(Cmd::DeleteUser, 1500);
+        cam->setCommandDelay(Cmd::ChangePassword, 1500);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("bob"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
+        cam->setStoredValue(Cmd::GetContact, QStringLiteral("contactAddress"), QString()); // the camera now refuses
+        closeToasts();
+        onModal<EditClientUserDlg>([](EditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("refused")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("refused")}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(Cmd::ChangePassword), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Please set contact first.")), 10000);
+        QVERIFY(roundTrip(record(Slow)));
+        QCOMPARE(cam->state().password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(record(Slow)->password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(record(Slow)->loginStatus, 1);
+    }
+
+    // A password change the camera answers only after its deadline: said
+    // unanswered, then stored late; the client's record takes the password
+    // of that change when its own answer comes, and logs in with it.
+    void lateChangeTakesItsPassword()
+    {
+        SimDevice *cam = m_cams[Late].get();
+        open(Late);
+        ConfigConversation::setTimeoutMs(1000);
+        cam->planReplies(Cmd::ChangePassword, {2500});
+        const QString fresh = QStringLiteral("late-pw");
+        closeToasts();
+        onModal<EditClientUserDlg>([fresh](EditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", fresh},
+                          {"m_ConfirmUserPasswordlineEdit", fresh}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 10000);
+        QCOMPARE(record(Late)->password, DEFAULT_DEV_PASSWORD);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::savedLateText()), 10000);
+        QCOMPARE(cam->state().password, fresh);
+        QTRY_VERIFY_WITH_TIMEOUT(record(Late) && record(Late)->password == fresh && record(Late)->loginStatus == 1,
+                                 20000);
+    }
+
     void editChecks_data()
     {
         QTest::addColumn<QString>("user");
@@ -492,9 +550,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(14016), 1, 10000);
         QVERIFY2(cam->requests(14016).first().bodyText.contains("<password>" + markup(sent) + "</password>"),
                  qPrintable(cam->requests(14016).first().bodyText));
-        // Not the client's login account (or its password unchanged): no record change.
+        // Sent on its own, no answer is read and nothing waits for one: no
+        // record change.
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx();
+        QVERIFY(!edit.hasPending());
+        QVERIFY(roundTrip(record(Other)));
         QCOMPARE(modified.count(), 0);
     }
 
@@ -505,19 +565,26 @@ private slots:
         EditClientUserDlg edit;
         edit.setModal(false);
         edit.show();
+        ConfigConversation conversation;
+        conversation.setDevice(record(Other));
+        connect(&conversation, &ConfigConversation::replied, &edit,
+                [&edit](QObject *, const ConfigReply &reply) { edit.settle(reply); });
+        edit.setRoute(UserRequestRoute{&conversation, &edit});
         const QString login = record(Other)->userName;
         const QString password = record(Other)->password;
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         edit.setUserInfo(record(Other), {{QStringLiteral("userName"), QStringLiteral("ann")},
                                          {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         fillAndOk(&edit, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
                           {"m_NewUserPasswordlineEdit", QStringLiteral("ann-new")},
                           {"m_ConfirmUserPasswordlineEdit", QStringLiteral("ann-new")}});
         QCOMPARE(edit.result(), int(QDialog::Accepted));
+        QVERIFY(edit.hasPending());
         edit.setUserInfo(record(Other),
                          {{QStringLiteral("userName"), login}, {QStringLiteral("password"), DEFAULT_DEV_PASSWORD}});
         edit.reject();
-        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx(); // the camera accepts ann's change
+        // The camera answers ann's change.
+        QTRY_VERIFY_WITH_TIMEOUT(!edit.hasPending(), 10000);
         QCOMPARE(modified.count(), 0);
         QCOMPARE(record(Other)->password, password);
     }

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDomDocument>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -42,14 +43,15 @@ enum Fault { ReplyLost, OfflineBefore, OfflineWhileOut, AnsweredLate, RefusedLat
 // deadline, or clicked after it (nothing of it written), or the first one
 // refused and the second stored; Reconnect while a format runs; an edit
 // without a Save while the answer is late; a Save of what a repeated answer
-// showed.
+// showed; a Save whose answer never came, then a Save in a new window.
 enum LineFault {
     SecondSave = FormatAnsweredLate + 1,
     SecondRefused,
     ReconnectWhileFormatting,
     FirstRefusedSecondStored,
     EditedLate,
-    SavedOnRepeat
+    SavedOnRepeat,
+    LostThenSave
 };
 
 // What the words name of a check box the operator saw: its state, and its text when it has one.
@@ -166,6 +168,57 @@ class TestNvrSaveFates : public QObject
         QCOMPARE(toastTexts().size(), 1);
         QVERIFY(!find<QLabel>("labelFormatWaiting")->isVisible());
         QVERIFY(format->isEnabled());
+    }
+
+    // The Basic page's Save gets no answer, ever: a new window reads fine,
+    // and its Save is refused, said, and offered the way back. Reconnect asks
+    // first, naming the Save still out; on the fresh session the Save goes out.
+    void lostThenSave(const QString &said)
+    {
+        open();
+        auto *page = find<CNVRBasicSetting>("PageBasic");
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        ConfigReadRound::setTimeoutMs(1000);
+        m_nvr->planReplies(Cmd::SetSettings, {-1});
+        tick(find<QCheckBox>("checkBoxPNP"), !find<QCheckBox>("checkBoxPNP")->isChecked());
+        closeToasts();
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 7000);
+        ConfigReadRound::setTimeoutMs(6000);
+
+        m_w.reset();
+        closeToasts();
+        open();
+        page = find<CNVRBasicSetting>("PageBasic");
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        typeInto(find<QLineEdit>("m_lineLockScreen"), QStringLiteral("200"));
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 7000);
+        QCOMPARE(m_nvr->requestCount(Cmd::SetSettings), 1);
+        ConfigPageMarks *marks = ConfigPageMarks::of(page);
+        QTRY_VERIFY_WITH_TIMEOUT(marks->reconnectButton() && marks->reconnectButton()->isVisible(), 5000);
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))->text(), said);
+
+        QString asked;
+        onModal<QDialog>([&asked](QDialog *d) {
+            auto *text = d->findChild<QLabel *>(QStringLiteral("labelInfo"));
+            asked = text ? text->text() : QString();
+            d->accept();
+        });
+        const int sessions = m_nvr->acceptedCount();
+        QTest::mouseClick(marks->reconnectButton(), Qt::LeftButton);
+        QCOMPARE(asked, ConfigPageMarks::reconnectQuestion({unsigned(Cmd::SetSettings)}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_nvr->acceptedCount() > sessions, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!marks->reconnectButton()->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(page->isReadOk(), 10000);
+        QVERIFY(!marks->readFailureShown());
+        closeToasts();
+        typeInto(find<QLineEdit>("m_lineLockScreen"), QStringLiteral("210"));
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("m_btnSave")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(m_nvr->requestCount(Cmd::SetSettings), 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
+        QCOMPARE(element(lastBody(*m_nvr, Cmd::SetSettings), QStringLiteral("lockScreenTime")), QStringLiteral("210"));
+        QVERIFY(!notSavedShown(page));
     }
 
     // A copy of the window's first read (120) comes while the next read is
@@ -319,6 +372,8 @@ private slots:
         }
         QTest::newRow("basic: a save of what a repeated answer showed")
             << false << int(SavedOnRepeat) << ConfigConversation::saveOnRepeatText();
+        QTest::newRow("basic: a save's answer lost, then a save in a new window")
+            << false << int(LostThenSave) << ConfigConversation::saveOutOfStepText();
         // A recorder answers a format when the disk is done: five of the
         // usual deadlines later here (half a minute at the usual 6 s).
         QTest::newRow("disk: format answered after five deadlines")
@@ -340,6 +395,10 @@ private slots:
         }
         if (fault == SavedOnRepeat) {
             repeatedRead(true);
+            return;
+        }
+        if (fault == LostThenSave) {
+            lostThenSave(said);
             return;
         }
         open();

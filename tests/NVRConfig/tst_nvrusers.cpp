@@ -25,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,7 +41,7 @@ using namespace DevicePagesTest;
 
 namespace {
 
-enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, NvrCount };
+enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, Slow, Doubt, NvrCount };
 
 QString nvrIp(int nvr)
 {
@@ -361,9 +362,11 @@ private slots:
         QCOMPARE(QStringList({fields.value("operationType"), fields.value("userName"), fields.value("passWord")})
                      .join(QLatin1Char(':')),
                  sent);
-        // "admin" sending its own password back changes no record.
+        // Sent on its own, no answer is read and nothing waits for one: the
+        // record stays as it is.
         QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        edit.modifyDevInfoEx();
+        QVERIFY(!edit.hasPending());
+        QVERIFY(roundTrip(record(Checks)));
         QCOMPARE(modified.count(), 0);
     }
 
@@ -437,6 +440,92 @@ private slots:
         QCOMPARE(modified.count(), 0);
         QCOMPARE(record(Reject)->password, DEFAULT_DEV_PASSWORD);
         QCOMPARE(nvr->state().password, DEFAULT_DEV_PASSWORD);
+    }
+
+    // On an honest NVR slow to answer, a delete and then a password change
+    // the NVR refuses: the delete's success is its own, the change's refusal
+    // is said, and the client's record keeps the password the NVR holds.
+    void deleteThenRefusedChange()
+    {
+        SimDevice *nvr = m_nvrs[Slow].get();
+        addOnNvr(Slow, {QStringLiteral("bob")});
+        open(Slow, 2);
+        nvr->setCommandDelay(14014, 1500);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("bob"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 2, 10000);
+        // The list read after the delete is back before the edit is clicked.
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, 10000);
+        nvr->setStoredValue(14017, QStringLiteral("contactAddress"), QString()); // the NVR now refuses
+        onModal<CNVREditClientUserDlg>([](CNVREditClientUserDlg *d) {
+            fillAndOk(d, {{"lineEditOld", DEFAULT_DEV_PASSWORD},
+                          {"m_NewUserPasswordlineEdit", QStringLiteral("refused")},
+                          {"m_ConfirmUserPasswordlineEdit", QStringLiteral("refused")}});
+        });
+        QTest::mouseClick(rowButton(QStringLiteral("admin"), "pushButtonEdit"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(nvr->requestCount(14014), 3, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration failed")), 10000);
+        QVERIFY(roundTrip(record(Slow)));
+        QCOMPARE(nvr->state().password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(record(Slow)->password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(record(Slow)->loginStatus, 1);
+    }
+
+    // A change whose answer never came leaves the NVR's changes in doubt:
+    // the next one is not sent, said, and offered the way back; Reconnect
+    // asks first, naming the change still out, and after the fresh session
+    // the change reaches the NVR.
+    void lostChangeOffersReconnect()
+    {
+        SimDevice *nvr = m_nvrs[Doubt].get();
+        addOnNvr(Doubt, {QStringLiteral("first"), QStringLiteral("second")});
+        open(Doubt, 3);
+        ConfigConversation::setTimeoutMs(1000);
+        nvr->planReplies(14014, {-1});
+        const int changes = nvr->requestCount(14014);
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("first"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::noAnswerText()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->isListRead(), 10000);
+        auto *mark = m_dlg->findChild<QLabel *>(QStringLiteral("labelReadFailed"));
+        QVERIFY(!mark || !mark->isVisible());
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("second"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::saveOutOfStepText()), 10000);
+        QCOMPARE(nvr->requestCount(14014), changes + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->findChild<QLabel *>(QStringLiteral("labelReadFailed"))
+                                     && m_dlg->findChild<QPushButton *>(QStringLiteral("pushButtonReconnect")),
+                                 5000);
+        mark = child<QLabel>(m_dlg.get(), "labelReadFailed");
+        auto *back = child<QPushButton>(m_dlg.get(), "pushButtonReconnect");
+        QTRY_VERIFY_WITH_TIMEOUT(mark->isVisible() && back->isVisible(), 5000);
+        QCOMPARE(mark->text(), ConfigConversation::saveOutOfStepText());
+
+        QString asked;
+        onModal<CustomDialog>([&asked](CustomDialog *d) {
+            for (QLabel *label : d->findChildren<QLabel *>())
+                asked += label->text();
+            d->accept();
+        });
+        const int lists = nvr->requestCount(14013);
+        QTest::mouseClick(back, Qt::LeftButton);
+        QVERIFY2(asked.contains(QStringLiteral("A save still waits for the device's answer")), qPrintable(asked));
+        QTRY_VERIFY_WITH_TIMEOUT(!back->isVisible() && !mark->isVisible(), 10000);
+        // The list is read again over the fresh session before the operator acts on it.
+        QTRY_VERIFY_WITH_TIMEOUT(nvr->requestCount(14013) > lists, 10000);
+        QVERIFY(roundTrip(record(Doubt)));
+        QTRY_VERIFY_WITH_TIMEOUT(m_dlg->isListRead(), 10000);
+        closeToasts();
+        onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(rowButton(QStringLiteral("second"), "pushButtonDelete"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!column(table(), 0).contains(QStringLiteral("second")), 10000);
+        QCOMPARE(nvr->requestCount(14014), changes + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
     }
 
     // A disabled account stays disabled and keeps the rights no box shows.

@@ -275,6 +275,10 @@ private slots:
         QTest::newRow("dropped, then a save")
             << LineRow{{-1}, {read(0, none), save(26), read(0, apart), fresh, read(26), read(26)}};
         QTest::newRow("answered in order") << LineRow{{}, {read(25), save(26), read(26)}};
+        // A Save's answer dropped: the next Save is not written, and a fresh
+        // session ends the doubt; its Save then reaches the device.
+        QTest::newRow("a save's answer dropped, then a save")
+            << LineRow{{}, {Step{true, 26, none}, Step{true, 27, apart}, fresh, save(27), read(27)}, {-1}};
         // A window opened later shares the wire with what the first left on it.
         const auto later = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate, 3}; };
         QTest::newRow("held, read by a window opened later")

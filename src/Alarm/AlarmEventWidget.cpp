@@ -408,14 +408,14 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
                           if (m_waitingTip)
                               m_waitingTip->close();
                           if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), kToastMs);
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), kToastMs);
                           else if (sayStored || waited)
                               MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
                           emit SignalsHelper::instance()->signalUpdateAlarm();
                       }});
     // Another program holds the database: said while the rows wait for it.
     if (m_writes.isWaiting() && !m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs);
+        m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::waitingText(), OrmWriteQueue::GiveUpMs);
 }
 
 void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)

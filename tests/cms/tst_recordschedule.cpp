@@ -42,6 +42,8 @@
 
 using DevicePagesTest::child;
 
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
+
 namespace {
 
 const QString NvrIp = QStringLiteral("127.0.0.1");
@@ -382,16 +384,31 @@ private slots:
     // The operator saves the settings dialog while another program holds the
     // database: the dialog answers and says it waits, closes once the folder
     // is stored, or, held past the give-up, says why, and the settings keep
-    // the folder the database holds.
+    // the folder the database holds. Held exclusively, the folder in force
+    // cannot even be read: the dialog says so and saves nothing until it is.
     void settingsWhileTheDatabaseIsHeld_data()
     {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
         QTest::addColumn<bool>("released");
-        QTest::newRow("let go while it waits") << true;
-        QTest::newRow("held past the give-up") << false;
+        QTest::addColumn<QString>("waitingText");
+        QTest::addColumn<QString>("failedText");
+        const QString saving = QStringLiteral("Saving: the database is in use by another program; waiting for it...");
+        const QString reading = QStringLiteral("Reading: the database is in use by another program; waiting for it...");
+        const QString saveFailed = QStringLiteral("Configuration failed: the database is in use by another program");
+        const QString readFailed = QStringLiteral("Reading failed: the database is in use by another program");
+        QTest::newRow("let go while it waits") << HeldDatabase::Kind::Write << true << saving << QString();
+        QTest::newRow("held past the give-up") << HeldDatabase::Kind::Write << false << saving << saveFailed;
+        QTest::newRow("exclusive, let go while the read waits")
+            << HeldDatabase::Kind::Exclusive << true << reading << QString();
+        QTest::newRow("exclusive, held past the give-up")
+            << HeldDatabase::Kind::Exclusive << false << reading << readFailed;
     }
     void settingsWhileTheDatabaseIsHeld()
     {
+        QFETCH(HeldDatabase::Kind, kind);
         QFETCH(bool, released);
+        QFETCH(QString, waitingText);
+        QFETCH(QString, failedText);
         QTemporaryDir elsewhere;
         setBackupPath(elsewhere.path());
         FileChooser::setFolderQuestion(
@@ -402,19 +419,28 @@ private slots:
         });
         m_window->showHome();
         m_window->showPage(MainWindow::StorageSchedule);
-        auto held = std::make_unique<HeldDatabase>();
+        auto held = std::make_unique<HeldDatabase>(kind);
         QVERIFY(held->isHeld());
         QString waiting, end;
         bool saveEnabled = true, openAtEnd = false;
+        qint64 clickMs = 0;
         DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](recordAdvanceConfigDlg *dlg) {
             QTest::mouseClick(child<QPushButton>(dlg, "pushButtonPath"), Qt::LeftButton);
+            QElapsedTimer click;
+            click.start();
             QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+            clickMs = click.elapsed();
             auto *label = child<QLabel>(dlg, "m_lblWaiting");
             waiting = label->isVisible() ? label->text() : QString();
             saveEnabled = child<QPushButton>(dlg, "m_btnOK")->isEnabled();
             if (released)
                 held->letGo();
             (void)QTest::qWaitFor([&] { return !dlg->isVisible() || label->text() != waiting; }, 30000);
+            // Read at last: the operator saves again.
+            if (dlg->isVisible() && child<QPushButton>(dlg, "m_btnOK")->isEnabled()) {
+                QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+                (void)QTest::qWaitFor([&] { return !dlg->isVisible(); }, 30000);
+            }
             openAtEnd = dlg->isVisible();
             end = label->isVisible() ? label->text() : QString();
             if (openAtEnd)
@@ -422,11 +448,12 @@ private slots:
         });
         click("m_btnAdvance");
         held.reset();
-        QCOMPARE(waiting, QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        QCOMPARE(waiting, waitingText);
         QVERIFY(!saveEnabled);
+        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
         QCOMPARE(openAtEnd, !released);
         if (!released)
-            QCOMPARE(end, QStringLiteral("Configuration failed: the database is in use by another program"));
+            QCOMPARE(end, failedText);
         QCOMPARE(OrmHelper::getConfig()->BackupPath, released ? m_storage.path() : elsewhere.path());
     }
 

@@ -276,12 +276,14 @@ void DeviceGroupManage::storeGroups(const QString &what, OrmWriteQueue::Write wr
                           m_storing = false;
                           ui->pushButtonOK->setEnabled(true);
                           ui->pushButtonDel->setEnabled(true);
-                          if (error.text().isEmpty())
-                              landed();
-                          else
+                          // Not stored, nothing changed: the tree shows what the
+                          // database holds already.
+                          if (!error.text().isEmpty()) {
                               MsgTipInfoDlg::showTip(SharedTexts::failureText(error), 2000);
-                          // The tree shows what the database holds, stored or not.
-                          refreshGroups(error.text().isEmpty() ? shown : std::function<void()>());
+                              return;
+                          }
+                          landed();
+                          refreshGroups(shown);
                           if (DeviceInfoManager *registry = DeviceInfoManager::instance())
                               registry->getGroupsFromDatabase();
                       }});

@@ -201,7 +201,8 @@ void startDrain(const std::shared_ptr<OrmWriteQueue::Lane> &lane)
         QMutexLocker lock(&g_lanesMutex);
         if (!g_pool) {
             g_pool = new QThreadPool;
-            g_pool->setMaxThreadCount(qMax(8, QThread::idealThreadCount()));
+            // One thread per queue that waits: a queue's wait never holds up another's.
+            g_pool->setMaxThreadCount(32);
             qAddPostRoutine(stopPool);
         }
         pool = g_pool;
@@ -299,6 +300,9 @@ void OrmWriteQueue::enqueue(Item item)
         m_lane = std::make_shared<Lane>();
         m_lane->owner = this;
         QMutexLocker lock(&g_lanesMutex);
+        g_lanes.erase(std::remove_if(g_lanes.begin(), g_lanes.end(),
+                                     [](const std::weak_ptr<Lane> &lane) { return lane.expired(); }),
+                      g_lanes.end());
         g_lanes.push_back(m_lane);
     }
     Lane::Job job{id, item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName()};
@@ -335,10 +339,8 @@ void OrmWriteQueue::enqueue(Item item)
     } else {
         m_owed.append(Owed{id, item.what, std::move(item.done)});
     }
-    if (start) {
-        // Re-registered: a lane drops out of the list once nothing holds it.
+    if (start)
         startDrain(m_lane);
-    }
     setWaiting(true);
 }
 

@@ -962,8 +962,15 @@ private slots:
         QVERIFY(toastTexts().contains(
             QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
         QVERIFY(!ok->isEnabled());
-        if (released)
+        if (released) {
             held->letGo();
+        } else {
+            // The words stay for as long as the write waits.
+            QTest::qWait(3000);
+            QVERIFY(!ok->isEnabled());
+            QVERIFY(toastTexts().contains(
+                QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 30000);
         held.reset();
         // The words went with the wait.

@@ -438,6 +438,52 @@ private slots:
         QCOMPARE(kept, outcomes.filter(":stored"));
     }
 
+    // A change made while the write of its record waits takes that write's
+    // place: one write with the state both made, told once; a write of
+    // another record keeps its own place.
+    void writeQueueMergesAWaitingChange()
+    {
+        QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
+        OrmWriteQueue queue;
+        QStringList said;
+        const auto item = [&said](const QString &key, const QString &name) {
+            OrmWriteQueue::Item it{
+                name, key, true,
+                [name] {
+                    CMS_Organization group;
+                    group.Name = name;
+                    return dao::insert(group);
+                },
+                [&said, name](const QSqlError &e) { said << name + (e.text().isEmpty() ? ":stored" : ":not stored"); }};
+            it.merges = true;
+            return it;
+        };
+        {
+            HeldDatabase held(HeldDatabase::Kind::Write);
+            QVERIFY(held.isHeld());
+            queue.enqueue(item("plan", "plan 1"));
+            queue.enqueue(item("other", "other"));
+            queue.enqueue(item("plan", "plan 2"));
+            queue.enqueue(item("plan", "plan 3"));
+            QVERIFY(queue.isWaiting());
+            // One plan write may be on its way already; behind it, the later
+            // changes are one write.
+            const QStringList plans = queue.pending().filter("plan");
+            QVERIFY2(plans.size() <= 2 && plans.last() == "plan 3", qPrintable(plans.join(", ")));
+            QVERIFY(queue.pending().contains("other"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(queue.isEmpty(), 10000);
+        const QStringList stored = said.filter("plan");
+        QVERIFY2(stored.size() <= 2 && stored.last() == "plan 3:stored", qPrintable(said.join(", ")));
+        QVERIFY(said.contains("other:stored"));
+        QList<QSharedPointer<CMS_Organization>> rows;
+        QCOMPARE(dao::fetch_by_query(OrmQuery(QStringLiteral("ORDER BY id")), rows).text(), QString());
+        QStringList kept;
+        for (const auto &row : rows)
+            kept << row->Name + ":stored";
+        QCOMPARE(kept, said);
+    }
+
     // The client closes while another program holds the database: what every
     // queue owes, also one whose page is gone, is waited for within one
     // budget and stored once the hold ends; held past it, each write is

@@ -275,19 +275,24 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("released"); // the other program lets go while the write waits
-        QTest::newRow("let go while it waits") << "Save" << true;
-        QTest::newRow("held until it gives up") << "Save" << false;
-        QTest::newRow("Add, held until it gives up") << "Add" << false;
-        QTest::newRow("Start, let go while it waits") << "Start" << true;
-        QTest::newRow("Start, held until it gives up") << "Start" << false;
-        QTest::newRow("Delete, held until it gives up") << "Delete" << false;
-        QTest::newRow("recorder deleted, let go while it waits") << "device deleted" << true;
-        QTest::newRow("recorder deleted, held until it gives up") << "device deleted" << false;
+        QTest::addColumn<HeldDatabase::Kind>("kind");
+        const auto exclusive = HeldDatabase::Kind::Exclusive;
+        QTest::newRow("let go while it waits") << "Save" << true << exclusive;
+        QTest::newRow("held until it gives up") << "Save" << false << exclusive;
+        QTest::newRow("Add, held until it gives up") << "Add" << false << exclusive;
+        QTest::newRow("Start, let go while it waits") << "Start" << true << exclusive;
+        QTest::newRow("Start, held until it gives up") << "Start" << false << exclusive;
+        QTest::newRow("Delete, held until it gives up") << "Delete" << false << exclusive;
+        QTest::newRow("recorder deleted, let go while it waits") << "device deleted" << true << exclusive;
+        QTest::newRow("recorder deleted, held until it gives up") << "device deleted" << false << exclusive;
+        QTest::newRow("write hold, let go while it waits") << "Save" << true << HeldDatabase::Kind::Write;
+        QTest::newRow("Start, write hold until it gives up") << "Start" << false << HeldDatabase::Kind::Write;
     }
     void saveWhileTheDatabaseIsHeld()
     {
         QFETCH(QString, action);
         QFETCH(bool, released);
+        QFETCH(HeldDatabase::Kind, kind);
         QVERIFY(nvrOnline());
         setBackupPath(m_storage.path());
         const bool recorded = action != "Save" && action != "Add";
@@ -309,12 +314,10 @@ private slots:
             page()->showStrategyData(QStringLiteral("Default Strategy"));
         });
         {
-            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-            holder.setDatabaseName(OrmDatabase::databaseName());
-            QVERIFY(holder.open());
-            QSqlQuery hold(holder);
-            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            const auto letGo = qScopeGuard([&] { hold.exec(QStringLiteral("ROLLBACK")); });
+            HeldDatabase held(kind);
+            QVERIFY(held.isHeld());
+            QElapsedTimer clicked;
+            clicked.start();
             if (action == "Save") {
                 click("btn_work_day");
                 click("m_btnSave");
@@ -330,18 +333,18 @@ private slots:
                 emit SignalsHelper::instance()->signalDelDevs({record(NvrIp)});
             }
             // Nothing said yet: the write waits for the database, not the window.
+            QVERIFY2(clicked.elapsed() < 1000, qPrintable(QString::number(clicked.elapsed())));
             QCOMPARE(DevicePagesTest::toastTexts(), QStringList());
             QVERIFY(waiting->isVisible());
             QVERIFY(!onButton()->isEnabled() && !child<QPushButton>(page(), "m_btnSave")->isEnabled());
             QVERIFY(!page()->isRecording());
             if (released)
-                hold.exec(QStringLiteral("ROLLBACK"));
+                held.letGo();
             QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(
                                          released ? "Configuration successful"
                                                   : "Configuration failed: the database is in use by another program"),
                                      30000);
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
         QVERIFY(!DevicePagesTest::toastTexts().contains("Configuration failed"));
         QVERIFY(!waiting->isVisible());
         QCOMPARE(storedPlanRow() == before, !released);

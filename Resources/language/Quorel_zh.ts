@@ -339,6 +339,26 @@
         <source>Reading from the device failed</source>
         <translation>从设备读取失败</translation>
     </message>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>正在保存：数据库正被其他程序使用，正在等待...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>配置失败：数据库正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>Reading: the database is in use by another program; waiting for it...</source>
+        <translation>正在读取：数据库正被其他程序使用，正在等待...</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database is in use by another program</source>
+        <translation>读取失败：数据库正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>Reading from the database failed</source>
+        <translation>从数据库读取失败</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -4861,21 +4881,6 @@ Move it away to start with a new database.</source>
     <message>
         <source>another client records into this folder</source>
         <translation>另一个客户端正在向此文件夹录像</translation>
-    </message>
-</context>
-<context>
-    <name>OrmWriteQueue</name>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>正在保存：数据库正被其他程序使用，正在等待...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>配置失败：数据库正被其他程序使用</translation>
-    </message>
-    <message>
-        <source>Configuration failed</source>
-        <translation>配置失败</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,26 @@
         <source>Reading from the device failed</source>
         <translation>Čtení ze zařízení se nezdařilo</translation>
     </message>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Ukládání: databázi používá jiný program; čeká se na ni...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurace selhala: databázi používá jiný program</translation>
+    </message>
+    <message>
+        <source>Reading: the database is in use by another program; waiting for it...</source>
+        <translation>Načítání: databázi používá jiný program; čeká se na ni...</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database is in use by another program</source>
+        <translation>Čtení se nezdařilo: databázi používá jiný program</translation>
+    </message>
+    <message>
+        <source>Reading from the database failed</source>
+        <translation>Čtení z databáze se nezdařilo</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -4861,21 +4881,6 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>do této složky nahrává jiný klient</translation>
-    </message>
-</context>
-<context>
-    <name>OrmWriteQueue</name>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Ukládání: databázi používá jiný program; čeká se na ni...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Konfigurace selhala: databázi používá jiný program</translation>
-    </message>
-    <message>
-        <source>Configuration failed</source>
-        <translation>Konfigurace selhala</translation>
     </message>
 </context>
 </TS>

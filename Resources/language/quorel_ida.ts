@@ -339,6 +339,26 @@
         <source>Reading from the device failed</source>
         <translation>Gagal membaca dari perangkat</translation>
     </message>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Menyimpan: basis data sedang digunakan oleh program lain; menunggu...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
+    </message>
+    <message>
+        <source>Reading: the database is in use by another program; waiting for it...</source>
+        <translation>Membaca: basis data sedang digunakan oleh program lain; menunggu...</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database is in use by another program</source>
+        <translation>Gagal membaca: basis data sedang digunakan oleh program lain</translation>
+    </message>
+    <message>
+        <source>Reading from the database failed</source>
+        <translation>Gagal membaca dari basis data</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -4861,21 +4881,6 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>klien lain sedang merekam ke folder ini</translation>
-    </message>
-</context>
-<context>
-    <name>OrmWriteQueue</name>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Menyimpan: basis data sedang digunakan oleh program lain; menunggu...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Konfigurasi gagal: basis data sedang digunakan oleh program lain</translation>
-    </message>
-    <message>
-        <source>Configuration failed</source>
-        <translation>Konfigurasi gagal</translation>
     </message>
 </context>
 </TS>

@@ -339,6 +339,26 @@
         <source>Reading from the device failed</source>
         <translation>Ошибка чтения с устройства</translation>
     </message>
+    <message>
+        <source>Saving: the database is in use by another program; waiting for it...</source>
+        <translation>Сохранение: база данных занята другой программой; ожидание...</translation>
+    </message>
+    <message>
+        <source>Configuration failed: the database is in use by another program</source>
+        <translation>Ошибка настройки: база данных занята другой программой</translation>
+    </message>
+    <message>
+        <source>Reading: the database is in use by another program; waiting for it...</source>
+        <translation>Чтение: база данных занята другой программой; ожидание...</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database is in use by another program</source>
+        <translation>Ошибка чтения: база данных занята другой программой</translation>
+    </message>
+    <message>
+        <source>Reading from the database failed</source>
+        <translation>Ошибка чтения из базы данных</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -4861,21 +4881,6 @@ Move it away to start with a new database.</source>
     <message>
         <source>another client records into this folder</source>
         <translation>в эту папку записывает другой клиент</translation>
-    </message>
-</context>
-<context>
-    <name>OrmWriteQueue</name>
-    <message>
-        <source>Saving: the database is in use by another program; waiting for it...</source>
-        <translation>Сохранение: база данных занята другой программой; ожидание...</translation>
-    </message>
-    <message>
-        <source>Configuration failed: the database is in use by another program</source>
-        <translation>Ошибка настройки: база данных занята другой программой</translation>
-    </message>
-    <message>
-        <source>Configuration failed</source>
-        <translation>Ошибка настройки</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QTime>
 #include <QTimer>
+#include <limits>
 
 using AlarmSettingsStore::DayRange;
 
@@ -105,9 +106,17 @@ void AlarmEventWidget::updateDeviceChosen()
 
 void AlarmEventWidget::showWaiting(bool waiting)
 {
-    // Said while a read or a write waits for a database another program holds.
-    if (waiting && !m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs + kToastMs);
+    // Said exactly while a read or a write waits for a database another
+    // program holds: the queue's own state, not a guessed duration.
+    if (!waiting) {
+        if (m_waitingTip)
+            m_waitingTip->close();
+        return;
+    }
+    if (!m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(m_load == Load::Reading ? SharedTexts::readWaitingText()
+                                                                      : SharedTexts::waitingText(),
+                                              std::numeric_limits<int>::max());
 }
 
 AlarmEventWidget::~AlarmEventWidget()
@@ -468,7 +477,7 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
                           if (m_waitingTip)
                               m_waitingTip->close();
                           if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), kToastMs);
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), kToastMs);
                           else if (sayStored || waited)
                               MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
                           emit SignalsHelper::instance()->signalUpdateAlarm();

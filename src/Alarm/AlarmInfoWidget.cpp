@@ -26,6 +26,7 @@
 #include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QStandardItemModel>
+#include <limits>
 
 namespace {
 
@@ -235,8 +236,13 @@ void AlarmInfoWidget::readRecords(bool withCount)
 
 void AlarmInfoWidget::showWaiting(bool waiting)
 {
-    if (waiting && !m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs + kToastMs);
+    if (!waiting) {
+        if (m_waitingTip)
+            m_waitingTip->close();
+        return;
+    }
+    if (!m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::readWaitingText(), std::numeric_limits<int>::max());
 }
 
 QString AlarmInfoWidget::unreadableText(const QSqlError &error)

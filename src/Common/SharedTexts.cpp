@@ -1,5 +1,7 @@
 #include "SharedTexts.h"
 
+#include "OrmCore.h"
+
 QString SharedTexts::deviceFilterPlaceholderText()
 {
     return tr("Enter the device name to filter");
@@ -71,6 +73,36 @@ QString SharedTexts::selectDeviceFirstText()
 QString SharedTexts::tipDefaultUndeletable()
 {
     return tr("Default users or roles cannot be deleted.");
+}
+
+QString SharedTexts::waitingText()
+{
+    return tr("Saving: the database is in use by another program; waiting for it...");
+}
+
+QString SharedTexts::heldText()
+{
+    return tr("Configuration failed: the database is in use by another program");
+}
+
+QString SharedTexts::failureText(const QSqlError &error)
+{
+    // Any other reason is the log's: the operator could do nothing with it.
+    if (OrmDatabase::isLocked(error))
+        return heldText();
+    return configFailedText();
+}
+
+QString SharedTexts::readWaitingText()
+{
+    return tr("Reading: the database is in use by another program; waiting for it...");
+}
+
+QString SharedTexts::readFailureText(const QSqlError &error)
+{
+    if (OrmDatabase::isLocked(error))
+        return tr("Reading failed: the database is in use by another program");
+    return tr("Reading from the database failed");
 }
 
 QStringList SharedTexts::weekDayList()

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
+
 class SharedTexts
 {
     Q_DECLARE_TR_FUNCTIONS(SharedTexts)
@@ -32,6 +34,16 @@ public:
     static QString subnetMismatchText();
     static QString selectDeviceFirstText();
     static QString tipDefaultUndeletable();
+
+    // A write of the client's database that waits for another program
+    // holding it, one given up on that, and the words for any write that did
+    // not land (a held database said as such; other reasons are the log's).
+    static QString waitingText();
+    static QString heldText();
+    static QString failureText(const QSqlError &error);
+    // The same for a read a window needs before it can be used.
+    static QString readWaitingText();
+    static QString readFailureText(const QSqlError &error);
 
     // Monday first, built at each call so it follows the language.
     static QStringList weekDayList();

@@ -9,7 +9,6 @@
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
 #include "OnvifService.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
@@ -72,12 +71,7 @@ void AddClientDevDlg::initWidget()
     m_ui->lineEditRTSP->setText(QStringLiteral("554"));
     m_ui->m_DevTypeCmbBox->setCurrentIndex(0);
 
-    m_ui->m_GroupCmbBox->clear();
-    for (const auto &group : OrmHelper::getAllOrganizations()) {
-        if (group)
-            m_ui->m_GroupCmbBox->addItem(group->Name);
-    }
-    m_ui->m_GroupCmbBox->setCurrentIndex(0);
+    readGroups();
 
     m_ui->m_IPlineEdit->setValidator(AddressCheck::validator(this));
     m_ui->m_UserNamelineEdit->setValidator(DeviceFormRules::noIdeographValidator(this));
@@ -86,6 +80,41 @@ void AddClientDevDlg::initWidget()
     m_ui->m_PassWdlineEdit->setText(DEFAULT_DEV_PASSWORD);
     CommonHelper::addPasswordViewAction(m_ui->m_PassWdlineEdit, false);
     m_ui->m_IPlineEdit->setFocus();
+}
+
+void AddClientDevDlg::readGroups()
+{
+    m_ui->m_GroupCmbBox->clear();
+    auto names = std::make_shared<QStringList>();
+    m_groupsRead = false;
+    m_reads.enqueue({QStringLiteral("read groups for a new device"), QString(), true,
+                     [names] {
+                         QSqlError error;
+                         for (const auto &group : OrmHelper::getAllOrganizations(&error)) {
+                             if (group)
+                                 *names << group->Name;
+                         }
+                         return error;
+                     },
+                     [this, names](const QSqlError &error) {
+                         // Unread, no group is offered and nothing is added: a
+                         // device would land in a group the operator did not choose.
+                         if (!error.text().isEmpty()) {
+                             m_ui->m_lblTextInfo->setText(SharedTexts::readFailureText(error));
+                             return;
+                         }
+                         m_groupsRead = true;
+                         m_ui->m_GroupCmbBox->addItems(*names);
+                         m_ui->m_GroupCmbBox->setCurrentIndex(0);
+                         if (m_ui->m_lblTextInfo->text() == SharedTexts::readWaitingText())
+                             m_ui->m_lblTextInfo->clear();
+                         m_ui->m_OKBtn->setEnabled(!m_adding);
+                     }});
+    if (!m_groupsRead) {
+        m_ui->m_OKBtn->setEnabled(false);
+        if (m_reads.isWaiting())
+            m_ui->m_lblTextInfo->setText(SharedTexts::readWaitingText());
+    }
 }
 
 void AddClientDevDlg::fillDevTypes()
@@ -131,8 +160,8 @@ void AddClientDevDlg::showError(const QString &text, bool toast, QLineEdit *atFa
 
 void AddClientDevDlg::addDevtoClient()
 {
-    if (m_adding)
-        return; // the last one still waits for the database
+    if (m_adding || !m_groupsRead)
+        return; // the last one, or the groups, still wait for the database
     const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
     const QString ip = m_ui->m_IPlineEdit->text().trimmed();
     const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
@@ -193,7 +222,7 @@ void AddClientDevDlg::addDevtoClient()
     if (registry && registry->findDevInfo(ip) == dev) {
         // Registered, its row waiting for a database another program holds:
         // the dialog says so and closes only once the row is there.
-        m_ui->m_lblTextInfo->setText(OrmWriteQueue::waitingText());
+        m_ui->m_lblTextInfo->setText(SharedTexts::waitingText());
         m_ui->m_OKBtn->setEnabled(false);
         return;
     }

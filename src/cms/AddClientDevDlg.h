@@ -2,6 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
+#include "OrmWriteQueue.h"
 
 #include <memory>
 
@@ -39,6 +40,9 @@ private:
     void initWidget();
     void fitTexts();
     void fillDevTypes();
+    // The groups offered: read off the GUI thread while another program
+    // holds the database; until read, nothing can be added.
+    void readGroups();
     void addDevtoClient();
     void showError(const QString &text, bool toast, QLineEdit *atFault);
     void onDevStored(FUN_DEV_INFO *dev, const QString &failure);
@@ -48,4 +52,6 @@ private:
     const std::unique_ptr<Ui::AddClientDevDlg> m_ui;
     // The record handed over whose row is not stored yet.
     FUN_DEV_INFO *m_adding = nullptr;
+    OrmWriteQueue m_reads;
+    bool m_groupsRead = false;
 };

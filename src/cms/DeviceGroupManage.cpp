@@ -13,6 +13,9 @@
 #include <QSet>
 #include <QStandardItemModel>
 
+#include <limits>
+#include <memory>
+
 DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::DeviceGroupManage)
@@ -21,6 +24,7 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     ui->setupUi(this);
     ui->treeViewGroup->setModel(m_model);
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
+    connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
     // Elide against the laid-out widths, not the default ones.
@@ -30,6 +34,9 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
 
 DeviceGroupManage::~DeviceGroupManage()
 {
+    // A change still owed lands without the editor; its words go with it.
+    if (m_waitingTip)
+        m_waitingTip->close();
     delete ui;
 }
 
@@ -48,11 +55,31 @@ QString DeviceGroupManage::tipNameInUse()
     return tr("A group with this name already exists.");
 }
 
-void DeviceGroupManage::refreshGroups()
+void DeviceGroupManage::refreshGroups(std::function<void()> then)
 {
-    const auto groups = OrmHelper::getAllOrganizations();
-    const int parentChoice = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
+    auto read = std::make_shared<QList<QSharedPointer<CMS_Organization>>>();
+    m_writes.enqueue({QStringLiteral("read groups"), QString(), true,
+                      [read] {
+                          QSqlError error;
+                          *read = OrmHelper::getAllOrganizations(&error);
+                          return error;
+                      },
+                      [this, read, then](const QSqlError &error) {
+                          // Not read: the tree keeps what it shows, and nothing
+                          // is decided on an empty list.
+                          if (!error.text().isEmpty()) {
+                              MsgTipInfoDlg::showTip(SharedTexts::readFailureText(error), 2000);
+                              return;
+                          }
+                          showGroups(*read);
+                          if (then)
+                              then();
+                      }});
+}
 
+void DeviceGroupManage::showGroups(const QList<QSharedPointer<CMS_Organization>> &groups)
+{
+    const int parentChoice = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
     m_parents.clear();
     for (const auto &g : groups) {
         if (g)
@@ -184,30 +211,51 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
     if (CustomDialog::showMessage(SharedTexts::areYouSureText() + ending, true, true, 0) != 1)
         return;
 
-    QStringList goneNames;
-    for (const auto &g : OrmHelper::getAllOrganizations()) {
-        if (g && subtreeOf(id).contains(static_cast<int>(g->id)))
-            goneNames << g->Name;
-    }
-    auto group = QSharedPointer<CMS_Organization>::create();
-    group->id = id;
+    // What the deletion takes is read in its own transaction: names read
+    // before it (or not read at all) would leave devices in a group gone.
+    struct Deleted
+    {
+        QStringList goneNames;
+        QString defaultName = DEFAULT_GROUP;
+    };
+    auto deleted = std::make_shared<Deleted>();
     storeGroups(
         QStringLiteral("delete group %1").arg(id),
-        [group] {
-            QSqlError error;
+        [id, deleted] {
+            OrmTransaction tx;
+            QSqlError error = tx.error();
+            QList<QSharedPointer<CMS_Organization>> groups;
+            if (error.text().isEmpty())
+                groups = OrmHelper::getAllOrganizations(&error);
+            if (!error.text().isEmpty())
+                return error;
+            QSet<long> gone{id};
+            for (bool grew = true; grew;) {
+                grew = false;
+                for (const auto &g : qAsConst(groups)) {
+                    if (g && g->id != g->ParentId && gone.contains(g->ParentId) && !gone.contains(g->id)) {
+                        gone.insert(g->id);
+                        grew = true;
+                    }
+                }
+            }
+            deleted->goneNames.clear();
+            for (const auto &g : qAsConst(groups)) {
+                if (g && gone.contains(g->id))
+                    deleted->goneNames << g->Name;
+                if (g && g->id == 1)
+                    deleted->defaultName = g->Name;
+            }
+            auto group = QSharedPointer<CMS_Organization>::create();
+            group->id = id;
             OrmHelper::DelOrganization(group, &error);
-            return error;
+            return error.text().isEmpty() ? tx.commit() : error;
         },
-        [this, id, goneNames] {
+        [this, id, deleted] {
             // The database moved their devices to the default group; keep the
             // registered records in step so a later change does not lose it.
-            QString defaultName = DEFAULT_GROUP;
-            for (const auto &g : OrmHelper::getAllOrganizations()) {
-                if (g && g->id == 1)
-                    defaultName = g->Name;
-            }
-            for (const QString &name : qAsConst(goneNames))
-                moveDevicesToGroup(name, defaultName);
+            for (const QString &name : qAsConst(deleted->goneNames))
+                moveDevicesToGroup(name, deleted->defaultName);
             if (m_shownId == id || subtreeOf(id).contains(m_shownId))
                 m_shownId = 0;
         });
@@ -219,26 +267,39 @@ void DeviceGroupManage::storeGroups(const QString &what, OrmWriteQueue::Write wr
     m_storing = true;
     ui->pushButtonOK->setEnabled(false);
     ui->pushButtonDel->setEnabled(false);
+    // Behind a read that waits: the words say that a change waits now.
+    if (m_waitingTip) {
+        m_waitingTip->close();
+        m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::waitingText(), std::numeric_limits<int>::max());
+    }
     m_writes.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
                           m_storing = false;
                           ui->pushButtonOK->setEnabled(true);
                           ui->pushButtonDel->setEnabled(true);
-                          if (m_waitingTip)
-                              m_waitingTip->close();
-                          if (error.text().isEmpty())
-                              landed();
-                          else
-                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), 2000);
-                          // The tree shows what the database holds, stored or not.
-                          refreshGroups();
+                          // Not stored, nothing changed: the tree shows what the
+                          // database holds already.
+                          if (!error.text().isEmpty()) {
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), 2000);
+                              return;
+                          }
+                          landed();
+                          refreshGroups(shown);
                           if (DeviceInfoManager *registry = DeviceInfoManager::instance())
                               registry->getGroupsFromDatabase();
-                          if (error.text().isEmpty() && shown)
-                              shown();
                       }});
-    // Still waiting for a database another program holds: said while it lasts.
-    if (m_storing)
-        m_waitingTip = MsgTipInfoDlg::showTip(OrmWriteQueue::waitingText(), OrmWriteQueue::GiveUpMs);
+}
+
+void DeviceGroupManage::onWaiting(bool waiting)
+{
+    // The words stay exactly as long as something of the editor waits.
+    if (!waiting) {
+        if (m_waitingTip)
+            m_waitingTip->close();
+        return;
+    }
+    if (!m_waitingTip)
+        m_waitingTip = MsgTipInfoDlg::showTip(m_storing ? SharedTexts::waitingText() : SharedTexts::readWaitingText(),
+                                              std::numeric_limits<int>::max());
 }
 
 void DeviceGroupManage::on_pushButtonClose_clicked()
@@ -258,58 +319,83 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
     const QString remark = ui->lineEditRemark->text().trimmed();
     if (name.isEmpty())
         return;
-    // Devices name their group, and the stored rows resolve that name to the
-    // first group carrying it: a second group of the same name would take
-    // over the other's devices on their next save.
-    for (const auto &g : OrmHelper::getAllOrganizations()) {
-        if (g && g->Name == name && static_cast<int>(g->id) != m_editId) {
-            MsgTipInfoDlg::showTip(tipNameInUse(), 2000);
+    int parentId = -1; // -1: the parent stays
+    if (!m_editId || ui->comboBoxParent->isEnabled()) {
+        parentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
+        // Never its own parent, never below itself.
+        if (m_editId && subtreeOf(m_editId).contains(parentId)) {
+            MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
             return;
         }
     }
 
-    QSharedPointer<CMS_Organization> group;
-    QString oldName;
-    if (m_editId) {
-        group = QSharedPointer<CMS_Organization>::create();
-        group->id = m_editId;
-        if (!orm::dao::fetch_by_id(*group).text().isEmpty()) {
-            qWarning() << "group to change is gone, id" << m_editId;
-            refreshGroups();
-            return;
-        }
-        oldName = group->Name;
-        group->Name = name;
-        group->Remark = remark;
-        if (ui->comboBoxParent->isEnabled()) {
-            const int parentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
-            // Never its own parent, never below itself.
-            if (subtreeOf(m_editId).contains(parentId)) {
-                MsgTipInfoDlg::showTip(SharedTexts::invalidFormatText(), 2000);
-                return;
-            }
-            group->ParentId = parentId;
-        }
-    } else {
-        group = QSharedPointer<CMS_Organization>::create();
-        group->id = 0;
-        group->Name = name;
-        group->Remark = remark;
-        group->ParentId = ui->comboBoxParent->currentData(Qt::UserRole).toInt();
-    }
+    // The name is checked in the write's own transaction, on what the
+    // database holds then: a check that could not read never passes, and no
+    // other write comes between the check and the row.
+    struct Saved
+    {
+        bool nameInUse = false;
+        bool gone = false;
+        QString oldName;
+        long id = 0;
+    };
+    auto saved = std::make_shared<Saved>();
+    const int editId = m_editId;
     storeGroups(
         QStringLiteral("group ") + name,
-        [group] {
-            QSqlError error;
+        [editId, name, remark, parentId, saved] {
+            OrmTransaction tx;
+            QSqlError error = tx.error();
+            QList<QSharedPointer<CMS_Organization>> groups;
+            if (error.text().isEmpty())
+                groups = OrmHelper::getAllOrganizations(&error);
+            if (!error.text().isEmpty())
+                return error;
+            *saved = Saved();
+            QSharedPointer<CMS_Organization> group;
+            for (const auto &g : qAsConst(groups)) {
+                // Devices name their group, and the stored rows resolve that
+                // name to the first group carrying it: a second group of the
+                // same name would take over the other's devices on their next save.
+                if (g && g->Name == name && g->id != editId)
+                    saved->nameInUse = true;
+                if (g && editId && g->id == editId)
+                    group = g;
+            }
+            if (saved->nameInUse)
+                return QSqlError();
+            if (editId && !group) {
+                saved->gone = true;
+                return QSqlError();
+            }
+            if (!group) {
+                group = QSharedPointer<CMS_Organization>::create();
+                group->id = 0;
+            }
+            saved->oldName = editId ? group->Name : QString();
+            group->Name = name;
+            group->Remark = remark;
+            if (parentId >= 0)
+                group->ParentId = parentId;
             OrmHelper::saveOrganization(group, &error);
+            if (error.text().isEmpty())
+                error = tx.commit();
+            if (error.text().isEmpty())
+                saved->id = group->id;
             return error;
         },
-        [this, oldName, name] {
-            if (!oldName.isEmpty() && oldName != name)
-                moveDevicesToGroup(oldName, name);
+        [this, saved, name, editId] {
+            if (saved->nameInUse) {
+                MsgTipInfoDlg::showTip(tipNameInUse(), 2000);
+                return;
+            }
+            if (saved->gone)
+                qWarning() << "group to change is gone, id" << editId;
+            if (!saved->oldName.isEmpty() && saved->oldName != name)
+                moveDevicesToGroup(saved->oldName, name);
         },
-        [this, group] {
-            const int savedId = static_cast<int>(group->id);
+        [this, saved] {
+            const int savedId = static_cast<int>(saved->id);
             if (savedId > 0) {
                 selectTreeItem(savedId);
                 showGroup(savedId);
@@ -353,18 +439,22 @@ void DeviceGroupManage::onDeviceItemClicked(QModelIndex index)
 
 void DeviceGroupManage::showGroup(int id)
 {
-    CMS_Organization group;
-    group.id = id;
-    if (!orm::dao::fetch_by_id(group).text().isEmpty())
-        return;
-    on_pushButtonAddGroup_clicked();
-    m_shownId = id;
-    ui->lineEditName->setText(group.Name);
-    ui->lineEditRemark->setText(group.Remark);
-    // The stored parent, not the group itself.
-    ui->comboBoxParent->setCurrentIndex(
-        ui->comboBoxParent->findData(static_cast<int>(group.ParentId), Qt::UserRole, Qt::MatchExactly));
-    ui->groupBoxInfo->setEnabled(false);
+    auto group = std::make_shared<CMS_Organization>();
+    group->id = id;
+    m_writes.enqueue(
+        {QStringLiteral("read group %1").arg(id), QString(), true, [group] { return orm::dao::fetch_by_id(*group); },
+         [this, group, id](const QSqlError &error) {
+             if (!error.text().isEmpty())
+                 return;
+             on_pushButtonAddGroup_clicked();
+             m_shownId = id;
+             ui->lineEditName->setText(group->Name);
+             ui->lineEditRemark->setText(group->Remark);
+             // The stored parent, not the group itself.
+             ui->comboBoxParent->setCurrentIndex(
+                 ui->comboBoxParent->findData(static_cast<int>(group->ParentId), Qt::UserRole, Qt::MatchExactly));
+             ui->groupBoxInfo->setEnabled(false);
+         }});
 }
 
 void DeviceGroupManage::changeEvent(QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DropShadowWidget.h"
+#include "OrmEntities.h"
 #include "OrmWriteQueue.h"
 
 #include <QModelIndex>
@@ -28,8 +29,9 @@ public:
     ~DeviceGroupManage() override;
 
     void showGroup(int id);
-    // Rebuilds the tree and the parent choices from the database.
-    void refreshGroups();
+    // Rebuilds the tree and the parent choices from the database (read off
+    // the GUI thread when another program holds it), then runs then.
+    void refreshGroups(std::function<void()> then = {});
 
     // Shared texts of the group editor.
     static QString tipDeleteGroup();
@@ -57,12 +59,15 @@ private:
     void setParentChoicesEnabled(const QSet<int> &disabled);
     void selectTreeItem(int id);
     void moveDevicesToGroup(const QString &from, const QString &to);
+    void showGroups(const QList<QSharedPointer<CMS_Organization>> &groups);
     // A change of the groups: while another program holds the database the
     // editor says it waits; landed, what follows runs; not landed, it is
     // said. Either way the tree shows what the database holds, and then,
     // when it landed, shown runs.
     void storeGroups(const QString &what, OrmWriteQueue::Write write, std::function<void()> landed,
                      std::function<void()> shown = {});
+    // Said for as long as a read or write of the editor waits for the database.
+    void onWaiting(bool waiting);
 
     Ui::DeviceGroupManage *ui;
     QStandardItemModel *m_model;
@@ -70,6 +75,7 @@ private:
     QHash<int, int> m_parents;
     int m_shownId = 0;
     int m_editId = 0; // group being changed by OK; 0 = OK inserts a new group
+    // Every read and write of the groups, in the order made.
     OrmWriteQueue m_writes;
     bool m_storing = false;
     QPointer<MsgTipInfoDlg> m_waitingTip;

@@ -4,7 +4,7 @@
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "SharedTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,16 +27,8 @@ LoginDialog::LoginDialog(QWidget *parent)
     connect(ui->pushButtonLogin, &QPushButton::clicked, this, &LoginDialog::onBtnLoginClicked);
     connect(ui->pushButtonCancel, &QPushButton::clicked, this, &LoginDialog::reject);
 
-    for (const auto &user : OrmHelper::getAllUsers())
-        ui->comboBoxUser->addItem(user->Name);
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    if (config) {
-        if (!config->Name.isEmpty())
-            ui->comboBoxUser->setCurrentText(config->Name);
-        ui->checkBoxAutoLogin->setChecked(config->bAutoLogin);
-    }
-
     retranslate();
+    readAccounts();
     ui->lineEditPassword->setFocus();
 }
 
@@ -48,6 +40,50 @@ LoginDialog::~LoginDialog()
 QComboBox *LoginDialog::userBox() const
 {
     return ui->comboBoxUser;
+}
+
+void LoginDialog::readAccounts()
+{
+    struct Accounts
+    {
+        QStringList users;
+        QSharedPointer<CMS_Config_V2> settings; // row 1; null: never stored
+    };
+    auto read = std::make_shared<Accounts>();
+    m_writes.enqueue({QStringLiteral("read accounts"), QString(), true,
+                      [read] {
+                          QSqlError error;
+                          read->users.clear();
+                          for (const auto &user : OrmHelper::getAllUsers(&error))
+                              read->users << user->Name;
+                          QList<QSharedPointer<CMS_Config_V2>> rows;
+                          if (error.text().isEmpty())
+                              error = orm::dao::fetch_all(rows);
+                          for (const auto &row : qAsConst(rows)) {
+                              if (row && row->id == 1)
+                                  read->settings = row;
+                          }
+                          return error;
+                      },
+                      [this, read](const QSqlError &error) {
+                          if (!error.text().isEmpty()) {
+                              showMessage(SharedTexts::readFailureText(error));
+                              return;
+                          }
+                          // What the operator typed meanwhile stays.
+                          const QString typed = ui->comboBoxUser->currentText();
+                          ui->comboBoxUser->addItems(read->users);
+                          if (!typed.isEmpty())
+                              ui->comboBoxUser->setCurrentText(typed);
+                          else if (read->settings && !read->settings->Name.isEmpty())
+                              ui->comboBoxUser->setCurrentText(read->settings->Name);
+                          if (read->settings)
+                              ui->checkBoxAutoLogin->setChecked(read->settings->bAutoLogin);
+                          if (message() == SharedTexts::readWaitingText())
+                              showMessage(QString());
+                      }});
+    if (m_writes.isWaiting())
+        showMessage(SharedTexts::readWaitingText());
 }
 
 QLineEdit *LoginDialog::passwordEdit() const
@@ -97,20 +133,31 @@ void LoginDialog::onBtnLoginClicked()
         showMessage(tr("Please enter the user name and password"));
         return;
     }
-    if (!OrmHelper::checkUser(name, password)) {
-        qWarning() << "Local login refused for" << name;
-        showMessage(tr("Incorrect user name or password"));
-        ui->lineEditPassword->clear();
-        ui->lineEditPassword->setFocus();
-        return;
-    }
-    m_userName = name;
-    m_rights = OrmHelper::getUser(name, password);
-
+    // The account is checked and the remembered login stored in one item:
+    // another program holding the database is waited for with the dialog
+    // answering, and an account that could not be read is never refused
+    // nor let in.
+    struct Login
+    {
+        bool checked = false;
+        bool refused = false;
+        QString rights;
+    };
+    auto login = std::make_shared<Login>();
     const bool remember = ui->checkBoxAutoLogin->isChecked();
     m_loggingIn = true;
     m_writes.enqueue({QStringLiteral("login settings"), QString(), true,
-                      [name, password, remember] {
+                      [name, password, remember, login] {
+                          *login = Login();
+                          QSqlError read;
+                          const bool found = OrmHelper::findUser(name, password, &login->rights, &read);
+                          if (!read.text().isEmpty())
+                              return read;
+                          login->checked = true;
+                          if (!found) {
+                              login->refused = true;
+                              return QSqlError();
+                          }
                           return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {
                               config.bAutoLogin = remember;
                               // Only a remembered login keeps the password in the settings row.
@@ -118,17 +165,30 @@ void LoginDialog::onBtnLoginClicked()
                               config.password = remember ? password : QString();
                           });
                       },
-                      [this, name](const QSqlError &error) {
+                      [this, name, login](const QSqlError &error) {
                           m_loggingIn = false;
+                          if (!login->checked) {
+                              showMessage(SharedTexts::readFailureText(error));
+                              return;
+                          }
+                          if (login->refused) {
+                              qWarning() << "Local login refused for" << name;
+                              showMessage(tr("Incorrect user name or password"));
+                              ui->lineEditPassword->clear();
+                              ui->lineEditPassword->setFocus();
+                              return;
+                          }
+                          m_userName = name;
+                          m_rights = login->rights;
                           qInfo() << "Local login:" << name;
                           accept();
                           // The login holds; what the next start remembers did not change.
                           if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), 2000);
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), 2000);
                       }});
-    // A database another program holds: the login waits for the settings.
+    // A database another program holds: the login waits for it.
     if (m_loggingIn)
-        showMessage(OrmWriteQueue::waitingText());
+        showMessage(SharedTexts::waitingText());
 }
 
 void LoginDialog::onEnterPressed()

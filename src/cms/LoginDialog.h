@@ -47,13 +47,16 @@ protected:
 
 private:
     void retranslate();
+    // The accounts offered and the remembered login, read off the GUI thread.
+    void readAccounts();
     void showMessage(const QString &text);
 
     Ui::LoginDialog *ui;
     QString m_userName;
     QString m_rights;
-    // The remembered login is stored before the dialog closes; another
-    // program holding the database is waited for with the dialog answering.
+    // The accounts are read, checked and the remembered login stored before
+    // the dialog closes; another program holding the database is waited for
+    // with the dialog answering.
     OrmWriteQueue m_writes;
     bool m_loggingIn = false;
 };

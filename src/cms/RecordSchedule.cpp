@@ -211,16 +211,21 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->setModel(m_strategyModel);
     ui->m_treeRecordSchedule->expandAll();
 
-    m_saveRetry = new QTimer(this);
-    m_saveRetry->setSingleShot(true);
-    connect(m_saveRetry, &QTimer::timeout, this, &RecordSchedule::trySave);
+    connect(&m_planWrites, &OrmWriteQueue::waitingChanged, this, [this](bool waiting) {
+        if (!waiting || m_writeWaits)
+            return;
+        qInfo() << "Record strategy waits for the database";
+        m_writeWaits = true;
+        ui->m_lblWaiting->show();
+        changeLockButton();
+    });
     // Its room is kept while it is hidden, and it wraps rather than widen
     // the page: nothing moves when a write starts or stops waiting.
     QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
     waitingRoom.setRetainSizeWhenHidden(true);
     ui->m_lblWaiting->setSizePolicy(waitingRoom);
     ui->m_lblWaiting->setWordWrap(true);
-    ui->m_lblWaiting->setText(OrmWriteQueue::waitingText());
+    ui->m_lblWaiting->setText(SharedTexts::waitingText());
     ui->m_lblWaiting->hide();
 
     // The page shows the stored plan from the moment it can be seen: an empty
@@ -234,9 +239,8 @@ RecordSchedule::RecordSchedule(QWidget *parent)
 RecordSchedule::~RecordSchedule()
 {
     stopThread();
-    // A write still waiting for the database: the last try may wait its time.
-    if (m_writeWaits && m_planRead && !storePlan(m_plan))
-        qWarning() << "Record strategy not saved at close: the database did not take it";
+    // A write still waiting for the database goes on without the page; the
+    // close waits for it (OrmWriteQueue::flushAll).
     delete ui;
 }
 
@@ -426,51 +430,51 @@ bool RecordSchedule::savePlan(PlanChange change)
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), TipMs);
         return false;
     }
-    // A write joining one that waits stores the plan with both changes.
+    // A write joining one that waits stores the plan with both changes: it
+    // takes that one's place in the queue.
     m_revertDevices = m_revertDevices || change == PlanChange::Devices;
     m_revertSwitch = m_revertSwitch || change == PlanChange::Switched;
     m_sayStored = m_sayStored || change == PlanChange::Edited;
-    m_saveClock.start();
     return trySave();
 }
 
 bool RecordSchedule::trySave()
 {
-    m_saveRetry->stop();
-    if (!m_planRead)
-        return false;
-    QSqlError error;
-    bool stored = false;
-    {
-        // Another program holding the database (a backup) would hold the
-        // window for the whole busy timeout: tried briefly, and again soon.
-        const OrmDatabase::BusyTimeoutScope brief(SaveTryMs);
-        stored = storePlan(m_plan, &error);
-    }
-    if (stored) {
-        planStored();
-        return true;
-    }
-    const bool locked = OrmDatabase::isLocked(error);
-    if (locked && m_saveClock.isValid() && m_saveClock.elapsed() < SaveGiveUpMs) {
-        if (!m_writeWaits) {
-            qInfo() << "Record strategy waits for the database";
-            m_writeWaits = true;
-            ui->m_lblWaiting->show();
-            changeLockButton();
-        }
-        m_saveRetry->start(SaveRetryMs);
-        return false;
-    }
-    writeGivenUp(locked);
-    return false;
+    const RECORD_PLAN_INFO plan = m_plan;
+    const quint64 generation = ++m_saveGeneration;
+    m_savedAtOnce = false;
+    OrmWriteQueue::Item item{QStringLiteral("record strategy"), QStringLiteral("plan"), true,
+                             [plan] {
+                                 QSqlError error;
+                                 storePlan(plan, &error);
+                                 return error;
+                             },
+                             [this, plan, generation](const QSqlError &error) {
+                                 // The latest write decides; an earlier one
+                                 // that landed is what the database holds
+                                 // until then.
+                                 if (generation != m_saveGeneration) {
+                                     if (error.text().isEmpty())
+                                         m_storedPlan = plan;
+                                     return;
+                                 }
+                                 if (error.text().isEmpty()) {
+                                     m_storedPlan = plan;
+                                     planStored();
+                                 } else {
+                                     writeGivenUp(OrmDatabase::isLocked(error));
+                                 }
+                             }};
+    item.merges = true;
+    m_planWrites.enqueue(std::move(item));
+    return m_savedAtOnce;
 }
 
 void RecordSchedule::planStored()
 {
     const bool say = m_sayStored || m_writeWaits;
     const bool switched = m_revertSwitch;
-    m_storedPlan = m_plan;
+    m_savedAtOnce = !m_writeWaits;
     endWrite();
     qInfo().noquote() << "Record strategy saved: work mode" << int(m_plan.iworkType) << "devices"
                       << m_plan.devices.size();
@@ -495,13 +499,11 @@ void RecordSchedule::writeGivenUp(bool locked)
     if (reverted)
         showPlanState();
     followStoredPlan(false);
-    MsgTipInfoDlg::showTip(locked ? OrmWriteQueue::heldText() : SharedTexts::configFailedText(), TipMs);
+    MsgTipInfoDlg::showTip(locked ? SharedTexts::heldText() : SharedTexts::configFailedText(), TipMs);
 }
 
 void RecordSchedule::endWrite()
 {
-    m_saveRetry->stop();
-    m_saveClock.invalidate();
     m_writeWaits = false;
     m_revertDevices = false;
     m_revertSwitch = false;
@@ -1063,7 +1065,7 @@ void RecordSchedule::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         // The form's text would name neither state of the switch.
         showOnText();
-        ui->m_lblWaiting->setText(OrmWriteQueue::waitingText());
+        ui->m_lblWaiting->setText(SharedTexts::waitingText());
         const QStringList dayNames = SharedTexts::weekDayList();
         for (int i = 0; i < m_dayLabels.size() && i < dayNames.size(); ++i)
             m_dayLabels.at(i)->setText(dayNames.at(i));

@@ -5,6 +5,7 @@
 // plan and, while recording is on, the schedule thread.
 
 #include "KelvoCommon.h"
+#include "OrmWriteQueue.h"
 #include "RecordPlan.h"
 
 #include <QElapsedTimer>
@@ -79,9 +80,10 @@ public:
     // What a write of the plan changed: the editor's content (week, mode,
     // advanced settings), the record devices, or the switch.
     enum class PlanChange { Edited, Devices, Switched };
-    // Every write of the plan goes here: tried at once, briefly; while
-    // another program holds the database the page shows the write as waiting
-    // and it is tried again until SaveGiveUpMs. Given up (or refused), the
+    // Every write of the plan goes here, through the page's write queue:
+    // tried at once, briefly; while another program holds the database the
+    // page shows the write as waiting, and a later change takes its place
+    // with both changes, until the queue gives it up. Given up (or refused), the
     // page shows the devices and the switch the database holds, edits stay
     // for the next Save, and "Configuration failed" says why. Recording
     // follows the stored plan only. True when stored at once. Refused when
@@ -102,11 +104,6 @@ public:
     // What it says when recording moved onto a disk mounted over the folder.
     static QString storageMovedText(const QString &path, const QString &mountPoint, const QString &earlierSource,
                                     const QString &earlierMountPoint);
-    // A write that meets the database locked by another program is tried
-    // again this long, each try waiting only briefly: the window answers.
-    static constexpr int SaveTryMs = 100;
-    static constexpr int SaveRetryMs = 500;
-    static constexpr int SaveGiveUpMs = 8000;
 
 public slots:
     void on_m_btnAddDevices_clicked();
@@ -140,7 +137,7 @@ private:
     void onDeviceState(const QString &sn, const QString &ip, int channel, int state);
     void showState(QStandardItem *item, int state) const;
     void stopThread();
-    // One try of the waiting write: stored, said failed, or tried again soon.
+    // Queues the plan as it is now; true when it was stored at once.
     bool trySave();
     void planStored();
     void writeGivenUp(bool locked);
@@ -173,8 +170,9 @@ private:
     bool m_sourceRefreshPending = false;
     // The StorageMark::State the thread said last (Ours while none).
     int m_storageState = 0;
-    QTimer *m_saveRetry = nullptr;
-    QElapsedTimer m_saveClock; // since the last write joined the waiting one
+    OrmWriteQueue m_planWrites;
+    quint64 m_saveGeneration = 0; // of the latest write queued
+    bool m_savedAtOnce = false;
     bool m_writeWaits = false;
     // What the waiting write is to undo when given up, and whether its end is said.
     bool m_revertDevices = false;

@@ -6,7 +6,6 @@
 #include "FileChooser.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
 #include "RecordSchedule.h"
 #include "SharedTexts.h"
 #include "StorageMark.h"
@@ -17,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListView>
+
+#include <memory>
 
 namespace {
 
@@ -60,7 +61,6 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
         ui->m_radioStop->setChecked(true);
     else
         ui->m_radioDelete->setChecked(true);
-    ui->lineEdit->setText(OrmHelper::getConfig()->BackupPath);
     if (hasPlan) {
         const int length = ui->m_cbxFileLength->findText(QString::number(m_plan->iTimeFile));
         if (length >= 0)
@@ -74,8 +74,39 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
     connect(ui->pushButtonPath, &QPushButton::clicked, this, &recordAdvanceConfigDlg::slotPath);
     ui->m_lblWaiting->setWordWrap(true);
     ui->m_lblWaiting->hide();
+    readFolder();
     layout()->activate();
     CommonHelper::elideChildTexts(this);
+}
+
+void recordAdvanceConfigDlg::readFolder()
+{
+    auto folder = std::make_shared<QString>();
+    m_writes.enqueue({QStringLiteral("read recording folder"), QString(), true,
+                      [folder] {
+                          QList<QSharedPointer<CMS_Config_V2>> rows;
+                          const QSqlError error = orm::dao::fetch_all(rows);
+                          for (const auto &row : qAsConst(rows)) {
+                              if (row && row->id == 1)
+                                  *folder = row->BackupPath;
+                          }
+                          return error;
+                      },
+                      [this, folder](const QSqlError &error) {
+                          // Unread, the folder in force is not known: nothing is
+                          // saved over it, and the dialog says why.
+                          if (!error.text().isEmpty()) {
+                              showWaiting(SharedTexts::readFailureText(error));
+                              return;
+                          }
+                          m_folderRead = true;
+                          // A folder the operator picked meanwhile stays.
+                          if (!m_folderChosen)
+                              ui->lineEdit->setText(*folder);
+                          showWaiting(QString());
+                      }});
+    if (!m_folderRead)
+        showWaiting(m_writes.isWaiting() ? SharedTexts::readWaitingText() : ui->m_lblWaiting->text());
 }
 
 recordAdvanceConfigDlg::~recordAdvanceConfigDlg()
@@ -109,8 +140,8 @@ void recordAdvanceConfigDlg::slotPath()
 
 void recordAdvanceConfigDlg::on_m_btnOK_clicked()
 {
-    if (m_saving)
-        return; // the last Save still waits for the database
+    if (m_saving || !m_folderRead)
+        return; // the last Save, or the folder in force, still waits for the database
     const QString path = ui->lineEdit->text().trimmed();
     if (path.isEmpty()) {
         MsgTipInfoDlg::showTip(tr("Please add at least one video save path"), TipMs);
@@ -129,11 +160,16 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // old one at the next start, so nothing changes unless it is. A database
     // another program holds is waited for with the dialog open.
     m_saving = true;
+    auto before = std::make_shared<QString>();
     m_writes.enqueue({QStringLiteral("recording folder"), QString(), true,
-                      [this, path] { return storeFolder(path, &m_folderBefore); },
-                      [this, path](const QSqlError &error) { folderStored(path, error); }});
+                      [path, before] { return storeFolder(path, before.get()); },
+                      [this, path, before](const QSqlError &error) {
+                          if (error.text().isEmpty())
+                              m_folderBefore = *before;
+                          folderStored(path, error);
+                      }});
     if (m_saving)
-        showWaiting(OrmWriteQueue::waitingText());
+        showWaiting(SharedTexts::waitingText());
 }
 
 QSqlError recordAdvanceConfigDlg::storeFolder(const QString &path, QString *before)
@@ -149,14 +185,14 @@ void recordAdvanceConfigDlg::showWaiting(const QString &text)
 {
     ui->m_lblWaiting->setText(text);
     ui->m_lblWaiting->setVisible(!text.isEmpty());
-    ui->m_btnOK->setEnabled(!m_saving);
+    ui->m_btnOK->setEnabled(!m_saving && m_folderRead);
 }
 
 void recordAdvanceConfigDlg::folderStored(const QString &path, const QSqlError &error)
 {
     m_saving = false;
     // Not stored: said where the waiting was, until the next Save.
-    showWaiting(error.text().isEmpty() ? QString() : OrmWriteQueue::failureText(error));
+    showWaiting(error.text().isEmpty() ? QString() : SharedTexts::failureText(error));
     if (!error.text().isEmpty())
         return;
     if (!takeFolder(path))
@@ -194,7 +230,7 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
                           [before] { return storeFolder(before, nullptr); },
                           [](const QSqlError &error) {
                               if (!error.text().isEmpty())
-                                  MsgTipInfoDlg::showTip(OrmWriteQueue::failureText(error), TipMs);
+                                  MsgTipInfoDlg::showTip(SharedTexts::failureText(error), TipMs);
                           }});
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
                                    .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),

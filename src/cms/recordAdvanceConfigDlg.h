@@ -34,6 +34,8 @@ public slots:
 private:
     // Stores the folder in the settings; *before gets the one it replaces.
     static QSqlError storeFolder(const QString &path, QString *before);
+    // The folder in force, read off the GUI thread; until read, no Save.
+    void readFolder();
     // What the settings write says under the buttons (nothing: hidden).
     void showWaiting(const QString &text);
     void folderStored(const QString &path, const QSqlError &error);
@@ -47,5 +49,6 @@ private:
     // dialog stays open, says it waits, and closes once the folder is stored.
     OrmWriteQueue m_writes;
     bool m_saving = false;
+    bool m_folderRead = false;
     QString m_folderBefore;
 };

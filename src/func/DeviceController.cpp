@@ -115,7 +115,7 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
             done(error);
         if (byOperator && !error.text().isEmpty() && !m_saidFailure) {
             m_saidFailure = true;
-            emit storeNotice(OrmWriteQueue::failureText(error));
+            emit storeNotice(SharedTexts::failureText(error));
         }
     };
     m_rows.enqueue({what, key, givesUp, std::move(write), std::move(settled)});
@@ -128,7 +128,7 @@ void DeviceController::sayWaiting()
 {
     if (m_operatorWrites > 0 && !m_saidWaiting && !m_closing) {
         m_saidWaiting = true;
-        emit storeNotice(OrmWriteQueue::waitingText());
+        emit storeNotice(SharedTexts::waitingText());
     }
 }
 
@@ -148,7 +148,7 @@ void DeviceController::onWritesWaiting(bool waiting)
 void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)
 {
     emit SignalsHelper::instance()->signalDevStored(dev, error.text().isEmpty() ? QString()
-                                                                                : OrmWriteQueue::failureText(error));
+                                                                                : SharedTexts::failureText(error));
 }
 
 void DeviceController::flushSerialWrites()
@@ -157,15 +157,27 @@ void DeviceController::flushSerialWrites()
     if (m_serialWrites.isEmpty())
         return;
     const QSet<FUN_DEV_INFO *> records = std::exchange(m_serialWrites, {});
+    // What each record's row is to take, as it is now.
+    QList<QPair<std::shared_ptr<RowToken>, QString>> serials;
+    for (FUN_DEV_INFO *dev : records) {
+        // A record deleted meanwhile has no row left to update.
+        if (isRegistered(dev))
+            serials.append({tokenOf(dev), dev->sn});
+    }
+    if (serials.isEmpty())
+        return;
     // One transaction for a burst of logins; only the serial numbers, so an
     // operator's change still waiting keeps its own fate.
-    queueWrite(QStringLiteral("serial numbers"), QString(), false, false, [this, records] {
+    queueWrite(QStringLiteral("serial numbers"), QString(), false, false, [serials] {
         OrmTransaction tx;
         QSqlError err = tx.error();
-        for (auto it = records.cbegin(); err.text().isEmpty() && it != records.cend(); ++it) {
-            // A record deleted meanwhile has no row left to update.
-            if (isRegistered(*it))
-                err = OrmHelper::saveDevSerial(*it);
+        for (auto it = serials.cbegin(); err.text().isEmpty() && it != serials.cend(); ++it) {
+            if (it->first->removed)
+                continue;
+            FUN_DEV_INFO row;
+            row.dbId = it->first->dbId;
+            row.sn = it->second;
+            err = OrmHelper::saveDevSerial(&row);
         }
         return err.text().isEmpty() ? tx.commit() : err;
     });
@@ -177,6 +189,26 @@ QString DeviceController::loginBody(const FUN_DEV_INFO *dev)
         return QString();
     return QStringLiteral("<userName>%1</userName><password>%2</password>")
         .arg(PrivateProto::escapeText(dev->userName), PrivateProto::escapeText(dev->password));
+}
+
+std::shared_ptr<DeviceController::RowToken> DeviceController::tokenOf(FUN_DEV_INFO *dev)
+{
+    // Nothing owed: no write holds a token, and each record's id is the one
+    // it has now (a record freed elsewhere never lends its token to another).
+    if (m_rows.isEmpty())
+        m_tokens.clear();
+    std::shared_ptr<RowToken> &token = m_tokens[dev];
+    if (!token) {
+        token = std::make_shared<RowToken>();
+        token->dbId = dev->dbId;
+    }
+    return token;
+}
+
+void DeviceController::dropToken(FUN_DEV_INFO *dev)
+{
+    if (const std::shared_ptr<RowToken> token = m_tokens.take(dev))
+        token->removed = true;
 }
 
 bool DeviceController::isRegistered(FUN_DEV_INFO *dev) const
@@ -311,19 +343,22 @@ void DeviceController::storeRecord(const QString &what, const QString &oldIp, FU
     // The row as it was made: a change made after it is a write of its own,
     // with its own fate.
     auto row = std::make_shared<FUN_DEV_INFO>(*dev);
+    const std::shared_ptr<RowToken> token = tokenOf(dev);
     queueWrite(
         what, dev->ip, true, true,
-        [this, dev, row, oldIp] {
+        [token, row, oldIp] {
             // Deleted before it landed: nothing to store, and the rows it was
             // to replace go too (its own delete follows in the queue).
-            if (!isRegistered(dev))
+            if (token->removed)
                 return oldIp.isEmpty() ? QSqlError() : OrmHelper::delDevRows(oldIp);
             const QSqlError err = OrmHelper::replaceDevRows(oldIp, row.get());
             if (err.text().isEmpty())
-                dev->dbId = row->dbId;
+                token->dbId = row->dbId;
             return err;
         },
-        [this, dev, oldIp, undo = std::move(undo)](const QSqlError &error) {
+        [this, dev, token, oldIp, undo = std::move(undo)](const QSqlError &error) {
+            if (error.text().isEmpty() && isRegistered(dev))
+                dev->dbId = token->dbId;
             if (!error.text().isEmpty() && isRegistered(dev))
                 undo();
             // Moved or not, its alarm settings are found under the address
@@ -376,6 +411,7 @@ QList<FUN_DEV_INFO *> DeviceController::removeDevices(QList<FUN_DEV_INFO *> devs
             continue;
         }
         m_pending.remove(key);
+        dropToken(dev);
         registry->deleteDevice(key);
         // Its address and credentials must not outlive it in the ONVIF table,
         // where searches would skip the camera and its old login would stay.
@@ -417,8 +453,14 @@ void DeviceController::dealModifyDevice(FUN_DEV_INFO *copy)
     if (dev == copy) {
         // Changed in place: there is no earlier state to go back to, so it
         // is tried until it lands.
-        queueWrite(QStringLiteral("change ") + dev->ip, dev->ip, false, false,
-                   [this, dev] { return isRegistered(dev) ? OrmHelper::ModifyDev(dev) : QSqlError(); });
+        auto row = std::make_shared<FUN_DEV_INFO>(*dev);
+        const std::shared_ptr<RowToken> token = tokenOf(dev);
+        queueWrite(QStringLiteral("change ") + dev->ip, dev->ip, false, false, [token, row] {
+            if (token->removed)
+                return QSqlError();
+            row->dbId = token->dbId;
+            return OrmHelper::ModifyDev(row.get());
+        });
         return;
     }
 
@@ -457,13 +499,14 @@ bool DeviceController::applyEdit(FUN_DEV_INFO *dev, const FUN_DEV_INFO &from)
 void DeviceController::storeEdit(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const FUN_DEV_INFO &before)
 {
     auto row = std::make_shared<FUN_DEV_INFO>(*copy);
+    const std::shared_ptr<RowToken> token = tokenOf(dev);
     queueWrite(
         QStringLiteral("change ") + dev->ip, dev->ip, true, true,
-        [this, dev, row] {
-            if (!isRegistered(dev))
+        [token, row] {
+            if (token->removed)
                 return QSqlError();
             // The row an add still waiting gave it.
-            row->dbId = dev->dbId;
+            row->dbId = token->dbId;
             return OrmHelper::ModifyDev(row.get());
         },
         [this, dev, before](const QSqlError &error) {
@@ -621,11 +664,17 @@ void DeviceController::closeApp()
 {
     m_closing = true;
     flushSerialWrites();
+    // The client closes: what every page still owes is waited for within
+    // one budget, the registry's rows with it.
+    OrmWriteQueue::flushAll();
     flushWrites();
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);
     m_sessionConnections.clear();
     m_pending.clear();
+    for (const std::shared_ptr<RowToken> &token : qAsConst(m_tokens))
+        token->removed = true;
+    m_tokens.clear();
     if (DeviceInfoManager *registry = DeviceInfoManager::instance())
         registry->releaseDevices();
 }

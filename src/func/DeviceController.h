@@ -17,7 +17,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class CommandProcessor;
 
@@ -45,8 +47,10 @@ public:
     // Delay of the batched store of serial numbers reported at first login.
     static constexpr int SerialWriteDelayMs = 500;
     // Every write of the registry's rows goes through one queue, in the
-    // order made: a database another program holds is waited for off the
-    // GUI thread (OrmWriteQueue). An operator's add, change or move that
+    // order made: each is tried once on the GUI thread, briefly; a database
+    // another program holds is then waited for on the queue's worker thread
+    // (OrmWriteQueue), so the writes carry copies of the rows and a token
+    // per record, never the records. An operator's add, change or move that
     // does not land is undone, so the lists show what the database holds; a
     // deleted device's row and the serial numbers are tried until they land.
     const OrmWriteQueue &rowWrites() const { return m_rows; }
@@ -175,6 +179,16 @@ private:
     void moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to);
     void storeDeletes(const QList<FUN_DEV_INFO *> &devs);
     static void announceStored(FUN_DEV_INFO *dev, const QSqlError &error);
+    // What a write made on another thread may know of a record: whether it
+    // left the registry, and the id of its row (an add still waiting gives
+    // it one). Shared by the record's writes, set on the GUI thread.
+    struct RowToken
+    {
+        std::atomic<bool> removed{false};
+        std::atomic<long> dbId{0};
+    };
+    std::shared_ptr<RowToken> tokenOf(FUN_DEV_INFO *dev);
+    void dropToken(FUN_DEV_INFO *dev);
 
     void sendLogin(const loginDev &key);
     // Replace: the devices come back at once (a new login), so the record
@@ -195,6 +209,7 @@ private:
     QSet<FUN_DEV_INFO *> m_serialWrites;
     QTimer m_serialTimer;
     OrmWriteQueue m_rows;
+    QHash<const FUN_DEV_INFO *, std::shared_ptr<RowToken>> m_tokens;
     int m_operatorWrites = 0; // operator writes not landed yet
     bool m_saidWaiting = false;
     bool m_saidFailure = false;

@@ -33,10 +33,12 @@ inline bool ok(const QSqlError &err)
     return err.text().isEmpty();
 }
 
-template <class T> QList<QSharedPointer<T>> fetchAll()
+template <class T> QList<QSharedPointer<T>> fetchAll(QSqlError *error = nullptr)
 {
     QList<QSharedPointer<T>> list;
     const QSqlError err = orm::dao::fetch_all(list);
+    if (error)
+        *error = err;
     if (!ok(err)) {
         qWarning() << "fetch_all failed:" << OrmClass<T>::get().info().table << err.text();
         list.clear();
@@ -759,6 +761,11 @@ QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations()
     return fetchAll<CMS_Organization>();
 }
 
+QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations(QSqlError *error)
+{
+    return fetchAll<CMS_Organization>(error);
+}
+
 bool OrmHelper::saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error)
 {
     const QSqlError err = orm::dao::save(group);
@@ -837,6 +844,11 @@ QList<QSharedPointer<CMS_User>> OrmHelper::getAllUsers()
     return fetchAll<CMS_User>();
 }
 
+QList<QSharedPointer<CMS_User>> OrmHelper::getAllUsers(QSqlError *error)
+{
+    return fetchAll<CMS_User>(error);
+}
+
 QList<QSharedPointer<CMS_Roles>> OrmHelper::getAllRoles()
 {
     return fetchAll<CMS_Roles>();
@@ -885,15 +897,27 @@ bool OrmHelper::checkUser(const QString &name, const QString &password)
 
 QString OrmHelper::getUser(const QString &name, const QString &password)
 {
+    QString rights;
+    QSqlError err;
+    findUser(name, password, &rights, &err);
+    return rights;
+}
+
+bool OrmHelper::findUser(const QString &name, const QString &password, QString *rights, QSqlError *error)
+{
     QList<QSharedPointer<CMS_User>> users;
     const QSqlError err = orm::dao::fetch_by_query(
         OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password LIMIT 1"))
             .bind(QStringLiteral(":Name"), name)
             .bind(QStringLiteral(":password"), password),
         users);
+    if (error)
+        *error = err;
     if (!ok(err) || users.isEmpty())
-        return QString();
-    return users.first()->Rights;
+        return false;
+    if (rights)
+        *rights = users.first()->Rights;
+    return true;
 }
 
 // ---- settings and record strategy ------------------------------------------------------

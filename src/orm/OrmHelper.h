@@ -111,6 +111,9 @@ public:
 
     // ---- groups ----
     static QList<QSharedPointer<CMS_Organization>> getAllOrganizations();
+    // The same, telling an empty table from one that could not be read
+    // (*error set, the list empty): a failed read is no answer.
+    static QList<QSharedPointer<CMS_Organization>> getAllOrganizations(QSqlError *error);
     // *error (when given) gets the statement's error.
     static bool saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
     // Deletes the group and every group below it; the devices of the deleted
@@ -119,6 +122,7 @@ public:
 
     // ---- accounts and roles ----
     static QList<QSharedPointer<CMS_User>> getAllUsers();
+    static QList<QSharedPointer<CMS_User>> getAllUsers(QSqlError *error);
     static QList<QSharedPointer<CMS_Roles>> getAllRoles();
     static bool saveUser(QSharedPointer<CMS_User> user);
     static bool saveRole(QSharedPointer<CMS_Roles> role);
@@ -128,6 +132,9 @@ public:
     static bool checkUser(const QString &name, const QString &password);
     // Rights of the user with this name and password; empty when none matches.
     static QString getUser(const QString &name, const QString &password);
+    // Whether a user has this name and password, with its rights; a read
+    // that failed finds no one and sets *error.
+    static bool findUser(const QString &name, const QString &password, QString *rights, QSqlError *error);
 
     // ---- settings and record strategy (row 1 each; defaults when missing) ----
     static QSharedPointer<CMS_Config_V2> getConfig();

@@ -1,157 +1,410 @@
 #include "OrmWriteQueue.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QRunnable>
+#include <QThread>
+#include <QThreadPool>
+#include <QWaitCondition>
 
 #include <algorithm>
 #include <utility>
+#include <vector>
+
+namespace {
+
+QSqlError databaseChangedError()
+{
+    return QSqlError(QString(), QStringLiteral("The database file changed before the write was tried"),
+                     QSqlError::ConnectionError);
+}
+
+} // namespace
+
+// The worker side of one queue: its items not landed yet, in order, tried by
+// one task of the pool at a time; what they came to, for the owner to take.
+struct OrmWriteQueue::Lane
+{
+    struct Job
+    {
+        quint64 id = 0;
+        QString what;
+        QString key;
+        bool givesUp = true;
+        Write write;
+        QElapsedTimer age;
+        QString database;
+    };
+    struct Outcome
+    {
+        QList<quint64> ids; // the latest first
+        QSqlError error;
+    };
+
+    QMutex mutex;
+    QWaitCondition changed;
+    QList<Job> jobs;
+    quint64 inFlight = 0;
+    bool draining = false;
+    // Close: tries end by this deadline; past it everything owed is given up.
+    bool closing = false;
+    QDeadlineTimer closeBy{QDeadlineTimer::Forever};
+    OrmWriteQueue *owner = nullptr;
+    QList<Outcome> outbox;
+    bool posted = false;
+
+    // Under the mutex.
+    int indexOf(quint64 id) const
+    {
+        for (int i = 0; i < jobs.size(); ++i) {
+            if (jobs.at(i).id == id)
+                return i;
+        }
+        return -1;
+    }
+
+    QList<Job> takeWithFollowers(int i)
+    {
+        QList<Job> taken{jobs.takeAt(i)};
+        const QString key = taken.first().key;
+        if (key.isEmpty())
+            return taken;
+        for (int j = i; j < jobs.size();) {
+            if (jobs.at(j).key == key && jobs.at(j).givesUp)
+                taken.append(jobs.takeAt(j));
+            else
+                ++j;
+        }
+        return taken;
+    }
+
+    // The taken jobs are over: said in the log (also for a queue already
+    // gone), the latest first, and handed to the owner. Under the mutex.
+    void settle(QList<Job> taken, const QSqlError &error)
+    {
+        if (taken.isEmpty())
+            return;
+        // The latest first: each undoes its own change, so the record ends as
+        // the earliest one found it, which is what the database holds.
+        std::sort(taken.begin(), taken.end(), [](const Job &a, const Job &b) { return a.id > b.id; });
+        Outcome outcome{{}, error};
+        for (const Job &job : qAsConst(taken)) {
+            if (OrmDatabase::isLocked(error))
+                qWarning() << "Write given up, the database is in use by another program:" << job.what;
+            else if (!error.text().isEmpty())
+                qWarning() << "Write failed:" << job.what << error.text();
+            outcome.ids.append(job.id);
+        }
+        outbox.append(outcome);
+        post();
+    }
+
+    void post()
+    {
+        if (!owner || posted)
+            return;
+        posted = true;
+        OrmWriteQueue *queue = owner;
+        QMetaObject::invokeMethod(
+            queue, [queue] { queue->deliver(); }, Qt::QueuedConnection);
+    }
+
+    // Every job past the give-up, with its followers. Under the mutex.
+    void giveUpOverdue(const QSqlError &error)
+    {
+        for (int i = 0; i < jobs.size();) {
+            const Job &job = jobs.at(i);
+            if (job.id != inFlight && job.givesUp && job.age.elapsed() >= GiveUpMs)
+                settle(takeWithFollowers(i), error);
+            else
+                ++i;
+        }
+    }
+
+    // The close's budget is spent: everything owed goes, head by head.
+    void giveUpAll(const QSqlError &error)
+    {
+        while (!jobs.isEmpty())
+            settle(jobs.first().givesUp ? takeWithFollowers(0) : QList<Job>{jobs.takeFirst()}, error);
+    }
+
+    // The task of the pool: tries the head until the lane is empty.
+    void drain(const std::shared_ptr<Lane> &self);
+};
+
+namespace {
+
+// The lanes with something owed, for the flush at close.
+QMutex g_lanesMutex;
+std::vector<std::weak_ptr<OrmWriteQueue::Lane>> g_lanes;
+QThreadPool *g_pool = nullptr;
+
+QSqlError heldError()
+{
+    return QSqlError(QString(), QStringLiteral("database is locked"), QSqlError::StatementError, QStringLiteral("5"));
+}
+
+std::vector<std::shared_ptr<OrmWriteQueue::Lane>> liveLanes()
+{
+    QMutexLocker lock(&g_lanesMutex);
+    std::vector<std::shared_ptr<OrmWriteQueue::Lane>> live;
+    for (auto it = g_lanes.begin(); it != g_lanes.end();) {
+        if (auto lane = it->lock()) {
+            live.push_back(std::move(lane));
+            ++it;
+        } else {
+            it = g_lanes.erase(it);
+        }
+    }
+    return live;
+}
+
+// Waits until the lane has nothing owed or the deadline passes; then gives
+// up what is left and waits for its task to end.
+void closeLane(OrmWriteQueue::Lane &lane, QDeadlineTimer deadline)
+{
+    QMutexLocker lock(&lane.mutex);
+    lane.closeBy = deadline;
+    while (!lane.jobs.isEmpty() && !deadline.hasExpired())
+        lane.changed.wait(&lane.mutex, deadline);
+    if (!lane.jobs.isEmpty()) {
+        lane.closing = true;
+        // A job being tried ends by the deadline; the task gives up the rest.
+        if (!lane.draining)
+            lane.giveUpAll(heldError());
+        while (lane.draining)
+            lane.changed.wait(&lane.mutex);
+        lane.closing = false;
+    }
+    lane.closeBy = QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
+void stopPool()
+{
+    // The application ends: nothing more is waited for; the pool's threads
+    // end now, while their connections can still be closed.
+    for (const auto &lane : liveLanes())
+        closeLane(*lane, QDeadlineTimer(0));
+    QMutexLocker lock(&g_lanesMutex);
+    delete g_pool;
+    g_pool = nullptr;
+}
+
+void startDrain(const std::shared_ptr<OrmWriteQueue::Lane> &lane)
+{
+    QThreadPool *pool = nullptr;
+    {
+        QMutexLocker lock(&g_lanesMutex);
+        if (!g_pool) {
+            g_pool = new QThreadPool;
+            // One thread per queue that waits: a queue's wait never holds up another's.
+            g_pool->setMaxThreadCount(32);
+            qAddPostRoutine(stopPool);
+        }
+        pool = g_pool;
+    }
+    pool->start(QRunnable::create([lane] { lane->drain(lane); }));
+}
+
+} // namespace
+
+void OrmWriteQueue::Lane::drain(const std::shared_ptr<Lane> &self)
+{
+    Q_UNUSED(self) // kept alive while its jobs are owed, its queue gone or not
+    QMutexLocker lock(&mutex);
+    while (!jobs.isEmpty()) {
+        if (closing) {
+            giveUpAll(heldError());
+            break;
+        }
+        const Job &head = jobs.first();
+        const quint64 id = head.id;
+        const Write write = head.write;
+        const QString database = head.database;
+        int busyMs = RetryMs;
+        if (head.givesUp)
+            busyMs = qBound(0, GiveUpMs - int(head.age.elapsed()), RetryMs);
+        if (!closeBy.isForever())
+            busyMs = qMin(busyMs, int(closeBy.remainingTime()));
+        inFlight = id;
+        lock.unlock();
+
+        QSqlError error;
+        if (database != OrmDatabase::databaseName()) {
+            error = databaseChangedError();
+        } else if (write) {
+            const OrmDatabase::BusyTimeoutScope wait(busyMs);
+            error = write();
+        }
+
+        lock.relock();
+        inFlight = 0;
+        const int i = indexOf(id);
+        if (i >= 0 && !OrmDatabase::isLocked(error)) {
+            settle(!error.text().isEmpty() && jobs.at(i).givesUp ? takeWithFollowers(i) : QList<Job>{jobs.takeAt(i)},
+                   error);
+        } else if (OrmDatabase::isLocked(error)) {
+            giveUpOverdue(error);
+            if (closing || closeBy.hasExpired()) {
+                closing = true;
+                giveUpAll(error);
+            }
+        }
+        changed.wakeAll();
+    }
+    draining = false;
+    changed.wakeAll();
+}
 
 OrmWriteQueue::OrmWriteQueue(QObject *parent)
     : QObject(parent)
 {
-    m_retry.setSingleShot(true);
-    m_retry.setInterval(RetryMs);
-    connect(&m_retry, &QTimer::timeout, this, &OrmWriteQueue::run);
 }
 
 OrmWriteQueue::~OrmWriteQueue()
 {
-    for (const Entry &e : qAsConst(m_items))
-        qWarning() << "Write dropped, never stored:" << e.item.what;
+    if (!m_lane)
+        return;
+    QMutexLocker lock(&m_lane->mutex);
+    m_lane->owner = nullptr;
+    for (const Lane::Job &job : qAsConst(m_lane->jobs))
+        qInfo() << "Write goes on without its page:" << job.what;
 }
 
 void OrmWriteQueue::enqueue(Item item)
 {
-    Entry entry{std::move(item), ++m_sequence, {}};
-    entry.age.start();
-    m_items.append(std::move(entry));
-    // Behind a waiting write it waits its turn; inside a run it is next.
-    if (!m_running && !m_waiting)
-        run();
+    const quint64 id = ++m_sequence;
+    QElapsedTimer age;
+    age.start();
+    if (m_owed.isEmpty()) {
+        // Nothing waits before it: one brief try here, never more.
+        QSqlError error;
+        if (item.write) {
+            const OrmDatabase::BusyTimeoutScope brief(TryMs);
+            error = item.write();
+        }
+        if (!OrmDatabase::isLocked(error)) {
+            if (!error.text().isEmpty())
+                qWarning() << "Write failed:" << item.what << error.text();
+            if (item.done)
+                item.done(error);
+            return;
+        }
+    }
+
+    if (!m_lane) {
+        m_lane = std::make_shared<Lane>();
+        m_lane->owner = this;
+        QMutexLocker lock(&g_lanesMutex);
+        g_lanes.erase(std::remove_if(g_lanes.begin(), g_lanes.end(),
+                                     [](const std::weak_ptr<Lane> &lane) { return lane.expired(); }),
+                      g_lanes.end());
+        g_lanes.push_back(m_lane);
+    }
+    Lane::Job job{id, item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName()};
+    bool start = false;
+    quint64 replaced = 0;
+    {
+        QMutexLocker lock(&m_lane->mutex);
+        int at = -1;
+        if (item.merges && !item.key.isEmpty()) {
+            for (int i = 0; i < m_lane->jobs.size(); ++i) {
+                const Lane::Job &waiting = m_lane->jobs.at(i);
+                if (waiting.key == item.key && waiting.id != m_lane->inFlight)
+                    at = i;
+            }
+        }
+        if (at >= 0) {
+            replaced = m_lane->jobs.at(at).id;
+            m_lane->jobs[at] = std::move(job);
+        } else {
+            m_lane->jobs.append(std::move(job));
+        }
+        if (!m_lane->draining) {
+            m_lane->draining = true;
+            start = true;
+        }
+    }
+    if (replaced) {
+        for (int i = 0; i < m_owed.size(); ++i) {
+            if (m_owed.at(i).id == replaced) {
+                m_owed[i] = Owed{id, item.what, std::move(item.done)};
+                break;
+            }
+        }
+    } else {
+        m_owed.append(Owed{id, item.what, std::move(item.done)});
+    }
+    if (start)
+        startDrain(m_lane);
+    setWaiting(true);
 }
 
 QStringList OrmWriteQueue::pending() const
 {
     QStringList names;
-    for (const Entry &e : m_items)
-        names << e.item.what;
+    for (const Owed &o : m_owed)
+        names << o.what;
     return names;
 }
 
-QString OrmWriteQueue::waitingText()
+void OrmWriteQueue::deliver()
 {
-    return tr("Saving: the database is in use by another program; waiting for it...");
-}
-
-QString OrmWriteQueue::heldText()
-{
-    return tr("Configuration failed: the database is in use by another program");
-}
-
-QString OrmWriteQueue::failureText(const QSqlError &error)
-{
-    // Any other reason is the log's: the operator could do nothing with it.
-    if (OrmDatabase::isLocked(error))
-        return heldText();
-    return tr("Configuration failed");
-}
-
-void OrmWriteQueue::run()
-{
-    m_retry.stop();
-    if (m_running)
+    if (!m_lane)
         return;
-    m_running = true;
-    while (!m_items.isEmpty()) {
-        const QSqlError error = tryHead(TryMs);
-        if (OrmDatabase::isLocked(error)) {
-            giveUpOverdue(error);
-            if (!m_items.isEmpty()) {
-                // One brief wait per turn of the event loop, never more.
-                m_retry.start();
-                m_running = false;
-                setWaiting(true);
-                return;
-            }
-            break;
-        }
-        settleHead(error);
+    QList<Lane::Outcome> outcomes;
+    {
+        QMutexLocker lock(&m_lane->mutex);
+        outcomes.swap(m_lane->outbox);
+        m_lane->posted = false;
     }
-    m_running = false;
-    setWaiting(false);
+    for (const Lane::Outcome &outcome : qAsConst(outcomes)) {
+        QList<Done> dones;
+        for (quint64 id : outcome.ids) {
+            for (int i = 0; i < m_owed.size(); ++i) {
+                if (m_owed.at(i).id == id) {
+                    dones.append(m_owed.takeAt(i).done);
+                    break;
+                }
+            }
+        }
+        // A done may queue more (an undo): the list is settled first.
+        for (const Done &done : qAsConst(dones)) {
+            if (done)
+                done(outcome.error);
+        }
+    }
+    setWaiting(!m_owed.isEmpty());
 }
 
 void OrmWriteQueue::flush(int budgetMs)
 {
-    m_retry.stop();
-    if (m_running)
+    if (!m_lane)
         return;
-    m_running = true;
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_items.isEmpty())
-        settleHead(tryHead(qMax(0, budgetMs - int(clock.elapsed()))));
-    m_running = false;
-    setWaiting(false);
+    closeLane(*m_lane, QDeadlineTimer(qMax(0, budgetMs)));
+    deliver();
 }
 
-QSqlError OrmWriteQueue::tryHead(int busyMs)
+void OrmWriteQueue::flushAll(int budgetMs)
 {
-    // A copy: the write may queue another one, which moves the list.
-    const Write write = m_items.first().item.write;
-    if (!write)
-        return QSqlError();
-    const OrmDatabase::BusyTimeoutScope brief(busyMs);
-    return write();
-}
-
-void OrmWriteQueue::settleHead(const QSqlError &error)
-{
-    if (!error.text().isEmpty() && m_items.first().item.givesUp)
-        finish(takeWithFollowers(0), error);
-    else
-        finish({m_items.takeFirst()}, error);
-}
-
-QList<OrmWriteQueue::Entry> OrmWriteQueue::takeWithFollowers(int i)
-{
-    QList<Entry> taken{m_items.takeAt(i)};
-    const QString key = taken.first().item.key;
-    if (key.isEmpty())
-        return taken;
-    for (int j = i; j < m_items.size();) {
-        if (m_items.at(j).item.key == key && m_items.at(j).item.givesUp)
-            taken.append(m_items.takeAt(j));
-        else
-            ++j;
-    }
-    return taken;
-}
-
-void OrmWriteQueue::giveUpOverdue(const QSqlError &error)
-{
-    QList<Entry> lost;
-    for (int i = 0; i < m_items.size();) {
-        const Entry &e = m_items.at(i);
-        if (e.item.givesUp && e.age.elapsed() >= GiveUpMs)
-            lost += takeWithFollowers(i);
-        else
-            ++i;
-    }
-    finish(lost, error);
-}
-
-void OrmWriteQueue::finish(QList<Entry> entries, const QSqlError &error)
-{
-    // The latest first: each undoes its own change, so the record ends as the
-    // earliest one found it, which is what the database holds.
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.sequence > b.sequence; });
-    for (const Entry &e : qAsConst(entries)) {
-        if (OrmDatabase::isLocked(error))
-            qWarning() << "Write given up, the database is in use by another program:" << e.item.what;
-        else if (!error.text().isEmpty())
-            qWarning() << "Write failed:" << e.item.what << error.text();
-        if (e.item.done)
-            e.item.done(error);
+    const QDeadlineTimer deadline(qMax(0, budgetMs));
+    const auto lanes = liveLanes();
+    for (const auto &lane : lanes)
+        closeLane(*lane, deadline);
+    // The outcomes of the queues of this thread are theirs now: the event
+    // loop may not run again.
+    for (const auto &lane : lanes) {
+        OrmWriteQueue *owner = nullptr;
+        {
+            QMutexLocker lock(&lane->mutex);
+            owner = lane->owner;
+        }
+        if (owner && owner->thread() == QThread::currentThread())
+            owner->deliver();
     }
 }
 

@@ -1,38 +1,53 @@
 #pragma once
 
-// Writes made on the GUI thread meet, now and then, a database another
-// program holds (a backup, a database browser). Waiting the whole busy
-// timeout there would freeze the window, so each write is tried where it is
-// made, waiting at most TryMs; while the database stays held it is tried
-// again every RetryMs, after every write queued before it, until it lands or,
-// GiveUpMs after it was queued, is given up. Writes of one record keep the
-// order they were made in because they share one queue.
+// Reads and writes made for a window meet, now and then, a database another
+// program holds (a backup, a database browser). Waiting the busy timeout on
+// the GUI thread would freeze the window, so each item is tried once where
+// it is made, waiting at most TryMs; held, it goes to a database worker
+// thread (a connection of its own), which waits for the database there,
+// after every item queued before it, until it lands or, GiveUpMs after it
+// was queued, is given up. Items of one record keep the order they were made
+// in because they share one queue; its outcome comes back on the thread that
+// owns the queue.
+//
+// The rule (how long, how often, what goes with a write given up) lives here
+// only: every page uses a queue, for its reads too (a read is an item whose
+// write fills a result captured by value, which its done then uses).
+//
+// What is owed at close is waited for by flushAll(); a write still owed when
+// its queue is destroyed (a dialog closed) goes on without it, and is waited
+// for at close like the others.
 
 #include "OrmCore.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class OrmWriteQueue : public QObject
 {
     Q_OBJECT
 
 public:
+    // The try on the owner's thread waits at most this long for a held database.
     static constexpr int TryMs = 100;
-    static constexpr int RetryMs = 500;
+    // On the worker, a held database is waited for in turns of this length,
+    // so a flush at close or a change merged in is taken up soon.
+    static constexpr int RetryMs = 250;
     static constexpr int GiveUpMs = 8000;
 
     // One write: its statements, in one transaction where there are several.
+    // It may run on another thread: it captures values only (never a widget,
+    // never a record of the registry).
     using Write = std::function<QSqlError()>;
-    // Called once with the outcome: an empty error when the write landed;
-    // else why not (OrmDatabase::isLocked: given up on a held database).
+    // Called once, on the queue's thread, with the outcome: an empty error
+    // when the write landed; else why not (OrmDatabase::isLocked: given up on
+    // a held database).
     using Done = std::function<void(const QSqlError &)>;
 
     struct Item
@@ -47,55 +62,52 @@ public:
         bool givesUp = true;
         Write write;
         Done done;
+        // A write that carries the whole state of its record (a plan stored
+        // whole): it takes the place of a write of the same key that waits
+        // and has not been started yet, whose done is then never called, and
+        // the wait starts again for both changes.
+        bool merges = false;
     };
 
     explicit OrmWriteQueue(QObject *parent = nullptr);
-    // What is still owed is dropped: whoever must keep it flushes first.
+    // What is still owed goes on without its done (see flushAll).
     ~OrmWriteQueue() override;
 
-    // Tried at once unless writes queued before it still wait.
+    // Tried at once, briefly, unless items queued before it still wait.
     void enqueue(Item item);
-    // Tries every write owed now, each waiting for a held database at most
-    // what is left of budgetMs; what still cannot land is given up and said
-    // in the log (the client closes).
+    // Waits for every item owed now, at most budgetMs in all; what still
+    // cannot land is given up and said in the log. Blocks the caller: for
+    // the close only.
     void flush(int budgetMs = OrmDatabase::BusyTimeoutMs);
+    // The same for every queue of the process, and for the writes of queues
+    // already gone, within one budget (the client closes).
+    static void flushAll(int budgetMs = OrmDatabase::BusyTimeoutMs);
 
-    bool isEmpty() const { return m_items.isEmpty(); }
-    // A write waits for a database another program holds.
-    bool isWaiting() const { return m_waiting; }
-    // The writes not landed yet, as Item::what names them.
+    bool isEmpty() const { return m_owed.isEmpty(); }
+    // An item waits for a database another program holds (or behind one that does).
+    bool isWaiting() const { return !m_owed.isEmpty(); }
+    // The items not landed yet, as Item::what names them.
     QStringList pending() const;
 
-    // The operator's words for a write that waits and for one that did not land.
-    static QString waitingText();
-    static QString heldText();
-    static QString failureText(const QSqlError &error);
+    struct Lane;
 
 signals:
     void waitingChanged(bool waiting);
 
 private:
-    struct Entry
+    struct Owed
     {
-        Item item;
-        quint64 sequence = 0;
-        QElapsedTimer age;
+        quint64 id = 0;
+        QString what;
+        Done done;
     };
 
-    void run();
-    QSqlError tryHead(int busyMs);
-    // The first write was tried and waits no more: landed, failed or given up.
-    void settleHead(const QSqlError &error);
-    // The entry at index i is gone; the later ones of its record go with it.
-    QList<Entry> takeWithFollowers(int i);
-    // Gives up every write past GiveUpMs (with its followers).
-    void giveUpOverdue(const QSqlError &error);
-    static void finish(QList<Entry> entries, const QSqlError &error);
+    // The outcomes the worker has for this queue, handed to their done.
+    void deliver();
     void setWaiting(bool waiting);
 
-    QList<Entry> m_items;
+    std::shared_ptr<Lane> m_lane;
+    QList<Owed> m_owed;
     quint64 m_sequence = 0;
-    QTimer m_retry;
-    bool m_running = false;
     bool m_waiting = false;
 };

@@ -16,6 +16,7 @@
 #include "OrmDao.h"
 #include "OrmHelper.h"
 #include "OrmWriteQueue.h"
+#include "SharedTexts.h"
 #include "PageWidget.h"
 #include "SmallDisk.h"
 
@@ -267,7 +268,7 @@ private slots:
             timer.start();
             QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
             QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-            QTRY_VERIFY(toastTexts().contains(OrmWriteQueue::waitingText()));
+            QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QCOMPARE(shown.count(), 0);
         }
         QTRY_COMPARE(m_page->model()->rowCount(), 30);

@@ -14,6 +14,7 @@
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "OrmWriteQueue.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SwitchControl.h"
 
@@ -538,7 +539,7 @@ private slots:
             timer.start();
             clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
             QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-            QTRY_VERIFY(toastTexts().contains(OrmWriteQueue::waitingText()));
+            QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QVERIFY(!w<QPushButton>("pushButtonSave")->isEnabled());
         }
         QTRY_VERIFY(w<QPushButton>("pushButtonSave")->isEnabled());
@@ -555,7 +556,7 @@ private slots:
             click(w<QPushButton>("pushButtonSave"));
             const qint64 clickMs = timer.elapsed();
             QVERIFY2(clickMs < 2000, qPrintable(QString::number(clickMs)));
-            QTRY_VERIFY(toastTexts().contains(OrmWriteQueue::waitingText()));
+            QTRY_VERIFY(toastTexts().contains(SharedTexts::waitingText()));
             QVERIFY(!toastTexts().contains("Configuration successful"));
             QCOMPARE(updates.count(), 0);
         }

@@ -36,6 +36,8 @@
 
 using namespace DevicePagesTest;
 
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
+
 namespace {
 
 void typeInto(QWidget *dialog, const char *name, const QString &text)
@@ -910,17 +912,29 @@ private slots:
         QCOMPARE(member->group, QStringLiteral("Default"));
     }
     // The operator adds a group while another program holds the database:
-    // the editor answers and says it waits; the group shows once stored, or,
-    // held past the give-up, the failure is said and the tree shows what the
-    // database holds.
+    // the click comes back at once and the editor says it waits; the group
+    // shows once stored, or, held past the give-up, the failure is said and
+    // the tree shows what the database holds. A name already in use is
+    // checked on what the database holds once it can be read: refused, never
+    // a second group of that name.
     void groupSaveWhileTheDatabaseIsHeld_data()
     {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
+        QTest::addColumn<bool>("inUse");
         QTest::addColumn<bool>("released");
-        QTest::newRow("let go while it waits") << true;
-        QTest::newRow("held past the give-up") << false;
+        const auto exclusive = HeldDatabase::Kind::Exclusive;
+        const auto write = HeldDatabase::Kind::Write;
+        QTest::newRow("let go while it waits") << exclusive << false << true;
+        QTest::newRow("held past the give-up") << exclusive << false << false;
+        QTest::newRow("write hold, let go while it waits") << write << false << true;
+        QTest::newRow("name in use, let go while it waits") << exclusive << true << true;
+        QTest::newRow("name in use, write hold, let go") << write << true << true;
+        QTest::newRow("name in use, held past the give-up") << exclusive << true << false;
     }
     void groupSaveWhileTheDatabaseIsHeld()
     {
+        QFETCH(HeldDatabase::Kind, kind);
+        QFETCH(bool, inUse);
         QFETCH(bool, released);
         const auto groupNames = [] {
             QStringList names;
@@ -932,28 +946,49 @@ private slots:
             for (const auto &g : OrmHelper::getAllOrganizations())
                 OrmHelper::DelOrganization(g);
         });
+        if (inUse) {
+            auto yard = QSharedPointer<CMS_Organization>::create();
+            yard->Name = QStringLiteral("Yard");
+            yard->ParentId = 1;
+            QVERIFY(OrmHelper::saveOrganization(yard));
+        }
         DeviceGroupManage dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *tree = child<QTreeView>(&dialog, "treeViewGroup");
         auto *ok = child<QPushButton>(&dialog, "pushButtonOK");
-        auto held = std::make_unique<HeldDatabase>();
+        auto held = std::make_unique<HeldDatabase>(kind);
         QVERIFY(held->isHeld());
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
         typeInto(&dialog, "lineEditName", QStringLiteral("Yard"));
+        QElapsedTimer click;
+        click.start();
         QTest::mouseClick(ok, Qt::LeftButton);
+        const qint64 clickMs = click.elapsed();
         QVERIFY(toastTexts().contains(
             QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
         QVERIFY(!ok->isEnabled());
-        if (released)
+        if (released) {
             held->letGo();
+        } else {
+            // The words stay for as long as the write waits.
+            QTest::qWait(3000);
+            QVERIFY(!ok->isEnabled());
+            QVERIFY(toastTexts().contains(
+                QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 30000);
         held.reset();
+        // The words went with the wait.
+        QTRY_VERIFY(!toastTexts().contains(
+            QStringLiteral("Saving: the database is in use by another program; waiting for it...")));
+        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
         QCOMPARE(
             toastTexts().contains(QStringLiteral("Configuration failed: the database is in use by another program")),
             !released);
-        QCOMPARE(groupNames().contains(QStringLiteral("Yard")), released);
-        QCOMPARE(tree->model()->rowCount(tree->model()->index(0, 0)), released ? 1 : 0);
+        QCOMPARE(toastTexts().contains(QStringLiteral("A group with this name already exists.")), inUse && released);
+        QCOMPARE(groupNames().count(QStringLiteral("Yard")), inUse || released ? 1 : 0);
+        QCOMPARE(tree->model()->rowCount(tree->model()->index(0, 0)), inUse || released ? 1 : 0);
     }
 };
 

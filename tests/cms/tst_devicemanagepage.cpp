@@ -46,6 +46,8 @@
 
 using namespace DevicePagesTest;
 
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
+
 namespace {
 
 const QHostAddress kLocal(QStringLiteral("127.66.0.2"));
@@ -851,28 +853,39 @@ private slots:
     // the dialog answers and says it waits, then closes once the device is
     // stored (and the page says so), or, held past the give-up, stays open
     // saying why, with the device on neither the page nor in the database.
+    // Held exclusively from before the dialog opens, the groups it offers
+    // cannot be read: it says so and adds nothing until they are.
     void addDialogWhileTheDatabaseIsHeld_data()
     {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
         QTest::addColumn<bool>("released");
-        QTest::newRow("let go while it waits") << true;
-        QTest::newRow("held past the give-up") << false;
+        QTest::newRow("let go while it waits") << HeldDatabase::Kind::Write << true;
+        QTest::newRow("held past the give-up") << HeldDatabase::Kind::Write << false;
+        QTest::newRow("exclusive, let go while the groups wait") << HeldDatabase::Kind::Exclusive << true;
+        QTest::newRow("exclusive, held past the give-up") << HeldDatabase::Kind::Exclusive << false;
     }
     void addDialogWhileTheDatabaseIsHeld()
     {
+        QFETCH(HeldDatabase::Kind, kind);
         QFETCH(bool, released);
         QVERIFY(pageReady(false));
-        const QString ip = released ? QStringLiteral("127.66.0.60") : QStringLiteral("127.66.0.61");
+        const bool exclusive = kind == HeldDatabase::Kind::Exclusive;
+        const QString ip = QStringLiteral("127.66.0.%1").arg(60 + (released ? 0 : 1) + (exclusive ? 2 : 0));
         const auto cleanUp = qScopeGuard([&] {
             if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip))
                 emit SignalsHelper::instance()->signalDelDevs({dev});
         });
-        auto held = std::make_unique<HeldDatabase>();
+        auto held = std::make_unique<HeldDatabase>(kind);
         QVERIFY(held->isHeld());
         QString waiting, end;
         bool okEnabled = true, listedWhileWaiting = false, openAtEnd = false;
+        qint64 clickMs = 0;
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
             QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
+            QElapsedTimer click;
+            click.start();
             QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+            clickMs = click.elapsed();
             auto *info = child<QLabel>(d, "m_lblTextInfo");
             waiting = info->text();
             okEnabled = child<QPushButton>(d, "m_OKBtn")->isEnabled();
@@ -880,6 +893,11 @@ private slots:
             if (released)
                 held->letGo();
             (void)QTest::qWaitFor([&] { return !d->isVisible() || info->text() != waiting; }, 30000);
+            // The groups read at last: the operator adds again.
+            if (d->isVisible() && child<QPushButton>(d, "m_OKBtn")->isEnabled()) {
+                QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+                (void)QTest::qWaitFor([&] { return !d->isVisible(); }, 30000);
+            }
             end = info->text();
             openAtEnd = d->isVisible();
             if (openAtEnd)
@@ -887,13 +905,19 @@ private slots:
         });
         child<QPushButton>(m_page.get(), "m_AddDevBtn")->click();
         held.reset();
-        QCOMPARE(waiting, QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        QCOMPARE(waiting, exclusive
+                              ? QStringLiteral("Reading: the database is in use by another program; waiting for it...")
+                              : QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
         QVERIFY(!okEnabled);
-        QVERIFY(listedWhileWaiting);
+        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
+        QCOMPARE(listedWhileWaiting, !exclusive);
         QCOMPARE(openAtEnd, !released);
         if (!released)
-            QCOMPARE(end, QStringLiteral("Configuration failed: the database is in use by another program"));
-        QCOMPARE(toastTexts().contains(QStringLiteral("Configuration successful")), released);
+            QCOMPARE(end, exclusive
+                              ? QStringLiteral("Reading failed: the database is in use by another program")
+                              : QStringLiteral("Configuration failed: the database is in use by another program"));
+        if (!exclusive)
+            QCOMPARE(toastTexts().contains(QStringLiteral("Configuration successful")), released);
         QCOMPARE(m_page->getRowIndexByIp(ip) >= 0, released);
         QCOMPARE(storedAddresses().contains(ip), released);
     }

@@ -43,6 +43,8 @@
 
 using DevicePagesTest::child;
 
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
+
 namespace {
 
 const QString NvrIp = QStringLiteral("127.0.0.1");
@@ -294,19 +296,24 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("released"); // the other program lets go while the write waits
-        QTest::newRow("let go while it waits") << "Save" << true;
-        QTest::newRow("held until it gives up") << "Save" << false;
-        QTest::newRow("Add, held until it gives up") << "Add" << false;
-        QTest::newRow("Start, let go while it waits") << "Start" << true;
-        QTest::newRow("Start, held until it gives up") << "Start" << false;
-        QTest::newRow("Delete, held until it gives up") << "Delete" << false;
-        QTest::newRow("recorder deleted, let go while it waits") << "device deleted" << true;
-        QTest::newRow("recorder deleted, held until it gives up") << "device deleted" << false;
+        QTest::addColumn<HeldDatabase::Kind>("kind");
+        const auto exclusive = HeldDatabase::Kind::Exclusive;
+        QTest::newRow("let go while it waits") << "Save" << true << exclusive;
+        QTest::newRow("write hold, let go while it waits") << "Save" << true << HeldDatabase::Kind::Write;
+        QTest::newRow("held until it gives up") << "Save" << false << exclusive;
+        QTest::newRow("Add, held until it gives up") << "Add" << false << exclusive;
+        QTest::newRow("Start, let go while it waits") << "Start" << true << exclusive;
+        QTest::newRow("Start, held until it gives up") << "Start" << false << exclusive;
+        QTest::newRow("Start, write hold until it gives up") << "Start" << false << HeldDatabase::Kind::Write;
+        QTest::newRow("Delete, held until it gives up") << "Delete" << false << exclusive;
+        QTest::newRow("recorder deleted, let go while it waits") << "device deleted" << true << exclusive;
+        QTest::newRow("recorder deleted, held until it gives up") << "device deleted" << false << exclusive;
     }
     void saveWhileTheDatabaseIsHeld()
     {
         QFETCH(QString, action);
         QFETCH(bool, released);
+        QFETCH(HeldDatabase::Kind, kind);
         QVERIFY(nvrOnline());
         setBackupPath(m_storage.path());
         const bool recorded = action != "Save" && action != "Add";
@@ -328,12 +335,10 @@ private slots:
             page()->showStrategyData(QStringLiteral("Default Strategy"));
         });
         {
-            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-            holder.setDatabaseName(OrmDatabase::databaseName());
-            QVERIFY(holder.open());
-            QSqlQuery hold(holder);
-            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            const auto letGo = qScopeGuard([&] { hold.exec(QStringLiteral("ROLLBACK")); });
+            HeldDatabase held(kind);
+            QVERIFY(held.isHeld());
+            QElapsedTimer clicked;
+            clicked.start();
             if (action == "Save") {
                 click("btn_work_day");
                 click("m_btnSave");
@@ -349,18 +354,18 @@ private slots:
                 emit SignalsHelper::instance()->signalDelDevs({record(NvrIp)});
             }
             // Nothing said yet: the write waits for the database, not the window.
-            QCOMPARE(DevicePagesTest::toastTexts(), QStringList());
+            QVERIFY2(clicked.elapsed() < 1000, qPrintable(QString::number(clicked.elapsed())));
+            QVERIFY2(DevicePagesTest::toastTexts().isEmpty(), qPrintable(DevicePagesTest::toastTexts().join(" | ")));
             QVERIFY(waiting->isVisible());
             QVERIFY(!onButton()->isEnabled() && !child<QPushButton>(page(), "m_btnSave")->isEnabled());
             QVERIFY(!page()->isRecording());
             if (released)
-                hold.exec(QStringLiteral("ROLLBACK"));
+                held.letGo();
             QTRY_VERIFY_WITH_TIMEOUT(DevicePagesTest::toastTexts().contains(
                                          released ? "Configuration successful"
                                                   : "Configuration failed: the database is in use by another program"),
                                      30000);
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
         QVERIFY(!DevicePagesTest::toastTexts().contains("Configuration failed"));
         QVERIFY(!waiting->isVisible());
         QCOMPARE(storedPlanRow() == before, !released);
@@ -403,16 +408,31 @@ private slots:
     // The operator saves the settings dialog while another program holds the
     // database: the dialog answers and says it waits, closes once the folder
     // is stored, or, held past the give-up, says why, and the settings keep
-    // the folder the database holds.
+    // the folder the database holds. Held exclusively, the folder in force
+    // cannot even be read: the dialog says so and saves nothing until it is.
     void settingsWhileTheDatabaseIsHeld_data()
     {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
         QTest::addColumn<bool>("released");
-        QTest::newRow("let go while it waits") << true;
-        QTest::newRow("held past the give-up") << false;
+        QTest::addColumn<QString>("waitingText");
+        QTest::addColumn<QString>("failedText");
+        const QString saving = QStringLiteral("Saving: the database is in use by another program; waiting for it...");
+        const QString reading = QStringLiteral("Reading: the database is in use by another program; waiting for it...");
+        const QString saveFailed = QStringLiteral("Configuration failed: the database is in use by another program");
+        const QString readFailed = QStringLiteral("Reading failed: the database is in use by another program");
+        QTest::newRow("let go while it waits") << HeldDatabase::Kind::Write << true << saving << QString();
+        QTest::newRow("held past the give-up") << HeldDatabase::Kind::Write << false << saving << saveFailed;
+        QTest::newRow("exclusive, let go while the read waits")
+            << HeldDatabase::Kind::Exclusive << true << reading << QString();
+        QTest::newRow("exclusive, held past the give-up")
+            << HeldDatabase::Kind::Exclusive << false << reading << readFailed;
     }
     void settingsWhileTheDatabaseIsHeld()
     {
+        QFETCH(HeldDatabase::Kind, kind);
         QFETCH(bool, released);
+        QFETCH(QString, waitingText);
+        QFETCH(QString, failedText);
         QTemporaryDir elsewhere;
         setBackupPath(elsewhere.path());
         FileChooser::setFolderQuestion(
@@ -423,19 +443,28 @@ private slots:
         });
         m_window->showHome();
         m_window->showPage(MainWindow::StorageSchedule);
-        auto held = std::make_unique<HeldDatabase>();
+        auto held = std::make_unique<HeldDatabase>(kind);
         QVERIFY(held->isHeld());
         QString waiting, end;
         bool saveEnabled = true, openAtEnd = false;
+        qint64 clickMs = 0;
         DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](recordAdvanceConfigDlg *dlg) {
             QTest::mouseClick(child<QPushButton>(dlg, "pushButtonPath"), Qt::LeftButton);
+            QElapsedTimer click;
+            click.start();
             QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+            clickMs = click.elapsed();
             auto *label = child<QLabel>(dlg, "m_lblWaiting");
             waiting = label->isVisible() ? label->text() : QString();
             saveEnabled = child<QPushButton>(dlg, "m_btnOK")->isEnabled();
             if (released)
                 held->letGo();
             (void)QTest::qWaitFor([&] { return !dlg->isVisible() || label->text() != waiting; }, 30000);
+            // Read at last: the operator saves again.
+            if (dlg->isVisible() && child<QPushButton>(dlg, "m_btnOK")->isEnabled()) {
+                QTest::mouseClick(child<QPushButton>(dlg, "m_btnOK"), Qt::LeftButton);
+                (void)QTest::qWaitFor([&] { return !dlg->isVisible(); }, 30000);
+            }
             openAtEnd = dlg->isVisible();
             end = label->isVisible() ? label->text() : QString();
             if (openAtEnd)
@@ -443,11 +472,12 @@ private slots:
         });
         click("m_btnAdvance");
         held.reset();
-        QCOMPARE(waiting, QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        QCOMPARE(waiting, waitingText);
         QVERIFY(!saveEnabled);
+        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
         QCOMPARE(openAtEnd, !released);
         if (!released)
-            QCOMPARE(end, QStringLiteral("Configuration failed: the database is in use by another program"));
+            QCOMPARE(end, failedText);
         QCOMPARE(OrmHelper::getConfig()->BackupPath, released ? m_storage.path() : elsewhere.path());
     }
 

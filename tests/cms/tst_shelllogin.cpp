@@ -1,6 +1,7 @@
 // The local login against a real database: refused and accepted accounts,
 // the remembered automatic login, and the cards a rights string shows.
 
+#include "../support/HeldDatabase.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
 
 class TestShellLogin : public QObject
 {
@@ -102,6 +105,43 @@ private slots:
         config->password = QStringLiteral("stale");
         QVERIFY(OrmHelper::saveConfig(config));
         QVERIFY(!LoginDialog::tryAutoLogin(&name, &rights));
+    }
+
+    // Another program holds the database while the operator logs in: the
+    // dialog answers and says what it waits for (the accounts, then the
+    // remembered login), and logs in once it lets go.
+    void loginWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
+        QTest::newRow("exclusive") << HeldDatabase::Kind::Exclusive;
+        QTest::newRow("write hold") << HeldDatabase::Kind::Write;
+    }
+    void loginWhileTheDatabaseIsHeld()
+    {
+        QFETCH(HeldDatabase::Kind, kind);
+        const bool exclusive = kind == HeldDatabase::Kind::Exclusive;
+        auto held = std::make_unique<HeldDatabase>(kind);
+        QVERIFY(held->isHeld());
+        LoginDialog dialog;
+        QCOMPARE(dialog.message(),
+                 exclusive ? QStringLiteral("Reading: the database is in use by another program; waiting for it...")
+                           : QString());
+        QCOMPARE(dialog.userBox()->findText(QStringLiteral("viewer")) >= 0, !exclusive);
+        dialog.userBox()->setCurrentText(QStringLiteral("viewer"));
+        dialog.passwordEdit()->setText(QStringLiteral("pw-viewer"));
+        QElapsedTimer click;
+        click.start();
+        dialog.onBtnLoginClicked();
+        const qint64 clickMs = click.elapsed();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.message(),
+                 QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
+        held->letGo();
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.result(), int(QDialog::Accepted), 30000);
+        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
+        QCOMPARE(dialog.rights(), QStringLiteral("1001000"));
+        QVERIFY(dialog.userBox()->findText(QStringLiteral("viewer")) >= 0);
+        QCOMPARE(dialog.userBox()->currentText(), QStringLiteral("viewer"));
     }
 
     void rightsDecideTheCards_data()

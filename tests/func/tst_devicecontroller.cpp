@@ -13,7 +13,9 @@
 #include "SimDevice.h"
 
 #include <QElapsedTimer>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -534,7 +536,40 @@ private slots:
     {
         FUN_DEV_INFO *ipc = DeviceInfoManager::instance()->findDevInfo(m_ipc->ip());
         QTRY_COMPARE(ipc->loginStatus, 1);
+        // Another program holds the database as the client closes: the
+        // registry's rename and a page's settings, that page already closed,
+        // are stored once it lets go, within the close's budget.
+        const QString ip = ipc->ip;
+        QSemaphore holding;
+        std::unique_ptr<QThread> holder(QThread::create([&] {
+            HeldDatabase held;
+            holding.release(held.isHeld() ? 1 : 2);
+            QThread::msleep(800);
+        }));
+        holder->start();
+        holding.acquire();
+        QCOMPARE(holding.available(), 0);
+        auto *copy = new FUN_DEV_INFO(*ipc);
+        copy->name = "porch";
+        emit SignalsHelper::instance()->signalModifyDev(copy);
+        QVERIFY(m_ctl->rowWrites().isWaiting());
+        {
+            OrmWriteQueue alarmPage;
+            alarmPage.enqueue({"alarm settings " + ip, ip, true, [ip] {
+                                   cms_DealAlarmType settings;
+                                   settings.devip = ip;
+                                   return orm::dao::insert(settings);
+                               }});
+            QVERIFY(alarmPage.isWaiting());
+        }
         m_ctl->closeApp();
+        QVERIFY(holder->wait(30000));
+        QCOMPARE(rowOf(ip)->DevName, QString("porch"));
+        long settingsRows = 0;
+        QCOMPARE(orm::dao::count<cms_DealAlarmType>(settingsRows, OrmQuery("WHERE devip = :ip").bind(":ip", ip)).text(),
+                 QString());
+        QCOMPARE(settingsRows, 1L);
+        orm::dao::delete_by_query<cms_DealAlarmType>(OrmQuery());
         QVERIFY(m_ctl->isClosing());
         QVERIFY(DeviceInfoManager::instance()->getAllDevInfo().isEmpty());
         QCOMPARE(KelvoSDKHelper::instance()->sessionCount(), 0);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSemaphore>
 #include <QThread>
 #include <QtTest>
 
@@ -13,6 +14,8 @@
 #include <memory>
 
 using namespace orm;
+
+Q_DECLARE_METATYPE(HeldDatabase::Kind)
 
 class TestOrmCore : public QObject
 {
@@ -433,6 +436,130 @@ private slots:
         for (const auto &row : rows)
             kept << row->Name + ":stored";
         QCOMPARE(kept, outcomes.filter(":stored"));
+    }
+
+    // A change made while the write of its record waits takes that write's
+    // place: one write with the state both made, told once; a write of
+    // another record keeps its own place.
+    void writeQueueMergesAWaitingChange()
+    {
+        QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
+        OrmWriteQueue queue;
+        QStringList said;
+        const auto item = [&said](const QString &key, const QString &name) {
+            OrmWriteQueue::Item it{
+                name, key, true,
+                [name] {
+                    CMS_Organization group;
+                    group.Name = name;
+                    return dao::insert(group);
+                },
+                [&said, name](const QSqlError &e) { said << name + (e.text().isEmpty() ? ":stored" : ":not stored"); }};
+            it.merges = true;
+            return it;
+        };
+        {
+            HeldDatabase held(HeldDatabase::Kind::Write);
+            QVERIFY(held.isHeld());
+            queue.enqueue(item("plan", "plan 1"));
+            queue.enqueue(item("other", "other"));
+            queue.enqueue(item("plan", "plan 2"));
+            queue.enqueue(item("plan", "plan 3"));
+            QVERIFY(queue.isWaiting());
+            // One plan write may be on its way already; behind it, the later
+            // changes are one write.
+            const QStringList plans = queue.pending().filter("plan");
+            QVERIFY2(plans.size() <= 2 && plans.last() == "plan 3", qPrintable(plans.join(", ")));
+            QVERIFY(queue.pending().contains("other"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(queue.isEmpty(), 10000);
+        const QStringList stored = said.filter("plan");
+        QVERIFY2(stored.size() <= 2 && stored.last() == "plan 3:stored", qPrintable(said.join(", ")));
+        QVERIFY(said.contains("other:stored"));
+        QList<QSharedPointer<CMS_Organization>> rows;
+        QCOMPARE(dao::fetch_by_query(OrmQuery(QStringLiteral("ORDER BY id")), rows).text(), QString());
+        QStringList kept;
+        for (const auto &row : rows)
+            kept << row->Name + ":stored";
+        QCOMPARE(kept, said);
+    }
+
+    // The client closes while another program holds the database: what every
+    // queue owes, also one whose page is gone, is waited for within one
+    // budget and stored once the hold ends; held past it, each write is
+    // given up and named in the log. The holder lets go on its own thread,
+    // as another program would, while the close waits.
+    void flushAllWaitsForEveryQueue_data()
+    {
+        QTest::addColumn<HeldDatabase::Kind>("kind");
+        QTest::addColumn<int>("holdMs");
+        QTest::addColumn<int>("budgetMs");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("exclusive, let go within the budget") << HeldDatabase::Kind::Exclusive << 800 << 20000 << true;
+        QTest::newRow("write hold, let go within the budget") << HeldDatabase::Kind::Write << 800 << 20000 << true;
+        QTest::newRow("held past the budget") << HeldDatabase::Kind::Exclusive << 4000 << 300 << false;
+    }
+    void flushAllWaitsForEveryQueue()
+    {
+        QFETCH(HeldDatabase::Kind, kind);
+        QFETCH(int, holdMs);
+        QFETCH(int, budgetMs);
+        QFETCH(bool, stored);
+        QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
+        QSemaphore holding;
+        std::unique_ptr<QThread> holder(QThread::create([&] {
+            HeldDatabase held(kind);
+            holding.release(held.isHeld() ? 1 : 2);
+            QThread::msleep(holdMs);
+        }));
+        holder->start();
+        holding.acquire();
+        QVERIFY2(holding.available() == 0, "the database was not held");
+
+        QStringList said;
+        const auto item = [&said](const QString &name) {
+            return OrmWriteQueue::Item{
+                name, name, true,
+                [name] {
+                    CMS_Organization group;
+                    group.Name = name;
+                    return dao::insert(group);
+                },
+                [&said, name](const QSqlError &e) {
+                    said << name + (e.text().isEmpty() ? ":stored" : OrmDatabase::isLocked(e) ? ":busy" : ":failed");
+                }};
+        };
+        OrmWriteQueue registry;
+        OrmWriteQueue page;
+        registry.enqueue(item("registry row"));
+        page.enqueue(item("page setting"));
+        {
+            // A dialog closed while its write waits: the write stays owed.
+            OrmWriteQueue dialog;
+            dialog.enqueue(item("dialog folder"));
+            QVERIFY(dialog.isWaiting());
+        }
+        QVERIFY(registry.isWaiting());
+        QVERIFY(page.isWaiting());
+        if (!stored) {
+            for (const char *name : {"registry row", "page setting", "dialog folder"})
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("given up.*\"%1\"").arg(name)));
+        }
+        OrmWriteQueue::flushAll(budgetMs);
+        QVERIFY(holder->wait(30000));
+
+        const QString end = stored ? ":stored" : ":busy";
+        said.sort();
+        QCOMPARE(said, (QStringList{"page setting" + end, "registry row" + end}));
+        QVERIFY(!registry.isWaiting());
+        QVERIFY(!page.isWaiting());
+        QList<QSharedPointer<CMS_Organization>> rows;
+        QCOMPARE(dao::fetch_all(rows).text(), QString());
+        QStringList kept;
+        for (const auto &row : rows)
+            kept << row->Name;
+        kept.sort();
+        QCOMPARE(kept, stored ? (QStringList{"dialog folder", "page setting", "registry row"}) : QStringList());
     }
 };
 

@@ -322,10 +322,15 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
     m_header->setCheckedHeader(false);
     if (ids.isEmpty())
         return;
-    const QString error = AlarmRecordStore::markSolved(ids, info);
-    qDebug() << "batch" << ids << info << error;
-    if (!error.isEmpty())
-        MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), kToastMs);
+    // Through the page's queue: a database another program holds is waited
+    // for off the GUI thread, and the page read after it comes after it.
+    const auto mark = [ids, info] { return AlarmRecordStore::markSolved(ids, info); };
+    const auto told = [ids, info](const QSqlError &error) {
+        qDebug() << "batch" << ids << info << error.text();
+        if (!error.text().isEmpty())
+            MsgTipInfoDlg::showTip(SharedTexts::failureText(error), kToastMs);
+    };
+    m_reads.enqueue({QStringLiteral("alarms marked solved"), QString(), true, mark, told});
     // The page shows what is stored now, on the same page: handled rows read
     // "solved" with their note (or, after a failure, still "pending").
     setQuery();

@@ -86,7 +86,7 @@ QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint
     return rows;
 }
 
-QString markSolved(const QList<qint64> &ids, const QString &note)
+QSqlError markSolved(const QList<qint64> &ids, const QString &note)
 {
     if (ids.isEmpty())
         return {};
@@ -98,7 +98,7 @@ QString markSolved(const QList<qint64> &ids, const QString &note)
     update.bind(QStringLiteral(":note"), note);
     for (int i = 0; i < ids.size(); ++i)
         update.bind(names.at(i), ids.at(i));
-    return orm::dao::execute_query(update).text();
+    return orm::dao::execute_query(update);
 }
 
 QString workbookPath(const QString &chosen)

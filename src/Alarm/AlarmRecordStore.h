@@ -39,7 +39,7 @@ QList<QSharedPointer<CustomAlarmInfo>> fetchPage(const OrmQuery &condition, qint
                                                  QSqlError *error);
 
 // Marks the records solved with the note, in one statement. Empty: success.
-QString markSolved(const QList<qint64> &ids, const QString &note);
+QSqlError markSolved(const QList<qint64> &ids, const QString &note);
 
 // An .xlsx workbook with one worksheet: the header in the first row, the
 // rows below, all as text, put at path whole (user-only) or not at all: a

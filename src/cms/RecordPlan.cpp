@@ -163,7 +163,16 @@ bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
 
 bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error)
 {
-    QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord();
+    // Columns the plan does not carry keep what is stored: a row that could
+    // not be read is not replaced by the defaults.
+    QSqlError readError;
+    QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord(&readError);
+    if (!readError.text().isEmpty()) {
+        qWarning() << "Record strategy not saved: the stored row cannot be read:" << readError.text();
+        if (error)
+            *error = readError;
+        return false;
+    }
     row->id = plan.id > 0 ? plan.id : 1;
     row->Name = plan.name;
     row->iDefult = plan.iDefult;

@@ -388,7 +388,17 @@ int RecordSchedule::showStrategyData(const QString &name)
 {
     Q_UNUSED(name)
     int storedMode = 0;
-    if (!loadPlan(m_plan, &storedMode)) {
+    RECORD_PLAN_INFO plan = m_plan;
+    bool read = false;
+    {
+        // Another program's lock is tried briefly here; initPlan reads again
+        // later rather than freeze the window for the busy timeout.
+        OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        read = loadPlan(plan, &storedMode);
+    }
+    if (read)
+        m_plan = plan;
+    if (!read) {
         // What the page holds stays: read before, it is the plan; never read,
         // the page stays locked.
         showOnText();

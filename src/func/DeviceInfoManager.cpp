@@ -218,7 +218,11 @@ void DeviceInfoManager::getDevFromDatabase()
 {
     qInfo() << "begin";
     const auto groups = OrmHelper::getAllOrganizations();
-    for (const auto &row : OrmHelper::getAllDevices()) {
+    QSqlError error;
+    const auto rows = OrmHelper::getAllDevices(&error);
+    if (!error.text().isEmpty())
+        qCritical() << "Device list not read from the database:" << error.text();
+    for (const auto &row : rows) {
         if (!row)
             continue;
         auto *dev = new FUN_DEV_INFO;
@@ -230,9 +234,15 @@ void DeviceInfoManager::getDevFromDatabase()
     qInfo() << "end ";
 }
 
-void DeviceInfoManager::getGroupsFromDatabase()
+bool DeviceInfoManager::getGroupsFromDatabase()
 {
-    const auto orgs = OrmHelper::getAllOrganizations();
+    QSqlError error;
+    const auto orgs = OrmHelper::getAllOrganizations(&error);
+    if (!error.text().isEmpty()) {
+        // Not an empty list: the groups known stay until a read succeeds.
+        qWarning() << "Groups not read, the known ones kept:" << error.text();
+        return false;
+    }
     {
         QMutexLocker locker(&m_groupMutex);
         m_groups.clear();
@@ -248,6 +258,7 @@ void DeviceInfoManager::getGroupsFromDatabase()
         group.bPlay = org->bPlay ? 1 : 0;
         addGroup(group);
     }
+    return true;
 }
 
 void DeviceInfoManager::loginDevice(FUN_DEV_INFO *dev)

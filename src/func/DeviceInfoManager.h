@@ -59,7 +59,8 @@ public:
 
     void loadFromDatabase();
     void getDevFromDatabase();
-    void getGroupsFromDatabase();
+    // False when the read failed; the groups known then stay.
+    bool getGroupsFromDatabase();
 
     void loginDevice(FUN_DEV_INFO *dev);
     void logoutDevice(FUN_DEV_INFO *dev);

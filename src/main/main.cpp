@@ -327,8 +327,17 @@ int main(int argc, char *argv[])
         log->stop();
         return 1;
     }
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    log->setLogClearDays(config->iLogClear);
+    QSqlError settingsError;
+    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&settingsError);
+    const bool settingsRead = settingsError.text().isEmpty();
+    if (settingsRead) {
+        log->setLogClearDays(config->iLogClear);
+    } else {
+        // The defaults' retention would purge logs the operator keeps longer:
+        // none is purged this run.
+        qWarning() << "Settings not read at start, logs kept and the system's language used:"
+                   << settingsError.text();
+    }
     // Read again only after the settings were written, and never taken for
     // the defaults when a read fails: the folders last known stay.
     CommonHelper::setStoragePathsProvider(&RecordStorage::settingsPaths);
@@ -350,10 +359,11 @@ int main(int argc, char *argv[])
     }
 
     QTranslator translator;
-    if (translator.load(translationFile(config->Language)))
+    const int language = settingsRead ? config->Language : systemLanguage();
+    if (translator.load(translationFile(language)))
         QApplication::installTranslator(&translator);
     else
-        qWarning() << "Translation missing for language" << config->Language;
+        qWarning() << "Translation missing for language" << language;
     ClientLook::loadStyleSheet();
 
     MainWindow window;

@@ -1,5 +1,7 @@
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -10,11 +12,13 @@
 #include <QQueue>
 #include <QSet>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -704,9 +708,9 @@ QSharedPointer<CMS_Devices> OrmHelper::devToRow(const FUN_DEV_INFO *dev,
     return row;
 }
 
-QList<QSharedPointer<CMS_Devices>> OrmHelper::getAllDevices()
+QList<QSharedPointer<CMS_Devices>> OrmHelper::getAllDevices(QSqlError *error)
 {
-    return fetchAll<CMS_Devices>();
+    return fetchAll<CMS_Devices>(error);
 }
 
 void OrmHelper::devFromRow(const CMS_Devices &row, FUN_DEV_INFO *dev,
@@ -944,18 +948,69 @@ template <class T> QSharedPointer<T> rowOne(QSqlError *error)
 
 } // namespace
 
+namespace {
+
+// The settings row as last read or stored, with the database it came from:
+// a read that fails gives this instead of the defaults.
+QMutex g_lastConfigMutex;
+QString g_lastConfigDatabase;
+QSharedPointer<CMS_Config_V2> g_lastConfig;
+
+void rememberConfig(const CMS_Config_V2 &config)
+{
+    QMutexLocker lock(&g_lastConfigMutex);
+    g_lastConfigDatabase = OrmDatabase::databaseName();
+    g_lastConfig.reset(new CMS_Config_V2(config));
+}
+
+QSharedPointer<CMS_Config_V2> lastConfig()
+{
+    QMutexLocker lock(&g_lastConfigMutex);
+    if (!g_lastConfig || g_lastConfigDatabase != OrmDatabase::databaseName())
+        return {};
+    return QSharedPointer<CMS_Config_V2>(new CMS_Config_V2(*g_lastConfig));
+}
+
+bool onGuiThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+} // namespace
+
 QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
 {
     QSqlError err;
-    QSharedPointer<CMS_Config_V2> config = getConfig(&err);
-    if (!ok(err) && OrmDatabase::isReady())
+    QSharedPointer<CMS_Config_V2> config;
+    {
+        // A window asking for a setting never waits out another program's
+        // lock: the value it had is still the value.
+        std::unique_ptr<OrmDatabase::BusyTimeoutScope> brief;
+        if (onGuiThread())
+            brief = std::make_unique<OrmDatabase::BusyTimeoutScope>(OrmWriteQueue::TryMs);
+        config = getConfig(&err);
+    }
+    if (ok(err))
+        return config;
+    if (QSharedPointer<CMS_Config_V2> known = lastConfig()) {
+        qDebug() << "Settings row not read, keeping the last known:" << err.text();
+        return known;
+    }
+    if (OrmDatabase::isReady())
         qDebug() << "Settings row not read, using defaults:" << err.text();
     return config;
 }
 
 QSharedPointer<CMS_Config_V2> OrmHelper::getConfig(QSqlError *error)
 {
-    return rowOne<CMS_Config_V2>(error);
+    QSqlError err;
+    QSharedPointer<CMS_Config_V2> config = rowOne<CMS_Config_V2>(&err);
+    if (ok(err))
+        rememberConfig(*config);
+    if (error)
+        *error = err;
+    return config;
 }
 
 quint64 OrmHelper::configWrites()
@@ -965,9 +1020,11 @@ quint64 OrmHelper::configWrites()
 
 bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
 {
-    const bool saved = ok(orm::dao::save(config));
-    if (saved)
+    const bool saved = config && ok(orm::dao::save(config));
+    if (saved) {
         ++g_configWrites;
+        rememberConfig(*config);
+    }
     return saved;
 }
 
@@ -980,8 +1037,8 @@ QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &ch
     QList<QSharedPointer<CMS_Config_V2>> rows;
     if (ok(err))
         err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = 1")), rows);
+    CMS_Config_V2 config;
     if (ok(err)) {
-        CMS_Config_V2 config;
         if (!rows.isEmpty())
             config = *rows.first();
         config.id = 1;
@@ -990,8 +1047,10 @@ QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &ch
     }
     if (ok(err))
         err = tx.commit();
-    if (ok(err))
+    if (ok(err)) {
         ++g_configWrites;
+        rememberConfig(config);
+    }
     return err;
 }
 

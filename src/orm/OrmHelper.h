@@ -99,7 +99,7 @@ public:
     static QSqlError keepOneAlarmSettingsRow();
     // A row filled from the record (default row for null); never null.
     static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
-    static QList<QSharedPointer<CMS_Devices>> getAllDevices();
+    static QList<QSharedPointer<CMS_Devices>> getAllDevices(QSqlError *error = nullptr);
     // Fills a record from a row as the registry loads it: the stored fields,
     // the group name (from groups) and the ONVIF authentication mode.
     static void devFromRow(const CMS_Devices &row, FUN_DEV_INFO *dev,
@@ -137,6 +137,9 @@ public:
     static bool findUser(const QString &name, const QString &password, QString *rights, QSqlError *error);
 
     // ---- settings and record strategy (row 1 each; defaults when missing) ----
+    // A read that fails gives the row last read or stored from this database
+    // (the defaults only when none was); on the GUI thread another program's
+    // lock is waited for only briefly.
     static QSharedPointer<CMS_Config_V2> getConfig();
     // The same, telling a row never stored (the defaults, *error empty) from
     // one that could not be read (the defaults too, the reason in *error): a

@@ -34,6 +34,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <memory>
+
 #include <sys/stat.h>
 
 using namespace DevicePagesTest;
@@ -326,10 +328,12 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::addColumn<bool>("storeFails");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("quote kept as typed") << "it's done; \"ok\") --" << false << true;
-        QTest::newRow("blanks are a note") << "   " << false << true;
-        QTest::newRow("empty note") << "" << false << false;
-        QTest::newRow("store fails") << "done" << true << false;
+        QTest::addColumn<bool>("held");
+        QTest::newRow("quote kept as typed") << "it's done; \"ok\") --" << false << true << false;
+        QTest::newRow("blanks are a note") << "   " << false << true << false;
+        QTest::newRow("empty note") << "" << false << false << false;
+        QTest::newRow("store fails") << "done" << true << false << false;
+        QTest::newRow("database held, then let go") << "done" << false << true << true;
     }
 
     // The handled rows read "solved" with their note as soon as the note is
@@ -339,6 +343,7 @@ private slots:
         QFETCH(QString, note);
         QFETCH(bool, storeFails);
         QFETCH(bool, stored);
+        QFETCH(bool, held);
         orm::dao::execute_query(OrmQuery("UPDATE CustomAlarmInfo SET status = 0, records = ''"));
         closeToasts();
         tree()->reload();
@@ -353,9 +358,21 @@ private slots:
         });
         if (storeFails)
             OrmDatabase::setFailingStatementForTesting(QStringLiteral("UPDATE CustomAlarmInfo"));
+        std::unique_ptr<HeldDatabase> hold(held ? new HeldDatabase : nullptr);
+        QElapsedTimer clicked;
+        clicked.start();
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
+        const qint64 clickMs = clicked.elapsed();
         OrmDatabase::setFailingStatementForTesting(QString());
         QCOMPARE(m_page->processingDialog()->objectName(), QStringLiteral("AlarmProcess"));
+        if (hold) {
+            // The note waits for the database off the window, which says so.
+            QVERIFY2(clickMs < 2000, qPrintable(QString::number(clickMs)));
+            QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
+            QCOMPARE(column(4), QStringList({"pending", "pending", "pending", "pending"}));
+            hold.reset();
+            QTRY_COMPARE_WITH_TIMEOUT(column(4), QStringList({"solved", "pending", "pending", "solved"}), 15000);
+        }
 
         QList<QSharedPointer<CustomAlarmInfo>> rows;
         orm::dao::fetch_by_query(OrmQuery("WHERE status = 2 ORDER BY id"), rows);

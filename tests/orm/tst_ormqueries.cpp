@@ -315,6 +315,16 @@ private slots:
         QCOMPARE(OrmHelper::getConfig()->iLogClear, 7);
         QCOMPARE(OrmHelper::getConfig()->bRestoreVideo, true);
 
+        // A read that fails is no answer: the caller asking for the reason
+        // gets it, the others the row last known, never the defaults.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Config_V2"));
+        QSqlError failed;
+        OrmHelper::getConfig(&failed);
+        QVERIFY(!failed.text().isEmpty());
+        QCOMPARE(OrmHelper::getConfig()->iLogClear, 7);
+        QCOMPARE(OrmHelper::getConfig()->bRestoreVideo, true);
+        OrmDatabase::setFailingStatementForTesting(QString());
+
         // Without its row the defaults come back, and saving them restores row 1
         // even though the table's id sequence has moved on.
         QCOMPARE(orm::dao::delete_all<CMS_Config_V2>().text(), QString());

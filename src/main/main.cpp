@@ -335,8 +335,7 @@ int main(int argc, char *argv[])
     } else {
         // The defaults' retention would purge logs the operator keeps longer:
         // none is purged this run.
-        qWarning() << "Settings not read at start, logs kept and the system's language used:"
-                   << settingsError.text();
+        qWarning() << "Settings not read at start, logs kept and the system's language used:" << settingsError.text();
     }
     // Read again only after the settings were written, and never taken for
     // the defaults when a read fails: the folders last known stay.

@@ -48,7 +48,11 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     ui->lineEdit_mac->setReadOnly(true);
     m_moveWindow->setSingleShot(true);
     // No reply and no broken connection in time: the camera stayed where it was.
-    connect(m_moveWindow, &QTimer::timeout, this, [this] { m_pendingActive = false; });
+    connect(m_moveWindow, &QTimer::timeout, this, [this] {
+        m_pendingActive = false;
+        for (Sent &sent : m_sent)
+            sent.newIp.clear();
+    });
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &EthernetSettingWidget::onDisconnected);
 }
 
@@ -240,16 +244,30 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
     if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))
         return;
+    Sent sent;
+    sent.tag = ConfigPageSession::lastSaveTag();
+    sent.oldIp = m_pDeviceInfo->ip;
     // Under DHCP the client cannot know the address the camera takes: the
     // record stays, and the operator is told how to find the camera.
-    m_dhcpChosen = dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
+    sent.dhcpChosen = dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
     const QString newIp = values.value(QStringLiteral("IP")).trimmed();
     if (!dhcp && newIp != m_pDeviceInfo->ip) {
-        m_pendingOldIp = m_pDeviceInfo->ip;
-        m_pendingNewIp = newIp;
+        sent.newIp = newIp;
         m_pendingActive = true;
         m_moveWindow->start(s_moveWindowMs);
     }
+    m_sent.append(sent);
+    while (m_sent.size() > ConfigConversation::MaxWaiting)
+        m_sent.removeFirst();
+}
+
+const EthernetSettingWidget::Sent *EthernetSettingWidget::firstMove() const
+{
+    for (const Sent &sent : m_sent) {
+        if (!sent.newIp.isEmpty())
+            return &sent;
+    }
+    return nullptr;
 }
 
 ConfigPageSession::Shown EthernetSettingWidget::shownValues() const
@@ -259,46 +277,68 @@ ConfigPageSession::Shown EthernetSettingWidget::shownValues() const
 
 bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
 {
+    m_answeredMove = false;
     if (reply.cmd != int(CmdSetNetwork))
         return false;
+    int at = -1;
+    for (int i = 0; i < m_sent.size() && reply.tag != 0; ++i) {
+        if (m_sent.at(i).tag == reply.tag)
+            at = i;
+    }
+    // Told no answer came, the Save may still hear the camera's.
+    if (at < 0 || reply.fate == ReplyFate::NoReply)
+        return false;
+    const Sent sent = m_sent.takeAt(at);
+    const bool moves = !sent.newIp.isEmpty() && m_pendingActive;
     // A camera that moves may break its connection instead of answering.
-    if (reply.fate == ReplyFate::ConnectionLost && m_pendingActive) {
+    if (moves && reply.fate == ReplyFate::ConnectionLost) {
+        m_pendingOldIp = sent.oldIp;
+        m_pendingNewIp = sent.newIp;
         followMove(true);
         return true;
     }
-    if (m_dhcpChosen && (reply.ok() || reply.fate == ReplyFate::ConnectionLost)) {
-        m_dhcpChosen = false;
+    if (sent.dhcpChosen && (reply.ok() || reply.fate == ReplyFate::ConnectionLost)) {
         MsgTipInfoDlg::showTip(dhcpText(), MovedTipMs);
         return true;
     }
-    m_dhcpChosen = false;
+    if (moves && reply.ok()) {
+        m_pendingOldIp = sent.oldIp;
+        m_pendingNewIp = sent.newIp;
+        m_answeredMove = true;
+    } else if (!firstMove()) {
+        // The only move out was refused: the camera stays where it was.
+        m_pendingActive = false;
+        m_moveWindow->stop();
+    }
     return false;
 }
 
 // The window hands this page the answer to its own Cmd::SetNetwork even when
-// another page is current by then.
+// another page is current by then; takeSaveAnswer said which Save it paid.
 void EthernetSettingWidget::onSaveResult(int cmd, bool ok)
 {
-    if (!m_pendingActive || cmd != int(CmdSetNetwork))
+    if (cmd != int(CmdSetNetwork) || !m_answeredMove)
         return;
-    if (ok) {
+    m_answeredMove = false;
+    if (ok)
         followMove(false);
-    } else {
-        m_pendingActive = false;
-        m_moveWindow->stop();
-    }
 }
 
 void EthernetSettingWidget::onDisconnected(const loginDev &dev)
 {
-    if (m_pendingActive && dev.ip == m_pendingOldIp && dev.channel == 0)
-        followMove(true);
+    const Sent *sent = m_pendingActive ? firstMove() : nullptr;
+    if (!sent || dev.ip != sent->oldIp || dev.channel != 0)
+        return;
+    m_pendingOldIp = sent->oldIp;
+    m_pendingNewIp = sent->newIp;
+    followMove(true);
 }
 
 void EthernetSettingWidget::followMove(bool silent)
 {
     m_pendingActive = false;
     m_moveWindow->stop();
+    m_sent.clear();
     // The window's own toast covers an answered change.
     if (silent)
         MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), TipMs);

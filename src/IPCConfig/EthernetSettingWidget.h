@@ -84,12 +84,29 @@ private:
     void onDisconnected(const loginDev &dev);
     void followMove(bool silent);
 
+    // What one Save sent, kept by its tag until its own answer settles it:
+    // an answer to an earlier Save never moves the record to the address a
+    // later one typed.
+    struct Sent
+    {
+        quint64 tag = 0;
+        QString oldIp;
+        QString newIp; // empty: the address stays
+        bool dhcpChosen = false;
+    };
+    // The Save a broken connection would mean the camera took: the earliest
+    // moving one still owed.
+    const Sent *firstMove() const;
+
     Ui::EthernetSettingWidget *ui;
     QTimer *m_moveWindow;
+    QList<Sent> m_sent;
+    // The move being followed (updateDeviceInfoAfterIpChange reads it).
     QString m_pendingOldIp;
     QString m_pendingNewIp;
     bool m_pendingActive = false;
-    bool m_dhcpChosen = false;
+    // A Save answered with success, moving: followed once the window's words are said.
+    bool m_answeredMove = false;
     IpcBody::Values m_received;
     OperatorEdits m_shown;
 

@@ -50,7 +50,7 @@ using namespace OperatorActs;
 
 namespace {
 
-enum Cam { Maint, Settings, Checks, Early, Move, Refuse, Silent, Recorded, CamCount };
+enum Cam { Maint, Settings, Checks, Early, Move, Refuse, Silent, Recorded, Crossed, CamCount };
 
 QString camIp(int cam)
 {
@@ -471,9 +471,13 @@ private slots:
         QTest::addColumn<int>("cam");
         QTest::addColumn<QString>("newIp");
         QTest::addColumn<bool>("moves");
-        QTest::newRow("confirmed") << int(Move) << "127.79.27.50" << true;
-        QTest::newRow("refused") << int(Refuse) << "127.79.27.51" << false;
-        QTest::newRow("silent move") << int(Silent) << "127.79.27.52" << true;
+        // A second Save sent before the first is answered; the camera never
+        // answers it (it has moved).
+        QTest::addColumn<QString>("laterIp");
+        QTest::newRow("confirmed") << int(Move) << "127.79.27.50" << true << "";
+        QTest::newRow("refused") << int(Refuse) << "127.79.27.51" << false << "";
+        QTest::newRow("silent move") << int(Silent) << "127.79.27.52" << true << "";
+        QTest::newRow("a later Save crossing") << int(Crossed) << "127.79.27.53" << true << "127.79.27.54";
     }
 
     // The record follows a camera that moved, with its ports, name and alarm
@@ -483,8 +487,11 @@ private slots:
         QFETCH(int, cam);
         QFETCH(QString, newIp);
         QFETCH(bool, moves);
+        QFETCH(QString, laterIp);
         SimDevice *sim = m_cams[cam].get();
         const QString oldIp = camIp(cam);
+        if (!laterIp.isEmpty())
+            sim->planReplies(13003, {SimDevice::Held, -1});
         if (cam == Refuse)
             sim->setForcedResult(13003, 1);
         sim->setProperty("simSilentMove", cam == Silent);
@@ -513,7 +520,11 @@ private slots:
             });
         }
         child<QPushButton>(page, "pushButton_save")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(13003), 1, 10000);
+        if (!laterIp.isEmpty()) {
+            typeText(child<QLineEdit>(page, "lineEdit_ip"), laterIp);
+            child<QPushButton>(page, "pushButton_save")->click();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(13003), laterIp.isEmpty() ? 1 : 2, 10000);
         if (!moves) {
             QTRY_VERIFY_WITH_TIMEOUT(!page->movePending(), 10000);
             QVERIFY(roundTrip(cam));
@@ -532,6 +543,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(record(newIp) && record(newIp)->loginStatus == 1, 20000);
         QVERIFY(!record(oldIp));
         QCOMPARE(record(newIp)->name, QStringLiteral("Camera %1").arg(cam));
+        if (!laterIp.isEmpty())
+            QVERIFY(!record(laterIp));
         QCOMPARE(int(record(newIp)->rtspPort), 8554);
         QCOMPARE(int(record(newIp)->devPort), int(sim->port()));
         QList<QSharedPointer<cms_DealAlarmType>> rows;

@@ -101,11 +101,23 @@ bool LoginDialog::tryAutoLogin(QString *userName, QString *rights)
     const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
     if (!config || !config->bAutoLogin || config->Name.isEmpty())
         return false;
-    if (!OrmHelper::checkUser(config->Name, config->password)) {
+    // Tried briefly: a database another program holds leaves the operator
+    // the dialog, whose login waits for it off the GUI thread.
+    QString granted;
+    QSqlError error;
+    bool found = false;
+    {
+        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        found = OrmHelper::findUser(config->Name, config->password, &granted, &error);
+    }
+    if (!error.text().isEmpty()) {
+        qWarning() << "Automatic login not tried: the accounts cannot be read:" << error.text();
+        return false;
+    }
+    if (!found) {
         qWarning() << "Automatic login refused for" << config->Name;
         return false;
     }
-    const QString granted = OrmHelper::getUser(config->Name, config->password);
     if (userName)
         *userName = config->Name;
     if (rights)

@@ -1,5 +1,6 @@
 #include "DeviceSettingWidget.h"
 #include "ui_DeviceSettingWidget.h"
+#include "CommonHelperWidgets.h"
 
 #include "CommonHelper.h"
 #include "ConfigPageMarks.h"
@@ -68,6 +69,12 @@ DeviceSettingWidget::DeviceSettingWidget(QWidget *parent)
     });
     fillLanguageNames();
     ui->setupUi(this);
+    // The manual clock's rows and the time server's rows swap with the mode
+    // read; both keep their room, so nothing below them moves.
+    CommonHelper::keepRoomWhenHidden({ui->label_deviceTime, ui->dateTimeEdit_device, ui->label_setTime,
+                                      ui->dateTimeEdit_setTime, ui->checkBox_syncLocalTime, ui->label_timingServer,
+                                      ui->lineEdit_timingServer, ui->label_timingPort, ui->lineEdit_timingPort,
+                                      ui->label_timingInterval, ui->lineEdit_timingInterval, ui->label_minuteInterval});
     // Whether to take the local clock is the operator's choice, not a value
     // of the camera.
     UnreadForm::keepShown(ui->checkBox_syncLocalTime);

@@ -88,6 +88,10 @@ VideoEncodeWidget::VideoEncodeWidget(QWidget *parent)
                         QStringLiteral("VGA"),  QStringLiteral("640X360"), QStringLiteral("CIF")}
 {
     ui->setupUi(this);
+    // A custom bit rate's field shows with the value read; its room is kept,
+    // so the rows below stay where they were.
+    CommonHelper::keepRoomWhenHidden(
+        {ui->lineEdit_main_bitrate, ui->label_main_kbps, ui->lineEdit_sub_bitrate, ui->label_sub_kbps});
     // The channel shown is the operator's choice, not a value of the camera.
     UnreadForm::keepShown(ui->comboBoxChannel);
     // The lists' texts ("Custom", "Constant" in every language) decide their width.

@@ -35,14 +35,9 @@ int g_lastWarnedFormat = -1;
 // shows it.
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 {
-    for (QWidget *w : widgets) {
-        QSizePolicy policy = w->sizePolicy();
-        if (!policy.retainSizeWhenHidden()) {
-            policy.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(policy);
-        }
+    CommonHelper::keepRoomWhenHidden(widgets);
+    for (QWidget *w : widgets)
         w->setVisible(shown);
-    }
 }
 
 } // namespace

@@ -45,12 +45,9 @@ CNVRBasicSetting::CNVRBasicSetting(QWidget *parent)
     ui->m_lineLockScreen->setToolTip(ui->m_lineLockScreen->placeholderText());
     // The level's row shows only for an NVR that reports one; its room is
     // kept either way, so that nothing below it moves when a read brings it.
-    for (QWidget *w : {static_cast<QWidget *>(ui->labelLogLevel), static_cast<QWidget *>(ui->comboBoxLogLevel)}) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-        w->hide();
-    }
+    CommonHelper::keepRoomWhenHidden({ui->labelLogLevel, ui->comboBoxLogLevel});
+    ui->labelLogLevel->hide();
+    ui->comboBoxLogLevel->hide();
     connect(ui->m_btnSave, &QPushButton::clicked, this, &CNVRBasicSetting::onSaveBtnClicked);
     connect(ui->m_btnSetting, &QPushButton::clicked, this, &CNVRBasicSetting::onSettingBtnClicked);
     connect(ui->m_cbxLanguage, QOverload<int>::of(&QComboBox::activated), this, &CNVRBasicSetting::onLanguageChanged);

@@ -33,6 +33,11 @@ CNVRDateSetting::CNVRDateSetting(QWidget *parent)
     , ui(new Ui::CNVRDateSetting)
 {
     ui->setupUi(this);
+    // The formats' rows or the summer time's row show as the NVR reports
+    // them; their room is kept either way, so nothing moves when a read comes.
+    CommonHelper::keepRoomWhenHidden({ui->labelDateFormat, ui->m_cbxDateFormate, ui->labelTimeFormat,
+                                      ui->comboBoxTimeFormat, ui->m_ChkBoxSummerTime, ui->m_labelSummerTime,
+                                      ui->m_btnSummerTime});
     // Whether to take the local clock is the operator's choice, not a value
     // of the NVR.
     UnreadForm::keepShown(ui->checkBox_syncLocalTime);

@@ -32,12 +32,8 @@ CNVREthernetSetting::CNVREthernetSetting(QWidget *parent)
     m_switchEdits.watch(QStringLiteral("poeLongCable"), ui->m_ChkBoxPOE);
     // The switches and the binding code show as the NVR reports them; their
     // room is kept either way, so nothing moves when a read brings them.
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->m_ChkBoxWiFi, ui->m_ChkBoxPOE, ui->m_labelPhoneMonitoring,
-                                                       ui->m_btnPhoneMonitoring}) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-    }
+    CommonHelper::keepRoomWhenHidden(
+        {ui->m_ChkBoxWiFi, ui->m_ChkBoxPOE, ui->m_labelPhoneMonitoring, ui->m_btnPhoneMonitoring});
     CommonHelper::elideChildTexts(this);
     setReadOk(false);
 }

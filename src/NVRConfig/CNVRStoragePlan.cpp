@@ -1,6 +1,7 @@
 #include "CNVRStoragePlan.h"
 
 #include "ui_CNVRStoragePlan.h"
+#include "CommonHelperWidgets.h"
 
 #include "NvrBodies.h"
 #include "UnreadForm.h"
@@ -17,6 +18,9 @@ CNVRStoragePlan::CNVRStoragePlan(QWidget *parent)
     , ui(new Ui::CNVRStoragePlan)
 {
     ui->setupUi(this);
+    // The mode's own brushes keep their room: nothing moves when a read
+    // brings the mode that shows them.
+    CommonHelper::keepRoomWhenHidden({ui->checkBox_detection, ui->checkBox_intelligence});
     // The channel shown, the brush and the targets of a copy are the
     // operator's choices, not values of the NVR.
     for (QWidget *choice : std::initializer_list<QWidget *>{

@@ -168,6 +168,17 @@ void CommonHelper::setElidedLabelText(QLabel *label)
     label->setText(fm.elidedText(text, Qt::ElideRight, label->width()));
 }
 
+void CommonHelper::keepRoomWhenHidden(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets) {
+        QSizePolicy policy = w->sizePolicy();
+        if (policy.retainSizeWhenHidden())
+            continue;
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+}
+
 void CommonHelper::elideChildTexts(QWidget *widget)
 {
     if (!widget)

@@ -11,6 +11,8 @@
 #include <QSize>
 #include <QString>
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,9 @@ void setElidedButtonText(QAbstractButton *button);
 void setElidedLabelText(QLabel *label);
 // Buttons first, then labels, of every descendant.
 void elideChildTexts(QWidget *widget);
+// Widgets that come and go with a read or a mode keep their room while
+// hidden: nothing else on the page moves when they show.
+void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets);
 // A "Copy" context menu, bound once per edit however often it is called.
 void addCopyAction(QLineEdit *edit, QWidget *owner);
 void addCopyMenu(QWidget *widget);

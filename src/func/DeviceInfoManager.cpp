@@ -208,20 +208,62 @@ void DeviceInfoManager::addGroup(const DEV_GROUP_INFO &group)
     m_groups.append(group);
 }
 
-void DeviceInfoManager::loadFromDatabase()
+namespace {
+
+QMutex g_startRowsMutex;
+bool g_startRowsSet = false;
+QList<QSharedPointer<CMS_Devices>> g_startDevices;
+QList<QSharedPointer<CMS_Organization>> g_startGroups;
+
+} // namespace
+
+void DeviceInfoManager::setStartRows(const QList<QSharedPointer<CMS_Devices>> &devices,
+                                     const QList<QSharedPointer<CMS_Organization>> &groups)
 {
-    getDevFromDatabase();
-    getGroupsFromDatabase();
+    QMutexLocker lock(&g_startRowsMutex);
+    g_startDevices = devices;
+    g_startGroups = groups;
+    g_startRowsSet = true;
 }
 
-void DeviceInfoManager::getDevFromDatabase()
+bool DeviceInfoManager::loadFromDatabase()
+{
+    QList<QSharedPointer<CMS_Devices>> rows;
+    QList<QSharedPointer<CMS_Organization>> groups;
+    {
+        QMutexLocker lock(&g_startRowsMutex);
+        if (!g_startRowsSet) {
+            lock.unlock();
+            return getDevFromDatabase() && getGroupsFromDatabase();
+        }
+        g_startRowsSet = false;
+        rows.swap(g_startDevices);
+        groups.swap(g_startGroups);
+    }
+    addStoredDevices(rows, groups);
+    setGroups(groups);
+    return true;
+}
+
+bool DeviceInfoManager::getDevFromDatabase()
+{
+    QSqlError error;
+    const auto groups = OrmHelper::getAllOrganizations(&error);
+    QList<QSharedPointer<CMS_Devices>> rows;
+    if (error.text().isEmpty())
+        rows = OrmHelper::getAllDevices(&error);
+    if (!error.text().isEmpty()) {
+        qCritical() << "Device list not read from the database:" << error.text();
+        return false;
+    }
+    addStoredDevices(rows, groups);
+    return true;
+}
+
+void DeviceInfoManager::addStoredDevices(const QList<QSharedPointer<CMS_Devices>> &rows,
+                                         const QList<QSharedPointer<CMS_Organization>> &groups)
 {
     qInfo() << "begin";
-    const auto groups = OrmHelper::getAllOrganizations();
-    QSqlError error;
-    const auto rows = OrmHelper::getAllDevices(&error);
-    if (!error.text().isEmpty())
-        qCritical() << "Device list not read from the database:" << error.text();
     for (const auto &row : rows) {
         if (!row)
             continue;
@@ -243,6 +285,12 @@ bool DeviceInfoManager::getGroupsFromDatabase()
         qWarning() << "Groups not read, the known ones kept:" << error.text();
         return false;
     }
+    setGroups(orgs);
+    return true;
+}
+
+void DeviceInfoManager::setGroups(const QList<QSharedPointer<CMS_Organization>> &orgs)
+{
     {
         QMutexLocker locker(&m_groupMutex);
         m_groups.clear();
@@ -258,7 +306,6 @@ bool DeviceInfoManager::getGroupsFromDatabase()
         group.bPlay = org->bPlay ? 1 : 0;
         addGroup(group);
     }
-    return true;
 }
 
 void DeviceInfoManager::loginDevice(FUN_DEV_INFO *dev)

@@ -5,12 +5,14 @@
 // the rest of the process: records are never freed while the client runs.
 
 #include "KelvoCommon.h"
+#include "OrmEntities.h"
 
 #include <QList>
 #include <QMap>
 #include <QMutex>
 #include <QObject>
 #include <QSet>
+#include <QSharedPointer>
 #include <QString>
 
 struct DEV_GROUP_INFO
@@ -57,10 +59,17 @@ public:
     QList<DEV_GROUP_INFO> getAllGroups();
     void addGroup(const DEV_GROUP_INFO &group);
 
-    void loadFromDatabase();
-    void getDevFromDatabase();
+    // The stored devices and groups. False when a read failed: nothing is
+    // added then, never an empty list in place of the stored one.
+    bool loadFromDatabase();
+    bool getDevFromDatabase();
     // False when the read failed; the groups known then stay.
     bool getGroupsFromDatabase();
+    // The stored devices and groups as the start-up read them off the GUI
+    // thread, while it waited for the database: the first loadFromDatabase
+    // takes them instead of reading again.
+    static void setStartRows(const QList<QSharedPointer<CMS_Devices>> &devices,
+                             const QList<QSharedPointer<CMS_Organization>> &groups);
 
     void loginDevice(FUN_DEV_INFO *dev);
     void logoutDevice(FUN_DEV_INFO *dev);
@@ -69,6 +78,9 @@ public:
     static QString channelName(int channel);
 
 private:
+    void addStoredDevices(const QList<QSharedPointer<CMS_Devices>> &rows,
+                          const QList<QSharedPointer<CMS_Organization>> &groups);
+    void setGroups(const QList<QSharedPointer<CMS_Organization>> &orgs);
     DeviceInfoManager();
     ~DeviceInfoManager() override;
 

@@ -2,6 +2,7 @@
 #include "CommonHelper.h"
 #include "ThreadStack.h"
 #include "CrashHandler.h"
+#include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "HighDpi.h"
 #include "KelvoCommon.h"
@@ -183,16 +184,35 @@ int systemLanguage()
 constexpr int DatabaseRetryMs = 1000;
 constexpr int DatabaseTryMs = 250;
 
+// The stored devices and groups, read within the start-up's wait: a lock
+// taken right after the database opened is waited for there, on the splash,
+// and the device list never starts empty in place of the stored one.
+bool readStartRows(QString *why, bool *locked)
+{
+    QSqlError error;
+    const QList<QSharedPointer<CMS_Organization>> groups = OrmHelper::getAllOrganizations(&error);
+    QList<QSharedPointer<CMS_Devices>> devices;
+    if (error.text().isEmpty())
+        devices = OrmHelper::getAllDevices(&error);
+    if (!error.text().isEmpty()) {
+        *why = error.text();
+        *locked = OrmDatabase::isLocked(error);
+        return false;
+    }
+    DeviceInfoManager::setStartRows(devices, groups);
+    return true;
+}
+
 // One try of the start-up, on the calling thread.
 bool initDatabase(OrmHelper *orm, QString *why, bool *foreign, bool *locked)
 {
     // A new file is made by the start-up itself, user-only: a connection
     // opened before it would make it with the default mode.
     if (!QFileInfo::exists(OrmDatabase::databaseName()))
-        return orm->init(why, foreign, locked);
+        return orm->init(why, foreign, locked) && readStartRows(why, locked);
     const OrmDatabase::InitScope opening;
     const OrmDatabase::BusyTimeoutScope brief(DatabaseTryMs);
-    return orm->init(why, foreign, locked);
+    return orm->init(why, foreign, locked) && readStartRows(why, locked);
 }
 
 // Opens the database. Another program holding it (a backup) is waited for,

@@ -1,5 +1,6 @@
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
+#include "OrmCore.h"
 #include "OrmHelper.h"
 
 #include <QTcpServer>
@@ -212,6 +213,11 @@ private slots:
         reg->getGroupsFromDatabase();
         reg->getGroupsFromDatabase();
         QCOMPARE(reg->getAllGroups().size(), seeded.size());
+        // A read that fails is no empty list: the groups known stay.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Organization"));
+        QVERIFY(!reg->getGroupsFromDatabase());
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QCOMPARE(reg->getAllGroups().size(), seeded.size());
     }
 
     void loadsGroupAndOnvifModeFromTheDatabase()
@@ -242,7 +248,15 @@ private slots:
         OrmHelper::AddDevs({&ipc, &onvif, &dup, &ipcWithUrl});
 
         auto *reg = DeviceInfoManager::instance();
-        reg->loadFromDatabase();
+        const auto stored = OrmHelper::getAllDevices();
+        // Not read, nothing is added: the list is not taken for empty.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Devices"));
+        QVERIFY(!reg->loadFromDatabase());
+        QVERIFY(reg->getAllDevInfo().isEmpty());
+        // The rows the start-up read while it waited are taken as they are.
+        DeviceInfoManager::setStartRows(stored, OrmHelper::getAllOrganizations());
+        QVERIFY(reg->loadFromDatabase());
+        OrmDatabase::setFailingStatementForTesting(QString());
         QCOMPARE(reg->getAllDevInfo().size(), 3);
         FUN_DEV_INFO *a = reg->findDevInfo("10.0.5.1");
         QVERIFY(a);

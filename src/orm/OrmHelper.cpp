@@ -611,6 +611,12 @@ template <class T> QSqlError moveRowsOf(const QString &oldIp, const QString &new
     QList<QSharedPointer<T>> rows;
     QSqlError err = orm::dao::fetch_by_query<T>(
         OrmQuery(QStringLiteral("WHERE devip = :ip")).bind(QStringLiteral(":ip"), oldIp), rows);
+    // One row per device: rows an earlier device left at the new address
+    // would sit beside the moved ones, and the later of them, not the
+    // moving device's, would be followed.
+    if (ok(err) && !rows.isEmpty() && newIp != oldIp)
+        err = orm::dao::delete_by_query<T>(
+            OrmQuery(QStringLiteral("WHERE devip = :ip")).bind(QStringLiteral(":ip"), newIp));
     for (const QSharedPointer<T> &row : qAsConst(rows)) {
         if (!err.text().isEmpty())
             break;

@@ -499,6 +499,11 @@ private slots:
         alarm.devip = oldIp;
         alarm.bMotionDetection = true;
         QVERIFY(orm::dao::insert(alarm).text().isEmpty());
+        // Left by a device that was once at the new address: the moving
+        // camera's settings take its place.
+        cms_DealAlarmType stale;
+        stale.devip = newIp;
+        QVERIFY(orm::dao::insert(stale).text().isEmpty());
 
         auto *page = openPage<EthernetSettingWidget>(cam, 13002, 13002);
         // Modal, as the shell runs it: its toasts are its own children.
@@ -553,6 +558,7 @@ private slots:
                     .text()
                     .isEmpty());
         QCOMPARE(rows.size(), 1);
+        QVERIFY(rows.first()->bMotionDetection);
     }
 
     // A recorded camera moved on its TCP/IP page records on at its new

@@ -5,6 +5,8 @@
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
+#include "SharedTexts.h"
 
 Authentication::Authentication(QWidget *parent)
     : DropShadowWidget(parent)
@@ -43,12 +45,21 @@ void Authentication::onbtnOkClicked()
     // Taken as typed, as the login takes it: a password may begin or end with a blank.
     const QString password = ui->m_ConfirmUserPasswordlineEdit->text();
     const QString savedUser = OrmHelper::getConfig()->Name;
-    if (!password.isEmpty() && !user.isEmpty() && user == savedUser && OrmHelper::checkUser(user, password)) {
+    bool found = false;
+    QSqlError error;
+    if (!password.isEmpty() && !user.isEmpty() && user == savedUser) {
+        // Tried briefly: a database another program holds is said as such,
+        // never as a wrong password, and unlocks nothing.
+        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+        found = OrmHelper::findUser(user, password, nullptr, &error);
+    }
+    if (found) {
         ui->m_lblTextInfo->clear();
         accept();
         return;
     }
-    ui->m_lblTextInfo->setText(CommonHelper::incorrectLoginText());
+    ui->m_lblTextInfo->setText(error.text().isEmpty() ? CommonHelper::incorrectLoginText()
+                                                      : SharedTexts::readFailureText(error));
 }
 
 void Authentication::onbtnCancleClicked()

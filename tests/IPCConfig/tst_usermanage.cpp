@@ -2,6 +2,7 @@
 // file, each test with a simulated camera of its own on 127.77.26.x, the
 // dialogs driven with QTest, and what reaches the camera read from its log.
 
+#include "../support/HeldDatabase.h"
 #include "AddClientUserDlg.h"
 #include "Authentication.h"
 #include "CEditContactDlg.h"
@@ -33,6 +34,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <map>
@@ -662,6 +664,29 @@ private slots:
         QTRY_VERIFY(stayedOpen);
         QVERIFY(!refusal.isEmpty());
         QCOMPARE(table()->item(row, 1)->text(), PASSWORD_MASK);
+
+        // The right password while another program holds the database: said
+        // as such at once, not as a wrong password, and nothing revealed.
+        {
+            HeldDatabase held;
+            QVERIFY(held.isHeld());
+            stayedOpen = false;
+            qint64 okMs = -1;
+            onModal<Authentication>([&](Authentication *d) {
+                QElapsedTimer clicked;
+                clicked.start();
+                fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}});
+                okMs = clicked.elapsed();
+                stayedOpen = d->isVisible();
+                refusal = d->findChild<QLabel *>(QStringLiteral("m_lblTextInfo"))->text();
+                d->reject();
+            });
+            QTest::mouseClick(rowButton(QStringLiteral("viewer"), "pushButtonPassword"), Qt::LeftButton);
+            QTRY_VERIFY(stayedOpen);
+            QVERIFY2(okMs >= 0 && okMs < 2000, qPrintable(QString::number(okMs)));
+            QCOMPARE(refusal, QStringLiteral("Reading failed: the database is in use by another program"));
+            QCOMPARE(table()->item(row, 1)->text(), PASSWORD_MASK);
+        }
 
         onModal<Authentication>([](Authentication *d) {
             fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}});

@@ -123,25 +123,18 @@ void EditClientUserDlg::onbtnOkClicked()
     quint64 tag = 0;
     // Sent on its own, no answer is read: nothing waits for one.
     if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag) && tag != 0) {
-        m_sent.append({tag, user, password});
-        while (m_sent.size() > ConfigConversation::MaxWaiting)
-            m_sent.removeFirst();
+        m_sent.add(tag, {user, password});
     }
     accept();
 }
 
 bool EditClientUserDlg::settle(const ConfigReply &reply)
 {
-    int at = -1;
-    for (int i = 0; i < m_sent.size() && reply.tag != 0; ++i) {
-        if (m_sent.at(i).tag == reply.tag)
-            at = i;
-    }
-    if (at < 0)
+    if (!m_sent.owns(reply))
         return false;
-    if (reply.fate == ReplyFate::NoReply)
+    Sent settled;
+    if (!m_sent.take(reply, &settled))
         return true;
-    const Sent settled = m_sent.takeAt(at);
     if (!reply.ok())
         return true;
     // Looked up now: a password change of the login account replaces the

@@ -59,11 +59,10 @@ private:
     QHash<QString, QString> m_user;
     struct Sent
     {
-        quint64 tag = 0;
         QString user;
         QString password;
     };
     // Each change sent through the user dialog and not answered yet, oldest first.
-    QList<Sent> m_sent;
+    SentByTag<Sent> m_sent;
     UserRequestRoute m_route;
 };

@@ -50,8 +50,8 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     // No reply and no broken connection in time: the camera stayed where it was.
     connect(m_moveWindow, &QTimer::timeout, this, [this] {
         m_pendingActive = false;
-        for (Sent &sent : m_sent)
-            sent.newIp.clear();
+        for (auto &sent : m_sent.entries())
+            sent.second.newIp.clear();
     });
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &EthernetSettingWidget::onDisconnected);
 }
@@ -245,7 +245,6 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))
         return;
     Sent sent;
-    sent.tag = ConfigPageSession::lastSaveTag();
     sent.oldIp = m_pDeviceInfo->ip;
     // Under DHCP the client cannot know the address the camera takes: the
     // record stays, and the operator is told how to find the camera.
@@ -256,16 +255,14 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         m_pendingActive = true;
         m_moveWindow->start(s_moveWindowMs);
     }
-    m_sent.append(sent);
-    while (m_sent.size() > ConfigConversation::MaxWaiting)
-        m_sent.removeFirst();
+    m_sent.add(ConfigPageSession::lastSaveTag(), sent);
 }
 
 const EthernetSettingWidget::Sent *EthernetSettingWidget::firstMove() const
 {
-    for (const Sent &sent : m_sent) {
-        if (!sent.newIp.isEmpty())
-            return &sent;
+    for (const auto &sent : m_sent.entries()) {
+        if (!sent.second.newIp.isEmpty())
+            return &sent.second;
     }
     return nullptr;
 }
@@ -280,15 +277,9 @@ bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
     m_answeredMove = false;
     if (reply.cmd != int(CmdSetNetwork))
         return false;
-    int at = -1;
-    for (int i = 0; i < m_sent.size() && reply.tag != 0; ++i) {
-        if (m_sent.at(i).tag == reply.tag)
-            at = i;
-    }
-    // Told no answer came, the Save may still hear the camera's.
-    if (at < 0 || reply.fate == ReplyFate::NoReply)
+    Sent sent;
+    if (!m_sent.take(reply, &sent))
         return false;
-    const Sent sent = m_sent.takeAt(at);
     const bool moves = !sent.newIp.isEmpty() && m_pendingActive;
     // A camera that moves may break its connection instead of answering.
     if (moves && reply.fate == ReplyFate::ConnectionLost) {

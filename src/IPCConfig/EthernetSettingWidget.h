@@ -89,7 +89,6 @@ private:
     // later one typed.
     struct Sent
     {
-        quint64 tag = 0;
         QString oldIp;
         QString newIp; // empty: the address stays
         bool dhcpChosen = false;
@@ -100,7 +99,7 @@ private:
 
     Ui::EthernetSettingWidget *ui;
     QTimer *m_moveWindow;
-    QList<Sent> m_sent;
+    SentByTag<Sent> m_sent;
     // The move being followed (updateDeviceInfoAfterIpChange reads it).
     QString m_pendingOldIp;
     QString m_pendingNewIp;

@@ -95,9 +95,7 @@ void MediaPortWidget::on_pushButton_save_clicked()
     const int rtsp = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
     if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save) || rtsp < 0)
         return;
-    m_sentRtspPorts.append(qMakePair(ConfigPageSession::lastSaveTag(), rtsp));
-    while (m_sentRtspPorts.size() > ConfigConversation::MaxWaiting)
-        m_sentRtspPorts.removeFirst();
+    m_sentRtspPorts.add(ConfigPageSession::lastSaveTag(), rtsp);
 }
 
 ConfigPageSession::Shown MediaPortWidget::shownValues() const
@@ -107,17 +105,9 @@ ConfigPageSession::Shown MediaPortWidget::shownValues() const
 
 bool MediaPortWidget::takeSaveAnswer(const ConfigReply &reply)
 {
-    if (reply.cmd != int(CmdSetPorts))
+    int rtsp = -1;
+    if (reply.cmd != int(CmdSetPorts) || !m_sentRtspPorts.take(reply, &rtsp))
         return false;
-    int at = -1;
-    for (int i = 0; i < m_sentRtspPorts.size() && reply.tag != 0; ++i) {
-        if (m_sentRtspPorts.at(i).first == reply.tag)
-            at = i;
-    }
-    // Told no answer came, the Save may still hear the camera's.
-    if (at < 0 || reply.fate == ReplyFate::NoReply)
-        return false;
-    const int rtsp = m_sentRtspPorts.takeAt(at).second;
     if (!m_pDeviceInfo || !reply.ok())
         return false;
     m_pDeviceInfo->rtspPort = uint16_t(rtsp);

@@ -40,7 +40,7 @@ private:
     // The RTSP port each Cmd::SetPorts sent, by its tag, until its own answer
     // came: that answer confirms that port, not whatever the field holds by
     // then, nor another Save's.
-    QList<QPair<quint64, int>> m_sentRtspPorts;
+    SentByTag<int> m_sentRtspPorts;
     IpcBody::Values m_received;
     OperatorEdits m_shown;
 };

@@ -144,11 +144,7 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         return;
     }
     // Sent on its own, no answer is read: nothing waits for one.
-    if (tag != 0) {
-        m_pending.append({tag, account.value(QStringLiteral("userName")), password});
-        while (m_pending.size() > ConfigConversation::MaxWaiting)
-            m_pending.removeFirst();
-    }
+    m_pending.add(tag, {account.value(QStringLiteral("userName")), password});
     ui->m_lblTextInfo->clear();
     accept();
 }
@@ -168,16 +164,11 @@ void CNVREditClientUserDlg::onbtnCancleClicked()
 
 bool CNVREditClientUserDlg::settle(const ConfigReply &reply)
 {
-    int at = -1;
-    for (int i = 0; i < m_pending.size() && reply.tag != 0; ++i) {
-        if (m_pending.at(i).tag == reply.tag)
-            at = i;
-    }
-    if (at < 0)
+    if (!m_pending.owns(reply))
         return false;
-    if (reply.fate == ReplyFate::NoReply)
+    Pending settled;
+    if (!m_pending.take(reply, &settled))
         return true;
-    const Pending settled = m_pending.takeAt(at);
     if (!reply.ok())
         return true;
     FUN_DEV_INFO *dev = findRecord(m_devIp);

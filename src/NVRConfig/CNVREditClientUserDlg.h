@@ -66,11 +66,10 @@ private:
     QString m_email;
     struct Pending
     {
-        quint64 tag = 0;
         QString user;
         QString password;
     };
     // Changes sent through the user dialog and not answered yet, oldest first.
-    QList<Pending> m_pending;
+    SentByTag<Pending> m_pending;
     UserRequestRoute m_route;
 };

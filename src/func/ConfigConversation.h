@@ -142,6 +142,30 @@ struct SaveSettled
     bool readSince = false; // the page read the device again after that Save went out
 };
 
+// What each written request of a page or dialog sent, kept by its tag until
+// the answer the ledger says pays it: an answer settles only its own
+// request, never the one sent last. As many are kept as a line waits for.
+template <class T> class SentByTag
+{
+public:
+    void add(quint64 tag, const T &sent);
+    // Whether the answer pays one of the requests kept.
+    bool owns(const ConfigReply &reply) const { return indexOf(reply) >= 0; }
+    // What the answered request sent, taken out. Nothing for an answer of no
+    // request kept, nor when told no answer came: the device's own may still
+    // come, and the request stays.
+    bool take(const ConfigReply &reply, T *sent);
+    bool isEmpty() const { return m_sent.isEmpty(); }
+    void clear() { m_sent.clear(); }
+    // Oldest first.
+    QList<QPair<quint64, T>> &entries() { return m_sent; }
+    const QList<QPair<quint64, T>> &entries() const { return m_sent; }
+
+private:
+    int indexOf(const ConfigReply &reply) const;
+    QList<QPair<quint64, T>> m_sent;
+};
+
 class ConfigPageSession;
 
 class ConfigConversation : public QObject
@@ -318,3 +342,32 @@ private:
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;
 };
+
+template <class T> void SentByTag<T>::add(quint64 tag, const T &sent)
+{
+    if (tag == 0)
+        return;
+    m_sent.append(qMakePair(tag, sent));
+    while (m_sent.size() > ConfigConversation::MaxWaiting)
+        m_sent.removeFirst();
+}
+
+template <class T> int SentByTag<T>::indexOf(const ConfigReply &reply) const
+{
+    for (int i = 0; i < m_sent.size() && reply.tag != 0; ++i) {
+        if (m_sent.at(i).first == reply.tag)
+            return i;
+    }
+    return -1;
+}
+
+template <class T> bool SentByTag<T>::take(const ConfigReply &reply, T *sent)
+{
+    const int at = indexOf(reply);
+    if (at < 0 || reply.fate == ReplyFate::NoReply)
+        return false;
+    const T taken = m_sent.takeAt(at).second;
+    if (sent)
+        *sent = taken;
+    return true;
+}

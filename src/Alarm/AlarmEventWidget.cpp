@@ -108,15 +108,8 @@ void AlarmEventWidget::showWaiting(bool waiting)
 {
     // Said exactly while a read or a write waits for a database another
     // program holds: the queue's own state, not a guessed duration.
-    if (!waiting) {
-        if (m_waitingTip)
-            m_waitingTip->close();
-        return;
-    }
-    if (!m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(m_load == Load::Reading ? SharedTexts::readWaitingText()
-                                                                      : SharedTexts::waitingText(),
-                                              std::numeric_limits<int>::max());
+    MsgTipInfoDlg::showWhile(m_waitingTip, waiting,
+                             m_load == Load::Reading ? SharedTexts::readWaitingText() : SharedTexts::waitingText());
 }
 
 AlarmEventWidget::~AlarmEventWidget()

@@ -236,13 +236,7 @@ void AlarmInfoWidget::readRecords(bool withCount)
 
 void AlarmInfoWidget::showWaiting(bool waiting)
 {
-    if (!waiting) {
-        if (m_waitingTip)
-            m_waitingTip->close();
-        return;
-    }
-    if (!m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::readWaitingText(), std::numeric_limits<int>::max());
+    MsgTipInfoDlg::showWhile(m_waitingTip, waiting, SharedTexts::readWaitingText());
 }
 
 QString AlarmInfoWidget::unreadableText(const QSqlError &error)

@@ -292,14 +292,8 @@ void DeviceGroupManage::storeGroups(const QString &what, OrmWriteQueue::Write wr
 void DeviceGroupManage::onWaiting(bool waiting)
 {
     // The words stay exactly as long as something of the editor waits.
-    if (!waiting) {
-        if (m_waitingTip)
-            m_waitingTip->close();
-        return;
-    }
-    if (!m_waitingTip)
-        m_waitingTip = MsgTipInfoDlg::showTip(m_storing ? SharedTexts::waitingText() : SharedTexts::readWaitingText(),
-                                              std::numeric_limits<int>::max());
+    MsgTipInfoDlg::showWhile(m_waitingTip, waiting,
+                             m_storing ? SharedTexts::waitingText() : SharedTexts::readWaitingText());
 }
 
 void DeviceGroupManage::on_pushButtonClose_clicked()

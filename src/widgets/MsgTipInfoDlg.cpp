@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -88,6 +89,17 @@ MsgTipInfoDlg::MsgTipInfoDlg(QWidget *parent)
 MsgTipInfoDlg *MsgTipInfoDlg::showTip(const QString &text, int ms)
 {
     return showTipWithLink(text, QString(), ms);
+}
+
+void MsgTipInfoDlg::showWhile(QPointer<MsgTipInfoDlg> &tip, bool lasting, const QString &text)
+{
+    if (!lasting) {
+        if (tip)
+            tip->close();
+        return;
+    }
+    if (!tip)
+        tip = showTip(text, std::numeric_limits<int>::max());
 }
 
 MsgTipInfoDlg *MsgTipInfoDlg::showTipWithLink(const QString &text, const QString &link, int ms)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QVector>
 
@@ -44,6 +45,9 @@ public:
 
     static MsgTipInfoDlg *showTip(const QString &text, int ms);
     static MsgTipInfoDlg *showTipWithLink(const QString &text, const QString &link, int ms);
+    // Words that stay exactly as long as a state lasts (a write waiting for
+    // the database): shown once while it does, closed when it ends.
+    static void showWhile(QPointer<MsgTipInfoDlg> &tip, bool lasting, const QString &text);
 
     void setTimeout(int ms);
     void showMessage(const QString &text, const QString &link);

@@ -3,7 +3,6 @@
 #include "CommonHelperWidgets.h"
 
 #include "CommonHelper.h"
-#include "ConfigPageMarks.h"
 #include "MsgTipInfoDlg.h"
 #include "SharedTexts.h"
 #include "TimeZoneTable.h"
@@ -266,33 +265,14 @@ void DeviceSettingWidget::on_pushButton_save_clicked()
 
 void DeviceSettingWidget::sendSave(int tab, unsigned int cmd, const QString &body)
 {
-    tabBegins(tab);
-    m_sending = tab;
-    request(cmd, body, 0, RequestKind::Save);
-    m_sending = -1;
-    ConfigPageMarks::of(this)->partEnds();
-}
-
-void DeviceSettingWidget::tabBegins(int tab)
-{
-    if (!conversation())
-        return;
-    ConfigPageMarks *marks = ConfigPageMarks::of(this);
-    marks->followParts(conversation()->pageSession(this));
-    marks->partBegins(tab);
+    savePart(tab, cmd, body);
 }
 
 bool DeviceSettingWidget::takeSaveAnswer(const ConfigReply &reply)
 {
     if (reply.cmd == CmdSetSettings || reply.cmd == CmdSetTiming)
-        tabBegins(reply.cmd == CmdSetSettings ? 0 : 1);
+        answerOfPart(reply.cmd == CmdSetSettings ? 0 : 1);
     return false;
-}
-
-void DeviceSettingWidget::onSaveResult(int cmd, bool ok)
-{
-    ConfigPageMarks::of(this)->partEnds();
-    RemoteCfg_Widget::onSaveResult(cmd, ok);
 }
 
 void DeviceSettingWidget::settingsXml()
@@ -313,9 +293,9 @@ ConfigPageSession::Shown DeviceSettingWidget::shownValues() const
     // showing what they were given while the other is on screen, so an
     // answer that comes then still settles the tab it saved.
     ConfigPageSession::Shown shown = m_shown.shown();
-    if (m_sending < 0)
+    if (sendingPart() < 0)
         return shown;
-    const bool general = m_sending == 0;
+    const bool general = sendingPart() == 0;
     for (auto it = shown.begin(); it != shown.end();)
         it = (it.key() == QLatin1String("language")) == general ? std::next(it) : shown.erase(it);
     return shown;

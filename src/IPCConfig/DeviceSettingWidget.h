@@ -50,7 +50,6 @@ public slots:
 protected:
     ConfigPageSession::Shown shownValues() const override;
     bool takeSaveAnswer(const ConfigReply &reply) override;
-    void onSaveResult(int cmd, bool ok) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -58,11 +57,10 @@ private:
     void fillGeneral(const QHash<QString, QString> &settings);
     void fillTime(const QHash<QString, QString> &timing);
     void fillLanguageNames();
-    // The typed value of a number field, or nothing after saying it is not one.
-    // Each tab's Saves are marked apart (ConfigPageMarks::followParts):
+    // Each tab's Saves are marked apart (RemoteCfg_Widget::savePart):
     // 0 "General", 1 "Time Settings".
-    void tabBegins(int tab);
     void sendSave(int tab, unsigned int cmd, const QString &body);
+    // The typed value of a number field, or nothing after saying it is not one.
     bool typedNumber(const QString &key, QLineEdit *edit, int low, int high, IpcBody::Values &values) const;
 
     Ui::DeviceSettingWidget *ui;
@@ -86,5 +84,4 @@ private:
     OperatorEdits m_shown;
     bool m_setTimeTouched = false;
     bool m_filling = false;
-    int m_sending = -1; // the tab a Save sends now
 };

@@ -236,6 +236,26 @@ bool RemoteCfg_Widget::takeSaveAnswer(const ConfigReply &)
     return false;
 }
 
+bool RemoteCfg_Widget::savePart(int part, unsigned int cmd, const QString &body, uint8_t channel)
+{
+    answerOfPart(part);
+    m_sendingPart = part;
+    const bool sent = request(cmd, body, channel, RequestKind::Save);
+    m_sendingPart = -1;
+    ConfigPageMarks::of(this)->partEnds();
+    return sent;
+}
+
+void RemoteCfg_Widget::answerOfPart(int part)
+{
+    if (!conversation())
+        return;
+    m_partsMarked = true;
+    ConfigPageMarks *marks = ConfigPageMarks::of(this);
+    marks->followParts(conversation()->pageSession(this));
+    marks->partBegins(part);
+}
+
 void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
 {
     if (takeSaveAnswer(reply))
@@ -248,6 +268,8 @@ void RemoteCfg_Widget::saveAnswered(const ConfigReply &reply)
         MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply, SaveSettled(), failureText()), TipMs);
         showNotSaved(!reply.ok());
     }
+    if (m_partsMarked)
+        ConfigPageMarks::of(this)->partEnds();
     onSaveResult(reply.cmd, reply.ok());
 }
 

@@ -161,6 +161,14 @@ protected:
     // A read the page can do without (defaults for the "Default" button, a
     // list that has a fallback): not part of the round.
     bool requestOptional(unsigned int cmd, uint8_t channel = 0);
+    // A page whose Saves each send a part of it (Image Settings' sections,
+    // Device Settings' tabs) marks each part apart: a refused part stays
+    // marked until that part is stored or read again. savePart sends the
+    // Save of one part; takeSaveAnswer names the part an answer belongs to
+    // (answerOfPart). sendingPart: the part a Save sends now, -1 outside.
+    bool savePart(int part, unsigned int cmd, const QString &body, uint8_t channel = 0);
+    void answerOfPart(int part);
+    int sendingPart() const { return m_sendingPart; }
     // Reads the page sends later in this round (after a delay): the round is
     // not done before they came.
     void expectReads(const QList<unsigned int> &cmds, uint8_t channel = 0);
@@ -219,4 +227,6 @@ private:
     bool m_unsaid = false;      // a failure not yet said (the page was not shown)
     bool m_roundFailed = false; // this round's failure was taken in
     bool m_elidePending = false;
+    int m_sendingPart = -1;
+    bool m_partsMarked = false; // the page marks its parts apart (savePart)
 };

@@ -3,7 +3,6 @@
 
 #include "CommonHelperStream.h"
 #include "CommonHelperWidgets.h"
-#include "ConfigPageMarks.h"
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OpenGLRender.h"
@@ -317,21 +316,8 @@ void VideoImageSetting::send(int position, const IpcBody::Values &values)
         return;
     }
     const bool antiFlicker = m_pDeviceInfo->capList.contains(QLatin1String("antiFlicker"));
-    groupBegins(position);
-    m_sending = position;
-    request(Cmd::setOfImageGroup(position), IpcBody::imageGroup(position, values, antiFlicker), readChannel(),
-            RequestKind::Save);
-    m_sending = -1;
-    ConfigPageMarks::of(this)->partEnds();
-}
-
-void VideoImageSetting::groupBegins(int position)
-{
-    if (!conversation())
-        return;
-    ConfigPageMarks *marks = ConfigPageMarks::of(this);
-    marks->followParts(conversation()->pageSession(this));
-    marks->partBegins(position);
+    savePart(position, Cmd::setOfImageGroup(position), IpcBody::imageGroup(position, values, antiFlicker),
+             readChannel());
 }
 
 bool VideoImageSetting::takeSaveAnswer(const ConfigReply &reply)
@@ -339,14 +325,8 @@ bool VideoImageSetting::takeSaveAnswer(const ConfigReply &reply)
     const int *sets = std::begin(Cmd::ImageGroupSets);
     const int *set = std::find(sets, std::end(Cmd::ImageGroupSets), int(reply.cmd));
     if (set != std::end(Cmd::ImageGroupSets))
-        groupBegins(int(set - sets));
+        answerOfPart(int(set - sets));
     return false;
-}
-
-void VideoImageSetting::onSaveResult(int cmd, bool ok)
-{
-    ConfigPageMarks::of(this)->partEnds();
-    RemoteCfg_Widget::onSaveResult(cmd, ok);
 }
 
 ConfigPageSession::Shown VideoImageSetting::shownValues() const
@@ -356,7 +336,7 @@ ConfigPageSession::Shown VideoImageSetting::shownValues() const
     // settles the group it saved.
     ConfigPageSession::Shown shown;
     for (int group = 0; group < int(m_shown.size()); ++group) {
-        if (m_sending >= 0 && group != m_sending)
+        if (sendingPart() >= 0 && group != sendingPart())
             continue;
         const OperatorEdits::Values values = m_shown[size_t(group)].shown();
         for (auto it = values.cbegin(); it != values.cend(); ++it)

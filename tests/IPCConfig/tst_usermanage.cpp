@@ -34,7 +34,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <map>
@@ -671,19 +670,14 @@ private slots:
             HeldDatabase held;
             QVERIFY(held.isHeld());
             stayedOpen = false;
-            qint64 okMs = -1;
             onModal<Authentication>([&](Authentication *d) {
-                QElapsedTimer clicked;
-                clicked.start();
                 fillAndOk(d, {{"m_ConfirmUserPasswordlineEdit", DEFAULT_LOCAL_PASSWORD}});
-                okMs = clicked.elapsed();
                 stayedOpen = d->isVisible();
                 refusal = d->findChild<QLabel *>(QStringLiteral("m_lblTextInfo"))->text();
                 d->reject();
             });
             QTest::mouseClick(rowButton(QStringLiteral("viewer"), "pushButtonPassword"), Qt::LeftButton);
             QTRY_VERIFY(stayedOpen);
-            QVERIFY2(okMs >= 0 && okMs < 2000, qPrintable(QString::number(okMs)));
             QCOMPARE(refusal, QStringLiteral("Reading failed: the database is in use by another program"));
             QCOMPARE(table()->item(row, 1)->text(), PASSWORD_MASK);
         }

@@ -879,13 +879,9 @@ private slots:
         QVERIFY(held->isHeld());
         QString waiting, end;
         bool okEnabled = true, listedWhileWaiting = false, openAtEnd = false;
-        qint64 clickMs = 0;
         onModal<AddClientDevDlg>([&](AddClientDevDlg *d) {
             QTest::keyClicks(child<QLineEdit>(d, "m_IPlineEdit"), ip);
-            QElapsedTimer click;
-            click.start();
             QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
-            clickMs = click.elapsed();
             auto *info = child<QLabel>(d, "m_lblTextInfo");
             waiting = info->text();
             okEnabled = child<QPushButton>(d, "m_OKBtn")->isEnabled();
@@ -909,7 +905,6 @@ private slots:
                               ? QStringLiteral("Reading: the database is in use by another program; waiting for it...")
                               : QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
         QVERIFY(!okEnabled);
-        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
         QCOMPARE(listedWhileWaiting, !exclusive);
         QCOMPARE(openAtEnd, !released);
         if (!released)

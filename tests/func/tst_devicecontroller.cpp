@@ -540,12 +540,16 @@ private slots:
         // registry's rename and a page's settings, that page already closed,
         // are stored once it lets go, within the close's budget.
         const QString ip = ipc->ip;
-        QSemaphore holding;
+        QSemaphore holding, letGo;
         std::unique_ptr<QThread> holder(QThread::create([&] {
             HeldDatabase held;
             holding.release(held.isHeld() ? 1 : 2);
-            QThread::msleep(800);
+            letGo.acquire();
         }));
+        const auto endHold = qScopeGuard([&] {
+            letGo.release();
+            holder->wait();
+        });
         holder->start();
         holding.acquire();
         QCOMPARE(holding.available(), 0);
@@ -562,6 +566,8 @@ private slots:
                                }});
             QVERIFY(alarmPage.isWaiting());
         }
+        // Let go as the close begins: the writes are owed, already queued.
+        letGo.release();
         m_ctl->closeApp();
         QVERIFY(holder->wait(30000));
         QCOMPARE(rowOf(ip)->DevName, QString("porch"));

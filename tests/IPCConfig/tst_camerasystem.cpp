@@ -302,48 +302,6 @@ private slots:
         QCOMPARE(cam->requestCount(14005), 1);
     }
 
-    // A tab whose Save the camera refused stays marked while the other tab
-    // is stored; once it is stored itself its mark goes.
-    void refusedTabStaysMarked()
-    {
-        SimDevice *cam = m_cams[Settings].get();
-        cam->setStoredBody(
-            14003, QStringLiteral("<settingsConfig><deviceName>Gate</deviceName><language>zh_cn</language>"
-                                  "</settingsConfig><timingConfig><timingMode>1</timingMode><timeZone>480</timeZone>"
-                                  "<year>2026</year><month>3</month><day>4</day><hour>5</hour><minute>6</minute>"
-                                  "<second>7</second><NTPServer>ntp.example.com</NTPServer><NTPPort>123</NTPPort>"
-                                  "<timingInterval>60</timingInterval></timingConfig>"));
-        auto *page = openPage<DeviceSettingWidget>(Settings, 14001, 14003);
-        QVERIFY(page);
-        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
-        auto *tabs = child<QTabWidget>(page, "tabWidget");
-        const auto showTab = [tabs](int tab) {
-            QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
-            QCOMPARE(tabs->currentIndex(), tab);
-        };
-        const auto save = [page](unsigned int cmd, SimDevice *cam) {
-            closeToasts();
-            const int sent = cam->requestCount(cmd);
-            child<QPushButton>(page, "pushButton_save")->click();
-            QTRY_COMPARE_WITH_TIMEOUT(cam->requestCount(cmd), sent + 1, 10000);
-        };
-        showTab(0);
-        cam->setForcedResult(14005, 5);
-        save(14005, cam);
-        QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
-        cam->clearForcedResult(14005);
-
-        showTab(1);
-        save(14007, cam);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
-        QVERIFY(page->notSavedShown());
-
-        showTab(0);
-        save(14005, cam);
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::configSuccessText()), 10000);
-        QVERIFY(!page->notSavedShown());
-    }
-
     void tcpipChecks_data()
     {
         QTest::addColumn<bool>("dhcp");

@@ -191,6 +191,32 @@ private slots:
         QCOMPARE(splash.progress(), 100);
         QCOMPARE(splash.text(), QStringLiteral("Finished！"));
     }
+
+    // The splash that waits for a held database is closed by the operator
+    // (Escape, the window manager's close): the start is asked to end, as a
+    // close signal asks; the start-up's own splash ignores both.
+    void splashClosedByTheOperator_data()
+    {
+        QTest::addColumn<bool>("closable");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("waiting, Escape") << true << true;
+        QTest::newRow("waiting, the window manager's close") << true << false;
+        QTest::newRow("starting, Escape") << false << true;
+    }
+    void splashClosedByTheOperator()
+    {
+        QFETCH(bool, closable);
+        QFETCH(bool, escape);
+        SplashScreen splash(nullptr, closable);
+        QSignalSpy asked(&splash, &SplashScreen::closeRequested);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        if (escape)
+            QTest::keyClick(&splash, Qt::Key_Escape);
+        else
+            splash.close();
+        QCOMPARE(asked.count(), closable ? 1 : 0);
+    }
 };
 
 QTEST_MAIN(TestShellLogin)

@@ -5,8 +5,6 @@
 // first (held in the database's open by a lock of another program). Held for a
 // while at start, the database is waited for on the splash and the client then
 // records; a storage folder another client records into is refused, left whole.
-// Closed by the operator while it waits (Escape, the window manager's close),
-// the splash ends the client cleanly.
 
 #include "ClientProcess.h"
 #include "FFmpegRecordPlan.h"
@@ -15,7 +13,6 @@
 #include "TestMedia.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,13 +21,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-
-#ifdef KELVO_TEST_XCB
-#include <xcb/xcb.h>
-#endif
 
 namespace {
 
@@ -66,118 +56,6 @@ bool catches(qint64 pid, int signal)
     }
     return false;
 }
-
-#ifdef KELVO_TEST_XCB
-// The display of the test run, as the window manager and the keyboard reach
-// another program's windows.
-class Display
-{
-public:
-    Display()
-        : m_c(xcb_connect(nullptr, nullptr))
-    {
-        if (xcb_connection_has_error(m_c))
-            return;
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
-    }
-    ~Display() { xcb_disconnect(m_c); }
-    bool ok() const { return m_root != 0; }
-
-    xcb_atom_t atom(const char *name)
-    {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name), nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-
-    // A top-level window of the process that is on the screen; 0 when none.
-    xcb_window_t shownWindowOf(qint64 pid)
-    {
-        const xcb_atom_t pidAtom = atom("_NET_WM_PID");
-        std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
-            xcb_query_tree_reply(m_c, xcb_query_tree(m_c, m_root), nullptr), &std::free);
-        if (!tree)
-            return 0;
-        const xcb_window_t *children = xcb_query_tree_children(tree.get());
-        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-            std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attrs(
-                xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, children[i]), nullptr), &std::free);
-            if (!attrs || attrs->map_state != XCB_MAP_STATE_VIEWABLE)
-                continue;
-            std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> prop(
-                xcb_get_property_reply(m_c, xcb_get_property(m_c, 0, children[i], pidAtom, XCB_ATOM_CARDINAL, 0, 1),
-                                       nullptr),
-                &std::free);
-            if (prop && xcb_get_property_value_length(prop.get()) == 4
-                && *static_cast<const uint32_t *>(xcb_get_property_value(prop.get())) == uint32_t(pid))
-                return children[i];
-        }
-        return 0;
-    }
-
-    // What the window manager sends for Alt+F4 or its close button.
-    void askToClose(xcb_window_t window)
-    {
-        xcb_client_message_event_t ev = {};
-        ev.response_type = XCB_CLIENT_MESSAGE;
-        ev.format = 32;
-        ev.window = window;
-        ev.type = atom("WM_PROTOCOLS");
-        ev.data.data32[0] = atom("WM_DELETE_WINDOW");
-        ev.data.data32[1] = XCB_CURRENT_TIME;
-        xcb_send_event(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&ev));
-        xcb_flush(m_c);
-    }
-
-    // Escape pressed and released with the keyboard on the window.
-    bool pressEscape(xcb_window_t window)
-    {
-        const xcb_keycode_t key = keycodeOf(0xff1b);
-        if (!key)
-            return false;
-        xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
-        for (const uint8_t type : {uint8_t(XCB_KEY_PRESS), uint8_t(XCB_KEY_RELEASE)}) {
-            xcb_key_press_event_t ev = {};
-            ev.response_type = type;
-            ev.detail = key;
-            ev.time = XCB_CURRENT_TIME;
-            ev.root = m_root;
-            ev.event = window;
-            ev.same_screen = 1;
-            xcb_send_event(m_c, 0, window,
-                           type == XCB_KEY_PRESS ? XCB_EVENT_MASK_KEY_PRESS : XCB_EVENT_MASK_KEY_RELEASE,
-                           reinterpret_cast<const char *>(&ev));
-        }
-        xcb_flush(m_c);
-        return true;
-    }
-
-private:
-    xcb_keycode_t keycodeOf(uint32_t keysym)
-    {
-        const xcb_setup_t *setup = xcb_get_setup(m_c);
-        const int count = setup->max_keycode - setup->min_keycode + 1;
-        std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> map(
-            xcb_get_keyboard_mapping_reply(m_c, xcb_get_keyboard_mapping(m_c, setup->min_keycode, uint8_t(count)),
-                                           nullptr),
-            &std::free);
-        if (!map || map->keysyms_per_keycode == 0)
-            return 0;
-        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.get());
-        for (int k = 0; k < count; ++k) {
-            for (int j = 0; j < map->keysyms_per_keycode; ++j) {
-                if (syms[k * map->keysyms_per_keycode + j] == keysym)
-                    return xcb_keycode_t(setup->min_keycode + k);
-            }
-        }
-        return 0;
-    }
-
-    xcb_connection_t *m_c;
-    xcb_window_t m_root = 0;
-};
-#endif
 
 } // namespace
 
@@ -341,69 +219,6 @@ private slots:
         QVERIFY(held != QLatin1String("database")
                 || log.contains(QStringLiteral("Start-up 0 % The database is in use by another program; waiting for "
                                                "it...")));
-    }
-
-    // The database held at start: the splash says so, painted, and the
-    // operator closes it with Escape or the window manager's close; the
-    // client ends as a close signal ends it, the database left as it was.
-    void splashClosedWhileWaiting_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Escape") << true;
-        QTest::newRow("the window manager's close") << false;
-    }
-    void splashClosedWhileWaiting()
-    {
-        QFETCH(bool, escape);
-#ifndef KELVO_TEST_XCB
-        QSKIP("built without xcb");
-#else
-        Display display;
-        if (qEnvironmentVariableIsEmpty("DISPLAY") || !display.ok())
-            QSKIP("needs a display");
-        const QString folder = QStringLiteral("splash-%1").arg(escape ? "escape" : "close");
-        QVERIFY(QDir(folder).removeRecursively());
-        const QString error = seedAutoLogin(folder, QStringLiteral("1111111"));
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        const QString database = QDir::current().absoluteFilePath(folder + QStringLiteral("/Kelvo.sqlite"));
-        QFile file(database);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
-        ClientProcess client(
-            folder,
-            QStringLiteral("tst_clientclose_%1_splash_%2").arg(QCoreApplication::applicationPid()).arg(int(escape)));
-        {
-            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-            holder.setDatabaseName(database);
-            QVERIFY(holder.open());
-            QSqlQuery hold(holder);
-            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            QVERIFY(client.start());
-            xcb_window_t splash = 0;
-            QTRY_VERIFY2_WITH_TIMEOUT((splash = display.shownWindowOf(client.pid())) != 0, qPrintable(client.output()),
-                                      60000);
-            if (escape)
-                QVERIFY(display.pressEscape(splash));
-            else
-                display.askToClose(splash);
-            const bool ended = client.process().waitForFinished(30000);
-            hold.exec(QStringLiteral("ROLLBACK"));
-            holder.close();
-            QVERIFY2(ended, qPrintable(client.log() + client.output()));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
-        QCOMPARE(client.process().exitStatus(), QProcess::NormalExit);
-        QCOMPARE(client.process().exitCode(), 0);
-        const QString log = client.log();
-        QVERIFY2(log.contains(QStringLiteral("Start-up 0 % The database is in use by another program; waiting for "
-                                             "it...")),
-                 qPrintable(log));
-        QVERIFY(log.contains(QStringLiteral("Start-up splash closed by the operator")));
-        QVERIFY(log.contains(QStringLiteral("Closed while waiting for the database")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
-#endif
     }
 };
 

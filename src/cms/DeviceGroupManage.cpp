@@ -221,14 +221,7 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
     auto deleted = std::make_shared<Deleted>();
     storeGroups(
         QStringLiteral("delete group %1").arg(id),
-        [id, deleted] {
-            OrmTransaction tx;
-            QSqlError error = tx.error();
-            QList<QSharedPointer<CMS_Organization>> groups;
-            if (error.text().isEmpty())
-                groups = OrmHelper::getAllOrganizations(&error);
-            if (!error.text().isEmpty())
-                return error;
+        [id, deleted](const QList<QSharedPointer<CMS_Organization>> &groups, bool *commit) {
             QSet<long> gone{id};
             for (bool grew = true; grew;) {
                 grew = false;
@@ -248,8 +241,10 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
             }
             auto group = QSharedPointer<CMS_Organization>::create();
             group->id = id;
+            QSqlError error;
             OrmHelper::DelOrganization(group, &error);
-            return error.text().isEmpty() ? tx.commit() : error;
+            *commit = true;
+            return error;
         },
         [this, id, deleted] {
             // The database moved their devices to the default group; keep the
@@ -261,9 +256,23 @@ void DeviceGroupManage::on_pushButtonDel_clicked()
         });
 }
 
-void DeviceGroupManage::storeGroups(const QString &what, OrmWriteQueue::Write write, std::function<void()> landed,
+void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, std::function<void()> landed,
                                     std::function<void()> shown)
 {
+    // Read inside the write's transaction: a check that could not read does
+    // not pass, and no other writer comes between the check and the change.
+    OrmWriteQueue::Write write = [change] {
+        OrmTransaction tx;
+        QSqlError error = tx.error();
+        QList<QSharedPointer<CMS_Organization>> groups;
+        if (error.text().isEmpty())
+            groups = OrmHelper::getAllOrganizations(&error);
+        if (!error.text().isEmpty())
+            return error;
+        bool commit = false;
+        error = change(groups, &commit);
+        return error.text().isEmpty() && commit ? tx.commit() : error;
+    };
     m_storing = true;
     ui->pushButtonOK->setEnabled(false);
     ui->pushButtonDel->setEnabled(false);
@@ -337,14 +346,7 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
     const int editId = m_editId;
     storeGroups(
         QStringLiteral("group ") + name,
-        [editId, name, remark, parentId, saved] {
-            OrmTransaction tx;
-            QSqlError error = tx.error();
-            QList<QSharedPointer<CMS_Organization>> groups;
-            if (error.text().isEmpty())
-                groups = OrmHelper::getAllOrganizations(&error);
-            if (!error.text().isEmpty())
-                return error;
+        [editId, name, remark, parentId, saved](const QList<QSharedPointer<CMS_Organization>> &groups, bool *commit) {
             *saved = Saved();
             QSharedPointer<CMS_Organization> group;
             for (const auto &g : qAsConst(groups)) {
@@ -371,11 +373,11 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
             group->Remark = remark;
             if (parentId >= 0)
                 group->ParentId = parentId;
+            QSqlError error;
             OrmHelper::saveOrganization(group, &error);
-            if (error.text().isEmpty())
-                error = tx.commit();
-            if (error.text().isEmpty())
-                saved->id = group->id;
+            *commit = true;
+            // Read by landed only, which a failed commit never reaches.
+            saved->id = group->id;
             return error;
         },
         [this, saved, name, editId] {

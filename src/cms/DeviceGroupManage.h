@@ -60,11 +60,13 @@ private:
     void selectTreeItem(int id);
     void moveDevicesToGroup(const QString &from, const QString &to);
     void showGroups(const QList<QSharedPointer<CMS_Organization>> &groups);
-    // A change of the groups: while another program holds the database the
-    // editor says it waits; landed, what follows runs; not landed, it is
-    // said. Either way the tree shows what the database holds, and then,
-    // when it landed, shown runs.
-    void storeGroups(const QString &what, OrmWriteQueue::Write write, std::function<void()> landed,
+    // A change of the groups, decided on the groups as stored and made in
+    // the transaction that read them; it sets *commit when it wrote. While
+    // another program holds the database the editor says it waits; landed,
+    // what follows runs; not landed, it is said. Either way the tree shows
+    // what the database holds, and then, when it landed, shown runs.
+    using GroupsChange = std::function<QSqlError(const QList<QSharedPointer<CMS_Organization>> &groups, bool *commit)>;
+    void storeGroups(const QString &what, GroupsChange change, std::function<void()> landed,
                      std::function<void()> shown = {});
     // Said for as long as a read or write of the editor waits for the database.
     void onWaiting(bool waiting);

@@ -66,9 +66,10 @@ void OperatorEdits::watch(const QString &key, QWidget *control)
         connect(button, &QAbstractButton::clicked, this, mark);
     } else if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
         connect(slider, &QAbstractSlider::sliderMoved, this, mark);
-        // Keys, wheel and clicks on the groove step the slider.
+        // Keys, clicks on the groove and the wheel (as a move) step the
+        // slider; a value the page sets triggers no action.
         connect(slider, &QAbstractSlider::actionTriggered, this, [this, key](int action) {
-            if (action != QAbstractSlider::SliderNoAction && action != QAbstractSlider::SliderMove)
+            if (action != QAbstractSlider::SliderNoAction)
                 acted(key);
         });
     } else if (auto *spin = qobject_cast<QSpinBox *>(control)) {

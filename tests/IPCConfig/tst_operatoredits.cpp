@@ -2,12 +2,16 @@
 // never what the page itself shows, and what a Save then sends.
 
 #include "OperatorEdits.h"
+#include "../support/Wheel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QVBoxLayout>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -103,6 +107,91 @@ private slots:
             OperatorEdits::Filling fill(edits);
         }
         QVERIFY(!edits.anyEdited());
+    }
+
+    // The wheel turned over a control the operator has not taken in hand
+    // scrolls the page around it: the value stays, nothing is marked, the
+    // control does not take the keyboard, nor does the keyboard a window
+    // gives its first control count as taken. Taken in hand by a click or by
+    // Tab from the field before it, the wheel steps it, and that is his act.
+    void wheelNeedsControlInHand_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("taken"); // "click", "Tab"; "first, click": the window's first control
+        for (const char *kind : {"list", "editable list", "spin box", "slider", "date"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, clicked").arg(kind))) << QString(kind) << "click";
+            QTest::newRow(qPrintable(QStringLiteral("%1, tabbed to").arg(kind))) << QString(kind) << "Tab";
+        }
+        for (const char *kind : {"list", "spin box"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 the window's first, clicked").arg(kind)))
+                << QString(kind) << "first, click";
+    }
+
+    void wheelNeedsControlInHand()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, taken);
+        QScrollArea window;
+        auto *page = new QWidget;
+        auto *column = new QVBoxLayout(page);
+        // The window gives the keyboard to the first control made.
+        const bool first = taken.startsWith(QLatin1String("first"));
+        QLineEdit *before = first ? nullptr : new QLineEdit(page);
+        QWidget *control = nullptr;
+        if (kind.endsWith(QLatin1String("list"))) {
+            auto *box = new QComboBox(page);
+            box->addItems({"a", "b", "c", "d"});
+            box->setCurrentIndex(1);
+            box->setEditable(kind.startsWith(QLatin1String("editable")));
+            control = box;
+        } else if (kind == QLatin1String("spin box")) {
+            auto *spin = new QSpinBox(page);
+            spin->setValue(50);
+            control = spin;
+        } else if (kind == QLatin1String("slider")) {
+            auto *slider = new QSlider(Qt::Horizontal, page);
+            slider->setRange(0, 100);
+            slider->setValue(50);
+            control = slider;
+        } else {
+            control = new QDateTimeEdit(QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)), page);
+        }
+        if (first)
+            before = new QLineEdit(page);
+        column->addWidget(before);
+        column->addWidget(control);
+        column->addSpacing(2000);
+        window.setWidget(page);
+        window.resize(300, 300);
+        OperatorEdits edits;
+        edits.watch("value", control);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(control->hasFocus(), first);
+        QScrollBar *scroll = window.verticalScrollBar();
+
+        const QString shown = Wheel::shown(control);
+        Wheel::turn(control, -3);
+        QVERIFY(scroll->value() > 0);
+        Wheel::turn(control, 3);
+        QCOMPARE(scroll->value(), 0);
+        const QStringList moved = Wheel::turnOverEach(page);
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
+        QCOMPARE(Wheel::shown(control), shown);
+        QVERIFY(!edits.anyEdited());
+        QCOMPARE(control->hasFocus(), first);
+
+        if (taken == QLatin1String("Tab")) {
+            QTest::mouseClick(before, Qt::LeftButton);
+            QTest::keyClick(before, Qt::Key_Tab);
+            QVERIFY(control->hasFocus());
+        } else {
+            QVERIFY(Wheel::takeInHand(control));
+        }
+        const int scrolled = scroll->value();
+        QVERIFY(Wheel::changes(control));
+        QVERIFY(edits.edited("value"));
+        QCOMPARE(scroll->value(), scrolled);
     }
 
     // What a Save sends for a key: the reported text while untouched, the

@@ -10,7 +10,10 @@
 // page can do without only keep their own set back. A re-read that fails
 // leaves the last good read on show, where it was. A
 // channel whose read failed gets nothing, and an entry the operator picks is
-// sent; the entry a list shows picked again is no change.
+// sent; the entry a list shows picked again is no change. The wheel turned
+// over every list, number and slider of a page changes nothing there, and
+// the Save after it sends what was read; a control taken in hand by a click
+// does change with the wheel.
 
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
@@ -21,6 +24,7 @@
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
+#include "../support/Wheel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -220,11 +224,15 @@ enum Condition {
     OptionalRefused,
     EmptyBody,
     RereadFails,
-    PickedAgain
+    PickedAgain,
+    Wheeled
 };
 
 // Pages whose lists the operator picks again at the entries they show.
 const QSet<int> kListPages{10002, 10008, 10004};
+
+// Pages without a list, number or slider.
+const QSet<int> kNoValueControls{13002, 13004};
 
 // What every list of a page shows, by the list's name.
 QMap<QString, QString> shownEntries(QWidget *page)
@@ -274,10 +282,14 @@ class TestUntouchedSave : public QObject
         return m_w->page(page.id);
     }
 
-    // Presses the page's Save (each sub-page or tab that saves on its own).
-    void pressSaves(RemoteCfg_Widget *page, const Page &p)
+    // Presses the page's Save (each sub-page or tab that saves on its own);
+    // with wheeled, turns the wheel over what the window shows before each
+    // press and adds what that changed.
+    void pressSaves(RemoteCfg_Widget *page, const Page &p, QStringList *wheeled = nullptr)
     {
-        const auto press = [page](const char *name) {
+        const auto press = [page, wheeled](const char *name) {
+            if (wheeled)
+                *wheeled += Wheel::turnOverEach(page->window());
             QTest::mouseClick(page->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
         };
         if (p.id == 11000) {
@@ -415,6 +427,7 @@ private slots:
         QTest::addColumn<int>("condition");
         const QList<QPair<const char *, Condition>> conditions{
             {"untouched", Untouched},
+            {"wheel turned over every control", Wheeled},
             {"language changed", LanguageChanged},
             {"result 5", FailedRead},
             {"no reply", NoReply},
@@ -434,6 +447,8 @@ private slots:
                 if (c.second == EmptyBody && !kBlockReads.contains(p.reads.last()))
                     continue;
                 if (c.second == PickedAgain && !kListPages.contains(p.id))
+                    continue;
+                if (c.second == Wheeled && kNoValueControls.contains(p.id))
                     continue;
                 QTest::newRow(qPrintable(p.name + ": " + c.first)) << p << int(c.second);
             }
@@ -499,7 +514,7 @@ private slots:
         }
 
         if (condition != Untouched && condition != LanguageChanged && condition != OptionalRefused
-            && condition != PickedAgain) {
+            && condition != PickedAgain && condition != Wheeled) {
             // Said, marked, and a Save writes nothing.
             const QString failure = SharedTexts::readFailedText();
             // A read of an earlier visit left unanswered puts the page's
@@ -550,7 +565,9 @@ private slots:
             QCOMPARE(shownEntries(shown), before);
         }
         m_cam->clearRequests();
-        pressSaves(shown, page);
+        QStringList wheeled;
+        pressSaves(shown, page, condition == Wheeled ? &wheeled : nullptr);
+        QVERIFY2(wheeled.isEmpty(), qPrintable(wheeled.join(QStringLiteral("; "))));
         QList<QPair<unsigned, unsigned>> expected = page.saves;
         if (condition == OptionalRefused) {
             for (int i = expected.size() - 1; i >= 0; --i) {
@@ -570,6 +587,16 @@ private slots:
             compareWithSeed(sent, save.second);
             if (QTest::currentTestFailed())
                 return;
+        }
+        if (condition == Wheeled) {
+            // In hand, a control of the camera's values steps with the wheel
+            // (the platform page's one list is greyed while access is off).
+            QWidget *control = Wheel::firstSteppable(shown, kOperatorChoices);
+            QVERIFY(control || page.id == 13008);
+            if (!control)
+                return;
+            QVERIFY2(Wheel::takeInHand(control), qPrintable(control->objectName()));
+            QVERIFY2(Wheel::changes(control), qPrintable(control->objectName()));
         }
     }
 

@@ -11,7 +11,9 @@
 // NVR as listed: the account, disk or channel of the row he chose, every value
 // he left alone (blanks and leading zeros kept), nothing after a read that
 // failed, lacked the page's elements or never came, nothing he typed that its
-// field does not take.
+// field does not take. The wheel turned over every list, number and time
+// field of a page or dialog changes nothing there, and the Save after it
+// sends what was read; a control taken in hand by a click does change.
 
 #include "ConfigConversation.h"
 #include "CNVRAuthSetting.h"
@@ -38,6 +40,7 @@
 #include "SimHostile.h"
 #include "StoragePlanTableView.h"
 #include "../support/TextsWhole.h"
+#include "../support/Wheel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -62,7 +65,7 @@ using Leaves = NvrBodies::Values;
 
 namespace {
 
-enum Condition { Untouched, LanguageChanged, ReadFailed, Offline };
+enum Condition { Untouched, LanguageChanged, ReadFailed, Offline, Wheeled };
 
 // The text of every element without child elements, by name, blanks kept.
 Leaves leaves(const QString &body)
@@ -210,6 +213,7 @@ enum Act {
     MinimiseRestore, // the window minimised and restored, then saved
     LockCancel,      // lock-screen dialog: a box clicked, then Cancel
     SummerCancel,    // daylight-saving dialog: offset typed, then Cancel
+    SummerWheeled,   // daylight-saving dialog: the wheel over its controls, then OK
     TypeInto,        // types `typed` into the field `field`, then saves
     TypeThenDhcp,    // types `typed` into the field `field`, ticks DHCP, then saves
     ScheduleCopy,    // paints channel 02, copies it to 03, saves, saves again untouched
@@ -245,6 +249,8 @@ class TestNvrSurfaces : public QObject
     std::unique_ptr<QWidget> m_open;
     QTranslator m_translator;
     bool m_masked = true;
+    bool m_wheel = false;  // the wheel is turned over each dialog a Save opens
+    QStringList m_wheeled; // what that changed
 
     template <class T> T *find(const char *name) const { return child<T>(m_open.get(), name); }
     bool flush() { return NvrWindowTest::flush(*m_nvr, *m_record); }
@@ -305,6 +311,8 @@ class TestNvrSurfaces : public QObject
                 return;
             bool acted = false;
             onModal<QDialog>([&acted, check, this](QDialog *d) {
+                if (m_wheel)
+                    m_wheeled += Wheel::turnOverEach(d);
                 // Passwords are masked while typed, with a view action; the
                 // old one is ann's, the new one typed twice.
                 for (QLineEdit *edit : d->findChildren<QLineEdit *>(QRegularExpression("Password|Old"))) {
@@ -327,6 +335,8 @@ class TestNvrSurfaces : public QObject
             table->item(2, 0)->setCheckState(Qt::Checked);
             find<QPushButton>("pushButtonModify")->click();
             CNVRChannelAddDevDlg *dlg = static_cast<CNVRChannelManageDlg *>(m_open.get())->deviceDialog();
+            if (m_wheel)
+                m_wheeled += Wheel::turnOverEach(dlg);
             child<QPushButton>(dlg, "m_OKBtn")->click();
             check(dlg);
         } else {
@@ -402,6 +412,15 @@ class TestNvrSurfaces : public QObject
             NvrWindowTest::typeInto(child<QLineEdit>(dlg, "m_lineEditAdjust"), QStringLiteral("45"));
             NvrWindowTest::choose(child<QComboBox>(dlg, "m_StartTimeMonth"), 0);
             child<QPushButton>(dlg, "m_CancelBtn")->click();
+            break;
+        }
+        case SummerWheeled: {
+            find<QPushButton>("m_btnSummerTime")->click();
+            CNVRSummerTimeDlg *dlg = find<CNVRDateSetting>("PageDatetime")->summerTimeDialog();
+            QVERIFY(waitFor([dlg] { return dlg->isVisible(); }));
+            const QStringList moved = Wheel::turnOverEach(dlg);
+            QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
+            child<QPushButton>(dlg, "m_OKBtn")->click();
             break;
         }
         case TypeInto:
@@ -500,9 +519,10 @@ private slots:
     {
         QTest::addColumn<Surface>("surface");
         QTest::addColumn<int>("condition");
-        const QStringList conditions{"untouched", "language changed", "read failed", "offline"};
+        const QStringList conditions{"untouched", "language changed", "read failed", "offline",
+                                     "wheel turned over every control"};
         for (const Surface &s : surfaces()) {
-            for (int c : {Untouched, LanguageChanged, ReadFailed, Offline})
+            for (int c : {Untouched, LanguageChanged, ReadFailed, Offline, Wheeled})
                 QTest::newRow(qPrintable(s.name + ", " + conditions[c])) << s << c;
         }
     }
@@ -531,6 +551,10 @@ private slots:
             m_nvr->dropConnections();
             QVERIFY(waitFor([this] { return !KelvoSDKHelper::instance()->isConnected(toLoginDev(m_record)); }));
         }
+        m_wheel = condition == Wheeled;
+        m_wheeled.clear();
+        if (m_wheel)
+            m_wheeled = Wheel::turnOverEach(m_open.get());
         closeToasts();
         m_nvr->clearRequests();
         bool usable = false; // the page's Save, or the dialog left open
@@ -599,6 +623,18 @@ private slots:
             find<QPushButton>("pushButton_save")->click();
             QVERIFY(flush());
             QCOMPARE(m_nvr->requestCount(14105), 1);
+        }
+        if (m_wheel) {
+            QVERIFY2(m_wheeled.isEmpty(), qPrintable(m_wheeled.join(QStringLiteral("; "))));
+            // In hand, a control of the NVR's values steps with the wheel
+            // (the network and schedule pages hold none the operator steps).
+            QWidget *control = surface.name.startsWith(QLatin1String("pushButton"))
+                                   ? Wheel::firstSteppable(page(surface.name), kOperatorChoices)
+                                   : nullptr;
+            if (control) {
+                QVERIFY2(Wheel::takeInHand(control), qPrintable(control->objectName()));
+                QVERIFY2(Wheel::changes(control), qPrintable(control->objectName()));
+            }
         }
     }
 
@@ -686,6 +722,9 @@ private slots:
                                             << "" << 14007u << kTime;
         row("date: daylight-saving Cancel") << "pushButtonDatetime" << 14006u << kTime << int(SummerCancel) << ""
                                             << "" << 14007u << kTime;
+        row("date: daylight-saving wheeled over, OK")
+            << "pushButtonDatetime" << 14006u << kTime << int(SummerWheeled) << ""
+            << "" << 14007u << kTime;
         row("date: sync every 999999999 hours")
             << "pushButtonDatetime" << 14006u << kTime << int(TypeInto) << "m_lineIPCTiming"
             << "999999999" << 14007u << "";

@@ -4,7 +4,9 @@
 // (127.59.1.x): no label, button, box, list, tree or column shows its text
 // cut, nor do the alarm records (full or empty, with no sideways scroll) and
 // the Add Device dialog. With KELVO_SCREENSHOT_DIR set, every page is saved
-// there as <language>_<page>.png.
+// there as <language>_<page>.png. The wheel turned over every list, number,
+// date field and slider of each page, and of the dialogs the pages open,
+// changes none of them and gives none of them the keyboard.
 
 #include "AddClientDevDlg.h"
 #include "AlarmInfoWidget.h"
@@ -21,6 +23,7 @@
 #include "OrmHelper.h"
 #include "SimDevice.h"
 #include "../support/TextsWhole.h"
+#include "../support/Wheel.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -164,6 +167,52 @@ private slots:
         if (m_window)
             m_window->close();
         m_window.reset();
+    }
+
+    void wheelMovesNothing_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("dialog"); // the page's button that opens it; empty: the page itself
+        for (const auto &page : pages())
+            QTest::newRow(qPrintable(page.first)) << page.first << QString();
+        QTest::newRow("Add Device") << "Device Management"
+                                    << "m_AddDevBtn";
+        QTest::newRow("Device Groups") << "Device Management"
+                                       << "pushButtonGroup";
+        QTest::newRow("Advanced record settings") << "Storage Schedule"
+                                                  << "m_btnAdvance";
+    }
+
+    void wheelMovesNothing()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, dialog);
+        m_window->showHome();
+        for (const auto &p : pages()) {
+            if (p.first == page)
+                p.second();
+        }
+        QCoreApplication::processEvents();
+        QStringList moved;
+        if (dialog.isEmpty()) {
+            moved = Wheel::turnOverEach(m_window.get());
+        } else {
+            bool opened = false;
+            DevicePagesTest::onModal<QDialog>([&](QDialog *shown) {
+                opened = true;
+                moved = Wheel::turnOverEach(shown);
+                shown->reject();
+            });
+            // The schedule's dialog opens once the page has read the plan.
+            auto *button = m_window->findChild<QPushButton *>(dialog);
+            QVERIFY(button);
+            QVERIFY(QTest::qWaitFor([&] {
+                if (!opened)
+                    QTest::mouseClick(button, Qt::LeftButton);
+                return opened;
+            }));
+        }
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral("; "))));
     }
 
     void textsWhole_data()

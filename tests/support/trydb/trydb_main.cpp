@@ -13,7 +13,12 @@
 //
 // A database another program holds (a backup, a browser with a write open)
 // is not damaged: it is waited for, up to SECONDS (default 60), and still
-// held then the tool ends with HeldExit, the file untouched.
+// held then the tool ends with HeldExit, the file untouched. The wait is said
+// once, and so is its end (free again, or given up). What the database layer
+// logs is the client's log, not the tool's word: it would say the database
+// is held at every try, and that it is ready when a file whose tables are
+// damaged opens all the same. The tool says what came of its work itself,
+// with the layer's reason when it failed.
 
 #include "KelvoCommon.h"
 #include "OrmCore.h"
@@ -27,6 +32,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QThread>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <functional>
@@ -42,8 +48,20 @@ constexpr int RetryMs = 500;
 
 enum class Outcome { Done, Failed, Held };
 
+// The layer's last warning or error: the reason of a step of the first start
+// that failed.
+QString g_layerReason;
+
+void keepLayerQuiet(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(text));
+    else if (type == QtWarningMsg || type == QtCriticalMsg)
+        g_layerReason = text;
+}
+
 // Runs step again while another program holds the database, at most
-// waitSeconds; says once that it waits.
+// waitSeconds; says once that it waits, and how the wait ended.
 Outcome waitingForHolder(const QString &db, int waitSeconds, const std::function<Outcome()> &step)
 {
     QElapsedTimer since;
@@ -51,8 +69,18 @@ Outcome waitingForHolder(const QString &db, int waitSeconds, const std::function
     bool said = false;
     for (;;) {
         const Outcome outcome = step();
-        if (outcome != Outcome::Held || since.elapsed() >= qint64(waitSeconds) * 1000)
+        if (outcome != Outcome::Held) {
+            if (said) {
+                std::printf("kelvo_trydb: %s is free again\n", qPrintable(db));
+                std::fflush(stdout);
+            }
             return outcome;
+        }
+        if (since.elapsed() >= qint64(waitSeconds) * 1000) {
+            std::fprintf(stderr, "kelvo_trydb: %s is still in use by another program after %d s; left as it is\n",
+                         qPrintable(db), waitSeconds);
+            return outcome;
+        }
         if (!said) {
             std::printf("kelvo_trydb: %s is in use by another program; waiting for it (up to %d s)\n", qPrintable(db),
                         waitSeconds);
@@ -210,6 +238,7 @@ int updatePorts(const std::vector<DeviceArg> &devices, QSqlError *error)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    qInstallMessageHandler(keepLayerQuiet);
     QStringList args = app.arguments().mid(1);
     const int waitSeconds = takeWaitSeconds(args);
     std::vector<DeviceArg> devices;
@@ -230,7 +259,8 @@ int main(int argc, char **argv)
     });
     int result = 0;
     if (opened != Outcome::Done) {
-        std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(error));
+        if (opened == Outcome::Failed)
+            std::fprintf(stderr, "kelvo_trydb: %s cannot be used: %s\n", qPrintable(path), qPrintable(error));
         result = opened == Outcome::Held ? HeldExit : 1;
     } else if (existed) {
         int updated = -1;
@@ -242,12 +272,15 @@ int main(int argc, char **argv)
         if (moved == Outcome::Done) {
             std::printf("DB %s kept, ports of %d devices updated\n", qPrintable(path), updated);
         } else {
-            std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(err.text()));
+            if (moved == Outcome::Failed)
+                std::fprintf(stderr, "kelvo_trydb: %s cannot be used: %s\n", qPrintable(path), qPrintable(err.text()));
             result = moved == Outcome::Held ? HeldExit : 1;
         }
     } else if (makeDatabase(path, devices)) {
         std::printf("DB %s made with %d devices\n", qPrintable(path), int(devices.size()));
     } else {
+        if (!g_layerReason.isEmpty())
+            std::fprintf(stderr, "kelvo_trydb: %s\n", qPrintable(g_layerReason));
         result = 1;
     }
     OrmDatabase::closeAllConnections();

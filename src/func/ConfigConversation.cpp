@@ -407,6 +407,11 @@ QString ConfigConversation::unprovenText()
               "device is left as it was.");
 }
 
+QString ConfigConversation::ofChannelText(const QString &channel, const QString &words)
+{
+    return tr("Save of %1: %2").arg(channel, words);
+}
+
 QString ConfigConversation::reconnectText()
 {
     return tr("Reconnect and read again");
@@ -450,24 +455,28 @@ QString ConfigConversation::refusalText(const ConfigReply &reply)
 QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const SaveSettled &settled,
                                             const QString &refusedText, const QString &successText)
 {
+    // Said as a channel: the values shown are another channel's, and the
+    // operator must know which one's Save this was.
+    const bool otherChannel = !settled.savedChannel.isEmpty() && settled.savedChannel != settled.shownChannel;
+    const auto named = [&settled, otherChannel](const QString &words) {
+        return otherChannel ? ofChannelText(settled.savedChannel, words) : words;
+    };
     switch (reply.fate) {
     case ReplyFate::NoReply:
-        return noAnswerText();
+        return named(noAnswerText());
     case ReplyFate::OutOfStep:
-        return saveOutOfStepText();
+        return named(saveOutOfStepText());
     case ReplyFate::ConnectionLost:
-        return connectionLostText();
+        return named(connectionLostText());
     case ReplyFate::Answered:
         break;
     }
     if (!reply.ok())
-        return refusedText.isEmpty() ? refusalText(reply) : refusedText;
+        return named(refusedText.isEmpty() ? refusalText(reply) : refusedText);
     // Stored: what the device holds now is what the operator is told.
     if (settled.onRepeat)
         return saveOnRepeatText();
-    // Said as a channel, never as one of its values: the values shown are
-    // another channel's, not an unsaved edit.
-    if (!settled.savedChannel.isEmpty() && settled.savedChannel != settled.shownChannel)
+    if (otherChannel)
         return tookChannelText(settled.savedChannel, settled.shownChannel, settled.readSince);
     if (!settled.shown)
         return tookEarlierText(settled.took);

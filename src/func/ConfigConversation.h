@@ -289,6 +289,8 @@ public:
     // A change the device took whose answer could be another request's: the
     // client's record of the device is left as it was.
     static QString unprovenText();
+    // A failure of a Save of one channel, said while the page shows another.
+    static QString ofChannelText(const QString &channel, const QString &words);
     // A Save stored while the page shows other values since: the values the
     // device took (none listed: the values of that Save).
     static QString tookEarlierText(const QStringList &values);

@@ -82,6 +82,18 @@ private:
         return dev;
     }
 
+    // The client connected to a simulated device listening at ip, and a
+    // record of it for the dialogs (not registered).
+    bool connectTo(SimDevice &device, const QString &ip, FUN_DEV_INFO *dev)
+    {
+        if (!device.listen(QHostAddress(ip)))
+            return false;
+        KelvoSDKHelper::instance()->connectDev(device.loginKey());
+        dev->ip = device.address().toString();
+        dev->devPort = device.port();
+        return waitFor([&] { return KelvoSDKHelper::instance()->isConnected(device.loginKey()); });
+    }
+
 private slots:
     void initTestCase()
     {
@@ -535,13 +547,8 @@ private slots:
     void forgotPasswordAnswerIsItsOwn()
     {
         SimDevice device(SimDevice::Ipc);
-        QVERIFY(device.listen(QHostAddress(QStringLiteral("127.61.0.9"))));
-        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-        sdk->connectDev(device.loginKey());
-        QVERIFY(waitFor([&] { return sdk->isConnected(device.loginKey()); }));
         FUN_DEV_INFO dev;
-        dev.ip = device.address().toString();
-        dev.devPort = device.port();
+        QVERIFY(connectTo(device, QStringLiteral("127.61.0.9"), &dev));
         dev.password = QStringLiteral("forgotten");
         ConfigConversation::setTimeoutMs(1500);
         device.planReplies(Cmd::ResetPassword, {SimDevice::Held});
@@ -569,7 +576,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
         ConfigConversation::setTimeoutMs(6000);
-        sdk->logoutDev(device.loginKey());
+        KelvoSDKHelper::instance()->logoutDev(device.loginKey());
     }
 
     void forgotPasswordResultTexts()
@@ -609,15 +616,10 @@ private slots:
         QFETCH(QString, toast);
 
         SimDevice device(SimDevice::Ipc);
-        QVERIFY(device.listen(QHostAddress(QStringLiteral("127.61.0.8"))));
         device.setHandler(14017, [&](SimConnection *c, const SimRequest &) { c->reply(14017, result, contactBody); });
-        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-        sdk->connectDev(device.loginKey());
-        QVERIFY(waitFor([&] { return sdk->isConnected(device.loginKey()); }));
-
         FUN_DEV_INFO dev;
-        dev.ip = device.address().toString();
-        dev.devPort = device.port();
+        QVERIFY(connectTo(device, QStringLiteral("127.61.0.8"), &dev));
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
         dev.sdkPlatform = platform;
         ForgotPassword dialog;
         dialog.show();

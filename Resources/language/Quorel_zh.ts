@@ -4803,6 +4803,18 @@ Move it away to start with a new database.</source>
         <translation>已保存（设备应答较晚）。</translation>
     </message>
     <message>
+        <source>Waiting for the device to answer an earlier request of this kind; this one goes out next.</source>
+        <translation>正在等待设备应答之前的同类请求；应答后立即发送本次请求。</translation>
+    </message>
+    <message>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
+        <translation>设备已接受一项更改，但其应答可能属于另一个请求：客户端中该设备的记录保持不变。</translation>
+    </message>
+    <message>
+        <source>Save of %1: %2</source>
+        <translation>%1 的保存：%2</translation>
+    </message>
+    <message>
         <source>Reconnect and read again</source>
         <translation>重新连接并再次读取</translation>
     </message>

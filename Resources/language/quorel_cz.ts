@@ -4803,6 +4803,18 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Uloženo (zařízení odpovědělo pozdě).</translation>
     </message>
     <message>
+        <source>Waiting for the device to answer an earlier request of this kind; this one goes out next.</source>
+        <translation>Čeká se, až zařízení odpoví na dřívější požadavek tohoto druhu; tento bude odeslán hned potom.</translation>
+    </message>
+    <message>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
+        <translation>Zařízení převzalo změnu, ale jeho odpověď může patřit jinému požadavku: záznam zařízení v klientovi zůstává beze změny.</translation>
+    </message>
+    <message>
+        <source>Save of %1: %2</source>
+        <translation>Uložení %1: %2</translation>
+    </message>
+    <message>
         <source>Reconnect and read again</source>
         <translation>Znovu připojit a načíst</translation>
     </message>

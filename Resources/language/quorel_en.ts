@@ -1278,6 +1278,18 @@ Move it away to start with a new database.</translation>
         <translation>Saved (the device answered late).</translation>
     </message>
     <message>
+        <source>Waiting for the device to answer an earlier request of this kind; this one goes out next.</source>
+        <translation>Waiting for the device to answer an earlier request of this kind; this one goes out next.</translation>
+    </message>
+    <message>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
+        <translation>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</translation>
+    </message>
+    <message>
+        <source>Save of %1: %2</source>
+        <translation>Save of %1: %2</translation>
+    </message>
+    <message>
         <source>Reconnect and read again</source>
         <translation>Reconnect and read again</translation>
     </message>

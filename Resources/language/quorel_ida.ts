@@ -4803,6 +4803,18 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Tersimpan (perangkat menjawab terlambat).</translation>
     </message>
     <message>
+        <source>Waiting for the device to answer an earlier request of this kind; this one goes out next.</source>
+        <translation>Menunggu perangkat menjawab permintaan sejenis sebelumnya; permintaan ini dikirim berikutnya.</translation>
+    </message>
+    <message>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
+        <translation>Perangkat menerima sebuah perubahan, tetapi jawabannya bisa milik permintaan lain: catatan perangkat di klien tetap seperti semula.</translation>
+    </message>
+    <message>
+        <source>Save of %1: %2</source>
+        <translation>Penyimpanan %1: %2</translation>
+    </message>
+    <message>
         <source>Reconnect and read again</source>
         <translation>Sambungkan ulang dan baca lagi</translation>
     </message>

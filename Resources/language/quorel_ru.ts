@@ -4803,6 +4803,18 @@ Move it away to start with a new database.</source>
         <translation>Сохранено (устройство ответило с опозданием).</translation>
     </message>
     <message>
+        <source>Waiting for the device to answer an earlier request of this kind; this one goes out next.</source>
+        <translation>Ожидание ответа устройства на предыдущий запрос этого вида; этот запрос будет отправлен следующим.</translation>
+    </message>
+    <message>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
+        <translation>Устройство приняло изменение, но его ответ может относиться к другому запросу: запись устройства в клиенте оставлена без изменений.</translation>
+    </message>
+    <message>
+        <source>Save of %1: %2</source>
+        <translation>Сохранение %1: %2</translation>
+    </message>
+    <message>
         <source>Reconnect and read again</source>
         <translation>Переподключиться и прочитать снова</translation>
     </message>

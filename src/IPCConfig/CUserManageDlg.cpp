@@ -25,6 +25,8 @@
 #include <QHeaderView>
 #include <QTimer>
 
+#include <utility>
+
 int CUserManageDlg::s_headerDelayMs = 100;
 int CUserManageDlg::s_reloadDelayMs = 500;
 
@@ -67,6 +69,10 @@ CUserManageDlg::CUserManageDlg(QWidget *parent)
     // A list that was read brings the contact too.
     m_readMarks = new DialogReadMarks(
         ui->widgetListMarks, m_round, [this] { readAll(); }, [this](bool read) { m_listRead = read; });
+    ConfigPageMarks::sayWaiting(m_conversation, this, [this] {
+        if (std::exchange(m_listAfterQueue, false))
+            getUsers();
+    });
 }
 
 CUserManageDlg::~CUserManageDlg()
@@ -136,7 +142,7 @@ bool CUserManageDlg::sendRequest(const QString &ip, unsigned int cmd, const QStr
 }
 
 bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
-                                 const QString &body, RequestKind kind, quint64 *tag)
+                                 const QString &body, RequestKind kind, quint64 *tag, bool alone)
 {
     if (tag)
         *tag = 0;
@@ -155,6 +161,7 @@ bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &i
     request.cmd = cmd;
     request.body = body;
     request.kind = kind;
+    request.alone = alone;
     request.tag = UserRequestRoute::nextTag();
     if (!route.conversation->send(route.requester, request))
         return false;
@@ -183,6 +190,12 @@ void CUserManageDlg::updateDevice(FUN_DEV_INFO *dev)
 
 void CUserManageDlg::getUsers()
 {
+    // A change still waiting its turn goes out first: the list read after it
+    // must show it.
+    if (m_conversation->queued(this) > 0) {
+        m_listAfterQueue = true;
+        return;
+    }
     // The record may have been replaced (a new password): the conversation
     // follows the registered one, and nothing goes out once it is gone.
     FUN_DEV_INFO *dev = device();
@@ -240,8 +253,9 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
         return;
     // A password change the camera took reaches the client's record whether
     // the dialog is shown or not: the next login needs it.
+    bool unproven = false;
     if (reply.cmd == Cmd::ChangePassword)
-        m_editDlg->settle(reply);
+        m_editDlg->modifyDevInfoEx(reply, &unproven);
     if (!isVisible())
         return;
     switch (reply.cmd) {
@@ -266,7 +280,10 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
             saySaveAnswer(reply);
         break;
     case Cmd::ChangePassword:
-        parseModifyPasswordResult(reply);
+        if (unproven)
+            MsgTipInfoDlg::showTip(ConfigConversation::unprovenText(), TipMs);
+        else
+            parseModifyPasswordResult(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok())

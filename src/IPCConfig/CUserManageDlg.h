@@ -56,10 +56,11 @@ public:
     // no such device is registered. Shared with the recorder's user dialog.
     static bool sendRequest(const QString &ip, unsigned int cmd, const QString &body = QString());
     // The same along a route; false when nothing was sent. tag: set to the
-    // request's own tag, handed back with the answer that pays it.
+    // request's own tag, handed back with the answer that pays it. alone: the
+    // answer changes the client's record of the device (ConfigRequest::alone).
     static bool sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
                             const QString &body = QString(), RequestKind kind = RequestKind::Other,
-                            quint64 *tag = nullptr);
+                            quint64 *tag = nullptr, bool alone = false);
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
     ConfigConversation *conversation() const { return m_conversation; }
     // Whether the table shows a full read of the accounts.
@@ -125,6 +126,7 @@ private:
     bool m_listRead = false;  // the table shows a full read of the accounts
     ConfigReadRound *m_round; // the account list
     DialogReadMarks *m_readMarks;
+    bool m_listAfterQueue = false; // the list is read once no change of this dialog waits
 
     static int s_headerDelayMs;
     static int s_reloadDelayMs;

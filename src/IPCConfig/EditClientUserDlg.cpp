@@ -121,15 +121,30 @@ void EditClientUserDlg::onbtnOkClicked()
     const QString body = QStringLiteral("<userName>%1</userName><password>%2</password>")
                              .arg(PrivateProto::escapeText(user), PrivateProto::escapeText(password));
     quint64 tag = 0;
+    // The login account's password goes to the client's record on the
+    // answer: that answer must be this change's and no other's.
+    const FUN_DEV_INFO *dev = record();
+    const bool loginAccount = dev && dev->userName == user;
     // Sent on its own, no answer is read: nothing waits for one.
-    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag) && tag != 0) {
+    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag, loginAccount)
+        && tag != 0) {
         m_sent.add(tag, {user, password});
     }
     accept();
 }
 
-bool EditClientUserDlg::settle(const ConfigReply &reply)
+FUN_DEV_INFO *EditClientUserDlg::record() const
 {
+    // Looked up at each use: a password change of the login account replaces
+    // the registry's record, and the one this dialog was opened with is stale.
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    return registry && !m_devIp.isEmpty() ? registry->findDevInfo(m_devIp) : nullptr;
+}
+
+bool EditClientUserDlg::modifyDevInfoEx(const ConfigReply &reply, bool *unproven)
+{
+    if (unproven)
+        *unproven = false;
     if (!m_sent.owns(reply))
         return false;
     Sent settled;
@@ -137,13 +152,17 @@ bool EditClientUserDlg::settle(const ConfigReply &reply)
         return true;
     if (!reply.ok())
         return true;
-    // Looked up now: a password change of the login account replaces the
-    // registry's record, and the one this dialog was opened with is stale.
-    DeviceInfoManager *registry = DeviceInfoManager::instance();
-    FUN_DEV_INFO *dev = registry && !m_devIp.isEmpty() ? registry->findDevInfo(m_devIp) : nullptr;
+    FUN_DEV_INFO *dev = record();
     // An empty password must never reach the record.
     if (!dev || settled.password.isEmpty() || dev->userName != settled.user || dev->password == settled.password)
         return true;
+    // The camera took some change; that it took this one only its own answer proves.
+    if (!reply.sole) {
+        qWarning() << "change user pass not stored: the answer could be another request's";
+        if (unproven)
+            *unproven = true;
+        return true;
+    }
     qInfo() << "change user pass";
     auto *copy = new FUN_DEV_INFO(*dev);
     copy->password = settled.password;

@@ -13,9 +13,11 @@ class EditClientUserDlg;
 // Changes the password of one camera account (Cmd::ChangePassword). The user
 // dialog keeps one and reuses it for every account; each change is remembered
 // with the account it was sent for, under its request's tag, until the answer
-// that pays it comes (settle()), so an answer never lends one change's
-// password to another. When the camera accepts, the new password goes to the
-// client's record if the account is the one it logs in with.
+// that pays it comes (modifyDevInfoEx()), so an answer never lends one
+// change's password to another. A change of the account the client logs in
+// with stands alone on its line (ConfigRequest::alone): when the camera
+// accepts it, that answer is its own beyond doubt, and only then does the new
+// password go to the client's record.
 class EditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -29,10 +31,12 @@ public:
     // Empties the fields and keeps the device's address and the user's element
     // map (userName, password, ...) of the last user list.
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    // The user dialog's answer to a Cmd::ChangePassword: true when it pays a
-    // change this dialog sent (told no answer came, the change stays: the
-    // camera's own answer may still come).
-    bool settle(const ConfigReply &reply);
+    // Updating the local device record: the user dialog's answer to a
+    // Cmd::ChangePassword; true when it pays a change this dialog sent (told
+    // no answer came, the change stays: the camera's own answer may still
+    // come). unproven: set when the camera took a change of the login account
+    // but the answer could be another request's, and the record stays.
+    bool modifyDevInfoEx(const ConfigReply &reply, bool *unproven = nullptr);
     bool hasPending() const { return !m_sent.isEmpty(); }
     void clearInputs();
 
@@ -54,6 +58,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    FUN_DEV_INFO *record() const;
+
     Ui::EditClientUserDlg *ui;
     QString m_devIp;
     QHash<QString, QString> m_user;

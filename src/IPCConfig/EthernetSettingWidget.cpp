@@ -47,12 +47,9 @@ EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
     ui->lineEdit_mac->setEnabled(false);
     ui->lineEdit_mac->setReadOnly(true);
     m_moveWindow->setSingleShot(true);
-    // No reply and no broken connection in time: the camera stayed where it was.
-    connect(m_moveWindow, &QTimer::timeout, this, [this] {
-        m_pendingActive = false;
-        for (auto &sent : m_sent.entries())
-            sent.second.newIp.clear();
-    });
+    // No broken connection in time: one later is no news of a move. The
+    // camera's own answer still is, however late it comes.
+    connect(m_moveWindow, &QTimer::timeout, this, [this] { m_pendingActive = false; });
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::disconnectDev, this, &EthernetSettingWidget::onDisconnected);
 }
 
@@ -242,15 +239,17 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
         m_shown.take(values, controls.at(i).first, static_cast<QLineEdit *>(controls.at(i).second)->text().trimmed());
     if (!values.contains(QStringLiteral("MAC")))
         values.insert(QStringLiteral("MAC"), ui->lineEdit_mac->text());
-    if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save))
+    const QString newIp = values.value(QStringLiteral("IP")).trimmed();
+    const bool moves = !dhcp && newIp != m_pDeviceInfo->ip;
+    // A Save that moves the record on its answer: that answer must be its own.
+    if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save, moves))
         return;
     Sent sent;
     sent.oldIp = m_pDeviceInfo->ip;
     // Under DHCP the client cannot know the address the camera takes: the
     // record stays, and the operator is told how to find the camera.
     sent.dhcpChosen = dhcp && m_shown.edited(QStringLiteral("DHCPMode"));
-    const QString newIp = values.value(QStringLiteral("IP")).trimmed();
-    if (!dhcp && newIp != m_pDeviceInfo->ip) {
+    if (moves) {
         sent.newIp = newIp;
         m_pendingActive = true;
         m_moveWindow->start(s_moveWindowMs);
@@ -280,9 +279,9 @@ bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
     Sent sent;
     if (!m_sent.take(reply, &sent))
         return false;
-    const bool moves = !sent.newIp.isEmpty() && m_pendingActive;
+    const bool moves = !sent.newIp.isEmpty();
     // A camera that moves may break its connection instead of answering.
-    if (moves && reply.fate == ReplyFate::ConnectionLost) {
+    if (moves && m_pendingActive && reply.fate == ReplyFate::ConnectionLost) {
         m_pendingOldIp = sent.oldIp;
         m_pendingNewIp = sent.newIp;
         followMove(true);
@@ -292,7 +291,9 @@ bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
         MsgTipInfoDlg::showTip(dhcpText(), MovedTipMs);
         return true;
     }
-    if (moves && reply.ok()) {
+    if (moves && reply.ok() && !reply.sole)
+        qWarning() << "not moved to" << sent.newIp << ": the answer could be another request's";
+    if (moves && reply.ok() && reply.sole) {
         m_pendingOldIp = sent.oldIp;
         m_pendingNewIp = sent.newIp;
         m_answeredMove = true;

@@ -8,9 +8,10 @@
 // Under DHCP the record stays: the client cannot know the address the
 // camera takes; the operator is told to find it with the device search.
 // When a static address changes, the client's record follows the camera only once
-// the camera has moved: its Cmd::SetNetwork answer with result 0, or, without
-// answer, its old connection breaking soon after the request. A refusal moves
-// nothing. The page then says where the camera went and, once the operator
+// the camera has moved: its Cmd::SetNetwork answer with result 0 (such a Save
+// stands alone on its line, ConfigRequest::alone, so the answer is its own,
+// also a late one), or, without answer, its old connection breaking soon after
+// the request. A refusal moves nothing. The page then says where the camera went and, once the operator
 // has read it, moves the record and closes the window.
 //
 // An untouched Save sends the camera's settings back as they came, without

@@ -5,6 +5,7 @@
 #include "MsgTipInfoDlg.h"
 #include "SignalsHelper.h"
 
+#include <QDebug>
 #include <QEvent>
 
 namespace {
@@ -93,7 +94,9 @@ void MediaPortWidget::on_pushButton_save_clicked()
     if (httpTyped)
         values.insert(QStringLiteral("HTTPPort"), QString::number(ui->lineEdit_http->text().toInt()));
     const int rtsp = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
-    if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save) || rtsp < 0)
+    // Its answer moves the client's record to the port sent: it must be this
+    // Save's answer and no other's.
+    if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save, true) || rtsp < 0)
         return;
     m_sentRtspPorts.add(ConfigPageSession::lastSaveTag(), rtsp);
 }
@@ -110,6 +113,11 @@ bool MediaPortWidget::takeSaveAnswer(const ConfigReply &reply)
         return false;
     if (!m_pDeviceInfo || !reply.ok())
         return false;
+    // Only an answer that can be this Save's alone proves the camera took its port.
+    if (!reply.sole) {
+        qWarning() << "RTSP port" << rtsp << "not stored: the answer could be another request's";
+        return false;
+    }
     m_pDeviceInfo->rtspPort = uint16_t(rtsp);
     // The receiver takes the copy over and stores it; the port already matches
     // the record, so the device keeps its session.

@@ -2,8 +2,11 @@
 
 // The "Port" page: the camera's RTSP and HTTP ports. A successful save also
 // moves the client's record to the new RTSP port, so live video and the stored
-// device list follow the camera. A port the operator did not change goes
-// back as the camera reported it, unchecked; a typed one is checked.
+// device list follow the camera. Each Save stands alone on its line
+// (ConfigRequest::alone): a second one waits until the first is answered, so
+// that the record only ever takes a port the camera's own answer confirmed. A
+// port the operator did not change goes back as the camera reported it,
+// unchecked; a typed one is checked.
 
 #include "RemoteCfg_Widget.h"
 #include "OperatorEdits.h"

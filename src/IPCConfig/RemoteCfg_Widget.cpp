@@ -82,6 +82,7 @@ void RemoteCfg_Widget::setConversation(ConfigConversation *conversation)
     });
     connect(m_session, &ConfigPageSession::saveSaid, this,
             [](const QString &words) { MsgTipInfoDlg::showTip(words, TipMs); });
+    ConfigPageMarks::sayWaiting(conversation, this);
 }
 
 void RemoteCfg_Widget::readAgainSoon()
@@ -160,7 +161,7 @@ void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds, uint8_t chan
         round()->expect(cmd, channel);
 }
 
-bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind)
+bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind, bool alone)
 {
     if (kind == RequestKind::Read && m_conversation)
         return round()->read(cmd, channel, body);
@@ -169,6 +170,7 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
         save.cmd = cmd;
         save.body = body;
         save.channel = channel;
+        save.alone = alone;
         return m_session->sendSave(save, ConfigPageSession::Sends::ShownValues, failureText());
     }
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);

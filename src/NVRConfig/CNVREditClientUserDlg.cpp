@@ -138,8 +138,12 @@ void CNVREditClientUserDlg::onbtnOkClicked()
         {QStringLiteral("email"), m_email},
     };
     quint64 tag = 0;
+    // The login account's password goes to the client's record on the
+    // answer: that answer must be this change's and no other's.
+    const FUN_DEV_INFO *dev = findRecord(m_devIp);
+    const bool loginAccount = dev && dev->userName == account.value(QStringLiteral("userName"));
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),
-                                     RequestKind::Save, &tag)) {
+                                     RequestKind::Save, &tag, loginAccount)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
@@ -162,8 +166,10 @@ void CNVREditClientUserDlg::onbtnCancleClicked()
     onbtnCloseclicked();
 }
 
-bool CNVREditClientUserDlg::settle(const ConfigReply &reply)
+bool CNVREditClientUserDlg::modifyDevInfoEx(const ConfigReply &reply, bool *unproven)
 {
+    if (unproven)
+        *unproven = false;
     if (!m_pending.owns(reply))
         return false;
     Pending settled;
@@ -174,6 +180,13 @@ bool CNVREditClientUserDlg::settle(const ConfigReply &reply)
     FUN_DEV_INFO *dev = findRecord(m_devIp);
     if (!dev || dev->userName != settled.user || dev->password == settled.password)
         return true;
+    // The NVR took some change; that it took this one only its own answer proves.
+    if (!reply.sole) {
+        qWarning() << "change user pass not stored: the answer could be another request's";
+        if (unproven)
+            *unproven = true;
+        return true;
+    }
     qInfo() << "change user pass" << PASSWORD_MASK;
     auto *copy = new FUN_DEV_INFO(*dev);
     copy->password = settled.password;

@@ -23,6 +23,8 @@
 #include <QHeaderView>
 #include <QTimer>
 
+#include <utility>
+
 int CNVRUserManageDlg::s_headerDelayMs = 100;
 int CNVRUserManageDlg::s_reloadDelayMs = 500;
 
@@ -64,6 +66,10 @@ CNVRUserManageDlg::CNVRUserManageDlg(QWidget *parent)
                 sayFailed(true);
         });
     m_editDlg = new CNVREditClientUserDlg(this, QString());
+    ConfigPageMarks::sayWaiting(m_conversation, this, [this] {
+        if (std::exchange(m_listAfterQueue, false))
+            getUsers();
+    });
 }
 
 CNVRUserManageDlg::~CNVRUserManageDlg()
@@ -107,6 +113,12 @@ void CNVRUserManageDlg::getUsers()
 {
     if (m_devIp.isEmpty())
         return;
+    // A change still waiting its turn goes out first: the list read after it
+    // must show it.
+    if (m_conversation->queued(this) > 0) {
+        m_listAfterQueue = true;
+        return;
+    }
     m_round->begin();
     m_round->read(Cmd::GetUsers);
 }
@@ -192,8 +204,9 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
         return;
     // A password change the NVR took reaches the client's record whether the
     // dialog is shown or not: the next login needs it.
+    bool unproven = false;
     if (reply.cmd == Cmd::EditUser)
-        m_editDlg->settle(reply);
+        m_editDlg->modifyDevInfoEx(reply, &unproven);
     // The list goes to its round also while hidden; what only the operator
     // acts on waits for the dialog to be shown.
     if (!isVisible() && reply.cmd != Cmd::GetUsers)
@@ -212,7 +225,10 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
     case Cmd::EditUser:
         // An add, a delete, a rights or a password change: each answer is
         // its own request's (settled above by its tag), said as such.
-        saySaveAnswer(reply);
+        if (unproven)
+            MsgTipInfoDlg::showTip(ConfigConversation::unprovenText(), 2000);
+        else
+            saySaveAnswer(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok()) {

@@ -115,6 +115,7 @@ private:
     CNVREditClientUserDlg *m_editDlg = nullptr;
     QPointer<MsgTipInfoDlg> m_failedTip;
     DialogReadMarks *m_readMarks;
+    bool m_listAfterQueue = false; // the list is read once no change of this dialog waits
 
     static int s_headerDelayMs;
     static int s_reloadDelayMs;

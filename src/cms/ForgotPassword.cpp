@@ -2,6 +2,7 @@
 #include "ui_ForgotPassword.h"
 
 #include "CommonHelper.h"
+#include "ConfigPageMarks.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
@@ -17,6 +18,7 @@ const QString ForgotPassword::ResetPageUrl =
 ForgotPassword::ForgotPassword(QWidget *parent)
     : DropShadowWidget(parent)
     , ui(new Ui::ForgotPassword)
+    , m_conversation(new ConfigConversation(this))
 {
     ui->setupUi(this);
     retranslateTexts();
@@ -26,6 +28,8 @@ ForgotPassword::ForgotPassword(QWidget *parent)
     ui->m_labelSafe->setStyleSheet(frame);
     ui->labelSafePrivate->setStyleSheet(frame);
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &ForgotPassword::parseXml);
+    connect(m_conversation, &ConfigConversation::replied, this, &ForgotPassword::onResetAnswer);
+    ConfigPageMarks::sayWaiting(m_conversation, this);
     ui->stackedWidget->setCurrentWidget(ui->pagePrivate);
 }
 
@@ -50,6 +54,8 @@ void ForgotPassword::setDevInfo(FUN_DEV_INFO *dev)
     if (!dev)
         return;
     m_dev = dev;
+    m_conversation->setDevice(dev);
+    m_sent.clear();
     m_page = dev->sdkPlatform == QLatin1String("BRELON");
     ui->stackedWidget->setCurrentWidget(m_page ? ui->pagePrivate : ui->pageMid);
     const loginDev key = toLoginDev(dev);
@@ -132,16 +138,43 @@ void ForgotPassword::parseXml(const RecvInfo &info)
         label->setPixmap(createQrPixmap(code, label->width()));
         break;
     }
-    case Cmd::ResetPassword:
-        m_dev->password = m_newPassword;
-        emit resetPassword(m_dev->ip, m_newPassword);
-        // Closed first: a toast shown over this dialog would close with it.
-        close();
-        MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
-        break;
     default:
         break;
     }
+}
+
+void ForgotPassword::onResetAnswer(QObject *requester, const ConfigReply &reply)
+{
+    if (requester != this || reply.cmd != int(Cmd::ResetPassword) || !m_dev)
+        return;
+    // Told no answer came, the reset stays: the device's own answer may still come.
+    if (reply.fate == ReplyFate::NoReply) {
+        if (reply.tag == m_lastTag)
+            setErrorText(ConfigConversation::noAnswerText());
+        return;
+    }
+    QString password;
+    if (!m_sent.take(reply, &password))
+        return;
+    if (reply.fate != ReplyFate::Answered) {
+        setErrorText(ConfigConversation::saveOutcomeText(reply));
+        return;
+    }
+    if (!reply.ok()) {
+        const QString words = resultText(reply.result.kind == ReplyResult::Failure ? reply.result.code : -1);
+        setErrorText(words.isEmpty() ? SharedTexts::configFailedText() : words);
+        return;
+    }
+    // The device took a reset; that it took this password only its own answer proves.
+    if (!reply.sole) {
+        setErrorText(ConfigConversation::unprovenText());
+        return;
+    }
+    m_dev->password = password;
+    emit resetPassword(m_dev->ip, password);
+    // Closed first: a toast shown over this dialog would close with it.
+    close();
+    MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
 }
 
 void ForgotPassword::submit(const QString &code, const QString &password, const QString &confirm)
@@ -167,8 +200,18 @@ void ForgotPassword::sendResetRequest(const QString &code, const QString &passwo
         return;
     const QString body = QStringLiteral("<securityCodeCheck>%1</securityCodeCheck><password>%2</password>")
                              .arg(PrivateProto::escapeText(code), PrivateProto::escapeText(password));
-    m_newPassword = password;
-    KelvoSDKHelper::instance()->sendData(toLoginDev(m_dev), Cmd::ResetPassword, body, 0);
+    ConfigRequest reset;
+    reset.cmd = Cmd::ResetPassword;
+    reset.body = body;
+    reset.kind = RequestKind::Save;
+    reset.tag = ++m_lastTag;
+    reset.alone = true;
+    if (!m_conversation->send(this, reset)) {
+        setErrorText(m_conversation->isOnline() ? SharedTexts::configFailedText() : ConfigConversation::offlineText());
+        return;
+    }
+    setErrorText(QString());
+    m_sent.add(reset.tag, password);
 }
 
 void ForgotPassword::on_pushButtonOK_clicked()

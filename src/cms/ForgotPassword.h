@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigConversation.h"
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
 
@@ -12,7 +13,11 @@ class ForgotPassword;
 // Resets a device's lost login password: shows the device's contact (masked)
 // and the security-code QR that the device supplies, then sends the code typed
 // by the user with the new password (Cmd::GetContact -> Cmd::GetSecurityCode ->
-// Cmd::ResetPassword).
+// Cmd::ResetPassword). The reset goes through a conversation of its own and
+// stands alone on its line (ConfigRequest::alone): the new password reaches
+// the record only on the answer that is provably that reset's, so a refused
+// code followed by an accepted one can never lend the device's success to the
+// password it refused.
 class ForgotPassword : public DropShadowWidget
 {
     Q_OBJECT
@@ -42,6 +47,7 @@ public slots:
     void on_pushButtonCancelPrivate_clicked();
     void on_pushButtonCancel_clicked();
     void parseXml(const RecvInfo &info);
+    void onResetAnswer(QObject *requester, const ConfigReply &reply);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -55,6 +61,9 @@ private:
     Ui::ForgotPassword *ui;
     FUN_DEV_INFO *m_dev = nullptr;
     bool m_page = true; // the private-protocol page is shown
-    const QSet<quint16> m_handledCmds{Cmd::GetContact, Cmd::GetSecurityCode, Cmd::ResetPassword};
-    QString m_newPassword;
+    const QSet<quint16> m_handledCmds{Cmd::GetContact, Cmd::GetSecurityCode};
+    ConfigConversation *m_conversation;
+    // The password each reset sent, by its tag, until its own answer came.
+    SentByTag<QString> m_sent;
+    quint64 m_lastTag = 0;
 };

@@ -110,14 +110,35 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
     w.tag = request.tag;
     w.id = ++g_lastId;
     SessionLedger *ledger = SessionLedger::instance();
-    if (!ledger->admit(m_key, w.replyCmd, w.channel)) {
+    switch (ledger->admit(m_key, w.replyCmd, w.channel, request.alone)) {
+    case SessionLedger::Admission::Refuse:
         // Its reply could not be placed: not written, said out of step.
         qWarning() << "not sent, replies" << w.replyCmd << "of" << m_key.ip << "in doubt";
         refuseLater(w);
         return true;
+    case SessionLedger::Admission::Wait:
+        qInfo() << "request" << request.cmd << "of" << m_key.ip << "waits for earlier answers of" << w.replyCmd;
+        w.queued = true;
+        w.pending = request;
+        add(w);
+        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone);
+        emit queueChanged();
+        return true;
+    case SessionLedger::Admission::Now:
+        break;
     }
     add(w);
-    ledger->claim(this, w.id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save);
+    return write(w.id, request);
+}
+
+bool ConfigConversation::write(quint64 id, const ConfigRequest &request)
+{
+    const int listed = find(id);
+    if (listed < 0)
+        return false;
+    const Waiter &w = m_waiters.at(listed);
+    SessionLedger *ledger = SessionLedger::instance();
+    ledger->claim(this, id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save, request.alone);
     const bool written = request.body.isEmpty()
                              ? KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel)
                              : KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
@@ -126,10 +147,39 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
         return true;
     // Nothing went out: no reply will come.
     qWarning() << "not sent, write failed:" << m_key.ip << request.cmd;
-    const int at = find(w.id);
+    const int at = find(id);
     if (at >= 0)
         m_waiters.removeAt(at);
     return false;
+}
+
+void ConfigConversation::writeWaiting(quint64 id)
+{
+    const int at = find(id);
+    if (at < 0 || !m_waiters.at(at).queued)
+        return;
+    Waiter &w = m_waiters[at];
+    const ConfigRequest request = w.pending;
+    w.queued = false;
+    w.pending = ConfigRequest();
+    if (!w.live) {
+        // Nobody waits for it any more (its requester gone, given up): not written.
+        m_waiters.removeAt(at);
+        emit queueChanged();
+        return;
+    }
+    QObject *requester = w.requester;
+    const ConfigReply lost = failure(w, ReplyFate::ConnectionLost);
+    qInfo() << "request" << request.cmd << "of" << m_key.ip << "goes out after waiting for its line";
+    const bool written = isOnline() && write(id, request);
+    if (!written) {
+        const int still = find(id);
+        if (still >= 0)
+            m_waiters.removeAt(still);
+    }
+    emit queueChanged();
+    if (!written)
+        emit replied(requester, lost);
 }
 
 void ConfigConversation::refuseLater(const Waiter &waiter)
@@ -262,7 +312,15 @@ int ConfigConversation::onWire(int replyCmd) const
 {
     int n = 0;
     for (const Waiter &w : m_waiters)
-        n += w.request && (replyCmd < 0 || w.replyCmd == replyCmd) ? 1 : 0;
+        n += w.request && !w.queued && (replyCmd < 0 || w.replyCmd == replyCmd) ? 1 : 0;
+    return n;
+}
+
+int ConfigConversation::queued(const QObject *requester) const
+{
+    int n = 0;
+    for (const Waiter &w : m_waiters)
+        n += w.queued && w.live && (!requester || w.requester == requester) ? 1 : 0;
     return n;
 }
 
@@ -338,6 +396,22 @@ QString ConfigConversation::savedLateText()
     return tr("Saved (the device answered late).");
 }
 
+QString ConfigConversation::waitingText()
+{
+    return tr("Waiting for the device to answer an earlier request of this kind; this one goes out next.");
+}
+
+QString ConfigConversation::unprovenText()
+{
+    return tr("The device took a change, but its answer could be another request's: the client's record of the "
+              "device is left as it was.");
+}
+
+QString ConfigConversation::ofChannelText(const QString &channel, const QString &words)
+{
+    return tr("Save of %1: %2").arg(channel, words);
+}
+
 QString ConfigConversation::reconnectText()
 {
     return tr("Reconnect and read again");
@@ -381,24 +455,28 @@ QString ConfigConversation::refusalText(const ConfigReply &reply)
 QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const SaveSettled &settled,
                                             const QString &refusedText, const QString &successText)
 {
+    // Said as a channel: the values shown are another channel's, and the
+    // operator must know which one's Save this was.
+    const bool otherChannel = !settled.savedChannel.isEmpty() && settled.savedChannel != settled.shownChannel;
+    const auto named = [&settled, otherChannel](const QString &words) {
+        return otherChannel ? ofChannelText(settled.savedChannel, words) : words;
+    };
     switch (reply.fate) {
     case ReplyFate::NoReply:
-        return noAnswerText();
+        return named(noAnswerText());
     case ReplyFate::OutOfStep:
-        return saveOutOfStepText();
+        return named(saveOutOfStepText());
     case ReplyFate::ConnectionLost:
-        return connectionLostText();
+        return named(connectionLostText());
     case ReplyFate::Answered:
         break;
     }
     if (!reply.ok())
-        return refusedText.isEmpty() ? refusalText(reply) : refusedText;
+        return named(refusedText.isEmpty() ? refusalText(reply) : refusedText);
     // Stored: what the device holds now is what the operator is told.
     if (settled.onRepeat)
         return saveOnRepeatText();
-    // Said as a channel, never as one of its values: the values shown are
-    // another channel's, not an unsaved edit.
-    if (!settled.savedChannel.isEmpty() && settled.savedChannel != settled.shownChannel)
+    if (otherChannel)
         return tookChannelText(settled.savedChannel, settled.shownChannel, settled.readSince);
     if (!settled.shown)
         return tookEarlierText(settled.took);
@@ -462,6 +540,7 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         return;
     Waiter &w = m_waiters[at];
     const bool tell = w.live;
+    const bool wasQueued = w.queued;
     const ConfigReply reply = failure(w, fate);
     QObject *requester = w.requester;
     if (fate == ReplyFate::NoReply)
@@ -469,8 +548,10 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
     // Kept, requester too, while its reply may still come: a late reply to a
     // Save says what the device did.
     w.live = false;
-    if (fate != ReplyFate::NoReply)
+    if (fate != ReplyFate::NoReply || wasQueued)
         m_waiters.removeAt(at);
+    if (wasQueued)
+        emit queueChanged();
     if (tell)
         emit replied(requester, reply);
 }

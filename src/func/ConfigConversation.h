@@ -33,6 +33,12 @@
 //   (replyRepeated()). Only a reply or a fresh session (restartSession())
 //   brings a line in doubt back in step.
 //
+// - A request standing alone (ConfigRequest::alone), or one sent while such
+//   a request of its line is owed or others wait before it, is not written
+//   at once: it waits its turn (queued()), the window answering meanwhile,
+//   and goes out in the order sent, or is answered OutOfStep when its line
+//   falls in doubt first, ConnectionLost when the connection breaks first.
+//
 // - Every request is answered or said failed: NoReply when nothing came
 //   within its deadline (timeoutMs(), 6 s; longTimeoutMs() for what a device
 //   does at length, deadlineFor()), ConnectionLost when its connection broke,
@@ -87,6 +93,10 @@ struct ConfigRequest
     RequestKind kind = RequestKind::Read;
     int replyCmd = -1; // the command of the reply; -1: cmd itself
     quint64 tag = 0;   // the requester's own mark, handed back with the reply
+    // Its answer changes the client's own record of the device (a password,
+    // a port, an address): it stands alone on its line (SessionLedger.h), so
+    // that its answer is provably its own (ConfigReply::sole).
+    bool alone = false;
 };
 
 // How a request ended.
@@ -110,6 +120,10 @@ struct ConfigReply
     unsigned int sentCmd = 0;              // the request's command; 0 for expect()
     quint64 tag = 0;                       // the request's tag; 0 for expect()
     bool late = false;                     // a Save's reply that came after its deadline
+    // No other request of its line was owed from its request's writing to
+    // this answer: it can only be its own request's. Only such an answer
+    // proves what the device holds.
+    bool sole = false;
 
     // Usable and the device's result is success.
     bool ok() const { return fate == ReplyFate::Answered && usable && result.ok(); }
@@ -213,6 +227,9 @@ public:
     int waiting(const QObject *requester = nullptr, int replyCmd = -1) const;
     // Requests of replyCmd (-1: any) still on the wire, waited for or not.
     int onWire(int replyCmd = -1) const;
+    // Requests of requester (null: any) not written yet: they wait for the
+    // device to answer earlier requests of their line (queueChanged()).
+    int queued(const QObject *requester = nullptr) const;
 
     // How long a request may go unanswered (6 s; tests shorten it).
     static void setTimeoutMs(int ms);
@@ -267,6 +284,13 @@ public:
     static QString saveOutOfStepText();
     // A Save whose success came after its deadline.
     static QString savedLateText();
+    // A request waiting for the device to answer earlier ones of its kind.
+    static QString waitingText();
+    // A change the device took whose answer could be another request's: the
+    // client's record of the device is left as it was.
+    static QString unprovenText();
+    // A failure of a Save of one channel, said while the page shows another.
+    static QString ofChannelText(const QString &channel, const QString &words);
     // A Save stored while the page shows other values since: the values the
     // device took (none listed: the values of that Save).
     static QString tookEarlierText(const QStringList &values);
@@ -299,6 +323,8 @@ signals:
     void replyRepeated(QObject *requester, quint64 tag);
     // A fresh session of the device is connected and the device took its login.
     void sessionStarted();
+    // A request began or ended waiting for its turn (queued()).
+    void queueChanged();
 
 private:
     friend class SessionLedger;
@@ -313,7 +339,9 @@ private:
         quint64 id = 0;      // the session ledger's, for a request
         bool request = true; // from send(): owed until its reply was counted or the connection broke
         bool every = false;
-        bool live = true; // a request whose requester still waits for it
+        bool live = true;    // a request whose requester still waits for it
+        bool queued = false; // not written yet: waits for its line (pending)
+        ConfigRequest pending;
     };
 
     // Who the reply to a request reaches once placed: its requester and tag;
@@ -330,11 +358,15 @@ private:
     void settled(quint64 id, ReplyFate fate);
     void unplaced(const ConfigReply &reply);
     void repeated(const Taker &taker, const ConfigReply &reply);
+    // A request that waited for its line goes out now.
+    void writeWaiting(quint64 id);
 
     int find(quint64 id) const;
     void watch(QObject *requester);
     void add(const Waiter &waiter);
     void refuseLater(const Waiter &waiter);
+    // Writes a request already listed; false, unlisting it, when nothing went out.
+    bool write(quint64 id, const ConfigRequest &request);
     ConfigReply failure(const Waiter &w, ReplyFate fate) const;
 
     loginDev m_key;

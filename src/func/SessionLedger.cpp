@@ -28,6 +28,16 @@ void dispatch(const Notices &notices)
 
 } // namespace
 
+void SessionLedger::settleLater(Notices &notices, const QPointer<ConfigConversation> &owner, quint64 id, ReplyFate fate)
+{
+    if (!owner)
+        return;
+    notices.append([owner, id, fate] {
+        if (owner)
+            owner->settled(id, fate);
+    });
+}
+
 SessionLedger *SessionLedger::instance()
 {
     static SessionLedger *ledger = new SessionLedger(KelvoSDKHelper::instance());
@@ -67,6 +77,15 @@ SessionLedger::Session &SessionLedger::sessionFor(const loginDev &key)
     const void *client = KelvoSDKHelper::instance()->session(key);
     // Counted afresh on a new connection object (logged out and in again).
     if (session.client != client) {
+        // What waited to be written on the old one never will be: told once
+        // the caller is done with the session.
+        Notices notices;
+        for (const Line &line : qAsConst(session.lines)) {
+            for (const Waiting &w : line.waiting)
+                settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
+        }
+        if (!notices.isEmpty())
+            QTimer::singleShot(0, this, [notices] { dispatch(notices); });
         session.lines.clear();
         session.client = client;
         session.started = false;
@@ -84,14 +103,57 @@ QList<ConfigConversation *> SessionLedger::conversationsOf(const QString &sessio
     return list;
 }
 
-bool SessionLedger::admit(const loginDev &key, int replyCmd, int channel)
+bool SessionLedger::mayWrite(const Line &line, bool alone)
 {
-    return state(key, replyCmd, channel) == LineState::InStep;
+    if (line.inDoubt)
+        return false;
+    for (const Owed &o : line.owed) {
+        if (o.alone)
+            return false;
+    }
+    return !alone || (line.owed.isEmpty() && line.unlisted == 0);
 }
 
-void SessionLedger::claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save)
+SessionLedger::Admission SessionLedger::admit(const loginDev &key, int replyCmd, int channel, bool alone) const
 {
-    m_claim = Claim{owner, id, replyCmd, deadlineMs, save, true};
+    const auto session = m_sessions.constFind(sessionOf(key));
+    if (session == m_sessions.cend() || session->client != KelvoSDKHelper::instance()->session(key))
+        return Admission::Now;
+    const auto line = session->lines.constFind(qMakePair(replyCmd, channel));
+    if (line == session->lines.cend())
+        return Admission::Now;
+    if (line->inDoubt)
+        return Admission::Refuse;
+    // Behind what waits already: the line's requests go out in the order sent.
+    return line->waiting.isEmpty() && mayWrite(*line, alone) ? Admission::Now : Admission::Wait;
+}
+
+void SessionLedger::enqueue(ConfigConversation *owner, quint64 id, const loginDev &key, int replyCmd, int channel,
+                            bool alone)
+{
+    Session &session = sessionFor(key);
+    session.lines[qMakePair(replyCmd, channel)].waiting.append(Waiting{owner, id, alone});
+}
+
+void SessionLedger::drain(const QString &name, QPair<int, int> lineKey)
+{
+    for (;;) {
+        const auto session = m_sessions.find(name);
+        if (session == m_sessions.end())
+            return;
+        const auto line = session->lines.find(lineKey);
+        if (line == session->lines.end() || line->waiting.isEmpty() || !mayWrite(*line, line->waiting.first().alone))
+            return;
+        const Waiting next = line->waiting.takeFirst();
+        // Written from here: the line and the session may move meanwhile.
+        if (next.owner)
+            next.owner->writeWaiting(next.id);
+    }
+}
+
+void SessionLedger::claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone)
+{
+    m_claim = Claim{owner, id, replyCmd, deadlineMs, save, alone, true};
 }
 
 void SessionLedger::unclaim()
@@ -136,6 +198,7 @@ void SessionLedger::onWritten(const loginDev &key, unsigned int cmd, unsigned ch
         owed.owner = m_claim.owner;
         owed.id = m_claim.id;
         owed.save = m_claim.save;
+        owed.alone = m_claim.alone;
         replyCmd = m_claim.replyCmd;
         owed.deadlineMs = m_claim.deadlineMs;
         m_claim.active = false;
@@ -143,17 +206,22 @@ void SessionLedger::onWritten(const loginDev &key, unsigned int cmd, unsigned ch
     owed.deadline = m_clock.elapsed() + owed.deadlineMs;
     Line &line = session.lines[qMakePair(replyCmd, int(channel))];
     ++line.sent;
+    // Owed beside others, its answer and theirs can be taken for each other.
+    owed.shared = !line.owed.isEmpty() || line.unlisted > 0;
+    for (Owed &o : line.owed) {
+        if (o.alone && !o.shared)
+            qWarning() << "request" << cmd << "of" << key.ip << "written beside one that stands alone:"
+                       << "neither answer proves anything";
+        o.shared = true;
+    }
     line.owed.append(owed);
     Notices notices;
     while (line.owed.size() > MaxListed) {
         const Owed oldest = line.owed.takeFirst();
         ++line.unlisted;
         // Its reply is still counted when it comes; nobody waits for it.
-        if (oldest.owner && !oldest.expired)
-            notices.append([oldest] {
-                if (oldest.owner)
-                    oldest.owner->settled(oldest.id, ReplyFate::NoReply);
-            });
+        if (!oldest.expired)
+            settleLater(notices, oldest.owner, oldest.id, ReplyFate::NoReply);
     }
     arm();
     dispatch(notices);
@@ -206,6 +274,7 @@ void SessionLedger::place(const RecvInfo &info)
         return;
     }
     Line &line = found.value();
+    const QPair<int, int> lineKey = found.key();
     if (line.owed.isEmpty() && line.unlisted == 0) {
         // The line had requests and all were paid: this one is a copy of an
         // answer, and whoever took the line's last reply may hold a copy too.
@@ -225,15 +294,19 @@ void SessionLedger::place(const RecvInfo &info)
         --line.unlisted;
         ++line.dropped;
         qInfo() << "reply" << reply.cmd << "of" << key.ip << "pays a request no longer listed: dropped";
-        if (!line.inDoubt || line.owed.size() != line.kept.size())
+        if (!line.inDoubt || line.owed.size() != line.kept.size()) {
+            drain(name, lineKey);
             return;
+        }
     } else if (!line.inDoubt) {
         const Owed owed = line.owed.takeFirst();
         remember(line, owed, false);
+        reply.sole = !owed.shared;
         if (owed.owner)
             owed.owner->placed(owed.id, reply, false);
         else
             unplaced();
+        drain(name, lineKey);
         return;
     } else {
         line.kept.append(reply);
@@ -261,11 +334,13 @@ void SessionLedger::place(const RecvInfo &info)
     arm();
     for (int i = 0; i < owed.size() && i < kept.size(); ++i) {
         const Owed &o = owed.at(i);
+        ConfigReply placedReply = kept.at(i);
+        placedReply.sole = !o.shared;
         if (o.owner)
-            o.owner->placed(o.id, kept.at(i), o.expired);
+            o.owner->placed(o.id, placedReply, o.expired);
         else
             for (ConfigConversation *c : listeners)
-                c->unplaced(kept.at(i));
+                c->unplaced(placedReply);
     }
     const int cmd = reply.cmd;
     const int channel = reply.channel;
@@ -274,6 +349,7 @@ void SessionLedger::place(const RecvInfo &info)
         if (alive)
             emit alive->lineInStep(cmd, channel);
     }
+    drain(name, lineKey);
 }
 
 void SessionLedger::remember(Line &line, const Owed &owed, bool late)
@@ -320,6 +396,7 @@ void SessionLedger::onDeadline()
             Line &line = it.value();
             const int cmd = it.key().first;
             const int channel = it.key().second;
+            QList<Waiting> refused;
             for (Owed &o : line.owed) {
                 if (o.expired || o.deadline > now)
                     continue;
@@ -331,16 +408,16 @@ void SessionLedger::onDeadline()
                     line.inDoubt = true;
                     line.quietMs = o.deadlineMs;
                     line.quietUntil = now + o.deadlineMs;
+                    // What waited for its turn could not be told apart from
+                    // what is owed now: refused, never written; told after
+                    // what was sent before it.
+                    refused = line.waiting;
+                    line.waiting.clear();
                 }
-                if (o.owner) {
-                    const QPointer<ConfigConversation> owner = o.owner;
-                    const quint64 id = o.id;
-                    notices.append([owner, id] {
-                        if (owner)
-                            owner->settled(id, ReplyFate::NoReply);
-                    });
-                }
+                settleLater(notices, o.owner, o.id, ReplyFate::NoReply);
             }
+            for (const Waiting &w : qAsConst(refused))
+                settleLater(notices, w.owner, w.id, ReplyFate::OutOfStep);
             if (line.inDoubt && !line.stalled && line.quietUntil <= now) {
                 line.stalled = true;
                 qWarning() << "replies" << cmd << "of" << name << "stopped: nothing came for another deadline";
@@ -366,16 +443,11 @@ void SessionLedger::onDisconnected(const loginDev &key)
     // No reply of the broken connection can come any more.
     Notices notices;
     for (const Line &line : qAsConst(session->lines)) {
-        for (const Owed &o : line.owed) {
-            if (!o.owner)
-                continue;
-            const QPointer<ConfigConversation> owner = o.owner;
-            const quint64 id = o.id;
-            notices.append([owner, id] {
-                if (owner)
-                    owner->settled(id, ReplyFate::ConnectionLost);
-            });
-        }
+        for (const Owed &o : line.owed)
+            settleLater(notices, o.owner, o.id, ReplyFate::ConnectionLost);
+        // Never written: they go with the session they waited on.
+        for (const Waiting &w : line.waiting)
+            settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
     }
     m_sessions.erase(session);
     arm();

@@ -12,8 +12,20 @@
 // requests were written.
 //
 // - While no owed request of a line is past its deadline, the next reply
-//   pays the oldest owed request. Any request may be written while older
-//   requests of its line are owed, a read after a Save as well as before.
+//   pays the oldest owed request. A request may be written while older
+//   requests of its line are owed, a read after a Save as well as before,
+//   unless one of them stands alone (below).
+//
+// - A request whose answer changes the client's own record of the device
+//   (a password, a port, an address) stands alone: it is written only when
+//   nothing of its line is owed, and nothing else of its line is written
+//   while it is owed. Its answer is then its own and no other's, also one
+//   that comes after its deadline. What cannot be written yet waits, in the
+//   order it was sent, and goes out once its line lets it; a line that falls
+//   in doubt refuses what waits (none of it was written), a broken
+//   connection ends it. A reply whose request had no other request of its
+//   line owed beside it, from its writing to its answer, says so
+//   (ConfigReply::sole): only such an answer proves what the device holds.
 //
 // - Once one owed request is past its deadline the line is in doubt: the
 //   device may still answer it, or never. The replies that come are counted
@@ -39,7 +51,9 @@
 //   line in step.
 //
 // Known and left: a device that repeats a reply while the next request is
-// lost cannot be told apart without request ids.
+// lost cannot be told apart without request ids; nor can one that repeats an
+// earlier answer while a request standing alone is owed, and that repeat
+// would pass for its answer.
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
@@ -50,6 +64,8 @@
 #include <QObject>
 #include <QPair>
 #include <QPointer>
+
+#include <functional>
 
 class QTimer;
 
@@ -63,11 +79,18 @@ public:
     void attach(ConfigConversation *conversation);
     void detach(ConfigConversation *conversation);
 
-    // Whether a request of the line may be written now: not while it is in doubt.
-    bool admit(const loginDev &key, int replyCmd, int channel);
+    // Whether a request of the line may be written now, must wait its turn
+    // (behind what waits already, or beside a request standing alone), or is
+    // refused (its line is in doubt).
+    enum class Admission { Now, Wait, Refuse };
+    Admission admit(const loginDev &key, int replyCmd, int channel, bool alone) const;
+    // A request admitted to Wait: the owner is asked to write it
+    // (ConfigConversation::writeWaiting) once the line lets it, or told why
+    // it never will be.
+    void enqueue(ConfigConversation *owner, quint64 id, const loginDev &key, int replyCmd, int channel, bool alone);
 
     // The conversation's request about to be written; counted when it is.
-    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save);
+    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone);
     void unclaim();
 
     LineState state(const loginDev &key, int replyCmd, int channel) const;
@@ -88,10 +111,19 @@ private:
         int deadlineMs = 0;
         bool save = false;
         bool expired = false;
+        bool alone = false;
+        bool shared = false; // another request of the line was owed beside it
+    };
+    struct Waiting
+    {
+        QPointer<ConfigConversation> owner;
+        quint64 id = 0;
+        bool alone = false;
     };
     struct Line
     {
         QList<Owed> owed;        // oldest first
+        QList<Waiting> waiting;  // not written yet, in the order sent
         int unlisted = 0;        // owed, older than every listed one, no longer listed
         QList<ConfigReply> kept; // while in doubt, in the order they came
         bool inDoubt = false;
@@ -120,6 +152,7 @@ private:
         int replyCmd = -1;
         int deadlineMs = 0;
         bool save = false;
+        bool alone = false;
         bool active = false;
     };
 
@@ -133,6 +166,16 @@ private:
     void place(const RecvInfo &info);
     // Who takes the reply of an owed request: the line's last taker.
     void remember(Line &line, const Owed &owed, bool late);
+    // Tells the owner of request id how it ended, once dispatched: after the
+    // ledger's own books are straight.
+    static void settleLater(QList<std::function<void()>> &notices, const QPointer<ConfigConversation> &owner,
+                            quint64 id, ReplyFate fate);
+    // Whether a request of the line, standing alone or not, may be written
+    // now as far as what the line owes goes.
+    static bool mayWrite(const Line &line, bool alone);
+    // Writes what waits on a line, as far as it may go now. Looked up by name:
+    // a handler that ran since may have written to the session.
+    void drain(const QString &session, QPair<int, int> lineKey);
     void onDeadline();
     void onDisconnected(const loginDev &key);
     void onConnected(const loginDev &key);

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr int Edge = 12;   // from the page's right edge
@@ -272,6 +273,25 @@ void ConfigPageMarks::sayRoundFailure()
         return;
     }
     showReadFailure(m_round->failureText(m_fallback ? m_fallback() : QString()), true);
+}
+
+void ConfigPageMarks::sayWaiting(ConfigConversation *conversation, QObject *requester, std::function<void()> done)
+{
+    if (!conversation || !requester)
+        return;
+    auto tip = std::make_shared<QPointer<MsgTipInfoDlg>>();
+    const QPointer<ConfigConversation> from(conversation);
+    connect(conversation, &ConfigConversation::queueChanged, requester, [from, requester, tip, done] {
+        const bool waiting = from && from->queued(requester) > 0;
+        MsgTipInfoDlg::showWhile(*tip, waiting, ConfigConversation::waitingText());
+        if (!waiting && done)
+            done();
+    });
+    // The words go with whoever waited.
+    connect(requester, &QObject::destroyed, [tip] {
+        if (*tip)
+            (*tip)->close();
+    });
 }
 
 QString ConfigPageMarks::reconnectQuestion(const QList<unsigned int> &savesOut)

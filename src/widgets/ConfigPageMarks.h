@@ -96,6 +96,11 @@ public:
     // The question asked before a fresh session, naming what would lose its
     // answer; empty when nothing is out.
     static QString reconnectQuestion(const QList<unsigned int> &savesOut);
+    // Waiting words for as long as requests of requester wait their turn on
+    // the conversation's lines (ConfigConversation::queued()), the same for
+    // every page and dialog; done (if any) runs each time none waits any more.
+    static void sayWaiting(ConfigConversation *conversation, QObject *requester,
+                           std::function<void()> done = std::function<void()>());
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

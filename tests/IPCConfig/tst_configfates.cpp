@@ -388,8 +388,25 @@ private slots:
     // A Save of CH_01 answered once the operator switched to CH_02 and it was
     // read: said as a channel, and the values shown, the device's own, are
     // not marked.
+    // A refusal or a Save never answered is said with its channel too: the
+    // values shown are CH_02's, and "Configuration failed" alone would seem to
+    // be about them.
+    void saveAnsweredAfterChannelSwitch_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("stored") << "stored"
+                                << "The device took the Save of CH_01; CH_02 shows what the device holds.";
+        QTest::newRow("refused") << "refused"
+                                 << "Save of CH_01: " + SharedTexts::configFailedText();
+        QTest::newRow("never answered") << "none"
+                                        << "Save of CH_01: " + ConfigConversation::noAnswerText();
+    }
+
     void saveAnsweredAfterChannelSwitch()
     {
+        QFETCH(QString, answer);
+        QFETCH(QString, said);
         m_dev.capList = QStringLiteral("+audio+MD+OSD+channel1");
         m_cam->setStoredValue(10002, QStringLiteral("frameRate"), QStringLiteral("25"));
         RemoteCfg_Widget *page = visit(RemoteConfigSetting::PageVideoEncode);
@@ -397,6 +414,10 @@ private slots:
         auto *channels = child<QComboBox>(page, "comboBoxChannel");
         QVERIFY(channels->isVisible());
         m_cam->planReplies(10003, {SimDevice::Held});
+        if (answer == QLatin1String("refused"))
+            m_cam->setForcedResult(10003, 5);
+        if (answer == QLatin1String("none"))
+            RemoteCfg_Widget::setReadTimeoutMs(1500);
         pickText(child<QComboBox>(page, "comboBox_main_framerate"), QStringLiteral("20"));
         QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(m_cam->heldCount(10003), 1, 10000);
@@ -405,10 +426,12 @@ private slots:
                                  10000);
         QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
         closeToasts();
-        QVERIFY(m_cam->releaseHeld(10003));
-        const QString said = QStringLiteral("The device took the Save of CH_01; CH_02 shows what the device holds.");
+        if (answer != QLatin1String("none"))
+            QVERIFY(m_cam->releaseHeld(10003));
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 10000);
+        m_cam->clearForcedResult(10003);
         QCOMPARE(toastTexts(), QStringList{said});
+        // CH_02 shows what the camera holds: nothing of it is unsaved.
         QVERIFY(!page->notSavedShown());
         QCOMPARE(bodyValue(m_cam->requests(10003).last().bodyText, QStringLiteral("encode0/frameRate")),
                  QStringLiteral("20"));

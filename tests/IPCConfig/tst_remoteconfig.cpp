@@ -3,8 +3,12 @@
 // 127.64.0.x), the media engine. Pages not built yet are stood in for by stub
 // pages put into their slots.
 
+#include "ConfigConversation.h"
+#include "ConfigPageMarks.h"
+#include "CustomDialog.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
+#include "DeviceRoundTrip.h"
 #include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
@@ -16,6 +20,7 @@
 #include "PlayerCommon.h"
 #include "RemoteCfg_Widget.h"
 #include "RemoteConfigSetting.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 #include "TestMedia.h"
@@ -168,6 +173,7 @@ private slots:
             sim->clearForcedResult(13005);
             sim->setCommandDelay(13005, -1);
         }
+        ConfigConversation::setTimeoutMs(6000);
         RemoteConfigSetting::setRestartDelayMs(5000);
     }
 
@@ -271,14 +277,7 @@ private slots:
         QCOMPARE(m_b->storedValue(13004, QStringLiteral("RTSPPort")), QStringLiteral("8554"));
         QCOMPARE(m_b->requests(13005).last().bodyText,
                  QStringLiteral("<portConfig><RTSPPort>9554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
-        int stored = -1;
-        for (const auto &row : OrmHelper::getAllDevices()) {
-            FUN_DEV_INFO dev;
-            OrmHelper::devFromRow(*row, &dev, OrmHelper::getAllOrganizations());
-            if (dev.ip == kCamB)
-                stored = dev.rtspPort;
-        }
-        QCOMPARE(stored, 8554);
+        QCOMPARE(int(DevicePagesTest::storedDevice(kCamB).rtspPort), 8554);
     }
 
     // Replies reach only the current page of a visible window, from its camera.
@@ -372,17 +371,88 @@ private slots:
         QCOMPARE(m_b->requestCount(13005), sets);
     }
 
-    // The reply confirms the port that was sent, not what the field holds now.
-    void successAppliesSentPort()
+    // The client's record (registry and database) takes only a port the
+    // camera's own answer confirmed: the port that Save sent, not what the
+    // field holds by then. A second Save waits until the first is answered;
+    // one whose answer is lost, or held back while the camera refuses it,
+    // stores nothing and leaves the second unsent; an honest camera slow to
+    // answer (three quarters of the deadline) has both stored in turn.
+    void portSaveAnswers_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("stored"); // the record's port at the end; 0: as before
+        QTest::addColumn<QStringList>("said");
+        const QString success = SharedTexts::configSuccessText();
+        const QString waiting = ConfigConversation::waitingText();
+        QTest::newRow("answered, the field changed meanwhile")
+            << "at once" << 1554 << QStringList{ConfigConversation::tookEarlierText({QStringLiteral("1554")})};
+        QTest::newRow("the first answer lost, a second save")
+            << "lost" << 0
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()};
+        QTest::newRow("the first refused, its answer held past a second save")
+            << "refused, held" << 0
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           SharedTexts::configFailedText()};
+        QTest::newRow("an honest slow camera, two saves")
+            << "slow" << 1555
+            << QStringList{waiting, ConfigConversation::tookEarlierText({QStringLiteral("1554")}), success};
+    }
+
+    void portSaveAnswers()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, stored);
+        QFETCH(QStringList, said);
         MediaPortWidget *page = openPortPage();
         QVERIFY(page);
-        m_b->setCommandDelay(13005, 400);
+        const int before = record(kCamB)->rtspPort;
+        const int sets = m_b->requestCount(13005);
+        ConfigConversation::setTimeoutMs(2000);
+        if (fault == QLatin1String("lost"))
+            m_b->planReplies(13005, {-1});
+        if (fault == QLatin1String("refused, held")) {
+            m_b->setForcedResult(13005, 3);
+            m_b->planReplies(13005, {SimDevice::Held});
+        }
+        m_b->setCommandDelay(13005, fault == QLatin1String("at once") ? 400 : 1500);
+        DevicePagesTest::ToastLog log;
         auto *rtsp = child<QLineEdit>(page, "lineEdit_rtsp");
+        auto *save = child<QPushButton>(page, "pushButton_save");
         typeText(rtsp, QStringLiteral("1554"));
-        QTest::mouseClick(child<QPushButton>(page, "pushButton_save"), Qt::LeftButton);
-        typeText(rtsp, QStringLiteral("9999"));
-        QTRY_COMPARE_WITH_TIMEOUT(int(record(kCamB)->rtspPort), 1554, 10000);
+        QTest::mouseClick(save, Qt::LeftButton);
+        typeText(rtsp, fault == QLatin1String("at once") ? QStringLiteral("9999") : QStringLiteral("1555"));
+        if (fault != QLatin1String("at once")) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_b->requestCount(13005), sets + 1, 10000);
+            QTest::mouseClick(save, Qt::LeftButton);
+            // Waits its turn, said so; nothing of it reaches the camera meanwhile.
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
+            QVERIFY(DevicePagesTest::roundTrip(record(kCamB)));
+            QCOMPARE(m_b->requestCount(13005), sets + 1);
+        }
+        if (fault == QLatin1String("refused, held")) {
+            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
+            QVERIFY(m_b->releaseHeld(13005));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size(), 10000);
+        QVERIFY(DevicePagesTest::roundTrip(record(kCamB)));
+        QCOMPARE(log.said(), said);
+        QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
+        QCOMPARE(m_b->requestCount(13005), sets + (fault == QLatin1String("slow") ? 2 : 1));
+        const int now = stored ? stored : before;
+        QCOMPARE(int(record(kCamB)->rtspPort), now);
+        QTRY_COMPARE_WITH_TIMEOUT(int(DevicePagesTest::storedDevice(kCamB).rtspPort), now, 10000);
+        if (stored)
+            QCOMPARE(m_b->storedValue(13004, QStringLiteral("RTSPPort")), QString::number(stored));
+        if (fault != QLatin1String("lost"))
+            return;
+        // The way back: a fresh session (asked first, a Save being owed), and
+        // the page reads the camera again.
+        QPushButton *back = ConfigPageMarks::of(page)->reconnectButton();
+        QTRY_VERIFY_WITH_TIMEOUT(back && back->isVisible(), 10000);
+        DevicePagesTest::onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+        QTest::mouseClick(back, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!back->isVisible(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
     }
 
     // Dragging keeps the window's title area on the screens, where it can be

@@ -52,7 +52,23 @@ QString markup(QString text)
 namespace {
 
 // One camera per test, so each test also runs alone.
-enum Cam { Road, Add, Delete, Contact, Login, Other, Reveal, Header, Lost, Slow, CamCount };
+enum Cam {
+    Road,
+    Add,
+    Delete,
+    Contact,
+    Login,
+    Other,
+    Reveal,
+    Header,
+    Lost,
+    Slow,
+    // One each for the login account's change beside another account's.
+    BesideLost,
+    BesideHeld,
+    BesideSlow,
+    CamCount
+};
 
 QString camIp(int cam)
 {
@@ -457,6 +473,107 @@ private slots:
         QCOMPARE(record(Slow)->loginStatus, 1);
     }
 
+    // The login account's password change beside another account's: the
+    // camera loses its refusal of the login account's change and then is
+    // asked bob's; it holds the success of bob's change until the refusal of
+    // the login account's came; or it answers everything honestly at three
+    // quarters of the deadline. The client's record, in the registry and the
+    // database, keeps the password the camera holds, and the camera takes
+    // the client's next login.
+    void loginChangeBesideAnother_data()
+    {
+        QTest::addColumn<int>("cam");
+        QTest::addColumn<QString>("held"); // the password the camera holds at the end
+        QTest::addColumn<QStringList>("said");
+        const QString success = SharedTexts::configSuccessText();
+        QTest::newRow("refusal lost, then another account's change")
+            << int(BesideLost) << DEFAULT_DEV_PASSWORD
+            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()};
+        QTest::newRow("another account's success held until the refusal came")
+            << int(BesideHeld) << DEFAULT_DEV_PASSWORD
+            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           ConfigConversation::savedLateText()};
+        QTest::newRow("an honest slow camera")
+            << int(BesideSlow) << QStringLiteral("slow-new") << QStringList{success, success};
+    }
+
+    void loginChangeBesideAnother()
+    {
+        QFETCH(int, cam);
+        QFETCH(QString, held);
+        QFETCH(QStringList, said);
+        SimDevice *sim = m_cams[cam].get();
+        addOnCamera(cam, {QStringLiteral("bob")});
+        open(cam);
+        QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
+        ConfigConversation::setTimeoutMs(2000);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        if (cam == BesideSlow)
+            sim->setCommandDelay(Cmd::ChangePassword, 1500);
+        else
+            sim->planReplies(Cmd::ChangePassword, {cam == BesideLost ? -1 : SimDevice::Held});
+        const auto edit = [this, sim, cam](const QString &user, const QString &old, const QString &fresh) {
+            // The camera refuses a new "admin" password without a contact
+            // (result 8); the dialog knows the one it read.
+            if (user == DEFAULT_DEV_USER && cam != BesideSlow)
+                sim->setStoredValue(Cmd::GetContact, QStringLiteral("contactAddress"), QString());
+            onModal<EditClientUserDlg>([old, fresh](EditClientUserDlg *d) {
+                fillAndOk(d, {{"lineEditOld", old},
+                              {"m_NewUserPasswordlineEdit", fresh},
+                              {"m_ConfirmUserPasswordlineEdit", fresh}});
+            });
+            QTest::mouseClick(rowButton(user, "pushButtonEdit"), Qt::LeftButton);
+        };
+        const QString admin = QStringLiteral("admin");
+        const QString bob = QStringLiteral("bob");
+        // The list read after the first change is back before the second is clicked.
+        const int lists = sim->requestCount(Cmd::GetUsers);
+        ToastLog log;
+        if (cam == BesideLost)
+            edit(admin, DEFAULT_DEV_PASSWORD, QStringLiteral("refused"));
+        else
+            edit(bob, QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(Cmd::ChangePassword), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(Cmd::GetUsers) > lists, 10000);
+        QVERIFY(roundTrip(record(cam)));
+        if (cam == BesideLost)
+            edit(bob, QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
+        else
+            edit(admin, DEFAULT_DEV_PASSWORD, cam == BesideSlow ? held : QStringLiteral("refused"));
+        // The second change waits its turn, said so, and nothing of it reaches the camera meanwhile.
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
+        QVERIFY(roundTrip(record(cam)));
+        QCOMPARE(sim->requestCount(Cmd::ChangePassword), 1);
+        if (cam == BesideHeld) {
+            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
+            QVERIFY(sim->releaseHeld(Cmd::ChangePassword));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size() + 1, 10000);
+        // A new password logs in anew with it.
+        QTRY_VERIFY_WITH_TIMEOUT(record(cam) && record(cam)->password == held && record(cam)->loginStatus == 1, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(cam), 2000), 20000);
+        QCOMPARE(log.said(), QStringList{ConfigConversation::waitingText()} + said);
+        QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
+        QCOMPARE(sim->requestCount(Cmd::ChangePassword), cam == BesideSlow ? 2 : 1);
+        QCOMPARE(sim->state().password, held);
+        QTRY_COMPARE_WITH_TIMEOUT(storedDevice(camIp(cam)).password, held, 10000);
+        QCOMPARE(modified.count(), cam == BesideSlow ? 1 : 0);
+
+        // The next login: after the way back the lost answer offers, or after
+        // the camera dropped the connection.
+        const int logins = sim->requestCount(Cmd::Login);
+        if (cam == BesideLost) {
+            onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+            QTest::mouseClick(child<QPushButton>(m_dlg.get(), "pushButtonReconnect"), Qt::LeftButton);
+        } else {
+            sim->dropConnections();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(Cmd::Login) > logins && record(cam)->loginStatus == 1, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(cam), 2000), 20000);
+        QCOMPARE(sim->requests(Cmd::Login).last().body.value(QStringLiteral("password")), held);
+        QCOMPARE(record(cam)->loginStatus, 1);
+    }
+
     void editChecks_data()
     {
         QTest::addColumn<QString>("user");
@@ -544,7 +661,7 @@ private slots:
         ConfigConversation conversation;
         conversation.setDevice(record(Other));
         connect(&conversation, &ConfigConversation::replied, &edit,
-                [&edit](QObject *, const ConfigReply &reply) { edit.settle(reply); });
+                [&edit](QObject *, const ConfigReply &reply) { edit.modifyDevInfoEx(reply); });
         edit.setRoute(UserRequestRoute{&conversation, &edit});
         const QString login = record(Other)->userName;
         const QString password = record(Other)->password;

@@ -41,7 +41,26 @@ using namespace DevicePagesTest;
 
 namespace {
 
-enum Nvr { Road, Delete, Add, Contact, Login, Reject, Rights, Other, Checks, Reveal, Lost, Slow, Doubt, NvrCount };
+enum Nvr {
+    Road,
+    Delete,
+    Add,
+    Contact,
+    Login,
+    Reject,
+    Rights,
+    Other,
+    Checks,
+    Reveal,
+    Lost,
+    Slow,
+    Doubt,
+    // One each for the login account's change beside another change.
+    BesideLost,
+    BesideHeld,
+    BesideSlow,
+    NvrCount
+};
 
 QString nvrIp(int nvr)
 {
@@ -526,6 +545,107 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!column(table(), 0).contains(QStringLiteral("second")), 10000);
         QCOMPARE(nvr->requestCount(14014), changes + 2);
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(QStringLiteral("Configuration successful")), 10000);
+    }
+
+    // The login account's password change beside another change: the NVR
+    // loses its refusal of the login account's change and then is asked
+    // another account's; it holds a delete's success until the refusal of the
+    // login account's change came; or it answers everything honestly at three
+    // quarters of the deadline. The client's record, in the registry and the
+    // database, keeps the password the NVR holds, and the NVR takes the
+    // client's next login.
+    void loginChangeBesideAnother_data()
+    {
+        QTest::addColumn<int>("nvr");
+        QTest::addColumn<QString>("held"); // the password the NVR holds at the end
+        QTest::addColumn<QStringList>("said");
+        const QString success = SharedTexts::configSuccessText();
+        QTest::newRow("refusal lost, then another account's change")
+            << int(BesideLost) << DEFAULT_DEV_PASSWORD
+            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()};
+        QTest::newRow("a delete's success held until the refusal came")
+            << int(BesideHeld) << DEFAULT_DEV_PASSWORD
+            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           ConfigConversation::savedLateText()};
+        QTest::newRow("an honest slow NVR")
+            << int(BesideSlow) << QStringLiteral("slow-new") << QStringList{success, success};
+    }
+
+    void loginChangeBesideAnother()
+    {
+        QFETCH(int, nvr);
+        QFETCH(QString, held);
+        QFETCH(QStringList, said);
+        SimDevice *sim = m_nvrs[nvr].get();
+        addOnNvr(nvr, {QStringLiteral("bob")});
+        open(nvr, 2);
+        ConfigConversation::setTimeoutMs(2000);
+        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        const int before = sim->requestCount(14014);
+        if (nvr == BesideSlow)
+            sim->setCommandDelay(14014, 1500);
+        else
+            sim->planReplies(14014, {nvr == BesideLost ? -1 : SimDevice::Held});
+        const auto edit = [this, sim, nvr](const QString &user, const QString &old, const QString &fresh) {
+            // The NVR refuses a new "admin" password without a contact; the
+            // dialog knows the one it listed.
+            if (user == DEFAULT_DEV_USER && nvr != BesideSlow)
+                sim->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
+            onModal<CNVREditClientUserDlg>([old, fresh](CNVREditClientUserDlg *d) {
+                fillAndOk(d, {{"lineEditOld", old},
+                              {"m_NewUserPasswordlineEdit", fresh},
+                              {"m_ConfirmUserPasswordlineEdit", fresh}});
+            });
+            QTest::mouseClick(rowButton(user, "pushButtonEdit"), Qt::LeftButton);
+        };
+        // The list read after the first change is back before the second is clicked.
+        const int lists = sim->requestCount(14013);
+        ToastLog log;
+        if (nvr == BesideLost) {
+            edit(QStringLiteral("admin"), DEFAULT_DEV_PASSWORD, QStringLiteral("refused"));
+        } else {
+            onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+            QTest::mouseClick(rowButton(QStringLiteral("bob"), "pushButtonDelete"), Qt::LeftButton);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(14014), before + 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(14013) > lists, 10000);
+        QVERIFY(roundTrip(record(nvr)));
+        if (nvr == BesideLost)
+            edit(QStringLiteral("bob"), QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
+        else
+            edit(QStringLiteral("admin"), DEFAULT_DEV_PASSWORD, nvr == BesideSlow ? held : QStringLiteral("refused"));
+        // The second change waits its turn, said so, and nothing of it reaches the NVR meanwhile.
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
+        QVERIFY(roundTrip(record(nvr)));
+        QCOMPARE(sim->requestCount(14014), before + 1);
+        if (nvr == BesideHeld) {
+            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
+            QVERIFY(sim->releaseHeld(14014));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size() + 1, 10000);
+        // A new password logs in anew with it.
+        QTRY_VERIFY_WITH_TIMEOUT(record(nvr) && record(nvr)->password == held && record(nvr)->loginStatus == 1, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(nvr), 2000), 20000);
+        QCOMPARE(log.said(), QStringList{ConfigConversation::waitingText()} + said);
+        QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
+        QCOMPARE(sim->requestCount(14014), before + (nvr == BesideSlow ? 2 : 1));
+        QCOMPARE(sim->state().password, held);
+        QTRY_COMPARE_WITH_TIMEOUT(storedDevice(nvrIp(nvr)).password, held, 10000);
+        QCOMPARE(modified.count(), nvr == BesideSlow ? 1 : 0);
+
+        // The next login: after the way back the lost answer offers, or after
+        // the NVR dropped the connection.
+        const int logins = sim->requestCount(Cmd::Login);
+        if (nvr == BesideLost) {
+            onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
+            QTest::mouseClick(child<QPushButton>(m_dlg.get(), "pushButtonReconnect"), Qt::LeftButton);
+        } else {
+            sim->dropConnections();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(Cmd::Login) > logins && record(nvr)->loginStatus == 1, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(nvr), 2000), 20000);
+        QCOMPARE(sim->requests(Cmd::Login).last().body.value(QStringLiteral("password")), held);
+        QCOMPARE(record(nvr)->loginStatus, 1);
     }
 
     // A disabled account stays disabled and keeps the rights no box shows.

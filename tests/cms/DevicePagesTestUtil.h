@@ -5,6 +5,7 @@
 // chosen addresses only (no test pings what it types).
 
 #include "MsgTipInfoDlg.h"
+#include "OrmHelper.h"
 #include "Platform.h"
 
 #include <QAbstractButton>
@@ -252,6 +253,42 @@ inline QStringList toastTexts()
             texts << label->text();
     }
     return texts;
+}
+
+// Every toast shown while the log lives, in order: what the operator was
+// told, also once the toast has gone.
+class ToastLog : public QObject
+{
+public:
+    ToastLog() { qApp->installEventFilter(this); }
+    ~ToastLog() override { qApp->removeEventFilter(this); }
+    QStringList said() const { return m_said; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *toast = event->type() == QEvent::Show ? qobject_cast<MsgTipInfoDlg *>(watched) : nullptr;
+        if (auto *label = toast ? toast->findChild<QLabel *>(QStringLiteral("labelText")) : nullptr)
+            m_said << label->text();
+        return false;
+    }
+
+private:
+    QStringList m_said;
+};
+
+// The device as the client's database holds it (found by its address); an
+// empty record when there is none.
+inline FUN_DEV_INFO storedDevice(const QString &ip)
+{
+    FUN_DEV_INFO stored;
+    for (const auto &row : OrmHelper::getAllDevices()) {
+        FUN_DEV_INFO dev;
+        OrmHelper::devFromRow(*row, &dev, OrmHelper::getAllOrganizations());
+        if (dev.ip == ip)
+            stored = dev;
+    }
+    return stored;
 }
 
 inline void closeToasts()

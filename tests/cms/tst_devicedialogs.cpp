@@ -6,8 +6,10 @@
 #include "AddClientDevDlg.h"
 #include "AddressCheck.h"
 #include "CNVRChannelModifyIPDlg.h"
+#include "ConfigConversation.h"
 #include "CustomDialog.h"
 #include "DeviceBatchModify.h"
+#include "DeviceCommands.h"
 #include "DeviceFormRules.h"
 #include "DeviceGroupManage.h"
 #include "DeviceInfoManager.h"
@@ -78,6 +80,18 @@ private:
         dev->devType = type;
         DeviceInfoManager::instance()->addDevInfo(dev);
         return dev;
+    }
+
+    // The client connected to a simulated device listening at ip, and a
+    // record of it for the dialogs (not registered).
+    bool connectTo(SimDevice &device, const QString &ip, FUN_DEV_INFO *dev)
+    {
+        if (!device.listen(QHostAddress(ip)))
+            return false;
+        KelvoSDKHelper::instance()->connectDev(device.loginKey());
+        dev->ip = device.address().toString();
+        dev->devPort = device.port();
+        return waitFor([&] { return KelvoSDKHelper::instance()->isConnected(device.loginKey()); });
     }
 
 private slots:
@@ -526,6 +540,45 @@ private slots:
         KelvoSDKHelper::instance()->logoutDev(other.loginKey());
     }
 
+    // A reset whose refusal the device holds back, then one with the right
+    // code: the second waits its turn, and once the first went unanswered it
+    // is not sent at all; the late refusal is said as the first one's, and
+    // the record keeps the password the device still has.
+    void forgotPasswordAnswerIsItsOwn()
+    {
+        SimDevice device(SimDevice::Ipc);
+        FUN_DEV_INFO dev;
+        QVERIFY(connectTo(device, QStringLiteral("127.61.0.9"), &dev));
+        dev.password = QStringLiteral("forgotten");
+        ConfigConversation::setTimeoutMs(1500);
+        device.planReplies(Cmd::ResetPassword, {SimDevice::Held});
+        ForgotPassword dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.setDevInfo(&dev);
+        QVERIFY(waitFor([&] { return !child<QLabel>(&dialog, "m_labelSafe")->pixmap(Qt::ReturnByValue).isNull(); }));
+        auto *error = child<QLabel>(&dialog, "labelErrorInfo");
+        typeInto(&dialog, "lineEditSafe", QStringLiteral("999999"));
+        typeInto(&dialog, "lineEditPassword", QStringLiteral("new-pw"));
+        typeInto(&dialog, "lineEditConfirmPassword", QStringLiteral("new-pw"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        QVERIFY(waitFor([&] { return device.heldCount(Cmd::ResetPassword) == 1; }));
+        typeInto(&dialog, "lineEditSafe", device.state().securityCode);
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
+        QVERIFY(waitFor([] { return toastTexts().contains(ConfigConversation::waitingText()); }));
+        QVERIFY(waitFor([&] { return error->text() == ConfigConversation::saveOutOfStepText(); }));
+        QVERIFY(device.releaseHeld(Cmd::ResetPassword));
+        QVERIFY(waitFor([&] { return error->text() == QStringLiteral("Security code error"); }));
+        QVERIFY(roundTrip(device.loginKey()));
+        QCOMPARE(device.requestCount(Cmd::ResetPassword), 1);
+        QCOMPARE(device.state().password, DEFAULT_DEV_PASSWORD);
+        QCOMPARE(dev.password, QStringLiteral("forgotten"));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
+        ConfigConversation::setTimeoutMs(6000);
+        KelvoSDKHelper::instance()->logoutDev(device.loginKey());
+    }
+
     void forgotPasswordResultTexts()
     {
         QCOMPARE(ForgotPassword::resultText(255), QStringLiteral("Operation failed"));
@@ -563,15 +616,10 @@ private slots:
         QFETCH(QString, toast);
 
         SimDevice device(SimDevice::Ipc);
-        QVERIFY(device.listen(QHostAddress(QStringLiteral("127.61.0.8"))));
         device.setHandler(14017, [&](SimConnection *c, const SimRequest &) { c->reply(14017, result, contactBody); });
-        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
-        sdk->connectDev(device.loginKey());
-        QVERIFY(waitFor([&] { return sdk->isConnected(device.loginKey()); }));
-
         FUN_DEV_INFO dev;
-        dev.ip = device.address().toString();
-        dev.devPort = device.port();
+        QVERIFY(connectTo(device, QStringLiteral("127.61.0.8"), &dev));
+        KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
         dev.sdkPlatform = platform;
         ForgotPassword dialog;
         dialog.show();

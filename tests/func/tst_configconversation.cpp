@@ -51,6 +51,8 @@ struct Step
                     // 4: the device lets the Saves' held answers go
     // The next step goes out before this one's answer.
     bool noWait = false;
+    // A Save whose answer would change the client's record: it stands alone.
+    bool alone = false;
 };
 
 struct LineRow
@@ -94,6 +96,15 @@ class TestConfigConversation : public QObject
         const int before = m_unrequested.size();
         m_dev->pushMessage(19999, QString());
         return QTest::qWaitFor([&] { return m_unrequested.size() > before; }, 10000);
+    }
+
+    // Everything the client wrote before has reached the device once a later
+    // request has.
+    bool delivered()
+    {
+        const int before = m_dev->requestCount(19998);
+        KelvoSDKHelper::instance()->sendCmd(m_key, 19998, 0);
+        return QTest::qWaitFor([&] { return m_dev->requestCount(19998) > before; }, 10000);
     }
 
 private slots:
@@ -297,6 +308,28 @@ private slots:
             {}, {heldSave(31, true), heldSave(26, false), release, read(26)}, {held, held}, 1000, {{0, 5}, {1, 0}}};
         QTest::newRow("a kept success, then a kept refusal") << LineRow{
             {}, {heldSave(26, true), heldSave(31, false), release, read(26)}, {held, held}, 1000, {{0, 0}, {1, 5}}};
+        // A Save standing alone is written only once nothing of its line is
+        // owed, and nothing of its line is written while it is owed: its
+        // answer is its own, late or not; what waited behind one whose
+        // answer never came is refused, never written.
+        const auto alone = [](int rate, ReplyFate fate, bool noWait) {
+            return Step{true, rate, fate, 0, noWait, true};
+        };
+        QTest::newRow("alone, behind an owed save")
+            << LineRow{{}, {save(26, true), alone(27, ReplyFate::Answered, false), read(27)}, {1500}, 3000};
+        QTest::newRow("alone, its answer dropped: the next save waits and is refused")
+            << LineRow{{}, {alone(26, none, true), Step{true, 27, apart}, fresh, read(25)}, {-1}};
+        QTest::newRow("alone, a late answer is its own")
+            << LineRow{{}, {alone(26, none, false), release, read(26)}, {held}, 1000, {{0, 0}}};
+        QTest::newRow("alone, the save before it refused late")
+            << LineRow{{}, {heldSave(31, true), alone(26, apart, false), release, read(25)}, {held}, 1000, {{0, 5}}};
+        // An honest slow device answers at four fifths of the deadline: what
+        // waits is written once the line lets it, with a deadline of its own.
+        QTest::newRow("alone, slow, behind a read and a save") << LineRow{
+            {2400},
+            {read(25, ReplyFate::Answered, true), save(26, true), alone(27, ReplyFate::Answered, false), read(27)},
+            {2400, 2400},
+            3000};
     }
 
     void replyLines()
@@ -338,6 +371,9 @@ private slots:
                     const ConfigReply reply = m_replied.at(before++).reply;
                     QCOMPARE(reply.tag, quint64(late.first + 1));
                     QVERIFY(reply.late);
+                    // With nothing else of its line written beside it, a late
+                    // answer still proves its request; beside another it does not.
+                    QCOMPARE(reply.sole, row.late.size() == 1);
                     QCOMPARE(int(reply.fate), int(ReplyFate::Answered));
                     QCOMPARE(reply.result.ok() ? 0 : reply.result.code, late.second);
                 }
@@ -355,7 +391,18 @@ private slots:
             request.kind = step.save ? RequestKind::Save : RequestKind::Read;
             request.body = step.save ? QStringLiteral("<frameRate>%1</frameRate>").arg(step.frameRate) : QString();
             request.tag = quint64(i + 1);
+            request.alone = step.alone;
             QVERIFY((step.act == 3 ? &second : m_conv.get())->send(&page, request));
+            // Behind a request of its line still owed, one standing alone waits.
+            const bool behind = std::any_of(out.cbegin(), out.cend(), [&row](int k) { return row.steps.at(k).save; });
+            if (step.alone && behind) {
+                QCOMPARE(m_conv->queued(&page), 1);
+                QVERIFY(delivered());
+                const auto earlier = row.steps.mid(0, i);
+                QCOMPARE(m_dev->requestCount(request.cmd),
+                         int(std::count_if(earlier.cbegin(), earlier.cend(),
+                                           [](const Step &s) { return s.save && s.fate != ReplyFate::OutOfStep; })));
+            }
             out << i;
             if (step.noWait)
                 continue;
@@ -370,12 +417,19 @@ private slots:
                 if (sent.fate != ReplyFate::Answered)
                     continue;
                 QVERIFY(reply.ok());
+                QVERIFY(!sent.alone || reply.sole);
                 if (!sent.save)
                     QCOMPARE(findValuesInXml(reply.xml, QStringLiteral("body")).value(QStringLiteral("frameRate")),
                              QString::number(sent.frameRate));
             }
             out.clear();
         }
+        // What was refused out of step never reached the device.
+        const int saves = int(std::count_if(row.steps.cbegin(), row.steps.cend(), [](const Step &step) {
+            return step.save && step.act == 0 && step.fate != ReplyFate::OutOfStep;
+        }));
+        QCOMPARE(m_dev->requestCount(10003), saves);
+        QCOMPARE(m_conv->queued(), 0);
         ConfigConversation::setTimeoutMs(6000);
     }
 

@@ -6,7 +6,8 @@
 //                       and clock (store), written by SetSettings and
 //                       SetTimeConfig
 //   SetNetwork          a new address: the camera answers (result 0, unless a
-//                       forced result refuses it) and moves there, keeping its
+//                       forced result refuses it) and moves there once its
+//                       answer has left (after a reply delay too), keeping its
 //                       port; with the property "simSilentMove" set it moves
 //                       without answering; under DHCP it stays
 //   Reboot, SimpleRecovery, FullRecovery
@@ -54,10 +55,14 @@ SimDeviceExtension cameraSystem(SimDevice::Ipc, [](SimDevice &device) {
             c->reply(Cmd::SetNetwork, 0);
             return;
         }
-        if (!d->property("simSilentMove").toBool())
+        const bool silent = d->property("simSilentMove").toBool();
+        if (!silent)
             c->reply(Cmd::SetNetwork, 0);
-        // After the answer has left.
-        QTimer::singleShot(100, d, [d, ip] { moveTo(d, ip); });
+        // After the answer has left, also one a slow camera sends late (a
+        // held one is left behind).
+        const int delay = silent ? 0 : d->replyDelayFor(Cmd::SetNetwork);
+        const int after = delay > 0 && delay < SimDevice::Repeated ? delay : 0;
+        QTimer::singleShot(after + 100, d, [d, ip] { moveTo(d, ip); });
     });
     for (unsigned int cmd : {Cmd::Reboot, Cmd::SimpleRecovery, Cmd::FullRecovery}) {
         d->setHandler(cmd, [d, cmd](SimConnection *c, const SimRequest &) {

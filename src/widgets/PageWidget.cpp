@@ -44,6 +44,16 @@ void PageWidget::setTotalRecords(qint64 total)
     updateButtons();
 }
 
+void PageWidget::setStartIndex(qint64 startIndex)
+{
+    if (m_pageSize <= 0)
+        return;
+    m_currentPage = std::max<qint64>(0, startIndex) / m_pageSize + 1;
+    m_startIndex = (m_currentPage - 1) * m_pageSize;
+    updateLabels();
+    updateButtons();
+}
+
 QString PageWidget::getLimitSql() const
 {
     return QStringLiteral(" limit %2,%3;").arg(m_startIndex).arg(m_pageSize);

@@ -17,6 +17,9 @@ public:
     ~PageWidget() override;
 
     void setTotalRecords(qint64 total);
+    // Shows the page that starts at startIndex of the same total, without
+    // asking for it (the owner keeps showing it).
+    void setStartIndex(qint64 startIndex);
     QString getLimitSql() const;
 
     qint64 totalRecords() const { return m_totalRecords; }

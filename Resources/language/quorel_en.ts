@@ -1224,6 +1224,10 @@ Move it away to start with a new database.</translation>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>Alarms are not being saved: the database file is missing.</translation>
     </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>Alarms are not being saved: the database is in use by another program.</translation>
+    </message>
 </context>
 <context>
     <name>LocalVideoReplayWnd</name>
@@ -1361,6 +1365,24 @@ Move it away to start with a new database.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>another client records into this folder</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>Shown: the records of the last search that was read.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</translation>
     </message>
 </context>
 </TS>

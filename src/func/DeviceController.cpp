@@ -135,10 +135,8 @@ void DeviceController::setStoreWaiting(bool waiting)
     if (waiting == m_saidWaiting)
         return;
     m_saidWaiting = waiting;
+    m_sawWaiting = m_sawWaiting || waiting;
     emit storeWaiting(waiting);
-    // What the operator saw waiting is said done, unless some of it failed.
-    if (!waiting && !m_saidFailure && !m_closing)
-        emit storeNotice(SharedTexts::configSuccessText());
 }
 
 void DeviceController::onWritesWaiting(bool waiting)
@@ -146,6 +144,13 @@ void DeviceController::onWritesWaiting(bool waiting)
     if (waiting)
         qInfo() << "Device list changes wait for the database:" << m_rows.pending();
     followWaiting();
+    if (waiting)
+        return;
+    // What the operator saw waiting is said done once all of it is stored,
+    // unless some of it failed.
+    if (m_sawWaiting && !m_saidFailure && !m_closing)
+        emit storeNotice(SharedTexts::configSuccessText());
+    m_sawWaiting = false;
 }
 
 void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)

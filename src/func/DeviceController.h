@@ -220,5 +220,6 @@ private:
     QHash<const FUN_DEV_INFO *, std::shared_ptr<RowToken>> m_tokens;
     int m_operatorWrites = 0;   // operator writes not landed yet
     bool m_saidWaiting = false; // storeWaiting(true) is in force
+    bool m_sawWaiting = false;  // ... was, since the queue last emptied
     bool m_saidFailure = false;
 };

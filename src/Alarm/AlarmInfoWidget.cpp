@@ -276,6 +276,8 @@ void AlarmInfoWidget::showUnreadable(const QSqlError &error)
     // A page asked for and not read: the pager goes back to the page shown.
     if (m_answered)
         ui->widgetPage->setStartIndex(m_shownStart);
+    else
+        ui->widgetPage->setTotalUnread();
     const QString said = unreadableText(error);
     ui->labelReadState->setText(m_answered ? said + QLatin1Char(' ') + keptText() : said);
     ui->labelReadState->show();

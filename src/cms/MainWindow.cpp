@@ -470,7 +470,10 @@ void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
     }
     // What still waits is given up now, each change named in the log; the
     // alarm writer gave up its rows by the same deadline.
-    const QStringList givenUp = OrmWriteQueue::flushAll(0);
+    QStringList givenUp = OrmWriteQueue::flushAll(0);
+    // A page told of its change given up may queue another (an undo): that
+    // one is given up and counted too, not left to the end of the process.
+    givenUp += OrmWriteQueue::flushAll(0);
     const qint64 lost = m_alarmHandler ? m_alarmHandler->endClose() : 0;
     if (lost == 0 && givenUp.isEmpty()) {
         MsgTipInfoDlg::showWhile(words, false, QString());

@@ -244,7 +244,10 @@ private slots:
             ->setDateTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
         QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
         QTRY_VERIFY(toastTexts().contains(AlarmInfoWidget::damagedText()));
-        QCOMPARE(m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"))->totalRecords(), qint64(0));
+        auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
+        QCOMPARE(pager->totalRecords(), qint64(0));
+        // No count was read: none is shown.
+        QCOMPARE(pager->findChild<QLabel *>(QStringLiteral("labelTotalRecords"))->text(), QStringLiteral("-"));
         QCOMPARE(m_page->model()->rowCount(), 0);
         QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelReadState"))->text(), AlarmInfoWidget::damagedText());
         for (const QString &text : toastTexts())

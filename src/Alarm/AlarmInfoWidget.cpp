@@ -83,7 +83,9 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     room.setRetainSizeWhenHidden(true);
     ui->labelReadState->setSizePolicy(room);
     ui->labelReadState->setWordWrap(true);
-    ui->labelReadState->setMinimumHeight(2 * ui->labelReadState->fontMetrics().lineSpacing());
+    ui->labelReadState->setText(QStringLiteral("X\nX"));
+    ui->labelReadState->setMinimumHeight(ui->labelReadState->sizeHint().height());
+    ui->labelReadState->clear();
     ui->labelReadState->hide();
 }
 

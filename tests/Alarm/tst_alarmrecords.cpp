@@ -30,6 +30,7 @@
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -296,6 +297,8 @@ private slots:
             QVERIFY(!words->isVisible());
         }
         const QStringList rowsBefore = column(3);
+        auto *table = m_page->findChild<QTableView *>(QStringLiteral("tableView"));
+        const QRect tableBefore = table->geometry();
         QSignalSpy shown(m_page->model(), &QAbstractItemModel::modelReset);
         {
             HeldDatabase held;
@@ -323,6 +326,9 @@ private slots:
                 QCOMPARE(pager->startIndex(), qint64(0));
                 QVERIFY(words->isVisible());
                 QCOMPARE(words->text(), said + QLatin1Char(' ') + AlarmInfoWidget::keptText());
+                // In a room of their own: the table did not move down for them.
+                QCOMPARE(table->geometry().top(), tableBefore.top());
+                QCOMPARE(table->geometry().height(), tableBefore.height());
                 // The words stay once the toast has gone.
                 closeToasts();
                 QVERIFY(words->isVisible());

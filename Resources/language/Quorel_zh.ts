@@ -2933,6 +2933,10 @@ Move it away to start with a new database.</source>
         <source>The alarm records cannot be read: the database file is damaged.</source>
         <translation>无法读取报警记录：数据库文件已损坏。</translation>
     </message>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>显示的是上次成功读取的搜索记录。</translation>
+    </message>
 </context>
 <context>
     <name>AlarmInfoProcessing</name>
@@ -3824,6 +3828,14 @@ Move it away to start with a new database.</source>
     <message>
         <source>Home</source>
         <translation>首页</translation>
+    </message>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>正在关闭：等待数据库保存剩余内容。更改：%1，报警：%2。</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>关闭时未保存，数据库正被其他程序使用。更改：%1，报警：%2。</translation>
     </message>
 </context>
 <context>
@@ -4766,6 +4778,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are not being saved: the database file is damaged.</source>
         <translation>报警未被保存：数据库文件已损坏。</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>报警未被保存：数据库正被其他程序使用。</translation>
     </message>
 </context>
 <context>

@@ -2933,6 +2933,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The alarm records cannot be read: the database file is damaged.</source>
         <translation>Záznamy alarmů nelze přečíst: soubor databáze je poškozen.</translation>
     </message>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>Zobrazeny jsou záznamy posledního hledání, které se podařilo přečíst.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmInfoProcessing</name>
@@ -3824,6 +3828,14 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Home</source>
         <translation>Domů</translation>
+    </message>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>Zavírání: čeká se, až databáze uloží zbytek. Změny: %1, alarmy: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>Při zavírání neuloženo, databázi používá jiný program. Změny: %1, alarmy: %2.</translation>
     </message>
 </context>
 <context>
@@ -4766,6 +4778,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Alarms are not being saved: the database file is damaged.</source>
         <translation>Alarmy se neukládají: soubor databáze je poškozen.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>Alarmy se neukládají: databázi používá jiný program.</translation>
     </message>
 </context>
 <context>

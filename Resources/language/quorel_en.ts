@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AlarmInfoWidget</name>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>Shown: the records of the last search that was read.</translation>
+    </message>
+</context>
+<context>
     <name>Authentication</name>
     <message>
         <location filename="../../src/widgets/Authentication.ui" line="+29"/>
@@ -160,6 +167,17 @@
         <location filename="../../src/widgets/CustomDialog.cpp" line="+72"/>
         <source>Tips</source>
         <translation type="unfinished"/>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1241,10 @@ Move it away to start with a new database.</translation>
     <message>
         <source>Alarms are not being saved: the database file is missing.</source>
         <translation>Alarms are not being saved: the database file is missing.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>Alarms are not being saved: the database is in use by another program.</translation>
     </message>
 </context>
 <context>

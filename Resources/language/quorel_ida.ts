@@ -2933,6 +2933,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The alarm records cannot be read: the database file is damaged.</source>
         <translation>Catatan alarm tidak dapat dibaca: berkas basis data rusak.</translation>
     </message>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>Yang ditampilkan: catatan pencarian terakhir yang berhasil dibaca.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmInfoProcessing</name>
@@ -3824,6 +3828,14 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Home</source>
         <translation>Beranda</translation>
+    </message>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>Menutup: menunggu basis data menyimpan sisanya. Perubahan: %1, alarm: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>Tidak disimpan saat menutup, basis data sedang digunakan oleh program lain. Perubahan: %1, alarm: %2.</translation>
     </message>
 </context>
 <context>
@@ -4766,6 +4778,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Alarms are not being saved: the database file is damaged.</source>
         <translation>Alarm tidak disimpan: berkas basis data rusak.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>Alarm tidak disimpan: basis data sedang digunakan oleh program lain.</translation>
     </message>
 </context>
 <context>

@@ -2933,6 +2933,10 @@ Move it away to start with a new database.</source>
         <source>The alarm records cannot be read: the database file is damaged.</source>
         <translation>Не удаётся прочитать записи тревог: файл базы данных повреждён.</translation>
     </message>
+    <message>
+        <source>Shown: the records of the last search that was read.</source>
+        <translation>Показаны записи последнего успешно прочитанного поиска.</translation>
+    </message>
 </context>
 <context>
     <name>AlarmInfoProcessing</name>
@@ -3824,6 +3828,14 @@ Move it away to start with a new database.</source>
     <message>
         <source>Home</source>
         <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
+        <translation>Закрытие: ожидание, пока база данных сохранит оставшееся. Изменения: %1, тревоги: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
+        <translation>Не сохранено при закрытии: база данных занята другой программой. Изменения: %1, тревоги: %2.</translation>
     </message>
 </context>
 <context>
@@ -4766,6 +4778,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Alarms are not being saved: the database file is damaged.</source>
         <translation>Тревоги не сохраняются: файл базы данных повреждён.</translation>
+    </message>
+    <message>
+        <source>Alarms are not being saved: the database is in use by another program.</source>
+        <translation>Тревоги не сохраняются: база данных занята другой программой.</translation>
     </message>
 </context>
 <context>

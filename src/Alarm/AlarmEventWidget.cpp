@@ -255,7 +255,7 @@ void AlarmEventWidget::loadShown()
         m_load = Load::Read;
         updateDeviceChosen();
     };
-    m_writes.enqueue({QStringLiteral("alarm settings of %1 read").arg(key), QString(), true, read, shown});
+    m_writes.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm settings of %1 read").arg(key), read, shown));
     if (m_writes.isWaiting())
         showWaiting(true);
 }

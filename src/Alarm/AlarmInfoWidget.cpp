@@ -76,6 +76,17 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     // The status filter is not offered: it stays at "All".
     ui->label_4->hide();
     ui->comboBoxStatus->hide();
+
+    // Two lines of room, kept while nothing is said: the table never moves
+    // when a read fails or answers again.
+    QSizePolicy room = ui->labelReadState->sizePolicy();
+    room.setRetainSizeWhenHidden(true);
+    ui->labelReadState->setSizePolicy(room);
+    ui->labelReadState->setWordWrap(true);
+    ui->labelReadState->setText(QStringLiteral("X\nX"));
+    ui->labelReadState->setMinimumHeight(ui->labelReadState->sizeHint().height());
+    ui->labelReadState->clear();
+    ui->labelReadState->hide();
 }
 
 AlarmInfoWidget::~AlarmInfoWidget()
@@ -181,18 +192,17 @@ void AlarmInfoWidget::on_pushButtonSearch_clicked()
         filter.deviceMatches = AlarmSettingsStore::isDeviceKey(key);
         filter.deviceName = m_deviceItem.data(Qt::DisplayRole).toString();
     }
-    m_where = AlarmRecordStore::condition(filter);
-    readRecords(true);
+    readRecords(true, AlarmRecordStore::condition(filter));
 }
 
 void AlarmInfoWidget::setQuery()
 {
     if (m_where.text().isEmpty())
         return;
-    readRecords(false);
+    readRecords(false, m_where);
 }
 
-void AlarmInfoWidget::readRecords(bool withCount)
+void AlarmInfoWidget::readRecords(bool withCount, const OrmQuery &where)
 {
     struct Read
     {
@@ -200,7 +210,6 @@ void AlarmInfoWidget::readRecords(bool withCount)
         QList<QSharedPointer<CustomAlarmInfo>> rows;
     };
     const auto read = std::make_shared<Read>();
-    const OrmQuery where = m_where;
     // A new search shows its first page.
     const qint64 start = withCount ? 0 : ui->widgetPage->startIndex();
     const int pageSize = ui->widgetPage->pageSize();
@@ -213,23 +222,28 @@ void AlarmInfoWidget::readRecords(bool withCount)
             read->rows = AlarmRecordStore::fetchPage(where, start, pageSize, &err);
         return err;
     };
-    const auto shown = [this, read, serial, withCount](const QSqlError &error) {
+    const auto shown = [this, read, serial, withCount, where, start](const QSqlError &error) {
         if (m_waitingTip)
             m_waitingTip->close();
         if (serial != m_readSerial)
             return;
-        qDebug() << " get data" << m_where.text() << read->total << read->rows.size() << error.text();
+        qDebug() << " get data" << where.text() << read->total << read->rows.size() << error.text();
         // The count may have read an index whose table pages are unreadable:
         // a count is shown only with the rows it counted.
         if (!error.text().isEmpty()) {
             showUnreadable(error);
             return;
         }
-        if (withCount)
+        if (withCount) {
+            m_where = where;
             ui->widgetPage->setTotalRecords(qMax<qint64>(0, read->total));
+        }
+        m_answered = true;
+        m_shownStart = start;
+        ui->labelReadState->hide();
         fillTable(read->rows);
     };
-    m_reads.enqueue({QStringLiteral("alarm records read"), QString(), true, readAll, shown});
+    m_reads.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm records read"), readAll, shown));
     if (m_reads.isWaiting())
         showWaiting(true);
 }
@@ -253,12 +267,23 @@ QString AlarmInfoWidget::damagedText()
     return tr("The alarm records cannot be read: the database file is damaged.");
 }
 
+QString AlarmInfoWidget::keptText()
+{
+    return tr("Shown: the records of the last search that was read.");
+}
+
 void AlarmInfoWidget::showUnreadable(const QSqlError &error)
 {
     qWarning().noquote() << "Alarm records not read:" << error.text();
-    ui->widgetPage->setTotalRecords(0);
-    fillTable({});
-    MsgTipInfoDlg::showTip(unreadableText(error), DeviceAlarmHandler::ToastMs);
+    // A page asked for and not read: the pager goes back to the page shown.
+    if (m_answered)
+        ui->widgetPage->setStartIndex(m_shownStart);
+    else
+        ui->widgetPage->setTotalUnread();
+    const QString said = unreadableText(error);
+    ui->labelReadState->setText(m_answered ? said + QLatin1Char(' ') + keptText() : said);
+    ui->labelReadState->show();
+    MsgTipInfoDlg::showTip(said, DeviceAlarmHandler::ToastMs);
 }
 
 void AlarmInfoWidget::fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows)

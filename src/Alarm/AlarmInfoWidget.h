@@ -37,6 +37,8 @@ public:
     // file is named as such, a held one as held, never as permissions.
     static QString unreadableText(const QSqlError &error);
     static QString damagedText();
+    // Said beside it when the table keeps what the last read showed.
+    static QString keptText();
     HeaderViewPrivate *header() const { return m_header; }
     AlarmInfoProcessing *processingDialog() const { return m_processing; }
 
@@ -57,11 +59,15 @@ protected:
 
 private:
     void fillTable(const QList<QSharedPointer<CustomAlarmInfo>> &rows);
-    // No count and no rows where a read failed: the failure is said instead.
+    // A read that failed shows nothing of its own: the table, the count and
+    // the page stay those of the last read that answered, and the words
+    // (labelReadState, in a room of its own) say they are not read now,
+    // until a read answers again.
     void showUnreadable(const QSqlError &error);
-    // Reads the records off the GUI thread; withCount: a new search, whose
-    // count and first page both answer before either is shown.
-    void readRecords(bool withCount);
+    // Reads the records off the GUI thread; withCount: a new search (where),
+    // whose count and first page both answer before either is shown; else a
+    // page of the last search that answered.
+    void readRecords(bool withCount, const OrmQuery &where);
     void showWaiting(bool waiting);
     void initTable();
     void initTableHeader();
@@ -74,7 +80,11 @@ private:
     QStandardItemModel *m_model = nullptr;
     AlarmInfoProcessing *m_processing = nullptr;
     QStringList m_headerLabels;
+    // The condition of the last search that answered, and where its shown
+    // page starts.
     OrmQuery m_where;
+    qint64 m_shownStart = 0;
+    bool m_answered = false;
     // The operator's tree item in the source model: it still filters when
     // the text filter hides it.
     QPersistentModelIndex m_deviceItem;

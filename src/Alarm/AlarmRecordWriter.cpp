@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QScopeGuard>
 
 #include <utility>
 #include <vector>
@@ -23,25 +24,22 @@ AlarmRecordWriter::~AlarmRecordWriter()
     finish();
 }
 
+namespace {
+
+QString noRoomDetail(AlarmRecordWriter::Failure why, const CustomAlarmInfo &record)
+{
+    return QStringLiteral("alarm of %1 at %2: %3")
+        .arg(record.devName, record.alarmTime,
+             why == AlarmRecordWriter::Held ? QStringLiteral("the database is in use by another program")
+                                            : QStringLiteral("the database is not keeping up"));
+}
+
+} // namespace
+
 bool AlarmRecordWriter::append(const CustomAlarmInfo &record)
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_queue.size() >= Capacity) {
-            const bool begun = noteLoss(1);
-            lock.unlock();
-            if (begun)
-                sayLoss(TooMany, QStringLiteral("alarm of %1 at %2: the database is not keeping up")
-                                     .arg(record.devName, record.alarmTime));
-            return false;
-        }
-        m_queue.push_back(record);
-        m_quit = false;
-        m_wake.wakeOne();
-    }
-    if (!isRunning())
-        start();
-    return true;
+    std::vector<CustomAlarmInfo> rows{record};
+    return append(rows) == 1;
 }
 
 size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
@@ -50,8 +48,18 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
         return 0;
     size_t taken = 0;
     bool begun = false;
+    // A full queue behind a batch that waits for a held database is the
+    // hold's doing, not a database too slow.
+    const Failure why = m_busy.load() ? Held : TooMany;
     {
         QMutexLocker lock(&m_mutex);
+        if (m_closing) {
+            lock.unlock();
+            m_failed += qint64(rows.size());
+            m_lostAtClose += qint64(rows.size());
+            qWarning().noquote() << rows.size() << "alarms came after the close began and were not stored";
+            return 0;
+        }
         for (; taken < rows.size() && m_queue.size() < Capacity; ++taken)
             m_queue.push_back(std::move(rows[taken]));
         // Counted before the writer can store the rows taken: their storing
@@ -62,29 +70,24 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
         m_wake.wakeOne();
     }
     if (begun)
-        sayLoss(TooMany, QStringLiteral("alarm of %1 at %2: the database is not keeping up")
-                             .arg(rows[taken].devName, rows[taken].alarmTime));
+        sayLoss(why, noRoomDetail(why, rows[taken]));
     if (taken > 0 && !isRunning())
         start();
     return taken;
 }
 
-void AlarmRecordWriter::appendWaiting(std::vector<CustomAlarmInfo> &rows)
+void AlarmRecordWriter::appendAtClose(std::vector<CustomAlarmInfo> &rows)
 {
     if (rows.empty())
         return;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (CustomAlarmInfo &row : rows)
+            m_queue.push_back(std::move(row));
+        m_wake.wakeOne();
+    }
     if (!isRunning())
         start();
-    QMutexLocker lock(&m_mutex);
-    m_quit = false;
-    for (CustomAlarmInfo &row : rows) {
-        while (m_queue.size() >= Capacity) {
-            m_wake.wakeOne();
-            m_room.wait(&m_mutex);
-        }
-        m_queue.push_back(std::move(row));
-    }
-    m_wake.wakeOne();
 }
 
 void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
@@ -92,14 +95,62 @@ void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
     failed(rows, TooMany, detail);
 }
 
-void AlarmRecordWriter::finish()
+void AlarmRecordWriter::dropped(qint64 rows, Failure why, const QString &detail)
 {
+    failed(rows, why, detail);
+}
+
+void AlarmRecordWriter::close(QDeadlineTimer deadline)
+{
+    bool start = false;
     {
         QMutexLocker lock(&m_mutex);
+        if (!m_closing || deadline.deadlineNSecs() < m_closeBy.deadlineNSecs())
+            m_closeBy = deadline;
+        m_closing = true;
         m_quit = true;
-        m_wake.wakeOne();
+        m_wake.wakeAll();
+        start = !m_queue.empty();
     }
+    // Rows queued for a thread that has not run yet are written (or counted) too.
+    if (start && !isRunning())
+        QThread::start();
+}
+
+void AlarmRecordWriter::finish(int budgetMs)
+{
+    close(QDeadlineTimer(qMax(0, budgetMs)));
     wait();
+}
+
+bool AlarmRecordWriter::closeExpired()
+{
+    QMutexLocker lock(&m_mutex);
+    return m_closing && m_closeBy.hasExpired();
+}
+
+int AlarmRecordWriter::tryMs()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_closing)
+        return BusyTryMs;
+    return int(qMin<qint64>(BusyTryMs, m_closeBy.remainingTime()));
+}
+
+void AlarmRecordWriter::giveUpAtClose(std::vector<CustomAlarmInfo> &batch, const QString &why)
+{
+    qint64 lost = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        lost = qint64(batch.size() + m_queue.size());
+        m_queue.clear();
+        m_writing = 0;
+        m_room.wakeAll();
+    }
+    batch.clear();
+    m_failed += lost;
+    m_lostAtClose += lost;
+    qWarning().noquote() << lost << "alarms not stored at close:" << why;
 }
 
 void AlarmRecordWriter::checkRecords()
@@ -141,9 +192,15 @@ void AlarmRecordWriter::run()
     ThreadStack::install();
     if (m_checkWanted.exchange(false))
         runCheck();
+    // No statement of this thread waits long for a held database: the batch
+    // is tried again instead, and a close is never held by a wait begun before it.
+    const OrmDatabase::BusyTimeoutScope turn(BusyTryMs);
     std::vector<CustomAlarmInfo> batch;
     while (takeBatch(batch)) {
-        storeBatch(batch);
+        if (closeExpired())
+            giveUpAtClose(batch, QStringLiteral("the close could wait no longer"));
+        else
+            storeBatch(batch);
         QMutexLocker lock(&m_mutex);
         m_writing = 0;
     }
@@ -186,10 +243,18 @@ void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
 {
     // Rows of the batch that tries before committed (each on its own).
     qint64 keptBefore = 0;
-    QElapsedTimer closing;
     bool waited = false;
+    // However the batch ends, it no longer waits for the database.
+    const auto settled = qScopeGuard([this] { m_busy = false; });
     for (;;) {
-        const Attempt attempt = tryBatch(batch);
+        const int busyMs = tryMs();
+        Attempt attempt;
+        if (busyMs > 0) {
+            const OrmDatabase::BusyTimeoutScope bounded(busyMs);
+            attempt = tryBatch(batch);
+        } else {
+            attempt.busy = true;
+        }
         keptBefore += attempt.kept;
         if (!attempt.busy) {
             const qint64 rows = keptBefore + qint64(batch.size());
@@ -205,29 +270,27 @@ void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
         }
         // Another program holds the database (a backup): the batch is not
         // lost, it waits, as the alarms queued behind it do.
-        ++m_busyTries;
+        m_busy = true;
+        if (busyMs > 0)
+            ++m_busyTries;
         if (!std::exchange(waited, true))
             qInfo().noquote() << "Alarms wait for the database:" << attempt.error.text();
-        if (!waitForDatabase(closing)) {
-            failed(qint64(batch.size()), NotWritable,
-                   QStringLiteral("%1 alarms at close: %2").arg(batch.size()).arg(attempt.error.text()));
+        if (closeExpired()) {
             m_stored += keptBefore;
+            giveUpAtClose(batch, QStringLiteral("the database is in use by another program"));
             return;
         }
+        waitForDatabase();
     }
 }
 
-bool AlarmRecordWriter::waitForDatabase(QElapsedTimer &closing)
+void AlarmRecordWriter::waitForDatabase()
 {
     QMutexLocker lock(&m_mutex);
-    if (m_quit) {
-        if (!closing.isValid())
-            closing.start();
-        if (closing.elapsed() >= ClosingBusyMs)
-            return false;
-    }
-    m_wake.wait(&m_mutex, QDeadlineTimer(BusyRetryMs));
-    return true;
+    QDeadlineTimer next(BusyRetryMs);
+    if (m_closing && m_closeBy.deadlineNSecs() < next.deadlineNSecs())
+        next = m_closeBy;
+    m_wake.wait(&m_mutex, next);
 }
 
 AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmInfo> &batch)

@@ -15,7 +15,13 @@
 //
 // A database another program holds (a backup) is waited for: the batch that
 // meets it is written again until the database lets go, as the rows queued
-// behind it are; only at close is the wait bounded (ClosingBusyMs).
+// behind it are; the queue then fills, and what it has no room for is lost to
+// the held database (Held), not to a database too slow (TooMany). Each try
+// waits at most BusyTryMs, so a close is never held by a try begun before it.
+//
+// The close (close(), finish()) has a deadline: what is queued is written
+// until then; the rest is given up at once, counted exactly and said in the
+// log in one line (lostAtClose).
 //
 // Rows that cannot be stored (a full disk, a read-only database, a queue the
 // database does not keep up with) are an outage: storeFailed is emitted once
@@ -24,8 +30,10 @@
 // second is one outage, not one per batch stored between its losses. The log
 // gets one line for each, not one per row.
 
+#include "OrmCore.h"
 #include "OrmEntities.h"
 
+#include <QDeadlineTimer>
 #include <QMetaType>
 #include <QSqlError>
 
@@ -44,8 +52,14 @@ class AlarmRecordWriter : public QThread
     Q_OBJECT
 
 public:
+    // Damaged: SQLite found the file malformed (not a matter of permissions).
+    // Held: another program holds the database and the rows had no room to
+    // wait in.
+    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany, Missing, Damaged, Held };
+    Q_ENUM(Failure)
+
     explicit AlarmRecordWriter(QObject *parent = nullptr);
-    // Writes what is queued, then ends the thread.
+    // Writes what is queued, within finish()'s budget, then ends the thread.
     ~AlarmRecordWriter() override;
 
     // Queues one row (the thread starts on the first). False when the queue
@@ -54,20 +68,20 @@ public:
     // Queues the rows together (one wake of the writer); those beyond the
     // queue's room are dropped and counted. Returns the rows queued.
     size_t append(std::vector<CustomAlarmInfo> &rows);
-    // Queues every row, waiting for room when the queue is full (closing:
-    // nothing may be dropped then, and nothing waits on the caller).
-    void appendWaiting(std::vector<CustomAlarmInfo> &rows);
-    // Rows lost before they reached the queue, counted as the queue's own.
+    // Queues every row, beyond the queue's room if need be (the client
+    // closes: nothing is dropped for room then, and nothing waits on the
+    // caller; the rows are at most what the caller held back).
+    void appendAtClose(std::vector<CustomAlarmInfo> &rows);
+    // Rows lost before they reached the queue, counted as the queue's own
+    // (TooMany, or Held when they waited for a held database).
     void dropped(qint64 rows, const QString &detail);
+    void dropped(qint64 rows, Failure why, const QString &detail);
     // A batch smaller than BatchSize waits this long for more rows: a flood
     // then costs a transaction per batch, not per row.
     static constexpr int GatherMs = 20;
     // 0: each wake writes what is queued at once (for measurements).
     void setGatherMs(int ms) { m_gatherMs = qMax(0, ms); }
 
-    // Damaged: SQLite found the file malformed (not a matter of permissions).
-    enum Failure { DiskFull, ReadOnly, NotWritable, TooMany, Missing, Damaged };
-    Q_ENUM(Failure)
     static Failure failureOf(const QSqlError &error);
     // An outage already said (a read-only database at start): its first
     // failure is not said again.
@@ -81,8 +95,17 @@ public:
     void setClockForTesting(Clock clock) { m_clock = std::move(clock); }
     // While held, the thread takes no batch: the queue fills as behind a slow disk.
     void holdForTesting(bool held);
-    // Returns once every row queued so far is written; the thread ends.
-    void finish();
+    // The client closes: no row is taken any more (one appended is counted
+    // lost at close); what is queued is written until the deadline, the rest
+    // given up then. Returns at once; an earlier deadline given before stays.
+    void close(QDeadlineTimer deadline);
+    // close(), then returns once the thread has ended: every row queued so far
+    // written, or given up by the deadline.
+    void finish(int budgetMs = OrmDatabase::BusyTimeoutMs);
+    // Rows given up by the close.
+    qint64 lostAtClose() const { return m_lostAtClose.load(); }
+    // A batch waits for a database another program holds.
+    bool waitsForDatabase() const { return m_busy.load(); }
     // Reads the whole record table once, on the writer's thread (it may be
     // large): a table the file cannot give back is said by recordsDamaged.
     void checkRecords();
@@ -108,10 +131,9 @@ public:
     // Rows removed by one statement, each its own transaction.
     static constexpr qint64 SliceRows = 2000;
     // Between two tries of a batch that met a database held by another
-    // program (each try itself waits the busy timeout), and how long the
-    // close waits for such a database before the rows left count as lost.
+    // program, and how long each try itself waits for it.
     static constexpr int BusyRetryMs = 200;
-    static constexpr int ClosingBusyMs = 10000;
+    static constexpr int BusyTryMs = 250;
     // Cleanups run so far and rows they removed.
     qint64 cleanups() const { return m_cleanups.load(); }
     qint64 removedRows() const { return m_removed.load(); }
@@ -144,8 +166,14 @@ private:
     Attempt tryBatch(std::vector<CustomAlarmInfo> &batch);
     // Rows of these ids the database holds; -1 when it cannot tell.
     static qint64 keptOf(QStringList inserted);
-    // A moment before the next try; false once a close has waited ClosingBusyMs.
-    bool waitForDatabase(QElapsedTimer &closing);
+    // A moment before the next try (cut short by the close's deadline).
+    void waitForDatabase();
+    // The close's deadline has passed: the batch and everything queued are
+    // given up, counted and said. The busy timeout of a try, bounded by the
+    // close's deadline (-1: passed).
+    bool closeExpired();
+    int tryMs();
+    void giveUpAtClose(std::vector<CustomAlarmInfo> &batch, const QString &why);
     void failed(qint64 rows, Failure why, const QString &detail);
     // Counts lost rows; true when they begin an outage, which sayLoss then says.
     bool noteLoss(qint64 rows);
@@ -182,5 +210,10 @@ private:
     std::deque<CustomAlarmInfo> m_queue;
     size_t m_writing = 0;
     bool m_quit = false;
+    // The close, under m_mutex.
+    bool m_closing = false;
+    QDeadlineTimer m_closeBy{QDeadlineTimer::Forever};
     std::atomic<qint64> m_failed{0};
+    std::atomic<qint64> m_lostAtClose{0};
+    std::atomic<bool> m_busy{false};
 };

@@ -80,6 +80,8 @@ QString DeviceAlarmHandler::notStoredText(int failure)
         return tr("Alarms are not being saved: the database file is missing.");
     case AlarmRecordWriter::Damaged:
         return tr("Alarms are not being saved: the database file is damaged.");
+    case AlarmRecordWriter::Held:
+        return tr("Alarms are not being saved: the database is in use by another program.");
     default:
         return tr("Alarms are not being saved: the database cannot be written.");
     }
@@ -141,7 +143,7 @@ void DeviceAlarmHandler::updateAlarmDataBase()
             QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
         }
     };
-    m_reads.enqueue({QStringLiteral("alarm settings read for the alarms"), QString(), true, readAll, use});
+    m_reads.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm settings read for the alarms"), readAll, use));
 }
 
 template <class T>
@@ -219,6 +221,15 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
 {
     if (!dev)
         return;
+    if (m_closing) {
+        // Nothing is queued once the close began: what would have been
+        // stored is counted, as the close's own loss.
+        std::vector<CustomAlarmInfo> rows;
+        if (m_settingsRead)
+            handleOne(xml, dev, false, &rows);
+        m_refusedAtClose += qint64(rows.size());
+        return;
+    }
     // Judged only on settings that were read: until then the alarm waits.
     if (!m_coalescing && m_settingsRead) {
         std::vector<CustomAlarmInfo> rows;
@@ -227,7 +238,14 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
         return;
     }
     if (m_pending.size() >= size_t(MaxPending)) {
-        m_writer->dropped(1, QStringLiteral("alarm of %1: %2 alarms wait to be handled").arg(dev->ip).arg(MaxPending));
+        // Waiting on settings a held database keeps from being read, or on a
+        // writer it holds up, they are lost to the hold.
+        const bool held = m_reads.isWaiting() || m_writer->waitsForDatabase();
+        m_writer->dropped(1, held ? AlarmRecordWriter::Held : AlarmRecordWriter::TooMany,
+                          QStringLiteral("alarm of %1: %2 alarms wait to be handled%3")
+                              .arg(dev->ip)
+                              .arg(MaxPending)
+                              .arg(held ? QStringLiteral(", the database is in use by another program") : QString()));
         return;
     }
     // A copy: the device may be removed before the event is handled.
@@ -318,12 +336,17 @@ int DeviceAlarmHandler::runningLinkages()
     return m_linkages.size();
 }
 
-void DeviceAlarmHandler::shutdown()
+void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
 {
+    if (m_closing)
+        return;
+    m_closing = true;
+    m_reread.stop();
     // What came before the close is stored; no linkage starts any more.
     std::vector<CustomAlarmInfo> rows;
     if (!m_settingsRead && !m_pending.empty()) {
         qWarning() << m_pending.size() << "alarms not handled at close: the alarm settings were never read";
+        m_unreadAtClose = qint64(m_pending.size());
         m_pending.clear();
     }
     while (!m_pending.empty()) {
@@ -331,10 +354,35 @@ void DeviceAlarmHandler::shutdown()
         m_pending.pop_front();
         handleOne(alarm.xml, &alarm.dev, false, &rows);
     }
-    m_writer->appendWaiting(rows);
+    m_writer->appendAtClose(rows);
+    m_writer->close(deadline);
     const QList<QPointer<DeviceAlarmLinkage>> running = m_linkages;
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)
         delete linkage.data();
-    m_writer->finish();
+}
+
+qint64 DeviceAlarmHandler::endClose()
+{
+    beginClose(QDeadlineTimer(OrmDatabase::BusyTimeoutMs));
+    m_writer->wait();
+    const qint64 lost = m_unreadAtClose + m_refusedAtClose + m_writer->lostAtClose();
+    if (m_closed)
+        return lost;
+    m_closed = true;
+    if (m_refusedAtClose > 0)
+        qWarning() << m_refusedAtClose << "alarms came during the close and were not stored";
+    if (lost > 0)
+        qWarning() << "Alarms not stored at close:" << lost;
+    return lost;
+}
+
+void DeviceAlarmHandler::shutdown()
+{
+    endClose();
+}
+
+qint64 DeviceAlarmHandler::alarmsWaiting()
+{
+    return qint64(m_pending.size()) + qint64(m_writer->queued());
 }

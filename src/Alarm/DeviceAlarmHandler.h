@@ -18,6 +18,7 @@
 #include "OrmEntities.h"
 #include "OrmWriteQueue.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -66,9 +67,19 @@ public:
     // soon as the writer sees it (for measurements).
     void setCoalescing(bool on);
 
-    // Shutdown: ends every linkage still running now (their players are
-    // stopped and waited for) and writes every row still queued.
+    // The close, in two steps so the window answers between them: begin
+    // ends every linkage still running (their players are stopped and waited
+    // for), takes no alarm any more (one that comes is counted as not
+    // stored) and hands every alarm taken to the writer, which stores until
+    // the deadline and gives up the rest; end waits for the writer and says
+    // in the log what was not stored. Returns the alarms not stored.
+    void beginClose(QDeadlineTimer deadline);
+    qint64 endClose();
+    // Both at once, with the busy timeout as the deadline.
     void shutdown();
+    bool isClosing() const { return m_closing; }
+    // Alarms taken and not stored yet.
+    qint64 alarmsWaiting();
     int runningLinkages();
     // The stored alarm records are kept to this many rows (the oldest go
     // first); AlarmRecordWriter::DefaultRowLimit unless set, 0 keeps all.
@@ -127,6 +138,12 @@ private:
     bool m_coalescing = true;
     bool m_namedRowsTaken = false;
     bool m_settingsRead = false;
+    bool m_closing = false;
+    bool m_closed = false;
+    // Alarms the close kept from the writer: unhandled for want of settings,
+    // and those that came after it began.
+    qint64 m_unreadAtClose = 0;
+    qint64 m_refusedAtClose = 0;
     OrmWriteQueue m_reads;
     QTimer m_reread;
 };

@@ -109,7 +109,8 @@ void AddClientDevDlg::readGroups()
                          if (m_ui->m_lblTextInfo->text() == SharedTexts::readWaitingText())
                              m_ui->m_lblTextInfo->clear();
                          m_ui->m_OKBtn->setEnabled(!m_adding);
-                     }});
+                     },
+                     false, /* a read: */ true});
     if (!m_groupsRead) {
         m_ui->m_OKBtn->setEnabled(false);
         if (m_reads.isWaiting())

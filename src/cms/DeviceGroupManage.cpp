@@ -74,7 +74,8 @@ void DeviceGroupManage::refreshGroups(std::function<void()> then)
                           showGroups(*read);
                           if (then)
                               then();
-                      }});
+                      },
+                      false, /* a read: */ true});
 }
 
 void DeviceGroupManage::showGroups(const QList<QSharedPointer<CMS_Organization>> &groups)

@@ -336,6 +336,11 @@ void DeviceManageWidget::updateDevStatus(FUN_DEV_INFO *dev)
     updateDevRow(dev);
 }
 
+void DeviceManageWidget::showStoreWaiting(bool waiting)
+{
+    MsgTipInfoDlg::showWhile(m_storeWaitingTip, waiting, SharedTexts::waitingText());
+}
+
 void DeviceManageWidget::updateDevRow(FUN_DEV_INFO *dev)
 {
     if (!dev || dev->channelIdx > 0)

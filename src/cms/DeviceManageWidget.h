@@ -3,12 +3,14 @@
 #include "KelvoCommon.h"
 
 #include <QModelIndex>
+#include <QPointer>
 #include <QSet>
 #include <QVector>
 #include <QStringList>
 #include <QWidget>
 
 class HeaderViewPrivate;
+class MsgTipInfoDlg;
 class QStandardItemModel;
 
 namespace Ui {
@@ -37,6 +39,9 @@ public:
     void delAddTableView(const QList<FUN_DEV_INFO *> &devs);
     void updateDevStatus(FUN_DEV_INFO *dev);
     void updateDevRow(FUN_DEV_INFO *dev);
+    // A change of the device list (a name, a group, a new device) waits for
+    // the database: the words show for exactly as long as it does.
+    void showStoreWaiting(bool waiting);
 
     QStringList getCheckedKeys() const;
     QStringList allKeys() const;
@@ -108,6 +113,7 @@ private:
     Ui::DeviceManageWidget *ui;
     QStandardItemModel *m_model = nullptr;
     HeaderViewPrivate *m_header = nullptr;
+    QPointer<MsgTipInfoDlg> m_storeWaitingTip;
     QSet<QString> m_upgradeSet;
     QSet<QString> m_upgradeFailed;
 };

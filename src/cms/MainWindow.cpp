@@ -18,6 +18,7 @@
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
+#include "OrmWriteQueue.h"
 #include "RemoteConfigSetting.h"
 #include "RecordSchedule.h"
 #include "TreeIcons.h"
@@ -26,6 +27,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QEventLoop>
+#include <QPointer>
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QPushButton>
@@ -148,6 +151,7 @@ void MainWindow::wireDevices()
     connect(c, &DeviceController::devUserRequested, this, &MainWindow::showDevUser);
     connect(c, &DeviceController::nvrChannelsRequested, this, &MainWindow::showNVRChannels);
     connect(c, &DeviceController::storeNotice, this, [](const QString &text) { MsgTipInfoDlg::showTip(text, 2000); });
+    connect(c, &DeviceController::storeWaiting, m_devicePage, &DeviceManageWidget::showStoreWaiting);
 }
 
 void MainWindow::onDevStatusChanged(FUN_DEV_INFO *dev)
@@ -397,22 +401,107 @@ void MainWindow::closeApp()
     if (m_closing)
         return;
     m_closing = true;
+    const QDeadlineTimer waitEnds(CloseWaitMs);
     qInfo() << "Closing the client";
+    // The window still paints and moves while the close waits, but the
+    // operator starts nothing more in it.
+    ui->mainCentral->setEnabled(false);
     if (m_playbackPage)
         m_playbackPage->stopAll();
     if (m_livePage)
         m_livePage->stopAll();
     if (m_schedulePage)
-        m_schedulePage->stopPlan();
-    if (m_alarmHandler)
-        m_alarmHandler->shutdown();
+        m_schedulePage->closePlan();
+    // No device sends anything more: no alarm comes after the count below.
     if (m_controller)
         m_controller->closeApp();
+    if (m_alarmHandler)
+        m_alarmHandler->beginClose(waitEnds);
+    waitForDatabaseAtClose(waitEnds);
     OrmDatabase::closeAllConnections();
+    m_closed = true;
+}
+
+QString MainWindow::closingText(qint64 alarms, int changes)
+{
+    return tr("Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.")
+        .arg(changes)
+        .arg(alarms);
+}
+
+QString MainWindow::notSavedAtCloseText(qint64 alarms, int changes)
+{
+    return tr("Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.")
+        .arg(changes)
+        .arg(alarms);
+}
+
+void MainWindow::answerUntil(const QDeadlineTimer &deadline, const std::function<bool()> &more)
+{
+    // Wakes the wait below at least this often, so the words follow and the
+    // deadline is kept when nothing else happens.
+    QTimer pulse;
+    pulse.start(50);
+    while (!deadline.hasExpired() && more())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
+{
+    QPointer<MsgTipInfoDlg> words;
+    QStringList changes;
+    qint64 alarms = 0;
+    const auto owed = [&] {
+        changes = OrmWriteQueue::outstanding().changes;
+        alarms = m_alarmHandler ? m_alarmHandler->alarmsWaiting() : 0;
+        return alarms > 0 || !changes.isEmpty();
+    };
+    if (owed()) {
+        qInfo().noquote() << QStringLiteral("Closing: %1 alarms and %2 changes wait for the database: %3")
+                                 .arg(alarms)
+                                 .arg(changes.size())
+                                 .arg(changes.join(QStringLiteral("; ")));
+        answerUntil(waitEnds, [&] {
+            if (!owed())
+                return false;
+            MsgTipInfoDlg::showWhile(words, true, closingText(alarms, changes.size()));
+            return true;
+        });
+    }
+    // What still waits is given up now, each change named in the log; the
+    // alarm writer gave up its rows by the same deadline.
+    QStringList givenUp = OrmWriteQueue::flushAll(0);
+    // A page told of its change given up may queue another (an undo): that
+    // one is given up and counted too, not left to the end of the process.
+    givenUp += OrmWriteQueue::flushAll(0);
+    const qint64 lost = m_alarmHandler ? m_alarmHandler->endClose() : 0;
+    if (lost == 0 && givenUp.isEmpty()) {
+        MsgTipInfoDlg::showWhile(words, false, QString());
+        return;
+    }
+    qWarning().noquote() << QStringLiteral("Not stored at close: %1 alarms; %2 changes: %3")
+                                .arg(lost)
+                                .arg(givenUp.size())
+                                .arg(givenUp.join(QStringLiteral("; ")));
+    if (givenUp.isEmpty()) {
+        MsgTipInfoDlg::showWhile(words, false, QString());
+        return;
+    }
+    // The operator's changes are not lost unsaid: a moment to read it.
+    const QString said = notSavedAtCloseText(lost, givenUp.size());
+    MsgTipInfoDlg::showWhile(words, true, said);
+    qInfo().noquote() << "Said at close:" << said;
+    answerUntil(QDeadlineTimer(CloseNoticeMs), [] { return true; });
+    MsgTipInfoDlg::showWhile(words, false, QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A close asked again while one waits: that one ends the client.
+    if (m_closing && !m_closed) {
+        event->ignore();
+        return;
+    }
     closeApp();
     event->accept();
     QApplication::quit();

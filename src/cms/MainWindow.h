@@ -6,11 +6,14 @@
 
 #include "KelvoCommon.h"
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QMargins>
 #include <QSet>
 #include <QMainWindow>
 #include <QString>
+
+#include <functional>
 
 class CVideoPlayback;
 class DeviceAlarmHandler;
@@ -66,6 +69,14 @@ public:
     // schedule page shows the plan from its making).
     static constexpr int PlanStartDelayMs = 2000;
     bool isClosing() const { return m_closing; }
+    static constexpr int CloseBudgetMs = 5000;
+    static constexpr int CloseNoticeMs = 1500;
+    // Kept for what follows the wait: ending the players, the log.
+    static constexpr int CloseRestMs = 500;
+    static constexpr int CloseWaitMs = CloseBudgetMs - CloseNoticeMs - CloseRestMs;
+    // The close's words: what waits for the database, and what was given up.
+    static QString closingText(qint64 alarms, int changes);
+    static QString notSavedAtCloseText(qint64 alarms, int changes);
     // Where a window goes on a screen's available area, given the size of
     // what it shows, its minimum, and the frame the window manager draws
     // round it: the frame inside the area, the window no larger than the
@@ -89,8 +100,13 @@ public slots:
     void showDevConfigManage(FUN_DEV_INFO *dev);
     void showDevUser(FUN_DEV_INFO *dev);
     void showNVRChannels(FUN_DEV_INFO *dev);
-    // Shutdown: live panes stopped, device connections released, database
-    // connections closed. Runs once.
+    // Shutdown: live panes and recording stopped, device connections
+    // released, then what every page and the alarms still owe the database
+    // waited for with the window answering (its words say what waits), until
+    // CloseWaitMs after the close began; what is still owed then is given up,
+    // counted and said in the log by kind, and the changes among it on screen
+    // for CloseNoticeMs. The whole close stays within CloseBudgetMs whatever
+    // holds the database; nothing starts during it. Runs once.
     void closeApp();
     // The title bar's cloud button: the cloud login, or the confirmed logout.
     void onCloudButtonClicked();
@@ -107,6 +123,10 @@ private:
     void onDevStatusChanged(FUN_DEV_INFO *dev);
     void askChannelStates(FUN_DEV_INFO *dev);
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
+    // The close's wait for the database and what it says (see closeApp).
+    void waitForDatabaseAtClose(const QDeadlineTimer &waitEnds);
+    // Runs the event loop until the deadline, or until more() says no.
+    static void answerUntil(const QDeadlineTimer &deadline, const std::function<bool()> &more);
     void retranslate();
     static QString cardText(QToolButton *card, const QString &title);
     static constexpr int CardTextMargin = 14;
@@ -128,6 +148,7 @@ private:
     QString m_rights;
     QString m_userName;
     bool m_closing = false;
+    bool m_closed = false;
     // Recorders asked for their channel states since their login.
     QSet<QString> m_statesAsked;
 };

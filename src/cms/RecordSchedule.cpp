@@ -248,7 +248,7 @@ RecordSchedule::~RecordSchedule()
 
 void RecordSchedule::initPlan()
 {
-    if (m_initialised)
+    if (m_initialised || m_closed)
         return;
     if (!planRead()) {
         QTimer::singleShot(PlanReadRetryMs, this, &RecordSchedule::initPlan);
@@ -379,6 +379,12 @@ void RecordSchedule::deviceRelogged(FUN_DEV_INFO *dev)
 
 void RecordSchedule::stopPlan()
 {
+    stopThread();
+}
+
+void RecordSchedule::closePlan()
+{
+    m_closed = true;
     stopThread();
 }
 
@@ -870,6 +876,10 @@ void RecordSchedule::record()
     stopThread();
     if (!m_storedPlan.iTurnOn)
         return;
+    if (m_closed) {
+        qInfo() << "Recording not started: the client closes";
+        return;
+    }
     m_thread = new RecordScheduleThread;
     // A stop reported by a thread that has been replaced since must not switch
     // off the plan of its successor.

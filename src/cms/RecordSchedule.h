@@ -67,8 +67,12 @@ public:
     // A device (and its channel records) reported a serial number other than
     // the one it was known by: the plan entries made with the old one follow.
     void deviceSerialChanged(FUN_DEV_INFO *dev, const QString &oldSn);
-    // At close: the schedule thread and its recorders end.
+    // The schedule thread and its recorders end.
     void stopPlan();
+    // The client closes: stopPlan(), and recording never starts again in
+    // this page's life (a Stop the database gave up, or initPlan's turn,
+    // arriving while the close waits).
+    void closePlan();
     // A device or channel came online, went offline, or joined or left the
     // registry: while the page shows, "Original Device" follows at once,
     // keeping what the operator has ticked.
@@ -166,6 +170,7 @@ private:
     // "sn|ip|channel" of a plan entry -> its last announced state.
     QHash<QString, int> m_states;
     bool m_initialised = false;
+    bool m_closed = false;
     bool m_planRead = false;
     bool m_sourceRefreshPending = false;
     // The StorageMark::State the thread said last (Ours while none).

@@ -108,7 +108,8 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
     auto settled = [this, byOperator, done = std::move(done)](const QSqlError &error) {
         if (byOperator)
             --m_operatorWrites;
-        // Closing: what did not land is in the log; nothing is shown any more.
+        // Closing: what did not land is in the log and the close's words;
+        // nothing is shown or undone any more.
         if (m_closing)
             return;
         if (done)
@@ -117,32 +118,39 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
             m_saidFailure = true;
             emit storeNotice(SharedTexts::failureText(error));
         }
+        followWaiting();
     };
     m_rows.enqueue({what, key, givesUp, std::move(write), std::move(settled)});
     // Queued behind a write of the registry's own that waits already.
-    if (byOperator && m_rows.isWaiting())
-        sayWaiting();
+    followWaiting();
 }
 
-void DeviceController::sayWaiting()
+void DeviceController::followWaiting()
 {
-    if (m_operatorWrites > 0 && !m_saidWaiting && !m_closing) {
-        m_saidWaiting = true;
-        emit storeNotice(SharedTexts::waitingText());
-    }
+    setStoreWaiting(!m_closing && m_operatorWrites > 0 && m_rows.isWaiting());
+}
+
+void DeviceController::setStoreWaiting(bool waiting)
+{
+    if (waiting == m_saidWaiting)
+        return;
+    m_saidWaiting = waiting;
+    m_sawWaiting = m_sawWaiting || waiting;
+    emit storeWaiting(waiting);
 }
 
 void DeviceController::onWritesWaiting(bool waiting)
 {
-    if (waiting) {
+    if (waiting)
         qInfo() << "Device list changes wait for the database:" << m_rows.pending();
-        sayWaiting();
+    followWaiting();
+    if (waiting)
         return;
-    }
-    // What the operator saw waiting is said done, unless some of it failed.
-    if (m_saidWaiting && !m_saidFailure && !m_closing)
+    // What the operator saw waiting is said done once all of it is stored,
+    // unless some of it failed.
+    if (m_sawWaiting && !m_saidFailure && !m_closing)
         emit storeNotice(SharedTexts::configSuccessText());
-    m_saidWaiting = false;
+    m_sawWaiting = false;
 }
 
 void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)
@@ -663,17 +671,16 @@ void DeviceController::slotUpdateOnvifDevice(QString ip)
 void DeviceController::closeApp()
 {
     m_closing = true;
+    // Queued now, with the rest the client owes: the shell's close waits for
+    // them all within one budget.
     flushSerialWrites();
-    // The client closes: what every page still owes is waited for within
-    // one budget, the registry's rows with it.
-    OrmWriteQueue::flushAll();
-    flushWrites();
+    setStoreWaiting(false);
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);
     m_sessionConnections.clear();
     m_pending.clear();
-    for (const std::shared_ptr<RowToken> &token : qAsConst(m_tokens))
-        token->removed = true;
+    // The records are released, not deleted: a write still owed for one of
+    // them stores its row while the close waits (its token keeps the row's id).
     m_tokens.clear();
     if (DeviceInfoManager *registry = DeviceInfoManager::instance())
         registry->releaseDevices();

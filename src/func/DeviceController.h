@@ -99,7 +99,9 @@ public slots:
     // most the busy timeout in all (the client closes).
     void flushWrites();
 
-    // Shutdown: stops reacting to broken connections and logs every device out.
+    // Shutdown: stops reacting to broken connections and logs every device
+    // out. The registry's writes still owed stay queued: the shell's close
+    // waits for them with the rest (OrmWriteQueue::flushAll).
     void closeApp();
 
 signals:
@@ -146,9 +148,13 @@ signals:
     void devConfigRequested(FUN_DEV_INFO *dev);
     void devUserRequested(FUN_DEV_INFO *dev);
     void nvrChannelsRequested(FUN_DEV_INFO *dev);
-    // What the operator is to be told of the registry's writes: one waits
-    // for the database, the waiting ones landed, or one did not land.
+    // What the operator is to be told of the registry's writes: the waiting
+    // ones landed, or one did not land.
     void storeNotice(QString text);
+    // An operator's change (an add, an edit, a move) waits for a database
+    // another program holds, for exactly as long as it does: the waiting
+    // words follow it.
+    void storeWaiting(bool waiting);
 
 private:
     // How a record leaves the registry: deleted (its row too), replaced by
@@ -160,7 +166,9 @@ private:
     void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp, OrmWriteQueue::Write write,
                     std::function<void(const QSqlError &)> done = {});
     void onWritesWaiting(bool waiting);
-    void sayWaiting();
+    // storeWaiting follows the operator's writes and the queue's state.
+    void followWaiting();
+    void setStoreWaiting(bool waiting);
     // Registers new records, logs them in and announces them; the ones registered.
     QList<FUN_DEV_INFO *> registerDevices(const QList<FUN_DEV_INFO *> &devs);
     void storeAdded(FUN_DEV_INFO *dev);
@@ -210,7 +218,8 @@ private:
     QTimer m_serialTimer;
     OrmWriteQueue m_rows;
     QHash<const FUN_DEV_INFO *, std::shared_ptr<RowToken>> m_tokens;
-    int m_operatorWrites = 0; // operator writes not landed yet
-    bool m_saidWaiting = false;
+    int m_operatorWrites = 0;   // operator writes not landed yet
+    bool m_saidWaiting = false; // storeWaiting(true) is in force
+    bool m_sawWaiting = false;  // ... was, since the queue last emptied
     bool m_saidFailure = false;
 };

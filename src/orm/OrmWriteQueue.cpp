@@ -38,6 +38,7 @@ struct OrmWriteQueue::Lane
         Write write;
         QElapsedTimer age;
         QString database;
+        bool read = false;
     };
     struct Outcome
     {
@@ -56,6 +57,8 @@ struct OrmWriteQueue::Lane
     OrmWriteQueue *owner = nullptr;
     QList<Outcome> outbox;
     bool posted = false;
+    // The changes the close gave up, for flushAll to name.
+    QStringList givenUpAtClose;
 
     // Under the mutex.
     int indexOf(quint64 id) const
@@ -97,6 +100,8 @@ struct OrmWriteQueue::Lane
                 qWarning() << "Write given up, the database is in use by another program:" << job.what;
             else if (!error.text().isEmpty())
                 qWarning() << "Write failed:" << job.what << error.text();
+            if (closing && !job.read && !error.text().isEmpty())
+                givenUpAtClose.append(job.what);
             outcome.ids.append(job.id);
         }
         outbox.append(outcome);
@@ -305,7 +310,8 @@ void OrmWriteQueue::enqueue(Item item)
                       g_lanes.end());
         g_lanes.push_back(m_lane);
     }
-    Lane::Job job{id, item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName()};
+    Lane::Job job{id,       item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName(),
+                  item.read};
     bool start = false;
     quint64 replaced = 0;
     {
@@ -386,15 +392,24 @@ void OrmWriteQueue::flush(int budgetMs)
     if (!m_lane)
         return;
     closeLane(*m_lane, QDeadlineTimer(qMax(0, budgetMs)));
+    {
+        QMutexLocker lock(&m_lane->mutex);
+        m_lane->givenUpAtClose.clear();
+    }
     deliver();
 }
 
-void OrmWriteQueue::flushAll(int budgetMs)
+QStringList OrmWriteQueue::flushAll(int budgetMs)
 {
     const QDeadlineTimer deadline(qMax(0, budgetMs));
     const auto lanes = liveLanes();
-    for (const auto &lane : lanes)
+    QStringList givenUp;
+    for (const auto &lane : lanes) {
         closeLane(*lane, deadline);
+        QMutexLocker lock(&lane->mutex);
+        givenUp += lane->givenUpAtClose;
+        lane->givenUpAtClose.clear();
+    }
     // The outcomes of the queues of this thread are theirs now: the event
     // loop may not run again.
     for (const auto &lane : lanes) {
@@ -406,6 +421,18 @@ void OrmWriteQueue::flushAll(int budgetMs)
         if (owner && owner->thread() == QThread::currentThread())
             owner->deliver();
     }
+    return givenUp;
+}
+
+OrmWriteQueue::Outstanding OrmWriteQueue::outstanding()
+{
+    Outstanding owed;
+    for (const auto &lane : liveLanes()) {
+        QMutexLocker lock(&lane->mutex);
+        for (const Lane::Job &job : qAsConst(lane->jobs))
+            (job.read ? owed.reads : owed.changes).append(job.what);
+    }
+    return owed;
 }
 
 void OrmWriteQueue::setWaiting(bool waiting)

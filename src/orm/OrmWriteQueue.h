@@ -16,7 +16,9 @@
 //
 // What is owed at close is waited for by flushAll(); a write still owed when
 // its queue is destroyed (a dialog closed) goes on without it, and is waited
-// for at close like the others.
+// for at close like the others. A read (Item::reading) is owed like a write
+// while the window waits for it, but loses nothing when given up: the close
+// tells the changes it gave up apart from the reads.
 
 #include "OrmCore.h"
 
@@ -67,6 +69,15 @@ public:
         // and has not been started yet, whose done is then never called, and
         // the wait starts again for both changes.
         bool merges = false;
+        // Fills a window and stores nothing (see the class comment).
+        bool read = false;
+
+        static Item reading(const QString &what, Write read, Done done)
+        {
+            Item item{what, QString(), true, std::move(read), std::move(done)};
+            item.read = true;
+            return item;
+        }
     };
 
     explicit OrmWriteQueue(QObject *parent = nullptr);
@@ -80,8 +91,17 @@ public:
     // the close only.
     void flush(int budgetMs = OrmDatabase::BusyTimeoutMs);
     // The same for every queue of the process, and for the writes of queues
-    // already gone, within one budget (the client closes).
-    static void flushAll(int budgetMs = OrmDatabase::BusyTimeoutMs);
+    // already gone, within one budget (the client closes). Returns the
+    // changes given up (reads apart), as Item::what names them.
+    static QStringList flushAll(int budgetMs = OrmDatabase::BusyTimeoutMs);
+    // What every queue owes now, queues already gone included, the changes
+    // apart from the reads: for the close to say what it waits for.
+    struct Outstanding
+    {
+        QStringList changes;
+        QStringList reads;
+    };
+    static Outstanding outstanding();
 
     bool isEmpty() const { return m_owed.isEmpty(); }
     // An item waits for a database another program holds (or behind one that does).

@@ -100,6 +100,19 @@ void MsgTipInfoDlg::showWhile(QPointer<MsgTipInfoDlg> &tip, bool lasting, const 
     }
     if (!tip)
         tip = showTip(text, std::numeric_limits<int>::max());
+    else if (tip->text() != text)
+        tip->setText(text);
+}
+
+void MsgTipInfoDlg::setText(const QString &text)
+{
+    if (m_linkPath.isEmpty())
+        m_textLabel->setText(text);
+}
+
+QString MsgTipInfoDlg::text() const
+{
+    return m_textLabel->text();
 }
 
 MsgTipInfoDlg *MsgTipInfoDlg::showTipWithLink(const QString &text, const QString &link, int ms)

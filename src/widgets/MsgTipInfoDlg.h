@@ -46,11 +46,16 @@ public:
     static MsgTipInfoDlg *showTip(const QString &text, int ms);
     static MsgTipInfoDlg *showTipWithLink(const QString &text, const QString &link, int ms);
     // Words that stay exactly as long as a state lasts (a write waiting for
-    // the database): shown once while it does, closed when it ends.
+    // the database): shown once while it does, closed when it ends; words
+    // that change with the state change in place.
     static void showWhile(QPointer<MsgTipInfoDlg> &tip, bool lasting, const QString &text);
 
     void setTimeout(int ms);
     void showMessage(const QString &text, const QString &link);
+
+    // The words of a plain toast, changed where it rests.
+    void setText(const QString &text);
+    QString text() const;
 
     int timeout() const { return m_duration; }
     QString linkPath() const { return m_linkPath; }

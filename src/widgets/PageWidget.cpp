@@ -36,10 +36,28 @@ qint64 PageWidget::pagesFor(qint64 total, int pageSize)
 
 void PageWidget::setTotalRecords(qint64 total)
 {
+    m_unread = false;
     m_totalRecords = std::max<qint64>(0, total);
     m_currentPage = 1;
     m_startIndex = 0;
     m_pageCount = pagesFor(m_totalRecords, m_pageSize);
+    updateLabels();
+    updateButtons();
+}
+
+void PageWidget::setStartIndex(qint64 startIndex)
+{
+    if (m_pageSize <= 0)
+        return;
+    m_currentPage = std::max<qint64>(0, startIndex) / m_pageSize + 1;
+    m_startIndex = (m_currentPage - 1) * m_pageSize;
+    updateLabels();
+    updateButtons();
+}
+
+void PageWidget::setTotalUnread()
+{
+    m_unread = true;
     updateLabels();
     updateButtons();
 }
@@ -121,8 +139,8 @@ void PageWidget::updateButtons()
 void PageWidget::updateLabels()
 {
     // The form's 20 px minimum would cut long counts off: grow with the text.
-    const auto show = [](QLabel *label, qint64 value) {
-        label->setText(QString::number(value));
+    const auto show = [this](QLabel *label, qint64 value) {
+        label->setText(m_unread && label != ui->pageCurrent ? QStringLiteral("-") : QString::number(value));
         label->setMinimumWidth(std::max(20, label->fontMetrics().horizontalAdvance(label->text()) + 4));
     };
     show(ui->labelTotalRecords, m_totalRecords);

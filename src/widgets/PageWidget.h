@@ -17,6 +17,13 @@ public:
     ~PageWidget() override;
 
     void setTotalRecords(qint64 total);
+    // Shows the page that starts at startIndex of the same total, without
+    // asking for it (the owner keeps showing it).
+    void setStartIndex(qint64 startIndex);
+    // No count was ever read (the owner's first read failed): the total and
+    // the page count show no number rather than a 0 nobody counted, until
+    // the next setTotalRecords.
+    void setTotalUnread();
     QString getLimitSql() const;
 
     qint64 totalRecords() const { return m_totalRecords; }
@@ -51,4 +58,5 @@ private:
     qint64 m_pageCount = 1;
     qint64 m_totalRecords = 0;
     int m_pageSize = 30;
+    bool m_unread = false;
 };

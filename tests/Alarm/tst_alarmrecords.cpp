@@ -21,6 +21,7 @@
 #include "SmallDisk.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QProcess>
@@ -29,6 +30,7 @@
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -209,7 +211,8 @@ private slots:
     }
 
     // A file whose record pages are damaged (its time index whole): said
-    // when the client starts and on a search, never a count above no rows.
+    // when the client starts and on a search, never a count above no rows;
+    // the page, never answered, shows nothing, and says why in its room.
     void damagedTableIsSaid()
     {
         const QString previousDb = OrmDatabase::databaseName();
@@ -237,10 +240,17 @@ private slots:
 
         tree()->reload();
         tree()->setCurrentIndex(QModelIndex());
-        search(0, QStringLiteral("2026-01-01 00:00:00"));
+        m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(0);
+        m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
+            ->setDateTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
+        QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
         QTRY_VERIFY(toastTexts().contains(AlarmInfoWidget::damagedText()));
-        QCOMPARE(m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"))->totalRecords(), qint64(0));
+        auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
+        QCOMPARE(pager->totalRecords(), qint64(0));
+        // No count was read: none is shown.
+        QCOMPARE(pager->findChild<QLabel *>(QStringLiteral("labelTotalRecords"))->text(), QStringLiteral("-"));
         QCOMPARE(m_page->model()->rowCount(), 0);
+        QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelReadState"))->text(), AlarmInfoWidget::damagedText());
         for (const QString &text : toastTexts())
             QVERIFY2(!text.contains(QStringLiteral("cannot be written")), qPrintable(text));
         closeToasts();
@@ -252,26 +262,92 @@ private slots:
 
     // A search while another program holds the database: the click returns
     // at once, the page says it waits, and count and rows come together.
+    // Given up (held past the give-up) after a search that answered, a new
+    // search or another page shows nothing of its own: the rows, the count
+    // and the page of the last answer stay, the words in their own room say
+    // they are not read now, until a search answers again.
+    void searchWaitsForHeldDatabase_data()
+    {
+        QTest::addColumn<QString>("act"); // under the hold: "search" or "next page"
+        QTest::addColumn<bool>("released");
+        QTest::newRow("let go while it waits") << "search" << true;
+        QTest::newRow("new search given up") << "search" << false;
+        QTest::newRow("next page given up") << "next page" << false;
+    }
     void searchWaitsForHeldDatabase()
     {
+        QFETCH(QString, act);
+        QFETCH(bool, released);
         closeToasts();
         tree()->reload();
         tree()->selectItem(QStringLiteral("127.143.0.8"));
         auto *pager = m_page->findChild<PageWidget *>(QStringLiteral("widgetPage"));
+        auto *words = m_page->findChild<QLabel *>(QStringLiteral("labelReadState"));
+        auto *type = m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"));
+        const auto pagerTexts = [pager] {
+            QStringList texts;
+            for (const char *name : {"labelTotalRecords", "pageCurrent", "pageTotal"})
+                texts << pager->findChild<QLabel *>(QLatin1String(name))->text().trimmed();
+            return texts;
+        };
+        if (!released) {
+            // The answer the page keeps.
+            search(0, QStringLiteral("2025-01-01 00:00:00"));
+            QCOMPARE(pager->totalRecords(), qint64(65));
+            QVERIFY(!words->isVisible());
+        }
+        const QStringList rowsBefore = column(3);
+        auto *table = m_page->findChild<QTableView *>(QStringLiteral("tableView"));
+        const QRect tableBefore = table->geometry();
         QSignalSpy shown(m_page->model(), &QAbstractItemModel::modelReset);
         {
             HeldDatabase held;
             QVERIFY(held.isHeld());
-            m_page->findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(0);
-            m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
-                ->setDateTime(QDateTime(QDate(2025, 1, 1), QTime(0, 0)));
-            QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+            if (act == QLatin1String("search")) {
+                // Another search: sound alarms, none of which this device has.
+                type->setCurrentIndex(released ? 0 : 6);
+                m_page->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))
+                    ->setDateTime(QDateTime(QDate(2025, 1, 1), QTime(0, 0)));
+                QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+            } else {
+                QTest::mouseClick(pager->findChild<QPushButton *>(QStringLiteral("pushButtonNext")), Qt::LeftButton);
+            }
             QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QCOMPARE(shown.count(), 0);
+            if (!released) {
+                const QString said = AlarmInfoWidget::unreadableText(QSqlError(
+                    QString(), QStringLiteral("database is locked"), QSqlError::StatementError, QStringLiteral("5")));
+                QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(said), 30000);
+                QVERIFY(!toastTexts().contains(SharedTexts::readWaitingText()));
+                // What the last answer showed, marked: never a count of 0.
+                QCOMPARE(shown.count(), 0);
+                QCOMPARE(column(3), rowsBefore);
+                QCOMPARE(pagerTexts(), (QStringList{"65", "1", "3"}));
+                QCOMPARE(pager->startIndex(), qint64(0));
+                QVERIFY(words->isVisible());
+                QCOMPARE(words->text(), said + QLatin1Char(' ') + AlarmInfoWidget::keptText());
+                // In a room of their own: the table did not move down for them.
+                QCOMPARE(table->geometry().top(), tableBefore.top());
+                QCOMPARE(table->geometry().height(), tableBefore.height());
+                // The words stay once the toast has gone.
+                closeToasts();
+                QVERIFY(words->isVisible());
+            }
+        }
+        if (!released) {
+            // Read again: the answer replaces what was kept, and the words go.
+            answered([this] {
+                QTest::mouseClick(m_page->findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+            });
+            QVERIFY(!words->isVisible());
+            QCOMPARE(pager->totalRecords(), act == QLatin1String("search") ? qint64(0) : qint64(65));
+            type->setCurrentIndex(0);
+            return;
         }
         QTRY_COMPARE(m_page->model()->rowCount(), 30);
         QCOMPARE(pager->totalRecords(), qint64(65));
         QCOMPARE(column(3).first(), QStringLiteral("2025-12-01 01:04:00"));
+        QVERIFY(!words->isVisible());
     }
 
     void searches()

@@ -26,6 +26,8 @@
 #include "OnvifCameraServer.h"
 #include "OnvifService.h"
 #include "OrmHelper.h"
+#include "OrmWriteQueue.h"
+#include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
@@ -195,6 +197,7 @@ private slots:
         connect(m_controller.get(), &DeviceController::deviceEdited, page, &DeviceManageWidget::updateDevRow);
         connect(m_controller.get(), &DeviceController::storeNotice, page,
                 [](const QString &text) { MsgTipInfoDlg::showTip(text, 2000); });
+        connect(m_controller.get(), &DeviceController::storeWaiting, page, &DeviceManageWidget::showStoreWaiting);
         page->resize(1400, 600);
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page));
@@ -915,6 +918,95 @@ private slots:
             QCOMPARE(toastTexts().contains(QStringLiteral("Configuration successful")), released);
         QCOMPARE(m_page->getRowIndexByIp(ip) >= 0, released);
         QCOMPARE(storedAddresses().contains(ip), released);
+    }
+
+    // The operator renames a device, or moves it to another group, while
+    // another program holds the database: the page says it waits for exactly
+    // as long as the change waits (the words checked against the queue's
+    // state at each turn of the event loop, never against a time), then how
+    // it ended, and the list shows what the database holds.
+    void editWhileTheDatabaseIsHeld_data()
+    {
+        QTest::addColumn<QString>("change"); // "name" or "group"
+        QTest::addColumn<bool>("released");
+        QTest::newRow("rename, let go while it waits") << "name" << true;
+        QTest::newRow("rename, held past the give-up") << "name" << false;
+        QTest::newRow("group change, held past the give-up") << "group" << false;
+    }
+    void editWhileTheDatabaseIsHeld()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, released);
+        QVERIFY(pageReady(false));
+        const QString ip = m_ipc->address().toString();
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        const QString name = registry->findDevInfo(ip)->name;
+        const QString group = registry->findDevInfo(ip)->group;
+        DEV_GROUP_INFO yard;
+        yard.name = QStringLiteral("Yard group");
+        registry->addGroup(yard);
+        const auto putBack = qScopeGuard([&] {
+            FUN_DEV_INFO *dev = registry->findDevInfo(ip);
+            if (dev && (dev->name != name || dev->group != group)) {
+                auto *copy = new FUN_DEV_INFO(*dev);
+                copy->name = name;
+                copy->group = group;
+                emit SignalsHelper::instance()->signalModifyDev(copy);
+            }
+        });
+        auto *view = child<QTableView>(m_page.get(), "m_AddDevTableView");
+        QWidget *manage =
+            view->indexWidget(model()->index(m_page->getRowIndexByIp(ip), DeviceManageWidget::ColOperation));
+        QVERIFY(manage);
+        const QString waiting = SharedTexts::waitingText();
+        const auto wordsShown = [&waiting] {
+            for (QWidget *w : QApplication::allWidgets()) {
+                auto *toast = qobject_cast<MsgTipInfoDlg *>(w);
+                if (toast && toast->isVisible() && toast->text() == waiting)
+                    return true;
+            }
+            return false;
+        };
+        const OrmWriteQueue &writes = m_controller->rowWrites();
+        auto held = std::make_unique<HeldDatabase>();
+        QVERIFY(held->isHeld());
+        onModal<EditClientDevDlg>([&](EditClientDevDlg *d) {
+            if (change == QLatin1String("name"))
+                child<QLineEdit>(d, "m_DevNamelineEdit")->setText(QStringLiteral("Back Gate"));
+            else
+                child<QComboBox>(d, "m_GroupCmbBox")->setCurrentText(yard.name);
+            QTest::mouseClick(child<QPushButton>(d, "m_OKBtn"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QPushButton>(manage, "pushButtonEdit"), Qt::LeftButton);
+        QVERIFY(writes.isWaiting());
+        QVERIFY(wordsShown());
+        // At every turn the words show exactly while the change waits.
+        int turns = 0;
+        QStringList mismatched;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            ++turns;
+            if (wordsShown() != writes.isWaiting())
+                mismatched << QStringLiteral("turn %1: waiting %2").arg(turns).arg(writes.isWaiting());
+            if (released && turns == 5)
+                held->letGo();
+        });
+        watch.start(20);
+        QTRY_VERIFY_WITH_TIMEOUT(!writes.isWaiting(), 30000);
+        // A few turns more: the words went with the wait, and came no more.
+        const int last = turns;
+        QTRY_VERIFY(turns >= last + 5);
+        watch.stop();
+        held.reset();
+        QVERIFY(turns > 5);
+        QCOMPARE(mismatched, QStringList());
+        QVERIFY(toastTexts().contains(released ? QStringLiteral("Configuration successful")
+                                               : QStringLiteral("Configuration failed: the database is in use by "
+                                                                "another program")));
+        FUN_DEV_INFO *dev = registry->findDevInfo(ip);
+        QCOMPARE(dev->name, released ? QStringLiteral("Back Gate") : name);
+        QCOMPARE(dev->group, group);
+        QCOMPARE(cell(ip, DeviceManageWidget::ColName), dev->name);
     }
 
     // Adding an ONVIF camera by hand puts the typed credentials into the ONVIF

@@ -21,6 +21,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -79,7 +80,9 @@ private slots:
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("blocked"); // the GUI thread waits for the database: a second signal follows
-        QTest::addColumn<QString>("held"); // at start: "database" for a while, "storage" by another client
+        // "database": held at start for a while; "storage": taken by another
+        // client; "close": the database held from before the close to after it
+        QTest::addColumn<QString>("held");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false << "";
         QTest::newRow("SIGINT") << int(SIGINT) << false << "";
         QTest::newRow("SIGHUP") << int(SIGHUP) << false << "";
@@ -87,6 +90,7 @@ private slots:
         QTest::newRow("SIGINT twice, GUI thread blocked") << int(SIGINT) << true << "";
         QTest::newRow("SIGTERM, the database held at start for a while") << int(SIGTERM) << false << "database";
         QTest::newRow("SIGTERM, another client starts on the folder") << int(SIGTERM) << false << "storage";
+        QTest::newRow("SIGTERM, the database held through the close") << int(SIGTERM) << false << "close";
     }
     void signalClosesTheRecording()
     {
@@ -196,8 +200,26 @@ private slots:
             QCOMPARE(other.process().exitCode(), 0);
         }
 
-        QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
-        QVERIFY(client.process().waitForFinished(60000));
+        {
+            // Another program holds the database as the client closes: the
+            // close ends by itself, the database still held.
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("closing"));
+            holder.setDatabaseName(database);
+            std::unique_ptr<QSqlQuery> hold;
+            if (held == QLatin1String("close")) {
+                QVERIFY(holder.open());
+                hold = std::make_unique<QSqlQuery>(holder);
+                QVERIFY(hold->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            }
+            QVERIFY(::kill(pid_t(client.pid()), signal) == 0);
+            const bool ended = client.process().waitForFinished(60000);
+            if (hold)
+                QVERIFY(hold->exec(QStringLiteral("ROLLBACK")));
+            hold.reset();
+            holder.close();
+            QVERIFY(ended);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("closing"));
         QCOMPARE(client.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(client.process().exitCode(), 0);
 

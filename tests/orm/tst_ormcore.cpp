@@ -4,6 +4,8 @@
 #include "OrmWriteQueue.h"
 
 #include <QDir>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSemaphore>
@@ -487,30 +489,36 @@ private slots:
     // The client closes while another program holds the database: what every
     // queue owes, also one whose page is gone, is waited for within one
     // budget and stored once the hold ends; held past it, each write is
-    // given up and named in the log. The holder lets go on its own thread,
-    // as another program would, while the close waits.
+    // given up, named in the log and returned, the reads apart. The holder
+    // lets go on its own thread, as another program would: before the close,
+    // after it, or while it waits (told by the closed dialog's own write, on
+    // its second try within the close, so the close must still be waiting
+    // then), never after a guessed time.
     void flushAllWaitsForEveryQueue_data()
     {
         QTest::addColumn<HeldDatabase::Kind>("kind");
         QTest::addColumn<int>("budgetMs");
-        QTest::addColumn<bool>("stored");
-        QTest::newRow("exclusive, let go within the budget") << HeldDatabase::Kind::Exclusive << 20000 << true;
-        QTest::newRow("write hold, let go within the budget") << HeldDatabase::Kind::Write << 20000 << true;
-        QTest::newRow("held past the budget") << HeldDatabase::Kind::Exclusive << 300 << false;
+        QTest::addColumn<QString>("letGoAt"); // "before", "within", "after" the close
+        QTest::newRow("exclusive, let go within the budget") << HeldDatabase::Kind::Exclusive << 20000 << "before";
+        QTest::newRow("write hold, let go within the budget") << HeldDatabase::Kind::Write << 20000 << "before";
+        QTest::newRow("held past the budget") << HeldDatabase::Kind::Exclusive << 300 << "after";
+        QTest::newRow("let go while the close waits for a closed dialog's write")
+            << HeldDatabase::Kind::Exclusive << 20000 << "within";
     }
     void flushAllWaitsForEveryQueue()
     {
         QFETCH(HeldDatabase::Kind, kind);
         QFETCH(int, budgetMs);
-        QFETCH(bool, stored);
+        QFETCH(QString, letGoAt);
+        const bool stored = letGoAt != "after";
         QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
-        // The holder lets go once the close waits (or, past the budget, once
-        // it gave up): told by the test, never after a guessed time.
-        QSemaphore holding, letGo;
+        QSemaphore holding, letGo, gone;
         std::unique_ptr<QThread> holder(QThread::create([&] {
             HeldDatabase held(kind);
             holding.release(held.isHeld() ? 1 : 2);
             letGo.acquire();
+            held.letGo();
+            gone.release();
         }));
         // Also when a check below fails: the holder never outlives the row.
         const auto endHold = qScopeGuard([&] {
@@ -521,54 +529,97 @@ private slots:
         holding.acquire();
         QVERIFY2(holding.available() == 0, "the database was not held");
 
+        // What happened, in the order it happened, from any thread.
+        QMutex eventsMutex;
+        QStringList events;
+        const auto event = [&](const QString &what) {
+            QMutexLocker lock(&eventsMutex);
+            events << what;
+        };
+        std::atomic<bool> closing{false};
+        std::atomic<int> triesInClose{0};
         QStringList said;
-        const auto item = [&said](const QString &name) {
+        const auto item = [&](const QString &name) {
             return OrmWriteQueue::Item{
                 name, name, true,
-                [name] {
+                [&, name] {
+                    if (letGoAt == "within" && name == "dialog folder" && closing && ++triesInClose == 2) {
+                        letGo.release();
+                        gone.acquire();
+                    }
                     CMS_Organization group;
                     group.Name = name;
-                    return dao::insert(group);
+                    const QSqlError error = dao::insert(group);
+                    if (error.text().isEmpty())
+                        event(name + " landed");
+                    return error;
                 },
                 [&said, name](const QSqlError &e) {
                     said << name + (e.text().isEmpty() ? ":stored" : OrmDatabase::isLocked(e) ? ":busy" : ":failed");
                 }};
         };
+        // Waiting for the dialog's write alone, the close is seen to wait for it.
+        const bool dialogOnly = letGoAt == "within";
         OrmWriteQueue registry;
         OrmWriteQueue page;
-        registry.enqueue(item("registry row"));
-        page.enqueue(item("page setting"));
+        if (!dialogOnly) {
+            registry.enqueue(item("registry row"));
+            page.enqueue(item("page setting"));
+            page.enqueue(OrmWriteQueue::Item::reading("page read",
+                                                      [] {
+                                                          long n = 0;
+                                                          return dao::count<CMS_Organization>(n);
+                                                      },
+                                                      {}));
+        }
         {
             // A dialog closed while its write waits: the write stays owed.
             OrmWriteQueue dialog;
             dialog.enqueue(item("dialog folder"));
             QVERIFY(dialog.isWaiting());
         }
-        QVERIFY(registry.isWaiting());
-        QVERIFY(page.isWaiting());
+        QCOMPARE(registry.isWaiting(), !dialogOnly);
+        QCOMPARE(page.isWaiting(), !dialogOnly);
+        const QStringList all =
+            dialogOnly ? QStringList{"dialog folder"} : QStringList{"dialog folder", "page setting", "registry row"};
+        OrmWriteQueue::Outstanding owed = OrmWriteQueue::outstanding();
+        owed.changes.sort();
+        QCOMPARE(owed.changes, all);
+        QCOMPARE(owed.reads, dialogOnly ? QStringList() : QStringList{"page read"});
         if (!stored) {
-            for (const char *name : {"registry row", "page setting", "dialog folder"})
+            for (const char *name : {"registry row", "page setting", "page read", "dialog folder"})
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("given up.*\"%1\"").arg(name)));
         }
-        if (stored)
+        if (letGoAt == "before")
             letGo.release();
-        OrmWriteQueue::flushAll(budgetMs);
-        if (!stored)
+        closing = true;
+        QStringList givenUp = OrmWriteQueue::flushAll(budgetMs);
+        event("close ended");
+        if (letGoAt == "after")
             letGo.release();
         QVERIFY(holder->wait(30000));
 
         const QString end = stored ? ":stored" : ":busy";
         said.sort();
-        QCOMPARE(said, (QStringList{"page setting" + end, "registry row" + end}));
+        QCOMPARE(said, dialogOnly ? QStringList() : (QStringList{"page setting" + end, "registry row" + end}));
         QVERIFY(!registry.isWaiting());
         QVERIFY(!page.isWaiting());
+        givenUp.sort();
+        QCOMPARE(givenUp, stored ? QStringList() : all);
+        QVERIFY(OrmWriteQueue::outstanding().changes.isEmpty());
         QList<QSharedPointer<CMS_Organization>> rows;
         QCOMPARE(dao::fetch_all(rows).text(), QString());
         QStringList kept;
         for (const auto &row : rows)
             kept << row->Name;
         kept.sort();
-        QCOMPARE(kept, stored ? (QStringList{"dialog folder", "page setting", "registry row"}) : QStringList());
+        QCOMPARE(kept, stored ? all : QStringList());
+        // The close waited for the write of the window already gone.
+        if (letGoAt == "within") {
+            QMutexLocker lock(&eventsMutex);
+            QCOMPARE(events.filter("dialog folder").size(), 1);
+            QCOMPARE(events.last(), QStringLiteral("close ended"));
+        }
     }
 };
 

@@ -407,7 +407,10 @@ private slots:
         QVERIFY(page);
         const int before = record(kCamB)->rtspPort;
         const int sets = m_b->requestCount(13005);
-        ConfigConversation::setTimeoutMs(2000);
+        // Only the rows whose answers never come in time wait for a deadline;
+        // the others' answers come well inside it however busy the machine is.
+        const bool expires = fault == QLatin1String("lost") || fault == QLatin1String("refused, held");
+        ConfigConversation::setTimeoutMs(expires ? 2000 : 20000);
         if (fault == QLatin1String("lost"))
             m_b->planReplies(13005, {-1});
         if (fault == QLatin1String("refused, held")) {

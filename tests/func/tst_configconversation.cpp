@@ -294,11 +294,12 @@ private slots:
         const auto later = [](int rate, ReplyFate fate = ReplyFate::Answered) { return Step{false, rate, fate, 3}; };
         QTest::newRow("held, read by a window opened later")
             << LineRow{{1500}, {read(0, none), later(0, apart), settle, later(25), read(25)}};
-        // A slow device answers each request at three quarters of its
-        // deadline: a read may go out while a read and a Save of its values
+        // A slow device answers each request long after it was asked (the
+        // deadline is kept well above it, so that a busy machine cannot make
+        // an honest answer late): a read may go out while a read and a Save of its values
         // are owed, and each gets its own answer.
         QTest::newRow("slow, a read while a save of its values is owed")
-            << LineRow{{2200, 2200}, {read(25, ReplyFate::Answered, true), save(26, true), read(26)}, {2200}, 3000};
+            << LineRow{{2200, 2200}, {read(25, ReplyFate::Answered, true), save(26, true), read(26)}, {2200}, 8000};
         // Two Saves held past their deadlines, one refused and one stored:
         // once the line caught up each hears its own answer, in the order sent.
         const auto heldSave = [](int rate, bool noWait) { return Step{true, rate, ReplyFate::NoReply, 0, noWait}; };
@@ -316,20 +317,20 @@ private slots:
             return Step{true, rate, fate, 0, noWait, true};
         };
         QTest::newRow("alone, behind an owed save")
-            << LineRow{{}, {save(26, true), alone(27, ReplyFate::Answered, false), read(27)}, {1500}, 3000};
+            << LineRow{{}, {save(26, true), alone(27, ReplyFate::Answered, false), read(27)}, {1500}, 8000};
         QTest::newRow("alone, its answer dropped: the next save waits and is refused")
             << LineRow{{}, {alone(26, none, true), Step{true, 27, apart}, fresh, read(25)}, {-1}};
         QTest::newRow("alone, a late answer is its own")
             << LineRow{{}, {alone(26, none, false), release, read(26)}, {held}, 1000, {{0, 0}}};
         QTest::newRow("alone, the save before it refused late")
             << LineRow{{}, {heldSave(31, true), alone(26, apart, false), release, read(25)}, {held}, 1000, {{0, 5}}};
-        // An honest slow device answers at four fifths of the deadline: what
+        // An honest slow device answers long after it was asked: what
         // waits is written once the line lets it, with a deadline of its own.
         QTest::newRow("alone, slow, behind a read and a save") << LineRow{
             {2400},
             {read(25, ReplyFate::Answered, true), save(26, true), alone(27, ReplyFate::Answered, false), read(27)},
             {2400, 2400},
-            3000};
+            8000};
     }
 
     void replyLines()

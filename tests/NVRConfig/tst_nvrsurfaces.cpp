@@ -943,7 +943,8 @@ private slots:
         }));
         NvrWindowTest::saveShot(
             shown, QStringLiteral("%1_%2.png").arg(language, dialog.isEmpty() ? surface : dialog).replace(' ', '_'));
-        QStringList cut = cutTexts(shown);
+        QStringList cut = cutTexts(shown) + TextsWhole::cutTexts(shown) + TextsWhole::outOfView(shown)
+                          + buttonsUnderToasts(shown->window());
         if (marks)
             cut += TextsWhole::marksCovering(marks);
         if (!places.isEmpty() && placesOf(marks) != places)

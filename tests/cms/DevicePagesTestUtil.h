@@ -27,7 +27,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -253,36 +252,6 @@ inline QStringList toastTexts()
             texts << label->text();
     }
     return texts;
-}
-
-// The buttons of a window that a toast lies over, once every toast shown
-// came to rest.
-inline QStringList buttonsUnderToasts(QWidget *window)
-{
-    QList<QPointer<MsgTipInfoDlg>> toasts;
-    for (QWidget *w : QApplication::allWidgets()) {
-        if (auto *toast = qobject_cast<MsgTipInfoDlg *>(w); toast && toast->isVisible())
-            toasts << toast;
-    }
-    QTest::qWaitFor(
-        [&toasts] {
-            return std::all_of(toasts.cbegin(), toasts.cend(),
-                               [](const QPointer<MsgTipInfoDlg> &t) { return !t || t->pos() == t->endPosition(); });
-        },
-        3000);
-    QStringList under;
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (!button->isVisible() || button->window() != window)
-            continue;
-        const QRect at(button->mapToGlobal(QPoint(0, 0)), button->size());
-        for (QWidget *w : QApplication::allWidgets()) {
-            auto *toast = qobject_cast<MsgTipInfoDlg *>(w);
-            if (toast && toast->isVisible() && toast->frameGeometry().intersects(at))
-                under << button->objectName() + QStringLiteral(" under '")
-                             + toast->findChild<QLabel *>(QStringLiteral("labelText"))->text() + QLatin1Char('\'');
-        }
-    }
-    return under;
 }
 
 inline void closeToasts()

@@ -15,8 +15,10 @@
 #include <QDebug>
 #include <QEvent>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QTime>
 #include <QTimer>
+#include <algorithm>
 #include <limits>
 
 using AlarmSettingsStore::DayRange;
@@ -67,11 +69,16 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
     connect(m_copyDialog, &CopyAlarmEvent::signalsCopyAlarm, this, &AlarmEventWidget::dealWithCopy);
     hideUnusedControls();
 
-    m_chooseHint = new QLabel(chooseDeviceText(), ui->scrollAreaWidgetContents);
+    // Above the settings, in view however far they are scrolled. Its room
+    // stays whether it shows or not, as tall as its longest words: nothing
+    // below it moves when a device is chosen or its settings were not read.
+    m_chooseHint = new QLabel(chooseDeviceText(), this);
     m_chooseHint->setObjectName(QStringLiteral("labelChooseDevice"));
     m_chooseHint->setWordWrap(true);
     m_chooseHint->setStyleSheet(QStringLiteral("color: #f0b429; padding: 6px 0px;"));
-    ui->verticalLayoutRight->insertWidget(0, m_chooseHint);
+    ui->verticalLayoutForm->insertWidget(0, m_chooseHint);
+    CommonHelper::keepRoomWhenHidden({m_chooseHint});
+    m_chooseHint->installEventFilter(this);
     updateDeviceChosen();
     connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &AlarmEventWidget::showWaiting);
 }
@@ -81,14 +88,43 @@ QString AlarmEventWidget::chooseDeviceText()
     return tr("Choose a device in the list to see and change its alarm settings.");
 }
 
+QStringList AlarmEventWidget::unreadTexts()
+{
+    return {tr("The alarm settings of this device could not be read: the database is in use by another program. "
+               "Choose the device again to try once more."),
+            tr("The alarm settings of this device could not be read: the database file is damaged."),
+            tr("The alarm settings of this device could not be read. Choose the device again to try once more.")};
+}
+
 QString AlarmEventWidget::readFailedText(const QSqlError &error)
 {
     if (OrmDatabase::isLocked(error))
-        return tr("The alarm settings of this device could not be read: the database is in use by another program. "
-                  "Choose the device again to try once more.");
+        return unreadTexts().at(0);
     if (AlarmRecordWriter::failureOf(error) == AlarmRecordWriter::Damaged)
-        return tr("The alarm settings of this device could not be read: the database file is damaged.");
-    return tr("The alarm settings of this device could not be read. Choose the device again to try once more.");
+        return unreadTexts().at(1);
+    return unreadTexts().at(2);
+}
+
+void AlarmEventWidget::fitHintRoom()
+{
+    const QString shown = m_chooseHint->text();
+    int height = 0;
+    for (const QString &text : QStringList{chooseDeviceText()} + unreadTexts()) {
+        m_chooseHint->setText(text);
+        height = std::max(height, m_chooseHint->heightForWidth(m_chooseHint->width()));
+    }
+    m_chooseHint->setText(shown);
+    if (m_chooseHint->minimumHeight() != height)
+        m_chooseHint->setMinimumHeight(height);
+}
+
+bool AlarmEventWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Wrapped at another width, the longest words may take another line.
+    if (watched == m_chooseHint && event->type() == QEvent::Resize
+        && static_cast<QResizeEvent *>(event)->oldSize().width() != m_chooseHint->width())
+        fitHintRoom();
+    return QWidget::eventFilter(watched, event);
 }
 
 void AlarmEventWidget::updateDeviceChosen()
@@ -565,6 +601,7 @@ void AlarmEventWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         updateDeviceChosen();
+        fitHintRoom();
     }
 }
 

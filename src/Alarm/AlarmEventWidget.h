@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -85,10 +86,15 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void toggleGroup(bool &shown, QPushButton *button, QWidget *body);
     void resetAll();
+    // What the hint above the settings says when a device's settings could
+    // not be read, by reason.
+    static QStringList unreadTexts();
+    void fitHintRoom();
     void hideUnusedControls();
     // Nothing can be saved or copied without a device whose settings were
     // read: Save and Copy wait for them, and the page says to choose one, or

@@ -16,11 +16,85 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QBoxLayout>
 #include <QStringList>
 #include <QTimer>
 
 namespace {
 constexpr int TipMs = 2000;
+// The least of the form a page shows however short its room.
+constexpr int LeastFormHeight = 120;
+
+// A page's form in the room the page leaves it between its marks and its
+// buttons: as tall as the form where there is room, scrolling down where
+// there is not, and never narrower than the form (a window too narrow for
+// the page scrolls it sideways as a whole, buttons included).
+class FormArea : public QScrollArea
+{
+public:
+    explicit FormArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+    }
+
+    QSize sizeHint() const override
+    {
+        const QWidget *form = widget();
+        if (!form)
+            return QScrollArea::sizeHint();
+        const QSize hint = form->sizeHint().expandedTo(form->minimumSizeHint());
+        int height = hint.height();
+        // Wrapped texts take the height of the width they have.
+        if (form->hasHeightForWidth())
+            height = std::max(height, form->heightForWidth(isVisible() ? viewport()->width() : hint.width()));
+        return {hint.width() + barWidth(), height};
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        const QWidget *form = widget();
+        if (!form)
+            return QScrollArea::minimumSizeHint();
+        const QSize least = form->minimumSizeHint();
+        return {least.width() + barWidth(), std::min(least.height(), LeastFormHeight)};
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        // The form's needs changed (a row shown, another language), or may
+        // have while the page was hidden: the page lays out again.
+        if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+            updateGeometry();
+        return QScrollArea::event(event);
+    }
+
+private:
+    // Kept whether the bar shows or not: its coming never narrows the form.
+    int barWidth() const { return verticalScrollBar()->sizeHint().width(); }
+};
+
+// A row of buttons and nothing else (spacers aside).
+bool onlyButtons(QLayout *row)
+{
+    if (!row)
+        return false;
+    bool any = false;
+    for (int i = 0; i < row->count(); ++i) {
+        QLayoutItem *item = row->itemAt(i);
+        if (item->spacerItem())
+            continue;
+        if (qobject_cast<QAbstractButton *>(item->widget()) || onlyButtons(item->layout())) {
+            any = true;
+            continue;
+        }
+        return false;
+    }
+    return any;
+}
+
 } // namespace
 
 RemoteCfg_Widget::RemoteCfg_Widget(QWidget *parent)
@@ -293,9 +367,66 @@ ConfigPageSession::Shown RemoteCfg_Widget::shownValues() const
     return ConfigPageSession::Shown();
 }
 
+void RemoteCfg_Widget::keepActionsInView()
+{
+    if (m_actionsKept)
+        return;
+    m_actionsKept = true;
+    auto *top = qobject_cast<QBoxLayout *>(layout());
+    if (!top || top->direction() != QBoxLayout::TopToBottom)
+        return;
+    // The page's buttons: its last row, when it holds buttons alone. What
+    // follows it (spacers) stays below it, so that on a tall screen the
+    // buttons still follow the form rather than the window's bottom.
+    int bar = top->count();
+    for (int i = top->count() - 1; i >= 0; --i) {
+        QLayoutItem *item = top->itemAt(i);
+        if (item->spacerItem())
+            continue;
+        if (onlyButtons(item->layout()))
+            bar = i;
+        break;
+    }
+    auto *form = new QWidget;
+    form->setObjectName(QStringLiteral("widgetPageForm"));
+    auto *column = new QVBoxLayout(form);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(top->spacing());
+    for (int i = 0; i < bar; ++i) {
+        const int stretch = top->stretch(0);
+        QLayoutItem *item = top->takeAt(0);
+        if (QWidget *w = item->widget()) {
+            column->addWidget(w, stretch, item->alignment());
+            delete item;
+        } else if (QLayout *inner = item->layout()) {
+            inner->setParent(nullptr);
+            column->addLayout(inner, stretch);
+        } else {
+            column->addItem(item);
+        }
+    }
+    auto *area = new FormArea(this);
+    area->setObjectName(QStringLiteral("scrollAreaPageForm"));
+    area->setFrameShape(QFrame::NoFrame);
+    // A frame for the form, not a stop of its own on the way through it.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    area->setWidgetResizable(true);
+    area->setWidget(form);
+    // The page's own look shows through.
+    area->viewport()->setAutoFillBackground(false);
+    form->setAutoFillBackground(false);
+    top->insertWidget(0, area);
+}
+
 bool RemoteCfg_Widget::event(QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Polish:
+        // The page's form is built by now (polished before it first shows).
+        keepActionsInView();
+        break;
     case QEvent::Show:
         if (m_unsaid) {
             m_unsaid = false;
@@ -332,16 +463,7 @@ void RemoteCfg_Widget::elideWhenLaidOut(QWidget *widget)
 
 void RemoteCfg_Widget::elideNow(QWidget *widget)
 {
-    const auto whole = [](auto *w) {
-        const QString text = w->text();
-        const QString tip = w->toolTip();
-        if (text.endsWith(QChar(0x2026)) && tip.startsWith(text.chopped(1)) && tip != text)
-            w->setText(tip);
-    };
-    for (QLabel *label : widget->findChildren<QLabel *>())
-        whole(label);
-    for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
-        whole(button);
+    CommonHelper::wholeChildTexts(widget);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (QLayout *top = widget->window()->layout())
         top->activate();

@@ -213,6 +213,11 @@ protected:
     FUN_DEV_INFO *m_pDeviceInfo = nullptr;
 
 private:
+    // The page's own form goes into a scroll area of the page's, between
+    // its marks (above it) and its last row of buttons (below it): a form
+    // taller than the window scrolls, never its Save or its marks. Done once
+    // the form is built, before the page is first shown.
+    void keepActionsInView();
     void onRoundFailed(const QString &why);
     void onRoundDone();
     void followRound(ConfigReadRound *round);
@@ -231,4 +236,5 @@ private:
     bool m_elidePending = false;
     int m_sendingPart = -1;
     bool m_partsMarked = false; // the page marks its parts apart (savePart)
+    bool m_actionsKept = false;
 };

@@ -71,8 +71,10 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
-    // A page taller than the room left on a small screen scrolls rather than
-    // being cut; only the page on show counts for the room it needs.
+    // A page wider than the room left on a small screen scrolls sideways
+    // rather than being cut (a taller one scrolls its own form, its buttons
+    // and marks staying in view); only the page on show counts for the room
+    // it needs.
     auto *room = new QScrollArea(this);
     room->setObjectName(QStringLiteral("scrollAreaPages"));
     room->setFrameShape(QFrame::NoFrame);

@@ -121,22 +121,6 @@ void CNVRChannelManageDlg::setTimerLengths(int listMs, int searchMs, int refresh
     g_refreshMs = refreshMs;
 }
 
-// The set widths are too narrow for some header texts ("DoubleCamName", and
-// longer ones in other languages): a column grows to its header, never shrinks.
-void CNVRChannelManageDlg::widenToHeaderTexts(QTableView *view)
-{
-    QHeaderView *header = view->horizontalHeader();
-    header->ensurePolished();
-    for (int c = 0; c < header->count(); ++c) {
-        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive
-            || (header->stretchLastSection() && c == header->count() - 1))
-            continue;
-        const int needed = header->sectionSizeHint(c);
-        if (needed > header->sectionSize(c))
-            header->resizeSection(c, needed);
-    }
-}
-
 QString CNVRChannelManageDlg::deleteDeviceText()
 {
     return SharedTexts::deleteDeviceText();
@@ -217,8 +201,10 @@ void CNVRChannelManageDlg::updateTableHead()
                                                         tr("File System Version"), tr("MAC")});
     m_searchModel->setHorizontalHeaderLabels({tr("IP"), tr("Port"), tr("DoubleCamName"), tr("Protocol"), tr("MAC"),
                                               tr("File System Version"), tr("key"), tr("DoubleCam")});
-    widenToHeaderTexts(ui->m_AddDevTableWidget);
-    widenToHeaderTexts(ui->m_SearchDevTableView);
+    // The set widths are too narrow for some header texts ("DoubleCamName",
+    // and longer ones in other languages).
+    widenColumnsToTexts(ui->m_AddDevTableWidget);
+    widenColumnsToTexts(ui->m_SearchDevTableView);
 }
 
 void CNVRChannelManageDlg::searchIpc(int start)
@@ -419,6 +405,7 @@ void CNVRChannelManageDlg::getNVRChannelList(const QString &xml)
             table->setItem(row, c, item);
         }
     }
+    widenColumnsToTexts(table);
 }
 
 void CNVRChannelManageDlg::updateStateTexts()
@@ -487,6 +474,7 @@ void CNVRChannelManageDlg::addSearchIpcToTableWidget()
         m_searchModel->appendRow(row);
     }
     setModelTextAlignment(m_searchModel, Qt::AlignCenter);
+    widenColumnsToTexts(ui->m_SearchDevTableView);
 }
 
 QList<int> CNVRChannelManageDlg::freeRows() const

@@ -76,9 +76,6 @@ public:
     static QString protocolText(const QString &protocol);
     static QString channelStatusText(const QString &status);
 
-    // Columns of a table grow to their header texts, never shrink.
-    static void widenToHeaderTexts(QTableView *view);
-
     static QString deleteDeviceText();
     static QString selectDeviceFirstText();
     // Said instead of adding, changing or deleting while no full list is shown.

@@ -5,7 +5,6 @@
 #include "Authentication.h"
 #include "CEditContactDlg.h"
 #include "CNVRAuthSetting.h"
-#include "CNVRChannelManageDlg.h"
 #include "CNVREditClientUserDlg.h"
 #include "CUserManageDlg.h"
 #include "ConfigPageMarks.h"
@@ -162,7 +161,7 @@ void CNVRUserManageDlg::updateText()
 {
     ui->m_AddDevTableWidget->setHorizontalHeaderLabels(
         {tr("User Name"), tr("Password"), tr("Enabled State"), tr("Contacts"), tr("Edit")});
-    CNVRChannelManageDlg::widenToHeaderTexts(ui->m_AddDevTableWidget);
+    widenColumnsToTexts(ui->m_AddDevTableWidget);
 }
 
 QString CNVRUserManageDlg::rowKey(int row) const
@@ -269,6 +268,7 @@ void CNVRUserManageDlg::parseUserList(const QString &xml)
     for (int row = 0; row < m_rows.size(); ++row)
         setUserInfo(m_rows.at(row), row);
     updateStateTexts();
+    widenColumnsToTexts(table);
 }
 
 void CNVRUserManageDlg::setUserInfo(const QHash<QString, QString> &user, int row)

@@ -42,13 +42,9 @@ AddClientDevDlg::~AddClientDevDlg() = default;
 
 void AddClientDevDlg::fitTexts()
 {
-    // The form's width fits the English labels; a longer translation ("User
-    // Name" in Russian or Czech) widens the dialog rather than being cut.
-    // Elide only what still does not fit, against the laid-out widths.
-    layout()->activate();
-    resize(size().expandedTo(sizeHint()));
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
+    // A longer translation ("User Name" in Russian or Czech) widens the
+    // dialog rather than being cut.
+    CommonHelper::fitDialogToTexts(this);
 }
 
 void AddClientDevDlg::initWidget()

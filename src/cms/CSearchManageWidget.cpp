@@ -72,18 +72,19 @@ void CSearchManageWidget::initTable()
     view->setModel(m_model);
     setTableViewStyle(view, false);
     view->setHorizontalHeader(m_header);
-    setHeaderTexts();
     const int widths[] = {130, 100, 200, 200, 100, 150};
     for (int i = 0; i < 6; ++i)
         view->setColumnWidth(i, widths[i]);
     m_header->setStretchLastSection(true);
     m_header->setHighlightSections(false);
+    setHeaderTexts();
 }
 
 void CSearchManageWidget::setHeaderTexts()
 {
     m_model->setHorizontalHeaderLabels({tr("IP"), tr("Device Type"), tr("Device SN"), tr("Version information"),
                                         tr("State"), tr("Device Model"), tr("MAC")});
+    widenColumnsToTexts(ui->m_SearchDevTableView);
 }
 
 void CSearchManageWidget::setKnownKeys(QStringList &keys)
@@ -187,6 +188,7 @@ void CSearchManageWidget::appendRow(const QStringList &texts, const QString &uid
     if (!uid.isNull())
         row.first()->setData(uid, Qt::UserRole);
     m_model->appendRow(row);
+    widenColumnsToTexts(ui->m_SearchDevTableView);
 }
 
 void CSearchManageWidget::addOnvifDev()

@@ -15,9 +15,7 @@ DeviceBatchModify::DeviceBatchModify(QWidget *parent)
     connect(ui->m_btnClose, &QPushButton::clicked, this, &DeviceBatchModify::onbtnCloseClicked);
     connect(ui->m_CancelBtn, &QPushButton::clicked, this, &DeviceBatchModify::onbtnCancleClicked);
     connect(ui->m_OKBtn, &QPushButton::clicked, this, &DeviceBatchModify::onbtnOkClicked);
-    // Elide against the laid-out widths, not the default ones.
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
+    CommonHelper::fitDialogToTexts(this);
 }
 
 DeviceBatchModify::~DeviceBatchModify()
@@ -68,7 +66,7 @@ void DeviceBatchModify::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        CommonHelper::fitDialogToTexts(this);
     }
     DropShadowWidget::changeEvent(event);
 }

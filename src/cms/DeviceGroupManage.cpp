@@ -27,9 +27,9 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
-    // Elide against the laid-out widths, not the default ones.
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
+    // "Parent" in Russian ("Родительская группа") needs more than the form's
+    // labels were given.
+    CommonHelper::fitDialogToTexts(this);
 }
 
 DeviceGroupManage::~DeviceGroupManage()
@@ -458,7 +458,7 @@ void DeviceGroupManage::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        CommonHelper::elideChildTexts(this);
+        CommonHelper::fitDialogToTexts(this);
     }
     DropShadowWidget::changeEvent(event);
 }

@@ -37,9 +37,7 @@ EditClientDevDlg::EditClientDevDlg(QWidget *parent)
         for (const DEV_GROUP_INFO &group : registry->getAllGroups())
             m_ui->m_GroupCmbBox->addItem(group.name);
     }
-    // Elide against the laid-out widths, not the default ones.
-    layout()->activate();
-    CommonHelper::elideChildTexts(this);
+    CommonHelper::fitDialogToTexts(this);
 }
 
 EditClientDevDlg::~EditClientDevDlg() = default;
@@ -67,6 +65,8 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
         m_ui->pushButtonForgot->show();
         KelvoSDKHelper::instance()->sendCmd(toLoginDev(dev), Cmd::GetSecurityCode, 0);
     }
+    // The title now names the device.
+    CommonHelper::fitDialogToTexts(this);
 }
 
 void EditClientDevDlg::updateTitle()
@@ -170,7 +170,7 @@ void EditClientDevDlg::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         updateTitle();
-        CommonHelper::elideChildTexts(this);
+        CommonHelper::fitDialogToTexts(this);
     }
     DropShadowWidget::changeEvent(event);
 }

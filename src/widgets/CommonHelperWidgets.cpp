@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -166,6 +167,39 @@ void CommonHelper::setElidedLabelText(QLabel *label)
     const QString text = fullText(label->text(), label->toolTip(), fm, label->width());
     label->setToolTip(text);
     label->setText(fm.elidedText(text, Qt::ElideRight, label->width()));
+}
+
+void CommonHelper::wholeChildTexts(QWidget *widget)
+{
+    const auto whole = [](auto *w) {
+        const QString text = w->text();
+        const QString tip = w->toolTip();
+        if (text.endsWith(QChar(0x2026)) && tip.startsWith(text.chopped(1)) && tip != text)
+            w->setText(tip);
+    };
+    for (QLabel *label : widget->findChildren<QLabel *>())
+        whole(label);
+    for (QAbstractButton *button : widget->findChildren<QAbstractButton *>())
+        whole(button);
+}
+
+void CommonHelper::fitDialogToTexts(QWidget *dialog)
+{
+    if (!dialog || !dialog->layout())
+        return;
+    // Measured as drawn (the style sheet's fonts), with the texts whole and
+    // every layout told of them.
+    dialog->ensurePolished();
+    wholeChildTexts(dialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    dialog->layout()->activate();
+    // No larger than the screen: what still does not fit is elided, whole in its tip.
+    const QRect screen = screenGeometryOf(dialog);
+    dialog->resize(dialog->size().expandedTo(dialog->sizeHint()).boundedTo(screen.size().expandedTo(dialog->size())));
+    // A dialog not shown yet is not laid out again by its resize.
+    dialog->layout()->invalidate();
+    dialog->layout()->activate();
+    elideChildTexts(dialog);
 }
 
 void CommonHelper::keepRoomWhenHidden(std::initializer_list<QWidget *> widgets)

@@ -26,6 +26,12 @@ void setElidedButtonText(QAbstractButton *button);
 void setElidedLabelText(QLabel *label);
 // Buttons first, then labels, of every descendant.
 void elideChildTexts(QWidget *widget);
+// The texts elided for an earlier room whole again (from their tips).
+void wholeChildTexts(QWidget *widget);
+// A dialog made for the English texts takes the room a longer translation
+// needs (it only grows), then shortens what still does not fit: against the
+// laid-out widths, not the default ones.
+void fitDialogToTexts(QWidget *dialog);
 // Widgets that come and go with a read or a mode keep their room while
 // hidden: nothing else on the page moves when they show.
 void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets);

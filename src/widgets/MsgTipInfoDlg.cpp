@@ -34,6 +34,57 @@ const QColor kToastBackground(19, 22, 27);
 
 } // namespace
 
+// While toasts show, what may come under one of them: a widget shown, moved
+// or resized (a button that appears, a row laid out anew, a window dragged).
+// Looked at once the events of the moment are handled, for every toast.
+class ToastWatch : public QObject
+{
+public:
+    static ToastWatch &instance()
+    {
+        static ToastWatch watch;
+        return watch;
+    }
+
+    void follow(MsgTipInfoDlg *toast)
+    {
+        if (m_toasts.contains(toast))
+            return;
+        if (m_toasts.isEmpty())
+            qApp->installEventFilter(this);
+        m_toasts.append(toast);
+        connect(toast, &QObject::destroyed, this, [this, toast] {
+            m_toasts.removeAll(toast);
+            if (m_toasts.isEmpty() && qApp)
+                qApp->removeEventFilter(this);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize) || m_pending
+            || !watched->isWidgetType() || qobject_cast<MsgTipInfoDlg *>(static_cast<QWidget *>(watched)->window()))
+            return false;
+        m_pending = true;
+        // After the layouts the change set off have placed what they hold.
+        QTimer::singleShot(0, this, [this] {
+            m_pending = false;
+            const QList<MsgTipInfoDlg *> toasts = m_toasts;
+            for (MsgTipInfoDlg *toast : toasts) {
+                if (m_toasts.contains(toast))
+                    toast->keepClear();
+            }
+        });
+        return false;
+    }
+
+private:
+    QList<MsgTipInfoDlg *> m_toasts;
+    bool m_pending = false;
+};
+
 MsgTitleWidget::MsgTitleWidget(QWidget *parent)
     : QWidget(parent)
     , m_label(new QLabel(this))
@@ -194,6 +245,7 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     // A notice never takes the keyboard: what the operator types goes on
     // into the field he types into.
     CommonHelper::showWithoutFocus(this);
+    ToastWatch::instance().follow(this);
 
     if (!m_animation) {
         m_animation = new QPropertyAnimation(this, "pos", this);
@@ -212,6 +264,28 @@ void MsgTipInfoDlg::onSlideFinished()
     if (!m_linkPath.isEmpty() && (underMouse() || frameGeometry().contains(QCursor::pos())))
         return;
     m_hideTimer->start();
+}
+
+void MsgTipInfoDlg::keepClear()
+{
+    if (!isVisible())
+        return;
+    const QRect at(endPosition(), size());
+    const QVector<QRect> buttons = ownControls(true);
+    if (std::none_of(buttons.cbegin(), buttons.cend(), [&at](const QRect &r) { return r.intersects(at); }))
+        return;
+    const QPoint end = findRestingPlace();
+    if (end == endPosition())
+        return;
+    m_endX = end.x();
+    m_endY = end.y();
+    // On its way up it ends where it now rests, and waits from there.
+    const bool sliding = m_animation && m_animation->state() == QAbstractAnimation::Running;
+    if (sliding)
+        m_animation->stop();
+    move(end);
+    if (sliding)
+        onSlideFinished();
 }
 
 QRect MsgTipInfoDlg::restingArea(QWidget *raiser)

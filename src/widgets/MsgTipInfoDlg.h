@@ -32,7 +32,8 @@ private:
 // of the windows beneath when there is room, stays for its duration, then
 // closes and deletes itself. A toast made while others show takes a place of
 // its own beside them: none hides another, and none lies over the buttons of
-// the window that raised it. It stays at least as long as its words take to
+// the window that raised it, also one that shows or moves under it while it
+// is there (it moves off, keeping its time). It stays at least as long as its words take to
 // read. A plain toast takes no mouse input: a click on it reaches what lies
 // beneath. A variant carries a link that shows a file in its folder; it takes
 // clicks, has its close button and is held while the pointer rests on it.
@@ -98,7 +99,11 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    friend class ToastWatch;
     void onSlideFinished();
+    // Moves off a button of its window that came under it since it was
+    // placed (another toast never does: each keeps clear of the others).
+    void keepClear();
     QPoint findRestingPlace() const;
     // The controls (or buttons) of the windows the toast speaks of.
     QVector<QRect> ownControls(bool buttonsOnly) const;

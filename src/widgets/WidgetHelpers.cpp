@@ -10,6 +10,12 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include <algorithm>
+
+namespace {
+constexpr int CellPadding = 8;
+} // namespace
+
 void setBackgroundColor(QWidget *widget, const QColor &colour)
 {
     if (!widget)
@@ -31,6 +37,32 @@ void setTableViewStyle(QTableView *view, bool showGrid)
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setShowGrid(showGrid);
     view->setFocusPolicy(Qt::NoFocus);
+}
+
+void widenColumnsToTexts(QTableView *view)
+{
+    if (!view)
+        return;
+    QHeaderView *header = view->horizontalHeader();
+    header->ensurePolished();
+    int last = -1;
+    for (int c = header->count() - 1; c >= 0 && last < 0; --c) {
+        if (!header->isSectionHidden(c))
+            last = c;
+    }
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c) || header->sectionResizeMode(c) != QHeaderView::Interactive)
+            continue;
+        // The room a cell's text and check box take, and a few pixels more
+        // than the item's own hint, which leaves the text touching its edges.
+        const int needed = std::max(header->sectionSizeHint(c),
+                                    static_cast<const QAbstractItemView *>(view)->sizeHintForColumn(c) + CellPadding);
+        if (needed <= header->sectionSize(c))
+            continue;
+        if (c == last && header->stretchLastSection())
+            header->setStretchLastSection(false);
+        header->resizeSection(c, needed);
+    }
 }
 
 namespace TableChecks {

@@ -15,6 +15,11 @@ class QWidget;
 void setBackgroundColor(QWidget *widget, const QColor &colour);
 // Read-only, whole-row single selection, no vertical header, no focus.
 void setTableViewStyle(QTableView *view, bool showGrid);
+// Columns of a table grow to their header texts and to what their rows show
+// (an e-mail address, a MAC address), never shrink. A last column stretched
+// to the table's edge that still has less than it needs takes it, and the
+// table scrolls sideways.
+void widenColumnsToTexts(QTableView *view);
 
 // The width a line edit needs to show text whole beside the icon buttons of
 // its actions, by its style.

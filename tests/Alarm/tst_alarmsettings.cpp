@@ -19,6 +19,7 @@
 #include "SwitchControl.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -569,6 +570,54 @@ private slots:
         QCOMPARE(shownFlags(m_page), QStringLiteral("0 0 0 10"));
         choose(kGate);
         QCOMPARE(shownFlags(m_page), QStringLiteral("1 1 0 21"));
+    }
+
+    void choosingADeviceMovesNothing_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::newRow("settings read") << false;
+        QTest::newRow("settings not read: the database held past the wait") << true;
+    }
+
+    // The words above the settings (choose a device; its settings could not
+    // be read) keep their room whether they show or not, and whatever they
+    // say: nothing on the page moves when a device is chosen.
+    void choosingADeviceMovesNothing()
+    {
+        QFETCH(bool, held);
+        AlarmEventWidget page;
+        page.resize(1016, 600);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto *hint = child<QLabel>(&page, "labelChooseDevice");
+        QCOMPARE(hint->text(), AlarmEventWidget::chooseDeviceText());
+        QVERIFY(hint->isVisible());
+        const auto places = [&page] {
+            QMap<QWidget *, QRect> at;
+            for (QWidget *w : page.findChildren<QWidget *>()) {
+                if (w->isVisibleTo(&page))
+                    at.insert(w, QRect(w->mapTo(&page, QPoint(0, 0)), w->size()));
+            }
+            return at;
+        };
+        const QMap<QWidget *, QRect> before = places();
+        std::unique_ptr<HeldDatabase> holder(held ? new HeldDatabase : nullptr);
+        clickItem(page.findChild<DeviceTree *>("treeView"), kGate);
+        if (held)
+            QTRY_VERIFY_WITH_TIMEOUT(hint->isVisible() && hint->text() != AlarmEventWidget::chooseDeviceText(),
+                                     OrmWriteQueue::GiveUpMs + 10000);
+        else
+            QTRY_VERIFY(child<QPushButton>(&page, "pushButtonSave")->isEnabled() && !hint->isVisible());
+        holder.reset();
+        QCoreApplication::sendPostedEvents();
+        const QMap<QWidget *, QRect> after = places();
+        QStringList moved;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            if (after.contains(it.key()) && after.value(it.key()) != it.value())
+                moved << it.key()->objectName();
+        }
+        QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QStringLiteral(", "))));
+        closeToasts();
     }
 
     // Rows an earlier version stored beside one another for one camera: the

@@ -1,8 +1,9 @@
 // The camera window and the camera user dialogs in every language of the
 // client, with its own style sheet and font, in a 1280x720 window against a
 // simulated camera offering every page (127.86.0.2): no label, button, box,
-// list or column shows its text cut, and every page fits the window's width
-// (taller pages scroll), and the TCP/IP page's fields start at one edge. In a
+// list or column shows its text cut, every page fits the window's width with
+// its Save, its other buttons and its marks in one view (a taller form
+// scrolls between them), and the TCP/IP page's fields start at one edge. In a
 // narrower window pages may scroll sideways, but still cut no text. The OSD page, fitted to that window, draws its form
 // (only its preview is black). With KELVO_SCREENSHOT_DIR set, every page and dialog
 // is saved there as <language>_<name>.png.
@@ -56,7 +57,7 @@ bool look(QDialog *dialog, const QString &language, const QString &name, QString
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog))
         return false;
-    for (const QString &c : cutTexts(dialog))
+    for (const QString &c : cutTexts(dialog) + outOfView(dialog))
         cut << name + ": " + c;
     shoot(dialog, language, name);
     return true;
@@ -208,6 +209,11 @@ private slots:
             QCoreApplication::processEvents();
             for (const QString &c : cutTexts(&window))
                 cut << page->pageTitle() + ": " + c;
+            // Save, the other buttons and the marks in one view of a
+            // 1280x720 window, however tall the page.
+            if (width >= 1280)
+                for (const QString &c : outOfView(&window))
+                    cut << page->pageTitle() + ": " + c;
             // A page wider than the window's room would be cut at its right.
             auto *room = window.findChild<QScrollArea *>();
             if (width >= 1280 && room && page->minimumSizeHint().width() > room->viewport()->width())
@@ -228,29 +234,41 @@ private slots:
         }
         // The marks of a page have a room of their own: a Save the camera
         // refused, then reads it does not answer, or one it refuses, never
-        // cover the page's texts (its column titles), show whole, and move
-        // nothing of the page.
+        // cover the page's texts (its column titles), show whole, move
+        // nothing of the page, and show with its Save in one view, also on a
+        // page taller than the window.
+        struct Marked
         {
-            RemoteCfg_Widget *page = window.page(10002);
-            const QModelIndex index = window.pageItem(10002)->index();
+            int page;
+            const char *save;
+            int set;
+            int read;
+        };
+        for (const Marked &m : {Marked{10002, "pushButton_save", 10003, 10002},
+                                Marked{RemoteConfigSetting::PageImage, "btn_save", 11003, 11001}}) {
+            RemoteCfg_Widget *page = window.page(m.page);
+            const QModelIndex index = window.pageItem(m.page)->index();
             tree->scrollTo(index);
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
             QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
             const QMap<QString, QRect> places = placesOf(page);
             const auto look = [&](const QString &what) {
                 QCoreApplication::processEvents();
-                for (const QString &c : marksCovering(page) + cutTexts(&window))
-                    cut << what + QStringLiteral(": ") + c;
+                QStringList bad = marksCovering(page) + cutTexts(&window);
+                if (width >= 1280)
+                    bad += outOfView(&window);
+                for (const QString &c : qAsConst(bad))
+                    cut << page->objectName() + QLatin1Char(' ') + what + QStringLiteral(": ") + c;
                 if (placesOf(page) != places)
-                    cut << what + QStringLiteral(": the page moved");
-                shoot(&window, language, what);
+                    cut << page->objectName() + QLatin1Char(' ') + what + QStringLiteral(": the page moved");
+                shoot(&window, language, page->objectName() + QLatin1Char(' ') + what);
             };
-            m_cam->setForcedResult(10003, 5);
-            QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("pushButton_save")), Qt::LeftButton);
+            m_cam->setForcedResult(m.set, 5);
+            QTest::mouseClick(page->findChild<QPushButton *>(QLatin1String(m.save)), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(page->notSavedShown(), 10000);
-            m_cam->clearForcedResult(10003);
+            m_cam->clearForcedResult(m.set);
             RemoteCfg_Widget::setReadTimeoutMs(500);
-            m_cam->planReplies(10002, {-1});
+            m_cam->planReplies(m.read, {-1});
             for (int visit = 0; visit < 2; ++visit) {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
                 QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
@@ -262,10 +280,10 @@ private slots:
             QTest::mouseClick(ConfigPageMarks::of(page)->reconnectButton(), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
             QVERIFY(!page->notSavedShown());
-            m_cam->setForcedResult(10002, 5);
+            m_cam->setForcedResult(m.read, 5);
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualRect(index).center());
             QTRY_COMPARE_WITH_TIMEOUT(page->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
-            m_cam->clearForcedResult(10002);
+            m_cam->clearForcedResult(m.read);
             QCOMPARE(page->findChild<QLabel *>(QStringLiteral("labelReadFailed"))->text(),
                      SharedTexts::readFailedText());
             look(QStringLiteral("read refused"));

@@ -6,7 +6,8 @@
 // exactly what was seeded, also after a language change; a failed read is
 // said and its Save sends nothing; an NVR gone offline is said on Save and on
 // the pages opened meanwhile. In every language of the client nothing is cut
-// (pictures in KELVO_SCREENSHOT_DIR when set). The bodies alone, without a
+// and the buttons and marks lie in view of a 1280x720 screen (pictures in
+// KELVO_SCREENSHOT_DIR when set). The bodies alone, without a
 // window, read and build back what came. What the operator does reaches the
 // NVR as listed: the account, disk or channel of the row he chose, every value
 // he left alone (blanks and leading zeros kept), nothing after a read that
@@ -982,7 +983,7 @@ private slots:
         }));
         NvrWindowTest::saveShot(
             shown, QStringLiteral("%1_%2.png").arg(language, dialog.isEmpty() ? surface : dialog).replace(' ', '_'));
-        QStringList cut = cutTexts(shown);
+        QStringList cut = cutTexts(shown) + TextsWhole::cutTexts(shown) + TextsWhole::outOfView(shown);
         if (marks)
             cut += TextsWhole::marksCovering(marks);
         if (!places.isEmpty() && placesOf(marks) != places)

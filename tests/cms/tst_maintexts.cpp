@@ -3,24 +3,31 @@
 // window frame, against a simulated camera and a simulated 4-channel recorder
 // (127.59.1.x): no label, button, box, list, tree or column shows its text
 // cut, nor do the alarm records (full or empty, with no sideways scroll) and
-// the Add Device dialog. With KELVO_SCREENSHOT_DIR set, every page is saved
-// there as <language>_<page>.png. The wheel turned over every list, number,
-// date field and slider of each page, and of the dialogs the pages open,
-// changes none of them and gives none of them the keyboard.
+// the dialogs the pages open (a search finds a camera on a loopback LAN);
+// their Save and other buttons are in view. With KELVO_SCREENSHOT_DIR set,
+// every page and dialog is saved there as <language>_<name>.png. The wheel
+// turned over every list, number, date field and slider of each page, and of
+// the dialogs the pages open, changes none of them and gives none of them the
+// keyboard.
 
 #include "AddClientDevDlg.h"
+#include "AlarmEventWidget.h"
 #include "AlarmInfoWidget.h"
 #include "AlarmManageWidget.h"
 #include "CVideoPlayback.h"
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
+#include "DeviceTree.h"
 #include "DevicePagesTestUtil.h"
 #include "HeaderViewPrivate.h"
 #include "KelvoSDKHelper.h"
 #include "MainWindow.h"
+#include "ModifyNetInfoDlg.h"
+#include "OnvifService.h"
 #include "OrmDao.h"
 #include "OrmHelper.h"
+#include "RecordSchedule.h"
 #include "SimDevice.h"
 #include "../support/TextsWhole.h"
 #include "../support/Wheel.h"
@@ -47,6 +54,8 @@ class TestMainTexts : public QObject
 
     std::unique_ptr<SimDevice> m_ipc;
     std::unique_ptr<SimDevice> m_nvr;
+    std::unique_ptr<SimDevice> m_fresh; // on the LAN, not registered: what a search finds
+    std::unique_ptr<SimSearchResponder> m_lan;
     std::unique_ptr<MainWindow> m_window;
 
     // The pages as the operator reaches them: a card of the home page, then a
@@ -96,6 +105,89 @@ class TestMainTexts : public QObject
                 {QStringLiteral("Alarm Info, none found"), search(true)}};
     }
 
+    struct Dialog
+    {
+        QString name;
+        // The operator's way to it; it opens (modal) inside the last click.
+        std::function<void()> open;
+        // What he does in it before it is looked at; what it says of the
+        // dialogs he opens from it.
+        std::function<QStringList(QDialog *)> inside = [](QDialog *) { return QStringList(); };
+    };
+
+    QList<Dialog> dialogs()
+    {
+        MainWindow *w = m_window.get();
+        const auto click = [](QWidget *page, const char *name) {
+            QTest::mouseClick(page->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+        };
+        const auto devices = [w, click](const char *button, bool checked) {
+            return [w, click, button, checked] {
+                QTest::mouseClick(w->card(MainWindow::DeviceManagement), Qt::LeftButton);
+                DeviceManageWidget *page = w->devicePage();
+                for (int row = 0; row < page->model()->rowCount(); ++row)
+                    page->model()->item(row, 0)->setCheckState(checked && row == 0 ? Qt::Checked : Qt::Unchecked);
+                click(page, button);
+            };
+        };
+        const auto events = [w](int row) {
+            QTest::mouseClick(w->card(MainWindow::Events), Qt::LeftButton);
+            auto *list = w->findChild<QListView *>(QStringLiteral("listView"));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list->visualRect(list->model()->index(row, 0)).center());
+        };
+        // The search lists the camera on the LAN, and the address dialog of
+        // the row checked opens from it.
+        const auto searched = [](QDialog *search) {
+            auto *view = search->findChild<QTableView *>(QStringLiteral("m_SearchDevTableView"));
+            auto *found = qobject_cast<QStandardItemModel *>(view->model());
+            QStringList cut;
+            if (!DevicePagesTest::waitFor([found] { return found->rowCount() > 0; }))
+                return QStringList{QStringLiteral("nothing found")};
+            found->item(0, 0)->setCheckState(Qt::Checked);
+            cut << QStringLiteral("not opened");
+            const DevicePagesTest::ModalWait wait = DevicePagesTest::onModal<ModifyNetInfoDlg>([&cut](QDialog *shown) {
+                QCoreApplication::processEvents();
+                cut = cutTexts(shown) + outOfView(shown);
+                shoot(shown, QString::fromLatin1(QTest::currentDataTag()), QStringLiteral("Device Address"));
+                shown->reject();
+            });
+            QTest::mouseClick(search->findChild<QPushButton *>(QStringLiteral("m_ModifyIPBtn")), Qt::LeftButton);
+            wait.giveUp();
+            return cut.replaceInStrings(QRegularExpression(QStringLiteral("^")), QStringLiteral("Device Address: "));
+        };
+        return {{QStringLiteral("Search Devices"), devices("m_SearchDevBtn", false), searched},
+                {QStringLiteral("Add Device"), devices("m_AddDevBtn", false)},
+                {QStringLiteral("Edit Device"), devices("m_EditDevBtn", true)},
+                {QStringLiteral("Batch Modify"), devices("pushButtonBatchModify", true)},
+                {QStringLiteral("Device Group"), devices("pushButtonGroup", false)},
+                {QStringLiteral("Copy Alarm Settings"),
+                 [w, events, click] {
+                     events(0);
+                     auto *page = w->findChild<AlarmEventWidget *>();
+                     auto *tree = page->findChild<DeviceTree *>(QStringLiteral("treeView"));
+                     const QModelIndex camera =
+                         tree->model()
+                             ->match(tree->model()->index(0, 0), Qt::DisplayRole, "Try camera", 1, Qt::MatchRecursive)
+                             .value(0);
+                     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(camera).center());
+                     QTRY_VERIFY(page->findChild<QPushButton *>(QStringLiteral("pushButtonCopy"))->isEnabled());
+                     click(page, "pushButtonCopy");
+                 }},
+                {QStringLiteral("Handle Alarms"),
+                 [w, events, click] {
+                     events(1);
+                     click(w->findChild<AlarmInfoWidget *>(), "pushButtonBat");
+                 }},
+                {QStringLiteral("Cloud Login"), [w, click] { click(w, "pushButtonCloud"); }},
+                {QStringLiteral("Record Settings"), [w, click] {
+                     QTest::mouseClick(w->card(MainWindow::StorageSchedule), Qt::LeftButton);
+                     QTRY_VERIFY(
+                         w->schedulePage()->findChild<QPushButton *>(QStringLiteral("m_btnAdvance"))->isEnabled());
+                     click(w->schedulePage(), "m_btnAdvance");
+                 }}};
+    }
+
 private slots:
     void initTestCase()
     {
@@ -113,6 +205,16 @@ private slots:
         m_nvr = std::make_unique<SimDevice>(SimDevice::Nvr);
         m_nvr->state().channelStates = QStringLiteral("1111");
         QVERIFY(m_nvr->listen(QHostAddress(QStringLiteral("127.59.1.2"))));
+        // The LAN a search asks, on loopback.
+        m_fresh = std::make_unique<SimDevice>(SimDevice::Ipc);
+        QVERIFY(m_fresh->listen(QHostAddress(QStringLiteral("127.59.1.4"))));
+        m_fresh->setStoredValue(13002, QStringLiteral("IP"), m_fresh->address().toString());
+        m_lan = std::make_unique<SimSearchResponder>();
+        QVERIFY(m_lan->bind(QHostAddress(QStringLiteral("127.59.1.3"))));
+        m_lan->addDevice(m_fresh.get());
+        KelvoSDKHelper::instance()->broadService()->setBroadcastTarget(m_lan->address(), m_lan->port());
+        KelvoSDKHelper::instance()->broadService()->setLocalAddresses({QHostAddress(QStringLiteral("127.59.1.5"))});
+        ONVIF::Service::instance()->setLocalAddresses({QHostAddress(QStringLiteral("127.59.1.5"))});
         // Stored before the window exists, named as the try names them.
         auto *cam = new FUN_DEV_INFO;
         cam->ip = m_ipc->address().toString();
@@ -239,7 +341,7 @@ private slots:
             page.second();
             QCoreApplication::sendPostedEvents();
             QCoreApplication::processEvents();
-            for (const QString &c : cutTexts(m_window.get()))
+            for (const QString &c : cutTexts(m_window.get()) + outOfView(m_window.get()))
                 cut << page.first + ": " + c;
             if (page.first.startsWith(QLatin1String("Alarm Info"))) {
                 // The records in the room the page gives them, the first
@@ -258,19 +360,23 @@ private slots:
             }
             shoot(m_window.get(), QString::fromLatin1(QTest::currentDataTag()), page.first);
         }
-        // The Add Device dialog as its page opens it.
-        m_window->showHome();
-        QTest::mouseClick(m_window->card(MainWindow::DeviceManagement), Qt::LeftButton);
-        QStringList dialogCut{QStringLiteral("not opened")};
-        DevicePagesTest::onModal<AddClientDevDlg>([&](AddClientDevDlg *dialog) {
-            dialogCut = cutTexts(dialog);
-            shoot(dialog, QString::fromLatin1(QTest::currentDataTag()), QStringLiteral("Add Device"));
-            dialog->reject();
-        });
-        QTest::mouseClick(m_window->devicePage()->findChild<QPushButton *>(QStringLiteral("m_AddDevBtn")),
-                          Qt::LeftButton);
-        for (const QString &c : qAsConst(dialogCut))
-            cut << QStringLiteral("Add Device: ") + c;
+        // The dialogs as their pages open them: in a 1280x720 screen, texts
+        // whole, buttons in view.
+        for (const Dialog &dialog : dialogs()) {
+            m_window->showHome();
+            QStringList dialogCut{QStringLiteral("not opened")};
+            const DevicePagesTest::ModalWait wait = DevicePagesTest::onModal<QDialog>([&](QDialog *shown) {
+                const QStringList within = dialog.inside(shown);
+                QCoreApplication::processEvents();
+                dialogCut = cutTexts(shown) + outOfView(shown) + within;
+                shoot(shown, QString::fromLatin1(QTest::currentDataTag()), dialog.name);
+                shown->reject();
+            });
+            dialog.open();
+            wait.giveUp();
+            for (const QString &c : qAsConst(dialogCut))
+                cut << dialog.name + QStringLiteral(": ") + c;
+        }
         m_window->showHome();
         // The snapshot and download toasts put their two texts side by side.
         for (const char *context : {"LocalVideoReplayWnd", "RecordWnd", "IotReplayWnd"}) {

@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
+#include <QLayout>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStringList>
 #include <QStyleOptionComboBox>
@@ -216,6 +219,62 @@ inline QStringList marksCovering(QWidget *page)
         }
     }
     return bad;
+}
+
+// The buttons of a window that say what they do (Save, Default, OK, not the
+// icons of a row in a form) and the marks of its pages (why a read failed,
+// the way back, that a Save did not go through) that the operator cannot
+// see whole without scrolling or moving the window: each must lie inside
+// every widget around it, and the window inside the given screen. Also a
+// widget squeezed below what its rows need.
+inline QStringList outOfView(QWidget *window, const QRect &screen = QRect(0, 0, 1280, 720))
+{
+    QStringList out;
+    if (window->width() > screen.width() || window->height() > screen.height())
+        out << QStringLiteral("the window is %1x%2").arg(window->width()).arg(window->height());
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->window() != window || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        // Squeezed below what its rows need (margins aside), its controls
+        // lie over one another or leave it.
+        if (QLayout *rows = w->layout(); rows && !qobject_cast<QScrollArea *>(w->parentWidget())) {
+            const QMargins margins = rows->contentsMargins();
+            const QSize least =
+                rows->minimumSize() - QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+            const QSize has = w->contentsRect().size();
+            if (has.width() + 1 < least.width() || has.height() + 1 < least.height())
+                out << QStringLiteral("%1 squeezed to %2x%3, needs %4x%5")
+                           .arg(w->objectName())
+                           .arg(has.width())
+                           .arg(has.height())
+                           .arg(least.width())
+                           .arg(least.height());
+        }
+        const bool mark =
+            w->objectName() == QLatin1String("labelReadFailed") || w->objectName() == QLatin1String("labelNotSaved");
+        auto *button = qobject_cast<QPushButton *>(w);
+        if (!mark && (!button || button->text().isEmpty()))
+            continue;
+        QRect seen(w->mapTo(window, QPoint(0, 0)), w->size());
+        const QRect whole = seen;
+        for (QWidget *around = w->parentWidget(); around && around != window; around = around->parentWidget())
+            seen &= QRect(around->mapTo(window, QPoint(0, 0)), around->size());
+        seen &= window->rect();
+        if (seen != whole) {
+            const QString name = w->objectName().isEmpty() ? button->text() : w->objectName();
+            out << QStringLiteral("%1 at %2,%3 %4x%5, seen %6,%7 %8x%9")
+                       .arg(name)
+                       .arg(whole.x())
+                       .arg(whole.y())
+                       .arg(whole.width())
+                       .arg(whole.height())
+                       .arg(seen.x())
+                       .arg(seen.y())
+                       .arg(seen.width())
+                       .arg(seen.height());
+        }
+    }
+    return out;
 }
 
 inline void shoot(QWidget *w, const QString &language, const QString &name)

@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QCursor>
 #include <QTemporaryDir>
@@ -108,6 +109,8 @@ private slots:
     void toastRestsOverItsWindow();
     void toastsTakeTheirOwnPlaces_data();
     void toastsTakeTheirOwnPlaces();
+    void toastMovesOffWhatComesUnderIt_data();
+    void toastMovesOffWhatComesUnderIt();
     void toastTextIsLiteral();
     void toastLinkOpensFolder();
     void toastBecomesChildOfModalDialog();
@@ -543,6 +546,78 @@ void TstDialogs::toastsTakeTheirOwnPlaces()
     QCOMPARE(tips.first()->timeout(), 2000);
     for (const QPointer<MsgTipInfoDlg> &tip : qAsConst(tips))
         delete tip.data();
+}
+
+void TstDialogs::toastMovesOffWhatComesUnderIt_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("toasts");
+    QTest::newRow("a button shown under it") << "shown" << 1;
+    QTest::newRow("a button moved under it") << "moved" << 1;
+    QTest::newRow("its dialog moved so that a button lies under it") << "moved with its window" << 1;
+    QTest::newRow("a button shown under the first of two") << "shown" << 2;
+}
+
+// A toast at rest and a button that shows, moves or is carried under it by
+// its window afterwards (the way back a failed read offers, beside the words that told
+// of the failure): the toast moves off it, over no other toast, keeps its
+// time, and the keyboard stays in the field the operator types into.
+void TstDialogs::toastMovesOffWhatComesUnderIt()
+{
+    QFETCH(QString, how);
+    QFETCH(int, toasts);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QDialog dialog;
+    dialog.setFixedSize(760, 460);
+    dialog.move(area.center() - QPoint(380, 230));
+    auto *field = new QLineEdit(&dialog);
+    field->setGeometry(10, 10, 200, 28);
+    auto *button = new QPushButton(QStringLiteral("Reconnect and read again"), &dialog);
+    button->setGeometry(10, 60, 220, 30);
+    button->setVisible(how != QLatin1String("shown"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTRY_VERIFY(field->hasFocus());
+    Keyboard::typeToFocus(QStringLiteral("10.0"));
+
+    QList<QPointer<MsgTipInfoDlg>> tips;
+    // Gone with the test, whatever its outcome: none lies over the next one.
+    const auto closeTips = qScopeGuard([&tips] {
+        for (const QPointer<MsgTipInfoDlg> &tip : qAsConst(tips))
+            delete tip.data();
+    });
+    for (int i = 0; i < toasts; ++i)
+        tips << MsgTipInfoDlg::showTip(QStringLiteral("The device has not answered earlier requests of this kind yet"),
+                                       60000);
+    for (const QPointer<MsgTipInfoDlg> &tip : qAsConst(tips))
+        QTRY_VERIFY_WITH_TIMEOUT(tip->pos() == tip->endPosition() && tip->isWaiting(), 3000);
+    const QPointer<MsgTipInfoDlg> tip = tips.first();
+    const QRect was = tip->frameGeometry();
+    QVERIFY(dialog.frameGeometry().contains(was));
+
+    if (how == QLatin1String("moved with its window")) {
+        dialog.move(dialog.pos() + was.center() - button->mapToGlobal(button->rect().center()));
+    } else {
+        button->move(dialog.mapFromGlobal(was.center()) - button->rect().center());
+        button->show();
+    }
+    const QRect buttonRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+    QVERIFY(buttonRect.intersects(was));
+    QTRY_VERIFY_WITH_TIMEOUT(!tip->frameGeometry().intersects(buttonRect), 3000);
+    QVERIFY(tip);
+    QCOMPARE(tip->pos(), tip->endPosition());
+    QVERIFY(tip->isVisible() && tip->isWaiting());
+    QVERIFY(area.contains(tip->frameGeometry()));
+    for (const QPointer<MsgTipInfoDlg> &other : qAsConst(tips)) {
+        QVERIFY(other && !other->frameGeometry().intersects(buttonRect));
+        if (other != tip)
+            QVERIFY(!other->frameGeometry().intersects(tip->frameGeometry()));
+    }
+    Keyboard::typeToFocus(QStringLiteral(".0.7"));
+    QCOMPARE(field->text(), QStringLiteral("10.0.0.7"));
 }
 
 void TstDialogs::toastTextIsLiteral()

@@ -4,6 +4,7 @@
 // pages put into their slots.
 
 #include "DeviceInfoManager.h"
+#include "../support/StoredRows.h"
 #include "DevicePagesTestUtil.h"
 #include "OperatorActs.h"
 #include "KelvoSDKHelper.h"
@@ -272,9 +273,9 @@ private slots:
         QCOMPARE(m_b->requests(13005).last().bodyText,
                  QStringLiteral("<portConfig><RTSPPort>9554</RTSPPort><HTTPPort>80</HTTPPort></portConfig>"));
         int stored = -1;
-        for (const auto &row : OrmHelper::getAllDevices()) {
+        for (const auto &row : storedDevices()) {
             FUN_DEV_INFO dev;
-            OrmHelper::devFromRow(*row, &dev, OrmHelper::getAllOrganizations());
+            OrmHelper::devFromRow(*row, &dev, storedGroups());
             if (dev.ip == kCamB)
                 stored = dev.rtspPort;
         }

@@ -500,8 +500,8 @@ void TstDialogs::toastsTakeTheirOwnPlaces_data()
         "Name Unable to execute statement); the file may be damaged. The storage folder "
         "/media/operator/recordings-disk-2/Tavik/Backup cannot be checked, and nothing is recorded until the "
         "settings can be read.");
-    QTest::newRow("a long notice with a long path") << false << QStringList{notice, QStringLiteral("Saved")}
-                                                    << QList<int>{MsgTipInfoDlg::readingMs(notice), 2000};
+    QTest::newRow("a long notice with a long path")
+        << false << QStringList{notice, QStringLiteral("Saved")} << QList<int>{MsgTipInfoDlg::readingMs(notice), 2000};
 }
 
 // Toasts made together each take a place of their own, all at rest at once

@@ -359,6 +359,14 @@
         <source>Reading from the database failed</source>
         <translation>从数据库读取失败</translation>
     </message>
+    <message>
+        <source>Configuration failed: the database file %1 is damaged</source>
+        <translation>配置失败：数据库文件 %1 已损坏</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database file %1 is damaged</source>
+        <translation>读取失败：数据库文件 %1 已损坏</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -3626,8 +3634,32 @@ Move it away to start with a new database.</source>
         <translation>已在 %2 挂载磁盘：录像继续写入该磁盘上的 %1。之前的录像位于 %3（挂载于 %4）上的 %1 中，在该磁盘挂载期间被挂载点 %2 遮盖。</translation>
     </message>
     <message>
-        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
-        <translation>无法读取数据库文件 %2 中的客户端设置表（%3）；该文件可能已损坏。无法核对存储文件夹 %1，在设置可读取之前不会录像。</translation>
+        <source>The client's settings table %4 in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>无法读取数据库文件 %2 中的客户端设置表 %4（%3）；该文件可能已损坏。无法核对存储文件夹 %1，在设置可读取之前不会录像。</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</source>
+        <translation>存储文件夹 %1 已从其磁盘上被删除，而该磁盘仍处于挂载状态。该文件夹属于本客户端，因此客户端已重新创建它，录像在其中继续进行。</translation>
+    </message>
+    <message>
+        <source>Recording follows the plan read before meanwhile.</source>
+        <translation>在此期间，录像按之前读取的计划进行。</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded until it can be read.</source>
+        <translation>在其可读取之前不会录像。</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</source>
+        <translation>目前无法读取数据库文件 %2 中的表 %1：数据库正被其他程序使用。%3 将自动重新读取。</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</source>
+        <translation>无法读取数据库文件 %2 中的表 %1：该文件已损坏（%3）。%4 将自动重新读取。</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
+        <translation>无法读取数据库文件 %2 中的表 %1（%3）。%4 将自动重新读取。</translation>
     </message>
 </context>
 <context>
@@ -4614,6 +4646,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Login</source>
         <translation>登录</translation>
+    </message>
+    <message>
+        <source>What the next start remembers of this login was not saved.</source>
+        <translation>下次启动要记住的此次登录信息未能保存。</translation>
     </message>
 </context>
 <context>

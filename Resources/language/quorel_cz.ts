@@ -359,6 +359,14 @@
         <source>Reading from the database failed</source>
         <translation>Čtení z databáze se nezdařilo</translation>
     </message>
+    <message>
+        <source>Configuration failed: the database file %1 is damaged</source>
+        <translation>Konfigurace selhala: soubor databáze %1 je poškozen</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database file %1 is damaged</source>
+        <translation>Čtení se nezdařilo: soubor databáze %1 je poškozen</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -3626,8 +3634,32 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>V %2 byl připojen disk: nahrávání pokračuje do %1 na něm. Co bylo nahráno dříve, leží v %1 na %3 (připojeno v %4), skryté pod přípojným bodem %2, dokud je disk připojen.</translation>
     </message>
     <message>
-        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
-        <translation>Tabulku nastavení klienta v databázovém souboru %2 nelze přečíst (%3); soubor může být poškozený. Složku úložiště %1 nelze ověřit a nic se nenahrává, dokud nastavení nepůjde přečíst.</translation>
+        <source>The client's settings table %4 in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Tabulku nastavení klienta %4 v databázovém souboru %2 nelze přečíst (%3); soubor může být poškozený. Složku úložiště %1 nelze ověřit a nic se nenahrává, dokud nastavení nepůjde přečíst.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</source>
+        <translation>Složka úložiště %1 byla odstraněna ze svého disku, který je stále připojen. Patří tomuto klientovi, proto ji klient vytvořil znovu a nahrávání v ní pokračuje.</translation>
+    </message>
+    <message>
+        <source>Recording follows the plan read before meanwhile.</source>
+        <translation>Do té doby se nahrává podle dříve přečteného plánu.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded until it can be read.</source>
+        <translation>Dokud ji nelze přečíst, nic se nenahrává.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</source>
+        <translation>Tabulku %1 souboru databáze %2 nyní nelze přečíst: databázi používá jiný program. %3 Bude přečtena znovu sama.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</source>
+        <translation>Tabulku %1 souboru databáze %2 nelze přečíst: soubor je poškozen (%3). %4 Bude přečtena znovu sama.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
+        <translation>Tabulku %1 souboru databáze %2 nelze přečíst (%3). %4 Bude přečtena znovu sama.</translation>
     </message>
 </context>
 <context>
@@ -4614,6 +4646,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Login</source>
         <translation>Přihlásit</translation>
+    </message>
+    <message>
+        <source>What the next start remembers of this login was not saved.</source>
+        <translation>To, co si příští spuštění z tohoto přihlášení zapamatuje, nebylo uloženo.</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,13 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>What the next start remembers of this login was not saved.</source>
+        <translation>What the next start remembers of this login was not saved.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.</source>
@@ -352,6 +359,14 @@
         <location line="+0"/>
         <source>Sunday</source>
         <translation type="unfinished"/>
+    </message>
+    <message>
+        <source>Configuration failed: the database file %1 is damaged</source>
+        <translation>Configuration failed: the database file %1 is damaged</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database file %1 is damaged</source>
+        <translation>Reading failed: the database file %1 is damaged</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1197,30 @@
     <message>
         <source>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</source>
         <translation>A disk was mounted at %2: recording goes on in %1 on it. What was recorded before lies in %1 on %3 (mounted at %4), hidden under the mount point %2 while that disk is mounted.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</source>
+        <translation>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</translation>
+    </message>
+    <message>
+        <source>Recording follows the plan read before meanwhile.</source>
+        <translation>Recording follows the plan read before meanwhile.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded until it can be read.</source>
+        <translation>Nothing is recorded until it can be read.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</source>
+        <translation>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</source>
+        <translation>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
+        <translation>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,14 @@
         <source>Reading from the database failed</source>
         <translation>Gagal membaca dari basis data</translation>
     </message>
+    <message>
+        <source>Configuration failed: the database file %1 is damaged</source>
+        <translation>Konfigurasi gagal: berkas basis data %1 rusak</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database file %1 is damaged</source>
+        <translation>Gagal membaca: berkas basis data %1 rusak</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -3626,8 +3634,32 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Sebuah disk dipasang di %2: perekaman berlanjut di %1 pada disk itu. Rekaman sebelumnya ada di %1 pada %3 (terpasang di %4), tersembunyi di bawah titik pasang %2 selama disk itu terpasang.</translation>
     </message>
     <message>
-        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
-        <translation>Tabel pengaturan klien dalam berkas basis data %2 tidak dapat dibaca (%3); berkas itu mungkin rusak. Folder penyimpanan %1 tidak dapat diperiksa, dan tidak ada yang direkam sampai pengaturan dapat dibaca.</translation>
+        <source>The client's settings table %4 in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Tabel pengaturan klien %4 dalam berkas basis data %2 tidak dapat dibaca (%3); berkas itu mungkin rusak. Folder penyimpanan %1 tidak dapat diperiksa, dan tidak ada yang direkam sampai pengaturan dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</source>
+        <translation>Folder penyimpanan %1 telah dihapus dari disknya, yang masih terpasang. Folder itu milik klien ini, sehingga klien membuatnya kembali, dan perekaman berlanjut di dalamnya.</translation>
+    </message>
+    <message>
+        <source>Recording follows the plan read before meanwhile.</source>
+        <translation>Sementara itu, perekaman mengikuti rencana yang dibaca sebelumnya.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded until it can be read.</source>
+        <translation>Tidak ada yang direkam sampai tabel itu dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</source>
+        <translation>Tabel %1 dari berkas basis data %2 tidak dapat dibaca sekarang: basis data sedang digunakan oleh program lain. %3 Tabel itu akan dibaca ulang dengan sendirinya.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</source>
+        <translation>Tabel %1 dari berkas basis data %2 tidak dapat dibaca: berkas rusak (%3). %4 Tabel itu akan dibaca ulang dengan sendirinya.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
+        <translation>Tabel %1 dari berkas basis data %2 tidak dapat dibaca (%3). %4 Tabel itu akan dibaca ulang dengan sendirinya.</translation>
     </message>
 </context>
 <context>
@@ -4614,6 +4646,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Login</source>
         <translation>Masuk</translation>
+    </message>
+    <message>
+        <source>What the next start remembers of this login was not saved.</source>
+        <translation>Apa yang diingat peluncuran berikutnya dari login ini tidak tersimpan.</translation>
     </message>
 </context>
 <context>

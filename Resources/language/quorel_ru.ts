@@ -359,6 +359,14 @@
         <source>Reading from the database failed</source>
         <translation>Ошибка чтения из базы данных</translation>
     </message>
+    <message>
+        <source>Configuration failed: the database file %1 is damaged</source>
+        <translation>Ошибка настройки: файл базы данных %1 повреждён</translation>
+    </message>
+    <message>
+        <source>Reading failed: the database file %1 is damaged</source>
+        <translation>Ошибка чтения: файл базы данных %1 повреждён</translation>
+    </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
@@ -3626,8 +3634,32 @@ Move it away to start with a new database.</source>
         <translation>В %2 подключён диск: запись продолжается в %1 на нём. Записанное ранее находится в %1 на %3 (подключён в %4) и скрыто под точкой подключения %2, пока этот диск подключён.</translation>
     </message>
     <message>
-        <source>The client's settings table in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
-        <translation>Таблицу настроек клиента в файле базы данных %2 не удаётся прочитать (%3); файл может быть повреждён. Папку хранения %1 нельзя проверить, и запись не ведётся, пока настройки не будут прочитаны.</translation>
+        <source>The client's settings table %4 in the database file %2 cannot be read (%3); the file may be damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings can be read.</source>
+        <translation>Таблицу настроек клиента %4 в файле базы данных %2 не удаётся прочитать (%3); файл может быть повреждён. Папку хранения %1 нельзя проверить, и запись не ведётся, пока настройки не будут прочитаны.</translation>
+    </message>
+    <message>
+        <source>The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so the client made it again, and recording goes on in it.</source>
+        <translation>Папка хранения %1 была удалена со своего диска, который по-прежнему смонтирован. Она принадлежит этому клиенту, поэтому клиент создал её заново, и запись в неё продолжается.</translation>
+    </message>
+    <message>
+        <source>Recording follows the plan read before meanwhile.</source>
+        <translation>Тем временем запись идёт по ранее прочитанному плану.</translation>
+    </message>
+    <message>
+        <source>Nothing is recorded until it can be read.</source>
+        <translation>Пока её не удастся прочитать, запись не ведётся.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read now: the database is in use by another program. %3 It is read again by itself.</source>
+        <translation>Таблицу %1 файла базы данных %2 сейчас не удаётся прочитать: база данных занята другой программой. %3 Она будет прочитана снова сама.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read again by itself.</source>
+        <translation>Таблицу %1 файла базы данных %2 не удаётся прочитать: файл повреждён (%3). %4 Она будет прочитана снова сама.</translation>
+    </message>
+    <message>
+        <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
+        <translation>Таблицу %1 файла базы данных %2 не удаётся прочитать (%3). %4 Она будет прочитана снова сама.</translation>
     </message>
 </context>
 <context>
@@ -4614,6 +4646,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Login</source>
         <translation>Войти</translation>
+    </message>
+    <message>
+        <source>What the next start remembers of this login was not saved.</source>
+        <translation>То, что следующий запуск запомнит об этом входе, не сохранено.</translation>
     </message>
 </context>
 <context>

@@ -201,7 +201,8 @@ int main(int argc, char **argv)
     controller.closeApp();
     if (firstStart) {
         int stored = 0;
-        for (const auto &row : OrmHelper::getAllDevices())
+        QSqlError error;
+        for (const auto &row : OrmHelper::getAllDevices(&error))
             stored += row->DevSN != row->DevIP ? 1 : 0;
         std::printf("serial numbers stored: %d of %d\n", stored, count);
     }

@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
     out << "AddDevs " << count << ": " << timer.elapsed() << " ms\n";
 
     timer.restart();
-    const int fetched = OrmHelper::getAllDevices().size();
+    QSqlError error;
+    const int fetched = OrmHelper::getAllDevices(&error).size();
     out << "getAllDevices (" << fetched << " rows): " << timer.elapsed() << " ms\n";
 
     timer.restart();
@@ -51,8 +52,8 @@ int main(int argc, char *argv[])
 
     timer.restart();
     for (int i = 0; i < 1000; ++i)
-        OrmHelper::checkUser(QStringLiteral("admin"), QStringLiteral("vemqa"));
-    out << "checkUser x1000: " << timer.elapsed() << " ms\n";
+        OrmHelper::findUser(QStringLiteral("admin"), QStringLiteral("vemqa"), nullptr, &error);
+    out << "findUser x1000: " << timer.elapsed() << " ms\n";
 
     OrmDatabase::closeAllConnections();
     return 0;

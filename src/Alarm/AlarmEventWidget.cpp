@@ -506,7 +506,7 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
                           if (m_waitingTip)
                               m_waitingTip->close();
                           if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), kToastMs);
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
                           else if (sayStored || waited)
                               MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
                           emit SignalsHelper::instance()->signalUpdateAlarm();

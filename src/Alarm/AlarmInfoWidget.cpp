@@ -11,6 +11,7 @@
 #include "HeaderViewPrivate.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 #include "OrmWriteQueue.h"
 #include "SharedTexts.h"
 #include "TableHelpers.h"
@@ -347,7 +348,7 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
     const auto told = [ids, info](const QSqlError &error) {
         qDebug() << "batch" << ids << info << error.text();
         if (!error.text().isEmpty())
-            MsgTipInfoDlg::showTip(SharedTexts::failureText(error), kToastMs);
+            MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
     };
     m_reads.enqueue({QStringLiteral("alarms marked solved"), QString(), true, mark, told});
     // The page shows what is stored now, on the same page: handled rows read
@@ -383,7 +384,9 @@ void AlarmInfoWidget::changeEvent(QEvent *event)
     if (event->type() != QEvent::LanguageChange)
         return;
     ui->retranslateUi(this);
-    CommonHelper::setWidgetsLocale(this, OrmHelper::getConfig()->Language);
+    // The operator's language as last read; the system's while none was.
+    const QSharedPointer<CMS_Config_V2> settings = SettingsKeeper::row();
+    CommonHelper::setWidgetsLocale(this, settings ? settings->Language : -1);
     initTableHeader();
     setFilterPlaceholder();
 }

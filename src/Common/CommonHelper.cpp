@@ -24,7 +24,6 @@ struct PathState
     QMutex mutex;
     QString writableDirOverride;
     std::function<StoragePaths()> provider;
-    StoragePaths lastKnown{{}, {}, {}, false};
 };
 
 PathState &pathState()
@@ -193,7 +192,6 @@ void CommonHelper::setStoragePathsProvider(std::function<StoragePaths()> provide
 {
     QMutexLocker lock(&pathState().mutex);
     pathState().provider = std::move(provider);
-    pathState().lastKnown = StoragePaths{{}, {}, {}, false};
 }
 
 StoragePaths CommonHelper::storagePaths()
@@ -203,13 +201,7 @@ StoragePaths CommonHelper::storagePaths()
         QMutexLocker lock(&pathState().mutex);
         provider = pathState().provider;
     }
-    if (!provider)
-        return StoragePaths();
-    const StoragePaths paths = provider();
-    QMutexLocker lock(&pathState().mutex);
-    if (paths.known)
-        pathState().lastKnown = paths;
-    return pathState().lastKnown;
+    return provider ? provider() : StoragePaths();
 }
 
 QString CommonHelper::safePathSegment(const QString &name)

@@ -23,8 +23,8 @@ struct StoragePaths
     QString recordPath;
     QString backupPath;
     QString snapPath;
-    // False from a provider that could not read the settings: the folders
-    // are not known, and the ones last known stay in force.
+    // False from a provider that has no settings read: the folders are not
+    // known, and nothing is written or looked for in their place.
     bool known = true;
 };
 
@@ -54,10 +54,10 @@ QString appWritableDir();
 void setAppWritableDir(const QString &dir);
 
 // Where the settings' storage folders come from. The shell installs a
-// provider once the database is open; without one the folders are empty
-// and the defaults below the writable application folder apply. A read
-// that failed is never taken for the defaults: the folders last known stay
-// (empty, and known false, while none ever was).
+// provider once the database is open (the settings as last read, kept in
+// one place by the database layer); without one the folders are empty and
+// the defaults below the writable application folder apply. A provider
+// with no settings read gives known false, never the defaults.
 void setStoragePathsProvider(std::function<StoragePaths()> provider);
 StoragePaths storagePaths();
 

@@ -1,7 +1,5 @@
 #include "SharedTexts.h"
 
-#include "OrmCore.h"
-
 QString SharedTexts::deviceFilterPlaceholderText()
 {
     return tr("Enter the device name to filter");
@@ -85,12 +83,17 @@ QString SharedTexts::heldText()
     return tr("Configuration failed: the database is in use by another program");
 }
 
-QString SharedTexts::failureText(const QSqlError &error)
+QString SharedTexts::failureText(const DatabaseTrouble &trouble)
 {
     // Any other reason is the log's: the operator could do nothing with it.
-    if (OrmDatabase::isLocked(error))
+    switch (trouble.kind) {
+    case DatabaseTrouble::Held:
         return heldText();
-    return configFailedText();
+    case DatabaseTrouble::Damaged:
+        return tr("Configuration failed: the database file %1 is damaged").arg(trouble.file);
+    default:
+        return configFailedText();
+    }
 }
 
 QString SharedTexts::readWaitingText()
@@ -98,11 +101,16 @@ QString SharedTexts::readWaitingText()
     return tr("Reading: the database is in use by another program; waiting for it...");
 }
 
-QString SharedTexts::readFailureText(const QSqlError &error)
+QString SharedTexts::readFailureText(const DatabaseTrouble &trouble)
 {
-    if (OrmDatabase::isLocked(error))
+    switch (trouble.kind) {
+    case DatabaseTrouble::Held:
         return tr("Reading failed: the database is in use by another program");
-    return tr("Reading from the database failed");
+    case DatabaseTrouble::Damaged:
+        return tr("Reading failed: the database file %1 is damaged").arg(trouble.file);
+    default:
+        return tr("Reading from the database failed");
+    }
 }
 
 QStringList SharedTexts::weekDayList()

@@ -4,11 +4,11 @@
 // translated once. A confirmation is areYouSureText() followed by an ending
 // such as deleteDeviceText(). The owning dialogs forward to these.
 
+#include "DatabaseTrouble.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-
-class QSqlError;
 
 class SharedTexts
 {
@@ -37,13 +37,14 @@ public:
 
     // A write of the client's database that waits for another program
     // holding it, one given up on that, and the words for any write that did
-    // not land (a held database said as such; other reasons are the log's).
+    // not land, by why (the caller tells it: OrmDatabase::trouble). A damaged
+    // file is named; other reasons are the log's.
     static QString waitingText();
     static QString heldText();
-    static QString failureText(const QSqlError &error);
+    static QString failureText(const DatabaseTrouble &trouble);
     // The same for a read a window needs before it can be used.
     static QString readWaitingText();
-    static QString readFailureText(const QSqlError &error);
+    static QString readFailureText(const DatabaseTrouble &trouble);
 
     // Monday first, built at each call so it follows the language.
     static QStringList weekDayList();

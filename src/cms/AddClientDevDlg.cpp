@@ -96,7 +96,7 @@ void AddClientDevDlg::readGroups()
                          // Unread, no group is offered and nothing is added: a
                          // device would land in a group the operator did not choose.
                          if (!error.text().isEmpty()) {
-                             m_ui->m_lblTextInfo->setText(SharedTexts::readFailureText(error));
+                             m_ui->m_lblTextInfo->setText(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
                              return;
                          }
                          m_groupsRead = true;

@@ -68,7 +68,7 @@ void DeviceGroupManage::refreshGroups(std::function<void()> then)
                           // Not read: the tree keeps what it shows, and nothing
                           // is decided on an empty list.
                           if (!error.text().isEmpty()) {
-                              MsgTipInfoDlg::showTip(SharedTexts::readFailureText(error), 2000);
+                              MsgTipInfoDlg::showTip(SharedTexts::readFailureText(OrmDatabase::trouble(error)), 2000);
                               return;
                           }
                           showGroups(*read);
@@ -289,7 +289,7 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
                           // Not stored, nothing changed: the tree shows what the
                           // database holds already.
                           if (!error.text().isEmpty()) {
-                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), 2000);
+                              MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
                               return;
                           }
                           landed();

@@ -4,6 +4,7 @@
 #include "CommonHelperWidgets.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 #include "SharedTexts.h"
 
 #include <QCheckBox>
@@ -11,8 +12,12 @@
 #include <QDebug>
 #include <QEvent>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
+
+#include <memory>
 
 LoginDialog::LoginDialog(QWidget *parent)
     : DropShadowWidget(parent)
@@ -44,46 +49,42 @@ QComboBox *LoginDialog::userBox() const
 
 void LoginDialog::readAccounts()
 {
-    struct Accounts
-    {
-        QStringList users;
-        QSharedPointer<CMS_Config_V2> settings; // row 1; null: never stored
-    };
-    auto read = std::make_shared<Accounts>();
+    // The remembered login is the settings row as the start-up read it. Not
+    // read (a damaged file), the accounts are offered all the same, and why
+    // nothing is remembered is said.
+    const QSharedPointer<CMS_Config_V2> settings = SettingsKeeper::row();
+    if (!settings)
+        m_settingsMessage = SharedTexts::readFailureText(OrmDatabase::trouble(SettingsKeeper::failure()));
+    auto users = std::make_shared<QStringList>();
     m_writes.enqueue({QStringLiteral("read accounts"), QString(), true,
-                      [read] {
+                      [users] {
                           QSqlError error;
-                          read->users.clear();
+                          users->clear();
                           for (const auto &user : OrmHelper::getAllUsers(&error))
-                              read->users << user->Name;
-                          QList<QSharedPointer<CMS_Config_V2>> rows;
-                          if (error.text().isEmpty())
-                              error = orm::dao::fetch_all(rows);
-                          for (const auto &row : qAsConst(rows)) {
-                              if (row && row->id == 1)
-                                  read->settings = row;
-                          }
+                              *users << user->Name;
                           return error;
                       },
-                      [this, read](const QSqlError &error) {
+                      [this, users, settings](const QSqlError &error) {
                           if (!error.text().isEmpty()) {
-                              showMessage(SharedTexts::readFailureText(error));
+                              showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
                               return;
                           }
                           // What the operator typed meanwhile stays.
                           const QString typed = ui->comboBoxUser->currentText();
-                          ui->comboBoxUser->addItems(read->users);
+                          ui->comboBoxUser->addItems(*users);
                           if (!typed.isEmpty())
                               ui->comboBoxUser->setCurrentText(typed);
-                          else if (read->settings && !read->settings->Name.isEmpty())
-                              ui->comboBoxUser->setCurrentText(read->settings->Name);
-                          if (read->settings)
-                              ui->checkBoxAutoLogin->setChecked(read->settings->bAutoLogin);
+                          else if (settings && !settings->Name.isEmpty())
+                              ui->comboBoxUser->setCurrentText(settings->Name);
+                          if (settings)
+                              ui->checkBoxAutoLogin->setChecked(settings->bAutoLogin);
                           if (message() == SharedTexts::readWaitingText())
-                              showMessage(QString());
+                              showMessage(m_settingsMessage);
                       }});
     if (m_writes.isWaiting())
         showMessage(SharedTexts::readWaitingText());
+    else if (message().isEmpty())
+        showMessage(m_settingsMessage);
 }
 
 QLineEdit *LoginDialog::passwordEdit() const
@@ -96,22 +97,28 @@ QCheckBox *LoginDialog::autoLoginBox() const
     return ui->checkBoxAutoLogin;
 }
 
-bool LoginDialog::tryAutoLogin(QString *userName, QString *rights)
+bool LoginDialog::tryAutoLogin(QString *userName, QString *rights, QSqlError *error)
 {
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
-    if (!config || !config->bAutoLogin || config->Name.isEmpty())
+    if (error)
+        *error = QSqlError();
+    const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
+    if (!config) {
+        if (error)
+            *error = SettingsKeeper::failure();
+        qWarning() << "Automatic login not tried: the settings cannot be read:" << SettingsKeeper::failure().text();
         return false;
-    // Tried briefly: a database another program holds leaves the operator
-    // the dialog, whose login waits for it off the GUI thread.
-    QString granted;
-    QSqlError error;
-    bool found = false;
-    {
-        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
-        found = OrmHelper::findUser(config->Name, config->password, &granted, &error);
     }
-    if (!error.text().isEmpty()) {
-        qWarning() << "Automatic login not tried: the accounts cannot be read:" << error.text();
+    if (!config->bAutoLogin || config->Name.isEmpty())
+        return false;
+    // With the caller's wait: the start-up tries it within its own, off the
+    // GUI thread, and tries again while another program holds the database.
+    QString granted;
+    QSqlError read;
+    const bool found = OrmHelper::findUser(config->Name, config->password, &granted, &read);
+    if (error)
+        *error = read;
+    if (!read.text().isEmpty()) {
+        qWarning() << "Automatic login not tried: the accounts cannot be read:" << read.text();
         return false;
     }
     if (!found) {
@@ -145,10 +152,10 @@ void LoginDialog::onBtnLoginClicked()
         showMessage(tr("Please enter the user name and password"));
         return;
     }
-    // The account is checked and the remembered login stored in one item:
-    // another program holding the database is waited for with the dialog
-    // answering, and an account that could not be read is never refused
-    // nor let in.
+    // Only the account is read before the operator is let in: another
+    // program holding the database is waited for with the dialog answering,
+    // and an account that could not be read is never refused nor let in.
+    // What the next start remembers is written after, never holding him.
     struct Login
     {
         bool checked = false;
@@ -158,29 +165,21 @@ void LoginDialog::onBtnLoginClicked()
     auto login = std::make_shared<Login>();
     const bool remember = ui->checkBoxAutoLogin->isChecked();
     m_loggingIn = true;
-    m_writes.enqueue({QStringLiteral("login settings"), QString(), true,
-                      [name, password, remember, login] {
+    m_writes.enqueue({QStringLiteral("check account"), QString(), true,
+                      [name, password, login] {
                           *login = Login();
                           QSqlError read;
                           const bool found = OrmHelper::findUser(name, password, &login->rights, &read);
                           if (!read.text().isEmpty())
                               return read;
                           login->checked = true;
-                          if (!found) {
-                              login->refused = true;
-                              return QSqlError();
-                          }
-                          return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {
-                              config.bAutoLogin = remember;
-                              // Only a remembered login keeps the password in the settings row.
-                              config.Name = name;
-                              config.password = remember ? password : QString();
-                          });
+                          login->refused = !found;
+                          return QSqlError();
                       },
-                      [this, name, login](const QSqlError &error) {
+                      [this, name, password, remember, login](const QSqlError &error) {
                           m_loggingIn = false;
                           if (!login->checked) {
-                              showMessage(SharedTexts::readFailureText(error));
+                              showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
                               return;
                           }
                           if (login->refused) {
@@ -193,14 +192,54 @@ void LoginDialog::onBtnLoginClicked()
                           m_userName = name;
                           m_rights = login->rights;
                           qInfo() << "Local login:" << name;
+                          rememberLogin(name, password, remember);
                           accept();
-                          // The login holds; what the next start remembers did not change.
-                          if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(SharedTexts::failureText(error), 2000);
                       }});
     // A database another program holds: the login waits for it.
     if (m_loggingIn)
-        showMessage(SharedTexts::waitingText());
+        showMessage(SharedTexts::readWaitingText());
+}
+
+namespace {
+
+// Outlives the dialog, so that a remembered login still waiting for the
+// database when the operator is let in is said when it lands or fails; the
+// close waits for what it owes with the rest (OrmWriteQueue::flushAll).
+OrmWriteQueue *rememberQueue()
+{
+    static QPointer<OrmWriteQueue> queue;
+    if (!queue)
+        queue = new OrmWriteQueue(QCoreApplication::instance());
+    return queue;
+}
+
+} // namespace
+
+void LoginDialog::rememberLogin(const QString &name, const QString &password, bool remember)
+{
+    OrmWriteQueue::Item item{
+        QStringLiteral("remembered login"), QStringLiteral("remembered login"), true,
+        [name, password, remember] {
+            return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {
+                config.bAutoLogin = remember;
+                // Only a remembered login keeps the password in the settings row.
+                config.Name = name;
+                config.password = remember ? password : QString();
+            });
+        },
+        [name, remember](const QSqlError &error) {
+            if (error.text().isEmpty()) {
+                qInfo() << "Login kept for the next start:" << name << (remember ? "automatic" : "asked");
+                return;
+            }
+            // The login holds; what the next start remembers did not change.
+            MsgTipInfoDlg::showTip(tr("What the next start remembers of this login was not saved.") + QLatin1Char(' ')
+                                       + SharedTexts::failureText(OrmDatabase::trouble(error)),
+                                   2000);
+        }};
+    // Only the latest login is worth remembering.
+    item.merges = true;
+    rememberQueue()->enqueue(std::move(item));
 }
 
 void LoginDialog::onEnterPressed()

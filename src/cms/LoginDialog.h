@@ -7,6 +7,7 @@
 #include "DropShadowWidget.h"
 #include "OrmWriteQueue.h"
 
+#include <QSqlError>
 #include <QString>
 
 class QCheckBox;
@@ -25,9 +26,11 @@ public:
     explicit LoginDialog(QWidget *parent = nullptr);
     ~LoginDialog() override;
 
-    // The remembered automatic login of the settings row, checked against the
-    // accounts; true and the account's name and rights when it holds.
-    static bool tryAutoLogin(QString *userName, QString *rights);
+    // The remembered automatic login of the settings row as last read,
+    // checked against the accounts with the caller's wait for the database;
+    // true and the account's name and rights when it holds. *error: why it
+    // could not be tried (the settings or the accounts could not be read).
+    static bool tryAutoLogin(QString *userName, QString *rights, QSqlError *error = nullptr);
 
     QString userName() const { return m_userName; }
     QString rights() const { return m_rights; }
@@ -50,13 +53,16 @@ private:
     // The accounts offered and the remembered login, read off the GUI thread.
     void readAccounts();
     void showMessage(const QString &text);
+    // Written after the operator is let in, in the order logins were made.
+    static void rememberLogin(const QString &name, const QString &password, bool remember);
 
     Ui::LoginDialog *ui;
     QString m_userName;
     QString m_rights;
-    // The accounts are read, checked and the remembered login stored before
-    // the dialog closes; another program holding the database is waited for
-    // with the dialog answering.
+    // The accounts are read and checked before the dialog closes; another
+    // program holding the database is waited for with the dialog answering.
     OrmWriteQueue m_writes;
+    // Why the remembered login could not be read, said once nothing else is.
+    QString m_settingsMessage;
     bool m_loggingIn = false;
 };

@@ -4,10 +4,9 @@
 #include "RecordSchedule.h"
 
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 
 #include <QDebug>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -116,29 +115,37 @@ QVector<RECORD_DAY_INFO> RecordSchedule::readTimePlan(const QString &text)
     return days;
 }
 
-bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
+bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode, ReadFailure *failure)
 {
-    // Unlike OrmHelper::getPlanRecord, a row that cannot be read is told from
-    // a row never stored: defaults in its place would be shown as the plan
-    // and saved over the real one.
-    QList<QSharedPointer<PlanRecord>> rows;
-    const QSqlError err =
-        orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = :id")).bind(QStringLiteral(":id"), 1), rows);
-    if (!err.text().isEmpty()) {
+    // A row that cannot be read is told from a row never stored: defaults in
+    // its place would be shown as the plan and saved over the real one.
+    QSqlError err;
+    const QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord(&err);
+    if (!row) {
         qWarning() << "Record strategy cannot be read:" << err.text();
+        if (failure)
+            *failure = ReadFailure{OrmClass<PlanRecord>::get().info().table, err};
         return false;
     }
-    QSharedPointer<PlanRecord> row = rows.value(0);
-    if (!row) {
-        row.reset(new PlanRecord);
-        row->id = 1;
+    // The folder in force is the settings' one, as last read; the row's copy
+    // only informs. Never read (the start-up could not), it is read again
+    // here: the defaults' folder would be recorded into, so the plan is not
+    // taken either while it cannot be.
+    QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
+    if (!config && SettingsKeeper::read().text().isEmpty())
+        config = SettingsKeeper::row();
+    if (!config) {
+        const QSqlError why = SettingsKeeper::failure();
+        qWarning() << "Record strategy not read: the settings cannot be read:" << why.text();
+        if (failure)
+            *failure = ReadFailure{OrmClass<CMS_Config_V2>::get().info().table, why};
+        return false;
     }
     plan.id = int32_t(row->id);
     plan.name = row->Name;
     plan.iDefult = uint8_t(row->iDefult);
     plan.iTurnOn = uint8_t(row->iTurnOn);
     plan.iStorageType = uint8_t(row->iStorageType);
-    plan.szStoragePath = row->szStoragePath;
     plan.iTimeFile = uint16_t(row->iTimeFile);
     plan.iAudioRecord = uint8_t(row->iAudioRecord);
     plan.iFileType = uint8_t(row->iFileType);
@@ -146,15 +153,6 @@ bool RecordSchedule::loadPlan(RECORD_PLAN_INFO &plan, int *storedMode)
     plan.devices = readRecordDevices(row->devInfo);
     if (plan.devices.isEmpty())
         plan.iTurnOn = 0;
-    // The folder in force is the settings' one; the row's copy only informs.
-    // Not read, the defaults' folder would be recorded into: the plan is not
-    // read either.
-    QSqlError configError;
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&configError);
-    if (!configError.text().isEmpty()) {
-        qWarning() << "Record strategy not read: the settings cannot be read:" << configError.text();
-        return false;
-    }
     plan.szStoragePath = config->BackupPath;
     if (storedMode)
         *storedMode = row->iworkType;
@@ -167,7 +165,7 @@ bool RecordSchedule::storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error)
     // not be read is not replaced by the defaults.
     QSqlError readError;
     QSharedPointer<PlanRecord> row = OrmHelper::getPlanRecord(&readError);
-    if (!readError.text().isEmpty()) {
+    if (!row) {
         qWarning() << "Record strategy not saved: the stored row cannot be read:" << readError.text();
         if (error)
             *error = readError;
@@ -199,22 +197,10 @@ namespace RecordStorage {
 
 StoragePaths settingsPaths()
 {
-    static QMutex mutex;
-    static StoragePaths known{{}, {}, {}, false};
-    static quint64 readAfter = 0; // the settings' writes counted before the last read
-    QMutexLocker lock(&mutex);
-    const quint64 writes = OrmHelper::configWrites();
-    if (known.known && readAfter == writes)
-        return known;
-    QSqlError error;
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&error);
-    if (!error.text().isEmpty()) {
-        qWarning() << "Storage folders not read from the settings; the last known stay:" << error.text();
+    const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
+    if (!config)
         return StoragePaths{{}, {}, {}, false};
-    }
-    known = StoragePaths{config->RecordPath, config->BackupPath, config->SnapPath, true};
-    readAfter = writes;
-    return known;
+    return StoragePaths{config->RecordPath, config->BackupPath, config->SnapPath, true};
 }
 
 } // namespace RecordStorage

@@ -78,11 +78,10 @@ std::pair<int64_t, int64_t> segmentFromPart(int64_t dayStart, const RECORD_TIME_
 
 namespace RecordStorage {
 
-// The storage folders of the client settings, for CommonHelper's provider.
-// Read from the database only while none was read since the settings were
-// last written; a read that fails gives known false (the folders last known
-// stay in force), so a database another program holds is not waited for at
-// every use, nor taken for the defaults.
+// The storage folders of the client settings as last read or stored (the
+// database layer's SettingsKeeper), for CommonHelper's provider: nothing is
+// read from the database at a use. Known false while the settings were never
+// read, never the defaults in their place.
 StoragePaths settingsPaths();
 
 } // namespace RecordStorage

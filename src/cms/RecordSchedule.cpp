@@ -9,6 +9,7 @@
 #include "OrmWriteQueue.h"
 #include "Platform.h"
 #include "RecordScheduleThread.h"
+#include "SettingsKeeper.h"
 #include "SharedTexts.h"
 #include "StorageMark.h"
 #include "TimeRangeCtrl.h"
@@ -22,12 +23,16 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRadioButton>
 #include <QBrush>
 #include <QStandardItemModel>
 #include <QSet>
 #include <QStyledItemDelegate>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -211,14 +216,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->setModel(m_strategyModel);
     ui->m_treeRecordSchedule->expandAll();
 
-    connect(&m_planWrites, &OrmWriteQueue::waitingChanged, this, [this](bool waiting) {
-        if (!waiting || m_writeWaits)
-            return;
-        qInfo() << "Record strategy waits for the database";
-        m_writeWaits = true;
-        ui->m_lblWaiting->show();
-        changeLockButton();
-    });
+    connect(&m_planWrites, &OrmWriteQueue::waitingChanged, this, &RecordSchedule::followQueue);
     // Its room is kept while it is hidden, and it wraps rather than widen
     // the page: nothing moves when a write starts or stops waiting.
     QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
@@ -227,13 +225,28 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_lblWaiting->setWordWrap(true);
     ui->m_lblWaiting->setText(SharedTexts::waitingText());
     ui->m_lblWaiting->hide();
+    // The same for what stops recording while it lasts: a room of its own.
+    QSizePolicy noticeRoom = ui->m_lblNotice->sizePolicy();
+    noticeRoom.setRetainSizeWhenHidden(true);
+    ui->m_lblNotice->setSizePolicy(noticeRoom);
+    ui->m_lblNotice->setWordWrap(true);
+    ui->m_lblNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->m_lblNotice->setStyleSheet(QStringLiteral("color: #e04b4b;"));
+    fitNoticeRoom();
+    ui->m_lblNotice->hide();
+
+    m_readRetry = new QTimer(this);
+    m_readRetry->setSingleShot(true);
+    m_readRetry->setInterval(PlanReadRetryMs);
+    connect(m_readRetry, &QTimer::timeout, this, &RecordSchedule::readPlan);
 
     // The page shows the stored plan from the moment it can be seen: an empty
     // one in its place would be saved over it. Only recording waits for
     // initPlan. Unread, the page acts on nothing.
     for (TimeRangeCtrl *row : qAsConst(m_rows))
         row->setEnabled(false);
-    showStrategyData(QString::fromLatin1(StrategyName));
+    if (!takeStartPlan())
+        readPlan();
 }
 
 RecordSchedule::~RecordSchedule()
@@ -250,10 +263,10 @@ void RecordSchedule::initPlan()
 {
     if (m_initialised || m_closed)
         return;
-    if (!planRead()) {
-        QTimer::singleShot(PlanReadRetryMs, this, &RecordSchedule::initPlan);
+    m_initAsked = true;
+    // Not read yet: recording starts once the read lands.
+    if (!planRead())
         return;
-    }
     m_initialised = true;
     // The operator may have switched the plan on already.
     if (!m_thread)
@@ -263,7 +276,7 @@ void RecordSchedule::initPlan()
 bool RecordSchedule::planRead()
 {
     if (!m_planRead)
-        showStrategyData(QString::fromLatin1(StrategyName));
+        readPlan();
     return m_planRead;
 }
 
@@ -390,31 +403,130 @@ void RecordSchedule::closePlan()
 
 // ---- the plan --------------------------------------------------------------------
 
+namespace {
+
+const char *const ReadItemName = "read record strategy";
+
+// The start-up's reading of the plan, for the page made after it.
+struct StartPlan
+{
+    QMutex mutex;
+    bool set = false;
+    bool read = false;
+    RECORD_PLAN_INFO plan;
+    int mode = 0;
+    RecordSchedule::ReadFailure failure;
+};
+
+StartPlan &startPlan()
+{
+    static StartPlan s;
+    return s;
+}
+
+} // namespace
+
+bool RecordSchedule::readStartPlan(QSqlError *lockError)
+{
+    RECORD_PLAN_INFO plan;
+    int mode = 0;
+    ReadFailure failure;
+    const bool read = loadPlan(plan, &mode, &failure);
+    if (!read && OrmDatabase::isLocked(failure.error)) {
+        if (lockError)
+            *lockError = failure.error;
+        return false;
+    }
+    StartPlan &start = startPlan();
+    QMutexLocker lock(&start.mutex);
+    start.set = true;
+    start.read = read;
+    start.plan = plan;
+    start.mode = mode;
+    start.failure = failure;
+    return true;
+}
+
+bool RecordSchedule::takeStartPlan()
+{
+    PlanReading reading;
+    {
+        StartPlan &start = startPlan();
+        QMutexLocker lock(&start.mutex);
+        if (!start.set)
+            return false;
+        start.set = false;
+        reading.read = start.read;
+        reading.plan = start.plan;
+        reading.mode = start.mode;
+        reading.failure = start.failure;
+    }
+    planReadDone(reading);
+    return true;
+}
+
 int RecordSchedule::showStrategyData(const QString &name)
 {
     Q_UNUSED(name)
-    int storedMode = 0;
-    RECORD_PLAN_INFO plan = m_plan;
-    bool read = false;
-    {
-        // Another program's lock is tried briefly here; initPlan reads again
-        // later rather than freeze the window for the busy timeout.
-        OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
-        read = loadPlan(plan, &storedMode);
-    }
-    if (read)
-        m_plan = plan;
-    if (!read) {
+    const quint64 before = m_readsApplied;
+    readPlan();
+    return m_readsApplied != before ? 0 : -1;
+}
+
+void RecordSchedule::readPlan()
+{
+    // One read at a time: a retry or a second ask waits for its answer.
+    if (m_readPending)
+        return;
+    m_readPending = true;
+    m_readRetry->stop();
+    auto reading = std::make_shared<PlanReading>();
+    reading->plan = m_plan;
+    m_planWrites.enqueue({QString::fromLatin1(ReadItemName), QString(), true,
+                          [reading] {
+                              reading->read = loadPlan(reading->plan, &reading->mode, &reading->failure);
+                              return reading->read ? QSqlError() : reading->failure.error;
+                          },
+                          [this, reading](const QSqlError &error) {
+                              m_readPending = false;
+                              // Given up on a lock between two tries: said as the lock.
+                              if (!reading->read && reading->failure.error.text().isEmpty())
+                                  reading->failure.error = error;
+                              planReadDone(*reading);
+                          }});
+    followQueue();
+}
+
+void RecordSchedule::planReadDone(const PlanReading &reading)
+{
+    if (!reading.read) {
         // What the page holds stays: read before, it is the plan; never read,
-        // the page stays locked.
+        // the page stays locked. Said in its room until a read answers.
+        m_readNotice = [failure = reading.failure, readBefore = m_planRead] { return unreadText(failure, readBefore); };
+        showNotice();
         showOnText();
         changeLockButton();
-        return -1;
+        m_readRetry->start();
+        return;
     }
+    if (m_readNotice) {
+        qInfo() << "Record strategy read again";
+        m_readNotice = nullptr;
+        showNotice();
+    }
+    applyPlan(reading.plan, reading.mode);
+    ++m_readsApplied;
+    if (m_initAsked && !m_initialised) {
+        m_initialised = true;
+        if (!m_thread)
+            record();
+    }
+}
+
+void RecordSchedule::applyPlan(const RECORD_PLAN_INFO &plan, int storedMode)
+{
+    m_plan = plan;
     m_planRead = true;
-    // The page shows the database now: a write that waited has nothing left to do.
-    if (m_writeWaits)
-        endWrite();
     showPlan();
     switch (storedMode) {
     case 0:
@@ -436,7 +548,42 @@ int RecordSchedule::showStrategyData(const QString &name)
     // The plan's channels are not offered again under "Original Device".
     if (isVisible())
         refreshOriginalDevice();
-    return 0;
+}
+
+void RecordSchedule::followQueue()
+{
+    const QStringList owed = m_planWrites.pending();
+    const bool writeOwed = owed.size() > owed.count(QString::fromLatin1(ReadItemName));
+    if (writeOwed && !m_writeWaits) {
+        qInfo() << "Record strategy waits for the database";
+        m_writeWaits = true;
+        changeLockButton();
+    }
+    // The words say what waits: a change, or the plan being read.
+    ui->m_lblWaiting->setText(m_writeWaits ? SharedTexts::waitingText() : SharedTexts::readWaitingText());
+    ui->m_lblWaiting->setVisible(m_writeWaits || !owed.isEmpty());
+}
+
+void RecordSchedule::showNotice()
+{
+    const QString text = m_readNotice ? m_readNotice() : m_storageNotice ? m_storageNotice() : QString();
+    if (ui->m_lblNotice->text() == text && ui->m_lblNotice->isVisible() == !text.isEmpty())
+        return;
+    if (!text.isEmpty())
+        qInfo().noquote() << "Storage Schedule says:" << text;
+    ui->m_lblNotice->setText(text);
+    // Whole in its tool tip, should the room be too small for it.
+    ui->m_lblNotice->setToolTip(text);
+    ui->m_lblNotice->setVisible(!text.isEmpty());
+}
+
+void RecordSchedule::fitNoticeRoom()
+{
+    // Four lines, whatever the words: showing or changing them moves nothing.
+    ui->m_lblNotice->ensurePolished();
+    const QFontMetrics metrics(ui->m_lblNotice->font());
+    const QMargins margins = ui->m_lblNotice->contentsMargins();
+    ui->m_lblNotice->setFixedHeight(4 * metrics.lineSpacing() + margins.top() + margins.bottom());
 }
 
 bool RecordSchedule::savePlan(PlanChange change)
@@ -483,6 +630,7 @@ bool RecordSchedule::trySave()
                              }};
     item.merges = true;
     m_planWrites.enqueue(std::move(item));
+    followQueue();
     return m_savedAtOnce;
 }
 
@@ -524,7 +672,7 @@ void RecordSchedule::endWrite()
     m_revertDevices = false;
     m_revertSwitch = false;
     m_sayStored = false;
-    ui->m_lblWaiting->hide();
+    followQueue();
     changeLockButton();
 }
 
@@ -909,7 +1057,26 @@ void RecordSchedule::record()
                 if (deviceState(row) == RecordScheduleThread::NoStorage)
                     showState(m_recordModel->item(row), RecordScheduleThread::NoStorage);
             }
-            MsgTipInfoDlg::showTip(storageUnavailableText(path, state, detail), NoticeMs);
+            // Told wherever the operator is, and kept on the page until it ends.
+            m_storageNotice = [path, state, detail] { return storageUnavailableText(path, state, detail); };
+            showNotice();
+            MsgTipInfoDlg::showTip(m_storageNotice(), NoticeMs);
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_thread, &RecordScheduleThread::sig_storageBack, this,
+        [this, generation] {
+            if (generation != m_threadGeneration)
+                return;
+            m_storageNotice = nullptr;
+            showNotice();
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_thread, &RecordScheduleThread::sig_storageRemade, this,
+        [this, generation](const QString &path) {
+            if (generation == m_threadGeneration && m_storedPlan.iTurnOn)
+                MsgTipInfoDlg::showTip(storageRemadeText(path), NoticeMs);
         },
         Qt::QueuedConnection);
     connect(
@@ -971,10 +1138,10 @@ QString RecordSchedule::storageUnavailableText(const QString &path, int state, c
         // Not a lock another program holds: a damaged file, or a settings
         // table this client cannot read, which waiting alone does not end.
         if (!detail.isEmpty() && !OrmDatabase::isLocked(QSqlError(QString(), detail)))
-            return tr("The client's settings table in the database file %2 cannot be read (%3); the file may be "
+            return tr("The client's settings table %4 in the database file %2 cannot be read (%3); the file may be "
                       "damaged. The storage folder %1 cannot be checked, and nothing is recorded until the settings "
                       "can be read.")
-                .arg(path, QDir::toNativeSeparators(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath()), detail);
+                .arg(path, OrmDatabase::trouble(QSqlError()).file, detail, SettingsKeeper::namedTable());
         return tr("The storage folder %1 cannot be checked while the client's settings cannot be read (%2); "
                   "recording starts when they can be read.")
             .arg(path, databaseReason(detail));
@@ -990,6 +1157,33 @@ QString RecordSchedule::storageUnavailableText(const QString &path, int state, c
         return tr("Video recording cannot be written to the storage folder %1 (%2); it starts again when it can.")
             .arg(path, Platform::translatedFailure(detail));
     return tr("Video recording cannot be written to the storage folder; it starts again when it can.");
+}
+
+QString RecordSchedule::storageRemadeText(const QString &path)
+{
+    return tr("The storage folder %1 was removed from its disk, which is still mounted. It is this client's own, so "
+              "the client made it again, and recording goes on in it.")
+        .arg(path);
+}
+
+QString RecordSchedule::unreadText(const ReadFailure &failure, bool readBefore)
+{
+    const DatabaseTrouble trouble = OrmDatabase::trouble(failure.error);
+    const QString meanwhile = readBefore ? tr("Recording follows the plan read before meanwhile.")
+                                         : tr("Nothing is recorded until it can be read.");
+    switch (trouble.kind) {
+    case DatabaseTrouble::Held:
+        return tr("The table %1 of the database file %2 cannot be read now: the database is in use by another "
+                  "program. %3 It is read again by itself.")
+            .arg(failure.table, trouble.file, meanwhile);
+    case DatabaseTrouble::Damaged:
+        return tr("The table %1 of the database file %2 cannot be read: the file is damaged (%3). %4 It is read "
+                  "again by itself.")
+            .arg(failure.table, trouble.file, failure.error.text(), meanwhile);
+    default:
+        return tr("The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.")
+            .arg(failure.table, trouble.file, failure.error.text(), meanwhile);
+    }
 }
 
 QString RecordSchedule::markNotKeptText(const QString &reason)
@@ -1035,6 +1229,8 @@ void RecordSchedule::stopThread()
     m_thread = nullptr;
     m_states.clear();
     m_storageState = int(StorageMark::State::Ours);
+    m_storageNotice = nullptr;
+    showNotice();
     for (int row = 0; row < m_recordModel->rowCount(); ++row)
         showState(m_recordModel->item(row), RecordScheduleThread::Idle);
 }
@@ -1073,6 +1269,7 @@ void RecordSchedule::onRecordStopped(int storageType)
 void RecordSchedule::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    fitNoticeRoom();
     // A plan unreadable when the page was made is tried again.
     planRead();
     refreshOriginalDevice();
@@ -1085,12 +1282,15 @@ void RecordSchedule::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         // The form's text would name neither state of the switch.
         showOnText();
-        ui->m_lblWaiting->setText(SharedTexts::waitingText());
+        followQueue();
+        showNotice();
         const QStringList dayNames = SharedTexts::weekDayList();
         for (int i = 0; i < m_dayLabels.size() && i < dayNames.size(); ++i)
             m_dayLabels.at(i)->setText(dayNames.at(i));
         for (TimeRangeCtrl *row : qAsConst(m_rows))
             row->setToolTip(tr("Drag up the time period for removal"));
     }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitNoticeRoom();
     QWidget::changeEvent(event);
 }

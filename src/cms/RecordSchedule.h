@@ -43,17 +43,30 @@ public:
     static QVector<RECORD_DEVICE_INFO> readRecordDevices(const QString &text);
     static QString writeTimePlan(const QVector<RECORD_DAY_INFO> &days);
     static QVector<RECORD_DAY_INFO> readTimePlan(const QString &text);
+    // What a read of the stored plan could not read: the table and why.
+    struct ReadFailure
+    {
+        QString table;
+        QSqlError error;
+    };
     // The stored row into a plan (the work mode is left to the page) and back.
-    // The storage folder in force is the settings' BackupPath; a plan without
-    // devices is off. storePlan logs a failure and returns false.
+    // The storage folder in force is the settings' BackupPath as last read; a
+    // plan without devices is off. storePlan logs a failure and returns false.
     // loadPlan gives the stored work mode, which the page applies itself; a
-    // row that cannot be read leaves the plan untouched and returns false.
-    static bool loadPlan(RECORD_PLAN_INFO &plan, int *storedMode = nullptr);
+    // plan or settings row that cannot be read leaves the plan untouched and
+    // returns false, with what failed.
+    static bool loadPlan(RECORD_PLAN_INFO &plan, int *storedMode = nullptr, ReadFailure *failure = nullptr);
     static bool storePlan(const RECORD_PLAN_INFO &plan, QSqlError *error = nullptr);
+    // The start-up reads the stored plan within its wait for the database,
+    // off the GUI thread; the page made after it takes that reading (once)
+    // in place of a read of its own. False while another program's lock
+    // keeps it from being read (*lockError): the start-up tries again.
+    static bool readStartPlan(QSqlError *lockError = nullptr);
 
     // Once, after the operator's rights are set: when the stored plan is on,
-    // recording starts. The page shows the plan from its making; one that
-    // could not be read then is read here, or again until it is.
+    // recording starts. The page shows the plan from its making (as the
+    // start-up read it); one that could not be read then is read again by the
+    // page until it is, and recording starts once it is.
     void initPlan();
     // Devices leaving the registry (records still alive): their channels leave
     // the plan and their recorders stop at once.
@@ -79,7 +92,9 @@ public:
     void registryChanged();
 
     // Loads the stored plan and shows it; the name does not select anything.
-    // Returns -1 when the row cannot be read: the page keeps what it holds.
+    // Read through the page's queue: returns -1 when the row could not be
+    // read now (the page keeps what it holds, says why and reads again by
+    // itself, also after a wait for another program's lock).
     int showStrategyData(const QString &name);
     // What a write of the plan changed: the editor's content (week, mode,
     // advanced settings), the record devices, or the switch.
@@ -108,6 +123,13 @@ public:
     // What it says when recording moved onto a disk mounted over the folder.
     static QString storageMovedText(const QString &path, const QString &mountPoint, const QString &earlierSource,
                                     const QString &earlierMountPoint);
+    // What it says when the storage folder was removed from its disk, still
+    // mounted, and the client made it again.
+    static QString storageRemadeText(const QString &path);
+    // What it says, for as long as it lasts, while the stored plan or the
+    // settings it needs cannot be read (readBefore: a plan read earlier is
+    // what the page holds and recording follows).
+    static QString unreadText(const ReadFailure &failure, bool readBefore);
 
 public slots:
     void on_m_btnAddDevices_clicked();
@@ -129,6 +151,25 @@ private:
     void changeLockButton();
     // Reads the stored plan when it has not been read yet; whether it has.
     bool planRead();
+    struct PlanReading
+    {
+        bool read = false;
+        RECORD_PLAN_INFO plan;
+        int mode = 0;
+        ReadFailure failure;
+    };
+    // A read of the stored plan through the page's queue (one at a time);
+    // its answer goes to planReadDone.
+    void readPlan();
+    bool takeStartPlan();
+    void planReadDone(const PlanReading &reading);
+    void applyPlan(const RECORD_PLAN_INFO &plan, int storedMode);
+    // The waiting words follow what the queue owes: a write, or a read only.
+    void followQueue();
+    // The words of the notice room: an unread plan first, then why the
+    // storage folder is not recorded into.
+    void showNotice();
+    void fitNoticeRoom();
     void refreshOriginalDevice();
     void refreshRecordDevice();
     // The record list's texts follow the registry (a recorder's channels are
@@ -171,7 +212,14 @@ private:
     QHash<QString, int> m_states;
     bool m_initialised = false;
     bool m_closed = false;
+    bool m_initAsked = false;
     bool m_planRead = false;
+    bool m_readPending = false;
+    quint64 m_readsApplied = 0;
+    QTimer *m_readRetry = nullptr;
+    // The words of the notice room, built again in a new language.
+    std::function<QString()> m_readNotice;
+    std::function<QString()> m_storageNotice;
     bool m_sourceRefreshPending = false;
     // The StorageMark::State the thread said last (Ours while none).
     int m_storageState = 0;

@@ -349,6 +349,12 @@ int RecordScheduleThread::lookAtStorage(const QString &path)
         m_moved = true;
         emit sig_storageMoved(path, info.mountPoint, info.earlierSource, info.earlierMountPoint);
     }
+    if (info.remade) {
+        // The recorders' files went with the folder: new ones start in the one made again.
+        stopRecordThreads();
+        m_moved = true;
+        emit sig_storageRemade(path);
+    }
     return int(state);
 }
 
@@ -367,7 +373,8 @@ bool RecordScheduleThread::storageGone()
     if (changed) {
         switch (state) {
         case StorageMark::State::Missing:
-            qWarning() << "The storage folder is not there (its disk unmounted?), stop recording:" << path;
+            qWarning() << "The storage folder is not there (its disk is not where it was found), stop recording:"
+                       << path;
             break;
         case StorageMark::State::NotOurs:
             qWarning() << "The folder is not the storage folder recorded into (no mark of this client), nothing is "
@@ -419,6 +426,7 @@ bool RecordScheduleThread::waitForStorage()
         if (!storageGone()) {
             qInfo() << "The storage folder is back, recording resumes";
             m_storageSaid = -1;
+            emit sig_storageBack();
             return true;
         }
         sayStorageUnavailable();
@@ -435,8 +443,9 @@ bool RecordScheduleThread::checkDisk()
         qWarning() << "Record plan without storage folder";
         return false;
     }
-    // Made and marked on first use only: a folder that went away is not made
-    // again in its place (an unmounted disk leaves its empty mount point).
+    // Made and marked on first use, or again on the disk it was removed
+    // from: a folder that went away with its disk is not made again in its
+    // place (an unmounted disk leaves its empty mount point).
     m_storage = lookAtStorage(path);
     if (m_storage != int(StorageMark::State::Ours))
         return false;

@@ -30,10 +30,12 @@
 // close their segments, nothing is written into it, the page is told why
 // (sig_storageUnavailable), and recording resumes by itself within one look
 // when the folder with the mark is back, under whatever device number, or
-// writable again. While recording the thread holds the mark's lock. A disk
-// mounted over a folder the client took on its own becomes the storage: the
-// recorders move onto it at once, and the page is told where the footage
-// recorded before lies (sig_storageMoved).
+// writable again (sig_storageBack). While recording the thread holds the
+// mark's lock. A disk mounted over a folder the client took on its own becomes
+// the storage: the recorders move onto it at once, and the page is told where
+// the footage recorded before lies (sig_storageMoved). The storage folder
+// removed from its disk while that disk stays mounted is made again and
+// recorded into at once (sig_storageRemade).
 //
 // The clean-up of old recordings and every repair act only inside the storage
 // folder's own tree (<root>/<device>/<day>, <root>/<device>/CH_NN/<day>),
@@ -177,6 +179,11 @@ signals:
     // was recorded before lies in path on earlierSource (mounted at
     // earlierMountPoint), under the mount point.
     void sig_storageMoved(QString path, QString mountPoint, QString earlierSource, QString earlierMountPoint);
+    // The storage folder was removed from its disk, which is still mounted:
+    // the client made it again (it is its own), and recording goes on in it.
+    void sig_storageRemade(QString path);
+    // The storage folder said unavailable is the storage again: recording resumes.
+    void sig_storageBack();
     // The storage folder's mark could not be kept in the database (the
     // reason): the folder holds for this run only. Once per reason.
     void sig_markNotKept(QString reason);
@@ -260,7 +267,7 @@ private:
     int m_storageSaid = -1; // the StorageMark::State said for this outage; -1 none
     int m_storage = 0;      // StorageMark::State of the last look
     QString m_storageDetail;
-    bool m_moved = false; // the storage moved onto a disk mounted over it: recorders start anew
+    bool m_moved = false; // the storage moved onto a disk mounted over it, or was made again: recorders start anew
     QString m_notKeptSaid;
     bool m_writeFailSaid = false;
     bool m_checkDiskNow = false;    // a recorder could not write

@@ -84,19 +84,16 @@ void recordAdvanceConfigDlg::readFolder()
     auto folder = std::make_shared<QString>();
     m_writes.enqueue({QStringLiteral("read recording folder"), QString(), true,
                       [folder] {
-                          QList<QSharedPointer<CMS_Config_V2>> rows;
-                          const QSqlError error = orm::dao::fetch_all(rows);
-                          for (const auto &row : qAsConst(rows)) {
-                              if (row && row->id == 1)
-                                  *folder = row->BackupPath;
-                          }
+                          QSqlError error;
+                          if (const QSharedPointer<CMS_Config_V2> row = OrmHelper::getConfig(&error))
+                              *folder = row->BackupPath;
                           return error;
                       },
                       [this, folder](const QSqlError &error) {
                           // Unread, the folder in force is not known: nothing is
                           // saved over it, and the dialog says why.
                           if (!error.text().isEmpty()) {
-                              showWaiting(SharedTexts::readFailureText(error));
+                              showWaiting(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
                               return;
                           }
                           m_folderRead = true;
@@ -192,7 +189,7 @@ void recordAdvanceConfigDlg::folderStored(const QString &path, const QSqlError &
 {
     m_saving = false;
     // Not stored: said where the waiting was, until the next Save.
-    showWaiting(error.text().isEmpty() ? QString() : SharedTexts::failureText(error));
+    showWaiting(error.text().isEmpty() ? QString() : SharedTexts::failureText(OrmDatabase::trouble(error)));
     if (!error.text().isEmpty())
         return;
     if (!takeFolder(path))
@@ -218,19 +215,19 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
     QString why;
     QString notKept;
     bool taken = false;
-    {
-        // The mark's settings are written briefly: held again meanwhile,
-        // the database does not keep them, and the notice below says so.
-        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
+    // The mark's settings are written briefly: held again meanwhile, the
+    // database does not keep them, and the notice below says so.
+    OrmWriteQueue::tryBriefly([&] {
         taken = StorageMark::takeAnew(QDir::toNativeSeparators(path), &why, &notKept);
-    }
+        return QSqlError();
+    });
     if (!taken) {
         const QString before = m_folderBefore;
         m_writes.enqueue({QStringLiteral("recording folder restored"), QString(), true,
                           [before] { return storeFolder(before, nullptr); },
                           [](const QSqlError &error) {
                               if (!error.text().isEmpty())
-                                  MsgTipInfoDlg::showTip(SharedTexts::failureText(error), TipMs);
+                                  MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
                           }});
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
                                    .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),

@@ -116,7 +116,7 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
             done(error);
         if (byOperator && !error.text().isEmpty() && !m_saidFailure) {
             m_saidFailure = true;
-            emit storeNotice(SharedTexts::failureText(error));
+            emit storeNotice(SharedTexts::failureText(OrmDatabase::trouble(error)));
         }
         followWaiting();
     };
@@ -155,8 +155,8 @@ void DeviceController::onWritesWaiting(bool waiting)
 
 void DeviceController::announceStored(FUN_DEV_INFO *dev, const QSqlError &error)
 {
-    emit SignalsHelper::instance()->signalDevStored(dev, error.text().isEmpty() ? QString()
-                                                                                : SharedTexts::failureText(error));
+    emit SignalsHelper::instance()->signalDevStored(
+        dev, error.text().isEmpty() ? QString() : SharedTexts::failureText(OrmDatabase::trouble(error)));
 }
 
 void DeviceController::flushSerialWrites()

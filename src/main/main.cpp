@@ -14,7 +14,9 @@
 #include "OrmHelper.h"
 #include "PlayerCommon.h"
 #include "RecordPlan.h"
+#include "RecordSchedule.h"
 #include "Platform.h"
+#include "SettingsKeeper.h"
 #include "SingleApplication.h"
 #include "SplashScreen.h"
 
@@ -184,42 +186,70 @@ int systemLanguage()
 constexpr int DatabaseRetryMs = 1000;
 constexpr int DatabaseTryMs = 250;
 
-// The stored devices and groups, read within the start-up's wait: a lock
-// taken right after the database opened is waited for there, on the splash,
-// and the device list never starts empty in place of the stored one.
-bool readStartRows(QString *why, bool *locked)
+// What the start-up read for the windows that follow it.
+struct StartReads
 {
+    bool autoLogin = false;
+    QString userName;
+    QString rights;
+};
+
+// Everything the first windows need is read within the start-up's wait, off
+// the GUI thread: a lock taken right after the database opened is waited for
+// there, on the splash, and no window waits for the database when it is made.
+// The devices and groups must be read (the device list never starts empty in
+// place of the stored one); settings or a plan the file cannot give (a
+// damaged page) do not keep the client from starting: the pages that need
+// them say so.
+bool readStartRows(StartReads *reads, QString *why, bool *locked)
+{
+    const auto failed = [why, locked](const QSqlError &error) {
+        *why = error.text();
+        *locked = OrmDatabase::isLocked(error);
+        return false;
+    };
     QSqlError error;
     const QList<QSharedPointer<CMS_Organization>> groups = OrmHelper::getAllOrganizations(&error);
     QList<QSharedPointer<CMS_Devices>> devices;
     if (error.text().isEmpty())
         devices = OrmHelper::getAllDevices(&error);
-    if (!error.text().isEmpty()) {
-        *why = error.text();
-        *locked = OrmDatabase::isLocked(error);
-        return false;
-    }
+    if (!error.text().isEmpty())
+        return failed(error);
+    // The settings row, kept for the client (log retention, language, the
+    // storage folders, the remembered login).
+    error = SettingsKeeper::read();
+    if (OrmDatabase::isLocked(error))
+        return failed(error);
+    if (!error.text().isEmpty())
+        qWarning() << "Settings cannot be read at start:" << error.text();
+    if (!RecordSchedule::readStartPlan(&error))
+        return failed(error);
+    StartReads read;
+    read.autoLogin = LoginDialog::tryAutoLogin(&read.userName, &read.rights, &error);
+    if (OrmDatabase::isLocked(error))
+        return failed(error);
+    *reads = read;
     DeviceInfoManager::setStartRows(devices, groups);
     return true;
 }
 
 // One try of the start-up, on the calling thread.
-bool initDatabase(OrmHelper *orm, QString *why, bool *foreign, bool *locked)
+bool initDatabase(OrmHelper *orm, StartReads *reads, QString *why, bool *foreign, bool *locked)
 {
     // A new file is made by the start-up itself, user-only: a connection
     // opened before it would make it with the default mode.
     if (!QFileInfo::exists(OrmDatabase::databaseName()))
-        return orm->init(why, foreign, locked) && readStartRows(why, locked);
+        return orm->init(why, foreign, locked) && readStartRows(reads, why, locked);
     const OrmDatabase::InitScope opening;
     const OrmDatabase::BusyTimeoutScope brief(DatabaseTryMs);
-    return orm->init(why, foreign, locked) && readStartRows(why, locked);
+    return orm->init(why, foreign, locked) && readStartRows(reads, why, locked);
 }
 
 // Opens the database. Another program holding it (a backup) is waited for,
 // said on the splash, and the start-up tried again until it lets go; each
 // try runs off the GUI thread, so the splash paints and a close signal is
 // taken meanwhile (*closed: the start ends).
-bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
+bool openDatabase(OrmHelper *orm, StartReads *reads, QString *error, bool *refused, bool *closed)
 {
     std::unique_ptr<SplashScreen> splash;
     std::unique_ptr<QTranslator> systemTranslator;
@@ -231,7 +261,8 @@ bool openDatabase(OrmHelper *orm, QString *error, bool *refused, bool *closed)
         bool foreign = false;
         QElapsedTimer tried;
         tried.start();
-        std::unique_ptr<QThread> attempt(QThread::create([&] { opened = initDatabase(orm, &why, &foreign, &locked); }));
+        std::unique_ptr<QThread> attempt(
+            QThread::create([&] { opened = initDatabase(orm, reads, &why, &foreign, &locked); }));
         QEventLoop loop;
         QObject::connect(attempt.get(), &QThread::finished, &loop, &QEventLoop::quit);
         attempt->start();
@@ -321,7 +352,8 @@ int main(int argc, char *argv[])
     bool refused = false;
     bool closed = false;
     OrmHelper *orm = OrmHelper::instance();
-    const bool opened = orm && openDatabase(orm, &error, &refused, &closed);
+    StartReads reads;
+    const bool opened = orm && openDatabase(orm, &reads, &error, &refused, &closed);
     if (closed) {
         qInfo() << "Closed while waiting for the database";
         log->stop();
@@ -347,18 +379,18 @@ int main(int argc, char *argv[])
         log->stop();
         return 1;
     }
-    QSqlError settingsError;
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&settingsError);
-    const bool settingsRead = settingsError.text().isEmpty();
+    // As the start-up read them; nothing is read here, on the GUI thread.
+    const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
+    const bool settingsRead = config != nullptr;
     if (settingsRead) {
         log->setLogClearDays(config->iLogClear);
     } else {
         // The defaults' retention would purge logs the operator keeps longer:
         // none is purged this run.
-        qWarning() << "Settings not read at start, logs kept and the system's language used:" << settingsError.text();
+        qWarning() << "Settings not read at start, logs kept and the system's language used:"
+                   << SettingsKeeper::failure().text();
     }
-    // Read again only after the settings were written, and never taken for
-    // the defaults when a read fails: the folders last known stay.
+    // The settings as last read or stored, never the defaults in their place.
     CommonHelper::setStoragePathsProvider(&RecordStorage::settingsPaths);
     // Recordings a killed client left open are completed (or dropped when
     // they hold no frame) before anyone lists them; off the GUI thread.
@@ -389,9 +421,9 @@ int main(int argc, char *argv[])
     app.setActivationWindow(&window);
     g_closeTarget = &window;
 
-    QString userName;
-    QString rights;
-    if (LoginDialog::tryAutoLogin(&userName, &rights)) {
+    QString userName = reads.userName;
+    QString rights = reads.rights;
+    if (reads.autoLogin) {
         qInfo() << "Automatic login:" << userName;
     } else {
         LoginDialog login;

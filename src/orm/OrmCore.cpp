@@ -3,6 +3,8 @@
 
 #include <QAtomicInt>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSqlQuery>
@@ -230,6 +232,31 @@ bool OrmDatabase::isLocked(const QSqlError &error)
     return code == QLatin1String("5") || code == QLatin1String("6")
            || error.text().contains(QLatin1String("database is locked"), Qt::CaseInsensitive)
            || error.text().contains(QLatin1String("database table is locked"), Qt::CaseInsensitive);
+}
+
+bool OrmDatabase::isDamaged(const QSqlError &error)
+{
+    // SQLITE_CORRUPT and SQLITE_NOTADB; the others are SQLite's words for a
+    // table that is not what the client made.
+    const QString code = error.nativeErrorCode();
+    const QString text = error.text();
+    return code == QLatin1String("11") || code == QLatin1String("26")
+           || text.contains(QLatin1String("malformed"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("not a database"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("no such column"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("no such table"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("has no column named"), Qt::CaseInsensitive);
+}
+
+DatabaseTrouble OrmDatabase::trouble(const QSqlError &error)
+{
+    DatabaseTrouble trouble;
+    if (isLocked(error))
+        trouble.kind = DatabaseTrouble::Held;
+    else if (isDamaged(error))
+        trouble.kind = DatabaseTrouble::Damaged;
+    trouble.file = QDir::toNativeSeparators(QFileInfo(databaseName()).absoluteFilePath());
+    return trouble;
 }
 
 namespace {

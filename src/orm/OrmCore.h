@@ -13,6 +13,8 @@
 // OrmHelper::init once it has succeeded) every operation fails with
 // "Database not initialised", except on the thread running the start-up.
 
+#include "DatabaseTrouble.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QPair>
@@ -240,8 +242,15 @@ public:
     static void closeAllConnections();
 
     // SQLite's "database is locked": another program (a backup, another
-    // client) held the file past the busy timeout.
+    // client) held the file past the busy timeout. The one test of it: every
+    // page and worker that waits for such a program asks here.
     static bool isLocked(const QSqlError &error);
+    // The file cannot give back what it holds: a page SQLite finds malformed,
+    // not a database at all, or a table without the columns (or the table)
+    // the client reads. Waiting does not mend it.
+    static bool isDamaged(const QSqlError &error);
+    // Why it failed, as the operator is told it, with the file named.
+    static DatabaseTrouble trouble(const QSqlError &error);
 
     // This thread's busy timeout is ms while the scope lasts: a caller that
     // must not wait long (the GUI thread) tries briefly and comes back.

@@ -1,5 +1,5 @@
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "SettingsKeeper.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -681,11 +681,20 @@ QSqlError OrmHelper::keepOneAlarmSettingsRow()
     return err;
 }
 
-QSharedPointer<CMS_Devices> OrmHelper::devChange(FUN_DEV_INFO *dev)
+QSharedPointer<CMS_Devices> OrmHelper::devChange(FUN_DEV_INFO *dev, QSqlError *error)
 {
+    if (error)
+        *error = QSqlError();
     if (!dev)
         return QSharedPointer<CMS_Devices>(new CMS_Devices());
-    const QSharedPointer<CMS_Devices> row = devToRow(dev, getAllOrganizations());
+    // The group's id comes from the groups read now: unread, it is not known.
+    QSqlError err;
+    const QList<QSharedPointer<CMS_Organization>> groups = getAllOrganizations(&err);
+    if (error)
+        *error = err;
+    if (!ok(err))
+        return QSharedPointer<CMS_Devices>();
+    const QSharedPointer<CMS_Devices> row = devToRow(dev, groups);
     qDebug() << "devChange " << dev->ip << row->id;
     return row;
 }
@@ -766,11 +775,6 @@ QString OrmHelper::groupNameForId(int id, const QList<QSharedPointer<CMS_Organiz
 
 // ---- groups ---------------------------------------------------------------------------
 
-QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations()
-{
-    return fetchAll<CMS_Organization>();
-}
-
 QList<QSharedPointer<CMS_Organization>> OrmHelper::getAllOrganizations(QSqlError *error)
 {
     return fetchAll<CMS_Organization>(error);
@@ -849,19 +853,14 @@ QSqlError OrmHelper::deleteGroupTree(const QSharedPointer<CMS_Organization> &gro
 
 // ---- accounts and roles -------------------------------------------------------------------
 
-QList<QSharedPointer<CMS_User>> OrmHelper::getAllUsers()
-{
-    return fetchAll<CMS_User>();
-}
-
 QList<QSharedPointer<CMS_User>> OrmHelper::getAllUsers(QSqlError *error)
 {
     return fetchAll<CMS_User>(error);
 }
 
-QList<QSharedPointer<CMS_Roles>> OrmHelper::getAllRoles()
+QList<QSharedPointer<CMS_Roles>> OrmHelper::getAllRoles(QSqlError *error)
 {
-    return fetchAll<CMS_Roles>();
+    return fetchAll<CMS_Roles>(error);
 }
 
 bool OrmHelper::saveUser(QSharedPointer<CMS_User> user)
@@ -883,34 +882,20 @@ bool OrmHelper::DelRole(QSharedPointer<CMS_Roles> role)
 {
     if (!role)
         return false;
+    // Whole or not at all: a role gone while its users stay would leave
+    // accounts without rights.
     OrmTransaction tx;
-    QSqlError err = orm::dao::delete_by_query<CMS_User>(
-        OrmQuery(QStringLiteral("WHERE RoleId = :id")).bind(QStringLiteral(":id"), qlonglong(role->id)));
+    QSqlError err = tx.error();
+    if (ok(err))
+        err = orm::dao::delete_by_query<CMS_User>(
+            OrmQuery(QStringLiteral("WHERE RoleId = :id")).bind(QStringLiteral(":id"), qlonglong(role->id)));
+    if (ok(err))
+        err = orm::dao::delete_by_id(role);
+    if (ok(err))
+        err = tx.commit();
     if (!ok(err))
-        qWarning() << "DelRole: deleting the users failed:" << err.text();
-    err = orm::dao::delete_by_id(role);
-    if (!ok(err))
-        return false;
-    return ok(tx.commit());
-}
-
-bool OrmHelper::checkUser(const QString &name, const QString &password)
-{
-    QList<QSharedPointer<CMS_User>> users;
-    const QSqlError err =
-        orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password"))
-                                     .bind(QStringLiteral(":Name"), name)
-                                     .bind(QStringLiteral(":password"), password),
-                                 users);
-    return ok(err) && !users.isEmpty();
-}
-
-QString OrmHelper::getUser(const QString &name, const QString &password)
-{
-    QString rights;
-    QSqlError err;
-    findUser(name, password, &rights, &err);
-    return rights;
+        qWarning() << "DelRole failed:" << err.text();
+    return ok(err);
 }
 
 bool OrmHelper::findUser(const QString &name, const QString &password, QString *rights, QSqlError *error)
@@ -934,17 +919,17 @@ bool OrmHelper::findUser(const QString &name, const QString &password, QString *
 
 namespace {
 
-std::atomic<quint64> g_configWrites{0};
-
-// Row 1 of the table, or none stored: the statement's error tells them from
-// a read that failed.
+// Row 1 of the table, or none stored (a new row with the defaults and id 1);
+// null when the read failed: the statement's error tells them apart.
 template <class T> QSharedPointer<T> rowOne(QSqlError *error)
 {
     QList<QSharedPointer<T>> rows;
     const QSqlError err = orm::dao::fetch_by_query(OrmQuery(QStringLiteral("WHERE id = 1")), rows);
     if (error)
         *error = err;
-    QSharedPointer<T> row = ok(err) ? rows.value(0) : QSharedPointer<T>();
+    if (!ok(err))
+        return QSharedPointer<T>();
+    QSharedPointer<T> row = rows.value(0);
     if (!row) {
         row.reset(new T());
         row->id = 1;
@@ -954,83 +939,24 @@ template <class T> QSharedPointer<T> rowOne(QSqlError *error)
 
 } // namespace
 
-namespace {
-
-// The settings row as last read or stored, with the database it came from:
-// a read that fails gives this instead of the defaults.
-QMutex g_lastConfigMutex;
-QString g_lastConfigDatabase;
-QSharedPointer<CMS_Config_V2> g_lastConfig;
-
-void rememberConfig(const CMS_Config_V2 &config)
-{
-    QMutexLocker lock(&g_lastConfigMutex);
-    g_lastConfigDatabase = OrmDatabase::databaseName();
-    g_lastConfig.reset(new CMS_Config_V2(config));
-}
-
-QSharedPointer<CMS_Config_V2> lastConfig()
-{
-    QMutexLocker lock(&g_lastConfigMutex);
-    if (!g_lastConfig || g_lastConfigDatabase != OrmDatabase::databaseName())
-        return {};
-    return QSharedPointer<CMS_Config_V2>(new CMS_Config_V2(*g_lastConfig));
-}
-
-bool onGuiThread()
-{
-    const QCoreApplication *app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
-}
-
-} // namespace
-
-QSharedPointer<CMS_Config_V2> OrmHelper::getConfig()
-{
-    QSqlError err;
-    QSharedPointer<CMS_Config_V2> config;
-    {
-        // A window asking for a setting never waits out another program's
-        // lock: the value it had is still the value.
-        std::unique_ptr<OrmDatabase::BusyTimeoutScope> brief;
-        if (onGuiThread())
-            brief = std::make_unique<OrmDatabase::BusyTimeoutScope>(OrmWriteQueue::TryMs);
-        config = getConfig(&err);
-    }
-    if (ok(err))
-        return config;
-    if (QSharedPointer<CMS_Config_V2> known = lastConfig()) {
-        qDebug() << "Settings row not read, keeping the last known:" << err.text();
-        return known;
-    }
-    if (OrmDatabase::isReady())
-        qDebug() << "Settings row not read, using defaults:" << err.text();
-    return config;
-}
-
 QSharedPointer<CMS_Config_V2> OrmHelper::getConfig(QSqlError *error)
 {
     QSqlError err;
-    QSharedPointer<CMS_Config_V2> config = rowOne<CMS_Config_V2>(&err);
-    if (ok(err))
-        rememberConfig(*config);
+    const QSharedPointer<CMS_Config_V2> config = rowOne<CMS_Config_V2>(&err);
+    if (config)
+        SettingsKeeper::keep(*config);
+    else
+        SettingsKeeper::readFailed(err);
     if (error)
         *error = err;
     return config;
 }
 
-quint64 OrmHelper::configWrites()
-{
-    return g_configWrites.load();
-}
-
 bool OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2> config)
 {
     const bool saved = config && ok(orm::dao::save(config));
-    if (saved) {
-        ++g_configWrites;
-        rememberConfig(*config);
-    }
+    if (saved)
+        SettingsKeeper::keep(*config);
     return saved;
 }
 
@@ -1053,20 +979,9 @@ QSqlError OrmHelper::changeConfig(const std::function<void(CMS_Config_V2 &)> &ch
     }
     if (ok(err))
         err = tx.commit();
-    if (ok(err)) {
-        ++g_configWrites;
-        rememberConfig(config);
-    }
+    if (ok(err))
+        SettingsKeeper::keep(config);
     return err;
-}
-
-QSharedPointer<PlanRecord> OrmHelper::getPlanRecord()
-{
-    QSqlError err;
-    QSharedPointer<PlanRecord> plan = getPlanRecord(&err);
-    if (!ok(err) && OrmDatabase::isReady())
-        qDebug() << "Record strategy row not read, using defaults:" << err.text();
-    return plan;
 }
 
 QSharedPointer<PlanRecord> OrmHelper::getPlanRecord(QSqlError *error)
@@ -1079,65 +994,6 @@ bool OrmHelper::savePlanRecord(QSharedPointer<PlanRecord> plan)
     return ok(orm::dao::save(plan));
 }
 
-QString OrmHelper::setting(const QString &name)
-{
-    QString value;
-    readSetting(name, &value);
-    return value;
-}
-
-bool OrmHelper::readSetting(const QString &name, QString *value, QString *error)
-{
-    if (value)
-        value->clear();
-    QList<QSharedPointer<CMS_Settings>> rows;
-    const QSqlError err = orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
-    if (!ok(err)) {
-        // A file an older client made, opened where the table could not be
-        // added (read-only): nothing was ever stored in it.
-        if (err.text().contains(QLatin1String("no such table"), Qt::CaseInsensitive))
-            return true;
-        if (OrmDatabase::isReady())
-            qWarning() << "Setting not read:" << name << err.text();
-        if (error)
-            *error = err.text();
-        return false;
-    }
-    if (value && !rows.isEmpty())
-        *value = rows.first()->Value;
-    return true;
-}
-
-bool OrmHelper::saveSetting(const QString &name, const QString &value, QString *error)
-{
-    OrmTransaction tx;
-    if (!ok(tx.error())) {
-        qWarning() << "Setting not saved:" << name << tx.error().text();
-        if (error)
-            *error = tx.error().text();
-        return false;
-    }
-    QList<QSharedPointer<CMS_Settings>> rows;
-    QSqlError err = orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
-    if (ok(err)) {
-        QSharedPointer<CMS_Settings> row =
-            rows.isEmpty() ? QSharedPointer<CMS_Settings>(new CMS_Settings()) : rows.first();
-        row->Name = name;
-        row->Value = value;
-        err = orm::dao::save(row);
-    }
-    if (ok(err))
-        err = tx.commit();
-    if (!ok(err)) {
-        qWarning() << "Setting not saved:" << name << err.text();
-        if (error)
-            *error = err.text();
-    }
-    return ok(err);
-}
-
 void OrmHelper::resetForTesting()
 {
     QMutexLocker lock(&g_initMutex);
@@ -1145,4 +1001,5 @@ void OrmHelper::resetForTesting()
     g_readOnly.store(false);
     OrmDatabase::setReady(false);
     OrmDatabase::closeAllConnections();
+    SettingsKeeper::forgetForTesting();
 }

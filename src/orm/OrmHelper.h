@@ -26,8 +26,9 @@
 //
 // The queries may be called from any thread once init() has succeeded; each
 // thread uses its own connection. Save and delete operations return true when
-// the reported error text is empty; fetches return empty lists or default
-// objects on error; the device writes return the error (and log it).
+// the reported error text is empty; the device writes return the error (and
+// log it). A read reports its failure: it never gives an empty list, the
+// defaults or no match in place of what it could not read.
 //
 // A device's group is stored in CMS_Devices.DevGroup as the id of its
 // CMS_Organization row (0 = the default group); its ONVIF authentication mode
@@ -97,9 +98,10 @@ public:
     // the alarms follow (its last); the others, which only the settings page
     // of earlier versions read, go. Nothing else changes. The first error.
     static QSqlError keepOneAlarmSettingsRow();
-    // A row filled from the record (default row for null); never null.
-    static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev);
-    static QList<QSharedPointer<CMS_Devices>> getAllDevices(QSqlError *error = nullptr);
+    // A row filled from the record, its group's id from the groups read now
+    // (the default row for null); null when they could not be read (*error).
+    static QSharedPointer<CMS_Devices> devChange(FUN_DEV_INFO *dev, QSqlError *error);
+    static QList<QSharedPointer<CMS_Devices>> getAllDevices(QSqlError *error);
     // Fills a record from a row as the registry loads it: the stored fields,
     // the group name (from groups) and the ONVIF authentication mode.
     static void devFromRow(const CMS_Devices &row, FUN_DEV_INFO *dev,
@@ -110,9 +112,8 @@ public:
     static QString groupNameForId(int id, const QList<QSharedPointer<CMS_Organization>> &groups);
 
     // ---- groups ----
-    static QList<QSharedPointer<CMS_Organization>> getAllOrganizations();
-    // The same, telling an empty table from one that could not be read
-    // (*error set, the list empty): a failed read is no answer.
+    // An empty table is told from one that could not be read by *error: a
+    // failed read is no answer.
     static QList<QSharedPointer<CMS_Organization>> getAllOrganizations(QSqlError *error);
     // *error (when given) gets the statement's error.
     static bool saveOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
@@ -121,49 +122,29 @@ public:
     static bool DelOrganization(QSharedPointer<CMS_Organization> group, QSqlError *error = nullptr);
 
     // ---- accounts and roles ----
-    static QList<QSharedPointer<CMS_User>> getAllUsers();
     static QList<QSharedPointer<CMS_User>> getAllUsers(QSqlError *error);
-    static QList<QSharedPointer<CMS_Roles>> getAllRoles();
+    static QList<QSharedPointer<CMS_Roles>> getAllRoles(QSqlError *error);
     static bool saveUser(QSharedPointer<CMS_User> user);
     static bool saveRole(QSharedPointer<CMS_Roles> role);
     static bool DelUser(QSharedPointer<CMS_User> user);
-    // Deletes the users of the role, then the role.
+    // Deletes the users of the role, then the role, in one transaction.
     static bool DelRole(QSharedPointer<CMS_Roles> role);
-    static bool checkUser(const QString &name, const QString &password);
-    // Rights of the user with this name and password; empty when none matches.
-    static QString getUser(const QString &name, const QString &password);
     // Whether a user has this name and password, with its rights; a read
     // that failed finds no one and sets *error.
     static bool findUser(const QString &name, const QString &password, QString *rights, QSqlError *error);
 
-    // ---- settings and record strategy (row 1 each; defaults when missing) ----
-    // A read that fails gives the row last read or stored from this database
-    // (the defaults only when none was); on the GUI thread another program's
-    // lock is waited for only briefly.
-    static QSharedPointer<CMS_Config_V2> getConfig();
-    // The same, telling a row never stored (the defaults, *error empty) from
-    // one that could not be read (the defaults too, the reason in *error): a
-    // caller that must not act on the defaults checks it.
+    // ---- settings and record strategy (row 1 each) ----
+    // Row 1 as stored, or a new one with the defaults and id 1 when none is;
+    // null when it could not be read (the reason in *error). The settings
+    // row read or written here is what SettingsKeeper keeps.
     static QSharedPointer<CMS_Config_V2> getConfig(QSqlError *error);
-    // Counts the settings row's writes that succeeded (saveConfig,
-    // changeConfig): a copy read after the last one is still what is stored.
-    static quint64 configWrites();
     static bool saveConfig(QSharedPointer<CMS_Config_V2> config);
     // Row 1 as stored (defaults when missing), changed and saved in one
     // transaction; the first error.
     static QSqlError changeConfig(const std::function<void(CMS_Config_V2 &)> &change);
-    static QSharedPointer<PlanRecord> getPlanRecord();
-    // As getConfig(QSqlError *) for the record strategy row.
+    // The record strategy's row, as getConfig reads the settings row.
     static QSharedPointer<PlanRecord> getPlanRecord(QSqlError *error);
     static bool savePlanRecord(QSharedPointer<PlanRecord> plan);
-    // A named client setting (CMS_Settings): its value, empty when none is
-    // stored or it cannot be read. Saving replaces it; false when that fails.
-    static QString setting(const QString &name);
-    static bool saveSetting(const QString &name, const QString &value, QString *error = nullptr);
-    // The same, telling a setting never stored (empty, true; also when the
-    // file has no settings table, as an older client's) from one that could
-    // not be read (false, the reason in *error).
-    static bool readSetting(const QString &name, QString *value, QString *error = nullptr);
 
     // For tests: forget a successful start-up and close every connection.
     static void resetForTesting();

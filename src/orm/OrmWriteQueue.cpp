@@ -265,6 +265,12 @@ void OrmWriteQueue::Lane::drain(const std::shared_ptr<Lane> &self)
     changed.wakeAll();
 }
 
+QSqlError OrmWriteQueue::tryBriefly(const Write &work)
+{
+    const OrmDatabase::BusyTimeoutScope brief(TryMs);
+    return work();
+}
+
 OrmWriteQueue::OrmWriteQueue(QObject *parent)
     : QObject(parent)
 {
@@ -287,11 +293,7 @@ void OrmWriteQueue::enqueue(Item item)
     age.start();
     if (m_owed.isEmpty()) {
         // Nothing waits before it: one brief try here, never more.
-        QSqlError error;
-        if (item.write) {
-            const OrmDatabase::BusyTimeoutScope brief(TryMs);
-            error = item.write();
-        }
+        const QSqlError error = item.write ? tryBriefly(item.write) : QSqlError();
         if (!OrmDatabase::isLocked(error)) {
             if (!error.text().isEmpty())
                 qWarning() << "Write failed:" << item.what << error.text();

@@ -80,6 +80,11 @@ public:
         }
     };
 
+    // The one brief try of a thread that must not wait (the GUI's): work runs
+    // with this thread's busy timeout cut to TryMs, and gives its error. What
+    // must wait longer for another program's lock is an item of a queue.
+    static QSqlError tryBriefly(const Write &work);
+
     explicit OrmWriteQueue(QObject *parent = nullptr);
     // What is still owed goes on without its done (see flushAll).
     ~OrmWriteQueue() override;

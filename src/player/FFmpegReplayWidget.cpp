@@ -3,6 +3,7 @@
 #include "FFmpegPlayer.h"
 #include "I420Render2.h"
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -122,7 +123,7 @@ bool FFmpegReplayWidget::hardwareDecodeEnabled()
         return forced == 1;
     if (!OrmHelper::isInitialized())
         return false;
-    const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
     return config && config->bHardwareDecode;
 }
 

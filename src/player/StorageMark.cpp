@@ -1,10 +1,10 @@
 #include "StorageMark.h"
 
 #include "MountTable.h"
-#include "OrmDao.h"
 #include "OrmHelper.h"
 #include "Platform.h"
 #include "RecordIndex.h"
+#include "SettingsKeeper.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -89,29 +89,6 @@ Kept &kept()
     return k;
 }
 
-// A setting as readSetting gives it, telling a value stored empty from none
-// stored (*stored). A file without the settings table stores none.
-bool readStoredSetting(const QString &name, QString *value, bool *stored, QString *error)
-{
-    value->clear();
-    *stored = false;
-    QList<QSharedPointer<CMS_Settings>> rows;
-    const QSqlError err = orm::dao::fetch_by_query(
-        OrmQuery(QStringLiteral("WHERE Name = :name ORDER BY id")).bind(QStringLiteral(":name"), name), rows);
-    if (!err.text().isEmpty()) {
-        if (err.text().contains(QLatin1String("no such table"), Qt::CaseInsensitive))
-            return true;
-        if (error)
-            *error = err.text();
-        return false;
-    }
-    if (!rows.isEmpty()) {
-        *stored = true;
-        *value = rows.first()->Value;
-    }
-    return true;
-}
-
 // False when the kept id cannot be read now (the database busy past its
 // timeout): nothing is known, and it is read again next time. Before the
 // database is open (a process without one) none is kept.
@@ -125,10 +102,14 @@ bool readKeptLocked(Kept &k, QString *error)
     }
     QString value, taken, on;
     bool takenStored = false;
-    if (!OrmHelper::readSetting(QString::fromLatin1(kSetting), &value, error)
-        || !readStoredSetting(QString::fromLatin1(kTakenSetting), &taken, &takenStored, error)
-        || !OrmHelper::readSetting(QString::fromLatin1(kOnSetting), &on, error))
+    QSqlError failed;
+    if (!SettingsKeeper::readNamed(QString::fromLatin1(kSetting), &value, nullptr, &failed)
+        || !SettingsKeeper::readNamed(QString::fromLatin1(kTakenSetting), &taken, &takenStored, &failed)
+        || !SettingsKeeper::readNamed(QString::fromLatin1(kOnSetting), &on, nullptr, &failed)) {
+        if (error)
+            *error = failed.text();
         return false;
+    }
     k.id = value;
     // A mark kept by a version that did not keep who took the folder: only
     // the operator's choice is ever stored as such, so none stored means the
@@ -151,9 +132,9 @@ void keepMountLocked(const Kept &k)
     if (!OrmHelper::isInitialized())
         return;
     const QString text = QStringList{k.last.path, k.last.mount.mountPoint, k.last.mount.source}.join(QLatin1Char('\n'));
-    QString why;
-    if (!OrmHelper::saveSetting(QString::fromLatin1(kOnSetting), text, &why))
-        qWarning() << "Where the storage folder lies is not kept in the database:" << why;
+    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kOnSetting), text);
+    if (!failed.text().isEmpty())
+        qWarning() << "Where the storage folder lies is not kept in the database:" << failed.text();
 }
 
 // Whether the folder is the client's own choice only, kept with the mark.
@@ -162,10 +143,11 @@ void setProvisionalLocked(Kept &k, bool provisional)
     k.provisional = provisional;
     if (!OrmHelper::isInitialized())
         return;
-    QString why;
-    if (!OrmHelper::saveSetting(QString::fromLatin1(kTakenSetting),
-                                provisional ? QString::fromLatin1(kTakenOwn) : QString(), &why))
-        qWarning() << "Whether the storage folder was the operator's choice is not kept in the database:" << why;
+    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kTakenSetting),
+                                                       provisional ? QString::fromLatin1(kTakenOwn) : QString());
+    if (!failed.text().isEmpty())
+        qWarning() << "Whether the storage folder was the operator's choice is not kept in the database:"
+                   << failed.text();
 }
 
 void keepLocked(Kept &k, const QString &id, QString *notKept)
@@ -173,11 +155,12 @@ void keepLocked(Kept &k, const QString &id, QString *notKept)
     k.id = id;
     k.loaded = true;
     // This process goes on with it even when the database cannot keep it.
-    QString why;
-    if (!OrmHelper::saveSetting(QString::fromLatin1(kSetting), id, &why)) {
-        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:" << why;
+    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kSetting), id);
+    if (!failed.text().isEmpty()) {
+        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:"
+                   << failed.text();
         if (notKept && OrmHelper::isInitialized())
-            *notKept = why.isEmpty() ? QStringLiteral("the database cannot be written") : why;
+            *notKept = failed.text();
     }
 }
 
@@ -359,9 +342,8 @@ Mark readMark(const Kept &k, const QString &folder)
     return mark;
 }
 
-bool writeNewMark(Kept &k, const QString &folder, QString *error, QString *notKept)
+bool writeMark(const QString &folder, const QString &id, QString *error)
 {
-    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QByteArray bytes = QByteArray(kHeader) + '\n' + id.toLatin1() + '\n';
     const QString path = folder + QLatin1Char('/') + StorageMark::fileName();
     QString why;
@@ -371,6 +353,14 @@ bool writeNewMark(Kept &k, const QString &folder, QString *error, QString *notKe
             *error = why;
         return false;
     }
+    return true;
+}
+
+bool writeNewMark(Kept &k, const QString &folder, QString *error, QString *notKept)
+{
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (!writeMark(folder, id, error))
+        return false;
     keepLocked(k, id, notKept);
     qInfo() << "Storage folder marked as the client's own:" << folder;
     return true;
@@ -485,6 +475,21 @@ Taken assumedEarlier(const QString &path)
     return earlier;
 }
 
+// The storage folder is gone, but the file system it was last found on is
+// still mounted where it was, and the nearest folder of the path that is
+// there lies on it: the folder itself was removed, not its disk unmounted.
+bool removedFromItsDisk(const Taken &last, const QString &path)
+{
+    if (last.path != path || last.mount.mountPoint.isEmpty())
+        return false;
+    const MountTable::Mount now = MountTable::mountOf(path, MountTable::mounts());
+    if (now.id < 0)
+        return false;
+    if (last.seen && last.mount.id >= 0)
+        return now.id == last.mount.id;
+    return now.mountPoint == last.mount.mountPoint && now.source == last.mount.source;
+}
+
 // The nearest folder above path that holds a storage mark: a storage folder
 // taken inside another one would mix the two clients' recordings, and each
 // one's repair and clean-up would reach the other's. Empty when none.
@@ -551,6 +556,32 @@ StorageMark::State takeLocked(Kept &k, const QString &path, StorageMark::Look *i
         return StorageMark::State::Unwritable;
     }
     return lockedOrOurs(k, path, info);
+}
+
+// The client's own folder, removed from its disk, made again (with its
+// parents) under the mark that is kept, and recorded into at once.
+StorageMark::State remakeLocked(Kept &k, const QString &path, StorageMark::Look *info)
+{
+    if (insideAnother(k, path, info))
+        return StorageMark::State::Inside;
+    QString why;
+    bool made = Platform::makePrivateDir(path);
+    if (!made)
+        why = unwritableReason(path);
+    else
+        made = writeMark(path, k.id, &why);
+    if (!made) {
+        if (info)
+            info->detail = why;
+        return StorageMark::State::Unwritable;
+    }
+    const StorageMark::State state = lockedOrOurs(k, path, info);
+    if (state == StorageMark::State::Ours) {
+        qInfo() << "The storage folder was removed from its disk, which is still mounted; made again:" << path;
+        if (info)
+            info->remade = true;
+    }
+    return state;
 }
 
 // Made when missing (with its parents), then taken on the client's own;
@@ -639,8 +670,12 @@ StorageMark::State lookLocked(Kept &k, const QString &path, StorageMark::Look *i
         return state;
     };
     if (at != 0) {
-        // Made only while no folder was ever marked: a marked folder that is
-        // gone (its disk unmounted) is waited for, not made again in its place.
+        // The client's own folder removed while its disk stays mounted: that
+        // disk is the storage still, and the folder is made again on it.
+        if (at == ENOENT && !id.isEmpty() && !covered && removedFromItsDisk(k.last, path))
+            return remakeLocked(k, path, info);
+        // Otherwise made only while no folder was ever marked: a marked folder
+        // that is gone with its disk is waited for, not made again elsewhere.
         if (!id.isEmpty() || at != ENOENT)
             return coveredAs(State::Missing);
         return makeAndTakeLocked(k, path, info);

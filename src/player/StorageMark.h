@@ -6,7 +6,9 @@
 // device number (a remount, a USB disk that enumerates again) and is still
 // the storage; an empty mount point, or a folder made again by hand under
 // the same name, is not, and nothing is written into it until the disk with
-// the mark is back or the operator chooses that folder again.
+// the mark is back or the operator chooses that folder again. The folder
+// itself removed while the disk it was found on stays mounted there is the
+// client's own still: it is made again on that disk, with its mark.
 //
 // While no mark is kept (a new database, the first start after an upgrade,
 // a settings table that cannot be written) the folder the client takes on
@@ -66,6 +68,9 @@ struct Look
     // The mark could not be kept in the database (the reason): the folder
     // is the storage for this run only.
     QString notKept;
+    // The storage folder had been removed from its disk, which is still
+    // mounted where it was found: it was made again, with its mark.
+    bool remade = false;
 };
 
 // The mark's file name inside the storage folder.

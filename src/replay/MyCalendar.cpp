@@ -2,6 +2,7 @@
 
 #include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 
 #include <QPainter>
 #include <QTextCharFormat>
@@ -36,7 +37,9 @@ void MyCalendar::clearMarkedDays()
 
 void MyCalendar::applyLanguage()
 {
-    CommonHelper::setWidgetsLocale(this, OrmHelper::getConfig()->Language);
+    // The operator's language as last read; the system's while none was.
+    const QSharedPointer<CMS_Config_V2> settings = SettingsKeeper::row();
+    CommonHelper::setWidgetsLocale(this, settings ? settings->Language : -1);
 }
 
 void MyCalendar::changeEvent(QEvent *event)

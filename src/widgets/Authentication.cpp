@@ -6,6 +6,7 @@
 #include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
 #include "OrmWriteQueue.h"
+#include "SettingsKeeper.h"
 #include "SharedTexts.h"
 
 Authentication::Authentication(QWidget *parent)
@@ -20,7 +21,8 @@ Authentication::Authentication(QWidget *parent)
     ui->m_ConfirmUserPasswordlineEdit->setEchoMode(QLineEdit::Password);
     CommonHelper::addPasswordViewAction(ui->m_ConfirmUserPasswordlineEdit, false);
 
-    ui->m_UserNamelineEdit->setText(OrmHelper::getConfig()->Name);
+    const QSharedPointer<CMS_Config_V2> settings = SettingsKeeper::row();
+    ui->m_UserNamelineEdit->setText(settings ? settings->Name : QString());
     ui->m_UserNamelineEdit->setReadOnly(true);
     // The name is fixed: the operator types the password straight away.
     ui->m_ConfirmUserPasswordlineEdit->setFocus();
@@ -44,14 +46,19 @@ void Authentication::onbtnOkClicked()
     const QString user = ui->m_UserNamelineEdit->text().trimmed();
     // Taken as typed, as the login takes it: a password may begin or end with a blank.
     const QString password = ui->m_ConfirmUserPasswordlineEdit->text();
-    const QString savedUser = OrmHelper::getConfig()->Name;
+    const QSharedPointer<CMS_Config_V2> settings = SettingsKeeper::row();
+    const QString savedUser = settings ? settings->Name : QString();
     bool found = false;
-    QSqlError error;
-    if (!password.isEmpty() && !user.isEmpty() && user == savedUser) {
+    // The account is the remembered one: unread, nothing is unlocked, and why is said.
+    QSqlError error = settings ? QSqlError() : SettingsKeeper::failure();
+    if (settings && !password.isEmpty() && !user.isEmpty() && user == savedUser) {
         // Tried briefly: a database another program holds is said as such,
         // never as a wrong password, and unlocks nothing.
-        const OrmDatabase::BusyTimeoutScope brief(OrmWriteQueue::TryMs);
-        found = OrmHelper::findUser(user, password, nullptr, &error);
+        error = OrmWriteQueue::tryBriefly([&] {
+            QSqlError read;
+            found = OrmHelper::findUser(user, password, nullptr, &read);
+            return read;
+        });
     }
     if (found) {
         ui->m_lblTextInfo->clear();
@@ -59,7 +66,7 @@ void Authentication::onbtnOkClicked()
         return;
     }
     ui->m_lblTextInfo->setText(error.text().isEmpty() ? CommonHelper::incorrectLoginText()
-                                                      : SharedTexts::readFailureText(error));
+                                                      : SharedTexts::readFailureText(OrmDatabase::trouble(error)));
 }
 
 void Authentication::onbtnCancleClicked()

@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -117,7 +118,7 @@ MsgTipInfoDlg::MsgTipInfoDlg(QWidget *parent)
     m_hideTimer->setInterval(m_duration);
     connect(m_hideTimer, &QTimer::timeout, this, &MsgTipInfoDlg::onHideTimerTimeout);
 
-    setFixedSize(300, 150);
+    setFixedSize(BaseWidth, BaseHeight);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setBackgroundColor(this, kToastBackground);
@@ -205,6 +206,24 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     if (m_duration < readingMs(text))
         setTimeout(readingMs(text));
 
+    m_textLabel->setWordWrap(true);
+    m_textLabel->setAlignment(Qt::AlignCenter);
+    if (link.isEmpty()) {
+        m_textLabel->setTextFormat(Qt::PlainText);
+        m_textLabel->setText(text);
+    } else {
+        m_textLabel->setTextFormat(Qt::RichText);
+        m_textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
+                                             | Qt::LinksAccessibleByKeyboard);
+        m_textLabel->setOpenExternalLinks(false);
+        connect(m_textLabel, &QLabel::linkActivated, this, &MsgTipInfoDlg::onLinkActivated, Qt::UniqueConnection);
+        const QString escapedLink = link.toHtmlEscaped();
+        m_textLabel->setText(text.toHtmlEscaped() + QLatin1Char(' ')
+                             + QStringLiteral("<a href=\"%1\" style=\"color:#4ea1f3;\">%1</a>").arg(escapedLink));
+    }
+
+    fitToText(link.isEmpty() ? text : text + QLatin1Char(' ') + link);
+
     const QPoint end = findRestingPlace();
     m_endX = end.x();
     m_endY = end.y();
@@ -226,22 +245,6 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     if (auto *close = m_title->findChild<QPushButton *>(QStringLiteral("m_btnClose")))
         close->setVisible(!plain);
 
-    m_textLabel->setWordWrap(true);
-    m_textLabel->setAlignment(Qt::AlignCenter);
-    if (link.isEmpty()) {
-        m_textLabel->setTextFormat(Qt::PlainText);
-        m_textLabel->setText(text);
-    } else {
-        m_textLabel->setTextFormat(Qt::RichText);
-        m_textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
-                                             | Qt::LinksAccessibleByKeyboard);
-        m_textLabel->setOpenExternalLinks(false);
-        connect(m_textLabel, &QLabel::linkActivated, this, &MsgTipInfoDlg::onLinkActivated, Qt::UniqueConnection);
-        const QString escapedLink = link.toHtmlEscaped();
-        m_textLabel->setText(text.toHtmlEscaped() + QLatin1Char(' ')
-                             + QStringLiteral("<a href=\"%1\" style=\"color:#4ea1f3;\">%1</a>").arg(escapedLink));
-    }
-
     // A notice never takes the keyboard: what the operator types goes on
     // into the field he types into.
     CommonHelper::showWithoutFocus(this);
@@ -257,6 +260,26 @@ void MsgTipInfoDlg::showMessage(const QString &text, const QString &link)
     m_animation->setEndValue(QPoint(m_endX, m_endY));
     m_animation->setEasingCurve(QEasingCurve::OutCubic);
     m_animation->start();
+}
+
+void MsgTipInfoDlg::fitToText(const QString &words)
+{
+    // All of its words on the screen: long ones (a refusal, what to do about
+    // it, a path) make the toast taller, and a word wider than it wider,
+    // never past the screen it shows on.
+    const QRect area = restingArea(parentWidget(), QSize(BaseWidth, BaseHeight));
+    QScreen *screen = QGuiApplication::screenAt(area.center());
+    const QRect screenArea = screen ? screen->availableGeometry() : area;
+    m_textLabel->ensurePolished();
+    const QFontMetrics metrics(m_textLabel->font());
+    const int padding = 2 * metrics.averageCharWidth() + m_textLabel->margin() * 2;
+    int longest = 0;
+    for (const QString &word : words.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        longest = std::max(longest, metrics.horizontalAdvance(word));
+    const int width = std::max(BaseWidth, std::min(longest + padding, screenArea.width() - 2 * EdgeMargin));
+    const int textHeight = m_textLabel->heightForWidth(width - padding) + metrics.lineSpacing();
+    const int height = std::max(BaseHeight, std::min(m_title->height() + textHeight, screenArea.height()));
+    setFixedSize(width, height);
 }
 
 void MsgTipInfoDlg::onSlideFinished()
@@ -288,7 +311,7 @@ void MsgTipInfoDlg::keepClear()
         onSlideFinished();
 }
 
-QRect MsgTipInfoDlg::restingArea(QWidget *raiser)
+QRect MsgTipInfoDlg::restingArea(QWidget *raiser, const QSize &room)
 {
     // Over the window that raised the toast, where the operator looks: on a
     // large screen its corner is far from a centred window. The screen under
@@ -303,7 +326,6 @@ QRect MsgTipInfoDlg::restingArea(QWidget *raiser)
     if (!window || !window->isVisible() || window->isMinimized())
         return available;
     const QRect over = window->frameGeometry().intersected(available);
-    const QSize room(300, 150);
     if (over.width() < room.width() + EdgeMargin || over.height() < room.height())
         return available;
     return over;
@@ -346,7 +368,7 @@ QPoint MsgTipInfoDlg::findRestingPlace() const
     // shown when there is room, else still over it clear of its buttons,
     // else anywhere on its screen clear of the controls, then of its
     // window's; never over another toast while the screen has room for one.
-    const QRect own = restingArea(parentWidget());
+    const QRect own = restingArea(parentWidget(), size());
     QScreen *screen = QGuiApplication::screenAt(own.center());
     const QRect screenArea = screen ? screen->availableGeometry() : own;
     const QVector<QRect> toasts = toastPlaces(this);

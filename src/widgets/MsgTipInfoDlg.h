@@ -30,10 +30,11 @@ private:
 // The toast: slides up at the bottom right of the window that raised it (of
 // the screen under the pointer without one), clear of the buttons and fields
 // of the windows beneath when there is room, stays for its duration, then
-// closes and deletes itself. A toast made while others show takes a place of
-// its own beside them: none hides another, and none lies over the buttons of
-// the window that raised it, also one that shows or moves under it while it
-// is there (it moves off, keeping its time). It stays at least as long as its words take to
+// closes and deletes itself. Long words make it larger: all of them show, and
+// it lies whole on its screen. A toast made while others show takes a place
+// of its own beside them: none hides another, and none lies over the buttons
+// of the window that raised it, also one that shows or moves under it while
+// it is there (it moves off, keeping its time). It stays at least as long as its words take to
 // read. A plain toast takes no mouse input: a click on it reaches what lies
 // beneath. A variant carries a link that shows a file in its folder; it takes
 // clicks, has its close button and is held while the pointer rests on it.
@@ -64,6 +65,9 @@ public:
     bool isWaiting() const;
 
     static constexpr int SlideMs = 500;
+    // Its size unless its words need more.
+    static constexpr int BaseWidth = 300;
+    static constexpr int BaseHeight = 150;
     // The least a toast with a link stays, whatever it was given.
     static constexpr int LinkMinMs = 6000;
     static constexpr int EdgeMargin = 10;
@@ -82,8 +86,9 @@ public:
     static int readingMs(const QString &text);
     // The area a toast raised by `raiser` rests in: that window's part of its
     // screen's available area, or the available area of the screen under the
-    // pointer when there is no such window or it leaves no room for a toast.
-    static QRect restingArea(QWidget *raiser);
+    // pointer when there is no such window or it leaves no room for a toast
+    // of that size.
+    static QRect restingArea(QWidget *raiser, const QSize &room = QSize(BaseWidth, BaseHeight));
     // What an operator clicks in the shown windows (buttons, fields, lists of
     // choices, switches), in global coordinates.
     static QVector<QRect> shownControls();
@@ -104,6 +109,9 @@ private:
     // Moves off a button of its window that came under it since it was
     // placed (another toast never does: each keeps clear of the others).
     void keepClear();
+    // Sized so that its words (as the operator reads them) show whole, at
+    // least BaseWidth x BaseHeight.
+    void fitToText(const QString &words);
     QPoint findRestingPlace() const;
     // The controls (or buttons) of the windows the toast speaks of.
     QVector<QRect> ownControls(bool buttonsOnly) const;

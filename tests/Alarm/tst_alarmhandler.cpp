@@ -4,6 +4,7 @@
 // stored under a name taken over at start) and reloaded on the settings
 // broadcast.
 
+#include "../support/StoredRows.h"
 #include "../cms/DevicePagesTestUtil.h"
 #include "../support/HeldDatabase.h"
 #include "../support/SmallFs.h"
@@ -428,7 +429,7 @@ private slots:
             QString());
         QCOMPARE(alarms, letGo ? long(Alarms) : 0L);
         QString name;
-        for (const auto &row : OrmHelper::getAllDevices()) {
+        for (const auto &row : storedDevices()) {
             if (row->DevIP == ip)
                 name = row->DevName;
         }

@@ -4,6 +4,7 @@
 // from its log.
 
 #include "StorageMark.h"
+#include "../support/StoredRows.h"
 #include "CommonHelper.h"
 #include "CustomDialog.h"
 #include "DeviceController.h"
@@ -547,13 +548,13 @@ private slots:
         CommonHelper::setStoragePathsProvider([&storage] { return StoragePaths{{}, storage.path(), {}}; });
         // The storage folder chosen as the settings dialog would: the window
         // may already have taken the default one.
-        auto config = OrmHelper::getConfig();
+        auto config = storedConfig();
         const QString backupBefore = config->BackupPath;
         config->BackupPath = storage.path();
         QVERIFY(OrmHelper::saveConfig(config));
         QVERIFY(StorageMark::takeAnew(storage.path()));
         const QScopeGuard backupBack([&backupBefore] {
-            auto c = OrmHelper::getConfig();
+            auto c = storedConfig();
             c->BackupPath = backupBefore;
             OrmHelper::saveConfig(c);
         });
@@ -630,7 +631,7 @@ private slots:
 
         QCOMPARE(schedule->plan().devices.size(), 1);
         QCOMPARE(schedule->plan().devices.first().szDevIp, newIp);
-        QCOMPARE(RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo).value(0).szDevIp, newIp);
+        QCOMPARE(RecordSchedule::readRecordDevices(storedPlan()->devInfo).value(0).szDevIp, newIp);
         QVERIFY(schedule->isRecording());
         QTRY_COMPARE_WITH_TIMEOUT(segments(newIp), 1, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(schedule->deviceState(0), int(RecordScheduleThread::Recording), 30000);

@@ -7,6 +7,7 @@
 #include "ConfigPageMarks.h"
 #include "CustomDialog.h"
 #include "DeviceInfoManager.h"
+#include "../support/StoredRows.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
 #include "OperatorActs.h"

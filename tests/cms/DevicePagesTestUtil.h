@@ -7,6 +7,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "Platform.h"
+#include "../support/StoredRows.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -282,9 +283,10 @@ private:
 inline FUN_DEV_INFO storedDevice(const QString &ip)
 {
     FUN_DEV_INFO stored;
-    for (const auto &row : OrmHelper::getAllDevices()) {
+    const auto groups = storedGroups();
+    for (const auto &row : storedDevices()) {
         FUN_DEV_INFO dev;
-        OrmHelper::devFromRow(*row, &dev, OrmHelper::getAllOrganizations());
+        OrmHelper::devFromRow(*row, &dev, groups);
         if (dev.ip == ip)
             stored = dev;
     }

@@ -3,6 +3,7 @@
 // probe is a fake, so no address typed here is ever pinged.
 
 #include "../support/HeldDatabase.h"
+#include "../support/StoredRows.h"
 #include "AddClientDevDlg.h"
 #include "AddressCheck.h"
 #include "CNVRChannelModifyIPDlg.h"
@@ -892,12 +893,12 @@ private slots:
         QVERIFY(!child<QWidget>(&dialog, "groupBoxInfo")->isEnabled());
         // Only shown, not entered: OK saves no copy of it.
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
-        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
+        QCOMPARE(storedGroups().size(), 1);
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
         typeInto(&dialog, "lineEditName", QStringLiteral(" Default "));
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
         QVERIFY(toastTexts().contains(QStringLiteral("A group with this name already exists.")));
-        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
+        QCOMPARE(storedGroups().size(), 1);
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonAddGroup"), Qt::LeftButton);
         typeInto(&dialog, "lineEditName", QStringLiteral("Lobby"));
         typeInto(&dialog, "lineEditRemark", QStringLiteral("ground floor"));
@@ -931,7 +932,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonOK"), Qt::LeftButton);
 
         QStringList names;
-        for (const auto &g : OrmHelper::getAllOrganizations())
+        for (const auto &g : storedGroups())
             names << g->Name;
         QCOMPARE(names, QStringList({QStringLiteral("Default"), QStringLiteral("Hall"), QStringLiteral("Door")}));
         QStringList registryNames;
@@ -951,10 +952,10 @@ private slots:
             QTest::mouseClick(child<QPushButton>(question, "pushButtonCancel"), Qt::LeftButton);
         });
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonDel"), Qt::LeftButton);
-        QCOMPARE(OrmHelper::getAllOrganizations().size(), 3);
+        QCOMPARE(storedGroups().size(), 3);
         onModal<CustomDialog>([](CustomDialog *question) { QTest::keyClick(question, Qt::Key_Return); });
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButtonDel"), Qt::LeftButton);
-        QCOMPARE(OrmHelper::getAllOrganizations().size(), 1);
+        QCOMPARE(storedGroups().size(), 1);
         QCOMPARE(DeviceInfoManager::instance()->getAllGroups().size(), 1);
         QCOMPARE(model->item(0)->rowCount(), 0);
         QCOMPARE(member->group, QStringLiteral("Default"));
@@ -986,12 +987,12 @@ private slots:
         QFETCH(bool, released);
         const auto groupNames = [] {
             QStringList names;
-            for (const auto &g : OrmHelper::getAllOrganizations())
+            for (const auto &g : storedGroups())
                 names << g->Name;
             return names;
         };
         const auto cleanUp = qScopeGuard([] {
-            for (const auto &g : OrmHelper::getAllOrganizations())
+            for (const auto &g : storedGroups())
                 OrmHelper::DelOrganization(g);
         });
         if (inUse) {

@@ -4,6 +4,7 @@
 // its discovery responder, and a fake ping probe.
 
 #include "../onvif/OnvifFixtures.h"
+#include "../support/StoredRows.h"
 #include "../support/HeldDatabase.h"
 #include "../support/TextsWhole.h"
 
@@ -94,7 +95,7 @@ private:
     static QStringList storedAddresses()
     {
         QStringList ips;
-        for (const auto &row : OrmHelper::getAllDevices())
+        for (const auto &row : storedDevices())
             ips << row->DevIP;
         return ips;
     }

@@ -4,6 +4,7 @@
 // moving pictures, renaming and deleting devices under playing panes.
 
 #include "CommonHelper.h"
+#include "../support/StoredRows.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
@@ -470,7 +471,7 @@ private slots:
         QVERIFY(!live()->deviceTree()->itemForKey(QStringLiteral("127.0.0.1")));
         QCOMPARE(m_window->devicePage()->getRowIndexByIp(QStringLiteral("127.0.0.1")), -1);
         QVERIFY(!record(QStringLiteral("127.0.0.1")));
-        for (const auto &row : OrmHelper::getAllDevices())
+        for (const auto &row : storedDevices())
             QVERIFY(row->DevIP != QStringLiteral("127.0.0.1"));
         // No late picture brings the pane back: the player's thread has ended
         // and every picture it sent before has been delivered.

@@ -13,6 +13,7 @@
 #include "Platform.h"
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
+#include "SettingsKeeper.h"
 #include "SmallDisk.h"
 #include "StorageMark.h"
 #include "../support/SmallFs.h"
@@ -90,7 +91,8 @@ QPair<QStringList, int> dayIndexes(const QString &folder)
 // True when folder holds the storage mark the database keeps.
 bool holdsKeptMark(const QString &folder)
 {
-    const QString kept = OrmHelper::setting(QStringLiteral("StorageMark"));
+    QString kept;
+    SettingsKeeper::readNamed(QStringLiteral("StorageMark"), &kept);
     QFile f(folder + QLatin1Char('/') + StorageMark::fileName());
     return !kept.isEmpty() && f.open(QIODevice::ReadOnly) && QString::fromLatin1(f.readAll()).contains(kept);
 }
@@ -165,7 +167,7 @@ private slots:
         Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         ScheduleClock::setForTesting(QDateTime(), 1.0);
         // Each test's storage folder is a new one to the client.
-        QVERIFY(OrmHelper::saveSetting(QStringLiteral("StorageMark"), QString()));
+        QCOMPARE(SettingsKeeper::saveNamed(QStringLiteral("StorageMark"), QString()).text(), QString());
         StorageMark::forgetForTesting();
     }
 
@@ -593,10 +595,13 @@ private slots:
     // mounted, a kept mark that cannot be read, a read-only disk. A folder the
     // client took on its own, not the operator, gives way to a disk mounted
     // over it: recording goes on there, the footage before said to lie below.
+    // The folder itself removed from its disk, which stays mounted, is the
+    // client's own still: made again at once, recorded into, and said so,
+    // never as a disk that is not mounted.
     void storageThatWentAwayIsWaitedFor_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("said"); // StorageMark::State told to the page; -1: moved, nothing refused
+        QTest::addColumn<int>("said"); // StorageMark::State told to the page; -1: moved, -2: made again
         const int notOurs = int(StorageMark::State::NotOurs);
         QTest::newRow("disk unmounted") << "unmount" << notOurs;
         QTest::newRow("replaced by an empty folder") << "replace" << notOurs;
@@ -604,7 +609,10 @@ private slots:
         QTest::newRow("a disk mounted over the folder chosen") << "mount over" << notOurs;
         QTest::newRow("remounted under another device number") << "remount" << notOurs;
         QTest::newRow("lost while a segment is open") << "open segment" << notOurs;
-        QTest::newRow("folder removed") << "remove" << int(StorageMark::State::Missing);
+        QTest::newRow("folder removed") << "remove" << -2;
+        QTest::newRow("folder removed from a mounted disk") << "remove from disk" << -2;
+        QTest::newRow("a folder below the mount point, its disk unmounted")
+            << "unmount below" << int(StorageMark::State::Missing);
         QTest::newRow("a folder made again by hand, chosen again") << "hand-made" << notOurs;
         QTest::newRow("listed in the mount table, not mounted at start")
             << "listed" << int(StorageMark::State::Unmounted);
@@ -637,7 +645,8 @@ private slots:
         const QString base = m_storage.path() + QStringLiteral("/gone%1").arg(++run);
         const QString disk = base + "/disk";   // what the storage folder holds while it is there
         const QString other = base + "/other"; // the folder that stands in its place meanwhile
-        const bool above = how.endsWith("above") || how.endsWith(", restarted");
+        const bool above =
+            how.endsWith("above") || how.endsWith(", restarted") || how == "unmount below" || how == "remove from disk";
         const bool mountedBetween = how.endsWith(", restarted"); // while the client does not run
         const QString mountPoint = base + "/mnt";
         const QString storage = above ? mountPoint + "/Backup" : mountPoint;
@@ -663,6 +672,8 @@ private slots:
                 tmpfs = std::make_unique<SmallFs>(disk, qint64(64) << 20);
             if (how == "remount")
                 tmpfs2 = std::make_unique<SmallFs>(other, qint64(64) << 20);
+            if (how == "remove from disk")
+                tmpfs = std::make_unique<SmallFs>(mountPoint, qint64(64) << 20);
             // The folder is taken while nothing is mounted on it yet in the rows that move or wait.
             if (qEnvironmentVariableIsSet("KELVO_TEST_NO_MOUNT")
                 || (tmpfs && !(tmpfs->mounted() && (!tmpfs2 || tmpfs2->mounted())))
@@ -696,6 +707,7 @@ private slots:
         std::unique_ptr<RecordScheduleThread> thread;
         QList<int> states;
         QList<QList<QVariant>> unavailable, moved;
+        QStringList remade;
         QStringList notKept;
         int startedAtLook = -1; // the look count when a recorder was last started
         QObject receiver;       // of the thread's signals: those still queued when the test ends go with it
@@ -717,6 +729,8 @@ private slots:
                     });
             connect(thread.get(), &RecordScheduleThread::sig_markNotKept, &receiver,
                     [&notKept](const QString &reason) { notKept << reason; });
+            connect(thread.get(), &RecordScheduleThread::sig_storageRemade, &receiver,
+                    [&remade](const QString &path) { remade << path; });
             thread->setPlan(&plan);
             thread->start();
         };
@@ -807,13 +821,45 @@ private slots:
             }
             if (how == "replace" || how == "hand-made") {
                 QVERIFY(QDir().rmdir(disk) && QDir().rename(storage, disk) && QDir().mkdir(storage));
-            } else if (how == "remove") {
-                QVERIFY(QDir().rmdir(disk) && QDir().rename(storage, disk));
             } else if (how == "mount over") {
                 QVERIFY(bind(other));
             } else {
                 QVERIFY(unbind());
             }
+        }
+        if (said == -2) {
+            // Removed while recording: moved away whole, or deleted with what it held.
+            QTRY_VERIFY_WITH_TIMEOUT(dayIndexes(ch1).second >= 1, 60000);
+            const QStringList before = dayIndexes(ch1).first;
+            if (how == "remove")
+                QVERIFY(QDir().rmdir(disk) && QDir().rename(storage, disk));
+            else
+                QVERIFY(QDir(storage).removeRecursively());
+            QTRY_COMPARE_WITH_TIMEOUT(remade, QStringList{QDir::toNativeSeparators(storage)}, 20000);
+            // Made again with the mark kept, and recorded into at once, by itself.
+            QVERIFY(holdsKeptMark(storage));
+            QTRY_VERIFY_WITH_TIMEOUT(newestFootage(ch1, {}) >= 1000, 30000);
+            thread.reset();
+            QCOMPARE(unavailable, QList<QList<QVariant>>());
+            const auto index = dayIndexes(ch1);
+            QVERIFY(!index.first.isEmpty() && index.second == index.first.size());
+            for (const QString &file : index.first)
+                QVERIFY2(!before.contains(file) && FFmpegRecordPlan::fileDurationMs(file) > 0, qPrintable(file));
+            // What was moved away went with it: the segments closed before it
+            // went play there (the newest may have been open at the move).
+            if (how == "remove") {
+                const QStringList away = dayIndexes(diskCh1).first;
+                for (const QString &file : before.mid(0, before.size() - 1)) {
+                    const QString moved = QString(file).replace(mountPoint, disk);
+                    QVERIFY2(away.contains(moved) && FFmpegRecordPlan::fileDurationMs(moved) > 0, qPrintable(moved));
+                }
+            }
+            const QString words = RecordSchedule::storageRemadeText(QDir::toNativeSeparators(storage));
+            QVERIFY2(words.contains(QDir::toNativeSeparators(storage)) && words.contains("was removed")
+                         && words.contains("made it again") && words.contains("recording goes on")
+                         && !words.contains("unmounted"),
+                     qPrintable(words));
+            return;
         }
         if (said < 0) {
             // The folder taken at start lies on the disk below the mount point; the disk comes later.
@@ -869,8 +915,8 @@ private slots:
         // Nothing is made in what stands in its place, however long it waits.
         const int looked = StorageMark::looks();
         QTRY_VERIFY_WITH_TIMEOUT(StorageMark::looks() >= looked + 2, 20000);
-        if (how == "remove")
-            QVERIFY(!QFileInfo::exists(storage));
+        if (said == int(StorageMark::State::Missing))
+            QVERIFY(!QFileInfo::exists(storage)); // not made again on the disk below
         else if (how == "unreadable mark" || how == "read-only")
             QCOMPARE(fileTree(storage), treeWhenSaid); // the disk itself, left as it was
         else
@@ -896,9 +942,8 @@ private slots:
             QVERIFY(holdsKeptMark(storage));
         } else if (how == "read-only") {
             QVERIFY(tmpfs->setReadOnly(false));
-        } else if (how == "replace" || how == "remove") {
-            QVERIFY(how == "remove" || QDir().rmdir(storage));
-            QVERIFY(QDir().rename(disk, storage));
+        } else if (how == "replace") {
+            QVERIFY(QDir().rmdir(storage) && QDir().rename(disk, storage));
         } else if (how == "remount") {
             QProcess copy;
             copy.start("cp", {"-a", disk + "/.", other});

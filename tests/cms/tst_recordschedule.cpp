@@ -3,6 +3,8 @@
 // server, a real SQLite file, an injected folder chooser and free-space probe.
 
 #include "DeviceRoundTrip.h"
+#include "../support/BrokenTable.h"
+#include "../support/StoredRows.h"
 #include "../support/HeldDatabase.h"
 #include "CommonHelper.h"
 #include "DeviceController.h"
@@ -17,7 +19,9 @@
 #include "RecordSchedule.h"
 #include "RecordScheduleThread.h"
 #include "SignalsHelper.h"
+#include "SettingsKeeper.h"
 #include "SimDevice.h"
+#include "StorageMark.h"
 #include "TestMedia.h"
 #include "TimeRangeCtrl.h"
 #include "recordAdvanceConfigDlg.h"
@@ -108,7 +112,7 @@ void checkAll(QTreeView *view)
 
 QVector<RECORD_DAY_INFO> storedDays()
 {
-    return RecordSchedule::readTimePlan(OrmHelper::getPlanRecord()->scheduleTime);
+    return RecordSchedule::readTimePlan(storedPlan()->scheduleTime);
 }
 
 // The stored plan's row, every column as the file holds it, read with a
@@ -133,7 +137,7 @@ QString storedPlanRow()
 
 void setBackupPath(const QString &path)
 {
-    auto config = OrmHelper::getConfig();
+    auto config = storedConfig();
     config->BackupPath = path;
     QVERIFY(OrmHelper::saveConfig(config));
 }
@@ -182,7 +186,7 @@ class tst_RecordSchedule : public QObject
         plan.name = QStringLiteral("default");
         plan.iTurnOn = on;
         plan.iTimeFile = 1;
-        plan.szStoragePath = OrmHelper::getConfig()->BackupPath; // as the page stores it
+        plan.szStoragePath = storedConfig()->BackupPath; // as the page stores it
         for (int i = 0; i < 7; ++i)
             plan.days.append(RECORD_DAY_INFO{1, {{0, 1440}}});
         for (uint8_t ch : channels)
@@ -266,7 +270,7 @@ private slots:
         QVector<RECORD_DAY_INFO> workday(5, RECORD_DAY_INFO{1, {{480, 1080}}});
         workday << RECORD_DAY_INFO{} << RECORD_DAY_INFO{};
         QCOMPARE(storedDays(), workday);
-        QCOMPARE(OrmHelper::getPlanRecord()->iworkType, 1);
+        QCOMPARE(storedPlan()->iworkType, 1);
 
         // Custom parts come back row by row and are saved again unchanged.
         RECORD_PLAN_INFO plan;
@@ -374,7 +378,7 @@ private slots:
         if (action == "device deleted") {
             // The deleted recorder stays deleted: its row goes once the database lets go.
             const auto stored = [] {
-                const auto rows = OrmHelper::getAllDevices();
+                const auto rows = storedDevices();
                 return std::any_of(rows.cbegin(), rows.cend(), [](const auto &row) { return row->DevIP == NvrIp; });
             };
             QTRY_VERIFY_WITH_TIMEOUT(!stored(), 10000);
@@ -470,7 +474,7 @@ private slots:
         QCOMPARE(openAtEnd, !released);
         if (!released)
             QCOMPARE(end, failedText);
-        QCOMPARE(OrmHelper::getConfig()->BackupPath, released ? m_storage.path() : elsewhere.path());
+        QCOMPARE(storedConfig()->BackupPath, released ? m_storage.path() : elsewhere.path());
     }
 
     // Refusals in order, the settings dialog, recording, a password edit and
@@ -520,7 +524,7 @@ private slots:
         Platform::setFreeSpaceProbe([](const QString &) { return qint64(100) << 30; });
         QCOMPARE(name, QStringLiteral("PlanSet"));
         QVERIFY(refused);
-        QCOMPARE(OrmHelper::getConfig()->BackupPath, m_storage.path());
+        QCOMPARE(storedConfig()->BackupPath, m_storage.path());
         QCOMPARE(int(page()->plan().iTimeFile), 5);
         for (const RECORD_DEVICE_INFO &d : page()->plan().devices)
             QCOMPARE(int(d.iStreamType), 1);
@@ -679,7 +683,7 @@ private slots:
         QVERIFY(page()->isRecording());
         QCOMPARE(onButton()->text(), QStringLiteral("Stop"));
         QCOMPARE(page()->plan().iTurnOn, uint8_t(1));
-        QCOMPARE(OrmHelper::getPlanRecord()->iTurnOn, 1);
+        QCOMPARE(storedPlan()->iTurnOn, 1);
 
         DevicePagesTest::closeToasts();
         freeBytes = qint64(100) << 30;
@@ -880,8 +884,7 @@ private slots:
             checkAll(child<QTreeView>(page(), "m_treeOriginalDevlist"));
             click("m_btnAddDevices");
         }
-        const QVector<RECORD_DEVICE_INFO> stored =
-            RecordSchedule::readRecordDevices(OrmHelper::getPlanRecord()->devInfo);
+        const QVector<RECORD_DEVICE_INFO> stored = RecordSchedule::readRecordDevices(storedPlan()->devInfo);
         QCOMPARE(stored.size(), 2);
         for (const RECORD_DEVICE_INFO &d : stored)
             QCOMPARE(d.szDevId, m_nvr->uid());
@@ -994,61 +997,171 @@ private slots:
         QCOMPARE(ticked(), QStringList{NvrIp + "_1"});
     }
 
+    // The table of the storage folder's mark cannot be read while the plan is
+    // on (a damaged page, a table of other columns): nothing is recorded, and
+    // the page says so, naming the table and the file, in a room of its own
+    // (nothing else on the page moves) for as long as it lasts; recording
+    // resumes by itself once the table can be read, and the words go.
+    void unreadableMarkSettingsAreSaid_data()
+    {
+        QTest::addColumn<int>("broken");
+        QTest::newRow("damaged page") << int(BrokenTable::DamagedPage);
+        QTest::newRow("other columns") << int(BrokenTable::OtherColumns);
+    }
+    void unreadableMarkSettingsAreSaid()
+    {
+        QFETCH(int, broken);
+        QVERIFY(nvrOnline());
+        setBackupPath(m_storage.path());
+        storeRecordingPlan({1});
+        page()->showStrategyData(QStringLiteral("Default Strategy"));
+        m_window->showPage(MainWindow::StorageSchedule);
+        const auto cleanUp = qScopeGuard([this] {
+            page()->stopPlan();
+            RecordSchedule::storePlan(RECORD_PLAN_INFO{});
+            page()->showStrategyData(QStringLiteral("Default Strategy"));
+        });
+        auto *notice = child<QLabel>(page(), "m_lblNotice");
+        const QList<QWidget *> others{onButton(), child<QWidget>(page(), "m_tableTime"),
+                                      child<QWidget>(page(), "m_treeRecordDevlist")};
+        QList<QRect> placed;
+        for (QWidget *w : others)
+            placed << w->geometry();
+        QVERIFY(!notice->isVisible());
+
+        // A text only that table's rows hold, for its damaged page.
+        const QByteArray marker = "DAMAGE-ME-" + QByteArray(QTest::currentDataTag()).toHex();
+        QCOMPARE(SettingsKeeper::saveNamed(QStringLiteral("TestMarker"), QString::fromLatin1(marker)).text(),
+                 QString());
+        BrokenTable breakage(BrokenTable::Kind(broken), SettingsKeeper::namedTable(), marker);
+        QVERIFY(breakage.isBroken());
+        StorageMark::forgetForTesting(); // as at a start: the mark's id is read anew
+        page()->record();
+        QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 30000);
+        const QString file = QFileInfo(OrmDatabase::databaseName()).absoluteFilePath();
+        QVERIFY2(notice->text().contains(QStringLiteral("settings table CMS_Settings in the database file %1 "
+                                                        "cannot be read")
+                                             .arg(file))
+                     && notice->text().contains(QStringLiteral("nothing is recorded until the settings can be read")),
+                 qPrintable(notice->text()));
+        QCOMPARE(page()->deviceState(0), int(RecordScheduleThread::NoStorage));
+        for (int i = 0; i < others.size(); ++i)
+            QCOMPARE(others.at(i)->geometry(), placed.at(i));
+        // Still said a look later: for as long as it lasts.
+        const int looked = StorageMark::looks();
+        QTRY_VERIFY_WITH_TIMEOUT(StorageMark::looks() >= looked + 2, 20000);
+        QVERIFY(notice->isVisible());
+
+        breakage.mend();
+        QTRY_COMPARE_WITH_TIMEOUT(page()->deviceState(0), int(RecordScheduleThread::Recording), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 10000);
+        for (int i = 0; i < others.size(); ++i)
+            QCOMPARE(others.at(i)->geometry(), placed.at(i));
+    }
+
     // The client started again, the schedule page visited and a button
     // clicked at once, before the delayed start of recording (nothing lets the
     // event loop run in between): the page shows the stored plan and its Save
-    // or switch leaves it whole. Made while the plan cannot be read, the page
-    // shows none and acts on nothing; it shows the plan once read.
+    // or switch leaves it whole. Started while the plan, or the settings it
+    // needs, cannot be read (a read that fails, a damaged page, a table of
+    // other columns), the page shows none and acts on nothing, and says in a
+    // room of its own which table of which file cannot be read and that
+    // nothing is recorded; it shows the plan once read, by itself.
     void startedPageKeepsTheStoredPlan_data()
     {
-        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<QString>("unreadable"); // the table
+        QTest::addColumn<int>("broken");         // -1: its reads fail; else a BrokenTable::Kind
         QTest::addColumn<bool>("storedOn");
         QTest::addColumn<QString>("button");
-        QTest::newRow("stored on, Save") << false << true << "m_btnSave";
-        QTest::newRow("stored off, Save") << false << false << "m_btnSave";
-        QTest::newRow("stored off, Enable") << false << false << "m_btnOn";
+        QTest::newRow("stored on, Save") << "" << -1 << true << "m_btnSave";
+        QTest::newRow("stored off, Save") << "" << -1 << false << "m_btnSave";
+        QTest::newRow("stored off, Enable") << "" << -1 << false << "m_btnOn";
         for (const char *button : {"m_btnSave", "m_btnOn", "m_btnAddDevices", "m_btnDelDevices", "m_btnAdvance"})
-            QTest::newRow(qPrintable(QStringLiteral("unreadable, ") + button)) << true << false << button;
+            QTest::newRow(qPrintable(QStringLiteral("unreadable, ") + button)) << "PlanRecord" << -1 << false << button;
+        const int damaged = int(BrokenTable::DamagedPage);
+        const int otherColumns = int(BrokenTable::OtherColumns);
+        QTest::newRow("settings, damaged page, stored on") << "CMS_Config_V2" << damaged << true << "m_btnOn";
+        QTest::newRow("settings, other columns, stored on") << "CMS_Config_V2" << otherColumns << true << "m_btnSave";
+        QTest::newRow("plan, damaged page") << "PlanRecord" << damaged << false << "m_btnOn";
+        QTest::newRow("plan, other columns, stored on") << "PlanRecord" << otherColumns << true << "m_btnSave";
     }
     void startedPageKeepsTheStoredPlan()
     {
-        QFETCH(bool, unreadable);
+        QFETCH(QString, unreadable);
+        QFETCH(int, broken);
         QFETCH(bool, storedOn);
         QFETCH(QString, button);
         QVERIFY(nvrOnline());
         setBackupPath(m_storage.path());
         storeRecordingPlan({1, 2}, storedOn);
+        // A text only the settings row holds, for its damaged page.
+        const QByteArray marker = "DAMAGE-ME-" + QByteArray(QTest::currentDataTag()).toHex();
+        QCOMPARE(OrmHelper::changeConfig([&](CMS_Config_V2 &c) { c.SnapPath = QString::fromLatin1(marker); }).text(),
+                 QString());
         const QString stored = storedPlanRow();
-        const auto lift = qScopeGuard([] { OrmDatabase::setFailingStatementForTesting(QString()); });
-        OrmDatabase::setFailingStatementForTesting(unreadable ? QStringLiteral("PlanRecord") : QString());
         m_window.reset(); // closed before the next one loads the registry
+        const auto lift = qScopeGuard([] { OrmDatabase::setFailingStatementForTesting(QString()); });
+        std::unique_ptr<BrokenTable> breakage;
+        if (broken >= 0) {
+            // The plan's row holds the text too when its own page is to break.
+            if (unreadable == QLatin1String("PlanRecord"))
+                QCOMPARE(orm::dao::execute_query(OrmQuery(QStringLiteral("UPDATE PlanRecord SET Name = :name"))
+                                                     .bind(QStringLiteral(":name"), QString::fromLatin1(marker)))
+                             .text(),
+                         QString());
+            breakage = std::make_unique<BrokenTable>(BrokenTable::Kind(broken), unreadable, marker);
+            QVERIFY(breakage->isBroken());
+        } else if (!unreadable.isEmpty()) {
+            OrmDatabase::setFailingStatementForTesting(unreadable);
+        }
+        // As the start-up reads the plan, within its wait.
+        QVERIFY(RecordSchedule::readStartPlan());
         m_window = std::make_unique<MainWindow>();
         m_window->deviceController()->setLoginRetryDelayMs(300);
         m_window->setRights(DEFAULT_RIGHTS);
         m_window->show();
         QTest::mouseClick(m_window->card(MainWindow::StorageSchedule), Qt::LeftButton);
         auto *recorded = child<QTreeView>(page(), "m_treeRecordDevlist");
+        auto *notice = child<QLabel>(page(), "m_lblNotice");
         const QStringList early{
             onButton()->text(), QString::number(rowTexts(recorded).size()),
             QString::number(onButton()->isEnabled() + child<QWidget>(page(), "m_btnSave")->isEnabled())};
+        const QString said = notice->isVisible() ? notice->text() : QString();
         checkAll(recorded);
         bool opened = false;
         auto settings =
             DevicePagesTest::onModal<recordAdvanceConfigDlg>([&](auto *dlg) { opened = true, dlg->reject(); });
         click(qPrintable(button));
         settings.giveUp(); // it would have opened inside the click
+        const bool switched = unreadable.isEmpty() && button == QLatin1String("m_btnOn");
         OrmDatabase::setFailingStatementForTesting(QString());
-        const bool switched = !unreadable && button == QLatin1String("m_btnOn");
-        QCOMPARE(storedPlanRow(), switched ? QString(stored).replace("|default|0|0|", "|default|0|1|") : stored);
+        if (breakage)
+            breakage->mend();
+        QCOMPARE(storedPlanRow().replace(QString::fromLatin1(marker), QStringLiteral("default")),
+                 switched ? QString(stored).replace("|default|0|0|", "|default|0|1|") : stored);
         QVERIFY(!opened && !DevicePagesTest::toastTexts().contains(QStringLiteral("Please add at least one device")));
-        const QStringList expected = unreadable ? QStringList{"Start", "0", "0"}
-                                                : QStringList{storedOn ? "Stop" : "Start", "2", storedOn ? "1" : "2"};
+        const QStringList expected = !unreadable.isEmpty()
+                                         ? QStringList{"Start", "0", "0"}
+                                         : QStringList{storedOn ? "Stop" : "Start", "2", storedOn ? "1" : "2"};
         QCOMPARE(early, expected);
+        if (unreadable.isEmpty()) {
+            QCOMPARE(said, QString());
+        } else {
+            // Which table of which file, and what recording does meanwhile.
+            const QString file = QFileInfo(OrmDatabase::databaseName()).absoluteFilePath();
+            QVERIFY2(said.contains(
+                         QStringLiteral("The table %1 of the database file %2 cannot be read").arg(unreadable, file))
+                         && said.contains(QStringLiteral("Nothing is recorded until it can be read.")),
+                     qPrintable(said));
+            QCOMPARE(said.contains(QStringLiteral("the file is damaged")), broken >= 0);
+        }
 
         // Read, with the recorder logged in: its channels are listed by their
-        // keys and not offered under "Original Device"; a plan on records.
+        // keys and not offered under "Original Device"; a plan on records. The
+        // words go.
         QVERIFY(nvrOnline());
         QTRY_COMPARE_WITH_TIMEOUT(rowTexts(recorded), (QStringList{NvrIp + "_1", NvrIp + "_2"}), 10000);
+        QVERIFY(!notice->isVisible());
         QVERIFY(rowTexts(child<QTreeView>(page(), "m_treeOriginalDevlist")).isEmpty());
         if (storedOn || switched)
             QTRY_VERIFY_WITH_TIMEOUT(page()->isRecording(), 10000);

@@ -3,6 +3,7 @@
 // and the add / delete / modify handlers with a real database file.
 
 #include "../cms/DeviceRoundTrip.h"
+#include "../support/StoredRows.h"
 #include "../support/HeldDatabase.h"
 #include "CommandProcessor.h"
 #include "DeviceController.h"
@@ -62,7 +63,7 @@ struct Peer
 
 QSharedPointer<CMS_Devices> rowOf(const QString &ip)
 {
-    for (const auto &row : OrmHelper::getAllDevices()) {
+    for (const auto &row : storedDevices()) {
         if (row->DevIP == ip)
             return row;
     }

@@ -1,4 +1,5 @@
 #include "DeviceInfoManager.h"
+#include "../support/StoredRows.h"
 #include "KelvoSDKHelper.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
@@ -248,13 +249,13 @@ private slots:
         OrmHelper::AddDevs({&ipc, &onvif, &dup, &ipcWithUrl});
 
         auto *reg = DeviceInfoManager::instance();
-        const auto stored = OrmHelper::getAllDevices();
+        const auto stored = storedDevices();
         // Not read, nothing is added: the list is not taken for empty.
         OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Devices"));
         QVERIFY(!reg->loadFromDatabase());
         QVERIFY(reg->getAllDevInfo().isEmpty());
         // The rows the start-up read while it waited are taken as they are.
-        DeviceInfoManager::setStartRows(stored, OrmHelper::getAllOrganizations());
+        DeviceInfoManager::setStartRows(stored, storedGroups());
         QVERIFY(reg->loadFromDatabase());
         OrmDatabase::setFailingStatementForTesting(QString());
         QCOMPARE(reg->getAllDevInfo().size(), 3);

@@ -6,6 +6,7 @@
 // folder starts with.
 
 #include "OrmHelper.h"
+#include "../support/StoredRows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -127,7 +128,7 @@ inline QString seedAutoLogin(const QString &folder, const QString &rights,
     user->Rights = rights;
     if (!OrmHelper::saveUser(user))
         error = QStringLiteral("saving the user failed");
-    auto config = OrmHelper::getConfig();
+    auto config = storedConfig();
     config->Name = user->Name;
     config->password = user->password;
     config->bAutoLogin = true;

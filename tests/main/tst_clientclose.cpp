@@ -104,7 +104,7 @@ private slots:
         QVERIFY(QDir(folder).removeRecursively() && QDir(second).removeRecursively());
         const int port = m_rtsp.port();
         const QString error = seedAutoLogin(folder, QStringLiteral("1111111"), [&] {
-            auto config = OrmHelper::getConfig();
+            auto config = storedConfig();
             config->BackupPath = storage;
             OrmHelper::saveConfig(config);
             auto *camera = new FUN_DEV_INFO;

@@ -1,5 +1,6 @@
 #include "OrmHelper.h"
 #include "OrmTestSupport.h"
+#include "SettingsKeeper.h"
 
 #include <QDir>
 #include <QtTest>
@@ -24,6 +25,39 @@ QSharedPointer<CMS_Organization> makeGroup(const QString &name, int parent)
     g->Name = name;
     g->ParentId = parent;
     return g;
+}
+
+// Who a name and password log in as: the account's rights, "refused", or
+// why the accounts were not read (never a refusal in its place).
+QString loginAs(const QString &name, const QString &password)
+{
+    QString rights;
+    QSqlError error;
+    const bool found = OrmHelper::findUser(name, password, &rights, &error);
+    if (!error.text().isEmpty())
+        return QStringLiteral("not read");
+    return found ? rights : QStringLiteral("refused");
+}
+
+// The rows of a table as a read gives them; a failed read fails the test.
+template <class T> int rowCount(QList<QSharedPointer<T>> (*read)(QSqlError *))
+{
+    QSqlError error;
+    const int count = read(&error).size();
+    if (!error.text().isEmpty())
+        QTest::qFail(qPrintable(error.text()), __FILE__, __LINE__);
+    return count;
+}
+
+QStringList groupNames()
+{
+    QSqlError error;
+    QStringList names;
+    for (const auto &g : OrmHelper::getAllOrganizations(&error))
+        names << g->Name;
+    if (!error.text().isEmpty())
+        QTest::qFail(qPrintable(error.text()), __FILE__, __LINE__);
+    return names;
 }
 
 QSharedPointer<CMS_Devices> deviceRow(long id)
@@ -72,20 +106,23 @@ private slots:
         other->Rights = QStringLiteral("0000001");
         QVERIFY(OrmHelper::saveUser(other));
 
-        QVERIFY(OrmHelper::checkUser(QStringLiteral("o'brien"), QStringLiteral("it's me")));
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("o'brien"), QStringLiteral("it's me")), QStringLiteral("1010101"));
-        QVERIFY(!OrmHelper::checkUser(QStringLiteral("o'brien"), QStringLiteral("vemqa")));
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("o'brien"), QStringLiteral("vemqa")), QString());
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("o'brien"), QStringLiteral("' OR '1'='1")), QString());
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("admin"), QStringLiteral("' OR '1'='1")), QString());
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("' OR 1=1 --"), QString()), QString());
-        QVERIFY(!OrmHelper::checkUser(QStringLiteral("Admin"), QStringLiteral("vemqa"))); // case-sensitive
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("mallory"), QStringLiteral("' OR '1'='1")),
-                 QStringLiteral("0000001"));
+        QCOMPARE(loginAs(QStringLiteral("o'brien"), QStringLiteral("it's me")), QStringLiteral("1010101"));
+        QCOMPARE(loginAs(QStringLiteral("o'brien"), QStringLiteral("vemqa")), QStringLiteral("refused"));
+        QCOMPARE(loginAs(QStringLiteral("o'brien"), QStringLiteral("' OR '1'='1")), QStringLiteral("refused"));
+        QCOMPARE(loginAs(QStringLiteral("admin"), QStringLiteral("' OR '1'='1")), QStringLiteral("refused"));
+        QCOMPARE(loginAs(QStringLiteral("' OR 1=1 --"), QString()), QStringLiteral("refused"));
+        QCOMPARE(loginAs(QStringLiteral("Admin"), QStringLiteral("vemqa")),
+                 QStringLiteral("refused")); // case-sensitive
+        QCOMPARE(loginAs(QStringLiteral("mallory"), QStringLiteral("' OR '1'='1")), QStringLiteral("0000001"));
+        // Accounts that cannot be read refuse no one and let no one in.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_User"));
+        QCOMPARE(loginAs(QStringLiteral("o'brien"), QStringLiteral("it's me")), QStringLiteral("not read"));
+        QCOMPARE(loginAs(QStringLiteral("nobody"), QStringLiteral("x")), QStringLiteral("not read"));
+        OrmDatabase::setFailingStatementForTesting(QString());
 
         QVERIFY(OrmHelper::DelUser(quoted));
-        QVERIFY(!OrmHelper::checkUser(QStringLiteral("o'brien"), QStringLiteral("it's me")));
-        QCOMPARE(OrmHelper::getAllUsers().size(), 2);
+        QCOMPARE(loginAs(QStringLiteral("o'brien"), QStringLiteral("it's me")), QStringLiteral("refused"));
+        QCOMPARE(rowCount(&OrmHelper::getAllUsers), 2);
     }
 
     void delRoleTakesItsUsers()
@@ -100,10 +137,17 @@ private slots:
             u->RoleId = int(role->id);
             QVERIFY(OrmHelper::saveUser(u));
         }
-        QCOMPARE(OrmHelper::getAllUsers().size(), 3);
+        QCOMPARE(rowCount(&OrmHelper::getAllUsers), 3);
+        // Users that cannot be deleted keep their role: nothing goes.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("DELETE FROM CMS_User"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DelRole failed"));
+        QVERIFY(!OrmHelper::DelRole(role));
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QCOMPARE(rowCount(&OrmHelper::getAllUsers), 3);
+        QCOMPARE(rowCount(&OrmHelper::getAllRoles), 2);
         QVERIFY(OrmHelper::DelRole(role));
-        QCOMPARE(OrmHelper::getAllUsers().size(), 1);
-        QCOMPARE(OrmHelper::getAllRoles().size(), 1);
+        QCOMPARE(rowCount(&OrmHelper::getAllUsers), 1);
+        QCOMPARE(rowCount(&OrmHelper::getAllRoles), 1);
         QVERIFY(!OrmHelper::DelRole(QSharedPointer<CMS_Roles>()));
     }
 
@@ -133,7 +177,7 @@ private slots:
             QCOMPARE(row->DevIP, dev->ip);
             QCOMPARE(row->DevSN, dev->sn);
         }
-        QCOMPARE(OrmHelper::getAllDevices().size(), 4);
+        QCOMPARE(rowCount(&OrmHelper::getAllDevices), 4);
         QCOMPARE(deviceRow(c->dbId)->DevTypeName, QStringLiteral("NVR"));
         QCOMPARE(deviceRow(a->dbId)->DevTypeName, QStringLiteral("IPC"));
         QCOMPARE(deviceRow(a->dbId)->VideoPort, QStringLiteral("554"));
@@ -141,7 +185,9 @@ private slots:
 
         // DelDevs removes every row of the address
         OrmHelper::DelDevs({a.get()});
-        const auto left = OrmHelper::getAllDevices();
+        QSqlError read;
+        const auto left = OrmHelper::getAllDevices(&read);
+        QCOMPARE(read.text(), QString());
         QCOMPARE(left.size(), 1);
         QCOMPARE(left.first()->DevIP, QStringLiteral("10.0.0.6"));
     }
@@ -186,10 +232,17 @@ private slots:
         OrmHelper::ModifyDev(nullptr);
         QCOMPARE(raw.dump(), before);
 
-        const auto row = OrmHelper::devChange(nullptr);
+        QSqlError read;
+        const auto row = OrmHelper::devChange(nullptr, &read);
         QVERIFY(row);
         QCOMPARE(row->id, 0L);
         QCOMPARE(row->onvifAuth, -1);
+        // A group that cannot be read is not taken for the default group.
+        QCOMPARE(OrmHelper::devChange(b.get(), &read)->DevGroup, 1);
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Organization"));
+        QVERIFY(!OrmHelper::devChange(b.get(), &read));
+        QVERIFY(!read.text().isEmpty());
+        OrmDatabase::setFailingStatementForTesting(QString());
     }
 
     void groupAndOnvifAuthRoundTrip()
@@ -219,7 +272,9 @@ private slots:
         QCOMPARE(deviceRow(plain->dbId)->DevGroup, 1); // the seeded "Default" group
         QCOMPARE(deviceRow(plain->dbId)->onvifAuth, -1);
 
-        const auto groups = OrmHelper::getAllOrganizations();
+        QSqlError read;
+        const auto groups = OrmHelper::getAllOrganizations(&read);
+        QCOMPARE(read.text(), QString());
         FUN_DEV_INFO back;
         OrmHelper::devFromRow(*deviceRow(inLobby->dbId), &back, groups);
         QCOMPARE(back.group, QStringLiteral("Lobby"));
@@ -277,21 +332,17 @@ private slots:
         QCOMPARE(deviceRow(inC->dbId)->DevGroup, int(C->id));
 
         QVERIFY(OrmHelper::DelOrganization(A));
-        QStringList names;
-        for (const auto &g : OrmHelper::getAllOrganizations())
-            names << g->Name;
-        QCOMPARE(names, (QStringList{"Default", "X", "Y", "Z", "keep"}));
+        QCOMPARE(groupNames(), (QStringList{"Default", "X", "Y", "Z", "keep"}));
         QCOMPARE(deviceRow(inC->dbId)->DevGroup, 0);
         QCOMPARE(deviceRow(inKeep->dbId)->DevGroup, int(keep->id));
 
         QVERIFY(OrmHelper::DelOrganization(X)); // terminates on the cycle
-        names.clear();
-        for (const auto &g : OrmHelper::getAllOrganizations())
-            names << g->Name;
-        QCOMPARE(names, (QStringList{"Default", "Z", "keep"}));
+        QCOMPARE(groupNames(), (QStringList{"Default", "Z", "keep"}));
 
         // Group 1 below Z is kept; group 1 itself is never deleted.
-        auto groups = OrmHelper::getAllOrganizations();
+        QSqlError read;
+        auto groups = OrmHelper::getAllOrganizations(&read);
+        QVERIFY(!groups.isEmpty());
         QSharedPointer<CMS_Organization> def = groups.first();
         QCOMPARE(def->id, 1L);
         def->ParentId = int(Z->id);
@@ -299,36 +350,41 @@ private slots:
         QVERIFY(OrmHelper::DelOrganization(Z));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be deleted"));
         QVERIFY(!OrmHelper::DelOrganization(def));
-        names.clear();
-        for (const auto &g : OrmHelper::getAllOrganizations())
-            names << g->Name;
-        QCOMPARE(names, (QStringList{"Default", "keep"}));
+        QCOMPARE(groupNames(), (QStringList{"Default", "keep"}));
         QVERIFY(!OrmHelper::DelOrganization(QSharedPointer<CMS_Organization>()));
     }
 
     void settingsAndStrategyRows()
     {
-        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        QSqlError read;
+        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&read);
+        QVERIFY(config);
         config->bRestoreVideo = true;
         config->iLogClear = 7;
         QVERIFY(OrmHelper::saveConfig(config));
-        QCOMPARE(OrmHelper::getConfig()->iLogClear, 7);
-        QCOMPARE(OrmHelper::getConfig()->bRestoreVideo, true);
+        QCOMPARE(OrmHelper::getConfig(&read)->iLogClear, 7);
+        QCOMPARE(OrmHelper::getConfig(&read)->bRestoreVideo, true);
 
-        // A read that fails is no answer: the caller asking for the reason
-        // gets it, the others the row last known, never the defaults.
+        // A read that fails is no answer: its caller gets no row and the
+        // reason; the row kept for the client stays the last one read.
         OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Config_V2"));
-        QSqlError failed;
-        OrmHelper::getConfig(&failed);
-        QVERIFY(!failed.text().isEmpty());
-        QCOMPARE(OrmHelper::getConfig()->iLogClear, 7);
-        QCOMPARE(OrmHelper::getConfig()->bRestoreVideo, true);
+        QVERIFY(!OrmHelper::getConfig(&read));
+        QVERIFY(!read.text().isEmpty());
+        QCOMPARE(SettingsKeeper::failure().text(), read.text());
+        QCOMPARE(SettingsKeeper::row()->iLogClear, 7);
+        QCOMPARE(SettingsKeeper::row()->bRestoreVideo, true);
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM PlanRecord"));
+        QVERIFY(!OrmHelper::getPlanRecord(&read));
+        QVERIFY(!read.text().isEmpty());
         OrmDatabase::setFailingStatementForTesting(QString());
+        QCOMPARE(SettingsKeeper::read().text(), QString());
+        QCOMPARE(SettingsKeeper::failure().text(), QString());
 
         // Without its row the defaults come back, and saving them restores row 1
         // even though the table's id sequence has moved on.
         QCOMPARE(orm::dao::delete_all<CMS_Config_V2>().text(), QString());
-        config = OrmHelper::getConfig();
+        config = OrmHelper::getConfig(&read);
+        QVERIFY(config);
         QCOMPARE(config->id, 1L);
         QCOMPARE(config->Language, -1);
         QCOMPARE(config->iLogClear, 30);
@@ -337,15 +393,16 @@ private slots:
         RawDb raw(m_path);
         QCOMPARE(raw.rows("SELECT id, iLogClear FROM CMS_Config_V2"), (QList<QVariantList>{{1, 30}}));
 
-        QSharedPointer<PlanRecord> plan = OrmHelper::getPlanRecord();
+        QSharedPointer<PlanRecord> plan = OrmHelper::getPlanRecord(&read);
+        QVERIFY(plan);
         QCOMPARE(plan->Name, QStringLiteral("default"));
         plan->devInfo = QStringLiteral("[{\"szDevIp\":\"10.0.0.1\"}]");
         plan->iTurnOn = 1;
         QVERIFY(OrmHelper::savePlanRecord(plan));
-        QCOMPARE(OrmHelper::getPlanRecord()->devInfo, plan->devInfo);
+        QCOMPARE(OrmHelper::getPlanRecord(&read)->devInfo, plan->devInfo);
         QCOMPARE(orm::dao::delete_all<PlanRecord>().text(), QString());
-        QCOMPARE(OrmHelper::getPlanRecord()->iTimeFile, 30);
-        QCOMPARE(OrmHelper::getPlanRecord()->id, 1L);
+        QCOMPARE(OrmHelper::getPlanRecord(&read)->iTimeFile, 30);
+        QCOMPARE(OrmHelper::getPlanRecord(&read)->id, 1L);
     }
 };
 

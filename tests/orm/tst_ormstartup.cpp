@@ -1,6 +1,8 @@
 #include "OrmHelper.h"
 #include "OrmTestSupport.h"
+#include "SettingsKeeper.h"
 #include "../support/SmallFs.h"
+#include "../support/StoredRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +76,9 @@ private slots:
     {
         QCOMPARE(OrmDatabase::databaseName(), QStringLiteral("./Kelvo.sqlite"));
         QVERIFY(!OrmHelper::isInitialized());
-        QVERIFY(OrmHelper::getAllUsers().isEmpty()); // closed before init
+        QSqlError closed;
+        OrmHelper::getAllUsers(&closed);
+        QVERIFY(!closed.text().isEmpty()); // closed before init: the read fails, said
         QVERIFY(!QFile::exists(QStringLiteral("Kelvo.sqlite")));
 
         QString error;
@@ -120,7 +124,7 @@ private slots:
         QCOMPARE(raw.value("SELECT COUNT(*) FROM CMS_Devices").toInt(), 0);
         QVERIFY(raw.columns("CMS_Devices").endsWith(QStringLiteral("onvifAuth")));
 
-        const QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        const QSharedPointer<CMS_Config_V2> config = storedConfig();
         QCOMPARE(config->id, 1L);
         QCOMPARE(config->bAutoLogin, true);
         QCOMPARE(config->Language, -1);
@@ -133,7 +137,10 @@ private slots:
         // Made where they are first written to, not with the database.
         for (const QString &folder : {config->SnapPath, config->RecordPath, config->BackupPath})
             QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
-        QCOMPARE(OrmHelper::getUser(QStringLiteral("admin"), QStringLiteral("vemqa")), QStringLiteral("1111111"));
+        QString rights;
+        QSqlError read;
+        QVERIFY(OrmHelper::findUser(QStringLiteral("admin"), QStringLiteral("vemqa"), &rights, &read));
+        QCOMPARE(rights, QStringLiteral("1111111"));
 
         // Again in this process, then as a new start on the same file.
         const QMap<QString, QStringList> before = raw.dump();
@@ -177,13 +184,19 @@ private slots:
             QVERIFY(after.value("CMS_Config_V2").isEmpty()); // created empty, nothing seeded
         QCOMPARE(raw.columns("CMS_Devices").last(), QStringLiteral("onvifAuth"));
         // Settings kept by name come with the start, without a new version.
-        QVERIFY(OrmHelper::saveSetting(QStringLiteral("StorageMark"), QStringLiteral("it's")));
-        QCOMPARE(OrmHelper::setting(QStringLiteral("StorageMark")), QStringLiteral("it's"));
+        QCOMPARE(SettingsKeeper::saveNamed(QStringLiteral("StorageMark"), QStringLiteral("it's")).text(), QString());
+        QString kept;
+        bool stored = false;
+        QVERIFY(SettingsKeeper::readNamed(QStringLiteral("StorageMark"), &kept, &stored));
+        QVERIFY(stored);
+        QCOMPARE(kept, QStringLiteral("it's"));
 
-        const auto devices = OrmHelper::getAllDevices();
+        QSqlError read;
+        const auto devices = OrmHelper::getAllDevices(&read);
         QCOMPARE(devices.size(), 2);
         FUN_DEV_INFO dev;
-        OrmHelper::devFromRow(*devices.at(1), &dev, OrmHelper::getAllOrganizations());
+        OrmHelper::devFromRow(*devices.at(1), &dev, OrmHelper::getAllOrganizations(&read));
+        QCOMPARE(read.text(), QString());
         QCOMPARE(dev.onvifAuth, -1);
         QCOMPARE(dev.group, DEFAULT_GROUP);
         QCOMPARE(dev.onvifUrl, QStringLiteral("http://192.168.1.11/onvif/device_service"));
@@ -268,7 +281,9 @@ private slots:
         QVERIFY(!error.isEmpty());
         QVERIFY(!OrmHelper::isInitialized());
         QVERIFY(!OrmHelper::saveUser(QSharedPointer<CMS_User>(new CMS_User())));
-        QVERIFY(OrmHelper::getAllUsers().isEmpty());
+        QSqlError closed;
+        OrmHelper::getAllUsers(&closed);
+        QVERIFY(!closed.text().isEmpty());
         {
             RawDb raw(file);
             QCOMPARE(raw.dump(), before);
@@ -362,7 +377,9 @@ private slots:
         QVERIFY(refused);
         QVERIFY2(error.contains(reason), qPrintable(error));
         QVERIFY(!OrmHelper::isInitialized());
-        QVERIFY(OrmHelper::getAllUsers().isEmpty());
+        QSqlError closed;
+        OrmHelper::getAllUsers(&closed);
+        QVERIFY(!closed.text().isEmpty());
         QVERIFY(!OrmHelper::saveConfig(QSharedPointer<CMS_Config_V2>::create()));
 
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -397,8 +414,9 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Database opened read-only")));
         QVERIFY(OrmHelper::instance()->init());
         QVERIFY(OrmHelper::isReadOnly());
-        QCOMPARE(OrmHelper::getAllUsers().size(), 1);
-        QVERIFY(!OrmHelper::saveConfig(OrmHelper::getConfig()));
+        QSqlError read;
+        QCOMPARE(OrmHelper::getAllUsers(&read).size(), 1);
+        QVERIFY(!OrmHelper::saveConfig(storedConfig()));
         OrmHelper::resetForTesting();
         fs.setReadOnly(false);
     }
@@ -420,7 +438,8 @@ private slots:
         QList<QThread *> threads;
         for (int i = 0; i < 4; ++i) {
             threads.append(QThread::create([&failures] {
-                if (!OrmHelper::instance()->init() || OrmHelper::getAllUsers().size() != 1)
+                QSqlError read;
+                if (!OrmHelper::instance()->init() || OrmHelper::getAllUsers(&read).size() != 1)
                     failures.ref();
             }));
             threads.last()->start();

@@ -1,4 +1,5 @@
 #include "FFmpegReplayWidget.h"
+#include "../support/StoredRows.h"
 #include "I420Render2.h"
 #include "OrmHelper.h"
 #include "TestMedia.h"
@@ -370,7 +371,7 @@ private slots:
     {
         QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled()); // no database yet
         QVERIFY(OrmHelper::instance()->init());
-        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        QSharedPointer<CMS_Config_V2> config = storedConfig();
         QVERIFY(config);
         config->bHardwareDecode = true;
         QVERIFY(OrmHelper::saveConfig(config));

@@ -168,7 +168,10 @@ bool seedAlarmSettings(const QString &ip)
 bool keepFilesBeside(const QString &db)
 {
     const QDir dir = QFileInfo(db).absoluteDir();
-    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+    QSqlError error;
+    QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig(&error);
+    if (!config)
+        return false;
     config->SnapPath = dir.filePath(QStringLiteral("Snap"));
     config->RecordPath = dir.filePath(QStringLiteral("Record"));
     config->BackupPath = dir.filePath(QStringLiteral("Backup"));

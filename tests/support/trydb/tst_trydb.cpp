@@ -4,6 +4,7 @@
 // with how the wait ended; a damaged one is said as unusable, never ready.
 
 #include "OrmCore.h"
+#include "../StoredRows.h"
 #include "OrmHelper.h"
 
 #include <QFile>
@@ -165,8 +166,8 @@ private slots:
         QCOMPARE(deviceRow(kCamera)->DevSN, kCamera);
         // Files of the try stay beside its database.
         const QString beside = QFileInfo(db).absolutePath();
-        QCOMPARE(OrmHelper::getConfig()->BackupPath, beside + QStringLiteral("/Backup"));
-        QCOMPARE(OrmHelper::getConfig()->SnapPath, beside + QStringLiteral("/Snap"));
+        QCOMPARE(storedConfig()->BackupPath, beside + QStringLiteral("/Backup"));
+        QCOMPARE(storedConfig()->SnapPath, beside + QStringLiteral("/Snap"));
         QVERIFY(QFileInfo(beside + QStringLiteral("/Record")).isDir());
         // Private like the client's own folders, and none made in the documents folder.
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
@@ -180,11 +181,11 @@ private slots:
         QSharedPointer<CMS_Devices> camera = deviceRow(kCamera);
         camera->DevName = QStringLiteral("Front door");
         QVERIFY(orm::dao::update(camera).text().isEmpty());
-        QSharedPointer<PlanRecord> plan = OrmHelper::getPlanRecord();
+        QSharedPointer<PlanRecord> plan = storedPlan();
         plan->scheduleTime = QStringLiteral("1:08:00-12:00");
         plan->iTurnOn = 1;
         QVERIFY(OrmHelper::savePlanRecord(plan));
-        QSharedPointer<CMS_Config_V2> config = OrmHelper::getConfig();
+        QSharedPointer<CMS_Config_V2> config = storedConfig();
         config->BackupPath = QStringLiteral("/srv/recordings");
         QVERIFY(OrmHelper::saveConfig(config));
         auto link = settingsOf<cms_DealAlarmLink>(kCamera).first();
@@ -224,10 +225,10 @@ private slots:
         QCOMPARE(camera->DevName, QStringLiteral("Front door"));
         QCOMPARE(recorder->DevName, QStringLiteral("Try recorder"));
         QVERIFY(!deviceRow(kDoorCamera));
-        QCOMPARE(OrmHelper::getAllDevices().size(), 2);
-        QCOMPARE(OrmHelper::getPlanRecord()->scheduleTime, QStringLiteral("1:08:00-12:00"));
-        QCOMPARE(OrmHelper::getPlanRecord()->iTurnOn, 1);
-        QCOMPARE(OrmHelper::getConfig()->BackupPath, QStringLiteral("/srv/recordings"));
+        QCOMPARE(storedDevices().size(), 2);
+        QCOMPARE(storedPlan()->scheduleTime, QStringLiteral("1:08:00-12:00"));
+        QCOMPARE(storedPlan()->iTurnOn, 1);
+        QCOMPARE(storedConfig()->BackupPath, QStringLiteral("/srv/recordings"));
         const auto links = settingsOf<cms_DealAlarmLink>(kCamera);
         QCOMPARE(links.size(), 1);
         QCOMPARE(links[0]->popupTime, QStringLiteral("25"));

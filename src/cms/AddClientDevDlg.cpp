@@ -83,30 +83,30 @@ void AddClientDevDlg::readGroups()
     m_ui->m_GroupCmbBox->clear();
     auto names = std::make_shared<QStringList>();
     m_groupsRead = false;
-    m_reads.enqueue({QStringLiteral("read groups for a new device"), QString(), true,
-                     [names] {
-                         QSqlError error;
-                         for (const auto &group : OrmHelper::getAllOrganizations(&error)) {
-                             if (group)
-                                 *names << group->Name;
-                         }
-                         return error;
-                     },
-                     [this, names](const QSqlError &error) {
-                         // Unread, no group is offered and nothing is added: a
-                         // device would land in a group the operator did not choose.
-                         if (!error.text().isEmpty()) {
-                             m_ui->m_lblTextInfo->setText(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
-                             return;
-                         }
-                         m_groupsRead = true;
-                         m_ui->m_GroupCmbBox->addItems(*names);
-                         m_ui->m_GroupCmbBox->setCurrentIndex(0);
-                         if (m_ui->m_lblTextInfo->text() == SharedTexts::readWaitingText())
-                             m_ui->m_lblTextInfo->clear();
-                         m_ui->m_OKBtn->setEnabled(!m_adding);
-                     },
-                     false, /* a read: */ true});
+    m_reads.enqueue(OrmWriteQueue::Item::reading(
+        QStringLiteral("read groups for a new device"),
+        [names] {
+            QSqlError error;
+            for (const auto &group : OrmHelper::getAllOrganizations(&error)) {
+                if (group)
+                    *names << group->Name;
+            }
+            return error;
+        },
+        [this, names](const QSqlError &error) {
+            // Unread, no group is offered and nothing is added: a
+            // device would land in a group the operator did not choose.
+            if (!error.text().isEmpty()) {
+                m_ui->m_lblTextInfo->setText(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
+                return;
+            }
+            m_groupsRead = true;
+            m_ui->m_GroupCmbBox->addItems(*names);
+            m_ui->m_GroupCmbBox->setCurrentIndex(0);
+            if (m_ui->m_lblTextInfo->text() == SharedTexts::readWaitingText())
+                m_ui->m_lblTextInfo->clear();
+            m_ui->m_OKBtn->setEnabled(!m_adding);
+        }));
     if (!m_groupsRead) {
         m_ui->m_OKBtn->setEnabled(false);
         if (m_reads.isWaiting())

@@ -58,24 +58,24 @@ QString DeviceGroupManage::tipNameInUse()
 void DeviceGroupManage::refreshGroups(std::function<void()> then)
 {
     auto read = std::make_shared<QList<QSharedPointer<CMS_Organization>>>();
-    m_writes.enqueue({QStringLiteral("read groups"), QString(), true,
-                      [read] {
-                          QSqlError error;
-                          *read = OrmHelper::getAllOrganizations(&error);
-                          return error;
-                      },
-                      [this, read, then](const QSqlError &error) {
-                          // Not read: the tree keeps what it shows, and nothing
-                          // is decided on an empty list.
-                          if (!error.text().isEmpty()) {
-                              MsgTipInfoDlg::showTip(SharedTexts::readFailureText(OrmDatabase::trouble(error)), 2000);
-                              return;
-                          }
-                          showGroups(*read);
-                          if (then)
-                              then();
-                      },
-                      false, /* a read: */ true});
+    m_writes.enqueue(OrmWriteQueue::Item::reading(
+        QStringLiteral("read groups"),
+        [read] {
+            QSqlError error;
+            *read = OrmHelper::getAllOrganizations(&error);
+            return error;
+        },
+        [this, read, then](const QSqlError &error) {
+            // Not read: the tree keeps what it shows, and nothing
+            // is decided on an empty list.
+            if (!error.text().isEmpty()) {
+                MsgTipInfoDlg::showTip(SharedTexts::readFailureText(OrmDatabase::trouble(error)), 2000);
+                return;
+            }
+            showGroups(*read);
+            if (then)
+                then();
+        }));
 }
 
 void DeviceGroupManage::showGroups(const QList<QSharedPointer<CMS_Organization>> &groups)

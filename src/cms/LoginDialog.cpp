@@ -56,31 +56,32 @@ void LoginDialog::readAccounts()
     if (!settings)
         m_settingsMessage = SharedTexts::readFailureText(OrmDatabase::trouble(SettingsKeeper::failure()));
     auto users = std::make_shared<QStringList>();
-    m_writes.enqueue({QStringLiteral("read accounts"), QString(), true,
-                      [users] {
-                          QSqlError error;
-                          users->clear();
-                          for (const auto &user : OrmHelper::getAllUsers(&error))
-                              *users << user->Name;
-                          return error;
-                      },
-                      [this, users, settings](const QSqlError &error) {
-                          if (!error.text().isEmpty()) {
-                              showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
-                              return;
-                          }
-                          // What the operator typed meanwhile stays.
-                          const QString typed = ui->comboBoxUser->currentText();
-                          ui->comboBoxUser->addItems(*users);
-                          if (!typed.isEmpty())
-                              ui->comboBoxUser->setCurrentText(typed);
-                          else if (settings && !settings->Name.isEmpty())
-                              ui->comboBoxUser->setCurrentText(settings->Name);
-                          if (settings)
-                              ui->checkBoxAutoLogin->setChecked(settings->bAutoLogin);
-                          if (message() == SharedTexts::readWaitingText())
-                              showMessage(m_settingsMessage);
-                      }});
+    m_writes.enqueue(OrmWriteQueue::Item::reading(
+        QStringLiteral("read accounts"),
+        [users] {
+            QSqlError error;
+            users->clear();
+            for (const auto &user : OrmHelper::getAllUsers(&error))
+                *users << user->Name;
+            return error;
+        },
+        [this, users, settings](const QSqlError &error) {
+            if (!error.text().isEmpty()) {
+                showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
+                return;
+            }
+            // What the operator typed meanwhile stays.
+            const QString typed = ui->comboBoxUser->currentText();
+            ui->comboBoxUser->addItems(*users);
+            if (!typed.isEmpty())
+                ui->comboBoxUser->setCurrentText(typed);
+            else if (settings && !settings->Name.isEmpty())
+                ui->comboBoxUser->setCurrentText(settings->Name);
+            if (settings)
+                ui->checkBoxAutoLogin->setChecked(settings->bAutoLogin);
+            if (message() == SharedTexts::readWaitingText())
+                showMessage(m_settingsMessage);
+        }));
     if (m_writes.isWaiting())
         showMessage(SharedTexts::readWaitingText());
     else if (message().isEmpty())
@@ -165,36 +166,37 @@ void LoginDialog::onBtnLoginClicked()
     auto login = std::make_shared<Login>();
     const bool remember = ui->checkBoxAutoLogin->isChecked();
     m_loggingIn = true;
-    m_writes.enqueue({QStringLiteral("check account"), QString(), true,
-                      [name, password, login] {
-                          *login = Login();
-                          QSqlError read;
-                          const bool found = OrmHelper::findUser(name, password, &login->rights, &read);
-                          if (!read.text().isEmpty())
-                              return read;
-                          login->checked = true;
-                          login->refused = !found;
-                          return QSqlError();
-                      },
-                      [this, name, password, remember, login](const QSqlError &error) {
-                          m_loggingIn = false;
-                          if (!login->checked) {
-                              showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
-                              return;
-                          }
-                          if (login->refused) {
-                              qWarning() << "Local login refused for" << name;
-                              showMessage(tr("Incorrect user name or password"));
-                              ui->lineEditPassword->clear();
-                              ui->lineEditPassword->setFocus();
-                              return;
-                          }
-                          m_userName = name;
-                          m_rights = login->rights;
-                          qInfo() << "Local login:" << name;
-                          rememberLogin(name, password, remember);
-                          accept();
-                      }});
+    m_writes.enqueue(OrmWriteQueue::Item::reading(
+        QStringLiteral("check account"),
+        [name, password, login] {
+            *login = Login();
+            QSqlError read;
+            const bool found = OrmHelper::findUser(name, password, &login->rights, &read);
+            if (!read.text().isEmpty())
+                return read;
+            login->checked = true;
+            login->refused = !found;
+            return QSqlError();
+        },
+        [this, name, password, remember, login](const QSqlError &error) {
+            m_loggingIn = false;
+            if (!login->checked) {
+                showMessage(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
+                return;
+            }
+            if (login->refused) {
+                qWarning() << "Local login refused for" << name;
+                showMessage(tr("Incorrect user name or password"));
+                ui->lineEditPassword->clear();
+                ui->lineEditPassword->setFocus();
+                return;
+            }
+            m_userName = name;
+            m_rights = login->rights;
+            qInfo() << "Local login:" << name;
+            rememberLogin(name, password, remember);
+            accept();
+        }));
     // A database another program holds: the login waits for it.
     if (m_loggingIn)
         showMessage(SharedTexts::readWaitingText());

@@ -482,18 +482,19 @@ void RecordSchedule::readPlan()
     m_readRetry->stop();
     auto reading = std::make_shared<PlanReading>();
     reading->plan = m_plan;
-    m_planWrites.enqueue({QString::fromLatin1(ReadItemName), QString(), true,
-                          [reading] {
-                              reading->read = loadPlan(reading->plan, &reading->mode, &reading->failure);
-                              return reading->read ? QSqlError() : reading->failure.error;
-                          },
-                          [this, reading](const QSqlError &error) {
-                              m_readPending = false;
-                              // Given up on a lock between two tries: said as the lock.
-                              if (!reading->read && reading->failure.error.text().isEmpty())
-                                  reading->failure.error = error;
-                              planReadDone(*reading);
-                          }});
+    m_planWrites.enqueue(OrmWriteQueue::Item::reading(
+        QString::fromLatin1(ReadItemName),
+        [reading] {
+            reading->read = loadPlan(reading->plan, &reading->mode, &reading->failure);
+            return reading->read ? QSqlError() : reading->failure.error;
+        },
+        [this, reading](const QSqlError &error) {
+            m_readPending = false;
+            // Given up on a lock between two tries: said as the lock.
+            if (!reading->read && reading->failure.error.text().isEmpty())
+                reading->failure.error = error;
+            planReadDone(*reading);
+        }));
     followQueue();
 }
 

@@ -82,26 +82,27 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
 void recordAdvanceConfigDlg::readFolder()
 {
     auto folder = std::make_shared<QString>();
-    m_writes.enqueue({QStringLiteral("read recording folder"), QString(), true,
-                      [folder] {
-                          QSqlError error;
-                          if (const QSharedPointer<CMS_Config_V2> row = OrmHelper::getConfig(&error))
-                              *folder = row->BackupPath;
-                          return error;
-                      },
-                      [this, folder](const QSqlError &error) {
-                          // Unread, the folder in force is not known: nothing is
-                          // saved over it, and the dialog says why.
-                          if (!error.text().isEmpty()) {
-                              showWaiting(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
-                              return;
-                          }
-                          m_folderRead = true;
-                          // A folder the operator picked meanwhile stays.
-                          if (!m_folderChosen)
-                              ui->lineEdit->setText(*folder);
-                          showWaiting(QString());
-                      }});
+    m_writes.enqueue(OrmWriteQueue::Item::reading(
+        QStringLiteral("read recording folder"),
+        [folder] {
+            QSqlError error;
+            if (const QSharedPointer<CMS_Config_V2> row = OrmHelper::getConfig(&error))
+                *folder = row->BackupPath;
+            return error;
+        },
+        [this, folder](const QSqlError &error) {
+            // Unread, the folder in force is not known: nothing is
+            // saved over it, and the dialog says why.
+            if (!error.text().isEmpty()) {
+                showWaiting(SharedTexts::readFailureText(OrmDatabase::trouble(error)));
+                return;
+            }
+            m_folderRead = true;
+            // A folder the operator picked meanwhile stays.
+            if (!m_folderChosen)
+                ui->lineEdit->setText(*folder);
+            showWaiting(QString());
+        }));
     if (!m_folderRead)
         showWaiting(m_writes.isWaiting() ? SharedTexts::readWaitingText() : ui->m_lblWaiting->text());
 }

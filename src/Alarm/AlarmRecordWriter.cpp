@@ -132,7 +132,8 @@ bool AlarmRecordWriter::closeExpired()
 int AlarmRecordWriter::tryMs()
 {
     QMutexLocker lock(&m_mutex);
-    if (!m_closing)
+    // A close without a deadline (remaining time -1) tries as long as ever.
+    if (!m_closing || m_closeBy.isForever())
         return BusyTryMs;
     return int(qMin<qint64>(BusyTryMs, m_closeBy.remainingTime()));
 }

@@ -890,8 +890,15 @@ private slots:
             push(0, alarms);
             QCOMPARE(handler.pendingAlarms(), qMin(alarms, int(DeviceAlarmHandler::MaxPending)));
         }
-        if (closeAtOnce)
+        if (closeAtOnce && held.isEmpty()) {
+            // The close's deadline is not what these rows are about: a busy
+            // machine may take longer than it to store this many, so it is
+            // lifted here (the held rows keep it).
+            handler.beginClose(QDeadlineTimer(10 * 60 * 1000));
+            handler.endClose();
+        } else if (closeAtOnce) {
             handler.shutdown();
+        }
         QTRY_COMPARE_WITH_TIMEOUT(stored(), alarms - lost, 60000);
         QCOMPARE(handler.recordWriter()->failedRows(), qint64(lost));
         QString previous;

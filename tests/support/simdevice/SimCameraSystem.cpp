@@ -24,7 +24,9 @@ namespace {
 void moveTo(SimDevice *d, const QString &ip)
 {
     const quint16 port = d->port();
-    d->close();
+    // Its answer reaches the client before the connection ends, however
+    // late the client reads it.
+    d->hangUp();
     d->listen(QHostAddress(ip), port);
 }
 

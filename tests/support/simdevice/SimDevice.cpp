@@ -96,6 +96,13 @@ void SimConnection::abort()
     m_socket->abort();
 }
 
+void SimConnection::hangUp()
+{
+    m_streamTimer->stop();
+    m_splitTimer->stop();
+    m_socket->disconnectFromHost();
+}
+
 void SimConnection::onReadyRead()
 {
     m_in.append(m_socket->readAll());
@@ -447,6 +454,13 @@ void SimDevice::close()
 {
     m_server->close();
     dropConnections();
+}
+
+void SimDevice::hangUp()
+{
+    m_server->close();
+    for (SimConnection *c : connections())
+        c->hangUp();
 }
 
 loginDev SimDevice::loginKey(uint8_t channel) const

@@ -171,6 +171,9 @@ public:
     void sendFrame(const QByteArray &payload);
     void sendRaw(const QByteArray &bytes);
     void abort();
+    // Ends the connection once what was written has left (no reset that
+    // could take an answer still unread by the client with it).
+    void hangUp();
 
     // Playback stream of this connection.
     // Sends the fragments of one synthetic frame (playback options apply).
@@ -252,6 +255,9 @@ public:
     // Listening. Port 0 picks a free port; port() tells which.
     bool listen(const QHostAddress &address = QHostAddress::LocalHost, quint16 port = 0);
     void close();
+    // Stops listening and ends every connection once what was written to it
+    // has left.
+    void hangUp();
     QHostAddress address() const { return m_address; }
     quint16 port() const { return m_port; }
     loginDev loginKey(uint8_t channel = 0) const;

@@ -144,7 +144,7 @@ void DeviceController::onWritesWaiting(bool waiting)
     if (waiting)
         qInfo() << "Device list changes wait for the database:" << m_rows.pending();
     followWaiting();
-    if (waiting)
+    if (waiting || m_removing > 0)
         return;
     // What the operator saw waiting is said done once all of it is stored,
     // unless some of it failed.
@@ -379,7 +379,15 @@ void DeviceController::storeRecord(const QString &what, const QString &oldIp, FU
 
 void DeviceController::dealDelDevices(QList<FUN_DEV_INFO *> devs)
 {
+    beginRemoval();
     storeDeletes(removeDevices(devs, Removal::Delete));
+    endRemoval();
+}
+
+void DeviceController::endRemoval()
+{
+    if (--m_removing == 0 && !m_rows.isWaiting())
+        onWritesWaiting(false);
 }
 
 void DeviceController::storeDeletes(const QList<FUN_DEV_INFO *> &devs)
@@ -539,9 +547,11 @@ void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QStr
         dev->name = copy->name;
         emit deviceEdited(dev);
     }
+    beginRemoval();
     if (!replaceRecord(dev, copy)) {
         emit removeFromRecordSchedules({dev}); // not back after all: a real deletion
         storeDeletes({dev});
+        endRemoval();
         return;
     }
     emit deviceRelogged(copy);
@@ -551,6 +561,7 @@ void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QStr
         if (replaceRecord(copy, dev))
             emit deviceRelogged(dev);
     });
+    endRemoval();
 }
 
 void DeviceController::followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn)

@@ -186,6 +186,12 @@ private:
     bool applyEdit(FUN_DEV_INFO *dev, const FUN_DEV_INFO &from);
     void moveRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to);
     void storeDeletes(const QList<FUN_DEV_INFO *> &devs);
+    // A removal lets events run while the device's session ends, before its
+    // own delete is queued: the queue may be empty for that moment, which
+    // says nothing of what the operator changed. Its emptying is looked at
+    // once the removal's writes are queued.
+    void beginRemoval() { ++m_removing; }
+    void endRemoval();
     static void announceStored(FUN_DEV_INFO *dev, const QSqlError &error);
     // What a write made on another thread may know of a record: whether it
     // left the registry, and the id of its row (an add still waiting gives
@@ -221,5 +227,6 @@ private:
     int m_operatorWrites = 0;   // operator writes not landed yet
     bool m_saidWaiting = false; // storeWaiting(true) is in force
     bool m_sawWaiting = false;  // ... was, since the queue last emptied
+    int m_removing = 0;
     bool m_saidFailure = false;
 };

@@ -487,7 +487,7 @@ private slots:
             QVERIFY(!waits.isEmpty() && waits.first());
             if (!change.endsWith("delete"))
                 QCOMPARE(waits, QList<bool>{true});
-            QCOMPARE(notices, QStringList());
+            QVERIFY2(notices.isEmpty(), qPrintable(notices.join(QStringLiteral("; "))));
             QTRY_VERIFY(ticked);
             if (released) {
                 held.letGo();
@@ -497,7 +497,7 @@ private slots:
                 QTest::qWait(OrmWriteQueue::GiveUpMs + 2 * OrmWriteQueue::RetryMs);
                 QVERIFY(m_ctl->rowWrites().isWaiting());
                 QCOMPARE(waits, (QList<bool>{true, false}));
-                QCOMPARE(notices, QStringList());
+                QVERIFY2(notices.isEmpty(), qPrintable(notices.join(QStringLiteral("; "))));
             } else {
                 QTRY_COMPARE_WITH_TIMEOUT(notices.size(), 1, 30000);
                 // Said done waiting as it is said failed.

@@ -537,10 +537,14 @@ private slots:
             // Said, marked, and a Save writes nothing.
             const QString failure = SharedTexts::readFailedText();
             // A read of an earlier visit left unanswered puts the page's
-            // later reads out of step: said as such.
+            // later reads out of step, and a read still unanswered a deadline
+            // later has the line stop: each said as such.
             const auto said = [&] {
-                return toastTexts().contains(failure)
-                       || (condition == NoReply && toastTexts().contains(ConfigConversation::outOfStepText()));
+                const QStringList texts = toastTexts();
+                return texts.contains(failure)
+                       || (condition == NoReply
+                           && (texts.contains(ConfigConversation::outOfStepText())
+                               || texts.contains(ConfigConversation::stoppedAnsweringText())));
             };
             QTRY_VERIFY_WITH_TIMEOUT(said(), 10000);
             if (!page.reads.isEmpty()) {

@@ -44,10 +44,22 @@ endfunction()
 
 set(KELVO_RUN_ISOLATED ${CMAKE_SOURCE_DIR}/cmake/run-isolated.sh)
 
+# A test that starts the RTSP server talks to a simulated device too; known
+# only once its folder has added its dependencies, so looked at then.
+function(kelvo_label_peer_test name)
+    get_target_property(deps ${name} MANUALLY_ADDED_DEPENDENCIES)
+    if(deps AND "kelvo_rtspserver" IN_LIST deps)
+        set_property(TEST ${name} APPEND PROPERTY LABELS device)
+    endif()
+endfunction()
+
 # kelvo_add_test(<name> SOURCES ... [LIBS ...] [GUI] [NO_LSAN] [TIMEOUT s] [RESOURCE_LOCK l])
 # Each test runs in its own temporary working directory, HOME and XDG_RUNTIME_DIR,
 # so tests can run in parallel. GUI tests and tests that load X/GL code run
 # without LeakSanitizer: the X and GL libraries keep allocations until exit.
+# Labels let ctest -L choose them (scripts/test-steady): "gui" for GUI tests,
+# "device" for tests that talk to a simulated peer (simdevice, onvifcam, the
+# RTSP server).
 function(kelvo_add_test name)
     cmake_parse_arguments(T "GUI;NO_LSAN" "TIMEOUT;RESOURCE_LOCK" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -74,6 +86,17 @@ function(kelvo_add_test name)
     if(T_RESOURCE_LOCK)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${T_RESOURCE_LOCK})
     endif()
+    set(labels)
+    if(T_GUI)
+        list(APPEND labels gui)
+    endif()
+    if("simdevice" IN_LIST T_LIBS OR "onvifcam" IN_LIST T_LIBS)
+        list(APPEND labels device)
+    endif()
+    if(labels)
+        set_tests_properties(${name} PROPERTIES LABELS "${labels}")
+    endif()
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL kelvo_label_peer_test [[${name}]])")
 endfunction()
 
 option(KELVO_FUZZ "Build fuzz harnesses for libFuzzer (clang only)" OFF)

@@ -228,6 +228,10 @@ enum Condition {
     Wheeled
 };
 
+// What the optional reads of a page bring to show (as shownValues() says
+// it), by page id.
+const QMap<int, QStringList> kOptionalShows{{10004, {"comboBoxOSD=Enable"}}, {12004, {"checkBoxTrack=on"}}};
+
 // Pages whose lists the operator picks again at the entries they show.
 const QSet<int> kListPages{10002, 10008, 10004};
 
@@ -266,8 +270,21 @@ class TestUntouchedSave : public QObject
     QTranslator m_russian;
     QString m_caps;
 
+    // How often the camera was asked each optional read before the page's
+    // round: the round's own come after.
+    QMap<unsigned, int> m_optionalAsked;
+
+    void noteOptionalAsked()
+    {
+        for (const Page &p : pages()) {
+            for (unsigned cmd : p.optional)
+                m_optionalAsked.insert(cmd, m_cam->requestCount(cmd));
+        }
+    }
+
     RemoteCfg_Widget *open(const Page &page)
     {
+        noteOptionalAsked();
         m_w = std::make_unique<RemoteConfigSetting>();
         m_w->setDevInfo(&m_dev);
         m_w->setModal(false);
@@ -345,12 +362,29 @@ class TestUntouchedSave : public QObject
             QVERIFY2(written.contains(it.key()), qPrintable(it.key() + " not sent"));
     }
 
-    // Waits until the camera answered the page's optional reads.
+    // Waits until the camera answered the optional reads of the page's
+    // round: they go out later in the round, whatever became of its others.
     void waitOptional(const Page &page)
     {
         for (unsigned cmd : page.optional)
-            QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(cmd) > 0, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(m_cam->requestCount(cmd) > m_optionalAsked.value(cmd), 10000);
         QVERIFY(roundTrip(&m_dev));
+    }
+
+    // A page whose round failed, once every read of the round has settled,
+    // shows nothing it did not read: at most what its optional reads brought
+    // (answered when the camera is reachable).
+    void showsOnlyWhatWasRead(RemoteCfg_Widget *shown, const Page &page, bool reachable)
+    {
+        QStringList read;
+        if (reachable) {
+            waitOptional(page);
+            read = kOptionalShows.value(page.id);
+        }
+        QStringList unread = shownValues(shown, kOperatorChoices);
+        for (const QString &value : qAsConst(read))
+            unread.removeAll(value);
+        QCOMPARE(unread, QStringList());
     }
 
     int sets(const Page &p) const
@@ -518,17 +552,23 @@ private slots:
             // Said, marked, and a Save writes nothing.
             const QString failure = SharedTexts::readFailedText();
             // A read of an earlier visit left unanswered puts the page's
-            // later reads out of step: said as such.
+            // later reads out of step, and a read still unanswered a deadline
+            // later has the line stop: each said as such.
             const auto said = [&] {
-                return toastTexts().contains(failure)
-                       || (condition == NoReply && toastTexts().contains(ConfigConversation::outOfStepText()));
+                const QStringList texts = toastTexts();
+                return texts.contains(failure)
+                       || (condition == NoReply
+                           && (texts.contains(ConfigConversation::outOfStepText())
+                               || texts.contains(ConfigConversation::stoppedAnsweringText())));
             };
             QTRY_VERIFY_WITH_TIMEOUT(said(), 10000);
             if (!page.reads.isEmpty()) {
                 QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
                 QVERIFY(shown->findChild<QWidget *>(QStringLiteral("labelReadFailed"))->isVisible());
                 // Never read: no value shows, rather than what the controls were built with.
-                QCOMPARE(shownValues(shown, kOperatorChoices), QStringList());
+                showsOnlyWhatWasRead(shown, page, condition != Offline);
+                if (QTest::currentTestFailed())
+                    return;
             }
             closeToasts();
             pressSaves(shown, page);
@@ -622,23 +662,32 @@ private slots:
         const QMap<unsigned, QString> all = seeds(m_dev.ip);
         for (auto it = all.cbegin(); it != all.cend(); ++it)
             m_cam->setStoredBody(it.key(), it.value(), 1);
+        // The second channel's frame switch off, the first one's on.
+        m_cam->setStoredBody(35008, QStringLiteral("<osdFrameStatus>0</osdFrameStatus>"), 1);
         Page page;
-        page.id = id;
+        for (const Page &p : pages()) {
+            if (p.id == id)
+                page = p;
+        }
         RemoteCfg_Widget *shown = open(page);
         QVERIFY(shown);
         QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Done, 10000);
+        waitOptional(page);
         auto *channels = shown->findChild<QComboBox *>(QStringLiteral("comboBoxChannel"));
         QVERIFY(channels && channels->isVisibleTo(shown));
         QCOMPARE(channels->currentIndex(), 1);
 
         m_cam->setForcedResult(get, 5);
         const int readsBefore = m_cam->requestCount(get);
+        noteOptionalAsked();
         channels->setFocus();
         QTest::keyClick(channels, Qt::Key_Up);
         QCOMPARE(channels->currentIndex(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(shown->readState(), RemoteCfg_Widget::ReadState::Failed, 10000);
         // Nothing of the second channel shows as the first one's.
-        QCOMPARE(shownValues(shown, kOperatorChoices), QStringList());
+        showsOnlyWhatWasRead(shown, page, true);
+        if (QTest::currentTestFailed())
+            return;
         // One read for the one change.
         QVERIFY(roundTrip(&m_dev));
         QCOMPARE(m_cam->requestCount(get), readsBefore + 1);

@@ -473,12 +473,14 @@ private slots:
             return tmp.path() + "/" + path.replace("O", "20261027").replace("Y", "20261108");
         };
         std::vector<std::unique_ptr<QProcess>> lockers;
-        const auto unlock = qScopeGuard([&lockers] {
+        QStringList held;
+        const auto unlock = [&lockers] {
             for (auto &p : lockers) {
                 p->kill();
                 p->waitForFinished(10000);
             }
-        });
+        };
+        auto unlockOnFailure = qScopeGuard(unlock);
         for (QString entry : entries) {
             const bool locked = entry.endsWith(QStringLiteral(" (locked)"));
             entry.remove(QStringLiteral(" (locked)"));
@@ -488,10 +490,15 @@ private slots:
                                      : writeFile(at(entry), entry.toUtf8()));
             if (locked) {
                 // Held as a recorder of another process holds what it writes.
+                // The shell takes the lock on a descriptor of its own and
+                // becomes the sleep: the process ended is the one that holds
+                // it, with no child left holding it on.
                 lockers.push_back(std::make_unique<QProcess>());
-                lockers.back()->start("flock", {"--exclusive", at(entry), "sleep", "600"});
+                lockers.back()->start("sh",
+                                      {"-c", R"(exec 9<"$0" && flock --exclusive 9 && exec sleep 600)", at(entry)});
                 QVERIFY(lockers.back()->waitForStarted(10000));
                 QTRY_VERIFY_WITH_TIMEOUT(FFmpegRecordPlan::segmentInUse(at(entry)), 10000);
+                held << at(entry);
             }
         }
         QMap<QString, QByteArray> expected = fileTree(tmp.path());
@@ -500,6 +507,11 @@ private slots:
 
         QTEST(RecordScheduleThread::deleteOldRecord(at(root), QDate(2026, 12, 7)), "removed");
         QCOMPARE(fileTree(tmp.path()), expected);
+        // Nothing of the holders outlives the test.
+        unlockOnFailure.dismiss();
+        unlock();
+        for (const QString &path : qAsConst(held))
+            QVERIFY2(!FFmpegRecordPlan::segmentInUse(path), qPrintable(path));
     }
 
     // A full disk stops the recording and says so once (the plan stays as

@@ -168,7 +168,17 @@ class tst_RecordSchedule : public QObject
             nvr->devPort = m_nvr->port();
             nvr->rtspPort = quint16(m_rtsp.port());
             nvr->name = QStringLiteral("Yard NVR");
+            // Added again after a row deleted it: the add is stored, and what
+            // the device list said of it (queued behind that row's deletion,
+            // it may say it waits) is said, before the row under test acts.
+            bool stored = false;
+            QObject context;
+            connect(SignalsHelper::instance(), &SignalsHelper::signalDevStored, &context,
+                    [&stored](FUN_DEV_INFO *dev, const QString &) { stored = stored || dev->ip == NvrIp; });
             emit SignalsHelper::instance()->signalAddDevs({nvr});
+            if (!DevicePagesTest::waitFor([&stored] { return stored; }, 20000))
+                return false;
+            DevicePagesTest::closeToasts();
         }
         return DevicePagesTest::waitFor(
             [] {

@@ -3,6 +3,7 @@
 // Test media: MP4 files made with the ffmpeg tool and the loopback RTSP server.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QString>
@@ -204,9 +205,12 @@ public:
         m_proc.start(QStringLiteral(KELVO_RTSP_SERVER), args);
         if (!m_proc.waitForStarted(5000))
             return false;
+        // Its first start in a fresh HOME builds the GStreamer plugin
+        // registry: seconds, and many more on a loaded machine.
+        QDeadlineTimer deadline(120000);
         QByteArray out;
         while (!out.contains('\n')) {
-            if (!m_proc.waitForReadyRead(10000))
+            if (!m_proc.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime()))))
                 return false;
             out += m_proc.readAllStandardOutput();
         }

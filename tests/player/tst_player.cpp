@@ -90,6 +90,11 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_pts;
     }
+    void clear()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_pts.clear();
+    }
 
 private:
     QObject m_context;
@@ -581,7 +586,9 @@ private slots:
     }
 
     // While the reader waits on a full queue of a paused pane, a seek and a
-    // stop still take effect at once.
+    // stop still take effect at once. The pictures are counted as the
+    // decoder hands them out: one the test's own thread, busy on a loaded
+    // machine, has not taken in time is skipped by design.
     void readerWaitGivesWayToSeekAndStop()
     {
         const QString clip = testmedia::makeClip(QStringLiteral("whole_10fps.mp4"), "h264", 3, 160, 120, 10);
@@ -589,7 +596,7 @@ private slots:
         FFmpegPlayer p;
         p.setVideoQueueCapacity(4);
         p.setPlayUrl(clip);
-        testmedia::FrameLog frames(&p);
+        DecoderSideLog frames(&p);
         QueuedSpy finished(&p, &FFmpegPlayer::emitPlayFinished);
         p.play();
         testmedia::Witness<FFmpegPlayer> witness(m_long);
@@ -607,11 +614,11 @@ private slots:
         // From the target on, every picture to the last. A picture decoded
         // before the seek reached the reader may still be shown first (on a
         // loaded machine the seek can take longer than the pause above).
-        QVector<qint64> shown = frames.pts;
+        QVector<qint64> shown = frames.pts();
         while (!shown.isEmpty() && shown.first() < 2000)
             shown.removeFirst();
         QVERIFY2(shown == (QVector<qint64>{2000, 2100, 2200, 2300, 2400, 2500, 2600, 2700, 2800, 2900}),
-                 qPrintable(ptsText(frames.pts)));
+                 qPrintable(ptsText(frames.pts())));
         stopPrompt(p);
 
         FFmpegPlayer waiting;

@@ -19,7 +19,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -92,6 +95,42 @@ int playFrames(const QString &path, qint64 *durationMs = nullptr, qint64 seekMs 
     p.stop();
     p.wait();
     return n;
+}
+
+// The names of the files of dir that anything opened while act ran, as the
+// kernel reports them: what the code under test opens is seen from outside,
+// with no seam in it. False (with the reason in opened) when the kernel
+// could not tell.
+bool filesOpenedDuring(const QString &dir, const std::function<void()> &act, QStringList *opened)
+{
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0 || inotify_add_watch(fd, QFile::encodeName(dir).constData(), IN_OPEN) < 0) {
+        *opened = QStringList{QStringLiteral("inotify: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        if (fd >= 0)
+            close(fd);
+        return false;
+    }
+    act();
+    // The kernel queued every event inside the calls that opened: all are there now.
+    bool whole = true;
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            if (event->mask & IN_Q_OVERFLOW)
+                whole = false;
+            if ((event->mask & IN_OPEN) && event->len > 0)
+                *opened << QFile::decodeName(event->name);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    close(fd);
+    if (!whole)
+        *opened = QStringList{QStringLiteral("inotify: events lost")};
+    return whole;
 }
 
 // An audio-only clip, as a camera with its picture off records it.
@@ -640,23 +679,29 @@ private slots:
     // recorder's segments: they are listed from the files after the index's
     // own entries, and the repair writes them back into a sound index. Files
     // of other names, and a segment without a frame, are never listed; the
-    // repair removes only the latter.
+    // repair removes only the latter. The repair opens (and asks for the
+    // lock of) only the segments a sound index does not list complete: a day
+    // of thousands of listed segments costs no file of them.
     void unusableIndexHidesNoFootage_data()
     {
         QTest::addColumn<QByteArray>("index"); // null: no index file
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("untouched"); // segments the repair never opens
         const QByteArray both = R"([{"fileName":"20260314080000.mp4","startTime":"080000000","endTime":"080003000"},
                                     {"fileName":"20260314080500.mp4","startTime":"080500000","endTime":"080503000"}])";
         const QByteArray second =
             R"([{"fileName":"20260314080500.mp4","startTime":"080500000","endTime":"080503000"}])";
         const QStringList inOrder{"20260314080000.mp4", "20260314080500.mp4"};
-        QTest::newRow("index whole") << both << int(RecordIndex::Status::Ok) << inOrder;
+        QTest::newRow("index whole") << both << int(RecordIndex::Status::Ok) << inOrder << inOrder;
         QTest::newRow("index lost an entry")
-            << second << int(RecordIndex::Status::Ok) << QStringList{"20260314080500.mp4", "20260314080000.mp4"};
-        QTest::newRow("index cut short") << both.left(60) << int(RecordIndex::Status::BadJson) << inOrder;
-        QTest::newRow("index emptied") << QByteArray("") << int(RecordIndex::Status::BadJson) << inOrder;
-        QTest::newRow("no index") << QByteArray() << int(RecordIndex::Status::Missing) << inOrder;
+            << second << int(RecordIndex::Status::Ok) << QStringList{"20260314080500.mp4", "20260314080000.mp4"}
+            << QStringList{"20260314080500.mp4"};
+        QTest::newRow("index cut short") << both.left(60) << int(RecordIndex::Status::BadJson) << inOrder
+                                         << QStringList();
+        QTest::newRow("index emptied") << QByteArray("") << int(RecordIndex::Status::BadJson) << inOrder
+                                       << QStringList();
+        QTest::newRow("no index") << QByteArray() << int(RecordIndex::Status::Missing) << inOrder << QStringList();
     }
     void unusableIndexHidesNoFootage()
     {
@@ -683,7 +728,15 @@ private slots:
         }
         QCOMPARE(names, listed);
 
-        FFmpegRecordPlan::repairDayIndex(day);
+        QStringList opened;
+        QVERIFY2(filesOpenedDuring(
+                     day, [&day] { FFmpegRecordPlan::repairDayIndex(day); }, &opened),
+                 qPrintable(opened.join(' ')));
+        // Seen opening the one it had to look at: the empty segment it removes.
+        QVERIFY2(opened.contains("20260314081000.mp4"), qPrintable(opened.join(' ')));
+        QFETCH(QStringList, untouched);
+        for (const QString &name : qAsConst(untouched))
+            QVERIFY2(!opened.contains(name), qPrintable(name + " opened"));
         QStringList indexed;
         for (const QJsonValue &v : readIndex(day))
             indexed << v.toObject()["fileName"].toString();

@@ -657,6 +657,9 @@ VideoRecord *RecordWnd::recorder()
     if (m_recorder && m_recorder->isRunning()) {
         VideoRecord *busy = m_recorder;
         connect(busy, &QThread::finished, busy, &QObject::deleteLater);
+        // Ended between the look and the connection: nothing would delete it.
+        if (busy->isFinished())
+            busy->deleteLater();
         m_recorder = makeWriter();
     }
     return m_recorder;

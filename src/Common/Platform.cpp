@@ -1,5 +1,7 @@
 #include "Platform.h"
 
+#include "ThreadStack.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
@@ -14,14 +16,20 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <cerrno>
 #include <cstring>
 
 #include <cstdio>
 
+#include <atomic>
+
 #include <dirent.h>
 #include <fcntl.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -446,6 +454,33 @@ bool renameWhole(const QString &from, const QString &to, QString *error)
         return false;
     const QString sourceFolder = source.absolutePath();
     return sourceFolder == folder || syncFolder(sourceFolder, error);
+}
+
+namespace {
+std::atomic_bool g_returnAsked{false};
+} // namespace
+
+void returnFreedMemory()
+{
+    if (g_returnAsked.exchange(true))
+        return;
+    // Started from the caller's event loop once its event is done (a window
+    // deleted, its children with it); the return itself walks every arena
+    // and may take milliseconds, so it runs on a pool thread.
+    const auto start = [] {
+        QThreadPool::globalInstance()->start([] {
+            ThreadStack::install();
+            // Cleared first: what is freed while this runs asks again.
+            g_returnAsked = false;
+#ifdef __GLIBC__
+            malloc_trim(0);
+#endif
+        });
+    };
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, start, Qt::QueuedConnection);
+    else
+        start();
 }
 
 } // namespace Platform

@@ -112,4 +112,13 @@ QString translatedFailure(const QString &reason);
 using FolderSync = std::function<int(const QString &folder)>;
 void setFolderSyncForTesting(FolderSync sync);
 
+// Hands what the client freed back to the system. The C library keeps what a
+// thread frees in that thread's arena for the next allocation; with players
+// (and their threads) coming and going all day, every arena ends up holding
+// the largest pictures it ever saw, and memory never comes down after a pane,
+// a window or a download is closed. Asked for by what frees a lot when it
+// goes; what is freed by the time the caller's event is done counts. Asks in
+// a row make one return, on a pool thread, never the caller's. Any thread.
+void returnFreedMemory();
+
 } // namespace Platform

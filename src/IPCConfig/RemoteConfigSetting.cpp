@@ -8,6 +8,7 @@
 #include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
+#include "Platform.h"
 #include "PlayerCommon.h"
 #include "RemoteCfg_Widget.h"
 #include "SharedTexts.h"
@@ -23,6 +24,7 @@
 #include <QListView>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -140,6 +142,10 @@ RemoteConfigSetting::~RemoteConfigSetting()
     delete m_firstPlayer;
     delete m_secondPlayer;
     delete ui;
+    // The style's pictures of this window's controls are cached under keys
+    // of its own palettes and icons: no later window finds them again.
+    QPixmapCache::clear();
+    Platform::returnFreedMemory();
 }
 
 QTreeView *RemoteConfigSetting::treeView() const

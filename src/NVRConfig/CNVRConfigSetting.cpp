@@ -15,6 +15,7 @@
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
+#include "Platform.h"
 #include "SharedTexts.h"
 
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListView>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -67,6 +69,10 @@ CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)
 CNVRConfigSetting::~CNVRConfigSetting()
 {
     delete ui;
+    // The style's pictures of this window's controls are cached under keys
+    // of its own palettes and icons: no later window finds them again.
+    QPixmapCache::clear();
+    Platform::returnFreedMemory();
 }
 
 void CNVRConfigSetting::initWidget()

@@ -563,6 +563,8 @@ void NvrPlaybackSession::watchdogTick()
             qInfo() << "watchdog: the connection of" << key << "was lost; playback stopped";
         stop(index);
         emit notice(lost ? Notice::ConnectionLost : Notice::PlaybackEnded, key);
+        if (lost)
+            emit paneConnectionLost(index, key);
     }
     const bool left = std::any_of(m_panes.cbegin(), m_panes.cend(),
                                   [](const Pane &p) { return !p.key.isEmpty() && p.sinceData.isValid(); });

@@ -212,6 +212,10 @@ signals:
     void paneSeeking(int pane);    // frames queued before the seek are stale
     void paneRestarting(int pane); // a new stream from an earlier time follows
     void paneStopped(int pane, const QString &key);
+    // The watchdog stopped a pane whose connection to the recorder was lost
+    // (after paneStopped): the pane is free, and says why until the operator
+    // acts.
+    void paneConnectionLost(int pane, const QString &key);
 
     // The download's stream answered: the file is written from here on, at
     // its partial name.

@@ -2,6 +2,7 @@
 
 #include "AudioDecode.h"
 #include "FFmpegRecord.h"
+#include "Platform.h"
 #include "ThreadStack.h"
 
 #include <QDebug>
@@ -30,6 +31,8 @@ FFmpegPlayer::~FFmpegPlayer()
     stopRecord();
     reapRecorders(true);
     avcodec_parameters_free(&m_videoPar);
+    // Its decoders' pictures were the largest things its threads held.
+    Platform::returnFreedMemory();
 }
 
 void FFmpegPlayer::setHardwareDecode(bool on)

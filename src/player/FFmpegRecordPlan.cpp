@@ -198,9 +198,9 @@ qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
     AVFormatContext *fmt = nullptr;
     if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return QFile::exists(path) && QFileInfo(path).size() > 0 ? -1 : 0;
-    // Without its stream information the packets can still be read, and
-    // they decide; the duration then comes from the container alone.
-    (void)avformat_find_stream_info(fmt, nullptr);
+    // The packets decide, and nothing is probed: a segment just begun holds
+    // its header and no picture yet, and decoding to learn its picture format
+    // would only warn in the log at every segment.
     AVPacket *pkt = av_packet_alloc();
     bool footage = false;
     while (!footage && av_read_frame(fmt, pkt) >= 0) {
@@ -209,7 +209,15 @@ qint64 FFmpegRecordPlan::fileDurationMs(const QString &path)
         av_packet_unref(pkt);
     }
     av_packet_free(&pkt);
-    const qint64 ms = footage ? qMax<qint64>(1, fmt->duration > 0 ? fmt->duration / 1000 : 1) : 0;
+    // The container knows the length: a fragmented file's fragments are
+    // read as it opens, so one still growing reads as far as it is written.
+    qint64 known = fmt->duration > 0 ? fmt->duration / 1000 : 0;
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVStream *st = fmt->streams[i];
+        if (st->duration > 0)
+            known = qMax<qint64>(known, av_rescale_q(st->duration, st->time_base, AVRational{1, 1000}));
+    }
+    const qint64 ms = footage ? qMax<qint64>(1, known) : 0;
     avformat_close_input(&fmt);
     return ms;
 }

@@ -577,6 +577,17 @@ void FFmpegReplayWidget::setOverlayText(int index, const QString &name)
     m_panes[index].widget->render()->setOverlayText(tr("Connecting to") + QStringLiteral(" [%1]").arg(name));
 }
 
+void FFmpegReplayWidget::setPaneWord(int index, const QString &text)
+{
+    if (valid(index))
+        m_panes[index].widget->render()->setOverlayText(text);
+}
+
+QString FFmpegReplayWidget::paneWord(int index) const
+{
+    return valid(index) ? m_panes[index].widget->render()->overlayText() : QString();
+}
+
 void FFmpegReplayWidget::appendData(const QString &key, const char *data, int size, qint64 timeMs, int frameType)
 {
     Q_UNUSED(frameType)

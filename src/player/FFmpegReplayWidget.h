@@ -80,6 +80,9 @@ public:
     void setFullScreen();
     bool isFullScreenMode() const { return m_fullScreen; }
     void setOverlayText(int index, const QString &name);
+    // Words over a pane (empty: none), until its next picture or until cleared.
+    void setPaneWord(int index, const QString &text);
+    QString paneWord(int index) const;
     void appendData(const QString &key, const char *data, int size, qint64 timeMs, int frameType);
 
     // Inspection (tests, benchmarks).

@@ -207,6 +207,7 @@ I420Render2::I420Render2(QWidget *parent)
     }
     m_overlay = new QLabel(this);
     m_overlay->setAlignment(Qt::AlignCenter);
+    m_overlay->setWordWrap(true);
     m_overlay->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     m_overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_overlay->hide();
@@ -342,7 +343,8 @@ void I420Render2::setOverlayText(const QString &text)
 
 QString I420Render2::overlayText() const
 {
-    return m_overlay->text();
+    // A picture hides it.
+    return m_overlay->isHidden() ? QString() : m_overlay->text();
 }
 
 void I420Render2::onFrame(std::shared_ptr<AVFrame> frame)

@@ -49,8 +49,9 @@ public:
     // taken for a live one.
     void greyOut();
     bool isGreyedOut() const { return m_greyed; }
-    // Centered text over the picture (empty hides it).
+    // Centered text over the picture (empty hides it), until the next picture.
     void setOverlayText(const QString &text);
+    // As shown: empty once hidden.
     QString overlayText() const;
 
     // Whether the panes paint with OpenGL; decided once. Not when no context

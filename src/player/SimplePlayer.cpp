@@ -1,4 +1,5 @@
 #include "SimplePlayer.h"
+#include "Platform.h"
 #include "ThreadStack.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ SimplePlayer::~SimplePlayer()
     avcodec_free_context(&m_ctx);
     if (m_sws)
         sws_freeContext(m_sws);
+    Platform::returnFreedMemory();
 }
 
 void SimplePlayer::setPlayUrl(const QString &url)

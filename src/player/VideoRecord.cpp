@@ -1,5 +1,6 @@
 #include "VideoRecord.h"
 
+#include "Platform.h"
 #include "PlayerParam.h"
 #include "ThreadStack.h"
 
@@ -174,6 +175,9 @@ void VideoRecord::run()
         if (!ok)
             emit recordFailed(d->path, d->error);
         emit recordFinished(ok, d->path);
+        // The frames it queued and the writer's buffers are gone with it.
+        d.reset();
+        Platform::returnFreedMemory();
     }
 }
 

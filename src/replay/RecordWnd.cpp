@@ -66,6 +66,7 @@ RecordWnd::RecordWnd(QWidget *parent)
     connect(session, &NvrPlaybackSession::paneSeeking, replay, [replay](int pane) { replay->seek(pane, 0); });
     connect(session, &NvrPlaybackSession::paneRestarting, replay, [replay](int pane) { replay->stop(pane); });
     connect(session, &NvrPlaybackSession::paneStopped, this, &RecordWnd::onPaneStopped);
+    connect(session, &NvrPlaybackSession::paneConnectionLost, this, &RecordWnd::onPaneConnectionLost);
     connect(session, &NvrPlaybackSession::downloadWriterWanted, this, &RecordWnd::onDownloadWriterWanted);
     connect(session, &NvrPlaybackSession::downloadData, this, [this](const QByteArray &data, qint64 stamp, bool key) {
         if (m_recorder)
@@ -198,6 +199,7 @@ void RecordWnd::onDeviceItemClicked(const QModelIndex &index)
         ui->widgetVideoReplay->setFocusIndex(pane);
         return;
     }
+    clearLostWords(key);
     if (key == m_session->currentKey())
         return;
     const QDate date = ui->calendarWidget->selectedDate();
@@ -325,7 +327,8 @@ void RecordWnd::onNotice(NvrPlaybackSession::Notice what, const QString &key)
         MsgTipInfoDlg::showTip(tr("Playback ended"), ToastMs);
         break;
     case NvrPlaybackSession::Notice::ConnectionLost:
-        MsgTipInfoDlg::showTip(tr("Playback stopped: the connection to the recorder was lost"), ToastMs);
+        // One toast a pane: each says which channel it was.
+        MsgTipInfoDlg::showTip(connectionLostText(key), ToastMs);
         break;
     case NvrPlaybackSession::Notice::DownloadRunning:
         MsgTipInfoDlg::showTip(tr("Video is downloading, please wait for the download to finish."), ToastMs);
@@ -342,6 +345,7 @@ void RecordWnd::startPlaybackAt(const QString &key, qint64 startMs)
 
 void RecordWnd::onPaneStarted(int pane, const QString &key)
 {
+    clearLostWords();
     ui->widgetVideoReplay->setFocusIndex(pane);
     ui->treeView->setItemState(key, kPlayingState);
 }
@@ -499,10 +503,53 @@ void RecordWnd::stop(int index)
 
 void RecordWnd::onPaneStopped(int pane, const QString &key)
 {
+    clearLostWord(pane);
     ui->widgetVideoReplay->stop(pane);
     if (!key.isEmpty())
         ui->treeView->setItemState(key, kOnlineState);
     updateControlState();
+}
+
+void RecordWnd::onPaneConnectionLost(int pane, const QString &key)
+{
+    // The pane is free and black: what happened stays on it, not only in
+    // the toast.
+    m_lostWords.insert(pane, key);
+    ui->widgetVideoReplay->setPaneWord(pane, connectionLostText(key));
+}
+
+QString RecordWnd::connectionLostText(const QString &key) const
+{
+    return QStringLiteral("%1\n%2").arg(channelTitle(key),
+                                        tr("Playback stopped: the connection to the recorder was lost"));
+}
+
+QString RecordWnd::channelTitle(const QString &key) const
+{
+    const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
+    if (!record)
+        return key;
+    if (record->channelIdx > 0 && record->parent)
+        return QStringLiteral("%1 - %2").arg(record->parent->name, record->name);
+    return record->name;
+}
+
+void RecordWnd::clearLostWord(int pane)
+{
+    if (m_lostWords.remove(pane) > 0)
+        ui->widgetVideoReplay->setPaneWord(pane, QString());
+}
+
+void RecordWnd::clearLostWords(const QString &except)
+{
+    for (auto it = m_lostWords.begin(); it != m_lostWords.end();) {
+        if (except.isEmpty() || it.value() != except) {
+            ui->widgetVideoReplay->setPaneWord(it.key(), QString());
+            it = m_lostWords.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 // ---- snapshot, full screen, left panel ---------------------------------------
@@ -610,6 +657,9 @@ VideoRecord *RecordWnd::recorder()
     if (m_recorder && m_recorder->isRunning()) {
         VideoRecord *busy = m_recorder;
         connect(busy, &QThread::finished, busy, &QObject::deleteLater);
+        // Ended between the look and the connection: nothing would delete it.
+        if (busy->isFinished())
+            busy->deleteLater();
         m_recorder = makeWriter();
     }
     return m_recorder;
@@ -860,6 +910,7 @@ void RecordWnd::onDownloadEnded(const QString &path, bool received)
 
 void RecordWnd::resetReplay()
 {
+    clearLostWords();
     m_session->reset();
     ui->widgetVideoReplay->stopAll();
     ui->widgetTimeLine->setCurrentTime(0);

@@ -126,6 +126,15 @@ private:
     void onPaneStarted(int pane, const QString &key);
     void onPaneStreamReady(int pane, const QString &key, bool h265);
     void onPaneStopped(int pane, const QString &key);
+    void onPaneConnectionLost(int pane, const QString &key);
+    // The channel as the operator knows it: its recorder and its name.
+    QString channelTitle(const QString &key) const;
+    QString connectionLostText(const QString &key) const;
+    // What a pane says of a channel it lost stays until the operator acts:
+    // a stream started, the pane stopped, another channel picked, the page
+    // left.
+    void clearLostWord(int pane);
+    void clearLostWords(const QString &except = QString());
     void onDownloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void onDownloadProgress(int percent);
     void onDownloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost,
@@ -155,6 +164,7 @@ private:
         NvrPlaybackSession::DownloadEnd end;
     };
     QHash<QString, WrittenDownload> m_writtenDownloads;
+    QMap<int, QString> m_lostWords; // pane -> the channel whose loss it says
 
     QTimer *m_barHideTimer = nullptr;
     QWidget *m_fullScreenBar = nullptr;

@@ -352,37 +352,48 @@ private slots:
     }
 
     // A stream that falls silent ends with "Playback ended" and a stop.
+    // Silence of a recorder that is gone is said as such, with the channel,
+    // in the toast and on the pane, where it stays after the toast until the
+    // operator picks another channel.
     void silentStreamEnds_data()
     {
         QTest::addColumn<bool>("gone");
         QTest::addColumn<QString>("told");
-        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended");
-        // Silence of a recorder that is gone is said as such.
-        QTest::newRow("the recorder gone")
-            << true << RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
+        QTest::addColumn<QString>("word"); // on the pane; %1 the recorder's address
+        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended") << QString();
+        const QString lost = RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
+        QTest::newRow("the recorder gone") << true << lost << "nvr %1 - CH_02\n" + lost;
     }
 
     void silentStreamEnds()
     {
         QFETCH(bool, gone);
         QFETCH(QString, told);
+        QFETCH(QString, word);
         SimDevice *sim = addNvr();
         QVERIFY(sim);
         SimRecordStreams::setup(*sim).silentAfterFrames = 30;
         openWindow();
-        const QString key = sim->address().toString() + "_2";
+        const QString ip = sim->address().toString(), key = ip + "_2";
+        if (!word.isEmpty())
+            word = word.arg(ip);
         click(key);
         QTRY_VERIFY_WITH_TIMEOUT(!m_wnd->dayRecords(key).empty(), 5000);
         doubleClick(key);
         QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 0, 10000);
+        QCOMPARE(m_wnd->replayWidget()->paneWord(0), QString());
         if (gone)
             sim->close();
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
-        QVERIFY2(toastContains(told), qPrintable(toastTexts().join(" | ")));
+        QVERIFY2(toastContains(gone ? word : told), qPrintable(toastTexts().join(" | ")));
         QVERIFY(!toastContains(gone ? RecordWnd::tr("Playback ended")
                                     : RecordWnd::tr("Playback stopped: the connection to the recorder was lost")));
         if (!gone)
             QTRY_VERIFY_WITH_TIMEOUT(!requestsOf(sim, 14302, 2).isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().isEmpty(), 30000);
+        QCOMPARE(m_wnd->replayWidget()->paneWord(0), word);
+        click(ip + "_1");
+        QCOMPARE(m_wnd->replayWidget()->paneWord(0), QString());
     }
 
     // Four channels play; the fifth gets no pane and no stream request.

@@ -80,7 +80,7 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
     CommonHelper::keepRoomWhenHidden({m_chooseHint});
     m_chooseHint->installEventFilter(this);
     updateDeviceChosen();
-    connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &AlarmEventWidget::showWaiting);
+    connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &AlarmEventWidget::showWaiting);
 }
 
 QString AlarmEventWidget::chooseDeviceText()
@@ -291,8 +291,8 @@ void AlarmEventWidget::loadShown()
         m_load = Load::Read;
         updateDeviceChosen();
     };
-    m_writes.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm settings of %1 read").arg(key), read, shown));
-    if (m_writes.isWaiting())
+    m_queue.enqueue(OrmAccessQueue::Item::reading(QStringLiteral("alarm settings of %1 read").arg(key), read, shown));
+    if (m_queue.isWaiting())
         showWaiting(true);
 }
 
@@ -501,18 +501,18 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
             err = write();
         return err.text().isEmpty() ? tx.commit() : err;
     };
-    m_writes.enqueue({what, QString(), true, inOne, [this, sayStored](const QSqlError &error) {
-                          const bool waited = !m_waitingTip.isNull();
-                          if (m_waitingTip)
-                              m_waitingTip->close();
-                          if (!error.text().isEmpty())
-                              MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
-                          else if (sayStored || waited)
-                              MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
-                          emit SignalsHelper::instance()->signalUpdateAlarm();
-                      }});
+    m_queue.enqueue({what, QString(), true, inOne, [this, sayStored](const QSqlError &error) {
+                         const bool waited = !m_waitingTip.isNull();
+                         if (m_waitingTip)
+                             m_waitingTip->close();
+                         if (!error.text().isEmpty())
+                             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
+                         else if (sayStored || waited)
+                             MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), kToastMs);
+                         emit SignalsHelper::instance()->signalUpdateAlarm();
+                     }});
     // Another program holds the database: said while the rows wait for it.
-    if (m_writes.isWaiting())
+    if (m_queue.isWaiting())
         showWaiting(true);
 }
 

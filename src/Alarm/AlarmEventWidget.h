@@ -8,7 +8,7 @@
 #include "AlarmSettingsStore.h"
 #include "CopyAlarmEvent.h"
 #include "OrmEntities.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "TimelineDetect.h"
 
 #include <QList>
@@ -134,6 +134,6 @@ private:
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;
     QLabel *m_chooseHint = nullptr;
-    OrmWriteQueue m_writes;
+    OrmAccessQueue m_queue;
     QPointer<MsgTipInfoDlg> m_waitingTip;
 };

@@ -12,7 +12,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmHelper.h"
 #include "SettingsKeeper.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "SharedTexts.h"
 #include "TableHelpers.h"
 #include "WidgetHelpers.h"
@@ -66,7 +66,7 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     connect(ui->tableView, &QTableView::clicked, this, &AlarmInfoWidget::viewTableItemClicked);
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
-    connect(&m_reads, &OrmWriteQueue::waitingChanged, this, &AlarmInfoWidget::showWaiting);
+    connect(&m_reads, &OrmAccessQueue::waitingChanged, this, &AlarmInfoWidget::showWaiting);
 
     ui->lineEditDevice
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
@@ -244,7 +244,7 @@ void AlarmInfoWidget::readRecords(bool withCount, const OrmQuery &where)
         ui->labelReadState->hide();
         fillTable(read->rows);
     };
-    m_reads.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm records read"), readAll, shown));
+    m_reads.enqueue(OrmAccessQueue::Item::reading(QStringLiteral("alarm records read"), readAll, shown));
     if (m_reads.isWaiting())
         showWaiting(true);
 }

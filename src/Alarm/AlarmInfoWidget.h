@@ -5,7 +5,7 @@
 // handling note, and the page shown exported to a workbook.
 
 #include "AlarmRecordStore.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -89,7 +89,7 @@ private:
     // the text filter hides it.
     QPersistentModelIndex m_deviceItem;
     bool m_filtering = false;
-    OrmWriteQueue m_reads;
+    OrmAccessQueue m_reads;
     // The latest read asked for: an earlier one's answer is not shown.
     quint64 m_readSerial = 0;
     QPointer<MsgTipInfoDlg> m_waitingTip;

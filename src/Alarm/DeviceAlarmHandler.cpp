@@ -143,7 +143,7 @@ void DeviceAlarmHandler::updateAlarmDataBase()
             QMetaObject::invokeMethod(this, &DeviceAlarmHandler::drainPending, Qt::QueuedConnection);
         }
     };
-    m_reads.enqueue(OrmWriteQueue::Item::reading(QStringLiteral("alarm settings read for the alarms"), readAll, use));
+    m_reads.enqueue(OrmAccessQueue::Item::reading(QStringLiteral("alarm settings read for the alarms"), readAll, use));
 }
 
 template <class T>

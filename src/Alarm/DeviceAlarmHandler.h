@@ -16,7 +16,7 @@
 
 #include "KelvoCommon.h"
 #include "OrmEntities.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QDeadlineTimer>
 #include <QHash>
@@ -144,6 +144,6 @@ private:
     // and those that came after it began.
     qint64 m_unreadAtClose = 0;
     qint64 m_refusedAtClose = 0;
-    OrmWriteQueue m_reads;
+    OrmAccessQueue m_reads;
     QTimer m_reread;
 };

@@ -83,7 +83,7 @@ void AddClientDevDlg::readGroups()
     m_ui->m_GroupCmbBox->clear();
     auto names = std::make_shared<QStringList>();
     m_groupsRead = false;
-    m_reads.enqueue(OrmWriteQueue::Item::reading(
+    m_reads.enqueue(OrmAccessQueue::Item::reading(
         QStringLiteral("read groups for a new device"),
         [names] {
             QSqlError error;

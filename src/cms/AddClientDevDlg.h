@@ -2,7 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <memory>
 
@@ -52,6 +52,6 @@ private:
     const std::unique_ptr<Ui::AddClientDevDlg> m_ui;
     // The record handed over whose row is not stored yet.
     FUN_DEV_INFO *m_adding = nullptr;
-    OrmWriteQueue m_reads;
+    OrmAccessQueue m_reads;
     bool m_groupsRead = false;
 };

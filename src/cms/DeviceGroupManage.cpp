@@ -24,7 +24,7 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     ui->setupUi(this);
     ui->treeViewGroup->setModel(m_model);
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
-    connect(&m_writes, &OrmWriteQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
+    connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
     // "Parent" in Russian ("Родительская группа") needs more than the form's
@@ -58,7 +58,7 @@ QString DeviceGroupManage::tipNameInUse()
 void DeviceGroupManage::refreshGroups(std::function<void()> then)
 {
     auto read = std::make_shared<QList<QSharedPointer<CMS_Organization>>>();
-    m_writes.enqueue(OrmWriteQueue::Item::reading(
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
         QStringLiteral("read groups"),
         [read] {
             QSqlError error;
@@ -262,7 +262,7 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
 {
     // Read inside the write's transaction: a check that could not read does
     // not pass, and no other writer comes between the check and the change.
-    OrmWriteQueue::Write write = [change] {
+    OrmAccessQueue::Write write = [change] {
         OrmTransaction tx;
         QSqlError error = tx.error();
         QList<QSharedPointer<CMS_Organization>> groups;
@@ -282,21 +282,21 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
         m_waitingTip->close();
         m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::waitingText(), std::numeric_limits<int>::max());
     }
-    m_writes.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
-                          m_storing = false;
-                          ui->pushButtonOK->setEnabled(true);
-                          ui->pushButtonDel->setEnabled(true);
-                          // Not stored, nothing changed: the tree shows what the
-                          // database holds already.
-                          if (!error.text().isEmpty()) {
-                              MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
-                              return;
-                          }
-                          landed();
-                          refreshGroups(shown);
-                          if (DeviceInfoManager *registry = DeviceInfoManager::instance())
-                              registry->getGroupsFromDatabase();
-                      }});
+    m_queue.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
+                         m_storing = false;
+                         ui->pushButtonOK->setEnabled(true);
+                         ui->pushButtonDel->setEnabled(true);
+                         // Not stored, nothing changed: the tree shows what the
+                         // database holds already.
+                         if (!error.text().isEmpty()) {
+                             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
+                             return;
+                         }
+                         landed();
+                         refreshGroups(shown);
+                         if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+                             registry->getGroupsFromDatabase();
+                     }});
 }
 
 void DeviceGroupManage::onWaiting(bool waiting)
@@ -438,7 +438,7 @@ void DeviceGroupManage::showGroup(int id)
 {
     auto group = std::make_shared<CMS_Organization>();
     group->id = id;
-    m_writes.enqueue(
+    m_queue.enqueue(
         {QStringLiteral("read group %1").arg(id), QString(), true, [group] { return orm::dao::fetch_by_id(*group); },
          [this, group, id](const QSqlError &error) {
              if (!error.text().isEmpty())

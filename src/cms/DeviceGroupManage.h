@@ -2,7 +2,7 @@
 
 #include "DropShadowWidget.h"
 #include "OrmEntities.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QModelIndex>
 #include <QPointer>
@@ -78,7 +78,7 @@ private:
     int m_shownId = 0;
     int m_editId = 0; // group being changed by OK; 0 = OK inserts a new group
     // Every read and write of the groups, in the order made.
-    OrmWriteQueue m_writes;
+    OrmAccessQueue m_queue;
     bool m_storing = false;
     QPointer<MsgTipInfoDlg> m_waitingTip;
 };

@@ -56,7 +56,7 @@ void LoginDialog::readAccounts()
     if (!settings)
         m_settingsMessage = SharedTexts::readFailureText(OrmDatabase::trouble(SettingsKeeper::failure()));
     auto users = std::make_shared<QStringList>();
-    m_writes.enqueue(OrmWriteQueue::Item::reading(
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
         QStringLiteral("read accounts"),
         [users] {
             QSqlError error;
@@ -82,7 +82,7 @@ void LoginDialog::readAccounts()
             if (message() == SharedTexts::readWaitingText())
                 showMessage(m_settingsMessage);
         }));
-    if (m_writes.isWaiting())
+    if (m_queue.isWaiting())
         showMessage(SharedTexts::readWaitingText());
     else if (message().isEmpty())
         showMessage(m_settingsMessage);
@@ -166,7 +166,7 @@ void LoginDialog::onBtnLoginClicked()
     auto login = std::make_shared<Login>();
     const bool remember = ui->checkBoxAutoLogin->isChecked();
     m_loggingIn = true;
-    m_writes.enqueue(OrmWriteQueue::Item::reading(
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
         QStringLiteral("check account"),
         [name, password, login] {
             *login = Login();
@@ -206,12 +206,12 @@ namespace {
 
 // Outlives the dialog, so that a remembered login still waiting for the
 // database when the operator is let in is said when it lands or fails; the
-// close waits for what it owes with the rest (OrmWriteQueue::flushAll).
-OrmWriteQueue *rememberQueue()
+// close waits for what it owes with the rest (OrmAccessQueue::flushAll).
+OrmAccessQueue *rememberQueue()
 {
-    static QPointer<OrmWriteQueue> queue;
+    static QPointer<OrmAccessQueue> queue;
     if (!queue)
-        queue = new OrmWriteQueue(QCoreApplication::instance());
+        queue = new OrmAccessQueue(QCoreApplication::instance());
     return queue;
 }
 
@@ -219,7 +219,7 @@ OrmWriteQueue *rememberQueue()
 
 void LoginDialog::rememberLogin(const QString &name, const QString &password, bool remember)
 {
-    OrmWriteQueue::Item item{
+    OrmAccessQueue::Item item{
         QStringLiteral("remembered login"), QStringLiteral("remembered login"), true,
         [name, password, remember] {
             return OrmHelper::changeConfig([&](CMS_Config_V2 &config) {

@@ -5,7 +5,7 @@
 // start logs in without the dialog.
 
 #include "DropShadowWidget.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QSqlError>
 #include <QString>
@@ -61,7 +61,7 @@ private:
     QString m_rights;
     // The accounts are read and checked before the dialog closes; another
     // program holding the database is waited for with the dialog answering.
-    OrmWriteQueue m_writes;
+    OrmAccessQueue m_queue;
     // Why the remembered login could not be read, said once nothing else is.
     QString m_settingsMessage;
     bool m_loggingIn = false;

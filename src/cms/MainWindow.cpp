@@ -18,7 +18,7 @@
 #include "MaskWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "RemoteConfigSetting.h"
 #include "RecordSchedule.h"
 #include "TreeIcons.h"
@@ -452,7 +452,7 @@ void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
     QStringList changes;
     qint64 alarms = 0;
     const auto owed = [&] {
-        changes = OrmWriteQueue::outstanding().changes;
+        changes = OrmAccessQueue::outstanding().changes;
         alarms = m_alarmHandler ? m_alarmHandler->alarmsWaiting() : 0;
         return alarms > 0 || !changes.isEmpty();
     };
@@ -470,10 +470,10 @@ void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
     }
     // What still waits is given up now, each change named in the log; the
     // alarm writer gave up its rows by the same deadline.
-    QStringList givenUp = OrmWriteQueue::flushAll(0);
+    QStringList givenUp = OrmAccessQueue::flushAll(0);
     // A page told of its change given up may queue another (an undo): that
     // one is given up and counted too, not left to the end of the process.
-    givenUp += OrmWriteQueue::flushAll(0);
+    givenUp += OrmAccessQueue::flushAll(0);
     const qint64 lost = m_alarmHandler ? m_alarmHandler->endClose() : 0;
     if (lost == 0 && givenUp.isEmpty()) {
         MsgTipInfoDlg::showWhile(words, false, QString());

@@ -6,7 +6,7 @@
 #include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "Platform.h"
 #include "RecordScheduleThread.h"
 #include "SettingsKeeper.h"
@@ -216,7 +216,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->setModel(m_strategyModel);
     ui->m_treeRecordSchedule->expandAll();
 
-    connect(&m_planWrites, &OrmWriteQueue::waitingChanged, this, &RecordSchedule::followQueue);
+    connect(&m_planQueue, &OrmAccessQueue::waitingChanged, this, &RecordSchedule::followQueue);
     // Its room is kept while it is hidden, and it wraps rather than widen
     // the page: nothing moves when a write starts or stops waiting.
     QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
@@ -253,7 +253,7 @@ RecordSchedule::~RecordSchedule()
 {
     stopThread();
     // A write still waiting for the database goes on without the page; the
-    // close waits for it (OrmWriteQueue::flushAll).
+    // close waits for it (OrmAccessQueue::flushAll).
     delete ui;
 }
 
@@ -482,7 +482,7 @@ void RecordSchedule::readPlan()
     m_readRetry->stop();
     auto reading = std::make_shared<PlanReading>();
     reading->plan = m_plan;
-    m_planWrites.enqueue(OrmWriteQueue::Item::reading(
+    m_planQueue.enqueue(OrmAccessQueue::Item::reading(
         QString::fromLatin1(ReadItemName),
         [reading] {
             reading->read = loadPlan(reading->plan, &reading->mode, &reading->failure);
@@ -553,7 +553,7 @@ void RecordSchedule::applyPlan(const RECORD_PLAN_INFO &plan, int storedMode)
 
 void RecordSchedule::followQueue()
 {
-    const QStringList owed = m_planWrites.pending();
+    const QStringList owed = m_planQueue.pending();
     const bool writeOwed = owed.size() > owed.count(QString::fromLatin1(ReadItemName));
     if (writeOwed && !m_writeWaits) {
         qInfo() << "Record strategy waits for the database";
@@ -607,30 +607,30 @@ bool RecordSchedule::trySave()
     const RECORD_PLAN_INFO plan = m_plan;
     const quint64 generation = ++m_saveGeneration;
     m_savedAtOnce = false;
-    OrmWriteQueue::Item item{QStringLiteral("record strategy"), QStringLiteral("plan"), true,
-                             [plan] {
-                                 QSqlError error;
-                                 storePlan(plan, &error);
-                                 return error;
-                             },
-                             [this, plan, generation](const QSqlError &error) {
-                                 // The latest write decides; an earlier one
-                                 // that landed is what the database holds
-                                 // until then.
-                                 if (generation != m_saveGeneration) {
-                                     if (error.text().isEmpty())
-                                         m_storedPlan = plan;
-                                     return;
-                                 }
-                                 if (error.text().isEmpty()) {
-                                     m_storedPlan = plan;
-                                     planStored();
-                                 } else {
-                                     writeGivenUp(OrmDatabase::isLocked(error));
-                                 }
-                             }};
+    OrmAccessQueue::Item item{QStringLiteral("record strategy"), QStringLiteral("plan"), true,
+                              [plan] {
+                                  QSqlError error;
+                                  storePlan(plan, &error);
+                                  return error;
+                              },
+                              [this, plan, generation](const QSqlError &error) {
+                                  // The latest write decides; an earlier one
+                                  // that landed is what the database holds
+                                  // until then.
+                                  if (generation != m_saveGeneration) {
+                                      if (error.text().isEmpty())
+                                          m_storedPlan = plan;
+                                      return;
+                                  }
+                                  if (error.text().isEmpty()) {
+                                      m_storedPlan = plan;
+                                      planStored();
+                                  } else {
+                                      writeGivenUp(OrmDatabase::isLocked(error));
+                                  }
+                              }};
     item.merges = true;
-    m_planWrites.enqueue(std::move(item));
+    m_planQueue.enqueue(std::move(item));
     followQueue();
     return m_savedAtOnce;
 }

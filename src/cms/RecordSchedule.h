@@ -5,7 +5,7 @@
 // plan and, while recording is on, the schedule thread.
 
 #include "KelvoCommon.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "RecordPlan.h"
 
 #include <QElapsedTimer>
@@ -223,7 +223,8 @@ private:
     bool m_sourceRefreshPending = false;
     // The StorageMark::State the thread said last (Ours while none).
     int m_storageState = 0;
-    OrmWriteQueue m_planWrites;
+    // The plan's read and its writes, in the order made.
+    OrmAccessQueue m_planQueue;
     quint64 m_saveGeneration = 0; // of the latest write queued
     bool m_savedAtOnce = false;
     bool m_writeWaits = false;

@@ -82,7 +82,7 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
 void recordAdvanceConfigDlg::readFolder()
 {
     auto folder = std::make_shared<QString>();
-    m_writes.enqueue(OrmWriteQueue::Item::reading(
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
         QStringLiteral("read recording folder"),
         [folder] {
             QSqlError error;
@@ -104,7 +104,7 @@ void recordAdvanceConfigDlg::readFolder()
             showWaiting(QString());
         }));
     if (!m_folderRead)
-        showWaiting(m_writes.isWaiting() ? SharedTexts::readWaitingText() : ui->m_lblWaiting->text());
+        showWaiting(m_queue.isWaiting() ? SharedTexts::readWaitingText() : ui->m_lblWaiting->text());
 }
 
 recordAdvanceConfigDlg::~recordAdvanceConfigDlg()
@@ -159,13 +159,13 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // another program holds is waited for with the dialog open.
     m_saving = true;
     auto before = std::make_shared<QString>();
-    m_writes.enqueue({QStringLiteral("recording folder"), QString(), true,
-                      [path, before] { return storeFolder(path, before.get()); },
-                      [this, path, before](const QSqlError &error) {
-                          if (error.text().isEmpty())
-                              m_folderBefore = *before;
-                          folderStored(path, error);
-                      }});
+    m_queue.enqueue({QStringLiteral("recording folder"), QString(), true,
+                     [path, before] { return storeFolder(path, before.get()); },
+                     [this, path, before](const QSqlError &error) {
+                         if (error.text().isEmpty())
+                             m_folderBefore = *before;
+                         folderStored(path, error);
+                     }});
     if (m_saving)
         showWaiting(SharedTexts::waitingText());
 }
@@ -218,18 +218,18 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
     bool taken = false;
     // The mark's settings are written briefly: held again meanwhile, the
     // database does not keep them, and the notice below says so.
-    OrmWriteQueue::tryBriefly([&] {
+    OrmAccessQueue::tryBriefly([&] {
         taken = StorageMark::takeAnew(QDir::toNativeSeparators(path), &why, &notKept);
         return QSqlError();
     });
     if (!taken) {
         const QString before = m_folderBefore;
-        m_writes.enqueue({QStringLiteral("recording folder restored"), QString(), true,
-                          [before] { return storeFolder(before, nullptr); },
-                          [](const QSqlError &error) {
-                              if (!error.text().isEmpty())
-                                  MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
-                          }});
+        m_queue.enqueue({QStringLiteral("recording folder restored"), QString(), true,
+                         [before] { return storeFolder(before, nullptr); },
+                         [](const QSqlError &error) {
+                             if (!error.text().isEmpty())
+                                 MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
+                         }});
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
                                    .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
                                TipMs);

@@ -8,7 +8,7 @@
 // closes once the folder is stored in the settings.
 
 #include "DropShadowWidget.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "RecordPlan.h"
 
 namespace Ui {
@@ -45,9 +45,10 @@ private:
     Ui::recordAdvanceConfigDlg *ui = nullptr;
     RECORD_PLAN_INFO *m_plan = nullptr;
     bool m_folderChosen = false; // the operator picked the folder in this opening
-    // The settings write: while another program holds the database the
-    // dialog stays open, says it waits, and closes once the folder is stored.
-    OrmWriteQueue m_writes;
+    // The settings read and the folder's write: while another program holds
+    // the database the dialog stays open, says it waits, and closes once the
+    // folder is stored.
+    OrmAccessQueue m_queue;
     bool m_saving = false;
     bool m_folderRead = false;
     QString m_folderBefore;

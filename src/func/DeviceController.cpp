@@ -51,7 +51,7 @@ DeviceController::DeviceController(QObject *parent)
     m_serialTimer.setSingleShot(true);
     m_serialTimer.setInterval(SerialWriteDelayMs);
     connect(&m_serialTimer, &QTimer::timeout, this, &DeviceController::flushSerialWrites);
-    connect(&m_rows, &OrmWriteQueue::waitingChanged, this, &DeviceController::onWritesWaiting);
+    connect(&m_rows, &OrmAccessQueue::waitingChanged, this, &DeviceController::onWritesWaiting);
     connect(m_processor, &CommandProcessor::updateDevSN, this, [this](FUN_DEV_INFO *dev) {
         if (!dev)
             return;
@@ -98,7 +98,7 @@ void DeviceController::flushWrites()
 }
 
 void DeviceController::queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp,
-                                  OrmWriteQueue::Write write, std::function<void(const QSqlError &)> done)
+                                  OrmAccessQueue::Write write, std::function<void(const QSqlError &)> done)
 {
     // A new round of writes may be said failed again.
     if (m_rows.isEmpty())

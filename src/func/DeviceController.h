@@ -8,7 +8,7 @@
 
 #include "KelvoCommon.h"
 #include "OnvifService.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QHash>
 #include <QList>
@@ -49,11 +49,11 @@ public:
     // Every write of the registry's rows goes through one queue, in the
     // order made: each is tried once on the GUI thread, briefly; a database
     // another program holds is then waited for on the queue's worker thread
-    // (OrmWriteQueue), so the writes carry copies of the rows and a token
+    // (OrmAccessQueue), so the writes carry copies of the rows and a token
     // per record, never the records. An operator's add, change or move that
     // does not land is undone, so the lists show what the database holds; a
     // deleted device's row and the serial numbers are tried until they land.
-    const OrmWriteQueue &rowWrites() const { return m_rows; }
+    const OrmAccessQueue &rowWrites() const { return m_rows; }
 
     bool isClosing() const { return m_closing; }
     // Registry keys of the sessions whose login reply has not come yet.
@@ -101,7 +101,7 @@ public slots:
 
     // Shutdown: stops reacting to broken connections and logs every device
     // out. The registry's writes still owed stay queued: the shell's close
-    // waits for them with the rest (OrmWriteQueue::flushAll).
+    // waits for them with the rest (OrmAccessQueue::flushAll).
     void closeApp();
 
 signals:
@@ -163,7 +163,7 @@ private:
     enum class Removal { Delete, Replace, Forget };
     // A write of the registry's rows; an operator's write is said when it
     // waits and when it fails. done gets the outcome.
-    void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp, OrmWriteQueue::Write write,
+    void queueWrite(const QString &what, const QString &key, bool byOperator, bool givesUp, OrmAccessQueue::Write write,
                     std::function<void(const QSqlError &)> done = {});
     void onWritesWaiting(bool waiting);
     // storeWaiting follows the operator's writes and the queue's state.
@@ -222,7 +222,7 @@ private:
     QList<QMetaObject::Connection> m_sessionConnections;
     QSet<FUN_DEV_INFO *> m_serialWrites;
     QTimer m_serialTimer;
-    OrmWriteQueue m_rows;
+    OrmAccessQueue m_rows;
     QHash<const FUN_DEV_INFO *, std::shared_ptr<RowToken>> m_tokens;
     int m_operatorWrites = 0;   // operator writes not landed yet
     bool m_saidWaiting = false; // storeWaiting(true) is in force

@@ -5,7 +5,7 @@
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "SettingsKeeper.h"
 #include "SharedTexts.h"
 
@@ -54,7 +54,7 @@ void Authentication::onbtnOkClicked()
     if (settings && !password.isEmpty() && !user.isEmpty() && user == savedUser) {
         // Tried briefly: a database another program holds is said as such,
         // never as a wrong password, and unlocks nothing.
-        error = OrmWriteQueue::tryBriefly([&] {
+        error = OrmAccessQueue::tryBriefly([&] {
             QSqlError read;
             found = OrmHelper::findUser(user, password, nullptr, &read);
             return read;

@@ -15,7 +15,7 @@
 #include "OrmCore.h"
 #include "OrmDao.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "SharedTexts.h"
 #include "PageWidget.h"
 #include "SmallDisk.h"

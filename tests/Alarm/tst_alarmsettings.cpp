@@ -13,7 +13,7 @@
 #include "MsgTipInfoDlg.h"
 #include "OrmCore.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SwitchControl.h"
@@ -605,7 +605,7 @@ private slots:
         clickItem(page.findChild<DeviceTree *>("treeView"), kGate);
         if (held)
             QTRY_VERIFY_WITH_TIMEOUT(hint->isVisible() && hint->text() != AlarmEventWidget::chooseDeviceText(),
-                                     OrmWriteQueue::GiveUpMs + 10000);
+                                     OrmAccessQueue::GiveUpMs + 10000);
         else
             QTRY_VERIFY(child<QPushButton>(&page, "pushButtonSave")->isEnabled() && !hint->isVisible());
         holder.reset();

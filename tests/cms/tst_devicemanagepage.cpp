@@ -27,7 +27,7 @@
 #include "OnvifCameraServer.h"
 #include "OnvifService.h"
 #include "OrmHelper.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
@@ -968,7 +968,7 @@ private slots:
             }
             return false;
         };
-        const OrmWriteQueue &writes = m_controller->rowWrites();
+        const OrmAccessQueue &writes = m_controller->rowWrites();
         auto held = std::make_unique<HeldDatabase>();
         QVERIFY(held->isHeld());
         onModal<EditClientDevDlg>([&](EditClientDevDlg *d) {

@@ -494,7 +494,7 @@ private slots:
             } else if (change.endsWith("delete")) {
                 // Its deletion waits for as long as it takes, said done only
                 // once it is stored.
-                QTest::qWait(OrmWriteQueue::GiveUpMs + 2 * OrmWriteQueue::RetryMs);
+                QTest::qWait(OrmAccessQueue::GiveUpMs + 2 * OrmAccessQueue::RetryMs);
                 QVERIFY(m_ctl->rowWrites().isWaiting());
                 QCOMPARE(waits, (QList<bool>{true, false}));
                 QVERIFY2(notices.isEmpty(), qPrintable(notices.join(QStringLiteral("; "))));
@@ -572,7 +572,7 @@ private slots:
         emit SignalsHelper::instance()->signalModifyDev(copy);
         QVERIFY(m_ctl->rowWrites().isWaiting());
         {
-            OrmWriteQueue alarmPage;
+            OrmAccessQueue alarmPage;
             alarmPage.enqueue({"alarm settings " + ip, ip, true, [ip] {
                                    cms_DealAlarmType settings;
                                    settings.devip = ip;
@@ -584,7 +584,7 @@ private slots:
         // and the controller's close leaves them so for the shell's wait.
         letGo.release();
         m_ctl->closeApp();
-        OrmWriteQueue::flushAll();
+        OrmAccessQueue::flushAll();
         QVERIFY(holder->wait(30000));
         QCOMPARE(rowOf(ip)->DevName, QString("porch"));
         long settingsRows = 0;

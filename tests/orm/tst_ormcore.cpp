@@ -1,7 +1,7 @@
 #include "../support/HeldDatabase.h"
 #include "OrmDao.h"
 #include "OrmEntities.h"
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QDir>
 #include <QMutex>
@@ -391,7 +391,7 @@ private slots:
         QFETCH(QString, end);
         QFETCH(QStringList, outcomes);
         QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
-        OrmWriteQueue queue;
+        OrmAccessQueue queue;
         QStringList said;
         const auto write = [&](const QString &name, const QString &key, bool givesUp) {
             queue.enqueue(
@@ -446,10 +446,10 @@ private slots:
     void writeQueueMergesAWaitingChange()
     {
         QCOMPARE(dao::create_table<CMS_Organization>().text(), QString());
-        OrmWriteQueue queue;
+        OrmAccessQueue queue;
         QStringList said;
         const auto item = [&said](const QString &key, const QString &name) {
-            OrmWriteQueue::Item it{
+            OrmAccessQueue::Item it{
                 name, key, true,
                 [name] {
                     CMS_Organization group;
@@ -540,7 +540,7 @@ private slots:
         std::atomic<int> triesInClose{0};
         QStringList said;
         const auto item = [&](const QString &name) {
-            return OrmWriteQueue::Item{
+            return OrmAccessQueue::Item{
                 name, name, true,
                 [&, name] {
                     if (letGoAt == "within" && name == "dialog folder" && closing && ++triesInClose == 2) {
@@ -560,21 +560,21 @@ private slots:
         };
         // Waiting for the dialog's write alone, the close is seen to wait for it.
         const bool dialogOnly = letGoAt == "within";
-        OrmWriteQueue registry;
-        OrmWriteQueue page;
+        OrmAccessQueue registry;
+        OrmAccessQueue page;
         if (!dialogOnly) {
             registry.enqueue(item("registry row"));
             page.enqueue(item("page setting"));
-            page.enqueue(OrmWriteQueue::Item::reading("page read",
-                                                      [] {
-                                                          long n = 0;
-                                                          return dao::count<CMS_Organization>(n);
-                                                      },
-                                                      {}));
+            page.enqueue(OrmAccessQueue::Item::reading("page read",
+                                                       [] {
+                                                           long n = 0;
+                                                           return dao::count<CMS_Organization>(n);
+                                                       },
+                                                       {}));
         }
         {
             // A dialog closed while its write waits: the write stays owed.
-            OrmWriteQueue dialog;
+            OrmAccessQueue dialog;
             dialog.enqueue(item("dialog folder"));
             QVERIFY(dialog.isWaiting());
         }
@@ -582,7 +582,7 @@ private slots:
         QCOMPARE(page.isWaiting(), !dialogOnly);
         const QStringList all =
             dialogOnly ? QStringList{"dialog folder"} : QStringList{"dialog folder", "page setting", "registry row"};
-        OrmWriteQueue::Outstanding owed = OrmWriteQueue::outstanding();
+        OrmAccessQueue::Outstanding owed = OrmAccessQueue::outstanding();
         owed.changes.sort();
         QCOMPARE(owed.changes, all);
         QCOMPARE(owed.reads, dialogOnly ? QStringList() : QStringList{"page read"});
@@ -593,7 +593,7 @@ private slots:
         if (letGoAt == "before")
             letGo.release();
         closing = true;
-        QStringList givenUp = OrmWriteQueue::flushAll(budgetMs);
+        QStringList givenUp = OrmAccessQueue::flushAll(budgetMs);
         event("close ended");
         if (letGoAt == "after")
             letGo.release();
@@ -606,7 +606,7 @@ private slots:
         QVERIFY(!page.isWaiting());
         givenUp.sort();
         QCOMPARE(givenUp, stored ? QStringList() : all);
-        QVERIFY(OrmWriteQueue::outstanding().changes.isEmpty());
+        QVERIFY(OrmAccessQueue::outstanding().changes.isEmpty());
         QList<QSharedPointer<CMS_Organization>> rows;
         QCOMPARE(dao::fetch_all(rows).text(), QString());
         QStringList kept;

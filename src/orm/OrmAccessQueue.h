@@ -31,7 +31,7 @@
 #include <functional>
 #include <memory>
 
-class OrmWriteQueue : public QObject
+class OrmAccessQueue : public QObject
 {
     Q_OBJECT
 
@@ -85,9 +85,9 @@ public:
     // must wait longer for another program's lock is an item of a queue.
     static QSqlError tryBriefly(const Write &work);
 
-    explicit OrmWriteQueue(QObject *parent = nullptr);
+    explicit OrmAccessQueue(QObject *parent = nullptr);
     // What is still owed goes on without its done (see flushAll).
-    ~OrmWriteQueue() override;
+    ~OrmAccessQueue() override;
 
     // Tried at once, briefly, unless items queued before it still wait.
     void enqueue(Item item);

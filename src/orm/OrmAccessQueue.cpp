@@ -1,4 +1,4 @@
-#include "OrmWriteQueue.h"
+#include "OrmAccessQueue.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -27,7 +27,7 @@ QSqlError databaseChangedError()
 
 // The worker side of one queue: its items not landed yet, in order, tried by
 // one task of the pool at a time; what they came to, for the owner to take.
-struct OrmWriteQueue::Lane
+struct OrmAccessQueue::Lane
 {
     struct Job
     {
@@ -54,7 +54,7 @@ struct OrmWriteQueue::Lane
     // Close: tries end by this deadline; past it everything owed is given up.
     bool closing = false;
     QDeadlineTimer closeBy{QDeadlineTimer::Forever};
-    OrmWriteQueue *owner = nullptr;
+    OrmAccessQueue *owner = nullptr;
     QList<Outcome> outbox;
     bool posted = false;
     // The changes the close gave up, for flushAll to name.
@@ -113,7 +113,7 @@ struct OrmWriteQueue::Lane
         if (!owner || posted)
             return;
         posted = true;
-        OrmWriteQueue *queue = owner;
+        OrmAccessQueue *queue = owner;
         QMetaObject::invokeMethod(
             queue, [queue] { queue->deliver(); }, Qt::QueuedConnection);
     }
@@ -145,7 +145,7 @@ namespace {
 
 // The lanes with something owed, for the flush at close.
 QMutex g_lanesMutex;
-std::vector<std::weak_ptr<OrmWriteQueue::Lane>> g_lanes;
+std::vector<std::weak_ptr<OrmAccessQueue::Lane>> g_lanes;
 QThreadPool *g_pool = nullptr;
 
 QSqlError heldError()
@@ -153,10 +153,10 @@ QSqlError heldError()
     return QSqlError(QString(), QStringLiteral("database is locked"), QSqlError::StatementError, QStringLiteral("5"));
 }
 
-std::vector<std::shared_ptr<OrmWriteQueue::Lane>> liveLanes()
+std::vector<std::shared_ptr<OrmAccessQueue::Lane>> liveLanes()
 {
     QMutexLocker lock(&g_lanesMutex);
-    std::vector<std::shared_ptr<OrmWriteQueue::Lane>> live;
+    std::vector<std::shared_ptr<OrmAccessQueue::Lane>> live;
     for (auto it = g_lanes.begin(); it != g_lanes.end();) {
         if (auto lane = it->lock()) {
             live.push_back(std::move(lane));
@@ -170,7 +170,7 @@ std::vector<std::shared_ptr<OrmWriteQueue::Lane>> liveLanes()
 
 // Waits until the lane has nothing owed or the deadline passes; then gives
 // up what is left and waits for its task to end.
-void closeLane(OrmWriteQueue::Lane &lane, QDeadlineTimer deadline)
+void closeLane(OrmAccessQueue::Lane &lane, QDeadlineTimer deadline)
 {
     QMutexLocker lock(&lane.mutex);
     lane.closeBy = deadline;
@@ -199,7 +199,7 @@ void stopPool()
     g_pool = nullptr;
 }
 
-void startDrain(const std::shared_ptr<OrmWriteQueue::Lane> &lane)
+void startDrain(const std::shared_ptr<OrmAccessQueue::Lane> &lane)
 {
     QThreadPool *pool = nullptr;
     {
@@ -217,7 +217,7 @@ void startDrain(const std::shared_ptr<OrmWriteQueue::Lane> &lane)
 
 } // namespace
 
-void OrmWriteQueue::Lane::drain(const std::shared_ptr<Lane> &self)
+void OrmAccessQueue::Lane::drain(const std::shared_ptr<Lane> &self)
 {
     Q_UNUSED(self) // kept alive while its jobs are owed, its queue gone or not
     QMutexLocker lock(&mutex);
@@ -265,18 +265,18 @@ void OrmWriteQueue::Lane::drain(const std::shared_ptr<Lane> &self)
     changed.wakeAll();
 }
 
-QSqlError OrmWriteQueue::tryBriefly(const Write &work)
+QSqlError OrmAccessQueue::tryBriefly(const Write &work)
 {
     const OrmDatabase::BusyTimeoutScope brief(TryMs);
     return work();
 }
 
-OrmWriteQueue::OrmWriteQueue(QObject *parent)
+OrmAccessQueue::OrmAccessQueue(QObject *parent)
     : QObject(parent)
 {
 }
 
-OrmWriteQueue::~OrmWriteQueue()
+OrmAccessQueue::~OrmAccessQueue()
 {
     if (!m_lane)
         return;
@@ -286,7 +286,7 @@ OrmWriteQueue::~OrmWriteQueue()
         qInfo() << "Write goes on without its page:" << job.what;
 }
 
-void OrmWriteQueue::enqueue(Item item)
+void OrmAccessQueue::enqueue(Item item)
 {
     const quint64 id = ++m_sequence;
     QElapsedTimer age;
@@ -352,7 +352,7 @@ void OrmWriteQueue::enqueue(Item item)
     setWaiting(true);
 }
 
-QStringList OrmWriteQueue::pending() const
+QStringList OrmAccessQueue::pending() const
 {
     QStringList names;
     for (const Owed &o : m_owed)
@@ -360,7 +360,7 @@ QStringList OrmWriteQueue::pending() const
     return names;
 }
 
-void OrmWriteQueue::deliver()
+void OrmAccessQueue::deliver()
 {
     if (!m_lane)
         return;
@@ -389,7 +389,7 @@ void OrmWriteQueue::deliver()
     setWaiting(!m_owed.isEmpty());
 }
 
-void OrmWriteQueue::flush(int budgetMs)
+void OrmAccessQueue::flush(int budgetMs)
 {
     if (!m_lane)
         return;
@@ -401,7 +401,7 @@ void OrmWriteQueue::flush(int budgetMs)
     deliver();
 }
 
-QStringList OrmWriteQueue::flushAll(int budgetMs)
+QStringList OrmAccessQueue::flushAll(int budgetMs)
 {
     const QDeadlineTimer deadline(qMax(0, budgetMs));
     const auto lanes = liveLanes();
@@ -415,7 +415,7 @@ QStringList OrmWriteQueue::flushAll(int budgetMs)
     // The outcomes of the queues of this thread are theirs now: the event
     // loop may not run again.
     for (const auto &lane : lanes) {
-        OrmWriteQueue *owner = nullptr;
+        OrmAccessQueue *owner = nullptr;
         {
             QMutexLocker lock(&lane->mutex);
             owner = lane->owner;
@@ -426,7 +426,7 @@ QStringList OrmWriteQueue::flushAll(int budgetMs)
     return givenUp;
 }
 
-OrmWriteQueue::Outstanding OrmWriteQueue::outstanding()
+OrmAccessQueue::Outstanding OrmAccessQueue::outstanding()
 {
     Outstanding owed;
     for (const auto &lane : liveLanes()) {
@@ -437,7 +437,7 @@ OrmWriteQueue::Outstanding OrmWriteQueue::outstanding()
     return owed;
 }
 
-void OrmWriteQueue::setWaiting(bool waiting)
+void OrmAccessQueue::setWaiting(bool waiting)
 {
     if (m_waiting == waiting)
         return;

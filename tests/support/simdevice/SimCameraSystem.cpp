@@ -64,7 +64,9 @@ SimDeviceExtension cameraSystem(SimDevice::Ipc, [](SimDevice &device) {
         // held one is left behind).
         const int delay = silent ? 0 : d->replyDelayFor(Cmd::SetNetwork);
         const int after = delay > 0 && delay < SimDevice::Repeated ? delay : 0;
-        QTimer::singleShot(after + 100, d, [d, ip] { moveTo(d, ip); });
+        // Precise, as the late answer's own timer: a coarse one of seconds
+        // may fire a few percent late, after the move.
+        QTimer::singleShot(after + 100, Qt::PreciseTimer, d, [d, ip] { moveTo(d, ip); });
     });
     for (unsigned int cmd : {Cmd::Reboot, Cmd::SimpleRecovery, Cmd::FullRecovery}) {
         d->setHandler(cmd, [d, cmd](SimConnection *c, const SimRequest &) {

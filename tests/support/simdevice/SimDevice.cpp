@@ -186,7 +186,9 @@ void SimConnection::reply(unsigned int cmd, int result, const QString &body, int
         return;
     }
     QPointer<SimConnection> self(this);
-    QTimer::singleShot(delay, this, [self, payload]() {
+    // Precise: what a test schedules after a late answer (a move, a hang-up)
+    // comes after it, however long the delay.
+    QTimer::singleShot(delay, Qt::PreciseTimer, this, [self, payload]() {
         if (self)
             self->sendFrame(payload);
     });

@@ -89,11 +89,28 @@ class TestConfigFates : public QObject
     RemoteCfg_Widget *visit(int id)
     {
         if (!m_w) {
+            // The window opens on its first page and reads it: that read is
+            // let settle first, with the camera's plans kept for the visit's
+            // own read, whichever of the two a busy machine would have the
+            // camera answer first.
+            const QHash<unsigned int, QList<int>> plans = m_cam->takeReplyPlans();
             m_w = std::make_unique<RemoteConfigSetting>();
             m_w->setDevInfo(&m_dev);
             m_w->setModal(false);
             m_w->show();
             QCoreApplication::processEvents();
+            const auto opening = m_w->findChildren<RemoteCfg_Widget *>();
+            const auto settled = [&opening] {
+                for (RemoteCfg_Widget *page : opening) {
+                    if (page->readState() == RemoteCfg_Widget::ReadState::Pending)
+                        return false;
+                }
+                return true;
+            };
+            if (!QTest::qWaitFor(settled, 20000))
+                qWarning() << "the window's opening read did not settle";
+            for (auto it = plans.cbegin(); it != plans.cend(); ++it)
+                m_cam->planReplies(it.key(), it.value());
         }
         closeToasts();
         QTreeView *tree = m_w->treeView();

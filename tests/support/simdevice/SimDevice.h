@@ -94,6 +94,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <tuple>
 
 class QTcpServer;
@@ -331,6 +332,8 @@ public:
     // (its reply made at once, with the values of that moment), or never
     // when negative. Later requests are answered as usual.
     void planReplies(unsigned int cmd, const QList<int> &delaysMs) { m_replyPlans[cmd] += delaysMs; }
+    // Every command's planned fates, taken out (planReplies puts them back).
+    QHash<unsigned int, QList<int>> takeReplyPlans() { return std::exchange(m_replyPlans, {}); }
     static constexpr int Held = 0x7fffffff;
     // Answered at once, and the same reply sent again by releaseHeld.
     static constexpr int Repeated = 0x7ffffffe;

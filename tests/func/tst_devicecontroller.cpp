@@ -493,8 +493,18 @@ private slots:
                 held.letGo();
             } else if (change.endsWith("delete")) {
                 // Its deletion waits for as long as it takes, said done only
-                // once it is stored.
-                QTest::qWait(OrmAccessQueue::GiveUpMs + 2 * OrmAccessQueue::RetryMs);
+                // once it is stored: still waiting once a change queued after
+                // it, which may give up, has been given up.
+                OrmAccessQueue probe;
+                bool probeGivenUp = false;
+                probe.enqueue({QStringLiteral("probe"), QString(), true,
+                               [] {
+                                   cms_DealAlarmType row;
+                                   row.devip = QStringLiteral("127.0.0.254");
+                                   return orm::dao::insert(row);
+                               },
+                               [&probeGivenUp](const QSqlError &e) { probeGivenUp = OrmDatabase::isLocked(e); }});
+                QTRY_VERIFY_WITH_TIMEOUT(probeGivenUp, 60000);
                 QVERIFY(m_ctl->rowWrites().isWaiting());
                 QCOMPARE(waits, (QList<bool>{true, false}));
                 QVERIFY2(notices.isEmpty(), qPrintable(notices.join(QStringLiteral("; "))));

@@ -52,8 +52,8 @@ int main(int argc, char *argv[])
 
     timer.restart();
     for (int i = 0; i < 1000; ++i)
-        OrmHelper::findUser(QStringLiteral("admin"), QStringLiteral("vemqa"), nullptr, &error);
-    out << "findUser x1000: " << timer.elapsed() << " ms\n";
+        OrmHelper::checkUser(QStringLiteral("admin"), QStringLiteral("vemqa"), &error);
+    out << "checkUser x1000: " << timer.elapsed() << " ms\n";
 
     OrmDatabase::closeAllConnections();
     return 0;

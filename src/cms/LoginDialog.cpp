@@ -113,9 +113,9 @@ bool LoginDialog::tryAutoLogin(QString *userName, QString *rights, QSqlError *er
         return false;
     // With the caller's wait: the start-up tries it within its own, off the
     // GUI thread, and tries again while another program holds the database.
-    QString granted;
     QSqlError read;
-    const bool found = OrmHelper::findUser(config->Name, config->password, &granted, &read);
+    bool found = false;
+    const QString granted = OrmHelper::getUser(config->Name, config->password, &found, &read);
     if (error)
         *error = read;
     if (!read.text().isEmpty()) {
@@ -171,7 +171,8 @@ void LoginDialog::onBtnLoginClicked()
         [name, password, login] {
             *login = Login();
             QSqlError read;
-            const bool found = OrmHelper::findUser(name, password, &login->rights, &read);
+            bool found = false;
+            login->rights = OrmHelper::getUser(name, password, &found, &read);
             if (!read.text().isEmpty())
                 return read;
             login->checked = true;

@@ -898,8 +898,9 @@ bool OrmHelper::DelRole(QSharedPointer<CMS_Roles> role)
     return ok(err);
 }
 
-bool OrmHelper::findUser(const QString &name, const QString &password, QString *rights, QSqlError *error)
+QString OrmHelper::getUser(const QString &name, const QString &password, bool *found, QSqlError *error)
 {
+    *found = false;
     QList<QSharedPointer<CMS_User>> users;
     const QSqlError err = orm::dao::fetch_by_query(
         OrmQuery(QStringLiteral("WHERE CMS_User.Name=:Name AND CMS_User.password=:password LIMIT 1"))
@@ -909,10 +910,16 @@ bool OrmHelper::findUser(const QString &name, const QString &password, QString *
     if (error)
         *error = err;
     if (!ok(err) || users.isEmpty())
-        return false;
-    if (rights)
-        *rights = users.first()->Rights;
-    return true;
+        return QString();
+    *found = true;
+    return users.first()->Rights;
+}
+
+bool OrmHelper::checkUser(const QString &name, const QString &password, QSqlError *error)
+{
+    bool found = false;
+    getUser(name, password, &found, error);
+    return found;
 }
 
 // ---- settings and record strategy ------------------------------------------------------

@@ -129,9 +129,12 @@ public:
     static bool DelUser(QSharedPointer<CMS_User> user);
     // Deletes the users of the role, then the role, in one transaction.
     static bool DelRole(QSharedPointer<CMS_Roles> role);
-    // Whether a user has this name and password, with its rights; a read
-    // that failed finds no one and sets *error.
-    static bool findUser(const QString &name, const QString &password, QString *rights, QSqlError *error);
+    // The rights of the account with this name and password (*found true),
+    // empty when none has them; a read that failed finds no one and sets
+    // *error, never a refusal in its place.
+    static QString getUser(const QString &name, const QString &password, bool *found, QSqlError *error);
+    // Whether an account has this name and password (getUser's *found).
+    static bool checkUser(const QString &name, const QString &password, QSqlError *error);
 
     // ---- settings and record strategy (row 1 each) ----
     // Row 1 as stored, or a new one with the defaults and id 1 when none is;

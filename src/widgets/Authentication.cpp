@@ -56,7 +56,7 @@ void Authentication::onbtnOkClicked()
         // never as a wrong password, and unlocks nothing.
         error = OrmAccessQueue::tryBriefly([&] {
             QSqlError read;
-            found = OrmHelper::findUser(user, password, nullptr, &read);
+            found = OrmHelper::checkUser(user, password, &read);
             return read;
         });
     }

@@ -31,9 +31,9 @@ QSharedPointer<CMS_Organization> makeGroup(const QString &name, int parent)
 // why the accounts were not read (never a refusal in its place).
 QString loginAs(const QString &name, const QString &password)
 {
-    QString rights;
     QSqlError error;
-    const bool found = OrmHelper::findUser(name, password, &rights, &error);
+    bool found = false;
+    const QString rights = OrmHelper::getUser(name, password, &found, &error);
     if (!error.text().isEmpty())
         return QStringLiteral("not read");
     return found ? rights : QStringLiteral("refused");

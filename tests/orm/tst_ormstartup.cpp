@@ -137,10 +137,12 @@ private slots:
         // Made where they are first written to, not with the database.
         for (const QString &folder : {config->SnapPath, config->RecordPath, config->BackupPath})
             QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
-        QString rights;
         QSqlError read;
-        QVERIFY(OrmHelper::findUser(QStringLiteral("admin"), QStringLiteral("vemqa"), &rights, &read));
-        QCOMPARE(rights, QStringLiteral("1111111"));
+        QVERIFY(OrmHelper::checkUser(QStringLiteral("admin"), QStringLiteral("vemqa"), &read));
+        bool found = false;
+        QCOMPARE(OrmHelper::getUser(QStringLiteral("admin"), QStringLiteral("vemqa"), &found, &read),
+                 QStringLiteral("1111111"));
+        QVERIFY(found);
 
         // Again in this process, then as a new start on the same file.
         const QMap<QString, QStringList> before = raw.dump();

@@ -43,16 +43,6 @@ template <class T> QSqlError readRow(const QString &devip, QSharedPointer<T> *ro
     return err;
 }
 
-// The device's stored row, or null when it has none or it cannot be read. A
-// name is no key: a device may well be named after another one's address.
-template <class T> QSharedPointer<T> storedRow(const QString &key)
-{
-    QSharedPointer<T> row;
-    if (!key.isEmpty())
-        readRow<T>(key, &row);
-    return row;
-}
-
 // The columns the settings page does not show, taken from the stored row.
 void keepUnshown(const cms_DealAlarmType &stored, cms_DealAlarmType &row);
 void keepUnshown(const cms_DealAlarmLink &stored, cms_DealAlarmLink &row);

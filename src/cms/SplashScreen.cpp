@@ -1,6 +1,8 @@
 #include "SplashScreen.h"
 #include "ui_SplashScreen.h"
 
+#include "WindowGone.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
@@ -34,8 +36,15 @@ SplashScreen::SplashScreen(QWidget *parent, bool closable)
 {
     ui->setupUi(this);
     setWindowTitle(QApplication::applicationName());
-    if (m_closable)
+    if (m_closable) {
         setFocusPolicy(Qt::StrongFocus);
+        // Not closed but gone: the start ends all the same, never left
+        // running without a window.
+        connect(new WindowGone(this), &WindowGone::gone, this, [this] {
+            qInfo() << "Start-up splash's window destroyed by another program";
+            emit closeRequested();
+        });
+    }
     setAttribute(Qt::WA_StyledBackground);
     ui->labelLogo->setPixmap(QPixmap(QStringLiteral(":/Resources/Skin/Default/Login/logo.png"))
                                  .scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));

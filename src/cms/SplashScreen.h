@@ -5,7 +5,8 @@
 // While the client waits for something it cannot hurry (a database another
 // program holds) the splash is closable: Escape, the window manager's close
 // (Alt+F4, its close button or task bar) ask the client to end, as a close
-// signal does (closeRequested); the caller ends the start.
+// signal does (closeRequested); so does its window destroyed by another
+// program. The caller ends the start.
 
 #include <QWidget>
 
@@ -34,7 +35,7 @@ public:
     bool isClosable() const { return m_closable; }
 
 signals:
-    // The operator closed a closable splash.
+    // The operator closed a closable splash, or its window is gone.
     void closeRequested();
 
 protected:

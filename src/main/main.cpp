@@ -285,7 +285,8 @@ bool openDatabase(OrmHelper *orm, StartReads *reads, QString *error, bool *refus
             systemTranslator = std::make_unique<QTranslator>();
             if (systemTranslator->load(translationFile(systemLanguage())))
                 QApplication::installTranslator(systemTranslator.get());
-            // Closable while it waits: closed, the start ends as a close signal ends it.
+            // Closable while it waits: closed, or its window destroyed by
+            // another program, the start ends as a close signal ends it.
             splash = std::make_unique<SplashScreen>(nullptr, true);
             QObject::connect(splash.get(), &SplashScreen::closeRequested, [] {
                 qInfo() << "Closing: the splash was closed while waiting for the database";
@@ -305,29 +306,22 @@ bool openDatabase(OrmHelper *orm, StartReads *reads, QString *error, bool *refus
     }
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+const QString &appName()
 {
-    HighDpi::setUp();
-    player::registerMetaTypes();
+    static const QString name = QStringLiteral("KelvoClient");
+    return name;
+}
 
-    const QString appName = QStringLiteral("KelvoClient");
-    // Parallel test runs give every client its own instance name.
-    const QString instanceName =
-        qEnvironmentVariableIsEmpty("KELVO_INSTANCE_NAME") ? appName : qEnvironmentVariable("KELVO_INSTANCE_NAME");
-    QApplication::setApplicationName(appName);
-    SingleApplication app(argc, argv, instanceName);
-    if (app.isRunning())
-        return 0;
+// Parallel test runs give every client its own instance name.
+QString instanceName()
+{
+    return qEnvironmentVariableIsEmpty("KELVO_INSTANCE_NAME") ? appName() : qEnvironmentVariable("KELVO_INSTANCE_NAME");
+}
 
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    Q_INIT_RESOURCE(Resources);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/Skin/Default/Login/logo.png")));
-    QApplication::setFont(ClientLook::applicationFont());
-
+// The crash handler and the log, before anything else logs.
+LogHandler *startLog(QObject *owner)
+{
     CrashHandler::install(CommonHelper::appWritableDir(), &flushLogForCrash);
-
     qInstallMessageHandler(LogHandler::messageHandler);
     LogHandler *log = LogHandler::instance();
     log->start();
@@ -335,9 +329,9 @@ int main(int argc, char *argv[])
     g_logReady.store(true);
     // FFmpeg speaks through the log too, bounded by its rules, not on the terminal.
     player::routeFFmpegLog();
-    qInfo().noquote() << "Starting" << appName << "in" << QDir::currentPath();
+    qInfo().noquote() << "Starting" << appName() << "in" << QDir::currentPath();
     QObject::connect(
-        log, &LogHandler::logUnwritable, &app,
+        log, &LogHandler::logUnwritable, owner,
         [](const QString &path, const QString &reason) {
             MsgTipInfoDlg::showTip(
                 QObject::tr("The log file %1 cannot be written (%2); the client goes on without its log.")
@@ -345,117 +339,203 @@ int main(int argc, char *argv[])
                 10000);
         },
         Qt::QueuedConnection);
-    installCloseSignals(&app);
+    return log;
+}
 
-    registerKelvoMetaTypes();
+// The database failed to open: said in a box the operator closes.
+void sayDatabaseFailed(const QString &error, bool refused)
+{
+    qCritical().noquote() << "Database start-up failed:" << error;
+    // The settings with the operator's language are in the database that
+    // failed: the system's language speaks instead.
+    QTranslator systemTranslator;
+    if (systemTranslator.load(translationFile(systemLanguage())))
+        QApplication::installTranslator(&systemTranslator);
+    QString text = QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error;
+    if (refused) {
+        // Never run empty on someone's data: the operator decides what to do with the file.
+        const QString file = QDir::toNativeSeparators(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath());
+        text = QObject::tr("The database %1 was not made by this client or by a version of it that it knows, "
+                           "and has been left unchanged.\nMove it away to start with a new database.")
+                   .arg(file)
+               + QLatin1String("\n\n") + error;
+    }
+    QMessageBox::critical(nullptr, appName(), text);
+}
+
+enum class Start { Opened, Closed, Failed };
+
+// The database opened and what the first windows need read from it; or the
+// start closed meanwhile; or the failure said.
+Start startDatabase(StartReads *reads)
+{
     QString error;
     bool refused = false;
     bool closed = false;
     OrmHelper *orm = OrmHelper::instance();
-    StartReads reads;
-    const bool opened = orm && openDatabase(orm, &reads, &error, &refused, &closed);
+    if (orm && openDatabase(orm, reads, &error, &refused, &closed))
+        return Start::Opened;
     if (closed) {
         qInfo() << "Closed while waiting for the database";
-        log->stop();
-        return 0;
+        return Start::Closed;
     }
-    if (!opened) {
-        qCritical().noquote() << "Database start-up failed:" << error;
-        // The settings with the operator's language are in the database that
-        // failed: the system's language speaks instead.
-        QTranslator systemTranslator;
-        if (systemTranslator.load(translationFile(systemLanguage())))
-            QApplication::installTranslator(&systemTranslator);
-        QString text = QObject::tr("Database initialization failed!") + QLatin1Char('\n') + error;
-        if (refused) {
-            // Never run empty on someone's data: the operator decides what to do with the file.
-            const QString file = QDir::toNativeSeparators(QFileInfo(OrmDatabase::databaseName()).absoluteFilePath());
-            text = QObject::tr("The database %1 was not made by this client or by a version of it that it knows, "
-                               "and has been left unchanged.\nMove it away to start with a new database.")
-                       .arg(file)
-                   + QLatin1String("\n\n") + error;
-        }
-        QMessageBox::critical(nullptr, appName, text);
-        log->stop();
-        return 1;
-    }
-    // As the start-up read them; nothing is read here, on the GUI thread.
-    const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
-    const bool settingsRead = config != nullptr;
-    if (settingsRead) {
-        log->setLogClearDays(config->iLogClear);
-    } else {
-        // The defaults' retention would purge logs the operator keeps longer:
-        // none is purged this run.
-        qWarning() << "Settings not read at start, logs kept and the system's language used:"
-                   << SettingsKeeper::failure().text();
-    }
+    sayDatabaseFailed(error, refused);
+    return Start::Failed;
+}
+
+void installLanguage(QTranslator *translator, int language)
+{
+    QApplication::removeTranslator(translator);
+    if (translator->load(translationFile(language)))
+        QApplication::installTranslator(translator);
+    else
+        qWarning() << "Translation missing for language" << language;
+}
+
+void applySettings(const CMS_Config_V2 &config, LogHandler *log, QTranslator *translator)
+{
+    log->setLogClearDays(config.iLogClear);
+    installLanguage(translator, config.Language);
+}
+
+// The operator's settings as the start-up read them (nothing is read here,
+// on the GUI thread): the log's retention, the language, the storage
+// folders. Unread (the file cannot give them back), no log is purged (the
+// defaults' retention could purge logs the operator keeps longer) and the
+// system's language speaks, said in the log; the login, shown since nothing
+// logs in automatically without them, says why. They are read again, and
+// apply once read.
+void followSettings(LogHandler *log, QTranslator *translator)
+{
     // The settings as last read or stored, never the defaults in their place.
     CommonHelper::setStoragePathsProvider(&RecordStorage::settingsPaths);
-    // Recordings a killed client left open are completed (or dropped when
-    // they hold no frame) before anyone lists them; off the GUI thread.
+    if (const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row()) {
+        applySettings(*config, log, translator);
+        return;
+    }
+    qWarning() << "Settings not read at start, logs kept and the system's language used until they are read:"
+               << SettingsKeeper::failure().text();
+    installLanguage(translator, systemLanguage());
+    SettingsKeeper::whenRead(translator, [log, translator](const CMS_Config_V2 &config) {
+        qInfo() << "Settings read again: the operator's language and the log's retention apply";
+        applySettings(config, log, translator);
+    });
+}
+
+// Recordings a killed client left open are completed (or dropped when they
+// hold no frame) before anyone lists them; off the GUI thread.
+QFuture<int> repairRecordingsLeftOpen()
+{
     const StoragePaths paths = CommonHelper::storagePaths();
+    if (!paths.known) {
+        // Not the defaults' folder in place of the one that could not be read.
+        qWarning() << "Recordings left unrepaired at start: the settings cannot be read";
+        return QFuture<int>();
+    }
     QString recordings = paths.backupPath;
     if (recordings.isEmpty())
         recordings = CommonHelper::appWritableDir() + QStringLiteral("/Video");
-    QFuture<int> repair;
-    if (paths.known) {
-        repair = QtConcurrent::run([recordings] {
-            ThreadStack::install();
-            return FFmpegRecordPlan::repairRecordings(recordings);
-        });
-    } else {
-        // Not the defaults' folder in place of the one that could not be read.
-        qWarning() << "Recordings left unrepaired at start: the settings cannot be read";
-    }
+    return QtConcurrent::run([recordings] {
+        ThreadStack::install();
+        return FFmpegRecordPlan::repairRecordings(recordings);
+    });
+}
 
+// The account the client runs for: the remembered one, or the login's.
+// False when the operator cancels the login.
+bool logIn(const StartReads &reads, QString *userName, QString *rights)
+{
+    *userName = reads.userName;
+    *rights = reads.rights;
+    if (reads.autoLogin) {
+        qInfo() << "Automatic login:" << *userName;
+        return true;
+    }
+    LoginDialog login;
+    if (login.exec() != QDialog::Accepted) {
+        qInfo() << "Login cancelled";
+        return false;
+    }
+    *userName = login.userName();
+    *rights = login.rights();
+    return true;
+}
+
+// The window set up for the account behind the start-up's splash, then shown.
+void showWindow(MainWindow *window, const QString &userName, const QString &rights)
+{
+    SplashScreen splash;
+    // Painted before the window's own first paint, which may take seconds.
+    splash.showPainted();
+    splash.setProgress(30, QObject::tr("Init app..."));
+    window->setUserName(userName);
+    window->setRights(rights);
+    splash.setProgress(50, QObject::tr("Init main page ..."));
+    splash.setProgress(80, QObject::tr("Load page ..."));
+    splash.setProgress(100, QObject::tr("Finished！"));
+    // The window places itself, frame included, inside its screen's available area.
+    window->show();
+    window->raise();
+    window->activateWindow();
+    splash.close();
+}
+
+// What the client owes is stored (the window's close) and the repair waited for.
+void closeClient(MainWindow *window, QFuture<int> repair)
+{
+    window->closeApp();
+    repair.waitForFinished();
+}
+
+} // namespace
+
+// Outside the namespace: the resources' initialiser is declared in the global one.
+static void setUpApplication()
+{
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    Q_INIT_RESOURCE(Resources);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/Skin/Default/Login/logo.png")));
+    QApplication::setFont(ClientLook::applicationFont());
+}
+
+int main(int argc, char *argv[])
+{
+    HighDpi::setUp();
+    player::registerMetaTypes();
+    QApplication::setApplicationName(appName());
+    SingleApplication app(argc, argv, instanceName());
+    if (app.isRunning())
+        return 0;
+    setUpApplication();
+    LogHandler *log = startLog(&app);
+    installCloseSignals(&app);
+    registerKelvoMetaTypes();
+
+    StartReads reads;
+    const Start start = startDatabase(&reads);
+    if (start != Start::Opened) {
+        log->stop();
+        return start == Start::Closed ? 0 : 1;
+    }
     QTranslator translator;
-    const int language = settingsRead ? config->Language : systemLanguage();
-    if (translator.load(translationFile(language)))
-        QApplication::installTranslator(&translator);
-    else
-        qWarning() << "Translation missing for language" << language;
+    followSettings(log, &translator);
+    QFuture<int> repair = repairRecordingsLeftOpen();
     ClientLook::loadStyleSheet();
 
     MainWindow window;
     app.setActivationWindow(&window);
     g_closeTarget = &window;
-
-    QString userName = reads.userName;
-    QString rights = reads.rights;
-    if (reads.autoLogin) {
-        qInfo() << "Automatic login:" << userName;
-    } else {
-        LoginDialog login;
-        if (login.exec() != QDialog::Accepted) {
-            qInfo() << "Login cancelled";
-            window.closeApp();
-            repair.waitForFinished();
-            log->stop();
-            return 0;
-        }
-        userName = login.userName();
-        rights = login.rights();
+    QString userName;
+    QString rights;
+    if (!logIn(reads, &userName, &rights)) {
+        closeClient(&window, repair);
+        log->stop();
+        return 0;
     }
-
-    SplashScreen splash;
-    // Painted before the window's own first paint, which may take seconds.
-    splash.showPainted();
-    splash.setProgress(30, QObject::tr("Init app..."));
-    window.setUserName(userName);
-    window.setRights(rights);
-    splash.setProgress(50, QObject::tr("Init main page ..."));
-    splash.setProgress(80, QObject::tr("Load page ..."));
-    splash.setProgress(100, QObject::tr("Finished！"));
-    // The window places itself, frame included, inside its screen's available area.
-    window.show();
-    window.raise();
-    window.activateWindow();
-    splash.close();
+    showWindow(&window, userName, rights);
 
     const int rc = app.exec();
-    window.closeApp();
-    repair.waitForFinished();
+    closeClient(&window, repair);
     qInfo() << "Client ended with" << rc;
     // Written now, while everything the writer uses is still there.
     log->stop();

@@ -4,10 +4,17 @@
 #include "OrmHelper.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QThreadPool>
+#include <QTimer>
 
 namespace {
+
+// A read again waits at most this long for another program's lock: it runs
+// on a pool thread the close may wait for.
+constexpr int RereadTryMs = 250;
 
 struct Kept
 {
@@ -16,6 +23,8 @@ struct Kept
     bool tried = false;
     QSharedPointer<CMS_Config_V2> row;
     QSqlError failure;
+    bool rereading = false;
+    QElapsedTimer lastReread;
 };
 
 Kept &kept()
@@ -34,6 +43,30 @@ void followDatabase(Kept &k)
     k.tried = false;
     k.row.reset();
     k.failure = QSqlError();
+    k.lastReread.invalidate();
+}
+
+QSharedPointer<CMS_Config_V2> copyOf(const Kept &k)
+{
+    return k.row ? QSharedPointer<CMS_Config_V2>(new CMS_Config_V2(*k.row)) : QSharedPointer<CMS_Config_V2>();
+}
+
+// Under the mutex, no row kept after a read that failed.
+void readAgain(Kept &k)
+{
+    if (k.rereading || (k.lastReread.isValid() && !k.lastReread.hasExpired(SettingsKeeper::RereadMs)))
+        return;
+    k.rereading = true;
+    k.lastReread.start();
+    QThreadPool::globalInstance()->start([] {
+        {
+            const OrmDatabase::BusyTimeoutScope brief(RereadTryMs);
+            SettingsKeeper::read();
+        }
+        Kept &k = kept();
+        QMutexLocker lock(&k.mutex);
+        k.rereading = false;
+    });
 }
 
 } // namespace
@@ -51,13 +84,32 @@ QSharedPointer<CMS_Config_V2> SettingsKeeper::row()
     {
         QMutexLocker lock(&k.mutex);
         followDatabase(k);
-        if (k.tried || !OrmDatabase::isReady()) {
-            return k.row ? QSharedPointer<CMS_Config_V2>(new CMS_Config_V2(*k.row)) : QSharedPointer<CMS_Config_V2>();
+        if (k.row || !OrmDatabase::isReady())
+            return copyOf(k);
+        if (k.tried) {
+            readAgain(k);
+            return {};
         }
     }
     read();
     QMutexLocker lock(&k.mutex);
-    return k.row ? QSharedPointer<CMS_Config_V2>(new CMS_Config_V2(*k.row)) : QSharedPointer<CMS_Config_V2>();
+    return copyOf(k);
+}
+
+void SettingsKeeper::whenRead(QObject *context, std::function<void(const CMS_Config_V2 &)> answered)
+{
+    auto *asking = new QTimer(context);
+    asking->setInterval(RereadMs);
+    QObject::connect(asking, &QTimer::timeout, context, [asking, answered] {
+        const QSharedPointer<CMS_Config_V2> kept = row();
+        if (!kept)
+            return;
+        asking->stop();
+        asking->deleteLater();
+        answered(*kept);
+    });
+    (void)row();
+    asking->start();
 }
 
 QSqlError SettingsKeeper::failure()

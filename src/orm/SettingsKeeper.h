@@ -13,9 +13,12 @@
 
 #include "OrmEntities.h"
 
+#include <QObject>
 #include <QSharedPointer>
 #include <QSqlError>
 #include <QString>
+
+#include <functional>
 
 class SettingsKeeper
 {
@@ -26,8 +29,17 @@ public:
     static QSqlError read();
     // The row as last read or stored from this database; null while none
     // was. A process whose start-up did not read it (a tool, a test) reads it
-    // at the first ask.
+    // at the first ask. While none could be read, an ask starts a read again
+    // off the asking thread (one at a time, at most every RereadMs, waiting
+    // only briefly for another program's lock), so a file that gives the row
+    // back later is followed without waiting for a write; the caller says
+    // what it does without it meanwhile.
     static QSharedPointer<CMS_Config_V2> row();
+    static constexpr int RereadMs = 2000;
+    // Asks for the row every RereadMs until one is kept (read again, or
+    // stored); then calls answered once with it, on context's thread. For a
+    // start whose read failed, to take the operator's settings once read.
+    static void whenRead(QObject *context, std::function<void(const CMS_Config_V2 &)> answered);
     // Why the last read of the row failed; empty once one answered since.
     static QSqlError failure();
     // For the row's reader and writers (OrmHelper): what the database holds

@@ -22,6 +22,8 @@
 namespace {
 // -1: follow the client settings; 0/1: set by the owner.
 std::atomic_int g_hardwareDecode{-1};
+// The settings unread was said (until they are read).
+std::atomic_bool g_unreadSaid{false};
 }
 
 ReplayPane::ReplayPane(int index, QWidget *parent)
@@ -124,7 +126,17 @@ bool FFmpegReplayWidget::hardwareDecodeEnabled()
     if (!OrmHelper::isInitialized())
         return false;
     const QSharedPointer<CMS_Config_V2> config = SettingsKeeper::row();
-    return config && config->bHardwareDecode;
+    if (config) {
+        g_unreadSaid = false;
+        return config->bHardwareDecode;
+    }
+    // Software decodes on every machine; the settings are being read again,
+    // and the next play follows them once they are.
+    if (!g_unreadSaid.exchange(true))
+        qWarning() << "Hardware decoding unknown, the settings cannot be read: playback decodes in software until "
+                      "they are:"
+                   << SettingsKeeper::failure().text();
+    return false;
 }
 
 void FFmpegReplayWidget::runOnGui(std::function<void()> fn)

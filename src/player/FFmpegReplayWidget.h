@@ -53,7 +53,8 @@ public:
     ~FFmpegReplayWidget() override;
 
     // Hardware decoding follows the client settings (read at each play) unless
-    // set here, which then wins.
+    // set here, which then wins. Settings that cannot be read are said once
+    // and read again; meanwhile playback decodes in software.
     static void setHardwareDecodeEnabled(bool on);
     static bool hardwareDecodeEnabled();
 

@@ -162,9 +162,11 @@ private slots:
         QCOMPARE(rowsUnder<cms_DealAlarmLink>(ip), expected);
         QCOMPARE(rowsUnder<cms_DealAlarmTime>(ip), expected);
         if (kept) {
-            const auto type = AlarmSettingsStore::storedRow<cms_DealAlarmType>(ip);
-            const auto link = AlarmSettingsStore::storedRow<cms_DealAlarmLink>(ip);
-            QVERIFY(type->bMotionDetection && link->bVideoPopup);
+            QSharedPointer<cms_DealAlarmType> type;
+            QSharedPointer<cms_DealAlarmLink> link;
+            QCOMPARE(AlarmSettingsStore::readRow(ip, &type).text() + AlarmSettingsStore::readRow(ip, &link).text(),
+                     QString());
+            QVERIFY(type && link && type->bMotionDetection && link->bVideoPopup);
             QCOMPARE(link->popupTime, QStringLiteral("42"));
         }
     }

@@ -11,11 +11,13 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <sys/stat.h>
 #include <cstring>
 #include <unistd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -50,6 +52,23 @@ bool makeStaleSocket(const QString &path)
     const bool ok = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof(addr)) == 0;
     ::close(fd);
     return ok && QFile::exists(path);
+}
+
+// The one window shown on a display where only the client runs.
+xcb_window_t shownWindow(xcb_connection_t *x)
+{
+    xcb_window_t shown = 0;
+    xcb_query_tree_reply_t *tree =
+        xcb_query_tree_reply(x, xcb_query_tree(x, xcb_setup_roots_iterator(xcb_get_setup(x)).data->root), nullptr);
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree); ++i) {
+        const xcb_window_t child = xcb_query_tree_children(tree)[i];
+        auto *seen = xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, child), nullptr);
+        if (seen && seen->map_state == XCB_MAP_STATE_VIEWABLE)
+            shown = child;
+        free(seen);
+    }
+    free(tree);
+    return shown;
 }
 
 } // namespace
@@ -160,6 +179,38 @@ private slots:
         QVERIFY2(first.waitForLog(QStringLiteral("Another start asked this instance to come to the front")),
                  qPrintable(first.log()));
         QCOMPARE(first.process().state(), QProcess::Running);
+    }
+
+    // The splash waiting for a database another program holds, destroyed by
+    // yet another program (not closed): the start ends as a close ends it.
+    void destroyedSplashEndsTheStart()
+    {
+        const QString error = seedAutoLogin(QStringLiteral("splash"), QStringLiteral("1111111"));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QProcess xvfb; // a display of its own
+        xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1")});
+        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 30000);
+        const QString display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine().trimmed());
+        std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t *)> x(xcb_connect(qPrintable(display), nullptr),
+                                                                          xcb_disconnect);
+        ClientProcess client(QStringLiteral("splash"), uniqueInstance("splash"));
+        client.setEnv(QStringLiteral("DISPLAY"), display);
+        client.setEnv(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        client.setEnv(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:strict_string_checks=0"));
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(QDir(client.dir()).filePath(QStringLiteral("Kelvo.sqlite")));
+        QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(client.start());
+        xcb_window_t splash = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((splash = shownWindow(x.get())) != 0, 30000);
+        xcb_destroy_window(x.get(), splash);
+        xcb_flush(x.get());
+        QVERIFY2(client.process().waitForFinished(30000), qPrintable(client.log()));
+        QCOMPARE(client.process().exitCode(), 0);
+        QVERIFY(client.log().contains(QStringLiteral("Closed while waiting for the database")));
+        holder.close();
+        xvfb.terminate();
+        xvfb.waitForFinished();
     }
 
     void sigsegvLeavesDumpAndFlushedLog()

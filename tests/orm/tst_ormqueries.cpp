@@ -373,6 +373,13 @@ private slots:
         QCOMPARE(SettingsKeeper::failure().text(), read.text());
         QCOMPARE(SettingsKeeper::row()->iLogClear, 7);
         QCOMPARE(SettingsKeeper::row()->bRestoreVideo, true);
+        // Never read (a start whose read failed), it is read again until it answers.
+        SettingsKeeper::forgetForTesting();
+        QVERIFY(!SettingsKeeper::row());
+        OrmDatabase::setFailingStatementForTesting(QString());
+        int answered = 0;
+        SettingsKeeper::whenRead(this, [&answered](const CMS_Config_V2 &row) { answered = row.iLogClear; });
+        QTRY_COMPARE(answered, 7);
         OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM PlanRecord"));
         QVERIFY(!OrmHelper::getPlanRecord(&read));
         QVERIFY(!read.text().isEmpty());

@@ -2,6 +2,7 @@
 #include "../support/StoredRows.h"
 #include "I420Render2.h"
 #include "OrmHelper.h"
+#include "SettingsKeeper.h"
 #include "TestMedia.h"
 #include "../support/QueuedSpy.h"
 
@@ -376,6 +377,14 @@ private slots:
         config->bHardwareDecode = true;
         QVERIFY(OrmHelper::saveConfig(config));
         QVERIFY(FFmpegReplayWidget::hardwareDecodeEnabled());
+        // Unread, said and read again: the stored choice follows once read.
+        OrmDatabase::setFailingStatementForTesting(QStringLiteral("FROM CMS_Config_V2"));
+        SettingsKeeper::forgetForTesting();
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Hardware decoding unknown, the settings cannot be read"));
+        QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());
+        OrmDatabase::setFailingStatementForTesting(QString());
+        QTRY_VERIFY(FFmpegReplayWidget::hardwareDecodeEnabled());
         FFmpegReplayWidget::setHardwareDecodeEnabled(false); // the owner's choice wins
         QVERIFY(!FFmpegReplayWidget::hardwareDecodeEnabled());
     }

@@ -585,6 +585,7 @@ private slots:
             // Told once the writer has closed the file, of the channel as the operator names it.
             const QString text = "nvr " + ip + " - CH_03 " + told;
             QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
+            QCOMPARE(toastContains(RecordWnd::tr("Download successful")), success);
             // The toast links to where the file is.
             if (kept != "none")
                 QVERIFY2(toastContains(kept == "complete" ? path : partial), qPrintable(toastTexts().join(" | ")));

@@ -2561,6 +2561,10 @@ Move it away to start with a new database.</source>
         <translation>回放已停止：与录像机的连接已断开</translation>
     </message>
     <message>
+        <source>The recorder is back: play the channel again</source>
+        <translation>录像机已恢复连接：请重新播放该通道</translation>
+    </message>
+    <message>
         <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
         <translation>下载不完整：与录像机的连接在 %1 断开（已保存 %2 秒，共 %3 秒）</translation>
     </message>

@@ -2561,6 +2561,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Přehrávání zastaveno: spojení s rekordérem bylo ztraceno</translation>
     </message>
     <message>
+        <source>The recorder is back: play the channel again</source>
+        <translation>Rekordér je opět dostupný: přehrajte kanál znovu</translation>
+    </message>
+    <message>
         <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
         <translation>Stahování neúplné: spojení s rekordérem bylo ztraceno v %1 (uloženo %2 s z %3 s)</translation>
     </message>

@@ -2561,6 +2561,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Pemutaran dihentikan: koneksi ke perekam terputus</translation>
     </message>
     <message>
+        <source>The recorder is back: play the channel again</source>
+        <translation>Perekam sudah kembali: putar ulang kanal ini</translation>
+    </message>
+    <message>
         <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
         <translation>Unduhan tidak lengkap: koneksi ke perekam terputus pada %1 (%2 dtk dari %3 dtk tersimpan)</translation>
     </message>

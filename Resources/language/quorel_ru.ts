@@ -2561,6 +2561,10 @@ Move it away to start with a new database.</source>
         <translation>Воспроизведение остановлено: соединение с регистратором потеряно</translation>
     </message>
     <message>
+        <source>The recorder is back: play the channel again</source>
+        <translation>Регистратор снова доступен: воспроизведите канал заново</translation>
+    </message>
+    <message>
         <source>Download incomplete: the connection to the recorder was lost at %1 (%2 s of %3 s kept)</source>
         <translation>Загрузка неполная: соединение с регистратором потеряно в %1 (сохранено %2 с из %3 с)</translation>
     </message>

@@ -242,6 +242,7 @@ void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
     const QString key = currentKey();
     m_shownKey = key;
     m_shownName = AlarmSettingsStore::deviceName(key);
+    m_stored = StoredRows();
     m_load = key.isEmpty() ? Load::None : Load::Reading;
     ++m_loadSerial;
     updateDeviceChosen();
@@ -251,13 +252,7 @@ void AlarmEventWidget::onDeviceItemClicked(const QModelIndex &)
 
 void AlarmEventWidget::loadShown()
 {
-    struct Rows
-    {
-        QSharedPointer<cms_DealAlarmType> type;
-        QSharedPointer<cms_DealAlarmLink> link;
-        QSharedPointer<cms_DealAlarmTime> time;
-    };
-    const auto rows = std::make_shared<Rows>();
+    const auto rows = std::make_shared<StoredRows>();
     const QString key = m_shownKey;
     const quint64 serial = m_loadSerial;
     const auto read = [key, rows] {
@@ -281,19 +276,26 @@ void AlarmEventWidget::loadShown()
             updateDeviceChosen();
             return;
         }
-        // A part the device has no row of keeps what the page shows for a new one.
-        if (rows->type)
-            setAlarmTypeInfo(*rows->type);
-        if (rows->link)
-            setAlarmLinkInfo(*rows->link);
-        if (rows->time)
-            setAlarmTimeInfo(*rows->time);
+        m_stored = *rows;
+        showStored();
         m_load = Load::Read;
         updateDeviceChosen();
     };
     m_queue.enqueue(OrmAccessQueue::Item::reading(QStringLiteral("alarm settings of %1 read").arg(key), read, shown));
     if (m_queue.isWaiting())
         showWaiting(true);
+}
+
+void AlarmEventWidget::showStored()
+{
+    // A part the device has no row of shows what the page shows for a new one.
+    resetAll();
+    if (m_stored.type)
+        setAlarmTypeInfo(*m_stored.type);
+    if (m_stored.link)
+        setAlarmLinkInfo(*m_stored.link);
+    if (m_stored.time)
+        setAlarmTimeInfo(*m_stored.time);
 }
 
 void AlarmEventWidget::setAlarmTypeInfo(const cms_DealAlarmType &stored)
@@ -481,17 +483,40 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
     const auto link = getAlarmLinkInfo(key);
     const auto type = getAlarmTypeInfo(key);
     const auto time = getAlarmTimeInfo(key);
-    storeRows(QStringLiteral("alarm settings of ") + key, true, [key, link, type, time] {
-        QSqlError err = AlarmSettingsStore::storeShown(key, link);
-        if (err.text().isEmpty())
-            err = AlarmSettingsStore::storeShown(key, type);
-        if (err.text().isEmpty())
-            err = AlarmSettingsStore::storeShown(key, time);
-        return err;
-    });
+    const StoredRows saved{QSharedPointer<cms_DealAlarmType>::create(type),
+                           QSharedPointer<cms_DealAlarmLink>::create(link),
+                           QSharedPointer<cms_DealAlarmTime>::create(time)};
+    const quint64 serial = ++m_saveSerial;
+    const quint64 reading = m_loadSerial;
+    storeRows(
+        QStringLiteral("alarm settings of ") + key, true,
+        [key, link, type, time] {
+            QSqlError err = AlarmSettingsStore::storeShown(key, link);
+            if (err.text().isEmpty())
+                err = AlarmSettingsStore::storeShown(key, type);
+            if (err.text().isEmpty())
+                err = AlarmSettingsStore::storeShown(key, time);
+            return err;
+        },
+        [this, saved, serial, reading](const QSqlError &error) {
+            // Another device chosen (or this one read again) meanwhile: the
+            // page shows what its own read gave.
+            if (reading != m_loadSerial)
+                return;
+            if (error.text().isEmpty()) {
+                m_stored = saved;
+                return;
+            }
+            // Not stored: the page shows what the database holds, as a
+            // restart would, never the values it could not keep. A later
+            // Save, still waiting, decides instead.
+            if (serial == m_saveSerial)
+                showStored();
+        });
 }
 
-void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write)
+void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write,
+                                 const std::function<void(const QSqlError &)> &settled)
 {
     // The rows of one Save or copy land together, or none does.
     const auto inOne = [write] {
@@ -501,10 +526,12 @@ void AlarmEventWidget::storeRows(const QString &what, bool sayStored, const std:
             err = write();
         return err.text().isEmpty() ? tx.commit() : err;
     };
-    m_queue.enqueue({what, QString(), true, inOne, [this, sayStored](const QSqlError &error) {
+    m_queue.enqueue({what, QString(), true, inOne, [this, sayStored, settled](const QSqlError &error) {
                          const bool waited = !m_waitingTip.isNull();
                          if (m_waitingTip)
                              m_waitingTip->close();
+                         if (settled)
+                             settled(error);
                          if (!error.text().isEmpty())
                              MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
                          else if (sayStored || waited)
@@ -530,22 +557,47 @@ void AlarmEventWidget::dealWithCopy(CopyAlarmEvent::CopyInfo info)
         return;
     // What the page shows, taken now: the rows land as they were copied.
     QList<std::function<QSqlError()>> rows;
+    // Copied onto the shown device itself, the parts copied are what it stores.
+    StoredRows ontoShown;
     for (const QString &key : qAsConst(info.devList)) {
         if (key.isEmpty())
             continue;
-        if (info.bType)
+        const bool shown = key == m_shownKey;
+        if (info.bType) {
             rows << rowWrite(getAlarmTypeInfo(key), key);
-        if (info.bLinkage)
+            if (shown)
+                ontoShown.type = QSharedPointer<cms_DealAlarmType>::create(getAlarmTypeInfo(key));
+        }
+        if (info.bLinkage) {
             rows << rowWrite(getAlarmLinkInfo(key), key);
-        if (info.bArming)
+            if (shown)
+                ontoShown.link = QSharedPointer<cms_DealAlarmLink>::create(getAlarmLinkInfo(key));
+        }
+        if (info.bArming) {
             rows << rowWrite(getAlarmTimeInfo(key), key);
+            if (shown)
+                ontoShown.time = QSharedPointer<cms_DealAlarmTime>::create(getAlarmTimeInfo(key));
+        }
     }
-    storeRows(QStringLiteral("alarm settings copied"), false, [rows] {
-        QSqlError err;
-        for (int i = 0; err.text().isEmpty() && i < rows.size(); ++i)
-            err = rows.at(i)();
-        return err;
-    });
+    const quint64 reading = m_loadSerial;
+    storeRows(
+        QStringLiteral("alarm settings copied"), false,
+        [rows] {
+            QSqlError err;
+            for (int i = 0; err.text().isEmpty() && i < rows.size(); ++i)
+                err = rows.at(i)();
+            return err;
+        },
+        [this, ontoShown, reading](const QSqlError &error) {
+            if (!error.text().isEmpty() || reading != m_loadSerial)
+                return;
+            if (ontoShown.type)
+                m_stored.type = ontoShown.type;
+            if (ontoShown.link)
+                m_stored.link = ontoShown.link;
+            if (ontoShown.time)
+                m_stored.time = ontoShown.time;
+        });
 }
 
 void AlarmEventWidget::toggleGroup(bool &shown, QPushButton *button, QWidget *body)
@@ -619,6 +671,7 @@ void AlarmEventWidget::showEvent(QShowEvent *event)
     resetAll();
     m_shownKey.clear();
     m_shownName.clear();
+    m_stored = StoredRows();
     m_load = Load::None;
     ++m_loadSerial;
     updateDeviceChosen();

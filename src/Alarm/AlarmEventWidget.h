@@ -108,7 +108,18 @@ private:
     // Stores alarm settings rows in one transaction; a database another
     // program holds is waited for with the page answering. What did not land
     // is said; sayStored: what did is said too (it always is after a wait).
-    void storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write);
+    // settled runs after, with the outcome.
+    void storeRows(const QString &what, bool sayStored, const std::function<QSqlError()> &write,
+                   const std::function<void(const QSqlError &)> &settled = {});
+    // The shown device's rows as the database holds them (null: no row, the
+    // page shows a new one's values), as last read or stored.
+    struct StoredRows
+    {
+        QSharedPointer<cms_DealAlarmType> type;
+        QSharedPointer<cms_DealAlarmLink> link;
+        QSharedPointer<cms_DealAlarmTime> time;
+    };
+    void showStored();
     template <class T> static std::function<QSqlError()> rowWrite(const T &row, const QString &key)
     {
         return [row, key] { return AlarmSettingsStore::storeShown(key, row); };
@@ -130,6 +141,9 @@ private:
     Load m_load = Load::None;
     QSqlError m_loadError;
     quint64 m_loadSerial = 0;
+    StoredRows m_stored;
+    // Of the latest Save: only its fate decides what the page shows.
+    quint64 m_saveSerial = 0;
     QList<CMoveDetectTimeline *> m_timelines;
     QList<QPushButton *> m_dayButtons;
     CopyAlarmEvent *m_copyDialog = nullptr;

@@ -10,11 +10,13 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QLabel>
 #include <QSet>
 #include <QStandardItemModel>
 
 #include <limits>
 #include <memory>
+#include <utility>
 
 DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     : DropShadowWidget(parent)
@@ -25,6 +27,12 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     ui->treeViewGroup->setModel(m_model);
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
     connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
+    m_notStored = new QLabel(this);
+    m_notStored->setObjectName(QStringLiteral("labelNotStored"));
+    m_notStored->setWordWrap(true);
+    m_notStored->setStyleSheet(QStringLiteral("color: #f0b429;"));
+    m_notStored->hide();
+    ui->verticalLayout_5->insertWidget(1, m_notStored);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
     // "Parent" in Russian ("Родительская группа") needs more than the form's
@@ -160,8 +168,15 @@ void DeviceGroupManage::setParentChoicesEnabled(const QSet<int> &disabled)
     }
 }
 
+void DeviceGroupManage::markNotStored(const QString &why)
+{
+    m_notStored->setText(why);
+    m_notStored->setVisible(!why.isEmpty());
+}
+
 void DeviceGroupManage::on_pushButtonAddGroup_clicked()
 {
+    markNotStored(QString());
     m_editId = 0;
     ui->lineEditName->clear();
     ui->lineEditRemark->clear();
@@ -178,6 +193,7 @@ void DeviceGroupManage::on_pushButtonAddGroup_clicked()
 
 void DeviceGroupManage::on_pushButtonEditGroup_clicked()
 {
+    markNotStored(QString());
     if (m_shownId && m_parents.contains(m_shownId)) {
         m_editId = m_shownId;
         if (isRootGroup(m_editId)) {
@@ -284,12 +300,17 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
     }
     m_queue.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
                          m_storing = false;
+                         const bool form = std::exchange(m_storingForm, false);
                          ui->pushButtonOK->setEnabled(true);
                          ui->pushButtonDel->setEnabled(true);
                          // Not stored, nothing changed: the tree shows what the
-                         // database holds already.
+                         // database holds already, and the form, kept for
+                         // another OK, stays marked as not stored.
                          if (!error.text().isEmpty()) {
-                             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
+                             const QString why = SharedTexts::failureText(OrmDatabase::trouble(error));
+                             MsgTipInfoDlg::showTip(why, 2000);
+                             if (form && ui->groupBoxInfo->isEnabled())
+                                 markNotStored(why);
                              return;
                          }
                          landed();
@@ -345,6 +366,8 @@ void DeviceGroupManage::on_pushButtonOK_clicked()
     };
     auto saved = std::make_shared<Saved>();
     const int editId = m_editId;
+    markNotStored(QString());
+    m_storingForm = true;
     storeGroups(
         QStringLiteral("group ") + name,
         [editId, name, remark, parentId, saved](const QList<QSharedPointer<CMS_Organization>> &groups, bool *commit) {

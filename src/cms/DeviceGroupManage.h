@@ -10,6 +10,7 @@
 #include <functional>
 
 class MsgTipInfoDlg;
+class QLabel;
 
 class QStandardItem;
 class QStandardItemModel;
@@ -70,6 +71,8 @@ private:
                      std::function<void()> shown = {});
     // Said for as long as a read or write of the editor waits for the database.
     void onWaiting(bool waiting);
+    // Under the form while what it shows was not stored (empty: hidden).
+    void markNotStored(const QString &why);
 
     Ui::DeviceGroupManage *ui;
     QStandardItemModel *m_model;
@@ -80,5 +83,7 @@ private:
     // Every read and write of the groups, in the order made.
     OrmAccessQueue m_queue;
     bool m_storing = false;
+    bool m_storingForm = false; // the form's values, by OK
+    QLabel *m_notStored = nullptr;
     QPointer<MsgTipInfoDlg> m_waitingTip;
 };

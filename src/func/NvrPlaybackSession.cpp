@@ -152,7 +152,25 @@ int NvrPlaybackSession::freePane(const QString &key) const
         qWarning() << "Empty device ID in getFreeIndex";
         return -1;
     }
-    return CommonHelper::findFreeSlot(key, paneKeys());
+    const int playing = paneOf(key);
+    if (playing >= 0)
+        return playing;
+    // A pane that says which channel it lost keeps saying it while another
+    // pane is free; the channel itself plays again where it was.
+    int wordless = -1;
+    int anyFree = -1;
+    for (int i = 0; i < PaneCount; ++i) {
+        if (!m_panes[size_t(i)].key.isEmpty())
+            continue;
+        const QString lost = m_lost[size_t(i)].key;
+        if (lost == key)
+            return i;
+        if (lost.isEmpty() && wordless < 0)
+            wordless = i;
+        if (anyFree < 0)
+            anyFree = i;
+    }
+    return wordless >= 0 ? wordless : anyFree;
 }
 
 FUN_DEV_INFO *NvrPlaybackSession::paneRecord(int pane) const
@@ -286,6 +304,9 @@ void NvrPlaybackSession::recvCommonInfo(const RecvInfo &info)
         break;
     case Cmd::DownloadData:
         onDownloadData(info);
+        break;
+    case Cmd::Login:
+        onLoginReply(info);
         break;
     default:
         break;
@@ -421,6 +442,7 @@ int NvrPlaybackSession::startAt(const QString &key, qint64 startMs)
     }
     Pane &pane = m_panes[size_t(index)];
     pane = Pane();
+    m_lost[size_t(index)] = Lost();
     pane.key = key;
     pane.day = date;
     pane.position = startMs;
@@ -563,8 +585,10 @@ void NvrPlaybackSession::watchdogTick()
             qInfo() << "watchdog: the connection of" << key << "was lost; playback stopped";
         stop(index);
         emit notice(lost ? Notice::ConnectionLost : Notice::PlaybackEnded, key);
-        if (lost)
+        if (lost) {
+            m_lost[size_t(index)].key = key;
             emit paneConnectionLost(index, key);
+        }
     }
     const bool left = std::any_of(m_panes.cbegin(), m_panes.cend(),
                                   [](const Pane &p) { return !p.key.isEmpty() && p.sinceData.isValid(); });
@@ -652,6 +676,7 @@ void NvrPlaybackSession::stop(int index)
     if (valid(index)) {
         key = m_panes[size_t(index)].key;
         m_panes[size_t(index)] = Pane();
+        m_lost[size_t(index)] = Lost();
     }
     emit paneStopped(index, key);
 }
@@ -694,6 +719,7 @@ void NvrPlaybackSession::reset()
         m_panes[size_t(i)] = Pane();
         emit paneStopped(i, key);
     }
+    m_lost.fill(Lost());
     m_channels.clear();
     m_watchdogTimer->stop();
     m_shownDate = QDate();
@@ -713,7 +739,9 @@ qint64 NvrPlaybackSession::recordedEndWithin(const QString &key, qint64 from, qi
     for (const Segment &s : channel.segments)
         if (s.start < to && s.end > from)
             end = qMax<qint64>(end, qMin<qint64>(s.end, to));
-    return end;
+    // A list holding nothing of the range proves nothing: the recorder may
+    // send footage of it all the same, and only its end shows it all came.
+    return end > 0 ? end : to;
 }
 
 NvrPlaybackSession::DownloadRefusal NvrPlaybackSession::startDownload(const QDateTime &start, const QDateTime &end)
@@ -819,6 +847,15 @@ void NvrPlaybackSession::onConnectionLost(const loginDev &dev)
     for (Pane &pane : m_panes)
         if (pane.key == key)
             pane.connectionLost = true;
+    // The recorder said back is gone again: its panes say so again. Its own
+    // connection tells; a channel's may be only logged out.
+    for (int i = 0; i < PaneCount; ++i) {
+        Lost &lost = m_lost[size_t(i)];
+        if (dev.channel == 0 && lost.back && lost.key.section(QLatin1Char('_'), 0, 0) == dev.ip) {
+            lost.back = false;
+            emit paneRecorderBack(i, lost.key, false);
+        }
+    }
     if (m_download.running && !m_download.judged && m_download.key == key) {
         qWarning() << "download of" << key << "lost its connection after" << m_download.received << "frames";
         settleLostConnection();
@@ -867,6 +904,22 @@ void NvrPlaybackSession::settleLostConnection()
             finishDownload(whole ? Shortfall::None : Shortfall::ConnectionLost);
         },
         Qt::QueuedConnection);
+}
+
+void NvrPlaybackSession::onLoginReply(const RecvInfo &info)
+{
+    // The client logged in to the recorder again: a pane that lost it may
+    // play again, and says so.
+    if (!info.head.result.ok() || info.ip.isEmpty())
+        return;
+    for (int i = 0; i < PaneCount; ++i) {
+        Lost &lost = m_lost[size_t(i)];
+        if (lost.key.isEmpty() || lost.back || lost.key.section(QLatin1Char('_'), 0, 0) != info.ip)
+            continue;
+        lost.back = true;
+        qInfo() << "the recorder of" << lost.key << "answered a login again";
+        emit paneRecorderBack(i, lost.key, true);
+    }
 }
 
 void NvrPlaybackSession::onStreamLost(const RecvInfo &who, StreamLoss loss)

@@ -156,6 +156,7 @@ public:
     // login): the download on it ends at once, a pane on it is told apart
     // from one whose footage ended.
     void onConnectionLost(const loginDev &dev);
+    void onLoginReply(const RecvInfo &info);
     void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
     bool sendStop(const QString &key, bool download);
     void watchdogTick();
@@ -170,7 +171,12 @@ public:
     qint64 panePosition(int pane) const;
     QMap<int, QString> paneKeys() const;
     int paneOf(const QString &key) const;
+    // The pane for a channel: the one playing it, else the free one that
+    // lost it, else a free one that says nothing, else any free one.
     int freePane(const QString &key) const;
+    // The channel a free pane lost its connection for, until something
+    // plays in that pane, it is stopped, or the page is left (reset).
+    QString lostKey(int pane) const { return valid(pane) ? m_lost[size_t(pane)].key : QString(); }
     FUN_DEV_INFO *paneRecord(int pane) const;
     Segments dayRecords(const QString &key) const { return m_channels.value(key).segments; }
     QSet<QString> monthDays(const QString &ip) const { return m_monthDays.value(ip); }
@@ -214,8 +220,11 @@ signals:
     void paneStopped(int pane, const QString &key);
     // The watchdog stopped a pane whose connection to the recorder was lost
     // (after paneStopped): the pane is free, and says why until the operator
-    // acts.
+    // acts on it.
     void paneConnectionLost(int pane, const QString &key);
+    // The recorder a free pane lost answered a login again (back): the
+    // channel can be played again; or, said back, it is lost again.
+    void paneRecorderBack(int pane, const QString &key, bool back);
 
     // The download's stream answered: the file is written from here on, at
     // its partial name.
@@ -251,6 +260,12 @@ private:
         bool connectionLost = false; // since its stream was answered
         QElapsedTimer sinceData;     // invalid: not watched
         Refresh refresh;
+    };
+
+    struct Lost
+    {
+        QString key;
+        bool back = false; // its recorder answered a login since
     };
 
     struct Channel
@@ -298,6 +313,8 @@ private:
     static bool holdsUnread(const QString &key);
     static bool holdsUnfinishedFrame(const QString &key);
     void noteDownloadLoss(StreamLoss loss);
+    // Where the channel's own day list says its footage inside [from, to)
+    // ends; to when the list is not the range's day's or holds nothing of it.
     qint64 recordedEndWithin(const QString &key, qint64 from, qint64 to) const;
 
     bool m_active = false;
@@ -306,6 +323,7 @@ private:
     QString m_currentKey;
     QString m_pendingPlayKey;
     std::array<Pane, PaneCount> m_panes;
+    std::array<Lost, PaneCount> m_lost;
     QHash<QString, Channel> m_channels;
     QHash<QString, QSet<QString>> m_monthDays; // NVR address -> "yyyyMMdd"
     Download m_download;

@@ -67,6 +67,7 @@ RecordWnd::RecordWnd(QWidget *parent)
     connect(session, &NvrPlaybackSession::paneRestarting, replay, [replay](int pane) { replay->stop(pane); });
     connect(session, &NvrPlaybackSession::paneStopped, this, &RecordWnd::onPaneStopped);
     connect(session, &NvrPlaybackSession::paneConnectionLost, this, &RecordWnd::onPaneConnectionLost);
+    connect(session, &NvrPlaybackSession::paneRecorderBack, this, &RecordWnd::onPaneRecorderBack);
     connect(session, &NvrPlaybackSession::downloadWriterWanted, this, &RecordWnd::onDownloadWriterWanted);
     connect(session, &NvrPlaybackSession::downloadData, this, [this](const QByteArray &data, qint64 stamp, bool key) {
         if (m_recorder)
@@ -199,6 +200,7 @@ void RecordWnd::onDeviceItemClicked(const QModelIndex &index)
         ui->widgetVideoReplay->setFocusIndex(pane);
         return;
     }
+    // Picked: the panes that lost it leave the word to what the operator does now.
     clearLostWords(key);
     if (key == m_session->currentKey())
         return;
@@ -345,7 +347,7 @@ void RecordWnd::startPlaybackAt(const QString &key, qint64 startMs)
 
 void RecordWnd::onPaneStarted(int pane, const QString &key)
 {
-    clearLostWords();
+    clearLostWord(pane);
     ui->widgetVideoReplay->setFocusIndex(pane);
     ui->treeView->setItemState(key, kPlayingState);
 }
@@ -514,17 +516,39 @@ void RecordWnd::onPaneConnectionLost(int pane, const QString &key)
 {
     // The pane is free and black: what happened stays on it, not only in
     // the toast.
-    m_lostWords.insert(pane, key);
-    ui->widgetVideoReplay->setPaneWord(pane, connectionLostText(key));
+    m_lostWords.insert(pane, {key, false});
+    showLostWord(pane);
 }
 
-QString RecordWnd::connectionLostText(const QString &key) const
+void RecordWnd::onPaneRecorderBack(int pane, const QString &key, bool back)
+{
+    // Only a pane that still says what it lost is told how it stands now.
+    const auto it = m_lostWords.find(pane);
+    if (it == m_lostWords.end() || it->key != key)
+        return;
+    it->back = back;
+    showLostWord(pane);
+}
+
+void RecordWnd::showLostWord(int pane)
+{
+    const LostWord word = m_lostWords.value(pane);
+    if (!word.key.isEmpty())
+        ui->widgetVideoReplay->setPaneWord(pane, word.back ? recorderBackText(word.key) : connectionLostText(word.key));
+}
+
+QString RecordWnd::connectionLostText(const QString &key)
 {
     return QStringLiteral("%1\n%2").arg(channelTitle(key),
                                         tr("Playback stopped: the connection to the recorder was lost"));
 }
 
-QString RecordWnd::channelTitle(const QString &key) const
+QString RecordWnd::recorderBackText(const QString &key)
+{
+    return QStringLiteral("%1\n%2").arg(channelTitle(key), tr("The recorder is back: play the channel again"));
+}
+
+QString RecordWnd::channelTitle(const QString &key)
 {
     const FUN_DEV_INFO *record = DeviceInfoManager::instance()->findDevInfo(key);
     if (!record)
@@ -540,10 +564,10 @@ void RecordWnd::clearLostWord(int pane)
         ui->widgetVideoReplay->setPaneWord(pane, QString());
 }
 
-void RecordWnd::clearLostWords(const QString &except)
+void RecordWnd::clearLostWords(const QString &key)
 {
     for (auto it = m_lostWords.begin(); it != m_lostWords.end();) {
-        if (except.isEmpty() || it.value() != except) {
+        if (key.isEmpty() || it->key == key) {
             ui->widgetVideoReplay->setPaneWord(it.key(), QString());
             it = m_lostWords.erase(it);
         } else {
@@ -700,7 +724,8 @@ void RecordWnd::settleDownload(const QString &written)
     if (d.judged && d.whole && d.writtenOk) {
         if (NvrPlaybackSession::completeDownloadFile(written, d.complete, &reason)) {
             MsgTipInfoDlg::showTipWithLink(
-                QStringLiteral("%1 %2 %3").arg(d.key, tr("Download successful"), tr("Saved to")), d.complete, ToastMs);
+                QStringLiteral("%1 %2 %3").arg(d.title, tr("Download successful"), tr("Saved to")), d.complete,
+                ToastMs);
             return;
         }
         // Renamed, but its folder could not be synced: the file is where its
@@ -723,9 +748,9 @@ void RecordWnd::settleDownload(const QString &written)
     QString text;
     if (reason.isEmpty()) {
         // Written whole, but not all of the range reached it.
-        text = shortfallText(d.key, d.end);
+        text = shortfallText(d.title, d.end);
     } else {
-        text = QStringLiteral("%1 %2: %3").arg(d.key, tr("Download failed"), Platform::translatedFailure(reason));
+        text = QStringLiteral("%1 %2: %3").arg(d.title, tr("Download failed"), Platform::translatedFailure(reason));
     }
     if (isKept)
         MsgTipInfoDlg::showTipWithLink(text, kept, ToastMs);
@@ -746,6 +771,7 @@ void RecordWnd::onBtnStartDownoadClicked(bool)
     QString text;
     switch (refusal) {
     case Refusal::None:
+        m_downloadTitle = channelTitle(m_session->downloadKey());
         ui->pushButtonStart->setEnabled(false);
         return;
     case Refusal::NoChannel:
@@ -785,6 +811,7 @@ void RecordWnd::onDownloadWriterWanted(const QString &path, bool h265, qint64 ra
     WrittenDownload &d = m_writtenDownloads[path];
     d = WrittenDownload();
     d.key = m_session->downloadKey();
+    d.title = m_downloadTitle.isEmpty() ? channelTitle(d.key) : m_downloadTitle;
     d.complete = m_session->downloadPath();
     m_playerParam.reset();
     writer->setCustomIo(true);
@@ -831,7 +858,7 @@ QString RecordWnd::lossText(StreamLoss lost)
     return QString();
 }
 
-QString RecordWnd::shortfallText(const QString &key, const NvrPlaybackSession::DownloadEnd &end)
+QString RecordWnd::shortfallText(const QString &title, const NvrPlaybackSession::DownloadEnd &end)
 {
     using Why = NvrPlaybackSession::Shortfall;
     const QString at = QDateTime::fromMSecsSinceEpoch(end.at).toString(QStringLiteral("HH:mm:ss"));
@@ -861,7 +888,7 @@ QString RecordWnd::shortfallText(const QString &key, const NvrPlaybackSession::D
         text = tr("Download failed");
         break;
     }
-    return QStringLiteral("%1 %2").arg(key, text);
+    return QStringLiteral("%1 %2").arg(title, text);
 }
 
 void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool success, bool received,
@@ -883,7 +910,8 @@ void RecordWnd::onDownloadFinished(const QString &key, const QString &path, bool
     Q_UNUSED(received)
     Q_UNUSED(path)
     Q_UNUSED(lost)
-    MsgTipInfoDlg::showTip(shortfallText(key, end), ToastMs);
+    MsgTipInfoDlg::showTip(shortfallText(m_downloadTitle.isEmpty() ? channelTitle(key) : m_downloadTitle, end),
+                           ToastMs);
 }
 
 void RecordWnd::onBtnEndDownoadClicked()
@@ -944,6 +972,8 @@ void RecordWnd::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ui->lineEdit->setPlaceholderText(tr("Enter the device name to filter"));
+        for (auto it = m_lostWords.cbegin(); it != m_lostWords.cend(); ++it)
+            showLostWord(it.key());
         // The new texts laid out first: eliding them in the widths of the old
         // ones would cut those that grew for good. A hidden page lays out
         // and elides when it is shown.

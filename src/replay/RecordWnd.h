@@ -127,14 +127,18 @@ private:
     void onPaneStreamReady(int pane, const QString &key, bool h265);
     void onPaneStopped(int pane, const QString &key);
     void onPaneConnectionLost(int pane, const QString &key);
+    void onPaneRecorderBack(int pane, const QString &key, bool back);
     // The channel as the operator knows it: its recorder and its name.
-    QString channelTitle(const QString &key) const;
-    QString connectionLostText(const QString &key) const;
-    // What a pane says of a channel it lost stays until the operator acts:
-    // a stream started, the pane stopped, another channel picked, the page
-    // left.
+    static QString channelTitle(const QString &key);
+    static QString connectionLostText(const QString &key);
+    static QString recorderBackText(const QString &key);
+    // What a pane says of a channel it lost stays until the operator acts on
+    // that pane: a stream started in it, it stopped, its channel picked, the
+    // page left. Other panes keep theirs.
+    void showLostWord(int pane);
     void clearLostWord(int pane);
-    void clearLostWords(const QString &except = QString());
+    // Of every pane that lost the channel; of all with no key.
+    void clearLostWords(const QString &key = QString());
     void onDownloadWriterWanted(const QString &path, bool h265, qint64 rangeStart, qint64 rangeEnd);
     void onDownloadProgress(int percent);
     void onDownloadFinished(const QString &key, const QString &path, bool success, bool received, StreamLoss lost,
@@ -142,7 +146,7 @@ private:
     // Why data of a download was lost, as the operator is told.
     static QString lossText(StreamLoss lost);
     // What the operator is told of a download that is not whole.
-    static QString shortfallText(const QString &key, const NvrPlaybackSession::DownloadEnd &end);
+    static QString shortfallText(const QString &title, const NvrPlaybackSession::DownloadEnd &end);
     void onDownloadEnded(const QString &path, bool received);
 
     Ui::RecordWnd *ui = nullptr;
@@ -154,6 +158,7 @@ private:
     struct WrittenDownload
     {
         QString key;
+        QString title;        // the channel as the operator knows it
         QString complete;     // its name once whole
         bool judged = false;  // the session said whether the range came whole
         bool whole = false;   // ... and it did
@@ -164,7 +169,16 @@ private:
         NvrPlaybackSession::DownloadEnd end;
     };
     QHash<QString, WrittenDownload> m_writtenDownloads;
-    QMap<int, QString> m_lostWords; // pane -> the channel whose loss it says
+    // Pane -> the channel whose loss it says, and whether its recorder is back.
+    struct LostWord
+    {
+        QString key;
+        bool back = false;
+    };
+    QMap<int, LostWord> m_lostWords;
+    // The running download's channel as the operator knew it when it began:
+    // its notices name it so even once the device is gone.
+    QString m_downloadTitle;
 
     QTimer *m_barHideTimer = nullptr;
     QWidget *m_fullScreenBar = nullptr;

@@ -512,17 +512,21 @@ private slots:
 
     // A Save while another program holds the database: the click returns at
     // once, the page says it waits, nothing is said saved before it is, and
-    // the rows the page read are updated, not joined by new ones.
+    // the rows the page read are updated, not joined by new ones. Held past
+    // the give-up, the page shows what the database holds.
     void saveWaitsForHeldDatabase_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("exclusive") << int(HeldDatabase::Kind::Exclusive);
-        QTest::newRow("write") << int(HeldDatabase::Kind::Write);
+        QTest::addColumn<bool>("letGo"); // while the Save waits
+        QTest::newRow("exclusive") << int(HeldDatabase::Kind::Exclusive) << true;
+        QTest::newRow("write") << int(HeldDatabase::Kind::Write) << true;
+        QTest::newRow("write, held past the give-up") << int(HeldDatabase::Kind::Write) << false;
     }
 
     void saveWaitsForHeldDatabase()
     {
         QFETCH(int, kind);
+        QFETCH(bool, letGo);
         cms_DealAlarmType type;
         type.devip = kGate;
         type.devsn = "SN-G";
@@ -538,8 +542,9 @@ private slots:
             clickItem(m_page->findChild<DeviceTree *>("treeView"), kGate);
             QTRY_VERIFY(toastTexts().contains(SharedTexts::readWaitingText()));
             QVERIFY(!w<QPushButton>("pushButtonSave")->isEnabled());
+            held.letGo();
+            QTRY_VERIFY(w<QPushButton>("pushButtonSave")->isEnabled());
         }
-        QTRY_VERIFY(w<QPushButton>("pushButtonSave")->isEnabled());
         closeToasts();
         choose(kGate);
         QCOMPARE(shownFlags(m_page), QStringLiteral("0 1 0 21"));
@@ -552,6 +557,13 @@ private slots:
             QTRY_VERIFY(toastTexts().contains(SharedTexts::waitingText()));
             QVERIFY(!toastTexts().contains("Configuration successful"));
             QCOMPARE(updates.count(), 0);
+            if (!letGo)
+                QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(SharedTexts::heldText()), OrmAccessQueue::GiveUpMs * 2);
+        }
+        if (!letGo) {
+            QCOMPARE(shownFlags(m_page), QStringLiteral("0 1 0 21"));
+            QVERIFY(!rowsUnder<cms_DealAlarmType>(kGate).value(0)->bMotionDetection);
+            return;
         }
         QTRY_VERIFY(toastTexts().contains("Configuration successful"));
         QTRY_COMPARE(updates.count(), 1);

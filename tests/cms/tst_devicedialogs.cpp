@@ -1037,6 +1037,8 @@ private slots:
         QCOMPARE(toastTexts().contains(QStringLiteral("A group with this name already exists.")), inUse && released);
         QCOMPARE(groupNames().count(QStringLiteral("Yard")), inUse || released ? 1 : 0);
         QCOMPARE(tree->model()->rowCount(tree->model()->index(0, 0)), inUse || released ? 1 : 0);
+        // The form keeps what was typed, marked as not stored.
+        QCOMPARE(child<QLabel>(&dialog, "labelNotStored")->isVisible(), !released);
     }
 };
 

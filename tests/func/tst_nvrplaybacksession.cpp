@@ -276,6 +276,8 @@ private slots:
         // The six seconds from 08:00:00 are all the footage of the range.
         QTest::newRow("footage ends inside the range") << "480-481" << true << 150 << "" << StreamLoss::None;
         QTest::newRow("silent with footage to come") << "480-490" << false << 150 << "" << StreamLoss::None;
+        // The day's list holds nothing of the range: it proves no end.
+        QTest::newRow("no footage listed in the range") << "600-601" << false << 150 << "" << StreamLoss::None;
         QTest::newRow("no data") << "480-481" << false << 0 << "nodata" << StreamLoss::None;
         QTest::newRow("stream request unanswered") << "480-481" << false << 0 << "noanswer" << StreamLoss::None;
         // All the footage came but frame 60: never called whole.

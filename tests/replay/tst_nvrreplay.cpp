@@ -1,4 +1,5 @@
 #include "CommonHelper.h"
+#include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DevicePagesTestUtil.h"
 #include "DeviceRoundTrip.h"
@@ -233,6 +234,10 @@ private slots:
     {
         player::registerMetaTypes();
         registerKelvoMetaTypes();
+        // A recorder back is found again within a second, not half a minute.
+        SdkTimings timings = KelvoSDKHelper::instance()->timings();
+        timings.reconnectUnitMs = 20;
+        KelvoSDKHelper::instance()->setTimings(timings);
         QVERIFY(m_root.isValid());
         const QString records = m_root.filePath("records");
         CommonHelper::setStoragePathsProvider([records] { return StoragePaths{records, QString(), QString()}; });
@@ -353,16 +358,21 @@ private slots:
 
     // A stream that falls silent ends with "Playback ended" and a stop.
     // Silence of a recorder that is gone is said as such, with the channel,
-    // in the toast and on the pane, where it stays after the toast until the
-    // operator picks another channel.
+    // in the toast and on the pane, where it stays after the toast, another
+    // channel picked and another pane started, until the operator picks the
+    // channel itself; a recorder back is said there.
     void silentStreamEnds_data()
     {
         QTest::addColumn<bool>("gone");
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("word"); // on the pane; %1 the recorder's address
-        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended") << QString();
+        QTest::addColumn<QString>("back"); // said there once it is back; empty: it stays away
+        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended") << QString() << QString();
         const QString lost = RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
-        QTest::newRow("the recorder gone") << true << lost << "nvr %1 - CH_02\n" + lost;
+        QTest::newRow("the recorder gone") << true << lost << "nvr %1 - CH_02\n" + lost << QString();
+        QTest::newRow("the recorder gone, then back")
+            << true << lost << "nvr %1 - CH_02\n" + lost
+            << "nvr %1 - CH_02\n" + RecordWnd::tr("The recorder is back: play the channel again");
     }
 
     void silentStreamEnds()
@@ -370,8 +380,10 @@ private slots:
         QFETCH(bool, gone);
         QFETCH(QString, told);
         QFETCH(QString, word);
+        QFETCH(QString, back);
         SimDevice *sim = addNvr();
-        QVERIFY(sim);
+        SimDevice *other = addNvr();
+        QVERIFY(sim && other);
         SimRecordStreams::setup(*sim).silentAfterFrames = 30;
         openWindow();
         const QString ip = sim->address().toString(), key = ip + "_2";
@@ -393,6 +405,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(toastTexts().isEmpty(), 30000);
         QCOMPARE(m_wnd->replayWidget()->paneWord(0), word);
         click(ip + "_1");
+        QCOMPARE(m_wnd->replayWidget()->paneWord(0), word);
+        // Another channel plays in a pane that says nothing.
+        const QString elsewhere = other->address().toString() + "_1";
+        doubleClick(elsewhere);
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().values().contains(elsewhere), 10000);
+        QCOMPARE(m_wnd->paneKeys().key(elsewhere), word.isEmpty() ? 0 : 1);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(m_wnd->paneKeys().key(elsewhere)) > 0, 10000);
+        QCOMPARE(m_wnd->replayWidget()->paneWord(0), word);
+        if (!back.isEmpty()) {
+            // Up again, and the client logs in to it as it does after a loss.
+            QVERIFY(sim->listen(sim->address(), sim->port()));
+            FUN_DEV_INFO *nvr = DeviceInfoManager::instance()->findDevInfo(ip);
+            QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(nvr)), 10000);
+            KelvoSDKHelper::instance()->sendData(toLoginDev(nvr), Cmd::Login, DeviceController::loginBody(nvr), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(m_wnd->replayWidget()->paneWord(0), back.arg(ip), 10000);
+        }
+        click(key);
         QCOMPARE(m_wnd->replayWidget()->paneWord(0), QString());
     }
 
@@ -553,9 +582,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
         QVERIFY(startButton->isEnabled());
         if (fault != "end") {
-            // Told once the writer has closed the file.
-            const QString text = key + " " + told;
+            // Told once the writer has closed the file, of the channel as the operator names it.
+            const QString text = "nvr " + ip + " - CH_03 " + told;
             QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
+            QCOMPARE(toastContains(RecordWnd::tr("Download successful")), success);
             // The toast links to where the file is.
             if (kept != "none")
                 QVERIFY2(toastContains(kept == "complete" ? path : partial), qPrintable(toastTexts().join(" | ")));
@@ -634,8 +664,8 @@ private slots:
         const QString complete = m_wnd->downloadPath();
         const QString partial = NvrPlaybackSession::partialPathOf(complete);
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
-        const QString text =
-            key + " " + RecordWnd::tr("Download failed") + ": " + QString::fromLocal8Bit(strerror(error));
+        const QString text = "nvr " + ip + " - CH_03 " + RecordWnd::tr("Download failed") + ": "
+                             + QString::fromLocal8Bit(strerror(error));
         QTRY_VERIFY2_WITH_TIMEOUT(toastContains(text), qPrintable(toastTexts().join(" | ")), 10000);
         QVERIFY2(!toastContains(RecordWnd::tr("Download successful")), qPrintable(toastTexts().join(" | ")));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -796,9 +826,10 @@ private slots:
             QCOMPARE(m_wnd->downloadKey(), key);
             paths << m_wnd->downloadPath();
             QTRY_VERIFY_WITH_TIMEOUT(m_wnd->downloadKey().isEmpty(), 20000);
-            QTRY_VERIFY2_WITH_TIMEOUT(
-                toastContains(key + " " + RecordWnd::tr("Download successful") + " " + RecordWnd::tr("Saved to")),
-                qPrintable(toastTexts().join(" | ")), 10000);
+            QTRY_VERIFY2_WITH_TIMEOUT(toastContains("nvr " + sim->address().toString() + " - CH_02 "
+                                                    + RecordWnd::tr("Download successful") + " "
+                                                    + RecordWnd::tr("Saved to")),
+                                      qPrintable(toastTexts().join(" | ")), 10000);
             double duration = 0;
             QTRY_COMPARE_WITH_TIMEOUT(testmedia::probeFrames(paths.last(), &duration), 75, 10000);
             QVERIFY2(qAbs(duration - 3.0) < 0.001, qPrintable(QString::number(duration)));

@@ -347,10 +347,12 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
     const auto mark = [ids, info] { return AlarmRecordStore::markSolved(ids, info); };
     const auto told = [ids, info](const QSqlError &error) {
         qDebug() << "batch" << ids << info << error.text();
-        if (!error.text().isEmpty())
+        if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
     };
-    m_reads.enqueue({QStringLiteral("alarms marked solved"), QString(), true, mark, told});
+    OrmAccessQueue::Item item{QStringLiteral("alarms marked solved"), QString(), true, mark, told};
+    item.said = tr("the alarms marked solved");
+    m_reads.enqueue(std::move(item));
     // The page shows what is stored now, on the same page: handled rows read
     // "solved" with their note (or, after a failure, still "pending").
     setQuery();

@@ -27,6 +27,12 @@ public:
 
     void connectDev(const loginDev &dev);
     void logoutDev(const loginDev &dev);
+    // The client closes: every session tells its device so and reads what it
+    // sends until it ends its side (TcpClient::endReading); the sessions
+    // whose reading has not ended yet, then every session ends.
+    void endReading();
+    QList<loginDev> stillReading() const;
+    void logoutAll();
     void update(const loginDev &dev);
     // False when the device has no session or the message could not be written.
     bool sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);

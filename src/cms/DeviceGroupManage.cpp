@@ -282,21 +282,25 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
         m_waitingTip->close();
         m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::waitingText(), std::numeric_limits<int>::max());
     }
-    m_queue.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
-                         m_storing = false;
-                         ui->pushButtonOK->setEnabled(true);
-                         ui->pushButtonDel->setEnabled(true);
-                         // Not stored, nothing changed: the tree shows what the
-                         // database holds already.
-                         if (!error.text().isEmpty()) {
-                             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
-                             return;
-                         }
-                         landed();
-                         refreshGroups(shown);
-                         if (DeviceInfoManager *registry = DeviceInfoManager::instance())
-                             registry->getGroupsFromDatabase();
-                     }});
+    OrmAccessQueue::Item item{what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
+                                  m_storing = false;
+                                  ui->pushButtonOK->setEnabled(true);
+                                  ui->pushButtonDel->setEnabled(true);
+                                  // Not stored, nothing changed: the tree shows what the
+                                  // database holds already. The close names it in its own words.
+                                  if (!error.text().isEmpty()) {
+                                      if (!OrmAccessQueue::closeBegun())
+                                          MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)),
+                                                                 2000);
+                                      return;
+                                  }
+                                  landed();
+                                  refreshGroups(shown);
+                                  if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+                                      registry->getGroupsFromDatabase();
+                              }};
+    item.said = tr("the device groups");
+    m_queue.enqueue(std::move(item));
 }
 
 void DeviceGroupManage::onWaiting(bool waiting)
@@ -438,20 +442,20 @@ void DeviceGroupManage::showGroup(int id)
 {
     auto group = std::make_shared<CMS_Organization>();
     group->id = id;
-    m_queue.enqueue(
-        {QStringLiteral("read group %1").arg(id), QString(), true, [group] { return orm::dao::fetch_by_id(*group); },
-         [this, group, id](const QSqlError &error) {
-             if (!error.text().isEmpty())
-                 return;
-             on_pushButtonAddGroup_clicked();
-             m_shownId = id;
-             ui->lineEditName->setText(group->Name);
-             ui->lineEditRemark->setText(group->Remark);
-             // The stored parent, not the group itself.
-             ui->comboBoxParent->setCurrentIndex(
-                 ui->comboBoxParent->findData(static_cast<int>(group->ParentId), Qt::UserRole, Qt::MatchExactly));
-             ui->groupBoxInfo->setEnabled(false);
-         }});
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
+        QStringLiteral("read group %1").arg(id), [group] { return orm::dao::fetch_by_id(*group); },
+        [this, group, id](const QSqlError &error) {
+            if (!error.text().isEmpty())
+                return;
+            on_pushButtonAddGroup_clicked();
+            m_shownId = id;
+            ui->lineEditName->setText(group->Name);
+            ui->lineEditRemark->setText(group->Remark);
+            // The stored parent, not the group itself.
+            ui->comboBoxParent->setCurrentIndex(
+                ui->comboBoxParent->findData(static_cast<int>(group->ParentId), Qt::UserRole, Qt::MatchExactly));
+            ui->groupBoxInfo->setEnabled(false);
+        }));
 }
 
 void DeviceGroupManage::changeEvent(QEvent *event)

@@ -236,12 +236,16 @@ void LoginDialog::rememberLogin(const QString &name, const QString &password, bo
                 return;
             }
             // The login holds; what the next start remembers did not change.
+            // The close names it in its own words.
+            if (OrmAccessQueue::closeBegun())
+                return;
             MsgTipInfoDlg::showTip(tr("What the next start remembers of this login was not saved.") + QLatin1Char(' ')
                                        + SharedTexts::failureText(OrmDatabase::trouble(error)),
                                    2000);
         }};
     // Only the latest login is worth remembering.
     item.merges = true;
+    item.said = tr("the remembered login");
     rememberQueue()->enqueue(std::move(item));
 }
 

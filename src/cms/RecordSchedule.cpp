@@ -630,6 +630,7 @@ bool RecordSchedule::trySave()
                                   }
                               }};
     item.merges = true;
+    item.said = tr("the storage schedule");
     m_planQueue.enqueue(std::move(item));
     followQueue();
     return m_savedAtOnce;
@@ -664,7 +665,9 @@ void RecordSchedule::writeGivenUp(bool locked)
     if (reverted)
         showPlanState();
     followStoredPlan(false);
-    MsgTipInfoDlg::showTip(locked ? SharedTexts::heldText() : SharedTexts::configFailedText(), TipMs);
+    // The close names it in its own words.
+    if (!m_closed)
+        MsgTipInfoDlg::showTip(locked ? SharedTexts::heldText() : SharedTexts::configFailedText(), TipMs);
 }
 
 void RecordSchedule::endWrite()

@@ -159,13 +159,15 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // another program holds is waited for with the dialog open.
     m_saving = true;
     auto before = std::make_shared<QString>();
-    m_queue.enqueue({QStringLiteral("recording folder"), QString(), true,
-                     [path, before] { return storeFolder(path, before.get()); },
-                     [this, path, before](const QSqlError &error) {
-                         if (error.text().isEmpty())
-                             m_folderBefore = *before;
-                         folderStored(path, error);
-                     }});
+    OrmAccessQueue::Item item{QStringLiteral("recording folder"), QString(), true,
+                              [path, before] { return storeFolder(path, before.get()); },
+                              [this, path, before](const QSqlError &error) {
+                                  if (error.text().isEmpty())
+                                      m_folderBefore = *before;
+                                  folderStored(path, error);
+                              }};
+    item.said = tr("the recording folder");
+    m_queue.enqueue(std::move(item));
     if (m_saving)
         showWaiting(SharedTexts::waitingText());
 }
@@ -224,12 +226,15 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
     });
     if (!taken) {
         const QString before = m_folderBefore;
-        m_queue.enqueue({QStringLiteral("recording folder restored"), QString(), true,
-                         [before] { return storeFolder(before, nullptr); },
-                         [](const QSqlError &error) {
-                             if (!error.text().isEmpty())
-                                 MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
-                         }});
+        OrmAccessQueue::Item restore{QStringLiteral("recording folder restored"), QString(), true,
+                                     [before] { return storeFolder(before, nullptr); },
+                                     [](const QSqlError &error) {
+                                         if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
+                                             MsgTipInfoDlg::showTip(
+                                                 SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
+                                     }};
+        restore.said = tr("the recording folder");
+        m_queue.enqueue(std::move(restore));
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
                                    .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
                                TipMs);

@@ -2794,6 +2794,10 @@ Move it away to start with a new database.</source>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>无法读取此设备的报警设置。请重新选择该设备再试一次。</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>报警设置</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

@@ -2794,6 +2794,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Nastavení alarmů tohoto zařízení nelze přečíst. Vyberte zařízení znovu a zkuste to ještě jednou.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>nastavení alarmů</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

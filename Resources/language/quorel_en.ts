@@ -1150,6 +1150,10 @@
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>Choose a device in the list to see and change its alarm settings.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>the alarm settings</translation>
+    </message>
 </context>
 <context>
     <name>RecordSchedule</name>

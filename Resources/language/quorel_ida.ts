@@ -2794,6 +2794,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Pengaturan alarm perangkat ini tidak dapat dibaca. Pilih perangkat lagi untuk mencoba sekali lagi.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>pengaturan alarm</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

@@ -2794,6 +2794,10 @@ Move it away to start with a new database.</source>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Не удалось прочитать настройки тревог этого устройства. Выберите устройство ещё раз, чтобы повторить попытку.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>настройки тревог</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>

@@ -67,6 +67,7 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
     connect(&m_reads, &OrmAccessQueue::waitingChanged, this, &AlarmInfoWidget::showWaiting);
+    m_reads.setSaid(tr("the alarms marked solved"));
 
     ui->lineEditDevice
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
@@ -350,9 +351,7 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
         if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
     };
-    OrmAccessQueue::Item item{QStringLiteral("alarms marked solved"), QString(), true, mark, told};
-    item.said = tr("the alarms marked solved");
-    m_reads.enqueue(std::move(item));
+    m_reads.enqueue({QStringLiteral("alarms marked solved"), QString(), true, mark, told});
     // The page shows what is stored now, on the same page: handled rows read
     // "solved" with their note (or, after a failure, still "pending").
     setQuery();

@@ -24,6 +24,7 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     ui->setupUi(this);
     ui->treeViewGroup->setModel(m_model);
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
+    m_queue.setSaid(tr("the device groups"));
     connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
     refreshGroups();
     on_pushButtonAddGroup_clicked();
@@ -282,25 +283,21 @@ void DeviceGroupManage::storeGroups(const QString &what, GroupsChange change, st
         m_waitingTip->close();
         m_waitingTip = MsgTipInfoDlg::showTip(SharedTexts::waitingText(), std::numeric_limits<int>::max());
     }
-    OrmAccessQueue::Item item{what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
-                                  m_storing = false;
-                                  ui->pushButtonOK->setEnabled(true);
-                                  ui->pushButtonDel->setEnabled(true);
-                                  // Not stored, nothing changed: the tree shows what the
-                                  // database holds already. The close names it in its own words.
-                                  if (!error.text().isEmpty()) {
-                                      if (!OrmAccessQueue::closeBegun())
-                                          MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)),
-                                                                 2000);
-                                      return;
-                                  }
-                                  landed();
-                                  refreshGroups(shown);
-                                  if (DeviceInfoManager *registry = DeviceInfoManager::instance())
-                                      registry->getGroupsFromDatabase();
-                              }};
-    item.said = tr("the device groups");
-    m_queue.enqueue(std::move(item));
+    m_queue.enqueue({what, QString(), true, std::move(write), [this, landed, shown](const QSqlError &error) {
+                         m_storing = false;
+                         ui->pushButtonOK->setEnabled(true);
+                         ui->pushButtonDel->setEnabled(true);
+                         // Not stored, nothing changed: the tree shows what the
+                         // database holds already.
+                         if (!error.text().isEmpty()) {
+                             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), 2000);
+                             return;
+                         }
+                         landed();
+                         refreshGroups(shown);
+                         if (DeviceInfoManager *registry = DeviceInfoManager::instance())
+                             registry->getGroupsFromDatabase();
+                     }});
 }
 
 void DeviceGroupManage::onWaiting(bool waiting)

@@ -211,8 +211,10 @@ namespace {
 OrmAccessQueue *rememberQueue()
 {
     static QPointer<OrmAccessQueue> queue;
-    if (!queue)
+    if (!queue) {
         queue = new OrmAccessQueue(QCoreApplication::instance());
+        queue->setSaid(LoginDialog::tr("the remembered login"));
+    }
     return queue;
 }
 
@@ -245,7 +247,6 @@ void LoginDialog::rememberLogin(const QString &name, const QString &password, bo
         }};
     // Only the latest login is worth remembering.
     item.merges = true;
-    item.said = tr("the remembered login");
     rememberQueue()->enqueue(std::move(item));
 }
 

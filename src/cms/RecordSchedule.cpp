@@ -217,6 +217,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->expandAll();
 
     connect(&m_planQueue, &OrmAccessQueue::waitingChanged, this, &RecordSchedule::followQueue);
+    m_planQueue.setSaid(tr("the storage schedule"));
     // Its room is kept while it is hidden, and it wraps rather than widen
     // the page: nothing moves when a write starts or stops waiting.
     QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
@@ -630,7 +631,6 @@ bool RecordSchedule::trySave()
                                   }
                               }};
     item.merges = true;
-    item.said = tr("the storage schedule");
     m_planQueue.enqueue(std::move(item));
     followQueue();
     return m_savedAtOnce;

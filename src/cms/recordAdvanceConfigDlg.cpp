@@ -47,6 +47,7 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
     , m_plan(plan)
 {
     ui->setupUi(this);
+    m_queue.setSaid(tr("the recording folder"));
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setView(new QListView(box));
 
@@ -159,15 +160,13 @@ void recordAdvanceConfigDlg::on_m_btnOK_clicked()
     // another program holds is waited for with the dialog open.
     m_saving = true;
     auto before = std::make_shared<QString>();
-    OrmAccessQueue::Item item{QStringLiteral("recording folder"), QString(), true,
-                              [path, before] { return storeFolder(path, before.get()); },
-                              [this, path, before](const QSqlError &error) {
-                                  if (error.text().isEmpty())
-                                      m_folderBefore = *before;
-                                  folderStored(path, error);
-                              }};
-    item.said = tr("the recording folder");
-    m_queue.enqueue(std::move(item));
+    m_queue.enqueue({QStringLiteral("recording folder"), QString(), true,
+                     [path, before] { return storeFolder(path, before.get()); },
+                     [this, path, before](const QSqlError &error) {
+                         if (error.text().isEmpty())
+                             m_folderBefore = *before;
+                         folderStored(path, error);
+                     }});
     if (m_saving)
         showWaiting(SharedTexts::waitingText());
 }
@@ -226,15 +225,12 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
     });
     if (!taken) {
         const QString before = m_folderBefore;
-        OrmAccessQueue::Item restore{QStringLiteral("recording folder restored"), QString(), true,
-                                     [before] { return storeFolder(before, nullptr); },
-                                     [](const QSqlError &error) {
-                                         if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
-                                             MsgTipInfoDlg::showTip(
-                                                 SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
-                                     }};
-        restore.said = tr("the recording folder");
-        m_queue.enqueue(std::move(restore));
+        m_queue.enqueue({QStringLiteral("recording folder restored"), QString(), true,
+                         [before] { return storeFolder(before, nullptr); },
+                         [](const QSqlError &error) {
+                             if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
+                                 MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
+                         }});
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")
                                    .arg(QCoreApplication::translate("StorageMark", why.toUtf8().constData())),
                                TipMs);

@@ -307,6 +307,8 @@ OrmAccessQueue::~OrmAccessQueue()
 void OrmAccessQueue::enqueue(Item item)
 {
     const quint64 id = ++m_sequence;
+    if (item.said.isEmpty())
+        item.said = m_said;
     QElapsedTimer age;
     age.start();
     if (m_owed.isEmpty()) {

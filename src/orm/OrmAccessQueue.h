@@ -94,6 +94,9 @@ public:
     explicit OrmAccessQueue(QObject *parent = nullptr);
     // What is still owed goes on without its done (see flushAll).
     ~OrmAccessQueue() override;
+    // How the operator knows the changes of this queue (a page's): the
+    // Item::said of those that name none.
+    void setSaid(const QString &said) { m_said = said; }
 
     // Tried at once, briefly, unless items queued before it still wait.
     void enqueue(Item item);
@@ -148,4 +151,5 @@ private:
     QList<Owed> m_owed;
     quint64 m_sequence = 0;
     bool m_waiting = false;
+    QString m_said;
 };

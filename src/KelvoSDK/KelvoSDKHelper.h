@@ -28,8 +28,9 @@ public:
     void connectDev(const loginDev &dev);
     void logoutDev(const loginDev &dev);
     // The client closes: every session tells its device so and reads what it
-    // sends until it ends its side (TcpClient::endReading); the sessions
-    // whose reading has not ended yet, then every session ends.
+    // sends until it ends its side (TcpClient::endReading). stillReading: the
+    // sessions whose device has not ended its side yet, or whose data is not
+    // all passed on. logoutAll: every session ends.
     void endReading();
     QList<loginDev> stillReading() const;
     void logoutAll();

@@ -403,8 +403,8 @@ void MainWindow::closeApp()
     m_closing = true;
     const QDeadlineTimer waitEnds(CloseWaitMs);
     qInfo() << "Closing the client";
-    // From here on a change that does not land, by whatever end, is said by
-    // the close, named, and no page tells of it on its own.
+    // From here on a change that does not land, by whatever end, is the
+    // close's to say, named.
     OrmAccessQueue::beginClose();
     if (m_controller)
         m_controller->beginClose();

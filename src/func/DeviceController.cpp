@@ -109,16 +109,12 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
     auto settled = [this, byOperator, done = std::move(done)](const QSqlError &error) {
         if (byOperator)
             --m_operatorWrites;
-        // Closing: what did not land is in the log and the close's words,
-        // nothing is shown; each write's own end undoes only what starts
-        // nothing.
-        if (m_closing) {
-            if (done)
-                done(error);
-            return;
-        }
+        // Closing, each write's own end undoes only what starts nothing; what
+        // did not land is in the log and the close's words, nothing is shown.
         if (done)
             done(error);
+        if (m_closing)
+            return;
         if (byOperator && !error.text().isEmpty() && !m_saidFailure) {
             m_saidFailure = true;
             emit storeNotice(SharedTexts::failureText(OrmDatabase::trouble(error)));

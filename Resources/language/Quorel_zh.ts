@@ -163,6 +163,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>the devices' serial numbers</source>
+        <translation>设备的序列号</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>设备 %1</translation>
+    </message>
+    <message>
+        <source>device %1 (%2)</source>
+        <translation>设备 %1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>ManageWidget</name>
     <message>
         <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
@@ -2783,6 +2798,10 @@ Move it away to start with a new database.</source>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>无法读取此设备的报警设置。请重新选择该设备再试一次。</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>报警设置</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2948,6 +2967,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Shown: the records of the last search that was read.</source>
         <translation>显示的是上次成功读取的搜索记录。</translation>
+    </message>
+    <message>
+        <source>the alarms marked solved</source>
+        <translation>标记为已处理的报警</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3688,10 @@ Move it away to start with a new database.</source>
         <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
         <translation>无法读取数据库文件 %2 中的表 %1（%3）。%4 将自动重新读取。</translation>
     </message>
+    <message>
+        <source>the storage schedule</source>
+        <translation>存储计划</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3743,6 +3770,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>The folder cannot be used for recordings: %1</source>
         <translation>该文件夹无法用于录像：%1</translation>
+    </message>
+    <message>
+        <source>the recording folder</source>
+        <translation>录像文件夹</translation>
     </message>
 </context>
 <context>
@@ -3872,6 +3903,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
         <translation>关闭时未保存，数据库正被其他程序使用。更改：%1，报警：%2。</translation>
+    </message>
+    <message>
+        <source>Alarms not saved before the close: %1.</source>
+        <translation>关闭前未保存的报警：%1 条。</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +4411,10 @@ Move it away to start with a new database.</source>
         <source>DeviceGroupManage</source>
         <translation>设备分组管理</translation>
     </message>
+    <message>
+        <source>the device groups</source>
+        <translation>设备分组</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4654,6 +4693,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>What the next start remembers of this login was not saved.</source>
         <translation>下次启动要记住的此次登录信息未能保存。</translation>
+    </message>
+    <message>
+        <source>the remembered login</source>
+        <translation>记住的登录信息</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +4992,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>another client records into this folder</source>
         <translation>另一个客户端正在向此文件夹录像</translation>
+    </message>
+    <message>
+        <source>the storage folder's mark</source>
+        <translation>存储文件夹的标记</translation>
     </message>
 </context>
 </TS>

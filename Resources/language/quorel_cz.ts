@@ -163,6 +163,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>the devices' serial numbers</source>
+        <translation>sériová čísla zařízení</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>zařízení %1</translation>
+    </message>
+    <message>
+        <source>device %1 (%2)</source>
+        <translation>zařízení %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ManageWidget</name>
     <message>
         <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
@@ -2783,6 +2798,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Nastavení alarmů tohoto zařízení nelze přečíst. Vyberte zařízení znovu a zkuste to ještě jednou.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>nastavení alarmů</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2948,6 +2967,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Shown: the records of the last search that was read.</source>
         <translation>Zobrazeny jsou záznamy posledního hledání, které se podařilo přečíst.</translation>
+    </message>
+    <message>
+        <source>the alarms marked solved</source>
+        <translation>alarmy označené jako vyřešené</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3688,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
         <translation>Tabulku %1 souboru databáze %2 nelze přečíst (%3). %4 Bude přečtena znovu sama.</translation>
     </message>
+    <message>
+        <source>the storage schedule</source>
+        <translation>plán ukládání</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3743,6 +3770,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>The folder cannot be used for recordings: %1</source>
         <translation>Složku nelze použít pro záznamy: %1</translation>
+    </message>
+    <message>
+        <source>the recording folder</source>
+        <translation>složka pro nahrávky</translation>
     </message>
 </context>
 <context>
@@ -3872,6 +3903,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
         <translation>Při zavírání neuloženo, databázi používá jiný program. Změny: %1, alarmy: %2.</translation>
+    </message>
+    <message>
+        <source>Alarms not saved before the close: %1.</source>
+        <translation>Alarmy neuložené před zavřením: %1.</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +4411,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>DeviceGroupManage</source>
         <translation>Správa skupin zařízení</translation>
     </message>
+    <message>
+        <source>the device groups</source>
+        <translation>skupiny zařízení</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4654,6 +4693,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>What the next start remembers of this login was not saved.</source>
         <translation>To, co si příští spuštění z tohoto přihlášení zapamatuje, nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>the remembered login</source>
+        <translation>zapamatované přihlášení</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +4992,10 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>do této složky nahrává jiný klient</translation>
+    </message>
+    <message>
+        <source>the storage folder's mark</source>
+        <translation>značka složky úložiště</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,10 @@
         <source>Shown: the records of the last search that was read.</source>
         <translation>Shown: the records of the last search that was read.</translation>
     </message>
+    <message>
+        <source>the alarms marked solved</source>
+        <translation>the alarms marked solved</translation>
+    </message>
 </context>
 <context>
     <name>Authentication</name>
@@ -170,10 +174,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>the devices' serial numbers</source>
+        <translation>the devices' serial numbers</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>device %1</translation>
+    </message>
+    <message>
+        <source>device %1 (%2)</source>
+        <translation>device %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>What the next start remembers of this login was not saved.</source>
         <translation>What the next start remembers of this login was not saved.</translation>
+    </message>
+    <message>
+        <source>the remembered login</source>
+        <translation>the remembered login</translation>
     </message>
 </context>
 <context>
@@ -185,6 +208,10 @@
     <message>
         <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
         <translation>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</translation>
+    </message>
+    <message>
+        <source>Alarms not saved before the close: %1.</source>
+        <translation>Alarms not saved before the close: %1.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +952,10 @@
         <source>Device Group Manage </source>
         <translation>Device Group Management</translation>
     </message>
+    <message>
+        <source>the device groups</source>
+        <translation>the device groups</translation>
+    </message>
 </context>
 <context>
     <name>CUserManageDlg</name>
@@ -1086,6 +1117,10 @@
         <source>The folder cannot be used for recordings: %1</source>
         <translation>The folder cannot be used for recordings: %1</translation>
     </message>
+    <message>
+        <source>the recording folder</source>
+        <translation>the recording folder</translation>
+    </message>
 </context>
 <context>
     <name>IotLoginDlg</name>
@@ -1114,6 +1149,10 @@
     <message>
         <source>Choose a device in the list to see and change its alarm settings.</source>
         <translation>Choose a device in the list to see and change its alarm settings.</translation>
+    </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>the alarm settings</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1260,10 @@
     <message>
         <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
         <translation>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</translation>
+    </message>
+    <message>
+        <source>the storage schedule</source>
+        <translation>the storage schedule</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +1477,10 @@ Move it away to start with a new database.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>another client records into this folder</translation>
+    </message>
+    <message>
+        <source>the storage folder's mark</source>
+        <translation>the storage folder's mark</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>the devices' serial numbers</source>
+        <translation>nomor seri perangkat</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>perangkat %1</translation>
+    </message>
+    <message>
+        <source>device %1 (%2)</source>
+        <translation>perangkat %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ManageWidget</name>
     <message>
         <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
@@ -2783,6 +2798,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Pengaturan alarm perangkat ini tidak dapat dibaca. Pilih perangkat lagi untuk mencoba sekali lagi.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>pengaturan alarm</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2948,6 +2967,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Shown: the records of the last search that was read.</source>
         <translation>Yang ditampilkan: catatan pencarian terakhir yang berhasil dibaca.</translation>
+    </message>
+    <message>
+        <source>the alarms marked solved</source>
+        <translation>alarm yang ditandai selesai</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3688,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
         <translation>Tabel %1 dari berkas basis data %2 tidak dapat dibaca (%3). %4 Tabel itu akan dibaca ulang dengan sendirinya.</translation>
     </message>
+    <message>
+        <source>the storage schedule</source>
+        <translation>jadwal penyimpanan</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3743,6 +3770,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>The folder cannot be used for recordings: %1</source>
         <translation>Folder tidak dapat digunakan untuk rekaman: %1</translation>
+    </message>
+    <message>
+        <source>the recording folder</source>
+        <translation>folder rekaman</translation>
     </message>
 </context>
 <context>
@@ -3872,6 +3903,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
         <translation>Tidak disimpan saat menutup, basis data sedang digunakan oleh program lain. Perubahan: %1, alarm: %2.</translation>
+    </message>
+    <message>
+        <source>Alarms not saved before the close: %1.</source>
+        <translation>Alarm yang tidak tersimpan sebelum menutup: %1.</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +4411,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>DeviceGroupManage</source>
         <translation>Kelola Grup Perangkat</translation>
     </message>
+    <message>
+        <source>the device groups</source>
+        <translation>grup perangkat</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4654,6 +4693,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>What the next start remembers of this login was not saved.</source>
         <translation>Apa yang diingat peluncuran berikutnya dari login ini tidak tersimpan.</translation>
+    </message>
+    <message>
+        <source>the remembered login</source>
+        <translation>login yang diingat</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +4992,10 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>another client records into this folder</source>
         <translation>klien lain sedang merekam ke folder ini</translation>
+    </message>
+    <message>
+        <source>the storage folder's mark</source>
+        <translation>tanda folder penyimpanan</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>the devices' serial numbers</source>
+        <translation>серийные номера устройств</translation>
+    </message>
+    <message>
+        <source>device %1</source>
+        <translation>устройство %1</translation>
+    </message>
+    <message>
+        <source>device %1 (%2)</source>
+        <translation>устройство %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ManageWidget</name>
     <message>
         <location filename="../../src/widgets/ManageWidget.ui" line="+21"/>
@@ -2783,6 +2798,10 @@ Move it away to start with a new database.</source>
         <source>The alarm settings of this device could not be read. Choose the device again to try once more.</source>
         <translation>Не удалось прочитать настройки тревог этого устройства. Выберите устройство ещё раз, чтобы повторить попытку.</translation>
     </message>
+    <message>
+        <source>the alarm settings</source>
+        <translation>настройки тревог</translation>
+    </message>
 </context>
 <context>
     <name>CopyAlarmEvent</name>
@@ -2948,6 +2967,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Shown: the records of the last search that was read.</source>
         <translation>Показаны записи последнего успешно прочитанного поиска.</translation>
+    </message>
+    <message>
+        <source>the alarms marked solved</source>
+        <translation>тревоги, отмеченные как решённые</translation>
     </message>
 </context>
 <context>
@@ -3665,6 +3688,10 @@ Move it away to start with a new database.</source>
         <source>The table %1 of the database file %2 cannot be read (%3). %4 It is read again by itself.</source>
         <translation>Таблицу %1 файла базы данных %2 не удаётся прочитать (%3). %4 Она будет прочитана снова сама.</translation>
     </message>
+    <message>
+        <source>the storage schedule</source>
+        <translation>расписание записи</translation>
+    </message>
 </context>
 <context>
     <name>recordAdvanceConfigDlg</name>
@@ -3743,6 +3770,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>The folder cannot be used for recordings: %1</source>
         <translation>Эту папку нельзя использовать для записей: %1</translation>
+    </message>
+    <message>
+        <source>the recording folder</source>
+        <translation>папка записей</translation>
     </message>
 </context>
 <context>
@@ -3872,6 +3903,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.</source>
         <translation>Не сохранено при закрытии: база данных занята другой программой. Изменения: %1, тревоги: %2.</translation>
+    </message>
+    <message>
+        <source>Alarms not saved before the close: %1.</source>
+        <translation>Тревоги, не сохранённые до закрытия: %1.</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +4411,10 @@ Move it away to start with a new database.</source>
         <source>DeviceGroupManage</source>
         <translation>Управление группами устройств</translation>
     </message>
+    <message>
+        <source>the device groups</source>
+        <translation>группы устройств</translation>
+    </message>
 </context>
 <context>
     <name>DeviceBatchModify</name>
@@ -4654,6 +4693,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>What the next start remembers of this login was not saved.</source>
         <translation>То, что следующий запуск запомнит об этом входе, не сохранено.</translation>
+    </message>
+    <message>
+        <source>the remembered login</source>
+        <translation>запомненный вход</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +4992,10 @@ Move it away to start with a new database.</source>
     <message>
         <source>another client records into this folder</source>
         <translation>в эту папку записывает другой клиент</translation>
+    </message>
+    <message>
+        <source>the storage folder's mark</source>
+        <translation>метка папки хранилища</translation>
     </message>
 </context>
 </TS>

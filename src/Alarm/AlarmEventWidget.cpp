@@ -81,6 +81,7 @@ AlarmEventWidget::AlarmEventWidget(QWidget *parent)
     m_chooseHint->installEventFilter(this);
     updateDeviceChosen();
     connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &AlarmEventWidget::showWaiting);
+    m_queue.setSaid(tr("the alarm settings"));
 }
 
 QString AlarmEventWidget::chooseDeviceText()

@@ -67,6 +67,7 @@ AlarmInfoWidget::AlarmInfoWidget(QWidget *parent)
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onTreeCurrentChanged(current); });
     connect(&m_reads, &OrmAccessQueue::waitingChanged, this, &AlarmInfoWidget::showWaiting);
+    m_reads.setSaid(tr("the alarms marked solved"));
 
     ui->lineEditDevice
         ->addAction(QIcon(QStringLiteral(":/Resources/Skin/Default/ptzNew/3DSite_hover.png")),
@@ -347,7 +348,7 @@ void AlarmInfoWidget::dealWithAlarm(const QString &info)
     const auto mark = [ids, info] { return AlarmRecordStore::markSolved(ids, info); };
     const auto told = [ids, info](const QSqlError &error) {
         qDebug() << "batch" << ids << info << error.text();
-        if (!error.text().isEmpty())
+        if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
             MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), kToastMs);
     };
     m_reads.enqueue({QStringLiteral("alarms marked solved"), QString(), true, mark, told});

@@ -26,6 +26,27 @@ AlarmRecordWriter::~AlarmRecordWriter()
 
 namespace {
 
+QHash<QString, qint64> byDevice(const CustomAlarmInfo *rows, size_t count)
+{
+    QHash<QString, qint64> tally;
+    for (size_t i = 0; i < count; ++i)
+        ++tally[AlarmRecordWriter::deviceLabel(rows[i].devName, rows[i].handler)];
+    return tally;
+}
+
+QHash<QString, qint64> byDevice(const std::deque<CustomAlarmInfo> &rows, QHash<QString, qint64> tally = {})
+{
+    for (const CustomAlarmInfo &row : rows)
+        ++tally[AlarmRecordWriter::deviceLabel(row.devName, row.handler)];
+    return tally;
+}
+
+void add(QHash<QString, qint64> &to, const QHash<QString, qint64> &from)
+{
+    for (auto it = from.cbegin(); it != from.cend(); ++it)
+        to[it.key()] += it.value();
+}
+
 QString noRoomDetail(AlarmRecordWriter::Failure why, const CustomAlarmInfo &record)
 {
     return QStringLiteral("alarm of %1 at %2: %3")
@@ -55,6 +76,10 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
         QMutexLocker lock(&m_mutex);
         if (m_closing) {
             lock.unlock();
+            {
+                QMutexLocker losses(&m_lossMutex);
+                noteCloseLoss(byDevice(rows.data(), rows.size()));
+            }
             m_failed += qint64(rows.size());
             m_lostAtClose += qint64(rows.size());
             qWarning().noquote() << rows.size() << "alarms came after the close began and were not stored";
@@ -65,7 +90,7 @@ size_t AlarmRecordWriter::append(std::vector<CustomAlarmInfo> &rows)
         // Counted before the writer can store the rows taken: their storing
         // is what may end the outage.
         if (taken < rows.size())
-            begun = noteLoss(qint64(rows.size() - taken));
+            begun = noteLoss(qint64(rows.size() - taken), byDevice(rows.data() + taken, rows.size() - taken));
         m_quit = false;
         m_wake.wakeOne();
     }
@@ -92,12 +117,30 @@ void AlarmRecordWriter::appendAtClose(std::vector<CustomAlarmInfo> &rows)
 
 void AlarmRecordWriter::dropped(qint64 rows, const QString &detail)
 {
-    failed(rows, TooMany, detail);
+    failed(rows, TooMany, detail, {});
 }
 
-void AlarmRecordWriter::dropped(qint64 rows, Failure why, const QString &detail)
+void AlarmRecordWriter::dropped(qint64 rows, Failure why, const QString &detail, const QString &device)
 {
-    failed(rows, why, detail);
+    failed(rows, why, detail, device.isEmpty() ? QHash<QString, qint64>() : QHash<QString, qint64>{{device, rows}});
+}
+
+QString AlarmRecordWriter::deviceLabel(const QString &name, const QString &sn)
+{
+    return sn.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, sn);
+}
+
+QHash<QString, qint64> AlarmRecordWriter::lostByDevice()
+{
+    QMutexLocker lock(&m_lossMutex);
+    QHash<QString, qint64> all = m_outageByDevice;
+    add(all, m_closeByDevice);
+    return all;
+}
+
+void AlarmRecordWriter::noteCloseLoss(const QHash<QString, qint64> &byDevice)
+{
+    add(m_closeByDevice, byDevice);
 }
 
 void AlarmRecordWriter::close(QDeadlineTimer deadline)
@@ -141,12 +184,18 @@ int AlarmRecordWriter::tryMs()
 void AlarmRecordWriter::giveUpAtClose(std::vector<CustomAlarmInfo> &batch, const QString &why)
 {
     qint64 lost = 0;
+    QHash<QString, qint64> devices;
     {
         QMutexLocker lock(&m_mutex);
         lost = qint64(batch.size() + m_queue.size());
+        devices = byDevice(m_queue, byDevice(batch.data(), batch.size()));
         m_queue.clear();
         m_writing = 0;
         m_room.wakeAll();
+    }
+    {
+        QMutexLocker losses(&m_lossMutex);
+        noteCloseLoss(devices);
     }
     batch.clear();
     m_failed += lost;
@@ -261,7 +310,7 @@ void AlarmRecordWriter::storeBatch(std::vector<CustomAlarmInfo> &batch)
             const qint64 rows = keptBefore + qint64(batch.size());
             if (attempt.lost > 0)
                 failed(attempt.lost, failureOf(attempt.error),
-                       attempt.alarm + QStringLiteral(": ") + attempt.error.text());
+                       attempt.alarm + QStringLiteral(": ") + attempt.error.text(), attempt.byDevice);
             else
                 stored(rows);
             if (attempt.lost > 0 && attempt.lost < rows)
@@ -306,6 +355,7 @@ AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmIn
     const bool inTransaction = transaction.error().text().isEmpty();
     QStringList inserted;                  // ids of the rows the database took
     std::vector<bool> taken(batch.size()); // by row
+    std::vector<bool> lost(batch.size());  // by row
     for (size_t i = 0; i < batch.size(); ++i) {
         CustomAlarmInfo &record = batch[i];
         const QSqlError err = orm::dao::insert(record);
@@ -315,6 +365,7 @@ AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmIn
             break;
         }
         if (!err.text().isEmpty()) {
+            lost[i] = true;
             if (attempt.lost++ == 0) {
                 attempt.error = err;
                 attempt.alarm = QStringLiteral("alarm of %1 at %2").arg(record.devName, record.alarmTime);
@@ -357,29 +408,43 @@ AlarmRecordWriter::Attempt AlarmRecordWriter::tryBatch(std::vector<CustomAlarmIn
             attempt.alarm = QStringLiteral("%1 alarms").arg(batch.size());
         }
         attempt.lost = qint64(batch.size());
+        lost.assign(batch.size(), true);
     }
-    if (attempt.lost > 0 && !inserted.isEmpty()) {
-        const qint64 kept = keptOf(inserted);
-        if (kept >= 0)
-            attempt.lost = qint64(batch.size()) - kept;
+    QSet<qint64> kept;
+    if (attempt.lost > 0 && !inserted.isEmpty() && keptOf(inserted, &kept)) {
+        // An id given again after a rollback is the later row's: the row
+        // rolled back under it is lost.
+        attempt.lost = 0;
+        for (size_t i = batch.size(); i-- > 0;) {
+            const qint64 id = qint64(batch[i].id);
+            lost[i] = !taken[i] || !kept.contains(id);
+            kept.remove(id);
+            attempt.lost += lost[i] ? 1 : 0;
+        }
+    }
+    for (size_t i = 0; i < batch.size(); ++i) {
+        if (lost[i])
+            ++attempt.byDevice[deviceLabel(batch[i].devName, batch[i].handler)];
     }
     return attempt;
 }
 
-qint64 AlarmRecordWriter::keptOf(QStringList inserted)
+bool AlarmRecordWriter::keptOf(QStringList inserted, QSet<qint64> *kept)
 {
     // A full disk rolls the whole transaction back at the insert that
     // failed; the inserts after it then commit one by one. Only the
     // database knows which rows it kept.
     inserted.removeDuplicates();
-    OrmResult kept;
-    const QSqlError counted =
-        orm::dao::execute_query(OrmQuery(QStringLiteral("SELECT COUNT(*) FROM CustomAlarmInfo WHERE id IN (%1)")
-                                             .arg(inserted.join(QLatin1Char(',')))),
-                                &kept);
-    if (counted.text().isEmpty() && !kept.rows.isEmpty())
-        return kept.rows.first().value(0).toLongLong();
-    return -1;
+    OrmResult found;
+    const QSqlError read = orm::dao::execute_query(
+        OrmQuery(
+            QStringLiteral("SELECT id FROM CustomAlarmInfo WHERE id IN (%1)").arg(inserted.join(QLatin1Char(',')))),
+        &found);
+    if (!read.text().isEmpty())
+        return false;
+    for (const QVariantList &row : qAsConst(found.rows))
+        kept->insert(row.value(0).toLongLong());
+    return true;
 }
 
 AlarmRecordWriter::Failure AlarmRecordWriter::failureOf(const QSqlError &error)
@@ -431,11 +496,12 @@ void AlarmRecordWriter::holdForTesting(bool held)
     m_wake.wakeOne();
 }
 
-bool AlarmRecordWriter::noteLoss(qint64 rows)
+bool AlarmRecordWriter::noteLoss(qint64 rows, const QHash<QString, qint64> &byDevice)
 {
     QMutexLocker lock(&m_lossMutex);
     m_failed += rows;
     m_lostInOutage += rows;
+    add(m_outageByDevice, byDevice);
     m_storedSinceLoss = false;
     m_lastLoss = now();
     return !m_outage.exchange(true);
@@ -447,9 +513,9 @@ void AlarmRecordWriter::sayLoss(Failure why, const QString &detail)
     emit storeFailed(why, detail);
 }
 
-void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail)
+void AlarmRecordWriter::failed(qint64 rows, Failure why, const QString &detail, const QHash<QString, qint64> &byDevice)
 {
-    if (noteLoss(rows))
+    if (noteLoss(rows, byDevice))
         sayLoss(why, detail);
 }
 
@@ -478,6 +544,7 @@ void AlarmRecordWriter::endOutageIfQuiet()
         if (quietLeft() != 0 || !m_outage.exchange(false))
             return;
         lost = m_lostInOutage.exchange(0);
+        m_outageByDevice.clear();
     }
     qInfo() << "Alarms stored again;" << lost << "were not stored meanwhile";
     emit storeRecovered(lost);

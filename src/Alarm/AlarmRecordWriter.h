@@ -28,12 +28,16 @@
 // when it begins, and storeRecovered with the rows lost once rows have been
 // stored without a loss for QuietMs. A flood that loses some rows of every
 // second is one outage, not one per batch stored between its losses. The log
-// gets one line for each, not one per row.
+// gets one line for each, not one per row. An outage the client closes in is
+// never over: its loss is the close's to say (lostInOutage), with the rows
+// the close gave up, each device's apart (lostByDevice).
 
 #include "OrmCore.h"
 #include "OrmEntities.h"
 
 #include <QDeadlineTimer>
+#include <QHash>
+#include <QSet>
 #include <QMetaType>
 #include <QSqlError>
 
@@ -73,9 +77,13 @@ public:
     // caller; the rows are at most what the caller held back).
     void appendAtClose(std::vector<CustomAlarmInfo> &rows);
     // Rows lost before they reached the queue, counted as the queue's own
-    // (TooMany, or Held when they waited for a held database).
+    // (TooMany, or Held when they waited for a held database); device as
+    // deviceLabel() gives it.
     void dropped(qint64 rows, const QString &detail);
-    void dropped(qint64 rows, Failure why, const QString &detail);
+    void dropped(qint64 rows, Failure why, const QString &detail, const QString &device = QString());
+    // How a device's losses are told apart: its name and serial number, as
+    // its rows carry them.
+    static QString deviceLabel(const QString &name, const QString &sn);
     // A batch smaller than BatchSize waits this long for more rows: a flood
     // then costs a transaction per batch, not per row.
     static constexpr int GatherMs = 20;
@@ -104,6 +112,11 @@ public:
     void finish(int budgetMs = OrmDatabase::BusyTimeoutMs);
     // Rows given up by the close.
     qint64 lostAtClose() const { return m_lostAtClose.load(); }
+    // Rows lost in the outage going on, not said yet (storeRecovered says
+    // them when it is over).
+    qint64 lostInOutage() const { return m_lostInOutage.load(); }
+    // The rows lostInOutage() and lostAtClose() count, by deviceLabel().
+    QHash<QString, qint64> lostByDevice();
     // A batch waits for a database another program holds.
     bool waitsForDatabase() const { return m_busy.load(); }
     // Reads the whole record table once, on the writer's thread (it may be
@@ -157,6 +170,7 @@ private:
         bool busy = false;
         QSqlError error;
         QString alarm;
+        QHash<QString, qint64> byDevice; // the lost rows
     };
     // The next batch; false once the queue is empty and the writer closes.
     bool takeBatch(std::vector<CustomAlarmInfo> &batch);
@@ -164,8 +178,8 @@ private:
     std::atomic<bool> m_checkWanted{false};
     void storeBatch(std::vector<CustomAlarmInfo> &batch);
     Attempt tryBatch(std::vector<CustomAlarmInfo> &batch);
-    // Rows of these ids the database holds; -1 when it cannot tell.
-    static qint64 keptOf(QStringList inserted);
+    // The ids among these the database holds; false when it cannot tell.
+    static bool keptOf(QStringList inserted, QSet<qint64> *kept);
     // A moment before the next try (cut short by the close's deadline).
     void waitForDatabase();
     // The close's deadline has passed: the batch and everything queued are
@@ -174,9 +188,13 @@ private:
     bool closeExpired();
     int tryMs();
     void giveUpAtClose(std::vector<CustomAlarmInfo> &batch, const QString &why);
-    void failed(qint64 rows, Failure why, const QString &detail);
+    void failed(qint64 rows, Failure why, const QString &detail, const QHash<QString, qint64> &byDevice);
     // Counts lost rows; true when they begin an outage, which sayLoss then says.
-    bool noteLoss(qint64 rows);
+    bool noteLoss(qint64 rows, const QHash<QString, qint64> &byDevice);
+    // Rows given up at close, by device (under m_lossMutex).
+    void noteCloseLoss(const QHash<QString, qint64> &byDevice);
+    QHash<QString, qint64> m_outageByDevice; // under m_lossMutex
+    QHash<QString, qint64> m_closeByDevice;  // under m_lossMutex
     void sayLoss(Failure why, const QString &detail);
     // Orders a loss against the end of an outage, so each row is counted in
     // the outage it was lost in.

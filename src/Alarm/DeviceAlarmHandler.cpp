@@ -223,11 +223,19 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
         return;
     if (m_closing) {
         // Nothing is queued once the close began: what would have been
-        // stored is counted, as the close's own loss.
-        std::vector<CustomAlarmInfo> rows;
-        if (m_settingsRead)
+        // stored is counted, as the close's own loss; one that cannot be
+        // judged for want of settings is counted too.
+        qint64 lost = 1;
+        if (m_settingsRead) {
+            std::vector<CustomAlarmInfo> rows;
             handleOne(xml, dev, false, &rows);
-        m_refusedAtClose += qint64(rows.size());
+            lost = qint64(rows.size());
+            m_refusedAtClose += lost;
+        } else {
+            ++m_unreadAtClose;
+        }
+        if (lost > 0)
+            m_closeLossByDevice[AlarmRecordWriter::deviceLabel(dev->name, dev->sn)] += lost;
         return;
     }
     // Judged only on settings that were read: until then the alarm waits.
@@ -245,7 +253,8 @@ void DeviceAlarmHandler::handleDeviceAlarm(const QString &xml, FUN_DEV_INFO *dev
                           QStringLiteral("alarm of %1: %2 alarms wait to be handled%3")
                               .arg(dev->ip)
                               .arg(MaxPending)
-                              .arg(held ? QStringLiteral(", the database is in use by another program") : QString()));
+                              .arg(held ? QStringLiteral(", the database is in use by another program") : QString()),
+                          AlarmRecordWriter::deviceLabel(dev->name, dev->sn));
         return;
     }
     // A copy: the device may be removed before the event is handled.
@@ -346,7 +355,9 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
     std::vector<CustomAlarmInfo> rows;
     if (!m_settingsRead && !m_pending.empty()) {
         qWarning() << m_pending.size() << "alarms not handled at close: the alarm settings were never read";
-        m_unreadAtClose = qint64(m_pending.size());
+        m_unreadAtClose += qint64(m_pending.size());
+        for (const PendingAlarm &alarm : m_pending)
+            ++m_closeLossByDevice[AlarmRecordWriter::deviceLabel(alarm.dev.name, alarm.dev.sn)];
         m_pending.clear();
     }
     while (!m_pending.empty()) {
@@ -362,18 +373,36 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
         delete linkage.data();
 }
 
+qint64 DeviceAlarmHandler::lostToTheClose() const
+{
+    return m_unreadAtClose + m_refusedAtClose + m_writer->lostAtClose();
+}
+
 qint64 DeviceAlarmHandler::endClose()
 {
     beginClose(QDeadlineTimer(OrmDatabase::BusyTimeoutMs));
     m_writer->wait();
-    const qint64 lost = m_unreadAtClose + m_refusedAtClose + m_writer->lostAtClose();
+    // The outage the close ends in is never over: its loss is said here.
+    const qint64 earlier = m_writer->lostInOutage();
+    const qint64 lost = lostToTheClose() + earlier;
     if (m_closed)
         return lost;
     m_closed = true;
     if (m_refusedAtClose > 0)
         qWarning() << m_refusedAtClose << "alarms came during the close and were not stored";
-    if (lost > 0)
-        qWarning() << "Alarms not stored at close:" << lost;
+    if (lost == 0)
+        return lost;
+    qWarning() << "Alarms not stored at close:" << lost;
+    QHash<QString, qint64> byDevice = m_writer->lostByDevice();
+    for (auto it = m_closeLossByDevice.cbegin(); it != m_closeLossByDevice.cend(); ++it)
+        byDevice[it.key()] += it.value();
+    QStringList devices;
+    for (auto it = byDevice.cbegin(); it != byDevice.cend(); ++it)
+        devices << QStringLiteral("%1: %2").arg(it.key()).arg(it.value());
+    devices.sort();
+    qWarning().noquote() << QStringLiteral("Alarms not stored, %1 of them lost before the close, by device: %2")
+                                .arg(earlier)
+                                .arg(devices.join(QStringLiteral("; ")));
     return lost;
 }
 

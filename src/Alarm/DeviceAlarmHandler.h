@@ -72,9 +72,14 @@ public:
     // for), takes no alarm any more (one that comes is counted as not
     // stored) and hands every alarm taken to the writer, which stores until
     // the deadline and gives up the rest; end waits for the writer and says
-    // in the log what was not stored. Returns the alarms not stored.
+    // in the log what was not stored, each device's apart. Returns the
+    // alarms not stored and not said yet: those the close gave up or kept
+    // from the writer, and those lost earlier in the outage the close ends
+    // in, so that every alarm a device sent is stored or said lost.
     void beginClose(QDeadlineTimer deadline);
     qint64 endClose();
+    // Of endClose()'s alarms, those the close itself did not store.
+    qint64 lostToTheClose() const;
     // Both at once, with the busy timeout as the deadline.
     void shutdown();
     bool isClosing() const { return m_closing; }
@@ -144,6 +149,8 @@ private:
     // and those that came after it began.
     qint64 m_unreadAtClose = 0;
     qint64 m_refusedAtClose = 0;
+    // Those two by AlarmRecordWriter::deviceLabel.
+    QHash<QString, qint64> m_closeLossByDevice;
     OrmAccessQueue m_reads;
     QTimer m_reread;
 };

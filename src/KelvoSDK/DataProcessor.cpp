@@ -114,11 +114,13 @@ void DataProcessor::processPacket(const QByteArray &packet)
         qDebug() << "DataProcessor::processPacket recv data error, packet size=" << packet.size();
     m_splitter.feed(packet, m_payloads);
     noteArrival();
-    // From here the bytes count as what they become: messages on their way to
-    // the session (counted as they are emitted) or a partial frame (bounded).
-    m_backlog -= packet.size();
     while (!m_payloads.isEmpty())
         dispatchPayload(m_payloads.takeFirst());
+    // From here the bytes count as what they became: messages on their way to
+    // the session (counted as they were emitted) or a partial frame
+    // (bounded). Not before: the backlog would read empty for a moment while
+    // their messages are still to come.
+    m_backlog -= packet.size();
     // Not judged here: bytes the session read after these may still wait in
     // this thread's queue, and a frame is judged only once they are taken.
     forgetArrivals();

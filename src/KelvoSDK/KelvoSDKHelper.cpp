@@ -74,6 +74,29 @@ void KelvoSDKHelper::logoutDev(const loginDev &dev)
     client->deleteLater();
 }
 
+void KelvoSDKHelper::endReading()
+{
+    for (TcpClient *client : qAsConst(m_sessions))
+        client->endReading();
+}
+
+QList<loginDev> KelvoSDKHelper::stillReading() const
+{
+    QList<loginDev> reading;
+    for (auto it = m_sessions.cbegin(); it != m_sessions.cend(); ++it) {
+        if (!it.value()->readingEnded())
+            reading << it.key();
+    }
+    return reading;
+}
+
+void KelvoSDKHelper::logoutAll()
+{
+    const QList<loginDev> all = m_sessions.keys();
+    for (const loginDev &dev : all)
+        logoutDev(dev);
+}
+
 void KelvoSDKHelper::update(const loginDev &dev)
 {
     TcpClient *client = m_sessions.value(dev, nullptr);

@@ -27,6 +27,13 @@ public:
 
     void connectDev(const loginDev &dev);
     void logoutDev(const loginDev &dev);
+    // The client closes: every session tells its device so and reads what it
+    // sends until it ends its side (TcpClient::endReading). stillReading: the
+    // sessions whose device has not ended its side yet, or whose data is not
+    // all passed on. logoutAll: every session ends.
+    void endReading();
+    QList<loginDev> stillReading() const;
+    void logoutAll();
     void update(const loginDev &dev);
     // False when the device has no session or the message could not be written.
     bool sendData(const loginDev &dev, unsigned int cmd, const QString &body, unsigned char channel);

@@ -19,6 +19,7 @@
 #include <winsock2.h>
 #else
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #endif
 
 namespace {
@@ -163,7 +164,8 @@ void TcpClient::setTimings(const SdkTimings &timings)
 
 void TcpClient::connectDev(const loginDev &dev)
 {
-    if (m_connected)
+    // Nothing connects again once the client closes.
+    if (m_connected || m_ending)
         return;
     m_dev = dev;
     m_identity.ip = dev.ip;
@@ -293,6 +295,12 @@ void TcpClient::onConnectionError(QAbstractSocket::SocketError error)
     m_peerTimer->stop();
     // A timer left running would abort the next attempt.
     stopReplyTimer();
+    // The device ended its side after the client ended its own: the close's
+    // doing, nobody's loss.
+    if (m_ending) {
+        onDataReceived();
+        return;
+    }
     emit devDisconnected(m_dev);
     if (!m_manualDisconnect) {
         ++m_tryCount;
@@ -350,8 +358,44 @@ void TcpClient::disconnectDev()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void TcpClient::endReading()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_manualDisconnect = true;
+    m_reconnectTimer->stop();
+    m_heartbeatTimer->stop();
+    m_peerTimer->stop();
+    stopReplyTimer();
+    if (m_socket->state() != QAbstractSocket::ConnectedState) {
+        // Not connected (yet): nothing was sent on it.
+        m_socket->abort();
+        m_connected = false;
+        return;
+    }
+    // What is written goes first; then the device sees the client's side end,
+    // ends its own, and everything it sent before that arrives ahead of it.
+    m_socket->flush();
+#ifdef Q_OS_WIN
+    ::shutdown(SOCKET(m_socket->socketDescriptor()), SD_SEND);
+#else
+    ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+#endif
+    onDataReceived();
+}
+
+bool TcpClient::readingEnded() const
+{
+    if (!m_ending || m_socket->state() != QAbstractSocket::UnconnectedState)
+        return false;
+    return m_socket->bytesAvailable() == 0 && m_worker->backlogBytes() <= 0;
+}
+
 bool TcpClient::sendData(unsigned int cmd, const QString &body, unsigned char channel)
 {
+    if (m_ending)
+        return false;
     if (!m_connected) {
         qDebug() << "sendData Unconnected " << m_dev.ip << m_dev.channel << cmd;
         return false;
@@ -370,7 +414,8 @@ bool TcpClient::sendData(unsigned int cmd, const QString &body, unsigned char ch
 
 bool TcpClient::sendByteData(const QByteArray &payload)
 {
-    if (!m_socket)
+    // The client's side has ended: a write would break what is still read.
+    if (!m_socket || m_ending)
         return false;
     const QByteArray magic = PrivateProto::magicBytes();
     if (m_socket->write(magic) != magic.size()) {

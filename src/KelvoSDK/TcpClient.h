@@ -66,6 +66,14 @@ public:
     // reconnects at once.
     void restartSession();
     void disconnectDev();
+    // The client closes: nothing more is sent, the device is told so by the
+    // end of the client's side of the connection, and what it sent until it
+    // ends its own side is read and passed on, so nothing it sent is left
+    // unread. No reconnect follows, and the end is told to nobody.
+    void endReading();
+    // Since endReading(): the device ended its side (or there was no
+    // connection), and everything it sent was passed on.
+    bool readingEnded() const;
     // False when nothing or only part of the message was written.
     bool sendData(unsigned int cmd, const QString &body, unsigned char channel);
     bool sendCmd(unsigned int cmd, unsigned char channel) { return sendData(cmd, QString(), channel); }
@@ -163,6 +171,7 @@ private:
     QTimer *m_resumeTimer = nullptr;
     QTimer *m_peerTimer = nullptr;
     bool m_readPaused = false;
+    bool m_ending = false; // endReading()
     bool m_pausedSinceTick = false;
     bool m_judgePending = false;
     qint64 m_judgeAskedMs = 0; // the peer clock of the judgement asked for

@@ -26,6 +26,7 @@ DeviceGroupManage::DeviceGroupManage(QWidget *parent)
     ui->setupUi(this);
     ui->treeViewGroup->setModel(m_model);
     connect(ui->treeViewGroup, &QTreeView::clicked, this, &DeviceGroupManage::onDeviceItemClicked);
+    m_queue.setSaid(tr("the device groups"));
     connect(&m_queue, &OrmAccessQueue::waitingChanged, this, &DeviceGroupManage::onWaiting);
     m_notStored = new QLabel(this);
     m_notStored->setObjectName(QStringLiteral("labelNotStored"));
@@ -461,20 +462,20 @@ void DeviceGroupManage::showGroup(int id)
 {
     auto group = std::make_shared<CMS_Organization>();
     group->id = id;
-    m_queue.enqueue(
-        {QStringLiteral("read group %1").arg(id), QString(), true, [group] { return orm::dao::fetch_by_id(*group); },
-         [this, group, id](const QSqlError &error) {
-             if (!error.text().isEmpty())
-                 return;
-             on_pushButtonAddGroup_clicked();
-             m_shownId = id;
-             ui->lineEditName->setText(group->Name);
-             ui->lineEditRemark->setText(group->Remark);
-             // The stored parent, not the group itself.
-             ui->comboBoxParent->setCurrentIndex(
-                 ui->comboBoxParent->findData(static_cast<int>(group->ParentId), Qt::UserRole, Qt::MatchExactly));
-             ui->groupBoxInfo->setEnabled(false);
-         }});
+    m_queue.enqueue(OrmAccessQueue::Item::reading(
+        QStringLiteral("read group %1").arg(id), [group] { return orm::dao::fetch_by_id(*group); },
+        [this, group, id](const QSqlError &error) {
+            if (!error.text().isEmpty())
+                return;
+            on_pushButtonAddGroup_clicked();
+            m_shownId = id;
+            ui->lineEditName->setText(group->Name);
+            ui->lineEditRemark->setText(group->Remark);
+            // The stored parent, not the group itself.
+            ui->comboBoxParent->setCurrentIndex(
+                ui->comboBoxParent->findData(static_cast<int>(group->ParentId), Qt::UserRole, Qt::MatchExactly));
+            ui->groupBoxInfo->setEnabled(false);
+        }));
 }
 
 void DeviceGroupManage::changeEvent(QEvent *event)

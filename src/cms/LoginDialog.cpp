@@ -211,8 +211,10 @@ namespace {
 OrmAccessQueue *rememberQueue()
 {
     static QPointer<OrmAccessQueue> queue;
-    if (!queue)
+    if (!queue) {
         queue = new OrmAccessQueue(QCoreApplication::instance());
+        queue->setSaid(LoginDialog::tr("the remembered login"));
+    }
     return queue;
 }
 
@@ -236,6 +238,9 @@ void LoginDialog::rememberLogin(const QString &name, const QString &password, bo
                 return;
             }
             // The login holds; what the next start remembers did not change.
+            // The close names it in its own words.
+            if (OrmAccessQueue::closeBegun())
+                return;
             MsgTipInfoDlg::showTip(tr("What the next start remembers of this login was not saved.") + QLatin1Char(' ')
                                        + SharedTexts::failureText(OrmDatabase::trouble(error)),
                                    2000);

@@ -403,6 +403,11 @@ void MainWindow::closeApp()
     m_closing = true;
     const QDeadlineTimer waitEnds(CloseWaitMs);
     qInfo() << "Closing the client";
+    // From here on a change that does not land, by whatever end, is the
+    // close's to say, named.
+    OrmAccessQueue::beginClose();
+    if (m_controller)
+        m_controller->beginClose();
     // The window still paints and moves while the close waits, but the
     // operator starts nothing more in it.
     ui->mainCentral->setEnabled(false);
@@ -412,28 +417,51 @@ void MainWindow::closeApp()
         m_livePage->stopAll();
     if (m_schedulePage)
         m_schedulePage->closePlan();
-    // No device sends anything more: no alarm comes after the count below.
+    // Every device is told the client closes, and what it sent until then is
+    // read: no alarm comes after the count below, and none is left unread.
     if (m_controller)
-        m_controller->closeApp();
+        m_controller->endSessions(
+            QDeadlineTimer(qBound<qint64>(0, waitEnds.remainingTime(), DeviceController::SessionsEndMs)));
     if (m_alarmHandler)
         m_alarmHandler->beginClose(waitEnds);
     waitForDatabaseAtClose(waitEnds);
+    // Released only now: a change given up meanwhile put its record back as
+    // the database holds it.
+    if (m_controller)
+        m_controller->closeApp();
     OrmDatabase::closeAllConnections();
     m_closed = true;
 }
 
-QString MainWindow::closingText(qint64 alarms, int changes)
+QString MainWindow::changesText(const QStringList &changes)
+{
+    if (changes.isEmpty())
+        return QStringLiteral("0");
+    // Each named once (three writes of one device are one thing to the
+    // operator), in an order that does not change from one close to the next.
+    QStringList named = changes;
+    named.removeDuplicates();
+    named.sort();
+    return QStringLiteral("%1 (%2)").arg(changes.size()).arg(named.join(QStringLiteral("; ")));
+}
+
+QString MainWindow::closingText(qint64 alarms, const QStringList &changes)
 {
     return tr("Closing: waiting for the database to store what is left. Changes: %1, alarms: %2.")
-        .arg(changes)
+        .arg(changesText(changes))
         .arg(alarms);
 }
 
-QString MainWindow::notSavedAtCloseText(qint64 alarms, int changes)
+QString MainWindow::notSavedAtCloseText(qint64 alarms, const QStringList &changes)
 {
     return tr("Not saved at close, the database is in use by another program. Changes: %1, alarms: %2.")
-        .arg(changes)
+        .arg(changesText(changes))
         .arg(alarms);
+}
+
+QString MainWindow::alarmsNotSavedText(qint64 alarms)
+{
+    return tr("Alarms not saved before the close: %1.").arg(alarms);
 }
 
 void MainWindow::answerUntil(const QDeadlineTimer &deadline, const std::function<bool()> &more)
@@ -449,10 +477,12 @@ void MainWindow::answerUntil(const QDeadlineTimer &deadline, const std::function
 void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
 {
     QPointer<MsgTipInfoDlg> words;
-    QStringList changes;
+    QStringList changes, said;
     qint64 alarms = 0;
     const auto owed = [&] {
-        changes = OrmAccessQueue::outstanding().changes;
+        const OrmAccessQueue::Outstanding now = OrmAccessQueue::outstanding();
+        changes = now.changes;
+        said = now.changesSaid;
         alarms = m_alarmHandler ? m_alarmHandler->alarmsWaiting() : 0;
         return alarms > 0 || !changes.isEmpty();
     };
@@ -464,17 +494,20 @@ void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
         answerUntil(waitEnds, [&] {
             if (!owed())
                 return false;
-            MsgTipInfoDlg::showWhile(words, true, closingText(alarms, changes.size()));
+            MsgTipInfoDlg::showWhile(words, true, closingText(alarms, said));
             return true;
         });
     }
     // What still waits is given up now, each change named in the log; the
-    // alarm writer gave up its rows by the same deadline.
-    QStringList givenUp = OrmAccessQueue::flushAll(0);
+    // alarm writer gave up its rows by the same deadline. Those given up
+    // since the close began, by their own limit or a failure, come with them.
+    QStringList givenUpSaid;
+    QStringList givenUp = OrmAccessQueue::flushAll(0, &givenUpSaid);
     // A page told of its change given up may queue another (an undo): that
     // one is given up and counted too, not left to the end of the process.
-    givenUp += OrmAccessQueue::flushAll(0);
+    givenUp += OrmAccessQueue::flushAll(0, &givenUpSaid);
     const qint64 lost = m_alarmHandler ? m_alarmHandler->endClose() : 0;
+    const qint64 lostToTheClose = m_alarmHandler ? m_alarmHandler->lostToTheClose() : 0;
     if (lost == 0 && givenUp.isEmpty()) {
         MsgTipInfoDlg::showWhile(words, false, QString());
         return;
@@ -483,14 +516,13 @@ void MainWindow::waitForDatabaseAtClose(const QDeadlineTimer &waitEnds)
                                 .arg(lost)
                                 .arg(givenUp.size())
                                 .arg(givenUp.join(QStringLiteral("; ")));
-    if (givenUp.isEmpty()) {
-        MsgTipInfoDlg::showWhile(words, false, QString());
-        return;
-    }
-    // The operator's changes are not lost unsaid: a moment to read it.
-    const QString said = notSavedAtCloseText(lost, givenUp.size());
-    MsgTipInfoDlg::showWhile(words, true, said);
-    qInfo().noquote() << "Said at close:" << said;
+    // Nothing the operator made, nor any alarm, is lost unsaid: a moment to
+    // read it. Alarms lost earlier in an outage the close ends in are said
+    // with those the close gave up, or alone when it gave up nothing.
+    const QString text =
+        givenUp.isEmpty() && lostToTheClose == 0 ? alarmsNotSavedText(lost) : notSavedAtCloseText(lost, givenUpSaid);
+    MsgTipInfoDlg::showWhile(words, true, text);
+    qInfo().noquote() << "Said at close:" << text;
     answerUntil(QDeadlineTimer(CloseNoticeMs), [] { return true; });
     MsgTipInfoDlg::showWhile(words, false, QString());
 }

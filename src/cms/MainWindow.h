@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -74,9 +75,12 @@ public:
     // Kept for what follows the wait: ending the players, the log.
     static constexpr int CloseRestMs = 500;
     static constexpr int CloseWaitMs = CloseBudgetMs - CloseNoticeMs - CloseRestMs;
-    // The close's words: what waits for the database, and what was given up.
-    static QString closingText(qint64 alarms, int changes);
-    static QString notSavedAtCloseText(qint64 alarms, int changes);
+    // The close's words: what waits for the database, and what was given up,
+    // each change named as the operator knows it (OrmAccessQueue::Item::said);
+    // alarms lost to an outage the close ends in, when it gave up nothing.
+    static QString closingText(qint64 alarms, const QStringList &changes);
+    static QString notSavedAtCloseText(qint64 alarms, const QStringList &changes);
+    static QString alarmsNotSavedText(qint64 alarms);
     // Where a window goes on a screen's available area, given the size of
     // what it shows, its minimum, and the frame the window manager draws
     // round it: the frame inside the area, the window no larger than the
@@ -100,13 +104,16 @@ public slots:
     void showDevConfigManage(FUN_DEV_INFO *dev);
     void showDevUser(FUN_DEV_INFO *dev);
     void showNVRChannels(FUN_DEV_INFO *dev);
-    // Shutdown: live panes and recording stopped, device connections
-    // released, then what every page and the alarms still owe the database
-    // waited for with the window answering (its words say what waits), until
-    // CloseWaitMs after the close began; what is still owed then is given up,
-    // counted and said in the log by kind, and the changes among it on screen
-    // for CloseNoticeMs. The whole close stays within CloseBudgetMs whatever
-    // holds the database; nothing starts during it. Runs once.
+    // Shutdown: live panes and recording stopped, the devices told and what
+    // they sent until then read, then what every page and the alarms still
+    // owe the database waited for with the window answering (its words say
+    // what waits, naming the changes), until CloseWaitMs after the close
+    // began; what is still owed then is given up, counted and said in the log
+    // by kind, and on screen for CloseNoticeMs: the changes not stored since
+    // the close began, each named, and the alarms not stored, those lost
+    // earlier in the outage the close ends in included. The whole close stays
+    // within CloseBudgetMs whatever holds the database; nothing starts during
+    // it. Runs once.
     void closeApp();
     // The title bar's cloud button: the cloud login, or the confirmed logout.
     void onCloudButtonClicked();
@@ -125,6 +132,8 @@ private:
     void notAvailable(FUN_DEV_INFO *dev, const char *what);
     // The close's wait for the database and what it says (see closeApp).
     void waitForDatabaseAtClose(const QDeadlineTimer &waitEnds);
+    // The count of the changes and their names, each once.
+    static QString changesText(const QStringList &changes);
     // Runs the event loop until the deadline, or until more() says no.
     static void answerUntil(const QDeadlineTimer &deadline, const std::function<bool()> &more);
     void retranslate();

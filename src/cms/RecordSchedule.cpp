@@ -217,6 +217,7 @@ RecordSchedule::RecordSchedule(QWidget *parent)
     ui->m_treeRecordSchedule->expandAll();
 
     connect(&m_planQueue, &OrmAccessQueue::waitingChanged, this, &RecordSchedule::followQueue);
+    m_planQueue.setSaid(tr("the storage schedule"));
     // Its room is kept while it is hidden, and it wraps rather than widen
     // the page: nothing moves when a write starts or stops waiting.
     QSizePolicy waitingRoom = ui->m_lblWaiting->sizePolicy();
@@ -664,7 +665,9 @@ void RecordSchedule::writeGivenUp(bool locked)
     if (reverted)
         showPlanState();
     followStoredPlan(false);
-    MsgTipInfoDlg::showTip(locked ? SharedTexts::heldText() : SharedTexts::configFailedText(), TipMs);
+    // The close names it in its own words.
+    if (!m_closed)
+        MsgTipInfoDlg::showTip(locked ? SharedTexts::heldText() : SharedTexts::configFailedText(), TipMs);
 }
 
 void RecordSchedule::endWrite()

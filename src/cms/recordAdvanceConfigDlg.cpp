@@ -47,6 +47,7 @@ recordAdvanceConfigDlg::recordAdvanceConfigDlg(RECORD_PLAN_INFO *plan, QWidget *
     , m_plan(plan)
 {
     ui->setupUi(this);
+    m_queue.setSaid(tr("the recording folder"));
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setView(new QListView(box));
 
@@ -227,7 +228,7 @@ bool recordAdvanceConfigDlg::takeFolder(const QString &path)
         m_queue.enqueue({QStringLiteral("recording folder restored"), QString(), true,
                          [before] { return storeFolder(before, nullptr); },
                          [](const QSqlError &error) {
-                             if (!error.text().isEmpty())
+                             if (!error.text().isEmpty() && !OrmAccessQueue::closeBegun())
                                  MsgTipInfoDlg::showTip(SharedTexts::failureText(OrmDatabase::trouble(error)), TipMs);
                          }});
         MsgTipInfoDlg::showTip(tr("The folder cannot be used for recordings: %1")

@@ -12,6 +12,7 @@
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSet>
 #include <QTimer>
@@ -108,21 +109,31 @@ void DeviceController::queueWrite(const QString &what, const QString &key, bool 
     auto settled = [this, byOperator, done = std::move(done)](const QSqlError &error) {
         if (byOperator)
             --m_operatorWrites;
-        // Closing: what did not land is in the log and the close's words;
-        // nothing is shown or undone any more.
-        if (m_closing)
-            return;
+        // Closing, each write's own end undoes only what starts nothing; what
+        // did not land is in the log and the close's words, nothing is shown.
         if (done)
             done(error);
+        if (m_closing)
+            return;
         if (byOperator && !error.text().isEmpty() && !m_saidFailure) {
             m_saidFailure = true;
             emit storeNotice(SharedTexts::failureText(OrmDatabase::trouble(error)));
         }
         followWaiting();
     };
-    m_rows.enqueue({what, key, givesUp, std::move(write), std::move(settled)});
+    OrmAccessQueue::Item item{what, key, givesUp, std::move(write), std::move(settled)};
+    item.said = key.isEmpty() ? tr("the devices' serial numbers") : changeSaid(key);
+    m_rows.enqueue(std::move(item));
     // Queued behind a write of the registry's own that waits already.
     followWaiting();
+}
+
+QString DeviceController::changeSaid(const QString &ip)
+{
+    const FUN_DEV_INFO *dev = DeviceInfoManager::instance()->findDevInfo(ip);
+    if (!dev || dev->name.isEmpty() || dev->name == ip)
+        return tr("device %1").arg(ip);
+    return tr("device %1 (%2)").arg(dev->name, ip);
 }
 
 void DeviceController::followWaiting()
@@ -367,6 +378,9 @@ void DeviceController::storeRecord(const QString &what, const QString &oldIp, FU
         [this, dev, token, oldIp, undo = std::move(undo)](const QSqlError &error) {
             if (error.text().isEmpty() && isRegistered(dev))
                 dev->dbId = token->dbId;
+            // Undone, the device would log in again: not while the client closes.
+            if (m_closing)
+                return;
             if (!error.text().isEmpty() && isRegistered(dev))
                 undo();
             // Moved or not, its alarm settings are found under the address
@@ -528,7 +542,8 @@ void DeviceController::storeEdit(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const FU
         [this, dev, before](const QSqlError &error) {
             if (!error.text().isEmpty() && isRegistered(dev) && applyEdit(dev, before))
                 emit deviceEdited(dev);
-            announceStored(dev, error);
+            if (!m_closing)
+                announceStored(dev, error);
         });
 }
 
@@ -679,17 +694,41 @@ void DeviceController::slotUpdateOnvifDevice(QString ip)
     emit devStatusChanged(dev);
 }
 
-void DeviceController::closeApp()
+void DeviceController::beginClose()
 {
+    if (m_closing)
+        return;
     m_closing = true;
     // Queued now, with the rest the client owes: the shell's close waits for
     // them all within one budget.
     flushSerialWrites();
     setStoreWaiting(false);
+}
+
+void DeviceController::endSessions(const QDeadlineTimer &readUntil)
+{
+    beginClose();
     for (const QMetaObject::Connection &c : qAsConst(m_sessionConnections))
         disconnect(c);
     m_sessionConnections.clear();
     m_pending.clear();
+    KelvoSDKHelper *sdk = KelvoSDKHelper::instance();
+    // Alarms a device sent before it saw the client close are read and
+    // handed on, not left in the connection: each is stored or counted.
+    sdk->endReading();
+    QTimer pulse;
+    pulse.start(20);
+    while (!readUntil.hasExpired() && !sdk->stillReading().isEmpty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    for (const loginDev &dev : sdk->stillReading())
+        qWarning() << "Closing:" << dev.ip << "channel" << dev.channel
+                   << "did not end its connection in time; what it sends after it is not read";
+    sdk->logoutAll();
+}
+
+void DeviceController::closeApp()
+{
+    endSessions(QDeadlineTimer(SessionsEndMs));
     // The records are released, not deleted: a write still owed for one of
     // them stores its row while the close waits (its token keeps the row's id).
     m_tokens.clear();

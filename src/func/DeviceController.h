@@ -10,6 +10,7 @@
 #include "OnvifService.h"
 #include "OrmAccessQueue.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -56,6 +57,8 @@ public:
     const OrmAccessQueue &rowWrites() const { return m_rows; }
 
     bool isClosing() const { return m_closing; }
+    // How long the close reads what the devices still send (endSessions).
+    static constexpr int SessionsEndMs = 1000;
     // Registry keys of the sessions whose login reply has not come yet.
     QList<QString> pendingLogins() const { return m_pending.keys(); }
 
@@ -99,9 +102,18 @@ public slots:
     // most the busy timeout in all (the client closes).
     void flushWrites();
 
-    // Shutdown: stops reacting to broken connections and logs every device
-    // out. The registry's writes still owed stay queued: the shell's close
-    // waits for them with the rest (OrmAccessQueue::flushAll).
+    // The close, in three steps. beginClose: from now on a change that does
+    // not land is said by the close, not by a notice, and undone only where
+    // that starts nothing (a name or group goes back, so the lists show what
+    // is stored; no device logs in again). endSessions: every device is told
+    // the client closes, and what it sent until it ends its side of the
+    // connection is read and passed on (its alarms reach the alarm
+    // reception), until readUntil; then every session ends, the records
+    // staying. closeApp: both (reading at most SessionsEndMs), and the
+    // records released. The registry's writes still owed stay queued: the
+    // shell's close waits for them with the rest (OrmAccessQueue::flushAll).
+    void beginClose();
+    void endSessions(const QDeadlineTimer &readUntil);
     void closeApp();
 
 signals:
@@ -209,6 +221,9 @@ private:
     // schedules keep them. The records removed that have rows of their own.
     QList<FUN_DEV_INFO *> removeDevices(QList<FUN_DEV_INFO *> devs, Removal how);
     bool isRegistered(FUN_DEV_INFO *dev) const;
+    // A write of the registry's rows as the operator knows it (its device by
+    // name and address).
+    static QString changeSaid(const QString &ip);
     void followSerialNumber(FUN_DEV_INFO *dev, const QString &oldSn);
 
     CommandProcessor *m_processor = nullptr;

@@ -12,6 +12,7 @@
 #include <QWaitCondition>
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,18 @@ QSqlError databaseChangedError()
 {
     return QSqlError(QString(), QStringLiteral("The database file changed before the write was tried"),
                      QSqlError::ConnectionError);
+}
+
+// The changes that did not land since the close began, whichever queue they
+// were in (its lane may be gone by the time the close asks), as (what, said).
+QMutex g_closeMutex;
+std::atomic<bool> g_closeBegun{false};
+QList<QPair<QString, QString>> g_notLanded;
+
+void noteNotLanded(const QString &what, const QString &said)
+{
+    QMutexLocker lock(&g_closeMutex);
+    g_notLanded.append({what, said.isEmpty() ? what : said});
 }
 
 } // namespace
@@ -39,6 +52,7 @@ struct OrmAccessQueue::Lane
         QElapsedTimer age;
         QString database;
         bool read = false;
+        QString said;
     };
     struct Outcome
     {
@@ -57,8 +71,8 @@ struct OrmAccessQueue::Lane
     OrmAccessQueue *owner = nullptr;
     QList<Outcome> outbox;
     bool posted = false;
-    // The changes the close gave up, for flushAll to name.
-    QStringList givenUpAtClose;
+    // The changes the close gave up, for flushAll to name: (what, said).
+    QList<QPair<QString, QString>> givenUpAtClose;
 
     // Under the mutex.
     int indexOf(quint64 id) const
@@ -100,8 +114,12 @@ struct OrmAccessQueue::Lane
                 qWarning() << "Write given up, the database is in use by another program:" << job.what;
             else if (!error.text().isEmpty())
                 qWarning() << "Write failed:" << job.what << error.text();
-            if (closing && !job.read && !error.text().isEmpty())
-                givenUpAtClose.append(job.what);
+            if (!job.read && !error.text().isEmpty()) {
+                if (closing)
+                    givenUpAtClose.append({job.what, job.said.isEmpty() ? job.what : job.said});
+                else if (g_closeBegun)
+                    noteNotLanded(job.what, job.said);
+            }
             outcome.ids.append(job.id);
         }
         outbox.append(outcome);
@@ -289,6 +307,8 @@ OrmAccessQueue::~OrmAccessQueue()
 void OrmAccessQueue::enqueue(Item item)
 {
     const quint64 id = ++m_sequence;
+    if (item.said.isEmpty())
+        item.said = m_said;
     QElapsedTimer age;
     age.start();
     if (m_owed.isEmpty()) {
@@ -297,6 +317,8 @@ void OrmAccessQueue::enqueue(Item item)
         if (!OrmDatabase::isLocked(error)) {
             if (!error.text().isEmpty())
                 qWarning() << "Write failed:" << item.what << error.text();
+            if (!error.text().isEmpty() && !item.read && g_closeBegun)
+                noteNotLanded(item.what, item.said);
             if (item.done)
                 item.done(error);
             return;
@@ -312,8 +334,8 @@ void OrmAccessQueue::enqueue(Item item)
                       g_lanes.end());
         g_lanes.push_back(m_lane);
     }
-    Lane::Job job{id,       item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName(),
-                  item.read};
+    Lane::Job job{id,        item.what, item.key, item.givesUp, std::move(item.write), age, OrmDatabase::databaseName(),
+                  item.read, item.said};
     bool start = false;
     quint64 replaced = 0;
     {
@@ -401,16 +423,41 @@ void OrmAccessQueue::flush(int budgetMs)
     deliver();
 }
 
-QStringList OrmAccessQueue::flushAll(int budgetMs)
+void OrmAccessQueue::beginClose()
+{
+    QMutexLocker lock(&g_closeMutex);
+    g_notLanded.clear();
+    g_closeBegun = true;
+}
+
+bool OrmAccessQueue::closeBegun()
+{
+    return g_closeBegun;
+}
+
+QStringList OrmAccessQueue::flushAll(int budgetMs, QStringList *said)
 {
     const QDeadlineTimer deadline(qMax(0, budgetMs));
     const auto lanes = liveLanes();
-    QStringList givenUp;
+    QList<QPair<QString, QString>> notLanded;
     for (const auto &lane : lanes) {
         closeLane(*lane, deadline);
         QMutexLocker lock(&lane->mutex);
-        givenUp += lane->givenUpAtClose;
+        notLanded += lane->givenUpAtClose;
         lane->givenUpAtClose.clear();
+    }
+    {
+        // Those given up before the deadline, by their own limit or a
+        // failure, are as much the close's loss as those it gave up.
+        QMutexLocker lock(&g_closeMutex);
+        notLanded = g_notLanded + notLanded;
+        g_notLanded.clear();
+    }
+    QStringList givenUp;
+    for (const auto &change : qAsConst(notLanded)) {
+        givenUp << change.first;
+        if (said)
+            *said << change.second;
     }
     // The outcomes of the queues of this thread are theirs now: the event
     // loop may not run again.
@@ -431,8 +478,11 @@ OrmAccessQueue::Outstanding OrmAccessQueue::outstanding()
     Outstanding owed;
     for (const auto &lane : liveLanes()) {
         QMutexLocker lock(&lane->mutex);
-        for (const Lane::Job &job : qAsConst(lane->jobs))
+        for (const Lane::Job &job : qAsConst(lane->jobs)) {
             (job.read ? owed.reads : owed.changes).append(job.what);
+            if (!job.read)
+                owed.changesSaid.append(job.said.isEmpty() ? job.what : job.said);
+        }
     }
     return owed;
 }

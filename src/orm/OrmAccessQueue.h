@@ -18,7 +18,9 @@
 // its queue is destroyed (a dialog closed) goes on without it, and is waited
 // for at close like the others. A read (Item::reading) is owed like a write
 // while the window waits for it, but loses nothing when given up: the close
-// tells the changes it gave up apart from the reads.
+// tells the changes it gave up apart from the reads. Once the close has begun
+// (beginClose), every change that does not land is the close's to tell,
+// whatever ends it: its own give-up, a failure, or the close's deadline.
 
 #include "OrmCore.h"
 
@@ -71,6 +73,10 @@ public:
         bool merges = false;
         // Fills a window and stores nothing (see the class comment).
         bool read = false;
+        // The change as the operator knows it, in his language and by the
+        // names he gave (the close says what it could not store by it); what
+        // when empty.
+        QString said{};
 
         static Item reading(const QString &what, Write read, Done done)
         {
@@ -88,6 +94,9 @@ public:
     explicit OrmAccessQueue(QObject *parent = nullptr);
     // What is still owed goes on without its done (see flushAll).
     ~OrmAccessQueue() override;
+    // How the operator knows the changes of this queue (a page's): the
+    // Item::said of those that name none.
+    void setSaid(const QString &said) { m_said = said; }
 
     // Tried at once, briefly, unless items queued before it still wait.
     void enqueue(Item item);
@@ -97,14 +106,21 @@ public:
     void flush(int budgetMs = OrmDatabase::BusyTimeoutMs);
     // The same for every queue of the process, and for the writes of queues
     // already gone, within one budget (the client closes). Returns the
-    // changes given up (reads apart), as Item::what names them.
-    static QStringList flushAll(int budgetMs = OrmDatabase::BusyTimeoutMs);
+    // changes given up (reads apart), as Item::what names them, with those
+    // that did not land since beginClose(); *said: the same as the operator
+    // knows them (Item::said).
+    static QStringList flushAll(int budgetMs = OrmDatabase::BusyTimeoutMs, QStringList *said = nullptr);
+    // The client closes: from now on every change that does not land, by
+    // whatever end, is one flushAll() returns.
+    static void beginClose();
+    static bool closeBegun();
     // What every queue owes now, queues already gone included, the changes
     // apart from the reads: for the close to say what it waits for.
     struct Outstanding
     {
         QStringList changes;
         QStringList reads;
+        QStringList changesSaid; // the changes as the operator knows them
     };
     static Outstanding outstanding();
 
@@ -135,4 +151,5 @@ private:
     QList<Owed> m_owed;
     quint64 m_sequence = 0;
     bool m_waiting = false;
+    QString m_said;
 };

@@ -1,6 +1,7 @@
 #include "StorageMark.h"
 
 #include "MountTable.h"
+#include "OrmAccessQueue.h"
 #include "OrmHelper.h"
 #include "Platform.h"
 #include "RecordIndex.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QUuid>
 #include <QVector>
@@ -81,6 +83,12 @@ struct Kept
     bool provisional = false;
     QVector<MarkLock> locks;
     bool noLocksSaid = false;
+    // Writes of the settings handed to the queue and not settled yet: the
+    // later ones follow them there, in order.
+    int writesOwed = 0;
+    // Why the mark's id, given to the queue, was not stored after all: told
+    // at the next look.
+    QString lateNotKept;
 };
 
 Kept &kept()
@@ -89,8 +97,66 @@ Kept &kept()
     return k;
 }
 
-// False when the kept id cannot be read now (the database busy past its
-// timeout): nothing is known, and it is read again next time. Before the
+// Who waits for the schedule thread and the recorders (the window, the
+// close) waits for what they do here: the database is never waited for
+// longer than a queue's turn, and a write it holds goes to a queue of the
+// client's (handed to the application's thread, whose event loop delivers
+// its end), after the writes of these settings still owed there.
+QPointer<OrmAccessQueue> &writeQueue()
+{
+    static QPointer<OrmAccessQueue> queue;
+    return queue;
+}
+
+QString settingSaid()
+{
+    return QCoreApplication::translate("StorageMark", "the storage folder's mark");
+}
+
+// The setting stored, at once when the database lets it, else queued; *failed:
+// why it is not stored, when that is known now. isMark: a queued write that
+// is not stored after all is told (lateNotKept). Under the mutex.
+void storeLocked(Kept &k, const char *name, const QString &value, bool isMark, QString *failed)
+{
+    const QString setting = QString::fromLatin1(name);
+    const auto write = [setting, value] { return SettingsKeeper::saveNamed(setting, value); };
+    if (k.writesOwed == 0) {
+        const QSqlError error = OrmAccessQueue::tryBriefly(write);
+        if (!OrmDatabase::isLocked(error)) {
+            if (!error.text().isEmpty() && failed)
+                *failed = error.text();
+            return;
+        }
+    }
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app) {
+        if (failed)
+            *failed = QStringLiteral("database is locked");
+        return;
+    }
+    ++k.writesOwed;
+    OrmAccessQueue::Item item{QStringLiteral("setting ") + setting, setting, true, write,
+                              [isMark](const QSqlError &error) {
+                                  Kept &k = kept();
+                                  QMutexLocker lock(&k.mutex);
+                                  --k.writesOwed;
+                                  if (isMark && !error.text().isEmpty())
+                                      k.lateNotKept = error.text();
+                              }};
+    item.said = settingSaid();
+    QMetaObject::invokeMethod(
+        app,
+        [item] {
+            QPointer<OrmAccessQueue> &queue = writeQueue();
+            if (!queue)
+                queue = new OrmAccessQueue(QCoreApplication::instance());
+            queue->enqueue(item);
+        },
+        Qt::QueuedConnection);
+}
+
+// False when the kept id cannot be read now (the database held past a
+// queue's turn): nothing is known, and it is read again next time. Before the
 // database is open (a process without one) none is kept.
 bool readKeptLocked(Kept &k, QString *error)
 {
@@ -100,6 +166,7 @@ bool readKeptLocked(Kept &k, QString *error)
         k.id.clear();
         return true;
     }
+    const OrmDatabase::BusyTimeoutScope turn(OrmAccessQueue::RetryMs);
     QString value, taken, on;
     bool takenStored = false;
     QSqlError failed;
@@ -127,14 +194,15 @@ bool readKeptLocked(Kept &k, QString *error)
 }
 
 // Where the storage folder lies now, kept for the next start.
-void keepMountLocked(const Kept &k)
+void keepMountLocked(Kept &k)
 {
     if (!OrmHelper::isInitialized())
         return;
     const QString text = QStringList{k.last.path, k.last.mount.mountPoint, k.last.mount.source}.join(QLatin1Char('\n'));
-    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kOnSetting), text);
-    if (!failed.text().isEmpty())
-        qWarning() << "Where the storage folder lies is not kept in the database:" << failed.text();
+    QString failed;
+    storeLocked(k, kOnSetting, text, false, &failed);
+    if (!failed.isEmpty())
+        qWarning() << "Where the storage folder lies is not kept in the database:" << failed;
 }
 
 // Whether the folder is the client's own choice only, kept with the mark.
@@ -143,11 +211,10 @@ void setProvisionalLocked(Kept &k, bool provisional)
     k.provisional = provisional;
     if (!OrmHelper::isInitialized())
         return;
-    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kTakenSetting),
-                                                       provisional ? QString::fromLatin1(kTakenOwn) : QString());
-    if (!failed.text().isEmpty())
-        qWarning() << "Whether the storage folder was the operator's choice is not kept in the database:"
-                   << failed.text();
+    QString failed;
+    storeLocked(k, kTakenSetting, provisional ? QString::fromLatin1(kTakenOwn) : QString(), false, &failed);
+    if (!failed.isEmpty())
+        qWarning() << "Whether the storage folder was the operator's choice is not kept in the database:" << failed;
 }
 
 void keepLocked(Kept &k, const QString &id, QString *notKept)
@@ -155,12 +222,14 @@ void keepLocked(Kept &k, const QString &id, QString *notKept)
     k.id = id;
     k.loaded = true;
     // This process goes on with it even when the database cannot keep it.
-    const QSqlError failed = SettingsKeeper::saveNamed(QString::fromLatin1(kSetting), id);
-    if (!failed.text().isEmpty()) {
-        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:"
-                   << failed.text();
-        if (notKept && OrmHelper::isInitialized())
-            *notKept = failed.text();
+    if (!OrmHelper::isInitialized())
+        return;
+    QString failed;
+    storeLocked(k, kSetting, id, true, &failed);
+    if (!failed.isEmpty()) {
+        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:" << failed;
+        if (notKept)
+            *notKept = failed;
     }
 }
 
@@ -730,6 +799,14 @@ State look(const QString &path, Look *info)
     Kept &k = kept();
     QMutexLocker lock(&k.mutex);
     const State state = lookLocked(k, path, info);
+    // A mark the queue could not store after all: the folder holds for this run only.
+    if (!k.lateNotKept.isEmpty()) {
+        qWarning() << "The storage folder's mark is not kept in the database; it holds for this run only:"
+                   << k.lateNotKept;
+        if (info && info->notKept.isEmpty())
+            info->notKept = k.lateNotKept;
+        k.lateNotKept.clear();
+    }
     // Not recorded into: the folder's disk may go, and another client may take it.
     if (state != State::Ours)
         releaseLookLocked(k);

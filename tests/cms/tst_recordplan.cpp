@@ -2,12 +2,14 @@
 // drawn segments, the schedule decision, the disk rules and the schedule
 // thread recording from the loopback RTSP server.
 
+#include "../support/HeldDatabase.h"
 #include "../support/QueuedSpy.h"
 #include "CommonHelper.h"
 #include "DeviceInfoManager.h"
 #include "FFmpegRecordPlan.h"
 #include "FileChooser.h"
 #include "MountTable.h"
+#include "OrmAccessQueue.h"
 #include "OrmDao.h"
 #include "OrmHelper.h"
 #include "Platform.h"
@@ -631,6 +633,7 @@ private slots:
         QTest::newRow("the kept mark cannot be read once") << "unreadable mark" << int(StorageMark::State::Unknown);
         QTest::newRow("read-only at start") << "read-only" << int(StorageMark::State::Unwritable);
         QTest::newRow("new database, a disk mounted over it after the first segment") << "mounted later" << -1;
+        QTest::newRow("new database, a disk mounted over it while the database is held") << "mounted later, held" << -1;
         QTest::newRow("database without settings table, a disk mounted over it") << "no settings table" << -1;
         QTest::newRow("new database, restarted before a disk is mounted over it") << "restarted" << -1;
         // The folder taken on the client's own lies below the mount point.
@@ -875,15 +878,26 @@ private slots:
         }
         if (said < 0) {
             // The folder taken at start lies on the disk below the mount point; the disk comes later.
+            std::unique_ptr<HeldDatabase> hold;
             if (!mountedBetween) {
                 QTRY_VERIFY_WITH_TIMEOUT(
                     dayIndexes(ch1).second >= 1 && states.endsWith(RecordScheduleThread::Recording), 60000);
+                if (how.endsWith("held"))
+                    hold = std::make_unique<HeldDatabase>();
                 QVERIFY(bind(other));
             }
             const QString otherCh1 = QString(ch1).replace(mountPoint, other);
             QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 20000);
             QCOMPARE(moved.first(), (QList<QVariant>{QDir::toNativeSeparators(storage), mountPoint,
                                                      QString::fromLocal8Bit(below.device()), below.rootPath()}));
+            if (hold) {
+                // Followed without waiting for the database: the mark's settings wait in the
+                // client's queue, not in the thread a close waits for, and land once it lets go.
+                QVERIFY(hold->isHeld() && notKept.isEmpty());
+                QVERIFY(OrmAccessQueue::outstanding().changesSaid.contains("the storage folder's mark"));
+                hold.reset();
+                QTRY_VERIFY_WITH_TIMEOUT(OrmAccessQueue::outstanding().changes.isEmpty(), 20000);
+            }
             QTRY_VERIFY_WITH_TIMEOUT(newestFootage(otherCh1, {}) >= 1000, 30000);
             thread.reset();
             QCOMPARE(unavailable, QList<QList<QVariant>>());

@@ -220,7 +220,10 @@ void SimConnection::writeOut(const QByteArray &bytes)
     if (m_socket->state() != QAbstractSocket::ConnectedState)
         return;
     if (m_device->splitChunk() <= 0 && m_splitQueue.isEmpty()) {
+        // Handed to the system at once, as a device's write is: what is
+        // written is sent, whatever the client does next.
         m_socket->write(bytes);
+        m_socket->flush();
         return;
     }
     m_splitQueue.append(bytes);

@@ -1,6 +1,7 @@
 #include "ConfigConversation.h"
 
 #include "ConfigPageSession.h"
+#include "RecordKeeper.h"
 #include "SessionLedger.h"
 
 #include "CommonHelper.h"
@@ -33,17 +34,76 @@ template <typename W> bool handedOn(const W &w, bool late)
 }
 } // namespace
 
-ConfigConversation::ConfigConversation(QObject *parent)
-    : QObject(parent)
+ConfigConversation::ConfigConversation(QObject *window)
+    : QObject(window ? SessionLedger::instance() : nullptr)
 {
     registerKelvoMetaTypes();
     qRegisterMetaType<ConfigReply>("ConfigReply");
     SessionLedger::instance()->attach(this);
+    // Kept apart from the window's children: a Save the operator confirmed
+    // is settled whatever becomes of the window.
+    if (window)
+        connect(window, &QObject::destroyed, this, &ConfigConversation::windowGone);
+}
+
+void ConfigConversation::windowGone()
+{
+    m_orphan = true;
+    if (owesSaves())
+        qInfo() << "the window of" << m_key.ip << "closed: its Saves still owed are settled without it";
+    endWhenDone();
+}
+
+bool ConfigConversation::owesSaves() const
+{
+    for (const Waiter &w : m_waiters) {
+        if (w.request && w.kind == RequestKind::Save && (w.live || w.unheard || w.queued))
+            return true;
+    }
+    return false;
+}
+
+void ConfigConversation::endWhenDone()
+{
+    if (m_orphan && !owesSaves())
+        deleteLater();
+}
+
+void ConfigConversation::sayUnheard(const ConfigReply &reply) const
+{
+    if (reply.kind != RequestKind::Save)
+        return;
+    qInfo() << "outcome of" << reply.sentCmd << "of" << m_key.ip << "said outside its window";
+    RecordKeeper::instance()->tell(m_key.ip, saveOutcomeText(reply));
+}
+
+void ConfigConversation::requesterGone(QObject *gone)
+{
+    m_watched.remove(gone);
+    bool queuedGone = false;
+    for (int i = m_waiters.size() - 1; i >= 0; --i) {
+        Waiter &w = m_waiters[i];
+        if (w.requester != gone)
+            continue;
+        if (!w.request) {
+            m_waiters.removeAt(i);
+            continue;
+        }
+        // A Save the operator confirmed goes out and is settled all the
+        // same; anything else is only counted when its reply comes.
+        queuedGone = queuedGone || (w.queued && w.live);
+        w.unheard = w.kind == RequestKind::Save;
+        w.live = false;
+        w.requester = nullptr;
+    }
+    if (queuedGone)
+        emit queueChanged();
 }
 
 ConfigConversation::~ConfigConversation()
 {
-    SessionLedger::instance()->detach(this);
+    if (!SessionLedger::gone())
+        SessionLedger::instance()->detach(this);
 }
 
 void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)
@@ -91,8 +151,10 @@ bool ConfigConversation::send(QObject *requester, unsigned int cmd, const QStrin
     return send(requester, request);
 }
 
-bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
+bool ConfigConversation::send(QObject *requester, const ConfigRequest &sent)
 {
+    ConfigRequest request = sent;
+    request.alone = request.alone || request.change.isSet();
     if (!isOnline()) {
         qInfo() << "not sent, device offline:" << m_key.ip << request.cmd;
         return false;
@@ -121,7 +183,7 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
         w.queued = true;
         w.pending = request;
         add(w);
-        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone);
+        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone, w.kind == RequestKind::Save);
         emit queueChanged();
         return true;
     case SessionLedger::Admission::Now:
@@ -138,7 +200,8 @@ bool ConfigConversation::write(quint64 id, const ConfigRequest &request)
         return false;
     const Waiter &w = m_waiters.at(listed);
     SessionLedger *ledger = SessionLedger::instance();
-    ledger->claim(this, id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save, request.alone);
+    ledger->claim(this, id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save, request.alone,
+                  request.change);
     const bool written = request.body.isEmpty()
                              ? KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel)
                              : KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
@@ -162,13 +225,14 @@ void ConfigConversation::writeWaiting(quint64 id)
     const ConfigRequest request = w.pending;
     w.queued = false;
     w.pending = ConfigRequest();
-    if (!w.live) {
-        // Nobody waits for it any more (its requester gone, given up): not written.
+    if (!w.live && !w.unheard) {
+        // Nobody waits for it any more (given up): not written.
         m_waiters.removeAt(at);
         emit queueChanged();
         return;
     }
     QObject *requester = w.requester;
+    const bool unheard = w.unheard;
     const ConfigReply lost = failure(w, ReplyFate::ConnectionLost);
     qInfo() << "request" << request.cmd << "of" << m_key.ip << "goes out after waiting for its line";
     const bool written = isOnline() && write(id, request);
@@ -178,8 +242,11 @@ void ConfigConversation::writeWaiting(quint64 id)
             m_waiters.removeAt(still);
     }
     emit queueChanged();
-    if (!written)
+    if (!written && unheard)
+        sayUnheard(lost);
+    else if (!written)
         emit replied(requester, lost);
+    endWhenDone();
 }
 
 void ConfigConversation::refuseLater(const Waiter &waiter)
@@ -266,9 +333,9 @@ void ConfigConversation::add(const Waiter &waiter)
     // session counted afresh never pays them.
     int given = 0;
     for (const Waiter &w : qAsConst(m_waiters))
-        given += w.request && !w.live ? 1 : 0;
+        given += w.request && !w.live && !w.unheard ? 1 : 0;
     for (int i = 0; given > 4 * MaxWaiting && i < m_waiters.size(); ++i) {
-        if (m_waiters.at(i).request && !m_waiters.at(i).live) {
+        if (m_waiters.at(i).request && !m_waiters.at(i).live && !m_waiters.at(i).unheard) {
             m_waiters.removeAt(i--);
             --given;
         }
@@ -404,7 +471,22 @@ QString ConfigConversation::waitingText()
 QString ConfigConversation::unprovenText()
 {
     return tr("The device took a change, but its answer could be another request's: the client's record of the "
-              "device is left as it was.");
+              "device follows only once the device shows what it holds.");
+}
+
+QString ConfigConversation::notSentText()
+{
+    return tr("Not sent: the device did not log in again in time. Make the change again once it is online.");
+}
+
+QString ConfigConversation::awaitingAnswerText()
+{
+    return tr("Sent; waiting for the device's answer.");
+}
+
+QString ConfigConversation::ofDeviceText(const QString &device, const QString &words)
+{
+    return tr("%1: %2").arg(device, words);
 }
 
 QString ConfigConversation::ofChannelText(const QString &channel, const QString &words)
@@ -468,11 +550,16 @@ QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const Save
         return named(saveOutOfStepText());
     case ReplyFate::ConnectionLost:
         return named(connectionLostText());
+    case ReplyFate::NotSent:
+        return named(notSentText());
     case ReplyFate::Answered:
         break;
     }
     if (!reply.ok())
         return named(refusedText.isEmpty() ? refusalText(reply) : refusedText);
+    // A success the record cannot follow yet: the same words wherever it is said.
+    if (reply.record == RecordFate::Unproven)
+        return named(unprovenText());
     // Stored: what the device holds now is what the operator is told.
     if (settled.onRepeat)
         return saveOnRepeatText();
@@ -490,10 +577,7 @@ void ConfigConversation::watch(QObject *requester)
     if (!requester || m_watched.contains(requester))
         return;
     m_watched.insert(requester);
-    connect(requester, &QObject::destroyed, this, [this](QObject *gone) {
-        m_watched.remove(gone);
-        forget(gone);
-    });
+    connect(requester, &QObject::destroyed, this, &ConfigConversation::requesterGone);
 }
 
 int ConfigConversation::find(quint64 id) const
@@ -503,6 +587,12 @@ int ConfigConversation::find(quint64 id) const
             return i;
     }
     return -1;
+}
+
+bool ConfigConversation::hears(quint64 id) const
+{
+    const int at = find(id);
+    return at >= 0 && m_waiters.at(at).requester;
 }
 
 ConfigConversation::Taker ConfigConversation::takerOf(quint64 id, bool late) const
@@ -524,7 +614,11 @@ void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
     reply.tag = w.tag;
     reply.late = late;
     if (!handedOn(w, late)) {
-        qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
+        if (w.unheard)
+            sayUnheard(reply);
+        else
+            qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
+        endWhenDone();
         return;
     }
     // An unusable text was logged by the reader already.
@@ -540,6 +634,7 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         return;
     Waiter &w = m_waiters[at];
     const bool tell = w.live;
+    const bool unheard = w.unheard;
     const bool wasQueued = w.queued;
     const ConfigReply reply = failure(w, fate);
     QObject *requester = w.requester;
@@ -554,6 +649,9 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         emit queueChanged();
     if (tell)
         emit replied(requester, reply);
+    else if (unheard)
+        sayUnheard(reply);
+    endWhenDone();
 }
 
 void ConfigConversation::repeated(const Taker &taker, const ConfigReply &reply)

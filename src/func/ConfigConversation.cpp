@@ -79,8 +79,8 @@ void ConfigConversation::sayUnheard(const ConfigReply &reply) const
 
 void ConfigConversation::requesterGone(QObject *gone)
 {
+    // Nothing is told of it: whoever listened for this requester goes with it.
     m_watched.remove(gone);
-    bool queuedGone = false;
     for (int i = m_waiters.size() - 1; i >= 0; --i) {
         Waiter &w = m_waiters[i];
         if (w.requester != gone)
@@ -91,13 +91,10 @@ void ConfigConversation::requesterGone(QObject *gone)
         }
         // A Save the operator confirmed goes out and is settled all the
         // same; anything else is only counted when its reply comes.
-        queuedGone = queuedGone || (w.queued && w.live);
         w.unheard = w.kind == RequestKind::Save;
         w.live = false;
         w.requester = nullptr;
     }
-    if (queuedGone)
-        emit queueChanged();
 }
 
 ConfigConversation::~ConfigConversation()
@@ -183,7 +180,7 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &sent)
         w.queued = true;
         w.pending = request;
         add(w);
-        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone, w.kind == RequestKind::Save);
+        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone, w.kind != RequestKind::Read);
         emit queueChanged();
         return true;
     case SessionLedger::Admission::Now:
@@ -233,7 +230,8 @@ void ConfigConversation::writeWaiting(quint64 id)
     }
     QObject *requester = w.requester;
     const bool unheard = w.unheard;
-    const ConfigReply lost = failure(w, ReplyFate::ConnectionLost);
+    // Never written: said so, never that it may not have been saved.
+    const ConfigReply lost = failure(w, ReplyFate::NotSent);
     qInfo() << "request" << request.cmd << "of" << m_key.ip << "goes out after waiting for its line";
     const bool written = isOnline() && write(id, request);
     if (!written) {

@@ -304,11 +304,10 @@ void DeviceController::retryWithOther(const loginDev &key, quint64 connection)
     QString other;
     // The same connection, still refused, and a password kept beside the record.
     if (m_closing || !dev || logins == m_logins.end() || logins->connection != connection || logins->triedOther
-        || dev->loginStatus == 1 || !RecordKeeper::instance()->otherPassword(key.ip, &other) || other.isEmpty()
-        || other == dev->password)
+        || !RecordKeeper::instance()->otherPassword(key.ip, &other) || other.isEmpty() || other == dev->password)
         return;
     logins->triedOther = true;
-    qInfo() << "login of" << key.ip << "refused: tried once more with the password last sent to the device";
+    qInfo() << "login of" << key.ip << "refused: tried once more with the other password kept for it";
     sendLogin(key, other);
 }
 

@@ -240,8 +240,9 @@ RecordKeeper::Settled RecordKeeper::judge(const loginDev &key, const RecordChang
             setOther(change.ip, dev->password);
             const QString ip = change.ip;
             const QString password = change.value;
-            // Not from within the answer: the device's session ends with it.
-            QTimer::singleShot(0, this, [ip, password, key] {
+            // Not from within the answer, nor before the device gave the
+            // answers it still owes: its session ends with the new login.
+            SessionLedger::instance()->afterOwed(key, [ip, password, key] {
                 if (FUN_DEV_INFO *now = record(ip); now && now->password != password) {
                     auto *copy = new FUN_DEV_INFO(*now);
                     copy->password = password;
@@ -479,7 +480,7 @@ void RecordKeeper::storePassword(const QString &ip, const QString &password)
     FUN_DEV_INFO *dev = record(ip);
     if (!dev)
         return;
-    qInfo() << "the device" << ip << "holds the password last sent to it: the record takes it";
+    qInfo() << "the device" << ip << "holds the other password kept for it: the record takes it";
     dev->password = password;
     setOther(ip, QString());
     // In place: stored as it is, the device keeps its session.

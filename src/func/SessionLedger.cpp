@@ -80,14 +80,44 @@ void SessionLedger::endSession(const QString &name, Session &session, Notices &n
         for (const Owed &o : it->owed)
             settleOwed(notices, session.key, o, ReplyFate::ConnectionLost);
         // Never written: a Save waits for the fresh session, the rest goes
-        // with this one.
+        // with this one unless the session was ended on purpose.
         for (const Waiting &w : it->waiting) {
-            if (w.save && w.owner)
+            if ((w.save || session.closing) && w.owner)
                 m_held[name].append(Held{w, it.key(), until});
             else
                 settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
         }
     }
+    for (const std::function<void()> &then : std::exchange(session.afterOwed, {}))
+        QTimer::singleShot(0, this, then);
+}
+
+void SessionLedger::afterOwed(const loginDev &key, std::function<void()> then)
+{
+    const QString name = sessionOf(key);
+    const auto session = m_sessions.find(name);
+    if (session == m_sessions.end() || session->client != KelvoSDKHelper::instance()->session(key)) {
+        QTimer::singleShot(0, this, then);
+        return;
+    }
+    session->afterOwed.append(std::move(then));
+    runIfQuiet(name);
+}
+
+void SessionLedger::runIfQuiet(const QString &name)
+{
+    const auto session = m_sessions.find(name);
+    if (session == m_sessions.end() || session->afterOwed.isEmpty())
+        return;
+    // An answer past its deadline may never come: not waited for.
+    for (const Line &line : qAsConst(session->lines)) {
+        for (const Owed &o : line.owed) {
+            if (!o.expired)
+                return;
+        }
+    }
+    for (const std::function<void()> &then : std::exchange(session->afterOwed, {}))
+        QTimer::singleShot(0, this, then);
 }
 
 bool SessionLedger::gone()
@@ -335,6 +365,7 @@ void SessionLedger::onMessage(const RecvInfo &info)
     if (!info.data.isEmpty())
         return;
     place(info);
+    runIfQuiet(info.ip + QLatin1Char('#') + QString::number(info.channel));
     // A fresh connection is a session once the device took the login: what
     // is read before that a device may refuse.
     if (info.head.cmd != Cmd::Login || !info.head.usable || !info.head.result.ok())
@@ -542,6 +573,8 @@ void SessionLedger::onDeadline()
             }
         }
     }
+    for (const QString &name : m_sessions.keys())
+        runIfQuiet(name);
     // Saves that waited for a fresh session that never took the login:
     // never written.
     for (auto held = m_held.begin(); held != m_held.end();) {

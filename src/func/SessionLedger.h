@@ -112,6 +112,10 @@ public:
     // what waits on the session goes out again unless the session was
     // replaced meanwhile (then it waits for the fresh one).
     void reopen(const loginDev &key);
+    // Runs then (soon, never from within) once the session owes no answer
+    // still awaited, or has ended: a session ended on purpose cuts off no
+    // answer the device is still giving.
+    void afterOwed(const loginDev &key, std::function<void()> then);
     // How long a Save waits for a fresh session to take the login.
     static int heldMs();
     // The device moved or was deleted: what waits for its fresh session
@@ -146,7 +150,7 @@ private:
         QPointer<ConfigConversation> owner;
         quint64 id = 0;
         bool alone = false;
-        bool save = false;
+        bool save = false; // a change the operator confirmed (not a read): it waits for a fresh session
     };
     // A Save that waited on a session that ended: it waits for a fresh one.
     struct Held
@@ -183,6 +187,7 @@ private:
         // written on this connection.
         bool closing = false;
         loginDev key;
+        QList<std::function<void()>> afterOwed;
     };
     struct Claim
     {
@@ -218,8 +223,11 @@ private:
     // first (closing the session when the device logs in anew).
     static void settleChange(Session &session, const Owed &owed, ConfigReply &reply);
     // What is owed is told the connection was lost; Saves still waiting
-    // wait for a fresh session.
+    // wait for a fresh session (everything waiting does when the session
+    // was ended on purpose).
     void endSession(const QString &name, Session &session, QList<std::function<void()>> &notices);
+    // Runs what waits for the session to owe nothing more (afterOwed()).
+    void runIfQuiet(const QString &name);
     // Whether a request of the line, standing alone or not, may be written
     // now as far as what the line owes goes.
     static bool mayWrite(const Line &line, bool alone);

@@ -34,24 +34,36 @@ template <typename W> bool handedOn(const W &w, bool late)
 }
 } // namespace
 
-ConfigConversation::ConfigConversation(QObject *window)
-    : QObject(window ? SessionLedger::instance() : nullptr)
+ConfigConversation::ConfigConversation(QObject *parent)
+    : QObject(parent)
 {
     registerKelvoMetaTypes();
     qRegisterMetaType<ConfigReply>("ConfigReply");
     SessionLedger::instance()->attach(this);
-    // Kept apart from the window's children: a Save the operator confirmed
-    // is settled whatever becomes of the window.
-    if (window)
-        connect(window, &QObject::destroyed, this, &ConfigConversation::windowGone);
 }
 
-void ConfigConversation::windowGone()
+void ConfigConversation::handOver()
 {
-    m_orphan = true;
-    if (owesSaves())
-        qInfo() << "the window of" << m_key.ip << "closed: its Saves still owed are settled without it";
-    endWhenDone();
+    QList<Waiter> saves;
+    for (const Waiter &w : qAsConst(m_waiters)) {
+        if (w.request && w.kind == RequestKind::Save && (w.live || w.unheard || w.queued))
+            saves.append(w);
+    }
+    if (saves.isEmpty())
+        return;
+    // A Save the operator confirmed is settled whatever becomes of the
+    // window it was made in: nobody of it hears any more.
+    auto *heir = new ConfigConversation(SessionLedger::instance());
+    heir->m_key = m_key;
+    heir->m_orphan = true;
+    for (Waiter w : qAsConst(saves)) {
+        w.requester = nullptr;
+        w.live = false;
+        w.unheard = true;
+        heir->m_waiters.append(w);
+    }
+    SessionLedger::instance()->handOver(this, heir);
+    qInfo() << "the window of" << m_key.ip << "closed:" << saves.size() << "saves owed are settled without it";
 }
 
 bool ConfigConversation::owesSaves() const
@@ -99,8 +111,10 @@ void ConfigConversation::requesterGone(QObject *gone)
 
 ConfigConversation::~ConfigConversation()
 {
-    if (!SessionLedger::gone())
-        SessionLedger::instance()->detach(this);
+    if (SessionLedger::gone())
+        return;
+    handOver();
+    SessionLedger::instance()->detach(this);
 }
 
 void ConfigConversation::setDevice(const FUN_DEV_INFO *dev)

@@ -62,8 +62,8 @@
 // - A requester that is destroyed is forgotten with all it waited for,
 //   except its Saves: one waiting for its turn still goes out in turn, and
 //   what becomes of each is said in a notice naming the device
-//   (RecordKeeper::notice()). So is a window's own conversation, which
-//   outlives its window until those Saves are settled.
+//   (RecordKeeper::notice()). A conversation destroyed with its window
+//   hands the Saves it still owes to one that settles them without it.
 //
 // - A Save waiting for its turn when the connection breaks (the device logs
 //   in anew with new credentials, or the connection was lost) is not
@@ -239,10 +239,7 @@ public:
     // list grow.
     static constexpr int MaxWaiting = 16;
 
-    // window: the window or dialog the conversation serves, if any. It does
-    // not own the conversation: once it is gone, the conversation ends as
-    // soon as no Save of it is owed or waits (see above).
-    explicit ConfigConversation(QObject *window = nullptr);
+    explicit ConfigConversation(QObject *parent = nullptr);
     ~ConfigConversation() override;
 
     // The device's address and session channel (toLoginDev); null: none.
@@ -427,7 +424,8 @@ private:
     int find(quint64 id) const;
     void watch(QObject *requester);
     void requesterGone(QObject *gone);
-    void windowGone();
+    // The Saves still owed or waiting go on without this conversation.
+    void handOver();
     bool owesSaves() const;
     // Said outside the windows, naming the device: the outcome of a Save
     // whose requester is gone.
@@ -444,7 +442,7 @@ private:
     QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;
-    bool m_orphan = false; // its window is gone
+    bool m_orphan = false; // settles what a conversation destroyed handed over
 };
 
 template <class T> void SentByTag<T>::add(quint64 tag, const T &sent)

@@ -165,6 +165,26 @@ void SessionLedger::detach(ConfigConversation *conversation)
     m_conversations.removeAll(conversation);
 }
 
+void SessionLedger::handOver(ConfigConversation *from, ConfigConversation *to)
+{
+    const auto follow = [from, to](QPointer<ConfigConversation> &owner) {
+        if (owner == from)
+            owner = to;
+    };
+    for (Session &session : m_sessions) {
+        for (Line &line : session.lines) {
+            for (Owed &o : line.owed)
+                follow(o.owner);
+            for (Waiting &w : line.waiting)
+                follow(w.owner);
+        }
+    }
+    for (QList<Held> &held : m_held) {
+        for (Held &h : held)
+            follow(h.waiting.owner);
+    }
+}
+
 SessionLedger::Session &SessionLedger::sessionFor(const loginDev &key)
 {
     const QString name = sessionOf(key);

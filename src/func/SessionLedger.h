@@ -91,6 +91,8 @@ public:
 
     void attach(ConfigConversation *conversation);
     void detach(ConfigConversation *conversation);
+    // What the ledger holds for from (owed, waiting) goes to to.
+    void handOver(ConfigConversation *from, ConfigConversation *to);
 
     // Whether a request of the line may be written now, must wait its turn
     // (behind what waits already, or beside a request standing alone), or is

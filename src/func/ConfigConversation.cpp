@@ -45,8 +45,9 @@ ConfigConversation::ConfigConversation(QObject *parent)
 void ConfigConversation::handOver()
 {
     QList<Waiter> saves;
+    // Told no answer came, a Save still hears its late one.
     for (const Waiter &w : qAsConst(m_waiters)) {
-        if (w.request && w.kind == RequestKind::Save && (w.live || w.unheard || w.queued))
+        if (w.request && w.kind == RequestKind::Save)
             saves.append(w);
     }
     if (saves.isEmpty())
@@ -69,7 +70,7 @@ void ConfigConversation::handOver()
 bool ConfigConversation::owesSaves() const
 {
     for (const Waiter &w : m_waiters) {
-        if (w.request && w.kind == RequestKind::Save && (w.live || w.unheard || w.queued))
+        if (w.request && w.kind == RequestKind::Save)
             return true;
     }
     return false;

@@ -272,9 +272,13 @@ void DeviceController::onLoginAnswer(const RecvInfo &info)
 {
     const QString key = devKey(info.ip, info.channel);
     const auto logins = m_logins.find(key);
-    if (m_closing || info.channel != 0 || logins == m_logins.end() || logins->sent.isEmpty())
+    if (m_closing || logins == m_logins.end() || logins->sent.isEmpty())
         return;
     const QString used = logins->sent.takeFirst();
+    // The device's own session falls back on the other password; its
+    // channels' sessions follow the record it ends with.
+    if (info.channel != 0)
+        return;
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
     if (!dev || dev->devType == 2 || !info.head.usable)
         return;

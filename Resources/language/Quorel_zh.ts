@@ -4906,8 +4906,20 @@ Move it away to start with a new database.</source>
         <translation>正在等待设备应答之前的同类请求；应答后立即发送本次请求。</translation>
     </message>
     <message>
-        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
-        <translation>设备已接受一项更改，但其应答可能属于另一个请求：客户端中该设备的记录保持不变。</translation>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</source>
+        <translation>设备已接受更改，但其应答可能属于另一个请求：只有在设备显示其所保存的内容后，客户端才会更新设备记录。</translation>
+    </message>
+    <message>
+        <source>Not sent: the device did not log in again in time. Make the change again once it is online.</source>
+        <translation>未发送：设备未能及时重新登录。请在设备在线后重新进行更改。</translation>
+    </message>
+    <message>
+        <source>Sent; waiting for the device's answer.</source>
+        <translation>已发送；正在等待设备应答。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Save of %1: %2</source>
@@ -4996,6 +5008,17 @@ Move it away to start with a new database.</source>
     <message>
         <source>the storage folder's mark</source>
         <translation>存储文件夹的标记</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</source>
+        <translation>%1 保存的是客户端为其保留的另一个密码，而不是已存储的密码：客户端此后将使用该密码登录。</translation>
+    </message>
+    <message>
+        <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
+        <translation>%1 拒绝了使用已存储密码及客户端为其保留的另一个密码进行的登录。</translation>
     </message>
 </context>
 </TS>

@@ -4906,8 +4906,20 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <translation>Čeká se, až zařízení odpoví na dřívější požadavek tohoto druhu; tento bude odeslán hned potom.</translation>
     </message>
     <message>
-        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
-        <translation>Zařízení převzalo změnu, ale jeho odpověď může patřit jinému požadavku: záznam zařízení v klientovi zůstává beze změny.</translation>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</source>
+        <translation>Zařízení změnu přijalo, ale jeho odpověď může patřit jinému požadavku: záznam klienta o zařízení se změní, až zařízení ukáže, co uchovává.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device did not log in again in time. Make the change again once it is online.</source>
+        <translation>Neodesláno: zařízení se včas znovu nepřihlásilo. Až bude online, proveďte změnu znovu.</translation>
+    </message>
+    <message>
+        <source>Sent; waiting for the device's answer.</source>
+        <translation>Odesláno; čeká se na odpověď zařízení.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Save of %1: %2</source>
@@ -4996,6 +5008,17 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
     <message>
         <source>the storage folder's mark</source>
         <translation>značka složky úložiště</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</source>
+        <translation>%1 uchovává jiné heslo, které pro něj klient uchoval, nikoli uložené: klient se od nynějška přihlašuje tímto heslem.</translation>
+    </message>
+    <message>
+        <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
+        <translation>%1 odmítlo přihlášení s uloženým heslem i s jiným heslem, které pro něj klient uchoval.</translation>
     </message>
 </context>
 </TS>

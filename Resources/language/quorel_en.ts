@@ -1386,8 +1386,20 @@ Move it away to start with a new database.</translation>
         <translation>Waiting for the device to answer an earlier request of this kind; this one goes out next.</translation>
     </message>
     <message>
-        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
-        <translation>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</translation>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</source>
+        <translation>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device did not log in again in time. Make the change again once it is online.</source>
+        <translation>Not sent: the device did not log in again in time. Make the change again once it is online.</translation>
+    </message>
+    <message>
+        <source>Sent; waiting for the device's answer.</source>
+        <translation>Sent; waiting for the device's answer.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Save of %1: %2</source>
@@ -1481,6 +1493,17 @@ Move it away to start with a new database.</translation>
     <message>
         <source>the storage folder's mark</source>
         <translation>the storage folder's mark</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</source>
+        <translation>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</translation>
+    </message>
+    <message>
+        <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
+        <translation>%1 refused the login with the stored password and with the other one the client kept for it.</translation>
     </message>
 </context>
 </TS>

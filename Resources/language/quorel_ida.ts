@@ -4906,8 +4906,20 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <translation>Menunggu perangkat menjawab permintaan sejenis sebelumnya; permintaan ini dikirim berikutnya.</translation>
     </message>
     <message>
-        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
-        <translation>Perangkat menerima sebuah perubahan, tetapi jawabannya bisa milik permintaan lain: catatan perangkat di klien tetap seperti semula.</translation>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</source>
+        <translation>Perangkat menerima perubahan, tetapi jawabannya bisa milik permintaan lain: catatan klien tentang perangkat baru berubah setelah perangkat menunjukkan apa yang disimpannya.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device did not log in again in time. Make the change again once it is online.</source>
+        <translation>Tidak terkirim: perangkat tidak masuk kembali tepat waktu. Lakukan perubahan lagi setelah perangkat daring.</translation>
+    </message>
+    <message>
+        <source>Sent; waiting for the device's answer.</source>
+        <translation>Terkirim; menunggu jawaban perangkat.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Save of %1: %2</source>
@@ -4996,6 +5008,17 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
     <message>
         <source>the storage folder's mark</source>
         <translation>tanda folder penyimpanan</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</source>
+        <translation>%1 menyimpan kata sandi lain yang disimpan klien untuknya, bukan yang tersimpan: klien masuk dengan kata sandi itu mulai sekarang.</translation>
+    </message>
+    <message>
+        <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
+        <translation>%1 menolak masuk dengan kata sandi yang tersimpan maupun dengan kata sandi lain yang disimpan klien untuknya.</translation>
     </message>
 </context>
 </TS>

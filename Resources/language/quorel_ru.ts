@@ -4906,8 +4906,20 @@ Move it away to start with a new database.</source>
         <translation>Ожидание ответа устройства на предыдущий запрос этого вида; этот запрос будет отправлен следующим.</translation>
     </message>
     <message>
-        <source>The device took a change, but its answer could be another request's: the client's record of the device is left as it was.</source>
-        <translation>Устройство приняло изменение, но его ответ может относиться к другому запросу: запись устройства в клиенте оставлена без изменений.</translation>
+        <source>The device took a change, but its answer could be another request's: the client's record of the device follows only once the device shows what it holds.</source>
+        <translation>Устройство приняло изменение, но его ответ может относиться к другому запросу: запись устройства в клиенте изменится, только когда устройство покажет, что оно хранит.</translation>
+    </message>
+    <message>
+        <source>Not sent: the device did not log in again in time. Make the change again once it is online.</source>
+        <translation>Не отправлено: устройство не вошло в систему повторно вовремя. Повторите изменение, когда оно будет в сети.</translation>
+    </message>
+    <message>
+        <source>Sent; waiting for the device's answer.</source>
+        <translation>Отправлено; ожидание ответа устройства.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Save of %1: %2</source>
@@ -4996,6 +5008,17 @@ Move it away to start with a new database.</source>
     <message>
         <source>the storage folder's mark</source>
         <translation>метка папки хранилища</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>%1 holds the other password the client kept for it, not the stored one: the client logs in with that one from now on.</source>
+        <translation>%1 хранит другой пароль, сохранённый для него клиентом, а не записанный: теперь клиент входит с этим паролем.</translation>
+    </message>
+    <message>
+        <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
+        <translation>%1 отклонило вход и с записанным паролем, и с другим паролем, сохранённым для него клиентом.</translation>
     </message>
 </context>
 </TS>

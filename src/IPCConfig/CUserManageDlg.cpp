@@ -16,6 +16,7 @@
 #include "ManageWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "PrivateProto.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -142,7 +143,7 @@ bool CUserManageDlg::sendRequest(const QString &ip, unsigned int cmd, const QStr
 }
 
 bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
-                                 const QString &body, RequestKind kind, quint64 *tag, bool alone)
+                                 const QString &body, RequestKind kind, quint64 *tag, const RecordChange &change)
 {
     if (tag)
         *tag = 0;
@@ -161,7 +162,7 @@ bool CUserManageDlg::sendRequest(const UserRequestRoute &route, const QString &i
     request.cmd = cmd;
     request.body = body;
     request.kind = kind;
-    request.alone = alone;
+    request.change = change;
     request.tag = UserRequestRoute::nextTag();
     if (!route.conversation->send(route.requester, request))
         return false;
@@ -251,11 +252,13 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
     // camera's list carries that camera's passwords in clear.
     if (requester != this)
         return;
-    // A password change the camera took reaches the client's record whether
-    // the dialog is shown or not: the next login needs it.
-    bool unproven = false;
+    // What a password change did to the client's record was settled with
+    // its answer (RecordKeeper.h), shown or not; the edit dialog forgets it.
     if (reply.cmd == Cmd::ChangePassword)
-        m_editDlg->modifyDevInfoEx(reply, &unproven);
+        m_editDlg->modifyDevInfoEx(reply);
+    // A list shows the passwords the camera holds: proof for the record.
+    if (reply.cmd == Cmd::GetUsers && reply.ok())
+        RecordKeeper::instance()->listed(m_devIp, reply.xml, reply.written);
     if (!isVisible())
         return;
     switch (reply.cmd) {
@@ -280,10 +283,7 @@ void CUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &reply
             saySaveAnswer(reply);
         break;
     case Cmd::ChangePassword:
-        if (unproven)
-            MsgTipInfoDlg::showTip(ConfigConversation::unprovenText(), TipMs);
-        else
-            parseModifyPasswordResult(reply);
+        parseModifyPasswordResult(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok())
@@ -367,8 +367,8 @@ void CUserManageDlg::parseGetUserContactXml(const QString &xml)
 
 void CUserManageDlg::parseModifyPasswordResult(const ConfigReply &reply)
 {
-    // The record took the change's password already (recvCommonInfo): only
-    // what the operator reads is left.
+    // The record took the change's password already, or follows what the
+    // camera shows (RecordKeeper.h): only what the operator reads is left.
     const ReplyResult &result = reply.result;
     const bool noContact = reply.fate == ReplyFate::Answered && result.kind == ReplyResult::Failure && result.code == 8;
     saySaveAnswer(reply, noContact ? tr("Please set contact first.") : configFailedText());

@@ -56,11 +56,12 @@ public:
     // no such device is registered. Shared with the recorder's user dialog.
     static bool sendRequest(const QString &ip, unsigned int cmd, const QString &body = QString());
     // The same along a route; false when nothing was sent. tag: set to the
-    // request's own tag, handed back with the answer that pays it. alone: the
-    // answer changes the client's record of the device (ConfigRequest::alone).
+    // request's own tag, handed back with the answer that pays it. change:
+    // what the answer changes of the client's record of the device
+    // (ConfigRequest::change; such a request stands alone on its line).
     static bool sendRequest(const UserRequestRoute &route, const QString &ip, unsigned int cmd,
                             const QString &body = QString(), RequestKind kind = RequestKind::Other,
-                            quint64 *tag = nullptr, bool alone = false);
+                            quint64 *tag = nullptr, const RecordChange &change = RecordChange());
     UserRequestRoute route() { return UserRequestRoute{m_conversation, this}; }
     ConfigConversation *conversation() const { return m_conversation; }
     // Whether the table shows a full read of the accounts.

@@ -124,9 +124,11 @@ void EditClientUserDlg::onbtnOkClicked()
     // The login account's password goes to the client's record on the
     // answer: that answer must be this change's and no other's.
     const FUN_DEV_INFO *dev = record();
-    const bool loginAccount = dev && dev->userName == user;
+    RecordChange change;
+    if (dev && dev->userName == user && !password.isEmpty())
+        change = RecordChange{RecordChange::Password, m_devIp, user, password};
     // Sent on its own, no answer is read: nothing waits for one.
-    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag, loginAccount)
+    if (CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::ChangePassword, body, RequestKind::Save, &tag, change)
         && tag != 0) {
         m_sent.add(tag, {user, password});
     }
@@ -150,23 +152,8 @@ bool EditClientUserDlg::modifyDevInfoEx(const ConfigReply &reply, bool *unproven
     Sent settled;
     if (!m_sent.take(reply, &settled))
         return true;
-    if (!reply.ok())
-        return true;
-    FUN_DEV_INFO *dev = record();
-    // An empty password must never reach the record.
-    if (!dev || settled.password.isEmpty() || dev->userName != settled.user || dev->password == settled.password)
-        return true;
-    // The camera took some change; that it took this one only its own answer proves.
-    if (!reply.sole) {
-        qWarning() << "change user pass not stored: the answer could be another request's";
-        if (unproven)
-            *unproven = true;
-        return true;
-    }
-    qInfo() << "change user pass";
-    auto *copy = new FUN_DEV_INFO(*dev);
-    copy->password = settled.password;
-    emit SignalsHelper::instance()->signalModifyDev(copy);
+    if (unproven)
+        *unproven = reply.ok() && reply.record == RecordFate::Unproven;
     return true;
 }
 

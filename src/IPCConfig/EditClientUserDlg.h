@@ -15,9 +15,9 @@ class EditClientUserDlg;
 // with the account it was sent for, under its request's tag, until the answer
 // that pays it comes (modifyDevInfoEx()), so an answer never lends one
 // change's password to another. A change of the account the client logs in
-// with stands alone on its line (ConfigRequest::alone): when the camera
-// accepts it, that answer is its own beyond doubt, and only then does the new
-// password go to the client's record.
+// with carries what it changes of the client's record (ConfigRequest::change):
+// the record keeper settles it with its answer, whatever became of this
+// dialog (RecordKeeper.h).
 class EditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -31,11 +31,12 @@ public:
     // Empties the fields and keeps the device's address and the user's element
     // map (userName, password, ...) of the last user list.
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    // Updating the local device record: the user dialog's answer to a
-    // Cmd::ChangePassword; true when it pays a change this dialog sent (told
-    // no answer came, the change stays: the camera's own answer may still
-    // come). unproven: set when the camera took a change of the login account
-    // but the answer could be another request's, and the record stays.
+    // The user dialog's answer to a Cmd::ChangePassword; true when it pays a
+    // change this dialog sent (told no answer came, the change stays: the
+    // camera's own answer may still come). The record itself was settled with
+    // the answer (ConfigReply::record); unproven: set when the camera took a
+    // change of the login account but the answer could be another
+    // request's.
     bool modifyDevInfoEx(const ConfigReply &reply, bool *unproven = nullptr);
     bool hasPending() const { return !m_sent.isEmpty(); }
     void clearInputs();

@@ -5,11 +5,10 @@
 #include "CommonHelper.h"
 #include "CommonHelperWidgets.h"
 #include "CustomDialog.h"
-#include "DeviceInfoManager.h"
 #include "KelvoSDKHelper.h"
 #include "MsgTipInfoDlg.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
-#include "SignalsHelper.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -18,19 +17,12 @@
 #include <QTimer>
 
 int EthernetSettingWidget::s_moveWindowMs = 5000;
-int EthernetSettingWidget::s_moveMs = 2000;
 
 namespace {
 constexpr unsigned int CmdGetNetwork = Cmd::GetNetwork;
 constexpr unsigned int CmdSetNetwork = Cmd::SetNetwork;
 constexpr int TipMs = 2000;
 constexpr int MovedTipMs = 5000;
-
-FUN_DEV_INFO *findRecord(const QString &ip)
-{
-    DeviceInfoManager *registry = DeviceInfoManager::instance();
-    return ip.isEmpty() || !registry ? nullptr : registry->findDevInfo(ip);
-}
 } // namespace
 
 EthernetSettingWidget::EthernetSettingWidget(QWidget *parent)
@@ -61,7 +53,7 @@ EthernetSettingWidget::~EthernetSettingWidget()
 void EthernetSettingWidget::setTimings(int moveWindowMs, int moveMs)
 {
     s_moveWindowMs = moveWindowMs;
-    s_moveMs = moveMs;
+    RecordKeeper::setMoveTimings(moveWindowMs, moveMs);
 }
 
 QString EthernetSettingWidget::ipAvailableText()
@@ -242,7 +234,10 @@ void EthernetSettingWidget::on_pushButton_save_clicked()
     const QString newIp = values.value(QStringLiteral("IP")).trimmed();
     const bool moves = !dhcp && newIp != m_pDeviceInfo->ip;
     // A Save that moves the record on its answer: that answer must be its own.
-    if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save, moves))
+    RecordChange change;
+    if (moves)
+        change = RecordChange{RecordChange::Address, m_pDeviceInfo->ip, QString(), newIp};
+    if (!request(CmdSetNetwork, IpcBody::tcpip(values), 0, RequestKind::Save, change))
         return;
     Sent sent;
     sent.oldIp = m_pDeviceInfo->ip;
@@ -291,9 +286,9 @@ bool EthernetSettingWidget::takeSaveAnswer(const ConfigReply &reply)
         MsgTipInfoDlg::showTip(dhcpText(), MovedTipMs);
         return true;
     }
-    if (moves && reply.ok() && !reply.sole)
-        qWarning() << "not moved to" << sent.newIp << ": the answer could be another request's";
-    if (moves && reply.ok() && reply.sole) {
+    // A success that could be another request's moves nothing here: the
+    // record keeper asks the camera where it is.
+    if (moves && reply.ok() && reply.record == RecordFate::Stored) {
         m_pendingOldIp = sent.oldIp;
         m_pendingNewIp = sent.newIp;
         m_answeredMove = true;
@@ -353,28 +348,9 @@ void EthernetSettingWidget::followMove(bool silent)
 void EthernetSettingWidget::updateDeviceInfoAfterIpChange()
 {
     qDebug() << "update info";
-    const QString oldIp = m_pendingOldIp;
-    const QString newIp = m_pendingNewIp;
-    FUN_DEV_INFO *old = findRecord(oldIp);
-    if (!old)
-        return;
-    // The camera keeps its ports, type, channels, credentials, group and
-    // identity; only what belongs to the old session starts afresh.
-    auto *fresh = new FUN_DEV_INFO(*old);
-    fresh->ip = newIp;
-    if (old->name == oldIp)
-        fresh->name = newIp;
-    fresh->loginStatus = 0;
-    fresh->dbId = 0;
-    fresh->parent = nullptr;
-    fresh->ipcsStat.clear();
-    fresh->bPlaying = 0;
-    fresh->bRecording = 0;
-    // The window closes now; the bus outlives it. The device itself moves:
-    // its recording plan and alarm settings go with it.
-    QObject *keeper = SignalsHelper::instance();
-    QTimer::singleShot(s_moveMs, keeper,
-                       [oldIp, fresh] { emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh); });
+    // The window closes now; the record keeper outlives it. The device
+    // itself moves: its recording plan and alarm settings go with it.
+    RecordKeeper::instance()->moveDevice(m_pendingOldIp, m_pendingNewIp);
     qDebug() << "update info finished";
 }
 

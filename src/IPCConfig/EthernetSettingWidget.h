@@ -9,10 +9,13 @@
 // camera takes; the operator is told to find it with the device search.
 // When a static address changes, the client's record follows the camera only once
 // the camera has moved: its Cmd::SetNetwork answer with result 0 (such a Save
-// stands alone on its line, ConfigRequest::alone, so the answer is its own,
-// also a late one), or, without answer, its old connection breaking soon after
-// the request. A refusal moves nothing. The page then says where the camera went and, once the operator
-// has read it, moves the record and closes the window.
+// carries the address as a change of the record, ConfigRequest::change, and
+// stands alone on its line, so the answer is its own, also a late one), or,
+// without answer, its old connection breaking soon after the request. A
+// refusal moves nothing. The page then says where the camera went and, once
+// the operator has read it, moves the record and closes the window; a window
+// closed before the answer leaves the move to the record keeper
+// (RecordKeeper.h).
 //
 // An untouched Save sends the camera's settings back as they came, without
 // the checks (they are the camera's own); a changed one is checked whole.
@@ -111,5 +114,4 @@ private:
     OperatorEdits m_shown;
 
     static int s_moveWindowMs;
-    static int s_moveMs;
 };

@@ -2,6 +2,7 @@
 #include "ui_MediaPortWidget.h"
 
 #include "CommonHelperWidgets.h"
+#include "DeviceInfoManager.h"
 #include "MsgTipInfoDlg.h"
 #include "SignalsHelper.h"
 
@@ -95,8 +96,10 @@ void MediaPortWidget::on_pushButton_save_clicked()
         values.insert(QStringLiteral("HTTPPort"), QString::number(ui->lineEdit_http->text().toInt()));
     const int rtsp = DeviceValue::bounded(values.value(QStringLiteral("RTSPPort")), 0, 65535, -1);
     // Its answer moves the client's record to the port sent: it must be this
-    // Save's answer and no other's.
-    if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save, true) || rtsp < 0)
+    // Save's answer and no other's. Every Save of the page stands alone.
+    const RecordChange change{RecordChange::RtspPort, m_pDeviceInfo ? m_pDeviceInfo->ip : QString(), QString(),
+                              rtsp < 0 ? QString() : QString::number(rtsp)};
+    if (!request(CmdSetPorts, IpcBody::portConfig(values), 0, RequestKind::Save, change) || rtsp < 0)
         return;
     m_sentRtspPorts.add(ConfigPageSession::lastSaveTag(), rtsp);
 }
@@ -111,17 +114,14 @@ bool MediaPortWidget::takeSaveAnswer(const ConfigReply &reply)
     int rtsp = -1;
     if (reply.cmd != int(CmdSetPorts) || !m_sentRtspPorts.take(reply, &rtsp))
         return false;
-    if (!m_pDeviceInfo || !reply.ok())
-        return false;
-    // Only an answer that can be this Save's alone proves the camera took its port.
-    if (!reply.sole) {
-        qWarning() << "RTSP port" << rtsp << "not stored: the answer could be another request's";
-        return false;
+    // The registry's record took the port with the answer (RecordKeeper.h),
+    // this page open or not; a record of the page's own follows here.
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    if (m_pDeviceInfo && reply.record == RecordFate::Stored && m_pDeviceInfo->rtspPort != rtsp
+        && !(registry && registry->findDevInfo(m_pDeviceInfo->ip))) {
+        m_pDeviceInfo->rtspPort = uint16_t(rtsp);
+        emit SignalsHelper::instance()->signalModifyDev(new FUN_DEV_INFO(*m_pDeviceInfo));
     }
-    m_pDeviceInfo->rtspPort = uint16_t(rtsp);
-    // The receiver takes the copy over and stores it; the port already matches
-    // the record, so the device keeps its session.
-    emit SignalsHelper::instance()->signalModifyDev(new FUN_DEV_INFO(*m_pDeviceInfo));
     // The window's words follow.
     return false;
 }

@@ -2,9 +2,11 @@
 
 // The "Port" page: the camera's RTSP and HTTP ports. A successful save also
 // moves the client's record to the new RTSP port, so live video and the stored
-// device list follow the camera. Each Save stands alone on its line
-// (ConfigRequest::alone): a second one waits until the first is answered, so
-// that the record only ever takes a port the camera's own answer confirmed. A
+// device list follow the camera. Each Save carries its port as a change of the
+// record (ConfigRequest::change) and stands alone on its line: a second one
+// waits until the first is answered, so that the record only ever takes a port
+// the camera's own answer confirmed or a read of it shows, also once the
+// window is closed (RecordKeeper.h). A
 // port the operator did not change goes back as the camera reported it,
 // unchecked; a typed one is checked.
 

@@ -235,7 +235,8 @@ void RemoteCfg_Widget::expectReads(const QList<unsigned int> &cmds, uint8_t chan
         round()->expect(cmd, channel);
 }
 
-bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind, bool alone)
+bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t channel, RequestKind kind,
+                               const RecordChange &change)
 {
     if (kind == RequestKind::Read && m_conversation)
         return round()->read(cmd, channel, body);
@@ -244,7 +245,7 @@ bool RemoteCfg_Widget::request(unsigned int cmd, const QString &body, uint8_t ch
         save.cmd = cmd;
         save.body = body;
         save.channel = channel;
-        save.alone = alone;
+        save.change = change;
         return m_session->sendSave(save, ConfigPageSession::Sends::ShownValues, failureText());
     }
     return ConfigConversation::sendThrough(m_conversation, this, m_pDeviceInfo, cmd, body, channel, kind);

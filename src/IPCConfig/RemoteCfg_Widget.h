@@ -156,10 +156,10 @@ protected:
     // reply back to this page; without one straight to the device, and no
     // reply comes back. False when nothing was sent.
     // A Read belongs to the round; a Save that cannot be sent is said.
-    // alone: a Save whose answer changes the client's record of the camera
-    // (ConfigRequest::alone).
+    // change: what a Save's answer changes of the client's record of the
+    // camera (ConfigRequest::change; such a Save stands alone on its line).
     bool request(unsigned int cmd, const QString &body = QString(), uint8_t channel = 0,
-                 RequestKind kind = RequestKind::Read, bool alone = false);
+                 RequestKind kind = RequestKind::Read, const RecordChange &change = RecordChange());
     // A read the page can do without (defaults for the "Default" button, a
     // list that has a fallback): not part of the round.
     bool requestOptional(unsigned int cmd, uint8_t channel = 0);

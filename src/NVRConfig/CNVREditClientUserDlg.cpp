@@ -141,9 +141,11 @@ void CNVREditClientUserDlg::onbtnOkClicked()
     // The login account's password goes to the client's record on the
     // answer: that answer must be this change's and no other's.
     const FUN_DEV_INFO *dev = findRecord(m_devIp);
-    const bool loginAccount = dev && dev->userName == account.value(QStringLiteral("userName"));
+    RecordChange change;
+    if (dev && dev->userName == account.value(QStringLiteral("userName")) && !password.isEmpty())
+        change = RecordChange{RecordChange::Password, m_devIp, dev->userName, password};
     if (!CUserManageDlg::sendRequest(m_route, m_devIp, Cmd::EditUser, NvrBodies::accountBody(operation, account),
-                                     RequestKind::Save, &tag, loginAccount)) {
+                                     RequestKind::Save, &tag, change)) {
         MsgTipInfoDlg::showTip(SharedTexts::configFailedText(), 2000);
         return;
     }
@@ -175,22 +177,8 @@ bool CNVREditClientUserDlg::modifyDevInfoEx(const ConfigReply &reply, bool *unpr
     Pending settled;
     if (!m_pending.take(reply, &settled))
         return true;
-    if (!reply.ok())
-        return true;
-    FUN_DEV_INFO *dev = findRecord(m_devIp);
-    if (!dev || dev->userName != settled.user || dev->password == settled.password)
-        return true;
-    // The NVR took some change; that it took this one only its own answer proves.
-    if (!reply.sole) {
-        qWarning() << "change user pass not stored: the answer could be another request's";
-        if (unproven)
-            *unproven = true;
-        return true;
-    }
-    qInfo() << "change user pass" << PASSWORD_MASK;
-    auto *copy = new FUN_DEV_INFO(*dev);
-    copy->password = settled.password;
-    emit SignalsHelper::instance()->signalModifyDev(copy);
+    if (unproven)
+        *unproven = reply.ok() && reply.record == RecordFate::Unproven;
     return true;
 }
 

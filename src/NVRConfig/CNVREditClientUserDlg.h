@@ -22,13 +22,14 @@ class CNVREditClientUserDlg;
 // open with what was typed.
 //
 // A sent change waits as pending (user name, password) under its request's
-// tag until the answer that pays it comes (modifyDevInfoEx()): on success the
-// password goes to the client's record when the account is the one it logs in
-// with; a refusal forgets it. Such a change stands alone on its line
-// (ConfigRequest::alone), so that its answer is its own beyond doubt: the
-// answer to another request on the same reply command (a delete, a rights
-// change, another account's edit) never settles it. The fields are not read
-// then, since a later edit may have changed them.
+// tag until the answer that pays it comes (modifyDevInfoEx()). A change of the
+// account the client logs in with carries what it changes of the client's
+// record (ConfigRequest::change) and stands alone on its line, so that its
+// answer is its own beyond doubt: the answer to another request on the same
+// reply command (a delete, a rights change, another account's edit) never
+// settles it. The record keeper settles it with its answer, whatever became
+// of this dialog (RecordKeeper.h); the fields are not read then, since a
+// later edit may have changed them.
 class CNVREditClientUserDlg : public DropShadowWidget
 {
     Q_OBJECT
@@ -41,11 +42,12 @@ public:
 
     void initAccount(FUN_DEV_INFO *dev, const QString &userName);
     void setUserInfo(FUN_DEV_INFO *dev, const QHash<QString, QString> &user);
-    // Updating the local device record: the user dialog's answer to a
-    // Cmd::EditUser; true when it pays a change this dialog sent (told no
-    // answer came, the change stays pending: the device's own answer may still
-    // come). unproven: set when the NVR took a change of the login account but
-    // the answer could be another request's, and the record stays.
+    // The user dialog's answer to a Cmd::EditUser; true when it pays a change
+    // this dialog sent (told no answer came, the change stays pending: the
+    // device's own answer may still come). The record itself was settled with
+    // the answer (ConfigReply::record); unproven: set when the NVR took a
+    // change of the login account but the answer could be another
+    // request's.
     bool modifyDevInfoEx(const ConfigReply &reply, bool *unproven = nullptr);
     bool hasPending() const { return !m_pending.isEmpty(); }
     void updateText();

@@ -14,6 +14,7 @@
 #include "ManageWidget.h"
 #include "MsgTipInfoDlg.h"
 #include "NvrBodies.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
 #include "WidgetHelpers.h"
 
@@ -201,11 +202,13 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
     // apply this dialog's pending password.
     if (requester != this)
         return;
-    // A password change the NVR took reaches the client's record whether the
-    // dialog is shown or not: the next login needs it.
-    bool unproven = false;
+    // What a password change did to the client's record was settled with
+    // its answer (RecordKeeper.h), shown or not; the edit dialog forgets it.
     if (reply.cmd == Cmd::EditUser)
-        m_editDlg->modifyDevInfoEx(reply, &unproven);
+        m_editDlg->modifyDevInfoEx(reply);
+    // A list shows the passwords the NVR holds: proof for the record.
+    if (reply.cmd == Cmd::GetUsers && reply.ok())
+        RecordKeeper::instance()->listed(m_devIp, reply.xml, reply.written);
     // The list goes to its round also while hidden; what only the operator
     // acts on waits for the dialog to be shown.
     if (!isVisible() && reply.cmd != Cmd::GetUsers)
@@ -224,10 +227,7 @@ void CNVRUserManageDlg::recvCommonInfo(QObject *requester, const ConfigReply &re
     case Cmd::EditUser:
         // An add, a delete, a rights or a password change: each answer is
         // its own request's (settled above by its tag), said as such.
-        if (unproven)
-            MsgTipInfoDlg::showTip(ConfigConversation::unprovenText(), 2000);
-        else
-            saySaveAnswer(reply);
+        saySaveAnswer(reply);
         break;
     case Cmd::GetContact:
         if (reply.ok()) {

@@ -30,6 +30,12 @@ ForgotPassword::ForgotPassword(QWidget *parent)
     connect(KelvoSDKHelper::instance(), &KelvoSDKHelper::signalCommonInfo, this, &ForgotPassword::parseXml);
     connect(m_conversation, &ConfigConversation::replied, this, &ForgotPassword::onResetAnswer);
     ConfigPageMarks::sayWaiting(m_conversation, this);
+    // A reset that waited for its turn is out now: its answer is awaited.
+    connect(m_conversation, &ConfigConversation::queueChanged, this, [this] {
+        if (!m_sent.isEmpty() && m_conversation->queued(this) == 0
+            && (m_page ? ui->labelErrorInfoPrivate : ui->labelErrorInfo)->text() == ConfigConversation::waitingText())
+            setErrorText(ConfigConversation::awaitingAnswerText());
+    });
     ui->stackedWidget->setCurrentWidget(ui->pagePrivate);
 }
 
@@ -156,25 +162,22 @@ void ForgotPassword::onResetAnswer(QObject *requester, const ConfigReply &reply)
     QString password;
     if (!m_sent.take(reply, &password))
         return;
-    if (reply.fate != ReplyFate::Answered) {
-        setErrorText(ConfigConversation::saveOutcomeText(reply));
+    // The registry's record was settled with the answer (RecordKeeper.h): a
+    // success that could be another request's changes nothing yet.
+    if (!reply.ok() || reply.record == RecordFate::Unproven) {
+        const QString words = reply.fate == ReplyFate::Answered && reply.usable
+                                  ? resultText(reply.result.kind == ReplyResult::Failure ? reply.result.code : -1)
+                                  : QString();
+        setErrorText(ConfigConversation::saveOutcomeText(reply, SaveSettled(),
+                                                         words.isEmpty() ? SharedTexts::configFailedText() : words));
         return;
     }
-    if (!reply.ok()) {
-        const QString words = resultText(reply.result.kind == ReplyResult::Failure ? reply.result.code : -1);
-        setErrorText(words.isEmpty() ? SharedTexts::configFailedText() : words);
-        return;
-    }
-    // The device took a reset; that it took this password only its own answer proves.
-    if (!reply.sole) {
-        setErrorText(ConfigConversation::unprovenText());
-        return;
-    }
+    // The edit dialog's copy of the record too, which it hands on when it closes.
     m_dev->password = password;
     emit resetPassword(m_dev->ip, password);
     // Closed first: a toast shown over this dialog would close with it.
     close();
-    MsgTipInfoDlg::showTip(SharedTexts::configSuccessText(), 2000);
+    MsgTipInfoDlg::showTip(ConfigConversation::saveOutcomeText(reply), 2000);
 }
 
 void ForgotPassword::submit(const QString &code, const QString &password, const QString &confirm)
@@ -205,12 +208,15 @@ void ForgotPassword::sendResetRequest(const QString &code, const QString &passwo
     reset.body = body;
     reset.kind = RequestKind::Save;
     reset.tag = ++m_lastTag;
-    reset.alone = true;
+    reset.change = RecordChange{RecordChange::Reset, m_dev->ip, m_dev->userName, password};
     if (!m_conversation->send(this, reset)) {
         setErrorText(m_conversation->isOnline() ? SharedTexts::configFailedText() : ConfigConversation::offlineText());
         return;
     }
-    setErrorText(QString());
+    // Said until the answer comes; closed meanwhile, the answer still
+    // reaches the client's record and is said outside (RecordKeeper.h).
+    setErrorText(m_conversation->queued(this) > 0 ? ConfigConversation::waitingText()
+                                                  : ConfigConversation::awaitingAnswerText());
     m_sent.add(reset.tag, password);
 }
 

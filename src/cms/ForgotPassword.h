@@ -14,10 +14,12 @@ class ForgotPassword;
 // and the security-code QR that the device supplies, then sends the code typed
 // by the user with the new password (Cmd::GetContact -> Cmd::GetSecurityCode ->
 // Cmd::ResetPassword). The reset goes through a conversation of its own and
-// stands alone on its line (ConfigRequest::alone): the new password reaches
-// the record only on the answer that is provably that reset's, so a refused
-// code followed by an accepted one can never lend the device's success to the
-// password it refused.
+// carries its password as a change of the record (ConfigRequest::change),
+// standing alone on its line: the new password reaches the record only on the
+// answer that is provably that reset's, so a refused code followed by an
+// accepted one can never lend the device's success to the password it
+// refused. The record keeper settles it with that answer, also once this
+// dialog was cancelled (RecordKeeper.h).
 class ForgotPassword : public DropShadowWidget
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "ConfigConversation.h"
 
 #include "ConfigPageSession.h"
+#include "RecordKeeper.h"
 #include "SessionLedger.h"
 
 #include "CommonHelper.h"
@@ -41,8 +42,79 @@ ConfigConversation::ConfigConversation(QObject *parent)
     SessionLedger::instance()->attach(this);
 }
 
+void ConfigConversation::handOver()
+{
+    QList<Waiter> saves;
+    // Told no answer came, a Save still hears its late one.
+    for (const Waiter &w : qAsConst(m_waiters)) {
+        if (w.request && w.kind == RequestKind::Save)
+            saves.append(w);
+    }
+    if (saves.isEmpty())
+        return;
+    // A Save the operator confirmed is settled whatever becomes of the
+    // window it was made in: nobody of it hears any more.
+    auto *heir = new ConfigConversation(SessionLedger::instance());
+    heir->m_key = m_key;
+    heir->m_orphan = true;
+    for (Waiter w : qAsConst(saves)) {
+        w.requester = nullptr;
+        w.live = false;
+        w.unheard = true;
+        heir->m_waiters.append(w);
+    }
+    SessionLedger::instance()->handOver(this, heir);
+    qInfo() << "the window of" << m_key.ip << "closed:" << saves.size() << "saves owed are settled without it";
+}
+
+bool ConfigConversation::owesSaves() const
+{
+    for (const Waiter &w : m_waiters) {
+        if (w.request && w.kind == RequestKind::Save)
+            return true;
+    }
+    return false;
+}
+
+void ConfigConversation::endWhenDone()
+{
+    if (m_orphan && !owesSaves())
+        deleteLater();
+}
+
+void ConfigConversation::sayUnheard(const ConfigReply &reply) const
+{
+    if (reply.kind != RequestKind::Save)
+        return;
+    qInfo() << "outcome of" << reply.sentCmd << "of" << m_key.ip << "said outside its window";
+    RecordKeeper::instance()->tell(m_key.ip, saveOutcomeText(reply));
+}
+
+void ConfigConversation::requesterGone(QObject *gone)
+{
+    // Nothing is told of it: whoever listened for this requester goes with it.
+    m_watched.remove(gone);
+    for (int i = m_waiters.size() - 1; i >= 0; --i) {
+        Waiter &w = m_waiters[i];
+        if (w.requester != gone)
+            continue;
+        if (!w.request) {
+            m_waiters.removeAt(i);
+            continue;
+        }
+        // A Save the operator confirmed goes out and is settled all the
+        // same; anything else is only counted when its reply comes.
+        w.unheard = w.kind == RequestKind::Save;
+        w.live = false;
+        w.requester = nullptr;
+    }
+}
+
 ConfigConversation::~ConfigConversation()
 {
+    if (SessionLedger::gone())
+        return;
+    handOver();
     SessionLedger::instance()->detach(this);
 }
 
@@ -91,8 +163,10 @@ bool ConfigConversation::send(QObject *requester, unsigned int cmd, const QStrin
     return send(requester, request);
 }
 
-bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
+bool ConfigConversation::send(QObject *requester, const ConfigRequest &sent)
 {
+    ConfigRequest request = sent;
+    request.alone = request.alone || request.change.isSet();
     if (!isOnline()) {
         qInfo() << "not sent, device offline:" << m_key.ip << request.cmd;
         return false;
@@ -121,7 +195,7 @@ bool ConfigConversation::send(QObject *requester, const ConfigRequest &request)
         w.queued = true;
         w.pending = request;
         add(w);
-        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone);
+        ledger->enqueue(this, w.id, m_key, w.replyCmd, w.channel, request.alone, w.kind != RequestKind::Read);
         emit queueChanged();
         return true;
     case SessionLedger::Admission::Now:
@@ -138,7 +212,8 @@ bool ConfigConversation::write(quint64 id, const ConfigRequest &request)
         return false;
     const Waiter &w = m_waiters.at(listed);
     SessionLedger *ledger = SessionLedger::instance();
-    ledger->claim(this, id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save, request.alone);
+    ledger->claim(this, id, w.replyCmd, deadlineFor(request.cmd), w.kind == RequestKind::Save, request.alone,
+                  request.change);
     const bool written = request.body.isEmpty()
                              ? KelvoSDKHelper::instance()->sendCmd(m_key, request.cmd, request.channel)
                              : KelvoSDKHelper::instance()->sendData(m_key, request.cmd, request.body, request.channel);
@@ -162,14 +237,16 @@ void ConfigConversation::writeWaiting(quint64 id)
     const ConfigRequest request = w.pending;
     w.queued = false;
     w.pending = ConfigRequest();
-    if (!w.live) {
-        // Nobody waits for it any more (its requester gone, given up): not written.
+    if (!w.live && !w.unheard) {
+        // Nobody waits for it any more (given up): not written.
         m_waiters.removeAt(at);
         emit queueChanged();
         return;
     }
     QObject *requester = w.requester;
-    const ConfigReply lost = failure(w, ReplyFate::ConnectionLost);
+    const bool unheard = w.unheard;
+    // Never written: said so, never that it may not have been saved.
+    const ConfigReply lost = failure(w, ReplyFate::NotSent);
     qInfo() << "request" << request.cmd << "of" << m_key.ip << "goes out after waiting for its line";
     const bool written = isOnline() && write(id, request);
     if (!written) {
@@ -178,8 +255,11 @@ void ConfigConversation::writeWaiting(quint64 id)
             m_waiters.removeAt(still);
     }
     emit queueChanged();
-    if (!written)
+    if (!written && unheard)
+        sayUnheard(lost);
+    else if (!written)
         emit replied(requester, lost);
+    endWhenDone();
 }
 
 void ConfigConversation::refuseLater(const Waiter &waiter)
@@ -266,9 +346,9 @@ void ConfigConversation::add(const Waiter &waiter)
     // session counted afresh never pays them.
     int given = 0;
     for (const Waiter &w : qAsConst(m_waiters))
-        given += w.request && !w.live ? 1 : 0;
+        given += w.request && !w.live && !w.unheard ? 1 : 0;
     for (int i = 0; given > 4 * MaxWaiting && i < m_waiters.size(); ++i) {
-        if (m_waiters.at(i).request && !m_waiters.at(i).live) {
+        if (m_waiters.at(i).request && !m_waiters.at(i).live && !m_waiters.at(i).unheard) {
             m_waiters.removeAt(i--);
             --given;
         }
@@ -404,7 +484,22 @@ QString ConfigConversation::waitingText()
 QString ConfigConversation::unprovenText()
 {
     return tr("The device took a change, but its answer could be another request's: the client's record of the "
-              "device is left as it was.");
+              "device follows only once the device shows what it holds.");
+}
+
+QString ConfigConversation::notSentText()
+{
+    return tr("Not sent: the device did not log in again in time. Make the change again once it is online.");
+}
+
+QString ConfigConversation::awaitingAnswerText()
+{
+    return tr("Sent; waiting for the device's answer.");
+}
+
+QString ConfigConversation::ofDeviceText(const QString &device, const QString &words)
+{
+    return tr("%1: %2").arg(device, words);
 }
 
 QString ConfigConversation::ofChannelText(const QString &channel, const QString &words)
@@ -468,11 +563,16 @@ QString ConfigConversation::saveOutcomeText(const ConfigReply &reply, const Save
         return named(saveOutOfStepText());
     case ReplyFate::ConnectionLost:
         return named(connectionLostText());
+    case ReplyFate::NotSent:
+        return named(notSentText());
     case ReplyFate::Answered:
         break;
     }
     if (!reply.ok())
         return named(refusedText.isEmpty() ? refusalText(reply) : refusedText);
+    // A success the record cannot follow yet: the same words wherever it is said.
+    if (reply.record == RecordFate::Unproven)
+        return named(unprovenText());
     // Stored: what the device holds now is what the operator is told.
     if (settled.onRepeat)
         return saveOnRepeatText();
@@ -490,10 +590,7 @@ void ConfigConversation::watch(QObject *requester)
     if (!requester || m_watched.contains(requester))
         return;
     m_watched.insert(requester);
-    connect(requester, &QObject::destroyed, this, [this](QObject *gone) {
-        m_watched.remove(gone);
-        forget(gone);
-    });
+    connect(requester, &QObject::destroyed, this, &ConfigConversation::requesterGone);
 }
 
 int ConfigConversation::find(quint64 id) const
@@ -503,6 +600,12 @@ int ConfigConversation::find(quint64 id) const
             return i;
     }
     return -1;
+}
+
+bool ConfigConversation::hears(quint64 id) const
+{
+    const int at = find(id);
+    return at >= 0 && m_waiters.at(at).requester;
 }
 
 ConfigConversation::Taker ConfigConversation::takerOf(quint64 id, bool late) const
@@ -524,7 +627,11 @@ void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
     reply.tag = w.tag;
     reply.late = late;
     if (!handedOn(w, late)) {
-        qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
+        if (w.unheard)
+            sayUnheard(reply);
+        else
+            qInfo() << "late reply" << reply.cmd << "of" << m_key.ip << "dropped: nobody waits for it";
+        endWhenDone();
         return;
     }
     // An unusable text was logged by the reader already.
@@ -540,6 +647,7 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         return;
     Waiter &w = m_waiters[at];
     const bool tell = w.live;
+    const bool unheard = w.unheard;
     const bool wasQueued = w.queued;
     const ConfigReply reply = failure(w, fate);
     QObject *requester = w.requester;
@@ -554,6 +662,9 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
         emit queueChanged();
     if (tell)
         emit replied(requester, reply);
+    else if (unheard)
+        sayUnheard(reply);
+    endWhenDone();
 }
 
 void ConfigConversation::repeated(const Taker &taker, const ConfigReply &reply)

@@ -59,7 +59,16 @@
 //   when it caught up, in order): a page sees the reply to its first request
 //   before the reply to its second.
 //
-// - A requester that is destroyed is forgotten with all it waited for.
+// - A requester that is destroyed is forgotten with all it waited for,
+//   except its Saves: one waiting for its turn still goes out in turn, and
+//   what becomes of each is said in a notice naming the device
+//   (RecordKeeper::notice()). A conversation destroyed with its window
+//   hands the Saves it still owes to one that settles them without it.
+//
+// - A Save waiting for its turn when the connection breaks (the device logs
+//   in anew with new credentials, or the connection was lost) is not
+//   written on the broken one: it goes out once the device took the login
+//   of a fresh one, or is answered NotSent when none comes in time.
 //
 // The windows decide what a reply means to the operator: a Save reply gets
 // the result toast, a Read reply fills the page only when ok(), and so on.
@@ -77,6 +86,34 @@
 #include <QString>
 #include <QStringList>
 
+
+// A change of what the client keeps of its device (the password of the
+// account it logs in with, the RTSP port, the address) that the answer to a
+// request brings. RecordKeeper.h holds what becomes of it.
+struct RecordChange
+{
+    enum Kind {
+        None,
+        Password, // user's password becomes value
+        RtspPort, // value: the port
+        Address,  // value: the new address
+        Reset,    // the password reset of the account the client logs in with
+    };
+    Kind kind = None;
+    QString ip;    // the device, as the registry knows it when sent
+    QString user;  // Password: the account
+    QString value; // the new password, port or address
+    bool isSet() const { return kind != None; }
+};
+
+// What the answer to a request carrying a change did to the client's record.
+enum class RecordFate {
+    None,     // no change carried, or nothing written
+    Stored,   // the answer can only be its own: the record follows it
+    Unproven, // a success that could be another request's: checked with the device first
+    Refused,  // the device refused: the record stays
+    InDoubt,  // no answer, or one that cannot be read: checked with the device, or at the next login
+};
 
 // What a request is for; the window reads it back from the reply.
 enum class RequestKind {
@@ -97,6 +134,9 @@ struct ConfigRequest
     // a port, an address): it stands alone on its line (SessionLedger.h), so
     // that its answer is provably its own (ConfigReply::sole).
     bool alone = false;
+    // What its answer changes of the record (RecordKeeper.h); one set stands
+    // alone whatever alone says.
+    RecordChange change;
 };
 
 // How a request ended.
@@ -105,6 +145,7 @@ enum class ReplyFate {
     NoReply,        // nothing within the deadline
     ConnectionLost, // the connection broke while it was out
     OutOfStep,      // not written: its line is in doubt (see above)
+    NotSent,        // not written: it waited for a fresh session that never logged in in time
 };
 
 // One message of the device, as the conversation hands it on.
@@ -124,6 +165,12 @@ struct ConfigReply
     // this answer: it can only be its own request's. Only such an answer
     // proves what the device holds.
     bool sole = false;
+    // What the answer did to the client's record (ConfigRequest::change).
+    RecordFate record = RecordFate::None;
+    // The request's place among every request written to any device (the
+    // ledger's count), 0 when it was not written: what a read shows holds
+    // for the changes written before it.
+    quint64 written = 0;
 
     // Usable and the device's result is success.
     bool ok() const { return fate == ReplyFate::Answered && usable && result.ok(); }
@@ -287,8 +334,16 @@ public:
     // A request waiting for the device to answer earlier ones of its kind.
     static QString waitingText();
     // A change the device took whose answer could be another request's: the
-    // client's record of the device is left as it was.
+    // client's record follows only what the device shows it holds (a read,
+    // a login). The one text of that case, on every page and dialog.
     static QString unprovenText();
+    // A Save that waited for a fresh session of its device, which did not
+    // log in in time: never written.
+    static QString notSentText();
+    // A request written whose answer has not come yet.
+    static QString awaitingAnswerText();
+    // What is said of a device in a notice, outside its windows.
+    static QString ofDeviceText(const QString &device, const QString &words);
     // A failure of a Save of one channel, said while the page shows another.
     static QString ofChannelText(const QString &channel, const QString &words);
     // A Save stored while the page shows other values since: the values the
@@ -341,6 +396,9 @@ private:
         bool every = false;
         bool live = true;    // a request whose requester still waits for it
         bool queued = false; // not written yet: waits for its line (pending)
+        // A Save whose requester is gone: it goes out all the same, and what
+        // becomes of it is said in a notice naming the device.
+        bool unheard = false;
         ConfigRequest pending;
     };
 
@@ -354,6 +412,8 @@ private:
 
     // Called by the session ledger.
     Taker takerOf(quint64 id, bool late) const;
+    // Whether whoever sent request id still hears of it.
+    bool hears(quint64 id) const;
     void placed(quint64 id, ConfigReply reply, bool late);
     void settled(quint64 id, ReplyFate fate);
     void unplaced(const ConfigReply &reply);
@@ -363,6 +423,15 @@ private:
 
     int find(quint64 id) const;
     void watch(QObject *requester);
+    void requesterGone(QObject *gone);
+    // The Saves still owed or waiting go on without this conversation.
+    void handOver();
+    bool owesSaves() const;
+    // Said outside the windows, naming the device: the outcome of a Save
+    // whose requester is gone.
+    void sayUnheard(const ConfigReply &reply) const;
+    // An orphan ends once nothing of it is owed.
+    void endWhenDone();
     void add(const Waiter &waiter);
     void refuseLater(const Waiter &waiter);
     // Writes a request already listed; false, unlisting it, when nothing went out.
@@ -373,6 +442,7 @@ private:
     QHash<QObject *, ConfigPageSession *> m_pages;
     QList<Waiter> m_waiters; // in the order they were added
     QSet<QObject *> m_watched;
+    bool m_orphan = false; // settles what a conversation destroyed handed over
 };
 
 template <class T> void SentByTag<T>::add(quint64 tag, const T &sent)

@@ -9,6 +9,7 @@
 #include "OrmCore.h"
 #include "OrmHelper.h"
 #include "PrivateProto.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 
@@ -61,8 +62,15 @@ DeviceController::DeviceController(QObject *parent)
             m_serialTimer.start();
     });
     connect(m_processor, &CommandProcessor::serialNumberChanged, this, &DeviceController::followSerialNumber);
-    connect(m_processor, &CommandProcessor::loginReceived, this,
-            [this](const RecvInfo &info) { m_pending.remove(devKey(info.ip, info.channel)); });
+    connect(m_processor, &CommandProcessor::loginReceived, this, [this](const RecvInfo &info) {
+        m_pending.remove(devKey(info.ip, info.channel));
+        onLoginAnswer(info);
+    });
+    // What the record keeper tells of a device outside its windows.
+    connect(RecordKeeper::instance(), &RecordKeeper::notice, this, [this](const QString &text) {
+        if (!m_closing)
+            emit storeNotice(text);
+    });
     connect(m_processor, &CommandProcessor::ptzConfigReceived, this, &DeviceController::ptzConfigReceived);
     connect(m_processor, &CommandProcessor::alarmEventReceived, this, [this](const RecvInfo &info) {
         if (FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0))
@@ -259,12 +267,63 @@ void DeviceController::onTimeoutLoginDevice()
     qInfo() << "Initiating device login sequence";
 }
 
-void DeviceController::sendLogin(const loginDev &key)
+void DeviceController::sendLogin(const loginDev &key, const QString &password)
 {
     FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
     if (!dev)
         return;
-    KelvoSDKHelper::instance()->sendData(key, Cmd::Login, loginBody(dev), key.channel);
+    FUN_DEV_INFO login = *dev;
+    if (!password.isNull())
+        login.password = password;
+    m_logins[devKey(key.ip, key.channel)].sent.append(login.password);
+    KelvoSDKHelper::instance()->sendData(key, Cmd::Login, loginBody(&login), key.channel);
+}
+
+void DeviceController::onLoginAnswer(const RecvInfo &info)
+{
+    const QString key = devKey(info.ip, info.channel);
+    const auto logins = m_logins.find(key);
+    if (m_closing || logins == m_logins.end() || logins->sent.isEmpty())
+        return;
+    const QString used = logins->sent.takeFirst();
+    // The device's own session falls back on the other password; its
+    // channels' sessions follow the record it ends with.
+    if (info.channel != 0)
+        return;
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(info.ip, 0);
+    if (!dev || dev->devType == 2 || !info.head.usable)
+        return;
+    RecordKeeper *keeper = RecordKeeper::instance();
+    // A login is proof of the password it carried.
+    if (info.head.result.ok()) {
+        keeper->loggedIn(info.ip, used);
+        return;
+    }
+    if (used != dev->password) {
+        // The other one refused too: said once, when no other login is owed.
+        if (logins->sent.isEmpty() && !std::exchange(logins->said, true))
+            keeper->loginRefused(info.ip);
+        return;
+    }
+    if (logins->triedOther)
+        return;
+    const quint64 connection = logins->connection;
+    const loginDev session = toLoginDev(dev);
+    keeper->whenKnown(info.ip, this, [this, session, connection] { retryWithOther(session, connection); });
+}
+
+void DeviceController::retryWithOther(const loginDev &key, quint64 connection)
+{
+    const auto logins = m_logins.find(devKey(key.ip, key.channel));
+    FUN_DEV_INFO *dev = DeviceInfoManager::instance()->getChannelInfo(key.ip, key.channel);
+    QString other;
+    // The same connection, still refused, and a password kept beside the record.
+    if (m_closing || !dev || logins == m_logins.end() || logins->connection != connection || logins->triedOther
+        || !RecordKeeper::instance()->otherPassword(key.ip, &other) || other.isEmpty() || other == dev->password)
+        return;
+    logins->triedOther = true;
+    qInfo() << "login of" << key.ip << "refused: tried once more with the other password kept for it";
+    sendLogin(key, other);
 }
 
 void DeviceController::recvConnectDev(loginDev key)
@@ -274,10 +333,11 @@ void DeviceController::recvConnectDev(loginDev key)
         return;
     dev->loginStatus = 1;
     qInfo().noquote() << "ip:" << key.ip << " channel:" << key.channel;
-    sendLogin(key);
-
     const QString pendingKey = devKey(key.ip, key.channel);
     const quint64 connection = ++m_connectCount;
+    m_logins[pendingKey] = Logins{connection, {}, false, false};
+    sendLogin(key);
+
     m_pending.insert(pendingKey, connection);
     QTimer::singleShot(m_loginRetryDelayMs, this, [this, key, pendingKey, connection] {
         if (m_closing || m_pending.value(pendingKey) != connection)
@@ -413,6 +473,7 @@ void DeviceController::storeDeletes(const QList<FUN_DEV_INFO *> &devs)
         const QString ip = dev->ip;
         qInfo() << "del devs " << ip;
         queueWrite(QStringLiteral("delete ") + ip, ip, false, false, [ip] { return OrmHelper::delDevRows(ip); });
+        RecordKeeper::instance()->forgetDevice(ip);
     }
 }
 
@@ -558,6 +619,10 @@ bool DeviceController::replaceRecord(FUN_DEV_INFO *from, FUN_DEV_INFO *to)
 
 void DeviceController::relogin(FUN_DEV_INFO *dev, FUN_DEV_INFO *copy, const QString &oldName)
 {
+    // The password the device may still hold is not thrown away with the
+    // old record: the next login falls back on it.
+    if (dev->password != copy->password && dev->userName == copy->userName)
+        RecordKeeper::instance()->keepOther(dev->ip, dev->password);
     if (dev->name != copy->name) {
         dev->name = copy->name;
         emit deviceEdited(dev);

@@ -216,7 +216,13 @@ private:
     std::shared_ptr<RowToken> tokenOf(FUN_DEV_INFO *dev);
     void dropToken(FUN_DEV_INFO *dev);
 
-    void sendLogin(const loginDev &key);
+    // The login request with the record's password, or with password when
+    // given (the other one kept beside the record, RecordKeeper.h).
+    void sendLogin(const loginDev &key, const QString &password = QString());
+    // A device refused the login: tried once more on the connection with
+    // the other password kept beside its record; refused with both, said.
+    void onLoginAnswer(const RecvInfo &info);
+    void retryWithOther(const loginDev &key, quint64 connection);
     // Replace: the devices come back at once (a new login), so the record
     // schedules keep them. The records removed that have rows of their own.
     QList<FUN_DEV_INFO *> removeDevices(QList<FUN_DEV_INFO *> devs, Removal how);
@@ -234,6 +240,16 @@ private:
     // earlier connection does nothing.
     QHash<QString, quint64> m_pending;
     quint64 m_connectCount = 0;
+    // The logins of a device's connection, by session key: the passwords
+    // sent, oldest first (their answers come in that order).
+    struct Logins
+    {
+        quint64 connection = 0;
+        QStringList sent;
+        bool triedOther = false;
+        bool said = false;
+    };
+    QHash<QString, Logins> m_logins;
     QList<QMetaObject::Connection> m_sessionConnections;
     QSet<FUN_DEV_INFO *> m_serialWrites;
     QTimer m_serialTimer;

@@ -2,11 +2,13 @@
 
 #include "DeviceCommands.h"
 #include "KelvoSDKHelper.h"
+#include "RecordKeeper.h"
 
 #include <QDebug>
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
 #include <functional>
 
 namespace {
@@ -19,6 +21,8 @@ QString sessionOf(const loginDev &key)
 // What the ledger tells the conversations once its own books are straight:
 // a handler may write the next request at once.
 using Notices = QList<std::function<void()>>;
+
+bool g_gone = false;
 
 void dispatch(const Notices &notices)
 {
@@ -36,6 +40,96 @@ void SessionLedger::settleLater(Notices &notices, const QPointer<ConfigConversat
         if (owner)
             owner->settled(id, fate);
     });
+}
+
+void SessionLedger::settleOwed(Notices &notices, const loginDev &key, const Owed &owed, ReplyFate fate)
+{
+    if (owed.change.isSet()) {
+        ConfigReply reply;
+        reply.fate = fate;
+        reply.written = owed.seq;
+        RecordKeeper::instance()->settle(key, owed.change, reply, owed.owner && owed.owner->hears(owed.id));
+    }
+    settleLater(notices, owed.owner, owed.id, fate);
+}
+
+void SessionLedger::settleChange(Session &session, const Owed &owed, ConfigReply &reply)
+{
+    reply.written = owed.seq;
+    if (!owed.change.isSet())
+        return;
+    const bool heard = owed.owner && owed.owner->hears(owed.id);
+    const RecordKeeper::Settled settled = RecordKeeper::instance()->settle(session.key, owed.change, reply, heard);
+    reply.record = settled.fate;
+    // The device logs in anew with what the record took: nothing more goes
+    // out on this connection, what waits goes out on the fresh one.
+    if (settled.relogs)
+        session.closing = true;
+}
+
+int SessionLedger::heldMs()
+{
+    // A device logging in anew answers well within this, also a slow one.
+    return std::max(2 * ConfigConversation::timeoutMs(), 15000);
+}
+
+void SessionLedger::endSession(const QString &name, Session &session, Notices &notices)
+{
+    const qint64 until = m_clock.elapsed() + heldMs();
+    for (auto it = session.lines.cbegin(); it != session.lines.cend(); ++it) {
+        for (const Owed &o : it->owed)
+            settleOwed(notices, session.key, o, ReplyFate::ConnectionLost);
+        // Never written: a Save waits for the fresh session, the rest goes
+        // with this one unless the session was ended on purpose.
+        for (const Waiting &w : it->waiting) {
+            if ((w.save || session.closing) && w.owner)
+                m_held[name].append(Held{w, it.key(), until});
+            else
+                settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
+        }
+    }
+    for (const std::function<void()> &then : std::exchange(session.afterOwed, {}))
+        QTimer::singleShot(0, this, then);
+}
+
+void SessionLedger::afterOwed(const loginDev &key, std::function<void()> then)
+{
+    const QString name = sessionOf(key);
+    const auto session = m_sessions.find(name);
+    if (session == m_sessions.end() || session->client != KelvoSDKHelper::instance()->session(key)) {
+        QTimer::singleShot(0, this, then);
+        return;
+    }
+    session->afterOwed.append(std::move(then));
+    runIfQuiet(name);
+}
+
+void SessionLedger::runIfQuiet(const QString &name)
+{
+    const auto session = m_sessions.find(name);
+    if (session == m_sessions.end() || session->afterOwed.isEmpty())
+        return;
+    // An answer past its deadline may never come: not waited for.
+    for (const Line &line : qAsConst(session->lines)) {
+        for (const Owed &o : line.owed) {
+            if (!o.expired)
+                return;
+        }
+    }
+    for (const std::function<void()> &then : std::exchange(session->afterOwed, {}))
+        QTimer::singleShot(0, this, then);
+}
+
+bool SessionLedger::gone()
+{
+    return g_gone;
+}
+
+SessionLedger::~SessionLedger()
+{
+    // Conversations that outlive it (its own orphans, the record keeper's)
+    // detach from nothing.
+    g_gone = true;
 }
 
 SessionLedger *SessionLedger::instance()
@@ -71,25 +165,47 @@ void SessionLedger::detach(ConfigConversation *conversation)
     m_conversations.removeAll(conversation);
 }
 
+void SessionLedger::handOver(ConfigConversation *from, ConfigConversation *to)
+{
+    const auto follow = [from, to](QPointer<ConfigConversation> &owner) {
+        if (owner == from)
+            owner = to;
+    };
+    for (Session &session : m_sessions) {
+        for (Line &line : session.lines) {
+            for (Owed &o : line.owed)
+                follow(o.owner);
+            for (Waiting &w : line.waiting)
+                follow(w.owner);
+        }
+    }
+    for (QList<Held> &held : m_held) {
+        for (Held &h : held)
+            follow(h.waiting.owner);
+    }
+}
+
 SessionLedger::Session &SessionLedger::sessionFor(const loginDev &key)
 {
-    Session &session = m_sessions[sessionOf(key)];
+    const QString name = sessionOf(key);
+    Session &session = m_sessions[name];
     const void *client = KelvoSDKHelper::instance()->session(key);
     // Counted afresh on a new connection object (logged out and in again).
     if (session.client != client) {
-        // What waited to be written on the old one never will be: told once
-        // the caller is done with the session.
+        // What was owed on the old one is never answered; told once the
+        // caller is done with the session.
         Notices notices;
-        for (const Line &line : qAsConst(session.lines)) {
-            for (const Waiting &w : line.waiting)
-                settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
-        }
+        endSession(name, session, notices);
         if (!notices.isEmpty())
             QTimer::singleShot(0, this, [notices] { dispatch(notices); });
         session.lines.clear();
         session.client = client;
         session.started = false;
+        session.closing = false;
+        arm();
     }
+    session.key.ip = key.ip;
+    session.key.channel = key.channel;
     return session;
 }
 
@@ -119,6 +235,9 @@ SessionLedger::Admission SessionLedger::admit(const loginDev &key, int replyCmd,
     const auto session = m_sessions.constFind(sessionOf(key));
     if (session == m_sessions.cend() || session->client != KelvoSDKHelper::instance()->session(key))
         return Admission::Now;
+    // Written on the fresh session once the device took its login.
+    if (session->closing)
+        return Admission::Wait;
     const auto line = session->lines.constFind(qMakePair(replyCmd, channel));
     if (line == session->lines.cend())
         return Admission::Now;
@@ -129,10 +248,38 @@ SessionLedger::Admission SessionLedger::admit(const loginDev &key, int replyCmd,
 }
 
 void SessionLedger::enqueue(ConfigConversation *owner, quint64 id, const loginDev &key, int replyCmd, int channel,
-                            bool alone)
+                            bool alone, bool save)
 {
     Session &session = sessionFor(key);
-    session.lines[qMakePair(replyCmd, channel)].waiting.append(Waiting{owner, id, alone});
+    session.lines[qMakePair(replyCmd, channel)].waiting.append(Waiting{owner, id, alone, save});
+}
+
+void SessionLedger::giveUpHeld(const QString &ip)
+{
+    Notices notices;
+    for (auto held = m_held.begin(); held != m_held.end();) {
+        if (!held.key().startsWith(ip + QLatin1Char('#'))) {
+            ++held;
+            continue;
+        }
+        for (const Held &h : qAsConst(*held))
+            settleLater(notices, h.waiting.owner, h.waiting.id, ReplyFate::NotSent);
+        held = m_held.erase(held);
+    }
+    arm();
+    dispatch(notices);
+}
+
+void SessionLedger::reopen(const loginDev &key)
+{
+    const QString name = sessionOf(key);
+    const auto session = m_sessions.find(name);
+    // Replaced meanwhile: what waited goes out on the fresh one.
+    if (session == m_sessions.end() || session->client != KelvoSDKHelper::instance()->session(key) || !session->closing)
+        return;
+    session->closing = false;
+    for (const QPair<int, int> &line : session->lines.keys())
+        drain(name, line);
 }
 
 void SessionLedger::drain(const QString &name, QPair<int, int> lineKey)
@@ -142,7 +289,8 @@ void SessionLedger::drain(const QString &name, QPair<int, int> lineKey)
         if (session == m_sessions.end())
             return;
         const auto line = session->lines.find(lineKey);
-        if (line == session->lines.end() || line->waiting.isEmpty() || !mayWrite(*line, line->waiting.first().alone))
+        if (session->closing || line == session->lines.end() || line->waiting.isEmpty()
+            || !mayWrite(*line, line->waiting.first().alone))
             return;
         const Waiting next = line->waiting.takeFirst();
         // Written from here: the line and the session may move meanwhile.
@@ -151,9 +299,10 @@ void SessionLedger::drain(const QString &name, QPair<int, int> lineKey)
     }
 }
 
-void SessionLedger::claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone)
+void SessionLedger::claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone,
+                          const RecordChange &change)
 {
-    m_claim = Claim{owner, id, replyCmd, deadlineMs, save, alone, true};
+    m_claim = Claim{owner, id, replyCmd, deadlineMs, save, alone, true, change};
 }
 
 void SessionLedger::unclaim()
@@ -194,11 +343,13 @@ void SessionLedger::onWritten(const loginDev &key, unsigned int cmd, unsigned ch
     owed.cmd = cmd;
     int replyCmd = int(cmd);
     owed.deadlineMs = ConfigConversation::deadlineFor(cmd);
+    owed.seq = ++m_written;
     if (m_claim.active) {
         owed.owner = m_claim.owner;
         owed.id = m_claim.id;
         owed.save = m_claim.save;
         owed.alone = m_claim.alone;
+        owed.change = m_claim.change;
         replyCmd = m_claim.replyCmd;
         owed.deadlineMs = m_claim.deadlineMs;
         m_claim.active = false;
@@ -221,8 +372,10 @@ void SessionLedger::onWritten(const loginDev &key, unsigned int cmd, unsigned ch
         ++line.unlisted;
         // Its reply is still counted when it comes; nobody waits for it.
         if (!oldest.expired)
-            settleLater(notices, oldest.owner, oldest.id, ReplyFate::NoReply);
+            settleOwed(notices, key, oldest, ReplyFate::NoReply);
     }
+    if (owed.change.isSet())
+        RecordKeeper::instance()->written(key, owed.change, owed.seq);
     arm();
     dispatch(notices);
 }
@@ -232,6 +385,7 @@ void SessionLedger::onMessage(const RecvInfo &info)
     if (!info.data.isEmpty())
         return;
     place(info);
+    runIfQuiet(info.ip + QLatin1Char('#') + QString::number(info.channel));
     // A fresh connection is a session once the device took the login: what
     // is read before that a device may refuse.
     if (info.head.cmd != Cmd::Login || !info.head.usable || !info.head.result.ok())
@@ -302,6 +456,7 @@ void SessionLedger::place(const RecvInfo &info)
         const Owed owed = line.owed.takeFirst();
         remember(line, owed, false);
         reply.sole = !owed.shared;
+        settleChange(*session, owed, reply);
         if (owed.owner)
             owed.owner->placed(owed.id, reply, false);
         else
@@ -336,6 +491,9 @@ void SessionLedger::place(const RecvInfo &info)
         const Owed &o = owed.at(i);
         ConfigReply placedReply = kept.at(i);
         placedReply.sole = !o.shared;
+        const auto current = m_sessions.find(name);
+        if (current != m_sessions.end())
+            settleChange(*current, o, placedReply);
         if (o.owner)
             o.owner->placed(o.id, placedReply, o.expired);
         else
@@ -378,6 +536,10 @@ void SessionLedger::arm()
                 earliest(line.quietUntil);
         }
     }
+    for (const QList<Held> &held : qAsConst(m_held)) {
+        for (const Held &h : held)
+            earliest(h.until);
+    }
     // A deadline already past (its timer event not run yet, the thread
     // busy) is handled at once, never one timeout later.
     if (next < 0)
@@ -414,7 +576,7 @@ void SessionLedger::onDeadline()
                     refused = line.waiting;
                     line.waiting.clear();
                 }
-                settleLater(notices, o.owner, o.id, ReplyFate::NoReply);
+                settleOwed(notices, session->key, o, ReplyFate::NoReply);
             }
             for (const Waiting &w : qAsConst(refused))
                 settleLater(notices, w.owner, w.id, ReplyFate::OutOfStep);
@@ -431,24 +593,34 @@ void SessionLedger::onDeadline()
             }
         }
     }
+    for (const QString &name : m_sessions.keys())
+        runIfQuiet(name);
+    // Saves that waited for a fresh session that never took the login:
+    // never written.
+    for (auto held = m_held.begin(); held != m_held.end();) {
+        for (int i = held->size() - 1; i >= 0; --i) {
+            const Held &h = held->at(i);
+            if (h.until > now)
+                continue;
+            qWarning() << "save of" << held.key() << "not sent: no fresh session took the login in time";
+            settleLater(notices, h.waiting.owner, h.waiting.id, ReplyFate::NotSent);
+            held->removeAt(i);
+        }
+        held = held->isEmpty() ? m_held.erase(held) : std::next(held);
+    }
     arm();
     dispatch(notices);
 }
 
 void SessionLedger::onDisconnected(const loginDev &key)
 {
-    const auto session = m_sessions.find(sessionOf(key));
+    const QString name = sessionOf(key);
+    const auto session = m_sessions.find(name);
     if (session == m_sessions.end())
         return;
     // No reply of the broken connection can come any more.
     Notices notices;
-    for (const Line &line : qAsConst(session->lines)) {
-        for (const Owed &o : line.owed)
-            settleLater(notices, o.owner, o.id, ReplyFate::ConnectionLost);
-        // Never written: they go with the session they waited on.
-        for (const Waiting &w : line.waiting)
-            settleLater(notices, w.owner, w.id, ReplyFate::ConnectionLost);
-    }
+    endSession(name, *session, notices);
     m_sessions.erase(session);
     arm();
     dispatch(notices);
@@ -474,7 +646,24 @@ void SessionLedger::onConnected(const loginDev &key)
 void SessionLedger::started(const loginDev &key, Session &session)
 {
     session.started = true;
-    for (ConfigConversation *c : conversationsOf(sessionOf(key))) {
+    const QString name = sessionOf(key);
+    // What waited for a fresh session goes out first, in the order sent.
+    const QList<Held> held = m_held.take(name);
+    QList<QPair<int, int>> lines;
+    for (const Held &h : held) {
+        if (!h.waiting.owner)
+            continue;
+        session.lines[h.line].waiting.append(h.waiting);
+        if (!lines.contains(h.line))
+            lines.append(h.line);
+    }
+    if (!held.isEmpty()) {
+        qInfo() << held.size() << "saves of" << name << "that waited go out on the fresh session";
+        arm();
+    }
+    for (const QPair<int, int> &line : qAsConst(lines))
+        drain(name, line);
+    for (ConfigConversation *c : conversationsOf(name)) {
         QPointer<ConfigConversation> alive(c);
         if (alive)
             emit alive->sessionStarted();

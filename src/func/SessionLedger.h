@@ -22,10 +22,15 @@
 //   while it is owed. Its answer is then its own and no other's, also one
 //   that comes after its deadline. What cannot be written yet waits, in the
 //   order it was sent, and goes out once its line lets it; a line that falls
-//   in doubt refuses what waits (none of it was written), a broken
-//   connection ends it. A reply whose request had no other request of its
-//   line owed beside it, from its writing to its answer, says so
-//   (ConfigReply::sole): only such an answer proves what the device holds.
+//   in doubt refuses what waits (none of it was written). A reply whose
+//   request had no other request of its line owed beside it, from its
+//   writing to its answer, says so (ConfigReply::sole): only such an answer
+//   proves what the device holds. What such a request changes of the
+//   client's record (ConfigRequest::change) is settled by the record keeper
+//   (RecordKeeper.h) as the ledger places its answer or tells how it ended,
+//   whatever became of the window that sent it; a change whose answer makes
+//   the device log in anew (a new password) holds what waits on its
+//   session until the fresh one.
 //
 // - Once one owed request is past its deadline the line is in doubt: the
 //   device may still answer it, or never. The replies that come are counted
@@ -46,14 +51,19 @@
 //   requester that took the line's last reply is told (its values may be a
 //   copy of an older answer), when that reply was handed on at all.
 //
-// - A connection that breaks ends its session: every request still owed is
-//   told its connection was lost, and the next connection starts with every
-//   line in step.
+// - A connection that breaks (or is replaced by a fresh one) ends its
+//   session: every request still owed is told its connection was lost, and
+//   the next connection starts with every line in step. A Save that waited
+//   for its turn was never written: it waits for the fresh session to take
+//   the device's login and goes out then, in the order sent, or is told
+//   NotSent when none did in time.
 //
 // Known and left: a device that repeats a reply while the next request is
 // lost cannot be told apart without request ids; nor can one that repeats an
 // earlier answer while a request standing alone is owed, and that repeat
-// would pass for its answer.
+// would pass for its answer: what the record takes of it is kept beside
+// what it had until a login or a read shows which the device holds
+// (RecordKeeper.h).
 
 #include "ConfigConversation.h"
 #include "KelvoCommon.h"
@@ -75,9 +85,14 @@ class SessionLedger : public QObject
 
 public:
     static SessionLedger *instance();
+    // At exit, once the ledger is destroyed: nothing is counted any more.
+    static bool gone();
+    ~SessionLedger() override;
 
     void attach(ConfigConversation *conversation);
     void detach(ConfigConversation *conversation);
+    // What the ledger holds for from (owed, waiting) goes to to.
+    void handOver(ConfigConversation *from, ConfigConversation *to);
 
     // Whether a request of the line may be written now, must wait its turn
     // (behind what waits already, or beside a request standing alone), or is
@@ -87,11 +102,27 @@ public:
     // A request admitted to Wait: the owner is asked to write it
     // (ConfigConversation::writeWaiting) once the line lets it, or told why
     // it never will be.
-    void enqueue(ConfigConversation *owner, quint64 id, const loginDev &key, int replyCmd, int channel, bool alone);
+    void enqueue(ConfigConversation *owner, quint64 id, const loginDev &key, int replyCmd, int channel, bool alone,
+                 bool save);
 
     // The conversation's request about to be written; counted when it is.
-    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone);
+    void claim(ConfigConversation *owner, quint64 id, int replyCmd, int deadlineMs, bool save, bool alone,
+               const RecordChange &change = RecordChange());
     void unclaim();
+
+    // The record keeper made the device log in anew, or found it need not:
+    // what waits on the session goes out again unless the session was
+    // replaced meanwhile (then it waits for the fresh one).
+    void reopen(const loginDev &key);
+    // Runs then (soon, never from within) once the session owes no answer
+    // still awaited, or has ended: a session ended on purpose cuts off no
+    // answer the device is still giving.
+    void afterOwed(const loginDev &key, std::function<void()> then);
+    // How long a Save waits for a fresh session to take the login.
+    static int heldMs();
+    // The device moved or was deleted: what waits for its fresh session
+    // never goes out (NotSent).
+    void giveUpHeld(const QString &ip);
 
     LineState state(const loginDev &key, int replyCmd, int channel) const;
     // The commands of the Saves the session still owes an answer to
@@ -113,12 +144,22 @@ private:
         bool expired = false;
         bool alone = false;
         bool shared = false; // another request of the line was owed beside it
+        quint64 seq = 0;     // its place among every request written
+        RecordChange change;
     };
     struct Waiting
     {
         QPointer<ConfigConversation> owner;
         quint64 id = 0;
         bool alone = false;
+        bool save = false; // a change the operator confirmed (not a read): it waits for a fresh session
+    };
+    // A Save that waited on a session that ended: it waits for a fresh one.
+    struct Held
+    {
+        Waiting waiting;
+        QPair<int, int> line;
+        qint64 until = 0;
     };
     struct Line
     {
@@ -144,6 +185,11 @@ private:
         const void *client = nullptr; // the connection object the lines were counted on
         QHash<QPair<int, int>, Line> lines;
         bool started = false; // the device took the login on this connection
+        // A change's answer makes the device log in anew: nothing more is
+        // written on this connection.
+        bool closing = false;
+        loginDev key;
+        QList<std::function<void()>> afterOwed;
     };
     struct Claim
     {
@@ -154,6 +200,7 @@ private:
         bool save = false;
         bool alone = false;
         bool active = false;
+        RecordChange change;
     };
 
     explicit SessionLedger(QObject *parent);
@@ -170,6 +217,19 @@ private:
     // ledger's own books are straight.
     static void settleLater(QList<std::function<void()>> &notices, const QPointer<ConfigConversation> &owner,
                             quint64 id, ReplyFate fate);
+    // The same for a written request: what it changes of the record is
+    // settled first.
+    static void settleOwed(QList<std::function<void()>> &notices, const loginDev &key, const Owed &owed,
+                           ReplyFate fate);
+    // Places an answer: what its request changes of the record is settled
+    // first (closing the session when the device logs in anew).
+    static void settleChange(Session &session, const Owed &owed, ConfigReply &reply);
+    // What is owed is told the connection was lost; Saves still waiting
+    // wait for a fresh session (everything waiting does when the session
+    // was ended on purpose).
+    void endSession(const QString &name, Session &session, QList<std::function<void()>> &notices);
+    // Runs what waits for the session to owe nothing more (afterOwed()).
+    void runIfQuiet(const QString &name);
     // Whether a request of the line, standing alone or not, may be written
     // now as far as what the line owes goes.
     static bool mayWrite(const Line &line, bool alone);
@@ -184,6 +244,8 @@ private:
 
     QList<ConfigConversation *> m_conversations;
     QHash<QString, Session> m_sessions;
+    QHash<QString, QList<Held>> m_held; // by session
+    quint64 m_written = 0;
     Claim m_claim;
     QElapsedTimer m_clock;
     QTimer *m_timer;

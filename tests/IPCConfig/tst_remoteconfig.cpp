@@ -397,6 +397,14 @@ private slots:
         QTest::newRow("an honest slow camera, two saves")
             << "slow" << 1555
             << QStringList{waiting, ConfigConversation::tookEarlierText({QStringLiteral("1554")}), success};
+        // Said outside the window, which the record follows all the same.
+        const QString named = ConfigConversation::ofDeviceText(kCamB, success);
+        QTest::newRow("an honest slow camera, two saves, the window closed")
+            << "slow, closed" << 1565 << QStringList{waiting, named, named};
+        // Another request of its kind written beside it: its success could be
+        // that one's, and the record follows the port the camera reads back.
+        QTest::newRow("a success that could be another request's")
+            << "shared" << 1554 << QStringList{ConfigConversation::unprovenText()};
     }
 
     void portSaveAnswers()
@@ -411,9 +419,12 @@ private slots:
         // Only the rows whose answers never come in time wait for a deadline;
         // the others' answers come well inside it however busy the machine is.
         const bool expires = fault == QLatin1String("lost") || fault == QLatin1String("refused, held");
+        const bool slow = fault.startsWith(QLatin1String("slow"));
         ConfigConversation::setTimeoutMs(expires ? 2000 : 20000);
         if (fault == QLatin1String("lost"))
             m_b->planReplies(13005, {-1});
+        if (fault == QLatin1String("shared"))
+            m_b->planReplies(13005, {SimDevice::Held});
         if (fault == QLatin1String("refused, held")) {
             m_b->setForcedResult(13005, 3);
             m_b->planReplies(13005, {SimDevice::Held});
@@ -422,16 +433,30 @@ private slots:
         DevicePagesTest::ToastLog log;
         auto *rtsp = child<QLineEdit>(page, "lineEdit_rtsp");
         auto *save = child<QPushButton>(page, "pushButton_save");
-        typeText(rtsp, QStringLiteral("1554"));
+        // Ports of its own for the row whose record follows without the window.
+        const int port = fault.endsWith(QLatin1String("closed")) ? 1564 : 1554;
+        typeText(rtsp, QString::number(port));
         QTest::mouseClick(save, Qt::LeftButton);
-        typeText(rtsp, fault == QLatin1String("at once") ? QStringLiteral("9999") : QStringLiteral("1555"));
-        if (fault != QLatin1String("at once")) {
+        typeText(rtsp, fault == QLatin1String("at once") ? QStringLiteral("9999") : QString::number(port + 1));
+        if (fault == QLatin1String("shared")) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_b->requestCount(13005), sets + 1, 10000);
+            KelvoSDKHelper::instance()->sendData(
+                toLoginDev(record(kCamB)), 13005,
+                QStringLiteral("<portConfig><RTSPPort>1554</RTSPPort><HTTPPort>8080</HTTPPort></portConfig>"), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(m_b->requestCount(13005), sets + 2, 10000);
+            QVERIFY(m_b->releaseHeld(13005));
+        } else if (fault != QLatin1String("at once")) {
             QTRY_COMPARE_WITH_TIMEOUT(m_b->requestCount(13005), sets + 1, 10000);
             QTest::mouseClick(save, Qt::LeftButton);
             // Waits its turn, said so; nothing of it reaches the camera meanwhile.
             QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
             QVERIFY(DevicePagesTest::roundTrip(record(kCamB)));
             QCOMPARE(m_b->requestCount(13005), sets + 1);
+        }
+        // As the shell deletes it once it closed.
+        if (fault.endsWith(QLatin1String("closed"))) {
+            m_w->close();
+            m_w.reset();
         }
         if (fault == QLatin1String("refused, held")) {
             QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
@@ -441,9 +466,9 @@ private slots:
         QVERIFY(DevicePagesTest::roundTrip(record(kCamB)));
         QCOMPARE(log.said(), said);
         QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
-        QCOMPARE(m_b->requestCount(13005), sets + (fault == QLatin1String("slow") ? 2 : 1));
+        QCOMPARE(m_b->requestCount(13005), sets + (slow || fault == QLatin1String("shared") ? 2 : 1));
         const int now = stored ? stored : before;
-        QCOMPARE(int(record(kCamB)->rtspPort), now);
+        QTRY_COMPARE_WITH_TIMEOUT(int(record(kCamB)->rtspPort), now, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(int(DevicePagesTest::storedDevice(kCamB).rtspPort), now, 10000);
         if (stored)
             QCOMPARE(m_b->storedValue(13004, QStringLiteral("RTSPPort")), QString::number(stored));

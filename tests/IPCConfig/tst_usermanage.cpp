@@ -18,6 +18,7 @@
 #include "EditClientUserDlg.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
@@ -67,6 +68,9 @@ enum Cam {
     BesideLost,
     BesideHeld,
     BesideSlow,
+    BesideTwo,
+    BesideRepeat,
+    BesideCut,
     CamCount
 };
 
@@ -476,48 +480,83 @@ private slots:
     // The login account's password change beside another account's: the
     // camera loses its refusal of the login account's change and then is
     // asked bob's; it holds the success of bob's change until the refusal of
-    // the login account's came; or it answers everything honestly at three
-    // quarters of the deadline. The client's record, in the registry and the
-    // database, keeps the password the camera holds, and the camera takes
-    // the client's next login.
+    // the login account's came; it answers everything honestly at three
+    // quarters of the deadline, bob's change first or second (then it waits
+    // for the camera's login with the new password); or it repeats the
+    // success of bob's change while the login account's waits for its
+    // refusal; or it takes the login account's change and the connection
+    // breaks before the answer (the next login, refused with the stored
+    // password, is tried once more with the new one). The client's record, in the registry and the database, ends
+    // with the password the camera holds, and the camera takes the client's
+    // next login.
     void loginChangeBesideAnother_data()
     {
         QTest::addColumn<int>("cam");
-        QTest::addColumn<QString>("held"); // the password the camera holds at the end
+        QTest::addColumn<QString>("first");   // whose change goes out first
+        QTest::addColumn<QList<int>>("plan"); // the camera's answers; none: all of them slow
+        QTest::addColumn<QString>("held");    // the password the camera holds at the end
         QTest::addColumn<QStringList>("said");
+        QTest::addColumn<int>("modified"); // record changes announced
+        QTest::addColumn<int>("sent");     // changes that reached the camera
         const QString success = SharedTexts::configSuccessText();
+        const auto otherTaken = [](int cam) {
+            return RecordKeeper::otherTakenText(QStringLiteral("Camera %1 (%2)").arg(cam).arg(camIp(cam)));
+        };
+        const QString waiting = ConfigConversation::waitingText();
+        const QString admin = QStringLiteral("admin");
+        const QString bob = QStringLiteral("bob");
         QTest::newRow("refusal lost, then another account's change")
-            << int(BesideLost) << DEFAULT_DEV_PASSWORD
-            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()};
+            << int(BesideLost) << admin << QList<int>{-1} << DEFAULT_DEV_PASSWORD
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()} << 0
+            << 1;
         QTest::newRow("another account's success held until the refusal came")
-            << int(BesideHeld) << DEFAULT_DEV_PASSWORD
-            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
-                           ConfigConversation::savedLateText()};
-        QTest::newRow("an honest slow camera")
-            << int(BesideSlow) << QStringLiteral("slow-new") << QStringList{success, success};
+            << int(BesideHeld) << bob << QList<int>{SimDevice::Held} << DEFAULT_DEV_PASSWORD
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           ConfigConversation::savedLateText()}
+            << 0 << 1;
+        QTest::newRow("an honest slow camera") << int(BesideSlow) << bob << QList<int>{} << QStringLiteral("slow-new")
+                                               << QStringList{waiting, success, success} << 1 << 2;
+        QTest::newRow("two changes in a row on a slow camera")
+            << int(BesideTwo) << admin << QList<int>{} << QStringLiteral("two-new")
+            << QStringList{waiting, success, success} << 1 << 2;
+        QTest::newRow("a repeated success pays the refused change")
+            << int(BesideRepeat) << bob << QList<int>{SimDevice::Repeated, SimDevice::Held} << DEFAULT_DEV_PASSWORD
+            << QStringList{success, success, otherTaken(BesideRepeat)} << 2 << 2;
+        QTest::newRow("the change taken, the connection cut before its answer")
+            << int(BesideCut) << admin << QList<int>{SimDevice::Held} << QStringLiteral("cut-new")
+            << QStringList{ConfigConversation::connectionLostText(), otherTaken(BesideCut)} << 1 << 1;
     }
 
     void loginChangeBesideAnother()
     {
         QFETCH(int, cam);
+        QFETCH(QString, first);
+        QFETCH(QList<int>, plan);
         QFETCH(QString, held);
         QFETCH(QStringList, said);
+        QFETCH(int, modified);
+        QFETCH(int, sent);
         SimDevice *sim = m_cams[cam].get();
         addOnCamera(cam, {QStringLiteral("bob")});
         open(cam);
         QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, 10000);
         // A slow device's answers come well inside their deadline however
         // busy the machine is; the others' lost answers expire soon.
-        ConfigConversation::setTimeoutMs(cam == BesideSlow ? 20000 : 2000);
-        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
-        if (cam == BesideSlow)
+        ConfigConversation::setTimeoutMs(cam == BesideLost || cam == BesideHeld ? 2000 : 20000);
+        QSignalSpy modifications(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        if (plan.isEmpty())
             sim->setCommandDelay(Cmd::ChangePassword, 1500);
         else
-            sim->planReplies(Cmd::ChangePassword, {cam == BesideLost ? -1 : SimDevice::Held});
-        const auto edit = [this, sim, cam](const QString &user, const QString &old, const QString &fresh) {
-            // The camera refuses a new "admin" password without a contact
-            // (result 8); the dialog knows the one it read.
-            if (user == DEFAULT_DEV_USER && cam != BesideSlow)
+            sim->planReplies(Cmd::ChangePassword, plan);
+        // The camera refuses a new "admin" password without a contact
+        // (result 8); the dialog knows the one it read.
+        const bool refused = held == DEFAULT_DEV_PASSWORD;
+        const auto edit = [this, sim, refused, held](const QString &user) {
+            const QString old = user == DEFAULT_DEV_USER ? DEFAULT_DEV_PASSWORD : QStringLiteral("pw-bob");
+            const QString fresh = user != DEFAULT_DEV_USER ? QStringLiteral("bob-new")
+                                  : refused                ? QStringLiteral("refused")
+                                                           : held;
+            if (user == DEFAULT_DEV_USER && refused)
                 sim->setStoredValue(Cmd::GetContact, QStringLiteral("contactAddress"), QString());
             onModal<EditClientUserDlg>([old, fresh](EditClientUserDlg *d) {
                 fillAndOk(d, {{"lineEditOld", old},
@@ -526,40 +565,48 @@ private slots:
             });
             QTest::mouseClick(rowButton(user, "pushButtonEdit"), Qt::LeftButton);
         };
-        const QString admin = QStringLiteral("admin");
-        const QString bob = QStringLiteral("bob");
         // The list read after the first change is back before the second is clicked.
         const int lists = sim->requestCount(Cmd::GetUsers);
         ToastLog log;
-        if (cam == BesideLost)
-            edit(admin, DEFAULT_DEV_PASSWORD, QStringLiteral("refused"));
-        else
-            edit(bob, QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
+        // Nothing shows what the camera took but the next login.
+        if (cam == BesideCut)
+            sim->planReplies(Cmd::GetUsers, {SimDevice::Held});
+        edit(first);
         QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(Cmd::ChangePassword), 1, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(Cmd::GetUsers) > lists, 10000);
-        QVERIFY(roundTrip(record(cam)));
-        if (cam == BesideLost)
-            edit(bob, QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
-        else
-            edit(admin, DEFAULT_DEV_PASSWORD, cam == BesideSlow ? held : QStringLiteral("refused"));
-        // The second change waits its turn, said so, and nothing of it reaches the camera meanwhile.
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
-        QVERIFY(roundTrip(record(cam)));
-        QCOMPARE(sim->requestCount(Cmd::ChangePassword), 1);
-        if (cam == BesideHeld) {
-            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
-            QVERIFY(sim->releaseHeld(Cmd::ChangePassword));
+        if (cam == BesideCut) {
+            sim->dropConnections();
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(Cmd::GetUsers) > lists, 10000);
+            QVERIFY(roundTrip(record(cam)));
+            edit(first == DEFAULT_DEV_USER ? QStringLiteral("bob") : DEFAULT_DEV_USER);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size() + 1, 10000);
+        // The second change waits its turn, said so, and nothing of it reaches the camera meanwhile.
+        if (said.first() == ConfigConversation::waitingText()) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
+            QVERIFY(roundTrip(record(cam)));
+            QCOMPARE(sim->requestCount(Cmd::ChangePassword), 1);
+        }
+        if (cam == BesideHeld)
+            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
+        if (cam == BesideRepeat)
+            QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(Cmd::ChangePassword), 2, 10000);
+        if (cam == BesideHeld || cam == BesideRepeat)
+            QVERIFY(sim->releaseHeld(Cmd::ChangePassword));
+        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size(), 20000);
         // A new password logs in anew with it.
         QTRY_VERIFY_WITH_TIMEOUT(record(cam) && record(cam)->password == held && record(cam)->loginStatus == 1, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(cam), 2000), 20000);
-        QCOMPARE(log.said(), QStringList{ConfigConversation::waitingText()} + said);
+        QCOMPARE(log.said(), said);
         QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
-        QCOMPARE(sim->requestCount(Cmd::ChangePassword), cam == BesideSlow ? 2 : 1);
+        QCOMPARE(sim->requestCount(Cmd::ChangePassword), sent);
+        if (cam == BesideCut) {
+            const QList<SimRequest> logins = sim->requests(Cmd::Login);
+            QCOMPARE(logins.at(logins.size() - 2).body.value(QStringLiteral("password")), DEFAULT_DEV_PASSWORD);
+            QCOMPARE(logins.last().body.value(QStringLiteral("password")), held);
+        }
         QCOMPARE(sim->state().password, held);
         QTRY_COMPARE_WITH_TIMEOUT(storedDevice(camIp(cam)).password, held, 10000);
-        QCOMPARE(modified.count(), cam == BesideSlow ? 1 : 0);
+        QCOMPARE(modifications.count(), modified);
 
         // The next login: after the way back the lost answer offers, or after
         // the camera dropped the connection.

@@ -16,9 +16,11 @@
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
 #include "DevicePagesTestUtil.h"
+#include "ForgotPassword.h"
 #include "DeviceRoundTrip.h"
 #include "MainWindow.h"
 #include "OrmHelper.h"
+#include "RecordKeeper.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -59,6 +62,10 @@ enum Nvr {
     BesideLost,
     BesideHeld,
     BesideSlow,
+    BesideTwo,
+    BesideRepeat,
+    BesideListed,
+    BesideReset,
     NvrCount
 };
 
@@ -550,48 +557,95 @@ private slots:
     // The login account's password change beside another change: the NVR
     // loses its refusal of the login account's change and then is asked
     // another account's; it holds a delete's success until the refusal of the
-    // login account's change came; or it answers everything honestly at three
-    // quarters of the deadline. The client's record, in the registry and the
-    // database, keeps the password the NVR holds, and the NVR takes the
-    // client's next login.
+    // login account's change came; it answers everything honestly at three
+    // quarters of the deadline, the login account's change first (another
+    // account's then waits for the NVR's login with the new password, and
+    // the dialog is closed meanwhile) or second; it repeats a delete's
+    // success while the login account's change waits for its refusal; it
+    // takes the login account's change and loses the answer, which the list
+    // read after it shows; or it takes a password reset whose dialog was
+    // cancelled before the answer. The client's record, in the registry and
+    // the database, ends with the password the NVR holds, and the NVR takes
+    // the client's next login.
     void loginChangeBesideAnother_data()
     {
         QTest::addColumn<int>("nvr");
-        QTest::addColumn<QString>("held"); // the password the NVR holds at the end
+        // admin: its change first, then bob's; bob: bob's delete, then admin's; reset: a password reset alone
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QList<int>>("plan"); // the NVR's answers; none: all of them slow
+        QTest::addColumn<QString>("held");    // the password the NVR holds at the end
         QTest::addColumn<QStringList>("said");
+        QTest::addColumn<int>("modified"); // record changes announced
+        QTest::addColumn<int>("sent");     // changes of accounts that reached the NVR
         const QString success = SharedTexts::configSuccessText();
+        const auto named = [](int nvr, const QString &words) {
+            return ConfigConversation::ofDeviceText(QStringLiteral("Recorder %1 (%2)").arg(nvr).arg(nvrIp(nvr)), words);
+        };
+        const QString waiting = ConfigConversation::waitingText();
+        const QString admin = QStringLiteral("admin");
+        const QString bob = QStringLiteral("bob");
         QTest::newRow("refusal lost, then another account's change")
-            << int(BesideLost) << DEFAULT_DEV_PASSWORD
-            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()};
+            << int(BesideLost) << admin << QList<int>{-1} << DEFAULT_DEV_PASSWORD
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText()} << 0
+            << 1;
         QTest::newRow("a delete's success held until the refusal came")
-            << int(BesideHeld) << DEFAULT_DEV_PASSWORD
-            << QStringList{ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
-                           ConfigConversation::savedLateText()};
-        QTest::newRow("an honest slow NVR")
-            << int(BesideSlow) << QStringLiteral("slow-new") << QStringList{success, success};
+            << int(BesideHeld) << bob << QList<int>{SimDevice::Held} << DEFAULT_DEV_PASSWORD
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           ConfigConversation::savedLateText()}
+            << 0 << 1;
+        QTest::newRow("an honest slow NVR") << int(BesideSlow) << bob << QList<int>{} << QStringLiteral("slow-new")
+                                            << QStringList{waiting, success, success} << 1 << 2;
+        QTest::newRow("two changes in a row on a slow NVR, the dialog closed")
+            << int(BesideTwo) << admin << QList<int>{} << QStringLiteral("two-new")
+            << QStringList{waiting, named(BesideTwo, success), named(BesideTwo, success)} << 1 << 2;
+        QTest::newRow("a repeated success pays the refused change")
+            << int(BesideRepeat) << bob << QList<int>{SimDevice::Repeated, SimDevice::Held} << DEFAULT_DEV_PASSWORD
+            << QStringList{success, success,
+                           RecordKeeper::otherTakenText(
+                               QStringLiteral("Recorder %1 (%2)").arg(BesideRepeat).arg(nvrIp(BesideRepeat)))}
+            << 2 << 2;
+        QTest::newRow("the answer lost, the list shows the change")
+            << int(BesideListed) << admin << QList<int>{SimDevice::Held} << QStringLiteral("listed-new")
+            << QStringList{waiting, ConfigConversation::noAnswerText(), ConfigConversation::saveOutOfStepText(),
+                           RecordKeeper::otherTakenText(
+                               QStringLiteral("Recorder %1 (%2)").arg(BesideListed).arg(nvrIp(BesideListed)))}
+            << 1 << 1;
+        QTest::newRow("a slow reset, its dialog cancelled")
+            << int(BesideReset) << QStringLiteral("reset") << QList<int>{} << QStringLiteral("reset-new")
+            << QStringList{named(BesideReset, success)} << 1 << 0;
     }
 
     void loginChangeBesideAnother()
     {
         QFETCH(int, nvr);
+        QFETCH(QString, first);
+        QFETCH(QList<int>, plan);
         QFETCH(QString, held);
         QFETCH(QStringList, said);
+        QFETCH(int, modified);
+        QFETCH(int, sent);
         SimDevice *sim = m_nvrs[nvr].get();
         addOnNvr(nvr, {QStringLiteral("bob")});
         open(nvr, 2);
         // A slow device's answers come well inside their deadline however
         // busy the machine is; the others' lost answers expire soon.
-        ConfigConversation::setTimeoutMs(nvr == BesideSlow ? 20000 : 2000);
-        QSignalSpy modified(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
+        ConfigConversation::setTimeoutMs(plan.contains(-1) || plan == QList<int>{SimDevice::Held} ? 2000 : 20000);
+        QSignalSpy modifications(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         const int before = sim->requestCount(14014);
-        if (nvr == BesideSlow)
-            sim->setCommandDelay(14014, 1500);
+        const bool reset = first == QLatin1String("reset");
+        if (plan.isEmpty())
+            sim->setCommandDelay(reset ? unsigned(Cmd::ResetPassword) : 14014u, 1500);
         else
-            sim->planReplies(14014, {nvr == BesideLost ? -1 : SimDevice::Held});
-        const auto edit = [this, sim, nvr](const QString &user, const QString &old, const QString &fresh) {
-            // The NVR refuses a new "admin" password without a contact; the
-            // dialog knows the one it listed.
-            if (user == DEFAULT_DEV_USER && nvr != BesideSlow)
+            sim->planReplies(14014, plan);
+        // The NVR refuses a new "admin" password without a contact; the
+        // dialog knows the one it listed.
+        const bool refused = held == DEFAULT_DEV_PASSWORD;
+        const auto edit = [this, sim, refused, held](const QString &user) {
+            const QString old = user == DEFAULT_DEV_USER ? DEFAULT_DEV_PASSWORD : QStringLiteral("pw-bob");
+            const QString fresh = user != DEFAULT_DEV_USER ? QStringLiteral("bob-new")
+                                  : refused                ? QStringLiteral("refused")
+                                                           : held;
+            if (user == DEFAULT_DEV_USER && refused)
                 sim->setStoredValue(14017, QStringLiteral("contactAddress"), QString());
             onModal<CNVREditClientUserDlg>([old, fresh](CNVREditClientUserDlg *d) {
                 fillAndOk(d, {{"lineEditOld", old},
@@ -603,37 +657,62 @@ private slots:
         // The list read after the first change is back before the second is clicked.
         const int lists = sim->requestCount(14013);
         ToastLog log;
-        if (nvr == BesideLost) {
-            edit(QStringLiteral("admin"), DEFAULT_DEV_PASSWORD, QStringLiteral("refused"));
+        if (reset) {
+            // As the edit dialog runs it, over its copy of the record; the
+            // words say the answer is awaited, and Cancel closes it all the same.
+            FUN_DEV_INFO copy = *record(nvr);
+            auto forgot = std::make_unique<ForgotPassword>();
+            forgot->show();
+            forgot->setDevInfo(&copy);
+            const bool app = child<QStackedWidget>(forgot.get(), "stackedWidget")->currentWidget()->objectName()
+                             == QLatin1String("pagePrivate");
+            const QString on = app ? QStringLiteral("Private") : QString();
+            for (const QString &field : {QStringLiteral("lineEditPassword"), QStringLiteral("lineEditConfirmPassword")})
+                child<QLineEdit>(forgot.get(), qPrintable(field + on))->setText(held);
+            child<QLineEdit>(forgot.get(), qPrintable("lineEditSafe" + on))->setText(sim->state().securityCode);
+            QTest::mouseClick(child<QPushButton>(forgot.get(), qPrintable("pushButtonOK" + on)), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(Cmd::ResetPassword), 1, 10000);
+            QCOMPARE(child<QLabel>(forgot.get(), qPrintable("labelErrorInfo" + on))->text(),
+                     ConfigConversation::awaitingAnswerText());
+            QTest::mouseClick(child<QPushButton>(forgot.get(), qPrintable("pushButtonCancel" + on)), Qt::LeftButton);
+            QVERIFY(!forgot->isVisible());
+        } else if (first == DEFAULT_DEV_USER) {
+            edit(first);
         } else {
             onModal<CustomDialog>([](CustomDialog *d) { d->accept(); });
             QTest::mouseClick(rowButton(QStringLiteral("bob"), "pushButtonDelete"), Qt::LeftButton);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(14014), before + 1, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(14013) > lists, 10000);
-        QVERIFY(roundTrip(record(nvr)));
-        if (nvr == BesideLost)
-            edit(QStringLiteral("bob"), QStringLiteral("pw-bob"), QStringLiteral("bob-new"));
-        else
-            edit(QStringLiteral("admin"), DEFAULT_DEV_PASSWORD, nvr == BesideSlow ? held : QStringLiteral("refused"));
-        // The second change waits its turn, said so, and nothing of it reaches the NVR meanwhile.
-        QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
-        QVERIFY(roundTrip(record(nvr)));
-        QCOMPARE(sim->requestCount(14014), before + 1);
-        if (nvr == BesideHeld) {
-            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
-            QVERIFY(sim->releaseHeld(14014));
+        if (!reset) {
+            QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(14014), before + 1, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(14013) > lists, 10000);
+            QVERIFY(roundTrip(record(nvr)));
+            edit(first == DEFAULT_DEV_USER ? QStringLiteral("bob") : DEFAULT_DEV_USER);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size() + 1, 10000);
+        // The second change waits its turn, said so, and nothing of it reaches the NVR meanwhile.
+        if (said.first() == ConfigConversation::waitingText()) {
+            QTRY_VERIFY_WITH_TIMEOUT(toastTexts().contains(ConfigConversation::waitingText()), 10000);
+            QVERIFY(roundTrip(record(nvr)));
+            QCOMPARE(sim->requestCount(14014), before + 1);
+        }
+        // Closed as the operator closes it: the changes go on without it.
+        if (nvr == BesideTwo)
+            m_dlg.reset();
+        if (nvr == BesideHeld)
+            QTRY_VERIFY_WITH_TIMEOUT(log.said().contains(ConfigConversation::saveOutOfStepText()), 10000);
+        if (nvr == BesideRepeat)
+            QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(14014), before + 2, 10000);
+        if (nvr == BesideHeld || nvr == BesideRepeat)
+            QVERIFY(sim->releaseHeld(14014));
+        QTRY_COMPARE_WITH_TIMEOUT(log.said().size(), said.size(), 20000);
         // A new password logs in anew with it.
         QTRY_VERIFY_WITH_TIMEOUT(record(nvr) && record(nvr)->password == held && record(nvr)->loginStatus == 1, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(roundTrip(record(nvr), 2000), 20000);
-        QCOMPARE(log.said(), QStringList{ConfigConversation::waitingText()} + said);
+        QCOMPARE(log.said(), said);
         QVERIFY(!toastTexts().contains(ConfigConversation::waitingText()));
-        QCOMPARE(sim->requestCount(14014), before + (nvr == BesideSlow ? 2 : 1));
+        QCOMPARE(sim->requestCount(14014), before + sent);
         QCOMPARE(sim->state().password, held);
         QTRY_COMPARE_WITH_TIMEOUT(storedDevice(nvrIp(nvr)).password, held, 10000);
-        QCOMPARE(modified.count(), nvr == BesideSlow ? 1 : 0);
+        QCOMPARE(modifications.count(), modified);
 
         // The next login: after the way back the lost answer offers, or after
         // the NVR dropped the connection.

@@ -324,6 +324,10 @@ private slots:
             << LineRow{{}, {alone(26, none, false), release, read(26)}, {held}, 1000, {{0, 0}}};
         QTest::newRow("alone, the save before it refused late")
             << LineRow{{}, {heldSave(31, true), alone(26, apart, false), release, read(25)}, {held}, 1000, {{0, 5}}};
+        // Cut off with the connection, the Save waiting behind one standing
+        // alone was never written: it goes out on the fresh session.
+        QTest::newRow("alone, cut off: the save behind it goes out on the fresh session")
+            << LineRow{{}, {alone(26, ReplyFate::ConnectionLost, true), save(27, true), fresh, read(27)}, {held}};
         // An honest slow device answers long after it was asked: what
         // waits is written once the line lets it, with a deadline of its own.
         QTest::newRow("alone, slow, behind a read and a save") << LineRow{
@@ -381,6 +385,8 @@ private slots:
                 continue;
             }
             if (step.act == 2) {
+                // What was written reached the device before the connection goes.
+                QVERIFY(delivered());
                 QSignalSpy back(m_conv.get(), &ConfigConversation::sessionStarted);
                 m_conv->restartSession();
                 QTRY_VERIFY_WITH_TIMEOUT(!back.isEmpty() && m_conv->isOnline(), 10000);

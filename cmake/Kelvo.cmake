@@ -3,6 +3,14 @@
 
 add_library(kelvo_flags INTERFACE)
 target_compile_options(kelvo_flags INTERFACE -Wall -Wextra)
+# CI (scripts/test, scripts/test-tsan) fails on a new warning of ours. Qt's,
+# FFmpeg's and the other packages' headers come in by their imported targets
+# as -isystem, so their warnings never count; other builds only print ours,
+# so a newer compiler does not stop someone building the client.
+option(KELVO_WERROR "Fail the build on a warning in the project's own code" OFF)
+if(KELVO_WERROR)
+    target_compile_options(kelvo_flags INTERFACE -Werror)
+endif()
 if(KELVO_SANITIZE AND KELVO_TSAN)
     message(FATAL_ERROR "KELVO_SANITIZE and KELVO_TSAN exclude each other: ThreadSanitizer cannot share a "
                         "program with AddressSanitizer; use a build tree for each")

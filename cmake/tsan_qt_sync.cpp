@@ -10,7 +10,9 @@
 // for the program's calls), call Qt's, and tell ThreadSanitizer the ordering
 // they make. What cannot be told this way is in cmake/tsan.supp.
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QMetaType>
 #include <QMutex>
 #include <QReadWriteLock>
 #include <QSemaphore>
@@ -20,9 +22,13 @@
 #include <QVariant>
 #include <QWaitCondition>
 
+#include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <mutex>
+#include <utility>
 
 extern "C" {
 void __tsan_acquire(void *addr);
@@ -54,6 +60,70 @@ bool onEvent(void **)
 }
 
 [[maybe_unused]] const bool g_eventHook = QInternal::registerCallback(QInternal::EventNotifyCallback, onEvent);
+
+// A queued signal's arguments (and those of a queued invokeMethod) are copied
+// by Qt inside the call we stand in front of, after our release, and the
+// event is posted right after the copy. Qt's library calls its own postEvent
+// directly, never a definition of ours, so the post cannot be marked; a
+// release once the call returns would come too late, as the receiving thread
+// may already have taken the event up. What Qt does call of ours is the copy
+// itself: the constructor a type of ours registered. So each such constructor
+// is registered wrapped, and a copy made while this thread hands something
+// over releases again once it is made. The event is posted after that, so
+// whichever thread runs first, the receiving thread's acquire covers the
+// copy. Copies made outside a hand-over (a QVariant made by our code) release
+// nothing: the point grows no coarser than the hand-overs themselves.
+thread_local int t_handingOver = 0;
+
+struct HandOver
+{
+    HandOver()
+    {
+        __tsan_release(&g_events);
+        ++t_handingOver;
+    }
+    ~HandOver() { --t_handingOver; }
+    HandOver(const HandOver &) = delete;
+    HandOver &operator=(const HandOver &) = delete;
+};
+
+// A constructor pointer carries no state, so each wrapped constructor is one
+// of a fixed set of functions, told by its index which one it stands for.
+constexpr std::size_t CopySlots = 512;
+std::array<std::atomic<QMetaType::Constructor>, CopySlots> g_copies;
+
+template <std::size_t I> void *orderedCopy(void *where, const void *copy)
+{
+    void *made = g_copies[I].load(std::memory_order_acquire)(where, copy);
+    if (t_handingOver > 0)
+        __tsan_release(&g_events);
+    return made;
+}
+
+template <std::size_t... I> constexpr auto orderedCopies(std::index_sequence<I...>)
+{
+    return std::array<QMetaType::Constructor, sizeof...(I)>{{&orderedCopy<I>...}};
+}
+
+// The same type is registered again and again (every qRegisterMetaType call):
+// it keeps its one wrapper.
+QMetaType::Constructor ordered(QMetaType::Constructor constructor)
+{
+    static constexpr auto wrappers = orderedCopies(std::make_index_sequence<CopySlots>{});
+    static std::mutex mutex;
+    static std::size_t used = 0;
+    const std::lock_guard<std::mutex> lock(mutex);
+    for (std::size_t i = 0; i < used; ++i) {
+        if (g_copies[i].load(std::memory_order_relaxed) == constructor)
+            return wrappers[i];
+    }
+    if (used == CopySlots) {
+        std::fprintf(stderr, "tsan_qt_sync: more than %zu types registered; raise CopySlots\n", CopySlots);
+        std::abort();
+    }
+    g_copies[used].store(constructor, std::memory_order_release);
+    return wrappers[used++];
+}
 
 } // namespace
 
@@ -357,21 +427,21 @@ void QMetaObject::activate(QObject *sender, const QMetaObject *m, int localSigna
 {
     static const auto f =
         real<void (*)(QObject *, const QMetaObject *, int, void **)>("_ZN11QMetaObject8activateEP7QObjectPKS_iPPv");
-    __tsan_release(&g_events);
+    const HandOver handOver;
     f(sender, m, localSignalIndex, argv);
 }
 
 void QMetaObject::activate(QObject *sender, int signalOffset, int localSignalIndex, void **argv)
 {
     static const auto f = real<void (*)(QObject *, int, int, void **)>("_ZN11QMetaObject8activateEP7QObjectiiPPv");
-    __tsan_release(&g_events);
+    const HandOver handOver;
     f(sender, signalOffset, localSignalIndex, argv);
 }
 
 void QMetaObject::activate(QObject *sender, int signal_index, void **argv)
 {
     static const auto f = real<void (*)(QObject *, int, void **)>("_ZN11QMetaObject8activateEP7QObjectiPPv");
-    __tsan_release(&g_events);
+    const HandOver handOver;
     f(sender, signal_index, argv);
 }
 
@@ -382,6 +452,33 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
         "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
     __tsan_release(&g_events);
     return f(object, slot, type, ret);
+}
+
+bool QMetaObject::invokeMethod(QObject *obj, const char *member, Qt::ConnectionType type, QGenericReturnArgument ret,
+                               QGenericArgument val0, QGenericArgument val1, QGenericArgument val2,
+                               QGenericArgument val3, QGenericArgument val4, QGenericArgument val5,
+                               QGenericArgument val6, QGenericArgument val7, QGenericArgument val8,
+                               QGenericArgument val9)
+{
+    using Invoke = bool (*)(QObject *, const char *, Qt::ConnectionType, QGenericReturnArgument, QGenericArgument,
+                            QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+                            QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument);
+    static const auto f =
+        real<Invoke>("_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturn"
+                     "Argument16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_");
+    const HandOver handOver;
+    return f(obj, member, type, ret, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9);
+}
+
+int QMetaType::registerNormalizedType(const ::QByteArray &normalizedTypeName, Destructor destructor,
+                                      Constructor constructor, int size, QMetaType::TypeFlags flags,
+                                      const QMetaObject *metaObject)
+{
+    using Register =
+        int (*)(const ::QByteArray &, Destructor, Constructor, int, QMetaType::TypeFlags, const QMetaObject *);
+    static const auto f = real<Register>("_ZN9QMetaType22registerNormalizedTypeERK10QByteArrayPFvPvEPFS3_S3_PKvEi6"
+                                         "QFlagsINS_8TypeFlagEEPK11QMetaObject");
+    return f(normalizedTypeName, destructor, constructor ? ordered(constructor) : nullptr, size, flags, metaObject);
 }
 
 void QCoreApplication::postEvent(QObject *receiver, QEvent *event, int priority)

@@ -292,7 +292,7 @@ void MD_AudioCode_Widget::on_pushButton_save_clicked()
 {
     if (!m_pDeviceInfo || (!capsHaveAudio && !capsHaveAudioDecode) || !canSave())
         return;
-    const auto put = [this](IpcBody::Values &values, const QString &side, const char *key, const QWidget *control,
+    const auto put = [this](IpcBody::Values &values, const QString &side, const char *key, const QWidget *,
                             const QString &fromControl) {
         if (!values.contains(QLatin1String(key)) || m_shown.edited(side + QLatin1String(key)))
             values.insert(QLatin1String(key), fromControl);

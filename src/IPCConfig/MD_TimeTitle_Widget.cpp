@@ -595,7 +595,7 @@ ConfigPageSession::Shown MD_TimeTitle_Widget::shownValues() const
 {
     // The fields by name, and the body for where the texts were dragged.
     ConfigPageSession::Shown shown = m_shown.shown();
-    shown.unite(m_shownFrame.shown());
+    shown.insert(m_shownFrame.shown());
     shown.insert(QStringLiteral("osd"), saveBody());
     return shown;
 }

@@ -576,7 +576,7 @@ bool VideoEncodeWidget::streamToSend(bool main, IpcBody::Values &values) const
 {
     const QString side = main ? QStringLiteral("main.") : QStringLiteral("sub.");
     const bool rebuilt = main ? m_mainRebuilt : m_subRebuilt;
-    const auto changed = [&](const char *key, const QWidget *control) {
+    const auto changed = [&](const char *key, const QWidget *) {
         return rebuilt || m_shown.edited(side + QLatin1String(key));
     };
     const auto put = [&](const char *key, const QWidget *control, const QString &fromControl) {

@@ -36,13 +36,6 @@ namespace {
 // later windows start from the same form and widths.
 bool g_firstShow = true;
 
-// The device's words for a failed answer; a result that cannot be read has none.
-QString failureText(const ReplyResult &result)
-{
-    return result.kind == ReplyResult::Failure ? CommonHelper::errorCodeToText(result.code)
-                                               : SharedTexts::configFailedText();
-}
-
 } // namespace
 
 CNVRConfigSetting::CNVRConfigSetting(QWidget *parent)

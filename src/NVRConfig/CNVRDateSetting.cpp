@@ -186,7 +186,7 @@ void CNVRDateSetting::setConversation(ConfigConversation *conversation)
     // What a Save sends: the fields, and the daylight-saving rule of its dialog.
     conversation->pageSession(this)->setShowing([this] {
         OperatorEdits::Values shown = m_edits.shown();
-        shown.unite(m_summerEdits.shown());
+        shown.insert(m_summerEdits.shown());
         QString rule[3];
         m_summerDlg->getOffset(rule[0]);
         m_summerDlg->getStartTime(rule[1]);

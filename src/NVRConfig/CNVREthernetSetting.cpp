@@ -152,7 +152,7 @@ void CNVREthernetSetting::setConversation(ConfigConversation *conversation)
         return;
     conversation->pageSession(this)->setShowing([this] {
         OperatorEdits::Values shown = m_edits.shown();
-        shown.unite(m_switchEdits.shown());
+        shown.insert(m_switchEdits.shown());
         return shown;
     });
 }

@@ -17,11 +17,11 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QUuid>
-#include <QVector>
 
 #include <atomic>
 
 #include <cerrno>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -81,7 +81,9 @@ struct Kept
     // The folder is the client's own choice, made while no mark was kept,
     // until the operator chooses one (kept in the database beside the id).
     bool provisional = false;
-    QVector<MarkLock> locks;
+    // Not a QVector: GCC 12 takes its shared empty block for the target of an
+    // append and warns of a write past its end.
+    std::vector<MarkLock> locks;
     bool noLocksSaid = false;
     // Writes of the settings handed to the queue and not settled yet: the
     // later ones follow them there, in order.
@@ -244,7 +246,7 @@ int heldIndex(const Kept &k, const QString &folder)
     struct stat st;
     if (::lstat(markPath(folder).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
-    for (int i = 0; i < k.locks.size(); ++i) {
+    for (int i = 0; i < int(k.locks.size()); ++i) {
         if (k.locks.at(i).dev == st.st_dev && k.locks.at(i).ino == st.st_ino)
             return i;
     }
@@ -253,11 +255,11 @@ int heldIndex(const Kept &k, const QString &folder)
 
 void dropUnused(Kept &k)
 {
-    for (int i = k.locks.size() - 1; i >= 0; --i) {
+    for (int i = int(k.locks.size()) - 1; i >= 0; --i) {
         const MarkLock &l = k.locks.at(i);
         if (!l.byLook && l.scoped <= 0) {
             ::close(l.fd); // the lock goes with it
-            k.locks.remove(i);
+            k.locks.erase(k.locks.begin() + i);
         }
     }
 }
@@ -317,7 +319,7 @@ int lockMark(Kept &k, const QString &folder, bool byLook, dev_t *dev = nullptr, 
     } else {
         l.scoped = 1;
     }
-    k.locks.append(l);
+    k.locks.push_back(l);
     dropUnused(k);
     if (dev)
         *dev = l.dev;

@@ -150,7 +150,7 @@ struct Page
     QList<unsigned> reads;                  // required reads
     QList<QPair<unsigned, unsigned>> saves; // (set, get)
     bool followsRecordChannel = false;
-    QList<unsigned> optional; // reads the page works without; their sets go only when they answered
+    QList<unsigned> optional = {}; // reads the page works without; their sets go only when they answered
 };
 
 QList<Page> pages()

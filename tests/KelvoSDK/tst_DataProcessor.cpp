@@ -56,6 +56,7 @@ private slots:
     void identityStamped();
     void lyingHeadersGivenUpTogether();
     void headReadOnceOnTheWay();
+    void messagesReachTheWindowThreadWhole();
 };
 
 void TestDataProcessor::replyAndStreamInOneFrame()
@@ -336,6 +337,33 @@ void TestDataProcessor::headReadOnceOnTheWay()
     }
     QCOMPARE(head(6).cmd, 14001);
     QVERIFY(head(6).usable);
+}
+
+// As a session takes them: the worker in its thread copies each message for
+// the window thread while it goes on with the next; every copy is read whole.
+void TestDataProcessor::messagesReachTheWindowThreadWhole()
+{
+    QThread thread;
+    DataProcessor w;
+    w.moveToThread(&thread);
+    int taken = 0;
+    int whole = 0;
+    connect(
+        &w, &DataProcessor::recvCommonInfo, this,
+        [&](const RecvInfo &info) {
+            whole += DataProcessor::deliveryCost(info) > 0 && info.xml.contains(QStringLiteral("<n>%1<").arg(taken++));
+        },
+        Qt::QueuedConnection);
+    thread.start();
+    const auto stop = qScopeGuard([&] {
+        thread.quit();
+        thread.wait();
+    });
+    for (int i = 0; i < 10000; ++i)
+        QMetaObject::invokeMethod(&w, "processPacket",
+                                  Q_ARG(QByteArray, framed(reply(14002, QStringLiteral("<n>%1</n>").arg(i)))));
+    QTRY_COMPARE(taken, 10000);
+    QCOMPARE(whole, 10000);
 }
 
 QTEST_GUILESS_MAIN(TestDataProcessor)

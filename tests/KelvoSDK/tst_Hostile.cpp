@@ -23,7 +23,7 @@ constexpr qint64 Backlog = 256 * 1024;
 QHostAddress ownLoopback()
 {
     static quint32 n = 0;
-    return QHostAddress((127u << 24) | (43u << 16) + ++n);
+    return QHostAddress((127u << 24) | ((43u << 16) + ++n));
 }
 
 // Runs f on the thread of context and hands back what it returns. Waits on
@@ -81,7 +81,8 @@ class TestHostile : public QObject
             return nullptr;
         m_key = m_dev->loginKey(1);
         KelvoSDKHelper::instance()->connectDev(m_key);
-        QTest::qWaitFor([&] { return rec.connectCount(m_key.ip) > 0; }, 10000);
+        if (!QTest::qWaitFor([&] { return rec.connectCount(m_key.ip) > 0; }, 10000))
+            return nullptr;
         return KelvoSDKHelper::instance()->session(m_key);
     }
 

@@ -117,13 +117,11 @@ bool TestTcpSession::connectAndLogin(SimDevice &dev, FacadeRecorder &rec, uint8_
     const int connects = rec.connectCount(key.ip);
     // Each step has its own generous deadline: a slow connect on a loaded
     // machine must not eat the login's time.
-    QTest::qWaitFor([&] { return rec.connectCount(key.ip) != connects; }, 15000);
-    if (!sdk->isConnected(key))
+    if (!QTest::qWaitFor([&] { return rec.connectCount(key.ip) != connects; }, 15000) || !sdk->isConnected(key))
         return false;
     const int replies = rec.of(key.ip, 14012, channel).size();
     sdk->sendData(key, 14012, loginBody(dev.state().user, dev.state().password), channel);
-    QTest::qWaitFor([&] { return rec.of(key.ip, 14012, channel).size() != replies; }, 15000);
-    return rec.of(key.ip, 14012, channel).size() > replies;
+    return QTest::qWaitFor([&] { return rec.of(key.ip, 14012, channel).size() > replies; }, 15000);
 }
 
 std::unique_ptr<SimDevice> TestTcpSession::startLoggedIn(FacadeRecorder &rec, SimDevice::Kind kind)

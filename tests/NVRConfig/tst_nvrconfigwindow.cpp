@@ -418,8 +418,7 @@ private slots:
         QSize shown;
         bool closed = false;
         onModal<CNVRDrawQRcode>([&](CNVRDrawQRcode *d) {
-            const QPixmap *code = d->findChild<QLabel *>(QStringLiteral("label"))->pixmap();
-            shown = code ? code->size() : QSize();
+            shown = d->findChild<QLabel *>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).size();
             NvrWindowTest::saveShot(d, QStringLiteral("nvr_qr.png"));
             QTest::keyClick(d, Qt::Key_Escape);
             closed = !d->isVisible();

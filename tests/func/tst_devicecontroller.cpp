@@ -583,11 +583,13 @@ private slots:
         QVERIFY(m_ctl->rowWrites().isWaiting());
         {
             OrmAccessQueue alarmPage;
-            alarmPage.enqueue({"alarm settings " + ip, ip, true, [ip] {
+            alarmPage.enqueue({"alarm settings " + ip, ip, true,
+                               [ip] {
                                    cms_DealAlarmType settings;
                                    settings.devip = ip;
                                    return orm::dao::insert(settings);
-                               }});
+                               },
+                               nullptr});
             QVERIFY(alarmPage.isWaiting());
         }
         // Let go as the close begins: the writes are owed, already queued,

@@ -487,8 +487,7 @@ private slots:
             ok = library.login(cloudstore::Account, cloudstore::Password, nullptr, &why);
             done = true;
         });
-        QTest::qWaitFor([&] { return done.load(); }, 20000);
-        const bool waited = !done.load();
+        const bool waited = !QTest::qWaitFor([&] { return done.load(); }, 20000);
         if (waited) {
             const int fd = ::open(QFile::encodeName(accountsFile).constData(), O_WRONLY | O_NONBLOCK);
             if (fd >= 0)

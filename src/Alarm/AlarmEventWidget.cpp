@@ -484,9 +484,11 @@ void AlarmEventWidget::on_pushButtonSave_clicked()
     const auto link = getAlarmLinkInfo(key);
     const auto type = getAlarmTypeInfo(key);
     const auto time = getAlarmTimeInfo(key);
-    const StoredRows saved{QSharedPointer<cms_DealAlarmType>::create(type),
-                           QSharedPointer<cms_DealAlarmLink>::create(link),
-                           QSharedPointer<cms_DealAlarmTime>::create(time)};
+    // Not QSharedPointer::create: GCC 12 at -O3 reads its pointer as unset on
+    // the path where the allocation throws, inside Qt's header, and warns.
+    const StoredRows saved{QSharedPointer<cms_DealAlarmType>(new cms_DealAlarmType(type)),
+                           QSharedPointer<cms_DealAlarmLink>(new cms_DealAlarmLink(link)),
+                           QSharedPointer<cms_DealAlarmTime>(new cms_DealAlarmTime(time))};
     const quint64 serial = ++m_saveSerial;
     const quint64 reading = m_loadSerial;
     storeRows(

@@ -5020,5 +5020,9 @@ Move it away to start with a new database.</source>
         <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
         <translation>%1 拒绝了使用已存储密码及客户端为其保留的另一个密码进行的登录。</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1; the client follows it there.</source>
+        <translation>摄像机现在的地址是 %1；客户端随之跟到该地址。</translation>
+    </message>
 </context>
 </TS>

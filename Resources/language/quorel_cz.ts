@@ -5020,5 +5020,9 @@ Přesuňte ji jinam a klient začne s novou databází.</translation>
         <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
         <translation>%1 odmítlo přihlášení s uloženým heslem i s jiným heslem, které pro něj klient uchoval.</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1; the client follows it there.</source>
+        <translation>Kamera nyní odpovídá na adrese %1; klient ji tam následuje.</translation>
+    </message>
 </context>
 </TS>

@@ -1505,5 +1505,9 @@ Move it away to start with a new database.</translation>
         <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
         <translation>%1 refused the login with the stored password and with the other one the client kept for it.</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1; the client follows it there.</source>
+        <translation>The camera now answers at %1; the client follows it there.</translation>
+    </message>
 </context>
 </TS>

@@ -5020,5 +5020,9 @@ Pindahkan berkas tersebut untuk memulai dengan basis data baru.</translation>
         <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
         <translation>%1 menolak masuk dengan kata sandi yang tersimpan maupun dengan kata sandi lain yang disimpan klien untuknya.</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1; the client follows it there.</source>
+        <translation>Kamera kini menjawab di %1; klien mengikutinya ke sana.</translation>
+    </message>
 </context>
 </TS>

@@ -5020,5 +5020,9 @@ Move it away to start with a new database.</source>
         <source>%1 refused the login with the stored password and with the other one the client kept for it.</source>
         <translation>%1 отклонило вход и с записанным паролем, и с другим паролем, сохранённым для него клиентом.</translation>
     </message>
+    <message>
+        <source>The camera now answers at %1; the client follows it there.</source>
+        <translation>Камера теперь отвечает по адресу %1; клиент следует за ней туда.</translation>
+    </message>
 </context>
 </TS>

@@ -84,7 +84,10 @@ void ConfigConversation::endWhenDone()
 
 void ConfigConversation::sayUnheard(const ConfigReply &reply) const
 {
-    if (reply.kind != RequestKind::Save)
+    // A camera that moved instead of answering: the record keeper, which
+    // follows it, says where it went.
+    if (reply.kind != RequestKind::Save
+        || (reply.fate == ReplyFate::ConnectionLost && reply.record == RecordFate::Stored))
         return;
     qInfo() << "outcome of" << reply.sentCmd << "of" << m_key.ip << "said outside its window";
     RecordKeeper::instance()->tell(m_key.ip, saveOutcomeText(reply));
@@ -640,7 +643,7 @@ void ConfigConversation::placed(quint64 id, ConfigReply reply, bool late)
     emit replied(w.requester, reply);
 }
 
-void ConfigConversation::settled(quint64 id, ReplyFate fate)
+void ConfigConversation::settled(quint64 id, ReplyFate fate, RecordFate record)
 {
     const int at = find(id);
     if (at < 0)
@@ -649,7 +652,8 @@ void ConfigConversation::settled(quint64 id, ReplyFate fate)
     const bool tell = w.live;
     const bool unheard = w.unheard;
     const bool wasQueued = w.queued;
-    const ConfigReply reply = failure(w, fate);
+    ConfigReply reply = failure(w, fate);
+    reply.record = record;
     QObject *requester = w.requester;
     if (fate == ReplyFate::NoReply)
         qWarning() << "no reply to" << w.sentCmd << "from" << m_key.ip << "within" << deadlineFor(w.sentCmd) << "ms";

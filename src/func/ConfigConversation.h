@@ -109,7 +109,7 @@ struct RecordChange
 // What the answer to a request carrying a change did to the client's record.
 enum class RecordFate {
     None,     // no change carried, or nothing written
-    Stored,   // the answer can only be its own: the record follows it
+    Stored,   // the answer can only be its own, or the camera moved instead of answering: the record follows it
     Unproven, // a success that could be another request's: checked with the device first
     Refused,  // the device refused: the record stays
     InDoubt,  // no answer, or one that cannot be read: checked with the device, or at the next login
@@ -415,7 +415,7 @@ private:
     // Whether whoever sent request id still hears of it.
     bool hears(quint64 id) const;
     void placed(quint64 id, ConfigReply reply, bool late);
-    void settled(quint64 id, ReplyFate fate);
+    void settled(quint64 id, ReplyFate fate, RecordFate record = RecordFate::None);
     void unplaced(const ConfigReply &reply);
     void repeated(const Taker &taker, const ConfigReply &reply);
     // A request that waited for its line goes out now.

@@ -683,13 +683,17 @@ void DeviceController::dealMoveDevice(QString oldIp, FUN_DEV_INFO *dev)
         storeDeletes({old});
         return;
     }
+    // Before its first login there, which falls back on it when refused.
+    RecordKeeper::instance()->carryOther(oldIp, dev->ip);
     storeRecord(QStringLiteral("move %1 to %2").arg(oldIp, dev->ip), oldIp, dev, [this, old, dev] {
         // The database keeps the device at its old address: so does the
         // registry, unless another device took that address meanwhile.
-        if (DeviceInfoManager::instance()->findDevInfo(old->ip))
+        if (DeviceInfoManager::instance()->findDevInfo(old->ip)) {
             removeDevices({dev}, Removal::Forget);
-        else
+        } else {
             moveRecord(dev, old);
+            RecordKeeper::instance()->carryOther(dev->ip, old->ip);
+        }
     });
 }
 

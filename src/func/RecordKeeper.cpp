@@ -74,6 +74,11 @@ QString RecordKeeper::bothRefusedText(const QString &device)
         .arg(device);
 }
 
+QString RecordKeeper::movedText(const QString &ip)
+{
+    return tr("The camera now answers at %1; the client follows it there.").arg(ip);
+}
+
 QString RecordKeeper::deviceName(const QString &ip)
 {
     const FUN_DEV_INFO *dev = record(ip);
@@ -260,7 +265,7 @@ RecordKeeper::Settled RecordKeeper::judge(const loginDev &key, const RecordChang
             // A window still open says where the camera went and moves it
             // once the operator has read it.
             if (!heard)
-                moveDevice(change.ip, change.value);
+                moveDevice(change.ip, change.value, true);
             break;
         case RecordChange::None:
             break;
@@ -275,9 +280,12 @@ RecordKeeper::Settled RecordKeeper::judge(const loginDev &key, const RecordChang
         return settled;
     settled.fate = RecordFate::InDoubt;
     if (reply.fate == ReplyFate::ConnectionLost) {
-        // A camera that moves may break its connection instead of answering.
-        if (change.kind == RecordChange::Address && movedInTime(change.ip) && !heard)
-            moveDevice(change.ip, change.value);
+        // A camera that moves may break its connection instead of answering:
+        // the record follows, and that is what the operator is told.
+        if (change.kind == RecordChange::Address && movedInTime(change.ip) && !heard) {
+            moveDevice(change.ip, change.value, true);
+            settled.fate = RecordFate::Stored;
+        }
         return settled;
     }
     readBack(key, change, heard);
@@ -301,31 +309,49 @@ void RecordKeeper::applyPort(const QString &ip, int port)
     emit SignalsHelper::instance()->signalModifyDev(new FUN_DEV_INFO(*dev));
 }
 
-void RecordKeeper::moveDevice(const QString &oldIp, const QString &newIp)
+void RecordKeeper::moveDevice(const QString &oldIp, const QString &newIp, bool said)
 {
-    QTimer::singleShot(s_moveMs, this, [this, oldIp, newIp] {
-        FUN_DEV_INFO *old = record(oldIp);
-        DeviceInfoManager *registry = DeviceInfoManager::instance();
-        // Moved once: a second word of the same move finds it gone.
-        if (!old || newIp.isEmpty() || newIp == oldIp || !registry || registry->findDevInfo(newIp))
-            return;
-        // The camera keeps its ports, type, channels, credentials, group and
-        // identity; only what belongs to the old session starts afresh.
-        auto *fresh = new FUN_DEV_INFO(*old);
-        fresh->ip = newIp;
-        if (old->name == oldIp)
-            fresh->name = newIp;
-        fresh->loginStatus = 0;
-        fresh->dbId = 0;
-        fresh->parent = nullptr;
-        fresh->ipcsStat.clear();
-        fresh->bPlaying = 0;
-        fresh->bRecording = 0;
-        qInfo() << "device moves from" << oldIp << "to" << newIp;
-        // What waited to be written at the old address never will be.
-        SessionLedger::instance()->giveUpHeld(oldIp);
-        emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh);
+    // The password kept beside the record is known before the record moves,
+    // so that it moves along (carryOther) before the first login there.
+    QTimer::singleShot(s_moveMs, this, [this, oldIp, newIp, said] {
+        whenKnown(oldIp, this, [this, oldIp, newIp, said] { followMove(oldIp, newIp, said); });
     });
+}
+
+void RecordKeeper::carryOther(const QString &from, const QString &to)
+{
+    const Other other = m_other.value(from);
+    if (!other.known || from == to)
+        return;
+    setOther(to, other.password);
+    setOther(from, QString());
+}
+
+void RecordKeeper::followMove(const QString &oldIp, const QString &newIp, bool said)
+{
+    FUN_DEV_INFO *old = record(oldIp);
+    DeviceInfoManager *registry = DeviceInfoManager::instance();
+    // Moved once: a second word of the same move finds it gone.
+    if (!old || newIp.isEmpty() || newIp == oldIp || !registry || registry->findDevInfo(newIp))
+        return;
+    // The camera keeps its ports, type, channels, credentials, group and
+    // identity; only what belongs to the old session starts afresh.
+    auto *fresh = new FUN_DEV_INFO(*old);
+    fresh->ip = newIp;
+    if (old->name == oldIp)
+        fresh->name = newIp;
+    fresh->loginStatus = 0;
+    fresh->dbId = 0;
+    fresh->parent = nullptr;
+    fresh->ipcsStat.clear();
+    fresh->bPlaying = 0;
+    fresh->bRecording = 0;
+    qInfo() << "device moves from" << oldIp << "to" << newIp;
+    if (said)
+        tell(oldIp, movedText(newIp));
+    // What waited to be written at the old address never will be.
+    SessionLedger::instance()->giveUpHeld(oldIp);
+    emit SignalsHelper::instance()->signalMoveDev(oldIp, fresh);
 }
 
 void RecordKeeper::readBack(const loginDev &key, const RecordChange &change, bool heard)
@@ -378,7 +404,7 @@ void RecordKeeper::onReadBack(QObject *requester, const ConfigReply &reply)
     m_checks.erase(found);
     const RecordChange &change = check.change;
     if (change.kind == RecordChange::Address && reply.fate == ReplyFate::ConnectionLost && movedInTime(change.ip)) {
-        moveDevice(change.ip, change.value);
+        moveDevice(change.ip, change.value, !check.heard);
         return;
     }
     // A read that failed shows nothing: the record stays as it is.
@@ -398,7 +424,7 @@ void RecordKeeper::onReadBack(QObject *requester, const ConfigReply &reply)
     case RecordChange::Address: {
         const QString ip = findValuesInXml(reply.xml, QStringLiteral("TCPIP")).value(QStringLiteral("IP")).trimmed();
         if (ip == change.value)
-            moveDevice(change.ip, change.value);
+            moveDevice(change.ip, change.value, !check.heard);
         break;
     }
     case RecordChange::None:

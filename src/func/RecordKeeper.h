@@ -83,8 +83,12 @@ public:
     void forgetDevice(const QString &ip);
 
     // The device at oldIp now answers at newIp: its record follows, once,
-    // moveMs() from now.
-    void moveDevice(const QString &oldIp, const QString &newIp);
+    // moveMs() from now. said: no window of the device tells where it went,
+    // a notice does.
+    void moveDevice(const QString &oldIp, const QString &newIp, bool said = false);
+    // The record moved from one address to the other: the password kept
+    // beside it goes along.
+    void carryOther(const QString &from, const QString &to);
     // The device refused a login with both passwords.
     void loginRefused(const QString &ip);
     // Said in a notice naming the device.
@@ -99,6 +103,8 @@ public:
 
     static QString otherTakenText(const QString &device);
     static QString bothRefusedText(const QString &device);
+    // Where a camera went, said when no window of it says so.
+    static QString movedText(const QString &ip);
 
 signals:
     void notice(const QString &text);
@@ -127,6 +133,7 @@ private:
     void readBack(const loginDev &key, const RecordChange &change, bool heard);
     void onReadBack(QObject *requester, const ConfigReply &reply);
     bool movedInTime(const QString &ip) const;
+    void followMove(const QString &oldIp, const QString &newIp, bool said);
 
     QHash<QString, Other> m_other;
     QHash<QString, quint64> m_passwordWritten; // the last password change written, by device

@@ -32,25 +32,28 @@ void dispatch(const Notices &notices)
 
 } // namespace
 
-void SessionLedger::settleLater(Notices &notices, const QPointer<ConfigConversation> &owner, quint64 id, ReplyFate fate)
+void SessionLedger::settleLater(Notices &notices, const QPointer<ConfigConversation> &owner, quint64 id, ReplyFate fate,
+                                RecordFate record)
 {
     if (!owner)
         return;
-    notices.append([owner, id, fate] {
+    notices.append([owner, id, fate, record] {
         if (owner)
-            owner->settled(id, fate);
+            owner->settled(id, fate, record);
     });
 }
 
 void SessionLedger::settleOwed(Notices &notices, const loginDev &key, const Owed &owed, ReplyFate fate)
 {
+    RecordFate record = RecordFate::None;
     if (owed.change.isSet()) {
         ConfigReply reply;
         reply.fate = fate;
         reply.written = owed.seq;
-        RecordKeeper::instance()->settle(key, owed.change, reply, owed.owner && owed.owner->hears(owed.id));
+        record =
+            RecordKeeper::instance()->settle(key, owed.change, reply, owed.owner && owed.owner->hears(owed.id)).fate;
     }
-    settleLater(notices, owed.owner, owed.id, fate);
+    settleLater(notices, owed.owner, owed.id, fate, record);
 }
 
 void SessionLedger::settleChange(Session &session, const Owed &owed, ConfigReply &reply)

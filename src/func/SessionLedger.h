@@ -216,7 +216,7 @@ private:
     // Tells the owner of request id how it ended, once dispatched: after the
     // ledger's own books are straight.
     static void settleLater(QList<std::function<void()>> &notices, const QPointer<ConfigConversation> &owner,
-                            quint64 id, ReplyFate fate);
+                            quint64 id, ReplyFate fate, RecordFate record = RecordFate::None);
     // The same for a written request: what it changes of the record is
     // settled first.
     static void settleOwed(QList<std::function<void()>> &notices, const loginDev &key, const Owed &owed,

@@ -53,6 +53,7 @@ void EditClientDevDlg::setDevInfo(FUN_DEV_INFO *dev)
     m_ui->m_GroupCmbBox->setCurrentText(dev->group);
     m_ui->m_UserNamelineEdit->setText(dev->userName);
     m_ui->m_PassWdlineEdit->setText(dev->password);
+    m_shownPassword = dev->password;
     updateTitle();
 
     const bool onvif = dev->devType == 2;
@@ -113,7 +114,13 @@ void EditClientDevDlg::onbtnOkClicked()
     const QString name = m_ui->m_DevNamelineEdit->text().trimmed();
     const QString user = m_ui->m_UserNamelineEdit->text().trimmed();
     // As typed: a rename must give back the stored password unchanged, blanks included.
-    const QString password = m_ui->m_PassWdlineEdit->text();
+    QString password = m_ui->m_PassWdlineEdit->text();
+    // Left as shown, it is the record's as it is now: a password the device
+    // took meanwhile (a reset settled after its dialog was cancelled, a
+    // change in the user dialog) is not undone by this dialog.
+    const FUN_DEV_INFO *now = m_dev ? DeviceInfoManager::instance()->findDevInfo(m_dev->ip) : nullptr;
+    if (now && now->channelIdx == 0 && password == m_shownPassword)
+        password = now->password;
     const QString group = m_ui->m_GroupCmbBox->currentText().trimmed();
     const QString videoPort = m_ui->m_VideoPortlineEdit->text().trimmed();
     const QString privatePort = m_ui->m_PrivatePortlineEdit->text().trimmed();

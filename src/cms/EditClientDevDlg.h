@@ -44,4 +44,5 @@ private:
     FUN_DEV_INFO *m_dev = nullptr;
     bool m_refused = false;
     QString m_resetInfo;
+    QString m_shownPassword; // what the password field showed when opened
 };

@@ -15,6 +15,7 @@
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
 #include "DeviceManageWidget.h"
+#include "EditClientDevDlg.h"
 #include "DevicePagesTestUtil.h"
 #include "ForgotPassword.h"
 #include "DeviceRoundTrip.h"
@@ -66,6 +67,7 @@ enum Nvr {
     BesideRepeat,
     BesideListed,
     BesideReset,
+    BesideEdit,
     NvrCount
 };
 
@@ -613,6 +615,10 @@ private slots:
         QTest::newRow("a slow reset, its dialog cancelled")
             << int(BesideReset) << QStringLiteral("reset") << QList<int>{} << QStringLiteral("reset-new")
             << QStringList{named(BesideReset, success)} << 1 << 0;
+        // Edit Device, open meanwhile, confirmed once the record took the reset: no old password goes back.
+        QTest::newRow("a slow reset cancelled, then Edit Device confirmed")
+            << int(BesideEdit) << QStringLiteral("reset, edit") << QList<int>{} << QStringLiteral("edit-new")
+            << QStringList{named(BesideEdit, success)} << 2 << 0;
     }
 
     void loginChangeBesideAnother()
@@ -632,7 +638,7 @@ private slots:
         ConfigConversation::setTimeoutMs(plan.contains(-1) || plan == QList<int>{SimDevice::Held} ? 2000 : 20000);
         QSignalSpy modifications(SignalsHelper::instance(), &SignalsHelper::signalModifyDev);
         const int before = sim->requestCount(14014);
-        const bool reset = first == QLatin1String("reset");
+        const bool reset = first.startsWith(QLatin1String("reset"));
         if (plan.isEmpty())
             sim->setCommandDelay(reset ? unsigned(Cmd::ResetPassword) : 14014u, 1500);
         else
@@ -676,6 +682,18 @@ private slots:
                      ConfigConversation::awaitingAnswerText());
             QTest::mouseClick(child<QPushButton>(forgot.get(), qPrintable("pushButtonCancel" + on)), Qt::LeftButton);
             QVERIFY(!forgot->isVisible());
+            forgot.reset(); // as the edit dialog's own ends with Cancel
+            if (nvr == BesideEdit) {
+                onModal<EditClientDevDlg>([this, nvr, held](EditClientDevDlg *d) {
+                    waitFor([&] { return record(nvr)->password == held; }, 20000);
+                    child<QPushButton>(d, "m_OKBtn")->click();
+                });
+                auto *page = m_window->devicePage();
+                const int row = page->getRowIndexByIp(nvrIp(nvr));
+                auto *view = child<QTableView>(page, "m_AddDevTableView");
+                auto *cell = view->indexWidget(page->model()->index(row, DeviceManageWidget::ColOperation));
+                child<QPushButton>(cell, "pushButtonEdit")->click();
+            }
         } else if (first == DEFAULT_DEV_USER) {
             edit(first);
         } else {

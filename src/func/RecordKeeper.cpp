@@ -240,14 +240,19 @@ RecordKeeper::Settled RecordKeeper::judge(const loginDev &key, const RecordChang
                 || (change.kind == RecordChange::Password && dev->userName != change.user))
                 break;
             qInfo() << "change user pass" << change.ip;
-            // The one the device held until now stays beside the record
-            // until the login that follows shows which one it holds.
-            setOther(change.ip, dev->password);
+            // Until the record takes it (below), the new one is what is kept
+            // beside it, so that a restart meanwhile falls back on it; the
+            // record's change then keeps the old one there
+            // (DeviceController::relogin) until a login shows which one the
+            // device holds.
+            setOther(change.ip, change.value);
             const QString ip = change.ip;
             const QString password = change.value;
+            m_relogging.insert(ip);
             // Not from within the answer, nor before the device gave the
             // answers it still owes: its session ends with the new login.
-            SessionLedger::instance()->afterOwed(key, [ip, password, key] {
+            SessionLedger::instance()->afterOwed(key, [this, ip, password, key] {
+                m_relogging.remove(ip);
                 if (FUN_DEV_INFO *now = record(ip); now && now->password != password) {
                     auto *copy = new FUN_DEV_INFO(*now);
                     copy->password = password;
@@ -442,6 +447,9 @@ void RecordKeeper::listed(const QString &ip, const QString &xml, quint64 written
         m_listedMeanwhile.insert(ip, Listed{xml, written});
         return;
     }
+    // Proven already: the record takes it with the fresh login.
+    if (m_relogging.contains(ip))
+        return;
     const FUN_DEV_INFO *dev = record(ip);
     if (!dev)
         return;

@@ -38,6 +38,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -146,6 +147,7 @@ private:
     };
     QHash<QString, int> m_awaited;
     QHash<QString, Listed> m_listedMeanwhile;
+    QSet<QString> m_relogging;               // a new login password proven, the record not changed yet
     QHash<QString, qint64> m_addressWritten; // when the last address change was written
     QHash<QString, ConfigConversation *> m_reads;
     QHash<quint64, Check> m_checks;

@@ -23,6 +23,7 @@
 #include "OrmHelper.h"
 #include "RecordKeeper.h"
 #include "SharedTexts.h"
+#include "SettingsKeeper.h"
 #include "SignalsHelper.h"
 #include "SimDevice.h"
 
@@ -68,6 +69,7 @@ enum Nvr {
     BesideListed,
     BesideReset,
     BesideEdit,
+    BesideRestart,
     NvrCount
 };
 
@@ -619,6 +621,9 @@ private slots:
         QTest::newRow("a slow reset cancelled, then Edit Device confirmed")
             << int(BesideEdit) << QStringLiteral("reset, edit") << QList<int>{} << QStringLiteral("edit-new")
             << QStringList{named(BesideEdit, success)} << 2 << 0;
+        QTest::newRow("two changes in a row, the list after the first slow")
+            << int(BesideRestart) << admin << QList<int>{} << QStringLiteral("restart-new")
+            << QStringList{waiting, success, success} << 1 << 2;
     }
 
     void loginChangeBesideAnother()
@@ -662,6 +667,8 @@ private slots:
         };
         // The list read after the first change is back before the second is clicked.
         const int lists = sim->requestCount(14013);
+        if (nvr == BesideRestart)
+            sim->setCommandDelay(14013, 1500);
         ToastLog log;
         if (reset) {
             // As the edit dialog runs it, over its copy of the record; the
@@ -703,6 +710,11 @@ private slots:
         if (!reset) {
             QTRY_COMPARE_WITH_TIMEOUT(sim->requestCount(14014), before + 1, 10000);
             QTRY_VERIFY_WITH_TIMEOUT(sim->requestCount(14013) > lists, 10000);
+            if (nvr == BesideRestart) {
+                QString other; // what a restart now, before the fresh login, falls back on
+                QVERIFY(SettingsKeeper::readNamed(QStringLiteral("otherPassword:") + nvrIp(nvr), &other));
+                QCOMPARE(other, held);
+            }
             QVERIFY(roundTrip(record(nvr)));
             edit(first == DEFAULT_DEV_USER ? QStringLiteral("bob") : DEFAULT_DEV_USER);
         }

@@ -361,6 +361,16 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
         m_pending.clear();
     }
     while (!m_pending.empty()) {
+        // A flood can leave more waiting than the close has time to judge:
+        // what is left then is counted, so the close keeps its bound.
+        if (deadline.hasExpired()) {
+            m_unhandledAtClose += qint64(m_pending.size());
+            for (const PendingAlarm &alarm : m_pending)
+                ++m_closeLossByDevice[AlarmRecordWriter::deviceLabel(alarm.dev.name, alarm.dev.sn)];
+            qWarning() << m_pending.size() << "alarms not handled at close: the close's time ran out";
+            m_pending.clear();
+            break;
+        }
         PendingAlarm alarm = std::move(m_pending.front());
         m_pending.pop_front();
         handleOne(alarm.xml, &alarm.dev, false, &rows);
@@ -375,7 +385,7 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
 
 qint64 DeviceAlarmHandler::lostToTheClose() const
 {
-    return m_unreadAtClose + m_refusedAtClose + m_writer->lostAtClose();
+    return m_unreadAtClose + m_refusedAtClose + m_unhandledAtClose + m_writer->lostAtClose();
 }
 
 qint64 DeviceAlarmHandler::endClose()

@@ -146,10 +146,12 @@ private:
     bool m_closing = false;
     bool m_closed = false;
     // Alarms the close kept from the writer: unhandled for want of settings,
-    // and those that came after it began.
+    // those that came after it began, and those still waiting when its time
+    // ran out.
     qint64 m_unreadAtClose = 0;
     qint64 m_refusedAtClose = 0;
-    // Those two by AlarmRecordWriter::deviceLabel.
+    qint64 m_unhandledAtClose = 0;
+    // Those three by AlarmRecordWriter::deviceLabel.
     QHash<QString, qint64> m_closeLossByDevice;
     OrmAccessQueue m_reads;
     QTimer m_reread;

@@ -26,7 +26,13 @@
 //    its references: 16 ffmpeg decoders, 16 ffmpeg "-c copy" recorders and 4
 //    ffmpeg decoders of the recording paced at its rate. The peers (RTSP
 //    server, simulated devices) run for the client only and count for no
-//    side. Also the GUI event loop's lateness and a layout click.
+//    side. Also the GUI event loop's lateness and a layout click. Then the
+//    same load with and without the windows an operator opens from the main
+//    window opened and closed every 1.5 s (camera and NVR configuration,
+//    playback, add device, alarm info): per window the GUI thread's longest
+//    hold on open and on close (goal under 50 ms), the live panes' painted
+//    intervals (99th percentile, count over 80 ms per 20 s: no worse with the
+//    windows than without) and the memory trims the long ones fell on.
 // 4. Mid-GOP join: a shared live source (one encoder, GOP 2 s); a player
 //    joins at a random point of the GOP; the time to its first painted
 //    picture against the rest of the GOP at the moment it joined.
@@ -39,8 +45,9 @@
 //   bench_player [--quick] [--rounds N] [--streams N] [--window S]
 //
 // --quick is a smoke run (small clip, short window). BENCH_CLIP_DIR keeps the
-// generated clips between runs; BENCH_DECODE_ONLY, BENCH_LIVE_ONLY and
-// BENCH_FULL_ONLY run a part. BENCH_LOAD_CLIENTS (load_client programs of
+// generated clips between runs; BENCH_DECODE_ONLY, BENCH_LIVE_ONLY,
+// BENCH_FULL_ONLY and BENCH_CHURN_ONLY run a part (the last with
+// BENCH_LOAD_CLIENTS compares builds). BENCH_LOAD_CLIENTS (load_client programs of
 // other builds, comma-separated) makes the full load compare those builds
 // with each other in interleaved rounds instead of the client with the
 // references: live and playback pictures decoded and painted, per pane per
@@ -608,8 +615,9 @@ struct Window
 // Starts the processes, lets them warm up, counts CPU over the window, reads
 // memory and the report at its end and stops them. extraCommands go to the
 // reporting process after all that (a click, say); what it answers is added
-// to the report.
-Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, const QByteArray &extraCommands = {})
+// to the report. startCommands go to it with "mark" (a churn, say).
+Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, const QByteArray &extraCommands = {},
+                    const QByteArray &startCommands = {})
 {
     std::vector<std::unique_ptr<QProcess>> ps;
     QProcess *reporter = nullptr;
@@ -633,7 +641,7 @@ Window measureGroup(const std::vector<Proc> &procs, int warmupS, int windowS, co
     Window w;
     QThread::sleep(unsigned(warmupS));
     if (reporter) {
-        reporter->write("mark\n");
+        reporter->write("mark\n" + startCommands);
         reporter->waitForBytesWritten(2000);
     }
     double before = 0, guiBefore = 0;
@@ -962,6 +970,86 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
     std::fflush(stdout);
 }
 
+// The full load with and without windows coming and going: per build, two
+// sides (steady, churn) in the same interleaved rounds. Per window the
+// longest hold of the GUI thread on open and on close; the live panes'
+// painted intervals (99th percentile, count over 80 ms per 20 s) and how
+// many of the long ones a memory trim fell in.
+void benchChurn(const QString &url, const QString &clip, const Opts &o)
+{
+    const int n = o.streams;
+    const int warmupS = o.warmupS + 5;
+    QTemporaryDir recordDir;
+    QStringList programs = qEnvironmentVariable("BENCH_LOAD_CLIENTS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (programs.isEmpty())
+        programs << QStringLiteral(KELVO_LOAD_CLIENT);
+    std::vector<SideFigures> figs(size_t(programs.size()) * 2);
+    std::vector<Side> sides;
+    for (int c = 0; c < programs.size(); ++c)
+        for (int churn = 0; churn < 2; ++churn) {
+            const QString program = programs.at(c);
+            const size_t at = size_t(c) * 2 + size_t(churn);
+            sides.push_back({program + (churn ? " churn" : " steady"), [&, program, at, churn](int round) {
+                                 Peers peers;
+                                 if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
+                                     std::printf("  !! the simulated devices did not start\n");
+                                     return 0.0;
+                                 }
+                                 QStringList args{"full",
+                                                  url,
+                                                  QString::number(n),
+                                                  recordDir.filePath(QStringLiteral("c%1_%2").arg(at).arg(round)),
+                                                  peers.nvrIp,
+                                                  QString::number(peers.nvrPort)};
+                                 args += peers.alarmAddresses;
+                                 const Window w =
+                                     measureGroup({{program, args, true, {"QT_QPA_PLATFORM=offscreen"}}}, warmupS,
+                                                  o.windowS, {}, churn ? QByteArray("churn\n") : QByteArray());
+                                 figs[at].pss.push_back(w.mem.pssMb);
+                                 figs[at].rss.push_back(w.mem.rssMb);
+                                 figs[at].anon.push_back(w.mem.anonMb);
+                                 figs[at].reports.push_back(w.report);
+                                 return w.cpu;
+                             }});
+        }
+    const auto cpu = interleave(sides, o.rounds);
+    std::printf("full load (%d live panes, %d scheduled recorders, 4 NVR playback panes, alarms at 100/s) with and "
+                "without windows opened and closed every 1.5 s; %d s after %d s, %d interleaved rounds (median "
+                "(range)):\n",
+                n, n, o.windowS, warmupS, o.rounds);
+    const char *kinds[] = {"cameraConfig", "nvrConfig", "playback", "addDevice", "alarmInfo"};
+    for (size_t i = 0; i < sides.size(); ++i) {
+        const SideFigures &f = figs[i];
+        std::vector<double> over;
+        for (double x : f.of("paintOver80"))
+            over.push_back(x * 20.0 / o.windowS);
+        std::printf("  %s\n    cpu %s s, %s; painted interval p99 %s ms, over 80 ms %s per 20 s (%s of them on a "
+                    "trim, %s by chance); trims %s (median %s ms, max %s ms); event loop late by at most %s ms\n",
+                    qPrintable(sides[i].name), qPrintable(text(spread(cpu[i]), 2)), qPrintable(memText(f)),
+                    qPrintable(text(spread(f.of("paintP99")), 0)), qPrintable(text(spread(over), 1)),
+                    qPrintable(text(spread(f.of("over80OnTrim")), 0)),
+                    qPrintable(text(spread(f.of("over80OnTrimByChance")), 0)),
+                    qPrintable(text(spread(f.of("trims")), 0)), qPrintable(text(spread(f.of("trimMedianMs")), 1)),
+                    qPrintable(text(spread(f.of("trimMaxMs")), 1)), qPrintable(text(spread(f.of("latencyMax")), 0)));
+        if (i % 2 == 1) {
+            // The hold: the event itself, or the loop's lateness until the
+            // next window's, whichever is longer (so it includes what the
+            // rest of the load costs the loop: compare with the steady side's
+            // lateness).
+            std::printf("    longest hold of the GUI thread, open / close, ms (goal under 50; the event alone in "
+                        "brackets):\n");
+            for (const char *k : kinds)
+                std::printf("      %-13s %s / %s [%s / %s], %s cycles\n", k,
+                            qPrintable(text(spread(f.of(QStringLiteral("%1Open").arg(k))), 0)),
+                            qPrintable(text(spread(f.of(QStringLiteral("%1Close").arg(k))), 0)),
+                            qPrintable(text(spread(f.of(QStringLiteral("%1OpenOwn").arg(k))), 0)),
+                            qPrintable(text(spread(f.of(QStringLiteral("%1CloseOwn").arg(k))), 0)),
+                            qPrintable(text(spread(f.of(QStringLiteral("%1Cycles").arg(k))), 0)));
+        }
+    }
+    std::fflush(stdout);
+}
+
 // The capture stamp of the clock sources (see the RTSP server): ms, low 32 bits.
 quint32 captureStamp(const AVFrame *f)
 {
@@ -1144,7 +1232,8 @@ int main(int argc, char **argv)
         return 1;
     }
     for (int threads : {1, 0}) {
-        if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY") || qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
+        if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY") || qEnvironmentVariableIsSet("BENCH_FULL_ONLY")
+            || qEnvironmentVariableIsSet("BENCH_CHURN_ONLY"))
             break;
         benchDecode(self, h264, "H.264", threads, o);
         benchDecode(self, h265, "H.265", threads, o);
@@ -1157,10 +1246,16 @@ int main(int argc, char **argv)
         std::printf("rtsp server failed\n");
         return 1;
     }
+    if (qEnvironmentVariableIsSet("BENCH_CHURN_ONLY")) {
+        benchChurn(server.url("/g"), h264, o);
+        return 0;
+    }
     if (!qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
         benchLive(self, server.url("/g"), o);
-    if (!qEnvironmentVariableIsSet("BENCH_LIVE_ONLY"))
+    if (!qEnvironmentVariableIsSet("BENCH_LIVE_ONLY")) {
         benchFull(server.url("/g"), h264, o);
+        benchChurn(server.url("/g"), h264, o);
+    }
     if (qEnvironmentVariableIsSet("BENCH_LIVE_ONLY") || qEnvironmentVariableIsSet("BENCH_FULL_ONLY"))
         return 0;
     benchJoin(server, o);

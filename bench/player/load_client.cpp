@@ -20,7 +20,17 @@
 // by the live panes and by the playback panes, alarms received, the GUI
 // event loop's lateness (a 10 ms timer: largest and 99th percentile, ms) and
 // the time from a click on a layout button to the new layout painted (ms).
+// "churn" (full load) opens and closes the windows an operator opens from the
+// main window, one after the other, each open for 1.5 s: the report then adds
+// per window the longest hold of the GUI thread on open and on close (the
+// event that opens or closes it, and the loop's lateness until the next
+// one), and for every load the live panes' painted intervals (99th
+// percentile and the count over 80 ms).
 
+#include "AddClientDevDlg.h"
+#include "AlarmInfoWidget.h"
+#include "CNVRConfigSetting.h"
+#include "ClientLook.h"
 #include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -33,22 +43,55 @@
 #include "MainViewVideoPreview.h"
 #include "OrmHelper.h"
 #include "RecordWnd.h"
+#include "RemoteConfigSetting.h"
 #include "VideoPreviewPane.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <mutex>
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+namespace {
+
+qint64 nowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The allocator's trims, timed where the client asks for them: whether the
+// panes' long intervals fall on them.
+std::mutex g_trimsMutex;
+std::vector<std::pair<qint64, qint64>> g_trims; // start, end (us)
+
+} // namespace
+
+extern "C" int malloc_trim(size_t pad)
+{
+    using Trim = int (*)(size_t);
+    static const Trim real = reinterpret_cast<Trim>(dlsym(RTLD_NEXT, "malloc_trim"));
+    const qint64 start = nowUs();
+    const int result = real ? real(pad) : 0;
+    const qint64 end = nowUs();
+    std::lock_guard<std::mutex> lock(g_trimsMutex);
+    g_trims.emplace_back(start, end);
+    return result;
+}
 
 namespace {
 
@@ -57,6 +100,10 @@ struct Counters
     qint64 liveDecoded = 0, livePainted = 0, liveConverted = 0, playDecoded = 0, playPainted = 0, alarms = 0;
     int playing = 0, retries = 0;
 };
+
+// The windows of the churn, in the order they open.
+enum ChurnKind { CameraConfig, NvrConfig, Playback, AddDevice, AlarmInfo, ChurnKinds };
+const char *const churnNames[ChurnKinds] = {"cameraConfig", "nvrConfig", "playback", "addDevice", "alarmInfo"};
 
 class Load : public QObject
 {
@@ -73,11 +120,149 @@ public:
     QTimer probe;
     double clickMs = -1;
 
+    // The live panes' paints: when each pane last painted, the intervals.
+    std::vector<qint64> lastPaint = std::vector<qint64>(MainViewVideoPreview::MaxPanes, -1);
+    std::vector<qint64> paintGaps;
+    std::vector<std::pair<qint64, qint64>> longGaps; // over 80 ms: start, end (us)
+
+    // The churn: the window open now, the action that last held the thread
+    // and the longest holds per window (open, close).
+    QString cameraIp, nvrIp;
+    QTimer churnTimer;
+    QWidget *churnWindow = nullptr;
+    int churnKind = 0;
+    int lastAction = -1; // kind * 2 + (closing ? 1 : 0)
+    qint64 lateSince = 0;
+    std::array<double, ChurnKinds * 2> holds{};
+    std::array<int, ChurnKinds * 2> actions{};
+    std::array<double, ChurnKinds * 2> own{}; // the opening or closing event alone
+    qint64 markedUs = 0;
+
     Load()
     {
         probe.setTimerType(Qt::PreciseTimer);
         probe.setInterval(10);
-        connect(&probe, &QTimer::timeout, this, [this] { gaps.push_back(qMax<qint64>(0, tick.restart() - 10)); });
+        connect(&probe, &QTimer::timeout, this, [this] {
+            const qint64 late = qMax<qint64>(0, tick.restart() - 10);
+            gaps.push_back(late);
+            lateSince = qMax(lateSince, late);
+        });
+        churnTimer.setInterval(750);
+        connect(&churnTimer, &QTimer::timeout, this, &Load::churnStep);
+    }
+
+    void watchPanes()
+    {
+        for (int i = 0; i < MainViewVideoPreview::MaxPanes; ++i)
+            if (VideoPreviewPane *pane = live.pane(i))
+                pane->renderer()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            for (int i = 0; i < MainViewVideoPreview::MaxPanes; ++i) {
+                VideoPreviewPane *pane = live.pane(i);
+                if (!pane || pane->renderer() != watched)
+                    continue;
+                // Only pictures count: a pane paints nothing new between them.
+                const qint64 painted = pane->renderer()->framesPainted();
+                if (painted == paintedSeen[size_t(i)])
+                    break;
+                paintedSeen[size_t(i)] = painted;
+                const qint64 now = nowUs();
+                if (lastPaint[size_t(i)] >= 0) {
+                    paintGaps.push_back((now - lastPaint[size_t(i)]) / 1000);
+                    if (paintGaps.back() > 80)
+                        longGaps.emplace_back(lastPaint[size_t(i)], now);
+                }
+                lastPaint[size_t(i)] = now;
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    std::vector<qint64> paintedSeen = std::vector<qint64>(MainViewVideoPreview::MaxPanes, -1);
+
+    // The hold of the last action: its own time, or the loop's lateness
+    // until this one, whichever is longer.
+    void settleHold()
+    {
+        if (lastAction >= 0) {
+            holds[size_t(lastAction)] = std::max(holds[size_t(lastAction)], double(lateSince));
+            ++actions[size_t(lastAction)];
+        }
+        lateSince = 0;
+    }
+
+    void churnStep()
+    {
+        settleHold();
+        QElapsedTimer t;
+        t.start();
+        if (!churnWindow) {
+            churnWindow = openWindow(churnKind);
+            lastAction = churnKind * 2;
+        } else {
+            closeWindow(churnKind, churnWindow);
+            churnWindow = nullptr;
+            lastAction = churnKind * 2 + 1;
+            churnKind = (churnKind + 1) % ChurnKinds;
+        }
+        own[size_t(lastAction)] = std::max(own[size_t(lastAction)], t.nsecsElapsed() / 1e6);
+        holds[size_t(lastAction)] = std::max(holds[size_t(lastAction)], own[size_t(lastAction)]);
+    }
+
+    QWidget *openWindow(int kind)
+    {
+        DeviceInfoManager *registry = DeviceInfoManager::instance();
+        switch (kind) {
+        case CameraConfig: {
+            auto *w = new RemoteConfigSetting;
+            w->setObjectName(QStringLiteral("RemoteConfig"));
+            w->setDevInfo(registry->getChannelInfo(cameraIp, 0));
+            w->show();
+            return w;
+        }
+        case NvrConfig: {
+            auto *w = new CNVRConfigSetting;
+            w->setObjectName(QStringLiteral("NVRConfig"));
+            w->setDevInfo(registry->getChannelInfo(nvrIp, 0));
+            w->show();
+            return w;
+        }
+        case Playback: {
+            auto *w = new RecordWnd;
+            w->resize(1600, 900);
+            w->show();
+            return w;
+        }
+        case AddDevice: {
+            auto *w = new AddClientDevDlg;
+            w->show();
+            return w;
+        }
+        default: {
+            auto *w = new AlarmInfoWidget;
+            w->resize(1600, 900);
+            w->show();
+            return w;
+        }
+        }
+    }
+
+    // As the operator closes each: its close button, then the shell deletes it.
+    static void closeWindow(int kind, QWidget *w)
+    {
+        if (kind == CameraConfig)
+            static_cast<RemoteConfigSetting *>(w)->onCloseBtnClick();
+        else if (kind == NvrConfig)
+            static_cast<CNVRConfigSetting *>(w)->onCloseBtnClicked();
+        else if (kind == AddDevice)
+            static_cast<AddClientDevDlg *>(w)->onbtnCloseclicked();
+        else
+            w->close();
+        delete w;
     }
 
     Counters now() const
@@ -109,6 +294,18 @@ public:
     {
         base = now();
         gaps.clear();
+        paintGaps.clear();
+        longGaps.clear();
+        {
+            std::lock_guard<std::mutex> lock(g_trimsMutex);
+            g_trims.clear();
+        }
+        holds.fill(0);
+        own.fill(0);
+        actions.fill(0);
+        markedUs = nowUs();
+        lateSince = 0;
+        lastAction = -1;
         tick.restart();
         if (!probe.isActive())
             probe.start();
@@ -139,7 +336,7 @@ public:
         const qint64 worst = g.empty() ? 0 : g.back();
         const qint64 p99 = g.empty() ? 0 : g[g.size() * 99 / 100];
         std::printf("REPORT liveDecoded=%lld livePainted=%lld playPainted=%lld alarms=%lld latencyMax=%lld "
-                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d dpr=%.4f playDecoded=%lld\n",
+                    "latencyP99=%lld clickMs=%.1f playing=%d liveConverted=%lld retries=%d dpr=%.4f playDecoded=%lld",
                     static_cast<long long>(c.liveDecoded - base.liveDecoded),
                     static_cast<long long>(c.livePainted - base.livePainted),
                     static_cast<long long>(c.playPainted - base.playPainted),
@@ -148,6 +345,50 @@ public:
                     static_cast<long long>(c.liveConverted - base.liveConverted), c.retries,
                     live.pane(0) ? live.pane(0)->renderer()->devicePixelRatioF() : 0.0,
                     static_cast<long long>(c.playDecoded - base.playDecoded));
+        std::vector<qint64> p = paintGaps;
+        std::sort(p.begin(), p.end());
+        std::printf(" paintP99=%lld paintOver80=%lld paints=%zu",
+                    static_cast<long long>(p.empty() ? 0 : p[p.size() * 99 / 100]),
+                    static_cast<long long>(std::count_if(p.begin(), p.end(), [](qint64 x) { return x > 80; })),
+                    p.size());
+        // The trims of the window and the long intervals a trim fell in.
+        std::vector<std::pair<qint64, qint64>> trims;
+        {
+            std::lock_guard<std::mutex> lock(g_trimsMutex);
+            trims = g_trims;
+        }
+        std::vector<qint64> trimUs;
+        for (const auto &t : trims)
+            trimUs.push_back(t.second - t.first);
+        std::sort(trimUs.begin(), trimUs.end());
+        const long onTrim = std::count_if(longGaps.begin(), longGaps.end(), [&trims](const auto &g) {
+            return std::any_of(trims.begin(), trims.end(),
+                               [&g](const auto &t) { return t.first < g.second && t.second > g.first; });
+        });
+        // How many would meet a trim by chance: an interval meets one when
+        // they overlap, so each trim covers its own time and an interval's.
+        double gapUs = 0;
+        for (const auto &g : longGaps)
+            gapUs += double(g.second - g.first);
+        double cover = 0;
+        if (!longGaps.empty())
+            for (qint64 us : trimUs)
+                cover += double(us) + gapUs / double(longGaps.size());
+        const double windowUs = double(qMax<qint64>(1, nowUs() - markedUs));
+        std::printf(" trims=%zu trimMedianMs=%.1f trimMaxMs=%.1f over80OnTrim=%ld over80OnTrimByChance=%.1f",
+                    trims.size(), trimUs.empty() ? 0.0 : trimUs[trimUs.size() / 2] / 1000.0,
+                    trimUs.empty() ? 0.0 : trimUs.back() / 1000.0, onTrim,
+                    double(longGaps.size()) * std::min(1.0, cover / windowUs));
+        if (churnTimer.isActive()) {
+            settleHold();
+            lastAction = -1;
+            for (int k = 0; k < ChurnKinds; ++k)
+                std::printf(" %sOpen=%.1f %sClose=%.1f %sCycles=%d %sOpenOwn=%.1f %sCloseOwn=%.1f", churnNames[k],
+                            holds[size_t(k * 2)], churnNames[k], holds[size_t(k * 2 + 1)], churnNames[k],
+                            actions[size_t(k * 2 + 1)], churnNames[k], own[size_t(k * 2)], churnNames[k],
+                            own[size_t(k * 2 + 1)]);
+        }
+        std::printf("\n");
         std::fflush(stdout);
     }
 };
@@ -174,6 +415,8 @@ bool startFull(Load &load, const QStringList &a)
         return false;
     }
     startLive(load, url, n);
+    load.nvrIp = nvrIp;
+    load.cameraIp = a.value(5).section(QLatin1Char(':'), 0, 0);
     for (int i = 0; i < n; ++i) {
         auto rec = std::make_unique<FFmpegRecordPlan>();
         rec->setParams(url, QStringLiteral("%1/cam%2").arg(recordDir).arg(i + 1, 2, 10, QLatin1Char('0')));
@@ -274,6 +517,10 @@ int main(int argc, char **argv)
 
     Load load;
     const QString mode = args.value(0);
+    // The operator's windows look as in the client: its style sheet costs
+    // every window that opens.
+    if (mode == QLatin1String("full"))
+        ClientLook::apply();
     if (mode == QLatin1String("panes")) {
         startLive(load, args.value(1), args.value(2).toInt());
     } else if (mode == QLatin1String("full")) {
@@ -301,6 +548,8 @@ int main(int argc, char **argv)
             pending.remove(0, nl + 1);
             if (line == "mark") {
                 load.mark();
+            } else if (line == "churn") {
+                load.churnTimer.start();
             } else if (line == "click") {
                 load.clickLayout();
                 std::printf("REPORT clickMs=%.1f\n", load.clickMs);
@@ -318,7 +567,10 @@ int main(int argc, char **argv)
             }
         }
     });
+    load.watchPanes();
     const int rc = app.exec();
+    load.churnTimer.stop();
+    delete load.churnWindow;
     load.live.stopAll();
     if (load.playback)
         load.playback->resetReplay();

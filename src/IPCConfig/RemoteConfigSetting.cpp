@@ -1,19 +1,34 @@
 #include "RemoteConfigSetting.h"
 #include "ui_RemoteConfigSetting.h"
 
+#include "AL_MoveDetect_Widget.h"
+#include "BCDetection.h"
 #include "CommonHelper.h"
 #include "CommonHelperStream.h"
 #include "CommonHelperWidgets.h"
 #include "ConfigConversation.h"
 #include "DeviceInfoManager.h"
+#include "DeviceMaintenance.h"
+#include "DeviceSettingWidget.h"
+#include "EthernetSettingWidget.h"
+#include "FaceDetection.h"
 #include "KelvoSDKHelper.h"
+#include "MD_AudioCode_Widget.h"
+#include "MD_TimeTitle_Widget.h"
+#include "MediaPortWidget.h"
 #include "MsgTipInfoDlg.h"
+#include "PeopleDetection.h"
 #include "Platform.h"
+#include "PlatformSettingWidget.h"
 #include "PlayerCommon.h"
 #include "RemoteCfg_Widget.h"
 #include "SharedTexts.h"
 #include "SignalsHelper.h"
 #include "SimplePlayer.h"
+#include "VersionInformation.h"
+#include "VideoEncodeWidget.h"
+#include "VideoImageSetting.h"
+#include "VoiceDetection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,6 +47,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -62,6 +78,11 @@ const QList<int> &setReplyIds()
     return ids;
 }
 
+template <class Page> RemoteCfg_Widget *makePage(QWidget *parent)
+{
+    return new Page(parent);
+}
+
 } // namespace
 
 RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
@@ -76,13 +97,9 @@ RemoteConfigSetting::RemoteConfigSetting(QWidget *parent)
     // A page wider than the room left on a small screen scrolls sideways
     // rather than being cut (a taller one scrolls its own form, its buttons
     // and marks staying in view); only the page on show counts for the room
-    // it needs.
-    auto *room = new QScrollArea(this);
-    room->setObjectName(QStringLiteral("scrollAreaPages"));
-    room->setFrameShape(QFrame::NoFrame);
-    room->setWidgetResizable(true);
-    ui->horizontalLayoutBody->replaceWidget(ui->stackedWidget, room);
-    room->setWidget(ui->stackedWidget);
+    // it needs. The form puts the pages in their scroll area as it builds
+    // them: moved there afterwards, every page's style and font would be
+    // worked out again.
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &RemoteConfigSetting::fitPageRoom);
 
     m_model->setHorizontalHeaderLabels({QString()});
@@ -160,37 +177,73 @@ QWidget *RemoteConfigSetting::slotWidget(int id) const
 
 void RemoteConfigSetting::collectPages()
 {
-    const QList<QPair<int, QWidget *>> table{
-        {PageVideoEncode, ui->pageVideoCode},
-        {PageOsd, ui->pageTimeTitle},
-        {PageAudio, ui->pageAudioCode},
-        {PageImage, ui->pageVideoImage},
-        {PageMotion, ui->pageMoveDetect},
-        {PagePeople, ui->pagePeople},
-        {PageVoice, ui->pageVoice},
-        {PageFace, ui->pageFace},
-        {PageCry, ui->pageBC},
-        {PageNetwork, ui->pageEthernet},
-        {PagePorts, ui->pageMeida},
-        {PagePlatform, ui->pagePlatform},
-        {PageSettings, ui->pageDevSetup},
-        {PageMaintenance, ui->pageMaintenance},
-        {PageVersion, ui->pageVersionInfo},
+    // Each page is built when it is first shown or asked for: building all
+    // of them held the window's opening several frames of the live panes.
+    const QList<std::tuple<int, QWidget *, PageBuilder>> table{
+        {PageVideoEncode, ui->pageVideoCode, &makePage<VideoEncodeWidget>},
+        {PageOsd, ui->pageTimeTitle, &makePage<MD_TimeTitle_Widget>},
+        {PageAudio, ui->pageAudioCode, &makePage<MD_AudioCode_Widget>},
+        {PageImage, ui->pageVideoImage, &makePage<VideoImageSetting>},
+        {PageMotion, ui->pageMoveDetect, &makePage<AL_MoveDetect_Widget>},
+        {PagePeople, ui->pagePeople, &makePage<PeopleDetection>},
+        {PageVoice, ui->pageVoice, &makePage<VoiceDetection>},
+        {PageFace, ui->pageFace, &makePage<FaceDetection>},
+        {PageCry, ui->pageBC, &makePage<BCDetection>},
+        {PageNetwork, ui->pageEthernet, &makePage<EthernetSettingWidget>},
+        {PagePorts, ui->pageMeida, &makePage<MediaPortWidget>},
+        {PagePlatform, ui->pagePlatform, &makePage<PlatformSettingWidget>},
+        {PageSettings, ui->pageDevSetup, &makePage<DeviceSettingWidget>},
+        {PageMaintenance, ui->pageMaintenance, &makePage<DeviceMaintenance>},
+        {PageVersion, ui->pageVersionInfo, &makePage<VersionInformation>},
     };
     for (const auto &entry : table) {
-        m_slots.insert(entry.first, entry.second);
-        auto *page = qobject_cast<RemoteCfg_Widget *>(entry.second);
-        m_pages.insert(entry.first, page);
-        if (page) {
-            page->setConversation(m_conversation);
-            connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
-        }
+        m_slots.insert(std::get<0>(entry), std::get<1>(entry));
+        m_pages.insert(std::get<0>(entry), nullptr);
+        m_builders.insert(std::get<0>(entry), std::get<2>(entry));
     }
     // The contact page has no tree entry, but may end the window all the same.
     if (auto *contact = qobject_cast<RemoteCfg_Widget *>(ui->pageDevContactInfo)) {
         contact->setConversation(m_conversation);
         connect(contact, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
     }
+}
+
+RemoteCfg_Widget *RemoteConfigSetting::page(int id) const
+{
+    return const_cast<RemoteConfigSetting *>(this)->buildPage(id);
+}
+
+RemoteCfg_Widget *RemoteConfigSetting::buildPage(int id)
+{
+    if (RemoteCfg_Widget *built = m_pages.value(id))
+        return built;
+    const PageBuilder builder = m_builders.take(id);
+    QWidget *placeholder = m_slots.value(id);
+    if (!builder || !placeholder)
+        return nullptr;
+    // Built in the stack: moved there afterwards, its style and font would
+    // be worked out twice.
+    RemoteCfg_Widget *page = builder(ui->stackedWidget);
+    page->setObjectName(placeholder->objectName());
+    page->title = titleOf(id);
+    ui->stackedWidget->insertWidget(ui->stackedWidget->indexOf(placeholder), page);
+    ui->stackedWidget->removeWidget(placeholder);
+    delete placeholder;
+    m_slots.insert(id, page);
+    m_pages.insert(id, page);
+    page->setConversation(m_conversation);
+    connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
+    for (QComboBox *combo : page->findChildren<QComboBox *>())
+        combo->setView(new QListView(combo));
+    fitPageRoom();
+    CommonHelper::elideChildTexts(page);
+    return page;
+}
+
+QString RemoteConfigSetting::titleOf(int id) const
+{
+    const int at = m_pages.keys().indexOf(id);
+    return at >= 0 && at < m_pageTitles.size() ? m_pageTitles.at(at) : QString();
 }
 
 void RemoteConfigSetting::assignTitles()
@@ -245,9 +298,11 @@ void RemoteConfigSetting::buildTree()
 
     QStandardItem *heldBack = nullptr; // OSD follows Audio, not Video Encode
     for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
-        if (!it.value())
+        // A page not built yet has its entry; a slot with no page to build
+        // has none.
+        if (!it.value() && !m_builders.contains(it.key()))
             continue;
-        auto *item = new QStandardItem(pageIcon, it.value()->pageTitle());
+        auto *item = new QStandardItem(pageIcon, it.value() ? it.value()->pageTitle() : titleOf(it.key()));
         item->setEditable(false);
         item->setData(it.key(), PageIdRole);
         if (it.key() == PageOsd) {
@@ -382,7 +437,7 @@ void RemoteConfigSetting::onTreeViewTreeClicked(const QModelIndex &index)
     if (!index.isValid())
         return;
     const int id = index.data(PageIdRole).toInt();
-    RemoteCfg_Widget *page = m_pages.value(id);
+    RemoteCfg_Widget *page = buildPage(id);
     if (!page)
         return;
     page->beginReading();
@@ -492,6 +547,7 @@ void RemoteConfigSetting::replacePage(int id, RemoteCfg_Widget *page)
     delete old;
     m_slots.insert(id, page);
     m_pages.insert(id, page);
+    m_builders.remove(id);
     page->setConversation(m_conversation);
     connect(page, &RemoteCfg_Widget::closeWindowRequested, this, &RemoteConfigSetting::onCloseBtnClick);
     assignTitles();

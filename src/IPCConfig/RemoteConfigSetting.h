@@ -9,9 +9,10 @@
 // plays the camera's sub stream (two for a two-channel camera) so pages with
 // a preview can draw it, restarting playback after an error.
 //
-// Pages are found through the form: a stack page that is a RemoteCfg_Widget is
-// in the page map, a placeholder (plain QWidget) is a null entry and gets no
-// tree entry until its class lands in the form.
+// The form holds a placeholder (plain QWidget) for each page; the page itself
+// is built in its place when it is first shown or asked for (page()), so the
+// window opens without building all of them. A placeholder with no page to
+// build gets no tree entry.
 
 #include "DropShadowWidget.h"
 #include "KelvoCommon.h"
@@ -85,7 +86,8 @@ public:
     // Puts a page in the slot of a page id (its placeholder or earlier page is
     // deleted) and rebuilds the tree.
     void replacePage(int id, RemoteCfg_Widget *page);
-    RemoteCfg_Widget *page(int id) const { return m_pages.value(id); }
+    // Builds the page when it was not yet.
+    RemoteCfg_Widget *page(int id) const;
     QStandardItem *pageItem(int id) const { return m_pageItems.value(id); }
     QTreeView *treeView() const;
     QString previewUrl(int index) const { return index == 0 ? m_firstUrl : m_secondUrl; }
@@ -120,6 +122,8 @@ private:
     void startPlayer(SimplePlayer *&player, QString &url, const QString &address);
     void onReconnect();
     QWidget *slotWidget(int id) const;
+    RemoteCfg_Widget *buildPage(int id);
+    QString titleOf(int id) const;
     void fitPageRoom();
     void fitTreeWidth();
 
@@ -139,6 +143,8 @@ private:
     QString m_secondUrl;
     QTimer *m_reconnectTimer = nullptr;
     QMap<int, QWidget *> m_slots; // page id -> its widget in the stack
+    using PageBuilder = RemoteCfg_Widget *(*)(QWidget *parent);
+    QMap<int, PageBuilder> m_builders; // of the pages not built yet
     ConfigConversation *m_conversation;
     bool m_shownOnce = false;
 };

@@ -36,8 +36,8 @@
 // reconnecting. Anonymous PSS is sampled every 15 s; after the warm-up
 // (--warmup-minutes, default a third) two growths are fitted in MiB/hour:
 // over every sample, and over the lowest sample of each minute. Per kind of
-// cycle: the mean growth across one (kB, the memory settled before and
-// after). The CPU time of the child is reported as a share of one core, and
+// cycle: the median growth across one (kB, the memory settled before and
+// after; the load's own ups and downs are in it). The CPU time of the child is reported as a share of one core, and
 // the work done beside it (pictures painted, segments written, alarms,
 // replies, bytes downloaded). Goal: flat after warm-up, 0 MiB/hour within
 // noise.
@@ -65,6 +65,7 @@
 #include "KelvoSDKHelper.h"
 #include "MainViewVideoPreview.h"
 #include "OrmHelper.h"
+#include "Platform.h"
 #include "PlayerCommon.h"
 #include "RecordWnd.h"
 #include "RemoteConfigSetting.h"
@@ -722,7 +723,7 @@ int childDay(int minutes, int warmupMinutes)
         }
     });
     sampler.start(15000);
-    QMap<QString, std::pair<double, int>> growth; // kind -> kB summed, cycles
+    QMap<QString, std::vector<double>> growth; // kind -> kB across each cycle
     int failed = 0;
     double cpuAtWarm = 0;
     qint64 wallAtWarm = 0, workAtWarm = 0, paintedAtWarm = 0, alarmsAtWarm = 0, segmentsAtWarm = 0;
@@ -743,8 +744,7 @@ int childDay(int minutes, int warmupMinutes)
         const bool done = run.cycle(kind);
         settle();
         if (warm) {
-            growth[kind].first += double(pssAnonKb() - before);
-            ++growth[kind].second;
+            growth[kind].push_back(double(pssAnonKb() - before));
             if (!done)
                 ++failed;
         }
@@ -766,11 +766,11 @@ int childDay(int minutes, int warmupMinutes)
     }
     const double wallMin = double(clock.elapsed() - wallAtWarm) / 60000;
     QString kinds;
-    for (auto it = growth.cbegin(); it != growth.cend(); ++it)
-        kinds += QStringLiteral(" kb_%1=%2 n_%1=%3")
-                     .arg(it.key())
-                     .arg(it.value().second ? it.value().first / it.value().second : 0, 0, 'f', 1)
-                     .arg(it.value().second);
+    for (auto it = growth.begin(); it != growth.end(); ++it) {
+        std::vector<double> &v = it.value();
+        std::sort(v.begin(), v.end());
+        kinds += QStringLiteral(" kb_%1=%2 n_%1=%3").arg(it.key()).arg(v[v.size() / 2], 0, 'f', 1).arg(v.size());
+    }
     std::printf("RESULT day slopeMiBh=%.1f lowSlopeMiBh=%.1f firstKb=%.0f lastKb=%.0f cpuPct=%.1f paintedPerMin=%.0f "
                 "alarmsPerMin=%.0f segmentsPerMin=%.1f workPerMin=%.0f failed=%d%s\n",
                 fit(atMin, kb) * 60 / 1024, fit(minuteAt, minuteLow) * 60 / 1024, kb.empty() ? 0 : kb.front(),
@@ -843,6 +843,7 @@ QString spread(std::vector<double> v, int decimals)
 
 int main(int argc, char **argv)
 {
+    Platform::setUpAllocator();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(Resources);
     const QStringList args = app.arguments();

@@ -470,8 +470,9 @@ void setUpAllocator()
     // demuxed or recorded it. Those threads end with their player, recorder
     // or window, and what their arenas held stayed there splintered, for
     // threads yet to come: with devices reconnecting and panes starting
-    // again, memory rose all day and never came down. A fixed threshold also
-    // fixes the trim threshold, so an arena's free top goes back at once.
+    // again, memory rose all day and never came down. Set, it no longer
+    // drags the trim threshold up either: more than 128 KiB free at the top
+    // of an arena goes back as soon as it is freed.
     mallopt(M_MMAP_THRESHOLD, MmapThresholdBytes);
     // Player, recorder and session threads come and go by the dozen (each
     // live decoder runs a slice thread per core); each may claim an arena of

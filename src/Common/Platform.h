@@ -114,7 +114,8 @@ void setFolderSyncForTesting(FolderSync sync);
 
 // Sets the C library's allocator up for a client that starts and ends
 // players, recorders and sessions all day. Called once, first thing in
-// main, before any other thread runs (the benchmarks call it too).
+// main, before any other thread runs; a benchmark that measures the
+// client's memory calls it the same way.
 void setUpAllocator();
 
 // Hands what the client freed back to the system. The C library keeps what a

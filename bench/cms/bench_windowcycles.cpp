@@ -872,8 +872,12 @@ int main(int argc, char **argv)
     QStringList builds{QCoreApplication::applicationFilePath()};
     for (const QString &other : qEnvironmentVariable("BENCH_COMPARE").split(',', Qt::SkipEmptyParts))
         builds << QFileInfo(other).absoluteFilePath();
-    std::printf("cores: %d, %d cycles after %d warm-up cycles, %d rounds, builds: %s\n", QThread::idealThreadCount(),
-                cycles, warmup, rounds, qPrintable(builds.join(", ")));
+    if (day)
+        std::printf("cores: %d, days of %d minutes after %d of warm-up, %d rounds, builds: %s\n",
+                    QThread::idealThreadCount(), minutes, warmupMinutes, rounds, qPrintable(builds.join(", ")));
+    else
+        std::printf("cores: %d, %d cycles after %d warm-up cycles, %d rounds, builds: %s\n",
+                    QThread::idealThreadCount(), cycles, warmup, rounds, qPrintable(builds.join(", ")));
     // [scenario][build] -> per round
     QHash<QString, QVector<std::vector<double>>> held, perCycle, work;
     QVector<QMap<QByteArray, std::vector<double>>> dayFigures(builds.size());

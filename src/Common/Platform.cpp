@@ -37,6 +37,9 @@ namespace Platform {
 
 namespace {
 
+constexpr int MmapThresholdBytes = 256 * 1024;
+constexpr int ArenaCount = 4;
+
 struct Hooks
 {
     QMutex mutex;
@@ -454,6 +457,29 @@ bool renameWhole(const QString &from, const QString &to, QString *error)
         return false;
     const QString sourceFolder = source.absolutePath();
     return sourceFolder == folder || syncFolder(sourceFolder, error);
+}
+
+void setUpAllocator()
+{
+#ifdef __GLIBC__
+    // Blocks from this size up (pictures, stream and file buffers) are
+    // mapped each of their own, and unmapped when freed. Left to itself, the
+    // C library raises this threshold to the largest such block ever freed
+    // (up to 32 MiB): from the first picture a pane let go, every picture,
+    // packet and buffer came out of the arenas of the threads that decoded,
+    // demuxed or recorded it. Those threads end with their player, recorder
+    // or window, and what their arenas held stayed there splintered, for
+    // threads yet to come: with devices reconnecting and panes starting
+    // again, memory rose all day and never came down. Set, it no longer
+    // drags the trim threshold up either: more than 128 KiB free at the top
+    // of an arena goes back as soon as it is freed.
+    mallopt(M_MMAP_THRESHOLD, MmapThresholdBytes);
+    // Player, recorder and session threads come and go by the dozen (each
+    // live decoder runs a slice thread per core); each may claim an arena of
+    // its own, up to eight per core. A few arenas shared by all of them keep
+    // what is freed where the next thread finds it.
+    mallopt(M_ARENA_MAX, ArenaCount);
+#endif
 }
 
 namespace {

@@ -112,6 +112,12 @@ QString translatedFailure(const QString &reason);
 using FolderSync = std::function<int(const QString &folder)>;
 void setFolderSyncForTesting(FolderSync sync);
 
+// Sets the C library's allocator up for a client that starts and ends
+// players, recorders and sessions all day. Called once, first thing in
+// main, before any other thread runs; a benchmark that measures the
+// client's memory calls it the same way.
+void setUpAllocator();
+
 // Hands what the client freed back to the system. The C library keeps what a
 // thread frees in that thread's arena for the next allocation; with players
 // (and their threads) coming and going all day, every arena ends up holding

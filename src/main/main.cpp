@@ -500,6 +500,7 @@ static void setUpApplication()
 
 int main(int argc, char *argv[])
 {
+    Platform::setUpAllocator();
     HighDpi::setUp();
     player::registerMetaTypes();
     QApplication::setApplicationName(appName());

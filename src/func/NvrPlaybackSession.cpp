@@ -538,6 +538,7 @@ void NvrPlaybackSession::onStreamAnswer(const RecvInfo &info)
     Pane &pane = m_panes[size_t(index)];
     pane.paused = false;
     pane.connectionLost = false;
+    pane.loginSinceLoss = false;
     pane.sinceData.start();
     emit paneStreamReady(index, key, h265);
     if (!m_watchdogTimer->isActive())
@@ -581,6 +582,7 @@ void NvrPlaybackSession::watchdogTick()
         const QString key = m_panes[size_t(index)].key;
         // Silence on a connection that broke is no end of the footage.
         const bool lost = m_panes[size_t(index)].connectionLost || !connectionStands(key);
+        const bool backAlready = m_panes[size_t(index)].loginSinceLoss;
         if (lost)
             qInfo() << "watchdog: the connection of" << key << "was lost; playback stopped";
         stop(index);
@@ -588,6 +590,13 @@ void NvrPlaybackSession::watchdogTick()
         if (lost) {
             m_lost[size_t(index)].key = key;
             emit paneConnectionLost(index, key);
+            // Logged in to again before the silence was judged: no later
+            // login would say it.
+            if (backAlready) {
+                m_lost[size_t(index)].back = true;
+                qInfo() << "the recorder of" << key << "answered a login again";
+                emit paneRecorderBack(index, key, true);
+            }
         }
     }
     const bool left = std::any_of(m_panes.cbegin(), m_panes.cend(),
@@ -845,8 +854,10 @@ void NvrPlaybackSession::onConnectionLost(const loginDev &dev)
 {
     const QString key = devKey(dev.ip, dev.channel);
     for (Pane &pane : m_panes)
-        if (pane.key == key)
+        if (pane.key == key) {
             pane.connectionLost = true;
+            pane.loginSinceLoss = false;
+        }
     // The recorder said back is gone again: its panes say so again. Its own
     // connection tells; a channel's may be only logged out.
     for (int i = 0; i < PaneCount; ++i) {
@@ -912,6 +923,9 @@ void NvrPlaybackSession::onLoginReply(const RecvInfo &info)
     // play again, and says so.
     if (!info.head.result.ok() || info.ip.isEmpty())
         return;
+    for (Pane &pane : m_panes)
+        if (pane.connectionLost && pane.key.section(QLatin1Char('_'), 0, 0) == info.ip)
+            pane.loginSinceLoss = true;
     for (int i = 0; i < PaneCount; ++i) {
         Lost &lost = m_lost[size_t(i)];
         if (lost.key.isEmpty() || lost.back || lost.key.section(QLatin1Char('_'), 0, 0) != info.ip)

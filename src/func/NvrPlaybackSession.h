@@ -258,6 +258,7 @@ private:
         qint64 position = 0; // last requested play position
         bool paused = false;
         bool connectionLost = false; // since its stream was answered
+        bool loginSinceLoss = false; // its recorder answered a login after the loss
         QElapsedTimer sinceData;     // invalid: not watched
         Refresh refresh;
     };

@@ -367,12 +367,15 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("word"); // on the pane; %1 the recorder's address
         QTest::addColumn<QString>("back"); // said there once it is back; empty: it stays away
-        QTest::newRow("the footage ended") << false << RecordWnd::tr("Playback ended") << QString() << QString();
+        QTest::addColumn<bool>("early");   // back before the pane's silence is judged
+        QTest::newRow("the footage ended")
+            << false << RecordWnd::tr("Playback ended") << QString() << QString() << false;
         const QString lost = RecordWnd::tr("Playback stopped: the connection to the recorder was lost");
-        QTest::newRow("the recorder gone") << true << lost << "nvr %1 - CH_02\n" + lost << QString();
-        QTest::newRow("the recorder gone, then back")
-            << true << lost << "nvr %1 - CH_02\n" + lost
-            << "nvr %1 - CH_02\n" + RecordWnd::tr("The recorder is back: play the channel again");
+        QTest::newRow("the recorder gone") << true << lost << "nvr %1 - CH_02\n" + lost << QString() << false;
+        const QString back = "nvr %1 - CH_02\n" + RecordWnd::tr("The recorder is back: play the channel again");
+        QTest::newRow("the recorder gone, then back") << true << lost << "nvr %1 - CH_02\n" + lost << back << false;
+        QTest::newRow("the recorder back before its silence is judged")
+            << true << lost << "nvr %1 - CH_02\n" + lost << back << true;
     }
 
     void silentStreamEnds()
@@ -381,6 +384,7 @@ private slots:
         QFETCH(QString, told);
         QFETCH(QString, word);
         QFETCH(QString, back);
+        QFETCH(bool, early);
         SimDevice *sim = addNvr();
         SimDevice *other = addNvr();
         QVERIFY(sim && other);
@@ -394,10 +398,24 @@ private slots:
         doubleClick(key);
         QTRY_VERIFY_WITH_TIMEOUT(shown(0) > 0, 10000);
         QCOMPARE(m_wnd->replayWidget()->paneWord(0), QString());
+        FUN_DEV_INFO *nvr = DeviceInfoManager::instance()->findDevInfo(ip);
         if (gone)
             sim->close();
+        // Up again, and the client logs in to it as it does after a loss.
+        const auto comeBack = [&] {
+            return sim->listen(sim->address(), sim->port())
+                   && QTest::qWaitFor([&] { return KelvoSDKHelper::instance()->isConnected(toLoginDev(nvr)); }, 10000)
+                   && KelvoSDKHelper::instance()->sendData(toLoginDev(nvr), Cmd::Login,
+                                                           DeviceController::loginBody(nvr), 0);
+        };
+        if (early) {
+            QTRY_VERIFY_WITH_TIMEOUT(!KelvoSDKHelper::instance()->isConnected(toLoginDev(nvr)), 10000);
+            QVERIFY(comeBack());
+        }
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->paneKeys().isEmpty(), 15000);
         QVERIFY2(toastContains(gone ? word : told), qPrintable(toastTexts().join(" | ")));
+        if (early)
+            word = back.arg(ip);
         QVERIFY(!toastContains(gone ? RecordWnd::tr("Playback ended")
                                     : RecordWnd::tr("Playback stopped: the connection to the recorder was lost")));
         if (!gone)
@@ -413,12 +431,8 @@ private slots:
         QCOMPARE(m_wnd->paneKeys().key(elsewhere), word.isEmpty() ? 0 : 1);
         QTRY_VERIFY_WITH_TIMEOUT(shown(m_wnd->paneKeys().key(elsewhere)) > 0, 10000);
         QCOMPARE(m_wnd->replayWidget()->paneWord(0), word);
-        if (!back.isEmpty()) {
-            // Up again, and the client logs in to it as it does after a loss.
-            QVERIFY(sim->listen(sim->address(), sim->port()));
-            FUN_DEV_INFO *nvr = DeviceInfoManager::instance()->findDevInfo(ip);
-            QTRY_VERIFY_WITH_TIMEOUT(KelvoSDKHelper::instance()->isConnected(toLoginDev(nvr)), 10000);
-            KelvoSDKHelper::instance()->sendData(toLoginDev(nvr), Cmd::Login, DeviceController::loginBody(nvr), 0);
+        if (!back.isEmpty() && !early) {
+            QVERIFY(comeBack());
             QTRY_COMPARE_WITH_TIMEOUT(m_wnd->replayWidget()->paneWord(0), back.arg(ip), 10000);
         }
         click(key);

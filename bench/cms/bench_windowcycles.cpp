@@ -55,6 +55,7 @@
 #include "ClientLook.h"
 #include "CommonHelper.h"
 #include "ConfigConversation.h"
+#include "../AlarmCameras.h"
 #include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -400,22 +401,7 @@ private:
         QList<FUN_DEV_INFO *> list;
         std::vector<std::unique_ptr<FUN_DEV_INFO>> records;
         for (int i = 0; i < m_peers.alarmIps.size(); ++i) {
-            auto r = std::make_unique<FUN_DEV_INFO>();
-            r->ip = m_peers.alarmIps.at(i);
-            r->devPort = m_peers.alarmPorts.value(i);
-            r->sn = QStringLiteral("ALARM-%1").arg(i);
-            r->name = QStringLiteral("alarm camera %1").arg(i + 1);
-            cms_DealAlarmType type;
-            type.devip = r->ip;
-            type.bMotionDetection = true;
-            orm::dao::insert(type);
-            cms_DealAlarmTime arming;
-            arming.devip = r->ip;
-            for (QString *t : {&arming.timeMon, &arming.timeTue, &arming.timeWed, &arming.timeThu, &arming.timeFri,
-                               &arming.timeSat, &arming.timeSun})
-                *t = QStringLiteral("00:00:00-23:59:59");
-            arming.bMon = arming.bTue = arming.bWed = arming.bThu = arming.bFri = arming.bSat = arming.bSun = true;
-            orm::dao::insert(arming);
+            auto r = armedAlarmCamera(m_peers.alarmIps.at(i), m_peers.alarmPorts.value(i), i + 1);
             list.append(r.get());
             records.push_back(std::move(r));
         }

@@ -82,6 +82,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -835,6 +836,23 @@ struct Peers
     }
 };
 
+// One round of the client under the full load, against simulated devices of
+// its own; nothing if they did not start.
+std::optional<Window> measureFullLoad(const QString &program, const QString &url, const QString &clip, int n,
+                                      const QString &recordPath, int warmupS, int windowS,
+                                      const QByteArray &extraCommands, const QByteArray &startCommands = {})
+{
+    Peers peers;
+    if (!peers.start(clip, 10, 10, warmupS + windowS + 30)) {
+        std::printf("  !! the simulated devices did not start\n");
+        return std::nullopt;
+    }
+    QStringList args{"full", url, QString::number(n), recordPath, peers.nvrIp, QString::number(peers.nvrPort)};
+    args += peers.alarmAddresses;
+    return measureGroup({{program, args, true, {"QT_QPA_PLATFORM=offscreen"}}}, warmupS, windowS, extraCommands,
+                        startCommands);
+}
+
 void benchFull(const QString &url, const QString &clip, const Opts &o)
 {
     const int n = o.streams;
@@ -854,20 +872,13 @@ void benchFull(const QString &url, const QString &clip, const Opts &o)
     for (int c = 0; c < programs.size(); ++c) {
         const QString program = programs.at(c);
         sides.push_back({builds ? program : QStringLiteral("client, full load"), [&, program, c](int round) {
-                             Peers peers;
-                             if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
-                                 std::printf("  !! the simulated devices did not start\n");
+                             const std::optional<Window> measured =
+                                 measureFullLoad(program, url, clip, n,
+                                                 recordDir.filePath(QStringLiteral("client%1_%2").arg(c).arg(round)),
+                                                 warmupS, o.windowS, "click");
+                             if (!measured)
                                  return 0.0;
-                             }
-                             QStringList args{"full",
-                                              url,
-                                              QString::number(n),
-                                              recordDir.filePath(QStringLiteral("client%1_%2").arg(c).arg(round)),
-                                              peers.nvrIp,
-                                              QString::number(peers.nvrPort)};
-                             args += peers.alarmAddresses;
-                             const Window w = measureGroup({{program, args, true, {"QT_QPA_PLATFORM=offscreen"}}},
-                                                           warmupS, o.windowS, "click");
+                             const Window &w = *measured;
                              SideFigures &f = clients[size_t(c)];
                              f.rss.push_back(w.mem.rssMb);
                              f.pss.push_back(w.mem.pssMb);
@@ -990,21 +1001,13 @@ void benchChurn(const QString &url, const QString &clip, const Opts &o)
             const QString program = programs.at(c);
             const size_t at = size_t(c) * 2 + size_t(churn);
             sides.push_back({program + (churn ? " churn" : " steady"), [&, program, at, churn](int round) {
-                                 Peers peers;
-                                 if (!peers.start(clip, 10, 10, warmupS + o.windowS + 30)) {
-                                     std::printf("  !! the simulated devices did not start\n");
+                                 const std::optional<Window> measured = measureFullLoad(
+                                     program, url, clip, n,
+                                     recordDir.filePath(QStringLiteral("c%1_%2").arg(at).arg(round)), warmupS,
+                                     o.windowS, {}, churn ? QByteArray("churn\n") : QByteArray());
+                                 if (!measured)
                                      return 0.0;
-                                 }
-                                 QStringList args{"full",
-                                                  url,
-                                                  QString::number(n),
-                                                  recordDir.filePath(QStringLiteral("c%1_%2").arg(at).arg(round)),
-                                                  peers.nvrIp,
-                                                  QString::number(peers.nvrPort)};
-                                 args += peers.alarmAddresses;
-                                 const Window w =
-                                     measureGroup({{program, args, true, {"QT_QPA_PLATFORM=offscreen"}}}, warmupS,
-                                                  o.windowS, {}, churn ? QByteArray("churn\n") : QByteArray());
+                                 const Window &w = *measured;
                                  figs[at].pss.push_back(w.mem.pssMb);
                                  figs[at].rss.push_back(w.mem.rssMb);
                                  figs[at].anon.push_back(w.mem.anonMb);

@@ -31,6 +31,7 @@
 #include "AlarmInfoWidget.h"
 #include "CNVRConfigSetting.h"
 #include "ClientLook.h"
+#include "../AlarmCameras.h"
 #include "DeviceAlarmHandler.h"
 #include "DeviceController.h"
 #include "DeviceInfoManager.h"
@@ -428,22 +429,8 @@ bool startFull(Load &load, const QStringList &a)
     std::vector<std::unique_ptr<FUN_DEV_INFO>> records;
     QList<FUN_DEV_INFO *> list;
     for (int i = 5; i < a.size(); ++i) {
-        auto r = std::make_unique<FUN_DEV_INFO>();
-        r->ip = a.at(i).section(QLatin1Char(':'), 0, 0);
-        r->devPort = a.at(i).section(QLatin1Char(':'), 1, 1).toInt();
-        r->sn = QStringLiteral("ALARM-%1").arg(i);
-        r->name = QStringLiteral("alarm camera %1").arg(i - 4);
-        cms_DealAlarmType type;
-        type.devip = r->ip;
-        type.bMotionDetection = true;
-        orm::dao::insert(type);
-        cms_DealAlarmTime arming;
-        arming.devip = r->ip;
-        for (QString *t : {&arming.timeMon, &arming.timeTue, &arming.timeWed, &arming.timeThu, &arming.timeFri,
-                           &arming.timeSat, &arming.timeSun})
-            *t = QStringLiteral("00:00:00-23:59:59");
-        arming.bMon = arming.bTue = arming.bWed = arming.bThu = arming.bFri = arming.bSat = arming.bSun = true;
-        orm::dao::insert(arming);
+        auto r = armedAlarmCamera(a.at(i).section(QLatin1Char(':'), 0, 0),
+                                  a.at(i).section(QLatin1Char(':'), 1, 1).toInt(), i - 4);
         list.append(r.get());
         records.push_back(std::move(r));
     }

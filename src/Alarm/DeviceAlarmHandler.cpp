@@ -353,22 +353,13 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
     m_reread.stop();
     // What came before the close is stored; no linkage starts any more.
     std::vector<CustomAlarmInfo> rows;
-    if (!m_settingsRead && !m_pending.empty()) {
-        qWarning() << m_pending.size() << "alarms not handled at close: the alarm settings were never read";
-        m_unreadAtClose += qint64(m_pending.size());
-        for (const PendingAlarm &alarm : m_pending)
-            ++m_closeLossByDevice[AlarmRecordWriter::deviceLabel(alarm.dev.name, alarm.dev.sn)];
-        m_pending.clear();
-    }
+    if (!m_settingsRead)
+        givePendingUp(m_unreadAtClose, "the alarm settings were never read");
     while (!m_pending.empty()) {
         // A flood can leave more waiting than the close has time to judge:
         // what is left then is counted, so the close keeps its bound.
         if (deadline.hasExpired()) {
-            m_unhandledAtClose += qint64(m_pending.size());
-            for (const PendingAlarm &alarm : m_pending)
-                ++m_closeLossByDevice[AlarmRecordWriter::deviceLabel(alarm.dev.name, alarm.dev.sn)];
-            qWarning() << m_pending.size() << "alarms not handled at close: the close's time ran out";
-            m_pending.clear();
+            givePendingUp(m_unhandledAtClose, "the close's time ran out");
             break;
         }
         PendingAlarm alarm = std::move(m_pending.front());
@@ -381,6 +372,17 @@ void DeviceAlarmHandler::beginClose(QDeadlineTimer deadline)
     m_linkages.clear();
     for (const QPointer<DeviceAlarmLinkage> &linkage : running)
         delete linkage.data();
+}
+
+void DeviceAlarmHandler::givePendingUp(qint64 &counted, const char *why)
+{
+    if (m_pending.empty())
+        return;
+    qWarning().noquote() << m_pending.size() << "alarms not handled at close:" << why;
+    counted += qint64(m_pending.size());
+    for (const PendingAlarm &alarm : m_pending)
+        ++m_closeLossByDevice[AlarmRecordWriter::deviceLabel(alarm.dev.name, alarm.dev.sn)];
+    m_pending.clear();
 }
 
 qint64 DeviceAlarmHandler::lostToTheClose() const

@@ -126,6 +126,8 @@ private:
     void drainPending();
     // The rules and the linkage for one event; a kept row is added to rows.
     void handleOne(const QString &xml, FUN_DEV_INFO *dev, bool linkage, std::vector<CustomAlarmInfo> *rows);
+    // Counts what still waits as the close's loss, by device, and lets it go.
+    void givePendingUp(qint64 &counted, const char *why);
     void sayNotStored(int failure);
     void startAlarmLinkage(const CustomAlarmInfo &record, FUN_DEV_INFO *dev);
     template <class T>

@@ -592,11 +592,8 @@ void NvrPlaybackSession::watchdogTick()
             emit paneConnectionLost(index, key);
             // Logged in to again before the silence was judged: no later
             // login would say it.
-            if (backAlready) {
-                m_lost[size_t(index)].back = true;
-                qInfo() << "the recorder of" << key << "answered a login again";
-                emit paneRecorderBack(index, key, true);
-            }
+            if (backAlready)
+                sayBack(index);
         }
     }
     const bool left = std::any_of(m_panes.cbegin(), m_panes.cend(),
@@ -930,10 +927,16 @@ void NvrPlaybackSession::onLoginReply(const RecvInfo &info)
         Lost &lost = m_lost[size_t(i)];
         if (lost.key.isEmpty() || lost.back || lost.key.section(QLatin1Char('_'), 0, 0) != info.ip)
             continue;
-        lost.back = true;
-        qInfo() << "the recorder of" << lost.key << "answered a login again";
-        emit paneRecorderBack(i, lost.key, true);
+        sayBack(i);
     }
+}
+
+void NvrPlaybackSession::sayBack(int index)
+{
+    Lost &lost = m_lost[size_t(index)];
+    lost.back = true;
+    qInfo() << "the recorder of" << lost.key << "answered a login again";
+    emit paneRecorderBack(index, lost.key, true);
 }
 
 void NvrPlaybackSession::onStreamLost(const RecvInfo &who, StreamLoss loss)

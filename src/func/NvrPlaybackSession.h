@@ -157,6 +157,8 @@ public:
     // from one whose footage ended.
     void onConnectionLost(const loginDev &dev);
     void onLoginReply(const RecvInfo &info);
+    // The recorder of the channel pane index lost answered a login again: said there.
+    void sayBack(int index);
     void streamRequest(const QString &key, const QDate &date, bool stop, bool download, qint64 startMs);
     bool sendStop(const QString &key, bool download);
     void watchdogTick();
